@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole suite twice:
+# in the Release build, then in the sanitizer (ASan + UBSan) build, where
+# tests labelled "slow" are left out. Exits non-zero on any failure.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+bash scripts/install-deps.sh
+
+jobs="$(nproc)"
+status=0
+
+run_suite() {
+  local dir="$1"; shift
+  local label_args=("$@")
+  if ! ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$jobs" "${label_args[@]}"; then
+    status=1
+  fi
+}
+
+echo "=== Release build ==="
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build/release -j "$jobs"
+run_suite build/release
+
+echo "=== Sanitizer build (ASan + UBSan) ==="
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVORY_SANITIZE=ON
+cmake --build build/sanitize -j "$jobs"
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  run_suite build/sanitize -LE slow
+
+if [ "$status" -ne 0 ]; then
+  echo "Test suite FAILED"
+fi
+exit "$status"
