@@ -1,0 +1,152 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "cards/cards.hpp"
+#include "cards/range.hpp"
+#include "context/board.hpp"
+#include "context/suit_isomorphism.hpp"
+
+namespace halvory {
+
+// One hand on one runout: its strength + 1 and its position in the seat's
+// `pockets` list. Lists are framed by kShowdownLow and kShowdownHigh so a
+// merge over two seats needs no bounds test.
+struct ShowdownRecord {
+  std::uint32_t value;
+  std::uint16_t position;
+};
+
+inline constexpr std::uint16_t kNoHand = 65535;
+inline constexpr ShowdownRecord kShowdownLow{0u, kNoHand};
+inline constexpr ShowdownRecord kShowdownHigh{4294967295u, kNoHand};
+
+// Per seat (0 out of position, 1 in position): the seat's live hands on one
+// runout, ascending by value, ties by position, between the two sentinels.
+using RunoutShowdown = std::array<std::vector<ShowdownRecord>, 2>;
+
+// Hand positions of one seat, ascending.
+using HandList = std::vector<std::uint16_t>;
+// One hand list per seat.
+using SeatHandLists = std::array<HandList, 2>;
+
+// Everything about the cards of one spot that does not depend on the betting.
+// Complete once constructed; read-only afterwards, safe to read from any
+// number of threads.
+class CardContext {
+ public:
+  // The derived tables of a construction, shared with a concurrent
+  // construction of the same spot through the process-wide cache.
+  struct CachedArtifacts {
+    std::array<std::vector<Pocket>, 2> pockets;
+    std::array<std::vector<float>, 2> weights;
+    std::array<std::vector<float>, 2> reach_norm;
+    std::array<std::vector<float>, 2> reach_raw;
+    SuitIsomorphism suit_isomorphism;
+    std::vector<RunoutShowdown> runouts;
+    std::array<HandList, 2> cross;
+    std::array<HandList, 2> all_hands;
+    std::vector<SeatHandLists> compatible_by_card;
+    std::vector<SeatHandLists> compatible_by_pair;
+    std::vector<SeatHandLists> blocked_by_card;
+    std::vector<SeatHandLists> blocked_by_pair;
+    double matchup_weight = 0.0;
+  };
+
+  // Throws the board validation messages, or "Player range empty after
+  // filtering board cards".
+  CardContext(const Board& board, const Range& oop_range, const Range& ip_range,
+              bool short_deck);
+  CardContext(const CardContext&) = default;
+  CardContext(CardContext&&) = default;
+  CardContext& operator=(const CardContext&) = default;
+  CardContext& operator=(CardContext&&) = default;
+  ~CardContext() = default;
+
+  // The showdown lists of the runout (turn, river); a shared empty entry when
+  // either card is kNoCard or the pair lies outside the table.
+  const RunoutShowdown& runout_entry(CardCode turn, CardCode river) const;
+
+  // Bytes held by the tables, for the memory estimate.
+  std::uint64_t memory_bytes() const;
+
+  // Cache access (process-wide map from key to a weak reference).
+  // A lookup erases an expired entry.
+  static std::shared_ptr<const CachedArtifacts> find_cached_artifacts(std::uint64_t key);
+  static void publish_artifacts(std::uint64_t key,
+                                const std::shared_ptr<const CachedArtifacts>& artifacts);
+
+  Board board{};
+  std::array<Range, 2> ranges{};
+  std::uint8_t short_deck = 0;
+  std::uint64_t deck_mask = 0;
+  std::array<std::vector<Pocket>, 2> pockets;
+  std::array<std::vector<float>, 2> weights;
+  std::array<std::vector<float>, 2> reach_norm;
+  std::array<std::vector<float>, 2> reach_raw;
+  Street street = kStreetFlop;
+  std::uint64_t board_mask = 0;
+  std::vector<CardCode> board_cards;
+  SuitIsomorphism suit_isomorphism;
+  // 1326 entries by the pocket index of (turn, river).
+  std::vector<RunoutShowdown> runouts;
+  // For hand i of seat s: the position of the same two cards in the other
+  // seat's list, kNoHand when the other seat cannot hold them.
+  std::array<HandList, 2> cross;
+  // Per seat: 0, 1, ..., n - 1.
+  std::array<HandList, 2> all_hands;
+  // By card (52 entries) and by card pair (1326 entries, pocket index):
+  // per seat, the hands that hold none of the cards / any of them.
+  std::vector<SeatHandLists> compatible_by_card;
+  std::vector<SeatHandLists> compatible_by_pair;
+  std::vector<SeatHandLists> blocked_by_card;
+  std::vector<SeatHandLists> blocked_by_pair;
+  std::uint64_t key = 0;
+  // Total weight of all pairs of card-disjoint hands of the two seats.
+  double matchup_weight = 0.0;
+
+ private:
+  void validate_board() const;
+  void compute_board_state();
+  void compute_key();
+  void copy_from_artifacts(const CachedArtifacts& artifacts);
+  std::shared_ptr<const CachedArtifacts> make_artifacts() const;
+  void rebuild_private();
+  void build_pockets(int seat);
+  void compute_matchup_weight();
+  void build_cross_maps();
+  void compute_reach();
+};
+
+// Worker limit of the construction: "HALVORY_CARDCTX_MAX_WORKERS" when it
+// holds a positive integer, else the hardware thread count (at least 1).
+std::uint32_t card_context_max_workers();
+
+// 64-bit hash of the 1326 weights' bit patterns.
+std::uint64_t hash_range(const Range& range);
+
+// The runout showdown table of a context (worker threads).
+void build_runout_tables(CardContext& context);
+
+// The runouts [first, last) of a runout list, written into their entries.
+// Stops early, leaving later entries untouched, once `stop` is raised.
+struct RunoutJob {
+  CardContext* context = nullptr;
+  const std::vector<std::array<CardCode, 2>>* runout_list = nullptr;
+  const std::atomic<bool>* stop = nullptr;
+};
+void evaluate_runouts(const RunoutJob& job, std::size_t first, std::size_t last);
+
+// `all_hands` and the four blocker tables of a context.
+void build_filter_tables(CardContext& context);
+
+// The runout list of a context: (lower, higher) card pairs completing its
+// board, ascending.
+std::vector<std::array<CardCode, 2>> runout_list(const CardContext& context);
+
+}  // namespace halvory
