@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+  cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev locales
 )
 
 missing=()
@@ -21,4 +21,10 @@ if ((${#missing[@]})); then
   if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
   $SUDO apt-get update -q
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# A decimal-comma locale, so the number readers are tested against one.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8 >/dev/null 2>&1 || \
+    echo "note: could not generate de_DE.UTF-8; locale tests will be skipped"
 fi

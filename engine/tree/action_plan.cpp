@@ -1,0 +1,406 @@
+#include "tree/action_plan.hpp"
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <future>
+#include <limits>
+#include <stdexcept>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "tree/bet_sizing.hpp"
+
+namespace halvory {
+
+namespace {
+
+using Node = ActionPlan::Node;
+using BuildContext = ActionPlan::BuildContext;
+
+// The integer a variable's text starts with (leading blanks and a sign
+// allowed, trailing text ignored), when it fits 32 bits.
+bool env_leading_int32(const char* name, std::int64_t& value) {
+  const char* text = std::getenv(name);
+  if (text == nullptr) return false;
+  errno = 0;
+  char* end = nullptr;
+  const long long v = std::strtoll(text, &end, 10);
+  if (end == text || errno == ERANGE) return false;
+  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max()) {
+    return false;
+  }
+  value = v;
+  return true;
+}
+
+// One child of the node being expanded: the action that leads to it, the
+// child's build state and the child node itself.
+struct ChildRecord {
+  Action action;
+  BuildContext context;
+  Node node;
+};
+
+std::uint64_t card_bit(CardCode c) { return std::uint64_t{1} << c; }
+
+Node child_node_from(const BuildContext& c) {
+  Node n;
+  n.pot = c.pot;
+  n.invested = c.invested;
+  n.last_action = c.betting_action;
+  n.last_actor = c.betting_actor;
+  n.turn = c.turn;
+  n.river = c.river;
+  return n;
+}
+
+ChildRecord decision_child(const Node& parent, const BuildContext& k, const Action& a) {
+  const int s = parent.seat & 1;
+  ChildRecord r;
+  r.action = a;
+  BuildContext& c = r.context;
+  c = k;
+  c.last_action = a.kind;
+  c.prior_aggressor = 0;
+  c.betting_actor = static_cast<std::uint8_t>(s);
+  c.betting_action = a.kind;
+
+  NodeKind kind = NodeKind::Decision;
+  std::uint8_t seat = 0;
+  Street street = parent.street;
+  std::uint8_t runout = 0;
+  std::int64_t matched = parent.matched;
+
+  switch (a.kind) {
+    case ActionKind::Fold:
+      kind = NodeKind::Terminal;
+      seat = static_cast<std::uint8_t>(s);
+      break;
+    case ActionKind::Check:
+      if (s == 0) {
+        seat = 1;
+      } else if (parent.street < kStreetRiver) {
+        kind = NodeKind::Chance;
+        street = static_cast<Street>(parent.street + 1);
+      } else {
+        kind = NodeKind::Terminal;
+      }
+      break;
+    case ActionKind::Call: {
+      const std::int32_t chips = a.amount;
+      c.bets_this_street = 0;
+      c.prior_aggressor = static_cast<std::uint8_t>(1 - s);
+      c.stacks[s] -= chips;
+      c.street_bet = 0;
+      c.pot += chips;
+      c.invested[s] += chips;
+      matched += chips;
+      if (parent.street >= kStreetRiver) {
+        kind = NodeKind::Terminal;
+      } else if (c.all_in != 0 || c.stacks[0] < 1 || c.stacks[1] < 1) {
+        kind = NodeKind::Terminal;
+        runout = 1;
+        street = static_cast<Street>(parent.street + 1);
+        c.all_in = 1;
+      } else {
+        kind = NodeKind::Chance;
+        street = static_cast<Street>(parent.street + 1);
+      }
+      break;
+    }
+    default: {  // bet, raise, all-in
+      const std::int64_t own = k.stacks[s];
+      const std::int64_t to_call = own - k.stacks[1 - s];
+      const std::int64_t raise_by = std::max<std::int64_t>(std::int64_t{a.amount} - k.street_bet, 0);
+      const std::int64_t chips =
+          std::min(raise_by + std::min(std::max<std::int64_t>(to_call, 0), own), own);
+      seat = static_cast<std::uint8_t>(1 - s);
+      c.bets_this_street = k.bets_this_street + 1;
+      c.all_in = a.kind == ActionKind::AllIn ? 1 : 0;
+      c.stacks[s] = static_cast<std::int32_t>(own - chips);
+      c.street_bet = a.amount;
+      c.pot = static_cast<std::int32_t>(c.pot + chips);
+      c.invested[s] = static_cast<std::int32_t>(c.invested[s] + chips);
+      matched += std::max<std::int64_t>(std::min(to_call, own), 0);
+      break;
+    }
+  }
+
+  r.node = child_node_from(c);
+  r.node.kind = kind;
+  r.node.seat = seat;
+  r.node.street = street;
+  r.node.all_in_runout = runout;
+  r.node.matched = static_cast<std::int32_t>(matched);
+  return r;
+}
+
+Node scalar_copy(const Node& src) {
+  Node node;
+  node.kind = src.kind;
+  node.seat = src.seat;
+  node.street = src.street;
+  node.all_in_runout = src.all_in_runout;
+  node.matched = src.matched;
+  node.pot = src.pot;
+  node.invested = src.invested;
+  node.last_action = src.last_action;
+  node.last_actor = src.last_actor;
+  node.turn = src.turn;
+  node.river = src.river;
+  return node;
+}
+
+bool has_children(const Node& node) {
+  return node.kind != NodeKind::Terminal || node.all_in_runout != 0;
+}
+
+// The cards a chance node or runout terminal deals, as a card set.
+std::uint64_t deal_candidates(const BuildContext& k, const Board& board,
+                              const CardContext& context) {
+  const bool dealing_turn = k.turn == kNoCard;
+  if (!dealing_turn && k.river != kNoCard) return 0;
+  const CardCode fixed = dealing_turn ? board[3] : board[4];
+  if (fixed != kNoCard) {
+    if (fixed < 64 && (k.dead_cards & card_bit(fixed)) == 0) return card_bit(fixed);
+    return 0;
+  }
+  std::uint64_t candidates = context.deck_mask & ~k.dead_cards & ((std::uint64_t{1} << 52) - 1);
+  // Cards whose subtree mirrors another card's up to a suit exchange.
+  const SuitIsomorphism& iso = context.suit_isomorphism;
+  const std::vector<std::uint8_t>& skipped =
+      dealing_turn ? iso.turn_skipped : iso.river_skipped[k.turn & 3];
+  for (const std::uint8_t c : skipped) {
+    if (c < 64) candidates &= ~card_bit(c);
+  }
+  return candidates;
+}
+
+ChildRecord deal_child(const Node& parent, const BuildContext& k, CardCode card) {
+  const bool dealing_turn = k.turn == kNoCard;
+  ChildRecord r;
+  r.action = Action{ActionKind::CardDealt, card};
+  r.context = k;
+  r.context.last_action = ActionKind::CardDealt;
+  r.context.dead_cards |= card_bit(card);
+  if (dealing_turn) {
+    r.context.turn = card;
+  } else {
+    r.context.river = card;
+  }
+  Node& n = r.node;
+  n.seat = 0;
+  n.street = dealing_turn ? kStreetTurn : kStreetRiver;
+  n.matched = parent.matched;
+  n.pot = parent.pot;
+  n.invested = parent.invested;
+  n.last_action = k.betting_action;
+  n.last_actor = k.betting_actor;
+  n.turn = r.context.turn;
+  n.river = r.context.river;
+  if (parent.kind == NodeKind::Chance) {
+    n.kind = NodeKind::Decision;
+  } else {
+    n.kind = NodeKind::Terminal;
+    n.all_in_runout = r.context.river == kNoCard ? 1 : 0;
+  }
+  return r;
+}
+
+std::vector<ChildRecord> child_records(const Node& node, const BuildContext& k,
+                                       const GameConfig& config, const Board& board,
+                                       const CardContext& context) {
+  std::vector<ChildRecord> records;
+  if (node.kind == NodeKind::Decision) {
+    const std::vector<Action> actions = generate_actions(node, k, config);
+    records.reserve(actions.size());
+    for (const Action& a : actions) records.push_back(decision_child(node, k, a));
+  } else {
+    const std::uint64_t cards = deal_candidates(k, board, context);
+    records.reserve(static_cast<std::size_t>(std::popcount(cards)));
+    for (std::uint64_t rest = cards; rest != 0; rest &= rest - 1) {
+      records.push_back(deal_child(node, k, static_cast<CardCode>(std::countr_zero(rest))));
+    }
+  }
+  return records;
+}
+
+// Expands a whole subtree on one thread into a list that no other thread
+// touches, in depth-first pre-order of the actions.
+struct SubtreeBuilder {
+  const GameConfig& config;
+  const Board& board;
+  const CardContext& context;
+  std::vector<Node>& out;
+
+  void append_child(std::size_t parent, ChildRecord& r) {
+    const std::size_t child = out.size();
+    out.push_back(std::move(r.node));
+    out[parent].children.push_back(child);
+    expand(child, r.context);
+  }
+
+  void expand(std::size_t index, const BuildContext& k) {
+    const Node node = scalar_copy(out[index]);  // out grows below; keep no reference
+    if (!has_children(node)) return;
+    if (node.kind == NodeKind::Decision) {
+      std::vector<Action> actions = generate_actions(node, k, config);
+      const std::size_t count = actions.size();
+      out[index].children.reserve(count);
+      out[index].actions = std::move(actions);
+      for (std::size_t i = 0; i < count; ++i) {
+        ChildRecord r = decision_child(node, k, out[index].actions[i]);
+        append_child(index, r);
+      }
+    } else {
+      const std::uint64_t cards = deal_candidates(k, board, context);
+      const auto count = static_cast<std::size_t>(std::popcount(cards));
+      out[index].children.reserve(count);
+      out[index].actions.reserve(count);
+      for (std::uint64_t rest = cards; rest != 0; rest &= rest - 1) {
+        ChildRecord r = deal_child(node, k, static_cast<CardCode>(std::countr_zero(rest)));
+        out[index].actions.push_back(r.action);
+        append_child(index, r);
+      }
+    }
+  }
+};
+
+}  // namespace
+
+std::uint64_t action_plan_max_workers() {
+  std::int64_t v = 0;
+  if (env_leading_int32("HALVORY_ACTIONPLAN_MAX_WORKERS", v) && v > 0) {
+    return static_cast<std::uint64_t>(v);
+  }
+  return std::max<std::uint64_t>(std::thread::hardware_concurrency(), 1);
+}
+
+std::uint64_t action_plan_parallel_depth() {
+  std::int64_t v = 0;
+  if (env_leading_int32("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", v) && v >= 0) {
+    return static_cast<std::uint64_t>(v);
+  }
+  return 0;
+}
+
+ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context)
+    : config(std::move(config_in)), board(card_context.board), context(&card_context) {
+  // Every amount in the tree is bounded by the starting pot plus both stacks;
+  // refuse a spot where that does not fit the 32-bit money unit.
+  if (config.starting_pot < 0 || config.effective_stack < 0) {
+    throw std::invalid_argument("Starting pot and effective stack must not be negative");
+  }
+  if (std::int64_t{config.starting_pot} + 2 * std::int64_t{config.effective_stack} >
+      std::numeric_limits<std::int32_t>::max()) {
+    throw std::invalid_argument(
+        "Starting pot plus twice the effective stack exceeds the 32-bit money range");
+  }
+
+  max_workers = action_plan_max_workers();
+  parallel_depth = action_plan_parallel_depth();
+  active_workers.store(1);
+
+  Node root;
+  root.kind = NodeKind::Decision;
+  root.seat = 0;
+  root.street = config.start_street;
+  root.pot = config.starting_pot;
+  root.turn = board[3];
+  root.river = board[4];
+  nodes.push_back(std::move(root));
+
+  BuildContext ctx;
+  ctx.stacks = {config.effective_stack, config.effective_stack};
+  ctx.pot = config.starting_pot;
+  for (const CardCode c : board) {
+    if (c < 64) ctx.dead_cards |= card_bit(c);
+  }
+  ctx.turn = board[3];
+  ctx.river = board[4];
+  build_recursive(0, ctx, 0);
+}
+
+void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::size_t depth) {
+  if (depth >= parallel_depth) {
+    // No task starts below this depth: build the subtree in one go.
+    if (parallel_depth == 0) {
+      // The whole build runs on this thread; nothing else touches the list.
+      SubtreeBuilder{config, board, *context, nodes}.expand(index, k);
+      return;
+    }
+    // Build privately, then splice the subtree in under one lock: the local
+    // root stands for `index`, local node j >= 1 becomes base + j - 1.
+    std::vector<Node> local;
+    {
+      std::lock_guard<std::mutex> lock(nodes_mutex);
+      local.push_back(scalar_copy(nodes[index]));
+    }
+    SubtreeBuilder{config, board, *context, local}.expand(0, k);
+    std::lock_guard<std::mutex> lock(nodes_mutex);
+    const std::size_t base = nodes.size();
+    const auto remap = [base](std::vector<std::size_t>& children) {
+      for (std::size_t& c : children) c = base + c - 1;
+    };
+    remap(local[0].children);
+    nodes[index].actions = std::move(local[0].actions);
+    nodes[index].children = std::move(local[0].children);
+    for (std::size_t j = 1; j < local.size(); ++j) {
+      remap(local[j].children);
+      nodes.push_back(std::move(local[j]));
+    }
+    return;
+  }
+
+  Node node;
+  {
+    std::lock_guard<std::mutex> lock(nodes_mutex);
+    node = scalar_copy(nodes[index]);
+  }
+  if (!has_children(node)) return;
+  std::vector<ChildRecord> records = child_records(node, k, config, board, *context);
+  if (records.empty()) return;
+  {
+    std::lock_guard<std::mutex> lock(nodes_mutex);
+    nodes[index].actions.reserve(records.size());
+    nodes[index].children.reserve(records.size());
+  }
+
+  std::vector<std::future<void>> tasks;
+  tasks.reserve(records.size());
+  for (ChildRecord& r : records) {
+    std::size_t child;
+    {
+      std::lock_guard<std::mutex> lock(nodes_mutex);
+      child = nodes.size();
+      nodes.push_back(std::move(r.node));
+      Node& parent = nodes[index];
+      parent.actions.push_back(r.action);
+      parent.children.push_back(child);
+    }
+    if (active_workers.load() < max_workers) {
+      active_workers.fetch_add(1);
+      try {
+        tasks.push_back(std::async(std::launch::async, [this, child, ctx = r.context, depth] {
+          struct Release {
+            std::atomic<std::uint64_t>& counter;
+            ~Release() { counter.fetch_sub(1); }
+          } release{active_workers};
+          build_recursive(child, ctx, depth + 1);
+        }));
+      } catch (...) {
+        active_workers.fetch_sub(1);  // the task never started
+        throw;
+      }
+    } else {
+      build_recursive(child, r.context, depth + 1);
+    }
+  }
+  for (std::future<void>& task : tasks) task.get();
+}
+
+}  // namespace halvory

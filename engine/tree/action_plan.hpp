@@ -1,0 +1,145 @@
+#pragma once
+
+// The betting tree of one spot: a flat list of nodes addressed by index,
+// node 0 the root. Decision nodes for each player's actions, chance nodes that
+// deal the turn and the river, terminals for folds and showdowns, and explicit
+// runout terminals after an all-in before the river.
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "cards/bet_size.hpp"
+#include "cards/cards.hpp"
+#include "context/board.hpp"
+#include "context/card_context.hpp"
+
+namespace halvory {
+
+enum class ActionKind : std::uint8_t {
+  None = 0,  // the root: no action led here
+  Fold = 1,
+  Check = 2,
+  Call = 3,
+  Bet = 4,
+  Raise = 5,
+  AllIn = 6,
+  CardDealt = 7,
+};
+
+enum class NodeKind : std::uint8_t {
+  Decision = 0,
+  Chance = 1,
+  Terminal = 2,
+};
+
+// amount: the total bet to on this street for bets, raises and all-ins; the
+// chips added for a call; 0 for fold and check; the card code for a deal.
+struct Action {
+  ActionKind kind = ActionKind::None;
+  std::int32_t amount = 0;
+
+  friend bool operator==(const Action&, const Action&) = default;
+};
+
+// Size lists of one street. donk_sizes present but empty is meaningful: the
+// out-of-position player may then only check where the donk rule applies.
+struct StreetSizing {
+  BetRaiseSizes oop;
+  BetRaiseSizes ip;
+  std::optional<std::vector<BetSize>> donk_sizes;
+};
+
+// A spot's betting in the engine's money unit (hundredths of a chip).
+struct GameConfig {
+  Street start_street = kStreetFlop;
+  std::int32_t starting_pot = 0;
+  std::int32_t effective_stack = 0;
+  double rake_rate = 0.0;
+  double rake_cap = 0.0;
+  std::array<StreetSizing, 3> streets{};  // flop, turn, river
+  std::array<double, 2> add_all_in_threshold{0.0, 0.0};  // oop, ip; 0 = off
+  double force_all_in_ratio = 0.0;
+  double merge_threshold = 0.0;
+  std::int32_t oop_stack = 0;
+  std::int32_t ip_stack = 0;
+  std::uint8_t icm = 0;
+  std::vector<std::int32_t> icm_payouts;
+  std::vector<std::int32_t> icm_other_stacks;
+};
+
+class ActionPlan {
+ public:
+  struct Node {
+    NodeKind kind = NodeKind::Decision;
+    // Player to act at a decision node; the player who folded at a fold
+    // terminal; 0 elsewhere.
+    std::uint8_t seat = 0;
+    // At a runout terminal: the street of the next card to deal.
+    Street street = kStreetFlop;
+    // A terminal after an all-in whose board still lacks a card.
+    std::uint8_t all_in_runout = 0;
+    // Chips each player has put in beyond the starting pot and the other matched.
+    std::int32_t matched = 0;
+    std::vector<Action> actions;         // parallel to children
+    std::vector<std::size_t> children;
+    std::int32_t pot = 0;                // whole pot, unmatched bets included
+    std::array<std::int32_t, 2> invested{0, 0};  // per seat, since the root
+    ActionKind last_action = ActionKind::None;   // a deal does not change it
+    std::uint8_t last_actor = 0;
+    CardCode turn = kNoCard;
+    CardCode river = kNoCard;
+  };
+
+  // State handed from a node to its children during construction.
+  struct BuildContext {
+    ActionKind last_action = ActionKind::None;  // CardDealt right after a deal
+    std::int32_t bets_this_street = 0;          // bets, raises and all-ins
+    std::uint8_t all_in = 0;
+    std::uint8_t prior_aggressor = 0;  // after a call: the seat whose bet was called
+    std::array<std::int32_t, 2> stacks{0, 0};  // remaining, oop then ip
+    std::int32_t street_bet = 0;               // bet level to match on this street
+    std::array<std::int32_t, 2> invested{0, 0};
+    std::int32_t pot = 0;
+    std::uint8_t betting_actor = 0;
+    ActionKind betting_action = ActionKind::None;
+    std::uint64_t dead_cards = 0;  // board cards and every card dealt on the path
+    CardCode turn = kNoCard;
+    CardCode river = kNoCard;
+  };
+
+  // Builds the whole tree. `context` must outlive the construction. Throws
+  // std::invalid_argument when the starting pot plus twice the stack does not
+  // fit the 32-bit money unit, and "Unknown street" (std::logic_error) for a
+  // street outside flop..river.
+  ActionPlan(GameConfig config, const CardContext& context);
+  ActionPlan(const ActionPlan&) = delete;
+  ActionPlan& operator=(const ActionPlan&) = delete;
+
+  // Expands one node and, directly or through tasks, its whole subtree.
+  void build_recursive(std::size_t node, const BuildContext& context, std::size_t depth);
+
+  GameConfig config;
+  Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
+  const CardContext* context = nullptr;  // non-owning; only used while building
+  std::vector<Node> nodes;
+  std::mutex nodes_mutex;  // guards nodes during the build
+  std::uint64_t max_workers = 1;
+  std::uint64_t parallel_depth = 0;
+  std::atomic<std::uint64_t> active_workers{1};
+};
+
+// Worker limit of the build: "HALVORY_ACTIONPLAN_MAX_WORKERS" when it starts
+// with a positive 32-bit integer, else the hardware thread count (at least 1).
+std::uint64_t action_plan_max_workers();
+
+// Depth down to which subtrees are built in parallel:
+// "HALVORY_ACTIONPLAN_PARALLEL_DEPTH" when it starts with a non-negative
+// 32-bit integer, else 0 (a fully sequential, deterministic build).
+std::uint64_t action_plan_parallel_depth();
+
+}  // namespace halvory

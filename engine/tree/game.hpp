@@ -1,0 +1,48 @@
+#pragma once
+
+// One solvable spot: the configuration, the card context, the betting tree,
+// one flat record per tree node and the strategies locked at chosen nodes.
+
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "context/card_context.hpp"
+#include "context/suit_isomorphism.hpp"
+#include "tree/action_plan.hpp"
+
+namespace halvory {
+
+// A full copy of one tree node; the solver reads node fields from here only.
+using NodeRecord = ActionPlan::Node;
+
+class Game {
+ public:
+  // Builds the whole tree; exceptions of the card context and the tree
+  // builder propagate.
+  Game(GameConfig config, CardContext cards);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // Sets (or replaces) the locked strategy of a node: A x H entries by action
+  // rows; an entry with the sign bit set marks its hand free. Not validated.
+  void assign_node_lock(std::size_t node, const std::vector<float>& strategy);
+
+  // The locked strategy of a node, or null.
+  const std::vector<float>* find_node_lock(std::size_t node) const;
+
+  // Per-seat exchange lists that carry the canonical child's values over to
+  // non-canonical card i of a chance node; empty_suit_maps where none apply.
+  const SeatHandSwaps& suit_maps(const NodeRecord& node, std::size_t i) const;
+
+  GameConfig config;
+  CardContext cards;
+  ActionPlan plan;
+  std::vector<NodeRecord> nodes;  // index i describes plan node i
+  std::unordered_map<std::size_t, std::vector<float>> node_locks;
+  std::vector<std::uint8_t> empty_card_list;
+  SeatHandSwaps empty_suit_maps;
+};
+
+}  // namespace halvory
