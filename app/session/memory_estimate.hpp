@@ -1,0 +1,28 @@
+#pragma once
+// How many bytes a solve of a request will need, counted from the card
+// context and betting tree that the solve would build.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "session/solve_records.hpp"
+
+namespace halvory_app {
+
+struct MemoryEstimate {
+    std::uint64_t total_bytes = 0;  // (card context + tree + strategy) x 1.1
+    std::uint64_t card_context_bytes = 0;
+    std::uint64_t tree_bytes = 0;
+    std::uint64_t strategy_bytes = 0;
+    std::uint64_t node_count = 0;
+    std::uint64_t decision_node_count = 0;
+    std::uint64_t oop_hands = 0;
+    std::uint64_t ip_hands = 0;
+};
+
+// Absent on failure; `error`, when given, then receives the message.
+std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request,
+                                                    std::string* error = nullptr);
+
+}  // namespace halvory_app

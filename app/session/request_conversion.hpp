@@ -1,0 +1,67 @@
+#pragma once
+// Turns a SolveConfig (texts and numbers as the user gave them) into the
+// engine's inputs. Bad input is reported by throwing std::invalid_argument
+// (or by letting an engine parser's exception pass).
+
+#include <array>
+#include <atomic>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "cards/cards.hpp"
+#include "cards/range.hpp"
+#include "solver/dcfr.hpp"
+#include "tree/action_plan.hpp"
+
+#include "session/solve_records.hpp"
+
+namespace halvory_app {
+
+// True for the short deck: "shortdeck", "short_deck", "6+", "6plus" (any case,
+// surrounding blanks ignored).
+bool parse_deck_variant(std::string_view text);
+
+// Exact comparison: "flop" 0, "turn" 1, "river" 2, anything else 0.
+halvory::Street parse_street_name(std::string_view text);
+
+// Range text, or the shorthand "N%": weight N/100 on all 1326 combinations.
+halvory::Range expand_percent_range(const std::string& text);
+
+// Cleans a user sizing list into the bet-size grammar ("33, 75" -> "33%,75%"),
+// appending "a" when add_all_in is set and no all-in is present.
+std::string normalize_sizing_text(std::string_view text, bool add_all_in);
+
+// Fills one street's sizing block. With error context, a bet-size parser
+// failure is rethrown naming the seat, street and both texts.
+void build_street_sizing(halvory::StreetSizing& block, const SizingConfig& oop,
+                         const SizingConfig& ip, std::string_view street_name,
+                         bool with_error_context);
+
+// The solve reads the utility model (ICM checks and seat stacks); the memory
+// estimate does not.
+enum class ConversionPurpose { solve, estimate };
+
+struct ConvertedRequest {
+    std::array<halvory::CardCode, 5> board{255, 255, 255, 255, 255};
+    bool short_deck = false;
+    halvory::Range oop_range{};
+    halvory::Range ip_range{};
+    halvory::GameConfig game{};
+};
+
+ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose purpose);
+
+// Iteration reporter form: progress = iteration / max_iterations in [0, 0.999]
+// (0 when the limit is 0).
+double iteration_progress(std::uint32_t iteration, std::uint32_t max_iterations);
+
+// "Iter <n> | exploitability≈<value with 4 decimals>"
+std::string iteration_status(std::uint32_t iteration, float exploitability);
+
+halvory::DiscountedCfr::Config make_solver_config(
+    const SolveConfig& request,
+    std::function<void(unsigned, float, double)> on_iteration,
+    std::function<bool()> should_cancel);
+
+}  // namespace halvory_app

@@ -1,0 +1,236 @@
+#include "solver/dcfr.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <iostream>
+#include <limits>
+
+#include "solver/dcfr_internal.hpp"
+#include "solver/profile.hpp"
+
+namespace halvory {
+
+using dcfr_detail::pack_values;
+
+// --- Scratch stacks ------------------------------------------------------------
+
+DiscountedCfr::ScratchFrame& DiscountedCfr::ScratchStack::frame(std::size_t depth) {
+  if (depth < kInlineFrames) return inline_frames[depth];
+  const std::size_t index = depth - kInlineFrames;
+  if (overflow.size() <= index) overflow.resize(index + 1);
+  return overflow[index];
+}
+
+std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::StackPool::acquire() {
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!free.empty()) {
+      std::unique_ptr<ScratchStack> stack = std::move(free.back());
+      free.pop_back();
+      return stack;
+    }
+  }
+  return std::make_unique<ScratchStack>();
+}
+
+void DiscountedCfr::StackPool::release(std::unique_ptr<ScratchStack> stack) noexcept {
+  try {
+    std::lock_guard<std::mutex> lock(mutex);
+    free.push_back(std::move(stack));
+  } catch (...) {
+    // Keeping the stack is only an optimisation; it is destroyed instead.
+  }
+}
+
+// --- Construction ---------------------------------------------------------------
+
+DiscountedCfr::DiscountedCfr(Config cfg) : config(std::move(cfg)) {
+  compress = config.compress;
+  threads = config.threads >= 2 ? config.threads : 1;
+  stacks[0] = std::make_unique<ScratchStack>();
+  stacks[1] = std::make_unique<ScratchStack>();
+  if (threads > 1) pool = std::make_unique<WorkerPool>(static_cast<std::size_t>(threads - 1));
+}
+
+DiscountedCfr::~DiscountedCfr() {
+  stacks[0].reset();
+  stacks[1].reset();
+  pool.reset();
+}
+
+// --- Discount weights -----------------------------------------------------------
+
+DiscountWeights DiscountedCfr::discount_weights(std::uint32_t i) {
+  DiscountWeights w;
+  const double x = i == 0 ? 0.0 : static_cast<double>(i - 1);
+  const double p = std::sqrt(x) * x;
+  w.positive = static_cast<float>(p / (p + 1.0));
+
+  // Largest power of four not above i; the strategy sums restart there.
+  std::uint32_t q = 0;
+  if (i > 0) {
+    q = 1;
+    while (q <= std::numeric_limits<std::uint32_t>::max() / 4 && q * 4 <= i) q *= 4;
+  }
+  const double d = static_cast<double>(i - q);
+  const double r = d / (d + 1.0);
+  w.strategy = static_cast<float>(r * r * r);
+  return w;
+}
+
+// --- Node states ------------------------------------------------------------------
+
+void DiscountedCfr::prepare_states(const Game& game) {
+  const std::size_t N = game.nodes.size();
+
+  children_distinct.assign(N, 1);
+  std::vector<std::size_t> sorted;
+  for (std::size_t n = 0; n < N; ++n) {
+    const NodeRecord& node = game.nodes[n];
+    if (node.kind != NodeKind::Chance || node.children.size() < 2) continue;
+    // Children are normally appended in increasing order: that is distinct.
+    if (std::is_sorted(node.children.begin(), node.children.end()) &&
+        std::adjacent_find(node.children.begin(), node.children.end()) == node.children.end())
+      continue;
+    sorted.assign(node.children.begin(), node.children.end());
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) children_distinct[n] = 0;
+  }
+
+  // Release the previous solve's arrays before allocating the new ones.
+  std::vector<NodeState>().swap(states);
+  states.resize(N);
+
+  const bool packed = compress;
+  parallel_for(N, [&](std::size_t begin, std::size_t end) {
+    for (std::size_t n = begin; n < end; ++n) {
+      const NodeRecord& node = game.nodes[n];
+      if (node.kind != NodeKind::Decision || node.actions.empty() || node.seat > 1) continue;
+      NodeState& state = states[n];
+      state.seat = node.seat;
+      state.initialized = 1;
+      state.num_actions = node.actions.size();
+      state.num_hands = game.cards.pockets[node.seat].size();
+      const std::size_t size = state.num_actions * state.num_hands;
+      if (packed) {
+        // Packing all-zero arrays gives zero codes with scale 1.
+        state.packed_regrets.assign(size, 0);
+        state.packed_strategy_sums.assign(size, 0);
+      } else {
+        state.regrets.assign(size, 0.0f);
+        state.strategy_sums.assign(size, 0.0f);
+      }
+      state.regret_scale = 1.0f;
+      state.strategy_sum_scale = 1.0f;
+    }
+  });
+}
+
+std::vector<float>& DiscountedCfr::regrets_of(NodeState& state) {
+  if (compress && state.regrets.empty())
+    unpack_int16(state.regrets, state.packed_regrets, state.regret_scale, state.num_actions,
+                 state.num_hands);
+  return state.regrets;
+}
+
+std::vector<float>& DiscountedCfr::strategy_sums_of(NodeState& state) {
+  if (compress && state.strategy_sums.empty())
+    unpack_int16(state.strategy_sums, state.packed_strategy_sums, state.strategy_sum_scale,
+                 state.num_actions, state.num_hands);
+  return state.strategy_sums;
+}
+
+void DiscountedCfr::pack_int16(std::vector<float>& values, std::vector<std::int16_t>& packed,
+                               float& scale) {
+  pack_values(values.data(), values.size(), packed, scale);
+}
+
+void DiscountedCfr::unpack_int16(std::vector<float>& values,
+                                 const std::vector<std::int16_t>& packed, float scale,
+                                 std::size_t num_actions, std::size_t num_hands) {
+  const std::size_t n = num_actions * num_hands;
+  values.assign(n, 0.0f);
+  if (packed.empty() || !(scale > 0.0f) || n == 0 || packed.size() < n) return;
+  dequantize_int16(values.data(), packed.data(), scale, n);
+}
+
+std::vector<CardCode> DiscountedCfr::node_board_cards(const Game& game, const NodeRecord& node) {
+  std::vector<CardCode> cards = game.cards.board_cards;
+  for (const CardCode c : {node.turn, node.river}) {
+    if (c == kNoCard) continue;
+    if (std::find(cards.begin(), cards.end(), c) == cards.end()) cards.push_back(c);
+  }
+  return cards;
+}
+
+// --- One iteration and the run loop ------------------------------------------------
+
+void DiscountedCfr::run_iteration(const Game& game, std::uint32_t i) {
+  SolverProfile::Scope scope(ProfileSection::solve_iteration);
+  iteration = i;
+  const DiscountWeights w = discount_weights(i);
+  weight_positive = w.positive;
+  weight_strategy = w.strategy;
+  for (Seat s = 0; s < 2; ++s) {
+    std::vector<float>& values = root_values[s];
+    values.assign(game.cards.pockets[s].size(), 0.0f);
+    const std::vector<float>& reach = game.cards.weights[1 - s];
+    solve_recursive(game, 0, s, reach, values, 0, *stacks[s]);
+  }
+}
+
+void DiscountedCfr::run(const Game& game) {
+  const bool profiling = SolverProfile::enabled();
+  std::uint64_t profile_start = 0;
+  if (profiling) {
+    SolverProfile::reset();
+    SolverProfile::local().add_call(ProfileSection::run);
+    profile_start = steady_now_ns();
+  }
+
+  last_exploitability = 0.0f;
+  iterations_completed = 0;
+  prepare_states(game);
+
+  const std::uint32_t max_iterations = config.max_iterations;
+  const std::uint32_t interval = config.exploitability_interval;
+  const std::uint64_t run_start = steady_now_ns();
+  if (max_iterations != 0) {
+    for (std::uint32_t t = 1;; ++t) {
+      if (config.should_cancel && config.should_cancel()) break;
+      const std::uint64_t iteration_start = steady_now_ns();
+      iterations_completed = t;
+      run_iteration(game, t - 1);
+      const bool measured = t == max_iterations || (interval != 0 && t % interval == 0);
+      if (measured) last_exploitability = compute_exploitability(game);
+      const std::uint64_t elapsed = steady_now_ns() - iteration_start;
+      const double ms = static_cast<double>(elapsed / 1000) / 1000.0;
+      if (config.on_iteration) config.on_iteration(iterations_completed, last_exploitability, ms);
+      if (config.verbose && (t % 50 == 0 || t == max_iterations)) {
+        std::cout << "[CFR] iteration " << t << " / " << max_iterations
+                  << "  exploitability≈" << last_exploitability << "  iter≈"
+                  << ms << "ms" << std::endl;
+      }
+      // A NaN exploitability compares false and never stops the run.
+      if (interval != 0 && measured && config.target_exploitability >= last_exploitability) break;
+      if (t >= max_iterations) break;
+    }
+  }
+  const std::uint64_t run_end = steady_now_ns();
+
+  if (config.verbose) {
+    const auto whole_ms = static_cast<std::int64_t>((run_end - run_start) / 1000000);
+    std::cout << "[CFR] completed " << iterations_completed << " iterations in " << whole_ms
+              << "ms" << "  exploitability≈" << last_exploitability << std::endl;
+  }
+
+  if (profiling) {
+    SolverProfile::local().add_ns(ProfileSection::run, steady_now_ns() - profile_start);
+    const SolverProfile::Snapshot snap = SolverProfile::snapshot();
+    SolverProfile::print_summary(snap, iterations_completed, max_iterations,
+                                 static_cast<std::size_t>(threads), interval);
+  }
+}
+
+}  // namespace halvory

@@ -1,0 +1,216 @@
+#pragma once
+
+// Discounted counterfactual regret minimisation over a Game.
+//
+// Every per-node array is a flat f32 array of A x H entries by action rows
+// (action a, hand h at a * H + h), H being the length of the acting seat's
+// `pockets` list. One iteration makes a full pass with seat 0 as traverser,
+// then one with seat 1; each pass updates the traverser's regrets and
+// strategy sums at its own decision nodes and returns per-hand
+// counterfactual values.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "solver/kernels.hpp"
+#include "solver/worker_pool.hpp"
+#include "tree/game.hpp"
+
+namespace halvory {
+
+// 0 out of position (first to act), 1 in position.
+using Seat = std::uint8_t;
+
+// Solver state of one tree node. Only decision nodes with at least one action
+// are initialised; every other node keeps the empty form.
+struct NodeState {
+  std::uint8_t seat = 0;
+  std::uint8_t initialized = 0;
+  std::uint64_t num_actions = 0;  // A
+  std::uint64_t num_hands = 0;    // H of the acting seat
+  std::vector<float> regrets;        // A x H cumulative discounted regrets
+  std::vector<float> strategy_sums;  // A x H discounted strategy sums
+  // With compression each array is held either as f32 (the f32 vector is
+  // non-empty) or packed: code / 32767 * scale.
+  std::vector<std::int16_t> packed_regrets;
+  float regret_scale = 1.0f;
+  std::vector<std::int16_t> packed_strategy_sums;
+  float strategy_sum_scale = 1.0f;
+};
+
+// Discount weights of one iteration index.
+struct DiscountWeights {
+  float positive = 0.0f;  // applied to non-negative regrets
+  float strategy = 0.0f;  // applied to the strategy sums
+};
+
+class DiscountedCfr {
+ public:
+  struct Config {
+    std::uint32_t max_iterations;
+    float target_exploitability;
+    // Measure every this many iterations (and at the last); 0 = only at the
+    // last, and the target never stops the run.
+    std::uint32_t exploitability_interval;
+    bool verbose;
+    bool compress;  // keep regrets and strategy sums as int16 between visits
+    std::uint64_t threads;  // the calling thread included
+    std::function<void(unsigned iteration, float exploitability, double iteration_ms)> on_iteration;
+    std::function<bool()> should_cancel;
+  };
+
+  // Reusable buffers of one recursion depth. Buffers only ever grow.
+  struct ScratchFrame {
+    std::vector<float> chance_reach;
+    std::vector<float> child_values;    // children x H of the traverser
+    std::vector<float> chance_sum;
+    std::vector<float> permuted_row;
+    std::vector<std::uint16_t> distinct_slots;
+    std::vector<std::uint16_t> slot_representative;
+    std::vector<float> action_values;   // A x H of the traverser
+    std::vector<float> traverser_strategy;
+    std::vector<float> traverser_scratch;
+    std::vector<float> opponent_strategy;
+    std::vector<float> opponent_scratch;
+    std::vector<float> opponent_reach;  // A x H of the opponent
+    // Decoded copies of packed arrays while the node is on the path.
+    std::vector<float> unpacked_regrets;
+    std::vector<float> unpacked_sums;
+  };
+
+  // 32 inline frames, then an overflow queue grown on demand (a deque keeps
+  // earlier frames in place while deeper ones are added).
+  class ScratchStack {
+   public:
+    static constexpr std::size_t kInlineFrames = 32;
+    ScratchFrame& frame(std::size_t depth);
+
+   private:
+    std::array<ScratchFrame, kInlineFrames> inline_frames;
+    std::deque<ScratchFrame> overflow;
+  };
+
+  explicit DiscountedCfr(Config config);
+  ~DiscountedCfr();
+  DiscountedCfr(const DiscountedCfr&) = delete;
+  DiscountedCfr& operator=(const DiscountedCfr&) = delete;
+
+  // Solves the game in place: prepares the node states, then iterates until
+  // the limit, the target exploitability or cancellation.
+  void run(const Game& game);
+
+  // --- One iteration ---------------------------------------------------------
+  static DiscountWeights discount_weights(std::uint32_t i);
+  void prepare_states(const Game& game);
+  void run_iteration(const Game& game, std::uint32_t i);
+  void solve_recursive(const Game& game, std::size_t node, Seat traverser,
+                       std::span<const float> reach, std::span<float> out, std::size_t depth,
+                       ScratchStack& stack);
+
+  // The state's f32 array; with compression an empty array is first unpacked
+  // from its packed form.
+  std::vector<float>& regrets_of(NodeState& state);
+  std::vector<float>& strategy_sums_of(NodeState& state);
+  static void pack_int16(std::vector<float>& values, std::vector<std::int16_t>& packed,
+                         float& scale);
+  static void unpack_int16(std::vector<float>& values, const std::vector<std::int16_t>& packed,
+                           float scale, std::size_t num_actions, std::size_t num_hands);
+
+  // The board cards, then the node's turn and river when dealt and new.
+  static std::vector<CardCode> node_board_cards(const Game& game, const NodeRecord& node);
+
+  // --- Value passes (read-only) ---------------------------------------------
+  // Average strategy, A x H by action rows; empty for a node without state.
+  std::vector<float> average_strategy(std::size_t node) const;
+  // Per action, the plain mean of the average strategy over the node's hands.
+  std::vector<float> average_action_frequencies(std::size_t node) const;
+
+  void compute_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
+                                 std::span<const float> reach, std::span<float> out,
+                                 std::size_t depth, ScratchStack& stack) const;
+  void compute_best_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
+                                      std::span<const float> reach, std::span<float> out,
+                                      std::size_t depth, ScratchStack& stack) const;
+
+  std::pair<float, float> compute_current_ev(const Game& game);  // (seat 0, seat 1)
+  std::pair<float, float> compute_mes_ev(const Game& game);      // best responses
+  float compute_exploitability(const Game& game);
+
+  // Values of one seat at a node, the opponent weighted by its root range.
+  std::vector<float> node_cfvalues(const Game& game, std::size_t node, Seat seat) const;
+  std::vector<float> node_cfvalues_with_reach(const Game& game, std::size_t node, Seat seat,
+                                              std::span<const float> reach) const;
+
+  // Runs body(begin, end) over [0, n) on the pool and this thread together.
+  template <class Body>
+  void parallel_for(std::size_t n, Body&& body) const {
+    halvory::parallel_for(pool.get(), threads, n, std::forward<Body>(body));
+  }
+
+  // --- State -----------------------------------------------------------------
+  Config config;
+  float last_exploitability = 0.0f;
+  std::uint32_t iterations_completed = 0;
+  std::uint32_t iteration = 0;
+  std::array<std::vector<float>, 2> root_values;  // per seat, last pass
+  std::array<std::vector<float>, 2> ev_values;    // per seat, value passes
+  std::vector<NodeState> states;
+  bool compress = false;
+  std::vector<std::uint8_t> children_distinct;
+  float weight_positive = 0.0f;
+  float weight_negative = 0.5f;
+  float weight_strategy = 0.0f;
+  std::uint64_t threads = 1;
+  std::unique_ptr<WorkerPool> pool;
+  std::array<std::unique_ptr<ScratchStack>, 2> stacks;  // per seat
+
+ private:
+  // Stacks lent to the job ranges of split chance nodes; kept for reuse so
+  // the recursion stops allocating once they have grown.
+  class StackPool {
+   public:
+    std::unique_ptr<ScratchStack> acquire();
+    void release(std::unique_ptr<ScratchStack> stack) noexcept;
+
+   private:
+    std::mutex mutex;
+    std::vector<std::unique_ptr<ScratchStack>> free;
+  };
+  struct StackLease;
+
+  void solve_chance(const Game& game, std::size_t node, Seat traverser,
+                    std::span<const float> reach, std::span<float> out, std::size_t depth,
+                    ScratchStack& stack);
+  void opponent_step(const Game& game, std::size_t node, Seat traverser,
+                     std::span<const float> reach, std::span<float> out, std::size_t depth,
+                     ScratchStack& stack);
+  void traverser_step(const Game& game, std::size_t node, Seat traverser,
+                      std::span<const float> reach, std::span<float> out, std::size_t depth,
+                      ScratchStack& stack);
+  // Shared body of the two value passes; best_response picks the pass.
+  void value_recursive(const Game& game, std::size_t node, Seat seat,
+                       std::span<const float> reach, std::span<float> out, std::size_t depth,
+                       ScratchStack& stack, bool best_response) const;
+  void value_chance(const Game& game, std::size_t node, Seat seat, std::span<const float> reach,
+                    std::span<float> out, std::size_t depth, ScratchStack& stack,
+                    bool best_response) const;
+  // Average strategy of a state over num_hands hands into `strategy`
+  // (A x num_hands); uniform when the state has no matching sums. `decoded`
+  // and `totals` are scratch.
+  void average_strategy_into(const NodeState& state, std::size_t num_actions,
+                             std::size_t num_hands, std::vector<float>& strategy,
+                             std::vector<float>& decoded, std::vector<float>& totals) const;
+  std::pair<float, float> root_pass(const Game& game, bool best_response);
+
+  mutable StackPool spare_stacks;
+};
+
+}  // namespace halvory

@@ -1,0 +1,148 @@
+#pragma once
+
+// Helpers shared by the solver's translation units (not part of the API).
+
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "solver/dcfr.hpp"
+
+namespace halvory {
+
+// A stack borrowed from the solver's spare stacks for one range of chance
+// jobs, returned (with its grown buffers) when the range ends.
+struct DiscountedCfr::StackLease {
+  explicit StackLease(StackPool& from) : pool(from), stack(from.acquire()) {}
+  ~StackLease() { pool.release(std::move(stack)); }
+  StackLease(const StackLease&) = delete;
+  StackLease& operator=(const StackLease&) = delete;
+
+  StackPool& pool;
+  std::unique_ptr<ScratchStack> stack;
+};
+
+}  // namespace halvory
+
+namespace halvory::dcfr_detail {
+
+// Scratch buffers only ever grow, so a frame stops allocating once it has
+// seen its largest node.
+template <class T>
+inline void grow(std::vector<T>& buffer, std::size_t n) {
+  if (buffer.size() < n) buffer.resize(n);
+}
+
+inline void fill_zero(std::span<float> out) {
+  if (!out.empty()) std::memset(out.data(), 0, out.size() * sizeof(float));
+}
+
+// A lock entry with the sign bit set (negative or -0.0) marks its hand free.
+inline bool lock_entry_set(float x) { return !std::signbit(x); }
+
+// Probability of one dealt card at a chance node: 1 / (cards left in the
+// deck), or 1 / children when the node deals nothing new.
+inline float chance_weight(const Game& game, const NodeRecord& node, std::size_t children) {
+  long cards = std::popcount(game.cards.deck_mask);
+  bool adjusted = false;
+  if (node.turn == kNoCard) {
+    cards -= 7;
+    adjusted = true;
+  } else if (node.river == kNoCard) {
+    cards -= 8;
+    adjusted = true;
+  }
+  if (adjusted && cards >= 1) return 1.0f / static_cast<float>(cards);
+  if (children == 0) return 1.0f;
+  return 1.0f / static_cast<float>(children);
+}
+
+// Child slot of the canonical card, per non-canonical card of the node.
+inline const std::vector<std::uint8_t>& representatives(const Game& game, const NodeRecord& node) {
+  const SuitIsomorphism& iso = game.cards.suit_isomorphism;
+  if (node.street == kStreetTurn) return iso.turn_representatives;
+  if (node.street == kStreetRiver && node.turn != kNoCard &&
+      node.turn < iso.river_representatives.size())
+    return iso.river_representatives[node.turn];
+  return game.empty_card_list;
+}
+
+// Adds, for every non-canonical card, its canonical card's row with the
+// seat's hands exchanged (the mirrored subtree that the tree leaves out).
+inline void add_isomorphic_rows(const Game& game, const NodeRecord& node, Seat seat,
+                                const float* child_values, std::size_t children, std::size_t H,
+                                float* chance_sum, std::vector<float>& permuted) {
+  const std::vector<std::uint8_t>& reps = representatives(game, node);
+  for (std::size_t i = 0; i < reps.size(); ++i) {
+    const std::size_t slot = reps[i];
+    if (slot >= children) continue;
+    const float* row = child_values + slot * H;
+    const HandSwapList& swaps = game.suit_maps(node, i)[seat & 1];
+    if (swaps.empty()) {
+      axpy(chance_sum, row, H, 1.0f);
+      continue;
+    }
+    grow(permuted, H);
+    float* p = permuted.data();
+    if (H != 0) std::memcpy(p, row, H * sizeof(float));
+    for (const HandSwap& swap : swaps) {
+      if (swap.first < H && swap.second < H) std::swap(p[swap.first], p[swap.second]);
+    }
+    axpy(chance_sum, p, H, 1.0f);
+  }
+}
+
+// Asks for every cache line of an array at once. A node's arrays are read
+// straight after a long recursion has evicted them; many outstanding misses
+// fetch them far faster than the hardware prefetcher's ramp-up does.
+inline void prefetch_lines(const void* data, std::size_t bytes, bool for_write = false) {
+  const char* p = static_cast<const char*>(data);
+  for (std::size_t offset = 0; offset < bytes; offset += 64) {
+    if (for_write) {
+      __builtin_prefetch(p + offset, 1, 3);
+    } else {
+      __builtin_prefetch(p + offset, 0, 3);
+    }
+  }
+}
+
+// Packs n values into int16 codes with scale max |x| (see pack_int16).
+inline void pack_values(const float* values, std::size_t n, std::vector<std::int16_t>& packed,
+                        float& scale) {
+  if (n == 0) {
+    packed.clear();
+    scale = 1.0f;
+    return;
+  }
+  const float m = max_abs(values, n);
+  packed.resize(n);
+  if (static_cast<double>(m) <= 1e-9) {
+    scale = 1.0f;
+    std::memset(packed.data(), 0, n * sizeof(std::int16_t));
+    return;
+  }
+  scale = m;
+  quantize_int16(packed.data(), values, m, n);
+}
+
+// Decodes a packed array of n entries into buffer (grown to n); all zero
+// when the codes are missing or the scale is not positive.
+inline float* decode_values(const std::vector<std::int16_t>& packed, float scale, std::size_t n,
+                            std::vector<float>& buffer) {
+  grow(buffer, n);
+  float* out = buffer.data();
+  if (n == 0) return out;
+  if (packed.size() >= n && scale > 0.0f) {
+    dequantize_int16(out, packed.data(), scale, n);
+  } else {
+    std::memset(out, 0, n * sizeof(float));
+  }
+  return out;
+}
+
+}  // namespace halvory::dcfr_detail

@@ -1,0 +1,274 @@
+// The regret pass: one traversal of the tree for one traverser seat.
+
+#include <algorithm>
+#include <cstring>
+
+#include "solver/dcfr.hpp"
+#include "solver/dcfr_internal.hpp"
+#include "solver/payoffs.hpp"
+#include "solver/profile.hpp"
+
+namespace halvory {
+
+using dcfr_detail::decode_values;
+using dcfr_detail::fill_zero;
+using dcfr_detail::grow;
+using dcfr_detail::lock_entry_set;
+using dcfr_detail::pack_values;
+
+void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat traverser,
+                                    std::span<const float> reach, std::span<float> out,
+                                    std::size_t depth, ScratchStack& stack) {
+  const NodeRecord& record = game.nodes[node];
+  if (record.kind == NodeKind::Terminal) {
+    terminal_eval(game, record, traverser, reach, out);
+    return;
+  }
+  const std::size_t A =
+      record.kind == NodeKind::Chance ? record.children.size() : record.actions.size();
+  // A malformed decision node (fewer children than actions) has no subtree.
+  if (A == 0 || out.empty() || record.children.size() < A) {
+    fill_zero(out);
+    return;
+  }
+  if (record.kind == NodeKind::Chance) {
+    solve_chance(game, node, traverser, reach, out, depth, stack);
+  } else if (node >= states.size() || states[node].seat != traverser) {
+    opponent_step(game, node, traverser, reach, out, depth, stack);
+  } else {
+    traverser_step(game, node, traverser, reach, out, depth, stack);
+  }
+}
+
+void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traverser,
+                                 std::span<const float> reach, std::span<float> out,
+                                 std::size_t depth, ScratchStack& stack) {
+  const NodeRecord& record = game.nodes[node];
+  ScratchFrame& frame = stack.frame(depth);
+  const std::size_t A = record.children.size();
+  const std::size_t H = out.size();
+  const std::size_t H_o = reach.size();
+
+  grow(frame.chance_reach, H_o);
+  scale_into(frame.chance_reach.data(), reach.data(),
+             dcfr_detail::chance_weight(game, record, A), H_o);
+
+  // Splitting pays only for large subtrees near the root.
+  const bool parallel_candidate = pool != nullptr && threads >= 2 && depth <= 8 && A >= 6 &&
+                                  H >= 64 && H * A >= 1536;
+
+  // Slots naming a child already seen are solved once and copied.
+  const bool reuse = node < children_distinct.size() && children_distinct[node] == 0;
+  grow(frame.child_values, A * H);
+  std::size_t jobs = A;
+  if (reuse) {
+    frame.distinct_slots.clear();
+    grow(frame.slot_representative, A);
+    for (std::size_t k = 0; k < A; ++k) {
+      std::size_t representative = k;
+      for (std::size_t j = 0; j < k; ++j) {
+        if (record.children[j] == record.children[k]) {
+          representative = frame.slot_representative[j];
+          break;
+        }
+      }
+      frame.slot_representative[k] = static_cast<std::uint16_t>(representative);
+      if (representative == k) frame.distinct_slots.push_back(static_cast<std::uint16_t>(k));
+    }
+    jobs = frame.distinct_slots.size();
+  }
+
+  const float* child_reach = frame.chance_reach.data();
+  float* child_values = frame.child_values.data();
+  const std::uint16_t* distinct = frame.distinct_slots.data();
+  auto run_jobs = [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
+    for (std::size_t k = begin; k < end; ++k) {
+      const std::size_t slot = reuse ? distinct[k] : k;
+      solve_recursive(game, record.children[slot], traverser, {child_reach, H_o},
+                      {child_values + slot * H, H}, depth + 1, job_stack);
+    }
+  };
+  if (parallel_candidate && jobs >= 2) {
+    parallel_for(jobs, [&](std::size_t begin, std::size_t end) {
+      StackLease lease(spare_stacks);
+      run_jobs(begin, end, *lease.stack);
+    });
+  } else {
+    // Sequential jobs go one level deeper on this stack: frames below this
+    // depth are free while the node is being solved.
+    run_jobs(0, jobs, stack);
+  }
+
+  if (reuse) {
+    SolverProfile::Scope scope(ProfileSection::chance_aggregate_reuse);
+    for (std::size_t k = 0; k < A; ++k) {
+      const std::size_t representative = frame.slot_representative[k];
+      if (representative != k)
+        std::memcpy(child_values + k * H, child_values + representative * H, H * sizeof(float));
+    }
+  }
+
+  grow(frame.chance_sum, H);
+  float* sum = frame.chance_sum.data();
+  std::memset(sum, 0, H * sizeof(float));
+  sum_rows_into(sum, child_values, A, H);
+  dcfr_detail::add_isomorphic_rows(game, record, traverser, child_values, A, H, sum,
+                                   frame.permuted_row);
+  std::memcpy(out.data(), sum, H * sizeof(float));
+}
+
+void DiscountedCfr::opponent_step(const Game& game, std::size_t node, Seat traverser,
+                                  std::span<const float> reach, std::span<float> out,
+                                  std::size_t depth, ScratchStack& stack) {
+  const NodeRecord& record = game.nodes[node];
+  const std::size_t A = record.actions.size();
+  if (A == 1) {
+    solve_recursive(game, record.children[0], traverser, reach, out, depth + 1, stack);
+    return;
+  }
+  const std::size_t H = out.size();
+  const std::size_t H_o = reach.size();
+  if (node >= states.size()) {
+    fill_zero(out);
+    return;
+  }
+  const NodeState& state = states[node];
+  if (state.num_hands != H_o || state.num_actions != A || H_o == 0) {
+    fill_zero(out);
+    return;
+  }
+  ScratchFrame& frame = stack.frame(depth);
+  const std::size_t size = A * H_o;
+
+  // The opponent's arrays are only read here; a packed array is decoded into
+  // the frame rather than into the state.
+  if (!state.regrets.empty()) {
+    dcfr_detail::prefetch_lines(state.regrets.data(), size * sizeof(float));
+  } else {
+    dcfr_detail::prefetch_lines(state.packed_regrets.data(), state.packed_regrets.size() * 2);
+  }
+  const float* regrets =
+      !state.regrets.empty()
+          ? state.regrets.data()
+          : decode_values(state.packed_regrets, state.regret_scale, size, frame.unpacked_regrets);
+
+  grow(frame.opponent_strategy, size);
+  grow(frame.opponent_scratch, H_o);
+  float* strategy = frame.opponent_strategy.data();
+  regret_matching(strategy, frame.opponent_scratch.data(), regrets, A, H_o);
+
+  if (const std::vector<float>* lock = game.find_node_lock(node); lock != nullptr) {
+    const std::size_t overlap = std::min(size, lock->size());
+    for (std::size_t i = 0; i < overlap; ++i)
+      if (lock_entry_set((*lock)[i])) strategy[i] = (*lock)[i];
+  }
+
+  grow(frame.opponent_reach, size);
+  float* opponent_reach = frame.opponent_reach.data();
+  for (std::size_t a = 0; a < A; ++a)
+    multiply_into(opponent_reach + a * H_o, strategy + a * H_o, reach.data(), H_o);
+
+  grow(frame.action_values, A * H);
+  float* action_values = frame.action_values.data();
+  for (std::size_t a = 0; a < A; ++a) {
+    solve_recursive(game, record.children[a], traverser, {opponent_reach + a * H_o, H_o},
+                    {action_values + a * H, H}, depth + 1, stack);
+  }
+  sum_rows_f64(out.data(), action_values, A, H);
+}
+
+void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat traverser,
+                                   std::span<const float> reach, std::span<float> out,
+                                   std::size_t depth, ScratchStack& stack) {
+  const NodeRecord& record = game.nodes[node];
+  const std::size_t A = record.actions.size();
+  const std::size_t H = out.size();
+  NodeState& state = states[node];
+  if (state.num_hands != H || state.num_actions != A) {
+    fill_zero(out);
+    return;
+  }
+  ScratchFrame& frame = stack.frame(depth);
+  const std::size_t size = A * H;
+
+  grow(frame.action_values, size);
+  float* action_values = frame.action_values.data();
+  for (std::size_t a = 0; a < A; ++a) {
+    solve_recursive(game, record.children[a], traverser, reach, {action_values + a * H, H},
+                    depth + 1, stack);
+  }
+
+  if (!state.regrets.empty()) {
+    dcfr_detail::prefetch_lines(state.regrets.data(), size * sizeof(float), true);
+  } else {
+    dcfr_detail::prefetch_lines(state.packed_regrets.data(), state.packed_regrets.size() * 2, true);
+  }
+  if (!state.strategy_sums.empty()) {
+    dcfr_detail::prefetch_lines(state.strategy_sums.data(), size * sizeof(float), true);
+  } else {
+    dcfr_detail::prefetch_lines(state.packed_strategy_sums.data(),
+                                state.packed_strategy_sums.size() * 2, true);
+  }
+  // Packed arrays are worked on in the frame and packed back below, so the
+  // state never holds both forms.
+  const bool regrets_in_frame = state.regrets.empty();
+  const bool sums_in_frame = state.strategy_sums.empty();
+  float* regrets = regrets_in_frame ? decode_values(state.packed_regrets, state.regret_scale,
+                                                    size, frame.unpacked_regrets)
+                                    : state.regrets.data();
+  float* sums = sums_in_frame ? decode_values(state.packed_strategy_sums,
+                                              state.strategy_sum_scale, size, frame.unpacked_sums)
+                              : state.strategy_sums.data();
+
+  grow(frame.traverser_strategy, size);
+  grow(frame.traverser_scratch, H);
+  float* strategy = frame.traverser_strategy.data();
+  regret_matching(strategy, frame.traverser_scratch.data(), regrets, A, H);
+
+  const std::vector<float>* lock = game.find_node_lock(node);
+  if (lock != nullptr && lock->empty()) lock = nullptr;
+  bool fully_locked = false;
+  if (lock != nullptr) {
+    const std::vector<float>& L = *lock;
+    fully_locked = L.size() >= H && std::all_of(L.begin(), L.begin() + static_cast<std::ptrdiff_t>(H),
+                                                lock_entry_set);
+    const std::size_t overlap = std::min(size, L.size());
+    for (std::size_t i = 0; i < overlap; ++i)
+      if (lock_entry_set(L[i])) strategy[i] = L[i];
+  }
+
+  fma_actions(out.data(), strategy, action_values, A, H);
+  strategy_sum_update(sums, strategy, weight_strategy, size);
+
+  if (!fully_locked) {
+    if (lock == nullptr) {
+      update_regrets(regrets, action_values, out.data(), A, H, weight_positive, weight_negative);
+    } else {
+      // Only free hands learn; a hand beyond the lock's length is free.
+      const std::vector<float>& L = *lock;
+      const float w_pos = weight_positive;
+      const float w_neg = weight_negative;
+      for (std::size_t h = 0; h < H; ++h) {
+        if (h < L.size() && lock_entry_set(L[h])) continue;
+        const float node_value = out[h];
+        for (std::size_t a = 0; a < A; ++a) {
+          float& g = regrets[a * H + h];
+          const float w = g >= 0.0f ? w_pos : w_neg;
+          const float grown = w * g + action_values[a * H + h];
+          g = grown - node_value;
+        }
+      }
+    }
+  }
+
+  if (compress) {
+    if (!fully_locked) {
+      pack_values(regrets, size, state.packed_regrets, state.regret_scale);
+      if (!regrets_in_frame) std::vector<float>().swap(state.regrets);
+    }
+    pack_values(sums, size, state.packed_strategy_sums, state.strategy_sum_scale);
+    if (!sums_in_frame) std::vector<float>().swap(state.strategy_sums);
+  }
+}
+
+}  // namespace halvory

@@ -1,0 +1,40 @@
+#pragma once
+
+// Independent chip model (Malmuth-Harville): the expected prize of every
+// player from the stacks and the payouts, and the payoffs of the three
+// outcomes of a terminal (the traversing seat wins, splits or loses the pot)
+// relative to the seat's equity before the hand.
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "tree/game.hpp"
+
+namespace halvory {
+
+// One equity per player, in the payouts' unit; stacks in any chip unit,
+// positions 0 and 1 the two seats. A stack <= 0 (or NaN) is busted: busted
+// players share the places the live players cannot take.
+std::vector<double> icm_equities(const std::vector<double>& stacks,
+                                 const std::vector<double>& payouts);
+
+// Equities of seats 0 and 1 after their stacks change by d0 and d1 (a stack
+// that does not stay above 0 becomes 0).
+std::pair<double, double> icm_pair_equities(const std::vector<double>& stacks,
+                                            const std::vector<double>& payouts,
+                                            double d0, double d1);
+
+// (win, tie, lose) of the traversing seat at a terminal whose after-rake pot
+// is `after_rake_pot`, each divided by the matchup weight. Zeros when the game
+// is not in ICM mode or the matchup weight is not above 0.
+//
+// The payoffs depend only on the ICM inputs of the configuration, the pot and
+// the two investments, so each distinct outcome is computed once and kept in
+// a process-wide read-mostly table; every call returns exactly what the
+// computation returns.
+std::array<double, 3> icm_payoffs(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                                  double after_rake_pot, double matchup_weight);
+
+}  // namespace halvory

@@ -1,0 +1,76 @@
+#pragma once
+
+// Flat f32 kernels of the solver's hot loop. A, H and n are entry counts;
+// two-dimensional arrays are A rows of H entries. None allocates. Each has a
+// baseline (x86-64-v2) and an AVX2 variant chosen once at run time; both give
+// bit-identical results (element-wise arithmetic in a fixed order, no fused
+// multiply-add).
+
+#include <cstddef>
+#include <cstdint>
+
+namespace halvory {
+
+// Current strategy from regrets: positive parts normalised per hand; a hand
+// whose positive regrets sum to 0 (or to less than the smallest normal float,
+// or to infinity) plays every action with probability 1/A. A NaN regret counts
+// as not positive. `scratch` holds H entries.
+void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t A,
+                     std::size_t H);
+
+// R <- (w * R + V[a]) - v, w = w_pos where R >= 0, w_neg where R < 0 or NaN.
+void update_regrets(float* regrets, const float* action_values, const float* node_values,
+                    std::size_t A, std::size_t H, float w_pos, float w_neg);
+
+// out[h] = sum over a in order of strategy[a][h] * values[a][h] (f32 multiply,
+// then add). Nothing when A = 0 or H = 0.
+void fma_actions(float* out, const float* strategy, const float* action_values, std::size_t A,
+                 std::size_t H);
+
+// S[i] <- w * S[i] + strategy[i].
+void strategy_sum_update(float* sums, const float* strategy, float w, std::size_t n);
+
+// out[h] += rows[r][h] for r = 0 .. R-1 in order.
+void sum_rows_into(float* out, const float* rows, std::size_t R, std::size_t H);
+
+// y[i] += a * x[i]; nothing when a = 0.
+void axpy(float* y, const float* x, std::size_t n, float a);
+
+// out[i] = a[i] * b[i].
+void multiply_into(float* out, const float* a, const float* b, std::size_t n);
+
+// out[i] = a * in[i].
+void scale_into(float* out, const float* in, float a, std::size_t n);
+
+// out[h] = sum over r in order of rows[r][h], accumulated in f64 and rounded
+// once; 0 when R = 0.
+void sum_rows_f64(float* out, const float* rows, std::size_t R, std::size_t H);
+
+// out[h] = sum over r in order of weights[r][h] * rows[r][h], each product
+// and the sum in f64, rounded once; 0 when R = 0.
+void weighted_rows_f64(float* out, const float* weights, const float* rows, std::size_t R,
+                       std::size_t H);
+
+// Average strategy from strategy sums: out[a][h] = max(0, S[a][h]) / T[h],
+// T[h] the f32 sum over a in order of max(0, S[a][h]); 1/A for every action
+// when T[h] is not above 0. A NaN sum counts as 0. `totals` holds H entries.
+void normalize_positive(float* out, float* totals, const float* sums, std::size_t A,
+                        std::size_t H);
+
+// Largest |x| over the entries, NaN entries ignored; 0 for n = 0.
+float max_abs(const float* values, std::size_t n);
+
+// codes[i] = lroundf(32767 * clamp(values[i] / scale, -1, 1)); NaN gives 0.
+void quantize_int16(std::int16_t* codes, const float* values, float scale, std::size_t n);
+
+// values[i] = codes[i] / 32767 * scale.
+void dequantize_int16(float* values, const std::int16_t* codes, float scale, std::size_t n);
+
+// Which variant the kernels use. select_kernel_isa(avx2) is refused (returns
+// false) on a CPU without AVX2; tests use it to check both variants.
+enum class KernelIsa : std::uint8_t { baseline, avx2 };
+KernelIsa active_kernel_isa() noexcept;
+bool cpu_has_avx2() noexcept;
+bool select_kernel_isa(KernelIsa isa) noexcept;
+
+}  // namespace halvory

@@ -1,0 +1,435 @@
+#include "solver/payoffs.hpp"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <vector>
+
+#include "solver/icm.hpp"
+#include "solver/profile.hpp"
+
+namespace halvory {
+namespace {
+
+// Pots differing from their after-rake value by no more than this are
+// settled without rake.
+constexpr double kRakeEpsilon = 1e-9;
+
+// A reach total and per-card reach sums: the reach of the hands that share no
+// card with a pocket is total - card[a] - card[b] (plus the pocket's own
+// weight where it was counted). 64 slots so that a card index masked to six
+// bits always lands inside.
+struct CardSums {
+  double total = 0.0;
+  std::array<double, 64> card{};
+
+  void add(Pocket pocket, double w) {
+    total += w;
+    card[pocket & 63u] += w;
+    card[(pocket >> 8) & 63u] += w;
+  }
+  double excluding(Pocket pocket) const {
+    return total - card[pocket & 63u] - card[(pocket >> 8) & 63u];
+  }
+};
+
+bool icm_mode(const GameConfig& config) { return config.icm && !config.icm_payouts.empty(); }
+
+// Rake charged on a pot: what rake_after takes away.
+double charged_rake(const GameConfig& config, double pot) {
+  return pot > 0.0 ? pot - rake_after(config, pot) : 0.0;
+}
+
+// Value of each showdown result for the traversing seat, per unit of
+// opponent reach.
+struct ShowdownCoefficients {
+  double win = 0.0;
+  double tie = 0.0;
+  double lose = 0.0;
+};
+
+bool well_framed(const std::vector<ShowdownRecord>& list) {
+  return list.size() > 2 && list.front().value == kShowdownLow.value &&
+         list.back().value == kShowdownHigh.value;
+}
+
+// Whether a showdown pass can run for `seat` on a runout entry with these
+// spans. Ties need the cross map of the traversing seat.
+bool showdown_sizes_ok(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                       std::size_t reach_size, std::size_t out_size, bool with_ties) {
+  if (seat > 1) return false;
+  const std::uint8_t opp = 1 - seat;
+  if (reach_size != cards.pockets[opp].size() || out_size != cards.pockets[seat].size())
+    return false;
+  if (!well_framed(entry[0]) || !well_framed(entry[1])) return false;
+  return !with_ties || cards.cross[seat].size() == cards.pockets[seat].size();
+}
+
+// Per-thread f64 scratch for one group of equal strength; grows, never shrinks.
+double* group_scratch(std::size_t size) {
+  thread_local std::vector<double> scratch;
+  if (scratch.size() < size) scratch.resize(size);
+  return scratch.data();
+}
+
+// One merge over the two seats' strength-sorted lists of a runout. For each
+// traverser hand i it forms, from opponent hands sharing no card with i:
+// less (weaker), leq (weaker or equal) and all; a tie is leq - less, with i's
+// identical opponent hand (subtracted twice by the card sums) added back once.
+// out_i = win * less + tie * ties + lose * (all - leq).
+// Sizes must have been checked with showdown_sizes_ok.
+template <bool WithTies>
+void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                   std::span<const float> reach, ShowdownCoefficients c, float* out) {
+  const std::uint8_t opp = 1 - seat;
+  const std::vector<ShowdownRecord>& mine = entry[seat];
+  const std::vector<ShowdownRecord>& theirs = entry[opp];
+  const Pocket* my_pockets = cards.pockets[seat].data();
+  const Pocket* their_pockets = cards.pockets[opp].data();
+  const float* r = reach.data();
+
+  // Sentinels frame both lists: the scans below stop at the high sentinel.
+  const ShowdownRecord* const their_first = theirs.data() + 1;
+  const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
+  const ShowdownRecord* const my_first = mine.data() + 1;
+  const ShowdownRecord* const my_end = mine.data() + mine.size() - 1;
+
+  CardSums all;
+  for (const ShowdownRecord* o = their_first; o != their_end; ++o)
+    all.add(their_pockets[o->position], r[o->position]);
+  if (all.total == 0.0) {
+    for (const ShowdownRecord* t = my_first; t != my_end; ++t) out[t->position] = 0.0f;
+    return;
+  }
+
+  // value = (win - tie) * less + (tie - lose) * leq + tie * own + lose * all,
+  // from one running prefix: a group of equal traverser strength takes its
+  // less-part before the opponent's records of that strength are added and
+  // its leq-part after.
+  const std::vector<std::uint16_t>& cross = cards.cross[seat];
+  const double tie = WithTies ? c.tie : 0.0;
+  const double less_weight = c.win - tie;
+  const double leq_weight = tie - c.lose;
+  double* partial = group_scratch(mine.size());
+  CardSums prefix;
+  const ShowdownRecord* o = their_first;
+  const ShowdownRecord* t = my_first;
+  while (t != my_end) {
+    const std::uint32_t v = t->value;
+    for (; o->value < v; ++o) prefix.add(their_pockets[o->position], r[o->position]);
+    double* slot = partial;
+    const ShowdownRecord* group_end = t;
+    for (; group_end->value == v; ++group_end, ++slot) {
+      const std::uint16_t h = group_end->position;
+      const Pocket p = my_pockets[h];
+      double value = less_weight * prefix.excluding(p) + c.lose * all.excluding(p);
+      if constexpr (WithTies) {
+        const std::uint16_t twin = cross[h];
+        value += tie * (twin < reach.size() ? static_cast<double>(r[twin]) : 0.0);
+      }
+      *slot = value;
+    }
+    for (; o->value == v; ++o) prefix.add(their_pockets[o->position], r[o->position]);
+    slot = partial;
+    for (; t != group_end; ++t, ++slot) {
+      const std::uint16_t h = t->position;
+      out[h] = static_cast<float>(*slot + leq_weight * prefix.excluding(my_pockets[h]));
+    }
+  }
+}
+
+// The runout part of an all-in: with less and leq counted pair-exactly
+// (i's identical opponent hand removed once), a runout's value is
+// (win - tie) * less + (tie - lose) * leq + lose * all. Summed over runouts,
+// the `all` term is the node's compatible reach times the number of runouts a
+// card-disjoint pair meets, so it is added once by the caller and each runout
+// needs only the two prefix sums.
+void accumulate_runout(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                       std::span<const float> reach, ShowdownCoefficients c, double* acc) {
+  const std::uint8_t opp = 1 - seat;
+  const std::vector<ShowdownRecord>& mine = entry[seat];
+  const std::vector<ShowdownRecord>& theirs = entry[opp];
+  const Pocket* my_pockets = cards.pockets[seat].data();
+  const Pocket* their_pockets = cards.pockets[opp].data();
+  const std::vector<std::uint16_t>& cross = cards.cross[seat];
+  const float* r = reach.data();
+  const double less_weight = c.win - c.tie;
+  const double leq_weight = c.tie - c.lose;
+
+  // One running prefix over the opponent's records; each group of equal
+  // traverser strength is read before (less) and after (leq) the opponent's
+  // records of that strength are added.
+  CardSums prefix;
+  const ShowdownRecord* o = theirs.data() + 1;
+  const ShowdownRecord* t = mine.data() + 1;
+  const ShowdownRecord* const my_end = mine.data() + mine.size() - 1;
+  while (t != my_end) {
+    const std::uint32_t v = t->value;
+    for (; o->value < v; ++o) prefix.add(their_pockets[o->position], r[o->position]);
+    const ShowdownRecord* group_end = t;
+    for (; group_end->value == v; ++group_end)
+      acc[group_end->position] += less_weight * prefix.excluding(my_pockets[group_end->position]);
+    for (; o->value == v; ++o) prefix.add(their_pockets[o->position], r[o->position]);
+    for (; t != group_end; ++t) {
+      const std::uint16_t h = t->position;
+      const std::uint16_t twin = h < cross.size() ? cross[h] : kNoHand;
+      const double own = twin < reach.size() ? static_cast<double>(r[twin]) : 0.0;
+      acc[h] += leq_weight * (prefix.excluding(my_pockets[h]) + own);
+    }
+  }
+}
+
+// Coefficients of a cash showdown on pot P: the raked ones when rake applies.
+ShowdownCoefficients cash_coefficients(const GameConfig& config, double pot, double m) {
+  if (!(m > 0.0)) return {};
+  const double rake = charged_rake(config, pot);
+  return {(pot / 2 - rake) / m, -rake / 2 / m, -(pot / 2) / m};
+}
+
+bool raked(const GameConfig& config, double pot) {
+  return std::abs(pot - rake_after(config, pot)) > kRakeEpsilon;
+}
+
+// Runs the complete-board pass on the runout (turn, river); false when the
+// sizes do not fit.
+bool complete_board_pass(const Game& game, CardCode turn, CardCode river, std::uint8_t seat,
+                         std::span<const float> reach, std::span<float> out, bool with_ties,
+                         ShowdownCoefficients c) {
+  const RunoutShowdown& entry = game.cards.runout_entry(turn, river);
+  if (!showdown_sizes_ok(game.cards, entry, seat, reach.size(), out.size(), with_ties))
+    return false;
+  if (with_ties) {
+    SolverProfile::Scope scope(ProfileSection::showdown_r);
+    showdown_pass<true>(game.cards, entry, seat, reach, c, out.data());
+  } else {
+    SolverProfile::Scope scope(ProfileSection::showdown_u);
+    showdown_pass<false>(game.cards, entry, seat, reach, c, out.data());
+  }
+  return true;
+}
+
+void fill_zero(std::span<float> out) { std::fill(out.begin(), out.end(), 0.0f); }
+
+// Per-thread f64 accumulator of the runout enumeration; grows, never shrinks.
+std::vector<double>& runout_accumulator(std::size_t size) {
+  thread_local std::vector<double> acc;
+  if (acc.size() < size) acc.resize(size);
+  std::fill(acc.begin(), acc.begin() + static_cast<std::ptrdiff_t>(size), 0.0);
+  return acc;
+}
+
+}  // namespace
+
+double rake_after(const GameConfig& config, double pot) {
+  if (!(pot > 0.0)) return 0.0;
+  double rake = config.rake_rate > 0.0 ? config.rake_rate * pot : 0.0;
+  if (config.rake_cap > 0.0) rake = std::min(rake, config.rake_cap);
+  return std::max(pot - rake, 0.0);
+}
+
+std::span<const std::uint16_t> live_hands(const Game& game, const NodeRecord& node,
+                                          std::uint8_t seat) {
+  const CardContext& cards = game.cards;
+  if (seat > 1) return {};
+  const std::span<const std::uint16_t> all = cards.all_hands[seat];
+  if (node.turn == kNoCard) return all;
+  if (node.river != kNoCard) {
+    const unsigned lo = std::min(node.turn, node.river);
+    const unsigned hi = std::max(node.turn, node.river);
+    const std::size_t index = lo * (101 - lo) / 2 + hi - 1;
+    if (lo < hi && hi < 52 && index < cards.compatible_by_pair.size())
+      return cards.compatible_by_pair[index][seat];
+  }
+  if (node.turn < cards.compatible_by_card.size()) return cards.compatible_by_card[node.turn][seat];
+  return all;
+}
+
+void fold_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat, double payoff,
+                 std::span<const float> opponent_reach, std::span<float> out) {
+  SolverProfile::Scope scope(ProfileSection::fold);
+  const CardContext& cards = game.cards;
+  if (seat > 1 || opponent_reach.size() != cards.pockets[1 - seat].size() ||
+      out.size() != cards.pockets[seat].size()) {
+    fill_zero(out);
+    return;
+  }
+  const std::uint8_t opp = 1 - seat;
+  const std::span<const std::uint16_t> mine = live_hands(game, node, seat);
+  const Pocket* their_pockets = cards.pockets[opp].data();
+
+  CardSums sums;
+  for (const std::uint16_t j : live_hands(game, node, opp)) {
+    if (j >= opponent_reach.size()) continue;
+    const float w = opponent_reach[j];
+    if (w != 0.0f) sums.add(their_pockets[j], w);  // NaN counts as non-zero
+  }
+
+  const Pocket* my_pockets = cards.pockets[seat].data();
+  const std::vector<std::uint16_t>& cross = cards.cross[seat];
+  if (sums.total == 0.0) {
+    for (const std::uint16_t i : mine)
+      if (i < out.size()) out[i] = 0.0f;
+    return;
+  }
+  for (const std::uint16_t i : mine) {
+    if (i >= out.size()) continue;
+    const std::uint16_t twin = i < cross.size() ? cross[i] : kNoHand;
+    const double own = twin < opponent_reach.size() ? static_cast<double>(opponent_reach[twin]) : 0.0;
+    out[i] = static_cast<float>((sums.excluding(my_pockets[i]) + own) * payoff);
+  }
+}
+
+bool showdown_unraked(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                      std::span<const float> opponent_reach, std::span<float> out) {
+  const double m = game.cards.matchup_weight;
+  const double half = static_cast<double>(node.pot) / 2;
+  const ShowdownCoefficients c =
+      m > 0.0 ? ShowdownCoefficients{half / m, 0.0, -half / m} : ShowdownCoefficients{};
+  return complete_board_pass(game, node.turn, node.river, seat, opponent_reach, out, false, c);
+}
+
+bool showdown_raked(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                    std::span<const float> opponent_reach, std::span<float> out) {
+  const ShowdownCoefficients c =
+      cash_coefficients(game.config, static_cast<double>(node.pot), game.cards.matchup_weight);
+  return complete_board_pass(game, node.turn, node.river, seat, opponent_reach, out, true, c);
+}
+
+bool showdown_icm(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                  std::span<const float> opponent_reach, std::span<float> out) {
+  const double m = game.cards.matchup_weight;
+  if (!(m > 0.0)) return false;
+  const std::array<double, 3> p =
+      icm_payoffs(game, node, seat, rake_after(game.config, node.pot), m);
+  return complete_board_pass(game, node.turn, node.river, seat, opponent_reach, out, true,
+                             {p[0], p[1], p[2]});
+}
+
+bool showdown_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                     std::span<const float> opponent_reach, std::span<float> out) {
+  if (node.turn == kNoCard || node.river == kNoCard) return false;
+  if (icm_mode(game.config)) return showdown_icm(game, node, seat, opponent_reach, out);
+  if (raked(game.config, static_cast<double>(node.pot)))
+    return showdown_raked(game, node, seat, opponent_reach, out);
+  return showdown_unraked(game, node, seat, opponent_reach, out);
+}
+
+// Every runout still to come is evaluated once. A card-disjoint pair of hands
+// meets the same number of runouts, C(U - 4, 2) from a flop and U - 4 from a
+// turn (U the unseen cards), so that count divides the sum; a hand that a
+// runout card blocks gets 0 for that runout. This equals dealing the cards one
+// at a time through chance nodes.
+void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                             std::span<const float> opponent_reach, std::span<float> out) {
+  SolverProfile::Scope scope(ProfileSection::incomplete);
+  fill_zero(out);
+  const CardContext& cards = game.cards;
+  if (seat > 1 || opponent_reach.size() != cards.pockets[1 - seat].size() ||
+      out.size() != cards.pockets[seat].size())
+    return;
+  if (node.river != kNoCard) return;  // complete, or a river without a turn
+
+  const double m = cards.matchup_weight;
+  if (!(m > 0.0)) return;
+  const double pot = static_cast<double>(node.pot);
+  ShowdownCoefficients c;
+  const bool with_ties = icm_mode(game.config) || raked(game.config, pot);
+  if (icm_mode(game.config)) {
+    const std::array<double, 3> p = icm_payoffs(game, node, seat, rake_after(game.config, pot), m);
+    c = {p[0], p[1], p[2]};
+  } else if (raked(game.config, pot)) {
+    c = cash_coefficients(game.config, pot, m);
+  } else {
+    c = {pot / 2 / m, 0.0, -(pot / 2) / m};
+  }
+
+  std::uint64_t used = cards.board_mask;
+  if (node.turn != kNoCard) used |= std::uint64_t{1} << (node.turn & 63u);
+  const std::uint64_t unseen = cards.deck_mask & ~used;
+  const long u = std::popcount(unseen);
+  const long meetings = node.turn == kNoCard ? (u - 4) * (u - 5) / 2 : u - 4;
+  if (meetings <= 0) return;
+
+  std::vector<double>& acc = runout_accumulator(out.size());
+  std::size_t evaluated = 0;
+  auto run = [&](CardCode turn, CardCode river) {
+    const RunoutShowdown& entry = cards.runout_entry(turn, river);
+    if (!showdown_sizes_ok(cards, entry, seat, opponent_reach.size(), out.size(), false)) return;
+    SolverProfile::Scope runout_scope(with_ties ? ProfileSection::showdown_r
+                                                : ProfileSection::showdown_u);
+    accumulate_runout(cards, entry, seat, opponent_reach, c, acc.data());
+    ++evaluated;
+  };
+  if (node.turn == kNoCard) {
+    for (std::uint64_t ts = unseen; ts; ts &= ts - 1) {
+      const CardCode t = static_cast<CardCode>(std::countr_zero(ts));
+      for (std::uint64_t rs = ts & (ts - 1); rs; rs &= rs - 1)
+        run(t, static_cast<CardCode>(std::countr_zero(rs)));
+    }
+  } else if (node.turn < 64 && (cards.deck_mask >> node.turn & 1u)) {
+    for (std::uint64_t rs = unseen; rs; rs &= rs - 1)
+      run(node.turn, static_cast<CardCode>(std::countr_zero(rs)));
+  }
+  if (evaluated == 0) return;
+
+  // The `all` term: the opponent reach compatible with each hand at the node.
+  const std::uint8_t opp = 1 - seat;
+  CardSums node_sums;
+  for (const std::uint16_t j : live_hands(game, node, opp))
+    if (j < opponent_reach.size()) node_sums.add(cards.pockets[opp][j], opponent_reach[j]);
+  const std::vector<std::uint16_t>& cross = cards.cross[seat];
+  const double scale = 1.0 / static_cast<double>(meetings);
+  for (const std::uint16_t i : live_hands(game, node, seat)) {
+    if (i >= out.size()) continue;
+    const std::uint16_t twin = i < cross.size() ? cross[i] : kNoHand;
+    const double own = twin < opponent_reach.size() ? static_cast<double>(opponent_reach[twin]) : 0.0;
+    const double all = node_sums.excluding(cards.pockets[seat][i]) + own;
+    out[i] = static_cast<float>(acc[i] * scale + c.lose * all);
+  }
+}
+
+void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                   std::span<const float> opponent_reach, std::span<float> out) {
+  SolverProfile::Scope scope(ProfileSection::terminal_eval);
+  const CardContext& cards = game.cards;
+  const GameConfig& config = game.config;
+  fill_zero(out);
+  if (seat > 1 || opponent_reach.size() != cards.pockets[1 - seat].size() ||
+      out.size() != cards.pockets[seat].size())
+    return;
+
+  const bool fold = node.last_action == ActionKind::Fold;
+  const bool complete = node.turn != kNoCard && node.river != kNoCard;
+  const double m = cards.matchup_weight;
+
+  if (icm_mode(config)) {
+    if (fold) {
+      const std::array<double, 3> p =
+          icm_payoffs(game, node, seat, rake_after(config, node.pot), m);
+      fold_payoff(game, node, seat, seat == node.last_actor ? p[2] : p[0], opponent_reach, out);
+    } else if (!complete) {
+      incomplete_board_payoff(game, node, seat, opponent_reach, out);
+    } else if (!showdown_icm(game, node, seat, opponent_reach, out)) {
+      fill_zero(out);
+    }
+    return;
+  }
+
+  // The contested pot: what both have matched; an unmatched bet goes back.
+  const double pot = static_cast<double>(std::int64_t{config.starting_pot} + 2 * std::int64_t{node.matched});
+  const ShowdownCoefficients c = cash_coefficients(config, pot, m);
+  if (fold) {
+    const float payoff = static_cast<float>(seat == node.last_actor ? c.lose : c.win);
+    fold_payoff(game, node, seat, payoff, opponent_reach, out);
+  } else if (!complete) {
+    incomplete_board_payoff(game, node, seat, opponent_reach, out);
+  } else if (std::abs(charged_rake(config, pot)) <= kRakeEpsilon) {
+    if (!complete_board_pass(game, node.turn, node.river, seat, opponent_reach, out, false, c))
+      fill_zero(out);
+  } else if (!showdown_payoff(game, node, seat, opponent_reach, out)) {
+    fill_zero(out);
+  }
+}
+
+}  // namespace halvory

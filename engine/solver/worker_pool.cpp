@@ -1,0 +1,88 @@
+#include "solver/worker_pool.hpp"
+
+#include <system_error>
+
+namespace halvory {
+
+ParallelSplit parallel_split(std::size_t n, std::size_t threads) noexcept {
+    if (n == 0) return {1, 0};
+    const std::size_t k = std::max<std::size_t>(1, std::min(threads, n));
+    const std::size_t chunk = std::max<std::size_t>(1, (n + k - 1) / k);
+    return {chunk, (n + chunk - 1) / chunk};
+}
+
+WorkerPool::WorkerPool(std::size_t n) {
+    workers.reserve(n);
+    try {
+        for (std::size_t i = 0; i < n; ++i) workers.emplace_back([this] { worker_loop(); });
+    } catch (...) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            stop = true;
+        }
+        wake.notify_all();
+        for (std::thread& t : workers) t.join();
+        throw;
+    }
+}
+
+WorkerPool::~WorkerPool() {
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stop = true;
+    }
+    wake.notify_all();
+    for (std::thread& t : workers) {
+        if (t.joinable()) t.join();
+    }
+}
+
+void WorkerPool::submit(PoolTask task) {
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        tasks.push_back(std::move(task));
+    }
+    wake.notify_one();
+}
+
+void WorkerPool::run_task(PoolTask& task) noexcept {
+    try {
+        task();
+    } catch (...) {
+        // No error channel for plain tasks; keeping the thread alive matters more.
+    }
+}
+
+void WorkerPool::worker_loop() {
+    for (;;) {
+        PoolTask task;
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            wake.wait(lock, [this] { return stop || !tasks.empty(); });
+            if (tasks.empty()) return;  // stop set and queue drained
+            task = std::move(tasks.front());
+            tasks.pop_front();
+        }
+        run_task(task);
+    }
+}
+
+void WorkerPool::wait_helping(std::atomic<std::size_t>& counter) {
+    while (counter.load(std::memory_order_seq_cst) != 0) {
+        PoolTask task;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (!tasks.empty()) {
+                task = std::move(tasks.front());
+                tasks.pop_front();
+            }
+        }
+        if (task) {
+            run_task(task);
+        } else {
+            std::this_thread::yield();
+        }
+    }
+}
+
+}  // namespace halvory

@@ -1,0 +1,303 @@
+// Every flat kernel, in both its baseline and AVX2 variants, against a plain
+// scalar loop written from the definition, on random data with the awkward
+// entries (0, -0.0, NaN, huge) and every tail length.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "solver/dcfr.hpp"
+#include "solver/kernels.hpp"
+
+namespace {
+
+using namespace halvory;
+
+const std::size_t kActions[] = {0, 1, 2, 3, 7};
+const std::size_t kHands[] = {0, 1, 5, 8, 13, 64, 67};
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+bool same(float x, float y) {
+  if (std::isnan(x) || std::isnan(y)) return std::isnan(x) && std::isnan(y);
+  std::uint32_t a, b;
+  std::memcpy(&a, &x, 4);
+  std::memcpy(&b, &y, 4);
+  return a == b;
+}
+
+void expect_same(const std::vector<float>& got, const std::vector<float>& want, const char* what) {
+  ASSERT_EQ(got.size(), want.size()) << what;
+  for (std::size_t i = 0; i < got.size(); ++i)
+    ASSERT_TRUE(same(got[i], want[i])) << what << " entry " << i << ": " << got[i] << " vs " << want[i];
+}
+
+std::vector<float> random_values(std::mt19937& rng, std::size_t n, bool specials) {
+  std::uniform_real_distribution<float> value(-10.0f, 10.0f);
+  std::uniform_int_distribution<int> pick(0, 15);
+  std::vector<float> v(n);
+  for (float& x : v) {
+    x = value(rng);
+    if (!specials) continue;
+    switch (pick(rng)) {
+      case 0: x = 0.0f; break;
+      case 1: x = -0.0f; break;
+      case 2: x = kNaN; break;
+      case 3: x = 1e-30f; break;
+      default: break;
+    }
+  }
+  return v;
+}
+
+// --- Scalar oracles, straight from the definitions --------------------------
+
+void oracle_regret_matching(std::vector<float>& s, const std::vector<float>& g, std::size_t A,
+                            std::size_t H) {
+  if (A == 0 || H == 0) return;
+  const float u = 1.0f / static_cast<float>(A);
+  std::vector<float> total(H, 0.0f);
+  for (std::size_t a = 0; a < A; ++a)
+    for (std::size_t h = 0; h < H; ++h) {
+      const float x = g[a * H + h];
+      s[a * H + h] = x > 0.0f ? x : 0.0f;
+      total[h] += s[a * H + h];
+    }
+  for (std::size_t h = 0; h < H; ++h) total[h] = total[h] >= 1.17549435e-38f ? 1.0f / total[h] : 0.0f;
+  for (std::size_t a = 0; a < A; ++a)
+    for (std::size_t h = 0; h < H; ++h)
+      s[a * H + h] = total[h] > 0.0f ? s[a * H + h] * total[h] : u;
+}
+
+class KernelIsaTest : public ::testing::TestWithParam<KernelIsa> {
+ protected:
+  void SetUp() override {
+    previous_ = active_kernel_isa();
+    if (!select_kernel_isa(GetParam())) GTEST_SKIP() << "CPU lacks AVX2";
+  }
+  void TearDown() override { select_kernel_isa(previous_); }
+  KernelIsa previous_ = KernelIsa::baseline;
+};
+
+TEST_P(KernelIsaTest, RegretMatchingEqualsScalarLoop) {
+  std::mt19937 rng(1);
+  for (std::size_t A : kActions)
+    for (std::size_t H : kHands)
+      for (int round = 0; round < 4; ++round) {
+        const std::vector<float> g = random_values(rng, A * H, round > 0);
+        std::vector<float> got(A * H, 7.0f), want(A * H, 7.0f), scratch(H + 1);
+        regret_matching(got.data(), scratch.data(), g.data(), A, H);
+        oracle_regret_matching(want, g, A, H);
+        expect_same(got, want, "regret_matching");
+      }
+}
+
+TEST_P(KernelIsaTest, RegretMatchingKnownRows) {
+  // Column h = 0: {-1, 0, -3}; h = 1: {2, 0, 6}; h = 2: a NaN and a -0.0;
+  // h = 3: positive regrets whose sum is subnormal.
+  const std::vector<float> g = {-1, 2, kNaN, 1e-45f, 0, 0, -0.0f, 0, -3, 6, -1, 1e-45f};
+  std::vector<float> s(12), scratch(4);
+  regret_matching(s.data(), scratch.data(), g.data(), 3, 4);
+  for (std::size_t a = 0; a < 3; ++a) {
+    EXPECT_FLOAT_EQ(s[a * 4 + 0], 1.0f / 3.0f);
+    EXPECT_FLOAT_EQ(s[a * 4 + 2], 1.0f / 3.0f);
+    EXPECT_FLOAT_EQ(s[a * 4 + 3], 1.0f / 3.0f);
+  }
+  EXPECT_FLOAT_EQ(s[1], 0.25f);
+  EXPECT_FLOAT_EQ(s[5], 0.0f);
+  EXPECT_FLOAT_EQ(s[9], 0.75f);
+}
+
+TEST_P(KernelIsaTest, UpdateRegretsEqualsScalarLoop) {
+  std::mt19937 rng(2);
+  for (std::size_t A : kActions)
+    for (std::size_t H : kHands) {
+      const std::vector<float> g = random_values(rng, A * H, true);
+      const std::vector<float> v = random_values(rng, A * H, false);
+      const std::vector<float> node = random_values(rng, H, false);
+      std::vector<float> got = g, want = g;
+      update_regrets(got.data(), v.data(), node.data(), A, H, 0.75f, 0.5f);
+      for (std::size_t a = 0; a < A; ++a)
+        for (std::size_t h = 0; h < H; ++h) {
+          float& r = want[a * H + h];
+          const float w = r >= 0.0f ? 0.75f : 0.5f;  // NaN takes the negative weight
+          const float grown = w * r + v[a * H + h];
+          r = grown - node[h];
+        }
+      expect_same(got, want, "update_regrets");
+    }
+  // The Part's two reference cases.
+  float r1 = -2.0f, r2 = 4.0f;
+  const float V = 1.0f, v = 3.0f;
+  update_regrets(&r1, &V, &v, 1, 1, 0.5f, 0.5f);
+  update_regrets(&r2, &V, &v, 1, 1, 0.5f, 0.5f);
+  EXPECT_EQ(r1, -3.0f);
+  EXPECT_EQ(r2, 0.0f);
+}
+
+TEST_P(KernelIsaTest, RowKernelsEqualScalarLoops) {
+  std::mt19937 rng(3);
+  for (std::size_t A : kActions)
+    for (std::size_t H : kHands) {
+      const std::vector<float> s = random_values(rng, A * H, true);
+      const std::vector<float> v = random_values(rng, A * H, true);
+
+      std::vector<float> got(H, 5.0f), want(H, 5.0f);
+      fma_actions(got.data(), s.data(), v.data(), A, H);
+      if (A > 0)
+        for (std::size_t h = 0; h < H; ++h) {
+          want[h] = s[h] * v[h];
+          for (std::size_t a = 1; a < A; ++a) {
+            const float term = s[a * H + h] * v[a * H + h];
+            want[h] = want[h] + term;
+          }
+        }
+      expect_same(got, want, "fma_actions");
+
+      std::vector<float> rows_got = random_values(rng, H, true), rows_want = rows_got;
+      sum_rows_into(rows_got.data(), v.data(), A, H);
+      for (std::size_t a = 0; a < A; ++a)
+        for (std::size_t h = 0; h < H; ++h) rows_want[h] += v[a * H + h];
+      expect_same(rows_got, rows_want, "sum_rows_into");
+
+      std::vector<float> f64_got(H, 9.0f), f64_want(H);
+      sum_rows_f64(f64_got.data(), v.data(), A, H);
+      for (std::size_t h = 0; h < H; ++h) {
+        double total = 0.0;
+        for (std::size_t a = 0; a < A; ++a) total += v[a * H + h];
+        f64_want[h] = static_cast<float>(total);
+      }
+      expect_same(f64_got, f64_want, "sum_rows_f64");
+
+      std::vector<float> weighted_got(H, 9.0f), weighted_want(H);
+      weighted_rows_f64(weighted_got.data(), s.data(), v.data(), A, H);
+      for (std::size_t h = 0; h < H; ++h) {
+        double total = 0.0;
+        for (std::size_t a = 0; a < A; ++a)
+          total += static_cast<double>(s[a * H + h]) * static_cast<double>(v[a * H + h]);
+        weighted_want[h] = static_cast<float>(total);
+      }
+      expect_same(weighted_got, weighted_want, "weighted_rows_f64");
+
+      std::vector<float> avg_got(A * H, 3.0f), avg_want(A * H), totals(H);
+      normalize_positive(avg_got.data(), totals.data(), s.data(), A, H);
+      for (std::size_t h = 0; h < H; ++h) {
+        float total = 0.0f;
+        for (std::size_t a = 0; a < A; ++a) total += s[a * H + h] > 0.0f ? s[a * H + h] : 0.0f;
+        for (std::size_t a = 0; a < A; ++a) {
+          const float positive = s[a * H + h] > 0.0f ? s[a * H + h] : 0.0f;
+          avg_want[a * H + h] = total > 0.0f ? positive / total : 1.0f / static_cast<float>(A);
+        }
+      }
+      expect_same(avg_got, avg_want, "normalize_positive");
+    }
+}
+
+TEST_P(KernelIsaTest, ElementwiseKernelsEqualScalarLoops) {
+  std::mt19937 rng(4);
+  for (std::size_t n : {0, 1, 7, 8, 9, 31, 100}) {
+    const std::vector<float> x = random_values(rng, n, true);
+    const std::vector<float> y0 = random_values(rng, n, true);
+
+    std::vector<float> got = y0, want = y0;
+    strategy_sum_update(got.data(), x.data(), 0.921f, n);
+    for (std::size_t i = 0; i < n; ++i) {
+      const float kept = 0.921f * want[i];
+      want[i] = kept + x[i];
+    }
+    expect_same(got, want, "strategy_sum_update");
+
+    got = y0;
+    want = y0;
+    axpy(got.data(), x.data(), n, -1.5f);
+    for (std::size_t i = 0; i < n; ++i) {
+      const float term = -1.5f * x[i];
+      want[i] = want[i] + term;
+    }
+    expect_same(got, want, "axpy");
+    got = y0;
+    axpy(got.data(), x.data(), n, 0.0f);  // a = 0 leaves NaN products out
+    expect_same(got, y0, "axpy a=0");
+
+    got.assign(n, 1.0f);
+    want.assign(n, 1.0f);
+    multiply_into(got.data(), x.data(), y0.data(), n);
+    for (std::size_t i = 0; i < n; ++i) want[i] = x[i] * y0[i];
+    expect_same(got, want, "multiply_into");
+
+    scale_into(got.data(), x.data(), 1.0f / 45.0f, n);
+    for (std::size_t i = 0; i < n; ++i) want[i] = (1.0f / 45.0f) * x[i];
+    expect_same(got, want, "scale_into");
+  }
+}
+
+TEST_P(KernelIsaTest, PackingEqualsScalarRounding) {
+  std::mt19937 rng(5);
+  for (std::size_t n : {1, 8, 17, 200}) {
+    std::vector<float> x = random_values(rng, n, true);
+    float m = 0.0f;
+    for (float v : x)
+      if (std::fabs(v) > m) m = std::fabs(v);  // NaN never wins
+    ASSERT_EQ(max_abs(x.data(), n), m);
+    std::vector<std::int16_t> codes(n);
+    quantize_int16(codes.data(), x.data(), m, n);
+    std::vector<float> back(n);
+    dequantize_int16(back.data(), codes.data(), m, n);
+    for (std::size_t i = 0; i < n; ++i) {
+      float q = x[i] / m;
+      q = std::isnan(q) ? 0.0f : std::fmin(1.0f, std::fmax(-1.0f, q));
+      ASSERT_EQ(codes[i], static_cast<std::int16_t>(std::lroundf(32767.0f * q))) << x[i];
+      ASSERT_TRUE(same(back[i], static_cast<float>(codes[i]) / 32767.0f * m));
+    }
+  }
+  // Exact halves round away from zero, just below a half rounds down.
+  const std::vector<float> halves = {0.5f / 32767.0f, -0.5f / 32767.0f, 2.5f / 32767.0f,
+                                     0.49999997f / 32767.0f, 1.0f, -1.0f};
+  std::vector<std::int16_t> codes(halves.size());
+  quantize_int16(codes.data(), halves.data(), 1.0f, halves.size());
+  for (std::size_t i = 0; i < halves.size(); ++i)
+    EXPECT_EQ(codes[i], static_cast<std::int16_t>(std::lroundf(32767.0f * halves[i])));
+}
+
+INSTANTIATE_TEST_SUITE_P(Isa, KernelIsaTest,
+                         ::testing::Values(KernelIsa::baseline, KernelIsa::avx2),
+                         [](const auto& info) {
+                           return std::string(info.param == KernelIsa::avx2 ? "avx2" : "baseline");
+                         });
+
+TEST(KernelDispatch, PicksAvx2WhereTheCpuHasIt) {
+  EXPECT_EQ(active_kernel_isa() == KernelIsa::avx2, cpu_has_avx2());
+}
+
+TEST(PackInt16, ReferenceValues) {
+  std::vector<float> values = {2.0f, -1.0f};
+  std::vector<std::int16_t> packed;
+  float scale = 0.0f;
+  DiscountedCfr::pack_int16(values, packed, scale);
+  EXPECT_EQ(packed, (std::vector<std::int16_t>{32767, -16384}));
+  EXPECT_EQ(scale, 2.0f);
+
+  std::vector<float> zeros(5, 0.0f);
+  DiscountedCfr::pack_int16(zeros, packed, scale);
+  EXPECT_EQ(packed, std::vector<std::int16_t>(5, 0));
+  EXPECT_EQ(scale, 1.0f);
+
+  std::vector<float> empty;
+  DiscountedCfr::pack_int16(empty, packed, scale);
+  EXPECT_TRUE(packed.empty());
+  EXPECT_EQ(scale, 1.0f);
+
+  std::vector<float> out;
+  DiscountedCfr::unpack_int16(out, {32767, -16384}, 2.0f, 1, 2);
+  EXPECT_EQ(out, (std::vector<float>{2.0f, -16384.0f / 32767.0f * 2.0f}));
+  DiscountedCfr::unpack_int16(out, {32767}, 2.0f, 1, 2);  // too few codes
+  EXPECT_EQ(out, std::vector<float>(2, 0.0f));
+  DiscountedCfr::unpack_int16(out, {32767, 1}, 0.0f, 1, 2);  // no positive scale
+  EXPECT_EQ(out, std::vector<float>(2, 0.0f));
+}
+
+}  // namespace
