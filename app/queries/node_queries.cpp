@@ -1,6 +1,7 @@
 #include "queries/node_queries.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -87,6 +88,20 @@ double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, 
         }
     }
     return mass > 0.0 ? (ties * 0.5 + wins) / mass : kNaN;
+}
+
+// Both seats' reach down to node n along its action path, or nothing when the
+// node has no path or either seat's reach cannot be formed.
+std::optional<std::array<std::vector<float>, 2>> seat_reaches(const halvory::Game& game,
+                                                              const halvory::DiscountedCfr& solver,
+                                                              std::size_t n) {
+    const NodePath path = node_path(game, n);
+    if (path.empty()) return std::nullopt;
+    const std::uint64_t dead = node_dead_cards(game, n);
+    std::array<std::vector<float>, 2> reach{path_reach(game, solver, path, dead, 0),
+                                            path_reach(game, solver, path, dead, 1)};
+    if (reach[0].empty() || reach[1].empty()) return std::nullopt;
+    return reach;
 }
 
 }  // namespace
@@ -255,12 +270,10 @@ std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solve
     const halvory::DiscountedCfr& solver = *solved.solver;
     if (node_index >= game.plan.nodes.size()) return std::nullopt;
     const auto n = static_cast<std::size_t>(node_index);
-    const NodePath path = node_path(game, n);
-    if (path.empty()) return std::nullopt;
-    const std::uint64_t dead = node_dead_cards(game, n);
-    const std::vector<float> reach_oop = path_reach(game, solver, path, dead, 0);
-    const std::vector<float> reach_ip = path_reach(game, solver, path, dead, 1);
-    if (reach_oop.empty() || reach_ip.empty()) return std::nullopt;
+    const auto reaches = seat_reaches(game, solver, n);
+    if (!reaches) return std::nullopt;
+    const std::vector<float>& reach_oop = (*reaches)[0];
+    const std::vector<float>& reach_ip = (*reaches)[1];
     const std::vector<double> ev_oop = hand_evs(game, solver, n, 0, reach_ip);
     const std::vector<double> ev_ip = hand_evs(game, solver, n, 1, reach_oop);
     if (ev_oop.empty() || ev_ip.empty()) return std::nullopt;
@@ -457,12 +470,10 @@ std::optional<double> node_ev(const SolvedGame& solved, std::uint64_t node_index
     const halvory::DiscountedCfr& solver = *solved.solver;
     if (node_index >= game.plan.nodes.size()) return std::nullopt;
     const auto n = static_cast<std::size_t>(node_index);
-    const NodePath path = node_path(game, n);
-    if (path.empty()) return std::nullopt;
-    const std::uint64_t dead = node_dead_cards(game, n);
-    const std::vector<float> reach_oop = path_reach(game, solver, path, dead, 0);
-    const std::vector<float> reach_ip = path_reach(game, solver, path, dead, 1);
-    if (reach_oop.empty() || reach_ip.empty()) return std::nullopt;
+    const auto reaches = seat_reaches(game, solver, n);
+    if (!reaches) return std::nullopt;
+    const std::vector<float>& reach_oop = (*reaches)[0];
+    const std::vector<float>& reach_ip = (*reaches)[1];
     const std::vector<float>& reach = seat == 0 ? reach_oop : reach_ip;
     const std::vector<float>& opponent_reach = seat == 0 ? reach_ip : reach_oop;
 

@@ -158,18 +158,7 @@ bool SolveSession::start(const SolveConfig& request, ProgressCallback on_progres
     try {
         join_finished_worker();
         cancel_requested.store(false);
-        std::shared_ptr<halvory::Game> old_game;
-        std::shared_ptr<halvory::DiscountedCfr> old_solver;
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            old_game = std::move(game);
-            old_solver = std::move(solver);
-            game.reset();
-            solver.reset();
-        }
-        // Release outside the lock: a large tree takes a while to free.
-        old_solver.reset();
-        old_game.reset();
+        clear_results();
 
         auto record = std::make_unique<WorkerRecord>();
         record->session = this;
@@ -194,9 +183,11 @@ void SolveSession::clear_results() {
         std::lock_guard<std::mutex> lock(mutex);
         old_game = std::move(game);
         old_solver = std::move(solver);
-        game.reset();
-        solver.reset();
     }
+    // Released outside the lock (solver first): a large tree takes a while to
+    // free, and queries must not wait for it.
+    old_solver.reset();
+    old_game.reset();
 }
 
 std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>>
