@@ -217,37 +217,11 @@ void CardContext::publish_artifacts(std::uint64_t key,
 }
 
 void CardContext::copy_from_artifacts(const CachedArtifacts& a) {
-  pockets = a.pockets;
-  weights = a.weights;
-  reach_norm = a.reach_norm;
-  reach_raw = a.reach_raw;
-  suit_isomorphism = a.suit_isomorphism;
-  runouts = a.runouts;
-  cross = a.cross;
-  all_hands = a.all_hands;
-  compatible_by_card = a.compatible_by_card;
-  compatible_by_pair = a.compatible_by_pair;
-  blocked_by_card = a.blocked_by_card;
-  blocked_by_pair = a.blocked_by_pair;
-  matchup_weight = a.matchup_weight;
+  static_cast<CardContextTables&>(*this) = a;
 }
 
 std::shared_ptr<const CardContext::CachedArtifacts> CardContext::make_artifacts() const {
-  auto a = std::make_shared<CachedArtifacts>();
-  a->pockets = pockets;
-  a->weights = weights;
-  a->reach_norm = reach_norm;
-  a->reach_raw = reach_raw;
-  a->suit_isomorphism = suit_isomorphism;
-  a->runouts = runouts;
-  a->cross = cross;
-  a->all_hands = all_hands;
-  a->compatible_by_card = compatible_by_card;
-  a->compatible_by_pair = compatible_by_pair;
-  a->blocked_by_card = blocked_by_card;
-  a->blocked_by_pair = blocked_by_pair;
-  a->matchup_weight = matchup_weight;
-  return a;
+  return std::make_shared<CachedArtifacts>(static_cast<const CardContextTables&>(*this));
 }
 
 void CardContext::build_pockets(int seat) {

@@ -35,28 +35,39 @@ using HandList = std::vector<std::uint16_t>;
 // One hand list per seat.
 using SeatHandLists = std::array<HandList, 2>;
 
+// The tables derived from the board and the two ranges: everything a
+// construction computes, and what the process-wide cache shares.
+struct CardContextTables {
+  std::array<std::vector<Pocket>, 2> pockets;
+  std::array<std::vector<float>, 2> weights;
+  std::array<std::vector<float>, 2> reach_norm;
+  std::array<std::vector<float>, 2> reach_raw;
+  SuitIsomorphism suit_isomorphism;
+  // 1326 entries by the pocket index of (turn, river).
+  std::vector<RunoutShowdown> runouts;
+  // For hand i of seat s: the position of the same two cards in the other
+  // seat's list, kNoHand when the other seat cannot hold them.
+  std::array<HandList, 2> cross;
+  // Per seat: 0, 1, ..., n - 1.
+  std::array<HandList, 2> all_hands;
+  // By card (52 entries) and by card pair (1326 entries, pocket index):
+  // per seat, the hands that hold none of the cards / any of them.
+  std::vector<SeatHandLists> compatible_by_card;
+  std::vector<SeatHandLists> compatible_by_pair;
+  std::vector<SeatHandLists> blocked_by_card;
+  std::vector<SeatHandLists> blocked_by_pair;
+  // Total weight of all pairs of card-disjoint hands of the two seats.
+  double matchup_weight = 0.0;
+};
+
 // Everything about the cards of one spot that does not depend on the betting.
 // Complete once constructed; read-only afterwards, safe to read from any
 // number of threads.
-class CardContext {
+class CardContext : public CardContextTables {
  public:
   // The derived tables of a construction, shared with a concurrent
   // construction of the same spot through the process-wide cache.
-  struct CachedArtifacts {
-    std::array<std::vector<Pocket>, 2> pockets;
-    std::array<std::vector<float>, 2> weights;
-    std::array<std::vector<float>, 2> reach_norm;
-    std::array<std::vector<float>, 2> reach_raw;
-    SuitIsomorphism suit_isomorphism;
-    std::vector<RunoutShowdown> runouts;
-    std::array<HandList, 2> cross;
-    std::array<HandList, 2> all_hands;
-    std::vector<SeatHandLists> compatible_by_card;
-    std::vector<SeatHandLists> compatible_by_pair;
-    std::vector<SeatHandLists> blocked_by_card;
-    std::vector<SeatHandLists> blocked_by_pair;
-    double matchup_weight = 0.0;
-  };
+  using CachedArtifacts = CardContextTables;
 
   // Throws the board validation messages, or "Player range empty after
   // filtering board cards".
@@ -85,30 +96,10 @@ class CardContext {
   std::array<Range, 2> ranges{};
   std::uint8_t short_deck = 0;
   std::uint64_t deck_mask = 0;
-  std::array<std::vector<Pocket>, 2> pockets;
-  std::array<std::vector<float>, 2> weights;
-  std::array<std::vector<float>, 2> reach_norm;
-  std::array<std::vector<float>, 2> reach_raw;
   Street street = kStreetFlop;
   std::uint64_t board_mask = 0;
   std::vector<CardCode> board_cards;
-  SuitIsomorphism suit_isomorphism;
-  // 1326 entries by the pocket index of (turn, river).
-  std::vector<RunoutShowdown> runouts;
-  // For hand i of seat s: the position of the same two cards in the other
-  // seat's list, kNoHand when the other seat cannot hold them.
-  std::array<HandList, 2> cross;
-  // Per seat: 0, 1, ..., n - 1.
-  std::array<HandList, 2> all_hands;
-  // By card (52 entries) and by card pair (1326 entries, pocket index):
-  // per seat, the hands that hold none of the cards / any of them.
-  std::vector<SeatHandLists> compatible_by_card;
-  std::vector<SeatHandLists> compatible_by_pair;
-  std::vector<SeatHandLists> blocked_by_card;
-  std::vector<SeatHandLists> blocked_by_pair;
   std::uint64_t key = 0;
-  // Total weight of all pairs of card-disjoint hands of the two seats.
-  double matchup_weight = 0.0;
 
  private:
   void validate_board() const;

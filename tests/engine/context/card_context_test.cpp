@@ -437,21 +437,7 @@ TEST(CardContextCache, KeyFollowsEveryInput) {
 }
 
 CardContext::CachedArtifacts artifacts_of(const CardContext& cc) {
-  CardContext::CachedArtifacts a;
-  a.pockets = cc.pockets;
-  a.weights = cc.weights;
-  a.reach_norm = cc.reach_norm;
-  a.reach_raw = cc.reach_raw;
-  a.suit_isomorphism = cc.suit_isomorphism;
-  a.runouts = cc.runouts;
-  a.cross = cc.cross;
-  a.all_hands = cc.all_hands;
-  a.compatible_by_card = cc.compatible_by_card;
-  a.compatible_by_pair = cc.compatible_by_pair;
-  a.blocked_by_card = cc.blocked_by_card;
-  a.blocked_by_pair = cc.blocked_by_pair;
-  a.matchup_weight = cc.matchup_weight;
-  return a;
+  return static_cast<const CardContextTables&>(cc);
 }
 
 TEST(CardContextCache, LiveBundleIsCopiedAndExpiredOneIsErased) {
