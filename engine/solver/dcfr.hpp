@@ -31,9 +31,13 @@ using Seat = std::uint8_t;
 
 // Solver state of one tree node. Only decision nodes with at least one action
 // are initialised; every other node keeps the empty form.
+// The two scales sit beside the one-byte fields so that the record has no
+// padding holes (there is one record per tree node).
 struct NodeState {
   std::uint8_t seat = 0;
   std::uint8_t initialized = 0;
+  float regret_scale = 1.0f;        // of packed_regrets
+  float strategy_sum_scale = 1.0f;  // of packed_strategy_sums
   std::uint64_t num_actions = 0;  // A
   std::uint64_t num_hands = 0;    // H of the acting seat
   std::vector<float> regrets;        // A x H cumulative discounted regrets
@@ -41,9 +45,7 @@ struct NodeState {
   // With compression each array is held either as f32 (the f32 vector is
   // non-empty) or packed: code / 32767 * scale.
   std::vector<std::int16_t> packed_regrets;
-  float regret_scale = 1.0f;
   std::vector<std::int16_t> packed_strategy_sums;
-  float strategy_sum_scale = 1.0f;
 };
 
 // Discount weights of one iteration index.

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "solver/icm.hpp"
@@ -31,6 +32,35 @@ struct CardSums {
   }
   double excluding(Pocket pocket) const {
     return total - card[pocket & 63u] - card[(pocket >> 8) & 63u];
+  }
+
+  // Adds the reach of the listed hands (positions past the reach skipped).
+  // Hand lists run in pocket order, so consecutive hands share their lower
+  // card: that card's sum stays in a register along the run instead of
+  // round-tripping through memory on every hand. Every sum still takes its
+  // terms in list order, so the result is the same as add() per hand. A zero
+  // weight changes no sum (they start at +0), so none is skipped.
+  void add_hands(std::span<const std::uint16_t> hands, const Pocket* pockets,
+                 std::span<const float> reach) {
+    unsigned run_card = 0;
+    double run_sum = card[0];
+    double sum = total;
+    for (const std::uint16_t j : hands) {
+      if (j >= reach.size()) continue;
+      const double w = reach[j];
+      const Pocket p = pockets[j];
+      const unsigned lo = p & 63u;
+      if (lo != run_card) {
+        card[run_card] = run_sum;
+        run_card = lo;
+        run_sum = card[lo];
+      }
+      sum += w;
+      run_sum += w;
+      card[(p >> 8) & 63u] += w;
+    }
+    card[run_card] = run_sum;
+    total = sum;
   }
 };
 
@@ -259,11 +289,7 @@ void fold_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat, do
   const Pocket* their_pockets = cards.pockets[opp].data();
 
   CardSums sums;
-  for (const std::uint16_t j : live_hands(game, node, opp)) {
-    if (j >= opponent_reach.size()) continue;
-    const float w = opponent_reach[j];
-    if (w != 0.0f) sums.add(their_pockets[j], w);  // NaN counts as non-zero
-  }
+  sums.add_hands(live_hands(game, node, opp), their_pockets, opponent_reach);
 
   const Pocket* my_pockets = cards.pockets[seat].data();
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
@@ -376,8 +402,7 @@ void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint
   // The `all` term: the opponent reach compatible with each hand at the node.
   const std::uint8_t opp = 1 - seat;
   CardSums node_sums;
-  for (const std::uint16_t j : live_hands(game, node, opp))
-    if (j < opponent_reach.size()) node_sums.add(cards.pockets[opp][j], opponent_reach[j]);
+  node_sums.add_hands(live_hands(game, node, opp), cards.pockets[opp].data(), opponent_reach);
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
   const double scale = 1.0 / static_cast<double>(meetings);
   for (const std::uint16_t i : live_hands(game, node, seat)) {

@@ -38,11 +38,17 @@ WorkerPool::~WorkerPool() {
 }
 
 void WorkerPool::submit(PoolTask task) {
+    bool someone_sleeps = false;
     {
         std::lock_guard<std::mutex> lock(mutex);
         tasks.push_back(std::move(task));
+        queued.store(tasks.size(), std::memory_order_relaxed);
+        someone_sleeps = sleeping != 0;
     }
-    wake.notify_one();
+    // While every worker is busy (nested splits) the wake-up system call is
+    // skipped; a worker only sleeps after seeing the queue empty under the
+    // mutex, so no task is missed.
+    if (someone_sleeps) wake.notify_one();
 }
 
 void WorkerPool::run_task(PoolTask& task) noexcept {
@@ -58,10 +64,15 @@ void WorkerPool::worker_loop() {
         PoolTask task;
         {
             std::unique_lock<std::mutex> lock(mutex);
-            wake.wait(lock, [this] { return stop || !tasks.empty(); });
+            while (!stop && tasks.empty()) {
+                ++sleeping;
+                wake.wait(lock);
+                --sleeping;
+            }
             if (tasks.empty()) return;  // stop set and queue drained
             task = std::move(tasks.front());
             tasks.pop_front();
+            queued.store(tasks.size(), std::memory_order_relaxed);
         }
         run_task(task);
     }
@@ -70,11 +81,14 @@ void WorkerPool::worker_loop() {
 void WorkerPool::wait_helping(std::atomic<std::size_t>& counter) {
     while (counter.load(std::memory_order_seq_cst) != 0) {
         PoolTask task;
-        {
+        // The lock is only taken when the queue looks non-empty, so waiting
+        // threads do not contend with the submitters.
+        if (queued.load(std::memory_order_relaxed) != 0) {
             std::lock_guard<std::mutex> lock(mutex);
             if (!tasks.empty()) {
                 task = std::move(tasks.front());
                 tasks.pop_front();
+                queued.store(tasks.size(), std::memory_order_relaxed);
             }
         }
         if (task) {

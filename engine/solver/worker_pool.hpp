@@ -122,6 +122,8 @@ private:
     std::condition_variable wake;
     std::deque<PoolTask> tasks;
     bool stop = false;
+    std::size_t sleeping = 0;              // workers waiting on `wake`; guarded by mutex
+    std::atomic<std::size_t> queued{0};   // tasks.size(), readable without the lock
 };
 
 // Chunking of one split: k = min(threads, n) chunks of ceil(n / k) indices,

@@ -237,6 +237,19 @@ TEST(WorkerPool, WorkerSurvivesAThrowingPlainTask) {
     EXPECT_TRUE(spin_until([&] { return after.load(); }));
 }
 
+// Wake-ups are only sent to sleeping workers; a task submitted just as a
+// worker goes to sleep must still run without anyone helping.
+TEST(WorkerPool, TasksReachSleepingWorkersWithoutHelp) {
+    WorkerPool pool(3);
+    for (int round = 0; round < 2000; ++round) {
+        std::atomic<int> done{0};
+        const int tasks = 1 + round % 5;
+        for (int i = 0; i < tasks; ++i) pool.submit([&] { done.fetch_add(1); });
+        ASSERT_TRUE(spin_until([&] { return done.load() == tasks; })) << "round " << round;
+        if (round % 100 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
 TEST(WorkerPool, DestructionRunsTasksStillQueued) {
     std::atomic<int> done{0};
     std::atomic<bool> release{false};
