@@ -12,6 +12,13 @@ bash scripts/install-deps.sh
 jobs="$(nproc)"
 status=0
 
+# Qt tests run headless, with a private runtime folder.
+export QT_QPA_PLATFORM=offscreen
+XDG_RUNTIME_DIR="$(mktemp -d)"
+chmod 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+
 run_suite() {
   local dir="$1"; shift
   local label_args=("$@")
@@ -28,8 +35,9 @@ run_suite build/release
 echo "=== Sanitizer build (ASan + UBSan) ==="
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVORY_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
-ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-  run_suite build/sanitize -LE slow
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+run_suite build/sanitize -LE slow
 
 if [ "$status" -ne 0 ]; then
   echo "Test suite FAILED"

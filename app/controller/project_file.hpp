@@ -1,0 +1,75 @@
+#pragma once
+// Reading a project file into plain values. The whole document is checked
+// before the caller changes anything, so a file is either taken as a whole
+// or refused as a whole.
+
+#include <cstdint>
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+
+namespace halvory_app {
+
+inline constexpr const char* kProjectFormat = "halvory_project";
+inline constexpr int kProjectVersion = 1;
+
+// Larger files are refused before they are read: a project of this size is
+// far beyond any real one, and parsing it would hold several times as much.
+inline constexpr qint64 kProjectFileMaxBytes = qint64(512) * 1024 * 1024;
+
+enum class ProjectFileError {
+    None,
+    InvalidJson,
+    UnrecognizedFormat,
+    UnsupportedVersion,
+    InvalidData,
+};
+
+// Everything a project file restores, converted to the controller's types.
+struct ProjectFileContents {
+    QVariantMap project;
+    bool hasResults = false;
+
+    QString resultsSummary;
+    double resultStartingPot = 0.0;
+    std::int32_t resultIterations = 0;
+    double resultExploitability = 0.0;
+    double resultEvOop = 0.0;
+    double resultEvIp = 0.0;
+    QVariantList rootActions;
+    QList<QVariantMap> treeNodeMeta;
+    QList<QVariantList> treeNodeActions;
+
+    QHash<int, QVariantMap> handStrategyByNode;
+    QHash<int, QVariantList> actionStatsByNode;
+    QHash<int, QVariantList> handCombosByNode;
+    QHash<int, QVariantList> handBucketsByNode;
+    QHash<int, QVariantList> seatHandCombosOopByNode;
+    QHash<int, QVariantList> seatHandCombosIpByNode;
+
+    QVariantList nodeLocks;
+    QVariantMap lastUiCfg;
+};
+
+struct ProjectFileReadResult {
+    ProjectFileError error = ProjectFileError::None;
+    ProjectFileContents contents;
+};
+
+// Parses and checks one project document (the file's bytes).
+ProjectFileReadResult readProjectDocument(const QByteArray& bytes);
+
+// One cache as the file's array of {"nodeIndex", "data"} elements, in
+// ascending node order; entries outside [0, nodeCount) are left out because
+// they could never be loaded back.
+QVariantList cacheToJsonList(const QHash<int, QVariantMap>& cache, int nodeCount);
+QVariantList cacheToJsonList(const QHash<int, QVariantList>& cache, int nodeCount);
+// The same with a "seat" member on every element, appended to out.
+void appendSeatCacheToJsonList(const QHash<int, QVariantList>& cache, int nodeCount, const QString& seat,
+                               QVariantList& out);
+
+}  // namespace halvory_app

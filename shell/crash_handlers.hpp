@@ -1,0 +1,19 @@
+#pragma once
+// Crash reporting: each handler appends its FATAL line to both log files with
+// async-signal-safe calls only, then lets the process die.
+
+namespace halvory_shell {
+
+// Installs the terminate handler, the out-of-memory handler and the signal
+// handlers (SIGSEGV, SIGABRT, SIGILL, SIGFPE, SIGBUS, on an alternate stack).
+// The crash-log paths must be set first (setCrashLogPaths).
+void installCrashHandlers();
+
+// "FATAL: std::terminate() called", then abort.
+[[noreturn]] void onTerminate();
+// "FATAL: std::new_handler invoked (out of memory)", then abort.
+[[noreturn]] void onOutOfMemory();
+// "FATAL: C signal received sig=<n>", then the default action, re-raised.
+void onFatalSignal(int sig);
+
+}  // namespace halvory_shell

@@ -1,0 +1,119 @@
+#include "startup.hpp"
+
+#include "crash_handlers.hpp"
+#include "language_manager.hpp"
+#include "logging.hpp"
+#include "update_manager.hpp"
+
+#include "controller/app_controller.hpp"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlError>
+#include <QQuickStyle>
+#include <QStandardPaths>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(PellarisPlugin)
+
+namespace halvory_shell {
+namespace {
+
+// Empties the handler's device list before the log files it points at are
+// destroyed; later messages fall back to raw appends.
+struct LogDevicesReset {
+  ~LogDevicesReset() { clearLogDevices(); }
+};
+
+}  // namespace
+
+int runPellaris(int& argc, char** argv, const StartupOptions& options) {
+  QQuickStyle::setStyle(QStringLiteral("Basic"));
+
+  QGuiApplication app(argc, argv);
+  QGuiApplication::setOrganizationName(QStringLiteral("Pellaris"));
+  QGuiApplication::setApplicationName(QStringLiteral("Pellaris"));
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Pellaris"));
+  QGuiApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+
+  // Both variables are read, whichever is set.
+  const bool halvoryLogs = envFlagEnabled("HALVORY_ENABLE_LOGS");
+  const bool pellarisLogs = envFlagEnabled("PELLARIS_ENABLE_LOGS");
+  const bool logs = halvoryLogs || pellarisLogs;
+  if (!logs) QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
+
+  const QString appDir = options.appLogDir.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                     : options.appLogDir;
+  QString tempRoot = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+  if (tempRoot.isEmpty()) tempRoot = QDir::currentPath();
+  const QString appLog = appDirLogFile(appDir);
+  const QString tempLog = tempDirLogFile(tempRoot);
+  setCrashLogPaths(appLog, tempLog);
+
+  installCrashHandlers();
+  writeCrashLogLine(logTimeStamp() + QStringLiteral(" [INFO] Crash handlers installed (v2)"));
+  writeCrashLogLine(logTimeStamp() + QStringLiteral(" [INFO] --- Pellaris starting (pre-QFile) ---"));
+
+  std::unique_ptr<QFile> appLogFile;
+  std::unique_ptr<QFile> tempLogFile;
+  LogDevicesReset logDevicesReset;
+  if (logs) {
+    appLogFile = openLogFile(appLog);
+    tempLogFile = openLogFile(tempLog);
+    QList<QIODevice*> devices;
+    if (appLogFile) devices.append(appLogFile.get());
+    if (tempLogFile) devices.append(tempLogFile.get());
+    if (!devices.isEmpty()) {
+      setLogDevices(devices);
+      qInstallMessageHandler(logMessageHandler);
+      qInfo().noquote() << "Starting Pellaris";
+      qInfo().noquote() << "appDir=" + QCoreApplication::applicationDirPath();
+      qInfo().noquote() << "cwd=" + QDir::currentPath();
+      qInfo().noquote() << "log_appDir=" + appLog;
+      qInfo().noquote() << "log_temp=" + tempLog;
+      qInfo().noquote() << "QuickControlsStyle=" + QQuickStyle::name();
+    }
+  }
+
+  QGuiApplication::setQuitOnLastWindowClosed(true);
+
+  QQmlApplicationEngine engine;
+  // Makes the module importable as "Pellaris" from its resources.
+  engine.addImportPath(QStringLiteral("qrc:/"));
+  LanguageManager languageManager(&engine);
+  engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
+  AppController appController;
+  engine.rootContext()->setContextProperty(QStringLiteral("appController"), &appController);
+  UpdateManager updates;
+  engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
+
+  // The handler below is the one writer of QML warnings; the engine's own
+  // copy to the message log would put every warning there twice.
+  engine.setOutputWarningsToStandardError(false);
+  QObject::connect(&engine, &QQmlEngine::warnings, [](const QList<QQmlError>& warnings) {
+    for (const QQmlError& warning : warnings) qWarning().noquote() << warning.toString();
+  });
+  QObject::connect(
+      &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
+      [](const QUrl&) {
+        qCritical("QML object creation failed");
+        QCoreApplication::exit(-1);
+      },
+      Qt::QueuedConnection);
+
+  engine.load(options.rootUrl);
+  if (engine.rootObjects().isEmpty()) {
+    qCritical().noquote() << "Failed to load QML:" << options.rootUrl.toString();
+    return -1;
+  }
+  qInfo().noquote() << "QML loaded. rootObjects=" + QString::number(engine.rootObjects().size());
+  return QGuiApplication::exec();
+}
+
+}  // namespace halvory_shell

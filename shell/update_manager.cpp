@@ -1,0 +1,465 @@
+#include "update_manager.hpp"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QNetworkRequest>
+#include <QProcess>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const char* const kManifestUrlKey = "updates/manifestUrl";
+const char* const kCachedManifestKey = "updates/cachedManifestJson";
+const char* const kCachedAtKey = "updates/cachedAt";
+// Set on a manifest reply that was cut off for being too large.
+const char* const kOversizeProperty = "updateManifestOversize";
+
+int httpStatus(const QNetworkReply* reply) {
+  const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+  return status.isValid() ? status.toInt() : 0;
+}
+
+bool isWebUrl(const QUrl& url) {
+  const QString scheme = url.scheme().toLower();
+  return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+         !url.host().isEmpty();
+}
+
+bool isSafeFileNameChar(QChar c) {
+  const char16_t u = c.unicode();
+  return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
+         u == u'.' || u == u'_' || u == u'-';
+}
+
+// Keeps only [A-Za-z0-9._-], drops leading dots and bounds the length while
+// keeping a short extension, so a remote name can never leave the folder,
+// hide itself or overflow a path.
+QString reduceToSafeName(const QString& text, int maxLength) {
+  QString name;
+  name.reserve(text.size());
+  for (QChar c : text) {
+    if (isSafeFileNameChar(c)) name.append(c);
+  }
+  qsizetype start = 0;
+  while (start < name.size() && name.at(start) == QLatin1Char('.')) ++start;
+  name = name.mid(start);
+  if (name.size() > maxLength) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype extLength = dot > 0 ? name.size() - dot : 0;
+    if (extLength > 0 && extLength <= 16)
+      name = name.left(maxLength - extLength) + name.mid(dot);
+    else
+      name = name.left(maxLength);
+  }
+  return name;
+}
+
+QString temporaryFolder() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+  if (folder.trimmed().isEmpty()) folder = QDir::tempPath();
+  if (folder.trimmed().isEmpty()) folder = QDir::currentPath();
+  return folder;
+}
+
+}  // namespace
+
+bool DesktopUpdateLauncher::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+bool DesktopUpdateLauncher::startDetached(const QString& program, const QStringList& arguments) {
+  return QProcess::startDetached(program, arguments, QString());
+}
+
+UpdateManager::UpdateManager(QObject* parent)
+    : UpdateManager(std::make_unique<DesktopUpdateLauncher>(), parent) {}
+
+UpdateManager::UpdateManager(std::unique_ptr<UpdateLauncher> launcher, QObject* parent)
+    : QObject(parent), launcher_(std::move(launcher)) {
+  if (!launcher_) launcher_ = std::make_unique<DesktopUpdateLauncher>();
+  initManifestState();
+}
+
+UpdateManager::~UpdateManager() {
+  // Replies die with the network manager below; none may call back into a
+  // half-destroyed object. An unfinished save file discards its data.
+  dropReply(checkReply_);
+  dropReply(downloadReply_);
+}
+
+void UpdateManager::dropReply(QPointer<QNetworkReply>& reply) {
+  if (!reply) return;
+  QNetworkReply* old = reply.data();
+  reply.clear();
+  disconnect(old, nullptr, this, nullptr);
+  old->abort();
+  old->deleteLater();
+}
+
+QString UpdateManager::currentVersion() const { return QCoreApplication::applicationVersion(); }
+
+bool UpdateManager::canInstall() const {
+  return downloaded_ && !downloadedFilePath_.trimmed().isEmpty();
+}
+
+QString UpdateManager::normalizeBaseUrl(const QString& text) {
+  QString url = text.trimmed();
+  while (url.endsWith(QLatin1Char('/'))) url.chop(1);
+  return url;
+}
+
+QVersionNumber UpdateManager::parseAppVersion(const QString& text) {
+  QString version = text.trimmed();
+  if (version.startsWith(QLatin1Char('v')) || version.startsWith(QLatin1Char('V')))
+    version.remove(0, 1);
+  const qsizetype plus = version.indexOf(QLatin1Char('+'));
+  if (plus >= 0) version.truncate(plus);
+  const qsizetype dash = version.indexOf(QLatin1Char('-'));
+  if (dash >= 0) version.truncate(dash);
+  version = version.trimmed();
+  if (version.isEmpty()) return {};
+  return QVersionNumber::fromString(version);
+}
+
+QString UpdateManager::manifestDownloadUrl(const QVariantMap& manifest) {
+  const QString windowsUrl = manifest.value(QStringLiteral("windows_url")).toString().trimmed();
+  if (!windowsUrl.isEmpty()) return windowsUrl;
+  return manifest.value(QStringLiteral("url")).toString().trimmed();
+}
+
+QString UpdateManager::downloadFileName(const QUrl& url, const QString& latestVersion) {
+  QString segment = url.path(QUrl::FullyDecoded).trimmed();
+  // Backslashes count as separators too: the decoded path may carry either.
+  const qsizetype cut =
+      std::max(segment.lastIndexOf(QLatin1Char('/')), segment.lastIndexOf(QLatin1Char('\\')));
+  segment = segment.mid(cut + 1).trimmed();
+  const QString name = reduceToSafeName(segment, kMaxFileNameLength);
+  if (!name.isEmpty()) return name;
+  // The version is remote text as well.
+  QString version = reduceToSafeName(latestVersion.trimmed(), 32);
+  if (version.isEmpty()) version = QStringLiteral("latest");
+  return QStringLiteral("Pellaris-Setup-%1.exe").arg(version);
+}
+
+QString UpdateManager::builtInManifestUrl() {
+  return normalizeBaseUrl(QStringLiteral("https://download.pellaris.app/downloads/latest.json"));
+}
+
+void UpdateManager::initManifestState() {
+  QSettings settings;
+  manifestUrl_ = normalizeBaseUrl(settings.value(QLatin1String(kManifestUrlKey)).toString());
+  if (manifestUrl_.isEmpty()) {
+    const QString a = normalizeBaseUrl(qEnvironmentVariable("HALVORY_UPDATE_MANIFEST_URL"));
+    const QString b = normalizeBaseUrl(qEnvironmentVariable("HALVORY_UPDATE_URL"));
+    manifestUrl_ = !a.isEmpty() ? a : b;
+  }
+  if (manifestUrl_.isEmpty()) manifestUrl_ = builtInManifestUrl();
+
+  const QString cached = settings.value(QLatin1String(kCachedManifestKey)).toString();
+  const QDateTime cachedAt = settings.value(QLatin1String(kCachedAtKey)).toDateTime();
+  if (cached.trimmed().isEmpty()) return;
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(cached.toUtf8(), &error);
+  if (error.error != QJsonParseError::NoError || !document.isObject()) return;
+  lastSuccessAt_ = cachedAt.isValid() ? cachedAt : QDateTime();
+  applyManifest(document.object().toVariantMap());
+}
+
+void UpdateManager::setManifestUrl(const QString& url) {
+  const QString normalized = normalizeBaseUrl(url);
+  if (normalized == manifestUrl_) return;
+  manifestUrl_ = normalized;
+  QSettings settings;
+  settings.setValue(QLatin1String(kManifestUrlKey), manifestUrl_);
+  emit manifestUrlChanged();
+}
+
+void UpdateManager::applyManifest(const QVariantMap& manifest) {
+  latestVersion_ = manifest.value(QStringLiteral("version")).toString().trimmed();
+  releaseNotes_ = manifest.value(QStringLiteral("notes")).toString();
+  downloadUrl_ = QUrl(manifestDownloadUrl(manifest), QUrl::TolerantMode);
+  // Trailing zero segments are dropped so 1.0.4.0 does not count as newer than 1.0.4.
+  const QVersionNumber current = parseAppVersion(currentVersion());
+  const QVersionNumber latest = parseAppVersion(latestVersion_);
+  updateAvailable_ = !current.isNull() && !latest.isNull() &&
+                     QVersionNumber::compare(current.normalized(), latest.normalized()) < 0 &&
+                     downloadUrl_.isValid();
+  emit stateChanged();
+}
+
+void UpdateManager::setBusy(bool busy) {
+  if (busy_ == busy) return;
+  busy_ = busy;
+  emit busyChanged();
+}
+
+void UpdateManager::setLastError(const QString& text) {
+  lastError_ = text;
+  emit stateChanged();
+}
+
+void UpdateManager::checkNow() {
+  lastCheckedAt_ = QDateTime::currentDateTimeUtc();
+  emit stateChanged();
+  if (busy_ || downloadBusy_) return;
+  const QString url = normalizeBaseUrl(manifestUrl_);
+  if (url.isEmpty()) {
+    setLastError(tr("Update URL is not configured."));
+    return;
+  }
+  dropReply(checkReply_);
+
+  setBusy(true);
+  setLastError(QString());
+
+  QNetworkRequest request{QUrl(url)};
+  request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+  request.setRawHeader("Accept", "application/json");
+  QNetworkReply* reply = network_.get(request);
+  checkReply_ = reply;
+
+  // Stop reading a body that cannot be a manifest instead of buffering it.
+  connect(reply, &QNetworkReply::downloadProgress, this, [reply](qint64 received, qint64 total) {
+    if (received <= kMaxManifestBytes && total <= kMaxManifestBytes) return;
+    if (reply->property(kOversizeProperty).isValid() || !reply->isRunning()) return;
+    reply->setProperty(kOversizeProperty, httpStatus(reply));
+    reply->abort();
+  });
+
+  auto* timer = new QTimer(reply);
+  timer->setSingleShot(true);
+  connect(timer, &QTimer::timeout, this,
+          [this, guard = QPointer<QNetworkReply>(reply)] { abortIfRunning(guard); });
+  timer->start(checkTimeoutMs_);
+
+  connect(reply, &QNetworkReply::finished, this, [this, reply] { onCheckFinished(reply); });
+}
+
+void UpdateManager::onCheckFinished(QNetworkReply* reply) {
+  setBusy(false);
+  if (checkReply_ == reply) checkReply_.clear();
+
+  const QVariant oversize = reply->property(kOversizeProperty);
+  const int status = oversize.isValid() ? oversize.toInt() : httpStatus(reply);
+  // An aborted reply is closed; reading it would only warn.
+  const QByteArray body =
+      oversize.isValid() || !reply->isOpen() ? QByteArray() : reply->read(kMaxManifestBytes + 1);
+
+  if (oversize.isValid() || body.size() > kMaxManifestBytes) {
+    setLastError(tr("Invalid update response (HTTP %1).").arg(status));
+    reply->deleteLater();
+    return;
+  }
+  if (reply->error() != QNetworkReply::NoError) {
+    setLastError(tr("Update check failed: %1").arg(reply->errorString()));
+    reply->deleteLater();
+    return;
+  }
+
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(body, &error);
+  if (error.error == QJsonParseError::NoError && document.isObject()) {
+    lastSuccessAt_ = QDateTime::currentDateTimeUtc();
+    applyManifest(document.object().toVariantMap());
+    QSettings settings;
+    settings.setValue(QLatin1String(kCachedManifestKey),
+                      QString::fromUtf8(document.toJson(QJsonDocument::Compact)));
+    settings.setValue(QLatin1String(kCachedAtKey), lastSuccessAt_);
+    reply->deleteLater();
+    return;
+  }
+  setLastError(tr("Invalid update response (HTTP %1).").arg(status));
+  reply->deleteLater();
+}
+
+void UpdateManager::resetDownloadState() {
+  downloadBusy_ = false;
+  downloadProgress_ = 0.0;
+  downloadBytesReceived_ = 0;
+  downloadBytesTotal_ = 0;
+  downloadedFilePath_.clear();
+  downloaded_ = false;
+}
+
+void UpdateManager::downloadNow() {
+  if (downloadBusy_ || busy_) return;
+  // Only web addresses: anything else would turn the download into a local file copy.
+  if (!isWebUrl(downloadUrl_)) {
+    setLastError(tr("No download URL available."));
+    return;
+  }
+  dropReply(downloadReply_);
+  resetDownloadState();
+  setLastError(QString());
+  downloadBusy_ = true;
+  emit stateChanged();
+
+  const QString fileName = downloadFileName(downloadUrl_, latestVersion_);
+  const QString folder = temporaryFolder();
+  QDir().mkpath(folder);
+  downloadedFilePath_ = QDir(folder).filePath(fileName);
+
+  // A link planted under the expected name in a shared temporary folder
+  // would redirect the write elsewhere; the download replaces it instead.
+  if (QFileInfo(downloadedFilePath_).isSymLink()) QFile::remove(downloadedFilePath_);
+
+  auto* file = new QSaveFile(downloadedFilePath_);
+  if (!file->open(QIODevice::WriteOnly)) {
+    downloadBusy_ = false;
+    downloadedFilePath_.clear();
+    setLastError(tr("Failed to create download file."));
+    file->deleteLater();
+    return;
+  }
+
+  QNetworkRequest request{downloadUrl_};
+  request.setRawHeader("Accept", "*/*");
+  QNetworkReply* reply = network_.get(request);
+  downloadReply_ = reply;
+  // The file lives no longer than its reply: a reply dropped or destroyed
+  // unfinished takes the uncommitted file, and its data, with it.
+  file->setParent(reply);
+  const QPointer<QSaveFile> guardedFile(file);
+
+  connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+    downloadBytesReceived_ = received;
+    downloadBytesTotal_ = total;
+    downloadProgress_ =
+        total >= 1 ? std::max(0.0, std::min(double(received) / double(total), 1.0)) : 0.0;
+    emit stateChanged();
+  });
+  connect(reply, &QNetworkReply::readyRead, this, [reply, guardedFile] {
+    if (guardedFile && guardedFile->isOpen()) guardedFile->write(reply->readAll());
+  });
+
+  auto* timer = new QTimer(reply);
+  timer->setSingleShot(true);
+  connect(timer, &QTimer::timeout, this,
+          [this, guard = QPointer<QNetworkReply>(reply)] { abortIfRunning(guard); });
+  timer->start(downloadTimeoutMs_);
+
+  connect(reply, &QNetworkReply::finished, this,
+          [this, reply, guardedFile] { onDownloadFinished(reply, guardedFile.data()); });
+}
+
+void UpdateManager::onDownloadFinished(QNetworkReply* reply, QSaveFile* file) {
+  downloadBusy_ = false;
+  if (downloadReply_ == reply) downloadReply_.clear();
+  const int status = httpStatus(reply);
+
+  if (reply->error() != QNetworkReply::NoError) {
+    if (file) {
+      file->cancelWriting();
+      file->deleteLater();
+    }
+    setLastError(tr("Download failed: %1").arg(reply->errorString()));
+    downloaded_ = false;
+  } else {
+    bool committed = false;
+    if (file) {
+      if (file->isOpen()) file->write(reply->readAll());
+      committed = file->commit();
+      file->deleteLater();
+    }
+    if (committed) {
+      downloaded_ = true;
+    } else {
+      setLastError(tr("Failed to finalize download file (HTTP %1).").arg(status));
+      downloaded_ = false;
+    }
+  }
+  emit stateChanged();
+  reply->deleteLater();
+}
+
+void UpdateManager::installNow() {
+  if (downloadBusy_ || busy_) return;
+  if (!canInstall()) {
+    setLastError(tr("No downloaded update is ready to install."));
+    return;
+  }
+  if (!QFileInfo::exists(downloadedFilePath_)) {
+    setLastError(tr("Downloaded installer file is missing."));
+    return;
+  }
+#ifdef Q_OS_WIN
+  const QStringList arguments{QStringLiteral("/VERYSILENT"), QStringLiteral("/SUPPRESSMSGBOXES"),
+                              QStringLiteral("/NORESTART"), QStringLiteral("/CLOSEAPPLICATIONS")};
+  if (launcher_->startDetached(downloadedFilePath_, arguments)) {
+    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    return;
+  }
+#else
+  // The installer cannot run here and a downloaded file is never executed:
+  // the user is shown the folder holding it, and the application stays open.
+  const QUrl folder = QUrl::fromLocalFile(QFileInfo(downloadedFilePath_).absolutePath());
+  if (launcher_->openUrl(folder)) return;
+#endif
+  setLastError(tr("Failed to launch installer."));
+}
+
+void UpdateManager::updateNow() {
+  if (downloadBusy_ || busy_) return;
+  if (!updateAvailable_) {
+    setLastError(tr("No update is available."));
+    return;
+  }
+  if (canInstall()) {
+    installNow();
+    return;
+  }
+  autoInstallPending_ = true;
+  autoInstallPollsLeft_ = kInstallPolls;
+  downloadNow();
+  pollInstallAfterDownload();
+}
+
+void UpdateManager::pollInstallAfterDownload() {
+  if (!autoInstallPending_) return;
+  const int n = autoInstallPollsLeft_--;
+  if (n < 1) {
+    autoInstallPending_ = false;
+    return;
+  }
+  if (downloadBusy_) {
+    QTimer::singleShot(kInstallPollIntervalMs, this, &UpdateManager::pollInstallAfterDownload);
+    return;
+  }
+  autoInstallPending_ = false;
+  if (canInstall()) installNow();
+}
+
+void UpdateManager::openDownloadUrl() {
+  if (!isWebUrl(downloadUrl_)) {
+    setLastError(tr("No download URL available."));
+    return;
+  }
+  launcher_->openUrl(downloadUrl_);
+}
+
+void UpdateManager::clearState() {
+  updateAvailable_ = false;
+  latestVersion_.clear();
+  downloadUrl_.clear();
+  releaseNotes_.clear();
+  lastError_.clear();
+  lastCheckedAt_ = QDateTime();
+  lastSuccessAt_ = QDateTime();
+  resetDownloadState();
+  QSettings settings;
+  settings.remove(QLatin1String(kCachedManifestKey));
+  settings.remove(QLatin1String(kCachedAtKey));
+  emit stateChanged();
+}
+
+void UpdateManager::abortIfRunning(const QPointer<QNetworkReply>& reply) {
+  if (reply && reply->isRunning()) reply->abort();
+}
