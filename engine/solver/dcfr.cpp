@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <iostream>
 #include <limits>
 
@@ -81,6 +82,17 @@ DiscountWeights DiscountedCfr::discount_weights(std::uint32_t i) {
 
 // --- Node states ------------------------------------------------------------------
 
+template <class T>
+void DiscountedCfr::zero_in_parallel(std::span<T> values) {
+  constexpr std::size_t kChunk = std::size_t{1} << 20;
+  const std::size_t chunks = (values.size() + kChunk - 1) / kChunk;
+  parallel_for(chunks, [&](std::size_t begin, std::size_t end) {
+    const std::size_t first = begin * kChunk;
+    const std::size_t last = std::min(values.size(), end * kChunk);
+    std::memset(values.data() + first, 0, (last - first) * sizeof(T));
+  });
+}
+
 void DiscountedCfr::prepare_states(const Game& game) {
   const std::size_t N = game.nodes.size();
 
@@ -100,50 +112,45 @@ void DiscountedCfr::prepare_states(const Game& game) {
 
   // Release the previous solve's arrays before allocating the new ones.
   std::vector<NodeState>().swap(states);
+  regret_arena.release();
+  strategy_sum_arena.release();
+  packed_regret_arena.release();
+  packed_strategy_sum_arena.release();
   states.resize(N);
 
-  const bool packed = compress;
-  parallel_for(N, [&](std::size_t begin, std::size_t end) {
-    for (std::size_t n = begin; n < end; ++n) {
-      const NodeRecord& node = game.nodes[n];
-      if (node.kind != NodeKind::Decision || node.actions.empty() || node.seat > 1) continue;
-      NodeState& state = states[n];
-      state.seat = node.seat;
-      state.initialized = 1;
-      state.num_actions = node.actions.size();
-      state.num_hands = game.cards.pockets[node.seat].size();
-      const std::size_t size = state.num_actions * state.num_hands;
-      if (packed) {
-        // Packing all-zero arrays gives zero codes with scale 1.
-        state.packed_regrets.assign(size, 0);
-        state.packed_strategy_sums.assign(size, 0);
-      } else {
-        state.regrets.assign(size, 0.0f);
-        state.strategy_sums.assign(size, 0.0f);
-      }
-      state.regret_scale = 1.0f;
-      state.strategy_sum_scale = 1.0f;
-    }
-  });
-}
+  // Offsets in node order: a subtree's arrays end up next to each other.
+  std::size_t total = 0;
+  for (std::size_t n = 0; n < N; ++n) {
+    const NodeRecord& node = game.nodes[n];
+    if (node.kind != NodeKind::Decision || node.actions.empty() || node.seat > 1) continue;
+    NodeState& state = states[n];
+    state.seat = node.seat;
+    state.initialized = 1;
+    state.num_actions = node.actions.size();
+    state.num_hands = game.cards.pockets[node.seat].size();
+    state.offset = total;
+    total += state.num_actions * state.num_hands;
+  }
 
-std::vector<float>& DiscountedCfr::regrets_of(NodeState& state) {
-  if (compress && state.regrets.empty())
-    unpack_int16(state.regrets, state.packed_regrets, state.regret_scale, state.num_actions,
-                 state.num_hands);
-  return state.regrets;
-}
-
-std::vector<float>& DiscountedCfr::strategy_sums_of(NodeState& state) {
-  if (compress && state.strategy_sums.empty())
-    unpack_int16(state.strategy_sums, state.packed_strategy_sums, state.strategy_sum_scale,
-                 state.num_actions, state.num_hands);
-  return state.strategy_sums;
+  // All zero at creation; packing all-zero arrays gives zero codes with
+  // scale 1, the scales' initial value.
+  if (compress) {
+    packed_regret_arena.allocate(total);
+    packed_strategy_sum_arena.allocate(total);
+    zero_in_parallel(packed_regret_arena.all());
+    zero_in_parallel(packed_strategy_sum_arena.all());
+  } else {
+    regret_arena.allocate(total);
+    strategy_sum_arena.allocate(total);
+    zero_in_parallel(regret_arena.all());
+    zero_in_parallel(strategy_sum_arena.all());
+  }
 }
 
 void DiscountedCfr::pack_int16(std::vector<float>& values, std::vector<std::int16_t>& packed,
                                float& scale) {
-  pack_values(values.data(), values.size(), packed, scale);
+  packed.resize(values.size());
+  pack_values(values.data(), values.size(), packed.data(), scale);
 }
 
 void DiscountedCfr::unpack_int16(std::vector<float>& values,

@@ -30,22 +30,40 @@ namespace halvory {
 using Seat = std::uint8_t;
 
 // Solver state of one tree node. Only decision nodes with at least one action
-// are initialised; every other node keeps the empty form.
-// The two scales sit beside the one-byte fields so that the record has no
-// padding holes (there is one record per tree node).
+// are initialised; every other node keeps the empty form. The node's A x H
+// arrays live in the solver's arenas, all four at the same `offset` (one
+// entry index shared by the f32 and the packed arenas): one record per tree
+// node stays small, and the arrays of a subtree sit next to each other.
 struct NodeState {
   std::uint8_t seat = 0;
   std::uint8_t initialized = 0;
-  float regret_scale = 1.0f;        // of packed_regrets
-  float strategy_sum_scale = 1.0f;  // of packed_strategy_sums
+  float regret_scale = 1.0f;        // of the packed regrets
+  float strategy_sum_scale = 1.0f;  // of the packed strategy sums
   std::uint64_t num_actions = 0;  // A
   std::uint64_t num_hands = 0;    // H of the acting seat
-  std::vector<float> regrets;        // A x H cumulative discounted regrets
-  std::vector<float> strategy_sums;  // A x H discounted strategy sums
-  // With compression each array is held either as f32 (the f32 vector is
-  // non-empty) or packed: code / 32767 * scale.
-  std::vector<std::int16_t> packed_regrets;
-  std::vector<std::int16_t> packed_strategy_sums;
+  std::uint64_t offset = 0;       // first entry of the node's arrays in each arena
+};
+
+// A fixed-length array allocated without initialisation (prepare_states
+// zeroes it in parallel, so its pages are first touched by many threads).
+template <class T>
+struct Arena {
+  std::unique_ptr<T[]> data;
+  std::size_t size = 0;
+
+  void allocate(std::size_t n) {
+    data.reset();
+    size = 0;
+    if (n == 0) return;
+    data = std::make_unique_for_overwrite<T[]>(n);
+    size = n;
+  }
+  void release() {
+    data.reset();
+    size = 0;
+  }
+  std::span<T> all() { return {data.get(), size}; }
+  std::span<const T> all() const { return {data.get(), size}; }
 };
 
 // Discount weights of one iteration index.
@@ -117,10 +135,31 @@ class DiscountedCfr {
                        std::span<const float> reach, std::span<float> out, std::size_t depth,
                        ScratchStack& stack);
 
-  // The state's f32 array; with compression an empty array is first unpacked
-  // from its packed form.
-  std::vector<float>& regrets_of(NodeState& state);
-  std::vector<float>& strategy_sums_of(NodeState& state);
+  // The node's arrays in the arenas. Without compression the f32 forms
+  // exist and the packed ones are empty spans; with compression the other
+  // way round (a packed value stands for code / 32767 * scale).
+  std::span<float> regrets_of(const NodeState& state) { return slice(regret_arena, state); }
+  std::span<float> strategy_sums_of(const NodeState& state) {
+    return slice(strategy_sum_arena, state);
+  }
+  std::span<std::int16_t> packed_regrets_of(const NodeState& state) {
+    return slice(packed_regret_arena, state);
+  }
+  std::span<std::int16_t> packed_strategy_sums_of(const NodeState& state) {
+    return slice(packed_strategy_sum_arena, state);
+  }
+  std::span<const float> regrets_of(const NodeState& state) const {
+    return slice(regret_arena, state);
+  }
+  std::span<const float> strategy_sums_of(const NodeState& state) const {
+    return slice(strategy_sum_arena, state);
+  }
+  std::span<const std::int16_t> packed_regrets_of(const NodeState& state) const {
+    return slice(packed_regret_arena, state);
+  }
+  std::span<const std::int16_t> packed_strategy_sums_of(const NodeState& state) const {
+    return slice(packed_strategy_sum_arena, state);
+  }
   static void pack_int16(std::vector<float>& values, std::vector<std::int16_t>& packed,
                          float& scale);
   static void unpack_int16(std::vector<float>& values, const std::vector<std::int16_t>& packed,
@@ -165,6 +204,11 @@ class DiscountedCfr {
   std::array<std::vector<float>, 2> root_values;  // per seat, last pass
   std::array<std::vector<float>, 2> ev_values;    // per seat, value passes
   std::vector<NodeState> states;
+  // Per-node arrays, A x H entries per initialised node at its offset.
+  Arena<float> regret_arena;
+  Arena<float> strategy_sum_arena;
+  Arena<std::int16_t> packed_regret_arena;
+  Arena<std::int16_t> packed_strategy_sum_arena;
   bool compress = false;
   std::vector<std::uint8_t> children_distinct;
   float weight_positive = 0.0f;
@@ -175,6 +219,25 @@ class DiscountedCfr {
   std::array<std::unique_ptr<ScratchStack>, 2> stacks;  // per seat
 
  private:
+  // The state's entries of an arena; empty when the arena is not allocated
+  // or the state has no arrays.
+  template <class T>
+  static std::span<T> slice(Arena<T>& arena, const NodeState& state) {
+    const std::size_t n = state.num_actions * state.num_hands;
+    if (n == 0 || state.offset + n > arena.size) return {};
+    return {arena.data.get() + state.offset, n};
+  }
+  template <class T>
+  static std::span<const T> slice(const Arena<T>& arena, const NodeState& state) {
+    const std::size_t n = state.num_actions * state.num_hands;
+    if (n == 0 || state.offset + n > arena.size) return {};
+    return {arena.data.get() + state.offset, n};
+  }
+
+  // Sets every entry to 0, the chunks spread over the pool.
+  template <class T>
+  void zero_in_parallel(std::span<T> values);
+
   // Stacks lent to the job ranges of split chance nodes; kept for reuse so
   // the recursion stops allocating once they have grown.
   class StackPool {

@@ -111,28 +111,25 @@ inline void prefetch_lines(const void* data, std::size_t bytes, bool for_write =
   }
 }
 
-// Packs n values into int16 codes with scale max |x| (see pack_int16).
-inline void pack_values(const float* values, std::size_t n, std::vector<std::int16_t>& packed,
-                        float& scale) {
+// Packs n values into n int16 codes with scale max |x| (see pack_int16).
+inline void pack_values(const float* values, std::size_t n, std::int16_t* packed, float& scale) {
   if (n == 0) {
-    packed.clear();
     scale = 1.0f;
     return;
   }
   const float m = max_abs(values, n);
-  packed.resize(n);
   if (static_cast<double>(m) <= 1e-9) {
     scale = 1.0f;
-    std::memset(packed.data(), 0, n * sizeof(std::int16_t));
+    std::memset(packed, 0, n * sizeof(std::int16_t));
     return;
   }
   scale = m;
-  quantize_int16(packed.data(), values, m, n);
+  quantize_int16(packed, values, m, n);
 }
 
 // Decodes a packed array of n entries into buffer (grown to n); all zero
 // when the codes are missing or the scale is not positive.
-inline float* decode_values(const std::vector<std::int16_t>& packed, float scale, std::size_t n,
+inline float* decode_values(std::span<const std::int16_t> packed, float scale, std::size_t n,
                             std::vector<float>& buffer) {
   grow(buffer, n);
   float* out = buffer.data();

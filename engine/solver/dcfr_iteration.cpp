@@ -141,16 +141,21 @@ void DiscountedCfr::opponent_step(const Game& game, std::size_t node, Seat trave
   const std::size_t size = A * H_o;
 
   // The opponent's arrays are only read here; a packed array is decoded into
-  // the frame rather than into the state.
-  if (!state.regrets.empty()) {
-    dcfr_detail::prefetch_lines(state.regrets.data(), size * sizeof(float));
+  // the frame.
+  const float* regrets = nullptr;
+  if (compress) {
+    const std::span<const std::int16_t> packed = packed_regrets_of(state);
+    dcfr_detail::prefetch_lines(packed.data(), packed.size_bytes());
+    regrets = decode_values(packed, state.regret_scale, size, frame.unpacked_regrets);
   } else {
-    dcfr_detail::prefetch_lines(state.packed_regrets.data(), state.packed_regrets.size() * 2);
+    const std::span<const float> f32 = regrets_of(state);
+    if (f32.size() != size) {
+      fill_zero(out);
+      return;
+    }
+    dcfr_detail::prefetch_lines(f32.data(), f32.size_bytes());
+    regrets = f32.data();
   }
-  const float* regrets =
-      !state.regrets.empty()
-          ? state.regrets.data()
-          : decode_values(state.packed_regrets, state.regret_scale, size, frame.unpacked_regrets);
 
   grow(frame.opponent_strategy, size);
   grow(frame.opponent_scratch, H_o);
@@ -198,27 +203,29 @@ void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat trav
                     depth + 1, stack);
   }
 
-  if (!state.regrets.empty()) {
-    dcfr_detail::prefetch_lines(state.regrets.data(), size * sizeof(float), true);
+  // Packed arrays are decoded into the frame, updated there and packed back
+  // below.
+  float* regrets = nullptr;
+  float* sums = nullptr;
+  if (compress) {
+    const std::span<const std::int16_t> packed_regrets = packed_regrets_of(state);
+    const std::span<const std::int16_t> packed_sums = packed_strategy_sums_of(state);
+    dcfr_detail::prefetch_lines(packed_regrets.data(), packed_regrets.size_bytes());
+    dcfr_detail::prefetch_lines(packed_sums.data(), packed_sums.size_bytes());
+    regrets = decode_values(packed_regrets, state.regret_scale, size, frame.unpacked_regrets);
+    sums = decode_values(packed_sums, state.strategy_sum_scale, size, frame.unpacked_sums);
   } else {
-    dcfr_detail::prefetch_lines(state.packed_regrets.data(), state.packed_regrets.size() * 2, true);
+    const std::span<float> f32_regrets = regrets_of(state);
+    const std::span<float> f32_sums = strategy_sums_of(state);
+    if (f32_regrets.size() != size || f32_sums.size() != size) {
+      fill_zero(out);
+      return;
+    }
+    dcfr_detail::prefetch_lines(f32_regrets.data(), f32_regrets.size_bytes(), true);
+    dcfr_detail::prefetch_lines(f32_sums.data(), f32_sums.size_bytes(), true);
+    regrets = f32_regrets.data();
+    sums = f32_sums.data();
   }
-  if (!state.strategy_sums.empty()) {
-    dcfr_detail::prefetch_lines(state.strategy_sums.data(), size * sizeof(float), true);
-  } else {
-    dcfr_detail::prefetch_lines(state.packed_strategy_sums.data(),
-                                state.packed_strategy_sums.size() * 2, true);
-  }
-  // Packed arrays are worked on in the frame and packed back below, so the
-  // state never holds both forms.
-  const bool regrets_in_frame = state.regrets.empty();
-  const bool sums_in_frame = state.strategy_sums.empty();
-  float* regrets = regrets_in_frame ? decode_values(state.packed_regrets, state.regret_scale,
-                                                    size, frame.unpacked_regrets)
-                                    : state.regrets.data();
-  float* sums = sums_in_frame ? decode_values(state.packed_strategy_sums,
-                                              state.strategy_sum_scale, size, frame.unpacked_sums)
-                              : state.strategy_sums.data();
 
   grow(frame.traverser_strategy, size);
   grow(frame.traverser_scratch, H);
@@ -262,12 +269,12 @@ void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat trav
   }
 
   if (compress) {
-    if (!fully_locked) {
-      pack_values(regrets, size, state.packed_regrets, state.regret_scale);
-      if (!regrets_in_frame) std::vector<float>().swap(state.regrets);
-    }
-    pack_values(sums, size, state.packed_strategy_sums, state.strategy_sum_scale);
-    if (!sums_in_frame) std::vector<float>().swap(state.strategy_sums);
+    const std::span<std::int16_t> packed_regrets = packed_regrets_of(state);
+    const std::span<std::int16_t> packed_sums = packed_strategy_sums_of(state);
+    if (!fully_locked && packed_regrets.size() == size)
+      pack_values(regrets, size, packed_regrets.data(), state.regret_scale);
+    if (packed_sums.size() == size)
+      pack_values(sums, size, packed_sums.data(), state.strategy_sum_scale);
   }
 }
 

@@ -47,14 +47,14 @@ void DiscountedCfr::average_strategy_into(const NodeState& state, std::size_t nu
 
   const float* sums = nullptr;
   if (state.initialized != 0 && state.num_actions == A && state.num_hands == H) {
-    if (!state.strategy_sums.empty()) {
-      if (state.strategy_sums.size() >= size) {
-        sums = state.strategy_sums.data();
-        dcfr_detail::prefetch_lines(sums, size * sizeof(float));
-      }
-    } else if (!state.packed_strategy_sums.empty()) {
+    if (compress) {
+      const std::span<const std::int16_t> packed = packed_strategy_sums_of(state);
       // Decoded into scratch, so concurrent queries never write the state.
-      sums = decode_values(state.packed_strategy_sums, state.strategy_sum_scale, size, decoded);
+      if (packed.size() == size)
+        sums = decode_values(packed, state.strategy_sum_scale, size, decoded);
+    } else if (const std::span<const float> f32 = strategy_sums_of(state); f32.size() == size) {
+      sums = f32.data();
+      dcfr_detail::prefetch_lines(sums, size * sizeof(float));
     }
   }
   const float uniform = 1.0f / static_cast<float>(A);

@@ -120,52 +120,55 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   const float* r = reach.data();
 
   // Sentinels frame both lists: the scans below stop at the high sentinel.
-  const ShowdownRecord* const their_first = theirs.data() + 1;
   const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
   const ShowdownRecord* const my_first = mine.data() + 1;
   const ShowdownRecord* const my_end = mine.data() + mine.size() - 1;
+  const std::size_t n = mine.size() - 2;
 
-  CardSums all;
-  for (const ShowdownRecord* o = their_first; o != their_end; ++o)
-    all.add(their_pockets[o->position], r[o->position]);
+  // One running prefix over the opponent's records: a group of equal
+  // traverser strength reads its less-part before the opponent's records of
+  // that strength are added and its leq-part after. Run to the end, the
+  // prefix is `all` (the same terms added in the same order), so the
+  // opponent's list is walked once; the serial chain of f64 additions along
+  // it is what the pass costs.
+  double* less = group_scratch(2 * n);
+  double* leq = less + n;
+  CardSums prefix;
+  const ShowdownRecord* o = theirs.data() + 1;
+  const ShowdownRecord* t = my_first;
+  std::size_t k = 0;
+  while (t != my_end) {
+    const std::uint32_t v = t->value;
+    for (; o->value < v; ++o) prefix.add(their_pockets[o->position], r[o->position]);
+    const ShowdownRecord* group_end = t;
+    std::size_t g = k;
+    for (; group_end->value == v; ++group_end, ++g)
+      less[g] = prefix.excluding(my_pockets[group_end->position]);
+    for (; o->value == v; ++o) prefix.add(their_pockets[o->position], r[o->position]);
+    for (; t != group_end; ++t, ++k) leq[k] = prefix.excluding(my_pockets[t->position]);
+  }
+  for (; o != their_end; ++o) prefix.add(their_pockets[o->position], r[o->position]);
+  const CardSums& all = prefix;
+
   if (all.total == 0.0) {
-    for (const ShowdownRecord* t = my_first; t != my_end; ++t) out[t->position] = 0.0f;
+    for (t = my_first; t != my_end; ++t) out[t->position] = 0.0f;
     return;
   }
 
-  // value = (win - tie) * less + (tie - lose) * leq + tie * own + lose * all,
-  // from one running prefix: a group of equal traverser strength takes its
-  // less-part before the opponent's records of that strength are added and
-  // its leq-part after.
+  // value = (win - tie) * less + (tie - lose) * leq + tie * own + lose * all.
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
   const double tie = WithTies ? c.tie : 0.0;
   const double less_weight = c.win - tie;
   const double leq_weight = tie - c.lose;
-  double* partial = group_scratch(mine.size());
-  CardSums prefix;
-  const ShowdownRecord* o = their_first;
-  const ShowdownRecord* t = my_first;
-  while (t != my_end) {
-    const std::uint32_t v = t->value;
-    for (; o->value < v; ++o) prefix.add(their_pockets[o->position], r[o->position]);
-    double* slot = partial;
-    const ShowdownRecord* group_end = t;
-    for (; group_end->value == v; ++group_end, ++slot) {
-      const std::uint16_t h = group_end->position;
-      const Pocket p = my_pockets[h];
-      double value = less_weight * prefix.excluding(p) + c.lose * all.excluding(p);
-      if constexpr (WithTies) {
-        const std::uint16_t twin = cross[h];
-        value += tie * (twin < reach.size() ? static_cast<double>(r[twin]) : 0.0);
-      }
-      *slot = value;
+  k = 0;
+  for (t = my_first; t != my_end; ++t, ++k) {
+    const std::uint16_t h = t->position;
+    double value = less_weight * less[k] + c.lose * all.excluding(my_pockets[h]);
+    if constexpr (WithTies) {
+      const std::uint16_t twin = cross[h];
+      value += tie * (twin < reach.size() ? static_cast<double>(r[twin]) : 0.0);
     }
-    for (; o->value == v; ++o) prefix.add(their_pockets[o->position], r[o->position]);
-    slot = partial;
-    for (; t != group_end; ++t, ++slot) {
-      const std::uint16_t h = t->position;
-      out[h] = static_cast<float>(*slot + leq_weight * prefix.excluding(my_pockets[h]));
-    }
+    out[h] = static_cast<float>(value + leq_weight * leq[k]);
   }
 }
 

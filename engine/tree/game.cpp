@@ -5,10 +5,10 @@
 namespace halvory {
 
 Game::Game(GameConfig config_in, CardContext cards_in)
-    : config(std::move(config_in)), cards(std::move(cards_in)), plan(GameConfig(config), cards) {
-  nodes.reserve(plan.nodes.size());
-  for (const ActionPlan::Node& node : plan.nodes) nodes.push_back(node);
-}
+    : config(std::move(config_in)),
+      cards(std::move(cards_in)),
+      plan(GameConfig(config), cards),
+      nodes(plan.nodes) {}
 
 void Game::assign_node_lock(std::size_t node, const std::vector<float>& strategy) {
   node_locks[node] = strategy;

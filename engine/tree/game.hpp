@@ -14,7 +14,7 @@
 
 namespace halvory {
 
-// A full copy of one tree node; the solver reads node fields from here only.
+// One tree node as the solver reads it.
 using NodeRecord = ActionPlan::Node;
 
 class Game {
@@ -39,7 +39,10 @@ class Game {
   GameConfig config;
   CardContext cards;
   ActionPlan plan;
-  std::vector<NodeRecord> nodes;  // index i describes plan node i
+  // The tree's own node list under the solver's name: index i describes plan
+  // node i. A second copy would cost about 100 bytes per node for nothing,
+  // as the tree never changes after construction.
+  std::vector<NodeRecord>& nodes;
   std::unordered_map<std::size_t, std::vector<float>> node_locks;
   std::vector<std::uint8_t> empty_card_list;
   SeatHandSwaps empty_suit_maps;

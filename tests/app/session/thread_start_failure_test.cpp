@@ -21,7 +21,7 @@ namespace {
 using namespace halvory_app;
 
 // Address-space figure of this process in bytes.
-std::uint64_t virtual_size_bytes() {
+[[maybe_unused]] std::uint64_t virtual_size_bytes() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -30,7 +30,7 @@ std::uint64_t virtual_size_bytes() {
     return 0;
 }
 
-SolveConfig river_spot() {
+[[maybe_unused]] SolveConfig river_spot() {
     SolveConfig request;
     request.board = "Ks7d2c5h9s";
     request.starting_street = "river";

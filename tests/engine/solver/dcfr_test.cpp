@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <sstream>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dcfr_spot.hpp"
@@ -221,11 +224,13 @@ TEST(DcfrIteration, SharedChanceChildIsSolvedOnceAndCopied) {
   const NodeState& state = solver.states[shared];
   ASSERT_EQ(state.seat, 0);
   const std::size_t A = state.num_actions, H = state.num_hands;
+  const std::span<const float> regrets = std::as_const(solver).regrets_of(state);
+  ASSERT_EQ(regrets.size(), A * H);
   for (std::size_t h = 0; h < H; ++h) {
     double mean = 0.0, scale = 0.0;
     for (std::size_t a = 0; a < A; ++a) {
-      mean += state.regrets[a * H + h];
-      scale += std::fabs(state.regrets[a * H + h]);
+      mean += regrets[a * H + h];
+      scale += std::fabs(regrets[a * H + h]);
     }
     EXPECT_LE(std::fabs(mean), 1e-5 * (1.0 + scale)) << h;
   }
@@ -278,11 +283,17 @@ TEST(DcfrIsomorphism, MirroredRiversAreExact) {
 void expect_bit_identical(const DiscountedCfr& a, const DiscountedCfr& b) {
   ASSERT_EQ(a.states.size(), b.states.size());
   for (std::size_t n = 0; n < a.states.size(); ++n) {
-    ASSERT_EQ(a.states[n].regrets, b.states[n].regrets) << "node " << n;
-    ASSERT_EQ(a.states[n].strategy_sums, b.states[n].strategy_sums) << "node " << n;
-    ASSERT_EQ(a.states[n].packed_regrets, b.states[n].packed_regrets) << "node " << n;
+    ASSERT_EQ(a.states[n].offset, b.states[n].offset) << "node " << n;
     ASSERT_EQ(a.states[n].regret_scale, b.states[n].regret_scale) << "node " << n;
+    ASSERT_EQ(a.states[n].strategy_sum_scale, b.states[n].strategy_sum_scale) << "node " << n;
   }
+  const auto same = [](const auto& x, const auto& y) {
+    return std::ranges::equal(x.all(), y.all());
+  };
+  EXPECT_TRUE(same(a.regret_arena, b.regret_arena));
+  EXPECT_TRUE(same(a.strategy_sum_arena, b.strategy_sum_arena));
+  EXPECT_TRUE(same(a.packed_regret_arena, b.packed_regret_arena));
+  EXPECT_TRUE(same(a.packed_strategy_sum_arena, b.packed_strategy_sum_arena));
   EXPECT_EQ(a.root_values, b.root_values);
   EXPECT_EQ(std::memcmp(&a.last_exploitability, &b.last_exploitability, sizeof(float)), 0);
 }
@@ -322,21 +333,35 @@ TEST(DcfrCompression, PackedSolveStaysPackedAndClose) {
   for (const NodeState& state : packed.states) {
     if (state.initialized == 0) continue;
     ++decision_nodes;
-    EXPECT_TRUE(state.regrets.empty());
-    EXPECT_TRUE(state.strategy_sums.empty());
-    EXPECT_EQ(state.packed_regrets.size(), state.num_actions * state.num_hands);
-    EXPECT_EQ(state.packed_strategy_sums.size(), state.num_actions * state.num_hands);
+    EXPECT_TRUE(packed.regrets_of(state).empty());
+    EXPECT_TRUE(packed.strategy_sums_of(state).empty());
+    EXPECT_EQ(packed.packed_regrets_of(state).size(), state.num_actions * state.num_hands);
+    EXPECT_EQ(packed.packed_strategy_sums_of(state).size(), state.num_actions * state.num_hands);
   }
+  EXPECT_EQ(packed.regret_arena.size, 0u);
+  EXPECT_EQ(packed.strategy_sum_arena.size, 0u);
   EXPECT_GT(decision_nodes, 0u);
   EXPECT_LT(dcfr_test::exploitability_percent(packed.last_exploitability, spot), 0.5);
 
-  // The query decodes without touching the state; the accessor unpacks.
+  // The average strategy is the normalised decoded sums.
   const std::size_t ip_node = game->nodes[0].children[0];
+  const NodeState& ip_state = packed.states[ip_node];
+  const std::size_t A = ip_state.num_actions, H = ip_state.num_hands;
+  std::vector<std::int16_t> codes(packed.packed_strategy_sums_of(ip_state).begin(),
+                                  packed.packed_strategy_sums_of(ip_state).end());
+  std::vector<float> sums;
+  DiscountedCfr::unpack_int16(sums, codes, ip_state.strategy_sum_scale, A, H);
   const std::vector<float> strategy = packed.average_strategy(ip_node);
-  EXPECT_TRUE(packed.states[ip_node].strategy_sums.empty());
-  const std::vector<float>& sums = packed.strategy_sums_of(packed.states[ip_node]);
-  ASSERT_EQ(sums.size(), strategy.size());
-  EXPECT_EQ(packed.average_strategy(ip_node), strategy);
+  ASSERT_EQ(strategy.size(), A * H);
+  for (std::size_t h = 0; h < H; ++h) {
+    float total = 0.0f;
+    for (std::size_t a = 0; a < A; ++a) total += std::max(0.0f, sums[a * H + h]);
+    for (std::size_t a = 0; a < A; ++a) {
+      const float expected = total > 0.0f ? std::max(0.0f, sums[a * H + h]) / total
+                                          : 1.0f / static_cast<float>(A);
+      EXPECT_NEAR(strategy[a * H + h], expected, 1e-6f);
+    }
+  }
 }
 
 // --- Node locks ---------------------------------------------------------------------
@@ -369,8 +394,9 @@ TEST(DcfrNodeLocks, FullyLockedNodeKeepsRegretsAndFollowsLock) {
 
   DiscountedCfr solver(dcfr_test::make_config(500, 1, false, 100));
   solver.run(*game);
-  const NodeState& state = solver.states[t.ip];
-  EXPECT_EQ(state.regrets, std::vector<float>(A * H, 0.0f));
+  const std::span<const float> regrets = std::as_const(solver).regrets_of(solver.states[t.ip]);
+  ASSERT_EQ(regrets.size(), A * H);
+  EXPECT_TRUE(std::ranges::all_of(regrets, [](float g) { return g == 0.0f; }));
   const std::vector<float> strategy = solver.average_strategy(t.ip);
   ASSERT_EQ(strategy.size(), lock.size());
   for (std::size_t i = 0; i < lock.size(); ++i) EXPECT_NEAR(strategy[i], lock[i], 1e-6f);
@@ -402,11 +428,12 @@ TEST(DcfrNodeLocks, PartlyLockedNodeUpdatesOnlyFreeHands) {
 
   DiscountedCfr solver(dcfr_test::make_config(300, 1));
   solver.run(*game);
-  const NodeState& state = solver.states[t.ip];
+  const std::span<const float> regrets = std::as_const(solver).regrets_of(solver.states[t.ip]);
+  ASSERT_EQ(regrets.size(), A * H);
   bool free_hands_moved = false;
   for (std::size_t a = 0; a < A; ++a) {
-    EXPECT_EQ(state.regrets[a * H], 0.0f);
-    for (std::size_t h = 1; h < H; ++h) free_hands_moved |= state.regrets[a * H + h] != 0.0f;
+    EXPECT_EQ(regrets[a * H], 0.0f);
+    for (std::size_t h = 1; h < H; ++h) free_hands_moved |= regrets[a * H + h] != 0.0f;
   }
   EXPECT_TRUE(free_hands_moved);
   const std::vector<float> strategy = solver.average_strategy(t.ip);

@@ -130,7 +130,7 @@ TEST_P(KernelIsaTest, UpdateRegretsEqualsScalarLoop) {
         }
       expect_same(got, want, "update_regrets");
     }
-  // The Part's two reference cases.
+  // Two hand-worked reference cases.
   float r1 = -2.0f, r2 = 4.0f;
   const float V = 1.0f, v = 3.0f;
   update_regrets(&r1, &V, &v, 1, 1, 0.5f, 0.5f);

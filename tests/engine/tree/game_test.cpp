@@ -24,14 +24,11 @@ std::size_t child_by(const Game& game, std::size_t node, ActionKind kind) {
   return 0;
 }
 
-TEST(Game, RecordsCopyEveryTreeNode) {
+TEST(Game, RecordsAreTheTreeNodes) {
   const Game game(uniform_config(kStreetTurn, 1000, 3000, "50%", "a"),
                   make_context("Ks7h2d9c", kSymmetric, "AA, 72, K9"));
-  ASSERT_EQ(game.nodes.size(), game.plan.nodes.size());
-  for (std::size_t i = 0; i < game.nodes.size(); ++i) {
-    EXPECT_EQ(testing::describe(game.nodes[i]), testing::describe(game.plan.nodes[i])) << i;
-    EXPECT_EQ(game.nodes[i].children, game.plan.nodes[i].children) << i;
-  }
+  EXPECT_EQ(&game.nodes, &game.plan.nodes);  // one list, not a copy
+  ASSERT_GT(game.nodes.size(), 1u);
   EXPECT_EQ(game.config.starting_pot, 1000);
   EXPECT_EQ(game.plan.context, &game.cards);  // the tree was built against the kept copy
   EXPECT_TRUE(game.empty_card_list.empty());
