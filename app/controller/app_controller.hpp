@@ -285,6 +285,10 @@ private:
     // Number of the newest solve; clearing the results abandons the running
     // solve, whose later reports then carry an older number and are dropped.
     std::uint64_t solveGeneration = 0;
+    // Number of the newest solve the session actually started. A start
+    // refused with "Already running" (an abandoned solve still ending) starts
+    // nothing, so that solve's final report must end the running state.
+    std::uint64_t startedSolveGeneration = 0;
     std::int64_t solveStartTime = 0;
     bool hasSolveStartTime = false;
     mutable QString cachedFirstSolveDate;

@@ -130,7 +130,11 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
         const bool started = session.start(config, [this, generation](const SolveProgress& report) {
             forwardProgressToGui(report, generation);
         });
-        if (!started) setStatusText(tr("Already running"));
+        if (started) {
+            startedSolveGeneration = generation;
+        } else {
+            setStatusText(tr("Already running"));
+        }
     } catch (const std::exception& error) {
         // No thread could be started: nothing runs, so nothing will end the
         // running state later.
@@ -216,7 +220,15 @@ void AppController::forwardProgressToGui(const SolveProgress& report, std::uint6
 void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t generation) {
     // A report of an abandoned solve (results cleared, or a project loaded
     // since) must not overwrite what the user now sees.
-    if (generation != solveGeneration) return;
+    if (generation != solveGeneration) {
+        // The abandoned solve has ended. If the newest start request found it
+        // still running, nothing else will ever end the running state.
+        if (report.result.has_value() && running && startedSolveGeneration != solveGeneration &&
+            !session.is_running()) {
+            setRunning(false);
+        }
+        return;
+    }
     qInfo().nospace().noquote() << "UI solve progress: p=" << report.progress
                                 << " status=" << fromUtf8(report.status)
                                 << " has_result=" << (report.result.has_value() ? "true" : "false");

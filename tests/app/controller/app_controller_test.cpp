@@ -691,6 +691,35 @@ private slots:
         QVERIFY(waitIdle(*c));
     }
 
+    void startRefusedByAnAbandonedSolveDoesNotStayRunning() {
+        auto c = make();
+        // The wide flop takes a while to build, so the start right after the
+        // clear finds the abandoned solve still running.
+        const QVariantMap wide = wideFlopSpotMap(1000000);
+        bool refused = false;
+        for (int attempt = 0; attempt < 5 && !refused; ++attempt) {
+            c->startSolveWithConfig(wide);
+            QVERIFY(c->getRunning());
+            c->clearResults();
+            c->startSolveWithConfig(riverSpotMap(5));
+            refused = c->getStatusText() == QStringLiteral("Already running");
+            if (!refused) {
+                c->cancelSolve();
+                QVERIFY(waitIdle(*c));
+            }
+        }
+        if (!refused) QSKIP("the abandoned solve ended before the second start");
+        QVERIFY(c->getRunning());
+        // The abandoned solve's final report is the only one that will come.
+        QVERIFY(waitIdle(*c));
+        QVERIFY(!Access::sessionRunning(*c));
+        QVERIFY(c->getResultsSummary().isEmpty());
+        // And the controller accepts a new solve again.
+        c->startSolveWithConfig(riverSpotMap(5));
+        QVERIFY(waitIdle(*c));
+        QCOMPARE(c->getStatusText(), QStringLiteral("Done"));
+    }
+
     void refusalsKeepOrReleaseTheResult() {
         auto c = make();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("mismatched sizes"));

@@ -47,6 +47,7 @@ private slots:
         // The solve thread is still building the game when the owner goes.
         auto* controller = new AppController(std::make_shared<FakeSystemInfo>());
         controller->startSolveWithConfig(wideFlopSpotMap(1000000));
+        QVERIFY(controller->getRunning());
         delete controller;
         drainEvents();
     }

@@ -82,8 +82,10 @@ inline QVariantMap wideFlopSpotMap(int iterations) {
     QVariantMap cfg = sizingKeys();
     cfg.insert(QStringLiteral("board"), QStringLiteral("Ks7d2c"));
     cfg.insert(QStringLiteral("starting_street"), QStringLiteral("flop"));
-    cfg.insert(QStringLiteral("oop_range"), QStringLiteral("100%"));
-    cfg.insert(QStringLiteral("ip_range"), QStringLiteral("100%"));
+    // "95%": the percent shorthand, and its first two characters are ranks,
+    // so the readiness check lets it through ("100%" would be refused).
+    cfg.insert(QStringLiteral("oop_range"), QStringLiteral("95%"));
+    cfg.insert(QStringLiteral("ip_range"), QStringLiteral("95%"));
     cfg.insert(QStringLiteral("max_iterations"), iterations);
     cfg.insert(QStringLiteral("target_exploitability"), 0.0);
     cfg.insert(QStringLiteral("thread_count"), 2);
