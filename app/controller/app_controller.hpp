@@ -202,6 +202,8 @@ private:
     void clearNodeCaches();
     void setRunning(bool value);
     void releaseResultsForStart();
+    // Empties the result properties and tree lists (no signal).
+    void clearResultFields();
 
     // Solve control.
     void forwardProgressToGui(const halvory_app::SolveProgress& report, std::uint64_t generation);

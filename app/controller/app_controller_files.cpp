@@ -295,15 +295,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
 
     // Reset: the live solve state and everything derived from it goes.
     session.clear_results();
-    rootActions.clear();
-    treeNodeMeta.clear();
-    treeNodeActions.clear();
-    resultsSummary.clear();
-    resultStartingPot = 0.0;
-    resultIterations = 0;
-    resultExploitability = 0.0;
-    resultEvOop = 0.0;
-    resultEvIp = 0.0;
+    clearResultFields();
     nodeLockTable.clear();
     clearNodeCaches();
     // The released solve no longer holds memory that could be reclaimed.

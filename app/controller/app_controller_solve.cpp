@@ -143,9 +143,7 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
     }
 }
 
-void AppController::releaseResultsForStart() {
-    session.clear_results();
-    clearNodeCaches();
+void AppController::clearResultFields() {
     rootActions.clear();
     treeNodeMeta.clear();
     treeNodeActions.clear();
@@ -155,6 +153,12 @@ void AppController::releaseResultsForStart() {
     resultExploitability = 0.0;
     resultEvOop = 0.0;
     resultEvIp = 0.0;
+}
+
+void AppController::releaseResultsForStart() {
+    session.clear_results();
+    clearNodeCaches();
+    clearResultFields();
     resultsReclaimableMemoryBytes = 0;
     emit resultsChanged();
     emit systemMemoryChanged();
@@ -186,16 +190,8 @@ void AppController::clearResults() {
     session.clear_results();
     clearNodeCaches();
     nodeLockTable.clear();
-    rootActions.clear();
-    treeNodeMeta.clear();
-    treeNodeActions.clear();
+    clearResultFields();
     lastUiCfg.clear();
-    resultsSummary.clear();
-    resultStartingPot = 0.0;
-    resultIterations = 0;
-    resultExploitability = 0.0;
-    resultEvOop = 0.0;
-    resultEvIp = 0.0;
     resultsReclaimableMemoryBytes = 0;
     startRequiredMemoryBytes = 0;
     if (progress != 0.0) {
@@ -243,15 +239,8 @@ void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t g
         QString summary;
         if (!snapshot.ok) {
             summary = tr("Solve failed: %1").arg(fromUtf8(snapshot.error));
-            rootActions.clear();
-            treeNodeMeta.clear();
-            treeNodeActions.clear();
+            clearResultFields();
             clearNodeCaches();
-            resultStartingPot = 0.0;
-            resultIterations = 0;
-            resultExploitability = 0.0;
-            resultEvOop = 0.0;
-            resultEvIp = 0.0;
         } else {
             clearNodeCaches();
             summary = tr("Board %1 | iters %2 | expl\u2248%3 | EV(oop)=%4 EV(ip)=%5")
