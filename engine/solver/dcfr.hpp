@@ -112,6 +112,8 @@ class DiscountedCfr {
    public:
     static constexpr std::size_t kInlineFrames = 32;
     ScratchFrame& frame(std::size_t depth);
+    // Per-turn rows of a split all-in; a terminal needs no frame of its own.
+    std::vector<double> all_in_rows;
 
    private:
     std::array<ScratchFrame, kInlineFrames> inline_frames;
@@ -251,6 +253,11 @@ class DiscountedCfr {
   };
   struct StackLease;
 
+  // A terminal's values; an all-in on the flop spreads its runouts over the
+  // pool (the same values as on one thread).
+  void terminal_values(const Game& game, const NodeRecord& record, Seat seat,
+                       std::span<const float> reach, std::span<float> out,
+                       ScratchStack& stack) const;
   void solve_chance(const Game& game, std::size_t node, Seat traverser,
                     std::span<const float> reach, std::span<float> out, std::size_t depth,
                     ScratchStack& stack);

@@ -21,7 +21,7 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
                                     std::size_t depth, ScratchStack& stack) {
   const NodeRecord& record = game.nodes[node];
   if (record.kind == NodeKind::Terminal) {
-    terminal_eval(game, record, traverser, reach, out);
+    terminal_values(game, record, traverser, reach, out, stack);
     return;
   }
   const std::size_t A =
@@ -38,6 +38,28 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
   } else {
     traverser_step(game, node, traverser, reach, out, depth, stack);
   }
+}
+
+void DiscountedCfr::terminal_values(const Game& game, const NodeRecord& record, Seat seat,
+                                    std::span<const float> reach, std::span<float> out,
+                                    ScratchStack& stack) const {
+  // Only a flop all-in is worth a split: its 1000-odd runouts would otherwise
+  // run on one thread while the others wait at the flop. The split sums in
+  // the same order as terminal_eval, so the thread count changes no bit.
+  const bool flop_all_in = record.last_action != ActionKind::Fold && record.turn == kNoCard &&
+                           pool != nullptr && threads >= 2;
+  if (!flop_all_in) {
+    terminal_eval(game, record, seat, reach, out);
+    return;
+  }
+  SolverProfile::Scope scope(ProfileSection::terminal_eval);
+  incomplete_board_payoff(game, record, seat, reach, out,
+                          [this](std::size_t n, const RangeBody& body) {
+                            parallel_for(n, [&body](std::size_t begin, std::size_t end) {
+                              body(begin, end);
+                            });
+                          },
+                          stack.all_in_rows);
 }
 
 void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traverser,
@@ -89,7 +111,10 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
     }
   };
   if (parallel_candidate && jobs >= 2) {
-    parallel_for(jobs, [&](std::size_t begin, std::size_t end) {
+    // Twice as many chunks as threads: the children's subtrees differ in
+    // size, and threads that finish early take the remaining chunks. Each
+    // child's row is still computed alone, so the results do not change.
+    halvory::parallel_for(pool.get(), 2 * threads, jobs, [&](std::size_t begin, std::size_t end) {
       StackLease lease(spare_stacks);
       run_jobs(begin, end, *lease.stack);
     });

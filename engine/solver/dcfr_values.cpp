@@ -111,7 +111,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
                                     bool best_response) const {
   const NodeRecord& record = game.nodes[node];
   if (record.kind == NodeKind::Terminal) {
-    terminal_eval(game, record, seat, reach, out);
+    terminal_values(game, record, seat, reach, out, stack);
     return;
   }
   if (record.kind == NodeKind::Chance) {
@@ -221,7 +221,8 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
   const bool split = node < children_distinct.size() && children_distinct[node] == 1 &&
                      pool != nullptr && threads > 1 && K >= 2;
   if (split) {
-    parallel_for(K, [&](std::size_t begin, std::size_t end) {
+    // Twice as many chunks as threads, as in the regret pass.
+    halvory::parallel_for(pool.get(), 2 * threads, K, [&](std::size_t begin, std::size_t end) {
       StackLease lease(spare_stacks);
       run_jobs(begin, end, *lease.stack);
     });

@@ -344,77 +344,172 @@ bool showdown_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat
   return showdown_unraked(game, node, seat, opponent_reach, out);
 }
 
-// Every runout still to come is evaluated once. A card-disjoint pair of hands
-// meets the same number of runouts, C(U - 4, 2) from a flop and U - 4 from a
-// turn (U the unseen cards), so that count divides the sum; a hand that a
-// runout card blocks gets 0 for that runout. This equals dealing the cards one
-// at a time through chance nodes.
-void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                             std::span<const float> opponent_reach, std::span<float> out) {
-  SolverProfile::Scope scope(ProfileSection::incomplete);
-  fill_zero(out);
+namespace {
+
+// What an all-in before the river needs besides the runouts: the
+// coefficients and how many runouts a card-disjoint pair meets.
+struct AllInSetup {
+  ShowdownCoefficients c;
+  bool with_ties = false;
+  long meetings = 0;
+  std::uint64_t unseen = 0;
+};
+
+// False (output left zero) when there is nothing to evaluate.
+bool all_in_setup(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                  std::span<const float> opponent_reach, std::span<float> out, AllInSetup& s) {
   const CardContext& cards = game.cards;
   if (seat > 1 || opponent_reach.size() != cards.pockets[1 - seat].size() ||
       out.size() != cards.pockets[seat].size())
-    return;
-  if (node.river != kNoCard) return;  // complete, or a river without a turn
+    return false;
+  if (node.river != kNoCard) return false;  // complete, or a river without a turn
 
   const double m = cards.matchup_weight;
-  if (!(m > 0.0)) return;
+  if (!(m > 0.0)) return false;
   const double pot = static_cast<double>(node.pot);
-  ShowdownCoefficients c;
-  const bool with_ties = icm_mode(game.config) || raked(game.config, pot);
+  s.with_ties = icm_mode(game.config) || raked(game.config, pot);
   if (icm_mode(game.config)) {
     const std::array<double, 3> p = icm_payoffs(game, node, seat, rake_after(game.config, pot), m);
-    c = {p[0], p[1], p[2]};
+    s.c = {p[0], p[1], p[2]};
   } else if (raked(game.config, pot)) {
-    c = cash_coefficients(game.config, pot, m);
+    s.c = cash_coefficients(game.config, pot, m);
   } else {
-    c = {pot / 2 / m, 0.0, -(pot / 2) / m};
+    s.c = {pot / 2 / m, 0.0, -(pot / 2) / m};
   }
 
   std::uint64_t used = cards.board_mask;
   if (node.turn != kNoCard) used |= std::uint64_t{1} << (node.turn & 63u);
-  const std::uint64_t unseen = cards.deck_mask & ~used;
-  const long u = std::popcount(unseen);
-  const long meetings = node.turn == kNoCard ? (u - 4) * (u - 5) / 2 : u - 4;
-  if (meetings <= 0) return;
+  s.unseen = cards.deck_mask & ~used;
+  const long u = std::popcount(s.unseen);
+  s.meetings = node.turn == kNoCard ? (u - 4) * (u - 5) / 2 : u - 4;
+  if (s.meetings <= 0) return false;
+  return node.turn == kNoCard || (node.turn < 64 && (cards.deck_mask >> node.turn & 1u));
+}
 
-  std::vector<double>& acc = runout_accumulator(out.size());
-  std::size_t evaluated = 0;
-  auto run = [&](CardCode turn, CardCode river) {
-    const RunoutShowdown& entry = cards.runout_entry(turn, river);
-    if (!showdown_sizes_ok(cards, entry, seat, opponent_reach.size(), out.size(), false)) return;
-    SolverProfile::Scope runout_scope(with_ties ? ProfileSection::showdown_r
-                                                : ProfileSection::showdown_u);
-    accumulate_runout(cards, entry, seat, opponent_reach, c, acc.data());
-    ++evaluated;
-  };
-  if (node.turn == kNoCard) {
-    for (std::uint64_t ts = unseen; ts; ts &= ts - 1) {
-      const CardCode t = static_cast<CardCode>(std::countr_zero(ts));
-      for (std::uint64_t rs = ts & (ts - 1); rs; rs &= rs - 1)
-        run(t, static_cast<CardCode>(std::countr_zero(rs)));
-    }
-  } else if (node.turn < 64 && (cards.deck_mask >> node.turn & 1u)) {
-    for (std::uint64_t rs = unseen; rs; rs &= rs - 1)
-      run(node.turn, static_cast<CardCode>(std::countr_zero(rs)));
+// The turn cards still to come, ascending: every unseen card from a flop, the
+// node's turn from a turn. Returns how many.
+std::size_t turn_groups(const NodeRecord& node, std::uint64_t unseen,
+                        std::array<CardCode, 64>& turns) {
+  if (node.turn != kNoCard) {
+    turns[0] = node.turn;
+    return 1;
   }
-  if (evaluated == 0) return;
+  std::size_t n = 0;
+  for (std::uint64_t ts = unseen; ts; ts &= ts - 1)
+    turns[n++] = static_cast<CardCode>(std::countr_zero(ts));
+  return n;
+}
 
-  // The `all` term: the opponent reach compatible with each hand at the node.
+// Whether the runout's lists fit the spans; counted runouts only.
+bool runout_fits(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                 std::span<const float> opponent_reach, std::span<float> out) {
+  return showdown_sizes_ok(cards, entry, seat, opponent_reach.size(), out.size(), false);
+}
+
+// Zeroes row and adds the terms of every river after `turn` to it; returns
+// how many runouts were evaluated. From a flop a runout (t, r) is visited
+// once, with t < r.
+std::size_t accumulate_turn_group(const CardContext& cards, const NodeRecord& node,
+                                  std::uint8_t seat, std::span<const float> opponent_reach,
+                                  std::span<float> out, const AllInSetup& s, CardCode turn,
+                                  double* row) {
+  std::fill(row, row + out.size(), 0.0);
+  std::uint64_t rivers = s.unseen & ~(std::uint64_t{1} << (turn & 63u));
+  if (node.turn == kNoCard) rivers &= ~((std::uint64_t{2} << (turn & 63u)) - 1);
+  std::size_t evaluated = 0;
+  for (; rivers; rivers &= rivers - 1) {
+    const RunoutShowdown& entry =
+        cards.runout_entry(turn, static_cast<CardCode>(std::countr_zero(rivers)));
+    if (!runout_fits(cards, entry, seat, opponent_reach, out)) continue;
+    SolverProfile::Scope runout_scope(s.with_ties ? ProfileSection::showdown_r
+                                                  : ProfileSection::showdown_u);
+    accumulate_runout(cards, entry, seat, opponent_reach, s.c, row);
+    ++evaluated;
+  }
+  return evaluated;
+}
+
+// out_i = acc_i / meetings + lose x (the opponent reach compatible with i).
+void finish_all_in(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                   std::span<const float> opponent_reach, std::span<float> out,
+                   const AllInSetup& s, const double* acc) {
+  const CardContext& cards = game.cards;
   const std::uint8_t opp = 1 - seat;
   CardSums node_sums;
   node_sums.add_hands(live_hands(game, node, opp), cards.pockets[opp].data(), opponent_reach);
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
-  const double scale = 1.0 / static_cast<double>(meetings);
+  const double scale = 1.0 / static_cast<double>(s.meetings);
   for (const std::uint16_t i : live_hands(game, node, seat)) {
     if (i >= out.size()) continue;
     const std::uint16_t twin = i < cross.size() ? cross[i] : kNoHand;
     const double own = twin < opponent_reach.size() ? static_cast<double>(opponent_reach[twin]) : 0.0;
     const double all = node_sums.excluding(cards.pockets[seat][i]) + own;
-    out[i] = static_cast<float>(acc[i] * scale + c.lose * all);
+    out[i] = static_cast<float>(acc[i] * scale + s.c.lose * all);
   }
+}
+
+}  // namespace
+
+// Every runout still to come is evaluated once. A card-disjoint pair of hands
+// meets the same number of runouts, C(U - 4, 2) from a flop and U - 4 from a
+// turn (U the unseen cards), so that count divides the sum; a hand that a
+// runout card blocks gets 0 for that runout. This equals dealing the cards one
+// at a time through chance nodes. The runouts are summed per turn card first
+// and the turn sums then in turn order, so that the turns can be spread over
+// threads without changing a bit.
+void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                             std::span<const float> opponent_reach, std::span<float> out) {
+  SolverProfile::Scope scope(ProfileSection::incomplete);
+  fill_zero(out);
+  AllInSetup s;
+  if (!all_in_setup(game, node, seat, opponent_reach, out, s)) return;
+  std::array<CardCode, 64> turns;
+  const std::size_t groups = turn_groups(node, s.unseen, turns);
+
+  const std::size_t H = out.size();
+  std::vector<double>& acc = runout_accumulator(2 * H);
+  double* row = acc.data() + H;
+  std::size_t evaluated = 0;
+  for (std::size_t g = 0; g < groups; ++g) {
+    evaluated += accumulate_turn_group(game.cards, node, seat, opponent_reach, out, s, turns[g], row);
+    for (std::size_t h = 0; h < H; ++h) acc[h] += row[h];
+  }
+  if (evaluated == 0) return;
+  finish_all_in(game, node, seat, opponent_reach, out, s, acc.data());
+}
+
+void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                             std::span<const float> opponent_reach, std::span<float> out,
+                             const RangeRunner& run_ranges, std::vector<double>& rows) {
+  SolverProfile::Scope scope(ProfileSection::incomplete);
+  fill_zero(out);
+  AllInSetup s;
+  if (!all_in_setup(game, node, seat, opponent_reach, out, s)) return;
+  std::array<CardCode, 64> turns;
+  const std::size_t groups = turn_groups(node, s.unseen, turns);
+
+  // One row per turn card, then the sum row.
+  const std::size_t H = out.size();
+  if (rows.size() < (groups + 1) * H) rows.resize((groups + 1) * H);
+  double* const base = rows.data();
+  std::array<std::size_t, 64> evaluated{};
+  run_ranges(groups, [&](std::size_t begin, std::size_t end) {
+    for (std::size_t g = begin; g < end; ++g)
+      evaluated[g] = accumulate_turn_group(game.cards, node, seat, opponent_reach, out, s,
+                                           turns[g], base + g * H);
+  });
+  double* const acc = base + groups * H;
+  run_ranges(H, [&](std::size_t begin, std::size_t end) {
+    std::fill(acc + begin, acc + end, 0.0);
+    for (std::size_t g = 0; g < groups; ++g) {
+      const double* row = base + g * H;
+      for (std::size_t h = begin; h < end; ++h) acc[h] += row[h];
+    }
+  });
+  std::size_t total = 0;
+  for (std::size_t g = 0; g < groups; ++g) total += evaluated[g];
+  if (total == 0) return;
+  finish_all_in(game, node, seat, opponent_reach, out, s, acc);
 }
 
 void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,

@@ -7,11 +7,14 @@
 //
 // Showdowns cost O(hands of both seats): the card context keeps each runout's
 // hands sorted by strength, and card removal is done by inclusion-exclusion
-// over 52 per-card sums instead of a pair loop. No function here allocates or
-// throws; a size mismatch yields zeros.
+// over 52 per-card sums instead of a pair loop. No function here throws, and
+// none allocates once its scratch has grown; a size mismatch yields zeros.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <vector>
 
 #include "tree/game.hpp"
 
@@ -53,6 +56,18 @@ bool showdown_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat
 // Writes the whole output.
 void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
                              std::span<const float> opponent_reach, std::span<float> out);
+
+// Runs body(begin, end) over ranges covering [0, n) once, possibly on several
+// threads at once, and returns when every range has run.
+using RangeBody = std::function<void(std::size_t begin, std::size_t end)>;
+using RangeRunner = std::function<void(std::size_t n, const RangeBody& body)>;
+
+// incomplete_board_payoff with the turn cards and then the hands spread over
+// `run_ranges`; `rows` is scratch (grown, never shrunk). Every sum takes its
+// terms in the order of the form above, so the result is the same bit for bit.
+void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                             std::span<const float> opponent_reach, std::span<float> out,
+                             const RangeRunner& run_ranges, std::vector<double>& rows);
 
 // The traversing seat's value of every hand at a terminal node. Writes the
 // whole output.

@@ -311,6 +311,29 @@ TEST(DcfrParallel, OneAndEightThreadsAreBitIdentical) {
   }
 }
 
+// A flop where one pot-sized bet puts both players all-in: the all-in
+// terminals see every turn and river.
+Spot flop_all_in_spot() {
+  Spot spot;
+  spot.board = "QsJh2h";
+  spot.pot = 10.0;
+  spot.stack = 10.0;
+  spot.oop_range = "AA,KK,AKs,KQs,T9s,76s,A5s";
+  spot.ip_range = "QQ,JJ,AQs,KJs,98s,65s,AJo";
+  spot.bets[0] = {"100%", "100%"};
+  return spot;
+}
+
+TEST(DcfrParallel, FlopAllInsAreBitIdenticalOnOneAndEightThreads) {
+  auto game = build_game(flop_all_in_spot());
+  DiscountedCfr one(dcfr_test::make_config(6, 1, false, 3));
+  DiscountedCfr eight(dcfr_test::make_config(6, 8, false, 3));
+  one.run(*game);
+  eight.run(*game);
+  expect_bit_identical(one, eight);
+  EXPECT_EQ(one.node_cfvalues(*game, 0, 0), eight.node_cfvalues(*game, 0, 0));
+}
+
 TEST(DcfrParallel, SecondRunStartsAfresh) {
   auto game = build_game(turn_spot());
   DiscountedCfr twice(dcfr_test::make_config(20, 4));

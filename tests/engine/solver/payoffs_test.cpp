@@ -10,6 +10,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <thread>
+#include <cstring>
 #include <vector>
 
 #include "cards/bet_size.hpp"
@@ -323,6 +325,14 @@ TEST(FoldKernel, MatchesPairLoopOnEveryStreet) {
   }
 }
 
+// Runs three uneven ranges of [0, n) on threads of their own.
+void uneven_threads(std::size_t n, const halvory::RangeBody& body) {
+  const std::size_t cuts[] = {0, n / 7, n / 2, n};
+  std::vector<std::thread> threads;
+  for (int i = 0; i < 3; ++i) threads.emplace_back(body, cuts[i], cuts[i + 1]);
+  for (std::thread& t : threads) t.join();
+}
+
 TEST(IncompleteBoard, AllInMatchesPairLoopOverCompatibleRunouts) {
   const Spot spots[] = {
       {"Kd7c2s", false, kNoCard, kNoCard},
@@ -351,6 +361,10 @@ TEST(IncompleteBoard, AllInMatchesPairLoopOverCompatibleRunouts) {
         std::vector<float> direct = garbage(want.size());
         halvory::incomplete_board_payoff(*game, node, seat, reach, direct);
         EXPECT_EQ(direct, out);
+        std::vector<float> split = garbage(want.size());
+        std::vector<double> rows(3, -1.0);  // grown and overwritten
+        halvory::incomplete_board_payoff(*game, node, seat, reach, split, uneven_threads, rows);
+        EXPECT_EQ(0, std::memcmp(split.data(), out.data(), out.size() * sizeof(float)));
       }
     }
   }
