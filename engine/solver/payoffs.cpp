@@ -244,14 +244,6 @@ bool complete_board_pass(const Game& game, CardCode turn, CardCode river, std::u
 
 void fill_zero(std::span<float> out) { std::fill(out.begin(), out.end(), 0.0f); }
 
-// Per-thread f64 accumulator of the runout enumeration; grows, never shrinks.
-std::vector<double>& runout_accumulator(std::size_t size) {
-  thread_local std::vector<double> acc;
-  if (acc.size() < size) acc.resize(size);
-  std::fill(acc.begin(), acc.begin() + static_cast<std::ptrdiff_t>(size), 0.0);
-  return acc;
-}
-
 }  // namespace
 
 double rake_after(const GameConfig& config, double pot) {
@@ -457,30 +449,15 @@ void finish_all_in(const Game& game, const NodeRecord& node, std::uint8_t seat,
 // at a time through chance nodes. The runouts are summed per turn card first
 // and the turn sums then in turn order, so that the turns can be spread over
 // threads without changing a bit.
-void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                             std::span<const float> opponent_reach, std::span<float> out) {
-  SolverProfile::Scope scope(ProfileSection::incomplete);
-  fill_zero(out);
-  AllInSetup s;
-  if (!all_in_setup(game, node, seat, opponent_reach, out, s)) return;
-  std::array<CardCode, 64> turns;
-  const std::size_t groups = turn_groups(node, s.unseen, turns);
+namespace {
 
-  const std::size_t H = out.size();
-  std::vector<double>& acc = runout_accumulator(2 * H);
-  double* row = acc.data() + H;
-  std::size_t evaluated = 0;
-  for (std::size_t g = 0; g < groups; ++g) {
-    evaluated += accumulate_turn_group(game.cards, node, seat, opponent_reach, out, s, turns[g], row);
-    for (std::size_t h = 0; h < H; ++h) acc[h] += row[h];
-  }
-  if (evaluated == 0) return;
-  finish_all_in(game, node, seat, opponent_reach, out, s, acc.data());
-}
-
-void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                             std::span<const float> opponent_reach, std::span<float> out,
-                             const RangeRunner& run_ranges, std::vector<double>& rows) {
+// The runout enumeration over `run`, which calls body(begin, end) over ranges
+// covering [0, n); a template so that the one-thread form calls no
+// std::function and allocates nothing once `rows` has grown.
+template <typename Runner>
+void incomplete_board_payoff_over(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                                  std::span<const float> opponent_reach, std::span<float> out,
+                                  Runner&& run_ranges, std::vector<double>& rows) {
   SolverProfile::Scope scope(ProfileSection::incomplete);
   fill_zero(out);
   AllInSetup s;
@@ -510,6 +487,25 @@ void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint
   for (std::size_t g = 0; g < groups; ++g) total += evaluated[g];
   if (total == 0) return;
   finish_all_in(game, node, seat, opponent_reach, out, s, acc);
+}
+
+}  // namespace
+
+void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                             std::span<const float> opponent_reach, std::span<float> out) {
+  thread_local std::vector<double> rows;
+  const auto in_order = [](std::size_t n, auto&& body) {
+    if (n > 0) body(std::size_t{0}, n);
+  };
+  incomplete_board_payoff_over(game, node, seat, opponent_reach, out, in_order, rows);
+}
+
+void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                             std::span<const float> opponent_reach, std::span<float> out,
+                             const RangeRunner& run_ranges, std::vector<double>& rows) {
+  incomplete_board_payoff_over(game, node, seat, opponent_reach, out,
+                               [&](std::size_t n, const RangeBody& body) { run_ranges(n, body); },
+                               rows);
 }
 
 void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
