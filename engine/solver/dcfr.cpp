@@ -24,11 +24,19 @@ DiscountedCfr::ScratchFrame& DiscountedCfr::ScratchStack::frame(std::size_t dept
 }
 
 std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::StackPool::acquire() {
+  const std::thread::id me = std::this_thread::get_id();
   {
     std::lock_guard<std::mutex> lock(mutex);
-    if (!free.empty()) {
-      std::unique_ptr<ScratchStack> stack = std::move(free.back());
-      free.pop_back();
+    // This thread's own shelf first, else any stocked one.
+    Shelf* pick = nullptr;
+    for (Shelf& shelf : shelves) {
+      if (shelf.stacks.empty()) continue;
+      pick = &shelf;
+      if (shelf.owner == me) break;
+    }
+    if (pick != nullptr) {
+      std::unique_ptr<ScratchStack> stack = std::move(pick->stacks.back());
+      pick->stacks.pop_back();
       return stack;
     }
   }
@@ -36,9 +44,17 @@ std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::StackPool::acquire()
 }
 
 void DiscountedCfr::StackPool::release(std::unique_ptr<ScratchStack> stack) noexcept {
+  const std::thread::id me = std::this_thread::get_id();
   try {
     std::lock_guard<std::mutex> lock(mutex);
-    free.push_back(std::move(stack));
+    for (Shelf& shelf : shelves) {
+      if (shelf.owner == me) {
+        shelf.stacks.push_back(std::move(stack));
+        return;
+      }
+    }
+    shelves.push_back(Shelf{me, {}});
+    shelves.back().stacks.push_back(std::move(stack));
   } catch (...) {
     // Keeping the stack is only an optimisation; it is destroyed instead.
   }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <span>
 #include <utility>
 #include <vector>
@@ -248,8 +249,14 @@ class DiscountedCfr {
     void release(std::unique_ptr<ScratchStack> stack) noexcept;
 
    private:
+    // Stacks go back to the thread that used them last, so a job's scratch
+    // is usually still in that core's cache.
+    struct Shelf {
+      std::thread::id owner;
+      std::vector<std::unique_ptr<ScratchStack>> stacks;
+    };
     std::mutex mutex;
-    std::vector<std::unique_ptr<ScratchStack>> free;
+    std::vector<Shelf> shelves;
   };
   struct StackLease;
 

@@ -111,10 +111,14 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
     }
   };
   if (parallel_candidate && jobs >= 2) {
-    // Twice as many chunks as threads: the children's subtrees differ in
-    // size, and threads that finish early take the remaining chunks. Each
+    // A turn deal splits into twice as many chunks as threads: the
+    // children's subtrees differ in size, and threads that finish early take
+    // the remaining chunks. A river deal always runs inside a turn chunk, so
+    // its split competes with the other turn chunks for the pool; one chunk
+    // per thread keeps its jobs long enough to pay for the hand-off. Each
     // child's row is still computed alone, so the results do not change.
-    halvory::parallel_for(pool.get(), 2 * threads, jobs, [&](std::size_t begin, std::size_t end) {
+    const std::size_t chunks = record.turn == kNoCard ? 2 * threads : threads;
+    halvory::parallel_for(pool.get(), chunks, jobs, [&](std::size_t begin, std::size_t end) {
       StackLease lease(spare_stacks);
       run_jobs(begin, end, *lease.stack);
     });

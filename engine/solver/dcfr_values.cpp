@@ -221,8 +221,10 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
   const bool split = node < children_distinct.size() && children_distinct[node] == 1 &&
                      pool != nullptr && threads > 1 && K >= 2;
   if (split) {
-    // Twice as many chunks as threads, as in the regret pass.
-    halvory::parallel_for(pool.get(), 2 * threads, K, [&](std::size_t begin, std::size_t end) {
+    // Chunked as in the regret pass: a river deal's split runs inside a
+    // turn chunk and gets one chunk per thread.
+    const std::size_t chunks = record.turn == kNoCard ? 2 * threads : threads;
+    halvory::parallel_for(pool.get(), chunks, K, [&](std::size_t begin, std::size_t end) {
       StackLease lease(spare_stacks);
       run_jobs(begin, end, *lease.stack);
     });
