@@ -125,34 +125,13 @@ std::vector<std::uint32_t> board_ranks_desc(std::span<const halvory::CardCode> c
 
 int made_hand_category(std::span<const halvory::CardCode> cards) {
     if (cards.size() < 5 || cards.size() > 7) return 0;
-    std::array<int, 13> rank_count{};
-    std::array<std::uint32_t, 4> suit_mask{};
-    std::uint32_t rank_mask = 0;
-    for (const halvory::CardCode card : cards) {
-        halvory::check_card_code(card);
-        const int rank = card / 4;
-        ++rank_count[static_cast<std::size_t>(rank)];
-        rank_mask |= 1u << rank;
-        suit_mask[card % 4u] |= 1u << rank;
-    }
-    int pairs = 0;
-    int trips = 0;
-    int quads = 0;
-    for (const int count : rank_count) {
-        if (count == 2) ++pairs;
-        if (count == 3) ++trips;
-        if (count == 4) ++quads;
-    }
-    for (const std::uint32_t mask : suit_mask) {
-        if (std::popcount(mask) >= 5) return has_straight(mask) ? 8 : 5;
-    }
-    if (quads > 0) return 7;
-    if (trips >= 2 || (trips == 1 && pairs >= 1)) return 6;
-    if (has_straight(rank_mask)) return 4;
-    if (trips == 1) return 3;
-    if (pairs >= 2) return 2;
-    if (pairs == 1) return 1;
-    return 0;
+    // The evaluator works on card sets, so repeating the last card evaluates
+    // five or six cards as they are. Hold'em numbering serves both variants.
+    std::array<halvory::CardCode, 7> seven{};
+    for (std::size_t i = 0; i < seven.size(); ++i) seven[i] = cards[std::min(i, cards.size() - 1)];
+    const halvory::HandStrength strength = halvory::evaluate_seven(
+        seven[0], seven[1], seven[2], seven[3], seven[4], seven[5], seven[6], false);
+    return static_cast<int>(strength >> halvory::kCategoryShift);
 }
 
 FlushDrawFlags flush_draw_flags(std::span<const halvory::CardCode> cards,
