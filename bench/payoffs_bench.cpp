@@ -106,6 +106,43 @@ void BM_RiverFold(benchmark::State& state) {
 }
 BENCHMARK(BM_RiverFold);
 
+// The traverser's fold and call valued in one merge.
+void BM_RiverShowdownWithFold(benchmark::State& state) {
+  static const auto game = make_game("Kd7c2sAh3d", cash(0.0, 0.0));
+  const NodeRecord call = terminal(ActionKind::Call, game->cards.board[3], game->cards.board[4]);
+  NodeRecord fold = terminal(ActionKind::Fold, game->cards.board[3], game->cards.board[4]);
+  fold.last_actor = 0;
+  const auto reach = reach_of(game->cards.pockets[1].size());
+  std::vector<float> out(game->cards.pockets[0].size());
+  std::vector<float> fold_out(out.size());
+  for (auto _ : state) {
+    showdown_and_fold_eval(*game, call, fold, 0, reach, out, fold_out);
+    benchmark::DoNotOptimize(out.data());
+    benchmark::DoNotOptimize(fold_out.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RiverShowdownWithFold);
+
+// Four showdowns of one runout with different reaches, through one merge.
+void BM_RiverShowdownBatchOfFour(benchmark::State& state) {
+  static const auto game = make_game("Kd7c2sAh3d", cash(0.0, 0.0));
+  const NodeRecord call = terminal(ActionKind::Call, game->cards.board[3], game->cards.board[4]);
+  std::vector<std::vector<float>> reaches(4, reach_of(game->cards.pockets[1].size()));
+  for (std::size_t l = 0; l < reaches.size(); ++l) reaches[l][l] = 0.5f;
+  std::vector<std::vector<float>> outs(4, std::vector<float>(game->cards.pockets[0].size()));
+  std::vector<ShowdownJob> jobs;
+  for (std::size_t l = 0; l < 4; ++l) jobs.push_back({&call, reaches[l], outs[l], nullptr, {}});
+  for (auto _ : state) {
+    showdown_batch(*game, 0, jobs);
+    benchmark::DoNotOptimize(outs.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(4 * state.iterations());
+}
+BENCHMARK(BM_RiverShowdownBatchOfFour);
+
 // All-in on the flop: every runout of the board (1176 showdown passes).
 void BM_FlopAllIn(benchmark::State& state) {
   static const auto game = make_game("Kd7c2s", cash(0.05, 300.0));

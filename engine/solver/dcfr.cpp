@@ -6,11 +6,37 @@
 #include <cstring>
 #include <iostream>
 #include <limits>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 #include "solver/dcfr_internal.hpp"
 #include "solver/profile.hpp"
 
 namespace halvory {
+
+namespace detail {
+
+void* allocate_large(std::size_t bytes) {
+  constexpr std::size_t kHugePage = std::size_t{2} << 20;
+  if (bytes == 0) bytes = 1;
+  if (bytes > SIZE_MAX - kHugePage) throw std::bad_alloc();
+  const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+  void* p = std::aligned_alloc(kHugePage, rounded);
+  if (p == nullptr) throw std::bad_alloc();
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  // Advice only: without transparent huge pages the call fails and the
+  // memory stays in small pages.
+  (void)::madvise(p, rounded, MADV_HUGEPAGE);
+#endif
+  return p;
+}
+
+void free_large(void* p) noexcept { std::free(p); }
+
+}  // namespace detail
 
 using dcfr_detail::pack_values;
 

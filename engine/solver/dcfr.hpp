@@ -12,16 +12,20 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <thread>
+#include <type_traits>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "solver/kernels.hpp"
+#include "solver/payoffs.hpp"
 #include "solver/worker_pool.hpp"
 #include "tree/game.hpp"
 
@@ -45,18 +49,32 @@ struct NodeState {
   std::uint64_t offset = 0;       // first entry of the node's arrays in each arena
 };
 
+namespace detail {
+// Memory for the large per-node arrays: aligned to 2 MiB and, where the
+// system offers it, backed by huge pages, because the solver jumps between
+// nodes all over the arrays and small pages would cost a TLB miss on nearly
+// every node. Throws std::bad_alloc; free_large(nullptr) does nothing.
+void* allocate_large(std::size_t bytes);
+void free_large(void* p) noexcept;
+struct LargeFree {
+  void operator()(void* p) const noexcept { free_large(p); }
+};
+}  // namespace detail
+
 // A fixed-length array allocated without initialisation (prepare_states
 // zeroes it in parallel, so its pages are first touched by many threads).
 template <class T>
 struct Arena {
-  std::unique_ptr<T[]> data;
+  static_assert(std::is_trivially_default_constructible_v<T> && std::is_trivially_destructible_v<T>);
+  std::unique_ptr<T[], detail::LargeFree> data;
   std::size_t size = 0;
 
   void allocate(std::size_t n) {
     data.reset();
     size = 0;
     if (n == 0) return;
-    data = std::make_unique_for_overwrite<T[]>(n);
+    if (n > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
+    data.reset(static_cast<T*>(detail::allocate_large(n * sizeof(T))));
     size = n;
   }
   void release() {
@@ -115,6 +133,22 @@ class DiscountedCfr {
     ScratchFrame& frame(std::size_t depth);
     // Per-turn rows of a split all-in; a terminal needs no frame of its own.
     std::vector<double> all_in_rows;
+
+    // The river pass's plan of one subtree (see solve_river).
+    struct RiverEntry {
+      std::uint32_t node = 0;
+      bool opponent = false;
+      const float* reach = nullptr;
+      float* out = nullptr;
+      float* children = nullptr;  // the children's values, A x H
+      std::uint32_t fold = 0;     // a terminal's fold valued with it; 0 = none
+      float* fold_out = nullptr;
+    };
+    std::vector<RiverEntry> river_todo;
+    std::vector<RiverEntry> river_steps;
+    std::vector<std::uint32_t> river_nodes;
+    std::vector<ShowdownJob> river_jobs;
+    std::vector<float> river_values;
 
    private:
     std::array<ScratchFrame, kInlineFrames> inline_frames;
@@ -213,6 +247,9 @@ class DiscountedCfr {
   Arena<std::int16_t> packed_regret_arena;
   Arena<std::int16_t> packed_strategy_sum_arena;
   bool compress = false;
+  // River subtrees through solve_river; off, the plain recursive steps (the
+  // same numbers, node by node).
+  bool river_batches = true;
   std::vector<std::uint8_t> children_distinct;
   float weight_positive = 0.0f;
   float weight_negative = 0.5f;
@@ -260,6 +297,10 @@ class DiscountedCfr {
   };
   struct StackLease;
 
+  // Starts fetching the arrays a visit of `node` by the traverser's pass will
+  // read, so that they arrive while other work runs.
+  void prefetch_node(std::size_t node, Seat traverser) const;
+
   // A terminal's values; an all-in on the flop spreads its runouts over the
   // pool (the same values as on one thread).
   void terminal_values(const Game& game, const NodeRecord& record, Seat seat,
@@ -274,6 +315,23 @@ class DiscountedCfr {
   void traverser_step(const Game& game, std::size_t node, Seat traverser,
                       std::span<const float> reach, std::span<float> out, std::size_t depth,
                       ScratchStack& stack);
+  // An opponent node before its children: each child's reach into
+  // child_reach (A x H_o). False when the node has no usable arrays; its
+  // value is then 0 and its subtree is not visited.
+  bool opponent_reaches(const Game& game, std::size_t node, std::span<const float> reach,
+                        float* child_reach, ScratchFrame& frame) const;
+  // A traverser node after its children: the node's value into out, then
+  // its regrets and strategy sums updated.
+  void traverser_update(const Game& game, std::size_t node, const float* action_values,
+                        std::span<float> out, ScratchFrame& frame);
+  // A decision node on the river and everything below it. No card is dealt
+  // below, so every opponent reach is known before any value: the reaches are
+  // formed top-down, then all terminals are valued (showdowns several at a
+  // time), then values and updates run bottom-up. Each node's arithmetic is
+  // that of the steps above, so the results are the same bit for bit.
+  void solve_river(const Game& game, std::size_t root, Seat traverser,
+                   std::span<const float> reach, std::span<float> out, std::size_t depth,
+                   ScratchStack& stack);
   // Shared body of the two value passes; best_response picks the pass.
   void value_recursive(const Game& game, std::size_t node, Seat seat,
                        std::span<const float> reach, std::span<float> out, std::size_t depth,

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "solver/dcfr.hpp"
+#include "solver/payoffs.hpp"
 
 namespace halvory {
 
@@ -111,6 +112,12 @@ inline void prefetch_lines(const void* data, std::size_t bytes, bool for_write =
   }
 }
 
+// Asks for lines to be brought into the second-level cache ahead of use.
+inline void prefetch_lines_l2(const void* data, std::size_t bytes) {
+  const char* p = static_cast<const char*>(data);
+  for (std::size_t offset = 0; offset < bytes; offset += 64) __builtin_prefetch(p + offset, 0, 2);
+}
+
 // Packs n values into n int16 codes with scale max |x| (see pack_int16).
 inline void pack_values(const float* values, std::size_t n, std::int16_t* packed, float& scale) {
   if (n == 0) {
@@ -140,6 +147,37 @@ inline float* decode_values(std::span<const std::int16_t> packed, float scale, s
     std::memset(out, 0, n * sizeof(float));
   }
   return out;
+}
+
+// Values the children of a node where `seat` acts into rows (A x H): every
+// child sees the same opponent reach, so a fold beside a complete-board
+// showdown (the seat's own fold and call) is valued together with it in one
+// merge; recurse(a) handles every other child.
+template <class Recurse>
+void traverser_children(const Game& game, const NodeRecord& record, std::uint8_t seat,
+                        std::span<const float> reach, float* rows, std::size_t H,
+                        Recurse&& recurse) {
+  const std::size_t A = record.actions.size();
+  std::size_t fold = A;
+  std::size_t showdown = A;
+  for (std::size_t a = 0; a < A; ++a) {
+    const NodeRecord& child = game.nodes[record.children[a]];
+    if (child.kind != NodeKind::Terminal) continue;
+    if (child.last_action == ActionKind::Fold) {
+      if (fold == A) fold = a;
+    } else if (showdown == A) {
+      showdown = a;
+    }
+  }
+  const bool paired =
+      fold < A && showdown < A &&
+      showdown_and_fold_eval(game, game.nodes[record.children[showdown]],
+                             game.nodes[record.children[fold]], seat, reach,
+                             {rows + showdown * H, H}, {rows + fold * H, H});
+  for (std::size_t a = 0; a < A; ++a) {
+    if (paired && (a == fold || a == showdown)) continue;
+    recurse(a);
+  }
 }
 
 }  // namespace halvory::dcfr_detail

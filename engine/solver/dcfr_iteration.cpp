@@ -33,10 +33,32 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
   }
   if (record.kind == NodeKind::Chance) {
     solve_chance(game, node, traverser, reach, out, depth, stack);
+  } else if (record.river != kNoCard && river_batches) {
+    solve_river(game, node, traverser, reach, out, depth, stack);
   } else if (node >= states.size() || states[node].seat != traverser) {
     opponent_step(game, node, traverser, reach, out, depth, stack);
   } else {
     traverser_step(game, node, traverser, reach, out, depth, stack);
+  }
+}
+
+void DiscountedCfr::prefetch_node(std::size_t node, Seat traverser) const {
+  if (node >= states.size()) return;
+  const NodeState& state = states[node];
+  if (compress) {
+    const std::span<const std::int16_t> regrets = packed_regrets_of(state);
+    dcfr_detail::prefetch_lines_l2(regrets.data(), regrets.size_bytes());
+    if (state.seat == traverser) {
+      const std::span<const std::int16_t> sums = packed_strategy_sums_of(state);
+      dcfr_detail::prefetch_lines_l2(sums.data(), sums.size_bytes());
+    }
+  } else {
+    const std::span<const float> regrets = regrets_of(state);
+    dcfr_detail::prefetch_lines_l2(regrets.data(), regrets.size_bytes());
+    if (state.seat == traverser) {
+      const std::span<const float> sums = strategy_sums_of(state);
+      dcfr_detail::prefetch_lines_l2(sums.data(), sums.size_bytes());
+    }
   }
 }
 
@@ -106,6 +128,10 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
   auto run_jobs = [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
     for (std::size_t k = begin; k < end; ++k) {
       const std::size_t slot = reuse ? distinct[k] : k;
+      if (k + 1 < end) {
+        const std::size_t next = record.children[reuse ? distinct[k + 1] : k + 1];
+        if (game.nodes[next].kind == NodeKind::Decision) prefetch_node(next, traverser);
+      }
       solve_recursive(game, record.children[slot], traverser, {child_reach, H_o},
                       {child_values + slot * H, H}, depth + 1, job_stack);
     }
@@ -146,27 +172,15 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
   std::memcpy(out.data(), sum, H * sizeof(float));
 }
 
-void DiscountedCfr::opponent_step(const Game& game, std::size_t node, Seat traverser,
-                                  std::span<const float> reach, std::span<float> out,
-                                  std::size_t depth, ScratchStack& stack) {
+bool DiscountedCfr::opponent_reaches(const Game& game, std::size_t node,
+                                     std::span<const float> reach, float* child_reach,
+                                     ScratchFrame& frame) const {
   const NodeRecord& record = game.nodes[node];
   const std::size_t A = record.actions.size();
-  if (A == 1) {
-    solve_recursive(game, record.children[0], traverser, reach, out, depth + 1, stack);
-    return;
-  }
-  const std::size_t H = out.size();
   const std::size_t H_o = reach.size();
-  if (node >= states.size()) {
-    fill_zero(out);
-    return;
-  }
+  if (node >= states.size()) return false;
   const NodeState& state = states[node];
-  if (state.num_hands != H_o || state.num_actions != A || H_o == 0) {
-    fill_zero(out);
-    return;
-  }
-  ScratchFrame& frame = stack.frame(depth);
+  if (state.num_hands != H_o || state.num_actions != A || H_o == 0) return false;
   const std::size_t size = A * H_o;
 
   // The opponent's arrays are only read here; a packed array is decoded into
@@ -178,10 +192,7 @@ void DiscountedCfr::opponent_step(const Game& game, std::size_t node, Seat trave
     regrets = decode_values(packed, state.regret_scale, size, frame.unpacked_regrets);
   } else {
     const std::span<const float> f32 = regrets_of(state);
-    if (f32.size() != size) {
-      fill_zero(out);
-      return;
-    }
+    if (f32.size() != size) return false;
     dcfr_detail::prefetch_lines(f32.data(), f32.size_bytes());
     regrets = f32.data();
   }
@@ -197,10 +208,29 @@ void DiscountedCfr::opponent_step(const Game& game, std::size_t node, Seat trave
       if (lock_entry_set((*lock)[i])) strategy[i] = (*lock)[i];
   }
 
-  grow(frame.opponent_reach, size);
-  float* opponent_reach = frame.opponent_reach.data();
   for (std::size_t a = 0; a < A; ++a)
-    multiply_into(opponent_reach + a * H_o, strategy + a * H_o, reach.data(), H_o);
+    multiply_into(child_reach + a * H_o, strategy + a * H_o, reach.data(), H_o);
+  return true;
+}
+
+void DiscountedCfr::opponent_step(const Game& game, std::size_t node, Seat traverser,
+                                  std::span<const float> reach, std::span<float> out,
+                                  std::size_t depth, ScratchStack& stack) {
+  const NodeRecord& record = game.nodes[node];
+  const std::size_t A = record.actions.size();
+  if (A == 1) {
+    solve_recursive(game, record.children[0], traverser, reach, out, depth + 1, stack);
+    return;
+  }
+  const std::size_t H = out.size();
+  const std::size_t H_o = reach.size();
+  ScratchFrame& frame = stack.frame(depth);
+  grow(frame.opponent_reach, A * H_o);
+  float* opponent_reach = frame.opponent_reach.data();
+  if (!opponent_reaches(game, node, reach, opponent_reach, frame)) {
+    fill_zero(out);
+    return;
+  }
 
   grow(frame.action_values, A * H);
   float* action_values = frame.action_values.data();
@@ -223,14 +253,23 @@ void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat trav
     return;
   }
   ScratchFrame& frame = stack.frame(depth);
-  const std::size_t size = A * H;
-
-  grow(frame.action_values, size);
+  grow(frame.action_values, A * H);
   float* action_values = frame.action_values.data();
-  for (std::size_t a = 0; a < A; ++a) {
-    solve_recursive(game, record.children[a], traverser, reach, {action_values + a * H, H},
-                    depth + 1, stack);
-  }
+  dcfr_detail::traverser_children(game, record, traverser, reach, action_values, H,
+                                  [&](std::size_t a) {
+                                    solve_recursive(game, record.children[a], traverser, reach,
+                                                    {action_values + a * H, H}, depth + 1, stack);
+                                  });
+  traverser_update(game, node, action_values, out, frame);
+}
+
+void DiscountedCfr::traverser_update(const Game& game, std::size_t node,
+                                     const float* action_values, std::span<float> out,
+                                     ScratchFrame& frame) {
+  NodeState& state = states[node];
+  const std::size_t A = state.num_actions;
+  const std::size_t H = state.num_hands;
+  const std::size_t size = A * H;
 
   // Packed arrays are decoded into the frame, updated there and packed back
   // below.
@@ -304,6 +343,146 @@ void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat trav
       pack_values(regrets, size, packed_regrets.data(), state.regret_scale);
     if (packed_sums.size() == size)
       pack_values(sums, size, packed_sums.data(), state.strategy_sum_scale);
+  }
+}
+
+void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
+                                std::span<const float> reach, std::span<float> out,
+                                std::size_t depth, ScratchStack& stack) {
+  using RiverEntry = ScratchStack::RiverEntry;
+  const std::size_t H = out.size();
+  const std::size_t H_o = reach.size();
+  const auto is_opponent = [&](std::size_t node) {
+    return node >= states.size() || states[node].seat != traverser;
+  };
+
+  // Sizes first, so that the value buffer does not move once pointers into
+  // it are handed out. The arrays of the subtree's nodes are asked for now;
+  // they arrive while the reaches and the terminals are computed.
+  std::vector<std::uint32_t>& pending = stack.river_nodes;
+  pending.assign(1, static_cast<std::uint32_t>(root));
+  std::size_t floats = 0;
+  bool dealt_below = false;
+  while (!pending.empty()) {
+    const std::size_t node = pending.back();
+    pending.pop_back();
+    const NodeRecord& record = game.nodes[node];
+    if (record.kind == NodeKind::Chance) {
+      dealt_below = true;
+      break;
+    }
+    if (record.kind != NodeKind::Decision) continue;
+    const std::size_t A = record.actions.size();
+    if (record.children.size() < A) continue;
+    floats += A * H + (is_opponent(node) && A > 1 ? A * H_o : 0);
+    prefetch_node(node, traverser);
+    for (std::size_t a = 0; a < A; ++a) pending.push_back(static_cast<std::uint32_t>(record.children[a]));
+  }
+  if (dealt_below) {
+    // Not a river subtree after all: the recursive steps handle it.
+    if (is_opponent(root)) {
+      opponent_step(game, root, traverser, reach, out, depth, stack);
+    } else {
+      traverser_step(game, root, traverser, reach, out, depth, stack);
+    }
+    return;
+  }
+  grow(stack.river_values, floats);
+  float* next = stack.river_values.data();
+
+  // Top-down: every node's reach, the plan of the bottom-up pass and the
+  // list of terminals.
+  ScratchFrame& frame = stack.frame(depth);
+  std::vector<RiverEntry>& todo = stack.river_todo;
+  std::vector<RiverEntry>& steps = stack.river_steps;
+  std::vector<ShowdownJob>& jobs = stack.river_jobs;
+  todo.clear();
+  steps.clear();
+  jobs.clear();
+  todo.push_back({static_cast<std::uint32_t>(root), false, reach.data(), out.data()});
+  while (!todo.empty()) {
+    RiverEntry entry = todo.back();
+    todo.pop_back();
+    const std::size_t node = entry.node;
+    const NodeRecord& record = game.nodes[node];
+    if (record.kind == NodeKind::Terminal) {
+      ShowdownJob job{&record, {entry.reach, H_o}, {entry.out, H}, nullptr, {}};
+      if (entry.fold_out != nullptr) {
+        job.fold = &game.nodes[entry.fold];
+        job.fold_out = {entry.fold_out, H};
+      }
+      jobs.push_back(job);
+      continue;
+    }
+    const std::size_t A = record.actions.size();
+    if (A == 0 || H == 0 || record.children.size() < A) {
+      fill_zero({entry.out, H});
+      continue;
+    }
+    if (is_opponent(node)) {
+      if (A == 1) {
+        todo.push_back({static_cast<std::uint32_t>(record.children[0]), false, entry.reach,
+                        entry.out});
+        continue;
+      }
+      float* child_reach = next;
+      next += A * H_o;
+      float* values = next;
+      next += A * H;
+      if (!opponent_reaches(game, node, {entry.reach, H_o}, child_reach, frame)) {
+        fill_zero({entry.out, H});
+        continue;
+      }
+      steps.push_back({static_cast<std::uint32_t>(node), true, entry.reach, entry.out, values});
+      for (std::size_t a = 0; a < A; ++a)
+        todo.push_back({static_cast<std::uint32_t>(record.children[a]), false,
+                        child_reach + a * H_o, values + a * H});
+      continue;
+    }
+    const NodeState& state = states[node];
+    if (state.num_hands != H || state.num_actions != A) {
+      fill_zero({entry.out, H});
+      continue;
+    }
+    float* values = next;
+    next += A * H;
+    steps.push_back({static_cast<std::uint32_t>(node), false, entry.reach, entry.out, values});
+    // The traverser's own fold and a showdown beside it see the same reach:
+    // the showdown's merge values both.
+    std::size_t fold = A;
+    std::size_t showdown = A;
+    for (std::size_t a = 0; a < A; ++a) {
+      const NodeRecord& child = game.nodes[record.children[a]];
+      if (child.kind != NodeKind::Terminal) continue;
+      if (child.last_action == ActionKind::Fold) {
+        if (fold == A) fold = a;
+      } else if (showdown == A) {
+        showdown = a;
+      }
+    }
+    const bool paired = fold < A && showdown < A;
+    for (std::size_t a = 0; a < A; ++a) {
+      if (paired && a == fold) continue;
+      RiverEntry child{static_cast<std::uint32_t>(record.children[a]), false, entry.reach,
+                       values + a * H};
+      if (paired && a == showdown) {
+        child.fold = static_cast<std::uint32_t>(record.children[fold]);
+        child.fold_out = values + fold * H;
+      }
+      todo.push_back(child);
+    }
+  }
+
+  showdown_batch(game, traverser, jobs);
+
+  // Bottom-up: a node's children come after it in the plan.
+  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+    const std::size_t A = game.nodes[it->node].actions.size();
+    if (it->opponent) {
+      sum_rows_f64(it->out, it->children, A, H);
+    } else {
+      traverser_update(game, it->node, it->children, {it->out, H}, frame);
+    }
   }
 }
 

@@ -153,10 +153,10 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
 
   grow(frame.child_values, A * H);
   float* rows = frame.child_values.data();
-  for (std::size_t a = 0; a < A; ++a) {
+  dcfr_detail::traverser_children(game, record, seat, reach, rows, H, [&](std::size_t a) {
     value_recursive(game, record.children[a], seat, reach, {rows + a * H, H}, depth + 1, stack,
                     best_response);
-  }
+  });
 
   if (!best_response) {
     average_strategy_into(state, A, H, frame.traverser_strategy, frame.unpacked_sums,

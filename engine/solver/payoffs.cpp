@@ -4,10 +4,12 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <memory>
 #include <span>
 #include <vector>
 
 #include "solver/icm.hpp"
+#include "solver/kernels.hpp"
 #include "solver/profile.hpp"
 
 namespace halvory {
@@ -103,15 +105,23 @@ double* group_scratch(std::size_t size) {
   return scratch.data();
 }
 
+// A fold beside the showdown, valued from the same opponent reach: the
+// compatible reach of hand i is all_i plus i's identical opponent hand.
+struct FoldSide {
+  float* out = nullptr;
+  double payoff = 0.0;
+};
+
 // One merge over the two seats' strength-sorted lists of a runout. For each
 // traverser hand i it forms, from opponent hands sharing no card with i:
 // less (weaker), leq (weaker or equal) and all; a tie is leq - less, with i's
 // identical opponent hand (subtracted twice by the card sums) added back once.
 // out_i = win * less + tie * ties + lose * (all - leq).
 // Sizes must have been checked with showdown_sizes_ok.
-template <bool WithTies>
+template <bool WithTies, bool WithFold>
 void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
-                   std::span<const float> reach, ShowdownCoefficients c, float* out) {
+                   std::span<const float> reach, ShowdownCoefficients c, float* out,
+                   FoldSide fold = {}) {
   const std::uint8_t opp = 1 - seat;
   const std::vector<ShowdownRecord>& mine = entry[seat];
   const std::vector<ShowdownRecord>& theirs = entry[opp];
@@ -151,7 +161,10 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   const CardSums& all = prefix;
 
   if (all.total == 0.0) {
-    for (t = my_first; t != my_end; ++t) out[t->position] = 0.0f;
+    for (t = my_first; t != my_end; ++t) {
+      out[t->position] = 0.0f;
+      if constexpr (WithFold) fold.out[t->position] = 0.0f;
+    }
     return;
   }
 
@@ -163,12 +176,168 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   k = 0;
   for (t = my_first; t != my_end; ++t, ++k) {
     const std::uint16_t h = t->position;
-    double value = less_weight * less[k] + c.lose * all.excluding(my_pockets[h]);
-    if constexpr (WithTies) {
-      const std::uint16_t twin = cross[h];
-      value += tie * (twin < reach.size() ? static_cast<double>(r[twin]) : 0.0);
+    const double others = all.excluding(my_pockets[h]);
+    double value = less_weight * less[k] + c.lose * others;
+    if constexpr (WithTies || WithFold) {
+      const std::uint16_t twin = h < cross.size() ? cross[h] : kNoHand;
+      const double own = twin < reach.size() ? static_cast<double>(r[twin]) : 0.0;
+      if constexpr (WithTies) value += tie * own;
+      if constexpr (WithFold) fold.out[h] = static_cast<float>((others + own) * fold.payoff);
     }
     out[h] = static_cast<float>(value + leq_weight * leq[k]);
+  }
+}
+
+// Up to four showdowns of one runout through one merge: lane l carries
+// terminal l's reach and coefficients. The merge's branches depend only on
+// the two lists, so its mispredictions are paid once for all lanes, and each
+// lane takes exactly the f64 operations of showdown_pass in the same order,
+// so its outputs are the same bit for bit.
+using Lanes = double __attribute__((vector_size(4 * sizeof(double))));
+constexpr std::size_t kLanes = 4;
+
+struct ShowdownLane {
+  const float* reach = nullptr;
+  float* out = nullptr;
+  ShowdownCoefficients c;
+  FoldSide fold;  // fold.out null: no fold in this lane
+};
+
+// Per-thread scratch of Lanes; grows, never shrinks.
+Lanes* lane_scratch(std::size_t size) {
+  struct Buffer {
+    std::unique_ptr<Lanes[]> data;
+    std::size_t size = 0;
+  };
+  thread_local Buffer buffer;
+  if (buffer.size < size) {
+    buffer.data = std::make_unique_for_overwrite<Lanes[]>(size);
+    buffer.size = size;
+  }
+  return buffer.data.get();
+}
+
+template <bool WithTies>
+[[gnu::always_inline]] inline void showdown_lanes_body(const CardContext& cards,
+                                                       const RunoutShowdown& entry,
+                                                       std::uint8_t seat, std::size_t reach_size,
+                                                       const ShowdownLane* lanes, std::size_t K) {
+  const std::uint8_t opp = 1 - seat;
+  const std::vector<ShowdownRecord>& mine = entry[seat];
+  const std::vector<ShowdownRecord>& theirs = entry[opp];
+  const Pocket* my_pockets = cards.pockets[seat].data();
+  const Pocket* their_pockets = cards.pockets[opp].data();
+  const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
+  const ShowdownRecord* const my_first = mine.data() + 1;
+  const ShowdownRecord* const my_end = mine.data() + mine.size() - 1;
+  const std::size_t n = mine.size() - 2;
+
+  // The lanes' reach side by side, one Lanes per opponent hand; unused lanes
+  // are 0.
+  Lanes* const w = lane_scratch(reach_size + 2 * n);
+  Lanes* const less = w + reach_size;
+  Lanes* const leq = less + n;
+  for (std::size_t j = 0; j < reach_size; ++j) {
+    Lanes x{0.0, 0.0, 0.0, 0.0};
+    for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
+    w[j] = x;
+  }
+
+  Lanes total{0.0, 0.0, 0.0, 0.0};
+  Lanes card[64];
+  for (Lanes& c : card) c = Lanes{0.0, 0.0, 0.0, 0.0};
+  const auto add = [&](const ShowdownRecord* o) {
+    const Pocket p = their_pockets[o->position];
+    const Lanes x = w[o->position];
+    total += x;
+    card[p & 63u] += x;
+    card[(p >> 8) & 63u] += x;
+  };
+  // (Written through a reference: a vector returned by value would change
+  // the calling convention between the two instruction sets.)
+  const auto excluding = [&](Pocket p, Lanes& into) {
+    into = total - card[p & 63u] - card[(p >> 8) & 63u];
+  };
+
+  const ShowdownRecord* o = theirs.data() + 1;
+  const ShowdownRecord* t = my_first;
+  std::size_t k = 0;
+  while (t != my_end) {
+    const std::uint32_t v = t->value;
+    for (; o->value < v; ++o) add(o);
+    const ShowdownRecord* group_end = t;
+    std::size_t g = k;
+    for (; group_end->value == v; ++group_end, ++g)
+      excluding(my_pockets[group_end->position], less[g]);
+    for (; o->value == v; ++o) add(o);
+    for (; t != group_end; ++t, ++k) excluding(my_pockets[t->position], leq[k]);
+  }
+  for (; o != their_end; ++o) add(o);
+
+  Lanes less_weight{};
+  Lanes leq_weight{};
+  Lanes lose{};
+  Lanes tie{};
+  bool zero[kLanes] = {true, true, true, true};
+  for (std::size_t l = 0; l < K; ++l) {
+    const ShowdownCoefficients& c = lanes[l].c;
+    tie[l] = WithTies ? c.tie : 0.0;
+    less_weight[l] = c.win - tie[l];
+    leq_weight[l] = tie[l] - c.lose;
+    lose[l] = c.lose;
+    zero[l] = total[l] == 0.0;
+  }
+
+  const std::vector<std::uint16_t>& cross = cards.cross[seat];
+  k = 0;
+  for (t = my_first; t != my_end; ++t, ++k) {
+    const std::uint16_t h = t->position;
+    Lanes others;
+    excluding(my_pockets[h], others);
+    Lanes value = less_weight * less[k] + lose * others;
+    const std::uint16_t twin = h < cross.size() ? cross[h] : kNoHand;
+    const Lanes own = twin < reach_size ? w[twin] : Lanes{0.0, 0.0, 0.0, 0.0};
+    if constexpr (WithTies) value += tie * own;
+    value += leq_weight * leq[k];
+    const Lanes folded = others + own;
+    for (std::size_t l = 0; l < K; ++l) {
+      const ShowdownLane& lane = lanes[l];
+      lane.out[h] = zero[l] ? 0.0f : static_cast<float>(value[l]);
+      if (lane.fold.out != nullptr)
+        lane.fold.out[h] = zero[l] ? 0.0f : static_cast<float>(folded[l] * lane.fold.payoff);
+    }
+  }
+}
+
+template <bool WithTies>
+[[gnu::target("avx2")]] void showdown_lanes_avx2(const CardContext& cards,
+                                                 const RunoutShowdown& entry, std::uint8_t seat,
+                                                 std::size_t reach_size, const ShowdownLane* lanes,
+                                                 std::size_t K) {
+  showdown_lanes_body<WithTies>(cards, entry, seat, reach_size, lanes, K);
+}
+
+template <bool WithTies>
+void showdown_lanes_baseline(const CardContext& cards, const RunoutShowdown& entry,
+                             std::uint8_t seat, std::size_t reach_size, const ShowdownLane* lanes,
+                             std::size_t K) {
+  showdown_lanes_body<WithTies>(cards, entry, seat, reach_size, lanes, K);
+}
+
+// Sizes must have been checked with showdown_sizes_ok for every lane; 1 to 4
+// lanes.
+void showdown_lanes(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                    std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
+                    bool with_ties) {
+  const bool avx2 = active_kernel_isa() == KernelIsa::avx2;
+  if (with_ties) {
+    SolverProfile::Scope scope(ProfileSection::showdown_r);
+    avx2 ? showdown_lanes_avx2<true>(cards, entry, seat, reach_size, lanes, K)
+         : showdown_lanes_baseline<true>(cards, entry, seat, reach_size, lanes, K);
+  } else {
+    SolverProfile::Scope scope(ProfileSection::showdown_u);
+    avx2 ? showdown_lanes_avx2<false>(cards, entry, seat, reach_size, lanes, K)
+         : showdown_lanes_baseline<false>(cards, entry, seat, reach_size, lanes, K);
   }
 }
 
@@ -234,10 +403,10 @@ bool complete_board_pass(const Game& game, CardCode turn, CardCode river, std::u
     return false;
   if (with_ties) {
     SolverProfile::Scope scope(ProfileSection::showdown_r);
-    showdown_pass<true>(game.cards, entry, seat, reach, c, out.data());
+    showdown_pass<true, false>(game.cards, entry, seat, reach, c, out.data());
   } else {
     SolverProfile::Scope scope(ProfileSection::showdown_u);
-    showdown_pass<false>(game.cards, entry, seat, reach, c, out.data());
+    showdown_pass<false, false>(game.cards, entry, seat, reach, c, out.data());
   }
   return true;
 }
@@ -508,47 +677,192 @@ void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint
                                rows);
 }
 
-void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                   std::span<const float> opponent_reach, std::span<float> out) {
-  SolverProfile::Scope scope(ProfileSection::terminal_eval);
-  const CardContext& cards = game.cards;
+namespace {
+
+// How a terminal is valued once the mode and the pot are settled.
+struct TerminalPlan {
+  ShowdownCoefficients c;  // complete-board showdown
+  bool with_ties = false;
+  bool valid = true;       // false: the showdown is worth 0 everywhere
+  double fold_payoff = 0.0;
+};
+
+// The payoff per unit of compatible reach of a fold for `seat`.
+double fold_value(const Game& game, const NodeRecord& node, std::uint8_t seat) {
   const GameConfig& config = game.config;
-  fill_zero(out);
-  if (seat > 1 || opponent_reach.size() != cards.pockets[1 - seat].size() ||
-      out.size() != cards.pockets[seat].size())
-    return;
-
-  const bool fold = node.last_action == ActionKind::Fold;
-  const bool complete = node.turn != kNoCard && node.river != kNoCard;
-  const double m = cards.matchup_weight;
-
+  const double m = game.cards.matchup_weight;
   if (icm_mode(config)) {
-    if (fold) {
-      const std::array<double, 3> p =
-          icm_payoffs(game, node, seat, rake_after(config, node.pot), m);
-      fold_payoff(game, node, seat, seat == node.last_actor ? p[2] : p[0], opponent_reach, out);
-    } else if (!complete) {
-      incomplete_board_payoff(game, node, seat, opponent_reach, out);
-    } else if (!showdown_icm(game, node, seat, opponent_reach, out)) {
-      fill_zero(out);
-    }
-    return;
+    const std::array<double, 3> p = icm_payoffs(game, node, seat, rake_after(config, node.pot), m);
+    return seat == node.last_actor ? p[2] : p[0];
   }
-
   // The contested pot: what both have matched; an unmatched bet goes back.
   const double pot = static_cast<double>(std::int64_t{config.starting_pot} + 2 * std::int64_t{node.matched});
   const ShowdownCoefficients c = cash_coefficients(config, pot, m);
-  if (fold) {
-    const float payoff = static_cast<float>(seat == node.last_actor ? c.lose : c.win);
-    fold_payoff(game, node, seat, payoff, opponent_reach, out);
-  } else if (!complete) {
-    incomplete_board_payoff(game, node, seat, opponent_reach, out);
-  } else if (std::abs(charged_rake(config, pot)) <= kRakeEpsilon) {
-    if (!complete_board_pass(game, node.turn, node.river, seat, opponent_reach, out, false, c))
-      fill_zero(out);
-  } else if (!showdown_payoff(game, node, seat, opponent_reach, out)) {
-    fill_zero(out);
+  return static_cast<float>(seat == node.last_actor ? c.lose : c.win);
+}
+
+// The coefficients of a complete-board showdown for `seat`, as the mode asks:
+// ICM, the unraked pass when no rake is charged on the matched pot, else the
+// kernel showdown_payoff picks on the node's pot.
+TerminalPlan showdown_plan(const Game& game, const NodeRecord& node, std::uint8_t seat) {
+  const GameConfig& config = game.config;
+  const double m = game.cards.matchup_weight;
+  TerminalPlan plan;
+  if (icm_mode(config)) {
+    plan.valid = m > 0.0;
+    if (plan.valid) {
+      const std::array<double, 3> p =
+          icm_payoffs(game, node, seat, rake_after(config, node.pot), m);
+      plan.c = {p[0], p[1], p[2]};
+      plan.with_ties = true;
+    }
+    return plan;
   }
+  const double matched_pot =
+      static_cast<double>(std::int64_t{config.starting_pot} + 2 * std::int64_t{node.matched});
+  if (std::abs(charged_rake(config, matched_pot)) <= kRakeEpsilon) {
+    plan.c = cash_coefficients(config, matched_pot, m);
+    return plan;
+  }
+  const double pot = static_cast<double>(node.pot);
+  if (raked(config, pot)) {
+    plan.c = cash_coefficients(config, pot, m);
+    plan.with_ties = true;
+  } else if (m > 0.0) {
+    plan.c = {pot / 2 / m, 0.0, -(pot / 2) / m};
+  }
+  return plan;
+}
+
+bool spans_fit(const CardContext& cards, std::uint8_t seat, std::size_t reach_size,
+               std::size_t out_size) {
+  return seat <= 1 && reach_size == cards.pockets[1 - seat].size() &&
+         out_size == cards.pockets[seat].size();
+}
+
+bool complete_board(const NodeRecord& node) {
+  return node.turn != kNoCard && node.river != kNoCard;
+}
+
+}  // namespace
+
+void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                   std::span<const float> opponent_reach, std::span<float> out) {
+  SolverProfile::Scope scope(ProfileSection::terminal_eval);
+  fill_zero(out);
+  if (!spans_fit(game.cards, seat, opponent_reach.size(), out.size())) return;
+
+  if (node.last_action == ActionKind::Fold) {
+    fold_payoff(game, node, seat, fold_value(game, node, seat), opponent_reach, out);
+  } else if (!complete_board(node)) {
+    incomplete_board_payoff(game, node, seat, opponent_reach, out);
+  } else {
+    const TerminalPlan plan = showdown_plan(game, node, seat);
+    if (!plan.valid || !complete_board_pass(game, node.turn, node.river, seat, opponent_reach,
+                                            out, plan.with_ties, plan.c))
+      fill_zero(out);
+  }
+}
+
+bool showdown_and_fold_eval(const Game& game, const NodeRecord& showdown, const NodeRecord& fold,
+                            std::uint8_t seat, std::span<const float> opponent_reach,
+                            std::span<float> showdown_out, std::span<float> fold_out) {
+  const CardContext& cards = game.cards;
+  if (!spans_fit(cards, seat, opponent_reach.size(), showdown_out.size()) ||
+      fold_out.size() != showdown_out.size())
+    return false;
+  if (fold.last_action != ActionKind::Fold || showdown.last_action == ActionKind::Fold ||
+      !complete_board(showdown) || fold.turn != showdown.turn || fold.river != showdown.river)
+    return false;
+  const TerminalPlan plan = showdown_plan(game, showdown, seat);
+  if (!plan.valid) return false;
+  const RunoutShowdown& entry = cards.runout_entry(showdown.turn, showdown.river);
+  if (!showdown_sizes_ok(cards, entry, seat, opponent_reach.size(), showdown_out.size(),
+                         plan.with_ties))
+    return false;
+  // The fold sums the live hands; the merge sums the runout's lists. They
+  // are the same hands whenever the counts agree.
+  if (live_hands(game, fold, seat).size() != entry[seat].size() - 2 ||
+      live_hands(game, fold, 1 - seat).size() != entry[1 - seat].size() - 2)
+    return false;
+
+  SolverProfile::Scope scope(ProfileSection::terminal_eval);
+  fill_zero(showdown_out);
+  fill_zero(fold_out);
+  const FoldSide side{fold_out.data(), fold_value(game, fold, seat)};
+  if (plan.with_ties) {
+    SolverProfile::Scope pass_scope(ProfileSection::showdown_r);
+    showdown_pass<true, true>(cards, entry, seat, opponent_reach, plan.c, showdown_out.data(),
+                              side);
+  } else {
+    SolverProfile::Scope pass_scope(ProfileSection::showdown_u);
+    showdown_pass<false, true>(cards, entry, seat, opponent_reach, plan.c, showdown_out.data(),
+                               side);
+  }
+  return true;
+}
+
+void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs) {
+  const CardContext& cards = game.cards;
+  // Showdowns waiting for a lane, apart by whether ties count; a group is
+  // run when it is full or when the next job needs another runout.
+  struct Group {
+    std::array<ShowdownLane, kLanes> lanes;
+    std::size_t count = 0;
+    const RunoutShowdown* entry = nullptr;
+    std::size_t reach_size = 0;
+  };
+  std::array<Group, 2> groups;
+  const auto flush = [&](Group& group, bool with_ties) {
+    if (group.count == 0) return;
+    SolverProfile::Scope scope(ProfileSection::terminal_eval);
+    showdown_lanes(cards, *group.entry, seat, group.reach_size, group.lanes.data(), group.count,
+                   with_ties);
+    group.count = 0;
+  };
+
+  for (const ShowdownJob& job : jobs) {
+    const NodeRecord& node = *job.node;
+    const bool showdown = node.last_action != ActionKind::Fold && complete_board(node) &&
+                          spans_fit(cards, seat, job.reach.size(), job.out.size());
+    TerminalPlan plan;
+    const RunoutShowdown* entry = nullptr;
+    if (showdown) {
+      plan = showdown_plan(game, node, seat);
+      entry = &cards.runout_entry(node.turn, node.river);
+    }
+    if (!showdown || !plan.valid ||
+        !showdown_sizes_ok(cards, *entry, seat, job.reach.size(), job.out.size(),
+                           plan.with_ties)) {
+      terminal_eval(game, node, seat, job.reach, job.out);
+      if (job.fold != nullptr) terminal_eval(game, *job.fold, seat, job.reach, job.fold_out);
+      continue;
+    }
+    FoldSide side;
+    if (job.fold != nullptr) {
+      const NodeRecord& fold = *job.fold;
+      const bool paired = fold.last_action == ActionKind::Fold && fold.turn == node.turn &&
+                          fold.river == node.river && job.fold_out.size() == job.out.size() &&
+                          live_hands(game, fold, seat).size() == (*entry)[seat].size() - 2 &&
+                          live_hands(game, fold, 1 - seat).size() == (*entry)[1 - seat].size() - 2;
+      if (paired) {
+        fill_zero(job.fold_out);
+        side = {job.fold_out.data(), fold_value(game, fold, seat)};
+      } else {
+        terminal_eval(game, fold, seat, job.reach, job.fold_out);
+      }
+    }
+    fill_zero(job.out);
+    Group& group = groups[plan.with_ties ? 1 : 0];
+    if (group.count > 0 && (group.entry != entry || group.reach_size != job.reach.size()))
+      flush(group, plan.with_ties);
+    group.entry = entry;
+    group.reach_size = job.reach.size();
+    group.lanes[group.count++] = {job.reach.data(), job.out.data(), plan.c, side};
+    if (group.count == kLanes) flush(group, plan.with_ties);
+  }
+  flush(groups[0], false);
+  flush(groups[1], true);
 }
 
 }  // namespace halvory

@@ -69,9 +69,10 @@ TEST(SessionQueries, ConcurrentQueriesSurviveClearResults) {
     std::atomic<bool> cleared{false};
     std::atomic<int> answered_after_clear{0};
     std::atomic<int> held_answers{0};
+    // A query that took the objects before the clear keeps them alive (taken
+    // here, so that a slow thread start cannot take them after the clear).
+    const SolvedGame held = solved_game_of(session);
     std::thread other([&] {
-        // A query that took the objects before the clear keeps them alive.
-        const SolvedGame held = solved_game_of(session);
         for (int round = 0; round < 200; ++round) {
             const bool was_cleared = cleared.load();
             const auto combos = node_hand_combos(session, 0);

@@ -18,6 +18,7 @@
 #include "cards/cards.hpp"
 #include "payoff_fixture.hpp"
 #include "solver/icm.hpp"
+#include "solver/kernels.hpp"
 
 namespace {
 
@@ -574,5 +575,115 @@ TEST(TerminalEval, ConservesChipsOnEveryTerminalOfATree) {
   EXPECT_GT(folds, 0);
   EXPECT_GT(all_ins, 0);
 }
+
+// The traverser's fold valued by the showdown's merge: the same numbers as
+// the fold kernel (the sums differ only in order), the showdown untouched.
+TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
+  const auto board = board_of("9s9d4c4hTs");
+  std::uint32_t seed = 300;
+  for (const GameConfig& config : {kConfigs[0], kConfigs[1], icm_config(0.05, 30.0)}) {
+    auto game = make_game("9s9d4c4hTs", random_range(board, false, 0.5, seed),
+                          random_range(board, false, 0.5, seed + 1), false, config);
+    seed += 2;
+    const NodeRecord call = showdown_node(3000, 1000, {1000, 1000}, card("4h"), card("Ts"));
+    for (int seat = 0; seat < 2; ++seat) {
+      const NodeRecord fold = fold_node(2000, 500, {1500, 500}, seat, card("4h"), card("Ts"));
+      const std::size_t h = game->cards.pockets[seat].size();
+      const auto reach = random_reach(game->cards.pockets[1 - seat].size(), 0.2, seed++);
+      std::vector<float> want_showdown(h), want_fold(h);
+      halvory::terminal_eval(*game, call, seat, reach, want_showdown);
+      halvory::terminal_eval(*game, fold, seat, reach, want_fold);
+      std::vector<float> showdown = garbage(h), folded = garbage(h);
+      ASSERT_TRUE(halvory::showdown_and_fold_eval(*game, call, fold, seat, reach, showdown, folded));
+      EXPECT_EQ(0, std::memcmp(showdown.data(), want_showdown.data(), h * sizeof(float)));
+      std::vector<double> want(want_fold.begin(), want_fold.end());
+      expect_close(folded, want, "fold beside a showdown, seat " + std::to_string(seat));
+
+      // Not a pair: nothing written.
+      std::vector<float> untouched = garbage(h), untouched_fold = garbage(h);
+      EXPECT_FALSE(halvory::showdown_and_fold_eval(*game, fold, call, seat, reach, untouched,
+                                                   untouched_fold));
+      EXPECT_TRUE(std::isnan(untouched[0]) && std::isnan(untouched_fold[0]));
+    }
+  }
+}
+
+// A batch gives each job what terminal_eval (or, for a fold beside its
+// showdown, showdown_and_fold_eval) gives it, bit for bit, on both kernel
+// variants, for every group size, mixed modes and malformed jobs.
+class ShowdownBatch : public ::testing::TestWithParam<halvory::KernelIsa> {
+ protected:
+  void SetUp() override {
+    previous_ = halvory::active_kernel_isa();
+    if (!halvory::select_kernel_isa(GetParam())) GTEST_SKIP() << "CPU lacks AVX2";
+  }
+  void TearDown() override { halvory::select_kernel_isa(previous_); }
+
+ private:
+  halvory::KernelIsa previous_ = halvory::KernelIsa::baseline;
+};
+
+TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
+  const auto board = board_of("Kd7c2sAh3d");
+  // Rake charged only on the bigger pots (cap 30 on 5 %): some showdowns of
+  // a batch count ties and some do not.
+  for (const GameConfig& config : {kConfigs[1], icm_config(0.05, 30.0)}) {
+    auto game = make_game("Kd7c2sAh3d", random_range(board, false, 0.6, 500),
+                          random_range(board, false, 0.6, 501), false, config);
+    const CardCode turn = card("Ah"), river = card("3d");
+    for (int seat = 0; seat < 2; ++seat) {
+      const std::size_t h = game->cards.pockets[seat].size();
+      const std::size_t ho = game->cards.pockets[1 - seat].size();
+      std::vector<NodeRecord> nodes;
+      for (int i = 0; i < 11; ++i) {
+        const std::int32_t matched = i * 70;  // pot 0 .. 1700 above the start
+        nodes.push_back(showdown_node(1000 + 2 * matched, matched, {matched, matched}, turn, river));
+      }
+      nodes.push_back(fold_node(1300, 100, {400, 100}, 1 - seat, turn, river));
+      nodes.push_back(showdown_node(1000, 0, {0, 0}, kNoCard, kNoCard));  // no board: zeros
+      const NodeRecord own_fold = fold_node(1600, 200, {200, 600}, seat, turn, river);
+
+      std::vector<std::vector<float>> reaches, outs, fold_outs;
+      for (std::size_t i = 0; i < nodes.size(); ++i) {
+        reaches.push_back(random_reach(ho, 0.3, 600 + 10 * seat + i));
+        outs.push_back(garbage(h));
+        fold_outs.push_back(garbage(h));
+      }
+      std::fill(reaches[2].begin(), reaches[2].end(), 0.0f);  // a lane of zeros
+      reaches[5].resize(ho - 1);                              // a malformed span
+
+      std::vector<halvory::ShowdownJob> jobs;
+      for (std::size_t i = 0; i < nodes.size(); ++i) {
+        halvory::ShowdownJob job{&nodes[i], reaches[i], outs[i], nullptr, {}};
+        if (i % 3 == 0) {
+          job.fold = &own_fold;
+          job.fold_out = fold_outs[i];
+        }
+        jobs.push_back(job);
+      }
+      for (const std::size_t count : {std::size_t{1}, std::size_t{3}, jobs.size()}) {
+        halvory::showdown_batch(*game, seat, std::span(jobs).first(count));
+        for (std::size_t i = 0; i < count; ++i) {
+          std::vector<float> want(h), want_fold(h);
+          if (jobs[i].fold == nullptr ||
+              !halvory::showdown_and_fold_eval(*game, nodes[i], own_fold, seat, reaches[i], want,
+                                               want_fold)) {
+            halvory::terminal_eval(*game, nodes[i], seat, reaches[i], want);
+            if (jobs[i].fold != nullptr)
+              halvory::terminal_eval(*game, own_fold, seat, reaches[i], want_fold);
+          }
+          EXPECT_EQ(0, std::memcmp(outs[i].data(), want.data(), h * sizeof(float)))
+              << "job " << i << " of " << count << ", seat " << seat;
+          if (jobs[i].fold != nullptr)
+            EXPECT_EQ(0, std::memcmp(fold_outs[i].data(), want_fold.data(), h * sizeof(float)))
+                << "fold of job " << i << " of " << count << ", seat " << seat;
+        }
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Isa, ShowdownBatch,
+                         ::testing::Values(halvory::KernelIsa::baseline, halvory::KernelIsa::avx2));
 
 }  // namespace
