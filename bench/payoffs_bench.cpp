@@ -125,23 +125,24 @@ void BM_RiverShowdownWithFold(benchmark::State& state) {
 }
 BENCHMARK(BM_RiverShowdownWithFold);
 
-// Four showdowns of one runout with different reaches, through one merge.
-void BM_RiverShowdownBatchOfFour(benchmark::State& state) {
+// Showdowns of one runout with different reaches, through one merge.
+void BM_RiverShowdownBatch(benchmark::State& state) {
+  const std::size_t count = static_cast<std::size_t>(state.range(0));
   static const auto game = make_game("Kd7c2sAh3d", cash(0.0, 0.0));
   const NodeRecord call = terminal(ActionKind::Call, game->cards.board[3], game->cards.board[4]);
-  std::vector<std::vector<float>> reaches(4, reach_of(game->cards.pockets[1].size()));
+  std::vector<std::vector<float>> reaches(count, reach_of(game->cards.pockets[1].size()));
   for (std::size_t l = 0; l < reaches.size(); ++l) reaches[l][l] = 0.5f;
-  std::vector<std::vector<float>> outs(4, std::vector<float>(game->cards.pockets[0].size()));
+  std::vector<std::vector<float>> outs(count, std::vector<float>(game->cards.pockets[0].size()));
   std::vector<ShowdownJob> jobs;
-  for (std::size_t l = 0; l < 4; ++l) jobs.push_back({&call, reaches[l], outs[l], nullptr, {}});
+  for (std::size_t l = 0; l < count; ++l) jobs.push_back({&call, reaches[l], outs[l], nullptr, {}});
   for (auto _ : state) {
     showdown_batch(*game, 0, jobs);
     benchmark::DoNotOptimize(outs.data());
     benchmark::ClobberMemory();
   }
-  state.SetItemsProcessed(4 * state.iterations());
+  state.SetItemsProcessed(static_cast<std::int64_t>(count) * state.iterations());
 }
-BENCHMARK(BM_RiverShowdownBatchOfFour);
+BENCHMARK(BM_RiverShowdownBatch)->Arg(1)->Arg(4)->Arg(8);
 
 // All-in on the flop: every runout of the board (1176 showdown passes).
 void BM_FlopAllIn(benchmark::State& state) {

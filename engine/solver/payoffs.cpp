@@ -86,6 +86,16 @@ bool well_framed(const std::vector<ShowdownRecord>& list) {
          list.back().value == kShowdownHigh.value;
 }
 
+bool spans_fit(const CardContext& cards, std::uint8_t seat, std::size_t reach_size,
+               std::size_t out_size) {
+  return seat <= 1 && reach_size == cards.pockets[1 - seat].size() &&
+         out_size == cards.pockets[seat].size();
+}
+
+bool complete_board(const NodeRecord& node) {
+  return node.turn != kNoCard && node.river != kNoCard;
+}
+
 // Whether a showdown pass can run for `seat` on a runout entry with these
 // spans. Ties need the cross map of the traversing seat.
 bool showdown_sizes_ok(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
@@ -96,6 +106,16 @@ bool showdown_sizes_ok(const CardContext& cards, const RunoutShowdown& entry, st
     return false;
   if (!well_framed(entry[0]) || !well_framed(entry[1])) return false;
   return !with_ties || cards.cross[seat].size() == cards.pockets[seat].size();
+}
+
+// Whether a fold on the node's complete board can sum the runout's lists
+// instead of the live-hand lists: they hold the same hands when the counts
+// agree.
+bool fold_follows_runout(const Game& game, const NodeRecord& fold, std::uint8_t seat,
+                         const RunoutShowdown& entry) {
+  return seat <= 1 && well_framed(entry[0]) && well_framed(entry[1]) &&
+         live_hands(game, fold, seat).size() == entry[seat].size() - 2 &&
+         live_hands(game, fold, 1 - seat).size() == entry[1 - seat].size() - 2;
 }
 
 // Per-thread f64 scratch for one group of equal strength; grows, never shrinks.
@@ -188,40 +208,57 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   }
 }
 
-// Up to four showdowns of one runout through one merge: lane l carries
+// Several showdowns of one runout through one merge: lane l carries
 // terminal l's reach and coefficients. The merge's branches depend only on
 // the two lists, so its mispredictions are paid once for all lanes, and each
 // lane takes exactly the f64 operations of showdown_pass in the same order,
-// so its outputs are the same bit for bit.
-using Lanes = double __attribute__((vector_size(4 * sizeof(double))));
-constexpr std::size_t kLanes = 4;
+// so its outputs are the same bit for bit. Groups of up to four run on
+// four-lane vectors, larger ones on eight.
+template <std::size_t N>
+struct LaneVector;
+template <>
+struct LaneVector<4> {
+  using type = double __attribute__((vector_size(4 * sizeof(double))));
+};
+template <>
+struct LaneVector<8> {
+  using type = double __attribute__((vector_size(8 * sizeof(double))));
+};
+template <std::size_t N>
+using Lanes = typename LaneVector<N>::type;
+constexpr std::size_t kMaxLanes = 8;
 
+// out null: a fold alone, which only needs the merge's sums; fold.out null:
+// no fold in this lane.
 struct ShowdownLane {
   const float* reach = nullptr;
   float* out = nullptr;
   ShowdownCoefficients c;
-  FoldSide fold;  // fold.out null: no fold in this lane
+  FoldSide fold;
+  const NodeRecord* fold_node = nullptr;
 };
 
-// Per-thread scratch of Lanes; grows, never shrinks.
-Lanes* lane_scratch(std::size_t size) {
+// Per-thread scratch of size doubles, 64-byte aligned; grows, never shrinks.
+double* lane_scratch(std::size_t size) {
   struct Buffer {
-    std::unique_ptr<Lanes[]> data;
+    std::unique_ptr<Lanes<kMaxLanes>[]> data;
     std::size_t size = 0;
   };
   thread_local Buffer buffer;
-  if (buffer.size < size) {
-    buffer.data = std::make_unique_for_overwrite<Lanes[]>(size);
-    buffer.size = size;
+  const std::size_t vectors = (size + kMaxLanes - 1) / kMaxLanes;
+  if (buffer.size < vectors) {
+    buffer.data = std::make_unique_for_overwrite<Lanes<kMaxLanes>[]>(vectors);
+    buffer.size = vectors;
   }
-  return buffer.data.get();
+  return reinterpret_cast<double*>(buffer.data.get());
 }
 
-template <bool WithTies>
+template <std::size_t N, bool WithTies>
 [[gnu::always_inline]] inline void showdown_lanes_body(const CardContext& cards,
                                                        const RunoutShowdown& entry,
                                                        std::uint8_t seat, std::size_t reach_size,
                                                        const ShowdownLane* lanes, std::size_t K) {
+  using V = Lanes<N>;
   const std::uint8_t opp = 1 - seat;
   const std::vector<ShowdownRecord>& mine = entry[seat];
   const std::vector<ShowdownRecord>& theirs = entry[opp];
@@ -232,30 +269,30 @@ template <bool WithTies>
   const ShowdownRecord* const my_end = mine.data() + mine.size() - 1;
   const std::size_t n = mine.size() - 2;
 
-  // The lanes' reach side by side, one Lanes per opponent hand; unused lanes
-  // are 0.
-  Lanes* const w = lane_scratch(reach_size + 2 * n);
-  Lanes* const less = w + reach_size;
-  Lanes* const leq = less + n;
+  // The lanes' reach side by side, one vector per opponent hand; unused
+  // lanes are 0.
+  V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n)));
+  V* const less = w + reach_size;
+  V* const leq = less + n;
   for (std::size_t j = 0; j < reach_size; ++j) {
-    Lanes x{0.0, 0.0, 0.0, 0.0};
+    V x = {};
     for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
     w[j] = x;
   }
 
-  Lanes total{0.0, 0.0, 0.0, 0.0};
-  Lanes card[64];
-  for (Lanes& c : card) c = Lanes{0.0, 0.0, 0.0, 0.0};
+  V total = {};
+  V card[64];
+  for (V& c : card) c = V{};
   const auto add = [&](const ShowdownRecord* o) {
     const Pocket p = their_pockets[o->position];
-    const Lanes x = w[o->position];
+    const V x = w[o->position];
     total += x;
     card[p & 63u] += x;
     card[(p >> 8) & 63u] += x;
   };
   // (Written through a reference: a vector returned by value would change
-  // the calling convention between the two instruction sets.)
-  const auto excluding = [&](Pocket p, Lanes& into) {
+  // the calling convention between the instruction sets.)
+  const auto excluding = [&](Pocket p, V& into) {
     into = total - card[p & 63u] - card[(p >> 8) & 63u];
   };
 
@@ -274,11 +311,12 @@ template <bool WithTies>
   }
   for (; o != their_end; ++o) add(o);
 
-  Lanes less_weight{};
-  Lanes leq_weight{};
-  Lanes lose{};
-  Lanes tie{};
-  bool zero[kLanes] = {true, true, true, true};
+  V less_weight = {};
+  V leq_weight = {};
+  V lose = {};
+  V tie = {};
+  bool zero[N];
+  for (std::size_t l = 0; l < N; ++l) zero[l] = true;
   for (std::size_t l = 0; l < K; ++l) {
     const ShowdownCoefficients& c = lanes[l].c;
     tie[l] = WithTies ? c.tie : 0.0;
@@ -292,52 +330,83 @@ template <bool WithTies>
   k = 0;
   for (t = my_first; t != my_end; ++t, ++k) {
     const std::uint16_t h = t->position;
-    Lanes others;
+    V others;
     excluding(my_pockets[h], others);
-    Lanes value = less_weight * less[k] + lose * others;
+    V value = less_weight * less[k] + lose * others;
     const std::uint16_t twin = h < cross.size() ? cross[h] : kNoHand;
-    const Lanes own = twin < reach_size ? w[twin] : Lanes{0.0, 0.0, 0.0, 0.0};
+    const V own = twin < reach_size ? w[twin] : V{};
     if constexpr (WithTies) value += tie * own;
     value += leq_weight * leq[k];
-    const Lanes folded = others + own;
+    const V folded = others + own;
     for (std::size_t l = 0; l < K; ++l) {
       const ShowdownLane& lane = lanes[l];
-      lane.out[h] = zero[l] ? 0.0f : static_cast<float>(value[l]);
+      if (lane.out != nullptr) lane.out[h] = zero[l] ? 0.0f : static_cast<float>(value[l]);
       if (lane.fold.out != nullptr)
         lane.fold.out[h] = zero[l] ? 0.0f : static_cast<float>(folded[l] * lane.fold.payoff);
     }
   }
 }
 
-template <bool WithTies>
+template <std::size_t N, bool WithTies>
 [[gnu::target("avx2")]] void showdown_lanes_avx2(const CardContext& cards,
                                                  const RunoutShowdown& entry, std::uint8_t seat,
                                                  std::size_t reach_size, const ShowdownLane* lanes,
                                                  std::size_t K) {
-  showdown_lanes_body<WithTies>(cards, entry, seat, reach_size, lanes, K);
+  showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);
 }
 
-template <bool WithTies>
+template <std::size_t N, bool WithTies>
+[[gnu::target("avx512f")]] void showdown_lanes_avx512(const CardContext& cards,
+                                                 const RunoutShowdown& entry, std::uint8_t seat,
+                                                 std::size_t reach_size, const ShowdownLane* lanes,
+                                                 std::size_t K) {
+  showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);
+}
+
+template <std::size_t N, bool WithTies>
 void showdown_lanes_baseline(const CardContext& cards, const RunoutShowdown& entry,
                              std::uint8_t seat, std::size_t reach_size, const ShowdownLane* lanes,
                              std::size_t K) {
-  showdown_lanes_body<WithTies>(cards, entry, seat, reach_size, lanes, K);
+  showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);
 }
 
-// Sizes must have been checked with showdown_sizes_ok for every lane; 1 to 4
-// lanes.
+bool cpu_has_avx512() noexcept {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") != 0;
+  }();
+  return has;
+}
+
+// Lanes per merge: eight only where eight doubles fit one register; on
+// narrower vectors two merges of four cost less than one of eight.
+std::size_t lane_capacity() {
+  return active_kernel_isa() == KernelIsa::avx2 && cpu_has_avx512() ? 8 : 4;
+}
+
+template <bool WithTies>
+void showdown_lanes_for(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                        std::size_t reach_size, const ShowdownLane* lanes, std::size_t K) {
+  if (active_kernel_isa() != KernelIsa::avx2) {
+    showdown_lanes_baseline<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
+  } else if (K <= 4) {
+    showdown_lanes_avx2<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
+  } else {
+    showdown_lanes_avx512<8, WithTies>(cards, entry, seat, reach_size, lanes, K);
+  }
+}
+
+// Sizes must have been checked with showdown_sizes_ok for every lane; 1 to
+// lane_capacity() lanes.
 void showdown_lanes(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                     std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                     bool with_ties) {
-  const bool avx2 = active_kernel_isa() == KernelIsa::avx2;
   if (with_ties) {
     SolverProfile::Scope scope(ProfileSection::showdown_r);
-    avx2 ? showdown_lanes_avx2<true>(cards, entry, seat, reach_size, lanes, K)
-         : showdown_lanes_baseline<true>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_for<true>(cards, entry, seat, reach_size, lanes, K);
   } else {
     SolverProfile::Scope scope(ProfileSection::showdown_u);
-    avx2 ? showdown_lanes_avx2<false>(cards, entry, seat, reach_size, lanes, K)
-         : showdown_lanes_baseline<false>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_for<false>(cards, entry, seat, reach_size, lanes, K);
   }
 }
 
@@ -453,7 +522,18 @@ void fold_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat, do
   const Pocket* their_pockets = cards.pockets[opp].data();
 
   CardSums sums;
-  sums.add_hands(live_hands(game, node, opp), their_pockets, opponent_reach);
+  const RunoutShowdown* entry =
+      complete_board(node) ? &cards.runout_entry(node.turn, node.river) : nullptr;
+  if (entry != nullptr && fold_follows_runout(game, node, seat, *entry)) {
+    // On a complete board the opponent's hands are summed in the runout's
+    // strength order, the order of a showdown's merge, so that a fold valued
+    // together with a showdown gets the same bits as on its own.
+    const std::vector<ShowdownRecord>& theirs = (*entry)[opp];
+    for (std::size_t k = 1; k + 1 < theirs.size(); ++k)
+      sums.add(their_pockets[theirs[k].position], opponent_reach[theirs[k].position]);
+  } else {
+    sums.add_hands(live_hands(game, node, opp), their_pockets, opponent_reach);
+  }
 
   const Pocket* my_pockets = cards.pockets[seat].data();
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
@@ -734,16 +814,6 @@ TerminalPlan showdown_plan(const Game& game, const NodeRecord& node, std::uint8_
   return plan;
 }
 
-bool spans_fit(const CardContext& cards, std::uint8_t seat, std::size_t reach_size,
-               std::size_t out_size) {
-  return seat <= 1 && reach_size == cards.pockets[1 - seat].size() &&
-         out_size == cards.pockets[seat].size();
-}
-
-bool complete_board(const NodeRecord& node) {
-  return node.turn != kNoCard && node.river != kNoCard;
-}
-
 }  // namespace
 
 void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
@@ -780,11 +850,7 @@ bool showdown_and_fold_eval(const Game& game, const NodeRecord& showdown, const 
   if (!showdown_sizes_ok(cards, entry, seat, opponent_reach.size(), showdown_out.size(),
                          plan.with_ties))
     return false;
-  // The fold sums the live hands; the merge sums the runout's lists. They
-  // are the same hands whenever the counts agree.
-  if (live_hands(game, fold, seat).size() != entry[seat].size() - 2 ||
-      live_hands(game, fold, 1 - seat).size() != entry[1 - seat].size() - 2)
-    return false;
+  if (!fold_follows_runout(game, fold, seat, entry)) return false;
 
   SolverProfile::Scope scope(ProfileSection::terminal_eval);
   fill_zero(showdown_out);
@@ -804,10 +870,12 @@ bool showdown_and_fold_eval(const Game& game, const NodeRecord& showdown, const 
 
 void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs) {
   const CardContext& cards = game.cards;
-  // Showdowns waiting for a lane, apart by whether ties count; a group is
-  // run when it is full or when the next job needs another runout.
+  const std::size_t capacity = lane_capacity();
+  // Lanes waiting for a merge, apart by whether ties count (a fold alone
+  // joins either); a group runs when it is full or when the next job needs
+  // another runout.
   struct Group {
-    std::array<ShowdownLane, kLanes> lanes;
+    std::array<ShowdownLane, kMaxLanes> lanes;
     std::size_t count = 0;
     const RunoutShowdown* entry = nullptr;
     std::size_t reach_size = 0;
@@ -816,22 +884,67 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
   const auto flush = [&](Group& group, bool with_ties) {
     if (group.count == 0) return;
     SolverProfile::Scope scope(ProfileSection::terminal_eval);
-    showdown_lanes(cards, *group.entry, seat, group.reach_size, group.lanes.data(), group.count,
-                   with_ties);
+    const ShowdownLane& first = group.lanes[0];
+    if (group.count > 1) {
+      showdown_lanes(cards, *group.entry, seat, group.reach_size, group.lanes.data(),
+                     group.count, with_ties);
+    } else if (first.out == nullptr) {
+      fold_payoff(game, *first.fold_node, seat, first.fold.payoff, {first.reach, group.reach_size},
+                  {first.fold.out, cards.pockets[seat].size()});
+    } else {
+      // One lane: the scalar pass is quicker than a vector one.
+      const std::span<const float> reach{first.reach, group.reach_size};
+      if (with_ties) {
+        SolverProfile::Scope pass_scope(ProfileSection::showdown_r);
+        first.fold.out != nullptr
+            ? showdown_pass<true, true>(cards, *group.entry, seat, reach, first.c, first.out,
+                                        first.fold)
+            : showdown_pass<true, false>(cards, *group.entry, seat, reach, first.c, first.out);
+      } else {
+        SolverProfile::Scope pass_scope(ProfileSection::showdown_u);
+        first.fold.out != nullptr
+            ? showdown_pass<false, true>(cards, *group.entry, seat, reach, first.c, first.out,
+                                         first.fold)
+            : showdown_pass<false, false>(cards, *group.entry, seat, reach, first.c, first.out);
+      }
+    }
     group.count = 0;
+  };
+  const auto enqueue = [&](bool with_ties, const RunoutShowdown* entry, std::size_t reach_size,
+                           const ShowdownLane& lane) {
+    Group& group = groups[with_ties ? 1 : 0];
+    if (group.count > 0 && (group.entry != entry || group.reach_size != reach_size))
+      flush(group, with_ties);
+    group.entry = entry;
+    group.reach_size = reach_size;
+    group.lanes[group.count++] = lane;
+    if (group.count == capacity) flush(group, with_ties);
   };
 
   for (const ShowdownJob& job : jobs) {
     const NodeRecord& node = *job.node;
-    const bool showdown = node.last_action != ActionKind::Fold && complete_board(node) &&
-                          spans_fit(cards, seat, job.reach.size(), job.out.size());
-    TerminalPlan plan;
-    const RunoutShowdown* entry = nullptr;
-    if (showdown) {
-      plan = showdown_plan(game, node, seat);
-      entry = &cards.runout_entry(node.turn, node.river);
+    const bool fits = complete_board(node) && spans_fit(cards, seat, job.reach.size(), job.out.size());
+    const RunoutShowdown* entry = fits ? &cards.runout_entry(node.turn, node.river) : nullptr;
+
+    if (node.last_action == ActionKind::Fold) {
+      // A fold alone rides along a merge for its sums.
+      if (fits && fold_follows_runout(game, node, seat, *entry) && job.fold == nullptr) {
+        fill_zero(job.out);
+        const bool open_ties = groups[0].count == 0 && groups[1].count > 0 &&
+                               groups[1].entry == entry && groups[1].reach_size == job.reach.size();
+        enqueue(open_ties, entry, job.reach.size(),
+                {job.reach.data(), nullptr, {}, {job.out.data(), fold_value(game, node, seat)},
+                 &node});
+      } else {
+        terminal_eval(game, node, seat, job.reach, job.out);
+        if (job.fold != nullptr) terminal_eval(game, *job.fold, seat, job.reach, job.fold_out);
+      }
+      continue;
     }
-    if (!showdown || !plan.valid ||
+
+    TerminalPlan plan;
+    if (fits) plan = showdown_plan(game, node, seat);
+    if (!fits || !plan.valid ||
         !showdown_sizes_ok(cards, *entry, seat, job.reach.size(), job.out.size(),
                            plan.with_ties)) {
       terminal_eval(game, node, seat, job.reach, job.out);
@@ -843,8 +956,7 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
       const NodeRecord& fold = *job.fold;
       const bool paired = fold.last_action == ActionKind::Fold && fold.turn == node.turn &&
                           fold.river == node.river && job.fold_out.size() == job.out.size() &&
-                          live_hands(game, fold, seat).size() == (*entry)[seat].size() - 2 &&
-                          live_hands(game, fold, 1 - seat).size() == (*entry)[1 - seat].size() - 2;
+                          fold_follows_runout(game, fold, seat, *entry);
       if (paired) {
         fill_zero(job.fold_out);
         side = {job.fold_out.data(), fold_value(game, fold, seat)};
@@ -853,13 +965,7 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
       }
     }
     fill_zero(job.out);
-    Group& group = groups[plan.with_ties ? 1 : 0];
-    if (group.count > 0 && (group.entry != entry || group.reach_size != job.reach.size()))
-      flush(group, plan.with_ties);
-    group.entry = entry;
-    group.reach_size = job.reach.size();
-    group.lanes[group.count++] = {job.reach.data(), job.out.data(), plan.c, side};
-    if (group.count == kLanes) flush(group, plan.with_ties);
+    enqueue(plan.with_ties, entry, job.reach.size(), {job.reach.data(), job.out.data(), plan.c, side});
   }
   flush(groups[0], false);
   flush(groups[1], true);
