@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <vector>
@@ -226,6 +227,75 @@ struct LaneVector<8> {
 };
 template <std::size_t N>
 using Lanes = typename LaneVector<N>::type;
+
+// Shuffle masks and the f32 vectors of the same lane counts.
+template <std::size_t N>
+struct LaneTypes;
+template <>
+struct LaneTypes<4> {
+  using Mask = long long __attribute__((vector_size(4 * sizeof(long long))));
+  using Floats = float __attribute__((vector_size(4 * sizeof(float))));
+};
+template <>
+struct LaneTypes<8> {
+  using Mask = long long __attribute__((vector_size(8 * sizeof(long long))));
+  using Floats = float __attribute__((vector_size(8 * sizeof(float))));
+};
+
+// The N x N transpose: out[j][i] = in[i][j].
+template <std::size_t N>
+[[gnu::always_inline]] inline void transpose_lanes(const Lanes<N>* in, Lanes<N>* out) {
+  using V = Lanes<N>;
+  using M = typename LaneTypes<N>::Mask;
+  if constexpr (N == 4) {
+    const V t0 = __builtin_shuffle(in[0], in[1], M{0, 4, 2, 6});
+    const V t1 = __builtin_shuffle(in[0], in[1], M{1, 5, 3, 7});
+    const V t2 = __builtin_shuffle(in[2], in[3], M{0, 4, 2, 6});
+    const V t3 = __builtin_shuffle(in[2], in[3], M{1, 5, 3, 7});
+    out[0] = __builtin_shuffle(t0, t2, M{0, 1, 4, 5});
+    out[1] = __builtin_shuffle(t1, t3, M{0, 1, 4, 5});
+    out[2] = __builtin_shuffle(t0, t2, M{2, 3, 6, 7});
+    out[3] = __builtin_shuffle(t1, t3, M{2, 3, 6, 7});
+  } else {
+    V even[4];
+    V odd[4];
+    for (std::size_t i = 0; i < 4; ++i) {
+      even[i] = __builtin_shuffle(in[2 * i], in[2 * i + 1], M{0, 8, 2, 10, 4, 12, 6, 14});
+      odd[i] = __builtin_shuffle(in[2 * i], in[2 * i + 1], M{1, 9, 3, 11, 5, 13, 7, 15});
+    }
+    // quarter[q][j]: entries j and j + 4 of rows 4q .. 4q + 3; j = 0 .. 3.
+    V quarter[2][4];
+    for (std::size_t q = 0; q < 2; ++q) {
+      const V& e0 = even[2 * q];
+      const V& e1 = even[2 * q + 1];
+      const V& o0 = odd[2 * q];
+      const V& o1 = odd[2 * q + 1];
+      quarter[q][0] = __builtin_shuffle(e0, e1, M{0, 1, 8, 9, 4, 5, 12, 13});
+      quarter[q][2] = __builtin_shuffle(e0, e1, M{2, 3, 10, 11, 6, 7, 14, 15});
+      quarter[q][1] = __builtin_shuffle(o0, o1, M{0, 1, 8, 9, 4, 5, 12, 13});
+      quarter[q][3] = __builtin_shuffle(o0, o1, M{2, 3, 10, 11, 6, 7, 14, 15});
+    }
+    for (std::size_t j = 0; j < 4; ++j) {
+      out[j] = __builtin_shuffle(quarter[0][j], quarter[1][j], M{0, 1, 2, 3, 8, 9, 10, 11});
+      out[j + 4] = __builtin_shuffle(quarter[0][j], quarter[1][j], M{4, 5, 6, 7, 12, 13, 14, 15});
+    }
+  }
+}
+
+// rows[i] holds the lanes' values of hand h0 + i; writes lane l's N values,
+// rounded to f32, to dst[l][h0 .. h0 + N) for every l < K whose dst is set.
+template <std::size_t N>
+[[gnu::always_inline]] inline void store_columns(const Lanes<N>* rows, float* const* dst,
+                                                 std::size_t K, std::size_t h0) {
+  using F = typename LaneTypes<N>::Floats;
+  Lanes<N> columns[N];
+  transpose_lanes<N>(rows, columns);
+  for (std::size_t l = 0; l < K; ++l) {
+    if (dst[l] == nullptr) continue;
+    const F f = __builtin_convertvector(columns[l], F);
+    std::memcpy(dst[l] + h0, &f, sizeof(F));
+  }
+}
 constexpr std::size_t kMaxLanes = 8;
 
 // out null: a fold alone, which only needs the merge's sums; fold.out null:
@@ -271,13 +341,29 @@ template <std::size_t N, bool WithTies>
 
   // The lanes' reach side by side, one vector per opponent hand; unused
   // lanes are 0.
-  V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n)));
+  const std::size_t H = cards.pockets[seat].size();
+  V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n + 2 * H)));
   V* const less = w + reach_size;
   V* const leq = less + n;
-  for (std::size_t j = 0; j < reach_size; ++j) {
-    V x = {};
-    for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
-    w[j] = x;
+  V* const values = leq + n;     // per hand position, for the write-out
+  V* const folds = values + H;
+  {
+    using F = typename LaneTypes<N>::Floats;
+    std::size_t j0 = 0;
+    for (; j0 + N <= reach_size; j0 += N) {
+      V columns[N];
+      for (std::size_t l = 0; l < N; ++l) {
+        F f = {};
+        if (l < K) std::memcpy(&f, lanes[l].reach + j0, sizeof(F));
+        columns[l] = __builtin_convertvector(f, V);
+      }
+      transpose_lanes<N>(columns, w + j0);
+    }
+    for (; j0 < reach_size; ++j0) {
+      V x = {};
+      for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j0]);
+      w[j0] = x;
+    }
   }
 
   V total = {};
@@ -326,6 +412,21 @@ template <std::size_t N, bool WithTies>
     zero[l] = total[l] == 0.0;
   }
 
+  // The values go to per-hand vectors first (hands the runout blocks stay
+  // 0) and then out lane by lane, N hands at a time, so each output is
+  // written in order instead of one float at a time in strength order.
+  float* out_of[N];
+  float* fold_of[N];
+  V fold_payoff = {};
+  bool any_fold = false;
+  for (std::size_t l = 0; l < N; ++l) {
+    out_of[l] = l < K && !zero[l] ? lanes[l].out : nullptr;
+    fold_of[l] = l < K && !zero[l] ? lanes[l].fold.out : nullptr;
+    if (l < K) fold_payoff[l] = lanes[l].fold.payoff;
+    any_fold = any_fold || fold_of[l] != nullptr;
+  }
+  std::fill(values, values + H, V{});
+  if (any_fold) std::fill(folds, folds + H, V{});
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
   k = 0;
   for (t = my_first; t != my_end; ++t, ++k) {
@@ -336,15 +437,22 @@ template <std::size_t N, bool WithTies>
     const std::uint16_t twin = h < cross.size() ? cross[h] : kNoHand;
     const V own = twin < reach_size ? w[twin] : V{};
     if constexpr (WithTies) value += tie * own;
-    value += leq_weight * leq[k];
-    const V folded = others + own;
+    values[h] = value + leq_weight * leq[k];
+    if (any_fold) folds[h] = (others + own) * fold_payoff;
+  }
+  std::size_t h0 = 0;
+  for (; h0 + N <= H; h0 += N) {
+    store_columns<N>(values + h0, out_of, K, h0);
+    if (any_fold) store_columns<N>(folds + h0, fold_of, K, h0);
+  }
+  for (; h0 < H; ++h0) {
     for (std::size_t l = 0; l < K; ++l) {
-      const ShowdownLane& lane = lanes[l];
-      if (lane.out != nullptr) lane.out[h] = zero[l] ? 0.0f : static_cast<float>(value[l]);
-      if (lane.fold.out != nullptr)
-        lane.fold.out[h] = zero[l] ? 0.0f : static_cast<float>(folded[l] * lane.fold.payoff);
+      if (out_of[l] != nullptr) out_of[l][h0] = static_cast<float>(values[h0][l]);
+      if (fold_of[l] != nullptr) fold_of[l][h0] = static_cast<float>(folds[h0][l]);
     }
   }
+  // A lane whose opponent reach is all 0 is worth 0 (its outputs were
+  // cleared by the caller and are not written above).
 }
 
 template <std::size_t N, bool WithTies>
