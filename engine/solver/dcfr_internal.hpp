@@ -153,22 +153,33 @@ inline float* decode_values(std::span<const std::int16_t> packed, float scale, s
 // child sees the same opponent reach, so a fold beside a complete-board
 // showdown (the seat's own fold and call) is valued together with it in one
 // merge; recurse(a) handles every other child.
+struct FoldBesideShowdown {
+  std::size_t fold;
+  std::size_t showdown;
+};
+// The first fold terminal and the first other terminal among the node's
+// children; A where there is none.
+inline FoldBesideShowdown fold_beside_showdown(const Game& game, const NodeRecord& record) {
+  const std::size_t A = record.actions.size();
+  FoldBesideShowdown pair{A, A};
+  for (std::size_t a = 0; a < A; ++a) {
+    const NodeRecord& child = game.nodes[record.children[a]];
+    if (child.kind != NodeKind::Terminal) continue;
+    if (child.last_action == ActionKind::Fold) {
+      if (pair.fold == A) pair.fold = a;
+    } else if (pair.showdown == A) {
+      pair.showdown = a;
+    }
+  }
+  return pair;
+}
+
 template <class Recurse>
 void traverser_children(const Game& game, const NodeRecord& record, std::uint8_t seat,
                         std::span<const float> reach, float* rows, std::size_t H,
                         Recurse&& recurse) {
   const std::size_t A = record.actions.size();
-  std::size_t fold = A;
-  std::size_t showdown = A;
-  for (std::size_t a = 0; a < A; ++a) {
-    const NodeRecord& child = game.nodes[record.children[a]];
-    if (child.kind != NodeKind::Terminal) continue;
-    if (child.last_action == ActionKind::Fold) {
-      if (fold == A) fold = a;
-    } else if (showdown == A) {
-      showdown = a;
-    }
-  }
+  const auto [fold, showdown] = fold_beside_showdown(game, record);
   const bool paired =
       fold < A && showdown < A &&
       showdown_and_fold_eval(game, game.nodes[record.children[showdown]],

@@ -449,17 +449,7 @@ void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat travers
     steps.push_back({static_cast<std::uint32_t>(node), false, entry.reach, entry.out, values});
     // The traverser's own fold and a showdown beside it see the same reach:
     // the showdown's merge values both.
-    std::size_t fold = A;
-    std::size_t showdown = A;
-    for (std::size_t a = 0; a < A; ++a) {
-      const NodeRecord& child = game.nodes[record.children[a]];
-      if (child.kind != NodeKind::Terminal) continue;
-      if (child.last_action == ActionKind::Fold) {
-        if (fold == A) fold = a;
-      } else if (showdown == A) {
-        showdown = a;
-      }
-    }
+    const auto [fold, showdown] = dcfr_detail::fold_beside_showdown(game, record);
     const bool paired = fold < A && showdown < A;
     for (std::size_t a = 0; a < A; ++a) {
       if (paired && a == fold) continue;

@@ -101,10 +101,7 @@ bool complete_board(const NodeRecord& node) {
 // spans. Ties need the cross map of the traversing seat.
 bool showdown_sizes_ok(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                        std::size_t reach_size, std::size_t out_size, bool with_ties) {
-  if (seat > 1) return false;
-  const std::uint8_t opp = 1 - seat;
-  if (reach_size != cards.pockets[opp].size() || out_size != cards.pockets[seat].size())
-    return false;
+  if (!spans_fit(cards, seat, reach_size, out_size)) return false;
   if (!well_framed(entry[0]) || !well_framed(entry[1])) return false;
   return !with_ties || cards.cross[seat].size() == cards.pockets[seat].size();
 }
@@ -572,20 +569,39 @@ bool raked(const GameConfig& config, double pot) {
 
 // Runs the complete-board pass on the runout (turn, river); false when the
 // sizes do not fit.
+// The one-terminal pass on an entry whose sizes were checked, with the fold
+// beside it when side.out is set.
+void run_showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                       std::span<const float> reach, ShowdownCoefficients c, bool with_ties,
+                       float* out, FoldSide side = {}) {
+  if (with_ties) {
+    SolverProfile::Scope scope(ProfileSection::showdown_r);
+    side.out != nullptr ? showdown_pass<true, true>(cards, entry, seat, reach, c, out, side)
+                        : showdown_pass<true, false>(cards, entry, seat, reach, c, out);
+  } else {
+    SolverProfile::Scope scope(ProfileSection::showdown_u);
+    side.out != nullptr ? showdown_pass<false, true>(cards, entry, seat, reach, c, out, side)
+                        : showdown_pass<false, false>(cards, entry, seat, reach, c, out);
+  }
+}
+
 bool complete_board_pass(const Game& game, CardCode turn, CardCode river, std::uint8_t seat,
                          std::span<const float> reach, std::span<float> out, bool with_ties,
                          ShowdownCoefficients c) {
   const RunoutShowdown& entry = game.cards.runout_entry(turn, river);
   if (!showdown_sizes_ok(game.cards, entry, seat, reach.size(), out.size(), with_ties))
     return false;
-  if (with_ties) {
-    SolverProfile::Scope scope(ProfileSection::showdown_r);
-    showdown_pass<true, false>(game.cards, entry, seat, reach, c, out.data());
-  } else {
-    SolverProfile::Scope scope(ProfileSection::showdown_u);
-    showdown_pass<false, false>(game.cards, entry, seat, reach, c, out.data());
-  }
+  run_showdown_pass(game.cards, entry, seat, reach, c, with_ties, out.data());
   return true;
+}
+
+// Whether `fold` can be valued by the merge of `showdown` (same board, the
+// same hands in the runout's lists).
+bool fold_pairs_with(const Game& game, const NodeRecord& showdown, const NodeRecord& fold,
+                     std::uint8_t seat, const RunoutShowdown& entry) {
+  return fold.last_action == ActionKind::Fold && showdown.last_action != ActionKind::Fold &&
+         fold.turn == showdown.turn && fold.river == showdown.river &&
+         fold_follows_runout(game, fold, seat, entry);
 }
 
 void fill_zero(std::span<float> out) { std::fill(out.begin(), out.end(), 0.0f); }
@@ -620,8 +636,7 @@ void fold_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat, do
                  std::span<const float> opponent_reach, std::span<float> out) {
   SolverProfile::Scope scope(ProfileSection::fold);
   const CardContext& cards = game.cards;
-  if (seat > 1 || opponent_reach.size() != cards.pockets[1 - seat].size() ||
-      out.size() != cards.pockets[seat].size()) {
+  if (!spans_fit(cards, seat, opponent_reach.size(), out.size())) {
     fill_zero(out);
     return;
   }
@@ -708,9 +723,7 @@ struct AllInSetup {
 bool all_in_setup(const Game& game, const NodeRecord& node, std::uint8_t seat,
                   std::span<const float> opponent_reach, std::span<float> out, AllInSetup& s) {
   const CardContext& cards = game.cards;
-  if (seat > 1 || opponent_reach.size() != cards.pockets[1 - seat].size() ||
-      out.size() != cards.pockets[seat].size())
-    return false;
+  if (!spans_fit(cards, seat, opponent_reach.size(), out.size())) return false;
   if (node.river != kNoCard) return false;  // complete, or a river without a turn
 
   const double m = cards.matchup_weight;
@@ -949,30 +962,20 @@ bool showdown_and_fold_eval(const Game& game, const NodeRecord& showdown, const 
   if (!spans_fit(cards, seat, opponent_reach.size(), showdown_out.size()) ||
       fold_out.size() != showdown_out.size())
     return false;
-  if (fold.last_action != ActionKind::Fold || showdown.last_action == ActionKind::Fold ||
-      !complete_board(showdown) || fold.turn != showdown.turn || fold.river != showdown.river)
-    return false;
+  if (!complete_board(showdown)) return false;
   const TerminalPlan plan = showdown_plan(game, showdown, seat);
   if (!plan.valid) return false;
   const RunoutShowdown& entry = cards.runout_entry(showdown.turn, showdown.river);
   if (!showdown_sizes_ok(cards, entry, seat, opponent_reach.size(), showdown_out.size(),
-                         plan.with_ties))
+                         plan.with_ties) ||
+      !fold_pairs_with(game, showdown, fold, seat, entry))
     return false;
-  if (!fold_follows_runout(game, fold, seat, entry)) return false;
 
   SolverProfile::Scope scope(ProfileSection::terminal_eval);
   fill_zero(showdown_out);
   fill_zero(fold_out);
-  const FoldSide side{fold_out.data(), fold_value(game, fold, seat)};
-  if (plan.with_ties) {
-    SolverProfile::Scope pass_scope(ProfileSection::showdown_r);
-    showdown_pass<true, true>(cards, entry, seat, opponent_reach, plan.c, showdown_out.data(),
-                              side);
-  } else {
-    SolverProfile::Scope pass_scope(ProfileSection::showdown_u);
-    showdown_pass<false, true>(cards, entry, seat, opponent_reach, plan.c, showdown_out.data(),
-                               side);
-  }
+  run_showdown_pass(cards, entry, seat, opponent_reach, plan.c, plan.with_ties,
+                    showdown_out.data(), {fold_out.data(), fold_value(game, fold, seat)});
   return true;
 }
 
@@ -1001,20 +1004,8 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
                   {first.fold.out, cards.pockets[seat].size()});
     } else {
       // One lane: the scalar pass is quicker than a vector one.
-      const std::span<const float> reach{first.reach, group.reach_size};
-      if (with_ties) {
-        SolverProfile::Scope pass_scope(ProfileSection::showdown_r);
-        first.fold.out != nullptr
-            ? showdown_pass<true, true>(cards, *group.entry, seat, reach, first.c, first.out,
-                                        first.fold)
-            : showdown_pass<true, false>(cards, *group.entry, seat, reach, first.c, first.out);
-      } else {
-        SolverProfile::Scope pass_scope(ProfileSection::showdown_u);
-        first.fold.out != nullptr
-            ? showdown_pass<false, true>(cards, *group.entry, seat, reach, first.c, first.out,
-                                         first.fold)
-            : showdown_pass<false, false>(cards, *group.entry, seat, reach, first.c, first.out);
-      }
+      run_showdown_pass(cards, *group.entry, seat, {first.reach, group.reach_size}, first.c,
+                        with_ties, first.out, first.fold);
     }
     group.count = 0;
   };
@@ -1062,10 +1053,7 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
     FoldSide side;
     if (job.fold != nullptr) {
       const NodeRecord& fold = *job.fold;
-      const bool paired = fold.last_action == ActionKind::Fold && fold.turn == node.turn &&
-                          fold.river == node.river && job.fold_out.size() == job.out.size() &&
-                          fold_follows_runout(game, fold, seat, *entry);
-      if (paired) {
+      if (job.fold_out.size() == job.out.size() && fold_pairs_with(game, node, fold, seat, *entry)) {
         fill_zero(job.fold_out);
         side = {job.fold_out.data(), fold_value(game, fold, seat)};
       } else {
