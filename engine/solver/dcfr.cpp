@@ -21,8 +21,17 @@ namespace detail {
 
 void* allocate_large(std::size_t bytes) {
   constexpr std::size_t kHugePage = std::size_t{2} << 20;
+  // Below this a few huge pages would cost more memory than they save time;
+  // from this size on the C library maps each block on its own, so the
+  // advice ends with the block.
+  constexpr std::size_t kHugeFrom = std::size_t{32} << 20;
   if (bytes == 0) bytes = 1;
   if (bytes > SIZE_MAX - kHugePage) throw std::bad_alloc();
+  if (bytes < kHugeFrom) {
+    void* p = std::aligned_alloc(64, (bytes + 63) / 64 * 64);
+    if (p == nullptr) throw std::bad_alloc();
+    return p;
+  }
   const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
   void* p = std::aligned_alloc(kHugePage, rounded);
   if (p == nullptr) throw std::bad_alloc();

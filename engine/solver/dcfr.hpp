@@ -50,10 +50,11 @@ struct NodeState {
 };
 
 namespace detail {
-// Memory for the large per-node arrays: aligned to 2 MiB and, where the
-// system offers it, backed by huge pages, because the solver jumps between
-// nodes all over the arrays and small pages would cost a TLB miss on nearly
-// every node. Throws std::bad_alloc; free_large(nullptr) does nothing.
+// Memory for the per-node arrays, 64-byte aligned. Large blocks are aligned
+// to 2 MiB and, where the system offers it, backed by huge pages, because the
+// solver jumps between nodes all over the arrays and small pages would cost a
+// TLB miss on nearly every node. Throws std::bad_alloc; free_large(nullptr)
+// does nothing.
 void* allocate_large(std::size_t bytes);
 void free_large(void* p) noexcept;
 struct LargeFree {
@@ -147,6 +148,7 @@ class DiscountedCfr {
     std::vector<RiverEntry> river_todo;
     std::vector<RiverEntry> river_steps;
     std::vector<std::uint32_t> river_nodes;
+    std::vector<std::uint32_t> river_decisions;
     std::vector<ShowdownJob> river_jobs;
     std::vector<float> river_values;
 
@@ -250,6 +252,8 @@ class DiscountedCfr {
   // River subtrees through solve_river; off, the plain recursive steps (the
   // same numbers, node by node).
   bool river_batches = true;
+  // The most scratch (in floats) one batched river subtree may take.
+  static constexpr std::size_t kRiverScratchFloats = std::size_t{1} << 18;
   std::vector<std::uint8_t> children_distinct;
   float weight_positive = 0.0f;
   float weight_negative = 0.5f;

@@ -357,29 +357,33 @@ void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat travers
   };
 
   // Sizes first, so that the value buffer does not move once pointers into
-  // it are handed out. The arrays of the subtree's nodes are asked for now;
-  // they arrive while the reaches and the terminals are computed.
+  // it are handed out. A subtree whose buffers would pass kRiverScratchFloats
+  // (a game that starts on the river has one subtree, the whole tree) goes
+  // through the recursive steps instead, so that scratch stays bounded; its
+  // smaller subtrees come back here.
   std::vector<std::uint32_t>& pending = stack.river_nodes;
+  std::vector<std::uint32_t>& decisions = stack.river_decisions;
   pending.assign(1, static_cast<std::uint32_t>(root));
+  decisions.clear();
   std::size_t floats = 0;
-  bool dealt_below = false;
-  while (!pending.empty()) {
+  bool recurse = false;
+  while (!pending.empty() && !recurse) {
     const std::size_t node = pending.back();
     pending.pop_back();
     const NodeRecord& record = game.nodes[node];
     if (record.kind == NodeKind::Chance) {
-      dealt_below = true;
+      recurse = true;  // not a river subtree after all
       break;
     }
     if (record.kind != NodeKind::Decision) continue;
     const std::size_t A = record.actions.size();
     if (record.children.size() < A) continue;
     floats += A * H + (is_opponent(node) && A > 1 ? A * H_o : 0);
-    prefetch_node(node, traverser);
+    recurse = floats > kRiverScratchFloats;
+    decisions.push_back(static_cast<std::uint32_t>(node));
     for (std::size_t a = 0; a < A; ++a) pending.push_back(static_cast<std::uint32_t>(record.children[a]));
   }
-  if (dealt_below) {
-    // Not a river subtree after all: the recursive steps handle it.
+  if (recurse) {
     if (is_opponent(root)) {
       opponent_step(game, root, traverser, reach, out, depth, stack);
     } else {
@@ -387,6 +391,9 @@ void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat travers
     }
     return;
   }
+  // The arrays of the subtree's nodes are asked for now; they arrive while
+  // the reaches and the terminals are computed.
+  for (const std::uint32_t node : decisions) prefetch_node(node, traverser);
   grow(stack.river_values, floats);
   float* next = stack.river_values.data();
 

@@ -485,14 +485,15 @@ bool cpu_has_avx512() noexcept {
 
 // Lanes per merge: eight only where eight doubles fit one register; on
 // narrower vectors two merges of four cost less than one of eight.
-std::size_t lane_capacity() {
-  return active_kernel_isa() == KernelIsa::avx2 && cpu_has_avx512() ? 8 : 4;
+std::size_t lane_capacity(KernelIsa isa) {
+  return isa == KernelIsa::avx2 && cpu_has_avx512() ? 8 : 4;
 }
 
 template <bool WithTies>
 void showdown_lanes_for(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
-                        std::size_t reach_size, const ShowdownLane* lanes, std::size_t K) {
-  if (active_kernel_isa() != KernelIsa::avx2) {
+                        std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
+                        KernelIsa isa) {
+  if (isa != KernelIsa::avx2) {
     showdown_lanes_baseline<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
   } else if (K <= 4) {
     showdown_lanes_avx2<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
@@ -502,16 +503,16 @@ void showdown_lanes_for(const CardContext& cards, const RunoutShowdown& entry, s
 }
 
 // Sizes must have been checked with showdown_sizes_ok for every lane; 1 to
-// lane_capacity() lanes.
+// lane_capacity(isa) lanes, isa read once for the whole batch.
 void showdown_lanes(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                     std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
-                    bool with_ties) {
+                    bool with_ties, KernelIsa isa) {
   if (with_ties) {
     SolverProfile::Scope scope(ProfileSection::showdown_r);
-    showdown_lanes_for<true>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_for<true>(cards, entry, seat, reach_size, lanes, K, isa);
   } else {
     SolverProfile::Scope scope(ProfileSection::showdown_u);
-    showdown_lanes_for<false>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_for<false>(cards, entry, seat, reach_size, lanes, K, isa);
   }
 }
 
@@ -981,7 +982,10 @@ bool showdown_and_fold_eval(const Game& game, const NodeRecord& showdown, const 
 
 void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs) {
   const CardContext& cards = game.cards;
-  const std::size_t capacity = lane_capacity();
+  // One reading of the kernel choice for the batch: the group size and the
+  // kernel that runs a group must agree.
+  const KernelIsa isa = active_kernel_isa();
+  const std::size_t capacity = lane_capacity(isa);
   // Lanes waiting for a merge, apart by whether ties count (a fold alone
   // joins either); a group runs when it is full or when the next job needs
   // another runout.
@@ -998,7 +1002,7 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
     const ShowdownLane& first = group.lanes[0];
     if (group.count > 1) {
       showdown_lanes(cards, *group.entry, seat, group.reach_size, group.lanes.data(),
-                     group.count, with_ties);
+                     group.count, with_ties, isa);
     } else if (first.out == nullptr) {
       fold_payoff(game, *first.fold_node, seat, first.fold.payoff, {first.reach, group.reach_size},
                   {first.fold.out, cards.pockets[seat].size()});

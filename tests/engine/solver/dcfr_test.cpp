@@ -344,6 +344,29 @@ TEST(DcfrRiverBatches, SameBitsAsTheRecursion) {
   }
 }
 
+// A game that starts on the river is one river subtree: past the scratch
+// bound its upper nodes go through the recursion and only the subtrees that
+// fit are batched, with the same bits.
+TEST(DcfrRiverBatches, LargeRiverTreeKeepsScratchBounded) {
+  Spot spot = river_spot();
+  spot.stack = 400.0;
+  spot.sizes("25%, 33%, 50%, 75%, 100%, 150%", "50%, 100%");
+  auto game = build_game(spot);
+  DiscountedCfr batched(dcfr_test::make_config(3, 1));
+  DiscountedCfr plain(dcfr_test::make_config(3, 1));
+  plain.river_batches = false;
+  batched.run(*game);
+  plain.run(*game);
+  expect_bit_identical(batched, plain);
+  std::size_t batched_floats = 0;
+  for (const auto& stack : batched.stacks) {
+    ASSERT_NE(stack, nullptr);
+    EXPECT_LE(stack->river_values.size(), DiscountedCfr::kRiverScratchFloats);
+    batched_floats += stack->river_values.size();
+  }
+  EXPECT_GT(batched_floats, 0u);  // the lower subtrees were batched
+}
+
 // A flop where one pot-sized bet puts both players all-in: the all-in
 // terminals see every turn and river.
 Spot flop_all_in_spot() {
