@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "solver/dcfr.hpp"
-#include "solver/payoffs.hpp"
 
 namespace halvory {
 
@@ -101,21 +100,19 @@ inline void add_isomorphic_rows(const Game& game, const NodeRecord& node, Seat s
 // Asks for every cache line of an array at once. A node's arrays are read
 // straight after a long recursion has evicted them; many outstanding misses
 // fetch them far faster than the hardware prefetcher's ramp-up does.
-inline void prefetch_lines(const void* data, std::size_t bytes, bool for_write = false) {
+// read and write: into the first-level cache for use now; later: into the
+// second-level cache, for use after some other work.
+enum class PrefetchFor { read, write, later };
+inline void prefetch_lines(const void* data, std::size_t bytes,
+                           PrefetchFor use = PrefetchFor::read) {
   const char* p = static_cast<const char*>(data);
   for (std::size_t offset = 0; offset < bytes; offset += 64) {
-    if (for_write) {
-      __builtin_prefetch(p + offset, 1, 3);
-    } else {
-      __builtin_prefetch(p + offset, 0, 3);
+    switch (use) {
+      case PrefetchFor::read: __builtin_prefetch(p + offset, 0, 3); break;
+      case PrefetchFor::write: __builtin_prefetch(p + offset, 1, 3); break;
+      case PrefetchFor::later: __builtin_prefetch(p + offset, 0, 2); break;
     }
   }
-}
-
-// Asks for lines to be brought into the second-level cache ahead of use.
-inline void prefetch_lines_l2(const void* data, std::size_t bytes) {
-  const char* p = static_cast<const char*>(data);
-  for (std::size_t offset = 0; offset < bytes; offset += 64) __builtin_prefetch(p + offset, 0, 2);
 }
 
 // Packs n values into n int16 codes with scale max |x| (see pack_int16).
@@ -149,10 +146,6 @@ inline float* decode_values(std::span<const std::int16_t> packed, float scale, s
   return out;
 }
 
-// Values the children of a node where `seat` acts into rows (A x H): every
-// child sees the same opponent reach, so a fold beside a complete-board
-// showdown (the seat's own fold and call) is valued together with it in one
-// merge; recurse(a) handles every other child.
 struct FoldBesideShowdown {
   std::size_t fold;
   std::size_t showdown;
@@ -174,6 +167,10 @@ inline FoldBesideShowdown fold_beside_showdown(const Game& game, const NodeRecor
   return pair;
 }
 
+// Values the children of a node where `seat` acts into rows (A x H): every
+// child sees the same opponent reach, so a fold beside a complete-board
+// showdown (the seat's own fold and call) is valued together with it in one
+// merge; recurse(a) handles every other child.
 template <class Recurse>
 void traverser_children(const Game& game, const NodeRecord& record, std::uint8_t seat,
                         std::span<const float> reach, float* rows, std::size_t H,

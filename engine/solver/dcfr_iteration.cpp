@@ -45,20 +45,16 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
 void DiscountedCfr::prefetch_node(std::size_t node, Seat traverser) const {
   if (node >= states.size()) return;
   const NodeState& state = states[node];
+  const bool sums_too = state.seat == traverser;
+  const auto ask = [](auto values) {
+    dcfr_detail::prefetch_lines(values.data(), values.size_bytes(), dcfr_detail::PrefetchFor::later);
+  };
   if (compress) {
-    const std::span<const std::int16_t> regrets = packed_regrets_of(state);
-    dcfr_detail::prefetch_lines_l2(regrets.data(), regrets.size_bytes());
-    if (state.seat == traverser) {
-      const std::span<const std::int16_t> sums = packed_strategy_sums_of(state);
-      dcfr_detail::prefetch_lines_l2(sums.data(), sums.size_bytes());
-    }
+    ask(packed_regrets_of(state));
+    if (sums_too) ask(packed_strategy_sums_of(state));
   } else {
-    const std::span<const float> regrets = regrets_of(state);
-    dcfr_detail::prefetch_lines_l2(regrets.data(), regrets.size_bytes());
-    if (state.seat == traverser) {
-      const std::span<const float> sums = strategy_sums_of(state);
-      dcfr_detail::prefetch_lines_l2(sums.data(), sums.size_bytes());
-    }
+    ask(regrets_of(state));
+    if (sums_too) ask(strategy_sums_of(state));
   }
 }
 
@@ -289,8 +285,10 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node,
       fill_zero(out);
       return;
     }
-    dcfr_detail::prefetch_lines(f32_regrets.data(), f32_regrets.size_bytes(), true);
-    dcfr_detail::prefetch_lines(f32_sums.data(), f32_sums.size_bytes(), true);
+    dcfr_detail::prefetch_lines(f32_regrets.data(), f32_regrets.size_bytes(),
+                                dcfr_detail::PrefetchFor::write);
+    dcfr_detail::prefetch_lines(f32_sums.data(), f32_sums.size_bytes(),
+                                dcfr_detail::PrefetchFor::write);
     regrets = f32_regrets.data();
     sums = f32_sums.data();
   }
@@ -373,7 +371,7 @@ void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat travers
     const NodeRecord& record = game.nodes[node];
     if (record.kind == NodeKind::Chance) {
       recurse = true;  // not a river subtree after all
-      break;
+      continue;
     }
     if (record.kind != NodeKind::Decision) continue;
     const std::size_t A = record.actions.size();

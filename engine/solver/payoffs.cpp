@@ -336,31 +336,18 @@ template <std::size_t N, bool WithTies>
   const ShowdownRecord* const my_end = mine.data() + mine.size() - 1;
   const std::size_t n = mine.size() - 2;
 
-  // The lanes' reach side by side, one vector per opponent hand; unused
-  // lanes are 0.
   const std::size_t H = cards.pockets[seat].size();
   V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n + 2 * H)));
   V* const less = w + reach_size;
   V* const leq = less + n;
   V* const values = leq + n;     // per hand position, for the write-out
   V* const folds = values + H;
-  {
-    using F = typename LaneTypes<N>::Floats;
-    std::size_t j0 = 0;
-    for (; j0 + N <= reach_size; j0 += N) {
-      V columns[N];
-      for (std::size_t l = 0; l < N; ++l) {
-        F f = {};
-        if (l < K) std::memcpy(&f, lanes[l].reach + j0, sizeof(F));
-        columns[l] = __builtin_convertvector(f, V);
-      }
-      transpose_lanes<N>(columns, w + j0);
-    }
-    for (; j0 < reach_size; ++j0) {
-      V x = {};
-      for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j0]);
-      w[j0] = x;
-    }
+  // The lanes' reach side by side, one vector per opponent hand; unused
+  // lanes are 0.
+  for (std::size_t j = 0; j < reach_size; ++j) {
+    V x = {};
+    for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
+    w[j] = x;
   }
 
   V total = {};
@@ -1024,6 +1011,11 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
     if (group.count == capacity) flush(group, with_ties);
   };
 
+  const auto one_at_a_time = [&](const ShowdownJob& job) {
+    terminal_eval(game, *job.node, seat, job.reach, job.out);
+    if (job.fold != nullptr) terminal_eval(game, *job.fold, seat, job.reach, job.fold_out);
+  };
+
   for (const ShowdownJob& job : jobs) {
     const NodeRecord& node = *job.node;
     const bool fits = complete_board(node) && spans_fit(cards, seat, job.reach.size(), job.out.size());
@@ -1039,8 +1031,7 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
                 {job.reach.data(), nullptr, {}, {job.out.data(), fold_value(game, node, seat)},
                  &node});
       } else {
-        terminal_eval(game, node, seat, job.reach, job.out);
-        if (job.fold != nullptr) terminal_eval(game, *job.fold, seat, job.reach, job.fold_out);
+        one_at_a_time(job);
       }
       continue;
     }
@@ -1050,8 +1041,7 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
     if (!fits || !plan.valid ||
         !showdown_sizes_ok(cards, *entry, seat, job.reach.size(), job.out.size(),
                            plan.with_ties)) {
-      terminal_eval(game, node, seat, job.reach, job.out);
-      if (job.fold != nullptr) terminal_eval(game, *job.fold, seat, job.reach, job.fold_out);
+      one_at_a_time(job);
       continue;
     }
     FoldSide side;
