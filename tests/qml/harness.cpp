@@ -1,0 +1,72 @@
+#include "harness.hpp"
+
+#include "language_manager.hpp"
+#include "stand_in.hpp"
+#include "update_manager.hpp"
+
+#include "controller/app_controller.hpp"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickStyle>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(PellarisPlugin)
+
+namespace pellaris_qml_test {
+namespace {
+
+const QMetaObject* metaObjectOf(const QString& rootName) {
+  if (rootName == QLatin1String("appController")) return &AppController::staticMetaObject;
+  if (rootName == QLatin1String("languageManager")) return &LanguageManager::staticMetaObject;
+  if (rootName == QLatin1String("updates")) return &UpdateManager::staticMetaObject;
+  return nullptr;
+}
+
+}  // namespace
+
+void prepareApplication() {
+  QQuickStyle::setStyle(QStringLiteral("Basic"));
+  QCoreApplication::setOrganizationName(QStringLiteral("Pellaris"));
+  QCoreApplication::setApplicationName(QStringLiteral("Pellaris"));
+  QCoreApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+  // As in the program without logging: the controller's progress lines
+  // would bury the test output.
+  QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
+}
+
+void publishRootObjects(QQmlEngine& engine) {
+  engine.addImportPath(QStringLiteral("qrc:/"));
+  QQmlContext* root = engine.rootContext();
+  root->setContextProperty(QStringLiteral("languageManager"), new LanguageManager(&engine, &engine));
+  root->setContextProperty(QStringLiteral("appController"), new AppController(&engine));
+  root->setContextProperty(QStringLiteral("updates"), new UpdateManager(&engine));
+  root->setContextProperty(QStringLiteral("harness"), new Harness(&engine));
+}
+
+Harness::Harness(QQmlEngine* engine) : QObject(engine), engine_(engine) {}
+
+QStringList Harness::rootObjectNames() const {
+  return {QStringLiteral("appController"), QStringLiteral("languageManager"), QStringLiteral("updates")};
+}
+
+QObject* Harness::createStandIn(const QString& rootName, QObject* parent) {
+  const QMetaObject* real = metaObjectOf(rootName);
+  if (!real) {
+    qWarning().noquote() << "no root-context object named" << rootName;
+    return nullptr;
+  }
+  const QObject* values = engine_->rootContext()->contextProperty(rootName).value<QObject*>();
+  return pellaris_qml_test::createStandIn(*engine_, *real, values, parent);
+}
+
+QStringList Harness::standInMismatches(const QString& rootName, QObject* standIn) const {
+  const QMetaObject* real = metaObjectOf(rootName);
+  if (!real) return {QStringLiteral("no root-context object named ") + rootName};
+  if (!standIn) return {QStringLiteral("no stand-in")};
+  return interfaceMismatches(*real, *standIn->metaObject());
+}
+
+}  // namespace pellaris_qml_test

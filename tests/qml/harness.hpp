@@ -1,0 +1,47 @@
+#pragma once
+// What the Qt Quick tests and the document viewer share: the root-context
+// objects of the program, published on a QML engine as start-up does, and
+// the helper object `harness` through which tests make stand-ins.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QQmlEngine;
+
+namespace pellaris_qml_test {
+
+// Settings and identity as the program has them: the Basic style and the
+// "Pellaris" organisation and application names. Call before the
+// application object exists (the style must be chosen first).
+void prepareApplication();
+
+// Makes the module importable and publishes real `appController`,
+// `languageManager` and `updates` objects (owned by the engine) and the
+// `harness` object.
+void publishRootObjects(QQmlEngine& engine);
+
+class Harness : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QStringList rootObjectNames READ rootObjectNames CONSTANT)
+
+ public:
+  explicit Harness(QQmlEngine* engine);
+
+  // "appController", "languageManager" and "updates".
+  QStringList rootObjectNames() const;
+
+  // A scripted stand-in for the root-context object of that name, starting
+  // from the real object's property values. Owned by `parent` when given,
+  // else by the JavaScript engine.
+  Q_INVOKABLE QObject* createStandIn(const QString& rootName, QObject* parent = nullptr);
+
+  // Differences between that object's class and the stand-in's interface;
+  // empty when they agree.
+  Q_INVOKABLE QStringList standInMismatches(const QString& rootName, QObject* standIn) const;
+
+ private:
+  QQmlEngine* engine_;
+};
+
+}  // namespace pellaris_qml_test

@@ -1,0 +1,25 @@
+.pragma library
+// Solve-configuration maps for tests that need a real solved game.
+
+// A river spot with narrow ranges: solves in a few milliseconds.
+function tinyRiverSpot(iterations) {
+    var cfg = {
+        board: "Ks7d2c5h9s",
+        starting_street: "river",
+        starting_pot: 22.8,
+        effective_stack: 88.9,
+        oop_range: "AA,KK,QQ,JJ,AK,KQ,76s,43s",
+        ip_range: "AA,99,77,AK,KJ,QJ,T8s,86s",
+        max_iterations: iterations === undefined ? 50 : iterations,
+        target_exploitability: 0.0,
+        thread_count: 1
+    }
+    var seats = ["oop", "ip"], streets = ["flop", "turn", "river"]
+    for (var i = 0; i < seats.length; ++i) {
+        for (var j = 0; j < streets.length; ++j) {
+            cfg[seats[i] + "_" + streets[j] + "_bet_sizes"] = "33, 75"
+            cfg[seats[i] + "_" + streets[j] + "_raise_sizes"] = "100"
+        }
+    }
+    return cfg
+}
