@@ -7,7 +7,6 @@
 #include "controller/app_controller.hpp"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickStyle>
@@ -32,9 +31,6 @@ void prepareApplication() {
   QCoreApplication::setOrganizationName(QStringLiteral("Pellaris"));
   QCoreApplication::setApplicationName(QStringLiteral("Pellaris"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.4"));
-  // As in the program without logging: the controller's progress lines
-  // would bury the test output.
-  QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
 }
 
 void publishRootObjects(QQmlEngine& engine) {

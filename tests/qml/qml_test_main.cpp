@@ -3,6 +3,7 @@
 
 #include "harness.hpp"
 
+#include <QLoggingCategory>
 #include <QObject>
 #include <QQmlEngine>
 #include <QtQuickTest/quicktest.h>
@@ -11,7 +12,12 @@ class Setup : public QObject {
   Q_OBJECT
 
  public:
-  Setup() { pellaris_qml_test::prepareApplication(); }
+  Setup() {
+    pellaris_qml_test::prepareApplication();
+    // As in the program without logging: the controller's progress lines
+    // would bury the test output.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
+  }
 
  public slots:
   void qmlEngineAvailable(QQmlEngine* engine) { pellaris_qml_test::publishRootObjects(*engine); }

@@ -1,0 +1,117 @@
+import QtQuick
+
+// The centred row inside both button types: optional busy spinner, icon or
+// glyph, then the label. Hidden members take no width, so the label stays
+// centred.
+Item {
+    id: content
+
+    property string text: ""
+    property string iconName: ""
+    property string iconText: ""
+    property color contentColor: "white"
+    property real contentOpacity: 1.0
+    property font font
+    property bool loading: false
+
+    readonly property bool _showIcon: iconName !== "" && !loading
+    readonly property bool _showGlyph: iconText !== "" && iconName === "" && !loading
+    readonly property real _leadingWidth: (loading ? 24 : 0) + (_showIcon ? 24 : 0)
+                                          + (_showGlyph ? glyph.implicitWidth + 8 : 0)
+
+    implicitWidth: _leadingWidth + label.implicitWidth
+    implicitHeight: Math.max(16, label.implicitHeight)
+
+    Row {
+        id: row
+        anchors.centerIn: parent
+        spacing: 8
+
+        Item {
+            id: spinnerSlot
+            objectName: "spinner"
+            width: content.loading ? 16 : 0
+            height: 16
+            anchors.verticalCenter: parent.verticalCenter
+            visible: content.loading
+
+            // The full ring faintly, and a three-quarter arc over it.
+            Rectangle {
+                anchors.centerIn: parent
+                width: 14
+                height: 14
+                radius: 7
+                color: "transparent"
+                border.width: 2
+                border.color: content.contentColor
+                opacity: 0.3
+            }
+
+            Canvas {
+                id: arc
+                anchors.centerIn: parent
+                width: 14
+                height: 14
+                onPaint: {
+                    var ctx = getContext("2d")
+                    ctx.reset()
+                    ctx.lineWidth = 2
+                    ctx.lineCap = "round"
+                    ctx.strokeStyle = content.contentColor
+                    ctx.beginPath()
+                    ctx.arc(7, 7, 6, -Math.PI / 2, Math.PI)
+                    ctx.stroke()
+                }
+                Connections {
+                    target: content
+                    function onContentColorChanged() { arc.requestPaint() }
+                }
+            }
+
+            RotationAnimator on rotation {
+                from: 0
+                to: 360
+                duration: 1000
+                loops: Animation.Infinite
+                running: content.loading && content.visible
+            }
+        }
+
+        Icon {
+            objectName: "icon"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: content._showIcon
+            name: content.iconName
+            size: 16
+            color: content.contentColor
+            opacity: content.contentOpacity
+        }
+
+        Text {
+            id: glyph
+            objectName: "glyph"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: content._showGlyph
+            text: content.iconText
+            textFormat: Text.PlainText
+            font.pixelSize: 14
+            color: content.contentColor
+            opacity: content.contentOpacity
+        }
+
+        Text {
+            id: label
+            objectName: "label"
+            anchors.verticalCenter: parent.verticalCenter
+            width: Math.max(0, Math.min(implicitWidth, content.width - content._leadingWidth))
+            text: content.text
+            textFormat: Text.PlainText
+            font: content.font
+            color: content.contentColor
+            opacity: content.contentOpacity
+            horizontalAlignment: Text.AlignHCenter
+            maximumLineCount: 1
+            elide: Text.ElideRight
+        }
+    }
+}

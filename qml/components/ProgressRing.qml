@@ -1,0 +1,115 @@
+import QtQuick
+
+// A circular progress indicator with the percentage in its centre and an
+// indeterminate mode.
+Item {
+    id: ring
+
+    property var theme
+    property real value: 0
+    property real strokeWidth: 8
+    property color trackColor: theme ? theme.surface3 : "#2D333B"
+    property color progressColor: theme ? theme.accent : "#3FB950"
+    property bool showPercentage: true
+    property bool indeterminate: false
+
+    // Halves round up; the fixed precision keeps values such as 0.145 from
+    // landing just below the half (14.499999...) in binary arithmetic.
+    readonly property string percentText: Math.round(Number((value * 100).toPrecision(12))) + "%"
+
+    implicitWidth: 100
+    implicitHeight: 100
+
+    function _radius() {
+        return (Math.min(width, height) - strokeWidth) / 2
+    }
+
+    Canvas {
+        id: track
+        objectName: "track"
+        anchors.fill: parent
+        onPaint: {
+            var ctx = getContext("2d")
+            ctx.reset()
+            ctx.lineWidth = ring.strokeWidth
+            ctx.strokeStyle = ring.trackColor
+            ctx.beginPath()
+            ctx.arc(width / 2, height / 2, ring._radius(), 0, 2 * Math.PI)
+            ctx.stroke()
+        }
+        onWidthChanged: requestPaint()
+        onHeightChanged: requestPaint()
+    }
+
+    Canvas {
+        id: arc
+        objectName: "arc"
+        anchors.fill: parent
+
+        property real animatedValue: ring.indeterminate ? 0 : ring.value
+        Behavior on animatedValue { NumberAnimation { duration: 300; easing.type: Easing.OutCubic } }
+
+        onAnimatedValueChanged: requestPaint()
+        onWidthChanged: requestPaint()
+        onHeightChanged: requestPaint()
+        onPaint: {
+            var ctx = getContext("2d")
+            ctx.reset()
+            ctx.lineWidth = ring.strokeWidth
+            ctx.lineCap = "round"
+            ctx.strokeStyle = ring.progressColor
+            var start = -Math.PI / 2
+            if (animatedValue > 0) {
+                ctx.beginPath()
+                ctx.arc(width / 2, height / 2, ring._radius(), start, start + 2 * Math.PI * animatedValue)
+                ctx.stroke()
+            }
+            // While the progress is unknown a short segment turns with the
+            // canvas, so the ring visibly works.
+            if (ring.indeterminate) {
+                ctx.globalAlpha = 0.7
+                ctx.beginPath()
+                ctx.arc(width / 2, height / 2, ring._radius(), start, start + Math.PI / 2)
+                ctx.stroke()
+            }
+        }
+
+        RotationAnimator {
+            id: turn
+            target: arc
+            from: 0
+            to: 360
+            duration: 1500
+            loops: Animation.Infinite
+            running: ring.indeterminate && ring.visible
+            // Back to the top once stopped, so that the arc starts there.
+            onStopped: arc.rotation = 0
+        }
+    }
+
+    // Colours and width change with the theme; repaint both rings then.
+    onTrackColorChanged: track.requestPaint()
+    onProgressColorChanged: arc.requestPaint()
+    onStrokeWidthChanged: { track.requestPaint(); arc.requestPaint() }
+    onIndeterminateChanged: arc.requestPaint()
+
+    Text {
+        objectName: "percentText"
+        anchors.centerIn: parent
+        visible: ring.showPercentage && !ring.indeterminate
+        text: ring.percentText
+        font.pixelSize: Math.max(1, Math.floor(ring.width * 0.22))
+        font.bold: true
+        color: ring.theme ? ring.theme.text : "#F0F6FC"
+    }
+
+    Text {
+        objectName: "indeterminateText"
+        anchors.centerIn: parent
+        visible: ring.indeterminate
+        text: "..."
+        font.pixelSize: Math.max(1, Math.floor(ring.width * 0.18))
+        font.bold: true
+        color: ring.theme ? ring.theme.textMuted : "#8B949E"
+    }
+}
