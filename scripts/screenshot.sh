@@ -84,7 +84,7 @@ import -window root "$out"
 status=$?
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
-grep -m1 -i 'GL_RENDERER' "$work/program.log" >&2 || true
+grep -m1 -o "RENDERER: .*" "$work/program.log" | sed "s/^/screenshot: OpenGL /" >&2 || true
 exit $status
 INSIDE
 
