@@ -26,6 +26,7 @@ inline QVariantMap riverSpotConfig(int iterations = 60) {
     QVariantMap cfg;
     cfg.insert("variant", "holdem");
     cfg.insert("board", "Ah Kd 7c 2s 9h");
+    cfg.insert("starting_street", "river");
     cfg.insert("oop_range", "AA, KK, 77, QJs, 65s");
     cfg.insert("ip_range", "AK, 99, TT, 87s");
     cfg.insert("starting_pot", 20.0);
