@@ -49,6 +49,7 @@ inline QVariantMap riverSpotConfig(int iterations = 60) {
 inline QVariantMap longFlopSpotConfig() {
     QVariantMap cfg = riverSpotConfig(100000);
     cfg.insert("board", "Ah Kd 7c");
+    cfg.insert("starting_street", "flop");
     cfg.insert("oop_range", "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+");
     cfg.insert("ip_range", "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+");
     return cfg;
