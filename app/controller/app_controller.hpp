@@ -171,6 +171,11 @@ public:
     static void readStreetSizing(const QVariantMap& cfg, const QString& prefix, halvory_app::SizingConfig& out);
     static QString normalizeBoardText(const QString& rankAlphabet, const QString& text);
     static QString rankAlphabetFor(const QVariantMap& cfg);
+    // The map's "variant" read by the engine's one variant reader.
+    static bool isShortDeck(const QVariantMap& cfg);
+    // The first value of the map that would solve another spot than the one
+    // it describes, as a text naming the field; empty when there is none.
+    static QString solveInputProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
     static bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
     static bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
 

@@ -5,6 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <optional>
+
+#include "session/request_conversion.hpp"
 
 using halvory_app::NodeLockRequest;
 using halvory_app::SizingConfig;
@@ -38,20 +42,56 @@ bool flagOf(const QVariantMap& cfg, const QString& key) {
 
 std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
-// "70, 20,10" -> 7000, 2000, 1000; parts that are not whole numbers are skipped.
-std::vector<std::int32_t> chipList(const QString& raw) {
-    std::vector<std::int32_t> out;
-    const QString text = raw.trimmed();
-    if (text.isEmpty()) return out;
-    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
-        const QString digits = part.trimmed();
-        bool ok = false;
-        const int value = digits.toInt(&ok, 10);
-        if (!ok) continue;
-        const double chips = std::clamp(static_cast<double>(value), 0.0, kMaxChips);
-        out.push_back(static_cast<std::int32_t>(std::llround(chips * 100.0)));
+// The non-blank entries of a comma-separated list, trimmed.
+QStringList listEntries(const QString& raw) {
+    QStringList out;
+    for (const QString& part : raw.split(u',', Qt::SkipEmptyParts)) {
+        const QString entry = part.trimmed();
+        if (!entry.isEmpty()) out.append(entry);
     }
     return out;
+}
+
+// A finite decimal number, or nothing.
+std::optional<double> finiteNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+// "70, 20,10" -> 7000, 2000, 1000 and "50.5" -> 5050 by the money rule;
+// entries that are no number are skipped here and refused before a start.
+std::vector<std::int32_t> chipList(const QString& raw) {
+    std::vector<std::int32_t> out;
+    for (const QString& entry : listEntries(raw)) {
+        if (const auto chips = finiteNumber(entry)) out.push_back(AppController::amountToCents(*chips, 0));
+    }
+    return out;
+}
+
+QString listProblem(const QVariantMap& cfg, const QString& key) {
+    for (const QString& entry : listEntries(textOf(cfg, key))) {
+        const auto value = finiteNumber(entry);
+        if (!value) return QStringLiteral("%1: cannot read '%2' as a number").arg(key, entry);
+        if (*value < 0.0) return QStringLiteral("%1: '%2' is negative").arg(key, entry);
+    }
+    return {};
+}
+
+// Every pair of the board text must be a card of the deck: a dropped pair or
+// a stray character would leave another board than the one typed.
+QString boardProblem(const QString& rankAlphabet, const QString& text) {
+    QString compact = text.simplified();
+    compact.remove(u' ');
+    for (qsizetype i = 0; i < compact.size(); i += 2) {
+        const QString pair = compact.mid(i, 2);
+        if (pair.size() < 2) return QStringLiteral("board: stray character '%1'").arg(pair);
+        if (!rankAlphabet.contains(pair[0].toUpper()) || !QStringLiteral("shdc").contains(pair[1].toLower())) {
+            return QStringLiteral("board: '%1' is not a card of this deck").arg(pair);
+        }
+    }
+    return {};
 }
 
 float targetHundredths(double chips) {
@@ -96,9 +136,51 @@ QString AppController::normalizeBoardText(const QString& rankAlphabet, const QSt
     return out;
 }
 
+bool AppController::isShortDeck(const QVariantMap& cfg) {
+    return halvory_app::parse_deck_variant(utf8(textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem"))));
+}
+
 QString AppController::rankAlphabetFor(const QVariantMap& cfg) {
-    const QString variant = textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem")).trimmed().toLower();
-    return variant == QStringLiteral("shortdeck") ? kShortDeckRanks : kHoldemRanks;
+    return isShortDeck(cfg) ? kShortDeckRanks : kHoldemRanks;
+}
+
+QString AppController::solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
+    const bool icm = config.utility_model == "icm";
+    // Numbers that the money rule would replace or clamp without a word.
+    QStringList numberKeys{QStringLiteral("starting_pot"), QStringLiteral("effective_stack"),
+                           QStringLiteral("rake_percent"), QStringLiteral("rake_cap")};
+    if (icm) numberKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
+    for (const QString& key : numberKeys) {
+        const auto it = cfg.constFind(key);
+        if (it == cfg.constEnd()) continue;
+        bool ok = false;
+        const double value = it->toDouble(&ok);
+        if (!ok || !std::isfinite(value)) return QStringLiteral("%1 must be a finite number").arg(key);
+    }
+    if (numberOf(cfg, QStringLiteral("rake_cap"), 0.0) < 0.0) {
+        return QStringLiteral("rake_cap must be 0 (no cap) or more");
+    }
+    if (const auto it = cfg.constFind(QStringLiteral("max_iterations")); it != cfg.constEnd()) {
+        bool ok = false;
+        const double value = it->toDouble(&ok);
+        if (!ok || !(value >= 0.0 && value <= 4294967295.0) || value != std::floor(value)) {
+            return QStringLiteral("max_iterations must be a whole number from 0 to 4294967295");
+        }
+    }
+    const QString board = boardProblem(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board")));
+    if (!board.isEmpty()) return board;
+    if (icm) {
+        for (const QString& key : {QStringLiteral("icm_payouts"), QStringLiteral("icm_other_stacks")}) {
+            const QString problem = listProblem(cfg, key);
+            if (!problem.isEmpty()) return problem;
+        }
+    }
+    try {
+        halvory_app::check_request_values(config, halvory_app::ConversionPurpose::solve);
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
 }
 
 bool AppController::rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText) {

@@ -691,10 +691,7 @@ QVariantMap AppController::showdownWinner(QString boardText, QString oopText, QS
         };
         const halvory::Pocket oopPocket = pocketOf(oop);
         const halvory::Pocket ipPocket = pocketOf(ip);
-        const bool shortDeck = lastUiCfg.value(QStringLiteral("variant"), QStringLiteral("holdem"))
-                                   .toString()
-                                   .trimmed()
-                                   .toLower() == QLatin1String("shortdeck");
+        const bool shortDeck = isShortDeck(lastUiCfg);
         const halvory::HandStrength oopStrength = halvory::evaluate_hand(oopPocket, cards, shortDeck);
         const halvory::HandStrength ipStrength = halvory::evaluate_hand(ipPocket, cards, shortDeck);
         answer.insert(QStringLiteral("oopStrength"), static_cast<int>(oopStrength));

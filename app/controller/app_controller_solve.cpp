@@ -112,6 +112,12 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
             return;
         }
     }
+    // Refused before the previous result is released, so nothing is lost.
+    const QString problem = solveInputProblem(cfg, config);
+    if (!problem.isEmpty()) {
+        setStatusText(tr("Not ready: %1").arg(problem));
+        return;
+    }
 
     releaseResultsForStart();
 

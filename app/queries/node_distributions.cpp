@@ -175,11 +175,26 @@ std::vector<double> opponent_mass(const halvory::Game& game, int seat,
     return mass;
 }
 
-double rescale_ev(double value, double matchup_weight, double mass, double half) {
+double rescale_ev(double value, double matchup_weight, double mass, double offset) {
     double e = value;
     if (matchup_weight > 0.0 && mass > 0.0) e *= matchup_weight / mass;
-    if (usable(half) && std::isfinite(e)) e += half;
+    if (usable(offset) && std::isfinite(e)) e += offset;
     return std::isfinite(e) ? e : 0.0;
+}
+
+std::optional<double> pair_weighted_ev(std::span<const float> reach, std::span<const double> mass,
+                                       std::span<const double> evs) {
+    const std::size_t count = std::min({reach.size(), mass.size(), evs.size()});
+    double weight_sum = 0.0;
+    double ev_sum = 0.0;
+    for (std::size_t h = 0; h < count; ++h) {
+        const double weight = static_cast<double>(reach[h]) * mass[h];
+        if (!usable(weight) || !std::isfinite(evs[h])) continue;
+        weight_sum += weight;
+        ev_sum += weight * evs[h];
+    }
+    if (!usable(weight_sum) || !std::isfinite(ev_sum)) return std::nullopt;
+    return ev_sum / weight_sum;
 }
 
 std::vector<double> hand_evs(const halvory::Game& game, const halvory::DiscountedCfr& solver,
@@ -193,11 +208,10 @@ std::vector<double> hand_evs(const halvory::Game& game, const halvory::Discounte
     if (game.cards.pockets[1 - s].size() != opponent_reach.size()) return {};
 
     const std::vector<double> mass = opponent_mass(game, seat, opponent_reach);
-    const double half =
-        (static_cast<double>(game.config.starting_pot) + 2.0 * game.plan.nodes[node].matched) * 0.5;
+    const double offset = ev_offset(game, node, seat);
     std::vector<double> evs(hands);
     for (std::size_t i = 0; i < hands; ++i) {
-        evs[i] = rescale_ev(values[i], game.cards.matchup_weight, mass[i], half);
+        evs[i] = rescale_ev(values[i], game.cards.matchup_weight, mass[i], offset);
     }
     return evs;
 }

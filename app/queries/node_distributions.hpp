@@ -6,12 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <random>
 #include <span>
 #include <vector>
 
 #include "cards/cards.hpp"
 #include "queries/query_records.hpp"
+#include "session/ev_offset.hpp"
 
 namespace halvory {
 class Game;
@@ -46,11 +48,18 @@ std::vector<double> opponent_mass(const halvory::Game& game, int seat,
                                   std::span<const float> opponent_reach);
 
 // Counterfactual value turned into EV per unit of reachable opponent mass,
-// plus half the matched pot: x * (M / m) when both are positive, + half when
+// plus the EV offset: x * (M / m) when both are positive, + offset when
 // finite and positive; 0 when the result is not finite.
-double rescale_ev(double value, double matchup_weight, double mass, double half);
+double rescale_ev(double value, double matchup_weight, double mass, double offset);
 
-// EV of every hand of `seat` at `node` (hundredths of a chip). Empty on failure.
+// Mean of per-hand EVs weighted by each hand's reach times the opponent reach
+// it can meet, so card removal counts as in the solver's own root EV. Hands
+// with a weight that is not usable or an EV that is not finite are left out;
+// no value when nothing weighs.
+std::optional<double> pair_weighted_ev(std::span<const float> reach, std::span<const double> mass,
+                                       std::span<const double> evs);
+
+// EV of every hand of `seat` at `node` (hundredths). Empty on failure.
 std::vector<double> hand_evs(const halvory::Game& game, const halvory::DiscountedCfr& solver,
                              std::size_t node, int seat, std::span<const float> opponent_reach);
 

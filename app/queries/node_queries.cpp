@@ -36,19 +36,16 @@ std::int32_t label_pot(const halvory::Game& game, const halvory::NodeRecord& nod
     return node.pot >= 1 ? node.pot : game.config.starting_pot;
 }
 
-double half_matched_pot(const halvory::Game& game, const halvory::NodeRecord& node) {
-    return (static_cast<double>(game.config.starting_pot) + 2.0 * node.matched) * 0.5;
-}
-
 std::string pocket_text(Pocket hand) {
     return halvory::card_to_string(static_cast<std::int8_t>(low_card(hand))) +
            halvory::card_to_string(static_cast<std::int8_t>(high_card(hand)));
 }
 
 // Exact equity on a complete board: every card-compatible pair of an acting
-// hand (weight q) and an opponent hand (range weight), by showdown strength.
+// hand (weight q) and an opponent hand (its weight at the node), by showdown
+// strength.
 double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, int seat,
-                    std::span<const double> q) {
+                    std::span<const double> q, std::span<const float> opponent_weights) {
     const auto s = static_cast<std::size_t>(seat);
     const auto& entry = game.cards.runout_entry(node.turn, node.river);
     const auto& own_records = entry[s];
@@ -57,7 +54,6 @@ double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, 
 
     const auto& own_hands = game.cards.pockets[s];
     const auto& opponent_hands = game.cards.pockets[1 - s];
-    const auto& opponent_weights = game.cards.weights[1 - s];
     constexpr std::uint32_t kNoStrength = 0;
     std::vector<std::uint32_t> own_strength(own_hands.size(), kNoStrength);
     std::vector<std::uint32_t> opponent_strength(opponent_hands.size(), kNoStrength);
@@ -126,17 +122,23 @@ std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved, std::
     const int s = node.seat;
     const int o = 1 - s;
     const auto& own_hands = game.cards.pockets[static_cast<std::size_t>(s)];
-    const auto& own_weights = game.cards.weights[static_cast<std::size_t>(s)];
     const auto& opponent_hands = game.cards.pockets[static_cast<std::size_t>(o)];
-    const auto& opponent_weights = game.cards.weights[static_cast<std::size_t>(o)];
     const std::size_t hands = own_hands.size();
-    if (hands == 0 || own_weights.size() != hands) return std::nullopt;
+    if (hands == 0 || game.cards.weights[static_cast<std::size_t>(s)].size() != hands) return std::nullopt;
     const std::vector<float> strategy = solver_reads::average_strategy(solver, n);
     if (strategy.size() != actions * hands) return std::nullopt;
 
+    // Both seats at their reach at this node, so that the rows agree with the
+    // node's EV and its per-hand details.
+    const auto reaches = seat_reaches(game, solver, n);
+    if (!reaches) return std::nullopt;
+    const std::vector<float>& own_reach = (*reaches)[static_cast<std::size_t>(s)];
+    const std::vector<float>& opponent_reach = (*reaches)[static_cast<std::size_t>(o)];
+    if (opponent_reach.size() != opponent_hands.size()) return std::nullopt;
+
     std::vector<std::vector<float>> values(actions);
     for (std::size_t a = 0; a < actions; ++a) {
-        values[a] = solver_reads::node_cfvalues(game, solver, node.children[a], s);
+        values[a] = solver_reads::node_cfvalues_with_reach(game, solver, node.children[a], s, opponent_reach);
         if (values[a].size() != hands) return std::nullopt;
     }
 
@@ -149,31 +151,30 @@ std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved, std::
         stats.frequencies.push_back(a < frequencies.size() ? frequencies[a] : 0.0f);
     }
 
-    // Opponent range weight that each acting hand can meet.
-    std::vector<float> opponent_range(opponent_hands.size(), 0.0f);
-    for (std::size_t j = 0; j < opponent_hands.size() && j < opponent_weights.size(); ++j) {
-        opponent_range[j] = usable(opponent_weights[j]) ? opponent_weights[j] : 0.0f;
-    }
-    const std::vector<double> mass = opponent_mass(game, s, opponent_range);
+    const std::vector<double> mass = opponent_mass(game, s, opponent_reach);
     const double matchup = game.cards.matchup_weight;
-    const double offset = half_matched_pot(game, node);
+    const double offset = ev_offset(game, n, s);
+
+    // q: the reach of each hand that takes the action.
+    std::vector<double> q(hands);
+    std::vector<float> q_float(hands);
+    std::vector<double> evs(hands);
+    const auto take_action = [&](std::size_t a) {
+        for (std::size_t h = 0; h < hands; ++h) {
+            const double product = static_cast<double>(strategy[a * hands + h]) * own_reach[h];
+            q[h] = usable(strategy[a * hands + h]) && usable(product) ? product : 0.0;
+            q_float[h] = static_cast<float>(q[h]);
+            evs[h] = rescale_ev(values[a][h], matchup, mass[h], offset);
+        }
+    };
 
     stats.combos.assign(actions, 0.0);
     stats.evs.assign(actions, 0.0);
     for (std::size_t a = 0; a < actions; ++a) {
-        double value_sum = 0.0;
-        for (std::size_t h = 0; h < hands; ++h) {
-            const double w = own_weights[h];
-            const double sigma = strategy[a * hands + h];
-            if (!(w > 0.0) || !(sigma > 0.0)) continue;
-            const double p = sigma * w;
-            stats.combos[a] += p;
-            double u = values[a][h];
-            if (matchup > 0.0 && mass[h] > 0.0) u *= matchup / mass[h];
-            if (std::isfinite(u)) value_sum += p * u;
-        }
-        stats.evs[a] = stats.combos[a] > 0.0 ? value_sum / stats.combos[a] : 0.0;
-        if (usable(offset) && std::isfinite(stats.evs[a])) stats.evs[a] += offset;
+        take_action(a);
+        for (const double weight : q) stats.combos[a] += weight;
+        const auto ev = pair_weighted_ev(q_float, mass, evs);
+        stats.evs[a] = ev.value_or(usable(offset) ? offset : 0.0);
     }
 
     std::mt19937 rng(static_cast<std::uint32_t>(node_index) ^ 0xC0FFEEu);
@@ -181,20 +182,14 @@ std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved, std::
     const std::uint32_t samples = node.turn != halvory::kNoCard ? 4000 : 6000;
     const std::span<const CardCode> flop(game.cards.board_cards.data(),
                                          std::min<std::size_t>(3, game.cards.board_cards.size()));
-    std::vector<double> q(hands);
     stats.equities.assign(actions, kNaN);
     for (std::size_t a = 0; a < actions; ++a) {
-        for (std::size_t h = 0; h < hands; ++h) {
-            const double w = own_weights[h];
-            const double sigma = strategy[a * hands + h];
-            const double product = sigma * w;
-            q[h] = (w > 0.0 && sigma > 0.0 && std::isfinite(product)) ? product : 0.0;
-        }
+        take_action(a);
         const double equity =
-            river ? river_equity(game, node, s, q)
+            river ? river_equity(game, node, s, q, opponent_reach)
                   : estimate_equity_sampled(rng, flop, node.turn, node.river, game.cards.deck_mask,
                                             game.cards.short_deck != 0, own_hands, q,
-                                            opponent_hands, opponent_weights, samples);
+                                            opponent_hands, opponent_reach, samples);
         stats.equities[a] = std::isfinite(equity) ? std::clamp(equity, 0.0, 1.0) : kNaN;
     }
     return stats;
@@ -420,7 +415,7 @@ std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
 
     const std::vector<double> mass = opponent_mass(game, s, opponent_reach);
     const double matchup = game.cards.matchup_weight;
-    const double half = half_matched_pot(game, node);
+    const double offset = ev_offset(game, n, s);
     const std::vector<CardCode> board = board_at_node(game, n);
 
     std::vector<ComboRow> rows;
@@ -433,10 +428,10 @@ std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
         row.c2 = halvory::card_to_string(static_cast<std::int8_t>(high_card(hands[h])));
         const double weight = usable(play[h]) ? w * play[h] : 0.0;
         row.weight = std::isfinite(weight) ? weight : 0.0;
-        row.ev = rescale_ev(values[h], matchup, mass[h], half);
+        row.ev = rescale_ev(values[h], matchup, mass[h], offset);
         row.action_evs.resize(actions);
         for (std::size_t a = 0; a < actions; ++a) {
-            row.action_evs[a] = rescale_ev(child_values[a][h], matchup, mass[h], half);
+            row.action_evs[a] = rescale_ev(child_values[a][h], matchup, mass[h], offset);
         }
         if (board.size() >= 3 && board.size() <= 5) {
             row.buckets = hand_category_labels(hands[h], board);
@@ -479,29 +474,10 @@ std::optional<double> node_ev(const SolvedGame& solved, std::uint64_t node_index
 
     const std::size_t count = game.cards.pockets[static_cast<std::size_t>(seat)].size();
     if (count == 0 || reach.size() != count) return std::nullopt;
-    const std::vector<float> values =
-        solver_reads::node_cfvalues_with_reach(game, solver, n, seat, opponent_reach);
-    if (values.size() != count) return std::nullopt;
-    if (game.cards.pockets[static_cast<std::size_t>(1 - seat)].size() != opponent_reach.size()) {
-        return std::nullopt;
-    }
-
-    const std::vector<double> mass = opponent_mass(game, seat, opponent_reach);
-    const double matchup = game.cards.matchup_weight;
-    const double half = half_matched_pot(game, game.plan.nodes[n]);
-    double reach_sum = 0.0;
-    double ev_sum = 0.0;
-    for (std::size_t h = 0; h < count; ++h) {
-        if (!usable(reach[h])) continue;
-        double e = values[h];
-        if (matchup > 0.0 && mass[h] > 0.0) e *= matchup / mass[h];
-        if (usable(half) && std::isfinite(e)) e += half;
-        if (!std::isfinite(e)) continue;
-        reach_sum += reach[h];
-        ev_sum += e * reach[h];
-    }
-    if (!(reach_sum > 0.0) || !std::isfinite(reach_sum) || !std::isfinite(ev_sum)) return std::nullopt;
-    return ev_sum / reach_sum;
+    // hand_evs checks the value and opponent sizes.
+    const std::vector<double> evs = hand_evs(game, solver, n, seat, opponent_reach);
+    if (evs.size() != count) return std::nullopt;
+    return pair_weighted_ev(reach, opponent_mass(game, seat, opponent_reach), evs);
 }
 
 std::optional<std::vector<double>> node_pocket_action_evs(const SolvedGame& solved,
@@ -559,13 +535,13 @@ std::optional<std::vector<double>> node_pocket_action_evs(const SolvedGame& solv
 
     const double mass = opponent_mass(game, seat, opponent_reach)[index];
     const double matchup = game.cards.matchup_weight;
-    const double half = half_matched_pot(game, node);
+    const double offset = ev_offset(game, n, seat);
     std::vector<double> evs(actions);
     for (std::size_t a = 0; a < actions; ++a) {
         const std::vector<float> values =
             solver_reads::node_cfvalues_with_reach(game, solver, node.children[a], seat, opponent_reach);
         if (values.size() != count) return std::nullopt;
-        evs[a] = rescale_ev(values[index], matchup, mass, half);
+        evs[a] = rescale_ev(values[index], matchup, mass, offset);
     }
     return evs;
 }

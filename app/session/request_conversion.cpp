@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -26,24 +27,26 @@ std::string lower_case(std::string_view text) {
     return out;
 }
 
-bool is_sizing_char(char c) {
-    if (std::isdigit(static_cast<unsigned char>(c)) != 0) return true;
-    switch (c) {
-        case '%': case ',': case '.':
-        case 'a': case 'A': case 'c': case 'C': case 'e': case 'E':
-        case 'r': case 'R': case 'x': case 'X':
-            return true;
-        default:
-            return false;
-    }
+bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+bool all_digits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), is_digit);
 }
 
-// Token endings that already say what kind of size a piece is.
-bool has_kind_suffix(char c) {
-    switch (to_lower(c)) {
-        case '%': case 'a': case 'c': case 'e': case 'x': return true;
-        default: return false;
-    }
+// Digits with at most one decimal point and at least one digit: no sign, no
+// exponent, no blanks.
+bool is_plain_number(std::string_view text) {
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos) return !text.empty() && all_digits(text);
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = text.substr(point + 1);
+    return whole.size() + fraction.size() > 0 && all_digits(whole) && all_digits(fraction);
+}
+
+double plain_number_value(std::string_view text) {
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 constexpr std::string_view kSizingPrefix = "Sizing";
@@ -75,10 +78,16 @@ double jam_threshold(bool enabled, double percent) {
 
 }  // namespace
 
-bool parse_deck_variant(std::string_view text) {
+std::optional<bool> read_deck_variant(std::string_view text) {
     const std::string variant = lower_case(trim(text));
-    return variant == "shortdeck" || variant == "short_deck" || variant == "6+" || variant == "6plus";
+    if (variant == "shortdeck" || variant == "short_deck" || variant == "6+" || variant == "6plus") {
+        return true;
+    }
+    if (variant.empty() || variant == "holdem" || variant == "hold'em") return false;
+    return std::nullopt;
 }
+
+bool parse_deck_variant(std::string_view text) { return read_deck_variant(text).value_or(false); }
 
 halvory::Street parse_street_name(std::string_view text) {
     if (text == "turn") return halvory::kStreetTurn;
@@ -98,7 +107,7 @@ halvory::Range expand_percent_range(const std::string& text) {
     const char* last = first + trimmed.size() - 1;
     double value = 0.0;
     const auto [end, status] = std::from_chars(first, last, value);
-    if (end == first || status != std::errc{}) {
+    if (end != last || end == first || status != std::errc{}) {
         throw std::invalid_argument("Invalid percent range '" + trimmed + "' (expected like '50%')");
     }
     const float weight = static_cast<float>(value / 100.0);
@@ -112,20 +121,60 @@ halvory::Range expand_percent_range(const std::string& text) {
     return range;
 }
 
-std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (const char c : text) {
-        if (is_sizing_char(c)) kept.push_back(c);
-    }
+namespace {
 
+[[noreturn]] void refuse_sizing_token(std::string_view token) {
+    throw std::invalid_argument(std::string(kSizingPrefix) + ": invalid token '" + std::string(token) + "'");
+}
+
+// A chip token "<chips>c[<cap>r]": the amount goes from chips to hundredths,
+// the raise cap is kept as typed.
+std::string chip_token_in_hundredths(std::string_view token) {
+    const std::size_t c = token.find_first_of("cC");
+    const std::string_view chips = token.substr(0, c);
+    const std::string_view cap = token.substr(c + 1);
+    if (!is_plain_number(chips)) refuse_sizing_token(token);
+    if (!cap.empty() && (cap.size() < 2 || to_lower(cap.back()) != 'r' ||
+                         !all_digits(cap.substr(0, cap.size() - 1)))) {
+        refuse_sizing_token(token);
+    }
+    const double hundredths = std::round(plain_number_value(chips) * 100.0);
+    if (!(hundredths <= 2147483647.0)) refuse_sizing_token(token);
+    return std::to_string(static_cast<long long>(hundredths)) + "c" + std::string(cap);
+}
+
+// One trimmed, non-empty token in the engine's grammar.
+std::string normalized_token(std::string_view token) {
+    const char last = to_lower(token.back());
+    const std::string_view body = token.substr(0, token.size() - 1);
+    if (token.size() == 1 && last == 'a') return std::string(token);
+    if (token.find_first_of("cC") != std::string_view::npos) return chip_token_in_hundredths(token);
+    if (last == '%' || last == 'x') {
+        if (!is_plain_number(body)) refuse_sizing_token(token);
+        return std::string(token);
+    }
+    if (last == 'e') {
+        // [streets][%cap]e
+        const std::size_t percent = body.find('%');
+        const std::string_view streets = body.substr(0, percent);
+        const bool cap_ok = percent == std::string_view::npos || is_plain_number(body.substr(percent + 1));
+        if (!all_digits(streets) || !cap_ok) refuse_sizing_token(token);
+        return std::string(token);
+    }
+    if (is_plain_number(token)) return std::string(token) + "%";
+    refuse_sizing_token(token);
+}
+
+}  // namespace
+
+std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
     std::string out;
     bool all_in_seen = false;
     std::size_t start = 0;
-    while (start <= kept.size()) {
-        std::size_t comma = kept.find(',', start);
-        if (comma == std::string::npos) comma = kept.size();
-        std::string piece = kept.substr(start, comma - start);
+    while (start <= text.size()) {
+        std::size_t comma = text.find(',', start);
+        if (comma == std::string_view::npos) comma = text.size();
+        const std::string_view piece = trim(text.substr(start, comma - start));
         start = comma + 1;
         if (piece.empty()) continue;
         if (piece == "%") {
@@ -134,14 +183,11 @@ std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
         }
         if (piece.size() == 1) {
             const char c = to_lower(piece[0]);
-            if (c == 'c' || c == 'e' || c == 'x') {
-                throw std::invalid_argument(std::string(kSizingPrefix) + ": invalid token '" + piece + "'");
-            }
+            if (c == 'c' || c == 'e' || c == 'x') refuse_sizing_token(piece);
             if (c == 'a') all_in_seen = true;
         }
-        if (!has_kind_suffix(piece.back())) piece.push_back('%');
         if (!out.empty()) out.push_back(',');
-        out += piece;
+        out += normalized_token(piece);
     }
     if (add_all_in && !all_in_seen) {
         if (!out.empty()) out.push_back(',');
@@ -174,10 +220,99 @@ void build_street_sizing(halvory::StreetSizing& block, const SizingConfig& oop,
     }
 }
 
-ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose purpose) {
-    if (request.board.size() < 6) {
-        throw std::invalid_argument("Board must include at least a flop (6 chars, e.g. AhKsQd)");
+namespace {
+
+constexpr std::int32_t kOneChip = 100;
+
+bool icm_mode(const SolveConfig& request) { return lower_case(request.utility_model) == "icm"; }
+
+// In ICM mode an effective stack of 0 or less stands for the smaller seat stack.
+std::int32_t effective_stack_of(const SolveConfig& request) {
+    if (!icm_mode(request) || request.effective_stack > 0) return request.effective_stack;
+    return std::min(request.oop_stack, request.ip_stack);
+}
+
+const char* street_text(halvory::Street street) {
+    switch (street) {
+        case halvory::kStreetTurn: return "turn";
+        case halvory::kStreetRiver: return "river";
+        default: return "flop";
     }
+}
+
+[[noreturn]] void refuse(const std::string& message) { throw std::invalid_argument(message); }
+
+void check_board_text(const SolveConfig& request) {
+    const std::string& board = request.board;
+    if (board.size() < 6) refuse("Board must include at least a flop (6 chars, e.g. AhKsQd)");
+    if (board.size() != 6 && board.size() != 8 && board.size() != 10) {
+        refuse("board: '" + board + "' is not 3, 4 or 5 cards (6, 8 or 10 characters)");
+    }
+    const halvory::Street street = parse_street_name(request.starting_street);
+    const std::size_t cards = board.size() / 2;
+    const std::size_t needed = 3 + static_cast<std::size_t>(street);
+    if (cards != needed) {
+        refuse("board: " + std::to_string(cards) + " cards do not fit the starting street " +
+               street_text(street) + ", which needs " + std::to_string(needed));
+    }
+}
+
+// Range text to weights; weights too small for the solver count as zero.
+halvory::Range read_range(const std::string& text, const char* field) {
+    halvory::Range range;
+    try {
+        range = expand_percent_range(text);
+    } catch (const std::exception& e) {
+        refuse(std::string(field) + ": " + e.what());
+    }
+    for (float& weight : range.weights) {
+        if (weight < kSmallestRangeWeight) weight = 0.0f;
+    }
+    return range;
+}
+
+}  // namespace
+
+void check_request_values(const SolveConfig& request, ConversionPurpose purpose) {
+    if (!read_deck_variant(request.variant)) {
+        refuse("variant: unknown deck variant '" + request.variant + "' (use holdem or shortdeck)");
+    }
+    check_board_text(request);
+    if (request.starting_pot <= 0) refuse("starting_pot must be above 0");
+    if (!(request.rake_percent >= 0.0 && request.rake_percent <= 100.0)) {
+        refuse("rake_percent must be between 0 and 100");
+    }
+    if (!(request.rake_cap >= 0.0 && std::isfinite(request.rake_cap))) {
+        refuse("rake_cap must be 0 (no cap) or more");
+    }
+    if (request.oop_add_all_in_jam_threshold_enabled &&
+        !std::isfinite(request.oop_add_all_in_jam_threshold_pct)) {
+        refuse("oop_add_all_in_jam_threshold_pct must be a number");
+    }
+    if (request.ip_add_all_in_jam_threshold_enabled &&
+        !std::isfinite(request.ip_add_all_in_jam_threshold_pct)) {
+        refuse("ip_add_all_in_jam_threshold_pct must be a number");
+    }
+    if (purpose != ConversionPurpose::solve) return;
+    // Missing ICM seat stacks have a message of their own (convert_request).
+    const bool seats_missing = icm_mode(request) && (request.oop_stack <= 0 || request.ip_stack <= 0);
+    // Below one chip every bet is an all-in for nothing.
+    if (!seats_missing && effective_stack_of(request) < kOneChip) {
+        refuse("effective_stack must be at least 1 chip");
+    }
+    if (icm_mode(request)) {
+        const auto negative = [](std::int32_t v) { return v < 0; };
+        if (std::any_of(request.icm_payouts.begin(), request.icm_payouts.end(), negative)) {
+            refuse("icm_payouts cannot be negative");
+        }
+        if (std::any_of(request.icm_other_stacks.begin(), request.icm_other_stacks.end(), negative)) {
+            refuse("icm_other_stacks cannot be negative");
+        }
+    }
+}
+
+ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose purpose) {
+    check_request_values(request, purpose);
     ConvertedRequest out;
     out.short_deck = parse_deck_variant(request.variant);
 
@@ -190,8 +325,8 @@ ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose p
     out.board[4] = request.board.size() >= 10 ? halvory::parse_card(request.board.substr(8, 2))
                                               : halvory::kNoCard;
 
-    out.oop_range = expand_percent_range(request.oop_range);
-    out.ip_range = expand_percent_range(request.ip_range);
+    out.oop_range = read_range(request.oop_range, "oop_range");
+    out.ip_range = read_range(request.ip_range, "ip_range");
 
     halvory::GameConfig& game = out.game;
     game.start_street = parse_street_name(request.starting_street);
@@ -201,7 +336,7 @@ ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose p
     game.rake_cap = request.rake_cap;
 
     if (purpose == ConversionPurpose::solve) {
-        if (lower_case(request.utility_model) == "icm") {
+        if (icm_mode(request)) {
             if (request.oop_stack <= 0 || request.ip_stack <= 0) {
                 throw std::invalid_argument("ICM mode requires oop_stack and ip_stack");
             }
@@ -216,10 +351,7 @@ ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose p
             game.ip_stack = request.ip_stack;
             game.icm_payouts = request.icm_payouts;
             game.icm_other_stacks = request.icm_other_stacks;
-            if (game.effective_stack <= 0) {
-                game.effective_stack = request.ip_stack < request.oop_stack ? request.ip_stack
-                                                                            : request.oop_stack;
-            }
+            game.effective_stack = effective_stack_of(request);
         } else {
             game.icm = false;
             game.oop_stack = request.effective_stack;

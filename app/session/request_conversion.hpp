@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,13 @@
 
 namespace halvory_app {
 
-// True for the short deck: "shortdeck", "short_deck", "6+", "6plus" (any case,
-// surrounding blanks ignored).
+// The one reader of deck-variant texts (any case, surrounding blanks
+// ignored): true for the short deck ("shortdeck", "short_deck", "6+",
+// "6plus"), false for hold'em ("holdem", "hold'em" or nothing), no value for
+// a text that names neither.
+std::optional<bool> read_deck_variant(std::string_view text);
+
+// read_deck_variant with every unknown text taken as hold'em.
 bool parse_deck_variant(std::string_view text);
 
 // Exact comparison: "flop" 0, "turn" 1, "river" 2, anything else 0.
@@ -28,8 +34,10 @@ halvory::Street parse_street_name(std::string_view text);
 // Range text, or the shorthand "N%": weight N/100 on all 1326 combinations.
 halvory::Range expand_percent_range(const std::string& text);
 
-// Cleans a user sizing list into the bet-size grammar ("33, 75" -> "33%,75%"),
-// appending "a" when add_all_in is set and no all-in is present.
+// Turns a user sizing list into the bet-size grammar ("33, 75" -> "33%,75%"),
+// appending "a" when add_all_in is set and no all-in is present. Chip amounts
+// are typed in chips and come out in the engine's hundredths ("40c2r" ->
+// "4000c2r"). A token that does not read as written is refused, naming it.
 std::string normalize_sizing_text(std::string_view text, bool add_all_in);
 
 // Fills one street's sizing block. With error context, a bet-size parser
@@ -50,7 +58,17 @@ struct ConvertedRequest {
     halvory::GameConfig game{};
 };
 
+// Refuses, naming the field, values that would solve another spot than the
+// one described (a board that does not fit the starting street, no stack,
+// no pot, rake outside 0..100 %, an unknown deck, negative ICM figures).
+// Cheap: no card context or tree is built. convert_request runs it first.
+void check_request_values(const SolveConfig& request, ConversionPurpose purpose);
+
 ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose purpose);
+
+// Range weights this small count as zero: the solver divides by products of
+// two weights, which for such weights leave the single-precision range.
+inline constexpr float kSmallestRangeWeight = 1e-9f;
 
 // Iteration reporter form: progress = iteration / max_iterations in [0, 0.999]
 // (0 when the limit is 0).

@@ -5,11 +5,13 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "context/card_context.hpp"
+#include "session/ev_offset.hpp"
 #include "session/labels.hpp"
 #include "session/request_conversion.hpp"
 
@@ -273,9 +275,17 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
         report(progress, "Finalizing: computing results...");
         snapshot.iterations = built_solver->iterations_completed;
         snapshot.exploitability = built_solver->last_exploitability;
+        // The solver's root EV weighs every hand pair (card removal counted);
+        // the offset gives it the meaning every node query uses.
         const auto [ev_oop, ev_ip] = built_solver->compute_current_ev(*built_game);
-        snapshot.ev_oop = ev_oop;
-        snapshot.ev_ip = ev_ip;
+        snapshot.ev_oop = static_cast<float>(ev_oop + ev_offset(*built_game, 0, 0));
+        snapshot.ev_ip = static_cast<float>(ev_ip + ev_offset(*built_game, 0, 1));
+        if (!std::isfinite(snapshot.ev_oop) || !std::isfinite(snapshot.ev_ip) ||
+            !std::isfinite(snapshot.exploitability)) {
+            throw std::runtime_error(
+                "The solve produced values that are not finite numbers; check the range weights, "
+                "pot and stack");
+        }
         check_cancel();
 
         const auto& nodes = built_game->nodes;

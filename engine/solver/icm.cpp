@@ -328,4 +328,10 @@ std::array<double, 3> icm_payoffs(const Game& game, const NodeRecord& node, std:
           own_loss[seat] / matchup_weight};
 }
 
+std::array<double, 2> icm_seat_baselines(const GameConfig& config) {
+  if (config.icm == 0 || config.icm_payouts.empty()) return {0.0, 0.0};
+  const std::vector<double> equities = icm_equities(stacks_of(config), payouts_of(config));
+  return {equities.size() > 0 ? equities[0] : 0.0, equities.size() > 1 ? equities[1] : 0.0};
+}
+
 }  // namespace halvory

@@ -37,4 +37,8 @@ std::pair<double, double> icm_pair_equities(const std::vector<double>& stacks,
 std::array<double, 3> icm_payoffs(const Game& game, const NodeRecord& node, std::uint8_t seat,
                                   double after_rake_pot, double matchup_weight);
 
+// Each seat's expected prize before the hand, the reference that the payoffs
+// above are relative to; zeros outside ICM mode.
+std::array<double, 2> icm_seat_baselines(const GameConfig& config);
+
 }  // namespace halvory

@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "controller/app_controller.hpp"
+#include "session/request_conversion.hpp"
 #include "controller_test_support.hpp"
 #include "session/memory_estimate.hpp"
 
@@ -410,7 +411,9 @@ private slots:
         QCOMPARE(s.variant, std::string("short_deck"));
         QCOMPARE(s.utility_model, std::string("cash"));
         QCOMPARE(s.target_exploitability, 0.0f);
-        QCOMPARE(s.board, std::string("Ah2cKs"));
+        QCOMPARE(s.board, std::string("AhKs"));  // every short-deck name selects its ranks
+        m["variant"] = "holdem";
+        QCOMPARE(c->buildSolveConfig(m, false).board, std::string("Ah2cKs"));
 
         m["target_exploitability"] = std::nan("");
         QCOMPARE(c->buildSolveConfig(m, false).target_exploitability, 0.1f);
@@ -429,7 +432,9 @@ private slots:
         m["oop_river_dont_donk"] = true;
         const SolveConfig s = c->buildSolveConfig(m, false);
         QCOMPARE(s.icm_payouts, (std::vector<std::int32_t>{7000, 2000, 1000}));
-        QCOMPARE(s.icm_other_stacks, (std::vector<std::int32_t>{5000, 700}));
+        // Decimals by the money rule; what is no number is left out here
+        // (and refused before a start).
+        QCOMPARE(s.icm_other_stacks, (std::vector<std::int32_t>{5000, 1250, 700, 2147483646}));
         QVERIFY(!s.oop_add_all_in_jam_threshold_enabled);
         QCOMPARE(s.oop_add_all_in_jam_threshold_pct, 0.0);
         QVERIFY(s.ip_add_all_in_jam_threshold_enabled);
@@ -576,6 +581,103 @@ private slots:
         QCOMPARE(stats.count(), 1);
     }
 
+    void spotValuesThatSolveAnotherSpotAreRefused() {
+        auto c = make();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("mismatched sizes"));
+        Access::deliver(*c, successReport());
+        const struct {
+            const char* key;
+            QVariant value;
+            const char* status;
+        } cases[] = {
+            {"board", "AhKdQcTs9s-junk", "Not ready: board: '-j' is not a card of this deck"},
+            {"board", "Ah Kd Xx 7c 2s", "Not ready: board: 'Xx' is not a card of this deck"},
+            {"board", "Ks 7d 2c 5h 9s 4", "Not ready: board: stray character '4'"},
+            {"board", "Ks 7d 2c 5h", "Not ready: board: 4 cards do not fit the starting street river, which needs 5"},
+            {"starting_pot", std::nan(""), "Not ready: starting_pot must be a finite number"},
+            {"starting_pot", 0, "Not ready: starting_pot must be above 0"},
+            {"effective_stack", std::numeric_limits<double>::infinity(),
+             "Not ready: effective_stack must be a finite number"},
+            {"effective_stack", 0.5, "Not ready: effective_stack must be at least 1 chip"},
+            {"rake_percent", std::nan(""), "Not ready: rake_percent must be a finite number"},
+            {"rake_percent", 101, "Not ready: rake_percent must be between 0 and 100"},
+            {"rake_cap", -1, "Not ready: rake_cap must be 0 (no cap) or more"},
+            {"rake_cap", std::nan(""), "Not ready: rake_cap must be a finite number"},
+            {"variant", "omaha", "Not ready: variant: unknown deck variant 'omaha' (use holdem or shortdeck)"},
+            {"max_iterations", -1, "Not ready: max_iterations must be a whole number from 0 to 4294967295"},
+            {"max_iterations", "junk", "Not ready: max_iterations must be a whole number from 0 to 4294967295"},
+            {"max_iterations", 2.5, "Not ready: max_iterations must be a whole number from 0 to 4294967295"},
+        };
+        for (const auto& row : cases) {
+            QVariantMap m = riverSpotMap(5);
+            m[row.key] = row.value;
+            c->startSolveWithConfig(m);
+            QCOMPARE(c->getStatusText(), QString::fromUtf8(row.status));
+            QVERIFY(!c->getRunning());
+            QCOMPARE(c->getResultIterations(), 40);  // the previous result stays
+        }
+
+        const struct {
+            const char* payouts;
+            const char* others;
+            const char* status;
+        } icm[] = {
+            {"50, x", "", "Not ready: icm_payouts: cannot read 'x' as a number"},
+            {"70, -30", "", "Not ready: icm_payouts: '-30' is negative"},
+            {"70, 30", "20, nan", "Not ready: icm_other_stacks: cannot read 'nan' as a number"},
+            {"1.2.3, 30", "", "Not ready: icm_payouts: cannot read '1.2.3' as a number"},
+        };
+        for (const auto& row : icm) {
+            QVariantMap m = riverSpotMap(5);
+            m["utility_model"] = "icm";
+            m["oop_stack"] = 80;
+            m["ip_stack"] = 60;
+            m["icm_payouts"] = row.payouts;
+            m["icm_other_stacks"] = row.others;
+            c->startSolveWithConfig(m);
+            QCOMPARE(c->getStatusText(), QString::fromUtf8(row.status));
+        }
+    }
+
+    void decimalPayoutsReachTheEngine() {
+        QVariantMap m = riverSpotMap(5);
+        m["utility_model"] = "icm";
+        m["oop_stack"] = 80;
+        m["ip_stack"] = 60;
+        m["icm_payouts"] = "50.5, 30, 19.5";
+        m["icm_other_stacks"] = "40";
+        const SolveConfig s = AppController::buildSolveConfigFromMap(m, 4);
+        QCOMPARE(s.icm_payouts, (std::vector<std::int32_t>{5050, 3000, 1950}));
+        QVERIFY(AppController::solveInputProblem(m, s).isEmpty());
+        const auto converted = halvory_app::convert_request(s, halvory_app::ConversionPurpose::solve);
+        QCOMPARE(converted.game.icm_payouts, (std::vector<std::int32_t>{5050, 3000, 1950}));
+    }
+
+    void everyShortDeckNameSolvesShortDeck() {
+        // OOP's flush against IP's full house: short deck ranks the flush
+        // higher, so OOP wins every showdown and holds at least the pot.
+        for (const char* variant : {"6+", "6plus", "short_deck", "shortdeck", "holdem"}) {
+            auto c = make();
+            QVariantMap m = riverSpotMap(30);
+            m["variant"] = variant;
+            m["board"] = "Ah Kh 7h 7c 9d";
+            m["oop_range"] = "QJ:0, QhJh";
+            m["ip_range"] = "97:0, 9c7d";
+            c->startSolveWithConfig(m);
+            QVERIFY2(waitIdle(*c), variant);
+            QCOMPARE(c->getStatusText(), QStringLiteral("Done"));
+            const bool shortDeck = QByteArray(variant) != "holdem";
+            QCOMPARE(AppController::isShortDeck(m), shortDeck);
+            QCOMPARE(c->showdownWinner("AhKh7h7c9d", "QhJh", "7d9c").value("winner").toString(),
+                     shortDeck ? QStringLiteral("OOP") : QStringLiteral("IP"));
+            if (shortDeck) {
+                QVERIFY2(c->getResultEvOop() >= 22.8 - 0.01, variant);
+            } else {
+                QVERIFY2(c->getResultEvOop() <= 0.01, variant);
+            }
+        }
+    }
+
     void validMapSolvesToDone() {
         auto c = make();
         QSignalSpy running(c.get(), &AppController::runningChanged);
@@ -593,8 +695,8 @@ private slots:
         QCOMPARE(c->getResultIterations(), 25);
         QCOMPARE(c->getResultStartingPot(), 22.8);
         QVERIFY(c->getResultExploitability() >= 0.0);
-        // Without rake the root EVs are zero-sum.
-        QVERIFY(std::abs(c->getResultEvOop() + c->getResultEvIp()) < 0.01);
+        // Each seat's share of the pot: without rake together the whole pot.
+        QVERIFY(std::abs(c->getResultEvOop() + c->getResultEvIp() - 22.8) < 0.01);
         QVERIFY(c->getResultEvOop() != 0.0);
         QVERIFY(c->getResultsSummary().startsWith(QStringLiteral("Board Ks7d2c5h9s | iters 25 | expl\u2248")));
         QVERIFY(!c->getRootActions().isEmpty());

@@ -404,13 +404,15 @@ private slots:
 
     void showdownDeckVariant() {
         // OOP holds a flush, IP a full house: hold'em ranks the full house
-        // higher, short deck the flush.
+        // higher, short deck the flush, under every name of the short deck.
         AppController c;
         const QString board = "Ah Kh 7h 7c 9d";
         QCOMPARE(c.showdownWinner(board, "QhJh", "7d9c").value("winner").toString(), QString("IP"));
-        Access::setLastUiCfg(c, {{"variant", " ShortDeck "}});
-        QCOMPARE(c.showdownWinner(board, "QhJh", "7d9c").value("winner").toString(), QString("OOP"));
-        Access::setLastUiCfg(c, {{"variant", "short_deck"}});
+        for (const char* variant : {" ShortDeck ", "short_deck", "6+", "6PLUS"}) {
+            Access::setLastUiCfg(c, {{"variant", variant}});
+            QCOMPARE(c.showdownWinner(board, "QhJh", "7d9c").value("winner").toString(), QString("OOP"));
+        }
+        Access::setLastUiCfg(c, {{"variant", "holdem"}});
         QCOMPARE(c.showdownWinner(board, "QhJh", "7d9c").value("winner").toString(), QString("IP"));
         c.clearResults();  // empties the last configuration
         QCOMPARE(c.showdownWinner(board, "QhJh", "7d9c").value("winner").toString(), QString("IP"));

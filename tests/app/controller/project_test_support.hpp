@@ -26,6 +26,7 @@ inline QVariantMap riverSpotConfig(int iterations = 60) {
     QVariantMap cfg;
     cfg.insert("variant", "holdem");
     cfg.insert("board", "Ah Kd 7c 2s 9h");
+    cfg.insert("starting_street", "river");
     cfg.insert("oop_range", "AA, KK, 77, QJs, 65s");
     cfg.insert("ip_range", "AK, 99, TT, 87s");
     cfg.insert("starting_pot", 20.0);
@@ -48,6 +49,7 @@ inline QVariantMap riverSpotConfig(int iterations = 60) {
 inline QVariantMap longFlopSpotConfig() {
     QVariantMap cfg = riverSpotConfig(100000);
     cfg.insert("board", "Ah Kd 7c");
+    cfg.insert("starting_street", "flop");
     cfg.insert("oop_range", "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+");
     cfg.insert("ip_range", "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+");
     return cfg;

@@ -53,6 +53,30 @@ SolvedGame* RiverQueries::solved_ = nullptr;
 
 constexpr double kMoneyTolerance = 0.5;  // hundredths of a chip, pot 1000
 
+// Opponent reach that each own hand can meet, card removal by brute force.
+std::vector<double> meetable(spots::RiverOracle& oracle, int seat, std::size_t own_hands,
+                             const std::vector<double>& opponent_reach) {
+    std::vector<double> mass(own_hands, 0.0);
+    for (std::size_t h = 0; h < own_hands; ++h) {
+        for (std::size_t j = 0; j < opponent_reach.size(); ++j) {
+            if (oracle.compatible(seat, h, j)) mass[h] += opponent_reach[j];
+        }
+    }
+    return mass;
+}
+
+// Mean of `values` over hand pairs: hand h weighs weight[h] * mass[h].
+double pair_mean(const std::vector<double>& weight, const std::vector<double>& mass,
+                 const std::vector<double>& values) {
+    double sum = 0.0;
+    double total = 0.0;
+    for (std::size_t h = 0; h < weight.size(); ++h) {
+        sum += weight[h] * mass[h] * values[h];
+        total += weight[h] * mass[h];
+    }
+    return sum / total;
+}
+
 TEST_F(RiverQueries, ActionStatsMatchBruteForce) {
     spots::RiverOracle oracle(game(), solver());
     for (std::size_t n : decision_nodes()) {
@@ -63,37 +87,70 @@ TEST_F(RiverQueries, ActionStatsMatchBruteForce) {
         const std::size_t actions = record.actions.size();
         ASSERT_EQ(stats->names.size(), actions);
         ASSERT_EQ(stats->equities.size(), actions);
-        const auto& w = game().cards.weights[s];
-        const std::vector<double> opponent = widen(game().cards.weights[1 - s]);
+        // Both seats at their reach at the node.
+        const std::vector<double> own = oracle.reach(n, s);
+        const std::vector<double> opponent = oracle.reach(n, 1 - s);
+        const std::vector<double> mass = meetable(oracle, s, own.size(), opponent);
         const std::vector<float> sigma = solver().average_strategy(n);
-        const std::size_t hands = w.size();
+        const std::size_t hands = own.size();
         EXPECT_NEAR(std::accumulate(stats->frequencies.begin(), stats->frequencies.end(), 0.0), 1.0, 1e-5);
         for (std::size_t a = 0; a < actions; ++a) {
             std::vector<double> q(hands);
             double combos = 0.0;
             for (std::size_t h = 0; h < hands; ++h) {
-                q[h] = static_cast<double>(sigma[a * hands + h]) * w[h];
+                q[h] = static_cast<double>(sigma[a * hands + h]) * own[h];
                 combos += q[h];
             }
-            EXPECT_NEAR(stats->combos[a], combos, 1e-6 * std::max(1.0, combos));
+            EXPECT_NEAR(stats->combos[a], combos, 1e-5 * std::max(1.0, combos));
             const double equity = oracle.equity(s, q, opponent);
             if (std::isnan(equity)) {
                 EXPECT_TRUE(std::isnan(stats->equities[a]));
             } else {
-                EXPECT_NEAR(stats->equities[a], equity, 1e-9) << n << " action " << a;
+                EXPECT_NEAR(stats->equities[a], equity, 1e-6) << n << " action " << a;
             }
-            // EV of the hands taking the action, the opponent at its range.
             const std::vector<double> evs =
                 oracle.hand_evs(record.children[a], s, opponent, oracle.half_pot(n));
             if (combos > 0.0) {
-                double sum = 0.0;
-                for (std::size_t h = 0; h < hands; ++h) sum += q[h] * evs[h];
-                EXPECT_NEAR(stats->evs[a], sum / combos, kMoneyTolerance) << n << " action " << a;
+                EXPECT_NEAR(stats->evs[a], pair_mean(q, mass, evs), kMoneyTolerance) << n << " action " << a;
             } else {
                 EXPECT_NEAR(stats->evs[a], oracle.half_pot(n), 1e-9);
                 EXPECT_TRUE(std::isnan(stats->equities[a]));
             }
         }
+    }
+}
+
+TEST_F(RiverQueries, ActionEvsAreTheMeanOfThePerHandRows) {
+    // OOP facing a bet after check-bet; IP's reach there is its reach after
+    // OOP's raise, where IP acts and its rows carry it.
+    const std::size_t n = decision_nodes()[2];
+    const auto& record = game().plan.nodes[n];
+    const auto raise = std::find_if(record.actions.begin(), record.actions.end(),
+                                    [](const halvory::Action& a) { return a.kind >= ActionKind::Raise; });
+    ASSERT_NE(raise, record.actions.end());
+    const std::size_t after_raise = record.children[static_cast<std::size_t>(raise - record.actions.begin())];
+    const auto stats = node_action_stats(solved(), n);
+    const auto rows = node_hand_combos(solved(), n);
+    const auto opponent_rows = node_hand_combos(solved(), after_raise);
+    ASSERT_TRUE(stats && rows && opponent_rows);
+    const auto shares_card = [](const ComboRow& x, const ComboRow& y) {
+        return x.c1 == y.c1 || x.c1 == y.c2 || x.c2 == y.c1 || x.c2 == y.c2;
+    };
+    for (std::size_t a = 0; a < record.actions.size(); ++a) {
+        double sum = 0.0;
+        double total = 0.0;
+        for (const ComboRow& row : *rows) {
+            double mass = 0.0;
+            for (const ComboRow& other : *opponent_rows) {
+                if (!shares_card(row, other)) mass += other.weight;
+            }
+            const double weight = row.weight * row.action_probs[a] * mass;
+            sum += weight * row.action_evs[a];
+            total += weight;
+        }
+        ASSERT_GT(total, 0.0);
+        // Relative to the value, or to one hundredth of a chip near 0 (a fold).
+        EXPECT_NEAR(stats->evs[a], sum / total, 1e-6 * std::max(1.0, std::abs(sum / total))) << "action " << a;
     }
 }
 
@@ -126,16 +183,11 @@ TEST_F(RiverQueries, PerHandEvsMatchBruteForce) {
             }
         }
 
-        // The seat's mean EV, weighted by its reach at the node.
-        double reach_sum = 0.0;
-        double ev_sum = 0.0;
-        for (std::size_t h = 0; h < expected.size(); ++h) {
-            reach_sum += own_reach[h];
-            ev_sum += own_reach[h] * expected[h];
-        }
+        // The seat's mean EV over hand pairs at the node.
         const auto ev = node_ev(solved(), n, s);
         ASSERT_TRUE(ev.has_value());
-        EXPECT_NEAR(*ev, ev_sum / reach_sum, kMoneyTolerance);
+        const std::vector<double> mass = meetable(oracle, s, own_reach.size(), opponent_reach);
+        EXPECT_NEAR(*ev, pair_mean(own_reach, mass, expected), kMoneyTolerance);
 
         // One given hand, action by action.
         const auto pocket = game().cards.pockets[s].front();

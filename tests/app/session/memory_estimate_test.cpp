@@ -105,12 +105,12 @@ TEST(MemoryEstimate, FailuresGiveTheMessage) {
     request = toy_river();
     request.oop_range = "150%";
     EXPECT_FALSE(estimate_solve_memory(request, &error).has_value());
-    EXPECT_EQ(error, "Weight must be within [0, 1]");
+    EXPECT_EQ(error, "oop_range: Weight must be within [0, 1]");
 
     request = toy_river();
     request.ip_range = ".%";
     EXPECT_FALSE(estimate_solve_memory(request, &error).has_value());
-    EXPECT_EQ(error, "Invalid percent range '.%' (expected like '50%')");
+    EXPECT_EQ(error, "ip_range: Invalid percent range '.%' (expected like '50%')");
 
     request = toy_river();
     request.oop_range = "KsKh";  // every hand touches the board

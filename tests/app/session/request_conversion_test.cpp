@@ -7,6 +7,8 @@
 #include <string>
 
 #include "cards/range.hpp"
+#include "context/card_context.hpp"
+#include "tree/action_plan.hpp"
 
 namespace {
 
@@ -65,6 +67,10 @@ TEST(SmallParsers, DeckVariantAndStreetName) {
     EXPECT_FALSE(parse_deck_variant("short deck"));
     EXPECT_FALSE(parse_deck_variant(""));
     EXPECT_FALSE(parse_deck_variant("holdem"));
+    EXPECT_EQ(read_deck_variant(" Hold'em"), false);
+    EXPECT_EQ(read_deck_variant("6plus"), true);
+    EXPECT_FALSE(read_deck_variant("omaha").has_value());
+    EXPECT_FALSE(read_deck_variant("short deck").has_value());
 
     EXPECT_EQ(parse_street_name("flop"), 0);
     EXPECT_EQ(parse_street_name("turn"), 1);
@@ -78,8 +84,9 @@ TEST(PercentRange, UniformWeightOnEveryCombination) {
     for (const float w : half.weights) EXPECT_FLOAT_EQ(w, 0.5f);
     const halvory::Range full = expand_percent_range("  100% ");
     for (const float w : full.weights) EXPECT_FLOAT_EQ(w, 1.0f);
-    // Leading valid prefix: "1.5.2%" reads 1.5.
-    EXPECT_FLOAT_EQ(expand_percent_range("1.5.2%").weights[0], 0.015f);
+    // The whole number must read: "1.5.2%" is not 1.5 %.
+    EXPECT_EQ(message_of([] { expand_percent_range("1.5.2%"); }),
+              "Invalid percent range '1.5.2%' (expected like '50%')");
 
     EXPECT_EQ(message_of([] { expand_percent_range("150%"); }), "Weight must be within [0, 1]");
     EXPECT_EQ(message_of([] { expand_percent_range(" .% "); }),
@@ -92,21 +99,47 @@ TEST(PercentRange, UniformWeightOnEveryCombination) {
 }
 
 TEST(SizingNormaliser, CleansAndCompletesTokens) {
-    EXPECT_EQ(normalize_sizing_text("33, 75", false), "33%,75%");
-    EXPECT_EQ(normalize_sizing_text("33, 75", true), "33%,75%,a");
-    EXPECT_EQ(normalize_sizing_text("33%, 75%", false), "33%,75%");
-    EXPECT_EQ(normalize_sizing_text("", true), "a");
-    EXPECT_EQ(normalize_sizing_text("", false), "");
-    EXPECT_EQ(normalize_sizing_text("2x, a", true), "2x,a");
-    EXPECT_EQ(normalize_sizing_text("2x, a", false), "2x,a");
-    EXPECT_EQ(normalize_sizing_text("33 75", false), "3375%");
-    EXPECT_EQ(normalize_sizing_text(",,50 ,", false), "50%");
-    EXPECT_EQ(normalize_sizing_text("40c, 2e", false), "40c,2e");
-    EXPECT_EQ(normalize_sizing_text("40c2r", false), "40c2r%");
-    EXPECT_EQ(normalize_sizing_text("3r", false), "3r%");
+    const struct {
+        const char* text;
+        bool add_all_in;
+        const char* normalised;
+    } cases[] = {
+        {"33, 75", false, "33%,75%"},
+        {"33, 75", true, "33%,75%,a"},
+        {"33%, 75%", false, "33%,75%"},
+        {"", true, "a"},
+        {"", false, ""},
+        {"2x, a", true, "2x,a"},
+        {"2x, A", false, "2x,A"},
+        {",,50 ,", false, "50%"},
+        {"12.5, .5%", false, "12.5%,.5%"},
+        // Chip amounts are typed in chips; the engine counts hundredths.
+        {"40c, 2e", false, "4000c,2e"},
+        {"40c2r", false, "4000c2r"},
+        {"12.5c", false, "1250c"},
+        {"2%150e", false, "2%150e"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(normalize_sizing_text(c.text, c.add_all_in), c.normalised) << c.text;
+    }
+}
 
-    EXPECT_EQ(message_of([] { normalize_sizing_text("x", false); }), "Sizing: invalid token 'x'");
-    EXPECT_EQ(message_of([] { normalize_sizing_text("50, E", false); }), "Sizing: invalid token 'E'");
+TEST(SizingNormaliser, RefusesWhatTheGrammarDoesNotReadAsWritten) {
+    const struct {
+        const char* text;
+        const char* token;
+    } cases[] = {
+        {"33 75", "33 75"}, {"half pot", "half pot"}, {"jam", "jam"}, {"nan", "nan"},
+        {"1/2", "1/2"},     {"-50", "-50"},           {"-", "-"},     {"50, 3r", "3r"},
+        {"x", "x"},         {"50, E", "E"},           {"1.2.3%", "1.2.3%"},
+        {"40c2", "40c2"},   {"40cr", "40cr"},         {"1e2", "1e2"}, {"2.5xx", "2.5xx"},
+        {"allin", "allin"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(message_of([&] { normalize_sizing_text(c.text, false); }),
+                  std::string("Sizing: invalid token '") + c.token + "'")
+            << c.text;
+    }
     EXPECT_EQ(message_of([] { normalize_sizing_text("50, %", false); }),
               "Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
 }
@@ -163,21 +196,12 @@ TEST(Conversion, BoardSlicing) {
     EXPECT_EQ(message_of([&] { convert_request(request, ConversionPurpose::estimate); }),
               "Board must include at least a flop (6 chars, e.g. AhKsQd)");
 
-    request.board = "Ks7d2c5";  // a lone seventh character is ignored
+    request.starting_street = "turn";
+    request.board = "Ks7d2c5h";
     auto converted = convert_request(request, ConversionPurpose::solve);
-    EXPECT_EQ(converted.board[3], halvory::kNoCard);
-    EXPECT_EQ(converted.board[4], halvory::kNoCard);
-
-    request.board = "Ks7d2c5h9";  // turn board
-    converted = convert_request(request, ConversionPurpose::solve);
     EXPECT_EQ(converted.board[3], halvory::parse_card("5h"));
     EXPECT_EQ(converted.board[4], halvory::kNoCard);
-
-    request.board = "Ks7d2c5h9sXX";
-    converted = convert_request(request, ConversionPurpose::solve);
-    EXPECT_EQ(converted.board[0], halvory::parse_card("Ks"));
-    EXPECT_EQ(converted.board[4], halvory::parse_card("9s"));
-
+    request.starting_street = "flop";
     request.board = "KsKs2c";
     EXPECT_EQ(message_of([&] { convert_request(request, ConversionPurpose::solve); }),
               "Flop cards must be unique");
@@ -192,7 +216,7 @@ TEST(Conversion, GameConfigurationFields) {
     request.ip_add_all_in_jam_threshold_pct = 150.0;
     request.ip_add_all_in_jam_threshold_enabled = true;
     request.variant = "6plus";
-    request.board = "Ks7d9c";
+    request.board = "Ks7d9c8h6s";
     request.oop_range = "50%";
     auto converted = convert_request(request, ConversionPurpose::solve);
     EXPECT_TRUE(converted.short_deck);
@@ -219,6 +243,7 @@ TEST(Conversion, GameConfigurationFields) {
     EXPECT_DOUBLE_EQ(converted.game.add_all_in_threshold[1], 0.0);
 
     request.starting_street = "Turn";
+    request.board = "Ks7d9c";
     EXPECT_EQ(convert_request(request, ConversionPurpose::solve).game.start_street, 0);
 }
 
@@ -257,6 +282,114 @@ TEST(Conversion, IcmChecksAndEffectiveStackRule) {
     EXPECT_EQ(converted.game.oop_stack, 0);
     EXPECT_EQ(converted.game.ip_stack, 0);
     EXPECT_TRUE(converted.game.icm_payouts.empty());
+}
+
+TEST(Conversion, RefusesValuesThatWouldSolveAnotherSpot) {
+    const struct {
+        const char* what;
+        void (*change)(SolveConfig&);
+        const char* message;
+    } cases[] = {
+        {"river board, flop street", [](SolveConfig& r) { r.starting_street = "flop"; },
+         "board: 5 cards do not fit the starting street flop, which needs 3"},
+        {"flop board, river street", [](SolveConfig& r) { r.board = "Ks7d2c"; },
+         "board: 3 cards do not fit the starting street river, which needs 5"},
+        {"odd length", [](SolveConfig& r) { r.board = "Ks7d2c5"; },
+         "board: 'Ks7d2c5' is not 3, 4 or 5 cards (6, 8 or 10 characters)"},
+        {"extra characters", [](SolveConfig& r) { r.board = "Ks7d2c5h9sXX"; },
+         "board: 'Ks7d2c5h9sXX' is not 3, 4 or 5 cards (6, 8 or 10 characters)"},
+        {"no stack", [](SolveConfig& r) { r.effective_stack = 0; }, "effective_stack must be at least 1 chip"},
+        {"under a chip", [](SolveConfig& r) { r.effective_stack = 99; },
+         "effective_stack must be at least 1 chip"},
+        {"no pot", [](SolveConfig& r) { r.starting_pot = 0; }, "starting_pot must be above 0"},
+        {"rake NaN", [](SolveConfig& r) { r.rake_percent = std::nan(""); },
+         "rake_percent must be between 0 and 100"},
+        {"rake negative", [](SolveConfig& r) { r.rake_percent = -1.0; },
+         "rake_percent must be between 0 and 100"},
+        {"rake over 100", [](SolveConfig& r) { r.rake_percent = 100.5; },
+         "rake_percent must be between 0 and 100"},
+        {"cap negative", [](SolveConfig& r) { r.rake_cap = -1.0; }, "rake_cap must be 0 (no cap) or more"},
+        {"cap NaN", [](SolveConfig& r) { r.rake_cap = std::nan(""); }, "rake_cap must be 0 (no cap) or more"},
+        {"jam NaN",
+         [](SolveConfig& r) {
+             r.ip_add_all_in_jam_threshold_enabled = true;
+             r.ip_add_all_in_jam_threshold_pct = std::nan("");
+         },
+         "ip_add_all_in_jam_threshold_pct must be a number"},
+        {"omaha", [](SolveConfig& r) { r.variant = "omaha"; },
+         "variant: unknown deck variant 'omaha' (use holdem or shortdeck)"},
+        {"percent range", [](SolveConfig& r) { r.oop_range = "1.2.3%"; },
+         "oop_range: Invalid percent range '1.2.3%' (expected like '50%')"},
+        {"negative payout",
+         [](SolveConfig& r) {
+             r.utility_model = "icm";
+             r.oop_stack = 8000;
+             r.ip_stack = 6000;
+             r.icm_payouts = {7000, -3000};
+         },
+         "icm_payouts cannot be negative"},
+        {"negative other stack",
+         [](SolveConfig& r) {
+             r.utility_model = "icm";
+             r.oop_stack = 8000;
+             r.ip_stack = 6000;
+             r.icm_payouts = {7000, 3000};
+             r.icm_other_stacks = {-1};
+         },
+         "icm_other_stacks cannot be negative"},
+        {"ICM smaller seat under a chip",
+         [](SolveConfig& r) {
+             r.utility_model = "icm";
+             r.effective_stack = 0;
+             r.oop_stack = 50;
+             r.ip_stack = 6000;
+             r.icm_payouts = {7000, 3000};
+         },
+         "effective_stack must be at least 1 chip"},
+    };
+    for (const auto& c : cases) {
+        SolveConfig request = river_request();
+        c.change(request);
+        EXPECT_EQ(message_of([&] { convert_request(request, ConversionPurpose::solve); }), c.message) << c.what;
+    }
+    // A four-card board on the turn is what it says.
+    SolveConfig turn = river_request();
+    turn.board = "Ks7d2c5h";
+    turn.starting_street = "turn";
+    EXPECT_EQ(convert_request(turn, ConversionPurpose::solve).game.start_street, 1);
+}
+
+TEST(Conversion, ChipSizesReachTheTreeInChips) {
+    // River spot, pot 22.80 chips: OOP bets 40 chips; IP may raise by 40
+    // chips only while fewer than two bets and raises were made.
+    SolveConfig request = river_request();
+    request.oop_river = {"40c", "40c2r", false, false};
+    request.ip_river = {"", "40c2r", false, false};
+    ConvertedRequest converted = convert_request(request, ConversionPurpose::solve);
+    const halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range, false);
+    const halvory::ActionPlan plan(converted.game, cards);
+
+    const auto child = [&](std::size_t node, halvory::ActionKind kind) -> std::size_t {
+        const auto& n = plan.nodes[node];
+        for (std::size_t a = 0; a < n.actions.size(); ++a) {
+            if (n.actions[a].kind == kind) return n.children[a];
+        }
+        return 0;
+    };
+    const auto amount = [&](std::size_t node, halvory::ActionKind kind) {
+        const auto& n = plan.nodes[node];
+        for (const auto& action : n.actions) {
+            if (action.kind == kind) return action.amount;
+        }
+        return -1;
+    };
+    EXPECT_EQ(amount(0, halvory::ActionKind::Bet), 4000);
+    const std::size_t facing_bet = child(0, halvory::ActionKind::Bet);
+    ASSERT_NE(facing_bet, 0u);
+    EXPECT_EQ(amount(facing_bet, halvory::ActionKind::Raise), 8000);
+    const std::size_t facing_raise = child(facing_bet, halvory::ActionKind::Raise);
+    ASSERT_NE(facing_raise, 0u);
+    EXPECT_EQ(amount(facing_raise, halvory::ActionKind::Raise), -1);  // capped after two
 }
 
 TEST(Conversion, SizingContextNamesTheStreet) {

@@ -323,7 +323,13 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
     SolveConfig bad_range = river_spot(5);
     bad_range.ip_range = "1.2.%x";
     bad_range.oop_range = "..%";
-    cases.push_back({bad_range, "Invalid percent range '..%' (expected like '50%')"});
+    cases.push_back({bad_range, "oop_range: Invalid percent range '..%' (expected like '50%')"});
+
+    // Weights too small for the solver count as zero, leaving no range.
+    SolveConfig underflow = river_spot(5);
+    underflow.oop_range = "AA:1e-40";
+    underflow.ip_range = "KK:1e-40";
+    cases.push_back({underflow, "Player range empty after filtering board cards"});
 
     SolveConfig conflict = river_spot(5);
     conflict.board = "Ks7d2c5h5h";
@@ -359,6 +365,19 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
     EXPECT_TRUE(starts_with(recorder.final_report().status,
                             "Error: IP turn sizing (bet='2x', raise='', bet_norm='2x', raise_norm=''): "))
         << recorder.final_report().status;
+}
+
+TEST(SolveSession, TinyWeightsCountAsZero) {
+    SolveSession session;
+    Recorder recorder;
+    SolveConfig request = river_spot(5);
+    request.oop_range = "AA:1e-40,QQ";
+    ASSERT_TRUE(session.start(request, recorder.callback(&session)));
+    ASSERT_TRUE(recorder.wait_done());
+    const SolveProgress final_report = recorder.final_report();
+    ASSERT_EQ(final_report.status, "Done");
+    EXPECT_TRUE(std::isfinite(final_report.result->ev_oop) && std::isfinite(final_report.result->exploitability));
+    EXPECT_EQ(session.game_ptr()->cards.pockets[0].size(), 6u);  // QQ only
 }
 
 TEST(SolveSession, UnrepresentableMoneyIsAnErrorNotACrash) {
