@@ -48,7 +48,8 @@ QString element(const QString& field, qsizetype index) { return field + QStringL
 // A number, or none when the conversion gives no finite value ("nan" or
 // "inf" as text); null and missing members read as 0.
 std::optional<double> numberOf(const QJsonValue& value) {
-    if (value.isUndefined() || value.isNull()) return 0.0;
+    // Lists and maps give 0, without building their variants first.
+    if (value.isUndefined() || value.isNull() || value.isArray() || value.isObject()) return 0.0;
     const double d = value.toVariant().toDouble();
     if (!std::isfinite(d)) return std::nullopt;
     return d;
@@ -66,6 +67,7 @@ std::optional<int> intOf(const QJsonValue& value, int missing) {
         }
         return static_cast<int>(d);
     }
+    if (value.isArray() || value.isObject()) return 0;
     return value.toVariant().toInt();
 }
 
