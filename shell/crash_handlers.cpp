@@ -2,20 +2,57 @@
 
 #include "logging.hpp"
 
+#include "context/thread_start.hpp"
+
 #include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <new>
 
 #include <signal.h>
+#include <sys/mman.h>
 
 namespace halvory_shell {
 namespace {
 
 constexpr int kFatalSignals[] = {SIGSEGV, SIGABRT, SIGILL, SIGFPE, SIGBUS};
 
-// A stack overflow leaves no room for the handler on the faulting stack.
-alignas(16) char g_alternateStack[64 * 1024];
+// A stack overflow leaves no room for the handler on the faulting stack, so
+// every thread gets a stack of its own for it.
+constexpr std::size_t kAlternateStackBytes = 64 * 1024;
+
+// The calling thread's alternate signal stack. It is switched off and
+// unmapped when the thread ends, before the memory goes away.
+class ThreadSignalStack {
+ public:
+  ThreadSignalStack() {
+    stack_t current {};
+    // A stack someone else set up (a sanitizer runtime, say) stays.
+    if (sigaltstack(nullptr, &current) == 0 && (current.ss_flags & SS_DISABLE) == 0) return;
+    void* memory = mmap(nullptr, kAlternateStackBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) return;
+    stack_t stack {};
+    stack.ss_sp = memory;
+    stack.ss_size = kAlternateStackBytes;
+    if (sigaltstack(&stack, nullptr) != 0) {
+      munmap(memory, kAlternateStackBytes);
+      return;
+    }
+    memory_ = memory;
+  }
+  ~ThreadSignalStack() {
+    if (memory_ == nullptr) return;
+    stack_t off {};
+    off.ss_flags = SS_DISABLE;
+    sigaltstack(&off, nullptr);
+    munmap(memory_, kAlternateStackBytes);
+  }
+  ThreadSignalStack(const ThreadSignalStack&) = delete;
+  ThreadSignalStack& operator=(const ThreadSignalStack&) = delete;
+
+ private:
+  void* memory_ = nullptr;
+};
 
 extern "C" void fatalSignalEntry(int sig) { onFatalSignal(sig); }
 
@@ -61,15 +98,18 @@ void onFatalSignal(int sig) {
   raise(sig);
 }
 
+void setUpThreadSignalStack() {
+  // Once per thread; the object lives until the thread ends.
+  thread_local ThreadSignalStack stack;
+  (void)stack;
+}
+
 void installCrashHandlers() {
   std::set_terminate(onTerminate);
   std::set_new_handler(onOutOfMemory);
 
-  stack_t stack {};
-  stack.ss_sp = g_alternateStack;
-  stack.ss_size = sizeof g_alternateStack;
-  stack.ss_flags = 0;
-  sigaltstack(&stack, nullptr);
+  setUpThreadSignalStack();
+  halvory::set_thread_start_hook(setUpThreadSignalStack);
 
   struct sigaction action {};
   action.sa_handler = fatalSignalEntry;

@@ -6,8 +6,14 @@ namespace halvory_shell {
 
 // Installs the terminate handler, the out-of-memory handler and the signal
 // handlers (SIGSEGV, SIGABRT, SIGILL, SIGFPE, SIGBUS, on an alternate stack).
+// The calling thread gets its alternate stack here, and every thread the
+// program starts later gets one through the engine's thread-start hook.
 // The crash-log paths must be set first (setCrashLogPaths).
 void installCrashHandlers();
+
+// Gives the calling thread its alternate signal stack (once; later calls do
+// nothing). Safe to call from any thread the program starts.
+void setUpThreadSignalStack();
 
 // "FATAL: std::terminate() called", then abort.
 [[noreturn]] void onTerminate();

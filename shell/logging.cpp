@@ -43,11 +43,27 @@ void storePath(char* buffer, const QString& path) {
   buffer[encoded.size()] = '\0';
 }
 
+// Only a regular file of this user with no second name is a log file.
+// Anything else at the path (a FIFO, a device, a file someone else planted,
+// a hard link to a file elsewhere) is never written to.
+bool isOwnPlainFile(const struct stat& info) {
+  return S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_nlink == 1;
+}
+
+// Async-signal-safe. Non-blocking, because opening a FIFO for writing would
+// otherwise wait for a reader for ever; the checks run on the opened file,
+// so nothing can be swapped in between.
 int openForAppend(const char* path) {
   int fd;
   do {
-    fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
   } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !isOwnPlainFile(info)) {
+    ::close(fd);
+    return -1;
+  }
   return fd;
 }
 
@@ -129,6 +145,21 @@ QString tempDirLogFile(const QString& tempRoot) {
   if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) return {};
   if ((info.st_mode & 0077) != 0 && ::chmod(encoded.constData(), 0700) != 0) return {};
   return dir + QLatin1String("/pellaris.log");
+}
+
+QString claimLogFile(const QString& path) {
+  if (path.isEmpty()) return {};
+  const QByteArray name = QFile::encodeName(path);
+  struct stat info {};
+  if (::lstat(name.constData(), &info) == 0 && !isOwnPlainFile(info)) {
+    // Not ours to write to: the name is taken back, whatever it held stays
+    // untouched wherever else it lives.
+    if (S_ISDIR(info.st_mode) || ::unlink(name.constData()) != 0) return {};
+  }
+  const int fd = openForAppend(name.constData());
+  if (fd < 0) return {};
+  ::close(fd);
+  return path;
 }
 
 std::unique_ptr<QFile> openLogFile(const QString& path) {

@@ -15,8 +15,10 @@ class QIODevice;
 
 namespace halvory_shell {
 
-// Raw appender: open (append, create, no symlink follow), one write, close.
-// Async-signal-safe; failures are silent. Does nothing for a null/empty path.
+// Raw appender: open (append, create, no symlink follow, never blocking),
+// one write, close. Writes only to a regular file owned by this user with a
+// single link. Async-signal-safe; failures are silent. Does nothing for a
+// null/empty path.
 void appendRawToFile(const char* path, const char* data, std::size_t size);
 
 // Appends line + '\n' (UTF-8) in one write. Does nothing when path is empty.
@@ -46,8 +48,14 @@ QString appDirLogFile(const QString& dir);
 // access, otherwise the result is empty.
 QString tempDirLogFile(const QString& tempRoot);
 
-// Opens `path` for appending in text mode without following a symbolic
-// link in the last component; null when it cannot be opened.
+// Makes `path` usable as a log file before anything is written to it:
+// whatever else sits under that name (a FIFO, a link, a file of another
+// user or with a second name) is unlinked and a fresh file created. Returns
+// the path, or an empty string when no safe log file can be had there.
+QString claimLogFile(const QString& path);
+
+// Opens `path` for appending in text mode, under the same rules as the raw
+// appender; null when it cannot be opened.
 std::unique_ptr<QFile> openLogFile(const QString& path);
 
 // The device list the message handler writes to. Replacing or clearing it

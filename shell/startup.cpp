@@ -52,8 +52,8 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
                                                      : options.appLogDir;
   QString tempRoot = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
   if (tempRoot.isEmpty()) tempRoot = QDir::currentPath();
-  const QString appLog = appDirLogFile(appDir);
-  const QString tempLog = tempDirLogFile(tempRoot);
+  const QString appLog = claimLogFile(appDirLogFile(appDir));
+  const QString tempLog = claimLogFile(tempDirLogFile(tempRoot));
   setCrashLogPaths(appLog, tempLog);
 
   installCrashHandlers();

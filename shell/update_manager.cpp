@@ -21,7 +21,7 @@ namespace {
 const char* const kManifestUrlKey = "updates/manifestUrl";
 const char* const kCachedManifestKey = "updates/cachedManifestJson";
 const char* const kCachedAtKey = "updates/cachedAt";
-// Set on a manifest reply that was cut off for being too large.
+// Set on a manifest or download reply that was cut off for being too large.
 const char* const kOversizeProperty = "updateManifestOversize";
 
 int httpStatus(const QNetworkReply* reply) {
@@ -64,14 +64,54 @@ QString reduceToSafeName(const QString& text, int maxLength) {
   return name;
 }
 
+// Never the working folder: a download lands in the temporary folder or
+// nowhere.
 QString temporaryFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
   if (folder.trimmed().isEmpty()) folder = QDir::tempPath();
-  if (folder.trimmed().isEmpty()) folder = QDir::currentPath();
-  return folder;
+  return folder.trimmed().isEmpty() ? QString() : folder;
+}
+
+// Claims a name in `folder` that nothing uses yet: `name`, else name-1,
+// name-2 ... before the extension. The empty file is created exclusively,
+// which never follows a planted link, so no existing file is replaced.
+QString reserveFreeName(const QString& folder, const QString& name) {
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  const QString stem = dot > 0 ? name.left(dot) : name;
+  const QString extension = dot > 0 ? name.mid(dot) : QString();
+  for (int n = 0; n < UpdateManager::kMaxNameAttempts; ++n) {
+    const QString candidate =
+        QDir(folder).filePath(n == 0 ? name : QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(extension));
+    QFile file(candidate);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return candidate;
+    const QFileInfo taken(candidate);
+    if (!taken.exists() && !taken.isSymLink()) return {};  // the folder itself refuses
+  }
+  return {};
 }
 
 }  // namespace
+
+// The installer on its way to disk: written through QSaveFile onto a name
+// reserved beforehand. Unless the download is committed, the reservation
+// goes with the object, so a failed, aborted or abandoned download leaves
+// nothing behind.
+class DownloadFile final : public QSaveFile {
+ public:
+  explicit DownloadFile(const QString& path) : QSaveFile(path) {}
+  ~DownloadFile() override {
+    if (committed_) return;
+    if (isOpen()) cancelWriting();
+    QFile::remove(fileName());
+  }
+  bool commitOnce() {
+    committed_ = commit();
+    return committed_;
+  }
+
+ private:
+  bool committed_ = false;
+};
 
 bool DesktopUpdateLauncher::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
@@ -108,6 +148,14 @@ QString UpdateManager::currentVersion() const { return QCoreApplication::applica
 
 bool UpdateManager::canInstall() const {
   return downloaded_ && !downloadedFilePath_.trimmed().isEmpty();
+}
+
+QString UpdateManager::updateNowAction() {
+#ifdef Q_OS_WIN
+  return QStringLiteral("install");
+#else
+  return QStringLiteral("openFolder");
+#endif
 }
 
 QString UpdateManager::normalizeBaseUrl(const QString& text) {
@@ -189,9 +237,14 @@ void UpdateManager::applyManifest(const QVariantMap& manifest) {
   // Trailing zero segments are dropped so 1.0.4.0 does not count as newer than 1.0.4.
   const QVersionNumber current = parseAppVersion(currentVersion());
   const QVersionNumber latest = parseAppVersion(latestVersion_);
-  updateAvailable_ = !current.isNull() && !latest.isNull() &&
-                     QVersionNumber::compare(current.normalized(), latest.normalized()) < 0 &&
-                     downloadUrl_.isValid();
+  const bool newer = !current.isNull() && !latest.isNull() &&
+                     QVersionNumber::compare(current.normalized(), latest.normalized()) < 0;
+  // Only a web address can be downloaded; offering anything else would show
+  // an update that can only fail.
+  updateAvailable_ = newer && isWebUrl(downloadUrl_);
+  if (newer && !updateAvailable_ && !downloadUrl_.isEmpty()) {
+    lastError_ = tr("No downloadable update: the download URL is not an http or https address.");
+  }
   emit stateChanged();
 }
 
@@ -302,23 +355,19 @@ void UpdateManager::downloadNow() {
   downloadBusy_ = true;
   emit stateChanged();
 
-  const QString fileName = downloadFileName(downloadUrl_, latestVersion_);
   const QString folder = temporaryFolder();
-  QDir().mkpath(folder);
-  downloadedFilePath_ = QDir(folder).filePath(fileName);
-
-  // A link planted under the expected name in a shared temporary folder
-  // would redirect the write elsewhere; the download replaces it instead.
-  if (QFileInfo(downloadedFilePath_).isSymLink()) QFile::remove(downloadedFilePath_);
-
-  auto* file = new QSaveFile(downloadedFilePath_);
-  if (!file->open(QIODevice::WriteOnly)) {
+  if (!folder.isEmpty()) QDir().mkpath(folder);
+  const QString path =
+      folder.isEmpty() ? QString() : reserveFreeName(folder, downloadFileName(downloadUrl_, latestVersion_));
+  auto* file = path.isEmpty() ? nullptr : new DownloadFile(path);
+  if (!file || !file->open(QIODevice::WriteOnly)) {
+    delete file;
     downloadBusy_ = false;
     downloadedFilePath_.clear();
     setLastError(tr("Failed to create download file."));
-    file->deleteLater();
     return;
   }
+  downloadedFilePath_ = path;
 
   QNetworkRequest request{downloadUrl_};
   request.setRawHeader("Accept", "*/*");
@@ -327,17 +376,35 @@ void UpdateManager::downloadNow() {
   // The file lives no longer than its reply: a reply dropped or destroyed
   // unfinished takes the uncommitted file, and its data, with it.
   file->setParent(reply);
-  const QPointer<QSaveFile> guardedFile(file);
+  const QPointer<DownloadFile> guardedFile(file);
 
-  connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-    downloadBytesReceived_ = received;
-    downloadBytesTotal_ = total;
-    downloadProgress_ =
-        total >= 1 ? std::max(0.0, std::min(double(received) / double(total), 1.0)) : 0.0;
-    emit stateChanged();
+  // Past the limit, declared or received, the download stops at once.
+  const qint64 limit = downloadLimitBytes_;
+  const auto stopIfTooLarge = [reply, limit](qint64 received, qint64 total) {
+    if (received <= limit && total <= limit) return false;
+    if (!reply->property(kOversizeProperty).isValid()) {
+      reply->setProperty(kOversizeProperty, true);
+      reply->abort();
+    }
+    return true;
+  };
+  connect(reply, &QNetworkReply::downloadProgress, this,
+          [this, stopIfTooLarge](qint64 received, qint64 total) {
+            if (stopIfTooLarge(received, total)) return;
+            downloadBytesReceived_ = received;
+            downloadBytesTotal_ = total;
+            downloadProgress_ =
+                total >= 1 ? std::max(0.0, std::min(double(received) / double(total), 1.0)) : 0.0;
+            emit stateChanged();
+          });
+  connect(reply, &QNetworkReply::metaDataChanged, this, [reply, stopIfTooLarge] {
+    stopIfTooLarge(0, reply->header(QNetworkRequest::ContentLengthHeader).toLongLong());
   });
-  connect(reply, &QNetworkReply::readyRead, this, [reply, guardedFile] {
-    if (guardedFile && guardedFile->isOpen()) guardedFile->write(reply->readAll());
+  connect(reply, &QNetworkReply::readyRead, this, [reply, guardedFile, stopIfTooLarge] {
+    if (!guardedFile || !guardedFile->isOpen() || reply->property(kOversizeProperty).isValid()) return;
+    const QByteArray chunk = reply->readAll();
+    if (stopIfTooLarge(guardedFile->pos() + chunk.size(), 0)) return;
+    guardedFile->write(chunk);
   });
 
   auto* timer = new QTimer(reply);
@@ -350,23 +417,25 @@ void UpdateManager::downloadNow() {
           [this, reply, guardedFile] { onDownloadFinished(reply, guardedFile.data()); });
 }
 
-void UpdateManager::onDownloadFinished(QNetworkReply* reply, QSaveFile* file) {
+void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file) {
   downloadBusy_ = false;
   if (downloadReply_ == reply) downloadReply_.clear();
   const int status = httpStatus(reply);
 
-  if (reply->error() != QNetworkReply::NoError) {
-    if (file) {
-      file->cancelWriting();
-      file->deleteLater();
-    }
-    setLastError(tr("Download failed: %1").arg(reply->errorString()));
+  if (reply->error() != QNetworkReply::NoError || reply->property(kOversizeProperty).isValid()) {
+    // The file takes its reserved name with it.
+    if (file) file->deleteLater();
+    const QString reason =
+        reply->property(kOversizeProperty).isValid()
+            ? tr("the file is larger than the limit of %1 MB").arg(downloadLimitBytes_ / (1024 * 1024))
+            : reply->errorString();
+    setLastError(tr("Download failed: %1").arg(reason));
     downloaded_ = false;
   } else {
     bool committed = false;
     if (file) {
       if (file->isOpen()) file->write(reply->readAll());
-      committed = file->commit();
+      committed = file->commitOnce();
       file->deleteLater();
     }
     if (committed) {

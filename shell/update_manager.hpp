@@ -12,7 +12,7 @@
 #include <QVersionNumber>
 #include <memory>
 
-class QSaveFile;
+class DownloadFile;
 
 // The one door to the desktop: opening pages and folders, starting programs.
 // Kept behind an interface so tests can see what would be launched without
@@ -55,6 +55,11 @@ class UpdateManager : public QObject {
   Q_PROPERTY(QString downloadedFilePath READ downloadedFilePath NOTIFY stateChanged)
   Q_PROPERTY(bool downloaded READ downloaded NOTIFY stateChanged)
   Q_PROPERTY(bool canInstall READ canInstall NOTIFY stateChanged)
+  // What updateNow does here, for the confirmation text of the UI:
+  // "install" (download, start the installer and close the application) or
+  // "openFolder" (download, then show the folder holding the file; the
+  // application stays open).
+  Q_PROPERTY(QString updateNowAction READ updateNowAction CONSTANT)
 
  public:
   static constexpr int kCheckTimeoutMs = 8000;
@@ -64,6 +69,12 @@ class UpdateManager : public QObject {
   // A manifest is a few hundred bytes; anything this large is not one.
   static constexpr qint64 kMaxManifestBytes = 1024 * 1024;
   static constexpr int kMaxFileNameLength = 100;
+  // An installer is a few hundred megabytes at most. A download that
+  // declares or delivers more is stopped, so a broken or hostile server
+  // cannot fill the disk.
+  static constexpr qint64 kMaxDownloadBytes = qint64(512) * 1024 * 1024;
+  // Names tried beside the preferred one before a download gives up.
+  static constexpr int kMaxNameAttempts = 100;
 
   explicit UpdateManager(QObject* parent = nullptr);
   UpdateManager(std::unique_ptr<UpdateLauncher> launcher, QObject* parent = nullptr);
@@ -87,6 +98,7 @@ class UpdateManager : public QObject {
   QString downloadedFilePath() const { return downloadedFilePath_; }
   bool downloaded() const { return canInstall(); }
   bool canInstall() const;
+  static QString updateNowAction();
 
   Q_INVOKABLE void checkNow();
   Q_INVOKABLE void openDownloadUrl();
@@ -98,6 +110,8 @@ class UpdateManager : public QObject {
   // Time-outs of the manifest request and of the download (tests shorten them).
   void setCheckTimeoutMs(int ms) { checkTimeoutMs_ = ms; }
   void setDownloadTimeoutMs(int ms) { downloadTimeoutMs_ = ms; }
+  // Size limit of a download (tests lower it).
+  void setDownloadLimitBytes(qint64 bytes) { downloadLimitBytes_ = bytes; }
 
   static QString normalizeBaseUrl(const QString& text);
   static QVersionNumber parseAppVersion(const QString& text);
@@ -116,7 +130,7 @@ class UpdateManager : public QObject {
   void initManifestState();
   void applyManifest(const QVariantMap& manifest);
   void onCheckFinished(QNetworkReply* reply);
-  void onDownloadFinished(QNetworkReply* reply, QSaveFile* file);
+  void onDownloadFinished(QNetworkReply* reply, DownloadFile* file);
   void resetDownloadState();
   void setLastError(const QString& text);
   void pollInstallAfterDownload();
@@ -148,4 +162,5 @@ class UpdateManager : public QObject {
   std::unique_ptr<UpdateLauncher> launcher_;
   int checkTimeoutMs_ = kCheckTimeoutMs;
   int downloadTimeoutMs_ = kDownloadTimeoutMs;
+  qint64 downloadLimitBytes_ = kMaxDownloadBytes;
 };

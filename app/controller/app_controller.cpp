@@ -63,11 +63,16 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
     connect(&memoryTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
     memoryTimer.start();
 
+    progressPacer.setInterval(kProgressIntervalMs);
+    progressPacer.setSingleShot(true);
+    connect(&progressPacer, &QTimer::timeout, this, &AppController::deliverPendingProgress);
+
     setStatusText(tr("Ready"));
 }
 
 AppController::~AppController() {
     memoryTimer.stop();
+    progressPacer.stop();
     // Ask the solve to stop now; the session's destructor then waits for its
     // thread. Reports it still posts are dropped with this object's events.
     session.cancel();

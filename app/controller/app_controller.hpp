@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -212,6 +213,7 @@ private:
 
     // Solve control.
     void forwardProgressToGui(const halvory_app::SolveProgress& report, std::uint64_t generation);
+    void deliverPendingProgress();
     void onSolveProgress(const halvory_app::SolveProgress& report, std::uint64_t generation);
 
     // Memory estimates.
@@ -276,6 +278,22 @@ private:
     // Action count of a node in the stored tree lists; 0 outside the tree.
     int nodeActionCount(int nodeIndex) const;
     // end of explorer state
+
+    // Progress reports on their way to the GUI thread. The solve thread keeps
+    // at most one report without a result here, the newest; reports with a
+    // result are posted on their own and never dropped. Declared before the
+    // session, whose destruction waits for the thread that fills it.
+    struct PendingProgress {
+        std::mutex mutex;
+        std::optional<std::pair<halvory_app::SolveProgress, std::uint64_t>> report;
+        // A delivery is queued, or the pacing timer runs.
+        bool scheduled = false;
+    };
+    PendingProgress pendingProgress;
+    // Spaces the deliveries: a fast solve reports thousands of times a
+    // second, and the UI needs only a few updates per frame.
+    QTimer progressPacer;
+    static constexpr int kProgressIntervalMs = 40;
 
     halvory_app::SolveSession session;
     std::int32_t systemThreadCount = 1;

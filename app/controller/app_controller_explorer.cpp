@@ -17,6 +17,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "cards/cards.hpp"
+#include "context/thread_start.hpp"
 #include "queries/node_queries.hpp"
 
 namespace {
@@ -629,7 +630,10 @@ QVariantMap AppController::nodeHandDistributions169(int nodeIndex) {
     });
     try {
         watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(),
-                                             [solved, nodeIndex] { return distributionsAnswer(solved, nodeIndex); }));
+                                             [solved, nodeIndex] {
+                                                 halvory::run_thread_start_hook();
+                                                 return distributionsAnswer(solved, nodeIndex);
+                                             }));
     } catch (const std::exception&) {
         delete watcher;
         answer.insert(QStringLiteral("pending"), false);

@@ -22,6 +22,12 @@
 #include "controller/app_controller.hpp"
 #include "controller/project_file.hpp"
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr qint64 kTextFileMaxBytes = 2097152;
@@ -66,15 +72,40 @@ QVariantList sortedLocks(QVariantList locks) {
     return locks;
 }
 
-// Reads a project file's bytes. Only regular files are read, so a device
-// such as /dev/zero can never feed an endless read.
+// Opens a file for reading only when it is a regular file: a device such as
+// /dev/zero never ends, and opening a FIFO would block the GUI thread until
+// someone writes to it. The open itself never blocks, and the type is
+// checked on the opened file, so nothing can be swapped in between.
+enum class RegularOpen { Ok, NotRegular, Failed };
+
+RegularOpen openRegularFile(const QString& path, QIODevice::OpenMode mode, QFile& file, QString* error) {
+    int fd;
+    do {
+        fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        if (error) *error = qt_error_string(errno);
+        return RegularOpen::Failed;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return RegularOpen::NotRegular;
+    }
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        if (error) *error = file.errorString();
+        ::close(fd);
+        return RegularOpen::Failed;
+    }
+    return RegularOpen::Ok;
+}
+
+// Reads a project file's bytes.
 enum class ReadOutcome { Ok, OpenFailed, TooLarge };
 
 ReadOutcome readProjectBytes(const QString& path, QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (!info.isFile()) return ReadOutcome::OpenFailed;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return ReadOutcome::OpenFailed;
+    QFile file;
+    if (openRegularFile(path, QIODevice::ReadOnly, file, nullptr) != RegularOpen::Ok) return ReadOutcome::OpenFailed;
     const qint64 size = file.size();
     if (size > halvory_app::kProjectFileMaxBytes) return ReadOutcome::TooLarge;
     // The size just checked bounds the read, even if the file grows meanwhile.
@@ -287,7 +318,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
     case halvory_app::ProjectFileError::UnsupportedVersion:
         return fail(tr("Unsupported project version"));
     case halvory_app::ProjectFileError::InvalidData:
-        return fail(tr("Invalid project data"));
+        return fail(tr("Invalid project data: %1 %2").arg(read.field, read.reason));
     case halvory_app::ProjectFileError::None:
         break;
     }
@@ -387,17 +418,23 @@ QVariantMap AppController::readTextFile(QUrl fileUrl) const {
     if (path.trimmed().isEmpty()) return fail(QStringLiteral("Empty file path."));
     if (!QFileInfo::exists(path)) return fail(QStringLiteral("File does not exist."));
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return fail(QStringLiteral("Failed to open file: %1").arg(file.errorString()));
+    QFile file;
+    QString openError;
+    switch (openRegularFile(path, QIODevice::ReadOnly | QIODevice::Text, file, &openError)) {
+    case RegularOpen::NotRegular:
+        return fail(QStringLiteral("Not a regular file."));
+    case RegularOpen::Failed:
+        return fail(QStringLiteral("Failed to open file: %1").arg(openError));
+    case RegularOpen::Ok:
+        break;
     }
     const auto tooLarge = [&fail](qint64 bytes) {
         return fail(QStringLiteral("File is too large (%1 bytes).").arg(bytes));
     };
     if (file.size() > kTextFileMaxBytes) return tooLarge(file.size());
 
-    // A device or a pipe reports no size (or a file may grow after the
-    // check), so the read itself stops one byte past the limit.
+    // The file may grow after the check, so the read itself stops one byte
+    // past the limit.
     QByteArray bytes;
     while (bytes.size() <= kTextFileMaxBytes) {
         const QByteArray chunk = file.read(kTextFileMaxBytes + 1 - bytes.size());

@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QMetaObject>
 
+#include "context/thread_start.hpp"
 #include "session/memory_estimate.hpp"
 
 using halvory_app::ResultSnapshot;
@@ -212,11 +213,42 @@ void AppController::clearResults() {
 }
 
 void AppController::forwardProgressToGui(const SolveProgress& report, std::uint64_t generation) {
-    // Solve thread: touch nothing but this object's address. The call is
-    // dropped with the object's pending events if it is destroyed first.
-    QMetaObject::invokeMethod(
-        this, [this, report, generation]() { onSolveProgress(report, generation); },
-        Qt::QueuedConnection);
+    // Solve thread: touch nothing but this object's address and the pending
+    // report. A queued call is dropped with the object's pending events if it
+    // is destroyed first.
+    if (report.result.has_value()) {
+        {
+            // The final report says all a waiting one would, and must arrive last.
+            std::lock_guard lock(pendingProgress.mutex);
+            if (pendingProgress.report && pendingProgress.report->second == generation) pendingProgress.report.reset();
+        }
+        QMetaObject::invokeMethod(
+            this, [this, report, generation]() { onSolveProgress(report, generation); }, Qt::QueuedConnection);
+        return;
+    }
+    bool post = false;
+    {
+        std::lock_guard lock(pendingProgress.mutex);
+        pendingProgress.report.emplace(report, generation);
+        post = !pendingProgress.scheduled;
+        pendingProgress.scheduled = true;
+    }
+    if (post) QMetaObject::invokeMethod(this, &AppController::deliverPendingProgress, Qt::QueuedConnection);
+}
+
+void AppController::deliverPendingProgress() {
+    std::optional<std::pair<SolveProgress, std::uint64_t>> next;
+    {
+        std::lock_guard lock(pendingProgress.mutex);
+        next.swap(pendingProgress.report);
+        // Nothing came in since the last delivery: the next report posts anew.
+        if (!next) {
+            pendingProgress.scheduled = false;
+            return;
+        }
+    }
+    onSolveProgress(next->first, next->second);
+    progressPacer.start();
 }
 
 void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t generation) {
@@ -324,6 +356,7 @@ void AppController::requestSolveMemoryEstimate(QVariantMap cfg) {
         job.finished = std::make_shared<std::atomic<bool>>(false);
         EstimateRequest request{this, generation, std::move(cfg), systemThreadCount};
         job.thread = std::thread([request = std::move(request), finished = job.finished]() mutable {
+            halvory::run_thread_start_hook();
             solveMemoryEstimateWorker(std::move(request));
             finished->store(true);
         });

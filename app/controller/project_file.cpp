@@ -4,7 +4,9 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,172 +17,219 @@ namespace halvory_app {
 
 namespace {
 
-// An integral JSON number inside the signed 32-bit range. Anything else would
-// be silently rounded or wrapped by a plain conversion.
-std::optional<int> exactInt(const QJsonValue& value) {
-    if (!value.isDouble()) return std::nullopt;
-    const double d = value.toDouble();
-    if (!std::isfinite(d) || d != std::floor(d)) return std::nullopt;
-    if (d < double(std::numeric_limits<int>::min()) || d > double(std::numeric_limits<int>::max())) {
-        return std::nullopt;
+// No node has more hands than there are two-card combinations.
+constexpr qsizetype kMaxHandRows = 1326;
+
+QString translated(const char* text) { return QCoreApplication::translate("AppController", text); }
+
+// Records the first member that cannot be loaded safely.
+struct Checker {
+    QString field;
+    QString reason;
+
+    bool fail(const QString& where, const QString& why) {
+        if (field.isEmpty()) {
+            field = where;
+            reason = why;
+        }
+        return false;
     }
-    return static_cast<int>(d);
-}
-
-// Non-finite numbers are written as null, so null stands for a number too.
-bool isNumberOrNull(const QJsonValue& value) { return value.isDouble() || value.isNull(); }
-
-bool isArrayOf(const QJsonValue& value, bool (*element)(const QJsonValue&)) {
-    if (!value.isArray()) return false;
-    const QJsonArray array = value.toArray();
-    return std::all_of(array.begin(), array.end(), [element](const QJsonValue& v) { return element(v); });
-}
-
-bool isString(const QJsonValue& value) { return value.isString(); }
-bool isBool(const QJsonValue& value) { return value.isBool(); }
-bool isInt(const QJsonValue& value) { return exactInt(value).has_value(); }
-bool isNumberArray(const QJsonValue& value) { return isArrayOf(value, isNumberOrNull); }
-bool isStringArray(const QJsonValue& value) { return isArrayOf(value, isString); }
-
-struct MemberRule {
-    const char* key;
-    bool (*accepts)(const QJsonValue&);
+    bool outsideTree(const QString& where) { return fail(where, translated("refers to a node outside the tree")); }
+    bool notFinite(const QString& where) { return fail(where, translated("is not a finite number")); }
 };
 
-// The members that result rows, tree rows and cached query rows carry, with
-// the type each must have when present. Unknown members are kept unchecked.
-constexpr MemberRule kRowRules[] = {
-    {"name", isString},          {"actionType", isString},       {"c1", isString},
-    {"c2", isString},            {"nodeType", isString},         {"chanceDeal", isString},
-    {"player", isString},        {"frequency", isNumberOrNull},  {"combos", isNumberOrNull},
-    {"equity", isNumberOrNull},  {"ev", isNumberOrNull},         {"weight", isNumberOrNull},
-    {"pot", isNumberOrNull},     {"effectiveStack", isNumberOrNull},
-    {"investedOop", isNumberOrNull}, {"investedIp", isNumberOrNull},
-    {"hasChildren", isBool},     {"actionEvs", isNumberArray},   {"actionProbs", isNumberArray},
-    {"buckets", isStringArray},  {"childIndex", isInt},
-};
+QString member(const QString& field, const char* key) { return field + QLatin1Char('.') + QLatin1String(key); }
+QString element(const QString& field, qsizetype index) { return field + QStringLiteral("[%1]").arg(index); }
 
-bool rowMembersValid(const QJsonObject& row) {
-    for (const MemberRule& rule : kRowRules) {
-        const QJsonValue value = row.value(QLatin1String(rule.key));
-        if (!value.isUndefined() && !rule.accepts(value)) return false;
+// Members are converted as Qt converts variants: a value of the wrong JSON
+// type gives an empty map or list, a text or a bool where a number is read
+// gives its value or 0. Only results that cannot be used safely are refused.
+
+// A number, or none when the conversion gives no finite value ("nan" or
+// "inf" as text); null and missing members read as 0.
+std::optional<double> numberOf(const QJsonValue& value) {
+    // Lists and maps give 0, without building their variants first.
+    if (value.isUndefined() || value.isNull() || value.isArray() || value.isObject()) return 0.0;
+    const double d = value.toVariant().toDouble();
+    if (!std::isfinite(d)) return std::nullopt;
+    return d;
+}
+
+// An integer, or none where Qt's conversion would silently wrap a number
+// outside the 32-bit range; `missing` when the member is absent.
+std::optional<int> intOf(const QJsonValue& value, int missing) {
+    if (value.isUndefined()) return missing;
+    if (value.isDouble()) {
+        const double d = std::round(value.toDouble());
+        if (!std::isfinite(d) || d < double(std::numeric_limits<int>::min()) ||
+            d > double(std::numeric_limits<int>::max())) {
+            return std::nullopt;
+        }
+        return static_cast<int>(d);
+    }
+    if (value.isArray() || value.isObject()) return 0;
+    return value.toVariant().toInt();
+}
+
+// Members of result, tree and cache rows read as numbers, and as lists of
+// numbers with one entry per action.
+constexpr const char* kNumberKeys[] = {"frequency", "combos", "equity", "ev", "weight",
+                                       "pot", "effectiveStack", "investedOop", "investedIp"};
+constexpr const char* kActionListKeys[] = {"actionEvs", "actionProbs"};
+
+bool checkNumbers(Checker& check, const QJsonArray& list, const QString& field) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (!numberOf(list.at(i))) return check.notFinite(element(field, i));
     }
     return true;
 }
 
-bool isValidRow(const QJsonValue& value) { return value.isObject() && rowMembersValid(value.toObject()); }
-
-bool isRowArray(const QJsonValue& value) { return isArrayOf(value, isValidRow); }
-
-bool isObjectOf(const QJsonValue& value, bool (*member)(const QJsonValue&)) {
-    if (!value.isObject()) return false;
-    const QJsonObject object = value.toObject();
-    return std::all_of(object.begin(), object.end(), [member](const QJsonValue& v) { return member(v); });
-}
-
-// A cached node strategy: names and types as texts, per-hand weights,
-// dominant types and probability lists.
-bool isValidStrategy(const QJsonValue& value) {
-    if (!value.isObject()) return false;
-    const QJsonObject object = value.toObject();
-    const auto check = [&object](const char* key, auto accepts) {
-        const QJsonValue member = object.value(QLatin1String(key));
-        return member.isUndefined() || accepts(member);
-    };
-    return check("actionNames", isStringArray) && check("actionTypeList", isStringArray) &&
-           check("weights", [](const QJsonValue& v) { return isObjectOf(v, isNumberOrNull); }) &&
-           check("dominantActionTypes", [](const QJsonValue& v) { return isObjectOf(v, isString); }) &&
-           check("actionProbs", [](const QJsonValue& v) { return isObjectOf(v, isNumberArray); });
-}
-
-// Optional member: absent is fine, present must pass.
-template <typename Accepts>
-bool optionalMember(const QJsonObject& object, const char* key, Accepts accepts) {
-    const QJsonValue value = object.value(QLatin1String(key));
-    return value.isUndefined() || accepts(value);
-}
-
-double numberOrZero(const QJsonValue& value) {
-    const double d = value.toDouble(0.0);
-    return std::isfinite(d) ? d : 0.0;
-}
-
-// Tree lists and result numbers. nodeCount is set from the action lists.
-bool readResults(const QJsonObject& results, ProjectFileContents& out) {
-    if (!optionalMember(results, "resultsSummary", isString)) return false;
-    for (const char* key : {"resultStartingPot", "resultExploitability", "resultEvOop", "resultEvIp"}) {
-        if (!optionalMember(results, key, isNumberOrNull)) return false;
+bool checkRowNumbers(Checker& check, const QJsonValue& rowValue, const QString& field) {
+    const QJsonObject row = rowValue.toObject();
+    for (const char* key : kNumberKeys) {
+        if (!numberOf(row.value(QLatin1String(key)))) return check.notFinite(member(field, key));
     }
-    const QJsonValue iterations = results.value(QLatin1String("resultIterations"));
-    if (!iterations.isUndefined() && !iterations.isNull()) {
-        const std::optional<int> count = exactInt(iterations);
-        if (!count || *count < 0) return false;
-        out.resultIterations = *count;
+    for (const char* key : kActionListKeys) {
+        if (!checkNumbers(check, row.value(QLatin1String(key)).toArray(), member(field, key))) return false;
     }
+    return true;
+}
 
-    const QJsonValue rootActions = results.value(QLatin1String("rootActions"));
-    if (!rootActions.isUndefined() && !isRowArray(rootActions)) return false;
+// A cached list with one entry per action of its node. Empty is fine (the
+// query had nothing to add); any other length means the list belongs to
+// another tree, and a huge one would make every later query crawl.
+bool checkActionCount(Checker& check, qsizetype size, qsizetype actions, const QString& field) {
+    if (size == 0 || size == actions) return true;
+    return check.fail(field, translated("has %1 entries for a node with %2 actions").arg(size).arg(actions));
+}
 
-    const QJsonValue metaValue = results.value(QLatin1String("treeNodeMeta"));
-    const QJsonValue actionsValue = results.value(QLatin1String("treeNodeActions"));
-    if (!metaValue.isUndefined() && !isRowArray(metaValue)) return false;
-    if (!actionsValue.isUndefined() && !actionsValue.isArray()) return false;
-    const QJsonArray meta = metaValue.toArray();
-    const QJsonArray actions = actionsValue.toArray();
-    // Both lists describe the same nodes; a file where they disagree is damaged.
-    if (meta.size() != actions.size()) return false;
-    const qsizetype nodeCount = actions.size();
-    if (nodeCount > std::numeric_limits<int>::max()) return false;
-    for (const QJsonValue& list : actions) {
-        if (!isRowArray(list)) return false;
-        for (const QJsonValue& action : list.toArray()) {
-            const QJsonValue child = action.toObject().value(QLatin1String("childIndex"));
-            if (child.isUndefined()) continue;
-            const int index = *exactInt(child);  // type checked by the row rules
-            if (index < 0 || index >= nodeCount) return false;
+bool checkHandCount(Checker& check, qsizetype size, const QString& field) {
+    if (size <= kMaxHandRows) return true;
+    return check.fail(field, translated("has %1 entries, more than the %2 hands of a node").arg(size).arg(kMaxHandRows));
+}
+
+// Cached rows: finite numbers, per-action lists of the node's action count.
+bool checkCacheRows(Checker& check, const QJsonArray& rows, qsizetype actions, const QString& field) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QString row = element(field, i);
+        if (!checkRowNumbers(check, rows.at(i), row)) return false;
+        for (const char* key : kActionListKeys) {
+            const qsizetype size = rows.at(i).toObject().value(QLatin1String(key)).toArray().size();
+            if (!checkActionCount(check, size, actions, member(row, key))) return false;
         }
     }
-
-    out.resultsSummary = results.value(QLatin1String("resultsSummary")).toString();
-    out.resultStartingPot = numberOrZero(results.value(QLatin1String("resultStartingPot")));
-    out.resultExploitability = numberOrZero(results.value(QLatin1String("resultExploitability")));
-    out.resultEvOop = numberOrZero(results.value(QLatin1String("resultEvOop")));
-    out.resultEvIp = numberOrZero(results.value(QLatin1String("resultEvIp")));
-    out.rootActions = rootActions.toArray().toVariantList();
-    out.treeNodeMeta.reserve(nodeCount);
-    for (const QJsonValue& row : meta) out.treeNodeMeta.push_back(row.toObject().toVariantMap());
-    out.treeNodeActions.reserve(nodeCount);
-    for (const QJsonValue& list : actions) out.treeNodeActions.push_back(list.toArray().toVariantList());
     return true;
 }
 
+bool checkHandRows(Checker& check, const QJsonValue& data, qsizetype actions, const QString& field) {
+    const QJsonArray rows = data.toArray();
+    return checkHandCount(check, rows.size(), field) && checkCacheRows(check, rows, actions, field);
+}
+
+bool checkActionRows(Checker& check, const QJsonValue& data, qsizetype actions, const QString& field) {
+    const QJsonArray rows = data.toArray();
+    return checkActionCount(check, rows.size(), actions, field) && checkCacheRows(check, rows, actions, field);
+}
+
+bool checkStrategy(Checker& check, const QJsonValue& data, qsizetype actions, const QString& field) {
+    const QJsonObject strategy = data.toObject();
+    for (const char* key : {"actionNames", "actionTypeList"}) {
+        const qsizetype size = strategy.value(QLatin1String(key)).toArray().size();
+        if (!checkActionCount(check, size, actions, member(field, key))) return false;
+    }
+    for (const char* key : {"weights", "dominantActionTypes", "actionProbs"}) {
+        const qsizetype size = strategy.value(QLatin1String(key)).toObject().size();
+        if (!checkHandCount(check, size, member(field, key))) return false;
+    }
+    const QJsonObject weights = strategy.value(QLatin1String("weights")).toObject();
+    for (auto it = weights.begin(); it != weights.end(); ++it) {
+        if (!numberOf(it.value())) return check.notFinite(member(field, "weights") + QLatin1Char('.') + it.key());
+    }
+    const QJsonObject probs = strategy.value(QLatin1String("actionProbs")).toObject();
+    for (auto it = probs.begin(); it != probs.end(); ++it) {
+        const QString where = member(field, "actionProbs") + QLatin1Char('.') + it.key();
+        const QJsonArray list = it.value().toArray();
+        if (!checkActionCount(check, list.size(), actions, where) || !checkNumbers(check, list, where)) return false;
+    }
+    return true;
+}
+
+// Tree lists and result numbers.
+bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out) {
+    out.resultsSummary = results.value(QLatin1String("resultsSummary")).toVariant().toString();
+    const std::pair<const char*, double*> numbers[] = {
+        {"resultStartingPot", &out.resultStartingPot},
+        {"resultExploitability", &out.resultExploitability},
+        {"resultEvOop", &out.resultEvOop},
+        {"resultEvIp", &out.resultEvIp},
+    };
+    for (const auto& [key, target] : numbers) {
+        const std::optional<double> value = numberOf(results.value(QLatin1String(key)));
+        if (!value) return check.notFinite(member(QStringLiteral("results"), key));
+        *target = *value;
+    }
+    const std::optional<int> iterations = intOf(results.value(QLatin1String("resultIterations")), 0);
+    if (!iterations) {
+        return check.fail(QStringLiteral("results.resultIterations"), translated("is out of range"));
+    }
+    out.resultIterations = *iterations;
+
+    const QJsonArray rootActions = results.value(QLatin1String("rootActions")).toArray();
+    for (qsizetype i = 0; i < rootActions.size(); ++i) {
+        if (!checkRowNumbers(check, rootActions.at(i), element(QStringLiteral("results.rootActions"), i))) return false;
+    }
+    out.rootActions = rootActions.toVariantList();
+
+    const QJsonArray meta = results.value(QLatin1String("treeNodeMeta")).toArray();
+    out.treeNodeMeta.reserve(meta.size());
+    for (qsizetype i = 0; i < meta.size(); ++i) {
+        if (!checkRowNumbers(check, meta.at(i), element(QStringLiteral("results.treeNodeMeta"), i))) return false;
+        out.treeNodeMeta.push_back(meta.at(i).toObject().toVariantMap());
+    }
+
+    const QJsonArray actions = results.value(QLatin1String("treeNodeActions")).toArray();
+    const qsizetype nodeCount = actions.size();
+    out.treeNodeActions.reserve(nodeCount);
+    for (qsizetype i = 0; i < nodeCount; ++i) {
+        const QJsonArray list = actions.at(i).toArray();
+        for (qsizetype j = 0; j < list.size(); ++j) {
+            const QString row = element(element(QStringLiteral("results.treeNodeActions"), i), j);
+            if (!checkRowNumbers(check, list.at(j), row)) return false;
+            const QJsonValue child = list.at(j).toObject().value(QLatin1String("childIndex"));
+            if (child.isUndefined()) continue;
+            const std::optional<int> index = intOf(child, -1);
+            if (!index || *index < 0 || *index >= nodeCount) return check.outsideTree(member(row, "childIndex"));
+        }
+        out.treeNodeActions.push_back(list.toVariantList());
+    }
+    return true;
+}
+
+using DataCheck = bool (*)(Checker&, const QJsonValue&, qsizetype, const QString&);
+
 // One cache array. Elements without a node index or with a negative one are
-// skipped; an index past the tree means the caches belong to another tree.
+// skipped, as are seats other than OOP and IP; later elements replace
+// earlier ones of the same node.
 template <typename Value>
-bool readCache(const QJsonValue& member, int nodeCount, bool (*dataValid)(const QJsonValue&),
-               Value (*convert)(const QJsonValue&), QHash<int, Value>* single,
+bool readCache(Checker& check, const QJsonObject& caches, const char* key, const QList<QVariantList>& tree,
+               DataCheck dataCheck, Value (*convert)(const QJsonValue&), QHash<int, Value>* single,
                QHash<int, Value>* oop, QHash<int, Value>* ip) {
-    if (member.isUndefined()) return true;
-    if (!member.isArray()) return false;
-    for (const QJsonValue& elementValue : member.toArray()) {
-        if (!elementValue.isObject()) return false;
-        const QJsonObject element = elementValue.toObject();
-        const QJsonValue indexValue = element.value(QLatin1String("nodeIndex"));
-        const QJsonValue data = element.value(QLatin1String("data"));
-        if (!data.isUndefined() && !dataValid(data)) return false;
-        std::optional<int> index = -1;
-        if (!indexValue.isUndefined()) index = exactInt(indexValue);
-        if (!index) return false;
-        if (*index >= nodeCount) return false;
-        if (*index < 0) continue;
+    const QJsonArray elements = caches.value(QLatin1String(key)).toArray();
+    const QString field = QStringLiteral("nodeCaches.") + QLatin1String(key);
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        const QJsonObject entry = elements.at(i).toObject();
+        const QString where = element(field, i);
+        const std::optional<int> index = intOf(entry.value(QLatin1String("nodeIndex")), -1);
+        if (index && *index < 0) continue;
+        if (!index || *index >= tree.size()) return check.outsideTree(member(where, "nodeIndex"));
         QHash<int, Value>* target = single;
         if (!single) {
-            const QJsonValue seatValue = element.value(QLatin1String("seat"));
-            if (!seatValue.isUndefined() && !seatValue.isString()) return false;
-            const QString seat = seatValue.toString().trimmed().toUpper();
+            const QString seat = entry.value(QLatin1String("seat")).toVariant().toString().trimmed().toUpper();
             target = seat == QLatin1String("OOP") ? oop : seat == QLatin1String("IP") ? ip : nullptr;
             if (!target) continue;
         }
+        const QJsonValue data = entry.value(QLatin1String("data"));
+        if (!dataCheck(check, data, tree.at(*index).size(), member(where, "data"))) return false;
         target->insert(*index, convert(data));
     }
     return true;
@@ -189,32 +238,51 @@ bool readCache(const QJsonValue& member, int nodeCount, bool (*dataValid)(const 
 QVariantMap toMap(const QJsonValue& value) { return value.toObject().toVariantMap(); }
 QVariantList toList(const QJsonValue& value) { return value.toArray().toVariantList(); }
 
-bool readCaches(const QJsonObject& caches, int nodeCount, ProjectFileContents& out) {
-    const auto member = [&caches](const char* key) { return caches.value(QLatin1String(key)); };
-    return readCache<QVariantMap>(member("handStrategyByNode"), nodeCount, isValidStrategy, toMap,
+bool readCaches(Checker& check, const QJsonObject& caches, ProjectFileContents& out) {
+    const QList<QVariantList>& tree = out.treeNodeActions;
+    return readCache<QVariantMap>(check, caches, "handStrategyByNode", tree, checkStrategy, toMap,
                                   &out.handStrategyByNode, nullptr, nullptr) &&
-           readCache<QVariantList>(member("actionStatsByNode"), nodeCount, isRowArray, toList,
+           readCache<QVariantList>(check, caches, "actionStatsByNode", tree, checkActionRows, toList,
                                    &out.actionStatsByNode, nullptr, nullptr) &&
-           readCache<QVariantList>(member("handCombosByNode"), nodeCount, isRowArray, toList,
+           readCache<QVariantList>(check, caches, "handCombosByNode", tree, checkHandRows, toList,
                                    &out.handCombosByNode, nullptr, nullptr) &&
-           readCache<QVariantList>(member("handBucketsByNode"), nodeCount, isRowArray, toList,
+           readCache<QVariantList>(check, caches, "handBucketsByNode", tree, checkHandRows, toList,
                                    &out.handBucketsByNode, nullptr, nullptr) &&
-           readCache<QVariantList>(member("seatHandCombosByNode"), nodeCount, isRowArray, toList, nullptr,
+           readCache<QVariantList>(check, caches, "seatHandCombosByNode", tree, checkHandRows, toList, nullptr,
                                    &out.seatHandCombosOopByNode, &out.seatHandCombosIpByNode);
 }
 
-// Lock probabilities become 32-bit floats; a weight beyond that range would
-// turn into infinity on the way.
-bool isFloatOrNull(const QJsonValue& value) {
-    return value.isNull() || (value.isDouble() && std::fabs(value.toDouble()) <= std::numeric_limits<float>::max());
-}
-
-bool isValidLock(const QJsonValue& value) {
-    if (!value.isObject()) return false;
-    const QJsonObject lock = value.toObject();
-    return optionalMember(lock, "nodeIndex", isInt) && optionalMember(lock, "hand", isString) &&
-           optionalMember(lock, "actionProbs", [](const QJsonValue& v) { return isArrayOf(v, isFloatOrNull); }) && optionalMember(lock, "actionIndex", isInt) &&
-           optionalMember(lock, "actionProb", isNumberOrNull);
+// The locks with their members converted; a lock whose node or action index
+// cannot be an integer names no node or action and is dropped, like one
+// with a negative index.
+bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out) {
+    for (qsizetype i = 0; i < locks.size(); ++i) {
+        const QJsonObject lock = locks.at(i).toObject();
+        const QString where = element(QStringLiteral("nodeLocks"), i);
+        const std::optional<int> node = intOf(lock.value(QLatin1String("nodeIndex")), -1);
+        if (!node) continue;
+        QVariantMap converted;
+        converted.insert(QStringLiteral("nodeIndex"), *node);
+        converted.insert(QStringLiteral("hand"), lock.value(QLatin1String("hand")).toVariant().toString());
+        if (lock.contains(QLatin1String("actionProbs"))) {
+            const QJsonArray probs = lock.value(QLatin1String("actionProbs")).toArray();
+            if (!checkNumbers(check, probs, member(where, "actionProbs"))) return false;
+            QVariantList values;
+            values.reserve(probs.size());
+            for (const QJsonValue& p : probs) values.append(*numberOf(p));
+            converted.insert(QStringLiteral("actionProbs"), values);
+        } else {
+            const std::optional<int> action = intOf(lock.value(QLatin1String("actionIndex")), -1);
+            if (!action) continue;
+            const QJsonValue probValue = lock.value(QLatin1String("actionProb"));
+            const std::optional<double> prob = probValue.isUndefined() ? 1.0 : numberOf(probValue);
+            if (!prob) return check.notFinite(member(where, "actionProb"));
+            converted.insert(QStringLiteral("actionIndex"), *action);
+            converted.insert(QStringLiteral("actionProb"), *prob);
+        }
+        out.append(converted);
+    }
+    return true;
 }
 
 // The version rule: the member converted to an integer must be 1. Numbers
@@ -252,26 +320,24 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
         return fail(ProjectFileError::UnsupportedVersion);
     }
 
-    const auto isObject = [](const QJsonValue& v) { return v.isObject(); };
-    if (!optionalMember(root, "project", isObject) || !optionalMember(root, "hasResults", isBool) ||
-        !optionalMember(root, "nodeCaches", isObject) || !optionalMember(root, "lastUiCfg", isObject) ||
-        !optionalMember(root, "nodeLocks", [](const QJsonValue& v) { return isArrayOf(v, isValidLock); })) {
-        return fail(ProjectFileError::InvalidData);
-    }
-
     ProjectFileContents& out = result.contents;
-    out.project = root.value(QLatin1String("project")).toObject().toVariantMap();
-    out.hasResults = root.value(QLatin1String("hasResults")).toBool(false);
-    if (out.hasResults) {
-        const QJsonValue results = root.value(QLatin1String("results"));
-        if (!results.isUndefined() && !results.isObject()) return fail(ProjectFileError::InvalidData);
-        if (!readResults(results.toObject(), out)) return fail(ProjectFileError::InvalidData);
-    }
-    const int nodeCount = static_cast<int>(out.treeNodeActions.size());
-    if (!readCaches(root.value(QLatin1String("nodeCaches")).toObject(), nodeCount, out)) {
+    Checker check;
+    const auto invalid = [&result, &check, &fail]() {
+        result.field = check.field;
+        result.reason = check.reason;
         return fail(ProjectFileError::InvalidData);
+    };
+    out.project = root.value(QLatin1String("project")).toObject().toVariantMap();
+    out.hasResults = root.value(QLatin1String("hasResults")).toVariant().toBool();
+    // Without results there is no tree: the caches could belong to none, and
+    // are never written without one, so they are left out like the results.
+    if (out.hasResults) {
+        if (!readResults(check, root.value(QLatin1String("results")).toObject(), out) ||
+            !readCaches(check, root.value(QLatin1String("nodeCaches")).toObject(), out)) {
+            return invalid();
+        }
     }
-    out.nodeLocks = root.value(QLatin1String("nodeLocks")).toArray().toVariantList();
+    if (!readLocks(check, root.value(QLatin1String("nodeLocks")).toArray(), out.nodeLocks)) return invalid();
     out.lastUiCfg = root.value(QLatin1String("lastUiCfg")).toObject().toVariantMap();
     return result;
 }

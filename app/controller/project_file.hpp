@@ -1,7 +1,10 @@
 #pragma once
-// Reading a project file into plain values. The whole document is checked
-// before the caller changes anything, so a file is either taken as a whole
-// or refused as a whole.
+// Reading a project file into plain values. Members are converted leniently,
+// as Qt converts variants; only what cannot be loaded safely is refused
+// (an index outside the tree, a number that is not finite, a cached list
+// that does not fit its node). The whole document is checked before the
+// caller changes anything, so a file is either taken as a whole or refused
+// as a whole.
 
 #include <cstdint>
 
@@ -57,6 +60,10 @@ struct ProjectFileContents {
 
 struct ProjectFileReadResult {
     ProjectFileError error = ProjectFileError::None;
+    // InvalidData: the offending member as a path such as
+    // "results.treeNodeActions[0][1].childIndex", and what is wrong with it.
+    QString field;
+    QString reason;
     ProjectFileContents contents;
 };
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "context/card_context.hpp"
+#include "context/thread_start.hpp"
 #include "session/ev_offset.hpp"
 #include "session/labels.hpp"
 #include "session/request_conversion.hpp"
@@ -209,6 +210,7 @@ std::shared_ptr<halvory::DiscountedCfr> SolveSession::solver_ptr() const {
 }
 
 void SolveSession::run_worker(std::unique_ptr<WorkerRecord> record) {
+    halvory::run_thread_start_hook();
     record->session->solve(record->request, record->on_progress);
 }
 

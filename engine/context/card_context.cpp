@@ -1,5 +1,7 @@
 #include "context/card_context.hpp"
 
+#include "context/thread_start.hpp"
+
 #include <bit>
 #include <climits>
 #include <cstdlib>
@@ -252,8 +254,12 @@ void CardContext::rebuild_private() {
   // Each task writes only its own seat's lists. A future from std::async
   // joins its thread when destroyed, so an exception (or a failed start of
   // the second task) never leaves a thread running.
-  std::future<void> seat0 = std::async(std::launch::async, [this] { build_pockets(0); });
-  std::future<void> seat1 = std::async(std::launch::async, [this] { build_pockets(1); });
+  const auto build_seat = [this](int seat) {
+    run_thread_start_hook();
+    build_pockets(seat);
+  };
+  std::future<void> seat0 = std::async(std::launch::async, build_seat, 0);
+  std::future<void> seat1 = std::async(std::launch::async, build_seat, 1);
   seat0.get();
   seat1.get();
 }

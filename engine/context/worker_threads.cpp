@@ -1,5 +1,7 @@
 #include "context/worker_threads.hpp"
 
+#include "context/thread_start.hpp"
+
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -22,6 +24,7 @@ void run_worker_threads(std::size_t count,
     threads.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
       threads.emplace_back([&, i] {
+        run_thread_start_hook();
         try {
           task(i, stop);
         } catch (...) {

@@ -1,5 +1,7 @@
 #include "solver/worker_pool.hpp"
 
+#include "context/thread_start.hpp"
+
 #include <system_error>
 
 namespace halvory {
@@ -14,7 +16,10 @@ ParallelSplit parallel_split(std::size_t n, std::size_t threads) noexcept {
 WorkerPool::WorkerPool(std::size_t n) {
     workers.reserve(n);
     try {
-        for (std::size_t i = 0; i < n; ++i) workers.emplace_back([this] { worker_loop(); });
+        for (std::size_t i = 0; i < n; ++i) workers.emplace_back([this] {
+            run_thread_start_hook();
+            worker_loop();
+        });
     } catch (...) {
         {
             std::lock_guard<std::mutex> lock(mutex);

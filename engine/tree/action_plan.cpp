@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "context/thread_start.hpp"
 #include "tree/bet_sizing.hpp"
 
 namespace halvory {
@@ -386,6 +387,7 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
       active_workers.fetch_add(1);
       try {
         tasks.push_back(std::async(std::launch::async, [this, child, ctx = r.context, depth] {
+          run_thread_start_hook();
           struct Release {
             std::atomic<std::uint64_t>& counter;
             ~Release() { counter.fetch_sub(1); }

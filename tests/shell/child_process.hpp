@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cerrno>
+#include <csignal>
 #include <vector>
 
 #include <fcntl.h>
@@ -19,6 +20,7 @@ extern char** environ;
 
 struct ChildResult {
   bool exited = false;   // ended through exit(); exitCode is valid
+  bool timedOut = false; // still running at the deadline, then killed
   int exitCode = -1;     // 0..255
   int signal = 0;        // the signal that killed it, 0 when it exited
   QByteArray output;     // stdout and stderr together
@@ -26,7 +28,9 @@ struct ChildResult {
 
 using EnvList = QList<QPair<QByteArray, QByteArray>>;
 
-inline ChildResult runSelf(const EnvList& extraEnv, const QString& outputPath) {
+// A child that hangs is killed after timeoutMs, so a hang fails the test
+// instead of stalling it.
+inline ChildResult runSelf(const EnvList& extraEnv, const QString& outputPath, int timeoutMs = 120000) {
   // Build everything before fork: the child only calls async-signal-safe
   // functions until execve.
   std::vector<QByteArray> storage;
@@ -68,7 +72,17 @@ inline ChildResult runSelf(const EnvList& extraEnv, const QString& outputPath) {
   }
   if (pid < 0) return result;
   int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  for (int waited = 0;; waited += 10) {
+    const pid_t done = ::waitpid(pid, &status, WNOHANG);
+    if (done == pid || (done < 0 && errno != EINTR)) break;
+    if (waited >= timeoutMs) {
+      result.timedOut = true;
+      ::kill(pid, SIGKILL);
+      while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+      }
+      break;
+    }
+    ::usleep(10000);
   }
   if (WIFEXITED(status)) {
     result.exited = true;

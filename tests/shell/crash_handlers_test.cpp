@@ -3,8 +3,10 @@
 // of the original cause.
 
 #include "child_process.hpp"
+#include "context/worker_threads.hpp"
 #include "crash_handlers.hpp"
 #include "logging.hpp"
+#include "solver/worker_pool.hpp"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <chrono>
 #include <stdexcept>
 #include <thread>
 
@@ -51,6 +54,22 @@ int runCrashChild(const QByteArray& mode) {
   if (mode == "stack-overflow") {
     volatile int sink = 0;
     return recurseForever(&sink, 0);
+  }
+  // Threads the engine starts after the handlers are installed.
+  if (mode == "pool-stack-overflow") {
+    halvory::WorkerPool pool(1);
+    pool.submit([] {
+      volatile int sink = 0;
+      recurseForever(&sink, 0);
+    });
+    std::this_thread::sleep_for(std::chrono::seconds(30));
+  }
+  if (mode == "worker-stack-overflow") {
+    halvory::run_worker_threads(2, [](std::size_t i, const std::atomic<bool>&) {
+      volatile int sink = 0;
+      if (i == 1) recurseForever(&sink, 0);
+      std::this_thread::sleep_for(std::chrono::seconds(30));
+    });
   }
   if (mode == "terminate") std::terminate();
   if (mode == "thread-throw") {
@@ -109,6 +128,8 @@ class CrashHandlersTest : public QObject {
     QTest::newRow("raise SIGSEGV") << QByteArray("raise-segv") << int(SIGSEGV);
     QTest::newRow("null write") << QByteArray("null-write") << int(SIGSEGV);
     QTest::newRow("stack overflow") << QByteArray("stack-overflow") << int(SIGSEGV);
+    QTest::newRow("stack overflow on a pool thread") << QByteArray("pool-stack-overflow") << int(SIGSEGV);
+    QTest::newRow("stack overflow on a worker thread") << QByteArray("worker-stack-overflow") << int(SIGSEGV);
     QTest::newRow("SIGFPE") << QByteArray("raise-fpe") << int(SIGFPE);
     QTest::newRow("SIGBUS") << QByteArray("raise-bus") << int(SIGBUS);
     QTest::newRow("SIGILL") << QByteArray("raise-ill") << int(SIGILL);

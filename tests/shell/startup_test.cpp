@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,11 +112,13 @@ class StartupTest : public QObject {
            QStringLiteral("/pellaris.log");
   }
 
-  // Each run gets fresh folders for its logs, settings and runtime files.
-  ChildResult start(const EnvList& extra) {
+  // Each run gets fresh folders for its logs, settings and runtime files;
+  // `plant` may put something into them before the child starts.
+  ChildResult start(const EnvList& extra, const std::function<void()>& plant = {}) {
     runDir_ = dir_.filePath(QStringLiteral("run%1").arg(++run_));
     for (const char* sub : {"app", "tmp", "config", "runtime"}) QDir().mkpath(runDir_ + '/' + sub);
     ::chmod(QFile::encodeName(runDir_ + QStringLiteral("/runtime")).constData(), 0700);
+    if (plant) plant();
     EnvList env{{kChildVariable, "1"},
                 {"PELLARIS_TEST_APP_LOG_DIR", QFile::encodeName(runDir_ + QStringLiteral("/app"))},
                 {"TMPDIR", QFile::encodeName(runDir_ + QStringLiteral("/tmp"))},
@@ -127,7 +130,12 @@ class StartupTest : public QObject {
                                         ? QByteArray("offscreen")
                                         : qgetenv("QT_QPA_PLATFORM")}};
     env += extra;
-    return runSelf(env, runDir_ + QStringLiteral("/output.txt"));
+    return runSelf(env, runDir_ + QStringLiteral("/output.txt"), 60000);
+  }
+
+  static bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
   }
 
   QString writeDocument(const QByteArray& text) {
@@ -197,6 +205,56 @@ class StartupTest : public QObject {
       QVERIFY(entries.contains(qMakePair(QStringLiteral("WARN"), QStringLiteral("startup probe warning"))));
       QVERIFY(entries.contains(qMakePair(QStringLiteral("INFO"), QStringLiteral("QML loaded. rootObjects=1"))));
       for (const auto& entry : entries) QVERIFY2(entry.first != QLatin1String("BAD"), qPrintable(entry.second));
+    }
+  }
+
+  // Whatever sits at a log path that is not a plain file of ours is never
+  // opened or written: a FIFO would hang the start, a planted file or a
+  // hard link would carry our lines elsewhere. The name gets a fresh file.
+  void unsafeLogFilesAreReplacedUnwritten_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO in the temporary folder") << "fifo-temp";
+    QTest::newRow("FIFO in the application folder") << "fifo-app";
+    QTest::newRow("hard link to a file elsewhere") << "hard-link";
+    QTest::newRow("file of another user, writable by all") << "foreign";
+  }
+
+  void unsafeLogFilesAreReplacedUnwritten() {
+    QFETCH(QString, kind);
+    if (kind == "foreign" && ::geteuid() != 0) QSKIP("giving a file to another user needs root");
+    QFile other;  // the planted file, held open to read it afterwards
+    const auto plant = [&] {
+      const QString target = kind == "fifo-temp" ? tempLog() : appLog();
+      QDir().mkpath(QFileInfo(target).path());
+      ::chmod(QFile::encodeName(QFileInfo(target).path()).constData(), 0700);
+      const QByteArray name = QFile::encodeName(target);
+      if (kind.startsWith("fifo")) {
+        QCOMPARE(::mkfifo(name.constData(), 0666), 0);
+        return;
+      }
+      const QString original = kind == "hard-link" ? runDir_ + QStringLiteral("/outside.txt") : target;
+      QVERIFY(writeFile(original, "planted\n"));
+      if (kind == "hard-link") QCOMPARE(::link(QFile::encodeName(original).constData(), name.constData()), 0);
+      if (kind == "foreign") {
+        QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(name.constData(), 0666), 0);
+      }
+      other.setFileName(original);
+      QVERIFY(other.open(QIODevice::ReadOnly));
+    };
+    const ChildResult result = start({{"HALVORY_ENABLE_LOGS", "1"}}, plant);
+    QVERIFY2(!result.timedOut, "start-up hung");
+    QCOMPARE(result.exitCode, 0);
+    if (other.isOpen()) QCOMPARE(other.readAll(), QByteArray("planted\n"));
+    for (const QString& path : {appLog(), tempLog()}) {
+      struct stat info {};
+      QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
+      QVERIFY(S_ISREG(info.st_mode));
+      QCOMPARE(info.st_uid, ::geteuid());
+      QCOMPARE(info.st_nlink, nlink_t(1));
+      const auto entries = parseLog(path);
+      QCOMPARE(entries.mid(0, 2), kStartLines);
+      QVERIFY(entries.contains(qMakePair(QStringLiteral("INFO"), QStringLiteral("Starting Pellaris"))));
     }
   }
 

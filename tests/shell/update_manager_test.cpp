@@ -625,40 +625,92 @@ class UpdateManagerTest : public QObject {
   void unopenableTargetReportsCreateFailure() {
     UpdateTestServer server;
     serveUpdate(server, "/dl/setup.exe", installerBytes(1000));
-    QVERIFY(QDir(tempFolder_).mkdir("setup.exe"));
     auto m = makeManager();
     m->setManifestUrl(server.url("/latest.json").toString());
     checkAndWait(*m);
     const qsizetype requests = server.requests().size();
+    // A temporary folder that cannot exist: a plain file stands in its way.
+    QFile blocker(sandbox_.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("TMPDIR", QFile::encodeName(sandbox_.filePath("blocker/tmp")));
     m->downloadNow();
+    qputenv("TMPDIR", QFile::encodeName(tempFolder_));
     QCOMPARE(m->lastError(), QString("Failed to create download file."));
     QVERIFY(!m->downloadBusy());
     QVERIFY(m->downloadedFilePath().isEmpty());
     QCOMPARE(server.requests().size(), requests);
   }
 
-  void plantedLinkIsReplacedNotFollowed() {
+  // Whatever already carries the installer's name in the shared temporary
+  // folder (a link planted there, an older file, a folder) stays as it is:
+  // the download takes the next free name.
+  void plantedNamesAreNeverReplaced_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to a file elsewhere") << "link";
+    QTest::newRow("older file") << "file";
+    QTest::newRow("folder") << "folder";
+  }
+
+  void plantedNamesAreNeverReplaced() {
+    QFETCH(QString, kind);
     UpdateTestServer server;
     const QByteArray bytes = installerBytes(4096);
     serveUpdate(server, "/dl/setup.exe", bytes);
+    const QString planted = QDir(tempFolder_).filePath("setup.exe");
     const QString victim = sandbox_.filePath("victim.txt");
     {
-      QFile file(victim);
+      QFile file(kind == "file" ? planted : victim);
       QVERIFY(file.open(QIODevice::WriteOnly));
       file.write("keep me");
     }
-    QVERIFY(QFile::link(victim, QDir(tempFolder_).filePath("setup.exe")));
+    if (kind == "link") QVERIFY(QFile::link(victim, planted));
+    if (kind == "folder") QVERIFY(QDir(tempFolder_).mkdir("setup.exe"));
     auto m = makeManager();
     m->setManifestUrl(server.url("/latest.json").toString());
     checkAndWait(*m);
     downloadAndWait(*m);
     QVERIFY(m->canInstall());
-    QFile victimFile(victim);
-    QVERIFY(victimFile.open(QIODevice::ReadOnly));
-    QCOMPARE(victimFile.readAll(), QByteArray("keep me"));
-    QFileInfo landed(m->downloadedFilePath());
-    QVERIFY(!landed.isSymLink());
-    QCOMPARE(landed.size(), qint64(bytes.size()));
+    QCOMPARE(m->downloadedFilePath(), QDir(tempFolder_).filePath("setup-1.exe"));
+    QFile kept(kind == "file" ? planted : victim);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("keep me"));
+    QCOMPARE(QFileInfo(planted).isSymLink(), kind == "link");
+    QCOMPARE(QFileInfo(planted).isDir(), kind == "folder");
+    QFile landed(m->downloadedFilePath());
+    QVERIFY(landed.open(QIODevice::ReadOnly));
+    QCOMPARE(landed.readAll(), bytes);
+  }
+
+  // A body past the limit, declared up front or endless, stops the download
+  // at the limit and leaves no file.
+  void oversizedDownloadStopsAtTheLimit_data() {
+    QTest::addColumn<bool>("endless");
+    QTest::newRow("declared length over the limit") << false;
+    QTest::newRow("endless body without a length") << true;
+  }
+
+  void oversizedDownloadStopsAtTheLimit() {
+    QFETCH(bool, endless);
+    constexpr qint64 kLimit = 1024 * 1024;
+    UpdateTestServer server;
+    serveUpdate(server, "/dl/setup.exe", installerBytes(int(2 * kLimit)));
+    if (endless) {
+      UpdateTestResponse endlessBody = binary(installerBytes(64 * 1024));
+      endlessBody.mode = UpdateTestResponse::Mode::Endless;
+      endlessBody.sendLength = false;
+      endlessBody.chunkDelayMs = 1;
+      server.route("/dl/setup.exe", endlessBody);
+    }
+    auto m = makeManager();
+    m->setDownloadLimitBytes(kLimit);
+    m->setManifestUrl(server.url("/latest.json").toString());
+    checkAndWait(*m);
+    downloadAndWait(*m);
+    QCOMPARE(m->lastError(), QString("Download failed: the file is larger than the limit of 1 MB"));
+    QVERIFY(!m->canInstall());
+    QVERIFY(m->downloadBytesReceived() <= kLimit);
+    QTRY_COMPARE(tempEntries(), QStringList());
   }
 
   void onlyWebUrlsAreOpenedOrDownloaded_data() {
@@ -675,6 +727,10 @@ class UpdateManagerTest : public QObject {
     auto m = makeManager();
     m->setManifestUrl(server.url("/latest.json").toString());
     checkAndWait(*m);
+    // No update is offered that could only fail, and the text says why.
+    QVERIFY(!m->updateAvailable());
+    QCOMPARE(m->lastError(),
+             QString("No downloadable update: the download URL is not an http or https address."));
     const qsizetype requests = server.requests().size();
     m->downloadNow();
     QCOMPARE(m->lastError(), QString("No download URL available."));
@@ -714,6 +770,7 @@ class UpdateManagerTest : public QObject {
     QVERIFY(m->canInstall());
 
     QSignalSpy quitting(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+    QCOMPARE(m->property("updateNowAction").toString(), QString("openFolder"));
     m->installNow();
     QCOMPARE(log_->opened, QList<QUrl>{QUrl::fromLocalFile(tempFolder_)});
     QVERIFY(log_->started.isEmpty());

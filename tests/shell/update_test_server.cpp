@@ -84,6 +84,9 @@ void UpdateTestServer::answer(QTcpSocket* socket, const QByteArray& head) {
       socket->write(response.body.left(response.body.size() / 2));
       socket->disconnectFromHost();
       return;
+    case UpdateTestResponse::Mode::Endless:
+      sendForever(guarded, response.body, response.chunkDelayMs);
+      return;
     default:
       break;
   }
@@ -93,6 +96,12 @@ void UpdateTestServer::answer(QTcpSocket* socket, const QByteArray& head) {
   }
   socket->write(response.body);
   socket->disconnectFromHost();
+}
+
+void UpdateTestServer::sendForever(QPointer<QTcpSocket> socket, QByteArray chunk, int delayMs) {
+  if (!socket || socket->state() != QAbstractSocket::ConnectedState) return;
+  socket->write(chunk);
+  QTimer::singleShot(delayMs, socket, [socket, chunk, delayMs] { sendForever(socket, chunk, delayMs); });
 }
 
 void UpdateTestServer::sendChunks(QPointer<QTcpSocket> socket, QByteArray rest, int chunkSize,

@@ -15,6 +15,7 @@ struct UpdateTestResponse {
     Silent,          // read the request, never answer
     StallAfterPart,  // headers with the full length, half the body, then nothing
     CloseAfterPart,  // headers with the full length, half the body, then close
+    Endless,         // headers without a length, then `body` again and again
   };
   Mode mode = Mode::Complete;
   int status = 200;
@@ -49,6 +50,7 @@ class UpdateTestServer {
   void onConnection(QTcpSocket* socket);
   void answer(QTcpSocket* socket, const QByteArray& head);
   static void sendChunks(QPointer<QTcpSocket> socket, QByteArray rest, int chunkSize, int delayMs);
+  static void sendForever(QPointer<QTcpSocket> socket, QByteArray chunk, int delayMs);
 
   QTcpServer server_;
   QHash<QByteArray, UpdateTestResponse> routes_;

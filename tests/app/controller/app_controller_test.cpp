@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <chrono>
+#include <cstdio>
 #include <limits>
 #include <thread>
 
@@ -716,6 +717,27 @@ private slots:
         QVERIFY(Access::lastUiCfg(*c).isEmpty());
         c->reSolveWithNodeLocks();
         QCOMPARE(c->getStatusText(), QStringLiteral("No previous solve config (solve once first)"));
+    }
+
+    // A fast solve reports after every iteration; the GUI thread sees only a
+    // paced few of those reports, and the final one, with its result, last.
+    void progressReportsAreCoalescedFinalLast() {
+        constexpr int kIterations = 20000;
+        auto c = make();
+        QStringList events;
+        connect(c.get(), &AppController::statusTextChanged, c.get(),
+                [&] { events << QStringLiteral("status ") + c->getStatusText(); });
+        connect(c.get(), &AppController::resultsChanged, c.get(),
+                [&] { events << QStringLiteral("results %1").arg(c->getResultIterations()); });
+        c->startSolveWithConfig(riverSpotMap(kIterations));
+        QVERIFY(waitIdle(*c));
+        QTest::qWait(200);  // anything still queued would arrive now
+        const qsizetype reports = events.filter(QRegularExpression(QStringLiteral("^status Iter "))).size();
+        std::printf("progress reports handled for %d iterations: %lld\n", kIterations,
+                    static_cast<long long>(reports));
+        QVERIFY2(reports * 20 < kIterations, qPrintable(QString::number(reports)));
+        QCOMPARE(events.last(), QStringLiteral("results %1").arg(kIterations));
+        QCOMPARE(events.filter(QStringLiteral("status ")).last(), QStringLiteral("status Done"));
     }
 
     void cancelEndsInSolveFailedCancelled() {

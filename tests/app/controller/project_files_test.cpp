@@ -428,71 +428,158 @@ private slots:
         QTest::newRow("version huge") << craftedWith({"version"}, 1e300) << "Unsupported project version";
         QTest::newRow("version text") << craftedWith({"version"}, "two") << "Unsupported project version";
 
-        // Wrong types in every member that the controller reads.
-        const QString bad = "Invalid project data";
-        const QJsonValue text("x");
-        const QJsonValue number(3);
+        // What cannot be loaded safely is refused, naming the member.
+        const QString outside = "refers to a node outside the tree";
+        const QString notFinite = "is not a finite number";
         struct Case {
             const char* name;
             QVariantList path;
             QJsonValue value;
+            QString error;
         };
         const Case cases[] = {
-            {"project not an object", {"project"}, text},
-            {"hasResults not a bool", {"hasResults"}, "yes"},
-            {"results not an object", {"results"}, QJsonArray{}},
-            {"nodeCaches not an object", {"nodeCaches"}, QJsonArray{}},
-            {"nodeLocks not an array", {"nodeLocks"}, QJsonObject{}},
-            {"lastUiCfg not an object", {"lastUiCfg"}, number},
-            {"summary not a text", {"results", "resultsSummary"}, number},
-            {"pot as text", {"results", "resultStartingPot"}, "20"},
-            {"evOop as object", {"results", "resultEvOop"}, QJsonObject{}},
-            {"iterations fractional", {"results", "resultIterations"}, 1.5},
-            {"iterations negative", {"results", "resultIterations"}, -1},
-            {"iterations huge", {"results", "resultIterations"}, 1e300},
-            {"iterations as text", {"results", "resultIterations"}, "10"},
-            {"rootActions not a list", {"results", "rootActions"}, QJsonObject{}},
-            {"root action not an object", {"results", "rootActions", 0}, text},
-            {"root frequency a text", {"results", "rootActions", 1, "frequency"}, "0.6"},
-            {"meta not a list", {"results", "treeNodeMeta"}, text},
-            {"meta row a list", {"results", "treeNodeMeta", 0}, QJsonArray{}},
-            {"meta pot a text", {"results", "treeNodeMeta", 0, "pot"}, "20"},
-            {"meta hasChildren a number", {"results", "treeNodeMeta", 0, "hasChildren"}, 1},
-            {"meta shorter than actions", {"results", "treeNodeMeta", 2}, QJsonValue::Undefined},
-            {"actions not a list", {"results", "treeNodeActions"}, QJsonObject{}},
-            {"node actions an object", {"results", "treeNodeActions", 0}, QJsonObject{}},
-            {"action a text", {"results", "treeNodeActions", 0, 0}, text},
-            {"child past the tree", {"results", "treeNodeActions", 0, 1, "childIndex"}, 3},
-            {"child negative", {"results", "treeNodeActions", 0, 1, "childIndex"}, -1},
-            {"child fractional", {"results", "treeNodeActions", 0, 1, "childIndex"}, 1.5},
-            {"strategy cache an object", {"nodeCaches", "handStrategyByNode"}, QJsonObject{}},
-            {"strategy node as text", {"nodeCaches", "handStrategyByNode", 0, "nodeIndex"}, "0"},
-            {"strategy node past the tree", {"nodeCaches", "handStrategyByNode", 0, "nodeIndex"}, 3},
-            {"strategy node huge", {"nodeCaches", "handStrategyByNode", 0, "nodeIndex"}, 1e300},
-            {"strategy data a list", {"nodeCaches", "handStrategyByNode", 0, "data"}, QJsonArray{}},
-            {"strategy names a text", {"nodeCaches", "handStrategyByNode", 0, "data", "actionNames"}, text},
-            {"strategy weight a text", {"nodeCaches", "handStrategyByNode", 0, "data", "weights", "AA"}, text},
-            {"strategy probs a number", {"nodeCaches", "handStrategyByNode", 0, "data", "actionProbs", "AA"}, number},
-            {"stats data an object", {"nodeCaches", "actionStatsByNode", 0, "data"}, QJsonObject{}},
-            {"stats node past the tree", {"nodeCaches", "actionStatsByNode", 0, "nodeIndex"}, 7},
-            {"combo row a number", {"nodeCaches", "handCombosByNode", 0, "data", 0}, number},
-            {"combo weight a text", {"nodeCaches", "handCombosByNode", 0, "data", 1, "weight"}, text},
-            {"combo buckets numbers", {"nodeCaches", "handCombosByNode", 0, "data", 0, "buckets"}, QJsonArray{1}},
-            {"combo action evs texts", {"nodeCaches", "handCombosByNode", 0, "data", 0, "actionEvs"},
-             QJsonArray{"a"}},
-            {"buckets node past the tree", {"nodeCaches", "handBucketsByNode", 0, "nodeIndex"}, 1000000},
-            {"seat a number", {"nodeCaches", "seatHandCombosByNode", 0, "seat"}, number},
-            {"seat node past the tree", {"nodeCaches", "seatHandCombosByNode", 1, "nodeIndex"}, 3},
-            {"seat data an object", {"nodeCaches", "seatHandCombosByNode", 1, "data"}, QJsonObject{}},
-            {"lock a text", {"nodeLocks", 0}, text},
-            {"lock node huge", {"nodeLocks", 0, "nodeIndex"}, 1e300},
-            {"lock hand a number", {"nodeLocks", 0, "hand"}, number},
-            {"lock probs a text", {"nodeLocks", 0, "actionProbs"}, text},
-            {"lock prob beyond float", {"nodeLocks", 0, "actionProbs", 0}, 1e300},
-            {"lock action index fractional", {"nodeLocks", 1, "actionIndex"}, 0.5},
-            {"lock action prob a text", {"nodeLocks", 1, "actionProb"}, text},
+            {"child past the tree", {"results", "treeNodeActions", 0, 1, "childIndex"}, 3,
+             "results.treeNodeActions[0][1].childIndex " + outside},
+            {"child negative", {"results", "treeNodeActions", 0, 1, "childIndex"}, -1,
+             "results.treeNodeActions[0][1].childIndex " + outside},
+            {"child huge", {"results", "treeNodeActions", 0, 0, "childIndex"}, 1e300,
+             "results.treeNodeActions[0][0].childIndex " + outside},
+            {"no tree left for the caches", {"results", "treeNodeActions"}, QJsonObject{},
+             "nodeCaches.handStrategyByNode[0].nodeIndex " + outside},
+            {"strategy node past the tree", {"nodeCaches", "handStrategyByNode", 0, "nodeIndex"}, 3,
+             "nodeCaches.handStrategyByNode[0].nodeIndex " + outside},
+            {"strategy node huge", {"nodeCaches", "handStrategyByNode", 0, "nodeIndex"}, 1e300,
+             "nodeCaches.handStrategyByNode[0].nodeIndex " + outside},
+            {"stats node past the tree", {"nodeCaches", "actionStatsByNode", 0, "nodeIndex"}, 7,
+             "nodeCaches.actionStatsByNode[0].nodeIndex " + outside},
+            {"buckets node past the tree", {"nodeCaches", "handBucketsByNode", 0, "nodeIndex"}, 1000000,
+             "nodeCaches.handBucketsByNode[0].nodeIndex " + outside},
+            {"seat node past the tree", {"nodeCaches", "seatHandCombosByNode", 1, "nodeIndex"}, 3,
+             "nodeCaches.seatHandCombosByNode[1].nodeIndex " + outside},
+            {"evOop nan as text", {"results", "resultEvOop"}, "nan", "results.resultEvOop " + notFinite},
+            {"meta pot inf as text", {"results", "treeNodeMeta", 0, "pot"}, "inf",
+             "results.treeNodeMeta[0].pot " + notFinite},
+            {"strategy weight nan", {"nodeCaches", "handStrategyByNode", 0, "data", "weights", "AA"}, "nan",
+             "nodeCaches.handStrategyByNode[0].data.weights.AA " + notFinite},
+            {"combo action ev overflowing text", {"nodeCaches", "handCombosByNode", 0, "data", 0, "actionEvs", 1},
+             "1e999", "nodeCaches.handCombosByNode[0].data[0].actionEvs[1] " + notFinite},
+            {"lock prob -inf", {"nodeLocks", 1, "actionProb"}, "-inf", "nodeLocks[1].actionProb " + notFinite},
+            {"iterations huge", {"results", "resultIterations"}, 1e300, "results.resultIterations is out of range"},
+            {"strategy names for another node", {"nodeCaches", "handStrategyByNode", 0, "data", "actionNames"},
+             QJsonArray{"Check", "Bet 10", "All-in"},
+             "nodeCaches.handStrategyByNode[0].data.actionNames has 3 entries for a node with 2 actions"},
+            {"node actions an object", {"results", "treeNodeActions", 0}, QJsonObject{},
+             "nodeCaches.handStrategyByNode[0].data.actionNames has 2 entries for a node with 0 actions"},
+            {"combo action evs short", {"nodeCaches", "handCombosByNode", 0, "data", 0, "actionEvs"}, QJsonArray{"a"},
+             "nodeCaches.handCombosByNode[0].data[0].actionEvs has 1 entries for a node with 2 actions"},
+            {"stats with a third row", {"nodeCaches", "actionStatsByNode", 0, "data"},
+             QJsonArray{QJsonObject{}, QJsonObject{}, QJsonObject{}},
+             "nodeCaches.actionStatsByNode[0].data has 3 entries for a node with 2 actions"},
         };
-        for (const Case& c : cases) QTest::newRow(c.name) << craftedWith(c.path, c.value) << bad;
+        for (const Case& c : cases) {
+            QTest::newRow(c.name) << craftedWith(c.path, c.value) << "Invalid project data: " + c.error;
+        }
+    }
+
+    // Members of the wrong JSON type are converted as Qt converts variants:
+    // each of these files loads, and the value that matters reads as shown.
+    void lenientFilesLoad_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("probe");
+        QTest::addColumn<QString>("expected");
+        const QJsonValue text("x");
+        struct Case {
+            const char* name;
+            QVariantList path;
+            QJsonValue value;
+            const char* probe;
+            const char* expected;
+        };
+        const Case cases[] = {
+            {"hasResults as 1", {"hasResults"}, 1, "nodes", "3"},
+            {"hasResults as text", {"hasResults"}, "yes", "nodes", "3"},
+            {"project a text", {"project"}, text, "project", "0"},
+            {"lastUiCfg a number", {"lastUiCfg"}, 3, "nodes", "3"},
+            {"caches while hasResults is false", {"hasResults"}, false, "strategyNodes", "0"},
+            {"nodeCaches a list", {"nodeCaches"}, QJsonArray{}, "strategyNodes", "0"},
+            {"nodeLocks an object", {"nodeLocks"}, QJsonObject{}, "locks", "0"},
+            {"summary a number", {"results", "resultsSummary"}, 3, "summary", "3"},
+            {"pot as text", {"results", "resultStartingPot"}, "20", "pot", "20"},
+            {"evOop an object", {"results", "resultEvOop"}, QJsonObject{}, "evOop", "0"},
+            {"iterations as text", {"results", "resultIterations"}, "10", "iterations", "10"},
+            {"iterations fractional", {"results", "resultIterations"}, 1.5, "iterations", "2"},
+            {"iterations negative", {"results", "resultIterations"}, -1, "iterations", "-1"},
+            {"rootActions an object", {"results", "rootActions"}, QJsonObject{}, "rootActions", "0"},
+            {"root action a text", {"results", "rootActions", 0}, text, "rootActions", "2"},
+            {"root frequency a text", {"results", "rootActions", 1, "frequency"}, "0.6", "rootActions", "2"},
+            {"meta a text", {"results", "treeNodeMeta"}, text, "nodes", "3"},
+            {"meta row a list", {"results", "treeNodeMeta", 0}, QJsonArray{}, "nodes", "3"},
+            {"meta hasChildren a number", {"results", "treeNodeMeta", 0, "hasChildren"}, 1, "nodes", "3"},
+            {"meta shorter than actions", {"results", "treeNodeMeta", 2}, QJsonValue::Undefined, "nodes", "3"},
+            {"action a text", {"results", "treeNodeActions", 0, 0}, text, "nodes", "3"},
+            {"child fractional", {"results", "treeNodeActions", 0, 1, "childIndex"}, 1.5, "nodes", "3"},
+            {"strategy cache an object", {"nodeCaches", "handStrategyByNode"}, QJsonObject{}, "strategyNodes", "0"},
+            {"strategy node as text", {"nodeCaches", "handStrategyByNode", 0, "nodeIndex"}, "0", "strategyNodes", "1"},
+            {"strategy data a list", {"nodeCaches", "handStrategyByNode", 0, "data"}, QJsonArray{}, "strategyNodes",
+             "1"},
+            {"strategy names a text", {"nodeCaches", "handStrategyByNode", 0, "data", "actionNames"}, text,
+             "strategyNodes", "1"},
+            {"strategy weight a text", {"nodeCaches", "handStrategyByNode", 0, "data", "weights", "AA"}, text,
+             "strategyNodes", "1"},
+            {"stats data an object", {"nodeCaches", "actionStatsByNode", 0, "data"}, QJsonObject{}, "statsRows", "0"},
+            {"combo row a number", {"nodeCaches", "handCombosByNode", 0, "data", 0}, 3, "comboRows", "2"},
+            {"combo weight a text", {"nodeCaches", "handCombosByNode", 0, "data", 1, "weight"}, text, "comboRows", "2"},
+            {"seat a number", {"nodeCaches", "seatHandCombosByNode", 0, "seat"}, 3, "seatOopNodes", "0"},
+            {"lock a text", {"nodeLocks", 0}, text, "locks", "1"},
+            {"lock node huge", {"nodeLocks", 0, "nodeIndex"}, 1e300, "locks", "1"},
+            {"lock probs a text", {"nodeLocks", 0, "actionProbs"}, text, "locks", "1"},
+            {"lock prob beyond float", {"nodeLocks", 0, "actionProbs", 0}, 1e300, "locks", "2"},
+            {"lock action index fractional", {"nodeLocks", 1, "actionIndex"}, 0.5, "locks", "2"},
+            {"lock action prob a text", {"nodeLocks", 1, "actionProb"}, text, "locks", "2"},
+        };
+        for (const Case& c : cases) {
+            QTest::newRow(c.name) << craftedWith(c.path, c.value) << QString(c.probe) << QString(c.expected);
+        }
+    }
+
+    void lenientFilesLoad() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, probe);
+        QFETCH(QString, expected);
+        writeAll(path("lenient.json"), bytes);
+        AppController c;
+        const QVariantMap result = c.loadProject(urlOf(path("lenient.json")));
+        QVERIFY2(result.value("ok").toBool(), qPrintable(result.value("error").toString()));
+        const QHash<QString, QString> probes{
+            {"nodes", QString::number(c.treeNodeCount())},
+            {"project", QString::number(result.value("project").toMap().size())},
+            {"strategyNodes", QString::number(Access::cachedNodes(c, "strategy").size())},
+            {"seatOopNodes", QString::number(Access::cachedNodes(c, "seatOop").size())},
+            {"locks", QString::number(c.nodeLocks(0).size())},
+            {"summary", c.getResultsSummary()},
+            {"pot", QString::number(c.getResultStartingPot())},
+            {"evOop", QString::number(c.getResultEvOop())},
+            {"iterations", QString::number(c.getResultIterations())},
+            {"rootActions", QString::number(c.getRootActions().size())},
+            {"statsRows", QString::number(c.nodeActionStats(0).size())},
+            {"comboRows", QString::number(c.nodeHandCombos(0).size())},
+        };
+        QCOMPARE(probes.value(probe), expected);
+    }
+
+    // A small file whose cached strategy lists a million actions for a node
+    // with two: refused at once, instead of making the first query of that
+    // node allocate gigabytes.
+    void oversizedCachedActionListIsRefused() {
+        QJsonArray types;
+        for (int i = 0; i < 1000000; ++i) types.append(QStringLiteral("c"));
+        const QJsonValue root =
+            withValueAt(craftedObject(), {"nodeCaches", "handStrategyByNode", 0, "data", "actionTypeList"}, 0, types);
+        writeAll(path("oversized.json"), QJsonDocument(root.toObject()).toJson(QJsonDocument::Compact));
+        QVERIFY(QFileInfo(path("oversized.json")).size() < 5 * 1024 * 1024);
+        expectRefusedUnchanged(urlOf(path("oversized.json")),
+                               "Invalid project data: nodeCaches.handStrategyByNode[0].data.actionTypeList has "
+                               "1000000 entries for a node with 2 actions");
     }
 
     void refusedFiles() {
