@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import Qt.labs.settings
 import Pellaris
 
 // The shell's project state, presets, range memory, readiness, estimate
@@ -10,6 +11,8 @@ Item {
     height: 600
 
     Component { id: shellComponent; AppShell { anchors.fill: parent } }
+
+    Settings { id: uiStore; category: "ui" }
 
     // The user hold'em ranges as the product ships them.
     readonly property string userOop: "88+,A8s+,A5s,A4s,A3s-A2s:0.5,AJo+,ATo,K9s+,KQo,KJo:0.75,KTo:0.25,Q9s+,QJo:0.5,"
@@ -103,6 +106,49 @@ Item {
             compare(shell.navIndex, 0)
             compare(stub._callsTo("clearResults").length, 1)
             compare(shell._canSolveBase, false)
+        }
+
+        // The appearance the settings page stored is what the shell starts
+        // with; a stored accent that is not a colour is no accent.
+        function test_startUpReadsAppearance_data() {
+            return [
+                { tag: "light, accent", dark: false, accent: " #112233 ", override: true, color: "#112233" },
+                { tag: "dark, translucent accent", dark: true, accent: "#80112233", override: true, color: "#80112233" },
+                { tag: "no accent", dark: true, accent: "", override: false },
+                { tag: "accent not a colour", dark: false, accent: "red", override: false }
+            ]
+        }
+
+        function test_startUpReadsAppearance(data) {
+            uiStore.setValue("darkMode", data.dark)
+            uiStore.setValue("accentHex", data.accent)
+            uiStore.sync()
+            var shell = makeShell()
+            compare(shell.theme.dark, data.dark)
+            compare(shell.theme.useAccentOverride, data.override)
+            if (data.override)
+                verify(Qt.colorEqual(shell.theme.accentOverride, data.color), String(shell.theme.accentOverride))
+            var settingsPage = findChild(shell, "settingsPage")
+            compare(settingsPage.darkMode, data.dark)
+            settingsPage.darkMode = !data.dark
+            compare(shell.theme.dark, !data.dark, "the settings page's switch reaches the theme")
+        }
+
+        // What the settings page stores is what the next start shows.
+        function test_savedAppearanceComesBack() {
+            var first = makeShell()
+            var settingsPage = findChild(first, "settingsPage")
+            settingsPage.applyAccentHex(" #80AABBCC ")
+            settingsPage.applyAccentHex("#12345")
+            settingsPage.darkMode = false
+            settingsPage.saveSettings()
+            compare(uiStore.value("accentHex"), "#80aabbcc")
+            var second = makeShell()
+            compare([second.theme.dark, second.theme.useAccentOverride], [false, true])
+            verify(Qt.colorEqual(second.theme.accentOverride, "#80AABBCC"))
+
+            findChild(second, "settingsPage").applyAccentHex("")
+            compare(second.theme.useAccentOverride, false)
         }
 
         function test_quickSolve_data() {
