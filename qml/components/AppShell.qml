@@ -210,40 +210,33 @@ Item {
 
     // ---- Per-variant range memory ----
 
-    function _saveRangesForVariant(variant) {
-        if (Presets.normalizeVariant(variant) === "shortdeck") {
-            _shortDeckOopRangeText = oopRangeText
-            _shortDeckIpRangeText = ipRangeText
-            _shortDeckRangesInitialized = true
-        } else {
-            _holdemOopRangeText = oopRangeText
-            _holdemIpRangeText = ipRangeText
-            _holdemRangesInitialized = true
-        }
+    // The memory's property names for a variant: "_holdem..." or "_shortDeck...".
+    function _memoryPrefix(variant) {
+        return Presets.normalizeVariant(variant) === "shortdeck" ? "_shortDeck" : "_holdem"
     }
 
+    function _saveRangesForVariant(variant) {
+        var prefix = _memoryPrefix(variant)
+        shell[prefix + "OopRangeText"] = oopRangeText
+        shell[prefix + "IpRangeText"] = ipRangeText
+        shell[prefix + "RangesInitialized"] = true
+    }
+
+    // A variant never used before starts from its Quick Solve ranges.
     function _ensureRangesInitialized(variant) {
-        var shortDeck = Presets.normalizeVariant(variant) === "shortdeck"
-        if (shortDeck ? _shortDeckRangesInitialized : _holdemRangesInitialized)
+        var prefix = _memoryPrefix(variant)
+        if (shell[prefix + "RangesInitialized"])
             return
         var preset = quickSolvePresetForVariant(variant)
-        var oop = preset.oopRangeText !== undefined ? preset.oopRangeText : ""
-        var ip = preset.ipRangeText !== undefined ? preset.ipRangeText : ""
-        if (shortDeck) {
-            _shortDeckOopRangeText = oop
-            _shortDeckIpRangeText = ip
-            _shortDeckRangesInitialized = true
-        } else {
-            _holdemOopRangeText = oop
-            _holdemIpRangeText = ip
-            _holdemRangesInitialized = true
-        }
+        shell[prefix + "OopRangeText"] = preset.oopRangeText !== undefined ? preset.oopRangeText : ""
+        shell[prefix + "IpRangeText"] = preset.ipRangeText !== undefined ? preset.ipRangeText : ""
+        shell[prefix + "RangesInitialized"] = true
     }
 
     function _restoreRangesForVariant(variant) {
-        var shortDeck = Presets.normalizeVariant(variant) === "shortdeck"
-        oopRangeText = shortDeck ? _shortDeckOopRangeText : _holdemOopRangeText
-        ipRangeText = shortDeck ? _shortDeckIpRangeText : _holdemIpRangeText
+        var prefix = _memoryPrefix(variant)
+        oopRangeText = shell[prefix + "OopRangeText"]
+        ipRangeText = shell[prefix + "IpRangeText"]
     }
 
     function _onRangeChanged() {
