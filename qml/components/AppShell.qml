@@ -1,0 +1,441 @@
+import QtQuick
+import QtQuick.Layouts
+import Qt.labs.settings
+import "../theme" as ThemePack
+import "../pages" as Pages
+import "projectPresets.js" as Presets
+import "solveRules.js" as SolveRules
+
+// The application shell: the one copy of the spot being edited (the project
+// state), the presets that fill it, readiness and the memory estimate that
+// gate a solve, the solve-configuration map, and the pages, which show and
+// edit the state.
+Item {
+    id: shell
+
+    property var controller: null
+
+    readonly property ThemePack.Theme theme: ThemePack.Theme {}
+    readonly property ThemePack.Typography type: ThemePack.Typography {}
+
+    // ---- Project state: one property per setting ----
+    property string gameVariant: "holdem"
+    property string boardText: ""
+    property string oopRangeText: ""
+    property string ipRangeText: ""
+    property string betSizesText: ""
+    property int maxIterations: 0
+    property real startingPot: 0
+    property real effectiveStack: 0
+    property string utilityModel: "cash"
+    property real oopStack: 0
+    property real ipStack: 0
+    property string icmPayoutsText: ""
+    property string icmOtherStacksText: ""
+    property int threadCount: _systemThreads > 0 ? _systemThreads : 1
+    property string startingStreet: "flop"
+    property real targetExploitability: 0.0
+    property real rakePercent: 0.0
+    property int rakeCap: 0
+    property string oopFlopBetSizesText: ""
+    property string oopTurnBetSizesText: ""
+    property string oopRiverBetSizesText: ""
+    property string oopFlopRaiseSizesText: ""
+    property string oopTurnRaiseSizesText: ""
+    property string oopRiverRaiseSizesText: ""
+    property bool oopFlopAddAllIn: false
+    property bool oopTurnAddAllIn: false
+    property bool oopRiverAddAllIn: false
+    property bool oopFlopDontDonk: false
+    property bool oopTurnDontDonk: false
+    property bool oopRiverDontDonk: false
+    property string ipFlopBetSizesText: ""
+    property string ipTurnBetSizesText: ""
+    property string ipRiverBetSizesText: ""
+    property string ipFlopRaiseSizesText: ""
+    property string ipTurnRaiseSizesText: ""
+    property string ipRiverRaiseSizesText: ""
+    property bool ipFlopAddAllIn: false
+    property bool ipTurnAddAllIn: false
+    property bool ipRiverAddAllIn: false
+    property bool oopAddAllInIfJamLtEnabled: false
+    property real oopAddAllInIfJamLtPct: 0.0
+    property bool ipAddAllInIfJamLtEnabled: false
+    property real ipAddAllInIfJamLtPct: 0.0
+
+    // ---- Project and variant ----
+    property bool hasProject: false
+    property int navIndex: 0
+
+    // Start-up publishes appController on the root context, out of the
+    // linter's sight. Tests point this at a stand-in.
+    // qmllint disable unqualified
+    property var _developerModeSource: typeof appController !== "undefined" ? appController : null
+    // qmllint enable unqualified
+    readonly property bool developerMode: !!_developerModeSource && _developerModeSource.developerMode === true
+    readonly property bool isShortDeck: String(gameVariant).toLowerCase() === "shortdeck"
+    readonly property var variantRanks: (isShortDeck ? SolveRules.SHORT_DECK_RANKS : SolveRules.HOLDEM_RANKS).split("")
+    readonly property string rankAlphabet: variantRanks.join("")
+
+    // The machine's thread count, 0 when the controller does not know it.
+    readonly property int _systemThreads: {
+        var n = controller ? Number(controller.systemThreadCount) : 0
+        return isFinite(n) && n > 0 ? Math.floor(n) : 0
+    }
+
+    // ---- Presets (live: they follow the mode and the thread count) ----
+    readonly property var startupBlankPreset: Presets.startupBlankPreset(_systemThreads)
+    readonly property var newProjectPreset: Presets.newProjectPreset(developerMode, _systemThreads)
+    readonly property var defaultPreset: Presets.defaultPreset(_systemThreads)
+    readonly property var defaultPresetShortDeck: Presets.defaultPresetShortDeck(_systemThreads)
+    readonly property var customerQuickSolvePreset: Presets.customerQuickSolvePreset(_systemThreads)
+    readonly property var customerQuickSolvePresetShortDeck: Presets.customerQuickSolvePresetShortDeck(_systemThreads)
+
+    // ---- Per-variant range memory (lives only in the running shell) ----
+    property string _lastGameVariant: "holdem"
+    property bool _variantSwapInProgress: false
+    property bool _holdemRangesInitialized: false
+    property string _holdemOopRangeText: ""
+    property string _holdemIpRangeText: ""
+    property bool _shortDeckRangesInitialized: false
+    property string _shortDeckOopRangeText: ""
+    property string _shortDeckIpRangeText: ""
+
+    // ---- Readiness ----
+    readonly property bool _canSolveBase: _isStrictBoardReady() && _hasSizingFilled()
+                                          && _hasAnyHand(oopRangeText) && _hasAnyHand(ipRangeText)
+                                          && _hasUtilitySolveInputs()
+    readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
+
+    // One timer collapses a burst of edits into one estimate request.
+    readonly property Timer solveMemEstimateTimer: Timer {
+        interval: 450
+        repeat: false
+        onTriggered: shell._requestSolveMemEstimate()
+    }
+
+    Settings {
+        id: uiSettings
+        category: "ui"
+        property string accentHex: ""
+        property bool darkMode: true
+    }
+
+    // ---- Project state map ----
+
+    function exportProjectState() {
+        var out = {}
+        Presets.PROJECT_KEYS.forEach(function (key) { out[key] = shell[key] })
+        return out
+    }
+
+    // Assigns every key the map carries, in the state's own order, converted
+    // to its property's type; a value that cannot be converted leaves its
+    // property as it is, so a damaged map never stops half-way.
+    function applyProjectState(map) {
+        if (!map || typeof map !== "object")
+            return
+        Presets.PROJECT_KEYS.forEach(function (key) {
+            if (!Object.prototype.hasOwnProperty.call(map, key))
+                return
+            var converted = Presets.convertValue(Presets.keyType(key), map[key])
+            if (converted.ok)
+                shell[key] = converted.value
+        })
+    }
+
+    function quickSolvePresetForVariant(variant) {
+        return Presets.quickSolvePresetForVariant(variant, developerMode, _systemThreads)
+    }
+
+    // ---- Resets ----
+
+    // The variant is switched before the blank preset is applied, so that a
+    // reset from short deck ends with the blank ranges, not with the hold'em
+    // pair the switch brings back.
+    function _resetToBlank(preset, projectOpen) {
+        gameVariant = "holdem"
+        applyProjectState(preset)
+        hasProject = projectOpen
+        _clearControllerResults()
+        syncPagesFromRoot()
+    }
+
+    function resetToStartupBlank() {
+        _resetToBlank(startupBlankPreset, false)
+    }
+
+    function resetToNewProject() {
+        _resetToBlank(newProjectPreset, true)
+    }
+
+    // Quick Solve keeps the variant the user had selected.
+    function resetToDefaults() {
+        var variant = Presets.normalizeVariant(gameVariant)
+        applyProjectState(quickSolvePresetForVariant(variant))
+        gameVariant = variant
+        hasProject = true
+        _clearControllerResults()
+        syncPagesFromRoot()
+    }
+
+    function _clearControllerResults() {
+        if (controller && typeof controller.clearResults === "function")
+            controller.clearResults()
+    }
+
+    // ---- Pages: binding and write-back ----
+
+    function _bindPageSetting(page, key) {
+        page[key] = Qt.binding(function () { return shell[key] })
+    }
+
+    // Restores the pages' bindings after the whole state was replaced; a
+    // page that assigned to a setting had lost its binding.
+    function syncPagesFromRoot() {
+        Presets.PAGE_KEYS.forEach(function (key) {
+            _bindPageSetting(projectPage, key)
+            _bindPageSetting(solvePage, key)
+        })
+        // Re-bound too, so that after a loaded project the solve page shows
+        // the project's thread count again.
+        _bindPageSetting(solvePage, "threadCount")
+    }
+
+    function _connectWriteBack() {
+        Presets.PAGE_KEYS.forEach(function (key) {
+            projectPage[key + "Changed"].connect(function () { shell[key] = projectPage[key] })
+        })
+    }
+
+    // ---- Per-variant range memory ----
+
+    // The memory's property names for a variant: "_holdem..." or "_shortDeck...".
+    function _memoryPrefix(variant) {
+        return Presets.normalizeVariant(variant) === "shortdeck" ? "_shortDeck" : "_holdem"
+    }
+
+    function _saveRangesForVariant(variant) {
+        var prefix = _memoryPrefix(variant)
+        shell[prefix + "OopRangeText"] = oopRangeText
+        shell[prefix + "IpRangeText"] = ipRangeText
+        shell[prefix + "RangesInitialized"] = true
+    }
+
+    // A variant never used before starts from its Quick Solve ranges.
+    function _ensureRangesInitialized(variant) {
+        var prefix = _memoryPrefix(variant)
+        if (shell[prefix + "RangesInitialized"])
+            return
+        var preset = quickSolvePresetForVariant(variant)
+        shell[prefix + "OopRangeText"] = preset.oopRangeText !== undefined ? preset.oopRangeText : ""
+        shell[prefix + "IpRangeText"] = preset.ipRangeText !== undefined ? preset.ipRangeText : ""
+        shell[prefix + "RangesInitialized"] = true
+    }
+
+    function _restoreRangesForVariant(variant) {
+        var prefix = _memoryPrefix(variant)
+        oopRangeText = shell[prefix + "OopRangeText"]
+        ipRangeText = shell[prefix + "IpRangeText"]
+    }
+
+    function _onRangeChanged() {
+        if (_variantSwapInProgress)
+            return
+        _saveRangesForVariant(_lastGameVariant)
+        _scheduleSolveMemEstimate()
+    }
+
+    onOopRangeTextChanged: _onRangeChanged()
+    onIpRangeTextChanged: _onRangeChanged()
+
+    onGameVariantChanged: {
+        var next = Presets.normalizeVariant(gameVariant)
+        var prev = Presets.normalizeVariant(_lastGameVariant)
+        if (next === prev)
+            return
+        _variantSwapInProgress = true
+        try {
+            _saveRangesForVariant(prev)
+            _ensureRangesInitialized(next)
+            _restoreRangesForVariant(next)
+            _lastGameVariant = next
+        } finally {
+            _variantSwapInProgress = false
+        }
+        _scheduleSolveMemEstimate()
+    }
+
+    // ---- Readiness checks ----
+
+    function _normalizeBoardText(raw) {
+        return SolveRules.normalizeBoardText(String(raw), rankAlphabet)
+    }
+
+    function _isStrictBoardReady() {
+        return SolveRules.isStrictBoardReady(boardText, rankAlphabet)
+    }
+
+    function _hasAnyHand(rangeText) {
+        return SolveRules.hasAnyHand(rangeText, rankAlphabet)
+    }
+
+    function _hasSizingFilled() {
+        var texts = {}
+        SolveRules.sizingTextKeys().forEach(function (key) { texts[key] = shell[key] })
+        return SolveRules.hasSizingFilled(texts)
+    }
+
+    function _parsePositiveCsvNumbers(text) {
+        return SolveRules.parsePositiveCsvNumbers(text)
+    }
+
+    function _hasUtilitySolveInputs() {
+        return SolveRules.hasUtilitySolveInputs({
+            utilityModel: utilityModel, startingPot: startingPot, effectiveStack: effectiveStack,
+            oopStack: oopStack, ipStack: ipStack,
+            icmPayoutsText: icmPayoutsText, icmOtherStacksText: icmOtherStacksText
+        })
+    }
+
+    function _hasEnoughRamToSolve() {
+        if (!controller)
+            return false
+        return SolveRules.hasEnoughRam(controller.solveRequiredMemoryBytes, controller.systemAvailableMemoryBytes,
+                                       controller.resultsReclaimableMemoryBytes)
+    }
+
+    // ---- Memory estimate and the solve-configuration map ----
+
+    function targetExploitabilityAmount() {
+        return SolveRules.targetExploitabilityAmount(startingPot, targetExploitability)
+    }
+
+    function _solveMemCfg() {
+        return SolveRules.solveConfigMap(exportProjectState())
+    }
+
+    function _scheduleSolveMemEstimate() {
+        if (solveMemEstimateTimer)
+            solveMemEstimateTimer.restart()
+    }
+
+    function _requestSolveMemEstimate() {
+        if (!_canSolveBase)
+            return
+        if (!controller || typeof controller.requestSolveMemoryEstimate !== "function")
+            return
+        controller.requestSolveMemoryEstimate(_solveMemCfg())
+    }
+
+    // Every setting that changes the solve's size restarts the estimate
+    // timer; the ranges and the variant do it from their own handlers, and
+    // the iteration limit, the target and the old sizing text do not matter.
+    readonly property var _estimateKeys: Presets.PROJECT_KEYS.filter(function (key) {
+        return ["gameVariant", "oopRangeText", "ipRangeText", "maxIterations",
+                "targetExploitability", "betSizesText"].indexOf(key) < 0
+    })
+
+    function _connectEstimateScheduling() {
+        _estimateKeys.forEach(function (key) { shell[key + "Changed"].connect(shell._scheduleSolveMemEstimate) })
+    }
+
+    // ---- Keys ----
+
+    function _startSolveFromKey() {
+        if (!canSolve || !controller || controller.running)
+            return
+        navIndex = 2
+        if (typeof controller.startSolveWithConfig === "function")
+            controller.startSolveWithConfig(_solveMemCfg())
+        else if (typeof controller.startSolve === "function")
+            controller.startSolve()
+    }
+
+    function _cancelSolveFromKey() {
+        if (controller && controller.running && typeof controller.cancelSolve === "function")
+            controller.cancelSolve()
+    }
+
+    Shortcut {
+        sequence: "F5"
+        context: Qt.ApplicationShortcut
+        onActivated: shell._startSolveFromKey()
+    }
+
+    // Live only while a solve runs, so that it never competes with the
+    // Escape of an open popup or dialog (two shortcuts on one key fire none).
+    Shortcut {
+        sequence: "Escape"
+        context: Qt.ApplicationShortcut
+        enabled: !!shell.controller && shell.controller.running === true
+        onActivated: shell._cancelSolveFromKey()
+    }
+
+    // ---- Pages ----
+
+    StackLayout {
+        id: pageStack
+        anchors.fill: parent
+        currentIndex: shell.navIndex
+
+        Pages.HomePage {
+            id: homePage
+            objectName: "homePage"
+            theme: shell.theme
+            type: shell.type
+            gameVariant: shell.gameVariant
+            projectStateProvider: shell.exportProjectState
+        }
+
+        Pages.ProjectPage {
+            id: projectPage
+            objectName: "projectPage"
+            theme: shell.theme
+            type: shell.type
+            canSolve: shell.canSolve
+        }
+
+        Pages.SolvePage {
+            id: solvePage
+            objectName: "solvePage"
+            theme: shell.theme
+            type: shell.type
+            controller: shell.controller
+            canSolve: shell.canSolve
+            threadCount: shell.threadCount
+            onThreadCountChanged: shell.threadCount = threadCount
+        }
+
+        Pages.ResultsPage {
+            id: resultsPage
+            objectName: "resultsPage"
+            theme: shell.theme
+            type: shell.type
+            controller: shell.controller
+            gameVariant: shell.gameVariant
+            utilityModel: shell.utilityModel
+            boardText: shell.boardText
+            rakePercent: shell.rakePercent
+            rakeCap: shell.rakeCap
+        }
+
+        Pages.SettingsPage {
+            id: settingsPage
+            objectName: "settingsPage"
+            theme: shell.theme
+            type: shell.type
+            darkMode: shell.theme.dark
+            onDarkModeChanged: shell.theme.dark = darkMode
+        }
+    }
+
+    Component.onCompleted: {
+        _connectWriteBack()
+        _connectEstimateScheduling()
+        theme.dark = uiSettings.darkMode
+        theme.applyStoredAccent(uiSettings.accentHex)
+        resetToStartupBlank()
+        _lastGameVariant = Presets.normalizeVariant(gameVariant)
+    }
+}

@@ -1,0 +1,169 @@
+.pragma library
+.import "projectPresets.js" as Presets
+// When a spot may be solved, and the solve-configuration map the controller
+// reads. Pure functions over a project state map (the shell's 43 keys), so
+// they can be tested without a shell or a controller.
+
+var HOLDEM_RANKS = "AKQJT98765432"
+var SHORT_DECK_RANKS = "AKQJT9876"
+
+// A number from a setting; missing values count as 0, anything else that is
+// not a number as NaN.
+function _number(value) {
+    return (value === undefined || value === null) ? 0 : Number(value)
+}
+
+function _isPositive(value) {
+    var n = _number(value)
+    return isFinite(n) && n > 0
+}
+
+function _text(value) {
+    return (value === undefined || value === null) ? "" : String(value)
+}
+
+// Valid card pairs of the text, rank upper-cased and suit lower-cased; a
+// trailing single character and pairs that are not cards are dropped.
+function normalizeBoardText(raw, rankAlphabet) {
+    var out = ""
+    for (var i = 0; i + 1 < raw.length; i += 2) {
+        var rank = raw.charAt(i).toUpperCase()
+        var suit = raw.charAt(i + 1).toLowerCase()
+        if (rankAlphabet.indexOf(rank) >= 0 && "shdc".indexOf(suit) >= 0)
+            out += rank + suit
+    }
+    return out
+}
+
+// Three, four or five cards of the variant; whitespace is ignored and case
+// does not matter. Repeated cards are left to the controller.
+function isStrictBoardReady(boardText, rankAlphabet) {
+    var raw = _text(boardText).replace(/\s/g, "")
+    var normalized = normalizeBoardText(raw, rankAlphabet)
+    return normalized.length === raw.length && [6, 8, 10].indexOf(raw.length) >= 0
+}
+
+// At least two adjacent rank letters of the variant anywhere in the text.
+function hasAnyHand(rangeText, rankAlphabet) {
+    var text = _text(rangeText).trim()
+    if (text === "")
+        return false
+    var alphabet = rankAlphabet ? rankAlphabet : HOLDEM_RANKS
+    var ranks = "[" + alphabet + "]"
+    return new RegExp(ranks + ranks, "i").test(text)
+}
+
+// The twelve bet and raise texts, in the order a reader checks them.
+function sizingTextKeys() {
+    var keys = []
+    Presets.SEATS.forEach(function (seat) {
+        Presets.STREETS.forEach(function (street) {
+            keys.push(seat + street + "BetSizesText")
+            keys.push(seat + street + "RaiseSizesText")
+        })
+    })
+    return keys
+}
+
+function hasSizingFilled(state) {
+    return sizingTextKeys().every(function (k) { return _text(state[k]).trim() !== "" })
+}
+
+// Comma-separated positive numbers: { valid, values }. Empty pieces are
+// skipped; one piece that is not a finite number above 0 spoils the list.
+function parsePositiveCsvNumbers(text) {
+    var values = []
+    var pieces = _text(text).split(",").map(function (p) { return p.trim() }).filter(function (p) { return p !== "" })
+    for (var i = 0; i < pieces.length; ++i) {
+        var n = Number(pieces[i])
+        if (!isFinite(n) || n <= 0)
+            return { valid: false, values: [] }
+        values.push(n)
+    }
+    return { valid: true, values: values }
+}
+
+function utilityModelOf(state) {
+    var model = _text(state.utilityModel).trim().toLowerCase()
+    return model === "" ? "cash" : model
+}
+
+// Pot and stacks for the chosen utility model; with ICM also payouts that
+// the players left in the tournament can cover.
+function hasUtilitySolveInputs(state) {
+    if (utilityModelOf(state) !== "icm")
+        return _isPositive(state.startingPot) && _isPositive(state.effectiveStack)
+    if (!_isPositive(state.startingPot) || !_isPositive(state.oopStack) || !_isPositive(state.ipStack))
+        return false
+    var payouts = parsePositiveCsvNumbers(state.icmPayoutsText)
+    var others = parsePositiveCsvNumbers(state.icmOtherStacksText)
+    return payouts.valid && payouts.values.length > 0 && others.valid
+            && 2 + others.values.length >= payouts.values.length
+}
+
+// Memory: the estimate is known and the free memory, with what the current
+// results would give back, is strictly more than it.
+function hasEnoughRam(requiredBytes, availableBytes, reclaimableBytes) {
+    var required = _number(requiredBytes)
+    var available = _number(availableBytes)
+    var reclaimable = _number(reclaimableBytes)
+    if (!isFinite(required) || !isFinite(available) || required <= 0 || available <= 0)
+        return false
+    var total = available + (isFinite(reclaimable) && reclaimable > 0 ? reclaimable : 0)
+    return total > required
+}
+
+// The target as chips: the pot times the percentage.
+function targetExploitabilityAmount(startingPot, targetPercent) {
+    var pot = _number(startingPot)
+    var pct = _number(targetPercent)
+    if (!isFinite(pot) || !isFinite(pct) || pot <= 0)
+        return 0
+    return pot * pct / 100
+}
+
+// A seat stack as whole chips, never below 0.
+function _stack(value) {
+    var n = Math.floor(_number(value))
+    return isFinite(n) && n > 0 ? n : 0
+}
+
+// The solve-configuration map of a project state: 42 keys.
+function solveConfigMap(state) {
+    var utility = utilityModelOf(state)
+    var oopStack = _stack(state.oopStack)
+    var ipStack = _stack(state.ipStack)
+    var cfg = {
+        variant: state.gameVariant,
+        board: state.boardText,
+        oop_range: state.oopRangeText,
+        ip_range: state.ipRangeText,
+        max_iterations: _number(state.maxIterations),
+        target_exploitability: targetExploitabilityAmount(state.startingPot, state.targetExploitability),
+        starting_pot: _number(state.startingPot),
+        effective_stack: utility === "icm" ? Math.max(0, Math.min(oopStack, ipStack)) : _number(state.effectiveStack),
+        rake_percent: _number(state.rakePercent),
+        rake_cap: _number(state.rakeCap),
+        starting_street: state.startingStreet,
+        thread_count: _number(state.threadCount),
+        utility_model: utility,
+        oop_stack: oopStack,
+        ip_stack: ipStack,
+        icm_payouts: state.icmPayoutsText,
+        icm_other_stacks: state.icmOtherStacksText
+    }
+    Presets.SEATS.forEach(function (seat) {
+        Presets.STREETS.forEach(function (street) {
+            var from = seat + street
+            var to = seat + "_" + street.toLowerCase()
+            cfg[to + "_bet_sizes"] = state[from + "BetSizesText"]
+            cfg[to + "_raise_sizes"] = state[from + "RaiseSizesText"]
+            cfg[to + "_add_all_in"] = state[from + "AddAllIn"]
+            if (seat === "oop")
+                cfg[to + "_dont_donk"] = state[from + "DontDonk"]
+        })
+        cfg[seat + "_add_all_in_jam_threshold_enabled"] = state[seat + "AddAllInIfJamLtEnabled"]
+        cfg[seat + "_add_all_in_jam_threshold_pct"] = _number(state[seat + "AddAllInIfJamLtPct"])
+    })
+    return cfg
+}
