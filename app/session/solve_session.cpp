@@ -122,6 +122,21 @@ void apply_node_locks(halvory::Game& game, const std::vector<NodeLockRequest>& r
     }
 }
 
+// The final report of a cancelled solve: no result, whatever was filled in.
+SolveProgress cancelled_report(ResultSnapshot snapshot) {
+    snapshot.ok = false;
+    snapshot.error = "Cancelled";
+    snapshot.root_action_names.clear();
+    snapshot.root_action_types.clear();
+    snapshot.root_action_frequencies.clear();
+    snapshot.tree_node_meta.clear();
+    snapshot.iterations = 0;
+    snapshot.exploitability = 0.0f;
+    snapshot.ev_oop = 0.0f;
+    snapshot.ev_ip = 0.0f;
+    return SolveProgress{0.0, "Cancelled", std::move(snapshot)};
+}
+
 template <typename Node>
 std::int32_t label_pot(const Node& node, std::int32_t starting_pot) {
     return node.pot > 0 ? node.pot : starting_pot;
@@ -244,10 +259,14 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
         report(0.0, "Init: building game object...");
         std::shared_ptr<halvory::Game> built_game;
         {
+            const halvory::CancelFlag cancel = &cancel_requested;
             halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
-                                       converted.short_deck);
-            check_cancel();
-            built_game = std::make_shared<halvory::Game>(std::move(converted.game), std::move(cards));
+                                       converted.short_deck, cancel);
+            // Counting first refuses a tree past the limits before its nodes
+            // are allocated; the count costs far less than the build.
+            halvory::count_action_plan(converted.game, cards, cancel);
+            built_game =
+                std::make_shared<halvory::Game>(std::move(converted.game), std::move(cards), cancel);
         }
         check_cancel();
         if (!request.node_locks.empty()) apply_node_locks(*built_game, request.node_locks);
@@ -341,17 +360,9 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
         snapshot.ok = true;
         final_report = SolveProgress{1.0, "Done", std::move(snapshot)};
     } catch (const CancelledSolve&) {
-        snapshot.ok = false;
-        snapshot.error = "Cancelled";
-        snapshot.root_action_names.clear();
-        snapshot.root_action_types.clear();
-        snapshot.root_action_frequencies.clear();
-        snapshot.tree_node_meta.clear();
-        snapshot.iterations = 0;
-        snapshot.exploitability = 0.0f;
-        snapshot.ev_oop = 0.0f;
-        snapshot.ev_ip = 0.0f;
-        final_report = SolveProgress{0.0, "Cancelled", std::move(snapshot)};
+        final_report = cancelled_report(std::move(snapshot));
+    } catch (const halvory::BuildCancelled&) {
+        final_report = cancelled_report(std::move(snapshot));
     } catch (const std::exception& e) {
         snapshot.ok = false;
         snapshot.error = e.what();
