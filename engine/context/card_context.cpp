@@ -130,13 +130,13 @@ CardContext::CardContext(const Board& board_in, const Range& oop_range, const Ra
     : board(board_in), ranges{oop_range, ip_range}, short_deck(short_deck_in ? 1 : 0),
       deck_mask(deck_mask_of(short_deck_in)) {
   validate_board();
+  throw_if_cancelled(cancel);
   compute_board_state();
   compute_key();
   if (const std::shared_ptr<const CachedArtifacts> cached = find_cached_artifacts(key)) {
     copy_from_artifacts(*cached);
     return;
   }
-  throw_if_cancelled(cancel);
   rebuild_private();
   build_cross_maps();
   compute_matchup_weight();

@@ -333,6 +333,22 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
     bad_card.board = "Ks7d2c5h9z";
     cases.push_back({bad_card, "Invalid suit character"});
 
+    // Pot 10, stack 500, one-chip bets and raises: a min-raise ladder far
+    // deeper than any thread's stack would survive.
+    SolveConfig ladder = river_spot(5);
+    ladder.starting_pot = 1000;
+    ladder.effective_stack = 50000;
+    ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
+    cases.push_back({ladder,
+                     "Betting tree too deep: more than 250 actions on one line of play (use larger bet and raise "
+                     "sizes, or a raise cap)"});
+    SolveConfig wide = flop_spot(5);
+    for (SizingConfig* s : {&wide.oop_flop, &wide.oop_turn, &wide.oop_river, &wide.ip_flop, &wide.ip_turn,
+                            &wide.ip_river}) {
+        *s = SizingConfig{"10, 20, 33, 50, 66, 75, 100, 125, 150, 200", "50, 75, 100, 150, 200", false, false};
+    }
+    cases.push_back({wide, "Betting tree too large: more than 10000000 nodes (use fewer bet and raise sizes)"});
+
     for (const Case& c : cases) {
         SolveSession session;
         Recorder recorder;
@@ -359,6 +375,19 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
     EXPECT_TRUE(starts_with(recorder.final_report().status,
                             "Error: IP turn sizing (bet='2x', raise='', bet_norm='2x', raise_norm=''): "))
         << recorder.final_report().status;
+}
+
+TEST(SolveSession, LadderInsideTheDepthBoundSolves) {
+    // Two hundred one-chip raises: as deep as the tree bound lets a solve go.
+    SolveConfig ladder = river_spot(3);
+    ladder.starting_pot = 1000;
+    ladder.effective_stack = 200;
+    ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
+    SolveSession session;
+    Recorder recorder;
+    ASSERT_TRUE(session.start(ladder, recorder.callback(&session)));
+    ASSERT_TRUE(recorder.wait_done());
+    EXPECT_EQ(recorder.final_report().status, "Done");
 }
 
 TEST(SolveSession, UnrepresentableMoneyIsAnErrorNotACrash) {

@@ -1,0 +1,139 @@
+// The tree count against the tree it counts, the depth and size bounds that
+// the build and the count share, and cancelling either.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "spot_fixtures.hpp"
+#include "tree/action_plan.hpp"
+
+namespace halvory {
+namespace {
+
+using testing::make_context;
+using testing::uniform_config;
+
+struct Spot {
+  const char* name;
+  const char* board;
+  Street start;
+  std::int32_t pot;
+  std::int32_t stack;
+  const char* bets;
+  const char* raises;
+  const char* oop_range;
+  const char* ip_range;
+};
+
+// Longest root-to-leaf path, in actions.
+std::size_t tree_depth(const std::vector<ActionPlan::Node>& nodes) {
+  std::vector<std::size_t> depth(nodes.size(), 0);
+  std::size_t deepest = 0;
+  for (std::size_t i = 0; i < nodes.size(); ++i) {  // parents precede children
+    for (const std::size_t c : nodes[i].children) depth[c] = depth[i] + 1;
+    deepest = std::max(deepest, depth[i]);
+  }
+  return deepest;
+}
+
+TEST(TreeCount, MatchesTheBuiltTree) {
+  // Asymmetric ranges make the river fan-out differ between turn cards of
+  // one suit and another; a dealt turn leaves one card to deal; small stacks
+  // give runouts after all-ins on the flop and turn.
+  const std::vector<Spot> spots{
+      {"river", "Ks7h2d9c4s", kStreetRiver, 1000, 5000, "33%, 75%", "100%", "AA, KK, AK", "QQ, AQ"},
+      {"turn", "Ks7h2d9c", kStreetTurn, 1000, 5000, "50%", "100%, a", "AA, KK, AK", "QQ, AQ"},
+      {"flop, suit exchanges", "Jh9h4h", kStreetFlop, 1000, 1000, "50%, 100%", "a", "AA, KK",
+       "QQ, AK"},
+      {"flop, asymmetric ranges", "Ks7h2d", kStreetFlop, 1000, 1500, "50%", "100%", "AhKh, QsQc",
+       "JJ, AdQd"},
+      {"flop with a dealt turn", "Ks7h2d9c", kStreetFlop, 1000, 3000, "50%", "a", "AA", "QQ"},
+      {"ladder inside the depth bound", "Ks7h2d9c4s", kStreetRiver, 1000, 200, "1c", "1c", "AA",
+       "QQ"},
+  };
+  for (const Spot& s : spots) {
+    SCOPED_TRACE(s.name);
+    const CardContext cards = make_context(s.board, s.oop_range, s.ip_range);
+    const GameConfig config = uniform_config(s.start, s.pot, s.stack, s.bets, s.raises);
+    const ActionPlan plan(config, cards);
+    TreeCount built;
+    built.nodes = plan.nodes.size();
+    for (const ActionPlan::Node& n : plan.nodes) {
+      built.list_slots += n.actions.capacity() + n.children.capacity();
+      if (n.kind == NodeKind::Decision && !n.actions.empty()) {
+        ++built.decision_nodes;
+        built.decision_actions[n.seat] += n.actions.size();
+      }
+    }
+    const TreeCount counted = count_action_plan(config, cards);
+    EXPECT_EQ(counted.nodes, built.nodes);
+    EXPECT_EQ(counted.list_slots, built.list_slots);
+    EXPECT_EQ(counted.decision_nodes, built.decision_nodes);
+    EXPECT_EQ(counted.decision_actions, built.decision_actions);
+    EXPECT_LE(tree_depth(plan.nodes), kMaxTreeDepth);
+  }
+}
+
+TEST(TreeLimits, TreesPastTheBoundsAreRefusedByBuildAndCount) {
+  const std::string too_deep = "Betting tree too deep: more than " + std::to_string(kMaxTreeDepth) +
+                               " actions on one line of play (use larger bet and raise sizes, or a "
+                               "raise cap)";
+  const std::string too_large = "Betting tree too large: more than " +
+                                std::to_string(kMaxTreeNodes) +
+                                " nodes (use fewer bet and raise sizes)";
+  struct Case {
+    Spot spot;
+    std::string message;
+    bool build;  // building a tree at the node bound takes gigabytes: count only
+  };
+  const std::vector<Case> cases{
+      // One-chip bets and raises: a min-raise ladder 50,000 levels deep.
+      {{"river ladder", "Ks7h2d9c4s", kStreetRiver, 1000, 50000, "1c", "1c", "AA", "QQ"},
+       too_deep,
+       true},
+      {{"flop ladder", "Ks7h2d", kStreetFlop, 1000, 50000, "1c", "1c", "AA", "QQ"}, too_deep, true},
+      {{"ten bets, five raises", "QsJh2h", kStreetFlop, 18000, 91000,
+        "10%, 20%, 33%, 50%, 66%, 75%, 100%, 125%, 150%, 200%", "50%, 75%, 100%, 150%, 200%", "AA",
+        "KK"},
+       too_large,
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.spot.name);
+    const CardContext cards = make_context(c.spot.board, c.spot.oop_range, c.spot.ip_range);
+    const GameConfig config =
+        uniform_config(c.spot.start, c.spot.pot, c.spot.stack, c.spot.bets, c.spot.raises);
+    for (const bool build : {false, true}) {
+      if (build && !c.build) continue;
+      try {
+        if (build) {
+          const ActionPlan plan(config, cards);
+        } else {
+          count_action_plan(config, cards);
+        }
+        ADD_FAILURE() << (build ? "built" : "counted");
+      } catch (const std::invalid_argument& e) {
+        EXPECT_EQ(e.what(), c.message);
+      }
+    }
+  }
+}
+
+TEST(TreeLimits, ARaisedCancelFlagStopsEveryConstruction) {
+  const std::atomic<bool> cancel{true};
+  const CardContext cards = make_context("Jh9h4h", "AA, KK", "QQ, AK");
+  // Large enough that the build and the count look at the flag.
+  const GameConfig config = uniform_config(kStreetFlop, 1000, 10000, "33%, 75%", "100%");
+  EXPECT_THROW(CardContext(cards.board, cards.ranges[0], cards.ranges[1], false, &cancel),
+               BuildCancelled);
+  EXPECT_THROW(ActionPlan(config, cards, &cancel), BuildCancelled);
+  EXPECT_THROW(count_action_plan(config, cards, &cancel), BuildCancelled);
+}
+
+}  // namespace
+}  // namespace halvory
