@@ -305,6 +305,17 @@ struct SubtreeBuilder {
   }
 };
 
+// Freeing a large node list takes a good part of a second (two lists per
+// node); a thread of its own does it when one can be started.
+void free_in_background(std::vector<Node> nodes) {
+  if (nodes.size() < 100'000) return;
+  try {
+    std::thread([doomed = std::move(nodes)]() mutable { std::vector<Node>().swap(doomed); }).detach();
+  } catch (...) {
+    // No thread: the list is freed here after all.
+  }
+}
+
 void check_money(const GameConfig& config) {
   // Every amount in the tree is bounded by the starting pot plus both stacks;
   // refuse a spot where that does not fit the 32-bit money unit.
@@ -368,7 +379,14 @@ ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context, Ca
   active_workers.store(1);
   built_nodes.store(1);
   nodes.push_back(root_node(config, board));
-  build_recursive(0, root_context(config, board), 0);
+  try {
+    build_recursive(0, root_context(config, board), 0);
+  } catch (...) {
+    // Every task has ended here; a cancelled build must not make its caller
+    // wait for millions of nodes to be freed.
+    free_in_background(std::move(nodes));
+    throw;
+  }
   cancel = nullptr;  // the caller's flag need not outlive the construction
 }
 

@@ -378,10 +378,10 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
 }
 
 TEST(SolveSession, LadderInsideTheDepthBoundSolves) {
-    // Two hundred one-chip raises: as deep as the tree bound lets a solve go.
+    // A ladder of one-chip raises as deep as the tree bound lets a solve go.
     SolveConfig ladder = river_spot(3);
     ladder.starting_pot = 1000;
-    ladder.effective_stack = 200;
+    ladder.effective_stack = 248;
     ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
     SolveSession session;
     Recorder recorder;
