@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -14,68 +13,47 @@ namespace {
 using halvory_app::LatestJobRunner;
 using namespace std::chrono_literals;
 
-// Jobs that run until cancelled (or until `finish` is set), recording how
-// each ended and how many ran at once.
-struct Journal {
+TEST(LatestJobRunner, NewerJobsCancelTheRunningOneAndReplaceTheWaitingOne) {
     std::mutex mutex;
-    std::condition_variable changed;
-    std::vector<int> started;
-    std::vector<int> cancelled;
-    std::vector<int> finished;
-    std::atomic<int> running{0};
-    std::atomic<int> most_at_once{0};
+    std::vector<int> started, cancelled, finished;
+    std::atomic<int> running{0}, most_at_once{0};
     std::atomic<bool> finish{false};
-
-    LatestJobRunner::Job job(int id) {
-        return [this, id](halvory::CancelFlag cancel) {
-            const int now = ++running;
-            if (now > most_at_once) most_at_once = now;
-            note(started, id);
+    // Each job runs until it is cancelled or told to finish.
+    const auto job = [&](int id) {
+        return [&, id](halvory::CancelFlag cancel) {
+            most_at_once = std::max(most_at_once.load(), ++running);
+            { std::lock_guard<std::mutex> lock(mutex); started.push_back(id); }
             while (!halvory::cancel_requested(cancel) && !finish) std::this_thread::sleep_for(1ms);
             --running;
-            note(halvory::cancel_requested(cancel) ? cancelled : finished, id);
+            std::lock_guard<std::mutex> lock(mutex);
+            (halvory::cancel_requested(cancel) ? cancelled : finished).push_back(id);
         };
-    }
-    void note(std::vector<int>& list, int id) {
+    };
+    const auto count = [&](const std::vector<int>& list) {
         std::lock_guard<std::mutex> lock(mutex);
-        list.push_back(id);
-        changed.notify_all();
-    }
-    bool wait(const std::vector<int>& list, std::size_t size) {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, 30s, [&] { return list.size() >= size; });
-    }
-};
+        return list.size();
+    };
+    const auto wait_for = [&](const std::vector<int>& list) {
+        for (int i = 0; i < 30000 && count(list) == 0; ++i) std::this_thread::sleep_for(1ms);
+        return count(list) > 0;
+    };
 
-TEST(LatestJobRunner, NewerJobsCancelTheRunningOneAndReplaceTheWaitingOne) {
-    Journal journal;
     LatestJobRunner runner;
-    runner.submit(journal.job(1));
-    ASSERT_TRUE(journal.wait(journal.started, 1));
-    for (int id = 2; id <= 20; ++id) runner.submit(journal.job(id));
-    ASSERT_TRUE(journal.wait(journal.started, 2));
-    journal.finish = true;
-    ASSERT_TRUE(journal.wait(journal.finished, 1));
+    runner.submit(job(1));
+    ASSERT_TRUE(wait_for(started));
+    for (int id = 2; id <= 20; ++id) runner.submit(job(id));
+    ASSERT_TRUE(wait_for(cancelled));
+    finish = true;
+    ASSERT_TRUE(wait_for(finished));
     runner.stop();
-    std::lock_guard<std::mutex> lock(journal.mutex);
-    EXPECT_EQ(journal.cancelled.front(), 1);
-    // Only the newest job is sure to run; the ones in between were replaced
-    // before they started (or cancelled once they had).
-    EXPECT_EQ(journal.started.back(), 20);
-    EXPECT_EQ(journal.finished, std::vector<int>{20});
-    EXPECT_EQ(journal.most_at_once.load(), 1);
-}
-
-TEST(LatestJobRunner, StopCancelsTheRunningJobAndIgnoresLaterOnes) {
-    Journal journal;
-    LatestJobRunner runner;
-    runner.submit(journal.job(1));
-    ASSERT_TRUE(journal.wait(journal.started, 1));
-    runner.stop();
-    runner.submit(journal.job(2));
-    std::lock_guard<std::mutex> lock(journal.mutex);
-    EXPECT_EQ(journal.cancelled, std::vector<int>{1});
-    EXPECT_EQ(journal.started, std::vector<int>{1});
+    runner.submit(job(21));  // ignored once stopped
+    std::lock_guard<std::mutex> lock(mutex);
+    EXPECT_EQ(cancelled.front(), 1);
+    // Only the newest job is sure to run; the ones between were replaced
+    // before they started, or cancelled once they had.
+    EXPECT_EQ(started.back(), 20);
+    EXPECT_EQ(finished, std::vector<int>{20});
+    EXPECT_EQ(most_at_once.load(), 1);
 }
 
 }  // namespace

@@ -342,12 +342,6 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
     cases.push_back({ladder,
                      "Betting tree too deep: more than 250 actions on one line of play (use larger bet and raise "
                      "sizes, or a raise cap)"});
-    SolveConfig wide = flop_spot(5);
-    for (SizingConfig* s : {&wide.oop_flop, &wide.oop_turn, &wide.oop_river, &wide.ip_flop, &wide.ip_turn,
-                            &wide.ip_river}) {
-        *s = SizingConfig{"10, 20, 33, 50, 66, 75, 100, 125, 150, 200", "50, 75, 100, 150, 200", false, false};
-    }
-    cases.push_back({wide, "Betting tree too large: more than 10000000 nodes (use fewer bet and raise sizes)"});
 
     for (const Case& c : cases) {
         SolveSession session;
