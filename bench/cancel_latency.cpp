@@ -155,11 +155,23 @@ int main(int argc, char** argv) {
                 estimate ? std::to_string(estimate->node_count).c_str() : error.c_str(),
                 estimate ? static_cast<double>(estimate->total_bytes) / (1u << 30) : 0.0, ms_since(start));
 
-    const std::vector<double> delays{20, 100, 300, 600, 1000, 1500};
+    const std::vector<double> delays{20, 100, 200, 300, 400, 500, 600, 1000};
     std::vector<Row> cancels, destroys, estimates;
-    for (const double d : delays) cancels.push_back(cancel_solve_after(request, d, false));
-    for (const double d : delays) destroys.push_back(cancel_solve_after(request, d, true));
-    for (const double d : {1.0, 5.0, 20.0}) estimates.push_back(cancel_estimate_after(request, d));
+    // A pause after each case lets the previous case's memory be freed, so
+    // that no case waits on another's allocator traffic.
+    const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(500)); };
+    for (const double d : delays) {
+        cancels.push_back(cancel_solve_after(request, d, false));
+        pause();
+    }
+    for (const double d : delays) {
+        destroys.push_back(cancel_solve_after(request, d, true));
+        pause();
+    }
+    for (const double d : {1.0, 3.0, 6.0}) {
+        estimates.push_back(cancel_estimate_after(request, d));
+        pause();
+    }
     print("solve cancel", cancels);
     print("session destroyed", destroys);
     print("estimate cancel", estimates);

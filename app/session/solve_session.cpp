@@ -249,6 +249,9 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     };
 
     SolveProgress final_report;
+    // Outside the guard, so that a cancelled solve can drop its tree without
+    // making the caller wait for it to be freed.
+    std::shared_ptr<halvory::Game> built_game;
     try {
         ConvertedRequest converted = convert_request(request, ConversionPurpose::solve);
         snapshot.starting_pot = converted.game.starting_pot;
@@ -257,14 +260,10 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
         check_cancel();
 
         report(0.0, "Init: building game object...");
-        std::shared_ptr<halvory::Game> built_game;
         {
             const halvory::CancelFlag cancel = &cancel_requested;
             halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
                                        converted.short_deck, cancel);
-            // Counting first refuses a tree past the limits before its nodes
-            // are allocated; the count costs far less than the build.
-            halvory::count_action_plan(converted.game, cards, cancel);
             built_game =
                 std::make_shared<halvory::Game>(std::move(converted.game), std::move(cards), cancel);
         }
@@ -361,6 +360,7 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
         final_report = SolveProgress{1.0, "Done", std::move(snapshot)};
     } catch (const CancelledSolve&) {
         final_report = cancelled_report(std::move(snapshot));
+        if (built_game) halvory::free_nodes_in_background(std::move(built_game->plan.nodes));
     } catch (const halvory::BuildCancelled&) {
         final_report = cancelled_report(std::move(snapshot));
     } catch (const std::exception& e) {

@@ -122,7 +122,9 @@ class ActionPlan {
     CardCode river = kNoCard;
   };
 
-  // Builds the whole tree. `context` must outlive the construction. Throws
+  // Builds the whole tree, after counting it (count_action_plan) to refuse a
+  // tree past the bounds before allocating and to size the node list once.
+  // `context` must outlive the construction. Throws
   // std::invalid_argument when the starting pot plus twice the stack does not
   // fit the 32-bit money unit or the tree passes kMaxTreeDepth or
   // kMaxTreeNodes, "Unknown street" (std::logic_error) for a street outside
@@ -165,6 +167,10 @@ struct TreeCount {
 // the tree's depth. Throws what the build throws, at the same limits.
 TreeCount count_action_plan(const GameConfig& config, const CardContext& context,
                             CancelFlag cancel = nullptr);
+
+// Frees a large node list on a thread of its own (when one can be started),
+// so that dropping an abandoned tree does not hold up the caller.
+void free_nodes_in_background(std::vector<ActionPlan::Node> nodes);
 
 // Worker limit of the build: "HALVORY_ACTIONPLAN_MAX_WORKERS" when it starts
 // with a positive 32-bit integer, else the hardware thread count (at least 1).
