@@ -213,8 +213,8 @@ ChildRecord deal_child(const Node& parent, const BuildContext& k, CardCode card)
 }
 
 // A child waiting to be appended: its record, its parent's index in the list
-// being built and its depth below the root.
-// The count lets one child stand for `weight` subtrees of the same shape.
+// being built and its depth below the root. In the count it stands for
+// `weight` subtrees of the same shape.
 struct Pending {
   ChildRecord record;
   std::size_t parent = 0;
