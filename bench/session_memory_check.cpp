@@ -4,11 +4,19 @@
 // earlier spot's heap distort the figure.
 //
 // Usage: session_memory_check [--threads N] [--iterations N] [--compress] [S|R|W|T|F ...]
+//        session_memory_check --estimate-only [S|R|W|T|F|B|V ...]
 // Spots R, T and F are the solver benchmark's; W is a wide river, S a tiny one.
+// B is spot F with ten bet and five raise sizes on every street, a tree far
+// past the tree limits: its estimate must be refused quickly. V is a river
+// with the same sizes, where no deal lets the count stand one subtree for
+// many: the slowest count, node by node up to the limit. With
+// --estimate-only the estimates run in this process, one after the other, and
+// report their time; run it under /usr/bin/time -v for the peak memory.
 
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -62,6 +70,14 @@ SolveConfig spot(char name) {
             request.oop_river = request.ip_river =
                 SizingConfig{"25, 50, 75, 100, 150", "50, 100", true, false};
             break;
+        case 'V':
+            request.board = "Ks7d2c5h9s";
+            request.starting_street = "river";
+            request.starting_pot = 1000;
+            request.effective_stack = 50000000;
+            request.oop_river = request.ip_river =
+                sizes("10%, 20%, 33%, 50%, 66%, 75%, 100%, 125%, 150%, 200%", "50%, 75%, 100%, 150%, 200%");
+            break;
         case 'S':  // smallest river spot: shows the fixed cost of any solve
             request.board = "Ks7d2c5h9s";
             request.starting_street = "river";
@@ -75,6 +91,7 @@ SolveConfig spot(char name) {
             request.effective_stack = 9570;
             request.oop_turn = request.ip_turn = sizes("50%, 100%", "100%");
             break;
+        case 'B':
         default:
             request.board = "QsJh2h";
             request.starting_street = "flop";
@@ -85,6 +102,12 @@ SolveConfig spot(char name) {
             request.oop_flop = request.ip_flop = sizes("52%", "45%");
             request.oop_turn = request.ip_turn = sizes("55%", "45%");
             request.oop_river = request.ip_river = sizes("70%", "45%");
+            if (name == 'B') {
+                const SizingConfig wide = sizes("10%, 20%, 33%, 50%, 66%, 75%, 100%, 125%, 150%, 200%",
+                                                "50%, 75%, 100%, 150%, 200%");
+                request.oop_flop = request.ip_flop = request.oop_turn = request.ip_turn = wide;
+                request.oop_river = request.ip_river = wide;
+            }
             break;
     }
     return request;
@@ -137,12 +160,38 @@ std::string in_child(Body&& body) {
     return text;
 }
 
+// Times each spot's estimate in this process: median of five runs.
+int estimate_times(const std::string& spots, bool compress) {
+    std::printf("%-5s %10s %12s %10s  %s\n", "spot", "median_ms", "estimate", "nodes", "answer");
+    for (const char name : spots) {
+        SolveConfig request = spot(name);
+        request.compress = compress;
+        std::vector<double> times;
+        std::string answer;
+        unsigned long long nodes = 0;
+        double total = 0.0;
+        for (int run = 0; run < 5; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            std::string error;
+            const auto estimate = estimate_solve_memory(request, &error);
+            times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            answer = estimate ? "ok" : "refused: " + error;
+            nodes = estimate ? estimate->node_count : 0;
+            total = estimate ? mib(estimate->total_bytes) : 0.0;
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%-5c %10.1f %10.1fMi %10llu  %s\n", name, times[2], total, nodes, answer.c_str());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::uint64_t threads = 4;
     std::uint32_t iterations = 2;
     bool compress = false;
+    bool estimate_only = false;
     std::string spots;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -152,11 +201,14 @@ int main(int argc, char** argv) {
             iterations = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         } else if (arg == "--compress") {
             compress = true;
-        } else if (arg.size() == 1 && std::strchr("RWSTF", arg[0]) != nullptr) {
+        } else if (arg == "--estimate-only") {
+            estimate_only = true;
+        } else if (arg.size() == 1 && std::strchr("RWSTFBV", arg[0]) != nullptr) {
             spots += arg;
         }
     }
     if (spots.empty()) spots = "SRWTF";
+    if (estimate_only) return estimate_times(spots, compress);
 
     std::printf("threads=%llu iterations=%u compress=%d\n", static_cast<unsigned long long>(threads),
                 iterations, compress ? 1 : 0);

@@ -76,12 +76,9 @@ AppController::~AppController() {
     // Ask the solve to stop now; the session's destructor then waits for its
     // thread. Reports it still posts are dropped with this object's events.
     session.cancel();
-    // Estimate threads hold this object's address: wait for them so none
-    // posts to a destroyed controller.
-    for (EstimateJob& job : estimateJobs) {
-        if (job.thread.joinable()) job.thread.join();
-    }
-    estimateJobs.clear();
+    // The estimate thread holds this object's address: cancel its estimate
+    // and wait for it, so that it never posts to a destroyed controller.
+    estimateRunner.stop();
 }
 
 QString AppController::getAppDir() const { return QCoreApplication::applicationDirPath(); }

@@ -30,6 +30,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include "session/latest_job_runner.hpp"
 #include "session/solve_records.hpp"
 #include "session/solve_session.hpp"
 
@@ -198,16 +199,15 @@ private:
         QVariantMap cfg;
         int processorCount = 1;
     };
-    struct EstimateJob {
-        std::thread thread;
-        std::shared_ptr<std::atomic<bool>> finished;
-    };
 
     void setStatusText(const QString& text);
     void refreshAvailableMemory();
     void clearNodeCaches();
     void setRunning(bool value);
     void releaseResultsForStart();
+    // Hands the request to the session, or keeps it waiting while an
+    // abandoned solve is still ending.
+    void launchSolve(const halvory_app::SolveConfig& config, std::uint64_t generation);
     // Empties the result properties and tree lists (no signal).
     void clearResultFields();
 
@@ -217,9 +217,8 @@ private:
     void onSolveProgress(const halvory_app::SolveProgress& report, std::uint64_t generation);
 
     // Memory estimates.
-    static void solveMemoryEstimateWorker(EstimateRequest request);
+    static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
     void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text);
-    void joinFinishedEstimates();
 
     // Solve activity statistics.
     void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
@@ -314,16 +313,21 @@ private:
     // refused with "Already running" (an abandoned solve still ending) starts
     // nothing, so that solve's final report must end the running state.
     std::uint64_t startedSolveGeneration = 0;
+    // A start request that found an abandoned solve still ending: it runs
+    // when that solve's final report arrives.
+    std::optional<halvory_app::SolveConfig> pendingStart;
+    std::uint64_t pendingStartGeneration = 0;
     std::int64_t solveStartTime = 0;
     bool hasSolveStartTime = false;
     mutable QString cachedFirstSolveDate;
     mutable bool firstSolveDateCached = false;
     bool developerMode = false;
 
-    // Platform layer and the estimate threads (joined before destruction so
-    // no answer is posted to a destroyed controller).
+    // Platform layer and the estimate thread (stopped before destruction so
+    // no answer is posted to a destroyed controller). One estimate runs at a
+    // time; a newer request cancels the one being computed.
     std::shared_ptr<halvory_app::SystemInfo> systemInfo;
-    std::vector<EstimateJob> estimateJobs;
+    halvory_app::LatestJobRunner estimateRunner;
 
     // project and training state
     // (project-file and Play vs. Solution members go here)

@@ -695,6 +695,17 @@ QVariantMap AppController::showdownWinner(QString boardText, QString oopText, QS
         };
         const halvory::Pocket oopPocket = pocketOf(oop);
         const halvory::Pocket ipPocket = pocketOf(ip);
+        // Nine cards from one deck: a card seen twice is malformed input,
+        // which the evaluator would otherwise rank as if it were possible.
+        std::uint64_t seen = 0;
+        for (const halvory::CardCode card :
+             {cards[0], cards[1], cards[2], cards[3], cards[4], static_cast<halvory::CardCode>(oopPocket & 0xff),
+              static_cast<halvory::CardCode>(oopPocket >> 8), static_cast<halvory::CardCode>(ipPocket & 0xff),
+              static_cast<halvory::CardCode>(ipPocket >> 8)}) {
+            const std::uint64_t bit = std::uint64_t{1} << card;
+            if (seen & bit) return answer;
+            seen |= bit;
+        }
         const bool shortDeck = isShortDeck(lastUiCfg);
         const halvory::HandStrength oopStrength = halvory::evaluate_hand(oopPocket, cards, shortDeck);
         const halvory::HandStrength ipStrength = halvory::evaluate_hand(ipPocket, cards, shortDeck);

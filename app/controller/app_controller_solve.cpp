@@ -132,22 +132,32 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
     solveStartTime = steadyNowNs();
     hasSolveStartTime = true;
     setRunning(true);
-    const std::uint64_t generation = ++solveGeneration;
+    launchSolve(config, ++solveGeneration);
+}
+
+void AppController::launchSolve(const SolveConfig& config, std::uint64_t generation) {
+    pendingStart.reset();
     try {
-        const bool started = session.start(config, [this, generation](const SolveProgress& report) {
-            forwardProgressToGui(report, generation);
-        });
-        if (started) {
+        if (!session.is_running() && session.start(config, [this, generation](const SolveProgress& report) {
+                forwardProgressToGui(report, generation);
+            })) {
             startedSolveGeneration = generation;
-        } else {
-            setStatusText(tr("Already running"));
+            return;
         }
     } catch (const std::exception& error) {
         // No thread could be started: nothing runs, so nothing will end the
         // running state later.
         setRunning(false);
         setStatusText(QStringLiteral("Error: ") + QString::fromUtf8(error.what()));
+        return;
     }
+    // The solve that clearResults abandoned is still ending (it stops at its
+    // next cancel check). Refusing would lose this request; it starts as soon
+    // as the abandoned solve's final report arrives.
+    session.cancel();
+    pendingStart = config;
+    pendingStartGeneration = generation;
+    setStatusText(tr("Waiting for the previous solve to stop..."));
 }
 
 void AppController::clearResultFields() {
@@ -188,11 +198,19 @@ void AppController::reSolveWithNodeLocks() {
 
 void AppController::cancelSolve() {
     session.cancel();
+    if (pendingStart.has_value()) {
+        // Only a waiting request to drop: no solve of ours will report.
+        pendingStart.reset();
+        setStatusText(tr("Cancelled"));
+        setRunning(false);
+        return;
+    }
     setStatusText(tr("Cancelling..."));
 }
 
 void AppController::clearResults() {
     session.cancel();
+    pendingStart.reset();
     ++solveGeneration;
     session.clear_results();
     clearNodeCaches();
@@ -255,11 +273,16 @@ void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t g
     // A report of an abandoned solve (results cleared, or a project loaded
     // since) must not overwrite what the user now sees.
     if (generation != solveGeneration) {
-        // The abandoned solve has ended. If the newest start request found it
-        // still running, nothing else will ever end the running state.
-        if (report.result.has_value() && running && startedSolveGeneration != solveGeneration &&
-            !session.is_running()) {
-            setRunning(false);
+        // The abandoned solve has ended: a start request that waited for it
+        // runs now. Without one, if the newest start request found the
+        // abandoned solve running, nothing else will end the running state.
+        if (report.result.has_value() && !session.is_running()) {
+            if (pendingStart.has_value()) {
+                const SolveConfig config = std::move(*pendingStart);
+                launchSolve(config, pendingStartGeneration);
+            } else if (running && startedSolveGeneration != solveGeneration) {
+                setRunning(false);
+            }
         }
         return;
     }
@@ -348,50 +371,33 @@ void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t g
 
 void AppController::requestSolveMemoryEstimate(QVariantMap cfg) {
     const std::uint64_t generation = ++estimateGeneration;
-    joinFinishedEstimates();
-    EstimateJob job;
     try {
-        // Room first, so that a started thread always finds its slot.
-        estimateJobs.reserve(estimateJobs.size() + 1);
-        job.finished = std::make_shared<std::atomic<bool>>(false);
-        EstimateRequest request{this, generation, std::move(cfg), systemThreadCount};
-        job.thread = std::thread([request = std::move(request), finished = job.finished]() mutable {
-            halvory::run_thread_start_hook();
-            solveMemoryEstimateWorker(std::move(request));
-            finished->store(true);
-        });
+        estimateRunner.submit([request = EstimateRequest{this, generation, std::move(cfg), systemThreadCount}](
+                                  halvory::CancelFlag cancel) { solveMemoryEstimateWorker(request, cancel); });
     } catch (const std::exception&) {
         // No thread: answer at once with "no estimate" rather than throwing
         // into the UI.
         acceptMemoryEstimate(generation, 0, formatGigabytes(0));
-        return;
     }
-    estimateJobs.push_back(std::move(job));
 }
 
-void AppController::joinFinishedEstimates() {
-    auto done = std::partition(estimateJobs.begin(), estimateJobs.end(),
-                               [](const EstimateJob& job) { return !job.finished->load(); });
-    for (auto it = done; it != estimateJobs.end(); ++it) {
-        if (it->thread.joinable()) it->thread.join();
-    }
-    estimateJobs.erase(done, estimateJobs.end());
-}
-
-void AppController::solveMemoryEstimateWorker(EstimateRequest request) {
+void AppController::solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel) {
     std::uint64_t bytes = 0;
     try {
         const SolveConfig config = buildSolveConfigFromMap(request.cfg, request.processorCount);
         std::string error;
-        const auto estimate = halvory_app::estimate_solve_memory(config, &error);
+        const auto estimate = halvory_app::estimate_solve_memory(config, &error, cancel);
         if (estimate.has_value() && estimate->total_bytes != 0) bytes = estimate->total_bytes;
     } catch (...) {
         bytes = 0;
     }
+    // A newer request (or the controller's end) cancelled this one: its
+    // answer would be dropped anyway.
+    if (halvory::cancel_requested(cancel)) return;
     const QString text = formatGigabytes(bytes);
     AppController* controller = request.controller;
     const std::uint64_t generation = request.generation;
-    // The controller joins this thread before it is destroyed, so the
+    // The controller stops this thread before it is destroyed, so the
     // address is valid here; the queued call is dropped if it dies first.
     QMetaObject::invokeMethod(
         controller, [controller, generation, bytes, text]() { controller->acceptMemoryEstimate(generation, bytes, text); },

@@ -1,11 +1,13 @@
 #pragma once
-// How many bytes a solve of a request will need, counted from the card
-// context and betting tree that the solve would build.
+// How many bytes a solve of a request will need: the card context the solve
+// would build, and the betting tree and strategies it would allocate,
+// counted without allocating them.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "context/build_cancel.hpp"
 #include "session/solve_records.hpp"
 
 namespace halvory_app {
@@ -21,8 +23,11 @@ struct MemoryEstimate {
     std::uint64_t ip_hands = 0;
 };
 
-// Absent on failure; `error`, when given, then receives the message.
+// Absent on failure; `error`, when given, then receives the message (a tree
+// past the tree limits is such a failure, and so is a raised `cancel`, with
+// the message "Cancelled").
 std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request,
-                                                    std::string* error = nullptr);
+                                                    std::string* error = nullptr,
+                                                    halvory::CancelFlag cancel = nullptr);
 
 }  // namespace halvory_app

@@ -125,6 +125,21 @@ void apply_node_locks(halvory::Game& game, const std::vector<NodeLockRequest>& r
     }
 }
 
+// The final report of a cancelled solve: no result, whatever was filled in.
+SolveProgress cancelled_report(ResultSnapshot snapshot) {
+    snapshot.ok = false;
+    snapshot.error = "Cancelled";
+    snapshot.root_action_names.clear();
+    snapshot.root_action_types.clear();
+    snapshot.root_action_frequencies.clear();
+    snapshot.tree_node_meta.clear();
+    snapshot.iterations = 0;
+    snapshot.exploitability = 0.0f;
+    snapshot.ev_oop = 0.0f;
+    snapshot.ev_ip = 0.0f;
+    return SolveProgress{0.0, "Cancelled", std::move(snapshot)};
+}
+
 template <typename Node>
 std::int32_t label_pot(const Node& node, std::int32_t starting_pot) {
     return node.pot > 0 ? node.pot : starting_pot;
@@ -238,6 +253,9 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     };
 
     SolveProgress final_report;
+    // Outside the guard, so that a cancelled solve can drop its tree without
+    // making the caller wait for it to be freed.
+    std::shared_ptr<halvory::Game> built_game;
     try {
         ConvertedRequest converted = convert_request(request, ConversionPurpose::solve);
         snapshot.starting_pot = converted.game.starting_pot;
@@ -246,12 +264,12 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
         check_cancel();
 
         report(0.0, "Init: building game object...");
-        std::shared_ptr<halvory::Game> built_game;
         {
+            const halvory::CancelFlag cancel = &cancel_requested;
             halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
-                                       converted.short_deck);
-            check_cancel();
-            built_game = std::make_shared<halvory::Game>(std::move(converted.game), std::move(cards));
+                                       converted.short_deck, cancel);
+            built_game =
+                std::make_shared<halvory::Game>(std::move(converted.game), std::move(cards), cancel);
         }
         check_cancel();
         if (!request.node_locks.empty()) apply_node_locks(*built_game, request.node_locks);
@@ -353,17 +371,10 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
         snapshot.ok = true;
         final_report = SolveProgress{1.0, "Done", std::move(snapshot)};
     } catch (const CancelledSolve&) {
-        snapshot.ok = false;
-        snapshot.error = "Cancelled";
-        snapshot.root_action_names.clear();
-        snapshot.root_action_types.clear();
-        snapshot.root_action_frequencies.clear();
-        snapshot.tree_node_meta.clear();
-        snapshot.iterations = 0;
-        snapshot.exploitability = 0.0f;
-        snapshot.ev_oop = 0.0f;
-        snapshot.ev_ip = 0.0f;
-        final_report = SolveProgress{0.0, "Cancelled", std::move(snapshot)};
+        final_report = cancelled_report(std::move(snapshot));
+        if (built_game) halvory::free_nodes_in_background(std::move(built_game->plan.nodes));
+    } catch (const halvory::BuildCancelled&) {
+        final_report = cancelled_report(std::move(snapshot));
     } catch (const std::exception& e) {
         snapshot.ok = false;
         snapshot.error = e.what();

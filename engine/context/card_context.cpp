@@ -128,10 +128,11 @@ std::uint64_t hash_range(const Range& range) {
 }
 
 CardContext::CardContext(const Board& board_in, const Range& oop_range, const Range& ip_range,
-                         bool short_deck_in)
+                         bool short_deck_in, CancelFlag cancel)
     : board(board_in), ranges{oop_range, ip_range}, short_deck(short_deck_in ? 1 : 0),
       deck_mask(deck_mask_of(short_deck_in)) {
   validate_board();
+  throw_if_cancelled(cancel);
   compute_board_state();
   compute_key();
   if (const std::shared_ptr<const CachedArtifacts> cached = find_cached_artifacts(key)) {
@@ -141,12 +142,15 @@ CardContext::CardContext(const Board& board_in, const Range& oop_range, const Ra
   rebuild_private();
   build_cross_maps();
   compute_matchup_weight();
-  build_runout_tables(*this);
-  build_filter_tables(*this);
+  build_runout_tables(*this, cancel);
+  throw_if_cancelled(cancel);  // the runout table may be incomplete
+  build_filter_tables(*this, cancel);
+  throw_if_cancelled(cancel);
   compute_reach();
   const CardCode turn = board[3];
   const CardCode river = board[4];
   suit_isomorphism = build_suit_isomorphism(ranges, pockets, board, deck_mask, turn, river);
+  throw_if_cancelled(cancel);
   // Only a complete context is published; any failure above never reaches here.
   publish_artifacts(key, make_artifacts());
 }

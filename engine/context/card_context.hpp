@@ -10,6 +10,7 @@
 #include "cards/cards.hpp"
 #include "cards/range.hpp"
 #include "context/board.hpp"
+#include "context/build_cancel.hpp"
 #include "context/suit_isomorphism.hpp"
 
 namespace halvory {
@@ -70,9 +71,10 @@ class CardContext : public CardContextTables {
   using CachedArtifacts = CardContextTables;
 
   // Throws the board validation messages, or "Player range empty after
-  // filtering board cards".
+  // filtering board cards"; BuildCancelled once `cancel` is raised (only a
+  // complete context is ever shared through the cache).
   CardContext(const Board& board, const Range& oop_range, const Range& ip_range,
-              bool short_deck);
+              bool short_deck, CancelFlag cancel = nullptr);
   CardContext(const CardContext&) = default;
   CardContext(CardContext&&) = default;
   CardContext& operator=(const CardContext&) = default;
@@ -121,20 +123,23 @@ std::uint32_t card_context_max_workers();
 // 64-bit hash of the 1326 weights' bit patterns.
 std::uint64_t hash_range(const Range& range);
 
-// The runout showdown table of a context (worker threads).
-void build_runout_tables(CardContext& context);
+// The runout showdown table of a context (worker threads). Stops early,
+// leaving entries unfilled, once `cancel` is raised.
+void build_runout_tables(CardContext& context, CancelFlag cancel = nullptr);
 
 // The runouts [first, last) of a runout list, written into their entries.
-// Stops early, leaving later entries untouched, once `stop` is raised.
+// Stops early, leaving later entries untouched, once `stop` or `cancel` is
+// raised.
 struct RunoutJob {
   CardContext* context = nullptr;
   const std::vector<std::array<CardCode, 2>>* runout_list = nullptr;
   const std::atomic<bool>* stop = nullptr;
+  CancelFlag cancel = nullptr;
 };
 void evaluate_runouts(const RunoutJob& job, std::size_t first, std::size_t last);
 
 // `all_hands` and the four blocker tables of a context.
-void build_filter_tables(CardContext& context);
+void build_filter_tables(CardContext& context, CancelFlag cancel = nullptr);
 
 // The runout list of a context: (lower, higher) card pairs completing its
 // board, ascending.

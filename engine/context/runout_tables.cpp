@@ -126,6 +126,7 @@ void evaluate_runouts(const RunoutJob& job, std::size_t first, std::size_t last)
 
   for (std::size_t r = first; r < last; ++r) {
     if (job.stop != nullptr && job.stop->load(std::memory_order_relaxed)) return;
+    if (cancel_requested(job.cancel)) return;
     const CardCode a = list[r][0];
     const CardCode b = list[r][1];
     const std::uint64_t dead = flop | card_bit(a) | card_bit(b);
@@ -152,13 +153,13 @@ void evaluate_runouts(const RunoutJob& job, std::size_t first, std::size_t last)
   }
 }
 
-void build_runout_tables(CardContext& context) {
+void build_runout_tables(CardContext& context, CancelFlag cancel) {
   context.runouts.assign(kPocketCount, RunoutShowdown{});
   std::vector<std::array<CardCode, 2>> list = runout_list(context);
   const std::size_t n = list.size();
   const std::size_t workers = card_context_max_workers();
   const std::size_t parts = std::min(std::max<std::size_t>(n, 1), workers);
-  RunoutJob job{&context, &list, nullptr};
+  RunoutJob job{&context, &list, nullptr, cancel};
   if (parts < 2) {
     evaluate_runouts(job, 0, n);
   } else {
@@ -172,7 +173,7 @@ void build_runout_tables(CardContext& context) {
   }
 }
 
-void build_filter_tables(CardContext& context) {
+void build_filter_tables(CardContext& context, CancelFlag cancel) {
   const std::array<std::vector<std::uint64_t>, 2> masks{hand_masks(context.pockets[0]),
                                                         hand_masks(context.pockets[1])};
   for (int seat = 0; seat < 2; ++seat) {
@@ -198,6 +199,7 @@ void build_filter_tables(CardContext& context) {
   }
   // The admissible pairs are exactly the runouts of the board.
   for (const auto& [c1, c2] : runout_list(context)) {
+    if (cancel_requested(cancel)) return;
     const std::size_t index = static_cast<std::size_t>(pocket_index(c1, c2));
     for (int seat = 0; seat < 2; ++seat)
       split_hands(masks[seat], card_bit(c1) | card_bit(c2), scratch_live, scratch_dead,

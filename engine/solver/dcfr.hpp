@@ -163,7 +163,11 @@ class DiscountedCfr {
   DiscountedCfr& operator=(const DiscountedCfr&) = delete;
 
   // Solves the game in place: prepares the node states, then iterates until
-  // the limit, the target exploitability or cancellation.
+  // the limit, the target exploitability or cancellation. A cancel is also
+  // seen inside an iteration or an exploitability pass (at chance nodes and
+  // near the root), which then skips the rest of the tree and ends the run
+  // at once: the sums are then unfit for use, and the run reports nothing
+  // more.
   void run(const Game& game);
 
   // --- One iteration ---------------------------------------------------------
@@ -263,6 +267,14 @@ class DiscountedCfr {
   std::array<std::unique_ptr<ScratchStack>, 2> stacks;  // per seat
 
  private:
+  // Deeper than this, only chance nodes look at the cancel flag: a handful
+  // of calls per iteration, yet a large tree is left within milliseconds.
+  static constexpr std::size_t kCancelPollDepth = 4;
+  bool cancel_seen(const NodeRecord& record, std::size_t depth) const {
+    return (record.kind == NodeKind::Chance || depth <= kCancelPollDepth) && config.should_cancel &&
+           config.should_cancel();
+  }
+
   // The state's entries of an arena; empty when the arena is not allocated
   // or the state has no arrays.
   template <class T>

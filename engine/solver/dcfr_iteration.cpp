@@ -26,8 +26,9 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
   }
   const std::size_t A =
       record.kind == NodeKind::Chance ? record.children.size() : record.actions.size();
-  // A malformed decision node (fewer children than actions) has no subtree.
-  if (A == 0 || out.empty() || record.children.size() < A) {
+  // A malformed decision node (fewer children than actions) has no subtree;
+  // after a cancel the rest of the iteration is skipped.
+  if (A == 0 || out.empty() || record.children.size() < A || cancel_seen(record, depth)) {
     fill_zero(out);
     return;
   }

@@ -114,6 +114,10 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
     terminal_values(game, record, seat, reach, out, stack);
     return;
   }
+  if (cancel_seen(record, depth)) {  // the pass is abandoned
+    fill_zero(out);
+    return;
+  }
   if (record.kind == NodeKind::Chance) {
     value_chance(game, node, seat, reach, out, depth, stack, best_response);
     return;

@@ -8,6 +8,7 @@
 #include <future>
 #include <limits>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -212,66 +213,149 @@ ChildRecord deal_child(const Node& parent, const BuildContext& k, CardCode card)
   return r;
 }
 
-std::vector<ChildRecord> child_records(const Node& node, const BuildContext& k,
-                                       const GameConfig& config, const Board& board,
-                                       const CardContext& context) {
-  std::vector<ChildRecord> records;
+// A child waiting to be appended: its record, its parent's index in the list
+// being built and its depth below the root. In the count it stands for
+// `weight` subtrees of the same shape.
+struct Pending {
+  ChildRecord record;
+  std::size_t parent = 0;
+  std::size_t depth = 0;
+  std::uint64_t weight = 1;
+};
+
+[[noreturn]] void throw_too_deep() {
+  throw std::invalid_argument("Betting tree too deep: more than " + std::to_string(kMaxTreeDepth) +
+                              " actions on one line of play (use larger bet and raise sizes, or a "
+                              "raise cap)");
+}
+
+[[noreturn]] void throw_too_large() {
+  throw std::invalid_argument("Betting tree too large: more than " + std::to_string(kMaxTreeNodes) +
+                              " nodes (use fewer bet and raise sizes)");
+}
+
+// Counts `added` more nodes of a build or count against kMaxTreeNodes and
+// looks at the cancel flag every few thousand nodes.
+void note_nodes(std::atomic<std::uint64_t>& made, std::uint64_t added, CancelFlag cancel) {
+  const std::uint64_t n = made.fetch_add(added, std::memory_order_relaxed) + added;
+  if (n > kMaxTreeNodes) throw_too_large();
+  if (((n - added) >> 12) != (n >> 12)) throw_if_cancelled(cancel);
+}
+
+// Pushes the children of `node` (at `depth`) onto `pending`, last child first,
+// so that taking from the back visits them in action order; returns the
+// node's action list. Decision nodes keep the list generate_actions made; a
+// deal's list is reserved for its cards.
+std::vector<Action> push_children(const Node& node, const BuildContext& k, std::size_t index,
+                                  std::size_t depth, const GameConfig& config, const Board& board,
+                                  const CardContext& context, std::vector<Pending>& pending) {
+  std::vector<Action> actions;
+  if (!has_children(node)) return actions;
   if (node.kind == NodeKind::Decision) {
-    const std::vector<Action> actions = generate_actions(node, k, config);
-    records.reserve(actions.size());
-    for (const Action& a : actions) records.push_back(decision_child(node, k, a));
+    actions = generate_actions(node, k, config);
+    if (!actions.empty() && depth >= kMaxTreeDepth) throw_too_deep();
+    for (std::size_t i = actions.size(); i-- > 0;) {
+      pending.push_back(Pending{decision_child(node, k, actions[i]), index, depth + 1});
+    }
   } else {
     const std::uint64_t cards = deal_candidates(k, board, context);
-    records.reserve(static_cast<std::size_t>(std::popcount(cards)));
+    if (cards != 0 && depth >= kMaxTreeDepth) throw_too_deep();
+    actions.reserve(static_cast<std::size_t>(std::popcount(cards)));
     for (std::uint64_t rest = cards; rest != 0; rest &= rest - 1) {
-      records.push_back(deal_child(node, k, static_cast<CardCode>(std::countr_zero(rest))));
+      actions.push_back(Action{ActionKind::CardDealt, static_cast<std::int32_t>(std::countr_zero(rest))});
+    }
+    for (std::size_t i = actions.size(); i-- > 0;) {
+      pending.push_back(
+          Pending{deal_child(node, k, static_cast<CardCode>(actions[i].amount)), index, depth + 1});
     }
   }
-  return records;
+  return actions;
 }
 
 // Expands a whole subtree on one thread into a list that no other thread
-// touches, in depth-first pre-order of the actions.
+// touches, in depth-first pre-order of the actions. The walk keeps its own
+// stack of waiting children, so a deep tree costs heap, not thread stack.
 struct SubtreeBuilder {
   const GameConfig& config;
   const Board& board;
   const CardContext& context;
   std::vector<Node>& out;
+  std::atomic<std::uint64_t>& made;
+  CancelFlag cancel;
+  std::vector<Pending> pending;
 
-  void append_child(std::size_t parent, ChildRecord& r) {
-    const std::size_t child = out.size();
-    out.push_back(std::move(r.node));
-    out[parent].children.push_back(child);
-    expand(child, r.context);
+  void expand(std::size_t index, const BuildContext& k, std::size_t depth) {
+    const Node node = scalar_copy(out[index]);  // out grows below; keep no reference
+    const std::size_t before = pending.size();
+    std::vector<Action> actions = push_children(node, k, index, depth, config, board, context, pending);
+    out[index].children.reserve(pending.size() - before);
+    out[index].actions = std::move(actions);
   }
 
-  void expand(std::size_t index, const BuildContext& k) {
-    const Node node = scalar_copy(out[index]);  // out grows below; keep no reference
-    if (!has_children(node)) return;
-    if (node.kind == NodeKind::Decision) {
-      std::vector<Action> actions = generate_actions(node, k, config);
-      const std::size_t count = actions.size();
-      out[index].children.reserve(count);
-      out[index].actions = std::move(actions);
-      for (std::size_t i = 0; i < count; ++i) {
-        ChildRecord r = decision_child(node, k, out[index].actions[i]);
-        append_child(index, r);
-      }
-    } else {
-      const std::uint64_t cards = deal_candidates(k, board, context);
-      const auto count = static_cast<std::size_t>(std::popcount(cards));
-      out[index].children.reserve(count);
-      out[index].actions.reserve(count);
-      for (std::uint64_t rest = cards; rest != 0; rest &= rest - 1) {
-        ChildRecord r = deal_child(node, k, static_cast<CardCode>(std::countr_zero(rest)));
-        out[index].actions.push_back(r.action);
-        append_child(index, r);
-      }
+  void build(std::size_t root, const BuildContext& k, std::size_t depth) {
+    expand(root, k, depth);
+    while (!pending.empty()) {
+      Pending next = std::move(pending.back());
+      pending.pop_back();
+      note_nodes(made, 1, cancel);
+      const std::size_t child = out.size();
+      out.push_back(std::move(next.record.node));
+      out[next.parent].children.push_back(child);
+      expand(child, next.record.context, next.depth);
     }
   }
 };
 
+void check_money(const GameConfig& config) {
+  // Every amount in the tree is bounded by the starting pot plus both stacks;
+  // refuse a spot where that does not fit the 32-bit money unit.
+  if (config.starting_pot < 0 || config.effective_stack < 0) {
+    throw std::invalid_argument("Starting pot and effective stack must not be negative");
+  }
+  if (std::int64_t{config.starting_pot} + 2 * std::int64_t{config.effective_stack} >
+      std::numeric_limits<std::int32_t>::max()) {
+    throw std::invalid_argument(
+        "Starting pot plus twice the effective stack exceeds the 32-bit money range");
+  }
+}
+
+Node root_node(const GameConfig& config, const Board& board) {
+  Node root;
+  root.kind = NodeKind::Decision;
+  root.seat = 0;
+  root.street = config.start_street;
+  root.pot = config.starting_pot;
+  root.turn = board[3];
+  root.river = board[4];
+  return root;
+}
+
+BuildContext root_context(const GameConfig& config, const Board& board) {
+  BuildContext ctx;
+  ctx.stacks = {config.effective_stack, config.effective_stack};
+  ctx.pot = config.starting_pot;
+  for (const CardCode c : board) {
+    if (c < 64) ctx.dead_cards |= card_bit(c);
+  }
+  ctx.turn = board[3];
+  ctx.river = board[4];
+  return ctx;
+}
+
 }  // namespace
+
+void free_nodes_in_background(std::vector<ActionPlan::Node> nodes) {
+  // Two lists per node: millions of nodes take a good part of a second.
+  if (nodes.size() < 100'000) return;
+  try {
+    std::thread([doomed = std::move(nodes)]() mutable {
+      run_thread_start_hook();
+      std::vector<Node>().swap(doomed);
+    }).detach();
+  } catch (...) {
+    // No thread: the list is freed here after all.
+  }
+}
 
 std::uint64_t action_plan_max_workers() {
   std::int64_t v = 0;
@@ -289,41 +373,86 @@ std::uint64_t action_plan_parallel_depth() {
   return 0;
 }
 
-ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context)
-    : config(std::move(config_in)), board(card_context.board), context(&card_context) {
-  // Every amount in the tree is bounded by the starting pot plus both stacks;
-  // refuse a spot where that does not fit the 32-bit money unit.
-  if (config.starting_pot < 0 || config.effective_stack < 0) {
-    throw std::invalid_argument("Starting pot and effective stack must not be negative");
-  }
-  if (std::int64_t{config.starting_pot} + 2 * std::int64_t{config.effective_stack} >
-      std::numeric_limits<std::int32_t>::max()) {
-    throw std::invalid_argument(
-        "Starting pot plus twice the effective stack exceeds the 32-bit money range");
-  }
-
+ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context, CancelFlag cancel_flag)
+    : config(std::move(config_in)), board(card_context.board), context(&card_context),
+      cancel(cancel_flag) {
+  check_money(config);
   max_workers = action_plan_max_workers();
   parallel_depth = action_plan_parallel_depth();
   active_workers.store(1);
-
-  Node root;
-  root.kind = NodeKind::Decision;
-  root.seat = 0;
-  root.street = config.start_street;
-  root.pot = config.starting_pot;
-  root.turn = board[3];
-  root.river = board[4];
-  nodes.push_back(std::move(root));
-
-  BuildContext ctx;
-  ctx.stacks = {config.effective_stack, config.effective_stack};
-  ctx.pot = config.starting_pot;
-  for (const CardCode c : board) {
-    if (c < 64) ctx.dead_cards |= card_bit(c);
+  built_nodes.store(1);
+  // Counting first costs a few percent of the build. It refuses a tree past
+  // the bounds before any node is allocated, and sizes the node list once:
+  // no reallocation that copies millions of nodes, and no spare capacity.
+  nodes.reserve(count_action_plan(config, card_context, cancel).nodes);
+  nodes.push_back(root_node(config, board));
+  try {
+    build_recursive(0, root_context(config, board), 0);
+  } catch (...) {
+    // Every task has ended here; a cancelled build must not make its caller
+    // wait for millions of nodes to be freed.
+    free_nodes_in_background(std::move(nodes));
+    throw;
   }
-  ctx.turn = board[3];
-  ctx.river = board[4];
-  build_recursive(0, ctx, 0);
+  cancel = nullptr;  // the caller's flag need not outlive the construction
+}
+
+TreeCount count_action_plan(const GameConfig& config, const CardContext& context,
+                            CancelFlag cancel) {
+  check_money(config);
+  const Board& board = context.board;
+  TreeCount count;
+  std::atomic<std::uint64_t> made{0};
+  std::vector<Pending> pending;
+  // Subtrees below different cards of one deal have the same shape, except
+  // for how many river cards they deal later: one child per river fan-out
+  // stands for all cards with that fan-out. Only the river's suit filter
+  // (which follows the turn's suit) and the dead cards make fan-outs differ.
+  std::array<Pending, kCardCount + 1> by_fan_out;
+  std::array<std::uint64_t, kCardCount + 1> fan_out_cards{};
+
+  const auto visit = [&](const Node& node, const BuildContext& k, std::size_t depth,
+                         std::uint64_t weight) {
+    note_nodes(made, weight, cancel);
+    if (!has_children(node)) return;
+    if (node.kind == NodeKind::Decision) {
+      const std::size_t before = pending.size();
+      const std::vector<Action> actions =
+          push_children(node, k, 0, depth, config, board, context, pending);
+      for (std::size_t i = before; i < pending.size(); ++i) pending[i].weight = weight;
+      count.list_slots += weight * (actions.capacity() + actions.size());
+      if (!actions.empty()) {
+        count.decision_nodes += weight;
+        count.decision_actions[node.seat & 1] += weight * actions.size();
+      }
+      return;
+    }
+    const std::uint64_t cards = deal_candidates(k, board, context);
+    if (cards == 0) return;
+    if (depth >= kMaxTreeDepth) throw_too_deep();
+    count.list_slots += weight * 2 * static_cast<std::uint64_t>(std::popcount(cards));
+    fan_out_cards.fill(0);
+    for (std::uint64_t rest = cards; rest != 0; rest &= rest - 1) {
+      ChildRecord child = deal_child(node, k, static_cast<CardCode>(std::countr_zero(rest)));
+      const int fan_out = child.context.river == kNoCard
+                              ? std::popcount(deal_candidates(child.context, board, context))
+                              : 0;
+      if (fan_out_cards[fan_out]++ == 0) by_fan_out[fan_out].record = std::move(child);
+    }
+    for (int f = 0; f <= kCardCount; ++f) {
+      if (fan_out_cards[f] == 0) continue;
+      pending.push_back(Pending{std::move(by_fan_out[f].record), 0, depth + 1, weight * fan_out_cards[f]});
+    }
+  };
+
+  visit(root_node(config, board), root_context(config, board), 0, 1);
+  while (!pending.empty()) {
+    const Pending next = std::move(pending.back());
+    pending.pop_back();
+    visit(next.record.node, next.record.context, next.depth, next.weight);
+  }
+  count.nodes = made.load();
+  return count;
 }
 
 void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::size_t depth) {
@@ -331,7 +460,7 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
     // No task starts below this depth: build the subtree in one go.
     if (parallel_depth == 0) {
       // The whole build runs on this thread; nothing else touches the list.
-      SubtreeBuilder{config, board, *context, nodes}.expand(index, k);
+      SubtreeBuilder{config, board, *context, nodes, built_nodes, cancel, {}}.build(index, k, depth);
       return;
     }
     // Build privately, then splice the subtree in under one lock: the local
@@ -341,7 +470,7 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
       std::lock_guard<std::mutex> lock(nodes_mutex);
       local.push_back(scalar_copy(nodes[index]));
     }
-    SubtreeBuilder{config, board, *context, local}.expand(0, k);
+    SubtreeBuilder{config, board, *context, local, built_nodes, cancel, {}}.build(0, k, depth);
     std::lock_guard<std::mutex> lock(nodes_mutex);
     const std::size_t base = nodes.size();
     const auto remap = [base](std::vector<std::size_t>& children) {
@@ -362,9 +491,10 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
     std::lock_guard<std::mutex> lock(nodes_mutex);
     node = scalar_copy(nodes[index]);
   }
-  if (!has_children(node)) return;
-  std::vector<ChildRecord> records = child_records(node, k, config, board, *context);
+  std::vector<Pending> records;
+  push_children(node, k, index, depth, config, board, *context, records);
   if (records.empty()) return;
+  std::reverse(records.begin(), records.end());  // back in action order
   {
     std::lock_guard<std::mutex> lock(nodes_mutex);
     nodes[index].actions.reserve(records.size());
@@ -373,20 +503,21 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
 
   std::vector<std::future<void>> tasks;
   tasks.reserve(records.size());
-  for (ChildRecord& r : records) {
+  for (Pending& r : records) {
+    note_nodes(built_nodes, 1, cancel);
     std::size_t child;
     {
       std::lock_guard<std::mutex> lock(nodes_mutex);
       child = nodes.size();
-      nodes.push_back(std::move(r.node));
+      nodes.push_back(std::move(r.record.node));
       Node& parent = nodes[index];
-      parent.actions.push_back(r.action);
+      parent.actions.push_back(r.record.action);
       parent.children.push_back(child);
     }
     if (active_workers.load() < max_workers) {
       active_workers.fetch_add(1);
       try {
-        tasks.push_back(std::async(std::launch::async, [this, child, ctx = r.context, depth] {
+        tasks.push_back(std::async(std::launch::async, [this, child, ctx = r.record.context, depth] {
           run_thread_start_hook();
           struct Release {
             std::atomic<std::uint64_t>& counter;
@@ -399,7 +530,7 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
         throw;
       }
     } else {
-      build_recursive(child, r.context, depth + 1);
+      build_recursive(child, r.record.context, depth + 1);
     }
   }
   for (std::future<void>& task : tasks) task.get();

@@ -16,6 +16,7 @@
 #include "cards/bet_size.hpp"
 #include "cards/cards.hpp"
 #include "context/board.hpp"
+#include "context/build_cancel.hpp"
 #include "context/card_context.hpp"
 
 namespace halvory {
@@ -72,6 +73,15 @@ struct GameConfig {
   std::vector<std::int32_t> icm_other_stacks;
 };
 
+// Bounds of a betting tree; the build and the count refuse a tree past them
+// with std::invalid_argument. Tiny sizes against deep stacks make min-raise
+// ladders thousands of actions long, and the solver walks the tree
+// recursively, once per level, so the depth is bounded well inside a thread's
+// stack. The node bound keeps the count of any tree under a second and
+// refuses trees no desktop could hold the strategies of.
+inline constexpr std::size_t kMaxTreeDepth = 250;
+inline constexpr std::uint64_t kMaxTreeNodes = 10'000'000;
+
 class ActionPlan {
  public:
   struct Node {
@@ -112,11 +122,14 @@ class ActionPlan {
     CardCode river = kNoCard;
   };
 
-  // Builds the whole tree. `context` must outlive the construction. Throws
+  // Builds the whole tree, after counting it (count_action_plan) to refuse a
+  // tree past the bounds before allocating and to size the node list once.
+  // `context` must outlive the construction. Throws
   // std::invalid_argument when the starting pot plus twice the stack does not
-  // fit the 32-bit money unit, and "Unknown street" (std::logic_error) for a
-  // street outside flop..river.
-  ActionPlan(GameConfig config, const CardContext& context);
+  // fit the 32-bit money unit or the tree passes kMaxTreeDepth or
+  // kMaxTreeNodes, "Unknown street" (std::logic_error) for a street outside
+  // flop..river, and BuildCancelled once `cancel` is raised.
+  ActionPlan(GameConfig config, const CardContext& context, CancelFlag cancel = nullptr);
   ActionPlan(const ActionPlan&) = delete;
   ActionPlan& operator=(const ActionPlan&) = delete;
 
@@ -131,7 +144,33 @@ class ActionPlan {
   std::uint64_t max_workers = 1;
   std::uint64_t parallel_depth = 0;
   std::atomic<std::uint64_t> active_workers{1};
+  // Only while building: the caller's cancel flag and the nodes made so far
+  // on every thread (checked against kMaxTreeNodes).
+  CancelFlag cancel = nullptr;
+  std::atomic<std::uint64_t> built_nodes{0};
 };
+
+// What building the tree would allocate, counted without building it.
+struct TreeCount {
+  std::uint64_t nodes = 0;
+  // Slots reserved by all nodes' action and child lists (capacity, as the
+  // sequential build reserves them).
+  std::uint64_t list_slots = 0;
+  // Decision nodes with at least one action, and their actions summed by the
+  // seat to act.
+  std::uint64_t decision_nodes = 0;
+  std::array<std::uint64_t, 2> decision_actions{0, 0};
+};
+
+// Walks the tree that ActionPlan(config, context) builds, node by node in the
+// same order, keeping nothing but the counts. Memory stays proportional to
+// the tree's depth. Throws what the build throws, at the same limits.
+TreeCount count_action_plan(const GameConfig& config, const CardContext& context,
+                            CancelFlag cancel = nullptr);
+
+// Frees a large node list on a thread of its own (when one can be started),
+// so that dropping an abandoned tree does not hold up the caller.
+void free_nodes_in_background(std::vector<ActionPlan::Node> nodes);
 
 // Worker limit of the build: "HALVORY_ACTIONPLAN_MAX_WORKERS" when it starts
 // with a positive 32-bit integer, else the hardware thread count (at least 1).

@@ -4,10 +4,10 @@
 
 namespace halvory {
 
-Game::Game(GameConfig config_in, CardContext cards_in)
+Game::Game(GameConfig config_in, CardContext cards_in, CancelFlag cancel)
     : config(std::move(config_in)),
       cards(std::move(cards_in)),
-      plan(GameConfig(config), cards),
+      plan(GameConfig(config), cards, cancel),
       nodes(plan.nodes) {}
 
 void Game::assign_node_lock(std::size_t node, const std::vector<float>& strategy) {

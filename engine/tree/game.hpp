@@ -20,8 +20,8 @@ using NodeRecord = ActionPlan::Node;
 class Game {
  public:
   // Builds the whole tree; exceptions of the card context and the tree
-  // builder propagate.
-  Game(GameConfig config, CardContext cards);
+  // builder propagate (BuildCancelled once `cancel` is raised).
+  Game(GameConfig config, CardContext cards, CancelFlag cancel = nullptr);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 

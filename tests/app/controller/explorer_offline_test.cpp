@@ -10,6 +10,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -395,6 +396,14 @@ private slots:
         QCOMPARE(c.showdownWinner(QString::fromUtf8("AhKd7c2s9\u00e9"), "QsQd", "Ac3c"), unknown);
         QCOMPARE(c.showdownWinner(QString::fromUtf8("AhKd7c2s\u20ac9h"), "QsQd", "Ac3c"), unknown);
         QCOMPARE(c.showdownWinner("", "", ""), unknown);
+        // A card twice anywhere among the nine: on the board, within a hand,
+        // between the hands, between a hand and the board.
+        for (const auto& [board, oop, ip] : {std::array<const char*, 3>{"AhAhAhAhAh", "QsQd", "Ac3c"},
+                                             {"AhKd7c2s9h", "QsQs", "Ac3c"},
+                                             {"AhKd7c2s9h", "QsQd", "Qd3c"},
+                                             {"AhKd7c2s9h", "QsQd", "9h3c"}}) {
+            QCOMPARE(c.showdownWinner(board, oop, ip), unknown);
+        }
 
         const QVariantMap tie = c.showdownWinner("AhKhQhJhTh", "2c 3d", "4s 5s");
         QCOMPARE(tie.value("winner").toString(), QString("TIE"));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 
 #include "context/card_context.hpp"
@@ -116,6 +117,31 @@ TEST(MemoryEstimate, FailuresGiveTheMessage) {
     request.oop_range = "KsKh";  // every hand touches the board
     EXPECT_FALSE(estimate_solve_memory(request, &error).has_value());
     EXPECT_EQ(error, "Player range empty after filtering board cards");
+}
+
+TEST(MemoryEstimate, HugeTreesAndCancelsAreRefusedWithTheirText) {
+    SolveConfig wide = with_sizes(toy_river(), "QsJh2h", "flop");
+    for (SizingConfig* s : {&wide.oop_flop, &wide.oop_turn, &wide.oop_river, &wide.ip_flop, &wide.ip_turn,
+                            &wide.ip_river}) {
+        *s = sizing("10, 20, 33, 50, 66, 75, 100, 125, 150, 200", "50, 75, 100, 150, 200");
+    }
+    const std::atomic<bool> raised{true};
+    struct Case {
+        const char* name;
+        SolveConfig request;
+        halvory::CancelFlag cancel;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"ten bets, five raises", wide, nullptr,
+         "Betting tree too large: more than 10000000 nodes (use fewer bet and raise sizes)"},
+        {"cancelled", toy_river(), &raised, "Cancelled"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_FALSE(estimate_solve_memory(c.request, &error, c.cancel).has_value()) << c.name;
+        EXPECT_EQ(error, c.message) << c.name;
+    }
 }
 
 TEST(MemoryEstimate, IcmRequestWithoutPayoutsIsStillEstimated) {

@@ -339,6 +339,16 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
     bad_card.board = "Ks7d2c5h9z";
     cases.push_back({bad_card, "Invalid suit character"});
 
+    // Pot 10, stack 500, one-chip bets and raises: a min-raise ladder far
+    // deeper than any thread's stack would survive.
+    SolveConfig ladder = river_spot(5);
+    ladder.starting_pot = 1000;
+    ladder.effective_stack = 50000;
+    ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
+    cases.push_back({ladder,
+                     "Betting tree too deep: more than 250 actions on one line of play (use larger bet and raise "
+                     "sizes, or a raise cap)"});
+
     for (const Case& c : cases) {
         SolveSession session;
         Recorder recorder;
@@ -378,6 +388,19 @@ TEST(SolveSession, TinyWeightsCountAsZero) {
     ASSERT_EQ(final_report.status, "Done");
     EXPECT_TRUE(std::isfinite(final_report.result->ev_oop) && std::isfinite(final_report.result->exploitability));
     EXPECT_EQ(session.game_ptr()->cards.pockets[0].size(), 6u);  // QQ only
+}
+
+TEST(SolveSession, LadderInsideTheDepthBoundSolves) {
+    // A ladder of one-chip raises as deep as the tree bound lets a solve go.
+    SolveConfig ladder = river_spot(3);
+    ladder.starting_pot = 1000;
+    ladder.effective_stack = 248;
+    ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
+    SolveSession session;
+    Recorder recorder;
+    ASSERT_TRUE(session.start(ladder, recorder.callback(&session)));
+    ASSERT_TRUE(recorder.wait_done());
+    EXPECT_EQ(recorder.final_report().status, "Done");
 }
 
 TEST(SolveSession, UnrepresentableMoneyIsAnErrorNotACrash) {

@@ -679,7 +679,7 @@ TEST(DcfrRunLoop, TargetStopsAtAMeasuredIteration) {
   EXPECT_EQ(calls.iterations.size(), 50u);
 }
 
-TEST(DcfrRunLoop, CancelIsPolledBeforeEachIteration) {
+TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
   auto game = build_game(toy_river());
   Calls calls;
   DiscountedCfr::Config config = recording(calls, 100, 50);
@@ -689,15 +689,28 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeEachIteration) {
   EXPECT_EQ(solver.iterations_completed, 0u);
   EXPECT_TRUE(calls.iterations.empty());
 
-  int polls = 0;
+  // Raised from the ninth report on: the tenth iteration never starts.
   Calls later;
   DiscountedCfr::Config config2 = recording(later, 100, 5);
-  config2.should_cancel = [&polls] { return ++polls == 10; };
+  config2.should_cancel = [&later] { return later.iterations.size() >= 9; };
   DiscountedCfr solver2(config2);
   solver2.run(*game);
   EXPECT_EQ(solver2.iterations_completed, 9u);
   EXPECT_EQ(later.iterations.size(), 9u);
   EXPECT_EQ(solver2.last_exploitability, later.exploitabilities[4]);  // measured at 5
+
+  // Raised inside the first iteration: it is cut short, neither measured nor
+  // reported, and the run ends.
+  const DiscountedCfr* running = nullptr;
+  Calls cut;
+  DiscountedCfr::Config config3 = recording(cut, 100, 1);
+  config3.should_cancel = [&running] { return running != nullptr && running->iterations_completed >= 1; };
+  DiscountedCfr solver3(config3);
+  running = &solver3;
+  solver3.run(*game);
+  EXPECT_EQ(solver3.iterations_completed, 1u);
+  EXPECT_TRUE(cut.iterations.empty());
+  EXPECT_EQ(solver3.last_exploitability, 0.0f);
 }
 
 TEST(DcfrRunLoop, ThreadCountsAndPool) {
