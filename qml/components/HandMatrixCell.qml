@@ -70,6 +70,7 @@ Rectangle {
             Rectangle {
                 required property int index
                 readonly property var segment: cell._segments[index]
+                objectName: "segment" + index
                 visible: cell.mixed
                 x: segment ? mask.width * segment.x : 0
                 width: segment ? mask.width * segment.w : 0
