@@ -36,6 +36,12 @@ Item {
         return Bar.indexAtX(actions, canvas.width, px)
     }
 
+    function _hoverAt(px) {
+        var idx = indexAtX(px)
+        if (idx >= 0)
+            actionHovered(idx, _nameOf(idx), _normFreq(actions[idx]))
+    }
+
     function _nameOf(idx) {
         var entry = actions[idx]
         return entry && entry.name !== undefined && entry.name !== null ? String(entry.name) : ""
@@ -98,15 +104,14 @@ Item {
             }
 
             MouseArea {
+                id: trackPointer
                 anchors.fill: parent
                 hoverEnabled: true
                 acceptedButtons: Qt.LeftButton
                 cursorShape: bar.interactive ? Qt.PointingHandCursor : Qt.ArrowCursor
-                onPositionChanged: function (mouse) {
-                    var idx = bar.indexAtX(mouse.x)
-                    if (idx >= 0)
-                        bar.actionHovered(idx, bar._nameOf(idx), bar._normFreq(bar.actions[idx]))
-                }
+                // Entering is the first move over the bar.
+                onEntered: bar._hoverAt(trackPointer.mouseX)
+                onPositionChanged: function (mouse) { bar._hoverAt(mouse.x) }
                 onClicked: function (mouse) {
                     if (!bar.interactive)
                         return

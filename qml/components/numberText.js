@@ -3,11 +3,14 @@
 // separator, whatever the locale.
 
 // Fixed decimals rounded half away from zero; the sign is the number's own.
+// The shift goes through the exponent of the shortest decimal text, so
+// 1.005 rounds as written (to 1.01) rather than as its binary neighbour.
 function fixed(value, decimals) {
     var v = Number(value)
-    var scale = Math.pow(10, decimals)
-    var magnitude = Math.round(Math.abs(v) * scale) / scale
-    var text = magnitude.toFixed(decimals)
+    if (!isFinite(v))
+        return String(v)
+    var shifted = Math.round(Number(Math.abs(v) + "e" + decimals))
+    var text = Number(shifted + "e-" + decimals).toFixed(decimals)
     return v < 0 ? "-" + text : text
 }
 
