@@ -12,8 +12,9 @@
 #     -a ARG      argument for the program or document (repeatable),
 #                 e.g. -a --light
 #     -k KEYS     send keys, xdotool names, e.g. -k ctrl+2 (repeatable)
-#     -c X,Y      click at screen position X,Y (repeatable); keys and
-#                 clicks run in the order given
+#     -c X,Y      click at screen position X,Y (repeatable)
+#     -m X,Y      move the pointer to X,Y, e.g. to show a hover state
+#                 (repeatable); keys, clicks and moves run in the order given
 #     -w SECONDS  wait after start before the first action and before
 #                 the capture (default 2)
 #     -b DIR      build folder (default build/release)
@@ -29,20 +30,21 @@ wait_s=2
 build="$root/build/release"
 args=()
 actions=()
-while getopts "s:q:a:k:c:w:b:" opt; do
+while getopts "s:q:a:k:c:m:w:b:" opt; do
   case "$opt" in
     s) size="$OPTARG" ;;
     q) document="$OPTARG" ;;
     a) args+=("$OPTARG") ;;
     k) actions+=("key $OPTARG") ;;
     c) actions+=("click $OPTARG") ;;
+    m) actions+=("move $OPTARG") ;;
     w) wait_s="$OPTARG" ;;
     b) build="$OPTARG" ;;
-    *) sed -n '2,22p' "$0"; exit 2 ;;
+    *) sed -n '2,24p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
-if [ $# -ne 1 ]; then sed -n '2,22p' "$0"; exit 2; fi
+if [ $# -ne 1 ]; then sed -n '2,24p' "$0"; exit 2; fi
 out="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 
 for tool in xvfb-run xdotool import; do
@@ -75,6 +77,7 @@ while read -r kind what; do
   case "$kind" in
     key) xdotool key --clearmodifiers "$what" ;;
     click) xdotool mousemove "${what%,*}" "${what#*,}" click 1 ;;
+    move) xdotool mousemove "${what%,*}" "${what#*,}" ;;
     *) continue ;;
   esac
   sleep 0.4
@@ -84,7 +87,7 @@ import -window root "$out"
 status=$?
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
-grep -m1 -i 'GL_RENDERER' "$work/program.log" >&2 || true
+grep -m1 -o "RENDERER: .*" "$work/program.log" | sed "s/^/screenshot: OpenGL /" >&2 || true
 exit $status
 INSIDE
 
