@@ -48,6 +48,15 @@ Item {
             out.push(theme ? theme.actionColor(types[i]) : "#888")
         return out
     }
+    // Action colours at 0.85 opacity, blended once over each of the three
+    // cell backgrounds. Opaque segments can lie over a base in the last
+    // action's colour (which takes whatever the others leave), so a new mix
+    // moves one rectangle fewer per cell.
+    readonly property var _mixColors: ({
+        pair: M.blendAll(_actionColors, theme ? theme.surface3 : "#2D333B", 0.85),
+        suited: M.blendAll(_actionColors, theme ? theme.surface2 : "#21262D", 0.85),
+        offsuit: M.blendAll(_actionColors, theme ? theme.surface : "#1C2128", 0.85)
+    })
     readonly property color _accent: theme ? theme.accent : Qt.rgba(0.247, 0.725, 0.314, 1)
 
     signal handClicked(string hand, real currentWeight)

@@ -23,6 +23,8 @@ Rectangle {
     readonly property var _segments: mixed ? M.segments(probs, matrix.actionTypes.length) : []
     readonly property bool hovered: matrix._hoverIndex === cellIndex
     readonly property real _step: matrix.effectiveCellSize + matrix.cellSpacing
+    readonly property var _mixColors: isPair ? matrix._mixColors.pair
+                                             : isSuited ? matrix._mixColors.suited : matrix._mixColors.offsuit
     readonly property real _radius: matrix.theme ? matrix.theme.radiusXs : 4
 
     objectName: "cell_" + hand
@@ -41,7 +43,7 @@ Rectangle {
     scale: hovered ? 1.1 : 1.0
     Behavior on scale { NumberAnimation { duration: 80; easing.type: Easing.OutCubic } }
 
-    // The mask shows part of full-size fills, so the fills keep their
+    // The mask shows part of the full-size plain fill, so the fill keeps its
     // geometry (and rounded outer corners) while only the mask follows the
     // weight.
     Item {
@@ -49,7 +51,9 @@ Rectangle {
         objectName: "mask"
         z: 0.5
         visible: cell.weight01 > 0
-        clip: true
+        // Only the plain fill needs cutting; the segments are cut by
+        // arithmetic, and a clip per cell is costly to draw.
+        clip: !cell.mixed
         width: cell.weightIsVertical ? cell.width : cell.width * cell.weight01
         height: cell.weightIsVertical ? cell.height * cell.weight01 : cell.height
         y: cell.height - height
@@ -64,19 +68,33 @@ Rectangle {
             color: cell.matrix.colorFor(cell.hand, 1.0)
         }
 
-        Repeater {
-            model: cell.matrix._actionColors.length
+        // The mix: a base in the last action's colour under the mask, the
+        // other actions over it from the left. One container switches it on
+        // and off, so a new mix costs each segment only its edge and width.
+        Item {
+            objectName: "segments"
+            visible: cell.mixed
+            width: mask.width
+            height: mask.height
 
             Rectangle {
-                required property int index
-                readonly property var segment: cell._segments[index]
-                objectName: "segment" + index
-                visible: cell.mixed
-                x: segment ? mask.width * segment.x : 0
-                width: segment ? mask.width * segment.w : 0
-                height: mask.height
-                color: cell.matrix._actionColors[index]
-                opacity: 0.85
+                objectName: "segmentBase"
+                width: parent.width
+                height: parent.height
+                color: cell._mixColors[cell._mixColors.length - 1] || "transparent"
+            }
+
+            Repeater {
+                model: Math.max(0, cell.matrix._actionColors.length - 1)
+
+                Rectangle {
+                    required property int index
+                    objectName: "segment" + index
+                    x: cell.mixed ? mask.width * cell._segments[index].x : 0
+                    width: cell.mixed ? mask.width * cell._segments[index].w : 0
+                    height: mask.height
+                    color: cell._mixColors[index]
+                }
             }
         }
     }

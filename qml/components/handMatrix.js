@@ -64,13 +64,16 @@ function indexAt(x, y, cell, spacing, n) {
 }
 
 // Left edges and widths, as fractions of the mask width, of the action
-// segments of one cell. The last action takes whatever is left over.
+// segments of one cell. The last action takes whatever is left over; an
+// over-full mix is cut at the mask's edge here, so the segments need no
+// clipping of their own.
 function segments(probs, count) {
     var out = []
     for (var i = 0; i < count; ++i) {
         var x = cumProb(probs, i)
         var w = i === count - 1 ? Math.max(0, 1 - x) : clamp01(probs[i])
-        out.push({ x: x, w: w })
+        var left = Math.min(1, x)
+        out.push({ x: left, w: Math.max(0, Math.min(w, 1 - left)) })
     }
     return out
 }
@@ -83,4 +86,16 @@ function hasMix(actionTypes, probs) {
 // Own keys only: a class called "constructor" must not find Object's own.
 function has(map, key) {
     return Object.prototype.hasOwnProperty.call(map, key)
+}
+
+// Each colour drawn at `alpha` over `background`, as one opaque colour.
+function blendAll(colors, background, alpha) {
+    var bg = Qt.color(background)
+    var out = []
+    for (var i = 0; i < colors.length; ++i) {
+        var c = Qt.color(colors[i])
+        out.push(Qt.rgba(c.r * alpha + bg.r * (1 - alpha), c.g * alpha + bg.g * (1 - alpha),
+                         c.b * alpha + bg.b * (1 - alpha), 1))
+    }
+    return out
 }

@@ -185,9 +185,11 @@ Item {
         function test_fills_data() {
             return [
                 { tag: "mixed split", props: { actionTypes: ["check", "bet"], actionProbs: { "AKs": [0.3, 0.5] } },
-                  weight: 1, mask: [32, 32], segments: [[0, 9.6], [9.6, 22.4]] },
+                  weight: 1, mask: [32, 32], segments: [[0, 9.6]] },
+                { tag: "over-full mix cut at the edge", props: { actionTypes: ["check", "bet", "allin"], actionProbs: { "AKs": [0.75, 0.5, 0.2] } },
+                  weight: 1, mask: [32, 32], segments: [[0, 24], [24, 8]] },
                 { tag: "mix under a half weight", props: { actionTypes: ["check", "bet"], actionProbs: { "AKs": [0.5, 0.5] } },
-                  weight: 0.5, mask: [16, 32], segments: [[0, 8], [8, 8]] },
+                  weight: 0.5, mask: [16, 32], segments: [[0, 8]] },
                 { tag: "lengths differ: plain fill", props: { actionTypes: ["check", "bet", "allin"], actionProbs: { "AKs": [0.3, 0.7] } },
                   weight: 1, mask: [32, 32], segments: null },
                 { tag: "vertical quarter", props: { weightDisplayMode: "verticalFill" },
@@ -207,11 +209,32 @@ Item {
             compare(findChild(cell, "plainFill").visible, data.segments === null)
             if (data.segments === null)
                 return
+            // The last action is the base under the others: it shows wherever
+            // they leave room.
+            var base = findChild(cell, "segmentBase")
+            verify(base.visible)
+            compare([base.width, base.height], data.mask)
             for (var i = 0; i < data.segments.length; ++i) {
                 var seg = findChild(cell, "segment" + i)
                 verify(seg.visible)
                 fuzzyCompare(seg.x, data.segments[i][0], 1e-9)
                 fuzzyCompare(seg.width, data.segments[i][1], 1e-9)
+            }
+            verify(!findChild(cell, "segment" + data.segments.length), "the last action has no segment of its own")
+        }
+
+        // A segment looks like its action colour at 0.85 opacity over the
+        // cell's background.
+        function test_segmentColours() {
+            var m = makeMatrix({ weights: { "AKs": 1 }, actionTypes: ["check", "bet"], actionProbs: { "AKs": [0.5, 0.5] } })
+            var cell = findChild(m, "cell_AKs")
+            var expected = [theme.actionCheck, theme.actionBet]
+            var drawn = [findChild(cell, "segment0").color, findChild(cell, "segmentBase").color]
+            for (var i = 0; i < 2; ++i) {
+                fuzzyCompare(drawn[i].r, expected[i].r * 0.85 + theme.surface2.r * 0.15, 0.004)
+                fuzzyCompare(drawn[i].g, expected[i].g * 0.85 + theme.surface2.g * 0.15, 0.004)
+                fuzzyCompare(drawn[i].b, expected[i].b * 0.85 + theme.surface2.b * 0.15, 0.004)
+                compare(drawn[i].a, 1)
             }
         }
     }
