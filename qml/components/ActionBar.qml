@@ -80,7 +80,11 @@ Item {
             .arg(combos).arg(equity).arg(ev)
     }
 
+    // The canvas keeps its pixels until asked: repaint on a new palette or
+    // accent too, not only on new actions.
+    readonly property string _themeKey: theme ? String(theme.dark) + String(theme.accent) : ""
     onActionsChanged: canvas.requestPaint()
+    on_ThemeKeyChanged: canvas.requestPaint()
 
     Column {
         anchors.fill: parent
