@@ -35,11 +35,8 @@ Window {
     height: 480
     visible: true
 
-    readonly property var ranks: ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
-
     function label(row, col) {
-        if (row === col) return ranks[row] + ranks[col]
-        return row < col ? ranks[row] + ranks[col] + "s" : ranks[col] + ranks[row] + "o"
+        return matrix.handAt(row, col)
     }
     function mix(shift) {
         var out = {}
@@ -61,6 +58,7 @@ Window {
     readonly property var mixA: mix(0)
     readonly property var mixB: mix(1)
     property int turn: 0
+    readonly property int classCount: Object.keys(mixA).length
 
     function nextMix() {
         turn = 1 - turn
@@ -95,6 +93,10 @@ struct Scene {
       std::abort();
     }
     window.reset(qobject_cast<QQuickWindow*>(root));
+    if (root->property("classCount").toInt() != 169) {
+      std::fprintf(stderr, "the scene's mix does not cover the 169 classes\n");
+      std::abort();
+    }
     window->grabWindow();  // first frame: scene graph built once
   }
 

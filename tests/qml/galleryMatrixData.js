@@ -2,10 +2,10 @@
 // Made-up sample data for the gallery: a range and an action mix that vary
 // smoothly over the grid. Not a real strategy.
 
+.import "../../qml/components/handMatrix.js" as Matrix
+
 function classAt(ranks, row, col) {
-    if (row === col)
-        return ranks[row] + ranks[col]
-    return row < col ? ranks[row] + ranks[col] + "s" : ranks[col] + ranks[row] + "o"
+    return Matrix.handAt(ranks, row, col)
 }
 
 function sampleWeights(ranks) {
