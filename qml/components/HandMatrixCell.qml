@@ -18,9 +18,10 @@ Rectangle {
     readonly property bool isSuited: row < col
     readonly property bool weightIsVertical: matrix.weightDisplayMode === "verticalFill"
     readonly property real weight01: M.clamp01(weight)
-    readonly property var probs: matrix.probsFor(hand)
-    readonly property bool mixed: weight01 > 0 && M.hasMix(matrix.actionTypes, probs)
-    readonly property var _segments: mixed ? M.segments(probs, matrix.actionTypes.length) : []
+    // Empty unless the class is in the range and its mix lines up with the
+    // node's actions; then one entry per action.
+    readonly property var _segments: weight01 > 0 ? M.mixSegments(matrix.actionTypes, matrix.probsFor(hand)) : []
+    readonly property bool mixed: _segments.length > 0
     readonly property bool hovered: matrix._hoverIndex === cellIndex
     readonly property real _step: matrix.effectiveCellSize + matrix.cellSpacing
     readonly property var _mixColors: isPair ? matrix._mixColors.pair

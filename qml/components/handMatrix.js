@@ -78,9 +78,13 @@ function segments(probs, count) {
     return out
 }
 
-// The mix is drawn only when it lines up with the node's actions.
-function hasMix(actionTypes, probs) {
-    return !!actionTypes && actionTypes.length > 0 && !!probs && probs.length === actionTypes.length
+// The segments of a mix that lines up with the node's actions; none when
+// there are no actions or the lengths differ (the plain fill shows then).
+function mixSegments(actionTypes, probs) {
+    var count = actionTypes ? actionTypes.length : 0
+    if (count === 0 || !probs || probs.length !== count)
+        return []
+    return segments(probs, count)
 }
 
 // Own keys only: a class called "constructor" must not find Object's own.
