@@ -142,8 +142,8 @@ Item {
             mouseMove(m, aqs.x, aqs.y)             // passes over AKs (empty) on the way
             mouseRelease(m, aqs.x, aqs.y)
             compare(painted.count, 2)
-            compare(Array.prototype.slice.call(painted.signalArguments[0]), ["AA", false, 0.5])
-            compare(Array.prototype.slice.call(painted.signalArguments[1]), ["AQs", false, 1])
+            compare([].slice.call(painted.signalArguments[0]), ["AA", false, 0.5])
+            compare([].slice.call(painted.signalArguments[1]), ["AQs", false, 1])
         }
 
         function test_pressInGapStartsNothing() {
