@@ -1,0 +1,79 @@
+.pragma library
+// Frequencies, hit testing and label texts of the action bar. `actions` may
+// be a list model from the native side: read only by length and index.
+
+.import "numberText.js" as NumberText
+
+function rawFreq(entry) {
+    if (!entry)
+        return 0
+    var f = Number(entry.frequency)
+    return isFinite(f) ? Math.max(0, f) : 0
+}
+
+function totalFreq(actions) {
+    var n = actions ? actions.length : 0
+    var total = 0
+    for (var i = 0; i < n; ++i)
+        total += rawFreq(actions[i])
+    return total
+}
+
+function normFreq(entry, total) {
+    if (!isFinite(total) || total <= 0)
+        return 0
+    return Math.min(1, rawFreq(entry) / total)
+}
+
+// The segment under px; past the end (or with nothing drawn) the last entry.
+function indexAtX(actions, width, px) {
+    var n = actions ? actions.length : 0
+    if (n === 0 || !(width > 0))
+        return -1
+    var total = totalFreq(actions)
+    var x = 0
+    for (var i = 0; i < n; ++i) {
+        var w = normFreq(actions[i], total) * width
+        if (w > 0 && px >= x && px < x + w)
+            return i
+        x += w
+    }
+    return n - 1
+}
+
+// Indices of the first and last segment that take a rounded end: at least
+// one pixel wide where possible, so a sliver never takes the bar's corner.
+function visibleEnds(freqs, width) {
+    var first = -1, last = -1
+    for (var i = 0; i < freqs.length; ++i) {
+        if (freqs[i] > 0 && freqs[i] * width >= 1) {
+            if (first < 0)
+                first = i
+            last = i
+        }
+    }
+    if (first < 0) {
+        for (var j = 0; j < freqs.length; ++j) {
+            if (freqs[j] > 0) {
+                if (first < 0)
+                    first = j
+                last = j
+            }
+        }
+    }
+    return { first: first, last: last }
+}
+
+function blockWidth(rowWidth, count) {
+    if (count <= 0)
+        return 0
+    return Math.floor(Math.max(0, rowWidth - 32 * (count - 1)) / count)
+}
+
+function isFiniteNumber(v) {
+    return typeof v === "number" && isFinite(v)
+}
+
+function combosText(c) {
+    return Math.abs(c - Math.round(c)) <= 1e-6 ? String(Math.round(c)) : NumberText.fixed(c, 1)
+}
