@@ -153,7 +153,9 @@ ToolBar {
             readonly property string disabledTip: bar._disabledTip(page)
 
             objectName: "tab" + page
-            width: tabContent.implicitWidth + 24
+            // Sized for the demi-bold title of the current tab, so the row
+            // does not shift when the current page changes.
+            width: Math.max(tabContent.implicitWidth, 16 + 6 + Math.ceil(currentTitleMetrics.advanceWidth)) + 24
             height: 40
             anchors.verticalCenter: parent ? parent.verticalCenter : undefined
 
@@ -166,6 +168,13 @@ ToolBar {
                 border.width: 1
                 border.color: tab.current ? bar._color("stroke", "#30363D") : "transparent"
                 Behavior on color { ColorAnimation { duration: 150 } }
+            }
+
+            TextMetrics {
+                id: currentTitleMetrics
+                text: tab.modelData.title
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
             }
 
             Row {
