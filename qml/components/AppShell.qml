@@ -7,8 +7,9 @@ import "solveRules.js" as SolveRules
 
 // The application shell: the one copy of the spot being edited (the project
 // state), the presets that fill it, readiness and the memory estimate that
-// gate a solve, the solve-configuration map, and the pages, which show and
-// edit the state.
+// gate a solve, the solve-configuration map, and the window's content: the
+// top bar over the pages, which show and edit the state. Which page shows,
+// and the keys, are the navigation's (ShellNavigation).
 Item {
     id: shell
 
