@@ -4,7 +4,7 @@ import "../pages" as Pages
 
 // The shell's five pages, one shown at a time. Every page is created at
 // start and lives as long as the shell, so a hidden page keeps its state.
-// Each page gets the parts of the shell's state it shows; its requests go to
+// Each page gets the pieces of the shell's state it shows; its requests go to
 // the shell's navigation.
 StackLayout {
     id: stack

@@ -245,7 +245,7 @@ ToolBar {
 
             Repeater { model: bar._workTabs; delegate: tabComponent }
 
-            // Parts the four working tabs from Settings: the bar, then a
+            // Separates the four working tabs from Settings: the bar, then a
             // 14-pixel gap (the row's own spacing included).
             Item {
                 width: 1 + 14 - 4
