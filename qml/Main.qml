@@ -1,6 +1,10 @@
 import QtQuick
 import QtQuick.Controls
+import "components" as Components
+import "components/navigationRules.js" as NavRules
 
+// The main window: sized to the screen's work area (wide enough for the
+// set-up page), holding the one application shell.
 ApplicationWindow {
     id: window
 
@@ -12,27 +16,36 @@ ApplicationWindow {
     flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowSystemMenuHint
            | Qt.WindowMinMaxButtonsHint | Qt.WindowCloseButtonHint
 
-    Column {
-        anchors.centerIn: parent
-        spacing: 12
+    // The work area of the window's screen. Qt Quick 6.4 tells only the
+    // available size of the desktop, so the area starts at the screen's
+    // corner and is never wider or higher than the screen itself.
+    readonly property var _available: {
+        var w = Screen.desktopAvailableWidth > 0 ? Math.min(Screen.desktopAvailableWidth, Screen.width || Infinity) : Screen.width
+        var h = Screen.desktopAvailableHeight > 0 ? Math.min(Screen.desktopAvailableHeight, Screen.height || Infinity) : Screen.height
+        return { x: Screen.virtualX, y: Screen.virtualY, width: w, height: h }
+    }
+    readonly property var _minimumSize: NavRules.minimumSize(_available, shell.projectRecommendedWidth)
 
-        Label {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("Pellaris")
-            color: "#E6EAF2"
-            font.pixelSize: 40
-            font.bold: true
-        }
+    minimumWidth: _minimumSize.width
+    minimumHeight: _minimumSize.height
 
+    Components.AppShell {
+        id: shell
+        anchors.fill: parent
         // Start-up publishes appController on the root context, out of the
         // linter's sight.
         // qmllint disable unqualified
-        Label {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: typeof appController !== "undefined" && appController ? appController.statusText : ""
-            color: "#8A93A6"
-            font.pixelSize: 16
-        }
+        controller: typeof appController !== "undefined" ? appController : null
         // qmllint enable unqualified
+    }
+
+    // Every launch computes the geometry afresh; nothing is stored.
+    Component.onCompleted: {
+        var g = NavRules.startGeometry(_available, shell.projectRecommendedWidth)
+        width = g.width
+        height = g.height
+        x = g.x
+        y = g.y
+        visibility = Window.Windowed
     }
 }

@@ -7,6 +7,7 @@
 
 #include "controller/app_controller.hpp"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,10 +15,13 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlError>
+#include <QQuickWindow>
 #include <QQuickStyle>
 #include <QStandardPaths>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <atomic>
+#include <cstdio>
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(PellarisPlugin)
@@ -30,6 +34,24 @@ namespace {
 struct LogDevicesReset {
   ~LogDevicesReset() { clearLogDevices(); }
 };
+
+// For the start-up benchmark: one line with the wall-clock time of the
+// window's first frame, which the caller compares with its launch time.
+void reportFirstFrame(QQmlApplicationEngine& engine) {
+  auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().constFirst());
+  if (!window) return;
+  auto reported = std::make_shared<std::atomic_bool>(false);
+  // Emitted on the render thread: no Qt object is touched there.
+  QObject::connect(
+      window, &QQuickWindow::frameSwapped, window,
+      [reported] {
+        if (reported->exchange(true)) return;
+        std::fprintf(stderr, "first-frame-epoch-ms %lld\n",
+                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        std::fflush(stderr);
+      },
+      Qt::DirectConnection);
+}
 
 }  // namespace
 
@@ -113,6 +135,7 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
     return -1;
   }
   qInfo().noquote() << "QML loaded. rootObjects=" + QString::number(engine.rootObjects().size());
+  if (!qEnvironmentVariableIsEmpty("PELLARIS_REPORT_FIRST_FRAME")) reportFirstFrame(engine);
   return QGuiApplication::exec();
 }
 

@@ -2,14 +2,14 @@ import QtQuick
 import QtQuick.Layouts
 import Qt.labs.settings
 import "../theme" as ThemePack
-import "../pages" as Pages
 import "projectPresets.js" as Presets
 import "solveRules.js" as SolveRules
 
 // The application shell: the one copy of the spot being edited (the project
 // state), the presets that fill it, readiness and the memory estimate that
-// gate a solve, the solve-configuration map, and the pages, which show and
-// edit the state.
+// gate a solve, the solve-configuration map, and the window's content: the
+// top bar over the pages, which show and edit the state. Which page shows,
+// and the keys, are the navigation's (ShellNavigation).
 Item {
     id: shell
 
@@ -66,6 +66,8 @@ Item {
     // ---- Project and variant ----
     property bool hasProject: false
     property int navIndex: 0
+    // What the set-up page needs without clipping; the window's width follows.
+    property int projectRecommendedWidth: 1540
 
     // Start-up publishes appController on the root context, out of the
     // linter's sight. Tests point this at a stand-in.
@@ -194,17 +196,18 @@ Item {
     // page that assigned to a setting had lost its binding.
     function syncPagesFromRoot() {
         Presets.PAGE_KEYS.forEach(function (key) {
-            _bindPageSetting(projectPage, key)
-            _bindPageSetting(solvePage, key)
+            _bindPageSetting(pageStack.projectPage, key)
+            _bindPageSetting(pageStack.solvePage, key)
         })
         // Re-bound too, so that after a loaded project the solve page shows
         // the project's thread count again.
-        _bindPageSetting(solvePage, "threadCount")
+        _bindPageSetting(pageStack.solvePage, "threadCount")
     }
 
     function _connectWriteBack() {
         Presets.PAGE_KEYS.forEach(function (key) {
-            projectPage[key + "Changed"].connect(function () { shell[key] = projectPage[key] })
+            var page = pageStack.projectPage
+            page[key + "Changed"].connect(function () { shell[key] = page[key] })
         })
     }
 
@@ -340,93 +343,55 @@ Item {
         _estimateKeys.forEach(function (key) { shell[key + "Changed"].connect(shell._scheduleSolveMemEstimate) })
     }
 
-    // ---- Keys ----
+    // ---- Window content: background, top bar, pages ----
 
-    function _startSolveFromKey() {
-        if (!canSolve || !controller || controller.running)
-            return
-        navIndex = 2
-        if (typeof controller.startSolveWithConfig === "function")
-            controller.startSolveWithConfig(_solveMemCfg())
-        else if (typeof controller.startSolve === "function")
-            controller.startSolve()
+    readonly property alias navigation: navigation
+    readonly property alias pages: pageStack
+
+    ShellNavigation {
+        id: navigation
+        shell: shell
     }
 
-    function _cancelSolveFromKey() {
-        if (controller && controller.running && typeof controller.cancelSolve === "function")
-            controller.cancelSolve()
-    }
-
-    Shortcut {
-        sequence: "F5"
-        context: Qt.ApplicationShortcut
-        onActivated: shell._startSolveFromKey()
-    }
-
-    // Live only while a solve runs, so that it never competes with the
-    // Escape of an open popup or dialog (two shortcuts on one key fire none).
-    Shortcut {
-        sequence: "Escape"
-        context: Qt.ApplicationShortcut
-        enabled: !!shell.controller && shell.controller.running === true
-        onActivated: shell._cancelSolveFromKey()
-    }
-
-    // ---- Pages ----
-
-    StackLayout {
-        id: pageStack
+    Rectangle {
         anchors.fill: parent
-        currentIndex: shell.navIndex
+        color: shell.theme.bg0
+    }
 
-        Pages.HomePage {
-            id: homePage
-            objectName: "homePage"
-            theme: shell.theme
-            type: shell.type
-            gameVariant: shell.gameVariant
-            projectStateProvider: shell.exportProjectState
+    Rectangle {
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: shell.theme.withOpacity(shell.theme.accent, 0.02) }
+            GradientStop { position: 1.0; color: "transparent" }
         }
+    }
 
-        Pages.ProjectPage {
-            id: projectPage
-            objectName: "projectPage"
-            theme: shell.theme
-            type: shell.type
-            canSolve: shell.canSolve
-        }
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
 
-        Pages.SolvePage {
-            id: solvePage
-            objectName: "solvePage"
+        TopBar {
+            id: topBar
+            objectName: "topBar"
+            Layout.fillWidth: true
             theme: shell.theme
-            type: shell.type
             controller: shell.controller
             canSolve: shell.canSolve
-            threadCount: shell.threadCount
-            onThreadCountChanged: shell.threadCount = threadCount
+            projectEnabled: shell.hasProject
+            currentPage: shell.navIndex
+            maxIterations: shell.maxIterations
+            targetExploitability: shell.targetExploitability
+            pageTitle: navigation.pageTitle
+            pageSubtitle: navigation.pageSubtitle
+            onNavigate: index => navigation.requestPage(index)
         }
 
-        Pages.ResultsPage {
-            id: resultsPage
-            objectName: "resultsPage"
-            theme: shell.theme
-            type: shell.type
-            controller: shell.controller
-            gameVariant: shell.gameVariant
-            utilityModel: shell.utilityModel
-            boardText: shell.boardText
-            rakePercent: shell.rakePercent
-            rakeCap: shell.rakeCap
-        }
-
-        Pages.SettingsPage {
-            id: settingsPage
-            objectName: "settingsPage"
-            theme: shell.theme
-            type: shell.type
-            darkMode: shell.theme.dark
-            onDarkModeChanged: shell.theme.dark = darkMode
+        ShellPages {
+            id: pageStack
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            shell: shell
+            navigation: navigation
         }
     }
 

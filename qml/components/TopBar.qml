@@ -1,0 +1,337 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import QtQuick.Controls.Basic
+import "navigationRules.js" as NavRules
+import "solveProgress.js" as SolveProgress
+
+// The bar across the top of the window: the page tabs, each enabled only
+// where its page makes sense, and a chip that tells whether a solve can
+// start or how far the running one has come. It changes nothing itself: a
+// tab click only asks the shell for the page.
+ToolBar {
+    id: bar
+
+    property var theme
+    property var controller: null
+    property bool canSolve: true
+    property bool projectEnabled: true
+    property int currentPage: 0
+    property int maxIterations: 0
+    property real targetExploitability: 0.0
+    property string pageTitle: ""
+    property string pageSubtitle: ""
+
+    signal navigate(int index)
+
+    readonly property bool _running: !!controller && controller.running === true
+    readonly property string _status: controller && controller.statusText ? String(controller.statusText) : ""
+
+    readonly property bool lockOnSolve: currentPage === NavRules.SOLVE && _running
+    readonly property bool isStarting: _running && SolveProgress.hasPrefix(_status, SolveProgress.STARTING_PREFIXES)
+    readonly property bool isInitializing: _running && SolveProgress.hasPrefix(_status, SolveProgress.INITIALIZING_PREFIXES)
+    readonly property bool isFinalizing: _running && SolveProgress.hasPrefix(_status, SolveProgress.FINALIZING_PREFIXES)
+
+    readonly property int _resultIterations: controller ? SolveProgress.finiteOr(controller.resultIterations, 0) : 0
+
+    readonly property int currentIteration: {
+        if (!controller)
+            return 0
+        if (!_running)
+            return _resultIterations
+        if (isFinalizing && _lastIterFromStatusText > 0)
+            return _lastIterFromStatusText
+        var parsed = _parseIterationFromStatusText(_status)
+        if (parsed > 0)
+            return Math.floor(parsed)
+        var progress = SolveProgress.finiteOr(controller.progress, 0)
+        return Math.max(0, Math.floor(progress * Math.max(1, maxIterations)))
+    }
+    readonly property int progressWheelTotalIterations: SolveProgress.totalIterations(maxIterations, targetExploitability)
+    readonly property real progressWheelValue: {
+        if (!controller)
+            return 0
+        if (!_running)
+            return _resultIterations > 0 ? 1.0 : 0.0
+        return SolveProgress.fraction(currentIteration, progressWheelTotalIterations)
+    }
+
+    property int _lastIterFromStatusText: 0
+
+    function _parseIterationFromStatusText(t) {
+        return SolveProgress.parseIteration(t)
+    }
+
+    // Same rules as the shell's navigation, so a tab is enabled exactly when
+    // a click on it would be followed.
+    function _tabEnabled(index) {
+        return NavRules.pageAllowed(index, {
+            locked: lockOnSolve, hasResults: _resultIterations > 0,
+            hasProject: projectEnabled, canSolve: canSolve
+        })
+    }
+
+    readonly property bool _chipLit: _running || canSolve
+    readonly property string _chipText: {
+        if (!_running)
+            return qsTr("Ready")
+        if (isFinalizing)
+            return qsTr("Finalizing")
+        if (isStarting)
+            return qsTr("Starting")
+        if (isInitializing)
+            return qsTr("Initializing")
+        return qsTr("Solving")
+    }
+
+    function _color(role, fallback) {
+        return theme ? theme[role] : fallback
+    }
+
+    Connections {
+        target: bar.controller
+        ignoreUnknownSignals: true
+
+        function onStatusTextChanged() {
+            var n = bar._parseIterationFromStatusText(bar._status)
+            if (isFinite(n) && n > 0)
+                bar._lastIterFromStatusText = Math.min(Math.floor(n), 2147483647)
+        }
+
+        function onRunningChanged() {
+            if (!bar._running)
+                bar._lastIterFromStatusText = 0
+        }
+    }
+
+    readonly property var _workTabs: [
+        { page: NavRules.HOME, title: qsTr("Home"), icon: "home" },
+        { page: NavRules.SETUP, title: qsTr("Setup"), icon: "clipboard" },
+        { page: NavRules.SOLVE, title: qsTr("Solve"), icon: "bolt" },
+        { page: NavRules.RESULTS, title: qsTr("Results"), icon: "chart" }
+    ]
+    readonly property var _settingsTabs: [{ page: NavRules.SETTINGS, title: qsTr("Settings"), icon: "gear" }]
+
+    // The text depends on the tab only, not on why it is disabled.
+    function _disabledTip(page) {
+        switch (page) {
+        case NavRules.SETUP: return qsTr("Start a new project (or load one) from Home to enable Project")
+        case NavRules.SOLVE: return qsTr("Fill board, ranges, and sizings to enable Solve")
+        case NavRules.RESULTS: return qsTr("Run a solve to enable Results")
+        default: return ""
+        }
+    }
+
+    padding: 0
+    contentHeight: 60
+
+    background: Rectangle {
+        color: bar._color("bg1", "#0D1117")
+
+        Rectangle {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            height: 1
+            color: bar._color("stroke", "#30363D")
+        }
+    }
+
+    Component {
+        id: tabComponent
+
+        // Hover is tracked by a mouse area that stays active while the tab is
+        // disabled, so the disabled tab can still explain itself.
+        Item {
+            id: tab
+
+            required property var modelData
+            readonly property int page: modelData.page
+            readonly property bool current: bar.currentPage === page
+            readonly property bool allowed: bar._tabEnabled(page)
+            readonly property bool hovered: tabArea.containsMouse
+            readonly property string disabledTip: bar._disabledTip(page)
+
+            objectName: "tab" + page
+            // Sized for the demi-bold title of the current tab, so the row
+            // does not shift when the current page changes.
+            width: Math.max(tabContent.implicitWidth, 16 + 6 + Math.ceil(currentTitleMetrics.advanceWidth)) + 24
+            height: 40
+            anchors.verticalCenter: parent ? parent.verticalCenter : undefined
+
+            Rectangle {
+                anchors.fill: parent
+                radius: 8
+                opacity: tab.allowed ? 1.0 : 0.45
+                color: tab.current ? bar._color("surface", "#1C2128")
+                                   : (tab.hovered && tab.allowed ? bar._color("surfaceHover", "#30363D") : "transparent")
+                border.width: 1
+                border.color: tab.current ? bar._color("stroke", "#30363D") : "transparent"
+                Behavior on color { ColorAnimation { duration: 150 } }
+            }
+
+            TextMetrics {
+                id: currentTitleMetrics
+                text: tab.modelData.title
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+            }
+
+            Row {
+                id: tabContent
+                anchors.centerIn: parent
+                spacing: 6
+
+                Icon {
+                    anchors.verticalCenter: parent.verticalCenter
+                    name: tab.modelData.icon
+                    size: 16
+                    color: tab.current ? bar._color("text", "#F0F6FC") : bar._color("textMuted", "#8B949E")
+                    iconOpacity: tab.current ? 1.0 : (tab.allowed ? 0.7 : 0.35)
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: tab.modelData.title
+                    textFormat: Text.PlainText
+                    font.pixelSize: 13
+                    font.weight: tab.current ? Font.DemiBold : Font.Normal
+                    color: tab.current ? bar._color("text", "#F0F6FC") : bar._color("textMuted", "#8B949E")
+                    opacity: tab.allowed ? 1.0 : 0.6
+                }
+            }
+
+            MouseArea {
+                id: tabArea
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: tab.allowed ? Qt.PointingHandCursor : Qt.ArrowCursor
+                onClicked: if (tab.allowed) bar.navigate(tab.page)
+            }
+
+            ToolTip {
+                id: tabTip
+                objectName: "tabTooltip"
+                visible: tab.hovered && !tab.allowed && tab.disabledTip !== ""
+                delay: 300
+                text: tab.disabledTip
+
+                contentItem: Text {
+                    text: tabTip.text
+                    textFormat: Text.PlainText
+                    font.pixelSize: 12
+                    color: bar._color("text", "#F0F6FC")
+                }
+                background: Rectangle {
+                    radius: 6
+                    color: bar._color("surface2", "#21262D")
+                    border.width: 1
+                    border.color: bar._color("stroke", "#30363D")
+                }
+            }
+        }
+    }
+
+    Item {
+        id: tabStrip
+        x: 20
+        width: Math.max(0, statusArea.x - 20 - x)
+        height: parent.height
+        clip: true
+
+        Row {
+            height: parent.height
+            spacing: 4
+
+            Repeater { model: bar._workTabs; delegate: tabComponent }
+
+            // Separates the four working tabs from Settings: the bar, then a
+            // 14-pixel gap (the row's own spacing included).
+            Item {
+                width: 1 + 14 - 4
+                height: parent.height
+
+                Rectangle {
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 1
+                    height: 22
+                    radius: 1
+                    color: bar._color("stroke", "#30363D")
+                    opacity: 0.8
+                }
+            }
+
+            Repeater { model: bar._settingsTabs; delegate: tabComponent }
+        }
+    }
+
+    // Placed by hand so the chip's right edge stays 20 pixels inside the bar.
+    Item {
+        id: statusArea
+        x: Math.max(0, Math.floor(bar.availableWidth - width - 20))
+        width: statusRow.implicitWidth
+        height: parent.height
+
+        Row {
+            id: statusRow
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 12
+
+            Rectangle {
+                id: statusChip
+                objectName: "statusChip"
+                height: 32
+                width: chipRow.implicitWidth + 20
+                radius: bar.theme ? bar.theme.radiusFull : 9999
+                border.width: 1
+                color: bar._chipLit ? (bar.theme ? bar.theme.withOpacity(bar.theme.success, 0.15) : "#1B3D2F")
+                                    : bar._color("surface2", "#21262D")
+                border.color: bar._chipLit ? bar._color("success", "#3FB950") : bar._color("stroke", "#30363D")
+
+                Row {
+                    id: chipRow
+                    anchors.centerIn: parent
+                    spacing: 8
+
+                    Rectangle {
+                        id: statusDot
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 8
+                        height: 8
+                        radius: 4
+                        color: bar._chipLit ? bar._color("success", "#3FB950") : bar._color("textFaint", "#6E7681")
+
+                        SequentialAnimation on opacity {
+                            running: bar._running
+                            loops: Animation.Infinite
+                            NumberAnimation { to: 0.4; duration: 500 }
+                            NumberAnimation { to: 1.0; duration: 500 }
+                            onRunningChanged: if (!running) statusDot.opacity = 1.0
+                        }
+                    }
+
+                    Text {
+                        objectName: "statusChipText"
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: bar._chipText
+                        textFormat: Text.PlainText
+                        font.pixelSize: 12
+                        font.weight: Font.DemiBold
+                        color: bar._chipLit ? bar._color("success", "#3FB950") : bar._color("textMuted", "#8B949E")
+                    }
+
+                    Text {
+                        objectName: "statusChipPercent"
+                        anchors.verticalCenter: parent.verticalCenter
+                        visible: bar._running
+                        text: SolveProgress.percentText(bar.progressWheelValue)
+                        textFormat: Text.PlainText
+                        font.pixelSize: 12
+                        font.bold: true
+                        color: bar._color("text", "#F0F6FC")
+                    }
+                }
+            }
+        }
+    }
+}

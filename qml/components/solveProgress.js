@@ -1,0 +1,50 @@
+.pragma library
+// How the top bar reads the controller's status text: the phase a text
+// names (by its prefix only), the iteration it carries, and how far the run
+// has come on the progress scale.
+
+var STARTING_PREFIXES = ["Starting"]
+// The solve thread writes "Init: ..."; the longer word is accepted too.
+var INITIALIZING_PREFIXES = ["Initializing:", "Init:"]
+var FINALIZING_PREFIXES = ["Finalizing:"]
+
+function hasPrefix(text, prefixes) {
+    var t = text === undefined || text === null ? "" : String(text)
+    return t !== "" && prefixes.some(function (p) { return t.indexOf(p) === 0 })
+}
+
+// The number after the first "Iter" and white space, else 0. Case-sensitive.
+function parseIteration(text) {
+    if (text === undefined || text === null || text === "")
+        return 0
+    var match = /Iter\s+(\d+)/.exec(String(text))
+    return match ? Number(match[1]) : 0
+}
+
+function finiteOr(value, fallback) {
+    var n = Number(value)
+    return value !== null && value !== undefined && isFinite(n) ? n : fallback
+}
+
+// The iteration count that counts as 100 %. A solve may stop at its target
+// long before the limit, so a loose target caps the scale.
+function totalIterations(maxIterations, targetPercent) {
+    var m = Math.max(1, finiteOr(maxIterations, 0))
+    var t = Number(targetPercent)
+    if (!isFinite(t) || t <= 0 || t < 0.1)
+        return m
+    if (t >= 1.0)
+        return Math.min(m, 150)
+    if (t >= 0.5)
+        return Math.min(m, 200)
+    return Math.min(m, 300)
+}
+
+function fraction(iteration, total) {
+    return Math.max(0, Math.min(1, Math.max(0, iteration) / Math.max(1, total)))
+}
+
+// Halves round up, also where binary fractions fall just short (0.145).
+function percentText(value) {
+    return Math.round(Number((value * 100).toPrecision(12))) + "%"
+}
