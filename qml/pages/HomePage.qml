@@ -1,9 +1,15 @@
 import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import QtQuick.Dialogs
 import "../components" as Components
+import "homeStats.js" as HomeStats
+import "projectFiles.js" as ProjectFiles
 
-// Home page, for now its interface (the variant it is shown, the function
-// that gives the project state to save, the requests it sends to the shell)
-// and the three buttons that start a project.
+// The start page: new project, quick solve, range import, project files, and
+// the user's figures (play statistics, solve history and activity, system).
+// The page keeps no project state; the shell gives it the state to save and
+// takes a loaded one back through projectLoaded.
 Item {
     id: page
 
@@ -11,39 +17,258 @@ Item {
     property var type
     property string gameVariant: "holdem"
     property var projectStateProvider: null
+    // The program's controller; tests give the page a stand-in.
+    // qmllint disable unqualified
+    property var controller: typeof appController !== "undefined" ? appController : null
+    // qmllint enable unqualified
+
+    property var solveActivityGrid: []
+    property var solveHistoryDaily: []
+    property var playVsSolutionStats: ({})
+
+    // Figures of the grid and the history, worked out again whenever a list
+    // is replaced ("today" is read at that moment).
+    readonly property var _gridTotals: HomeStats.gridTotals(solveActivityGrid, new Date())
+    readonly property int _totalSolves: _gridTotals.total
+    readonly property int _solvesThisWeek: _gridTotals.thisWeek
+    readonly property string _avgRuntimeText: formatDurationSeconds(_gridTotals.avgRuntimeSec)
+    readonly property var _series: HomeStats.historySeries(solveHistoryDaily)
+    readonly property var _cumulativeSolves: _series.cumulative
+    readonly property var _cumulativeAvgRuntimeSec: _series.avgRuntimeSec
+    readonly property int _maxCumulativeSolves: _series.maxY
+    readonly property real _maxAvgRuntimeSec: _series.maxRuntimeSec
+    property int hoverIndex: -1
 
     signal newProject()
     signal quickSolve()
     signal importRange()
     signal projectLoaded(var projectState, bool hasResults)
 
-    Row {
-        x: 24
-        y: 24
-        spacing: 12
+    function reloadSolveActivity() {
+        if (!controller)
+            return
+        solveActivityGrid = controller.solveActivityGridLastSixMonths() || []
+        solveHistoryDaily = controller.solveHistoryDaily() || []
+    }
 
-        Components.PrimaryButton {
-            objectName: "newSolveButton"
-            theme: page.theme
-            text: qsTr("New Solve")
-            iconText: "+"
-            onClicked: page.newProject()
-        }
+    function reloadPlayVsSolutionStats() {
+        if (!controller)
+            return
+        playVsSolutionStats = controller.playVsSolutionStats() || ({})
+    }
 
-        Components.SecondaryButton {
-            objectName: "quickSolveButton"
-            theme: page.theme
-            text: qsTr("Quick Solve")
-            iconName: "bolt"
-            onClicked: page.quickSolve()
-        }
+    function parseIsoDate(s) { return HomeStats.parseIsoDate(s) }
+    function startOfWeekMonday(dt) { return HomeStats.startOfWeekMonday(dt) }
+    function formatDurationSeconds(sec) { return HomeStats.formatDurationSeconds(sec) }
 
-        Components.SecondaryButton {
-            objectName: "importRangeButton"
-            theme: page.theme
-            text: qsTr("Import Range")
-            iconName: "chart"
-            onClicked: page.importRange()
+    readonly property var _monthNames: [qsTr("Jan"), qsTr("Feb"), qsTr("Mar"), qsTr("Apr"), qsTr("May"), qsTr("Jun"),
+                                        qsTr("Jul"), qsTr("Aug"), qsTr("Sep"), qsTr("Oct"), qsTr("Nov"), qsTr("Dec")]
+
+    function monthLabelForWeek(weekIndex) {
+        var m = HomeStats.monthOfWeek(solveActivityGrid, weekIndex)
+        return m < 0 ? "" : _monthNames[m]
+    }
+
+    readonly property color _accent: theme ? theme.accent : "#39D353"
+
+    // Fill of a calendar square by its solve count.
+    function cellColor(solves) {
+        var level = HomeStats.cellLevel({ solves: solves })
+        if (!theme)
+            return ["#21262D", "#0E4429", "#26A641", "#39D353"][level]
+        switch (level) {
+        case 0: return theme.surface2
+        case 1: return theme.withOpacity(theme.accent, 0.55)
+        case 2: return theme.accentMuted
+        default: return theme.accent
         }
+    }
+
+    function cellBorderColor(solves) {
+        var level = HomeStats.cellLevel({ solves: solves })
+        if (!theme)
+            return level === 0 ? "#30363D" : "#2EA043"
+        return level === 0 ? theme.stroke : theme.darken(theme.accent, 0.35)
+    }
+
+    // Project files. A failure is shown, not only logged: otherwise the user
+    // believes an unsaved project is saved, or wonders why nothing opened.
+    function _fileNameOf(fileUrl) {
+        var text = String(fileUrl)
+        try {
+            text = decodeURIComponent(text.replace(/^file:\/\//, ""))
+        } catch (e) {
+            // Keep the text as it came.
+        }
+        return text
+    }
+
+    function _showError(title, message) {
+        errorDialog.title = title
+        errorDialog.message = message
+        errorDialog.open()
+    }
+
+    function saveProjectTo(fileUrl) {
+        var target = ProjectFiles.withProjectSuffix(fileUrl)
+        var provider = projectStateProvider
+        var state = typeof provider === "function" ? provider() : ({})
+        var ok = controller ? controller.saveProject(target, state || ({})) === true : false
+        if (!ok) {
+            console.warn("Save failed:", target)
+            _showError(qsTr("Save Failed"),
+                       qsTr("The project could not be saved to %1. Check that the folder exists and that it may be written to.")
+                       .arg(_fileNameOf(target)))
+        }
+        return ok
+    }
+
+    function openProjectFrom(fileUrl) {
+        var result = controller ? controller.loadProject(fileUrl) : null
+        if (result && result.ok === true) {
+            projectLoaded(result.project || ({}), result.hasResults === true)
+            return true
+        }
+        var error = result && result.error ? String(result.error) : qsTr("No controller")
+        console.warn("Load failed:", error)
+        _showError(qsTr("Open Failed"), qsTr("%1 could not be opened:\n%2").arg(_fileNameOf(fileUrl)).arg(error))
+        return false
+    }
+
+    function openSaveDialog() { saveDialog.open() }
+    function openOpenDialog() { openDialog.open() }
+    function confirmClearPlayStats() { clearStatsDialog.open() }
+
+    readonly property var _projectFilters: [qsTr("Pellaris Project (*.pellarisproj)"), qsTr("JSON (*.json)"), qsTr("All Files (*)")]
+
+    FileDialog {
+        id: saveDialog
+        objectName: "saveProjectDialog"
+        title: qsTr("Save Project")
+        fileMode: FileDialog.SaveFile
+        nameFilters: page._projectFilters
+        onAccepted: page.saveProjectTo(selectedFile)
+    }
+
+    FileDialog {
+        id: openDialog
+        objectName: "openProjectDialog"
+        title: qsTr("Open Project")
+        fileMode: FileDialog.OpenFile
+        nameFilters: page._projectFilters
+        onAccepted: page.openProjectFrom(selectedFile)
+    }
+
+    Components.MessageBox {
+        id: errorDialog
+        objectName: "fileErrorDialog"
+        theme: page.theme
+    }
+
+    Components.MessageBox {
+        id: clearStatsDialog
+        objectName: "clearPlayStatsDialog"
+        theme: page.theme
+        question: true
+        title: qsTr("Clear Play vs. Solution Stats")
+        message: qsTr("Clear all Play vs. Solution statistics (today + total)?")
+        onAccepted: if (page.controller) page.controller.clearPlayVsSolutionStats()
+    }
+
+    Connections {
+        target: page.controller
+        ignoreUnknownSignals: true
+        function onSolveStatsChanged() { page.reloadSolveActivity() }
+        function onPlayVsSolutionStatsChanged() { page.reloadPlayVsSolutionStats() }
+    }
+
+    Flickable {
+        id: scroller
+        objectName: "homeScroll"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: content.implicitHeight + 48
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+        ColumnLayout {
+            id: content
+            x: 24
+            y: 24
+            width: scroller.width - 48
+            spacing: 24
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 24
+
+                HomeHero {
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 180
+                    page: page
+                }
+
+                Image {
+                    objectName: "homeLogo"
+                    Layout.preferredWidth: 180
+                    Layout.preferredHeight: 180
+                    source: "../assets/logo.svg"
+                    sourceSize.width: 360
+                    sourceSize.height: 360
+                    fillMode: Image.PreserveAspectFit
+                    smooth: true
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 24
+
+                HomeQuickActions {
+                    Layout.preferredWidth: 320
+                    Layout.fillHeight: true
+                    page: page
+                }
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Layout.alignment: Qt.AlignTop
+                    spacing: 20
+
+                    HomePlayStatsCard {
+                        Layout.fillWidth: true
+                        page: page
+                    }
+
+                    HomeHistorySystemCard {
+                        Layout.fillWidth: true
+                        page: page
+                    }
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 24
+
+                HomeSolveChart {
+                    Layout.preferredWidth: 680
+                    Layout.fillHeight: true
+                    page: page
+                }
+
+                HomeActivityCalendar {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    page: page
+                }
+            }
+        }
+    }
+
+    Component.onCompleted: {
+        reloadSolveActivity()
+        reloadPlayVsSolutionStats()
     }
 }

@@ -1,8 +1,13 @@
 import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
 import Qt.labs.settings
+import "../components" as Components
+import "settingsRules.js" as SettingsRules
 
-// Settings page, for now its interface and the two functions that change
-// and store the appearance.
+// Appearance, language, licences and updates. Colour changes act on the
+// shared theme at once and reach the store only through "Save Settings" or
+// "Reset to Defaults"; a language choice is applied and stored at once.
 Item {
     id: page
 
@@ -10,9 +15,47 @@ Item {
     property var type
     property bool darkMode: false
 
+    // The program's language and update managers and controller; tests give
+    // the page stand-ins.
+    // qmllint disable unqualified
+    property var languages: typeof languageManager !== "undefined" ? languageManager : null
+    property var updateManager: typeof updates !== "undefined" ? updates : null
+    property var controller: typeof appController !== "undefined" ? appController : null
+    // qmllint enable unqualified
+
+    readonly property var accentSwatches: [
+        { label: qsTr("Green"), hex: "#3FB950" },
+        { label: qsTr("Blue"), hex: "#58A6FF" },
+        { label: qsTr("Purple"), hex: "#A371F7" },
+        { label: qsTr("Gold"), hex: "#F0B429" },
+        { label: qsTr("Orange"), hex: "#F0883E" },
+        { label: qsTr("Red"), hex: "#F85149" }
+    ]
+
+    // Every name but the first is written in its own language.
+    readonly property var languageOptions: [
+        { label: qsTr("System default"), code: "system" },
+        { label: "English", code: "en" },
+        { label: "Español", code: "es" },
+        { label: "Français", code: "fr" },
+        { label: "Deutsch", code: "de" },
+        { label: "Português (Brasil)", code: "pt_BR" },
+        { label: "Italiano", code: "it" },
+        { label: "Polski", code: "pl" },
+        { label: "Русский", code: "ru" }
+    ]
+    property int languageIndex: 0
+
+    // The colour a swatch is compared with.
+    readonly property color currentAccent: theme ? (theme.useAccentOverride ? theme.accentOverride : theme.accent) : "#3FB950"
+
     Settings {
         id: uiStore
         category: "ui"
+    }
+
+    function _isValidHexColor(s) {
+        return SettingsRules.isValidHexColor(s)
     }
 
     // "#" and 6 or 8 hex digits set the accent; the empty text drops the
@@ -23,7 +66,7 @@ Item {
         var hex = String(text === undefined || text === null ? "" : text).trim()
         if (hex === "") {
             theme.useAccentOverride = false
-        } else if (/^#([0-9a-fA-F]{6}|[0-9a-fA-F]{8})$/.test(hex)) {
+        } else if (_isValidHexColor(hex)) {
             theme.accentOverride = hex
             theme.useAccentOverride = true
         }
@@ -31,9 +74,126 @@ Item {
 
     // Written at once: a settings property would reach the store only later.
     function saveSettings() {
-        uiStore.setValue("darkMode", darkMode)
-        var accent = theme && theme.useAccentOverride ? String(theme.accentOverride).toLowerCase() : ""
+        uiStore.setValue("darkMode", darkMode === true)
+        var accent = theme && theme.useAccentOverride ? SettingsRules.colorHexText(theme.accentOverride) : ""
         uiStore.setValue("accentHex", accent)
         uiStore.sync()
     }
+
+    function resetToDefaults() {
+        darkMode = true
+        applyAccentHex("")
+        saveSettings()
+    }
+
+    function selectCurrentLanguage() {
+        var code = languages ? languages.currentLanguage : "system"
+        languageIndex = SettingsRules.languageIndex(languageOptions.map(o => o.code), code)
+    }
+
+    function chooseLanguage(index) {
+        if (index < 0 || index >= languageOptions.length)
+            return
+        languageIndex = index
+        if (languages)
+            languages.setLanguage(languageOptions[index].code)
+    }
+
+    function requestUpdate() {
+        installDialog.open()
+    }
+
+    // Where updates are not run in place the download folder opens instead,
+    // and the confirmation says so.
+    readonly property bool _updateInstallsInPlace: !updateManager || String(updateManager.updateNowAction) === "install"
+
+    Components.MessageBox {
+        id: installDialog
+        objectName: "installUpdateDialog"
+        theme: page.theme
+        question: true
+        title: qsTr("Install update?")
+        message: page._updateInstallsInPlace
+                 ? qsTr("Pellaris will close to install the update. Continue?")
+                 : qsTr("The update will be downloaded and the folder holding it will open; Pellaris stays open. Continue?")
+        onAccepted: if (page.updateManager) page.updateManager.updateNow()
+    }
+
+    Connections {
+        target: page.languages
+        ignoreUnknownSignals: true
+        function onCurrentLanguageChanged() { page.selectCurrentLanguage() }
+    }
+
+    Flickable {
+        id: scroller
+        objectName: "settingsScroll"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: content.implicitHeight + 4
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+        ColumnLayout {
+            id: content
+            width: scroller.width
+            spacing: 16
+
+            Item { implicitHeight: 4 }
+
+            Components.SectionHeader {
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                Layout.fillWidth: true
+                theme: page.theme
+                title: qsTr("Settings")
+            }
+
+            ColumnLayout {
+                id: column
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: Math.min(page.width * 0.66, page.width - 48)
+                spacing: 16
+
+                SettingsAppearanceCard {
+                    Layout.fillWidth: true
+                    page: page
+                }
+
+                SettingsLicensesCard {
+                    Layout.fillWidth: true
+                    page: page
+                }
+
+                SettingsUpdatesCard {
+                    Layout.fillWidth: true
+                    page: page
+                }
+
+                Row {
+                    Layout.alignment: Qt.AlignRight
+                    spacing: 12
+
+                    Components.SecondaryButton {
+                        objectName: "resetDefaultsButton"
+                        theme: page.theme
+                        text: qsTr("Reset to Defaults")
+                        onClicked: page.resetToDefaults()
+                    }
+
+                    Components.PrimaryButton {
+                        objectName: "saveSettingsButton"
+                        theme: page.theme
+                        text: qsTr("Save Settings")
+                        onClicked: page.saveSettings()
+                    }
+                }
+            }
+
+            Item { implicitHeight: 24 }
+        }
+    }
+
+    Component.onCompleted: selectCurrentLanguage()
 }

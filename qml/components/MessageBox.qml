@@ -1,0 +1,80 @@
+import QtQuick
+import QtQuick.Controls.Basic
+
+// A modal message in the theme's colours: a title, a plain text and OK
+// (with Cancel when the message asks a question). The text is shown as
+// written, so file names and error texts never turn into markup.
+Dialog {
+    id: box
+
+    property var theme
+    property string message: ""
+    property bool question: false
+
+    modal: true
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    x: parent ? Math.round((parent.width - width) / 2) : 0
+    y: parent ? Math.round((parent.height - height) / 2) : 0
+    width: Math.min(440, (parent ? parent.width : 440) - 48)
+    padding: 20
+    topPadding: 16
+
+    background: Rectangle {
+        radius: box.theme ? box.theme.radiusMd : 12
+        color: box.theme ? box.theme.surface : "#1C2128"
+        border.width: 1
+        border.color: box.theme ? box.theme.stroke : "#30363D"
+    }
+
+    header: Text {
+        objectName: "messageTitle"
+        leftPadding: 20
+        rightPadding: 20
+        topPadding: 18
+        text: box.title
+        textFormat: Text.PlainText
+        font.pixelSize: 16
+        font.bold: true
+        color: box.theme ? box.theme.text : "#F0F6FC"
+        elide: Text.ElideRight
+    }
+
+    contentItem: Text {
+        objectName: "messageText"
+        text: box.message
+        textFormat: Text.PlainText
+        wrapMode: Text.Wrap
+        font.pixelSize: 13
+        lineHeight: 1.3
+        color: box.theme ? box.theme.textMuted : "#8B949E"
+    }
+
+    footer: Item {
+        implicitHeight: buttons.implicitHeight + 20
+        Row {
+            id: buttons
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            anchors.top: parent.top
+            spacing: 8
+
+            SecondaryButton {
+                objectName: "messageCancelButton"
+                theme: box.theme
+                visible: box.question
+                width: Math.max(90, implicitWidth)
+                text: qsTr("Cancel")
+                onClicked: box.reject()
+            }
+
+            PrimaryButton {
+                objectName: "messageOkButton"
+                theme: box.theme
+                width: Math.max(90, implicitWidth)
+                text: qsTr("OK")
+                onClicked: box.accept()
+            }
+        }
+    }
+}

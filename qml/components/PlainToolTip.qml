@@ -1,0 +1,25 @@
+import QtQuick
+import QtQuick.Controls.Basic
+
+// A tool tip in the theme's colours whose text is shown as written (several
+// lines allowed), never as markup.
+ToolTip {
+    id: tip
+
+    property var theme
+
+    contentItem: Text {
+        text: tip.text
+        textFormat: Text.PlainText
+        font.pixelSize: 11
+        lineHeight: 1.2
+        color: tip.theme ? tip.theme.text : "#F0F6FC"
+    }
+
+    background: Rectangle {
+        radius: 6
+        color: tip.theme ? tip.theme.surface : "#1C2128"
+        border.width: 1
+        border.color: tip.theme ? tip.theme.stroke : "#30363D"
+    }
+}

@@ -1,0 +1,94 @@
+import QtQuick
+import QtQuick.Layouts
+import "../components" as Components
+
+// The runtime framework's licence and the way to the licence texts.
+Components.Card {
+    id: card
+
+    required property var page
+    theme: page.theme
+
+    readonly property color _info: theme ? theme.info : "#58A6FF"
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 12
+
+        Components.CardHeader {
+            Layout.fillWidth: true
+            theme: card.theme
+            iconName: "scroll"
+            title: qsTr("Licenses")
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 56
+            radius: card.theme ? card.theme.radiusSm : 8
+            color: card.theme ? card.theme.surface2 : "#21262D"
+            border.width: 1
+            border.color: card.theme ? card.theme.strokeLight : "#21262D"
+
+            RowLayout {
+                anchors.fill: parent
+                anchors.leftMargin: 14
+                anchors.rightMargin: 14
+                spacing: 12
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 2
+                    Text {
+                        text: qsTr("Qt Framework")
+                        textFormat: Text.PlainText
+                        font.pixelSize: 13
+                        font.weight: Font.DemiBold
+                        color: card.theme ? card.theme.text : "#F0F6FC"
+                    }
+                    Text {
+                        text: qsTr("Runtime (dynamic linking)")
+                        textFormat: Text.PlainText
+                        font.pixelSize: 11
+                        color: card.theme ? card.theme.textFaint : "#6E7681"
+                    }
+                }
+
+                Components.Chip {
+                    theme: card.theme
+                    text: qsTr("LGPL v3")
+                    tint: Qt.rgba(card._info.r, card._info.g, card._info.b, 0.15)
+                    stroke: card._info
+                    textColor: card._info
+                }
+            }
+        }
+
+        Text {
+            Layout.fillWidth: true
+            text: qsTr("Third-party notices and license texts are included in the 'licenses' folder next to the executable.")
+            textFormat: Text.PlainText
+            font.pixelSize: 11
+            color: card.theme ? card.theme.textFaint : "#6E7681"
+            wrapMode: Text.Wrap
+        }
+
+        Row {
+            spacing: 12
+            Components.SecondaryButton {
+                objectName: "openLicensesButton"
+                theme: card.theme
+                text: qsTr("Open licenses folder")
+                iconName: "folder-open"
+                onClicked: if (card.page.controller) card.page.controller.openLicensesFolder()
+            }
+            Components.SecondaryButton {
+                objectName: "openNoticesButton"
+                theme: card.theme
+                text: qsTr("Open notices")
+                iconName: "file-text"
+                onClicked: if (card.page.controller) card.page.controller.openThirdPartyNotices()
+            }
+        }
+    }
+}
