@@ -46,8 +46,10 @@ function formatDurationSeconds(sec) {
         return "—"
     if (s < 60)
         return (Math.round(s * 10) / 10).toFixed(1) + "s"
-    var m = Math.floor(s / 60)
-    var r = Math.floor(s - 60 * m + 0.5)
+    // Whole seconds first, so 119.6 s reads "2m" and never "1m 60s".
+    var whole = Math.floor(s + 0.5)
+    var m = Math.floor(whole / 60)
+    var r = whole - 60 * m
     return r <= 0 ? m + "m" : m + "m " + r + "s"
 }
 

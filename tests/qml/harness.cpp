@@ -65,4 +65,8 @@ QStringList Harness::standInMismatches(const QString& rootName, QObject* standIn
   return interfaceMismatches(*real, *standIn->metaObject());
 }
 
+QUrl Harness::temporaryFileUrl(const QString& name) const {
+  return QUrl::fromLocalFile(files_.filePath(name));
+}
+
 }  // namespace pellaris_qml_test

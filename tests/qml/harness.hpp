@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
 
 class QQmlEngine;
 
@@ -40,8 +42,13 @@ class Harness : public QObject {
   // empty when they agree.
   Q_INVOKABLE QStringList standInMismatches(const QString& rootName, QObject* standIn) const;
 
+  // A file URL inside a folder of this engine's own, removed with it; the
+  // file itself is not created.
+  Q_INVOKABLE QUrl temporaryFileUrl(const QString& name) const;
+
  private:
   QQmlEngine* engine_;
+  QTemporaryDir files_;
 };
 
 }  // namespace pellaris_qml_test
