@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 
 // A modal message in the theme's colours: a title, a plain text and OK
 // (with Cancel when the message asks a question). The text is shown as
@@ -14,9 +15,10 @@ Dialog {
     modal: true
     focus: true
     closePolicy: Popup.CloseOnEscape
-    x: parent ? Math.round((parent.width - width) / 2) : 0
-    y: parent ? Math.round((parent.height - height) / 2) : 0
-    width: Math.min(440, (parent ? parent.width : 440) - 48)
+    // Centred on the window, whatever the size of the item that holds it.
+    parent: T.Overlay.overlay
+    anchors.centerIn: parent
+    width: Math.max(280, Math.min(440, (parent ? parent.width : 440) - 48))
     padding: 20
     topPadding: 16
 
@@ -40,18 +42,25 @@ Dialog {
         elide: Text.ElideRight
     }
 
-    contentItem: Text {
-        objectName: "messageText"
-        text: box.message
-        textFormat: Text.PlainText
-        wrapMode: Text.Wrap
-        font.pixelSize: 13
-        lineHeight: 1.3
-        color: box.theme ? box.theme.textMuted : "#8B949E"
+    // The wrapped text sits in a plain item, so its height follows the
+    // dialog's width without feeding back into the dialog's own size.
+    contentItem: Item {
+        implicitHeight: children.length > 0 ? children[0].implicitHeight : 0
+
+        Text {
+            objectName: "messageText"
+            width: parent.width
+            text: box.message
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 13
+            lineHeight: 1.3
+            color: box.theme ? box.theme.textMuted : "#8B949E"
+        }
     }
 
     footer: Item {
-        implicitHeight: buttons.implicitHeight + 20
+        implicitHeight: 60
         Row {
             id: buttons
             anchors.right: parent.right

@@ -110,7 +110,7 @@ Item {
             click(home, "clearPlayStatsButton")
             var dialog = findChild(home, "clearPlayStatsDialog")
             tryVerify(() => dialog.opened)
-            compare(dialog.contentItem.text, "Clear all Play vs. Solution statistics (today + total)?")
+            compare(findChild(dialog.contentItem, "messageText").text, "Clear all Play vs. Solution statistics (today + total)?")
             compare(dialog.title, "Clear Play vs. Solution Stats")
             mouseClick(findChild(dialog.footer, data.button))
             tryVerify(() => !dialog.visible)

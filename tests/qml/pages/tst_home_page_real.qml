@@ -123,7 +123,7 @@ Item {
             var dialog = findChild(home, "fileErrorDialog")
             tryVerify(() => dialog.opened)
             compare(dialog.title, data.title)
-            var message = dialog.contentItem
+            var message = findChild(dialog.contentItem, "messageText")
             compare(message.textFormat, Text.PlainText)
             verify(message.text.indexOf(data.says) >= 0, message.text)
             compare(loaded.count, 0)
