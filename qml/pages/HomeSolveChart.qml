@@ -92,6 +92,14 @@ Components.Card {
                         else ctx.lineTo(x0 + i * stepX, y)
                     }
                     ctx.stroke()
+                    // A single day is a line of no length: mark it, so the
+                    // chart does not look empty after the first solves.
+                    if (n === 1) {
+                        ctx.fillStyle = card._accent
+                        ctx.beginPath()
+                        ctx.arc(x0, y0 + h - c[0] * scaleY, 3, 0, 2 * Math.PI)
+                        ctx.fill()
+                    }
                     var rtY = function (v) { return y0 + h - (v / maxRt * maxY) * scaleY }
                     ctx.strokeStyle = card._runtimeColor
                     ctx.setLineDash([4, 3])

@@ -46,11 +46,9 @@ Components.Card {
             }
         }
 
-        Item {
+        Row {
             id: controlSlot
-            Layout.alignment: Qt.AlignVCenter
-            implicitWidth: childrenRect.width
-            implicitHeight: childrenRect.height
+            Layout.alignment: Qt.AlignVCenter | Qt.AlignRight
         }
     }
 

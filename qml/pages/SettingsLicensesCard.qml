@@ -55,6 +55,7 @@ Components.Card {
                 }
 
                 Components.Chip {
+                    Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
                     theme: card.theme
                     text: qsTr("LGPL v3")
                     tint: Qt.rgba(card._info.r, card._info.g, card._info.b, 0.15)

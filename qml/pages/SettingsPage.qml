@@ -152,8 +152,11 @@ Item {
 
             ColumnLayout {
                 id: column
+                readonly property real columnWidth: Math.max(0, Math.min(page.width * 0.66, page.width - 48))
                 Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: Math.min(page.width * 0.66, page.width - 48)
+                Layout.fillWidth: false
+                Layout.preferredWidth: columnWidth
+                Layout.maximumWidth: columnWidth
                 spacing: 16
 
                 SettingsAppearanceCard {
