@@ -147,6 +147,9 @@ Item {
         title: qsTr("Save Project")
         fileMode: FileDialog.SaveFile
         nameFilters: page._projectFilters
+        // Lets the dialog itself add the suffix (and ask before replacing
+        // that file); saveProjectTo adds it where a dialog does not.
+        defaultSuffix: "pellarisproj"
         onAccepted: page.saveProjectTo(selectedFile)
     }
 
