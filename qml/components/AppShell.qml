@@ -116,11 +116,12 @@ Item {
         onTriggered: shell._requestSolveMemEstimate()
     }
 
+    // Read through value() rather than declared properties: a Settings
+    // object writes its declared properties back when it is destroyed, and
+    // would undo on exit what the settings page saved after start-up.
     Settings {
         id: uiSettings
         category: "ui"
-        property string accentHex: ""
-        property bool darkMode: true
     }
 
     // ---- Project state map ----
@@ -398,8 +399,9 @@ Item {
     Component.onCompleted: {
         _connectWriteBack()
         _connectEstimateScheduling()
-        theme.dark = uiSettings.darkMode
-        theme.applyStoredAccent(uiSettings.accentHex)
+        var storedDark = uiSettings.value("darkMode", true)
+        theme.dark = !(storedDark === false || String(storedDark).toLowerCase() === "false")
+        theme.applyStoredAccent(uiSettings.value("accentHex", ""))
         resetToStartupBlank()
         _lastGameVariant = Presets.normalizeVariant(gameVariant)
     }

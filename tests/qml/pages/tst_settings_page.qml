@@ -36,26 +36,27 @@ Item {
             return uiStore.value(key)
         }
 
+        // First of the file's shells, so the store starts without the keys.
         function test_accentKeptOnlyAfterSaving() {
             var shell = makeShell()
-            click(shell, "accentSwatch_#58A6FF")
-            verify(Qt.colorEqual(shell.theme.accent, "#58A6FF"))
-            shell.destroy()
-            wait(0)
-
-            shell = makeShell()
-            verify(!shell.theme.useAccentOverride, "not saved, not kept")
             click(shell, "accentSwatch_#58A6FF")
             click(shell, "saveSettingsButton")
             compare(stored("accentHex"), "#58a6ff")
             shell.destroy()
             wait(0)
+            compare(stored("accentHex"), "#58a6ff", "the shell's end keeps what was saved")
 
             shell = makeShell()
             verify(shell.theme.useAccentOverride)
             verify(Qt.colorEqual(shell.theme.accent, "#58A6FF"))
-            var blue = findChild(shell, "accentSwatch_#58A6FF")
-            compare(blue.border.color, shell.theme.strokeFocus)
+            compare(findChild(shell, "accentSwatch_#58A6FF").border.color, shell.theme.strokeFocus)
+            click(shell, "accentSwatch_#A371F7")
+            verify(Qt.colorEqual(shell.theme.accent, "#A371F7"))
+            shell.destroy()
+            wait(0)
+
+            shell = makeShell()
+            verify(Qt.colorEqual(shell.theme.accent, "#58A6FF"), "a colour not saved is not kept")
         }
 
         function test_resetToDefaults() {
