@@ -1,0 +1,33 @@
+import QtQuick
+import "numericFields.js" as NumericFields
+
+// A numeric setting. Unfocused it shows its value in the rule's form;
+// focused it keeps what the user types. Only input inside the rule's range
+// finishes editing; leaving the field with anything else shows the value
+// again. With `live`, every acceptable text is written while typing.
+ProjectTextField {
+    id: field
+
+    property var rule: NumericFields.RULES.chips
+    property var value: 0
+    property bool live: false
+    readonly property string shownValue: NumericFields.display(rule, value)
+    readonly property bool inputAcceptable: NumericFields.isAcceptable(rule, text)
+
+    signal commit(real value)
+
+    validator: RegularExpressionValidator { regularExpression: new RegExp(NumericFields.pattern(field.rule)) }
+    inputMethodHints: rule.integer ? Qt.ImhDigitsOnly : Qt.ImhFormattedNumbersOnly
+
+    function _finish() {
+        if (inputAcceptable)
+            commit(NumericFields.commit(rule, text))
+        text = shownValue
+    }
+
+    onShownValueChanged: if (!activeFocus) text = shownValue
+    Component.onCompleted: text = shownValue
+    onTextEdited: if (live && activeFocus && inputAcceptable) commit(Number(text))
+    onAccepted: if (inputAcceptable) _finish()
+    onActiveFocusChanged: if (!activeFocus) _finish()
+}
