@@ -19,15 +19,21 @@ ProjectTextField {
     validator: RegularExpressionValidator { regularExpression: new RegExp(NumericFields.pattern(field.rule)) }
     inputMethodHints: rule.integer ? Qt.ImhDigitsOnly : Qt.ImhFormattedNumbersOnly
 
+    // The text is read afresh: `textEdited` comes before the bindings on
+    // `text` have caught up.
+    function _acceptable() {
+        return NumericFields.isAcceptable(rule, text)
+    }
+
     function _finish() {
-        if (inputAcceptable)
+        if (_acceptable())
             commit(NumericFields.commit(rule, text))
         text = shownValue
     }
 
     onShownValueChanged: if (!activeFocus) text = shownValue
     Component.onCompleted: text = shownValue
-    onTextEdited: if (live && activeFocus && inputAcceptable) commit(Number(text))
-    onAccepted: if (inputAcceptable) _finish()
+    onTextEdited: if (live && activeFocus && _acceptable()) commit(Number(text))
+    onAccepted: if (_acceptable()) _finish()
     onActiveFocusChanged: if (!activeFocus) _finish()
 }

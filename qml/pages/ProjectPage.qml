@@ -264,12 +264,14 @@ Item {
 
     function persistSettingsProfiles() {
         var json = JSON.stringify(_sanitizeSettingsProfiles(settingsProfiles))
-        settingsProfileStore.profilesJson = json
         settingsProfileStore.setValue("profilesJson", json)
         settingsProfileStore.sync()
     }
 
-    onSettingsProfilesChanged: persistSettingsProfiles()
+    // Stored only once the stored list has been read: the list's first
+    // value, set while the page is built, must not overwrite the store.
+    property bool _profilesLoaded: false
+    onSettingsProfilesChanged: if (_profilesLoaded) persistSettingsProfiles()
 
     function deleteSettingsProfileById(id) {
         var key = String(id)
@@ -333,16 +335,19 @@ Item {
         profileDialogs.openConfirmDelete()
     }
 
+    // Read and written with value()/setValue() only: a declared property
+    // would be written back late (and again when the page goes), over
+    // whatever the store holds by then.
     Settings {
         id: settingsProfileStore
         category: "settings_profiles"
-        property string profilesJson: ""
     }
 
     // Stored text that is not a profile list stays in the store as it is:
     // the page starts without profiles and the user's data is not lost.
     Component.onCompleted: {
         var stored = _loadPersistedSettingsProfiles()
+        _profilesLoaded = true
         if (stored.ok)
             settingsProfiles = stored.profiles
     }

@@ -125,7 +125,7 @@ Components.Card {
             Item { visible: !card._oop; implicitWidth: 1; implicitHeight: 1 }
             Button {
                 id: copyButton
-                objectName: "copyOopSettingsButton"
+                objectName: card._oop ? "" : "copyOopSettingsButton"
                 visible: !card._oop
                 Layout.columnSpan: 3
                 Layout.fillWidth: true
