@@ -14,7 +14,11 @@ Components.Card {
     padding: 12
 
     ColumnLayout {
-        anchors.fill: parent
+        // Top-aligned: a card stretched to the row's height keeps the
+        // extra room at its bottom, so the rows of neighbouring cards line up.
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
         spacing: 8
 
         RowLayout {

@@ -16,6 +16,7 @@ ProjectDialog {
     onClosed: page._cardPickerOpen = false
 
     ColumnLayout {
+        anchors.fill: parent
         spacing: 0
 
         ColumnLayout {

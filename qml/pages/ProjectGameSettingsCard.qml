@@ -7,6 +7,8 @@ import "numericFields.js" as NumericFields
 
 // Pot, stacks, rake and target; under ICM the seat stacks, payouts and the
 // other players' stacks take the cash-only rows' place (their values stay).
+// The two lists stand under their labels across the card, so a list of
+// several numbers can be read; they never widen the card.
 Components.Card {
     id: card
 
@@ -91,7 +93,11 @@ Components.Card {
     }
 
     ColumnLayout {
-        anchors.fill: parent
+        // Top-aligned: a card stretched to the row's height keeps the
+        // extra room at its bottom, so the rows of neighbouring cards line up.
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
         spacing: 8
 
         RowLayout {
@@ -154,6 +160,7 @@ Components.Card {
             }
 
             FieldLabel {
+                Layout.columnSpan: 2
                 visible: card._icm
                 text: qsTr("Payouts")
                 help: qsTr("Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20")
@@ -161,9 +168,10 @@ Components.Card {
             ProjectSizingField {
                 objectName: "icmPayoutsField"
                 visible: card._icm
+                Layout.columnSpan: 2
+                Layout.fillWidth: true
                 Layout.preferredWidth: card._inputWidth
                 Layout.minimumWidth: card._inputWidth
-                Layout.maximumWidth: card._inputWidth
                 theme: card.page.theme
                 mono: true
                 value: card.page.icmPayoutsText
@@ -172,6 +180,7 @@ Components.Card {
             }
 
             FieldLabel {
+                Layout.columnSpan: 2
                 visible: card._icm
                 text: qsTr("Other stack sizes")
                 help: qsTr("Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400")
@@ -179,9 +188,10 @@ Components.Card {
             ProjectSizingField {
                 objectName: "icmOtherStacksField"
                 visible: card._icm
+                Layout.columnSpan: 2
+                Layout.fillWidth: true
                 Layout.preferredWidth: card._inputWidth
                 Layout.minimumWidth: card._inputWidth
-                Layout.maximumWidth: card._inputWidth
                 theme: card.page.theme
                 mono: true
                 value: card.page.icmOtherStacksText

@@ -77,6 +77,7 @@ Item {
         }
 
         ColumnLayout {
+            anchors.fill: parent
             spacing: 0
             ColumnLayout {
                 Layout.margins: 14
@@ -120,6 +121,7 @@ Item {
         anchors.centerIn: parent
 
         ColumnLayout {
+            anchors.fill: parent
             spacing: 0
             ColumnLayout {
                 Layout.margins: 14
@@ -218,6 +220,7 @@ Item {
         z: loadSettingsDialog.z + 1
 
         ColumnLayout {
+            anchors.fill: parent
             spacing: 0
             ColumnLayout {
                 Layout.margins: 14
