@@ -9,7 +9,7 @@ Dialog {
     required property var page
 
     function _c(role, fallback) {
-        return page.theme ? page.theme[role] : fallback
+        return page._color(role, fallback)
     }
 
     parent: page.Window.window ? page.Window.window.contentItem : page

@@ -68,6 +68,16 @@ Components.Card {
         Layout.maximumWidth: card._inputWidth
     }
 
+    // A comma-separated list across both columns, kept as typed.
+    component ListInput: ProjectSizingField {
+        theme: card.page.theme
+        mono: true
+        Layout.columnSpan: 2
+        Layout.fillWidth: true
+        Layout.preferredWidth: card._inputWidth
+        Layout.minimumWidth: card._inputWidth
+    }
+
     component TargetButton: Button {
         id: targetButton
         property real target: 0
@@ -165,15 +175,9 @@ Components.Card {
                 text: qsTr("Payouts")
                 help: qsTr("Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20")
             }
-            ProjectSizingField {
+            ListInput {
                 objectName: "icmPayoutsField"
                 visible: card._icm
-                Layout.columnSpan: 2
-                Layout.fillWidth: true
-                Layout.preferredWidth: card._inputWidth
-                Layout.minimumWidth: card._inputWidth
-                theme: card.page.theme
-                mono: true
                 value: card.page.icmPayoutsText
                 placeholderText: qsTr("e.g., 50, 30, 20")
                 onCommit: t => card.page.icmPayoutsText = t
@@ -185,15 +189,9 @@ Components.Card {
                 text: qsTr("Other stack sizes")
                 help: qsTr("Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400")
             }
-            ProjectSizingField {
+            ListInput {
                 objectName: "icmOtherStacksField"
                 visible: card._icm
-                Layout.columnSpan: 2
-                Layout.fillWidth: true
-                Layout.preferredWidth: card._inputWidth
-                Layout.minimumWidth: card._inputWidth
-                theme: card.page.theme
-                mono: true
                 value: card.page.icmOtherStacksText
                 placeholderText: qsTr("e.g., 1200, 800, 400")
                 onCommit: t => card.page.icmOtherStacksText = t

@@ -4,6 +4,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Qt.labs.settings
 import "../components" as Components
+import "../components/solveRules.js" as SolveRules
 import "boardSlots.js" as BoardSlots
 import "settingsProfiles.js" as Profiles
 
@@ -69,8 +70,7 @@ Item {
         ? Math.ceil(Math.max(flickable._row1RequiredWidth, flickable._rangesRequiredWidth)) : 1540
     readonly property bool isShortDeck: String(gameVariant).toLowerCase() === "shortdeck"
     readonly property bool isIcm: String(utilityModel).toLowerCase() === "icm"
-    readonly property var variantRanks: isShortDeck ? ["A", "K", "Q", "J", "T", "9", "8", "7", "6"]
-                                                    : ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
+    readonly property var variantRanks: (isShortDeck ? SolveRules.SHORT_DECK_RANKS : SolveRules.HOLDEM_RANKS).split("")
     readonly property string rankAlphabet: variantRanks.join("")
     readonly property real sizingStreetColumnWidth: Math.max(56, Math.round(70 * uiScale * 1.10))
     readonly property real gameSettingsInputColumnWidth: Math.max(52, Math.round(60 * uiScale))

@@ -1,9 +1,8 @@
 .pragma library
+.import "../components/solveRules.js" as SolveRules
 // Editing a board text slot by slot. A board text is two characters per
 // card; "__" holds the place of an empty slot before a later chosen card, so
 // the user may fill the five slots in any order.
-
-var SUITS = "shdc"
 
 function _compact(text) {
     return String(text === undefined || text === null ? "" : text).replace(/\s+/g, "")
@@ -59,21 +58,12 @@ function clearedFrom(text, index) {
     return fromSlots(cards)
 }
 
-function _card(pair, rankAlphabet) {
-    var rank = pair.charAt(0).toUpperCase()
-    var suit = pair.charAt(1).toLowerCase()
-    return rankAlphabet.indexOf(rank) >= 0 && SUITS.indexOf(suit) >= 0 ? rank + suit : ""
-}
-
 // The real cards of the variant, upper-case rank and lower-case suit.
 function usedCards(text, rankAlphabet) {
-    var s = _compact(text)
+    var cards = SolveRules.normalizeBoardText(_compact(text), rankAlphabet)
     var out = []
-    for (var i = 0; i + 1 < s.length; i += 2) {
-        var card = _card(s.substr(i, 2), rankAlphabet)
-        if (card !== "")
-            out.push(card)
-    }
+    for (var i = 0; i < cards.length; i += 2)
+        out.push(cards.substr(i, 2))
     return out
 }
 
@@ -84,8 +74,5 @@ function street(text, rankAlphabet) {
 
 // Three, four or five cards of the variant and nothing else; repeats pass.
 function isValid(text, rankAlphabet) {
-    var s = _compact(text)
-    if (s.length < 6 || [6, 8, 10].indexOf(s.length) < 0)
-        return false
-    return usedCards(s, rankAlphabet).length * 2 === s.length
+    return SolveRules.isStrictBoardReady(text, rankAlphabet)
 }
