@@ -29,11 +29,27 @@ ProjectTextField {
         if (_acceptable())
             commit(NumericFields.commit(rule, text))
         text = shownValue
+        _edited = false
     }
+
+    // Leaving a field the user did not type in writes nothing, so a value
+    // set from elsewhere meanwhile is shown rather than overwritten.
+    property bool _edited: false
 
     onShownValueChanged: if (!activeFocus) text = shownValue
     Component.onCompleted: text = shownValue
-    onTextEdited: if (live && activeFocus && _acceptable()) commit(Number(text))
+    onTextEdited: {
+        _edited = true
+        if (live && activeFocus && _acceptable())
+            commit(Number(text))
+    }
     onAccepted: if (_acceptable()) _finish()
-    onActiveFocusChanged: if (!activeFocus) _finish()
+    onActiveFocusChanged: {
+        if (activeFocus)
+            return
+        if (_edited)
+            _finish()
+        else
+            text = shownValue
+    }
 }

@@ -131,6 +131,18 @@ Item {
             compare(field.text, data.shown)
         }
 
+        // A value set from elsewhere while the field has the focus shows
+        // when the user leaves it, and is not overwritten by the old text.
+        function test_valueSetWhileFocused() {
+            var page = makePage({ startingPot: 100 })
+            var field = child(page, "startingPotField")
+            field.forceActiveFocus()
+            page.startingPot = 250
+            compare(field.text, "100")
+            leave(page)
+            compare([page.startingPot, field.text], [250, "250"])
+        }
+
         // The decimal separator is a point in every language.
         function test_pointInEveryLanguage() {
             languageManager.setLanguage("de")
