@@ -3,7 +3,6 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Qt.labs.settings
-import "../components" as Components
 import "../components/solveRules.js" as SolveRules
 import "boardSlots.js" as BoardSlots
 import "settingsProfiles.js" as Profiles
@@ -421,61 +420,11 @@ Item {
 
                 Item { width: 1; height: 8 }
 
-                RowLayout {
+                ProjectHeaderRow {
                     id: headerRow
                     x: 24
                     width: mainColumn.width - 48
-                    spacing: 0
-
-                    Components.SectionHeader {
-                        objectName: "setupHeader"
-                        Layout.alignment: Qt.AlignVCenter
-                        theme: root.theme
-                        title: qsTr("Project Setup")
-                        badge: root._boardValid ? qsTr("Ready") : qsTr("Setup Required")
-                        badgeColor: root._boardValid ? root._color("success", "#3FB950") : root._color("warn", "#F0883E")
-                    }
-
-                    Item { Layout.fillWidth: true }
-
-                    ColumnLayout {
-                        Layout.alignment: Qt.AlignVCenter
-                        spacing: 2
-
-                        Text {
-                            objectName: "solveRamLine"
-                            Layout.fillWidth: true
-                            text: qsTr("Solve RAM: %1").arg(root._solveRamText)
-                            textFormat: Text.PlainText
-                            font.pixelSize: 11
-                            horizontalAlignment: Text.AlignRight
-                            wrapMode: Text.NoWrap
-                            elide: Text.ElideRight
-                            color: root._memoryWarning ? root._color("danger", "#F85149") : root._color("textMuted", "#8B949E")
-                        }
-
-                        Text {
-                            objectName: "availableRamLine"
-                            Layout.fillWidth: true
-                            text: qsTr("Available RAM: %1").arg(root._availableRamText)
-                            textFormat: Text.PlainText
-                            font.pixelSize: 11
-                            horizontalAlignment: Text.AlignRight
-                            wrapMode: Text.NoWrap
-                            elide: Text.ElideRight
-                            color: root._color("textMuted", "#8B949E")
-                        }
-                    }
-
-                    Item { implicitWidth: 12 }
-
-                    Components.PrimaryButton {
-                        objectName: "continueToSolveButton"
-                        theme: root.theme
-                        text: qsTr("Continue to Solve →")
-                        enabled: root.canSolve
-                        onClicked: root.goToSolve()
-                    }
+                    page: root
                 }
 
                 RowLayout {
