@@ -56,8 +56,27 @@ Components.Card {
                 cursorShape: Qt.PointingHandCursor
             }
 
-            ToolTip.visible: helpArea.containsMouse
-            ToolTip.text: label.help
+            // Dark, and wrapped to a readable measure, like the page.
+            ToolTip {
+                id: helpTip
+                visible: helpArea.containsMouse
+                delay: 300
+                width: 300
+                text: label.help
+                contentItem: Text {
+                    text: helpTip.text
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    font.pixelSize: 12
+                    color: card.page._color("text", "#F0F6FC")
+                }
+                background: Rectangle {
+                    radius: 6
+                    color: card.page._color("surface2", "#21262D")
+                    border.width: 1
+                    border.color: card.page._color("stroke", "#30363D")
+                }
+            }
         }
     }
 
