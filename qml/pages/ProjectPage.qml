@@ -1,33 +1,41 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Qt.labs.settings
+import "../components/solveRules.js" as SolveRules
+import "boardSlots.js" as BoardSlots
+import "settingsProfiles.js" as Profiles
 
-// Set-up page, for now only its interface: every setting of the spot (bound
-// to the shell's state and written back by the shell), the readiness the
-// shell hands it, and the width the page asks of the window.
+// The set-up page: the spot's board, game settings, sizings, ranges and
+// settings profiles. The page owns none of the project state: every setting
+// is a property that the shell binds and copies back on change. The cards
+// are components of their own that take the page and write its properties.
 Item {
-    id: page
+    id: root
 
     property var theme
     property var type
-    property bool canSolve: false
-    readonly property int recommendedWindowWidth: 1540
+    property bool canSolve: true
 
+    // ---- Settings, bound by the shell and written back by it ----
     property string gameVariant: "holdem"
     property string boardText: ""
     property string oopRangeText: ""
     property string ipRangeText: ""
     property string betSizesText: ""
-    property int maxIterations: 0
-    property real startingPot: 0
-    property real effectiveStack: 0
-    property string utilityModel: "cash"
-    property real oopStack: 0
-    property real ipStack: 0
-    property string icmPayoutsText: ""
-    property string icmOtherStacksText: ""
+    property int maxIterations: 2000
+    property real startingPot: 100
+    property real effectiveStack: 100
     property string startingStreet: "flop"
-    property real targetExploitability: 0.0
+    property real targetExploitability: 0.10
     property real rakePercent: 0.0
     property int rakeCap: 0
+    property string utilityModel: "cash"
+    property real oopStack: 100
+    property real ipStack: 100
+    property string icmPayoutsText: ""
+    property string icmOtherStacksText: ""
     property string oopFlopBetSizesText: ""
     property string oopTurnBetSizesText: ""
     property string oopRiverBetSizesText: ""
@@ -54,5 +62,499 @@ Item {
     property bool ipAddAllInIfJamLtEnabled: false
     property real ipAddAllInIfJamLtPct: 0.0
 
+    // ---- Scale and derived values ----
+    readonly property real _uiBaselineWidth: 1540.0
+    readonly property real uiScale: Math.max(0.80, Math.min(1.0, width / _uiBaselineWidth))
+    readonly property int recommendedWindowWidth: flickable
+        ? Math.ceil(Math.max(flickable._row1RequiredWidth, flickable._rangesRequiredWidth)) : 1540
+    readonly property bool isShortDeck: String(gameVariant).toLowerCase() === "shortdeck"
+    readonly property bool isIcm: String(utilityModel).toLowerCase() === "icm"
+    readonly property var variantRanks: (isShortDeck ? SolveRules.SHORT_DECK_RANKS : SolveRules.HOLDEM_RANKS).split("")
+    readonly property string rankAlphabet: variantRanks.join("")
+    readonly property real sizingStreetColumnWidth: Math.max(56, Math.round(70 * uiScale * 1.10))
+    readonly property real gameSettingsInputColumnWidth: Math.max(52, Math.round(60 * uiScale))
+    property int oopSizingStreetIndex: 0
+    property int ipSizingStreetIndex: 0
+    property int _i18nRev: 0
+
+    // Start-up publishes appController on the root context, out of the
+    // linter's sight. Tests point this at a stand-in.
+    // qmllint disable unqualified
+    property var _controllerSource: typeof appController !== "undefined" ? appController : null
+    property var _languageSource: typeof languageManager !== "undefined" ? languageManager : null
+    // qmllint enable unqualified
+    readonly property bool developerMode: !!_controllerSource && _controllerSource.developerMode === true
+
+    // Range library categories of the two seats (0 Standard, 1 Population,
+    // 2 Custom); the range columns show them.
+    property int oopRangeCategory: 2
+    property int ipRangeCategory: 2
+
+    // ---- Board ----
+    property int editingCardIndex: -1
+    property bool _cardPickerOpen: false
+    readonly property var usedBoardCards: BoardSlots.usedCards(boardText, rankAlphabet)
+    readonly property bool _boardValid: validBoard(boardText)
+
+    // ---- Settings profiles ----
+    property var settingsProfiles: []
+    property string _saveProfileError: ""
+    property string _loadProfileSelectedId: ""
+    property string _loadProfileError: ""
+    property string _deleteProfileId: ""
+    property string _deleteProfileName: ""
+
+    // ---- Memory figures of the header ----
+    readonly property string _solveRamText: _memoryText("solveRequiredMemoryText")
+    readonly property string _availableRamText: _memoryText("effectiveAvailableMemoryText")
+    readonly property bool _memoryWarning: {
+        var c = _controllerSource
+        if (!c)
+            return false
+        var need = Number(c.solveRequiredMemoryBytes), have = Number(c.effectiveAvailableMemoryBytes)
+        return isFinite(need) && isFinite(have) && need > 0 && have > 0 && need > have
+    }
+
+    readonly property real _boardColumnWidth: Math.max(boardCard.displayImplicitWidth + 27, 240)
+
     signal goToSolve()
+
+    function _memoryText(name) {
+        var text = _controllerSource ? _controllerSource[name] : ""
+        return text === undefined || text === null || String(text) === "" ? "—" : String(text)
+    }
+
+    function _color(role, fallback) {
+        return theme ? theme[role] : fallback
+    }
+
+    // ---- Board, street and target ----
+
+    function inferStreetFromBoardText(s) {
+        return BoardSlots.street(s, rankAlphabet)
+    }
+
+    function validBoard(s) {
+        return BoardSlots.isValid(s, rankAlphabet)
+    }
+
+    function targetExploitabilityAmount() {
+        var pot = Number(startingPot), pct = Number(targetExploitability)
+        return isFinite(pot) && isFinite(pct) && pot > 0 ? pot * pct / 100 : 0.0
+    }
+
+    function _boardCardsArray() {
+        return BoardSlots.slots(boardText)
+    }
+
+    function _setBoardFromCards(cards) {
+        boardText = BoardSlots.fromSlots(cards)
+    }
+
+    function setBoardCardAt(index, card) {
+        boardText = BoardSlots.withCardAt(boardText, index, card)
+    }
+
+    function clearBoardFrom(index) {
+        boardText = BoardSlots.clearedFrom(boardText, index)
+    }
+
+    onBoardTextChanged: startingStreet = inferStreetFromBoardText(boardText)
+
+    onIsShortDeckChanged: {
+        // The Standard and Population libraries hold hold'em ranges only.
+        if (!isShortDeck)
+            return
+        if (oopRangeCategory !== 2)
+            oopRangeCategory = 2
+        if (ipRangeCategory !== 2)
+            ipRangeCategory = 2
+    }
+
+    Connections {
+        target: root._languageSource
+        ignoreUnknownSignals: true
+        function onCurrentLanguageChanged() { root._i18nRev += 1 }
+    }
+
+    function openCardPicker(index) {
+        editingCardIndex = index
+        _cardPickerOpen = true
+        positionCardPickerDialogUnderBoard()
+        cardPickerDialog.open()
+    }
+
+    // Places a popup below an item, kept 12 px inside the window; x and y
+    // are set in the popup's parent's coordinates.
+    function _placeBelow(popup, anchor, gap) {
+        var win = root.Window.window
+        if (!win || !anchor || !popup || !popup.parent)
+            return
+        var corner = anchor.mapToItem(null, 0, anchor.height)
+        var origin = popup.parent.mapToItem(null, 0, 0)
+        var x = Math.max(12, Math.min(corner.x, win.width - popup.implicitWidth - 12))
+        var y = Math.max(12, Math.min(corner.y + gap, win.height - popup.implicitHeight - 12))
+        popup.x = x - origin.x
+        popup.y = y - origin.y
+    }
+
+    function positionCardPickerDialogUnderBoard() {
+        _placeBelow(cardPickerDialog, boardCard.boardDisplay, 8)
+    }
+
+    function _positionVariantPopupUnderButton() {
+        _placeBelow(variantPopup.popup, settingsButtonsCard.variantButton, 2)
+    }
+
+    function _positionUtilityPopupUnderButton() {
+        _placeBelow(utilityPopup.popup, settingsButtonsCard.utilityButton, 2)
+    }
+
+    // ---- Sizing ----
+
+    // A field being edited commits when it loses the focus; taking the
+    // focus first means the copy sees what the user typed.
+    function _commitFocusedField() {
+        if (root.Window.activeFocusItem)
+            root.forceActiveFocus()
+    }
+
+    function copyOopSizingToIp() {
+        _commitFocusedField()
+        var props = ["FlopBetSizesText", "TurnBetSizesText", "RiverBetSizesText",
+                     "FlopRaiseSizesText", "TurnRaiseSizesText", "RiverRaiseSizesText",
+                     "FlopAddAllIn", "TurnAddAllIn", "RiverAddAllIn"]
+        for (var i = 0; i < props.length; ++i)
+            root["ip" + props[i]] = root["oop" + props[i]]
+        ipAddAllInIfJamLtEnabled = oopAddAllInIfJamLtEnabled
+        ipAddAllInIfJamLtPct = oopAddAllInIfJamLtPct
+    }
+
+    // ---- Settings profiles ----
+
+    function _newNodeId() {
+        return Profiles.newId(Date.now(), Math.random())
+    }
+
+    function currentSettingsSnapshot() {
+        return Profiles.snapshotOf(root)
+    }
+
+    function applySettingsSnapshot(data) {
+        Profiles.assignmentsFor(data, startingPot).forEach(function (a) {
+            // Integer settings cannot hold a non-number; they keep their value.
+            if ((a[0] === "rakeCap" || a[0] === "maxIterations") && !isFinite(a[1]))
+                return
+            root[a[0]] = a[1]
+        })
+    }
+
+    function _uniqueProfileName(existingProfiles, desiredName) {
+        return Profiles.uniqueName(existingProfiles, desiredName)
+    }
+
+    function _sanitizeSettingsProfiles(arr) {
+        return Profiles.sanitize(arr, _newNodeId)
+    }
+
+    function _loadPersistedSettingsProfiles() {
+        return Profiles.readStored(settingsProfileStore.value("profilesJson", ""), _newNodeId)
+    }
+
+    function persistSettingsProfiles() {
+        var json = JSON.stringify(_sanitizeSettingsProfiles(settingsProfiles))
+        settingsProfileStore.setValue("profilesJson", json)
+        settingsProfileStore.sync()
+    }
+
+    // Stored only once the stored list has been read: the list's first
+    // value, set while the page is built, must not overwrite the store.
+    property bool _profilesLoaded: false
+    onSettingsProfilesChanged: if (_profilesLoaded) persistSettingsProfiles()
+
+    function deleteSettingsProfileById(id) {
+        var key = String(id)
+        settingsProfiles = settingsProfiles.filter(function (p) { return String(p.id) !== key })
+        if (_loadProfileSelectedId === key)
+            _loadProfileSelectedId = ""
+    }
+
+    function _findProfile(id) {
+        for (var i = 0; i < settingsProfiles.length; ++i)
+            if (String(settingsProfiles[i].id) === String(id))
+                return settingsProfiles[i]
+        return null
+    }
+
+    // The save dialog's action; false keeps the dialog open.
+    function saveSettingsProfile(name) {
+        if (String(name).trim() === "") {
+            _saveProfileError = qsTr("Please enter a name.")
+            return false
+        }
+        var list = settingsProfiles.slice()
+        list.push({
+            id: _newNodeId(),
+            name: _uniqueProfileName(list, name),
+            createdAt: new Date().toISOString(),
+            data: currentSettingsSnapshot()
+        })
+        settingsProfiles = list
+        return true
+    }
+
+    // The load dialog's action; false keeps the dialog open.
+    function loadSelectedSettingsProfile() {
+        var profile = _findProfile(_loadProfileSelectedId)
+        if (!profile) {
+            _loadProfileError = qsTr("Please select a profile.")
+            return false
+        }
+        applySettingsSnapshot(profile.data)
+        return true
+    }
+
+    function openSaveProfileDialog() {
+        _saveProfileError = ""
+        profileDialogs.openSave()
+    }
+
+    function openLoadProfileDialog() {
+        _loadProfileError = ""
+        _loadProfileSelectedId = ""
+        profileDialogs.openLoad()
+    }
+
+    function askDeleteSelectedProfile() {
+        var profile = _findProfile(_loadProfileSelectedId)
+        if (!profile)
+            return
+        _deleteProfileId = String(profile.id)
+        _deleteProfileName = String(profile.name)
+        profileDialogs.openConfirmDelete()
+    }
+
+    // Read and written with value()/setValue() only: a declared property
+    // would be written back late (and again when the page goes), over
+    // whatever the store holds by then.
+    Settings {
+        id: settingsProfileStore
+        category: "settings_profiles"
+    }
+
+    // Stored text that is not a profile list stays in the store as it is:
+    // the page starts without profiles and the user's data is not lost.
+    Component.onCompleted: {
+        var stored = _loadPersistedSettingsProfiles()
+        _profilesLoaded = true
+        if (stored.ok)
+            settingsProfiles = stored.profiles
+    }
+
+    // ---- Layout ----
+
+    component PageScrollBar: ScrollBar {
+        id: bar
+        property bool needed: false
+        policy: needed ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        contentItem: Rectangle {
+            implicitWidth: 8
+            implicitHeight: 8
+            radius: 4
+            color: bar.pressed ? root._color("textMuted", "#8B949E") : root._color("surface3", "#2D333B")
+        }
+    }
+
+    Flickable {
+        id: flickable
+        objectName: "setupFlickable"
+        anchors.fill: parent
+
+        readonly property real _row1RequiredWidth: 48 + root._boardColumnWidth
+            + 16 + (gameSettingsCard ? gameSettingsCard.implicitWidth : 420)
+            + 16 + (oopSizingCard ? oopSizingCard.implicitWidth : 520)
+            + 16 + (ipSizingCard ? ipSizingCard.implicitWidth : 520)
+        readonly property real _rangesRequiredWidth: 48 + rangeColumnsArea.matrixWidth(rangeColumnsArea.oopMatrix)
+            + 16 + rangeColumnsArea.matrixWidth(rangeColumnsArea.ipMatrix)
+
+        contentWidth: contentRoot.width
+        contentHeight: contentRoot.height + 48
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        flickableDirection: Flickable.HorizontalAndVerticalFlick
+
+        ScrollBar.vertical: PageScrollBar {
+            objectName: "verticalScrollBar"
+            needed: flickable.contentHeight > flickable.height
+        }
+        ScrollBar.horizontal: PageScrollBar {
+            objectName: "horizontalScrollBar"
+            needed: flickable.contentWidth > flickable.width + 1
+        }
+
+        Item {
+            id: contentRoot
+            width: Math.max(flickable.width, flickable._row1RequiredWidth, flickable._rangesRequiredWidth)
+            height: mainColumn.height
+
+            // Under the content, so controls that scroll themselves get the
+            // wheel first. Shift turns the wheel sideways.
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.NoButton
+                onWheel: wheel => {
+                    var step = (wheel.angleDelta.y !== 0 ? wheel.angleDelta.y : wheel.angleDelta.x) / 2
+                    if (wheel.modifiers & Qt.ShiftModifier)
+                        flickable.contentX = Math.max(0, Math.min(flickable.contentX - step,
+                                                                  Math.max(0, flickable.contentWidth - flickable.width)))
+                    else
+                        flickable.contentY = Math.max(0, Math.min(flickable.contentY - step,
+                                                                  Math.max(0, flickable.contentHeight - flickable.height)))
+                }
+            }
+
+            Column {
+                id: mainColumn
+                width: contentRoot.width
+                spacing: 24
+
+                Item { width: 1; height: 8 }
+
+                ProjectHeaderRow {
+                    id: headerRow
+                    x: 24
+                    width: mainColumn.width - 48
+                    page: root
+                }
+
+                RowLayout {
+                    id: row1CardsRow
+                    x: 24
+                    width: mainColumn.width - 48
+                    spacing: 16
+
+                    // The columns of the row end on one line.
+                    readonly property real uniformColumnHeight: Math.max(boardColumn.implicitHeight,
+                        gameSettingsCard.implicitHeight, oopSizingCard.implicitHeight, ipSizingCard.implicitHeight)
+
+                    ColumnLayout {
+                        id: boardColumn
+                        Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: false
+                        Layout.preferredWidth: root._boardColumnWidth
+                        spacing: 12
+
+                        ProjectBoardCard {
+                            id: boardCard
+                            objectName: "boardCard"
+                            Layout.fillWidth: true
+                            page: root
+                        }
+
+                        ProjectOptionsCard {
+                            id: settingsButtonsCard
+                            objectName: "settingsButtonsCard"
+                            Layout.fillWidth: true
+                            page: root
+                        }
+                    }
+
+                    ProjectGameSettingsCard {
+                        id: gameSettingsCard
+                        objectName: "gameSettingsCard"
+                        Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: implicitWidth
+                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                        page: root
+                    }
+
+                    ProjectSizingCard {
+                        id: oopSizingCard
+                        objectName: "oopSizingCard"
+                        Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: implicitWidth
+                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                        page: root
+                        seat: "oop"
+                    }
+
+                    ProjectSizingCard {
+                        id: ipSizingCard
+                        objectName: "ipSizingCard"
+                        Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: implicitWidth
+                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
+                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                        page: root
+                        seat: "ip"
+                    }
+                }
+
+                // The two range columns' place; they hand their matrices over
+                // so the page can ask for the width they need.
+                Item {
+                    id: rangeColumnsArea
+                    objectName: "rangeColumnsArea"
+                    x: 24
+                    width: mainColumn.width - 48
+                    height: childrenRect.height
+
+                    property Item oopMatrix: null
+                    property Item ipMatrix: null
+
+                    function matrixWidth(matrix) {
+                        return matrix ? matrix.implicitWidth : 0
+                    }
+                }
+
+                Item { width: 1; height: 24 }
+            }
+        }
+    }
+
+    // ---- Dialogs and popups, above the scrolling content ----
+
+    ProjectCardPickerDialog {
+        id: cardPickerDialog
+        objectName: "cardPickerDialog"
+        page: root
+    }
+
+    ProjectOptionPopup {
+        id: variantPopup
+        page: root
+        popupName: "variantPopup"
+        caption: qsTr("Game variant")
+        buttonText: root.isShortDeck ? qsTr("Switch to Holdem") : qsTr("Switch to Short Deck")
+        onPlace: root._positionVariantPopupUnderButton()
+        onSwitchClicked: root.gameVariant = root.isShortDeck ? "holdem" : "shortdeck"
+    }
+
+    ProjectOptionPopup {
+        id: utilityPopup
+        page: root
+        popupName: "utilityPopup"
+        caption: qsTr("Utility model")
+        buttonText: root.isIcm ? qsTr("Switch to Cash") : qsTr("Switch to ICM")
+        onPlace: root._positionUtilityPopupUnderButton()
+        onSwitchClicked: root.utilityModel = root.isIcm ? "cash" : "icm"
+    }
+
+    function toggleVariantPopup() {
+        variantPopup.toggle()
+    }
+
+    function toggleUtilityPopup() {
+        utilityPopup.toggle()
+    }
+
+    ProjectProfileDialogs {
+        id: profileDialogs
+        page: root
+    }
 }

@@ -1,0 +1,40 @@
+import QtQuick
+import QtQuick.Controls.Basic
+
+// The frame every dialog of the set-up page shares: a titled surface with a
+// thin border, attached to the window's content item.
+Dialog {
+    id: dialog
+
+    required property var page
+
+    function _c(role, fallback) {
+        return page._color(role, fallback)
+    }
+
+    parent: page.Window.window ? page.Window.window.contentItem : page
+    focus: true
+    padding: 0
+    topPadding: 0
+    standardButtons: Dialog.NoButton
+
+    header: Text {
+        visible: dialog.title !== ""
+        text: dialog.title
+        textFormat: Text.PlainText
+        leftPadding: 14
+        rightPadding: 14
+        topPadding: 14
+        bottomPadding: 0
+        font.pixelSize: 14
+        font.bold: true
+        color: dialog._c("text", "#F0F6FC")
+    }
+
+    background: Rectangle {
+        radius: dialog.page.theme ? dialog.page.theme.radiusSm : 10
+        color: dialog._c("surface", "#1C2128")
+        border.width: 1
+        border.color: dialog._c("stroke", "#30363D")
+    }
+}

@@ -1,0 +1,260 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import "../components" as Components
+import "numericFields.js" as NumericFields
+
+// Pot, stacks, rake and target; under ICM the seat stacks, payouts and the
+// other players' stacks take the cash-only rows' place (their values stay).
+// The two lists stand under their labels across the card, so a list of
+// several numbers can be read; they never widen the card.
+Components.Card {
+    id: card
+
+    required property var page
+    readonly property bool _icm: page.isIcm
+    readonly property real _inputWidth: page.gameSettingsInputColumnWidth
+
+    theme: page.theme
+    padding: 12
+
+    // A row's label, with a "?" badge that explains the row when `help` is set.
+    component FieldLabel: RowLayout {
+        id: label
+        property string text: ""
+        property string help: ""
+        spacing: 6
+
+        Text {
+            text: label.text
+            font.pixelSize: 12
+            color: card.page._color("textMuted", "#8B949E")
+        }
+
+        Rectangle {
+            visible: label.help !== ""
+            implicitWidth: 16
+            implicitHeight: 16
+            radius: 8
+            color: card.page._color("surface2", "#21262D")
+            border.width: 1
+            border.color: card.page._color("stroke", "#30363D")
+
+            Text {
+                anchors.centerIn: parent
+                text: "?"
+                font.pixelSize: 11
+                font.bold: true
+                color: card.page._color("textMuted", "#8B949E")
+            }
+
+            MouseArea {
+                id: helpArea
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+            }
+
+            // Dark, and wrapped to a readable measure, like the page.
+            ToolTip {
+                id: helpTip
+                visible: helpArea.containsMouse
+                delay: 300
+                width: 300
+                text: label.help
+                contentItem: Text {
+                    text: helpTip.text
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    font.pixelSize: 12
+                    color: card.page._color("text", "#F0F6FC")
+                }
+                background: Rectangle {
+                    radius: 6
+                    color: card.page._color("surface2", "#21262D")
+                    border.width: 1
+                    border.color: card.page._color("stroke", "#30363D")
+                }
+            }
+        }
+    }
+
+    component NumberInput: ProjectNumberField {
+        theme: card.page.theme
+        Layout.preferredWidth: card._inputWidth
+        Layout.minimumWidth: card._inputWidth
+        Layout.maximumWidth: card._inputWidth
+    }
+
+    // A comma-separated list across both columns, kept as typed.
+    component ListInput: ProjectSizingField {
+        theme: card.page.theme
+        mono: true
+        Layout.columnSpan: 2
+        Layout.fillWidth: true
+        Layout.preferredWidth: card._inputWidth
+        Layout.minimumWidth: card._inputWidth
+    }
+
+    component TargetButton: Button {
+        id: targetButton
+        property real target: 0
+        implicitWidth: 52
+        implicitHeight: 24
+        padding: 0
+        font.pixelSize: 10
+        font.weight: Font.DemiBold
+        onClicked: card.page.targetExploitability = target
+        contentItem: Text {
+            text: targetButton.text
+            font: targetButton.font
+            color: card.page._color("textMuted", "#8B949E")
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
+        background: Rectangle {
+            radius: 6
+            color: targetButton.down ? card.page._color("surface3", "#2D333B") : card.page._color("surface2", "#21262D")
+            border.width: 1
+            border.color: card.page._color("stroke", "#30363D")
+        }
+    }
+
+    ColumnLayout {
+        // Top-aligned: a card stretched to the row's height keeps the
+        // extra room at its bottom, so the rows of neighbouring cards line up.
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        spacing: 8
+
+        RowLayout {
+            spacing: 8
+            Components.Icon {
+                name: "chips"
+                size: 16
+                color: card.page._color("accent", "#3FB950")
+            }
+            Text {
+                text: qsTr("Game Settings")
+                font.pixelSize: 15
+                font.bold: true
+                color: card.page._color("text", "#F0F6FC")
+            }
+        }
+
+        GridLayout {
+            columns: 2
+            columnSpacing: 12
+            rowSpacing: 8
+
+            FieldLabel { text: card._icm ? qsTr("Pot size") : qsTr("Starting Pot") }
+            NumberInput {
+                objectName: "startingPotField"
+                rule: NumericFields.RULES.chips
+                value: card.page.startingPot
+                placeholderText: qsTr("e.g., 100.0")
+                onCommit: v => card.page.startingPot = v
+            }
+
+            FieldLabel { visible: !card._icm; text: qsTr("Effective Stack") }
+            NumberInput {
+                objectName: "effectiveStackField"
+                visible: !card._icm
+                rule: NumericFields.RULES.chips
+                value: card.page.effectiveStack
+                placeholderText: qsTr("e.g., 100.0")
+                onCommit: v => card.page.effectiveStack = v
+            }
+
+            FieldLabel { visible: card._icm; text: qsTr("OOP stack") }
+            NumberInput {
+                objectName: "oopStackField"
+                visible: card._icm
+                rule: NumericFields.RULES.seatStack
+                value: card.page.oopStack
+                placeholderText: qsTr("e.g., 1000")
+                onCommit: v => card.page.oopStack = v
+            }
+
+            FieldLabel { visible: card._icm; text: qsTr("IP stack") }
+            NumberInput {
+                objectName: "ipStackField"
+                visible: card._icm
+                rule: NumericFields.RULES.seatStack
+                value: card.page.ipStack
+                placeholderText: qsTr("e.g., 1000")
+                onCommit: v => card.page.ipStack = v
+            }
+
+            FieldLabel {
+                Layout.columnSpan: 2
+                visible: card._icm
+                text: qsTr("Payouts")
+                help: qsTr("Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20")
+            }
+            ListInput {
+                objectName: "icmPayoutsField"
+                visible: card._icm
+                value: card.page.icmPayoutsText
+                placeholderText: qsTr("e.g., 50, 30, 20")
+                onCommit: t => card.page.icmPayoutsText = t
+            }
+
+            FieldLabel {
+                Layout.columnSpan: 2
+                visible: card._icm
+                text: qsTr("Other stack sizes")
+                help: qsTr("Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400")
+            }
+            ListInput {
+                objectName: "icmOtherStacksField"
+                visible: card._icm
+                value: card.page.icmOtherStacksText
+                placeholderText: qsTr("e.g., 1200, 800, 400")
+                onCommit: t => card.page.icmOtherStacksText = t
+            }
+
+            FieldLabel { visible: !card._icm; text: qsTr("Rake (%)") }
+            NumberInput {
+                objectName: "rakePercentField"
+                visible: !card._icm
+                rule: NumericFields.RULES.rakePercent
+                value: card.page.rakePercent
+                placeholderText: qsTr("e.g., 5.0")
+                onCommit: v => card.page.rakePercent = v
+            }
+
+            FieldLabel { visible: !card._icm; text: qsTr("Rake Cap") }
+            NumberInput {
+                objectName: "rakeCapField"
+                visible: !card._icm
+                rule: NumericFields.RULES.rakeCap
+                value: card.page.rakeCap
+                placeholderText: qsTr("e.g., 0")
+                onCommit: v => card.page.rakeCap = v
+            }
+
+            FieldLabel { text: qsTr("Target Exploitability (%)") }
+            NumberInput {
+                objectName: "targetExploitabilityField"
+                rule: NumericFields.RULES.target
+                value: card.page.targetExploitability
+                placeholderText: qsTr("e.g., 0.10")
+                onCommit: v => card.page.targetExploitability = v
+            }
+
+            RowLayout {
+                Layout.columnSpan: 2
+                Layout.fillWidth: true
+                spacing: 6
+                Item { Layout.fillWidth: true }
+                TargetButton { objectName: "target1Button"; text: qsTr("1%"); target: 1.0 }
+                TargetButton { objectName: "target05Button"; text: qsTr("0.5%"); target: 0.5 }
+                TargetButton { objectName: "target01Button"; text: qsTr("0.1%"); target: 0.1 }
+                Item { Layout.fillWidth: true }
+            }
+        }
+    }
+}

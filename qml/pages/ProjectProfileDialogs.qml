@@ -1,0 +1,270 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Layouts
+
+// The settings profiles' three dialogs: save under a name, choose one to
+// load or delete, and confirm a deletion. The list and its store are the
+// page's; the dialogs keep no copy.
+Item {
+    id: dialogs
+
+    required property var page
+    readonly property alias saveSettingsDialog: saveSettingsDialog
+    readonly property alias loadSettingsDialog: loadSettingsDialog
+    readonly property alias confirmDeleteProfileDialog: confirmDeleteProfileDialog
+
+    function _c(role, fallback) {
+        return page._color(role, fallback)
+    }
+
+    function openSave() {
+        saveSettingsNameField.text = ""
+        saveSettingsDialog.open()
+    }
+
+    function openLoad() {
+        loadSettingsDialog.open()
+    }
+
+    function openConfirmDelete() {
+        confirmDeleteProfileDialog.open()
+    }
+
+    function _save() {
+        if (page.saveSettingsProfile(saveSettingsNameField.text))
+            saveSettingsDialog.close()
+    }
+
+    function _load() {
+        if (page.loadSelectedSettingsProfile())
+            loadSettingsDialog.close()
+    }
+
+    component Label12: Text {
+        font.pixelSize: 12
+        color: dialogs._c("textMuted", "#8B949E")
+        Layout.fillWidth: true
+        wrapMode: Text.Wrap
+    }
+
+    component ErrorLine: Text {
+        visible: text !== ""
+        textFormat: Text.PlainText
+        font.pixelSize: 11
+        color: dialogs._c("danger", "#F85149")
+        Layout.fillWidth: true
+        wrapMode: Text.Wrap
+    }
+
+    component Footer: RowLayout {
+        Layout.margins: 14
+        Layout.topMargin: 0
+        spacing: 10
+        Item { Layout.fillWidth: true }
+    }
+
+    ProjectDialog {
+        id: saveSettingsDialog
+        objectName: "saveSettingsDialog"
+        page: dialogs.page
+        title: qsTr("Save Settings Profile")
+        modal: true
+        width: 380
+        anchors.centerIn: parent
+        onOpened: {
+            dialogs.page._saveProfileError = ""
+            saveSettingsNameField.forceActiveFocus()
+        }
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+            ColumnLayout {
+                Layout.margins: 14
+                spacing: 10
+                Label12 { text: qsTr("Profile name:") }
+                ProjectTextField {
+                    id: saveSettingsNameField
+                    objectName: "saveSettingsNameField"
+                    Layout.fillWidth: true
+                    theme: dialogs.page.theme
+                    placeholderText: qsTr("e.g., 100bb rake-free (fast)")
+                    onAccepted: dialogs._save()
+                }
+                ErrorLine { objectName: "saveProfileError"; text: dialogs.page._saveProfileError }
+            }
+            Footer {
+                ProjectDialogButton {
+                    theme: dialogs.page.theme
+                    text: qsTr("Cancel")
+                    onClicked: saveSettingsDialog.close()
+                }
+                ProjectDialogButton {
+                    objectName: "saveProfileConfirmButton"
+                    theme: dialogs.page.theme
+                    look: "accent"
+                    text: qsTr("Save")
+                    enabled: saveSettingsNameField.text.trim() !== ""
+                    onClicked: dialogs._save()
+                }
+            }
+        }
+    }
+
+    ProjectDialog {
+        id: loadSettingsDialog
+        objectName: "loadSettingsDialog"
+        page: dialogs.page
+        title: qsTr("Load Settings Profile")
+        modal: true
+        width: 420
+        anchors.centerIn: parent
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+            ColumnLayout {
+                Layout.margins: 14
+                spacing: 10
+                Label12 { text: qsTr("Choose a saved profile:") }
+
+                Text {
+                    visible: dialogs.page.settingsProfiles.length === 0
+                    text: qsTr("No saved profiles yet.")
+                    font.pixelSize: 11
+                    color: dialogs._c("textFaint", "#6E7681")
+                }
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 6
+                    Repeater {
+                        model: dialogs.page.settingsProfiles
+                        Rectangle {
+                            id: row
+                            required property var modelData
+                            readonly property string profileId: String(modelData.id)
+                            readonly property bool selected: dialogs.page._loadProfileSelectedId === profileId
+                            objectName: "profileRow_" + modelData.name
+                            Layout.fillWidth: true
+                            implicitHeight: 30
+                            radius: dialogs._c("radiusSm", 8)
+                            color: selected ? dialogs._c("surface3", "#2D333B")
+                                 : rowArea.containsMouse ? dialogs._c("surfaceHover", "#30363D")
+                                 : dialogs._c("surface2", "#21262D")
+                            border.width: 1
+                            border.color: selected ? dialogs._c("strokeFocus", "#58A6FF") : dialogs._c("stroke", "#30363D")
+
+                            Text {
+                                x: 10
+                                width: row.width - 20
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: row.modelData.name
+                                textFormat: Text.PlainText
+                                elide: Text.ElideRight
+                                font.pixelSize: 12
+                                color: dialogs._c("text", "#F0F6FC")
+                            }
+
+                            MouseArea {
+                                id: rowArea
+                                anchors.fill: parent
+                                hoverEnabled: true
+                                cursorShape: Qt.PointingHandCursor
+                                onClicked: dialogs.page._loadProfileSelectedId = row.profileId
+                                onDoubleClicked: {
+                                    dialogs.page._loadProfileSelectedId = row.profileId
+                                    dialogs._load()
+                                }
+                            }
+                        }
+                    }
+                }
+
+                ErrorLine { text: dialogs.page._loadProfileError }
+            }
+            Footer {
+                ProjectDialogButton {
+                    theme: dialogs.page.theme
+                    text: qsTr("Cancel")
+                    onClicked: loadSettingsDialog.close()
+                }
+                ProjectDialogButton {
+                    objectName: "deleteProfileButton"
+                    theme: dialogs.page.theme
+                    look: "dangerOutline"
+                    text: qsTr("Delete")
+                    enabled: dialogs.page._loadProfileSelectedId !== ""
+                    onClicked: dialogs.page.askDeleteSelectedProfile()
+                }
+                ProjectDialogButton {
+                    objectName: "loadProfileConfirmButton"
+                    theme: dialogs.page.theme
+                    look: "accent"
+                    text: qsTr("Load")
+                    enabled: dialogs.page._loadProfileSelectedId !== ""
+                    onClicked: dialogs._load()
+                }
+            }
+        }
+    }
+
+    ProjectDialog {
+        id: confirmDeleteProfileDialog
+        objectName: "confirmDeleteProfileDialog"
+        page: dialogs.page
+        title: qsTr("Delete settings profile")
+        modal: true
+        width: 420
+        anchors.centerIn: parent
+        z: loadSettingsDialog.z + 1
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+            ColumnLayout {
+                Layout.margins: 14
+                spacing: 10
+                Text {
+                    Layout.fillWidth: true
+                    text: qsTr("Are you sure you want to delete this saved profile?")
+                    font.pixelSize: 12
+                    wrapMode: Text.Wrap
+                    color: dialogs._c("text", "#F0F6FC")
+                }
+                Text {
+                    Layout.fillWidth: true
+                    visible: dialogs.page._deleteProfileName !== ""
+                    text: "\u201C" + dialogs.page._deleteProfileName + "\u201D"
+                    textFormat: Text.PlainText
+                    font.pixelSize: 12
+                    font.weight: Font.DemiBold
+                    wrapMode: Text.Wrap
+                    color: dialogs._c("textMuted", "#8B949E")
+                }
+                Text {
+                    text: qsTr("This cannot be undone.")
+                    font.pixelSize: 11
+                    color: dialogs._c("textFaint", "#6E7681")
+                }
+            }
+            Footer {
+                ProjectDialogButton {
+                    theme: dialogs.page.theme
+                    text: qsTr("Cancel")
+                    onClicked: confirmDeleteProfileDialog.close()
+                }
+                ProjectDialogButton {
+                    objectName: "confirmDeleteButton"
+                    theme: dialogs.page.theme
+                    look: "dangerFill"
+                    text: qsTr("Delete")
+                    onClicked: {
+                        confirmDeleteProfileDialog.close()
+                        dialogs.page.deleteSettingsProfileById(dialogs.page._deleteProfileId)
+                    }
+                }
+            }
+        }
+    }
+}

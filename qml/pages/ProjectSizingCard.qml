@@ -1,0 +1,187 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import "../components" as Components
+import "numericFields.js" as NumericFields
+
+// One seat's bet and raise sizes per street, its all-in switches (and, out
+// of position, the no-donk switches), and the rule that adds an all-in when
+// the jam is small. The in-position card can take over the other seat's
+// settings.
+Components.Card {
+    id: card
+
+    required property var page
+    property string seat: "oop"
+    readonly property bool _oop: seat === "oop"
+    readonly property var _streets: ["Flop", "Turn", "River"]
+    readonly property real _columnWidth: page.sizingStreetColumnWidth
+
+    theme: page.theme
+    padding: 12
+
+    function _prop(street, what) {
+        return seat + street + what
+    }
+
+    component RowLabel: Text {
+        font.pixelSize: 12
+        color: card.page._color("textMuted", "#8B949E")
+    }
+
+    // One text field per street for `what` ("BetSizesText", "RaiseSizesText").
+    component SizingCells: Repeater {
+        id: cells
+        property string what: ""
+        property string placeholder: ""
+        model: card._streets
+        ProjectSizingField {
+            required property string modelData
+            readonly property string prop: card._prop(modelData, cells.what)
+            objectName: prop.replace("SizesText", "Field")
+            Layout.alignment: Qt.AlignHCenter
+            Layout.preferredWidth: card._columnWidth
+            Layout.maximumWidth: card._columnWidth
+            theme: card.page.theme
+            mono: true
+            value: card.page[prop]
+            placeholderText: cells.placeholder
+            onCommit: t => card.page[prop] = t
+        }
+    }
+
+    // One switch per street for `what` ("AddAllIn", "DontDonk").
+    component SwitchCells: Repeater {
+        id: switches
+        property string what: ""
+        model: card._streets
+        Item {
+            id: cell
+            required property string modelData
+            readonly property string prop: card._prop(modelData, switches.what)
+            Layout.preferredWidth: card._columnWidth
+            implicitHeight: toggle.implicitHeight
+            Components.ToggleSwitch {
+                id: toggle
+                objectName: cell.prop + "Switch"
+                anchors.horizontalCenter: parent.horizontalCenter
+                theme: card.page.theme
+                checked: card.page[cell.prop]
+                onToggled: card.page[cell.prop] = checked
+            }
+        }
+    }
+
+    ColumnLayout {
+        // Top-aligned: a card stretched to the row's height keeps the
+        // extra room at its bottom, so the rows of neighbouring cards line up.
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        spacing: 8
+
+        RowLayout {
+            spacing: 8
+            Components.Icon {
+                name: "sliders"
+                size: 16
+                color: card.page._color("accent", "#3FB950")
+            }
+            Text {
+                text: card._oop ? qsTr("OOP Sizing") : qsTr("IP Sizing")
+                font.pixelSize: 15
+                font.bold: true
+                color: card.page._color("text", "#F0F6FC")
+            }
+        }
+
+        GridLayout {
+            columns: 4
+            columnSpacing: 8
+            rowSpacing: 8
+
+            Item { implicitWidth: 1; implicitHeight: 1 }
+            Repeater {
+                model: [qsTr("Flop"), qsTr("Turn"), qsTr("River")]
+                Text {
+                    required property string modelData
+                    Layout.alignment: Qt.AlignHCenter
+                    text: modelData
+                    font.pixelSize: 12
+                    font.weight: Font.DemiBold
+                    color: card.page._color("textMuted", "#8B949E")
+                }
+            }
+
+            RowLabel { text: qsTr("Bet sizes (%)") }
+            SizingCells { what: "BetSizesText"; placeholder: "33, 75, 125" }
+
+            RowLabel { text: qsTr("Raise sizes (%)") }
+            SizingCells { what: "RaiseSizesText"; placeholder: "75, 125, 200" }
+
+            RowLabel { text: qsTr("Add All-In") }
+            SwitchCells { what: "AddAllIn" }
+
+            RowLabel { visible: card._oop; text: qsTr("Don't donk") }
+            SwitchCells { what: "DontDonk"; model: card._oop ? card._streets : [] }
+
+            Item { visible: !card._oop; implicitWidth: 1; implicitHeight: 1 }
+            Button {
+                id: copyButton
+                objectName: card._oop ? "" : "copyOopSettingsButton"
+                visible: !card._oop
+                Layout.columnSpan: 3
+                Layout.fillWidth: true
+                implicitHeight: 28
+                padding: 0
+                hoverEnabled: true
+                font.pixelSize: 11
+                font.weight: Font.DemiBold
+                text: qsTr("Copy OOP settings")
+                onClicked: card.page.copyOopSizingToIp()
+                contentItem: Text {
+                    text: copyButton.text
+                    font: copyButton.font
+                    color: card.page._color("text", "#F0F6FC")
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                }
+                background: Rectangle {
+                    radius: card.page._color("radiusSm", 8)
+                    color: copyButton.down ? card.page._color("surface3", "#2D333B")
+                         : copyButton.hovered ? card.page._color("surfaceHover", "#30363D")
+                         : card.page._color("surface2", "#21262D")
+                    border.width: 1
+                    border.color: card.page._color("stroke", "#30363D")
+                }
+            }
+        }
+
+        RowLayout {
+            spacing: 10
+
+            Components.ToggleSwitch {
+                id: jamSwitch
+                objectName: card.seat + "JamSwitch"
+                theme: card.page.theme
+                checked: card.page[card.seat + "AddAllInIfJamLtEnabled"]
+                onToggled: card.page[card.seat + "AddAllInIfJamLtEnabled"] = checked
+            }
+            RowLabel { text: qsTr("Add all-in if jam less than") }
+            ProjectNumberField {
+                objectName: card.seat + "JamField"
+                Layout.preferredWidth: 65
+                theme: card.page.theme
+                enabled: jamSwitch.checked
+                live: true
+                rule: NumericFields.RULES.jamThreshold
+                value: card.page[card.seat + "AddAllInIfJamLtPct"]
+                placeholderText: qsTr("e.g. 30")
+                onCommit: v => card.page[card.seat + "AddAllInIfJamLtPct"] = v
+            }
+            RowLabel { text: qsTr("% pot") }
+        }
+    }
+}

@@ -1,0 +1,14 @@
+import QtQuick
+
+// A text setting: shows its value, lets the user type freely, and hands the
+// whole text over when editing finishes (Return, Enter or leaving the field).
+ProjectTextField {
+    id: field
+
+    property string value: ""
+    signal commit(string text)
+
+    onValueChanged: text = value
+    Component.onCompleted: text = value
+    onEditingFinished: commit(text)
+}

@@ -1,0 +1,197 @@
+import QtQuick
+import QtTest
+import "../../qml/pages/boardSlots.js" as BoardSlots
+import "../../qml/pages/numericFields.js" as NumericFields
+import "../../qml/pages/settingsProfiles.js" as Profiles
+
+// The set-up page's rules that draw nothing: board slots, numeric input,
+// settings profiles.
+TestCase {
+    name: "SetupRules"
+
+    readonly property string holdem: "AKQJT98765432"
+    readonly property string shortDeck: "AKQJT9876"
+
+    function test_boardEdits_data() {
+        return [
+            { tag: "turn first", board: "", op: "set", index: 3, card: "Kd", want: "______Kd" },
+            { tag: "third flop card first", board: "", op: "set", index: 2, card: "Kd", want: "____Kd" },
+            { tag: "then the first", board: "____Kd", op: "set", index: 0, card: "Ah", want: "Ah__Kd" },
+            { tag: "replace keeps later slots", board: "AhKdQc2s", op: "set", index: 1, card: "Jc", want: "AhJcQc2s" },
+            { tag: "case kept elsewhere", board: "ahkdqc", op: "set", index: 3, card: "2s", want: "ahkdqc2s" },
+            { tag: "trailing character dropped", board: "AhKdQc2", op: "set", index: 3, card: "9h", want: "AhKdQc9h" },
+            { tag: "river with turn empty", board: "AhKd7c", op: "set", index: 4, card: "2s", want: "AhKd7c__2s" },
+            { tag: "clear turn", board: "AhKdQc2s9h", op: "clear", index: 3, want: "AhKdQc" },
+            { tag: "clear second flop card", board: "AhKdQc2s9h", op: "clear", index: 1, want: "Ah" },
+            { tag: "clear first flop card", board: "AhKdQc2s9h", op: "clear", index: 0, want: "" },
+            { tag: "clear keeps earlier gap", board: "Ah__Kd2s", op: "clear", index: 3, want: "Ah__Kd" },
+            { tag: "slot out of range", board: "AhKdQc", op: "set", index: 7, card: "2s", want: "AhKdQc" }
+        ]
+    }
+
+    function test_boardEdits(data) {
+        var got = data.op === "set" ? BoardSlots.withCardAt(data.board, data.index, data.card)
+                                    : BoardSlots.clearedFrom(data.board, data.index)
+        compare(got, data.want)
+    }
+
+    function test_boardReading_data() {
+        return [
+            { tag: "four characters", board: "AhKd", ranks: holdem, valid: false, street: "flop", used: ["Ah", "Kd"] },
+            { tag: "flop", board: "AhKdQc", ranks: holdem, valid: true, street: "flop", used: ["Ah", "Kd", "Qc"] },
+            { tag: "gap", board: "AhKd__Qc", ranks: holdem, valid: false, street: "flop", used: ["Ah", "Kd", "Qc"] },
+            { tag: "river", board: "AhKdQc2s9h", ranks: holdem, valid: true, street: "river",
+              used: ["Ah", "Kd", "Qc", "2s", "9h"] },
+            { tag: "short deck drops 5 and 2", board: "Ah5d2c", ranks: shortDeck, valid: false, street: "flop", used: ["Ah"] },
+            { tag: "duplicate", board: "AhAhKd", ranks: holdem, valid: true, street: "flop", used: ["Ah", "Ah", "Kd"] },
+            { tag: "mixed case", board: "ahKDqc", ranks: holdem, valid: true, street: "flop", used: ["Ah", "Kd", "Qc"] },
+            { tag: "blanks", board: " Ah Kd Qc 2s ", ranks: holdem, valid: true, street: "turn", used: ["Ah", "Kd", "Qc", "2s"] }
+        ]
+    }
+
+    function test_boardReading(data) {
+        compare(BoardSlots.isValid(data.board, data.ranks), data.valid)
+        compare(BoardSlots.street(data.board, data.ranks), data.street)
+        compare(BoardSlots.usedCards(data.board, data.ranks), data.used)
+    }
+
+    function test_numericInput_data() {
+        var R = NumericFields.RULES
+        return [
+            { tag: "pot 0 below range", rule: R.chips, text: "0", ok: false },
+            { tag: "pot above range", rule: R.chips, text: "100001", ok: false },
+            { tag: "pot 3 decimals", rule: R.chips, text: "1.125", ok: false },
+            { tag: "pot 0.01", rule: R.chips, text: "0.01", ok: true, value: 0.01 },
+            { tag: "rake 4.125", rule: R.rakePercent, text: "4.125", ok: true, value: 4.125 },
+            { tag: "rake 4 decimals", rule: R.rakePercent, text: "4.1255", ok: false },
+            { tag: "decimal comma", rule: R.rakePercent, text: "4,5", ok: false },
+            { tag: "empty", rule: R.rakePercent, text: "", ok: false },
+            { tag: "negative", rule: R.jamThreshold, text: "-1", ok: false },
+            { tag: "jam 1000", rule: R.jamThreshold, text: "1000", ok: true, value: 1000 },
+            { tag: "rake cap 0", rule: R.rakeCap, text: "0", ok: true, value: 0 },
+            { tag: "stack fraction", rule: R.seatStack, text: "12.5", ok: false },
+            { tag: "stack 0", rule: R.seatStack, text: "0", ok: false },
+            { tag: "target 6 decimals", rule: R.target, text: "0.000001", ok: true, value: 0.000001 }
+        ]
+    }
+
+    function test_numericInput(data) {
+        compare(NumericFields.isAcceptable(data.rule, data.text), data.ok)
+        if (data.ok)
+            compare(NumericFields.commit(data.rule, data.text), data.value)
+    }
+
+    function test_numericCommitAndShow_data() {
+        var R = NumericFields.RULES
+        return [
+            { tag: "unparsable pot falls back", rule: R.chips, text: "abc", value: 100 },
+            { tag: "pot clamped up", rule: R.chips, text: "0", value: 0.01 },
+            { tag: "integer reads leading digits", rule: R.rakeCap, text: "12x", value: 12 },
+            { tag: "stack clamped", rule: R.seatStack, text: "5000000000", value: 1000000000 },
+            { tag: "unparsable target", rule: R.target, text: ".", value: 0.1 }
+        ]
+    }
+
+    function test_numericCommitAndShow(data) {
+        compare(NumericFields.commit(data.rule, data.text), data.value)
+    }
+
+    function test_display_data() {
+        var R = NumericFields.RULES
+        return [
+            { tag: "shortest 100", rule: R.chips, value: 100, text: "100" },
+            { tag: "shortest 0.1", rule: R.target, value: 0.1, text: "0.1" },
+            { tag: "stack fraction floored", rule: R.seatStack, value: 1500.75, text: "1500" },
+            { tag: "stack not a number", rule: R.seatStack, value: "x", text: "0" }
+        ]
+    }
+
+    function test_display(data) {
+        compare(NumericFields.display(data.rule, data.value), data.text)
+    }
+
+    function test_uniqueName_data() {
+        var names = function (list) { return list.map(function (n) { return { name: n } }) }
+        return [
+            { tag: "free", list: names(["Other"]), name: "Deep stack", want: "Deep stack" },
+            { tag: "second", list: names(["Deep stack"]), name: "Deep stack", want: "Deep stack (2)" },
+            { tag: "third", list: names(["Deep", "Deep (2)"]), name: " Deep ", want: "Deep (3)" },
+            { tag: "gap refilled", list: names(["Deep", "Deep (3)"]), name: "Deep", want: "Deep (2)" },
+            { tag: "case matters", list: names(["deep"]), name: "Deep", want: "Deep" },
+            { tag: "blank", list: [], name: "   ", want: "" },
+            { tag: "name of a prototype member", list: [], name: "constructor", want: "constructor" }
+        ]
+    }
+
+    function test_uniqueName(data) {
+        compare(Profiles.uniqueName(data.list, data.name), data.want)
+    }
+
+    function test_readStored_data() {
+        return [
+            { tag: "blank", text: "  ", ok: true, names: [] },
+            { tag: "not JSON", text: "[{\"name\": \"Deep\"", ok: false, names: [] },
+            { tag: "not a list", text: "{\"name\": \"Deep\"}", ok: false, names: [] },
+            { tag: "cleaned", ok: true, names: ["Deep", "Short"],
+              text: JSON.stringify([null, 0, "", { name: "  " }, { id: "a", name: " Deep ", extra: 1 }, { name: "Short" }]) }
+        ]
+    }
+
+    function test_readStored(data) {
+        var made = 0
+        var got = Profiles.readStored(data.text, function () { return "new" + (++made) })
+        compare(got.ok, data.ok)
+        compare(got.profiles.map(function (p) { return p.name }), data.names)
+        if (data.tag === "cleaned") {
+            compare(got.profiles[0], { id: "a", name: "Deep", createdAt: "", data: {} })
+            compare(got.profiles[1].id, "new1")
+        }
+    }
+
+    function _applied(data, currentPot) {
+        var out = {}
+        Profiles.assignmentsFor(data, currentPot).forEach(function (a) { out[a[0]] = a[1] })
+        return out
+    }
+
+    function test_legacyProfiles_data() {
+        return [
+            { tag: "target in chips with the profile's pot", data: { target_exploitability: 0.9, starting_pot: 180 },
+              pot: 100, key: "targetExploitability", want: 0.5 },
+            { tag: "target in chips without a usable pot", data: { target_exploitability: 0.9 },
+              pot: 0, key: "targetExploitability", want: 0.9 },
+            { tag: "percent wins", data: { target_exploitability: 0.9, target_exploitability_pct: 0.2 },
+              pot: 100, key: "targetExploitability", want: 0.2 },
+            { tag: "one jam rule for both", data: { add_all_in_jam_threshold_enabled: true, add_all_in_jam_threshold_pct: 25 },
+              pot: 100, key: "jam", want: [true, true, 25, 25] },
+            { tag: "no jam keys", data: {}, pot: 100, key: "jam", want: [false, false, undefined, undefined] }
+        ]
+    }
+
+    function test_legacyProfiles(data) {
+        var got = _applied(data.data, data.pot)
+        if (data.key === "jam")
+            compare([got.oopAddAllInIfJamLtEnabled, got.ipAddAllInIfJamLtEnabled,
+                     got.oopAddAllInIfJamLtPct, got.ipAddAllInIfJamLtPct], data.want)
+        else
+            compare(got[data.key], data.want)
+    }
+
+    // A profile without sizing clears the sizing and leaves what it does not
+    // carry alone.
+    function test_missingKeys() {
+        var got = _applied({ max_iterations: 300 }, 100)
+        compare(got.oopFlopBetSizesText, "")
+        compare(got.oopRiverDontDonk, false)
+        compare(got.maxIterations, 300)
+        verify(!("startingPot" in got))
+        verify(!("utilityModel" in got))
+        compare(Profiles.assignmentsFor(null, 100), [])
+        compare(Profiles.assignmentsFor("text", 100), [])
+    }
+
+    function test_newId() {
+        compare(Profiles.newId(36 * 36, 0.5), "n_100_i")
+        verify(/^n_[0-9a-z]+_[0-9a-z]{1,6}$/.test(Profiles.newId(Date.now(), Math.random())))
+    }
+}
