@@ -71,7 +71,7 @@ Item {
 
     // ---- Threads ----
     readonly property int maxThreadCount: controller && controller.systemThreadCount > 0 ? controller.systemThreadCount : 1
-    property var _threadChoiceModel: ["Max"]
+    readonly property var _threadChoiceModel: Progress.threadChoices(maxThreadCount)
     readonly property int _currentThreadChoiceIndex: Progress.currentThreadChoice(_threadChoiceModel, threadCount,
                                                                                   maxThreadCount)
 
@@ -296,8 +296,9 @@ Item {
 
     // ---- Thread choice ----
 
+    // The choices follow the maximum by binding; what is left is the clamp
+    // of a count the machine cannot run.
     function _rebuildThreadChoiceModel() {
-        _threadChoiceModel = Progress.threadChoices(maxThreadCount)
         var t = Number(threadCount)
         if (!isFinite(t) || t < 1 || t > maxThreadCount)
             threadCount = maxThreadCount
@@ -316,7 +317,9 @@ Item {
         threadCount = entry === "Max" ? maxThreadCount : Math.floor(Number(entry))
     }
 
-    onMaxThreadCountChanged: _rebuildThreadChoiceModel()
+    // Deferred: the maximum may change while a binding that reads the thread
+    // count is being evaluated.
+    onMaxThreadCountChanged: Qt.callLater(_rebuildThreadChoiceModel)
     Component.onCompleted: _rebuildThreadChoiceModel()
 
     // ---- Clock ----
