@@ -63,9 +63,13 @@ Card {
             color: card._theme ? card._theme.stroke : "#30363D"
         }
 
-        RowLayout {
+        // The options go under the figures when the card is too narrow for
+        // both side by side.
+        GridLayout {
             Layout.fillWidth: true
-            spacing: 12
+            columns: card.width >= 500 ? 2 : 1
+            columnSpacing: 12
+            rowSpacing: 12
 
             GridLayout {
                 objectName: "configSummary"
@@ -98,14 +102,16 @@ Card {
 
             Rectangle {
                 objectName: "optionsPanel"
+                readonly property bool beside: parent.columns > 1
                 Layout.alignment: Qt.AlignTop
-                Layout.preferredWidth: Math.max(150, optionsColumn.implicitWidth + 20)
-                Layout.maximumWidth: 220
+                Layout.fillWidth: !beside
+                Layout.preferredWidth: beside ? Math.max(150, optionsColumn.implicitWidth + 20) : -1
+                Layout.maximumWidth: beside ? 220 : 100000
                 implicitHeight: optionsColumn.implicitHeight + 20
                 radius: card._theme ? card._theme.radiusSm : 8
                 color: card._theme ? card._theme.surface2 : "#21262D"
                 border.width: 1
-                border.color: card._theme ? card._theme.strokeLight : "#21262D"
+                border.color: card._theme ? card._theme.stroke : "#30363D"
 
                 Column {
                     id: optionsColumn

@@ -317,9 +317,7 @@ Item {
         threadCount = entry === "Max" ? maxThreadCount : Math.floor(Number(entry))
     }
 
-    // Deferred: the maximum may change while a binding that reads the thread
-    // count is being evaluated.
-    onMaxThreadCountChanged: Qt.callLater(_rebuildThreadChoiceModel)
+    onMaxThreadCountChanged: _rebuildThreadChoiceModel()
     Component.onCompleted: _rebuildThreadChoiceModel()
 
     // ---- Clock ----

@@ -13,8 +13,8 @@ import Pellaris
 //   --direct          with --time: start through the controller, not the page
 Window {
     id: window
-    width: 1440
-    height: 900
+    width: Math.min(1440, Screen.desktopAvailableWidth)
+    height: Math.min(900, Screen.desktopAvailableHeight)
     visible: true
     color: shell.theme.bg0
     title: "Solve page"
