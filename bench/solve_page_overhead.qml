@@ -42,6 +42,21 @@ Window {
         return state
     }
     property real startedAt: 0
+    property real guiCpuAtStart: 0
+
+    // CPU seconds this (the GUI) thread has used: what the page costs shows
+    // here, apart from the solver's threads. Needs QML_XHR_ALLOW_FILE_READ=1;
+    // NaN where /proc cannot be read.
+    function _guiThreadCpuSeconds() {
+        var request = new XMLHttpRequest()
+        request.open("GET", "file:///proc/thread-self/stat", false)
+        request.send()
+        var text = String(request.responseText || "")
+        var fields = text.substring(text.lastIndexOf(")") + 2).split(" ")
+        // utime and stime, fields 14 and 15 of the line, in clock ticks
+        // (100 a second on Linux).
+        return (Number(fields[11]) + Number(fields[12])) / 100
+    }
 
     Loader {
         id: pageLoader
@@ -77,6 +92,7 @@ Window {
             if (window.startedAt === 0 || window.controller.running)
                 return
             console.log("solve-seconds " + ((Date.now() - window.startedAt) / 1000).toFixed(3)
+                        + " gui-cpu " + (window._guiThreadCpuSeconds() - window.guiCpuAtStart).toFixed(2)
                         + " mode " + (window.viaPage ? "page" : "direct")
                         + " iterations " + window.controller.resultIterations
                         + " status " + window.controller.statusText)
@@ -89,6 +105,7 @@ Window {
         interval: 1000
         running: true
         onTriggered: {
+            window.guiCpuAtStart = window._guiThreadCpuSeconds()
             window.startedAt = Date.now()
             if (window.viaPage)
                 window._findButton(pageLoader.item).clicked()
