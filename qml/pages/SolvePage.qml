@@ -1,8 +1,15 @@
 import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import "../components"
+import "../components/projectPresets.js" as Presets
+import "../components/solveRules.js" as SolveRules
+import "solveProgress.js" as Progress
 
-// Solve page, for now only its interface: the shell's settings (the page's
-// own defaults never show once they are bound), readiness, and the thread
-// count, the one setting the page writes back.
+// The solve page: a summary of the spot the shell holds, start and cancel,
+// the thread count, the runs started here, and the live progress of
+// whichever solve the controller runs. The page's state and the functions
+// its views call live here; the views are the Solve*Card files.
 Item {
     id: page
 
@@ -56,4 +63,346 @@ Item {
     property real ipAddAllInIfJamLtPct: 0.0
 
     signal goToResults()
+
+    // ---- Controller state ----
+    readonly property bool _running: !!controller && controller.running === true
+    readonly property string _statusText: controller && controller.statusText ? String(controller.statusText) : ""
+    readonly property bool runComplete: !!controller && !_running && Number(controller.resultIterations) > 0
+
+    // ---- Threads ----
+    readonly property int maxThreadCount: controller && controller.systemThreadCount > 0 ? controller.systemThreadCount : 1
+    readonly property var _threadChoiceModel: Progress.threadChoices(maxThreadCount)
+    readonly property int _currentThreadChoiceIndex: Progress.currentThreadChoice(_threadChoiceModel, threadCount,
+                                                                                  maxThreadCount)
+
+    // ---- Runs started here (newest first, in memory only) ----
+    readonly property int maxRunRows: 10
+    property ListModel runHistoryModel: ListModel {}
+    property int _nextRunId: 1
+    property int _activeRunId: -1
+
+    // ---- Progress ----
+    readonly property bool isStarting: _running && Progress.startsWith(_statusText, "Starting")
+    readonly property bool isFinalizing: _running && Progress.startsWith(_statusText, "Finalizing:")
+    property int _lastIterFromStatusText: 0
+
+    readonly property int currentIteration: {
+        if (!controller)
+            return 0
+        if (_running) {
+            if (isFinalizing && _lastIterFromStatusText > 0)
+                return _lastIterFromStatusText
+            var parsed = Progress.parseIteration(_statusText)
+            if (parsed > 0)
+                return Math.floor(parsed)
+            var share = Number(controller.progress)
+            return Math.max(0, Math.floor((isFinite(share) ? share : 0) * maxIterations))
+        }
+        var done = Number(controller.resultIterations)
+        return isFinite(done) && done > 0 ? Math.floor(done) : 0
+    }
+
+    // In chips, during the run as after it.
+    readonly property real currentExploitabilityValue: {
+        if (!controller)
+            return NaN
+        if (_running)
+            return Progress.liveExploitabilityChips(Progress.parseExploitability(_statusText))
+        var final_ = Number(controller.resultExploitability)
+        return isFinite(final_) && final_ > 0 ? final_ : NaN
+    }
+
+    readonly property int progressWheelTotalIterations: Progress.ringCapacity(maxIterations, targetExploitability)
+    readonly property real progressWheelValue: !controller ? 0
+                                              : _running ? Progress.ringValue(currentIteration, progressWheelTotalIterations)
+                                              : (runComplete ? 1 : 0)
+    readonly property bool progressWheelSpinning: _running && currentIteration <= 0
+    readonly property int iterationWindowSize: Progress.WINDOW_SIZE
+    readonly property int iterationWindowValue: Progress.windowValue(currentIteration)
+
+    property string elapsedTime: "00:00"
+    property string estimatedRemaining: "--:--"
+    property real iterationsPerSec: 0
+
+    readonly property string statusLineText: {
+        if (!controller)
+            return qsTr("Ready to solve")
+        if (!_running) {
+            if (_statusText.trim() === "Done")
+                return qsTr("Done")
+            return _statusText === "" ? qsTr("Ready to solve") : _statusText
+        }
+        if (isStarting)
+            return qsTr("Starting solver…")
+        if (isFinalizing)
+            return qsTr("Finalizing…")
+        if (currentIteration > 0)
+            return qsTr("Iteration %1 | exploitability=%2")
+                    .arg(currentIteration).arg(Progress.exploitabilityText(currentIteration, currentExploitabilityValue))
+        return _statusText
+    }
+
+    readonly property string stateBadge: !_running ? qsTr("Ready") : isFinalizing ? qsTr("Finalizing") : qsTr("Running")
+    readonly property color stateBadgeColor: !_running ? _color("textMuted", "#8B949E")
+                                           : isFinalizing ? _color("warn", "#F0883E") : _color("success", "#3FB950")
+
+    // Counts its own ticks: the seconds of the current run.
+    component RunClock: Timer {
+        property int seconds: 0
+    }
+
+    readonly property RunClock elapsedTimer: RunClock {
+        interval: 1000
+        repeat: true
+        running: page._running
+        onTriggered: page._tick()
+        onRunningChanged: {
+            if (running)
+                return
+            seconds = 0
+            page.estimatedRemaining = "00:00"
+        }
+    }
+
+    // A colour of the theme, or its dark-theme value without one.
+    function _color(role, fallback) {
+        return theme ? theme[role] : fallback
+    }
+
+    // ---- Summary ----
+
+    function targetExploitabilityAmount() {
+        return SolveRules.targetExploitabilityAmount(startingPot, targetExploitability)
+    }
+
+    function _enabledOptionLines() {
+        var lines = []
+        var flags = [
+            [oopFlopDontDonk, qsTr("OOP: don't donk on flop")],
+            [oopTurnDontDonk, qsTr("OOP: don't donk on turn")],
+            [oopRiverDontDonk, qsTr("OOP: don't donk on river")],
+            [oopFlopAddAllIn, qsTr("OOP: add all-in on flop")],
+            [oopTurnAddAllIn, qsTr("OOP: add all-in on turn")],
+            [oopRiverAddAllIn, qsTr("OOP: add all-in on river")],
+            [ipFlopAddAllIn, qsTr("IP: add all-in on flop")],
+            [ipTurnAddAllIn, qsTr("IP: add all-in on turn")],
+            [ipRiverAddAllIn, qsTr("IP: add all-in on river")]
+        ]
+        flags.forEach(function (f) { if (f[0]) lines.push(f[1]) })
+        if (oopAddAllInIfJamLtEnabled)
+            lines.push(qsTr("OOP: add all-in if jam < %1% pot").arg(Progress.shortText(oopAddAllInIfJamLtPct)))
+        if (ipAddAllInIfJamLtEnabled)
+            lines.push(qsTr("IP: add all-in if jam < %1% pot").arg(Progress.shortText(ipAddAllInIfJamLtPct)))
+        return lines
+    }
+
+    // ---- Start, cancel, results ----
+
+    function _projectState() {
+        var state = {}
+        Presets.PROJECT_KEYS.forEach(function (key) { state[key] = page[key] })
+        return state
+    }
+
+    // The shell's map of the page's inputs, with a thread count this machine
+    // can run.
+    function _solveConfig() {
+        var cfg = SolveRules.solveConfigMap(_projectState())
+        cfg.thread_count = Progress.usableThreadCount(threadCount, maxThreadCount)
+        return cfg
+    }
+
+    function _runSummary(threads) {
+        return qsTr("Iterations %1 • Target %2% (≈ %3) • Threads %4")
+                .arg(Number(maxIterations).toLocaleString(Qt.locale(), "g", 6))
+                .arg(Progress.shortText(targetExploitability))
+                .arg(Progress.shortText(targetExploitabilityAmount()))
+                .arg(threads)
+    }
+
+    function startSolveFromPage() {
+        if (!controller || _running || !canSolve)
+            return
+        var cfg = _solveConfig()
+        var runId = _appendRun(_runSummary(cfg.thread_count))
+        if (typeof controller.startSolveWithConfig === "function")
+            controller.startSolveWithConfig(cfg)
+        else if (typeof controller.startSolve === "function")
+            controller.startSolve()
+        // A refused start never sets running; its row must not wait for a
+        // fall that will not come.
+        if (!controller.running && _activeRunId === runId) {
+            _setRunStatus(runId, "Failed")
+            _activeRunId = -1
+        }
+    }
+
+    function cancelSolveFromPage() {
+        if (!controller || !_running)
+            return
+        if (_activeRunId >= 0)
+            _setRunStatus(_activeRunId, "Cancelled")
+        controller.cancelSolve()
+    }
+
+    function viewResults() {
+        if (runComplete)
+            goToResults()
+    }
+
+    // ---- Run rows ----
+
+    function _appendRun(summary) {
+        var runId = _nextRunId
+        _nextRunId = runId + 1
+        _activeRunId = runId
+        runHistoryModel.insert(0, {
+            runId: runId,
+            startedAt: Qt.formatTime(new Date(), "HH:mm:ss"),
+            status: "Running",
+            summary: summary
+        })
+        while (runHistoryModel.count > maxRunRows)
+            runHistoryModel.remove(runHistoryModel.count - 1)
+        return runId
+    }
+
+    function _findRunIndexById(runId) {
+        for (var i = 0; i < runHistoryModel.count; ++i)
+            if (runHistoryModel.get(i).runId === runId)
+                return i
+        return -1
+    }
+
+    function _setRunStatus(runId, status) {
+        var index = _findRunIndexById(runId)
+        if (index >= 0)
+            runHistoryModel.setProperty(index, "status", status)
+    }
+
+    function clearRunHistory() {
+        runHistoryModel.clear()
+    }
+
+    function _closeActiveRun() {
+        if (_activeRunId < 0)
+            return
+        var index = _findRunIndexById(_activeRunId)
+        if (index >= 0 && runHistoryModel.get(index).status === "Running")
+            runHistoryModel.setProperty(index, "status",
+                                        Progress.runEndStatus(controller ? controller.resultIterations : 0, _statusText))
+        _activeRunId = -1
+    }
+
+    // ---- Thread choice ----
+
+    // The choices follow the maximum by binding; what is left is the clamp
+    // of a count the machine cannot run.
+    function _rebuildThreadChoiceModel() {
+        var t = Number(threadCount)
+        if (!isFinite(t) || t < 1 || t > maxThreadCount)
+            threadCount = maxThreadCount
+    }
+
+    function threadChoiceLabel(entry) {
+        if (entry === "Max")
+            return maxThreadCount === 1 ? qsTr("Max, 1 thread") : qsTr("Max, %1 threads").arg(maxThreadCount)
+        var n = Number(entry)
+        if (String(entry) === "" || !isFinite(n))
+            return String(entry)
+        return n === 1 ? qsTr("1 thread") : qsTr("%1 threads").arg(n)
+    }
+
+    function chooseThreadEntry(entry) {
+        threadCount = entry === "Max" ? maxThreadCount : Math.floor(Number(entry))
+    }
+
+    onMaxThreadCountChanged: _rebuildThreadChoiceModel()
+    Component.onCompleted: _rebuildThreadChoiceModel()
+
+    // ---- Clock ----
+
+    function _tick() {
+        var seconds = elapsedTimer.seconds + 1
+        elapsedTimer.seconds = seconds
+        elapsedTime = Progress.clockText(seconds)
+        if (currentIteration > 0) {
+            iterationsPerSec = currentIteration / seconds
+            estimatedRemaining = Progress.clockText(
+                        Progress.remainingSeconds(maxIterations, currentIteration, iterationsPerSec))
+        }
+    }
+
+    Connections {
+        target: page.controller
+        ignoreUnknownSignals: true
+
+        function onStatusTextChanged() {
+            var parsed = Progress.parseIteration(page._statusText)
+            if (parsed > 0)
+                page._lastIterFromStatusText = Math.floor(parsed)
+        }
+
+        function onRunningChanged() {
+            if (page._running)
+                return
+            page._lastIterFromStatusText = 0
+            page._closeActiveRun()
+        }
+    }
+
+    // ---- Layout ----
+
+    Flickable {
+        id: scroller
+        objectName: "solvePageScroll"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: content.implicitHeight + 48
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {}
+
+        ColumnLayout {
+            id: content
+            x: 24
+            y: 24
+            width: scroller.width - 48
+            spacing: 20
+
+            SectionHeader {
+                objectName: "solveHeader"
+                Layout.fillWidth: true
+                theme: page.theme
+                title: qsTr("Solve")
+                subtitle: qsTr("Run the CFR solver and monitor progress in real-time.")
+                badge: page.stateBadge
+                badgeColor: page.stateBadgeColor
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 20
+
+                ColumnLayout {
+                    Layout.alignment: Qt.AlignTop
+                    Layout.preferredWidth: Math.floor((content.width - 20) * 0.4)
+                    Layout.maximumWidth: Layout.preferredWidth
+                    spacing: 20
+
+                    SolveConfigCard { solvePage: page; Layout.fillWidth: true }
+                    SolveComputeCard { solvePage: page; Layout.fillWidth: true }
+                }
+
+                ColumnLayout {
+                    Layout.alignment: Qt.AlignTop
+                    Layout.fillWidth: true
+                    spacing: 20
+
+                    SolveProgressCard { solvePage: page; Layout.fillWidth: true }
+                    SolveRunsCard { solvePage: page; Layout.fillWidth: true }
+                }
+            }
+        }
+    }
 }

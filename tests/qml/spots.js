@@ -23,3 +23,28 @@ function tinyRiverSpot(iterations) {
     }
     return cfg
 }
+
+// The same spot as the inputs of a page that holds the project state under
+// the shell's names (the solve page).
+function tinyRiverPageInputs(iterations) {
+    var cfg = tinyRiverSpot(iterations)
+    var inputs = {
+        boardText: cfg.board,
+        startingStreet: cfg.starting_street,
+        startingPot: cfg.starting_pot,
+        effectiveStack: cfg.effective_stack,
+        oopRangeText: cfg.oop_range,
+        ipRangeText: cfg.ip_range,
+        maxIterations: cfg.max_iterations,
+        targetExploitability: 0
+    }
+    var seats = ["oop", "ip"], streets = ["Flop", "Turn", "River"]
+    for (var i = 0; i < seats.length; ++i) {
+        for (var j = 0; j < streets.length; ++j) {
+            var key = seats[i] + "_" + streets[j].toLowerCase()
+            inputs[seats[i] + streets[j] + "BetSizesText"] = cfg[key + "_bet_sizes"]
+            inputs[seats[i] + streets[j] + "RaiseSizesText"] = cfg[key + "_raise_sizes"]
+        }
+    }
+    return inputs
+}

@@ -1,0 +1,187 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Layouts
+import "../components"
+import "solveProgress.js" as Progress
+
+// The solve page's left card: what will be solved (board, stakes, target,
+// rake, bet sizes, options) and the start, cancel and results buttons.
+Card {
+    id: card
+
+    required property var solvePage
+    readonly property var _theme: solvePage.theme
+
+    theme: _theme
+
+    function _sizes(text) {
+        var t = String(text === undefined || text === null ? "" : text).trim()
+        return t === "" ? "—" : t
+    }
+
+    readonly property var _rows: [
+        { label: qsTr("Street"), value: String(solvePage.startingStreet).toUpperCase() },
+        { label: qsTr("Pot / Stack"), value: "%1 / %2".arg(Progress.shortText(solvePage.startingPot))
+                                                       .arg(Progress.shortText(solvePage.effectiveStack)) },
+        { label: qsTr("Target"), value: "%1% (= %2)".arg(Progress.shortText(solvePage.targetExploitability))
+                                                    .arg(Progress.fixed2(solvePage.targetExploitabilityAmount())) },
+        { label: qsTr("Rake"), value: qsTr("%1% (cap %2)").arg(Progress.shortText(solvePage.rakePercent))
+                                                          .arg(Progress.shortText(solvePage.rakeCap)) },
+        { label: qsTr("Bet sizes"), value: "F %1/%2 • T %3/%4 • R %5/%6"
+                .arg(_sizes(solvePage.oopFlopBetSizesText)).arg(_sizes(solvePage.ipFlopBetSizesText))
+                .arg(_sizes(solvePage.oopTurnBetSizesText)).arg(_sizes(solvePage.ipTurnBetSizesText))
+                .arg(_sizes(solvePage.oopRiverBetSizesText)).arg(_sizes(solvePage.ipRiverBetSizesText)) }
+    ]
+    readonly property var _optionLines: solvePage._enabledOptionLines()
+
+    component CardTitle: Text {
+        property var theme
+        textFormat: Text.PlainText
+        font.pixelSize: 15
+        font.bold: true
+        color: theme ? theme.text : "#F0F6FC"
+    }
+
+    ColumnLayout {
+        width: parent.width
+        spacing: 12
+
+        CardTitle { theme: card._theme; text: qsTr("Configuration") }
+
+        BoardDisplay {
+            objectName: "solveBoard"
+            Layout.alignment: Qt.AlignHCenter
+            theme: card._theme
+            boardText: card.solvePage.boardText
+            compact: true
+            cardScale: 1.8
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 1
+            color: card._theme ? card._theme.stroke : "#30363D"
+        }
+
+        // The options go under the figures when the card is too narrow for
+        // both side by side.
+        GridLayout {
+            Layout.fillWidth: true
+            columns: card.width >= 500 ? 2 : 1
+            columnSpacing: 12
+            rowSpacing: 12
+
+            GridLayout {
+                objectName: "configSummary"
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignTop
+                columns: 2
+                columnSpacing: 12
+                rowSpacing: 6
+
+                Repeater {
+                    model: card._rows.length * 2
+
+                    Text {
+                        required property int index
+                        readonly property bool isLabel: index % 2 === 0
+                        readonly property var row: card._rows[Math.floor(index / 2)]
+                        Layout.fillWidth: !isLabel
+                        Layout.minimumWidth: isLabel ? implicitWidth : 0
+                        text: isLabel ? row.label : row.value
+                        textFormat: Text.PlainText
+                        font.pixelSize: 13
+                        font.weight: isLabel ? Font.Normal : Font.DemiBold
+                        color: isLabel ? (card._theme ? card._theme.textMuted : "#8B949E")
+                                       : (card._theme ? card._theme.text : "#F0F6FC")
+                        elide: isLabel ? Text.ElideNone : Text.ElideRight
+                        maximumLineCount: 1
+                    }
+                }
+            }
+
+            Rectangle {
+                objectName: "optionsPanel"
+                readonly property bool beside: parent.columns > 1
+                Layout.alignment: Qt.AlignTop
+                Layout.fillWidth: !beside
+                Layout.preferredWidth: beside ? Math.max(150, optionsColumn.implicitWidth + 20) : -1
+                Layout.maximumWidth: beside ? 220 : 100000
+                implicitHeight: optionsColumn.implicitHeight + 20
+                radius: card._theme ? card._theme.radiusSm : 8
+                color: card._theme ? card._theme.surface2 : "#21262D"
+                border.width: 1
+                border.color: card._theme ? card._theme.stroke : "#30363D"
+
+                Column {
+                    id: optionsColumn
+                    x: 10
+                    y: 10
+                    width: parent.width - 20
+                    spacing: 4
+
+                    Text {
+                        text: qsTr("Options enabled")
+                        textFormat: Text.PlainText
+                        font.pixelSize: 11
+                        font.weight: Font.DemiBold
+                        color: card._theme ? card._theme.textMuted : "#8B949E"
+                    }
+
+                    Repeater {
+                        model: card._optionLines.length > 0 ? card._optionLines : [qsTr("None")]
+
+                        Text {
+                            required property string modelData
+                            objectName: "optionLine"
+                            width: optionsColumn.width
+                            text: card._optionLines.length > 0 ? "• " + modelData : modelData
+                            textFormat: Text.PlainText
+                            font.pixelSize: 12
+                            color: card._theme ? card._theme.text : "#F0F6FC"
+                            wrapMode: Text.WordWrap
+                        }
+                    }
+                }
+            }
+        }
+
+        CardTitle { Layout.topMargin: 8; theme: card._theme; text: qsTr("Controls") }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+
+            PrimaryButton {
+                objectName: "startSolveButton"
+                Layout.fillWidth: true
+                theme: card._theme
+                text: card.solvePage._running ? qsTr("Solving...") : qsTr("Start Solve")
+                iconText: card.solvePage._running ? "" : "▶"
+                loading: card.solvePage._running
+                enabled: !!card.solvePage.controller && !card.solvePage._running && card.solvePage.canSolve
+                onClicked: card.solvePage.startSolveFromPage()
+            }
+
+            SecondaryButton {
+                objectName: "cancelSolveButton"
+                theme: card._theme
+                text: qsTr("Cancel")
+                iconName: "stop"
+                enabled: card.solvePage._running
+                danger: enabled
+                onClicked: card.solvePage.cancelSolveFromPage()
+            }
+        }
+
+        PrimaryButton {
+            objectName: "viewResultsButton"
+            Layout.fillWidth: true
+            theme: card._theme
+            text: qsTr("View Results →")
+            iconName: "trend-up"
+            enabled: card.solvePage.runComplete
+            onClicked: card.solvePage.viewResults()
+        }
+    }
+}

@@ -1,0 +1,175 @@
+import QtQuick
+import QtQuick.Layouts
+import "../components"
+import "solveProgress.js" as Progress
+
+// The live display of a solve: ring, status line, the ten-iteration window
+// bar and the four metric tiles.
+Card {
+    id: card
+
+    required property var solvePage
+    readonly property var _theme: solvePage.theme
+    readonly property bool _running: solvePage._running
+
+    readonly property string speedText: solvePage.iterationsPerSec > 0 ? String(Math.round(solvePage.iterationsPerSec))
+                                                                       : "—"
+    readonly property string exploitabilityText: isFinite(solvePage.currentExploitabilityValue)
+                                                 ? Progress.fixed2(solvePage.currentExploitabilityValue)
+                                                 : (_running ? qsTr("Measuring...") : "—")
+    readonly property real _windowShown: _running ? solvePage.iterationWindowValue : 0
+
+    theme: _theme
+
+    ColumnLayout {
+        width: parent.width
+        spacing: 16
+
+        RowLayout {
+            spacing: 8
+
+            Icon {
+                name: "chart"
+                size: 18
+                color: card._theme ? card._theme.accent : "#3FB950"
+            }
+
+            Text {
+                text: qsTr("Progress")
+                textFormat: Text.PlainText
+                font.pixelSize: 15
+                font.bold: true
+                color: card._theme ? card._theme.text : "#F0F6FC"
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 24
+
+            ProgressRing {
+                objectName: "progressRing"
+                Layout.preferredWidth: 140
+                Layout.preferredHeight: 140
+                theme: card._theme
+                strokeWidth: 10
+                value: card.solvePage.progressWheelValue
+                indeterminate: card.solvePage.progressWheelSpinning
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                spacing: 8
+
+                Text {
+                    objectName: "statusLine"
+                    Layout.fillWidth: true
+                    text: card.solvePage.statusLineText
+                    textFormat: Text.PlainText
+                    font.pixelSize: 18
+                    font.bold: true
+                    color: card._theme ? card._theme.text : "#F0F6FC"
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 3
+                    elide: Text.ElideRight
+                }
+
+                Text {
+                    objectName: "finalizingNote"
+                    Layout.fillWidth: true
+                    visible: card.solvePage.isFinalizing
+                    text: qsTr("The solver has finished iterating; the results are being finalised.")
+                    textFormat: Text.PlainText
+                    font.pixelSize: 12
+                    color: card._theme ? card._theme.textMuted : "#8B949E"
+                    wrapMode: Text.WordWrap
+                }
+
+                Rectangle {
+                    objectName: "iterationWindowBar"
+                    Layout.fillWidth: true
+                    Layout.topMargin: 4
+                    implicitHeight: 8
+                    radius: 4
+                    color: card._theme ? card._theme.surface3 : "#2D333B"
+
+                    Rectangle {
+                        objectName: "iterationWindowFill"
+                        height: parent.height
+                        radius: parent.radius
+                        width: parent.width * card._windowShown / card.solvePage.iterationWindowSize
+                        Behavior on width { NumberAnimation { duration: 200 } }
+                        gradient: Gradient {
+                            orientation: Gradient.Horizontal
+                            GradientStop { position: 0; color: card._theme ? card._theme.accent : "#3FB950" }
+                            GradientStop { position: 1; color: card._theme ? card._theme.accentMuted : "#238636" }
+                        }
+                    }
+                }
+
+                Text {
+                    objectName: "windowCaption"
+                    text: !card.solvePage.controller ? "—"
+                          : card._running ? qsTr("Window %1/%2").arg(card._windowShown).arg(card.solvePage.iterationWindowSize)
+                          : qsTr("Iterations: %1").arg(Number(card.solvePage.controller.resultIterations || 0)
+                                                        .toLocaleString(Qt.locale(), "g", 6))
+                    textFormat: Text.PlainText
+                    font.pixelSize: 12
+                    color: card._theme ? card._theme.textMuted : "#8B949E"
+                }
+            }
+        }
+
+        Text {
+            text: qsTr("Metrics")
+            textFormat: Text.PlainText
+            font.pixelSize: 13
+            font.weight: Font.DemiBold
+            color: card._theme ? card._theme.textMuted : "#8B949E"
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+
+            StatCard {
+                objectName: "elapsedTile"
+                Layout.fillWidth: true
+                theme: card._theme
+                compact: true
+                label: qsTr("Elapsed")
+                value: card.solvePage.elapsedTime
+            }
+
+            StatCard {
+                objectName: "remainingTile"
+                Layout.fillWidth: true
+                theme: card._theme
+                compact: true
+                label: qsTr("Remaining")
+                value: card.solvePage.estimatedRemaining
+            }
+
+            StatCard {
+                objectName: "speedTile"
+                Layout.fillWidth: true
+                theme: card._theme
+                compact: true
+                label: qsTr("Speed")
+                value: card.speedText
+                unit: qsTr("it/s")
+            }
+
+            StatCard {
+                objectName: "exploitabilityTile"
+                Layout.fillWidth: true
+                theme: card._theme
+                compact: true
+                label: qsTr("Exploitability")
+                value: card.exploitabilityText
+                accentColor: card._theme ? card._theme.gold : "#F0B429"
+            }
+        }
+    }
+}

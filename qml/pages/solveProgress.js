@@ -1,0 +1,140 @@
+.pragma library
+.import "../components/numberText.js" as NumberText
+// The solve page's arithmetic: what the controller's status text says, how
+// far the ring and the window bar are filled, clock texts, thread choices and
+// how a run row ends. Pure functions, so they are tested without a page.
+
+var WINDOW_SIZE = 10
+
+// The iteration of an iteration text ("Iter 120 | ..."), 0 when none.
+function parseIteration(text) {
+    var match = /Iter\s+(\d+)/.exec(text ? String(text) : "")
+    return match ? Number(match[1]) : 0
+}
+
+// The figure after "exploitability≈" as the text carries it; NaN when the
+// text has none. Signs, exponents and words never match.
+function parseExploitability(text) {
+    var match = /exploitability\u2248([0-9]+(?:\.[0-9]+)?)/.exec(text ? String(text) : "")
+    return match ? Number(match[1]) : NaN
+}
+
+// The iteration text carries the engine's money unit (hundredths of a chip);
+// the result carries chips. A figure of 0 during a run is the solver's
+// placeholder before its first measurement, not a measured value.
+function liveExploitabilityChips(textFigure) {
+    var v = Number(textFigure)
+    return isFinite(v) && v > 0 ? v / 100 : NaN
+}
+
+function startsWith(text, prefix) {
+    return !!text && String(text).indexOf(prefix) === 0
+}
+
+// The iteration count that fills the ring: a solver usually reaches a
+// coarse target long before its iteration limit.
+function ringCapacity(maxIterations, targetPercent) {
+    var limit = Math.max(1, Number(maxIterations) || 0)
+    var t = Number(targetPercent)
+    if (!isFinite(t) || t <= 0)
+        return limit
+    if (t >= 1)
+        return Math.min(limit, 75)
+    if (t >= 0.5)
+        return Math.min(limit, 125)
+    if (t >= 0.1)
+        return Math.min(limit, 300)
+    return limit
+}
+
+function ringValue(iteration, capacity) {
+    var v = Math.max(0, Number(iteration) || 0) / Math.max(1, Number(capacity) || 0)
+    return Math.min(1, Math.max(0, v))
+}
+
+// 1, 2, ..., 10, 1, ... as the iterations go by; 0 before the first.
+function windowValue(iteration) {
+    var n = Math.floor(Number(iteration))
+    if (!isFinite(n) || n <= 0)
+        return 0
+    return ((n - 1) % WINDOW_SIZE) + 1
+}
+
+function _two(n) {
+    var s = String(n)
+    return s.length < 2 ? "0" + s : s
+}
+
+// Minutes and seconds, each at least two digits ("62:05", "100:00").
+function clockText(totalSeconds) {
+    var s = Math.max(0, Math.floor(Number(totalSeconds) || 0))
+    return _two(Math.floor(s / 60)) + ":" + _two(s % 60)
+}
+
+// Seconds left toward the iteration limit at the measured speed.
+function remainingSeconds(maxIterations, iteration, perSecond) {
+    if (!(perSecond > 0))
+        return 0
+    return Math.max(0, (Number(maxIterations) - Number(iteration)) / perSecond)
+}
+
+// The status line's figure: the first 50 iterations come before the first
+// measurement, so they show no figure at all.
+function exploitabilityText(iteration, value) {
+    if (iteration >= 1 && iteration <= 50)
+        return "\u221E"
+    return isFinite(value) ? fixed2(value) : "\u2014"
+}
+
+function fixed2(value) {
+    return NumberText.fixed(value, 2)
+}
+
+// A number as its shortest decimal text, without the binary noise of
+// arithmetic such as 0.1 * 3.
+function shortText(value) {
+    var v = Number(value)
+    if (!isFinite(v))
+        return String(v)
+    return String(Number(v.toPrecision(12)))
+}
+
+// "Max", then the powers of two up to 128 that the machine has, then the
+// machine's own count when it is not one of them.
+function threadChoices(maxThreads) {
+    var m = Math.max(1, Math.floor(Number(maxThreads) || 0))
+    var counts = [1, 2, 4, 8, 16, 32, 64, 128].filter(function (n) { return n <= m })
+    if (counts.indexOf(m) < 0)
+        counts.push(m)
+    counts.sort(function (a, b) { return a - b })
+    return ["Max"].concat(counts.map(String))
+}
+
+// The entry that shows a thread count: "Max" for the machine's count, else
+// the matching number, else "Max".
+function currentThreadChoice(choices, threadCount, maxThreads) {
+    var t = Math.max(1, Math.floor(Number(threadCount) || 0))
+    if (t === Math.max(1, Math.floor(Number(maxThreads) || 0)))
+        return 0
+    for (var i = 1; i < choices.length; ++i)
+        if (Number(choices[i]) === t)
+            return i
+    return 0
+}
+
+// A thread count the machine can run: a count from a bigger machine (or no
+// count) becomes the machine's own.
+function usableThreadCount(threadCount, maxThreads) {
+    var m = Math.max(1, Math.floor(Number(maxThreads) || 0))
+    var t = Math.floor(Number(threadCount))
+    return isFinite(t) && t >= 1 && t <= m ? t : m
+}
+
+// How a run row ends once the controller stops: only a solve that left
+// results behind completed.
+function runEndStatus(resultIterations, statusText) {
+    if (Number(resultIterations) > 0)
+        return "Completed"
+    return String(statusText === undefined || statusText === null ? "" : statusText).trim() === "Cancelled"
+            ? "Cancelled" : "Failed"
+}

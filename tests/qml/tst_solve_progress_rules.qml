@@ -1,0 +1,206 @@
+import QtQuick
+import QtTest
+import "../../qml/pages/solveProgress.js" as Progress
+
+// The solve page's arithmetic: what it reads out of status texts, how far
+// the ring and the window bar fill, clocks, thread choices, run endings.
+TestCase {
+    name: "SolveProgressRules"
+
+    function test_parseIteration_data() {
+        return [
+            { tag: "iteration text", text: "Iter 120 | exploitability≈1.2500", want: 120 },
+            { tag: "several blanks", text: "Iter   7", want: 7 },
+            { tag: "inside a text", text: "step: Iter 3 of 9", want: 3 },
+            { tag: "word, not a tag", text: "Iteration 5", want: 0 },
+            { tag: "other stage", text: "Init: starting solver...", want: 0 },
+            { tag: "empty", text: "", want: 0 }
+        ]
+    }
+
+    function test_parseIteration(data) {
+        compare(Progress.parseIteration(data.text), data.want)
+    }
+
+    function test_parseExploitability_data() {
+        return [
+            { tag: "fraction", text: "Iter 60 | exploitability≈37.5000", want: 37.5 },
+            { tag: "placeholder zero", text: "Iter 3 | exploitability≈0.0000", want: 0 },
+            { tag: "negative", text: "Iter 60 | exploitability≈-1.5000", want: NaN },
+            { tag: "infinite", text: "Iter 60 | exploitability≈inf", want: NaN },
+            { tag: "plain equals", text: "exploitability=1.5", want: NaN },
+            { tag: "no figure", text: "Finalizing: computing results...", want: NaN },
+            { tag: "empty", text: "", want: NaN }
+        ]
+    }
+
+    function test_parseExploitability(data) {
+        var got = Progress.parseExploitability(data.text)
+        if (isNaN(data.want))
+            verify(isNaN(got), String(got))
+        else
+            compare(got, data.want)
+    }
+
+    // The text carries hundredths of a chip; the page shows chips, and the
+    // solver's 0 before its first measurement is no figure.
+    function test_liveExploitabilityChips_data() {
+        return [
+            { tag: "hundredths", figure: 37.5, want: 0.375 },
+            { tag: "placeholder", figure: 0, want: NaN },
+            { tag: "none", figure: NaN, want: NaN }
+        ]
+    }
+
+    function test_liveExploitabilityChips(data) {
+        var got = Progress.liveExploitabilityChips(data.figure)
+        if (isNaN(data.want))
+            verify(isNaN(got), String(got))
+        else
+            fuzzyCompare(got, data.want, 1e-12)
+    }
+
+    function test_ringCapacity_data() {
+        return [
+            { tag: "target 1%", limit: 2000, target: 1, want: 75 },
+            { tag: "target 0.99%", limit: 2000, target: 0.99, want: 125 },
+            { tag: "target 0.5%", limit: 2000, target: 0.5, want: 125 },
+            { tag: "target 0.49%", limit: 2000, target: 0.49, want: 300 },
+            { tag: "target 0.1%", limit: 2000, target: 0.1, want: 300 },
+            { tag: "target 0.05%", limit: 2000, target: 0.05, want: 2000 },
+            { tag: "target 0", limit: 2000, target: 0, want: 2000 },
+            { tag: "no target", limit: 2000, target: NaN, want: 2000 },
+            { tag: "limit below the cap", limit: 60, target: 2, want: 60 },
+            { tag: "limit 0", limit: 0, target: 1, want: 1 }
+        ]
+    }
+
+    function test_ringCapacity(data) {
+        compare(Progress.ringCapacity(data.limit, data.target), data.want)
+    }
+
+    function test_windowValue_data() {
+        return [
+            { tag: "none", iteration: 0, want: 0 },
+            { tag: "not a number", iteration: NaN, want: 0 },
+            { tag: "first", iteration: 1, want: 1 },
+            { tag: "23", iteration: 23, want: 3 },
+            { tag: "30", iteration: 30, want: 10 },
+            { tag: "31", iteration: 31, want: 1 }
+        ]
+    }
+
+    function test_windowValue(data) {
+        compare(Progress.windowValue(data.iteration), data.want)
+    }
+
+    function test_clockText_data() {
+        return [
+            { tag: "start", seconds: 0, want: "00:00" },
+            { tag: "seconds", seconds: 5, want: "00:05" },
+            { tag: "an hour", seconds: 3725, want: "62:05" },
+            { tag: "three digits", seconds: 6000, want: "100:00" }
+        ]
+    }
+
+    function test_clockText(data) {
+        compare(Progress.clockText(data.seconds), data.want)
+    }
+
+    function test_remainingSeconds_data() {
+        return [
+            { tag: "500 of 2000 at 50/s", limit: 2000, iteration: 500, speed: 50, want: 30 },
+            { tag: "no speed", limit: 2000, iteration: 500, speed: 0, want: 0 },
+            { tag: "past the limit", limit: 100, iteration: 120, speed: 10, want: 0 }
+        ]
+    }
+
+    function test_remainingSeconds(data) {
+        compare(Progress.remainingSeconds(data.limit, data.iteration, data.speed), data.want)
+    }
+
+    function test_exploitabilityText_data() {
+        return [
+            { tag: "first iteration", iteration: 1, value: 0.5, want: "∞" },
+            { tag: "iteration 50", iteration: 50, value: 0.5, want: "∞" },
+            { tag: "iteration 51", iteration: 51, value: 0.125, want: "0.13" },
+            { tag: "not measured", iteration: 51, value: NaN, want: "—" },
+            { tag: "no iteration", iteration: 0, value: 1.5, want: "1.50" }
+        ]
+    }
+
+    function test_exploitabilityText(data) {
+        compare(Progress.exploitabilityText(data.iteration, data.value), data.want)
+    }
+
+    function test_threadChoices_data() {
+        return [
+            { tag: "1", max: 1, want: ["Max", "1"] },
+            { tag: "8", max: 8, want: ["Max", "1", "2", "4", "8"] },
+            { tag: "12", max: 12, want: ["Max", "1", "2", "4", "8", "12"] },
+            { tag: "256", max: 256, want: ["Max", "1", "2", "4", "8", "16", "32", "64", "128", "256"] },
+            { tag: "unknown", max: 0, want: ["Max", "1"] }
+        ]
+    }
+
+    function test_threadChoices(data) {
+        compare(Progress.threadChoices(data.max), data.want)
+    }
+
+    function test_currentThreadChoice_data() {
+        var twelve = ["Max", "1", "2", "4", "8", "12"]
+        return [
+            { tag: "the machine's count", threads: 12, want: 0 },
+            { tag: "a power of two", threads: 4, want: 3 },
+            { tag: "fraction rounded down", threads: 4.7, want: 3 },
+            { tag: "not offered", threads: 3, want: 0 },
+            { tag: "bigger machine", threads: 64, want: 0 },
+            { tag: "none", threads: 0, want: 1 }
+        ].map(function (row) { row.choices = twelve; return row })
+    }
+
+    function test_currentThreadChoice(data) {
+        compare(Progress.currentThreadChoice(data.choices, data.threads, 12), data.want)
+    }
+
+    function test_usableThreadCount_data() {
+        return [
+            { tag: "fits", threads: 2, want: 2 },
+            { tag: "bigger machine", threads: 64, want: 8 },
+            { tag: "zero", threads: 0, want: 8 },
+            { tag: "not a number", threads: NaN, want: 8 }
+        ]
+    }
+
+    function test_usableThreadCount(data) {
+        compare(Progress.usableThreadCount(data.threads, 8), data.want)
+    }
+
+    // Only a solve that left results behind completed.
+    function test_runEndStatus_data() {
+        return [
+            { tag: "results", iterations: 50, status: "Done", want: "Completed" },
+            { tag: "cancelled", iterations: 0, status: "Cancelled", want: "Cancelled" },
+            { tag: "cancelled, blanks", iterations: 0, status: " Cancelled ", want: "Cancelled" },
+            { tag: "error", iterations: 0, status: "Error: Flop cards must be unique", want: "Failed" },
+            { tag: "cleared", iterations: 0, status: "Ready", want: "Failed" },
+            { tag: "no status", iterations: 0, status: undefined, want: "Failed" }
+        ]
+    }
+
+    function test_runEndStatus(data) {
+        compare(Progress.runEndStatus(data.iterations, data.status), data.want)
+    }
+
+    function test_shortText_data() {
+        return [
+            { tag: "half", value: 12.5, want: "12.5" },
+            { tag: "target amount", value: 18 * 0.5 / 100, want: "0.09" },
+            { tag: "binary noise", value: 0.1 * 3, want: "0.3" }
+        ]
+    }
+
+    function test_shortText(data) {
+        compare(Progress.shortText(data.value), data.want)
+    }
+}
