@@ -38,6 +38,7 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVOR
 cmake --build build/sanitize -j "$jobs"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 run_suite build/sanitize -LE "slow|screenshot"
 
 if [ "$status" -ne 0 ]; then
