@@ -16,6 +16,10 @@ Card {
     readonly property alias matrix: matrix
     readonly property string rangeText: page[seat + "RangeText"]
 
+    function setRangeText(text) {
+        page[seat + "RangeText"] = text
+    }
+
     function _c(role, fallback) {
         return page._color(role, fallback)
     }
@@ -53,7 +57,7 @@ Card {
                 implicitHeight: 24
                 padding: 0
                 text: qsTr("Clear")
-                onClicked: column.page[column.seat + "RangeText"] = ""
+                onClicked: column.setRangeText("")
                 contentItem: Text {
                     text: clearButton.text
                     font.pixelSize: 10
@@ -141,7 +145,7 @@ Card {
                 text: column.rangeText
                 color: activeFocus ? column._c("text", "#F0F6FC") : "transparent"
                 placeholderText: activeFocus ? rangeOverlay.placeholder : ""
-                onTextEdited: column.page[column.seat + "RangeText"] = text
+                onTextEdited: column.setRangeText(rangeInput.text)
 
                 Text {
                     id: rangeOverlay

@@ -17,6 +17,10 @@ ColumnLayout {
     readonly property var rows: page.listModelFor(seat)
     readonly property string selectedId: page[seat + "SelectedId"]
 
+    function showCategory(cat) {
+        page[seat + "RangeCategory"] = cat
+    }
+
     function _c(role, fallback) {
         return page._color(role, fallback)
     }
@@ -31,7 +35,7 @@ ColumnLayout {
         implicitHeight: 28
         hoverEnabled: true
         text: library.page.categoryLabel(tabCategory)
-        onClicked: library.page[library.seat + "RangeCategory"] = tabCategory
+        onClicked: library.showCategory(tabCategory)
         contentItem: Text {
             text: tab.text
             font.pixelSize: 11
@@ -82,6 +86,7 @@ ColumnLayout {
     }
 
     ColumnLayout {
+        objectName: library.seat + "LibraryList"
         Layout.fillWidth: true
         Layout.fillHeight: true
         spacing: 6
@@ -125,6 +130,7 @@ ColumnLayout {
                     }
 
                     Text {
+                        objectName: "rowLabel"
                         Layout.fillWidth: true
                         text: row.modelData.displayName !== "" ? row.modelData.displayName : row.modelData.name
                         textFormat: Text.PlainText
