@@ -7,7 +7,8 @@ import "spots.js" as Spots
 // the home and settings pages: "--solves=N" solves the small river spot N
 // times first, "--light" picks the light palette, "--settings" shows the
 // settings page, "--setup" the set-up page scrolled to its range columns,
-// with painted ranges and an open Custom folder.
+// with painted ranges and an open Custom folder; "--dialog=delete" or
+// "--dialog=import" then opens that dialog over it.
 ApplicationWindow {
     id: window
     width: 1540
@@ -94,6 +95,14 @@ ApplicationWindow {
                 return c.objectName === "setupFlickable"
             })[0]
             flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            var dialog = window.argValue("--dialog=")
+            if (dialog === "delete") {
+                page.selectLibraryRow("ip", page.listModelFor("ip")[0])
+                page.openDeleteSelectedDialog("ip")
+            } else if (dialog === "import") {
+                page.openImportRangeDialog("oop")
+                page.importRangeFromFile("file:///nowhere/BTN%20open.txt")
+            }
         }
     }
 }
