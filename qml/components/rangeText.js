@@ -56,22 +56,26 @@ function writeWeighted(label, weight) {
     return label + ":" + text
 }
 
+// Every pair from the aces down to `rank`; `unknown` alone when the rank is
+// not in the list.
+function _pairsDownTo(ranks, rank, unknown) {
+    var stop = ranks.indexOf(rank.toUpperCase())
+    if (stop < 0)
+        return [unknown]
+    var pairs = []
+    for (var i = 0; i <= stop; ++i)
+        pairs.push(ranks[i] + ranks[i])
+    return pairs
+}
+
 function expandEditorHand(hand, ranks) {
     var h = String(hand)
     if (h.length === 2) {
         var a = h.charAt(0).toUpperCase(), b = h.charAt(1).toUpperCase()
         return a === b ? [a + b] : [a + b + "s", a + b + "o"]
     }
-    if (h.length === 3 && h.charAt(2) === "+" && h.charAt(0) === h.charAt(1)) {
-        var r = h.charAt(0).toUpperCase()
-        var stop = ranks.indexOf(r)
-        if (stop < 0)
-            return [h]
-        var pairs = []
-        for (var i = 0; i <= stop; ++i)
-            pairs.push(ranks[i] + ranks[i])
-        return pairs
-    }
+    if (h.length === 3 && h.charAt(2) === "+" && h.charAt(0) === h.charAt(1))
+        return _pairsDownTo(ranks, h.charAt(0), h)
     if (h.length === 3)
         return [h.substring(0, 2).toUpperCase() + h.charAt(2).toLowerCase()]
     return [h]
@@ -181,15 +185,8 @@ function _dashRange(h, ranks) {
 // "JJ+" from the aces down to the pair; "A8s+" from the named class up to
 // the class just below the first rank.
 function _plusRange(base, ranks) {
-    if (base.length === 2 && _isPair(base)) {
-        var stop = _rankIndex(ranks, base.charAt(0))
-        if (stop < 0)
-            return [base]
-        var pairs = []
-        for (var i = 0; i <= stop; ++i)
-            pairs.push(ranks[i] + ranks[i])
-        return pairs
-    }
+    if (base.length === 2 && _isPair(base))
+        return _pairsDownTo(ranks, base.charAt(0), base)
     if (base.length !== 3)
         return [base]
     var top = _rankIndex(ranks, base.charAt(0)), kicker = _rankIndex(ranks, base.charAt(1))

@@ -4,6 +4,8 @@
 // level, an accordion), and edited on fresh copies. Nothing here touches the
 // page or the settings store.
 
+.import "settingsProfiles.js" as Profiles
+
 function _text(value) {
     return value === undefined || value === null ? "" : String(value)
 }
@@ -30,21 +32,10 @@ function sanitizeTree(list, makeId) {
     return out
 }
 
-// Stored text read back: { ok, tree }. Text that is not a JSON list is not
-// ok; the caller leaves it in the store as it is.
+// Stored text read back: { ok, tree }; see Profiles.readStoredList.
 function readStoredTree(text, makeId) {
-    var s = _text(text)
-    if (s.trim() === "")
-        return { ok: true, tree: [] }
-    var parsed
-    try {
-        parsed = JSON.parse(s)
-    } catch (e) {
-        return { ok: false, tree: [] }
-    }
-    if (!Array.isArray(parsed))
-        return { ok: false, tree: [] }
-    return { ok: true, tree: sanitizeTree(parsed, makeId) }
+    var stored = Profiles.readStoredList(text)
+    return { ok: stored.ok, tree: sanitizeTree(stored.list, makeId) }
 }
 
 function isFolder(node) {
