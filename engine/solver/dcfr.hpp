@@ -340,14 +340,28 @@ class DiscountedCfr {
   // its regrets and strategy sums updated.
   void traverser_update(const Game& game, std::size_t node, const float* action_values,
                         std::span<float> out, ScratchFrame& frame);
-  // A decision node on the river and everything below it. No card is dealt
-  // below, so every opponent reach is known before any value: the reaches are
-  // formed top-down, then all terminals are valued (showdowns several at a
-  // time), then values and updates run bottom-up. Each node's arithmetic is
-  // that of the steps above, so the results are the same bit for bit.
+  // A decision node on the river and everything below it, as one batch
+  // (river_batch.cpp).
   void solve_river(const Game& game, std::size_t root, Seat traverser,
                    std::span<const float> reach, std::span<float> out, std::size_t depth,
                    ScratchStack& stack);
+  std::size_t river_batch_floats(const Game& game, std::size_t root, Seat traverser,
+                                 std::size_t H, std::size_t H_o, ScratchStack& stack) const;
+  // Top-down half of the batch: reaches, the steps of the bottom-up half and
+  // the terminals, into the stack's river lists.
+  void plan_river(const Game& game, std::size_t root, Seat traverser,
+                  std::span<const float> reach, std::span<float> out, ScratchStack& stack,
+                  ScratchFrame& frame) const;
+  // Whether the traverser's pass can visit a decision node with these hand
+  // counts; a node that cannot is worth 0 and its subtree is not visited.
+  bool decision_ready(const Game& game, std::size_t node, Seat traverser, std::size_t H) const;
+  bool is_opponent(std::size_t node, Seat traverser) const {
+    return node >= states.size() || states[node].seat != traverser;
+  }
+  // The opponent's or the traverser's step at a decision node.
+  void decision_step(const Game& game, std::size_t node, Seat traverser,
+                     std::span<const float> reach, std::span<float> out, std::size_t depth,
+                     ScratchStack& stack);
   // Shared body of the two value passes; best_response picks the pass.
   void value_recursive(const Game& game, std::size_t node, Seat seat,
                        std::span<const float> reach, std::span<float> out, std::size_t depth,

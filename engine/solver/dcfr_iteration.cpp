@@ -36,7 +36,24 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
     solve_chance(game, node, traverser, reach, out, depth, stack);
   } else if (record.river != kNoCard && river_batches) {
     solve_river(game, node, traverser, reach, out, depth, stack);
-  } else if (node >= states.size() || states[node].seat != traverser) {
+  } else {
+    decision_step(game, node, traverser, reach, out, depth, stack);
+  }
+}
+
+bool DiscountedCfr::decision_ready(const Game& game, std::size_t node, Seat traverser,
+                                   std::size_t H) const {
+  const NodeRecord& record = game.nodes[node];
+  const std::size_t A = record.actions.size();
+  if (A == 0 || H == 0 || record.children.size() < A) return false;
+  if (is_opponent(node, traverser)) return true;  // its arrays are checked as they are read
+  return states[node].num_hands == H && states[node].num_actions == A;
+}
+
+void DiscountedCfr::decision_step(const Game& game, std::size_t node, Seat traverser,
+                                  std::span<const float> reach, std::span<float> out,
+                                  std::size_t depth, ScratchStack& stack) {
+  if (is_opponent(node, traverser)) {
     opponent_step(game, node, traverser, reach, out, depth, stack);
   } else {
     traverser_step(game, node, traverser, reach, out, depth, stack);
@@ -244,19 +261,23 @@ void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat trav
   const NodeRecord& record = game.nodes[node];
   const std::size_t A = record.actions.size();
   const std::size_t H = out.size();
-  NodeState& state = states[node];
-  if (state.num_hands != H || state.num_actions != A) {
+  if (!decision_ready(game, node, traverser, H)) {
     fill_zero(out);
     return;
   }
   ScratchFrame& frame = stack.frame(depth);
   grow(frame.action_values, A * H);
   float* action_values = frame.action_values.data();
-  dcfr_detail::traverser_children(game, record, traverser, reach, action_values, H,
-                                  [&](std::size_t a) {
-                                    solve_recursive(game, record.children[a], traverser, reach,
-                                                    {action_values + a * H, H}, depth + 1, stack);
-                                  });
+  dcfr_detail::traverser_children(
+      game, record,
+      [&](std::size_t a) {
+        solve_recursive(game, record.children[a], traverser, reach, {action_values + a * H, H},
+                        depth + 1, stack);
+      },
+      [&](std::size_t showdown, std::size_t fold) {
+        dcfr_detail::value_fold_and_showdown(game, record, traverser, reach, action_values, H,
+                                             showdown, fold);
+      });
   traverser_update(game, node, action_values, out, frame);
 }
 
@@ -342,143 +363,6 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node,
       pack_values(regrets, size, packed_regrets.data(), state.regret_scale);
     if (packed_sums.size() == size)
       pack_values(sums, size, packed_sums.data(), state.strategy_sum_scale);
-  }
-}
-
-void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
-                                std::span<const float> reach, std::span<float> out,
-                                std::size_t depth, ScratchStack& stack) {
-  using RiverEntry = ScratchStack::RiverEntry;
-  const std::size_t H = out.size();
-  const std::size_t H_o = reach.size();
-  const auto is_opponent = [&](std::size_t node) {
-    return node >= states.size() || states[node].seat != traverser;
-  };
-
-  // Sizes first, so that the value buffer does not move once pointers into
-  // it are handed out. A subtree whose buffers would pass kRiverScratchFloats
-  // (a game that starts on the river has one subtree, the whole tree) goes
-  // through the recursive steps instead, so that scratch stays bounded; its
-  // smaller subtrees come back here.
-  std::vector<std::uint32_t>& pending = stack.river_nodes;
-  std::vector<std::uint32_t>& decisions = stack.river_decisions;
-  pending.assign(1, static_cast<std::uint32_t>(root));
-  decisions.clear();
-  std::size_t floats = 0;
-  bool recurse = false;
-  while (!pending.empty() && !recurse) {
-    const std::size_t node = pending.back();
-    pending.pop_back();
-    const NodeRecord& record = game.nodes[node];
-    if (record.kind == NodeKind::Chance) {
-      recurse = true;  // not a river subtree after all
-      continue;
-    }
-    if (record.kind != NodeKind::Decision) continue;
-    const std::size_t A = record.actions.size();
-    if (record.children.size() < A) continue;
-    floats += A * H + (is_opponent(node) && A > 1 ? A * H_o : 0);
-    recurse = floats > kRiverScratchFloats;
-    decisions.push_back(static_cast<std::uint32_t>(node));
-    for (std::size_t a = 0; a < A; ++a) pending.push_back(static_cast<std::uint32_t>(record.children[a]));
-  }
-  if (recurse) {
-    if (is_opponent(root)) {
-      opponent_step(game, root, traverser, reach, out, depth, stack);
-    } else {
-      traverser_step(game, root, traverser, reach, out, depth, stack);
-    }
-    return;
-  }
-  // The arrays of the subtree's nodes are asked for now; they arrive while
-  // the reaches and the terminals are computed.
-  for (const std::uint32_t node : decisions) prefetch_node(node, traverser);
-  grow(stack.river_values, floats);
-  float* next = stack.river_values.data();
-
-  // Top-down: every node's reach, the plan of the bottom-up pass and the
-  // list of terminals.
-  ScratchFrame& frame = stack.frame(depth);
-  std::vector<RiverEntry>& todo = stack.river_todo;
-  std::vector<RiverEntry>& steps = stack.river_steps;
-  std::vector<ShowdownJob>& jobs = stack.river_jobs;
-  todo.clear();
-  steps.clear();
-  jobs.clear();
-  todo.push_back({static_cast<std::uint32_t>(root), false, reach.data(), out.data()});
-  while (!todo.empty()) {
-    RiverEntry entry = todo.back();
-    todo.pop_back();
-    const std::size_t node = entry.node;
-    const NodeRecord& record = game.nodes[node];
-    if (record.kind == NodeKind::Terminal) {
-      ShowdownJob job{&record, {entry.reach, H_o}, {entry.out, H}, nullptr, {}};
-      if (entry.fold_out != nullptr) {
-        job.fold = &game.nodes[entry.fold];
-        job.fold_out = {entry.fold_out, H};
-      }
-      jobs.push_back(job);
-      continue;
-    }
-    const std::size_t A = record.actions.size();
-    if (A == 0 || H == 0 || record.children.size() < A) {
-      fill_zero({entry.out, H});
-      continue;
-    }
-    if (is_opponent(node)) {
-      if (A == 1) {
-        todo.push_back({static_cast<std::uint32_t>(record.children[0]), false, entry.reach,
-                        entry.out});
-        continue;
-      }
-      float* child_reach = next;
-      next += A * H_o;
-      float* values = next;
-      next += A * H;
-      if (!opponent_reaches(game, node, {entry.reach, H_o}, child_reach, frame)) {
-        fill_zero({entry.out, H});
-        continue;
-      }
-      steps.push_back({static_cast<std::uint32_t>(node), true, entry.reach, entry.out, values});
-      for (std::size_t a = 0; a < A; ++a)
-        todo.push_back({static_cast<std::uint32_t>(record.children[a]), false,
-                        child_reach + a * H_o, values + a * H});
-      continue;
-    }
-    const NodeState& state = states[node];
-    if (state.num_hands != H || state.num_actions != A) {
-      fill_zero({entry.out, H});
-      continue;
-    }
-    float* values = next;
-    next += A * H;
-    steps.push_back({static_cast<std::uint32_t>(node), false, entry.reach, entry.out, values});
-    // The traverser's own fold and a showdown beside it see the same reach:
-    // the showdown's merge values both.
-    const auto [fold, showdown] = dcfr_detail::fold_beside_showdown(game, record);
-    const bool paired = fold < A && showdown < A;
-    for (std::size_t a = 0; a < A; ++a) {
-      if (paired && a == fold) continue;
-      RiverEntry child{static_cast<std::uint32_t>(record.children[a]), false, entry.reach,
-                       values + a * H};
-      if (paired && a == showdown) {
-        child.fold = static_cast<std::uint32_t>(record.children[fold]);
-        child.fold_out = values + fold * H;
-      }
-      todo.push_back(child);
-    }
-  }
-
-  showdown_batch(game, traverser, jobs);
-
-  // Bottom-up: a node's children come after it in the plan.
-  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
-    const std::size_t A = game.nodes[it->node].actions.size();
-    if (it->opponent) {
-      sum_rows_f64(it->out, it->children, A, H);
-    } else {
-      traverser_update(game, it->node, it->children, {it->out, H}, frame);
-    }
   }
 }
 

@@ -157,10 +157,15 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
 
   grow(frame.child_values, A * H);
   float* rows = frame.child_values.data();
-  dcfr_detail::traverser_children(game, record, seat, reach, rows, H, [&](std::size_t a) {
-    value_recursive(game, record.children[a], seat, reach, {rows + a * H, H}, depth + 1, stack,
-                    best_response);
-  });
+  dcfr_detail::traverser_children(
+      game, record,
+      [&](std::size_t a) {
+        value_recursive(game, record.children[a], seat, reach, {rows + a * H, H}, depth + 1,
+                        stack, best_response);
+      },
+      [&](std::size_t showdown, std::size_t fold) {
+        dcfr_detail::value_fold_and_showdown(game, record, seat, reach, rows, H, showdown, fold);
+      });
 
   if (!best_response) {
     average_strategy_into(state, A, H, frame.traverser_strategy, frame.unpacked_sums,

@@ -943,30 +943,6 @@ void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
   }
 }
 
-bool showdown_and_fold_eval(const Game& game, const NodeRecord& showdown, const NodeRecord& fold,
-                            std::uint8_t seat, std::span<const float> opponent_reach,
-                            std::span<float> showdown_out, std::span<float> fold_out) {
-  const CardContext& cards = game.cards;
-  if (!spans_fit(cards, seat, opponent_reach.size(), showdown_out.size()) ||
-      fold_out.size() != showdown_out.size())
-    return false;
-  if (!complete_board(showdown)) return false;
-  const TerminalPlan plan = showdown_plan(game, showdown, seat);
-  if (!plan.valid) return false;
-  const RunoutShowdown& entry = cards.runout_entry(showdown.turn, showdown.river);
-  if (!showdown_sizes_ok(cards, entry, seat, opponent_reach.size(), showdown_out.size(),
-                         plan.with_ties) ||
-      !fold_pairs_with(game, showdown, fold, seat, entry))
-    return false;
-
-  SolverProfile::Scope scope(ProfileSection::terminal_eval);
-  fill_zero(showdown_out);
-  fill_zero(fold_out);
-  run_showdown_pass(cards, entry, seat, opponent_reach, plan.c, plan.with_ties,
-                    showdown_out.data(), {fold_out.data(), fold_value(game, fold, seat)});
-  return true;
-}
-
 void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs) {
   const CardContext& cards = game.cards;
   // One reading of the kernel choice for the batch: the group size and the

@@ -577,7 +577,8 @@ TEST(TerminalEval, ConservesChipsOnEveryTerminalOfATree) {
 }
 
 // The traverser's fold valued by the showdown's merge: the same bits as the
-// fold kernel (both sum in the runout's order), the showdown untouched.
+// fold kernel (both sum in the runout's order); a pair given the wrong way
+// round is valued one terminal at a time.
 TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
   const auto board = board_of("9s9d4c4hTs");
   std::uint32_t seed = 300;
@@ -593,23 +594,21 @@ TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
       std::vector<float> want_showdown(h), want_fold(h);
       halvory::terminal_eval(*game, call, seat, reach, want_showdown);
       halvory::terminal_eval(*game, fold, seat, reach, want_fold);
-      std::vector<float> showdown = garbage(h), folded = garbage(h);
-      ASSERT_TRUE(halvory::showdown_and_fold_eval(*game, call, fold, seat, reach, showdown, folded));
-      EXPECT_EQ(0, std::memcmp(showdown.data(), want_showdown.data(), h * sizeof(float)));
-      EXPECT_EQ(0, std::memcmp(folded.data(), want_fold.data(), h * sizeof(float)));
-
-      // Not a pair: nothing written.
-      std::vector<float> untouched = garbage(h), untouched_fold = garbage(h);
-      EXPECT_FALSE(halvory::showdown_and_fold_eval(*game, fold, call, seat, reach, untouched,
-                                                   untouched_fold));
-      EXPECT_TRUE(std::isnan(untouched[0]) && std::isnan(untouched_fold[0]));
+      for (const bool swapped : {false, true}) {
+        std::vector<float> showdown = garbage(h), folded = garbage(h);
+        const halvory::ShowdownJob job = swapped
+            ? halvory::ShowdownJob{&fold, reach, folded, &call, showdown}
+            : halvory::ShowdownJob{&call, reach, showdown, &fold, folded};
+        halvory::showdown_batch(*game, seat, {&job, 1});
+        EXPECT_EQ(0, std::memcmp(showdown.data(), want_showdown.data(), h * sizeof(float)));
+        EXPECT_EQ(0, std::memcmp(folded.data(), want_fold.data(), h * sizeof(float)));
+      }
     }
   }
 }
 
-// A batch gives each job what terminal_eval (or, for a fold beside its
-// showdown, showdown_and_fold_eval) gives it, bit for bit, on both kernel
-// variants, for every group size, mixed modes and malformed jobs.
+// A batch gives each job what terminal_eval gives it, bit for bit, on both
+// kernel variants, for every group size, mixed modes and malformed jobs.
 class ShowdownBatch : public ::testing::TestWithParam<halvory::KernelIsa> {
  protected:
   void SetUp() override {
@@ -665,13 +664,9 @@ TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
         halvory::showdown_batch(*game, seat, std::span(jobs).first(count));
         for (std::size_t i = 0; i < count; ++i) {
           std::vector<float> want(h), want_fold(h);
-          if (jobs[i].fold == nullptr ||
-              !halvory::showdown_and_fold_eval(*game, nodes[i], own_fold, seat, reaches[i], want,
-                                               want_fold)) {
-            halvory::terminal_eval(*game, nodes[i], seat, reaches[i], want);
-            if (jobs[i].fold != nullptr)
-              halvory::terminal_eval(*game, own_fold, seat, reaches[i], want_fold);
-          }
+          halvory::terminal_eval(*game, nodes[i], seat, reaches[i], want);
+          if (jobs[i].fold != nullptr)
+            halvory::terminal_eval(*game, own_fold, seat, reaches[i], want_fold);
           EXPECT_EQ(0, std::memcmp(outs[i].data(), want.data(), h * sizeof(float)))
               << "job " << i << " of " << count << ", seat " << seat;
           if (jobs[i].fold != nullptr) {
