@@ -34,6 +34,8 @@ namespace halvory {
 // 0 out of position (first to act), 1 in position.
 using Seat = std::uint8_t;
 
+class NodeArrays;
+
 // Solver state of one tree node. Only decision nodes with at least one action
 // are initialised; every other node keeps the empty form. The node's A x H
 // arrays live in the solver's arenas, all four at the same `offset` (one
@@ -312,6 +314,10 @@ class DiscountedCfr {
     std::vector<Shelf> shelves;
   };
   struct StackLease;
+
+  // The node's arrays as every pass reads them (node_arrays.hpp): a view of
+  // memory the solver owns, which the const passes only read.
+  NodeArrays arrays_of(const NodeState& state) const;
 
   // Starts fetching the arrays a visit of `node` by the traverser's pass will
   // read, so that they arrive while other work runs.

@@ -42,9 +42,6 @@ inline void fill_zero(std::span<float> out) {
   if (!out.empty()) std::memset(out.data(), 0, out.size() * sizeof(float));
 }
 
-// A lock entry with the sign bit set (negative or -0.0) marks its hand free.
-inline bool lock_entry_set(float x) { return !std::signbit(x); }
-
 // Probability of one dealt card at a chance node: 1 / (cards left in the
 // deck), or 1 / children when the node deals nothing new.
 inline float chance_weight(const Game& game, const NodeRecord& node, std::size_t children) {

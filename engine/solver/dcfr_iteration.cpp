@@ -5,16 +5,14 @@
 
 #include "solver/dcfr.hpp"
 #include "solver/dcfr_internal.hpp"
+#include "solver/node_arrays.hpp"
 #include "solver/payoffs.hpp"
 #include "solver/profile.hpp"
 
 namespace halvory {
 
-using dcfr_detail::decode_values;
 using dcfr_detail::fill_zero;
 using dcfr_detail::grow;
-using dcfr_detail::lock_entry_set;
-using dcfr_detail::pack_values;
 
 void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat traverser,
                                     std::span<const float> reach, std::span<float> out,
@@ -63,17 +61,7 @@ void DiscountedCfr::decision_step(const Game& game, std::size_t node, Seat trave
 void DiscountedCfr::prefetch_node(std::size_t node, Seat traverser) const {
   if (node >= states.size()) return;
   const NodeState& state = states[node];
-  const bool sums_too = state.seat == traverser;
-  const auto ask = [](auto values) {
-    dcfr_detail::prefetch_lines(values.data(), values.size_bytes(), dcfr_detail::PrefetchFor::later);
-  };
-  if (compress) {
-    ask(packed_regrets_of(state));
-    if (sums_too) ask(packed_strategy_sums_of(state));
-  } else {
-    ask(regrets_of(state));
-    if (sums_too) ask(strategy_sums_of(state));
-  }
+  arrays_of(state).prefetch(true, state.seat == traverser, dcfr_detail::PrefetchFor::later);
 }
 
 void DiscountedCfr::terminal_values(const Game& game, const NodeRecord& record, Seat seat,
@@ -199,28 +187,16 @@ bool DiscountedCfr::opponent_reaches(const Game& game, std::size_t node,
 
   // The opponent's arrays are only read here; a packed array is decoded into
   // the frame.
-  const float* regrets = nullptr;
-  if (compress) {
-    const std::span<const std::int16_t> packed = packed_regrets_of(state);
-    dcfr_detail::prefetch_lines(packed.data(), packed.size_bytes());
-    regrets = decode_values(packed, state.regret_scale, size, frame.unpacked_regrets);
-  } else {
-    const std::span<const float> f32 = regrets_of(state);
-    if (f32.size() != size) return false;
-    dcfr_detail::prefetch_lines(f32.data(), f32.size_bytes());
-    regrets = f32.data();
-  }
+  const NodeArrays arrays = arrays_of(state);
+  arrays.prefetch(true, false, dcfr_detail::PrefetchFor::read);
+  const float* regrets = arrays.regrets(frame.unpacked_regrets);
+  if (regrets == nullptr) return false;
 
   grow(frame.opponent_strategy, size);
   grow(frame.opponent_scratch, H_o);
   float* strategy = frame.opponent_strategy.data();
   regret_matching(strategy, frame.opponent_scratch.data(), regrets, A, H_o);
-
-  if (const std::vector<float>* lock = game.find_node_lock(node); lock != nullptr) {
-    const std::size_t overlap = std::min(size, lock->size());
-    for (std::size_t i = 0; i < overlap; ++i)
-      if (lock_entry_set((*lock)[i])) strategy[i] = (*lock)[i];
-  }
+  NodeLock(game.find_node_lock(node), A, H_o).apply(strategy);
 
   for (std::size_t a = 0; a < A; ++a)
     multiply_into(child_reach + a * H_o, strategy + a * H_o, reach.data(), H_o);
@@ -291,78 +267,44 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node,
 
   // Packed arrays are decoded into the frame, updated there and packed back
   // below.
-  float* regrets = nullptr;
-  float* sums = nullptr;
-  if (compress) {
-    const std::span<const std::int16_t> packed_regrets = packed_regrets_of(state);
-    const std::span<const std::int16_t> packed_sums = packed_strategy_sums_of(state);
-    dcfr_detail::prefetch_lines(packed_regrets.data(), packed_regrets.size_bytes());
-    dcfr_detail::prefetch_lines(packed_sums.data(), packed_sums.size_bytes());
-    regrets = decode_values(packed_regrets, state.regret_scale, size, frame.unpacked_regrets);
-    sums = decode_values(packed_sums, state.strategy_sum_scale, size, frame.unpacked_sums);
-  } else {
-    const std::span<float> f32_regrets = regrets_of(state);
-    const std::span<float> f32_sums = strategy_sums_of(state);
-    if (f32_regrets.size() != size || f32_sums.size() != size) {
-      fill_zero(out);
-      return;
-    }
-    dcfr_detail::prefetch_lines(f32_regrets.data(), f32_regrets.size_bytes(),
-                                dcfr_detail::PrefetchFor::write);
-    dcfr_detail::prefetch_lines(f32_sums.data(), f32_sums.size_bytes(),
-                                dcfr_detail::PrefetchFor::write);
-    regrets = f32_regrets.data();
-    sums = f32_sums.data();
+  const NodeArrays arrays = arrays_of(state);
+  arrays.prefetch(true, true, dcfr_detail::PrefetchFor::write);
+  float* regrets = arrays.regrets(frame.unpacked_regrets);
+  float* sums = arrays.sums(frame.unpacked_sums);
+  if (regrets == nullptr || sums == nullptr) {
+    fill_zero(out);
+    return;
   }
 
   grow(frame.traverser_strategy, size);
   grow(frame.traverser_scratch, H);
   float* strategy = frame.traverser_strategy.data();
   regret_matching(strategy, frame.traverser_scratch.data(), regrets, A, H);
-
-  const std::vector<float>* lock = game.find_node_lock(node);
-  if (lock != nullptr && lock->empty()) lock = nullptr;
-  bool fully_locked = false;
-  if (lock != nullptr) {
-    const std::vector<float>& L = *lock;
-    fully_locked = L.size() >= H && std::all_of(L.begin(), L.begin() + static_cast<std::ptrdiff_t>(H),
-                                                lock_entry_set);
-    const std::size_t overlap = std::min(size, L.size());
-    for (std::size_t i = 0; i < overlap; ++i)
-      if (lock_entry_set(L[i])) strategy[i] = L[i];
-  }
+  const NodeLock lock(game.find_node_lock(node), A, H);
+  lock.apply(strategy);
 
   fma_actions(out.data(), strategy, action_values, A, H);
   strategy_sum_update(sums, strategy, weight_strategy, size);
+  arrays.store_sums(sums, state);
 
-  if (!fully_locked) {
-    if (lock == nullptr) {
-      update_regrets(regrets, action_values, out.data(), A, H, weight_positive, weight_negative);
-    } else {
-      // Only free hands learn; a hand beyond the lock's length is free.
-      const std::vector<float>& L = *lock;
-      const float w_pos = weight_positive;
-      const float w_neg = weight_negative;
-      for (std::size_t h = 0; h < H; ++h) {
-        if (h < L.size() && lock_entry_set(L[h])) continue;
-        const float node_value = out[h];
-        for (std::size_t a = 0; a < A; ++a) {
-          float& g = regrets[a * H + h];
-          const float w = g >= 0.0f ? w_pos : w_neg;
-          const float grown = w * g + action_values[a * H + h];
-          g = grown - node_value;
-        }
+  // Only free hands learn.
+  if (!lock.any()) {
+    update_regrets(regrets, action_values, out.data(), A, H, weight_positive, weight_negative);
+    arrays.store_regrets(regrets, state);
+  } else if (!lock.all_locked()) {
+    const float w_pos = weight_positive;
+    const float w_neg = weight_negative;
+    for (std::size_t h = 0; h < H; ++h) {
+      if (lock.hand_locked(h)) continue;
+      const float node_value = out[h];
+      for (std::size_t a = 0; a < A; ++a) {
+        float& g = regrets[a * H + h];
+        const float w = g >= 0.0f ? w_pos : w_neg;
+        const float grown = w * g + action_values[a * H + h];
+        g = grown - node_value;
       }
     }
-  }
-
-  if (compress) {
-    const std::span<std::int16_t> packed_regrets = packed_regrets_of(state);
-    const std::span<std::int16_t> packed_sums = packed_strategy_sums_of(state);
-    if (!fully_locked && packed_regrets.size() == size)
-      pack_values(regrets, size, packed_regrets.data(), state.regret_scale);
-    if (packed_sums.size() == size)
-      pack_values(sums, size, packed_sums.data(), state.strategy_sum_scale);
+    arrays.store_regrets(regrets, state);
   }
 }
 

@@ -6,15 +6,14 @@
 
 #include "solver/dcfr.hpp"
 #include "solver/dcfr_internal.hpp"
+#include "solver/node_arrays.hpp"
 #include "solver/payoffs.hpp"
 #include "solver/profile.hpp"
 
 namespace halvory {
 
-using dcfr_detail::decode_values;
 using dcfr_detail::fill_zero;
 using dcfr_detail::grow;
-using dcfr_detail::lock_entry_set;
 
 namespace {
 
@@ -45,17 +44,13 @@ void DiscountedCfr::average_strategy_into(const NodeState& state, std::size_t nu
   float* out = strategy.data();
   if (size == 0) return;
 
+  // A packed array is decoded into scratch, so concurrent queries never
+  // write the state.
   const float* sums = nullptr;
   if (state.initialized != 0 && state.num_actions == A && state.num_hands == H) {
-    if (compress) {
-      const std::span<const std::int16_t> packed = packed_strategy_sums_of(state);
-      // Decoded into scratch, so concurrent queries never write the state.
-      if (packed.size() == size)
-        sums = decode_values(packed, state.strategy_sum_scale, size, decoded);
-    } else if (const std::span<const float> f32 = strategy_sums_of(state); f32.size() == size) {
-      sums = f32.data();
-      dcfr_detail::prefetch_lines(sums, size * sizeof(float));
-    }
+    const NodeArrays arrays = arrays_of(state);
+    arrays.prefetch(false, true, dcfr_detail::PrefetchFor::read);
+    sums = arrays.sums(decoded);
   }
   const float uniform = 1.0f / static_cast<float>(A);
   if (sums == nullptr) {
@@ -174,31 +169,12 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
     return;
   }
 
-  // Best response, bounded by the node's lock.
-  const std::vector<float>* lock = game.find_node_lock(node);
-  if (lock != nullptr && lock->size() == A) {
-    const std::vector<float>& L = *lock;
-    for (std::size_t h = 0; h < H; ++h) {
-      double value = 0.0;
-      for (std::size_t a = 0; a < A; ++a)
-        value += static_cast<double>(L[a]) * static_cast<double>(rows[a * H + h]);
-      out[h] = static_cast<float>(value);
-    }
-    return;
-  }
+  // Best response: a free hand takes its best action, a locked hand plays
+  // its lock.
   max_rows(out.data(), rows, A, H);
-  if (lock != nullptr && lock->size() >= A * H) {
-    const std::vector<float>& L = *lock;
-    for (std::size_t h = 0; h < H; ++h) {
-      if (!lock_entry_set(L[h])) continue;  // a free hand keeps its best action
-      double value = 0.0;
-      for (std::size_t a = 0; a < A; ++a) {
-        const float p = L[a * H + h];
-        if (lock_entry_set(p)) value += static_cast<double>(p) * static_cast<double>(rows[a * H + h]);
-      }
-      out[h] = static_cast<float>(value);
-    }
-  }
+  const NodeLock lock(game.find_node_lock(node), A, H);
+  for (std::size_t h = 0; h < H; ++h)
+    if (lock.hand_locked(h)) out[h] = static_cast<float>(lock.locked_value(rows, h));
 }
 
 void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,

@@ -563,6 +563,77 @@ TEST(DcfrNodeLocks, BestResponseFollowsRowAndPerHandLocks) {
   for (std::size_t h = 1; h < H; ++h) EXPECT_EQ(out[h], rows[1 - t.bet][h]);
 }
 
+// Every lock form means the same to the pass that trains and the pass that
+// measures: after the first iteration (sums weighted 0, then the strategy
+// played) a hand's average strategy is its lock column exactly when the best
+// response values it by that column.
+TEST(DcfrNodeLocks, TrainingAndBestResponseReadEveryFormAlike) {
+  auto game = build_game(toy_river());
+  const ToyNodes t = toy_nodes(*game);
+  const std::size_t A = game->nodes[t.ip].actions.size();
+  const std::size_t H = game->cards.pockets[1].size();
+  ASSERT_GT(H, A + 1);
+  const std::size_t check = 1 - t.bet;
+  std::vector<float> row(A, 0.3f);
+  row[t.bet] = 0.7f;
+  std::vector<float> per_hand(A * H, 0.0f);
+  for (std::size_t h = 0; h < H; ++h) per_hand[t.bet * H + h] = 1.0f;
+  std::vector<float> some_free = per_hand;
+  for (std::size_t a = 0; a < A; ++a) some_free[a * H + 1] = -1.0f;
+  some_free[2] = -0.0f;  // hand 2's first entry: free too
+  std::vector<float> odd_length(A + 1, 0.5f);
+
+  struct Case {
+    const char* name;
+    std::vector<float> lock;
+    std::vector<bool> locked;  // per hand
+  };
+  const std::vector<Case> cases = {
+      {"row", row, std::vector<bool>(H, true)},
+      {"per hand", per_hand, std::vector<bool>(H, true)},
+      {"some free", some_free, [&] {
+         std::vector<bool> v(H, true);
+         v[1] = v[2] = false;
+         return v;
+       }()},
+      {"odd length", odd_length, std::vector<bool>(H, false)},
+  };
+  const auto column = [&](const std::vector<float>& lock, std::size_t a, std::size_t h) {
+    return lock.size() == A ? lock[a] : lock[a * H + h];
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    game->assign_node_lock(t.ip, c.lock);
+    DiscountedCfr solver(dcfr_test::make_config(1, 1));
+    solver.run(*game);
+    const std::vector<float> strategy = solver.average_strategy(t.ip);
+    ASSERT_EQ(strategy.size(), A * H);
+
+    const std::vector<float>& reach = game->cards.weights[0];
+    std::vector<std::vector<float>> rows(A, std::vector<float>(H, 0.0f));
+    for (std::size_t a = 0; a < A; ++a) {
+      DiscountedCfr::ScratchStack stack;
+      solver.compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a], 1, reach,
+                                            rows[a], 0, stack);
+    }
+    std::vector<float> best(H);
+    DiscountedCfr::ScratchStack stack;
+    solver.compute_best_cfvalue_recursive(*game, t.ip, 1, reach, best, 0, stack);
+
+    for (std::size_t h = 0; h < H; ++h) {
+      const float by_lock = static_cast<float>(column(c.lock, t.bet, h) * double{rows[t.bet][h]} +
+                                               column(c.lock, check, h) * double{rows[check][h]});
+      if (c.locked[h]) {
+        EXPECT_NEAR(strategy[t.bet * H + h], column(c.lock, t.bet, h), 1e-6f) << "hand " << h;
+        EXPECT_EQ(best[h], by_lock) << "hand " << h;
+      } else {
+        EXPECT_NEAR(strategy[t.bet * H + h], 0.5f, 1e-6f) << "hand " << h;  // uniform at first
+        EXPECT_EQ(best[h], std::max(rows[0][h], rows[1][h])) << "hand " << h;
+      }
+    }
+  }
+}
+
 // --- Exploitability forms --------------------------------------------------------
 
 // With rake, or valued by ICM, the two seats' payoffs do not cancel, so each
