@@ -422,6 +422,14 @@ KernelIsa active_kernel_isa() noexcept {
 
 bool cpu_has_avx2() noexcept { return detect_avx2(); }
 
+bool cpu_has_avx512() noexcept {
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx512f") != 0;
+    }();
+    return has;
+}
+
 bool select_kernel_isa(KernelIsa isa) noexcept {
     if (isa == KernelIsa::avx2 && !detect_avx2()) return false;
     g_isa.store(isa == KernelIsa::avx2 ? 1 : 0, std::memory_order_relaxed);

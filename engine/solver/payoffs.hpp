@@ -33,25 +33,6 @@ std::span<const std::uint16_t> live_hands(const Game& game, const NodeRecord& no
 void fold_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat, double payoff,
                  std::span<const float> opponent_reach, std::span<float> out);
 
-// Complete-board showdown without rake: win = pot/2/M, lose = -pot/2/M, a tie
-// is worth 0. False (nothing written) when a size check fails.
-bool showdown_unraked(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                      std::span<const float> opponent_reach, std::span<float> out);
-
-// Complete-board showdown with rake R: the winner nets pot/2 - R, the loser
-// -pot/2, and each side of a tie pays R/2.
-bool showdown_raked(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                    std::span<const float> opponent_reach, std::span<float> out);
-
-// Complete-board showdown valued by ICM (win, tie and lose from icm_payoffs).
-bool showdown_icm(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                  std::span<const float> opponent_reach, std::span<float> out);
-
-// Complete-board showdown in the game's mode; false when the turn or the river
-// is not dealt or a kernel's size check fails.
-bool showdown_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                     std::span<const float> opponent_reach, std::span<float> out);
-
 // All-in before the river: the expectation over the runouts still to come.
 // Writes the whole output.
 void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
