@@ -1,11 +1,10 @@
 #include "context/card_context.hpp"
 
-#include "context/thread_start.hpp"
+#include "context/worker_threads.hpp"
 
 #include <bit>
 #include <climits>
 #include <cstdlib>
-#include <future>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -255,17 +254,10 @@ void CardContext::rebuild_private() {
     build_pockets(1);
     return;
   }
-  // Each task writes only its own seat's lists. A future from std::async
-  // joins its thread when destroyed, so an exception (or a failed start of
-  // the second task) never leaves a thread running.
-  const auto build_seat = [this](int seat) {
-    run_thread_start_hook();
-    build_pockets(seat);
-  };
-  std::future<void> seat0 = std::async(std::launch::async, build_seat, 0);
-  std::future<void> seat1 = std::async(std::launch::async, build_seat, 1);
-  seat0.get();
-  seat1.get();
+  // Each task writes only its own seat's lists.
+  run_worker_threads(2, [this](std::size_t seat, const std::atomic<bool>&) {
+    build_pockets(static_cast<int>(seat));
+  });
 }
 
 void CardContext::compute_matchup_weight() {

@@ -235,11 +235,6 @@ class DiscountedCfr {
   std::vector<float> node_cfvalues_with_reach(const Game& game, std::size_t node, Seat seat,
                                               std::span<const float> reach) const;
 
-  // Runs body(begin, end) over [0, n) on the pool and this thread together.
-  template <class Body>
-  void parallel_for(std::size_t n, Body&& body) const {
-    halvory::parallel_for(pool.get(), threads, n, std::forward<Body>(body));
-  }
 
   // --- State -----------------------------------------------------------------
   Config config;
@@ -290,6 +285,37 @@ class DiscountedCfr {
     const std::size_t n = state.num_actions * state.num_hands;
     if (n == 0 || state.offset + n > arena.size) return {};
     return {arena.data.get() + state.offset, n};
+  }
+
+  // What a split of work over the pool is for; split_chunks decides them all.
+  enum class SplitSite : std::uint8_t {
+    chance_regret,   // the children of a chance node in the regret pass
+    chance_value,    // the same in the value passes
+    all_in_runouts,  // the runouts of an all-in before the turn
+    zeroing,         // blocks of fresh arrays
+  };
+  struct SplitAsk {
+    SplitSite site;
+    std::size_t jobs = 0;       // indices to spread
+    std::size_t children = 0;   // of a chance node
+    std::size_t hands = 0;      // of the traverser
+    std::size_t depth = 0;
+    bool turn_deal = false;     // a chance node that deals the turn
+    bool distinct = true;       // a chance node whose children are all different
+  };
+  // The most chunks a split may take, or 0 when the work stays on the
+  // calling thread. Chunks never change a result: each index is computed
+  // alone and summed in index order afterwards.
+  std::size_t split_chunks(const SplitAsk& ask) const;
+  // Runs body(begin, end) over [0, n): on the pool and this thread together
+  // in at most `chunks` chunks, or here at once when chunks is 0.
+  template <class Body>
+  void run_split(std::size_t chunks, std::size_t n, Body&& body) const {
+    if (chunks == 0) {
+      if (n > 0) body(std::size_t{0}, n);
+      return;
+    }
+    halvory::parallel_for(pool.get(), chunks, n, std::forward<Body>(body));
   }
 
   // Sets every entry to 0, the chunks spread over the pool.

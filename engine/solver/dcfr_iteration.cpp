@@ -70,20 +70,19 @@ void DiscountedCfr::terminal_values(const Game& game, const NodeRecord& record, 
   // Only a flop all-in is worth a split: its 1000-odd runouts would otherwise
   // run on one thread while the others wait at the flop. The split sums in
   // the same order as terminal_eval, so the thread count changes no bit.
-  const bool flop_all_in = record.last_action != ActionKind::Fold && record.turn == kNoCard &&
-                           pool != nullptr && threads >= 2;
-  if (!flop_all_in) {
+  const bool flop_all_in = record.last_action != ActionKind::Fold && record.turn == kNoCard;
+  if (!flop_all_in || split_chunks({SplitSite::all_in_runouts, 2}) == 0) {
     terminal_eval(game, record, seat, reach, out);
     return;
   }
   SolverProfile::Scope scope(ProfileSection::terminal_eval);
-  incomplete_board_payoff(game, record, seat, reach, out,
-                          [this](std::size_t n, const RangeBody& body) {
-                            parallel_for(n, [&body](std::size_t begin, std::size_t end) {
-                              body(begin, end);
-                            });
-                          },
-                          stack.all_in_rows);
+  incomplete_board_payoff(
+      game, record, seat, reach, out,
+      [this](std::size_t n, const RangeBody& body) {
+        run_split(split_chunks({SplitSite::all_in_runouts, n}), n,
+                  [&body](std::size_t begin, std::size_t end) { body(begin, end); });
+      },
+      stack.all_in_rows);
 }
 
 void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traverser,
@@ -98,10 +97,6 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
   grow(frame.chance_reach, H_o);
   scale_into(frame.chance_reach.data(), reach.data(),
              dcfr_detail::chance_weight(game, record, A), H_o);
-
-  // Splitting pays only for large subtrees near the root.
-  const bool parallel_candidate = pool != nullptr && threads >= 2 && depth <= 8 && A >= 6 &&
-                                  H >= 64 && H * A >= 1536;
 
   // Slots naming a child already seen are solved once and copied.
   const bool reuse = node < children_distinct.size() && children_distinct[node] == 0;
@@ -138,15 +133,14 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
                       {child_values + slot * H, H}, depth + 1, job_stack);
     }
   };
-  if (parallel_candidate && jobs >= 2) {
-    // A turn deal splits into twice as many chunks as threads: the
-    // children's subtrees differ in size, and threads that finish early take
-    // the remaining chunks. A river deal always runs inside a turn chunk, so
-    // its split competes with the other turn chunks for the pool; one chunk
-    // per thread keeps its jobs long enough to pay for the hand-off. Each
-    // child's row is still computed alone, so the results do not change.
-    const std::size_t chunks = record.turn == kNoCard ? 2 * threads : threads;
-    halvory::parallel_for(pool.get(), chunks, jobs, [&](std::size_t begin, std::size_t end) {
+  const std::size_t chunks = split_chunks({.site = SplitSite::chance_regret,
+                                           .jobs = jobs,
+                                           .children = A,
+                                           .hands = H,
+                                           .depth = depth,
+                                           .turn_deal = record.turn == kNoCard});
+  if (chunks != 0) {
+    run_split(chunks, jobs, [&](std::size_t begin, std::size_t end) {
       StackLease lease(spare_stacks);
       run_jobs(begin, end, *lease.stack);
     });

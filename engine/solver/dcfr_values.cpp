@@ -203,13 +203,13 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
                       depth + 1, job_stack, best_response);
     }
   };
-  const bool split = node < children_distinct.size() && children_distinct[node] == 1 &&
-                     pool != nullptr && threads > 1 && K >= 2;
-  if (split) {
-    // Chunked as in the regret pass: a river deal's split runs inside a
-    // turn chunk and gets one chunk per thread.
-    const std::size_t chunks = record.turn == kNoCard ? 2 * threads : threads;
-    halvory::parallel_for(pool.get(), chunks, K, [&](std::size_t begin, std::size_t end) {
+  const std::size_t chunks =
+      split_chunks({.site = SplitSite::chance_value,
+                    .jobs = K,
+                    .turn_deal = record.turn == kNoCard,
+                    .distinct = node < children_distinct.size() && children_distinct[node] == 1});
+  if (chunks != 0) {
+    run_split(chunks, K, [&](std::size_t begin, std::size_t end) {
       StackLease lease(spare_stacks);
       run_jobs(begin, end, *lease.stack);
     });
