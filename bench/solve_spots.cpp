@@ -136,27 +136,32 @@ halvory_app::SolveConfig make_request(const Spot& spot, const Options& options) 
     return request;
 }
 
-// FNV-1a over the bytes of every per-node array the solver trains.
-std::uint64_t array_digest(const DiscountedCfr& solver) {
-    std::uint64_t hash = 1469598103934665603ull;
-    const auto add = [&hash](const auto& arena) {
-        const auto* bytes = reinterpret_cast<const unsigned char*>(arena.data.get());
-        const std::size_t n = arena.size * sizeof(*arena.data.get());
-        for (std::size_t i = 0; i < n; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-    };
-    add(solver.regret_arena);
-    add(solver.strategy_sum_arena);
-    add(solver.packed_regret_arena);
-    add(solver.packed_strategy_sum_arena);
-    for (const NodeState& state : solver.states) {
-        for (const float scale : {state.regret_scale, state.strategy_sum_scale}) {
-            std::uint32_t bits = 0;
-            std::memcpy(&bits, &scale, sizeof bits);
-            hash = (hash ^ bits) * 1099511628211ull;
+// The solver with its trained arrays in reach, for the digest.
+struct InspectedCfr : DiscountedCfr {
+    using DiscountedCfr::DiscountedCfr;
+
+    // FNV-1a over the bytes of every per-node array the solver trains.
+    std::uint64_t array_digest() const {
+        std::uint64_t hash = 1469598103934665603ull;
+        const auto add = [&hash](const auto& arena) {
+            const auto* bytes = reinterpret_cast<const unsigned char*>(arena.data.get());
+            const std::size_t n = arena.size * sizeof(*arena.data.get());
+            for (std::size_t i = 0; i < n; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
+        };
+        add(regret_arena);
+        add(strategy_sum_arena);
+        add(packed_regret_arena);
+        add(packed_strategy_sum_arena);
+        for (const NodeState& state : states) {
+            for (const float scale : {state.regret_scale, state.strategy_sum_scale}) {
+                std::uint32_t bits = 0;
+                std::memcpy(&bits, &scale, sizeof bits);
+                hash = (hash ^ bits) * 1099511628211ull;
+            }
         }
+        return hash;
     }
-    return hash;
-}
+};
 
 std::string chips_text(std::int32_t money) {
     char buf[32];
@@ -250,7 +255,7 @@ int solve_spot(const Spot& spot, const Options& options) {
         },
         {});
     solver_config.exploitability_interval = interval;
-    DiscountedCfr solver(std::move(solver_config));
+    InspectedCfr solver(std::move(solver_config));
 
     const std::uint64_t solve_start = steady_now_ns();
     solver.run(game);
@@ -296,7 +301,7 @@ int solve_spot(const Spot& spot, const Options& options) {
     if (options.digest_interval != 0) {
         std::printf("   digest: exploitability");
         for (const Measurement& m : measurements) std::printf(" %u:%a", m.iteration, m.exploitability);
-        std::printf("\n   digest: arrays %016llx\n", static_cast<unsigned long long>(array_digest(solver)));
+        std::printf("\n   digest: arrays %016llx\n", static_cast<unsigned long long>(solver.array_digest()));
     }
     std::fflush(stdout);
     return 0;

@@ -47,7 +47,6 @@ void free_large(void* p) noexcept { std::free(p); }
 
 }  // namespace detail
 
-using dcfr_detail::pack_values;
 
 // --- Scratch stacks ------------------------------------------------------------
 
@@ -227,30 +226,6 @@ void DiscountedCfr::prepare_states(const Game& game) {
     zero_in_parallel(regret_arena.all());
     zero_in_parallel(strategy_sum_arena.all());
   }
-}
-
-void DiscountedCfr::pack_int16(std::vector<float>& values, std::vector<std::int16_t>& packed,
-                               float& scale) {
-  packed.resize(values.size());
-  pack_values(values.data(), values.size(), packed.data(), scale);
-}
-
-void DiscountedCfr::unpack_int16(std::vector<float>& values,
-                                 const std::vector<std::int16_t>& packed, float scale,
-                                 std::size_t num_actions, std::size_t num_hands) {
-  const std::size_t n = num_actions * num_hands;
-  values.assign(n, 0.0f);
-  if (packed.empty() || !(scale > 0.0f) || n == 0 || packed.size() < n) return;
-  dequantize_int16(values.data(), packed.data(), scale, n);
-}
-
-std::vector<CardCode> DiscountedCfr::node_board_cards(const Game& game, const NodeRecord& node) {
-  std::vector<CardCode> cards = game.cards.board_cards;
-  for (const CardCode c : {node.turn, node.river}) {
-    if (c == kNoCard) continue;
-    if (std::find(cards.begin(), cards.end(), c) == cards.end()) cards.push_back(c);
-  }
-  return cards;
 }
 
 // --- One iteration and the run loop ------------------------------------------------

@@ -109,6 +109,41 @@ class DiscountedCfr {
     std::function<bool()> should_cancel;
   };
 
+  explicit DiscountedCfr(Config config);
+  ~DiscountedCfr();
+  DiscountedCfr(const DiscountedCfr&) = delete;
+  DiscountedCfr& operator=(const DiscountedCfr&) = delete;
+
+  // Solves the game in place: prepares the node states, then iterates until
+  // the limit, the target exploitability or cancellation. A cancel is also
+  // seen inside an iteration or an exploitability pass (at chance nodes and
+  // near the root), which then skips the rest of the tree and ends the run
+  // at once: the sums are then unfit for use, and the run reports nothing
+  // more.
+  void run(const Game& game);
+
+  // --- Results (after run) ---------------------------------------------------
+  // Average strategy, A x H by action rows; empty for a node without state.
+  std::vector<float> average_strategy(std::size_t node) const;
+  // Per action, the plain mean of the average strategy over the node's hands.
+  std::vector<float> average_action_frequencies(std::size_t node) const;
+
+  std::pair<float, float> compute_current_ev(const Game& game);  // (seat 0, seat 1)
+  float compute_exploitability(const Game& game);
+
+  // Values of one seat at a node, the opponent weighted by its root range.
+  std::vector<float> node_cfvalues(const Game& game, std::size_t node, Seat seat) const;
+  std::vector<float> node_cfvalues_with_reach(const Game& game, std::size_t node, Seat seat,
+                                              std::span<const float> reach) const;
+
+  float last_exploitability = 0.0f;
+  std::uint32_t iterations_completed = 0;
+
+ protected:
+  // The steps of one iteration, the recursions and the node arrays: reached
+  // by the tests' and benchmarks' subclasses that drive single iterations and
+  // inspect what was trained. The application uses the members above.
+
   // Reusable buffers of one recursion depth. Buffers only ever grow.
   struct ScratchFrame {
     std::vector<float> chance_reach;
@@ -159,19 +194,6 @@ class DiscountedCfr {
     std::deque<ScratchFrame> overflow;
   };
 
-  explicit DiscountedCfr(Config config);
-  ~DiscountedCfr();
-  DiscountedCfr(const DiscountedCfr&) = delete;
-  DiscountedCfr& operator=(const DiscountedCfr&) = delete;
-
-  // Solves the game in place: prepares the node states, then iterates until
-  // the limit, the target exploitability or cancellation. A cancel is also
-  // seen inside an iteration or an exploitability pass (at chance nodes and
-  // near the root), which then skips the rest of the tree and ends the run
-  // at once: the sums are then unfit for use, and the run reports nothing
-  // more.
-  void run(const Game& game);
-
   // --- One iteration ---------------------------------------------------------
   static DiscountWeights discount_weights(std::uint32_t i);
   void prepare_states(const Game& game);
@@ -183,16 +205,6 @@ class DiscountedCfr {
   // The node's arrays in the arenas. Without compression the f32 forms
   // exist and the packed ones are empty spans; with compression the other
   // way round (a packed value stands for code / 32767 * scale).
-  std::span<float> regrets_of(const NodeState& state) { return slice(regret_arena, state); }
-  std::span<float> strategy_sums_of(const NodeState& state) {
-    return slice(strategy_sum_arena, state);
-  }
-  std::span<std::int16_t> packed_regrets_of(const NodeState& state) {
-    return slice(packed_regret_arena, state);
-  }
-  std::span<std::int16_t> packed_strategy_sums_of(const NodeState& state) {
-    return slice(packed_strategy_sum_arena, state);
-  }
   std::span<const float> regrets_of(const NodeState& state) const {
     return slice(regret_arena, state);
   }
@@ -205,41 +217,14 @@ class DiscountedCfr {
   std::span<const std::int16_t> packed_strategy_sums_of(const NodeState& state) const {
     return slice(packed_strategy_sum_arena, state);
   }
-  static void pack_int16(std::vector<float>& values, std::vector<std::int16_t>& packed,
-                         float& scale);
-  static void unpack_int16(std::vector<float>& values, const std::vector<std::int16_t>& packed,
-                           float scale, std::size_t num_actions, std::size_t num_hands);
 
-  // The board cards, then the node's turn and river when dealt and new.
-  static std::vector<CardCode> node_board_cards(const Game& game, const NodeRecord& node);
-
-  // --- Value passes (read-only) ---------------------------------------------
-  // Average strategy, A x H by action rows; empty for a node without state.
-  std::vector<float> average_strategy(std::size_t node) const;
-  // Per action, the plain mean of the average strategy over the node's hands.
-  std::vector<float> average_action_frequencies(std::size_t node) const;
-
-  void compute_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
-                                 std::span<const float> reach, std::span<float> out,
-                                 std::size_t depth, ScratchStack& stack) const;
+  std::pair<float, float> compute_mes_ev(const Game& game);  // best responses
   void compute_best_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
                                       std::span<const float> reach, std::span<float> out,
                                       std::size_t depth, ScratchStack& stack) const;
 
-  std::pair<float, float> compute_current_ev(const Game& game);  // (seat 0, seat 1)
-  std::pair<float, float> compute_mes_ev(const Game& game);      // best responses
-  float compute_exploitability(const Game& game);
-
-  // Values of one seat at a node, the opponent weighted by its root range.
-  std::vector<float> node_cfvalues(const Game& game, std::size_t node, Seat seat) const;
-  std::vector<float> node_cfvalues_with_reach(const Game& game, std::size_t node, Seat seat,
-                                              std::span<const float> reach) const;
-
-
   // --- State -----------------------------------------------------------------
   Config config;
-  float last_exploitability = 0.0f;
-  std::uint32_t iterations_completed = 0;
   std::uint32_t iteration = 0;
   std::array<std::vector<float>, 2> root_values;  // per seat, last pass
   std::array<std::vector<float>, 2> ev_values;    // per seat, value passes
@@ -274,12 +259,6 @@ class DiscountedCfr {
 
   // The state's entries of an arena; empty when the arena is not allocated
   // or the state has no arrays.
-  template <class T>
-  static std::span<T> slice(Arena<T>& arena, const NodeState& state) {
-    const std::size_t n = state.num_actions * state.num_hands;
-    if (n == 0 || state.offset + n > arena.size) return {};
-    return {arena.data.get() + state.offset, n};
-  }
   template <class T>
   static std::span<const T> slice(const Arena<T>& arena, const NodeState& state) {
     const std::size_t n = state.num_actions * state.num_hands;

@@ -87,12 +87,6 @@ std::vector<float> DiscountedCfr::average_action_frequencies(std::size_t node) c
   return frequencies;
 }
 
-void DiscountedCfr::compute_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
-                                              std::span<const float> reach, std::span<float> out,
-                                              std::size_t depth, ScratchStack& stack) const {
-  value_recursive(game, node, seat, reach, out, depth, stack, false);
-}
-
 void DiscountedCfr::compute_best_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
                                                    std::span<const float> reach,
                                                    std::span<float> out, std::size_t depth,
