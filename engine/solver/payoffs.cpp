@@ -169,98 +169,136 @@ void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
   }
 }
 
-void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs) {
-  const CardContext& cards = game.cards;
-  // One reading of the kernel choice for the batch: the group size and the
-  // kernel that runs a group must agree.
-  const KernelIsa isa = active_kernel_isa();
-  const std::size_t capacity = lane_capacity(isa);
-  // Lanes waiting for a merge, apart by whether ties count (a fold alone
-  // joins either); a group runs when it is full or when the next job needs
-  // another runout.
+namespace {
+
+// Lanes waiting for a merge, apart by whether ties count (a fold alone joins
+// either); a group runs when it is full or when the next job needs another
+// runout. The kernel choice is read once for the batch: the group size and
+// the kernel that runs a group must agree.
+class LaneGroups {
+ public:
+  LaneGroups(const Game& game, std::uint8_t seat)
+      : game_(game), seat_(seat), isa_(active_kernel_isa()), capacity_(lane_capacity(isa_)) {}
+
+  void enqueue(bool with_ties, const RunoutShowdown* entry, std::size_t reach_size,
+               const ShowdownLane& lane) {
+    Group& group = groups_[with_ties ? 1 : 0];
+    if (group.count > 0 && (group.entry != entry || group.reach_size != reach_size))
+      flush(with_ties);
+    group.entry = entry;
+    group.reach_size = reach_size;
+    group.lanes[group.count++] = lane;
+    if (group.count == capacity_) flush(with_ties);
+  }
+
+  // Whether a fold alone for this runout would join an open group with ties.
+  bool ties_open_for(const RunoutShowdown* entry, std::size_t reach_size) const {
+    return groups_[0].count == 0 && groups_[1].count > 0 && groups_[1].entry == entry &&
+           groups_[1].reach_size == reach_size;
+  }
+
+  void flush_all() {
+    flush(false);
+    flush(true);
+  }
+
+ private:
   struct Group {
     std::array<ShowdownLane, kMaxLanes> lanes;
     std::size_t count = 0;
     const RunoutShowdown* entry = nullptr;
     std::size_t reach_size = 0;
   };
-  std::array<Group, 2> groups;
-  const auto flush = [&](Group& group, bool with_ties) {
+
+  void flush(bool with_ties) {
+    Group& group = groups_[with_ties ? 1 : 0];
     if (group.count == 0) return;
     SolverProfile::Scope scope(ProfileSection::terminal_eval);
+    const CardContext& cards = game_.cards;
     const ShowdownLane& first = group.lanes[0];
     if (group.count > 1) {
-      showdown_lanes(cards, *group.entry, seat, group.reach_size, group.lanes.data(),
-                     group.count, with_ties, isa);
+      showdown_lanes(cards, *group.entry, seat_, group.reach_size, group.lanes.data(), group.count,
+                     with_ties, isa_);
     } else if (first.out == nullptr) {
-      fold_payoff(game, *first.fold_node, seat, first.fold.payoff, {first.reach, group.reach_size},
-                  {first.fold.out, cards.pockets[seat].size()});
+      fold_payoff(game_, *first.fold_node, seat_, first.fold.payoff,
+                  {first.reach, group.reach_size}, {first.fold.out, cards.pockets[seat_].size()});
     } else {
       // One lane: the scalar pass is quicker than a vector one.
-      run_showdown_pass(cards, *group.entry, seat, {first.reach, group.reach_size}, first.c,
+      run_showdown_pass(cards, *group.entry, seat_, {first.reach, group.reach_size}, first.c,
                         with_ties, first.out, first.fold);
     }
     group.count = 0;
-  };
-  const auto enqueue = [&](bool with_ties, const RunoutShowdown* entry, std::size_t reach_size,
-                           const ShowdownLane& lane) {
-    Group& group = groups[with_ties ? 1 : 0];
-    if (group.count > 0 && (group.entry != entry || group.reach_size != reach_size))
-      flush(group, with_ties);
-    group.entry = entry;
-    group.reach_size = reach_size;
-    group.lanes[group.count++] = lane;
-    if (group.count == capacity) flush(group, with_ties);
-  };
+  }
 
-  const auto one_at_a_time = [&](const ShowdownJob& job) {
-    terminal_eval(game, *job.node, seat, job.reach, job.out);
-    if (job.fold != nullptr) terminal_eval(game, *job.fold, seat, job.reach, job.fold_out);
-  };
+  const Game& game_;
+  std::uint8_t seat_;
+  KernelIsa isa_;
+  std::size_t capacity_;
+  std::array<Group, 2> groups_;
+};
 
+void one_at_a_time(const Game& game, std::uint8_t seat, const ShowdownJob& job) {
+  terminal_eval(game, *job.node, seat, job.reach, job.out);
+  if (job.fold != nullptr) terminal_eval(game, *job.fold, seat, job.reach, job.fold_out);
+}
+
+// A fold alone rides along a merge for its sums.
+void batch_fold(const Game& game, std::uint8_t seat, const ShowdownJob& job, LaneGroups& groups,
+                const RunoutShowdown* entry) {
+  const NodeRecord& node = *job.node;
+  if (entry == nullptr || job.fold != nullptr || !fold_follows_runout(game, node, seat, *entry)) {
+    one_at_a_time(game, seat, job);
+    return;
+  }
+  fill_zero(job.out);
+  groups.enqueue(groups.ties_open_for(entry, job.reach.size()), entry, job.reach.size(),
+                 {job.reach.data(), nullptr, {}, {job.out.data(), fold_value(game, node, seat)},
+                  &node});
+}
+
+void batch_showdown(const Game& game, std::uint8_t seat, const ShowdownJob& job,
+                    LaneGroups& groups, const RunoutShowdown* entry) {
+  const NodeRecord& node = *job.node;
+  TerminalPlan plan;
+  if (entry != nullptr) plan = showdown_plan(game, node, seat);
+  if (entry == nullptr || !plan.valid ||
+      !showdown_sizes_ok(game.cards, *entry, seat, job.reach.size(), job.out.size(),
+                         plan.with_ties)) {
+    one_at_a_time(game, seat, job);
+    return;
+  }
+  FoldSide side;
+  if (job.fold != nullptr) {
+    const NodeRecord& fold = *job.fold;
+    if (job.fold_out.size() == job.out.size() && fold_pairs_with(game, node, fold, seat, *entry)) {
+      fill_zero(job.fold_out);
+      side = {job.fold_out.data(), fold_value(game, fold, seat)};
+    } else {
+      terminal_eval(game, fold, seat, job.reach, job.fold_out);
+    }
+  }
+  fill_zero(job.out);
+  groups.enqueue(plan.with_ties, entry, job.reach.size(),
+                 {job.reach.data(), job.out.data(), plan.c, side});
+}
+
+}  // namespace
+
+void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs) {
+  const CardContext& cards = game.cards;
+  LaneGroups groups(game, seat);
   for (const ShowdownJob& job : jobs) {
     const NodeRecord& node = *job.node;
-    const bool fits = complete_board(node) && spans_fit(cards, seat, job.reach.size(), job.out.size());
+    const bool fits =
+        complete_board(node) && spans_fit(cards, seat, job.reach.size(), job.out.size());
     const RunoutShowdown* entry = fits ? &cards.runout_entry(node.turn, node.river) : nullptr;
-
     if (node.last_action == ActionKind::Fold) {
-      // A fold alone rides along a merge for its sums.
-      if (fits && fold_follows_runout(game, node, seat, *entry) && job.fold == nullptr) {
-        fill_zero(job.out);
-        const bool open_ties = groups[0].count == 0 && groups[1].count > 0 &&
-                               groups[1].entry == entry && groups[1].reach_size == job.reach.size();
-        enqueue(open_ties, entry, job.reach.size(),
-                {job.reach.data(), nullptr, {}, {job.out.data(), fold_value(game, node, seat)},
-                 &node});
-      } else {
-        one_at_a_time(job);
-      }
-      continue;
+      batch_fold(game, seat, job, groups, entry);
+    } else {
+      batch_showdown(game, seat, job, groups, entry);
     }
-
-    TerminalPlan plan;
-    if (fits) plan = showdown_plan(game, node, seat);
-    if (!fits || !plan.valid ||
-        !showdown_sizes_ok(cards, *entry, seat, job.reach.size(), job.out.size(),
-                           plan.with_ties)) {
-      one_at_a_time(job);
-      continue;
-    }
-    FoldSide side;
-    if (job.fold != nullptr) {
-      const NodeRecord& fold = *job.fold;
-      if (job.fold_out.size() == job.out.size() && fold_pairs_with(game, node, fold, seat, *entry)) {
-        fill_zero(job.fold_out);
-        side = {job.fold_out.data(), fold_value(game, fold, seat)};
-      } else {
-        terminal_eval(game, fold, seat, job.reach, job.fold_out);
-      }
-    }
-    fill_zero(job.out);
-    enqueue(plan.with_ties, entry, job.reach.size(), {job.reach.data(), job.out.data(), plan.c, side});
   }
-  flush(groups[0], false);
-  flush(groups[1], true);
+  groups.flush_all();
 }
 
 }  // namespace halvory

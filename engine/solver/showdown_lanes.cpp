@@ -113,6 +113,59 @@ double* lane_scratch(std::size_t size) {
   return reinterpret_cast<double*>(buffer.data.get());
 }
 
+// The lanes' coefficients side by side, and where each lane's values go. A
+// lane whose opponent reach is all 0 is worth 0: its outputs were cleared by
+// the caller and get no pointer here.
+template <std::size_t N>
+struct LaneSetup {
+  Lanes<N> less_weight = {};
+  Lanes<N> leq_weight = {};
+  Lanes<N> lose = {};
+  Lanes<N> tie = {};
+  Lanes<N> fold_payoff = {};
+  float* out_of[N] = {};
+  float* fold_of[N] = {};
+  bool any_fold = false;
+};
+
+// value = (win - tie) * less + (tie - lose) * leq + tie * own + lose * all.
+template <std::size_t N, bool WithTies>
+[[gnu::always_inline]] inline void setup_lanes(const ShowdownLane* lanes, std::size_t K,
+                                               const Lanes<N>& total, LaneSetup<N>& c) {
+  for (std::size_t l = 0; l < K; ++l) {
+    const ShowdownCoefficients& lane = lanes[l].c;
+    c.tie[l] = WithTies ? lane.tie : 0.0;
+    c.less_weight[l] = lane.win - c.tie[l];
+    c.leq_weight[l] = c.tie[l] - lane.lose;
+    c.lose[l] = lane.lose;
+    c.fold_payoff[l] = lanes[l].fold.payoff;
+    if (total[l] == 0.0) continue;
+    c.out_of[l] = lanes[l].out;
+    c.fold_of[l] = lanes[l].fold.out;
+    c.any_fold = c.any_fold || c.fold_of[l] != nullptr;
+  }
+}
+
+// The per-hand vectors out lane by lane, N hands at a time, so that each
+// output is written in order instead of one float at a time in strength
+// order (hands the runout blocks stay 0).
+template <std::size_t N>
+[[gnu::always_inline]] inline void write_lanes(const Lanes<N>* values, const Lanes<N>* folds,
+                                               const LaneSetup<N>& c, std::size_t K,
+                                               std::size_t H) {
+  std::size_t h0 = 0;
+  for (; h0 + N <= H; h0 += N) {
+    store_columns<N>(values + h0, c.out_of, K, h0);
+    if (c.any_fold) store_columns<N>(folds + h0, c.fold_of, K, h0);
+  }
+  for (; h0 < H; ++h0) {
+    for (std::size_t l = 0; l < K; ++l) {
+      if (c.out_of[l] != nullptr) c.out_of[l][h0] = static_cast<float>(values[h0][l]);
+      if (c.fold_of[l] != nullptr) c.fold_of[l][h0] = static_cast<float>(folds[h0][l]);
+    }
+  }
+}
+
 template <std::size_t N, bool WithTies>
 [[gnu::always_inline]] inline void showdown_lanes_body(const CardContext& cards,
                                                        const RunoutShowdown& entry,
@@ -165,62 +218,24 @@ template <std::size_t N, bool WithTies>
       [&](const ShowdownRecord* t, std::size_t k) { excluding(my_pockets[t->position], leq[k]); });
   for (; o != their_end; ++o) add(o);
 
-  V less_weight = {};
-  V leq_weight = {};
-  V lose = {};
-  V tie = {};
-  bool zero[N];
-  for (std::size_t l = 0; l < N; ++l) zero[l] = true;
-  for (std::size_t l = 0; l < K; ++l) {
-    const ShowdownCoefficients& c = lanes[l].c;
-    tie[l] = WithTies ? c.tie : 0.0;
-    less_weight[l] = c.win - tie[l];
-    leq_weight[l] = tie[l] - c.lose;
-    lose[l] = c.lose;
-    zero[l] = total[l] == 0.0;
-  }
-
-  // The values go to per-hand vectors first (hands the runout blocks stay
-  // 0) and then out lane by lane, N hands at a time, so each output is
-  // written in order instead of one float at a time in strength order.
-  float* out_of[N];
-  float* fold_of[N];
-  V fold_payoff = {};
-  bool any_fold = false;
-  for (std::size_t l = 0; l < N; ++l) {
-    out_of[l] = l < K && !zero[l] ? lanes[l].out : nullptr;
-    fold_of[l] = l < K && !zero[l] ? lanes[l].fold.out : nullptr;
-    if (l < K) fold_payoff[l] = lanes[l].fold.payoff;
-    any_fold = any_fold || fold_of[l] != nullptr;
-  }
+  LaneSetup<N> c;
+  setup_lanes<N, WithTies>(lanes, K, total, c);
   std::fill(values, values + H, V{});
-  if (any_fold) std::fill(folds, folds + H, V{});
+  if (c.any_fold) std::fill(folds, folds + H, V{});
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
   std::size_t k = 0;
   for (const ShowdownRecord* t = my_first; t != my_end; ++t, ++k) {
     const std::uint16_t h = t->position;
     V others;
     excluding(my_pockets[h], others);
-    V value = less_weight * less[k] + lose * others;
+    V value = c.less_weight * less[k] + c.lose * others;
     const std::uint16_t twin = h < cross.size() ? cross[h] : kNoHand;
     const V own = twin < reach_size ? w[twin] : V{};
-    if constexpr (WithTies) value += tie * own;
-    values[h] = value + leq_weight * leq[k];
-    if (any_fold) folds[h] = (others + own) * fold_payoff;
+    if constexpr (WithTies) value += c.tie * own;
+    values[h] = value + c.leq_weight * leq[k];
+    if (c.any_fold) folds[h] = (others + own) * c.fold_payoff;
   }
-  std::size_t h0 = 0;
-  for (; h0 + N <= H; h0 += N) {
-    store_columns<N>(values + h0, out_of, K, h0);
-    if (any_fold) store_columns<N>(folds + h0, fold_of, K, h0);
-  }
-  for (; h0 < H; ++h0) {
-    for (std::size_t l = 0; l < K; ++l) {
-      if (out_of[l] != nullptr) out_of[l][h0] = static_cast<float>(values[h0][l]);
-      if (fold_of[l] != nullptr) fold_of[l][h0] = static_cast<float>(folds[h0][l]);
-    }
-  }
-  // A lane whose opponent reach is all 0 is worth 0 (its outputs were
-  // cleared by the caller and are not written above).
+  write_lanes<N>(values, folds, c, K, H);
 }
 
 template <std::size_t N, bool WithTies>
