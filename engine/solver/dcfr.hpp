@@ -297,6 +297,10 @@ class DiscountedCfr {
     halvory::parallel_for(pool.get(), chunks, n, std::forward<Body>(body));
   }
 
+  template <class Jobs>
+  void run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
+                       Jobs&& run_jobs) const;
+
   // Sets every entry to 0, the chunks spread over the pool.
   template <class T>
   void zero_in_parallel(std::span<T> values);

@@ -27,6 +27,22 @@ struct DiscountedCfr::StackLease {
   std::unique_ptr<ScratchStack> stack;
 };
 
+// Runs the children of a chance node as jobs over [0, n): split into at most
+// `chunks` chunks, each on a stack lent for it, or here on `stack` (frames
+// below the node's depth are free while it is being valued).
+template <class Jobs>
+void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
+                                    Jobs&& run_jobs) const {
+  if (chunks == 0) {
+    run_jobs(std::size_t{0}, n, stack);
+    return;
+  }
+  run_split(chunks, n, [&](std::size_t begin, std::size_t end) {
+    StackLease lease(spare_stacks);
+    run_jobs(begin, end, *lease.stack);
+  });
+}
+
 }  // namespace halvory
 
 namespace halvory::dcfr_detail {
@@ -92,6 +108,28 @@ inline void add_isomorphic_rows(const Game& game, const NodeRecord& node, Seat s
     }
     axpy(chance_sum, p, H, 1.0f);
   }
+}
+
+// The opponent's reach below a chance node with `children` slots: its reach
+// times the probability of one dealt card, into `buffer`.
+inline const float* chance_reach(const Game& game, const NodeRecord& node, std::size_t children,
+                                 std::span<const float> reach, std::vector<float>& buffer) {
+  grow(buffer, reach.size());
+  scale_into(buffer.data(), reach.data(), chance_weight(game, node, children), reach.size());
+  return buffer.data();
+}
+
+// A chance node's value from its children's rows (children x H): every
+// dealt card's row, then the mirrored cards' rows, summed into out.
+inline void chance_value(const Game& game, const NodeRecord& node, Seat seat, const float* rows,
+                         std::size_t children, std::span<float> out, std::vector<float>& sum,
+                         std::vector<float>& permuted) {
+  const std::size_t H = out.size();
+  grow(sum, H);
+  std::memset(sum.data(), 0, H * sizeof(float));
+  sum_rows_into(sum.data(), rows, children, H);
+  add_isomorphic_rows(game, node, seat, rows, children, H, sum.data(), permuted);
+  std::memcpy(out.data(), sum.data(), H * sizeof(float));
 }
 
 // Asks for every cache line of an array at once. A node's arrays are read

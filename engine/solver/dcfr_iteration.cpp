@@ -94,9 +94,8 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
   const std::size_t H = out.size();
   const std::size_t H_o = reach.size();
 
-  grow(frame.chance_reach, H_o);
-  scale_into(frame.chance_reach.data(), reach.data(),
-             dcfr_detail::chance_weight(game, record, A), H_o);
+  const float* child_reach =
+      dcfr_detail::chance_reach(game, record, A, reach, frame.chance_reach);
 
   // Slots naming a child already seen are solved once and copied.
   const bool reuse = node < children_distinct.size() && children_distinct[node] == 0;
@@ -119,7 +118,6 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
     jobs = frame.distinct_slots.size();
   }
 
-  const float* child_reach = frame.chance_reach.data();
   float* child_values = frame.child_values.data();
   const std::uint16_t* distinct = frame.distinct_slots.data();
   auto run_jobs = [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
@@ -139,16 +137,7 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
                                            .hands = H,
                                            .depth = depth,
                                            .turn_deal = record.turn == kNoCard});
-  if (chunks != 0) {
-    run_split(chunks, jobs, [&](std::size_t begin, std::size_t end) {
-      StackLease lease(spare_stacks);
-      run_jobs(begin, end, *lease.stack);
-    });
-  } else {
-    // Sequential jobs go one level deeper on this stack: frames below this
-    // depth are free while the node is being solved.
-    run_jobs(0, jobs, stack);
-  }
+  run_chance_jobs(chunks, jobs, stack, run_jobs);
 
   if (reuse) {
     SolverProfile::Scope scope(ProfileSection::chance_aggregate_reuse);
@@ -159,13 +148,8 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
     }
   }
 
-  grow(frame.chance_sum, H);
-  float* sum = frame.chance_sum.data();
-  std::memset(sum, 0, H * sizeof(float));
-  sum_rows_into(sum, child_values, A, H);
-  dcfr_detail::add_isomorphic_rows(game, record, traverser, child_values, A, H, sum,
-                                   frame.permuted_row);
-  std::memcpy(out.data(), sum, H * sizeof(float));
+  dcfr_detail::chance_value(game, record, traverser, child_values, A, out, frame.chance_sum,
+                            frame.permuted_row);
 }
 
 bool DiscountedCfr::opponent_reaches(const Game& game, std::size_t node,

@@ -184,12 +184,9 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
     return;
   }
   ScratchFrame& frame = stack.frame(depth);
-  grow(frame.chance_reach, H_o);
-  scale_into(frame.chance_reach.data(), reach.data(),
-             dcfr_detail::chance_weight(game, record, K), H_o);
+  const float* child_reach =
+      dcfr_detail::chance_reach(game, record, K, reach, frame.chance_reach);
   grow(frame.child_values, K * H);
-
-  const float* child_reach = frame.chance_reach.data();
   float* rows = frame.child_values.data();
   auto run_jobs = [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
     for (std::size_t k = begin; k < end; ++k) {
@@ -202,21 +199,9 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
                     .jobs = K,
                     .turn_deal = record.turn == kNoCard,
                     .distinct = node < children_distinct.size() && children_distinct[node] == 1});
-  if (chunks != 0) {
-    run_split(chunks, K, [&](std::size_t begin, std::size_t end) {
-      StackLease lease(spare_stacks);
-      run_jobs(begin, end, *lease.stack);
-    });
-  } else {
-    run_jobs(0, K, stack);
-  }
-
-  grow(frame.chance_sum, H);
-  float* sum = frame.chance_sum.data();
-  std::memset(sum, 0, H * sizeof(float));
-  sum_rows_into(sum, rows, K, H);
-  dcfr_detail::add_isomorphic_rows(game, record, seat, rows, K, H, sum, frame.permuted_row);
-  std::memcpy(out.data(), sum, H * sizeof(float));
+  run_chance_jobs(chunks, K, stack, run_jobs);
+  dcfr_detail::chance_value(game, record, seat, rows, K, out, frame.chance_sum,
+                            frame.permuted_row);
 }
 
 std::pair<float, float> DiscountedCfr::root_pass(const Game& game, bool best_response) {

@@ -238,28 +238,18 @@ template <std::size_t N, bool WithTies>
   write_lanes<N>(values, folds, c, K, H);
 }
 
-template <std::size_t N, bool WithTies>
-[[gnu::target("avx2")]] void showdown_lanes_avx2(const CardContext& cards,
-                                                 const RunoutShowdown& entry, std::uint8_t seat,
-                                                 std::size_t reach_size, const ShowdownLane* lanes,
-                                                 std::size_t K) {
-  showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);
-}
-
-template <std::size_t N, bool WithTies>
-[[gnu::target("avx512f")]] void showdown_lanes_avx512(const CardContext& cards,
-                                                 const RunoutShowdown& entry, std::uint8_t seat,
-                                                 std::size_t reach_size, const ShowdownLane* lanes,
-                                                 std::size_t K) {
-  showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);
-}
-
-template <std::size_t N, bool WithTies>
-void showdown_lanes_baseline(const CardContext& cards, const RunoutShowdown& entry,
-                             std::uint8_t seat, std::size_t reach_size, const ShowdownLane* lanes,
-                             std::size_t K) {
-  showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);
-}
+// The merge compiled for the wider instruction sets; the baseline runs the
+// body where it is called.
+#define HALVORY_LANES_VARIANT(name, isa)                                                    \
+  template <std::size_t N, bool WithTies>                                                   \
+  [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry,     \
+                                 std::uint8_t seat, std::size_t reach_size,                 \
+                                 const ShowdownLane* lanes, std::size_t K) {                \
+    showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);             \
+  }
+HALVORY_LANES_VARIANT(showdown_lanes_avx2, "avx2")
+HALVORY_LANES_VARIANT(showdown_lanes_avx512, "avx512f")
+#undef HALVORY_LANES_VARIANT
 
 }  // namespace
 
@@ -276,7 +266,7 @@ void showdown_lanes_for(const CardContext& cards, const RunoutShowdown& entry, s
                         std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                         KernelIsa isa) {
   if (isa != KernelIsa::avx2) {
-    showdown_lanes_baseline<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_body<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
   } else if (K <= 4) {
     showdown_lanes_avx2<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
   } else {
