@@ -621,9 +621,9 @@ TEST(DcfrNodeLocks, TrainingAndBestResponseReadEveryFormAlike) {
     solver.compute_best_cfvalue_recursive(*game, t.ip, 1, reach, best, 0, stack);
 
     for (std::size_t h = 0; h < H; ++h) {
-      const float by_lock = static_cast<float>(column(c.lock, t.bet, h) * double{rows[t.bet][h]} +
-                                               column(c.lock, check, h) * double{rows[check][h]});
       if (c.locked[h]) {
+        const float by_lock = static_cast<float>(column(c.lock, t.bet, h) * double{rows[t.bet][h]} +
+                                                 column(c.lock, check, h) * double{rows[check][h]});
         EXPECT_NEAR(strategy[t.bet * H + h], column(c.lock, t.bet, h), 1e-6f) << "hand " << h;
         EXPECT_EQ(best[h], by_lock) << "hand " << h;
       } else {
