@@ -170,6 +170,37 @@ ColumnLayout {
 
         Item { Layout.fillHeight: true }
 
+        // The developers' commands on a built-in library.
+        ColumnLayout {
+            id: devButtons
+            readonly property bool standard: library.category === 0
+            Layout.fillWidth: true
+            visible: library.page.developerMode && library.category !== 2
+            spacing: 6
+
+            ActionButton {
+                objectName: library.seat + "OverrideButton"
+                text: qsTr("Override")
+                enabled: devButtons.standard ? library.page.canOverrideStandard(library.seat)
+                                             : library.page.canOverrideExploit(library.seat)
+                onClicked: devButtons.standard ? library.page.overrideSelectedStandardRange(library.seat)
+                                               : library.page.overrideSelectedExploitRange(library.seat)
+            }
+            ActionButton {
+                objectName: library.seat + "ExportLibraryButton"
+                text: devButtons.standard ? qsTr("Export standard…") : qsTr("Export population…")
+                onClicked: devButtons.standard ? library.page.openExportStandardDialog()
+                                               : library.page.openExportExploitDialog()
+            }
+            ActionButton {
+                objectName: library.seat + "ClearOverridesButton"
+                look: "dangerFill"
+                text: qsTr("Clear overrides…")
+                onClicked: devButtons.standard ? library.page.openClearStandardOverridesDialog(library.seat)
+                                               : library.page.openClearExploitOverridesDialog(library.seat)
+            }
+        }
+
         ColumnLayout {
             Layout.fillWidth: true
             visible: library.category === 2
