@@ -490,7 +490,7 @@ Item {
 
     function _trPopulationLabel(s) {
         var t = String(s), m
-        if (["UTG/HJ/CO", "UTG", "HJ", "CO", "BTN", "BU", "SB", "BB"].indexOf(t) >= 0)
+        if (Builtin.POPULATION_POSITIONS.indexOf(t) >= 0)
             return t
         switch (t) {
         case "Limp": return qsTr("Limp")
@@ -576,7 +576,7 @@ Item {
     }
 
     function _applyPopulation(parsed) {
-        ["oop", "ip"].forEach(function (seat) {
+        Builtin.SEATS.forEach(function (seat) {
             var side = parsed && parsed[seat] ? parsed[seat].exploit : []
             var template = _sanitizeCustomTree(_buildExploitTree(seat, root[seat + "StandardRanges"]))
             var tree = Builtin.completePopulationTree(side, template, _newNodeId)
@@ -603,7 +603,7 @@ Item {
             if (standard) {
                 console.log("[ranges] Loaded STANDARD presets via AppController from", standard.path, "bytes=", standard.text.length)
                 var parsed = JSON.parse(standard.text)
-                ;["oop", "ip"].forEach(function (seat) {
+                Builtin.SEATS.forEach(function (seat) {
                     var flat = _sanitizePresetList(parsed && parsed[seat] ? parsed[seat].standard : [])
                     root[seat + "StandardRanges"] = _applyOverridesToTree(
                         _sanitizeCustomTree(_buildStandardTree(flat)), root[seat + "StandardOverrides"], [])
@@ -735,7 +735,7 @@ Item {
     // without ids, in the shape of the built-in resource.
     function exportExploitRanges(fileUrl) {
         var out = { format: "halvory_ranges_export", version: 1, generatedAt: new Date().toISOString() }
-        ;["oop", "ip"].forEach(function (seat) {
+        Builtin.SEATS.forEach(function (seat) {
             out[seat] = { standard: [], exploit: _stripIdsForExport(_sanitizeCustomTree(root[seat + "ExploitRanges"])) }
         })
         _exportExploitError = _exportText(fileUrl, JSON.stringify(out, null, 2))

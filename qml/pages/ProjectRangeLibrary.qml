@@ -130,6 +130,7 @@ ColumnLayout {
                     }
 
                     Text {
+                        id: rowLabel
                         objectName: "rowLabel"
                         Layout.fillWidth: true
                         text: row.modelData.displayName !== "" ? row.modelData.displayName : row.modelData.name
@@ -146,6 +147,15 @@ ColumnLayout {
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
                     onClicked: library.page.selectLibraryRow(library.seat, row.modelData)
+                }
+
+                // Long built-in names are cut in the narrow list; the whole
+                // name shows on hover.
+                PlainToolTip {
+                    theme: library.page.theme
+                    visible: rowArea.containsMouse && rowLabel.truncated
+                    delay: 500
+                    text: rowLabel.text
                 }
             }
         }

@@ -11,6 +11,9 @@
 var STACKS = ["50bb", "100bb", "150bb", "200bb"]
 var RAKES = ["No rake", "50nl rake", "100nl rake", "200nl rake", "500nl rake"]
 var SCENARIOS = ["RFI", "vs RFI", "vs 3bet", "vs 4bet"]
+var SEATS = ["oop", "ip"]
+// Population position folders; their names are not translated.
+var POPULATION_POSITIONS = ["UTG/HJ/CO", "UTG", "HJ", "CO", "BTN", "BU", "SB", "BB"]
 var HEADS_UP = "Heads up"
 var SEP = " / "
 
