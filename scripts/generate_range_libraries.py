@@ -7,8 +7,9 @@ Run by hand from the repository root; the output is committed:
 
   qml/data/standard_ranges.json   preflop ranges by table, stack, rake, spot
   qml/data/exploit_ranges.json    player-type ranges (a range export file)
-  qml/pages/populationTable.js    the player-type values the page falls back
-                                  on when the second file is missing
+  qml/pages/populationTable.js    the player-type folders and values the
+                                  page builds its template from, used when
+                                  the second file is missing
 
 Every range comes from one ordering of the 169 starting hands and a width.
 
@@ -474,7 +475,14 @@ def table_script(passive, lag):
             "// Player-type ranges by archetype, position and action (position \"\" for\n"
             "// the ones without a position).\n"
             "var PASSIVE = " + json.dumps(passive, indent=2, ensure_ascii=False) + "\n\n"
-            "var LOOSE_AGGRESSIVE = " + json.dumps(lag, indent=2, ensure_ascii=False) + "\n")
+            "var LOOSE_AGGRESSIVE = " + json.dumps(lag, indent=2, ensure_ascii=False) + "\n\n"
+            "// The archetype folders, and per seat the position folders with their\n"
+            "// leaves, in the order the library lists them.\n"
+            "var PASSIVE_ARCHETYPES = " + json.dumps([a[0] for a in PASSIVE_ARCHETYPES], ensure_ascii=False) + "\n"
+            "var LAG_ARCHETYPES = " + json.dumps([a[0] for a in LAG_ARCHETYPES], ensure_ascii=False) + "\n"
+            "var PASSIVE_LEAVES = " + json.dumps(PASSIVE_LEAVES, ensure_ascii=False) + "\n"
+            "var LAG_LEAVES = " + json.dumps(LAG_LEAVES, ensure_ascii=False) + "\n"
+            "var NIT_LEAVES = " + json.dumps(NIT_LEAVES, ensure_ascii=False) + "\n")
 
 
 def main():

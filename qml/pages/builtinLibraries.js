@@ -169,31 +169,12 @@ function cloneTreeStripWeights(nodes, makeId) {
 
 // ---- Population template ----
 
-var PASSIVE_ARCHETYPES = ["Passive tight (VPIP 18\u201325)", "Passive neutral (VPIP 25\u201335)",
-                          "Passive loose (VPIP 35\u201345)", "Extreme loose (VPIP 45\u201365)"]
-var LAG_ARCHETYPES = ["Standard LAG (VPIP 28\u201340)", "Maniac (VPIP 45\u201370)"]
-
-// Per seat: [position, leaves] in the order the library lists them.
-var PASSIVE_LEAVES = {
-    oop: [["UTG/HJ/CO", ["Limp", "Limp-call", "Limp-3b", "RFI", "Call 3b", "4b"]],
-          ["SB", ["Limp", "Limp-3b", "RFI", "3b", "4b", "Call 3b", "Call 4b"]],
-          ["BB", ["Check back", "Call raise", "3b", "Call 4b"]]],
-    ip: [["UTG/HJ/CO", ["Limp", "Limp-call", "Limp-3b", "RFI", "3b", "Call 3b", "4b", "Call 4b"]],
-         ["BU", ["Limp", "Limp-call", "Limp-3b", "RFI", "3b", "Call 3b", "4b", "Call 4b"]],
-         ["BB", ["Call raise", "3b", "Call 4b"]]]
-}
-var LAG_LEAVES = {
-    oop: [["UTG/HJ/CO", ["RFI", "Call 3b", "4b"]], ["SB", ["RFI", "3b", "4b", "Call 3b", "Call 4b"]],
-          ["BB", ["Call raise", "3b", "Call 4b"]]],
-    ip: [["UTG/HJ/CO", ["RFI", "3b", "Call 3b", "4b", "Call 4b"]], ["BU", ["RFI", "3b", "Call 3b", "4b", "Call 4b"]],
-         ["BB", ["Call", "3b"]]]
-}
-var NIT_LEAVES = {
-    oop: [["UTG/HJ/CO", ["RFI", "Call 3b", "4b"]], ["SB", ["RFI", "3b", "4b", "Call 3b", "Call 4b"]],
-          ["BB", ["Check back", "Call raise", "3b", "Call 4b"]]],
-    ip: [["UTG/HJ/CO", ["RFI", "3b", "Call 3b", "4b", "Call 4b"]], ["BU", ["RFI", "3b", "Call 3b", "4b", "Call 4b"]],
-         ["BB", ["Call raise", "3b", "Call 4b"]]]
-}
+// The folders and leaves come with their values from the generated table.
+var PASSIVE_ARCHETYPES = Table.PASSIVE_ARCHETYPES
+var LAG_ARCHETYPES = Table.LAG_ARCHETYPES
+var PASSIVE_LEAVES = Table.PASSIVE_LEAVES
+var LAG_LEAVES = Table.LAG_LEAVES
+var NIT_LEAVES = Table.NIT_LEAVES
 
 function passiveKey(archetype) {
     var s = _text(archetype).toLowerCase()

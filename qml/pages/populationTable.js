@@ -176,3 +176,11 @@ var LOOSE_AGGRESSIVE = {
     }
   }
 }
+
+// The archetype folders, and per seat the position folders with their
+// leaves, in the order the library lists them.
+var PASSIVE_ARCHETYPES = ["Passive tight (VPIP 18–25)", "Passive neutral (VPIP 25–35)", "Passive loose (VPIP 35–45)", "Extreme loose (VPIP 45–65)"]
+var LAG_ARCHETYPES = ["Standard LAG (VPIP 28–40)", "Maniac (VPIP 45–70)"]
+var PASSIVE_LEAVES = {"oop": [["UTG/HJ/CO", ["Limp", "Limp-call", "Limp-3b", "RFI", "Call 3b", "4b"]], ["SB", ["Limp", "Limp-3b", "RFI", "3b", "4b", "Call 3b", "Call 4b"]], ["BB", ["Check back", "Call raise", "3b", "Call 4b"]]], "ip": [["UTG/HJ/CO", ["Limp", "Limp-call", "Limp-3b", "RFI", "3b", "Call 3b", "4b", "Call 4b"]], ["BU", ["Limp", "Limp-call", "Limp-3b", "RFI", "3b", "Call 3b", "4b", "Call 4b"]], ["BB", ["Call raise", "3b", "Call 4b"]]]}
+var LAG_LEAVES = {"oop": [["UTG/HJ/CO", ["RFI", "Call 3b", "4b"]], ["SB", ["RFI", "3b", "4b", "Call 3b", "Call 4b"]], ["BB", ["Call raise", "3b", "Call 4b"]]], "ip": [["UTG/HJ/CO", ["RFI", "3b", "Call 3b", "4b", "Call 4b"]], ["BU", ["RFI", "3b", "Call 3b", "4b", "Call 4b"]], ["BB", ["Call", "3b"]]]}
+var NIT_LEAVES = {"oop": [["UTG/HJ/CO", ["RFI", "Call 3b", "4b"]], ["SB", ["RFI", "3b", "4b", "Call 3b", "Call 4b"]], ["BB", ["Check back", "Call raise", "3b", "Call 4b"]]], "ip": [["UTG/HJ/CO", ["RFI", "3b", "Call 3b", "4b", "Call 4b"]], ["BU", ["RFI", "3b", "Call 3b", "4b", "Call 4b"]], ["BB", ["Call raise", "3b", "Call 4b"]]]}
