@@ -590,6 +590,8 @@ Item {
     function _loadBundledPresetRanges() {
         _presetLoadError = ""
         var c = _controllerSource
+        // The resources cannot be requested otherwise: Qt refuses a GET on
+        // qrc: and file: URLs unless the environment allows file reads.
         if (!c || typeof c.readTextResource !== "function") {
             _presetLoadError = "Failed to load bundled presets."
             console.warn("[ranges] " + _presetLoadError)

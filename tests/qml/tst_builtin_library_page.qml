@@ -119,6 +119,13 @@ Item {
             verify(page.oopExploitRanges.length === 5)
         }
 
+        function test_withoutTheResourceReader() {
+            var page = makePage({ _controllerSource: { developerMode: false } })
+            compare(page._presetLoadError, "Failed to load bundled presets.")
+            compare(page.oopStandardRanges, [])
+            compare(leaf(page.ipExploitRanges, "Other / Bomb pot").value, "100%")
+        }
+
         function test_overrideSurvivesARestart() {
             var page = makePage({ _controllerSource: controller() })
             mouseClick(child(page, "oopStandardTab"))
