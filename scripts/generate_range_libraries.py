@@ -336,7 +336,8 @@ PASSIVE_ARCHETYPES = [("Passive tight (VPIP 18\u201325)", "tight", 0.7),
                       ("Extreme loose (VPIP 45\u201365)", "extreme", 2.3)]
 LAG_ARCHETYPES = [("Standard LAG (VPIP 28\u201340)", "Standard LAG", 1.0), ("Maniac (VPIP 45\u201370)", "Maniac", 1.8)]
 
-# position -> leaf -> band [from, to] in percent, scaled by the factor.
+# position -> leaf -> band [from, to] in percent, scaled by the factor;
+# "Check back" (None) is every hand the big blind does not 3-bet.
 # Passive players limp what they do not raise, raise only strong hands and
 # rarely put in a third or fourth bet.
 PASSIVE_BANDS = {
@@ -344,7 +345,7 @@ PASSIVE_BANDS = {
                   "Call 3b": (2.5, 7), "4b": (0, 1.5), "Call 4b": (1, 2.5)},
     "SB": {"Limp": (8, 35), "Limp-3b": (0, 1.5), "RFI": (0, 8), "3b": (0, 3), "4b": (0, 1.5),
            "Call 3b": (2.5, 8), "Call 4b": (1, 3)},
-    "BB": {"Check back": (3, 100), "Call raise": (3, 30), "3b": (0, 3), "Call 4b": (1, 3)},
+    "BB": {"Check back": None, "Call raise": (3, 30), "3b": (0, 3), "Call 4b": (1, 3)},
     "": {"3b cold call": (2, 6)},
 }
 # Loose-aggressive players open and re-raise wide and call little.
@@ -357,7 +358,7 @@ LAG_BANDS = {
 NIT_BANDS = {
     "UTG/HJ/CO": {"RFI": (0, 12), "3b": (0, 3), "Call 3b": (2, 5), "4b": (0, 1.5), "Call 4b": (0.9, 2.2)},
     "SB": {"RFI": (0, 20), "3b": (0, 4), "4b": (0, 1.5), "Call 3b": (2, 6), "Call 4b": (0.9, 2.2)},
-    "BB": {"Check back": (4, 100), "Call raise": (3, 18), "3b": (0, 3), "Call 4b": (0.9, 2.2)},
+    "BB": {"Check back": None, "Call raise": (3, 18), "3b": (0, 3), "Call 4b": (0.9, 2.2)},
 }
 
 # Leaves per seat and position, in the order the library lists them.
@@ -387,9 +388,12 @@ def band_table(bands, factor, order):
     table = {}
     for pos, leaves in bands.items():
         table[pos] = {}
-        for leaf, (lo, hi) in leaves.items():
-            hi = 100 if hi >= 100 else hi * factor
-            lo = lo * factor if hi < 100 else lo / factor
+        for leaf, edges in leaves.items():
+            if leaf == "Check back":
+                # Everything the big blind does not raise.
+                lo, hi = leaves["3b"][1] * factor, 100
+            else:
+                lo, hi = edges[0] * factor, edges[1] * factor
             table[pos][leaf] = range_text(band(order, lo, hi, step=0), plain=True)
         if "Call raise" in table[pos]:
             table[pos]["Call"] = table[pos]["Call raise"]

@@ -25,7 +25,7 @@ var PASSIVE = {
       "Call 4b": "QQ, AQs+"
     },
     "BB": {
-      "Check back": "TT-22, ATs-A2s, KTs-K2s, Q2s+, J2s+, T2s+, 92s+, 82s+, 72s+, 62s+, 52s+, 42s+, 32s, AQo-A2o, K2o+, Q2o+, J2o+, T2o+, 92o+, 82o+, 72o+, 62o+, 52o+, 42o+, 32o",
+      "Check back": "JJ-22, AJs-A2s, K2s+, Q2s+, J2s+, T2s+, 92s+, 82s+, 72s+, 62s+, 52s+, 42s+, 32s, A2o+, K2o+, Q2o+, J2o+, T2o+, 92o+, 82o+, 72o+, 62o+, 52o+, 42o+, 32o",
       "Call raise": "JJ-77, AJs-A5s, K7s+, Q8s+, J8s+, T8s+, A9o+, KTo+, QTo+, JTo",
       "3b": "QQ+, AQs+",
       "Call 4b": "QQ, AQs+",
@@ -87,7 +87,7 @@ var PASSIVE = {
       "Call 4b": "JJ, AQs-AJs, KJs+, AKo"
     },
     "BB": {
-      "Check back": "JJ-22, AJs-A2s, K2s+, Q2s+, J2s+, T2s+, 92s+, 82s+, 72s+, 62s+, 52s+, 42s+, 32s, A2o+, K2o+, Q2o+, J2o+, T2o+, 92o+, 82o+, 72o+, 62o+, 52o+, 42o+, 32o",
+      "Check back": "TT-22, ATs-A2s, KTs-K2s, Q2s+, J2s+, T2s+, 92s+, 82s+, 72s+, 62s+, 52s+, 42s+, 32s, AQo-A2o, K2o+, Q2o+, J2o+, T2o+, 92o+, 82o+, 72o+, 62o+, 52o+, 42o+, 32o",
       "Call raise": "TT-55, ATs-A2s, KTs-K4s, Q4s+, J5s+, T5s+, 96s+, 86s+, AQo-A5o, K6o+, Q7o+, J7o+, T8o+, 98o",
       "3b": "JJ+, AJs+, KJs+, AKo",
       "Call 4b": "JJ, AQs-AJs, KJs+, AKo",
