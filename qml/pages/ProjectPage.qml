@@ -7,6 +7,7 @@ import "../components/solveRules.js" as SolveRules
 import "../components/rangeText.js" as RangeText
 import "boardSlots.js" as BoardSlots
 import "rangeLibrary.js" as Library
+import "builtinLibraries.js" as Builtin
 import "settingsProfiles.js" as Profiles
 
 // The set-up page: the spot's board, game settings, sizings, ranges and
@@ -106,6 +107,11 @@ Item {
     property real oopClickWeightPct: 100.0
     property real ipClickWeightPct: 100.0
     property string _presetLoadError: ""
+    // Developer overrides of single built-in leaves: path key -> range text.
+    property var oopStandardOverrides: ({})
+    property var ipStandardOverrides: ({})
+    property var oopExploitOverrides: ({})
+    property var ipExploitOverrides: ({})
 
     // State of the library dialogs: the seat each was opened for, and its
     // error line.
@@ -121,6 +127,10 @@ Item {
     property string _importRangeFocusPlayer: "oop"
     property string _importRangeError: ""
     property string _importRangeNormalizedText: ""
+    property string _clearStandardPlayer: "oop"
+    property string _clearExploitPlayer: "oop"
+    property string _exportStandardError: ""
+    property string _exportExploitError: ""
 
     // ---- Board ----
     property int editingCardIndex: -1
@@ -422,10 +432,349 @@ Item {
         return cat === 0 ? qsTr("Standard Ranges") : cat === 1 ? qsTr("Population Ranges") : qsTr("Custom Ranges")
     }
 
-    // Custom names are shown as typed; the built-in libraries bring their
-    // own labels.
+    // Custom names are shown as typed; the built-in libraries' names are
+    // translated where they are words.
     function rangeDisplayName(category, rawName) {
-        return String(rawName)
+        return category === 0 ? _trStandardLabel(rawName) : category === 1 ? _trPopulationLabel(rawName) : String(rawName)
+    }
+
+    function _trRakeFolderName(s) {
+        switch (String(s)) {
+        case "No rake": return qsTr("No rake")
+        case "50nl rake": return qsTr("50nl rake")
+        case "100nl rake": return qsTr("100nl rake")
+        case "200nl rake": return qsTr("200nl rake")
+        case "500nl rake": return qsTr("500nl rake")
+        }
+        return String(s)
+    }
+
+    function _trStdToken(tok) {
+        switch (String(tok)) {
+        case "Call": return qsTr("Call")
+        case "Fold": return qsTr("Fold")
+        case "RFI": return qsTr("RFI")
+        case "3bet": return qsTr("3bet")
+        case "4bet": return qsTr("4bet")
+        }
+        return String(tok)
+    }
+
+    function _trStandardLabel(s) {
+        var t = String(s), m
+        switch (t) {
+        case "6-max": return qsTr("6-max")
+        case "Heads up": return qsTr("Heads up")
+        case "RFI": return qsTr("RFI")
+        case "vs RFI": return qsTr("vs RFI")
+        case "vs 3bet": return qsTr("vs 3bet")
+        case "vs 4bet": return qsTr("vs 4bet")
+        }
+        if ((m = /^6-max, (\d+bb)$/.exec(t)))
+            return qsTr("6-max, %1").arg(m[1])
+        if ((m = /^(\d+bb)$/.exec(t)))
+            return qsTr("%1").arg(m[1])
+        if (Builtin.RAKES.indexOf(t) >= 0)
+            return _trRakeFolderName(t)
+        if ((m = /^vs (.+) RFI$/.exec(t)) && m[1].trim() !== "")
+            return qsTr("vs %1 RFI").arg(m[1])
+        if ((m = /^(.+?)\s+vs\s+(.+?)\s+3bet$/.exec(t)))
+            return qsTr("%1 vs %2 3bet").arg(m[1]).arg(m[2])
+        if ((m = /^(.+?)\s+3bet\s+vs\s+(.+?)\s+4bet$/.exec(t)))
+            return qsTr("%1 3bet vs %2 4bet").arg(m[1]).arg(m[2])
+        var words = t.trim().split(/\s+/)
+        if (words.length === 2)
+            return qsTr("%1 %2").arg(words[0]).arg(_trStdToken(words[1]))
+        return t
+    }
+
+    function _trPopulationLabel(s) {
+        var t = String(s), m
+        if (Builtin.POPULATION_POSITIONS.indexOf(t) >= 0)
+            return t
+        switch (t) {
+        case "Limp": return qsTr("Limp")
+        case "Limp-call": return qsTr("Limp-call")
+        case "Limp-3b": return qsTr("Limp-3b")
+        case "RFI": return qsTr("RFI")
+        case "Call": return qsTr("Call")
+        case "Call raise": return qsTr("Call raise")
+        case "Check back": return qsTr("Check back")
+        case "3b": return qsTr("3b")
+        case "4b": return qsTr("4b")
+        case "Call 3b": return qsTr("Call 3b")
+        case "Call 4b": return qsTr("Call 4b")
+        case "3b cold call": return qsTr("3b cold call")
+        case "Bomb pot": return qsTr("Bomb pot")
+        case "Weaker regs": return qsTr("Weaker regs")
+        case "Tighter reg": return qsTr("Tighter reg")
+        case "Looser reg": return qsTr("Looser reg")
+        case "Other": return qsTr("Other")
+        case "Nit": case "nit": return qsTr("Nit")
+        case "Overfolder": case "overfolder": return qsTr("Overfolder")
+        }
+        if ((m = /^(.+?)\s*\(VPIP\s*([^\)]+)\)$/.exec(t)) || (m = /^(.+?)\s*\(\s*([^\)]+?)\s*VPIP\s*\)$/i.exec(t)))
+            return qsTr("%1 (VPIP %2)").arg(_trArchetype(m[1].trim())).arg(m[2].trim())
+        return _trStandardLabel(t)
+    }
+
+    function _trArchetype(label) {
+        switch (label) {
+        case "Passive": return qsTr("Passive")
+        case "Passive tight": return qsTr("Passive tight")
+        case "Passive neutral": return qsTr("Passive neutral")
+        case "Passive loose": return qsTr("Passive loose")
+        case "Extreme loose": return qsTr("Extreme loose")
+        case "Loose aggressive": return qsTr("Loose aggressive")
+        case "Standard LAG": return qsTr("Standard LAG")
+        case "Maniac": return qsTr("Maniac")
+        case "Overfolder": return qsTr("Overfolder")
+        }
+        return label
+    }
+
+    // ---- Built-in libraries ----
+
+    function _sanitizePresetList(arr) {
+        return Builtin.sanitizePresetList(arr)
+    }
+
+    function _buildStandardTree(flatRanges) {
+        return Builtin.buildStandardTree(flatRanges, _newNodeId)
+    }
+
+    function _buildStandard6MaxTree(flatRanges, rootLabel) {
+        return Builtin.build6MaxTree(flatRanges, rootLabel, _newNodeId)
+    }
+
+    function _buildStandardHeadsUpTree(flatRanges) {
+        return Builtin.buildHeadsUpTree(flatRanges, _newNodeId)
+    }
+
+    function _buildExploitTree(player, standardTree) {
+        return Builtin.buildExploitTree(player, standardTree, _newNodeId)
+    }
+
+    function _stripWeightsText(text) {
+        return Builtin.stripWeightsText(text)
+    }
+
+    function _cloneTreeStripWeights(nodes) {
+        return Builtin.cloneTreeStripWeights(nodes, _newNodeId)
+    }
+
+    // The first of the resource's two paths that gives text; "" for none.
+    function _readBundled(fileName) {
+        var c = _controllerSource
+        var paths = [":/Pellaris/qml/data/" + fileName, ":/qt/qml/Pellaris/qml/data/" + fileName]
+        for (var i = 0; i < paths.length; ++i) {
+            var text = String(c.readTextResource(paths[i]) || "")
+            if (text.trim() !== "")
+                return { path: paths[i], text: text }
+        }
+        return null
+    }
+
+    function _applyPopulation(parsed) {
+        Builtin.SEATS.forEach(function (seat) {
+            var side = parsed && parsed[seat] ? parsed[seat].exploit : []
+            var template = _sanitizeCustomTree(_buildExploitTree(seat, root[seat + "StandardRanges"]))
+            var tree = Builtin.completePopulationTree(side, template, _newNodeId)
+            root[seat + "ExploitRanges"] = _applyOverridesToTree(_sanitizeCustomTree(tree), root[seat + "ExploitOverrides"], [])
+        })
+    }
+
+    // Both seats' Standard and Population trees, from the module's two
+    // resources, with the overrides applied. The Population template stands
+    // in for a missing Population resource.
+    function _loadBundledPresetRanges() {
+        _presetLoadError = ""
+        var c = _controllerSource
+        // The resources cannot be requested otherwise: Qt refuses a GET on
+        // qrc: and file: URLs unless the environment allows file reads.
+        if (!c || typeof c.readTextResource !== "function") {
+            _presetLoadError = "Failed to load bundled presets."
+            console.warn("[ranges] " + _presetLoadError)
+            oopStandardRanges = []
+            ipStandardRanges = []
+            _applyPopulation(null)
+            return
+        }
+        try {
+            var standard = _readBundled("standard_ranges.json")
+            if (standard) {
+                console.log("[ranges] Loaded STANDARD presets via AppController from", standard.path, "bytes=", standard.text.length)
+                var parsed = JSON.parse(standard.text)
+                Builtin.SEATS.forEach(function (seat) {
+                    var flat = _sanitizePresetList(parsed && parsed[seat] ? parsed[seat].standard : [])
+                    root[seat + "StandardRanges"] = _applyOverridesToTree(
+                        _sanitizeCustomTree(_buildStandardTree(flat)), root[seat + "StandardOverrides"], [])
+                })
+            } else {
+                _presetLoadError = "Failed to load bundled standard presets (resource file missing/empty)."
+                console.warn("[ranges] " + _presetLoadError)
+                oopStandardRanges = []
+                ipStandardRanges = []
+            }
+            var population = _readBundled("exploit_ranges.json")
+            if (population)
+                console.log("[ranges] Loaded POPULATION presets via AppController from", population.path, "bytes=", population.text.length)
+            _applyPopulation(population ? JSON.parse(population.text) : null)
+        } catch (e) {
+            _presetLoadError = "Failed to load bundled presets: " + e
+            console.warn("[ranges] " + _presetLoadError)
+        }
+    }
+
+    // ---- Overrides ----
+
+    function _sanitizeOverrideMap(obj) {
+        return Builtin.sanitizeOverrideMap(obj)
+    }
+
+    function _applyOverridesToTree(nodes, overrides, pathParts) {
+        return Builtin.applyOverrides(nodes, overrides, pathParts)
+    }
+
+    function _loadPersistedStandardOverrides(player) {
+        return Builtin.readStoredOverrides(rangeStore.value(_seat(player) + "StandardOverridesJson", ""))
+    }
+
+    function _loadPersistedExploitOverrides(player) {
+        return Builtin.readStoredOverrides(rangeStore.value(_seat(player) + "ExploitOverridesJson", ""))
+    }
+
+    function _persistOverrides(seat, kind) {
+        rangeStore.setValue(seat + kind + "OverridesJson", JSON.stringify(_sanitizeOverrideMap(root[seat + kind + "Overrides"])))
+        rangeStore.sync()
+    }
+
+    function persistStandardOverrides(player) {
+        _persistOverrides(_seat(player), "Standard")
+    }
+
+    function persistExploitOverrides(player) {
+        _persistOverrides(_seat(player), "Exploit")
+    }
+
+    function _findPathKeyById(nodes, targetId, pathParts) {
+        return Builtin.findPathKeyById(nodes, targetId, pathParts)
+    }
+
+    function _updateRangeValueById(nodes, targetId, newValue) {
+        return Builtin.updateRangeValueById(nodes, targetId, newValue)
+    }
+
+    // kind "Standard" (category 0) or "Exploit" (category 1).
+    function _canOverride(player, kind, category) {
+        var seat = _seat(player)
+        if (!developerMode || root[seat + "RangeCategory"] !== category)
+            return false
+        var node = _findNodeById(root[seat + kind + "Ranges"], root[seat + "SelectedId"])
+        return !!node && !Library.isFolder(node) && String(root[seat + "RangeText"]).trim() !== ""
+    }
+
+    function _overrideSelected(player, kind, category) {
+        if (!_canOverride(player, kind, category))
+            return false
+        var seat = _seat(player)
+        var tree = root[seat + kind + "Ranges"]
+        var key = _findPathKeyById(tree, root[seat + "SelectedId"], [])
+        var text = String(root[seat + "RangeText"]).trim()
+        if (key === "" || text === "")
+            return false
+        var map = Object.assign({}, root[seat + kind + "Overrides"])
+        map[key] = text
+        root[seat + kind + "Overrides"] = map
+        _persistOverrides(seat, kind)
+        root[seat + kind + "Ranges"] = _updateRangeValueById(tree, root[seat + "SelectedId"], text)
+        return true
+    }
+
+    function _clearOverrides(player, kind) {
+        if (player !== "oop" && player !== "ip")
+            return false
+        root[player + kind + "Overrides"] = {}
+        rangeStore.setValue(player + kind + "OverridesJson", "")
+        root[player + "SelectedId"] = ""
+        root[player + "OpenFolderIds"] = {}
+        root[player + "RangeText"] = ""
+        rangeStore.sync()
+        _loadBundledPresetRanges()
+        return true
+    }
+
+    function canOverrideStandard(player) { return _canOverride(player, "Standard", 0) }
+    function canOverrideExploit(player) { return _canOverride(player, "Exploit", 1) }
+    function overrideSelectedStandardRange(player) { return _overrideSelected(player, "Standard", 0) }
+    function overrideSelectedExploitRange(player) { return _overrideSelected(player, "Exploit", 1) }
+    function clearStandardOverrides(player) { return _clearOverrides(player, "Standard") }
+    function clearExploitOverrides(player) { return _clearOverrides(player, "Exploit") }
+
+    // ---- Exports ----
+
+    function _stripIdsForExport(nodes) {
+        return Builtin.stripIdsForExport(nodes)
+    }
+
+    function _flattenStandardForExport(nodes) {
+        return Builtin.flattenStandardForExport(nodes, _newNodeId)
+    }
+
+    // Writes the text through the controller; "" on success, else the
+    // failure text, which the dialogs also show.
+    function _exportText(fileUrl, text) {
+        var c = _controllerSource
+        if (!c || typeof c.saveTextFile !== "function")
+            return qsTr("Export failed: appController.saveTextFile unavailable.")
+        var result = c.saveTextFile(fileUrl, text)
+        if (!result || result.ok !== true)
+            return qsTr("Export failed: %1").arg(result && result.error ? String(result.error) : qsTr("unknown error"))
+        return ""
+    }
+
+    // The population export dialog's action: both seats' Population trees
+    // without ids, in the shape of the built-in resource.
+    function exportExploitRanges(fileUrl) {
+        var out = { format: "halvory_ranges_export", version: 1, generatedAt: new Date().toISOString() }
+        Builtin.SEATS.forEach(function (seat) {
+            out[seat] = { standard: [], exploit: _stripIdsForExport(_sanitizeCustomTree(root[seat + "ExploitRanges"])) }
+        })
+        _exportExploitError = _exportText(fileUrl, JSON.stringify(out, null, 2))
+        if (_exportExploitError !== "")
+            libraryDevDialogs.showError(qsTr("Export Population Ranges"), _exportExploitError)
+        return _exportExploitError === ""
+    }
+
+    // The standard export dialog's action: both seats' Standard trees as
+    // shown, flattened back into the built-in resource's list.
+    function exportStandardRanges(fileUrl) {
+        var out = {
+            oop: { standard: _flattenStandardForExport(oopStandardRanges) },
+            ip: { standard: _flattenStandardForExport(ipStandardRanges) }
+        }
+        _exportStandardError = _exportText(fileUrl, JSON.stringify(out, null, 2))
+        if (_exportStandardError !== "")
+            libraryDevDialogs.showError(qsTr("Export Standard Ranges"), _exportStandardError)
+        return _exportStandardError === ""
+    }
+
+    function openExportStandardDialog() {
+        libraryDevDialogs.openExportStandard()
+    }
+
+    function openExportExploitDialog() {
+        libraryDevDialogs.openExportExploit()
+    }
+
+    function openClearStandardOverridesDialog(player) {
+        _clearStandardPlayer = _seat(player)
+        libraryDevDialogs.openClearStandard()
+    }
+
+    function openClearExploitOverridesDialog(player) {
+        _clearExploitPlayer = _seat(player)
+        libraryDevDialogs.openClearExploit()
     }
 
     function _flattenTreeFor(player, cat) {
@@ -668,6 +1017,11 @@ Item {
     // Stored text that is not a profile list stays in the store as it is:
     // the page starts without profiles and the user's data is not lost.
     Component.onCompleted: {
+        oopStandardOverrides = _loadPersistedStandardOverrides("oop")
+        ipStandardOverrides = _loadPersistedStandardOverrides("ip")
+        oopExploitOverrides = _loadPersistedExploitOverrides("oop")
+        ipExploitOverrides = _loadPersistedExploitOverrides("ip")
+        _loadBundledPresetRanges()
         var stored = _loadPersistedSettingsProfiles()
         _profilesLoaded = true
         if (stored.ok)
@@ -916,6 +1270,11 @@ Item {
 
     ProjectRangeDialogs {
         id: rangeDialogs
+        page: root
+    }
+
+    ProjectLibraryDevDialogs {
+        id: libraryDevDialogs
         page: root
     }
 }

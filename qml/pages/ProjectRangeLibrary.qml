@@ -130,6 +130,7 @@ ColumnLayout {
                     }
 
                     Text {
+                        id: rowLabel
                         objectName: "rowLabel"
                         Layout.fillWidth: true
                         text: row.modelData.displayName !== "" ? row.modelData.displayName : row.modelData.name
@@ -146,6 +147,15 @@ ColumnLayout {
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
                     onClicked: library.page.selectLibraryRow(library.seat, row.modelData)
+                }
+
+                // Long built-in names are cut in the narrow list; the whole
+                // name shows on hover.
+                PlainToolTip {
+                    theme: library.page.theme
+                    visible: rowArea.containsMouse && rowLabel.truncated
+                    delay: 500
+                    text: rowLabel.text
                 }
             }
         }
@@ -169,6 +179,37 @@ ColumnLayout {
         }
 
         Item { Layout.fillHeight: true }
+
+        // The developers' commands on a built-in library.
+        ColumnLayout {
+            id: devButtons
+            readonly property bool standard: library.category === 0
+            Layout.fillWidth: true
+            visible: library.page.developerMode && library.category !== 2
+            spacing: 6
+
+            ActionButton {
+                objectName: library.seat + "OverrideButton"
+                text: qsTr("Override")
+                enabled: devButtons.standard ? library.page.canOverrideStandard(library.seat)
+                                             : library.page.canOverrideExploit(library.seat)
+                onClicked: devButtons.standard ? library.page.overrideSelectedStandardRange(library.seat)
+                                               : library.page.overrideSelectedExploitRange(library.seat)
+            }
+            ActionButton {
+                objectName: library.seat + "ExportLibraryButton"
+                text: devButtons.standard ? qsTr("Export standard…") : qsTr("Export population…")
+                onClicked: devButtons.standard ? library.page.openExportStandardDialog()
+                                               : library.page.openExportExploitDialog()
+            }
+            ActionButton {
+                objectName: library.seat + "ClearOverridesButton"
+                look: "dangerFill"
+                text: qsTr("Clear overrides…")
+                onClicked: devButtons.standard ? library.page.openClearStandardOverridesDialog(library.seat)
+                                               : library.page.openClearExploitOverridesDialog(library.seat)
+            }
+        }
 
         ColumnLayout {
             Layout.fillWidth: true

@@ -8,7 +8,10 @@ import "spots.js" as Spots
 // times first, "--light" picks the light palette, "--settings" shows the
 // settings page, "--setup" the set-up page scrolled to its range columns,
 // with painted ranges and an open Custom folder; "--dialog=delete" or
-// "--dialog=import" then opens that dialog over it.
+// "--dialog=import" then opens that dialog over it. "--setup --library"
+// shows the built-in libraries instead (OOP: Standard, the 100bb no-rake
+// UTG open; IP: a Population leaf), "--developer" with their developer
+// buttons.
 ApplicationWindow {
     id: window
     width: 1540
@@ -65,10 +68,31 @@ ApplicationWindow {
         }
     }
 
+    // Picks a path of rows in a seat's library, folder by folder.
+    function pickLibraryPath(page, seat, names) {
+        names.forEach(function (name) {
+            page.selectLibraryRow(seat, page.listModelFor(seat).filter(function (r) { return r.name === name })[0])
+        })
+    }
+
     function showRangeColumns() {
         shell.resetToDefaults()
         shell.navIndex = 1
         var page = shell.pages.projectPage
+        if (args.indexOf("--library") >= 0) {
+            if (args.indexOf("--developer") >= 0) {
+                page._controllerSource = {
+                    developerMode: true,
+                    readTextResource: function (path) { return appController.readTextResource(path) }
+                }
+            }
+            page.oopRangeCategory = 0
+            pickLibraryPath(page, "oop", ["6-max, 100bb", "No rake", "RFI", "UTG"])
+            page.ipRangeCategory = 1
+            pickLibraryPath(page, "ip", ["Passive (VPIP 18\u201365)", "Passive tight (VPIP 18\u201325)", "UTG/HJ/CO", "RFI"])
+            scrollTimer.start()
+            return
+        }
         page.oopClickWeightPct = 50
         page.paintHand("oop", "K7s", true, 0)
         page.paintHand("oop", "Q9o", true, 0)

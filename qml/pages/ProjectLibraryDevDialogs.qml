@@ -1,0 +1,72 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Dialogs
+import "../components" as Components
+
+// The developers' library dialogs: the two export file choosers, the two
+// confirmations before local overrides are cleared, and the message that
+// shows a failed export (a file that cannot be written is not silent).
+Item {
+    id: dialogs
+
+    required property var page
+
+    function openExportStandard() { exportStandardDialog.open() }
+    function openExportExploit() { exportExploitDialog.open() }
+    function openClearStandard() { clearStandardOverridesDialog.open() }
+    function openClearExploit() { clearExploitOverridesDialog.open() }
+
+    function showError(title, text) {
+        exportErrorDialog.title = title
+        exportErrorDialog.message = text
+        exportErrorDialog.open()
+    }
+
+    function _seatLabel(player) {
+        return player === "ip" ? "IP" : "OOP"
+    }
+
+    FileDialog {
+        id: exportStandardDialog
+        objectName: "exportStandardDialog"
+        title: qsTr("Export Standard Ranges")
+        fileMode: FileDialog.SaveFile
+        nameFilters: [qsTr("JSON (*.json)"), qsTr("All Files (*)")]
+        onAccepted: dialogs.page.exportStandardRanges(selectedFile)
+    }
+
+    FileDialog {
+        id: exportExploitDialog
+        objectName: "exportExploitDialog"
+        title: qsTr("Export Population Ranges")
+        fileMode: FileDialog.SaveFile
+        nameFilters: [qsTr("JSON (*.json)"), qsTr("All Files (*)")]
+        onAccepted: dialogs.page.exportExploitRanges(selectedFile)
+    }
+
+    Components.MessageBox {
+        id: clearStandardOverridesDialog
+        objectName: "clearStandardOverridesDialog"
+        theme: dialogs.page.theme
+        question: true
+        title: qsTr("Clear standard overrides")
+        message: qsTr("Clear all locally overridden standard ranges for %1?").arg(dialogs._seatLabel(dialogs.page._clearStandardPlayer))
+        onAccepted: dialogs.page.clearStandardOverrides(dialogs.page._clearStandardPlayer)
+    }
+
+    Components.MessageBox {
+        id: clearExploitOverridesDialog
+        objectName: "clearExploitOverridesDialog"
+        theme: dialogs.page.theme
+        question: true
+        title: qsTr("Clear population overrides")
+        message: qsTr("Clear all locally overridden population ranges for %1?").arg(dialogs._seatLabel(dialogs.page._clearExploitPlayer))
+        onAccepted: dialogs.page.clearExploitOverrides(dialogs.page._clearExploitPlayer)
+    }
+
+    Components.MessageBox {
+        id: exportErrorDialog
+        objectName: "exportErrorDialog"
+        theme: dialogs.page.theme
+    }
+}
