@@ -31,8 +31,9 @@ Popup {
         border.color: picker._theme ? picker._theme.stroke : "#30363D"
     }
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
         id: content
+        anchors.fill: parent
         spacing: 10
 
         RowLayout {

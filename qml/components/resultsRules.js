@@ -549,3 +549,11 @@ function treeBlocks(levels) {
     }
     return blocks
 }
+
+// The best k of {index, ev} candidates, highest EV first; k = max(1, topN),
+// 5 when topN is missing or 0.
+function bestOfTop(scored, topN) {
+    var n = Number(topN) > 0 ? Math.max(1, Math.floor(Number(topN))) : 5
+    var sorted = scored.slice().sort(function (a, b) { return b.ev - a.ev })
+    return sorted.slice(0, Math.min(n, sorted.length))
+}

@@ -230,7 +230,7 @@ Item {
                 })
                 row.locked = _nodeHasLocks(lv.nodeIndex)
             }
-            rows.push(row)
+            rows[rows.length] = row
         }
         return rows
     }
@@ -383,13 +383,12 @@ Item {
             var child = _childIndexOf(c.actions[idx])
             var ev = child >= 0 ? controller.nodeEv(child, actor) : NaN
             if (isFinite(ev))
-                scored.push({ index: idx, ev: ev })
+                scored[scored.length] = { index: idx, ev: ev }
         }
         if (scored.length === 0)
             return
-        scored.sort(function (a, b) { return b.ev - a.ev })
-        var k = Math.min(Math.max(1, topN > 0 ? topN : 5), scored.length)
-        _commitChance(c, scored[Math.floor(Math.random() * k)].index)
+        var best = Rules.bestOfTop(scored, topN)
+        _commitChance(c, best[Math.floor(Math.random() * best.length)].index)
     }
 
     // -----------------------------------------------------------------------
