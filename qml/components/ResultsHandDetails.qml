@@ -149,7 +149,7 @@ Card {
                                     rank: modelData.charAt(0)
                                     suit: modelData.charAt(1)
                                     mini: true
-                                    sizeScale: panel.page.uiScale * 0.8
+                                    sizeScale: panel.page.uiScale
                                     hoverable: false
                                     enableHoverScale: false
                                 }

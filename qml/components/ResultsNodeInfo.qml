@@ -26,6 +26,7 @@ Rectangle {
         spacing: 8
         Text {
             Layout.fillWidth: true
+            Layout.minimumWidth: implicitWidth
             text: parent.label
             textFormat: Text.PlainText
             font.pixelSize: 12

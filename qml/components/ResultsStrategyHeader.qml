@@ -10,7 +10,6 @@ RowLayout {
     required property var page
     readonly property var _theme: page.theme
     readonly property var _controller: page.controller
-    readonly property real _startingPot: _controller ? _controller.resultStartingPot : NaN
 
     spacing: 12
 
@@ -72,6 +71,7 @@ RowLayout {
         objectName: "distributionsButton"
         theme: header._theme
         Layout.preferredWidth: header.page.scaled(140, 110)
+        font.pixelSize: 12
         text: qsTr("Distributions")
         enabled: !!header._controller
     }
@@ -80,6 +80,7 @@ RowLayout {
         objectName: "playModeButton"
         theme: header._theme
         Layout.preferredWidth: header.page.scaled(140, 110)
+        font.pixelSize: 12
         text: header.page.playMode ? qsTr("Range view") : qsTr("Play vs solution")
         onClicked: header.page.playMode = !header.page.playMode
     }
@@ -89,7 +90,7 @@ RowLayout {
         theme: header._theme
         compact: true
         label: qsTr("EV (OOP)")
-        value: header._figure(header._controller ? header._controller.resultEvOop + header._startingPot / 2 : NaN, 3)
+        value: header._figure(header._controller ? header._controller.resultEvOop : NaN, 3)
         accentColor: header._theme ? header._theme.success : "#3FB950"
     }
     StatCard {
@@ -97,7 +98,7 @@ RowLayout {
         theme: header._theme
         compact: true
         label: qsTr("EV (IP)")
-        value: header._figure(header._controller ? header._controller.resultEvIp + header._startingPot / 2 : NaN, 3)
+        value: header._figure(header._controller ? header._controller.resultEvIp : NaN, 3)
         accentColor: header._theme ? header._theme.info : "#58A6FF"
     }
     StatCard {

@@ -37,6 +37,7 @@ ColumnLayout {
         ColumnLayout {
             id: matrixColumn
             Layout.fillWidth: true
+            Layout.preferredWidth: view.page.scaled(520, 400)
             Layout.alignment: Qt.AlignTop
             Layout.minimumWidth: 300
             spacing: 8
@@ -116,6 +117,7 @@ ColumnLayout {
                         objectName: "standardModeButton"
                         Layout.fillWidth: true
                         theme: view._theme
+                        font.pixelSize: 12
                         text: qsTr("Standard mode")
                         iconText: view.page.nodeLockMode ? "" : "✓"
                         onClicked: view.page.nodeLockMode = false
@@ -124,6 +126,7 @@ ColumnLayout {
                         objectName: "nodeLockModeButton"
                         Layout.fillWidth: true
                         theme: view._theme
+                        font.pixelSize: 12
                         text: qsTr("Node-lock mode")
                         iconText: view.page.nodeLockMode ? "✓" : ""
                         onClicked: view.page.nodeLockMode = true
@@ -143,6 +146,7 @@ ColumnLayout {
         ResultsHandDetails {
             Layout.fillWidth: true
             Layout.fillHeight: true
+            Layout.preferredWidth: view.page.scaled(300, 220)
             Layout.minimumWidth: view.page.scaled(250, 200)
             page: view.page
         }
