@@ -10,6 +10,8 @@ import Pellaris
 //   --iterations=N   iterations of the solve (default 30)
 //   --threads=N      solver threads (default: all)
 //   --steps=N        clicks to time (default 50)
+//   --settle=MS      pause between the results and the first click (default 500)
+//   --profile=1      first time the page's own steps on cached nodes
 Window {
     id: window
     width: 1440
@@ -76,6 +78,7 @@ Window {
     property int step: 0
     property var times: []
     property real clickedAt: 0
+    property real syncMs: 0
     property bool waitingFrame: false
     property real solveStarted: 0
 
@@ -91,12 +94,21 @@ Window {
                 return
             console.log("solved in " + ((Date.now() - window.solveStarted) / 1000).toFixed(1) + " s, "
                         + window.controller.resultIterations + " iterations, " + window.controller.statusText)
+            settleTimer.interval = window._option("settle", 500)
             settleTimer.start()
         }
     }
 
     // Lets the page take in the results before the first click.
-    Timer { id: settleTimer; interval: 500; onTriggered: window.nextClick() }
+    Timer {
+        id: settleTimer
+        interval: 500
+        onTriggered: {
+            if (window._option("profile", 0) > 0)
+                window.profile()
+            window.nextClick()
+        }
+    }
     Timer { id: gapTimer; interval: 30; onTriggered: window.nextClick() }
 
     // The next click of the walk: down the tree by rotating choices, chance
@@ -127,6 +139,7 @@ Window {
         var bar = _find(page, "actionFrequenciesBar")
         var matrix = _find(page, "strategyMatrix")
         var filled = bar.actions.length + Object.keys(matrix.weights).length
+        syncMs = Date.now() - clickedAt
         if (page.currentNodeIndex === nodeBefore)
             console.log("step " + step + " did not move (" + filled + ")")
         waitingFrame = true
@@ -140,9 +153,52 @@ Window {
         var ms = Date.now() - clickedAt
         times.push(ms)
         console.log("step " + step + " node " + page.currentNodeIndex + " level " + (page.treeLevels.count - 1)
-                    + " " + ms + " ms")
+                    + " " + ms + " ms (click handling " + syncMs + " ms)")
         step += 1
         gapTimer.start()
+    }
+
+    function _timed(label, fn) {
+        var t = Date.now()
+        fn()
+        return label + " " + (Date.now() - t)
+    }
+
+    // Where a click's time goes: the page's own steps on cached nodes.
+    function profile() {
+        var c = controller
+        page.selectActionAtLevel(0, 0)
+        page.selectActionAtLevel(1, 0)
+        var n = page.currentNodeIndex
+        c.nodeActionStats(n); c.nodeHandStrategyReach169(n, ""); c.nodeHandBuckets(n)
+        var reps = 10
+        function each(label, fn) {
+            var t = Date.now()
+            for (var i = 0; i < reps; ++i)
+                fn()
+            return label + " " + ((Date.now() - t) / reps).toFixed(1)
+        }
+        console.log("page steps, ms each: " + [
+            each("meta", function () { c.nodeMeta(n) }),
+            each("actions", function () { c.nodeActions(n) }),
+            each("stats", function () { c.nodeActionStats(n) }),
+            each("strategy", function () { c.nodeHandStrategy(n) }),
+            each("reach", function () { c.nodeHandStrategyReach169(n, "") }),
+            each("buckets", function () { c.nodeHandBuckets(n) }),
+            each("combos", function () { c.nodeHandCombos(n) }),
+            each("levelRows", function () { page._levelRows(true) }),
+            each("rebuild", function () { page.rebuildBreadcrumbs() }),
+            each("matrix", function () { page.refreshHandMatrix() }),
+            each("actionList", function () { page._currentActionList(n) }),
+            each("back+forth", function () { page.navigateToBreadcrumb(1); page.selectActionAtLevel(1, 0) }),
+            each("nodeToggle", function () { page.currentNodeIndex = 1; page.currentNodeIndex = n }),
+            each("rebuild2", function () { page.rebuildBreadcrumbs() }),
+            each("pathOnly", function () { page.treeLevels.remove(2, 1); page.treeLevels.append({ nodeIndex: n, selectedActionIndex: -1 }) })].join(", "))
+        _find(page, "comboList").model = []
+        console.log("without combo rows: " + each("nodeToggle", function () { page.currentNodeIndex = 1; page.currentNodeIndex = n }))
+        _find(page, "bucketList").model = []
+        console.log("without bucket rows: " + each("nodeToggle", function () { page.currentNodeIndex = 1; page.currentNodeIndex = n }))
+        page.resetTreeToRoot()
     }
 
     function finish() {

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import "resultsRules.js" as Rules
 
 // The Game Tree card of the results page: one block per level of the path,
 // the chosen action of earlier levels and every action of the last one.
@@ -48,13 +49,16 @@ Card {
                 width: treeFlick.width - 10
                 spacing: 12
 
+                // One delegate per level row, kept while the path grows or
+                // shrinks; its drawing data follows the page's treeBlocks.
                 Repeater {
-                    model: panel.page.treeBlocks
+                    model: panel.page.treeLevels
 
                     Column {
                         id: block
-                        required property var modelData
-                        readonly property int levelIndex: modelData.levelIndex
+                        required property int index
+                        readonly property var modelData: panel.page.treeBlocks[index] || Rules.EMPTY_BLOCK
+                        readonly property int levelIndex: index
                         width: levelsColumn.width
                         spacing: 6
 
@@ -138,10 +142,11 @@ Card {
                         }
 
                         Repeater {
-                            model: block.modelData.chance ? [] : block.modelData.items
+                            model: block.modelData.chance ? 0 : block.modelData.items.length
 
                             TreeNode {
-                                required property var modelData
+                                required property int index
+                                readonly property var modelData: block.modelData.items[index] || Rules.EMPTY_ITEM
                                 objectName: "treeAction_" + block.levelIndex + "_" + modelData.actionIndex
                                 width: block.width
                                 theme: panel._theme

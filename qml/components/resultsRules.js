@@ -502,6 +502,20 @@ function handActionsForProbs(actions, probs) {
 
 // One block per level. `levels` rows carry what the page read for them:
 // {nodeIndex, selectedActionIndex, meta, actions, childMetas, override, locked}.
+var EMPTY_BLOCK = { levelIndex: 0, nodeIndex: -1, chance: false, isLast: false, nodeType: "decision", player: "",
+                    pot: 0, hasActions: false, items: [], deal: "", card: "", showBanner: false, optionCount: 0,
+                    locked: false }
+var EMPTY_ITEM = { actionIndex: -1, name: "", actionType: "", frequency: -1, pot: 0, hasChildren: false }
+
+// The steps the board and suit rules read, from the same level rows.
+function stepsFromLevels(levels) {
+    return levels.map(function (r) {
+        var a = r.actions && r.selectedActionIndex >= 0 ? r.actions[r.selectedActionIndex] : null
+        return { chance: (r.meta || {}).nodeType === "chance", actionName: a ? String(a.name || "") : "",
+                 override: r.override || "" }
+    })
+}
+
 function treeBlocks(levels) {
     var blocks = []
     for (var i = 0; i < levels.length; ++i) {
@@ -520,7 +534,12 @@ function treeBlocks(levels) {
             player: meta.player || "",
             pot: num(meta.pot),
             hasActions: actions.length > 0,
-            items: []
+            items: [],
+            deal: "",
+            card: "",
+            showBanner: false,
+            optionCount: actions.length,
+            locked: !!lv.locked
         }
         if (block.chance) {
             var name = decided ? String(actions[sel].name || "") : ""
@@ -528,8 +547,6 @@ function treeBlocks(levels) {
             block.card = isCardText(name) && isCardText(lv.override) ? lv.override : name
         } else {
             block.showBanner = isLast && !decided && block.nodeType === "decision" && actions.length > 1
-            block.optionCount = actions.length
-            block.locked = !!lv.locked
             for (var a = 0; a < actions.length; ++a) {
                 if (decided && a !== sel)
                     continue

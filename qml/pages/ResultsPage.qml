@@ -60,8 +60,9 @@ Item {
     readonly property var _rankOrder: Rules.RANK_ORDER
     readonly property var _suitOrder: Rules.SUIT_ORDER
 
-    // What the tree panel draws, rebuilt with the path.
+    // What the tree panel draws and the path's suit map, rebuilt with the path.
     property var treeBlocks: []
+    property var _pathSuitMap: Rules.identitySuitMap()
 
     // -----------------------------------------------------------------------
     // Strategy
@@ -80,9 +81,8 @@ Item {
     property var _loadedHandCombos: []
     property bool _handCombosLoading: false
     // Combos with their cards in the suits the path shows.
-    readonly property var currentHandCombos: (_results,
-        Rules.combosInDisplaySuits(_loadedHandCombos, _suitDisplayMapFromOverridesUpTo(treeLevels.count + 0 * _treeRevision)))
-    readonly property var currentHandBuckets: (_results, controller ? controller.nodeHandBuckets(currentNodeIndex) : [])
+    readonly property var currentHandCombos: (_results, Rules.combosInDisplaySuits(_loadedHandCombos, _pathSuitMap))
+    readonly property var currentHandBuckets: (_results, _hasStrategy(currentNodeIndex) ? controller.nodeHandBuckets(currentNodeIndex) : [])
     property string selectedHandClass: ""
     property string selectedBucket: ""
     property string handSearchText: ""
@@ -131,7 +131,7 @@ Item {
     function _actionDefinitions(nodeIndex) {
         if (!controller)
             return []
-        var stats = controller.nodeActionStats(nodeIndex)
+        var stats = _hasStrategy(nodeIndex) ? controller.nodeActionStats(nodeIndex) : []
         var rows = stats && stats.length > 0 ? stats : _actionsForNode(nodeIndex)
         return Rules.colorizeBetRaise(rows, theme ? theme.dark : false)
     }
@@ -145,6 +145,12 @@ Item {
                       actionType: "chance", frequency: 1.0, combos: NaN, equity: NaN, ev: NaN }]
         }
         return _actionDefinitions(nodeIndex)
+    }
+
+    // Only decision nodes hold strategy data; the controller's per-hand
+    // queries at chance and terminal nodes answer nothing, slowly.
+    function _hasStrategy(nodeIndex) {
+        return !!controller && _metaForNode(nodeIndex).nodeType === "decision"
     }
 
     function _childIndexOf(action) {
@@ -192,21 +198,24 @@ Item {
         if (!action)
             return
         treeLevels.setProperty(levelIndex, "selectedActionIndex", actionIndex)
-        rebuildBreadcrumbs()
         var child = _childIndexOf(action)
-        if (child < 0 || child >= controller.treeNodeCount())
+        if (child < 0 || child >= controller.treeNodeCount() || _metaForNode(child).nodeType === "terminal") {
+            rebuildBreadcrumbs()
             return
-        if (_metaForNode(child).nodeType === "terminal")
-            return
+        }
         treeLevels.append({ nodeIndex: child, selectedActionIndex: -1 })
         _setCurrentNode(child)
         rebuildBreadcrumbs()
     }
 
+    // One read of the path serves the board, the suit map and the panel.
     function rebuildBreadcrumbs() {
-        treeBoardText = _boardFromTreeSelections()
+        var rows = _levelRows(true)
+        var steps = Rules.stepsFromLevels(rows)
+        _pathSuitMap = Rules.suitMapFromSteps(steps)
+        treeBoardText = Rules.boardFromSteps(boardText, steps)
+        treeBlocks = Rules.treeBlocks(rows)
         _treeRevision += 1
-        treeBlocks = Rules.treeBlocks(_levelRows(true))
     }
 
     // What the rules need of each level; with `forPanel` also the children.
@@ -236,11 +245,7 @@ Item {
     }
 
     function _pathSteps() {
-        return _levelRows(false).map(function (r) {
-            var a = page._safeActionAt(r.actions, r.selectedActionIndex)
-            return { chance: r.meta.nodeType === "chance", actionName: a ? String(a.name || "") : "",
-                     override: r.override }
-        })
+        return Rules.stepsFromLevels(_levelRows(false))
     }
 
     function _nodeHasLocks(nodeIndex) {
@@ -416,7 +421,7 @@ Item {
     }
 
     function refreshHandMatrix() {
-        if (!controller) {
+        if (!_hasStrategy(currentNodeIndex)) {
             handWeights = ({})
             handActionTypes = ({})
             handColors = ({})
@@ -447,15 +452,14 @@ Item {
             count = typeList.length
         var colors = {}
         var muted = theme ? theme.textMuted : "#888"
+        var defColors = defs.map(function (d) { return d.color ? d.color : page._actionColor(Rules.actionKey(d)) })
         for (var label in weights) {
             var c = muted
             var p = probs[label]
-            if (p && defs.length > 0) {
-                var best = defs[Rules.bestIndex(p, Math.min(p.length, defs.length))]
-                c = best.color ? best.color : _actionColor(Rules.actionKey(best))
-            } else if (dominant[label]) {
+            if (p && defs.length > 0)
+                c = defColors[Rules.bestIndex(p, Math.min(p.length, defs.length))]
+            else if (dominant[label])
                 c = _actionColor(dominant[label])
-            }
             colors[label] = c
         }
         handWeights = weights
@@ -473,7 +477,7 @@ Item {
         interval: 60
         onTriggered: {
             var node = page.currentNodeIndex
-            page._loadedHandCombos = page.controller && node >= 0 ? (page.controller.nodeHandCombos(node) || []) : []
+            page._loadedHandCombos = node >= 0 && page._hasStrategy(node) ? (page.controller.nodeHandCombos(node) || []) : []
             page._handCombosLoading = false
         }
     }
