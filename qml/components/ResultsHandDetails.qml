@@ -183,7 +183,7 @@ Card {
                             Layout.preferredHeight: panel.page.scaled(16, 14)
                             theme: panel._theme
                             showLabels: false
-                            actions: panel.page._handActionsForProbs(row.modelData.actionProbs || [])
+                            actions: panel.page.comboActionsForProbs(row.modelData.actionProbs || [])
                         }
                     }
                 }

@@ -79,6 +79,9 @@ Item {
     // Buckets and hand details
 
     property var _loadedHandCombos: []
+    // The action definitions of the node the combos were loaded for, so a
+    // row's EVs and mix never pair with another node's actions.
+    property var _loadedComboActions: []
     property bool _handCombosLoading: false
     // Combos with their cards in the suits the path shows.
     readonly property var currentHandCombos: (_results, Rules.combosInDisplaySuits(_loadedHandCombos, _pathSuitMap))
@@ -477,7 +480,9 @@ Item {
         interval: 60
         onTriggered: {
             var node = page.currentNodeIndex
-            page._loadedHandCombos = node >= 0 && page._hasStrategy(node) ? (page.controller.nodeHandCombos(node) || []) : []
+            var strategy = node >= 0 && page._hasStrategy(node)
+            page._loadedComboActions = strategy ? page._actionDefinitions(node) : []
+            page._loadedHandCombos = strategy ? (page.controller.nodeHandCombos(node) || []) : []
             page._handCombosLoading = false
         }
     }
@@ -485,6 +490,7 @@ Item {
     function _scheduleHandCombosLoad() {
         if (!controller) {
             _loadedHandCombos = []
+            _loadedComboActions = []
             _handCombosLoading = false
             return
         }
@@ -511,10 +517,14 @@ Item {
     function _matchSearchTokenToCombo(token, c1, c2) { return Rules.matchSearchToken(token, c1, c2) }
     function _handActionsForProbs(actionProbs) { return Rules.handActionsForProbs(currentActions, actionProbs) }
 
-    // EV lines of one combo, against the current node's own definitions.
+    // EV lines and the action mix of one combo, against the definitions of
+    // the node its row was read at.
     function comboEvLines(combo) {
-        return Rules.comboEvLines(_actionDefinitions(currentNodeIndex), combo ? combo.actionEvs : [],
-                                  combo ? combo.ev : NaN)
+        return Rules.comboEvLines(_loadedComboActions, combo ? combo.actionEvs : [], combo ? combo.ev : NaN)
+    }
+
+    function comboActionsForProbs(actionProbs) {
+        return Rules.handActionsForProbs(_loadedComboActions, actionProbs)
     }
 
     // -----------------------------------------------------------------------
