@@ -134,12 +134,14 @@ QString standInSource(const QMetaObject& real) {
       "import QtQml\n"
       "QtObject {\n"
       "    property var _answers: ({})\n"
-      "    property var _calls: []\n"
+      // The call log is one array that grows in place: a binding that calls
+      // a method then reads the log without writing it, so it never loops.
+      "    readonly property var _calls: []\n"
       "    function _answer(name, answer) { var a = Object.assign({}, _answers); a[name] = answer; _answers = a }\n"
       "    function _callsTo(name) { return _calls.filter(c => c.name === name).map(c => c.args) }\n"
-      "    function _reset() { _answers = {}; _calls = [] }\n"
+      "    function _reset() { _answers = {}; _calls.length = 0 }\n"
       "    function _call(name, args, fallback) {\n"
-      "        _calls = _calls.concat([{ name: name, args: args }])\n"
+      "        _calls.push({ name: name, args: args })\n"
       "        if (!(name in _answers)) return fallback\n"
       "        var a = _answers[name]\n"
       "        return typeof a === \"function\" ? a.apply(null, args) : a\n"
