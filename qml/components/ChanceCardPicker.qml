@@ -58,14 +58,27 @@ Popup {
                 text: qsTr("Random")
                 onClicked: picker.page.chooseChanceCardRandom()
             }
-            SecondaryButton {
+            Rectangle {
                 objectName: "chancePickerClose"
-                theme: picker._theme
                 implicitWidth: 28
                 implicitHeight: 28
-                font.pixelSize: 12
-                text: qsTr("✕")
-                onClicked: picker.close()
+                radius: picker._theme ? picker._theme.radiusXs : 4
+                color: closeArea.containsMouse ? (picker._theme ? picker._theme.surfaceHover : "#30363D")
+                                               : (picker._theme ? picker._theme.surface2 : "#21262D")
+                border.color: picker._theme ? picker._theme.stroke : "#30363D"
+                Text {
+                    anchors.centerIn: parent
+                    text: qsTr("✕")
+                    textFormat: Text.PlainText
+                    font.pixelSize: 13
+                    color: picker._theme ? picker._theme.text : "#F0F6FC"
+                }
+                MouseArea {
+                    id: closeArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: picker.close()
+                }
             }
         }
 

@@ -104,6 +104,12 @@ Card {
             color: panel._theme ? panel._theme.stroke : "#30363D"
         }
 
+        // Keeps the texts at the top while there is no list.
+        Item {
+            visible: panel._combos.length === 0
+            Layout.fillHeight: true
+        }
+
         Rectangle {
             visible: panel._combos.length > 0
             Layout.fillWidth: true

@@ -72,6 +72,8 @@ RowLayout {
         theme: header._theme
         Layout.preferredWidth: header.page.scaled(140, 110)
         font.pixelSize: 12
+        leftPadding: 8
+        rightPadding: 8
         text: qsTr("Distributions")
         enabled: !!header._controller
     }
@@ -81,6 +83,8 @@ RowLayout {
         theme: header._theme
         Layout.preferredWidth: header.page.scaled(140, 110)
         font.pixelSize: 12
+        leftPadding: 8
+        rightPadding: 8
         text: header.page.playMode ? qsTr("Range view") : qsTr("Play vs solution")
         onClicked: header.page.playMode = !header.page.playMode
     }
