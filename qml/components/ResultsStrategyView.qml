@@ -60,6 +60,7 @@ ColumnLayout {
                 weights: view.page.handWeights
                 colors: view.page.handColors
                 actionTypes: view.page.handActionTypeList
+                actionColors: view.page.handActionColorList
                 actionProbs: view.page.handActionProbs
                 weightDisplayMode: "verticalFill"
                 cellSize: 34

@@ -73,6 +73,8 @@ Item {
     property var handActionTypes: ({})
     property var handColors: ({})
     property var handActionTypeList: []
+    // The matrix's colour for each key, the same as the action rows'.
+    property var handActionColorList: []
     property var handActionProbs: ({})
 
     // -----------------------------------------------------------------------
@@ -429,6 +431,7 @@ Item {
             handActionTypes = ({})
             handColors = ({})
             handActionTypeList = []
+            handActionColorList = []
             handActionProbs = ({})
             return
         }
@@ -468,7 +471,9 @@ Item {
         handWeights = weights
         handActionTypes = dominant
         handColors = colors
-        handActionTypeList = Rules.matrixKeys(defs, typeList, count)
+        var keys = Rules.matrixKeys(defs, typeList, count)
+        handActionColorList = keys.map(function (k, i) { return i < defColors.length ? defColors[i] : page._actionColor(k) })
+        handActionTypeList = keys
         handActionProbs = probs
     }
 
