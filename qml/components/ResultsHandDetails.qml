@@ -179,8 +179,9 @@ Card {
                                     textFormat: Text.PlainText
                                     font.pixelSize: 11
                                     font.family: "monospace"
-                                    color: modelData.key ? panel.page._actionColor(modelData.key)
-                                                         : (panel._theme ? panel._theme.text : "#F0F6FC")
+                                    color: modelData.color ? modelData.color
+                                                           : modelData.key ? panel.page._actionColor(modelData.key)
+                                                                           : (panel._theme ? panel._theme.text : "#F0F6FC")
                                 }
                             }
                         }

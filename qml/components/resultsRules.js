@@ -268,7 +268,7 @@ function comboEvLines(defs, actionEvs, ev) {
             text = "0.00"
         else
             text = fmtAmt2(isFinite(foldEv) ? v - foldEv : v)
-        lines.push({ text: text, key: actionKey(defs[i]) })
+        lines.push({ text: text, key: actionKey(defs[i]), color: defs[i].color || "" })
     }
     return lines
 }
