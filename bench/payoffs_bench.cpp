@@ -115,8 +115,9 @@ void BM_RiverShowdownWithFold(benchmark::State& state) {
   const auto reach = reach_of(game->cards.pockets[1].size());
   std::vector<float> out(game->cards.pockets[0].size());
   std::vector<float> fold_out(out.size());
+  const ShowdownJob job{&call, reach, out, &fold, fold_out};
   for (auto _ : state) {
-    showdown_and_fold_eval(*game, call, fold, 0, reach, out, fold_out);
+    showdown_batch(*game, 0, {&job, 1});
     benchmark::DoNotOptimize(out.data());
     benchmark::DoNotOptimize(fold_out.data());
     benchmark::ClobberMemory();

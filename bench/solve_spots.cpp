@@ -1,9 +1,15 @@
-// End-to-end solver benchmark: builds and solves fixed spots through the
-// engine's public API and reports build times, tree size, speed, convergence,
-// root results and peak memory.
+// End-to-end solver benchmark: turns fixed spots into engine objects through
+// the session's request conversion (the path a solve from the application
+// takes), solves them and reports build times, tree size, speed,
+// convergence, root results and peak memory.
 //
-//   solve_spots [--spot R|T|F|F-rake|all] [--threads N] [--iterations N]
-//               [--compress on|off]
+//   solve_spots [--spot R|T|F|F-rake|S|all] [--threads N] [--iterations N]
+//               [--compress on|off] [--digest N]
+//
+// --digest N measures exploitability every N iterations and prints it bit
+// for bit, with a hash over every regret and strategy-sum array at the end:
+// two builds of the solver that print the same digest computed the same
+// numbers.
 //
 // With several spots each one runs in a child process of its own, so that the
 // peak resident memory is per spot and no card-context cache entry is shared.
@@ -26,14 +32,14 @@
 #include <thread>
 #include <vector>
 
-#include "cards/bet_size.hpp"
 #include "cards/cards.hpp"
-#include "cards/range.hpp"
 #include "context/card_context.hpp"
 #include "solver/dcfr.hpp"
 #include "solver/profile.hpp"
 #include "tree/action_plan.hpp"
 #include "tree/game.hpp"
+
+#include "session/request_conversion.hpp"
 
 namespace {
 
@@ -62,6 +68,7 @@ struct StreetSizes {
 struct Spot {
     const char* name;
     const char* description;
+    const char* variant;
     const char* board;
     double pot_chips;
     double stack_chips;
@@ -73,14 +80,16 @@ struct Spot {
 };
 
 const Spot kSpots[] = {
-    {"R", "river", "Ks7d2c5h9s", 22.8, 88.9, 0.0, 0.0, kShallowOop, kShallowIp,
+    {"R", "river", "holdem", "Ks7d2c5h9s", 22.8, 88.9, 0.0, 0.0, kShallowOop, kShallowIp,
      {{}, {}, {"33%, 75%, 150%", "100%"}}},
-    {"T", "turn", "Ks7d2c5h", 9.1, 95.7, 0.0, 0.0, kShallowOop, kShallowIp,
+    {"T", "turn", "holdem", "Ks7d2c5h", 9.1, 95.7, 0.0, 0.0, kShallowOop, kShallowIp,
      {{}, {"50%, 100%", "100%"}, {"33%, 75%, 150%", "100%"}}},
-    {"F", "flop, 3-bet pot", "QsJh2h", 180.0, 910.0, 0.0, 0.0, kThreeBetOop, kThreeBetIp,
+    {"F", "flop, 3-bet pot", "holdem", "QsJh2h", 180.0, 910.0, 0.0, 0.0, kThreeBetOop, kThreeBetIp,
      {{"52%", "45%"}, {"55%", "45%"}, {"70%", "45%"}}},
-    {"F-rake", "flop, 3-bet pot, 5% rake capped at 30", "QsJh2h", 180.0, 910.0, 5.0, 30.0, kThreeBetOop,
+    {"F-rake", "flop, 3-bet pot, 5% rake capped at 30", "holdem", "QsJh2h", 180.0, 910.0, 5.0, 30.0, kThreeBetOop,
      kThreeBetIp, {{"52%", "45%"}, {"55%", "45%"}, {"70%", "45%"}}},
+    {"S", "short deck, turn", "shortdeck", "AsTd7c9h", 20.0, 90.0, 0.0, 0.0, "66+,A6s+,K9s+,QTs+,JTs,ATo+,KJo+",
+     "66+,A6s+,K6s+,Q8s+,J8s+,T8s+,98s,A8o+,KTo+,QTo+,JTo", {{}, {"50%, 100%", "100%"}, {"33%, 75%", "100%"}}},
 };
 
 struct Options {
@@ -88,39 +97,71 @@ struct Options {
     std::uint64_t threads = 0;
     std::uint32_t iterations = 200;
     bool compress = false;
+    std::uint32_t digest_interval = 0;  // 0: no digest
 };
 
 std::int32_t to_money(double chips) { return static_cast<std::int32_t>(chips * 100.0 + 0.5); }
 
 double ms_since(std::uint64_t start_ns) { return static_cast<double>(steady_now_ns() - start_ns) / 1e6; }
 
-Board parse_board_text(std::string_view text) {
-    Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
-    const auto flop = parse_flop(text.substr(0, 6));
-    std::copy(flop.begin(), flop.end(), board.begin());
-    if (text.size() >= 8) board[3] = parse_card(text.substr(6, 2));
-    if (text.size() >= 10) board[4] = parse_card(text.substr(8, 2));
-    return board;
-}
-
-GameConfig make_game_config(const Spot& spot, Street start) {
-    GameConfig config;
-    config.start_street = start;
-    config.starting_pot = to_money(spot.pot_chips);
-    config.effective_stack = to_money(spot.stack_chips);
-    config.rake_rate = spot.rake_percent / 100.0;
-    config.rake_cap = spot.rake_cap_chips * 100.0;
-    for (int street = 0; street < 3; ++street) {
-        const BetRaiseSizes sizes = parse_bet_raise_sizes(spot.streets[street].bets, spot.streets[street].raises);
-        config.streets[street].oop = sizes;
-        config.streets[street].ip = sizes;
-        // No separate donk list: the out-of-position player leads with its own bet sizes.
-        config.streets[street].donk_sizes.reset();
-    }
-    config.oop_stack = config.effective_stack;
-    config.ip_stack = config.effective_stack;
+halvory_app::SizingConfig sizing(const StreetSizes& sizes) {
+    halvory_app::SizingConfig config;
+    config.bet_sizes = sizes.bets;
+    config.raise_sizes = sizes.raises;
     return config;
 }
+
+// The spot as the application would send it; both players size alike.
+halvory_app::SolveConfig make_request(const Spot& spot, const Options& options) {
+    halvory_app::SolveConfig request;
+    request.variant = spot.variant;
+    request.board = spot.board;
+    const std::size_t cards = std::string_view(spot.board).size() / 2;
+    request.starting_street = cards >= 5 ? "river" : cards == 4 ? "turn" : "flop";
+    request.starting_pot = to_money(spot.pot_chips);
+    request.effective_stack = to_money(spot.stack_chips);
+    request.oop_stack = request.effective_stack;
+    request.ip_stack = request.effective_stack;
+    request.rake_percent = spot.rake_percent;
+    request.rake_cap = spot.rake_cap_chips * 100.0;
+    request.max_iterations = options.iterations;
+    request.target_exploitability = -std::numeric_limits<float>::infinity();  // run every iteration
+    request.thread_count = options.threads;
+    request.compress = options.compress;
+    request.oop_range = spot.oop_range;
+    request.ip_range = spot.ip_range;
+    request.oop_flop = request.ip_flop = sizing(spot.streets[0]);
+    request.oop_turn = request.ip_turn = sizing(spot.streets[1]);
+    request.oop_river = request.ip_river = sizing(spot.streets[2]);
+    return request;
+}
+
+// The solver with its trained arrays in reach, for the digest.
+struct InspectedCfr : DiscountedCfr {
+    using DiscountedCfr::DiscountedCfr;
+
+    // FNV-1a over the bytes of every per-node array the solver trains.
+    std::uint64_t array_digest() const {
+        std::uint64_t hash = 1469598103934665603ull;
+        const auto add = [&hash](const auto& arena) {
+            const auto* bytes = reinterpret_cast<const unsigned char*>(arena.data.get());
+            const std::size_t n = arena.size * sizeof(*arena.data.get());
+            for (std::size_t i = 0; i < n; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
+        };
+        add(regret_arena);
+        add(strategy_sum_arena);
+        add(packed_regret_arena);
+        add(packed_strategy_sum_arena);
+        for (const NodeState& state : states) {
+            for (const float scale : {state.regret_scale, state.strategy_sum_scale}) {
+                std::uint32_t bits = 0;
+                std::memcpy(&bits, &scale, sizeof bits);
+                hash = (hash ^ bits) * 1099511628211ull;
+            }
+        }
+        return hash;
+    }
+};
 
 std::string chips_text(std::int32_t money) {
     char buf[32];
@@ -153,11 +194,9 @@ long peak_rss_kib() {
 }
 
 int solve_spot(const Spot& spot, const Options& options) {
-    const Board board = parse_board_text(spot.board);
-    const Street start = board[4] != kNoCard ? kStreetRiver : board[3] != kNoCard ? kStreetTurn : kStreetFlop;
-    const Range oop_range = parse_range(spot.oop_range);
-    const Range ip_range = parse_range(spot.ip_range);
-    GameConfig config = make_game_config(spot, start);
+    const halvory_app::SolveConfig request = make_request(spot, options);
+    halvory_app::ConvertedRequest converted =
+        halvory_app::convert_request(request, halvory_app::ConversionPurpose::solve);
 
     std::printf("== spot %s (%s): board %s, pot %.2f, stack %.2f", spot.name, spot.description, spot.board,
                 spot.pot_chips, spot.stack_chips);
@@ -166,11 +205,11 @@ int solve_spot(const Spot& spot, const Options& options) {
                 options.iterations, options.compress ? "on" : "off");
 
     const std::uint64_t context_start = steady_now_ns();
-    CardContext context(board, oop_range, ip_range, /*short_deck=*/false);
+    CardContext context(converted.board, converted.oop_range, converted.ip_range, converted.short_deck);
     const double context_ms = ms_since(context_start);
 
     const std::uint64_t tree_start = steady_now_ns();
-    Game game(std::move(config), std::move(context));
+    Game game(std::move(converted.game), std::move(context));
     const double tree_ms = ms_since(tree_start);
     std::printf("   build: card context %.1f ms, tree %.1f ms, together %.1f ms\n", context_ms, tree_ms,
                 context_ms + tree_ms);
@@ -201,15 +240,12 @@ int solve_spot(const Spot& spot, const Options& options) {
     unsigned plain_count = 0;
     const std::uint32_t max_iterations = options.iterations;
 
-    DiscountedCfr::Config solver_config{
-        max_iterations,
-        -std::numeric_limits<float>::infinity(),  // run every iteration asked for
-        kExploitabilityInterval,
-        false,
-        options.compress,
-        options.threads,
+    const std::uint32_t interval =
+        options.digest_interval != 0 ? options.digest_interval : kExploitabilityInterval;
+    DiscountedCfr::Config solver_config = halvory_app::make_solver_config(
+        request,
         [&](unsigned t, float exploitability, double ms) {
-            const bool measured = t == max_iterations || t % kExploitabilityInterval == 0;
+            const bool measured = t == max_iterations || t % interval == 0;
             if (measured) {
                 measurements.push_back({t, exploitability});
             } else {
@@ -217,9 +253,9 @@ int solve_spot(const Spot& spot, const Options& options) {
                 ++plain_count;
             }
         },
-        {},
-    };
-    DiscountedCfr solver(std::move(solver_config));
+        {});
+    solver_config.exploitability_interval = interval;
+    InspectedCfr solver(std::move(solver_config));
 
     const std::uint64_t solve_start = steady_now_ns();
     solver.run(game);
@@ -262,6 +298,11 @@ int solve_spot(const Spot& spot, const Options& options) {
     } else {
         std::printf("   peak RSS: unknown\n");
     }
+    if (options.digest_interval != 0) {
+        std::printf("   digest: exploitability");
+        for (const Measurement& m : measurements) std::printf(" %u:%a", m.iteration, m.exploitability);
+        std::printf("\n   digest: arrays %016llx\n", static_cast<unsigned long long>(solver.array_digest()));
+    }
     std::fflush(stdout);
     return 0;
 }
@@ -297,8 +338,8 @@ int run_in_child(const Spot& spot, const Options& options) {
 [[noreturn]] void usage(const char* message) {
     if (message != nullptr) std::fprintf(stderr, "solve_spots: %s\n", message);
     std::fprintf(stderr,
-                 "usage: solve_spots [--spot R|T|F|F-rake|all] [--threads N] [--iterations N] "
-                 "[--compress on|off]\n");
+                 "usage: solve_spots [--spot R|T|F|F-rake|S|all] [--threads N] [--iterations N] "
+                 "[--compress on|off] [--digest N]\n");
     std::exit(2);
 }
 
@@ -327,6 +368,8 @@ Options parse_options(int argc, char** argv) {
             options.threads = std::max<std::uint64_t>(1, parse_count(value, "thread count"));
         } else if (arg == "--iterations") {
             options.iterations = static_cast<std::uint32_t>(parse_count(value, "iteration count"));
+        } else if (arg == "--digest") {
+            options.digest_interval = static_cast<std::uint32_t>(parse_count(value, "digest interval"));
         } else if (arg == "--compress") {
             const std::string_view v = value;
             if (v == "on") {

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole suite twice:
-# in the Release build, then in the sanitizer (ASan + UBSan) build, where
-# tests labelled "slow" and the screenshot checks (label "screenshot", which
-# run Mesa's OpenGL under a virtual X server) are left out. Exits non-zero on any failure.
+# Installs what is missing, builds everything and runs the whole suite: in the
+# Release build, then in the sanitizer (ASan + UBSan) build, where tests
+# labelled "slow" and the screenshot checks (label "screenshot", which run
+# Mesa's OpenGL under a virtual X server) are left out, then the engine,
+# session and query tests (not "slow") in a ThreadSanitizer build without Qt.
+# Exits non-zero on any failure.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -38,7 +40,15 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVOR
 cmake --build build/sanitize -j "$jobs"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 run_suite build/sanitize -LE "slow|screenshot"
+
+echo "=== ThreadSanitizer build (engine, session and queries) ==="
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVORY_SANITIZE_THREAD=ON \
+  -DHALVORY_BUILD_QT=OFF -DHALVORY_BUILD_BENCH=OFF
+cmake --build build/tsan -j "$jobs"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+run_suite build/tsan -LE "slow"
 
 if [ "$status" -ne 0 ]; then
   echo "Test suite FAILED"

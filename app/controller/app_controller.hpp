@@ -167,7 +167,8 @@ public:
     // "thread_count" is clamped to [1, processorCount].
     static halvory_app::SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount);
 
-    // Money rule: chips to hundredths, non-finite values take the fallback.
+    // Chips to the engine's hundredths (clamped to what an int32 holds,
+    // rounded); non-finite values take the fallback.
     static std::int32_t amountToCents(double chips, std::int32_t fallbackCents);
     static double amountToCentsReal(double chips, std::int32_t fallbackCents);
     static void readStreetSizing(const QVariantMap& cfg, const QString& prefix, halvory_app::SizingConfig& out);

@@ -60,7 +60,7 @@ std::optional<double> finiteNumber(const QString& text) {
     return value;
 }
 
-// "70, 20,10" -> 7000, 2000, 1000 and "50.5" -> 5050 by the money rule;
+// "70, 20,10" -> 7000, 2000, 1000 and "50.5" -> 5050, as amountToCents turns chips into hundredths;
 // entries that are no number are skipped here and refused before a start.
 std::vector<std::int32_t> chipList(const QString& raw) {
     std::vector<std::int32_t> out;
@@ -146,7 +146,7 @@ QString AppController::rankAlphabetFor(const QVariantMap& cfg) {
 
 QString AppController::solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
     const bool icm = config.utility_model == "icm";
-    // Numbers that the money rule would replace or clamp without a word.
+    // Numbers that amountToCents would replace or clamp without a word.
     QStringList numberKeys{QStringLiteral("starting_pot"), QStringLiteral("effective_stack"),
                            QStringLiteral("rake_percent"), QStringLiteral("rake_cap")};
     if (icm) numberKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");

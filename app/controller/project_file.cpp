@@ -285,7 +285,7 @@ bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out) {
     return true;
 }
 
-// The version rule: the member converted to an integer must be 1. Numbers
+// Only format 1 is read: the member converted to an integer must be 1. Numbers
 // are converted only when they fit, so no conversion can overflow.
 bool versionSupported(const QJsonValue& value) {
     if (value.isDouble()) {

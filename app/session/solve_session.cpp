@@ -29,7 +29,8 @@ namespace {
 // Thrown inside the worker when a cancel is seen between build stages.
 struct CancelledSolve {};
 
-// Rule N: scale to sum 1, or share equally when nothing is positive.
+// Frequencies the UI shows as shares: scaled to sum 1, or shared equally
+// when nothing is positive, so that a node never shows an empty strategy.
 void normalize_frequencies(std::vector<float>& frequencies) {
     double sum = 0.0;
     for (const float f : frequencies) sum += f;

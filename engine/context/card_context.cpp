@@ -1,11 +1,10 @@
 #include "context/card_context.hpp"
 
-#include "context/thread_start.hpp"
+#include "context/worker_threads.hpp"
 
 #include <bit>
 #include <climits>
 #include <cstdlib>
-#include <future>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -156,28 +155,26 @@ CardContext::CardContext(const Board& board_in, const Range& oop_range, const Ra
 }
 
 void CardContext::validate_board() const {
+  const auto check_in_deck = [this](CardCode c, const char* not_in_deck) {
+    check_card_code(c);
+    if (!(deck_mask & card_bit(c))) throw std::invalid_argument(not_in_deck);
+  };
   for (int i = 0; i < 3; ++i) {
     const CardCode c = board[i];
     if (c == kNoCard) throw std::invalid_argument("Flop cards must be defined");
-    check_card_code(c);
-    if (!(deck_mask & card_bit(c)))
-      throw std::invalid_argument("Flop contains a card not in the selected deck variant");
+    check_in_deck(c, "Flop contains a card not in the selected deck variant");
   }
   if (board[0] == board[1] || board[0] == board[2] || board[1] == board[2])
     throw std::invalid_argument("Flop cards must be unique");
   const CardCode turn = board[3];
   if (turn != kNoCard) {
-    check_card_code(turn);
-    if (!(deck_mask & card_bit(turn)))
-      throw std::invalid_argument("Turn card not in the selected deck variant");
+    check_in_deck(turn, "Turn card not in the selected deck variant");
     if (turn == board[0] || turn == board[1] || turn == board[2])
       throw std::invalid_argument("Turn conflicts with flop");
   }
   const CardCode river = board[4];
   if (river != kNoCard) {
-    check_card_code(river);
-    if (!(deck_mask & card_bit(river)))
-      throw std::invalid_argument("River card not in the selected deck variant");
+    check_in_deck(river, "River card not in the selected deck variant");
     if (river == board[0] || river == board[1] || river == board[2] || river == turn)
       throw std::invalid_argument("River conflicts with existing cards");
     if (turn == kNoCard) throw std::invalid_argument("River cannot be dealt without a turn");
@@ -255,17 +252,10 @@ void CardContext::rebuild_private() {
     build_pockets(1);
     return;
   }
-  // Each task writes only its own seat's lists. A future from std::async
-  // joins its thread when destroyed, so an exception (or a failed start of
-  // the second task) never leaves a thread running.
-  const auto build_seat = [this](int seat) {
-    run_thread_start_hook();
-    build_pockets(seat);
-  };
-  std::future<void> seat0 = std::async(std::launch::async, build_seat, 0);
-  std::future<void> seat1 = std::async(std::launch::async, build_seat, 1);
-  seat0.get();
-  seat1.get();
+  // Each task writes only its own seat's lists.
+  run_worker_threads(2, [this](std::size_t seat, const std::atomic<bool>&) {
+    build_pockets(static_cast<int>(seat));
+  });
 }
 
 void CardContext::compute_matchup_weight() {

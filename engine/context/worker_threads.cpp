@@ -2,41 +2,72 @@
 
 #include "context/thread_start.hpp"
 
-#include <mutex>
-#include <thread>
-#include <vector>
+#include <utility>
 
 namespace halvory {
 
+ThreadGroup::~ThreadGroup() {
+  raise_stop();
+  for (std::thread& t : threads)
+    if (t.joinable()) t.join();
+}
+
+void ThreadGroup::record_failure(std::exception_ptr failure) {
+  std::lock_guard lock(failure_mutex);
+  if (!first_failure) first_failure = failure;
+  raise_stop();
+}
+
+void ThreadGroup::start(std::function<void()> task) {
+  threads.reserve(threads.size() + 1);
+  threads.emplace_back([this, task = std::move(task)] {
+    run_thread_start_hook();
+    try {
+      task();
+    } catch (...) {
+      record_failure(std::current_exception());
+    }
+  });
+}
+
+void ThreadGroup::join() {
+  for (std::thread& t : threads)
+    if (t.joinable()) t.join();
+  threads.clear();
+  std::exception_ptr failure;
+  {
+    std::lock_guard lock(failure_mutex);
+    failure = std::exchange(first_failure, nullptr);
+  }
+  if (failure) std::rethrow_exception(failure);
+}
+
 void run_worker_threads(std::size_t count,
                         const std::function<void(std::size_t, const std::atomic<bool>&)>& task) {
-  std::atomic<bool> stop{false};
-  std::mutex failure_mutex;
-  std::exception_ptr first_failure;
-  auto record_failure = [&](std::exception_ptr failure) {
-    std::lock_guard lock(failure_mutex);
-    if (!first_failure) first_failure = failure;
-    stop.store(true, std::memory_order_relaxed);
-  };
-
-  std::vector<std::thread> threads;
+  ThreadGroup group;
   try {
-    threads.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-      threads.emplace_back([&, i] {
-        run_thread_start_hook();
-        try {
-          task(i, stop);
-        } catch (...) {
-          record_failure(std::current_exception());
-        }
-      });
-    }
+    for (std::size_t i = 0; i < count; ++i)
+      group.start([&task, &group, i] { task(i, group.stop_flag()); });
   } catch (...) {
-    record_failure(std::current_exception());
+    // Not every thread started: the others stop early, and this failure is
+    // reported unless a task failed first.
+    group.raise_stop();
+    group.join();  // a task that failed first wins
+    throw;
   }
-  for (std::thread& t : threads) t.join();
-  if (first_failure) std::rethrow_exception(first_failure);
+  group.join();
+}
+
+bool run_detached(std::function<void()> task) noexcept {
+  try {
+    std::thread([task = std::move(task)] {
+      run_thread_start_hook();
+      task();
+    }).detach();
+    return true;
+  } catch (...) {
+    return false;
+  }
 }
 
 }  // namespace halvory

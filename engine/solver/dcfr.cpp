@@ -47,7 +47,6 @@ void free_large(void* p) noexcept { std::free(p); }
 
 }  // namespace detail
 
-using dcfr_detail::pack_values;
 
 // --- Scratch stacks ------------------------------------------------------------
 
@@ -131,6 +130,32 @@ DiscountWeights DiscountedCfr::discount_weights(std::uint32_t i) {
   return w;
 }
 
+// --- Splits ---------------------------------------------------------------------------
+
+std::size_t DiscountedCfr::split_chunks(const SplitAsk& ask) const {
+  if (pool == nullptr || threads < 2 || ask.jobs < 2) return 0;
+  // A turn deal splits into twice as many chunks as threads: the children's
+  // subtrees differ in size, and threads that finish early take the remaining
+  // chunks. A river deal always runs inside a turn chunk, so its split
+  // competes with the other turn chunks for the pool; one chunk per thread
+  // keeps its jobs long enough to pay for the hand-off.
+  const std::size_t per_deal = ask.turn_deal ? 2 * threads : threads;
+  switch (ask.site) {
+    case SplitSite::chance_regret:
+      // Splitting pays only for large subtrees near the root.
+      if (ask.depth > 8 || ask.children < 6 || ask.hands < 64 || ask.hands * ask.children < 1536)
+        return 0;
+      return per_deal;
+    case SplitSite::chance_value:
+      // A node two of whose slots name one child stays on this thread.
+      return ask.distinct ? per_deal : 0;
+    case SplitSite::all_in_runouts:
+    case SplitSite::zeroing:
+      return threads;
+  }
+  return 0;
+}
+
 // --- Node states ------------------------------------------------------------------
 
 template <class T>
@@ -139,7 +164,7 @@ void DiscountedCfr::zero_in_parallel(std::span<T> values) {
   const std::size_t chunks = (values.size() + kChunk - 1) / kChunk;
   // Touching a gigabyte of fresh pages takes most of a second: look at the
   // cancel flag between chunks (the run then stops before its first pass).
-  parallel_for(chunks, [&](std::size_t begin, std::size_t end) {
+  run_split(split_chunks({SplitSite::zeroing, chunks}), chunks, [&](std::size_t begin, std::size_t end) {
     for (std::size_t chunk = begin; chunk < end; ++chunk) {
       if (config.should_cancel && config.should_cancel()) return;
       const std::size_t first = chunk * kChunk;
@@ -201,30 +226,6 @@ void DiscountedCfr::prepare_states(const Game& game) {
     zero_in_parallel(regret_arena.all());
     zero_in_parallel(strategy_sum_arena.all());
   }
-}
-
-void DiscountedCfr::pack_int16(std::vector<float>& values, std::vector<std::int16_t>& packed,
-                               float& scale) {
-  packed.resize(values.size());
-  pack_values(values.data(), values.size(), packed.data(), scale);
-}
-
-void DiscountedCfr::unpack_int16(std::vector<float>& values,
-                                 const std::vector<std::int16_t>& packed, float scale,
-                                 std::size_t num_actions, std::size_t num_hands) {
-  const std::size_t n = num_actions * num_hands;
-  values.assign(n, 0.0f);
-  if (packed.empty() || !(scale > 0.0f) || n == 0 || packed.size() < n) return;
-  dequantize_int16(values.data(), packed.data(), scale, n);
-}
-
-std::vector<CardCode> DiscountedCfr::node_board_cards(const Game& game, const NodeRecord& node) {
-  std::vector<CardCode> cards = game.cards.board_cards;
-  for (const CardCode c : {node.turn, node.river}) {
-    if (c == kNoCard) continue;
-    if (std::find(cards.begin(), cards.end(), c) == cards.end()) cards.push_back(c);
-  }
-  return cards;
 }
 
 // --- One iteration and the run loop ------------------------------------------------

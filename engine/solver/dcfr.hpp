@@ -34,6 +34,8 @@ namespace halvory {
 // 0 out of position (first to act), 1 in position.
 using Seat = std::uint8_t;
 
+class NodeArrays;
+
 // Solver state of one tree node. Only decision nodes with at least one action
 // are initialised; every other node keeps the empty form. The node's A x H
 // arrays live in the solver's arenas, all four at the same `offset` (one
@@ -107,6 +109,41 @@ class DiscountedCfr {
     std::function<bool()> should_cancel;
   };
 
+  explicit DiscountedCfr(Config config);
+  ~DiscountedCfr();
+  DiscountedCfr(const DiscountedCfr&) = delete;
+  DiscountedCfr& operator=(const DiscountedCfr&) = delete;
+
+  // Solves the game in place: prepares the node states, then iterates until
+  // the limit, the target exploitability or cancellation. A cancel is also
+  // seen inside an iteration or an exploitability pass (at chance nodes and
+  // near the root), which then skips the rest of the tree and ends the run
+  // at once: the sums are then unfit for use, and the run reports nothing
+  // more.
+  void run(const Game& game);
+
+  // --- Results (after run) ---------------------------------------------------
+  // Average strategy, A x H by action rows; empty for a node without state.
+  std::vector<float> average_strategy(std::size_t node) const;
+  // Per action, the plain mean of the average strategy over the node's hands.
+  std::vector<float> average_action_frequencies(std::size_t node) const;
+
+  std::pair<float, float> compute_current_ev(const Game& game);  // (seat 0, seat 1)
+  float compute_exploitability(const Game& game);
+
+  // Values of one seat at a node, the opponent weighted by its root range.
+  std::vector<float> node_cfvalues(const Game& game, std::size_t node, Seat seat) const;
+  std::vector<float> node_cfvalues_with_reach(const Game& game, std::size_t node, Seat seat,
+                                              std::span<const float> reach) const;
+
+  float last_exploitability = 0.0f;
+  std::uint32_t iterations_completed = 0;
+
+ protected:
+  // The steps of one iteration, the recursions and the node arrays: reached
+  // by the tests' and benchmarks' subclasses that drive single iterations and
+  // inspect what was trained. The application uses the members above.
+
   // Reusable buffers of one recursion depth. Buffers only ever grow.
   struct ScratchFrame {
     std::vector<float> chance_reach;
@@ -157,19 +194,6 @@ class DiscountedCfr {
     std::deque<ScratchFrame> overflow;
   };
 
-  explicit DiscountedCfr(Config config);
-  ~DiscountedCfr();
-  DiscountedCfr(const DiscountedCfr&) = delete;
-  DiscountedCfr& operator=(const DiscountedCfr&) = delete;
-
-  // Solves the game in place: prepares the node states, then iterates until
-  // the limit, the target exploitability or cancellation. A cancel is also
-  // seen inside an iteration or an exploitability pass (at chance nodes and
-  // near the root), which then skips the rest of the tree and ends the run
-  // at once: the sums are then unfit for use, and the run reports nothing
-  // more.
-  void run(const Game& game);
-
   // --- One iteration ---------------------------------------------------------
   static DiscountWeights discount_weights(std::uint32_t i);
   void prepare_states(const Game& game);
@@ -181,16 +205,6 @@ class DiscountedCfr {
   // The node's arrays in the arenas. Without compression the f32 forms
   // exist and the packed ones are empty spans; with compression the other
   // way round (a packed value stands for code / 32767 * scale).
-  std::span<float> regrets_of(const NodeState& state) { return slice(regret_arena, state); }
-  std::span<float> strategy_sums_of(const NodeState& state) {
-    return slice(strategy_sum_arena, state);
-  }
-  std::span<std::int16_t> packed_regrets_of(const NodeState& state) {
-    return slice(packed_regret_arena, state);
-  }
-  std::span<std::int16_t> packed_strategy_sums_of(const NodeState& state) {
-    return slice(packed_strategy_sum_arena, state);
-  }
   std::span<const float> regrets_of(const NodeState& state) const {
     return slice(regret_arena, state);
   }
@@ -203,46 +217,14 @@ class DiscountedCfr {
   std::span<const std::int16_t> packed_strategy_sums_of(const NodeState& state) const {
     return slice(packed_strategy_sum_arena, state);
   }
-  static void pack_int16(std::vector<float>& values, std::vector<std::int16_t>& packed,
-                         float& scale);
-  static void unpack_int16(std::vector<float>& values, const std::vector<std::int16_t>& packed,
-                           float scale, std::size_t num_actions, std::size_t num_hands);
 
-  // The board cards, then the node's turn and river when dealt and new.
-  static std::vector<CardCode> node_board_cards(const Game& game, const NodeRecord& node);
-
-  // --- Value passes (read-only) ---------------------------------------------
-  // Average strategy, A x H by action rows; empty for a node without state.
-  std::vector<float> average_strategy(std::size_t node) const;
-  // Per action, the plain mean of the average strategy over the node's hands.
-  std::vector<float> average_action_frequencies(std::size_t node) const;
-
-  void compute_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
-                                 std::span<const float> reach, std::span<float> out,
-                                 std::size_t depth, ScratchStack& stack) const;
+  std::pair<float, float> compute_mes_ev(const Game& game);  // best responses
   void compute_best_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
                                       std::span<const float> reach, std::span<float> out,
                                       std::size_t depth, ScratchStack& stack) const;
 
-  std::pair<float, float> compute_current_ev(const Game& game);  // (seat 0, seat 1)
-  std::pair<float, float> compute_mes_ev(const Game& game);      // best responses
-  float compute_exploitability(const Game& game);
-
-  // Values of one seat at a node, the opponent weighted by its root range.
-  std::vector<float> node_cfvalues(const Game& game, std::size_t node, Seat seat) const;
-  std::vector<float> node_cfvalues_with_reach(const Game& game, std::size_t node, Seat seat,
-                                              std::span<const float> reach) const;
-
-  // Runs body(begin, end) over [0, n) on the pool and this thread together.
-  template <class Body>
-  void parallel_for(std::size_t n, Body&& body) const {
-    halvory::parallel_for(pool.get(), threads, n, std::forward<Body>(body));
-  }
-
   // --- State -----------------------------------------------------------------
   Config config;
-  float last_exploitability = 0.0f;
-  std::uint32_t iterations_completed = 0;
   std::uint32_t iteration = 0;
   std::array<std::vector<float>, 2> root_values;  // per seat, last pass
   std::array<std::vector<float>, 2> ev_values;    // per seat, value passes
@@ -278,17 +260,46 @@ class DiscountedCfr {
   // The state's entries of an arena; empty when the arena is not allocated
   // or the state has no arrays.
   template <class T>
-  static std::span<T> slice(Arena<T>& arena, const NodeState& state) {
-    const std::size_t n = state.num_actions * state.num_hands;
-    if (n == 0 || state.offset + n > arena.size) return {};
-    return {arena.data.get() + state.offset, n};
-  }
-  template <class T>
   static std::span<const T> slice(const Arena<T>& arena, const NodeState& state) {
     const std::size_t n = state.num_actions * state.num_hands;
     if (n == 0 || state.offset + n > arena.size) return {};
     return {arena.data.get() + state.offset, n};
   }
+
+  // What a split of work over the pool is for; split_chunks decides them all.
+  enum class SplitSite : std::uint8_t {
+    chance_regret,   // the children of a chance node in the regret pass
+    chance_value,    // the same in the value passes
+    all_in_runouts,  // the runouts of an all-in before the turn
+    zeroing,         // blocks of fresh arrays
+  };
+  struct SplitAsk {
+    SplitSite site;
+    std::size_t jobs = 0;       // indices to spread
+    std::size_t children = 0;   // of a chance node
+    std::size_t hands = 0;      // of the traverser
+    std::size_t depth = 0;
+    bool turn_deal = false;     // a chance node that deals the turn
+    bool distinct = true;       // a chance node whose children are all different
+  };
+  // The most chunks a split may take, or 0 when the work stays on the
+  // calling thread. Chunks never change a result: each index is computed
+  // alone and summed in index order afterwards.
+  std::size_t split_chunks(const SplitAsk& ask) const;
+  // Runs body(begin, end) over [0, n): on the pool and this thread together
+  // in at most `chunks` chunks, or here at once when chunks is 0.
+  template <class Body>
+  void run_split(std::size_t chunks, std::size_t n, Body&& body) const {
+    if (chunks == 0) {
+      if (n > 0) body(std::size_t{0}, n);
+      return;
+    }
+    halvory::parallel_for(pool.get(), chunks, n, std::forward<Body>(body));
+  }
+
+  template <class Jobs>
+  void run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
+                       Jobs&& run_jobs) const;
 
   // Sets every entry to 0, the chunks spread over the pool.
   template <class T>
@@ -312,6 +323,10 @@ class DiscountedCfr {
     std::vector<Shelf> shelves;
   };
   struct StackLease;
+
+  // The node's arrays as every pass reads them (node_arrays.hpp): a view of
+  // memory the solver owns, which the const passes only read.
+  NodeArrays arrays_of(const NodeState& state) const;
 
   // Starts fetching the arrays a visit of `node` by the traverser's pass will
   // read, so that they arrive while other work runs.
@@ -340,14 +355,28 @@ class DiscountedCfr {
   // its regrets and strategy sums updated.
   void traverser_update(const Game& game, std::size_t node, const float* action_values,
                         std::span<float> out, ScratchFrame& frame);
-  // A decision node on the river and everything below it. No card is dealt
-  // below, so every opponent reach is known before any value: the reaches are
-  // formed top-down, then all terminals are valued (showdowns several at a
-  // time), then values and updates run bottom-up. Each node's arithmetic is
-  // that of the steps above, so the results are the same bit for bit.
+  // A decision node on the river and everything below it, as one batch
+  // (river_batch.cpp).
   void solve_river(const Game& game, std::size_t root, Seat traverser,
                    std::span<const float> reach, std::span<float> out, std::size_t depth,
                    ScratchStack& stack);
+  std::size_t river_batch_floats(const Game& game, std::size_t root, Seat traverser,
+                                 std::size_t H, std::size_t H_o, ScratchStack& stack) const;
+  // Top-down half of the batch: reaches, the steps of the bottom-up half and
+  // the terminals, into the stack's river lists.
+  void plan_river(const Game& game, std::size_t root, Seat traverser,
+                  std::span<const float> reach, std::span<float> out, ScratchStack& stack,
+                  ScratchFrame& frame) const;
+  // Whether the traverser's pass can visit a decision node with these hand
+  // counts; a node that cannot is worth 0 and its subtree is not visited.
+  bool decision_ready(const Game& game, std::size_t node, Seat traverser, std::size_t H) const;
+  bool is_opponent(std::size_t node, Seat traverser) const {
+    return node >= states.size() || states[node].seat != traverser;
+  }
+  // The opponent's or the traverser's step at a decision node.
+  void decision_step(const Game& game, std::size_t node, Seat traverser,
+                     std::span<const float> reach, std::span<float> out, std::size_t depth,
+                     ScratchStack& stack);
   // Shared body of the two value passes; best_response picks the pass.
   void value_recursive(const Game& game, std::size_t node, Seat seat,
                        std::span<const float> reach, std::span<float> out, std::size_t depth,

@@ -27,6 +27,22 @@ struct DiscountedCfr::StackLease {
   std::unique_ptr<ScratchStack> stack;
 };
 
+// Runs the children of a chance node as jobs over [0, n): split into at most
+// `chunks` chunks, each on a stack lent for it, or here on `stack` (frames
+// below the node's depth are free while it is being valued).
+template <class Jobs>
+void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
+                                    Jobs&& run_jobs) const {
+  if (chunks == 0) {
+    run_jobs(std::size_t{0}, n, stack);
+    return;
+  }
+  run_split(chunks, n, [&](std::size_t begin, std::size_t end) {
+    StackLease lease(spare_stacks);
+    run_jobs(begin, end, *lease.stack);
+  });
+}
+
 }  // namespace halvory
 
 namespace halvory::dcfr_detail {
@@ -41,9 +57,6 @@ inline void grow(std::vector<T>& buffer, std::size_t n) {
 inline void fill_zero(std::span<float> out) {
   if (!out.empty()) std::memset(out.data(), 0, out.size() * sizeof(float));
 }
-
-// A lock entry with the sign bit set (negative or -0.0) marks its hand free.
-inline bool lock_entry_set(float x) { return !std::signbit(x); }
 
 // Probability of one dealt card at a chance node: 1 / (cards left in the
 // deck), or 1 / children when the node deals nothing new.
@@ -97,6 +110,28 @@ inline void add_isomorphic_rows(const Game& game, const NodeRecord& node, Seat s
   }
 }
 
+// The opponent's reach below a chance node with `children` slots: its reach
+// times the probability of one dealt card, into `buffer`.
+inline const float* chance_reach(const Game& game, const NodeRecord& node, std::size_t children,
+                                 std::span<const float> reach, std::vector<float>& buffer) {
+  grow(buffer, reach.size());
+  scale_into(buffer.data(), reach.data(), chance_weight(game, node, children), reach.size());
+  return buffer.data();
+}
+
+// A chance node's value from its children's rows (children x H): every
+// dealt card's row, then the mirrored cards' rows, summed into out.
+inline void chance_value(const Game& game, const NodeRecord& node, Seat seat, const float* rows,
+                         std::size_t children, std::span<float> out, std::vector<float>& sum,
+                         std::vector<float>& permuted) {
+  const std::size_t H = out.size();
+  grow(sum, H);
+  std::memset(sum.data(), 0, H * sizeof(float));
+  sum_rows_into(sum.data(), rows, children, H);
+  add_isomorphic_rows(game, node, seat, rows, children, H, sum.data(), permuted);
+  std::memcpy(out.data(), sum.data(), H * sizeof(float));
+}
+
 // Asks for every cache line of an array at once. A node's arrays are read
 // straight after a long recursion has evicted them; many outstanding misses
 // fetch them far faster than the hardware prefetcher's ramp-up does.
@@ -146,46 +181,48 @@ inline float* decode_values(std::span<const std::int16_t> packed, float scale, s
   return out;
 }
 
-struct FoldBesideShowdown {
-  std::size_t fold;
-  std::size_t showdown;
-};
-// The first fold terminal and the first other terminal among the node's
-// children; A where there is none.
-inline FoldBesideShowdown fold_beside_showdown(const Game& game, const NodeRecord& record) {
+// Visits the children of a node where `seat` acts, whose values all see the
+// same opponent reach. The seat's own fold beside a complete-board showdown
+// (its fold and its call) is handed over as one pair, to be valued by one
+// merge; every other child goes to child(a). Both passes and the river batch
+// plan their children here.
+template <class Child, class Pair>
+void traverser_children(const Game& game, const NodeRecord& record, Child&& child,
+                        Pair&& pair) {
   const std::size_t A = record.actions.size();
-  FoldBesideShowdown pair{A, A};
+  std::size_t fold = A;
+  std::size_t showdown = A;
   for (std::size_t a = 0; a < A; ++a) {
-    const NodeRecord& child = game.nodes[record.children[a]];
-    if (child.kind != NodeKind::Terminal) continue;
-    if (child.last_action == ActionKind::Fold) {
-      if (pair.fold == A) pair.fold = a;
-    } else if (pair.showdown == A) {
-      pair.showdown = a;
+    const NodeRecord& c = game.nodes[record.children[a]];
+    if (c.kind != NodeKind::Terminal) continue;
+    if (c.last_action == ActionKind::Fold) {
+      if (fold == A) fold = a;
+    } else if (showdown == A) {
+      showdown = a;
     }
   }
-  return pair;
+  // An all-in before the river is no merge: it goes its own way, over the
+  // pool.
+  const bool paired = fold < A && showdown < A &&
+                      game.nodes[record.children[showdown]].river != kNoCard &&
+                      game.nodes[record.children[showdown]].turn != kNoCard;
+  for (std::size_t a = 0; a < A; ++a) {
+    if (paired && a == fold) continue;
+    if (paired && a == showdown) {
+      pair(showdown, fold);
+    } else {
+      child(a);
+    }
+  }
 }
 
-// Values the children of a node where `seat` acts into rows (A x H): every
-// child sees the same opponent reach, so a fold beside a complete-board
-// showdown (the seat's own fold and call) is valued together with it in one
-// merge; recurse(a) handles every other child.
-template <class Recurse>
-void traverser_children(const Game& game, const NodeRecord& record, std::uint8_t seat,
-                        std::span<const float> reach, float* rows, std::size_t H,
-                        Recurse&& recurse) {
-  const std::size_t A = record.actions.size();
-  const auto [fold, showdown] = fold_beside_showdown(game, record);
-  const bool paired =
-      fold < A && showdown < A &&
-      showdown_and_fold_eval(game, game.nodes[record.children[showdown]],
-                             game.nodes[record.children[fold]], seat, reach,
-                             {rows + showdown * H, H}, {rows + fold * H, H});
-  for (std::size_t a = 0; a < A; ++a) {
-    if (paired && (a == fold || a == showdown)) continue;
-    recurse(a);
-  }
+// The pair of traverser_children valued at once into rows (A x H).
+inline void value_fold_and_showdown(const Game& game, const NodeRecord& record, std::uint8_t seat,
+                                    std::span<const float> reach, float* rows, std::size_t H,
+                                    std::size_t showdown, std::size_t fold) {
+  const ShowdownJob job{&game.nodes[record.children[showdown]], reach, {rows + showdown * H, H},
+                        &game.nodes[record.children[fold]], {rows + fold * H, H}};
+  showdown_batch(game, seat, {&job, 1});
 }
 
 }  // namespace halvory::dcfr_detail

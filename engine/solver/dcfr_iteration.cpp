@@ -5,16 +5,14 @@
 
 #include "solver/dcfr.hpp"
 #include "solver/dcfr_internal.hpp"
+#include "solver/node_arrays.hpp"
 #include "solver/payoffs.hpp"
 #include "solver/profile.hpp"
 
 namespace halvory {
 
-using dcfr_detail::decode_values;
 using dcfr_detail::fill_zero;
 using dcfr_detail::grow;
-using dcfr_detail::lock_entry_set;
-using dcfr_detail::pack_values;
 
 void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat traverser,
                                     std::span<const float> reach, std::span<float> out,
@@ -36,7 +34,24 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
     solve_chance(game, node, traverser, reach, out, depth, stack);
   } else if (record.river != kNoCard && river_batches) {
     solve_river(game, node, traverser, reach, out, depth, stack);
-  } else if (node >= states.size() || states[node].seat != traverser) {
+  } else {
+    decision_step(game, node, traverser, reach, out, depth, stack);
+  }
+}
+
+bool DiscountedCfr::decision_ready(const Game& game, std::size_t node, Seat traverser,
+                                   std::size_t H) const {
+  const NodeRecord& record = game.nodes[node];
+  const std::size_t A = record.actions.size();
+  if (A == 0 || H == 0 || record.children.size() < A) return false;
+  if (is_opponent(node, traverser)) return true;  // its arrays are checked as they are read
+  return states[node].num_hands == H && states[node].num_actions == A;
+}
+
+void DiscountedCfr::decision_step(const Game& game, std::size_t node, Seat traverser,
+                                  std::span<const float> reach, std::span<float> out,
+                                  std::size_t depth, ScratchStack& stack) {
+  if (is_opponent(node, traverser)) {
     opponent_step(game, node, traverser, reach, out, depth, stack);
   } else {
     traverser_step(game, node, traverser, reach, out, depth, stack);
@@ -46,17 +61,7 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
 void DiscountedCfr::prefetch_node(std::size_t node, Seat traverser) const {
   if (node >= states.size()) return;
   const NodeState& state = states[node];
-  const bool sums_too = state.seat == traverser;
-  const auto ask = [](auto values) {
-    dcfr_detail::prefetch_lines(values.data(), values.size_bytes(), dcfr_detail::PrefetchFor::later);
-  };
-  if (compress) {
-    ask(packed_regrets_of(state));
-    if (sums_too) ask(packed_strategy_sums_of(state));
-  } else {
-    ask(regrets_of(state));
-    if (sums_too) ask(strategy_sums_of(state));
-  }
+  arrays_of(state).prefetch(true, state.seat == traverser, dcfr_detail::PrefetchFor::later);
 }
 
 void DiscountedCfr::terminal_values(const Game& game, const NodeRecord& record, Seat seat,
@@ -65,20 +70,19 @@ void DiscountedCfr::terminal_values(const Game& game, const NodeRecord& record, 
   // Only a flop all-in is worth a split: its 1000-odd runouts would otherwise
   // run on one thread while the others wait at the flop. The split sums in
   // the same order as terminal_eval, so the thread count changes no bit.
-  const bool flop_all_in = record.last_action != ActionKind::Fold && record.turn == kNoCard &&
-                           pool != nullptr && threads >= 2;
-  if (!flop_all_in) {
+  const bool flop_all_in = record.last_action != ActionKind::Fold && record.turn == kNoCard;
+  if (!flop_all_in || split_chunks({SplitSite::all_in_runouts, 2}) == 0) {
     terminal_eval(game, record, seat, reach, out);
     return;
   }
   SolverProfile::Scope scope(ProfileSection::terminal_eval);
-  incomplete_board_payoff(game, record, seat, reach, out,
-                          [this](std::size_t n, const RangeBody& body) {
-                            parallel_for(n, [&body](std::size_t begin, std::size_t end) {
-                              body(begin, end);
-                            });
-                          },
-                          stack.all_in_rows);
+  incomplete_board_payoff(
+      game, record, seat, reach, out,
+      [this](std::size_t n, const RangeBody& body) {
+        run_split(split_chunks({SplitSite::all_in_runouts, n}), n,
+                  [&body](std::size_t begin, std::size_t end) { body(begin, end); });
+      },
+      stack.all_in_rows);
 }
 
 void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traverser,
@@ -90,13 +94,8 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
   const std::size_t H = out.size();
   const std::size_t H_o = reach.size();
 
-  grow(frame.chance_reach, H_o);
-  scale_into(frame.chance_reach.data(), reach.data(),
-             dcfr_detail::chance_weight(game, record, A), H_o);
-
-  // Splitting pays only for large subtrees near the root.
-  const bool parallel_candidate = pool != nullptr && threads >= 2 && depth <= 8 && A >= 6 &&
-                                  H >= 64 && H * A >= 1536;
+  const float* child_reach =
+      dcfr_detail::chance_reach(game, record, A, reach, frame.chance_reach);
 
   // Slots naming a child already seen are solved once and copied.
   const bool reuse = node < children_distinct.size() && children_distinct[node] == 0;
@@ -119,7 +118,6 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
     jobs = frame.distinct_slots.size();
   }
 
-  const float* child_reach = frame.chance_reach.data();
   float* child_values = frame.child_values.data();
   const std::uint16_t* distinct = frame.distinct_slots.data();
   auto run_jobs = [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
@@ -133,23 +131,13 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
                       {child_values + slot * H, H}, depth + 1, job_stack);
     }
   };
-  if (parallel_candidate && jobs >= 2) {
-    // A turn deal splits into twice as many chunks as threads: the
-    // children's subtrees differ in size, and threads that finish early take
-    // the remaining chunks. A river deal always runs inside a turn chunk, so
-    // its split competes with the other turn chunks for the pool; one chunk
-    // per thread keeps its jobs long enough to pay for the hand-off. Each
-    // child's row is still computed alone, so the results do not change.
-    const std::size_t chunks = record.turn == kNoCard ? 2 * threads : threads;
-    halvory::parallel_for(pool.get(), chunks, jobs, [&](std::size_t begin, std::size_t end) {
-      StackLease lease(spare_stacks);
-      run_jobs(begin, end, *lease.stack);
-    });
-  } else {
-    // Sequential jobs go one level deeper on this stack: frames below this
-    // depth are free while the node is being solved.
-    run_jobs(0, jobs, stack);
-  }
+  const std::size_t chunks = split_chunks({.site = SplitSite::chance_regret,
+                                           .jobs = jobs,
+                                           .children = A,
+                                           .hands = H,
+                                           .depth = depth,
+                                           .turn_deal = record.turn == kNoCard});
+  run_chance_jobs(chunks, jobs, stack, run_jobs);
 
   if (reuse) {
     SolverProfile::Scope scope(ProfileSection::chance_aggregate_reuse);
@@ -160,13 +148,8 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
     }
   }
 
-  grow(frame.chance_sum, H);
-  float* sum = frame.chance_sum.data();
-  std::memset(sum, 0, H * sizeof(float));
-  sum_rows_into(sum, child_values, A, H);
-  dcfr_detail::add_isomorphic_rows(game, record, traverser, child_values, A, H, sum,
-                                   frame.permuted_row);
-  std::memcpy(out.data(), sum, H * sizeof(float));
+  dcfr_detail::chance_value(game, record, traverser, child_values, A, out, frame.chance_sum,
+                            frame.permuted_row);
 }
 
 bool DiscountedCfr::opponent_reaches(const Game& game, std::size_t node,
@@ -182,28 +165,16 @@ bool DiscountedCfr::opponent_reaches(const Game& game, std::size_t node,
 
   // The opponent's arrays are only read here; a packed array is decoded into
   // the frame.
-  const float* regrets = nullptr;
-  if (compress) {
-    const std::span<const std::int16_t> packed = packed_regrets_of(state);
-    dcfr_detail::prefetch_lines(packed.data(), packed.size_bytes());
-    regrets = decode_values(packed, state.regret_scale, size, frame.unpacked_regrets);
-  } else {
-    const std::span<const float> f32 = regrets_of(state);
-    if (f32.size() != size) return false;
-    dcfr_detail::prefetch_lines(f32.data(), f32.size_bytes());
-    regrets = f32.data();
-  }
+  const NodeArrays arrays = arrays_of(state);
+  arrays.prefetch(true, false, dcfr_detail::PrefetchFor::read);
+  const float* regrets = arrays.regrets(frame.unpacked_regrets);
+  if (regrets == nullptr) return false;
 
   grow(frame.opponent_strategy, size);
   grow(frame.opponent_scratch, H_o);
   float* strategy = frame.opponent_strategy.data();
   regret_matching(strategy, frame.opponent_scratch.data(), regrets, A, H_o);
-
-  if (const std::vector<float>* lock = game.find_node_lock(node); lock != nullptr) {
-    const std::size_t overlap = std::min(size, lock->size());
-    for (std::size_t i = 0; i < overlap; ++i)
-      if (lock_entry_set((*lock)[i])) strategy[i] = (*lock)[i];
-  }
+  NodeLock(game.find_node_lock(node), A, H_o).apply(strategy);
 
   for (std::size_t a = 0; a < A; ++a)
     multiply_into(child_reach + a * H_o, strategy + a * H_o, reach.data(), H_o);
@@ -244,19 +215,23 @@ void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat trav
   const NodeRecord& record = game.nodes[node];
   const std::size_t A = record.actions.size();
   const std::size_t H = out.size();
-  NodeState& state = states[node];
-  if (state.num_hands != H || state.num_actions != A) {
+  if (!decision_ready(game, node, traverser, H)) {
     fill_zero(out);
     return;
   }
   ScratchFrame& frame = stack.frame(depth);
   grow(frame.action_values, A * H);
   float* action_values = frame.action_values.data();
-  dcfr_detail::traverser_children(game, record, traverser, reach, action_values, H,
-                                  [&](std::size_t a) {
-                                    solve_recursive(game, record.children[a], traverser, reach,
-                                                    {action_values + a * H, H}, depth + 1, stack);
-                                  });
+  dcfr_detail::traverser_children(
+      game, record,
+      [&](std::size_t a) {
+        solve_recursive(game, record.children[a], traverser, reach, {action_values + a * H, H},
+                        depth + 1, stack);
+      },
+      [&](std::size_t showdown, std::size_t fold) {
+        dcfr_detail::value_fold_and_showdown(game, record, traverser, reach, action_values, H,
+                                             showdown, fold);
+      });
   traverser_update(game, node, action_values, out, frame);
 }
 
@@ -270,215 +245,44 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node,
 
   // Packed arrays are decoded into the frame, updated there and packed back
   // below.
-  float* regrets = nullptr;
-  float* sums = nullptr;
-  if (compress) {
-    const std::span<const std::int16_t> packed_regrets = packed_regrets_of(state);
-    const std::span<const std::int16_t> packed_sums = packed_strategy_sums_of(state);
-    dcfr_detail::prefetch_lines(packed_regrets.data(), packed_regrets.size_bytes());
-    dcfr_detail::prefetch_lines(packed_sums.data(), packed_sums.size_bytes());
-    regrets = decode_values(packed_regrets, state.regret_scale, size, frame.unpacked_regrets);
-    sums = decode_values(packed_sums, state.strategy_sum_scale, size, frame.unpacked_sums);
-  } else {
-    const std::span<float> f32_regrets = regrets_of(state);
-    const std::span<float> f32_sums = strategy_sums_of(state);
-    if (f32_regrets.size() != size || f32_sums.size() != size) {
-      fill_zero(out);
-      return;
-    }
-    dcfr_detail::prefetch_lines(f32_regrets.data(), f32_regrets.size_bytes(),
-                                dcfr_detail::PrefetchFor::write);
-    dcfr_detail::prefetch_lines(f32_sums.data(), f32_sums.size_bytes(),
-                                dcfr_detail::PrefetchFor::write);
-    regrets = f32_regrets.data();
-    sums = f32_sums.data();
+  const NodeArrays arrays = arrays_of(state);
+  arrays.prefetch(true, true, dcfr_detail::PrefetchFor::write);
+  float* regrets = arrays.regrets(frame.unpacked_regrets);
+  float* sums = arrays.sums(frame.unpacked_sums);
+  if (regrets == nullptr || sums == nullptr) {
+    fill_zero(out);
+    return;
   }
 
   grow(frame.traverser_strategy, size);
   grow(frame.traverser_scratch, H);
   float* strategy = frame.traverser_strategy.data();
   regret_matching(strategy, frame.traverser_scratch.data(), regrets, A, H);
-
-  const std::vector<float>* lock = game.find_node_lock(node);
-  if (lock != nullptr && lock->empty()) lock = nullptr;
-  bool fully_locked = false;
-  if (lock != nullptr) {
-    const std::vector<float>& L = *lock;
-    fully_locked = L.size() >= H && std::all_of(L.begin(), L.begin() + static_cast<std::ptrdiff_t>(H),
-                                                lock_entry_set);
-    const std::size_t overlap = std::min(size, L.size());
-    for (std::size_t i = 0; i < overlap; ++i)
-      if (lock_entry_set(L[i])) strategy[i] = L[i];
-  }
+  const NodeLock lock(game.find_node_lock(node), A, H);
+  lock.apply(strategy);
 
   fma_actions(out.data(), strategy, action_values, A, H);
   strategy_sum_update(sums, strategy, weight_strategy, size);
+  arrays.store_sums(sums, state);
 
-  if (!fully_locked) {
-    if (lock == nullptr) {
-      update_regrets(regrets, action_values, out.data(), A, H, weight_positive, weight_negative);
-    } else {
-      // Only free hands learn; a hand beyond the lock's length is free.
-      const std::vector<float>& L = *lock;
-      const float w_pos = weight_positive;
-      const float w_neg = weight_negative;
-      for (std::size_t h = 0; h < H; ++h) {
-        if (h < L.size() && lock_entry_set(L[h])) continue;
-        const float node_value = out[h];
-        for (std::size_t a = 0; a < A; ++a) {
-          float& g = regrets[a * H + h];
-          const float w = g >= 0.0f ? w_pos : w_neg;
-          const float grown = w * g + action_values[a * H + h];
-          g = grown - node_value;
-        }
+  // Only free hands learn.
+  if (!lock.any()) {
+    update_regrets(regrets, action_values, out.data(), A, H, weight_positive, weight_negative);
+    arrays.store_regrets(regrets, state);
+  } else if (!lock.all_locked()) {
+    const float w_pos = weight_positive;
+    const float w_neg = weight_negative;
+    for (std::size_t h = 0; h < H; ++h) {
+      if (lock.hand_locked(h)) continue;
+      const float node_value = out[h];
+      for (std::size_t a = 0; a < A; ++a) {
+        float& g = regrets[a * H + h];
+        const float w = g >= 0.0f ? w_pos : w_neg;
+        const float grown = w * g + action_values[a * H + h];
+        g = grown - node_value;
       }
     }
-  }
-
-  if (compress) {
-    const std::span<std::int16_t> packed_regrets = packed_regrets_of(state);
-    const std::span<std::int16_t> packed_sums = packed_strategy_sums_of(state);
-    if (!fully_locked && packed_regrets.size() == size)
-      pack_values(regrets, size, packed_regrets.data(), state.regret_scale);
-    if (packed_sums.size() == size)
-      pack_values(sums, size, packed_sums.data(), state.strategy_sum_scale);
-  }
-}
-
-void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
-                                std::span<const float> reach, std::span<float> out,
-                                std::size_t depth, ScratchStack& stack) {
-  using RiverEntry = ScratchStack::RiverEntry;
-  const std::size_t H = out.size();
-  const std::size_t H_o = reach.size();
-  const auto is_opponent = [&](std::size_t node) {
-    return node >= states.size() || states[node].seat != traverser;
-  };
-
-  // Sizes first, so that the value buffer does not move once pointers into
-  // it are handed out. A subtree whose buffers would pass kRiverScratchFloats
-  // (a game that starts on the river has one subtree, the whole tree) goes
-  // through the recursive steps instead, so that scratch stays bounded; its
-  // smaller subtrees come back here.
-  std::vector<std::uint32_t>& pending = stack.river_nodes;
-  std::vector<std::uint32_t>& decisions = stack.river_decisions;
-  pending.assign(1, static_cast<std::uint32_t>(root));
-  decisions.clear();
-  std::size_t floats = 0;
-  bool recurse = false;
-  while (!pending.empty() && !recurse) {
-    const std::size_t node = pending.back();
-    pending.pop_back();
-    const NodeRecord& record = game.nodes[node];
-    if (record.kind == NodeKind::Chance) {
-      recurse = true;  // not a river subtree after all
-      continue;
-    }
-    if (record.kind != NodeKind::Decision) continue;
-    const std::size_t A = record.actions.size();
-    if (record.children.size() < A) continue;
-    floats += A * H + (is_opponent(node) && A > 1 ? A * H_o : 0);
-    recurse = floats > kRiverScratchFloats;
-    decisions.push_back(static_cast<std::uint32_t>(node));
-    for (std::size_t a = 0; a < A; ++a) pending.push_back(static_cast<std::uint32_t>(record.children[a]));
-  }
-  if (recurse) {
-    if (is_opponent(root)) {
-      opponent_step(game, root, traverser, reach, out, depth, stack);
-    } else {
-      traverser_step(game, root, traverser, reach, out, depth, stack);
-    }
-    return;
-  }
-  // The arrays of the subtree's nodes are asked for now; they arrive while
-  // the reaches and the terminals are computed.
-  for (const std::uint32_t node : decisions) prefetch_node(node, traverser);
-  grow(stack.river_values, floats);
-  float* next = stack.river_values.data();
-
-  // Top-down: every node's reach, the plan of the bottom-up pass and the
-  // list of terminals.
-  ScratchFrame& frame = stack.frame(depth);
-  std::vector<RiverEntry>& todo = stack.river_todo;
-  std::vector<RiverEntry>& steps = stack.river_steps;
-  std::vector<ShowdownJob>& jobs = stack.river_jobs;
-  todo.clear();
-  steps.clear();
-  jobs.clear();
-  todo.push_back({static_cast<std::uint32_t>(root), false, reach.data(), out.data()});
-  while (!todo.empty()) {
-    RiverEntry entry = todo.back();
-    todo.pop_back();
-    const std::size_t node = entry.node;
-    const NodeRecord& record = game.nodes[node];
-    if (record.kind == NodeKind::Terminal) {
-      ShowdownJob job{&record, {entry.reach, H_o}, {entry.out, H}, nullptr, {}};
-      if (entry.fold_out != nullptr) {
-        job.fold = &game.nodes[entry.fold];
-        job.fold_out = {entry.fold_out, H};
-      }
-      jobs.push_back(job);
-      continue;
-    }
-    const std::size_t A = record.actions.size();
-    if (A == 0 || H == 0 || record.children.size() < A) {
-      fill_zero({entry.out, H});
-      continue;
-    }
-    if (is_opponent(node)) {
-      if (A == 1) {
-        todo.push_back({static_cast<std::uint32_t>(record.children[0]), false, entry.reach,
-                        entry.out});
-        continue;
-      }
-      float* child_reach = next;
-      next += A * H_o;
-      float* values = next;
-      next += A * H;
-      if (!opponent_reaches(game, node, {entry.reach, H_o}, child_reach, frame)) {
-        fill_zero({entry.out, H});
-        continue;
-      }
-      steps.push_back({static_cast<std::uint32_t>(node), true, entry.reach, entry.out, values});
-      for (std::size_t a = 0; a < A; ++a)
-        todo.push_back({static_cast<std::uint32_t>(record.children[a]), false,
-                        child_reach + a * H_o, values + a * H});
-      continue;
-    }
-    const NodeState& state = states[node];
-    if (state.num_hands != H || state.num_actions != A) {
-      fill_zero({entry.out, H});
-      continue;
-    }
-    float* values = next;
-    next += A * H;
-    steps.push_back({static_cast<std::uint32_t>(node), false, entry.reach, entry.out, values});
-    // The traverser's own fold and a showdown beside it see the same reach:
-    // the showdown's merge values both.
-    const auto [fold, showdown] = dcfr_detail::fold_beside_showdown(game, record);
-    const bool paired = fold < A && showdown < A;
-    for (std::size_t a = 0; a < A; ++a) {
-      if (paired && a == fold) continue;
-      RiverEntry child{static_cast<std::uint32_t>(record.children[a]), false, entry.reach,
-                       values + a * H};
-      if (paired && a == showdown) {
-        child.fold = static_cast<std::uint32_t>(record.children[fold]);
-        child.fold_out = values + fold * H;
-      }
-      todo.push_back(child);
-    }
-  }
-
-  showdown_batch(game, traverser, jobs);
-
-  // Bottom-up: a node's children come after it in the plan.
-  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
-    const std::size_t A = game.nodes[it->node].actions.size();
-    if (it->opponent) {
-      sum_rows_f64(it->out, it->children, A, H);
-    } else {
-      traverser_update(game, it->node, it->children, {it->out, H}, frame);
-    }
+    arrays.store_regrets(regrets, state);
   }
 }
 

@@ -6,15 +6,14 @@
 
 #include "solver/dcfr.hpp"
 #include "solver/dcfr_internal.hpp"
+#include "solver/node_arrays.hpp"
 #include "solver/payoffs.hpp"
 #include "solver/profile.hpp"
 
 namespace halvory {
 
-using dcfr_detail::decode_values;
 using dcfr_detail::fill_zero;
 using dcfr_detail::grow;
-using dcfr_detail::lock_entry_set;
 
 namespace {
 
@@ -45,17 +44,13 @@ void DiscountedCfr::average_strategy_into(const NodeState& state, std::size_t nu
   float* out = strategy.data();
   if (size == 0) return;
 
+  // A packed array is decoded into scratch, so concurrent queries never
+  // write the state.
   const float* sums = nullptr;
   if (state.initialized != 0 && state.num_actions == A && state.num_hands == H) {
-    if (compress) {
-      const std::span<const std::int16_t> packed = packed_strategy_sums_of(state);
-      // Decoded into scratch, so concurrent queries never write the state.
-      if (packed.size() == size)
-        sums = decode_values(packed, state.strategy_sum_scale, size, decoded);
-    } else if (const std::span<const float> f32 = strategy_sums_of(state); f32.size() == size) {
-      sums = f32.data();
-      dcfr_detail::prefetch_lines(sums, size * sizeof(float));
-    }
+    const NodeArrays arrays = arrays_of(state);
+    arrays.prefetch(false, true, dcfr_detail::PrefetchFor::read);
+    sums = arrays.sums(decoded);
   }
   const float uniform = 1.0f / static_cast<float>(A);
   if (sums == nullptr) {
@@ -90,12 +85,6 @@ std::vector<float> DiscountedCfr::average_action_frequencies(std::size_t node) c
     frequencies[a] = static_cast<float>(total / static_cast<double>(H));
   }
   return frequencies;
-}
-
-void DiscountedCfr::compute_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
-                                              std::span<const float> reach, std::span<float> out,
-                                              std::size_t depth, ScratchStack& stack) const {
-  value_recursive(game, node, seat, reach, out, depth, stack, false);
 }
 
 void DiscountedCfr::compute_best_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
@@ -157,10 +146,15 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
 
   grow(frame.child_values, A * H);
   float* rows = frame.child_values.data();
-  dcfr_detail::traverser_children(game, record, seat, reach, rows, H, [&](std::size_t a) {
-    value_recursive(game, record.children[a], seat, reach, {rows + a * H, H}, depth + 1, stack,
-                    best_response);
-  });
+  dcfr_detail::traverser_children(
+      game, record,
+      [&](std::size_t a) {
+        value_recursive(game, record.children[a], seat, reach, {rows + a * H, H}, depth + 1,
+                        stack, best_response);
+      },
+      [&](std::size_t showdown, std::size_t fold) {
+        dcfr_detail::value_fold_and_showdown(game, record, seat, reach, rows, H, showdown, fold);
+      });
 
   if (!best_response) {
     average_strategy_into(state, A, H, frame.traverser_strategy, frame.unpacked_sums,
@@ -169,31 +163,12 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
     return;
   }
 
-  // Best response, bounded by the node's lock.
-  const std::vector<float>* lock = game.find_node_lock(node);
-  if (lock != nullptr && lock->size() == A) {
-    const std::vector<float>& L = *lock;
-    for (std::size_t h = 0; h < H; ++h) {
-      double value = 0.0;
-      for (std::size_t a = 0; a < A; ++a)
-        value += static_cast<double>(L[a]) * static_cast<double>(rows[a * H + h]);
-      out[h] = static_cast<float>(value);
-    }
-    return;
-  }
+  // Best response: a free hand takes its best action, a locked hand plays
+  // its lock.
   max_rows(out.data(), rows, A, H);
-  if (lock != nullptr && lock->size() >= A * H) {
-    const std::vector<float>& L = *lock;
-    for (std::size_t h = 0; h < H; ++h) {
-      if (!lock_entry_set(L[h])) continue;  // a free hand keeps its best action
-      double value = 0.0;
-      for (std::size_t a = 0; a < A; ++a) {
-        const float p = L[a * H + h];
-        if (lock_entry_set(p)) value += static_cast<double>(p) * static_cast<double>(rows[a * H + h]);
-      }
-      out[h] = static_cast<float>(value);
-    }
-  }
+  const NodeLock lock(game.find_node_lock(node), A, H);
+  for (std::size_t h = 0; h < H; ++h)
+    if (lock.hand_locked(h)) out[h] = static_cast<float>(lock.locked_value(rows, h));
 }
 
 void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
@@ -209,12 +184,9 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
     return;
   }
   ScratchFrame& frame = stack.frame(depth);
-  grow(frame.chance_reach, H_o);
-  scale_into(frame.chance_reach.data(), reach.data(),
-             dcfr_detail::chance_weight(game, record, K), H_o);
+  const float* child_reach =
+      dcfr_detail::chance_reach(game, record, K, reach, frame.chance_reach);
   grow(frame.child_values, K * H);
-
-  const float* child_reach = frame.chance_reach.data();
   float* rows = frame.child_values.data();
   auto run_jobs = [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
     for (std::size_t k = begin; k < end; ++k) {
@@ -222,26 +194,14 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
                       depth + 1, job_stack, best_response);
     }
   };
-  const bool split = node < children_distinct.size() && children_distinct[node] == 1 &&
-                     pool != nullptr && threads > 1 && K >= 2;
-  if (split) {
-    // Chunked as in the regret pass: a river deal's split runs inside a
-    // turn chunk and gets one chunk per thread.
-    const std::size_t chunks = record.turn == kNoCard ? 2 * threads : threads;
-    halvory::parallel_for(pool.get(), chunks, K, [&](std::size_t begin, std::size_t end) {
-      StackLease lease(spare_stacks);
-      run_jobs(begin, end, *lease.stack);
-    });
-  } else {
-    run_jobs(0, K, stack);
-  }
-
-  grow(frame.chance_sum, H);
-  float* sum = frame.chance_sum.data();
-  std::memset(sum, 0, H * sizeof(float));
-  sum_rows_into(sum, rows, K, H);
-  dcfr_detail::add_isomorphic_rows(game, record, seat, rows, K, H, sum, frame.permuted_row);
-  std::memcpy(out.data(), sum, H * sizeof(float));
+  const std::size_t chunks =
+      split_chunks({.site = SplitSite::chance_value,
+                    .jobs = K,
+                    .turn_deal = record.turn == kNoCard,
+                    .distinct = node < children_distinct.size() && children_distinct[node] == 1});
+  run_chance_jobs(chunks, K, stack, run_jobs);
+  dcfr_detail::chance_value(game, record, seat, rows, K, out, frame.chance_sum,
+                            frame.permuted_row);
 }
 
 std::pair<float, float> DiscountedCfr::root_pass(const Game& game, bool best_response) {

@@ -165,9 +165,12 @@ HALVORY_KERNEL_INLINE void scale_into_body(float* __restrict out, const float* _
     for (std::size_t i = 0; i < n; ++i) out[i] = a * in[i];
 }
 
-HALVORY_KERNEL_INLINE void sum_rows_f64_body(float* __restrict out, const float* __restrict rows,
-                                             std::size_t R, std::size_t H) {
-    // Blocks of hands keep the f64 accumulators in registers or L1.
+// out[h] = the f64 sum over rows of row[h], or of weight[h] * row[h] when
+// weights are given. Blocks of hands keep the f64 accumulators in registers
+// or L1.
+template <bool Weighted>
+HALVORY_KERNEL_INLINE void rows_f64(float* __restrict out, const float* __restrict weights,
+                                    const float* __restrict rows, std::size_t R, std::size_t H) {
     constexpr std::size_t kBlock = 64;
     for (std::size_t h0 = 0; h0 < H; h0 += kBlock) {
         const std::size_t len = H - h0 < kBlock ? H - h0 : kBlock;
@@ -175,29 +178,28 @@ HALVORY_KERNEL_INLINE void sum_rows_f64_body(float* __restrict out, const float*
         for (std::size_t j = 0; j < len; ++j) acc[j] = 0.0;
         for (std::size_t r = 0; r < R; ++r) {
             const float* __restrict row = rows + r * H + h0;
-            for (std::size_t j = 0; j < len; ++j) acc[j] += static_cast<double>(row[j]);
+            if constexpr (Weighted) {
+                const float* __restrict w = weights + r * H + h0;
+                for (std::size_t j = 0; j < len; ++j)
+                    acc[j] += static_cast<double>(w[j]) * static_cast<double>(row[j]);
+            } else {
+                for (std::size_t j = 0; j < len; ++j) acc[j] += static_cast<double>(row[j]);
+            }
         }
         for (std::size_t j = 0; j < len; ++j) out[h0 + j] = static_cast<float>(acc[j]);
     }
+}
+
+HALVORY_KERNEL_INLINE void sum_rows_f64_body(float* __restrict out, const float* __restrict rows,
+                                             std::size_t R, std::size_t H) {
+    rows_f64<false>(out, nullptr, rows, R, H);
 }
 
 HALVORY_KERNEL_INLINE void weighted_rows_f64_body(float* __restrict out,
                                                   const float* __restrict weights,
                                                   const float* __restrict rows, std::size_t R,
                                                   std::size_t H) {
-    constexpr std::size_t kBlock = 64;
-    for (std::size_t h0 = 0; h0 < H; h0 += kBlock) {
-        const std::size_t len = H - h0 < kBlock ? H - h0 : kBlock;
-        double acc[kBlock];
-        for (std::size_t j = 0; j < len; ++j) acc[j] = 0.0;
-        for (std::size_t r = 0; r < R; ++r) {
-            const float* __restrict w = weights + r * H + h0;
-            const float* __restrict row = rows + r * H + h0;
-            for (std::size_t j = 0; j < len; ++j)
-                acc[j] += static_cast<double>(w[j]) * static_cast<double>(row[j]);
-        }
-        for (std::size_t j = 0; j < len; ++j) out[h0 + j] = static_cast<float>(acc[j]);
-    }
+    rows_f64<true>(out, weights, rows, R, H);
 }
 
 HALVORY_KERNEL_INLINE void normalize_positive_body(float* __restrict out,
@@ -421,6 +423,14 @@ KernelIsa active_kernel_isa() noexcept {
 }
 
 bool cpu_has_avx2() noexcept { return detect_avx2(); }
+
+bool cpu_has_avx512() noexcept {
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx512f") != 0;
+    }();
+    return has;
+}
 
 bool select_kernel_isa(KernelIsa isa) noexcept {
     if (isa == KernelIsa::avx2 && !detect_avx2()) return false;

@@ -71,6 +71,8 @@ void dequantize_int16(float* values, const std::int16_t* codes, float scale, std
 enum class KernelIsa : std::uint8_t { baseline, avx2 };
 KernelIsa active_kernel_isa() noexcept;
 bool cpu_has_avx2() noexcept;
+// Whether eight doubles fit one register (the showdown lanes take eight then).
+bool cpu_has_avx512() noexcept;
 bool select_kernel_isa(KernelIsa isa) noexcept;
 
 }  // namespace halvory

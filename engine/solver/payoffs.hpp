@@ -33,25 +33,6 @@ std::span<const std::uint16_t> live_hands(const Game& game, const NodeRecord& no
 void fold_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat, double payoff,
                  std::span<const float> opponent_reach, std::span<float> out);
 
-// Complete-board showdown without rake: win = pot/2/M, lose = -pot/2/M, a tie
-// is worth 0. False (nothing written) when a size check fails.
-bool showdown_unraked(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                      std::span<const float> opponent_reach, std::span<float> out);
-
-// Complete-board showdown with rake R: the winner nets pot/2 - R, the loser
-// -pot/2, and each side of a tie pays R/2.
-bool showdown_raked(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                    std::span<const float> opponent_reach, std::span<float> out);
-
-// Complete-board showdown valued by ICM (win, tie and lose from icm_payoffs).
-bool showdown_icm(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                  std::span<const float> opponent_reach, std::span<float> out);
-
-// Complete-board showdown in the game's mode; false when the turn or the river
-// is not dealt or a kernel's size check fails.
-bool showdown_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                     std::span<const float> opponent_reach, std::span<float> out);
-
 // All-in before the river: the expectation over the runouts still to come.
 // Writes the whole output.
 void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
@@ -74,15 +55,6 @@ void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint
 void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
                    std::span<const float> opponent_reach, std::span<float> out);
 
-// A showdown terminal and a fold terminal on the same board that see the same
-// opponent reach (the traverser's own fold and call): both outputs in one
-// merge, the fold's compatible reach taken from the showdown's sums. The same
-// values as terminal_eval on each, up to the order of the f64 sums. False,
-// with nothing written, when the pair does not qualify.
-bool showdown_and_fold_eval(const Game& game, const NodeRecord& showdown, const NodeRecord& fold,
-                            std::uint8_t seat, std::span<const float> opponent_reach,
-                            std::span<float> showdown_out, std::span<float> fold_out);
-
 // One terminal of a batch, with the fold beside it that sees the same
 // opponent reach (the traverser's own fold), if any.
 struct ShowdownJob {
@@ -96,8 +68,9 @@ struct ShowdownJob {
 // Values terminals of one board for `seat`: each job's outputs are those of
 // terminal_eval on its node and on its fold, bit for bit, except that a fold
 // valued with its showdown takes its compatible reach from the showdown's
-// sums (as showdown_and_fold_eval does). Complete-board showdowns of the same
-// runout run up to four at a time through one merge.
+// sums (the same bits: a fold on a complete board sums in the runout's
+// order). Complete-board showdowns of the same runout run up to four at a
+// time through one merge.
 void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs);
 
 }  // namespace halvory

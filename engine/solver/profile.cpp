@@ -48,22 +48,6 @@ std::size_t index_of(ProfileSection s) noexcept { return static_cast<std::size_t
 
 }  // namespace
 
-std::uint64_t counter_ticks_to_ns(std::uint64_t c, std::uint64_t f) noexcept {
-    if (f == 10'000'000ULL) return c * 100ULL;
-    if (f == 24'000'000ULL) {
-        // Constant divisors compile to multiplications by the reciprocal.
-        return (c / 24'000'000ULL) * kNsPerSecond + ((c % 24'000'000ULL) * kNsPerSecond) / 24'000'000ULL;
-    }
-    const std::uint64_t whole = c / f;
-    const std::uint64_t rem = c % f;
-#if defined(__SIZEOF_INT128__)
-    const auto frac = static_cast<std::uint64_t>((static_cast<unsigned __int128>(rem) * kNsPerSecond) / f);
-#else
-    const std::uint64_t frac = (rem * kNsPerSecond) / f;
-#endif
-    return whole * kNsPerSecond + frac;
-}
-
 std::uint64_t steady_now_ns() noexcept {
 #if defined(__linux__)
     timespec ts{};

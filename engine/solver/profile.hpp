@@ -21,10 +21,6 @@ namespace halvory {
 // Windows).
 std::uint64_t steady_now_ns() noexcept;
 
-// Converts a tick count c of a counter running at f ticks per second into
-// nanoseconds without overflowing for large c: c * 100 when f = 10 MHz,
-// otherwise (c / f) * 1e9 + ((c % f) * 1e9) / f. f must be positive.
-std::uint64_t counter_ticks_to_ns(std::uint64_t c, std::uint64_t f) noexcept;
 
 enum class ProfileSection : std::uint8_t {
     run = 0,

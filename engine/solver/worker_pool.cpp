@@ -1,6 +1,5 @@
 #include "solver/worker_pool.hpp"
 
-#include "context/thread_start.hpp"
 
 #include <system_error>
 
@@ -14,19 +13,15 @@ ParallelSplit parallel_split(std::size_t n, std::size_t threads) noexcept {
 }
 
 WorkerPool::WorkerPool(std::size_t n) {
-    workers.reserve(n);
     try {
-        for (std::size_t i = 0; i < n; ++i) workers.emplace_back([this] {
-            run_thread_start_hook();
-            worker_loop();
-        });
+        for (std::size_t i = 0; i < n; ++i) workers.start([this] { worker_loop(); });
     } catch (...) {
         {
             std::lock_guard<std::mutex> lock(mutex);
             stop = true;
         }
         wake.notify_all();
-        for (std::thread& t : workers) t.join();
+        workers.join();
         throw;
     }
 }
@@ -37,8 +32,10 @@ WorkerPool::~WorkerPool() {
         stop = true;
     }
     wake.notify_all();
-    for (std::thread& t : workers) {
-        if (t.joinable()) t.join();
+    // A worker's own loop never throws, so there is nothing to rethrow.
+    try {
+        workers.join();
+    } catch (...) {
     }
 }
 

@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+#include "context/worker_threads.hpp"
+
 namespace halvory {
 
 // A move-only callback taking nothing and returning nothing, stored inline.
@@ -117,7 +119,7 @@ private:
     // so the thread survives (parallel_for chunks carry their own errors).
     static void run_task(PoolTask& task) noexcept;
 
-    std::vector<std::thread> workers;
+    ThreadGroup workers;
     std::mutex mutex;
     std::condition_variable wake;
     std::deque<PoolTask> tasks;

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <future>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -13,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "context/thread_start.hpp"
+#include "context/worker_threads.hpp"
 #include "tree/bet_sizing.hpp"
 
 namespace halvory {
@@ -347,14 +346,8 @@ BuildContext root_context(const GameConfig& config, const Board& board) {
 void free_nodes_in_background(std::vector<ActionPlan::Node> nodes) {
   // Two lists per node: millions of nodes take a good part of a second.
   if (nodes.size() < 100'000) return;
-  try {
-    std::thread([doomed = std::move(nodes)]() mutable {
-      run_thread_start_hook();
-      std::vector<Node>().swap(doomed);
-    }).detach();
-  } catch (...) {
-    // No thread: the list is freed here after all.
-  }
+  // Without a thread the list is freed here after all.
+  run_detached([doomed = std::move(nodes)]() mutable { std::vector<Node>().swap(doomed); });
 }
 
 std::uint64_t action_plan_max_workers() {
@@ -501,8 +494,8 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
     nodes[index].children.reserve(records.size());
   }
 
-  std::vector<std::future<void>> tasks;
-  tasks.reserve(records.size());
+  // Joined before return, also when a child built here throws.
+  ThreadGroup tasks;
   for (Pending& r : records) {
     note_nodes(built_nodes, 1, cancel);
     std::size_t child;
@@ -517,14 +510,13 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
     if (active_workers.load() < max_workers) {
       active_workers.fetch_add(1);
       try {
-        tasks.push_back(std::async(std::launch::async, [this, child, ctx = r.record.context, depth] {
-          run_thread_start_hook();
+        tasks.start([this, child, ctx = r.record.context, depth] {
           struct Release {
             std::atomic<std::uint64_t>& counter;
             ~Release() { counter.fetch_sub(1); }
           } release{active_workers};
           build_recursive(child, ctx, depth + 1);
-        }));
+        });
       } catch (...) {
         active_workers.fetch_sub(1);  // the task never started
         throw;
@@ -533,7 +525,7 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
       build_recursive(child, r.record.context, depth + 1);
     }
   }
-  for (std::future<void>& task : tasks) task.get();
+  tasks.join();
 }
 
 }  // namespace halvory

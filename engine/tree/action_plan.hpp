@@ -48,7 +48,9 @@ struct Action {
 };
 
 // Size lists of one street. donk_sizes present but empty is meaningful: the
-// out-of-position player may then only check where the donk rule applies.
+// out-of-position player may then only check when it acts first on the
+// root's street, or on a new street after calling the in-position
+// player's bet.
 struct StreetSizing {
   BetRaiseSizes oop;
   BetRaiseSizes ip;

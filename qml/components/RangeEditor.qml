@@ -24,7 +24,7 @@ Item {
     }
 
     function expandHand(hand) {
-        return RangeText.expandHand(hand, ranks)
+        return RangeText.expandEditorHand(hand, ranks)
     }
 
     function weightsToText(w) {

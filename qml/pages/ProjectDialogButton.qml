@@ -8,6 +8,8 @@ Button {
 
     property var theme
     property string look: "plain"
+    // Background opacity while disabled; the label then shows at 0.7.
+    property real disabledOpacity: look === "plain" ? 1.0 : 0.6
 
     readonly property bool _filled: look === "accent" || look === "dangerFill"
 
@@ -27,7 +29,7 @@ Button {
         font: button.font
         color: button._filled ? "white" : button.look === "dangerOutline" ? button._c("danger", "#F85149")
                                                                            : button._c("text", "#F0F6FC")
-        opacity: button.look === "plain" || button.enabled ? 1.0 : 0.7
+        opacity: button.enabled || button.disabledOpacity >= 1 ? 1.0 : 0.7
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
@@ -35,7 +37,7 @@ Button {
 
     background: Rectangle {
         radius: button._c("radiusSm", 8)
-        opacity: button.look === "plain" || button.enabled ? 1.0 : 0.6
+        opacity: button.enabled ? 1.0 : button.disabledOpacity
         color: {
             if (button.look === "accent")
                 return !button.enabled ? button._c("surface3", "#2D333B")

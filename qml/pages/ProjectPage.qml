@@ -4,7 +4,9 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Qt.labs.settings
 import "../components/solveRules.js" as SolveRules
+import "../components/rangeText.js" as RangeText
 import "boardSlots.js" as BoardSlots
+import "rangeLibrary.js" as Library
 import "settingsProfiles.js" as Profiles
 
 // The set-up page: the spot's board, game settings, sizings, ranges and
@@ -85,10 +87,40 @@ Item {
     // qmllint enable unqualified
     readonly property bool developerMode: !!_controllerSource && _controllerSource.developerMode === true
 
-    // Range library categories of the two seats (0 Standard, 1 Population,
-    // 2 Custom); the range columns show them.
+    // ---- Range columns and libraries ----
+    // Per seat: the library shown (0 Standard, 1 Population, 2 Custom), its
+    // selected row and open folders, the three trees and the weight a newly
+    // painted cell gets. None of it belongs to the project.
     property int oopRangeCategory: 2
     property int ipRangeCategory: 2
+    property string oopSelectedId: ""
+    property string ipSelectedId: ""
+    property var oopOpenFolderIds: ({})
+    property var ipOpenFolderIds: ({})
+    property var oopStandardRanges: []
+    property var ipStandardRanges: []
+    property var oopExploitRanges: []
+    property var ipExploitRanges: []
+    property var oopCustomRanges: []
+    property var ipCustomRanges: []
+    property real oopClickWeightPct: 100.0
+    property real ipClickWeightPct: 100.0
+    property string _presetLoadError: ""
+
+    // State of the library dialogs: the seat each was opened for, and its
+    // error line.
+    property string _saveRangePlayer: "oop"
+    property string _saveRangeValue: ""
+    property string _saveRangeError: ""
+    property string _addFolderPlayer: "oop"
+    property string _addFolderError: ""
+    property string _deleteRangePlayer: ""
+    property string _deleteRangeName: ""
+    property string _deleteRangeKind: "range"
+    property int _deleteFolderChildCount: 0
+    property string _importRangeFocusPlayer: "oop"
+    property string _importRangeError: ""
+    property string _importRangeNormalizedText: ""
 
     // ---- Board ----
     property int editingCardIndex: -1
@@ -169,6 +201,15 @@ Item {
             oopRangeCategory = 2
         if (ipRangeCategory !== 2)
             ipRangeCategory = 2
+    }
+
+    onOopRangeCategoryChanged: {
+        oopSelectedId = ""
+        oopOpenFolderIds = {}
+    }
+    onIpRangeCategoryChanged: {
+        ipSelectedId = ""
+        ipOpenFolderIds = {}
     }
 
     Connections {
@@ -334,6 +375,288 @@ Item {
         profileDialogs.openConfirmDelete()
     }
 
+    // ---- Range text ----
+
+    function parseRangeWeights(text) {
+        return RangeText.parseRangeWeights(text, variantRanks)
+    }
+
+    function expandHand(hand) {
+        return RangeText.expandHand(hand, variantRanks)
+    }
+
+    function toggleHand(rangeText, hand, currentWeight, addWeight) {
+        return RangeText.toggleHand(rangeText, hand, currentWeight, addWeight, variantRanks)
+    }
+
+    function normalizeImportedRangeText(rawText) {
+        return RangeText.normalizeImportedRangeText(rawText, rankAlphabet)
+    }
+
+    // "oop" is OOP; anything else is IP.
+    function _seat(player) {
+        return player === "oop" ? "oop" : "ip"
+    }
+
+    // A matrix gesture over one cell: on adds the class at the seat's click
+    // weight, off removes the tokens that cover it.
+    function paintHand(player, hand, desiredOn, currentWeight) {
+        var seat = _seat(player)
+        var w = root[seat + "ClickWeightPct"] / 100
+        var text = root[seat + "RangeText"]
+        if (desiredOn && !(currentWeight > 0))
+            root[seat + "RangeText"] = toggleHand(text, hand, 0, w)
+        else if (!desiredOn && currentWeight > 0)
+            root[seat + "RangeText"] = toggleHand(text, hand, currentWeight, w)
+    }
+
+    // ---- Range libraries ----
+
+    function rangesFor(player, category) {
+        var seat = _seat(player)
+        return category === 0 ? root[seat + "StandardRanges"]
+             : category === 1 ? root[seat + "ExploitRanges"] : root[seat + "CustomRanges"]
+    }
+
+    function categoryLabel(cat) {
+        return cat === 0 ? qsTr("Standard Ranges") : cat === 1 ? qsTr("Population Ranges") : qsTr("Custom Ranges")
+    }
+
+    // Custom names are shown as typed; the built-in libraries bring their
+    // own labels.
+    function rangeDisplayName(category, rawName) {
+        return String(rawName)
+    }
+
+    function _flattenTreeFor(player, cat) {
+        var seat = _seat(player)
+        return Library.flatten(_sanitizeCustomTree(rangesFor(seat, cat)), root[seat + "OpenFolderIds"],
+                               function (name) { return root.rangeDisplayName(cat, name) })
+    }
+
+    // Reads the language counter, so a binding to the rows follows a
+    // language change.
+    function listModelFor(player) {
+        var seat = _seat(player)
+        return _i18nRev >= 0 ? _flattenTreeFor(seat, root[seat + "RangeCategory"]) : []
+    }
+
+    function _toggleOpenFolder(player, folderId) {
+        if (!folderId)
+            return
+        var seat = _seat(player)
+        var tree = _sanitizeCustomTree(rangesFor(seat, root[seat + "RangeCategory"]))
+        root[seat + "OpenFolderIds"] = Library.toggledOpenFolders(tree, root[seat + "OpenFolderIds"], folderId)
+    }
+
+    // A click on a library row: it becomes the selection; a folder opens or
+    // closes, a range replaces the seat's range text.
+    function selectLibraryRow(player, row) {
+        var seat = _seat(player)
+        root[seat + "SelectedId"] = String(row.id)
+        if (row.kind === "folder")
+            _toggleOpenFolder(seat, String(row.id))
+        else
+            root[seat + "RangeText"] = row.value === undefined ? "" : String(row.value)
+    }
+
+    function _findNodeById(nodes, id) {
+        return Library.findNode(nodes, id)
+    }
+
+    function _findParentFolderId(nodes, targetId, parentFolderId) {
+        return Library.findParentFolderId(nodes, targetId, parentFolderId)
+    }
+
+    function _countDescendants(node) {
+        return Library.countDescendants(node)
+    }
+
+    function _sanitizeCustomTree(arr) {
+        return Library.sanitizeTree(arr, _newNodeId)
+    }
+
+    function _normalizeName(name) {
+        return name === undefined || name === null ? "" : String(name).trim()
+    }
+
+    function _uniqueRangeName(existingRanges, desiredName) {
+        return Profiles.uniqueName(existingRanges, desiredName)
+    }
+
+    function _loadPersistedCustomRanges(player) {
+        var stored = Library.readStoredTree(rangeStore.value(_seat(player) + "CustomRangesJson", ""), _newNodeId)
+        return stored.ok && stored.tree.length > 0 ? stored.tree : null
+    }
+
+    function persistCustomRanges(player) {
+        if (player !== "oop" && player !== "ip")
+            return
+        rangeStore.setValue(player + "CustomRangesJson", JSON.stringify(_sanitizeCustomTree(root[player + "CustomRanges"])))
+        rangeStore.sync()
+    }
+
+    // Written only once the stored trees have been read, so that the empty
+    // first value never replaces them.
+    property bool _rangesLoaded: false
+    onOopCustomRangesChanged: if (_rangesLoaded) persistCustomRanges("oop")
+    onIpCustomRangesChanged: if (_rangesLoaded) persistCustomRanges("ip")
+
+    // Adds a node to the seat's Custom tree, in the selected row's folder
+    // when `useSelection`, and shows it: the seat moves to Custom first (which
+    // clears its selection), then the new node is selected and its folder
+    // marked open. Returns the new node's id.
+    function _addCustomNode(seat, node, useSelection, openNew) {
+        var tree = root[seat + "CustomRanges"]
+        var folderId = useSelection ? Library.targetFolderId(tree, root[seat + "SelectedId"]) : ""
+        var added = Object.assign({ id: _newNodeId() }, node)
+        root[seat + "CustomRanges"] = Library.withNodeAdded(tree, folderId, added, _newNodeId, _uniqueRangeName)
+        root[seat + "RangeCategory"] = 2
+        var open = Object.assign({}, root[seat + "OpenFolderIds"])
+        if (folderId !== "")
+            open[folderId] = true
+        if (openNew)
+            open[added.id] = true
+        root[seat + "OpenFolderIds"] = open
+        root[seat + "SelectedId"] = added.id
+        return added.id
+    }
+
+    function openSaveRangeDialog(player) {
+        _saveRangePlayer = String(player)
+        _saveRangeError = ""
+        _saveRangeValue = root[_seat(player) + "RangeText"]
+        rangeDialogs.openSave()
+    }
+
+    function openAddFolderDialog(player) {
+        _addFolderPlayer = String(player)
+        _addFolderError = ""
+        rangeDialogs.openAddFolder()
+    }
+
+    function openImportRangeDialog(focusPlayer) {
+        _importRangeFocusPlayer = focusPlayer === "ip" ? "ip" : "oop"
+        _importRangeError = ""
+        _importRangeNormalizedText = ""
+        rangeDialogs.openImportFile()
+    }
+
+    // The save dialog's action, with the typed name; false keeps it open.
+    // The seat's range text is not changed.
+    function commitSaveRange(name) {
+        var seat = _saveRangePlayer
+        var trimmed = _normalizeName(name)
+        var value = String(_saveRangeValue).trim()
+        if (trimmed === "")
+            _saveRangeError = "Please enter a name."
+        else if (value === "")
+            _saveRangeError = "Current range is empty."
+        else if (seat !== "oop" && seat !== "ip")
+            _saveRangeError = "Unknown player."
+        else
+            _addCustomNode(seat, { type: "range", name: trimmed, value: value }, root[seat + "RangeCategory"] === 2, false)
+        return _saveRangeError === ""
+    }
+
+    // The add-folder dialog's action; false keeps it open.
+    function commitAddFolder(name) {
+        var trimmed = _normalizeName(name)
+        if (trimmed === "") {
+            _addFolderError = "Please enter a folder name."
+            return false
+        }
+        _addCustomNode(_seat(_addFolderPlayer), { type: "folder", name: trimmed, children: [] }, true, true)
+        return true
+    }
+
+    // The import file dialog's action: reads and cleans the file, proposes
+    // a name and opens the name dialog, also after a failure (which then
+    // shows and keeps "Import" disabled).
+    function importRangeFromFile(fileUrl) {
+        _importRangeError = ""
+        _importRangeNormalizedText = ""
+        var c = _controllerSource
+        if (!c || typeof c.readTextFile !== "function") {
+            _importRangeError = qsTr("Import failed: appController.readTextFile unavailable.")
+            rangeDialogs.openImportName(null)
+            return
+        }
+        var result = c.readTextFile(fileUrl)
+        if (!result || result.ok !== true) {
+            var why = result && result.error ? String(result.error) : qsTr("unknown error")
+            _importRangeError = qsTr("Import failed: %1").arg(why)
+            rangeDialogs.openImportName(null)
+            return
+        }
+        _importRangeNormalizedText = normalizeImportedRangeText(result.text === undefined ? "" : result.text)
+        if (_importRangeNormalizedText.trim() === "")
+            _importRangeError = qsTr("Import failed: file contained no recognizable hands.")
+        rangeDialogs.openImportName(Library.importNameFromUrl(fileUrl))
+    }
+
+    // The import name dialog's action: the range goes into both seats'
+    // Custom libraries, selected in the seat the import started from and at
+    // the top level of the other. Neither range text changes.
+    function commitImportRange(name) {
+        var trimmed = _normalizeName(name)
+        var text = String(_importRangeNormalizedText).trim()
+        if (trimmed === "") {
+            _importRangeError = qsTr("Please enter a name.")
+            return false
+        }
+        if (text === "") {
+            _importRangeError = qsTr("No range content to import.")
+            return false
+        }
+        var focus = _importRangeFocusPlayer === "ip" ? "ip" : "oop"
+        var other = focus === "oop" ? "ip" : "oop"
+        var node = { type: "range", name: trimmed, value: text }
+        _addCustomNode(focus, node, root[focus + "RangeCategory"] === 2, false)
+        root[other + "CustomRanges"] = Library.withNodeAdded(root[other + "CustomRanges"], "",
+                                                             Object.assign({ id: _newNodeId() }, node),
+                                                             _newNodeId, _uniqueRangeName)
+        root[other + "RangeCategory"] = 2
+        _importRangeError = ""
+        return true
+    }
+
+    function openDeleteSelectedDialog(player) {
+        if (player !== "oop" && player !== "ip" || root[player + "RangeCategory"] !== 2)
+            return
+        var node = _findNodeById(root[player + "CustomRanges"], root[player + "SelectedId"])
+        if (!node)
+            return
+        _deleteRangePlayer = player
+        _deleteRangeKind = Library.isFolder(node) ? "folder" : "range"
+        _deleteRangeName = String(node.name)
+        _deleteFolderChildCount = _countDescendants(node)
+        rangeDialogs.openDelete()
+    }
+
+    // Removes the selected Custom node with everything below it; the row
+    // that takes its place becomes the selection. The seat's range text is
+    // the user's work and stays as it is.
+    function deleteSelectedItem(player) {
+        if (player !== "oop" && player !== "ip")
+            return
+        var id = root[player + "SelectedId"]
+        if (root[player + "RangeCategory"] !== 2 || id === "")
+            return
+        var index = listModelFor(player).findIndex(function (row) { return row.id === id })
+        var tree = Library.withNodeRemoved(root[player + "CustomRanges"], id, _newNodeId)
+        root[player + "OpenFolderIds"] = Library.existingOpenFolders(tree, root[player + "OpenFolderIds"])
+        root[player + "CustomRanges"] = tree
+        var rows = listModelFor(player)
+        root[player + "SelectedId"] = rows.length > 0 ? rows[Math.max(0, Math.min(index, rows.length - 1))].id : ""
+    }
+
+    // Read and written with value()/setValue() only, as the profiles are.
+    Settings {
+        id: rangeStore
+        category: "ranges"
+    }
+
     // Read and written with value()/setValue() only: a declared property
     // would be written back late (and again when the page goes), over
     // whatever the store holds by then.
@@ -349,6 +672,14 @@ Item {
         _profilesLoaded = true
         if (stored.ok)
             settingsProfiles = stored.profiles
+        // Stored trees that cannot be read are left in the store as well.
+        _rangesLoaded = true
+        var oopStored = _loadPersistedCustomRanges("oop")
+        if (oopStored)
+            oopCustomRanges = oopStored
+        var ipStored = _loadPersistedCustomRanges("ip")
+        if (ipStored)
+            ipCustomRanges = ipStored
     }
 
     // ---- Layout ----
@@ -504,11 +835,36 @@ Item {
                     width: mainColumn.width - 48
                     height: childrenRect.height
 
-                    property Item oopMatrix: null
-                    property Item ipMatrix: null
+                    property Item oopMatrix: oopRangeColumn.matrix
+                    property Item ipMatrix: ipRangeColumn.matrix
 
                     function matrixWidth(matrix) {
                         return matrix ? matrix.implicitWidth : 0
+                    }
+
+                    RowLayout {
+                        width: parent.width
+                        spacing: 16
+
+                        ProjectRangeColumn {
+                            id: oopRangeColumn
+                            objectName: "oopRangeColumn"
+                            Layout.alignment: Qt.AlignTop
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: implicitWidth
+                            page: root
+                            seat: "oop"
+                        }
+
+                        ProjectRangeColumn {
+                            id: ipRangeColumn
+                            objectName: "ipRangeColumn"
+                            Layout.alignment: Qt.AlignTop
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: implicitWidth
+                            page: root
+                            seat: "ip"
+                        }
                     }
                 }
 
@@ -555,6 +911,11 @@ Item {
 
     ProjectProfileDialogs {
         id: profileDialogs
+        page: root
+    }
+
+    ProjectRangeDialogs {
+        id: rangeDialogs
         page: root
     }
 }

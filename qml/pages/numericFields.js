@@ -10,7 +10,8 @@ var RULES = {
     rakePercent: { decimals: 3, min: 0, max: 100, fallback: 0 },
     rakeCap: { integer: true, min: 0, max: 1000000, fallback: 0 },
     target: { decimals: 6, min: 0, max: 100, fallback: 0.1 },
-    jamThreshold: { decimals: 3, min: 0, max: 1000, fallback: 0 }
+    jamThreshold: { decimals: 3, min: 0, max: 1000, fallback: 0 },
+    clickWeight: { decimals: 3, min: 0, max: 100, fallback: 100 }
 }
 
 // What may be typed at all: digits, and for decimals one point with at most

@@ -128,21 +128,26 @@ function sanitize(list, makeId) {
     return out
 }
 
-// The stored text read back: { ok, profiles }. Text that is not a JSON list
-// is not ok, and the caller leaves it in the store untouched.
-function readStored(text, makeId) {
+// A stored JSON list read back: { ok, list }. Blank text is an empty list;
+// text that is not a JSON list is not ok, and the caller leaves it in the
+// store untouched.
+function readStoredList(text) {
     var s = _text(text)
     if (s.trim() === "")
-        return { ok: true, profiles: [] }
+        return { ok: true, list: [] }
     var parsed
     try {
         parsed = JSON.parse(s)
     } catch (e) {
-        return { ok: false, profiles: [] }
+        return { ok: false, list: [] }
     }
-    if (!Array.isArray(parsed))
-        return { ok: false, profiles: [] }
-    return { ok: true, profiles: sanitize(parsed, makeId) }
+    return Array.isArray(parsed) ? { ok: true, list: parsed } : { ok: false, list: [] }
+}
+
+// The stored profiles read back: { ok, profiles }.
+function readStored(text, makeId) {
+    var stored = readStoredList(text)
+    return { ok: stored.ok, profiles: sanitize(stored.list, makeId) }
 }
 
 // The trimmed name, or with " (k)" for the smallest k from 2 that is free.

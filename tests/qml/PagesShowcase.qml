@@ -6,7 +6,9 @@ import "spots.js" as Spots
 // The program's shell with the real controller, prepared for screenshots of
 // the home and settings pages: "--solves=N" solves the small river spot N
 // times first, "--light" picks the light palette, "--settings" shows the
-// settings page.
+// settings page, "--setup" the set-up page scrolled to its range columns,
+// with painted ranges and an open Custom folder; "--dialog=delete" or
+// "--dialog=import" then opens that dialog over it.
 ApplicationWindow {
     id: window
     width: 1540
@@ -58,6 +60,49 @@ ApplicationWindow {
             if (window.args.indexOf("--light") >= 0)
                 shell.theme.dark = false
             window.solveNext()
+            if (window.args.indexOf("--setup") >= 0)
+                window.showRangeColumns()
+        }
+    }
+
+    function showRangeColumns() {
+        shell.resetToDefaults()
+        shell.navIndex = 1
+        var page = shell.pages.projectPage
+        page.oopClickWeightPct = 50
+        page.paintHand("oop", "K7s", true, 0)
+        page.paintHand("oop", "Q9o", true, 0)
+        page._addFolderPlayer = "ip"
+        page.commitAddFolder("BTN vs BB")
+        page._saveRangePlayer = "ip"
+        page._saveRangeValue = "QQ+, AKs, AKo:0.5"
+        page.commitSaveRange("3-bet value")
+        page._saveRangeValue = "TT-77, AJs-ATs, KQs"
+        page.commitSaveRange("Flat")
+        page._saveRangeValue = "A5s-A2s:0.5"
+        page.commitSaveRange("Bluffs")
+        page.selectLibraryRow("ip", page.listModelFor("ip")[2])
+        scrollTimer.start()
+    }
+
+    // Once the page has laid out its new content.
+    Timer {
+        id: scrollTimer
+        interval: 300
+        onTriggered: {
+            var page = shell.pages.projectPage
+            var flick = Array.prototype.filter.call(page.children, function (c) {
+                return c.objectName === "setupFlickable"
+            })[0]
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            var dialog = window.argValue("--dialog=")
+            if (dialog === "delete") {
+                page.selectLibraryRow("ip", page.listModelFor("ip")[0])
+                page.openDeleteSelectedDialog("ip")
+            } else if (dialog === "import") {
+                page.openImportRangeDialog("oop")
+                page.importRangeFromFile("file:///nowhere/BTN%20open.txt")
+            }
         }
     }
 }

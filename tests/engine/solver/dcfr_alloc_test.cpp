@@ -43,7 +43,7 @@ TEST(DcfrAllocation, IterationsAllocateNothingOnceWarm) {
   spot.bets[2] = {"75%", "75%"};
   auto game = dcfr_test::build_game(spot);
   for (bool compress : {false, true}) {
-    DiscountedCfr solver(dcfr_test::make_config(0, 1, compress));
+    dcfr_test::Solver solver(dcfr_test::make_config(0, 1, compress));
     solver.run(*game);
     for (std::uint32_t i = 0; i < 3; ++i) solver.run_iteration(*game, i);
     const long before = g_allocations.load();

@@ -63,7 +63,7 @@ Spot turn_spot() {
   return spot;
 }
 
-std::vector<float> measured_exploitabilities(DiscountedCfr& solver, const Game& game,
+std::vector<float> measured_exploitabilities(dcfr_test::Solver& solver, const Game& game,
                                              std::uint32_t iterations, std::uint32_t interval) {
   std::vector<float> measured;
   solver.config.max_iterations = iterations;
@@ -83,7 +83,7 @@ bool is_pair_of(const Game& game, Seat seat, std::size_t hand, int rank) {
 TEST(DcfrToyRiver, ConvergesToKnownEquilibrium) {
   const Spot spot = toy_river();
   auto game = build_game(spot);
-  DiscountedCfr solver(dcfr_test::make_config(2000, 1));
+  dcfr_test::Solver solver(dcfr_test::make_config(2000, 1));
   solver.run(*game);
 
   const NodeRecord& root = game->nodes[0];
@@ -131,17 +131,17 @@ TEST(DcfrWeights, ReferenceIterations) {
                       {4, 0.8386095f, 0.0f},     {5, 0.8888889f, 0.125f},
                       {16, 0.9830780f, 0.0f},    {100, 0.9989858f, 0.9210905f}};
   for (const Ref& r : refs) {
-    const DiscountWeights w = DiscountedCfr::discount_weights(r.i);
+    const DiscountWeights w = dcfr_test::Solver::discount_weights(r.i);
     EXPECT_FLOAT_EQ(w.positive, r.positive) << "i = " << r.i;
     EXPECT_FLOAT_EQ(w.strategy, r.strategy) << "i = " << r.i;
   }
   // Strategy sums restart at every power of four, the search stops at 4^15.
   for (std::uint32_t i : {64u, 256u, 1024u, 1073741824u})
-    EXPECT_EQ(DiscountedCfr::discount_weights(i).strategy, 0.0f) << i;
-  EXPECT_GT(DiscountedCfr::discount_weights(4294967295u).strategy, 0.99f);
+    EXPECT_EQ(dcfr_test::Solver::discount_weights(i).strategy, 0.0f) << i;
+  EXPECT_GT(dcfr_test::Solver::discount_weights(4294967295u).strategy, 0.99f);
 
   auto game = build_game(toy_river());
-  DiscountedCfr solver(dcfr_test::make_config(3, 1));
+  dcfr_test::Solver solver(dcfr_test::make_config(3, 1));
   solver.run(*game);
   EXPECT_EQ(solver.iteration, 2u);
   EXPECT_EQ(solver.weight_positive, 0.5f);
@@ -152,7 +152,7 @@ TEST(DcfrWeights, ReferenceIterations) {
 TEST(DcfrConvergence, RiverReachesUnderPointThreePercent) {
   const Spot spot = river_spot();
   auto game = build_game(spot);
-  DiscountedCfr solver(dcfr_test::make_config(0, 1));
+  dcfr_test::Solver solver(dcfr_test::make_config(0, 1));
   const std::vector<float> e = measured_exploitabilities(solver, *game, 300, 50);
   ASSERT_EQ(e.size(), 6u);
   EXPECT_GT(e[0], e[1]);
@@ -167,7 +167,7 @@ TEST(DcfrConvergence, RiverReachesUnderPointThreePercent) {
 TEST(DcfrConvergence, TurnExploitabilityFalls) {
   const Spot spot = turn_spot();
   auto game = build_game(spot);
-  DiscountedCfr solver(dcfr_test::make_config(0, 2));
+  dcfr_test::Solver solver(dcfr_test::make_config(0, 2));
   const std::vector<float> e = measured_exploitabilities(solver, *game, 200, 25);
   ASSERT_EQ(e.size(), 8u);
   EXPECT_GT(e[0], e[3]);
@@ -180,7 +180,7 @@ TEST(DcfrConvergence, TurnExploitabilityFalls) {
 // agree (they sum in different orders, hence the tolerance).
 TEST(DcfrIteration, FirstPassMatchesUniformValuePass) {
   auto game = build_game(turn_spot());
-  DiscountedCfr solver(dcfr_test::make_config(0, 1));
+  dcfr_test::Solver solver(dcfr_test::make_config(0, 1));
   solver.run(*game);  // prepares the states only
   const std::vector<float> uniform = solver.node_cfvalues(*game, 0, 0);
   solver.run_iteration(*game, 0);
@@ -203,7 +203,7 @@ TEST(DcfrIteration, SharedChanceChildIsSolvedOnceAndCopied) {
   ASSERT_GE(node.children.size(), 6u);
   node.children[2] = node.children[0];
 
-  DiscountedCfr solver(dcfr_test::make_config(0, 1));
+  dcfr_test::Solver solver(dcfr_test::make_config(0, 1));
   solver.run(*game);
   EXPECT_EQ(solver.children_distinct[chance], 0);
   for (std::size_t n = 0; n < game->nodes.size(); ++n) {
@@ -250,8 +250,8 @@ TEST(DcfrIsomorphism, MirroredRiversAreExact) {
   EXPECT_EQ(perturbed->nodes.size(), full->nodes.size());
 
   // Under the same (uniform) strategies the values agree up to rounding.
-  DiscountedCfr fresh_reduced(dcfr_test::make_config(0, 1));
-  DiscountedCfr fresh_full(dcfr_test::make_config(0, 1));
+  dcfr_test::Solver fresh_reduced(dcfr_test::make_config(0, 1));
+  dcfr_test::Solver fresh_full(dcfr_test::make_config(0, 1));
   fresh_reduced.run(*reduced);
   fresh_full.run(*full);
   for (Seat s = 0; s < 2; ++s) {
@@ -265,7 +265,7 @@ TEST(DcfrIsomorphism, MirroredRiversAreExact) {
   // broken by rounding make early iterations differ, so the exploitability is
   // compared relative to the pot.
   auto solve = [](const Game& game) {
-    DiscountedCfr solver(dcfr_test::make_config(150, 1));
+    dcfr_test::Solver solver(dcfr_test::make_config(150, 1));
     solver.run(game);
     const auto ev = solver.compute_current_ev(game);
     return std::make_pair(ev, solver.last_exploitability);
@@ -280,7 +280,7 @@ TEST(DcfrIsomorphism, MirroredRiversAreExact) {
   }
 }
 
-void expect_bit_identical(const DiscountedCfr& a, const DiscountedCfr& b) {
+void expect_bit_identical(const dcfr_test::Solver& a, const dcfr_test::Solver& b) {
   ASSERT_EQ(a.states.size(), b.states.size());
   for (std::size_t n = 0; n < a.states.size(); ++n) {
     ASSERT_EQ(a.states[n].offset, b.states[n].offset) << "node " << n;
@@ -301,8 +301,8 @@ void expect_bit_identical(const DiscountedCfr& a, const DiscountedCfr& b) {
 TEST(DcfrParallel, OneAndEightThreadsAreBitIdentical) {
   auto game = build_game(turn_spot());
   for (bool compress : {false, true}) {
-    DiscountedCfr one(dcfr_test::make_config(30, 1, compress, 10));
-    DiscountedCfr eight(dcfr_test::make_config(30, 8, compress, 10));
+    dcfr_test::Solver one(dcfr_test::make_config(30, 1, compress, 10));
+    dcfr_test::Solver eight(dcfr_test::make_config(30, 8, compress, 10));
     one.run(*game);
     eight.run(*game);
     expect_bit_identical(one, eight);
@@ -335,8 +335,8 @@ TEST(DcfrRiverBatches, SameBitsAsTheRecursion) {
   game->assign_node_lock(locked, lock);
 
   for (bool compress : {false, true}) {
-    DiscountedCfr batched(dcfr_test::make_config(12, 4, compress, 6));
-    DiscountedCfr plain(dcfr_test::make_config(12, 4, compress, 6));
+    dcfr_test::Solver batched(dcfr_test::make_config(12, 4, compress, 6));
+    dcfr_test::Solver plain(dcfr_test::make_config(12, 4, compress, 6));
     plain.river_batches = false;
     batched.run(*game);
     plain.run(*game);
@@ -352,8 +352,8 @@ TEST(DcfrRiverBatches, LargeRiverTreeKeepsScratchBounded) {
   spot.stack = 400.0;
   spot.sizes("25%, 33%, 50%, 75%, 100%, 150%", "50%, 100%");
   auto game = build_game(spot);
-  DiscountedCfr batched(dcfr_test::make_config(3, 1));
-  DiscountedCfr plain(dcfr_test::make_config(3, 1));
+  dcfr_test::Solver batched(dcfr_test::make_config(3, 1));
+  dcfr_test::Solver plain(dcfr_test::make_config(3, 1));
   plain.river_batches = false;
   batched.run(*game);
   plain.run(*game);
@@ -361,7 +361,7 @@ TEST(DcfrRiverBatches, LargeRiverTreeKeepsScratchBounded) {
   std::size_t batched_floats = 0;
   for (const auto& stack : batched.stacks) {
     ASSERT_NE(stack, nullptr);
-    EXPECT_LE(stack->river_values.size(), DiscountedCfr::kRiverScratchFloats);
+    EXPECT_LE(stack->river_values.size(), dcfr_test::Solver::kRiverScratchFloats);
     batched_floats += stack->river_values.size();
   }
   EXPECT_GT(batched_floats, 0u);  // the lower subtrees were batched
@@ -382,8 +382,8 @@ Spot flop_all_in_spot() {
 
 TEST(DcfrParallel, FlopAllInsAreBitIdenticalOnOneAndEightThreads) {
   auto game = build_game(flop_all_in_spot());
-  DiscountedCfr one(dcfr_test::make_config(6, 1, false, 3));
-  DiscountedCfr eight(dcfr_test::make_config(6, 8, false, 3));
+  dcfr_test::Solver one(dcfr_test::make_config(6, 1, false, 3));
+  dcfr_test::Solver eight(dcfr_test::make_config(6, 8, false, 3));
   one.run(*game);
   eight.run(*game);
   expect_bit_identical(one, eight);
@@ -392,10 +392,10 @@ TEST(DcfrParallel, FlopAllInsAreBitIdenticalOnOneAndEightThreads) {
 
 TEST(DcfrParallel, SecondRunStartsAfresh) {
   auto game = build_game(turn_spot());
-  DiscountedCfr twice(dcfr_test::make_config(20, 4));
+  dcfr_test::Solver twice(dcfr_test::make_config(20, 4));
   twice.run(*game);
   twice.run(*game);
-  DiscountedCfr once(dcfr_test::make_config(20, 4));
+  dcfr_test::Solver once(dcfr_test::make_config(20, 4));
   once.run(*game);
   expect_bit_identical(once, twice);
   EXPECT_EQ(twice.iterations_completed, 20u);
@@ -406,7 +406,7 @@ TEST(DcfrParallel, SecondRunStartsAfresh) {
 TEST(DcfrCompression, PackedSolveStaysPackedAndClose) {
   const Spot spot = toy_river();
   auto game = build_game(spot);
-  DiscountedCfr packed(dcfr_test::make_config(2000, 1, true));
+  dcfr_test::Solver packed(dcfr_test::make_config(2000, 1, true));
   packed.run(*game);
   std::size_t decision_nodes = 0;
   for (const NodeState& state : packed.states) {
@@ -428,8 +428,8 @@ TEST(DcfrCompression, PackedSolveStaysPackedAndClose) {
   const std::size_t A = ip_state.num_actions, H = ip_state.num_hands;
   std::vector<std::int16_t> codes(packed.packed_strategy_sums_of(ip_state).begin(),
                                   packed.packed_strategy_sums_of(ip_state).end());
-  std::vector<float> sums;
-  DiscountedCfr::unpack_int16(sums, codes, ip_state.strategy_sum_scale, A, H);
+  std::vector<float> sums(A * H);
+  dequantize_int16(sums.data(), codes.data(), ip_state.strategy_sum_scale, A * H);
   const std::vector<float> strategy = packed.average_strategy(ip_node);
   ASSERT_EQ(strategy.size(), A * H);
   for (std::size_t h = 0; h < H; ++h) {
@@ -471,7 +471,7 @@ TEST(DcfrNodeLocks, FullyLockedNodeKeepsRegretsAndFollowsLock) {
   for (std::size_t h = 0; h < H; ++h) lock[t.bet * H + h] = 1.0f;
   game->assign_node_lock(t.ip, lock);
 
-  DiscountedCfr solver(dcfr_test::make_config(500, 1, false, 100));
+  dcfr_test::Solver solver(dcfr_test::make_config(500, 1, false, 100));
   solver.run(*game);
   const std::span<const float> regrets = std::as_const(solver).regrets_of(solver.states[t.ip]);
   ASSERT_EQ(regrets.size(), A * H);
@@ -505,7 +505,7 @@ TEST(DcfrNodeLocks, PartlyLockedNodeUpdatesOnlyFreeHands) {
   for (std::size_t a = 0; a < A; ++a) lock[a * H] = a == static_cast<std::size_t>(t.bet) ? 0.0f : 1.0f;
   game->assign_node_lock(t.ip, lock);
 
-  DiscountedCfr solver(dcfr_test::make_config(300, 1));
+  dcfr_test::Solver solver(dcfr_test::make_config(300, 1));
   solver.run(*game);
   const std::span<const float> regrets = std::as_const(solver).regrets_of(solver.states[t.ip]);
   ASSERT_EQ(regrets.size(), A * H);
@@ -524,7 +524,7 @@ TEST(DcfrNodeLocks, PartlyLockedNodeUpdatesOnlyFreeHands) {
 TEST(DcfrNodeLocks, BestResponseFollowsRowAndPerHandLocks) {
   auto game = build_game(toy_river());
   const ToyNodes t = toy_nodes(*game);
-  DiscountedCfr solver(dcfr_test::make_config(200, 1));
+  dcfr_test::Solver solver(dcfr_test::make_config(200, 1));
   solver.run(*game);
   const std::size_t A = game->nodes[t.ip].actions.size();
   const std::size_t H = game->cards.pockets[1].size();
@@ -533,13 +533,13 @@ TEST(DcfrNodeLocks, BestResponseFollowsRowAndPerHandLocks) {
   std::vector<std::vector<float>> rows(A);
   for (std::size_t a = 0; a < A; ++a) {
     rows[a].assign(H, 0.0f);
-    DiscountedCfr::ScratchStack stack;
+    dcfr_test::Solver::ScratchStack stack;
     solver.compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a], 1, reach, rows[a],
                                           0, stack);
   }
   auto best = [&]() {
     std::vector<float> out(H);
-    DiscountedCfr::ScratchStack stack;
+    dcfr_test::Solver::ScratchStack stack;
     solver.compute_best_cfvalue_recursive(*game, t.ip, 1, reach, out, 0, stack);
     return out;
   };
@@ -563,6 +563,77 @@ TEST(DcfrNodeLocks, BestResponseFollowsRowAndPerHandLocks) {
   for (std::size_t h = 1; h < H; ++h) EXPECT_EQ(out[h], rows[1 - t.bet][h]);
 }
 
+// Every lock form means the same to the pass that trains and the pass that
+// measures: after the first iteration (sums weighted 0, then the strategy
+// played) a hand's average strategy is its lock column exactly when the best
+// response values it by that column.
+TEST(DcfrNodeLocks, TrainingAndBestResponseReadEveryFormAlike) {
+  auto game = build_game(toy_river());
+  const ToyNodes t = toy_nodes(*game);
+  const std::size_t A = game->nodes[t.ip].actions.size();
+  const std::size_t H = game->cards.pockets[1].size();
+  ASSERT_GT(H, A + 1);
+  const std::size_t check = 1 - t.bet;
+  std::vector<float> row(A, 0.3f);
+  row[t.bet] = 0.7f;
+  std::vector<float> per_hand(A * H, 0.0f);
+  for (std::size_t h = 0; h < H; ++h) per_hand[t.bet * H + h] = 1.0f;
+  std::vector<float> some_free = per_hand;
+  for (std::size_t a = 0; a < A; ++a) some_free[a * H + 1] = -1.0f;
+  some_free[2] = -0.0f;  // hand 2's first entry: free too
+  std::vector<float> odd_length(A + 1, 0.5f);
+
+  struct Case {
+    const char* name;
+    std::vector<float> lock;
+    std::vector<bool> locked;  // per hand
+  };
+  const std::vector<Case> cases = {
+      {"row", row, std::vector<bool>(H, true)},
+      {"per hand", per_hand, std::vector<bool>(H, true)},
+      {"some free", some_free, [&] {
+         std::vector<bool> v(H, true);
+         v[1] = v[2] = false;
+         return v;
+       }()},
+      {"odd length", odd_length, std::vector<bool>(H, false)},
+  };
+  const auto column = [&](const std::vector<float>& lock, std::size_t a, std::size_t h) {
+    return lock.size() == A ? lock[a] : lock[a * H + h];
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    game->assign_node_lock(t.ip, c.lock);
+    dcfr_test::Solver solver(dcfr_test::make_config(1, 1));
+    solver.run(*game);
+    const std::vector<float> strategy = solver.average_strategy(t.ip);
+    ASSERT_EQ(strategy.size(), A * H);
+
+    const std::vector<float>& reach = game->cards.weights[0];
+    std::vector<std::vector<float>> rows(A, std::vector<float>(H, 0.0f));
+    for (std::size_t a = 0; a < A; ++a) {
+      dcfr_test::Solver::ScratchStack stack;
+      solver.compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a], 1, reach,
+                                            rows[a], 0, stack);
+    }
+    std::vector<float> best(H);
+    dcfr_test::Solver::ScratchStack stack;
+    solver.compute_best_cfvalue_recursive(*game, t.ip, 1, reach, best, 0, stack);
+
+    for (std::size_t h = 0; h < H; ++h) {
+      if (c.locked[h]) {
+        const float by_lock = static_cast<float>(column(c.lock, t.bet, h) * double{rows[t.bet][h]} +
+                                                 column(c.lock, check, h) * double{rows[check][h]});
+        EXPECT_NEAR(strategy[t.bet * H + h], column(c.lock, t.bet, h), 1e-6f) << "hand " << h;
+        EXPECT_EQ(best[h], by_lock) << "hand " << h;
+      } else {
+        EXPECT_NEAR(strategy[t.bet * H + h], 0.5f, 1e-6f) << "hand " << h;  // uniform at first
+        EXPECT_EQ(best[h], std::max(rows[0][h], rows[1][h])) << "hand " << h;
+      }
+    }
+  }
+}
+
 // --- Exploitability forms --------------------------------------------------------
 
 // With rake, or valued by ICM, the two seats' payoffs do not cancel, so each
@@ -580,7 +651,7 @@ TEST(DcfrExploitability, RakeAndIcmUseTheCurrentEvForm) {
   icm.ip_stack = 0.0;  // falls back to the effective stack
   for (const Spot* spot : {&raked, &icm}) {
     auto game = build_game(*spot);
-    DiscountedCfr solver(dcfr_test::make_config(5, 1, false, 5));
+    dcfr_test::Solver solver(dcfr_test::make_config(5, 1, false, 5));
     solver.run(*game);
     const auto [br0, br1] = solver.compute_mes_ev(*game);
     const auto [ev0, ev1] = solver.compute_current_ev(*game);
@@ -612,7 +683,7 @@ DiscountedCfr::Config recording(Calls& calls, std::uint32_t max, std::uint32_t i
 TEST(DcfrRunLoop, ZeroIterationsOnlyPreparesStates) {
   auto game = build_game(toy_river());
   Calls calls;
-  DiscountedCfr solver(recording(calls, 0, 50));
+  dcfr_test::Solver solver(recording(calls, 0, 50));
   solver.run(*game);
   EXPECT_TRUE(calls.iterations.empty());
   EXPECT_EQ(solver.iterations_completed, 0u);
@@ -626,7 +697,7 @@ TEST(DcfrRunLoop, MeasuresOnTheCadenceAndAtTheLast) {
   Calls calls;
   DiscountedCfr::Config config = recording(calls, 120, 50);
   config.verbose = true;
-  DiscountedCfr solver(config);
+  dcfr_test::Solver solver(config);
   testing::internal::CaptureStdout();
   solver.run(*game);
   const std::string printed = testing::internal::GetCapturedStdout();
@@ -661,7 +732,7 @@ TEST(DcfrRunLoop, IntervalZeroMeasuresOnlyAtTheLastAndNeverStopsEarly) {
   Calls calls;
   DiscountedCfr::Config config = recording(calls, 30, 0);
   config.target_exploitability = 1e30f;
-  DiscountedCfr solver(config);
+  dcfr_test::Solver solver(config);
   solver.run(*game);
   ASSERT_EQ(calls.iterations.size(), 30u);
   for (std::size_t i = 0; i + 1 < 30; ++i) EXPECT_EQ(calls.exploitabilities[i], 0.0f);
@@ -673,7 +744,7 @@ TEST(DcfrRunLoop, TargetStopsAtAMeasuredIteration) {
   Calls calls;
   DiscountedCfr::Config config = recording(calls, 1000, 50);
   config.target_exploitability = 1e30f;
-  DiscountedCfr solver(config);
+  dcfr_test::Solver solver(config);
   solver.run(*game);
   EXPECT_EQ(solver.iterations_completed, 50u);
   EXPECT_EQ(calls.iterations.size(), 50u);
@@ -684,7 +755,7 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
   Calls calls;
   DiscountedCfr::Config config = recording(calls, 100, 50);
   config.should_cancel = [] { return true; };
-  DiscountedCfr solver(config);
+  dcfr_test::Solver solver(config);
   solver.run(*game);
   EXPECT_EQ(solver.iterations_completed, 0u);
   EXPECT_TRUE(calls.iterations.empty());
@@ -693,7 +764,7 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
   Calls later;
   DiscountedCfr::Config config2 = recording(later, 100, 5);
   config2.should_cancel = [&later] { return later.iterations.size() >= 9; };
-  DiscountedCfr solver2(config2);
+  dcfr_test::Solver solver2(config2);
   solver2.run(*game);
   EXPECT_EQ(solver2.iterations_completed, 9u);
   EXPECT_EQ(later.iterations.size(), 9u);
@@ -701,11 +772,11 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
 
   // Raised inside the first iteration: it is cut short, neither measured nor
   // reported, and the run ends.
-  const DiscountedCfr* running = nullptr;
+  const dcfr_test::Solver* running = nullptr;
   Calls cut;
   DiscountedCfr::Config config3 = recording(cut, 100, 1);
   config3.should_cancel = [&running] { return running != nullptr && running->iterations_completed >= 1; };
-  DiscountedCfr solver3(config3);
+  dcfr_test::Solver solver3(config3);
   running = &solver3;
   solver3.run(*game);
   EXPECT_EQ(solver3.iterations_completed, 1u);
@@ -715,7 +786,7 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
 
 TEST(DcfrRunLoop, ThreadCountsAndPool) {
   for (std::uint64_t requested : {0u, 1u, 8u}) {
-    DiscountedCfr solver(dcfr_test::make_config(10, requested));
+    dcfr_test::Solver solver(dcfr_test::make_config(10, requested));
     if (requested < 2) {
       EXPECT_EQ(solver.threads, 1u);
       EXPECT_EQ(solver.pool, nullptr);
@@ -731,10 +802,10 @@ TEST(DcfrRunLoop, ThreadCountsAndPool) {
 }
 
 TEST(DcfrScratch, OverflowFramesStayInPlace) {
-  DiscountedCfr::ScratchStack stack;
-  DiscountedCfr::ScratchFrame& deep = stack.frame(33);
+  dcfr_test::Solver::ScratchStack stack;
+  dcfr_test::Solver::ScratchFrame& deep = stack.frame(33);
   deep.chance_sum.assign(3, 1.0f);
-  DiscountedCfr::ScratchFrame& deeper = stack.frame(200);
+  dcfr_test::Solver::ScratchFrame& deeper = stack.frame(200);
   EXPECT_NE(&deep, &deeper);
   EXPECT_EQ(&stack.frame(33), &deep);
   EXPECT_EQ(stack.frame(33).chance_sum.size(), 3u);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "solver/dcfr.hpp"
+#include "solver/dcfr_internal.hpp"
 #include "solver/kernels.hpp"
 
 namespace {
@@ -273,30 +274,32 @@ TEST(KernelDispatch, PicksAvx2WhereTheCpuHasIt) {
   EXPECT_EQ(active_kernel_isa() == KernelIsa::avx2, cpu_has_avx2());
 }
 
+// The packing the solver applies between visits of a node.
 TEST(PackInt16, ReferenceValues) {
-  std::vector<float> values = {2.0f, -1.0f};
-  std::vector<std::int16_t> packed;
+  const std::vector<float> values = {2.0f, -1.0f};
+  std::vector<std::int16_t> packed(2);
   float scale = 0.0f;
-  DiscountedCfr::pack_int16(values, packed, scale);
+  dcfr_detail::pack_values(values.data(), values.size(), packed.data(), scale);
   EXPECT_EQ(packed, (std::vector<std::int16_t>{32767, -16384}));
   EXPECT_EQ(scale, 2.0f);
 
-  std::vector<float> zeros(5, 0.0f);
-  DiscountedCfr::pack_int16(zeros, packed, scale);
+  const std::vector<float> zeros(5, 0.0f);
+  packed.assign(5, 7);
+  dcfr_detail::pack_values(zeros.data(), zeros.size(), packed.data(), scale);
   EXPECT_EQ(packed, std::vector<std::int16_t>(5, 0));
   EXPECT_EQ(scale, 1.0f);
 
-  std::vector<float> empty;
-  DiscountedCfr::pack_int16(empty, packed, scale);
-  EXPECT_TRUE(packed.empty());
+  scale = 0.0f;
+  dcfr_detail::pack_values(nullptr, 0, nullptr, scale);
   EXPECT_EQ(scale, 1.0f);
 
   std::vector<float> out;
-  DiscountedCfr::unpack_int16(out, {32767, -16384}, 2.0f, 1, 2);
+  const std::vector<std::int16_t> codes = {32767, -16384};
+  dcfr_detail::decode_values(codes, 2.0f, 2, out);
   EXPECT_EQ(out, (std::vector<float>{2.0f, -16384.0f / 32767.0f * 2.0f}));
-  DiscountedCfr::unpack_int16(out, {32767}, 2.0f, 1, 2);  // too few codes
+  dcfr_detail::decode_values(std::span(codes).first(1), 2.0f, 2, out);  // too few codes
   EXPECT_EQ(out, std::vector<float>(2, 0.0f));
-  DiscountedCfr::unpack_int16(out, {32767, 1}, 0.0f, 1, 2);  // no positive scale
+  dcfr_detail::decode_values(codes, 0.0f, 2, out);  // no positive scale
   EXPECT_EQ(out, std::vector<float>(2, 0.0f));
 }
 

@@ -206,7 +206,6 @@ TEST(ShowdownKernels, MatchPairLoopOnCompleteBoards) {
       ASSERT_NEAR(game->cards.matchup_weight, m, 1e-9 * m);
       const NodeRecord node = showdown_node(1000, 0, {0, 0}, spot.turn, spot.river);
       const Coeffs c = cash_coeffs(config, 1000, m);
-      const bool has_rake = config.rake_rate > 0;
       for (int seat = 0; seat < 2; ++seat) {
         const std::string what = std::string(spot.board) + " seat " + std::to_string(seat) +
                                  " rate " + std::to_string(config.rake_rate) + " cap " +
@@ -214,28 +213,11 @@ TEST(ShowdownKernels, MatchPairLoopOnCompleteBoards) {
         const auto reach = random_reach(game->cards.pockets[1 - seat].size(), 0.2, seed++);
         const std::size_t h = game->cards.pockets[seat].size();
 
-        // The kernels write the hands that the runout leaves; terminal_eval
-        // writes every hand.
-        std::vector<float> out(h, 0.0f);
-        ASSERT_TRUE(halvory::showdown_unraked(*game, node, seat, reach, out));
-        const Coeffs plain{500 / m, 0, -500 / m};
-        expect_close(out, brute_showdown(*game, seat, spot.turn, spot.river, reach, plain),
-                     "unraked " + what);
-
-        std::vector<float> raked(h, 0.0f);
-        ASSERT_TRUE(halvory::showdown_raked(*game, node, seat, reach, raked));
-        const auto want = brute_showdown(*game, seat, spot.turn, spot.river, reach, c);
-        expect_close(raked, want, "raked " + what);
-
-        std::vector<float> dispatched(h, 0.0f);
-        ASSERT_TRUE(halvory::showdown_payoff(*game, node, seat, reach, dispatched));
-        expect_close(dispatched, has_rake ? want : brute_showdown(*game, seat, spot.turn, spot.river, reach, plain),
-                     "showdown_payoff " + what);
-
-        // terminal_eval also zeroes the hands the turn and river block.
+        // Every hand is written, those the turn and river block with 0.
         std::vector<float> terminal = garbage(h);
         halvory::terminal_eval(*game, node, seat, reach, terminal);
-        expect_close(terminal, want, "terminal_eval " + what);
+        expect_close(terminal, brute_showdown(*game, seat, spot.turn, spot.river, reach, c),
+                     "terminal_eval " + what);
       }
     }
   }
@@ -270,9 +252,6 @@ TEST(ShowdownKernels, IcmMatchesPairLoop) {
         const auto reach = random_reach(game->cards.pockets[1 - seat].size(), 0.2, seed++);
         const auto want = brute_showdown(*game, seat, spot.turn, spot.river, reach,
                                          icm_coeffs(config, node, seat, m));
-        std::vector<float> out(want.size(), 0.0f);
-        ASSERT_TRUE(halvory::showdown_icm(*game, node, seat, reach, out));
-        expect_close(out, want, std::string("showdown_icm ") + spot.board);
         std::vector<float> terminal = garbage(want.size());
         halvory::terminal_eval(*game, node, seat, reach, terminal);
         expect_close(terminal, want, std::string("terminal_eval icm ") + spot.board);
@@ -517,9 +496,6 @@ TEST(Degenerate, ZeroReachMismatchedSpansAndNoMatchupGiveZeros) {
       EXPECT_EQ(out, all_zero);
     }
     std::vector<float> out = garbage(h0);
-    EXPECT_FALSE(halvory::showdown_unraked(*game, nodes[2], 0, std::vector<float>(h1 + 1), out));
-    EXPECT_FALSE(halvory::showdown_raked(*game, nodes[2], 0, std::vector<float>(h1), std::span<float>(out).first(h0 - 1)));
-    EXPECT_FALSE(halvory::showdown_payoff(*game, nodes[3], 0, std::vector<float>(h1), out));
     // A river without a turn is no board.
     halvory::terminal_eval(*game, showdown_node(2000, 500, {500, 500}, kNoCard, card("3d")), 0,
                            std::vector<float>(h1, 1.0f), out);
@@ -577,7 +553,8 @@ TEST(TerminalEval, ConservesChipsOnEveryTerminalOfATree) {
 }
 
 // The traverser's fold valued by the showdown's merge: the same bits as the
-// fold kernel (both sum in the runout's order), the showdown untouched.
+// fold kernel (both sum in the runout's order); a pair given the wrong way
+// round is valued one terminal at a time.
 TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
   const auto board = board_of("9s9d4c4hTs");
   std::uint32_t seed = 300;
@@ -593,23 +570,21 @@ TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
       std::vector<float> want_showdown(h), want_fold(h);
       halvory::terminal_eval(*game, call, seat, reach, want_showdown);
       halvory::terminal_eval(*game, fold, seat, reach, want_fold);
-      std::vector<float> showdown = garbage(h), folded = garbage(h);
-      ASSERT_TRUE(halvory::showdown_and_fold_eval(*game, call, fold, seat, reach, showdown, folded));
-      EXPECT_EQ(0, std::memcmp(showdown.data(), want_showdown.data(), h * sizeof(float)));
-      EXPECT_EQ(0, std::memcmp(folded.data(), want_fold.data(), h * sizeof(float)));
-
-      // Not a pair: nothing written.
-      std::vector<float> untouched = garbage(h), untouched_fold = garbage(h);
-      EXPECT_FALSE(halvory::showdown_and_fold_eval(*game, fold, call, seat, reach, untouched,
-                                                   untouched_fold));
-      EXPECT_TRUE(std::isnan(untouched[0]) && std::isnan(untouched_fold[0]));
+      for (const bool swapped : {false, true}) {
+        std::vector<float> showdown = garbage(h), folded = garbage(h);
+        const halvory::ShowdownJob job = swapped
+            ? halvory::ShowdownJob{&fold, reach, folded, &call, showdown}
+            : halvory::ShowdownJob{&call, reach, showdown, &fold, folded};
+        halvory::showdown_batch(*game, seat, {&job, 1});
+        EXPECT_EQ(0, std::memcmp(showdown.data(), want_showdown.data(), h * sizeof(float)));
+        EXPECT_EQ(0, std::memcmp(folded.data(), want_fold.data(), h * sizeof(float)));
+      }
     }
   }
 }
 
-// A batch gives each job what terminal_eval (or, for a fold beside its
-// showdown, showdown_and_fold_eval) gives it, bit for bit, on both kernel
-// variants, for every group size, mixed modes and malformed jobs.
+// A batch gives each job what terminal_eval gives it, bit for bit, on both
+// kernel variants, for every group size, mixed modes and malformed jobs.
 class ShowdownBatch : public ::testing::TestWithParam<halvory::KernelIsa> {
  protected:
   void SetUp() override {
@@ -665,13 +640,9 @@ TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
         halvory::showdown_batch(*game, seat, std::span(jobs).first(count));
         for (std::size_t i = 0; i < count; ++i) {
           std::vector<float> want(h), want_fold(h);
-          if (jobs[i].fold == nullptr ||
-              !halvory::showdown_and_fold_eval(*game, nodes[i], own_fold, seat, reaches[i], want,
-                                               want_fold)) {
-            halvory::terminal_eval(*game, nodes[i], seat, reaches[i], want);
-            if (jobs[i].fold != nullptr)
-              halvory::terminal_eval(*game, own_fold, seat, reaches[i], want_fold);
-          }
+          halvory::terminal_eval(*game, nodes[i], seat, reaches[i], want);
+          if (jobs[i].fold != nullptr)
+            halvory::terminal_eval(*game, own_fold, seat, reaches[i], want_fold);
           EXPECT_EQ(0, std::memcmp(outs[i].data(), want.data(), h * sizeof(float)))
               << "job " << i << " of " << count << ", seat " << seat;
           if (jobs[i].fold != nullptr) {

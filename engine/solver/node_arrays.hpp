@@ -1,0 +1,149 @@
+#pragma once
+
+// How a pass reads a decision node: its regrets and strategy sums as f32
+// rows, whichever form the solver keeps them in, and its lock. The regret
+// pass, the value passes and the queries all go through these two views, so
+// a packed array and a lock mean the same thing to each of them.
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <type_traits>
+#include <vector>
+
+#include "solver/dcfr_internal.hpp"
+
+namespace halvory {
+
+// One node's two arrays (A x H each): f32 in place, or packed int16 codes
+// that are decoded into the caller's scratch and packed back after a write.
+class NodeArrays {
+ public:
+  NodeArrays(std::span<float> regrets, std::span<float> sums, std::span<std::int16_t> packed_regrets,
+             std::span<std::int16_t> packed_sums, const NodeState& state, bool packed)
+      : regrets_(regrets),
+        sums_(sums),
+        packed_regrets_(packed_regrets),
+        packed_sums_(packed_sums),
+        state_(state),
+        packed_(packed),
+        size_(state.num_actions * state.num_hands) {}
+
+  // Asks for the cache lines of the arrays named ahead of use.
+  void prefetch(bool regrets, bool sums, dcfr_detail::PrefetchFor use) const {
+    const auto ask = [use](auto values) {
+      dcfr_detail::prefetch_lines(values.data(), values.size_bytes(), use);
+    };
+    if (regrets) packed_ ? ask(packed_regrets_) : ask(regrets_);
+    if (sums) packed_ ? ask(packed_sums_) : ask(sums_);
+  }
+
+  // The arrays as f32, decoded into `scratch` when packed (scratch grows to
+  // A x H); null when the node has no array of its size.
+  float* regrets(std::vector<float>& scratch) const {
+    return rows(regrets_, packed_regrets_, state_.regret_scale, scratch);
+  }
+  float* sums(std::vector<float>& scratch) const {
+    return rows(sums_, packed_sums_, state_.strategy_sum_scale, scratch);
+  }
+
+  // After a write through regrets() or sums(): packs the decoded rows back
+  // (`state` is the node's own, whose scale changes).
+  void store_regrets(const float* values, NodeState& state) const {
+    if (packed_) dcfr_detail::pack_values(values, size_, packed_regrets_.data(), state.regret_scale);
+  }
+  void store_sums(const float* values, NodeState& state) const {
+    if (packed_) dcfr_detail::pack_values(values, size_, packed_sums_.data(), state.strategy_sum_scale);
+  }
+
+ private:
+  float* rows(std::span<float> f32, std::span<std::int16_t> packed, float scale,
+              std::vector<float>& scratch) const {
+    if (size_ == 0) return nullptr;
+    if (!packed_) return f32.size() == size_ ? f32.data() : nullptr;
+    if (packed.size() != size_) return nullptr;
+    return dcfr_detail::decode_values(packed, scale, size_, scratch);
+  }
+
+  std::span<float> regrets_;
+  std::span<float> sums_;
+  std::span<std::int16_t> packed_regrets_;
+  std::span<std::int16_t> packed_sums_;
+  const NodeState& state_;
+  bool packed_;
+  std::size_t size_;
+};
+
+// A node's lock as every pass reads it. Two forms: A entries, one row that
+// every hand follows, or A x H entries by action rows (entries past A x H
+// are not read); a lock of any other length locks nothing. A hand is locked
+// when its first action's entry has a clear sign bit; a negative number or
+// -0.0 there leaves the hand free. A locked hand plays its column, an entry
+// with the sign bit set counting as 0.
+class NodeLock {
+ public:
+  NodeLock(const std::vector<float>* lock, std::size_t A, std::size_t H) : A_(A), H_(H) {
+    if (lock == nullptr || A == 0) return;
+    if (lock->size() == A) {
+      entries_ = lock->data();
+      row_ = true;
+    } else if (lock->size() >= A * H) {
+      entries_ = lock->data();
+    }
+  }
+
+  static bool entry_set(float x) { return !std::signbit(x); }
+  float played(std::size_t a, std::size_t h) const {
+    const float p = entry(a, h);
+    return entry_set(p) ? p : 0.0f;
+  }
+
+  bool any() const { return entries_ != nullptr && H_ != 0; }
+  float entry(std::size_t a, std::size_t h) const { return row_ ? entries_[a] : entries_[a * H_ + h]; }
+  bool hand_locked(std::size_t h) const { return any() && entry_set(entry(0, h)); }
+  bool all_locked() const {
+    if (!any()) return false;
+    for (std::size_t h = 0; h < H_; ++h)
+      if (!hand_locked(h)) return false;
+    return true;
+  }
+
+  // The locked hands' columns over a strategy of A x H entries.
+  void apply(float* strategy) const {
+    if (!any()) return;
+    for (std::size_t h = 0; h < H_; ++h) {
+      if (!hand_locked(h)) continue;
+      for (std::size_t a = 0; a < A_; ++a) strategy[a * H_ + h] = played(a, h);
+    }
+  }
+
+  // A locked hand's value: its column times the actions' rows (A x H), in f64.
+  double locked_value(const float* rows, std::size_t h) const {
+    double value = 0.0;
+    for (std::size_t a = 0; a < A_; ++a) {
+      const float p = entry(a, h);
+      if (entry_set(p)) value += static_cast<double>(p) * static_cast<double>(rows[a * H_ + h]);
+    }
+    return value;
+  }
+
+ private:
+  const float* entries_ = nullptr;
+  bool row_ = false;
+  std::size_t A_;
+  std::size_t H_;
+};
+
+inline NodeArrays DiscountedCfr::arrays_of(const NodeState& state) const {
+  const std::size_t n = state.num_actions * state.num_hands;
+  const auto view = [&state, n](const auto& arena) {
+    using T = std::remove_reference_t<decltype(*arena.data.get())>;
+    if (n == 0 || state.offset + n > arena.size) return std::span<T>{};
+    return std::span<T>{arena.data.get() + state.offset, n};
+  };
+  return NodeArrays(view(regret_arena), view(strategy_sum_arena), view(packed_regret_arena),
+                    view(packed_strategy_sum_arena), state, compress);
+}
+
+}  // namespace halvory

@@ -1,0 +1,134 @@
+// The regret pass below a river decision node, as a batch. No card is dealt
+// below such a node, so every opponent reach is known before any value: the
+// reaches are formed top-down, then every terminal is valued (showdowns of one
+// runout several at a time), then values and updates run bottom-up. Each
+// node's arithmetic is the recursion's own step (opponent_reaches before the
+// children, traverser_update or the f64 row sum after), so the results are the
+// same bit for bit; only the order of independent work changes.
+
+#include "solver/dcfr.hpp"
+#include "solver/dcfr_internal.hpp"
+#include "solver/payoffs.hpp"
+
+namespace halvory {
+
+using dcfr_detail::fill_zero;
+using dcfr_detail::grow;
+
+// Floats of scratch the batch of the subtree at `root` takes, with its
+// decision nodes in stack.river_decisions; 0 when the subtree is no river
+// subtree or would pass kRiverScratchFloats (a game that starts on the river
+// has one subtree, the whole tree): the recursion then takes it, so that
+// scratch stays bounded, and its smaller subtrees come back here.
+std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root,
+                                              Seat traverser, std::size_t H, std::size_t H_o,
+                                              ScratchStack& stack) const {
+  std::vector<std::uint32_t>& pending = stack.river_nodes;
+  std::vector<std::uint32_t>& decisions = stack.river_decisions;
+  pending.assign(1, static_cast<std::uint32_t>(root));
+  decisions.clear();
+  std::size_t floats = 0;
+  while (!pending.empty()) {
+    const std::size_t node = pending.back();
+    pending.pop_back();
+    const NodeRecord& record = game.nodes[node];
+    if (record.kind == NodeKind::Chance) return 0;
+    if (record.kind != NodeKind::Decision) continue;
+    const std::size_t A = record.actions.size();
+    if (record.children.size() < A) continue;
+    floats += A * H + (is_opponent(node, traverser) && A > 1 ? A * H_o : 0);
+    if (floats > kRiverScratchFloats) return 0;
+    decisions.push_back(static_cast<std::uint32_t>(node));
+    for (std::size_t a = 0; a < A; ++a)
+      pending.push_back(static_cast<std::uint32_t>(record.children[a]));
+  }
+  return floats;
+}
+
+void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
+                                std::span<const float> reach, std::span<float> out,
+                                std::size_t depth, ScratchStack& stack) {
+  const std::size_t H = out.size();
+  const std::size_t floats = river_batch_floats(game, root, traverser, H, reach.size(), stack);
+  if (floats == 0) {
+    decision_step(game, root, traverser, reach, out, depth, stack);
+    return;
+  }
+  // The arrays of the subtree's nodes are asked for now; they arrive while
+  // the reaches and the terminals are computed. The value buffer is sized
+  // first, so that it does not move once pointers into it are handed out.
+  for (const std::uint32_t node : stack.river_decisions) prefetch_node(node, traverser);
+  grow(stack.river_values, floats);
+  ScratchFrame& frame = stack.frame(depth);
+  plan_river(game, root, traverser, reach, out, stack, frame);
+
+  showdown_batch(game, traverser, stack.river_jobs);
+
+  // Bottom-up: a node's children come after it in the plan.
+  const std::vector<ScratchStack::RiverEntry>& steps = stack.river_steps;
+  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+    const std::size_t A = game.nodes[it->node].actions.size();
+    if (it->opponent) {
+      sum_rows_f64(it->out, it->children, A, H);
+    } else {
+      traverser_update(game, it->node, it->children, {it->out, H}, frame);
+    }
+  }
+}
+
+void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverser,
+                               std::span<const float> reach, std::span<float> out,
+                               ScratchStack& stack, ScratchFrame& frame) const {
+  using RiverEntry = ScratchStack::RiverEntry;
+  const std::size_t H = out.size();
+  const std::size_t H_o = reach.size();
+  float* next = stack.river_values.data();
+  std::vector<RiverEntry>& todo = stack.river_todo;
+  stack.river_steps.clear();
+  stack.river_jobs.clear();
+  todo.assign(1, {static_cast<std::uint32_t>(root), false, reach.data(), out.data()});
+  while (!todo.empty()) {
+    const RiverEntry entry = todo.back();
+    todo.pop_back();
+    const std::size_t node = entry.node;
+    const NodeRecord& record = game.nodes[node];
+    if (record.kind == NodeKind::Terminal) {
+      ShowdownJob job{&record, {entry.reach, H_o}, {entry.out, H}, nullptr, {}};
+      if (entry.fold_out != nullptr) job = {job.node, job.reach, job.out, &game.nodes[entry.fold], {entry.fold_out, H}};
+      stack.river_jobs.push_back(job);
+      continue;
+    }
+    const std::size_t A = record.actions.size();
+    const auto child = [&](std::size_t a, const float* child_reach, float* child_out) {
+      todo.push_back({static_cast<std::uint32_t>(record.children[a]), false, child_reach, child_out});
+    };
+    if (!decision_ready(game, node, traverser, H)) {
+      fill_zero({entry.out, H});
+    } else if (is_opponent(node, traverser) && A == 1) {
+      child(0, entry.reach, entry.out);
+    } else if (is_opponent(node, traverser)) {
+      float* child_reach = next;
+      float* values = next + A * H_o;
+      next += A * (H_o + H);
+      if (!opponent_reaches(game, node, {entry.reach, H_o}, child_reach, frame)) {
+        fill_zero({entry.out, H});
+        continue;
+      }
+      stack.river_steps.push_back({static_cast<std::uint32_t>(node), true, entry.reach, entry.out, values});
+      for (std::size_t a = 0; a < A; ++a) child(a, child_reach + a * H_o, values + a * H);
+    } else {
+      float* values = next;
+      next += A * H;
+      stack.river_steps.push_back({static_cast<std::uint32_t>(node), false, entry.reach, entry.out, values});
+      dcfr_detail::traverser_children(
+          game, record, [&](std::size_t a) { child(a, entry.reach, values + a * H); },
+          [&](std::size_t showdown, std::size_t fold) {
+            child(showdown, entry.reach, values + showdown * H);
+            todo.back().fold = static_cast<std::uint32_t>(record.children[fold]);
+            todo.back().fold_out = values + fold * H;
+          });
+    }
+  }
+}
+
+}  // namespace halvory

@@ -1,0 +1,170 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import "../components"
+import "numericFields.js" as NumericFields
+
+// One seat's range: a header with "Clear", the paintable hand matrix beside
+// the library sidebar, and the click weight and range text under them. The
+// range text is the page's; every edit here writes a whole new text.
+Card {
+    id: column
+
+    required property var page
+    required property string seat
+
+    readonly property alias matrix: matrix
+    readonly property string rangeText: page[seat + "RangeText"]
+
+    function setRangeText(text) {
+        page[seat + "RangeText"] = text
+    }
+
+    function _c(role, fallback) {
+        return page._color(role, fallback)
+    }
+
+    theme: page.theme
+
+    ColumnLayout {
+        width: column.availableWidth
+        spacing: 12
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+
+            Rectangle {
+                width: 10
+                height: 10
+                radius: 5
+                color: column.seat === "oop" ? column._c("actionBet", "#A371F7") : column._c("info", "#58A6FF")
+            }
+
+            Text {
+                text: column.seat === "oop" ? qsTr("OOP Range") : qsTr("IP Range")
+                font.pixelSize: 15
+                font.bold: true
+                color: column._c("text", "#F0F6FC")
+            }
+
+            Item { Layout.fillWidth: true }
+
+            Button {
+                id: clearButton
+                objectName: column.seat + "ClearRangeButton"
+                implicitWidth: 42
+                implicitHeight: 24
+                padding: 0
+                text: qsTr("Clear")
+                onClicked: column.setRangeText("")
+                contentItem: Text {
+                    text: clearButton.text
+                    font.pixelSize: 10
+                    color: column._c("textMuted", "#8B949E")
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+                background: Rectangle {
+                    radius: 6
+                    color: clearButton.down ? column._c("surface3", "#2D333B") : column._c("surface2", "#21262D")
+                    border.width: 1
+                    border.color: column._c("stroke", "#30363D")
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 12
+
+            HandMatrix {
+                id: matrix
+                objectName: column.seat + "Matrix"
+                Layout.alignment: Qt.AlignTop
+                Layout.fillWidth: true
+                Layout.preferredWidth: implicitWidth
+                Layout.preferredHeight: effectiveMatrixSize
+                Layout.minimumHeight: effectiveMatrixSize
+                theme: column.page.theme
+                ranks: column.page.variantRanks
+                weights: column.page.parseRangeWeights(column.rangeText)
+                editable: true
+                autoFitToWidth: true
+                cellSize: Math.max(28, Math.round(36 * column.page.uiScale))
+                onHandPainted: (hand, desiredOn, currentWeight) =>
+                    column.page.paintHand(column.seat, hand, desiredOn, currentWeight)
+            }
+
+            ProjectRangeLibrary {
+                objectName: column.seat + "Library"
+                Layout.alignment: Qt.AlignTop
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Layout.minimumWidth: Math.max(150, Math.round(180 * column.page.uiScale))
+                page: column.page
+                seat: column.seat
+            }
+        }
+
+        RowLayout {
+            Layout.preferredWidth: matrix.implicitWidth
+            spacing: 8
+
+            Text {
+                text: qsTr("Weight")
+                font.pixelSize: 12
+                color: column._c("textMuted", "#8B949E")
+            }
+
+            ProjectNumberField {
+                objectName: column.seat + "ClickWeightField"
+                Layout.preferredWidth: Math.max(56, Math.round(70 * column.page.uiScale))
+                theme: column.page.theme
+                rule: NumericFields.RULES.clickWeight
+                live: true
+                placeholderText: "100"
+                value: column.page[column.seat + "ClickWeightPct"]
+                onCommit: v => column.page[column.seat + "ClickWeightPct"] = v
+            }
+
+            Text {
+                text: "%"
+                font.pixelSize: 12
+                color: column._c("textMuted", "#8B949E")
+            }
+
+            // Unfocused, the field's own text is hidden and a centred,
+            // elided line shows the range instead.
+            ProjectTextField {
+                id: rangeInput
+                objectName: column.seat + "RangeInput"
+                Layout.fillWidth: true
+                theme: column.page.theme
+                mono: true
+                text: column.rangeText
+                color: activeFocus ? column._c("text", "#F0F6FC") : "transparent"
+                placeholderText: activeFocus ? rangeOverlay.placeholder : ""
+                onTextEdited: column.setRangeText(rangeInput.text)
+
+                Text {
+                    id: rangeOverlay
+                    readonly property string placeholder: qsTr("e.g., AA, KK, AKs, QQ+ or 50%")
+                    anchors.fill: parent
+                    anchors.leftMargin: 10
+                    anchors.rightMargin: 10
+                    visible: !rangeInput.activeFocus
+                    text: column.rangeText !== "" ? column.rangeText : placeholder
+                    textFormat: Text.PlainText
+                    font: rangeInput.font
+                    color: column.rangeText !== "" ? column._c("text", "#F0F6FC") : column._c("textFaint", "#6E7681")
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
+                    clip: true
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,203 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import "../components"
+
+// A seat's range libraries beside its matrix: the category tabs, the folder
+// list (one open folder per level) and the buttons of the shown library.
+// The buttons sit at the bottom, level with the matrix's lower edge.
+ColumnLayout {
+    id: library
+
+    required property var page
+    required property string seat
+
+    readonly property int category: page[seat + "RangeCategory"]
+    readonly property var rows: page.listModelFor(seat)
+    readonly property string selectedId: page[seat + "SelectedId"]
+
+    function showCategory(cat) {
+        page[seat + "RangeCategory"] = cat
+    }
+
+    function _c(role, fallback) {
+        return page._color(role, fallback)
+    }
+
+    spacing: 8
+
+    component TabButton: Button {
+        id: tab
+        required property int tabCategory
+        readonly property bool current: library.category === tabCategory
+        Layout.fillWidth: true
+        implicitHeight: 28
+        hoverEnabled: true
+        text: library.page.categoryLabel(tabCategory)
+        onClicked: library.showCategory(tabCategory)
+        contentItem: Text {
+            text: tab.text
+            font.pixelSize: 11
+            font.weight: tab.current ? Font.DemiBold : Font.Normal
+            color: tab.current ? library._c("text", "#F0F6FC") : library._c("textMuted", "#8B949E")
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+        }
+        background: Rectangle {
+            radius: library._c("radiusSm", 8)
+            color: tab.current ? library._c("surface3", "#2D333B")
+                 : tab.hovered ? library._c("surfaceHover", "#30363D") : library._c("surface2", "#21262D")
+            border.width: 1
+            border.color: tab.current ? library._c("strokeFocus", "#58A6FF") : library._c("stroke", "#30363D")
+        }
+    }
+
+    component ActionButton: ProjectDialogButton {
+        Layout.fillWidth: true
+        implicitHeight: 28
+        font.pixelSize: 11
+        disabledOpacity: 0.55
+        theme: library.page.theme
+    }
+
+    // Hold'em ranges only: short deck offers the Custom library alone.
+    TabButton {
+        objectName: library.seat + "StandardTab"
+        tabCategory: 0
+        visible: !library.page.isShortDeck
+    }
+    TabButton {
+        objectName: library.seat + "PopulationTab"
+        tabCategory: 1
+        visible: !library.page.isShortDeck
+    }
+    TabButton {
+        objectName: library.seat + "CustomTab"
+        tabCategory: 2
+    }
+
+    Rectangle {
+        Layout.fillWidth: true
+        implicitHeight: 1
+        color: library._c("stroke", "#30363D")
+        opacity: 0.4
+    }
+
+    ColumnLayout {
+        objectName: library.seat + "LibraryList"
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        spacing: 6
+
+        Text {
+            text: library.page.categoryLabel(library.category)
+            font.pixelSize: 11
+            font.weight: Font.DemiBold
+            color: library._c("textMuted", "#8B949E")
+        }
+
+        Repeater {
+            model: library.rows
+
+            Rectangle {
+                id: row
+                required property var modelData
+                readonly property bool selected: library.selectedId === String(modelData.id)
+                readonly property bool isFolder: modelData.kind === "folder"
+                readonly property bool open: isFolder && library.page[library.seat + "OpenFolderIds"][modelData.id] === true
+                objectName: library.seat + "LibraryRow_" + modelData.name
+                Layout.fillWidth: true
+                implicitHeight: 26
+                radius: library._c("radiusSm", 8)
+                color: selected ? library._c("surface3", "#2D333B")
+                     : rowArea.containsMouse ? library._c("surfaceHover", "#30363D") : library._c("surface2", "#21262D")
+                border.width: 1
+                border.color: selected ? library._c("strokeFocus", "#58A6FF") : library._c("stroke", "#30363D")
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.leftMargin: 10 + 14 * row.modelData.depth
+                    anchors.rightMargin: 10
+                    spacing: 6
+
+                    Icon {
+                        name: row.isFolder ? "folder-open" : "file-text"
+                        size: 14
+                        color: library._c("textMuted", "#8B949E")
+                        iconOpacity: row.open ? 1.0 : 0.75
+                    }
+
+                    Text {
+                        objectName: "rowLabel"
+                        Layout.fillWidth: true
+                        text: row.modelData.displayName !== "" ? row.modelData.displayName : row.modelData.name
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        font.pixelSize: 11
+                        color: library._c("text", "#F0F6FC")
+                    }
+                }
+
+                MouseArea {
+                    id: rowArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: library.page.selectLibraryRow(library.seat, row.modelData)
+                }
+            }
+        }
+
+        Text {
+            objectName: library.seat + "NoRanges"
+            visible: library.page.rangesFor(library.seat, library.category).length === 0
+            text: qsTr("No ranges yet.")
+            font.pixelSize: 11
+            color: library._c("textFaint", "#6E7681")
+        }
+
+        Text {
+            Layout.fillWidth: true
+            visible: library.category === 0 && library.page._presetLoadError.trim() !== ""
+            text: library.page._presetLoadError
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 10
+            color: library._c("danger", "#F85149")
+        }
+
+        Item { Layout.fillHeight: true }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            visible: library.category === 2
+            spacing: 6
+
+            ActionButton {
+                objectName: library.seat + "SaveRangeButton"
+                text: qsTr("Save current range…")
+                enabled: String(library.page[library.seat + "RangeText"]).trim() !== ""
+                onClicked: library.page.openSaveRangeDialog(library.seat)
+            }
+            ActionButton {
+                objectName: library.seat + "ImportRangeButton"
+                text: qsTr("Import range…")
+                onClicked: library.page.openImportRangeDialog(library.seat)
+            }
+            ActionButton {
+                objectName: library.seat + "AddFolderButton"
+                text: qsTr("Add folder…")
+                onClicked: library.page.openAddFolderDialog(library.seat)
+            }
+            ActionButton {
+                objectName: library.seat + "DeleteSelectedButton"
+                look: "dangerOutline"
+                text: qsTr("Delete selected…")
+                enabled: library.selectedId !== ""
+                onClicked: library.page.openDeleteSelectedDialog(library.seat)
+            }
+        }
+    }
+}

@@ -1,0 +1,287 @@
+import QtQuick
+import QtTest
+import Qt.labs.settings
+import Pellaris
+
+// The set-up page's range columns driven as a user drives them: painting,
+// typing, the click weight, short deck, and the Custom library with its
+// dialogs and store. File reads go through the real controller.
+Item {
+    id: root
+    width: 1600
+    height: 1500
+
+    Component { id: pageComponent; ProjectPage { anchors.fill: parent } }
+
+    Settings { id: rangeStore; category: "ranges" }
+
+    TestCase {
+        name: "RangeColumns"
+        when: windowShown
+
+        function init() {
+            rangeStore.setValue("oopCustomRangesJson", "")
+            rangeStore.setValue("ipCustomRangesJson", "")
+            rangeStore.sync()
+        }
+
+        function makePage(props) {
+            var page = createTemporaryObject(pageComponent, root, props || {})
+            waitForItemPolished(page)
+            return page
+        }
+
+        function child(item, name) {
+            var found = findChild(item, name)
+            verify(found, name)
+            return found
+        }
+
+        function cell(page, seat, hand) {
+            return child(child(page, seat + "Matrix"), "cell_" + hand)
+        }
+
+        function typeInto(field, text) {
+            field.forceActiveFocus()
+            field.selectAll()
+            keyClick(Qt.Key_Backspace)
+            for (var i = 0; i < text.length; ++i)
+                keyClick(text.charAt(i))
+        }
+
+        function opened(page, name) {
+            var dialog = child(page, name)
+            tryCompare(dialog, "opened", true)
+            waitForItemPolished(dialog.contentItem.children[0])
+            return dialog
+        }
+
+        function clickRow(page, seat, name) {
+            wait(0)     // rows of the old list gone
+            waitForItemPolished(child(page, seat + "LibraryList"))
+            mouseClick(child(page, seat + "LibraryRow_" + name))
+        }
+
+        function rowNames(page, seat) {
+            return page.listModelFor(seat).map(function (r) { return r.depth + r.name })
+        }
+
+        function test_clickWeightHalfPaints88AtHalf() {
+            var page = makePage()
+            typeInto(child(page, "oopClickWeightField"), "50")
+            page.forceActiveFocus()
+            compare(page.oopClickWeightPct, 50)
+            mouseClick(cell(page, "oop", "88"))
+            compare(page.oopRangeText, "88:0.5")
+            compare(child(page, "oopMatrix").weightFor("88"), 0.5)
+        }
+
+        function test_emptiedWeightFieldShowsTheStoredWeight() {
+            var page = makePage({ oopClickWeightPct: 50 })
+            var field = child(page, "oopClickWeightField")
+            typeInto(field, "")
+            page.forceActiveFocus()
+            compare(page.oopClickWeightPct, 50)
+            compare(field.text, "50")
+            typeInto(field, "150")          // never taken while typing
+            compare(page.oopClickWeightPct, 15)
+            page.forceActiveFocus()
+            compare(field.text, "15")
+        }
+
+        // The matrix follows each keystroke, before the field is left.
+        function test_typingUpdatesTheMatrix_data() {
+            return [
+                { tag: "AA, KK", typed: "AA, KK", steps: { 2: [["AA", 1], ["KK", 0]], 6: [["AA", 1], ["KK", 1]] } },
+                { tag: "QQ+", typed: "QQ+", steps: { 2: [["QQ", 1], ["KK", 0]],
+                                                     3: [["AA", 1], ["KK", 1], ["QQ", 1], ["JJ", 0]] } }
+            ]
+        }
+
+        function test_typingUpdatesTheMatrix(data) {
+            var page = makePage()
+            var field = child(page, "ipRangeInput"), matrix = child(page, "ipMatrix")
+            field.forceActiveFocus()
+            for (var i = 0; i < data.typed.length; ++i) {
+                keyClick(data.typed.charAt(i))
+                var checks = data.steps[i + 1] || []
+                checks.forEach(function (c) { compare(matrix.weightFor(c[0]), c[1], (i + 1) + " keys, " + c[0]) })
+            }
+            verify(field.activeFocus)
+            compare(page.ipRangeText, data.typed)
+        }
+
+        function test_dragFromAnEmptyCellOnlyAdds() {
+            var page = makePage({ oopRangeText: "AA" })
+            var matrix = child(page, "oopMatrix")
+            var kk = cell(page, "oop", "KK"), aks = cell(page, "oop", "AKs"), aa = cell(page, "oop", "AA")
+            mousePress(kk)
+            mouseMove(aks)
+            mouseMove(aa)
+            mouseRelease(aa)
+            compare(page.oopRangeText, "AA, KK, AKs")
+            // and one that starts on a filled cell only removes
+            mousePress(aa)
+            mouseMove(cell(page, "oop", "AQs"))
+            mouseMove(aks)
+            mouseRelease(aks)
+            compare(page.oopRangeText, "KK")
+            compare(matrix.weightFor("AQs"), 0)
+        }
+
+        function test_shortDeckShowsNineRanksAndCustomOnly() {
+            var page = makePage({ oopRangeCategory: 0, ipRangeCategory: 1 })
+            page.gameVariant = "shortdeck"
+            waitForItemPolished(page)
+            compare(child(page, "oopMatrix").rankCount, 9)
+            compare([page.oopRangeCategory, page.ipRangeCategory], [2, 2])
+            ;["oop", "ip"].forEach(function (seat) {
+                compare(child(page, seat + "StandardTab").visible, false)
+                compare(child(page, seat + "PopulationTab").visible, false)
+                compare(child(page, seat + "CustomTab").visible, true)
+            })
+            compare(findChild(page, "cell_22"), null)
+        }
+
+        function saveThroughDialog(page, name, byButton) {
+            if (byButton) {
+                mouseClick(child(page, "oopSaveRangeButton"))
+            }
+            else
+                page.openSaveRangeDialog("oop")
+            var dialog = opened(page, "saveRangeDialog")
+            typeInto(child(dialog.contentItem, "saveRangeNameField"), name)
+            keyClick(Qt.Key_Return)
+            tryCompare(dialog, "visible", false)
+        }
+
+        function test_saveIntoASelectedFolder() {
+            var page = makePage({ oopRangeText: "AA, KK" })
+            page._addFolderPlayer = "oop"
+            verify(page.commitAddFolder("Folder"))           // selected and open
+            clickRow(page, "oop", "Folder")                   // closed, still selected
+            compare(rowNames(page, "oop"), ["0Folder"])
+            saveThroughDialog(page, "BTN open", true)
+            compare(rowNames(page, "oop"), ["0Folder", "1BTN open"])
+            // the saved range is selected, and the next save goes beside it
+            saveThroughDialog(page, "BTN open")
+            compare(rowNames(page, "oop"), ["0Folder", "1BTN open", "1BTN open (2)"])
+            compare(page._findNodeById(page.oopCustomRanges, page.oopSelectedId).name, "BTN open (2)")
+            compare(page.oopRangeText, "AA, KK")
+        }
+
+        // Deleting moves the selection; the range being edited stays.
+        function test_deleteAFolderWithContents() {
+            var page = makePage({ oopRangeText: "my edit" })
+            page.oopCustomRanges = [
+                { id: "f", type: "folder", name: "Folder", children: [
+                    { id: "r1", type: "range", name: "one", value: "AA" },
+                    { id: "r2", type: "range", name: "two", value: "KK" },
+                    { id: "s", type: "folder", name: "Sub", children: [{ id: "r3", type: "range", name: "three", value: "QQ" }] }] },
+                { id: "after", type: "range", name: "After", value: "22" }]
+            clickRow(page, "oop", "Folder")
+            compare(page.oopSelectedId, "f")
+            mouseClick(child(page, "oopDeleteSelectedButton"))
+            var dialog = opened(page, "confirmDeleteDialog")
+            verify(child(dialog.contentItem, "deleteRangeNote").text.indexOf("This will also delete 4 range(s).") === 0)
+            mouseClick(child(dialog.contentItem, "confirmDeleteRangeButton"))
+            tryCompare(dialog, "visible", false)
+            compare(rowNames(page, "oop"), ["0After"])
+            compare(page.oopSelectedId, "after")
+            compare(page.oopOpenFolderIds, {})
+            compare(page.oopRangeText, "my edit")
+            page.openDeleteSelectedDialog("oop")
+            mouseClick(child(opened(page, "confirmDeleteDialog").contentItem, "confirmDeleteRangeButton"))
+            compare(page.oopCustomRanges, [])
+            compare(page.oopSelectedId, "")
+            compare(page.oopRangeText, "my edit")
+        }
+
+        // The file chooser stands in for the user's pick: it is closed and
+        // its accept action runs with the file.
+        function importFile(page, seat, url) {
+            page.openImportRangeDialog(seat)
+            var chooser = child(page, "importRangeFileDialog")
+            tryCompare(chooser, "visible", true)
+            chooser.close()
+            page.importRangeFromFile(url)
+        }
+
+        function writeFile(name, text) {
+            var url = harness.temporaryFileUrl(name)
+            verify(appController.saveTextFile(url, text).ok)
+            return url
+        }
+
+        function test_importARangeFile() {
+            var page = makePage({ oopRangeText: "AA", ipRangeText: "KK", ipRangeCategory: 0 })
+            importFile(page, "oop", writeFile("my_range.TXT", "AA:0.5\r\nKK:0.5, QQ:0.5"))
+            var dialog = opened(page, "importRangeNameDialog")
+            compare(child(dialog.contentItem, "importRangeNameField").text, "my_range")
+            mouseClick(child(dialog.contentItem, "importConfirm"))
+            tryCompare(dialog, "visible", false)
+            ;["oop", "ip"].forEach(function (seat) {
+                var nodes = page[seat + "CustomRanges"]
+                compare([nodes.length, nodes[0].name, nodes[0].value], [1, "my_range", "AA:0.5, KK:0.5, QQ:0.5"], seat)
+                compare(page[seat + "RangeCategory"], 2)
+            })
+            compare(page.oopSelectedId, page.oopCustomRanges[0].id)
+            compare(page.ipSelectedId, "")
+            compare([page.oopRangeText, page.ipRangeText], ["AA", "KK"])
+        }
+
+        function test_importFailuresKeepImportDisabled_data() {
+            return [
+                { tag: "no hands", file: "notes.txt", content: "hello world", name: "notes",
+                  error: "Import failed: file contained no recognizable hands." },
+                { tag: "missing file", file: "gone.txt", name: "",
+                  error: "Import failed: File does not exist." }
+            ]
+        }
+
+        function test_importFailuresKeepImportDisabled(data) {
+            var page = makePage()
+            importFile(page, "ip", data.content === undefined ? harness.temporaryFileUrl(data.file)
+                                                              : writeFile(data.file, data.content))
+            var dialog = opened(page, "importRangeNameDialog")
+            compare(child(dialog.contentItem, "importRangeError").text, data.error)
+            compare(child(dialog.contentItem, "importRangeNameField").text, data.name)
+            typeInto(child(dialog.contentItem, "importRangeNameField"), "mine")
+            compare(child(dialog.contentItem, "importConfirm").enabled, false)
+            keyClick(Qt.Key_Return)
+            verify(dialog.visible)
+            compare(page.ipCustomRanges, [])
+            keyClick(Qt.Key_Escape)
+            tryCompare(dialog, "visible", false)
+        }
+
+        function test_customTreesSurviveANewPage() {
+            var page = makePage({ ipRangeText: "QQ+" })
+            page._addFolderPlayer = "ip"
+            verify(page.commitAddFolder("Deep <b>stack</b>"))
+            page.openSaveRangeDialog("ip")
+            verify(page.commitSaveRange("Value"))
+            child(page, "saveRangeDialog").close()
+            page.destroy()
+            wait(0)
+            var again = makePage()
+            compare(again.ipCustomRanges[0].name, "Deep <b>stack</b>")
+            compare(again.ipCustomRanges[0].children[0].value, "QQ+")
+            compare(again.oopCustomRanges, [])
+            // names are shown as typed
+            var label = child(child(again, "ipLibraryRow_Deep <b>stack</b>"), "rowLabel")
+            compare(label.textFormat, Text.PlainText)
+        }
+
+        // Stored text that cannot be read is not lost: the library starts
+        // empty and the store keeps it until the first change.
+        function test_unreadableStoreIsKept() {
+            rangeStore.setValue("oopCustomRangesJson", "{broken")
+            rangeStore.sync()
+            var page = makePage()
+            compare(page.oopCustomRanges, [])
+            compare(rangeStore.value("oopCustomRangesJson"), "{broken")
+            verify(child(page, "oopNoRanges").visible)
+        }
+    }
+}
