@@ -12,7 +12,8 @@ namespace {
 
 using halvory::CardCode;
 
-std::vector<std::array<CardCode, 7>> random_hands(std::size_t n, int lowest_code, std::uint64_t seed) {
+std::vector<std::array<CardCode, 7>> random_hands(std::size_t n, int lowest_code,
+                                                  std::uint64_t seed) {
   std::mt19937_64 rng(seed);
   std::uniform_int_distribution<int> pick(lowest_code, 51);
   std::vector<std::array<CardCode, 7>> hands(n);
@@ -58,7 +59,8 @@ void evaluate_board_sweep(benchmark::State& state) {
   std::uint32_t sink = 0;
   for (auto _ : state) {
     for (const auto& p : pockets)
-      sink += halvory::evaluate_seven(p[0], p[1], board[0], board[1], board[2], board[3], board[4], false);
+      sink += halvory::evaluate_seven(p[0], p[1], board[0], board[1], board[2], board[3], board[4],
+                                      false);
     benchmark::DoNotOptimize(sink);
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) *

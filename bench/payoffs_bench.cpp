@@ -33,7 +33,8 @@ Range wide_range(const Board& board, std::uint32_t seed) {
     for (int b = a + 1; b < 52; ++b) {
       bool blocked = false;
       for (const CardCode c : board) blocked |= c == a || c == b;
-      if (!blocked && u(rng) < 0.93f) set_range_weight(range, CardCode(a), CardCode(b), 0.05f + 0.95f * u(rng));
+      if (!blocked && u(rng) < 0.93f)
+        set_range_weight(range, CardCode(a), CardCode(b), 0.05f + 0.95f * u(rng));
     }
   return range;
 }
@@ -41,9 +42,11 @@ Range wide_range(const Board& board, std::uint32_t seed) {
 std::unique_ptr<Game> make_game(const char* board_text, GameConfig config) {
   const Board board = board_of(board_text);
   config.effective_stack = 10000;
-  config.start_street = board[4] != kNoCard ? kStreetRiver : board[3] != kNoCard ? kStreetTurn : kStreetFlop;
-  return std::make_unique<Game>(std::move(config),
-                                CardContext(board, wide_range(board, 1), wide_range(board, 2), false));
+  config.start_street = board[4] != kNoCard   ? kStreetRiver
+                        : board[3] != kNoCard ? kStreetTurn
+                                              : kStreetFlop;
+  return std::make_unique<Game>(
+      std::move(config), CardContext(board, wide_range(board, 1), wide_range(board, 2), false));
 }
 
 NodeRecord terminal(ActionKind last, CardCode turn, CardCode river) {
@@ -90,19 +93,22 @@ void run_terminal(benchmark::State& state, const Game& game, const NodeRecord& n
 
 void BM_RiverShowdownUnraked(benchmark::State& state) {
   static const auto game = make_game("Kd7c2sAh3d", cash(0.0, 0.0));
-  run_terminal(state, *game, terminal(ActionKind::Call, game->cards.board[3], game->cards.board[4]));
+  run_terminal(state, *game,
+               terminal(ActionKind::Call, game->cards.board[3], game->cards.board[4]));
 }
 BENCHMARK(BM_RiverShowdownUnraked);
 
 void BM_RiverShowdownRaked(benchmark::State& state) {
   static const auto game = make_game("Kd7c2sAh3d", cash(0.05, 300.0));
-  run_terminal(state, *game, terminal(ActionKind::Call, game->cards.board[3], game->cards.board[4]));
+  run_terminal(state, *game,
+               terminal(ActionKind::Call, game->cards.board[3], game->cards.board[4]));
 }
 BENCHMARK(BM_RiverShowdownRaked);
 
 void BM_RiverFold(benchmark::State& state) {
   static const auto game = make_game("Kd7c2sAh3d", cash(0.05, 300.0));
-  run_terminal(state, *game, terminal(ActionKind::Fold, game->cards.board[3], game->cards.board[4]));
+  run_terminal(state, *game,
+               terminal(ActionKind::Fold, game->cards.board[3], game->cards.board[4]));
 }
 BENCHMARK(BM_RiverFold);
 
@@ -155,12 +161,14 @@ BENCHMARK(BM_FlopAllIn)->Unit(benchmark::kMillisecond);
 // ---------------------------------------------------------------------------
 // ICM, 9 players, 9 payouts.
 
-const std::vector<double> kStacks{250000, 410000, 120000, 530000, 90000, 310000, 60000, 700000, 150000};
-const std::vector<double> kPayouts{300000, 200000, 140000, 100000, 80000, 60000, 50000, 40000, 30000};
+const std::vector<double> kStacks{250000, 410000, 120000, 530000, 90000,
+                                  310000, 60000,  700000, 150000};
+const std::vector<double> kPayouts{300000, 200000, 140000, 100000, 80000,
+                                   60000,  50000,  40000,  30000};
 
 // Malmuth-Harville by walking every finishing order (9! orders here).
-void walk_orders(const std::vector<double>& stacks, std::size_t place, double probability, double remaining,
-                 std::vector<bool>& placed, std::vector<double>& equities) {
+void walk_orders(const std::vector<double>& stacks, std::size_t place, double probability,
+                 double remaining, std::vector<bool>& placed, std::vector<double>& equities) {
   if (place >= kPayouts.size() || remaining <= 0.0) return;
   for (std::size_t i = 0; i < stacks.size(); ++i) {
     if (placed[i] || stacks[i] <= 0.0) continue;
@@ -214,7 +222,8 @@ GameConfig nine_handed() {
   config.icm = 1;
   config.oop_stack = int(kStacks[0]);
   config.ip_stack = int(kStacks[1]);
-  for (std::size_t i = 2; i < kStacks.size(); ++i) config.icm_other_stacks.push_back(int(kStacks[i]));
+  for (std::size_t i = 2; i < kStacks.size(); ++i)
+    config.icm_other_stacks.push_back(int(kStacks[i]));
   for (const double p : kPayouts) config.icm_payouts.push_back(int(p));
   return config;
 }

@@ -48,356 +48,424 @@ using namespace halvory;
 constexpr std::uint32_t kExploitabilityInterval = 50;
 
 const char* const kShallowOop =
-    "22-JJ,A2s-AJs,K2s-KJs,Q2s-QJs,J4s-JTs,T6s-T9s,96s+,85s+,74s+,63s+,53s+,43s,A2o-AJo,K8o-KJo,Q9o-QJo,J9o-"
+    "22-JJ,A2s-AJs,K2s-KJs,Q2s-QJs,J4s-JTs,T6s-T9s,96s+,85s+,74s+,63s+,53s+,43s,A2o-AJo,K8o-KJo,"
+    "Q9o-QJo,J9o-"
     "JTo,T8o+,98o,87o";
 const char* const kShallowIp =
     "22+,A2s+,K2s+,Q4s+,J6s+,T6s+,96s+,86s+,75s+,65s,54s,A2o+,K8o+,Q9o+,J9o+,T9o,98o";
 const char* const kThreeBetOop =
-    "88+,A8s+,A5s-A2s:0.5,AJo+,ATo:0.75,K9s+,KQo,KJo:0.75,KTo:0.25,Q9s+,QJo:0.5,J8s+,JTo:0.25,T8s+,T7s:0.45,"
-    "97s+,96s:0.45,87s,86s:0.75,85s:0.45,75s+:0.75,74s:0.45,65s:0.75,64s:0.5,63s:0.45,54s:0.75,53s:0.5,52s:0.45,"
+    "88+,A8s+,A5s-A2s:0.5,AJo+,ATo:0.75,K9s+,KQo,KJo:0.75,KTo:0.25,Q9s+,QJo:0.5,J8s+,JTo:0.25,T8s+,"
+    "T7s:0.45,"
+    "97s+,96s:0.45,87s,86s:0.75,85s:0.45,75s+:0.75,74s:0.45,65s:0.75,64s:0.5,63s:0.45,54s:0.75,53s:"
+    "0.5,52s:0.45,"
     "43s:0.5,42s:0.45,32s:0.45";
 const char* const kThreeBetIp =
-    "AA:0.25,99-22,AJs-A2s,AQo-A8o,K2s+,K9o+,Q2s+,Q9o+,J6s+,J9o+,T6s+,T9o,96s+,95s:0.5,98o,86s+,85s:0.5,75s+,"
+    "AA:0.25,99-22,AJs-A2s,AQo-A8o,K2s+,K9o+,Q2s+,Q9o+,J6s+,J9o+,T6s+,T9o,96s+,95s:0.5,98o,86s+,"
+    "85s:0.5,75s+,"
     "74s:0.5,64s+,63s:0.5,54s,53s:0.5,43s";
 
 struct StreetSizes {
-    const char* bets = "";
-    const char* raises = "";
+  const char* bets = "";
+  const char* raises = "";
 };
 
 struct Spot {
-    const char* name;
-    const char* description;
-    const char* variant;
-    const char* board;
-    double pot_chips;
-    double stack_chips;
-    double rake_percent;
-    double rake_cap_chips;
-    const char* oop_range;
-    const char* ip_range;
-    StreetSizes streets[3];  // flop, turn, river; the same for both players
+  const char* name;
+  const char* description;
+  const char* variant;
+  const char* board;
+  double pot_chips;
+  double stack_chips;
+  double rake_percent;
+  double rake_cap_chips;
+  const char* oop_range;
+  const char* ip_range;
+  StreetSizes streets[3];  // flop, turn, river; the same for both players
 };
 
 const Spot kSpots[] = {
-    {"R", "river", "holdem", "Ks7d2c5h9s", 22.8, 88.9, 0.0, 0.0, kShallowOop, kShallowIp,
+    {"R",
+     "river",
+     "holdem",
+     "Ks7d2c5h9s",
+     22.8,
+     88.9,
+     0.0,
+     0.0,
+     kShallowOop,
+     kShallowIp,
      {{}, {}, {"33%, 75%, 150%", "100%"}}},
-    {"T", "turn", "holdem", "Ks7d2c5h", 9.1, 95.7, 0.0, 0.0, kShallowOop, kShallowIp,
+    {"T",
+     "turn",
+     "holdem",
+     "Ks7d2c5h",
+     9.1,
+     95.7,
+     0.0,
+     0.0,
+     kShallowOop,
+     kShallowIp,
      {{}, {"50%, 100%", "100%"}, {"33%, 75%, 150%", "100%"}}},
-    {"F", "flop, 3-bet pot", "holdem", "QsJh2h", 180.0, 910.0, 0.0, 0.0, kThreeBetOop, kThreeBetIp,
+    {"F",
+     "flop, 3-bet pot",
+     "holdem",
+     "QsJh2h",
+     180.0,
+     910.0,
+     0.0,
+     0.0,
+     kThreeBetOop,
+     kThreeBetIp,
      {{"52%", "45%"}, {"55%", "45%"}, {"70%", "45%"}}},
-    {"F-rake", "flop, 3-bet pot, 5% rake capped at 30", "holdem", "QsJh2h", 180.0, 910.0, 5.0, 30.0, kThreeBetOop,
-     kThreeBetIp, {{"52%", "45%"}, {"55%", "45%"}, {"70%", "45%"}}},
-    {"S", "short deck, turn", "shortdeck", "AsTd7c9h", 20.0, 90.0, 0.0, 0.0, "66+,A6s+,K9s+,QTs+,JTs,ATo+,KJo+",
-     "66+,A6s+,K6s+,Q8s+,J8s+,T8s+,98s,A8o+,KTo+,QTo+,JTo", {{}, {"50%, 100%", "100%"}, {"33%, 75%", "100%"}}},
+    {"F-rake",
+     "flop, 3-bet pot, 5% rake capped at 30",
+     "holdem",
+     "QsJh2h",
+     180.0,
+     910.0,
+     5.0,
+     30.0,
+     kThreeBetOop,
+     kThreeBetIp,
+     {{"52%", "45%"}, {"55%", "45%"}, {"70%", "45%"}}},
+    {"S",
+     "short deck, turn",
+     "shortdeck",
+     "AsTd7c9h",
+     20.0,
+     90.0,
+     0.0,
+     0.0,
+     "66+,A6s+,K9s+,QTs+,JTs,ATo+,KJo+",
+     "66+,A6s+,K6s+,Q8s+,J8s+,T8s+,98s,A8o+,KTo+,QTo+,JTo",
+     {{}, {"50%, 100%", "100%"}, {"33%, 75%", "100%"}}},
 };
 
 struct Options {
-    std::vector<const Spot*> spots;
-    std::uint64_t threads = 0;
-    std::uint32_t iterations = 200;
-    bool compress = false;
-    std::uint32_t digest_interval = 0;  // 0: no digest
+  std::vector<const Spot*> spots;
+  std::uint64_t threads = 0;
+  std::uint32_t iterations = 200;
+  bool compress = false;
+  std::uint32_t digest_interval = 0;  // 0: no digest
 };
 
-std::int32_t to_money(double chips) { return static_cast<std::int32_t>(chips * 100.0 + 0.5); }
+std::int32_t to_money(double chips) {
+  return static_cast<std::int32_t>(chips * 100.0 + 0.5);
+}
 
-double ms_since(std::uint64_t start_ns) { return static_cast<double>(steady_now_ns() - start_ns) / 1e6; }
+double ms_since(std::uint64_t start_ns) {
+  return static_cast<double>(steady_now_ns() - start_ns) / 1e6;
+}
 
 halvory_app::SizingConfig sizing(const StreetSizes& sizes) {
-    halvory_app::SizingConfig config;
-    config.bet_sizes = sizes.bets;
-    config.raise_sizes = sizes.raises;
-    return config;
+  halvory_app::SizingConfig config;
+  config.bet_sizes = sizes.bets;
+  config.raise_sizes = sizes.raises;
+  return config;
 }
 
 // The spot as the application would send it; both players size alike.
 halvory_app::SolveConfig make_request(const Spot& spot, const Options& options) {
-    halvory_app::SolveConfig request;
-    request.variant = spot.variant;
-    request.board = spot.board;
-    const std::size_t cards = std::string_view(spot.board).size() / 2;
-    request.starting_street = cards >= 5 ? "river" : cards == 4 ? "turn" : "flop";
-    request.starting_pot = to_money(spot.pot_chips);
-    request.effective_stack = to_money(spot.stack_chips);
-    request.oop_stack = request.effective_stack;
-    request.ip_stack = request.effective_stack;
-    request.rake_percent = spot.rake_percent;
-    request.rake_cap = spot.rake_cap_chips * 100.0;
-    request.max_iterations = options.iterations;
-    request.target_exploitability = -std::numeric_limits<float>::infinity();  // run every iteration
-    request.thread_count = options.threads;
-    request.compress = options.compress;
-    request.oop_range = spot.oop_range;
-    request.ip_range = spot.ip_range;
-    request.oop_flop = request.ip_flop = sizing(spot.streets[0]);
-    request.oop_turn = request.ip_turn = sizing(spot.streets[1]);
-    request.oop_river = request.ip_river = sizing(spot.streets[2]);
-    return request;
+  halvory_app::SolveConfig request;
+  request.variant = spot.variant;
+  request.board = spot.board;
+  const std::size_t cards = std::string_view(spot.board).size() / 2;
+  request.starting_street = cards >= 5 ? "river" : cards == 4 ? "turn" : "flop";
+  request.starting_pot = to_money(spot.pot_chips);
+  request.effective_stack = to_money(spot.stack_chips);
+  request.oop_stack = request.effective_stack;
+  request.ip_stack = request.effective_stack;
+  request.rake_percent = spot.rake_percent;
+  request.rake_cap = spot.rake_cap_chips * 100.0;
+  request.max_iterations = options.iterations;
+  request.target_exploitability = -std::numeric_limits<float>::infinity();  // run every iteration
+  request.thread_count = options.threads;
+  request.compress = options.compress;
+  request.oop_range = spot.oop_range;
+  request.ip_range = spot.ip_range;
+  request.oop_flop = request.ip_flop = sizing(spot.streets[0]);
+  request.oop_turn = request.ip_turn = sizing(spot.streets[1]);
+  request.oop_river = request.ip_river = sizing(spot.streets[2]);
+  return request;
 }
 
 // The solver with its trained arrays in reach, for the digest.
 struct InspectedCfr : DiscountedCfr {
-    using DiscountedCfr::DiscountedCfr;
+  using DiscountedCfr::DiscountedCfr;
 
-    // FNV-1a over the bytes of every per-node array the solver trains.
-    std::uint64_t array_digest() const {
-        std::uint64_t hash = 1469598103934665603ull;
-        const auto add = [&hash](const auto& arena) {
-            const auto* bytes = reinterpret_cast<const unsigned char*>(arena.data.get());
-            const std::size_t n = arena.size * sizeof(*arena.data.get());
-            for (std::size_t i = 0; i < n; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-        };
-        add(regret_arena);
-        add(strategy_sum_arena);
-        add(packed_regret_arena);
-        add(packed_strategy_sum_arena);
-        for (const NodeState& state : states) {
-            for (const float scale : {state.regret_scale, state.strategy_sum_scale}) {
-                std::uint32_t bits = 0;
-                std::memcpy(&bits, &scale, sizeof bits);
-                hash = (hash ^ bits) * 1099511628211ull;
-            }
-        }
-        return hash;
+  // FNV-1a over the bytes of every per-node array the solver trains.
+  std::uint64_t array_digest() const {
+    std::uint64_t hash = 1469598103934665603ull;
+    const auto add = [&hash](const auto& arena) {
+      const auto* bytes = reinterpret_cast<const unsigned char*>(arena.data.get());
+      const std::size_t n = arena.size * sizeof(*arena.data.get());
+      for (std::size_t i = 0; i < n; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
+    };
+    add(regret_arena);
+    add(strategy_sum_arena);
+    add(packed_regret_arena);
+    add(packed_strategy_sum_arena);
+    for (const NodeState& state : states) {
+      for (const float scale : {state.regret_scale, state.strategy_sum_scale}) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &scale, sizeof bits);
+        hash = (hash ^ bits) * 1099511628211ull;
+      }
     }
+    return hash;
+  }
 };
 
 std::string chips_text(std::int32_t money) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", money / 100.0);
-    return buf;
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", money / 100.0);
+  return buf;
 }
 
 std::string action_text(const Action& a) {
-    switch (a.kind) {
-        case ActionKind::Fold: return "fold";
-        case ActionKind::Check: return "check";
-        case ActionKind::Call: return "call " + chips_text(a.amount);
-        case ActionKind::Bet: return "bet " + chips_text(a.amount);
-        case ActionKind::Raise: return "raise " + chips_text(a.amount);
-        case ActionKind::AllIn: return "all-in " + chips_text(a.amount);
-        case ActionKind::CardDealt: return "deal " + card_to_string(static_cast<std::int8_t>(a.amount));
-        case ActionKind::None: break;
-    }
-    return "none";
+  switch (a.kind) {
+    case ActionKind::Fold:
+      return "fold";
+    case ActionKind::Check:
+      return "check";
+    case ActionKind::Call:
+      return "call " + chips_text(a.amount);
+    case ActionKind::Bet:
+      return "bet " + chips_text(a.amount);
+    case ActionKind::Raise:
+      return "raise " + chips_text(a.amount);
+    case ActionKind::AllIn:
+      return "all-in " + chips_text(a.amount);
+    case ActionKind::CardDealt:
+      return "deal " + card_to_string(static_cast<std::int8_t>(a.amount));
+    case ActionKind::None:
+      break;
+  }
+  return "none";
 }
 
 // Peak resident set of this process in KiB, from VmHWM; -1 when unreadable.
 long peak_rss_kib() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-    }
-    return -1;
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  }
+  return -1;
 }
 
 int solve_spot(const Spot& spot, const Options& options) {
-    const halvory_app::SolveConfig request = make_request(spot, options);
-    halvory_app::ConvertedRequest converted =
-        halvory_app::convert_request(request, halvory_app::ConversionPurpose::solve);
+  const halvory_app::SolveConfig request = make_request(spot, options);
+  halvory_app::ConvertedRequest converted =
+      halvory_app::convert_request(request, halvory_app::ConversionPurpose::solve);
 
-    std::printf("== spot %s (%s): board %s, pot %.2f, stack %.2f", spot.name, spot.description, spot.board,
-                spot.pot_chips, spot.stack_chips);
-    if (spot.rake_percent > 0) std::printf(", rake %.1f%% cap %.2f", spot.rake_percent, spot.rake_cap_chips);
-    std::printf("\n   threads %llu, iterations %u, compress %s\n", static_cast<unsigned long long>(options.threads),
-                options.iterations, options.compress ? "on" : "off");
+  std::printf("== spot %s (%s): board %s, pot %.2f, stack %.2f", spot.name, spot.description,
+              spot.board, spot.pot_chips, spot.stack_chips);
+  if (spot.rake_percent > 0)
+    std::printf(", rake %.1f%% cap %.2f", spot.rake_percent, spot.rake_cap_chips);
+  std::printf("\n   threads %llu, iterations %u, compress %s\n",
+              static_cast<unsigned long long>(options.threads), options.iterations,
+              options.compress ? "on" : "off");
 
-    const std::uint64_t context_start = steady_now_ns();
-    CardContext context(converted.board, converted.oop_range, converted.ip_range, converted.short_deck);
-    const double context_ms = ms_since(context_start);
+  const std::uint64_t context_start = steady_now_ns();
+  CardContext context(converted.board, converted.oop_range, converted.ip_range,
+                      converted.short_deck);
+  const double context_ms = ms_since(context_start);
 
-    const std::uint64_t tree_start = steady_now_ns();
-    Game game(std::move(converted.game), std::move(context));
-    const double tree_ms = ms_since(tree_start);
-    std::printf("   build: card context %.1f ms, tree %.1f ms, together %.1f ms\n", context_ms, tree_ms,
-                context_ms + tree_ms);
+  const std::uint64_t tree_start = steady_now_ns();
+  Game game(std::move(converted.game), std::move(context));
+  const double tree_ms = ms_since(tree_start);
+  std::printf("   build: card context %.1f ms, tree %.1f ms, together %.1f ms\n", context_ms,
+              tree_ms, context_ms + tree_ms);
 
-    std::uint64_t by_kind[3] = {0, 0, 0};
-    std::uint64_t actions_x_hands[2] = {0, 0};
-    const std::size_t hands[2] = {game.cards.pockets[0].size(), game.cards.pockets[1].size()};
-    for (const NodeRecord& node : game.nodes) {
-        const auto kind = static_cast<std::size_t>(node.kind);
-        if (kind < 3) ++by_kind[kind];
-        if (node.kind == NodeKind::Decision && node.seat < 2)
-            actions_x_hands[node.seat] += node.actions.size() * hands[node.seat];
-    }
-    std::printf("   nodes: %zu (decision %llu, chance %llu, terminal %llu)\n", game.nodes.size(),
-                static_cast<unsigned long long>(by_kind[0]), static_cast<unsigned long long>(by_kind[1]),
-                static_cast<unsigned long long>(by_kind[2]));
-    std::printf("   hands: OOP %zu, IP %zu; actions x hands: OOP %llu, IP %llu\n", hands[0], hands[1],
-                static_cast<unsigned long long>(actions_x_hands[0]),
-                static_cast<unsigned long long>(actions_x_hands[1]));
-    std::fflush(stdout);
+  std::uint64_t by_kind[3] = {0, 0, 0};
+  std::uint64_t actions_x_hands[2] = {0, 0};
+  const std::size_t hands[2] = {game.cards.pockets[0].size(), game.cards.pockets[1].size()};
+  for (const NodeRecord& node : game.nodes) {
+    const auto kind = static_cast<std::size_t>(node.kind);
+    if (kind < 3) ++by_kind[kind];
+    if (node.kind == NodeKind::Decision && node.seat < 2)
+      actions_x_hands[node.seat] += node.actions.size() * hands[node.seat];
+  }
+  std::printf("   nodes: %zu (decision %llu, chance %llu, terminal %llu)\n", game.nodes.size(),
+              static_cast<unsigned long long>(by_kind[0]),
+              static_cast<unsigned long long>(by_kind[1]),
+              static_cast<unsigned long long>(by_kind[2]));
+  std::printf("   hands: OOP %zu, IP %zu; actions x hands: OOP %llu, IP %llu\n", hands[0], hands[1],
+              static_cast<unsigned long long>(actions_x_hands[0]),
+              static_cast<unsigned long long>(actions_x_hands[1]));
+  std::fflush(stdout);
 
-    struct Measurement {
-        unsigned iteration;
-        float exploitability;
-    };
-    std::vector<Measurement> measurements;
-    double plain_ms = 0.0;
-    unsigned plain_count = 0;
-    const std::uint32_t max_iterations = options.iterations;
+  struct Measurement {
+    unsigned iteration;
+    float exploitability;
+  };
+  std::vector<Measurement> measurements;
+  double plain_ms = 0.0;
+  unsigned plain_count = 0;
+  const std::uint32_t max_iterations = options.iterations;
 
-    const std::uint32_t interval =
-        options.digest_interval != 0 ? options.digest_interval : kExploitabilityInterval;
-    DiscountedCfr::Config solver_config = halvory_app::make_solver_config(
-        request,
-        [&](unsigned t, float exploitability, double ms) {
-            const bool measured = t == max_iterations || t % interval == 0;
-            if (measured) {
-                measurements.push_back({t, exploitability});
-            } else {
-                plain_ms += ms;
-                ++plain_count;
-            }
-        },
-        {});
-    solver_config.exploitability_interval = interval;
-    InspectedCfr solver(std::move(solver_config));
+  const std::uint32_t interval =
+      options.digest_interval != 0 ? options.digest_interval : kExploitabilityInterval;
+  DiscountedCfr::Config solver_config = halvory_app::make_solver_config(
+      request,
+      [&](unsigned t, float exploitability, double ms) {
+        const bool measured = t == max_iterations || t % interval == 0;
+        if (measured) {
+          measurements.push_back({t, exploitability});
+        } else {
+          plain_ms += ms;
+          ++plain_count;
+        }
+      },
+      {});
+  solver_config.exploitability_interval = interval;
+  InspectedCfr solver(std::move(solver_config));
 
-    const std::uint64_t solve_start = steady_now_ns();
-    solver.run(game);
-    const double solve_ms = ms_since(solve_start);
+  const std::uint64_t solve_start = steady_now_ns();
+  solver.run(game);
+  const double solve_ms = ms_since(solve_start);
 
-    const std::uint64_t exploit_start = steady_now_ns();
-    const float exploitability = solver.compute_exploitability(game);
-    const double exploit_ms = ms_since(exploit_start);
+  const std::uint64_t exploit_start = steady_now_ns();
+  const float exploitability = solver.compute_exploitability(game);
+  const double exploit_ms = ms_since(exploit_start);
 
-    const double pot = game.config.starting_pot;
-    if (plain_count > 0) {
-        std::printf("   iteration: %.4f s (mean of %u iterations without exploitability passes); run %.2f s\n",
-                    plain_ms / plain_count / 1000.0, plain_count, solve_ms / 1000.0);
-    } else {
-        std::printf("   iteration: n/a (every iteration measured); run %.2f s\n", solve_ms / 1000.0);
-    }
-    std::printf("   one exploitability pass: %.4f s\n", exploit_ms / 1000.0);
-    std::printf("   exploitability (%% of pot):");
-    for (const Measurement& m : measurements) {
-        std::printf(" %u: %.4f", m.iteration, pot > 0 ? m.exploitability / pot * 100.0 : 0.0);
-    }
-    std::printf("\n   final exploitability %.4f%% of pot (%.3f chips)\n",
-                pot > 0 ? exploitability / pot * 100.0 : 0.0, exploitability / 100.0);
+  const double pot = game.config.starting_pot;
+  if (plain_count > 0) {
+    std::printf(
+        "   iteration: %.4f s (mean of %u iterations without exploitability passes); run %.2f s\n",
+        plain_ms / plain_count / 1000.0, plain_count, solve_ms / 1000.0);
+  } else {
+    std::printf("   iteration: n/a (every iteration measured); run %.2f s\n", solve_ms / 1000.0);
+  }
+  std::printf("   one exploitability pass: %.4f s\n", exploit_ms / 1000.0);
+  std::printf("   exploitability (%% of pot):");
+  for (const Measurement& m : measurements) {
+    std::printf(" %u: %.4f", m.iteration, pot > 0 ? m.exploitability / pot * 100.0 : 0.0);
+  }
+  std::printf("\n   final exploitability %.4f%% of pot (%.3f chips)\n",
+              pot > 0 ? exploitability / pot * 100.0 : 0.0, exploitability / 100.0);
 
-    const auto [ev_oop, ev_ip] = solver.compute_current_ev(game);
-    std::printf("   root EV (chips): OOP %.3f, IP %.3f\n", ev_oop / 100.0, ev_ip / 100.0);
+  const auto [ev_oop, ev_ip] = solver.compute_current_ev(game);
+  std::printf("   root EV (chips): OOP %.3f, IP %.3f\n", ev_oop / 100.0, ev_ip / 100.0);
 
-    const NodeRecord& root = game.nodes.at(0);
-    const std::vector<float> freqs = solver.average_action_frequencies(0);
-    std::printf("   root strategy (%s):", root.seat == 0 ? "OOP" : "IP");
-    for (std::size_t i = 0; i < root.actions.size(); ++i) {
-        const double f = i < freqs.size() ? freqs[i] : 0.0;
-        std::printf("%s %s %.1f%%", i == 0 ? "" : ",", action_text(root.actions[i]).c_str(), f * 100.0);
-    }
-    std::printf("\n");
+  const NodeRecord& root = game.nodes.at(0);
+  const std::vector<float> freqs = solver.average_action_frequencies(0);
+  std::printf("   root strategy (%s):", root.seat == 0 ? "OOP" : "IP");
+  for (std::size_t i = 0; i < root.actions.size(); ++i) {
+    const double f = i < freqs.size() ? freqs[i] : 0.0;
+    std::printf("%s %s %.1f%%", i == 0 ? "" : ",", action_text(root.actions[i]).c_str(), f * 100.0);
+  }
+  std::printf("\n");
 
-    const long rss = peak_rss_kib();
-    if (rss >= 0) {
-        std::printf("   peak RSS: %.1f MiB (%.3f GiB)\n", rss / 1024.0, rss / (1024.0 * 1024.0));
-    } else {
-        std::printf("   peak RSS: unknown\n");
-    }
-    if (options.digest_interval != 0) {
-        std::printf("   digest: exploitability");
-        for (const Measurement& m : measurements) std::printf(" %u:%a", m.iteration, m.exploitability);
-        std::printf("\n   digest: arrays %016llx\n", static_cast<unsigned long long>(solver.array_digest()));
-    }
-    std::fflush(stdout);
-    return 0;
+  const long rss = peak_rss_kib();
+  if (rss >= 0) {
+    std::printf("   peak RSS: %.1f MiB (%.3f GiB)\n", rss / 1024.0, rss / (1024.0 * 1024.0));
+  } else {
+    std::printf("   peak RSS: unknown\n");
+  }
+  if (options.digest_interval != 0) {
+    std::printf("   digest: exploitability");
+    for (const Measurement& m : measurements) std::printf(" %u:%a", m.iteration, m.exploitability);
+    std::printf("\n   digest: arrays %016llx\n",
+                static_cast<unsigned long long>(solver.array_digest()));
+  }
+  std::fflush(stdout);
+  return 0;
 }
 
 int run_guarded(const Spot& spot, const Options& options) {
-    try {
-        return solve_spot(spot, options);
-    } catch (const std::exception& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "spot %s failed: %s\n", spot.name, e.what());
-        return 1;
-    }
+  try {
+    return solve_spot(spot, options);
+  } catch (const std::exception& e) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "spot %s failed: %s\n", spot.name, e.what());
+    return 1;
+  }
 }
 
 int run_in_child(const Spot& spot, const Options& options) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const pid_t pid = fork();
+  if (pid < 0) return run_guarded(spot, options);
+  if (pid == 0) {
+    const int rc = run_guarded(spot, options);
     std::fflush(stdout);
     std::fflush(stderr);
-    const pid_t pid = fork();
-    if (pid < 0) return run_guarded(spot, options);
-    if (pid == 0) {
-        const int rc = run_guarded(spot, options);
-        std::fflush(stdout);
-        std::fflush(stderr);
-        _exit(rc);
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) < 0) return 1;
-    if (WIFEXITED(status)) return WEXITSTATUS(status);
-    std::fprintf(stderr, "spot %s ended abnormally\n", spot.name);
-    return 1;
+    _exit(rc);
+  }
+  int status = 0;
+  if (waitpid(pid, &status, 0) < 0) return 1;
+  if (WIFEXITED(status)) return WEXITSTATUS(status);
+  std::fprintf(stderr, "spot %s ended abnormally\n", spot.name);
+  return 1;
 }
 
 [[noreturn]] void usage(const char* message) {
-    if (message != nullptr) std::fprintf(stderr, "solve_spots: %s\n", message);
-    std::fprintf(stderr,
-                 "usage: solve_spots [--spot R|T|F|F-rake|S|all] [--threads N] [--iterations N] "
-                 "[--compress on|off] [--digest N]\n");
-    std::exit(2);
+  if (message != nullptr) std::fprintf(stderr, "solve_spots: %s\n", message);
+  std::fprintf(stderr,
+               "usage: solve_spots [--spot R|T|F|F-rake|S|all] [--threads N] [--iterations N] "
+               "[--compress on|off] [--digest N]\n");
+  std::exit(2);
 }
 
 std::uint64_t parse_count(const char* text, const char* what) {
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long long v = std::strtoull(text, &end, 10);
-    if (end == text || *end != '\0' || errno != 0 || text[0] == '-' || v > 0xFFFFFFFFull) {
-        usage((std::string("invalid ") + what + " '" + text + "'").c_str());
-    }
-    return v;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long v = std::strtoull(text, &end, 10);
+  if (end == text || *end != '\0' || errno != 0 || text[0] == '-' || v > 0xFFFFFFFFull) {
+    usage((std::string("invalid ") + what + " '" + text + "'").c_str());
+  }
+  return v;
 }
 
 Options parse_options(int argc, char** argv) {
-    Options options;
-    options.threads = std::max(1u, std::thread::hardware_concurrency());
-    std::string spot = "all";
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") usage(nullptr);
-        if (i + 1 >= argc) usage(("missing value after " + std::string(arg)).c_str());
-        const char* value = argv[++i];
-        if (arg == "--spot") {
-            spot = value;
-        } else if (arg == "--threads") {
-            options.threads = std::max<std::uint64_t>(1, parse_count(value, "thread count"));
-        } else if (arg == "--iterations") {
-            options.iterations = static_cast<std::uint32_t>(parse_count(value, "iteration count"));
-        } else if (arg == "--digest") {
-            options.digest_interval = static_cast<std::uint32_t>(parse_count(value, "digest interval"));
-        } else if (arg == "--compress") {
-            const std::string_view v = value;
-            if (v == "on") {
-                options.compress = true;
-            } else if (v == "off") {
-                options.compress = false;
-            } else {
-                usage("--compress takes on or off");
-            }
-        } else {
-            usage(("unknown option " + std::string(arg)).c_str());
-        }
+  Options options;
+  options.threads = std::max(1u, std::thread::hardware_concurrency());
+  std::string spot = "all";
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") usage(nullptr);
+    if (i + 1 >= argc) usage(("missing value after " + std::string(arg)).c_str());
+    const char* value = argv[++i];
+    if (arg == "--spot") {
+      spot = value;
+    } else if (arg == "--threads") {
+      options.threads = std::max<std::uint64_t>(1, parse_count(value, "thread count"));
+    } else if (arg == "--iterations") {
+      options.iterations = static_cast<std::uint32_t>(parse_count(value, "iteration count"));
+    } else if (arg == "--digest") {
+      options.digest_interval = static_cast<std::uint32_t>(parse_count(value, "digest interval"));
+    } else if (arg == "--compress") {
+      const std::string_view v = value;
+      if (v == "on") {
+        options.compress = true;
+      } else if (v == "off") {
+        options.compress = false;
+      } else {
+        usage("--compress takes on or off");
+      }
+    } else {
+      usage(("unknown option " + std::string(arg)).c_str());
     }
-    for (const Spot& s : kSpots) {
-        if (spot == "all" || spot == s.name) options.spots.push_back(&s);
-    }
-    if (options.spots.empty()) usage(("unknown spot '" + spot + "'").c_str());
-    return options;
+  }
+  for (const Spot& s : kSpots) {
+    if (spot == "all" || spot == s.name) options.spots.push_back(&s);
+  }
+  if (options.spots.empty()) usage(("unknown spot '" + spot + "'").c_str());
+  return options;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Options options = parse_options(argc, argv);
-    int failures = 0;
-    for (const Spot* spot : options.spots) {
-        const int rc = options.spots.size() > 1 ? run_in_child(*spot, options) : run_guarded(*spot, options);
-        if (rc != 0) ++failures;
-    }
-    return failures == 0 ? 0 : 1;
+  const Options options = parse_options(argc, argv);
+  int failures = 0;
+  for (const Spot* spot : options.spots) {
+    const int rc =
+        options.spots.size() > 1 ? run_in_child(*spot, options) : run_guarded(*spot, options);
+    if (rc != 0) ++failures;
+  }
+  return failures == 0 ? 0 : 1;
 }

@@ -25,8 +25,10 @@ const CardContext& flop_context() {
     board[0] = parse_card("Ks");
     board[1] = parse_card("7h");
     board[2] = parse_card("2d");
-    const Range oop = parse_range("22+, A2s+, K9s+, Q9s+, J9s+, T8s+, 97s+, 86s+, 75s+, 65s, ATo+, KJo+");
-    const Range ip = parse_range("22+, A2s+, K5s+, Q8s+, J8s+, T7s+, 96s+, 85s+, 74s+, 64s+, 54s, A8o+, KTo+, QTo+, JTo");
+    const Range oop =
+        parse_range("22+, A2s+, K9s+, Q9s+, J9s+, T8s+, 97s+, 86s+, 75s+, 65s, ATo+, KJo+");
+    const Range ip = parse_range(
+        "22+, A2s+, K5s+, Q8s+, J8s+, T7s+, 96s+, 85s+, 74s+, 64s+, 54s, A8o+, KTo+, QTo+, JTo");
     return std::make_unique<CardContext>(board, oop, ip, false);
   }();
   return *context;
@@ -76,7 +78,12 @@ void BM_FlopTreeSequential(benchmark::State& state) {
   report(state, plan, context);
 }
 // Stack-to-pot 2, 4 and 10: about 1.4, 2.8 and 6.5 million nodes.
-BENCHMARK(BM_FlopTreeSequential)->Arg(2000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FlopTreeSequential)
+    ->Arg(2000)
+    ->Arg(4000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_FlopTreeParallel(benchmark::State& state) {
   const CardContext& context = flop_context();
@@ -88,6 +95,11 @@ void BM_FlopTreeParallel(benchmark::State& state) {
   }
   unsetenv("HALVORY_ACTIONPLAN_PARALLEL_DEPTH");
 }
-BENCHMARK(BM_FlopTreeParallel)->Args({4000, 2})->Args({10000, 2})->Args({10000, 4})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FlopTreeParallel)
+    ->Args({4000, 2})
+    ->Args({10000, 2})
+    ->Args({10000, 4})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

@@ -26,12 +26,13 @@ constexpr std::size_t kAlternateStackBytes = 64 * 1024;
 class ThreadSignalStack {
  public:
   ThreadSignalStack() {
-    stack_t current {};
+    stack_t current{};
     // A stack someone else set up (a sanitizer runtime, say) stays.
     if (sigaltstack(nullptr, &current) == 0 && (current.ss_flags & SS_DISABLE) == 0) return;
-    void* memory = mmap(nullptr, kAlternateStackBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* memory = mmap(nullptr, kAlternateStackBytes, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED) return;
-    stack_t stack {};
+    stack_t stack{};
     stack.ss_sp = memory;
     stack.ss_size = kAlternateStackBytes;
     if (sigaltstack(&stack, nullptr) != 0) {
@@ -42,7 +43,7 @@ class ThreadSignalStack {
   }
   ~ThreadSignalStack() {
     if (memory_ == nullptr) return;
-    stack_t off {};
+    stack_t off{};
     off.ss_flags = SS_DISABLE;
     sigaltstack(&off, nullptr);
     munmap(memory_, kAlternateStackBytes);
@@ -54,7 +55,9 @@ class ThreadSignalStack {
   void* memory_ = nullptr;
 };
 
-extern "C" void fatalSignalEntry(int sig) { onFatalSignal(sig); }
+extern "C" void fatalSignalEntry(int sig) {
+  onFatalSignal(sig);
+}
 
 }  // namespace
 

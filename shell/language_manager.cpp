@@ -83,7 +83,8 @@ void LanguageManager::applyLanguage(const QString& code, bool persist) {
   }
 
   qInfo().noquote() << QStringLiteral("Language set to %1 (translator %2)")
-                           .arg(code, loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded"));
+                           .arg(code,
+                                loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded"));
 
   if (engine_ != nullptr) {
     engine_->setUiLanguage(locale.bcp47Name());

@@ -123,8 +123,12 @@ void setCrashLogPaths(const QString& appDirLog, const QString& tempDirLog) {
   storePath(g_tempDirLogPath, tempDirLog);
 }
 
-QString appDirLogPath() { return QFile::decodeName(g_appDirLogPath); }
-QString tempDirLogPath() { return QFile::decodeName(g_tempDirLogPath); }
+QString appDirLogPath() {
+  return QFile::decodeName(g_appDirLogPath);
+}
+QString tempDirLogPath() {
+  return QFile::decodeName(g_tempDirLogPath);
+}
 
 QString appDirLogFile(const QString& dir) {
   if (dir.isEmpty() || !QFileInfo(dir).isDir()) return {};
@@ -134,8 +138,8 @@ QString appDirLogFile(const QString& dir) {
 
 QString tempDirLogFile(const QString& tempRoot) {
   if (tempRoot.isEmpty()) return {};
-  const QString dir =
-      tempRoot + QLatin1String("/pellaris-") + QString::number(static_cast<qulonglong>(::geteuid()));
+  const QString dir = tempRoot + QLatin1String("/pellaris-") +
+                      QString::number(static_cast<qulonglong>(::geteuid()));
   const QByteArray encoded = QFile::encodeName(dir);
   if (::mkdir(encoded.constData(), 0700) != 0 && errno != EEXIST) return {};
   // Another user may have planted the name first: accept only our own real
@@ -185,15 +189,22 @@ void clearLogDevices() {
   logDevices().clear();
 }
 
-QString logTimeStamp() { return QDateTime::currentDateTime().toString(Qt::ISODateWithMs); }
+QString logTimeStamp() {
+  return QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
+}
 
 const char* logLevelName(QtMsgType type) {
   switch (type) {
-    case QtDebugMsg: return "DEBUG";
-    case QtWarningMsg: return "WARN";
-    case QtCriticalMsg: return "ERROR";
-    case QtFatalMsg: return "FATAL";
-    default: return "INFO";
+    case QtDebugMsg:
+      return "DEBUG";
+    case QtWarningMsg:
+      return "WARN";
+    case QtCriticalMsg:
+      return "ERROR";
+    case QtFatalMsg:
+      return "FATAL";
+    default:
+      return "INFO";
   }
 }
 

@@ -1,3 +1,5 @@
 #include "startup.hpp"
 
-int main(int argc, char* argv[]) { return halvory_shell::runPellaris(argc, argv); }
+int main(int argc, char* argv[]) {
+  return halvory_shell::runPellaris(argc, argv);
+}

@@ -70,8 +70,8 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
   const bool logs = halvoryLogs || pellarisLogs;
   if (!logs) QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
 
-  const QString appDir = options.appLogDir.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                     : options.appLogDir;
+  const QString appDir =
+      options.appLogDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.appLogDir;
   QString tempRoot = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
   if (tempRoot.isEmpty()) tempRoot = QDir::currentPath();
   const QString appLog = claimLogFile(appDirLogFile(appDir));
@@ -80,7 +80,8 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
 
   installCrashHandlers();
   writeCrashLogLine(logTimeStamp() + QStringLiteral(" [INFO] Crash handlers installed (v2)"));
-  writeCrashLogLine(logTimeStamp() + QStringLiteral(" [INFO] --- Pellaris starting (pre-QFile) ---"));
+  writeCrashLogLine(logTimeStamp() +
+                    QStringLiteral(" [INFO] --- Pellaris starting (pre-QFile) ---"));
 
   std::unique_ptr<QFile> appLogFile;
   std::unique_ptr<QFile> tempLogFile;

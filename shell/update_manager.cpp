@@ -80,8 +80,8 @@ QString reserveFreeName(const QString& folder, const QString& name) {
   const QString stem = dot > 0 ? name.left(dot) : name;
   const QString extension = dot > 0 ? name.mid(dot) : QString();
   for (int n = 0; n < UpdateManager::kMaxNameAttempts; ++n) {
-    const QString candidate =
-        QDir(folder).filePath(n == 0 ? name : QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(extension));
+    const QString candidate = QDir(folder).filePath(
+        n == 0 ? name : QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(extension));
     QFile file(candidate);
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return candidate;
     const QFileInfo taken(candidate);
@@ -113,7 +113,9 @@ class DownloadFile final : public QSaveFile {
   bool committed_ = false;
 };
 
-bool DesktopUpdateLauncher::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopUpdateLauncher::openUrl(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
+}
 
 bool DesktopUpdateLauncher::startDetached(const QString& program, const QStringList& arguments) {
   return QProcess::startDetached(program, arguments, QString());
@@ -144,7 +146,9 @@ void UpdateManager::dropReply(QPointer<QNetworkReply>& reply) {
   old->deleteLater();
 }
 
-QString UpdateManager::currentVersion() const { return QCoreApplication::applicationVersion(); }
+QString UpdateManager::currentVersion() const {
+  return QCoreApplication::applicationVersion();
+}
 
 bool UpdateManager::canInstall() const {
   return downloaded_ && !downloadedFilePath_.trimmed().isEmpty();
@@ -358,7 +362,8 @@ void UpdateManager::downloadNow() {
   const QString folder = temporaryFolder();
   if (!folder.isEmpty()) QDir().mkpath(folder);
   const QString path =
-      folder.isEmpty() ? QString() : reserveFreeName(folder, downloadFileName(downloadUrl_, latestVersion_));
+      folder.isEmpty() ? QString()
+                       : reserveFreeName(folder, downloadFileName(downloadUrl_, latestVersion_));
   auto* file = path.isEmpty() ? nullptr : new DownloadFile(path);
   if (!file || !file->open(QIODevice::WriteOnly)) {
     delete file;
@@ -401,7 +406,8 @@ void UpdateManager::downloadNow() {
     stopIfTooLarge(0, reply->header(QNetworkRequest::ContentLengthHeader).toLongLong());
   });
   connect(reply, &QNetworkReply::readyRead, this, [reply, guardedFile, stopIfTooLarge] {
-    if (!guardedFile || !guardedFile->isOpen() || reply->property(kOversizeProperty).isValid()) return;
+    if (!guardedFile || !guardedFile->isOpen() || reply->property(kOversizeProperty).isValid())
+      return;
     const QByteArray chunk = reply->readAll();
     if (stopIfTooLarge(guardedFile->pos() + chunk.size(), 0)) return;
     guardedFile->write(chunk);
@@ -425,10 +431,10 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file)
   if (reply->error() != QNetworkReply::NoError || reply->property(kOversizeProperty).isValid()) {
     // The file takes its reserved name with it.
     if (file) file->deleteLater();
-    const QString reason =
-        reply->property(kOversizeProperty).isValid()
-            ? tr("the file is larger than the limit of %1 MB").arg(downloadLimitBytes_ / (1024 * 1024))
-            : reply->errorString();
+    const QString reason = reply->property(kOversizeProperty).isValid()
+                               ? tr("the file is larger than the limit of %1 MB")
+                                     .arg(downloadLimitBytes_ / (1024 * 1024))
+                               : reply->errorString();
     setLastError(tr("Download failed: %1").arg(reason));
     downloaded_ = false;
   } else {

@@ -18,7 +18,8 @@ const QString kUnknownMemory = QString(QChar(0x2014));
 
 }  // namespace
 
-AppController::AppController(QObject* parent) : AppController(halvory_app::makeSystemInfo(), parent) {}
+AppController::AppController(QObject* parent)
+    : AppController(halvory_app::makeSystemInfo(), parent) {}
 
 AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObject* parent)
     : QObject(parent),
@@ -26,155 +27,160 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
       systemAvailableMemoryText(kUnknownMemory),
       solveRequiredMemoryText(kUnknownMemory),
       systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()) {
-    // The first variable that is set decides, even with a value we do not
-    // recognise.
-    bool isSet = false;
-    for (const char* name : {"HALVORY_DEV_MODE", "DUNMARROW_DEV_MODE", "CPP_SOLVER_DEV_MODE"}) {
-        const bool value = parseEnvBool(name, &isSet);
-        if (isSet) {
-            developerMode = value;
-            break;
-        }
+  // The first variable that is set decides, even with a value we do not
+  // recognise.
+  bool isSet = false;
+  for (const char* name : {"HALVORY_DEV_MODE", "DUNMARROW_DEV_MODE", "CPP_SOLVER_DEV_MODE"}) {
+    const bool value = parseEnvBool(name, &isSet);
+    if (isSet) {
+      developerMode = value;
+      break;
     }
-    qInfo().noquote() << "[devtools] compiled_in=1"
-                      << QStringLiteral("HALVORY_DEV_MODE=") + QString::fromLocal8Bit(qgetenv("HALVORY_DEV_MODE"))
-                      << QStringLiteral("DUNMARROW_DEV_MODE=") + QString::fromLocal8Bit(qgetenv("DUNMARROW_DEV_MODE"))
-                      << QStringLiteral("CPP_SOLVER_DEV_MODE=") +
-                             QString::fromLocal8Bit(qgetenv("CPP_SOLVER_DEV_MODE"))
-                      << QStringLiteral("developerMode=") + (developerMode ? "true" : "false");
+  }
+  qInfo().noquote() << "[devtools] compiled_in=1"
+                    << QStringLiteral("HALVORY_DEV_MODE=") +
+                           QString::fromLocal8Bit(qgetenv("HALVORY_DEV_MODE"))
+                    << QStringLiteral("DUNMARROW_DEV_MODE=") +
+                           QString::fromLocal8Bit(qgetenv("DUNMARROW_DEV_MODE"))
+                    << QStringLiteral("CPP_SOLVER_DEV_MODE=") +
+                           QString::fromLocal8Bit(qgetenv("CPP_SOLVER_DEV_MODE"))
+                    << QStringLiteral("developerMode=") + (developerMode ? "true" : "false");
 
-    const int processors = systemInfo->processorCount();
-    if (processors >= 1) {
-        systemThreadCount = processors;
-    } else {
-        int ideal = QThread::idealThreadCount();
-        if (ideal < 1) ideal = static_cast<int>(std::thread::hardware_concurrency());
-        systemThreadCount = std::max(1, ideal);
-    }
+  const int processors = systemInfo->processorCount();
+  if (processors >= 1) {
+    systemThreadCount = processors;
+  } else {
+    int ideal = QThread::idealThreadCount();
+    if (ideal < 1) ideal = static_cast<int>(std::thread::hardware_concurrency());
+    systemThreadCount = std::max(1, ideal);
+  }
 
-    systemMemoryBytes = systemInfo->totalMemoryBytes();
-    systemAvailableMemoryBytes = systemInfo->availableMemoryBytes();
-    systemMemoryText = formatGigabytes(systemMemoryBytes);
-    systemAvailableMemoryText = formatGigabytes(systemAvailableMemoryBytes);
-    refreshAvailableMemory();
+  systemMemoryBytes = systemInfo->totalMemoryBytes();
+  systemAvailableMemoryBytes = systemInfo->availableMemoryBytes();
+  systemMemoryText = formatGigabytes(systemMemoryBytes);
+  systemAvailableMemoryText = formatGigabytes(systemAvailableMemoryBytes);
+  refreshAvailableMemory();
 
-    memoryTimer.setInterval(2000);
-    memoryTimer.setSingleShot(false);
-    connect(&memoryTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
-    memoryTimer.start();
+  memoryTimer.setInterval(2000);
+  memoryTimer.setSingleShot(false);
+  connect(&memoryTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
+  memoryTimer.start();
 
-    progressPacer.setInterval(kProgressIntervalMs);
-    progressPacer.setSingleShot(true);
-    connect(&progressPacer, &QTimer::timeout, this, &AppController::deliverPendingProgress);
+  progressPacer.setInterval(kProgressIntervalMs);
+  progressPacer.setSingleShot(true);
+  connect(&progressPacer, &QTimer::timeout, this, &AppController::deliverPendingProgress);
 
-    setStatusText(tr("Ready"));
+  setStatusText(tr("Ready"));
 }
 
 AppController::~AppController() {
-    memoryTimer.stop();
-    progressPacer.stop();
-    // Ask the solve to stop now; the session's destructor then waits for its
-    // thread. Reports it still posts are dropped with this object's events.
-    session.cancel();
-    // The estimate thread holds this object's address: cancel its estimate
-    // and wait for it, so that it never posts to a destroyed controller.
-    estimateRunner.stop();
+  memoryTimer.stop();
+  progressPacer.stop();
+  // Ask the solve to stop now; the session's destructor then waits for its
+  // thread. Reports it still posts are dropped with this object's events.
+  session.cancel();
+  // The estimate thread holds this object's address: cancel its estimate
+  // and wait for it, so that it never posts to a destroyed controller.
+  estimateRunner.stop();
 }
 
-QString AppController::getAppDir() const { return QCoreApplication::applicationDirPath(); }
+QString AppController::getAppDir() const {
+  return QCoreApplication::applicationDirPath();
+}
 
 qulonglong AppController::getEffectiveAvailableMemoryBytes() const {
-    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-    const std::uint64_t sum = systemAvailableMemoryBytes > kMax - resultsReclaimableMemoryBytes
-                                  ? kMax
-                                  : systemAvailableMemoryBytes + resultsReclaimableMemoryBytes;
-    return systemMemoryBytes != 0 ? std::min(sum, systemMemoryBytes) : sum;
+  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+  const std::uint64_t sum = systemAvailableMemoryBytes > kMax - resultsReclaimableMemoryBytes
+                                ? kMax
+                                : systemAvailableMemoryBytes + resultsReclaimableMemoryBytes;
+  return systemMemoryBytes != 0 ? std::min(sum, systemMemoryBytes) : sum;
 }
 
 QString AppController::getEffectiveAvailableMemoryText() const {
-    return formatGigabytes(getEffectiveAvailableMemoryBytes());
+  return formatGigabytes(getEffectiveAvailableMemoryBytes());
 }
 
 void AppController::setStatusText(const QString& text) {
-    if (statusText == text) return;
-    statusText = text;
-    emit statusTextChanged();
+  if (statusText == text) return;
+  statusText = text;
+  emit statusTextChanged();
 }
 
 void AppController::setRunning(bool value) {
-    if (running == value) return;
-    running = value;
-    emit runningChanged();
+  if (running == value) return;
+  running = value;
+  emit runningChanged();
 }
 
 void AppController::refreshAvailableMemory() {
-    const std::uint64_t bytes = systemInfo->availableMemoryBytes();
-    const QString text = formatGigabytes(bytes);
-    if (text == systemAvailableMemoryText && bytes == systemAvailableMemoryBytes) return;
-    systemAvailableMemoryBytes = bytes;
-    systemAvailableMemoryText = text;
-    emit systemMemoryChanged();
+  const std::uint64_t bytes = systemInfo->availableMemoryBytes();
+  const QString text = formatGigabytes(bytes);
+  if (text == systemAvailableMemoryText && bytes == systemAvailableMemoryBytes) return;
+  systemAvailableMemoryBytes = bytes;
+  systemAvailableMemoryText = text;
+  emit systemMemoryChanged();
 }
 
 void AppController::clearNodeCaches() {
-    handStrategyCache.clear();
-    handStrategyReach169Cache.clear();
-    actionStatsCache.clear();
-    nodeEvCache.clear();
-    handCombosCache.clear();
-    handBucketsCache.clear();
-    seatHandCombosOopCache.clear();
-    seatHandCombosIpCache.clear();
-    handDistributions169Cache.clear();
-    pendingHandDistributions169.clear();
-    ++prefetchTag;
+  handStrategyCache.clear();
+  handStrategyReach169Cache.clear();
+  actionStatsCache.clear();
+  nodeEvCache.clear();
+  handCombosCache.clear();
+  handBucketsCache.clear();
+  seatHandCombosOopCache.clear();
+  seatHandCombosIpCache.clear();
+  handDistributions169Cache.clear();
+  pendingHandDistributions169.clear();
+  ++prefetchTag;
 }
 
 QString AppController::formatGigabytes(std::uint64_t bytes) {
-    if (bytes == 0) return kUnknownMemory;
-    const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
-    // QString::number ignores the locale: always a point.
-    return QStringLiteral("%1 GB").arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
+  if (bytes == 0) return kUnknownMemory;
+  const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
+  // QString::number ignores the locale: always a point.
+  return QStringLiteral("%1 GB").arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
 }
 
 bool AppController::parseEnvBool(const char* name, bool* isSet) {
-    const QByteArray raw = qgetenv(name);
-    if (raw.isEmpty()) {
-        if (isSet != nullptr) *isSet = false;
-        return false;
-    }
-    if (isSet != nullptr) *isSet = true;
-    const QByteArray value = raw.trimmed().toLower();
-    return value == "1" || value == "true" || value == "yes" || value == "on";
+  const QByteArray raw = qgetenv(name);
+  if (raw.isEmpty()) {
+    if (isSet != nullptr) *isSet = false;
+    return false;
+  }
+  if (isSet != nullptr) *isSet = true;
+  const QByteArray value = raw.trimmed().toLower();
+  return value == "1" || value == "true" || value == "yes" || value == "on";
 }
 
 QVariantList AppController::doublesToVariantList(const std::vector<double>& values) {
-    QVariantList out;
-    out.reserve(static_cast<qsizetype>(values.size()));
-    for (double v : values) out.append(v);
-    return out;
+  QVariantList out;
+  out.reserve(static_cast<qsizetype>(values.size()));
+  for (double v : values) out.append(v);
+  return out;
 }
 
 QVariantList AppController::centsToChipsVariantList(const std::vector<double>& cents) {
-    QVariantList out;
-    out.reserve(static_cast<qsizetype>(cents.size()));
-    for (double v : cents) out.append(v / 100.0);
-    return out;
+  QVariantList out;
+  out.reserve(static_cast<qsizetype>(cents.size()));
+  for (double v : cents) out.append(v / 100.0);
+  return out;
 }
 
 QVariantList AppController::stringsToVariantList(const std::vector<std::string>& texts) {
-    QVariantList out;
-    out.reserve(static_cast<qsizetype>(texts.size()));
-    for (const std::string& t : texts) out.append(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
-    return out;
+  QVariantList out;
+  out.reserve(static_cast<qsizetype>(texts.size()));
+  for (const std::string& t : texts)
+    out.append(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+  return out;
 }
 
 std::string AppController::compactLatin1(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) {
-        if (c.isSpace()) continue;
-        out.push_back(c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '\0');
-    }
-    return out;
+  std::string out;
+  out.reserve(static_cast<std::size_t>(text.size()));
+  for (QChar c : text) {
+    if (c.isSpace()) continue;
+    out.push_back(c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '\0');
+  }
+  return out;
 }

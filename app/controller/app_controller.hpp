@@ -38,305 +38,317 @@
 
 // One locked hand class at one node.
 struct NodeLockEntry {
-    std::vector<float> actionProbs;
-    std::int32_t actionIndex = -1;
-    double actionProb = 1.0;
+  std::vector<float> actionProbs;
+  std::int32_t actionIndex = -1;
+  double actionProb = 1.0;
 };
 
 class AppController : public QObject {
-    Q_OBJECT
+  Q_OBJECT
 
-    Q_PROPERTY(QString appDir READ getAppDir CONSTANT)
-    Q_PROPERTY(bool useTbb READ getUseTbb CONSTANT)
-    Q_PROPERTY(int systemThreadCount READ getSystemThreadCount CONSTANT)
-    Q_PROPERTY(QString systemMemoryText READ getSystemMemoryText CONSTANT)
-    Q_PROPERTY(QString systemAvailableMemoryText READ getSystemAvailableMemoryText NOTIFY systemMemoryChanged)
-    Q_PROPERTY(qulonglong systemMemoryBytes READ getSystemMemoryBytes CONSTANT)
-    Q_PROPERTY(qulonglong systemAvailableMemoryBytes READ getSystemAvailableMemoryBytes NOTIFY systemMemoryChanged)
-    Q_PROPERTY(QString effectiveAvailableMemoryText READ getEffectiveAvailableMemoryText NOTIFY systemMemoryChanged)
-    Q_PROPERTY(qulonglong effectiveAvailableMemoryBytes READ getEffectiveAvailableMemoryBytes NOTIFY systemMemoryChanged)
-    Q_PROPERTY(QString solveRequiredMemoryText READ getSolveRequiredMemoryText NOTIFY solveRequiredMemoryChanged)
-    Q_PROPERTY(qulonglong solveRequiredMemoryBytes READ getSolveRequiredMemoryBytes NOTIFY solveRequiredMemoryChanged)
-    Q_PROPERTY(bool running READ getRunning NOTIFY runningChanged)
-    Q_PROPERTY(double progress READ getProgress NOTIFY progressChanged)
-    Q_PROPERTY(QString statusText READ getStatusText NOTIFY statusTextChanged)
-    Q_PROPERTY(QString resultsSummary READ getResultsSummary NOTIFY resultsChanged)
-    Q_PROPERTY(double resultStartingPot READ getResultStartingPot NOTIFY resultsChanged)
-    Q_PROPERTY(int resultIterations READ getResultIterations NOTIFY resultsChanged)
-    Q_PROPERTY(double resultExploitability READ getResultExploitability NOTIFY resultsChanged)
-    Q_PROPERTY(double resultEvOop READ getResultEvOop NOTIFY resultsChanged)
-    Q_PROPERTY(double resultEvIp READ getResultEvIp NOTIFY resultsChanged)
-    Q_PROPERTY(QVariantList rootActions READ getRootActions NOTIFY resultsChanged)
-    Q_PROPERTY(qulonglong resultsReclaimableMemoryBytes READ getResultsReclaimableMemoryBytes NOTIFY resultsChanged)
-    Q_PROPERTY(bool developerMode READ getDeveloperMode CONSTANT)
+  Q_PROPERTY(QString appDir READ getAppDir CONSTANT)
+  Q_PROPERTY(bool useTbb READ getUseTbb CONSTANT)
+  Q_PROPERTY(int systemThreadCount READ getSystemThreadCount CONSTANT)
+  Q_PROPERTY(QString systemMemoryText READ getSystemMemoryText CONSTANT)
+  Q_PROPERTY(QString systemAvailableMemoryText READ getSystemAvailableMemoryText NOTIFY
+                 systemMemoryChanged)
+  Q_PROPERTY(qulonglong systemMemoryBytes READ getSystemMemoryBytes CONSTANT)
+  Q_PROPERTY(qulonglong systemAvailableMemoryBytes READ getSystemAvailableMemoryBytes NOTIFY
+                 systemMemoryChanged)
+  Q_PROPERTY(QString effectiveAvailableMemoryText READ getEffectiveAvailableMemoryText NOTIFY
+                 systemMemoryChanged)
+  Q_PROPERTY(qulonglong effectiveAvailableMemoryBytes READ getEffectiveAvailableMemoryBytes NOTIFY
+                 systemMemoryChanged)
+  Q_PROPERTY(QString solveRequiredMemoryText READ getSolveRequiredMemoryText NOTIFY
+                 solveRequiredMemoryChanged)
+  Q_PROPERTY(qulonglong solveRequiredMemoryBytes READ getSolveRequiredMemoryBytes NOTIFY
+                 solveRequiredMemoryChanged)
+  Q_PROPERTY(bool running READ getRunning NOTIFY runningChanged)
+  Q_PROPERTY(double progress READ getProgress NOTIFY progressChanged)
+  Q_PROPERTY(QString statusText READ getStatusText NOTIFY statusTextChanged)
+  Q_PROPERTY(QString resultsSummary READ getResultsSummary NOTIFY resultsChanged)
+  Q_PROPERTY(double resultStartingPot READ getResultStartingPot NOTIFY resultsChanged)
+  Q_PROPERTY(int resultIterations READ getResultIterations NOTIFY resultsChanged)
+  Q_PROPERTY(double resultExploitability READ getResultExploitability NOTIFY resultsChanged)
+  Q_PROPERTY(double resultEvOop READ getResultEvOop NOTIFY resultsChanged)
+  Q_PROPERTY(double resultEvIp READ getResultEvIp NOTIFY resultsChanged)
+  Q_PROPERTY(QVariantList rootActions READ getRootActions NOTIFY resultsChanged)
+  Q_PROPERTY(qulonglong resultsReclaimableMemoryBytes READ getResultsReclaimableMemoryBytes NOTIFY
+                 resultsChanged)
+  Q_PROPERTY(bool developerMode READ getDeveloperMode CONSTANT)
 
-public:
-    explicit AppController(QObject* parent = nullptr);
-    // The platform layer is injectable so tests can set memory figures and
-    // the calendar date.
-    explicit AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo, QObject* parent = nullptr);
-    ~AppController() override;
+ public:
+  explicit AppController(QObject* parent = nullptr);
+  // The platform layer is injectable so tests can set memory figures and
+  // the calendar date.
+  explicit AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
+                         QObject* parent = nullptr);
+  ~AppController() override;
 
-    AppController(const AppController&) = delete;
-    AppController& operator=(const AppController&) = delete;
+  AppController(const AppController&) = delete;
+  AppController& operator=(const AppController&) = delete;
 
-    // Property accessors.
-    QString getAppDir() const;
-    bool getUseTbb() const { return false; }
-    int getSystemThreadCount() const { return systemThreadCount; }
-    QString getSystemMemoryText() const { return systemMemoryText; }
-    QString getSystemAvailableMemoryText() const { return systemAvailableMemoryText; }
-    qulonglong getSystemMemoryBytes() const { return systemMemoryBytes; }
-    qulonglong getSystemAvailableMemoryBytes() const { return systemAvailableMemoryBytes; }
-    QString getEffectiveAvailableMemoryText() const;
-    qulonglong getEffectiveAvailableMemoryBytes() const;
-    QString getSolveRequiredMemoryText() const { return solveRequiredMemoryText; }
-    qulonglong getSolveRequiredMemoryBytes() const { return solveRequiredMemoryBytes; }
-    bool getRunning() const { return running; }
-    double getProgress() const { return progress; }
-    QString getStatusText() const { return statusText; }
-    QString getResultsSummary() const { return resultsSummary; }
-    double getResultStartingPot() const { return resultStartingPot; }
-    int getResultIterations() const { return resultIterations; }
-    double getResultExploitability() const { return resultExploitability; }
-    double getResultEvOop() const { return resultEvOop; }
-    double getResultEvIp() const { return resultEvIp; }
-    QVariantList getRootActions() const { return rootActions; }
-    qulonglong getResultsReclaimableMemoryBytes() const { return resultsReclaimableMemoryBytes; }
-    bool getDeveloperMode() const { return developerMode; }
+  // Property accessors.
+  QString getAppDir() const;
+  bool getUseTbb() const { return false; }
+  int getSystemThreadCount() const { return systemThreadCount; }
+  QString getSystemMemoryText() const { return systemMemoryText; }
+  QString getSystemAvailableMemoryText() const { return systemAvailableMemoryText; }
+  qulonglong getSystemMemoryBytes() const { return systemMemoryBytes; }
+  qulonglong getSystemAvailableMemoryBytes() const { return systemAvailableMemoryBytes; }
+  QString getEffectiveAvailableMemoryText() const;
+  qulonglong getEffectiveAvailableMemoryBytes() const;
+  QString getSolveRequiredMemoryText() const { return solveRequiredMemoryText; }
+  qulonglong getSolveRequiredMemoryBytes() const { return solveRequiredMemoryBytes; }
+  bool getRunning() const { return running; }
+  double getProgress() const { return progress; }
+  QString getStatusText() const { return statusText; }
+  QString getResultsSummary() const { return resultsSummary; }
+  double getResultStartingPot() const { return resultStartingPot; }
+  int getResultIterations() const { return resultIterations; }
+  double getResultExploitability() const { return resultExploitability; }
+  double getResultEvOop() const { return resultEvOop; }
+  double getResultEvIp() const { return resultEvIp; }
+  QVariantList getRootActions() const { return rootActions; }
+  qulonglong getResultsReclaimableMemoryBytes() const { return resultsReclaimableMemoryBytes; }
+  bool getDeveloperMode() const { return developerMode; }
 
-signals:
-    void runningChanged();
-    void progressChanged();
-    void statusTextChanged();
-    void resultsChanged();
-    void handDistributions169Ready(int nodeIndex);
-    void solveStatsChanged();
-    void playVsSolutionStatsChanged();
-    void systemMemoryChanged();
-    void solveRequiredMemoryChanged();
+ signals:
+  void runningChanged();
+  void progressChanged();
+  void statusTextChanged();
+  void resultsChanged();
+  void handDistributions169Ready(int nodeIndex);
+  void solveStatsChanged();
+  void playVsSolutionStatsChanged();
+  void systemMemoryChanged();
+  void solveRequiredMemoryChanged();
 
-public:
-    Q_INVOKABLE void startSolve();
-    Q_INVOKABLE void startSolveWithConfig(QVariantMap cfg);
-    Q_INVOKABLE void reSolveWithNodeLocks();
-    Q_INVOKABLE void cancelSolve();
-    Q_INVOKABLE void clearResults();
-    Q_INVOKABLE void requestSolveMemoryEstimate(QVariantMap cfg);
-    Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
-    Q_INVOKABLE QVariantList solveActivityGridLastSixMonths() const;
-    Q_INVOKABLE int solvesToday() const;
-    Q_INVOKABLE QString firstSolveDateIso() const;
-    Q_INVOKABLE QVariantList solveHistoryDaily() const;
-    Q_INVOKABLE void recordPlayVsSolutionHand(bool isMistake, double evLoss);
-    Q_INVOKABLE void recordPlayVsSolutionHandDetailed(bool isMistake, double evLoss, double actualEv,
-                                                      double optimalEv);
-    Q_INVOKABLE QVariantList playVsSolutionEvHistory() const;
-    Q_INVOKABLE QVariantMap playVsSolutionStats() const;
-    Q_INVOKABLE void clearPlayVsSolutionStats();
-    Q_INVOKABLE void openLicensesFolder() const;
-    Q_INVOKABLE void openThirdPartyNotices() const;
-    Q_INVOKABLE QString readTextResource(QString path) const;
-    Q_INVOKABLE bool saveProject(QUrl fileUrl, QVariantMap projectState) const;
-    Q_INVOKABLE QVariantMap loadProject(QUrl fileUrl);
-    Q_INVOKABLE QVariantMap saveTextFile(QUrl fileUrl, QString text) const;
-    Q_INVOKABLE QVariantMap readTextFile(QUrl fileUrl) const;
-    Q_INVOKABLE void setNodeLock(int nodeIndex, QString handLabel169, int actionIndex, double actionProb);
-    Q_INVOKABLE void setNodeLockProbs(int nodeIndex, QString handLabel169, QVariantList actionProbs);
-    Q_INVOKABLE void clearNodeLocks(int nodeIndex);
-    Q_INVOKABLE QVariantList nodeLocks(int nodeIndex) const;
-    Q_INVOKABLE int treeNodeCount() const;
-    Q_INVOKABLE QVariantMap nodeMeta(int nodeIndex) const;
-    Q_INVOKABLE QVariantList nodeActions(int nodeIndex) const;
-    Q_INVOKABLE QVariantList nodeActionStats(int nodeIndex) const;
-    Q_INVOKABLE QVariantList nodePocketActionEvs(int nodeIndex, QString player, QString c1, QString c2) const;
-    Q_INVOKABLE QVariantMap showdownWinner(QString boardText, QString oopText, QString ipText) const;
-    Q_INVOKABLE QVariantMap nodeHandStrategy(int nodeIndex) const;
-    Q_INVOKABLE QVariantMap nodeHandStrategyReach169(int nodeIndex, QString bucketName) const;
-    Q_INVOKABLE QVariantList nodeHandCombos(int nodeIndex) const;
-    Q_INVOKABLE QVariantList nodeSeatHandCombos(int nodeIndex, QString player) const;
-    Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex) const;
-    Q_INVOKABLE QVariantMap nodeHandDistributions169(int nodeIndex);
-    Q_INVOKABLE double nodeEv(int nodeIndex, QString player) const;
+ public:
+  Q_INVOKABLE void startSolve();
+  Q_INVOKABLE void startSolveWithConfig(QVariantMap cfg);
+  Q_INVOKABLE void reSolveWithNodeLocks();
+  Q_INVOKABLE void cancelSolve();
+  Q_INVOKABLE void clearResults();
+  Q_INVOKABLE void requestSolveMemoryEstimate(QVariantMap cfg);
+  Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
+  Q_INVOKABLE QVariantList solveActivityGridLastSixMonths() const;
+  Q_INVOKABLE int solvesToday() const;
+  Q_INVOKABLE QString firstSolveDateIso() const;
+  Q_INVOKABLE QVariantList solveHistoryDaily() const;
+  Q_INVOKABLE void recordPlayVsSolutionHand(bool isMistake, double evLoss);
+  Q_INVOKABLE void recordPlayVsSolutionHandDetailed(bool isMistake, double evLoss, double actualEv,
+                                                    double optimalEv);
+  Q_INVOKABLE QVariantList playVsSolutionEvHistory() const;
+  Q_INVOKABLE QVariantMap playVsSolutionStats() const;
+  Q_INVOKABLE void clearPlayVsSolutionStats();
+  Q_INVOKABLE void openLicensesFolder() const;
+  Q_INVOKABLE void openThirdPartyNotices() const;
+  Q_INVOKABLE QString readTextResource(QString path) const;
+  Q_INVOKABLE bool saveProject(QUrl fileUrl, QVariantMap projectState) const;
+  Q_INVOKABLE QVariantMap loadProject(QUrl fileUrl);
+  Q_INVOKABLE QVariantMap saveTextFile(QUrl fileUrl, QString text) const;
+  Q_INVOKABLE QVariantMap readTextFile(QUrl fileUrl) const;
+  Q_INVOKABLE void setNodeLock(int nodeIndex, QString handLabel169, int actionIndex,
+                               double actionProb);
+  Q_INVOKABLE void setNodeLockProbs(int nodeIndex, QString handLabel169, QVariantList actionProbs);
+  Q_INVOKABLE void clearNodeLocks(int nodeIndex);
+  Q_INVOKABLE QVariantList nodeLocks(int nodeIndex) const;
+  Q_INVOKABLE int treeNodeCount() const;
+  Q_INVOKABLE QVariantMap nodeMeta(int nodeIndex) const;
+  Q_INVOKABLE QVariantList nodeActions(int nodeIndex) const;
+  Q_INVOKABLE QVariantList nodeActionStats(int nodeIndex) const;
+  Q_INVOKABLE QVariantList nodePocketActionEvs(int nodeIndex, QString player, QString c1,
+                                               QString c2) const;
+  Q_INVOKABLE QVariantMap showdownWinner(QString boardText, QString oopText, QString ipText) const;
+  Q_INVOKABLE QVariantMap nodeHandStrategy(int nodeIndex) const;
+  Q_INVOKABLE QVariantMap nodeHandStrategyReach169(int nodeIndex, QString bucketName) const;
+  Q_INVOKABLE QVariantList nodeHandCombos(int nodeIndex) const;
+  Q_INVOKABLE QVariantList nodeSeatHandCombos(int nodeIndex, QString player) const;
+  Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex) const;
+  Q_INVOKABLE QVariantMap nodeHandDistributions169(int nodeIndex);
+  Q_INVOKABLE double nodeEv(int nodeIndex, QString player) const;
 
-    // Solve-configuration map into a solve request (engine units). With
-    // applyNodeLocks the node-lock table becomes the request's locks.
-    halvory_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const;
+  // Solve-configuration map into a solve request (engine units). With
+  // applyNodeLocks the node-lock table becomes the request's locks.
+  halvory_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const;
 
-    // Map conversion without any controller state, safe on any thread.
-    // "thread_count" is clamped to [1, processorCount].
-    static halvory_app::SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount);
+  // Map conversion without any controller state, safe on any thread.
+  // "thread_count" is clamped to [1, processorCount].
+  static halvory_app::SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg,
+                                                          int processorCount);
 
-    // Chips to the engine's hundredths (clamped to what an int32 holds,
-    // rounded); non-finite values take the fallback.
-    static std::int32_t amountToCents(double chips, std::int32_t fallbackCents);
-    static double amountToCentsReal(double chips, std::int32_t fallbackCents);
-    static void readStreetSizing(const QVariantMap& cfg, const QString& prefix, halvory_app::SizingConfig& out);
-    static QString normalizeBoardText(const QString& rankAlphabet, const QString& text);
-    static QString rankAlphabetFor(const QVariantMap& cfg);
-    // The map's "variant" read by the engine's one variant reader.
-    static bool isShortDeck(const QVariantMap& cfg);
-    // The first value of the map that would solve another spot than the one
-    // it describes, as a text naming the field; empty when there is none.
-    static QString solveInputProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
-    static bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
-    static bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
+  // Chips to the engine's hundredths (clamped to what an int32 holds,
+  // rounded); non-finite values take the fallback.
+  static std::int32_t amountToCents(double chips, std::int32_t fallbackCents);
+  static double amountToCentsReal(double chips, std::int32_t fallbackCents);
+  static void readStreetSizing(const QVariantMap& cfg, const QString& prefix,
+                               halvory_app::SizingConfig& out);
+  static QString normalizeBoardText(const QString& rankAlphabet, const QString& text);
+  static QString rankAlphabetFor(const QVariantMap& cfg);
+  // The map's "variant" read by the engine's one variant reader.
+  static bool isShortDeck(const QVariantMap& cfg);
+  // The first value of the map that would solve another spot than the one
+  // it describes, as a text naming the field; empty when there is none.
+  static QString solveInputProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
+  static bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
+  static bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
 
-    static QString formatGigabytes(std::uint64_t bytes);
-    static bool parseEnvBool(const char* name, bool* isSet);
+  static QString formatGigabytes(std::uint64_t bytes);
+  static bool parseEnvBool(const char* name, bool* isSet);
 
-    // Conversions used when engine lists become UI values.
-    static QVariantList doublesToVariantList(const std::vector<double>& values);
-    static QVariantList centsToChipsVariantList(const std::vector<double>& cents);
-    static QVariantList stringsToVariantList(const std::vector<std::string>& texts);
-    static std::string compactLatin1(const QString& text);
+  // Conversions used when engine lists become UI values.
+  static QVariantList doublesToVariantList(const std::vector<double>& values);
+  static QVariantList centsToChipsVariantList(const std::vector<double>& cents);
+  static QVariantList stringsToVariantList(const std::vector<std::string>& texts);
+  static std::string compactLatin1(const QString& text);
 
-private:
-    friend class AppControllerTestAccess;
+ private:
+  friend class AppControllerTestAccess;
 
-    struct EstimateRequest {
-        AppController* controller = nullptr;
-        std::uint64_t generation = 0;
-        QVariantMap cfg;
-        int processorCount = 1;
-    };
+  struct EstimateRequest {
+    AppController* controller = nullptr;
+    std::uint64_t generation = 0;
+    QVariantMap cfg;
+    int processorCount = 1;
+  };
 
-    void setStatusText(const QString& text);
-    void refreshAvailableMemory();
-    void clearNodeCaches();
-    void setRunning(bool value);
-    void releaseResultsForStart();
-    // Hands the request to the session, or keeps it waiting while an
-    // abandoned solve is still ending.
-    void launchSolve(const halvory_app::SolveConfig& config, std::uint64_t generation);
-    // Empties the result properties and tree lists (no signal).
-    void clearResultFields();
+  void setStatusText(const QString& text);
+  void refreshAvailableMemory();
+  void clearNodeCaches();
+  void setRunning(bool value);
+  void releaseResultsForStart();
+  // Hands the request to the session, or keeps it waiting while an
+  // abandoned solve is still ending.
+  void launchSolve(const halvory_app::SolveConfig& config, std::uint64_t generation);
+  // Empties the result properties and tree lists (no signal).
+  void clearResultFields();
 
-    // Solve control.
-    void forwardProgressToGui(const halvory_app::SolveProgress& report, std::uint64_t generation);
-    void deliverPendingProgress();
-    void onSolveProgress(const halvory_app::SolveProgress& report, std::uint64_t generation);
+  // Solve control.
+  void forwardProgressToGui(const halvory_app::SolveProgress& report, std::uint64_t generation);
+  void deliverPendingProgress();
+  void onSolveProgress(const halvory_app::SolveProgress& report, std::uint64_t generation);
 
-    // Memory estimates.
-    static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
-    void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text);
+  // Memory estimates.
+  static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
+  void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text);
 
-    // Solve activity statistics.
-    void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
-    static QString activityKeyPrefix(const QDate& date);
-    QVariantList solveActivityGrid(int spanDays) const;
-    QDate today() const;
+  // Solve activity statistics.
+  void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
+  static QString activityKeyPrefix(const QDate& date);
+  QVariantList solveActivityGrid(int spanDays) const;
+  QDate today() const;
 
-    // Node locks.
-    QVariantList nodeLocksToJson() const;
-    void nodeLocksFromJson(const QVariantList& list);
+  // Node locks.
+  QVariantList nodeLocksToJson() const;
+  void nodeLocksFromJson(const QVariantList& list);
 
-    // Node queries.
-    static QString handLabel169(const QString& c1, const QString& c2);
-    void seedNodeLocksFromStrategy(int nodeIndex);
+  // Node queries.
+  static QString handLabel169(const QString& c1, const QString& c2);
+  void seedNodeLocksFromStrategy(int nodeIndex);
 
-    // The first street's decision nodes cost a full value pass each, so
-    // their rows are computed on the pool as soon as results arrive.
-    void prefetchFirstStreetNodes();
+  // The first street's decision nodes cost a full value pass each, so
+  // their rows are computed on the pool as soon as results arrive.
+  void prefetchFirstStreetNodes();
 
-    // Hand distributions (task body on a pool thread, handler on the GUI thread).
-    static QVariantMap computeHandDistributions169(const AppController* controller, int nodeIndex);
-    static void onHandDistributionsFinished(AppController* controller, QFutureWatcher<QVariantMap>* watcher,
-                                            int nodeIndex);
+  // Hand distributions (task body on a pool thread, handler on the GUI thread).
+  static QVariantMap computeHandDistributions169(const AppController* controller, int nodeIndex);
+  static void onHandDistributionsFinished(AppController* controller,
+                                          QFutureWatcher<QVariantMap>* watcher, int nodeIndex);
 
-    // Members, in the order of the controller's member table.
-    bool running = false;
-    double progress = 0.0;
-    QString statusText;
-    QString resultsSummary;
-    double resultStartingPot = 0.0;
-    std::int32_t resultIterations = 0;
-    double resultExploitability = 0.0;
-    double resultEvOop = 0.0;
-    double resultEvIp = 0.0;
-    QVariantList rootActions;
-    QList<QVariantMap> treeNodeMeta;
-    QList<QVariantList> treeNodeActions;
-    QVariantMap lastUiCfg;
+  // Members, in the order of the controller's member table.
+  bool running = false;
+  double progress = 0.0;
+  QString statusText;
+  QString resultsSummary;
+  double resultStartingPot = 0.0;
+  std::int32_t resultIterations = 0;
+  double resultExploitability = 0.0;
+  double resultEvOop = 0.0;
+  double resultEvIp = 0.0;
+  QVariantList rootActions;
+  QList<QVariantMap> treeNodeMeta;
+  QList<QVariantList> treeNodeActions;
+  QVariantMap lastUiCfg;
 
-    // explorer state (node locks, caches, distributions)
-    QHash<int, QHash<QByteArray, NodeLockEntry>> nodeLockTable;
-    mutable QHash<int, QVariantMap> handStrategyCache;
-    mutable QHash<QString, QVariantMap> handStrategyReach169Cache;
-    mutable QHash<int, QVariantList> actionStatsCache;
-    mutable QHash<quint64, double> nodeEvCache;
-    mutable QHash<int, QVariantList> handCombosCache;
-    mutable QHash<int, QVariantList> handBucketsCache;
-    mutable QHash<int, QVariantList> seatHandCombosOopCache;
-    mutable QHash<int, QVariantList> seatHandCombosIpCache;
-    QHash<int, QVariantMap> handDistributions169Cache;
-    QSet<int> pendingHandDistributions169;
-    // Tag of the distribution task each pending node waits for; an answer
-    // from another task (started before a clear, or superseded) is dropped.
-    QHash<int, quint64> distributionTaskTags;
-    quint64 lastDistributionTag = 0;
-    // Results generation the prefetch answers belong to; a clear moves it on.
-    quint64 prefetchTag = 0;
-    // Session queries made by the node queries; tests read it to tell a
-    // cache hit from a recomputation.
-    mutable quint64 sessionQueryCount = 0;
-    void countSessionQuery() const { ++sessionQueryCount; }
-    // Action count of a node in the stored tree lists; 0 outside the tree.
-    int nodeActionCount(int nodeIndex) const;
-    // end of explorer state
+  // explorer state (node locks, caches, distributions)
+  QHash<int, QHash<QByteArray, NodeLockEntry>> nodeLockTable;
+  mutable QHash<int, QVariantMap> handStrategyCache;
+  mutable QHash<QString, QVariantMap> handStrategyReach169Cache;
+  mutable QHash<int, QVariantList> actionStatsCache;
+  mutable QHash<quint64, double> nodeEvCache;
+  mutable QHash<int, QVariantList> handCombosCache;
+  mutable QHash<int, QVariantList> handBucketsCache;
+  mutable QHash<int, QVariantList> seatHandCombosOopCache;
+  mutable QHash<int, QVariantList> seatHandCombosIpCache;
+  QHash<int, QVariantMap> handDistributions169Cache;
+  QSet<int> pendingHandDistributions169;
+  // Tag of the distribution task each pending node waits for; an answer
+  // from another task (started before a clear, or superseded) is dropped.
+  QHash<int, quint64> distributionTaskTags;
+  quint64 lastDistributionTag = 0;
+  // Results generation the prefetch answers belong to; a clear moves it on.
+  quint64 prefetchTag = 0;
+  // Session queries made by the node queries; tests read it to tell a
+  // cache hit from a recomputation.
+  mutable quint64 sessionQueryCount = 0;
+  void countSessionQuery() const { ++sessionQueryCount; }
+  // Action count of a node in the stored tree lists; 0 outside the tree.
+  int nodeActionCount(int nodeIndex) const;
+  // end of explorer state
 
-    // Progress reports on their way to the GUI thread. The solve thread keeps
-    // at most one report without a result here, the newest; reports with a
-    // result are posted on their own and never dropped. Declared before the
-    // session, whose destruction waits for the thread that fills it.
-    struct PendingProgress {
-        std::mutex mutex;
-        std::optional<std::pair<halvory_app::SolveProgress, std::uint64_t>> report;
-        // A delivery is queued, or the pacing timer runs.
-        bool scheduled = false;
-    };
-    PendingProgress pendingProgress;
-    // Spaces the deliveries: a fast solve reports thousands of times a
-    // second, and the UI needs only a few updates per frame.
-    QTimer progressPacer;
-    static constexpr int kProgressIntervalMs = 40;
+  // Progress reports on their way to the GUI thread. The solve thread keeps
+  // at most one report without a result here, the newest; reports with a
+  // result are posted on their own and never dropped. Declared before the
+  // session, whose destruction waits for the thread that fills it.
+  struct PendingProgress {
+    std::mutex mutex;
+    std::optional<std::pair<halvory_app::SolveProgress, std::uint64_t>> report;
+    // A delivery is queued, or the pacing timer runs.
+    bool scheduled = false;
+  };
+  PendingProgress pendingProgress;
+  // Spaces the deliveries: a fast solve reports thousands of times a
+  // second, and the UI needs only a few updates per frame.
+  QTimer progressPacer;
+  static constexpr int kProgressIntervalMs = 40;
 
-    halvory_app::SolveSession session;
-    std::int32_t systemThreadCount = 1;
-    QString systemMemoryText;
-    QString systemAvailableMemoryText;
-    std::uint64_t systemMemoryBytes = 0;
-    std::uint64_t systemAvailableMemoryBytes = 0;
-    QTimer memoryTimer;
-    QString solveRequiredMemoryText;
-    std::uint64_t solveRequiredMemoryBytes = 0;
-    std::uint64_t resultsReclaimableMemoryBytes = 0;
-    std::uint64_t startRequiredMemoryBytes = 0;
-    std::atomic<std::uint64_t> estimateGeneration{0};
-    // Number of the newest solve; clearing the results abandons the running
-    // solve, whose later reports then carry an older number and are dropped.
-    std::uint64_t solveGeneration = 0;
-    // Number of the newest solve the session actually started. A start
-    // refused with "Already running" (an abandoned solve still ending) starts
-    // nothing, so that solve's final report must end the running state.
-    std::uint64_t startedSolveGeneration = 0;
-    // A start request that found an abandoned solve still ending: it runs
-    // when that solve's final report arrives.
-    std::optional<halvory_app::SolveConfig> pendingStart;
-    std::uint64_t pendingStartGeneration = 0;
-    std::int64_t solveStartTime = 0;
-    bool hasSolveStartTime = false;
-    mutable QString cachedFirstSolveDate;
-    mutable bool firstSolveDateCached = false;
-    bool developerMode = false;
+  halvory_app::SolveSession session;
+  std::int32_t systemThreadCount = 1;
+  QString systemMemoryText;
+  QString systemAvailableMemoryText;
+  std::uint64_t systemMemoryBytes = 0;
+  std::uint64_t systemAvailableMemoryBytes = 0;
+  QTimer memoryTimer;
+  QString solveRequiredMemoryText;
+  std::uint64_t solveRequiredMemoryBytes = 0;
+  std::uint64_t resultsReclaimableMemoryBytes = 0;
+  std::uint64_t startRequiredMemoryBytes = 0;
+  std::atomic<std::uint64_t> estimateGeneration{0};
+  // Number of the newest solve; clearing the results abandons the running
+  // solve, whose later reports then carry an older number and are dropped.
+  std::uint64_t solveGeneration = 0;
+  // Number of the newest solve the session actually started. A start
+  // refused with "Already running" (an abandoned solve still ending) starts
+  // nothing, so that solve's final report must end the running state.
+  std::uint64_t startedSolveGeneration = 0;
+  // A start request that found an abandoned solve still ending: it runs
+  // when that solve's final report arrives.
+  std::optional<halvory_app::SolveConfig> pendingStart;
+  std::uint64_t pendingStartGeneration = 0;
+  std::int64_t solveStartTime = 0;
+  bool hasSolveStartTime = false;
+  mutable QString cachedFirstSolveDate;
+  mutable bool firstSolveDateCached = false;
+  bool developerMode = false;
 
-    // Platform layer and the estimate thread (stopped before destruction so
-    // no answer is posted to a destroyed controller). One estimate runs at a
-    // time; a newer request cancels the one being computed.
-    std::shared_ptr<halvory_app::SystemInfo> systemInfo;
-    halvory_app::LatestJobRunner estimateRunner;
+  // Platform layer and the estimate thread (stopped before destruction so
+  // no answer is posted to a destroyed controller). One estimate runs at a
+  // time; a newer request cancels the one being computed.
+  std::shared_ptr<halvory_app::SystemInfo> systemInfo;
+  halvory_app::LatestJobRunner estimateRunner;
 
-    // project and training state
-    // (project-file and Play vs. Solution members go here)
-    // end of project and training state
+  // project and training state
+  // (project-file and Play vs. Solution members go here)
+  // end of project and training state
 };

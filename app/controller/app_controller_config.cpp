@@ -21,241 +21,259 @@ const QString kHoldemRanks = QStringLiteral("AKQJT98765432");
 const QString kShortDeckRanks = QStringLiteral("AKQJT9876");
 
 QString textOf(const QVariantMap& cfg, const QString& key, const QString& fallback = QString()) {
-    const auto it = cfg.constFind(key);
-    return it == cfg.constEnd() ? fallback : it->toString();
+  const auto it = cfg.constFind(key);
+  return it == cfg.constEnd() ? fallback : it->toString();
 }
 
 double numberOf(const QVariantMap& cfg, const QString& key, double fallback) {
-    const auto it = cfg.constFind(key);
-    return it == cfg.constEnd() ? fallback : it->toDouble();
+  const auto it = cfg.constFind(key);
+  return it == cfg.constEnd() ? fallback : it->toDouble();
 }
 
 unsigned unsignedOf(const QVariantMap& cfg, const QString& key, unsigned fallback) {
-    const auto it = cfg.constFind(key);
-    return it == cfg.constEnd() ? fallback : it->toUInt();
+  const auto it = cfg.constFind(key);
+  return it == cfg.constEnd() ? fallback : it->toUInt();
 }
 
 bool flagOf(const QVariantMap& cfg, const QString& key) {
-    const auto it = cfg.constFind(key);
-    return it != cfg.constEnd() && it->toBool();
+  const auto it = cfg.constFind(key);
+  return it != cfg.constEnd() && it->toBool();
 }
 
-std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
+std::string utf8(const QString& text) {
+  return text.toUtf8().toStdString();
+}
 
 // The non-blank entries of a comma-separated list, trimmed.
 QStringList listEntries(const QString& raw) {
-    QStringList out;
-    for (const QString& part : raw.split(u',', Qt::SkipEmptyParts)) {
-        const QString entry = part.trimmed();
-        if (!entry.isEmpty()) out.append(entry);
-    }
-    return out;
+  QStringList out;
+  for (const QString& part : raw.split(u',', Qt::SkipEmptyParts)) {
+    const QString entry = part.trimmed();
+    if (!entry.isEmpty()) out.append(entry);
+  }
+  return out;
 }
 
 // A finite decimal number, or nothing.
 std::optional<double> finiteNumber(const QString& text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    return value;
+  bool ok = false;
+  const double value = text.toDouble(&ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 // "70, 20,10" -> 7000, 2000, 1000 and "50.5" -> 5050, as amountToCents turns chips into hundredths;
 // entries that are no number are skipped here and refused before a start.
 std::vector<std::int32_t> chipList(const QString& raw) {
-    std::vector<std::int32_t> out;
-    for (const QString& entry : listEntries(raw)) {
-        if (const auto chips = finiteNumber(entry)) out.push_back(AppController::amountToCents(*chips, 0));
-    }
-    return out;
+  std::vector<std::int32_t> out;
+  for (const QString& entry : listEntries(raw)) {
+    if (const auto chips = finiteNumber(entry))
+      out.push_back(AppController::amountToCents(*chips, 0));
+  }
+  return out;
 }
 
 QString listProblem(const QVariantMap& cfg, const QString& key) {
-    for (const QString& entry : listEntries(textOf(cfg, key))) {
-        const auto value = finiteNumber(entry);
-        if (!value) return QStringLiteral("%1: cannot read '%2' as a number").arg(key, entry);
-        if (*value < 0.0) return QStringLiteral("%1: '%2' is negative").arg(key, entry);
-    }
-    return {};
+  for (const QString& entry : listEntries(textOf(cfg, key))) {
+    const auto value = finiteNumber(entry);
+    if (!value) return QStringLiteral("%1: cannot read '%2' as a number").arg(key, entry);
+    if (*value < 0.0) return QStringLiteral("%1: '%2' is negative").arg(key, entry);
+  }
+  return {};
 }
 
 // Every pair of the board text must be a card of the deck: a dropped pair or
 // a stray character would leave another board than the one typed.
 QString boardProblem(const QString& rankAlphabet, const QString& text) {
-    QString compact = text.simplified();
-    compact.remove(u' ');
-    for (qsizetype i = 0; i < compact.size(); i += 2) {
-        const QString pair = compact.mid(i, 2);
-        if (pair.size() < 2) return QStringLiteral("board: stray character '%1'").arg(pair);
-        if (!rankAlphabet.contains(pair[0].toUpper()) || !QStringLiteral("shdc").contains(pair[1].toLower())) {
-            return QStringLiteral("board: '%1' is not a card of this deck").arg(pair);
-        }
+  QString compact = text.simplified();
+  compact.remove(u' ');
+  for (qsizetype i = 0; i < compact.size(); i += 2) {
+    const QString pair = compact.mid(i, 2);
+    if (pair.size() < 2) return QStringLiteral("board: stray character '%1'").arg(pair);
+    if (!rankAlphabet.contains(pair[0].toUpper()) ||
+        !QStringLiteral("shdc").contains(pair[1].toLower())) {
+      return QStringLiteral("board: '%1' is not a card of this deck").arg(pair);
     }
-    return {};
+  }
+  return {};
 }
 
 float targetHundredths(double chips) {
-    if (!std::isfinite(chips)) chips = 0.001;
-    else if (chips < 0.0) chips = 0.0;
-    else chips = std::min(chips, kMaxChips);
-    return static_cast<float>(chips * 100.0);
+  if (!std::isfinite(chips))
+    chips = 0.001;
+  else if (chips < 0.0)
+    chips = 0.0;
+  else
+    chips = std::min(chips, kMaxChips);
+  return static_cast<float>(chips * 100.0);
 }
 
 }  // namespace
 
 std::int32_t AppController::amountToCents(double chips, std::int32_t fallbackCents) {
-    const double cents = amountToCentsReal(chips, fallbackCents);
-    // llround rounds halves away from zero; the clamp keeps it in range.
-    return static_cast<std::int32_t>(std::min<long long>(std::llround(cents), 2147483646LL));
+  const double cents = amountToCentsReal(chips, fallbackCents);
+  // llround rounds halves away from zero; the clamp keeps it in range.
+  return static_cast<std::int32_t>(std::min<long long>(std::llround(cents), 2147483646LL));
 }
 
 double AppController::amountToCentsReal(double chips, std::int32_t fallbackCents) {
-    if (!std::isfinite(chips)) chips = fallbackCents / 100.0;
-    return std::clamp(chips, 0.0, kMaxChips) * 100.0;
+  if (!std::isfinite(chips)) chips = fallbackCents / 100.0;
+  return std::clamp(chips, 0.0, kMaxChips) * 100.0;
 }
 
-void AppController::readStreetSizing(const QVariantMap& cfg, const QString& prefix, SizingConfig& out) {
-    out.bet_sizes = utf8(textOf(cfg, prefix + QStringLiteral("_bet_sizes")));
-    out.raise_sizes = utf8(textOf(cfg, prefix + QStringLiteral("_raise_sizes")));
-    out.add_all_in = flagOf(cfg, prefix + QStringLiteral("_add_all_in"));
-    out.dont_donk = flagOf(cfg, prefix + QStringLiteral("_dont_donk"));
+void AppController::readStreetSizing(const QVariantMap& cfg, const QString& prefix,
+                                     SizingConfig& out) {
+  out.bet_sizes = utf8(textOf(cfg, prefix + QStringLiteral("_bet_sizes")));
+  out.raise_sizes = utf8(textOf(cfg, prefix + QStringLiteral("_raise_sizes")));
+  out.add_all_in = flagOf(cfg, prefix + QStringLiteral("_add_all_in"));
+  out.dont_donk = flagOf(cfg, prefix + QStringLiteral("_dont_donk"));
 }
 
 QString AppController::normalizeBoardText(const QString& rankAlphabet, const QString& text) {
-    QString compact = text.simplified();
-    compact.remove(u' ');
-    QString out;
-    for (qsizetype i = 0; i + 1 < compact.size(); i += 2) {
-        const QChar rank = compact[i].toUpper();
-        const QChar suit = compact[i + 1].toLower();
-        if (rankAlphabet.contains(rank) && QStringLiteral("shdc").contains(suit)) {
-            out.append(rank);
-            out.append(suit);
-        }
+  QString compact = text.simplified();
+  compact.remove(u' ');
+  QString out;
+  for (qsizetype i = 0; i + 1 < compact.size(); i += 2) {
+    const QChar rank = compact[i].toUpper();
+    const QChar suit = compact[i + 1].toLower();
+    if (rankAlphabet.contains(rank) && QStringLiteral("shdc").contains(suit)) {
+      out.append(rank);
+      out.append(suit);
     }
-    return out;
+  }
+  return out;
 }
 
 bool AppController::isShortDeck(const QVariantMap& cfg) {
-    return halvory_app::parse_deck_variant(utf8(textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem"))));
+  return halvory_app::parse_deck_variant(
+      utf8(textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem"))));
 }
 
 QString AppController::rankAlphabetFor(const QVariantMap& cfg) {
-    return isShortDeck(cfg) ? kShortDeckRanks : kHoldemRanks;
+  return isShortDeck(cfg) ? kShortDeckRanks : kHoldemRanks;
 }
 
 QString AppController::solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
-    const bool icm = config.utility_model == "icm";
-    // Numbers that amountToCents would replace or clamp without a word.
-    QStringList numberKeys{QStringLiteral("starting_pot"), QStringLiteral("effective_stack"),
-                           QStringLiteral("rake_percent"), QStringLiteral("rake_cap")};
-    if (icm) numberKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
-    for (const QString& key : numberKeys) {
-        const auto it = cfg.constFind(key);
-        if (it == cfg.constEnd()) continue;
-        bool ok = false;
-        const double value = it->toDouble(&ok);
-        if (!ok || !std::isfinite(value)) return QStringLiteral("%1 must be a finite number").arg(key);
+  const bool icm = config.utility_model == "icm";
+  // Numbers that amountToCents would replace or clamp without a word.
+  QStringList numberKeys{QStringLiteral("starting_pot"), QStringLiteral("effective_stack"),
+                         QStringLiteral("rake_percent"), QStringLiteral("rake_cap")};
+  if (icm) numberKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
+  for (const QString& key : numberKeys) {
+    const auto it = cfg.constFind(key);
+    if (it == cfg.constEnd()) continue;
+    bool ok = false;
+    const double value = it->toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return QStringLiteral("%1 must be a finite number").arg(key);
+  }
+  if (numberOf(cfg, QStringLiteral("rake_cap"), 0.0) < 0.0) {
+    return QStringLiteral("rake_cap must be 0 (no cap) or more");
+  }
+  if (const auto it = cfg.constFind(QStringLiteral("max_iterations")); it != cfg.constEnd()) {
+    bool ok = false;
+    const double value = it->toDouble(&ok);
+    if (!ok || !(value >= 0.0 && value <= 4294967295.0) || value != std::floor(value)) {
+      return QStringLiteral("max_iterations must be a whole number from 0 to 4294967295");
     }
-    if (numberOf(cfg, QStringLiteral("rake_cap"), 0.0) < 0.0) {
-        return QStringLiteral("rake_cap must be 0 (no cap) or more");
+  }
+  const QString board = boardProblem(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board")));
+  if (!board.isEmpty()) return board;
+  if (icm) {
+    for (const QString& key : {QStringLiteral("icm_payouts"), QStringLiteral("icm_other_stacks")}) {
+      const QString problem = listProblem(cfg, key);
+      if (!problem.isEmpty()) return problem;
     }
-    if (const auto it = cfg.constFind(QStringLiteral("max_iterations")); it != cfg.constEnd()) {
-        bool ok = false;
-        const double value = it->toDouble(&ok);
-        if (!ok || !(value >= 0.0 && value <= 4294967295.0) || value != std::floor(value)) {
-            return QStringLiteral("max_iterations must be a whole number from 0 to 4294967295");
-        }
-    }
-    const QString board = boardProblem(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board")));
-    if (!board.isEmpty()) return board;
-    if (icm) {
-        for (const QString& key : {QStringLiteral("icm_payouts"), QStringLiteral("icm_other_stacks")}) {
-            const QString problem = listProblem(cfg, key);
-            if (!problem.isEmpty()) return problem;
-        }
-    }
-    try {
-        halvory_app::check_request_values(config, halvory_app::ConversionPurpose::solve);
-    } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
-    }
-    return {};
+  }
+  try {
+    halvory_app::check_request_values(config, halvory_app::ConversionPurpose::solve);
+  } catch (const std::exception& error) {
+    return QString::fromUtf8(error.what());
+  }
+  return {};
 }
 
 bool AppController::rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText) {
-    const QString text = rangeText.trimmed();
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (rankAlphabet.contains(text[i].toUpper()) && rankAlphabet.contains(text[i + 1].toUpper())) return true;
-    }
-    return false;
+  const QString text = rangeText.trimmed();
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (rankAlphabet.contains(text[i].toUpper()) && rankAlphabet.contains(text[i + 1].toUpper()))
+      return true;
+  }
+  return false;
 }
 
 bool AppController::cfgTextNonBlank(const QVariantMap& cfg, const QString& key) {
-    return !textOf(cfg, key).trimmed().isEmpty();
+  return !textOf(cfg, key).trimmed().isEmpty();
 }
 
 SolveConfig AppController::buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount) {
-    SolveConfig out;
-    out.variant = utf8(textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem")).trimmed().toLower());
-    out.board = utf8(normalizeBoardText(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board"))));
-    out.starting_pot = amountToCents(numberOf(cfg, QStringLiteral("starting_pot"), 100.0), 10000);
-    out.effective_stack = amountToCents(numberOf(cfg, QStringLiteral("effective_stack"), 100.0), 10000);
-    out.rake_percent = numberOf(cfg, QStringLiteral("rake_percent"), 0.0);
-    out.rake_cap = amountToCentsReal(numberOf(cfg, QStringLiteral("rake_cap"), 0.0), 0);
-    out.starting_street = utf8(textOf(cfg, QStringLiteral("starting_street"), QStringLiteral("flop")));
-    const QString utility =
-        textOf(cfg, QStringLiteral("utility_model"), QStringLiteral("cash")).trimmed().toLower();
-    out.utility_model = utility == QStringLiteral("icm") ? "icm" : "cash";
-    out.oop_stack = amountToCents(numberOf(cfg, QStringLiteral("oop_stack"), 0.0), 10000);
-    out.ip_stack = amountToCents(numberOf(cfg, QStringLiteral("ip_stack"), 0.0), 10000);
-    out.icm_payouts = chipList(textOf(cfg, QStringLiteral("icm_payouts")));
-    out.icm_other_stacks = chipList(textOf(cfg, QStringLiteral("icm_other_stacks")));
-    out.max_iterations = unsignedOf(cfg, QStringLiteral("max_iterations"), 2000);
-    out.target_exploitability = targetHundredths(numberOf(cfg, QStringLiteral("target_exploitability"), 0.1));
-    // A map (or project file) asking for more threads than the machine has
-    // must not start them.
-    const std::uint64_t requestedThreads = unsignedOf(cfg, QStringLiteral("thread_count"), 1);
-    const std::uint64_t maxThreads = static_cast<std::uint64_t>(std::max(1, processorCount));
-    out.thread_count = std::clamp<std::uint64_t>(requestedThreads, 1, maxThreads);
-    out.oop_range = utf8(textOf(cfg, QStringLiteral("oop_range")));
-    out.ip_range = utf8(textOf(cfg, QStringLiteral("ip_range")));
-    readStreetSizing(cfg, QStringLiteral("oop_flop"), out.oop_flop);
-    readStreetSizing(cfg, QStringLiteral("oop_turn"), out.oop_turn);
-    readStreetSizing(cfg, QStringLiteral("oop_river"), out.oop_river);
-    readStreetSizing(cfg, QStringLiteral("ip_flop"), out.ip_flop);
-    readStreetSizing(cfg, QStringLiteral("ip_turn"), out.ip_turn);
-    readStreetSizing(cfg, QStringLiteral("ip_river"), out.ip_river);
-    out.oop_add_all_in_jam_threshold_enabled = flagOf(cfg, QStringLiteral("oop_add_all_in_jam_threshold_enabled"));
-    if (out.oop_add_all_in_jam_threshold_enabled)
-        out.oop_add_all_in_jam_threshold_pct = numberOf(cfg, QStringLiteral("oop_add_all_in_jam_threshold_pct"), 0.0);
-    out.ip_add_all_in_jam_threshold_enabled = flagOf(cfg, QStringLiteral("ip_add_all_in_jam_threshold_enabled"));
-    if (out.ip_add_all_in_jam_threshold_enabled)
-        out.ip_add_all_in_jam_threshold_pct = numberOf(cfg, QStringLiteral("ip_add_all_in_jam_threshold_pct"), 0.0);
-    return out;
+  SolveConfig out;
+  out.variant =
+      utf8(textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem")).trimmed().toLower());
+  out.board = utf8(normalizeBoardText(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board"))));
+  out.starting_pot = amountToCents(numberOf(cfg, QStringLiteral("starting_pot"), 100.0), 10000);
+  out.effective_stack =
+      amountToCents(numberOf(cfg, QStringLiteral("effective_stack"), 100.0), 10000);
+  out.rake_percent = numberOf(cfg, QStringLiteral("rake_percent"), 0.0);
+  out.rake_cap = amountToCentsReal(numberOf(cfg, QStringLiteral("rake_cap"), 0.0), 0);
+  out.starting_street =
+      utf8(textOf(cfg, QStringLiteral("starting_street"), QStringLiteral("flop")));
+  const QString utility =
+      textOf(cfg, QStringLiteral("utility_model"), QStringLiteral("cash")).trimmed().toLower();
+  out.utility_model = utility == QStringLiteral("icm") ? "icm" : "cash";
+  out.oop_stack = amountToCents(numberOf(cfg, QStringLiteral("oop_stack"), 0.0), 10000);
+  out.ip_stack = amountToCents(numberOf(cfg, QStringLiteral("ip_stack"), 0.0), 10000);
+  out.icm_payouts = chipList(textOf(cfg, QStringLiteral("icm_payouts")));
+  out.icm_other_stacks = chipList(textOf(cfg, QStringLiteral("icm_other_stacks")));
+  out.max_iterations = unsignedOf(cfg, QStringLiteral("max_iterations"), 2000);
+  out.target_exploitability =
+      targetHundredths(numberOf(cfg, QStringLiteral("target_exploitability"), 0.1));
+  // A map (or project file) asking for more threads than the machine has
+  // must not start them.
+  const std::uint64_t requestedThreads = unsignedOf(cfg, QStringLiteral("thread_count"), 1);
+  const std::uint64_t maxThreads = static_cast<std::uint64_t>(std::max(1, processorCount));
+  out.thread_count = std::clamp<std::uint64_t>(requestedThreads, 1, maxThreads);
+  out.oop_range = utf8(textOf(cfg, QStringLiteral("oop_range")));
+  out.ip_range = utf8(textOf(cfg, QStringLiteral("ip_range")));
+  readStreetSizing(cfg, QStringLiteral("oop_flop"), out.oop_flop);
+  readStreetSizing(cfg, QStringLiteral("oop_turn"), out.oop_turn);
+  readStreetSizing(cfg, QStringLiteral("oop_river"), out.oop_river);
+  readStreetSizing(cfg, QStringLiteral("ip_flop"), out.ip_flop);
+  readStreetSizing(cfg, QStringLiteral("ip_turn"), out.ip_turn);
+  readStreetSizing(cfg, QStringLiteral("ip_river"), out.ip_river);
+  out.oop_add_all_in_jam_threshold_enabled =
+      flagOf(cfg, QStringLiteral("oop_add_all_in_jam_threshold_enabled"));
+  if (out.oop_add_all_in_jam_threshold_enabled)
+    out.oop_add_all_in_jam_threshold_pct =
+        numberOf(cfg, QStringLiteral("oop_add_all_in_jam_threshold_pct"), 0.0);
+  out.ip_add_all_in_jam_threshold_enabled =
+      flagOf(cfg, QStringLiteral("ip_add_all_in_jam_threshold_enabled"));
+  if (out.ip_add_all_in_jam_threshold_enabled)
+    out.ip_add_all_in_jam_threshold_pct =
+        numberOf(cfg, QStringLiteral("ip_add_all_in_jam_threshold_pct"), 0.0);
+  return out;
 }
 
 SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const {
-    SolveConfig out = buildSolveConfigFromMap(cfg, systemThreadCount);
-    if (!applyNodeLocks) return out;
-    for (auto node = nodeLockTable.constBegin(); node != nodeLockTable.constEnd(); ++node) {
-        if (node.key() < 0 || node->isEmpty()) continue;
-        for (auto hand = node->constBegin(); hand != node->constEnd(); ++hand) {
-            const NodeLockEntry& entry = hand.value();
-            NodeLockRequest request;
-            request.node_index = static_cast<std::uint64_t>(node.key());
-            request.hand = hand.key().toStdString();
-            if (!entry.actionProbs.empty()) {
-                request.action_index = 0;
-                request.action_prob = 1.0f;
-                request.action_probs = entry.actionProbs;
-            } else {
-                if (entry.actionIndex < 0) continue;
-                request.action_index = entry.actionIndex;
-                request.action_prob = static_cast<float>(std::clamp(entry.actionProb, 0.0, 1.0));
-            }
-            out.node_locks.push_back(std::move(request));
-        }
+  SolveConfig out = buildSolveConfigFromMap(cfg, systemThreadCount);
+  if (!applyNodeLocks) return out;
+  for (auto node = nodeLockTable.constBegin(); node != nodeLockTable.constEnd(); ++node) {
+    if (node.key() < 0 || node->isEmpty()) continue;
+    for (auto hand = node->constBegin(); hand != node->constEnd(); ++hand) {
+      const NodeLockEntry& entry = hand.value();
+      NodeLockRequest request;
+      request.node_index = static_cast<std::uint64_t>(node.key());
+      request.hand = hand.key().toStdString();
+      if (!entry.actionProbs.empty()) {
+        request.action_index = 0;
+        request.action_prob = 1.0f;
+        request.action_probs = entry.actionProbs;
+      } else {
+        if (entry.actionIndex < 0) continue;
+        request.action_index = entry.actionIndex;
+        request.action_prob = static_cast<float>(std::clamp(entry.actionProb, 0.0, 1.0));
+      }
+      out.node_locks.push_back(std::move(request));
     }
-    return out;
+  }
+  return out;
 }

@@ -42,34 +42,35 @@ const QString kPlayHistoryKey = QStringLiteral("playVsSolution/historyEv");
 // The tree lists padded or cut to the node count (the action lists' length),
 // so both arrays of the file always describe the same nodes.
 QVariantList treeMetaToJson(const QList<QVariantMap>& meta, int nodeCount) {
-    QVariantList out;
-    out.reserve(nodeCount);
-    for (int node = 0; node < nodeCount; ++node) {
-        out.push_back(node < meta.size() ? meta.at(node) : QVariantMap{});
-    }
-    return out;
+  QVariantList out;
+  out.reserve(nodeCount);
+  for (int node = 0; node < nodeCount; ++node) {
+    out.push_back(node < meta.size() ? meta.at(node) : QVariantMap{});
+  }
+  return out;
 }
 
 QVariantList treeActionsToJson(const QList<QVariantList>& actions) {
-    QVariantList out;
-    out.reserve(actions.size());
-    for (const QVariantList& list : actions) out.push_back(list);
-    return out;
+  QVariantList out;
+  out.reserve(actions.size());
+  for (const QVariantList& list : actions) out.push_back(list);
+  return out;
 }
 
 // Locks by node, then by hand: the lock table's own order is that of a hash
 // map, which differs between runs, and the same project should give the
 // same file.
 QVariantList sortedLocks(QVariantList locks) {
-    std::stable_sort(locks.begin(), locks.end(), [](const QVariant& a, const QVariant& b) {
-        const QVariantMap left = a.toMap();
-        const QVariantMap right = b.toMap();
-        const int leftNode = left.value(QStringLiteral("nodeIndex")).toInt();
-        const int rightNode = right.value(QStringLiteral("nodeIndex")).toInt();
-        if (leftNode != rightNode) return leftNode < rightNode;
-        return left.value(QStringLiteral("hand")).toString() < right.value(QStringLiteral("hand")).toString();
-    });
-    return locks;
+  std::stable_sort(locks.begin(), locks.end(), [](const QVariant& a, const QVariant& b) {
+    const QVariantMap left = a.toMap();
+    const QVariantMap right = b.toMap();
+    const int leftNode = left.value(QStringLiteral("nodeIndex")).toInt();
+    const int rightNode = right.value(QStringLiteral("nodeIndex")).toInt();
+    if (leftNode != rightNode) return leftNode < rightNode;
+    return left.value(QStringLiteral("hand")).toString() <
+           right.value(QStringLiteral("hand")).toString();
+  });
+  return locks;
 }
 
 // Opens a file for reading only when it is a regular file: a device such as
@@ -78,39 +79,41 @@ QVariantList sortedLocks(QVariantList locks) {
 // checked on the opened file, so nothing can be swapped in between.
 enum class RegularOpen { Ok, NotRegular, Failed };
 
-RegularOpen openRegularFile(const QString& path, QIODevice::OpenMode mode, QFile& file, QString* error) {
-    int fd;
-    do {
-        fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        if (error) *error = qt_error_string(errno);
-        return RegularOpen::Failed;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return RegularOpen::NotRegular;
-    }
-    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
-        if (error) *error = file.errorString();
-        ::close(fd);
-        return RegularOpen::Failed;
-    }
-    return RegularOpen::Ok;
+RegularOpen openRegularFile(const QString& path, QIODevice::OpenMode mode, QFile& file,
+                            QString* error) {
+  int fd;
+  do {
+    fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    if (error) *error = qt_error_string(errno);
+    return RegularOpen::Failed;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return RegularOpen::NotRegular;
+  }
+  if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+    if (error) *error = file.errorString();
+    ::close(fd);
+    return RegularOpen::Failed;
+  }
+  return RegularOpen::Ok;
 }
 
 // Reads a project file's bytes.
 enum class ReadOutcome { Ok, OpenFailed, TooLarge };
 
 ReadOutcome readProjectBytes(const QString& path, QByteArray& bytes) {
-    QFile file;
-    if (openRegularFile(path, QIODevice::ReadOnly, file, nullptr) != RegularOpen::Ok) return ReadOutcome::OpenFailed;
-    const qint64 size = file.size();
-    if (size > halvory_app::kProjectFileMaxBytes) return ReadOutcome::TooLarge;
-    // The size just checked bounds the read, even if the file grows meanwhile.
-    bytes = file.read(size);
-    return ReadOutcome::Ok;
+  QFile file;
+  if (openRegularFile(path, QIODevice::ReadOnly, file, nullptr) != RegularOpen::Ok)
+    return ReadOutcome::OpenFailed;
+  const qint64 size = file.size();
+  if (size > halvory_app::kProjectFileMaxBytes) return ReadOutcome::TooLarge;
+  // The size just checked bounds the read, even if the file grows meanwhile.
+  bytes = file.read(size);
+  return ReadOutcome::Ok;
 }
 
 // Writes the whole content and commits. QSaveFile keeps the old file when a
@@ -119,90 +122,95 @@ ReadOutcome readProjectBytes(const QString& path, QByteArray& bytes) {
 // so commit() would then replace the old file with a truncated one. Both are
 // checked here and cancel the save instead.
 bool writeAndCommit(QSaveFile& file, const QByteArray& bytes, QString& error) {
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size() || !file.flush()) {
-        error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("Incomplete write");
-        file.cancelWriting();
-        file.commit();  // discards the temporary file
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+  const qint64 written = file.write(bytes);
+  if (written != bytes.size() || !file.flush()) {
+    error = file.error() != QFileDevice::NoError ? file.errorString()
+                                                 : QStringLiteral("Incomplete write");
+    file.cancelWriting();
+    file.commit();  // discards the temporary file
+    return false;
+  }
+  if (!file.commit()) {
+    error = file.errorString();
+    return false;
+  }
+  return true;
 }
 
 // ---- Play vs. Solution -----------------------------------------------------
 
 QString playVsSolutionKeyPrefix(const QDate& date) {
-    return QStringLiteral("playVsSolution/%1/").arg(date.toString(Qt::ISODate));
+  return QStringLiteral("playVsSolution/%1/").arg(date.toString(Qt::ISODate));
 }
 
-double cleanEvLoss(double evLoss) { return std::isfinite(evLoss) && evLoss > 0.0 ? evLoss : 0.0; }
+double cleanEvLoss(double evLoss) {
+  return std::isfinite(evLoss) && evLoss > 0.0 ? evLoss : 0.0;
+}
 
 void addPlayVsSolutionHand(QSettings& settings, const QString& prefix, bool mistake, double loss) {
-    const int hands = settings.value(prefix + QStringLiteral("hands"), 0).toInt();
-    const int mistakes = settings.value(prefix + QStringLiteral("mistakes"), 0).toInt();
-    const double evLossSum = settings.value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
-    // A damaged store could hold the largest int; counting stops there.
-    const auto plusOne = [](int count) { return count < std::numeric_limits<int>::max() ? count + 1 : count; };
-    settings.setValue(prefix + QStringLiteral("hands"), plusOne(hands));
-    settings.setValue(prefix + QStringLiteral("mistakes"), mistake ? plusOne(mistakes) : mistakes);
-    settings.setValue(prefix + QStringLiteral("evLossSum"), evLossSum + loss);
+  const int hands = settings.value(prefix + QStringLiteral("hands"), 0).toInt();
+  const int mistakes = settings.value(prefix + QStringLiteral("mistakes"), 0).toInt();
+  const double evLossSum = settings.value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
+  // A damaged store could hold the largest int; counting stops there.
+  const auto plusOne = [](int count) {
+    return count < std::numeric_limits<int>::max() ? count + 1 : count;
+  };
+  settings.setValue(prefix + QStringLiteral("hands"), plusOne(hands));
+  settings.setValue(prefix + QStringLiteral("mistakes"), mistake ? plusOne(mistakes) : mistakes);
+  settings.setValue(prefix + QStringLiteral("evLossSum"), evLossSum + loss);
 }
 
 // Counts one hand in the totals and in today's group; returns whether it was
 // a mistake (a positive loss always is).
 bool recordPlayVsSolutionTotals(const QDate& today, bool isMistake, double loss) {
-    const bool mistake = isMistake || loss > 0.0;
-    QSettings settings;
-    addPlayVsSolutionHand(settings, kPlayTotalPrefix, mistake, loss);
-    addPlayVsSolutionHand(settings, playVsSolutionKeyPrefix(today), mistake, loss);
-    return mistake;
+  const bool mistake = isMistake || loss > 0.0;
+  QSettings settings;
+  addPlayVsSolutionHand(settings, kPlayTotalPrefix, mistake, loss);
+  addPlayVsSolutionHand(settings, playVsSolutionKeyPrefix(today), mistake, loss);
+  return mistake;
 }
 
 struct PlaySummary {
-    int hands = 0;
-    int mistakes = 0;
-    double accuracyPct = 0.0;
-    double avgEvLoss = 0.0;
+  int hands = 0;
+  int mistakes = 0;
+  double accuracyPct = 0.0;
+  double avgEvLoss = 0.0;
 };
 
 PlaySummary summarizePlayVsSolution(const QSettings& settings, const QString& prefix) {
-    PlaySummary summary;
-    summary.hands = settings.value(prefix + QStringLiteral("hands"), 0).toInt();
-    summary.mistakes = settings.value(prefix + QStringLiteral("mistakes"), 0).toInt();
-    const double evLossSum = settings.value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
-    if (summary.hands > 0) {
-        const double correct = std::max(double(summary.hands) - double(summary.mistakes), 0.0);
-        summary.accuracyPct = correct / summary.hands * 100.0;
-        summary.avgEvLoss = evLossSum / summary.hands;
-    }
-    return summary;
+  PlaySummary summary;
+  summary.hands = settings.value(prefix + QStringLiteral("hands"), 0).toInt();
+  summary.mistakes = settings.value(prefix + QStringLiteral("mistakes"), 0).toInt();
+  const double evLossSum = settings.value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
+  if (summary.hands > 0) {
+    const double correct = std::max(double(summary.hands) - double(summary.mistakes), 0.0);
+    summary.accuracyPct = correct / summary.hands * 100.0;
+    summary.avgEvLoss = evLossSum / summary.hands;
+  }
+  return summary;
 }
 
 QVariantList loadPlayVsSolutionHistory() {
-    const QSettings settings;
-    const QString text = settings.value(kPlayHistoryKey).toString().trimmed();
-    if (text.isEmpty()) return {};
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
-    if (!document.isArray()) return {};
-    QVariantList history;
-    const QJsonArray array = document.array();
-    history.reserve(array.size());
-    for (const QJsonValue& element : array) {
-        if (element.isObject()) history.push_back(element.toObject().toVariantMap());
-    }
-    return history;
+  const QSettings settings;
+  const QString text = settings.value(kPlayHistoryKey).toString().trimmed();
+  if (text.isEmpty()) return {};
+  const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
+  if (!document.isArray()) return {};
+  QVariantList history;
+  const QJsonArray array = document.array();
+  history.reserve(array.size());
+  for (const QJsonValue& element : array) {
+    if (element.isObject()) history.push_back(element.toObject().toVariantMap());
+  }
+  return history;
 }
 
 void savePlayVsSolutionHistory(const QVariantList& history) {
-    QJsonArray array;
-    for (const QVariant& entry : history) array.append(QJsonObject::fromVariantMap(entry.toMap()));
-    QSettings settings;
-    settings.setValue(kPlayHistoryKey,
-                      QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
+  QJsonArray array;
+  for (const QVariant& entry : history) array.append(QJsonObject::fromVariantMap(entry.toMap()));
+  QSettings settings;
+  settings.setValue(kPlayHistoryKey,
+                    QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
 }
 
 }  // namespace
@@ -210,322 +218,333 @@ void savePlayVsSolutionHistory(const QVariantList& history) {
 // ---- Project files -----------------------------------------------------------
 
 bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
-        qWarning().noquote() << "saveProject: invalid/non-local URL:" << fileUrl.toString();
-        return false;
-    }
-    const QString path = fileUrl.toLocalFile();
-    if (path.isEmpty()) return false;
+  if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
+    qWarning().noquote() << "saveProject: invalid/non-local URL:" << fileUrl.toString();
+    return false;
+  }
+  const QString path = fileUrl.toLocalFile();
+  if (path.isEmpty()) return false;
 
-    QVariantMap root;
-    root.insert(QStringLiteral("format"), QString::fromLatin1(halvory_app::kProjectFormat));
-    root.insert(QStringLiteral("version"), halvory_app::kProjectVersion);
-    root.insert(QStringLiteral("project"), projectState);
+  QVariantMap root;
+  root.insert(QStringLiteral("format"), QString::fromLatin1(halvory_app::kProjectFormat));
+  root.insert(QStringLiteral("version"), halvory_app::kProjectVersion);
+  root.insert(QStringLiteral("project"), projectState);
 
-    const int nodeCount = static_cast<int>(treeNodeActions.size());
-    const bool hasResults = resultIterations > 0 || nodeCount > 0 || !rootActions.isEmpty();
-    root.insert(QStringLiteral("hasResults"), hasResults);
-    if (hasResults) {
-        QVariantMap results;
-        results.insert(QStringLiteral("resultsSummary"), resultsSummary);
-        results.insert(QStringLiteral("resultStartingPot"), resultStartingPot);
-        results.insert(QStringLiteral("resultIterations"), resultIterations);
-        results.insert(QStringLiteral("resultExploitability"), resultExploitability);
-        results.insert(QStringLiteral("resultEvOop"), resultEvOop);
-        results.insert(QStringLiteral("resultEvIp"), resultEvIp);
-        results.insert(QStringLiteral("rootActions"), rootActions);
-        results.insert(QStringLiteral("treeNodeMeta"), treeMetaToJson(treeNodeMeta, nodeCount));
-        results.insert(QStringLiteral("treeNodeActions"), treeActionsToJson(treeNodeActions));
-        root.insert(QStringLiteral("results"), results);
+  const int nodeCount = static_cast<int>(treeNodeActions.size());
+  const bool hasResults = resultIterations > 0 || nodeCount > 0 || !rootActions.isEmpty();
+  root.insert(QStringLiteral("hasResults"), hasResults);
+  if (hasResults) {
+    QVariantMap results;
+    results.insert(QStringLiteral("resultsSummary"), resultsSummary);
+    results.insert(QStringLiteral("resultStartingPot"), resultStartingPot);
+    results.insert(QStringLiteral("resultIterations"), resultIterations);
+    results.insert(QStringLiteral("resultExploitability"), resultExploitability);
+    results.insert(QStringLiteral("resultEvOop"), resultEvOop);
+    results.insert(QStringLiteral("resultEvIp"), resultEvIp);
+    results.insert(QStringLiteral("rootActions"), rootActions);
+    results.insert(QStringLiteral("treeNodeMeta"), treeMetaToJson(treeNodeMeta, nodeCount));
+    results.insert(QStringLiteral("treeNodeActions"), treeActionsToJson(treeNodeActions));
+    root.insert(QStringLiteral("results"), results);
 
-        // With a live solve the root node is stored even if nobody opened it.
-        if (nodeCount > 0) {
-            (void)nodeHandStrategy(0);
-            (void)nodeHandCombos(0);
-            (void)nodeHandBuckets(0);
-            (void)nodeActionStats(0);
-        }
-        QVariantMap caches;
-        caches.insert(QStringLiteral("handStrategyByNode"),
-                      halvory_app::cacheToJsonList(handStrategyCache, nodeCount));
-        caches.insert(QStringLiteral("actionStatsByNode"), halvory_app::cacheToJsonList(actionStatsCache, nodeCount));
-        caches.insert(QStringLiteral("handCombosByNode"), halvory_app::cacheToJsonList(handCombosCache, nodeCount));
-        caches.insert(QStringLiteral("handBucketsByNode"), halvory_app::cacheToJsonList(handBucketsCache, nodeCount));
-        QVariantList seatCombos;
-        halvory_app::appendSeatCacheToJsonList(seatHandCombosOopCache, nodeCount, QStringLiteral("OOP"), seatCombos);
-        halvory_app::appendSeatCacheToJsonList(seatHandCombosIpCache, nodeCount, QStringLiteral("IP"), seatCombos);
-        caches.insert(QStringLiteral("seatHandCombosByNode"), seatCombos);
-        root.insert(QStringLiteral("nodeCaches"), caches);
+    // With a live solve the root node is stored even if nobody opened it.
+    if (nodeCount > 0) {
+      (void)nodeHandStrategy(0);
+      (void)nodeHandCombos(0);
+      (void)nodeHandBuckets(0);
+      (void)nodeActionStats(0);
     }
-    root.insert(QStringLiteral("nodeLocks"), sortedLocks(nodeLocksToJson()));
-    root.insert(QStringLiteral("lastUiCfg"), lastUiCfg);
+    QVariantMap caches;
+    caches.insert(QStringLiteral("handStrategyByNode"),
+                  halvory_app::cacheToJsonList(handStrategyCache, nodeCount));
+    caches.insert(QStringLiteral("actionStatsByNode"),
+                  halvory_app::cacheToJsonList(actionStatsCache, nodeCount));
+    caches.insert(QStringLiteral("handCombosByNode"),
+                  halvory_app::cacheToJsonList(handCombosCache, nodeCount));
+    caches.insert(QStringLiteral("handBucketsByNode"),
+                  halvory_app::cacheToJsonList(handBucketsCache, nodeCount));
+    QVariantList seatCombos;
+    halvory_app::appendSeatCacheToJsonList(seatHandCombosOopCache, nodeCount, QStringLiteral("OOP"),
+                                           seatCombos);
+    halvory_app::appendSeatCacheToJsonList(seatHandCombosIpCache, nodeCount, QStringLiteral("IP"),
+                                           seatCombos);
+    caches.insert(QStringLiteral("seatHandCombosByNode"), seatCombos);
+    root.insert(QStringLiteral("nodeCaches"), caches);
+  }
+  root.insert(QStringLiteral("nodeLocks"), sortedLocks(nodeLocksToJson()));
+  root.insert(QStringLiteral("lastUiCfg"), lastUiCfg);
 
-    const QJsonDocument document = QJsonDocument::fromVariant(root);
-    if (document.isNull()) {
-        qWarning() << "saveProject: failed to convert to JSON";
-        return false;
-    }
+  const QJsonDocument document = QJsonDocument::fromVariant(root);
+  if (document.isNull()) {
+    qWarning() << "saveProject: failed to convert to JSON";
+    return false;
+  }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qWarning().noquote() << "saveProject: failed to open:" << path << file.errorString();
-        return false;
-    }
-    QString error;
-    if (!writeAndCommit(file, document.toJson(QJsonDocument::Indented), error)) {
-        qWarning().noquote() << "saveProject: commit failed:" << path << error;
-        return false;
-    }
-    qInfo().noquote() << "Saved project:" << path;
-    return true;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    qWarning().noquote() << "saveProject: failed to open:" << path << file.errorString();
+    return false;
+  }
+  QString error;
+  if (!writeAndCommit(file, document.toJson(QJsonDocument::Indented), error)) {
+    qWarning().noquote() << "saveProject: commit failed:" << path << error;
+    return false;
+  }
+  qInfo().noquote() << "Saved project:" << path;
+  return true;
 }
 
 QVariantMap AppController::loadProject(QUrl fileUrl) {
-    QVariantMap result;
-    result.insert(QStringLiteral("ok"), false);
-    result.insert(QStringLiteral("error"), QString());
-    result.insert(QStringLiteral("project"), QVariantMap());
-    result.insert(QStringLiteral("hasResults"), false);
-    const auto fail = [&result](const QString& error) {
-        result.insert(QStringLiteral("error"), error);
-        return result;
-    };
-
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) return fail(tr("Invalid/non-local file URL"));
-    const QString path = fileUrl.toLocalFile();
-    if (path.isEmpty()) return fail(tr("Empty file path"));
-    // A running solve would replace the loaded result with its own when it
-    // ends, so a load waits until no solve runs.
-    if (running || session.is_running()) return fail(tr("Cannot load a project while a solve is running"));
-
-    QByteArray bytes;
-    switch (readProjectBytes(path, bytes)) {
-    case ReadOutcome::OpenFailed:
-        return fail(tr("Failed to open file"));
-    case ReadOutcome::TooLarge:
-        return fail(tr("Project file is too large"));
-    case ReadOutcome::Ok:
-        break;
-    }
-
-    halvory_app::ProjectFileReadResult read = halvory_app::readProjectDocument(bytes);
-    bytes = QByteArray();
-    switch (read.error) {
-    case halvory_app::ProjectFileError::InvalidJson:
-        return fail(tr("Invalid JSON"));
-    case halvory_app::ProjectFileError::UnrecognizedFormat:
-        return fail(tr("Unrecognized project format"));
-    case halvory_app::ProjectFileError::UnsupportedVersion:
-        return fail(tr("Unsupported project version"));
-    case halvory_app::ProjectFileError::InvalidData:
-        return fail(tr("Invalid project data: %1 %2").arg(read.field, read.reason));
-    case halvory_app::ProjectFileError::None:
-        break;
-    }
-    halvory_app::ProjectFileContents& loaded = read.contents;
-
-    // Reset: the live solve state and everything derived from it goes.
-    session.clear_results();
-    clearResultFields();
-    nodeLockTable.clear();
-    clearNodeCaches();
-    // The released solve no longer holds memory that could be reclaimed.
-    const bool reclaimableChanged = resultsReclaimableMemoryBytes != 0;
-    resultsReclaimableMemoryBytes = 0;
-
-    result.insert(QStringLiteral("project"), loaded.project);
-    result.insert(QStringLiteral("hasResults"), loaded.hasResults);
-    if (loaded.hasResults) {
-        resultsSummary = loaded.resultsSummary;
-        resultStartingPot = loaded.resultStartingPot;
-        resultIterations = loaded.resultIterations;
-        resultExploitability = loaded.resultExploitability;
-        resultEvOop = loaded.resultEvOop;
-        resultEvIp = loaded.resultEvIp;
-        rootActions = loaded.rootActions;
-        treeNodeMeta = loaded.treeNodeMeta;
-        treeNodeActions = loaded.treeNodeActions;
-    }
-
-    handStrategyCache = loaded.handStrategyByNode;
-    actionStatsCache = loaded.actionStatsByNode;
-    handCombosCache = loaded.handCombosByNode;
-    handBucketsCache = loaded.handBucketsByNode;
-    seatHandCombosOopCache = loaded.seatHandCombosOopByNode;
-    seatHandCombosIpCache = loaded.seatHandCombosIpByNode;
-
-    // After the tree lists: a lock is accepted only for a node with actions.
-    nodeLocksFromJson(loaded.nodeLocks);
-    lastUiCfg = loaded.lastUiCfg;
-
-    setRunning(false);
-    if (progress != 0.0) {
-        progress = 0.0;
-        emit progressChanged();
-    }
-    setStatusText(tr("Loaded project (%1 strategy nodes, %2 combo nodes)")
-                      .arg(handStrategyCache.size())
-                      .arg(handCombosCache.size()));
-    emit resultsChanged();
-    if (reclaimableChanged) {
-        emit systemMemoryChanged();
-        refreshAvailableMemory();
-    }
-
-    result.insert(QStringLiteral("ok"), true);
-    qInfo().noquote() << "Loaded project:" << path << "hasResults=" << (loaded.hasResults ? "true" : "false");
+  QVariantMap result;
+  result.insert(QStringLiteral("ok"), false);
+  result.insert(QStringLiteral("error"), QString());
+  result.insert(QStringLiteral("project"), QVariantMap());
+  result.insert(QStringLiteral("hasResults"), false);
+  const auto fail = [&result](const QString& error) {
+    result.insert(QStringLiteral("error"), error);
     return result;
+  };
+
+  if (!fileUrl.isValid() || !fileUrl.isLocalFile()) return fail(tr("Invalid/non-local file URL"));
+  const QString path = fileUrl.toLocalFile();
+  if (path.isEmpty()) return fail(tr("Empty file path"));
+  // A running solve would replace the loaded result with its own when it
+  // ends, so a load waits until no solve runs.
+  if (running || session.is_running())
+    return fail(tr("Cannot load a project while a solve is running"));
+
+  QByteArray bytes;
+  switch (readProjectBytes(path, bytes)) {
+    case ReadOutcome::OpenFailed:
+      return fail(tr("Failed to open file"));
+    case ReadOutcome::TooLarge:
+      return fail(tr("Project file is too large"));
+    case ReadOutcome::Ok:
+      break;
+  }
+
+  halvory_app::ProjectFileReadResult read = halvory_app::readProjectDocument(bytes);
+  bytes = QByteArray();
+  switch (read.error) {
+    case halvory_app::ProjectFileError::InvalidJson:
+      return fail(tr("Invalid JSON"));
+    case halvory_app::ProjectFileError::UnrecognizedFormat:
+      return fail(tr("Unrecognized project format"));
+    case halvory_app::ProjectFileError::UnsupportedVersion:
+      return fail(tr("Unsupported project version"));
+    case halvory_app::ProjectFileError::InvalidData:
+      return fail(tr("Invalid project data: %1 %2").arg(read.field, read.reason));
+    case halvory_app::ProjectFileError::None:
+      break;
+  }
+  halvory_app::ProjectFileContents& loaded = read.contents;
+
+  // Reset: the live solve state and everything derived from it goes.
+  session.clear_results();
+  clearResultFields();
+  nodeLockTable.clear();
+  clearNodeCaches();
+  // The released solve no longer holds memory that could be reclaimed.
+  const bool reclaimableChanged = resultsReclaimableMemoryBytes != 0;
+  resultsReclaimableMemoryBytes = 0;
+
+  result.insert(QStringLiteral("project"), loaded.project);
+  result.insert(QStringLiteral("hasResults"), loaded.hasResults);
+  if (loaded.hasResults) {
+    resultsSummary = loaded.resultsSummary;
+    resultStartingPot = loaded.resultStartingPot;
+    resultIterations = loaded.resultIterations;
+    resultExploitability = loaded.resultExploitability;
+    resultEvOop = loaded.resultEvOop;
+    resultEvIp = loaded.resultEvIp;
+    rootActions = loaded.rootActions;
+    treeNodeMeta = loaded.treeNodeMeta;
+    treeNodeActions = loaded.treeNodeActions;
+  }
+
+  handStrategyCache = loaded.handStrategyByNode;
+  actionStatsCache = loaded.actionStatsByNode;
+  handCombosCache = loaded.handCombosByNode;
+  handBucketsCache = loaded.handBucketsByNode;
+  seatHandCombosOopCache = loaded.seatHandCombosOopByNode;
+  seatHandCombosIpCache = loaded.seatHandCombosIpByNode;
+
+  // After the tree lists: a lock is accepted only for a node with actions.
+  nodeLocksFromJson(loaded.nodeLocks);
+  lastUiCfg = loaded.lastUiCfg;
+
+  setRunning(false);
+  if (progress != 0.0) {
+    progress = 0.0;
+    emit progressChanged();
+  }
+  setStatusText(tr("Loaded project (%1 strategy nodes, %2 combo nodes)")
+                    .arg(handStrategyCache.size())
+                    .arg(handCombosCache.size()));
+  emit resultsChanged();
+  if (reclaimableChanged) {
+    emit systemMemoryChanged();
+    refreshAvailableMemory();
+  }
+
+  result.insert(QStringLiteral("ok"), true);
+  qInfo().noquote() << "Loaded project:" << path
+                    << "hasResults=" << (loaded.hasResults ? "true" : "false");
+  return result;
 }
 
 // ---- Text files and resources ------------------------------------------------
 
 QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
-    QVariantMap result;
-    result.insert(QStringLiteral("ok"), false);
-    result.insert(QStringLiteral("error"), QString());
-    const auto fail = [&result](const QString& error) {
-        result.insert(QStringLiteral("error"), error);
-        return result;
-    };
-
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) return fail(tr("Invalid/non-local file URL"));
-    const QString path = fileUrl.toLocalFile();
-    if (path.isEmpty()) return fail(tr("Empty file path"));
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return fail(tr("Failed to open file: %1").arg(file.errorString()));
-    }
-    QString error;
-    if (!writeAndCommit(file, text.toUtf8(), error)) return fail(tr("Failed to save file: %1").arg(error));
-    result.insert(QStringLiteral("ok"), true);
+  QVariantMap result;
+  result.insert(QStringLiteral("ok"), false);
+  result.insert(QStringLiteral("error"), QString());
+  const auto fail = [&result](const QString& error) {
+    result.insert(QStringLiteral("error"), error);
     return result;
+  };
+
+  if (!fileUrl.isValid() || !fileUrl.isLocalFile()) return fail(tr("Invalid/non-local file URL"));
+  const QString path = fileUrl.toLocalFile();
+  if (path.isEmpty()) return fail(tr("Empty file path"));
+
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    return fail(tr("Failed to open file: %1").arg(file.errorString()));
+  }
+  QString error;
+  if (!writeAndCommit(file, text.toUtf8(), error))
+    return fail(tr("Failed to save file: %1").arg(error));
+  result.insert(QStringLiteral("ok"), true);
+  return result;
 }
 
 QVariantMap AppController::readTextFile(QUrl fileUrl) const {
-    QVariantMap result;
-    result.insert(QStringLiteral("ok"), false);
-    result.insert(QStringLiteral("error"), QString());
-    result.insert(QStringLiteral("text"), QString());
-    const auto fail = [&result](const QString& error) {
-        result.insert(QStringLiteral("error"), error);
-        return result;
-    };
-
-    if (!fileUrl.isValid()) return fail(QStringLiteral("Invalid file URL."));
-    if (!fileUrl.isLocalFile()) return fail(QStringLiteral("Only local files are supported."));
-    const QString path = fileUrl.toLocalFile();
-    if (path.trimmed().isEmpty()) return fail(QStringLiteral("Empty file path."));
-    if (!QFileInfo::exists(path)) return fail(QStringLiteral("File does not exist."));
-
-    QFile file;
-    QString openError;
-    switch (openRegularFile(path, QIODevice::ReadOnly | QIODevice::Text, file, &openError)) {
-    case RegularOpen::NotRegular:
-        return fail(QStringLiteral("Not a regular file."));
-    case RegularOpen::Failed:
-        return fail(QStringLiteral("Failed to open file: %1").arg(openError));
-    case RegularOpen::Ok:
-        break;
-    }
-    const auto tooLarge = [&fail](qint64 bytes) {
-        return fail(QStringLiteral("File is too large (%1 bytes).").arg(bytes));
-    };
-    if (file.size() > kTextFileMaxBytes) return tooLarge(file.size());
-
-    // The file may grow after the check, so the read itself stops one byte
-    // past the limit.
-    QByteArray bytes;
-    while (bytes.size() <= kTextFileMaxBytes) {
-        const QByteArray chunk = file.read(kTextFileMaxBytes + 1 - bytes.size());
-        if (chunk.isEmpty()) break;
-        bytes += chunk;
-    }
-    if (bytes.size() > kTextFileMaxBytes) return tooLarge(bytes.size());
-
-    result.insert(QStringLiteral("text"), QString::fromUtf8(bytes));
-    result.insert(QStringLiteral("ok"), true);
+  QVariantMap result;
+  result.insert(QStringLiteral("ok"), false);
+  result.insert(QStringLiteral("error"), QString());
+  result.insert(QStringLiteral("text"), QString());
+  const auto fail = [&result](const QString& error) {
+    result.insert(QStringLiteral("error"), error);
     return result;
+  };
+
+  if (!fileUrl.isValid()) return fail(QStringLiteral("Invalid file URL."));
+  if (!fileUrl.isLocalFile()) return fail(QStringLiteral("Only local files are supported."));
+  const QString path = fileUrl.toLocalFile();
+  if (path.trimmed().isEmpty()) return fail(QStringLiteral("Empty file path."));
+  if (!QFileInfo::exists(path)) return fail(QStringLiteral("File does not exist."));
+
+  QFile file;
+  QString openError;
+  switch (openRegularFile(path, QIODevice::ReadOnly | QIODevice::Text, file, &openError)) {
+    case RegularOpen::NotRegular:
+      return fail(QStringLiteral("Not a regular file."));
+    case RegularOpen::Failed:
+      return fail(QStringLiteral("Failed to open file: %1").arg(openError));
+    case RegularOpen::Ok:
+      break;
+  }
+  const auto tooLarge = [&fail](qint64 bytes) {
+    return fail(QStringLiteral("File is too large (%1 bytes).").arg(bytes));
+  };
+  if (file.size() > kTextFileMaxBytes) return tooLarge(file.size());
+
+  // The file may grow after the check, so the read itself stops one byte
+  // past the limit.
+  QByteArray bytes;
+  while (bytes.size() <= kTextFileMaxBytes) {
+    const QByteArray chunk = file.read(kTextFileMaxBytes + 1 - bytes.size());
+    if (chunk.isEmpty()) break;
+    bytes += chunk;
+  }
+  if (bytes.size() > kTextFileMaxBytes) return tooLarge(bytes.size());
+
+  result.insert(QStringLiteral("text"), QString::fromUtf8(bytes));
+  result.insert(QStringLiteral("ok"), true);
+  return result;
 }
 
 QString AppController::readTextResource(QString path) const {
-    QString resource = path.trimmed();
-    if (resource.startsWith(QLatin1String("qrc:/"))) {
-        resource = QLatin1Char(':') + resource.mid(4);
-    } else if (resource.startsWith(QLatin1Char('/'))) {
-        resource.prepend(QLatin1Char(':'));
-    }
-    if (!resource.startsWith(QLatin1String(":/"))) {
-        qWarning().noquote() << "readTextResource: not a Qt resource path:" << path;
-        return {};
-    }
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning().noquote() << "readTextResource: failed to open:" << resource;
-        return {};
-    }
-    return QString::fromUtf8(file.readAll());
+  QString resource = path.trimmed();
+  if (resource.startsWith(QLatin1String("qrc:/"))) {
+    resource = QLatin1Char(':') + resource.mid(4);
+  } else if (resource.startsWith(QLatin1Char('/'))) {
+    resource.prepend(QLatin1Char(':'));
+  }
+  if (!resource.startsWith(QLatin1String(":/"))) {
+    qWarning().noquote() << "readTextResource: not a Qt resource path:" << path;
+    return {};
+  }
+  QFile file(resource);
+  if (!file.open(QIODevice::ReadOnly)) {
+    qWarning().noquote() << "readTextResource: failed to open:" << resource;
+    return {};
+  }
+  return QString::fromUtf8(file.readAll());
 }
 
 void AppController::openLicensesFolder() const {
-    const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("licenses"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+  const QString folder =
+      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("licenses"));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 void AppController::openThirdPartyNotices() const {
-    const QString notices = QDir(QCoreApplication::applicationDirPath())
-                                .filePath(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(notices));
+  const QString notices = QDir(QCoreApplication::applicationDirPath())
+                              .filePath(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(notices));
 }
 
 // ---- Play vs. Solution statistics ----------------------------------------------
 
 void AppController::recordPlayVsSolutionHand(bool isMistake, double evLoss) {
-    recordPlayVsSolutionTotals(today(), isMistake, cleanEvLoss(evLoss));
-    emit playVsSolutionStatsChanged();
+  recordPlayVsSolutionTotals(today(), isMistake, cleanEvLoss(evLoss));
+  emit playVsSolutionStatsChanged();
 }
 
 void AppController::recordPlayVsSolutionHandDetailed(bool isMistake, double evLoss, double actualEv,
                                                      double optimalEv) {
-    const double loss = cleanEvLoss(evLoss);
-    const bool mistake = recordPlayVsSolutionTotals(today(), isMistake, loss);
-    if (std::isfinite(actualEv) && std::isfinite(optimalEv)) {
-        QVariantList history = loadPlayVsSolutionHistory();
-        QVariantMap entry;
-        entry.insert(QStringLiteral("ts"), QDateTime::currentDateTime().toString(Qt::ISODate));
-        entry.insert(QStringLiteral("actualEv"), actualEv);
-        entry.insert(QStringLiteral("optimalEv"), optimalEv);
-        entry.insert(QStringLiteral("evLoss"), loss);
-        entry.insert(QStringLiteral("isMistake"), mistake);
-        history.push_back(entry);
-        if (history.size() > kPlayHistoryMaxEntries) {
-            history.erase(history.begin(), history.end() - kPlayHistoryMaxEntries);
-        }
-        savePlayVsSolutionHistory(history);
+  const double loss = cleanEvLoss(evLoss);
+  const bool mistake = recordPlayVsSolutionTotals(today(), isMistake, loss);
+  if (std::isfinite(actualEv) && std::isfinite(optimalEv)) {
+    QVariantList history = loadPlayVsSolutionHistory();
+    QVariantMap entry;
+    entry.insert(QStringLiteral("ts"), QDateTime::currentDateTime().toString(Qt::ISODate));
+    entry.insert(QStringLiteral("actualEv"), actualEv);
+    entry.insert(QStringLiteral("optimalEv"), optimalEv);
+    entry.insert(QStringLiteral("evLoss"), loss);
+    entry.insert(QStringLiteral("isMistake"), mistake);
+    history.push_back(entry);
+    if (history.size() > kPlayHistoryMaxEntries) {
+      history.erase(history.begin(), history.end() - kPlayHistoryMaxEntries);
     }
-    emit playVsSolutionStatsChanged();
+    savePlayVsSolutionHistory(history);
+  }
+  emit playVsSolutionStatsChanged();
 }
 
-QVariantList AppController::playVsSolutionEvHistory() const { return loadPlayVsSolutionHistory(); }
+QVariantList AppController::playVsSolutionEvHistory() const {
+  return loadPlayVsSolutionHistory();
+}
 
 QVariantMap AppController::playVsSolutionStats() const {
-    const QSettings settings;
-    const PlaySummary total = summarizePlayVsSolution(settings, kPlayTotalPrefix);
-    const PlaySummary day = summarizePlayVsSolution(settings, playVsSolutionKeyPrefix(today()));
-    QVariantMap stats;
-    stats.insert(QStringLiteral("totalHands"), total.hands);
-    stats.insert(QStringLiteral("totalMistakes"), total.mistakes);
-    stats.insert(QStringLiteral("totalAccuracyPct"), total.accuracyPct);
-    stats.insert(QStringLiteral("totalAvgEvLoss"), total.avgEvLoss);
-    stats.insert(QStringLiteral("todayHands"), day.hands);
-    stats.insert(QStringLiteral("todayMistakes"), day.mistakes);
-    stats.insert(QStringLiteral("todayAccuracyPct"), day.accuracyPct);
-    stats.insert(QStringLiteral("todayAvgEvLoss"), day.avgEvLoss);
-    return stats;
+  const QSettings settings;
+  const PlaySummary total = summarizePlayVsSolution(settings, kPlayTotalPrefix);
+  const PlaySummary day = summarizePlayVsSolution(settings, playVsSolutionKeyPrefix(today()));
+  QVariantMap stats;
+  stats.insert(QStringLiteral("totalHands"), total.hands);
+  stats.insert(QStringLiteral("totalMistakes"), total.mistakes);
+  stats.insert(QStringLiteral("totalAccuracyPct"), total.accuracyPct);
+  stats.insert(QStringLiteral("totalAvgEvLoss"), total.avgEvLoss);
+  stats.insert(QStringLiteral("todayHands"), day.hands);
+  stats.insert(QStringLiteral("todayMistakes"), day.mistakes);
+  stats.insert(QStringLiteral("todayAccuracyPct"), day.accuracyPct);
+  stats.insert(QStringLiteral("todayAvgEvLoss"), day.avgEvLoss);
+  return stats;
 }
 
 void AppController::clearPlayVsSolutionStats() {
-    QSettings settings;
-    settings.remove(kPlayGroup);
-    emit playVsSolutionStatsChanged();
+  QSettings settings;
+  settings.remove(kPlayGroup);
+  emit playVsSolutionStatsChanged();
 }

@@ -21,394 +21,414 @@ using halvory_app::SolveProgress;
 namespace {
 
 std::int64_t steadyNowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QVariantMap actionMap(const halvory_app::TreeNodeAction& action) {
-    return QVariantMap{
-        {QStringLiteral("name"), fromUtf8(action.name)},
-        {QStringLiteral("actionType"), fromUtf8(action.action_type)},
-        {QStringLiteral("frequency"), QVariant::fromValue(action.frequency)},
-        {QStringLiteral("childIndex"), static_cast<int>(action.child_index)},
-    };
+  return QVariantMap{
+      {QStringLiteral("name"), fromUtf8(action.name)},
+      {QStringLiteral("actionType"), fromUtf8(action.action_type)},
+      {QStringLiteral("frequency"), QVariant::fromValue(action.frequency)},
+      {QStringLiteral("childIndex"), static_cast<int>(action.child_index)},
+  };
 }
 
 QVariantMap metaMap(const halvory_app::TreeNodeMeta& row, double effectiveStackChips) {
-    return QVariantMap{
-        {QStringLiteral("nodeType"), fromUtf8(row.node_type)},
-        {QStringLiteral("chanceDeal"), fromUtf8(row.chance_deal)},
-        {QStringLiteral("player"), fromUtf8(row.player)},
-        {QStringLiteral("pot"), row.pot / 100.0},
-        {QStringLiteral("effectiveStack"), effectiveStackChips},
-        {QStringLiteral("investedOop"), row.invested_oop / 100.0},
-        {QStringLiteral("investedIp"), row.invested_ip / 100.0},
-        {QStringLiteral("hasChildren"), !row.actions.empty()},
-    };
+  return QVariantMap{
+      {QStringLiteral("nodeType"), fromUtf8(row.node_type)},
+      {QStringLiteral("chanceDeal"), fromUtf8(row.chance_deal)},
+      {QStringLiteral("player"), fromUtf8(row.player)},
+      {QStringLiteral("pot"), row.pot / 100.0},
+      {QStringLiteral("effectiveStack"), effectiveStackChips},
+      {QStringLiteral("investedOop"), row.invested_oop / 100.0},
+      {QStringLiteral("investedIp"), row.invested_ip / 100.0},
+      {QStringLiteral("hasChildren"), !row.actions.empty()},
+  };
 }
 
 }  // namespace
 
-void AppController::startSolve() { startSolveWithConfig(QVariantMap()); }
+void AppController::startSolve() {
+  startSolveWithConfig(QVariantMap());
+}
 
 void AppController::startSolveWithConfig(QVariantMap cfg) {
-    if (running) return;
-    const QString ranks = rankAlphabetFor(cfg);
-    setStatusText(tr("Starting..."));
+  if (running) return;
+  const QString ranks = rankAlphabetFor(cfg);
+  setStatusText(tr("Starting..."));
 
-    const auto number = [&cfg](const char* key, double fallback) {
-        return cfg.contains(QLatin1String(key)) ? cfg.value(QLatin1String(key)).toDouble() : fallback;
-    };
-    const auto text = [&cfg](const char* key) { return cfg.value(QLatin1String(key)).toString(); };
-    const auto jam = [&cfg](const char* seat) {
-        const QString prefix = QLatin1String(seat);
-        const bool enabled = cfg.value(prefix + QStringLiteral("_add_all_in_jam_threshold_enabled")).toBool();
-        const double pct =
-            enabled ? cfg.value(prefix + QStringLiteral("_add_all_in_jam_threshold_pct")).toDouble() : 0.0;
-        return std::make_pair(enabled, pct);
-    };
-    const auto [oopJamOn, oopJamPct] = jam("oop");
-    const auto [ipJamOn, ipJamPct] = jam("ip");
-    qInfo().nospace().noquote() << "UI startSolveWithConfig: board=" << text("board")
-                                << " oop_range.len=" << text("oop_range").size()
-                                << " ip_range.len=" << text("ip_range").size()
-                                << " pot=" << static_cast<qint64>(number("starting_pot", 100))
-                                << " stack=" << static_cast<qint64>(number("effective_stack", 100))
-                                << " rake%=" << number("rake_percent", 0) << " rake_cap=" << number("rake_cap", 0)
-                                << " iters=" << static_cast<qint64>(number("max_iterations", 2000))
-                                << " target_expl=" << number("target_exploitability", 0.1)
-                                << " oop_flop_bets=" << text("oop_flop_bet_sizes")
-                                << " oop_flop_raises=" << text("oop_flop_raise_sizes")
-                                << " ip_flop_bets=" << text("ip_flop_bet_sizes")
-                                << " ip_flop_raises=" << text("ip_flop_raise_sizes")
-                                << " oop_jam_thr_en=" << oopJamOn << " oop_jam_thr_pct=" << oopJamPct
-                                << " ip_jam_thr_en=" << ipJamOn << " ip_jam_thr_pct=" << ipJamPct;
+  const auto number = [&cfg](const char* key, double fallback) {
+    return cfg.contains(QLatin1String(key)) ? cfg.value(QLatin1String(key)).toDouble() : fallback;
+  };
+  const auto text = [&cfg](const char* key) { return cfg.value(QLatin1String(key)).toString(); };
+  const auto jam = [&cfg](const char* seat) {
+    const QString prefix = QLatin1String(seat);
+    const bool enabled =
+        cfg.value(prefix + QStringLiteral("_add_all_in_jam_threshold_enabled")).toBool();
+    const double pct =
+        enabled ? cfg.value(prefix + QStringLiteral("_add_all_in_jam_threshold_pct")).toDouble()
+                : 0.0;
+    return std::make_pair(enabled, pct);
+  };
+  const auto [oopJamOn, oopJamPct] = jam("oop");
+  const auto [ipJamOn, ipJamPct] = jam("ip");
+  qInfo().nospace().noquote() << "UI startSolveWithConfig: board=" << text("board")
+                              << " oop_range.len=" << text("oop_range").size()
+                              << " ip_range.len=" << text("ip_range").size()
+                              << " pot=" << static_cast<qint64>(number("starting_pot", 100))
+                              << " stack=" << static_cast<qint64>(number("effective_stack", 100))
+                              << " rake%=" << number("rake_percent", 0)
+                              << " rake_cap=" << number("rake_cap", 0)
+                              << " iters=" << static_cast<qint64>(number("max_iterations", 2000))
+                              << " target_expl=" << number("target_exploitability", 0.1)
+                              << " oop_flop_bets=" << text("oop_flop_bet_sizes")
+                              << " oop_flop_raises=" << text("oop_flop_raise_sizes")
+                              << " ip_flop_bets=" << text("ip_flop_bet_sizes")
+                              << " ip_flop_raises=" << text("ip_flop_raise_sizes")
+                              << " oop_jam_thr_en=" << oopJamOn << " oop_jam_thr_pct=" << oopJamPct
+                              << " ip_jam_thr_en=" << ipJamOn << " ip_jam_thr_pct=" << ipJamPct;
 
-    lastUiCfg = cfg;
-    const bool applyLocks = cfg.value(QStringLiteral("apply_node_locks")).toBool();
-    if (!applyLocks && !nodeLockTable.isEmpty()) nodeLockTable.clear();
+  lastUiCfg = cfg;
+  const bool applyLocks = cfg.value(QStringLiteral("apply_node_locks")).toBool();
+  if (!applyLocks && !nodeLockTable.isEmpty()) nodeLockTable.clear();
 
-    const SolveConfig config = buildSolveConfig(cfg, applyLocks);
-    const std::size_t boardLength = config.board.size();
-    if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
-        setStatusText(tr("Not ready: enter a valid board first"));
-        return;
+  const SolveConfig config = buildSolveConfig(cfg, applyLocks);
+  const std::size_t boardLength = config.board.size();
+  if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
+    setStatusText(tr("Not ready: enter a valid board first"));
+    return;
+  }
+  if (!rangeHasRankPair(ranks, fromUtf8(config.oop_range)) ||
+      !rangeHasRankPair(ranks, fromUtf8(config.ip_range))) {
+    setStatusText(tr("Not ready: select at least one hand in both ranges"));
+    return;
+  }
+  static const char* const kSizingKeys[] = {
+      "oop_flop_bet_sizes",  "oop_flop_raise_sizes",  "oop_turn_bet_sizes", "oop_turn_raise_sizes",
+      "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes",  "ip_flop_raise_sizes",
+      "ip_turn_bet_sizes",   "ip_turn_raise_sizes",   "ip_river_bet_sizes", "ip_river_raise_sizes",
+  };
+  for (const char* key : kSizingKeys) {
+    if (!cfgTextNonBlank(cfg, QLatin1String(key))) {
+      setStatusText(tr("Not ready: fill out both OOP and IP sizing"));
+      return;
     }
-    if (!rangeHasRankPair(ranks, fromUtf8(config.oop_range)) || !rangeHasRankPair(ranks, fromUtf8(config.ip_range))) {
-        setStatusText(tr("Not ready: select at least one hand in both ranges"));
-        return;
-    }
-    static const char* const kSizingKeys[] = {
-        "oop_flop_bet_sizes", "oop_flop_raise_sizes", "oop_turn_bet_sizes", "oop_turn_raise_sizes",
-        "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes", "ip_flop_raise_sizes",
-        "ip_turn_bet_sizes", "ip_turn_raise_sizes", "ip_river_bet_sizes", "ip_river_raise_sizes",
-    };
-    for (const char* key : kSizingKeys) {
-        if (!cfgTextNonBlank(cfg, QLatin1String(key))) {
-            setStatusText(tr("Not ready: fill out both OOP and IP sizing"));
-            return;
-        }
-    }
-    // Refused before the previous result is released, so nothing is lost.
-    const QString problem = solveInputProblem(cfg, config);
-    if (!problem.isEmpty()) {
-        setStatusText(tr("Not ready: %1").arg(problem));
-        return;
-    }
+  }
+  // Refused before the previous result is released, so nothing is lost.
+  const QString problem = solveInputProblem(cfg, config);
+  if (!problem.isEmpty()) {
+    setStatusText(tr("Not ready: %1").arg(problem));
+    return;
+  }
 
-    releaseResultsForStart();
+  releaseResultsForStart();
 
-    startRequiredMemoryBytes = solveRequiredMemoryBytes;
-    if (solveRequiredMemoryBytes > 0 && systemAvailableMemoryBytes > 0 &&
-        systemAvailableMemoryBytes <= solveRequiredMemoryBytes) {
-        setStatusText(tr("Not enough RAM to solve (after clearing previous results)"));
-        return;
-    }
+  startRequiredMemoryBytes = solveRequiredMemoryBytes;
+  if (solveRequiredMemoryBytes > 0 && systemAvailableMemoryBytes > 0 &&
+      systemAvailableMemoryBytes <= solveRequiredMemoryBytes) {
+    setStatusText(tr("Not enough RAM to solve (after clearing previous results)"));
+    return;
+  }
 
-    solveStartTime = steadyNowNs();
-    hasSolveStartTime = true;
-    setRunning(true);
-    launchSolve(config, ++solveGeneration);
+  solveStartTime = steadyNowNs();
+  hasSolveStartTime = true;
+  setRunning(true);
+  launchSolve(config, ++solveGeneration);
 }
 
 void AppController::launchSolve(const SolveConfig& config, std::uint64_t generation) {
-    pendingStart.reset();
-    try {
-        if (!session.is_running() && session.start(config, [this, generation](const SolveProgress& report) {
-                forwardProgressToGui(report, generation);
-            })) {
-            startedSolveGeneration = generation;
-            return;
-        }
-    } catch (const std::exception& error) {
-        // No thread could be started: nothing runs, so nothing will end the
-        // running state later.
-        setRunning(false);
-        setStatusText(QStringLiteral("Error: ") + QString::fromUtf8(error.what()));
-        return;
+  pendingStart.reset();
+  try {
+    if (!session.is_running() &&
+        session.start(config, [this, generation](const SolveProgress& report) {
+          forwardProgressToGui(report, generation);
+        })) {
+      startedSolveGeneration = generation;
+      return;
     }
-    // The solve that clearResults abandoned is still ending (it stops at its
-    // next cancel check). Refusing would lose this request; it starts as soon
-    // as the abandoned solve's final report arrives.
-    session.cancel();
-    pendingStart = config;
-    pendingStartGeneration = generation;
-    setStatusText(tr("Waiting for the previous solve to stop..."));
+  } catch (const std::exception& error) {
+    // No thread could be started: nothing runs, so nothing will end the
+    // running state later.
+    setRunning(false);
+    setStatusText(QStringLiteral("Error: ") + QString::fromUtf8(error.what()));
+    return;
+  }
+  // The solve that clearResults abandoned is still ending (it stops at its
+  // next cancel check). Refusing would lose this request; it starts as soon
+  // as the abandoned solve's final report arrives.
+  session.cancel();
+  pendingStart = config;
+  pendingStartGeneration = generation;
+  setStatusText(tr("Waiting for the previous solve to stop..."));
 }
 
 void AppController::clearResultFields() {
-    rootActions.clear();
-    treeNodeMeta.clear();
-    treeNodeActions.clear();
-    resultsSummary.clear();
-    resultStartingPot = 0.0;
-    resultIterations = 0;
-    resultExploitability = 0.0;
-    resultEvOop = 0.0;
-    resultEvIp = 0.0;
+  rootActions.clear();
+  treeNodeMeta.clear();
+  treeNodeActions.clear();
+  resultsSummary.clear();
+  resultStartingPot = 0.0;
+  resultIterations = 0;
+  resultExploitability = 0.0;
+  resultEvOop = 0.0;
+  resultEvIp = 0.0;
 }
 
 void AppController::releaseResultsForStart() {
-    session.clear_results();
-    clearNodeCaches();
-    clearResultFields();
-    resultsReclaimableMemoryBytes = 0;
-    emit resultsChanged();
-    emit systemMemoryChanged();
-    // The allocator keeps freed pages; hand them back so the RAM check sees
-    // the memory the previous result no longer uses.
-    systemInfo->releaseFreedMemory();
-    refreshAvailableMemory();
+  session.clear_results();
+  clearNodeCaches();
+  clearResultFields();
+  resultsReclaimableMemoryBytes = 0;
+  emit resultsChanged();
+  emit systemMemoryChanged();
+  // The allocator keeps freed pages; hand them back so the RAM check sees
+  // the memory the previous result no longer uses.
+  systemInfo->releaseFreedMemory();
+  refreshAvailableMemory();
 }
 
 void AppController::reSolveWithNodeLocks() {
-    if (running) return;
-    if (lastUiCfg.isEmpty()) {
-        setStatusText(tr("No previous solve config (solve once first)"));
-        return;
-    }
-    QVariantMap cfg = lastUiCfg;
-    cfg.insert(QStringLiteral("apply_node_locks"), true);
-    startSolveWithConfig(cfg);
+  if (running) return;
+  if (lastUiCfg.isEmpty()) {
+    setStatusText(tr("No previous solve config (solve once first)"));
+    return;
+  }
+  QVariantMap cfg = lastUiCfg;
+  cfg.insert(QStringLiteral("apply_node_locks"), true);
+  startSolveWithConfig(cfg);
 }
 
 void AppController::cancelSolve() {
-    session.cancel();
-    if (pendingStart.has_value()) {
-        // Only a waiting request to drop: no solve of ours will report.
-        pendingStart.reset();
-        setStatusText(tr("Cancelled"));
-        setRunning(false);
-        return;
-    }
-    setStatusText(tr("Cancelling..."));
+  session.cancel();
+  if (pendingStart.has_value()) {
+    // Only a waiting request to drop: no solve of ours will report.
+    pendingStart.reset();
+    setStatusText(tr("Cancelled"));
+    setRunning(false);
+    return;
+  }
+  setStatusText(tr("Cancelling..."));
 }
 
 void AppController::clearResults() {
-    session.cancel();
-    pendingStart.reset();
-    ++solveGeneration;
-    session.clear_results();
-    clearNodeCaches();
-    nodeLockTable.clear();
-    clearResultFields();
-    lastUiCfg.clear();
-    resultsReclaimableMemoryBytes = 0;
-    startRequiredMemoryBytes = 0;
-    if (progress != 0.0) {
-        progress = 0.0;
-        emit progressChanged();
-    }
-    setStatusText(tr("Ready"));
-    setRunning(false);
-    systemInfo->releaseFreedMemory();
-    emit resultsChanged();
-    emit systemMemoryChanged();
+  session.cancel();
+  pendingStart.reset();
+  ++solveGeneration;
+  session.clear_results();
+  clearNodeCaches();
+  nodeLockTable.clear();
+  clearResultFields();
+  lastUiCfg.clear();
+  resultsReclaimableMemoryBytes = 0;
+  startRequiredMemoryBytes = 0;
+  if (progress != 0.0) {
+    progress = 0.0;
+    emit progressChanged();
+  }
+  setStatusText(tr("Ready"));
+  setRunning(false);
+  systemInfo->releaseFreedMemory();
+  emit resultsChanged();
+  emit systemMemoryChanged();
 }
 
 void AppController::forwardProgressToGui(const SolveProgress& report, std::uint64_t generation) {
-    // Solve thread: touch nothing but this object's address and the pending
-    // report. A queued call is dropped with the object's pending events if it
-    // is destroyed first.
-    if (report.result.has_value()) {
-        {
-            // The final report says all a waiting one would, and must arrive last.
-            std::lock_guard lock(pendingProgress.mutex);
-            if (pendingProgress.report && pendingProgress.report->second == generation) pendingProgress.report.reset();
-        }
-        QMetaObject::invokeMethod(
-            this, [this, report, generation]() { onSolveProgress(report, generation); }, Qt::QueuedConnection);
-        return;
-    }
-    bool post = false;
+  // Solve thread: touch nothing but this object's address and the pending
+  // report. A queued call is dropped with the object's pending events if it
+  // is destroyed first.
+  if (report.result.has_value()) {
     {
-        std::lock_guard lock(pendingProgress.mutex);
-        pendingProgress.report.emplace(report, generation);
-        post = !pendingProgress.scheduled;
-        pendingProgress.scheduled = true;
+      // The final report says all a waiting one would, and must arrive last.
+      std::lock_guard lock(pendingProgress.mutex);
+      if (pendingProgress.report && pendingProgress.report->second == generation)
+        pendingProgress.report.reset();
     }
-    if (post) QMetaObject::invokeMethod(this, &AppController::deliverPendingProgress, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, report, generation]() { onSolveProgress(report, generation); },
+        Qt::QueuedConnection);
+    return;
+  }
+  bool post = false;
+  {
+    std::lock_guard lock(pendingProgress.mutex);
+    pendingProgress.report.emplace(report, generation);
+    post = !pendingProgress.scheduled;
+    pendingProgress.scheduled = true;
+  }
+  if (post)
+    QMetaObject::invokeMethod(this, &AppController::deliverPendingProgress, Qt::QueuedConnection);
 }
 
 void AppController::deliverPendingProgress() {
-    std::optional<std::pair<SolveProgress, std::uint64_t>> next;
-    {
-        std::lock_guard lock(pendingProgress.mutex);
-        next.swap(pendingProgress.report);
-        // Nothing came in since the last delivery: the next report posts anew.
-        if (!next) {
-            pendingProgress.scheduled = false;
-            return;
-        }
+  std::optional<std::pair<SolveProgress, std::uint64_t>> next;
+  {
+    std::lock_guard lock(pendingProgress.mutex);
+    next.swap(pendingProgress.report);
+    // Nothing came in since the last delivery: the next report posts anew.
+    if (!next) {
+      pendingProgress.scheduled = false;
+      return;
     }
-    onSolveProgress(next->first, next->second);
-    progressPacer.start();
+  }
+  onSolveProgress(next->first, next->second);
+  progressPacer.start();
 }
 
 void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t generation) {
-    // A report of an abandoned solve (results cleared, or a project loaded
-    // since) must not overwrite what the user now sees.
-    if (generation != solveGeneration) {
-        // The abandoned solve has ended: a start request that waited for it
-        // runs now. Without one, if the newest start request found the
-        // abandoned solve running, nothing else will end the running state.
-        if (report.result.has_value() && !session.is_running()) {
-            if (pendingStart.has_value()) {
-                const SolveConfig config = std::move(*pendingStart);
-                launchSolve(config, pendingStartGeneration);
-            } else if (running && startedSolveGeneration != solveGeneration) {
-                setRunning(false);
-            }
-        }
-        return;
+  // A report of an abandoned solve (results cleared, or a project loaded
+  // since) must not overwrite what the user now sees.
+  if (generation != solveGeneration) {
+    // The abandoned solve has ended: a start request that waited for it
+    // runs now. Without one, if the newest start request found the
+    // abandoned solve running, nothing else will end the running state.
+    if (report.result.has_value() && !session.is_running()) {
+      if (pendingStart.has_value()) {
+        const SolveConfig config = std::move(*pendingStart);
+        launchSolve(config, pendingStartGeneration);
+      } else if (running && startedSolveGeneration != solveGeneration) {
+        setRunning(false);
+      }
     }
-    qInfo().nospace().noquote() << "UI solve progress: p=" << report.progress
-                                << " status=" << fromUtf8(report.status)
-                                << " has_result=" << (report.result.has_value() ? "true" : "false");
-    if (progress != report.progress) {
-        progress = report.progress;
-        emit progressChanged();
+    return;
+  }
+  qInfo().nospace().noquote() << "UI solve progress: p=" << report.progress
+                              << " status=" << fromUtf8(report.status)
+                              << " has_result=" << (report.result.has_value() ? "true" : "false");
+  if (progress != report.progress) {
+    progress = report.progress;
+    emit progressChanged();
+  }
+  setStatusText(fromUtf8(report.status));
+
+  if (report.result.has_value()) {
+    const ResultSnapshot& snapshot = *report.result;
+    QString summary;
+    if (!snapshot.ok) {
+      summary = tr("Solve failed: %1").arg(fromUtf8(snapshot.error));
+      clearResultFields();
+      clearNodeCaches();
+    } else {
+      clearNodeCaches();
+      summary = tr("Board %1 | iters %2 | expl\u2248%3 | EV(oop)=%4 EV(ip)=%5")
+                    .arg(fromUtf8(snapshot.board))
+                    .arg(snapshot.iterations)
+                    .arg(QString::number(snapshot.exploitability / 100.0, 'f', 4))
+                    .arg(QString::number(snapshot.ev_oop / 100.0, 'f', 3))
+                    .arg(QString::number(snapshot.ev_ip / 100.0, 'f', 3));
+
+      const qint64 runtimeMs = hasSolveStartTime ? (steadyNowNs() - solveStartTime) / 1000000 : 0;
+      recordSolveActivity(
+          static_cast<int>(std::min<std::uint32_t>(snapshot.iterations, 2147483647u)),
+          snapshot.exploitability / 100.0, runtimeMs);
+      emit solveStatsChanged();
+
+      resultStartingPot = snapshot.starting_pot / 100.0;
+      resultIterations =
+          static_cast<int>(std::min<std::uint32_t>(snapshot.iterations, 2147483647u));
+      resultExploitability = snapshot.exploitability / 100.0;
+      resultEvOop = snapshot.ev_oop / 100.0;
+      resultEvIp = snapshot.ev_ip / 100.0;
+      resultsReclaimableMemoryBytes = startRequiredMemoryBytes;
+      emit systemMemoryChanged();
+
+      const std::size_t names = snapshot.root_action_names.size();
+      const std::size_t types = snapshot.root_action_types.size();
+      const std::size_t freqs = snapshot.root_action_frequencies.size();
+      const std::size_t n = std::min({names, types, freqs});
+      if (names != types || types != freqs) {
+        qWarning() << "Result root action arrays have mismatched sizes:"
+                   << "names=" << names << "types=" << types << "freqs=" << freqs
+                   << "(using n=" << n << ")";
+      }
+      rootActions.clear();
+      rootActions.reserve(static_cast<qsizetype>(n));
+      for (std::size_t i = 0; i < n; ++i) {
+        rootActions.append(QVariantMap{
+            {QStringLiteral("name"), fromUtf8(snapshot.root_action_names[i])},
+            {QStringLiteral("actionType"), fromUtf8(snapshot.root_action_types[i])},
+            {QStringLiteral("frequency"), QVariant::fromValue(snapshot.root_action_frequencies[i])},
+        });
+      }
+      const double effectiveStack = snapshot.effective_stack / 100.0;
+      treeNodeMeta.clear();
+      treeNodeActions.clear();
+      treeNodeMeta.reserve(static_cast<qsizetype>(snapshot.tree_node_meta.size()));
+      treeNodeActions.reserve(static_cast<qsizetype>(snapshot.tree_node_meta.size()));
+      for (const halvory_app::TreeNodeMeta& row : snapshot.tree_node_meta) {
+        treeNodeMeta.append(metaMap(row, effectiveStack));
+        QVariantList actions;
+        actions.reserve(static_cast<qsizetype>(row.actions.size()));
+        for (const halvory_app::TreeNodeAction& action : row.actions)
+          actions.append(actionMap(action));
+        treeNodeActions.append(actions);
+      }
     }
-    setStatusText(fromUtf8(report.status));
+    resultsSummary = summary;
+    if (snapshot.ok) prefetchFirstStreetNodes();
+    qInfo().nospace() << "UI about to emit resultsChanged: root_actions=" << rootActions.size()
+                      << " summary.len=" << summary.size();
+    emit resultsChanged();
+    qInfo() << "UI emitted resultsChanged";
+  }
 
-    if (report.result.has_value()) {
-        const ResultSnapshot& snapshot = *report.result;
-        QString summary;
-        if (!snapshot.ok) {
-            summary = tr("Solve failed: %1").arg(fromUtf8(snapshot.error));
-            clearResultFields();
-            clearNodeCaches();
-        } else {
-            clearNodeCaches();
-            summary = tr("Board %1 | iters %2 | expl\u2248%3 | EV(oop)=%4 EV(ip)=%5")
-                          .arg(fromUtf8(snapshot.board))
-                          .arg(snapshot.iterations)
-                          .arg(QString::number(snapshot.exploitability / 100.0, 'f', 4))
-                          .arg(QString::number(snapshot.ev_oop / 100.0, 'f', 3))
-                          .arg(QString::number(snapshot.ev_ip / 100.0, 'f', 3));
-
-            const qint64 runtimeMs = hasSolveStartTime ? (steadyNowNs() - solveStartTime) / 1000000 : 0;
-            recordSolveActivity(static_cast<int>(std::min<std::uint32_t>(snapshot.iterations, 2147483647u)),
-                                snapshot.exploitability / 100.0, runtimeMs);
-            emit solveStatsChanged();
-
-            resultStartingPot = snapshot.starting_pot / 100.0;
-            resultIterations = static_cast<int>(std::min<std::uint32_t>(snapshot.iterations, 2147483647u));
-            resultExploitability = snapshot.exploitability / 100.0;
-            resultEvOop = snapshot.ev_oop / 100.0;
-            resultEvIp = snapshot.ev_ip / 100.0;
-            resultsReclaimableMemoryBytes = startRequiredMemoryBytes;
-            emit systemMemoryChanged();
-
-            const std::size_t names = snapshot.root_action_names.size();
-            const std::size_t types = snapshot.root_action_types.size();
-            const std::size_t freqs = snapshot.root_action_frequencies.size();
-            const std::size_t n = std::min({names, types, freqs});
-            if (names != types || types != freqs) {
-                qWarning() << "Result root action arrays have mismatched sizes:"
-                           << "names=" << names << "types=" << types << "freqs=" << freqs << "(using n=" << n
-                           << ")";
-            }
-            rootActions.clear();
-            rootActions.reserve(static_cast<qsizetype>(n));
-            for (std::size_t i = 0; i < n; ++i) {
-                rootActions.append(QVariantMap{
-                    {QStringLiteral("name"), fromUtf8(snapshot.root_action_names[i])},
-                    {QStringLiteral("actionType"), fromUtf8(snapshot.root_action_types[i])},
-                    {QStringLiteral("frequency"), QVariant::fromValue(snapshot.root_action_frequencies[i])},
-                });
-            }
-            const double effectiveStack = snapshot.effective_stack / 100.0;
-            treeNodeMeta.clear();
-            treeNodeActions.clear();
-            treeNodeMeta.reserve(static_cast<qsizetype>(snapshot.tree_node_meta.size()));
-            treeNodeActions.reserve(static_cast<qsizetype>(snapshot.tree_node_meta.size()));
-            for (const halvory_app::TreeNodeMeta& row : snapshot.tree_node_meta) {
-                treeNodeMeta.append(metaMap(row, effectiveStack));
-                QVariantList actions;
-                actions.reserve(static_cast<qsizetype>(row.actions.size()));
-                for (const halvory_app::TreeNodeAction& action : row.actions) actions.append(actionMap(action));
-                treeNodeActions.append(actions);
-            }
-        }
-        resultsSummary = summary;
-        if (snapshot.ok) prefetchFirstStreetNodes();
-        qInfo().nospace() << "UI about to emit resultsChanged: root_actions=" << rootActions.size()
-                          << " summary.len=" << summary.size();
-        emit resultsChanged();
-        qInfo() << "UI emitted resultsChanged";
-    }
-
-    // Only the final report (it always carries a result) ends the running
-    // state, so the UI never sees "idle" before the results are filled in.
-    if (report.result.has_value() && !session.is_running() && running) setRunning(false);
+  // Only the final report (it always carries a result) ends the running
+  // state, so the UI never sees "idle" before the results are filled in.
+  if (report.result.has_value() && !session.is_running() && running) setRunning(false);
 }
 
 // ---- memory estimates ----------------------------------------------------
 
 void AppController::requestSolveMemoryEstimate(QVariantMap cfg) {
-    const std::uint64_t generation = ++estimateGeneration;
-    try {
-        estimateRunner.submit([request = EstimateRequest{this, generation, std::move(cfg), systemThreadCount}](
-                                  halvory::CancelFlag cancel) { solveMemoryEstimateWorker(request, cancel); });
-    } catch (const std::exception&) {
-        // No thread: answer at once with "no estimate" rather than throwing
-        // into the UI.
-        acceptMemoryEstimate(generation, 0, formatGigabytes(0));
-    }
+  const std::uint64_t generation = ++estimateGeneration;
+  try {
+    estimateRunner.submit(
+        [request = EstimateRequest{this, generation, std::move(cfg), systemThreadCount}](
+            halvory::CancelFlag cancel) { solveMemoryEstimateWorker(request, cancel); });
+  } catch (const std::exception&) {
+    // No thread: answer at once with "no estimate" rather than throwing
+    // into the UI.
+    acceptMemoryEstimate(generation, 0, formatGigabytes(0));
+  }
 }
 
-void AppController::solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel) {
-    std::uint64_t bytes = 0;
-    try {
-        const SolveConfig config = buildSolveConfigFromMap(request.cfg, request.processorCount);
-        std::string error;
-        const auto estimate = halvory_app::estimate_solve_memory(config, &error, cancel);
-        if (estimate.has_value() && estimate->total_bytes != 0) bytes = estimate->total_bytes;
-    } catch (...) {
-        bytes = 0;
-    }
-    // A newer request (or the controller's end) cancelled this one: its
-    // answer would be dropped anyway.
-    if (halvory::cancel_requested(cancel)) return;
-    const QString text = formatGigabytes(bytes);
-    AppController* controller = request.controller;
-    const std::uint64_t generation = request.generation;
-    // The controller stops this thread before it is destroyed, so the
-    // address is valid here; the queued call is dropped if it dies first.
-    QMetaObject::invokeMethod(
-        controller, [controller, generation, bytes, text]() { controller->acceptMemoryEstimate(generation, bytes, text); },
-        Qt::QueuedConnection);
+void AppController::solveMemoryEstimateWorker(const EstimateRequest& request,
+                                              halvory::CancelFlag cancel) {
+  std::uint64_t bytes = 0;
+  try {
+    const SolveConfig config = buildSolveConfigFromMap(request.cfg, request.processorCount);
+    std::string error;
+    const auto estimate = halvory_app::estimate_solve_memory(config, &error, cancel);
+    if (estimate.has_value() && estimate->total_bytes != 0) bytes = estimate->total_bytes;
+  } catch (...) {
+    bytes = 0;
+  }
+  // A newer request (or the controller's end) cancelled this one: its
+  // answer would be dropped anyway.
+  if (halvory::cancel_requested(cancel)) return;
+  const QString text = formatGigabytes(bytes);
+  AppController* controller = request.controller;
+  const std::uint64_t generation = request.generation;
+  // The controller stops this thread before it is destroyed, so the
+  // address is valid here; the queued call is dropped if it dies first.
+  QMetaObject::invokeMethod(
+      controller,
+      [controller, generation, bytes, text]() {
+        controller->acceptMemoryEstimate(generation, bytes, text);
+      },
+      Qt::QueuedConnection);
 }
 
-void AppController::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text) {
-    if (generation != estimateGeneration.load()) return;
-    if (bytes == solveRequiredMemoryBytes && text == solveRequiredMemoryText) return;
-    solveRequiredMemoryBytes = bytes;
-    solveRequiredMemoryText = text;
-    emit solveRequiredMemoryChanged();
+void AppController::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes,
+                                         const QString& text) {
+  if (generation != estimateGeneration.load()) return;
+  if (bytes == solveRequiredMemoryBytes && text == solveRequiredMemoryText) return;
+  solveRequiredMemoryBytes = bytes;
+  solveRequiredMemoryText = text;
+  emit solveRequiredMemoryChanged();
 }

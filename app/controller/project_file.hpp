@@ -25,46 +25,46 @@ inline constexpr int kProjectVersion = 1;
 inline constexpr qint64 kProjectFileMaxBytes = qint64(512) * 1024 * 1024;
 
 enum class ProjectFileError {
-    None,
-    InvalidJson,
-    UnrecognizedFormat,
-    UnsupportedVersion,
-    InvalidData,
+  None,
+  InvalidJson,
+  UnrecognizedFormat,
+  UnsupportedVersion,
+  InvalidData,
 };
 
 // Everything a project file restores, converted to the controller's types.
 struct ProjectFileContents {
-    QVariantMap project;
-    bool hasResults = false;
+  QVariantMap project;
+  bool hasResults = false;
 
-    QString resultsSummary;
-    double resultStartingPot = 0.0;
-    std::int32_t resultIterations = 0;
-    double resultExploitability = 0.0;
-    double resultEvOop = 0.0;
-    double resultEvIp = 0.0;
-    QVariantList rootActions;
-    QList<QVariantMap> treeNodeMeta;
-    QList<QVariantList> treeNodeActions;
+  QString resultsSummary;
+  double resultStartingPot = 0.0;
+  std::int32_t resultIterations = 0;
+  double resultExploitability = 0.0;
+  double resultEvOop = 0.0;
+  double resultEvIp = 0.0;
+  QVariantList rootActions;
+  QList<QVariantMap> treeNodeMeta;
+  QList<QVariantList> treeNodeActions;
 
-    QHash<int, QVariantMap> handStrategyByNode;
-    QHash<int, QVariantList> actionStatsByNode;
-    QHash<int, QVariantList> handCombosByNode;
-    QHash<int, QVariantList> handBucketsByNode;
-    QHash<int, QVariantList> seatHandCombosOopByNode;
-    QHash<int, QVariantList> seatHandCombosIpByNode;
+  QHash<int, QVariantMap> handStrategyByNode;
+  QHash<int, QVariantList> actionStatsByNode;
+  QHash<int, QVariantList> handCombosByNode;
+  QHash<int, QVariantList> handBucketsByNode;
+  QHash<int, QVariantList> seatHandCombosOopByNode;
+  QHash<int, QVariantList> seatHandCombosIpByNode;
 
-    QVariantList nodeLocks;
-    QVariantMap lastUiCfg;
+  QVariantList nodeLocks;
+  QVariantMap lastUiCfg;
 };
 
 struct ProjectFileReadResult {
-    ProjectFileError error = ProjectFileError::None;
-    // InvalidData: the offending member as a path such as
-    // "results.treeNodeActions[0][1].childIndex", and what is wrong with it.
-    QString field;
-    QString reason;
-    ProjectFileContents contents;
+  ProjectFileError error = ProjectFileError::None;
+  // InvalidData: the offending member as a path such as
+  // "results.treeNodeActions[0][1].childIndex", and what is wrong with it.
+  QString field;
+  QString reason;
+  ProjectFileContents contents;
 };
 
 // Parses and checks one project document (the file's bytes).
@@ -76,7 +76,7 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes);
 QVariantList cacheToJsonList(const QHash<int, QVariantMap>& cache, int nodeCount);
 QVariantList cacheToJsonList(const QHash<int, QVariantList>& cache, int nodeCount);
 // The same with a "seat" member on every element, appended to out.
-void appendSeatCacheToJsonList(const QHash<int, QVariantList>& cache, int nodeCount, const QString& seat,
-                               QVariantList& out);
+void appendSeatCacheToJsonList(const QHash<int, QVariantList>& cache, int nodeCount,
+                               const QString& seat, QVariantList& out);
 
 }  // namespace halvory_app

@@ -10,30 +10,30 @@
 namespace halvory_app {
 
 class SystemInfo {
-public:
-    virtual ~SystemInfo() = default;
+ public:
+  virtual ~SystemInfo() = default;
 
-    // Logical processors this process may run on; 0 when unknown.
-    virtual int processorCount() const = 0;
-    // Physical memory this process may use, bytes; 0 when unknown.
-    virtual std::uint64_t totalMemoryBytes() const = 0;
-    // Memory available to this process now, bytes; 0 when unknown.
-    virtual std::uint64_t availableMemoryBytes() const = 0;
-    // Hands memory that the allocator keeps after frees back to the system.
-    virtual void releaseFreedMemory() = 0;
-    // Today's local calendar date.
-    virtual QDate currentDate() const = 0;
+  // Logical processors this process may run on; 0 when unknown.
+  virtual int processorCount() const = 0;
+  // Physical memory this process may use, bytes; 0 when unknown.
+  virtual std::uint64_t totalMemoryBytes() const = 0;
+  // Memory available to this process now, bytes; 0 when unknown.
+  virtual std::uint64_t availableMemoryBytes() const = 0;
+  // Hands memory that the allocator keeps after frees back to the system.
+  virtual void releaseFreedMemory() = 0;
+  // Today's local calendar date.
+  virtual QDate currentDate() const = 0;
 };
 
 // Linux: /proc/meminfo lowered to the cgroup memory limit, processor count
 // from the CPU affinity mask, malloc_trim, the local clock.
 class LinuxSystemInfo : public SystemInfo {
-public:
-    int processorCount() const override;
-    std::uint64_t totalMemoryBytes() const override;
-    std::uint64_t availableMemoryBytes() const override;
-    void releaseFreedMemory() override;
-    QDate currentDate() const override;
+ public:
+  int processorCount() const override;
+  std::uint64_t totalMemoryBytes() const override;
+  std::uint64_t availableMemoryBytes() const override;
+  void releaseFreedMemory() override;
+  QDate currentDate() const override;
 };
 
 std::shared_ptr<SystemInfo> makeSystemInfo();

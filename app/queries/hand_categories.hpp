@@ -21,10 +21,27 @@ inline constexpr std::size_t kBucketCount = 21;
 
 // Class names in bucket order; they double as translation keys.
 inline constexpr std::array<std::string_view, kBucketCount> kBucketNames = {
-    "straight flush", "quads", "full house", "flush", "straight", "set", "trips",
-    "two pair", "top pair", "overpair", "middle pair", "bottom pair", "dry pair",
-    "flush draw", "missed FD", "open ended straight draw", "missed OESD", "gutter",
-    "missed gutter", "back door flush draw", "air"};
+    "straight flush",
+    "quads",
+    "full house",
+    "flush",
+    "straight",
+    "set",
+    "trips",
+    "two pair",
+    "top pair",
+    "overpair",
+    "middle pair",
+    "bottom pair",
+    "dry pair",
+    "flush draw",
+    "missed FD",
+    "open ended straight draw",
+    "missed OESD",
+    "gutter",
+    "missed gutter",
+    "back door flush draw",
+    "air"};
 
 // Bucket row of a class name; kBucketCount when the name is no bucket.
 std::size_t bucket_index(std::string_view name);

@@ -18,13 +18,13 @@
 namespace halvory {
 class Game;
 class DiscountedCfr;
-}
+}  // namespace halvory
 
 namespace halvory_app {
 
 // A weight that counts: finite and above 0 (NaN fails both tests).
 inline bool usable(double value) {
-    return value > 0.0 && value < std::numeric_limits<double>::infinity();
+  return value > 0.0 && value < std::numeric_limits<double>::infinity();
 }
 
 // Path from the root to `node`; empty when the node cannot be reached.
@@ -70,8 +70,8 @@ std::vector<double> sampled_equities(const halvory::Game& game,
                                      std::span<const halvory::Pocket> own_hands,
                                      std::span<const float> own_reach,
                                      std::span<const halvory::Pocket> opponent_hands,
-                                     std::span<const float> opponent_reach,
-                                     std::uint32_t samples, std::uint32_t seed);
+                                     std::span<const float> opponent_reach, std::uint32_t samples,
+                                     std::uint32_t seed);
 
 // Index of the first cumulative sum not below u * total (the last when none);
 // -1 when the total is not positive or the list is empty.

@@ -25,20 +25,30 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-CardCode low_card(Pocket hand) { return static_cast<CardCode>(hand & 0xFFu); }
-CardCode high_card(Pocket hand) { return static_cast<CardCode>(hand >> 8); }
-std::uint64_t card_bit(CardCode card) { return std::uint64_t{1} << card; }
-std::uint64_t hand_mask(Pocket hand) { return card_bit(low_card(hand)) | card_bit(high_card(hand)); }
+CardCode low_card(Pocket hand) {
+  return static_cast<CardCode>(hand & 0xFFu);
+}
+CardCode high_card(Pocket hand) {
+  return static_cast<CardCode>(hand >> 8);
+}
+std::uint64_t card_bit(CardCode card) {
+  return std::uint64_t{1} << card;
+}
+std::uint64_t hand_mask(Pocket hand) {
+  return card_bit(low_card(hand)) | card_bit(high_card(hand));
+}
 
-bool live(const SolvedGame& solved) { return solved.game && solved.solver; }
+bool live(const SolvedGame& solved) {
+  return solved.game && solved.solver;
+}
 
 std::int32_t label_pot(const halvory::Game& game, const halvory::NodeRecord& node) {
-    return node.pot >= 1 ? node.pot : game.config.starting_pot;
+  return node.pot >= 1 ? node.pot : game.config.starting_pot;
 }
 
 std::string pocket_text(Pocket hand) {
-    return halvory::card_to_string(static_cast<std::int8_t>(low_card(hand))) +
-           halvory::card_to_string(static_cast<std::int8_t>(high_card(hand)));
+  return halvory::card_to_string(static_cast<std::int8_t>(low_card(hand))) +
+         halvory::card_to_string(static_cast<std::int8_t>(high_card(hand)));
 }
 
 // Exact equity on a complete board: every card-compatible pair of an acting
@@ -46,44 +56,45 @@ std::string pocket_text(Pocket hand) {
 // strength.
 double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, int seat,
                     std::span<const double> q, std::span<const float> opponent_weights) {
-    const auto s = static_cast<std::size_t>(seat);
-    const auto& entry = game.cards.runout_entry(node.turn, node.river);
-    const auto& own_records = entry[s];
-    const auto& opponent_records = entry[1 - s];
-    if (own_records.size() <= 2 || opponent_records.size() <= 2) return kNaN;
+  const auto s = static_cast<std::size_t>(seat);
+  const auto& entry = game.cards.runout_entry(node.turn, node.river);
+  const auto& own_records = entry[s];
+  const auto& opponent_records = entry[1 - s];
+  if (own_records.size() <= 2 || opponent_records.size() <= 2) return kNaN;
 
-    const auto& own_hands = game.cards.pockets[s];
-    const auto& opponent_hands = game.cards.pockets[1 - s];
-    constexpr std::uint32_t kNoStrength = 0;
-    std::vector<std::uint32_t> own_strength(own_hands.size(), kNoStrength);
-    std::vector<std::uint32_t> opponent_strength(opponent_hands.size(), kNoStrength);
-    for (const auto& record : own_records) {
-        if (record.position < own_strength.size()) own_strength[record.position] = record.value;
-    }
-    for (const auto& record : opponent_records) {
-        if (record.position < opponent_strength.size()) opponent_strength[record.position] = record.value;
-    }
+  const auto& own_hands = game.cards.pockets[s];
+  const auto& opponent_hands = game.cards.pockets[1 - s];
+  constexpr std::uint32_t kNoStrength = 0;
+  std::vector<std::uint32_t> own_strength(own_hands.size(), kNoStrength);
+  std::vector<std::uint32_t> opponent_strength(opponent_hands.size(), kNoStrength);
+  for (const auto& record : own_records) {
+    if (record.position < own_strength.size()) own_strength[record.position] = record.value;
+  }
+  for (const auto& record : opponent_records) {
+    if (record.position < opponent_strength.size())
+      opponent_strength[record.position] = record.value;
+  }
 
-    double mass = 0.0;
-    double wins = 0.0;
-    double ties = 0.0;
-    for (std::size_t h = 0; h < own_hands.size(); ++h) {
-        if (!(q[h] > 0.0) || own_strength[h] == kNoStrength) continue;
-        const std::uint64_t own_cards = hand_mask(own_hands[h]);
-        for (std::size_t j = 0; j < opponent_hands.size(); ++j) {
-            const double w = j < opponent_weights.size() ? opponent_weights[j] : 0.0;
-            if (!(w > 0.0) || opponent_strength[j] == kNoStrength) continue;
-            if ((hand_mask(opponent_hands[j]) & own_cards) != 0) continue;
-            const double pair_weight = q[h] * w;
-            mass += pair_weight;
-            if (own_strength[h] > opponent_strength[j]) {
-                wins += pair_weight;
-            } else if (own_strength[h] == opponent_strength[j]) {
-                ties += pair_weight;
-            }
-        }
+  double mass = 0.0;
+  double wins = 0.0;
+  double ties = 0.0;
+  for (std::size_t h = 0; h < own_hands.size(); ++h) {
+    if (!(q[h] > 0.0) || own_strength[h] == kNoStrength) continue;
+    const std::uint64_t own_cards = hand_mask(own_hands[h]);
+    for (std::size_t j = 0; j < opponent_hands.size(); ++j) {
+      const double w = j < opponent_weights.size() ? opponent_weights[j] : 0.0;
+      if (!(w > 0.0) || opponent_strength[j] == kNoStrength) continue;
+      if ((hand_mask(opponent_hands[j]) & own_cards) != 0) continue;
+      const double pair_weight = q[h] * w;
+      mass += pair_weight;
+      if (own_strength[h] > opponent_strength[j]) {
+        wins += pair_weight;
+      } else if (own_strength[h] == opponent_strength[j]) {
+        ties += pair_weight;
+      }
     }
-    return mass > 0.0 ? (ties * 0.5 + wins) / mass : kNaN;
+  }
+  return mass > 0.0 ? (ties * 0.5 + wins) / mass : kNaN;
 }
 
 // Both seats' reach down to node n along its action path, or nothing when the
@@ -91,512 +102,517 @@ double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, 
 std::optional<std::array<std::vector<float>, 2>> seat_reaches(const halvory::Game& game,
                                                               const halvory::DiscountedCfr& solver,
                                                               std::size_t n) {
-    const NodePath path = node_path(game, n);
-    if (path.empty()) return std::nullopt;
-    const std::uint64_t dead = node_dead_cards(game, n);
-    std::array<std::vector<float>, 2> reach{path_reach(game, solver, path, dead, 0),
-                                            path_reach(game, solver, path, dead, 1)};
-    if (reach[0].empty() || reach[1].empty()) return std::nullopt;
-    return reach;
+  const NodePath path = node_path(game, n);
+  if (path.empty()) return std::nullopt;
+  const std::uint64_t dead = node_dead_cards(game, n);
+  std::array<std::vector<float>, 2> reach{path_reach(game, solver, path, dead, 0),
+                                          path_reach(game, solver, path, dead, 1)};
+  if (reach[0].empty() || reach[1].empty()) return std::nullopt;
+  return reach;
 }
 
 }  // namespace
 
 SolvedGame solved_game_of(const SolveSession& session) {
-    auto [game, solver] = session.snapshot();
-    if (!game || !solver) return {};
-    return {std::move(game), std::move(solver)};
+  auto [game, solver] = session.snapshot();
+  if (!game || !solver) return {};
+  return {std::move(game), std::move(solver)};
 }
 
-std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved, std::uint64_t node_index) {
-    if (!live(solved)) return std::nullopt;
-    const halvory::Game& game = *solved.game;
-    const halvory::DiscountedCfr& solver = *solved.solver;
-    if (node_index >= game.plan.nodes.size()) return std::nullopt;
-    const auto n = static_cast<std::size_t>(node_index);
-    const auto& node = game.plan.nodes[n];
-    const std::size_t actions = node.actions.size();
-    if (node.kind != NodeKind::Decision || actions == 0 || node.children.size() < actions) {
-        return std::nullopt;
+std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved,
+                                                 std::uint64_t node_index) {
+  if (!live(solved)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  const halvory::DiscountedCfr& solver = *solved.solver;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto n = static_cast<std::size_t>(node_index);
+  const auto& node = game.plan.nodes[n];
+  const std::size_t actions = node.actions.size();
+  if (node.kind != NodeKind::Decision || actions == 0 || node.children.size() < actions) {
+    return std::nullopt;
+  }
+  const int s = node.seat;
+  const int o = 1 - s;
+  const auto& own_hands = game.cards.pockets[static_cast<std::size_t>(s)];
+  const auto& opponent_hands = game.cards.pockets[static_cast<std::size_t>(o)];
+  const std::size_t hands = own_hands.size();
+  if (hands == 0 || game.cards.weights[static_cast<std::size_t>(s)].size() != hands)
+    return std::nullopt;
+  const std::vector<float> strategy = solver_reads::average_strategy(solver, n);
+  if (strategy.size() != actions * hands) return std::nullopt;
+
+  // Both seats at their reach at this node, so that the rows agree with the
+  // node's EV and its per-hand details.
+  const auto reaches = seat_reaches(game, solver, n);
+  if (!reaches) return std::nullopt;
+  const std::vector<float>& own_reach = (*reaches)[static_cast<std::size_t>(s)];
+  const std::vector<float>& opponent_reach = (*reaches)[static_cast<std::size_t>(o)];
+  if (opponent_reach.size() != opponent_hands.size()) return std::nullopt;
+
+  std::vector<std::vector<float>> values(actions);
+  for (std::size_t a = 0; a < actions; ++a) {
+    values[a] =
+        solver_reads::node_cfvalues_with_reach(game, solver, node.children[a], s, opponent_reach);
+    if (values[a].size() != hands) return std::nullopt;
+  }
+
+  NodeActionStats stats;
+  const std::int32_t pot = label_pot(game, node);
+  const std::vector<float> frequencies = solver_reads::average_action_frequencies(solver, n);
+  for (std::size_t a = 0; a < actions; ++a) {
+    stats.names.push_back(action_display_label(node.actions[a], pot));
+    stats.action_types.push_back(action_size_key(node.actions[a], pot));
+    stats.frequencies.push_back(a < frequencies.size() ? frequencies[a] : 0.0f);
+  }
+
+  const std::vector<double> mass = opponent_mass(game, s, opponent_reach);
+  const double matchup = game.cards.matchup_weight;
+  const double offset = ev_offset(game, n, s);
+
+  // q: the reach of each hand that takes the action.
+  std::vector<double> q(hands);
+  std::vector<float> q_float(hands);
+  std::vector<double> evs(hands);
+  const auto take_action = [&](std::size_t a) {
+    for (std::size_t h = 0; h < hands; ++h) {
+      const double product = static_cast<double>(strategy[a * hands + h]) * own_reach[h];
+      q[h] = usable(strategy[a * hands + h]) && usable(product) ? product : 0.0;
+      q_float[h] = static_cast<float>(q[h]);
+      evs[h] = rescale_ev(values[a][h], matchup, mass[h], offset);
     }
-    const int s = node.seat;
-    const int o = 1 - s;
-    const auto& own_hands = game.cards.pockets[static_cast<std::size_t>(s)];
-    const auto& opponent_hands = game.cards.pockets[static_cast<std::size_t>(o)];
-    const std::size_t hands = own_hands.size();
-    if (hands == 0 || game.cards.weights[static_cast<std::size_t>(s)].size() != hands) return std::nullopt;
-    const std::vector<float> strategy = solver_reads::average_strategy(solver, n);
-    if (strategy.size() != actions * hands) return std::nullopt;
+  };
 
-    // Both seats at their reach at this node, so that the rows agree with the
-    // node's EV and its per-hand details.
-    const auto reaches = seat_reaches(game, solver, n);
-    if (!reaches) return std::nullopt;
-    const std::vector<float>& own_reach = (*reaches)[static_cast<std::size_t>(s)];
-    const std::vector<float>& opponent_reach = (*reaches)[static_cast<std::size_t>(o)];
-    if (opponent_reach.size() != opponent_hands.size()) return std::nullopt;
+  stats.combos.assign(actions, 0.0);
+  stats.evs.assign(actions, 0.0);
+  for (std::size_t a = 0; a < actions; ++a) {
+    take_action(a);
+    for (const double weight : q) stats.combos[a] += weight;
+    const auto ev = pair_weighted_ev(q_float, mass, evs);
+    stats.evs[a] = ev.value_or(usable(offset) ? offset : 0.0);
+  }
 
-    std::vector<std::vector<float>> values(actions);
-    for (std::size_t a = 0; a < actions; ++a) {
-        values[a] = solver_reads::node_cfvalues_with_reach(game, solver, node.children[a], s, opponent_reach);
-        if (values[a].size() != hands) return std::nullopt;
-    }
-
-    NodeActionStats stats;
-    const std::int32_t pot = label_pot(game, node);
-    const std::vector<float> frequencies = solver_reads::average_action_frequencies(solver, n);
-    for (std::size_t a = 0; a < actions; ++a) {
-        stats.names.push_back(action_display_label(node.actions[a], pot));
-        stats.action_types.push_back(action_size_key(node.actions[a], pot));
-        stats.frequencies.push_back(a < frequencies.size() ? frequencies[a] : 0.0f);
-    }
-
-    const std::vector<double> mass = opponent_mass(game, s, opponent_reach);
-    const double matchup = game.cards.matchup_weight;
-    const double offset = ev_offset(game, n, s);
-
-    // q: the reach of each hand that takes the action.
-    std::vector<double> q(hands);
-    std::vector<float> q_float(hands);
-    std::vector<double> evs(hands);
-    const auto take_action = [&](std::size_t a) {
-        for (std::size_t h = 0; h < hands; ++h) {
-            const double product = static_cast<double>(strategy[a * hands + h]) * own_reach[h];
-            q[h] = usable(strategy[a * hands + h]) && usable(product) ? product : 0.0;
-            q_float[h] = static_cast<float>(q[h]);
-            evs[h] = rescale_ev(values[a][h], matchup, mass[h], offset);
-        }
-    };
-
-    stats.combos.assign(actions, 0.0);
-    stats.evs.assign(actions, 0.0);
-    for (std::size_t a = 0; a < actions; ++a) {
-        take_action(a);
-        for (const double weight : q) stats.combos[a] += weight;
-        const auto ev = pair_weighted_ev(q_float, mass, evs);
-        stats.evs[a] = ev.value_or(usable(offset) ? offset : 0.0);
-    }
-
-    std::mt19937 rng(static_cast<std::uint32_t>(node_index) ^ 0xC0FFEEu);
-    const bool river = node.turn != halvory::kNoCard && node.river != halvory::kNoCard;
-    const std::uint32_t samples = node.turn != halvory::kNoCard ? 4000 : 6000;
-    const std::span<const CardCode> flop(game.cards.board_cards.data(),
-                                         std::min<std::size_t>(3, game.cards.board_cards.size()));
-    stats.equities.assign(actions, kNaN);
-    for (std::size_t a = 0; a < actions; ++a) {
-        take_action(a);
-        const double equity =
-            river ? river_equity(game, node, s, q, opponent_reach)
-                  : estimate_equity_sampled(rng, flop, node.turn, node.river, game.cards.deck_mask,
-                                            game.cards.short_deck != 0, own_hands, q,
-                                            opponent_hands, opponent_reach, samples);
-        stats.equities[a] = std::isfinite(equity) ? std::clamp(equity, 0.0, 1.0) : kNaN;
-    }
-    return stats;
+  std::mt19937 rng(static_cast<std::uint32_t>(node_index) ^ 0xC0FFEEu);
+  const bool river = node.turn != halvory::kNoCard && node.river != halvory::kNoCard;
+  const std::uint32_t samples = node.turn != halvory::kNoCard ? 4000 : 6000;
+  const std::span<const CardCode> flop(game.cards.board_cards.data(),
+                                       std::min<std::size_t>(3, game.cards.board_cards.size()));
+  stats.equities.assign(actions, kNaN);
+  for (std::size_t a = 0; a < actions; ++a) {
+    take_action(a);
+    const double equity =
+        river ? river_equity(game, node, s, q, opponent_reach)
+              : estimate_equity_sampled(rng, flop, node.turn, node.river, game.cards.deck_mask,
+                                        game.cards.short_deck != 0, own_hands, q, opponent_hands,
+                                        opponent_reach, samples);
+    stats.equities[a] = std::isfinite(equity) ? std::clamp(equity, 0.0, 1.0) : kNaN;
+  }
+  return stats;
 }
 
 std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved,
                                                         std::uint64_t node_index) {
-    if (!live(solved)) return std::nullopt;
-    const halvory::Game& game = *solved.game;
-    if (node_index >= game.plan.nodes.size()) return std::nullopt;
-    const auto n = static_cast<std::size_t>(node_index);
-    const auto& node = game.plan.nodes[n];
-    const std::size_t actions = node.actions.size();
-    if (node.kind != NodeKind::Decision || actions == 0) return std::nullopt;
-    const auto s = static_cast<std::size_t>(node.seat);
-    const auto& hands = game.cards.pockets[s];
-    const auto& weights = game.cards.weights[s];
-    const std::size_t count = hands.size();
-    if (count == 0 || weights.size() != count) return std::nullopt;
-    const std::vector<float> strategy = solver_reads::average_strategy(*solved.solver, n);
-    if (strategy.size() != actions * count) return std::nullopt;
-    const std::vector<CardCode> board = board_at_node(game, n);
-    if (board.size() < 3 || board.size() > 5) return std::nullopt;
+  if (!live(solved)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto n = static_cast<std::size_t>(node_index);
+  const auto& node = game.plan.nodes[n];
+  const std::size_t actions = node.actions.size();
+  if (node.kind != NodeKind::Decision || actions == 0) return std::nullopt;
+  const auto s = static_cast<std::size_t>(node.seat);
+  const auto& hands = game.cards.pockets[s];
+  const auto& weights = game.cards.weights[s];
+  const std::size_t count = hands.size();
+  if (count == 0 || weights.size() != count) return std::nullopt;
+  const std::vector<float> strategy = solver_reads::average_strategy(*solved.solver, n);
+  if (strategy.size() != actions * count) return std::nullopt;
+  const std::vector<CardCode> board = board_at_node(game, n);
+  if (board.size() < 3 || board.size() > 5) return std::nullopt;
 
-    std::vector<double> combo_sums(kBucketCount, 0.0);
-    std::vector<double> action_sums(kBucketCount * actions, 0.0);
-    const auto add_to_bucket = [&](std::size_t row, double w, std::size_t h) {
-        combo_sums[row] += w;
-        for (std::size_t a = 0; a < actions; ++a) {
-            const float sigma = strategy[a * count + h];
-            if (usable(sigma)) action_sums[row * actions + a] += sigma * w;
-        }
-    };
-    const std::size_t air = bucket_index("air");
-    for (std::size_t h = 0; h < count; ++h) {
-        const double w = weights[h];
-        if (!usable(w)) continue;
-        bool counted = false;
-        for (const std::string& label : hand_category_labels(hands[h], board)) {
-            const std::size_t row = bucket_index(label);
-            if (row >= kBucketCount) continue;
-            add_to_bucket(row, w, h);
-            counted = true;
-        }
-        if (!counted) add_to_bucket(air, w, h);
+  std::vector<double> combo_sums(kBucketCount, 0.0);
+  std::vector<double> action_sums(kBucketCount * actions, 0.0);
+  const auto add_to_bucket = [&](std::size_t row, double w, std::size_t h) {
+    combo_sums[row] += w;
+    for (std::size_t a = 0; a < actions; ++a) {
+      const float sigma = strategy[a * count + h];
+      if (usable(sigma)) action_sums[row * actions + a] += sigma * w;
     }
+  };
+  const std::size_t air = bucket_index("air");
+  for (std::size_t h = 0; h < count; ++h) {
+    const double w = weights[h];
+    if (!usable(w)) continue;
+    bool counted = false;
+    for (const std::string& label : hand_category_labels(hands[h], board)) {
+      const std::size_t row = bucket_index(label);
+      if (row >= kBucketCount) continue;
+      add_to_bucket(row, w, h);
+      counted = true;
+    }
+    if (!counted) add_to_bucket(air, w, h);
+  }
 
-    std::vector<BucketRow> rows;
-    for (std::size_t row = 0; row < kBucketCount; ++row) {
-        if (!(combo_sums[row] > 0.0)) continue;
-        BucketRow out;
-        out.name = std::string(kBucketNames[row]);
-        out.combos = combo_sums[row];
-        out.action_probs.resize(actions);
-        double total = 0.0;
-        for (std::size_t a = 0; a < actions; ++a) {
-            out.action_probs[a] = static_cast<float>(action_sums[row * actions + a] / combo_sums[row]);
-            if (usable(out.action_probs[a])) total += out.action_probs[a];
-        }
-        if (total > 0.0) {
-            const auto scale = static_cast<float>(1.0 / total);
-            for (float& p : out.action_probs) p *= scale;
-        }
-        rows.push_back(std::move(out));
+  std::vector<BucketRow> rows;
+  for (std::size_t row = 0; row < kBucketCount; ++row) {
+    if (!(combo_sums[row] > 0.0)) continue;
+    BucketRow out;
+    out.name = std::string(kBucketNames[row]);
+    out.combos = combo_sums[row];
+    out.action_probs.resize(actions);
+    double total = 0.0;
+    for (std::size_t a = 0; a < actions; ++a) {
+      out.action_probs[a] = static_cast<float>(action_sums[row * actions + a] / combo_sums[row]);
+      if (usable(out.action_probs[a])) total += out.action_probs[a];
     }
-    return rows;
+    if (total > 0.0) {
+      const auto scale = static_cast<float>(1.0 / total);
+      for (float& p : out.action_probs) p *= scale;
+    }
+    rows.push_back(std::move(out));
+  }
+  return rows;
 }
 
 std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solved,
                                                          std::uint64_t node_index) {
-    if (!live(solved)) return std::nullopt;
-    const halvory::Game& game = *solved.game;
-    const halvory::DiscountedCfr& solver = *solved.solver;
-    if (node_index >= game.plan.nodes.size()) return std::nullopt;
-    const auto n = static_cast<std::size_t>(node_index);
-    const auto reaches = seat_reaches(game, solver, n);
-    if (!reaches) return std::nullopt;
-    const std::vector<float>& reach_oop = (*reaches)[0];
-    const std::vector<float>& reach_ip = (*reaches)[1];
-    const std::vector<double> ev_oop = hand_evs(game, solver, n, 0, reach_ip);
-    const std::vector<double> ev_ip = hand_evs(game, solver, n, 1, reach_oop);
-    if (ev_oop.empty() || ev_ip.empty()) return std::nullopt;
+  if (!live(solved)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  const halvory::DiscountedCfr& solver = *solved.solver;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto n = static_cast<std::size_t>(node_index);
+  const auto reaches = seat_reaches(game, solver, n);
+  if (!reaches) return std::nullopt;
+  const std::vector<float>& reach_oop = (*reaches)[0];
+  const std::vector<float>& reach_ip = (*reaches)[1];
+  const std::vector<double> ev_oop = hand_evs(game, solver, n, 0, reach_ip);
+  const std::vector<double> ev_ip = hand_evs(game, solver, n, 1, reach_oop);
+  if (ev_oop.empty() || ev_ip.empty()) return std::nullopt;
 
-    const auto& node = game.plan.nodes[n];
-    const std::span<const CardCode> flop(game.cards.board_cards.data(),
-                                         std::min<std::size_t>(3, game.cards.board_cards.size()));
-    const std::uint32_t samples = node.turn == halvory::kNoCard    ? 2200
-                                  : node.river == halvory::kNoCard ? 1600
-                                                                   : 1200;
-    const auto& oop_hands = game.cards.pockets[0];
-    const auto& ip_hands = game.cards.pockets[1];
-    const std::vector<double> equity_oop =
-        sampled_equities(game, flop, n, oop_hands, reach_oop, ip_hands, reach_ip, samples, 0xA11CE0u);
-    const std::vector<double> equity_ip =
-        sampled_equities(game, flop, n, ip_hands, reach_ip, oop_hands, reach_oop, samples, 0x1B1CE0u);
-    if (equity_oop.empty() || equity_ip.empty()) return std::nullopt;
+  const auto& node = game.plan.nodes[n];
+  const std::span<const CardCode> flop(game.cards.board_cards.data(),
+                                       std::min<std::size_t>(3, game.cards.board_cards.size()));
+  const std::uint32_t samples = node.turn == halvory::kNoCard    ? 2200
+                                : node.river == halvory::kNoCard ? 1600
+                                                                 : 1200;
+  const auto& oop_hands = game.cards.pockets[0];
+  const auto& ip_hands = game.cards.pockets[1];
+  const std::vector<double> equity_oop =
+      sampled_equities(game, flop, n, oop_hands, reach_oop, ip_hands, reach_ip, samples, 0xA11CE0u);
+  const std::vector<double> equity_ip =
+      sampled_equities(game, flop, n, ip_hands, reach_ip, oop_hands, reach_oop, samples, 0x1B1CE0u);
+  if (equity_oop.empty() || equity_ip.empty()) return std::nullopt;
 
-    HandDistributions out;
-    const auto fill = [](const std::vector<Pocket>& hands, const std::vector<float>& reach,
-                         const std::vector<double>& evs, const std::vector<double>& equities,
-                         std::vector<std::string>& texts, std::vector<double>& ev_out,
-                         std::vector<double>& equity_out) {
-        const std::size_t count = std::min({hands.size(), reach.size(), evs.size(), equities.size()});
-        for (std::size_t h = 0; h < count; ++h) {
-            if (!usable(reach[h])) continue;
-            texts.push_back(pocket_text(hands[h]));
-            ev_out.push_back(evs[h]);
-            equity_out.push_back(equities[h]);
-        }
-    };
-    fill(oop_hands, reach_oop, ev_oop, equity_oop, out.oop_hands, out.ev_oop, out.equity_oop);
-    fill(ip_hands, reach_ip, ev_ip, equity_ip, out.ip_hands, out.ev_ip, out.equity_ip);
-    return out;
+  HandDistributions out;
+  const auto fill = [](const std::vector<Pocket>& hands, const std::vector<float>& reach,
+                       const std::vector<double>& evs, const std::vector<double>& equities,
+                       std::vector<std::string>& texts, std::vector<double>& ev_out,
+                       std::vector<double>& equity_out) {
+    const std::size_t count = std::min({hands.size(), reach.size(), evs.size(), equities.size()});
+    for (std::size_t h = 0; h < count; ++h) {
+      if (!usable(reach[h])) continue;
+      texts.push_back(pocket_text(hands[h]));
+      ev_out.push_back(evs[h]);
+      equity_out.push_back(equities[h]);
+    }
+  };
+  fill(oop_hands, reach_oop, ev_oop, equity_oop, out.oop_hands, out.ev_oop, out.equity_oop);
+  fill(ip_hands, reach_ip, ev_ip, equity_ip, out.ip_hands, out.ev_ip, out.equity_ip);
+  return out;
 }
 
 std::optional<HandStrategy> node_hand_strategy(const SolvedGame& solved, std::uint64_t node_index) {
-    if (!live(solved)) return std::nullopt;
-    const halvory::Game& game = *solved.game;
-    if (node_index >= game.plan.nodes.size()) return std::nullopt;
-    const auto n = static_cast<std::size_t>(node_index);
-    const auto& node = game.plan.nodes[n];
-    if (node.kind != NodeKind::Decision) return std::nullopt;
-    const auto s = static_cast<std::size_t>(node.seat);
-    const auto& hands = game.cards.pockets[s];
-    const auto& reach = game.cards.reach_raw[s];
-    const std::size_t count = hands.size();
-    if (count == 0 || reach.size() != count) return std::nullopt;
-    const std::size_t actions = node.actions.size();
-    const std::vector<float> strategy = solver_reads::average_strategy(*solved.solver, n);
-    if (actions == 0 || strategy.size() != actions * count) return std::nullopt;
+  if (!live(solved)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto n = static_cast<std::size_t>(node_index);
+  const auto& node = game.plan.nodes[n];
+  if (node.kind != NodeKind::Decision) return std::nullopt;
+  const auto s = static_cast<std::size_t>(node.seat);
+  const auto& hands = game.cards.pockets[s];
+  const auto& reach = game.cards.reach_raw[s];
+  const std::size_t count = hands.size();
+  if (count == 0 || reach.size() != count) return std::nullopt;
+  const std::size_t actions = node.actions.size();
+  const std::vector<float> strategy = solver_reads::average_strategy(*solved.solver, n);
+  if (actions == 0 || strategy.size() != actions * count) return std::nullopt;
 
-    HandStrategy out;
-    const std::int32_t pot = label_pot(game, node);
-    std::vector<std::string> size_keys;
-    for (const auto& action : node.actions) {
-        size_keys.push_back(action_size_key(action, pot));
-        out.action_names.push_back(action_display_label(action, pot));
-    }
+  HandStrategy out;
+  const std::int32_t pot = label_pot(game, node);
+  std::vector<std::string> size_keys;
+  for (const auto& action : node.actions) {
+    size_keys.push_back(action_size_key(action, pot));
+    out.action_names.push_back(action_display_label(action, pot));
+  }
 
-    std::vector<double> class_weight(kHandClassCount, 0.0);
-    std::vector<double> class_prob(kHandClassCount * actions, 0.0);
-    for (std::size_t h = 0; h < count; ++h) {
-        const float r = reach[h];
-        if (!(r > 0.0f)) continue;
-        const std::size_t k = hand_class_index(low_card(hands[h]), high_card(hands[h]));
-        class_weight[k] += r;
-        for (std::size_t a = 0; a < actions; ++a) {
-            class_prob[k * actions + a] += static_cast<double>(strategy[a * count + h]) * r;
-        }
+  std::vector<double> class_weight(kHandClassCount, 0.0);
+  std::vector<double> class_prob(kHandClassCount * actions, 0.0);
+  for (std::size_t h = 0; h < count; ++h) {
+    const float r = reach[h];
+    if (!(r > 0.0f)) continue;
+    const std::size_t k = hand_class_index(low_card(hands[h]), high_card(hands[h]));
+    class_weight[k] += r;
+    for (std::size_t a = 0; a < actions; ++a) {
+      class_prob[k * actions + a] += static_cast<double>(strategy[a * count + h]) * r;
     }
+  }
 
-    out.hand_labels = hand_class_labels();
-    out.weights.assign(kHandClassCount, 0.0f);
-    out.dominant_types.assign(kHandClassCount, std::string());
-    out.action_probs.assign(kHandClassCount * actions, 0.0f);
-    for (std::size_t k = 0; k < kHandClassCount; ++k) {
-        if (!(class_weight[k] > 0.0)) continue;
-        out.weights[k] = static_cast<float>(class_weight[k]);
-        double best = -1.0;
-        std::size_t dominant = 0;
-        for (std::size_t a = 0; a < actions; ++a) {
-            const double q = class_prob[k * actions + a] / class_weight[k];
-            out.action_probs[k * actions + a] = static_cast<float>(q);
-            if (q > best) {
-                best = q;
-                dominant = a;
-            }
-        }
-        out.dominant_types[k] = size_keys[dominant];
+  out.hand_labels = hand_class_labels();
+  out.weights.assign(kHandClassCount, 0.0f);
+  out.dominant_types.assign(kHandClassCount, std::string());
+  out.action_probs.assign(kHandClassCount * actions, 0.0f);
+  for (std::size_t k = 0; k < kHandClassCount; ++k) {
+    if (!(class_weight[k] > 0.0)) continue;
+    out.weights[k] = static_cast<float>(class_weight[k]);
+    double best = -1.0;
+    std::size_t dominant = 0;
+    for (std::size_t a = 0; a < actions; ++a) {
+      const double q = class_prob[k * actions + a] / class_weight[k];
+      out.action_probs[k * actions + a] = static_cast<float>(q);
+      if (q > best) {
+        best = q;
+        dominant = a;
+      }
     }
-    return out;
+    out.dominant_types[k] = size_keys[dominant];
+  }
+  return out;
 }
 
 std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
                                                       std::uint64_t node_index) {
-    if (!live(solved)) return std::nullopt;
-    const halvory::Game& game = *solved.game;
-    const halvory::DiscountedCfr& solver = *solved.solver;
-    if (node_index >= game.plan.nodes.size()) return std::nullopt;
-    const auto n = static_cast<std::size_t>(node_index);
-    const auto& node = game.plan.nodes[n];
-    const std::size_t actions = node.actions.size();
-    if (node.kind != NodeKind::Decision || actions == 0) return std::nullopt;
-    const int s = node.seat;
-    const int o = 1 - s;
-    const auto& hands = game.cards.pockets[static_cast<std::size_t>(s)];
-    const auto& weights = game.cards.weights[static_cast<std::size_t>(s)];
-    const std::size_t count = hands.size();
-    if (count == 0 || weights.size() != count) return std::nullopt;
-    const std::vector<float> strategy = solver_reads::average_strategy(solver, n);
-    if (strategy.size() != actions * count) return std::nullopt;
-    const auto& opponent_hands = game.cards.pockets[static_cast<std::size_t>(o)];
-    if (opponent_hands.empty() ||
-        game.cards.weights[static_cast<std::size_t>(o)].size() != opponent_hands.size()) {
-        return std::nullopt;
-    }
+  if (!live(solved)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  const halvory::DiscountedCfr& solver = *solved.solver;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto n = static_cast<std::size_t>(node_index);
+  const auto& node = game.plan.nodes[n];
+  const std::size_t actions = node.actions.size();
+  if (node.kind != NodeKind::Decision || actions == 0) return std::nullopt;
+  const int s = node.seat;
+  const int o = 1 - s;
+  const auto& hands = game.cards.pockets[static_cast<std::size_t>(s)];
+  const auto& weights = game.cards.weights[static_cast<std::size_t>(s)];
+  const std::size_t count = hands.size();
+  if (count == 0 || weights.size() != count) return std::nullopt;
+  const std::vector<float> strategy = solver_reads::average_strategy(solver, n);
+  if (strategy.size() != actions * count) return std::nullopt;
+  const auto& opponent_hands = game.cards.pockets[static_cast<std::size_t>(o)];
+  if (opponent_hands.empty() ||
+      game.cards.weights[static_cast<std::size_t>(o)].size() != opponent_hands.size()) {
+    return std::nullopt;
+  }
 
-    const NodePath path = node_path(game, n);
-    if (path.empty()) return std::nullopt;
-    const std::uint64_t dead = node_dead_cards(game, n);
-    const std::vector<float> opponent_reach = path_reach(game, solver, path, dead, o);
-    const std::vector<float> play = path_play_factor(game, solver, path, dead, s);
-    if (opponent_reach.size() != opponent_hands.size() || play.size() != count) return std::nullopt;
+  const NodePath path = node_path(game, n);
+  if (path.empty()) return std::nullopt;
+  const std::uint64_t dead = node_dead_cards(game, n);
+  const std::vector<float> opponent_reach = path_reach(game, solver, path, dead, o);
+  const std::vector<float> play = path_play_factor(game, solver, path, dead, s);
+  if (opponent_reach.size() != opponent_hands.size() || play.size() != count) return std::nullopt;
 
-    if (node.children.size() < actions) return std::nullopt;
-    std::vector<std::vector<float>> child_values(actions);
+  if (node.children.size() < actions) return std::nullopt;
+  std::vector<std::vector<float>> child_values(actions);
+  for (std::size_t a = 0; a < actions; ++a) {
+    child_values[a] =
+        solver_reads::node_cfvalues_with_reach(game, solver, node.children[a], s, opponent_reach);
+    if (child_values[a].size() != count) return std::nullopt;
+  }
+  // At the acting seat's own node the value pass is the strategy-weighted
+  // sum of the children's values, so the node's values need no pass of
+  // their own (the costliest part of this query on a flop tree).
+  std::vector<float> values(count);
+  for (std::size_t h = 0; h < count; ++h) {
+    double sum = 0.0;
     for (std::size_t a = 0; a < actions; ++a) {
-        child_values[a] =
-            solver_reads::node_cfvalues_with_reach(game, solver, node.children[a], s, opponent_reach);
-        if (child_values[a].size() != count) return std::nullopt;
+      sum += static_cast<double>(strategy[a * count + h]) * child_values[a][h];
     }
-    // At the acting seat's own node the value pass is the strategy-weighted
-    // sum of the children's values, so the node's values need no pass of
-    // their own (the costliest part of this query on a flop tree).
-    std::vector<float> values(count);
-    for (std::size_t h = 0; h < count; ++h) {
-        double sum = 0.0;
-        for (std::size_t a = 0; a < actions; ++a) {
-            sum += static_cast<double>(strategy[a * count + h]) * child_values[a][h];
-        }
-        values[h] = static_cast<float>(sum);
-    }
+    values[h] = static_cast<float>(sum);
+  }
 
-    const std::vector<double> mass = opponent_mass(game, s, opponent_reach);
-    const double matchup = game.cards.matchup_weight;
-    const double offset = ev_offset(game, n, s);
-    const std::vector<CardCode> board = board_at_node(game, n);
+  const std::vector<double> mass = opponent_mass(game, s, opponent_reach);
+  const double matchup = game.cards.matchup_weight;
+  const double offset = ev_offset(game, n, s);
+  const std::vector<CardCode> board = board_at_node(game, n);
 
-    std::vector<ComboRow> rows;
-    rows.reserve(count);
-    for (std::size_t h = 0; h < count; ++h) {
-        const double w = weights[h];
-        if (!usable(w)) continue;
-        ComboRow row;
-        row.c1 = halvory::card_to_string(static_cast<std::int8_t>(low_card(hands[h])));
-        row.c2 = halvory::card_to_string(static_cast<std::int8_t>(high_card(hands[h])));
-        const double weight = usable(play[h]) ? w * play[h] : 0.0;
-        row.weight = std::isfinite(weight) ? weight : 0.0;
-        row.ev = rescale_ev(values[h], matchup, mass[h], offset);
-        row.action_evs.resize(actions);
-        for (std::size_t a = 0; a < actions; ++a) {
-            row.action_evs[a] = rescale_ev(child_values[a][h], matchup, mass[h], offset);
-        }
-        if (board.size() >= 3 && board.size() <= 5) {
-            row.buckets = hand_category_labels(hands[h], board);
-            if (row.buckets.empty()) row.buckets.emplace_back("air");
-            std::sort(row.buckets.begin(), row.buckets.end());
-            row.buckets.erase(std::unique(row.buckets.begin(), row.buckets.end()), row.buckets.end());
-        }
-        row.action_probs.resize(actions);
-        double total = 0.0;
-        for (std::size_t a = 0; a < actions; ++a) {
-            const float p = strategy[a * count + h];
-            row.action_probs[a] = (std::isfinite(p) && p >= 0.0f) ? p : 0.0f;
-            total += row.action_probs[a];
-        }
-        if (total > 0.0) {
-            const auto scale = static_cast<float>(1.0 / total);
-            for (float& p : row.action_probs) p *= scale;
-        } else {
-            for (float& p : row.action_probs) p = static_cast<float>(1.0 / static_cast<double>(actions));
-        }
-        rows.push_back(std::move(row));
+  std::vector<ComboRow> rows;
+  rows.reserve(count);
+  for (std::size_t h = 0; h < count; ++h) {
+    const double w = weights[h];
+    if (!usable(w)) continue;
+    ComboRow row;
+    row.c1 = halvory::card_to_string(static_cast<std::int8_t>(low_card(hands[h])));
+    row.c2 = halvory::card_to_string(static_cast<std::int8_t>(high_card(hands[h])));
+    const double weight = usable(play[h]) ? w * play[h] : 0.0;
+    row.weight = std::isfinite(weight) ? weight : 0.0;
+    row.ev = rescale_ev(values[h], matchup, mass[h], offset);
+    row.action_evs.resize(actions);
+    for (std::size_t a = 0; a < actions; ++a) {
+      row.action_evs[a] = rescale_ev(child_values[a][h], matchup, mass[h], offset);
     }
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const ComboRow& a, const ComboRow& b) { return a.ev > b.ev; });
-    return rows;
+    if (board.size() >= 3 && board.size() <= 5) {
+      row.buckets = hand_category_labels(hands[h], board);
+      if (row.buckets.empty()) row.buckets.emplace_back("air");
+      std::sort(row.buckets.begin(), row.buckets.end());
+      row.buckets.erase(std::unique(row.buckets.begin(), row.buckets.end()), row.buckets.end());
+    }
+    row.action_probs.resize(actions);
+    double total = 0.0;
+    for (std::size_t a = 0; a < actions; ++a) {
+      const float p = strategy[a * count + h];
+      row.action_probs[a] = (std::isfinite(p) && p >= 0.0f) ? p : 0.0f;
+      total += row.action_probs[a];
+    }
+    if (total > 0.0) {
+      const auto scale = static_cast<float>(1.0 / total);
+      for (float& p : row.action_probs) p *= scale;
+    } else {
+      for (float& p : row.action_probs) p = static_cast<float>(1.0 / static_cast<double>(actions));
+    }
+    rows.push_back(std::move(row));
+  }
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const ComboRow& a, const ComboRow& b) { return a.ev > b.ev; });
+  return rows;
 }
 
 std::optional<double> node_ev(const SolvedGame& solved, std::uint64_t node_index, int seat) {
-    if (!live(solved) || (seat != 0 && seat != 1)) return std::nullopt;
-    const halvory::Game& game = *solved.game;
-    const halvory::DiscountedCfr& solver = *solved.solver;
-    if (node_index >= game.plan.nodes.size()) return std::nullopt;
-    const auto n = static_cast<std::size_t>(node_index);
-    const auto reaches = seat_reaches(game, solver, n);
-    if (!reaches) return std::nullopt;
-    const std::vector<float>& reach_oop = (*reaches)[0];
-    const std::vector<float>& reach_ip = (*reaches)[1];
-    const std::vector<float>& reach = seat == 0 ? reach_oop : reach_ip;
-    const std::vector<float>& opponent_reach = seat == 0 ? reach_ip : reach_oop;
+  if (!live(solved) || (seat != 0 && seat != 1)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  const halvory::DiscountedCfr& solver = *solved.solver;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto n = static_cast<std::size_t>(node_index);
+  const auto reaches = seat_reaches(game, solver, n);
+  if (!reaches) return std::nullopt;
+  const std::vector<float>& reach_oop = (*reaches)[0];
+  const std::vector<float>& reach_ip = (*reaches)[1];
+  const std::vector<float>& reach = seat == 0 ? reach_oop : reach_ip;
+  const std::vector<float>& opponent_reach = seat == 0 ? reach_ip : reach_oop;
 
-    const std::size_t count = game.cards.pockets[static_cast<std::size_t>(seat)].size();
-    if (count == 0 || reach.size() != count) return std::nullopt;
-    // hand_evs checks the value and opponent sizes.
-    const std::vector<double> evs = hand_evs(game, solver, n, seat, opponent_reach);
-    if (evs.size() != count) return std::nullopt;
-    return pair_weighted_ev(reach, opponent_mass(game, seat, opponent_reach), evs);
+  const std::size_t count = game.cards.pockets[static_cast<std::size_t>(seat)].size();
+  if (count == 0 || reach.size() != count) return std::nullopt;
+  // hand_evs checks the value and opponent sizes.
+  const std::vector<double> evs = hand_evs(game, solver, n, seat, opponent_reach);
+  if (evs.size() != count) return std::nullopt;
+  return pair_weighted_ev(reach, opponent_mass(game, seat, opponent_reach), evs);
 }
 
 std::optional<std::vector<double>> node_pocket_action_evs(const SolvedGame& solved,
                                                           std::uint64_t node_index, int seat,
                                                           const std::string& c1,
                                                           const std::string& c2) {
-    if (!live(solved)) return std::nullopt;
-    const halvory::Game& game = *solved.game;
-    const halvory::DiscountedCfr& solver = *solved.solver;
-    if (node_index >= game.plan.nodes.size()) return std::nullopt;
-    const auto n = static_cast<std::size_t>(node_index);
-    const auto& node = game.plan.nodes[n];
-    const std::size_t actions = node.actions.size();
-    if (node.kind != NodeKind::Decision || node.seat != seat || actions == 0 ||
-        node.children.size() < actions) {
-        return std::nullopt;
-    }
-    if (c1.size() < 2 || c2.size() < 2) return std::nullopt;
-    CardCode x = 0;
-    CardCode y = 0;
-    try {
-        x = halvory::parse_card(std::string_view(c1).substr(0, 2));
-        y = halvory::parse_card(std::string_view(c2).substr(0, 2));
-    } catch (const std::exception&) {
-        // Text typed by the user: a malformed card is an unmet precondition.
-        return std::nullopt;
-    }
-    if (x == y) return std::nullopt;
+  if (!live(solved)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  const halvory::DiscountedCfr& solver = *solved.solver;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto n = static_cast<std::size_t>(node_index);
+  const auto& node = game.plan.nodes[n];
+  const std::size_t actions = node.actions.size();
+  if (node.kind != NodeKind::Decision || node.seat != seat || actions == 0 ||
+      node.children.size() < actions) {
+    return std::nullopt;
+  }
+  if (c1.size() < 2 || c2.size() < 2) return std::nullopt;
+  CardCode x = 0;
+  CardCode y = 0;
+  try {
+    x = halvory::parse_card(std::string_view(c1).substr(0, 2));
+    y = halvory::parse_card(std::string_view(c2).substr(0, 2));
+  } catch (const std::exception&) {
+    // Text typed by the user: a malformed card is an unmet precondition.
+    return std::nullopt;
+  }
+  if (x == y) return std::nullopt;
 
-    const int o = 1 - seat;
-    const auto& hands = game.cards.pockets[static_cast<std::size_t>(seat)];
-    const std::size_t count = hands.size();
-    if (count == 0 || game.cards.weights[static_cast<std::size_t>(seat)].size() != count) {
-        return std::nullopt;
+  const int o = 1 - seat;
+  const auto& hands = game.cards.pockets[static_cast<std::size_t>(seat)];
+  const std::size_t count = hands.size();
+  if (count == 0 || game.cards.weights[static_cast<std::size_t>(seat)].size() != count) {
+    return std::nullopt;
+  }
+  const auto wanted = static_cast<std::uint64_t>(card_bit(x) | card_bit(y));
+  std::size_t index = count;
+  for (std::size_t h = 0; h < count; ++h) {
+    if (hand_mask(hands[h]) == wanted) {
+      index = h;
+      break;
     }
-    const auto wanted = static_cast<std::uint64_t>(card_bit(x) | card_bit(y));
-    std::size_t index = count;
-    for (std::size_t h = 0; h < count; ++h) {
-        if (hand_mask(hands[h]) == wanted) {
-            index = h;
-            break;
-        }
-    }
-    if (index == count) return std::nullopt;
-    const auto& opponent_hands = game.cards.pockets[static_cast<std::size_t>(o)];
-    if (opponent_hands.empty() ||
-        game.cards.weights[static_cast<std::size_t>(o)].size() != opponent_hands.size()) {
-        return std::nullopt;
-    }
-    const NodePath path = node_path(game, n);
-    if (path.empty()) return std::nullopt;
-    const std::uint64_t dead = node_dead_cards(game, n) | wanted;
-    const std::vector<float> opponent_reach = path_reach(game, solver, path, dead, o);
-    if (opponent_reach.size() != opponent_hands.size()) return std::nullopt;
+  }
+  if (index == count) return std::nullopt;
+  const auto& opponent_hands = game.cards.pockets[static_cast<std::size_t>(o)];
+  if (opponent_hands.empty() ||
+      game.cards.weights[static_cast<std::size_t>(o)].size() != opponent_hands.size()) {
+    return std::nullopt;
+  }
+  const NodePath path = node_path(game, n);
+  if (path.empty()) return std::nullopt;
+  const std::uint64_t dead = node_dead_cards(game, n) | wanted;
+  const std::vector<float> opponent_reach = path_reach(game, solver, path, dead, o);
+  if (opponent_reach.size() != opponent_hands.size()) return std::nullopt;
 
-    const double mass = opponent_mass(game, seat, opponent_reach)[index];
-    const double matchup = game.cards.matchup_weight;
-    const double offset = ev_offset(game, n, seat);
-    std::vector<double> evs(actions);
-    for (std::size_t a = 0; a < actions; ++a) {
-        const std::vector<float> values =
-            solver_reads::node_cfvalues_with_reach(game, solver, node.children[a], seat, opponent_reach);
-        if (values.size() != count) return std::nullopt;
-        evs[a] = rescale_ev(values[index], matchup, mass, offset);
-    }
-    return evs;
+  const double mass = opponent_mass(game, seat, opponent_reach)[index];
+  const double matchup = game.cards.matchup_weight;
+  const double offset = ev_offset(game, n, seat);
+  std::vector<double> evs(actions);
+  for (std::size_t a = 0; a < actions; ++a) {
+    const std::vector<float> values = solver_reads::node_cfvalues_with_reach(
+        game, solver, node.children[a], seat, opponent_reach);
+    if (values.size() != count) return std::nullopt;
+    evs[a] = rescale_ev(values[index], matchup, mass, offset);
+  }
+  return evs;
 }
 
 std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolvedGame& solved,
                                                            std::uint64_t node_index, int seat) {
-    if (!solved.game || (seat != 0 && seat != 1)) return std::nullopt;
-    const halvory::Game& game = *solved.game;
-    if (node_index >= game.plan.nodes.size()) return std::nullopt;
-    const auto& hands = game.cards.pockets[static_cast<std::size_t>(seat)];
-    const auto& weights = game.cards.weights[static_cast<std::size_t>(seat)];
-    if (hands.empty() || weights.size() != hands.size()) return std::nullopt;
-    const std::uint64_t dead = node_dead_cards(game, static_cast<std::size_t>(node_index));
-    std::vector<ComboRow> rows;
-    for (std::size_t h = 0; h < hands.size(); ++h) {
-        if (!usable(weights[h]) || (hand_mask(hands[h]) & dead) != 0) continue;
-        ComboRow row;
-        row.c1 = halvory::card_to_string(static_cast<std::int8_t>(low_card(hands[h])));
-        row.c2 = halvory::card_to_string(static_cast<std::int8_t>(high_card(hands[h])));
-        row.weight = weights[h];
-        rows.push_back(std::move(row));
-    }
-    return rows;
+  if (!solved.game || (seat != 0 && seat != 1)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto& hands = game.cards.pockets[static_cast<std::size_t>(seat)];
+  const auto& weights = game.cards.weights[static_cast<std::size_t>(seat)];
+  if (hands.empty() || weights.size() != hands.size()) return std::nullopt;
+  const std::uint64_t dead = node_dead_cards(game, static_cast<std::size_t>(node_index));
+  std::vector<ComboRow> rows;
+  for (std::size_t h = 0; h < hands.size(); ++h) {
+    if (!usable(weights[h]) || (hand_mask(hands[h]) & dead) != 0) continue;
+    ComboRow row;
+    row.c1 = halvory::card_to_string(static_cast<std::int8_t>(low_card(hands[h])));
+    row.c2 = halvory::card_to_string(static_cast<std::int8_t>(high_card(hands[h])));
+    row.weight = weights[h];
+    rows.push_back(std::move(row));
+  }
+  return rows;
 }
 
 // Session forms: copy the session's pointers under its lock, then read them.
 std::optional<NodeActionStats> node_action_stats(const SolveSession& session, std::uint64_t node) {
-    return node_action_stats(solved_game_of(session), node);
+  return node_action_stats(solved_game_of(session), node);
 }
-std::optional<std::vector<BucketRow>> node_hand_buckets(const SolveSession& session, std::uint64_t node) {
-    return node_hand_buckets(solved_game_of(session), node);
+std::optional<std::vector<BucketRow>> node_hand_buckets(const SolveSession& session,
+                                                        std::uint64_t node) {
+  return node_hand_buckets(solved_game_of(session), node);
 }
 std::optional<HandDistributions> node_hand_distributions(const SolveSession& session,
                                                          std::uint64_t node) {
-    return node_hand_distributions(solved_game_of(session), node);
+  return node_hand_distributions(solved_game_of(session), node);
 }
 std::optional<HandStrategy> node_hand_strategy(const SolveSession& session, std::uint64_t node) {
-    return node_hand_strategy(solved_game_of(session), node);
+  return node_hand_strategy(solved_game_of(session), node);
 }
-std::optional<std::vector<ComboRow>> node_hand_combos(const SolveSession& session, std::uint64_t node) {
-    return node_hand_combos(solved_game_of(session), node);
+std::optional<std::vector<ComboRow>> node_hand_combos(const SolveSession& session,
+                                                      std::uint64_t node) {
+  return node_hand_combos(solved_game_of(session), node);
 }
 std::optional<double> node_ev(const SolveSession& session, std::uint64_t node, int seat) {
-    return node_ev(solved_game_of(session), node, seat);
+  return node_ev(solved_game_of(session), node, seat);
 }
 std::optional<std::vector<double>> node_pocket_action_evs(const SolveSession& session,
                                                           std::uint64_t node, int seat,
                                                           const std::string& c1,
                                                           const std::string& c2) {
-    return node_pocket_action_evs(solved_game_of(session), node, seat, c1, c2);
+  return node_pocket_action_evs(solved_game_of(session), node, seat, c1, c2);
 }
 std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolveSession& session,
                                                            std::uint64_t node, int seat) {
-    // Needs only the game: take it even when the solver pointer is empty.
-    return node_seat_hand_combos(SolvedGame{session.game_ptr(), nullptr}, node, seat);
+  // Needs only the game: take it even when the solver pointer is empty.
+  return node_seat_hand_combos(SolvedGame{session.game_ptr(), nullptr}, node, seat);
 }
 
 }  // namespace halvory_app

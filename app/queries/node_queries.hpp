@@ -18,7 +18,7 @@
 namespace halvory {
 class Game;
 class DiscountedCfr;
-}
+}  // namespace halvory
 
 namespace halvory_app {
 
@@ -26,22 +26,25 @@ class SolveSession;
 
 // The live objects of one finished solve; both set or the view is empty.
 struct SolvedGame {
-    std::shared_ptr<halvory::Game> game;
-    std::shared_ptr<halvory::DiscountedCfr> solver;
+  std::shared_ptr<halvory::Game> game;
+  std::shared_ptr<halvory::DiscountedCfr> solver;
 };
 
 std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved, std::uint64_t node);
-std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved, std::uint64_t node);
-std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solved, std::uint64_t node);
+std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved,
+                                                        std::uint64_t node);
+std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solved,
+                                                         std::uint64_t node);
 std::optional<HandStrategy> node_hand_strategy(const SolvedGame& solved, std::uint64_t node);
 std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved, std::uint64_t node);
 std::optional<double> node_ev(const SolvedGame& solved, std::uint64_t node, int seat);
-std::optional<std::vector<double>> node_pocket_action_evs(const SolvedGame& solved, std::uint64_t node,
-                                                          int seat, const std::string& c1,
+std::optional<std::vector<double>> node_pocket_action_evs(const SolvedGame& solved,
+                                                          std::uint64_t node, int seat,
+                                                          const std::string& c1,
                                                           const std::string& c2);
 // Needs only the game.
-std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolvedGame& solved, std::uint64_t node,
-                                                           int seat);
+std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolvedGame& solved,
+                                                           std::uint64_t node, int seat);
 
 // The session's live objects, copied under its lock; empty when there is no
 // finished solve.
@@ -49,15 +52,19 @@ SolvedGame solved_game_of(const SolveSession& session);
 
 // The same queries on the session's last finished solve.
 std::optional<NodeActionStats> node_action_stats(const SolveSession& session, std::uint64_t node);
-std::optional<std::vector<BucketRow>> node_hand_buckets(const SolveSession& session, std::uint64_t node);
-std::optional<HandDistributions> node_hand_distributions(const SolveSession& session, std::uint64_t node);
+std::optional<std::vector<BucketRow>> node_hand_buckets(const SolveSession& session,
+                                                        std::uint64_t node);
+std::optional<HandDistributions> node_hand_distributions(const SolveSession& session,
+                                                         std::uint64_t node);
 std::optional<HandStrategy> node_hand_strategy(const SolveSession& session, std::uint64_t node);
-std::optional<std::vector<ComboRow>> node_hand_combos(const SolveSession& session, std::uint64_t node);
+std::optional<std::vector<ComboRow>> node_hand_combos(const SolveSession& session,
+                                                      std::uint64_t node);
 std::optional<double> node_ev(const SolveSession& session, std::uint64_t node, int seat);
-std::optional<std::vector<double>> node_pocket_action_evs(const SolveSession& session, std::uint64_t node,
-                                                          int seat, const std::string& c1,
+std::optional<std::vector<double>> node_pocket_action_evs(const SolveSession& session,
+                                                          std::uint64_t node, int seat,
+                                                          const std::string& c1,
                                                           const std::string& c2);
-std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolveSession& session, std::uint64_t node,
-                                                           int seat);
+std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolveSession& session,
+                                                           std::uint64_t node, int seat);
 
 }  // namespace halvory_app

@@ -13,57 +13,57 @@ namespace halvory_app {
 
 // One row per action of a decision node (six parallel lists).
 struct NodeActionStats {
-    std::vector<std::string> names;
-    std::vector<std::string> action_types;
-    std::vector<float> frequencies;
-    std::vector<double> combos;
-    std::vector<double> equities;  // [0, 1] or NaN
-    std::vector<double> evs;
+  std::vector<std::string> names;
+  std::vector<std::string> action_types;
+  std::vector<float> frequencies;
+  std::vector<double> combos;
+  std::vector<double> equities;  // [0, 1] or NaN
+  std::vector<double> evs;
 };
 
 // One non-empty hand class of a decision node.
 struct BucketRow {
-    std::string name;
-    double combos = 0.0;
-    std::vector<float> action_probs;
+  std::string name;
+  double combos = 0.0;
+  std::vector<float> action_probs;
 };
 
 // Every hand of each seat that reaches a node, with its EV and equity.
 struct HandDistributions {
-    std::vector<std::string> oop_hands;
-    std::vector<double> ev_oop;
-    std::vector<double> equity_oop;
-    std::vector<std::string> ip_hands;
-    std::vector<double> ev_ip;
-    std::vector<double> equity_ip;
+  std::vector<std::string> oop_hands;
+  std::vector<double> ev_oop;
+  std::vector<double> equity_oop;
+  std::vector<std::string> ip_hands;
+  std::vector<double> ev_ip;
+  std::vector<double> equity_ip;
 };
 
 // Prefix sums of the usable (finite, positive) weights, for weighted draws.
 struct CumulativeWeights {
-    std::vector<double> sums;
-    double total = 0.0;
+  std::vector<double> sums;
+  double total = 0.0;
 
-    void assign(std::span<const double> weights);
+  void assign(std::span<const double> weights);
 };
 
 // The acting seat's strategy per starting-hand class (169 classes).
 struct HandStrategy {
-    std::vector<std::string> hand_labels;
-    std::vector<float> weights;
-    std::vector<std::string> dominant_types;
-    std::vector<std::string> action_names;
-    std::vector<float> action_probs;  // 169 x A, class-major
+  std::vector<std::string> hand_labels;
+  std::vector<float> weights;
+  std::vector<std::string> dominant_types;
+  std::vector<std::string> action_names;
+  std::vector<float> action_probs;  // 169 x A, class-major
 };
 
 // One two-card hand at a node.
 struct ComboRow {
-    std::string c1;
-    std::string c2;
-    double weight = 0.0;
-    double ev = 0.0;
-    std::vector<double> action_evs;
-    std::vector<std::string> buckets;
-    std::vector<float> action_probs;
+  std::string c1;
+  std::string c2;
+  double weight = 0.0;
+  double ev = 0.0;
+  std::vector<double> action_evs;
+  std::vector<std::string> buckets;
+  std::vector<float> action_probs;
 };
 
 // Root-to-node path: (node index, slot of the node in its parent's children);

@@ -46,19 +46,18 @@ std::vector<std::uint32_t> board_ranks_desc(std::span<const halvory::CardCode> c
 int made_hand_category(std::span<const halvory::CardCode> cards);
 
 struct FlushDrawFlags {
-    bool flush_draw = false;
-    bool backdoor_flush_draw = false;
+  bool flush_draw = false;
+  bool backdoor_flush_draw = false;
 };
 
 // `cards` holds the hand and the board; the hand's two cards decide whether
 // the dominant suit involves the hand.
-FlushDrawFlags flush_draw_flags(std::span<const halvory::CardCode> cards,
-                                halvory::CardCode hand_a, halvory::CardCode hand_b,
-                                bool allow_backdoor, bool skip);
+FlushDrawFlags flush_draw_flags(std::span<const halvory::CardCode> cards, halvory::CardCode hand_a,
+                                halvory::CardCode hand_b, bool allow_backdoor, bool skip);
 
 struct StraightDrawFlags {
-    bool open_ended = false;
-    bool gutshot = false;
+  bool open_ended = false;
+  bool gutshot = false;
 };
 
 StraightDrawFlags straight_draw_flags(std::span<const halvory::CardCode> cards);

@@ -15,33 +15,33 @@
 namespace halvory_app {
 
 class LatestJobRunner {
-public:
-    // A job gets the flag that is raised once a newer job arrives or the
-    // runner stops; it should return soon after.
-    using Job = std::function<void(halvory::CancelFlag)>;
+ public:
+  // A job gets the flag that is raised once a newer job arrives or the
+  // runner stops; it should return soon after.
+  using Job = std::function<void(halvory::CancelFlag)>;
 
-    LatestJobRunner() = default;
-    ~LatestJobRunner();
-    LatestJobRunner(const LatestJobRunner&) = delete;
-    LatestJobRunner& operator=(const LatestJobRunner&) = delete;
+  LatestJobRunner() = default;
+  ~LatestJobRunner();
+  LatestJobRunner(const LatestJobRunner&) = delete;
+  LatestJobRunner& operator=(const LatestJobRunner&) = delete;
 
-    // Starts the thread on first use; throws std::system_error when it cannot
-    // be started (the job is then dropped).
-    void submit(Job job);
+  // Starts the thread on first use; throws std::system_error when it cannot
+  // be started (the job is then dropped).
+  void submit(Job job);
 
-    // Drops the waiting job, cancels the running one and joins the thread.
-    // Later submissions are ignored.
-    void stop();
+  // Drops the waiting job, cancels the running one and joins the thread.
+  // Later submissions are ignored.
+  void stop();
 
-private:
-    void run();
+ private:
+  void run();
 
-    std::mutex mutex;
-    std::condition_variable wake;
-    Job waiting;
-    bool stopping = false;
-    std::atomic<bool> cancel{false};
-    std::thread thread;
+  std::mutex mutex;
+  std::condition_variable wake;
+  Job waiting;
+  bool stopping = false;
+  std::atomic<bool> cancel{false};
+  std::thread thread;
 };
 
 }  // namespace halvory_app

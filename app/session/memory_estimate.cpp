@@ -12,45 +12,47 @@ namespace {
 
 // Regret and strategy sum per hand and action: two 32-bit floats, or two
 // 16-bit values when compressed.
-std::uint64_t bytes_per_hand_action(bool compress) { return compress ? 4 : 8; }
+std::uint64_t bytes_per_hand_action(bool compress) {
+  return compress ? 4 : 8;
+}
 
 MemoryEstimate count_solve_memory(const halvory::CardContext& cards, const halvory::TreeCount& tree,
                                   bool compress) {
-    MemoryEstimate estimate;
-    estimate.card_context_bytes = cards.memory_bytes();
-    estimate.oop_hands = cards.pockets[0].size();
-    estimate.ip_hands = cards.pockets[1].size();
-    estimate.node_count = tree.nodes;
-    estimate.decision_node_count = tree.decision_nodes;
-    // The node array plus 8 bytes per reserved slot of the action and child lists.
-    estimate.tree_bytes = tree.nodes * sizeof(halvory::ActionPlan::Node) + 8 * tree.list_slots;
-    const std::uint64_t per_hand_action = bytes_per_hand_action(compress);
-    estimate.strategy_bytes = (estimate.oop_hands * tree.decision_actions[0] +
-                               estimate.ip_hands * tree.decision_actions[1]) *
-                              per_hand_action;
+  MemoryEstimate estimate;
+  estimate.card_context_bytes = cards.memory_bytes();
+  estimate.oop_hands = cards.pockets[0].size();
+  estimate.ip_hands = cards.pockets[1].size();
+  estimate.node_count = tree.nodes;
+  estimate.decision_node_count = tree.decision_nodes;
+  // The node array plus 8 bytes per reserved slot of the action and child lists.
+  estimate.tree_bytes = tree.nodes * sizeof(halvory::ActionPlan::Node) + 8 * tree.list_slots;
+  const std::uint64_t per_hand_action = bytes_per_hand_action(compress);
+  estimate.strategy_bytes = (estimate.oop_hands * tree.decision_actions[0] +
+                             estimate.ip_hands * tree.decision_actions[1]) *
+                            per_hand_action;
 
-    const double sum = static_cast<double>(estimate.card_context_bytes) +
-                       static_cast<double>(estimate.tree_bytes) +
-                       static_cast<double>(estimate.strategy_bytes);
-    estimate.total_bytes = static_cast<std::uint64_t>(sum * 1.1);
-    return estimate;
+  const double sum = static_cast<double>(estimate.card_context_bytes) +
+                     static_cast<double>(estimate.tree_bytes) +
+                     static_cast<double>(estimate.strategy_bytes);
+  estimate.total_bytes = static_cast<std::uint64_t>(sum * 1.1);
+  return estimate;
 }
 
 }  // namespace
 
 std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request, std::string* error,
                                                     halvory::CancelFlag cancel) {
-    try {
-        ConvertedRequest converted = convert_request(request, ConversionPurpose::estimate);
-        halvory::throw_if_cancelled(cancel);
-        const halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
-                                         converted.short_deck, cancel);
-        const halvory::TreeCount tree = halvory::count_action_plan(converted.game, cards, cancel);
-        return count_solve_memory(cards, tree, request.compress);
-    } catch (const std::exception& e) {
-        if (error != nullptr) *error = e.what();
-        return std::nullopt;
-    }
+  try {
+    ConvertedRequest converted = convert_request(request, ConversionPurpose::estimate);
+    halvory::throw_if_cancelled(cancel);
+    const halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
+                                     converted.short_deck, cancel);
+    const halvory::TreeCount tree = halvory::count_action_plan(converted.game, cards, cancel);
+    return count_solve_memory(cards, tree, request.compress);
+  } catch (const std::exception& e) {
+    if (error != nullptr) *error = e.what();
+    return std::nullopt;
+  }
 }
 
 }  // namespace halvory_app

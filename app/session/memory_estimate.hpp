@@ -13,14 +13,14 @@
 namespace halvory_app {
 
 struct MemoryEstimate {
-    std::uint64_t total_bytes = 0;  // (card context + tree + strategy) x 1.1
-    std::uint64_t card_context_bytes = 0;
-    std::uint64_t tree_bytes = 0;
-    std::uint64_t strategy_bytes = 0;
-    std::uint64_t node_count = 0;
-    std::uint64_t decision_node_count = 0;
-    std::uint64_t oop_hands = 0;
-    std::uint64_t ip_hands = 0;
+  std::uint64_t total_bytes = 0;  // (card context + tree + strategy) x 1.1
+  std::uint64_t card_context_bytes = 0;
+  std::uint64_t tree_bytes = 0;
+  std::uint64_t strategy_bytes = 0;
+  std::uint64_t node_count = 0;
+  std::uint64_t decision_node_count = 0;
+  std::uint64_t oop_hands = 0;
+  std::uint64_t ip_hands = 0;
 };
 
 // Absent on failure; `error`, when given, then receives the message (a tree

@@ -12,400 +12,417 @@
 namespace halvory_app {
 namespace {
 
-bool is_space(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-char to_lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+bool is_space(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+char to_lower(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 std::string_view trim(std::string_view text) {
-    while (!text.empty() && is_space(text.front())) text.remove_prefix(1);
-    while (!text.empty() && is_space(text.back())) text.remove_suffix(1);
-    return text;
+  while (!text.empty() && is_space(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_space(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 std::string lower_case(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), to_lower);
-    return out;
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(), to_lower);
+  return out;
 }
 
-bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool is_digit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 bool all_digits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), is_digit);
+  return std::all_of(text.begin(), text.end(), is_digit);
 }
 
 // Digits with at most one decimal point and at least one digit: no sign, no
 // exponent, no blanks.
 bool is_plain_number(std::string_view text) {
-    const std::size_t point = text.find('.');
-    if (point == std::string_view::npos) return !text.empty() && all_digits(text);
-    const std::string_view whole = text.substr(0, point);
-    const std::string_view fraction = text.substr(point + 1);
-    return whole.size() + fraction.size() > 0 && all_digits(whole) && all_digits(fraction);
+  const std::size_t point = text.find('.');
+  if (point == std::string_view::npos) return !text.empty() && all_digits(text);
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction = text.substr(point + 1);
+  return whole.size() + fraction.size() > 0 && all_digits(whole) && all_digits(fraction);
 }
 
 double plain_number_value(std::string_view text) {
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+  double value = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
 }
 
 constexpr std::string_view kSizingPrefix = "Sizing";
 
 void fill_seat_sizing(halvory::BetRaiseSizes& sizes, const SizingConfig& seat,
                       std::string& bet_norm, std::string& raise_norm) {
-    bet_norm = normalize_sizing_text(seat.bet_sizes, seat.add_all_in);
-    raise_norm = normalize_sizing_text(seat.raise_sizes, seat.add_all_in);
-    sizes = halvory::parse_bet_raise_sizes(bet_norm, raise_norm);
+  bet_norm = normalize_sizing_text(seat.bet_sizes, seat.add_all_in);
+  raise_norm = normalize_sizing_text(seat.raise_sizes, seat.add_all_in);
+  sizes = halvory::parse_bet_raise_sizes(bet_norm, raise_norm);
 }
 
 [[noreturn]] void rethrow_with_context(std::string_view seat_name, std::string_view street_name,
                                        const SizingConfig& seat, const std::exception& cause) {
-    // Normalising again here lets a normaliser failure surface on its own,
-    // without the context that only describes parser failures.
-    const std::string bet_norm = normalize_sizing_text(seat.bet_sizes, seat.add_all_in);
-    const std::string raise_norm = normalize_sizing_text(seat.raise_sizes, seat.add_all_in);
-    std::string message(seat_name);
-    message += ' ';
-    message += street_name;
-    message += " sizing (bet='" + seat.bet_sizes + "', raise='" + seat.raise_sizes +
-               "', bet_norm='" + bet_norm + "', raise_norm='" + raise_norm + "'): " + cause.what();
-    throw std::invalid_argument(message);
+  // Normalising again here lets a normaliser failure surface on its own,
+  // without the context that only describes parser failures.
+  const std::string bet_norm = normalize_sizing_text(seat.bet_sizes, seat.add_all_in);
+  const std::string raise_norm = normalize_sizing_text(seat.raise_sizes, seat.add_all_in);
+  std::string message(seat_name);
+  message += ' ';
+  message += street_name;
+  message += " sizing (bet='" + seat.bet_sizes + "', raise='" + seat.raise_sizes + "', bet_norm='" +
+             bet_norm + "', raise_norm='" + raise_norm + "'): " + cause.what();
+  throw std::invalid_argument(message);
 }
 
 double jam_threshold(bool enabled, double percent) {
-    return enabled ? std::max(percent / 100.0, 0.0) : 0.0;
+  return enabled ? std::max(percent / 100.0, 0.0) : 0.0;
 }
 
 }  // namespace
 
 std::optional<bool> read_deck_variant(std::string_view text) {
-    const std::string variant = lower_case(trim(text));
-    if (variant == "shortdeck" || variant == "short_deck" || variant == "6+" || variant == "6plus") {
-        return true;
-    }
-    if (variant.empty() || variant == "holdem" || variant == "hold'em") return false;
-    return std::nullopt;
+  const std::string variant = lower_case(trim(text));
+  if (variant == "shortdeck" || variant == "short_deck" || variant == "6+" || variant == "6plus") {
+    return true;
+  }
+  if (variant.empty() || variant == "holdem" || variant == "hold'em") return false;
+  return std::nullopt;
 }
 
-bool parse_deck_variant(std::string_view text) { return read_deck_variant(text).value_or(false); }
+bool parse_deck_variant(std::string_view text) {
+  return read_deck_variant(text).value_or(false);
+}
 
 halvory::Street parse_street_name(std::string_view text) {
-    if (text == "turn") return halvory::kStreetTurn;
-    if (text == "river") return halvory::kStreetRiver;
-    return halvory::kStreetFlop;
+  if (text == "turn") return halvory::kStreetTurn;
+  if (text == "river") return halvory::kStreetRiver;
+  return halvory::kStreetFlop;
 }
 
 halvory::Range expand_percent_range(const std::string& text) {
-    const std::string trimmed(trim(text));
-    const bool shorthand = trimmed.size() >= 2 && trimmed.back() == '%' &&
-                           trimmed.find_first_not_of("0123456789.%") == std::string::npos &&
-                           trimmed.find('%') == trimmed.size() - 1;
-    if (!shorthand) return halvory::parse_range(text);
+  const std::string trimmed(trim(text));
+  const bool shorthand = trimmed.size() >= 2 && trimmed.back() == '%' &&
+                         trimmed.find_first_not_of("0123456789.%") == std::string::npos &&
+                         trimmed.find('%') == trimmed.size() - 1;
+  if (!shorthand) return halvory::parse_range(text);
 
-    // Locale-independent: the process locale may use a decimal comma.
-    const char* first = trimmed.data();
-    const char* last = first + trimmed.size() - 1;
-    double value = 0.0;
-    const auto [end, status] = std::from_chars(first, last, value);
-    if (end != last || end == first || status != std::errc{}) {
-        throw std::invalid_argument("Invalid percent range '" + trimmed + "' (expected like '50%')");
+  // Locale-independent: the process locale may use a decimal comma.
+  const char* first = trimmed.data();
+  const char* last = first + trimmed.size() - 1;
+  double value = 0.0;
+  const auto [end, status] = std::from_chars(first, last, value);
+  if (end != last || end == first || status != std::errc{}) {
+    throw std::invalid_argument("Invalid percent range '" + trimmed + "' (expected like '50%')");
+  }
+  const float weight = static_cast<float>(value / 100.0);
+  halvory::Range range{};
+  for (int a = 0; a < 52; ++a) {
+    for (int b = a + 1; b < 52; ++b) {
+      halvory::set_range_weight(range, static_cast<halvory::CardCode>(a),
+                                static_cast<halvory::CardCode>(b), weight);
     }
-    const float weight = static_cast<float>(value / 100.0);
-    halvory::Range range{};
-    for (int a = 0; a < 52; ++a) {
-        for (int b = a + 1; b < 52; ++b) {
-            halvory::set_range_weight(range, static_cast<halvory::CardCode>(a),
-                                      static_cast<halvory::CardCode>(b), weight);
-        }
-    }
-    return range;
+  }
+  return range;
 }
 
 namespace {
 
 [[noreturn]] void refuse_sizing_token(std::string_view token) {
-    throw std::invalid_argument(std::string(kSizingPrefix) + ": invalid token '" + std::string(token) + "'");
+  throw std::invalid_argument(std::string(kSizingPrefix) + ": invalid token '" +
+                              std::string(token) + "'");
 }
 
 // A chip token "<chips>c[<cap>r]": the amount goes from chips to hundredths,
 // the raise cap is kept as typed.
 std::string chip_token_in_hundredths(std::string_view token) {
-    const std::size_t c = token.find_first_of("cC");
-    const std::string_view chips = token.substr(0, c);
-    const std::string_view cap = token.substr(c + 1);
-    if (!is_plain_number(chips)) refuse_sizing_token(token);
-    if (!cap.empty() && (cap.size() < 2 || to_lower(cap.back()) != 'r' ||
-                         !all_digits(cap.substr(0, cap.size() - 1)))) {
-        refuse_sizing_token(token);
-    }
-    const double hundredths = std::round(plain_number_value(chips) * 100.0);
-    if (!(hundredths <= 2147483647.0)) refuse_sizing_token(token);
-    return std::to_string(static_cast<long long>(hundredths)) + "c" + std::string(cap);
+  const std::size_t c = token.find_first_of("cC");
+  const std::string_view chips = token.substr(0, c);
+  const std::string_view cap = token.substr(c + 1);
+  if (!is_plain_number(chips)) refuse_sizing_token(token);
+  if (!cap.empty() && (cap.size() < 2 || to_lower(cap.back()) != 'r' ||
+                       !all_digits(cap.substr(0, cap.size() - 1)))) {
+    refuse_sizing_token(token);
+  }
+  const double hundredths = std::round(plain_number_value(chips) * 100.0);
+  if (!(hundredths <= 2147483647.0)) refuse_sizing_token(token);
+  return std::to_string(static_cast<long long>(hundredths)) + "c" + std::string(cap);
 }
 
 // One trimmed, non-empty token in the engine's grammar.
 std::string normalized_token(std::string_view token) {
-    const char last = to_lower(token.back());
-    const std::string_view body = token.substr(0, token.size() - 1);
-    if (token.size() == 1 && last == 'a') return std::string(token);
-    if (token.find_first_of("cC") != std::string_view::npos) return chip_token_in_hundredths(token);
-    if (last == '%' || last == 'x') {
-        if (!is_plain_number(body)) refuse_sizing_token(token);
-        return std::string(token);
-    }
-    if (last == 'e') {
-        // [streets][%cap]e
-        const std::size_t percent = body.find('%');
-        const std::string_view streets = body.substr(0, percent);
-        const bool cap_ok = percent == std::string_view::npos || is_plain_number(body.substr(percent + 1));
-        if (!all_digits(streets) || !cap_ok) refuse_sizing_token(token);
-        return std::string(token);
-    }
-    if (is_plain_number(token)) return std::string(token) + "%";
-    refuse_sizing_token(token);
+  const char last = to_lower(token.back());
+  const std::string_view body = token.substr(0, token.size() - 1);
+  if (token.size() == 1 && last == 'a') return std::string(token);
+  if (token.find_first_of("cC") != std::string_view::npos) return chip_token_in_hundredths(token);
+  if (last == '%' || last == 'x') {
+    if (!is_plain_number(body)) refuse_sizing_token(token);
+    return std::string(token);
+  }
+  if (last == 'e') {
+    // [streets][%cap]e
+    const std::size_t percent = body.find('%');
+    const std::string_view streets = body.substr(0, percent);
+    const bool cap_ok =
+        percent == std::string_view::npos || is_plain_number(body.substr(percent + 1));
+    if (!all_digits(streets) || !cap_ok) refuse_sizing_token(token);
+    return std::string(token);
+  }
+  if (is_plain_number(token)) return std::string(token) + "%";
+  refuse_sizing_token(token);
 }
 
 }  // namespace
 
 std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
-    std::string out;
-    bool all_in_seen = false;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t comma = text.find(',', start);
-        if (comma == std::string_view::npos) comma = text.size();
-        const std::string_view piece = trim(text.substr(start, comma - start));
-        start = comma + 1;
-        if (piece.empty()) continue;
-        if (piece == "%") {
-            throw std::invalid_argument(std::string(kSizingPrefix) +
-                                        ": invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
-        }
-        if (piece.size() == 1) {
-            const char c = to_lower(piece[0]);
-            if (c == 'c' || c == 'e' || c == 'x') refuse_sizing_token(piece);
-            if (c == 'a') all_in_seen = true;
-        }
-        if (!out.empty()) out.push_back(',');
-        out += normalized_token(piece);
+  std::string out;
+  bool all_in_seen = false;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t comma = text.find(',', start);
+    if (comma == std::string_view::npos) comma = text.size();
+    const std::string_view piece = trim(text.substr(start, comma - start));
+    start = comma + 1;
+    if (piece.empty()) continue;
+    if (piece == "%") {
+      throw std::invalid_argument(std::string(kSizingPrefix) +
+                                  ": invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
     }
-    if (add_all_in && !all_in_seen) {
-        if (!out.empty()) out.push_back(',');
-        out.push_back('a');
+    if (piece.size() == 1) {
+      const char c = to_lower(piece[0]);
+      if (c == 'c' || c == 'e' || c == 'x') refuse_sizing_token(piece);
+      if (c == 'a') all_in_seen = true;
     }
-    return out;
+    if (!out.empty()) out.push_back(',');
+    out += normalized_token(piece);
+  }
+  if (add_all_in && !all_in_seen) {
+    if (!out.empty()) out.push_back(',');
+    out.push_back('a');
+  }
+  return out;
 }
 
 void build_street_sizing(halvory::StreetSizing& block, const SizingConfig& oop,
                          const SizingConfig& ip, std::string_view street_name,
                          bool with_error_context) {
-    std::string bet_norm;
-    std::string raise_norm;
-    try {
-        fill_seat_sizing(block.oop, oop, bet_norm, raise_norm);
-        if (oop.dont_donk) {
-            block.donk_sizes.emplace();
-        } else {
-            block.donk_sizes = halvory::parse_bet_sizes(bet_norm);
-        }
-    } catch (const std::exception& e) {
-        if (!with_error_context) throw;
-        rethrow_with_context("OOP", street_name, oop, e);
+  std::string bet_norm;
+  std::string raise_norm;
+  try {
+    fill_seat_sizing(block.oop, oop, bet_norm, raise_norm);
+    if (oop.dont_donk) {
+      block.donk_sizes.emplace();
+    } else {
+      block.donk_sizes = halvory::parse_bet_sizes(bet_norm);
     }
-    try {
-        fill_seat_sizing(block.ip, ip, bet_norm, raise_norm);
-    } catch (const std::exception& e) {
-        if (!with_error_context) throw;
-        rethrow_with_context("IP", street_name, ip, e);
-    }
+  } catch (const std::exception& e) {
+    if (!with_error_context) throw;
+    rethrow_with_context("OOP", street_name, oop, e);
+  }
+  try {
+    fill_seat_sizing(block.ip, ip, bet_norm, raise_norm);
+  } catch (const std::exception& e) {
+    if (!with_error_context) throw;
+    rethrow_with_context("IP", street_name, ip, e);
+  }
 }
 
 namespace {
 
 constexpr std::int32_t kOneChip = 100;
 
-bool icm_mode(const SolveConfig& request) { return lower_case(request.utility_model) == "icm"; }
+bool icm_mode(const SolveConfig& request) {
+  return lower_case(request.utility_model) == "icm";
+}
 
 // In ICM mode an effective stack of 0 or less stands for the smaller seat stack.
 std::int32_t effective_stack_of(const SolveConfig& request) {
-    if (!icm_mode(request) || request.effective_stack > 0) return request.effective_stack;
-    return std::min(request.oop_stack, request.ip_stack);
+  if (!icm_mode(request) || request.effective_stack > 0) return request.effective_stack;
+  return std::min(request.oop_stack, request.ip_stack);
 }
 
 const char* street_text(halvory::Street street) {
-    switch (street) {
-        case halvory::kStreetTurn: return "turn";
-        case halvory::kStreetRiver: return "river";
-        default: return "flop";
-    }
+  switch (street) {
+    case halvory::kStreetTurn:
+      return "turn";
+    case halvory::kStreetRiver:
+      return "river";
+    default:
+      return "flop";
+  }
 }
 
-[[noreturn]] void refuse(const std::string& message) { throw std::invalid_argument(message); }
+[[noreturn]] void refuse(const std::string& message) {
+  throw std::invalid_argument(message);
+}
 
 void check_board_text(const SolveConfig& request) {
-    const std::string& board = request.board;
-    if (board.size() < 6) refuse("Board must include at least a flop (6 chars, e.g. AhKsQd)");
-    if (board.size() != 6 && board.size() != 8 && board.size() != 10) {
-        refuse("board: '" + board + "' is not 3, 4 or 5 cards (6, 8 or 10 characters)");
-    }
-    const halvory::Street street = parse_street_name(request.starting_street);
-    const std::size_t cards = board.size() / 2;
-    const std::size_t needed = 3 + static_cast<std::size_t>(street);
-    if (cards != needed) {
-        refuse("board: " + std::to_string(cards) + " cards do not fit the starting street " +
-               street_text(street) + ", which needs " + std::to_string(needed));
-    }
+  const std::string& board = request.board;
+  if (board.size() < 6) refuse("Board must include at least a flop (6 chars, e.g. AhKsQd)");
+  if (board.size() != 6 && board.size() != 8 && board.size() != 10) {
+    refuse("board: '" + board + "' is not 3, 4 or 5 cards (6, 8 or 10 characters)");
+  }
+  const halvory::Street street = parse_street_name(request.starting_street);
+  const std::size_t cards = board.size() / 2;
+  const std::size_t needed = 3 + static_cast<std::size_t>(street);
+  if (cards != needed) {
+    refuse("board: " + std::to_string(cards) + " cards do not fit the starting street " +
+           street_text(street) + ", which needs " + std::to_string(needed));
+  }
 }
 
 // Range text to weights; weights too small for the solver count as zero.
 halvory::Range read_range(const std::string& text, const char* field) {
-    halvory::Range range;
-    try {
-        range = expand_percent_range(text);
-    } catch (const std::exception& e) {
-        refuse(std::string(field) + ": " + e.what());
-    }
-    for (float& weight : range.weights) {
-        if (weight < kSmallestRangeWeight) weight = 0.0f;
-    }
-    return range;
+  halvory::Range range;
+  try {
+    range = expand_percent_range(text);
+  } catch (const std::exception& e) {
+    refuse(std::string(field) + ": " + e.what());
+  }
+  for (float& weight : range.weights) {
+    if (weight < kSmallestRangeWeight) weight = 0.0f;
+  }
+  return range;
 }
 
 }  // namespace
 
 void check_request_values(const SolveConfig& request, ConversionPurpose purpose) {
-    if (!read_deck_variant(request.variant)) {
-        refuse("variant: unknown deck variant '" + request.variant + "' (use holdem or shortdeck)");
+  if (!read_deck_variant(request.variant)) {
+    refuse("variant: unknown deck variant '" + request.variant + "' (use holdem or shortdeck)");
+  }
+  check_board_text(request);
+  if (request.starting_pot <= 0) refuse("starting_pot must be above 0");
+  if (!(request.rake_percent >= 0.0 && request.rake_percent <= 100.0)) {
+    refuse("rake_percent must be between 0 and 100");
+  }
+  if (!(request.rake_cap >= 0.0 && std::isfinite(request.rake_cap))) {
+    refuse("rake_cap must be 0 (no cap) or more");
+  }
+  if (request.oop_add_all_in_jam_threshold_enabled &&
+      !std::isfinite(request.oop_add_all_in_jam_threshold_pct)) {
+    refuse("oop_add_all_in_jam_threshold_pct must be a number");
+  }
+  if (request.ip_add_all_in_jam_threshold_enabled &&
+      !std::isfinite(request.ip_add_all_in_jam_threshold_pct)) {
+    refuse("ip_add_all_in_jam_threshold_pct must be a number");
+  }
+  if (purpose != ConversionPurpose::solve) return;
+  // Missing ICM seat stacks have a message of their own (convert_request).
+  const bool seats_missing = icm_mode(request) && (request.oop_stack <= 0 || request.ip_stack <= 0);
+  // Below one chip every bet is an all-in for nothing.
+  if (!seats_missing && effective_stack_of(request) < kOneChip) {
+    refuse("effective_stack must be at least 1 chip");
+  }
+  if (icm_mode(request)) {
+    const auto negative = [](std::int32_t v) { return v < 0; };
+    if (std::any_of(request.icm_payouts.begin(), request.icm_payouts.end(), negative)) {
+      refuse("icm_payouts cannot be negative");
     }
-    check_board_text(request);
-    if (request.starting_pot <= 0) refuse("starting_pot must be above 0");
-    if (!(request.rake_percent >= 0.0 && request.rake_percent <= 100.0)) {
-        refuse("rake_percent must be between 0 and 100");
+    if (std::any_of(request.icm_other_stacks.begin(), request.icm_other_stacks.end(), negative)) {
+      refuse("icm_other_stacks cannot be negative");
     }
-    if (!(request.rake_cap >= 0.0 && std::isfinite(request.rake_cap))) {
-        refuse("rake_cap must be 0 (no cap) or more");
-    }
-    if (request.oop_add_all_in_jam_threshold_enabled &&
-        !std::isfinite(request.oop_add_all_in_jam_threshold_pct)) {
-        refuse("oop_add_all_in_jam_threshold_pct must be a number");
-    }
-    if (request.ip_add_all_in_jam_threshold_enabled &&
-        !std::isfinite(request.ip_add_all_in_jam_threshold_pct)) {
-        refuse("ip_add_all_in_jam_threshold_pct must be a number");
-    }
-    if (purpose != ConversionPurpose::solve) return;
-    // Missing ICM seat stacks have a message of their own (convert_request).
-    const bool seats_missing = icm_mode(request) && (request.oop_stack <= 0 || request.ip_stack <= 0);
-    // Below one chip every bet is an all-in for nothing.
-    if (!seats_missing && effective_stack_of(request) < kOneChip) {
-        refuse("effective_stack must be at least 1 chip");
-    }
-    if (icm_mode(request)) {
-        const auto negative = [](std::int32_t v) { return v < 0; };
-        if (std::any_of(request.icm_payouts.begin(), request.icm_payouts.end(), negative)) {
-            refuse("icm_payouts cannot be negative");
-        }
-        if (std::any_of(request.icm_other_stacks.begin(), request.icm_other_stacks.end(), negative)) {
-            refuse("icm_other_stacks cannot be negative");
-        }
-    }
+  }
 }
 
 ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose purpose) {
-    check_request_values(request, purpose);
-    ConvertedRequest out;
-    out.short_deck = parse_deck_variant(request.variant);
+  check_request_values(request, purpose);
+  ConvertedRequest out;
+  out.short_deck = parse_deck_variant(request.variant);
 
-    const auto flop = halvory::parse_flop(request.board.substr(0, 6));
-    out.board[0] = flop[0];
-    out.board[1] = flop[1];
-    out.board[2] = flop[2];
-    out.board[3] = request.board.size() >= 8 ? halvory::parse_card(request.board.substr(6, 2))
-                                             : halvory::kNoCard;
-    out.board[4] = request.board.size() >= 10 ? halvory::parse_card(request.board.substr(8, 2))
-                                              : halvory::kNoCard;
+  const auto flop = halvory::parse_flop(request.board.substr(0, 6));
+  out.board[0] = flop[0];
+  out.board[1] = flop[1];
+  out.board[2] = flop[2];
+  out.board[3] = request.board.size() >= 8 ? halvory::parse_card(request.board.substr(6, 2))
+                                           : halvory::kNoCard;
+  out.board[4] = request.board.size() >= 10 ? halvory::parse_card(request.board.substr(8, 2))
+                                            : halvory::kNoCard;
 
-    out.oop_range = read_range(request.oop_range, "oop_range");
-    out.ip_range = read_range(request.ip_range, "ip_range");
+  out.oop_range = read_range(request.oop_range, "oop_range");
+  out.ip_range = read_range(request.ip_range, "ip_range");
 
-    halvory::GameConfig& game = out.game;
-    game.start_street = parse_street_name(request.starting_street);
-    game.starting_pot = request.starting_pot;
-    game.effective_stack = request.effective_stack;
-    game.rake_rate = request.rake_percent / 100.0;
-    game.rake_cap = request.rake_cap;
+  halvory::GameConfig& game = out.game;
+  game.start_street = parse_street_name(request.starting_street);
+  game.starting_pot = request.starting_pot;
+  game.effective_stack = request.effective_stack;
+  game.rake_rate = request.rake_percent / 100.0;
+  game.rake_cap = request.rake_cap;
 
-    if (purpose == ConversionPurpose::solve) {
-        if (icm_mode(request)) {
-            if (request.oop_stack <= 0 || request.ip_stack <= 0) {
-                throw std::invalid_argument("ICM mode requires oop_stack and ip_stack");
-            }
-            if (request.icm_payouts.empty()) {
-                throw std::invalid_argument("ICM mode requires payouts (icm_payouts)");
-            }
-            if (request.icm_other_stacks.size() + 2 < request.icm_payouts.size()) {
-                throw std::invalid_argument("ICM mode requires stack sizes for all payout places");
-            }
-            game.icm = true;
-            game.oop_stack = request.oop_stack;
-            game.ip_stack = request.ip_stack;
-            game.icm_payouts = request.icm_payouts;
-            game.icm_other_stacks = request.icm_other_stacks;
-            game.effective_stack = effective_stack_of(request);
-        } else {
-            game.icm = false;
-            game.oop_stack = request.effective_stack;
-            game.ip_stack = request.effective_stack;
-        }
+  if (purpose == ConversionPurpose::solve) {
+    if (icm_mode(request)) {
+      if (request.oop_stack <= 0 || request.ip_stack <= 0) {
+        throw std::invalid_argument("ICM mode requires oop_stack and ip_stack");
+      }
+      if (request.icm_payouts.empty()) {
+        throw std::invalid_argument("ICM mode requires payouts (icm_payouts)");
+      }
+      if (request.icm_other_stacks.size() + 2 < request.icm_payouts.size()) {
+        throw std::invalid_argument("ICM mode requires stack sizes for all payout places");
+      }
+      game.icm = true;
+      game.oop_stack = request.oop_stack;
+      game.ip_stack = request.ip_stack;
+      game.icm_payouts = request.icm_payouts;
+      game.icm_other_stacks = request.icm_other_stacks;
+      game.effective_stack = effective_stack_of(request);
     } else {
-        game.icm = false;
-        game.oop_stack = 0;
-        game.ip_stack = 0;
+      game.icm = false;
+      game.oop_stack = request.effective_stack;
+      game.ip_stack = request.effective_stack;
     }
+  } else {
+    game.icm = false;
+    game.oop_stack = 0;
+    game.ip_stack = 0;
+  }
 
-    game.add_all_in_threshold[0] = jam_threshold(request.oop_add_all_in_jam_threshold_enabled,
-                                                 request.oop_add_all_in_jam_threshold_pct);
-    game.add_all_in_threshold[1] = jam_threshold(request.ip_add_all_in_jam_threshold_enabled,
-                                                 request.ip_add_all_in_jam_threshold_pct);
+  game.add_all_in_threshold[0] = jam_threshold(request.oop_add_all_in_jam_threshold_enabled,
+                                               request.oop_add_all_in_jam_threshold_pct);
+  game.add_all_in_threshold[1] = jam_threshold(request.ip_add_all_in_jam_threshold_enabled,
+                                               request.ip_add_all_in_jam_threshold_pct);
 
-    const bool with_context = purpose == ConversionPurpose::solve;
-    build_street_sizing(game.streets[0], request.oop_flop, request.ip_flop, "flop", with_context);
-    build_street_sizing(game.streets[1], request.oop_turn, request.ip_turn, "turn", with_context);
-    build_street_sizing(game.streets[2], request.oop_river, request.ip_river, "river", with_context);
+  const bool with_context = purpose == ConversionPurpose::solve;
+  build_street_sizing(game.streets[0], request.oop_flop, request.ip_flop, "flop", with_context);
+  build_street_sizing(game.streets[1], request.oop_turn, request.ip_turn, "turn", with_context);
+  build_street_sizing(game.streets[2], request.oop_river, request.ip_river, "river", with_context);
 
-    game.force_all_in_ratio = 0.0;
-    game.merge_threshold = 0.0;
-    return out;
+  game.force_all_in_ratio = 0.0;
+  game.merge_threshold = 0.0;
+  return out;
 }
 
 double iteration_progress(std::uint32_t iteration, std::uint32_t max_iterations) {
-    if (max_iterations == 0) return 0.0;
-    const double progress = static_cast<double>(iteration) / static_cast<double>(max_iterations);
-    return std::clamp(progress, 0.0, 0.999);
+  if (max_iterations == 0) return 0.0;
+  const double progress = static_cast<double>(iteration) / static_cast<double>(max_iterations);
+  return std::clamp(progress, 0.0, 0.999);
 }
 
 std::string iteration_status(std::uint32_t iteration, float exploitability) {
-    char value[64];
-    const auto result = std::to_chars(value, value + sizeof value, static_cast<double>(exploitability),
-                                      std::chars_format::fixed, 4);
-    return "Iter " + std::to_string(iteration) + " | exploitability\xE2\x89\x88" +
-           std::string(value, result.ptr);
+  char value[64];
+  const auto result =
+      std::to_chars(value, value + sizeof value, static_cast<double>(exploitability),
+                    std::chars_format::fixed, 4);
+  return "Iter " + std::to_string(iteration) + " | exploitability\xE2\x89\x88" +
+         std::string(value, result.ptr);
 }
 
 halvory::DiscountedCfr::Config make_solver_config(
-    const SolveConfig& request,
-    std::function<void(unsigned, float, double)> on_iteration,
+    const SolveConfig& request, std::function<void(unsigned, float, double)> on_iteration,
     std::function<bool()> should_cancel) {
-    halvory::DiscountedCfr::Config config{};
-    config.max_iterations = request.max_iterations;
-    config.target_exploitability = request.target_exploitability;
-    config.exploitability_interval = 50;
-    config.verbose = false;
-    config.compress = request.compress;
-    config.threads = request.thread_count;
-    config.on_iteration = std::move(on_iteration);
-    config.should_cancel = std::move(should_cancel);
-    return config;
+  halvory::DiscountedCfr::Config config{};
+  config.max_iterations = request.max_iterations;
+  config.target_exploitability = request.target_exploitability;
+  config.exploitability_interval = 50;
+  config.verbose = false;
+  config.compress = request.compress;
+  config.threads = request.thread_count;
+  config.on_iteration = std::move(on_iteration);
+  config.should_cancel = std::move(should_cancel);
+  return config;
 }
 
 }  // namespace halvory_app

@@ -51,11 +51,11 @@ void build_street_sizing(halvory::StreetSizing& block, const SizingConfig& oop,
 enum class ConversionPurpose { solve, estimate };
 
 struct ConvertedRequest {
-    std::array<halvory::CardCode, 5> board{255, 255, 255, 255, 255};
-    bool short_deck = false;
-    halvory::Range oop_range{};
-    halvory::Range ip_range{};
-    halvory::GameConfig game{};
+  std::array<halvory::CardCode, 5> board{255, 255, 255, 255, 255};
+  bool short_deck = false;
+  halvory::Range oop_range{};
+  halvory::Range ip_range{};
+  halvory::GameConfig game{};
 };
 
 // Refuses, naming the field, values that would solve another spot than the
@@ -78,8 +78,7 @@ double iteration_progress(std::uint32_t iteration, std::uint32_t max_iterations)
 std::string iteration_status(std::uint32_t iteration, float exploitability);
 
 halvory::DiscountedCfr::Config make_solver_config(
-    const SolveConfig& request,
-    std::function<void(unsigned, float, double)> on_iteration,
+    const SolveConfig& request, std::function<void(unsigned, float, double)> on_iteration,
     std::function<bool()> should_cancel);
 
 }  // namespace halvory_app

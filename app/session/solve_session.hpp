@@ -19,49 +19,49 @@ namespace halvory_app {
 using ProgressCallback = std::function<void(const SolveProgress&)>;
 
 class SolveSession {
-public:
-    SolveSession() = default;
-    // Cancels a running solve and waits for its thread, so the worker never
-    // outlives the session it points to.
-    ~SolveSession();
+ public:
+  SolveSession() = default;
+  // Cancels a running solve and waits for its thread, so the worker never
+  // outlives the session it points to.
+  ~SolveSession();
 
-    SolveSession(const SolveSession&) = delete;
-    SolveSession& operator=(const SolveSession&) = delete;
+  SolveSession(const SolveSession&) = delete;
+  SolveSession& operator=(const SolveSession&) = delete;
 
-    // False when a solve is already running (nothing changes then). Throws
-    // std::system_error when the thread cannot be started; the session stays
-    // idle and usable.
-    bool start(const SolveConfig& request, ProgressCallback on_progress);
+  // False when a solve is already running (nothing changes then). Throws
+  // std::system_error when the thread cannot be started; the session stays
+  // idle and usable.
+  bool start(const SolveConfig& request, ProgressCallback on_progress);
 
-    // Asks the running solve to stop; returns the previous flag.
-    bool cancel();
+  // Asks the running solve to stop; returns the previous flag.
+  bool cancel();
 
-    bool is_running() const;
+  bool is_running() const;
 
-    // Drops the stored result; does not stop a running solve.
-    void clear_results();
+  // Drops the stored result; does not stop a running solve.
+  void clear_results();
 
-    // Copies of the stored result, taken under the lock; both empty when
-    // there is no live solve state. The copies keep the objects alive.
-    std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>>
-    snapshot() const;
-    std::shared_ptr<halvory::Game> game_ptr() const;
-    std::shared_ptr<halvory::DiscountedCfr> solver_ptr() const;
+  // Copies of the stored result, taken under the lock; both empty when
+  // there is no live solve state. The copies keep the objects alive.
+  std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>> snapshot()
+      const;
+  std::shared_ptr<halvory::Game> game_ptr() const;
+  std::shared_ptr<halvory::DiscountedCfr> solver_ptr() const;
 
-private:
-    struct WorkerRecord;
-    static void run_worker(std::unique_ptr<WorkerRecord> record);
-    void solve(const SolveConfig& request, const ProgressCallback& on_progress);
-    void finish(const ProgressCallback& on_progress, SolveProgress report);
-    void join_finished_worker();
+ private:
+  struct WorkerRecord;
+  static void run_worker(std::unique_ptr<WorkerRecord> record);
+  void solve(const SolveConfig& request, const ProgressCallback& on_progress);
+  void finish(const ProgressCallback& on_progress, SolveProgress report);
+  void join_finished_worker();
 
-    std::atomic<bool> running{false};
-    std::atomic<bool> cancel_requested{false};
-    mutable std::mutex mutex;
-    std::shared_ptr<halvory::Game> game;
-    std::shared_ptr<halvory::DiscountedCfr> solver;
-    // Touched only by the thread that owns the session (start, destructor).
-    std::thread worker;
+  std::atomic<bool> running{false};
+  std::atomic<bool> cancel_requested{false};
+  mutable std::mutex mutex;
+  std::shared_ptr<halvory::Game> game;
+  std::shared_ptr<halvory::DiscountedCfr> solver;
+  // Touched only by the thread that owns the session (start, destructor).
+  std::thread worker;
 };
 
 }  // namespace halvory_app

@@ -23,7 +23,9 @@ std::string hex_bytes(std::string_view text) {
   return out;
 }
 
-[[noreturn]] void fail(const char* message) { throw std::invalid_argument(message); }
+[[noreturn]] void fail(const char* message) {
+  throw std::invalid_argument(message);
+}
 
 }  // namespace
 
@@ -107,7 +109,9 @@ std::vector<BetSize> parse_size_list(std::string_view text, bool raise_context) 
   return sizes;
 }
 
-std::vector<BetSize> parse_bet_sizes(std::string_view text) { return parse_size_list(text, false); }
+std::vector<BetSize> parse_bet_sizes(std::string_view text) {
+  return parse_size_list(text, false);
+}
 
 BetRaiseSizes parse_bet_raise_sizes(std::string_view bet_text, std::string_view raise_text) {
   BetRaiseSizes sizes;

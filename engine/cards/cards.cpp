@@ -16,12 +16,18 @@ void throw_card_code_out_of_range() {
 
 std::uint8_t parse_rank(char c) {
   switch (text_util::ascii_lower(c)) {
-    case 'a': return 12;
-    case 'k': return 11;
-    case 'q': return 10;
-    case 'j': return 9;
-    case 't': return 8;
-    default: break;
+    case 'a':
+      return 12;
+    case 'k':
+      return 11;
+    case 'q':
+      return 10;
+    case 'j':
+      return 9;
+    case 't':
+      return 8;
+    default:
+      break;
   }
   if (c >= '2' && c <= '9') return static_cast<std::uint8_t>(c - '2');
   throw std::invalid_argument("Invalid rank character");
@@ -29,11 +35,16 @@ std::uint8_t parse_rank(char c) {
 
 std::uint8_t parse_suit(char c) {
   switch (text_util::ascii_lower(c)) {
-    case 'c': return 0;
-    case 'd': return 1;
-    case 'h': return 2;
-    case 's': return 3;
-    default: throw std::invalid_argument("Invalid suit character");
+    case 'c':
+      return 0;
+    case 'd':
+      return 1;
+    case 'h':
+      return 2;
+    case 's':
+      return 3;
+    default:
+      throw std::invalid_argument("Invalid suit character");
   }
 }
 
@@ -55,7 +66,8 @@ CardCode parse_card(std::string_view text) {
 
 std::array<CardCode, 3> parse_flop(std::string_view text) {
   const std::string compact = text_util::without_whitespace(text);
-  if (compact.size() != 6) throw std::invalid_argument("Flop string must contain exactly three cards");
+  if (compact.size() != 6)
+    throw std::invalid_argument("Flop string must contain exactly three cards");
   std::array<CardCode, 3> flop{};
   for (int i = 0; i < 3; ++i) {
     const std::uint8_t rank = parse_rank(compact[2 * i]);

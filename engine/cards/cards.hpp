@@ -50,8 +50,8 @@ std::string card_to_string(std::int8_t code);
 
 // Best hand of seven cards. Cards must be distinct and of the selected deck
 // (not checked); a code >= 52 throws std::out_of_range.
-inline HandStrength evaluate_seven(CardCode c0, CardCode c1, CardCode c2, CardCode c3,
-                                   CardCode c4, CardCode c5, CardCode c6, bool short_deck);
+inline HandStrength evaluate_seven(CardCode c0, CardCode c1, CardCode c2, CardCode c3, CardCode c4,
+                                   CardCode c5, CardCode c6, bool short_deck);
 // Pocket's low-byte card, high-byte card, then the five board cards.
 // Throws std::invalid_argument unless the board holds exactly five cards.
 HandStrength evaluate_hand(Pocket pocket, std::span<const CardCode> board, bool short_deck);
@@ -67,10 +67,12 @@ namespace eval_detail {
 
 inline constexpr std::uint32_t kRankMaskAll = 0x1fff;
 inline constexpr std::uint32_t kAce = 1u << 12;
-inline constexpr std::uint32_t kHoldemWheel = kAce | 0xfu;          // A 2 3 4 5
-inline constexpr std::uint32_t kShortDeckWheel = kAce | (0xfu << 4); // A 6 7 8 9
+inline constexpr std::uint32_t kHoldemWheel = kAce | 0xfu;            // A 2 3 4 5
+inline constexpr std::uint32_t kShortDeckWheel = kAce | (0xfu << 4);  // A 6 7 8 9
 
-inline std::uint32_t highest_bit(std::uint32_t m) { return std::bit_floor(m); }
+inline std::uint32_t highest_bit(std::uint32_t m) {
+  return std::bit_floor(m);
+}
 
 // Keeps the `n` highest set bits of m.
 inline std::uint32_t keep_highest(std::uint32_t m, int n) {
@@ -93,8 +95,8 @@ inline HandStrength make_strength(std::uint32_t category, std::uint32_t primary,
 
 }  // namespace eval_detail
 
-inline HandStrength evaluate_seven(CardCode c0, CardCode c1, CardCode c2, CardCode c3,
-                                   CardCode c4, CardCode c5, CardCode c6, bool short_deck) {
+inline HandStrength evaluate_seven(CardCode c0, CardCode c1, CardCode c2, CardCode c3, CardCode c4,
+                                   CardCode c5, CardCode c6, bool short_deck) {
   using namespace eval_detail;
   const unsigned worst = std::max({c0, c1, c2, c3, c4, c5, c6});
   if (worst >= static_cast<unsigned>(kCardCount)) [[unlikely]]
@@ -104,8 +106,7 @@ inline HandStrength evaluate_seven(CardCode c0, CardCode c1, CardCode c2, CardCo
   auto bit = [](CardCode c) -> std::uint64_t {
     return std::uint64_t{1} << (((c & 3u) << 4) + (c >> 2));
   };
-  const std::uint64_t cards =
-      bit(c0) | bit(c1) | bit(c2) | bit(c3) | bit(c4) | bit(c5) | bit(c6);
+  const std::uint64_t cards = bit(c0) | bit(c1) | bit(c2) | bit(c3) | bit(c4) | bit(c5) | bit(c6);
   const std::uint32_t clubs = static_cast<std::uint32_t>(cards) & 0xffffu;
   const std::uint32_t diamonds = static_cast<std::uint32_t>(cards >> 16) & 0xffffu;
   const std::uint32_t hearts = static_cast<std::uint32_t>(cards >> 32) & 0xffffu;
@@ -114,10 +115,14 @@ inline HandStrength evaluate_seven(CardCode c0, CardCode c1, CardCode c2, CardCo
 
   // Flush: first suit in c, d, h, s order holding five or more.
   std::uint32_t flush = 0;
-  if (std::popcount(clubs) >= 5) flush = clubs;
-  else if (std::popcount(diamonds) >= 5) flush = diamonds;
-  else if (std::popcount(hearts) >= 5) flush = hearts;
-  else if (std::popcount(spades) >= 5) flush = spades;
+  if (std::popcount(clubs) >= 5)
+    flush = clubs;
+  else if (std::popcount(diamonds) >= 5)
+    flush = diamonds;
+  else if (std::popcount(hearts) >= 5)
+    flush = hearts;
+  else if (std::popcount(spades) >= 5)
+    flush = spades;
   if (flush) {
     if (const std::uint32_t top = straight_top(flush, short_deck)) return make_strength(8, top, 0);
     return make_strength(short_deck ? 6 : 5, keep_highest(flush, 5), 0);

@@ -18,14 +18,26 @@ namespace {
 
 #if defined(_WIN32)
 using CLocale = _locale_t;
-CLocale make_c_locale() { return _create_locale(LC_ALL, "C"); }
-double c_strtod(const char* s, char** end, CLocale loc) { return _strtod_l(s, end, loc); }
-float c_strtof(const char* s, char** end, CLocale loc) { return _strtof_l(s, end, loc); }
+CLocale make_c_locale() {
+  return _create_locale(LC_ALL, "C");
+}
+double c_strtod(const char* s, char** end, CLocale loc) {
+  return _strtod_l(s, end, loc);
+}
+float c_strtof(const char* s, char** end, CLocale loc) {
+  return _strtof_l(s, end, loc);
+}
 #else
 using CLocale = locale_t;
-CLocale make_c_locale() { return newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr)); }
-double c_strtod(const char* s, char** end, CLocale loc) { return strtod_l(s, end, loc); }
-float c_strtof(const char* s, char** end, CLocale loc) { return strtof_l(s, end, loc); }
+CLocale make_c_locale() {
+  return newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+}
+double c_strtod(const char* s, char** end, CLocale loc) {
+  return strtod_l(s, end, loc);
+}
+float c_strtof(const char* s, char** end, CLocale loc) {
+  return strtof_l(s, end, loc);
+}
 #endif
 
 // Created once and kept for the life of the process.
@@ -83,7 +95,8 @@ Parsed<std::int64_t> read_int64(std::string_view text) {
     out.status = Status::Overflow;
     return out;
   }
-  out.value = negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+  out.value =
+      negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
   out.status = Status::Ok;
   return out;
 }

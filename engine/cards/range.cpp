@@ -11,7 +11,9 @@ namespace halvory {
 
 namespace {
 
-[[noreturn]] void fail(const char* message) { throw std::invalid_argument(message); }
+[[noreturn]] void fail(const char* message) {
+  throw std::invalid_argument(message);
+}
 
 void check_pair_codes(CardCode a, CardCode b) {
   check_card_code(a);
@@ -19,7 +21,9 @@ void check_pair_codes(CardCode a, CardCode b) {
   if (a == b) fail("Cards must differ");
 }
 
-CardCode card_of(int rank, int suit) { return static_cast<CardCode>(rank * 4 + suit); }
+CardCode card_of(int rank, int suit) {
+  return static_cast<CardCode>(rank * 4 + suit);
+}
 
 // Weight text after the colon, read like the standard library's stof but in
 // the "C" locale and with fixed messages whatever the runtime would print.
@@ -46,7 +50,9 @@ void apply_pattern(Range& range, const ComboPattern& pattern, float weight) {
 
 }  // namespace
 
-std::string strip_whitespace(std::string_view text) { return text_util::without_whitespace(text); }
+std::string strip_whitespace(std::string_view text) {
+  return text_util::without_whitespace(text);
+}
 
 void check_weight(float weight) {
   if (!(weight >= 0.0f && weight <= 1.0f)) fail("Weight must be within [0, 1]");
@@ -77,8 +83,10 @@ bool is_suit_swap_symmetric(const Range& range, std::uint8_t s, std::uint8_t t) 
     for (int b = a + 1; b < kCardCount; ++b) {
       const int ma = swap_suit(a);
       const int mb = swap_suit(b);
-      const float here = range.weights[pocket_index(static_cast<CardCode>(a), static_cast<CardCode>(b))];
-      const float there = range.weights[pocket_index(static_cast<CardCode>(ma), static_cast<CardCode>(mb))];
+      const float here =
+          range.weights[pocket_index(static_cast<CardCode>(a), static_cast<CardCode>(b))];
+      const float there =
+          range.weights[pocket_index(static_cast<CardCode>(ma), static_cast<CardCode>(mb))];
       if (!(here == there)) return false;
     }
   }
@@ -104,9 +112,12 @@ ComboPattern parse_combo_pattern(std::string_view text) {
   pattern.low = parse_rank(text[1]);
   if (text.size() == 3) {
     const char suffix = text_util::ascii_lower(text[2]);
-    if (suffix == 's') pattern.suitedness = Suitedness::Suited;
-    else if (suffix == 'o') pattern.suitedness = Suitedness::Offsuit;
-    else fail("Invalid suitedness suffix");
+    if (suffix == 's')
+      pattern.suitedness = Suitedness::Suited;
+    else if (suffix == 'o')
+      pattern.suitedness = Suitedness::Offsuit;
+    else
+      fail("Invalid suitedness suffix");
   }
   if (pattern.high < pattern.low) fail("First rank must be >= second rank");
   if (pattern.high == pattern.low && pattern.suitedness != Suitedness::Any)
@@ -175,7 +186,8 @@ void apply_dash_expression(Range& range, std::string_view expression, float weig
   const int low_from = std::min(l1, l2), low_to = std::max(l1, l2);
   if (h1 - l1 == h2 - l2) {
     const int gap = h1 - l1;
-    for (int h = high_from; h <= high_to; ++h) apply_pattern(range, with_ranks(first, h, h - gap), weight);
+    for (int h = high_from; h <= high_to; ++h)
+      apply_pattern(range, with_ranks(first, h, h - gap), weight);
   } else if (h1 == h2) {
     for (int l = low_from; l <= low_to; ++l) apply_pattern(range, with_ranks(first, h1, l), weight);
   } else {

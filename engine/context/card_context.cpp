@@ -40,7 +40,9 @@ void hash_combine(std::uint64_t& seed, std::uint64_t h) {
   seed ^= h + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2);
 }
 
-constexpr std::uint64_t card_bit(CardCode c) { return std::uint64_t{1} << c; }
+constexpr std::uint64_t card_bit(CardCode c) {
+  return std::uint64_t{1} << c;
+}
 
 std::uint64_t deck_mask_of(bool short_deck) {
   constexpr std::uint64_t all = (std::uint64_t{1} << 52) - 1;
@@ -58,15 +60,20 @@ std::pair<CardCode, CardCode> pocket_cards(int index) {
   throw std::logic_error("Failed to resolve pocket index");
 }
 
-constexpr CardCode low_card(Pocket p) { return static_cast<CardCode>(p & 0xffu); }
-constexpr CardCode high_card(Pocket p) { return static_cast<CardCode>(p >> 8); }
+constexpr CardCode low_card(Pocket p) {
+  return static_cast<CardCode>(p & 0xffu);
+}
+constexpr CardCode high_card(Pocket p) {
+  return static_cast<CardCode>(p >> 8);
+}
 
 // Position of each pocket index in a seat's hand list, kNoHand when absent.
 std::array<std::uint16_t, kPocketCount> position_table(const std::vector<Pocket>& pockets) {
   std::array<std::uint16_t, kPocketCount> table;
   table.fill(kNoHand);
   for (std::size_t i = 0; i < pockets.size(); ++i)
-    table[pocket_index(low_card(pockets[i]), high_card(pockets[i]))] = static_cast<std::uint16_t>(i);
+    table[pocket_index(low_card(pockets[i]), high_card(pockets[i]))] =
+        static_cast<std::uint16_t>(i);
   return table;
 }
 
@@ -83,7 +90,8 @@ std::uint64_t blocker_table_bytes(const std::vector<SeatHandLists>& table) {
 }
 
 std::uint64_t suit_isomorphism_bytes(const SuitIsomorphism& iso) {
-  std::uint64_t bytes = reserved_bytes(iso.turn_representatives) + reserved_bytes(iso.turn_skipped) +
+  std::uint64_t bytes = reserved_bytes(iso.turn_representatives) +
+                        reserved_bytes(iso.turn_skipped) +
                         reserved_bytes(iso.river_representatives);
   for (const SeatHandSwaps& seats : iso.turn_swaps)
     for (const HandSwapList& list : seats) bytes += reserved_bytes(list);
@@ -128,7 +136,9 @@ std::uint64_t hash_range(const Range& range) {
 
 CardContext::CardContext(const Board& board_in, const Range& oop_range, const Range& ip_range,
                          bool short_deck_in, CancelFlag cancel)
-    : board(board_in), ranges{oop_range, ip_range}, short_deck(short_deck_in ? 1 : 0),
+    : board(board_in),
+      ranges{oop_range, ip_range},
+      short_deck(short_deck_in ? 1 : 0),
       deck_mask(deck_mask_of(short_deck_in)) {
   validate_board();
   throw_if_cancelled(cancel);

@@ -73,8 +73,8 @@ class CardContext : public CardContextTables {
   // Throws the board validation messages, or "Player range empty after
   // filtering board cards"; BuildCancelled once `cancel` is raised (only a
   // complete context is ever shared through the cache).
-  CardContext(const Board& board, const Range& oop_range, const Range& ip_range,
-              bool short_deck, CancelFlag cancel = nullptr);
+  CardContext(const Board& board, const Range& oop_range, const Range& ip_range, bool short_deck,
+              CancelFlag cancel = nullptr);
   CardContext(const CardContext&) = default;
   CardContext(CardContext&&) = default;
   CardContext& operator=(const CardContext&) = default;

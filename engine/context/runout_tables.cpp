@@ -8,7 +8,9 @@ namespace halvory {
 
 namespace {
 
-constexpr std::uint64_t card_bit(CardCode c) { return std::uint64_t{1} << c; }
+constexpr std::uint64_t card_bit(CardCode c) {
+  return std::uint64_t{1} << c;
+}
 
 std::vector<std::uint64_t> hand_masks(const std::vector<Pocket>& pockets) {
   std::vector<std::uint64_t> masks(pockets.size());
@@ -43,7 +45,8 @@ void split_hands(const std::vector<std::uint64_t>& masks, std::uint64_t dead,
     blocked += hit;
   }
   live_out.assign(scratch_live.begin(), scratch_live.begin() + static_cast<std::ptrdiff_t>(live));
-  dead_out.assign(scratch_dead.begin(), scratch_dead.begin() + static_cast<std::ptrdiff_t>(blocked));
+  dead_out.assign(scratch_dead.begin(),
+                  scratch_dead.begin() + static_cast<std::ptrdiff_t>(blocked));
 }
 
 // Stable LSD radix sort of (value << 16 | position) keys by value, ten bits
@@ -56,7 +59,9 @@ void sort_by_value(std::vector<std::uint64_t>& keys, std::vector<std::uint64_t>&
   const std::size_t n = keys.size();
   if (n < 2) return;
   scratch.resize(n);
-  auto digit = [](std::uint64_t key, int pass) { return (key >> (16 + kDigitBits * pass)) & kDigitMask; };
+  auto digit = [](std::uint64_t key, int pass) {
+    return (key >> (16 + kDigitBits * pass)) & kDigitMask;
+  };
 
   std::array<std::array<std::uint32_t, kBuckets>, kPasses> count{};
   for (std::size_t i = 0; i < n; ++i)
@@ -146,7 +151,8 @@ void evaluate_runouts(const RunoutJob& job, std::size_t first, std::size_t last)
       records.reserve(pockets.size() + 2);
       records.push_back(kShowdownLow);
       for (std::uint64_t k : keys)
-        records.push_back({static_cast<std::uint32_t>(k >> 16), static_cast<std::uint16_t>(k & 0xffffu)});
+        records.push_back(
+            {static_cast<std::uint32_t>(k >> 16), static_cast<std::uint16_t>(k & 0xffffu)});
       records.push_back(kShowdownHigh);
     }
     context.runouts[static_cast<std::size_t>(pocket_index(a, b))] = std::move(entry);

@@ -8,10 +8,18 @@ constexpr int kNoSuit = -1;
 // suit_map[s] is the lower suit that s mirrors, or kNoSuit when s is canonical.
 using SuitMap = std::array<int, 4>;
 
-constexpr std::uint64_t card_bit(CardCode c) { return std::uint64_t{1} << c; }
-constexpr int suit_of(CardCode c) { return c & 3; }
-constexpr int rank_of(CardCode c) { return c >> 2; }
-constexpr CardCode card_of(int rank, int suit) { return static_cast<CardCode>(rank * 4 + suit); }
+constexpr std::uint64_t card_bit(CardCode c) {
+  return std::uint64_t{1} << c;
+}
+constexpr int suit_of(CardCode c) {
+  return c & 3;
+}
+constexpr int rank_of(CardCode c) {
+  return c >> 2;
+}
+constexpr CardCode card_of(int rank, int suit) {
+  return static_cast<CardCode>(rank * 4 + suit);
+}
 
 constexpr CardCode exchange_suits(CardCode c, int s, int t) {
   const int suit = suit_of(c);
@@ -27,8 +35,10 @@ std::array<int, 4> range_classes(const std::array<Range, 2>& ranges) {
   for (int s = 1; s < 4; ++s) {
     cls[s] = kNoSuit;
     for (int t = 0; t < s; ++t) {
-      if (is_suit_swap_symmetric(ranges[0], static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(s)) &&
-          is_suit_swap_symmetric(ranges[1], static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(s))) {
+      if (is_suit_swap_symmetric(ranges[0], static_cast<std::uint8_t>(t),
+                                 static_cast<std::uint8_t>(s)) &&
+          is_suit_swap_symmetric(ranges[1], static_cast<std::uint8_t>(t),
+                                 static_cast<std::uint8_t>(s))) {
         cls[s] = cls[t];
         break;
       }
@@ -58,7 +68,8 @@ HandSwapList exchange_pairs(const std::vector<Pocket>& pockets, int s, int t) {
 
 // Numbers the canonical cards of `cards` in ascending order; each card of a
 // mapped suit gets the number of the same rank in the suit it maps to.
-void apply_card_rule(const SuitMap& map, std::uint64_t cards, std::vector<std::uint8_t>& representatives,
+void apply_card_rule(const SuitMap& map, std::uint64_t cards,
+                     std::vector<std::uint8_t>& representatives,
                      std::vector<std::uint8_t>* skipped) {
   std::array<int, kCardCount> number;
   number.fill(kNoSuit);
@@ -81,8 +92,8 @@ void apply_card_rule(const SuitMap& map, std::uint64_t cards, std::vector<std::u
 
 SuitIsomorphism build_suit_isomorphism(const std::array<Range, 2>& ranges,
                                        std::array<std::vector<Pocket>, 2> pockets,
-                                       const Board& board, std::uint64_t deck_mask,
-                                       CardCode turn, CardCode river) {
+                                       const Board& board, std::uint64_t deck_mask, CardCode turn,
+                                       CardCode river) {
   SuitIsomorphism iso;
   // Sized even on a river spot, so indexing by any card code stays in range.
   iso.river_representatives.resize(kCardCount);

@@ -43,7 +43,7 @@ struct SuitIsomorphism {
 // dealt. With a dealt river nothing is reduced.
 SuitIsomorphism build_suit_isomorphism(const std::array<Range, 2>& ranges,
                                        std::array<std::vector<Pocket>, 2> pockets,
-                                       const Board& board, std::uint64_t deck_mask,
-                                       CardCode turn, CardCode river);
+                                       const Board& board, std::uint64_t deck_mask, CardCode turn,
+                                       CardCode river);
 
 }  // namespace halvory

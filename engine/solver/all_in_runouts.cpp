@@ -22,7 +22,6 @@ namespace {
 
 using namespace payoff_detail;
 
-
 // What an all-in before the river needs besides the runouts: the
 // coefficients and how many runouts a card-disjoint pair meets.
 struct AllInSetup {
@@ -106,8 +105,8 @@ std::size_t accumulate_turn_group(const CardContext& cards, const NodeRecord& no
 
 // out_i = acc_i / meetings + lose x (the opponent reach compatible with i).
 void finish_all_in(const Game& game, const NodeRecord& node, std::uint8_t seat,
-                   std::span<const float> opponent_reach, std::span<float> out,
-                   const AllInSetup& s, const double* acc) {
+                   std::span<const float> opponent_reach, std::span<float> out, const AllInSetup& s,
+                   const double* acc) {
   const CardContext& cards = game.cards;
   const std::uint8_t opp = 1 - seat;
   CardSums node_sums;
@@ -116,7 +115,8 @@ void finish_all_in(const Game& game, const NodeRecord& node, std::uint8_t seat,
   const double scale = 1.0 / static_cast<double>(s.meetings);
   for (const std::uint16_t i : live_hands(game, node, seat)) {
     if (i >= out.size()) continue;
-    const double all = node_sums.excluding(cards.pockets[seat][i]) + own_reach(cross, i, opponent_reach);
+    const double all =
+        node_sums.excluding(cards.pockets[seat][i]) + own_reach(cross, i, opponent_reach);
     out[i] = static_cast<float>(acc[i] * scale + s.c.lose * all);
   }
 }
@@ -142,8 +142,8 @@ void incomplete_board_payoff_over(const Game& game, const NodeRecord& node, std:
   std::array<std::size_t, 64> evaluated{};
   run_ranges(groups, [&](std::size_t begin, std::size_t end) {
     for (std::size_t g = begin; g < end; ++g)
-      evaluated[g] = accumulate_turn_group(game.cards, node, seat, opponent_reach, out, s,
-                                           turns[g], base + g * H);
+      evaluated[g] = accumulate_turn_group(game.cards, node, seat, opponent_reach, out, s, turns[g],
+                                           base + g * H);
   });
   double* const acc = base + groups * H;
   run_ranges(H, [&](std::size_t begin, std::size_t end) {
@@ -173,9 +173,9 @@ void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint
 void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
                              std::span<const float> opponent_reach, std::span<float> out,
                              const RangeRunner& run_ranges, std::vector<double>& rows) {
-  incomplete_board_payoff_over(game, node, seat, opponent_reach, out,
-                               [&](std::size_t n, const RangeBody& body) { run_ranges(n, body); },
-                               rows);
+  incomplete_board_payoff_over(
+      game, node, seat, opponent_reach, out,
+      [&](std::size_t n, const RangeBody& body) { run_ranges(n, body); }, rows);
 }
 
 }  // namespace halvory

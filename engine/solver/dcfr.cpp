@@ -43,10 +43,11 @@ void* allocate_large(std::size_t bytes) {
   return p;
 }
 
-void free_large(void* p) noexcept { std::free(p); }
+void free_large(void* p) noexcept {
+  std::free(p);
+}
 
 }  // namespace detail
-
 
 // --- Scratch stacks ------------------------------------------------------------
 
@@ -164,14 +165,15 @@ void DiscountedCfr::zero_in_parallel(std::span<T> values) {
   const std::size_t chunks = (values.size() + kChunk - 1) / kChunk;
   // Touching a gigabyte of fresh pages takes most of a second: look at the
   // cancel flag between chunks (the run then stops before its first pass).
-  run_split(split_chunks({SplitSite::zeroing, chunks}), chunks, [&](std::size_t begin, std::size_t end) {
-    for (std::size_t chunk = begin; chunk < end; ++chunk) {
-      if (config.should_cancel && config.should_cancel()) return;
-      const std::size_t first = chunk * kChunk;
-      const std::size_t last = std::min(values.size(), first + kChunk);
-      std::memset(values.data() + first, 0, (last - first) * sizeof(T));
-    }
-  });
+  run_split(split_chunks({SplitSite::zeroing, chunks}), chunks,
+            [&](std::size_t begin, std::size_t end) {
+              for (std::size_t chunk = begin; chunk < end; ++chunk) {
+                if (config.should_cancel && config.should_cancel()) return;
+                const std::size_t first = chunk * kChunk;
+                const std::size_t last = std::min(values.size(), first + kChunk);
+                std::memset(values.data() + first, 0, (last - first) * sizeof(T));
+              }
+            });
 }
 
 void DiscountedCfr::prepare_states(const Game& game) {
@@ -275,9 +277,8 @@ void DiscountedCfr::run(const Game& game) {
       const double ms = static_cast<double>(elapsed / 1000) / 1000.0;
       if (config.on_iteration) config.on_iteration(iterations_completed, last_exploitability, ms);
       if (config.verbose && (t % 50 == 0 || t == max_iterations)) {
-        std::cout << "[CFR] iteration " << t << " / " << max_iterations
-                  << "  exploitability≈" << last_exploitability << "  iter≈"
-                  << ms << "ms" << std::endl;
+        std::cout << "[CFR] iteration " << t << " / " << max_iterations << "  exploitability≈"
+                  << last_exploitability << "  iter≈" << ms << "ms" << std::endl;
       }
       // A NaN exploitability compares false and never stops the run.
       if (interval != 0 && measured && config.target_exploitability >= last_exploitability) break;
@@ -288,8 +289,8 @@ void DiscountedCfr::run(const Game& game) {
 
   if (config.verbose) {
     const auto whole_ms = static_cast<std::int64_t>((run_end - run_start) / 1000000);
-    std::cout << "[CFR] completed " << iterations_completed << " iterations in " << whole_ms
-              << "ms" << "  exploitability≈" << last_exploitability << std::endl;
+    std::cout << "[CFR] completed " << iterations_completed << " iterations in " << whole_ms << "ms"
+              << "  exploitability≈" << last_exploitability << std::endl;
   }
 
   if (profiling) {

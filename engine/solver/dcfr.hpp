@@ -46,9 +46,9 @@ struct NodeState {
   std::uint8_t initialized = 0;
   float regret_scale = 1.0f;        // of the packed regrets
   float strategy_sum_scale = 1.0f;  // of the packed strategy sums
-  std::uint64_t num_actions = 0;  // A
-  std::uint64_t num_hands = 0;    // H of the acting seat
-  std::uint64_t offset = 0;       // first entry of the node's arrays in each arena
+  std::uint64_t num_actions = 0;    // A
+  std::uint64_t num_hands = 0;      // H of the acting seat
+  std::uint64_t offset = 0;         // first entry of the node's arrays in each arena
 };
 
 namespace detail {
@@ -68,7 +68,8 @@ struct LargeFree {
 // zeroes it in parallel, so its pages are first touched by many threads).
 template <class T>
 struct Arena {
-  static_assert(std::is_trivially_default_constructible_v<T> && std::is_trivially_destructible_v<T>);
+  static_assert(std::is_trivially_default_constructible_v<T> &&
+                std::is_trivially_destructible_v<T>);
   std::unique_ptr<T[], detail::LargeFree> data;
   std::size_t size = 0;
 
@@ -103,7 +104,7 @@ class DiscountedCfr {
     // last, and the target never stops the run.
     std::uint32_t exploitability_interval;
     bool verbose;
-    bool compress;  // keep regrets and strategy sums as int16 between visits
+    bool compress;          // keep regrets and strategy sums as int16 between visits
     std::uint64_t threads;  // the calling thread included
     std::function<void(unsigned iteration, float exploitability, double iteration_ms)> on_iteration;
     std::function<bool()> should_cancel;
@@ -147,12 +148,12 @@ class DiscountedCfr {
   // Reusable buffers of one recursion depth. Buffers only ever grow.
   struct ScratchFrame {
     std::vector<float> chance_reach;
-    std::vector<float> child_values;    // children x H of the traverser
+    std::vector<float> child_values;  // children x H of the traverser
     std::vector<float> chance_sum;
     std::vector<float> permuted_row;
     std::vector<std::uint16_t> distinct_slots;
     std::vector<std::uint16_t> slot_representative;
-    std::vector<float> action_values;   // A x H of the traverser
+    std::vector<float> action_values;  // A x H of the traverser
     std::vector<float> traverser_strategy;
     std::vector<float> traverser_scratch;
     std::vector<float> opponent_strategy;
@@ -275,12 +276,12 @@ class DiscountedCfr {
   };
   struct SplitAsk {
     SplitSite site;
-    std::size_t jobs = 0;       // indices to spread
-    std::size_t children = 0;   // of a chance node
-    std::size_t hands = 0;      // of the traverser
+    std::size_t jobs = 0;      // indices to spread
+    std::size_t children = 0;  // of a chance node
+    std::size_t hands = 0;     // of the traverser
     std::size_t depth = 0;
-    bool turn_deal = false;     // a chance node that deals the turn
-    bool distinct = true;       // a chance node whose children are all different
+    bool turn_deal = false;  // a chance node that deals the turn
+    bool distinct = true;    // a chance node whose children are all different
   };
   // The most chunks a split may take, or 0 when the work stays on the
   // calling thread. Chunks never change a result: each index is computed
@@ -357,16 +358,14 @@ class DiscountedCfr {
                         std::span<float> out, ScratchFrame& frame);
   // A decision node on the river and everything below it, as one batch
   // (river_batch.cpp).
-  void solve_river(const Game& game, std::size_t root, Seat traverser,
-                   std::span<const float> reach, std::span<float> out, std::size_t depth,
-                   ScratchStack& stack);
-  std::size_t river_batch_floats(const Game& game, std::size_t root, Seat traverser,
-                                 std::size_t H, std::size_t H_o, ScratchStack& stack) const;
+  void solve_river(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
+                   std::span<float> out, std::size_t depth, ScratchStack& stack);
+  std::size_t river_batch_floats(const Game& game, std::size_t root, Seat traverser, std::size_t H,
+                                 std::size_t H_o, ScratchStack& stack) const;
   // Top-down half of the batch: reaches, the steps of the bottom-up half and
   // the terminals, into the stack's river lists.
-  void plan_river(const Game& game, std::size_t root, Seat traverser,
-                  std::span<const float> reach, std::span<float> out, ScratchStack& stack,
-                  ScratchFrame& frame) const;
+  void plan_river(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
+                  std::span<float> out, ScratchStack& stack, ScratchFrame& frame) const;
   // Whether the traverser's pass can visit a decision node with these hand
   // counts; a node that cannot is worth 0 and its subtree is not visited.
   bool decision_ready(const Game& game, std::size_t node, Seat traverser, std::size_t H) const;
@@ -378,18 +377,18 @@ class DiscountedCfr {
                      std::span<const float> reach, std::span<float> out, std::size_t depth,
                      ScratchStack& stack);
   // Shared body of the two value passes; best_response picks the pass.
-  void value_recursive(const Game& game, std::size_t node, Seat seat,
-                       std::span<const float> reach, std::span<float> out, std::size_t depth,
-                       ScratchStack& stack, bool best_response) const;
+  void value_recursive(const Game& game, std::size_t node, Seat seat, std::span<const float> reach,
+                       std::span<float> out, std::size_t depth, ScratchStack& stack,
+                       bool best_response) const;
   void value_chance(const Game& game, std::size_t node, Seat seat, std::span<const float> reach,
                     std::span<float> out, std::size_t depth, ScratchStack& stack,
                     bool best_response) const;
   // Average strategy of a state over num_hands hands into `strategy`
   // (A x num_hands); uniform when the state has no matching sums. `decoded`
   // and `totals` are scratch.
-  void average_strategy_into(const NodeState& state, std::size_t num_actions,
-                             std::size_t num_hands, std::vector<float>& strategy,
-                             std::vector<float>& decoded, std::vector<float>& totals) const;
+  void average_strategy_into(const NodeState& state, std::size_t num_actions, std::size_t num_hands,
+                             std::vector<float>& strategy, std::vector<float>& decoded,
+                             std::vector<float>& totals) const;
   std::pair<float, float> root_pass(const Game& game, bool best_response);
 
   mutable StackPool spare_stacks;

@@ -143,9 +143,15 @@ inline void prefetch_lines(const void* data, std::size_t bytes,
   const char* p = static_cast<const char*>(data);
   for (std::size_t offset = 0; offset < bytes; offset += 64) {
     switch (use) {
-      case PrefetchFor::read: __builtin_prefetch(p + offset, 0, 3); break;
-      case PrefetchFor::write: __builtin_prefetch(p + offset, 1, 3); break;
-      case PrefetchFor::later: __builtin_prefetch(p + offset, 0, 2); break;
+      case PrefetchFor::read:
+        __builtin_prefetch(p + offset, 0, 3);
+        break;
+      case PrefetchFor::write:
+        __builtin_prefetch(p + offset, 1, 3);
+        break;
+      case PrefetchFor::later:
+        __builtin_prefetch(p + offset, 0, 2);
+        break;
     }
   }
 }
@@ -187,8 +193,7 @@ inline float* decode_values(std::span<const std::int16_t> packed, float scale, s
 // merge; every other child goes to child(a). Both passes and the river batch
 // plan their children here.
 template <class Child, class Pair>
-void traverser_children(const Game& game, const NodeRecord& record, Child&& child,
-                        Pair&& pair) {
+void traverser_children(const Game& game, const NodeRecord& record, Child&& child, Pair&& pair) {
   const std::size_t A = record.actions.size();
   std::size_t fold = A;
   std::size_t showdown = A;
@@ -220,8 +225,11 @@ void traverser_children(const Game& game, const NodeRecord& record, Child&& chil
 inline void value_fold_and_showdown(const Game& game, const NodeRecord& record, std::uint8_t seat,
                                     std::span<const float> reach, float* rows, std::size_t H,
                                     std::size_t showdown, std::size_t fold) {
-  const ShowdownJob job{&game.nodes[record.children[showdown]], reach, {rows + showdown * H, H},
-                        &game.nodes[record.children[fold]], {rows + fold * H, H}};
+  const ShowdownJob job{&game.nodes[record.children[showdown]],
+                        reach,
+                        {rows + showdown * H, H},
+                        &game.nodes[record.children[fold]],
+                        {rows + fold * H, H}};
   showdown_batch(game, seat, {&job, 1});
 }
 

@@ -94,8 +94,7 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
   const std::size_t H = out.size();
   const std::size_t H_o = reach.size();
 
-  const float* child_reach =
-      dcfr_detail::chance_reach(game, record, A, reach, frame.chance_reach);
+  const float* child_reach = dcfr_detail::chance_reach(game, record, A, reach, frame.chance_reach);
 
   // Slots naming a child already seen are solved once and copied.
   const bool reuse = node < children_distinct.size() && children_distinct[node] == 0;
@@ -235,9 +234,8 @@ void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat trav
   traverser_update(game, node, action_values, out, frame);
 }
 
-void DiscountedCfr::traverser_update(const Game& game, std::size_t node,
-                                     const float* action_values, std::span<float> out,
-                                     ScratchFrame& frame) {
+void DiscountedCfr::traverser_update(const Game& game, std::size_t node, const float* action_values,
+                                     std::span<float> out, ScratchFrame& frame) {
   NodeState& state = states[node];
   const std::size_t A = state.num_actions;
   const std::size_t H = state.num_hands;

@@ -123,8 +123,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
 
   if (record.seat != seat) {
     if (A == 1) {
-      value_recursive(game, record.children[0], seat, reach, out, depth + 1, stack,
-                      best_response);
+      value_recursive(game, record.children[0], seat, reach, out, depth + 1, stack, best_response);
       return;
     }
     average_strategy_into(state, A, H_o, frame.opponent_strategy, frame.unpacked_sums,
@@ -149,8 +148,8 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
   dcfr_detail::traverser_children(
       game, record,
       [&](std::size_t a) {
-        value_recursive(game, record.children[a], seat, reach, {rows + a * H, H}, depth + 1,
-                        stack, best_response);
+        value_recursive(game, record.children[a], seat, reach, {rows + a * H, H}, depth + 1, stack,
+                        best_response);
       },
       [&](std::size_t showdown, std::size_t fold) {
         dcfr_detail::value_fold_and_showdown(game, record, seat, reach, rows, H, showdown, fold);
@@ -173,8 +172,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
 
 void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
                                  std::span<const float> reach, std::span<float> out,
-                                 std::size_t depth, ScratchStack& stack,
-                                 bool best_response) const {
+                                 std::size_t depth, ScratchStack& stack, bool best_response) const {
   const NodeRecord& record = game.nodes[node];
   const std::size_t K = record.children.size();
   const std::size_t H = out.size();
@@ -184,8 +182,7 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
     return;
   }
   ScratchFrame& frame = stack.frame(depth);
-  const float* child_reach =
-      dcfr_detail::chance_reach(game, record, K, reach, frame.chance_reach);
+  const float* child_reach = dcfr_detail::chance_reach(game, record, K, reach, frame.chance_reach);
   grow(frame.child_values, K * H);
   float* rows = frame.child_values.data();
   auto run_jobs = [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
@@ -200,8 +197,7 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
                     .turn_deal = record.turn == kNoCard,
                     .distinct = node < children_distinct.size() && children_distinct[node] == 1});
   run_chance_jobs(chunks, K, stack, run_jobs);
-  dcfr_detail::chance_value(game, record, seat, rows, K, out, frame.chance_sum,
-                            frame.permuted_row);
+  dcfr_detail::chance_value(game, record, seat, rows, K, out, frame.chance_sum, frame.permuted_row);
 }
 
 std::pair<float, float> DiscountedCfr::root_pass(const Game& game, bool best_response) {
@@ -211,8 +207,7 @@ std::pair<float, float> DiscountedCfr::root_pass(const Game& game, bool best_res
     std::vector<float>& values = ev_values[s];
     values.assign(game.cards.pockets[s].size(), 0.0f);
     if (!values.empty() && !game.nodes.empty())
-      value_recursive(game, 0, s, game.cards.weights[1 - s], values, 0, *stacks[s],
-                      best_response);
+      value_recursive(game, 0, s, game.cards.weights[1 - s], values, 0, *stacks[s], best_response);
     const std::size_t n = std::min(values.size(), own_weights.size());
     double total = 0.0;
     for (std::size_t h = 0; h < n; ++h)

@@ -21,8 +21,8 @@ constexpr std::size_t kMaxSubsetPlayers = 20;
 // stacks still in play. `order` holds the live players not yet placed in its
 // first `count` entries.
 void harville_by_orders(const std::vector<double>& stacks, const std::vector<double>& payouts,
-                        std::size_t places, std::size_t place, double probability,
-                        double remaining, std::vector<std::size_t>& order, std::size_t count,
+                        std::size_t places, std::size_t place, double probability, double remaining,
+                        std::vector<std::size_t>& order, std::size_t count,
                         std::vector<double>& equities) {
   if (place >= places || remaining <= 0.0 || count == 0) return;
   for (std::size_t slot = 0; slot < count; ++slot) {
@@ -46,8 +46,8 @@ void harville_by_orders(const std::vector<double>& stacks, const std::vector<dou
 // that places S first reaches the same remaining stack total, so the orders
 // collapse into 2^L sets.
 void harville_by_subsets(const std::vector<double>& stacks, const std::vector<double>& payouts,
-                         std::size_t places, const std::vector<std::size_t>& live,
-                         double total, std::vector<double>& equities) {
+                         std::size_t places, const std::vector<std::size_t>& live, double total,
+                         std::vector<double>& equities) {
   const std::size_t n = live.size();
   const std::size_t sets = std::size_t{1} << n;
   std::vector<double> reach(sets, 0.0);

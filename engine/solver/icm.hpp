@@ -23,8 +23,8 @@ std::vector<double> icm_equities(const std::vector<double>& stacks,
 // Equities of seats 0 and 1 after their stacks change by d0 and d1 (a stack
 // that does not stay above 0 becomes 0).
 std::pair<double, double> icm_pair_equities(const std::vector<double>& stacks,
-                                            const std::vector<double>& payouts,
-                                            double d0, double d1);
+                                            const std::vector<double>& payouts, double d0,
+                                            double d1);
 
 // (win, tie, lose) of the traversing seat at a terminal whose after-rake pot
 // is `after_rake_pot`, each divided by the matchup weight. Zeros when the game

@@ -32,11 +32,11 @@ template <std::size_t L>
 struct Lanes;
 template <>
 struct Lanes<4> {
-    using type = f32x4;
+  using type = f32x4;
 };
 template <>
 struct Lanes<8> {
-    using type = f32x8;
+  using type = f32x8;
 };
 
 // One hand of regret matching; the sum runs over the actions in order from 0.
@@ -44,18 +44,18 @@ HALVORY_KERNEL_INLINE void regret_matching_hand(float* __restrict strategy,
                                                 float* __restrict scratch,
                                                 const float* __restrict regrets, std::size_t A,
                                                 std::size_t H, std::size_t h, float uniform) {
-    float total = 0.0f;
-    for (std::size_t a = 0; a < A; ++a) {
-        const float x = regrets[a * H + h];
-        total += x > 0.0f ? x : 0.0f;
-    }
-    const float inv = total >= FLT_MIN ? 1.0f / total : 0.0f;
-    scratch[h] = inv;
-    for (std::size_t a = 0; a < A; ++a) {
-        const float x = regrets[a * H + h];
-        const float positive = x > 0.0f ? x : 0.0f;
-        strategy[a * H + h] = inv > 0.0f ? positive * inv : uniform;
-    }
+  float total = 0.0f;
+  for (std::size_t a = 0; a < A; ++a) {
+    const float x = regrets[a * H + h];
+    total += x > 0.0f ? x : 0.0f;
+  }
+  const float inv = total >= FLT_MIN ? 1.0f / total : 0.0f;
+  scratch[h] = inv;
+  for (std::size_t a = 0; a < A; ++a) {
+    const float x = regrets[a * H + h];
+    const float positive = x > 0.0f ? x : 0.0f;
+    strategy[a * H + h] = inv > 0.0f ? positive * inv : uniform;
+  }
 }
 
 // Blocks of L hands: the positive parts are summed over the actions, one
@@ -68,101 +68,99 @@ HALVORY_KERNEL_INLINE void regret_matching_lanes(float* __restrict strategy,
                                                  float* __restrict scratch,
                                                  const float* __restrict regrets, std::size_t A,
                                                  std::size_t H) {
-    if (A == 0 || H == 0) return;
-    using vec = typename Lanes<L>::type;
-    const float uniform = 1.0f / static_cast<float>(A);
-    const vec zero = vec{} + 0.0f;
-    const vec one = vec{} + 1.0f;
-    const vec smallest = vec{} + FLT_MIN;
-    const vec uniform_lanes = vec{} + uniform;
-    std::size_t h = 0;
-    for (; h + L <= H; h += L) {
-        vec total = zero;
-        for (std::size_t a = 0; a < A; ++a) {
-            vec x;
-            __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-            total += x > zero ? x : zero;
-        }
-        const vec reciprocal = one / total;
-        const vec inv = total >= smallest ? reciprocal : zero;
-        __builtin_memcpy(scratch + h, &inv, sizeof inv);
-        for (std::size_t a = 0; a < A; ++a) {
-            vec x;
-            __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-            const vec scaled = (x > zero ? x : zero) * inv;
-            const vec out = inv > zero ? scaled : uniform_lanes;
-            __builtin_memcpy(strategy + a * H + h, &out, sizeof out);
-        }
+  if (A == 0 || H == 0) return;
+  using vec = typename Lanes<L>::type;
+  const float uniform = 1.0f / static_cast<float>(A);
+  const vec zero = vec{} + 0.0f;
+  const vec one = vec{} + 1.0f;
+  const vec smallest = vec{} + FLT_MIN;
+  const vec uniform_lanes = vec{} + uniform;
+  std::size_t h = 0;
+  for (; h + L <= H; h += L) {
+    vec total = zero;
+    for (std::size_t a = 0; a < A; ++a) {
+      vec x;
+      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
+      total += x > zero ? x : zero;
     }
-    for (; h < H; ++h) regret_matching_hand(strategy, scratch, regrets, A, H, h, uniform);
+    const vec reciprocal = one / total;
+    const vec inv = total >= smallest ? reciprocal : zero;
+    __builtin_memcpy(scratch + h, &inv, sizeof inv);
+    for (std::size_t a = 0; a < A; ++a) {
+      vec x;
+      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
+      const vec scaled = (x > zero ? x : zero) * inv;
+      const vec out = inv > zero ? scaled : uniform_lanes;
+      __builtin_memcpy(strategy + a * H + h, &out, sizeof out);
+    }
+  }
+  for (; h < H; ++h) regret_matching_hand(strategy, scratch, regrets, A, H, h, uniform);
 }
 
 HALVORY_KERNEL_INLINE void update_regrets_body(float* __restrict regrets,
                                                const float* __restrict action_values,
-                                               const float* __restrict node_values,
-                                               std::size_t A, std::size_t H, float w_pos,
-                                               float w_neg) {
-    for (std::size_t a = 0; a < A; ++a) {
-        float* __restrict g = regrets + a * H;
-        const float* __restrict v = action_values + a * H;
-        for (std::size_t h = 0; h < H; ++h) {
-            const float r = g[h];
-            const float w = r >= 0.0f ? w_pos : w_neg;
-            const float grown = w * r + v[h];
-            g[h] = grown - node_values[h];
-        }
+                                               const float* __restrict node_values, std::size_t A,
+                                               std::size_t H, float w_pos, float w_neg) {
+  for (std::size_t a = 0; a < A; ++a) {
+    float* __restrict g = regrets + a * H;
+    const float* __restrict v = action_values + a * H;
+    for (std::size_t h = 0; h < H; ++h) {
+      const float r = g[h];
+      const float w = r >= 0.0f ? w_pos : w_neg;
+      const float grown = w * r + v[h];
+      g[h] = grown - node_values[h];
     }
+  }
 }
 
-HALVORY_KERNEL_INLINE void fma_actions_body(float* __restrict out,
-                                            const float* __restrict strategy,
-                                            const float* __restrict action_values,
-                                            std::size_t A, std::size_t H) {
-    if (A == 0 || H == 0) return;
-    for (std::size_t h = 0; h < H; ++h) out[h] = strategy[h] * action_values[h];
-    for (std::size_t a = 1; a < A; ++a) {
-        const float* __restrict s = strategy + a * H;
-        const float* __restrict v = action_values + a * H;
-        for (std::size_t h = 0; h < H; ++h) {
-            const float term = s[h] * v[h];
-            out[h] = out[h] + term;
-        }
+HALVORY_KERNEL_INLINE void fma_actions_body(float* __restrict out, const float* __restrict strategy,
+                                            const float* __restrict action_values, std::size_t A,
+                                            std::size_t H) {
+  if (A == 0 || H == 0) return;
+  for (std::size_t h = 0; h < H; ++h) out[h] = strategy[h] * action_values[h];
+  for (std::size_t a = 1; a < A; ++a) {
+    const float* __restrict s = strategy + a * H;
+    const float* __restrict v = action_values + a * H;
+    for (std::size_t h = 0; h < H; ++h) {
+      const float term = s[h] * v[h];
+      out[h] = out[h] + term;
     }
+  }
 }
 
 HALVORY_KERNEL_INLINE void strategy_sum_update_body(float* __restrict sums,
                                                     const float* __restrict strategy, float w,
                                                     std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        const float kept = w * sums[i];
-        sums[i] = kept + strategy[i];
-    }
+  for (std::size_t i = 0; i < n; ++i) {
+    const float kept = w * sums[i];
+    sums[i] = kept + strategy[i];
+  }
 }
 
 HALVORY_KERNEL_INLINE void sum_rows_into_body(float* __restrict out, const float* __restrict rows,
                                               std::size_t R, std::size_t H) {
-    for (std::size_t r = 0; r < R; ++r) {
-        const float* __restrict row = rows + r * H;
-        for (std::size_t h = 0; h < H; ++h) out[h] += row[h];
-    }
+  for (std::size_t r = 0; r < R; ++r) {
+    const float* __restrict row = rows + r * H;
+    for (std::size_t h = 0; h < H; ++h) out[h] += row[h];
+  }
 }
 
-HALVORY_KERNEL_INLINE void axpy_body(float* __restrict y, const float* __restrict x,
-                                     std::size_t n, float a) {
-    for (std::size_t i = 0; i < n; ++i) {
-        const float term = a * x[i];
-        y[i] = y[i] + term;
-    }
+HALVORY_KERNEL_INLINE void axpy_body(float* __restrict y, const float* __restrict x, std::size_t n,
+                                     float a) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const float term = a * x[i];
+    y[i] = y[i] + term;
+  }
 }
 
 HALVORY_KERNEL_INLINE void multiply_into_body(float* __restrict out, const float* __restrict a,
                                               const float* __restrict b, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) out[i] = a[i] * b[i];
+  for (std::size_t i = 0; i < n; ++i) out[i] = a[i] * b[i];
 }
 
 HALVORY_KERNEL_INLINE void scale_into_body(float* __restrict out, const float* __restrict in,
                                            float a, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) out[i] = a * in[i];
+  for (std::size_t i = 0; i < n; ++i) out[i] = a * in[i];
 }
 
 // out[h] = the f64 sum over rows of row[h], or of weight[h] * row[h] when
@@ -171,121 +169,124 @@ HALVORY_KERNEL_INLINE void scale_into_body(float* __restrict out, const float* _
 template <bool Weighted>
 HALVORY_KERNEL_INLINE void rows_f64(float* __restrict out, const float* __restrict weights,
                                     const float* __restrict rows, std::size_t R, std::size_t H) {
-    constexpr std::size_t kBlock = 64;
-    for (std::size_t h0 = 0; h0 < H; h0 += kBlock) {
-        const std::size_t len = H - h0 < kBlock ? H - h0 : kBlock;
-        double acc[kBlock];
-        for (std::size_t j = 0; j < len; ++j) acc[j] = 0.0;
-        for (std::size_t r = 0; r < R; ++r) {
-            const float* __restrict row = rows + r * H + h0;
-            if constexpr (Weighted) {
-                const float* __restrict w = weights + r * H + h0;
-                for (std::size_t j = 0; j < len; ++j)
-                    acc[j] += static_cast<double>(w[j]) * static_cast<double>(row[j]);
-            } else {
-                for (std::size_t j = 0; j < len; ++j) acc[j] += static_cast<double>(row[j]);
-            }
-        }
-        for (std::size_t j = 0; j < len; ++j) out[h0 + j] = static_cast<float>(acc[j]);
+  constexpr std::size_t kBlock = 64;
+  for (std::size_t h0 = 0; h0 < H; h0 += kBlock) {
+    const std::size_t len = H - h0 < kBlock ? H - h0 : kBlock;
+    double acc[kBlock];
+    for (std::size_t j = 0; j < len; ++j) acc[j] = 0.0;
+    for (std::size_t r = 0; r < R; ++r) {
+      const float* __restrict row = rows + r * H + h0;
+      if constexpr (Weighted) {
+        const float* __restrict w = weights + r * H + h0;
+        for (std::size_t j = 0; j < len; ++j)
+          acc[j] += static_cast<double>(w[j]) * static_cast<double>(row[j]);
+      } else {
+        for (std::size_t j = 0; j < len; ++j) acc[j] += static_cast<double>(row[j]);
+      }
     }
+    for (std::size_t j = 0; j < len; ++j) out[h0 + j] = static_cast<float>(acc[j]);
+  }
 }
 
 HALVORY_KERNEL_INLINE void sum_rows_f64_body(float* __restrict out, const float* __restrict rows,
                                              std::size_t R, std::size_t H) {
-    rows_f64<false>(out, nullptr, rows, R, H);
+  rows_f64<false>(out, nullptr, rows, R, H);
 }
 
 HALVORY_KERNEL_INLINE void weighted_rows_f64_body(float* __restrict out,
                                                   const float* __restrict weights,
                                                   const float* __restrict rows, std::size_t R,
                                                   std::size_t H) {
-    rows_f64<true>(out, weights, rows, R, H);
+  rows_f64<true>(out, weights, rows, R, H);
 }
 
-HALVORY_KERNEL_INLINE void normalize_positive_body(float* __restrict out,
-                                                   float* __restrict totals,
+HALVORY_KERNEL_INLINE void normalize_positive_body(float* __restrict out, float* __restrict totals,
                                                    const float* __restrict sums, std::size_t A,
                                                    std::size_t H) {
-    if (A == 0 || H == 0) return;
-    const float uniform = 1.0f / static_cast<float>(A);
-    for (std::size_t h = 0; h < H; ++h) totals[h] = 0.0f;
-    for (std::size_t a = 0; a < A; ++a) {
-        const float* __restrict s = sums + a * H;
-        float* __restrict o = out + a * H;
-        for (std::size_t h = 0; h < H; ++h) {
-            const float positive = s[h] > 0.0f ? s[h] : 0.0f;
-            o[h] = positive;
-            totals[h] += positive;
-        }
+  if (A == 0 || H == 0) return;
+  const float uniform = 1.0f / static_cast<float>(A);
+  for (std::size_t h = 0; h < H; ++h) totals[h] = 0.0f;
+  for (std::size_t a = 0; a < A; ++a) {
+    const float* __restrict s = sums + a * H;
+    float* __restrict o = out + a * H;
+    for (std::size_t h = 0; h < H; ++h) {
+      const float positive = s[h] > 0.0f ? s[h] : 0.0f;
+      o[h] = positive;
+      totals[h] += positive;
     }
-    for (std::size_t a = 0; a < A; ++a) {
-        float* __restrict o = out + a * H;
-        for (std::size_t h = 0; h < H; ++h) {
-            const float share = o[h] / totals[h];
-            o[h] = totals[h] > 0.0f ? share : uniform;
-        }
+  }
+  for (std::size_t a = 0; a < A; ++a) {
+    float* __restrict o = out + a * H;
+    for (std::size_t h = 0; h < H; ++h) {
+      const float share = o[h] / totals[h];
+      o[h] = totals[h] > 0.0f ? share : uniform;
     }
+  }
 }
 
 HALVORY_KERNEL_INLINE float max_abs_body(const float* __restrict values, std::size_t n) {
-    // Eight independent lanes; a NaN never wins a comparison, so it is
-    // skipped. max is exact, so the lane split does not change the result.
-    float lane[8] = {0, 0, 0, 0, 0, 0, 0, 0};
-    std::size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        for (std::size_t j = 0; j < 8; ++j) {
-            const float x = __builtin_fabsf(values[i + j]);
-            lane[j] = x > lane[j] ? x : lane[j];
-        }
+  // Eight independent lanes; a NaN never wins a comparison, so it is
+  // skipped. max is exact, so the lane split does not change the result.
+  float lane[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    for (std::size_t j = 0; j < 8; ++j) {
+      const float x = __builtin_fabsf(values[i + j]);
+      lane[j] = x > lane[j] ? x : lane[j];
     }
-    float m = 0.0f;
-    for (; i < n; ++i) {
-        const float x = __builtin_fabsf(values[i]);
-        m = x > m ? x : m;
-    }
-    for (std::size_t j = 0; j < 8; ++j) m = lane[j] > m ? lane[j] : m;
-    return m;
+  }
+  float m = 0.0f;
+  for (; i < n; ++i) {
+    const float x = __builtin_fabsf(values[i]);
+    m = x > m ? x : m;
+  }
+  for (std::size_t j = 0; j < 8; ++j) m = lane[j] > m ? lane[j] : m;
+  return m;
 }
 
 HALVORY_KERNEL_INLINE void quantize_int16_body(std::int16_t* __restrict codes,
                                                const float* __restrict values, float scale,
                                                std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        float q = values[i] / scale;
-        q = q > 1.0f ? 1.0f : q;
-        q = q < -1.0f ? -1.0f : q;
-        q = q == q ? q : 0.0f;
-        const float y = 32767.0f * q;
-        // Round half away from zero: truncate (exact for |y| <= 32767), then
-        // step outwards when the exact remainder reaches one half.
-        const int whole = static_cast<int>(y);
-        const float frac = y - static_cast<float>(whole);
-        const int code = whole + (frac >= 0.5f ? 1 : 0) - (frac <= -0.5f ? 1 : 0);
-        codes[i] = static_cast<std::int16_t>(code);
-    }
+  for (std::size_t i = 0; i < n; ++i) {
+    float q = values[i] / scale;
+    q = q > 1.0f ? 1.0f : q;
+    q = q < -1.0f ? -1.0f : q;
+    q = q == q ? q : 0.0f;
+    const float y = 32767.0f * q;
+    // Round half away from zero: truncate (exact for |y| <= 32767), then
+    // step outwards when the exact remainder reaches one half.
+    const int whole = static_cast<int>(y);
+    const float frac = y - static_cast<float>(whole);
+    const int code = whole + (frac >= 0.5f ? 1 : 0) - (frac <= -0.5f ? 1 : 0);
+    codes[i] = static_cast<std::int16_t>(code);
+  }
 }
 
 HALVORY_KERNEL_INLINE void dequantize_int16_body(float* __restrict values,
-                                                 const std::int16_t* __restrict codes,
-                                                 float scale, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        const float unit = static_cast<float>(codes[i]) / 32767.0f;
-        values[i] = unit * scale;
-    }
+                                                 const std::int16_t* __restrict codes, float scale,
+                                                 std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const float unit = static_cast<float>(codes[i]) / 32767.0f;
+    values[i] = unit * scale;
+  }
 }
 
 // One baseline and one AVX2 entry point per body.
-#define HALVORY_KERNEL_VARIANTS(name, ret, params, args)                          \
-    ret name##_baseline params { return name##_body args; }                       \
-    [[gnu::target("avx2")]] ret name##_avx2 params { return name##_body args; }
+#define HALVORY_KERNEL_VARIANTS(name, ret, params, args) \
+  ret name##_baseline params {                           \
+    return name##_body args;                             \
+  }                                                      \
+  [[gnu::target("avx2")]] ret name##_avx2 params {       \
+    return name##_body args;                             \
+  }
 
 void regret_matching_baseline(float* s, float* scratch, const float* g, std::size_t A,
                               std::size_t H) {
-    regret_matching_lanes<4>(s, scratch, g, A, H);
+  regret_matching_lanes<4>(s, scratch, g, A, H);
 }
 [[gnu::target("avx2")]] void regret_matching_avx2(float* s, float* scratch, const float* g,
                                                   std::size_t A, std::size_t H) {
-    regret_matching_lanes<8>(s, scratch, g, A, H);
+  regret_matching_lanes<8>(s, scratch, g, A, H);
 }
 HALVORY_KERNEL_VARIANTS(update_regrets, void,
                         (float* g, const float* v, const float* nv, std::size_t A, std::size_t H,
@@ -302,8 +303,7 @@ HALVORY_KERNEL_VARIANTS(sum_rows_into, void,
 HALVORY_KERNEL_VARIANTS(axpy, void, (float* y, const float* x, std::size_t n, float a),
                         (y, x, n, a))
 HALVORY_KERNEL_VARIANTS(multiply_into, void,
-                        (float* out, const float* a, const float* b, std::size_t n),
-                        (out, a, b, n))
+                        (float* out, const float* a, const float* b, std::size_t n), (out, a, b, n))
 HALVORY_KERNEL_VARIANTS(scale_into, void, (float* out, const float* in, float a, std::size_t n),
                         (out, in, a, n))
 HALVORY_KERNEL_VARIANTS(sum_rows_f64, void,
@@ -319,7 +319,7 @@ HALVORY_KERNEL_VARIANTS(normalize_positive, void,
                         (out, totals, sums, A, H))
 HALVORY_KERNEL_VARIANTS(max_abs, float, (const float* values, std::size_t n), (values, n))
 HALVORY_KERNEL_VARIANTS(quantize_int16, void,
-                        (std::int16_t* codes, const float* values, float scale, std::size_t n),
+                        (std::int16_t * codes, const float* values, float scale, std::size_t n),
                         (codes, values, scale, n))
 HALVORY_KERNEL_VARIANTS(dequantize_int16, void,
                         (float* values, const std::int16_t* codes, float scale, std::size_t n),
@@ -331,111 +331,113 @@ HALVORY_KERNEL_VARIANTS(dequantize_int16, void,
 std::atomic<int> g_isa{-1};
 
 bool detect_avx2() noexcept {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") != 0;
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") != 0;
 }
 
 inline bool use_avx2() noexcept {
-    int isa = g_isa.load(std::memory_order_relaxed);
-    if (isa < 0) {
-        isa = detect_avx2() ? 1 : 0;
-        g_isa.store(isa, std::memory_order_relaxed);
-    }
-    return isa == 1;
+  int isa = g_isa.load(std::memory_order_relaxed);
+  if (isa < 0) {
+    isa = detect_avx2() ? 1 : 0;
+    g_isa.store(isa, std::memory_order_relaxed);
+  }
+  return isa == 1;
 }
 
 }  // namespace
 
 #define HALVORY_DISPATCH(name, ...) \
-    (use_avx2() ? name##_avx2(__VA_ARGS__) : name##_baseline(__VA_ARGS__))
+  (use_avx2() ? name##_avx2(__VA_ARGS__) : name##_baseline(__VA_ARGS__))
 
 void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t A,
                      std::size_t H) {
-    SolverProfile::Scope scope(ProfileSection::regret_matching);
-    HALVORY_DISPATCH(regret_matching, strategy, scratch, regrets, A, H);
+  SolverProfile::Scope scope(ProfileSection::regret_matching);
+  HALVORY_DISPATCH(regret_matching, strategy, scratch, regrets, A, H);
 }
 
 void update_regrets(float* regrets, const float* action_values, const float* node_values,
                     std::size_t A, std::size_t H, float w_pos, float w_neg) {
-    SolverProfile::Scope scope(ProfileSection::update_regrets);
-    HALVORY_DISPATCH(update_regrets, regrets, action_values, node_values, A, H, w_pos, w_neg);
+  SolverProfile::Scope scope(ProfileSection::update_regrets);
+  HALVORY_DISPATCH(update_regrets, regrets, action_values, node_values, A, H, w_pos, w_neg);
 }
 
 void fma_actions(float* out, const float* strategy, const float* action_values, std::size_t A,
                  std::size_t H) {
-    SolverProfile::Scope scope(ProfileSection::fma_actions);
-    HALVORY_DISPATCH(fma_actions, out, strategy, action_values, A, H);
+  SolverProfile::Scope scope(ProfileSection::fma_actions);
+  HALVORY_DISPATCH(fma_actions, out, strategy, action_values, A, H);
 }
 
 void strategy_sum_update(float* sums, const float* strategy, float w, std::size_t n) {
-    SolverProfile::Scope scope(ProfileSection::strategy_sum_update);
-    HALVORY_DISPATCH(strategy_sum_update, sums, strategy, w, n);
+  SolverProfile::Scope scope(ProfileSection::strategy_sum_update);
+  HALVORY_DISPATCH(strategy_sum_update, sums, strategy, w, n);
 }
 
 void sum_rows_into(float* out, const float* rows, std::size_t R, std::size_t H) {
-    SolverProfile::Scope scope(ProfileSection::sum_rows_into);
-    HALVORY_DISPATCH(sum_rows_into, out, rows, R, H);
+  SolverProfile::Scope scope(ProfileSection::sum_rows_into);
+  HALVORY_DISPATCH(sum_rows_into, out, rows, R, H);
 }
 
 void axpy(float* y, const float* x, std::size_t n, float a) {
-    if (a == 0.0f) return;
-    HALVORY_DISPATCH(axpy, y, x, n, a);
+  if (a == 0.0f) return;
+  HALVORY_DISPATCH(axpy, y, x, n, a);
 }
 
 void multiply_into(float* out, const float* a, const float* b, std::size_t n) {
-    HALVORY_DISPATCH(multiply_into, out, a, b, n);
+  HALVORY_DISPATCH(multiply_into, out, a, b, n);
 }
 
 void scale_into(float* out, const float* in, float a, std::size_t n) {
-    HALVORY_DISPATCH(scale_into, out, in, a, n);
+  HALVORY_DISPATCH(scale_into, out, in, a, n);
 }
 
 void sum_rows_f64(float* out, const float* rows, std::size_t R, std::size_t H) {
-    HALVORY_DISPATCH(sum_rows_f64, out, rows, R, H);
+  HALVORY_DISPATCH(sum_rows_f64, out, rows, R, H);
 }
 
 void weighted_rows_f64(float* out, const float* weights, const float* rows, std::size_t R,
                        std::size_t H) {
-    HALVORY_DISPATCH(weighted_rows_f64, out, weights, rows, R, H);
+  HALVORY_DISPATCH(weighted_rows_f64, out, weights, rows, R, H);
 }
 
 void normalize_positive(float* out, float* totals, const float* sums, std::size_t A,
                         std::size_t H) {
-    HALVORY_DISPATCH(normalize_positive, out, totals, sums, A, H);
+  HALVORY_DISPATCH(normalize_positive, out, totals, sums, A, H);
 }
 
 float max_abs(const float* values, std::size_t n) {
-    return HALVORY_DISPATCH(max_abs, values, n);
+  return HALVORY_DISPATCH(max_abs, values, n);
 }
 
 void quantize_int16(std::int16_t* codes, const float* values, float scale, std::size_t n) {
-    HALVORY_DISPATCH(quantize_int16, codes, values, scale, n);
+  HALVORY_DISPATCH(quantize_int16, codes, values, scale, n);
 }
 
 void dequantize_int16(float* values, const std::int16_t* codes, float scale, std::size_t n) {
-    HALVORY_DISPATCH(dequantize_int16, values, codes, scale, n);
+  HALVORY_DISPATCH(dequantize_int16, values, codes, scale, n);
 }
 
 #undef HALVORY_DISPATCH
 
 KernelIsa active_kernel_isa() noexcept {
-    return use_avx2() ? KernelIsa::avx2 : KernelIsa::baseline;
+  return use_avx2() ? KernelIsa::avx2 : KernelIsa::baseline;
 }
 
-bool cpu_has_avx2() noexcept { return detect_avx2(); }
+bool cpu_has_avx2() noexcept {
+  return detect_avx2();
+}
 
 bool cpu_has_avx512() noexcept {
-    static const bool has = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx512f") != 0;
-    }();
-    return has;
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") != 0;
+  }();
+  return has;
 }
 
 bool select_kernel_isa(KernelIsa isa) noexcept {
-    if (isa == KernelIsa::avx2 && !detect_avx2()) return false;
-    g_isa.store(isa == KernelIsa::avx2 ? 1 : 0, std::memory_order_relaxed);
-    return true;
+  if (isa == KernelIsa::avx2 && !detect_avx2()) return false;
+  g_isa.store(isa == KernelIsa::avx2 ? 1 : 0, std::memory_order_relaxed);
+  return true;
 }
 
 }  // namespace halvory

@@ -54,8 +54,7 @@ void weighted_rows_f64(float* out, const float* weights, const float* rows, std:
 // Average strategy from strategy sums: out[a][h] = max(0, S[a][h]) / T[h],
 // T[h] the f32 sum over a in order of max(0, S[a][h]); 1/A for every action
 // when T[h] is not above 0. A NaN sum counts as 0. `totals` holds H entries.
-void normalize_positive(float* out, float* totals, const float* sums, std::size_t A,
-                        std::size_t H);
+void normalize_positive(float* out, float* totals, const float* sums, std::size_t A, std::size_t H);
 
 // Largest |x| over the entries, NaN entries ignored; 0 for n = 0.
 float max_abs(const float* values, std::size_t n);

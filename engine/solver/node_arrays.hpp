@@ -20,8 +20,9 @@ namespace halvory {
 // that are decoded into the caller's scratch and packed back after a write.
 class NodeArrays {
  public:
-  NodeArrays(std::span<float> regrets, std::span<float> sums, std::span<std::int16_t> packed_regrets,
-             std::span<std::int16_t> packed_sums, const NodeState& state, bool packed)
+  NodeArrays(std::span<float> regrets, std::span<float> sums,
+             std::span<std::int16_t> packed_regrets, std::span<std::int16_t> packed_sums,
+             const NodeState& state, bool packed)
       : regrets_(regrets),
         sums_(sums),
         packed_regrets_(packed_regrets),
@@ -51,10 +52,12 @@ class NodeArrays {
   // After a write through regrets() or sums(): packs the decoded rows back
   // (`state` is the node's own, whose scale changes).
   void store_regrets(const float* values, NodeState& state) const {
-    if (packed_) dcfr_detail::pack_values(values, size_, packed_regrets_.data(), state.regret_scale);
+    if (packed_)
+      dcfr_detail::pack_values(values, size_, packed_regrets_.data(), state.regret_scale);
   }
   void store_sums(const float* values, NodeState& state) const {
-    if (packed_) dcfr_detail::pack_values(values, size_, packed_sums_.data(), state.strategy_sum_scale);
+    if (packed_)
+      dcfr_detail::pack_values(values, size_, packed_sums_.data(), state.strategy_sum_scale);
   }
 
  private:
@@ -100,7 +103,9 @@ class NodeLock {
   }
 
   bool any() const { return entries_ != nullptr && H_ != 0; }
-  float entry(std::size_t a, std::size_t h) const { return row_ ? entries_[a] : entries_[a * H_ + h]; }
+  float entry(std::size_t a, std::size_t h) const {
+    return row_ ? entries_[a] : entries_[a * H_ + h];
+  }
   bool hand_locked(std::size_t h) const { return any() && entry_set(entry(0, h)); }
   bool all_locked() const {
     if (!any()) return false;

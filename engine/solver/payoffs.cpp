@@ -78,7 +78,8 @@ void fold_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat, do
   }
   for (const std::uint16_t i : mine) {
     if (i >= out.size()) continue;
-    out[i] = static_cast<float>((sums.excluding(my_pockets[i]) + own_reach(cross, i, opponent_reach)) * payoff);
+    out[i] = static_cast<float>(
+        (sums.excluding(my_pockets[i]) + own_reach(cross, i, opponent_reach)) * payoff);
   }
 }
 
@@ -93,12 +94,11 @@ bool fold_pairs_with(const Game& game, const NodeRecord& showdown, const NodeRec
          fold_follows_runout(game, fold, seat, entry);
 }
 
-
 // How a terminal is valued once the mode and the pot are settled.
 struct TerminalPlan {
   ShowdownCoefficients c;  // complete-board showdown
   bool with_ties = false;
-  bool valid = true;       // false: the showdown is worth 0 everywhere
+  bool valid = true;  // false: the showdown is worth 0 everywhere
   double fold_payoff = 0.0;
 };
 
@@ -111,7 +111,8 @@ double fold_value(const Game& game, const NodeRecord& node, std::uint8_t seat) {
     return seat == node.last_actor ? p[2] : p[0];
   }
   // The contested pot: what both have matched; an unmatched bet goes back.
-  const double pot = static_cast<double>(std::int64_t{config.starting_pot} + 2 * std::int64_t{node.matched});
+  const double pot =
+      static_cast<double>(std::int64_t{config.starting_pot} + 2 * std::int64_t{node.matched});
   const ShowdownCoefficients c = cash_coefficients(config, pot, m);
   return static_cast<float>(seat == node.last_actor ? c.lose : c.win);
 }
@@ -163,8 +164,8 @@ void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
     incomplete_board_payoff(game, node, seat, opponent_reach, out);
   } else {
     const TerminalPlan plan = showdown_plan(game, node, seat);
-    if (!plan.valid || !complete_board_pass(game, node.turn, node.river, seat, opponent_reach,
-                                            out, plan.with_ties, plan.c))
+    if (!plan.valid || !complete_board_pass(game, node.turn, node.river, seat, opponent_reach, out,
+                                            plan.with_ties, plan.c))
       fill_zero(out);
   }
 }
@@ -251,13 +252,13 @@ void batch_fold(const Game& game, std::uint8_t seat, const ShowdownJob& job, Lan
     return;
   }
   fill_zero(job.out);
-  groups.enqueue(groups.ties_open_for(entry, job.reach.size()), entry, job.reach.size(),
-                 {job.reach.data(), nullptr, {}, {job.out.data(), fold_value(game, node, seat)},
-                  &node});
+  groups.enqueue(
+      groups.ties_open_for(entry, job.reach.size()), entry, job.reach.size(),
+      {job.reach.data(), nullptr, {}, {job.out.data(), fold_value(game, node, seat)}, &node});
 }
 
-void batch_showdown(const Game& game, std::uint8_t seat, const ShowdownJob& job,
-                    LaneGroups& groups, const RunoutShowdown* entry) {
+void batch_showdown(const Game& game, std::uint8_t seat, const ShowdownJob& job, LaneGroups& groups,
+                    const RunoutShowdown* entry) {
   const NodeRecord& node = *job.node;
   TerminalPlan plan;
   if (entry != nullptr) plan = showdown_plan(game, node, seat);

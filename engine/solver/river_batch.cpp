@@ -20,8 +20,8 @@ using dcfr_detail::grow;
 // subtree or would pass kRiverScratchFloats (a game that starts on the river
 // has one subtree, the whole tree): the recursion then takes it, so that
 // scratch stays bounded, and its smaller subtrees come back here.
-std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root,
-                                              Seat traverser, std::size_t H, std::size_t H_o,
+std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root, Seat traverser,
+                                              std::size_t H, std::size_t H_o,
                                               ScratchStack& stack) const {
   std::vector<std::uint32_t>& pending = stack.river_nodes;
   std::vector<std::uint32_t>& decisions = stack.river_decisions;
@@ -94,13 +94,15 @@ void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverse
     const NodeRecord& record = game.nodes[node];
     if (record.kind == NodeKind::Terminal) {
       ShowdownJob job{&record, {entry.reach, H_o}, {entry.out, H}, nullptr, {}};
-      if (entry.fold_out != nullptr) job = {job.node, job.reach, job.out, &game.nodes[entry.fold], {entry.fold_out, H}};
+      if (entry.fold_out != nullptr)
+        job = {job.node, job.reach, job.out, &game.nodes[entry.fold], {entry.fold_out, H}};
       stack.river_jobs.push_back(job);
       continue;
     }
     const std::size_t A = record.actions.size();
     const auto child = [&](std::size_t a, const float* child_reach, float* child_out) {
-      todo.push_back({static_cast<std::uint32_t>(record.children[a]), false, child_reach, child_out});
+      todo.push_back(
+          {static_cast<std::uint32_t>(record.children[a]), false, child_reach, child_out});
     };
     if (!decision_ready(game, node, traverser, H)) {
       fill_zero({entry.out, H});
@@ -114,12 +116,14 @@ void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverse
         fill_zero({entry.out, H});
         continue;
       }
-      stack.river_steps.push_back({static_cast<std::uint32_t>(node), true, entry.reach, entry.out, values});
+      stack.river_steps.push_back(
+          {static_cast<std::uint32_t>(node), true, entry.reach, entry.out, values});
       for (std::size_t a = 0; a < A; ++a) child(a, child_reach + a * H_o, values + a * H);
     } else {
       float* values = next;
       next += A * H;
-      stack.river_steps.push_back({static_cast<std::uint32_t>(node), false, entry.reach, entry.out, values});
+      stack.river_steps.push_back(
+          {static_cast<std::uint32_t>(node), false, entry.reach, entry.out, values});
       dcfr_detail::traverser_children(
           game, record, [&](std::size_t a) { child(a, entry.reach, values + a * H); },
           [&](std::size_t showdown, std::size_t fold) {

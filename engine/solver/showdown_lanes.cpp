@@ -186,7 +186,7 @@ template <std::size_t N, bool WithTies>
   V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n + 2 * H)));
   V* const less = w + reach_size;
   V* const leq = less + n;
-  V* const values = leq + n;     // per hand position, for the write-out
+  V* const values = leq + n;  // per hand position, for the write-out
   V* const folds = values + H;
   // The lanes' reach side by side, one vector per opponent hand; unused
   // lanes are 0.
@@ -240,12 +240,12 @@ template <std::size_t N, bool WithTies>
 
 // The merge compiled for the wider instruction sets; the baseline runs the
 // body where it is called.
-#define HALVORY_LANES_VARIANT(name, isa)                                                    \
-  template <std::size_t N, bool WithTies>                                                   \
-  [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry,     \
-                                 std::uint8_t seat, std::size_t reach_size,                 \
-                                 const ShowdownLane* lanes, std::size_t K) {                \
-    showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);             \
+#define HALVORY_LANES_VARIANT(name, isa)                                                \
+  template <std::size_t N, bool WithTies>                                               \
+  [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry, \
+                                 std::uint8_t seat, std::size_t reach_size,             \
+                                 const ShowdownLane* lanes, std::size_t K) {            \
+    showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);         \
   }
 HALVORY_LANES_VARIANT(showdown_lanes_avx2, "avx2")
 HALVORY_LANES_VARIANT(showdown_lanes_avx512, "avx512f")

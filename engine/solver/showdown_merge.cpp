@@ -47,9 +47,14 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   };
   const ShowdownRecord* o = prefix_merge(
       mine, theirs, add,
-      [&](const ShowdownRecord* t, std::size_t k) { less[k] = prefix.excluding(my_pockets[t->position]); },
-      [&](const ShowdownRecord* t, std::size_t k) { leq[k] = prefix.excluding(my_pockets[t->position]); });
-  for (const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1; o != their_end; ++o)
+      [&](const ShowdownRecord* t, std::size_t k) {
+        less[k] = prefix.excluding(my_pockets[t->position]);
+      },
+      [&](const ShowdownRecord* t, std::size_t k) {
+        leq[k] = prefix.excluding(my_pockets[t->position]);
+      });
+  for (const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1; o != their_end;
+       ++o)
     add(o);
   const CardSums& all = prefix;
 

@@ -69,7 +69,9 @@ struct CardSums {
   }
 };
 
-inline bool icm_mode(const GameConfig& config) { return config.icm && !config.icm_payouts.empty(); }
+inline bool icm_mode(const GameConfig& config) {
+  return config.icm && !config.icm_payouts.empty();
+}
 
 // Rake charged on a pot: what rake_after takes away.
 inline double charged_rake(const GameConfig& config, double pot) {
@@ -90,7 +92,7 @@ inline bool well_framed(const std::vector<ShowdownRecord>& list) {
 }
 
 inline bool spans_fit(const CardContext& cards, std::uint8_t seat, std::size_t reach_size,
-               std::size_t out_size) {
+                      std::size_t out_size) {
   return seat <= 1 && reach_size == cards.pockets[1 - seat].size() &&
          out_size == cards.pockets[seat].size();
 }
@@ -101,8 +103,9 @@ inline bool complete_board(const NodeRecord& node) {
 
 // Whether a showdown pass can run for `seat` on a runout entry with these
 // spans. Ties need the cross map of the traversing seat.
-inline bool showdown_sizes_ok(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
-                       std::size_t reach_size, std::size_t out_size, bool with_ties) {
+inline bool showdown_sizes_ok(const CardContext& cards, const RunoutShowdown& entry,
+                              std::uint8_t seat, std::size_t reach_size, std::size_t out_size,
+                              bool with_ties) {
   if (!spans_fit(cards, seat, reach_size, out_size)) return false;
   if (!well_framed(entry[0]) || !well_framed(entry[1])) return false;
   return !with_ties || cards.cross[seat].size() == cards.pockets[seat].size();
@@ -112,7 +115,7 @@ inline bool showdown_sizes_ok(const CardContext& cards, const RunoutShowdown& en
 // instead of the live-hand lists: they hold the same hands when the counts
 // agree.
 inline bool fold_follows_runout(const Game& game, const NodeRecord& fold, std::uint8_t seat,
-                         const RunoutShowdown& entry) {
+                                const RunoutShowdown& entry) {
   return seat <= 1 && well_framed(entry[0]) && well_framed(entry[1]) &&
          live_hands(game, fold, seat).size() == entry[seat].size() - 2 &&
          live_hands(game, fold, 1 - seat).size() == entry[1 - seat].size() - 2;

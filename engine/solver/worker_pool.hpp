@@ -28,111 +28,111 @@ namespace halvory {
 // for anything larger than two pointers), so callables must fit kInlineBytes;
 // larger ones are rejected at compile time.
 class PoolTask {
-public:
-    static constexpr std::size_t kInlineBytes = 48;
+ public:
+  static constexpr std::size_t kInlineBytes = 48;
 
-    PoolTask() noexcept = default;
+  PoolTask() noexcept = default;
 
-    template <class F,
-              class D = std::decay_t<F>,
-              class = std::enable_if_t<!std::is_same_v<D, PoolTask>>>
-    PoolTask(F&& f) {  // NOLINT(google-explicit-constructor): a callback converts
-        static_assert(sizeof(D) <= kInlineBytes, "task callable too large for inline storage");
-        static_assert(alignof(D) <= alignof(std::max_align_t), "task callable over-aligned");
-        static_assert(std::is_nothrow_move_constructible_v<D>, "task callable must move without throwing");
-        ::new (static_cast<void*>(storage_)) D(std::forward<F>(f));
-        ops_ = &ops_for<D>;
+  template <class F, class D = std::decay_t<F>,
+            class = std::enable_if_t<!std::is_same_v<D, PoolTask>>>
+  PoolTask(F&& f) {  // NOLINT(google-explicit-constructor): a callback converts
+    static_assert(sizeof(D) <= kInlineBytes, "task callable too large for inline storage");
+    static_assert(alignof(D) <= alignof(std::max_align_t), "task callable over-aligned");
+    static_assert(std::is_nothrow_move_constructible_v<D>,
+                  "task callable must move without throwing");
+    ::new (static_cast<void*>(storage_)) D(std::forward<F>(f));
+    ops_ = &ops_for<D>;
+  }
+
+  PoolTask(PoolTask&& other) noexcept { take(other); }
+  PoolTask& operator=(PoolTask&& other) noexcept {
+    if (this != &other) {
+      reset();
+      take(other);
     }
+    return *this;
+  }
+  PoolTask(const PoolTask&) = delete;
+  PoolTask& operator=(const PoolTask&) = delete;
+  ~PoolTask() { reset(); }
 
-    PoolTask(PoolTask&& other) noexcept { take(other); }
-    PoolTask& operator=(PoolTask&& other) noexcept {
-        if (this != &other) {
-            reset();
-            take(other);
-        }
-        return *this;
+  explicit operator bool() const noexcept { return ops_ != nullptr; }
+  void operator()() { ops_->invoke(storage_); }
+
+ private:
+  struct Ops {
+    void (*invoke)(void*);
+    void (*move_to)(void* from, void* to) noexcept;
+    void (*destroy)(void*) noexcept;
+  };
+
+  template <class D>
+  static constexpr Ops ops_for{
+      [](void* p) { (*static_cast<D*>(p))(); },
+      [](void* from, void* to) noexcept {
+        ::new (to) D(std::move(*static_cast<D*>(from)));
+        static_cast<D*>(from)->~D();
+      },
+      [](void* p) noexcept { static_cast<D*>(p)->~D(); },
+  };
+
+  void take(PoolTask& other) noexcept {
+    ops_ = other.ops_;
+    if (ops_ != nullptr) {
+      ops_->move_to(other.storage_, storage_);
+      other.ops_ = nullptr;
     }
-    PoolTask(const PoolTask&) = delete;
-    PoolTask& operator=(const PoolTask&) = delete;
-    ~PoolTask() { reset(); }
-
-    explicit operator bool() const noexcept { return ops_ != nullptr; }
-    void operator()() { ops_->invoke(storage_); }
-
-private:
-    struct Ops {
-        void (*invoke)(void*);
-        void (*move_to)(void* from, void* to) noexcept;
-        void (*destroy)(void*) noexcept;
-    };
-
-    template <class D>
-    static constexpr Ops ops_for{
-        [](void* p) { (*static_cast<D*>(p))(); },
-        [](void* from, void* to) noexcept {
-            ::new (to) D(std::move(*static_cast<D*>(from)));
-            static_cast<D*>(from)->~D();
-        },
-        [](void* p) noexcept { static_cast<D*>(p)->~D(); },
-    };
-
-    void take(PoolTask& other) noexcept {
-        ops_ = other.ops_;
-        if (ops_ != nullptr) {
-            ops_->move_to(other.storage_, storage_);
-            other.ops_ = nullptr;
-        }
+  }
+  void reset() noexcept {
+    if (ops_ != nullptr) {
+      ops_->destroy(storage_);
+      ops_ = nullptr;
     }
-    void reset() noexcept {
-        if (ops_ != nullptr) {
-            ops_->destroy(storage_);
-            ops_ = nullptr;
-        }
-    }
+  }
 
-    alignas(std::max_align_t) unsigned char storage_[kInlineBytes];
-    const Ops* ops_ = nullptr;
+  alignas(std::max_align_t) unsigned char storage_[kInlineBytes];
+  const Ops* ops_ = nullptr;
 };
 
 class WorkerPool {
-public:
-    // Starts n worker threads. If a thread cannot be created the ones already
-    // started are stopped and joined, and std::system_error propagates.
-    explicit WorkerPool(std::size_t n);
-    // Lets the workers drain the queue, then joins them.
-    ~WorkerPool();
+ public:
+  // Starts n worker threads. If a thread cannot be created the ones already
+  // started are stopped and joined, and std::system_error propagates.
+  explicit WorkerPool(std::size_t n);
+  // Lets the workers drain the queue, then joins them.
+  ~WorkerPool();
 
-    WorkerPool(const WorkerPool&) = delete;
-    WorkerPool& operator=(const WorkerPool&) = delete;
+  WorkerPool(const WorkerPool&) = delete;
+  WorkerPool& operator=(const WorkerPool&) = delete;
 
-    std::size_t size() const noexcept { return workers.size(); }
+  std::size_t size() const noexcept { return workers.size(); }
 
-    void submit(PoolTask task);
+  void submit(PoolTask task);
 
-    // Returns once counter reads 0; meanwhile runs queued tasks (of any split)
-    // on the calling thread, yielding when the queue is empty.
-    void wait_helping(std::atomic<std::size_t>& counter);
+  // Returns once counter reads 0; meanwhile runs queued tasks (of any split)
+  // on the calling thread, yielding when the queue is empty.
+  void wait_helping(std::atomic<std::size_t>& counter);
 
-private:
-    void worker_loop();
-    // Runs a task; an exception that escapes a plain submitted task is dropped
-    // so the thread survives (parallel_for chunks carry their own errors).
-    static void run_task(PoolTask& task) noexcept;
+ private:
+  void worker_loop();
+  // Runs a task; an exception that escapes a plain submitted task is dropped
+  // so the thread survives (parallel_for chunks carry their own errors).
+  static void run_task(PoolTask& task) noexcept;
 
-    ThreadGroup workers;
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::deque<PoolTask> tasks;
-    bool stop = false;
-    std::size_t sleeping = 0;              // workers waiting on `wake`; guarded by mutex
-    std::atomic<std::size_t> queued{0};   // tasks.size(), readable without the lock
+  ThreadGroup workers;
+  std::mutex mutex;
+  std::condition_variable wake;
+  std::deque<PoolTask> tasks;
+  bool stop = false;
+  std::size_t sleeping = 0;            // workers waiting on `wake`; guarded by mutex
+  std::atomic<std::size_t> queued{0};  // tasks.size(), readable without the lock
 };
 
 // Chunking of one split: k = min(threads, n) chunks of ceil(n / k) indices,
 // the last possibly shorter. chunk_size is at least 1 for n >= 1.
 struct ParallelSplit {
-    std::size_t chunk_size;
-    std::size_t chunks;
+  std::size_t chunk_size;
+  std::size_t chunks;
 };
 ParallelSplit parallel_split(std::size_t n, std::size_t threads) noexcept;
 
@@ -142,17 +142,17 @@ namespace detail {
 // the waiting thread rethrows it once every chunk has ended, so no task is
 // left referring to the caller's frame.
 struct SplitState {
-    std::atomic<std::size_t> remaining{0};
-    std::atomic<bool> failed{false};
-    std::exception_ptr first_error;
+  std::atomic<std::size_t> remaining{0};
+  std::atomic<bool> failed{false};
+  std::exception_ptr first_error;
 
-    void record_current_exception() noexcept {
-        if (!failed.exchange(true, std::memory_order_acq_rel)) first_error = std::current_exception();
-    }
-    // The last touch of the state by a chunk: once the count reaches 0 the
-    // waiting thread may return and end the state's lifetime, so nothing
-    // (not even a notify) may follow the decrement.
-    void chunk_done() noexcept { remaining.fetch_sub(1, std::memory_order_seq_cst); }
+  void record_current_exception() noexcept {
+    if (!failed.exchange(true, std::memory_order_acq_rel)) first_error = std::current_exception();
+  }
+  // The last touch of the state by a chunk: once the count reaches 0 the
+  // waiting thread may return and end the state's lifetime, so nothing
+  // (not even a notify) may follow the decrement.
+  void chunk_done() noexcept { remaining.fetch_sub(1, std::memory_order_seq_cst); }
 };
 
 }  // namespace detail
@@ -165,43 +165,44 @@ struct SplitState {
 // exception is rethrown here after all chunks have ended.
 template <class Body>
 void parallel_for(WorkerPool* pool, std::size_t threads, std::size_t n, Body&& body) {
-    if (pool == nullptr || threads < 2 || n < 2) {
-        body(std::size_t{0}, n);
-        return;
-    }
-    const ParallelSplit split = parallel_split(n, threads);
-    const std::size_t submitted = split.chunks - 1;
-    if (submitted == 0) {
-        body(std::size_t{0}, n);
-        return;
-    }
+  if (pool == nullptr || threads < 2 || n < 2) {
+    body(std::size_t{0}, n);
+    return;
+  }
+  const ParallelSplit split = parallel_split(n, threads);
+  const std::size_t submitted = split.chunks - 1;
+  if (submitted == 0) {
+    body(std::size_t{0}, n);
+    return;
+  }
 
-    detail::SplitState state;
-    state.remaining.store(submitted, std::memory_order_seq_cst);
-    auto& body_ref = body;
-    std::size_t queued = 0;
-    try {
-        for (; queued < submitted; ++queued) {
-            const std::size_t begin = queued * split.chunk_size;
-            const std::size_t end = std::min(begin + split.chunk_size, n);
-            pool->submit([&body_ref, &state, begin, end]() noexcept {
-                try {
-                    body_ref(begin, end);
-                } catch (...) {
-                    state.record_current_exception();
-                }
-                state.chunk_done();
-            });
+  detail::SplitState state;
+  state.remaining.store(submitted, std::memory_order_seq_cst);
+  auto& body_ref = body;
+  std::size_t queued = 0;
+  try {
+    for (; queued < submitted; ++queued) {
+      const std::size_t begin = queued * split.chunk_size;
+      const std::size_t end = std::min(begin + split.chunk_size, n);
+      pool->submit([&body_ref, &state, begin, end]() noexcept {
+        try {
+          body_ref(begin, end);
+        } catch (...) {
+          state.record_current_exception();
         }
-        body(submitted * split.chunk_size, n);
-    } catch (...) {
-        // A failed submit (queue allocation) leaves chunks unqueued: stop
-        // waiting for them, but still wait for those already queued.
-        state.record_current_exception();
-        if (queued < submitted) state.remaining.fetch_sub(submitted - queued, std::memory_order_seq_cst);
+        state.chunk_done();
+      });
     }
-    pool->wait_helping(state.remaining);
-    if (state.failed.load(std::memory_order_acquire)) std::rethrow_exception(state.first_error);
+    body(submitted * split.chunk_size, n);
+  } catch (...) {
+    // A failed submit (queue allocation) leaves chunks unqueued: stop
+    // waiting for them, but still wait for those already queued.
+    state.record_current_exception();
+    if (queued < submitted)
+      state.remaining.fetch_sub(submitted - queued, std::memory_order_seq_cst);
+  }
+  pool->wait_helping(state.remaining);
+  if (state.failed.load(std::memory_order_acquire)) std::rethrow_exception(state.first_error);
 }
 
 }  // namespace halvory

@@ -31,7 +31,8 @@ bool env_leading_int32(const char* name, std::int64_t& value) {
   char* end = nullptr;
   const long long v = std::strtoll(text, &end, 10);
   if (end == text || errno == ERANGE) return false;
-  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max()) {
+  if (v < std::numeric_limits<std::int32_t>::min() ||
+      v > std::numeric_limits<std::int32_t>::max()) {
     return false;
   }
   value = v;
@@ -46,7 +47,9 @@ struct ChildRecord {
   Node node;
 };
 
-std::uint64_t card_bit(CardCode c) { return std::uint64_t{1} << c; }
+std::uint64_t card_bit(CardCode c) {
+  return std::uint64_t{1} << c;
+}
 
 Node child_node_from(const BuildContext& c) {
   Node n;
@@ -116,7 +119,8 @@ ChildRecord decision_child(const Node& parent, const BuildContext& k, const Acti
     default: {  // bet, raise, all-in
       const std::int64_t own = k.stacks[s];
       const std::int64_t to_call = own - k.stacks[1 - s];
-      const std::int64_t raise_by = std::max<std::int64_t>(std::int64_t{a.amount} - k.street_bet, 0);
+      const std::int64_t raise_by =
+          std::max<std::int64_t>(std::int64_t{a.amount} - k.street_bet, 0);
       const std::int64_t chips =
           std::min(raise_by + std::min(std::max<std::int64_t>(to_call, 0), own), own);
       seat = static_cast<std::uint8_t>(1 - s);
@@ -261,7 +265,8 @@ std::vector<Action> push_children(const Node& node, const BuildContext& k, std::
     if (cards != 0 && depth >= kMaxTreeDepth) throw_too_deep();
     actions.reserve(static_cast<std::size_t>(std::popcount(cards)));
     for (std::uint64_t rest = cards; rest != 0; rest &= rest - 1) {
-      actions.push_back(Action{ActionKind::CardDealt, static_cast<std::int32_t>(std::countr_zero(rest))});
+      actions.push_back(
+          Action{ActionKind::CardDealt, static_cast<std::int32_t>(std::countr_zero(rest))});
     }
     for (std::size_t i = actions.size(); i-- > 0;) {
       pending.push_back(
@@ -286,7 +291,8 @@ struct SubtreeBuilder {
   void expand(std::size_t index, const BuildContext& k, std::size_t depth) {
     const Node node = scalar_copy(out[index]);  // out grows below; keep no reference
     const std::size_t before = pending.size();
-    std::vector<Action> actions = push_children(node, k, index, depth, config, board, context, pending);
+    std::vector<Action> actions =
+        push_children(node, k, index, depth, config, board, context, pending);
     out[index].children.reserve(pending.size() - before);
     out[index].actions = std::move(actions);
   }
@@ -366,8 +372,11 @@ std::uint64_t action_plan_parallel_depth() {
   return 0;
 }
 
-ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context, CancelFlag cancel_flag)
-    : config(std::move(config_in)), board(card_context.board), context(&card_context),
+ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context,
+                       CancelFlag cancel_flag)
+    : config(std::move(config_in)),
+      board(card_context.board),
+      context(&card_context),
       cancel(cancel_flag) {
   check_money(config);
   max_workers = action_plan_max_workers();
@@ -434,7 +443,8 @@ TreeCount count_action_plan(const GameConfig& config, const CardContext& context
     }
     for (int f = 0; f <= kCardCount; ++f) {
       if (fan_out_cards[f] == 0) continue;
-      pending.push_back(Pending{std::move(by_fan_out[f].record), 0, depth + 1, weight * fan_out_cards[f]});
+      pending.push_back(
+          Pending{std::move(by_fan_out[f].record), 0, depth + 1, weight * fan_out_cards[f]});
     }
   };
 
@@ -453,7 +463,8 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
     // No task starts below this depth: build the subtree in one go.
     if (parallel_depth == 0) {
       // The whole build runs on this thread; nothing else touches the list.
-      SubtreeBuilder{config, board, *context, nodes, built_nodes, cancel, {}}.build(index, k, depth);
+      SubtreeBuilder{config, board, *context, nodes, built_nodes, cancel, {}}.build(index, k,
+                                                                                    depth);
       return;
     }
     // Build privately, then splice the subtree in under one lock: the local

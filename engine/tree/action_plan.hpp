@@ -64,7 +64,7 @@ struct GameConfig {
   std::int32_t effective_stack = 0;
   double rake_rate = 0.0;
   double rake_cap = 0.0;
-  std::array<StreetSizing, 3> streets{};  // flop, turn, river
+  std::array<StreetSizing, 3> streets{};                 // flop, turn, river
   std::array<double, 2> add_all_in_threshold{0.0, 0.0};  // oop, ip; 0 = off
   double force_all_in_ratio = 0.0;
   double merge_threshold = 0.0;
@@ -97,9 +97,9 @@ class ActionPlan {
     std::uint8_t all_in_runout = 0;
     // Chips each player has put in beyond the starting pot and the other matched.
     std::int32_t matched = 0;
-    std::vector<Action> actions;         // parallel to children
+    std::vector<Action> actions;  // parallel to children
     std::vector<std::size_t> children;
-    std::int32_t pot = 0;                // whole pot, unmatched bets included
+    std::int32_t pot = 0;                        // whole pot, unmatched bets included
     std::array<std::int32_t, 2> invested{0, 0};  // per seat, since the root
     ActionKind last_action = ActionKind::None;   // a deal does not change it
     std::uint8_t last_actor = 0;
@@ -112,7 +112,7 @@ class ActionPlan {
     ActionKind last_action = ActionKind::None;  // CardDealt right after a deal
     std::int32_t bets_this_street = 0;          // bets, raises and all-ins
     std::uint8_t all_in = 0;
-    std::uint8_t prior_aggressor = 0;  // after a call: the seat whose bet was called
+    std::uint8_t prior_aggressor = 0;          // after a call: the seat whose bet was called
     std::array<std::int32_t, 2> stacks{0, 0};  // remaining, oop then ip
     std::int32_t street_bet = 0;               // bet level to match on this street
     std::array<std::int32_t, 2> invested{0, 0};

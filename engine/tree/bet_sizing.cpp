@@ -59,8 +59,7 @@ void force_all_in(std::vector<Action>& actions, const ActionPlan::BuildContext& 
   const double b = sizing.facing_bet;
   for (Action& action : actions) {
     if (action.kind != ActionKind::Bet && action.kind != ActionKind::Raise) continue;
-    const std::int32_t a =
-        std::max(sizing.min_amount, std::min(action.amount, sizing.max_amount));
+    const std::int32_t a = std::max(sizing.min_amount, std::min(action.amount, sizing.max_amount));
     const double pot_after = static_cast<double>(context.pot) + 2.0 * (static_cast<double>(a) - b);
     const double q = std::round(pot_after * ratio);
     if (static_cast<double>(sizing.max_amount) <= q + b || a == sizing.max_amount) {
@@ -91,7 +90,8 @@ SizingContext make_sizing_context(const ActionPlan::Node& node,
   const std::int64_t pot_after_call =
       static_cast<std::int64_t>(config.starting_pot) + 2 * (node.matched + to_call);
   const std::int64_t max_amount = b + opp;
-  const std::int64_t min_amount = std::max<std::int64_t>(to_call < opp ? b + to_call : max_amount, 1);
+  const std::int64_t min_amount =
+      std::max<std::int64_t>(to_call < opp ? b + to_call : max_amount, 1);
 
   SizingContext sizing;
   sizing.pot_after_call = saturate32(pot_after_call);
@@ -112,12 +112,12 @@ std::int32_t bet_size_to_amount(const BetSize& size, const SizingContext& sizing
     case 0:  // pot fraction
       return nearest_clamped(p * size.value, sizing.min_amount, sizing.max_amount);
     case 1:  // multiple of the facing bet
-      return nearest_clamped(static_cast<double>(sizing.facing_bet) * size.value,
-                             sizing.min_amount, sizing.max_amount);
+      return nearest_clamped(static_cast<double>(sizing.facing_bet) * size.value, sizing.min_amount,
+                             sizing.max_amount);
     case 2: {  // chips on top of the facing bet
       const std::int64_t v = static_cast<std::int64_t>(size.amount) + sizing.facing_bet;
-      return static_cast<std::int32_t>(std::max<std::int64_t>(
-          sizing.min_amount, std::min<std::int64_t>(v, sizing.max_amount)));
+      return static_cast<std::int32_t>(
+          std::max<std::int64_t>(sizing.min_amount, std::min<std::int64_t>(v, sizing.max_amount)));
     }
     case 3:
       return geometric_amount(size, sizing);

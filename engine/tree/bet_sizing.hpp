@@ -21,7 +21,7 @@ struct SizingContext {
   std::int32_t min_amount = 1;         // smallest legal amount, at least 1
   std::int32_t remaining_streets = 0;  // flop 3, turn 2, river 1
   std::int32_t bets_this_street = 0;
-  double stack_to_pot = 0.0;           // opponent's remaining stack / P
+  double stack_to_pot = 0.0;  // opponent's remaining stack / P
 };
 
 // The sizing context of the player to act at `node`.

@@ -36,7 +36,8 @@ void prepareApplication() {
 void publishRootObjects(QQmlEngine& engine) {
   engine.addImportPath(QStringLiteral("qrc:/"));
   QQmlContext* root = engine.rootContext();
-  root->setContextProperty(QStringLiteral("languageManager"), new LanguageManager(&engine, &engine));
+  root->setContextProperty(QStringLiteral("languageManager"),
+                           new LanguageManager(&engine, &engine));
   root->setContextProperty(QStringLiteral("appController"), new AppController(&engine));
   root->setContextProperty(QStringLiteral("updates"), new UpdateManager(&engine));
   root->setContextProperty(QStringLiteral("harness"), new Harness(&engine));
@@ -45,7 +46,8 @@ void publishRootObjects(QQmlEngine& engine) {
 Harness::Harness(QQmlEngine* engine) : QObject(engine), engine_(engine) {}
 
 QStringList Harness::rootObjectNames() const {
-  return {QStringLiteral("appController"), QStringLiteral("languageManager"), QStringLiteral("updates")};
+  return {QStringLiteral("appController"), QStringLiteral("languageManager"),
+          QStringLiteral("updates")};
 }
 
 QObject* Harness::createStandIn(const QString& rootName, QObject* parent) {

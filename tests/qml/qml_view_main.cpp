@@ -19,8 +19,9 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: %s <document.qml> [arguments for the document]\n", argv[0]);
     return 2;
   }
-  const QUrl url = QFileInfo::exists(args[1]) ? QUrl::fromLocalFile(QFileInfo(args[1]).absoluteFilePath())
-                                              : QUrl(args[1]);
+  const QUrl url = QFileInfo::exists(args[1])
+                       ? QUrl::fromLocalFile(QFileInfo(args[1]).absoluteFilePath())
+                       : QUrl(args[1]);
   QQmlApplicationEngine engine;
   pellaris_qml_test::publishRootObjects(engine);
   engine.load(url);

@@ -50,9 +50,9 @@ QString qmlTypeName(QMetaType type) {
 // The meta-type a QML declaration of `qmlType` carries.
 QMetaType declaredMetaType(const QString& qmlType) {
   static const QHash<QString, int> ids{
-      {QStringLiteral("bool"), QMetaType::Bool},       {QStringLiteral("int"), QMetaType::Int},
-      {QStringLiteral("real"), QMetaType::Double},     {QStringLiteral("string"), QMetaType::QString},
-      {QStringLiteral("url"), QMetaType::QUrl},        {QStringLiteral("date"), QMetaType::QDateTime},
+      {QStringLiteral("bool"), QMetaType::Bool},    {QStringLiteral("int"), QMetaType::Int},
+      {QStringLiteral("real"), QMetaType::Double},  {QStringLiteral("string"), QMetaType::QString},
+      {QStringLiteral("url"), QMetaType::QUrl},     {QStringLiteral("date"), QMetaType::QDateTime},
       {QStringLiteral("var"), QMetaType::QVariant},
   };
   return QMetaType(ids.value(qmlType, QMetaType::QVariant));
@@ -80,7 +80,8 @@ QString emptyAnswer(QMetaType type) {
     case QMetaType::Bool:
       return QStringLiteral("false");
     default:
-      return qmlTypeName(type) == QLatin1String("var") ? QStringLiteral("undefined") : QStringLiteral("0");
+      return qmlTypeName(type) == QLatin1String("var") ? QStringLiteral("undefined")
+                                                       : QStringLiteral("0");
   }
 }
 
@@ -120,7 +121,8 @@ QString signalParameters(const QMetaMethod& m) {
   QStringList parts;
   const QList<QByteArray> names = m.parameterNames();
   for (int i = 0; i < m.parameterCount(); ++i) {
-    const QString name = names.value(i).isEmpty() ? QStringLiteral("a%1").arg(i) : QString::fromLatin1(names[i]);
+    const QString name =
+        names.value(i).isEmpty() ? QStringLiteral("a%1").arg(i) : QString::fromLatin1(names[i]);
     parts << qmlTypeName(m.parameterMetaType(i)) + QLatin1Char(' ') + name;
   }
   return parts.join(QStringLiteral(", "));
@@ -137,8 +139,10 @@ QString standInSource(const QMetaObject& real) {
       // The call log is one array that grows in place: a binding that calls
       // a method then reads the log without writing it, so it never loops.
       "    readonly property var _calls: []\n"
-      "    function _answer(name, answer) { var a = Object.assign({}, _answers); a[name] = answer; _answers = a }\n"
-      "    function _callsTo(name) { return _calls.filter(c => c.name === name).map(c => c.args) }\n"
+      "    function _answer(name, answer) { var a = Object.assign({}, _answers); a[name] = answer; "
+      "_answers = a }\n"
+      "    function _callsTo(name) { return _calls.filter(c => c.name === name).map(c => c.args) "
+      "}\n"
       "    function _reset() { _answers = {}; _calls.length = 0 }\n"
       "    function _call(name, args, fallback) {\n"
       "        _calls.push({ name: name, args: args })\n"
@@ -172,13 +176,17 @@ QString standInSource(const QMetaObject& real) {
   return src;
 }
 
-QObject* createStandIn(QQmlEngine& engine, const QMetaObject& real, const QObject* values, QObject* parent) {
+QObject* createStandIn(QQmlEngine& engine, const QMetaObject& real, const QObject* values,
+                       QObject* parent) {
   QQmlComponent component(&engine);
-  component.setData(standInSource(real).toUtf8(),
-                    QUrl(QStringLiteral("qrc:/pellaris-test/%1StandIn.qml").arg(QLatin1String(real.className()))));
+  component.setData(
+      standInSource(real).toUtf8(),
+      QUrl(
+          QStringLiteral("qrc:/pellaris-test/%1StandIn.qml").arg(QLatin1String(real.className()))));
   QObject* object = component.create();
   if (!object) {
-    qWarning().noquote() << "stand-in for" << real.className() << "failed:" << component.errorString();
+    qWarning().noquote() << "stand-in for" << real.className()
+                         << "failed:" << component.errorString();
     return nullptr;
   }
   if (values) {
@@ -211,7 +219,8 @@ QStringList interfaceMismatches(const QMetaObject& real, const QMetaObject& stan
     if (!typesAgree(it->metaType(), mine.metaType()))
       out << QStringLiteral("property %1: type %2, stand-in %3")
                  .arg(name, QLatin1String(it->typeName()), QLatin1String(mine.typeName()));
-    if (it->hasNotifySignal() && !have.signalList.contains(QString::fromLatin1(it->notifySignal().name())))
+    if (it->hasNotifySignal() &&
+        !have.signalList.contains(QString::fromLatin1(it->notifySignal().name())))
       out << QStringLiteral("property %1: notify signal %2 missing")
                  .arg(name, QLatin1String(it->notifySignal().name()));
   }
@@ -226,7 +235,8 @@ QStringList interfaceMismatches(const QMetaObject& real, const QMetaObject& stan
       same = typesAgree(it->parameterMetaType(a), mine.parameterMetaType(a));
     if (!same)
       out << QStringLiteral("signal %1: arguments %2, stand-in %3")
-                 .arg(it.key(), QLatin1String(it->methodSignature()), QLatin1String(mine.methodSignature()));
+                 .arg(it.key(), QLatin1String(it->methodSignature()),
+                      QLatin1String(mine.methodSignature()));
   }
   for (auto it = want.callables.cbegin(); it != want.callables.cend(); ++it) {
     if (!have.callables.contains(it.key()))

@@ -19,18 +19,19 @@
 extern char** environ;
 
 struct ChildResult {
-  bool exited = false;   // ended through exit(); exitCode is valid
-  bool timedOut = false; // still running at the deadline, then killed
-  int exitCode = -1;     // 0..255
-  int signal = 0;        // the signal that killed it, 0 when it exited
-  QByteArray output;     // stdout and stderr together
+  bool exited = false;    // ended through exit(); exitCode is valid
+  bool timedOut = false;  // still running at the deadline, then killed
+  int exitCode = -1;      // 0..255
+  int signal = 0;         // the signal that killed it, 0 when it exited
+  QByteArray output;      // stdout and stderr together
 };
 
 using EnvList = QList<QPair<QByteArray, QByteArray>>;
 
 // A child that hangs is killed after timeoutMs, so a hang fails the test
 // instead of stalling it.
-inline ChildResult runSelf(const EnvList& extraEnv, const QString& outputPath, int timeoutMs = 120000) {
+inline ChildResult runSelf(const EnvList& extraEnv, const QString& outputPath,
+                           int timeoutMs = 120000) {
   // Build everything before fork: the child only calls async-signal-safe
   // functions until execve.
   std::vector<QByteArray> storage;
@@ -44,7 +45,8 @@ inline ChildResult runSelf(const EnvList& extraEnv, const QString& outputPath, i
   // A later entry for the same name overrides an earlier one.
   for (qsizetype i = 0; i < extraEnv.size(); ++i) {
     bool overridden = false;
-    for (qsizetype j = i + 1; j < extraEnv.size(); ++j) overridden = overridden || extraEnv[j].first == extraEnv[i].first;
+    for (qsizetype j = i + 1; j < extraEnv.size(); ++j)
+      overridden = overridden || extraEnv[j].first == extraEnv[i].first;
     if (!overridden) storage.push_back(extraEnv[i].first + '=' + extraEnv[i].second);
   }
   std::vector<char*> envp;

@@ -128,8 +128,10 @@ class CrashHandlersTest : public QObject {
     QTest::newRow("raise SIGSEGV") << QByteArray("raise-segv") << int(SIGSEGV);
     QTest::newRow("null write") << QByteArray("null-write") << int(SIGSEGV);
     QTest::newRow("stack overflow") << QByteArray("stack-overflow") << int(SIGSEGV);
-    QTest::newRow("stack overflow on a pool thread") << QByteArray("pool-stack-overflow") << int(SIGSEGV);
-    QTest::newRow("stack overflow on a worker thread") << QByteArray("worker-stack-overflow") << int(SIGSEGV);
+    QTest::newRow("stack overflow on a pool thread")
+        << QByteArray("pool-stack-overflow") << int(SIGSEGV);
+    QTest::newRow("stack overflow on a worker thread")
+        << QByteArray("worker-stack-overflow") << int(SIGSEGV);
     QTest::newRow("SIGFPE") << QByteArray("raise-fpe") << int(SIGFPE);
     QTest::newRow("SIGBUS") << QByteArray("raise-bus") << int(SIGBUS);
     QTest::newRow("SIGILL") << QByteArray("raise-ill") << int(SIGILL);
@@ -148,11 +150,12 @@ class CrashHandlersTest : public QObject {
   void terminateIsLoggedThenAborts_data() {
     QTest::addColumn<QByteArray>("mode");
     QTest::addColumn<QByteArray>("line");
-    QTest::newRow("std::terminate") << QByteArray("terminate") << QByteArray("FATAL: std::terminate() called");
+    QTest::newRow("std::terminate")
+        << QByteArray("terminate") << QByteArray("FATAL: std::terminate() called");
     QTest::newRow("exception escapes a thread")
         << QByteArray("thread-throw") << QByteArray("FATAL: std::terminate() called");
-    QTest::newRow("new handler")
-        << QByteArray("new-handler") << QByteArray("FATAL: std::new_handler invoked (out of memory)");
+    QTest::newRow("new handler") << QByteArray("new-handler")
+                                 << QByteArray("FATAL: std::new_handler invoked (out of memory)");
     QTest::newRow("qFatal") << QByteArray("qfatal") << QByteArray("[FATAL] engine state corrupt");
   }
 
@@ -171,9 +174,9 @@ class CrashHandlersTest : public QObject {
   }
 
   void missingLogFolderStillDies() {
-    const ChildResult result =
-        crash("raise-segv", {{"PELLARIS_TEST_APP_LOG", QFile::encodeName(dir_.filePath("none/x.log"))},
-                             {"PELLARIS_TEST_TEMP_LOG", ""}});
+    const ChildResult result = crash(
+        "raise-segv", {{"PELLARIS_TEST_APP_LOG", QFile::encodeName(dir_.filePath("none/x.log"))},
+                       {"PELLARIS_TEST_TEMP_LOG", ""}});
     QCOMPARE(result.signal, int(SIGSEGV));
     QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("none"))));
   }

@@ -19,7 +19,9 @@ QString updateText() {
   return QCoreApplication::translate("UpdateManager", "No update is available.");
 }
 
-QVariant storedLanguage() { return QSettings().value(QStringLiteral("ui/language")); }
+QVariant storedLanguage() {
+  return QSettings().value(QStringLiteral("ui/language"));
+}
 
 void storeLanguage(const QVariant& value) {
   QSettings settings;
@@ -55,19 +57,25 @@ class LanguageManagerTest : public QObject {
   void cleanupTestCase() { storeLanguage({}); }
 
   void normalisesCodes() {
-    QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral("  AUTO ")), QStringLiteral("system"));
-    QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral("System")), QStringLiteral("system"));
+    QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral("  AUTO ")),
+             QStringLiteral("system"));
+    QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral("System")),
+             QStringLiteral("system"));
     QCOMPARE(LanguageManager::normalizeLanguageCode(QString()), QStringLiteral("system"));
-    QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral(" \t")), QStringLiteral("system"));
+    QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral(" \t")),
+             QStringLiteral("system"));
     QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral(" De ")), QStringLiteral("De"));
-    QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral("pt_BR")), QStringLiteral("pt_BR"));
+    QCOMPARE(LanguageManager::normalizeLanguageCode(QStringLiteral("pt_BR")),
+             QStringLiteral("pt_BR"));
   }
 
   void candidatesFollowTheLocaleName() {
     QCOMPARE(LanguageManager::languageCandidates(QStringLiteral("de")),
              (QStringList{"de", "de_DE", "de"}));
-    QCOMPARE(LanguageManager::languageCandidates(QStringLiteral("pt_BR")), (QStringList{"pt_BR", "pt"}));
-    QCOMPARE(LanguageManager::languageCandidates(QStringLiteral("de_AT")), (QStringList{"de_AT", "de"}));
+    QCOMPARE(LanguageManager::languageCandidates(QStringLiteral("pt_BR")),
+             (QStringList{"pt_BR", "pt"}));
+    QCOMPARE(LanguageManager::languageCandidates(QStringLiteral("de_AT")),
+             (QStringList{"de_AT", "de"}));
     const QString system = QLocale::system().name();
     const QString systemLang = system.section(QLatin1Char('_'), 0, 0);
     const QStringList expected =
@@ -121,29 +129,52 @@ class LanguageManagerTest : public QObject {
 
   void everyCatalogueTranslatesEveryNativeText_data() {
     QTest::addColumn<QString>("code");
-    for (const char* code : {"de", "es", "fr", "it", "pl", "pt_BR", "ru"}) QTest::newRow(code) << code;
+    for (const char* code : {"de", "es", "fr", "it", "pl", "pt_BR", "ru"})
+      QTest::newRow(code) << code;
   }
 
   void everyCatalogueTranslatesEveryNativeText() {
     QFETCH(QString, code);
     LanguageManager manager(nullptr);
     manager.setLanguage(code);
-    const char* updateTexts[] = {
-        "Update URL is not configured.", "Update check failed: %1", "Invalid update response (HTTP %1).",
-        "No download URL available.", "Failed to create download file.", "Download failed: %1",
-        "Failed to finalize download file (HTTP %1).", "No downloaded update is ready to install.",
-        "Downloaded installer file is missing.", "Failed to launch installer.", "No update is available."};
+    const char* updateTexts[] = {"Update URL is not configured.",
+                                 "Update check failed: %1",
+                                 "Invalid update response (HTTP %1).",
+                                 "No download URL available.",
+                                 "Failed to create download file.",
+                                 "Download failed: %1",
+                                 "Failed to finalize download file (HTTP %1).",
+                                 "No downloaded update is ready to install.",
+                                 "Downloaded installer file is missing.",
+                                 "Failed to launch installer.",
+                                 "No update is available."};
     for (const char* text : updateTexts) {
       const QString translated = QCoreApplication::translate("UpdateManager", text);
       QVERIFY2(translated != QLatin1String(text), text);
       // Placeholders survive, so .arg() still fills them.
       QCOMPARE(translated.contains(QLatin1String("%1")), QByteArray(text).contains("%1"));
     }
-    const char* buckets[] = {"straight flush", "quads", "full house", "flush", "straight", "set",
-                             "trips", "two pair", "top pair", "overpair", "middle pair",
-                             "bottom pair", "dry pair", "flush draw", "missed FD",
-                             "open ended straight draw", "missed OESD", "gutter", "missed gutter",
-                             "back door flush draw", "air"};
+    const char* buckets[] = {"straight flush",
+                             "quads",
+                             "full house",
+                             "flush",
+                             "straight",
+                             "set",
+                             "trips",
+                             "two pair",
+                             "top pair",
+                             "overpair",
+                             "middle pair",
+                             "bottom pair",
+                             "dry pair",
+                             "flush draw",
+                             "missed FD",
+                             "open ended straight draw",
+                             "missed OESD",
+                             "gutter",
+                             "missed gutter",
+                             "back door flush draw",
+                             "air"};
     int changed = 0;
     for (const char* name : buckets) {
       // Some poker terms are the same word in the target language; each
@@ -195,7 +226,8 @@ class LanguageManagerTest : public QObject {
     QCOMPARE(object->property("text").toString(), QStringLiteral("No update is available."));
     LanguageManager manager(&engine);
     manager.setLanguage(QStringLiteral("it"));
-    QCOMPARE(object->property("text").toString(), QStringLiteral("Nessun aggiornamento disponibile."));
+    QCOMPARE(object->property("text").toString(),
+             QStringLiteral("Nessun aggiornamento disponibile."));
   }
 };
 

@@ -34,7 +34,8 @@ QList<QByteArray> readLines(const QString& path) {
 
 const QRegularExpression& lineFormat() {
   static const QRegularExpression format(
-      QStringLiteral("^(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}) \\[(DEBUG|INFO|WARN|ERROR|FATAL)\\] (.*)$"));
+      QStringLiteral("^(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}) "
+                     "\\[(DEBUG|INFO|WARN|ERROR|FATAL)\\] (.*)$"));
   return format;
 }
 
@@ -97,7 +98,8 @@ class LoggingTest : public QObject {
     appendLineToFile(QStringLiteral("zweite Zeile: Größe"), file);
     appendLineToFile(QStringLiteral("lost"), QString());
     appendLineToFile(QStringLiteral("lost"), path(QStringLiteral("missing/dir/x.log")));
-    QCOMPARE(readAll(file), QByteArray("first\nzweite Zeile: Gr\xc3\xb6\xc3\x9f" "e\n"));
+    QCOMPARE(readAll(file), QByteArray("first\nzweite Zeile: Gr\xc3\xb6\xc3\x9f"
+                                       "e\n"));
     QVERIFY(!QFile::exists(path(QStringLiteral("missing"))));
   }
 

@@ -43,9 +43,10 @@ void probeStartedApplication() {
       QStringList objects;
       if (QQmlEngine* engine = qmlEngine(window)) {
         for (const char* name : {"languageManager", "appController", "updates"}) {
-          QObject* object = engine->rootContext()->contextProperty(QLatin1String(name)).value<QObject*>();
-          objects << QStringLiteral("%1=%2").arg(QLatin1String(name),
-                                                  object ? object->metaObject()->className() : "null");
+          QObject* object =
+              engine->rootContext()->contextProperty(QLatin1String(name)).value<QObject*>();
+          objects << QStringLiteral("%1=%2").arg(
+              QLatin1String(name), object ? object->metaObject()->className() : "null");
         }
       }
       std::printf("window title=%s size=%dx%d %s\n", qPrintable(window->title()), window->width(),
@@ -74,8 +75,9 @@ int runStartupChild(int argc, char** argv) {
 }
 
 const QRegularExpression& lineFormat() {
-  static const QRegularExpression format(QStringLiteral(
-      "^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3} \\[(DEBUG|INFO|WARN|ERROR|FATAL)\\] (.*)$"));
+  static const QRegularExpression format(
+      QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3} "
+                     "\\[(DEBUG|INFO|WARN|ERROR|FATAL)\\] (.*)$"));
   return format;
 }
 
@@ -154,9 +156,10 @@ class StartupTest : public QObject {
     QCOMPARE(result.exitCode, 0);
     // The window sizes itself to the work area: on the offscreen screen
     // (800 x 800) it starts at its least width, 900, and 95 % of the height.
-    QVERIFY2(result.output.contains("window title=Pellaris size=900x760 languageManager=LanguageManager "
-                                    "appController=AppController updates=UpdateManager"),
-             result.output.constData());
+    QVERIFY2(
+        result.output.contains("window title=Pellaris size=900x760 languageManager=LanguageManager "
+                               "appController=AppController updates=UpdateManager"),
+        result.output.constData());
   }
 
   void loggingOffLeavesOnlyTheTwoStartLines() {
@@ -178,10 +181,12 @@ class StartupTest : public QObject {
     QTest::addColumn<QByteArray>("variable");
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("HALVORY Yes with blanks") << QByteArray("HALVORY_ENABLE_LOGS") << QByteArray(" Yes ") << true;
+    QTest::newRow("HALVORY Yes with blanks")
+        << QByteArray("HALVORY_ENABLE_LOGS") << QByteArray(" Yes ") << true;
     QTest::newRow("PELLARIS on") << QByteArray("PELLARIS_ENABLE_LOGS") << QByteArray("on") << true;
     QTest::newRow("HALVORY 2") << QByteArray("HALVORY_ENABLE_LOGS") << QByteArray("2") << false;
-    QTest::newRow("HALVORY enabled") << QByteArray("HALVORY_ENABLE_LOGS") << QByteArray("enabled") << false;
+    QTest::newRow("HALVORY enabled")
+        << QByteArray("HALVORY_ENABLE_LOGS") << QByteArray("enabled") << false;
   }
 
   void loggingSwitchValues() {
@@ -204,9 +209,12 @@ class StartupTest : public QObject {
       QCOMPARE(entries[5].second, QStringLiteral("log_appDir=") + appLog());
       QCOMPARE(entries[6].second, QStringLiteral("log_temp=") + tempLog());
       QCOMPARE(entries[7].second, QStringLiteral("QuickControlsStyle=Basic"));
-      QVERIFY(entries.contains(qMakePair(QStringLiteral("WARN"), QStringLiteral("startup probe warning"))));
-      QVERIFY(entries.contains(qMakePair(QStringLiteral("INFO"), QStringLiteral("QML loaded. rootObjects=1"))));
-      for (const auto& entry : entries) QVERIFY2(entry.first != QLatin1String("BAD"), qPrintable(entry.second));
+      QVERIFY(entries.contains(
+          qMakePair(QStringLiteral("WARN"), QStringLiteral("startup probe warning"))));
+      QVERIFY(entries.contains(
+          qMakePair(QStringLiteral("INFO"), QStringLiteral("QML loaded. rootObjects=1"))));
+      for (const auto& entry : entries)
+        QVERIFY2(entry.first != QLatin1String("BAD"), qPrintable(entry.second));
     }
   }
 
@@ -234,9 +242,11 @@ class StartupTest : public QObject {
         QCOMPARE(::mkfifo(name.constData(), 0666), 0);
         return;
       }
-      const QString original = kind == "hard-link" ? runDir_ + QStringLiteral("/outside.txt") : target;
+      const QString original =
+          kind == "hard-link" ? runDir_ + QStringLiteral("/outside.txt") : target;
       QVERIFY(writeFile(original, "planted\n"));
-      if (kind == "hard-link") QCOMPARE(::link(QFile::encodeName(original).constData(), name.constData()), 0);
+      if (kind == "hard-link")
+        QCOMPARE(::link(QFile::encodeName(original).constData(), name.constData()), 0);
       if (kind == "foreign") {
         QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
         QCOMPARE(::chmod(name.constData(), 0666), 0);
@@ -256,7 +266,8 @@ class StartupTest : public QObject {
       QCOMPARE(info.st_nlink, nlink_t(1));
       const auto entries = parseLog(path);
       QCOMPARE(entries.mid(0, 2), kStartLines);
-      QVERIFY(entries.contains(qMakePair(QStringLiteral("INFO"), QStringLiteral("Starting Pellaris"))));
+      QVERIFY(
+          entries.contains(qMakePair(QStringLiteral("INFO"), QStringLiteral("Starting Pellaris"))));
     }
   }
 
@@ -265,10 +276,12 @@ class StartupTest : public QObject {
         "import QtQuick\nimport QtQuick.Controls\nApplicationWindow {\n  visible: true\n"
         "  property int n: undefinedThing + 1\n}\n");
     const QUrl url = QUrl::fromLocalFile(path);
-    const ChildResult result = start({{"PELLARIS_TEST_ROOT_URL", url.toEncoded()}, {"HALVORY_ENABLE_LOGS", "1"}});
+    const ChildResult result =
+        start({{"PELLARIS_TEST_ROOT_URL", url.toEncoded()}, {"HALVORY_ENABLE_LOGS", "1"}});
     QCOMPARE(result.exitCode, 0);
     const QPair<QString, QString> warning{
-        QStringLiteral("WARN"), url.toString() + QStringLiteral(":5: ReferenceError: undefinedThing is not defined")};
+        QStringLiteral("WARN"),
+        url.toString() + QStringLiteral(":5: ReferenceError: undefinedThing is not defined")};
     QCOMPARE(parseLog(appLog()).count(warning), 1);
     QCOMPARE(parseLog(tempLog()).count(warning), 1);
   }
@@ -285,7 +298,8 @@ class StartupTest : public QObject {
     QString path = writeDocument(document);
     if (document.isEmpty()) QFile::remove(path);
     const QUrl url = QUrl::fromLocalFile(path);
-    const ChildResult result = start({{"PELLARIS_TEST_ROOT_URL", url.toEncoded()}, {"HALVORY_ENABLE_LOGS", "1"}});
+    const ChildResult result =
+        start({{"PELLARIS_TEST_ROOT_URL", url.toEncoded()}, {"HALVORY_ENABLE_LOGS", "1"}});
     QVERIFY(result.exited);
     QCOMPARE(result.exitCode, 255);  // -1
     const QPair<QString, QString> failure{QStringLiteral("ERROR"),
@@ -296,8 +310,8 @@ class StartupTest : public QObject {
   }
 
   void brokenRootDocumentWithLoggingOffStillExitsMinusOne() {
-    const ChildResult result =
-        start({{"PELLARIS_TEST_ROOT_URL", QUrl::fromLocalFile(writeDocument("Item {")).toEncoded()}});
+    const ChildResult result = start(
+        {{"PELLARIS_TEST_ROOT_URL", QUrl::fromLocalFile(writeDocument("Item {")).toEncoded()}});
     QCOMPARE(result.exitCode, 255);
     QCOMPARE(parseLog(appLog()), kStartLines);
     QVERIFY(result.output.contains("Failed to load QML:"));

@@ -101,7 +101,8 @@ void UpdateTestServer::answer(QTcpSocket* socket, const QByteArray& head) {
 void UpdateTestServer::sendForever(QPointer<QTcpSocket> socket, QByteArray chunk, int delayMs) {
   if (!socket || socket->state() != QAbstractSocket::ConnectedState) return;
   socket->write(chunk);
-  QTimer::singleShot(delayMs, socket, [socket, chunk, delayMs] { sendForever(socket, chunk, delayMs); });
+  QTimer::singleShot(delayMs, socket,
+                     [socket, chunk, delayMs] { sendForever(socket, chunk, delayMs); });
 }
 
 void UpdateTestServer::sendChunks(QPointer<QTcpSocket> socket, QByteArray rest, int chunkSize,

@@ -21,166 +21,173 @@ constexpr qsizetype kLimit = 2097152;
 
 // Records the URLs that the desktop would have opened.
 class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
+  Q_OBJECT
+ public:
+  QList<QUrl> urls;
+ public slots:
+  void open(const QUrl& url) { urls << url; }
 };
 
 }  // namespace
 
 class FilesTextTest : public QObject {
-    Q_OBJECT
+  Q_OBJECT
 
-private:
-    QTemporaryDir dir;
-    AppController controller;
+ private:
+  QTemporaryDir dir;
+  AppController controller;
 
-    QString path(const QString& name) const { return dir.filePath(name); }
+  QString path(const QString& name) const { return dir.filePath(name); }
 
-    QVariantMap read(const QString& file) const { return controller.readTextFile(QUrl::fromLocalFile(file)); }
+  QVariantMap read(const QString& file) const {
+    return controller.readTextFile(QUrl::fromLocalFile(file));
+  }
 
-    static void expectReadFailure(const QVariantMap& result, const QString& error) {
-        QCOMPARE(result.size(), 3);
-        QCOMPARE(result.value("ok").toBool(), false);
-        QCOMPARE(result.value("error").toString(), error);
-        QCOMPARE(result.value("text").toString(), QString());
+  static void expectReadFailure(const QVariantMap& result, const QString& error) {
+    QCOMPARE(result.size(), 3);
+    QCOMPARE(result.value("ok").toBool(), false);
+    QCOMPARE(result.value("error").toString(), error);
+    QCOMPARE(result.value("text").toString(), QString());
+  }
+
+ private slots:
+  void initTestCase() {
+    useIsolatedSettings();
+    QVERIFY(dir.isValid());
+  }
+
+  void readAcceptsExactlyTheLimit() {
+    QVERIFY(writeAll(path("limit.txt"), QByteArray(kLimit, 'a')));
+    const QVariantMap result = read(path("limit.txt"));
+    QCOMPARE(result.size(), 3);
+    QCOMPARE(result.value("ok").toBool(), true);
+    QCOMPARE(result.value("error").toString(), QString());
+    QCOMPARE(result.value("text").toString().size(), kLimit);
+
+    QVERIFY(writeAll(path("over.txt"), QByteArray(kLimit + 1, 'a')));
+    expectReadFailure(read(path("over.txt")), "File is too large (2097153 bytes).");
+  }
+
+  // Only regular files are read; a FIFO without a writer is refused at once
+  // instead of blocking the GUI thread until someone writes to it.
+  void readRefusesAnythingButRegularFiles_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("endless device") << "/dev/zero";
+    QTest::newRow("folder") << dir.path();
+    QTest::newRow("FIFO") << path("range.fifo");
+  }
+
+  void readRefusesAnythingButRegularFiles() {
+    QFETCH(QString, target);
+    if (target.endsWith(".fifo") && !QFileInfo::exists(target)) {
+      QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
     }
+    expectReadFailure(read(target), "Not a regular file.");
+  }
 
-private slots:
-    void initTestCase() {
-        useIsolatedSettings();
-        QVERIFY(dir.isValid());
-    }
+  void readLineEndsAndBadUtf8() {
+    QVERIFY(writeAll(path("crlf.txt"), "AA, KK\r\nQQ:0.5\r\n"));
+    QCOMPARE(read(path("crlf.txt")).value("text").toString(), QString("AA, KK\nQQ:0.5\n"));
 
-    void readAcceptsExactlyTheLimit() {
-        QVERIFY(writeAll(path("limit.txt"), QByteArray(kLimit, 'a')));
-        const QVariantMap result = read(path("limit.txt"));
-        QCOMPARE(result.size(), 3);
-        QCOMPARE(result.value("ok").toBool(), true);
-        QCOMPARE(result.value("error").toString(), QString());
-        QCOMPARE(result.value("text").toString().size(), kLimit);
+    const QByteArray broken("AK\xff\xfe s\xc3(\xe2\x82 \xc3\xa9");
+    QVERIFY(writeAll(path("broken.txt"), broken));
+    const QVariantMap result = read(path("broken.txt"));
+    QCOMPARE(result.value("ok").toBool(), true);
+    const QString text = result.value("text").toString();
+    QVERIFY(text.startsWith("AK"));
+    QVERIFY(text.contains(QChar(0xFFFD)));
+    QVERIFY(text.endsWith(QString::fromUtf8("\xc3\xa9")));  // valid text after the damage survives
+  }
 
-        QVERIFY(writeAll(path("over.txt"), QByteArray(kLimit + 1, 'a')));
-        expectReadFailure(read(path("over.txt")), "File is too large (2097153 bytes).");
-    }
+  void readRefusals() {
+    expectReadFailure(controller.readTextFile(QUrl()), "Invalid file URL.");
+    expectReadFailure(controller.readTextFile(QUrl("https://example.org/r.txt")),
+                      "Only local files are supported.");
+    expectReadFailure(controller.readTextFile(QUrl::fromLocalFile("   ")), "Empty file path.");
+    expectReadFailure(read(path("missing.txt")), "File does not exist.");
+  }
 
-    // Only regular files are read; a FIFO without a writer is refused at once
-    // instead of blocking the GUI thread until someone writes to it.
-    void readRefusesAnythingButRegularFiles_data() {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("endless device") << "/dev/zero";
-        QTest::newRow("folder") << dir.path();
-        QTest::newRow("FIFO") << path("range.fifo");
-    }
+  void saveWritesUtf8AndReplacesWholeFile() {
+    const QUrl url = QUrl::fromLocalFile(path("export.txt"));
+    QVERIFY(writeAll(path("export.txt"), QByteArray(5000, 'z')));
+    const QString text = QString::fromUtf8("Ä♠ AA\r\nKK\n");
+    const QVariantMap result = controller.saveTextFile(url, text);
+    QCOMPARE(result.size(), 2);
+    QCOMPARE(result.value("ok").toBool(), true);
+    QCOMPARE(result.value("error").toString(), QString());
+    QCOMPARE(readAll(path("export.txt")), text.toUtf8());  // no BOM, line ends as given
+  }
 
-    void readRefusesAnythingButRegularFiles() {
-        QFETCH(QString, target);
-        if (target.endsWith(".fifo") && !QFileInfo::exists(target)) {
-            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
-        }
-        expectReadFailure(read(target), "Not a regular file.");
-    }
+  void saveRefusals() {
+    QVariantMap result = controller.saveTextFile(QUrl("https://example.org/x.txt"), "x");
+    QCOMPARE(result.value("error").toString(), QString("Invalid/non-local file URL"));
+    QCOMPARE(controller.saveTextFile(QUrl(), "x").value("error").toString(),
+             QString("Invalid/non-local file URL"));
+    QCOMPARE(controller.saveTextFile(QUrl("file:"), "x").value("error").toString(),
+             QString("Empty file path"));
+    result = controller.saveTextFile(QUrl::fromLocalFile(path("no/folder/x.txt")), "x");
+    QCOMPARE(result.value("ok").toBool(), false);
+    QVERIFY2(result.value("error").toString().startsWith("Failed to open file: "),
+             qPrintable(result.value("error").toString()));
+  }
 
-    void readLineEndsAndBadUtf8() {
-        QVERIFY(writeAll(path("crlf.txt"), "AA, KK\r\nQQ:0.5\r\n"));
-        QCOMPARE(read(path("crlf.txt")).value("text").toString(), QString("AA, KK\nQQ:0.5\n"));
+  void failedSaveKeepsOldFile() {
+    const QString target = path("keep.txt");
+    QVERIFY(writeAll(target, "old contents"));
+    struct rlimit saved {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QVariantMap result =
+        controller.saveTextFile(QUrl::fromLocalFile(target), QString(1000, 'n'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QCOMPARE(result.value("ok").toBool(), false);
+    QVERIFY2(result.value("error").toString().startsWith("Failed to save file: "),
+             qPrintable(result.value("error").toString()));
+    QCOMPARE(readAll(target), QByteArray("old contents"));
+    QCOMPARE(QDir(dir.path()).entryList({"keep*"}, QDir::Files), QStringList{"keep.txt"});
+  }
 
-        const QByteArray broken("AK\xff\xfe s\xc3(\xe2\x82 \xc3\xa9");
-        QVERIFY(writeAll(path("broken.txt"), broken));
-        const QVariantMap result = read(path("broken.txt"));
-        QCOMPARE(result.value("ok").toBool(), true);
-        const QString text = result.value("text").toString();
-        QVERIFY(text.startsWith("AK"));
-        QVERIFY(text.contains(QChar(0xFFFD)));
-        QVERIFY(text.endsWith(QString::fromUtf8("\xc3\xa9")));  // valid text after the damage survives
-    }
+  void resourceNames() {
+    const QString name = "/qpdf/qpdfa_metadata.xml";  // a text resource of Qt Gui
+    if (!QFile::exists(":" + name)) QSKIP("Qt Gui carries no text resource to read here");
+    QFile file(":" + name);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString expected = QString::fromUtf8(file.readAll());
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(controller.readTextResource("qrc:" + name), expected);
+    QCOMPARE(controller.readTextResource(":" + name), expected);
+    QCOMPARE(controller.readTextResource(name), expected);
+    QCOMPARE(controller.readTextResource("  qrc:" + name + "\n"), expected);
+  }
 
-    void readRefusals() {
-        expectReadFailure(controller.readTextFile(QUrl()), "Invalid file URL.");
-        expectReadFailure(controller.readTextFile(QUrl("https://example.org/r.txt")),
-                          "Only local files are supported.");
-        expectReadFailure(controller.readTextFile(QUrl::fromLocalFile("   ")), "Empty file path.");
-        expectReadFailure(read(path("missing.txt")), "File does not exist.");
-    }
+  void resourceRefusals() {
+    QTest::ignoreMessage(QtWarningMsg, "readTextResource: not a Qt resource path: ");
+    QCOMPARE(controller.readTextResource(""), QString());
+    QTest::ignoreMessage(QtWarningMsg, "readTextResource: not a Qt resource path: C:/ranges.json");
+    QCOMPARE(controller.readTextResource("C:/ranges.json"), QString());
+    QTest::ignoreMessage(QtWarningMsg,
+                         "readTextResource: not a Qt resource path: QRC:/qpdf/qpdfa_metadata.xml");
+    QCOMPARE(controller.readTextResource("QRC:/qpdf/qpdfa_metadata.xml"), QString());
+    QTest::ignoreMessage(QtWarningMsg, "readTextResource: failed to open: :/no/such/resource.json");
+    QCOMPARE(controller.readTextResource("qrc:/no/such/resource.json"), QString());
+  }
 
-    void saveWritesUtf8AndReplacesWholeFile() {
-        const QUrl url = QUrl::fromLocalFile(path("export.txt"));
-        QVERIFY(writeAll(path("export.txt"), QByteArray(5000, 'z')));
-        const QString text = QString::fromUtf8("Ä♠ AA\r\nKK\n");
-        const QVariantMap result = controller.saveTextFile(url, text);
-        QCOMPARE(result.size(), 2);
-        QCOMPARE(result.value("ok").toBool(), true);
-        QCOMPARE(result.value("error").toString(), QString());
-        QCOMPARE(readAll(path("export.txt")), text.toUtf8());  // no BOM, line ends as given
-    }
-
-    void saveRefusals() {
-        QVariantMap result = controller.saveTextFile(QUrl("https://example.org/x.txt"), "x");
-        QCOMPARE(result.value("error").toString(), QString("Invalid/non-local file URL"));
-        QCOMPARE(controller.saveTextFile(QUrl(), "x").value("error").toString(), QString("Invalid/non-local file URL"));
-        QCOMPARE(controller.saveTextFile(QUrl("file:"), "x").value("error").toString(), QString("Empty file path"));
-        result = controller.saveTextFile(QUrl::fromLocalFile(path("no/folder/x.txt")), "x");
-        QCOMPARE(result.value("ok").toBool(), false);
-        QVERIFY2(result.value("error").toString().startsWith("Failed to open file: "),
-                 qPrintable(result.value("error").toString()));
-    }
-
-    void failedSaveKeepsOldFile() {
-        const QString target = path("keep.txt");
-        QVERIFY(writeAll(target, "old contents"));
-        struct rlimit saved {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = saved;
-        small.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const QVariantMap result = controller.saveTextFile(QUrl::fromLocalFile(target), QString(1000, 'n'));
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-        QCOMPARE(result.value("ok").toBool(), false);
-        QVERIFY2(result.value("error").toString().startsWith("Failed to save file: "),
-                 qPrintable(result.value("error").toString()));
-        QCOMPARE(readAll(target), QByteArray("old contents"));
-        QCOMPARE(QDir(dir.path()).entryList({"keep*"}, QDir::Files), QStringList{"keep.txt"});
-    }
-
-    void resourceNames() {
-        const QString name = "/qpdf/qpdfa_metadata.xml";  // a text resource of Qt Gui
-        if (!QFile::exists(":" + name)) QSKIP("Qt Gui carries no text resource to read here");
-        QFile file(":" + name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString expected = QString::fromUtf8(file.readAll());
-        QVERIFY(!expected.isEmpty());
-        QCOMPARE(controller.readTextResource("qrc:" + name), expected);
-        QCOMPARE(controller.readTextResource(":" + name), expected);
-        QCOMPARE(controller.readTextResource(name), expected);
-        QCOMPARE(controller.readTextResource("  qrc:" + name + "\n"), expected);
-    }
-
-    void resourceRefusals() {
-        QTest::ignoreMessage(QtWarningMsg, "readTextResource: not a Qt resource path: ");
-        QCOMPARE(controller.readTextResource(""), QString());
-        QTest::ignoreMessage(QtWarningMsg, "readTextResource: not a Qt resource path: C:/ranges.json");
-        QCOMPARE(controller.readTextResource("C:/ranges.json"), QString());
-        QTest::ignoreMessage(QtWarningMsg, "readTextResource: not a Qt resource path: QRC:/qpdf/qpdfa_metadata.xml");
-        QCOMPARE(controller.readTextResource("QRC:/qpdf/qpdfa_metadata.xml"), QString());
-        QTest::ignoreMessage(QtWarningMsg, "readTextResource: failed to open: :/no/such/resource.json");
-        QCOMPARE(controller.readTextResource("qrc:/no/such/resource.json"), QString());
-    }
-
-    void noticesOpenBesideTheProgram() {
-        UrlRecorder recorder;
-        QDesktopServices::setUrlHandler("file", &recorder, "open");
-        controller.openLicensesFolder();
-        controller.openThirdPartyNotices();
-        QDesktopServices::unsetUrlHandler("file");
-        const QDir appDir(QCoreApplication::applicationDirPath());
-        QCOMPARE(recorder.urls.size(), 2);
-        QCOMPARE(recorder.urls.at(0), QUrl::fromLocalFile(appDir.filePath("licenses")));
-        QCOMPARE(recorder.urls.at(1), QUrl::fromLocalFile(appDir.filePath("licenses/THIRD_PARTY_NOTICES.txt")));
-    }
+  void noticesOpenBesideTheProgram() {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("file", &recorder, "open");
+    controller.openLicensesFolder();
+    controller.openThirdPartyNotices();
+    QDesktopServices::unsetUrlHandler("file");
+    const QDir appDir(QCoreApplication::applicationDirPath());
+    QCOMPARE(recorder.urls.size(), 2);
+    QCOMPARE(recorder.urls.at(0), QUrl::fromLocalFile(appDir.filePath("licenses")));
+    QCOMPARE(recorder.urls.at(1),
+             QUrl::fromLocalFile(appDir.filePath("licenses/THIRD_PARTY_NOTICES.txt")));
+  }
 };
 
 QTEST_MAIN(FilesTextTest)

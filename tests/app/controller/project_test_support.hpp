@@ -23,81 +23,83 @@ namespace project_test_support {
 
 // A river spot with a few hand classes each and one bet and raise size.
 inline QVariantMap riverSpotConfig(int iterations = 60) {
-    QVariantMap cfg;
-    cfg.insert("variant", "holdem");
-    cfg.insert("board", "Ah Kd 7c 2s 9h");
-    cfg.insert("starting_street", "river");
-    cfg.insert("oop_range", "AA, KK, 77, QJs, 65s");
-    cfg.insert("ip_range", "AK, 99, TT, 87s");
-    cfg.insert("starting_pot", 20.0);
-    cfg.insert("effective_stack", 100.0);
-    cfg.insert("max_iterations", iterations);
-    cfg.insert("target_exploitability", 0.0);
-    cfg.insert("thread_count", 1);
-    for (const char* seat : {"oop", "ip"}) {
-        for (const char* street : {"flop", "turn", "river"}) {
-            const QString prefix = QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street));
-            cfg.insert(prefix + "_bet_sizes", "50%");
-            cfg.insert(prefix + "_raise_sizes", "2.5x");
-        }
+  QVariantMap cfg;
+  cfg.insert("variant", "holdem");
+  cfg.insert("board", "Ah Kd 7c 2s 9h");
+  cfg.insert("starting_street", "river");
+  cfg.insert("oop_range", "AA, KK, 77, QJs, 65s");
+  cfg.insert("ip_range", "AK, 99, TT, 87s");
+  cfg.insert("starting_pot", 20.0);
+  cfg.insert("effective_stack", 100.0);
+  cfg.insert("max_iterations", iterations);
+  cfg.insert("target_exploitability", 0.0);
+  cfg.insert("thread_count", 1);
+  for (const char* seat : {"oop", "ip"}) {
+    for (const char* street : {"flop", "turn", "river"}) {
+      const QString prefix =
+          QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street));
+      cfg.insert(prefix + "_bet_sizes", "50%");
+      cfg.insert(prefix + "_raise_sizes", "2.5x");
     }
-    return cfg;
+  }
+  return cfg;
 }
 
 // A flop spot with wide ranges and many iterations: runs for seconds, long
 // enough to act while it runs.
 inline QVariantMap longFlopSpotConfig() {
-    QVariantMap cfg = riverSpotConfig(100000);
-    cfg.insert("board", "Ah Kd 7c");
-    cfg.insert("starting_street", "flop");
-    cfg.insert("oop_range", "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+");
-    cfg.insert("ip_range", "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+");
-    return cfg;
+  QVariantMap cfg = riverSpotConfig(100000);
+  cfg.insert("board", "Ah Kd 7c");
+  cfg.insert("starting_street", "flop");
+  cfg.insert("oop_range", "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+");
+  cfg.insert("ip_range", "22+, A2s+, K9s+, QTs+, JTs, ATo+, KJo+");
+  return cfg;
 }
 
 // Starts a solve and waits for its final report (the one that carries the
 // result and announces it with resultsChanged). `running` alone is not
 // enough: an earlier report handled after the solve thread ended clears it.
 inline bool solveAndWait(AppController& controller, const QVariantMap& cfg, int timeoutMs = 60000) {
-    controller.startSolveWithConfig(cfg);
-    if (!controller.getRunning()) return false;
-    QSignalSpy results(&controller, &AppController::resultsChanged);
-    return QTest::qWaitFor([&] { return results.count() > 0 && !controller.getRunning(); }, timeoutMs);
+  controller.startSolveWithConfig(cfg);
+  if (!controller.getRunning()) return false;
+  QSignalSpy results(&controller, &AppController::resultsChanged);
+  return QTest::qWaitFor([&] { return results.count() > 0 && !controller.getRunning(); },
+                         timeoutMs);
 }
 
 inline QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
 }
 
 inline bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    return file.write(bytes) == bytes.size();
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  return file.write(bytes) == bytes.size();
 }
 
 // The real platform layer, but with a calendar date the test sets.
 class FixedDateSystemInfo : public halvory_app::SystemInfo {
-public:
-    explicit FixedDateSystemInfo(QDate date) : date(date) {}
-    int processorCount() const override { return real.processorCount(); }
-    std::uint64_t totalMemoryBytes() const override { return real.totalMemoryBytes(); }
-    std::uint64_t availableMemoryBytes() const override { return real.availableMemoryBytes(); }
-    void releaseFreedMemory() override {}
-    QDate currentDate() const override { return date; }
+ public:
+  explicit FixedDateSystemInfo(QDate date) : date(date) {}
+  int processorCount() const override { return real.processorCount(); }
+  std::uint64_t totalMemoryBytes() const override { return real.totalMemoryBytes(); }
+  std::uint64_t availableMemoryBytes() const override { return real.availableMemoryBytes(); }
+  void releaseFreedMemory() override {}
+  QDate currentDate() const override { return date; }
 
-    QDate date;
+  QDate date;
 
-private:
-    halvory_app::LinuxSystemInfo real;
+ private:
+  halvory_app::LinuxSystemInfo real;
 };
 
 // Settings in the test location, under the application's own names.
 inline void useIsolatedSettings() {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("Pellaris");
-    QCoreApplication::setApplicationName("Pellaris");
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName("Pellaris");
+  QCoreApplication::setApplicationName("Pellaris");
 }
 
 }  // namespace project_test_support

@@ -24,547 +24,553 @@ const std::string kApprox = "\xE2\x89\x88";
 // Collects the reports of one solve; shared with the callback so it outlives
 // the session in the destruction tests.
 struct Recorder {
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::vector<SolveProgress> reports;
-    bool running_at_final = true;
-    bool done = false;
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::vector<SolveProgress> reports;
+  bool running_at_final = true;
+  bool done = false;
 
-    ProgressCallback callback(const SolveSession* session = nullptr,
-                              std::function<void(const SolveProgress&)> hook = nullptr) {
-        return [this, session, hook](const SolveProgress& report) {
-            if (hook) hook(report);
-            std::lock_guard<std::mutex> lock(mutex);
-            reports.push_back(report);
-            if (report.result) {
-                if (session != nullptr) running_at_final = session->is_running();
-                done = true;
-            }
-            changed.notify_all();
-        };
-    }
+  ProgressCallback callback(const SolveSession* session = nullptr,
+                            std::function<void(const SolveProgress&)> hook = nullptr) {
+    return [this, session, hook](const SolveProgress& report) {
+      if (hook) hook(report);
+      std::lock_guard<std::mutex> lock(mutex);
+      reports.push_back(report);
+      if (report.result) {
+        if (session != nullptr) running_at_final = session->is_running();
+        done = true;
+      }
+      changed.notify_all();
+    };
+  }
 
-    bool wait_done(std::chrono::seconds limit = 120s) {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, limit, [this] { return done; });
-    }
+  bool wait_done(std::chrono::seconds limit = 120s) {
+    std::unique_lock<std::mutex> lock(mutex);
+    return changed.wait_for(lock, limit, [this] { return done; });
+  }
 
-    bool wait_for_status_prefix(const std::string& prefix, std::chrono::seconds limit = 120s) {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, limit, [&] {
-            for (const auto& r : reports) {
-                if (r.status.rfind(prefix, 0) == 0) return true;
-            }
-            return done;
-        });
-    }
+  bool wait_for_status_prefix(const std::string& prefix, std::chrono::seconds limit = 120s) {
+    std::unique_lock<std::mutex> lock(mutex);
+    return changed.wait_for(lock, limit, [&] {
+      for (const auto& r : reports) {
+        if (r.status.rfind(prefix, 0) == 0) return true;
+      }
+      return done;
+    });
+  }
 
-    std::vector<std::string> statuses() {
-        std::lock_guard<std::mutex> lock(mutex);
-        std::vector<std::string> out;
-        for (const auto& r : reports) out.push_back(r.status);
-        return out;
-    }
+  std::vector<std::string> statuses() {
+    std::lock_guard<std::mutex> lock(mutex);
+    std::vector<std::string> out;
+    for (const auto& r : reports) out.push_back(r.status);
+    return out;
+  }
 
-    SolveProgress final_report() {
-        std::lock_guard<std::mutex> lock(mutex);
-        return reports.back();
-    }
+  SolveProgress final_report() {
+    std::lock_guard<std::mutex> lock(mutex);
+    return reports.back();
+  }
 };
 
 // A one-shot gate the callback can wait on.
 struct Gate {
-    std::mutex mutex;
-    std::condition_variable cv;
-    bool open = false;
-    void wait() {
-        std::unique_lock<std::mutex> lock(mutex);
-        cv.wait(lock, [this] { return open; });
-    }
-    void release() {
-        std::lock_guard<std::mutex> lock(mutex);
-        open = true;
-        cv.notify_all();
-    }
+  std::mutex mutex;
+  std::condition_variable cv;
+  bool open = false;
+  void wait() {
+    std::unique_lock<std::mutex> lock(mutex);
+    cv.wait(lock, [this] { return open; });
+  }
+  void release() {
+    std::lock_guard<std::mutex> lock(mutex);
+    open = true;
+    cv.notify_all();
+  }
 };
 
 SolveConfig river_spot(std::uint32_t iterations) {
-    SolveConfig request;
-    request.board = "Ks7d2c5h9s";
-    request.starting_street = "river";
-    request.starting_pot = 2280;
-    request.effective_stack = 8890;
-    request.oop_range = "AA,KK,QQ,JJ,AK,KQ,76s,43s";
-    request.ip_range = "AA,99,77,AK,KJ,QJ,T8s,86s";
-    request.oop_river = SizingConfig{"33, 75", "100", false, false};
-    request.ip_river = SizingConfig{"50", "100", true, false};
-    request.max_iterations = iterations;
-    request.thread_count = 1;
-    return request;
+  SolveConfig request;
+  request.board = "Ks7d2c5h9s";
+  request.starting_street = "river";
+  request.starting_pot = 2280;
+  request.effective_stack = 8890;
+  request.oop_range = "AA,KK,QQ,JJ,AK,KQ,76s,43s";
+  request.ip_range = "AA,99,77,AK,KJ,QJ,T8s,86s";
+  request.oop_river = SizingConfig{"33, 75", "100", false, false};
+  request.ip_river = SizingConfig{"50", "100", true, false};
+  request.max_iterations = iterations;
+  request.thread_count = 1;
+  return request;
 }
 
 SolveConfig flop_spot(std::uint32_t iterations) {
-    SolveConfig request = river_spot(iterations);
-    request.board = "Ks7d2c";
-    request.starting_street = "flop";
-    request.oop_range = "AA,KK,QQ,JJ,TT,99,AK,AQ,KQ";
-    request.ip_range = "88,77,66,AJ,KJ,QJ,JT,T9";
-    for (SizingConfig* s : {&request.oop_flop, &request.oop_turn, &request.ip_flop, &request.ip_turn}) {
-        *s = SizingConfig{"50", "100", false, false};
-    }
-    return request;
+  SolveConfig request = river_spot(iterations);
+  request.board = "Ks7d2c";
+  request.starting_street = "flop";
+  request.oop_range = "AA,KK,QQ,JJ,TT,99,AK,AQ,KQ";
+  request.ip_range = "88,77,66,AJ,KJ,QJ,JT,T9";
+  for (SizingConfig* s :
+       {&request.oop_flop, &request.oop_turn, &request.ip_flop, &request.ip_turn}) {
+    *s = SizingConfig{"50", "100", false, false};
+  }
+  return request;
 }
 
 bool starts_with(const std::string& text, const std::string& prefix) {
-    return text.rfind(prefix, 0) == 0;
+  return text.rfind(prefix, 0) == 0;
 }
 
 TEST(SolveSession, StageTextsInOrderEndingInDone) {
-    SolveSession session;
-    Recorder recorder;
-    Gate gate;
-    bool refused_second_start = false;
-    ASSERT_TRUE(session.start(river_spot(5), recorder.callback(&session, [&](const SolveProgress& r) {
-        if (r.status == "Init: building game object...") gate.wait();
-    })));
-    // The worker is parked in its first report: a second start is refused.
-    EXPECT_TRUE(session.is_running());
-    refused_second_start = !session.start(river_spot(5), nullptr);
-    EXPECT_TRUE(session.is_running());
-    gate.release();
-    ASSERT_TRUE(recorder.wait_done());
-    EXPECT_TRUE(refused_second_start);
+  SolveSession session;
+  Recorder recorder;
+  Gate gate;
+  bool refused_second_start = false;
+  ASSERT_TRUE(session.start(river_spot(5), recorder.callback(&session, [&](const SolveProgress& r) {
+    if (r.status == "Init: building game object...") gate.wait();
+  })));
+  // The worker is parked in its first report: a second start is refused.
+  EXPECT_TRUE(session.is_running());
+  refused_second_start = !session.start(river_spot(5), nullptr);
+  EXPECT_TRUE(session.is_running());
+  gate.release();
+  ASSERT_TRUE(recorder.wait_done());
+  EXPECT_TRUE(refused_second_start);
 
-    const std::vector<std::string> statuses = recorder.statuses();
-    ASSERT_EQ(statuses.size(), 11u);
-    EXPECT_EQ(statuses[0], "Init: building game object...");
-    EXPECT_EQ(statuses[1], "Init: building game tree structures...");
-    EXPECT_EQ(statuses[2], "Init: starting solver...");
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_TRUE(starts_with(statuses[2 + i], "Iter " + std::to_string(i) + " | exploitability" + kApprox))
-            << statuses[2 + i];
+  const std::vector<std::string> statuses = recorder.statuses();
+  ASSERT_EQ(statuses.size(), 11u);
+  EXPECT_EQ(statuses[0], "Init: building game object...");
+  EXPECT_EQ(statuses[1], "Init: building game tree structures...");
+  EXPECT_EQ(statuses[2], "Init: starting solver...");
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_TRUE(
+        starts_with(statuses[2 + i], "Iter " + std::to_string(i) + " | exploitability" + kApprox))
+        << statuses[2 + i];
+  }
+  EXPECT_EQ(statuses[8], "Finalizing: computing results...");
+  EXPECT_EQ(statuses[9], "Finalizing: building result snapshot...");
+  EXPECT_EQ(statuses[10], "Done");
+  EXPECT_FALSE(recorder.running_at_final);
+
+  const auto reports = recorder.reports;
+  for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(reports[i].progress, 0.0);
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_DOUBLE_EQ(reports[2 + i].progress, std::min(i / 5.0, 0.999));
+    EXPECT_FALSE(reports[2 + i].result.has_value());
+  }
+  EXPECT_DOUBLE_EQ(reports[8].progress, 0.999);
+  EXPECT_DOUBLE_EQ(reports[9].progress, 0.999);
+  EXPECT_EQ(reports[10].progress, 1.0);
+
+  const ResultSnapshot& snapshot = *reports[10].result;
+  EXPECT_TRUE(snapshot.ok);
+  EXPECT_TRUE(snapshot.error.empty());
+  EXPECT_EQ(snapshot.board, "Ks7d2c5h9s");
+  EXPECT_EQ(snapshot.starting_pot, 2280);
+  EXPECT_EQ(snapshot.effective_stack, 8890);
+  EXPECT_EQ(snapshot.iterations, 5u);
+  EXPECT_TRUE(std::isfinite(snapshot.exploitability));
+  EXPECT_TRUE(std::isfinite(snapshot.ev_oop) && std::isfinite(snapshot.ev_ip));
+
+  const auto [game, solver] = session.snapshot();
+  ASSERT_TRUE(game && solver);
+  EXPECT_EQ(solver->iterations_completed, 5u);
+  EXPECT_FLOAT_EQ(snapshot.exploitability, solver->last_exploitability);
+
+  const auto& root = game->nodes[0];
+  ASSERT_EQ(snapshot.root_action_names.size(), root.actions.size());
+  ASSERT_EQ(snapshot.root_action_types.size(), root.actions.size());
+  ASSERT_EQ(snapshot.root_action_frequencies.size(), root.actions.size());
+  EXPECT_EQ(snapshot.root_action_names[0], "Check");
+  EXPECT_EQ(snapshot.root_action_types[0], "check");
+  EXPECT_EQ(snapshot.root_action_names[1], action_display_label(root.actions[1], 2280));
+  EXPECT_NEAR(std::accumulate(snapshot.root_action_frequencies.begin(),
+                              snapshot.root_action_frequencies.end(), 0.0),
+              1.0, 1e-5);
+
+  ASSERT_EQ(snapshot.tree_node_meta.size(), game->nodes.size());
+  for (std::size_t n = 0; n < game->nodes.size(); ++n) {
+    const auto& node = game->nodes[n];
+    const TreeNodeMeta& meta = snapshot.tree_node_meta[n];
+    EXPECT_EQ(meta.pot, node.pot);
+    EXPECT_EQ(meta.invested_oop, node.invested[0]);
+    EXPECT_EQ(meta.invested_ip, node.invested[1]);
+    ASSERT_EQ(meta.actions.size(), node.actions.size());
+    if (node.kind == halvory::NodeKind::Decision) {
+      EXPECT_EQ(meta.node_type, "decision");
+      EXPECT_EQ(meta.player, node.seat == 0 ? "OOP" : "IP");
+    } else {
+      EXPECT_EQ(meta.node_type, "terminal");  // a river tree has no chance nodes
+      EXPECT_TRUE(meta.player.empty());
     }
-    EXPECT_EQ(statuses[8], "Finalizing: computing results...");
-    EXPECT_EQ(statuses[9], "Finalizing: building result snapshot...");
-    EXPECT_EQ(statuses[10], "Done");
-    EXPECT_FALSE(recorder.running_at_final);
-
-    const auto reports = recorder.reports;
-    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(reports[i].progress, 0.0);
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_DOUBLE_EQ(reports[2 + i].progress, std::min(i / 5.0, 0.999));
-        EXPECT_FALSE(reports[2 + i].result.has_value());
+    double sum = 0.0;
+    for (std::size_t a = 0; a < node.actions.size(); ++a) {
+      EXPECT_EQ(meta.actions[a].child_index, node.children[a]);
+      EXPECT_EQ(meta.actions[a].action_type, action_size_key(node.actions[a], node.pot));
+      sum += meta.actions[a].frequency;
     }
-    EXPECT_DOUBLE_EQ(reports[8].progress, 0.999);
-    EXPECT_DOUBLE_EQ(reports[9].progress, 0.999);
-    EXPECT_EQ(reports[10].progress, 1.0);
-
-    const ResultSnapshot& snapshot = *reports[10].result;
-    EXPECT_TRUE(snapshot.ok);
-    EXPECT_TRUE(snapshot.error.empty());
-    EXPECT_EQ(snapshot.board, "Ks7d2c5h9s");
-    EXPECT_EQ(snapshot.starting_pot, 2280);
-    EXPECT_EQ(snapshot.effective_stack, 8890);
-    EXPECT_EQ(snapshot.iterations, 5u);
-    EXPECT_TRUE(std::isfinite(snapshot.exploitability));
-    EXPECT_TRUE(std::isfinite(snapshot.ev_oop) && std::isfinite(snapshot.ev_ip));
-
-    const auto [game, solver] = session.snapshot();
-    ASSERT_TRUE(game && solver);
-    EXPECT_EQ(solver->iterations_completed, 5u);
-    EXPECT_FLOAT_EQ(snapshot.exploitability, solver->last_exploitability);
-
-    const auto& root = game->nodes[0];
-    ASSERT_EQ(snapshot.root_action_names.size(), root.actions.size());
-    ASSERT_EQ(snapshot.root_action_types.size(), root.actions.size());
-    ASSERT_EQ(snapshot.root_action_frequencies.size(), root.actions.size());
-    EXPECT_EQ(snapshot.root_action_names[0], "Check");
-    EXPECT_EQ(snapshot.root_action_types[0], "check");
-    EXPECT_EQ(snapshot.root_action_names[1], action_display_label(root.actions[1], 2280));
-    EXPECT_NEAR(std::accumulate(snapshot.root_action_frequencies.begin(),
-                                snapshot.root_action_frequencies.end(), 0.0),
-                1.0, 1e-5);
-
-    ASSERT_EQ(snapshot.tree_node_meta.size(), game->nodes.size());
-    for (std::size_t n = 0; n < game->nodes.size(); ++n) {
-        const auto& node = game->nodes[n];
-        const TreeNodeMeta& meta = snapshot.tree_node_meta[n];
-        EXPECT_EQ(meta.pot, node.pot);
-        EXPECT_EQ(meta.invested_oop, node.invested[0]);
-        EXPECT_EQ(meta.invested_ip, node.invested[1]);
-        ASSERT_EQ(meta.actions.size(), node.actions.size());
-        if (node.kind == halvory::NodeKind::Decision) {
-            EXPECT_EQ(meta.node_type, "decision");
-            EXPECT_EQ(meta.player, node.seat == 0 ? "OOP" : "IP");
-        } else {
-            EXPECT_EQ(meta.node_type, "terminal");  // a river tree has no chance nodes
-            EXPECT_TRUE(meta.player.empty());
-        }
-        double sum = 0.0;
-        for (std::size_t a = 0; a < node.actions.size(); ++a) {
-            EXPECT_EQ(meta.actions[a].child_index, node.children[a]);
-            EXPECT_EQ(meta.actions[a].action_type, action_size_key(node.actions[a], node.pot));
-            sum += meta.actions[a].frequency;
-        }
-        if (!node.actions.empty()) {
-            EXPECT_NEAR(sum, 1.0, 1e-5);
-        }
+    if (!node.actions.empty()) {
+      EXPECT_NEAR(sum, 1.0, 1e-5);
     }
+  }
 }
 
 TEST(SolveSession, ZeroIterationsGiveEqualFrequenciesAndChanceRows) {
-    SolveSession session;
-    Recorder recorder;
-    SolveConfig request = flop_spot(0);
-    request.board = "Ks7d2c5h";
-    request.starting_street = "turn";
-    ASSERT_TRUE(session.start(request, recorder.callback(&session)));
-    ASSERT_TRUE(recorder.wait_done());
-    const auto reports = recorder.reports;
-    const SolveProgress final_report = reports.back();
-    ASSERT_EQ(final_report.status, "Done");
-    for (const auto& r : reports) {
-        if (r.status != "Done") {
-            EXPECT_EQ(r.progress, 0.0) << r.status;
-        }
+  SolveSession session;
+  Recorder recorder;
+  SolveConfig request = flop_spot(0);
+  request.board = "Ks7d2c5h";
+  request.starting_street = "turn";
+  ASSERT_TRUE(session.start(request, recorder.callback(&session)));
+  ASSERT_TRUE(recorder.wait_done());
+  const auto reports = recorder.reports;
+  const SolveProgress final_report = reports.back();
+  ASSERT_EQ(final_report.status, "Done");
+  for (const auto& r : reports) {
+    if (r.status != "Done") {
+      EXPECT_EQ(r.progress, 0.0) << r.status;
     }
-    const ResultSnapshot& snapshot = *final_report.result;
-    EXPECT_EQ(snapshot.iterations, 0u);
-    for (const float f : snapshot.root_action_frequencies) {
-        EXPECT_FLOAT_EQ(f, 1.0f / static_cast<float>(snapshot.root_action_frequencies.size()));
+  }
+  const ResultSnapshot& snapshot = *final_report.result;
+  EXPECT_EQ(snapshot.iterations, 0u);
+  for (const float f : snapshot.root_action_frequencies) {
+    EXPECT_FLOAT_EQ(f, 1.0f / static_cast<float>(snapshot.root_action_frequencies.size()));
+  }
+  bool saw_chance = false;
+  for (const TreeNodeMeta& meta : snapshot.tree_node_meta) {
+    if (meta.node_type != "chance") {
+      EXPECT_TRUE(meta.chance_deal.empty());
+      continue;
     }
-    bool saw_chance = false;
-    for (const TreeNodeMeta& meta : snapshot.tree_node_meta) {
-        if (meta.node_type != "chance") {
-            EXPECT_TRUE(meta.chance_deal.empty());
-            continue;
-        }
-        saw_chance = true;
-        EXPECT_EQ(meta.chance_deal, "river");
-        ASSERT_FALSE(meta.actions.empty());
-        for (const TreeNodeAction& action : meta.actions) {
-            EXPECT_EQ(action.action_type, "chance");
-            EXPECT_EQ(action.name.size(), 2u);
-            EXPECT_FLOAT_EQ(action.frequency, 1.0f / static_cast<float>(meta.actions.size()));
-        }
+    saw_chance = true;
+    EXPECT_EQ(meta.chance_deal, "river");
+    ASSERT_FALSE(meta.actions.empty());
+    for (const TreeNodeAction& action : meta.actions) {
+      EXPECT_EQ(action.action_type, "chance");
+      EXPECT_EQ(action.name.size(), 2u);
+      EXPECT_FLOAT_EQ(action.frequency, 1.0f / static_cast<float>(meta.actions.size()));
     }
-    EXPECT_TRUE(saw_chance);
+  }
+  EXPECT_TRUE(saw_chance);
 }
 
 TEST(SolveSession, CancelDuringIterationsEndsCancelledAndStoresNothing) {
-    SolveSession session;
-    Recorder recorder;
-    SolveConfig request = river_spot(100000);
-    ASSERT_TRUE(session.start(request, recorder.callback(&session, [&](const SolveProgress& r) {
-        if (starts_with(r.status, "Iter 3 ")) session.cancel();
-    })));
-    ASSERT_TRUE(recorder.wait_done());
-    const SolveProgress final_report = recorder.final_report();
-    EXPECT_EQ(final_report.status, "Cancelled");
-    EXPECT_EQ(final_report.progress, 0.0);
-    ASSERT_TRUE(final_report.result.has_value());
-    const ResultSnapshot& snapshot = *final_report.result;
-    EXPECT_FALSE(snapshot.ok);
-    EXPECT_EQ(snapshot.error, "Cancelled");
-    EXPECT_EQ(snapshot.board, request.board);
-    EXPECT_EQ(snapshot.starting_pot, request.starting_pot);
-    EXPECT_EQ(snapshot.effective_stack, request.effective_stack);
-    EXPECT_TRUE(snapshot.root_action_names.empty());
-    EXPECT_TRUE(snapshot.root_action_types.empty());
-    EXPECT_TRUE(snapshot.root_action_frequencies.empty());
-    EXPECT_TRUE(snapshot.tree_node_meta.empty());
-    EXPECT_FALSE(recorder.running_at_final);
-    EXPECT_FALSE(session.game_ptr());
-    EXPECT_FALSE(session.solver_ptr());
-    // The solver stopped at its next poll: no iteration beyond the fourth.
-    for (const std::string& status : recorder.statuses()) {
-        EXPECT_FALSE(starts_with(status, "Iter 5 ")) << status;
-        EXPECT_FALSE(starts_with(status, "Finalizing")) << status;
-    }
+  SolveSession session;
+  Recorder recorder;
+  SolveConfig request = river_spot(100000);
+  ASSERT_TRUE(session.start(request, recorder.callback(&session, [&](const SolveProgress& r) {
+    if (starts_with(r.status, "Iter 3 ")) session.cancel();
+  })));
+  ASSERT_TRUE(recorder.wait_done());
+  const SolveProgress final_report = recorder.final_report();
+  EXPECT_EQ(final_report.status, "Cancelled");
+  EXPECT_EQ(final_report.progress, 0.0);
+  ASSERT_TRUE(final_report.result.has_value());
+  const ResultSnapshot& snapshot = *final_report.result;
+  EXPECT_FALSE(snapshot.ok);
+  EXPECT_EQ(snapshot.error, "Cancelled");
+  EXPECT_EQ(snapshot.board, request.board);
+  EXPECT_EQ(snapshot.starting_pot, request.starting_pot);
+  EXPECT_EQ(snapshot.effective_stack, request.effective_stack);
+  EXPECT_TRUE(snapshot.root_action_names.empty());
+  EXPECT_TRUE(snapshot.root_action_types.empty());
+  EXPECT_TRUE(snapshot.root_action_frequencies.empty());
+  EXPECT_TRUE(snapshot.tree_node_meta.empty());
+  EXPECT_FALSE(recorder.running_at_final);
+  EXPECT_FALSE(session.game_ptr());
+  EXPECT_FALSE(session.solver_ptr());
+  // The solver stopped at its next poll: no iteration beyond the fourth.
+  for (const std::string& status : recorder.statuses()) {
+    EXPECT_FALSE(starts_with(status, "Iter 5 ")) << status;
+    EXPECT_FALSE(starts_with(status, "Finalizing")) << status;
+  }
 }
 
 TEST(SolveSession, CancelBeforeTheBuildEndsBeforeTheSolverStarts) {
-    SolveSession session;
-    Recorder recorder;
-    SolveConfig request = flop_spot(100000);
-    request.oop_range = "100%";
-    request.ip_range = "100%";
-    ASSERT_TRUE(session.start(request, recorder.callback(&session)));
-    session.cancel();
-    ASSERT_TRUE(recorder.wait_done());
-    EXPECT_EQ(recorder.final_report().status, "Cancelled");
-    for (const std::string& status : recorder.statuses()) {
-        EXPECT_NE(status, "Init: building game tree structures...");
-        EXPECT_FALSE(starts_with(status, "Iter"));
-    }
-    EXPECT_FALSE(session.game_ptr());
+  SolveSession session;
+  Recorder recorder;
+  SolveConfig request = flop_spot(100000);
+  request.oop_range = "100%";
+  request.ip_range = "100%";
+  ASSERT_TRUE(session.start(request, recorder.callback(&session)));
+  session.cancel();
+  ASSERT_TRUE(recorder.wait_done());
+  EXPECT_EQ(recorder.final_report().status, "Cancelled");
+  for (const std::string& status : recorder.statuses()) {
+    EXPECT_NE(status, "Init: building game tree structures...");
+    EXPECT_FALSE(starts_with(status, "Iter"));
+  }
+  EXPECT_FALSE(session.game_ptr());
 }
 
 TEST(SolveSession, FailuresBecomeErrorReports) {
-    struct Case {
-        SolveConfig request;
-        std::string message;
-    };
-    std::vector<Case> cases;
-    SolveConfig short_board = river_spot(5);
-    short_board.board = "Ks7d2";
-    cases.push_back({short_board, "Board must include at least a flop (6 chars, e.g. AhKsQd)"});
+  struct Case {
+    SolveConfig request;
+    std::string message;
+  };
+  std::vector<Case> cases;
+  SolveConfig short_board = river_spot(5);
+  short_board.board = "Ks7d2";
+  cases.push_back({short_board, "Board must include at least a flop (6 chars, e.g. AhKsQd)"});
 
-    SolveConfig icm = river_spot(5);
-    icm.utility_model = "icm";
-    cases.push_back({icm, "ICM mode requires oop_stack and ip_stack"});
-    icm.oop_stack = 8000;
-    icm.ip_stack = 6000;
-    cases.push_back({icm, "ICM mode requires payouts (icm_payouts)"});
-    icm.icm_payouts = {50, 30, 20, 10};
-    icm.icm_other_stacks = {100};
-    cases.push_back({icm, "ICM mode requires stack sizes for all payout places"});
+  SolveConfig icm = river_spot(5);
+  icm.utility_model = "icm";
+  cases.push_back({icm, "ICM mode requires oop_stack and ip_stack"});
+  icm.oop_stack = 8000;
+  icm.ip_stack = 6000;
+  cases.push_back({icm, "ICM mode requires payouts (icm_payouts)"});
+  icm.icm_payouts = {50, 30, 20, 10};
+  icm.icm_other_stacks = {100};
+  cases.push_back({icm, "ICM mode requires stack sizes for all payout places"});
 
-    SolveConfig bad_range = river_spot(5);
-    bad_range.ip_range = "1.2.%x";
-    bad_range.oop_range = "..%";
-    cases.push_back({bad_range, "oop_range: Invalid percent range '..%' (expected like '50%')"});
+  SolveConfig bad_range = river_spot(5);
+  bad_range.ip_range = "1.2.%x";
+  bad_range.oop_range = "..%";
+  cases.push_back({bad_range, "oop_range: Invalid percent range '..%' (expected like '50%')"});
 
-    // Weights too small for the solver count as zero, leaving no range.
-    SolveConfig underflow = river_spot(5);
-    underflow.oop_range = "AA:1e-40";
-    underflow.ip_range = "KK:1e-40";
-    cases.push_back({underflow, "Player range empty after filtering board cards"});
+  // Weights too small for the solver count as zero, leaving no range.
+  SolveConfig underflow = river_spot(5);
+  underflow.oop_range = "AA:1e-40";
+  underflow.ip_range = "KK:1e-40";
+  cases.push_back({underflow, "Player range empty after filtering board cards"});
 
-    SolveConfig conflict = river_spot(5);
-    conflict.board = "Ks7d2c5h5h";
-    cases.push_back({conflict, "River conflicts with existing cards"});
+  SolveConfig conflict = river_spot(5);
+  conflict.board = "Ks7d2c5h5h";
+  cases.push_back({conflict, "River conflicts with existing cards"});
 
-    SolveConfig bad_card = river_spot(5);
-    bad_card.board = "Ks7d2c5h9z";
-    cases.push_back({bad_card, "Invalid suit character"});
+  SolveConfig bad_card = river_spot(5);
+  bad_card.board = "Ks7d2c5h9z";
+  cases.push_back({bad_card, "Invalid suit character"});
 
-    // Pot 10, stack 500, one-chip bets and raises: a min-raise ladder far
-    // deeper than any thread's stack would survive.
-    SolveConfig ladder = river_spot(5);
-    ladder.starting_pot = 1000;
-    ladder.effective_stack = 50000;
-    ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
-    cases.push_back({ladder,
-                     "Betting tree too deep: more than 250 actions on one line of play (use larger bet and raise "
-                     "sizes, or a raise cap)"});
+  // Pot 10, stack 500, one-chip bets and raises: a min-raise ladder far
+  // deeper than any thread's stack would survive.
+  SolveConfig ladder = river_spot(5);
+  ladder.starting_pot = 1000;
+  ladder.effective_stack = 50000;
+  ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
+  cases.push_back(
+      {ladder,
+       "Betting tree too deep: more than 250 actions on one line of play (use larger bet and raise "
+       "sizes, or a raise cap)"});
 
-    for (const Case& c : cases) {
-        SolveSession session;
-        Recorder recorder;
-        ASSERT_TRUE(session.start(c.request, recorder.callback(&session)));
-        ASSERT_TRUE(recorder.wait_done());
-        const SolveProgress final_report = recorder.final_report();
-        EXPECT_EQ(final_report.status, "Error: " + c.message);
-        EXPECT_EQ(final_report.progress, 0.0);
-        ASSERT_TRUE(final_report.result.has_value());
-        EXPECT_FALSE(final_report.result->ok);
-        EXPECT_EQ(final_report.result->error, c.message);
-        EXPECT_EQ(final_report.result->board, c.request.board);
-        EXPECT_FALSE(recorder.running_at_final);
-        EXPECT_FALSE(session.game_ptr());
-    }
-
-    // The sizing context wrapper reaches the report word for word.
-    SolveConfig bad_sizing = river_spot(5);
-    bad_sizing.ip_turn.bet_sizes = "2x";
+  for (const Case& c : cases) {
     SolveSession session;
     Recorder recorder;
-    ASSERT_TRUE(session.start(bad_sizing, recorder.callback(&session)));
+    ASSERT_TRUE(session.start(c.request, recorder.callback(&session)));
     ASSERT_TRUE(recorder.wait_done());
-    EXPECT_TRUE(starts_with(recorder.final_report().status,
-                            "Error: IP turn sizing (bet='2x', raise='', bet_norm='2x', raise_norm=''): "))
-        << recorder.final_report().status;
+    const SolveProgress final_report = recorder.final_report();
+    EXPECT_EQ(final_report.status, "Error: " + c.message);
+    EXPECT_EQ(final_report.progress, 0.0);
+    ASSERT_TRUE(final_report.result.has_value());
+    EXPECT_FALSE(final_report.result->ok);
+    EXPECT_EQ(final_report.result->error, c.message);
+    EXPECT_EQ(final_report.result->board, c.request.board);
+    EXPECT_FALSE(recorder.running_at_final);
+    EXPECT_FALSE(session.game_ptr());
+  }
+
+  // The sizing context wrapper reaches the report word for word.
+  SolveConfig bad_sizing = river_spot(5);
+  bad_sizing.ip_turn.bet_sizes = "2x";
+  SolveSession session;
+  Recorder recorder;
+  ASSERT_TRUE(session.start(bad_sizing, recorder.callback(&session)));
+  ASSERT_TRUE(recorder.wait_done());
+  EXPECT_TRUE(
+      starts_with(recorder.final_report().status,
+                  "Error: IP turn sizing (bet='2x', raise='', bet_norm='2x', raise_norm=''): "))
+      << recorder.final_report().status;
 }
 
 TEST(SolveSession, TinyWeightsCountAsZero) {
-    SolveSession session;
-    Recorder recorder;
-    SolveConfig request = river_spot(5);
-    request.oop_range = "AA:1e-40,QQ";
-    ASSERT_TRUE(session.start(request, recorder.callback(&session)));
-    ASSERT_TRUE(recorder.wait_done());
-    const SolveProgress final_report = recorder.final_report();
-    ASSERT_EQ(final_report.status, "Done");
-    EXPECT_TRUE(std::isfinite(final_report.result->ev_oop) && std::isfinite(final_report.result->exploitability));
-    EXPECT_EQ(session.game_ptr()->cards.pockets[0].size(), 6u);  // QQ only
+  SolveSession session;
+  Recorder recorder;
+  SolveConfig request = river_spot(5);
+  request.oop_range = "AA:1e-40,QQ";
+  ASSERT_TRUE(session.start(request, recorder.callback(&session)));
+  ASSERT_TRUE(recorder.wait_done());
+  const SolveProgress final_report = recorder.final_report();
+  ASSERT_EQ(final_report.status, "Done");
+  EXPECT_TRUE(std::isfinite(final_report.result->ev_oop) &&
+              std::isfinite(final_report.result->exploitability));
+  EXPECT_EQ(session.game_ptr()->cards.pockets[0].size(), 6u);  // QQ only
 }
 
 TEST(SolveSession, LadderInsideTheDepthBoundSolves) {
-    // A ladder of one-chip raises as deep as the tree bound lets a solve go.
-    SolveConfig ladder = river_spot(3);
-    ladder.starting_pot = 1000;
-    ladder.effective_stack = 248;
-    ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
-    SolveSession session;
-    Recorder recorder;
-    ASSERT_TRUE(session.start(ladder, recorder.callback(&session)));
-    ASSERT_TRUE(recorder.wait_done());
-    EXPECT_EQ(recorder.final_report().status, "Done");
+  // A ladder of one-chip raises as deep as the tree bound lets a solve go.
+  SolveConfig ladder = river_spot(3);
+  ladder.starting_pot = 1000;
+  ladder.effective_stack = 248;
+  ladder.oop_river = ladder.ip_river = SizingConfig{"1c", "1c", false, false};
+  SolveSession session;
+  Recorder recorder;
+  ASSERT_TRUE(session.start(ladder, recorder.callback(&session)));
+  ASSERT_TRUE(recorder.wait_done());
+  EXPECT_EQ(recorder.final_report().status, "Done");
 }
 
 TEST(SolveSession, UnrepresentableMoneyIsAnErrorNotACrash) {
-    for (const auto& [pot, stack] : {std::pair{INT_MAX, INT_MAX}, std::pair{2000000000, 1000000000}}) {
-        SolveSession session;
-        Recorder recorder;
-        SolveConfig request = river_spot(3);
-        request.starting_pot = pot;
-        request.effective_stack = stack;
-        ASSERT_TRUE(session.start(request, recorder.callback(&session)));
-        ASSERT_TRUE(recorder.wait_done());
-        const SolveProgress final_report = recorder.final_report();
-        EXPECT_TRUE(starts_with(final_report.status, "Error: ")) << final_report.status;
-        EXPECT_FALSE(final_report.result->ok);
-    }
+  for (const auto& [pot, stack] :
+       {std::pair{INT_MAX, INT_MAX}, std::pair{2000000000, 1000000000}}) {
+    SolveSession session;
+    Recorder recorder;
+    SolveConfig request = river_spot(3);
+    request.starting_pot = pot;
+    request.effective_stack = stack;
+    ASSERT_TRUE(session.start(request, recorder.callback(&session)));
+    ASSERT_TRUE(recorder.wait_done());
+    const SolveProgress final_report = recorder.final_report();
+    EXPECT_TRUE(starts_with(final_report.status, "Error: ")) << final_report.status;
+    EXPECT_FALSE(final_report.result->ok);
+  }
 }
 
 TEST(SolveSession, DestroyingTheSessionMidSolveWaitsForTheWorker) {
-    auto recorder = std::make_shared<Recorder>();
-    {
-        auto session = std::make_unique<SolveSession>();
-        ASSERT_TRUE(session->start(flop_spot(100000), recorder->callback()));
-        ASSERT_TRUE(recorder->wait_for_status_prefix("Iter 1 "));
-        session.reset();
-    }
-    // The worker finished before the destructor returned.
-    std::lock_guard<std::mutex> lock(recorder->mutex);
-    ASSERT_TRUE(recorder->done);
-    EXPECT_EQ(recorder->reports.back().status, "Cancelled");
+  auto recorder = std::make_shared<Recorder>();
+  {
+    auto session = std::make_unique<SolveSession>();
+    ASSERT_TRUE(session->start(flop_spot(100000), recorder->callback()));
+    ASSERT_TRUE(recorder->wait_for_status_prefix("Iter 1 "));
+    session.reset();
+  }
+  // The worker finished before the destructor returned.
+  std::lock_guard<std::mutex> lock(recorder->mutex);
+  ASSERT_TRUE(recorder->done);
+  EXPECT_EQ(recorder->reports.back().status, "Cancelled");
 
-    // Destroyed while still building: also waits, also ends.
-    auto early = std::make_shared<Recorder>();
-    {
-        SolveSession session;
-        ASSERT_TRUE(session.start(flop_spot(100000), early->callback()));
-    }
-    std::lock_guard<std::mutex> early_lock(early->mutex);
-    EXPECT_TRUE(early->done);
+  // Destroyed while still building: also waits, also ends.
+  auto early = std::make_shared<Recorder>();
+  {
+    SolveSession session;
+    ASSERT_TRUE(session.start(flop_spot(100000), early->callback()));
+  }
+  std::lock_guard<std::mutex> early_lock(early->mutex);
+  EXPECT_TRUE(early->done);
 }
 
 TEST(SolveSession, StartCancelStartLoopsStayConsistent) {
-    SolveSession session;
-    for (int round = 0; round < 12; ++round) {
-        Recorder recorder;
-        ASSERT_TRUE(session.start(river_spot(100000), recorder.callback(&session))) << round;
-        EXPECT_FALSE(session.start(river_spot(5), nullptr));
-        if (round % 3 == 1) std::this_thread::sleep_for(2ms);
-        session.cancel();
-        ASSERT_TRUE(recorder.wait_done());
-        EXPECT_EQ(recorder.final_report().status, "Cancelled");
-        EXPECT_FALSE(session.game_ptr());
-    }
-    // Back-to-back starts without waiting for the report handler.
-    for (int round = 0; round < 5; ++round) {
-        Recorder recorder;
-        ASSERT_TRUE(session.start(river_spot(2), recorder.callback(&session)));
-        ASSERT_TRUE(recorder.wait_done());
-        EXPECT_EQ(recorder.final_report().status, "Done");
-        while (session.is_running()) std::this_thread::yield();
-    }
-    EXPECT_TRUE(session.game_ptr());
-
-    // A new start drops the previous result before its thread runs, while a
-    // query's copy keeps the old objects alive.
-    auto held = session.snapshot();
+  SolveSession session;
+  for (int round = 0; round < 12; ++round) {
     Recorder recorder;
-    Gate gate;
-    ASSERT_TRUE(session.start(river_spot(2), recorder.callback(&session, [&](const SolveProgress& r) {
-        if (r.status == "Init: building game object...") gate.wait();
-    })));
-    EXPECT_FALSE(session.game_ptr());
-    EXPECT_FALSE(session.solver_ptr());
-    EXPECT_FALSE(held.first->nodes.empty());
-    gate.release();
+    ASSERT_TRUE(session.start(river_spot(100000), recorder.callback(&session))) << round;
+    EXPECT_FALSE(session.start(river_spot(5), nullptr));
+    if (round % 3 == 1) std::this_thread::sleep_for(2ms);
+    session.cancel();
     ASSERT_TRUE(recorder.wait_done());
-    EXPECT_TRUE(session.game_ptr());
-    EXPECT_NE(session.game_ptr(), held.first);
-    session.clear_results();
+    EXPECT_EQ(recorder.final_report().status, "Cancelled");
     EXPECT_FALSE(session.game_ptr());
-    EXPECT_FALSE(session.solver_ptr());
+  }
+  // Back-to-back starts without waiting for the report handler.
+  for (int round = 0; round < 5; ++round) {
+    Recorder recorder;
+    ASSERT_TRUE(session.start(river_spot(2), recorder.callback(&session)));
+    ASSERT_TRUE(recorder.wait_done());
+    EXPECT_EQ(recorder.final_report().status, "Done");
+    while (session.is_running()) std::this_thread::yield();
+  }
+  EXPECT_TRUE(session.game_ptr());
+
+  // A new start drops the previous result before its thread runs, while a
+  // query's copy keeps the old objects alive.
+  auto held = session.snapshot();
+  Recorder recorder;
+  Gate gate;
+  ASSERT_TRUE(session.start(river_spot(2), recorder.callback(&session, [&](const SolveProgress& r) {
+    if (r.status == "Init: building game object...") gate.wait();
+  })));
+  EXPECT_FALSE(session.game_ptr());
+  EXPECT_FALSE(session.solver_ptr());
+  EXPECT_FALSE(held.first->nodes.empty());
+  gate.release();
+  ASSERT_TRUE(recorder.wait_done());
+  EXPECT_TRUE(session.game_ptr());
+  EXPECT_NE(session.game_ptr(), held.first);
+  session.clear_results();
+  EXPECT_FALSE(session.game_ptr());
+  EXPECT_FALSE(session.solver_ptr());
 }
 
 TEST(SolveSession, EmptyCallbackIsAllowed) {
-    SolveSession session;
-    ASSERT_TRUE(session.start(river_spot(3), nullptr));
-    while (session.is_running()) std::this_thread::sleep_for(1ms);
-    EXPECT_TRUE(session.game_ptr());
+  SolveSession session;
+  ASSERT_TRUE(session.start(river_spot(3), nullptr));
+  while (session.is_running()) std::this_thread::sleep_for(1ms);
+  EXPECT_TRUE(session.game_ptr());
 }
 
 // Node locks with no iterations: the lock matrices are checked directly.
 class NodeLocks : public ::testing::Test {
-protected:
-    std::shared_ptr<halvory::Game> solve_with(std::vector<NodeLockRequest> locks) {
-        SolveConfig request = river_spot(0);
-        request.oop_range = "AA,KK";
-        request.node_locks = std::move(locks);
-        Recorder recorder;
-        EXPECT_TRUE(session.start(request, recorder.callback(&session)));
-        EXPECT_TRUE(recorder.wait_done());
-        EXPECT_EQ(recorder.final_report().status, "Done");
-        return session.game_ptr();
-    }
-    SolveSession session;
+ protected:
+  std::shared_ptr<halvory::Game> solve_with(std::vector<NodeLockRequest> locks) {
+    SolveConfig request = river_spot(0);
+    request.oop_range = "AA,KK";
+    request.node_locks = std::move(locks);
+    Recorder recorder;
+    EXPECT_TRUE(session.start(request, recorder.callback(&session)));
+    EXPECT_TRUE(recorder.wait_done());
+    EXPECT_EQ(recorder.final_report().status, "Done");
+    return session.game_ptr();
+  }
+  SolveSession session;
 };
 
 TEST_F(NodeLocks, ForcedActionAndExplicitVectors) {
-    NodeLockRequest aces{0, "AA", 1, 1.7f, {}};
-    NodeLockRequest kings{0, "KK", 0, 1.0f, {3.0f, -1.0f, NAN}};
-    const auto game = solve_with({aces, kings});
-    ASSERT_TRUE(game);
-    const auto* lock = game->find_node_lock(0);
-    ASSERT_NE(lock, nullptr);
-    const auto& pockets = game->cards.pockets[0];
-    const std::size_t hands = pockets.size();
-    const std::size_t n = game->nodes[0].actions.size();
-    ASSERT_EQ(n, 3u);  // check and two bet sizes
-    ASSERT_EQ(lock->size(), n * hands);
-    for (std::size_t h = 0; h < hands; ++h) {
-        const std::string label = hand_class_label(pockets[h]);
-        for (std::size_t a = 0; a < n; ++a) {
-            const float expected = label == "AA" ? (a == 1 ? 1.0f : 0.0f) : (a == 0 ? 1.0f : 0.0f);
-            EXPECT_FLOAT_EQ((*lock)[a * hands + h], expected) << label << " action " << a;
-        }
+  NodeLockRequest aces{0, "AA", 1, 1.7f, {}};
+  NodeLockRequest kings{0, "KK", 0, 1.0f, {3.0f, -1.0f, NAN}};
+  const auto game = solve_with({aces, kings});
+  ASSERT_TRUE(game);
+  const auto* lock = game->find_node_lock(0);
+  ASSERT_NE(lock, nullptr);
+  const auto& pockets = game->cards.pockets[0];
+  const std::size_t hands = pockets.size();
+  const std::size_t n = game->nodes[0].actions.size();
+  ASSERT_EQ(n, 3u);  // check and two bet sizes
+  ASSERT_EQ(lock->size(), n * hands);
+  for (std::size_t h = 0; h < hands; ++h) {
+    const std::string label = hand_class_label(pockets[h]);
+    for (std::size_t a = 0; a < n; ++a) {
+      const float expected = label == "AA" ? (a == 1 ? 1.0f : 0.0f) : (a == 0 ? 1.0f : 0.0f);
+      EXPECT_FLOAT_EQ((*lock)[a * hands + h], expected) << label << " action " << a;
     }
+  }
 }
 
 TEST_F(NodeLocks, PartialProbabilitySpreadsTheRestAndUnmatchedHandsStayFree) {
-    NodeLockRequest early{0, "AA", 0, 1.0f, {}};
-    NodeLockRequest later{0, "AA", 2, 0.4f, {}};  // replaces the earlier request
-    const auto game = solve_with({early, later});
-    const auto* lock = game->find_node_lock(0);
-    ASSERT_NE(lock, nullptr);
-    const auto& pockets = game->cards.pockets[0];
-    const std::size_t hands = pockets.size();
-    for (std::size_t h = 0; h < hands; ++h) {
-        if (hand_class_label(pockets[h]) == "AA") {
-            EXPECT_FLOAT_EQ((*lock)[0 * hands + h], 0.3f);
-            EXPECT_FLOAT_EQ((*lock)[1 * hands + h], 0.3f);
-            EXPECT_FLOAT_EQ((*lock)[2 * hands + h], 0.4f);
-        } else {
-            for (std::size_t a = 0; a < 3; ++a) EXPECT_LT((*lock)[a * hands + h], 0.0f);
-        }
+  NodeLockRequest early{0, "AA", 0, 1.0f, {}};
+  NodeLockRequest later{0, "AA", 2, 0.4f, {}};  // replaces the earlier request
+  const auto game = solve_with({early, later});
+  const auto* lock = game->find_node_lock(0);
+  ASSERT_NE(lock, nullptr);
+  const auto& pockets = game->cards.pockets[0];
+  const std::size_t hands = pockets.size();
+  for (std::size_t h = 0; h < hands; ++h) {
+    if (hand_class_label(pockets[h]) == "AA") {
+      EXPECT_FLOAT_EQ((*lock)[0 * hands + h], 0.3f);
+      EXPECT_FLOAT_EQ((*lock)[1 * hands + h], 0.3f);
+      EXPECT_FLOAT_EQ((*lock)[2 * hands + h], 0.4f);
+    } else {
+      for (std::size_t a = 0; a < 3; ++a) EXPECT_LT((*lock)[a * hands + h], 0.0f);
     }
+  }
 }
 
 TEST_F(NodeLocks, UnusableRequestsChangeNothing) {
-    const auto probe = solve_with({});
-    ASSERT_TRUE(probe);
-    std::size_t terminal = 0;
-    for (std::size_t i = 0; i < probe->nodes.size(); ++i) {
-        if (probe->nodes[i].kind == halvory::NodeKind::Terminal) terminal = i;
-    }
-    ASSERT_NE(terminal, 0u);
-    const auto game = solve_with({
-        NodeLockRequest{probe->nodes.size(), "AA", 0, 1.0f, {}},  // beyond the tree
-        NodeLockRequest{terminal, "AA", 0, 1.0f, {}},              // not a decision node
-        NodeLockRequest{0, "AA", 0, 1.0f, {1.0f, 0.0f}},           // wrong vector length
-        NodeLockRequest{0, "AA", -1, 1.0f, {}},                    // no such action
-        NodeLockRequest{0, "AA", 3, 1.0f, {}},                     // no such action
-        NodeLockRequest{0, "72o", 0, 1.0f, {}},                    // no such hand
-        NodeLockRequest{0, "", 0, 1.0f, {}},                       // no hand
-    });
-    ASSERT_TRUE(game);
-    EXPECT_TRUE(game->node_locks.empty());
+  const auto probe = solve_with({});
+  ASSERT_TRUE(probe);
+  std::size_t terminal = 0;
+  for (std::size_t i = 0; i < probe->nodes.size(); ++i) {
+    if (probe->nodes[i].kind == halvory::NodeKind::Terminal) terminal = i;
+  }
+  ASSERT_NE(terminal, 0u);
+  const auto game = solve_with({
+      NodeLockRequest{probe->nodes.size(), "AA", 0, 1.0f, {}},  // beyond the tree
+      NodeLockRequest{terminal, "AA", 0, 1.0f, {}},             // not a decision node
+      NodeLockRequest{0, "AA", 0, 1.0f, {1.0f, 0.0f}},          // wrong vector length
+      NodeLockRequest{0, "AA", -1, 1.0f, {}},                   // no such action
+      NodeLockRequest{0, "AA", 3, 1.0f, {}},                    // no such action
+      NodeLockRequest{0, "72o", 0, 1.0f, {}},                   // no such hand
+      NodeLockRequest{0, "", 0, 1.0f, {}},                      // no hand
+  });
+  ASSERT_TRUE(game);
+  EXPECT_TRUE(game->node_locks.empty());
 }
 
 }  // namespace

@@ -119,7 +119,8 @@ TEST(BetSizeTokens, Failures) {
   EXPECT_EQ(bet_error("x%e", false), "Failed to parse floating-point number from '' (hex=)");
   EXPECT_EQ(bet_error("x%50e", false), "Failed to parse integer from 'x'");
   EXPECT_EQ(bet_error("50.5", false), "Failed to parse integer from '50.5'");
-  EXPECT_EQ(bet_error("abc%", false), "Failed to parse floating-point number from 'abc' (hex=616263)");
+  EXPECT_EQ(bet_error("abc%", false),
+            "Failed to parse floating-point number from 'abc' (hex=616263)");
   EXPECT_EQ(bet_error("allin", false), "Failed to parse integer from 'allin'");
   EXPECT_EQ(bet_error("40r", true), "Failed to parse integer from '40r'");
   EXPECT_EQ(message_of<std::out_of_range>([] { parse_bet_size("2147483648", false); }),

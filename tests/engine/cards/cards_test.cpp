@@ -31,7 +31,9 @@ HandStrength eval(std::string_view seven, bool short_deck = false) {
   return evaluate_seven(c[0], c[1], c[2], c[3], c[4], c[5], c[6], short_deck);
 }
 
-std::uint32_t rank_bit(char rank) { return 1u << parse_rank(rank); }
+std::uint32_t rank_bit(char rank) {
+  return 1u << parse_rank(rank);
+}
 
 TEST(CardText, RanksAndSuitsInBothCases) {
   const std::string ranks = "23456789TJQKA";
@@ -45,7 +47,8 @@ TEST(CardText, RanksAndSuitsInBothCases) {
   EXPECT_EQ(parse_suit('H'), 2);
   EXPECT_EQ(parse_suit('s'), 3);
   EXPECT_EQ(message_of<std::invalid_argument>([] { parse_rank('1'); }), "Invalid rank character");
-  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_rank('\xff'); }), "Invalid rank character");
+  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_rank('\xff'); }),
+            "Invalid rank character");
   EXPECT_EQ(message_of<std::invalid_argument>([] { parse_suit('x'); }), "Invalid suit character");
   EXPECT_EQ(message_of<std::out_of_range>([] { rank_char(13); }), "Rank is out of range");
 }
@@ -89,14 +92,18 @@ TEST(FlopText, KeepsInputOrderAndIgnoresWhitespace) {
 
 TEST(FlopText, Failures) {
   const std::string three = "Flop string must contain exactly three cards";
-  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("AhAh2c"); }), "Flop cards must be unique");
-  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("2cAhAh"); }), "Flop cards must be unique");
+  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("AhAh2c"); }),
+            "Flop cards must be unique");
+  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("2cAhAh"); }),
+            "Flop cards must be unique");
   EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("AhKd"); }), three);
   EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("AhKd2c3s"); }), three);
   EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop(""); }), three);
   EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("   "); }), three);
-  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("AhKd1c"); }), "Invalid rank character");
-  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("AhKd2x"); }), "Invalid suit character");
+  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("AhKd1c"); }),
+            "Invalid rank character");
+  EXPECT_EQ(message_of<std::invalid_argument>([] { parse_flop("AhKd2x"); }),
+            "Invalid suit character");
 }
 
 TEST(Evaluator, CategoriesAndMasksOfTheLayoutTable) {
@@ -113,12 +120,12 @@ TEST(Evaluator, CategoriesAndMasksOfTheLayoutTable) {
       {"AhAdKcKs2h3d4c", 2, {'A', 'K'}, {'4'}},
       {"7h7d7cKs9h3d2c", 3, {'7'}, {'K', '9'}},
       {"9h8d7c6s5h3d2c", 4, {'9'}, {}},
-      {"Ah2d3c4s5hKdQc", 4, {'5'}, {}},           // the wheel tops at the five
+      {"Ah2d3c4s5hKdQc", 4, {'5'}, {}},  // the wheel tops at the five
       {"AhKhQhJhThAdAc", 8, {'A'}, {}},
-      {"Ah2h3h4h5h6d7c", 8, {'5'}, {}},           // steel wheel
-      {"7h7d7c7s3h3d3c", 7, {'7'}, {'3'}},        // quads with trips: the threes kick
+      {"Ah2h3h4h5h6d7c", 8, {'5'}, {}},     // steel wheel
+      {"7h7d7c7s3h3d3c", 7, {'7'}, {'3'}},  // quads with trips: the threes kick
       {"7h7d7c7s3h3dAc", 7, {'7'}, {'A'}},
-      {"AhAdAcKsKhKd2c", 6, {'A'}, {'K'}},        // two trips: lower trips is the pair
+      {"AhAdAcKsKhKd2c", 6, {'A'}, {'K'}},  // two trips: lower trips is the pair
       {"AhAdAcKsKhQdQc", 6, {'A'}, {'K'}},
       {"Ah9h7h5h3h2h2d", 5, {'A', '9', '7', '5', '3'}, {}},
   };

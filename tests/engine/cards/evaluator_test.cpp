@@ -59,9 +59,13 @@ void compare_random_hands(bool short_deck, std::uint64_t seed) {
   for (int cat = 0; cat < 8; ++cat) EXPECT_GT(categories_seen[cat], 0) << "category " << cat;
 }
 
-TEST(EvaluatorOracle, HoldemMatchesReference) { compare_random_hands(false, 0x5eed1); }
+TEST(EvaluatorOracle, HoldemMatchesReference) {
+  compare_random_hands(false, 0x5eed1);
+}
 
-TEST(EvaluatorOracle, ShortDeckMatchesReference) { compare_random_hands(true, 0x5eed2); }
+TEST(EvaluatorOracle, ShortDeckMatchesReference) {
+  compare_random_hands(true, 0x5eed2);
+}
 
 // Rare categories get too few random hits; build them on purpose: a straight
 // flush or quads plus two random cards.

@@ -16,15 +16,18 @@ namespace halvory {
 namespace {
 
 // Bytes that reach deep into the grammars, mixed with arbitrary bytes.
-constexpr std::string_view kGrammarBytes = "AKQJT98765432akqjt cdhsCDHSox+-:,.%eExXcCrRaA0123456789 \t\n";
+constexpr std::string_view kGrammarBytes =
+    "AKQJT98765432akqjt cdhsCDHSox+-:,.%eExXcCrRaA0123456789 \t\n";
 
 std::string random_text(std::mt19937_64& rng) {
   const int length = static_cast<int>(rng() % 24);
   const bool arbitrary = rng() % 4 == 0;
   std::string text;
   for (int i = 0; i < length; ++i) {
-    if (arbitrary || rng() % 16 == 0) text.push_back(static_cast<char>(rng() & 0xff));
-    else text.push_back(kGrammarBytes[rng() % kGrammarBytes.size()]);
+    if (arbitrary || rng() % 16 == 0)
+      text.push_back(static_cast<char>(rng() & 0xff));
+    else
+      text.push_back(kGrammarBytes[rng() % kGrammarBytes.size()]);
   }
   return text;
 }
@@ -41,7 +44,8 @@ Outcome run(Call&& call, const std::string& text) {
   } catch (const std::out_of_range&) {
     return Outcome::Documented;
   } catch (const std::exception& e) {
-    ADD_FAILURE() << "undocumented exception '" << e.what() << "' for input of " << text.size() << " bytes";
+    ADD_FAILURE() << "undocumented exception '" << e.what() << "' for input of " << text.size()
+                  << " bytes";
   } catch (...) {
     ADD_FAILURE() << "non-standard exception";
   }
@@ -53,29 +57,35 @@ TEST(ParseFuzz, OnlyDocumentedExceptions) {
   int accepted_ranges = 0, accepted_sizes = 0;
   for (int i = 0; i < 100'000; ++i) {
     const std::string text = random_text(rng);
-    if (run([&] {
-          const Range r = parse_range(text);
-          for (float w : r.weights) ASSERT_TRUE(w >= 0.0f && w <= 1.0f);
-        }, text) == Outcome::Ok)
+    if (run(
+            [&] {
+              const Range r = parse_range(text);
+              for (float w : r.weights) ASSERT_TRUE(w >= 0.0f && w <= 1.0f);
+            },
+            text) == Outcome::Ok)
       ++accepted_ranges;
     run([&] { ASSERT_LT(parse_card(text), 52); }, text);
-    run([&] {
-      for (CardCode c : parse_flop(text)) ASSERT_LT(c, 52);
-    }, text);
+    run(
+        [&] {
+          for (CardCode c : parse_flop(text)) ASSERT_LT(c, 52);
+        },
+        text);
     for (bool raise_context : {false, true}) {
-      if (run([&] {
-            const BetSize size = parse_bet_size(text, raise_context);
-            ASSERT_LE(static_cast<std::uint32_t>(size.kind), 4u);
-            if (size.kind == BetSizeKind::RelativeRaise) {
-              ASSERT_TRUE(size.value > 1.0);
-            }
-            if (size.kind == BetSizeKind::ChipAmount) {
-              ASSERT_GE(size.raise_cap, 0);
-            }
-            if (size.kind == BetSizeKind::Geometric) {
-              ASSERT_GE(size.streets, 0);
-            }
-          }, text) == Outcome::Ok)
+      if (run(
+              [&] {
+                const BetSize size = parse_bet_size(text, raise_context);
+                ASSERT_LE(static_cast<std::uint32_t>(size.kind), 4u);
+                if (size.kind == BetSizeKind::RelativeRaise) {
+                  ASSERT_TRUE(size.value > 1.0);
+                }
+                if (size.kind == BetSizeKind::ChipAmount) {
+                  ASSERT_GE(size.raise_cap, 0);
+                }
+                if (size.kind == BetSizeKind::Geometric) {
+                  ASSERT_GE(size.streets, 0);
+                }
+              },
+              text) == Outcome::Ok)
         ++accepted_sizes;
       run([&] { parse_size_list(text, raise_context); }, text);
     }
@@ -109,12 +119,15 @@ TEST(ParseFuzz, StructuredRangeItems) {
   for (int i = 0; i < 50'000; ++i) {
     std::string item = pattern();
     switch (rng() % 3) {
-      case 0: item += "+"; break;
+      case 0:
+        item += "+";
+        break;
       case 1:
         item.push_back('-');
         item += pattern();
         break;
-      default: break;
+      default:
+        break;
     }
     if (rng() % 3 == 0) {
       item += ":0.";

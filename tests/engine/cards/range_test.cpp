@@ -139,8 +139,10 @@ TEST(RangeText, WeightFailures) {
   EXPECT_EQ(invalid("AA:x"), "invalid stof argument");
   EXPECT_EQ(invalid("AA:."), "invalid stof argument");
   EXPECT_EQ(invalid("AA:-"), "invalid stof argument");
-  EXPECT_EQ(message_of<std::out_of_range>([] { parse_range("AA:1e99"); }), "stof argument out of range");
-  EXPECT_EQ(message_of<std::out_of_range>([] { parse_range("AA:-1e40"); }), "stof argument out of range");
+  EXPECT_EQ(message_of<std::out_of_range>([] { parse_range("AA:1e99"); }),
+            "stof argument out of range");
+  EXPECT_EQ(message_of<std::out_of_range>([] { parse_range("AA:-1e40"); }),
+            "stof argument out of range");
   EXPECT_EQ(invalid(":0.5"), "Missing range expression");
   EXPECT_EQ(invalid("AA,:"), "Weight string is empty");
   // Numbers the C conversion accepts are fine as long as they land in [0, 1].

@@ -7,7 +7,9 @@ namespace halvory::testing {
 
 namespace {
 
-std::uint32_t bit(int rank) { return 1u << rank; }
+std::uint32_t bit(int rank) {
+  return 1u << rank;
+}
 
 }  // namespace
 
@@ -25,7 +27,8 @@ HandStrength reference_evaluate_five(const std::array<CardCode, 5>& cards, bool 
     if (count[r]) groups[group_count++] = {count[r], r};
   // Insertion sort, largest (count, rank) first.
   for (std::size_t i = 1; i < group_count; ++i)
-    for (std::size_t j = i; j > 0 && groups[j - 1] < groups[j]; --j) std::swap(groups[j - 1], groups[j]);
+    for (std::size_t j = i; j > 0 && groups[j - 1] < groups[j]; --j)
+      std::swap(groups[j - 1], groups[j]);
 
   int straight_top = -1;
   if (group_count == 5) {
@@ -40,7 +43,8 @@ HandStrength reference_evaluate_five(const std::array<CardCode, 5>& cards, bool 
   for (std::size_t i = 0; i < group_count; ++i) all |= bit(groups[i].second);
 
   auto make = [](int category, std::uint32_t primary, std::uint32_t kicker) {
-    return static_cast<HandStrength>(category) << kCategoryShift | primary << kPrimaryShift | kicker;
+    return static_cast<HandStrength>(category) << kCategoryShift | primary << kPrimaryShift |
+           kicker;
   };
   const int flush_category = short_deck ? 6 : 5;
   const int full_house_category = short_deck ? 5 : 6;

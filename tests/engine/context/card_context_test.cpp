@@ -42,25 +42,57 @@ TEST(CardContextValidation, EveryMessageOnItsBoardInOrder) {
   const std::vector<BadBoard> cases = {
       {"undealt flop slot", {As, N, Kd, N, N}, false, "Flop cards must be defined", false},
       // An undealt slot is reported before a bad code in an earlier slot.
-      {"undealt beats later faults", {As, N, 60, As, N}, false, "Flop cards must be defined", false},
+      {"undealt beats later faults",
+       {As, N, 60, As, N},
+       false,
+       "Flop cards must be defined",
+       false},
       {"flop code 52", {As, 52, Kd, N, N}, false, "Card code must be in [0, 52)", true},
-      {"code checked before undealt later slot", {60, Kd, N, N, N}, false,
-       "Card code must be in [0, 52)", true},
-      {"short-deck five", {As, Five, Kd, N, N}, true,
-       "Flop contains a card not in the selected deck variant", false},
+      {"code checked before undealt later slot",
+       {60, Kd, N, N, N},
+       false,
+       "Card code must be in [0, 52)",
+       true},
+      {"short-deck five",
+       {As, Five, Kd, N, N},
+       true,
+       "Flop contains a card not in the selected deck variant",
+       false},
       {"duplicate flop", {As, Kd, As, N, N}, false, "Flop cards must be unique", false},
-      {"duplicate flop before turn fault", {As, As, Kd, 99, N}, false, "Flop cards must be unique", false},
+      {"duplicate flop before turn fault",
+       {As, As, Kd, 99, N},
+       false,
+       "Flop cards must be unique",
+       false},
       {"turn code 52", {As, Kd, Qc, 52, N}, false, "Card code must be in [0, 52)", true},
-      {"short-deck turn deuce", {As, Kd, Qc, Two, N}, true, "Turn card not in the selected deck variant",
+      {"short-deck turn deuce",
+       {As, Kd, Qc, Two, N},
+       true,
+       "Turn card not in the selected deck variant",
        false},
       {"turn on flop", {As, Kd, Qc, Kd, N}, false, "Turn conflicts with flop", false},
-      {"turn fault before river fault", {As, Kd, Qc, Kd, As}, false, "Turn conflicts with flop", false},
+      {"turn fault before river fault",
+       {As, Kd, Qc, Kd, As},
+       false,
+       "Turn conflicts with flop",
+       false},
       {"river code 99", {As, Kd, Qc, Tc, 99}, false, "Card code must be in [0, 52)", true},
-      {"short-deck river deuce", {As, Kd, Qc, Tc, Two}, true, "River card not in the selected deck variant",
+      {"short-deck river deuce",
+       {As, Kd, Qc, Tc, Two},
+       true,
+       "River card not in the selected deck variant",
        false},
       {"river on flop", {As, Kd, Qc, Tc, Qc}, false, "River conflicts with existing cards", false},
-      {"river equals turn", {As, Kd, Qc, Tc, Tc}, false, "River conflicts with existing cards", false},
-      {"river without turn", {As, Kd, Qc, N, Ah}, false, "River cannot be dealt without a turn", false},
+      {"river equals turn",
+       {As, Kd, Qc, Tc, Tc},
+       false,
+       "River conflicts with existing cards",
+       false},
+      {"river without turn",
+       {As, Kd, Qc, N, Ah},
+       false,
+       "River cannot be dealt without a turn",
+       false},
   };
   const Range range = full_range();
   for (const BadBoard& c : cases) {
@@ -83,8 +115,8 @@ TEST(CardContextValidation, RangeEmptyAfterBoardFails) {
   const Range aces = parse_range("AhAs, AhAd, AhAc, AhKh");
   for (int seat = 0; seat < 2; ++seat) {
     try {
-      CardContext context(board_of("Ah7c2d"), seat == 0 ? aces : full_range(), seat == 1 ? aces : full_range(),
-                          false);
+      CardContext context(board_of("Ah7c2d"), seat == 0 ? aces : full_range(),
+                          seat == 1 ? aces : full_range(), false);
       ADD_FAILURE() << "no exception for seat " << seat;
     } catch (const std::invalid_argument& e) {
       EXPECT_STREQ(e.what(), "Player range empty after filtering board cards");
@@ -103,7 +135,8 @@ std::vector<std::array<CardCode, 2>> brute_force_runouts(const CardContext& cc) 
   const std::uint64_t flop = card_bit(cc.board[0]) | card_bit(cc.board[1]) | card_bit(cc.board[2]);
   for (int a = 0; a < 52; ++a)
     for (int b = a + 1; b < 52; ++b) {
-      const std::uint64_t pair = card_bit(static_cast<CardCode>(a)) | card_bit(static_cast<CardCode>(b));
+      const std::uint64_t pair =
+          card_bit(static_cast<CardCode>(a)) | card_bit(static_cast<CardCode>(b));
       if ((pair & cc.deck_mask) != pair || (pair & flop)) continue;
       if (cc.board[3] != kNoCard && !(pair & card_bit(cc.board[3]))) continue;
       if (cc.board[4] != kNoCard && !(pair & card_bit(cc.board[4]))) continue;
@@ -118,8 +151,11 @@ void expect_hand_lists_match(const CardContext& cc) {
     std::vector<float> expected_w;
     for (int a = 0; a < 52; ++a)
       for (int b = a + 1; b < 52; ++b) {
-        const float w = cc.ranges[seat].weights[pocket_index(static_cast<CardCode>(a), static_cast<CardCode>(b))];
-        const std::uint64_t m = card_bit(static_cast<CardCode>(a)) | card_bit(static_cast<CardCode>(b));
+        const float w =
+            cc.ranges[seat]
+                .weights[pocket_index(static_cast<CardCode>(a), static_cast<CardCode>(b))];
+        const std::uint64_t m =
+            card_bit(static_cast<CardCode>(a)) | card_bit(static_cast<CardCode>(b));
         if (w > 0 && (m & cc.deck_mask) == m && !(m & cc.board_mask)) {
           expected.push_back(static_cast<Pocket>(a | (b << 8)));
           expected_w.push_back(w);
@@ -145,11 +181,12 @@ void expect_runouts_match(const CardContext& cc) {
       for (std::size_t j = 0; j < cc.pockets[seat].size(); ++j) {
         const Pocket p = cc.pockets[seat][j];
         if (pocket_mask(p) & (card_bit(a) | card_bit(b))) continue;
-        expected.push_back({evaluate_hand(p, board5, cc.short_deck != 0) + 1,
-                            static_cast<std::uint16_t>(j)});
+        expected.push_back(
+            {evaluate_hand(p, board5, cc.short_deck != 0) + 1, static_cast<std::uint16_t>(j)});
       }
-      std::stable_sort(expected.begin() + 1, expected.end(),
-                       [](const ShowdownRecord& x, const ShowdownRecord& y) { return x.value < y.value; });
+      std::stable_sort(
+          expected.begin() + 1, expected.end(),
+          [](const ShowdownRecord& x, const ShowdownRecord& y) { return x.value < y.value; });
       expected.push_back(kShowdownHigh);
       const auto& got = entry[seat];
       ASSERT_EQ(got.size(), expected.size());
@@ -174,12 +211,14 @@ void expect_blocker_tables_match(const CardContext& cc) {
   const std::uint64_t flop = card_bit(cc.board[0]) | card_bit(cc.board[1]) | card_bit(cc.board[2]);
   auto split = [&](int seat, std::uint64_t dead, HandList& live, HandList& blocked) {
     for (std::size_t j = 0; j < cc.pockets[seat].size(); ++j)
-      (pocket_mask(cc.pockets[seat][j]) & dead ? blocked : live).push_back(static_cast<std::uint16_t>(j));
+      (pocket_mask(cc.pockets[seat][j]) & dead ? blocked : live)
+          .push_back(static_cast<std::uint16_t>(j));
   };
   for (int c = 0; c < 52; ++c) {
     const CardCode card = static_cast<CardCode>(c);
-    const bool admissible = cc.board[3] != kNoCard ? card == cc.board[3]
-                                                   : (cc.deck_mask & card_bit(card)) && !(flop & card_bit(card));
+    const bool admissible = cc.board[3] != kNoCard
+                                ? card == cc.board[3]
+                                : (cc.deck_mask & card_bit(card)) && !(flop & card_bit(card));
     for (int seat = 0; seat < 2; ++seat) {
       HandList live, blocked;
       if (admissible) split(seat, card_bit(card), live, blocked);
@@ -195,7 +234,8 @@ void expect_blocker_tables_match(const CardContext& cc) {
       for (int seat = 0; seat < 2; ++seat) {
         HandList live, blocked;
         if (admissible_pair[i])
-          split(seat, card_bit(static_cast<CardCode>(a)) | card_bit(static_cast<CardCode>(b)), live, blocked);
+          split(seat, card_bit(static_cast<CardCode>(a)) | card_bit(static_cast<CardCode>(b)), live,
+                blocked);
         ASSERT_EQ(cc.compatible_by_pair[i][seat], live) << a << " " << b;
         ASSERT_EQ(cc.blocked_by_pair[i][seat], blocked) << a << " " << b;
       }
@@ -235,7 +275,8 @@ void expect_cross_matchup_and_reach_match(const CardContext& cc) {
     }
     double norm_sum = 0.0;
     for (std::size_t i = 0; i < reach[s].size(); ++i) {
-      EXPECT_NEAR(cc.reach_norm[s][i], cc.reach_raw[s][i] / sum, 1e-6 * (cc.reach_raw[s][i] / sum) + 1e-12);
+      EXPECT_NEAR(cc.reach_norm[s][i], cc.reach_raw[s][i] / sum,
+                  1e-6 * (cc.reach_raw[s][i] / sum) + 1e-12);
       norm_sum += cc.reach_norm[s][i];
     }
     EXPECT_NEAR(norm_sum, 1.0, 1e-4);
@@ -389,8 +430,8 @@ TEST(CardContextWorkers, OneWorkerAndManyGiveTheSameTables) {
   };
   const CardContext one = build("1");
   const CardContext eight = build("8");
-  const CardContext odd = build("5");       // uneven chunks
-  const CardContext many = build("2000");   // more workers than runouts
+  const CardContext odd = build("5");      // uneven chunks
+  const CardContext many = build("2000");  // more workers than runouts
   expect_same_tables(one, eight);
   expect_same_tables(one, odd);
   expect_same_tables(one, many);
@@ -403,9 +444,18 @@ TEST(CardContextWorkers, LimitComesFromTheEnvironment) {
     std::uint32_t expected;
   };
   const std::vector<Case> cases = {
-      {nullptr, hardware}, {"1", 1},       {"8", 8},          {"  12", 12},     {"+3", 3},
-      {"7 workers", 7},    {"0", hardware}, {"-4", hardware}, {"abc", hardware}, {"", hardware},
-      {"99999999999", hardware},            {"2147483647", 2147483647u},
+      {nullptr, hardware},
+      {"1", 1},
+      {"8", 8},
+      {"  12", 12},
+      {"+3", 3},
+      {"7 workers", 7},
+      {"0", hardware},
+      {"-4", hardware},
+      {"abc", hardware},
+      {"", hardware},
+      {"99999999999", hardware},
+      {"2147483647", 2147483647u},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text ? c.text : "(unset)");
@@ -478,7 +528,9 @@ TEST(CardContextCache, ConcurrentConstructionsAgree) {
   std::vector<std::unique_ptr<CardContext>> built(6);
   std::vector<std::thread> threads;
   for (std::size_t i = 0; i < built.size(); ++i)
-    threads.emplace_back([&, i] { built[i] = std::make_unique<CardContext>(board, oop_range(), ip_range(), false); });
+    threads.emplace_back([&, i] {
+      built[i] = std::make_unique<CardContext>(board, oop_range(), ip_range(), false);
+    });
   for (auto& t : threads) t.join();
   for (const auto& cc : built) expect_same_tables(reference, *cc);
 }

@@ -28,12 +28,15 @@ using testing::oop_range;
 
 using Perm = std::array<int, 4>;
 
-CardCode map_card(const Perm& p, CardCode c) { return static_cast<CardCode>((c >> 2) * 4 + p[c & 3]); }
+CardCode map_card(const Perm& p, CardCode c) {
+  return static_cast<CardCode>((c >> 2) * 4 + p[c & 3]);
+}
 
 std::uint64_t map_set(const Perm& p, std::uint64_t set) {
   std::uint64_t out = 0;
   for (int c = 0; c < 52; ++c)
-    if (set & card_bit(static_cast<CardCode>(c))) out |= card_bit(map_card(p, static_cast<CardCode>(c)));
+    if (set & card_bit(static_cast<CardCode>(c)))
+      out |= card_bit(map_card(p, static_cast<CardCode>(c)));
   return out;
 }
 
@@ -41,13 +44,15 @@ bool fixes_range(const Perm& p, const Range& r) {
   for (int a = 0; a < 52; ++a)
     for (int b = a + 1; b < 52; ++b) {
       const CardCode x = static_cast<CardCode>(a), y = static_cast<CardCode>(b);
-      if (r.weights[pocket_index(x, y)] != r.weights[pocket_index(map_card(p, x), map_card(p, y))]) return false;
+      if (r.weights[pocket_index(x, y)] != r.weights[pocket_index(map_card(p, x), map_card(p, y))])
+        return false;
     }
   return true;
 }
 
 // Permutations fixing both ranges and every given card set.
-std::vector<Perm> symmetry_group(const CardContext& cc, const std::vector<std::uint64_t>& fixed_sets) {
+std::vector<Perm> symmetry_group(const CardContext& cc,
+                                 const std::vector<std::uint64_t>& fixed_sets) {
   std::vector<Perm> group;
   Perm p{0, 1, 2, 3};
   do {
@@ -73,7 +78,8 @@ Expected expected_level(const std::vector<Perm>& group, std::uint64_t cards) {
   Expected e;
   std::vector<CardCode> canonical;
   for (int c = 0; c < 52; ++c)
-    if ((cards & card_bit(static_cast<CardCode>(c))) && orbit_min(group, static_cast<CardCode>(c)) == c)
+    if ((cards & card_bit(static_cast<CardCode>(c))) &&
+        orbit_min(group, static_cast<CardCode>(c)) == c)
       canonical.push_back(static_cast<CardCode>(c));
   for (int c = 0; c < 52; ++c) {
     const CardCode card = static_cast<CardCode>(c);
@@ -113,13 +119,15 @@ int mirror_suit(const std::vector<Perm>& group, int s) {
   return lowest;
 }
 
-void expect_swaps(const SeatHandSwaps& got, const CardContext& cc, const std::vector<Perm>& group, int s) {
+void expect_swaps(const SeatHandSwaps& got, const CardContext& cc, const std::vector<Perm>& group,
+                  int s) {
   const int t = mirror_suit(group, s);
   for (int seat = 0; seat < 2; ++seat) {
     if (t == s)
       EXPECT_TRUE(got[seat].empty()) << "suit " << s;
     else
-      EXPECT_EQ(got[seat], expected_swaps(cc.pockets[seat], s, t)) << "suit " << s << " seat " << seat;
+      EXPECT_EQ(got[seat], expected_swaps(cc.pockets[seat], s, t))
+          << "suit " << s << " seat " << seat;
   }
 }
 
@@ -160,7 +168,9 @@ void expect_matches_oracle(const CardContext& cc) {
   }
 }
 
-std::size_t turn_skip_count(const CardContext& cc) { return cc.suit_isomorphism.turn_skipped.size(); }
+std::size_t turn_skip_count(const CardContext& cc) {
+  return cc.suit_isomorphism.turn_skipped.size();
+}
 
 // ---------------------------------------------------------------------------
 
@@ -187,7 +197,8 @@ TEST(SuitIsomorphism, RainbowFlopHasNoTurnReduction) {
   const CardContext cc(board_of("Ks7h2d"), oop_range(), ip_range(), false);
   EXPECT_TRUE(cc.suit_isomorphism.turn_skipped.empty());
   EXPECT_TRUE(cc.suit_isomorphism.turn_representatives.empty());
-  for (const auto& seats : cc.suit_isomorphism.turn_swaps) EXPECT_TRUE(seats[0].empty() && seats[1].empty());
+  for (const auto& seats : cc.suit_isomorphism.turn_swaps)
+    EXPECT_TRUE(seats[0].empty() && seats[1].empty());
   expect_matches_oracle(cc);
 }
 
@@ -252,7 +263,8 @@ TEST(SuitIsomorphism, RiverSpotLeavesEveryListEmpty) {
   for (const auto& reps : iso.river_representatives) EXPECT_TRUE(reps.empty());
   for (int s = 0; s < 4; ++s) {
     EXPECT_TRUE(iso.river_skipped[s].empty());
-    for (int t = 0; t < 4; ++t) EXPECT_TRUE(iso.river_swaps[s][t][0].empty() && iso.river_swaps[s][t][1].empty());
+    for (int t = 0; t < 4; ++t)
+      EXPECT_TRUE(iso.river_swaps[s][t][0].empty() && iso.river_swaps[s][t][1].empty());
   }
 }
 

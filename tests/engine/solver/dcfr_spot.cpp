@@ -20,7 +20,9 @@ Spot& Spot::sizes(const std::string& bet, const std::string& raise) {
 
 namespace {
 
-std::int32_t hundredths(double chips) { return static_cast<std::int32_t>(std::lround(chips * 100.0)); }
+std::int32_t hundredths(double chips) {
+  return static_cast<std::int32_t>(std::lround(chips * 100.0));
+}
 
 Range range_with_overrides(const std::string& text,
                            const std::vector<std::pair<std::string, float>>& overrides) {
@@ -64,7 +66,8 @@ std::unique_ptr<Game> build_game(const Spot& spot) {
   config.ip_stack = hundredths(spot.ip_stack);
   config.icm = spot.icm ? 1 : 0;
   config.icm_payouts = spot.icm_payouts;
-  for (const std::int32_t other : spot.icm_other_stacks) config.icm_other_stacks.push_back(other * 100);
+  for (const std::int32_t other : spot.icm_other_stacks)
+    config.icm_other_stacks.push_back(other * 100);
   return std::make_unique<Game>(std::move(config), std::move(context));
 }
 

@@ -15,12 +15,12 @@ namespace dcfr_test {
 
 // The solver with the steps of an iteration and its arrays in reach.
 struct Solver : halvory::DiscountedCfr {
-  using DiscountedCfr::DiscountedCfr;
   using DiscountedCfr::children_distinct;
   using DiscountedCfr::compute_best_cfvalue_recursive;
   using DiscountedCfr::compute_mes_ev;
   using DiscountedCfr::config;
   using DiscountedCfr::discount_weights;
+  using DiscountedCfr::DiscountedCfr;
   using DiscountedCfr::iteration;
   using DiscountedCfr::kRiverScratchFloats;
   using DiscountedCfr::packed_regret_arena;
@@ -28,12 +28,12 @@ struct Solver : halvory::DiscountedCfr {
   using DiscountedCfr::packed_strategy_sum_arena;
   using DiscountedCfr::packed_strategy_sums_of;
   using DiscountedCfr::pool;
+  using DiscountedCfr::prepare_states;
   using DiscountedCfr::regret_arena;
   using DiscountedCfr::regrets_of;
   using DiscountedCfr::river_batches;
   using DiscountedCfr::root_values;
   using DiscountedCfr::run_iteration;
-  using DiscountedCfr::prepare_states;
   using DiscountedCfr::ScratchFrame;
   using DiscountedCfr::ScratchStack;
   using DiscountedCfr::stacks;
@@ -50,7 +50,7 @@ struct Spot {
   std::string board;  // e.g. "Kh8d5c3s2h"
   std::string oop_range;
   std::string ip_range;
-  double pot = 10.0;    // chips
+  double pot = 10.0;     // chips
   double stack = 100.0;  // chips, both players
   // [street][seat] size texts; street 0 flop, 1 turn, 2 river.
   std::array<std::array<std::string, 2>, 3> bets{};

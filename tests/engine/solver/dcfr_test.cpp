@@ -43,8 +43,7 @@ Spot river_spot() {
   spot.oop_range =
       "22-JJ,A2s-AJs,K2s-KJs,Q2s-QJs,J4s-JTs,T6s-T9s,96s+,85s+,74s+,63s+,53s+,43s,A2o-AJo,"
       "K8o-KJo,Q9o-QJo,J9o-JTo,T8o+,98o,87o";
-  spot.ip_range =
-      "22+,A2s+,K2s+,Q4s+,J6s+,T6s+,96s+,86s+,75s+,65s,54s,A2o+,K8o+,Q9o+,J9o+,T9o,98o";
+  spot.ip_range = "22+,A2s+,K2s+,Q4s+,J6s+,T6s+,96s+,86s+,75s+,65s,54s,A2o+,K8o+,Q9o+,J9o+,T9o,98o";
   spot.sizes("33%, 75%", "100%");
   return spot;
 }
@@ -126,10 +125,10 @@ TEST(DcfrWeights, ReferenceIterations) {
     std::uint32_t i;
     float positive, strategy;
   };
-  const Ref refs[] = {{0, 0.0f, 0.0f},           {1, 0.0f, 0.0f},
-                      {2, 0.5f, 0.125f},         {3, 0.7387961f, 0.2962963f},
-                      {4, 0.8386095f, 0.0f},     {5, 0.8888889f, 0.125f},
-                      {16, 0.9830780f, 0.0f},    {100, 0.9989858f, 0.9210905f}};
+  const Ref refs[] = {{0, 0.0f, 0.0f},        {1, 0.0f, 0.0f},
+                      {2, 0.5f, 0.125f},      {3, 0.7387961f, 0.2962963f},
+                      {4, 0.8386095f, 0.0f},  {5, 0.8888889f, 0.125f},
+                      {16, 0.9830780f, 0.0f}, {100, 0.9989858f, 0.9210905f}};
   for (const Ref& r : refs) {
     const DiscountWeights w = dcfr_test::Solver::discount_weights(r.i);
     EXPECT_FLOAT_EQ(w.positive, r.positive) << "i = " << r.i;
@@ -258,7 +257,8 @@ TEST(DcfrIsomorphism, MirroredRiversAreExact) {
     const std::vector<float> a = fresh_reduced.node_cfvalues(*reduced, 0, s);
     const std::vector<float> b = fresh_full.node_cfvalues(*full, 0, s);
     ASSERT_EQ(a.size(), b.size());
-    for (std::size_t h = 0; h < a.size(); ++h) EXPECT_NEAR(a[h], b[h], 1e-5f * (1.0f + std::fabs(b[h])));
+    for (std::size_t h = 0; h < a.size(); ++h)
+      EXPECT_NEAR(a[h], b[h], 1e-5f * (1.0f + std::fabs(b[h])));
   }
 
   // Solved, they agree on the root EVs and the exploitability. Exact ties
@@ -436,8 +436,8 @@ TEST(DcfrCompression, PackedSolveStaysPackedAndClose) {
     float total = 0.0f;
     for (std::size_t a = 0; a < A; ++a) total += std::max(0.0f, sums[a * H + h]);
     for (std::size_t a = 0; a < A; ++a) {
-      const float expected = total > 0.0f ? std::max(0.0f, sums[a * H + h]) / total
-                                          : 1.0f / static_cast<float>(A);
+      const float expected =
+          total > 0.0f ? std::max(0.0f, sums[a * H + h]) / total : 1.0f / static_cast<float>(A);
       EXPECT_NEAR(strategy[a * H + h], expected, 1e-6f);
     }
   }
@@ -502,7 +502,8 @@ TEST(DcfrNodeLocks, PartlyLockedNodeUpdatesOnlyFreeHands) {
   // or -0.0 for one king.
   std::vector<float> lock(A * H, -1.0f);
   lock[king] = -0.0f;
-  for (std::size_t a = 0; a < A; ++a) lock[a * H] = a == static_cast<std::size_t>(t.bet) ? 0.0f : 1.0f;
+  for (std::size_t a = 0; a < A; ++a)
+    lock[a * H] = a == static_cast<std::size_t>(t.bet) ? 0.0f : 1.0f;
   game->assign_node_lock(t.ip, lock);
 
   dcfr_test::Solver solver(dcfr_test::make_config(300, 1));
@@ -556,7 +557,7 @@ TEST(DcfrNodeLocks, BestResponseFollowsRowAndPerHandLocks) {
 
   std::vector<float> hand_lock(A * H, 0.0f);
   for (std::size_t h = 0; h < H; ++h) hand_lock[(1 - t.bet) * H + h] = 1.0f;  // always check
-  hand_lock[0] = -1.0f;  // hand 0 free
+  hand_lock[0] = -1.0f;                                                       // hand 0 free
   game->assign_node_lock(t.ip, hand_lock);
   out = best();
   EXPECT_EQ(out[0], std::max(rows[0][0], rows[1][0]));
@@ -591,7 +592,8 @@ TEST(DcfrNodeLocks, TrainingAndBestResponseReadEveryFormAlike) {
   const std::vector<Case> cases = {
       {"row", row, std::vector<bool>(H, true)},
       {"per hand", per_hand, std::vector<bool>(H, true)},
-      {"some free", some_free, [&] {
+      {"some free", some_free,
+       [&] {
          std::vector<bool> v(H, true);
          v[1] = v[2] = false;
          return v;
@@ -613,8 +615,8 @@ TEST(DcfrNodeLocks, TrainingAndBestResponseReadEveryFormAlike) {
     std::vector<std::vector<float>> rows(A, std::vector<float>(H, 0.0f));
     for (std::size_t a = 0; a < A; ++a) {
       dcfr_test::Solver::ScratchStack stack;
-      solver.compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a], 1, reach,
-                                            rows[a], 0, stack);
+      solver.compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a], 1, reach, rows[a],
+                                            0, stack);
     }
     std::vector<float> best(H);
     dcfr_test::Solver::ScratchStack stack;
@@ -775,7 +777,9 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
   const dcfr_test::Solver* running = nullptr;
   Calls cut;
   DiscountedCfr::Config config3 = recording(cut, 100, 1);
-  config3.should_cancel = [&running] { return running != nullptr && running->iterations_completed >= 1; };
+  config3.should_cancel = [&running] {
+    return running != nullptr && running->iterations_completed >= 1;
+  };
   dcfr_test::Solver solver3(config3);
   running = &solver3;
   solver3.run(*game);

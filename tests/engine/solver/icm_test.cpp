@@ -23,7 +23,8 @@ using V = std::vector<double>;
 void expect_relative(const V& got, const V& want, double rel, const char* what) {
   ASSERT_EQ(got.size(), want.size()) << what;
   for (std::size_t i = 0; i < got.size(); ++i)
-    EXPECT_NEAR(got[i], want[i], rel * std::max(std::abs(want[i]), 1e-300)) << what << " player " << i;
+    EXPECT_NEAR(got[i], want[i], rel * std::max(std::abs(want[i]), 1e-300))
+        << what << " player " << i;
 }
 
 TEST(IcmEquities, KnownCases) {
@@ -36,8 +37,9 @@ TEST(IcmEquities, KnownCases) {
   EXPECT_NEAR(extra[0] + extra[1], 80, 1e-12);
   expect_relative(extra, {50 * 2.0 / 3 + 30 / 3.0, 50 / 3.0 + 30 * 2.0 / 3}, 1e-12, "extra places");
   // ... and with a busted player they go to the busted players only.
-  expect_relative(icm_equities({100, 0, 300}, {50, 30, 20, 10}), {0.25 * 50 + 0.75 * 30, 30, 0.75 * 50 + 0.25 * 30},
-                  1e-12, "busted take the rest");
+  expect_relative(icm_equities({100, 0, 300}, {50, 30, 20, 10}),
+                  {0.25 * 50 + 0.75 * 30, 30, 0.75 * 50 + 0.25 * 30}, 1e-12,
+                  "busted take the rest");
   EXPECT_TRUE(icm_equities({}, {50}).empty());
   EXPECT_EQ(icm_equities({1, 2}, {}), (V{0, 0}));
   const V nan_busted = icm_equities({NAN, 100}, {70, 30});
@@ -67,8 +69,8 @@ TEST(IcmEquities, ConserveThePaidPrizes) {
   const V stacks{1200, 900, 4000, 300, 2500, 700, 1800, 3100, 650};
   const V payouts{3000, 2000, 1400, 1000, 800, 600, 500, 400, 300};
   const V eq = icm_equities(stacks, payouts);
-  EXPECT_NEAR(std::accumulate(eq.begin(), eq.end(), 0.0), std::accumulate(payouts.begin(), payouts.end(), 0.0),
-              1e-9);
+  EXPECT_NEAR(std::accumulate(eq.begin(), eq.end(), 0.0),
+              std::accumulate(payouts.begin(), payouts.end(), 0.0), 1e-9);
   // A bigger stack never has less equity.
   for (std::size_t i = 0; i < stacks.size(); ++i)
     for (std::size_t j = 0; j < stacks.size(); ++j)
@@ -78,7 +80,8 @@ TEST(IcmEquities, ConserveThePaidPrizes) {
   // Many players, few places (the order walk stays cheap there).
   V many(24);
   for (std::size_t i = 0; i < many.size(); ++i) many[i] = 100.0 + 37.0 * double(i);
-  expect_relative(icm_equities(many, {50, 30, 20}), harville_reference(many, {50, 30, 20}), 1e-9, "24 players");
+  expect_relative(icm_equities(many, {50, 30, 20}), harville_reference(many, {50, 30, 20}), 1e-9,
+                  "24 players");
 }
 
 TEST(IcmPairEquities, ShiftTheTwoSeatsAndFloorAtZero) {
@@ -99,7 +102,7 @@ TEST(IcmPairEquities, ShiftTheTwoSeatsAndFloorAtZero) {
 GameConfig nine_handed() {
   GameConfig config = cash_config(1000, 0.0, 0.0);
   config.icm = 1;
-  config.oop_stack = 0;          // falls back to the effective stack
+  config.oop_stack = 0;  // falls back to the effective stack
   config.effective_stack = 250000;
   config.ip_stack = 410000;
   config.icm_other_stacks = {120000, 530000, 90000, 310000, 0, 700000, 150000};
@@ -108,7 +111,8 @@ GameConfig nine_handed() {
 }
 
 std::unique_ptr<Game> river_game(const GameConfig& config) {
-  return make_game("Kd7c2sAh3d", hands_range({"QsQd", "JhJd"}), hands_range({"JcTc", "9h9d"}), false, config);
+  return make_game("Kd7c2sAh3d", hands_range({"QsQd", "JhJd"}), hands_range({"JcTc", "9h9d"}),
+                   false, config);
 }
 
 TEST(IcmPayoffs, EqualTheDefinitionForEveryOutcome) {
@@ -142,7 +146,8 @@ TEST(IcmPayoffs, ZeroOutsideIcmOrWithoutMatchupWeight) {
   config.icm = 1;
   config.icm_payouts.clear();
   auto no_payouts = river_game(config);
-  EXPECT_EQ(halvory::icm_payoffs(*no_payouts, node, 1, 3000, 1.0), (std::array<double, 3>{0, 0, 0}));
+  EXPECT_EQ(halvory::icm_payoffs(*no_payouts, node, 1, 3000, 1.0),
+            (std::array<double, 3>{0, 0, 0}));
 }
 
 // Two games with different ICM inputs, asked alternately from several
@@ -168,20 +173,23 @@ TEST(IcmPayoffs, SharedTableServesEachConfigurationFromManyThreads) {
   for (int k = 0; k < 90; ++k) {
     Case cs{k % 3, std::int32_t(rng() % 40 * 5000), std::int32_t(rng() % 40 * 5000), k % 2};
     cases.push_back(cs);
-    want.push_back(icm_payoffs_reference(*configs[cs.game], {cs.c0, cs.c1}, cs.seat, cs.c0 + cs.c1 + 1000.0, 2.0));
+    want.push_back(icm_payoffs_reference(*configs[cs.game], {cs.c0, cs.c1}, cs.seat,
+                                         cs.c0 + cs.c1 + 1000.0, 2.0));
   }
   std::vector<std::thread> threads;
   std::vector<int> failures(6, 0);
   for (int t = 0; t < 6; ++t)
     threads.emplace_back([&, t] {
       for (int round = 0; round < 20; ++round)
-        for (std::size_t k = (t * 7 + round) % cases.size(), n = 0; n < cases.size(); ++n, k = (k + 1) % cases.size()) {
+        for (std::size_t k = (t * 7 + round) % cases.size(), n = 0; n < cases.size();
+             ++n, k = (k + 1) % cases.size()) {
           const Case& cs = cases[k];
           const NodeRecord node = showdown_node(cs.c0 + cs.c1 + 1000, 0, {cs.c0, cs.c1}, 0, 1);
           const auto got = halvory::icm_payoffs(*games[cs.game], node, std::uint8_t(cs.seat),
                                                 cs.c0 + cs.c1 + 1000.0, 2.0);
           for (int o = 0; o < 3; ++o)
-            if (!(std::abs(got[o] - want[k][o]) <= 1e-9 * std::abs(want[k][o]) + 1e-12)) ++failures[t];
+            if (!(std::abs(got[o] - want[k][o]) <= 1e-9 * std::abs(want[k][o]) + 1e-12))
+              ++failures[t];
         }
     });
   for (auto& th : threads) th.join();

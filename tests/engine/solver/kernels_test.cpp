@@ -34,7 +34,8 @@ bool same(float x, float y) {
 void expect_same(const std::vector<float>& got, const std::vector<float>& want, const char* what) {
   ASSERT_EQ(got.size(), want.size()) << what;
   for (std::size_t i = 0; i < got.size(); ++i)
-    ASSERT_TRUE(same(got[i], want[i])) << what << " entry " << i << ": " << got[i] << " vs " << want[i];
+    ASSERT_TRUE(same(got[i], want[i]))
+        << what << " entry " << i << ": " << got[i] << " vs " << want[i];
 }
 
 std::vector<float> random_values(std::mt19937& rng, std::size_t n, bool specials) {
@@ -45,11 +46,20 @@ std::vector<float> random_values(std::mt19937& rng, std::size_t n, bool specials
     x = value(rng);
     if (!specials) continue;
     switch (pick(rng)) {
-      case 0: x = 0.0f; break;
-      case 1: x = -0.0f; break;
-      case 2: x = kNaN; break;
-      case 3: x = 1e-30f; break;
-      default: break;
+      case 0:
+        x = 0.0f;
+        break;
+      case 1:
+        x = -0.0f;
+        break;
+      case 2:
+        x = kNaN;
+        break;
+      case 3:
+        x = 1e-30f;
+        break;
+      default:
+        break;
     }
   }
   return v;
@@ -68,7 +78,8 @@ void oracle_regret_matching(std::vector<float>& s, const std::vector<float>& g, 
       s[a * H + h] = x > 0.0f ? x : 0.0f;
       total[h] += s[a * H + h];
     }
-  for (std::size_t h = 0; h < H; ++h) total[h] = total[h] >= 1.17549435e-38f ? 1.0f / total[h] : 0.0f;
+  for (std::size_t h = 0; h < H; ++h)
+    total[h] = total[h] >= 1.17549435e-38f ? 1.0f / total[h] : 0.0f;
   for (std::size_t a = 0; a < A; ++a)
     for (std::size_t h = 0; h < H; ++h)
       s[a * H + h] = total[h] > 0.0f ? s[a * H + h] * total[h] : u;
@@ -256,8 +267,8 @@ TEST_P(KernelIsaTest, PackingEqualsScalarRounding) {
     }
   }
   // Exact halves round away from zero, just below a half rounds down.
-  const std::vector<float> halves = {0.5f / 32767.0f, -0.5f / 32767.0f, 2.5f / 32767.0f,
-                                     0.49999997f / 32767.0f, 1.0f, -1.0f};
+  const std::vector<float> halves = {
+      0.5f / 32767.0f, -0.5f / 32767.0f, 2.5f / 32767.0f, 0.49999997f / 32767.0f, 1.0f, -1.0f};
   std::vector<std::int16_t> codes(halves.size());
   quantize_int16(codes.data(), halves.data(), 1.0f, halves.size());
   for (std::size_t i = 0; i < halves.size(); ++i)

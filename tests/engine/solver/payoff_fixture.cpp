@@ -25,7 +25,9 @@ Range random_range(const halvory::Board& board, bool short_deck, double density,
   std::uniform_real_distribution<double> u(0.0, 1.0);
   Range range;
   const int lowest = short_deck ? 16 : 0;
-  auto on_board = [&board](int c) { return std::find(board.begin(), board.end(), c) != board.end(); };
+  auto on_board = [&board](int c) {
+    return std::find(board.begin(), board.end(), c) != board.end();
+  };
   for (int a = lowest; a < 52; ++a)
     for (int b = a + 1; b < 52; ++b) {
       if (on_board(a) || on_board(b)) continue;
@@ -59,7 +61,8 @@ std::unique_ptr<Game> make_game(std::string_view board, const Range& oop, const 
   config.start_street = cards[4] != halvory::kNoCard   ? halvory::kStreetRiver
                         : cards[3] != halvory::kNoCard ? halvory::kStreetTurn
                                                        : halvory::kStreetFlop;
-  return std::make_unique<Game>(std::move(config), halvory::CardContext(cards, oop, ip, short_deck));
+  return std::make_unique<Game>(std::move(config),
+                                halvory::CardContext(cards, oop, ip, short_deck));
 }
 
 namespace {
@@ -77,8 +80,8 @@ NodeRecord terminal(std::int32_t pot, std::int32_t matched, std::array<std::int3
 }
 }  // namespace
 
-NodeRecord showdown_node(std::int32_t pot, std::int32_t matched, std::array<std::int32_t, 2> invested,
-                         CardCode turn, CardCode river) {
+NodeRecord showdown_node(std::int32_t pot, std::int32_t matched,
+                         std::array<std::int32_t, 2> invested, CardCode turn, CardCode river) {
   NodeRecord node = terminal(pot, matched, invested, turn, river);
   node.last_action = halvory::ActionKind::Call;
   node.last_actor = 1;
@@ -129,17 +132,20 @@ std::vector<double> harville_reference(const std::vector<double>& stacks,
   for (const double s : stacks)
     if (s > 0.0) ++live, total += s;
   if (live == 0) {
-    const double mean = std::accumulate(payouts.begin(), payouts.end(), 0.0) / static_cast<double>(n);
+    const double mean =
+        std::accumulate(payouts.begin(), payouts.end(), 0.0) / static_cast<double>(n);
     return std::vector<double>(n, mean);
   }
   if (live < n && payouts.size() > live) {
-    const double rest = std::accumulate(payouts.begin() + static_cast<std::ptrdiff_t>(live), payouts.end(), 0.0);
+    const double rest =
+        std::accumulate(payouts.begin() + static_cast<std::ptrdiff_t>(live), payouts.end(), 0.0);
     for (std::size_t i = 0; i < n; ++i)
       if (!(stacks[i] > 0.0)) eq[i] += rest / static_cast<double>(n - live);
   }
   std::vector<bool> placed(n, false);
   const std::size_t places = std::min(live, payouts.size());
-  std::function<void(std::size_t, double, double)> walk = [&](std::size_t place, double prob, double remaining) {
+  std::function<void(std::size_t, double, double)> walk = [&](std::size_t place, double prob,
+                                                              double remaining) {
     if (place == places) return;
     for (std::size_t i = 0; i < n; ++i) {
       if (placed[i] || !(stacks[i] > 0.0)) continue;

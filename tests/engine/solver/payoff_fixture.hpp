@@ -40,8 +40,8 @@ std::unique_ptr<Game> make_game(std::string_view board, const Range& oop, const 
                                 bool short_deck, GameConfig config);
 
 // A terminal record: showdown (last action call) or a fold by `folder`.
-NodeRecord showdown_node(std::int32_t pot, std::int32_t matched, std::array<std::int32_t, 2> invested,
-                         CardCode turn, CardCode river);
+NodeRecord showdown_node(std::int32_t pot, std::int32_t matched,
+                         std::array<std::int32_t, 2> invested, CardCode turn, CardCode river);
 NodeRecord fold_node(std::int32_t pot, std::int32_t matched, std::array<std::int32_t, 2> invested,
                      std::uint8_t folder, CardCode turn, CardCode river);
 

@@ -52,7 +52,9 @@ Coeffs icm_coeffs(const GameConfig& config, const NodeRecord& node, int seat, do
 bool shares(std::array<CardCode, 2> a, std::array<CardCode, 2> b) {
   return a[0] == b[0] || a[0] == b[1] || a[1] == b[0] || a[1] == b[1];
 }
-bool holds(std::array<CardCode, 2> a, CardCode c) { return c != kNoCard && (a[0] == c || a[1] == c); }
+bool holds(std::array<CardCode, 2> a, CardCode c) {
+  return c != kNoCard && (a[0] == c || a[1] == c);
+}
 
 std::array<CardCode, 5> full_board(const Game& game, CardCode turn, CardCode river) {
   const auto& b = game.cards.board;
@@ -73,7 +75,8 @@ std::vector<double> brute_showdown(const Game& game, int seat, CardCode turn, Ca
   const std::size_t hs = game.cards.pockets[seat].size(), ho = game.cards.pockets[opp].size();
   std::vector<double> out(hs, 0.0);
   std::vector<halvory::HandStrength> opp_strength(ho);
-  for (std::size_t j = 0; j < ho; ++j) opp_strength[j] = strength(cards_of(game, opp, j), board, sd);
+  for (std::size_t j = 0; j < ho; ++j)
+    opp_strength[j] = strength(cards_of(game, opp, j), board, sd);
   for (std::size_t i = 0; i < hs; ++i) {
     const auto hi = cards_of(game, seat, i);
     if (holds(hi, turn) || holds(hi, river)) continue;
@@ -129,8 +132,10 @@ std::vector<double> brute_runouts(const Game& game, int seat, CardCode turn,
   std::vector<std::vector<halvory::HandStrength>> ss(runouts.size()), so(runouts.size());
   for (std::size_t k = 0; k < runouts.size(); ++k) {
     const auto board = full_board(game, runouts[k][0], runouts[k][1]);
-    for (std::size_t i = 0; i < hs; ++i) ss[k].push_back(strength(cards_of(game, seat, i), board, sd));
-    for (std::size_t j = 0; j < ho; ++j) so[k].push_back(strength(cards_of(game, opp, j), board, sd));
+    for (std::size_t i = 0; i < hs; ++i)
+      ss[k].push_back(strength(cards_of(game, seat, i), board, sd));
+    for (std::size_t j = 0; j < ho; ++j)
+      so[k].push_back(strength(cards_of(game, opp, j), board, sd));
   }
   std::vector<double> out(hs, 0.0);
   for (std::size_t i = 0; i < hs; ++i) {
@@ -175,24 +180,25 @@ std::vector<float> garbage(std::size_t n) {
 struct Spot {
   const char* board;
   bool short_deck;
-  CardCode turn;   // the terminal's cards; for a river spot the board's own
+  CardCode turn;  // the terminal's cards; for a river spot the board's own
   CardCode river;
 };
 
-CardCode card(const char* text) { return halvory::parse_card(text); }
+CardCode card(const char* text) {
+  return halvory::parse_card(text);
+}
 
 const GameConfig kConfigs[] = {
-    cash_config(1000, 0.0, 0.0),
-    cash_config(1000, 0.05, 30.0),
+    cash_config(1000, 0.0, 0.0), cash_config(1000, 0.05, 30.0),
     cash_config(1000, 0.05, 0.0),  // no cap: 5 % of every pot
 };
 
 TEST(ShowdownKernels, MatchPairLoopOnCompleteBoards) {
   const Spot spots[] = {
       {"Kd7c2sAh3d", false, card("Ah"), card("3d")},
-      {"9s9d4c4hTs", false, card("4h"), card("Ts")},      // paired board: many ties
-      {"AhKd9c6s7h", true, card("6s"), card("7h")},       // short deck
-      {"Jc8d6h", false, card("2c"), card("Qd")},           // a runout of a flop spot
+      {"9s9d4c4hTs", false, card("4h"), card("Ts")},  // paired board: many ties
+      {"AhKd9c6s7h", true, card("6s"), card("7h")},   // short deck
+      {"Jc8d6h", false, card("2c"), card("Qd")},      // a runout of a flop spot
       {"Tc9cQs", true, card("Jc"), card("6c")},
   };
   std::uint32_t seed = 1;
@@ -283,8 +289,9 @@ TEST(FoldKernel, MatchesPairLoopOnEveryStreet) {
       for (std::uint8_t folder = 0; folder < 2; ++folder) {
         // Seat 0 bet 600 into 1000 and seat 1 folded (or the reverse):
         // the unmatched bet goes back in cash.
-        const NodeRecord node = fold_node(1600 + 400, 400, {folder == 0 ? 400 : 1000, folder == 0 ? 1000 : 400},
-                                          folder, spot.turn, spot.river);
+        const NodeRecord node =
+            fold_node(1600 + 400, 400, {folder == 0 ? 400 : 1000, folder == 0 ? 1000 : 400}, folder,
+                      spot.turn, spot.river);
         for (int seat = 0; seat < 2; ++seat) {
           double payoff;
           if (config.icm) {
@@ -298,7 +305,8 @@ TEST(FoldKernel, MatchesPairLoopOnEveryStreet) {
           const auto want = brute_fold(*game, seat, spot.turn, spot.river, reach, payoff);
           std::vector<float> out = garbage(want.size());
           halvory::terminal_eval(*game, node, seat, reach, out);
-          expect_close(out, want, std::string("fold ") + spot.board + (config.icm ? " icm" : " cash"));
+          expect_close(out, want,
+                       std::string("fold ") + spot.board + (config.icm ? " icm" : " cash"));
         }
       }
     }
@@ -336,8 +344,9 @@ TEST(IncompleteBoard, AllInMatchesPairLoopOverCompatibleRunouts) {
         const auto want = brute_runouts(*game, seat, spot.turn, reach, c);
         std::vector<float> out = garbage(want.size());
         halvory::terminal_eval(*game, node, seat, reach, out);
-        expect_close(out, want, std::string("all-in ") + spot.board + " seat " + std::to_string(seat) +
-                                    (config.icm ? " icm" : " cash"));
+        expect_close(out, want,
+                     std::string("all-in ") + spot.board + " seat " + std::to_string(seat) +
+                         (config.icm ? " icm" : " cash"));
         std::vector<float> direct = garbage(want.size());
         halvory::incomplete_board_payoff(*game, node, seat, reach, direct);
         EXPECT_EQ(direct, out);
@@ -386,11 +395,13 @@ TEST(IncompleteBoard, FlopAllInEqualsDealingTurnThenRiver) {
 
   const std::vector<float> reach{1.0f};
   std::vector<float> out(1);
-  halvory::terminal_eval(*game, showdown_node(int(pot), 4500, {4500, 4500}, kNoCard, kNoCard), 0, reach, out);
+  halvory::terminal_eval(*game, showdown_node(int(pot), 4500, {4500, 4500}, kNoCard, kNoCard), 0,
+                         reach, out);
   EXPECT_NEAR(out[0], dealt, 1e-6 * std::abs(dealt));
 
-  halvory::terminal_eval(*game, showdown_node(int(pot), 4500, {4500, 4500}, halvory::parse_card("3d"), kNoCard), 0,
-                         reach, out);
+  halvory::terminal_eval(
+      *game, showdown_node(int(pot), 4500, {4500, 4500}, halvory::parse_card("3d"), kNoCard), 0,
+      reach, out);
   EXPECT_NEAR(out[0], dealt_from_turn, 1e-6 * std::abs(dealt_from_turn));
 }
 
@@ -422,12 +433,15 @@ TEST(Rake, CapZeroChargesTheFullRateInEveryMode) {
   const std::vector<float> reach{1.0f};
   std::vector<float> out(1);
 
-  halvory::terminal_eval(*game, fold_node(1000, 0, {0, 0}, 1, card("Ah"), card("3d")), 0, reach, out);
+  halvory::terminal_eval(*game, fold_node(1000, 0, {0, 0}, 1, card("Ah"), card("3d")), 0, reach,
+                         out);
   EXPECT_FLOAT_EQ(out[0], 450.0f);
   // Queens beat J-T high on this board: the winner nets 2000/2 - 100.
-  halvory::terminal_eval(*game, showdown_node(2000, 500, {500, 500}, card("Ah"), card("3d")), 0, reach, out);
+  halvory::terminal_eval(*game, showdown_node(2000, 500, {500, 500}, card("Ah"), card("3d")), 0,
+                         reach, out);
   EXPECT_FLOAT_EQ(out[0], 900.0f);
-  halvory::terminal_eval(*game, showdown_node(2000, 500, {500, 500}, card("Ah"), card("3d")), 1, reach, out);
+  halvory::terminal_eval(*game, showdown_node(2000, 500, {500, 500}, card("Ah"), card("3d")), 1,
+                         reach, out);
   EXPECT_FLOAT_EQ(out[0], -1000.0f);
 
   // ICM values the same pot after the same 5 %.
@@ -443,8 +457,8 @@ TEST(Rake, TiesCostHalfTheRakeAndNothingWithout) {
   // A royal flush on board: every hand plays the board and ties. Both seats
   // may hold 2c3d; that identical pair is impossible and must not count.
   for (const double rate : {0.0, 0.05}) {
-    auto game = make_game("AsKsQsJsTs", hands_range({"2c3d", "4h5c"}), hands_range({"2c3d", "4h5c"}),
-                          false, cash_config(1000, rate, 0));
+    auto game = make_game("AsKsQsJsTs", hands_range({"2c3d", "4h5c"}),
+                          hands_range({"2c3d", "4h5c"}), false, cash_config(1000, rate, 0));
     ASSERT_EQ(game->cards.matchup_weight, 2.0);
     const NodeRecord node = showdown_node(1000, 0, {0, 0}, card("Js"), card("Ts"));
     for (int seat = 0; seat < 2; ++seat) {
@@ -508,7 +522,8 @@ TEST(Degenerate, ZeroReachMismatchedSpansAndNoMatchupGiveZeros) {
       halvory::terminal_eval(*game, node, 0, std::vector<float>(h1, 1.0f), out);
       EXPECT_EQ(out, all_zero) << "M = 0";
     }
-    EXPECT_EQ(halvory::icm_payoffs(*game, nodes[0], 0, 1000, 0.0), (std::array<double, 3>{0, 0, 0}));
+    EXPECT_EQ(halvory::icm_payoffs(*game, nodes[0], 0, 1000, 0.0),
+              (std::array<double, 3>{0, 0, 0}));
   }
 }
 
@@ -572,9 +587,9 @@ TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
       halvory::terminal_eval(*game, fold, seat, reach, want_fold);
       for (const bool swapped : {false, true}) {
         std::vector<float> showdown = garbage(h), folded = garbage(h);
-        const halvory::ShowdownJob job = swapped
-            ? halvory::ShowdownJob{&fold, reach, folded, &call, showdown}
-            : halvory::ShowdownJob{&call, reach, showdown, &fold, folded};
+        const halvory::ShowdownJob job =
+            swapped ? halvory::ShowdownJob{&fold, reach, folded, &call, showdown}
+                    : halvory::ShowdownJob{&call, reach, showdown, &fold, folded};
         halvory::showdown_batch(*game, seat, {&job, 1});
         EXPECT_EQ(0, std::memcmp(showdown.data(), want_showdown.data(), h * sizeof(float)));
         EXPECT_EQ(0, std::memcmp(folded.data(), want_fold.data(), h * sizeof(float)));
@@ -612,7 +627,8 @@ TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
       nodes.push_back(fold_node(1300, 100, {400, 100}, 1 - seat, turn, river));
       for (int i = 0; i < 11; ++i) {
         const std::int32_t matched = i * 70;  // pot 0 .. 1700 above the start
-        nodes.push_back(showdown_node(1000 + 2 * matched, matched, {matched, matched}, turn, river));
+        nodes.push_back(
+            showdown_node(1000 + 2 * matched, matched, {matched, matched}, turn, river));
       }
       nodes.push_back(fold_node(1300, 100, {400, 100}, 1 - seat, turn, river));
       nodes.push_back(showdown_node(1000, 0, {0, 0}, kNoCard, kNoCard));  // no board: zeros
@@ -636,7 +652,8 @@ TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
         }
         jobs.push_back(job);
       }
-      for (const std::size_t count : {std::size_t{1}, std::size_t{2}, std::size_t{4}, jobs.size()}) {
+      for (const std::size_t count :
+           {std::size_t{1}, std::size_t{2}, std::size_t{4}, jobs.size()}) {
         halvory::showdown_batch(*game, seat, std::span(jobs).first(count));
         for (std::size_t i = 0; i < count; ++i) {
           std::vector<float> want(h), want_fold(h);

@@ -336,10 +336,15 @@ TEST(ActionPlan, ParallelBuildGivesTheSameNodesAsTheSequentialOne) {
 
 TEST(ActionPlan, EnvironmentLimits) {
   const std::uint64_t hardware = std::max(1u, std::thread::hardware_concurrency());
-  const std::vector<std::pair<const char*, std::uint64_t>> workers{
-      {nullptr, hardware}, {"0", hardware},  {"-3", hardware}, {"abc", hardware},
-      {"", hardware},      {"99999999999", hardware}, {"7", 7}, {"  5 threads", 5},
-      {"+2", 2}};
+  const std::vector<std::pair<const char*, std::uint64_t>> workers{{nullptr, hardware},
+                                                                   {"0", hardware},
+                                                                   {"-3", hardware},
+                                                                   {"abc", hardware},
+                                                                   {"", hardware},
+                                                                   {"99999999999", hardware},
+                                                                   {"7", 7},
+                                                                   {"  5 threads", 5},
+                                                                   {"+2", 2}};
   for (const auto& [text, want] : workers) {
     const ScopedEnv env("HALVORY_ACTIONPLAN_MAX_WORKERS", text);
     EXPECT_EQ(action_plan_max_workers(), want) << (text ? text : "(unset)");

@@ -46,14 +46,28 @@ struct Spot {
   SizingContext sizing() const { return make_sizing_context(node, context, config); }
 };
 
-BetSize size_of(const std::string& token, bool raise = false) { return parse_bet_size(token, raise); }
+BetSize size_of(const std::string& token, bool raise = false) {
+  return parse_bet_size(token, raise);
+}
 
-Action check() { return {ActionKind::Check, 0}; }
-Action fold() { return {ActionKind::Fold, 0}; }
-Action call(std::int32_t a) { return {ActionKind::Call, a}; }
-Action bet(std::int32_t a) { return {ActionKind::Bet, a}; }
-Action raise_to(std::int32_t a) { return {ActionKind::Raise, a}; }
-Action all_in(std::int32_t a) { return {ActionKind::AllIn, a}; }
+Action check() {
+  return {ActionKind::Check, 0};
+}
+Action fold() {
+  return {ActionKind::Fold, 0};
+}
+Action call(std::int32_t a) {
+  return {ActionKind::Call, a};
+}
+Action bet(std::int32_t a) {
+  return {ActionKind::Bet, a};
+}
+Action raise_to(std::int32_t a) {
+  return {ActionKind::Raise, a};
+}
+Action all_in(std::int32_t a) {
+  return {ActionKind::AllIn, a};
+}
 
 std::string show(const std::vector<Action>& actions) {
   std::string s;
@@ -63,10 +77,10 @@ std::string show(const std::vector<Action>& actions) {
   return s;
 }
 
-#define EXPECT_ACTIONS(actual, ...)                       \
-  do {                                                    \
-    const std::vector<Action> expected_{__VA_ARGS__};     \
-    const std::vector<Action> actual_ = (actual);         \
+#define EXPECT_ACTIONS(actual, ...)                           \
+  do {                                                        \
+    const std::vector<Action> expected_{__VA_ARGS__};         \
+    const std::vector<Action> actual_ = (actual);             \
     EXPECT_EQ(actual_, expected_) << "got " << show(actual_); \
   } while (0)
 
@@ -110,7 +124,7 @@ TEST(BetSizeToAmount, EachKindAndItsClamp) {
   s.remaining_streets = 1;
   s.stack_to_pot = 950.0 / 200.0;
 
-  EXPECT_EQ(bet_size_to_amount(size_of("33%"), s), 100);   // 66 clamps up to the min
+  EXPECT_EQ(bet_size_to_amount(size_of("33%"), s), 100);  // 66 clamps up to the min
   EXPECT_EQ(bet_size_to_amount(size_of("75%"), s), 150);
   EXPECT_EQ(bet_size_to_amount(size_of("2.5x", true), s), 125);
   EXPECT_EQ(bet_size_to_amount(size_of("40c", true), s), 100);  // 40 + 50 below min
@@ -378,11 +392,10 @@ TEST(GenerateActions, UnknownStreetThrows) {
 }
 
 TEST(OrderActions, PassiveFirstThenByAmountThenKind) {
-  std::vector<Action> actions{all_in(300), raise_to(120), fold(), raise_to(300), call(50),
-                              raise_to(0)};
+  std::vector<Action> actions{all_in(300),   raise_to(120), fold(),
+                              raise_to(300), call(50),      raise_to(0)};
   order_actions(actions);
-  EXPECT_ACTIONS(actions, fold(), call(50), raise_to(0), raise_to(120), raise_to(300),
-                 all_in(300));
+  EXPECT_ACTIONS(actions, fold(), call(50), raise_to(0), raise_to(120), raise_to(300), all_in(300));
 }
 
 }  // namespace

@@ -58,7 +58,8 @@ TEST(Game, SuitMapsOfTurnAndRiverDeals) {
   const SuitIsomorphism& iso = game.cards.suit_isomorphism;
   ASSERT_FALSE(iso.turn_skipped.empty());
 
-  const std::size_t turn_deal = child_by(game, child_by(game, 0, ActionKind::Check), ActionKind::Check);
+  const std::size_t turn_deal =
+      child_by(game, child_by(game, 0, ActionKind::Check), ActionKind::Check);
   const NodeRecord& chance = game.nodes[turn_deal];
   ASSERT_EQ(chance.kind, NodeKind::Chance);
   for (std::size_t i = 0; i < iso.turn_skipped.size(); ++i) {

@@ -65,11 +65,11 @@ std::vector<std::string> node_paths(const std::vector<ActionPlan::Node>& nodes) 
 
 std::string describe(const ActionPlan::Node& n) {
   std::string s;
-  for (const int v : {static_cast<int>(n.kind), static_cast<int>(n.seat), static_cast<int>(n.street),
-                      static_cast<int>(n.all_in_runout), n.matched, n.pot, n.invested[0],
-                      n.invested[1], static_cast<int>(n.last_action), static_cast<int>(n.last_actor),
-                      static_cast<int>(n.turn), static_cast<int>(n.river),
-                      static_cast<int>(n.children.size())}) {
+  for (const int v :
+       {static_cast<int>(n.kind), static_cast<int>(n.seat), static_cast<int>(n.street),
+        static_cast<int>(n.all_in_runout), n.matched, n.pot, n.invested[0], n.invested[1],
+        static_cast<int>(n.last_action), static_cast<int>(n.last_actor), static_cast<int>(n.turn),
+        static_cast<int>(n.river), static_cast<int>(n.children.size())}) {
     s += std::to_string(v) + ",";
   }
   for (const Action& a : n.actions) {

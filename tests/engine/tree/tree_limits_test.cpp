@@ -92,9 +92,9 @@ TEST(TreeLimits, TreesPastTheBoundsAreRefusedByBuildAndCount) {
   // Ten bet and five raise sizes on every street of a flop: billions of
   // nodes. Only counted: building up to the bound would take gigabytes.
   const CardContext flop = make_context("QsJh2h", "AA", "KK");
-  const GameConfig wide =
-      uniform_config(kStreetFlop, 18000, 91000, "10%, 20%, 33%, 50%, 66%, 75%, 100%, 125%, 150%, 200%",
-                     "50%, 75%, 100%, 150%, 200%");
+  const GameConfig wide = uniform_config(kStreetFlop, 18000, 91000,
+                                         "10%, 20%, 33%, 50%, 66%, 75%, 100%, 125%, 150%, 200%",
+                                         "50%, 75%, 100%, 150%, 200%");
   EXPECT_EQ(refusal([&] { count_action_plan(wide, flop); }), too_large);
 }
 
