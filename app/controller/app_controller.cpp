@@ -132,6 +132,7 @@ void AppController::clearNodeCaches() {
   seatHandCombosIpCache.clear();
   handDistributions169Cache.clear();
   pendingHandDistributions169.clear();
+  ++prefetchTag;
 }
 
 QString AppController::formatGigabytes(std::uint64_t bytes) {

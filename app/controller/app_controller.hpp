@@ -247,6 +247,10 @@ class AppController : public QObject {
   static QString handLabel169(const QString& c1, const QString& c2);
   void seedNodeLocksFromStrategy(int nodeIndex);
 
+  // The first street's decision nodes cost a full value pass each, so
+  // their rows are computed on the pool as soon as results arrive.
+  void prefetchFirstStreetNodes();
+
   // Hand distributions (task body on a pool thread, handler on the GUI thread).
   static QVariantMap computeHandDistributions169(const AppController* controller, int nodeIndex);
   static void onHandDistributionsFinished(AppController* controller,
@@ -283,6 +287,8 @@ class AppController : public QObject {
   // from another task (started before a clear, or superseded) is dropped.
   QHash<int, quint64> distributionTaskTags;
   quint64 lastDistributionTag = 0;
+  // Results generation the prefetch answers belong to; a clear moves it on.
+  quint64 prefetchTag = 0;
   // Session queries made by the node queries; tests read it to tell a
   // cache hit from a recomputation.
   mutable quint64 sessionQueryCount = 0;

@@ -297,6 +297,76 @@ void AppController::seedNodeLocksFromStrategy(int nodeIndex) {
   }
 }
 
+namespace {
+
+struct PrefetchedNode {
+  int nodeIndex = -1;
+  std::optional<QVariantList> stats;
+  std::optional<QVariantList> combos;
+  std::optional<QVariantList> buckets;
+};
+
+QVariantList statsRows(const halvory_app::NodeActionStats& stats) {
+  const std::size_t n =
+      std::min({stats.names.size(), stats.action_types.size(), stats.frequencies.size(),
+                stats.combos.size(), stats.equities.size(), stats.evs.size()});
+  QVariantList rows;
+  rows.reserve(static_cast<qsizetype>(n));
+  for (std::size_t i = 0; i < n; ++i) {
+    QVariantMap row;
+    row.insert(QStringLiteral("name"), fromUtf8(stats.names[i]));
+    row.insert(QStringLiteral("actionType"), fromUtf8(stats.action_types[i]));
+    row.insert(QStringLiteral("frequency"), QVariant::fromValue(stats.frequencies[i]));
+    row.insert(QStringLiteral("combos"), stats.combos[i]);
+    row.insert(QStringLiteral("equity"), stats.equities[i]);
+    row.insert(QStringLiteral("ev"), stats.evs[i] / kCentsPerChip);
+    rows.append(row);
+  }
+  return rows;
+}
+
+QVariantList bucketRows(const std::vector<halvory_app::BucketRow>& buckets) {
+  QVariantList rows;
+  rows.reserve(static_cast<qsizetype>(buckets.size()));
+  for (const halvory_app::BucketRow& bucket : buckets) {
+    QVariantMap row;
+    row.insert(QStringLiteral("name"), fromUtf8(bucket.name));
+    row.insert(QStringLiteral("combos"), bucket.combos);
+    row.insert(QStringLiteral("actionProbs"), floatsToVariantList(bucket.action_probs));
+    rows.append(row);
+  }
+  return rows;
+}
+
+QVariantList comboRows(const std::vector<halvory_app::ComboRow>& combos) {
+  QVariantList rows;
+  rows.reserve(static_cast<qsizetype>(combos.size()));
+  for (const halvory_app::ComboRow& combo : combos) rows.append(comboRowMap(combo));
+  return rows;
+}
+
+PrefetchedNode prefetchNode(const halvory_app::SolvedGame& solved, int nodeIndex) {
+  halvory::run_thread_start_hook();
+  PrefetchedNode out;
+  out.nodeIndex = nodeIndex;
+  const auto node = static_cast<std::uint64_t>(nodeIndex);
+  if (const auto stats =
+          guardedQuery([&] { return halvory_app::node_action_stats(solved, node); })) {
+    out.stats = statsRows(*stats);
+  }
+  if (const auto combos =
+          guardedQuery([&] { return halvory_app::node_hand_combos(solved, node); })) {
+    out.combos = comboRows(*combos);
+  }
+  if (const auto buckets =
+          guardedQuery([&] { return halvory_app::node_hand_buckets(solved, node); })) {
+    out.buckets = bucketRows(*buckets);
+  }
+  return out;
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------------------
 // Node queries
 
@@ -324,21 +394,7 @@ QVariantList AppController::nodeActionStats(int nodeIndex) const {
     return halvory_app::node_action_stats(session, static_cast<std::uint64_t>(nodeIndex));
   });
   if (!stats) return {};
-  const std::size_t n =
-      std::min({stats->names.size(), stats->action_types.size(), stats->frequencies.size(),
-                stats->combos.size(), stats->equities.size(), stats->evs.size()});
-  QVariantList rows;
-  rows.reserve(static_cast<qsizetype>(n));
-  for (std::size_t i = 0; i < n; ++i) {
-    QVariantMap row;
-    row.insert(QStringLiteral("name"), fromUtf8(stats->names[i]));
-    row.insert(QStringLiteral("actionType"), fromUtf8(stats->action_types[i]));
-    row.insert(QStringLiteral("frequency"), QVariant::fromValue(stats->frequencies[i]));
-    row.insert(QStringLiteral("combos"), stats->combos[i]);
-    row.insert(QStringLiteral("equity"), stats->equities[i]);
-    row.insert(QStringLiteral("ev"), stats->evs[i] / kCentsPerChip);
-    rows.append(row);
-  }
+  const QVariantList rows = statsRows(*stats);
   actionStatsCache.insert(nodeIndex, rows);
   return rows;
 }
@@ -371,14 +427,7 @@ QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
       return halvory_app::node_hand_buckets(session, static_cast<std::uint64_t>(nodeIndex));
     });
     if (!buckets) return {};
-    rows.reserve(static_cast<qsizetype>(buckets->size()));
-    for (const halvory_app::BucketRow& bucket : *buckets) {
-      QVariantMap row;
-      row.insert(QStringLiteral("name"), fromUtf8(bucket.name));
-      row.insert(QStringLiteral("combos"), bucket.combos);
-      row.insert(QStringLiteral("actionProbs"), floatsToVariantList(bucket.action_probs));
-      rows.append(row);
-    }
+    rows = bucketRows(*buckets);
     handBucketsCache.insert(nodeIndex, rows);
   }
 
@@ -405,9 +454,7 @@ QVariantList AppController::nodeHandCombos(int nodeIndex) const {
     return halvory_app::node_hand_combos(session, static_cast<std::uint64_t>(nodeIndex));
   });
   if (!combos) return {};
-  QVariantList rows;
-  rows.reserve(static_cast<qsizetype>(combos->size()));
-  for (const halvory_app::ComboRow& combo : *combos) rows.append(comboRowMap(combo));
+  const QVariantList rows = comboRows(*combos);
   handCombosCache.insert(nodeIndex, rows);
   return rows;
 }
@@ -474,37 +521,27 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, QString bucke
   }
 
   QVariantMap strategy = nodeHandStrategy(nodeIndex);
-  const auto combos = guardedQuery([&] {
-    countSessionQuery();
-    return halvory_app::node_hand_combos(session, static_cast<std::uint64_t>(nodeIndex));
-  });
-
-  std::vector<ReachRow> rows;
-  if (combos) {
-    rows.reserve(combos->size());
-    for (const halvory_app::ComboRow& combo : *combos) {
-      ReachRow row{fromUtf8(combo.c1), fromUtf8(combo.c2), {}, combo.weight, {}};
-      for (const std::string& name : combo.buckets) row.buckets.append(fromUtf8(name));
-      row.probs.assign(combo.action_probs.begin(), combo.action_probs.end());
-      rows.push_back(std::move(row));
-    }
-  } else if (const auto cached = handCombosCache.constFind(nodeIndex);
-             cached != handCombosCache.cend()) {
-    for (const QVariant& value : *cached) {
-      const QVariantMap map = value.toMap();
-      ReachRow row;
-      row.c1 = map.value(QStringLiteral("c1")).toString();
-      row.c2 = map.value(QStringLiteral("c2")).toString();
-      if (row.c1.size() < 2 || row.c2.size() < 2) continue;
-      row.buckets = map.value(QStringLiteral("buckets")).toStringList();
-      row.weight = map.value(QStringLiteral("weight")).toDouble();
-      for (const QVariant& p : map.value(QStringLiteral("actionProbs")).toList())
-        row.probs.push_back(p.toDouble());
-      rows.push_back(std::move(row));
-    }
-  } else {
+  // The combo rows are the node's own query, shared with the hand details
+  // (and filled ahead of time for the first street), so the value pass
+  // behind them runs once per node.
+  const QVariantList comboList = nodeHandCombos(nodeIndex);
+  if (comboList.isEmpty() && !handCombosCache.contains(nodeIndex)) {
     handStrategyReach169Cache.insert(key, strategy);
     return strategy;
+  }
+  std::vector<ReachRow> rows;
+  rows.reserve(static_cast<std::size_t>(comboList.size()));
+  for (const QVariant& value : comboList) {
+    const QVariantMap map = value.toMap();
+    ReachRow row;
+    row.c1 = map.value(QStringLiteral("c1")).toString();
+    row.c2 = map.value(QStringLiteral("c2")).toString();
+    if (row.c1.size() < 2 || row.c2.size() < 2) continue;
+    row.buckets = map.value(QStringLiteral("buckets")).toStringList();
+    row.weight = map.value(QStringLiteral("weight")).toDouble();
+    for (const QVariant& p : map.value(QStringLiteral("actionProbs")).toList())
+      row.probs.push_back(p.toDouble());
+    rows.push_back(std::move(row));
   }
 
   std::size_t actions =
@@ -704,6 +741,66 @@ void AppController::onHandDistributionsFinished(AppController* controller,
   controller->distributionTaskTags.remove(nodeIndex);
   controller->handDistributions169Cache.insert(nodeIndex, result);
   emit controller->handDistributions169Ready(nodeIndex);
+}
+
+// ---------------------------------------------------------------------------
+// Prefetch
+
+void AppController::prefetchFirstStreetNodes() {
+  // Breadth first from the root's children, stopping at chance nodes: the
+  // nodes of the street the solve starts on, in the order a user meets them.
+  // The root itself is read by the page at once.
+  constexpr int kMaxPrefetchedNodes = 24;
+  QList<int> nodes;
+  QList<int> queue{0};
+  while (!queue.isEmpty() && nodes.size() < kMaxPrefetchedNodes) {
+    const int parent = queue.takeFirst();
+    for (const QVariant& value : nodeActions(parent)) {
+      const int child = value.toMap().value(QStringLiteral("childIndex"), -1).toInt();
+      if (child <= 0 || child >= treeNodeMeta.size()) continue;
+      if (treeNodeMeta.at(child).value(QStringLiteral("nodeType")).toString() !=
+          QLatin1String("decision")) {
+        continue;
+      }
+      nodes.append(child);
+      queue.append(child);
+      if (nodes.size() >= kMaxPrefetchedNodes) break;
+    }
+  }
+  const halvory_app::SolvedGame solved = halvory_app::solved_game_of(session);
+  if (!solved.game || !solved.solver) return;
+  const quint64 tag = prefetchTag;
+  for (const int nodeIndex : std::as_const(nodes)) {
+    auto* watcher = new QFutureWatcher<PrefetchedNode>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, tag] {
+      watcher->deleteLater();
+      if (tag != prefetchTag) return;
+      PrefetchedNode found;
+      try {
+        found = watcher->future().result();
+      } catch (...) {
+        return;
+      }
+      // A query the page made meanwhile already filled its entry.
+      if (found.stats && !actionStatsCache.contains(found.nodeIndex)) {
+        actionStatsCache.insert(found.nodeIndex, *found.stats);
+      }
+      if (found.combos && !handCombosCache.contains(found.nodeIndex)) {
+        handCombosCache.insert(found.nodeIndex, *found.combos);
+      }
+      if (found.buckets && !handBucketsCache.contains(found.nodeIndex)) {
+        handBucketsCache.insert(found.nodeIndex, *found.buckets);
+      }
+    });
+    try {
+      watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [solved, nodeIndex] {
+        return prefetchNode(solved, nodeIndex);
+      }));
+    } catch (const std::exception&) {
+      delete watcher;
+      return;
+    }
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -370,6 +370,7 @@ void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t g
       }
     }
     resultsSummary = summary;
+    if (snapshot.ok) prefetchFirstStreetNodes();
     qInfo().nospace() << "UI about to emit resultsChanged: root_actions=" << rootActions.size()
                       << " summary.len=" << summary.size();
     emit resultsChanged();

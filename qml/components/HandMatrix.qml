@@ -16,6 +16,9 @@ Item {
     property string weightDisplayMode: "horizontalSpan"
     property var actionTypes: []
     property var actionProbs: ({})
+    // Optional: one colour per entry of actionTypes (sized bets and raises
+    // drawn in the colours their action rows carry).
+    property var actionColors: []
     property bool editable: false
     property bool selectable: false
     property bool dragSelectable: false
@@ -42,8 +45,11 @@ Item {
 
     // Looked up once per set of actions, not once per cell.
     readonly property var _actionColors: {
-        var out = []
         var types = actionTypes || []
+        // Colours given by the caller for the same keys win over the theme's.
+        if (actionColors && actionColors.length === types.length && types.length > 0)
+            return actionColors
+        var out = []
         for (var i = 0; i < types.length; ++i)
             out.push(theme ? theme.actionColor(types[i]) : "#888")
         return out

@@ -94,7 +94,7 @@ Rectangle {
                     x: cell.mixed ? mask.width * cell._segments[index].x : 0
                     width: cell.mixed ? mask.width * cell._segments[index].w : 0
                     height: mask.height
-                    color: cell._mixColors[index]
+                    color: cell._mixColors[index] || "transparent"
                 }
             }
         }

@@ -92,12 +92,17 @@ function has(map, key) {
     return Object.prototype.hasOwnProperty.call(map, key)
 }
 
+// Colour names and theme colours alike (Qt.color takes names only).
+function _rgb(value) {
+    return typeof value === "string" ? Qt.color(value) : value
+}
+
 // Each colour drawn at `alpha` over `background`, as one opaque colour.
 function blendAll(colors, background, alpha) {
-    var bg = Qt.color(background)
+    var bg = _rgb(background)
     var out = []
     for (var i = 0; i < colors.length; ++i) {
-        var c = Qt.color(colors[i])
+        var c = _rgb(colors[i])
         out.push(Qt.rgba(c.r * alpha + bg.r * (1 - alpha), c.g * alpha + bg.g * (1 - alpha),
                          c.b * alpha + bg.b * (1 - alpha), 1))
     }

@@ -48,3 +48,14 @@ function tinyRiverPageInputs(iterations) {
     }
     return inputs
 }
+
+// A turn spot on two suits (hearts and spades), so the river deal has
+// suit-symmetric twins among diamonds and clubs.
+function tinyTurnSpot(iterations) {
+    var cfg = tinyRiverSpot(iterations)
+    cfg.board = "AhKs7h2h"
+    cfg.starting_street = "turn"
+    cfg.oop_range = "AA,KK,QQ,AK,KQ,T9s"
+    cfg.ip_range = "99,77,AQ,KJ,QJ,86s"
+    return cfg
+}

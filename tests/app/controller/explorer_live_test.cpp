@@ -104,6 +104,24 @@ class ExplorerLiveTest : public QObject {
     delete c;
   }
 
+  // The first street's decision nodes are filled on the pool when the
+  // results arrive: a click on them asks the session nothing.
+  void firstStreetNodesAreReadAhead() {
+    drainDistributionTasks();
+    const quint64 start = Access::sessionQueries(*c);
+    int checked = 0;
+    for (const QVariant& value : c->nodeActions(0)) {
+      const int child = value.toMap().value("childIndex").toInt();
+      if (c->nodeMeta(child).value("nodeType").toString() != "decision") continue;
+      QCOMPARE(c->nodeActionStats(child).size(), c->nodeActions(child).size());
+      QVERIFY(!c->nodeHandCombos(child).isEmpty());
+      QVERIFY(!c->nodeHandBuckets(child).isEmpty());
+      ++checked;
+    }
+    QVERIFY(checked > 0);
+    QCOMPARE(Access::sessionQueries(*c), start);
+  }
+
   void secondQueryComesFromTheCache() {
     const int node = 0;
     const quint64 start = Access::sessionQueries(*c);

@@ -1,0 +1,111 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import "numberText.js" as NumberText
+
+// Hand-strength buckets of the acting seat at the node; a click filters the
+// matrix and the hand details by the bucket.
+Card {
+    id: panel
+
+    required property var page
+    readonly property var _theme: page.theme
+    readonly property var _rows: page.currentHandBuckets || []
+
+    theme: _theme
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 10
+
+        RowLayout {
+            Layout.fillWidth: true
+            Text {
+                Layout.fillWidth: true
+                text: qsTr("Buckets")
+                textFormat: Text.PlainText
+                font.pixelSize: 14
+                font.bold: true
+                color: panel._theme ? panel._theme.text : "#F0F6FC"
+            }
+            Text {
+                objectName: "bucketsShown"
+                text: qsTr("%1 shown").arg(panel._rows.length)
+                textFormat: Text.PlainText
+                font.pixelSize: 11
+                color: panel._theme ? panel._theme.textMuted : "#8B949E"
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.minimumHeight: 120
+            radius: panel._theme ? panel._theme.radiusSm : 8
+            color: "transparent"
+            border.color: panel._theme ? panel._theme.stroke : "#30363D"
+
+            ListView {
+                id: bucketList
+                objectName: "bucketList"
+                anchors.fill: parent
+                anchors.margins: 6
+                clip: true
+                spacing: 6
+                boundsBehavior: Flickable.StopAtBounds
+                model: panel._rows
+                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+                delegate: Rectangle {
+                    id: row
+                    required property var modelData
+                    objectName: "bucket_" + modelData.name
+                    width: bucketList.width
+                    height: 52
+                    radius: panel._theme ? panel._theme.radiusXs : 4
+                    color: modelData.name === panel.page.selectedBucket
+                           ? (panel._theme ? panel._theme.surface3 : "#2D333B")
+                           : (panel._theme ? panel._theme.surface2 : "#21262D")
+
+                    RowLayout {
+                        anchors.fill: parent
+                        anchors.margins: 8
+                        spacing: 8
+                        ColumnLayout {
+                            Layout.fillWidth: true
+                            spacing: 2
+                            Text {
+                                Layout.fillWidth: true
+                                text: row.modelData.displayName ? row.modelData.displayName : row.modelData.name
+                                textFormat: Text.PlainText
+                                elide: Text.ElideRight
+                                font.pixelSize: 12
+                                font.weight: Font.DemiBold
+                                color: panel._theme ? panel._theme.text : "#F0F6FC"
+                            }
+                            Text {
+                                text: isFinite(row.modelData.combos)
+                                      ? NumberText.fixed(row.modelData.combos, 1) + qsTr(" combos") : ""
+                                textFormat: Text.PlainText
+                                font.pixelSize: 11
+                                color: panel._theme ? panel._theme.textMuted : "#8B949E"
+                            }
+                        }
+                        ActionBar {
+                            Layout.preferredWidth: Math.min(110, row.width * 0.45)
+                            Layout.preferredHeight: 16
+                            theme: panel._theme
+                            showLabels: false
+                            actions: panel.page._handActionsForProbs(row.modelData.actionProbs || [])
+                        }
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: panel.page.toggleBucketFilter(row.modelData.name)
+                    }
+                }
+            }
+        }
+    }
+}

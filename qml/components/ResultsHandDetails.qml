@@ -1,0 +1,200 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// The combos of the acting seat at the node with their action EVs and mix,
+// filtered by a matrix class, a bucket and a search text.
+Card {
+    id: panel
+
+    required property var page
+    readonly property var _theme: page.theme
+    readonly property var _combos: page.currentHandCombos || []
+    readonly property var _visible: page.visibleHandCombos || []
+
+    theme: _theme
+    clip: true
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 8
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+            Text {
+                text: qsTr("Hand Details")
+                textFormat: Text.PlainText
+                font.pixelSize: 14
+                font.bold: true
+                color: panel._theme ? panel._theme.text : "#F0F6FC"
+            }
+            TextField {
+                id: searchField
+                objectName: "handSearchField"
+                Layout.fillWidth: true
+                Layout.minimumWidth: 120
+                Layout.preferredWidth: panel.page.scaled(260, 180)
+                placeholderText: qsTr("Search (JJ, 56s, JcJd, ...)")
+                text: panel.page.handSearchText
+                onTextEdited: panel.page.handSearchText = text
+                color: panel._theme ? panel._theme.text : "#F0F6FC"
+                placeholderTextColor: panel._theme ? panel._theme.textFaint : "#6E7681"
+                font.pixelSize: 12
+                background: Rectangle {
+                    radius: panel._theme ? panel._theme.radiusXs : 4
+                    color: panel._theme ? panel._theme.surface2 : "#21262D"
+                    border.width: searchField.activeFocus ? 2 : 1
+                    border.color: searchField.activeFocus ? (panel._theme ? panel._theme.strokeFocus : "#58A6FF")
+                                                          : (panel._theme ? panel._theme.stroke : "#30363D")
+                }
+            }
+        }
+
+        Text {
+            objectName: "combosLoading"
+            visible: panel.page._handCombosLoading
+            text: qsTr("Loading hand combos…")
+            textFormat: Text.PlainText
+            font.pixelSize: 12
+            color: panel._theme ? panel._theme.textMuted : "#8B949E"
+        }
+        Text {
+            objectName: "noCombosText"
+            visible: !panel.page._handCombosLoading && panel._combos.length === 0
+            text: qsTr("No hand combos to display for this node.")
+            textFormat: Text.PlainText
+            font.pixelSize: 12
+            color: panel._theme ? panel._theme.textMuted : "#8B949E"
+        }
+        RowLayout {
+            visible: panel.page.selectedHandClass !== ""
+            spacing: 8
+            Text {
+                objectName: "handFilterText"
+                text: qsTr("Filter: %1").arg(panel.page.selectedHandClass)
+                textFormat: Text.PlainText
+                font.pixelSize: 12
+                font.weight: Font.DemiBold
+                color: panel._theme ? panel._theme.text : "#F0F6FC"
+            }
+            SecondaryButton {
+                objectName: "clearHandFilterButton"
+                theme: panel._theme
+                implicitWidth: 80
+                implicitHeight: 26
+                font.pixelSize: 12
+                text: qsTr("Clear")
+                onClicked: panel.page.selectedHandClass = ""
+            }
+        }
+        Text {
+            objectName: "noMatchText"
+            visible: panel._combos.length > 0 && panel._visible.length === 0
+            text: qsTr("No combos match the current filters.")
+            textFormat: Text.PlainText
+            font.pixelSize: 12
+            color: panel._theme ? panel._theme.textMuted : "#8B949E"
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 1
+            color: panel._theme ? panel._theme.stroke : "#30363D"
+        }
+
+        // Keeps the texts at the top while there is no list.
+        Item {
+            visible: panel._combos.length === 0
+            Layout.fillHeight: true
+        }
+
+        Rectangle {
+            visible: panel._combos.length > 0
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.minimumHeight: 120
+            radius: panel._theme ? panel._theme.radiusSm : 8
+            color: "transparent"
+            border.color: panel._theme ? panel._theme.stroke : "#30363D"
+
+            ListView {
+                id: comboList
+                objectName: "comboList"
+                anchors.fill: parent
+                anchors.margins: 6
+                clip: true
+                spacing: 6
+                boundsBehavior: Flickable.StopAtBounds
+                model: panel._visible
+                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+                delegate: Rectangle {
+                    id: row
+                    required property var modelData
+                    readonly property var evLines: panel.page.comboEvLines(modelData)
+                    width: comboList.width - 8
+                    height: Math.max(cards.height, evColumn.implicitHeight) + 10
+                    radius: panel._theme ? panel._theme.radiusXs : 4
+                    color: panel._theme ? panel._theme.surface2 : "#21262D"
+
+                    RowLayout {
+                        anchors.fill: parent
+                        anchors.leftMargin: 6
+                        anchors.rightMargin: 6
+                        spacing: 8
+                        Row {
+                            id: cards
+                            spacing: 3
+                            Repeater {
+                                model: [row.modelData.c1, row.modelData.c2]
+                                PlayingCard {
+                                    required property string modelData
+                                    theme: panel._theme
+                                    rank: modelData.charAt(0)
+                                    suit: modelData.charAt(1)
+                                    mini: true
+                                    sizeScale: panel.page.uiScale
+                                    hoverable: false
+                                    enableHoverScale: false
+                                }
+                            }
+                        }
+                        Text {
+                            text: qsTr("EV:")
+                            textFormat: Text.PlainText
+                            font.pixelSize: 11
+                            color: panel._theme ? panel._theme.textMuted : "#8B949E"
+                        }
+                        Column {
+                            id: evColumn
+                            objectName: "comboEvColumn"
+                            Layout.maximumWidth: panel.page.scaled(80, 60)
+                            Repeater {
+                                model: row.evLines
+                                Text {
+                                    required property var modelData
+                                    text: modelData.text
+                                    textFormat: Text.PlainText
+                                    font.pixelSize: 11
+                                    font.family: "monospace"
+                                    color: modelData.color ? modelData.color
+                                                           : modelData.key ? panel.page._actionColor(modelData.key)
+                                                                           : (panel._theme ? panel._theme.text : "#F0F6FC")
+                                }
+                            }
+                        }
+                        ActionBar {
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: panel.page.scaled(16, 14)
+                            theme: panel._theme
+                            showLabels: false
+                            actions: panel.page.comboActionsForProbs(row.modelData.actionProbs || [])
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

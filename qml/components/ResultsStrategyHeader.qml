@@ -1,0 +1,116 @@
+import QtQuick
+import QtQuick.Layouts
+import "numberText.js" as NumberText
+
+// The Strategy View header: the path's board, the seat to act, the
+// distributions and play switches, and the solve's headline figures.
+RowLayout {
+    id: header
+
+    required property var page
+    readonly property var _theme: page.theme
+    readonly property var _controller: page.controller
+
+    spacing: 12
+
+    function _figure(value, decimals) {
+        if (!_controller || !isFinite(value))
+            return "—"
+        return NumberText.fixed(value, decimals)
+    }
+
+    ColumnLayout {
+        spacing: 6
+        Text {
+            text: qsTr("Strategy View")
+            textFormat: Text.PlainText
+            font.pixelSize: 18
+            font.bold: true
+            color: header._theme ? header._theme.text : "#F0F6FC"
+        }
+        RowLayout {
+            spacing: 10
+            BoardDisplay {
+                objectName: "strategyBoard"
+                theme: header._theme
+                compact: true
+                boardText: header.page.playMode ? header.page.playBoardText : header.page.treeBoardText
+            }
+            Rectangle {
+                implicitWidth: 1
+                implicitHeight: 30
+                color: header._theme ? header._theme.stroke : "#30363D"
+            }
+            Rectangle {
+                id: actingPill
+                readonly property color tint: header.page.selectedPlayer === "OOP"
+                                              ? (header._theme ? header._theme.actionBet : "#A371F7")
+                                              : (header._theme ? header._theme.info : "#58A6FF")
+                implicitWidth: actingText.implicitWidth + 20
+                implicitHeight: 26
+                radius: 13
+                color: Qt.rgba(tint.r, tint.g, tint.b, 0.15)
+                border.color: tint
+                Text {
+                    id: actingText
+                    objectName: "actingPill"
+                    anchors.centerIn: parent
+                    text: qsTr("%1 to act").arg(header.page.selectedPlayer)
+                    textFormat: Text.PlainText
+                    font.pixelSize: 12
+                    font.weight: Font.DemiBold
+                    color: actingPill.tint
+                }
+            }
+        }
+    }
+
+    Item { Layout.fillWidth: true }
+
+    SecondaryButton {
+        objectName: "distributionsButton"
+        theme: header._theme
+        Layout.preferredWidth: header.page.scaled(140, 110)
+        font.pixelSize: 12
+        leftPadding: 8
+        rightPadding: 8
+        text: qsTr("Distributions")
+        enabled: !!header._controller
+    }
+
+    SecondaryButton {
+        objectName: "playModeButton"
+        theme: header._theme
+        Layout.preferredWidth: header.page.scaled(140, 110)
+        font.pixelSize: 12
+        leftPadding: 8
+        rightPadding: 8
+        text: header.page.playMode ? qsTr("Range view") : qsTr("Play vs solution")
+        onClicked: header.page.playMode = !header.page.playMode
+    }
+
+    StatCard {
+        objectName: "evOopCard"
+        theme: header._theme
+        compact: true
+        label: qsTr("EV (OOP)")
+        value: header._figure(header._controller ? header._controller.resultEvOop : NaN, 3)
+        accentColor: header._theme ? header._theme.success : "#3FB950"
+    }
+    StatCard {
+        objectName: "evIpCard"
+        theme: header._theme
+        compact: true
+        label: qsTr("EV (IP)")
+        value: header._figure(header._controller ? header._controller.resultEvIp : NaN, 3)
+        accentColor: header._theme ? header._theme.info : "#58A6FF"
+    }
+    StatCard {
+        objectName: "exploitabilityCard"
+        theme: header._theme
+        compact: true
+        label: qsTr("Exploitability")
+        value: header._figure(header._controller ? header._controller.resultExploitability : NaN, 4)
+        accentColor: header._theme ? header._theme.gold : "#F0B429"
+    }
+}

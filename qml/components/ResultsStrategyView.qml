@@ -1,0 +1,155 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Layouts
+
+// The Solution view of the results page: action frequencies over a row of
+// the strategy matrix (with its legend and the node figures), the buckets
+// and the hand details.
+ColumnLayout {
+    id: view
+
+    required property var page
+    readonly property var _theme: page.theme
+
+    spacing: 12
+
+    Text {
+        text: qsTr("Action Frequencies")
+        textFormat: Text.PlainText
+        font.pixelSize: 14
+        font.bold: true
+        color: view._theme ? view._theme.text : "#F0F6FC"
+    }
+
+    ActionBar {
+        objectName: "actionFrequenciesBar"
+        Layout.fillWidth: true
+        Layout.preferredHeight: 60
+        theme: view._theme
+        actions: view.page.actionFrequenciesActions
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        spacing: 12
+
+        ColumnLayout {
+            id: matrixColumn
+            Layout.fillWidth: true
+            Layout.preferredWidth: view.page.scaled(520, 400)
+            Layout.alignment: Qt.AlignTop
+            Layout.minimumWidth: 300
+            spacing: 8
+
+            Text {
+                text: qsTr("Strategy by Hand")
+                textFormat: Text.PlainText
+                font.pixelSize: 14
+                font.bold: true
+                color: view._theme ? view._theme.text : "#F0F6FC"
+            }
+
+            HandMatrix {
+                id: matrix
+                objectName: "strategyMatrix"
+                Layout.fillWidth: true
+                Layout.preferredHeight: effectiveMatrixSize
+                theme: view._theme
+                ranks: view.page.variantRanks
+                weights: view.page.handWeights
+                colors: view.page.handColors
+                actionTypes: view.page.handActionTypeList
+                actionColors: view.page.handActionColorList
+                actionProbs: view.page.handActionProbs
+                weightDisplayMode: "verticalFill"
+                cellSize: 34
+                autoFitToWidth: true
+                showLabels: true
+                selectable: true
+                dragSelectable: view.page.nodeLockMode
+                onHandClicked: function (hand) {
+                    if (!view.page.nodeLockMode)
+                        view.page.toggleHandFilter(hand)
+                }
+            }
+
+            Flow {
+                objectName: "strategyLegend"
+                Layout.fillWidth: true
+                spacing: 12
+                Repeater {
+                    model: view.page.currentActions.filter(function (a) { return Number(a.frequency) > 0.05 })
+                    Row {
+                        required property var modelData
+                        spacing: 6
+                        Rectangle {
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: 12
+                            height: 12
+                            radius: 3
+                            color: parent.modelData.color ? parent.modelData.color
+                                                          : view.page._actionColor(String(parent.modelData.actionType).split(" ")[0])
+                        }
+                        Text {
+                            text: parent.modelData.name
+                            textFormat: Text.PlainText
+                            font.pixelSize: 12
+                            color: view._theme ? view._theme.textMuted : "#8B949E"
+                        }
+                    }
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 10
+
+                ResultsNodeInfo {
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: view.page.scaled(180, 140)
+                    page: view.page
+                }
+
+                ColumnLayout {
+                    Layout.preferredWidth: view.page.scaled(150, 120)
+                    spacing: 6
+                    SecondaryButton {
+                        objectName: "standardModeButton"
+                        Layout.fillWidth: true
+                        theme: view._theme
+                        font.pixelSize: 12
+                        text: qsTr("Standard mode")
+                        iconText: view.page.nodeLockMode ? "" : "✓"
+                        onClicked: view.page.nodeLockMode = false
+                    }
+                    SecondaryButton {
+                        objectName: "nodeLockModeButton"
+                        Layout.fillWidth: true
+                        theme: view._theme
+                        font.pixelSize: 12
+                        text: qsTr("Node-lock mode")
+                        iconText: view.page.nodeLockMode ? "✓" : ""
+                        onClicked: view.page.nodeLockMode = true
+                    }
+                }
+            }
+            // The node-lock panel goes here.
+        }
+
+        ResultsBucketsPanel {
+            Layout.preferredWidth: view.page.scaled(300, 220)
+            Layout.minimumWidth: view.page.scaled(260, 200)
+            Layout.fillHeight: true
+            page: view.page
+        }
+
+        ResultsHandDetails {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.preferredWidth: view.page.scaled(300, 220)
+            Layout.minimumWidth: view.page.scaled(250, 200)
+            page: view.page
+        }
+    }
+}

@@ -1,0 +1,131 @@
+import QtQuick
+import QtQuick.Window
+import Pellaris
+
+// Test-only window for screenshots of the results page: the shell with the
+// real controller solves Quick Solve's flop spot, then shows its results.
+//   --iterations=N    iteration limit (default 20)
+//   --threads=N       thread count (default 4)
+//   --river           walk check-check through a turn and a river card
+//                     (each chosen through its suit twin where there is one)
+//   --picker          leave the river card picker open
+//   --light           light palette
+Window {
+    id: window
+    width: Math.min(1440, Screen.desktopAvailableWidth)
+    height: Math.min(900, Screen.desktopAvailableHeight)
+    visible: true
+    color: shell.theme.bg0
+    title: "Results page"
+
+    readonly property var args: Qt.application.arguments
+
+    function _option(name) {
+        for (var i = 0; i < args.length; ++i) {
+            var a = String(args[i])
+            if (a === "--" + name)
+                return "1"
+            if (a.indexOf("--" + name + "=") === 0)
+                return a.substring(name.length + 3)
+        }
+        return ""
+    }
+
+    function _find(item, name) {
+        if (item.objectName === name)
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var found = _find(item.children[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    AppShell {
+        id: shell
+        anchors.fill: parent
+        // qmllint disable unqualified
+        controller: appController
+        // qmllint enable unqualified
+    }
+
+    Connections {
+        target: shell.controller
+        function onRunningChanged() {
+            if (!shell.controller.running && shell.controller.resultIterations > 0)
+                Qt.callLater(window._showResults)
+        }
+    }
+
+    function _actionIndex(page, name) {
+        var actions = page._actionsForNode(page.currentNodeIndex)
+        for (var i = 0; i < actions.length; ++i) {
+            if (actions[i].name === name)
+                return i
+        }
+        return -1
+    }
+
+    // Deals the first card of `ranks` whose suit-twin offer exists, else any.
+    function _deal(page, ranks, suits) {
+        var level = page.treeLevels.count - 1
+        page.openChancePicker(level, page.currentNodeIndex)
+        for (var r = 0; r < ranks.length; ++r) {
+            for (var s = 0; s < suits.length; ++s) {
+                var card = ranks[r] + suits[s]
+                var idx = page._chanceCardIndexForSelection(card)
+                if (idx >= 0) {
+                    page.chooseChanceCard(idx, card)
+                    return
+                }
+            }
+        }
+    }
+
+    function _showResults() {
+        shell.navIndex = 3
+        var page = _find(shell, "resultsPage")
+        if (_option("river") === "")
+            return
+        var level = function () { return page.treeLevels.count - 1 }
+        page.selectActionAtLevel(level(), _actionIndex(page, "Check"))
+        page.selectActionAtLevel(level(), _actionIndex(page, "Check"))
+        _deal(page, ["5"], ["h", "c"])
+        page.selectActionAtLevel(level(), _actionIndex(page, "Check"))
+        page.selectActionAtLevel(level(), _actionIndex(page, "Check"))
+        if (_option("picker") !== "") {
+            page.openChancePicker(level(), page.currentNodeIndex)
+            return
+        }
+        _deal(page, ["K"], ["c", "h"])
+    }
+
+    Component.onCompleted: Qt.callLater(_setUp)
+
+    function _setUp() {
+        if (_option("light") !== "")
+            shell.theme.dark = false
+        shell.resetToDefaults()
+        shell.maxIterations = _option("iterations") !== "" ? Number(_option("iterations")) : 20
+        shell.threadCount = _option("threads") !== "" ? Number(_option("threads")) : 4
+        shell.navIndex = 2
+        solvePage = _find(shell, "solvePage")
+    }
+
+    property var solvePage: null
+    property bool started: false
+
+    // Starts once the shell's memory estimate lets the spot be solved.
+    Timer {
+        interval: 100
+        repeat: true
+        running: !window.started
+        onTriggered: {
+            if (window.solvePage && window.solvePage.canSolve && !shell.controller.running) {
+                window.started = true
+                window._find(window.solvePage, "startSolveButton").clicked()
+            }
+        }
+    }
+}

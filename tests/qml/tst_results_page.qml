@@ -1,0 +1,69 @@
+import QtQuick
+import QtTest
+import Pellaris
+
+// The results page over a scripted controller: no controller at all, and
+// the noise filter following the board of the path (a flop spot's turn).
+Item {
+    id: root
+    width: 1400
+    height: 900
+
+    Component { id: pageComponent; ResultsPage { anchors.fill: parent } }
+
+    TestCase {
+        name: "ResultsPage"
+        when: windowShown
+
+        function test_withoutController() {
+            var page = createTemporaryObject(pageComponent, root, { boardText: "AhKs7h" })
+            compare(page.treeLevels.count, 1)
+            compare(page.currentActions, [])
+            compare(page.treeBlocks[0].items.length, 0)
+            compare(findChild(page, "potValue").text, "0.00")
+            compare(findChild(page, "potOddsValue").text, "—")
+            compare(findChild(findChild(page, "evOopCard"), "statValue").text, "—")
+            verify(findChild(page, "noCombosText").visible)
+            compare(findChild(page, "bucketsShown").text, "0 shown")
+        }
+
+        // Root (flop) → turn card 2c → a decision node whose combos include
+        // rounding dust that only the turn board hides.
+        function scriptedFlop() {
+            var stub = harness.createStandIn("appController")
+            stub.resultIterations = 10
+            var metas = [
+                { nodeType: "decision", player: "OOP", pot: 10, effectiveStack: 100, investedOop: 0, investedIp: 0, hasChildren: true },
+                { nodeType: "chance", player: "", chanceDeal: "turn", pot: 10, hasChildren: true },
+                { nodeType: "decision", player: "OOP", pot: 10, effectiveStack: 100, investedOop: 0, investedIp: 0, hasChildren: true }]
+            var actions = [[{ name: "Check", actionType: "check", frequency: 1, childIndex: 1 }],
+                           [{ name: "2c", actionType: "chance", frequency: 1, childIndex: 2 }],
+                           [{ name: "Check", actionType: "check", frequency: 1, childIndex: -1 }]]
+            stub._answer("treeNodeCount", 3)
+            stub._answer("nodeMeta", function (n) { return metas[n] || {} })
+            stub._answer("nodeActions", function (n) { return actions[n] || [] })
+            stub._answer("nodeHandCombos", function (n) {
+                return [{ c1: "Qs", c2: "Qd", weight: 1, ev: 1, actionEvs: [1], buckets: [], actionProbs: [1] },
+                        { c1: "Jd", c2: "Jc", weight: 1e-9, ev: 1, actionEvs: [1], buckets: [], actionProbs: [1] }]
+            })
+            return stub
+        }
+
+        function test_noiseFilterFollowsThePathBoard() {
+            var stub = scriptedFlop()
+            var page = createTemporaryObject(pageComponent, root, { controller: stub, boardText: "AhKs7h" })
+            tryVerify(function () { return !page._handCombosLoading })
+            compare(page.visibleHandCombos.length, 2)
+            page.selectActionAtLevel(0, 0)
+            page.openChancePicker(1, 1)
+            // 2d is offered for the engine's 2c: diamonds and clubs are absent.
+            page.chooseChanceCard(page._chanceCardIndexForSelection("2d"), "2d")
+            compare(page.treeBoardText, "AhKs7h2d")
+            compare(page.currentNodeIndex, 2)
+            tryVerify(function () { return !page._handCombosLoading })
+            compare(page.visibleHandCombos.length, 1)
+            // Engine cards in the shown suits: Qd reads as Qc.
+            compare([page.visibleHandCombos[0].c1, page.visibleHandCombos[0].c2], ["Qs", "Qc"])
+        }
+    }
+}

@@ -1,0 +1,247 @@
+import QtQuick
+import QtTest
+import Pellaris
+import "spots.js" as Spots
+
+// The results page over the real controller on small turn and river spots:
+// walking the tree, chance cards and their suit twins, figures, strategy
+// and the hand-detail filters.
+Item {
+    id: root
+    width: 1540
+    height: 1000
+
+    Component { id: pageComponent; ResultsPage { anchors.fill: parent } }
+    Component { id: themeComponent; Theme {} }
+
+    TestCase {
+        name: "ResultsPageReal"
+        when: windowShown
+
+        property string solvedSpot: ""
+
+        function solve(cfg, key) {
+            if (solvedSpot === key)
+                return
+            appController.startSolveWithConfig(cfg)
+            tryVerify(function () { return !appController.running }, 60000)
+            verify(appController.resultIterations > 0, appController.statusText)
+            solvedSpot = key
+        }
+
+        function makePage(cfg, key) {
+            solve(cfg, key)
+            var page = createTemporaryObject(pageComponent, root, {
+                controller: appController, boardText: cfg.board,
+                theme: createTemporaryObject(themeComponent, root)
+            })
+            waitForItemPolished(page)
+            return page
+        }
+
+        function riverPage() { return makePage(Spots.tinyRiverSpot(40), "river") }
+        function turnPage() { return makePage(Spots.tinyTurnSpot(30), "turn") }
+
+        function actionIndex(page, nodeIndex, name) {
+            var actions = appController.nodeActions(nodeIndex)
+            for (var i = 0; i < actions.length; ++i) {
+                if (actions[i].name === name)
+                    return i
+            }
+            fail("no action " + name + " at node " + nodeIndex)
+        }
+
+        function clickTreeAction(page, level, name) {
+            // Let the replaced tree delegates go before looking one up.
+            wait(0)
+            var node = page.treeLevels.get(level).nodeIndex
+            var item = findChild(page, "treeAction_" + level + "_" + actionIndex(page, node, name))
+            verify(item, "tree action " + name)
+            waitForItemPolished(page)
+            mouseClick(item)
+        }
+
+        function test_checkOpensIpLevel() {
+            var page = riverPage()
+            compare(page.treeLevels.count, 1)
+            clickTreeAction(page, 0, "Check")
+            compare(page.treeLevels.count, 2)
+            compare(page.selectedPlayer, "IP")
+            compare(page.currentMeta.player, "IP")
+            compare(page.currentNodeIndex, page.treeLevels.get(1).nodeIndex)
+        }
+
+        function test_foldKeepsLevelAndEarlierClickTrims() {
+            var page = riverPage()
+            clickTreeAction(page, 0, "Bet 33%")
+            var facing = page.currentNodeIndex
+            compare(page.selectedPlayer, "IP")
+            clickTreeAction(page, 1, "Fold")
+            compare(page.treeLevels.count, 2)
+            compare(page.currentNodeIndex, facing)
+            compare(page.treeBlocks[1].items.length, 1)
+            compare(page.treeBlocks[1].items[0].name, "Fold")
+            // The root's chosen action: back to one undecided level.
+            clickTreeAction(page, 0, "Bet 33%")
+            compare(page.treeLevels.count, 1)
+            compare(page.treeLevels.get(0).selectedActionIndex, -1)
+            compare(page.currentNodeIndex, 0)
+            compare(page.treeBlocks[0].items.length, appController.nodeActions(0).length)
+        }
+
+        function test_nodeFigures() {
+            var page = riverPage()
+            clickTreeAction(page, 0, "Bet 75%")
+            var meta = appController.nodeMeta(page.currentNodeIndex)
+            var call = meta.investedOop - meta.investedIp
+            verify(call > 0)
+            compare(findChild(page, "potValue").text, meta.pot.toFixed(2))
+            compare(findChild(page, "toCallValue").text, call.toFixed(2))
+            compare(findChild(page, "sprValue").text, ((meta.effectiveStack - meta.investedIp) / meta.pot).toFixed(2))
+            compare(findChild(page, "potOddsValue").text, (Math.round(call / (meta.pot + call) * 1000) / 10).toFixed(1) + "%")
+            compare(findChild(page, "rakeValue").text, "0.00")
+        }
+
+        function test_barEvsFromFoldAndBetColours() {
+            var page = riverPage()
+            var stats = appController.nodeActionStats(0)
+            var bets = page.currentActions.filter(function (a) { return a.actionType.indexOf("bet") === 0 })
+            verify(bets.length >= 2)
+            // Smallest size first in the palette.
+            compare(bets[0].color, "#818CF8")
+            compare(bets[1].color, "#A78BFA")
+            clickTreeAction(page, 0, "Bet 33%")
+            stats = appController.nodeActionStats(page.currentNodeIndex)
+            var bar = page.actionFrequenciesActions
+            compare(bar[0].name, "Fold")
+            compare(bar[0].ev, 0)
+            fuzzyCompare(bar[1].ev, stats[1].ev - stats[0].ev, 1e-9)
+            compare(findChild(page, "actionFrequenciesBar").actions, bar)
+            verify(Object.keys(page.handWeights).length > 0)
+            compare(page.handActionTypeList.length, stats.length)
+        }
+
+        function test_handFiltersClearOnNodeChange() {
+            var page = riverPage()
+            tryVerify(function () { return !page._handCombosLoading && page.currentHandCombos.length > 0 })
+            var all = page.visibleHandCombos.length
+            page.handSearchText = "AK"
+            verify(page.visibleHandCombos.length > 0)
+            verify(page.visibleHandCombos.every(function (c) {
+                return page._handClassFromCards(c.c1, c.c2).indexOf("AK") === 0 }))
+            page.handSearchText = "jcjd"
+            compare(page.visibleHandCombos.length, 1)
+            compare([page.visibleHandCombos[0].c1, page.visibleHandCombos[0].c2].sort().join(""), "JcJd")
+            page.handSearchText = ""
+            var matrix = findChild(page, "strategyMatrix")
+            page.toggleHandFilter("76s")
+            tryCompare(findChild(page, "handFilterText"), "text", "Filter: 76s")
+            verify(page.visibleHandCombos.length > 0 && page.visibleHandCombos.length <= 4)
+            page.toggleHandFilter("76s")
+            compare(page.visibleHandCombos.length, all)
+            function reached() {
+                return Object.keys(page.handWeights).filter(function (k) { return page.handWeights[k] > 0 }).length
+            }
+            var reachedAll = reached()
+            var bucket = page.currentHandBuckets[0].name
+            page.toggleBucketFilter(bucket)
+            verify(page.visibleHandCombos.length < all)
+            verify(page.visibleHandCombos.every(function (c) { return c.buckets.indexOf(bucket) >= 0 }))
+            verify(reached() < reachedAll, "classes outside the bucket are greyed")
+            page.toggleHandFilter("AA")
+            page.handSearchText = "KK"
+            clickTreeAction(page, 0, "Check")
+            compare(page.selectedBucket, "")
+            compare(page.selectedHandClass, "")
+            compare(page.handSearchText, "")
+        }
+
+        function test_matrixClickFilters() {
+            var page = riverPage()
+            var matrix = findChild(page, "strategyMatrix")
+            waitForItemPolished(matrix)
+            matrix.handClicked("T9s", 0)
+            compare(page.selectedHandClass, "T9s")
+            compare(findChild(page, "handFilterText").text, "Filter: T9s")
+        }
+
+        function test_chancePickerSuitTwin() {
+            var page = turnPage()
+            clickTreeAction(page, 0, "Check")
+            clickTreeAction(page, 1, "Check")
+            compare(page.treeLevels.count, 3)
+            var chanceNode = page.treeLevels.get(2).nodeIndex
+            compare(appController.nodeMeta(chanceNode).nodeType, "chance")
+            var chanceItem = findChild(page, "chanceNode_2")
+            verify(chanceItem)
+            waitForItemPolished(page)
+            mouseClick(chanceItem)
+            var picker = findChild(page, "chancePicker")
+            tryCompare(picker, "opened", true)
+            compare(page.chancePickerTitle, "Choose Turn Card".replace("Turn", "River"))
+            // The engine lists 3c but not 3d: 3d stands for 3c.
+            var names = appController.nodeActions(chanceNode).map(function (a) { return a.name })
+            verify(names.indexOf("3c") >= 0 && names.indexOf("3d") < 0, names.join(","))
+            var twin = names.indexOf("3c")
+            compare(page._chanceCardIndexForSelection("3d"), twin)
+            compare(page._chanceCardIndexForSelection("Ah"), -1)
+            var card3d = findChild(picker.contentItem, "chanceCard_3d")
+            verify(!card3d.disabled)
+            verify(findChild(picker.contentItem, "chanceCard_7h").disabled)
+            waitForItemPolished(picker.contentItem)
+            mouseClick(card3d)
+            tryCompare(picker, "opened", false)
+            compare(page.treeBoardText, "AhKs7h2h3d")
+            compare(page.treeBlocks[2].card, "3d")
+            compare(findChild(page, "strategyBoard").boardText, "AhKs7h2h3d")
+            var shownNode = page.currentNodeIndex
+            compare(shownNode, appController.nodeActions(chanceNode)[twin].childIndex)
+            var shownProbs = page.handActionProbs
+            // The engine's own 3c gives the same strategy.
+            page.navigateToBreadcrumb(2)
+            page.openChancePicker(2, chanceNode)
+            page.chooseChanceCard(twin, "3c")
+            compare(page.currentNodeIndex, shownNode)
+            compare(page.treeBoardText, "AhKs7h2h3c")
+            compare(JSON.stringify(page.handActionProbs), JSON.stringify(shownProbs))
+            // Combos under the shown suits: a club combo reads as diamonds.
+            page.navigateToBreadcrumb(2)
+            page.openChancePicker(2, chanceNode)
+            page.chooseChanceCard(twin, "3d")
+            tryVerify(function () { return !page._handCombosLoading })
+            var swap = { c: "d", d: "c", h: "h", s: "s" }
+            verify(page._loadedHandCombos.length > 0)
+            for (var i = 0; i < page._loadedHandCombos.length; ++i) {
+                var engine = page._loadedHandCombos[i], shown = page.currentHandCombos[i]
+                compare(shown.c1, engine.c1.charAt(0) + swap[engine.c1.charAt(1)])
+                compare(shown.c2, engine.c2.charAt(0) + swap[engine.c2.charAt(1)])
+            }
+        }
+
+        function test_newResultsReturnToRootWithoutOverride() {
+            var page = turnPage()
+            clickTreeAction(page, 0, "Check")
+            clickTreeAction(page, 1, "Check")
+            var chanceNode = page.treeLevels.get(2).nodeIndex
+            page.openChancePicker(2, chanceNode)
+            page.chooseChanceCard(page._chanceCardIndexForSelection("3d"), "3d")
+            verify(Object.keys(page.chanceCardDisplayOverrideByNode).length === 1)
+            solvedSpot = ""
+            solve(Spots.tinyTurnSpot(20), "turn")
+            compare(page.treeLevels.count, 1)
+            compare(page.currentNodeIndex, 0)
+            compare(Object.keys(page.chanceCardDisplayOverrideByNode).length, 0)
+            compare(page.treeBoardText, "AhKs7h2h")
+            // A card chosen without a display text drops the override.
+            clickTreeAction(page, 0, "Check")
+            clickTreeAction(page, 1, "Check")
+            page.openChancePicker(2, chanceNode)
+            page.chooseChanceCard(page._chanceCardIndexForSelection("3d"), "3d")
+            page.navigateToBreadcrumb(2)
+            page.openChancePicker(2, chanceNode)
+            page.chooseChanceCard(page._chanceCardIndexForSelection("3d"), "")
+            compare(page.treeBoardText, "AhKs7h2h3c")
+            compare(page.chanceCardDisplayOverrideByNode[String(chanceNode)], "3c")
+        }
+    }
+}
