@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "queries/pocket_cards.hpp"
 #include "session/labels.hpp"
 #include "tree/game.hpp"
 
@@ -11,14 +12,11 @@ namespace halvory_app {
 using halvory::CardCode;
 using halvory::Pocket;
 
+using pocket_cards::high_card;
+using pocket_cards::low_card;
+
 namespace {
 
-CardCode low_card(Pocket hand) {
-  return static_cast<CardCode>(hand & 0xFFu);
-}
-CardCode high_card(Pocket hand) {
-  return static_cast<CardCode>(hand >> 8);
-}
 int rank_of(CardCode card) {
   return card / 4;
 }

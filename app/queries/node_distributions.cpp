@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "queries/pocket_cards.hpp"
 #include "queries/solver_reads.hpp"
 #include "tree/game.hpp"
 
@@ -14,23 +15,15 @@ using halvory::CardCode;
 using halvory::NodeKind;
 using halvory::Pocket;
 
+using pocket_cards::card_bit;
+using pocket_cards::hand_mask;
+using pocket_cards::high_card;
+using pocket_cards::low_card;
+
 namespace {
 
 constexpr std::size_t kUnset = std::numeric_limits<std::size_t>::max();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-CardCode low_card(Pocket hand) {
-  return static_cast<CardCode>(hand & 0xFFu);
-}
-CardCode high_card(Pocket hand) {
-  return static_cast<CardCode>(hand >> 8);
-}
-std::uint64_t card_bit(CardCode card) {
-  return std::uint64_t{1} << card;
-}
-std::uint64_t hand_mask(Pocket hand) {
-  return card_bit(low_card(hand)) | card_bit(high_card(hand));
-}
 
 // Uniform double in [0, 1) from two generator outputs.
 double uniform_unit(std::mt19937& rng) {

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "queries/pocket_cards.hpp"
 #include "cards/cards.hpp"
 #include "queries/hand_categories.hpp"
 #include "queries/node_distributions.hpp"
@@ -21,22 +22,14 @@ using halvory::CardCode;
 using halvory::NodeKind;
 using halvory::Pocket;
 
+using pocket_cards::card_bit;
+using pocket_cards::hand_mask;
+using pocket_cards::high_card;
+using pocket_cards::low_card;
+
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-CardCode low_card(Pocket hand) {
-  return static_cast<CardCode>(hand & 0xFFu);
-}
-CardCode high_card(Pocket hand) {
-  return static_cast<CardCode>(hand >> 8);
-}
-std::uint64_t card_bit(CardCode card) {
-  return std::uint64_t{1} << card;
-}
-std::uint64_t hand_mask(Pocket hand) {
-  return card_bit(low_card(hand)) | card_bit(high_card(hand));
-}
 
 bool live(const SolvedGame& solved) {
   return solved.game && solved.solver;
