@@ -174,9 +174,11 @@ Rectangle {
         objectName: "chartTooltip"
         readonly property var lines: chart.tooltipLines || []
         visible: lines.length > 0
+        // Under the legend row, so the legend stays readable while hovering.
         anchors.top: parent.top
         anchors.right: parent.right
-        anchors.margins: 10
+        anchors.topMargin: 10 + chart._top + 18
+        anchors.rightMargin: 10 + 16
         width: tipColumn.implicitWidth + 16
         height: tipColumn.implicitHeight + 12
         color: chart.theme ? chart.theme.surface : "#1C2128"

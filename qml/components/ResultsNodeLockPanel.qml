@@ -88,6 +88,8 @@ Rectangle {
                 Layout.fillWidth: true
                 spacing: 8
                 Text {
+                    // A common width keeps the fields in one column.
+                    Layout.preferredWidth: Math.max(90, implicitWidth)
                     Layout.maximumWidth: panel.page.scaled(260, 160)
                     text: panel.page._nodeLockActionDisplayName(panel._actions[freqRow.index])
                     textFormat: Text.PlainText

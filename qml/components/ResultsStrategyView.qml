@@ -125,6 +125,7 @@ ColumnLayout {
                         Layout.fillWidth: true
                         theme: view._theme
                         font.pixelSize: 12
+                        horizontalPadding: 8
                         text: qsTr("Standard mode")
                         iconText: view.page.nodeLockMode ? "" : "✓"
                         onClicked: {
@@ -137,6 +138,7 @@ ColumnLayout {
                         Layout.fillWidth: true
                         theme: view._theme
                         font.pixelSize: 12
+                        horizontalPadding: 8
                         text: qsTr("Node-lock mode")
                         iconText: view.page.nodeLockMode ? "✓" : ""
                         onClicked: {

@@ -835,6 +835,7 @@ Item {
 
             Flickable {
                 id: strategyFlick
+                objectName: "strategyFlick"
                 anchors.fill: parent
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds

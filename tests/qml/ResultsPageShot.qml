@@ -11,6 +11,7 @@ import Pellaris
 //   --picker          leave the river card picker open
 //   --locks           node-lock mode at the root with a few classes locked
 //                     to check and the mixed inputs open
+//   --scroll          scroll the strategy view to its end (the lock panel)
 //   --distributions   the distributions dialog, hovered
 //   --statistics      the statistics dialog over a dozen recorded hands
 //   --light           light palette
@@ -123,6 +124,9 @@ Window {
         page.setNodeLockMixedMode(true)
         page._applyMixedEdit(page.nodeLockActionList.length, 0, "0.6")
         page.applyNodeLockToHand(page.currentNodeIndex, "QQ")
+        var flick = _find(page, "strategyFlick")
+        if (_option("scroll") !== "")
+            Qt.callLater(function () { flick.contentY = Math.max(0, flick.contentHeight - flick.height) })
     }
 
     function _showStatistics(page) {
