@@ -12,6 +12,9 @@ import Pellaris
 //   --steps=N        clicks to time (default 50)
 //   --settle=MS      pause between the results and the first click (default 500)
 //   --profile=1      first time the page's own steps on cached nodes
+//   --distributions=1  instead of the walk, time the root's distributions
+//                    from opening the dialog to the answer, and the longest
+//                    pause of a 16 ms timer and of frames meanwhile
 Window {
     id: window
     width: 1440
@@ -104,6 +107,8 @@ Window {
         id: settleTimer
         interval: 500
         onTriggered: {
+            if (window._option("distributions", 0) > 0)
+                return window.timeDistributions()
             if (window._option("profile", 0) > 0)
                 window.profile()
             window.nextClick()
@@ -146,7 +151,48 @@ Window {
         window.update()
     }
 
+    property real distOpenedAt: 0
+    property real distLastTick: 0
+    property real distLastFrame: 0
+    property real distTimerGap: 0
+    property real distFrameGap: 0
+
+    function timeDistributions() {
+        distOpenedAt = Date.now()
+        distLastTick = distOpenedAt
+        distLastFrame = distOpenedAt
+        page.openDistributions()
+        console.log("first answer after " + (Date.now() - distOpenedAt) + " ms: "
+                    + (page._distPayload.pending ? "pending" : page._distPayload.error))
+        distTicker.start()
+    }
+
+    // Ticks while the controller computes; a long pause would be a UI stall.
+    Timer {
+        id: distTicker
+        interval: 16
+        repeat: true
+        onTriggered: {
+            var now = Date.now()
+            window.distTimerGap = Math.max(window.distTimerGap, now - window.distLastTick)
+            window.distLastTick = now
+            window.update()
+            if (!page._distPayload.ok)
+                return
+            stop()
+            console.log("distributions-summary answer-ms " + (now - window.distOpenedAt) + " oop "
+                        + page._distPayload.oopHands.length + " ip " + page._distPayload.ipHands.length
+                        + " longest-timer-gap-ms " + window.distTimerGap + " longest-frame-gap-ms " + window.distFrameGap)
+            Qt.quit()
+        }
+    }
+
     onFrameSwapped: {
+        if (distTicker.running) {
+            var now = Date.now()
+            distFrameGap = Math.max(distFrameGap, now - distLastFrame)
+            distLastFrame = now
+        }
         if (!waitingFrame)
             return
         waitingFrame = false

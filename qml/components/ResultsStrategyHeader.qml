@@ -76,6 +76,7 @@ RowLayout {
         rightPadding: 8
         text: qsTr("Distributions")
         enabled: !!header._controller
+        onClicked: header.page.openDistributions()
     }
 
     SecondaryButton {

@@ -69,8 +69,14 @@ ColumnLayout {
                 selectable: true
                 dragSelectable: view.page.nodeLockMode
                 onHandClicked: function (hand) {
-                    if (!view.page.nodeLockMode)
+                    if (view.page.nodeLockMode)
+                        view.page.applyNodeLockToHand(view.page.currentNodeIndex, hand)
+                    else
                         view.page.toggleHandFilter(hand)
+                }
+                onHandDragged: function (hand) {
+                    if (view.page.nodeLockMode)
+                        view.page.applyNodeLockToHand(view.page.currentNodeIndex, hand)
                 }
             }
 
@@ -119,22 +125,35 @@ ColumnLayout {
                         Layout.fillWidth: true
                         theme: view._theme
                         font.pixelSize: 12
+                        horizontalPadding: 8
                         text: qsTr("Standard mode")
                         iconText: view.page.nodeLockMode ? "" : "✓"
-                        onClicked: view.page.nodeLockMode = false
+                        onClicked: {
+                            view.page.nodeLockMode = false
+                            view.page.resetNodeLockEdits(view.page.currentNodeIndex)
+                        }
                     }
                     SecondaryButton {
                         objectName: "nodeLockModeButton"
                         Layout.fillWidth: true
                         theme: view._theme
                         font.pixelSize: 12
+                        horizontalPadding: 8
                         text: qsTr("Node-lock mode")
                         iconText: view.page.nodeLockMode ? "✓" : ""
-                        onClicked: view.page.nodeLockMode = true
+                        onClicked: {
+                            view.page.nodeLockMode = true
+                            view.page.nodeLockSelectedActionIndex = -1
+                        }
                     }
                 }
             }
-            // The node-lock panel goes here.
+            ResultsNodeLockPanel {
+                objectName: "nodeLockPanel"
+                Layout.fillWidth: true
+                visible: view.page.nodeLockMode
+                page: view.page
+            }
         }
 
         ResultsBucketsPanel {

@@ -155,7 +155,7 @@ Card {
                                 action: modelData.name
                                 actionType: modelData.actionType.split(" ")[0]
                                 frequency: modelData.frequency
-                                locked: !!block.modelData.locked
+                                locked: !!modelData.locked
                                 pot: modelData.pot
                                 hasChildren: modelData.hasChildren
                                 selected: false

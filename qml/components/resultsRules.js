@@ -501,11 +501,13 @@ function handActionsForProbs(actions, probs) {
 // Tree panel
 
 // One block per level. `levels` rows carry what the page read for them:
-// {nodeIndex, selectedActionIndex, meta, actions, childMetas, override, locked}.
+// {nodeIndex, selectedActionIndex, meta, actions, childMetas, override, locked,
+// childLocked}.
 var EMPTY_BLOCK = { levelIndex: 0, nodeIndex: -1, chance: false, isLast: false, nodeType: "decision", player: "",
                     pot: 0, hasActions: false, items: [], deal: "", card: "", showBanner: false, optionCount: 0,
                     locked: false }
-var EMPTY_ITEM = { actionIndex: -1, name: "", actionType: "", frequency: -1, pot: 0, hasChildren: false }
+var EMPTY_ITEM = { actionIndex: -1, name: "", actionType: "", frequency: -1, pot: 0, hasChildren: false,
+                   locked: false }
 
 // The steps the board and suit rules read, from the same level rows.
 function stepsFromLevels(levels) {
@@ -558,7 +560,8 @@ function treeBlocks(levels) {
                     actionType: String(actions[a].actionType || ""),
                     frequency: actions[a].frequency === undefined || !isFinite(freq) ? -1 : freq,
                     pot: num(child.pot) > 0 ? num(child.pot) : num(meta.pot),
-                    hasChildren: !!child.hasChildren
+                    hasChildren: !!child.hasChildren,
+                    locked: !!lv.locked || !!(lv.childLocked || [])[a]
                 })
             }
         }

@@ -3,6 +3,8 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components"
 import "../components/resultsRules.js" as Rules
+import "../components/nodeLockRules.js" as LockRules
+import "../components/chartSeries.js" as Charts
 
 // The results explorer: walks the solved tree one level per node and shows
 // the current node's strategy, figures, buckets and combos. The page holds
@@ -32,10 +34,22 @@ Item {
     property string playBoardText: ""
     property bool playSessionStarted: false
 
-    // Node locking keeps its state here once it exists; until then no node
-    // holds locks and the matrix shows the solved strategy.
+    // Node locking: the page's own record of the locks it set (a preview;
+    // the controller owns the table a re-solve uses).
     property bool nodeLockMode: false
     property var nodeLocksByNode: ({})
+    property int nodeLockSelectedActionIndex: -1
+    property bool nodeLockMixedMode: false
+    property var nodeLockMixedFreqTexts: []
+    property bool _updatingMixedFreqTexts: false
+    property bool _startingSolveWithNodeLocks: false
+    readonly property var nodeLockActionList: (_results, _lockActionList(currentNodeIndex))
+
+    // Distributions and play-statistics dialogs.
+    property var _distPayload: ({})
+    property bool _distMetricEquity: true
+    property real _distHoverT: -1
+    property real _playStatsHoverT: -1
 
     // -----------------------------------------------------------------------
     // Tree navigation state
@@ -243,6 +257,10 @@ Item {
                     return c >= 0 ? page._metaForNode(c) : {}
                 })
                 row.locked = _nodeHasLocks(lv.nodeIndex)
+                row.childLocked = actions.map(function (a) {
+                    var c = page._childIndexOf(a)
+                    return c >= 0 && page._nodeHasLocks(c)
+                })
             }
             rows[rows.length] = row
         }
@@ -253,9 +271,178 @@ Item {
         return Rules.stepsFromLevels(_levelRows(false))
     }
 
+    // -----------------------------------------------------------------------
+    // Node locking
+
+    function _nodeKey(nodeIndex) {
+        return String(nodeIndex)
+    }
+
     function _nodeHasLocks(nodeIndex) {
-        var locks = nodeLocksByNode[String(nodeIndex)]
-        return !!locks && Object.keys(locks).length > 0
+        var locks = nodeLocksByNode[_nodeKey(nodeIndex)]
+        if (!!locks && Object.keys(locks).length > 0)
+            return true
+        return !!controller && _results >= 0 && (controller.nodeLocks(nodeIndex) || []).length > 0
+    }
+
+    function _lockActionList(nodeIndex) {
+        var actions = _actionsForNode(nodeIndex)
+        return actions.length > 0 ? actions : currentActions
+    }
+
+    function _currentNodeIsLockable() {
+        return currentMeta.nodeType === "decision"
+    }
+
+    function _initMixedInputsForNode(actionCount) {
+        nodeLockMixedFreqTexts = LockRules.initMixedTexts(actionCount)
+    }
+
+    function _applyMixedEdit(actionCount, editedIndex, editedValue) {
+        if (_updatingMixedFreqTexts)
+            return
+        _updatingMixedFreqTexts = true
+        var texts = LockRules.applyMixedEdit(nodeLockMixedFreqTexts, actionCount, editedIndex, editedValue)
+        if (texts)
+            nodeLockMixedFreqTexts = texts
+        _updatingMixedFreqTexts = false
+    }
+
+    function _mixedProbsFromInputs(actionCount) {
+        return LockRules.mixedProbs(nodeLockMixedFreqTexts, actionCount)
+    }
+
+    function setNodeLockMixedMode(on) {
+        nodeLockMixedMode = on
+        if (!on)
+            return
+        nodeLockSelectedActionIndex = -1
+        if (nodeLockMixedFreqTexts.length !== nodeLockActionList.length)
+            _initMixedInputsForNode(nodeLockActionList.length)
+    }
+
+    function selectNodeLockAction(index) {
+        nodeLockMixedMode = false
+        nodeLockSelectedActionIndex = index
+    }
+
+    function applyNodeLockToHand(nodeIndex, handLabel) {
+        if (!nodeLockMode || !_currentNodeIsLockable() || !handLabel)
+            return
+        var n = nodeLockActionList.length
+        if (n === 0)
+            return
+        var probs
+        if (nodeLockMixedMode) {
+            probs = _mixedProbsFromInputs(n)
+        } else {
+            if (nodeLockSelectedActionIndex < 0 || nodeLockSelectedActionIndex >= n)
+                return
+            probs = LockRules.pureProbs(n, nodeLockSelectedActionIndex)
+        }
+        var all = Object.assign({}, nodeLocksByNode)
+        var key = _nodeKey(nodeIndex)
+        var locks = Object.assign({}, all[key] || {})
+        locks[handLabel] = { actionProbs: probs }
+        all[key] = locks
+        nodeLocksByNode = all
+        if (controller)
+            controller.setNodeLockProbs(nodeIndex, handLabel, probs)
+        refreshHandMatrix()
+    }
+
+    function resetNodeLockEdits(nodeIndex) {
+        var all = Object.assign({}, nodeLocksByNode)
+        all[_nodeKey(nodeIndex)] = {}
+        nodeLocksByNode = all
+        nodeLockSelectedActionIndex = -1
+        nodeLockMixedMode = false
+        nodeLockMixedFreqTexts = []
+        if (controller)
+            controller.clearNodeLocks(nodeIndex)
+        refreshHandMatrix()
+        // The tree's marks also read the controller's table.
+        rebuildBreadcrumbs()
+    }
+
+    function _clearNodeLockState() {
+        nodeLockMode = false
+        nodeLockSelectedActionIndex = -1
+        nodeLockMixedMode = false
+        nodeLockMixedFreqTexts = []
+        nodeLocksByNode = ({})
+        _startingSolveWithNodeLocks = false
+    }
+
+    function reSolveWithLocks() {
+        goToSolve()
+        _startingSolveWithNodeLocks = true
+        if (controller)
+            controller.reSolveWithNodeLocks()
+    }
+
+    function _nodeActionNameTranslated(rawName) {
+        var s = String(rawName === undefined || rawName === null ? "" : rawName).trim()
+        if (s === "")
+            return ""
+        var sized = /^(bet|raise)\s+(.+)$/i.exec(s)
+        if (sized) {
+            return sized[1].toLowerCase() === "bet" ? qsTranslate("TreeNode", "Bet %1").arg(sized[2].trim())
+                                                    : qsTranslate("TreeNode", "Raise %1").arg(sized[2].trim())
+        }
+        s = s.charAt(0).toUpperCase() + s.slice(1)
+        switch (s) {
+        case "Bet": return qsTranslate("TreeNode", "Bet")
+        case "Raise": return qsTranslate("TreeNode", "Raise")
+        case "Check": return qsTranslate("TreeNode", "Check")
+        case "Call": return qsTranslate("TreeNode", "Call")
+        case "Fold": return qsTranslate("TreeNode", "Fold")
+        case "All-In":
+        case "All-in": return qsTranslate("TreeNode", "All-in")
+        }
+        return s
+    }
+
+    function _nodeLockActionDisplayName(actionObj) {
+        if (!actionObj)
+            return ""
+        if (actionObj.name)
+            return _nodeActionNameTranslated(actionObj.name)
+        return actionObj.actionType ? _nodeActionNameTranslated(actionObj.actionType) : ""
+    }
+
+    // -----------------------------------------------------------------------
+    // Distributions and play statistics
+
+    function _reloadDistributions() {
+        if (!controller) {
+            _distPayload = { ok: false, pending: false, error: "Unavailable", hands: [],
+                             evOop: [], evIp: [], equityOop: [], equityIp: [] }
+            return
+        }
+        _distPayload = controller.nodeHandDistributions169(currentNodeIndex) || {}
+    }
+
+    function _distSeriesSortedSeparate() {
+        return Charts.distributionSeries(_distPayload, _distMetricEquity)
+    }
+
+    function _playStatsSeries() {
+        return Charts.statsSeries(controller ? (controller.playVsSolutionEvHistory() || []) : [])
+    }
+
+    function openDistributions() {
+        distributionsDialog.open()
+    }
+
+    function openPlayStatistics() {
+        playStatsDialog.open()
+    }
+
+    // Repaints the statistics chart after a recorded hand.
+    function repaintPlayStatistics() {
+        if (playStatsDialog.opened)
+            playStatsDialog.repaint()
     }
 
     function _findChanceLevel(deal) {
@@ -456,6 +643,7 @@ Item {
         }
         if (count === 0)
             count = typeList.length
+        probs = LockRules.withLocks(probs, nodeLocksByNode[_nodeKey(node)], count)
         var colors = {}
         var muted = theme ? theme.textMuted : "#888"
         var defColors = defs.map(function (d) { return d.color ? d.color : page._actionColor(Rules.actionKey(d)) })
@@ -536,13 +724,18 @@ Item {
     // Reactions
 
     onSelectedBucketChanged: refreshHandMatrix()
+    onNodeLocksByNodeChanged: rebuildBreadcrumbs()
 
     onCurrentNodeIndexChanged: {
         refreshHandMatrix()
         _scheduleHandCombosLoad()
+        if (distributionsDialog.opened)
+            _reloadDistributions()
         selectedHandClass = ""
         selectedBucket = ""
         handSearchText = ""
+        if (nodeLockMixedMode && nodeLockMixedFreqTexts.length !== nodeLockActionList.length)
+            _initMixedInputsForNode(nodeLockActionList.length)
     }
 
     onPlayModeChanged: resetTreeToRoot()
@@ -558,12 +751,25 @@ Item {
             page.resetTreeToRoot()
             page.refreshHandMatrix()
             page._scheduleHandCombosLoad()
+            if (distributionsDialog.opened)
+                page._reloadDistributions()
             if (page.controller.resultIterations <= 0)
-                page.nodeLockMode = false
+                page._clearNodeLockState()
         }
         function onRunningChanged() {
-            if (page.controller.running)
-                page.playMode = false
+            if (!page.controller.running)
+                return
+            page.playMode = false
+            // A re-solve from the lock panel keeps the lock state it started
+            // with; the controller keeps its locks either way.
+            if (page._startingSolveWithNodeLocks)
+                page._startingSolveWithNodeLocks = false
+            else
+                page._clearNodeLockState()
+        }
+        function onHandDistributions169Ready(nodeIndex) {
+            if (distributionsDialog.opened && nodeIndex === page.currentNodeIndex)
+                page._reloadDistributions()
         }
     }
 
@@ -629,6 +835,7 @@ Item {
 
             Flickable {
                 id: strategyFlick
+                objectName: "strategyFlick"
                 anchors.fill: parent
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
@@ -665,6 +872,18 @@ Item {
                 }
             }
         }
+    }
+
+    ResultsDistributionsDialog {
+        id: distributionsDialog
+        objectName: "distributionsDialog"
+        page: page
+    }
+
+    ResultsPlayStatsDialog {
+        id: playStatsDialog
+        objectName: "playStatsDialog"
+        page: page
     }
 
     ChanceCardPicker {

@@ -9,6 +9,11 @@ import Pellaris
 //   --river           walk check-check through a turn and a river card
 //                     (each chosen through its suit twin where there is one)
 //   --picker          leave the river card picker open
+//   --locks           node-lock mode at the root with a few classes locked
+//                     to check and the mixed inputs open
+//   --scroll          scroll the strategy view to its end (the lock panel)
+//   --distributions   the distributions dialog, hovered
+//   --statistics      the statistics dialog over a dozen recorded hands
 //   --light           light palette
 Window {
     id: window
@@ -86,6 +91,15 @@ Window {
     function _showResults() {
         shell.navIndex = 3
         var page = _find(shell, "resultsPage")
+        if (_option("locks") !== "")
+            return _lockSome(page)
+        if (_option("distributions") !== "") {
+            page.openDistributions()
+            page._distHoverT = 0.3
+            return
+        }
+        if (_option("statistics") !== "")
+            return _showStatistics(page)
         if (_option("river") === "")
             return
         var level = function () { return page.treeLevels.count - 1 }
@@ -99,6 +113,31 @@ Window {
             return
         }
         _deal(page, ["K"], ["c", "h"])
+    }
+
+    function _lockSome(page) {
+        page.nodeLockMode = true
+        page.selectNodeLockAction(_actionIndex(page, "Check"))
+        var hands = ["AA", "KK", "AKs", "AQs", "AJs", "KQs"]
+        for (var i = 0; i < hands.length; ++i)
+            page.applyNodeLockToHand(page.currentNodeIndex, hands[i])
+        page.setNodeLockMixedMode(true)
+        page._applyMixedEdit(page.nodeLockActionList.length, 0, "0.6")
+        page.applyNodeLockToHand(page.currentNodeIndex, "QQ")
+        var flick = _find(page, "strategyFlick")
+        if (_option("scroll") !== "")
+            Qt.callLater(function () { flick.contentY = Math.max(0, flick.contentHeight - flick.height) })
+    }
+
+    function _showStatistics(page) {
+        var c = shell.controller
+        c.clearPlayVsSolutionStats()
+        var actual = [1.2, -0.8, 2.5, 0.4, -1.6, 3.1, 0.0, -0.5, 1.8, -2.2, 0.9, 1.1]
+        var lost = [0.0, 0.6, 0.0, 0.3, 0.0, 0.0, 0.4, 0.9, 0.0, 0.7, 0.0, 0.2]
+        for (var i = 0; i < actual.length; ++i)
+            c.recordPlayVsSolutionHandDetailed(lost[i] > 0, lost[i], actual[i], actual[i] + lost[i])
+        page.openPlayStatistics()
+        page._playStatsHoverT = 0.62
     }
 
     Component.onCompleted: Qt.callLater(_setUp)

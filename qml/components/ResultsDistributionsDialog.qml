@@ -1,0 +1,109 @@
+import QtQuick
+import QtQuick.Layouts
+import "chartSeries.js" as Charts
+
+// "Distributions": equity or EV of each player's hands at the current node,
+// best first, one falling curve per player.
+ResultsChartDialog {
+    id: dialog
+
+    readonly property var _payload: page._distPayload || {}
+    readonly property bool _pending: !!_payload.pending
+    readonly property bool _ok: !!_payload.ok
+    readonly property bool _equity: page._distMetricEquity
+    readonly property var _series: (_payload, _equity, page._distSeriesSortedSeparate())
+    readonly property color _oopColor: _theme ? _theme.actionBet : "#A371F7"
+    readonly property color _ipColor: _theme ? _theme.info : "#58A6FF"
+
+    title: qsTr("Distributions")
+    heading: _equity ? qsTr("Equity by hand") : qsTr("EV by hand")
+
+    onAboutToShow: {
+        page._distMetricEquity = true
+        page._distHoverT = -1
+        page._reloadDistributions()
+        chart.repaint()
+    }
+    onClosed: page._distHoverT = -1
+
+    function _plot() {
+        var s = _series
+        if (s.nMax < 2 || _pending || !_ok)
+            return { message: _pending ? qsTr("Computing…") : qsTr("No data") }
+        var range = _equity ? { min: 0, max: 1 } : Charts.valueRange([s.oop, s.ip], [0, 1])
+        var equity = _equity
+        return {
+            curves: [{ values: s.oop, color: _oopColor }, { values: s.ip, color: _ipColor }],
+            legend: [{ label: qsTr("OOP"), color: _oopColor }, { label: qsTr("IP"), color: _ipColor }],
+            range: range,
+            label: function (v) { return equity ? (v * 100).toFixed(0) + "%" : v.toFixed(2) }
+        }
+    }
+
+    function _valueText(seat, values, i) {
+        if (i < 0 || !isFinite(values[i]))
+            return seat + ": —"
+        return _equity ? qsTr("%1: %2%").arg(seat).arg((values[i] * 100).toFixed(1))
+                       : qsTr("%1: %2").arg(seat).arg(values[i].toFixed(2))
+    }
+
+    chart.plot: _plot()
+    chart.hoverT: page._distHoverT
+    onHoverMoved: function (t) { page._distHoverT = t }
+    function _tooltip(t) {
+        if (!_ok || _pending || !(t >= 0))
+            return []
+        var s = _series
+        var io = Charts.hoverIndex(t, s.nOop), ii = Charts.hoverIndex(t, s.nIp)
+        return [
+            { text: qsTr("OOP: %1    IP: %2").arg(io >= 0 ? s.oopHands[io] : "—").arg(ii >= 0 ? s.ipHands[ii] : "—"),
+              size: 12, bold: true },
+            { text: _valueText("OOP", s.oop, io), color: _oopColor, size: 11 },
+            { text: _valueText("IP", s.ip, ii), color: _ipColor, size: 11 }
+        ]
+    }
+
+    chart.tooltipLines: _tooltip(page._distHoverT)
+
+    headerExtra: [
+        Text {
+            text: qsTr("Equity")
+            textFormat: Text.PlainText
+            font.pixelSize: 12
+            color: dialog._theme ? dialog._theme.textMuted : "#8B949E"
+        },
+        ToggleSwitch {
+            objectName: "distMetricSwitch"
+            theme: dialog._theme
+            checked: !dialog._equity
+            onToggled: dialog.page._distMetricEquity = !checked
+        },
+        Text {
+            text: qsTr("EV")
+            textFormat: Text.PlainText
+            font.pixelSize: 12
+            color: dialog._theme ? dialog._theme.textMuted : "#8B949E"
+        }
+    ]
+
+    statusLines: [
+        Text {
+            objectName: "distComputing"
+            visible: dialog._pending
+            text: qsTr("Computing distributions…")
+            textFormat: Text.PlainText
+            font.pixelSize: 12
+            color: dialog._theme ? dialog._theme.textMuted : "#8B949E"
+        },
+        Text {
+            objectName: "distError"
+            Layout.fillWidth: true
+            visible: !dialog._pending && !dialog._ok
+            text: dialog._payload.error ? String(dialog._payload.error) : qsTr("Distributions unavailable.")
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 12
+            color: dialog._theme ? dialog._theme.danger : "#F85149"
+        }
+    ]
+}

@@ -1,0 +1,172 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// The node-locking panel under the node figures: the action to lock (or a
+// typed mix), the reset of the node and the re-solve with the locks.
+Rectangle {
+    id: panel
+
+    required property var page
+    readonly property var _theme: page.theme
+    readonly property bool _lockable: page._currentNodeIsLockable()
+    readonly property var _actions: page.nodeLockActionList
+
+    implicitHeight: column.implicitHeight + 20
+    radius: _theme ? _theme.radiusSm : 8
+    color: _theme ? _theme.surface2 : "#21262D"
+    border.color: _theme ? _theme.stroke : "#30363D"
+
+    ColumnLayout {
+        id: column
+        x: 10
+        y: 10
+        width: panel.width - 20
+        spacing: 10
+
+        Text {
+            text: qsTr("Node-Locking")
+            textFormat: Text.PlainText
+            font.pixelSize: 13
+            font.bold: true
+            color: panel._theme ? panel._theme.text : "#F0F6FC"
+        }
+
+        Text {
+            objectName: "nodeLockNotDecision"
+            Layout.fillWidth: true
+            visible: !panel._lockable
+            text: qsTr("Node-locking is only available on decision nodes.")
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 12
+            color: panel._theme ? panel._theme.textMuted : "#8B949E"
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            visible: panel._lockable
+            spacing: 6
+            Repeater {
+                model: panel._actions.length
+                SecondaryButton {
+                    required property int index
+                    objectName: "nodeLockAction_" + index
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 0
+                    Layout.preferredWidth: 1
+                    theme: panel._theme
+                    font.pixelSize: 12
+                    horizontalPadding: 6
+                    text: panel.page._nodeLockActionDisplayName(panel._actions[index])
+                    iconText: !panel.page.nodeLockMixedMode && panel.page.nodeLockSelectedActionIndex === index ? "✓" : ""
+                    selected: iconText !== ""
+                    onClicked: panel.page.selectNodeLockAction(index)
+                }
+            }
+            SecondaryButton {
+                objectName: "nodeLockMixed"
+                Layout.fillWidth: true
+                Layout.minimumWidth: 0
+                Layout.preferredWidth: 1
+                theme: panel._theme
+                font.pixelSize: 12
+                horizontalPadding: 6
+                text: qsTr("Mixed")
+                iconText: panel.page.nodeLockMixedMode ? "✓" : ""
+                selected: panel.page.nodeLockMixedMode
+                onClicked: panel.page.setNodeLockMixedMode(!panel.page.nodeLockMixedMode)
+            }
+        }
+
+        Repeater {
+            model: panel._lockable && panel.page.nodeLockMixedMode ? panel._actions.length : 0
+            RowLayout {
+                id: freqRow
+                required property int index
+                Layout.fillWidth: true
+                spacing: 8
+                Text {
+                    // A common width keeps the fields in one column.
+                    Layout.preferredWidth: Math.max(90, implicitWidth)
+                    Layout.maximumWidth: panel.page.scaled(260, 160)
+                    text: panel.page._nodeLockActionDisplayName(panel._actions[freqRow.index])
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    font.pixelSize: 12
+                    color: panel._theme ? panel._theme.text : "#F0F6FC"
+                }
+                Text {
+                    text: qsTr("frequency")
+                    textFormat: Text.PlainText
+                    font.pixelSize: 11
+                    color: panel._theme ? panel._theme.textMuted : "#8B949E"
+                }
+                TextField {
+                    id: freqField
+                    objectName: "nodeLockFreq_" + freqRow.index
+                    Layout.preferredWidth: 90
+                    text: panel.page.nodeLockMixedFreqTexts[freqRow.index] || ""
+                    placeholderText: qsTr("freq")
+                    inputMethodHints: Qt.ImhFormattedNumbersOnly
+                    font.pixelSize: 12
+                    color: panel._theme ? panel._theme.text : "#F0F6FC"
+                    placeholderTextColor: panel._theme ? panel._theme.textFaint : "#6E7681"
+                    selectionColor: panel._theme ? panel._theme.withOpacity(panel._theme.accent, 0.35) : "#593FB950"
+                    background: Rectangle {
+                        radius: panel._theme ? panel._theme.radiusXs : 4
+                        color: panel._theme ? panel._theme.surface : "#1C2128"
+                        border.width: freqField.activeFocus ? 2 : 1
+                        border.color: freqField.activeFocus ? (panel._theme ? panel._theme.strokeFocus : "#58A6FF")
+                                                            : (panel._theme ? panel._theme.stroke : "#30363D")
+                    }
+                    onEditingFinished: {
+                        panel.page._applyMixedEdit(panel._actions.length, freqRow.index, text)
+                        // An ignored entry shows the stored text again.
+                        text = Qt.binding(function () { return panel.page.nodeLockMixedFreqTexts[freqRow.index] || "" })
+                    }
+                }
+                Item { Layout.fillWidth: true }
+            }
+        }
+
+        Item { implicitHeight: 8 - column.spacing; visible: panel._lockable }
+
+        RowLayout {
+            Layout.fillWidth: true
+            visible: panel._lockable
+            spacing: 8
+            SecondaryButton {
+                objectName: "nodeLockReset"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                theme: panel._theme
+                font.pixelSize: 12
+                text: qsTr("Reset locks")
+                onClicked: panel.page.resetNodeLockEdits(panel.page.currentNodeIndex)
+            }
+            PrimaryButton {
+                objectName: "nodeLockResolve"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                theme: panel._theme
+                font.pixelSize: 12
+                text: qsTr("Re-solve")
+                enabled: !!panel.page.controller && panel._lockable
+                onClicked: panel.page.reSolveWithLocks()
+            }
+        }
+
+        Text {
+            Layout.fillWidth: true
+            text: panel.page.nodeLockMixedMode
+                  ? qsTr("Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.")
+                  : qsTr("Tip: select an action above, then click a hand cell in the matrix to lock it.")
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 11
+            color: panel._theme ? panel._theme.textMuted : "#8B949E"
+        }
+    }
+}

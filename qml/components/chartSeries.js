@@ -1,0 +1,90 @@
+.pragma library
+// Series and plot arithmetic of the results page's two line charts.
+
+function _finite(v) {
+    return typeof v === "number" ? isFinite(v) : (v !== null && v !== undefined && v !== "" && isFinite(Number(v)))
+}
+
+// One player's classes, best first; equal values in label order.
+function sortedSeries(labels, values) {
+    var pairs = []
+    var n = Math.min(labels ? labels.length : 0, values ? values.length : 0)
+    for (var i = 0; i < n; ++i) {
+        var label = String(labels[i] === undefined || labels[i] === null ? "" : labels[i])
+        if (label === "" || !_finite(values[i]))
+            continue
+        pairs[pairs.length] = { label: label, value: Number(values[i]) }
+    }
+    pairs.sort(function (a, b) {
+        if (a.value !== b.value)
+            return b.value - a.value
+        return a.label < b.label ? -1 : (a.label > b.label ? 1 : 0)
+    })
+    return {
+        labels: pairs.map(function (p) { return p.label }),
+        values: pairs.map(function (p) { return p.value })
+    }
+}
+
+function distributionSeries(payload, equity) {
+    var p = payload || {}
+    var oop = sortedSeries(p.oopHands, equity ? p.equityOop : p.evOop)
+    var ip = sortedSeries(p.ipHands, equity ? p.equityIp : p.evIp)
+    return {
+        oopHands: oop.labels, oop: oop.values, nOop: oop.values.length,
+        ipHands: ip.labels, ip: ip.values, nIp: ip.values.length,
+        nMax: Math.max(oop.values.length, ip.values.length)
+    }
+}
+
+function statsSeries(history) {
+    var s = { n: 0, optimal: [], actual: [], optimalPer: [], actualPer: [] }
+    var opt = 0, act = 0
+    for (var i = 0; history && i < history.length; ++i) {
+        var h = history[i] || {}
+        var o = _finite(h.optimalEv) ? Number(h.optimalEv) : 0
+        var a = _finite(h.actualEv) ? Number(h.actualEv) : 0
+        opt += o
+        act += a
+        s.optimalPer[i] = o
+        s.actualPer[i] = a
+        s.optimal[i] = opt
+        s.actual[i] = act
+    }
+    s.n = s.optimal.length
+    return s
+}
+
+// The vertical range over the given value lists, widened by 8 % of the span;
+// `flat` when nothing is finite or every value is equal.
+function valueRange(lists, flat) {
+    var lo = Infinity, hi = -Infinity
+    for (var i = 0; i < lists.length; ++i) {
+        for (var j = 0; j < lists[i].length; ++j) {
+            var v = lists[i][j]
+            if (!isFinite(v))
+                continue
+            lo = Math.min(lo, v)
+            hi = Math.max(hi, v)
+        }
+    }
+    if (!(hi > lo))
+        return { min: flat[0], max: flat[1] }
+    var pad = (hi - lo) * 0.08
+    return { min: lo - pad, max: hi + pad }
+}
+
+// The five grid values from the top down.
+function gridValues(range) {
+    var out = []
+    for (var k = 0; k <= 4; ++k)
+        out[k] = range.max - (range.max - range.min) * k / 4
+    return out
+}
+
+// Index of a series of `length` points under the hover position t.
+function hoverIndex(t, length) {
+    if (!(length > 0) || !(t >= 0))
+        return -1
+    return Math.min(length - 1, Math.max(0, Math.round(t * (length - 1))))
+}
