@@ -370,6 +370,9 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
       if ((index & 0x3FFF) == 0) check_cancel();
     }
     check_cancel();
+    // The session's cancel flag serves the next solve; the queries of this
+    // one run on other threads, possibly after the session is gone.
+    built_solver->end_cancel_polling();
 
     {
       std::lock_guard<std::mutex> lock(mutex);

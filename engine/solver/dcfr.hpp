@@ -123,6 +123,10 @@ class DiscountedCfr {
   // more.
   void run(const Game& game);
 
+  // Stops looking at the cancel hook. A solved game outlives the run and
+  // whoever could cancel it, and its later reads must never stop short.
+  void end_cancel_polling() { config.should_cancel = nullptr; }
+
   // --- Results (after run) ---------------------------------------------------
   // Average strategy, A x H by action rows; empty for a node without state.
   std::vector<float> average_strategy(std::size_t node) const;

@@ -395,6 +395,27 @@ TEST(SolveSession, TinyWeightsCountAsZero) {
   EXPECT_EQ(session.game_ptr()->cards.pockets[0].size(), 6u);  // QQ only
 }
 
+TEST(SolveSession, SolvedGameReadsWholeAfterTheSessionIsGone) {
+  std::shared_ptr<halvory::Game> game;
+  std::shared_ptr<halvory::DiscountedCfr> solver;
+  std::vector<float> before;
+  {
+    SolveSession session;
+    Recorder recorder;
+    ASSERT_TRUE(session.start(river_spot(5), recorder.callback(&session)));
+    ASSERT_TRUE(recorder.wait_done());
+    ASSERT_EQ(recorder.final_report().status, "Done");
+    game = session.game_ptr();
+    solver = session.solver_ptr();
+    before = solver->node_cfvalues(*game, 0, halvory::Seat{0});
+    // A cancel meant for a later solve must not cut this game's reads short.
+    session.cancel();
+    EXPECT_EQ(solver->node_cfvalues(*game, 0, halvory::Seat{0}), before);
+  }
+  // The session and its flag are gone; the game is still read in full.
+  EXPECT_EQ(solver->node_cfvalues(*game, 0, halvory::Seat{0}), before);
+}
+
 TEST(SolveSession, LadderInsideTheDepthBoundSolves) {
   // A ladder of one-chip raises as deep as the tree bound lets a solve go.
   SolveConfig ladder = river_spot(3);
