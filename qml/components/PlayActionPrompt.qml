@@ -1,6 +1,5 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Layouts
 
 // The hero's choices at the play node: one button per action, in the
 // solver's order, labelled exactly as the controller names them.

@@ -1,6 +1,5 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Layouts
 
 // The table on which a hand against the solution is played: role buttons
@@ -135,7 +134,8 @@ Rectangle {
             Image {
                 anchors.fill: parent
                 source: "../assets/poker_table_placeholder.svg"
-                sourceSize: Qt.size(1200, 700)
+                sourceSize.width: 1200
+                sourceSize.height: 700
                 fillMode: Image.PreserveAspectFit
                 asynchronous: true
                 smooth: true

@@ -22,6 +22,10 @@ function makeRandom(seed) {
     }
 }
 
+function draw(source) {
+    return source()
+}
+
 function positiveWeight(v) {
     var n = Number(v)
     return v !== null && v !== undefined && v !== "" && isFinite(n) && n > 0 ? n : 0

@@ -589,7 +589,8 @@ Item {
 
     // Seed for the play's draws; unset draws from Math.random.
     property var playRandomSeed: undefined
-    property var _playRandom: PlayRules.makeRandom(playRandomSeed)
+    property var _playRandomSource: PlayRules.makeRandom(playRandomSeed)
+    function _playRandom() { return PlayRules.draw(_playRandomSource) }
 
     readonly property int _playNode: playNodeIndex >= 0 ? playNodeIndex : currentNodeIndex
     readonly property var playNodeMeta: (_results, _treeRevision, _metaForNode(_playNode))
@@ -608,7 +609,12 @@ Item {
     }
 
     function _holeCards() {
-        return [oopCard1, oopCard2, ipCard1, ipCard2].filter(function (c) { return c !== "" })
+        var cards = []
+        for (var c of [oopCard1, oopCard2, ipCard1, ipCard2]) {
+            if (c !== "")
+                cards[cards.length] = c
+        }
+        return cards
     }
 
     // A card of the engine's suits as the path shows it.
@@ -706,7 +712,7 @@ Item {
     }
 
     function _eligibleCombosForDeal(comboList, used) { return PlayRules.eligibleCombos(comboList, used) }
-    function _pickWeightedCombo(combos) { return PlayRules.pickWeightedCombo(combos, _playRandom) }
+    function _pickWeightedCombo(combos) { return PlayRules.pickWeightedCombo(combos, _playRandomSource) }
     function _dealToSeat(seat, used) { return _dealToSeatAtNode(currentNodeIndex, seat, used) }
 
     function _dealToSeatAtNode(nodeIndex, seat, used) {
@@ -730,7 +736,7 @@ Item {
     function _actionListAtPlayNode() { return _actionsForNode(_playNode) }
 
     function _pickWeightedActionIndex(actions, usedCardMap) {
-        return PlayRules.pickWeightedActionIndex(actions, usedCardMap, _playRandom)
+        return PlayRules.pickWeightedActionIndex(actions, usedCardMap, _playRandomSource)
     }
 
     function playTick() {
@@ -791,7 +797,7 @@ Item {
                     continue
                 var ev = controller.nodeEv(child, seat)
                 if (isFinite(ev))
-                    scored.push({ index: i, ev: ev })
+                    scored[scored.length] = { index: i, ev: ev }
             }
             if (scored.length > 0) {
                 var best = Rules.bestOfTop(scored, 5)
@@ -801,7 +807,7 @@ Item {
         }
         // The solver keeps no frequencies at chance nodes: a random card is
         // drawn uniformly among the free ones.
-        var pick = PlayRules.pickFreeCardIndex(actions, used, _playRandom)
+        var pick = PlayRules.pickFreeCardIndex(actions, used, _playRandomSource)
         if (pick >= 0)
             _advancePlayByActionIndex(pick)
     }
@@ -850,9 +856,9 @@ Item {
             var name = String(a.name || "")
             if (meta.nodeType === "chance") {
                 var shown = chanceCardDisplayOverrideByNode[String(lv.nodeIndex)]
-                steps.push({ actor: "Chance", name: Rules.isCardText(shown) ? shown : Rules.normalizeCard(name) })
+                steps[steps.length] = { actor: "Chance", name: Rules.isCardText(shown) ? shown : Rules.normalizeCard(name) }
             } else {
-                steps.push({ actor: meta.player || "", name: name })
+                steps[steps.length] = { actor: meta.player || "", name: name }
             }
         }
         return PlayRules.lineFromSteps(steps)
@@ -996,7 +1002,33 @@ Item {
             _playSettingsAnchorPos = Qt.point(p.x, p.y)
         }
         playSettingsDialog.open()
-        Qt.callLater(_positionPlaySettingsDialog)
+        _positionPlaySettingsDialogLater()
+    }
+
+    // Placed one event-loop turn later, once the popup has its size.
+    Timer {
+        id: playSettingsPlaceTimer
+        interval: 0
+        onTriggered: page._positionPlaySettingsDialog()
+    }
+
+    function _positionPlaySettingsDialogLater() {
+        playSettingsPlaceTimer.restart()
+    }
+
+    // Closed without a choice while a hand runs: the hand goes on. A choice
+    // has cleared the picker's level by the time this runs.
+    Timer {
+        id: chancePickerClosedTimer
+        interval: 0
+        onTriggered: {
+            if (page.chancePickerLevelIndex >= 0 && page._playRedealing() && !playTickTimer.running)
+                page._schedulePlayTick(0)
+        }
+    }
+
+    function _chancePickerClosed() {
+        chancePickerClosedTimer.restart()
     }
 
     function _positionPlaySettingsDialog() {
@@ -1206,17 +1238,14 @@ Item {
         objectName: "chancePicker"
         page: page
         // Closed without a choice while a hand runs: the hand goes on.
-        onClosed: Qt.callLater(function () {
-            if (page.chancePickerLevelIndex >= 0 && page._playRedealing() && !playTickTimer.running)
-                page._schedulePlayTick(0)
-        })
+        onClosed: page._chancePickerClosed()
     }
 
     PlaySettingsPopup {
         id: playSettingsDialog
         objectName: "playSettingsDialog"
         page: page
-        onOpened: Qt.callLater(page._positionPlaySettingsDialog)
+        onOpened: page._positionPlaySettingsDialogLater()
         onWidthChanged: if (visible) page._positionPlaySettingsDialog()
         onHeightChanged: if (visible) page._positionPlaySettingsDialog()
     }
