@@ -237,6 +237,7 @@ Rectangle {
                 }
 
                 Rectangle {
+                    id: dealerButton
                     objectName: "dealerButton"
                     width: 26
                     height: 26
@@ -262,7 +263,8 @@ Rectangle {
                     width: bubbleText.implicitWidth + 24
                     height: bubbleText.implicitHeight + 12
                     radius: height / 2
-                    x: overlay.width / 2 + 140 - width / 2
+                    // Left edge clear of the dealer button, however short the text.
+                    x: overlay.width / 2 + 114
                     y: (atOop ? area.oopY : area.ipY) - height / 2
                     color: view._theme ? view._theme.surface3 : "#30363D"
                     border.width: 1
@@ -283,7 +285,8 @@ Rectangle {
                     readonly property Item seatGroup: view.page.playNodeMeta.player === "OOP" ? oopSeat : ipSeat
                     page: view.page
                     width: Math.min(380, 0.45 * overlay.width)
-                    x: seatGroup.x + seatGroup.width + 14
+                    // Past the dealer button at IP's seat.
+                    x: seatGroup === ipSeat ? dealerButton.x + dealerButton.width + 14 : seatGroup.x + seatGroup.width + 14
                     y: seatGroup.y + (seatGroup.height - height) / 2
                 }
             }
