@@ -122,13 +122,13 @@ TestCase {
         return [
             { tag: "fold decides over showdown",
               entry: { board: "AhKs7h2h5d", oop: "AsAd", ip: "9c9d", pot: 40, investedOop: 20, investedIp: 20,
-                       line: "OOP: Check \u2192 Chance: 5d \u2192 OOP: Bet 75% \u2192 IP: Fold" },
-              showdown: sd, winner: "OOP", won: 20, river: "5d",
+                       line: "OOP: Check \u2192 Chance: 5d \u2192 OOP: Bet 75% \u2192 IP: Fold", rake: 1.5 },
+              showdown: sd, winner: "OOP", won: 20, river: "5d", rake: 1.5,
               flop: ["OOP: Check"], turn: ["OOP: Bet 75%", "IP: Fold"] },
             { tag: "showdown", entry: { board: "AhKs7h2h5d", oop: "AsAd", ip: "9c9d", pot: 30, investedOop: 15,
                                         investedIp: 15, line: "OOP: Check \u2192 IP: Check" },
-              showdown: sd, winner: "TIE", won: 0, river: "5d", flop: ["OOP: Check", "IP: Check"], turn: [] },
-            { tag: "empty", entry: {}, showdown: sd, winner: "\u2014", won: NaN, river: "", flop: [], turn: [] }
+              showdown: sd, winner: "TIE", won: 0, river: "5d", rake: 0, flop: ["OOP: Check", "IP: Check"], turn: [] },
+            { tag: "empty", entry: {}, showdown: sd, winner: "\u2014", won: NaN, river: "", rake: 0, flop: [], turn: [] }
         ]
     }
 
@@ -140,6 +140,7 @@ TestCase {
         else
             compare(d.wonAmount, row.won)
         compare(d.riverCard, row.river)
+        compare(d.rakeTaken, row.rake)
         compare(d.flopActions, row.flop)
         compare(d.turnActions, row.turn)
     }
