@@ -5,6 +5,7 @@ import "../components"
 import "../components/resultsRules.js" as Rules
 import "../components/nodeLockRules.js" as LockRules
 import "../components/chartSeries.js" as Charts
+import "../components/playRules.js" as PlayRules
 
 // The results explorer: walks the solved tree one level per node and shows
 // the current node's strategy, figures, buckets and combos. The page holds
@@ -493,7 +494,15 @@ Item {
     // Chance cards
 
     function _usedCardsBefore(levelIndex) {
-        return Rules.boardCards(_boardFromTreeSelectionsUpTo(levelIndex))
+        return Rules.boardCards(_boardFromTreeSelectionsUpTo(levelIndex)).concat(_playHoleCardsShownAt(levelIndex))
+    }
+
+    // While a hand is played its hole cards are never dealt to the board.
+    function _playHoleCardsShownAt(levelIndex) {
+        if (!playSessionStarted)
+            return []
+        var map = _suitDisplayMapFromOverridesUpTo(levelIndex)
+        return _holeCards().map(function (c) { return Rules.applySuitDisplayMap(c, map) })
     }
 
     function openChancePicker(levelIndex, nodeIndex) {
@@ -501,7 +510,7 @@ Item {
         chancePickerTitle = meta.chanceDeal === "river" ? "Choose River Card" : "Choose Turn Card"
         chancePickerActions = _actionsForNode(nodeIndex)
         chancePickerBoardText = _boardFromTreeSelectionsUpTo(levelIndex)
-        _chancePickerUsedCards = Rules.boardCards(chancePickerBoardText)
+        _chancePickerUsedCards = _usedCardsBefore(levelIndex)
         var offer = Rules.pickerOffer(chancePickerActions, _chancePickerUsedCards,
                                       _suitDisplayMapFromOverridesUpTo(levelIndex))
         chancePickerIndexByCard = offer.indexByCard
@@ -519,6 +528,11 @@ Item {
         if (chancePickerLevelIndex < 0)
             return
         var level = chancePickerLevelIndex
+        var playing = _playRedealing()
+        if (playing) {
+            playTickTimer.stop()
+            playAwaitingUserAction = false
+        }
         var action = _safeActionAt(chancePickerActions, actionIndex)
         var shown = Rules.isCardText(displayCardText) ? displayCardText : (action ? String(action.name || "") : "")
         var nodeKey = String(treeLevels.get(level).nodeIndex)
@@ -536,13 +550,15 @@ Item {
         chancePicker.close()
         chancePickerLevelIndex = -1
         chancePickerActions = []
+        if (playing)
+            _playRedealChosen()
     }
 
     function chooseChanceCardRandom() {
         var avail = chancePickerAvailableCardIndices
         if (!avail || avail.length === 0)
             return
-        var idx = avail[Math.floor(Math.random() * avail.length)]
+        var idx = avail[Math.floor(_playRandom() * avail.length)]
         chooseChanceCard(idx, Rules.displayCardForIndex(chancePickerIndexByCard, idx))
     }
 
@@ -567,7 +583,7 @@ Item {
         var c = _chanceCandidates(deal)
         if (!c || c.offer.available.length === 0)
             return
-        _commitChance(c, c.offer.available[Math.floor(Math.random() * c.offer.available.length)])
+        _commitChance(c, c.offer.available[Math.floor(_playRandom() * c.offer.available.length)])
     }
 
     function chooseChanceCardBestOfTopN(deal, actor, topN) {
@@ -585,7 +601,7 @@ Item {
         if (scored.length === 0)
             return
         var best = Rules.bestOfTop(scored, topN)
-        _commitChance(c, best[Math.floor(Math.random() * best.length)].index)
+        _commitChance(c, best[Math.floor(_playRandom() * best.length)].index)
     }
 
     // -----------------------------------------------------------------------
@@ -721,6 +737,533 @@ Item {
     }
 
     // -----------------------------------------------------------------------
+    // Play vs. Solution
+
+    property string playRole: ""
+    property int playNodeIndex: -1
+    property bool playAwaitingUserAction: false
+    property bool playHandComplete: false
+    // Hole cards in the engine's suits; the table shows them through the
+    // path's suit map, the same way the board is shown.
+    property string oopCard1: ""
+    property string oopCard2: ""
+    property string ipCard1: ""
+    property string ipCard2: ""
+    property string playActionLine: ""
+    property string playLastActionActor: ""
+    property string playLastActionText: ""
+    property string playTurnCardSetting: "random"
+    property string playRiverCardSetting: "random"
+    property int playStepDelayMs: 1000
+    property bool _internalPlayReset: false
+    property point _playSettingsAnchorPos: Qt.point(0, 0)
+
+    property bool playStopOnSuboptimalAction: true
+    property real playSuboptimalEpsilon: 1e-6
+    property real playSuboptimalRelativeTol: 0.01
+    property real playHandFirstChosenEv: NaN
+    property real playHandFirstBestEv: NaN
+    property var _playHandComboEvCache: ({})
+    property ListModel playHandLog: ListModel {}
+    property bool playFollowLatestHandDetails: true
+    property int playSelectedLogIndex: -1
+    property var playSelectedLog: ({})
+    property var playSelectedDetails: ({})
+
+    // The rake settings of the solve the tree came from, so a logged hand
+    // shows what the engine charged, not settings edited since.
+    property real _solvedRakePercent: 0
+    property real _solvedRakeCap: 0
+
+    // Seed for the play's draws; unset draws from Math.random.
+    property var playRandomSeed: undefined
+    property var _playRandomSource: PlayRules.makeRandom(playRandomSeed)
+    function _playRandom() { return PlayRules.draw(_playRandomSource) }
+
+    readonly property int _playNode: playNodeIndex >= 0 ? playNodeIndex : currentNodeIndex
+    readonly property var playNodeMeta: (_results, _treeRevision, _metaForNode(_playNode))
+
+    Timer {
+        id: playTickTimer
+        objectName: "playTickTimer"
+        interval: 0
+        repeat: false
+        onTriggered: page.playTick()
+    }
+
+    function _snapshotSolvedRake() {
+        _solvedRakePercent = isFinite(rakePercent) ? rakePercent : 0
+        _solvedRakeCap = isFinite(rakeCap) ? rakeCap : 0
+    }
+
+    function _holeCards() {
+        var cards = []
+        for (var c of [oopCard1, oopCard2, ipCard1, ipCard2]) {
+            if (c !== "")
+                cards[cards.length] = c
+        }
+        return cards
+    }
+
+    // A card of the engine's suits as the path shows it.
+    function playShownCard(card) {
+        return card ? Rules.applySuitDisplayMap(card, _pathSuitMap) : ""
+    }
+
+    function _isHeroSeat(seat) {
+        return playRole === "BOTH" || seat === playRole
+    }
+
+    function _setLastAction(actor, text) {
+        playLastActionActor = actor ? String(actor) : ""
+        playLastActionText = text ? String(text) : ""
+    }
+
+    function _appendActionToPlayLine(actor, actionName) {
+        playActionLine = PlayRules.appendStep(playActionLine, actor, actionName)
+    }
+
+    function _clearHand() {
+        playHandComplete = false
+        playAwaitingUserAction = false
+        playBoardText = boardText
+        playNodeIndex = currentNodeIndex
+        playActionLine = ""
+        _setLastAction("", "")
+        oopCard1 = oopCard2 = ipCard1 = ipCard2 = ""
+        playHandFirstChosenEv = NaN
+        playHandFirstBestEv = NaN
+    }
+
+    function resetPlaySession() {
+        playTickTimer.stop()
+        playFollowLatestHandDetails = true
+        playRole = ""
+        playSessionStarted = false
+        playBoardText = ""
+        playAwaitingUserAction = false
+        playNodeIndex = -1
+        playActionLine = ""
+        oopCard1 = oopCard2 = ipCard1 = ipCard2 = ""
+        _setLastAction("", "")
+        playHandComplete = false
+        playHandFirstChosenEv = NaN
+        playHandFirstBestEv = NaN
+    }
+
+    function startPlaySession(role) {
+        playRole = role
+        playSessionStarted = true
+        _clearHand()
+        _startPlaySessionImpl()
+    }
+
+    function _startPlaySessionImpl() {
+        var used = PlayRules.usedMap(_parseBoardCardsNormalized())
+        _dealToSeat("OOP", used)
+        _dealToSeat("IP", used)
+        _schedulePlayTick(0)
+    }
+
+    function _resetToRootAndRestartHand() {
+        if (!playMode || !playSessionStarted || playRole === "")
+            return
+        playTickTimer.stop()
+        playHandComplete = false
+        _internalPlayReset = true
+        chanceCardDisplayOverrideByNode = ({})
+        resetTreeToRoot()
+        _internalPlayReset = false
+        playNodeIndex = currentNodeIndex
+        _restartHandAtRoot()
+    }
+
+    function _restartHandAtRoot() {
+        if (!playMode || playRole === "")
+            return
+        playSessionStarted = true
+        _clearHand()
+        _startPlaySessionImpl()
+    }
+
+    function _schedulePlayTick(ms) {
+        if (!playMode || !playSessionStarted)
+            return
+        playTickTimer.stop()
+        var n = Number(ms)
+        playTickTimer.interval = isFinite(n) ? Math.max(0, Math.round(n)) : 0
+        playTickTimer.start()
+    }
+
+    function _parseBoardCardsNormalized() {
+        return Rules.boardCards(playBoardText !== "" ? playBoardText : boardText)
+    }
+
+    function _eligibleCombosForDeal(comboList, used) { return PlayRules.eligibleCombos(comboList, used) }
+    function _pickWeightedCombo(combos) { return PlayRules.pickWeightedCombo(combos, _playRandomSource) }
+    function _dealToSeat(seat, used) { return _dealToSeatAtNode(currentNodeIndex, seat, used) }
+
+    function _dealToSeatAtNode(nodeIndex, seat, used) {
+        if (!_hasTree())
+            return false
+        var pick = _pickWeightedCombo(_eligibleCombosForDeal(controller.nodeSeatHandCombos(nodeIndex, seat), used))
+        if (!pick)
+            return false
+        used[pick.c1] = true
+        used[pick.c2] = true
+        if (seat === "OOP") {
+            oopCard1 = pick.c1
+            oopCard2 = pick.c2
+        } else {
+            ipCard1 = pick.c1
+            ipCard2 = pick.c2
+        }
+        return true
+    }
+
+    function _actionListAtPlayNode() { return _actionsForNode(_playNode) }
+
+    function _pickWeightedActionIndex(actions, usedCardMap) {
+        return PlayRules.pickWeightedActionIndex(actions, usedCardMap, _playRandomSource)
+    }
+
+    function playTick() {
+        if (!playMode || !playSessionStarted || !_hasTree())
+            return
+        if (playNodeIndex < 0)
+            playNodeIndex = currentNodeIndex
+        var meta = _metaForNode(playNodeIndex)
+        if (meta.nodeType === "terminal") {
+            playAwaitingUserAction = false
+            playHandComplete = true
+            _logPlayHand({ endedReason: "terminal", handActualEv: playHandFirstChosenEv,
+                           handOptimalEv: playHandFirstBestEv })
+        } else if (meta.nodeType === "chance") {
+            playAwaitingUserAction = false
+            _autoHandleChanceNode()
+        } else if (meta.nodeType !== "decision") {
+            playAwaitingUserAction = false
+        } else if (playRole === "BOTH" || meta.player === playRole) {
+            playAwaitingUserAction = true
+        } else {
+            playAwaitingUserAction = false
+            _autoHandleOpponentDecision(meta.player)
+        }
+    }
+
+    function _autoHandleOpponentDecision(actor) {
+        var actions = _actionListAtPlayNode()
+        var pick = _pickWeightedActionIndex(actions, null)
+        if (pick < 0)
+            return
+        if (!_isHeroSeat(actor))
+            _setLastAction(actor, actions[pick].name)
+        _advancePlayByActionIndex(pick)
+    }
+
+    // The used cards in the engine's suits: the shown board mapped back, and
+    // the hole cards as dealt.
+    function _engineUsedCardMap() {
+        var map = _pathSuitMap
+        var cards = _parseBoardCardsNormalized().map(function (c) { return Rules.engineCard(c, map) })
+        return PlayRules.usedMap(cards.concat(_holeCards()))
+    }
+
+    function _autoHandleChanceNode() {
+        var meta = _metaForNode(_playNode)
+        var actions = _actionListAtPlayNode()
+        var used = _engineUsedCardMap()
+        var setting = meta.chanceDeal === "turn" ? playTurnCardSetting
+                    : meta.chanceDeal === "river" ? playRiverCardSetting : "random"
+        if (setting === "oop" || setting === "ip") {
+            var seat = setting === "ip" ? "IP" : "OOP"
+            var scored = []
+            for (var i = 0; i < actions.length; ++i) {
+                var name = String(actions[i].name || "")
+                var child = _childIndexOf(actions[i])
+                if (name.length !== 2 || used[Rules.normalizeCard(name)] || child < 0)
+                    continue
+                var ev = controller.nodeEv(child, seat)
+                if (isFinite(ev))
+                    scored[scored.length] = { index: i, ev: ev }
+            }
+            if (scored.length > 0) {
+                var best = Rules.bestOfTop(scored, 5)
+                _advancePlayByActionIndex(best[Math.floor(_playRandom() * best.length)].index)
+                return
+            }
+        }
+        // The solver keeps no frequencies at chance nodes: a random card is
+        // drawn uniformly among the free ones.
+        var pick = PlayRules.pickFreeCardIndex(actions, used, _playRandomSource)
+        if (pick >= 0)
+            _advancePlayByActionIndex(pick)
+    }
+
+    function _advancePlayByActionIndex(actionIndex) {
+        var node = _playNode
+        var action = _safeActionAt(_actionListAtPlayNode(), actionIndex)
+        if (!action || !_hasTree())
+            return
+        var next = _childIndexOf(action)
+        if (next < 0 || next >= controller.treeNodeCount())
+            return
+        var meta = _metaForNode(node)
+        var name = String(action.name || "")
+        var chance = meta.nodeType === "chance"
+        if (chance && chanceCardDisplayOverrideByNode[String(node)] !== undefined) {
+            // A card dealt here by the hand shows as the engine dealt it.
+            var overrides = Object.assign({}, chanceCardDisplayOverrideByNode)
+            delete overrides[String(node)]
+            chanceCardDisplayOverrideByNode = overrides
+        }
+        if (name.length === 2)
+            playBoardText += Rules.normalizeCard(name)
+        _appendActionToPlayLine(chance ? "Chance" : (meta.player || ""),
+                                name.length === 2 ? Rules.normalizeCard(name) : name)
+        if (treeLevels.count === 0)
+            resetTreeToRoot()
+        treeLevels.setProperty(treeLevels.count - 1, "selectedActionIndex", actionIndex)
+        rebuildBreadcrumbs()
+        treeLevels.append({ nodeIndex: next, selectedActionIndex: -1 })
+        _setCurrentNode(next)
+        rebuildBreadcrumbs()
+        playNodeIndex = next
+        _schedulePlayTick(playStepDelayMs)
+    }
+
+    // The line of the path the viewer holds, so a re-deal reads as played.
+    function _playLineFromTree() {
+        var steps = []
+        for (var i = 0; i < treeLevels.count; ++i) {
+            var lv = treeLevels.get(i)
+            var a = _safeActionAt(_actionsForNode(lv.nodeIndex), lv.selectedActionIndex)
+            if (!a)
+                continue
+            var meta = _metaForNode(lv.nodeIndex)
+            var name = String(a.name || "")
+            if (meta.nodeType === "chance") {
+                var shown = chanceCardDisplayOverrideByNode[String(lv.nodeIndex)]
+                steps[steps.length] = { actor: "Chance", name: Rules.isCardText(shown) ? shown : Rules.normalizeCard(name) }
+            } else {
+                steps[steps.length] = { actor: meta.player || "", name: name }
+            }
+        }
+        return PlayRules.lineFromSteps(steps)
+    }
+
+    // A public card chosen by hand while a hand runs.
+    function _playRedealChosen() {
+        _rebuildPlayBoardFromTree()
+        playActionLine = _playLineFromTree()
+        playNodeIndex = currentNodeIndex
+        _schedulePlayTick(0)
+    }
+
+    function _playRedealing() {
+        return playMode && playSessionStarted && !playHandComplete
+    }
+
+    // --- mistakes and the log
+
+    function _suboptimalEvInfoAtNode(nodeIndex, actor, actionIndex) {
+        if (actor !== "OOP" && actor !== "IP" || !controller)
+            return { ok: false }
+        var c1 = actor === "OOP" ? oopCard1 : ipCard1
+        var c2 = actor === "OOP" ? oopCard2 : ipCard2
+        var key = String(nodeIndex)
+        var cache = _playHandComboEvCache
+        if (!cache[key]) {
+            var byPair = {}
+            var rows = controller.nodeHandCombos(nodeIndex) || []
+            for (var i = 0; i < rows.length; ++i) {
+                var a = Rules.normalizeCard(rows[i].c1), b = Rules.normalizeCard(rows[i].c2)
+                if (a === "" || b === "")
+                    continue
+                byPair[a + b] = byPair[b + a] = rows[i].actionEvs || []
+            }
+            cache[key] = byPair
+        }
+        var info = PlayRules.evInfo(cache[key][Rules.normalizeCard(c1) + Rules.normalizeCard(c2)], actionIndex)
+        if (!info.ok && c1 !== "" && c2 !== "")
+            info = PlayRules.evInfo(controller.nodePocketActionEvs(nodeIndex, actor, c1, c2), actionIndex)
+        if (!info.ok)
+            info = PlayRules.evInfo((controller.nodeActionStats(nodeIndex) || []).map(function (r) { return r.ev }),
+                                    actionIndex)
+        return info
+    }
+
+    // The hero's choice of action `index` at the play node.
+    function playChooseAction(index) {
+        var node = _playNode
+        var actor = String(_metaForNode(node).player || "")
+        var actions = _actionListAtPlayNode()
+        var chosen = _safeActionAt(actions, index)
+        playAwaitingUserAction = false
+        var info = _suboptimalEvInfoAtNode(node, actor, index)
+        var heroSeat = playRole === "OOP" || playRole === "IP" ? playRole : actor
+        var firstSet = isFinite(playHandFirstChosenEv) && isFinite(playHandFirstBestEv)
+        if (actor === heroSeat && !firstSet && info.ok && isFinite(info.bestEv) && isFinite(info.chosenEv)) {
+            playHandFirstChosenEv = info.chosenEv
+            playHandFirstBestEv = info.bestEv
+        }
+        if (playStopOnSuboptimalAction
+                && PlayRules.isMistake(info, playSuboptimalEpsilon, playSuboptimalRelativeTol)) {
+            playTickTimer.stop()
+            _appendActionToPlayLine(actor, chosen ? chosen.name : "")
+            playHandComplete = true
+            var best = _safeActionAt(actions, info.bestIndex)
+            if (!(isFinite(playHandFirstChosenEv) && isFinite(playHandFirstBestEv))) {
+                playHandFirstChosenEv = info.chosenEv
+                playHandFirstBestEv = info.bestEv
+            }
+            _logPlayHand({ endedReason: "suboptimal", mistakeActor: actor,
+                           mistakeAction: chosen ? String(chosen.name) : "", chosenActionIndex: index,
+                           correctActionIndex: info.bestIndex, correctAction: best ? String(best.name) : "",
+                           evLoss: info.evLoss, chosenEv: info.chosenEv, bestEv: info.bestEv,
+                           handActualEv: playHandFirstChosenEv, handOptimalEv: playHandFirstBestEv })
+            return
+        }
+        _advancePlayByActionIndex(index)
+    }
+
+    function _logPlayHand(extra) {
+        var meta = _metaForNode(_playNode)
+        var pot = Rules.num(meta.pot)
+        var entry = PlayRules.logEntry({
+            time: new Date().toLocaleTimeString(Qt.locale(), Locale.ShortFormat),
+            board: playBoardText,
+            role: playRole,
+            oop: playShownCard(oopCard1) + playShownCard(oopCard2),
+            ip: playShownCard(ipCard1) + playShownCard(ipCard2),
+            line: playActionLine,
+            pot: pot,
+            investedOop: Rules.num(meta.investedOop),
+            investedIp: Rules.num(meta.investedIp),
+            rake: Rules.rakeTaken(pot, _solvedRakePercent, _solvedRakeCap)
+        }, extra)
+        playHandLog.insert(0, entry)
+        if (playFollowLatestHandDetails)
+            selectPlayLog(0)
+        else if (playSelectedLogIndex >= 0)
+            playSelectedLogIndex += 1
+        if (controller && typeof controller.recordPlayVsSolutionHand === "function") {
+            if (typeof controller.recordPlayVsSolutionHandDetailed === "function"
+                    && isFinite(entry.handActualEv) && isFinite(entry.handOptimalEv))
+                controller.recordPlayVsSolutionHandDetailed(entry.isMistake, entry.evLoss, entry.handActualEv,
+                                                            entry.handOptimalEv)
+            else
+                controller.recordPlayVsSolutionHand(entry.isMistake, entry.evLoss)
+        }
+        repaintPlayStatistics()
+    }
+
+    function selectPlayLog(index) {
+        var i = Number(index)
+        if (!isFinite(i) || i < 0 || i >= playHandLog.count) {
+            playSelectedLogIndex = -1
+            playSelectedLog = ({})
+            playSelectedDetails = ({})
+            return
+        }
+        playSelectedLogIndex = i
+        playSelectedLog = playHandLog.get(i)
+        playSelectedDetails = _buildPlayHandDetails(playSelectedLog)
+    }
+
+    function userSelectPlayLog(index) {
+        playFollowLatestHandDetails = index === 0
+        selectPlayLog(index)
+    }
+
+    function _buildPlayHandDetails(entry) {
+        var ctl = controller
+        return PlayRules.handDetails(entry || {}, function (board, oop, ip) {
+            return ctl ? (ctl.showdownWinner(board, oop, ip) || {}).winner : ""
+        })
+    }
+
+    // --- settings popup
+
+    function _openPlaySettingsDialogFromItem(item) {
+        if (item) {
+            var p = item.mapToItem(page, 0, item.height + 6)
+            _playSettingsAnchorPos = Qt.point(p.x, p.y)
+        }
+        playSettingsDialog.open()
+        _positionPlaySettingsDialogLater()
+    }
+
+    // Placed one event-loop turn later, once the popup has its size.
+    Timer {
+        id: playSettingsPlaceTimer
+        interval: 0
+        onTriggered: page._positionPlaySettingsDialog()
+    }
+
+    function _positionPlaySettingsDialogLater() {
+        playSettingsPlaceTimer.restart()
+    }
+
+    // Closed without a choice while a hand runs: the hand goes on. A choice
+    // has cleared the picker's level by the time this runs.
+    Timer {
+        id: chancePickerClosedTimer
+        interval: 0
+        onTriggered: {
+            if (page.chancePickerLevelIndex >= 0 && page._playRedealing() && !playTickTimer.running)
+                page._schedulePlayTick(0)
+        }
+    }
+
+    function _chancePickerClosed() {
+        chancePickerClosedTimer.restart()
+    }
+
+    function _positionPlaySettingsDialog() {
+        var m = 12
+        var w = playSettingsDialog.width > 0 ? playSettingsDialog.width : playSettingsDialog.implicitWidth
+        var h = playSettingsDialog.height > 0 ? playSettingsDialog.height : playSettingsDialog.implicitHeight
+        if (!(w > 0) || !(h > 0))
+            return
+        var x = _playSettingsAnchorPos.x, y = _playSettingsAnchorPos.y
+        if (y + h + m > height)
+            y = _playSettingsAnchorPos.y - h - m
+        x = Math.min(Math.max(x, m), width - w - m)
+        y = Math.min(Math.max(y, m), height - h - m)
+        playSettingsDialog.x = Math.round(x)
+        playSettingsDialog.y = Math.round(y)
+    }
+
+    // A street's card setting; a hand already at that street is dealt again.
+    function setPlayCardSetting(deal, setting) {
+        if (deal === "turn")
+            playTurnCardSetting = setting
+        else
+            playRiverCardSetting = setting
+        if (playHandComplete || _findChanceLevel(deal) < 0)
+            return
+        if (setting === "random")
+            chooseChanceCardRandomForDeal(deal)
+        else
+            chooseChanceCardBestOfTopN(deal, setting === "ip" ? "IP" : "OOP", 5)
+    }
+
+    // A click on the table's turn or river slot.
+    function playBoardSlotClicked(slot) {
+        if (!_playRedealing())
+            return
+        var deal = slot === 3 ? "turn" : slot === 4 ? "river" : ""
+        if (deal === "" || deal === "river" && playBoardText.replace(/\s+/g, "").length < 8)
+            return
+        var level = _findChanceLevel(deal)
+        if (level < 0)
+            return
+        playTickTimer.stop()
+        openChancePicker(level, treeLevels.get(level).nodeIndex)
+    }
+
+    // -----------------------------------------------------------------------
     // Reactions
 
     onSelectedBucketChanged: refreshHandMatrix()
@@ -736,9 +1279,22 @@ Item {
         handSearchText = ""
         if (nodeLockMixedMode && nodeLockMixedFreqTexts.length !== nodeLockActionList.length)
             _initMixedInputsForNode(nodeLockActionList.length)
+        _playHandComboEvCache = ({})
+        if (playMode && !playSessionStarted) {
+            resetPlaySession()
+        } else if (playSessionStarted && !playHandComplete && !_internalPlayReset) {
+            playNodeIndex = currentNodeIndex
+            _schedulePlayTick(0)
+        }
     }
 
-    onPlayModeChanged: resetTreeToRoot()
+    onPlayModeChanged: {
+        playTickTimer.stop()
+        _internalPlayReset = true
+        resetTreeToRoot()
+        _internalPlayReset = false
+        resetPlaySession()
+    }
 
     Connections {
         target: page.controller
@@ -746,6 +1302,7 @@ Item {
         function onResultsChanged() {
             // Overrides name cards of the previous tree's nodes.
             page.chanceCardDisplayOverrideByNode = ({})
+            page._snapshotSolvedRake()
             page.chancePickerLevelIndex = -1
             chancePicker.close()
             page.resetTreeToRoot()
@@ -774,6 +1331,7 @@ Item {
     }
 
     Component.onCompleted: {
+        _snapshotSolvedRake()
         resetTreeToRoot()
         refreshHandMatrix()
         _scheduleHandCombosLoad()
@@ -869,6 +1427,15 @@ Item {
                         visible: !page.playMode
                         page: page
                     }
+
+                    PlayTableView {
+                        objectName: "playTableView"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        Layout.minimumHeight: 460
+                        visible: page.playMode
+                        page: page
+                    }
                 }
             }
         }
@@ -890,5 +1457,16 @@ Item {
         id: chancePicker
         objectName: "chancePicker"
         page: page
+        // Closed without a choice while a hand runs: the hand goes on.
+        onClosed: page._chancePickerClosed()
+    }
+
+    PlaySettingsPopup {
+        id: playSettingsDialog
+        objectName: "playSettingsDialog"
+        page: page
+        onOpened: page._positionPlaySettingsDialogLater()
+        onWidthChanged: if (visible) page._positionPlaySettingsDialog()
+        onHeightChanged: if (visible) page._positionPlaySettingsDialog()
     }
 }

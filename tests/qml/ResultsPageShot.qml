@@ -14,6 +14,8 @@ import Pellaris
 //   --scroll          scroll the strategy view to its end (the lock panel)
 //   --distributions   the distributions dialog, hovered
 //   --statistics      the statistics dialog over a dozen recorded hands
+//   --play=STAGE      play a hand as OOP (fixed seed, hero checks or calls)
+//                     and stop at STAGE: prompt, bubble, river or end
 //   --light           light palette
 Window {
     id: window
@@ -88,6 +90,36 @@ Window {
         }
     }
 
+    function _passiveChoice(page) {
+        var actions = page._actionListAtPlayNode()
+        for (var i = 0; i < actions.length; ++i) {
+            if (actions[i].name === "Check" || actions[i].name === "Call")
+                return i
+        }
+        return 0
+    }
+
+    function _play(page, stage) {
+        page.playMode = true
+        page.playRandomSeed = 11
+        page.playStepDelayMs = 600000
+        page.playStopOnSuboptimalAction = false
+        page.startPlaySession("OOP")
+        page.playTick()
+        if (stage === "prompt")
+            return
+        for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
+            if (stage === "bubble" && page.playLastActionText !== "")
+                return
+            if (stage === "river" && page.playBoardText.length === 10 && page.playAwaitingUserAction)
+                return
+            if (page.playAwaitingUserAction)
+                page.playChooseAction(_passiveChoice(page))
+            else
+                page.playTick()
+        }
+    }
+
     function _showResults() {
         shell.navIndex = 3
         var page = _find(shell, "resultsPage")
@@ -100,6 +132,10 @@ Window {
         }
         if (_option("statistics") !== "")
             return _showStatistics(page)
+        if (_option("play") !== "") {
+            _play(page, _option("play"))
+            return
+        }
         if (_option("river") === "")
             return
         var level = function () { return page.treeLevels.count - 1 }

@@ -1,0 +1,88 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// How the turn and the river are dealt in a played hand.
+Popup {
+    id: popup
+
+    required property var page
+    readonly property var _theme: page.theme
+    readonly property bool _enabled: page.playMode && page.playSessionStarted
+
+    modal: true
+    closePolicy: Popup.CloseOnEscape
+    padding: 14
+    width: Math.min(520, Math.max(280, page.width - 60))
+
+    background: Rectangle {
+        radius: popup._theme ? popup._theme.radiusSm : 8
+        color: popup._theme ? popup._theme.surface : "#1C2128"
+        border.color: popup._theme ? popup._theme.stroke : "#30363D"
+    }
+
+    component StreetRow: ColumnLayout {
+        id: row
+        required property string deal
+        required property string title
+        readonly property string current: deal === "turn" ? popup.page.playTurnCardSetting
+                                                           : popup.page.playRiverCardSetting
+        Layout.fillWidth: true
+        spacing: 6
+        Text {
+            text: row.title
+            font.pixelSize: 12
+            font.weight: Font.DemiBold
+            color: popup._theme ? popup._theme.text : "#F0F6FC"
+        }
+        RowLayout {
+            spacing: 8
+            Repeater {
+                model: [{ key: "random", label: qsTr("Random") },
+                        { key: "oop", label: qsTr("Best for OOP") },
+                        { key: "ip", label: qsTr("Best for IP") }]
+                SecondaryButton {
+                    required property var modelData
+                    objectName: row.deal + "Setting_" + modelData.key
+                    theme: popup._theme
+                    implicitHeight: 28
+                    font.pixelSize: 12
+                    text: modelData.label
+                    selected: row.current === modelData.key
+                    enabled: popup._enabled
+                    onClicked: popup.page.setPlayCardSetting(row.deal, modelData.key)
+                }
+            }
+        }
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 10
+        RowLayout {
+            Layout.fillWidth: true
+            Text {
+                Layout.fillWidth: true
+                text: qsTr("Settings")
+                font.pixelSize: 14
+                font.bold: true
+                color: popup._theme ? popup._theme.text : "#F0F6FC"
+            }
+            SecondaryButton {
+                objectName: "playSettingsClose"
+                theme: popup._theme
+                implicitHeight: 26
+                font.pixelSize: 12
+                text: qsTr("Close")
+                onClicked: popup.close()
+            }
+        }
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 1
+            color: popup._theme ? popup._theme.stroke : "#30363D"
+        }
+        StreetRow { deal: "turn"; title: qsTr("Turn card") }
+        StreetRow { deal: "river"; title: qsTr("River card") }
+    }
+}

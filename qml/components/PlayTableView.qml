@@ -1,0 +1,295 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Layouts
+
+// The table on which a hand against the solution is played: role buttons
+// before a session, then the seats, the board, the pot, the dealer button,
+// the opponent's last action and the hero's action prompt. Every element
+// reads page state; the view keeps none of its own.
+Rectangle {
+    id: view
+
+    required property var page
+    readonly property var _theme: page.theme
+    readonly property var _meta: page.playNodeMeta
+    readonly property bool _running: page.playSessionStarted
+
+    radius: _theme ? _theme.radiusMd : 10
+    color: _theme ? _theme.bg0 : "#0D1117"
+    border.width: 1
+    border.color: _theme ? _theme.stroke : "#30363D"
+
+    function _amount(v) {
+        return v !== undefined && v !== null && isFinite(Number(v)) ? Number(v).toFixed(2) : "\u2014"
+    }
+
+    function _stackText(seat) {
+        var stack = Number(_meta.effectiveStack)
+        var invested = Number(seat === "OOP" ? _meta.investedOop : _meta.investedIp)
+        if (_meta.effectiveStack === undefined || !isFinite(stack) || !isFinite(invested))
+            return "Stack: \u2014"
+        return "Stack: " + Math.max(0, stack - invested).toFixed(2)
+    }
+
+    // A rounded label on the felt.
+    component Pill: Rectangle {
+        property alias text: label.text
+        property int pixelSize: 12
+        implicitWidth: label.implicitWidth + 20
+        implicitHeight: label.implicitHeight + 8
+        radius: height / 2
+        color: view._theme ? view._theme.surface2 : "#21262D"
+        border.width: 1
+        border.color: view._theme ? view._theme.stroke : "#30363D"
+        Text {
+            id: label
+            anchors.centerIn: parent
+            textFormat: Text.PlainText
+            font.pixelSize: parent.pixelSize
+            font.weight: Font.DemiBold
+            color: view._theme ? view._theme.text : "#F0F6FC"
+        }
+    }
+
+    // A seat: two hole cards and the stack under them.
+    component Seat: Column {
+        id: seat
+        required property string seatName
+        readonly property string card1: view.page.playShownCard(seatName === "OOP" ? view.page.oopCard1 : view.page.ipCard1)
+        readonly property string card2: view.page.playShownCard(seatName === "OOP" ? view.page.oopCard2 : view.page.ipCard2)
+        readonly property bool faceUp: view.page._isHeroSeat(seatName)
+        spacing: 6
+        Row {
+            anchors.horizontalCenter: parent.horizontalCenter
+            spacing: 8
+            Repeater {
+                model: [seat.card1, seat.card2]
+                PlayingCard {
+                    required property string modelData
+                    objectName: "seatCard" + seat.seatName
+                    theme: view._theme
+                    faceDown: !seat.faceUp
+                    rank: seat.faceUp ? modelData.charAt(0) : ""
+                    suit: seat.faceUp ? modelData.charAt(1) : ""
+                    sizeScale: 0.95
+                    hoverable: false
+                    enableHoverScale: false
+                }
+            }
+        }
+        Pill {
+            anchors.horizontalCenter: parent.horizontalCenter
+            objectName: "stackPill" + seat.seatName
+            pixelSize: 11
+            text: view._stackText(seat.seatName)
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 14
+        spacing: 10
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+            Text {
+                Layout.fillWidth: true
+                text: qsTr("Play vs. Solution")
+                font.pixelSize: 14
+                font.bold: true
+                color: view._theme ? view._theme.text : "#F0F6FC"
+            }
+            Text {
+                objectName: "playRoleText"
+                text: view._running ? qsTr("Role: %1").arg(view.page.playRole) : qsTr("Choose a role to start")
+                textFormat: Text.PlainText
+                font.pixelSize: 11
+                color: view._theme ? view._theme.textMuted : "#8B949E"
+            }
+            SecondaryButton {
+                id: settingsButton
+                objectName: "playSettingsButton"
+                theme: view._theme
+                implicitHeight: 26
+                font.pixelSize: 12
+                text: qsTr("Settings")
+                onClicked: view.page._openPlaySettingsDialogFromItem(settingsButton)
+            }
+        }
+
+        Item {
+            id: area
+            objectName: "playTableArea"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+
+            readonly property real _imgScale: Math.min(width / 1200, height / 700)
+            readonly property rect painted: Qt.rect((width - 1200 * _imgScale) / 2, (height - 700 * _imgScale) / 2,
+                                                    1200 * _imgScale, 700 * _imgScale)
+            readonly property real oopY: height / 2 - 0.26 * height
+            readonly property real ipY: height / 2 + 0.26 * height + (height < 520 ? 18 : 8)
+
+            Image {
+                anchors.fill: parent
+                source: "../assets/poker_table_placeholder.svg"
+                sourceSize.width: 1200
+                sourceSize.height: 700
+                fillMode: Image.PreserveAspectFit
+                asynchronous: true
+                smooth: true
+            }
+
+            // --- no session: the three roles
+            SecondaryButton {
+                objectName: "playAsOop"
+                visible: !view._running
+                theme: view._theme
+                text: qsTr("Play as OOP")
+                x: (area.width - width) / 2
+                y: area.painted.y + 10
+                onClicked: view.page.startPlaySession("OOP")
+            }
+            SecondaryButton {
+                objectName: "playAsBoth"
+                visible: !view._running
+                theme: view._theme
+                text: qsTr("Play as both")
+                anchors.centerIn: parent
+                onClicked: view.page.startPlaySession("BOTH")
+            }
+            SecondaryButton {
+                objectName: "playAsIp"
+                visible: !view._running
+                theme: view._theme
+                text: qsTr("Play as IP")
+                x: (area.width - width) / 2
+                y: area.painted.y + area.painted.height - 10 - height
+                onClicked: view.page.startPlaySession("IP")
+            }
+
+            // --- a session
+            Item {
+                id: overlay
+                objectName: "playOverlay"
+                anchors.fill: parent
+                visible: view._running
+
+                Seat {
+                    id: oopSeat
+                    objectName: "oopSeat"
+                    seatName: "OOP"
+                    x: (overlay.width - width) / 2
+                    y: area.oopY - height / 2
+                }
+                Seat {
+                    id: ipSeat
+                    objectName: "ipSeat"
+                    seatName: "IP"
+                    x: (overlay.width - width) / 2
+                    y: area.ipY - height / 2
+                }
+
+                Pill {
+                    objectName: "potPill"
+                    anchors.horizontalCenter: board.horizontalCenter
+                    anchors.bottom: board.top
+                    anchors.bottomMargin: 2
+                    opacity: 0.92
+                    text: "Pot: " + view._amount(view._meta.pot)
+                }
+
+                BoardDisplay {
+                    id: board
+                    objectName: "playBoard"
+                    anchors.centerIn: parent
+                    theme: view._theme
+                    boardText: view.page.playBoardText
+                    compact: false
+                    showStreetLabel: false
+                    cardScale: 1.05
+                    clickableIndices: view.page.playBoardText.replace(/\s+/g, "").length >= 8 ? [3, 4] : [3]
+                    editable: view._running && !view.page.playHandComplete
+                    onCardClicked: function (index) { view.page.playBoardSlotClicked(index) }
+                }
+
+                Pill {
+                    objectName: "boardHint"
+                    visible: view._running && !view.page.playHandComplete
+                    anchors.horizontalCenter: board.horizontalCenter
+                    anchors.top: board.bottom
+                    anchors.topMargin: 6
+                    opacity: 0.95
+                    pixelSize: 11
+                    text: qsTr("Click Turn/River to change")
+                }
+
+                SecondaryButton {
+                    objectName: "anotherHand"
+                    visible: view.page.playHandComplete
+                    theme: view._theme
+                    text: qsTr("Another hand")
+                    anchors.right: board.left
+                    anchors.rightMargin: 12
+                    anchors.verticalCenter: board.verticalCenter
+                    onClicked: view.page._resetToRootAndRestartHand()
+                }
+
+                Rectangle {
+                    id: dealerButton
+                    objectName: "dealerButton"
+                    width: 26
+                    height: 26
+                    radius: 13
+                    x: overlay.width / 2 + 86 - 13
+                    y: area.ipY - 13
+                    color: view._theme ? view._theme.surface3 : "#30363D"
+                    border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
+                    Text {
+                        anchors.centerIn: parent
+                        text: qsTr("D")
+                        font.pixelSize: 12
+                        font.bold: true
+                        color: view._theme ? view._theme.text : "#F0F6FC"
+                    }
+                }
+
+                Rectangle {
+                    id: bubble
+                    objectName: "opponentBubble"
+                    readonly property bool atOop: view.page.playLastActionActor === "OOP"
+                    visible: view.page.playLastActionText !== "" && !view.page._isHeroSeat(view.page.playLastActionActor)
+                    width: bubbleText.implicitWidth + 24
+                    height: bubbleText.implicitHeight + 12
+                    radius: height / 2
+                    // Left edge clear of the dealer button, however short the text.
+                    x: overlay.width / 2 + 114
+                    y: (atOop ? area.oopY : area.ipY) - height / 2
+                    color: view._theme ? view._theme.surface3 : "#30363D"
+                    border.width: 1
+                    border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
+                    Text {
+                        id: bubbleText
+                        objectName: "opponentBubbleText"
+                        anchors.centerIn: parent
+                        text: view.page.playLastActionText
+                        textFormat: Text.PlainText
+                        font.pixelSize: 12
+                        font.weight: Font.DemiBold
+                        color: view._theme ? view._theme.text : "#F0F6FC"
+                    }
+                }
+
+                PlayActionPrompt {
+                    readonly property Item seatGroup: view.page.playNodeMeta.player === "OOP" ? oopSeat : ipSeat
+                    page: view.page
+                    width: Math.min(380, 0.45 * overlay.width)
+                    // Past the dealer button at IP's seat.
+                    x: seatGroup === ipSeat ? dealerButton.x + dealerButton.width + 14 : seatGroup.x + seatGroup.width + 14
+                    y: seatGroup.y + (seatGroup.height - height) / 2
+                }
+            }
+        }
+    }
+}

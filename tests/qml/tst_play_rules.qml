@@ -1,0 +1,147 @@
+import QtQuick
+import QtTest
+import "../../qml/components/playRules.js" as PlayRules
+
+// The play's pure rules: seeded draws, dealing, the mistake test and the
+// hand records.
+TestCase {
+    name: "PlayRules"
+
+    // A source that replays fixed numbers.
+    function replay(values) {
+        var i = 0
+        return function () { return values[i++ % values.length] }
+    }
+
+    function test_seededSourceRepeats() {
+        var a = PlayRules.makeRandom(42), b = PlayRules.makeRandom(42), c = PlayRules.makeRandom(43)
+        var sa = [], sb = [], sc = []
+        for (var i = 0; i < 5; ++i) {
+            sa.push(a())
+            sb.push(b())
+            sc.push(c())
+        }
+        compare(sa, sb)
+        verify(JSON.stringify(sa) !== JSON.stringify(sc))
+        verify(sa.every(function (x) { return x >= 0 && x < 1 }))
+    }
+
+    function test_weightedIndex_data() {
+        return [
+            { tag: "first", weights: [1, 3], r: 0.2, want: 0 },
+            { tag: "boundary goes to the earlier", weights: [1, 3], r: 0.25, want: 0 },
+            { tag: "second", weights: [1, 3], r: 0.26, want: 1 },
+            { tag: "zero weights skipped", weights: [0, 2, 0, 2], r: 0.9, want: 3 },
+            { tag: "none", weights: [0, 0], r: 0.5, want: -1 },
+            { tag: "empty", weights: [], r: 0.5, want: -1 }
+        ]
+    }
+
+    function test_weightedIndex(row) {
+        compare(PlayRules.weightedIndex(row.weights, replay([row.r])), row.want)
+    }
+
+    function test_eligibleCombos() {
+        var rows = [
+            { c1: "ah", c2: "KD", weight: 0.5 },
+            { c1: "Ah", c2: "Ah", weight: 1 },
+            { c1: "Qs", c2: "Jc", weight: 1 },       // Jc is on the board
+            { c1: "Ts", c2: "9s", weight: 0 },
+            { c1: "8s", c2: "7s", weight: NaN },
+            { c1: "6s", c2: "", weight: 1 },
+            { c1: "5s", c2: "4s", weight: 2 }
+        ]
+        compare(PlayRules.eligibleCombos(rows, PlayRules.usedMap(["jc"])),
+                [{ c1: "Ah", c2: "Kd", weight: 0.5 }, { c1: "5s", c2: "4s", weight: 2 }])
+    }
+
+    function test_actionDraws_data() {
+        var actions = [{ name: "Ah", frequency: 0.5 }, { name: "Kd", frequency: 0.5 }, { name: "Qc", frequency: 0 }]
+        return [
+            { tag: "used card skipped", fn: "pickWeightedActionIndex", actions: actions, used: { Ah: true }, r: 0.0, want: 1 },
+            { tag: "no frequency", fn: "pickWeightedActionIndex", actions: [{ name: "Qc", frequency: 0 }], used: {}, r: 0.3, want: -1 },
+            // Chance nodes keep no frequencies: free cards are drawn evenly.
+            { tag: "free card, uniform", fn: "pickFreeCardIndex", actions: actions, used: { Ah: true }, r: 0.9, want: 2 },
+            { tag: "free card, all used", fn: "pickFreeCardIndex", actions: actions, used: { Ah: true, Kd: true, Qc: true }, r: 0.1, want: -1 }
+        ]
+    }
+
+    function test_actionDraws(row) {
+        compare(PlayRules[row.fn](row.actions, row.used, replay([row.r])), row.want)
+    }
+
+    function test_mistake_data() {
+        return [
+            { tag: "best action", best: 10, chosen: 10, want: false },
+            { tag: "within 1 %", best: 10, chosen: 9.95, want: false },
+            { tag: "beyond 1 %", best: 10, chosen: 9.8, want: true },
+            { tag: "100 vs 99.5", best: 100, chosen: 99.5, want: false },
+            { tag: "near zero", best: 0, chosen: -0.005, want: true },
+            { tag: "exactly the tolerance", best: 100, chosen: 99, want: false }
+        ]
+    }
+
+    function test_mistake(row) {
+        var info = PlayRules.evInfo([row.best, row.chosen], 1)
+        verify(info.ok)
+        compare(info.bestIndex, row.best >= row.chosen ? 0 : 1)
+        compare(PlayRules.isMistake(info, 1e-6, 0.01), row.want)
+    }
+
+    function test_evInfo_data() {
+        return [
+            { tag: "first of equal best", evs: [2, 5, 5], index: 2, ok: true, bestIndex: 1, loss: 0 },
+            { tag: "non-finite chosen", evs: [2, NaN], index: 1, ok: false },
+            { tag: "index outside", evs: [2], index: 3, ok: false },
+            { tag: "skips non-finite", evs: [NaN, 1, 3], index: 1, ok: true, bestIndex: 2, loss: 2 }
+        ]
+    }
+
+    function test_evInfo(row) {
+        var info = PlayRules.evInfo(row.evs, row.index)
+        compare(info.ok, row.ok)
+        if (row.ok) {
+            compare(info.bestIndex, row.bestIndex)
+            compare(info.evLoss, row.loss)
+        }
+    }
+
+    function test_lineAndEntry() {
+        var line = PlayRules.appendStep("", "OOP", "Check")
+        line = PlayRules.appendStep(line, "Chance", "5d")
+        compare(line, "OOP: Check \u2192 Chance: 5d")
+        compare(PlayRules.lineFromSteps([{ actor: "OOP", name: "Check" }, { actor: "Chance", name: "5d" }]), line)
+        var e = PlayRules.logEntry({ board: "AhKs7h" }, { evLoss: 0.4 })
+        compare(e.isMistake, true)
+        compare(e.chosenActionIndex, -1)
+        compare(PlayRules.logEntry({}, { evLoss: NaN }).isMistake, false)
+    }
+
+    function test_handDetails_data() {
+        var sd = function () { return "TIE" }
+        return [
+            { tag: "fold decides over showdown",
+              entry: { board: "AhKs7h2h5d", oop: "AsAd", ip: "9c9d", pot: 40, investedOop: 20, investedIp: 20,
+                       line: "OOP: Check \u2192 Chance: 5d \u2192 OOP: Bet 75% \u2192 IP: Fold", rake: 1.5 },
+              showdown: sd, winner: "OOP", won: 20, river: "5d", rake: 1.5,
+              flop: ["OOP: Check"], turn: ["OOP: Bet 75%", "IP: Fold"] },
+            { tag: "showdown", entry: { board: "AhKs7h2h5d", oop: "AsAd", ip: "9c9d", pot: 30, investedOop: 15,
+                                        investedIp: 15, line: "OOP: Check \u2192 IP: Check" },
+              showdown: sd, winner: "TIE", won: 0, river: "5d", rake: 0, flop: ["OOP: Check", "IP: Check"], turn: [] },
+            { tag: "empty", entry: {}, showdown: sd, winner: "\u2014", won: NaN, river: "", rake: 0, flop: [], turn: [] }
+        ]
+    }
+
+    function test_handDetails(row) {
+        var d = PlayRules.handDetails(row.entry, row.showdown)
+        compare(d.winner, row.winner)
+        if (isNaN(row.won))
+            verify(isNaN(d.wonAmount))
+        else
+            compare(d.wonAmount, row.won)
+        compare(d.riverCard, row.river)
+        compare(d.rakeTaken, row.rake)
+        compare(d.flopActions, row.flop)
+        compare(d.turnActions, row.turn)
+    }
+}
