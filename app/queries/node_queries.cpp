@@ -35,6 +35,14 @@ bool live(const SolvedGame& solved) {
   return solved.game && solved.solver;
 }
 
+// The decision node at node_index of a live solve, or null.
+const halvory::ActionPlan::Node* live_decision_node(const SolvedGame& solved,
+                                                    std::uint64_t node_index) {
+  if (!live(solved) || node_index >= solved.game->plan.nodes.size()) return nullptr;
+  const auto& node = solved.game->plan.nodes[static_cast<std::size_t>(node_index)];
+  return node.kind == NodeKind::Decision ? &node : nullptr;
+}
+
 std::int32_t label_pot(const halvory::Game& game, const halvory::NodeRecord& node) {
   return node.pot >= 1 ? node.pot : game.config.starting_pot;
 }
@@ -114,14 +122,14 @@ SolvedGame solved_game_of(const SolveSession& session) {
 
 std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved,
                                                  std::uint64_t node_index) {
-  if (!live(solved)) return std::nullopt;
+  const auto* found = live_decision_node(solved, node_index);
+  if (!found) return std::nullopt;
+  const auto& node = *found;
   const halvory::Game& game = *solved.game;
   const halvory::DiscountedCfr& solver = *solved.solver;
-  if (node_index >= game.plan.nodes.size()) return std::nullopt;
   const auto n = static_cast<std::size_t>(node_index);
-  const auto& node = game.plan.nodes[n];
   const std::size_t actions = node.actions.size();
-  if (node.kind != NodeKind::Decision || actions == 0 || node.children.size() < actions) {
+  if (actions == 0 || node.children.size() < actions) {
     return std::nullopt;
   }
   const int s = node.seat;
@@ -204,13 +212,13 @@ std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved,
 
 std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved,
                                                         std::uint64_t node_index) {
-  if (!live(solved)) return std::nullopt;
+  const auto* found = live_decision_node(solved, node_index);
+  if (!found) return std::nullopt;
+  const auto& node = *found;
   const halvory::Game& game = *solved.game;
-  if (node_index >= game.plan.nodes.size()) return std::nullopt;
   const auto n = static_cast<std::size_t>(node_index);
-  const auto& node = game.plan.nodes[n];
   const std::size_t actions = node.actions.size();
-  if (node.kind != NodeKind::Decision || actions == 0) return std::nullopt;
+  if (actions == 0) return std::nullopt;
   const auto s = static_cast<std::size_t>(node.seat);
   const auto& hands = game.cards.pockets[s];
   const auto& weights = game.cards.weights[s];
@@ -313,12 +321,11 @@ std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solve
 }
 
 std::optional<HandStrategy> node_hand_strategy(const SolvedGame& solved, std::uint64_t node_index) {
-  if (!live(solved)) return std::nullopt;
+  const auto* found = live_decision_node(solved, node_index);
+  if (!found) return std::nullopt;
+  const auto& node = *found;
   const halvory::Game& game = *solved.game;
-  if (node_index >= game.plan.nodes.size()) return std::nullopt;
   const auto n = static_cast<std::size_t>(node_index);
-  const auto& node = game.plan.nodes[n];
-  if (node.kind != NodeKind::Decision) return std::nullopt;
   const auto s = static_cast<std::size_t>(node.seat);
   const auto& hands = game.cards.pockets[s];
   const auto& reach = game.cards.reach_raw[s];
@@ -372,14 +379,14 @@ std::optional<HandStrategy> node_hand_strategy(const SolvedGame& solved, std::ui
 
 std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
                                                       std::uint64_t node_index) {
-  if (!live(solved)) return std::nullopt;
+  const auto* found = live_decision_node(solved, node_index);
+  if (!found) return std::nullopt;
+  const auto& node = *found;
   const halvory::Game& game = *solved.game;
   const halvory::DiscountedCfr& solver = *solved.solver;
-  if (node_index >= game.plan.nodes.size()) return std::nullopt;
   const auto n = static_cast<std::size_t>(node_index);
-  const auto& node = game.plan.nodes[n];
   const std::size_t actions = node.actions.size();
-  if (node.kind != NodeKind::Decision || actions == 0) return std::nullopt;
+  if (actions == 0) return std::nullopt;
   const int s = node.seat;
   const int o = 1 - s;
   const auto& hands = game.cards.pockets[static_cast<std::size_t>(s)];
@@ -491,15 +498,14 @@ std::optional<std::vector<double>> node_pocket_action_evs(const SolvedGame& solv
                                                           std::uint64_t node_index, int seat,
                                                           const std::string& c1,
                                                           const std::string& c2) {
-  if (!live(solved)) return std::nullopt;
+  const auto* found = live_decision_node(solved, node_index);
+  if (!found) return std::nullopt;
+  const auto& node = *found;
   const halvory::Game& game = *solved.game;
   const halvory::DiscountedCfr& solver = *solved.solver;
-  if (node_index >= game.plan.nodes.size()) return std::nullopt;
   const auto n = static_cast<std::size_t>(node_index);
-  const auto& node = game.plan.nodes[n];
   const std::size_t actions = node.actions.size();
-  if (node.kind != NodeKind::Decision || node.seat != seat || actions == 0 ||
-      node.children.size() < actions) {
+  if (node.seat != seat || actions == 0 || node.children.size() < actions) {
     return std::nullopt;
   }
   if (c1.size() < 2 || c2.size() < 2) return std::nullopt;
