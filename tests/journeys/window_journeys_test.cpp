@@ -1,0 +1,154 @@
+// Journeys through the real window: the program's main document with the
+// program's own controller, language and update managers, driven with real
+// clicks and keys on small spots. Each journey leaves a picture per step
+// under journey-shots/ in the build folder and fails on any warning printed
+// on the way.
+
+#include "driver.hpp"
+
+#include "controller/app_controller.hpp"
+
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <QQuickStyle>
+#include <QTest>
+
+using journeys::Driver;
+
+namespace {
+
+const QStringList kRiverBoard{"Ks", "7d", "2c", "5h", "9s"};
+
+QString actionOf(QQuickItem* node) { return node->property("action").toString(); }
+
+// The tree entry of `level` whose action starts with `action`.
+QQuickItem* treeEntry(Driver& d, int level, const QString& action) {
+  return d.itemWhere(
+      QStringLiteral("treeAction_%1_").arg(level),
+      [&](QQuickItem* node) { return actionOf(node).startsWith(action); },
+      QStringLiteral("\"%1\" on tree level %2").arg(action, QString::number(level)));
+}
+
+void pickBoard(Driver& d, const QStringList& cards) {
+  for (int slot = 0; slot < cards.size(); ++slot) {
+    d.click(QStringLiteral("slot%1").arg(slot), d.item(QStringLiteral("boardDisplay")));
+    QQuickItem* picker = d.item(QStringLiteral("cardPicker"));
+    d.click(d.item(QStringLiteral("pick_") + cards[slot], picker));
+    d.waitUntil([&] { return !d.findVisible(QStringLiteral("cardPicker")); },
+                QStringLiteral("the card picker to close"));
+  }
+}
+
+void chooseThreads(Driver& d, const QString& label) {
+  QQuickItem* combo = d.item(QStringLiteral("threadCountCombo"));
+  d.click(combo);
+  d.click(d.itemWithText(label, d.item(QStringLiteral("threadCountPopup"))));
+  d.waitUntil([&] { return combo->property("displayText").toString() == label; },
+              QStringLiteral("\"%1\" chosen").arg(label));
+}
+
+void waitForStatus(Driver& d, const QString& status, int timeoutMs = 60000) {
+  d.waitUntil([&] { return d.controller().getStatusText() == status; },
+              QStringLiteral("the status \"%1\" (it reads \"%2\")")
+                  .arg(status, d.controller().getStatusText()),
+              timeoutMs);
+}
+
+}  // namespace
+
+class WindowJourneys : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // A new spot described by hand, solved on two threads, and read.
+  void describeSolveAndRead() {
+    journeys::runJourney(QStringLiteral("1-describe-solve-read"), [](Driver& d) {
+      d.shot(QStringLiteral("home"));
+      d.click(QStringLiteral("heroNewSolveButton"));
+      d.item(QStringLiteral("setupHeader"));
+      d.shot(QStringLiteral("new-project"));
+
+      pickBoard(d, kRiverBoard);
+      if (d.shell()->property("boardText").toString() != kRiverBoard.join(QString()))
+        d.fail(QStringLiteral("board reads ") + d.shell()->property("boardText").toString());
+      d.shot(QStringLiteral("board-picked"));
+
+      d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("AA, KK, QQ, AK"));
+      d.click(QStringLiteral("cell_JJ"), d.item(QStringLiteral("oopMatrix")));
+      d.type(d.item(QStringLiteral("ipRangeInput")), QStringLiteral("99, 77"));
+      for (const char* hand : {"AJs", "KQo"})
+        d.click(QString::fromLatin1("cell_") + hand, d.item(QStringLiteral("ipMatrix")));
+      const QString oop = d.shell()->property("oopRangeText").toString();
+      const QString ip = d.shell()->property("ipRangeText").toString();
+      if (!oop.contains(QLatin1String("JJ")) || !ip.contains(QLatin1String("KQo")) ||
+          !ip.contains(QLatin1String("99")))
+        d.fail(QStringLiteral("ranges read \"%1\" and \"%2\"").arg(oop, ip));
+      d.shot(QStringLiteral("ranges"));
+
+      for (const char* street : {"Flop", "Turn", "River"}) {
+        d.type(d.item(QStringLiteral("oop%1BetField").arg(street)), QStringLiteral("50"));
+        d.type(d.item(QStringLiteral("oop%1RaiseField").arg(street)), QStringLiteral("100"));
+      }
+      d.click(QStringLiteral("copyOopSettingsButton"));
+      if (d.shell()->property("ipRiverBetSizesText").toString() != QLatin1String("50"))
+        d.fail(QStringLiteral("IP river bets not copied"));
+      d.shot(QStringLiteral("sizes"));
+
+      QQuickItem* next = d.item(QStringLiteral("continueToSolveButton"));
+      d.waitUntil([&] { return next->isEnabled(); }, QStringLiteral("the spot to be ready"));
+      d.click(next);
+      d.item(QStringLiteral("solveHeader"));
+      chooseThreads(d, QStringLiteral("2 threads"));
+      d.shot(QStringLiteral("solve-page"));
+
+      d.click(QStringLiteral("startSolveButton"));
+      waitForStatus(d, QStringLiteral("Done"));
+      d.shot(QStringLiteral("solved"));
+
+      d.click(QStringLiteral("viewResultsButton"));
+      for (const char* card : {"evOopCard", "evIpCard", "exploitabilityCard"}) {
+        QQuickItem* stat = d.item(QString::fromLatin1(card));
+        const QString value = Driver::text(d.item(QStringLiteral("statValue"), stat));
+        if (value.isEmpty() || value == QLatin1String("—"))
+          d.fail(QStringLiteral("%1 shows \"%2\"").arg(QString::fromLatin1(card), value));
+      }
+      d.shot(QStringLiteral("results-root"));
+
+      d.click(treeEntry(d, 0, QStringLiteral("Bet")));
+      d.click(treeEntry(d, 1, QStringLiteral("Raise")));
+      d.click(treeEntry(d, 2, QStringLiteral("Call")));
+      d.shot(QStringLiteral("bet-raise-call"));
+
+      // Back to the root, where OOP holds AK with its whole weight.
+      d.click(treeEntry(d, 0, QStringLiteral("Bet")));
+      d.type(d.item(QStringLiteral("handSearchField")), QStringLiteral("AK"), false);
+      QQuickItem* combos = d.item(QStringLiteral("comboList"));
+      d.waitUntil([&] { return combos->property("count").toInt() == 12; },
+                  QStringLiteral("the 12 AK combos the board leaves"));
+      d.shot(QStringLiteral("search-AK"));
+
+      QQuickItem* bucket = d.itemWhere(
+          QStringLiteral("bucket_"), [](QQuickItem*) { return true; }, QStringLiteral("a bucket"));
+      d.click(bucket);
+      QObject* page = d.item(QStringLiteral("resultsPage"));
+      if (QStringLiteral("bucket_") + page->property("selectedBucket").toString() != bucket->objectName())
+        d.fail(QStringLiteral("the bucket filter did not take"));
+      d.shot(QStringLiteral("bucket"));
+    });
+  }
+};
+
+int main(int argc, char** argv) {
+  // As the program runs without logging: only warnings and errors print.
+  QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
+  QQuickStyle::setStyle(QStringLiteral("Basic"));
+  QGuiApplication app(argc, argv);
+  QGuiApplication::setOrganizationName(QStringLiteral("Pellaris"));
+  QGuiApplication::setApplicationName(QStringLiteral("Pellaris"));
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Pellaris"));
+  QGuiApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+  WindowJourneys journeys;
+  return QTest::qExec(&journeys, argc, argv);
+}
+
+#include "window_journeys_test.moc"
