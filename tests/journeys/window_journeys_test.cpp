@@ -29,6 +29,17 @@ QQuickItem* treeEntry(Driver& d, int level, const QString& action) {
       QStringLiteral("\"%1\" on tree level %2").arg(action, QString::number(level)));
 }
 
+// Clicks a page's tab in the top bar once it lets the user in (the solve
+// and results tabs wait for a ready spot and for results).
+void openTab(Driver& d, int page) {
+  QQuickItem* tab = d.item(QStringLiteral("tab%1").arg(page));
+  d.waitUntil([&] { return tab->property("allowed").toBool(); },
+              QStringLiteral("tab %1 to open").arg(page));
+  d.click(tab);
+  d.waitUntil([&] { return d.shell()->property("navIndex").toInt() == page; },
+              QStringLiteral("page %1 to show").arg(page));
+}
+
 void pickBoard(Driver& d, const QStringList& cards) {
   for (int slot = 0; slot < cards.size(); ++slot) {
     d.click(QStringLiteral("slot%1").arg(slot), d.item(QStringLiteral("boardDisplay")));
@@ -45,6 +56,15 @@ void chooseThreads(Driver& d, const QString& label) {
   d.click(d.itemWithText(label, d.item(QStringLiteral("threadCountPopup"))));
   d.waitUntil([&] { return combo->property("displayText").toString() == label; },
               QStringLiteral("\"%1\" chosen").arg(label));
+}
+
+// The status pill of the newest run row on the solve page.
+QString newestRunStatus(Driver& d) {
+  QQuickItem* row = d.itemWhere(
+      QStringLiteral("runRow"), [](QQuickItem*) { return true; }, QStringLiteral("a run row"));
+  return Driver::text(d.itemWhere(
+      QString(), [](QQuickItem* item) { return !Driver::text(item).isEmpty(); },
+      QStringLiteral("the run's status"), d.item(QStringLiteral("runStatusPill"), row)));
 }
 
 void waitForStatus(Driver& d, const QString& status, int timeoutMs = 60000) {
@@ -134,6 +154,61 @@ class WindowJourneys : public QObject {
       if (QStringLiteral("bucket_") + page->property("selectedBucket").toString() != bucket->objectName())
         d.fail(QStringLiteral("the bucket filter did not take"));
       d.shot(QStringLiteral("bucket"));
+    });
+  }
+
+  // A long solve stopped by the button and by Escape; an empty board; F5
+  // from another page.
+  void cancelEscapeAndShortcuts() {
+    journeys::runJourney(QStringLiteral("7-cancel-escape-f5"), [](Driver& d) {
+      d.click(QStringLiteral("quickAction_quickSolve"));
+      openTab(d, 2);
+      chooseThreads(d, QStringLiteral("2 threads"));
+      AppController& controller = d.controller();
+
+      d.click(QStringLiteral("startSolveButton"));
+      d.waitUntil([&] { return controller.getRunning(); }, QStringLiteral("the solve to run"));
+      d.shot(QStringLiteral("flop-running"));
+      d.click(QStringLiteral("cancelSolveButton"));
+      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("the solve to stop"), 60000);
+      if (newestRunStatus(d) != QLatin1String("Cancelled"))
+        d.fail(QStringLiteral("the cancelled run reads ") + newestRunStatus(d));
+      d.shot(QStringLiteral("cancelled"));
+
+      d.click(QStringLiteral("startSolveButton"));
+      d.waitUntil([&] { return controller.getRunning(); }, QStringLiteral("the second solve to run"));
+      d.settle(300);
+      d.key(Qt::Key_Escape);
+      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("Escape to stop it"), 60000);
+      if (newestRunStatus(d) == QLatin1String("Completed"))
+        d.fail(QStringLiteral("the run stopped by Escape reads Completed"));
+      d.shot(QStringLiteral("escaped"));
+
+      openTab(d, 1);
+      d.click(QStringLiteral("slot0"), d.item(QStringLiteral("boardDisplay")));
+      d.click(QStringLiteral("clearCardButton"));
+      d.waitUntil([&] { return d.shell()->property("boardText").toString().isEmpty(); },
+                  QStringLiteral("an empty board"));
+      // Nothing to solve: the way to Start is shut, and F5 starts nothing.
+      d.waitUntil([&] { return !d.item(QStringLiteral("tab2"))->property("allowed").toBool() &&
+                               !d.item(QStringLiteral("continueToSolveButton"))->isEnabled(); },
+                  QStringLiteral("the solve page to close"));
+      d.key(Qt::Key_F5);
+      if (controller.getRunning() || d.shell()->property("navIndex").toInt() != 1)
+        d.fail(QStringLiteral("F5 acted on an empty board"));
+      d.shot(QStringLiteral("empty-board"));
+
+      openTab(d, 1);
+      pickBoard(d, kRiverBoard);
+      openTab(d, 0);
+      d.item(QStringLiteral("heroTitle"));
+      d.waitUntil([&] { return d.shell()->property("canSolve").toBool(); },
+                  QStringLiteral("the river spot to be ready"));
+      d.key(Qt::Key_F5);
+      d.item(QStringLiteral("solveHeader"));
+      d.waitUntil([&] { return !controller.getRunning() && controller.getResultIterations() > 0; },
+                  QStringLiteral("the F5 solve to finish"), 60000);
+      d.shot(QStringLiteral("f5-solved"));
     });
   }
 };
