@@ -15,6 +15,8 @@
 #include <QQuickWindow>
 #include <QSet>
 #include <QTest>
+
+#include <algorithm>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(PellarisPlugin)
@@ -24,12 +26,18 @@ namespace {
 
 QMutex messagesMutex;
 QStringList* collected = nullptr;
+QStringList expected;
 QtMessageHandler previousHandler = nullptr;
 
 void collectMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
     QMutexLocker lock(&messagesMutex);
-    if (collected) collected->append(text);
+    const auto known = std::find_if(expected.begin(), expected.end(),
+                                    [&](const QString& start) { return text.startsWith(start); });
+    if (known != expected.end())
+      expected.erase(known);
+    else if (collected)
+      collected->append(text);
   }
   if (previousHandler) previousHandler(type, context, text);
 }
@@ -72,11 +80,19 @@ MessageWatch::~MessageWatch() {
   QMutexLocker lock(&messagesMutex);
   delete collected;
   collected = nullptr;
+  expected.clear();
 }
 
 QStringList MessageWatch::messages() const {
   QMutexLocker lock(&messagesMutex);
-  return collected ? *collected : QStringList();
+  QStringList all = collected ? *collected : QStringList();
+  for (const QString& start : expected) all.append(QStringLiteral("expected, never printed: ") + start);
+  return all;
+}
+
+void Driver::expectMessage(const QString& start) {
+  QMutexLocker lock(&messagesMutex);
+  expected.append(start);
 }
 
 Driver::Driver(const QString& journey)
@@ -144,6 +160,17 @@ QQuickItem* Driver::itemWhere(const QString& prefix, const std::function<bool(QQ
     return found != nullptr;
   };
   waitUntil(look, what, timeoutMs);
+  return found;
+}
+
+QObject* Driver::object(const QString& name) const {
+  QObject* found = nullptr;
+  walk(window_->contentItem(), [&](QObject* object) {
+    if (object->objectName() != name) return false;
+    found = object;
+    return true;
+  });
+  if (!found) fail(QStringLiteral("no object named ") + name);
   return found;
 }
 

@@ -48,6 +48,8 @@ class Driver {
   // `test`, e.g. the tree entry whose action reads "Bet 33%".
   QQuickItem* itemWhere(const QString& prefix, const std::function<bool(QQuickItem*)>& test,
                         const QString& what, QObject* scope = nullptr, int timeoutMs = 5000);
+  // Any object named `name`, shown or not (dialogs are not items).
+  QObject* object(const QString& name) const;
   // Null instead of throwing; no waiting.
   QQuickItem* findVisible(const QString& name, QObject* scope = nullptr) const;
 
@@ -67,6 +69,10 @@ class Driver {
 
   // The item's text property, and whether it is enabled.
   static QString text(QObject* object);
+
+  // A warning the program is meant to print at this step (a failed open
+  // reports itself); it does not fail the journey.
+  static void expectMessage(const QString& start);
 
   void shot(const QString& step);
   void fail(const QString& message) const;

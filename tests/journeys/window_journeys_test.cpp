@@ -8,6 +8,9 @@
 
 #include "controller/app_controller.hpp"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QQuickStyle>
@@ -48,6 +51,61 @@ void pickBoard(Driver& d, const QStringList& cards) {
     d.waitUntil([&] { return !d.findVisible(QStringLiteral("cardPicker")); },
                 QStringLiteral("the card picker to close"));
   }
+}
+
+// One bet and one raise size per street for OOP, copied to IP.
+void typeSizes(Driver& d) {
+  for (const char* street : {"Flop", "Turn", "River"}) {
+    d.type(d.item(QStringLiteral("oop%1BetField").arg(street)), QStringLiteral("50"));
+    d.type(d.item(QStringLiteral("oop%1RaiseField").arg(street)), QStringLiteral("100"));
+  }
+  d.click(QStringLiteral("copyOopSettingsButton"));
+}
+
+// A new project on the river spot: board picked, ranges and sizes typed.
+void describeRiverSpot(Driver& d) {
+  d.click(QStringLiteral("heroNewSolveButton"));
+  pickBoard(d, kRiverBoard);
+  d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("AA, KK, QQ, AK, 76s"));
+  d.type(d.item(QStringLiteral("ipRangeInput")), QStringLiteral("99, 77, AJs, KQo, T8s"));
+  typeSizes(d);
+}
+
+void solveWithF5(Driver& d) {
+  d.waitUntil([&] { return d.shell()->property("canSolve").toBool(); },
+              QStringLiteral("the spot to be ready"));
+  d.key(Qt::Key_F5);
+  d.waitUntil([&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
+              QStringLiteral("the solve to finish"), 60000);
+}
+
+// What the tree panel lists on `level`, in order.
+QStringList treeLevel(Driver& d, int level) {
+  QStringList actions;
+  const QString prefix = QStringLiteral("treeAction_%1_").arg(level);
+  for (int index = 0;; ++index) {
+    QQuickItem* node = d.findVisible(prefix + QString::number(index));
+    if (!node) return actions;
+    actions << actionOf(node);
+  }
+}
+
+// The program's own file dialog: the user goes to `folder`, then types the
+// name (saving) or picks the file from the list (opening), and confirms.
+void chooseFile(Driver& d, const QString& dialog, const QString& folder, const QString& name) {
+  d.object(dialog)->setProperty("currentFolder", QUrl::fromLocalFile(folder));
+  QQuickItem* list = d.item(QStringLiteral("fileDialogListView"));
+  QQuickItem* nameField = d.findVisible(QStringLiteral("fileNameTextField"));
+  QQuickItem* footer = d.object(QStringLiteral("fileNameTextField"))->property("parent").value<QQuickItem*>();
+  if (nameField)
+    d.type(nameField, name);
+  else
+    d.click(d.itemWithText(name, list));
+  if (!d.findVisible(QStringLiteral("fileDialogListView"))) return;
+  // Qt 6.4's own dialog labels its accept button "Open" in both modes.
+  d.click(d.itemWithText(QStringLiteral("Open"), footer));
+  d.waitUntil([&] { return !d.findVisible(QStringLiteral("fileDialogListView")); },
+              QStringLiteral("the file dialog to close"));
 }
 
 void chooseThreads(Driver& d, const QString& label) {
@@ -105,11 +163,7 @@ class WindowJourneys : public QObject {
         d.fail(QStringLiteral("ranges read \"%1\" and \"%2\"").arg(oop, ip));
       d.shot(QStringLiteral("ranges"));
 
-      for (const char* street : {"Flop", "Turn", "River"}) {
-        d.type(d.item(QStringLiteral("oop%1BetField").arg(street)), QStringLiteral("50"));
-        d.type(d.item(QStringLiteral("oop%1RaiseField").arg(street)), QStringLiteral("100"));
-      }
-      d.click(QStringLiteral("copyOopSettingsButton"));
+      typeSizes(d);
       if (d.shell()->property("ipRiverBetSizesText").toString() != QLatin1String("50"))
         d.fail(QStringLiteral("IP river bets not copied"));
       d.shot(QStringLiteral("sizes"));
@@ -209,6 +263,79 @@ class WindowJourneys : public QObject {
       d.waitUntil([&] { return !controller.getRunning() && controller.getResultIterations() > 0; },
                   QStringLiteral("the F5 solve to finish"), 60000);
       d.shot(QStringLiteral("f5-solved"));
+    });
+  }
+
+  // A project saved and opened again, with and without results, and a
+  // broken project file.
+  void saveAndOpenProjects() {
+    journeys::runJourney(QStringLiteral("5-save-open"), [](Driver& d) {
+      const QString folder = QDir::home().filePath(QStringLiteral("projects"));
+      QDir().mkpath(folder);
+      describeRiverSpot(d);
+      solveWithF5(d);
+      openTab(d, 3);
+      const QStringList root = treeLevel(d, 0);
+      if (root.size() < 2) d.fail(QStringLiteral("the root lists ") + root.join(QLatin1Char(',')));
+      d.shot(QStringLiteral("solved"));
+
+      openTab(d, 0);
+      d.click(QStringLiteral("saveProjectButton"));
+      d.shot(QStringLiteral("save-dialog"));
+      chooseFile(d, QStringLiteral("saveProjectDialog"), folder, QStringLiteral("river"));
+      if (!QFileInfo::exists(folder + QStringLiteral("/river.pellarisproj")))
+        d.fail(QStringLiteral("river.pellarisproj was not written"));
+
+      d.click(QStringLiteral("heroNewSolveButton"));
+      d.item(QStringLiteral("setupHeader"));
+      if (!d.shell()->property("boardText").toString().isEmpty())
+        d.fail(QStringLiteral("New Solve kept the board"));
+      d.shot(QStringLiteral("new-solve"));
+
+      openTab(d, 0);
+      d.click(QStringLiteral("openProjectButton"));
+      chooseFile(d, QStringLiteral("openProjectDialog"), folder, QStringLiteral("river.pellarisproj"));
+      d.waitUntil([&] { return d.shell()->property("navIndex").toInt() == 3; },
+                  QStringLiteral("the results page"));
+      d.waitUntil([&] { return treeLevel(d, 0) == root; }, QStringLiteral("the same root actions"));
+      const QString shownBoard = d.item(QStringLiteral("strategyBoard"))->property("boardText").toString();
+      if (shownBoard != kRiverBoard.join(QString()))
+        d.fail(QStringLiteral("the opened results show the board \"%1\"").arg(shownBoard));
+      d.shot(QStringLiteral("opened-with-results"));
+      openTab(d, 2);
+      const QString status = Driver::text(d.item(QStringLiteral("statusLine")));
+      if (!status.startsWith(QLatin1String("Loaded project (")))
+        d.fail(QStringLiteral("the status reads ") + status);
+      d.shot(QStringLiteral("loaded-status"));
+
+      openTab(d, 0);
+      d.click(QStringLiteral("heroNewSolveButton"));
+      pickBoard(d, {QStringLiteral("Ah"), QStringLiteral("Kd"), QStringLiteral("7c")});
+      openTab(d, 0);
+      d.click(QStringLiteral("saveProjectButton"));
+      chooseFile(d, QStringLiteral("saveProjectDialog"), folder, QStringLiteral("setup-only"));
+      d.click(QStringLiteral("heroNewSolveButton"));
+      openTab(d, 0);
+      d.click(QStringLiteral("openProjectButton"));
+      chooseFile(d, QStringLiteral("openProjectDialog"), folder, QStringLiteral("setup-only.pellarisproj"));
+      d.waitUntil([&] { return d.shell()->property("navIndex").toInt() == 1 &&
+                               d.shell()->property("boardText").toString() == QLatin1String("AhKd7c"); },
+                  QStringLiteral("the set-up page with the saved board"));
+      d.shot(QStringLiteral("opened-setup-only"));
+
+      QFile broken(folder + QStringLiteral("/broken.pellarisproj"));
+      if (!broken.open(QIODevice::WriteOnly) || broken.write("{ \"format\": \"halvory_project\", ") <= 0)
+        d.fail(QStringLiteral("could not write the broken file"));
+      broken.close();
+      openTab(d, 0);
+      d.click(QStringLiteral("openProjectButton"));
+      Driver::expectMessage(QStringLiteral("Load failed:"));
+      chooseFile(d, QStringLiteral("openProjectDialog"), folder, QStringLiteral("broken.pellarisproj"));
+      const QString error = Driver::text(d.item(QStringLiteral("messageText")));
+      if (!error.contains(QLatin1String("broken.pellarisproj could not be opened:\nInvalid JSON")))
+        d.fail(QStringLiteral("the error reads ") + error);
+      d.shot(QStringLiteral("broken-file"));
+      d.click(QStringLiteral("messageOkButton"));
     });
   }
 };
