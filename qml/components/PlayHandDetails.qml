@@ -17,7 +17,9 @@ Rectangle {
     readonly property var _entry: page.playSelectedLog || ({})
     readonly property real _evLoss: Number(_entry.evLoss)
     readonly property bool _mistake: isFinite(_evLoss) && _evLoss > 0
-    readonly property int _columnWidth: Math.max(170, Math.floor((width - 20 - 4) / 5))
+    // 130 px still holds a compact flop and two mini cards; below that the
+    // columns scroll sideways rather than lose the Summary.
+    readonly property int _columnWidth: Math.max(130, Math.floor((width - 20 - 4) / 5))
 
     objectName: "playHandDetails"
     visible: page.playSelectedLogIndex >= 0
@@ -142,92 +144,107 @@ Rectangle {
         }
     }
 
-    Row {
-        id: columns
+    Flickable {
+        id: columnsFlick
+        objectName: "detailsFlick"
         x: 10
         y: 10
+        width: parent.width - 20
+        height: parent.height - 20
+        contentWidth: columns.width
+        contentHeight: columns.height
+        clip: true
+        interactive: contentWidth > width
+        flickableDirection: Flickable.HorizontalFlick
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
 
-        StreetColumn {
-            objectName: "detailsFlop"
-            title: qsTr("Flop")
-            boardText: String(details._d.flopBoard || "")
-            steps: details._d.flopActions || []
-        }
-        Divider {}
-        // Only the street's own card, in its own slot.
-        StreetColumn {
-            objectName: "detailsTurn"
-            title: qsTr("Turn")
-            boardText: details._d.turnCard ? "______" + details._d.turnCard : ""
-            steps: details._d.turnActions || []
-        }
-        Divider {}
-        StreetColumn {
-            objectName: "detailsRiver"
-            title: qsTr("River")
-            boardText: details._d.riverCard ? "________" + details._d.riverCard : ""
-            steps: details._d.riverActions || []
-        }
-        Divider {}
-        Cell {
-            spacing: 10
-            Header { text: qsTr("Hands") }
-            SeatLine { label: qsTr("IP"); cards: String(details._d.ipText || "") }
-            SeatLine { label: qsTr("OOP"); cards: String(details._d.oopText || "") }
-        }
-        Divider {}
-        Cell {
-            objectName: "detailsSummary"
-            spacing: 10
-            Header { text: qsTr("Summary") }
-            Text {
-                objectName: "detailsWinner"
-                width: parent.width
-                text: qsTr("Winner: %1").arg(details._d.winner || "\u2014")
-                textFormat: Text.PlainText
-                elide: Text.ElideRight
-                font.pixelSize: 12
-                color: details._theme ? details._theme.text : "#F0F6FC"
+        Row {
+            id: columns
+
+            StreetColumn {
+                objectName: "detailsFlop"
+                title: qsTr("Flop")
+                boardText: String(details._d.flopBoard || "")
+                steps: details._d.flopActions || []
             }
-            Text {
-                width: parent.width
-                text: qsTr("Won: %1   Rake: %2").arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken))
-                textFormat: Text.PlainText
-                wrapMode: Text.WordWrap
-                font.pixelSize: 12
-                color: details._theme ? details._theme.textMuted : "#8B949E"
+            Divider {}
+            // Only the street's own card, in its own slot.
+            StreetColumn {
+                objectName: "detailsTurn"
+                title: qsTr("Turn")
+                boardText: details._d.turnCard ? "______" + details._d.turnCard : ""
+                steps: details._d.turnActions || []
             }
-            Text {
-                objectName: "detailsEvLost"
-                visible: details._mistake
-                width: parent.width
-                text: qsTr("EV lost: %1").arg(details._evLoss.toFixed(3))
-                font.pixelSize: 12
-                font.weight: Font.DemiBold
-                color: details._theme ? details._theme.danger : "#F85149"
+            Divider {}
+            StreetColumn {
+                objectName: "detailsRiver"
+                title: qsTr("River")
+                boardText: details._d.riverCard ? "________" + details._d.riverCard : ""
+                steps: details._d.riverActions || []
             }
-            Text {
-                objectName: "detailsIncorrect"
-                visible: details._mistake
-                width: parent.width
-                text: qsTr("Incorrect: %1").arg(details._entry.mistakeAction || "\u2014")
-                textFormat: Text.PlainText
-                wrapMode: Text.WordWrap
-                font.pixelSize: 11
-                font.weight: Font.DemiBold
-                color: details._theme ? details._theme.danger : "#F85149"
+            Divider {}
+            Cell {
+                spacing: 10
+                Header { text: qsTr("Hands") }
+                SeatLine { label: qsTr("IP"); cards: String(details._d.ipText || "") }
+                SeatLine { label: qsTr("OOP"); cards: String(details._d.oopText || "") }
             }
-            Text {
-                objectName: "detailsCorrect"
-                visible: details._mistake && !!details._entry.correctAction
-                width: parent.width
-                text: qsTr("Correct: %1").arg(details._entry.correctAction || "")
-                textFormat: Text.PlainText
-                wrapMode: Text.WordWrap
-                font.pixelSize: 11
-                font.weight: Font.DemiBold
-                color: details._theme ? details._theme.success : "#3FB950"
+            Divider {}
+            Cell {
+                objectName: "detailsSummary"
+                spacing: 10
+                Header { text: qsTr("Summary") }
+                Text {
+                    objectName: "detailsWinner"
+                    width: parent.width
+                    text: qsTr("Winner: %1").arg(details._d.winner || "\u2014")
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    font.pixelSize: 12
+                    color: details._theme ? details._theme.text : "#F0F6FC"
+                }
+                Text {
+                    width: parent.width
+                    text: qsTr("Won: %1   Rake: %2").arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken))
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 12
+                    color: details._theme ? details._theme.textMuted : "#8B949E"
+                }
+                Text {
+                    objectName: "detailsEvLost"
+                    visible: details._mistake
+                    width: parent.width
+                    text: qsTr("EV lost: %1").arg(details._evLoss.toFixed(3))
+                    font.pixelSize: 12
+                    font.weight: Font.DemiBold
+                    color: details._theme ? details._theme.danger : "#F85149"
+                }
+                Text {
+                    objectName: "detailsIncorrect"
+                    visible: details._mistake
+                    width: parent.width
+                    text: qsTr("Incorrect: %1").arg(details._entry.mistakeAction || "\u2014")
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 11
+                    font.weight: Font.DemiBold
+                    color: details._theme ? details._theme.danger : "#F85149"
+                }
+                Text {
+                    objectName: "detailsCorrect"
+                    visible: details._mistake && !!details._entry.correctAction
+                    width: parent.width
+                    text: qsTr("Correct: %1").arg(details._entry.correctAction || "")
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 11
+                    font.weight: Font.DemiBold
+                    color: details._theme ? details._theme.success : "#3FB950"
+                }
             }
         }
     }
 }
+

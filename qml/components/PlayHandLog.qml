@@ -122,35 +122,44 @@ ColumnLayout {
             width: parent.width - 16
             spacing: 8
 
-            Row {
-                spacing: 10
-                BoardDisplay {
-                    anchors.verticalCenter: parent.verticalCenter
-                    theme: log._theme
-                    boardText: row.board
-                    compact: true
-                    showStreetLabel: false
-                }
-                Text {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: "|"
-                    font.pixelSize: 14
-                    font.bold: true
-                    color: log._theme ? log._theme.textMuted : "#8B949E"
-                }
+            // A river board with the hole cards is wider than a narrow
+            // column: the line shrinks to fit rather than lose the cards.
+            Item {
+                width: parent.width
+                height: firstLine.implicitHeight * firstLine.scale
                 Row {
-                    anchors.verticalCenter: parent.verticalCenter
-                    spacing: 4
-                    Repeater {
-                        model: [row.heroCards.substr(0, 2), row.heroCards.substr(2, 2)]
-                        PlayingCard {
-                            required property string modelData
-                            theme: log._theme
-                            mini: true
-                            rank: modelData.charAt(0)
-                            suit: modelData.charAt(1)
-                            hoverable: false
-                            enableHoverScale: false
+                    id: firstLine
+                    spacing: 10
+                    scale: Math.min(1, parent.width / Math.max(1, implicitWidth))
+                    transformOrigin: Item.TopLeft
+                    BoardDisplay {
+                        anchors.verticalCenter: parent.verticalCenter
+                        theme: log._theme
+                        boardText: row.board
+                        compact: true
+                        showStreetLabel: false
+                    }
+                    Text {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: "|"
+                        font.pixelSize: 14
+                        font.bold: true
+                        color: log._theme ? log._theme.textMuted : "#8B949E"
+                    }
+                    Row {
+                        anchors.verticalCenter: parent.verticalCenter
+                        spacing: 4
+                        Repeater {
+                            model: [row.heroCards.substr(0, 2), row.heroCards.substr(2, 2)]
+                            PlayingCard {
+                                required property string modelData
+                                theme: log._theme
+                                mini: true
+                                rank: modelData.charAt(0)
+                                suit: modelData.charAt(1)
+                                hoverable: false
+                                enableHoverScale: false
+                            }
                         }
                     }
                 }
