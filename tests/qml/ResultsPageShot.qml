@@ -17,7 +17,7 @@ import Pellaris
 //   --play=STAGE      play a hand as OOP (fixed seed, hero checks or calls)
 //                     and stop at STAGE: prompt, bubble, river or end;
 //                     log: five hands, the third ending on the worst
-//                     first choice, that hand selected
+//                     first choice, that hand selected (--select=N: row N)
 //   --drill           with --play=prompt: a drill at the prompt's node,
 //                     one wrong answer given
 //   --light           light palette
@@ -129,7 +129,7 @@ Window {
                     page.playTick()
             }
         }
-        page.userSelectPlayLog(2)
+        page.userSelectPlayLog(_option("select") !== "" ? Number(_option("select")) : 2)
     }
 
     function _play(page, stage) {
