@@ -16,6 +16,8 @@
 #include <QQuickStyle>
 #include <QTest>
 
+#include <cmath>
+
 using journeys::Driver;
 
 namespace {
@@ -106,6 +108,24 @@ void chooseFile(Driver& d, const QString& dialog, const QString& folder, const Q
   d.click(d.itemWithText(QStringLiteral("Open"), footer));
   d.waitUntil([&] { return !d.findVisible(QStringLiteral("fileDialogListView")); },
               QStringLiteral("the file dialog to close"));
+}
+
+int actionIndex(Driver& d, int node, const QString& name) {
+  const QVariantList actions = d.controller().nodeActions(node);
+  for (int i = 0; i < actions.size(); ++i)
+    if (actions[i].toMap().value(QStringLiteral("name")).toString() == name) return i;
+  d.fail(QStringLiteral("no action %1 at node %2").arg(name).arg(node));
+  return -1;
+}
+
+// The solved strategy of `hand` at `node`, one probability per action.
+QList<double> strategyOf(Driver& d, int node, const QString& hand) {
+  QList<double> probs;
+  const QVariantMap strategy = d.controller().nodeHandStrategy(node);
+  for (const QVariant& p :
+       strategy.value(QStringLiteral("actionProbs")).toMap().value(hand).toList())
+    probs << p.toDouble();
+  return probs;
 }
 
 void chooseThreads(Driver& d, const QString& label) {
@@ -336,6 +356,49 @@ class WindowJourneys : public QObject {
         d.fail(QStringLiteral("the error reads ") + error);
       d.shot(QStringLiteral("broken-file"));
       d.click(QStringLiteral("messageOkButton"));
+    });
+  }
+
+  // Locks at the root, a re-solve that keeps them, and Standard mode that
+  // drops them.
+  void lockResolveAndDrop() {
+    journeys::runJourney(QStringLiteral("3-node-locks"), [](Driver& d) {
+      describeRiverSpot(d);
+      solveWithF5(d);
+      openTab(d, 3);
+      const int check = actionIndex(d, 0, QStringLiteral("Check"));
+      QQuickItem* matrix = d.item(QStringLiteral("strategyMatrix"));
+      d.click(QStringLiteral("nodeLockModeButton"));
+      d.click(QStringLiteral("nodeLockAction_%1").arg(check));
+      const QStringList pure{QStringLiteral("AA"), QStringLiteral("KK"), QStringLiteral("AKs")};
+      for (const QString& hand : pure) d.click(QStringLiteral("cell_") + hand, matrix);
+      d.shot(QStringLiteral("three-checks"));
+
+      d.click(QStringLiteral("nodeLockMixed"));
+      d.type(d.item(QStringLiteral("nodeLockFreq_%1").arg(check)), QStringLiteral("0.6"));
+      d.click(QStringLiteral("cell_QQ"), matrix);
+      d.shot(QStringLiteral("mixed-QQ"));
+      if (d.controller().nodeLocks(0).isEmpty()) d.fail(QStringLiteral("no lock reached the controller"));
+
+      d.click(QStringLiteral("nodeLockResolve"));
+      d.waitUntil([&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
+                  QStringLiteral("the re-solve to finish"), 60000);
+      d.shot(QStringLiteral("re-solved"));
+      const auto near = [](const QList<double>& probs, int action, double wanted) {
+        return action < probs.size() && std::abs(probs[action] - wanted) < 1e-3;
+      };
+      for (const QString& hand : pure)
+        if (!near(strategyOf(d, 0, hand), check, 1.0))
+          d.fail(hand + QStringLiteral(" no longer checks always"));
+      if (!near(strategyOf(d, 0, QStringLiteral("QQ")), check, 0.6))
+        d.fail(QStringLiteral("QQ no longer checks 60 %"));
+
+      openTab(d, 3);
+      d.click(QStringLiteral("nodeLockModeButton"));
+      d.click(QStringLiteral("standardModeButton"));
+      d.waitUntil([&] { return d.controller().nodeLocks(0).isEmpty(); },
+                  QStringLiteral("Standard mode to drop the locks"));
+      d.shot(QStringLiteral("standard-mode"));
     });
   }
 };
