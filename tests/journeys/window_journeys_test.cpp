@@ -73,6 +73,15 @@ void describeRiverSpot(Driver& d) {
   typeSizes(d);
 }
 
+// A new project on a turn spot whose board holds two suits only.
+void describeTurnSpot(Driver& d) {
+  d.click(QStringLiteral("heroNewSolveButton"));
+  pickBoard(d, {QStringLiteral("Ah"), QStringLiteral("Ks"), QStringLiteral("7h"), QStringLiteral("2h")});
+  d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("AA, KK, QQ, AK, KQ, T9s"));
+  d.type(d.item(QStringLiteral("ipRangeInput")), QStringLiteral("99, 77, AQ, KJ, QJ, 86s"));
+  typeSizes(d);
+}
+
 void solveWithF5(Driver& d) {
   d.waitUntil([&] { return d.shell()->property("canSolve").toBool(); },
               QStringLiteral("the spot to be ready"));
@@ -399,6 +408,51 @@ class WindowJourneys : public QObject {
       d.waitUntil([&] { return d.controller().nodeLocks(0).isEmpty(); },
                   QStringLiteral("Standard mode to drop the locks"));
       d.shot(QStringLiteral("standard-mode"));
+    });
+  }
+
+  // Down a turn spot to the river deal, a card the engine stands in for by
+  // its suit twin, then the distributions chart in EV.
+  void turnToRiverAndDistributions() {
+    journeys::runJourney(QStringLiteral("2-turn-river-distributions"), [](Driver& d) {
+      describeTurnSpot(d);
+      solveWithF5(d);
+      openTab(d, 3);
+      d.click(treeEntry(d, 0, QStringLiteral("Check")));
+      d.click(treeEntry(d, 1, QStringLiteral("Check")));
+      d.click(QStringLiteral("chanceNode_2"));
+      QQuickItem* picker = d.item(QStringLiteral("chancePicker"));
+      d.shot(QStringLiteral("river-picker"));
+      // The engine deals clubs for the two suits off the board; diamonds
+      // are their twins.
+      const QVariantList deals = d.controller().nodeActions(
+          d.item(QStringLiteral("resultsPage"))->property("currentNodeIndex").toInt());
+      for (const QVariant& deal : deals)
+        if (deal.toMap().value(QStringLiteral("name")).toString() == QLatin1String("3d"))
+          d.fail(QStringLiteral("the engine lists 3d itself"));
+      d.click(QStringLiteral("chanceCard_3d"), picker);
+      d.waitUntil([&] { return !d.findVisible(QStringLiteral("chancePicker")); },
+                  QStringLiteral("the picker to close"));
+      const QString board = d.item(QStringLiteral("strategyBoard"))->property("boardText").toString();
+      if (board != QLatin1String("AhKs7h2h3d")) d.fail(QStringLiteral("the board reads ") + board);
+      treeEntry(d, 3, QStringLiteral("Check"));
+      d.shot(QStringLiteral("river-3d"));
+
+      d.click(QStringLiteral("distributionsButton"));
+      d.waitUntil([&] { return !d.findVisible(QStringLiteral("distComputing")); },
+                  QStringLiteral("the distributions"), 20000);
+      if (d.findVisible(QStringLiteral("distError")))
+        d.fail(Driver::text(d.findVisible(QStringLiteral("distError"))));
+      d.shot(QStringLiteral("distributions-equity"));
+      QQuickItem* metric = d.item(QStringLiteral("distMetricSwitch"));
+      d.click(metric);
+      d.waitUntil([&] { return metric->property("checked").toBool(); }, QStringLiteral("EV"));
+      QQuickItem* chart = d.item(QStringLiteral("chart"), d.object(QStringLiteral("distributionsDialog")));
+      d.waitUntil([&] { return chart->property("drawnCurves").toInt() == 2; },
+                  QStringLiteral("two EV curves"));
+      d.itemWithText(QStringLiteral("EV by hand"), d.object(QStringLiteral("distributionsDialog")));
+      d.shot(QStringLiteral("distributions-ev"));
+      d.key(Qt::Key_Escape);
     });
   }
 };
