@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMutex>
+#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
@@ -138,6 +139,20 @@ void Driver::stop() {
   controller_.reset();
   languages_.reset();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Driver::restartProgram(const QString& checks) {
+  stop();
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QString::fromLatin1(kRestartedVariable), checks);
+  program.setProcessEnvironment(environment);
+  program.setProcessChannelMode(QProcess::MergedChannels);
+  program.start(QCoreApplication::applicationFilePath(), {});
+  if (!program.waitForFinished(180000)) program.kill();
+  const QString output = QString::fromLocal8Bit(program.readAll());
+  if (program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0)
+    fail(QStringLiteral("after the restart, %1 failed:\n%2").arg(checks, output));
 }
 
 QObject* Driver::shell() const {

@@ -34,6 +34,10 @@ class Driver {
   // Starts the program (again, after stop): same settings folder, new objects.
   void start();
   void stop();
+  // Ends this program and starts it anew as another process with the same
+  // settings folder, which runs the after-restart check `checks` (a test
+  // function of the restarted program); its failure fails this journey.
+  void restartProgram(const QString& checks);
 
   QQuickWindow* window() const { return window_; }
   AppController& controller() const { return *controller_; }
@@ -95,6 +99,9 @@ class MessageWatch {
   ~MessageWatch();
   QStringList messages() const;
 };
+
+// The environment variable that names the check a restarted program runs.
+inline constexpr char kRestartedVariable[] = "PELLARIS_JOURNEY_RESTARTED";
 
 // Runs one journey with a fresh driver; fails the current test on a thrown
 // step, a failed check or any warning printed on the way.

@@ -137,6 +137,36 @@ QList<double> strategyOf(Driver& d, int node, const QString& hand) {
   return probs;
 }
 
+// Saves the seat's current range into its Custom library under `name`.
+void saveRange(Driver& d, const QString& seat, const QString& name) {
+  d.click(seat + QStringLiteral("SaveRangeButton"));
+  d.type(d.item(QStringLiteral("saveRangeNameField")), name, false);
+  d.click(QStringLiteral("saveRangeConfirm"));
+  d.item(seat + QStringLiteral("LibraryRow_") + name);
+}
+
+// The names in one folder of the seat's Custom tree ("" for the top level).
+QStringList customNames(Driver& d, const QString& seat, const QString& folder = QString()) {
+  QVariantList level = d.item(QStringLiteral("projectPage"))
+                           ->property(qPrintable(seat + QStringLiteral("CustomRanges")))
+                           .toList();
+  if (!folder.isEmpty()) {
+    QVariantList inner;
+    for (const QVariant& node : level)
+      if (node.toMap().value(QStringLiteral("name")).toString() == folder)
+        inner = node.toMap().value(QStringLiteral("children")).toList();
+    level = inner;
+  }
+  QStringList names;
+  for (const QVariant& node : level) names << node.toMap().value(QStringLiteral("name")).toString();
+  return names;
+}
+
+void switchVariant(Driver& d) {
+  d.click(QStringLiteral("variantButton"));
+  d.click(QStringLiteral("variantPopupSwitchButton"));
+}
+
 void chooseThreads(Driver& d, const QString& label) {
   QQuickItem* combo = d.item(QStringLiteral("threadCountCombo"));
   d.click(combo);
@@ -455,6 +485,109 @@ class WindowJourneys : public QObject {
       d.key(Qt::Key_Escape);
     });
   }
+
+  // The Custom range library, settings profiles and each variant's ranges,
+  // all still there after a restart.
+  void rangesProfilesAndRestart() {
+    journeys::runJourney(QStringLiteral("6-ranges-profiles"), [](Driver& d) {
+      const QString oop = QStringLiteral("oop");
+      d.click(QStringLiteral("heroNewSolveButton"));
+      d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("AA, KK, AKs"));
+      d.click(QStringLiteral("oopCustomTab"));
+      saveRange(d, oop, QStringLiteral("Opening"));
+
+      d.click(QStringLiteral("oopAddFolderButton"));
+      d.type(d.item(QStringLiteral("addFolderNameField")), QStringLiteral("Folder A"), false);
+      d.click(QStringLiteral("addFolderConfirm"));
+      d.click(d.item(QStringLiteral("oopLibraryRow_Folder A")));
+      d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("QQ, JJ"));
+      saveRange(d, oop, QStringLiteral("Three-bet"));
+      d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("TT, 99"));
+      saveRange(d, oop, QStringLiteral("Call"));
+      const QStringList inFolder = customNames(d, oop, QStringLiteral("Folder A"));
+      if (inFolder != QStringList{QStringLiteral("Three-bet"), QStringLiteral("Call")})
+        d.fail(QStringLiteral("the folder holds ") + inFolder.join(QLatin1String(", ")));
+      d.shot(QStringLiteral("folder-with-two"));
+
+      const QString folder = QDir::home().filePath(QStringLiteral("ranges"));
+      QDir().mkpath(folder);
+      QFile text(folder + QStringLiteral("/wide open.txt"));
+      if (!text.open(QIODevice::WriteOnly) || text.write("AA KK\nAKs:0.25 T9s\n") <= 0)
+        d.fail(QStringLiteral("could not write the range file"));
+      text.close();
+      // An import lands beside the selected row: pick one at the top level
+      // (an open folder hides its siblings; a click closes it).
+      d.click(d.item(QStringLiteral("oopLibraryRow_Folder A")));
+      d.click(d.item(QStringLiteral("oopLibraryRow_Opening")));
+      d.click(QStringLiteral("oopImportRangeButton"));
+      chooseFile(d, QStringLiteral("importRangeFileDialog"), folder, QStringLiteral("wide open.txt"));
+      QQuickItem* importName = d.item(QStringLiteral("importRangeNameField"));
+      if (Driver::text(importName) != QLatin1String("wide open"))
+        d.fail(QStringLiteral("the import proposes ") + Driver::text(importName));
+      d.click(QStringLiteral("importConfirm"));
+      d.click(d.item(QStringLiteral("oopLibraryRow_wide open")));
+      if (d.shell()->property("oopRangeText").toString() != QLatin1String("AA, KK, AKs:0.25, T9s"))
+        d.fail(QStringLiteral("the imported range reads ") + d.shell()->property("oopRangeText").toString());
+      d.shot(QStringLiteral("imported"));
+
+      d.click(d.item(QStringLiteral("oopLibraryRow_Folder A")));
+      d.click(QStringLiteral("oopDeleteSelectedButton"));
+      d.click(QStringLiteral("confirmDeleteRangeButton"));
+      const QStringList top = customNames(d, oop);
+      if (top.contains(QStringLiteral("Folder A")) || !top.contains(QStringLiteral("Opening")) ||
+          !top.contains(QStringLiteral("wide open")))
+        d.fail(QStringLiteral("after the delete the library holds ") + top.join(QLatin1String(", ")));
+      d.shot(QStringLiteral("folder-deleted"));
+
+      d.type(d.item(QStringLiteral("startingPotField")), QStringLiteral("24"));
+      d.click(QStringLiteral("saveProfileButton"));
+      d.type(d.item(QStringLiteral("saveSettingsNameField")), QStringLiteral("Deep"), false);
+      d.click(QStringLiteral("saveProfileConfirmButton"));
+      d.type(d.item(QStringLiteral("startingPotField")), QStringLiteral("40"));
+      d.click(QStringLiteral("loadProfileButton"));
+      d.click(QStringLiteral("profileRow_Deep"));
+      d.shot(QStringLiteral("load-profile"));
+      d.click(QStringLiteral("loadProfileConfirmButton"));
+      if (d.shell()->property("startingPot").toDouble() != 24.0)
+        d.fail(QStringLiteral("the profile brought back a pot of ") +
+               d.shell()->property("startingPot").toString());
+
+      const QString holdem = d.shell()->property("oopRangeText").toString();
+      switchVariant(d);
+      d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("AA, KK, 99"));
+      d.shot(QStringLiteral("short-deck"));
+      switchVariant(d);
+      if (d.shell()->property("oopRangeText").toString() != holdem)
+        d.fail(QStringLiteral("hold'em's range came back as ") + d.shell()->property("oopRangeText").toString());
+      switchVariant(d);
+      if (d.shell()->property("oopRangeText").toString() != QLatin1String("AA, KK, 99"))
+        d.fail(QStringLiteral("short deck's range came back as ") + d.shell()->property("oopRangeText").toString());
+      switchVariant(d);
+
+      d.restartProgram(QStringLiteral("libraryAndProfilesKept"));
+    });
+  }
+};
+
+// Checks that run in the program started anew by a journey.
+class AfterRestart : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void libraryAndProfilesKept() {
+    journeys::runJourney(QStringLiteral("6-ranges-profiles-restarted"), [](Driver& d) {
+      d.click(QStringLiteral("heroNewSolveButton"));
+      d.click(QStringLiteral("oopCustomTab"));
+      const QStringList top = customNames(d, QStringLiteral("oop"));
+      if (top != QStringList{QStringLiteral("Opening"), QStringLiteral("wide open")})
+        d.fail(QStringLiteral("the library holds ") + top.join(QLatin1String(", ")));
+      d.item(QStringLiteral("oopLibraryRow_wide open"));
+      d.click(QStringLiteral("loadProfileButton"));
+      d.item(QStringLiteral("profileRow_Deep"));
+      d.shot(QStringLiteral("library-and-profile"));
+      d.key(Qt::Key_Escape);
+    });
+  }
 };
 
 int main(int argc, char** argv) {
@@ -466,6 +599,12 @@ int main(int argc, char** argv) {
   QGuiApplication::setApplicationName(QStringLiteral("Pellaris"));
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Pellaris"));
   QGuiApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+  const QByteArray restarted = qgetenv(journeys::kRestartedVariable);
+  if (!restarted.isEmpty()) {
+    AfterRestart checks;
+    char* arguments[] = {argv[0], const_cast<char*>(restarted.constData())};
+    return QTest::qExec(&checks, 2, arguments);
+  }
   WindowJourneys journeys;
   return QTest::qExec(&journeys, argc, argv);
 }
