@@ -8,6 +8,7 @@
 
 #include "controller/app_controller.hpp"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -165,6 +166,13 @@ QStringList customNames(Driver& d, const QString& seat, const QString& folder = 
 void switchVariant(Driver& d) {
   d.click(QStringLiteral("variantButton"));
   d.click(QStringLiteral("variantPopupSwitchButton"));
+}
+
+QObject* theme(Driver& d) { return d.shell()->property("theme").value<QObject*>(); }
+
+bool themeIs(Driver& d, bool dark, const QString& accent) {
+  return theme(d)->property("dark").toBool() == dark &&
+         theme(d)->property("accent").value<QColor>() == QColor(accent);
 }
 
 void chooseThreads(Driver& d, const QString& label) {
@@ -567,6 +575,20 @@ class WindowJourneys : public QObject {
       d.restartProgram(QStringLiteral("libraryAndProfilesKept"));
     });
   }
+
+  // Appearance saved, kept over a restart, and reset.
+  void settingsKeptAndReset() {
+    journeys::runJourney(QStringLiteral("8-settings"), [](Driver& d) {
+      openTab(d, 4);
+      d.click(QStringLiteral("darkModeSwitch"));
+      d.click(QStringLiteral("accentSwatch_#58A6FF"));
+      if (!themeIs(d, false, QStringLiteral("#58A6FF")))
+        d.fail(QStringLiteral("light mode and the blue accent did not take"));
+      d.shot(QStringLiteral("light-blue"));
+      d.click(QStringLiteral("saveSettingsButton"));
+      d.restartProgram(QStringLiteral("appearanceKeptThenReset"));
+    });
+  }
 };
 
 // Checks that run in the program started anew by a journey.
@@ -586,6 +608,19 @@ class AfterRestart : public QObject {
       d.item(QStringLiteral("profileRow_Deep"));
       d.shot(QStringLiteral("library-and-profile"));
       d.key(Qt::Key_Escape);
+    });
+  }
+
+  void appearanceKeptThenReset() {
+    journeys::runJourney(QStringLiteral("8-settings-restarted"), [](Driver& d) {
+      if (!themeIs(d, false, QStringLiteral("#58A6FF")))
+        d.fail(QStringLiteral("the restart lost light mode or the blue accent"));
+      d.shot(QStringLiteral("home-light-blue"));
+      openTab(d, 4);
+      d.click(QStringLiteral("resetDefaultsButton"));
+      if (!theme(d)->property("dark").toBool() || theme(d)->property("useAccentOverride").toBool())
+        d.fail(QStringLiteral("Reset to Defaults left the appearance as it was"));
+      d.shot(QStringLiteral("reset"));
     });
   }
 };
