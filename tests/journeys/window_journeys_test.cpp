@@ -175,6 +175,31 @@ bool themeIs(Driver& d, bool dark, const QString& accent) {
          theme(d)->property("accent").value<QColor>() == QColor(accent);
 }
 
+QObject* resultsPage(Driver& d) { return d.object(QStringLiteral("resultsPage")); }
+
+// Plays the hero's side passively (check or call, else the first action)
+// until `done`; the opponent acts on its own.
+void playUntil(Driver& d, const std::function<bool()>& done, const QString& what) {
+  QObject* page = resultsPage(d);
+  d.waitUntil(
+      [&] {
+        if (done()) return true;
+        if (!page->property("playAwaitingUserAction").toBool() ||
+            page->property("playDrillMode").toBool())
+          return false;
+        QQuickItem* prompt = d.item(QStringLiteral("playActionPrompt"));
+        QQuickItem* passive = nullptr;
+        for (int i = 0; QQuickItem* action = d.findVisible(QStringLiteral("playAction%1").arg(i), prompt); ++i) {
+          const QString name = Driver::text(action);
+          if (!passive || name.startsWith(QLatin1String("Check")) || name.startsWith(QLatin1String("Call")))
+            passive = action;
+        }
+        if (passive) d.click(passive);
+        return done();
+      },
+      what, 30000);
+}
+
 void chooseThreads(Driver& d, const QString& label) {
   QQuickItem* combo = d.item(QStringLiteral("threadCountCombo"));
   d.click(combo);
@@ -403,6 +428,69 @@ class WindowJourneys : public QObject {
         d.fail(QStringLiteral("the error reads ") + error);
       d.shot(QStringLiteral("broken-file"));
       d.click(QStringLiteral("messageOkButton"));
+    });
+  }
+
+  // A hand played as OOP, another one, a river re-dealt by the setting, a
+  // drill, and the home page's counters.
+  void playDrillAndCounters() {
+    journeys::runJourney(QStringLiteral("4-play-drill"), [](Driver& d) {
+      describeTurnSpot(d);
+      solveWithF5(d);
+      openTab(d, 3);
+      d.click(QStringLiteral("playModeButton"));
+      d.click(QStringLiteral("playAsOop"));
+      QObject* page = resultsPage(d);
+      const auto complete = [&] { return page->property("playHandComplete").toBool(); };
+      playUntil(d, complete, QStringLiteral("the end of the hand"));
+      d.waitUntil([&] { return Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hands") ||
+                               Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hand"); },
+                  QStringLiteral("one hand in the log"));
+      d.shot(QStringLiteral("hand-played"));
+
+      d.click(QStringLiteral("anotherHand"));
+      const auto riverDealt = [&] { return page->property("playBoardText").toString().size() == 10; };
+      playUntil(d, riverDealt, QStringLiteral("the river"));
+      const QString turnBoard = page->property("playBoardText").toString().left(8);
+      d.click(QStringLiteral("playSettingsButton"));
+      d.click(QStringLiteral("riverSetting_ip"));
+      if (page->property("playRiverCardSetting").toString() != QLatin1String("ip"))
+        d.fail(QStringLiteral("the river setting did not change"));
+      d.click(QStringLiteral("playSettingsClose"));
+      if (!riverDealt() || page->property("playBoardText").toString().left(8) != turnBoard)
+        d.fail(QStringLiteral("the re-dealt board reads ") + page->property("playBoardText").toString());
+      d.shot(QStringLiteral("river-redealt"));
+
+      playUntil(d, complete, QStringLiteral("the end of the second hand"));
+      d.click(QStringLiteral("anotherHand"));
+      d.waitUntil([&] { return page->property("playAwaitingUserAction").toBool(); },
+                  QStringLiteral("OOP's first decision"));
+      QQuickItem* drill = d.item(QStringLiteral("drillButton"));
+      d.click(drill);
+      if (Driver::text(drill) != QLatin1String("Stop drill")) d.fail(QStringLiteral("no drill started"));
+      for (int answer = 0; answer < 3; ++answer) {
+        d.waitUntil([&] { return d.findVisible(QStringLiteral("playActionPrompt")) != nullptr; },
+                    QStringLiteral("a drill deal"));
+        d.click(QStringLiteral("playAction%1").arg(answer % 2), d.item(QStringLiteral("playActionPrompt")));
+        d.item(QStringLiteral("drillToast"));
+        if (answer == 0) d.shot(QStringLiteral("drill-answer"));
+      }
+      d.click(drill);
+      d.waitUntil([&] { return Driver::text(drill) == QLatin1String("Drill spot") &&
+                               page->property("playAwaitingUserAction").toBool(); },
+                  QStringLiteral("the drill to stop"));
+      d.shot(QStringLiteral("drill-stopped"));
+
+      openTab(d, 0);
+      QQuickItem* hands = d.item(QStringLiteral("statValue"), d.item(QStringLiteral("playHandsStat")));
+      if (Driver::text(hands) != QLatin1String("2 / 2"))
+        d.fail(QStringLiteral("the home page counts hands as ") + Driver::text(hands));
+      d.shot(QStringLiteral("home-counters"));
+      d.click(QStringLiteral("clearPlayStatsButton"));
+      d.click(QStringLiteral("messageOkButton"));
+      d.waitUntil([&] { return Driver::text(hands) == QLatin1String("0 / 0"); },
+                  QStringLiteral("the counters to clear"));
+      d.shot(QStringLiteral("counters-cleared"));
     });
   }
 
