@@ -5,6 +5,7 @@
 // on the way.
 
 #include "driver.hpp"
+#include "startup.hpp"
 
 #include "controller/app_controller.hpp"
 
@@ -89,6 +90,13 @@ void solveWithF5(Driver& d) {
   d.key(Qt::Key_F5);
   d.waitUntil([&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
               QStringLiteral("the solve to finish"), 60000);
+}
+
+// Describes a spot, solves it with F5 and opens its results.
+void openSolvedResults(Driver& d, void (*describe)(Driver&)) {
+  describe(d);
+  solveWithF5(d);
+  openTab(d, 3);
 }
 
 // What the tree panel lists on `level`, in order.
@@ -303,58 +311,148 @@ class WindowJourneys : public QObject {
     });
   }
 
-  // A long solve stopped by the button and by Escape; an empty board; F5
-  // from another page.
-  void cancelEscapeAndShortcuts() {
-    journeys::runJourney(QStringLiteral("7-cancel-escape-f5"), [](Driver& d) {
-      d.click(QStringLiteral("quickAction_quickSolve"));
-      openTab(d, 2);
-      chooseThreads(d, QStringLiteral("2 threads"));
-      AppController& controller = d.controller();
+  // Down a turn spot to the river deal, a card the engine stands in for by
+  // its suit twin, then the distributions chart in EV.
+  void turnToRiverAndDistributions() {
+    journeys::runJourney(QStringLiteral("2-turn-river-distributions"), [](Driver& d) {
+      openSolvedResults(d, describeTurnSpot);
+      d.click(treeEntry(d, 0, QStringLiteral("Check")));
+      d.click(treeEntry(d, 1, QStringLiteral("Check")));
+      d.click(QStringLiteral("chanceNode_2"));
+      QQuickItem* picker = d.item(QStringLiteral("chancePicker"));
+      d.shot(QStringLiteral("river-picker"));
+      // The engine deals clubs for the two suits off the board; diamonds
+      // are their twins.
+      const QVariantList deals = d.controller().nodeActions(
+          d.item(QStringLiteral("resultsPage"))->property("currentNodeIndex").toInt());
+      for (const QVariant& deal : deals)
+        if (deal.toMap().value(QStringLiteral("name")).toString() == QLatin1String("3d"))
+          d.fail(QStringLiteral("the engine lists 3d itself"));
+      d.click(QStringLiteral("chanceCard_3d"), picker);
+      d.waitUntil([&] { return !d.findVisible(QStringLiteral("chancePicker")); },
+                  QStringLiteral("the picker to close"));
+      const QString board = d.item(QStringLiteral("strategyBoard"))->property("boardText").toString();
+      if (board != QLatin1String("AhKs7h2h3d")) d.fail(QStringLiteral("the board reads ") + board);
+      treeEntry(d, 3, QStringLiteral("Check"));
+      d.shot(QStringLiteral("river-3d"));
 
-      d.click(QStringLiteral("startSolveButton"));
-      d.waitUntil([&] { return controller.getRunning(); }, QStringLiteral("the solve to run"));
-      d.shot(QStringLiteral("flop-running"));
-      d.click(QStringLiteral("cancelSolveButton"));
-      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("the solve to stop"), 60000);
-      if (newestRunStatus(d) != QLatin1String("Cancelled"))
-        d.fail(QStringLiteral("the cancelled run reads ") + newestRunStatus(d));
-      d.shot(QStringLiteral("cancelled"));
-
-      d.click(QStringLiteral("startSolveButton"));
-      d.waitUntil([&] { return controller.getRunning(); }, QStringLiteral("the second solve to run"));
-      d.settle(300);
+      d.click(QStringLiteral("distributionsButton"));
+      d.waitUntil([&] { return !d.findVisible(QStringLiteral("distComputing")); },
+                  QStringLiteral("the distributions"), 20000);
+      if (d.findVisible(QStringLiteral("distError")))
+        d.fail(Driver::text(d.findVisible(QStringLiteral("distError"))));
+      d.shot(QStringLiteral("distributions-equity"));
+      QQuickItem* metric = d.item(QStringLiteral("distMetricSwitch"));
+      d.click(metric);
+      d.waitUntil([&] { return metric->property("checked").toBool(); }, QStringLiteral("EV"));
+      QQuickItem* chart = d.item(QStringLiteral("chart"), d.object(QStringLiteral("distributionsDialog")));
+      d.waitUntil([&] { return chart->property("drawnCurves").toInt() == 2; },
+                  QStringLiteral("two EV curves"));
+      d.itemWithText(QStringLiteral("EV by hand"), d.object(QStringLiteral("distributionsDialog")));
+      d.shot(QStringLiteral("distributions-ev"));
       d.key(Qt::Key_Escape);
-      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("Escape to stop it"), 60000);
-      if (newestRunStatus(d) == QLatin1String("Completed"))
-        d.fail(QStringLiteral("the run stopped by Escape reads Completed"));
-      d.shot(QStringLiteral("escaped"));
+    });
+  }
 
-      openTab(d, 1);
-      d.click(QStringLiteral("slot0"), d.item(QStringLiteral("boardDisplay")));
-      d.click(QStringLiteral("clearCardButton"));
-      d.waitUntil([&] { return d.shell()->property("boardText").toString().isEmpty(); },
-                  QStringLiteral("an empty board"));
-      // Nothing to solve: the way to Start is shut, and F5 starts nothing.
-      d.waitUntil([&] { return !d.item(QStringLiteral("tab2"))->property("allowed").toBool() &&
-                               !d.item(QStringLiteral("continueToSolveButton"))->isEnabled(); },
-                  QStringLiteral("the solve page to close"));
-      d.key(Qt::Key_F5);
-      if (controller.getRunning() || d.shell()->property("navIndex").toInt() != 1)
-        d.fail(QStringLiteral("F5 acted on an empty board"));
-      d.shot(QStringLiteral("empty-board"));
+  // Locks at the root, a re-solve that keeps them, and Standard mode that
+  // drops them.
+  void lockResolveAndDrop() {
+    journeys::runJourney(QStringLiteral("3-node-locks"), [](Driver& d) {
+      openSolvedResults(d, describeRiverSpot);
+      const int check = actionIndex(d, 0, QStringLiteral("Check"));
+      QQuickItem* matrix = d.item(QStringLiteral("strategyMatrix"));
+      d.click(QStringLiteral("nodeLockModeButton"));
+      d.click(QStringLiteral("nodeLockAction_%1").arg(check));
+      const QStringList pure{QStringLiteral("AA"), QStringLiteral("KK"), QStringLiteral("AKs")};
+      for (const QString& hand : pure) d.click(QStringLiteral("cell_") + hand, matrix);
+      d.shot(QStringLiteral("three-checks"));
 
-      openTab(d, 1);
-      pickBoard(d, kRiverBoard);
+      d.click(QStringLiteral("nodeLockMixed"));
+      d.type(d.item(QStringLiteral("nodeLockFreq_%1").arg(check)), QStringLiteral("0.6"));
+      d.click(QStringLiteral("cell_QQ"), matrix);
+      d.shot(QStringLiteral("mixed-QQ"));
+      if (d.controller().nodeLocks(0).isEmpty()) d.fail(QStringLiteral("no lock reached the controller"));
+
+      d.click(QStringLiteral("nodeLockResolve"));
+      d.waitUntil([&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
+                  QStringLiteral("the re-solve to finish"), 60000);
+      d.shot(QStringLiteral("re-solved"));
+      const auto near = [](const QList<double>& probs, int action, double wanted) {
+        return action < probs.size() && std::abs(probs[action] - wanted) < 1e-3;
+      };
+      for (const QString& hand : pure)
+        if (!near(strategyOf(d, 0, hand), check, 1.0))
+          d.fail(hand + QStringLiteral(" no longer checks always"));
+      if (!near(strategyOf(d, 0, QStringLiteral("QQ")), check, 0.6))
+        d.fail(QStringLiteral("QQ no longer checks 60 %"));
+
+      openTab(d, 3);
+      d.click(QStringLiteral("nodeLockModeButton"));
+      d.click(QStringLiteral("standardModeButton"));
+      d.waitUntil([&] { return d.controller().nodeLocks(0).isEmpty(); },
+                  QStringLiteral("Standard mode to drop the locks"));
+      d.shot(QStringLiteral("standard-mode"));
+    });
+  }
+
+  // A hand played as OOP, another one, a river re-dealt by the setting, a
+  // drill, and the home page's counters.
+  void playDrillAndCounters() {
+    journeys::runJourney(QStringLiteral("4-play-drill"), [](Driver& d) {
+      openSolvedResults(d, describeTurnSpot);
+      d.click(QStringLiteral("playModeButton"));
+      d.click(QStringLiteral("playAsOop"));
+      QObject* page = resultsPage(d);
+      const auto complete = [&] { return page->property("playHandComplete").toBool(); };
+      playUntil(d, complete, QStringLiteral("the end of the hand"));
+      d.waitUntil([&] { return Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hands") ||
+                               Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hand"); },
+                  QStringLiteral("one hand in the log"));
+      d.shot(QStringLiteral("hand-played"));
+
+      d.click(QStringLiteral("anotherHand"));
+      const auto riverDealt = [&] { return page->property("playBoardText").toString().size() == 10; };
+      playUntil(d, riverDealt, QStringLiteral("the river"));
+      const QString turnBoard = page->property("playBoardText").toString().left(8);
+      d.click(QStringLiteral("playSettingsButton"));
+      d.click(QStringLiteral("riverSetting_ip"));
+      if (page->property("playRiverCardSetting").toString() != QLatin1String("ip"))
+        d.fail(QStringLiteral("the river setting did not change"));
+      d.click(QStringLiteral("playSettingsClose"));
+      if (!riverDealt() || page->property("playBoardText").toString().left(8) != turnBoard)
+        d.fail(QStringLiteral("the re-dealt board reads ") + page->property("playBoardText").toString());
+      d.shot(QStringLiteral("river-redealt"));
+
+      playUntil(d, complete, QStringLiteral("the end of the second hand"));
+      d.click(QStringLiteral("anotherHand"));
+      d.waitUntil([&] { return page->property("playAwaitingUserAction").toBool(); },
+                  QStringLiteral("OOP's first decision"));
+      QQuickItem* drill = d.item(QStringLiteral("drillButton"));
+      d.click(drill);
+      if (Driver::text(drill) != QLatin1String("Stop drill")) d.fail(QStringLiteral("no drill started"));
+      for (int answer = 0; answer < 3; ++answer) {
+        d.waitUntil([&] { return d.findVisible(QStringLiteral("playActionPrompt")) != nullptr; },
+                    QStringLiteral("a drill deal"));
+        d.click(QStringLiteral("playAction%1").arg(answer % 2), d.item(QStringLiteral("playActionPrompt")));
+        d.item(QStringLiteral("drillToast"));
+        if (answer == 0) d.shot(QStringLiteral("drill-answer"));
+      }
+      d.click(drill);
+      d.waitUntil([&] { return Driver::text(drill) == QLatin1String("Drill spot") &&
+                               page->property("playAwaitingUserAction").toBool(); },
+                  QStringLiteral("the drill to stop"));
+      d.shot(QStringLiteral("drill-stopped"));
+
       openTab(d, 0);
-      d.item(QStringLiteral("heroTitle"));
-      d.waitUntil([&] { return d.shell()->property("canSolve").toBool(); },
-                  QStringLiteral("the river spot to be ready"));
-      d.key(Qt::Key_F5);
-      d.item(QStringLiteral("solveHeader"));
-      d.waitUntil([&] { return !controller.getRunning() && controller.getResultIterations() > 0; },
-                  QStringLiteral("the F5 solve to finish"), 60000);
-      d.shot(QStringLiteral("f5-solved"));
+      QQuickItem* hands = d.item(QStringLiteral("statValue"), d.item(QStringLiteral("playHandsStat")));
+      if (Driver::text(hands) != QLatin1String("2 / 2"))
+        d.fail(QStringLiteral("the home page counts hands as ") + Driver::text(hands));
+      d.shot(QStringLiteral("home-counters"));
+      d.click(QStringLiteral("clearPlayStatsButton"));
+      d.click(QStringLiteral("messageOkButton"));
+      d.waitUntil([&] { return Driver::text(hands) == QLatin1String("0 / 0"); },
+                  QStringLiteral("the counters to clear"));
+      d.shot(QStringLiteral("counters-cleared"));
     });
   }
 
@@ -364,9 +462,7 @@ class WindowJourneys : public QObject {
     journeys::runJourney(QStringLiteral("5-save-open"), [](Driver& d) {
       const QString folder = QDir::home().filePath(QStringLiteral("projects"));
       QDir().mkpath(folder);
-      describeRiverSpot(d);
-      solveWithF5(d);
-      openTab(d, 3);
+      openSolvedResults(d, describeRiverSpot);
       const QStringList root = treeLevel(d, 0);
       if (root.size() < 2) d.fail(QStringLiteral("the root lists ") + root.join(QLatin1Char(',')));
       d.shot(QStringLiteral("solved"));
@@ -428,157 +524,6 @@ class WindowJourneys : public QObject {
         d.fail(QStringLiteral("the error reads ") + error);
       d.shot(QStringLiteral("broken-file"));
       d.click(QStringLiteral("messageOkButton"));
-    });
-  }
-
-  // A hand played as OOP, another one, a river re-dealt by the setting, a
-  // drill, and the home page's counters.
-  void playDrillAndCounters() {
-    journeys::runJourney(QStringLiteral("4-play-drill"), [](Driver& d) {
-      describeTurnSpot(d);
-      solveWithF5(d);
-      openTab(d, 3);
-      d.click(QStringLiteral("playModeButton"));
-      d.click(QStringLiteral("playAsOop"));
-      QObject* page = resultsPage(d);
-      const auto complete = [&] { return page->property("playHandComplete").toBool(); };
-      playUntil(d, complete, QStringLiteral("the end of the hand"));
-      d.waitUntil([&] { return Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hands") ||
-                               Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hand"); },
-                  QStringLiteral("one hand in the log"));
-      d.shot(QStringLiteral("hand-played"));
-
-      d.click(QStringLiteral("anotherHand"));
-      const auto riverDealt = [&] { return page->property("playBoardText").toString().size() == 10; };
-      playUntil(d, riverDealt, QStringLiteral("the river"));
-      const QString turnBoard = page->property("playBoardText").toString().left(8);
-      d.click(QStringLiteral("playSettingsButton"));
-      d.click(QStringLiteral("riverSetting_ip"));
-      if (page->property("playRiverCardSetting").toString() != QLatin1String("ip"))
-        d.fail(QStringLiteral("the river setting did not change"));
-      d.click(QStringLiteral("playSettingsClose"));
-      if (!riverDealt() || page->property("playBoardText").toString().left(8) != turnBoard)
-        d.fail(QStringLiteral("the re-dealt board reads ") + page->property("playBoardText").toString());
-      d.shot(QStringLiteral("river-redealt"));
-
-      playUntil(d, complete, QStringLiteral("the end of the second hand"));
-      d.click(QStringLiteral("anotherHand"));
-      d.waitUntil([&] { return page->property("playAwaitingUserAction").toBool(); },
-                  QStringLiteral("OOP's first decision"));
-      QQuickItem* drill = d.item(QStringLiteral("drillButton"));
-      d.click(drill);
-      if (Driver::text(drill) != QLatin1String("Stop drill")) d.fail(QStringLiteral("no drill started"));
-      for (int answer = 0; answer < 3; ++answer) {
-        d.waitUntil([&] { return d.findVisible(QStringLiteral("playActionPrompt")) != nullptr; },
-                    QStringLiteral("a drill deal"));
-        d.click(QStringLiteral("playAction%1").arg(answer % 2), d.item(QStringLiteral("playActionPrompt")));
-        d.item(QStringLiteral("drillToast"));
-        if (answer == 0) d.shot(QStringLiteral("drill-answer"));
-      }
-      d.click(drill);
-      d.waitUntil([&] { return Driver::text(drill) == QLatin1String("Drill spot") &&
-                               page->property("playAwaitingUserAction").toBool(); },
-                  QStringLiteral("the drill to stop"));
-      d.shot(QStringLiteral("drill-stopped"));
-
-      openTab(d, 0);
-      QQuickItem* hands = d.item(QStringLiteral("statValue"), d.item(QStringLiteral("playHandsStat")));
-      if (Driver::text(hands) != QLatin1String("2 / 2"))
-        d.fail(QStringLiteral("the home page counts hands as ") + Driver::text(hands));
-      d.shot(QStringLiteral("home-counters"));
-      d.click(QStringLiteral("clearPlayStatsButton"));
-      d.click(QStringLiteral("messageOkButton"));
-      d.waitUntil([&] { return Driver::text(hands) == QLatin1String("0 / 0"); },
-                  QStringLiteral("the counters to clear"));
-      d.shot(QStringLiteral("counters-cleared"));
-    });
-  }
-
-  // Locks at the root, a re-solve that keeps them, and Standard mode that
-  // drops them.
-  void lockResolveAndDrop() {
-    journeys::runJourney(QStringLiteral("3-node-locks"), [](Driver& d) {
-      describeRiverSpot(d);
-      solveWithF5(d);
-      openTab(d, 3);
-      const int check = actionIndex(d, 0, QStringLiteral("Check"));
-      QQuickItem* matrix = d.item(QStringLiteral("strategyMatrix"));
-      d.click(QStringLiteral("nodeLockModeButton"));
-      d.click(QStringLiteral("nodeLockAction_%1").arg(check));
-      const QStringList pure{QStringLiteral("AA"), QStringLiteral("KK"), QStringLiteral("AKs")};
-      for (const QString& hand : pure) d.click(QStringLiteral("cell_") + hand, matrix);
-      d.shot(QStringLiteral("three-checks"));
-
-      d.click(QStringLiteral("nodeLockMixed"));
-      d.type(d.item(QStringLiteral("nodeLockFreq_%1").arg(check)), QStringLiteral("0.6"));
-      d.click(QStringLiteral("cell_QQ"), matrix);
-      d.shot(QStringLiteral("mixed-QQ"));
-      if (d.controller().nodeLocks(0).isEmpty()) d.fail(QStringLiteral("no lock reached the controller"));
-
-      d.click(QStringLiteral("nodeLockResolve"));
-      d.waitUntil([&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
-                  QStringLiteral("the re-solve to finish"), 60000);
-      d.shot(QStringLiteral("re-solved"));
-      const auto near = [](const QList<double>& probs, int action, double wanted) {
-        return action < probs.size() && std::abs(probs[action] - wanted) < 1e-3;
-      };
-      for (const QString& hand : pure)
-        if (!near(strategyOf(d, 0, hand), check, 1.0))
-          d.fail(hand + QStringLiteral(" no longer checks always"));
-      if (!near(strategyOf(d, 0, QStringLiteral("QQ")), check, 0.6))
-        d.fail(QStringLiteral("QQ no longer checks 60 %"));
-
-      openTab(d, 3);
-      d.click(QStringLiteral("nodeLockModeButton"));
-      d.click(QStringLiteral("standardModeButton"));
-      d.waitUntil([&] { return d.controller().nodeLocks(0).isEmpty(); },
-                  QStringLiteral("Standard mode to drop the locks"));
-      d.shot(QStringLiteral("standard-mode"));
-    });
-  }
-
-  // Down a turn spot to the river deal, a card the engine stands in for by
-  // its suit twin, then the distributions chart in EV.
-  void turnToRiverAndDistributions() {
-    journeys::runJourney(QStringLiteral("2-turn-river-distributions"), [](Driver& d) {
-      describeTurnSpot(d);
-      solveWithF5(d);
-      openTab(d, 3);
-      d.click(treeEntry(d, 0, QStringLiteral("Check")));
-      d.click(treeEntry(d, 1, QStringLiteral("Check")));
-      d.click(QStringLiteral("chanceNode_2"));
-      QQuickItem* picker = d.item(QStringLiteral("chancePicker"));
-      d.shot(QStringLiteral("river-picker"));
-      // The engine deals clubs for the two suits off the board; diamonds
-      // are their twins.
-      const QVariantList deals = d.controller().nodeActions(
-          d.item(QStringLiteral("resultsPage"))->property("currentNodeIndex").toInt());
-      for (const QVariant& deal : deals)
-        if (deal.toMap().value(QStringLiteral("name")).toString() == QLatin1String("3d"))
-          d.fail(QStringLiteral("the engine lists 3d itself"));
-      d.click(QStringLiteral("chanceCard_3d"), picker);
-      d.waitUntil([&] { return !d.findVisible(QStringLiteral("chancePicker")); },
-                  QStringLiteral("the picker to close"));
-      const QString board = d.item(QStringLiteral("strategyBoard"))->property("boardText").toString();
-      if (board != QLatin1String("AhKs7h2h3d")) d.fail(QStringLiteral("the board reads ") + board);
-      treeEntry(d, 3, QStringLiteral("Check"));
-      d.shot(QStringLiteral("river-3d"));
-
-      d.click(QStringLiteral("distributionsButton"));
-      d.waitUntil([&] { return !d.findVisible(QStringLiteral("distComputing")); },
-                  QStringLiteral("the distributions"), 20000);
-      if (d.findVisible(QStringLiteral("distError")))
-        d.fail(Driver::text(d.findVisible(QStringLiteral("distError"))));
-      d.shot(QStringLiteral("distributions-equity"));
-      QQuickItem* metric = d.item(QStringLiteral("distMetricSwitch"));
-      d.click(metric);
-      d.waitUntil([&] { return metric->property("checked").toBool(); }, QStringLiteral("EV"));
-      QQuickItem* chart = d.item(QStringLiteral("chart"), d.object(QStringLiteral("distributionsDialog")));
-      d.waitUntil([&] { return chart->property("drawnCurves").toInt() == 2; },
-                  QStringLiteral("two EV curves"));
-      d.itemWithText(QStringLiteral("EV by hand"), d.object(QStringLiteral("distributionsDialog")));
-      d.shot(QStringLiteral("distributions-ev"));
-      d.key(Qt::Key_Escape);
     });
   }
 
@@ -664,6 +609,61 @@ class WindowJourneys : public QObject {
     });
   }
 
+  // A long solve stopped by the button and by Escape; an empty board; F5
+  // from another page.
+  void cancelEscapeAndShortcuts() {
+    journeys::runJourney(QStringLiteral("7-cancel-escape-f5"), [](Driver& d) {
+      d.click(QStringLiteral("quickAction_quickSolve"));
+      openTab(d, 2);
+      chooseThreads(d, QStringLiteral("2 threads"));
+      AppController& controller = d.controller();
+
+      d.click(QStringLiteral("startSolveButton"));
+      d.waitUntil([&] { return controller.getRunning(); }, QStringLiteral("the solve to run"));
+      d.shot(QStringLiteral("flop-running"));
+      d.click(QStringLiteral("cancelSolveButton"));
+      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("the solve to stop"), 60000);
+      if (newestRunStatus(d) != QLatin1String("Cancelled"))
+        d.fail(QStringLiteral("the cancelled run reads ") + newestRunStatus(d));
+      d.shot(QStringLiteral("cancelled"));
+
+      d.click(QStringLiteral("startSolveButton"));
+      d.waitUntil([&] { return controller.getRunning(); }, QStringLiteral("the second solve to run"));
+      d.settle(300);
+      d.key(Qt::Key_Escape);
+      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("Escape to stop it"), 60000);
+      if (newestRunStatus(d) == QLatin1String("Completed"))
+        d.fail(QStringLiteral("the run stopped by Escape reads Completed"));
+      d.shot(QStringLiteral("escaped"));
+
+      openTab(d, 1);
+      d.click(QStringLiteral("slot0"), d.item(QStringLiteral("boardDisplay")));
+      d.click(QStringLiteral("clearCardButton"));
+      d.waitUntil([&] { return d.shell()->property("boardText").toString().isEmpty(); },
+                  QStringLiteral("an empty board"));
+      // Nothing to solve: the way to Start is shut, and F5 starts nothing.
+      d.waitUntil([&] { return !d.item(QStringLiteral("tab2"))->property("allowed").toBool() &&
+                               !d.item(QStringLiteral("continueToSolveButton"))->isEnabled(); },
+                  QStringLiteral("the solve page to close"));
+      d.key(Qt::Key_F5);
+      if (controller.getRunning() || d.shell()->property("navIndex").toInt() != 1)
+        d.fail(QStringLiteral("F5 acted on an empty board"));
+      d.shot(QStringLiteral("empty-board"));
+
+      openTab(d, 1);
+      pickBoard(d, kRiverBoard);
+      openTab(d, 0);
+      d.item(QStringLiteral("heroTitle"));
+      d.waitUntil([&] { return d.shell()->property("canSolve").toBool(); },
+                  QStringLiteral("the river spot to be ready"));
+      d.key(Qt::Key_F5);
+      d.item(QStringLiteral("solveHeader"));
+      d.waitUntil([&] { return !controller.getRunning() && controller.getResultIterations() > 0; },
+                  QStringLiteral("the F5 solve to finish"), 60000);
+      d.shot(QStringLiteral("f5-solved"));
+    });
+  }
+
   // Appearance saved, kept over a restart, and reset.
   void settingsKeptAndReset() {
     journeys::runJourney(QStringLiteral("8-settings"), [](Driver& d) {
@@ -718,10 +718,7 @@ int main(int argc, char** argv) {
   QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
   QQuickStyle::setStyle(QStringLiteral("Basic"));
   QGuiApplication app(argc, argv);
-  QGuiApplication::setOrganizationName(QStringLiteral("Pellaris"));
-  QGuiApplication::setApplicationName(QStringLiteral("Pellaris"));
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Pellaris"));
-  QGuiApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+  halvory_shell::setApplicationIdentity();
   const QByteArray restarted = qgetenv(journeys::kRestartedVariable);
   if (!restarted.isEmpty()) {
     AfterRestart checks;
