@@ -22,7 +22,8 @@ Components.Card {
             id: variantButton
             objectName: "variantButton"
             Layout.alignment: Qt.AlignVCenter
-            Layout.preferredWidth: Math.max(90, Math.round(102 * card.page.uiScale))
+            // Never narrower than its text: fonts and languages differ in width.
+            Layout.preferredWidth: Math.max(90, Math.round(102 * card.page.uiScale), implicitWidth)
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
@@ -34,7 +35,7 @@ Components.Card {
             id: utilityButton
             objectName: "utilityButton"
             Layout.alignment: Qt.AlignVCenter
-            Layout.preferredWidth: Math.max(82, Math.round(93 * card.page.uiScale))
+            Layout.preferredWidth: Math.max(82, Math.round(93 * card.page.uiScale), implicitWidth)
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8

@@ -603,6 +603,8 @@ class WindowJourneys : public QObject {
       const QString holdem = d.shell()->property("oopRangeText").toString();
       switchVariant(d);
       d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("AA, KK, 99"));
+      if (d.item(QStringLiteral("label"), d.item(QStringLiteral("variantButton")))->property("truncated").toBool())
+        d.fail(QStringLiteral("the variant button's label is cut"));
       d.shot(QStringLiteral("short-deck"));
       switchVariant(d);
       if (d.shell()->property("oopRangeText").toString() != holdem)
