@@ -84,18 +84,27 @@ void describeTurnSpot(Driver& d) {
   typeSizes(d);
 }
 
-void solveWithF5(Driver& d) {
-  d.waitUntil([&] { return d.shell()->property("canSolve").toBool(); },
-              QStringLiteral("the spot to be ready"));
-  d.key(Qt::Key_F5);
+void chooseThreads(Driver& d, const QString& label) {
+  QQuickItem* combo = d.item(QStringLiteral("threadCountCombo"));
+  d.click(combo);
+  d.click(d.itemWithText(label, d.item(QStringLiteral("threadCountPopup"))));
+  d.waitUntil([&] { return combo->property("displayText").toString() == label; },
+              QStringLiteral("\"%1\" chosen").arg(label));
+}
+
+// Solves the described spot from the solve page on two threads.
+void solveOnTwoThreads(Driver& d) {
+  openTab(d, 2);
+  chooseThreads(d, QStringLiteral("2 threads"));
+  d.click(QStringLiteral("startSolveButton"));
   d.waitUntil([&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
               QStringLiteral("the solve to finish"), 60000);
 }
 
-// Describes a spot, solves it with F5 and opens its results.
+// Describes a spot, solves it and opens its results.
 void openSolvedResults(Driver& d, void (*describe)(Driver&)) {
   describe(d);
-  solveWithF5(d);
+  solveOnTwoThreads(d);
   openTab(d, 3);
 }
 
@@ -211,13 +220,6 @@ void playUntil(Driver& d, const std::function<bool()>& done, const QString& what
       what, 30000);
 }
 
-void chooseThreads(Driver& d, const QString& label) {
-  QQuickItem* combo = d.item(QStringLiteral("threadCountCombo"));
-  d.click(combo);
-  d.click(d.itemWithText(label, d.item(QStringLiteral("threadCountPopup"))));
-  d.waitUntil([&] { return combo->property("displayText").toString() == label; },
-              QStringLiteral("\"%1\" chosen").arg(label));
-}
 
 // The status pill of the newest run row on the solve page.
 QString newestRunStatus(Driver& d) {
