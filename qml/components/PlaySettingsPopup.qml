@@ -39,9 +39,9 @@ Popup {
         RowLayout {
             spacing: 8
             Repeater {
-                model: [{ key: "random", label: qsTr("Random") },
-                        { key: "oop", label: qsTr("Best for OOP") },
-                        { key: "ip", label: qsTr("Best for IP") }]
+                model: [{ key: "random", label: qsTranslate("ResultsPage", "Random") },
+                        { key: "oop", label: qsTranslate("ResultsPage", "Best for OOP") },
+                        { key: "ip", label: qsTranslate("ResultsPage", "Best for IP") }]
                 SecondaryButton {
                     required property var modelData
                     objectName: row.deal + "Setting_" + modelData.key
@@ -63,7 +63,7 @@ Popup {
             Layout.fillWidth: true
             Text {
                 Layout.fillWidth: true
-                text: qsTr("Settings")
+                text: qsTranslate("ResultsPage", "Settings")
                 font.pixelSize: 14
                 font.bold: true
                 color: popup._theme ? popup._theme.text : "#F0F6FC"
@@ -73,7 +73,7 @@ Popup {
                 theme: popup._theme
                 implicitHeight: 26
                 font.pixelSize: 12
-                text: qsTr("Close")
+                text: qsTranslate("ResultsPage", "Close")
                 onClicked: popup.close()
             }
         }
@@ -82,7 +82,7 @@ Popup {
             implicitHeight: 1
             color: popup._theme ? popup._theme.stroke : "#30363D"
         }
-        StreetRow { deal: "turn"; title: qsTr("Turn card") }
-        StreetRow { deal: "river"; title: qsTr("River card") }
+        StreetRow { deal: "turn"; title: qsTranslate("ResultsPage", "Turn card") }
+        StreetRow { deal: "river"; title: qsTranslate("ResultsPage", "River card") }
     }
 }

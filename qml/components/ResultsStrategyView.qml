@@ -14,7 +14,7 @@ ColumnLayout {
     spacing: 12
 
     Text {
-        text: qsTr("Action Frequencies")
+        text: qsTranslate("ResultsPage", "Action Frequencies")
         textFormat: Text.PlainText
         font.pixelSize: 14
         font.bold: true
@@ -43,7 +43,7 @@ ColumnLayout {
             spacing: 8
 
             Text {
-                text: qsTr("Strategy by Hand")
+                text: qsTranslate("ResultsPage", "Strategy by Hand")
                 textFormat: Text.PlainText
                 font.pixelSize: 14
                 font.bold: true
@@ -126,7 +126,7 @@ ColumnLayout {
                         theme: view._theme
                         font.pixelSize: 12
                         horizontalPadding: 8
-                        text: qsTr("Standard mode")
+                        text: qsTranslate("ResultsPage", "Standard mode")
                         iconText: view.page.nodeLockMode ? "" : "✓"
                         onClicked: {
                             view.page.nodeLockMode = false
@@ -139,7 +139,7 @@ ColumnLayout {
                         theme: view._theme
                         font.pixelSize: 12
                         horizontalPadding: 8
-                        text: qsTr("Node-lock mode")
+                        text: qsTranslate("ResultsPage", "Node-lock mode")
                         iconText: view.page.nodeLockMode ? "✓" : ""
                         onClicked: {
                             view.page.nodeLockMode = true

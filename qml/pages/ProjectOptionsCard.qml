@@ -26,7 +26,7 @@ Components.Card {
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
-            text: (card.page.isShortDeck ? qsTr("Short Deck") : qsTr("Holdem")) + "  ▾"
+            text: (card.page.isShortDeck ? qsTranslate("ProjectPage", "Short Deck") : qsTranslate("ProjectPage", "Holdem")) + "  ▾"
             onClicked: card.page.toggleVariantPopup()
         }
 
@@ -38,7 +38,7 @@ Components.Card {
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
-            text: (card.page.isIcm ? qsTr("ICM") : qsTr("Cash")) + "  ▾"
+            text: (card.page.isIcm ? qsTranslate("ProjectPage", "ICM") : qsTranslate("ProjectPage", "Cash")) + "  ▾"
             onClicked: card.page.toggleUtilityPopup()
         }
 
@@ -49,7 +49,7 @@ Components.Card {
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
-            text: qsTr("Load")
+            text: qsTranslate("ProjectPage", "Load")
             onClicked: card.page.openLoadProfileDialog()
         }
 
@@ -60,7 +60,7 @@ Components.Card {
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
-            text: qsTr("Save")
+            text: qsTranslate("ProjectPage", "Save")
             onClicked: card.page.openSaveProfileDialog()
         }
     }

@@ -89,7 +89,7 @@ Components.Card {
                 color: card.page._color("accent", "#3FB950")
             }
             Text {
-                text: card._oop ? qsTr("OOP Sizing") : qsTr("IP Sizing")
+                text: card._oop ? qsTranslate("ProjectPage", "OOP Sizing") : qsTranslate("ProjectPage", "IP Sizing")
                 font.pixelSize: 15
                 font.bold: true
                 color: card.page._color("text", "#F0F6FC")
@@ -103,7 +103,7 @@ Components.Card {
 
             Item { implicitWidth: 1; implicitHeight: 1 }
             Repeater {
-                model: [qsTr("Flop"), qsTr("Turn"), qsTr("River")]
+                model: [qsTranslate("ProjectPage", "Flop"), qsTranslate("ProjectPage", "Turn"), qsTranslate("ProjectPage", "River")]
                 Text {
                     required property string modelData
                     Layout.alignment: Qt.AlignHCenter
@@ -114,16 +114,16 @@ Components.Card {
                 }
             }
 
-            RowLabel { text: qsTr("Bet sizes (%)") }
+            RowLabel { text: qsTranslate("ProjectPage", "Bet sizes (%)") }
             SizingCells { what: "BetSizesText"; placeholder: "33, 75, 125" }
 
-            RowLabel { text: qsTr("Raise sizes (%)") }
+            RowLabel { text: qsTranslate("ProjectPage", "Raise sizes (%)") }
             SizingCells { what: "RaiseSizesText"; placeholder: "75, 125, 200" }
 
-            RowLabel { text: qsTr("Add All-In") }
+            RowLabel { text: qsTranslate("ProjectPage", "Add All-In") }
             SwitchCells { what: "AddAllIn" }
 
-            RowLabel { visible: card._oop; text: qsTr("Don't donk") }
+            RowLabel { visible: card._oop; text: qsTranslate("ProjectPage", "Don't donk") }
             SwitchCells { what: "DontDonk"; model: card._oop ? card._streets : [] }
 
             Item { visible: !card._oop; implicitWidth: 1; implicitHeight: 1 }
@@ -138,7 +138,7 @@ Components.Card {
                 hoverEnabled: true
                 font.pixelSize: 11
                 font.weight: Font.DemiBold
-                text: qsTr("Copy OOP settings")
+                text: qsTranslate("ProjectPage", "Copy OOP settings")
                 onClicked: card.page.copyOopSizingToIp()
                 contentItem: Text {
                     text: copyButton.text
@@ -169,7 +169,7 @@ Components.Card {
                 checked: card.page[card.seat + "AddAllInIfJamLtEnabled"]
                 onToggled: card.page[card.seat + "AddAllInIfJamLtEnabled"] = checked
             }
-            RowLabel { text: qsTr("Add all-in if jam less than") }
+            RowLabel { text: qsTranslate("ProjectPage", "Add all-in if jam less than") }
             ProjectNumberField {
                 objectName: card.seat + "JamField"
                 Layout.preferredWidth: 65
@@ -178,10 +178,10 @@ Components.Card {
                 live: true
                 rule: NumericFields.RULES.jamThreshold
                 value: card.page[card.seat + "AddAllInIfJamLtPct"]
-                placeholderText: qsTr("e.g. 30")
+                placeholderText: qsTranslate("ProjectPage", "e.g. 30")
                 onCommit: v => card.page[card.seat + "AddAllInIfJamLtPct"] = v
             }
-            RowLabel { text: qsTr("% pot") }
+            RowLabel { text: qsTranslate("ProjectPage", "% pot") }
         }
     }
 }
