@@ -11,7 +11,7 @@ import "spots.js" as Spots
 // "--dialog=import" then opens that dialog over it. "--setup --library"
 // shows the built-in libraries instead (OOP: Standard, the 100bb no-rake
 // UTG open; IP: a Population leaf), "--developer" with their developer
-// buttons.
+// buttons. "--lang=CODE" shows the interface in that language.
 ApplicationWindow {
     id: window
     width: 1540
@@ -50,6 +50,10 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
+        // qmllint disable unqualified
+        if (argValue("--lang="))
+            languageManager.setLanguage(argValue("--lang="))
+        // qmllint enable unqualified
         if (args.indexOf("--settings") >= 0)
             shell.navIndex = 4
         startTimer.start()

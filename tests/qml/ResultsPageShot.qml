@@ -17,6 +17,7 @@ import Pellaris
 //   --play=STAGE      play a hand as OOP (fixed seed, hero checks or calls)
 //                     and stop at STAGE: prompt, bubble, river or end
 //   --light           light palette
+//   --lang=CODE       interface language, e.g. --lang=de
 Window {
     id: window
     width: Math.min(1440, Screen.desktopAvailableWidth)
@@ -176,7 +177,13 @@ Window {
         page._playStatsHoverT = 0.62
     }
 
-    Component.onCompleted: Qt.callLater(_setUp)
+    Component.onCompleted: {
+        // qmllint disable unqualified
+        if (_option("lang"))
+            languageManager.setLanguage(_option("lang"))
+        // qmllint enable unqualified
+        Qt.callLater(_setUp)
+    }
 
     function _setUp() {
         if (_option("light") !== "")
