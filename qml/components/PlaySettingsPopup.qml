@@ -38,20 +38,22 @@ Popup {
         }
         RowLayout {
             spacing: 8
+            // Fixed keys: a language switch retranslates the buttons in place
+            // instead of rebuilding them under a layout that is not shown.
             Repeater {
-                model: [{ key: "random", label: qsTranslate("ResultsPage", "Random") },
-                        { key: "oop", label: qsTranslate("ResultsPage", "Best for OOP") },
-                        { key: "ip", label: qsTranslate("ResultsPage", "Best for IP") }]
+                model: ["random", "oop", "ip"]
                 SecondaryButton {
-                    required property var modelData
-                    objectName: row.deal + "Setting_" + modelData.key
+                    required property string modelData
+                    objectName: row.deal + "Setting_" + modelData
                     theme: popup._theme
                     implicitHeight: 28
                     font.pixelSize: 12
-                    text: modelData.label
-                    selected: row.current === modelData.key
+                    text: modelData === "oop" ? qsTranslate("ResultsPage", "Best for OOP")
+                        : modelData === "ip" ? qsTranslate("ResultsPage", "Best for IP")
+                        : qsTranslate("ResultsPage", "Random")
+                    selected: row.current === modelData
                     enabled: popup._enabled
-                    onClicked: popup.page.setPlayCardSetting(row.deal, modelData.key)
+                    onClicked: popup.page.setPlayCardSetting(row.deal, modelData)
                 }
             }
         }

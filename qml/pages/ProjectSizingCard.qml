@@ -102,12 +102,16 @@ Components.Card {
             rowSpacing: 8
 
             Item { implicitWidth: 1; implicitHeight: 1 }
+            // The street keys, not their words: a language switch then
+            // retranslates the headers in place rather than rebuilding them.
             Repeater {
-                model: [qsTranslate("ProjectPage", "Flop"), qsTranslate("ProjectPage", "Turn"), qsTranslate("ProjectPage", "River")]
+                model: card._streets
                 Text {
                     required property string modelData
                     Layout.alignment: Qt.AlignHCenter
-                    text: modelData
+                    text: modelData === "Flop" ? qsTranslate("ProjectPage", "Flop")
+                        : modelData === "Turn" ? qsTranslate("ProjectPage", "Turn")
+                        : qsTranslate("ProjectPage", "River")
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
                     color: card.page._color("textMuted", "#8B949E")

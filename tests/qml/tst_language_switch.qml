@@ -92,5 +92,23 @@ Item {
             compare(stale, [])
             compare(setup._i18nRev, rev + 1)
         }
+
+        // The language is switched on the settings page, so every other page
+        // is hidden at that moment; each must then show (and lay out at a new
+        // width) in the new language.
+        function test_hiddenPagesShowAfterSwitch() {
+            var shell = solvedShell()
+            shell.navIndex = 4
+            waitForRendering(shell)
+            languageManager.setLanguage("de")
+            for (var nav = 0; nav < 4; ++nav) {
+                shell.navIndex = nav
+                waitForRendering(shell)
+                root.width = 1420
+                waitForRendering(shell)
+                root.width = 1540
+            }
+            compare(page(shell, "resultsPage").visible, true)
+        }
     }
 }
