@@ -177,15 +177,15 @@ Window {
         page._playStatsHoverT = 0.62
     }
 
-    Component.onCompleted: Qt.callLater(_setUp)
-
-    function _setUp() {
-        // Once the window stands: retranslating while it is being created
-        // leaves it unpainted.
+    Component.onCompleted: {
         // qmllint disable unqualified
         if (_option("lang"))
             languageManager.setLanguage(_option("lang"))
         // qmllint enable unqualified
+        Qt.callLater(_setUp)
+    }
+
+    function _setUp() {
         if (_option("light") !== "")
             shell.theme.dark = false
         shell.resetToDefaults()
