@@ -1185,11 +1185,11 @@ Duración media: %4</translation>
     </message>
     <message>
         <source>Bet sizes (%)</source>
-        <translation>Sizings de bet (%)</translation>
+        <translation>Bets (%)</translation>
     </message>
     <message>
         <source>Raise sizes (%)</source>
-        <translation>Sizings de raise (%)</translation>
+        <translation>Raises (%)</translation>
     </message>
     <message>
         <source>Add All-In</source>

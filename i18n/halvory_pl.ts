@@ -1185,11 +1185,11 @@ Dziennie: %2
     </message>
     <message>
         <source>Bet sizes (%)</source>
-        <translation>Rozmiary betów (%)</translation>
+        <translation>Bety (%)</translation>
     </message>
     <message>
         <source>Raise sizes (%)</source>
-        <translation>Rozmiary raise&apos;ów (%)</translation>
+        <translation>Raise&apos;y (%)</translation>
     </message>
     <message>
         <source>Add All-In</source>

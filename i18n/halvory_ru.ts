@@ -1185,11 +1185,11 @@ Avg runtime: %4</source>
     </message>
     <message>
         <source>Bet sizes (%)</source>
-        <translation>Сайзинги бета (%)</translation>
+        <translation>Беты (%)</translation>
     </message>
     <message>
         <source>Raise sizes (%)</source>
-        <translation>Сайзинги рейза (%)</translation>
+        <translation>Рейзы (%)</translation>
     </message>
     <message>
         <source>Add All-In</source>

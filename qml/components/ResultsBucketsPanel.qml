@@ -76,6 +76,7 @@ Card {
                             Layout.fillWidth: true
                             spacing: 2
                             Text {
+                                id: bucketName
                                 Layout.fillWidth: true
                                 text: row.modelData.displayName ? row.modelData.displayName : row.modelData.name
                                 textFormat: Text.PlainText
@@ -101,8 +102,17 @@ Card {
                         }
                     }
                     MouseArea {
+                        id: rowArea
                         anchors.fill: parent
+                        hoverEnabled: true
                         onClicked: panel.page.toggleBucketFilter(row.modelData.name)
+                    }
+                    // The row's width is fixed; a cut name shows in full here.
+                    PlainToolTip {
+                        theme: panel._theme
+                        visible: rowArea.containsMouse && bucketName.truncated
+                        delay: 400
+                        text: bucketName.text
                     }
                 }
             }

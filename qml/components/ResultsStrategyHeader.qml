@@ -70,7 +70,7 @@ RowLayout {
     SecondaryButton {
         objectName: "distributionsButton"
         theme: header._theme
-        Layout.preferredWidth: header.page.scaled(140, 110)
+        Layout.preferredWidth: Math.max(header.page.scaled(140, 110), implicitWidth)
         font.pixelSize: 12
         leftPadding: 8
         rightPadding: 8
@@ -82,7 +82,7 @@ RowLayout {
     SecondaryButton {
         objectName: "playModeButton"
         theme: header._theme
-        Layout.preferredWidth: header.page.scaled(140, 110)
+        Layout.preferredWidth: Math.max(header.page.scaled(140, 110), implicitWidth)
         font.pixelSize: 12
         leftPadding: 8
         rightPadding: 8

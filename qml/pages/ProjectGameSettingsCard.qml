@@ -26,7 +26,10 @@ Components.Card {
         property string help: ""
         spacing: 6
 
+        // Longer labels of some languages wrap instead of widening the card.
         Text {
+            Layout.preferredWidth: Math.min(implicitWidth, 150)
+            wrapMode: Text.Wrap
             text: label.text
             font.pixelSize: 12
             color: card.page._color("textMuted", "#8B949E")

@@ -14,6 +14,10 @@ Components.Card {
     theme: page.theme
     padding: 12
 
+    // "Load" and "Save" stay equal and never cut their word; the two
+    // switches give way first, down to their own text.
+    readonly property real _profileButtonWidth: Math.max(loadButton.implicitWidth, saveButton.implicitWidth)
+
     RowLayout {
         anchors.fill: parent
         spacing: 10
@@ -22,7 +26,10 @@ Components.Card {
             id: variantButton
             objectName: "variantButton"
             Layout.alignment: Qt.AlignVCenter
+            Layout.fillWidth: true
             Layout.preferredWidth: Math.max(90, Math.round(102 * card.page.uiScale))
+            Layout.maximumWidth: Layout.preferredWidth
+            Layout.minimumWidth: implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
@@ -34,7 +41,10 @@ Components.Card {
             id: utilityButton
             objectName: "utilityButton"
             Layout.alignment: Qt.AlignVCenter
+            Layout.fillWidth: true
             Layout.preferredWidth: Math.max(82, Math.round(93 * card.page.uiScale))
+            Layout.maximumWidth: Layout.preferredWidth
+            Layout.minimumWidth: implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
@@ -43,9 +53,11 @@ Components.Card {
         }
 
         Components.SecondaryButton {
+            id: loadButton
             objectName: "loadProfileButton"
             Layout.fillWidth: true
             Layout.preferredWidth: 1
+            Layout.minimumWidth: card._profileButtonWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
@@ -54,9 +66,11 @@ Components.Card {
         }
 
         Components.PrimaryButton {
+            id: saveButton
             objectName: "saveProfileButton"
             Layout.fillWidth: true
             Layout.preferredWidth: 1
+            Layout.minimumWidth: card._profileButtonWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8

@@ -53,12 +53,13 @@ Card {
             Button {
                 id: clearButton
                 objectName: column.seat + "ClearRangeButton"
-                implicitWidth: 42
+                implicitWidth: Math.max(42, clearLabel.implicitWidth + 12)
                 implicitHeight: 24
                 padding: 0
                 text: qsTranslate("ProjectPage", "Clear")
                 onClicked: column.setRangeText("")
                 contentItem: Text {
+                    id: clearLabel
                     text: clearButton.text
                     font.pixelSize: 10
                     color: column._c("textMuted", "#8B949E")

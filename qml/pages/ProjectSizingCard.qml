@@ -30,6 +30,13 @@ Components.Card {
         color: card.page._color("textMuted", "#8B949E")
     }
 
+    // A grid row's label: longer ones of some languages wrap rather than
+    // widen the card.
+    component GridLabel: RowLabel {
+        Layout.preferredWidth: Math.min(implicitWidth, 110)
+        wrapMode: Text.Wrap
+    }
+
     // One text field per street for `what` ("BetSizesText", "RaiseSizesText").
     component SizingCells: Repeater {
         id: cells
@@ -97,6 +104,7 @@ Components.Card {
         }
 
         GridLayout {
+            id: grid
             columns: 4
             columnSpacing: 8
             rowSpacing: 8
@@ -118,16 +126,16 @@ Components.Card {
                 }
             }
 
-            RowLabel { text: qsTranslate("ProjectPage", "Bet sizes (%)") }
+            GridLabel { text: qsTranslate("ProjectPage", "Bet sizes (%)") }
             SizingCells { what: "BetSizesText"; placeholder: "33, 75, 125" }
 
-            RowLabel { text: qsTranslate("ProjectPage", "Raise sizes (%)") }
+            GridLabel { text: qsTranslate("ProjectPage", "Raise sizes (%)") }
             SizingCells { what: "RaiseSizesText"; placeholder: "75, 125, 200" }
 
-            RowLabel { text: qsTranslate("ProjectPage", "Add All-In") }
+            GridLabel { text: qsTranslate("ProjectPage", "Add All-In") }
             SwitchCells { what: "AddAllIn" }
 
-            RowLabel { visible: card._oop; text: qsTranslate("ProjectPage", "Don't donk") }
+            GridLabel { visible: card._oop; text: qsTranslate("ProjectPage", "Don't donk") }
             SwitchCells { what: "DontDonk"; model: card._oop ? card._streets : [] }
 
             Item { visible: !card._oop; implicitWidth: 1; implicitHeight: 1 }
@@ -173,8 +181,18 @@ Components.Card {
                 checked: card.page[card.seat + "AddAllInIfJamLtEnabled"]
                 onToggled: card.page[card.seat + "AddAllInIfJamLtEnabled"] = checked
             }
-            RowLabel { text: qsTranslate("ProjectPage", "Add all-in if jam less than") }
+            // Wraps where it would make the row wider than the grid above,
+            // but keeps a short label on one line.
+            RowLabel {
+                Layout.fillWidth: true
+                Layout.maximumWidth: implicitWidth
+                Layout.preferredWidth: Math.min(implicitWidth, Math.max(155,
+                    grid.implicitWidth - jamSwitch.implicitWidth - jamField.Layout.preferredWidth - potLabel.implicitWidth - 30))
+                wrapMode: Text.Wrap
+                text: qsTranslate("ProjectPage", "Add all-in if jam less than")
+            }
             ProjectNumberField {
+                id: jamField
                 objectName: card.seat + "JamField"
                 Layout.preferredWidth: 65
                 theme: card.page.theme
@@ -185,7 +203,7 @@ Components.Card {
                 placeholderText: qsTranslate("ProjectPage", "e.g. 30")
                 onCommit: v => card.page[card.seat + "AddAllInIfJamLtPct"] = v
             }
-            RowLabel { text: qsTranslate("ProjectPage", "% pot") }
+            RowLabel { id: potLabel; text: qsTranslate("ProjectPage", "% pot") }
         }
     }
 }
