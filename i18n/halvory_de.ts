@@ -1149,7 +1149,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Save current range…</source>
-        <translation>Aktuelle Range speichern…</translation>
+        <translation>Range speichern…</translation>
     </message>
     <message>
         <source>Import range…</source>

@@ -1193,7 +1193,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <source>Add All-In</source>
-        <translation>Добавить олл-ин</translation>
+        <translation>Олл-ин</translation>
     </message>
     <message>
         <source>Don&apos;t donk</source>

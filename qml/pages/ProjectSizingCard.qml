@@ -172,6 +172,8 @@ Components.Card {
         }
 
         RowLayout {
+            // The card's spare width lets a long label unwrap.
+            Layout.fillWidth: true
             spacing: 10
 
             Components.ToggleSwitch {
@@ -181,15 +183,20 @@ Components.Card {
                 checked: card.page[card.seat + "AddAllInIfJamLtEnabled"]
                 onToggled: card.page[card.seat + "AddAllInIfJamLtEnabled"] = checked
             }
-            // Wraps where it would make the row wider than the grid above,
-            // but keeps a short label on one line.
+            // Wraps where it would make the row wider than the grid above.
+            // (A wrapped text reports its wrapped width; the metrics give the
+            // one-line width.)
             RowLabel {
+                id: jamLabel
+                readonly property real lineWidth: Math.ceil(jamMetrics.advanceWidth)
                 Layout.fillWidth: true
-                Layout.maximumWidth: implicitWidth
-                Layout.preferredWidth: Math.min(implicitWidth, Math.max(155,
+                Layout.maximumWidth: lineWidth
+                Layout.preferredWidth: Math.min(lineWidth, Math.max(60,
                     grid.implicitWidth - jamSwitch.implicitWidth - jamField.Layout.preferredWidth - potLabel.implicitWidth - 30))
                 wrapMode: Text.Wrap
+                verticalAlignment: Text.AlignVCenter
                 text: qsTranslate("ProjectPage", "Add all-in if jam less than")
+                TextMetrics { id: jamMetrics; font: jamLabel.font; text: jamLabel.text }
             }
             ProjectNumberField {
                 id: jamField
