@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>Configure board, ranges, tree</source>
-        <translation>Настроить борд, диапазоны, дерево</translation>
+        <translation>Борд, диапазоны, дерево</translation>
     </message>
     <message>
         <source>Quick Solve</source>

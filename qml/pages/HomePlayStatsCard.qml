@@ -28,7 +28,7 @@ Components.Card {
                 objectName: "clearPlayStatsButton"
                 theme: card.theme
                 danger: true
-                width: 80
+                width: Math.max(80, implicitWidth)
                 height: 28
                 font.pixelSize: 11
                 text: qsTranslate("HomePage", "Clear")

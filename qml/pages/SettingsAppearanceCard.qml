@@ -157,7 +157,7 @@ Components.Card {
             Components.SecondaryButton {
                 objectName: "accentResetButton"
                 theme: card.theme
-                width: 90
+                width: Math.max(90, implicitWidth)
                 height: 32
                 text: qsTranslate("SettingsPage", "Reset")
                 enabled: card.theme ? card.theme.useAccentOverride : false
