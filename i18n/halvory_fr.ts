@@ -1215,38 +1215,6 @@ Durée moy.&#xa0;: %4</translation>
         <source>% pot</source>
         <translation>% du pot</translation>
     </message>
-    <message>
-        <source>Failed to load bundled presets.</source>
-        <translation>Impossible de charger les ranges fournies.</translation>
-    </message>
-    <message>
-        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
-        <translation>Impossible de charger les ranges standard fournies (fichier de ressource manquant ou vide).</translation>
-    </message>
-    <message>
-        <source>Failed to load bundled presets: %1</source>
-        <translation>Impossible de charger les ranges fournies&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Current range is empty.</source>
-        <translation>La range actuelle est vide.</translation>
-    </message>
-    <message>
-        <source>Unknown player.</source>
-        <translation>Joueur inconnu.</translation>
-    </message>
-    <message>
-        <source>Please enter a folder name.</source>
-        <translation>Veuillez saisir un nom de dossier.</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete this folder?</source>
-        <translation>Voulez-vous vraiment supprimer ce dossier&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete this range?</source>
-        <translation>Voulez-vous vraiment supprimer cette range&#xa0;?</translation>
-    </message>
 </context>
 <context>
     <name>RangeEditor</name>

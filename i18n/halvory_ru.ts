@@ -1215,38 +1215,6 @@ Avg runtime: %4</source>
         <source>% pot</source>
         <translation>% банка</translation>
     </message>
-    <message>
-        <source>Failed to load bundled presets.</source>
-        <translation>Не удалось загрузить встроенные диапазоны.</translation>
-    </message>
-    <message>
-        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
-        <translation>Не удалось загрузить встроенные стандартные диапазоны (файл ресурса отсутствует или пуст).</translation>
-    </message>
-    <message>
-        <source>Failed to load bundled presets: %1</source>
-        <translation>Не удалось загрузить встроенные диапазоны: %1</translation>
-    </message>
-    <message>
-        <source>Current range is empty.</source>
-        <translation>Текущий диапазон пуст.</translation>
-    </message>
-    <message>
-        <source>Unknown player.</source>
-        <translation>Неизвестный игрок.</translation>
-    </message>
-    <message>
-        <source>Please enter a folder name.</source>
-        <translation>Введите название папки.</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete this folder?</source>
-        <translation>Вы действительно хотите удалить эту папку?</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete this range?</source>
-        <translation>Вы действительно хотите удалить этот диапазон?</translation>
-    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -261,8 +261,8 @@ Item {
                 spacing: 10
                 Text {
                     Layout.fillWidth: true
-                    text: dialogs.page._deleteRangeKind === "folder" ? qsTranslate("ProjectPage", "Are you sure you want to delete this folder?")
-                                                                     : qsTranslate("ProjectPage", "Are you sure you want to delete this range?")
+                    text: dialogs.page._deleteRangeKind === "folder" ? "Are you sure you want to delete this folder?"
+                                                                     : "Are you sure you want to delete this range?"
                     font.pixelSize: 12
                     wrapMode: Text.Wrap
                     color: dialogs._c("text", "#F0F6FC")
