@@ -14,9 +14,14 @@ Components.Card {
     theme: page.theme
     padding: 12
 
-    // "Load" and "Save" stay equal and never cut their word; the two
-    // switches give way first, down to their own text.
-    readonly property real _profileButtonWidth: Math.max(loadButton.implicitWidth, saveButton.implicitWidth)
+    // No button cuts its word: the two switches give way first, down to
+    // their own text; "Load" and "Save" stay equal while that fits. The
+    // board column is never narrower than `minimumRowWidth`.
+    readonly property real _switchesWidth: variantButton.implicitWidth + utilityButton.implicitWidth + 30
+    readonly property bool _equalFits: _switchesWidth + 2 * Math.max(loadButton.implicitWidth, saveButton.implicitWidth)
+                                       <= availableWidth
+    readonly property real minimumRowWidth: _switchesWidth + loadButton.implicitWidth + saveButton.implicitWidth
+                                            + leftPadding + rightPadding
 
     RowLayout {
         anchors.fill: parent
@@ -57,7 +62,7 @@ Components.Card {
             objectName: "loadProfileButton"
             Layout.fillWidth: true
             Layout.preferredWidth: 1
-            Layout.minimumWidth: card._profileButtonWidth
+            Layout.minimumWidth: card._equalFits ? Math.max(implicitWidth, saveButton.implicitWidth) : implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
@@ -70,7 +75,7 @@ Components.Card {
             objectName: "saveProfileButton"
             Layout.fillWidth: true
             Layout.preferredWidth: 1
-            Layout.minimumWidth: card._profileButtonWidth
+            Layout.minimumWidth: card._equalFits ? Math.max(implicitWidth, loadButton.implicitWidth) : implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
