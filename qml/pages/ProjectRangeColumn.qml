@@ -53,13 +53,12 @@ Card {
             Button {
                 id: clearButton
                 objectName: column.seat + "ClearRangeButton"
-                implicitWidth: Math.max(42, clearLabel.implicitWidth + 12)
+                implicitWidth: Math.max(42, (contentItem ? contentItem.implicitWidth : 0) + 12)
                 implicitHeight: 24
                 padding: 0
                 text: qsTranslate("ProjectPage", "Clear")
                 onClicked: column.setRangeText("")
                 contentItem: Text {
-                    id: clearLabel
                     text: clearButton.text
                     font.pixelSize: 10
                     color: column._c("textMuted", "#8B949E")

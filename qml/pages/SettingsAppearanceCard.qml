@@ -96,6 +96,7 @@ Components.Card {
                 height: 34
                 model: card.page.languageOptions
                 textRole: "label"
+                displayText: card.page.languageLabel(card.page.languageOptions[currentIndex])
                 currentIndex: card.page.languageIndex
                 onActivated: (index) => card.page.chooseLanguage(index)
 
@@ -129,7 +130,7 @@ Components.Card {
                     width: languageBox.width
                     highlighted: languageBox.highlightedIndex === index
                     contentItem: Text {
-                        text: option.modelData.label
+                        text: card.page.languageLabel(option.modelData)
                         textFormat: Text.PlainText
                         font.pixelSize: 13
                         color: card._text
