@@ -9,7 +9,9 @@ Popup {
 
     required property var page
     readonly property var _theme: page.theme
-    readonly property bool _enabled: page.playMode && page.playSessionStarted
+    // Locked during a drill: a re-deal would move the hand away from the
+    // node the answers are graded at.
+    readonly property bool _enabled: page.playMode && page.playSessionStarted && !page.playDrillMode
 
     modal: true
     closePolicy: Popup.CloseOnEscape

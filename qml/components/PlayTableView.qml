@@ -4,7 +4,8 @@ import QtQuick.Layouts
 
 // The table on which a hand against the solution is played: role buttons
 // before a session, then the seats, the board, the pot, the dealer button,
-// the opponent's last action and the hero's action prompt. Every element
+// the opponent's last action, the hero's action prompt and the drill
+// controls; beside it the hand log, under it the selected hand. Every element
 // reads page state; the view keeps none of its own.
 Rectangle {
     id: view
@@ -107,188 +108,261 @@ Rectangle {
                 font.pixelSize: 11
                 color: view._theme ? view._theme.textMuted : "#8B949E"
             }
-            SecondaryButton {
-                id: settingsButton
-                objectName: "playSettingsButton"
-                theme: view._theme
-                implicitHeight: 26
-                font.pixelSize: 12
-                text: qsTranslate("ResultsPage", "Settings")
-                onClicked: view.page._openPlaySettingsDialogFromItem(settingsButton)
-            }
         }
 
-        Item {
-            id: area
-            objectName: "playTableArea"
+        // The table with the selected hand's details under it, and the
+        // hand log beside them.
+        RowLayout {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            clip: true
+            spacing: 10
 
-            readonly property real _imgScale: Math.min(width / 1200, height / 700)
-            readonly property rect painted: Qt.rect((width - 1200 * _imgScale) / 2, (height - 700 * _imgScale) / 2,
-                                                    1200 * _imgScale, 700 * _imgScale)
-            readonly property real oopY: height / 2 - 0.26 * height
-            readonly property real ipY: height / 2 + 0.26 * height + (height < 520 ? 18 : 8)
+            ColumnLayout {
+                id: tableColumn
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                spacing: 10
 
-            Image {
-                anchors.fill: parent
-                source: "../assets/poker_table_placeholder.svg"
-                sourceSize.width: 1200
-                sourceSize.height: 700
-                fillMode: Image.PreserveAspectFit
-                asynchronous: true
-                smooth: true
-            }
+                Item {
+                    id: area
+                    objectName: "playTableArea"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    clip: true
 
-            // --- no session: the three roles
-            SecondaryButton {
-                objectName: "playAsOop"
-                visible: !view._running
-                theme: view._theme
-                text: qsTranslate("ResultsPage", "Play as OOP")
-                x: (area.width - width) / 2
-                y: area.painted.y + 10
-                onClicked: view.page.startPlaySession("OOP")
-            }
-            SecondaryButton {
-                objectName: "playAsBoth"
-                visible: !view._running
-                theme: view._theme
-                text: qsTranslate("ResultsPage", "Play as both")
-                anchors.centerIn: parent
-                onClicked: view.page.startPlaySession("BOTH")
-            }
-            SecondaryButton {
-                objectName: "playAsIp"
-                visible: !view._running
-                theme: view._theme
-                text: qsTranslate("ResultsPage", "Play as IP")
-                x: (area.width - width) / 2
-                y: area.painted.y + area.painted.height - 10 - height
-                onClicked: view.page.startPlaySession("IP")
-            }
+                    readonly property real _imgScale: Math.min(width / 1200, height / 700)
+                    readonly property rect painted: Qt.rect((width - 1200 * _imgScale) / 2, (height - 700 * _imgScale) / 2,
+                                                            1200 * _imgScale, 700 * _imgScale)
+                    readonly property real oopY: height / 2 - 0.26 * height
+                    readonly property real ipY: height / 2 + 0.26 * height + (height < 520 ? 18 : 8)
 
-            // --- a session
-            Item {
-                id: overlay
-                objectName: "playOverlay"
-                anchors.fill: parent
-                visible: view._running
+                    Image {
+                        anchors.fill: parent
+                        source: "../assets/poker_table_placeholder.svg"
+                        sourceSize.width: 1200
+                        sourceSize.height: 700
+                        fillMode: Image.PreserveAspectFit
+                        asynchronous: true
+                        smooth: true
+                    }
 
-                Seat {
-                    id: oopSeat
-                    objectName: "oopSeat"
-                    seatName: "OOP"
-                    x: (overlay.width - width) / 2
-                    y: area.oopY - height / 2
-                }
-                Seat {
-                    id: ipSeat
-                    objectName: "ipSeat"
-                    seatName: "IP"
-                    x: (overlay.width - width) / 2
-                    y: area.ipY - height / 2
-                }
-
-                Pill {
-                    objectName: "potPill"
-                    anchors.horizontalCenter: board.horizontalCenter
-                    anchors.bottom: board.top
-                    anchors.bottomMargin: 2
-                    opacity: 0.92
-                    text: "Pot: " + view._amount(view._meta.pot)
-                }
-
-                BoardDisplay {
-                    id: board
-                    objectName: "playBoard"
-                    anchors.centerIn: parent
-                    theme: view._theme
-                    boardText: view.page.playBoardText
-                    compact: false
-                    showStreetLabel: false
-                    cardScale: 1.05
-                    clickableIndices: view.page.playBoardText.replace(/\s+/g, "").length >= 8 ? [3, 4] : [3]
-                    editable: view._running && !view.page.playHandComplete
-                    onCardClicked: function (index) { view.page.playBoardSlotClicked(index) }
-                }
-
-                Pill {
-                    objectName: "boardHint"
-                    visible: view._running && !view.page.playHandComplete
-                    anchors.horizontalCenter: board.horizontalCenter
-                    anchors.top: board.bottom
-                    anchors.topMargin: 6
-                    opacity: 0.95
-                    pixelSize: 11
-                    text: qsTranslate("ResultsPage", "Click Turn/River to change")
-                }
-
-                SecondaryButton {
-                    objectName: "anotherHand"
-                    visible: view.page.playHandComplete
-                    theme: view._theme
-                    text: qsTranslate("ResultsPage", "Another hand")
-                    anchors.right: board.left
-                    anchors.rightMargin: 12
-                    anchors.verticalCenter: board.verticalCenter
-                    onClicked: view.page._resetToRootAndRestartHand()
-                }
-
-                Rectangle {
-                    id: dealerButton
-                    objectName: "dealerButton"
-                    width: 26
-                    height: 26
-                    radius: 13
-                    x: overlay.width / 2 + 86 - 13
-                    y: area.ipY - 13
-                    color: view._theme ? view._theme.surface3 : "#30363D"
-                    border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
-                    Text {
+                    // --- no session: the three roles
+                    SecondaryButton {
+                        objectName: "playAsOop"
+                        visible: !view._running
+                        theme: view._theme
+                        text: qsTranslate("ResultsPage", "Play as OOP")
+                        x: (area.width - width) / 2
+                        y: area.painted.y + 10
+                        onClicked: view.page.startPlaySession("OOP")
+                    }
+                    SecondaryButton {
+                        objectName: "playAsBoth"
+                        visible: !view._running
+                        theme: view._theme
+                        text: qsTranslate("ResultsPage", "Play as both")
                         anchors.centerIn: parent
-                        text: qsTranslate("ResultsPage", "D")
-                        font.pixelSize: 12
-                        font.bold: true
-                        color: view._theme ? view._theme.text : "#F0F6FC"
+                        onClicked: view.page.startPlaySession("BOTH")
+                    }
+                    SecondaryButton {
+                        objectName: "playAsIp"
+                        visible: !view._running
+                        theme: view._theme
+                        text: qsTranslate("ResultsPage", "Play as IP")
+                        x: (area.width - width) / 2
+                        y: area.painted.y + area.painted.height - 10 - height
+                        onClicked: view.page.startPlaySession("IP")
+                    }
+
+                    // --- a session
+                    Item {
+                        id: overlay
+                        objectName: "playOverlay"
+                        anchors.fill: parent
+                        visible: view._running
+
+                        Seat {
+                            id: oopSeat
+                            objectName: "oopSeat"
+                            seatName: "OOP"
+                            x: (overlay.width - width) / 2
+                            y: area.oopY - height / 2
+                        }
+                        Seat {
+                            id: ipSeat
+                            objectName: "ipSeat"
+                            seatName: "IP"
+                            x: (overlay.width - width) / 2
+                            y: area.ipY - height / 2
+                        }
+
+                        Pill {
+                            objectName: "potPill"
+                            anchors.horizontalCenter: board.horizontalCenter
+                            anchors.bottom: board.top
+                            anchors.bottomMargin: 2
+                            opacity: 0.92
+                            text: "Pot: " + view._amount(view._meta.pot)
+                        }
+
+                        BoardDisplay {
+                            id: board
+                            objectName: "playBoard"
+                            anchors.centerIn: parent
+                            theme: view._theme
+                            boardText: view.page.playBoardText
+                            compact: false
+                            showStreetLabel: false
+                            cardScale: 1.05
+                            clickableIndices: view.page.playBoardText.replace(/\s+/g, "").length >= 8 ? [3, 4] : [3]
+                            editable: view._running && !view.page.playHandComplete && !view.page.playDrillMode
+                            onCardClicked: function (index) { view.page.playBoardSlotClicked(index) }
+                        }
+
+                        Pill {
+                            objectName: "boardHint"
+                            visible: view._running && !view.page.playHandComplete
+                            anchors.horizontalCenter: board.horizontalCenter
+                            anchors.top: board.bottom
+                            anchors.topMargin: 6
+                            opacity: 0.95
+                            pixelSize: 11
+                            text: qsTranslate("ResultsPage", "Click Turn/River to change")
+                        }
+
+                        SecondaryButton {
+                            objectName: "anotherHand"
+                            visible: view.page.playHandComplete
+                            theme: view._theme
+                            text: qsTranslate("ResultsPage", "Another hand")
+                            anchors.right: board.left
+                            anchors.rightMargin: 12
+                            anchors.verticalCenter: board.verticalCenter
+                            onClicked: view.page._resetToRootAndRestartHand()
+                        }
+
+                        Rectangle {
+                            id: dealerButton
+                            objectName: "dealerButton"
+                            width: 26
+                            height: 26
+                            radius: 13
+                            x: overlay.width / 2 + 86 - 13
+                            y: area.ipY - 13
+                            color: view._theme ? view._theme.surface3 : "#30363D"
+                            border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
+                            Text {
+                                anchors.centerIn: parent
+                                text: qsTranslate("ResultsPage", "D")
+                                font.pixelSize: 12
+                                font.bold: true
+                                color: view._theme ? view._theme.text : "#F0F6FC"
+                            }
+                        }
+
+                        Rectangle {
+                            id: bubble
+                            objectName: "opponentBubble"
+                            readonly property bool atOop: view.page.playLastActionActor === "OOP"
+                            visible: view.page.playLastActionText !== "" && !view.page._isHeroSeat(view.page.playLastActionActor)
+                            width: bubbleText.implicitWidth + 24
+                            height: bubbleText.implicitHeight + 12
+                            radius: height / 2
+                            // Left edge clear of the dealer button, however short the text.
+                            x: overlay.width / 2 + 114
+                            y: (atOop ? area.oopY : area.ipY) - height / 2
+                            color: view._theme ? view._theme.surface3 : "#30363D"
+                            border.width: 1
+                            border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
+                            Text {
+                                id: bubbleText
+                                objectName: "opponentBubbleText"
+                                anchors.centerIn: parent
+                                text: view.page.playLastActionText
+                                textFormat: Text.PlainText
+                                font.pixelSize: 12
+                                font.weight: Font.DemiBold
+                                color: view._theme ? view._theme.text : "#F0F6FC"
+                            }
+                        }
+
+                        PlayActionPrompt {
+                            readonly property Item seatGroup: view.page.playNodeMeta.player === "OOP" ? oopSeat : ipSeat
+                            page: view.page
+                            width: Math.min(380, 0.45 * overlay.width)
+                            // Past the dealer button at IP's seat.
+                            x: seatGroup === ipSeat ? dealerButton.x + dealerButton.width + 14 : seatGroup.x + seatGroup.width + 14
+                            y: seatGroup.y + (seatGroup.height - height) / 2
+                        }
+
+                        Pill {
+                            objectName: "drillContext"
+                            visible: view.page.playDrillMode && view.page.playDrillActor === "IP"
+                            x: oopSeat.x + oopSeat.width + 14
+                            y: oopSeat.y + (oopSeat.height - height) / 2
+                            text: {
+                                var name = (view.page.treeBlocks, view.page._lastSelectedActionNameForActor("OOP"))
+                                return "OOP action: " + (name !== "" ? name : "\u2014")
+                            }
+                        }
+
+                        SecondaryButton {
+                            id: drillButton
+                            objectName: "drillButton"
+                            visible: !view.page.playHandComplete
+                            theme: view._theme
+                            text: view.page.playDrillMode ? qsTranslate("ResultsPage", "Stop drill") : qsTranslate("ResultsPage", "Drill spot")
+                            enabled: view._meta.nodeType === "decision"
+                                     && (view._meta.player === "OOP" || view._meta.player === "IP")
+                            x: area.painted.x + 10
+                            y: area.painted.y + area.painted.height - 10 - height
+                            onClicked: view.page.playDrillMode ? view.page.stopDrillSpot() : view.page.startDrillSpot()
+                        }
+
+                        Rectangle {
+                            objectName: "drillToast"
+                            readonly property color tone: view.page.playDrillFeedbackWrong
+                                                          ? (view._theme ? view._theme.danger : "#F85149")
+                                                          : (view._theme ? view._theme.success : "#3FB950")
+                            visible: view.page.playDrillMode && view.page.playDrillFeedbackText !== ""
+                            x: drillButton.x
+                            y: drillButton.y - 48
+                            width: toastText.implicitWidth + 24
+                            height: toastText.implicitHeight + 12
+                            radius: view._theme ? view._theme.radiusSm : 8
+                            color: view._theme ? view._theme.surface2 : "#21262D"
+                            border.width: 1
+                            border.color: tone
+                            Text {
+                                id: toastText
+                                objectName: "drillToastText"
+                                anchors.centerIn: parent
+                                text: view.page.playDrillFeedbackText
+                                textFormat: Text.PlainText
+                                font.pixelSize: 12
+                                font.weight: Font.DemiBold
+                                color: parent.tone
+                            }
+                        }
                     }
                 }
 
-                Rectangle {
-                    id: bubble
-                    objectName: "opponentBubble"
-                    readonly property bool atOop: view.page.playLastActionActor === "OOP"
-                    visible: view.page.playLastActionText !== "" && !view.page._isHeroSeat(view.page.playLastActionActor)
-                    width: bubbleText.implicitWidth + 24
-                    height: bubbleText.implicitHeight + 12
-                    radius: height / 2
-                    // Left edge clear of the dealer button, however short the text.
-                    x: overlay.width / 2 + 114
-                    y: (atOop ? area.oopY : area.ipY) - height / 2
-                    color: view._theme ? view._theme.surface3 : "#30363D"
-                    border.width: 1
-                    border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
-                    Text {
-                        id: bubbleText
-                        objectName: "opponentBubbleText"
-                        anchors.centerIn: parent
-                        text: view.page.playLastActionText
-                        textFormat: Text.PlainText
-                        font.pixelSize: 12
-                        font.weight: Font.DemiBold
-                        color: view._theme ? view._theme.text : "#F0F6FC"
-                    }
-                }
-
-                PlayActionPrompt {
-                    readonly property Item seatGroup: view.page.playNodeMeta.player === "OOP" ? oopSeat : ipSeat
+                PlayHandDetails {
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: implicitHeight
                     page: view.page
-                    width: Math.min(380, 0.45 * overlay.width)
-                    // Past the dealer button at IP's seat.
-                    x: seatGroup === ipSeat ? dealerButton.x + dealerButton.width + 14 : seatGroup.x + seatGroup.width + 14
-                    y: seatGroup.y + (seatGroup.height - height) / 2
+                    // At most 55 % of the table left above it.
+                    maximumHeight: Math.max(140, Math.min(360, 0.55 * (tableColumn.height - tableColumn.spacing) / 1.55))
                 }
+            }
+
+            PlayHandLog {
+                objectName: "playHandLog"
+                Layout.fillHeight: true
+                Layout.preferredWidth: Math.max(240, Math.round(340 * view.page.uiScale))
+                Layout.maximumWidth: Math.max(240, Math.round(340 * view.page.uiScale))
+                Layout.minimumWidth: Math.max(220, Math.round(300 * view.page.uiScale))
+                page: view.page
             }
         }
     }

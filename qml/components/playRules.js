@@ -230,3 +230,11 @@ function handDetails(entry, showdown) {
     d.rakeTaken = isFinite(Number(entry.rake)) ? Number(entry.rake) : 0
     return d
 }
+
+// Feedback on one drill answer; shown as it stands in every language.
+function drillFeedbackText(wrong, bestName, evLoss) {
+    if (!wrong)
+        return "Correct"
+    var text = "Wrong \u2014 best: " + (bestName ? bestName : "\u2014")
+    return isFinite(evLoss) ? text + " (EV -" + Number(evLoss).toFixed(3) + ")" : text
+}

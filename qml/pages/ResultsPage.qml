@@ -770,6 +770,13 @@ Item {
     property var playSelectedLog: ({})
     property var playSelectedDetails: ({})
 
+    property bool playDrillMode: false
+    property int playDrillNodeIndex: -1
+    property string playDrillActor: ""
+    property string playDrillFeedbackText: ""
+    property bool playDrillFeedbackWrong: false
+    property real playDrillFeedbackEvLoss: NaN
+
     // The rake settings of the solve the tree came from, so a logged hand
     // shows what the engine charged, not settings edited since.
     property real _solvedRakePercent: 0
@@ -849,6 +856,9 @@ Item {
         playHandComplete = false
         playHandFirstChosenEv = NaN
         playHandFirstBestEv = NaN
+        // A drill left running would go on dealing and grading at a node of
+        // a session that is gone.
+        _endDrill()
     }
 
     function startPlaySession(role) {
@@ -887,7 +897,8 @@ Item {
     }
 
     function _schedulePlayTick(ms) {
-        if (!playMode || !playSessionStarted)
+        // The drill holds the hand at its node until it stops.
+        if (!playMode || !playSessionStarted || playDrillMode)
             return
         playTickTimer.stop()
         var n = Number(ms)
@@ -964,9 +975,12 @@ Item {
     // The used cards in the engine's suits: the shown board mapped back, and
     // the hole cards as dealt.
     function _engineUsedCardMap() {
+        return PlayRules.usedMap(_engineBoardCards().concat(_holeCards()))
+    }
+
+    function _engineBoardCards() {
         var map = _pathSuitMap
-        var cards = _parseBoardCardsNormalized().map(function (c) { return Rules.engineCard(c, map) })
-        return PlayRules.usedMap(cards.concat(_holeCards()))
+        return _parseBoardCardsNormalized().map(function (c) { return Rules.engineCard(c, map) })
     }
 
     function _autoHandleChanceNode() {
@@ -1061,7 +1075,94 @@ Item {
     }
 
     function _playRedealing() {
-        return playMode && playSessionStarted && !playHandComplete
+        return playMode && playSessionStarted && !playHandComplete && !playDrillMode
+    }
+
+    // --- drill
+
+    Timer {
+        id: drillFeedbackTimer
+        objectName: "drillFeedbackTimer"
+        interval: 700
+        onTriggered: page._clearDrillFeedback()
+    }
+
+    Timer {
+        id: drillNextTimer
+        objectName: "drillNextTimer"
+        interval: 450
+        onTriggered: {
+            if (!page.playDrillMode)
+                return
+            page._dealDrillHand()
+            page.playAwaitingUserAction = true
+        }
+    }
+
+    function _clearDrillFeedback() {
+        playDrillFeedbackText = ""
+        playDrillFeedbackWrong = false
+        playDrillFeedbackEvLoss = NaN
+    }
+
+    function _endDrill() {
+        drillNextTimer.stop()
+        drillFeedbackTimer.stop()
+        playDrillMode = false
+        playDrillNodeIndex = -1
+        playDrillActor = ""
+        _clearDrillFeedback()
+    }
+
+    function startDrillSpot() {
+        if (!playMode || !playSessionStarted)
+            return
+        var node = _playNode
+        var meta = _metaForNode(node)
+        if (meta.nodeType !== "decision" || (meta.player !== "OOP" && meta.player !== "IP"))
+            return
+        playTickTimer.stop()
+        drillNextTimer.stop()
+        playHandComplete = false
+        playAwaitingUserAction = false
+        playDrillMode = true
+        playDrillNodeIndex = node
+        playDrillActor = meta.player
+        _clearDrillFeedback()
+        _dealDrillHand()
+        playAwaitingUserAction = true
+    }
+
+    function stopDrillSpot() {
+        _endDrill()
+        playAwaitingUserAction = false
+        _schedulePlayTick(0)
+    }
+
+    // New hands for both seats from their ranges at the drill node.
+    function _dealDrillHand() {
+        if (!(playDrillNodeIndex >= 0))
+            return
+        var used = PlayRules.usedMap(_engineBoardCards())
+        _dealToSeatAtNode(playDrillNodeIndex, "OOP", used)
+        _dealToSeatAtNode(playDrillNodeIndex, "IP", used)
+        playActionLine = ""
+        _setLastAction("", "")
+    }
+
+    function _handleDrillChoice(actionIndex) {
+        if (!(playDrillNodeIndex >= 0) || (playDrillActor !== "OOP" && playDrillActor !== "IP"))
+            return
+        playAwaitingUserAction = false
+        var info = _suboptimalEvInfoAtNode(playDrillNodeIndex, playDrillActor, actionIndex)
+        var wrong = PlayRules.isMistake(info, playSuboptimalEpsilon, playSuboptimalRelativeTol)
+        var best = info.ok ? _safeActionAt(_actionsForNode(playDrillNodeIndex), info.bestIndex) : null
+        playDrillFeedbackWrong = wrong
+        playDrillFeedbackEvLoss = wrong ? info.evLoss : NaN
+        playDrillFeedbackText = PlayRules.drillFeedbackText(wrong, best ? String(best.name || "") : "",
+                                                            playDrillFeedbackEvLoss)
+        drillFeedbackTimer.restart()
+        drillNextTimer.restart()
     }
 
     // --- mistakes and the log
@@ -1095,6 +1196,10 @@ Item {
 
     // The hero's choice of action `index` at the play node.
     function playChooseAction(index) {
+        if (playDrillMode) {
+            _handleDrillChoice(index)
+            return
+        }
         var node = _playNode
         var actor = String(_metaForNode(node).player || "")
         var actions = _actionListAtPlayNode()
@@ -1241,7 +1346,7 @@ Item {
             playTurnCardSetting = setting
         else
             playRiverCardSetting = setting
-        if (playHandComplete || _findChanceLevel(deal) < 0)
+        if (!_playRedealing() || _findChanceLevel(deal) < 0)
             return
         if (setting === "random")
             chooseChanceCardRandomForDeal(deal)
@@ -1300,8 +1405,10 @@ Item {
         target: page.controller
         ignoreUnknownSignals: true
         function onResultsChanged() {
-            // Overrides name cards of the previous tree's nodes.
+            // Overrides name cards of the previous tree's nodes, and a drill
+            // node belongs to that tree.
             page.chanceCardDisplayOverrideByNode = ({})
+            page._endDrill()
             page._snapshotSolvedRake()
             page.chancePickerLevelIndex = -1
             chancePicker.close()

@@ -15,7 +15,11 @@ import Pellaris
 //   --distributions   the distributions dialog, hovered
 //   --statistics      the statistics dialog over a dozen recorded hands
 //   --play=STAGE      play a hand as OOP (fixed seed, hero checks or calls)
-//                     and stop at STAGE: prompt, bubble, river or end
+//                     and stop at STAGE: prompt, bubble, river or end;
+//                     log: five hands, the third ending on the worst
+//                     first choice, that hand selected (--select=N: row N)
+//   --drill           with --play=prompt: a drill at the prompt's node,
+//                     one wrong answer given
 //   --light           light palette
 //   --lang=CODE       interface language, e.g. --lang=de
 Window {
@@ -100,6 +104,35 @@ Window {
         return 0
     }
 
+    // The action with the lowest EV for the hero's cards at the play node.
+    function _worstChoice(page) {
+        var actions = page._actionListAtPlayNode()
+        var worst = 0, worstEv = Infinity
+        for (var i = 0; i < actions.length; ++i) {
+            var info = page._suboptimalEvInfoAtNode(page._playNode, page.playNodeMeta.player, i)
+            if (info.ok && info.chosenEv < worstEv) {
+                worst = i
+                worstEv = info.chosenEv
+            }
+        }
+        return worst
+    }
+
+    function _playLog(page) {
+        for (var hand = 0; hand < 5; ++hand) {
+            if (hand > 0)
+                page._resetToRootAndRestartHand()
+            page.playStopOnSuboptimalAction = hand === 2
+            for (var n = 0; n < 60 && !page.playHandComplete; ++n) {
+                if (page.playAwaitingUserAction)
+                    page.playChooseAction(hand === 2 ? _worstChoice(page) : _passiveChoice(page))
+                else
+                    page.playTick()
+            }
+        }
+        page.userSelectPlayLog(_option("select") !== "" ? Number(_option("select")) : 2)
+    }
+
     function _play(page, stage) {
         page.playMode = true
         page.playRandomSeed = 11
@@ -107,8 +140,15 @@ Window {
         page.playStopOnSuboptimalAction = false
         page.startPlaySession("OOP")
         page.playTick()
-        if (stage === "prompt")
+        if (stage === "log")
+            return _playLog(page)
+        if (stage === "prompt") {
+            if (_option("drill") !== "") {
+                page.startDrillSpot()
+                drillPage = page
+            }
             return
+        }
         for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
             if (stage === "bubble" && page.playLastActionText !== "")
                 return
@@ -196,6 +236,18 @@ Window {
     }
 
     property var solvePage: null
+    property var drillPage: null
+
+    // Answers each drill hand wrongly, so the feedback is always on screen.
+    Timer {
+        interval: 300
+        repeat: true
+        running: window.drillPage !== null
+        onTriggered: {
+            if (window.drillPage.playAwaitingUserAction)
+                window.drillPage._handleDrillChoice(window._worstChoice(window.drillPage))
+        }
+    }
     property bool started: false
 
     // Starts once the shell's memory estimate lets the spot be solved.

@@ -66,6 +66,26 @@ Item {
             verify(done(), "the hand did not get there")
         }
 
+        // The action with the lowest (or highest) EV for the actor's cards
+        // at the play node.
+        function extremeChoice(page, actor, lowest) {
+            var actions = page._actionListAtPlayNode()
+            var pick = -1, pickEv = NaN
+            for (var i = 0; i < actions.length; ++i) {
+                var info = page._suboptimalEvInfoAtNode(page._playNode, actor, i)
+                verify(info.ok)
+                if (pick < 0 || (lowest ? info.chosenEv < pickEv : info.chosenEv > pickEv)) {
+                    pick = i
+                    pickEv = info.chosenEv
+                }
+            }
+            return pick
+        }
+
+        function handKey(e) {
+            return e.board + "|" + e.oop + "|" + e.ip + "|" + e.line
+        }
+
         function atRiverDeal(page) {
             return function () { return page.playNodeMeta.nodeType === "chance" && page.playNodeMeta.chanceDeal === "river" }
         }
@@ -104,15 +124,8 @@ Item {
             page.playTick()
             verify(page.playAwaitingUserAction)
             var actions = page._actionListAtPlayNode()
-            var worst = 0, worstInfo = null
-            for (var i = 0; i < actions.length; ++i) {
-                var info = page._suboptimalEvInfoAtNode(page._playNode, "OOP", i)
-                verify(info.ok)
-                if (!worstInfo || info.chosenEv < worstInfo.chosenEv) {
-                    worst = i
-                    worstInfo = info
-                }
-            }
+            var worst = extremeChoice(page, "OOP", true)
+            var worstInfo = page._suboptimalEvInfoAtNode(page._playNode, "OOP", worst)
             verify(worstInfo.evLoss > 0.01 * Math.abs(worstInfo.bestEv))
             var prompt = findChild(page, "playActionPrompt")
             verify(prompt.visible)
@@ -130,6 +143,12 @@ Item {
             fuzzyCompare(e.evLoss, worstInfo.evLoss, 1e-9)
             fuzzyCompare(e.handActualEv, worstInfo.chosenEv, 1e-9)
             compare(e.line, "OOP: " + actions[worst].name)
+            // The row and the details panel show the loss and both actions.
+            waitForRendering(page)
+            compare(findChild(findChild(page, "handLogRow0"), "handLogFooter").text, "EV -" + e.evLoss.toFixed(3))
+            compare(findChild(page, "detailsEvLost").text, "EV lost: " + e.evLoss.toFixed(3))
+            compare(findChild(page, "detailsIncorrect").text, "Incorrect: " + e.mistakeAction)
+            compare(findChild(page, "detailsCorrect").text, "Correct: " + e.correctAction)
             // The hand stops at the root: nothing was taken.
             compare(page._playNode, 0)
             compare(appController.playVsSolutionStats().totalHands, before + 1)
@@ -140,6 +159,123 @@ Item {
             verify(!page.playHandComplete)
             compare(page.playActionLine, "")
             compare(page.playHandLog.count, 1)
+        }
+
+        function test_drillDealsGradesAndStops() {
+            var page = playPage(turnSpot(), "turn")
+            var recorded = appController.playVsSolutionStats().totalHands
+            page.startPlaySession("OOP")
+            page.playTick()
+            var node = page._playNode
+            var actions = page._actionListAtPlayNode()
+            var drillButton = findChild(page, "drillButton")
+            mouseClick(drillButton)
+            verify(page.playDrillMode)
+            compare(page.playDrillActor, "OOP")
+            compare(drillButton.text, "Stop drill")
+            // No re-deal can move the hand while answers are graded here.
+            verify(!findChild(findChild(page, "playSettingsDialog").contentItem, "turnSetting_random").enabled)
+            var prompt = findChild(page, "playActionPrompt")
+            var deals = {}, sawWrong = false
+            for (var round = 0; round < 4; ++round) {
+                verify(prompt.visible)
+                deals[page.oopCard1 + page.oopCard2 + page.ipCard1 + page.ipCard2] = true
+                var choice = extremeChoice(page, "OOP", round !== 1)
+                var info = page._suboptimalEvInfoAtNode(node, "OOP", choice)
+                var wrong = info.evLoss > Math.max(1e-6, 0.01 * Math.max(Math.abs(info.bestEv), Math.abs(info.chosenEv)))
+                sawWrong = sawWrong || wrong
+                var t0 = Date.now()
+                mouseClick(findChild(page, "playAction" + choice))
+                verify(!prompt.visible)
+                compare(page.playDrillFeedbackText, wrong ? "Wrong \u2014 best: " + actions[info.bestIndex].name
+                                                            + " (EV -" + info.evLoss.toFixed(3) + ")" : "Correct")
+                verify(findChild(page, "drillToast").visible)
+                tryCompare(page, "playAwaitingUserAction", true, 3000)
+                verify(Date.now() - t0 >= 400, "next deal after " + (Date.now() - t0) + " ms")
+                compare(page._playNode, node)
+                tryCompare(page, "playDrillFeedbackText", "", 3000)
+                verify(Date.now() - t0 >= 650, "feedback cleared after " + (Date.now() - t0) + " ms")
+            }
+            verify(sawWrong)
+            verify(Object.keys(deals).length > 1, "a new hand per answer")
+            compare(page.playHandLog.count, 0)
+            compare(appController.playVsSolutionStats().totalHands, recorded)
+            // Stopping brings the normal prompt back at the same node.
+            var cards = page.oopCard1 + page.oopCard2
+            mouseClick(drillButton)
+            verify(!page.playDrillMode)
+            compare(drillButton.text, "Drill spot")
+            tryCompare(page, "playAwaitingUserAction", true)
+            compare(page._playNode, node)
+            compare(page.oopCard1 + page.oopCard2, cards)
+            verify(prompt.visible)
+            verify(findChild(findChild(page, "playSettingsDialog").contentItem, "turnSetting_random").enabled)
+        }
+
+        function test_drillEndsWithTheSession_data() {
+            return [
+                { tag: "play mode left and entered", end: function (page) { page.playMode = false; page.playMode = true } },
+                { tag: "session reset", end: function (page) { page.resetPlaySession() } },
+                { tag: "new results", end: function (page) { appController.resultsChanged() } }
+            ]
+        }
+
+        function test_drillEndsWithTheSession(row) {
+            var page = playPage(turnSpot(), "turn")
+            page.startPlaySession("OOP")
+            page.playTick()
+            page.startDrillSpot()
+            page.playChooseAction(0)
+            verify(findChild(page, "drillNextTimer").running)
+            row.end(page)
+            compare(page.playDrillMode, false)
+            compare(page.playDrillNodeIndex, -1)
+            compare(page.playDrillFeedbackText, "")
+            verify(!findChild(page, "drillNextTimer").running && !findChild(page, "drillFeedbackTimer").running)
+            wait(600)
+            compare(page.playDrillMode, false)
+            verify(!findChild(page, "drillToast").visible)
+        }
+
+        function test_logRowsNewestFirstPinAndFollow() {
+            var page = playPage(turnSpot(), "turn")
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("OOP")
+            var played = []
+            var playOne = function () {
+                if (page.playHandComplete)
+                    page._resetToRootAndRestartHand()
+                playPassive(page, function () { return page.playHandComplete })
+                played.unshift(handKey({ board: page.playBoardText, line: page.playActionLine,
+                                         oop: page.playShownCard(page.oopCard1) + page.playShownCard(page.oopCard2),
+                                         ip: page.playShownCard(page.ipCard1) + page.playShownCard(page.ipCard2) }))
+            }
+            for (var n = 0; n < 3; ++n)
+                playOne()
+            waitForRendering(page)
+            compare(findChild(page, "handLogCount").text, "3 hands")
+            compare([0, 1, 2].map(function (i) { return handKey(page.playHandLog.get(i)) }), played)
+            mouseClick(findChild(page, "handLogRow2"))
+            compare(page.playFollowLatestHandDetails, false)
+            var pinned = played[2]
+            playOne()
+            playOne()
+            compare(page.playSelectedLogIndex, 4)
+            compare(handKey(page.playSelectedLog), pinned)
+            compare(handKey(page.playHandLog.get(4)), pinned)
+            waitForRendering(page)
+            compare(findChild(page, "handLogRow4").border.width, 2)
+            mouseClick(findChild(page, "handLogRow0"))
+            compare(page.playFollowLatestHandDetails, true)
+            playOne()
+            compare(page.playSelectedLogIndex, 0)
+            compare(handKey(page.playSelectedLog), played[0])
+            // Leaving play mode keeps the log and the selected hand's details.
+            page.playMode = false
+            page.playMode = true
+            compare(page.playHandLog.count, 6)
+            compare(handKey(page.playSelectedLog), played[0])
+            verify(findChild(page, "playHandDetails").visible)
         }
 
         function test_foldHandIsPerfectWithFoldWinner() {

@@ -88,6 +88,18 @@ TestCase {
         compare(PlayRules.isMistake(info, 1e-6, 0.01), row.want)
     }
 
+    function test_drillFeedback_data() {
+        return [
+            { tag: "correct", wrong: false, best: "Bet 50%", loss: NaN, want: "Correct" },
+            { tag: "wrong with loss", wrong: true, best: "Bet 50%", loss: 0.5, want: "Wrong \u2014 best: Bet 50% (EV -0.500)" },
+            { tag: "wrong, no name or loss", wrong: true, best: "", loss: NaN, want: "Wrong \u2014 best: \u2014" }
+        ]
+    }
+
+    function test_drillFeedback(row) {
+        compare(PlayRules.drillFeedbackText(row.wrong, row.best, row.loss), row.want)
+    }
+
     function test_evInfo_data() {
         return [
             { tag: "first of equal best", evs: [2, 5, 5], index: 2, ok: true, bestIndex: 1, loss: 0 },

@@ -1,0 +1,250 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+
+// The selected logged hand street by street: each street's card and
+// actions, both players' hole cards, and who won what, with the mistake
+// that ended the hand.
+Rectangle {
+    id: details
+
+    required property var page
+    // Tallest the panel may grow; the table above keeps the rest.
+    property real maximumHeight: 360
+
+    readonly property var _theme: page.theme
+    readonly property var _d: page.playSelectedDetails || ({})
+    readonly property var _entry: page.playSelectedLog || ({})
+    readonly property real _evLoss: Number(_entry.evLoss)
+    readonly property bool _mistake: isFinite(_evLoss) && _evLoss > 0
+    // 130 px still holds a compact flop and two mini cards; below that the
+    // columns scroll sideways rather than lose the Summary.
+    readonly property int _columnWidth: Math.max(130, Math.floor((width - 20 - 4) / 5))
+
+    objectName: "playHandDetails"
+    visible: page.playSelectedLogIndex >= 0
+    implicitHeight: Math.min(maximumHeight, Math.max(120, columns.implicitHeight + 20))
+    radius: _theme ? _theme.radiusMd : 10
+    color: _theme ? _theme.surface2 : "#21262D"
+    border.width: 1
+    border.color: _theme ? _theme.stroke : "#30363D"
+    clip: true
+
+    function _chips(v) {
+        var n = Number(v)
+        return v !== undefined && v !== null && isFinite(n) ? String(Math.round(n)) : "\u2014"
+    }
+
+    component Header: Text {
+        font.pixelSize: 12
+        font.weight: Font.DemiBold
+        color: details._theme ? details._theme.text : "#F0F6FC"
+    }
+
+    component Divider: Rectangle {
+        width: 1
+        height: columns.height
+        color: details._theme ? details._theme.stroke : "#30363D"
+        opacity: 0.9
+    }
+
+    component Cell: Item {
+        default property alias content: body.data
+        property alias spacing: body.spacing
+        width: details._columnWidth
+        implicitHeight: body.implicitHeight
+        Column {
+            id: body
+            x: 10
+            width: parent.width - 20
+            spacing: 8
+        }
+    }
+
+    component StreetColumn: Cell {
+        id: street
+        required property string title
+        required property string boardText
+        required property var steps
+
+        Header { text: street.title }
+        BoardDisplay {
+            theme: details._theme
+            boardText: street.boardText
+            compact: true
+            showStreetLabel: false
+        }
+        Rectangle {
+            width: parent.width
+            height: 1
+            color: details._theme ? details._theme.strokeLight : "#21262D"
+            opacity: 0.8
+        }
+        Text {
+            visible: street.steps.length === 0
+            text: "\u2014"
+            font.pixelSize: 11
+            color: details._theme ? details._theme.textMuted : "#8B949E"
+        }
+        ListView {
+            visible: street.steps.length > 0
+            width: parent.width
+            height: Math.min(120, Math.max(28, contentHeight))
+            spacing: 4
+            clip: true
+            interactive: contentHeight > height
+            boundsBehavior: Flickable.StopAtBounds
+            model: street.steps
+            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+            delegate: Rectangle {
+                id: step
+                required property string modelData
+                width: ListView.view.width
+                height: stepText.implicitHeight + 6
+                radius: details._theme ? details._theme.radiusXs : 4
+                color: details._theme ? details._theme.surface3 : "#2D333B"
+                Text {
+                    id: stepText
+                    x: 6
+                    width: parent.width - 12
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: step.modelData
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 11
+                    color: details._theme ? details._theme.text : "#F0F6FC"
+                }
+            }
+        }
+    }
+
+    component SeatLine: Row {
+        id: seatLine
+        required property string label
+        required property string cards
+        spacing: 8
+        Text {
+            width: 30
+            anchors.verticalCenter: parent.verticalCenter
+            text: seatLine.label
+            font.pixelSize: 12
+            color: details._theme ? details._theme.textMuted : "#8B949E"
+        }
+        Repeater {
+            model: [seatLine.cards.substr(0, 2), seatLine.cards.substr(2, 2)]
+            PlayingCard {
+                required property string modelData
+                theme: details._theme
+                mini: true
+                rank: modelData.charAt(0)
+                suit: modelData.charAt(1)
+                hoverable: false
+                enableHoverScale: false
+            }
+        }
+    }
+
+    Flickable {
+        id: columnsFlick
+        objectName: "detailsFlick"
+        x: 10
+        y: 10
+        width: parent.width - 20
+        height: parent.height - 20
+        contentWidth: columns.width
+        contentHeight: columns.height
+        clip: true
+        interactive: contentWidth > width
+        flickableDirection: Flickable.HorizontalFlick
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
+
+        Row {
+            id: columns
+
+            StreetColumn {
+                objectName: "detailsFlop"
+                title: qsTranslate("ResultsPage", "Flop")
+                boardText: String(details._d.flopBoard || "")
+                steps: details._d.flopActions || []
+            }
+            Divider {}
+            // Only the street's own card, in its own slot.
+            StreetColumn {
+                objectName: "detailsTurn"
+                title: qsTranslate("ResultsPage", "Turn")
+                boardText: details._d.turnCard ? "______" + details._d.turnCard : ""
+                steps: details._d.turnActions || []
+            }
+            Divider {}
+            StreetColumn {
+                objectName: "detailsRiver"
+                title: qsTranslate("ResultsPage", "River")
+                boardText: details._d.riverCard ? "________" + details._d.riverCard : ""
+                steps: details._d.riverActions || []
+            }
+            Divider {}
+            Cell {
+                spacing: 10
+                Header { text: qsTranslate("ResultsPage", "Hands") }
+                SeatLine { label: qsTranslate("ResultsPage", "IP"); cards: String(details._d.ipText || "") }
+                SeatLine { label: qsTranslate("ResultsPage", "OOP"); cards: String(details._d.oopText || "") }
+            }
+            Divider {}
+            Cell {
+                objectName: "detailsSummary"
+                spacing: 10
+                Header { text: qsTranslate("ResultsPage", "Summary") }
+                Text {
+                    objectName: "detailsWinner"
+                    width: parent.width
+                    text: qsTranslate("ResultsPage", "Winner: %1").arg(details._d.winner || "\u2014")
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    font.pixelSize: 12
+                    color: details._theme ? details._theme.text : "#F0F6FC"
+                }
+                Text {
+                    width: parent.width
+                    text: qsTranslate("ResultsPage", "Won: %1   Rake: %2").arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken))
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 12
+                    color: details._theme ? details._theme.textMuted : "#8B949E"
+                }
+                Text {
+                    objectName: "detailsEvLost"
+                    visible: details._mistake
+                    width: parent.width
+                    text: qsTranslate("ResultsPage", "EV lost: %1").arg(details._evLoss.toFixed(3))
+                    font.pixelSize: 12
+                    font.weight: Font.DemiBold
+                    color: details._theme ? details._theme.danger : "#F85149"
+                }
+                Text {
+                    objectName: "detailsIncorrect"
+                    visible: details._mistake
+                    width: parent.width
+                    text: qsTranslate("ResultsPage", "Incorrect: %1").arg(details._entry.mistakeAction || "\u2014")
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 11
+                    font.weight: Font.DemiBold
+                    color: details._theme ? details._theme.danger : "#F85149"
+                }
+                Text {
+                    objectName: "detailsCorrect"
+                    visible: details._mistake && !!details._entry.correctAction
+                    width: parent.width
+                    text: qsTranslate("ResultsPage", "Correct: %1").arg(details._entry.correctAction || "")
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 11
+                    font.weight: Font.DemiBold
+                    color: details._theme ? details._theme.success : "#3FB950"
+                }
+            }
+        }
+    }
+}
+

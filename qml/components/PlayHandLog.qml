@@ -1,0 +1,187 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+
+// The hands played against the solution, newest first: a tinted row per
+// hand (a mistake or a perfect hand) that selects it for the details panel,
+// and the buttons for the play settings and the play statistics.
+ColumnLayout {
+    id: log
+
+    required property var page
+    readonly property var _theme: page.theme
+
+    spacing: 10
+
+    Rectangle {
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        radius: log._theme ? log._theme.radiusMd : 10
+        color: log._theme ? log._theme.surface2 : "#21262D"
+        border.width: 1
+        border.color: log._theme ? log._theme.stroke : "#30363D"
+
+        ColumnLayout {
+            anchors.fill: parent
+            anchors.margins: 12
+            spacing: 10
+
+            RowLayout {
+                Layout.fillWidth: true
+                Text {
+                    Layout.fillWidth: true
+                    text: qsTranslate("ResultsPage", "Hand Log")
+                    font.pixelSize: 14
+                    font.bold: true
+                    color: log._theme ? log._theme.text : "#F0F6FC"
+                }
+                Text {
+                    objectName: "handLogCount"
+                    text: log.page.playHandLog.count > 0 ? qsTranslate("ResultsPage", "%1 hands").arg(log.page.playHandLog.count) : ""
+                    font.pixelSize: 11
+                    color: log._theme ? log._theme.textMuted : "#8B949E"
+                }
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                radius: log._theme ? log._theme.radiusSm : 8
+                color: log._theme ? log._theme.bg0 : "#080B12"
+                border.width: 1
+                border.color: log._theme ? log._theme.strokeLight : "#21262D"
+
+                ListView {
+                    id: list
+                    objectName: "handLogList"
+                    anchors.fill: parent
+                    anchors.margins: 8
+                    spacing: 8
+                    clip: true
+                    boundsBehavior: Flickable.StopAtBounds
+                    model: log.page.playHandLog
+                    ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+                    delegate: LogRow {}
+                }
+            }
+        }
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 10
+        SecondaryButton {
+            id: settingsButton
+            objectName: "playSettingsButton"
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            theme: log._theme
+            text: qsTranslate("ResultsPage", "Settings")
+            onClicked: log.page._openPlaySettingsDialogFromItem(settingsButton)
+        }
+        SecondaryButton {
+            objectName: "playStatisticsButton"
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            theme: log._theme
+            text: qsTranslate("ResultsPage", "Statistics")
+            onClicked: log.page.openPlayStatistics()
+        }
+    }
+
+    component LogRow: Rectangle {
+        id: row
+
+        required property int index
+        required property string board
+        required property string role
+        required property string oop
+        required property string ip
+        required property real evLoss
+        required property bool isMistake
+
+        readonly property bool mistake: isMistake || (isFinite(evLoss) && evLoss > 0)
+        readonly property bool selected: index === log.page.playSelectedLogIndex
+        readonly property string heroCards: role === "IP" ? ip : oop
+        readonly property color tone: mistake ? (log._theme ? log._theme.danger : "#F85149")
+                                              : (log._theme ? log._theme.success : "#3FB950")
+
+        objectName: "handLogRow" + index
+        width: ListView.view ? ListView.view.width : 0
+        height: content.implicitHeight + 12
+        radius: log._theme ? log._theme.radiusSm : 8
+        color: Qt.rgba(tone.r, tone.g, tone.b, selected ? 0.18 : 0.12)
+        border.width: selected ? 2 : 1
+        border.color: tone
+
+        Column {
+            id: content
+            x: 8
+            y: 6
+            width: parent.width - 16
+            spacing: 8
+
+            // A river board with the hole cards is wider than a narrow
+            // column: the line shrinks to fit rather than lose the cards.
+            Item {
+                width: parent.width
+                height: firstLine.implicitHeight * firstLine.scale
+                Row {
+                    id: firstLine
+                    spacing: 10
+                    scale: Math.min(1, parent.width / Math.max(1, implicitWidth))
+                    transformOrigin: Item.TopLeft
+                    BoardDisplay {
+                        anchors.verticalCenter: parent.verticalCenter
+                        theme: log._theme
+                        boardText: row.board
+                        compact: true
+                        showStreetLabel: false
+                    }
+                    Text {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: "|"
+                        font.pixelSize: 14
+                        font.bold: true
+                        color: log._theme ? log._theme.textMuted : "#8B949E"
+                    }
+                    Row {
+                        anchors.verticalCenter: parent.verticalCenter
+                        spacing: 4
+                        Repeater {
+                            model: [row.heroCards.substr(0, 2), row.heroCards.substr(2, 2)]
+                            PlayingCard {
+                                required property string modelData
+                                theme: log._theme
+                                mini: true
+                                rank: modelData.charAt(0)
+                                suit: modelData.charAt(1)
+                                hoverable: false
+                                enableHoverScale: false
+                            }
+                        }
+                    }
+                }
+            }
+
+            // Shown as they stand in every language.
+            Text {
+                objectName: "handLogFooter"
+                width: parent.width
+                horizontalAlignment: Text.AlignRight
+                text: row.mistake ? "EV -" + row.evLoss.toFixed(3) : "Perfect"
+                font.pixelSize: 11
+                font.weight: Font.DemiBold
+                color: row.mistake ? (log._theme ? log._theme.text : "#F0F6FC")
+                                   : (log._theme ? log._theme.textMuted : "#8B949E")
+            }
+        }
+
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.PointingHandCursor
+            onClicked: log.page.userSelectPlayLog(row.index)
+        }
+    }
+}
