@@ -1565,6 +1565,54 @@ Gesamt: %3
         <source>%1 options</source>
         <translation>%1 Optionen</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gewinner: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Gewonnen: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV-Verlust: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Falsch: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Handverlauf</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Training beenden</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Spot trainieren</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1565,6 +1565,54 @@ Duración media: %4</translation>
         <source>%1 options</source>
         <translation>%1 opciones</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Ganador: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Ganado: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrecto: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historial de manos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 manos</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Detener práctica</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Practicar spot</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1565,6 +1565,54 @@ Durée moy.&#xa0;: %4</translation>
         <source>%1 options</source>
         <translation>%1 options</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gagnant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Gain&#xa0;: %1   Rake&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrect&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correct&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historique des mains</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mains</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Arrêter l’exercice</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Exercice sur le spot</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1565,6 +1565,54 @@ Tempo medio: %4</translation>
         <source>%1 options</source>
         <translation>%1 opzioni</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vincitore: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Vinto: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perso: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Errato: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Corretto: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Storico mani</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mani</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Ferma esercizio</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Esercitati sullo spot</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

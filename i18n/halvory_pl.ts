@@ -1565,6 +1565,54 @@ Dziennie: %2
         <source>%1 options</source>
         <translation>Opcje: %1</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Ręce</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Zwycięzca: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Wygrana: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Utracone EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Błędnie: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Poprawnie: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historia rozdań</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Rozdania: %1</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Zakończ trening</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Trenuj spot</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1565,6 +1565,54 @@ Duração média: %4</translation>
         <source>%1 options</source>
         <translation>%1 opções</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vencedor: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Ganho: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorreto: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correto: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Histórico de mãos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mãos</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Parar treino</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Treinar spot</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1565,6 +1565,54 @@ Avg runtime: %4</source>
         <source>%1 options</source>
         <translation>Вариантов: %1</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Руки</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Победитель: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Выигрыш: %1   Рейк: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Потеря EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Верно: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>История раздач</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Раздач: %1</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Остановить тренировку</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Тренировать спот</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

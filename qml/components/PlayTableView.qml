@@ -278,7 +278,7 @@ Rectangle {
                                 id: bubbleText
                                 objectName: "opponentBubbleText"
                                 anchors.centerIn: parent
-                                text: view.page.playLastActionText
+                                text: view.page._nodeActionNameTranslated(view.page.playLastActionText)
                                 textFormat: Text.PlainText
                                 font.pixelSize: 12
                                 font.weight: Font.DemiBold

@@ -98,7 +98,7 @@ ColumnLayout {
                                                           : view.page._actionColor(String(parent.modelData.actionType).split(" ")[0])
                         }
                         Text {
-                            text: parent.modelData.name
+                            text: view.page._nodeActionNameTranslated(parent.modelData.name)
                             textFormat: Text.PlainText
                             font.pixelSize: 12
                             color: view._theme ? view._theme.textMuted : "#8B949E"
