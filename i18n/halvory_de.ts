@@ -2,6 +2,143 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 Combos</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% Equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · %5</source>
+        <translation>%1 · %2 · %3 · %4 · %5</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>Ungültige oder nicht lokale Datei-URL</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Leerer Dateipfad</translation>
+    </message>
+    <message>
+        <source>Cannot load a project while a solve is running</source>
+        <translation>Während ein Solve läuft, kann kein Projekt geladen werden</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Project file is too large</source>
+        <translation>Projektdatei ist zu groß</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>Ungültiges JSON</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Unbekanntes Projektformat</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Nicht unterstützte Projektversion</translation>
+    </message>
+    <message>
+        <source>Invalid project data: %1 %2</source>
+        <translation>Ungültige Projektdaten: %1 %2</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Datei konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Datei konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Nicht bereit: zuerst ein gültiges Board eingeben</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Nicht bereit: in beiden Ranges mindestens eine Hand auswählen</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Nicht bereit: OOP- und IP-Sizing ausfüllen</translation>
+    </message>
+    <message>
+        <source>Not ready: %1</source>
+        <translation>Nicht bereit: %1</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>Nicht genug RAM für den Solve (auch nach dem Löschen früherer Ergebnisse)</translation>
+    </message>
+    <message>
+        <source>Waiting for the previous solve to stop...</source>
+        <translation>Warten, bis der vorherige Solve beendet ist...</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Keine vorherige Solve-Konfiguration (zuerst einen Solve ausführen)</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Solve fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | Iter. %2 | Expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>ChanceCardPicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>✕</source>
+        <translation>✕</translation>
+    </message>
+</context>
+<context>
     <name>HandBuckets</name>
     <message>
         <source>straight flush</source>
@@ -89,6 +226,1989 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1. Check that the folder exists and that it may be written to.</source>
+        <translation>Das Projekt konnte nicht unter %1 gespeichert werden. Bitte prüfen, ob der Ordner existiert und beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Kein Controller</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened:
+%2</source>
+        <translation>%1 konnte nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Pellaris Project (*.pellarisproj)</source>
+        <translation>Pellaris-Projekt (*.pellarisproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Statistik Spiel vs. Lösung löschen</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Alle Statistiken zu Spiel vs. Lösung löschen (heute + gesamt)?</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (zukünftig)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Solves: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Ø Iterationen: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Ø Expl.: %1</translation>
+    </message>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Solve-Aktivität</translation>
+    </message>
+    <message>
+        <source>Last 6 months</source>
+        <translation>Letzte 6 Monate</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Ein moderner, leistungsstarker Hold&apos;em-Solver</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Neuer Solve</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Solve history</source>
+        <translation>Solve-Verlauf</translation>
+    </message>
+    <message>
+        <source>Total solves</source>
+        <translation>Solves gesamt</translation>
+    </message>
+    <message>
+        <source>Solves this week</source>
+        <translation>Solves diese Woche</translation>
+    </message>
+    <message>
+        <source>Average run time</source>
+        <translation>Mittlere Laufzeit</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Pellaris Core</source>
+        <translation>Pellaris Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 verfügbar</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 frei)</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Spiel vs. Lösung</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Hände (heute / gesamt)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Genauigkeit (heute / gesamt)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Ø EV-Verlust (heute / gesamt)</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Board, Ranges und Baum einrichten</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Schnell-Solve</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Mit Standardeinstellungen</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Range importieren</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Aus Datei laden</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Schnellaktionen</translation>
+    </message>
+    <message>
+        <source>%1
+Daily: %2
+Total: %3
+Avg runtime: %4</source>
+        <translation>%1
+Täglich: %2
+Gesamt: %3
+Ø Laufzeit: %4</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Solves over time</source>
+        <translation>Solves im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>No solves yet</source>
+        <translation>Noch keine Solves</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Bitte einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Bitte ein Profil auswählen.</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Standard-Ranges</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Populations-Ranges</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Eigene Ranges</translation>
+    </message>
+    <message>
+        <source>No rake</source>
+        <translation>Kein Rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>50nl-Rake</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>100nl-Rake</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>200nl-Rake</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>500nl-Rake</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3Bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4Bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3Bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4Bet</translation>
+    </message>
+    <message>
+        <source>6-max, %1</source>
+        <translation>6-max, %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs %2 3Bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3Bet vs %2 4Bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-Call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Raise callen</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check-back</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>3b callen</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>4b callen</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b cold callen</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb Pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Schwächere Regs</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Tighterer Reg</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Looserer Reg</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passiv</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passiv-tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passiv-neutral</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passiv-loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Extrem loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose-aggressiv</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Standard-LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniac</translation>
+    </message>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Export fehlgeschlagen: appController.saveTextFile nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Populations-Ranges exportieren</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Standard-Ranges exportieren</translation>
+    </message>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Import fehlgeschlagen: appController.readTextFile nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Import fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Import fehlgeschlagen: Die Datei enthielt keine erkennbaren Hände.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Kein Range-Inhalt zum Importieren.</translation>
+    </message>
+    <message>
+        <source>Game variant</source>
+        <translation>Spielvariante</translation>
+    </message>
+    <message>
+        <source>Switch to Holdem</source>
+        <translation>Zu Hold&apos;em wechseln</translation>
+    </message>
+    <message>
+        <source>Switch to Short Deck</source>
+        <translation>Zu Short Deck wechseln</translation>
+    </message>
+    <message>
+        <source>Utility model</source>
+        <translation>Nutzenmodell</translation>
+    </message>
+    <message>
+        <source>Switch to Cash</source>
+        <translation>Zu Cash wechseln</translation>
+    </message>
+    <message>
+        <source>Switch to ICM</source>
+        <translation>Zu ICM wechseln</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Select card</source>
+        <translation>Karte wählen</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Flop-Karte</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Turn-Karte</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>River-Karte</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Karte entfernen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Game Settings</source>
+        <translation>Spieleinstellungen</translation>
+    </message>
+    <message>
+        <source>Pot size</source>
+        <translation>Pot-Größe</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Start-Pot</translation>
+    </message>
+    <message>
+        <source>e.g., 100.0</source>
+        <translation>z. B. 100.0</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Effektiver Stack</translation>
+    </message>
+    <message>
+        <source>OOP stack</source>
+        <translation>OOP-Stack</translation>
+    </message>
+    <message>
+        <source>e.g., 1000</source>
+        <translation>z. B. 1000</translation>
+    </message>
+    <message>
+        <source>IP stack</source>
+        <translation>IP-Stack</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Auszahlungen</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20</source>
+        <translation>Auszahlungsbeträge für jeden bezahlten Platz in der Reihenfolge der Platzierung, durch Kommas getrennt, eingeben. Beispiel: 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>e.g., 50, 30, 20</source>
+        <translation>z. B. 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>Other stack sizes</source>
+        <translation>Weitere Stacks</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400</source>
+        <translation>Stackgrößen nur der übrigen Spieler (ohne OOP und IP), durch Kommas getrennt, eingeben. Beispiel: 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>e.g., 1200, 800, 400</source>
+        <translation>z. B. 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>z. B. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Rake-Cap</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>z. B. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Ziel-Exploitability (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>z. B. 0.10</translation>
+    </message>
+    <message>
+        <source>1%</source>
+        <translation>1%</translation>
+    </message>
+    <message>
+        <source>0.5%</source>
+        <translation>0.5%</translation>
+    </message>
+    <message>
+        <source>0.1%</source>
+        <translation>0.1%</translation>
+    </message>
+    <message>
+        <source>Project Setup</source>
+        <translation>Projekt-Setup</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Setup erforderlich</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>Solve-RAM: %1</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Verfügbarer RAM: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Weiter zum Solve →</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Standard-Überschreibungen löschen</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Alle lokal überschriebenen Standard-Ranges für %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Populations-Überschreibungen löschen</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Alle lokal überschriebenen Populations-Ranges für %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Short Deck</source>
+        <translation>Short Deck</translation>
+    </message>
+    <message>
+        <source>Holdem</source>
+        <translation>Hold&apos;em</translation>
+    </message>
+    <message>
+        <source>ICM</source>
+        <translation>ICM</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Einstellungsprofil speichern</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Profilname:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>z. B. 100bb ohne Rake (schnell)</translation>
+    </message>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Einstellungsprofil laden</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Gespeichertes Profil wählen:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Noch keine gespeicherten Profile.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Einstellungsprofil löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Dieses gespeicherte Profil wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>OOP Range</source>
+        <translation>OOP-Range</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>IP-Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>IP-Range speichern</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>OOP-Range speichern</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Name der Range:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>z. B. BTN vs BB (Standard)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Neuer Ordner (IP)</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Neuer Ordner (OOP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Ordnername:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>z. B. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Range importieren</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Range-Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>z. B. BTN Open (eigene)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Range löschen</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Dabei werden auch %1 Range(s) gelöscht. Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Noch keine Ranges.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Standard exportieren…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Population exportieren…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Überschreibungen löschen…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Range speichern…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Range importieren…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Neuer Ordner…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Auswahl löschen…</translation>
+    </message>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>OOP-Sizing</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>IP-Sizing</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Bet-Größen (%)</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Raise-Größen (%)</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>All-in ergänzen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Nicht donken</translation>
+    </message>
+    <message>
+        <source>Copy OOP settings</source>
+        <translation>OOP-Werte kopieren</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in ergänzen, wenn Jam unter</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>z. B. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% Pot</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Best for OOP</source>
+        <translation>Beste für OOP</translation>
+    </message>
+    <message>
+        <source>Best for IP</source>
+        <translation>Beste für IP</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Turn-Karte</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>River-Karte</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Spiel vs. Lösung</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rolle: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Rolle zum Starten wählen</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Als OOP spielen</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Beide spielen</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Als IP spielen</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Zum Ändern auf Turn/River klicken</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Nächste Hand</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Buckets</source>
+        <translation>Handklassen</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 angezeigt</translation>
+    </message>
+    <message>
+        <source> combos</source>
+        <translation> Combos</translation>
+    </message>
+    <message>
+        <source>Distributions</source>
+        <translation>Verteilungen</translation>
+    </message>
+    <message>
+        <source>Equity by hand</source>
+        <translation>Equity nach Hand</translation>
+    </message>
+    <message>
+        <source>EV by hand</source>
+        <translation>EV nach Hand</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Wird berechnet…</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Keine Daten</translation>
+    </message>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OOP: %1    IP: %2</source>
+        <translation>OOP: %1    IP: %2</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equity</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Computing distributions…</source>
+        <translation>Verteilungen werden berechnet…</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable.</source>
+        <translation>Verteilungen nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Hand Details</source>
+        <translation>Handdetails</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Suche (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Hand-Combos werden geladen…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Für diesen Knoten gibt es keine Hand-Combos.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filter: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Aufheben</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Keine Combos passen zu den aktuellen Filtern.</translation>
+    </message>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Zu callen</translation>
+    </message>
+    <message>
+        <source>Rake taken</source>
+        <translation>Rake-Abzug</translation>
+    </message>
+    <message>
+        <source>SPR</source>
+        <translation>SPR</translation>
+    </message>
+    <message>
+        <source>Pot odds</source>
+        <translation>Pot Odds</translation>
+    </message>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Node-Locking</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Node-Locking ist nur an Entscheidungsknoten verfügbar.</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Reset locks</source>
+        <translation>Locks löschen</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Re-Solve</translation>
+    </message>
+    <message>
+        <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
+        <translation>Tipp: Oben Frequenzen eingeben, dann eine Handzelle in der Matrix anklicken, um die gemischte Strategie anzuwenden.</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Tipp: Oben eine Aktion wählen, dann eine Handzelle in der Matrix anklicken, um sie zu locken.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution EV (cumulative)</source>
+        <translation>EV Spiel vs. Lösung (kumuliert)</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Optimal</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Hand %1</translation>
+    </message>
+    <message>
+        <source>Optimal: %1</source>
+        <translation>Optimal: %1</translation>
+    </message>
+    <message>
+        <source>Actual: %1</source>
+        <translation>Gespielt: %1</translation>
+    </message>
+    <message>
+        <source>Hand EV: %1 (opt) / %2 (act)</source>
+        <translation>Hand-EV: %1 (opt.) / %2 (gesp.)</translation>
+    </message>
+    <message>
+        <source>Hand EV: —</source>
+        <translation>Hand-EV: —</translation>
+    </message>
+    <message>
+        <source>Strategy View</source>
+        <translation>Strategieansicht</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 am Zug</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Range-Ansicht</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Spiel vs. Lösung</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitability</translation>
+    </message>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Aktionsfrequenzen</translation>
+    </message>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategie nach Hand</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standardmodus</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Node-Lock-Modus</translation>
+    </message>
+    <message>
+        <source>Game Tree</source>
+        <translation>Spielbaum</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>%1 austeilen</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Available actions</source>
+        <translation>Verfügbare Aktionen</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 Optionen</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gewinner: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Gewonnen: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV-Verlust: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Falsch: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Handverlauf</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Training beenden</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Spot trainieren</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>Install update?</source>
+        <translation>Update installieren?</translation>
+    </message>
+    <message>
+        <source>Pellaris will close to install the update. Continue?</source>
+        <translation>Pellaris wird zum Installieren des Updates geschlossen. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>The update will be downloaded and the folder holding it will open; Pellaris stays open. Continue?</source>
+        <translation>Das Update wird heruntergeladen und der Ordner mit der Datei geöffnet; Pellaris bleibt geöffnet. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Auf Standard zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Dunkler Modus</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Dunkles Farbschema in der gesamten Oberfläche verwenden</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Sprache der App ändern (wirkt sofort)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Akzentfarbe</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Hervorhebungsfarbe der App anpassen (Schaltflächen, Akzente, Kreuz/Check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Licenses</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>Qt Framework</source>
+        <translation>Qt-Framework</translation>
+    </message>
+    <message>
+        <source>Runtime (dynamic linking)</source>
+        <translation>Laufzeit (dynamisch gelinkt)</translation>
+    </message>
+    <message>
+        <source>LGPL v3</source>
+        <translation>LGPL v3</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Hinweise zu Drittanbietern und Lizenztexte liegen im Ordner „licenses“ neben der ausführbaren Datei.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Lizenzordner öffnen</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Hinweise öffnen</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Updates</translation>
+    </message>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Aktuelle Version: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Zuletzt geprüft: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Update verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>Keine Updates verfügbar.</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Downloading: %1%</source>
+        <translation>Download: %1%</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Download läuft…</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Wird geprüft...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Update läuft…</translation>
+    </message>
+    <message>
+        <source>Install update</source>
+        <translation>Update installieren</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+</context>
+<context>
+    <name>ShellNavigation</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Überblick &amp; Schnellaktionen</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, Ranges, Baum</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Solver starten</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Strategien ansehen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Poker-Solver</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Bereit für den Solve</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Starting solver…</source>
+        <translation>Solver wird gestartet…</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Wird abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteration %1 | Exploitability=%2</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: am Flop nicht donken</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: am Turn nicht donken</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: am River nicht donken</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: All-in am Flop ergänzen</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: All-in am Turn ergänzen</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: All-in am River ergänzen</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: All-in am Flop ergänzen</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: All-in am Turn ergänzen</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: All-in am River ergänzen</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: All-in ergänzen, wenn Jam &lt; %1% Pot</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: All-in ergänzen, wenn Jam &lt; %1% Pot</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Max, 1 thread</source>
+        <translation>Max., 1 Thread</translation>
+    </message>
+    <message>
+        <source>Max, %1 threads</source>
+        <translation>Max., %1 Threads</translation>
+    </message>
+    <message>
+        <source>1 thread</source>
+        <translation>1 Thread</translation>
+    </message>
+    <message>
+        <source>%1 threads</source>
+        <translation>%1 Threads</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>CFR-Solver starten und den Fortschritt in Echtzeit verfolgen.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Ressourcen</translation>
+    </message>
+    <message>
+        <source>CPU threads utilized</source>
+        <translation>Genutzte CPU-Threads</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pot / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (Cap %2)</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Bet-Größen</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Aktive Optionen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Solve läuft...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Solve starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ergebnisse ansehen →</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Wird gemessen...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>The solver has finished iterating; the results are being finalised.</source>
+        <translation>Der Solver hat die Iterationen beendet; die Ergebnisse werden fertiggestellt.</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Fenster %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterationen: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Kennzahlen</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Vergangen</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitability</translation>
+    </message>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Letzte Läufe</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Noch keine Läufe — auf „Solve starten“ klicken, um hier einen Lauf aufzuzeichnen.</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Berechnung</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Unter „Start“ ein neues Projekt anlegen (oder eines laden), um das Setup freizuschalten</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Board, Ranges und Sizings ausfüllen, um „Solve“ freizuschalten</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Einen Solve ausführen, um „Ergebnisse“ freizuschalten</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Bet %1</source>
+        <translation>Bet %1</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Raise %1</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Austeilen</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Endknoten</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Freq.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
@@ -133,6 +2253,14 @@
     <message>
         <source>No update is available.</source>
         <translation>Kein Update verfügbar.</translation>
+    </message>
+    <message>
+        <source>No downloadable update: the download URL is not an http or https address.</source>
+        <translation>Kein herunterladbares Update: Die Download-URL ist keine http- oder https-Adresse.</translation>
+    </message>
+    <message>
+        <source>the file is larger than the limit of %1 MB</source>
+        <translation>die Datei überschreitet die Grenze von %1 MB</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,143 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% de equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · %5</source>
+        <translation>%1 · %2 · %3 · %4 · %5</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>URL de archivo no válida o no local</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Ruta de archivo vacía</translation>
+    </message>
+    <message>
+        <source>Cannot load a project while a solve is running</source>
+        <translation>No se puede cargar un proyecto mientras hay una resolución en curso</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>No se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Project file is too large</source>
+        <translation>El archivo del proyecto es demasiado grande</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>JSON no válido</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Formato de proyecto no reconocido</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Versión de proyecto no compatible</translation>
+    </message>
+    <message>
+        <source>Invalid project data: %1 %2</source>
+        <translation>Datos de proyecto no válidos: %1 %2</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>No se pudo abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>No se pudo guardar el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>No está listo: primero introduce un board válido</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>No está listo: selecciona al menos una mano en ambos rangos</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>No está listo: completa el sizing de OOP y el de IP</translation>
+    </message>
+    <message>
+        <source>Not ready: %1</source>
+        <translation>No está listo: %1</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>No hay RAM suficiente para resolver (incluso tras borrar los resultados anteriores)</translation>
+    </message>
+    <message>
+        <source>Waiting for the previous solve to stop...</source>
+        <translation>Esperando a que se detenga la resolución anterior...</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>No hay configuración de una resolución anterior (resuelve una vez primero)</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Error en la resolución: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>ChanceCardPicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatoria</translation>
+    </message>
+    <message>
+        <source>✕</source>
+        <translation>✕</translation>
+    </message>
+</context>
+<context>
     <name>HandBuckets</name>
     <message>
         <source>straight flush</source>
@@ -89,6 +226,1989 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Jan</source>
+        <translation>Ene</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dic</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1. Check that the folder exists and that it may be written to.</source>
+        <translation>No se pudo guardar el proyecto en %1. Comprueba que la carpeta existe y que se puede escribir en ella.</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Sin controlador</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened:
+%2</source>
+        <translation>No se pudo abrir %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Pellaris Project (*.pellarisproj)</source>
+        <translation>Proyecto de Pellaris (*.pellarisproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar proyecto</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Abrir proyecto</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Borrar estadísticas de Jugar vs. solución</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>¿Borrar todas las estadísticas de Jugar vs. solución (hoy + total)?</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (futuro)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Resoluciones: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Iter. medias: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Expl. media: %1</translation>
+    </message>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Actividad de resolución</translation>
+    </message>
+    <message>
+        <source>Last 6 months</source>
+        <translation>Últimos 6 meses</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mié</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Jue</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Vie</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sáb</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Un solver de holdem moderno y de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nueva resolución</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Solve history</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Total solves</source>
+        <translation>Resoluciones totales</translation>
+    </message>
+    <message>
+        <source>Solves this week</source>
+        <translation>Resoluciones esta semana</translation>
+    </message>
+    <message>
+        <source>Average run time</source>
+        <translation>Duración media</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Pellaris Core</source>
+        <translation>Pellaris Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Hilos</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 disponibles</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 libres)</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jugar vs. solución</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Manos (hoy / total)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Precisión (hoy / total)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Pérdida media de EV (hoy / total)</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Configura board, rangos y árbol</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Resolución rápida</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Ajustes por defecto</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importar rango</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Cargar desde archivo</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Acciones rápidas</translation>
+    </message>
+    <message>
+        <source>%1
+Daily: %2
+Total: %3
+Avg runtime: %4</source>
+        <translation>%1
+Ese día: %2
+Total: %3
+Duración media: %4</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1s</translation>
+    </message>
+    <message>
+        <source>Solves over time</source>
+        <translation>Resoluciones en el tiempo</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>No solves yet</source>
+        <translation>Aún no hay resoluciones</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Introduce un nombre.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Selecciona un perfil.</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Rangos estándar</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Rangos de población</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Rangos propios</translation>
+    </message>
+    <message>
+        <source>No rake</source>
+        <translation>Sin rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>6-max, %1</source>
+        <translation>6-max, %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs %2 3bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs %2 4bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Call raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check back</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Call 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Call 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b cold call</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs más flojos</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg más tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg más loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Pasivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Pasivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Pasivo neutro</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Pasivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Loose extremo</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose agresivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG estándar</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maníaco</translation>
+    </message>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Error al exportar: appController.saveTextFile no está disponible.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Error al exportar: %1</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Exportar rangos de población</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Exportar rangos estándar</translation>
+    </message>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Error al importar: appController.readTextFile no está disponible.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Error al importar: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Error al importar: el archivo no contiene manos reconocibles.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>No hay contenido de rango para importar.</translation>
+    </message>
+    <message>
+        <source>Game variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Switch to Holdem</source>
+        <translation>Cambiar a Holdem</translation>
+    </message>
+    <message>
+        <source>Switch to Short Deck</source>
+        <translation>Cambiar a Short Deck</translation>
+    </message>
+    <message>
+        <source>Utility model</source>
+        <translation>Modelo de utilidad</translation>
+    </message>
+    <message>
+        <source>Switch to Cash</source>
+        <translation>Cambiar a cash</translation>
+    </message>
+    <message>
+        <source>Switch to ICM</source>
+        <translation>Cambiar a ICM</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Select card</source>
+        <translation>Elegir carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta del flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Borrar carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ajustes de juego</translation>
+    </message>
+    <message>
+        <source>Pot size</source>
+        <translation>Tamaño del bote</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Bote inicial</translation>
+    </message>
+    <message>
+        <source>e.g., 100.0</source>
+        <translation>p. ej., 100.0</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efectivo</translation>
+    </message>
+    <message>
+        <source>OOP stack</source>
+        <translation>Stack OOP</translation>
+    </message>
+    <message>
+        <source>e.g., 1000</source>
+        <translation>p. ej., 1000</translation>
+    </message>
+    <message>
+        <source>IP stack</source>
+        <translation>Stack IP</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Premios</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20</source>
+        <translation>Introduce el premio de cada puesto pagado, separados por comas y por orden de clasificación. Ejemplo: 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>e.g., 50, 30, 20</source>
+        <translation>p. ej., 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>Other stack sizes</source>
+        <translation>Otros stacks</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400</source>
+        <translation>Introduce, separados por comas, solo los stacks del resto de jugadores, sin incluir a OOP ni a IP. Ejemplo: 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>e.g., 1200, 800, 400</source>
+        <translation>p. ej., 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>p. ej., 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tope de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>p. ej., 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explotabilidad objetivo (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>p. ej., 0.10</translation>
+    </message>
+    <message>
+        <source>1%</source>
+        <translation>1%</translation>
+    </message>
+    <message>
+        <source>0.5%</source>
+        <translation>0.5%</translation>
+    </message>
+    <message>
+        <source>0.1%</source>
+        <translation>0.1%</translation>
+    </message>
+    <message>
+        <source>Project Setup</source>
+        <translation>Configuración del proyecto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Falta configurar</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM necesaria: %1</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponible: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Continuar a Resolver →</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Borrar sobrescrituras estándar</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>¿Borrar todos los rangos estándar sobrescritos localmente para %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Borrar sobrescrituras de población</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>¿Borrar todos los rangos de población sobrescritos localmente para %1?</translation>
+    </message>
+    <message>
+        <source>Short Deck</source>
+        <translation>Short Deck</translation>
+    </message>
+    <message>
+        <source>Holdem</source>
+        <translation>Holdem</translation>
+    </message>
+    <message>
+        <source>ICM</source>
+        <translation>ICM</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Guardar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nombre del perfil:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>p. ej., 100bb sin rake (rápido)</translation>
+    </message>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Cargar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Elige un perfil guardado:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Aún no hay perfiles guardados.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Eliminar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>¿Seguro que quieres eliminar este perfil guardado?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>OOP Range</source>
+        <translation>Rango OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Rango IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>p. ej., AA, KK, AKs, QQ+ o 50%</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Guardar rango IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Guardar rango OOP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nombre del rango:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>p. ej., BTN vs BB (por defecto)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Nueva carpeta (IP)</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Nueva carpeta (OOP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nombre de la carpeta:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>p. ej., BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importar rango</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Texto de rango (*.txt)</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>p. ej., BTN open (propio)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Eliminar rango</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>También se eliminarán %1 rango(s). Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Aún no hay rangos.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exportar estándar…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exportar población…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Borrar sobrescrituras…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Guardar rango actual…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importar rango…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Nueva carpeta…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Eliminar selección…</translation>
+    </message>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Sizing OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Sizing IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Bets (%)</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Raises (%)</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Añadir all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Sin donk</translation>
+    </message>
+    <message>
+        <source>Copy OOP settings</source>
+        <translation>Copiar ajustes de OOP</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>Añadir all-in si el jam es menor que</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>p. ej. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% del bote</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>p. ej., AA, KK, AKs, QQ+ o 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 manos</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatoria</translation>
+    </message>
+    <message>
+        <source>Best for OOP</source>
+        <translation>Mejor para OOP</translation>
+    </message>
+    <message>
+        <source>Best for IP</source>
+        <translation>Mejor para IP</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jugar vs. solución</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rol: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Elige un rol para empezar</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jugar como OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jugar con ambos</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jugar como IP</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Haz clic en Turn/River para cambiarla</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Otra mano</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 visibles</translation>
+    </message>
+    <message>
+        <source> combos</source>
+        <translation> combos</translation>
+    </message>
+    <message>
+        <source>Distributions</source>
+        <translation>Distribuciones</translation>
+    </message>
+    <message>
+        <source>Equity by hand</source>
+        <translation>Equity por mano</translation>
+    </message>
+    <message>
+        <source>EV by hand</source>
+        <translation>EV por mano</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Calculando…</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Sin datos</translation>
+    </message>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OOP: %1    IP: %2</source>
+        <translation>OOP: %1    IP: %2</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equity</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Computing distributions…</source>
+        <translation>Calculando distribuciones…</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable.</source>
+        <translation>Distribuciones no disponibles.</translation>
+    </message>
+    <message>
+        <source>Hand Details</source>
+        <translation>Detalle de manos</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Buscar (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Cargando combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>No hay combos que mostrar en este nodo.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Ningún combo coincide con los filtros actuales.</translation>
+    </message>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Bote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>A pagar</translation>
+    </message>
+    <message>
+        <source>Rake taken</source>
+        <translation>Rake cobrado</translation>
+    </message>
+    <message>
+        <source>SPR</source>
+        <translation>SPR</translation>
+    </message>
+    <message>
+        <source>Pot odds</source>
+        <translation>Pot odds</translation>
+    </message>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Bloqueo de nodos</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>El bloqueo de nodos solo está disponible en nodos de decisión.</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mixta</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>frec.</translation>
+    </message>
+    <message>
+        <source>Reset locks</source>
+        <translation>Quitar bloqueos</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Recalcular</translation>
+    </message>
+    <message>
+        <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
+        <translation>Consejo: introduce las frecuencias arriba y luego haz clic en una celda de la matriz para aplicar la estrategia mixta.</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Consejo: selecciona una acción arriba y luego haz clic en una celda de la matriz para bloquearla.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution EV (cumulative)</source>
+        <translation>Jugar vs. solución: EV acumulado</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Óptimo</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Mano %1</translation>
+    </message>
+    <message>
+        <source>Optimal: %1</source>
+        <translation>Óptimo: %1</translation>
+    </message>
+    <message>
+        <source>Actual: %1</source>
+        <translation>Real: %1</translation>
+    </message>
+    <message>
+        <source>Hand EV: %1 (opt) / %2 (act)</source>
+        <translation>EV de la mano: %1 (ópt.) / %2 (real)</translation>
+    </message>
+    <message>
+        <source>Hand EV: —</source>
+        <translation>EV de la mano: —</translation>
+    </message>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista de estrategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Actúa %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vista de rango</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Jugar vs. solución</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frecuencias de acción</translation>
+    </message>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estrategia por mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Modo estándar</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Modo bloqueo</translation>
+    </message>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árbol de juego</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Carta del %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Available actions</source>
+        <translation>Acciones disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opciones</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Ganador: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Ganado: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrecto: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historial de manos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 manos</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Detener práctica</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Practicar spot</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Dorado</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Install update?</source>
+        <translation>¿Instalar la actualización?</translation>
+    </message>
+    <message>
+        <source>Pellaris will close to install the update. Continue?</source>
+        <translation>Pellaris se cerrará para instalar la actualización. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>The update will be downloaded and the folder holding it will open; Pellaris stays open. Continue?</source>
+        <translation>Se descargará la actualización y se abrirá la carpeta que la contiene; Pellaris seguirá abierto. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Restablecer valores</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Guardar ajustes</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Modo oscuro</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Usa un esquema de colores oscuro en toda la interfaz</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Cambia el idioma de la aplicación (se aplica al instante)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Color de acento</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Personaliza el color de resalte de la aplicación (botones, acentos, tréboles/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Licenses</source>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>Qt Framework</source>
+        <translation>Framework Qt</translation>
+    </message>
+    <message>
+        <source>Runtime (dynamic linking)</source>
+        <translation>Runtime (enlace dinámico)</translation>
+    </message>
+    <message>
+        <source>LGPL v3</source>
+        <translation>LGPL v3</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Los avisos de terceros y los textos de las licencias se incluyen en la carpeta &apos;licenses&apos;, junto al ejecutable.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Abrir carpeta de licencias</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Abrir avisos</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Actualizaciones</translation>
+    </message>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Versión actual: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocida</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Última comprobación: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Actualización disponible: %1</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>No hay actualizaciones disponibles.</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Descargada</translation>
+    </message>
+    <message>
+        <source>Downloading: %1%</source>
+        <translation>Descargando: %1%</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Descargando…</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Comprobando...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Actualizando…</translation>
+    </message>
+    <message>
+        <source>Install update</source>
+        <translation>Instalar actualización</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+</context>
+<context>
+    <name>ShellNavigation</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Resumen y acciones rápidas</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, rangos, árbol</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Ejecutar el solver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Explorar estrategias</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Solver de póker</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Listo para resolver</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Starting solver…</source>
+        <translation>Iniciando el solver…</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizando…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteración %1 | explotabilidad=%2</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En curso</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: sin donk en el flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: sin donk en el turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: sin donk en el river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: añadir all-in en el flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: añadir all-in en el turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: añadir all-in en el river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: añadir all-in en el flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: añadir all-in en el turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: añadir all-in en el river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: añadir all-in si el jam es &lt; %1% del bote</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: añadir all-in si el jam es &lt; %1% del bote</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
+    </message>
+    <message>
+        <source>Max, 1 thread</source>
+        <translation>Máx., 1 hilo</translation>
+    </message>
+    <message>
+        <source>Max, %1 threads</source>
+        <translation>Máx., %1 hilos</translation>
+    </message>
+    <message>
+        <source>1 thread</source>
+        <translation>1 hilo</translation>
+    </message>
+    <message>
+        <source>%1 threads</source>
+        <translation>%1 hilos</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Ejecuta el solver CFR y sigue su progreso en tiempo real.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
+        <source>CPU threads utilized</source>
+        <translation>Hilos de CPU usados</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Bote / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (tope %2)</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Sizings de bet</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opciones activadas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Resolviendo...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ver resultados →</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Midiendo...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>The solver has finished iterating; the results are being finalised.</source>
+        <translation>El solver ha terminado de iterar; se están finalizando los resultados.</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Ventana %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iteraciones: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Métricas</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Transcurrido</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ejecuciones recientes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Aún no hay ejecuciones — haz clic en Resolver para registrar una aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Iniciando</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicializando</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Resolviendo</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Empieza un proyecto nuevo (o carga uno) desde Inicio para habilitar Configuración</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Completa el board, los rangos y los sizings para habilitar Resolver</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Ejecuta una resolución para habilitar Resultados</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Bet %1</source>
+        <translation>Bet %1</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Raise %1</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Bote: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Frec.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
@@ -133,6 +2253,14 @@
     <message>
         <source>No update is available.</source>
         <translation>No hay ninguna actualización disponible.</translation>
+    </message>
+    <message>
+        <source>No downloadable update: the download URL is not an http or https address.</source>
+        <translation>No hay actualización descargable: la URL de descarga no es una dirección http ni https.</translation>
+    </message>
+    <message>
+        <source>the file is larger than the limit of %1 MB</source>
+        <translation>el archivo supera el límite de %1 MB</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,143 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>équité %1%</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>EV %1</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · %5</source>
+        <translation>%1 · %2 · %3 · %4 · %5</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>URL de fichier invalide ou non locale</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Chemin de fichier vide</translation>
+    </message>
+    <message>
+        <source>Cannot load a project while a solve is running</source>
+        <translation>Impossible de charger un projet pendant un calcul</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>Project file is too large</source>
+        <translation>Fichier de projet trop volumineux</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>JSON invalide</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Format de projet non reconnu</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Version de projet non prise en charge</translation>
+    </message>
+    <message>
+        <source>Invalid project data: %1 %2</source>
+        <translation>Données de projet invalides&#xa0;: %1 %2</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Impossible d’ouvrir le fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Impossible d’enregistrer le fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Pas prêt&#xa0;: saisissez d’abord un board valide</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Pas prêt&#xa0;: sélectionnez au moins une main dans chacune des deux ranges</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Pas prêt&#xa0;: renseignez les sizings OOP et IP</translation>
+    </message>
+    <message>
+        <source>Not ready: %1</source>
+        <translation>Pas prêt&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>RAM insuffisante pour le calcul (même après suppression des résultats précédents)</translation>
+    </message>
+    <message>
+        <source>Waiting for the previous solve to stop...</source>
+        <translation>Attente de l’arrêt du calcul précédent...</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Aucune configuration de calcul précédente (lancez d’abord un calcul)</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Échec du calcul&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | itér. %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>ChanceCardPicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>✕</source>
+        <translation>✕</translation>
+    </message>
+</context>
+<context>
     <name>HandBuckets</name>
     <message>
         <source>straight flush</source>
@@ -89,10 +226,1993 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Jan</source>
+        <translation>janv.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>févr.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>avr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>juil.</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>déc.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1. Check that the folder exists and that it may be written to.</source>
+        <translation>Impossible d’enregistrer le projet dans %1. Vérifiez que le dossier existe et qu’il est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Aucun contrôleur</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Échec de l’ouverture</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened:
+%2</source>
+        <translation>Impossible d’ouvrir %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Pellaris Project (*.pellarisproj)</source>
+        <translation>Projet Pellaris (*.pellarisproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Ouvrir un projet</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Effacer les stats «&#xa0;Jouer vs solution&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Effacer toutes les statistiques «&#xa0;Jouer vs solution&#xa0;» (aujourd’hui + total)&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (à venir)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Calculs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Itér. moy.&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Expl. moy.&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Activité de calcul</translation>
+    </message>
+    <message>
+        <source>Last 6 months</source>
+        <translation>6 derniers mois</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun.</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar.</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mer.</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jeu.</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>ven.</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sam.</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>dim.</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Un solveur de hold’em moderne et performant</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nouveau calcul</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Solve history</source>
+        <translation>Historique des calculs</translation>
+    </message>
+    <message>
+        <source>Total solves</source>
+        <translation>Total des calculs</translation>
+    </message>
+    <message>
+        <source>Solves this week</source>
+        <translation>Calculs cette semaine</translation>
+    </message>
+    <message>
+        <source>Average run time</source>
+        <translation>Durée moyenne</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Pellaris Core</source>
+        <translation>Pellaris Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 disponibles</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 libres)</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jouer vs solution</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Mains (aujourd’hui / total)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Précision (aujourd’hui / total)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Perte d’EV moy. (aujourd’hui / total)</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Configurer board, ranges et arbre</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Calcul rapide</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Avec les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importer une range</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Charger un fichier</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Actions rapides</translation>
+    </message>
+    <message>
+        <source>%1
+Daily: %2
+Total: %3
+Avg runtime: %4</source>
+        <translation>%1
+Par jour&#xa0;: %2
+Total&#xa0;: %3
+Durée moy.&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Solves over time</source>
+        <translation>Évolution des calculs</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Par jour</translation>
+    </message>
+    <message>
+        <source>No solves yet</source>
+        <translation>Aucun calcul pour l’instant</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Veuillez saisir un nom.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Veuillez sélectionner un profil.</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges de population</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Mes ranges</translation>
+    </message>
+    <message>
+        <source>No rake</source>
+        <translation>Sans rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>6-max, %1</source>
+        <translation>6-max, %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs %2 3bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs %2 4bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Call raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check back</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Call 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Call 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b cold call</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs plus faibles</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg plus tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg plus loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passif</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passif tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passif neutre</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passif loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Loose extrême</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose agressif</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG standard</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniac</translation>
+    </message>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Échec de l’export&#xa0;: appController.saveTextFile indisponible.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Échec de l’export&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Exporter les ranges de population</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Exporter les ranges standard</translation>
+    </message>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Échec de l’import&#xa0;: appController.readTextFile indisponible.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Échec de l’import&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Échec de l’import&#xa0;: le fichier ne contient aucune main reconnaissable.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Aucun contenu de range à importer.</translation>
+    </message>
+    <message>
+        <source>Game variant</source>
+        <translation>Variante de jeu</translation>
+    </message>
+    <message>
+        <source>Switch to Holdem</source>
+        <translation>Passer au Hold’em</translation>
+    </message>
+    <message>
+        <source>Switch to Short Deck</source>
+        <translation>Passer au Short Deck</translation>
+    </message>
+    <message>
+        <source>Utility model</source>
+        <translation>Modèle d’utilité</translation>
+    </message>
+    <message>
+        <source>Switch to Cash</source>
+        <translation>Passer en cash</translation>
+    </message>
+    <message>
+        <source>Switch to ICM</source>
+        <translation>Passer en ICM</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Select card</source>
+        <translation>Choisir une carte</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carte du flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carte du turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carte de la river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Retirer la carte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Game Settings</source>
+        <translation>Réglages de jeu</translation>
+    </message>
+    <message>
+        <source>Pot size</source>
+        <translation>Taille du pot</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pot de départ</translation>
+    </message>
+    <message>
+        <source>e.g., 100.0</source>
+        <translation>ex. 100.0</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack effectif</translation>
+    </message>
+    <message>
+        <source>OOP stack</source>
+        <translation>Stack OOP</translation>
+    </message>
+    <message>
+        <source>e.g., 1000</source>
+        <translation>ex. 1000</translation>
+    </message>
+    <message>
+        <source>IP stack</source>
+        <translation>Stack IP</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Paiements</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20</source>
+        <translation>Saisissez le montant payé à chaque place, dans l’ordre d’arrivée, séparé par des virgules. Exemple&#xa0;: 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>e.g., 50, 30, 20</source>
+        <translation>ex. 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>Other stack sizes</source>
+        <translation>Autres stacks</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400</source>
+        <translation>Saisissez les stacks des autres joueurs uniquement (hors OOP et IP), séparés par des virgules. Exemple&#xa0;: 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>e.g., 1200, 800, 400</source>
+        <translation>ex. 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>ex. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Plafond de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>ex. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Exploitabilité cible (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>ex. 0.10</translation>
+    </message>
+    <message>
+        <source>1%</source>
+        <translation>1%</translation>
+    </message>
+    <message>
+        <source>0.5%</source>
+        <translation>0.5%</translation>
+    </message>
+    <message>
+        <source>0.1%</source>
+        <translation>0.1%</translation>
+    </message>
+    <message>
+        <source>Project Setup</source>
+        <translation>Configuration du projet</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Configuration requise</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM du calcul&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Passer au calcul →</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Effacer les remplacements standard</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Effacer toutes les ranges standard remplacées localement pour %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Effacer les remplacements de population</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Effacer toutes les ranges de population remplacées localement pour %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Short Deck</source>
+        <translation>Short Deck</translation>
+    </message>
+    <message>
+        <source>Holdem</source>
+        <translation>Hold’em</translation>
+    </message>
+    <message>
+        <source>ICM</source>
+        <translation>ICM</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Enregistrer le profil de réglages</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nom du profil&#xa0;:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>ex. 100bb sans rake (rapide)</translation>
+    </message>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Charger un profil de réglages</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Choisissez un profil enregistré&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Aucun profil enregistré pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Supprimer le profil de réglages</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Voulez-vous vraiment supprimer ce profil enregistré&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>ex. AA, KK, AKs, QQ+ ou 50%</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Enregistrer la range IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Enregistrer la range OOP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nom de cette range&#xa0;:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>ex. BTN vs BB (défaut)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Ajouter un dossier (IP)</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Ajouter un dossier (OOP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nom du dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>ex. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importer une range</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Range en texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>ex. BTN open (perso)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Supprimer la range</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Cela supprimera aussi %1 range(s). Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Aucune range pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exporter standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exporter population…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Effacer les remplacements…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Enregistrer la range…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importer une range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Ajouter un dossier…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Supprimer la sélection…</translation>
+    </message>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Sizing OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Sizing IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Bets (%)</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Raises (%)</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Ajouter all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Pas de donk</translation>
+    </message>
+    <message>
+        <source>Copy OOP settings</source>
+        <translation>Copier les réglages OOP</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>Ajouter all-in si jam inférieur à</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>ex. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% du pot</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>ex. AA, KK, AKs, QQ+ ou 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mains</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>Best for OOP</source>
+        <translation>Meilleure pour OOP</translation>
+    </message>
+    <message>
+        <source>Best for IP</source>
+        <translation>Meilleure pour IP</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carte du turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carte de la river</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jouer vs solution</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rôle&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Choisissez un rôle pour commencer</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jouer OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jouer les deux</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jouer IP</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Cliquez sur Turn/River pour changer</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Nouvelle main</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Buckets</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 affichées</translation>
+    </message>
+    <message>
+        <source> combos</source>
+        <translation> combos</translation>
+    </message>
+    <message>
+        <source>Distributions</source>
+        <translation>Distributions</translation>
+    </message>
+    <message>
+        <source>Equity by hand</source>
+        <translation>Équité par main</translation>
+    </message>
+    <message>
+        <source>EV by hand</source>
+        <translation>EV par main</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Calcul…</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Aucune donnée</translation>
+    </message>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1&#xa0;: %2%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>OOP: %1    IP: %2</source>
+        <translation>OOP&#xa0;: %1    IP&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Équité</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Computing distributions…</source>
+        <translation>Calcul des distributions…</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable.</source>
+        <translation>Distributions indisponibles.</translation>
+    </message>
+    <message>
+        <source>Hand Details</source>
+        <translation>Détail des mains</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Rechercher (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Chargement des combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Aucun combo à afficher pour ce nœud.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Aucun combo ne correspond aux filtres actuels.</translation>
+    </message>
+    <message>
+        <source>EV:</source>
+        <translation>EV&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>À payer</translation>
+    </message>
+    <message>
+        <source>Rake taken</source>
+        <translation>Rake prélevé</translation>
+    </message>
+    <message>
+        <source>SPR</source>
+        <translation>SPR</translation>
+    </message>
+    <message>
+        <source>Pot odds</source>
+        <translation>Cote du pot</translation>
+    </message>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Node-locking</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Le node-locking n’est disponible que sur les nœuds de décision.</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mixte</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>fréquence</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>fréq.</translation>
+    </message>
+    <message>
+        <source>Reset locks</source>
+        <translation>Effacer les locks</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Recalculer</translation>
+    </message>
+    <message>
+        <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
+        <translation>Astuce&#xa0;: saisissez les fréquences ci-dessus, puis cliquez sur une case de la matrice pour appliquer la stratégie mixte à cette main.</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Astuce&#xa0;: choisissez une action ci-dessus, puis cliquez sur une case de la matrice pour locker cette main.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution EV (cumulative)</source>
+        <translation>EV cumulée «&#xa0;Jouer vs solution&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Optimal</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Réel</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Main %1</translation>
+    </message>
+    <message>
+        <source>Optimal: %1</source>
+        <translation>Optimal&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Actual: %1</source>
+        <translation>Réel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hand EV: %1 (opt) / %2 (act)</source>
+        <translation>EV de la main&#xa0;: %1 (opt.) / %2 (réel)</translation>
+    </message>
+    <message>
+        <source>Hand EV: —</source>
+        <translation>EV de la main&#xa0;: —</translation>
+    </message>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vue stratégie</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Parole à %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vue des ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Jouer vs solution</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitabilité</translation>
+    </message>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Fréquences des actions</translation>
+    </message>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Stratégie par main</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Mode standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Mode node-lock</translation>
+    </message>
+    <message>
+        <source>Game Tree</source>
+        <translation>Arbre de jeu</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Donne %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Available actions</source>
+        <translation>Actions disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 options</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gagnant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Gain&#xa0;: %1   Rake&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrect&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correct&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historique des mains</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mains</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Arrêter l’exercice</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Exercice sur le spot</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Install update?</source>
+        <translation>Installer la mise à jour&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Pellaris will close to install the update. Continue?</source>
+        <translation>Pellaris va se fermer pour installer la mise à jour. Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The update will be downloaded and the folder holding it will open; Pellaris stays open. Continue?</source>
+        <translation>La mise à jour va être téléchargée et le dossier qui la contient s’ouvrira&#xa0;; Pellaris reste ouvert. Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Mode sombre</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Utiliser un thème sombre dans toute l’interface</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Changer la langue de l’application (effet immédiat)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Couleur d’accent</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Personnaliser la couleur de mise en valeur de l’application (boutons, accents, trèfle/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Licenses</source>
+        <translation>Licences</translation>
+    </message>
+    <message>
+        <source>Qt Framework</source>
+        <translation>Framework Qt</translation>
+    </message>
+    <message>
+        <source>Runtime (dynamic linking)</source>
+        <translation>Exécution (liaison dynamique)</translation>
+    </message>
+    <message>
+        <source>LGPL v3</source>
+        <translation>LGPL v3</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Les mentions des composants tiers et les textes de licence se trouvent dans le dossier «&#xa0;licenses&#xa0;», à côté de l’exécutable.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Ouvrir le dossier des licences</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Ouvrir les mentions</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Version actuelle&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnue</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Dernière vérification&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Mise à jour disponible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>Aucune mise à jour disponible.</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Téléchargée</translation>
+    </message>
+    <message>
+        <source>Downloading: %1%</source>
+        <translation>Téléchargement&#xa0;: %1%</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Téléchargement…</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Vérification...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Mise à jour…</translation>
+    </message>
+    <message>
+        <source>Install update</source>
+        <translation>Installer la mise à jour</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+</context>
+<context>
+    <name>ShellNavigation</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Aperçu et actions rapides</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, ranges, arbre</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Lancer le solveur</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Parcourir les stratégies</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Solveur de poker</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Prêt pour le calcul</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Starting solver…</source>
+        <translation>Démarrage du solveur…</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalisation…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Itération %1 | exploitabilité=%2</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalisation</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP&#xa0;: pas de donk au flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP&#xa0;: pas de donk au turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP&#xa0;: pas de donk à la river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP&#xa0;: all-in ajouté au flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP&#xa0;: all-in ajouté au turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP&#xa0;: all-in ajouté à la river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP&#xa0;: all-in ajouté au flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP&#xa0;: all-in ajouté au turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP&#xa0;: all-in ajouté à la river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP&#xa0;: all-in ajouté si jam &lt; %1% du pot</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP&#xa0;: all-in ajouté si jam &lt; %1% du pot</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Itérations %1 • Cible %2% (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Max, 1 thread</source>
+        <translation>Max, 1 thread</translation>
+    </message>
+    <message>
+        <source>Max, %1 threads</source>
+        <translation>Max, %1 threads</translation>
+    </message>
+    <message>
+        <source>1 thread</source>
+        <translation>1 thread</translation>
+    </message>
+    <message>
+        <source>%1 threads</source>
+        <translation>%1 threads</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Lancez le solveur CFR et suivez sa progression en temps réel.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Ressources</translation>
+    </message>
+    <message>
+        <source>CPU threads utilized</source>
+        <translation>Threads CPU utilisés</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pot / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (plafond %2)</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Sizings de bet</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Options activées</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Calcul en cours...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Lancer le calcul</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Voir les résultats →</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Mesure...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>The solver has finished iterating; the results are being finalised.</source>
+        <translation>Le solveur a terminé ses itérations&#xa0;; les résultats sont en cours de finalisation.</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Fenêtre %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Itérations&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Écoulé</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitabilité</translation>
+    </message>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Calculs récents</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Aucun calcul pour l’instant — cliquez sur Lancer le calcul pour en enregistrer un ici.</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalisation</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Calcul en cours</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Créez un projet (ou chargez-en un) depuis l’Accueil pour activer l’onglet Configuration</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Renseignez le board, les ranges et les sizings pour activer l’onglet Calcul</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Lancez un calcul pour activer l’onglet Résultats</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Bet %1</source>
+        <translation>Bet %1</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Raise %1</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Donne</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Fréq.&#xa0;: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV&#xa0;: %1%2</translation>
+    </message>
+</context>
+<context>
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L'URL de mise à jour n'est pas configurée.</translation>
+        <translation>L&apos;URL de mise à jour n&apos;est pas configurée.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
@@ -120,19 +2240,27 @@
     </message>
     <message>
         <source>No downloaded update is ready to install.</source>
-        <translation>Aucune mise à jour téléchargée n'est prête à être installée.</translation>
+        <translation>Aucune mise à jour téléchargée n&apos;est prête à être installée.</translation>
     </message>
     <message>
         <source>Downloaded installer file is missing.</source>
-        <translation>Le fichier d'installation téléchargé est introuvable.</translation>
+        <translation>Le fichier d&apos;installation téléchargé est introuvable.</translation>
     </message>
     <message>
         <source>Failed to launch installer.</source>
-        <translation>Impossible de lancer le programme d'installation.</translation>
+        <translation>Impossible de lancer le programme d&apos;installation.</translation>
     </message>
     <message>
         <source>No update is available.</source>
         <translation>Aucune mise à jour disponible.</translation>
+    </message>
+    <message>
+        <source>No downloadable update: the download URL is not an http or https address.</source>
+        <translation>Aucune mise à jour téléchargeable&#xa0;: l’URL de téléchargement n’est pas une adresse http ou https.</translation>
+    </message>
+    <message>
+        <source>the file is larger than the limit of %1 MB</source>
+        <translation>le fichier dépasse la limite de %1 MB</translation>
     </message>
 </context>
 </TS>

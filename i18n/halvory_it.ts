@@ -2,6 +2,143 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combo</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · %5</source>
+        <translation>%1 · %2 · %3 · %4 · %5</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>URL del file non valido o non locale</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Percorso file vuoto</translation>
+    </message>
+    <message>
+        <source>Cannot load a project while a solve is running</source>
+        <translation>Impossibile caricare un progetto durante un calcolo</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>Project file is too large</source>
+        <translation>File di progetto troppo grande</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>JSON non valido</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Formato di progetto non riconosciuto</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Versione di progetto non supportata</translation>
+    </message>
+    <message>
+        <source>Invalid project data: %1 %2</source>
+        <translation>Dati di progetto non validi: %1 %2</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Progetto caricato (%1 nodi di strategia, %2 nodi combo)</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Impossibile aprire il file: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Impossibile salvare il file: %1</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Avvio...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Non pronto: inserisci prima un board valido</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Non pronto: seleziona almeno una mano in entrambi i range</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Non pronto: compila il sizing sia di OOP sia di IP</translation>
+    </message>
+    <message>
+        <source>Not ready: %1</source>
+        <translation>Non pronto: %1</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>RAM insufficiente per il calcolo (anche dopo aver liberato i risultati precedenti)</translation>
+    </message>
+    <message>
+        <source>Waiting for the previous solve to stop...</source>
+        <translation>In attesa che il calcolo precedente si fermi...</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Nessuna configurazione di calcolo precedente (esegui prima un calcolo)</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Calcolo non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | iter. %2 | sfrutt.≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>ChanceCardPicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+    <message>
+        <source>✕</source>
+        <translation>✕</translation>
+    </message>
+</context>
+<context>
     <name>HandBuckets</name>
     <message>
         <source>straight flush</source>
@@ -89,10 +226,1993 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Jan</source>
+        <translation>Gen</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mag</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Giu</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Lug</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Ott</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dic</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1. Check that the folder exists and that it may be written to.</source>
+        <translation>Impossibile salvare il progetto in %1. Verifica che la cartella esista e che sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Nessun controller</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Apertura non riuscita</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened:
+%2</source>
+        <translation>Impossibile aprire %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Pellaris Project (*.pellarisproj)</source>
+        <translation>Progetto Pellaris (*.pellarisproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Apri progetto</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Azzera statistiche Gioco vs. soluzione</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Azzerare tutte le statistiche di Gioco vs. soluzione (oggi + totale)?</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (futura)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Calcoli: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Iterazioni medie: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Sfruttabilità media: %1</translation>
+    </message>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Attività di calcolo</translation>
+    </message>
+    <message>
+        <source>Last 6 months</source>
+        <translation>Ultimi 6 mesi</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Gio</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sab</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Un solver di Hold&apos;em moderno e ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nuovo calcolo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Solve history</source>
+        <translation>Cronologia calcoli</translation>
+    </message>
+    <message>
+        <source>Total solves</source>
+        <translation>Calcoli totali</translation>
+    </message>
+    <message>
+        <source>Solves this week</source>
+        <translation>Questa settimana</translation>
+    </message>
+    <message>
+        <source>Average run time</source>
+        <translation>Tempo medio di calcolo</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motore</translation>
+    </message>
+    <message>
+        <source>Pellaris Core</source>
+        <translation>Pellaris Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Thread</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 disponibili</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (libera: %2)</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gioco vs. soluzione</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Mani (oggi / totale)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Precisione (oggi / totale)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Perdita EV media (oggi / totale)</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Configura board, range e albero</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Calcolo rapido</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Impostazioni predefinite</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importa range</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Carica da file</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Azioni rapide</translation>
+    </message>
+    <message>
+        <source>%1
+Daily: %2
+Total: %3
+Avg runtime: %4</source>
+        <translation>%1
+Nel giorno: %2
+Totale: %3
+Tempo medio: %4</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1s</translation>
+    </message>
+    <message>
+        <source>Solves over time</source>
+        <translation>Calcoli nel tempo</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Giornaliero</translation>
+    </message>
+    <message>
+        <source>No solves yet</source>
+        <translation>Nessun calcolo</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Inserisci un nome.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Seleziona un profilo.</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Range standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Range di popolazione</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Range personalizzati</translation>
+    </message>
+    <message>
+        <source>No rake</source>
+        <translation>Senza rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>6-max, %1</source>
+        <translation>6-max, %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs %2 3bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs %2 4bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Call raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check back</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Call 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Call 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b cold call</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Reg più deboli</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg più tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg più loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altri</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passivo neutro</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Loose estremo</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose aggressivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG standard</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniac</translation>
+    </message>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Esportazione non riuscita: appController.saveTextFile non disponibile.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Esportazione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Esporta range di popolazione</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Esporta range standard</translation>
+    </message>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Importazione non riuscita: appController.readTextFile non disponibile.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Importazione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Importazione non riuscita: il file non contiene mani riconoscibili.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Nessun range da importare.</translation>
+    </message>
+    <message>
+        <source>Game variant</source>
+        <translation>Variante di gioco</translation>
+    </message>
+    <message>
+        <source>Switch to Holdem</source>
+        <translation>Passa a Hold&apos;em</translation>
+    </message>
+    <message>
+        <source>Switch to Short Deck</source>
+        <translation>Passa a Short Deck</translation>
+    </message>
+    <message>
+        <source>Utility model</source>
+        <translation>Modello di utilità</translation>
+    </message>
+    <message>
+        <source>Switch to Cash</source>
+        <translation>Passa a Cash</translation>
+    </message>
+    <message>
+        <source>Switch to ICM</source>
+        <translation>Passa a ICM</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Select card</source>
+        <translation>Seleziona carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta del flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Rimuovi carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Game Settings</source>
+        <translation>Impostazioni di gioco</translation>
+    </message>
+    <message>
+        <source>Pot size</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Piatto iniziale</translation>
+    </message>
+    <message>
+        <source>e.g., 100.0</source>
+        <translation>es. 100.0</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack effettivo</translation>
+    </message>
+    <message>
+        <source>OOP stack</source>
+        <translation>Stack OOP</translation>
+    </message>
+    <message>
+        <source>e.g., 1000</source>
+        <translation>es. 1000</translation>
+    </message>
+    <message>
+        <source>IP stack</source>
+        <translation>Stack IP</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Premi</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20</source>
+        <translation>Inserisci l&apos;importo del premio per ogni posizione pagata, separati da virgole, in ordine di arrivo. Esempio: 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>e.g., 50, 30, 20</source>
+        <translation>es. 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>Other stack sizes</source>
+        <translation>Altri stack</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400</source>
+        <translation>Inserisci, separati da virgole, gli stack dei soli giocatori restanti, esclusi OOP e IP. Esempio: 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>e.g., 1200, 800, 400</source>
+        <translation>es. 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>es. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Cap del rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>es. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Sfruttabilità obiettivo (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>es. 0.10</translation>
+    </message>
+    <message>
+        <source>1%</source>
+        <translation>1%</translation>
+    </message>
+    <message>
+        <source>0.5%</source>
+        <translation>0.5%</translation>
+    </message>
+    <message>
+        <source>0.1%</source>
+        <translation>0.1%</translation>
+    </message>
+    <message>
+        <source>Project Setup</source>
+        <translation>Setup del progetto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Setup richiesto</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM calcolo: %1</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponibile: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Vai al calcolo →</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Rimuovi sovrascritture standard</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Rimuovere tutti i range standard sovrascritti localmente per %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Rimuovi sovrascritture di popolazione</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Rimuovere tutti i range di popolazione sovrascritti localmente per %1?</translation>
+    </message>
+    <message>
+        <source>Short Deck</source>
+        <translation>Short Deck</translation>
+    </message>
+    <message>
+        <source>Holdem</source>
+        <translation>Hold&apos;em</translation>
+    </message>
+    <message>
+        <source>ICM</source>
+        <translation>ICM</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Salva profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nome del profilo:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>es. 100bb senza rake (veloce)</translation>
+    </message>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Carica profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Scegli un profilo salvato:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Ancora nessun profilo salvato.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Elimina profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Vuoi davvero eliminare questo profilo salvato?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>L&apos;operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Salva range IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Salva range OOP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nome del range:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>es. BTN vs BB (predefinito)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Nuova cartella (IP)</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Nuova cartella (OOP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nome cartella:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>es. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importa range</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Testo range (*.txt)</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>es. BTN open (personalizzato)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Elimina range</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Verranno eliminati anche %1 range. L&apos;operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Ancora nessun range.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Esporta standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Esporta popolazione…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Rimuovi sovrascritture…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Salva range attuale…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importa range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Nuova cartella…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Elimina selezionati…</translation>
+    </message>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Sizing OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Sizing IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Sizing bet (%)</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Sizing raise (%)</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Aggiungi all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>No donk</translation>
+    </message>
+    <message>
+        <source>Copy OOP settings</source>
+        <translation>Copia impostazioni OOP</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>Aggiungi all-in se il jam è sotto il</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>es. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% del piatto</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mani</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+    <message>
+        <source>Best for OOP</source>
+        <translation>Migliore per OOP</translation>
+    </message>
+    <message>
+        <source>Best for IP</source>
+        <translation>Migliore per IP</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gioco vs. soluzione</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Ruolo: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Scegli un ruolo per iniziare</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Gioca come OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Gioca con entrambi</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Gioca come IP</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Fai clic su Turn/River per cambiare carta</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Un&apos;altra mano</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 mostrate</translation>
+    </message>
+    <message>
+        <source> combos</source>
+        <translation> combo</translation>
+    </message>
+    <message>
+        <source>Distributions</source>
+        <translation>Distribuzioni</translation>
+    </message>
+    <message>
+        <source>Equity by hand</source>
+        <translation>Equity per mano</translation>
+    </message>
+    <message>
+        <source>EV by hand</source>
+        <translation>EV per mano</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Elaborazione…</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Nessun dato</translation>
+    </message>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OOP: %1    IP: %2</source>
+        <translation>OOP: %1    IP: %2</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equity</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Computing distributions…</source>
+        <translation>Calcolo delle distribuzioni…</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable.</source>
+        <translation>Distribuzioni non disponibili.</translation>
+    </message>
+    <message>
+        <source>Hand Details</source>
+        <translation>Dettagli mano</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Cerca (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Caricamento combo…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Nessuna combo da mostrare per questo nodo.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Nessuna combo corrisponde ai filtri attuali.</translation>
+    </message>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Da chiamare</translation>
+    </message>
+    <message>
+        <source>Rake taken</source>
+        <translation>Rake trattenuto</translation>
+    </message>
+    <message>
+        <source>SPR</source>
+        <translation>SPR</translation>
+    </message>
+    <message>
+        <source>Pot odds</source>
+        <translation>Pot odds</translation>
+    </message>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Node-locking</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Il node-locking è disponibile solo sui nodi decisionali.</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mista</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frequenza</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>freq</translation>
+    </message>
+    <message>
+        <source>Reset locks</source>
+        <translation>Rimuovi lock</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Ricalcola</translation>
+    </message>
+    <message>
+        <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
+        <translation>Suggerimento: inserisci le frequenze qui sopra, poi fai clic su una mano nella matrice per applicare la strategia mista.</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Suggerimento: seleziona un&apos;azione qui sopra, poi fai clic su una mano nella matrice per bloccarla.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution EV (cumulative)</source>
+        <translation>EV Gioco vs. soluzione (cumulativo)</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Ottimale</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Effettivo</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Mano %1</translation>
+    </message>
+    <message>
+        <source>Optimal: %1</source>
+        <translation>Ottimale: %1</translation>
+    </message>
+    <message>
+        <source>Actual: %1</source>
+        <translation>Effettivo: %1</translation>
+    </message>
+    <message>
+        <source>Hand EV: %1 (opt) / %2 (act)</source>
+        <translation>EV mano: %1 (ott.) / %2 (eff.)</translation>
+    </message>
+    <message>
+        <source>Hand EV: —</source>
+        <translation>EV mano: —</translation>
+    </message>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista strategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Tocca a %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vista range</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gioca vs soluzione</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Sfruttabilità</translation>
+    </message>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequenze delle azioni</translation>
+    </message>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia per mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Modalità standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Modalità node-lock</translation>
+    </message>
+    <message>
+        <source>Game Tree</source>
+        <translation>Albero di gioco</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Carta %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Available actions</source>
+        <translation>Azioni disponibili</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opzioni</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vincitore: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Vinto: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perso: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Errato: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Corretto: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Storico mani</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mani</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Ferma esercizio</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Esercitati sullo spot</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Arancione</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Lingua di sistema</translation>
+    </message>
+    <message>
+        <source>Install update?</source>
+        <translation>Installare l&apos;aggiornamento?</translation>
+    </message>
+    <message>
+        <source>Pellaris will close to install the update. Continue?</source>
+        <translation>Pellaris verrà chiuso per installare l&apos;aggiornamento. Continuare?</translation>
+    </message>
+    <message>
+        <source>The update will be downloaded and the folder holding it will open; Pellaris stays open. Continue?</source>
+        <translation>L&apos;aggiornamento verrà scaricato e si aprirà la cartella che lo contiene; Pellaris resterà aperto. Continuare?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Salva impostazioni</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Modalità scura</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Usa la combinazione di colori scura in tutta l&apos;interfaccia</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Cambia la lingua dell&apos;app (effetto immediato)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Colore d&apos;accento</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Personalizza il colore di evidenziazione dell&apos;app (pulsanti, accenti, fiori/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Licenses</source>
+        <translation>Licenze</translation>
+    </message>
+    <message>
+        <source>Qt Framework</source>
+        <translation>Framework Qt</translation>
+    </message>
+    <message>
+        <source>Runtime (dynamic linking)</source>
+        <translation>Runtime (collegamento dinamico)</translation>
+    </message>
+    <message>
+        <source>LGPL v3</source>
+        <translation>LGPL v3</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Le note di terze parti e i testi delle licenze si trovano nella cartella &apos;licenses&apos; accanto all&apos;eseguibile.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Apri cartella licenze</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Apri note</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Versione attuale: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuta</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Ultimo controllo: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Aggiornamento disponibile: %1</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>Nessun aggiornamento disponibile.</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Scaricato</translation>
+    </message>
+    <message>
+        <source>Downloading: %1%</source>
+        <translation>Download: %1%</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Download…</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Controllo...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Cerca aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Aggiornamento…</translation>
+    </message>
+    <message>
+        <source>Install update</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+</context>
+<context>
+    <name>ShellNavigation</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Panoramica e azioni rapide</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, range, albero</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Avvia il solver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Esplora le strategie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Poker Solver</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Pronto al calcolo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Starting solver…</source>
+        <translation>Avvio del solver…</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizzazione…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iterazione %1 | sfruttabilità=%2</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizzazione</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>In corso</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: no donk al flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: no donk al turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: no donk al river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: aggiungi all-in al flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: aggiungi all-in al turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: aggiungi all-in al river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: aggiungi all-in al flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: aggiungi all-in al turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: aggiungi all-in al river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: aggiungi all-in se jam &lt; %1% del piatto</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: aggiungi all-in se jam &lt; %1% del piatto</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterazioni %1 • Obiettivo %2% (≈ %3) • Thread %4</translation>
+    </message>
+    <message>
+        <source>Max, 1 thread</source>
+        <translation>Max, 1 thread</translation>
+    </message>
+    <message>
+        <source>Max, %1 threads</source>
+        <translation>Max, %1 thread</translation>
+    </message>
+    <message>
+        <source>1 thread</source>
+        <translation>1 thread</translation>
+    </message>
+    <message>
+        <source>%1 threads</source>
+        <translation>%1 thread</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Esegui il solver CFR e segui l&apos;avanzamento in tempo reale.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Risorse</translation>
+    </message>
+    <message>
+        <source>CPU threads utilized</source>
+        <translation>Thread CPU utilizzati</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Piatto / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (cap %2)</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Sizing bet</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opzioni attive</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controlli</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Calcolo...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Avvia calcolo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Vedi risultati →</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Misurazione...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>The solver has finished iterating; the results are being finalised.</source>
+        <translation>Il solver ha terminato le iterazioni; i risultati sono in fase di finalizzazione.</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Finestra %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterazioni: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Metriche</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Trascorso</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Rimanente</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Sfruttabilità</translation>
+    </message>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ultimi calcoli</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Ancora nessun calcolo — fai clic su Avvia calcolo per registrarne uno qui.</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizzazione</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Avvio</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inizializzazione</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Avvia un nuovo progetto (o caricane uno) da Home per abilitare Setup</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Compila board, range e sizing per abilitare Calcolo</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Esegui un calcolo per abilitare Risultati</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Bet %1</source>
+        <translation>Bet %1</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Raise %1</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminale</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Piatto: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Freq: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L'URL di aggiornamento non è configurato.</translation>
+        <translation>L&apos;URL di aggiornamento non è configurato.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
@@ -120,7 +2240,7 @@
     </message>
     <message>
         <source>No downloaded update is ready to install.</source>
-        <translation>Nessun aggiornamento scaricato è pronto per l'installazione.</translation>
+        <translation>Nessun aggiornamento scaricato è pronto per l&apos;installazione.</translation>
     </message>
     <message>
         <source>Downloaded installer file is missing.</source>
@@ -133,6 +2253,14 @@
     <message>
         <source>No update is available.</source>
         <translation>Nessun aggiornamento disponibile.</translation>
+    </message>
+    <message>
+        <source>No downloadable update: the download URL is not an http or https address.</source>
+        <translation>Nessun aggiornamento scaricabile: l&apos;URL di download non è un indirizzo http o https.</translation>
+    </message>
+    <message>
+        <source>the file is larger than the limit of %1 MB</source>
+        <translation>il file supera il limite di %1 MB</translation>
     </message>
 </context>
 </TS>

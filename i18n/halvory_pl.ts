@@ -2,6 +2,143 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 komb.</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · %5</source>
+        <translation>%1 · %2 · %3 · %4 · %5</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>Nieprawidłowy lub nielokalny adres URL pliku</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Pusta ścieżka pliku</translation>
+    </message>
+    <message>
+        <source>Cannot load a project while a solve is running</source>
+        <translation>Nie można wczytać projektu podczas obliczeń</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Nie udało się otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>Project file is too large</source>
+        <translation>Plik projektu jest za duży</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>Nieprawidłowy JSON</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Nierozpoznany format projektu</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Nieobsługiwana wersja projektu</translation>
+    </message>
+    <message>
+        <source>Invalid project data: %1 %2</source>
+        <translation>Nieprawidłowe dane projektu: %1 %2</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Nie udało się otworzyć pliku: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Nie udało się zapisać pliku: %1</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Uruchamianie...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Nie można rozpocząć: wprowadź poprawny board</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Nie można rozpocząć: zaznacz co najmniej jedną rękę w obu zakresach</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Nie można rozpocząć: uzupełnij sizing OOP i IP</translation>
+    </message>
+    <message>
+        <source>Not ready: %1</source>
+        <translation>Nie można rozpocząć: %1</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>Za mało RAM-u do obliczeń (po wyczyszczeniu poprzednich wyników)</translation>
+    </message>
+    <message>
+        <source>Waiting for the previous solve to stop...</source>
+        <translation>Oczekiwanie na zatrzymanie poprzednich obliczeń...</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Brak konfiguracji poprzednich obliczeń (najpierw uruchom obliczenia)</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Anulowanie...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Obliczenia nie powiodły się: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | iteracje %2 | expl.≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>ChanceCardPicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Losowa</translation>
+    </message>
+    <message>
+        <source>✕</source>
+        <translation>✕</translation>
+    </message>
+</context>
+<context>
     <name>HandBuckets</name>
     <message>
         <source>straight flush</source>
@@ -89,6 +226,1989 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Jan</source>
+        <translation>Sty</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Lut</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Kwi</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Cze</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Lip</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Wrz</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Paź</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Lis</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Gru</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Błąd zapisu</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1. Check that the folder exists and that it may be written to.</source>
+        <translation>Nie udało się zapisać projektu w %1. Sprawdź, czy folder istnieje i czy można w nim zapisywać.</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Brak kontrolera</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Błąd otwierania</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened:
+%2</source>
+        <translation>Nie udało się otworzyć %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Pellaris Project (*.pellarisproj)</source>
+        <translation>Projekt Pellaris (*.pellarisproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Zapisz projekt</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Otwórz projekt</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Wyczyść statystyki gry vs rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Wyczyścić wszystkie statystyki gry vs rozwiązanie (dziś + łącznie)?</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (w przyszłości)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Obliczenia: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Śr. liczba iteracji: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Śr. exploitowalność: %1</translation>
+    </message>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Aktywność obliczeń</translation>
+    </message>
+    <message>
+        <source>Last 6 months</source>
+        <translation>Ostatnie 6 miesięcy</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Pn</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Wt</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Śr</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Cz</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Pt</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Nd</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Nowoczesny, wydajny solver do hold&apos;ema</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nowe obliczenie</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Solve history</source>
+        <translation>Historia obliczeń</translation>
+    </message>
+    <message>
+        <source>Total solves</source>
+        <translation>Obliczenia łącznie</translation>
+    </message>
+    <message>
+        <source>Solves this week</source>
+        <translation>Obliczenia w tym tygodniu</translation>
+    </message>
+    <message>
+        <source>Average run time</source>
+        <translation>Średni czas obliczeń</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Silnik</translation>
+    </message>
+    <message>
+        <source>Pellaris Core</source>
+        <translation>Pellaris Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Wątki</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>dostępne: %1</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Pamięć</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (wolne: %2)</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gra vs rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Rozdania (dziś / łącznie)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Dokładność (dziś / łącznie)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Śr. strata EV (dziś / łącznie)</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Skonfiguruj board, zakresy, drzewo</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Szybkie obliczenie</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Użyj ustawień domyślnych</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importuj zakres</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Wczytaj z pliku</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Szybkie akcje</translation>
+    </message>
+    <message>
+        <source>%1
+Daily: %2
+Total: %3
+Avg runtime: %4</source>
+        <translation>%1
+Dziennie: %2
+Łącznie: %3
+Śr. czas: %4</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Solves over time</source>
+        <translation>Obliczenia w czasie</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Dziennie</translation>
+    </message>
+    <message>
+        <source>No solves yet</source>
+        <translation>Brak obliczeń</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Podaj nazwę.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Wybierz profil.</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Własne zakresy</translation>
+    </message>
+    <message>
+        <source>No rake</source>
+        <translation>Bez rake&apos;u</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>6-max, %1</source>
+        <translation>6-max, %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs %2 3bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs %2 4bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Call raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check back</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Call 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Call 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b cold call</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Słabsze regi</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Ciaśniejszy reg</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Luźniejszy reg</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inne</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Pasywny</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Pasywny ciasny</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Pasywny neutralny</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Pasywny luźny</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Skrajnie luźny</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Luźno-agresywny</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Standardowy LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniak</translation>
+    </message>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Eksport nie powiódł się: appController.saveTextFile jest niedostępne.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Eksport nie powiódł się: %1</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Eksportuj zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Eksportuj zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Import nie powiódł się: appController.readTextFile jest niedostępne.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Import nie powiódł się: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Import nie powiódł się: plik nie zawiera rozpoznawalnych rąk.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Brak zakresu do zaimportowania.</translation>
+    </message>
+    <message>
+        <source>Game variant</source>
+        <translation>Wariant gry</translation>
+    </message>
+    <message>
+        <source>Switch to Holdem</source>
+        <translation>Przełącz na Hold&apos;em</translation>
+    </message>
+    <message>
+        <source>Switch to Short Deck</source>
+        <translation>Przełącz na Short Deck</translation>
+    </message>
+    <message>
+        <source>Utility model</source>
+        <translation>Model użyteczności</translation>
+    </message>
+    <message>
+        <source>Switch to Cash</source>
+        <translation>Przełącz na cash</translation>
+    </message>
+    <message>
+        <source>Switch to ICM</source>
+        <translation>Przełącz na ICM</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Select card</source>
+        <translation>Wybierz kartę</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Karta flopa</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Karta turna</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Karta rivera</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Wyczyść kartę</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ustawienia gry</translation>
+    </message>
+    <message>
+        <source>Pot size</source>
+        <translation>Wielkość puli</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pula początkowa</translation>
+    </message>
+    <message>
+        <source>e.g., 100.0</source>
+        <translation>np. 100.0</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Efektywny stack</translation>
+    </message>
+    <message>
+        <source>OOP stack</source>
+        <translation>Stack OOP</translation>
+    </message>
+    <message>
+        <source>e.g., 1000</source>
+        <translation>np. 1000</translation>
+    </message>
+    <message>
+        <source>IP stack</source>
+        <translation>Stack IP</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Wypłaty</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20</source>
+        <translation>Wpisz oddzielone przecinkami kwoty wypłat dla kolejnych płatnych miejsc, w kolejności zajętych miejsc. Przykład: 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>e.g., 50, 30, 20</source>
+        <translation>np. 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>Other stack sizes</source>
+        <translation>Pozostałe stacki</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400</source>
+        <translation>Wpisz oddzielone przecinkami stacki wyłącznie pozostałych graczy, bez OOP i IP. Przykład: 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>e.g., 1200, 800, 400</source>
+        <translation>np. 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>np. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Limit rake&apos;u</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>np. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Docelowa exploitowalność (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>np. 0.10</translation>
+    </message>
+    <message>
+        <source>1%</source>
+        <translation>1%</translation>
+    </message>
+    <message>
+        <source>0.5%</source>
+        <translation>0.5%</translation>
+    </message>
+    <message>
+        <source>0.1%</source>
+        <translation>0.1%</translation>
+    </message>
+    <message>
+        <source>Project Setup</source>
+        <translation>Konfiguracja projektu</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Wymaga konfiguracji</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM obliczeń: %1</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Dostępny RAM: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Przejdź do solvera →</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Wyczyść nadpisania standardowe</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Wyczyścić wszystkie lokalnie nadpisane zakresy standardowe dla %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Wyczyść nadpisania populacji</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Wyczyścić wszystkie lokalnie nadpisane zakresy populacji dla %1?</translation>
+    </message>
+    <message>
+        <source>Short Deck</source>
+        <translation>Short Deck</translation>
+    </message>
+    <message>
+        <source>Holdem</source>
+        <translation>Hold&apos;em</translation>
+    </message>
+    <message>
+        <source>ICM</source>
+        <translation>ICM</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Zapisz profil ustawień</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nazwa profilu:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>np. 100bb bez rake&apos;u (szybki)</translation>
+    </message>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Wczytaj profil ustawień</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Wybierz zapisany profil:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Brak zapisanych profili.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Usuń profil ustawień</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Czy na pewno chcesz usunąć ten zapisany profil?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Tej operacji nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>OOP Range</source>
+        <translation>Zakres OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Zakres IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Waga</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>np. AA, KK, AKs, QQ+ lub 50%</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Zapisz zakres IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Zapisz zakres OOP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nazwa zakresu:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>np. BTN vs BB (domyślny)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Dodaj folder (IP)</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Dodaj folder (OOP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nazwa folderu:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>np. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importuj zakres</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Zakres w formie tekstu (*.txt)</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>np. BTN open (własny)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Usuń zakres</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Spowoduje to także usunięcie zakresów (liczba: %1). Tej operacji nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Brak zakresów.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Nadpisz</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Eksportuj standardowe…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Eksportuj populację…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Wyczyść nadpisania…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Zapisz bieżący zakres…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importuj zakres…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Dodaj folder…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Usuń zaznaczone…</translation>
+    </message>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Sizing OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Sizing IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Bety (%)</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Raise&apos;y (%)</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Dodaj all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Bez donk betów</translation>
+    </message>
+    <message>
+        <source>Copy OOP settings</source>
+        <translation>Kopiuj ustawienia OOP</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>Dodaj all-in, gdy push poniżej</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>np. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% puli</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>np. AA, KK, AKs, QQ+ lub 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Ręce: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Random</source>
+        <translation>Losowa</translation>
+    </message>
+    <message>
+        <source>Best for OOP</source>
+        <translation>Najlepsza dla OOP</translation>
+    </message>
+    <message>
+        <source>Best for IP</source>
+        <translation>Najlepsza dla IP</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Karta turna</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Karta rivera</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gra vs rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rola: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Wybierz rolę, aby zacząć</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Graj jako OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Graj za obu</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Graj jako IP</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Kliknij turn/river, aby zmienić</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Kolejne rozdanie</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Buckets</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>Widoczne: %1</translation>
+    </message>
+    <message>
+        <source> combos</source>
+        <translation> komb.</translation>
+    </message>
+    <message>
+        <source>Distributions</source>
+        <translation>Rozkłady</translation>
+    </message>
+    <message>
+        <source>Equity by hand</source>
+        <translation>Equity wg rąk</translation>
+    </message>
+    <message>
+        <source>EV by hand</source>
+        <translation>EV wg rąk</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Obliczanie…</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Brak danych</translation>
+    </message>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OOP: %1    IP: %2</source>
+        <translation>OOP: %1    IP: %2</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equity</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Computing distributions…</source>
+        <translation>Obliczanie rozkładów…</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable.</source>
+        <translation>Rozkłady niedostępne.</translation>
+    </message>
+    <message>
+        <source>Hand Details</source>
+        <translation>Szczegóły ręki</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Szukaj (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Wczytywanie kombinacji…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Brak kombinacji do wyświetlenia w tym węźle.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtr: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Żadna kombinacja nie pasuje do bieżących filtrów.</translation>
+    </message>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pula</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Do calla</translation>
+    </message>
+    <message>
+        <source>Rake taken</source>
+        <translation>Pobrany rake</translation>
+    </message>
+    <message>
+        <source>SPR</source>
+        <translation>SPR</translation>
+    </message>
+    <message>
+        <source>Pot odds</source>
+        <translation>Pot odds</translation>
+    </message>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Blokowanie węzłów</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Blokowanie węzłów działa tylko w węzłach decyzyjnych.</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mieszana</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>częstotliwość</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>częst.</translation>
+    </message>
+    <message>
+        <source>Reset locks</source>
+        <translation>Zdejmij blokady</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Przelicz</translation>
+    </message>
+    <message>
+        <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
+        <translation>Wskazówka: wpisz powyżej częstotliwości, a potem kliknij komórkę ręki w macierzy, aby zastosować strategię mieszaną.</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Wskazówka: wybierz powyżej akcję, a potem kliknij komórkę ręki w macierzy, aby ją zablokować.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution EV (cumulative)</source>
+        <translation>Gra vs rozwiązanie: EV (skumulowane)</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Optymalne</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Rzeczywiste</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Rozdanie %1</translation>
+    </message>
+    <message>
+        <source>Optimal: %1</source>
+        <translation>Optymalne: %1</translation>
+    </message>
+    <message>
+        <source>Actual: %1</source>
+        <translation>Rzeczywiste: %1</translation>
+    </message>
+    <message>
+        <source>Hand EV: %1 (opt) / %2 (act)</source>
+        <translation>EV rozdania: %1 (opt.) / %2 (rzecz.)</translation>
+    </message>
+    <message>
+        <source>Hand EV: —</source>
+        <translation>EV rozdania: —</translation>
+    </message>
+    <message>
+        <source>Strategy View</source>
+        <translation>Widok strategii</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Ruch: %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Widok zakresu</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gra vs rozwiązanie</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitowalność</translation>
+    </message>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Częstotliwości akcji</translation>
+    </message>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia wg rąk</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Tryb standardowy</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Tryb blokowania</translation>
+    </message>
+    <message>
+        <source>Game Tree</source>
+        <translation>Drzewo gry</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Karta: %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Available actions</source>
+        <translation>Dostępne akcje</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>Opcje: %1</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Ręce</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Zwycięzca: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Wygrana: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Utracone EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Błędnie: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Poprawnie: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historia rozdań</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Rozdania: %1</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Zakończ trening</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Trenuj spot</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Fioletowy</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Złoty</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Pomarańczowy</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Zgodnie z systemem</translation>
+    </message>
+    <message>
+        <source>Install update?</source>
+        <translation>Zainstalować aktualizację?</translation>
+    </message>
+    <message>
+        <source>Pellaris will close to install the update. Continue?</source>
+        <translation>Pellaris zostanie zamknięty, aby zainstalować aktualizację. Kontynuować?</translation>
+    </message>
+    <message>
+        <source>The update will be downloaded and the folder holding it will open; Pellaris stays open. Continue?</source>
+        <translation>Aktualizacja zostanie pobrana i otworzy się folder, w którym się znajduje; Pellaris pozostanie otwarty. Kontynuować?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Przywróć domyślne</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Zapisz ustawienia</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Wygląd</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Tryb ciemny</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Używaj ciemnego schematu kolorów w całym interfejsie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Zmień język aplikacji (zmiana działa od razu)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Kolor akcentu</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Dostosuj kolor wyróżnień w aplikacji (przyciski, akcenty, trefle/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetuj</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Licenses</source>
+        <translation>Licencje</translation>
+    </message>
+    <message>
+        <source>Qt Framework</source>
+        <translation>Framework Qt</translation>
+    </message>
+    <message>
+        <source>Runtime (dynamic linking)</source>
+        <translation>Biblioteka uruchomieniowa (linkowanie dynamiczne)</translation>
+    </message>
+    <message>
+        <source>LGPL v3</source>
+        <translation>LGPL v3</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Informacje o komponentach zewnętrznych i teksty licencji znajdują się w folderze &apos;licenses&apos; obok pliku wykonywalnego.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Otwórz folder licencji</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Otwórz informacje</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aktualizacje</translation>
+    </message>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Bieżąca wersja: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nieznana</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Ostatnie sprawdzenie: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Dostępna aktualizacja: %1</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>Brak dostępnych aktualizacji.</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Pobrano</translation>
+    </message>
+    <message>
+        <source>Downloading: %1%</source>
+        <translation>Pobieranie: %1%</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Pobieranie…</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Sprawdzanie...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Aktualizowanie…</translation>
+    </message>
+    <message>
+        <source>Install update</source>
+        <translation>Zainstaluj</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizuj</translation>
+    </message>
+</context>
+<context>
+    <name>ShellNavigation</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Przegląd i szybkie akcje</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, zakresy, drzewo</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solver</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Uruchom obliczenia</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Przeglądaj strategie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Solver pokerowy</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Gotowe do obliczeń</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Zakończono</translation>
+    </message>
+    <message>
+        <source>Starting solver…</source>
+        <translation>Uruchamianie solvera…</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizowanie…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteracja %1 | exploitowalność=%2</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizowanie</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>W toku</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: bez donk betów na flopie</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: bez donk betów na turnie</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: bez donk betów na riverze</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: dodaj all-in na flopie</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: dodaj all-in na turnie</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: dodaj all-in na riverze</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: dodaj all-in na flopie</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: dodaj all-in na turnie</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: dodaj all-in na riverze</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: dodaj all-in, gdy push &lt; %1% puli</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: dodaj all-in, gdy push &lt; %1% puli</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iteracje %1 • Cel %2% (≈ %3) • Wątki %4</translation>
+    </message>
+    <message>
+        <source>Max, 1 thread</source>
+        <translation>Maks., 1 wątek</translation>
+    </message>
+    <message>
+        <source>Max, %1 threads</source>
+        <translation>Maks., wątki: %1</translation>
+    </message>
+    <message>
+        <source>1 thread</source>
+        <translation>1 wątek</translation>
+    </message>
+    <message>
+        <source>%1 threads</source>
+        <translation>Wątki: %1</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solver</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Uruchom solver CFR i śledź postęp na bieżąco.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Moc obliczeniowa</translation>
+    </message>
+    <message>
+        <source>CPU threads utilized</source>
+        <translation>Używane wątki CPU</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Ulica</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pula / stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cel</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (limit %2)</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Rozmiary betów</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Włączone opcje</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Sterowanie</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Obliczanie...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Uruchom solver</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Zobacz wyniki →</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Pomiar...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>The solver has finished iterating; the results are being finalised.</source>
+        <translation>Solver zakończył iteracje; wyniki są finalizowane.</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Okno %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iteracje: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Metryki</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Upłynęło</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Pozostało</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Szybkość</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitowalność</translation>
+    </message>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ostatnie uruchomienia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Brak uruchomień — kliknij Uruchom solver, aby zapisać tu przebieg.</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizowanie</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Uruchamianie</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicjalizacja</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Obliczanie</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Solver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Rozpocznij nowy projekt (lub wczytaj istniejący) na stronie Start, aby włączyć Projekt</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Uzupełnij board, zakresy i sizingi, aby włączyć Solver</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Uruchom obliczenia, aby włączyć Wyniki</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Bet %1</source>
+        <translation>Bet %1</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Raise %1</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Karta</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pula: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Częst.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
@@ -133,6 +2253,14 @@
     <message>
         <source>No update is available.</source>
         <translation>Brak dostępnej aktualizacji.</translation>
+    </message>
+    <message>
+        <source>No downloadable update: the download URL is not an http or https address.</source>
+        <translation>Brak aktualizacji do pobrania: adres pobierania nie jest adresem http ani https.</translation>
+    </message>
+    <message>
+        <source>the file is larger than the limit of %1 MB</source>
+        <translation>plik przekracza limit %1 MB</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,143 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% de equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · %4 · %5</source>
+        <translation>%1 · %2 · %3 · %4 · %5</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>URL de arquivo inválida ou não local</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Caminho de arquivo vazio</translation>
+    </message>
+    <message>
+        <source>Cannot load a project while a solve is running</source>
+        <translation>Não é possível carregar um projeto durante uma resolução</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Falha ao abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>Project file is too large</source>
+        <translation>O arquivo do projeto é grande demais</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>JSON inválido</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Formato de projeto não reconhecido</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Versão de projeto não suportada</translation>
+    </message>
+    <message>
+        <source>Invalid project data: %1 %2</source>
+        <translation>Dados de projeto inválidos: %1 %2</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Falha ao abrir o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Falha ao salvar o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Não está pronto: primeiro informe um board válido</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Não está pronto: selecione pelo menos uma mão em cada range</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Não está pronto: preencha o sizing de OOP e o de IP</translation>
+    </message>
+    <message>
+        <source>Not ready: %1</source>
+        <translation>Não está pronto: %1</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>RAM insuficiente para resolver (mesmo após limpar os resultados anteriores)</translation>
+    </message>
+    <message>
+        <source>Waiting for the previous solve to stop...</source>
+        <translation>Aguardando a resolução anterior parar...</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Nenhuma configuração de resolução anterior (resolva uma vez primeiro)</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Falha na resolução: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>ChanceCardPicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+    <message>
+        <source>✕</source>
+        <translation>✕</translation>
+    </message>
+</context>
+<context>
     <name>HandBuckets</name>
     <message>
         <source>straight flush</source>
@@ -89,6 +226,1989 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Fev</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1. Check that the folder exists and that it may be written to.</source>
+        <translation>Não foi possível salvar o projeto em %1. Verifique se a pasta existe e se é possível gravar nela.</translation>
+    </message>
+    <message>
+        <source>No controller</source>
+        <translation>Sem controlador</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Falha ao abrir</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened:
+%2</source>
+        <translation>Não foi possível abrir %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Pellaris Project (*.pellarisproj)</source>
+        <translation>Projeto do Pellaris (*.pellarisproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salvar projeto</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Abrir projeto</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Limpar estatísticas de Jogar vs. solução</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Limpar todas as estatísticas de Jogar vs. solução (hoje + total)?</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (futuro)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Resoluções: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Iter. médias: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Expl. média: %1</translation>
+    </message>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Atividade de resolução</translation>
+    </message>
+    <message>
+        <source>Last 6 months</source>
+        <translation>Últimos 6 meses</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Seg</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Ter</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Qua</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Qui</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sáb</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Um solver de holdem moderno e de alto desempenho</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nova resolução</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir arquivo</translation>
+    </message>
+    <message>
+        <source>Solve history</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Total solves</source>
+        <translation>Total de resoluções</translation>
+    </message>
+    <message>
+        <source>Solves this week</source>
+        <translation>Resoluções na semana</translation>
+    </message>
+    <message>
+        <source>Average run time</source>
+        <translation>Duração média</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Pellaris Core</source>
+        <translation>Pellaris Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 disponíveis</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memória</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 livres)</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jogar vs. solução</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Mãos (hoje / total)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Precisão (hoje / total)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Perda média de EV (hoje / total)</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Configure board, ranges e árvore</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Resolução rápida</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Ajustes padrão</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importar range</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Carregar de arquivo</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Ações rápidas</translation>
+    </message>
+    <message>
+        <source>%1
+Daily: %2
+Total: %3
+Avg runtime: %4</source>
+        <translation>%1
+No dia: %2
+Total: %3
+Duração média: %4</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <translation>%1s</translation>
+    </message>
+    <message>
+        <source>Solves over time</source>
+        <translation>Resoluções no tempo</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diário</translation>
+    </message>
+    <message>
+        <source>No solves yet</source>
+        <translation>Nenhuma resolução ainda</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Informe um nome.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Selecione um perfil.</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges padrão</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges da população</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Ranges próprios</translation>
+    </message>
+    <message>
+        <source>No rake</source>
+        <translation>Sem rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>6-max, %1</source>
+        <translation>6-max, %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs %2 3bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs %2 4bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Call raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check back</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Call 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Call 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b cold call</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs mais fracos</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg mais tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg mais loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passivo neutro</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Loose extremo</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose agressivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG padrão</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maníaco</translation>
+    </message>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Falha na exportação: appController.saveTextFile indisponível.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Falha na exportação: %1</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Exportar ranges da população</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Exportar ranges padrão</translation>
+    </message>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Falha na importação: appController.readTextFile indisponível.</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Falha na importação: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Falha na importação: o arquivo não contém mãos reconhecíveis.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Nenhum conteúdo de range para importar.</translation>
+    </message>
+    <message>
+        <source>Game variant</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Switch to Holdem</source>
+        <translation>Mudar para Holdem</translation>
+    </message>
+    <message>
+        <source>Switch to Short Deck</source>
+        <translation>Mudar para Short Deck</translation>
+    </message>
+    <message>
+        <source>Utility model</source>
+        <translation>Modelo de utilidade</translation>
+    </message>
+    <message>
+        <source>Switch to Cash</source>
+        <translation>Mudar para cash</translation>
+    </message>
+    <message>
+        <source>Switch to ICM</source>
+        <translation>Mudar para ICM</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Select card</source>
+        <translation>Escolher carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta do flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta do turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta do river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Limpar carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ajustes de jogo</translation>
+    </message>
+    <message>
+        <source>Pot size</source>
+        <translation>Tamanho do pote</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pote inicial</translation>
+    </message>
+    <message>
+        <source>e.g., 100.0</source>
+        <translation>ex.: 100.0</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efetivo</translation>
+    </message>
+    <message>
+        <source>OOP stack</source>
+        <translation>Stack OOP</translation>
+    </message>
+    <message>
+        <source>e.g., 1000</source>
+        <translation>ex.: 1000</translation>
+    </message>
+    <message>
+        <source>IP stack</source>
+        <translation>Stack IP</translation>
+    </message>
+    <message>
+        <source>Payouts</source>
+        <translation>Premiação</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20</source>
+        <translation>Informe o prêmio de cada posição paga, separados por vírgula, na ordem de colocação. Exemplo: 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>e.g., 50, 30, 20</source>
+        <translation>ex.: 50, 30, 20</translation>
+    </message>
+    <message>
+        <source>Other stack sizes</source>
+        <translation>Outros stacks</translation>
+    </message>
+    <message>
+        <source>Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400</source>
+        <translation>Informe, separados por vírgula, apenas os stacks dos demais jogadores, sem incluir OOP e IP. Exemplo: 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>e.g., 1200, 800, 400</source>
+        <translation>ex.: 1200, 800, 400</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>ex.: 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Cap de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>ex.: 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explorabilidade-alvo (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>ex.: 0.10</translation>
+    </message>
+    <message>
+        <source>1%</source>
+        <translation>1%</translation>
+    </message>
+    <message>
+        <source>0.5%</source>
+        <translation>0.5%</translation>
+    </message>
+    <message>
+        <source>0.1%</source>
+        <translation>0.1%</translation>
+    </message>
+    <message>
+        <source>Project Setup</source>
+        <translation>Configuração do projeto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Falta configurar</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM necessária: %1</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponível: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Continuar para Resolver →</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Limpar sobrescritas padrão</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Limpar todos os ranges padrão sobrescritos localmente para %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Limpar sobrescritas da população</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Limpar todos os ranges da população sobrescritos localmente para %1?</translation>
+    </message>
+    <message>
+        <source>Short Deck</source>
+        <translation>Short Deck</translation>
+    </message>
+    <message>
+        <source>Holdem</source>
+        <translation>Holdem</translation>
+    </message>
+    <message>
+        <source>ICM</source>
+        <translation>ICM</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Salvar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nome do perfil:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>ex.: 100bb sem rake (rápido)</translation>
+    </message>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Carregar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Escolha um perfil salvo:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Nenhum perfil salvo ainda.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Excluir perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Tem certeza de que deseja excluir este perfil salvo?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta ação não pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>ex.: AA, KK, AKs, QQ+ ou 50%</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Salvar range IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Salvar range OOP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nome do range:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>ex.: BTN vs BB (padrão)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Nova pasta (IP)</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Nova pasta (OOP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nome da pasta:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>ex.: BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importar range</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Texto de range (*.txt)</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>ex.: BTN open (próprio)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Excluir range</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Isso também excluirá %1 range(s). Esta ação não pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Nenhum range ainda.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Sobrescrever</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exportar padrão…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exportar população…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Limpar sobrescritas…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Salvar range atual…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importar range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Nova pasta…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Excluir seleção…</translation>
+    </message>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Sizing OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Sizing IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Bets (%)</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Raises (%)</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Incluir all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Sem donk</translation>
+    </message>
+    <message>
+        <source>Copy OOP settings</source>
+        <translation>Copiar ajustes do OOP</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>Incluir all-in se o jam for menor que</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>ex.: 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% do pote</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>ex.: AA, KK, AKs, QQ+ ou 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mãos</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+    <message>
+        <source>Best for OOP</source>
+        <translation>Melhor para OOP</translation>
+    </message>
+    <message>
+        <source>Best for IP</source>
+        <translation>Melhor para IP</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta do turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta do river</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jogar vs. solução</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Papel: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Escolha um papel para começar</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jogar como OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jogar com ambos</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jogar como IP</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Clique em Turn/River para trocar</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Outra mão</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorias</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 exibidas</translation>
+    </message>
+    <message>
+        <source> combos</source>
+        <translation> combos</translation>
+    </message>
+    <message>
+        <source>Distributions</source>
+        <translation>Distribuições</translation>
+    </message>
+    <message>
+        <source>Equity by hand</source>
+        <translation>Equity por mão</translation>
+    </message>
+    <message>
+        <source>EV by hand</source>
+        <translation>EV por mão</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Calculando…</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Sem dados</translation>
+    </message>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>OOP: %1    IP: %2</source>
+        <translation>OOP: %1    IP: %2</translation>
+    </message>
+    <message>
+        <source>Equity</source>
+        <translation>Equity</translation>
+    </message>
+    <message>
+        <source>EV</source>
+        <translation>EV</translation>
+    </message>
+    <message>
+        <source>Computing distributions…</source>
+        <translation>Calculando distribuições…</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable.</source>
+        <translation>Distribuições indisponíveis.</translation>
+    </message>
+    <message>
+        <source>Hand Details</source>
+        <translation>Detalhes das mãos</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Buscar (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Carregando combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Nenhum combo para exibir neste nó.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Nenhum combo corresponde aos filtros atuais.</translation>
+    </message>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para pagar</translation>
+    </message>
+    <message>
+        <source>Rake taken</source>
+        <translation>Rake cobrado</translation>
+    </message>
+    <message>
+        <source>SPR</source>
+        <translation>SPR</translation>
+    </message>
+    <message>
+        <source>Pot odds</source>
+        <translation>Pot odds</translation>
+    </message>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Bloqueio de nós</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>O bloqueio de nós só está disponível em nós de decisão.</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mista</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frequência</translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <translation>freq.</translation>
+    </message>
+    <message>
+        <source>Reset locks</source>
+        <translation>Limpar bloqueios</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Recalcular</translation>
+    </message>
+    <message>
+        <source>Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.</source>
+        <translation>Dica: informe as frequências acima e depois clique em uma célula da matriz para aplicar a estratégia mista.</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Dica: selecione uma ação acima e depois clique em uma célula da matriz para bloqueá-la.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution EV (cumulative)</source>
+        <translation>Jogar vs. solução: EV acumulado</translation>
+    </message>
+    <message>
+        <source>Optimal</source>
+        <translation>Ótimo</translation>
+    </message>
+    <message>
+        <source>Actual</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Mão %1</translation>
+    </message>
+    <message>
+        <source>Optimal: %1</source>
+        <translation>Ótimo: %1</translation>
+    </message>
+    <message>
+        <source>Actual: %1</source>
+        <translation>Real: %1</translation>
+    </message>
+    <message>
+        <source>Hand EV: %1 (opt) / %2 (act)</source>
+        <translation>EV da mão: %1 (ót.) / %2 (real)</translation>
+    </message>
+    <message>
+        <source>Hand EV: —</source>
+        <translation>EV da mão: —</translation>
+    </message>
+    <message>
+        <source>Strategy View</source>
+        <translation>Visão da estratégia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Vez de %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Visão de range</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Jogar vs. solução</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explorabilidade</translation>
+    </message>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequências das ações</translation>
+    </message>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estratégia por mão</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Modo padrão</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Modo bloqueio</translation>
+    </message>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árvore de jogo</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Carta do %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Available actions</source>
+        <translation>Ações disponíveis</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opções</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vencedor: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1   Rake: %2</source>
+        <translation>Ganho: %1   Rake: %2</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorreto: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correto: %1</translation>
+    </message>
+    <message>
+        <source>Hand Log</source>
+        <translation>Histórico de mãos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mãos</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Parar treino</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Treinar spot</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Roxo</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Dourado</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Laranja</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Padrão do sistema</translation>
+    </message>
+    <message>
+        <source>Install update?</source>
+        <translation>Instalar atualização?</translation>
+    </message>
+    <message>
+        <source>Pellaris will close to install the update. Continue?</source>
+        <translation>O Pellaris será fechado para instalar a atualização. Continuar?</translation>
+    </message>
+    <message>
+        <source>The update will be downloaded and the folder holding it will open; Pellaris stays open. Continue?</source>
+        <translation>A atualização será baixada e a pasta que a contém será aberta; o Pellaris continua aberto. Continuar?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Salvar ajustes</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aparência</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Modo escuro</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Usar esquema de cores escuro em toda a interface</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Altera o idioma do app (aplicado imediatamente)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Cor de destaque</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Personalize a cor de destaque do app (botões, realces, paus/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Licenses</source>
+        <translation>Licenças</translation>
+    </message>
+    <message>
+        <source>Qt Framework</source>
+        <translation>Framework Qt</translation>
+    </message>
+    <message>
+        <source>Runtime (dynamic linking)</source>
+        <translation>Runtime (vinculação dinâmica)</translation>
+    </message>
+    <message>
+        <source>LGPL v3</source>
+        <translation>LGPL v3</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Os avisos de terceiros e os textos das licenças estão na pasta &apos;licenses&apos;, ao lado do executável.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Abrir pasta de licenças</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Abrir avisos</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Atualizações</translation>
+    </message>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Versão atual: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecida</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Última verificação: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Atualização disponível: %1</translation>
+    </message>
+    <message>
+        <source>No updates available.</source>
+        <translation>Nenhuma atualização disponível.</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Baixada</translation>
+    </message>
+    <message>
+        <source>Downloading: %1%</source>
+        <translation>Baixando: %1%</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Baixando…</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Verificando...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Updating…</source>
+        <translation>Atualizando…</translation>
+    </message>
+    <message>
+        <source>Install update</source>
+        <translation>Instalar atualização</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+</context>
+<context>
+    <name>ShellNavigation</name>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Visão geral e ações rápidas</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, ranges, árvore</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Rodar o solver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Explorar estratégias</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Pellaris</source>
+        <translation>Pellaris</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Solver de poker</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Pronto para resolver</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Starting solver…</source>
+        <translation>Iniciando o solver…</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizando…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteração %1 | explorabilidade=%2</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Em execução</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: sem donk no flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: sem donk no turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: sem donk no river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: incluir all-in no flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: incluir all-in no turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: incluir all-in no river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: incluir all-in no flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: incluir all-in no turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: incluir all-in no river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: incluir all-in se o jam for &lt; %1% do pote</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: incluir all-in se o jam for &lt; %1% do pote</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterações %1 • Alvo %2% (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Max, 1 thread</source>
+        <translation>Máx., 1 thread</translation>
+    </message>
+    <message>
+        <source>Max, %1 threads</source>
+        <translation>Máx., %1 threads</translation>
+    </message>
+    <message>
+        <source>1 thread</source>
+        <translation>1 thread</translation>
+    </message>
+    <message>
+        <source>%1 threads</source>
+        <translation>%1 threads</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Rode o solver CFR e acompanhe o progresso em tempo real.</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
+        <source>CPU threads utilized</source>
+        <translation>Threads de CPU em uso</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pote / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Alvo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (cap %2)</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Sizings de bet</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opções ativadas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Resolvendo...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ver resultados →</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Medindo...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>The solver has finished iterating; the results are being finalised.</source>
+        <translation>O solver terminou as iterações; os resultados estão sendo finalizados.</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Janela %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterações: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Métricas</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Decorrido</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explorabilidade</translation>
+    </message>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Execuções recentes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Nenhuma execução ainda — clique em Resolver para registrar uma aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Starting</source>
+        <translation>Iniciando</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicializando</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Resolvendo</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Inicie um novo projeto (ou carregue um) em Início para habilitar Configuração</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Preencha board, ranges e sizings para habilitar Resolver</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Rode uma resolução para habilitar Resultados</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Bet %1</source>
+        <translation>Bet %1</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>Raise %1</source>
+        <translation>Raise %1</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>All-in</source>
+        <translation>All-in</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pote: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Freq.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
@@ -133,6 +2253,14 @@
     <message>
         <source>No update is available.</source>
         <translation>Nenhuma atualização disponível.</translation>
+    </message>
+    <message>
+        <source>No downloadable update: the download URL is not an http or https address.</source>
+        <translation>Nenhuma atualização para baixar: a URL de download não é um endereço http ou https.</translation>
+    </message>
+    <message>
+        <source>the file is larger than the limit of %1 MB</source>
+        <translation>o arquivo excede o limite de %1 MB</translation>
     </message>
 </context>
 </TS>

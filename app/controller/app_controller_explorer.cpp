@@ -4,11 +4,13 @@
 #include "controller/app_controller.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <exception>
 #include <limits>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include <QCoreApplication>
@@ -18,9 +20,36 @@
 
 #include "cards/cards.hpp"
 #include "context/thread_start.hpp"
+#include "queries/hand_categories.hpp"
 #include "queries/node_queries.hpp"
 
 namespace {
+
+// The bucket titles as the translation tools see them; kept equal to the
+// class list the queries use, which carries the same names as keys.
+constexpr std::array<std::string_view, halvory_app::kBucketCount> kBucketTitles = {
+    QT_TRANSLATE_NOOP("HandBuckets", "straight flush"),
+    QT_TRANSLATE_NOOP("HandBuckets", "quads"),
+    QT_TRANSLATE_NOOP("HandBuckets", "full house"),
+    QT_TRANSLATE_NOOP("HandBuckets", "flush"),
+    QT_TRANSLATE_NOOP("HandBuckets", "straight"),
+    QT_TRANSLATE_NOOP("HandBuckets", "set"),
+    QT_TRANSLATE_NOOP("HandBuckets", "trips"),
+    QT_TRANSLATE_NOOP("HandBuckets", "two pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "top pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "overpair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "middle pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "bottom pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "dry pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "flush draw"),
+    QT_TRANSLATE_NOOP("HandBuckets", "missed FD"),
+    QT_TRANSLATE_NOOP("HandBuckets", "open ended straight draw"),
+    QT_TRANSLATE_NOOP("HandBuckets", "missed OESD"),
+    QT_TRANSLATE_NOOP("HandBuckets", "gutter"),
+    QT_TRANSLATE_NOOP("HandBuckets", "missed gutter"),
+    QT_TRANSLATE_NOOP("HandBuckets", "back door flush draw"),
+    QT_TRANSLATE_NOOP("HandBuckets", "air")};
+static_assert(kBucketTitles == halvory_app::kBucketNames);
 
 constexpr int kSeatOop = 0;
 constexpr int kSeatIp = 1;

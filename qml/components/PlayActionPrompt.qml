@@ -21,7 +21,7 @@ Flow {
             theme: prompt.page.theme
             implicitHeight: 30
             font.pixelSize: 12
-            text: String(modelData.name)
+            text: prompt.page._nodeActionNameTranslated(modelData.name)
             onClicked: prompt.page.playChooseAction(index)
         }
     }

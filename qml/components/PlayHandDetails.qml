@@ -164,7 +164,7 @@ Rectangle {
 
             StreetColumn {
                 objectName: "detailsFlop"
-                title: qsTr("Flop")
+                title: qsTranslate("ResultsPage", "Flop")
                 boardText: String(details._d.flopBoard || "")
                 steps: details._d.flopActions || []
             }
@@ -172,33 +172,33 @@ Rectangle {
             // Only the street's own card, in its own slot.
             StreetColumn {
                 objectName: "detailsTurn"
-                title: qsTr("Turn")
+                title: qsTranslate("ResultsPage", "Turn")
                 boardText: details._d.turnCard ? "______" + details._d.turnCard : ""
                 steps: details._d.turnActions || []
             }
             Divider {}
             StreetColumn {
                 objectName: "detailsRiver"
-                title: qsTr("River")
+                title: qsTranslate("ResultsPage", "River")
                 boardText: details._d.riverCard ? "________" + details._d.riverCard : ""
                 steps: details._d.riverActions || []
             }
             Divider {}
             Cell {
                 spacing: 10
-                Header { text: qsTr("Hands") }
-                SeatLine { label: qsTr("IP"); cards: String(details._d.ipText || "") }
-                SeatLine { label: qsTr("OOP"); cards: String(details._d.oopText || "") }
+                Header { text: qsTranslate("ResultsPage", "Hands") }
+                SeatLine { label: qsTranslate("ResultsPage", "IP"); cards: String(details._d.ipText || "") }
+                SeatLine { label: qsTranslate("ResultsPage", "OOP"); cards: String(details._d.oopText || "") }
             }
             Divider {}
             Cell {
                 objectName: "detailsSummary"
                 spacing: 10
-                Header { text: qsTr("Summary") }
+                Header { text: qsTranslate("ResultsPage", "Summary") }
                 Text {
                     objectName: "detailsWinner"
                     width: parent.width
-                    text: qsTr("Winner: %1").arg(details._d.winner || "\u2014")
+                    text: qsTranslate("ResultsPage", "Winner: %1").arg(details._d.winner || "\u2014")
                     textFormat: Text.PlainText
                     elide: Text.ElideRight
                     font.pixelSize: 12
@@ -206,7 +206,7 @@ Rectangle {
                 }
                 Text {
                     width: parent.width
-                    text: qsTr("Won: %1   Rake: %2").arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken))
+                    text: qsTranslate("ResultsPage", "Won: %1   Rake: %2").arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken))
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 12
@@ -216,7 +216,7 @@ Rectangle {
                     objectName: "detailsEvLost"
                     visible: details._mistake
                     width: parent.width
-                    text: qsTr("EV lost: %1").arg(details._evLoss.toFixed(3))
+                    text: qsTranslate("ResultsPage", "EV lost: %1").arg(details._evLoss.toFixed(3))
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
                     color: details._theme ? details._theme.danger : "#F85149"
@@ -225,7 +225,7 @@ Rectangle {
                     objectName: "detailsIncorrect"
                     visible: details._mistake
                     width: parent.width
-                    text: qsTr("Incorrect: %1").arg(details._entry.mistakeAction || "\u2014")
+                    text: qsTranslate("ResultsPage", "Incorrect: %1").arg(details._entry.mistakeAction || "\u2014")
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 11
@@ -236,7 +236,7 @@ Rectangle {
                     objectName: "detailsCorrect"
                     visible: details._mistake && !!details._entry.correctAction
                     width: parent.width
-                    text: qsTr("Correct: %1").arg(details._entry.correctAction || "")
+                    text: qsTranslate("ResultsPage", "Correct: %1").arg(details._entry.correctAction || "")
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 11

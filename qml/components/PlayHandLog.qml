@@ -31,14 +31,14 @@ ColumnLayout {
                 Layout.fillWidth: true
                 Text {
                     Layout.fillWidth: true
-                    text: qsTr("Hand Log")
+                    text: qsTranslate("ResultsPage", "Hand Log")
                     font.pixelSize: 14
                     font.bold: true
                     color: log._theme ? log._theme.text : "#F0F6FC"
                 }
                 Text {
                     objectName: "handLogCount"
-                    text: log.page.playHandLog.count > 0 ? qsTr("%1 hands").arg(log.page.playHandLog.count) : ""
+                    text: log.page.playHandLog.count > 0 ? qsTranslate("ResultsPage", "%1 hands").arg(log.page.playHandLog.count) : ""
                     font.pixelSize: 11
                     color: log._theme ? log._theme.textMuted : "#8B949E"
                 }
@@ -77,7 +77,7 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             theme: log._theme
-            text: qsTr("Settings")
+            text: qsTranslate("ResultsPage", "Settings")
             onClicked: log.page._openPlaySettingsDialogFromItem(settingsButton)
         }
         SecondaryButton {
@@ -85,7 +85,7 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             theme: log._theme
-            text: qsTr("Statistics")
+            text: qsTranslate("ResultsPage", "Statistics")
             onClicked: log.page.openPlayStatistics()
         }
     }

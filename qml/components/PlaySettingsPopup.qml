@@ -40,20 +40,22 @@ Popup {
         }
         RowLayout {
             spacing: 8
+            // Fixed keys: a language switch retranslates the buttons in place
+            // instead of rebuilding them under a layout that is not shown.
             Repeater {
-                model: [{ key: "random", label: qsTr("Random") },
-                        { key: "oop", label: qsTr("Best for OOP") },
-                        { key: "ip", label: qsTr("Best for IP") }]
+                model: ["random", "oop", "ip"]
                 SecondaryButton {
-                    required property var modelData
-                    objectName: row.deal + "Setting_" + modelData.key
+                    required property string modelData
+                    objectName: row.deal + "Setting_" + modelData
                     theme: popup._theme
                     implicitHeight: 28
                     font.pixelSize: 12
-                    text: modelData.label
-                    selected: row.current === modelData.key
+                    text: modelData === "oop" ? qsTranslate("ResultsPage", "Best for OOP")
+                        : modelData === "ip" ? qsTranslate("ResultsPage", "Best for IP")
+                        : qsTranslate("ResultsPage", "Random")
+                    selected: row.current === modelData
                     enabled: popup._enabled
-                    onClicked: popup.page.setPlayCardSetting(row.deal, modelData.key)
+                    onClicked: popup.page.setPlayCardSetting(row.deal, modelData)
                 }
             }
         }
@@ -65,7 +67,7 @@ Popup {
             Layout.fillWidth: true
             Text {
                 Layout.fillWidth: true
-                text: qsTr("Settings")
+                text: qsTranslate("ResultsPage", "Settings")
                 font.pixelSize: 14
                 font.bold: true
                 color: popup._theme ? popup._theme.text : "#F0F6FC"
@@ -75,7 +77,7 @@ Popup {
                 theme: popup._theme
                 implicitHeight: 26
                 font.pixelSize: 12
-                text: qsTr("Close")
+                text: qsTranslate("ResultsPage", "Close")
                 onClicked: popup.close()
             }
         }
@@ -84,7 +86,7 @@ Popup {
             implicitHeight: 1
             color: popup._theme ? popup._theme.stroke : "#30363D"
         }
-        StreetRow { deal: "turn"; title: qsTr("Turn card") }
-        StreetRow { deal: "river"; title: qsTr("River card") }
+        StreetRow { deal: "turn"; title: qsTranslate("ResultsPage", "Turn card") }
+        StreetRow { deal: "river"; title: qsTranslate("ResultsPage", "River card") }
     }
 }

@@ -96,14 +96,14 @@ Rectangle {
             spacing: 8
             Text {
                 Layout.fillWidth: true
-                text: qsTr("Play vs. Solution")
+                text: qsTranslate("ResultsPage", "Play vs. Solution")
                 font.pixelSize: 14
                 font.bold: true
                 color: view._theme ? view._theme.text : "#F0F6FC"
             }
             Text {
                 objectName: "playRoleText"
-                text: view._running ? qsTr("Role: %1").arg(view.page.playRole) : qsTr("Choose a role to start")
+                text: view._running ? qsTranslate("ResultsPage", "Role: %1").arg(view.page.playRole) : qsTranslate("ResultsPage", "Choose a role to start")
                 textFormat: Text.PlainText
                 font.pixelSize: 11
                 color: view._theme ? view._theme.textMuted : "#8B949E"
@@ -151,7 +151,7 @@ Rectangle {
                         objectName: "playAsOop"
                         visible: !view._running
                         theme: view._theme
-                        text: qsTr("Play as OOP")
+                        text: qsTranslate("ResultsPage", "Play as OOP")
                         x: (area.width - width) / 2
                         y: area.painted.y + 10
                         onClicked: view.page.startPlaySession("OOP")
@@ -160,7 +160,7 @@ Rectangle {
                         objectName: "playAsBoth"
                         visible: !view._running
                         theme: view._theme
-                        text: qsTr("Play as both")
+                        text: qsTranslate("ResultsPage", "Play as both")
                         anchors.centerIn: parent
                         onClicked: view.page.startPlaySession("BOTH")
                     }
@@ -168,7 +168,7 @@ Rectangle {
                         objectName: "playAsIp"
                         visible: !view._running
                         theme: view._theme
-                        text: qsTr("Play as IP")
+                        text: qsTranslate("ResultsPage", "Play as IP")
                         x: (area.width - width) / 2
                         y: area.painted.y + area.painted.height - 10 - height
                         onClicked: view.page.startPlaySession("IP")
@@ -227,14 +227,14 @@ Rectangle {
                             anchors.topMargin: 6
                             opacity: 0.95
                             pixelSize: 11
-                            text: qsTr("Click Turn/River to change")
+                            text: qsTranslate("ResultsPage", "Click Turn/River to change")
                         }
 
                         SecondaryButton {
                             objectName: "anotherHand"
                             visible: view.page.playHandComplete
                             theme: view._theme
-                            text: qsTr("Another hand")
+                            text: qsTranslate("ResultsPage", "Another hand")
                             anchors.right: board.left
                             anchors.rightMargin: 12
                             anchors.verticalCenter: board.verticalCenter
@@ -253,7 +253,7 @@ Rectangle {
                             border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
                             Text {
                                 anchors.centerIn: parent
-                                text: qsTr("D")
+                                text: qsTranslate("ResultsPage", "D")
                                 font.pixelSize: 12
                                 font.bold: true
                                 color: view._theme ? view._theme.text : "#F0F6FC"
@@ -278,7 +278,7 @@ Rectangle {
                                 id: bubbleText
                                 objectName: "opponentBubbleText"
                                 anchors.centerIn: parent
-                                text: view.page.playLastActionText
+                                text: view.page._nodeActionNameTranslated(view.page.playLastActionText)
                                 textFormat: Text.PlainText
                                 font.pixelSize: 12
                                 font.weight: Font.DemiBold
@@ -311,7 +311,7 @@ Rectangle {
                             objectName: "drillButton"
                             visible: !view.page.playHandComplete
                             theme: view._theme
-                            text: view.page.playDrillMode ? qsTr("Stop drill") : qsTr("Drill spot")
+                            text: view.page.playDrillMode ? qsTranslate("ResultsPage", "Stop drill") : qsTranslate("ResultsPage", "Drill spot")
                             enabled: view._meta.nodeType === "decision"
                                      && (view._meta.player === "OOP" || view._meta.player === "IP")
                             x: area.painted.x + 10

@@ -23,7 +23,7 @@ Card {
             Layout.fillWidth: true
             Text {
                 Layout.fillWidth: true
-                text: qsTr("Buckets")
+                text: qsTranslate("ResultsPage", "Buckets")
                 textFormat: Text.PlainText
                 font.pixelSize: 14
                 font.bold: true
@@ -31,7 +31,7 @@ Card {
             }
             Text {
                 objectName: "bucketsShown"
-                text: qsTr("%1 shown").arg(panel._rows.length)
+                text: qsTranslate("ResultsPage", "%1 shown").arg(panel._rows.length)
                 textFormat: Text.PlainText
                 font.pixelSize: 11
                 color: panel._theme ? panel._theme.textMuted : "#8B949E"
@@ -76,6 +76,7 @@ Card {
                             Layout.fillWidth: true
                             spacing: 2
                             Text {
+                                id: bucketName
                                 Layout.fillWidth: true
                                 text: row.modelData.displayName ? row.modelData.displayName : row.modelData.name
                                 textFormat: Text.PlainText
@@ -86,7 +87,7 @@ Card {
                             }
                             Text {
                                 text: isFinite(row.modelData.combos)
-                                      ? NumberText.fixed(row.modelData.combos, 1) + qsTr(" combos") : ""
+                                      ? NumberText.fixed(row.modelData.combos, 1) + qsTranslate("ResultsPage", " combos") : ""
                                 textFormat: Text.PlainText
                                 font.pixelSize: 11
                                 color: panel._theme ? panel._theme.textMuted : "#8B949E"
@@ -101,8 +102,17 @@ Card {
                         }
                     }
                     MouseArea {
+                        id: rowArea
                         anchors.fill: parent
+                        hoverEnabled: true
                         onClicked: panel.page.toggleBucketFilter(row.modelData.name)
+                    }
+                    // The row's width is fixed; a cut name shows in full here.
+                    PlainToolTip {
+                        theme: panel._theme
+                        visible: rowArea.containsMouse && bucketName.truncated
+                        delay: 400
+                        text: bucketName.text
                     }
                 }
             }

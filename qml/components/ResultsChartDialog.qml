@@ -96,7 +96,7 @@ Popup {
             Layout.preferredWidth: implicitWidth * 2
             theme: dialog._theme
             font.pixelSize: 12
-            text: qsTr("Close")
+            text: qsTranslate("ResultsPage", "Close")
             onClicked: dialog.close()
         }
     }

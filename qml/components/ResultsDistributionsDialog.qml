@@ -15,8 +15,8 @@ ResultsChartDialog {
     readonly property color _oopColor: _theme ? _theme.actionBet : "#A371F7"
     readonly property color _ipColor: _theme ? _theme.info : "#58A6FF"
 
-    title: qsTr("Distributions")
-    heading: _equity ? qsTr("Equity by hand") : qsTr("EV by hand")
+    title: qsTranslate("ResultsPage", "Distributions")
+    heading: _equity ? qsTranslate("ResultsPage", "Equity by hand") : qsTranslate("ResultsPage", "EV by hand")
 
     onAboutToShow: {
         page._distMetricEquity = true
@@ -29,12 +29,12 @@ ResultsChartDialog {
     function _plot() {
         var s = _series
         if (s.nMax < 2 || _pending || !_ok)
-            return { message: _pending ? qsTr("Computing…") : qsTr("No data") }
+            return { message: _pending ? qsTranslate("ResultsPage", "Computing…") : qsTranslate("ResultsPage", "No data") }
         var range = _equity ? { min: 0, max: 1 } : Charts.valueRange([s.oop, s.ip], [0, 1])
         var equity = _equity
         return {
             curves: [{ values: s.oop, color: _oopColor }, { values: s.ip, color: _ipColor }],
-            legend: [{ label: qsTr("OOP"), color: _oopColor }, { label: qsTr("IP"), color: _ipColor }],
+            legend: [{ label: qsTranslate("ResultsPage", "OOP"), color: _oopColor }, { label: qsTranslate("ResultsPage", "IP"), color: _ipColor }],
             range: range,
             label: function (v) { return equity ? (v * 100).toFixed(0) + "%" : v.toFixed(2) }
         }
@@ -43,8 +43,8 @@ ResultsChartDialog {
     function _valueText(seat, values, i) {
         if (i < 0 || !isFinite(values[i]))
             return seat + ": —"
-        return _equity ? qsTr("%1: %2%").arg(seat).arg((values[i] * 100).toFixed(1))
-                       : qsTr("%1: %2").arg(seat).arg(values[i].toFixed(2))
+        return _equity ? qsTranslate("ResultsPage", "%1: %2%").arg(seat).arg((values[i] * 100).toFixed(1))
+                       : qsTranslate("ResultsPage", "%1: %2").arg(seat).arg(values[i].toFixed(2))
     }
 
     chart.plot: _plot()
@@ -56,7 +56,7 @@ ResultsChartDialog {
         var s = _series
         var io = Charts.hoverIndex(t, s.nOop), ii = Charts.hoverIndex(t, s.nIp)
         return [
-            { text: qsTr("OOP: %1    IP: %2").arg(io >= 0 ? s.oopHands[io] : "—").arg(ii >= 0 ? s.ipHands[ii] : "—"),
+            { text: qsTranslate("ResultsPage", "OOP: %1    IP: %2").arg(io >= 0 ? s.oopHands[io] : "—").arg(ii >= 0 ? s.ipHands[ii] : "—"),
               size: 12, bold: true },
             { text: _valueText("OOP", s.oop, io), color: _oopColor, size: 11 },
             { text: _valueText("IP", s.ip, ii), color: _ipColor, size: 11 }
@@ -67,7 +67,7 @@ ResultsChartDialog {
 
     headerExtra: [
         Text {
-            text: qsTr("Equity")
+            text: qsTranslate("ResultsPage", "Equity")
             textFormat: Text.PlainText
             font.pixelSize: 12
             color: dialog._theme ? dialog._theme.textMuted : "#8B949E"
@@ -79,7 +79,7 @@ ResultsChartDialog {
             onToggled: dialog.page._distMetricEquity = !checked
         },
         Text {
-            text: qsTr("EV")
+            text: qsTranslate("ResultsPage", "EV")
             textFormat: Text.PlainText
             font.pixelSize: 12
             color: dialog._theme ? dialog._theme.textMuted : "#8B949E"
@@ -90,7 +90,7 @@ ResultsChartDialog {
         Text {
             objectName: "distComputing"
             visible: dialog._pending
-            text: qsTr("Computing distributions…")
+            text: qsTranslate("ResultsPage", "Computing distributions…")
             textFormat: Text.PlainText
             font.pixelSize: 12
             color: dialog._theme ? dialog._theme.textMuted : "#8B949E"
@@ -99,7 +99,7 @@ ResultsChartDialog {
             objectName: "distError"
             Layout.fillWidth: true
             visible: !dialog._pending && !dialog._ok
-            text: dialog._payload.error ? String(dialog._payload.error) : qsTr("Distributions unavailable.")
+            text: dialog._payload.error ? String(dialog._payload.error) : qsTranslate("ResultsPage", "Distributions unavailable.")
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 12

@@ -24,7 +24,7 @@ Card {
             Layout.fillWidth: true
             spacing: 10
             Text {
-                text: qsTr("Hand Details")
+                text: qsTranslate("ResultsPage", "Hand Details")
                 textFormat: Text.PlainText
                 font.pixelSize: 14
                 font.bold: true
@@ -36,7 +36,7 @@ Card {
                 Layout.fillWidth: true
                 Layout.minimumWidth: 120
                 Layout.preferredWidth: panel.page.scaled(260, 180)
-                placeholderText: qsTr("Search (JJ, 56s, JcJd, ...)")
+                placeholderText: qsTranslate("ResultsPage", "Search (JJ, 56s, JcJd, ...)")
                 text: panel.page.handSearchText
                 onTextEdited: panel.page.handSearchText = text
                 color: panel._theme ? panel._theme.text : "#F0F6FC"
@@ -55,7 +55,7 @@ Card {
         Text {
             objectName: "combosLoading"
             visible: panel.page._handCombosLoading
-            text: qsTr("Loading hand combos…")
+            text: qsTranslate("ResultsPage", "Loading hand combos…")
             textFormat: Text.PlainText
             font.pixelSize: 12
             color: panel._theme ? panel._theme.textMuted : "#8B949E"
@@ -63,7 +63,7 @@ Card {
         Text {
             objectName: "noCombosText"
             visible: !panel.page._handCombosLoading && panel._combos.length === 0
-            text: qsTr("No hand combos to display for this node.")
+            text: qsTranslate("ResultsPage", "No hand combos to display for this node.")
             textFormat: Text.PlainText
             font.pixelSize: 12
             color: panel._theme ? panel._theme.textMuted : "#8B949E"
@@ -73,7 +73,7 @@ Card {
             spacing: 8
             Text {
                 objectName: "handFilterText"
-                text: qsTr("Filter: %1").arg(panel.page.selectedHandClass)
+                text: qsTranslate("ResultsPage", "Filter: %1").arg(panel.page.selectedHandClass)
                 textFormat: Text.PlainText
                 font.pixelSize: 12
                 font.weight: Font.DemiBold
@@ -85,14 +85,14 @@ Card {
                 implicitWidth: 80
                 implicitHeight: 26
                 font.pixelSize: 12
-                text: qsTr("Clear")
+                text: qsTranslate("ResultsPage", "Clear")
                 onClicked: panel.page.selectedHandClass = ""
             }
         }
         Text {
             objectName: "noMatchText"
             visible: panel._combos.length > 0 && panel._visible.length === 0
-            text: qsTr("No combos match the current filters.")
+            text: qsTranslate("ResultsPage", "No combos match the current filters.")
             textFormat: Text.PlainText
             font.pixelSize: 12
             color: panel._theme ? panel._theme.textMuted : "#8B949E"
@@ -162,7 +162,7 @@ Card {
                             }
                         }
                         Text {
-                            text: qsTr("EV:")
+                            text: qsTranslate("ResultsPage", "EV:")
                             textFormat: Text.PlainText
                             font.pixelSize: 11
                             color: panel._theme ? panel._theme.textMuted : "#8B949E"

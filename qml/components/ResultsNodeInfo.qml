@@ -54,14 +54,14 @@ Rectangle {
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 4
-            Figure { Layout.fillWidth: true; name: "potValue"; label: qsTr("Pot"); value: (info._meta, Rules.fmtAmt2(info.page._potSize())) }
+            Figure { Layout.fillWidth: true; name: "potValue"; label: qsTranslate("ResultsPage", "Pot"); value: (info._meta, Rules.fmtAmt2(info.page._potSize())) }
             Figure {
                 Layout.fillWidth: true
                 name: "stackValue"
-                label: qsTr("Stack (%1)").arg(info.page.selectedPlayer)
+                label: qsTranslate("ResultsPage", "Stack (%1)").arg(info.page.selectedPlayer)
                 value: (info._meta, Rules.fmtAmt2(info.page._stackRemaining()))
             }
-            Figure { Layout.fillWidth: true; name: "toCallValue"; label: qsTr("To call"); value: (info._meta, Rules.fmtAmt2(info.page._toCallAmount())) }
+            Figure { Layout.fillWidth: true; name: "toCallValue"; label: qsTranslate("ResultsPage", "To call"); value: (info._meta, Rules.fmtAmt2(info.page._toCallAmount())) }
         }
         Rectangle {
             Layout.fillHeight: true
@@ -71,9 +71,9 @@ Rectangle {
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 4
-            Figure { Layout.fillWidth: true; name: "rakeValue"; label: qsTr("Rake taken"); value: (info._meta, Rules.fmtAmt2(info.page._rakeTaken())) }
-            Figure { Layout.fillWidth: true; name: "sprValue"; label: qsTr("SPR"); value: (info._meta, Rules.fmtAmt2(info.page._spr())) }
-            Figure { Layout.fillWidth: true; name: "potOddsValue"; label: qsTr("Pot odds"); value: (info._meta, Rules.fmtPercent1(info.page._potOdds())) }
+            Figure { Layout.fillWidth: true; name: "rakeValue"; label: qsTranslate("ResultsPage", "Rake taken"); value: (info._meta, Rules.fmtAmt2(info.page._rakeTaken())) }
+            Figure { Layout.fillWidth: true; name: "sprValue"; label: qsTranslate("ResultsPage", "SPR"); value: (info._meta, Rules.fmtAmt2(info.page._spr())) }
+            Figure { Layout.fillWidth: true; name: "potOddsValue"; label: qsTranslate("ResultsPage", "Pot odds"); value: (info._meta, Rules.fmtPercent1(info.page._potOdds())) }
         }
     }
 }

@@ -26,7 +26,7 @@ Rectangle {
         spacing: 10
 
         Text {
-            text: qsTr("Node-Locking")
+            text: qsTranslate("ResultsPage", "Node-Locking")
             textFormat: Text.PlainText
             font.pixelSize: 13
             font.bold: true
@@ -37,7 +37,7 @@ Rectangle {
             objectName: "nodeLockNotDecision"
             Layout.fillWidth: true
             visible: !panel._lockable
-            text: qsTr("Node-locking is only available on decision nodes.")
+            text: qsTranslate("ResultsPage", "Node-locking is only available on decision nodes.")
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 12
@@ -73,7 +73,7 @@ Rectangle {
                 theme: panel._theme
                 font.pixelSize: 12
                 horizontalPadding: 6
-                text: qsTr("Mixed")
+                text: qsTranslate("ResultsPage", "Mixed")
                 iconText: panel.page.nodeLockMixedMode ? "✓" : ""
                 selected: panel.page.nodeLockMixedMode
                 onClicked: panel.page.setNodeLockMixedMode(!panel.page.nodeLockMixedMode)
@@ -98,7 +98,7 @@ Rectangle {
                     color: panel._theme ? panel._theme.text : "#F0F6FC"
                 }
                 Text {
-                    text: qsTr("frequency")
+                    text: qsTranslate("ResultsPage", "frequency")
                     textFormat: Text.PlainText
                     font.pixelSize: 11
                     color: panel._theme ? panel._theme.textMuted : "#8B949E"
@@ -108,7 +108,7 @@ Rectangle {
                     objectName: "nodeLockFreq_" + freqRow.index
                     Layout.preferredWidth: 90
                     text: panel.page.nodeLockMixedFreqTexts[freqRow.index] || ""
-                    placeholderText: qsTr("freq")
+                    placeholderText: qsTranslate("ResultsPage", "freq")
                     inputMethodHints: Qt.ImhFormattedNumbersOnly
                     font.pixelSize: 12
                     color: panel._theme ? panel._theme.text : "#F0F6FC"
@@ -143,7 +143,7 @@ Rectangle {
                 Layout.preferredWidth: 1
                 theme: panel._theme
                 font.pixelSize: 12
-                text: qsTr("Reset locks")
+                text: qsTranslate("ResultsPage", "Reset locks")
                 onClicked: panel.page.resetNodeLockEdits(panel.page.currentNodeIndex)
             }
             PrimaryButton {
@@ -152,7 +152,7 @@ Rectangle {
                 Layout.preferredWidth: 1
                 theme: panel._theme
                 font.pixelSize: 12
-                text: qsTr("Re-solve")
+                text: qsTranslate("ResultsPage", "Re-solve")
                 enabled: !!panel.page.controller && panel._lockable
                 onClicked: panel.page.reSolveWithLocks()
             }
@@ -161,8 +161,8 @@ Rectangle {
         Text {
             Layout.fillWidth: true
             text: panel.page.nodeLockMixedMode
-                  ? qsTr("Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.")
-                  : qsTr("Tip: select an action above, then click a hand cell in the matrix to lock it.")
+                  ? qsTranslate("ResultsPage", "Tip: enter frequencies above, then click a hand cell in the matrix to apply the mixed strategy.")
+                  : qsTranslate("ResultsPage", "Tip: select an action above, then click a hand cell in the matrix to lock it.")
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 11

@@ -11,8 +11,8 @@ ResultsChartDialog {
     // Bumped to read the history again.
     property int _revision: 0
 
-    title: qsTr("Statistics")
-    heading: qsTr("Play vs. Solution EV (cumulative)")
+    title: qsTranslate("ResultsPage", "Statistics")
+    heading: qsTranslate("ResultsPage", "Play vs. Solution EV (cumulative)")
 
     function repaint() {
         _revision += 1
@@ -28,12 +28,12 @@ ResultsChartDialog {
     function _plot() {
         var s = page._playStatsSeries()
         if (s.n < 2)
-            return { message: qsTr("No data") }
+            return { message: qsTranslate("ResultsPage", "No data") }
         return {
             // The optimal curve goes over the actual one, dashed, so both
             // stay visible where they agree.
             curves: [{ values: s.actual, color: _actualColor }, { values: s.optimal, color: _optimalColor, dashed: true }],
-            legend: [{ label: qsTr("Optimal"), color: _optimalColor }, { label: qsTr("Actual"), color: _actualColor }],
+            legend: [{ label: qsTranslate("ResultsPage", "Optimal"), color: _optimalColor }, { label: qsTranslate("ResultsPage", "Actual"), color: _actualColor }],
             range: Charts.valueRange([s.optimal, s.actual], [-1, 1]),
             label: function (v) { return v.toFixed(2) }
         }
@@ -56,11 +56,11 @@ ResultsChartDialog {
         var i = Charts.hoverIndex(t, s.n)
         var muted = _theme ? _theme.textMuted : "#8B949E"
         return [
-            { text: qsTr("Hand %1").arg(i >= 0 ? String(i + 1) : "—"), size: 12, bold: true },
-            { text: qsTr("Optimal: %1").arg(i >= 0 ? _fmt(s.optimal[i]) : "—"), color: _optimalColor, size: 11 },
-            { text: qsTr("Actual: %1").arg(i >= 0 ? _fmt(s.actual[i]) : "—"), color: _actualColor, size: 11 },
-            { text: i >= 0 ? qsTr("Hand EV: %1 (opt) / %2 (act)").arg(_fmt(s.optimalPer[i])).arg(_fmt(s.actualPer[i]))
-                           : qsTr("Hand EV: —"), color: muted, size: 11 }
+            { text: qsTranslate("ResultsPage", "Hand %1").arg(i >= 0 ? String(i + 1) : "—"), size: 12, bold: true },
+            { text: qsTranslate("ResultsPage", "Optimal: %1").arg(i >= 0 ? _fmt(s.optimal[i]) : "—"), color: _optimalColor, size: 11 },
+            { text: qsTranslate("ResultsPage", "Actual: %1").arg(i >= 0 ? _fmt(s.actual[i]) : "—"), color: _actualColor, size: 11 },
+            { text: i >= 0 ? qsTranslate("ResultsPage", "Hand EV: %1 (opt) / %2 (act)").arg(_fmt(s.optimalPer[i])).arg(_fmt(s.actualPer[i]))
+                           : qsTranslate("ResultsPage", "Hand EV: —"), color: muted, size: 11 }
         ]
     }
 

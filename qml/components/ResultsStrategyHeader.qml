@@ -22,7 +22,7 @@ RowLayout {
     ColumnLayout {
         spacing: 6
         Text {
-            text: qsTr("Strategy View")
+            text: qsTranslate("ResultsPage", "Strategy View")
             textFormat: Text.PlainText
             font.pixelSize: 18
             font.bold: true
@@ -55,7 +55,7 @@ RowLayout {
                     id: actingText
                     objectName: "actingPill"
                     anchors.centerIn: parent
-                    text: qsTr("%1 to act").arg(header.page.selectedPlayer)
+                    text: qsTranslate("ResultsPage", "%1 to act").arg(header.page.selectedPlayer)
                     textFormat: Text.PlainText
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
@@ -70,11 +70,11 @@ RowLayout {
     SecondaryButton {
         objectName: "distributionsButton"
         theme: header._theme
-        Layout.preferredWidth: header.page.scaled(140, 110)
+        Layout.preferredWidth: Math.max(header.page.scaled(140, 110), implicitWidth)
         font.pixelSize: 12
         leftPadding: 8
         rightPadding: 8
-        text: qsTr("Distributions")
+        text: qsTranslate("ResultsPage", "Distributions")
         enabled: !!header._controller
         onClicked: header.page.openDistributions()
     }
@@ -82,11 +82,11 @@ RowLayout {
     SecondaryButton {
         objectName: "playModeButton"
         theme: header._theme
-        Layout.preferredWidth: header.page.scaled(140, 110)
+        Layout.preferredWidth: Math.max(header.page.scaled(140, 110), implicitWidth)
         font.pixelSize: 12
         leftPadding: 8
         rightPadding: 8
-        text: header.page.playMode ? qsTr("Range view") : qsTr("Play vs solution")
+        text: header.page.playMode ? qsTranslate("ResultsPage", "Range view") : qsTranslate("ResultsPage", "Play vs solution")
         onClicked: header.page.playMode = !header.page.playMode
     }
 
@@ -94,7 +94,7 @@ RowLayout {
         objectName: "evOopCard"
         theme: header._theme
         compact: true
-        label: qsTr("EV (OOP)")
+        label: qsTranslate("ResultsPage", "EV (OOP)")
         value: header._figure(header._controller ? header._controller.resultEvOop : NaN, 3)
         accentColor: header._theme ? header._theme.success : "#3FB950"
     }
@@ -102,7 +102,7 @@ RowLayout {
         objectName: "evIpCard"
         theme: header._theme
         compact: true
-        label: qsTr("EV (IP)")
+        label: qsTranslate("ResultsPage", "EV (IP)")
         value: header._figure(header._controller ? header._controller.resultEvIp : NaN, 3)
         accentColor: header._theme ? header._theme.info : "#58A6FF"
     }
@@ -110,7 +110,7 @@ RowLayout {
         objectName: "exploitabilityCard"
         theme: header._theme
         compact: true
-        label: qsTr("Exploitability")
+        label: qsTranslate("ResultsPage", "Exploitability")
         value: header._figure(header._controller ? header._controller.resultExploitability : NaN, 4)
         accentColor: header._theme ? header._theme.gold : "#F0B429"
     }

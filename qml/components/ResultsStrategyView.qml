@@ -14,7 +14,7 @@ ColumnLayout {
     spacing: 12
 
     Text {
-        text: qsTr("Action Frequencies")
+        text: qsTranslate("ResultsPage", "Action Frequencies")
         textFormat: Text.PlainText
         font.pixelSize: 14
         font.bold: true
@@ -43,7 +43,7 @@ ColumnLayout {
             spacing: 8
 
             Text {
-                text: qsTr("Strategy by Hand")
+                text: qsTranslate("ResultsPage", "Strategy by Hand")
                 textFormat: Text.PlainText
                 font.pixelSize: 14
                 font.bold: true
@@ -98,7 +98,7 @@ ColumnLayout {
                                                           : view.page._actionColor(String(parent.modelData.actionType).split(" ")[0])
                         }
                         Text {
-                            text: parent.modelData.name
+                            text: view.page._nodeActionNameTranslated(parent.modelData.name)
                             textFormat: Text.PlainText
                             font.pixelSize: 12
                             color: view._theme ? view._theme.textMuted : "#8B949E"
@@ -126,7 +126,7 @@ ColumnLayout {
                         theme: view._theme
                         font.pixelSize: 12
                         horizontalPadding: 8
-                        text: qsTr("Standard mode")
+                        text: qsTranslate("ResultsPage", "Standard mode")
                         iconText: view.page.nodeLockMode ? "" : "✓"
                         onClicked: {
                             view.page.nodeLockMode = false
@@ -139,7 +139,7 @@ ColumnLayout {
                         theme: view._theme
                         font.pixelSize: 12
                         horizontalPadding: 8
-                        text: qsTr("Node-lock mode")
+                        text: qsTranslate("ResultsPage", "Node-lock mode")
                         iconText: view.page.nodeLockMode ? "✓" : ""
                         onClicked: {
                             view.page.nodeLockMode = true

@@ -26,7 +26,7 @@ Card {
                 color: panel._theme ? panel._theme.accent : "#3FB950"
             }
             Text {
-                text: qsTr("Game Tree")
+                text: qsTranslate("ResultsPage", "Game Tree")
                 textFormat: Text.PlainText
                 font.pixelSize: 15
                 font.bold: true
@@ -85,7 +85,7 @@ Card {
                             width: parent.width
                             theme: panel._theme
                             nodeType: "chance"
-                            player: qsTr("Deal %1").arg(block.modelData.deal === "River" ? qsTr("River") : qsTr("Turn"))
+                            player: qsTranslate("ResultsPage", "Deal %1").arg(block.modelData.deal === "River" ? qsTranslate("ResultsPage", "River") : qsTranslate("ResultsPage", "Turn"))
                             action: block.modelData.card || ""
                             actionType: "chance"
                             pot: block.modelData.pot
@@ -121,7 +121,7 @@ Card {
                             }
                             Text {
                                 Layout.fillWidth: true
-                                text: qsTr("Available actions")
+                                text: qsTranslate("ResultsPage", "Available actions")
                                 textFormat: Text.PlainText
                                 font.pixelSize: 12
                                 font.weight: Font.DemiBold
@@ -134,7 +134,7 @@ Card {
                                 color: panel._theme ? panel._theme.gold : "#F0B429"
                             }
                             Text {
-                                text: qsTr("%1 options").arg(block.modelData.optionCount || 0)
+                                text: qsTranslate("ResultsPage", "%1 options").arg(block.modelData.optionCount || 0)
                                 textFormat: Text.PlainText
                                 font.pixelSize: 11
                                 color: panel._theme ? panel._theme.textFaint : "#6E7681"

@@ -14,7 +14,9 @@ Rectangle {
     property color accentColor: theme ? theme.accent : "#3FB950"
     property bool compact: false
 
-    implicitWidth: compact ? 120 : 160
+    // Wide enough for its caption, which is longer in some languages.
+    implicitWidth: Math.max(compact ? 120 : 160,
+                            caption.implicitWidth + 2 * (compact ? 10 : 14) + (compact ? 0 : 10))
     implicitHeight: compact ? 64 : 80
     radius: theme ? theme.radiusMd : 12
     color: theme ? theme.surface : "#1C2128"
@@ -41,6 +43,7 @@ Rectangle {
             }
 
             Text {
+                id: caption
                 objectName: "statCaption"
                 Layout.fillWidth: true
                 text: stat.label

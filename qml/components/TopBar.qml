@@ -28,7 +28,7 @@ ToolBar {
     readonly property string _status: controller && controller.statusText ? String(controller.statusText) : ""
 
     readonly property bool lockOnSolve: currentPage === NavRules.SOLVE && _running
-    readonly property bool isStarting: _running && SolveProgress.hasPrefix(_status, SolveProgress.STARTING_PREFIXES)
+    readonly property bool isStarting: _running && SolveProgress.hasPrefix(_status, SolveProgress.startingPrefixes())
     readonly property bool isInitializing: _running && SolveProgress.hasPrefix(_status, SolveProgress.INITIALIZING_PREFIXES)
     readonly property bool isFinalizing: _running && SolveProgress.hasPrefix(_status, SolveProgress.FINALIZING_PREFIXES)
 

@@ -4,6 +4,18 @@
 // has come on the progress scale.
 
 var STARTING_PREFIXES = ["Starting"]
+
+// The controller's own texts ("Starting...", "Cancelled") reach the pages
+// translated, while the solve thread's stage texts do not: a phase is
+// recognised in either form.
+function startingPrefixes() {
+    return STARTING_PREFIXES.concat([qsTranslate("AppController", "Starting...")])
+}
+
+function isCancelledText(text) {
+    var t = String(text === undefined || text === null ? "" : text).trim()
+    return t === "Cancelled" || t === qsTranslate("AppController", "Cancelled")
+}
 // The solve thread writes "Init: ..."; the longer word is accepted too.
 var INITIALIZING_PREFIXES = ["Initializing:", "Init:"]
 var FINALIZING_PREFIXES = ["Finalizing:"]

@@ -24,10 +24,10 @@ Components.Card {
         if (!c || c.isPadding === true)
             return ""
         var iters = Number(c.avgIterations), expl = Number(c.avgExploitability)
-        return [qsTr("%1%2").arg(String(c.date)).arg(c.isFuture === true ? qsTr(" (future)") : ""),
-                qsTr("Solves: %1").arg(HomeStats.count(c.solves)),
-                qsTr("Avg iters: %1").arg(isFinite(iters) ? Math.floor(iters + 0.5) : 0),
-                qsTr("Avg expl: %1").arg((isFinite(expl) ? expl : 0).toFixed(4))].join("\n")
+        return [qsTranslate("HomePage", "%1%2").arg(String(c.date)).arg(c.isFuture === true ? qsTranslate("HomePage", " (future)") : ""),
+                qsTranslate("HomePage", "Solves: %1").arg(HomeStats.count(c.solves)),
+                qsTranslate("HomePage", "Avg iters: %1").arg(isFinite(iters) ? Math.floor(iters + 0.5) : 0),
+                qsTranslate("HomePage", "Avg expl: %1").arg((isFinite(expl) ? expl : 0).toFixed(4))].join("\n")
     }
 
     ColumnLayout {
@@ -38,8 +38,8 @@ Components.Card {
             Layout.fillWidth: true
             theme: card.theme
             iconName: "calendar"
-            title: qsTr("Solve Activity")
-            note: qsTr("Last 6 months")
+            title: qsTranslate("HomePage", "Solve Activity")
+            note: qsTranslate("HomePage", "Last 6 months")
         }
 
         Item {
@@ -76,7 +76,7 @@ Components.Card {
                 y: grid.y
                 width: card._labelColumn
                 Repeater {
-                    model: [qsTr("Mon"), qsTr("Tue"), qsTr("Wed"), qsTr("Thu"), qsTr("Fri"), qsTr("Sat"), qsTr("Sun")]
+                    model: [qsTranslate("HomePage", "Mon"), qsTranslate("HomePage", "Tue"), qsTranslate("HomePage", "Wed"), qsTranslate("HomePage", "Thu"), qsTranslate("HomePage", "Fri"), qsTranslate("HomePage", "Sat"), qsTranslate("HomePage", "Sun")]
                     Text {
                         required property string modelData
                         width: card._labelColumn

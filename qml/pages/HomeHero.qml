@@ -29,7 +29,7 @@ Rectangle {
 
         Text {
             objectName: "heroTitle"
-            text: qsTr("Pellaris")
+            text: qsTranslate("HomePage", "Pellaris")
             textFormat: Text.PlainText
             font.pixelSize: 28
             font.bold: true
@@ -38,7 +38,7 @@ Rectangle {
 
         Text {
             Layout.fillWidth: true
-            text: qsTr("A modern, high-performance holdem solver")
+            text: qsTranslate("HomePage", "A modern, high-performance holdem solver")
             textFormat: Text.PlainText
             font.pixelSize: 14
             color: hero.theme ? hero.theme.textMuted : "#8B949E"
@@ -52,7 +52,7 @@ Rectangle {
             Components.PrimaryButton {
                 objectName: "heroNewSolveButton"
                 theme: hero.theme
-                text: qsTr("New Solve")
+                text: qsTranslate("HomePage", "New Solve")
                 iconText: "+"
                 onClicked: hero.page.newProject()
             }
@@ -61,7 +61,7 @@ Rectangle {
                 objectName: "saveProjectButton"
                 theme: hero.theme
                 width: implicitWidth * 1.5
-                text: qsTr("Save")
+                text: qsTranslate("HomePage", "Save")
                 iconName: "save"
                 onClicked: hero.page.openSaveDialog()
             }
@@ -70,7 +70,7 @@ Rectangle {
                 objectName: "openProjectButton"
                 theme: hero.theme
                 width: implicitWidth * 1.25
-                text: qsTr("Open File")
+                text: qsTranslate("HomePage", "Open File")
                 iconName: "folder-open"
                 onClicked: hero.page.openOpenDialog()
             }

@@ -45,7 +45,7 @@ Components.Card {
                 Layout.fillWidth: true
                 theme: card.theme
                 iconName: "clock"
-                title: qsTr("Solve history")
+                title: qsTranslate("HomePage", "Solve history")
             }
 
             GridLayout {
@@ -54,11 +54,11 @@ Components.Card {
                 columnSpacing: 16
                 rowSpacing: 8
 
-                FigureLabel { theme: card.theme; text: qsTr("Total solves") }
+                FigureLabel { theme: card.theme; text: qsTranslate("HomePage", "Total solves") }
                 FigureValue { theme: card.theme; objectName: "totalSolvesValue"; text: String(card.page._totalSolves) }
-                FigureLabel { theme: card.theme; text: qsTr("Solves this week") }
+                FigureLabel { theme: card.theme; text: qsTranslate("HomePage", "Solves this week") }
                 FigureValue { theme: card.theme; objectName: "solvesThisWeekValue"; text: String(card.page._solvesThisWeek) }
-                FigureLabel { theme: card.theme; text: qsTr("Average run time") }
+                FigureLabel { theme: card.theme; text: qsTranslate("HomePage", "Average run time") }
                 FigureValue { theme: card.theme; objectName: "avgRuntimeValue"; text: card.page._avgRuntimeText }
             }
         }
@@ -80,7 +80,7 @@ Components.Card {
                 Layout.fillWidth: true
                 theme: card.theme
                 iconName: "monitor"
-                title: qsTr("System")
+                title: qsTranslate("HomePage", "System")
             }
 
             GridLayout {
@@ -89,18 +89,18 @@ Components.Card {
                 columnSpacing: 16
                 rowSpacing: 8
 
-                FigureLabel { theme: card.theme; text: qsTr("Engine") }
-                FigureValue { theme: card.theme; objectName: "engineValue"; text: qsTr("Pellaris Core") }
-                FigureLabel { theme: card.theme; text: qsTr("Threads") }
+                FigureLabel { theme: card.theme; text: qsTranslate("HomePage", "Engine") }
+                FigureValue { theme: card.theme; objectName: "engineValue"; text: qsTranslate("HomePage", "Pellaris Core") }
+                FigureLabel { theme: card.theme; text: qsTranslate("HomePage", "Threads") }
                 FigureValue { theme: card.theme;
                     objectName: "threadsValue"
                     readonly property int threads: card._controller ? Number(card._controller.systemThreadCount) : 0
-                    text: threads > 0 ? qsTr("%1 available").arg(threads) : "—"
+                    text: threads > 0 ? qsTranslate("HomePage", "%1 available").arg(threads) : "—"
                 }
-                FigureLabel { theme: card.theme; text: qsTr("Memory") }
+                FigureLabel { theme: card.theme; text: qsTranslate("HomePage", "Memory") }
                 FigureValue { theme: card.theme;
                     objectName: "memoryValue"
-                    text: qsTr("%1 (%2 free)")
+                    text: qsTranslate("HomePage", "%1 (%2 free)")
                           .arg(card._orDash(card._controller ? card._controller.systemMemoryText : ""))
                           .arg(card._orDash(card._controller ? card._controller.systemAvailableMemoryText : ""))
                 }

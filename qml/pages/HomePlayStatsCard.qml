@@ -22,16 +22,16 @@ Components.Card {
             Layout.fillWidth: true
             theme: card.theme
             iconName: "gamepad"
-            title: qsTr("Play vs. Solution")
+            title: qsTranslate("HomePage", "Play vs. Solution")
 
             Components.SecondaryButton {
                 objectName: "clearPlayStatsButton"
                 theme: card.theme
                 danger: true
-                width: 80
+                width: Math.max(80, implicitWidth)
                 height: 28
                 font.pixelSize: 11
-                text: qsTr("Clear")
+                text: qsTranslate("HomePage", "Clear")
                 onClicked: card.page.confirmClearPlayStats()
             }
         }
@@ -45,7 +45,7 @@ Components.Card {
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 theme: card.theme
-                label: qsTr("Hands (Today / Total)")
+                label: qsTranslate("HomePage", "Hands (Today / Total)")
                 value: card._todayHands + " / " + card._totalHands
             }
 
@@ -54,7 +54,7 @@ Components.Card {
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 theme: card.theme
-                label: qsTr("Accuracy (Today / Total)")
+                label: qsTranslate("HomePage", "Accuracy (Today / Total)")
                 value: HomeStats.playPart(card._todayHands, card._stats.todayAccuracyPct, 0) + " / "
                        + HomeStats.playPart(card._totalHands, card._stats.totalAccuracyPct, 0)
                 unit: "%"
@@ -65,10 +65,10 @@ Components.Card {
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 theme: card.theme
-                label: qsTr("Avg EV Loss (Today / Total)")
+                label: qsTranslate("HomePage", "Avg EV Loss (Today / Total)")
                 value: HomeStats.playPart(card._todayHands, card._stats.todayAvgEvLoss, 3) + " / "
                        + HomeStats.playPart(card._totalHands, card._stats.totalAvgEvLoss, 3)
-                unit: qsTr("EV")
+                unit: qsTranslate("HomePage", "EV")
             }
         }
     }

@@ -12,9 +12,9 @@ Components.Card {
     theme: page.theme
 
     readonly property var _actions: [
-        { key: "newSolve", icon: "target", title: qsTr("New Solve"), description: qsTr("Configure board, ranges, tree") },
-        { key: "quickSolve", icon: "bolt", title: qsTr("Quick Solve"), description: qsTr("Use default settings") },
-        { key: "importRange", icon: "chart", title: qsTr("Import Range"), description: qsTr("Load from file") }
+        { key: "newSolve", icon: "target", title: qsTranslate("HomePage", "New Solve"), description: qsTranslate("HomePage", "Configure board, ranges, tree") },
+        { key: "quickSolve", icon: "bolt", title: qsTranslate("HomePage", "Quick Solve"), description: qsTranslate("HomePage", "Use default settings") },
+        { key: "importRange", icon: "chart", title: qsTranslate("HomePage", "Import Range"), description: qsTranslate("HomePage", "Load from file") }
     ]
 
     function _run(key) {
@@ -34,7 +34,7 @@ Components.Card {
             Layout.fillWidth: true
             theme: card.theme
             iconName: "bolt"
-            title: qsTr("Quick Actions")
+            title: qsTranslate("HomePage", "Quick Actions")
         }
 
         Repeater {

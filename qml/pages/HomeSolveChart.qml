@@ -26,11 +26,11 @@ Components.Card {
         if (i < 0 || i >= _days)
             return ""
         var r = page._cumulativeAvgRuntimeSec[i]
-        return qsTr("%1\nDaily: %2\nTotal: %3\nAvg runtime: %4")
+        return qsTranslate("HomePage", "%1\nDaily: %2\nTotal: %3\nAvg runtime: %4")
             .arg(_dateOf(i))
             .arg(HomeStats.count(_history[i].solves))
             .arg(HomeStats.count(page._cumulativeSolves[i]))
-            .arg(isFinite(r) ? qsTr("%1s").arg(r.toFixed(1)) : "—")
+            .arg(isFinite(r) ? qsTranslate("HomePage", "%1s").arg(r.toFixed(1)) : "—")
     }
 
     ColumnLayout {
@@ -41,8 +41,8 @@ Components.Card {
             Layout.fillWidth: true
             theme: card.theme
             iconName: "trend-up"
-            title: qsTr("Solves over time")
-            note: qsTr("Daily")
+            title: qsTranslate("HomePage", "Solves over time")
+            note: qsTranslate("HomePage", "Daily")
         }
 
         Rectangle {
@@ -147,7 +147,7 @@ Components.Card {
                 objectName: "chartEmptyText"
                 anchors.centerIn: parent
                 visible: card._days === 0
-                text: qsTr("No solves yet")
+                text: qsTranslate("HomePage", "No solves yet")
                 textFormat: Text.PlainText
                 font.pixelSize: 12
                 color: card._muted

@@ -29,7 +29,7 @@ Components.Card {
                 color: card.page._color("accent", "#3FB950")
             }
             Text {
-                text: qsTr("Board")
+                text: qsTranslate("ProjectPage", "Board")
                 font.pixelSize: 15
                 font.bold: true
                 color: card.page._color("text", "#F0F6FC")

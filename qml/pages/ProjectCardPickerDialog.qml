@@ -9,7 +9,7 @@ ProjectDialog {
 
     readonly property int _slot: page.editingCardIndex
 
-    title: qsTr("Select card")
+    title: qsTranslate("ProjectPage", "Select card")
     modal: false
 
     onOpened: page._cardPickerOpen = true
@@ -25,7 +25,7 @@ ProjectDialog {
             Layout.preferredWidth: Math.max(360, picker.implicitWidth + 28) - 28
 
             Text {
-                text: dialog._slot < 3 ? qsTr("Flop card") : dialog._slot === 3 ? qsTr("Turn card") : qsTr("River card")
+                text: dialog._slot < 3 ? qsTranslate("ProjectPage", "Flop card") : dialog._slot === 3 ? qsTranslate("ProjectPage", "Turn card") : qsTranslate("ProjectPage", "River card")
                 font.pixelSize: 12
                 color: dialog._c("textMuted", "#8B949E")
             }
@@ -53,7 +53,7 @@ ProjectDialog {
                 objectName: "clearCardButton"
                 implicitWidth: 110
                 theme: dialog.page.theme
-                text: qsTr("Clear card")
+                text: qsTranslate("ProjectPage", "Clear card")
                 enabled: dialog._slot >= 0
                 onClicked: {
                     dialog.page.clearBoardFrom(dialog._slot)
@@ -63,7 +63,7 @@ ProjectDialog {
             ProjectDialogButton {
                 objectName: "cancelCardButton"
                 theme: dialog.page.theme
-                text: qsTr("Cancel")
+                text: qsTranslate("ProjectPage", "Cancel")
                 onClicked: dialog.close()
             }
         }

@@ -26,7 +26,10 @@ Components.Card {
         property string help: ""
         spacing: 6
 
+        // Longer labels of some languages wrap instead of widening the card.
         Text {
+            Layout.preferredWidth: Math.min(implicitWidth, 150)
+            wrapMode: Text.Wrap
             text: label.text
             font.pixelSize: 12
             color: card.page._color("textMuted", "#8B949E")
@@ -137,7 +140,7 @@ Components.Card {
                 color: card.page._color("accent", "#3FB950")
             }
             Text {
-                text: qsTr("Game Settings")
+                text: qsTranslate("ProjectPage", "Game Settings")
                 font.pixelSize: 15
                 font.bold: true
                 color: card.page._color("text", "#F0F6FC")
@@ -149,99 +152,99 @@ Components.Card {
             columnSpacing: 12
             rowSpacing: 8
 
-            FieldLabel { text: card._icm ? qsTr("Pot size") : qsTr("Starting Pot") }
+            FieldLabel { text: card._icm ? qsTranslate("ProjectPage", "Pot size") : qsTranslate("ProjectPage", "Starting Pot") }
             NumberInput {
                 objectName: "startingPotField"
                 rule: NumericFields.RULES.chips
                 value: card.page.startingPot
-                placeholderText: qsTr("e.g., 100.0")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 100.0")
                 onCommit: v => card.page.startingPot = v
             }
 
-            FieldLabel { visible: !card._icm; text: qsTr("Effective Stack") }
+            FieldLabel { visible: !card._icm; text: qsTranslate("ProjectPage", "Effective Stack") }
             NumberInput {
                 objectName: "effectiveStackField"
                 visible: !card._icm
                 rule: NumericFields.RULES.chips
                 value: card.page.effectiveStack
-                placeholderText: qsTr("e.g., 100.0")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 100.0")
                 onCommit: v => card.page.effectiveStack = v
             }
 
-            FieldLabel { visible: card._icm; text: qsTr("OOP stack") }
+            FieldLabel { visible: card._icm; text: qsTranslate("ProjectPage", "OOP stack") }
             NumberInput {
                 objectName: "oopStackField"
                 visible: card._icm
                 rule: NumericFields.RULES.seatStack
                 value: card.page.oopStack
-                placeholderText: qsTr("e.g., 1000")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 1000")
                 onCommit: v => card.page.oopStack = v
             }
 
-            FieldLabel { visible: card._icm; text: qsTr("IP stack") }
+            FieldLabel { visible: card._icm; text: qsTranslate("ProjectPage", "IP stack") }
             NumberInput {
                 objectName: "ipStackField"
                 visible: card._icm
                 rule: NumericFields.RULES.seatStack
                 value: card.page.ipStack
-                placeholderText: qsTr("e.g., 1000")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 1000")
                 onCommit: v => card.page.ipStack = v
             }
 
             FieldLabel {
                 Layout.columnSpan: 2
                 visible: card._icm
-                text: qsTr("Payouts")
-                help: qsTr("Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20")
+                text: qsTranslate("ProjectPage", "Payouts")
+                help: qsTranslate("ProjectPage", "Enter comma-separated payout amounts for each paid place, in finishing order. Example: 50, 30, 20")
             }
             ListInput {
                 objectName: "icmPayoutsField"
                 visible: card._icm
                 value: card.page.icmPayoutsText
-                placeholderText: qsTr("e.g., 50, 30, 20")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 50, 30, 20")
                 onCommit: t => card.page.icmPayoutsText = t
             }
 
             FieldLabel {
                 Layout.columnSpan: 2
                 visible: card._icm
-                text: qsTr("Other stack sizes")
-                help: qsTr("Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400")
+                text: qsTranslate("ProjectPage", "Other stack sizes")
+                help: qsTranslate("ProjectPage", "Enter comma-separated stack sizes for the remaining players only, excluding OOP and IP. Example: 1200, 800, 400")
             }
             ListInput {
                 objectName: "icmOtherStacksField"
                 visible: card._icm
                 value: card.page.icmOtherStacksText
-                placeholderText: qsTr("e.g., 1200, 800, 400")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 1200, 800, 400")
                 onCommit: t => card.page.icmOtherStacksText = t
             }
 
-            FieldLabel { visible: !card._icm; text: qsTr("Rake (%)") }
+            FieldLabel { visible: !card._icm; text: qsTranslate("ProjectPage", "Rake (%)") }
             NumberInput {
                 objectName: "rakePercentField"
                 visible: !card._icm
                 rule: NumericFields.RULES.rakePercent
                 value: card.page.rakePercent
-                placeholderText: qsTr("e.g., 5.0")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 5.0")
                 onCommit: v => card.page.rakePercent = v
             }
 
-            FieldLabel { visible: !card._icm; text: qsTr("Rake Cap") }
+            FieldLabel { visible: !card._icm; text: qsTranslate("ProjectPage", "Rake Cap") }
             NumberInput {
                 objectName: "rakeCapField"
                 visible: !card._icm
                 rule: NumericFields.RULES.rakeCap
                 value: card.page.rakeCap
-                placeholderText: qsTr("e.g., 0")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 0")
                 onCommit: v => card.page.rakeCap = v
             }
 
-            FieldLabel { text: qsTr("Target Exploitability (%)") }
+            FieldLabel { text: qsTranslate("ProjectPage", "Target Exploitability (%)") }
             NumberInput {
                 objectName: "targetExploitabilityField"
                 rule: NumericFields.RULES.target
                 value: card.page.targetExploitability
-                placeholderText: qsTr("e.g., 0.10")
+                placeholderText: qsTranslate("ProjectPage", "e.g., 0.10")
                 onCommit: v => card.page.targetExploitability = v
             }
 
@@ -250,9 +253,9 @@ Components.Card {
                 Layout.fillWidth: true
                 spacing: 6
                 Item { Layout.fillWidth: true }
-                TargetButton { objectName: "target1Button"; text: qsTr("1%"); target: 1.0 }
-                TargetButton { objectName: "target05Button"; text: qsTr("0.5%"); target: 0.5 }
-                TargetButton { objectName: "target01Button"; text: qsTr("0.1%"); target: 0.1 }
+                TargetButton { objectName: "target1Button"; text: qsTranslate("ProjectPage", "1%"); target: 1.0 }
+                TargetButton { objectName: "target05Button"; text: qsTranslate("ProjectPage", "0.5%"); target: 0.5 }
+                TargetButton { objectName: "target01Button"; text: qsTranslate("ProjectPage", "0.1%"); target: 0.1 }
                 Item { Layout.fillWidth: true }
             }
         }

@@ -26,8 +26,8 @@ RowLayout {
         objectName: "setupHeader"
         Layout.alignment: Qt.AlignVCenter
         theme: header.page.theme
-        title: qsTr("Project Setup")
-        badge: header.page._boardValid ? qsTr("Ready") : qsTr("Setup Required")
+        title: qsTranslate("ProjectPage", "Project Setup")
+        badge: header.page._boardValid ? qsTranslate("ProjectPage", "Ready") : qsTranslate("ProjectPage", "Setup Required")
         badgeColor: header.page._boardValid ? header.page._color("success", "#3FB950")
                                             : header.page._color("warn", "#F0883E")
     }
@@ -40,14 +40,14 @@ RowLayout {
 
         MemoryLine {
             objectName: "solveRamLine"
-            text: qsTr("Solve RAM: %1").arg(header.page._solveRamText)
+            text: qsTranslate("ProjectPage", "Solve RAM: %1").arg(header.page._solveRamText)
             color: header.page._memoryWarning ? header.page._color("danger", "#F85149")
                                               : header.page._color("textMuted", "#8B949E")
         }
 
         MemoryLine {
             objectName: "availableRamLine"
-            text: qsTr("Available RAM: %1").arg(header.page._availableRamText)
+            text: qsTranslate("ProjectPage", "Available RAM: %1").arg(header.page._availableRamText)
         }
     }
 
@@ -56,7 +56,7 @@ RowLayout {
     Components.PrimaryButton {
         objectName: "continueToSolveButton"
         theme: header.page.theme
-        text: qsTr("Continue to Solve →")
+        text: qsTranslate("ProjectPage", "Continue to Solve →")
         enabled: header.page.canSolve
         onClicked: header.page.goToSolve()
     }

@@ -29,18 +29,18 @@ Item {
     FileDialog {
         id: exportStandardDialog
         objectName: "exportStandardDialog"
-        title: qsTr("Export Standard Ranges")
+        title: qsTranslate("ProjectPage", "Export Standard Ranges")
         fileMode: FileDialog.SaveFile
-        nameFilters: [qsTr("JSON (*.json)"), qsTr("All Files (*)")]
+        nameFilters: [qsTranslate("ProjectPage", "JSON (*.json)"), qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.exportStandardRanges(selectedFile)
     }
 
     FileDialog {
         id: exportExploitDialog
         objectName: "exportExploitDialog"
-        title: qsTr("Export Population Ranges")
+        title: qsTranslate("ProjectPage", "Export Population Ranges")
         fileMode: FileDialog.SaveFile
-        nameFilters: [qsTr("JSON (*.json)"), qsTr("All Files (*)")]
+        nameFilters: [qsTranslate("ProjectPage", "JSON (*.json)"), qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.exportExploitRanges(selectedFile)
     }
 
@@ -49,8 +49,8 @@ Item {
         objectName: "clearStandardOverridesDialog"
         theme: dialogs.page.theme
         question: true
-        title: qsTr("Clear standard overrides")
-        message: qsTr("Clear all locally overridden standard ranges for %1?").arg(dialogs._seatLabel(dialogs.page._clearStandardPlayer))
+        title: qsTranslate("ProjectPage", "Clear standard overrides")
+        message: qsTranslate("ProjectPage", "Clear all locally overridden standard ranges for %1?").arg(dialogs._seatLabel(dialogs.page._clearStandardPlayer))
         onAccepted: dialogs.page.clearStandardOverrides(dialogs.page._clearStandardPlayer)
     }
 
@@ -59,8 +59,8 @@ Item {
         objectName: "clearExploitOverridesDialog"
         theme: dialogs.page.theme
         question: true
-        title: qsTr("Clear population overrides")
-        message: qsTr("Clear all locally overridden population ranges for %1?").arg(dialogs._seatLabel(dialogs.page._clearExploitPlayer))
+        title: qsTranslate("ProjectPage", "Clear population overrides")
+        message: qsTranslate("ProjectPage", "Clear all locally overridden population ranges for %1?").arg(dialogs._seatLabel(dialogs.page._clearExploitPlayer))
         onAccepted: dialogs.page.clearExploitOverrides(dialogs.page._clearExploitPlayer)
     }
 

@@ -14,6 +14,15 @@ Components.Card {
     theme: page.theme
     padding: 12
 
+    // No button cuts its word: the two switches give way first, down to
+    // their own text; "Load" and "Save" stay equal while that fits. The
+    // board column is never narrower than `minimumRowWidth`.
+    readonly property real _switchesWidth: variantButton.implicitWidth + utilityButton.implicitWidth + 30
+    readonly property bool _equalFits: _switchesWidth + 2 * Math.max(loadButton.implicitWidth, saveButton.implicitWidth)
+                                       <= availableWidth
+    readonly property real minimumRowWidth: _switchesWidth + loadButton.implicitWidth + saveButton.implicitWidth
+                                            + leftPadding + rightPadding
+
     RowLayout {
         anchors.fill: parent
         spacing: 10
@@ -22,12 +31,14 @@ Components.Card {
             id: variantButton
             objectName: "variantButton"
             Layout.alignment: Qt.AlignVCenter
-            // Never narrower than its text: fonts and languages differ in width.
-            Layout.preferredWidth: Math.max(90, Math.round(102 * card.page.uiScale), implicitWidth)
+            Layout.fillWidth: true
+            Layout.preferredWidth: Math.max(90, Math.round(102 * card.page.uiScale))
+            Layout.maximumWidth: Layout.preferredWidth
+            Layout.minimumWidth: implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
-            text: (card.page.isShortDeck ? qsTr("Short Deck") : qsTr("Holdem")) + "  ▾"
+            text: (card.page.isShortDeck ? qsTranslate("ProjectPage", "Short Deck") : qsTranslate("ProjectPage", "Holdem")) + "  ▾"
             onClicked: card.page.toggleVariantPopup()
         }
 
@@ -35,33 +46,40 @@ Components.Card {
             id: utilityButton
             objectName: "utilityButton"
             Layout.alignment: Qt.AlignVCenter
-            Layout.preferredWidth: Math.max(82, Math.round(93 * card.page.uiScale), implicitWidth)
+            Layout.fillWidth: true
+            Layout.preferredWidth: Math.max(82, Math.round(93 * card.page.uiScale))
+            Layout.maximumWidth: Layout.preferredWidth
+            Layout.minimumWidth: implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
-            text: (card.page.isIcm ? qsTr("ICM") : qsTr("Cash")) + "  ▾"
+            text: (card.page.isIcm ? qsTranslate("ProjectPage", "ICM") : qsTranslate("ProjectPage", "Cash")) + "  ▾"
             onClicked: card.page.toggleUtilityPopup()
         }
 
         Components.SecondaryButton {
+            id: loadButton
             objectName: "loadProfileButton"
             Layout.fillWidth: true
             Layout.preferredWidth: 1
+            Layout.minimumWidth: card._equalFits ? Math.max(implicitWidth, saveButton.implicitWidth) : implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
-            text: qsTr("Load")
+            text: qsTranslate("ProjectPage", "Load")
             onClicked: card.page.openLoadProfileDialog()
         }
 
         Components.PrimaryButton {
+            id: saveButton
             objectName: "saveProfileButton"
             Layout.fillWidth: true
             Layout.preferredWidth: 1
+            Layout.minimumWidth: card._equalFits ? Math.max(implicitWidth, loadButton.implicitWidth) : implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
             horizontalPadding: 8
-            text: qsTr("Save")
+            text: qsTranslate("ProjectPage", "Save")
             onClicked: card.page.openSaveProfileDialog()
         }
     }

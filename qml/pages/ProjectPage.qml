@@ -157,7 +157,8 @@ Item {
         return isFinite(need) && isFinite(have) && need > 0 && have > 0 && need > have
     }
 
-    readonly property real _boardColumnWidth: Math.max(boardCard.displayImplicitWidth + 27, 240)
+    readonly property real _boardColumnWidth: Math.max(boardCard.displayImplicitWidth + 27, 240,
+                                                       settingsButtonsCard.minimumRowWidth)
 
     signal goToSolve()
 

@@ -67,7 +67,7 @@ Item {
         id: saveSettingsDialog
         objectName: "saveSettingsDialog"
         page: dialogs.page
-        title: qsTr("Save Settings Profile")
+        title: qsTranslate("ProjectPage", "Save Settings Profile")
         modal: true
         width: 380
         anchors.centerIn: parent
@@ -82,13 +82,13 @@ Item {
             ColumnLayout {
                 Layout.margins: 14
                 spacing: 10
-                Label12 { text: qsTr("Profile name:") }
+                Label12 { text: qsTranslate("ProjectPage", "Profile name:") }
                 ProjectTextField {
                     id: saveSettingsNameField
                     objectName: "saveSettingsNameField"
                     Layout.fillWidth: true
                     theme: dialogs.page.theme
-                    placeholderText: qsTr("e.g., 100bb rake-free (fast)")
+                    placeholderText: qsTranslate("ProjectPage", "e.g., 100bb rake-free (fast)")
                     onAccepted: dialogs._save()
                 }
                 ErrorLine { objectName: "saveProfileError"; text: dialogs.page._saveProfileError }
@@ -96,14 +96,14 @@ Item {
             Footer {
                 ProjectDialogButton {
                     theme: dialogs.page.theme
-                    text: qsTr("Cancel")
+                    text: qsTranslate("ProjectPage", "Cancel")
                     onClicked: saveSettingsDialog.close()
                 }
                 ProjectDialogButton {
                     objectName: "saveProfileConfirmButton"
                     theme: dialogs.page.theme
                     look: "accent"
-                    text: qsTr("Save")
+                    text: qsTranslate("ProjectPage", "Save")
                     enabled: saveSettingsNameField.text.trim() !== ""
                     onClicked: dialogs._save()
                 }
@@ -115,7 +115,7 @@ Item {
         id: loadSettingsDialog
         objectName: "loadSettingsDialog"
         page: dialogs.page
-        title: qsTr("Load Settings Profile")
+        title: qsTranslate("ProjectPage", "Load Settings Profile")
         modal: true
         width: 420
         anchors.centerIn: parent
@@ -126,11 +126,11 @@ Item {
             ColumnLayout {
                 Layout.margins: 14
                 spacing: 10
-                Label12 { text: qsTr("Choose a saved profile:") }
+                Label12 { text: qsTranslate("ProjectPage", "Choose a saved profile:") }
 
                 Text {
                     visible: dialogs.page.settingsProfiles.length === 0
-                    text: qsTr("No saved profiles yet.")
+                    text: qsTranslate("ProjectPage", "No saved profiles yet.")
                     font.pixelSize: 11
                     color: dialogs._c("textFaint", "#6E7681")
                 }
@@ -186,14 +186,14 @@ Item {
             Footer {
                 ProjectDialogButton {
                     theme: dialogs.page.theme
-                    text: qsTr("Cancel")
+                    text: qsTranslate("ProjectPage", "Cancel")
                     onClicked: loadSettingsDialog.close()
                 }
                 ProjectDialogButton {
                     objectName: "deleteProfileButton"
                     theme: dialogs.page.theme
                     look: "dangerOutline"
-                    text: qsTr("Delete")
+                    text: qsTranslate("ProjectPage", "Delete")
                     enabled: dialogs.page._loadProfileSelectedId !== ""
                     onClicked: dialogs.page.askDeleteSelectedProfile()
                 }
@@ -201,7 +201,7 @@ Item {
                     objectName: "loadProfileConfirmButton"
                     theme: dialogs.page.theme
                     look: "accent"
-                    text: qsTr("Load")
+                    text: qsTranslate("ProjectPage", "Load")
                     enabled: dialogs.page._loadProfileSelectedId !== ""
                     onClicked: dialogs._load()
                 }
@@ -213,7 +213,7 @@ Item {
         id: confirmDeleteProfileDialog
         objectName: "confirmDeleteProfileDialog"
         page: dialogs.page
-        title: qsTr("Delete settings profile")
+        title: qsTranslate("ProjectPage", "Delete settings profile")
         modal: true
         width: 420
         anchors.centerIn: parent
@@ -227,7 +227,7 @@ Item {
                 spacing: 10
                 Text {
                     Layout.fillWidth: true
-                    text: qsTr("Are you sure you want to delete this saved profile?")
+                    text: qsTranslate("ProjectPage", "Are you sure you want to delete this saved profile?")
                     font.pixelSize: 12
                     wrapMode: Text.Wrap
                     color: dialogs._c("text", "#F0F6FC")
@@ -243,7 +243,7 @@ Item {
                     color: dialogs._c("textMuted", "#8B949E")
                 }
                 Text {
-                    text: qsTr("This cannot be undone.")
+                    text: qsTranslate("ProjectPage", "This cannot be undone.")
                     font.pixelSize: 11
                     color: dialogs._c("textFaint", "#6E7681")
                 }
@@ -251,14 +251,14 @@ Item {
             Footer {
                 ProjectDialogButton {
                     theme: dialogs.page.theme
-                    text: qsTr("Cancel")
+                    text: qsTranslate("ProjectPage", "Cancel")
                     onClicked: confirmDeleteProfileDialog.close()
                 }
                 ProjectDialogButton {
                     objectName: "confirmDeleteButton"
                     theme: dialogs.page.theme
                     look: "dangerFill"
-                    text: qsTr("Delete")
+                    text: qsTranslate("ProjectPage", "Delete")
                     onClicked: {
                         confirmDeleteProfileDialog.close()
                         dialogs.page.deleteSettingsProfileById(dialogs.page._deleteProfileId)

@@ -42,7 +42,7 @@ Card {
             }
 
             Text {
-                text: column.seat === "oop" ? qsTr("OOP Range") : qsTr("IP Range")
+                text: column.seat === "oop" ? qsTranslate("ProjectPage", "OOP Range") : qsTranslate("ProjectPage", "IP Range")
                 font.pixelSize: 15
                 font.bold: true
                 color: column._c("text", "#F0F6FC")
@@ -53,10 +53,10 @@ Card {
             Button {
                 id: clearButton
                 objectName: column.seat + "ClearRangeButton"
-                implicitWidth: 42
+                implicitWidth: Math.max(42, (contentItem ? contentItem.implicitWidth : 0) + 12)
                 implicitHeight: 24
                 padding: 0
-                text: qsTr("Clear")
+                text: qsTranslate("ProjectPage", "Clear")
                 onClicked: column.setRangeText("")
                 contentItem: Text {
                     text: clearButton.text
@@ -112,7 +112,7 @@ Card {
             spacing: 8
 
             Text {
-                text: qsTr("Weight")
+                text: qsTranslate("ProjectPage", "Weight")
                 font.pixelSize: 12
                 color: column._c("textMuted", "#8B949E")
             }
@@ -149,7 +149,7 @@ Card {
 
                 Text {
                     id: rangeOverlay
-                    readonly property string placeholder: qsTr("e.g., AA, KK, AKs, QQ+ or 50%")
+                    readonly property string placeholder: qsTranslate("ProjectPage", "e.g., AA, KK, AKs, QQ+ or 50%")
                     anchors.fill: parent
                     anchors.leftMargin: 10
                     anchors.rightMargin: 10

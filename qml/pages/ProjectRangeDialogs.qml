@@ -89,7 +89,7 @@ Item {
         id: saveRangeDialog
         objectName: "saveRangeDialog"
         page: dialogs.page
-        title: dialogs.page._saveRangePlayer === "ip" ? qsTr("Save IP range") : qsTr("Save OOP range")
+        title: dialogs.page._saveRangePlayer === "ip" ? qsTranslate("ProjectPage", "Save IP range") : qsTranslate("ProjectPage", "Save OOP range")
         modal: true
         width: 360
         anchors.centerIn: parent
@@ -104,13 +104,13 @@ Item {
             ColumnLayout {
                 Layout.margins: 14
                 spacing: 10
-                Prompt { text: qsTr("Name this range:") }
+                Prompt { text: qsTranslate("ProjectPage", "Name this range:") }
                 ProjectTextField {
                     id: saveRangeNameField
                     objectName: "saveRangeNameField"
                     Layout.fillWidth: true
                     theme: dialogs.page.theme
-                    placeholderText: qsTr("e.g., BTN vs BB (default)")
+                    placeholderText: qsTranslate("ProjectPage", "e.g., BTN vs BB (default)")
                     onAccepted: dialogs._save()
                 }
                 ErrorLine { objectName: "saveRangeError"; text: dialogs.page._saveRangeError }
@@ -119,7 +119,7 @@ Item {
                 Filler {}
                 ProjectDialogButton {
                     theme: dialogs.page.theme
-                    text: qsTr("Cancel")
+                    text: qsTranslate("ProjectPage", "Cancel")
                     onClicked: saveRangeDialog.close()
                 }
                 ProjectDialogButton {
@@ -127,7 +127,7 @@ Item {
                     objectName: "saveRangeConfirm"
                     theme: dialogs.page.theme
                     look: "accent"
-                    text: qsTr("Save")
+                    text: qsTranslate("ProjectPage", "Save")
                     enabled: saveRangeNameField.text.trim() !== ""
                     onClicked: dialogs._save()
                 }
@@ -139,7 +139,7 @@ Item {
         id: addFolderDialog
         objectName: "addFolderDialog"
         page: dialogs.page
-        title: dialogs.page._addFolderPlayer === "ip" ? qsTr("Add folder (IP)") : qsTr("Add folder (OOP)")
+        title: dialogs.page._addFolderPlayer === "ip" ? qsTranslate("ProjectPage", "Add folder (IP)") : qsTranslate("ProjectPage", "Add folder (OOP)")
         modal: true
         width: 360
         anchors.centerIn: parent
@@ -154,13 +154,13 @@ Item {
             ColumnLayout {
                 Layout.margins: 14
                 spacing: 10
-                Prompt { text: qsTr("Folder name:") }
+                Prompt { text: qsTranslate("ProjectPage", "Folder name:") }
                 ProjectTextField {
                     id: addFolderNameField
                     objectName: "addFolderNameField"
                     Layout.fillWidth: true
                     theme: dialogs.page.theme
-                    placeholderText: qsTr("e.g., BTN vs BB")
+                    placeholderText: qsTranslate("ProjectPage", "e.g., BTN vs BB")
                     onAccepted: dialogs._addFolder()
                 }
                 ErrorLine { objectName: "addFolderError"; text: dialogs.page._addFolderError }
@@ -169,7 +169,7 @@ Item {
                 Filler {}
                 ProjectDialogButton {
                     theme: dialogs.page.theme
-                    text: qsTr("Cancel")
+                    text: qsTranslate("ProjectPage", "Cancel")
                     onClicked: addFolderDialog.close()
                 }
                 ProjectDialogButton {
@@ -177,7 +177,7 @@ Item {
                     objectName: "addFolderConfirm"
                     theme: dialogs.page.theme
                     look: "accent"
-                    text: qsTr("Add")
+                    text: qsTranslate("ProjectPage", "Add")
                     enabled: addFolderNameField.text.trim() !== ""
                     onClicked: dialogs._addFolder()
                 }
@@ -188,9 +188,9 @@ Item {
     FileDialog {
         id: importRangeFileDialog
         objectName: "importRangeFileDialog"
-        title: qsTr("Import Range")
+        title: qsTranslate("ProjectPage", "Import Range")
         fileMode: FileDialog.OpenFile
-        nameFilters: [qsTr("Range text (*.txt)"), qsTr("All Files (*)")]
+        nameFilters: [qsTranslate("ProjectPage", "Range text (*.txt)"), qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.importRangeFromFile(selectedFile)
     }
 
@@ -198,7 +198,7 @@ Item {
         id: importRangeNameDialog
         objectName: "importRangeNameDialog"
         page: dialogs.page
-        title: qsTr("Import Range")
+        title: qsTranslate("ProjectPage", "Import Range")
         modal: true
         width: 420
         anchors.centerIn: parent
@@ -210,13 +210,13 @@ Item {
             ColumnLayout {
                 Layout.margins: 14
                 spacing: 10
-                Prompt { text: qsTr("Name this range:") }
+                Prompt { text: qsTranslate("ProjectPage", "Name this range:") }
                 ProjectTextField {
                     id: importRangeNameField
                     objectName: "importRangeNameField"
                     Layout.fillWidth: true
                     theme: dialogs.page.theme
-                    placeholderText: qsTr("e.g., BTN open (custom)")
+                    placeholderText: qsTranslate("ProjectPage", "e.g., BTN open (custom)")
                     onAccepted: dialogs._import()
                 }
                 ErrorLine { objectName: "importRangeError"; text: dialogs.page._importRangeError }
@@ -224,7 +224,7 @@ Item {
             Footer {
                 ProjectDialogButton {
                     theme: dialogs.page.theme
-                    text: qsTr("Cancel")
+                    text: qsTranslate("ProjectPage", "Cancel")
                     onClicked: importRangeNameDialog.close()
                 }
                 Filler {}
@@ -235,7 +235,7 @@ Item {
                     theme: dialogs.page.theme
                     look: "accent"
                     disabledOpacity: 0.55
-                    text: qsTr("Import")
+                    text: qsTranslate("ProjectPage", "Import")
                     enabled: importRangeNameField.text.trim() !== ""
                              && dialogs.page._importRangeNormalizedText.trim() !== ""
                     onClicked: dialogs._import()
@@ -248,7 +248,7 @@ Item {
         id: confirmDeleteDialog
         objectName: "confirmDeleteDialog"
         page: dialogs.page
-        title: qsTr("Delete range")
+        title: qsTranslate("ProjectPage", "Delete range")
         modal: true
         width: 380
         anchors.centerIn: parent
@@ -281,8 +281,8 @@ Item {
                     objectName: "deleteRangeNote"
                     Layout.fillWidth: true
                     text: dialogs.page._deleteRangeKind === "folder" && dialogs.page._deleteFolderChildCount > 0
-                          ? qsTr("This will also delete %1 range(s). This cannot be undone.").arg(dialogs.page._deleteFolderChildCount)
-                          : qsTr("This cannot be undone.")
+                          ? qsTranslate("ProjectPage", "This will also delete %1 range(s). This cannot be undone.").arg(dialogs.page._deleteFolderChildCount)
+                          : qsTranslate("ProjectPage", "This cannot be undone.")
                     font.pixelSize: 11
                     wrapMode: Text.Wrap
                     color: dialogs._c("textFaint", "#6E7681")
@@ -292,14 +292,14 @@ Item {
                 Filler {}
                 ProjectDialogButton {
                     theme: dialogs.page.theme
-                    text: qsTr("Cancel")
+                    text: qsTranslate("ProjectPage", "Cancel")
                     onClicked: confirmDeleteDialog.close()
                 }
                 ProjectDialogButton {
                     objectName: "confirmDeleteRangeButton"
                     theme: dialogs.page.theme
                     look: "dangerFill"
-                    text: qsTr("Delete")
+                    text: qsTranslate("ProjectPage", "Delete")
                     onClicked: {
                         confirmDeleteDialog.close()
                         dialogs.page.deleteSelectedItem(dialogs.page._deleteRangePlayer)

@@ -163,7 +163,7 @@ ColumnLayout {
         Text {
             objectName: library.seat + "NoRanges"
             visible: library.page.rangesFor(library.seat, library.category).length === 0
-            text: qsTr("No ranges yet.")
+            text: qsTranslate("ProjectPage", "No ranges yet.")
             font.pixelSize: 11
             color: library._c("textFaint", "#6E7681")
         }
@@ -190,7 +190,7 @@ ColumnLayout {
 
             ActionButton {
                 objectName: library.seat + "OverrideButton"
-                text: qsTr("Override")
+                text: qsTranslate("ProjectPage", "Override")
                 enabled: devButtons.standard ? library.page.canOverrideStandard(library.seat)
                                              : library.page.canOverrideExploit(library.seat)
                 onClicked: devButtons.standard ? library.page.overrideSelectedStandardRange(library.seat)
@@ -198,14 +198,14 @@ ColumnLayout {
             }
             ActionButton {
                 objectName: library.seat + "ExportLibraryButton"
-                text: devButtons.standard ? qsTr("Export standard…") : qsTr("Export population…")
+                text: devButtons.standard ? qsTranslate("ProjectPage", "Export standard…") : qsTranslate("ProjectPage", "Export population…")
                 onClicked: devButtons.standard ? library.page.openExportStandardDialog()
                                                : library.page.openExportExploitDialog()
             }
             ActionButton {
                 objectName: library.seat + "ClearOverridesButton"
                 look: "dangerFill"
-                text: qsTr("Clear overrides…")
+                text: qsTranslate("ProjectPage", "Clear overrides…")
                 onClicked: devButtons.standard ? library.page.openClearStandardOverridesDialog(library.seat)
                                                : library.page.openClearExploitOverridesDialog(library.seat)
             }
@@ -218,24 +218,24 @@ ColumnLayout {
 
             ActionButton {
                 objectName: library.seat + "SaveRangeButton"
-                text: qsTr("Save current range…")
+                text: qsTranslate("ProjectPage", "Save current range…")
                 enabled: String(library.page[library.seat + "RangeText"]).trim() !== ""
                 onClicked: library.page.openSaveRangeDialog(library.seat)
             }
             ActionButton {
                 objectName: library.seat + "ImportRangeButton"
-                text: qsTr("Import range…")
+                text: qsTranslate("ProjectPage", "Import range…")
                 onClicked: library.page.openImportRangeDialog(library.seat)
             }
             ActionButton {
                 objectName: library.seat + "AddFolderButton"
-                text: qsTr("Add folder…")
+                text: qsTranslate("ProjectPage", "Add folder…")
                 onClicked: library.page.openAddFolderDialog(library.seat)
             }
             ActionButton {
                 objectName: library.seat + "DeleteSelectedButton"
                 look: "dangerOutline"
-                text: qsTr("Delete selected…")
+                text: qsTranslate("ProjectPage", "Delete selected…")
                 enabled: library.selectedId !== ""
                 onClicked: library.page.openDeleteSelectedDialog(library.seat)
             }

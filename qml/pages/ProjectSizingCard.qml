@@ -30,6 +30,13 @@ Components.Card {
         color: card.page._color("textMuted", "#8B949E")
     }
 
+    // A grid row's label: longer ones of some languages wrap rather than
+    // widen the card.
+    component GridLabel: RowLabel {
+        Layout.preferredWidth: Math.min(implicitWidth, 110)
+        wrapMode: Text.Wrap
+    }
+
     // One text field per street for `what` ("BetSizesText", "RaiseSizesText").
     component SizingCells: Repeater {
         id: cells
@@ -89,7 +96,7 @@ Components.Card {
                 color: card.page._color("accent", "#3FB950")
             }
             Text {
-                text: card._oop ? qsTr("OOP Sizing") : qsTr("IP Sizing")
+                text: card._oop ? qsTranslate("ProjectPage", "OOP Sizing") : qsTranslate("ProjectPage", "IP Sizing")
                 font.pixelSize: 15
                 font.bold: true
                 color: card.page._color("text", "#F0F6FC")
@@ -97,33 +104,38 @@ Components.Card {
         }
 
         GridLayout {
+            id: grid
             columns: 4
             columnSpacing: 8
             rowSpacing: 8
 
             Item { implicitWidth: 1; implicitHeight: 1 }
+            // The street keys, not their words: a language switch then
+            // retranslates the headers in place rather than rebuilding them.
             Repeater {
-                model: [qsTr("Flop"), qsTr("Turn"), qsTr("River")]
+                model: card._streets
                 Text {
                     required property string modelData
                     Layout.alignment: Qt.AlignHCenter
-                    text: modelData
+                    text: modelData === "Flop" ? qsTranslate("ProjectPage", "Flop")
+                        : modelData === "Turn" ? qsTranslate("ProjectPage", "Turn")
+                        : qsTranslate("ProjectPage", "River")
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
                     color: card.page._color("textMuted", "#8B949E")
                 }
             }
 
-            RowLabel { text: qsTr("Bet sizes (%)") }
+            GridLabel { text: qsTranslate("ProjectPage", "Bet sizes (%)") }
             SizingCells { what: "BetSizesText"; placeholder: "33, 75, 125" }
 
-            RowLabel { text: qsTr("Raise sizes (%)") }
+            GridLabel { text: qsTranslate("ProjectPage", "Raise sizes (%)") }
             SizingCells { what: "RaiseSizesText"; placeholder: "75, 125, 200" }
 
-            RowLabel { text: qsTr("Add All-In") }
+            GridLabel { text: qsTranslate("ProjectPage", "Add All-In") }
             SwitchCells { what: "AddAllIn" }
 
-            RowLabel { visible: card._oop; text: qsTr("Don't donk") }
+            GridLabel { visible: card._oop; text: qsTranslate("ProjectPage", "Don't donk") }
             SwitchCells { what: "DontDonk"; model: card._oop ? card._streets : [] }
 
             Item { visible: !card._oop; implicitWidth: 1; implicitHeight: 1 }
@@ -138,7 +150,7 @@ Components.Card {
                 hoverEnabled: true
                 font.pixelSize: 11
                 font.weight: Font.DemiBold
-                text: qsTr("Copy OOP settings")
+                text: qsTranslate("ProjectPage", "Copy OOP settings")
                 onClicked: card.page.copyOopSizingToIp()
                 contentItem: Text {
                     text: copyButton.text
@@ -160,6 +172,8 @@ Components.Card {
         }
 
         RowLayout {
+            // The card's spare width lets a long label unwrap.
+            Layout.fillWidth: true
             spacing: 10
 
             Components.ToggleSwitch {
@@ -169,8 +183,23 @@ Components.Card {
                 checked: card.page[card.seat + "AddAllInIfJamLtEnabled"]
                 onToggled: card.page[card.seat + "AddAllInIfJamLtEnabled"] = checked
             }
-            RowLabel { text: qsTr("Add all-in if jam less than") }
+            // Wraps where it would make the row wider than the grid above.
+            // (A wrapped text reports its wrapped width; the metrics give the
+            // one-line width.)
+            RowLabel {
+                id: jamLabel
+                readonly property real lineWidth: Math.ceil(jamMetrics.advanceWidth)
+                Layout.fillWidth: true
+                Layout.maximumWidth: lineWidth
+                Layout.preferredWidth: Math.min(lineWidth, Math.max(60,
+                    grid.implicitWidth - jamSwitch.implicitWidth - jamField.Layout.preferredWidth - potLabel.implicitWidth - 30))
+                wrapMode: Text.Wrap
+                verticalAlignment: Text.AlignVCenter
+                text: qsTranslate("ProjectPage", "Add all-in if jam less than")
+                TextMetrics { id: jamMetrics; font: jamLabel.font; text: jamLabel.text }
+            }
             ProjectNumberField {
+                id: jamField
                 objectName: card.seat + "JamField"
                 Layout.preferredWidth: 65
                 theme: card.page.theme
@@ -178,10 +207,10 @@ Components.Card {
                 live: true
                 rule: NumericFields.RULES.jamThreshold
                 value: card.page[card.seat + "AddAllInIfJamLtPct"]
-                placeholderText: qsTr("e.g. 30")
+                placeholderText: qsTranslate("ProjectPage", "e.g. 30")
                 onCommit: v => card.page[card.seat + "AddAllInIfJamLtPct"] = v
             }
-            RowLabel { text: qsTr("% pot") }
+            RowLabel { id: potLabel; text: qsTranslate("ProjectPage", "% pot") }
         }
     }
 }

@@ -68,13 +68,13 @@ Components.Card {
             Layout.fillWidth: true
             theme: card.theme
             iconName: "palette"
-            title: qsTr("Appearance")
+            title: qsTranslate("SettingsPage", "Appearance")
         }
 
         SettingRow {
             theme: card.theme
-            label: qsTr("Dark Mode")
-            description: qsTr("Use dark color scheme throughout the interface")
+            label: qsTranslate("SettingsPage", "Dark Mode")
+            description: qsTranslate("SettingsPage", "Use dark color scheme throughout the interface")
             Components.ToggleSwitch {
                 objectName: "darkModeSwitch"
                 theme: card.theme
@@ -87,8 +87,8 @@ Components.Card {
 
         SettingRow {
             theme: card.theme
-            label: qsTr("Language")
-            description: qsTr("Change the app language (takes effect immediately)")
+            label: qsTranslate("SettingsPage", "Language")
+            description: qsTranslate("SettingsPage", "Change the app language (takes effect immediately)")
             ComboBox {
                 id: languageBox
                 objectName: "languageComboBox"
@@ -96,6 +96,7 @@ Components.Card {
                 height: 34
                 model: card.page.languageOptions
                 textRole: "label"
+                displayText: card.page.languageLabel(card.page.languageOptions[currentIndex])
                 currentIndex: card.page.languageIndex
                 onActivated: (index) => card.page.chooseLanguage(index)
 
@@ -129,7 +130,7 @@ Components.Card {
                     width: languageBox.width
                     highlighted: languageBox.highlightedIndex === index
                     contentItem: Text {
-                        text: option.modelData.label
+                        text: card.page.languageLabel(option.modelData)
                         textFormat: Text.PlainText
                         font.pixelSize: 13
                         color: card._text
@@ -152,14 +153,14 @@ Components.Card {
 
         SettingRow {
             theme: card.theme
-            label: qsTr("Accent Color")
-            description: qsTr("Customize the app highlight color (buttons, accents, clubs/check).")
+            label: qsTranslate("SettingsPage", "Accent Color")
+            description: qsTranslate("SettingsPage", "Customize the app highlight color (buttons, accents, clubs/check).")
             Components.SecondaryButton {
                 objectName: "accentResetButton"
                 theme: card.theme
-                width: 90
+                width: Math.max(90, implicitWidth)
                 height: 32
-                text: qsTr("Reset")
+                text: qsTranslate("SettingsPage", "Reset")
                 enabled: card.theme ? card.theme.useAccentOverride : false
                 onClicked: card.page.applyAccentHex("")
             }
@@ -193,7 +194,7 @@ Components.Card {
                         theme: card.theme
                         delay: 300
                         visible: swatchArea.containsMouse
-                        text: qsTr("%1 (%2)").arg(swatch.modelData.label).arg(swatch.modelData.hex)
+                        text: qsTranslate("SettingsPage", "%1 (%2)").arg(swatch.modelData.label).arg(swatch.modelData.hex)
                     }
                 }
             }

@@ -19,7 +19,7 @@ Components.Card {
             Layout.fillWidth: true
             theme: card.theme
             iconName: "scroll"
-            title: qsTr("Licenses")
+            title: qsTranslate("SettingsPage", "Licenses")
         }
 
         Rectangle {
@@ -40,14 +40,14 @@ Components.Card {
                     Layout.fillWidth: true
                     spacing: 2
                     Text {
-                        text: qsTr("Qt Framework")
+                        text: qsTranslate("SettingsPage", "Qt Framework")
                         textFormat: Text.PlainText
                         font.pixelSize: 13
                         font.weight: Font.DemiBold
                         color: card.theme ? card.theme.text : "#F0F6FC"
                     }
                     Text {
-                        text: qsTr("Runtime (dynamic linking)")
+                        text: qsTranslate("SettingsPage", "Runtime (dynamic linking)")
                         textFormat: Text.PlainText
                         font.pixelSize: 11
                         color: card.theme ? card.theme.textFaint : "#6E7681"
@@ -57,7 +57,7 @@ Components.Card {
                 Components.Chip {
                     Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
                     theme: card.theme
-                    text: qsTr("LGPL v3")
+                    text: qsTranslate("SettingsPage", "LGPL v3")
                     tint: Qt.rgba(card._info.r, card._info.g, card._info.b, 0.15)
                     stroke: card._info
                     textColor: card._info
@@ -67,7 +67,7 @@ Components.Card {
 
         Text {
             Layout.fillWidth: true
-            text: qsTr("Third-party notices and license texts are included in the 'licenses' folder next to the executable.")
+            text: qsTranslate("SettingsPage", "Third-party notices and license texts are included in the 'licenses' folder next to the executable.")
             textFormat: Text.PlainText
             font.pixelSize: 11
             color: card.theme ? card.theme.textFaint : "#6E7681"
@@ -79,14 +79,14 @@ Components.Card {
             Components.SecondaryButton {
                 objectName: "openLicensesButton"
                 theme: card.theme
-                text: qsTr("Open licenses folder")
+                text: qsTranslate("SettingsPage", "Open licenses folder")
                 iconName: "folder-open"
                 onClicked: if (card.page.controller) card.page.controller.openLicensesFolder()
             }
             Components.SecondaryButton {
                 objectName: "openNoticesButton"
                 theme: card.theme
-                text: qsTr("Open notices")
+                text: qsTranslate("SettingsPage", "Open notices")
                 iconName: "file-text"
                 onClicked: if (card.page.controller) card.page.controller.openThirdPartyNotices()
             }

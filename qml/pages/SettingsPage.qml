@@ -32,9 +32,12 @@ Item {
         { label: qsTr("Red"), hex: "#F85149" }
     ]
 
-    // Every name but the first is written in its own language.
+    // Every name but the first is written in its own language. The list
+    // itself holds no translated text, so a language switch does not replace
+    // it (which would send the language box back to its first entry); the
+    // first entry's name is translated where it is shown (`languageLabel`).
     readonly property var languageOptions: [
-        { label: qsTr("System default"), code: "system" },
+        { label: "System default", code: "system" },
         { label: "English", code: "en" },
         { label: "Español", code: "es" },
         { label: "Français", code: "fr" },
@@ -45,6 +48,12 @@ Item {
         { label: "Русский", code: "ru" }
     ]
     property int languageIndex: 0
+
+    function languageLabel(option) {
+        if (!option)
+            return ""
+        return option.code === "system" ? qsTr("System default") : option.label
+    }
 
     // The colour a swatch is compared with.
     readonly property color currentAccent: theme ? (theme.useAccentOverride ? theme.accentOverride : theme.accent) : "#3FB950"

@@ -40,7 +40,7 @@ Components.Card {
             Layout.fillWidth: true
             theme: card.theme
             iconName: "trend-up"
-            title: qsTr("Updates")
+            title: qsTranslate("SettingsPage", "Updates")
         }
 
         ColumnLayout {
@@ -51,13 +51,13 @@ Components.Card {
 
                 theme: card.theme
                 objectName: "currentVersionLine"
-                text: qsTr("Current version: %1").arg(card._u && card._u.currentVersion ? String(card._u.currentVersion) : qsTr("Unknown"))
+                text: qsTranslate("SettingsPage", "Current version: %1").arg(card._u && card._u.currentVersion ? String(card._u.currentVersion) : qsTranslate("SettingsPage", "Unknown"))
             }
             StatusLine {
                 theme: card.theme
                 objectName: "lastCheckedLine"
                 visible: card._checked
-                text: card._checked ? qsTr("Last checked: %1").arg(card._checkedAt.toLocaleString(Qt.locale(), Locale.LongFormat)) : ""
+                text: card._checked ? qsTranslate("SettingsPage", "Last checked: %1").arg(card._checkedAt.toLocaleString(Qt.locale(), Locale.LongFormat)) : ""
             }
             StatusLine {
                 theme: card.theme
@@ -70,14 +70,14 @@ Components.Card {
                 theme: card.theme
                 objectName: "updateAvailableLine"
                 visible: card._available
-                text: qsTr("Update available: %1").arg(card._u ? String(card._u.latestVersion) : "")
+                text: qsTranslate("SettingsPage", "Update available: %1").arg(card._u ? String(card._u.latestVersion) : "")
                 color: card.theme ? card.theme.success : "#3FB950"
             }
             StatusLine {
                 theme: card.theme
                 objectName: "noUpdatesLine"
                 visible: !card._busy && card._checked && !card._available && card._error === ""
-                text: qsTr("No updates available.")
+                text: qsTranslate("SettingsPage", "No updates available.")
             }
             StatusLine {
                 theme: card.theme
@@ -116,9 +116,9 @@ Components.Card {
 
                     theme: card.theme
                     objectName: "downloadLine"
-                    text: card._downloadLine === "done" ? qsTr("Downloaded")
-                        : card._downloadLine === "percent" ? qsTr("Downloading: %1%").arg(Math.floor(100 * card._progress))
-                        : qsTr("Downloading…")
+                    text: card._downloadLine === "done" ? qsTranslate("SettingsPage", "Downloaded")
+                        : card._downloadLine === "percent" ? qsTranslate("SettingsPage", "Downloading: %1%").arg(Math.floor(100 * card._progress))
+                        : qsTranslate("SettingsPage", "Downloading…")
                 }
             }
         }
@@ -129,7 +129,7 @@ Components.Card {
             Components.SecondaryButton {
                 objectName: "checkUpdatesButton"
                 theme: card.theme
-                text: card._busy ? qsTr("Checking...") : qsTr("Check for updates")
+                text: card._busy ? qsTranslate("SettingsPage", "Checking...") : qsTranslate("SettingsPage", "Check for updates")
                 enabled: card._u !== null && card._u !== undefined && !card._busy
                 onClicked: card._u.checkNow()
             }
@@ -137,7 +137,7 @@ Components.Card {
             Components.PrimaryButton {
                 objectName: "updateNowButton"
                 theme: card.theme
-                text: card._downloadBusy ? qsTr("Updating…") : card._downloaded ? qsTr("Install update") : qsTr("Update")
+                text: card._downloadBusy ? qsTranslate("SettingsPage", "Updating…") : card._downloaded ? qsTranslate("SettingsPage", "Install update") : qsTranslate("SettingsPage", "Update")
                 enabled: card._available && !card._downloadBusy
                 onClicked: card.page.requestUpdate()
             }

@@ -28,7 +28,7 @@ Card {
             }
 
             Text {
-                text: qsTr("Compute")
+                text: qsTranslate("SolvePage", "Compute")
                 textFormat: Text.PlainText
                 font.pixelSize: 15
                 font.bold: true
@@ -42,7 +42,7 @@ Card {
 
             Text {
                 Layout.fillWidth: true
-                text: qsTr("CPU threads utilized")
+                text: qsTranslate("SolvePage", "CPU threads utilized")
                 textFormat: Text.PlainText
                 font.pixelSize: 13
                 color: card._theme ? card._theme.textMuted : "#8B949E"

@@ -20,14 +20,14 @@ Card {
     }
 
     readonly property var _rows: [
-        { label: qsTr("Street"), value: String(solvePage.startingStreet).toUpperCase() },
-        { label: qsTr("Pot / Stack"), value: "%1 / %2".arg(Progress.shortText(solvePage.startingPot))
+        { label: qsTranslate("SolvePage", "Street"), value: String(solvePage.startingStreet).toUpperCase() },
+        { label: qsTranslate("SolvePage", "Pot / Stack"), value: "%1 / %2".arg(Progress.shortText(solvePage.startingPot))
                                                        .arg(Progress.shortText(solvePage.effectiveStack)) },
-        { label: qsTr("Target"), value: "%1% (= %2)".arg(Progress.shortText(solvePage.targetExploitability))
+        { label: qsTranslate("SolvePage", "Target"), value: "%1% (= %2)".arg(Progress.shortText(solvePage.targetExploitability))
                                                     .arg(Progress.fixed2(solvePage.targetExploitabilityAmount())) },
-        { label: qsTr("Rake"), value: qsTr("%1% (cap %2)").arg(Progress.shortText(solvePage.rakePercent))
+        { label: qsTranslate("SolvePage", "Rake"), value: qsTranslate("SolvePage", "%1% (cap %2)").arg(Progress.shortText(solvePage.rakePercent))
                                                           .arg(Progress.shortText(solvePage.rakeCap)) },
-        { label: qsTr("Bet sizes"), value: "F %1/%2 • T %3/%4 • R %5/%6"
+        { label: qsTranslate("SolvePage", "Bet sizes"), value: "F %1/%2 • T %3/%4 • R %5/%6"
                 .arg(_sizes(solvePage.oopFlopBetSizesText)).arg(_sizes(solvePage.ipFlopBetSizesText))
                 .arg(_sizes(solvePage.oopTurnBetSizesText)).arg(_sizes(solvePage.ipTurnBetSizesText))
                 .arg(_sizes(solvePage.oopRiverBetSizesText)).arg(_sizes(solvePage.ipRiverBetSizesText)) }
@@ -46,7 +46,7 @@ Card {
         width: parent.width
         spacing: 12
 
-        CardTitle { theme: card._theme; text: qsTr("Configuration") }
+        CardTitle { theme: card._theme; text: qsTranslate("SolvePage", "Configuration") }
 
         BoardDisplay {
             objectName: "solveBoard"
@@ -121,7 +121,7 @@ Card {
                     spacing: 4
 
                     Text {
-                        text: qsTr("Options enabled")
+                        text: qsTranslate("SolvePage", "Options enabled")
                         textFormat: Text.PlainText
                         font.pixelSize: 11
                         font.weight: Font.DemiBold
@@ -129,7 +129,7 @@ Card {
                     }
 
                     Repeater {
-                        model: card._optionLines.length > 0 ? card._optionLines : [qsTr("None")]
+                        model: card._optionLines.length > 0 ? card._optionLines : [qsTranslate("SolvePage", "None")]
 
                         Text {
                             required property string modelData
@@ -146,7 +146,7 @@ Card {
             }
         }
 
-        CardTitle { Layout.topMargin: 8; theme: card._theme; text: qsTr("Controls") }
+        CardTitle { Layout.topMargin: 8; theme: card._theme; text: qsTranslate("SolvePage", "Controls") }
 
         RowLayout {
             Layout.fillWidth: true
@@ -156,7 +156,7 @@ Card {
                 objectName: "startSolveButton"
                 Layout.fillWidth: true
                 theme: card._theme
-                text: card.solvePage._running ? qsTr("Solving...") : qsTr("Start Solve")
+                text: card.solvePage._running ? qsTranslate("SolvePage", "Solving...") : qsTranslate("SolvePage", "Start Solve")
                 iconText: card.solvePage._running ? "" : "▶"
                 loading: card.solvePage._running
                 enabled: !!card.solvePage.controller && !card.solvePage._running && card.solvePage.canSolve
@@ -166,7 +166,7 @@ Card {
             SecondaryButton {
                 objectName: "cancelSolveButton"
                 theme: card._theme
-                text: qsTr("Cancel")
+                text: qsTranslate("SolvePage", "Cancel")
                 iconName: "stop"
                 enabled: card.solvePage._running
                 danger: enabled
@@ -178,7 +178,7 @@ Card {
             objectName: "viewResultsButton"
             Layout.fillWidth: true
             theme: card._theme
-            text: qsTr("View Results →")
+            text: qsTranslate("SolvePage", "View Results →")
             iconName: "trend-up"
             enabled: card.solvePage.runComplete
             onClicked: card.solvePage.viewResults()

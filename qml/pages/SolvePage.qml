@@ -82,7 +82,7 @@ Item {
     property int _activeRunId: -1
 
     // ---- Progress ----
-    readonly property bool isStarting: _running && Progress.startsWith(_statusText, "Starting")
+    readonly property bool isStarting: _running && Progress.isStartingText(_statusText)
     readonly property bool isFinalizing: _running && Progress.startsWith(_statusText, "Finalizing:")
     property int _lastIterFromStatusText: 0
 

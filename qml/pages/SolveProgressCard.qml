@@ -16,7 +16,7 @@ Card {
                                                                        : "—"
     readonly property string exploitabilityText: isFinite(solvePage.currentExploitabilityValue)
                                                  ? Progress.fixed2(solvePage.currentExploitabilityValue)
-                                                 : (_running ? qsTr("Measuring...") : "—")
+                                                 : (_running ? qsTranslate("SolvePage", "Measuring...") : "—")
     readonly property real _windowShown: _running ? solvePage.iterationWindowValue : 0
 
     theme: _theme
@@ -35,7 +35,7 @@ Card {
             }
 
             Text {
-                text: qsTr("Progress")
+                text: qsTranslate("SolvePage", "Progress")
                 textFormat: Text.PlainText
                 font.pixelSize: 15
                 font.bold: true
@@ -79,7 +79,7 @@ Card {
                     objectName: "finalizingNote"
                     Layout.fillWidth: true
                     visible: card.solvePage.isFinalizing
-                    text: qsTr("The solver has finished iterating; the results are being finalised.")
+                    text: qsTranslate("SolvePage", "The solver has finished iterating; the results are being finalised.")
                     textFormat: Text.PlainText
                     font.pixelSize: 12
                     color: card._theme ? card._theme.textMuted : "#8B949E"
@@ -111,8 +111,8 @@ Card {
                 Text {
                     objectName: "windowCaption"
                     text: !card.solvePage.controller ? "—"
-                          : card._running ? qsTr("Window %1/%2").arg(card._windowShown).arg(card.solvePage.iterationWindowSize)
-                          : qsTr("Iterations: %1").arg(Number(card.solvePage.controller.resultIterations || 0)
+                          : card._running ? qsTranslate("SolvePage", "Window %1/%2").arg(card._windowShown).arg(card.solvePage.iterationWindowSize)
+                          : qsTranslate("SolvePage", "Iterations: %1").arg(Number(card.solvePage.controller.resultIterations || 0)
                                                         .toLocaleString(Qt.locale(), "g", 6))
                     textFormat: Text.PlainText
                     font.pixelSize: 12
@@ -122,7 +122,7 @@ Card {
         }
 
         Text {
-            text: qsTr("Metrics")
+            text: qsTranslate("SolvePage", "Metrics")
             textFormat: Text.PlainText
             font.pixelSize: 13
             font.weight: Font.DemiBold
@@ -138,7 +138,7 @@ Card {
                 Layout.fillWidth: true
                 theme: card._theme
                 compact: true
-                label: qsTr("Elapsed")
+                label: qsTranslate("SolvePage", "Elapsed")
                 value: card.solvePage.elapsedTime
             }
 
@@ -147,7 +147,7 @@ Card {
                 Layout.fillWidth: true
                 theme: card._theme
                 compact: true
-                label: qsTr("Remaining")
+                label: qsTranslate("SolvePage", "Remaining")
                 value: card.solvePage.estimatedRemaining
             }
 
@@ -156,9 +156,9 @@ Card {
                 Layout.fillWidth: true
                 theme: card._theme
                 compact: true
-                label: qsTr("Speed")
+                label: qsTranslate("SolvePage", "Speed")
                 value: card.speedText
-                unit: qsTr("it/s")
+                unit: qsTranslate("SolvePage", "it/s")
             }
 
             StatCard {
@@ -166,7 +166,7 @@ Card {
                 Layout.fillWidth: true
                 theme: card._theme
                 compact: true
-                label: qsTr("Exploitability")
+                label: qsTranslate("SolvePage", "Exploitability")
                 value: card.exploitabilityText
                 accentColor: card._theme ? card._theme.gold : "#F0B429"
             }

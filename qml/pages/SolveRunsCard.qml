@@ -38,7 +38,7 @@ Card {
 
             Text {
                 Layout.fillWidth: true
-                text: qsTr("Recent Runs")
+                text: qsTranslate("SolvePage", "Recent Runs")
                 textFormat: Text.PlainText
                 font.pixelSize: 15
                 font.bold: true
@@ -50,7 +50,7 @@ Card {
                 theme: card._theme
                 implicitHeight: 30
                 font.pixelSize: 12
-                text: qsTr("Clear")
+                text: qsTranslate("SolvePage", "Clear")
                 enabled: card._rowCount > 0
                 onClicked: card.solvePage.clearRunHistory()
             }
@@ -60,7 +60,7 @@ Card {
             objectName: "noRunsText"
             Layout.fillWidth: true
             visible: card._rowCount === 0
-            text: qsTr("No runs yet — click Start Solve to record a run here.")
+            text: qsTranslate("SolvePage", "No runs yet — click Start Solve to record a run here.")
             textFormat: Text.PlainText
             font.pixelSize: 13
             color: card._theme ? card._theme.textMuted : "#8B949E"

@@ -1,5 +1,6 @@
 .pragma library
 .import "../components/numberText.js" as NumberText
+.import "../components/solveProgress.js" as StatusWords
 // The solve page's arithmetic: what the controller's status text says, how
 // far the ring and the window bar are filled, clock texts, thread choices and
 // how a run row ends. Pure functions, so they are tested without a page.
@@ -25,6 +26,10 @@ function parseExploitability(text) {
 function liveExploitabilityChips(textFigure) {
     var v = Number(textFigure)
     return isFinite(v) && v > 0 ? v / 100 : NaN
+}
+
+function isStartingText(text) {
+    return StatusWords.hasPrefix(text, StatusWords.startingPrefixes())
 }
 
 function startsWith(text, prefix) {
@@ -135,6 +140,5 @@ function usableThreadCount(threadCount, maxThreads) {
 function runEndStatus(resultIterations, statusText) {
     if (Number(resultIterations) > 0)
         return "Completed"
-    return String(statusText === undefined || statusText === null ? "" : statusText).trim() === "Cancelled"
-            ? "Cancelled" : "Failed"
+    return StatusWords.isCancelledText(statusText) ? "Cancelled" : "Failed"
 }

@@ -7,15 +7,16 @@ import "spots.js" as Spots
 // the home and settings pages: "--solves=N" solves the small river spot N
 // times first, "--light" picks the light palette, "--settings" shows the
 // settings page, "--setup" the set-up page scrolled to its range columns,
-// with painted ranges and an open Custom folder; "--dialog=delete" or
+// with painted ranges and an open Custom folder ("--top" leaves it at its
+// top); "--dialog=delete" or
 // "--dialog=import" then opens that dialog over it. "--setup --library"
 // shows the built-in libraries instead (OOP: Standard, the 100bb no-rake
 // UTG open; IP: a Population leaf), "--developer" with their developer
-// buttons.
+// buttons. "--lang=CODE" shows the interface in that language.
 ApplicationWindow {
     id: window
-    width: 1540
-    height: 1020
+    width: Math.min(1540, Screen.desktopAvailableWidth)
+    height: Math.min(1020, Screen.desktopAvailableHeight)
     visible: true
     color: "#080B12"
 
@@ -50,6 +51,10 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
+        // qmllint disable unqualified
+        if (argValue("--lang="))
+            languageManager.setLanguage(argValue("--lang="))
+        // qmllint enable unqualified
         if (args.indexOf("--settings") >= 0)
             shell.navIndex = 4
         startTimer.start()
@@ -118,7 +123,8 @@ ApplicationWindow {
             var flick = Array.prototype.filter.call(page.children, function (c) {
                 return c.objectName === "setupFlickable"
             })[0]
-            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            if (window.args.indexOf("--top") < 0)
+                flick.contentY = Math.max(0, flick.contentHeight - flick.height)
             var dialog = window.argValue("--dialog=")
             if (dialog === "delete") {
                 page.selectLibraryRow("ip", page.listModelFor("ip")[0])

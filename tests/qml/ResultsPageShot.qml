@@ -21,6 +21,7 @@ import Pellaris
 //   --drill           with --play=prompt: a drill at the prompt's node,
 //                     one wrong answer given
 //   --light           light palette
+//   --lang=CODE       interface language, e.g. --lang=de
 Window {
     id: window
     width: Math.min(1440, Screen.desktopAvailableWidth)
@@ -216,7 +217,13 @@ Window {
         page._playStatsHoverT = 0.62
     }
 
-    Component.onCompleted: Qt.callLater(_setUp)
+    Component.onCompleted: {
+        // qmllint disable unqualified
+        if (_option("lang"))
+            languageManager.setLanguage(_option("lang"))
+        // qmllint enable unqualified
+        Qt.callLater(_setUp)
+    }
 
     function _setUp() {
         if (_option("light") !== "")

@@ -192,6 +192,22 @@ TestCase {
         compare(Progress.runEndStatus(data.iterations, data.status), data.want)
     }
 
+    // The controller's own words arrive translated; the solve thread's do not.
+    function test_controllerWordsInAnotherLanguage() {
+        languageManager.setLanguage("de")
+        try {
+            var cancelled = qsTranslate("AppController", "Cancelled")
+            var starting = qsTranslate("AppController", "Starting...")
+            verify(cancelled !== "Cancelled" && starting !== "Starting...")
+            compare([Progress.runEndStatus(0, cancelled), Progress.runEndStatus(0, "Cancelled")],
+                    ["Cancelled", "Cancelled"])
+            compare([Progress.isStartingText(starting), Progress.isStartingText("Starting..."),
+                     Progress.isStartingText("Init: starting solver...")], [true, true, false])
+        } finally {
+            languageManager.setLanguage("en")
+        }
+    }
+
     function test_shortText_data() {
         return [
             { tag: "half", value: 12.5, want: "12.5" },

@@ -1,0 +1,134 @@
+// The translation sources against the program's texts: every translatable
+// text of the interface has a finished translation in every language, with
+// the same %-arguments as its source.
+//
+// The check runs lupdate over the current sources into copies of the .ts
+// files, so a text added to the code but never extracted shows up as an
+// unfinished entry, just as an extracted but untranslated one does.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+
+namespace {
+
+struct Entry {
+  QString context;
+  QString source;
+  QString translation;
+  bool finished = false;
+};
+
+// Reads the live (not vanished or obsolete) messages of a .ts file.
+QList<Entry> readCatalogue(const QString& path, QString* error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = file.errorString();
+    return {};
+  }
+  QList<Entry> entries;
+  QXmlStreamReader xml(&file);
+  QString context;
+  Entry entry;
+  bool skip = false;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    const auto name = xml.name();
+    if (name == QLatin1String("name")) {
+      context = xml.readElementText();
+    } else if (name == QLatin1String("message")) {
+      entry = Entry{context, {}, {}, false};
+    } else if (name == QLatin1String("source")) {
+      entry.source = xml.readElementText();
+    } else if (name == QLatin1String("translation")) {
+      const auto type = xml.attributes().value(QLatin1String("type"));
+      skip = type == QLatin1String("vanished") || type == QLatin1String("obsolete");
+      entry.finished = type.isEmpty();
+      entry.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+      if (!skip) entries.append(entry);
+    }
+  }
+  if (xml.hasError()) *error = xml.errorString();
+  return entries;
+}
+
+// The %1-style arguments of a text, sorted, so that a reordering for the
+// grammar of a language passes and a lost or extra argument does not.
+QStringList arguments(const QString& text) {
+  static const QRegularExpression argument(QStringLiteral("%L?[1-9]"));
+  QStringList found;
+  for (auto it = argument.globalMatch(text); it.hasNext();) found.append(it.next().captured());
+  for (QString& a : found) a.remove(QLatin1Char('L'));
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+}  // namespace
+
+class TranslationSourcesTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir work;
+  QStringList catalogues;
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(work.isValid());
+    const QDir i18n(QStringLiteral(HALVORY_SOURCE_DIR "/i18n"));
+    const QStringList names = i18n.entryList({QStringLiteral("halvory_*.ts")}, QDir::Files);
+    QCOMPARE(names.size(), 7);
+    for (const QString& name : names) {
+      const QString copy = work.filePath(name);
+      QVERIFY(QFile::copy(i18n.filePath(name), copy));
+      QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+      catalogues.append(copy);
+    }
+
+    // The same sources and options as the update_translations target.
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(HALVORY_SOURCE_DIR));
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(HALVORY_LUPDATE),
+                  QStringList{"qml", "app", "shell", "-extensions", "qml,js,cpp", "-no-obsolete",
+                              "-locations", "none", "-silent", "-ts"}
+                      + catalogues);
+    QVERIFY2(lupdate.waitForFinished(120000), "lupdate did not finish");
+    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
+  }
+
+  void everyTextIsTranslated_data() {
+    QTest::addColumn<QString>("path");
+    for (const QString& path : std::as_const(catalogues))
+      QTest::newRow(qPrintable(QFileInfo(path).baseName())) << path;
+  }
+
+  void everyTextIsTranslated() {
+    QFETCH(QString, path);
+    QString error;
+    const QList<Entry> entries = readCatalogue(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(entries.size() > 400);
+
+    QStringList faults;
+    for (const Entry& e : entries) {
+      const QString where = e.context + QStringLiteral(": \"") + e.source + QLatin1Char('"');
+      if (!e.finished || e.translation.trimmed().isEmpty())
+        faults.append(QStringLiteral("untranslated ") + where);
+      else if (arguments(e.source) != arguments(e.translation))
+        faults.append(QStringLiteral("arguments differ ") + where + QStringLiteral(" -> \"")
+                      + e.translation + QLatin1Char('"'));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
+  }
+};
+
+QTEST_GUILESS_MAIN(TranslationSourcesTest)
+#include "translation_sources_test.moc"
