@@ -10,6 +10,7 @@
 #include "controller/app_controller.hpp"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -675,7 +676,7 @@ class WindowJourneys : public QObject {
     });
   }
 
-  // Appearance saved, kept over a restart, and reset.
+  // Appearance saved, kept over a restart, and reset; then German.
   void settingsKeptAndReset() {
     journeys::runJourney(QStringLiteral("8-settings"), [](Driver& d) {
       openTab(d, 4);
@@ -720,6 +721,24 @@ class AfterRestart : public QObject {
       if (!theme(d)->property("dark").toBool() || theme(d)->property("useAccentOverride").toBool())
         d.fail(QStringLiteral("Reset to Defaults left the appearance as it was"));
       d.shot(QStringLiteral("reset"));
+
+      // Deutsch: the page on screen and the top bar change language at once.
+      d.click(QStringLiteral("languageComboBox"));
+      d.click(d.itemWithText(QStringLiteral("Deutsch")));
+      const auto german = [](const char* context, const char* english) {
+        const QString text = QCoreApplication::translate(context, english);
+        return text != QLatin1String(english) ? text : QString();
+      };
+      const QString save = german("SettingsPage", "Save Settings");
+      const QString reset = german("SettingsPage", "Reset to Defaults");
+      const QString tab = german("TopBar", "Settings");
+      if (save.isEmpty() || reset.isEmpty() || tab.isEmpty())
+        d.fail(QStringLiteral("no German catalogue in use"));
+      d.waitUntil([&] { return Driver::text(d.item(QStringLiteral("saveSettingsButton"))) == save &&
+                               Driver::text(d.item(QStringLiteral("resetDefaultsButton"))) == reset; },
+                  QStringLiteral("the settings page in German"));
+      d.itemWithText(tab, d.item(QStringLiteral("tab4")));
+      d.shot(QStringLiteral("deutsch"));
     });
   }
 };
