@@ -31,6 +31,7 @@ ApplicationWindow {
 
     Components.AppShell {
         id: shell
+        objectName: "appShell"
         anchors.fill: parent
         // Start-up publishes appController on the root context, out of the
         // linter's sight.

@@ -55,14 +55,18 @@ void reportFirstFrame(QQmlApplicationEngine& engine) {
 
 }  // namespace
 
-int runPellaris(int& argc, char** argv, const StartupOptions& options) {
-  QQuickStyle::setStyle(QStringLiteral("Basic"));
-
-  QGuiApplication app(argc, argv);
+void setApplicationIdentity() {
   QGuiApplication::setOrganizationName(QStringLiteral("Pellaris"));
   QGuiApplication::setApplicationName(QStringLiteral("Pellaris"));
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Pellaris"));
   QGuiApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+}
+
+int runPellaris(int& argc, char** argv, const StartupOptions& options) {
+  QQuickStyle::setStyle(QStringLiteral("Basic"));
+
+  QGuiApplication app(argc, argv);
+  setApplicationIdentity();
 
   // Both variables are read, whichever is set.
   const bool halvoryLogs = envFlagEnabled("HALVORY_ENABLE_LOGS");

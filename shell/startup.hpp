@@ -14,6 +14,10 @@ struct StartupOptions {
   QString appLogDir;
 };
 
+// The organisation, application and display name and the version; needs
+// the application object.
+void setApplicationIdentity();
+
 // Runs the application: returns the event loop's exit code, or -1 when the
 // root document creates no object.
 int runPellaris(int& argc, char** argv, const StartupOptions& options = {});

@@ -37,6 +37,16 @@ const QString kPlayGroup = QStringLiteral("playVsSolution");
 const QString kPlayTotalPrefix = QStringLiteral("playVsSolution/total/");
 const QString kPlayHistoryKey = QStringLiteral("playVsSolution/historyEv");
 
+// Qt's own file dialog, used where the desktop offers none, answers a typed
+// file name with a bare absolute path rather than a file URL; such a path is
+// a local file all the same. Relative paths stay refused.
+QUrl asFileUrl(const QUrl& url) {
+  if (url.scheme().isEmpty() && !url.path().isEmpty() && QDir::isAbsolutePath(url.path()) &&
+      url.host().isEmpty())
+    return QUrl::fromLocalFile(url.path());
+  return url;
+}
+
 // ---- Project files ---------------------------------------------------------
 
 // The tree lists padded or cut to the node count (the action lists' length),
@@ -218,6 +228,7 @@ void savePlayVsSolutionHistory(const QVariantList& history) {
 // ---- Project files -----------------------------------------------------------
 
 bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
+  fileUrl = asFileUrl(fileUrl);
   if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
     qWarning().noquote() << "saveProject: invalid/non-local URL:" << fileUrl.toString();
     return false;
@@ -294,6 +305,7 @@ bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
 }
 
 QVariantMap AppController::loadProject(QUrl fileUrl) {
+  fileUrl = asFileUrl(fileUrl);
   QVariantMap result;
   result.insert(QStringLiteral("ok"), false);
   result.insert(QStringLiteral("error"), QString());
@@ -395,6 +407,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
 // ---- Text files and resources ------------------------------------------------
 
 QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
+  fileUrl = asFileUrl(fileUrl);
   QVariantMap result;
   result.insert(QStringLiteral("ok"), false);
   result.insert(QStringLiteral("error"), QString());
@@ -419,6 +432,7 @@ QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
 }
 
 QVariantMap AppController::readTextFile(QUrl fileUrl) const {
+  fileUrl = asFileUrl(fileUrl);
   QVariantMap result;
   result.insert(QStringLiteral("ok"), false);
   result.insert(QStringLiteral("error"), QString());

@@ -135,7 +135,7 @@ Card {
                     required property var modelData
                     readonly property var evLines: panel.page.comboEvLines(modelData)
                     width: comboList.width - 8
-                    height: Math.max(cards.height, evColumn.implicitHeight) + 10
+                    height: Math.max(cards.implicitHeight, evColumn.implicitHeight) + 10
                     radius: panel._theme ? panel._theme.radiusXs : 4
                     color: panel._theme ? panel._theme.surface2 : "#21262D"
 

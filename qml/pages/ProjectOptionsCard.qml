@@ -33,7 +33,8 @@ Components.Card {
             Layout.alignment: Qt.AlignVCenter
             Layout.fillWidth: true
             Layout.preferredWidth: Math.max(90, Math.round(102 * card.page.uiScale))
-            Layout.maximumWidth: Layout.preferredWidth
+            // A maximum below the minimum would cut the word after all.
+            Layout.maximumWidth: Math.max(Layout.preferredWidth, implicitWidth)
             Layout.minimumWidth: implicitWidth
             theme: card.page.theme
             font.pixelSize: 12
@@ -48,7 +49,8 @@ Components.Card {
             Layout.alignment: Qt.AlignVCenter
             Layout.fillWidth: true
             Layout.preferredWidth: Math.max(82, Math.round(93 * card.page.uiScale))
-            Layout.maximumWidth: Layout.preferredWidth
+            // A maximum below the minimum would cut the word after all.
+            Layout.maximumWidth: Math.max(Layout.preferredWidth, implicitWidth)
             Layout.minimumWidth: implicitWidth
             theme: card.page.theme
             font.pixelSize: 12

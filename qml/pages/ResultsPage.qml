@@ -1373,6 +1373,9 @@ Item {
 
     onSelectedBucketChanged: refreshHandMatrix()
     onNodeLocksByNodeChanged: rebuildBreadcrumbs()
+    // An opened project announces its results before the shell hands over
+    // its board; the path's board follows the board, whenever it comes.
+    onBoardTextChanged: rebuildBreadcrumbs()
 
     onCurrentNodeIndexChanged: {
         refreshHandMatrix()

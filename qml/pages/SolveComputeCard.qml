@@ -108,6 +108,7 @@ Card {
                 }
 
                 popup: Popup {
+                    objectName: "threadCountPopup"
                     y: threadCombo.height + 2
                     width: threadCombo.width
                     implicitHeight: Math.min(240, threadCombo.count * 34 + 2)

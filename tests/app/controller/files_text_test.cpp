@@ -118,6 +118,16 @@ class FilesTextTest : public QObject {
     QCOMPARE(readAll(path("export.txt")), text.toUtf8());  // no BOM, line ends as given
   }
 
+  // What Qt's own file dialog hands over for a typed name: a bare path.
+  void bareAbsolutePathsAreLocalFiles() {
+    const QUrl bare(path("bare.txt"));
+    QVERIFY(bare.scheme().isEmpty());
+    QCOMPARE(controller.saveTextFile(bare, "AA").value("ok").toBool(), true);
+    QCOMPARE(controller.readTextFile(bare).value("text").toString(), QString("AA"));
+    QCOMPARE(controller.saveTextFile(QUrl("relative/bare.txt"), "AA").value("error").toString(),
+             QString("Invalid/non-local file URL"));
+  }
+
   void saveRefusals() {
     QVariantMap result = controller.saveTextFile(QUrl("https://example.org/x.txt"), "x");
     QCOMPARE(result.value("error").toString(), QString("Invalid/non-local file URL"));
