@@ -271,6 +271,54 @@ HALVORY_KERNEL_INLINE void dequantize_int16_body(float* __restrict values,
   }
 }
 
+// Float to half by integer steps (no F16C, so both variants round alike):
+// normal halves keep the top 10 mantissa bits, rounded to nearest even by
+// adding 0xfff plus the lowest kept bit; below the smallest normal half an
+// add of 0.5 lets the FPU round into the subnormal grid.
+HALVORY_KERNEL_INLINE void quantize_half_body(std::int16_t* __restrict codes,
+                                              const float* __restrict values, float up,
+                                              std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const float x = values[i] * up;
+    std::uint32_t bits;
+    __builtin_memcpy(&bits, &x, sizeof bits);
+    const std::uint32_t sign = (bits >> 16) & 0x8000u;
+    const std::uint32_t a = bits & 0x7fffffffu;
+    float small;
+    const std::uint32_t a_small = a < 0x38800000u ? a : 0u;
+    __builtin_memcpy(&small, &a_small, sizeof small);
+    small += 0.5f;
+    std::uint32_t small_bits;
+    __builtin_memcpy(&small_bits, &small, sizeof small_bits);
+    const std::uint32_t subnormal = small_bits - 0x3f000000u;
+    const std::uint32_t normal = (a + 0xc8000fffu + ((a >> 13) & 1u)) >> 13;
+    std::uint32_t h = a < 0x38800000u ? subnormal : normal;
+    h = a >= 0x477ff000u ? 0x7bffu : h;   // rounds past 65504, or infinity
+    h = a > 0x7f800000u ? 0u : h | sign;  // NaN
+    codes[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(h));
+  }
+}
+
+HALVORY_KERNEL_INLINE void dequantize_half_body(float* __restrict values,
+                                                const std::int16_t* __restrict codes, float down,
+                                                std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t h = static_cast<std::uint16_t>(codes[i]);
+    const std::uint32_t shifted = (h & 0x7fffu) << 13;
+    // Subnormal halves: set the implicit bit, then take 2^-14 away in float.
+    const bool subnormal = (shifted & 0x0f800000u) == 0;
+    const std::uint32_t o = shifted + 0x38000000u + (subnormal ? 0x00800000u : 0u);
+    float f;
+    __builtin_memcpy(&f, &o, sizeof f);
+    f = subnormal ? f - 6.103515625e-05f : f;
+    std::uint32_t fb;
+    __builtin_memcpy(&fb, &f, sizeof fb);
+    fb |= (h & 0x8000u) << 16;
+    __builtin_memcpy(&f, &fb, sizeof f);
+    values[i] = f * down;
+  }
+}
+
 // One baseline and one AVX2 entry point per body.
 #define HALVORY_KERNEL_VARIANTS(name, ret, params, args) \
   ret name##_baseline params {                           \
@@ -324,6 +372,13 @@ HALVORY_KERNEL_VARIANTS(quantize_int16, void,
 HALVORY_KERNEL_VARIANTS(dequantize_int16, void,
                         (float* values, const std::int16_t* codes, float scale, std::size_t n),
                         (values, codes, scale, n))
+
+HALVORY_KERNEL_VARIANTS(quantize_half, void,
+                        (std::int16_t * codes, const float* values, float up, std::size_t n),
+                        (codes, values, up, n))
+HALVORY_KERNEL_VARIANTS(dequantize_half, void,
+                        (float* values, const std::int16_t* codes, float down, std::size_t n),
+                        (values, codes, down, n))
 
 #undef HALVORY_KERNEL_VARIANTS
 
@@ -414,6 +469,14 @@ void quantize_int16(std::int16_t* codes, const float* values, float scale, std::
 
 void dequantize_int16(float* values, const std::int16_t* codes, float scale, std::size_t n) {
   HALVORY_DISPATCH(dequantize_int16, values, codes, scale, n);
+}
+
+void quantize_half(std::int16_t* codes, const float* values, float up, std::size_t n) {
+  HALVORY_DISPATCH(quantize_half, codes, values, up, n);
+}
+
+void dequantize_half(float* values, const std::int16_t* codes, float down, std::size_t n) {
+  HALVORY_DISPATCH(dequantize_half, values, codes, down, n);
 }
 
 #undef HALVORY_DISPATCH

@@ -65,6 +65,14 @@ void quantize_int16(std::int16_t* codes, const float* values, float scale, std::
 // values[i] = codes[i] / 32767 * scale.
 void dequantize_int16(float* values, const std::int16_t* codes, float scale, std::size_t n);
 
+// codes[i] = the half-precision (IEEE binary16) bit pattern of values[i] * up,
+// rounded to nearest even; NaN gives 0 and magnitudes past the largest half
+// saturate to it.
+void quantize_half(std::int16_t* codes, const float* values, float up, std::size_t n);
+
+// values[i] = the half-precision value of codes[i], times down.
+void dequantize_half(float* values, const std::int16_t* codes, float down, std::size_t n);
+
 // Which variant the kernels use. select_kernel_isa(avx2) is refused (returns
 // false) on a CPU without AVX2; tests use it to check both variants.
 enum class KernelIsa : std::uint8_t { baseline, avx2 };

@@ -275,6 +275,65 @@ TEST_P(KernelIsaTest, PackingEqualsScalarRounding) {
     EXPECT_EQ(codes[i], static_cast<std::int16_t>(std::lroundf(32767.0f * halves[i])));
 }
 
+// The half form against the compiler's own binary16 conversions: every code
+// decodes exactly, and values across the normal and subnormal ranges (ties
+// included) round to nearest even.
+TEST_P(KernelIsaTest, HalfPackingEqualsBinary16) {
+  std::vector<std::int16_t> all(1 << 16);
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<std::int16_t>(i);
+  std::vector<float> decoded(all.size());
+  dequantize_half(decoded.data(), all.data(), 1.0f, all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if ((i & 0x7c00) == 0x7c00) continue;  // infinities and NaNs are never written
+    _Float16 h;
+    const auto bits = static_cast<std::uint16_t>(i);
+    std::memcpy(&h, &bits, sizeof h);
+    ASSERT_TRUE(same(decoded[i], static_cast<float>(h))) << std::hex << i;
+  }
+
+  std::mt19937 rng(9);
+  std::uniform_real_distribution<float> exponent(-30.0f, 16.0f);
+  std::vector<float> x(4000);
+  for (float& v : x) v = std::exp2(exponent(rng)) * ((rng() & 1) != 0 ? -1.0f : 1.0f);
+  for (std::size_t i = 0; i + 1 < x.size(); i += 2)  // exact ties between two halves
+    x[i] = static_cast<float>(decoded[rng() & 0x7bff]) + std::ldexp(1.0f, -25);
+  x.push_back(kNaN);
+  x.push_back(1e6f);  // past the largest half: saturates
+  std::vector<std::int16_t> codes(x.size());
+  quantize_half(codes.data(), x.data(), 1.0f, x.size());
+  for (std::size_t i = 0; i + 2 < x.size(); ++i) {
+    const _Float16 h = static_cast<_Float16>(x[i]);
+    std::uint16_t want;
+    std::memcpy(&want, &h, sizeof want);
+    ASSERT_EQ(static_cast<std::uint16_t>(codes[i]), want) << x[i];
+  }
+  EXPECT_EQ(codes[x.size() - 2], 0);
+  EXPECT_EQ(codes[x.size() - 1], 0x7bff);
+}
+
+// Regrets seven orders of magnitude apart keep three significant digits;
+// the linear form rounded the small ones to 0.
+TEST(PackHalf, SmallRegretsSurvive) {
+  const std::vector<float> values = {-3000.0f, 2.5e-3f, -7e-5f, 0.0f};
+  std::vector<std::int16_t> packed(values.size());
+  float scale = 0.0f;
+  dcfr_detail::pack_values(values.data(), values.size(), packed.data(), scale,
+                           dcfr_detail::PackedForm::half);
+  EXPECT_EQ(scale, std::ldexp(1.0f, 12 - 15));  // 3000 < 2^12
+  std::vector<float> out;
+  dcfr_detail::decode_values(packed, scale, values.size(), out, dcfr_detail::PackedForm::half);
+  for (std::size_t i = 0; i + 1 < values.size(); ++i)
+    EXPECT_NEAR(out[i], values[i], std::fabs(values[i]) * 1e-3f) << i;
+  EXPECT_EQ(out.back(), 0.0f);
+
+  const std::vector<float> tiny = {1e-12f, -3e-12f};  // once zeroed as "no regret"
+  dcfr_detail::pack_values(tiny.data(), tiny.size(), packed.data(), scale,
+                           dcfr_detail::PackedForm::half);
+  dcfr_detail::decode_values(packed, scale, tiny.size(), out, dcfr_detail::PackedForm::half);
+  EXPECT_NEAR(out[0], 1e-12f, 1e-15f);
+  EXPECT_NEAR(out[1], -3e-12f, 3e-15f);
+}
+
 INSTANTIATE_TEST_SUITE_P(Isa, KernelIsaTest,
                          ::testing::Values(KernelIsa::baseline, KernelIsa::avx2),
                          [](const auto& info) {
