@@ -52,20 +52,21 @@ struct NodeState {
 };
 
 namespace detail {
-// Memory for the per-node arrays, 64-byte aligned. Large blocks are aligned
-// to 2 MiB and, where the system offers it, backed by huge pages, because the
-// solver jumps between nodes all over the arrays and small pages would cost a
-// TLB miss on nearly every node. Throws std::bad_alloc; free_large(nullptr)
-// does nothing.
+// Zeroed memory for the per-node arrays, 64-byte aligned. Large blocks are
+// fresh pages from the system, which come zeroed (so nothing writes them
+// before the solver does), aligned to 2 MiB and, where the system offers it,
+// backed by huge pages, because the solver jumps between nodes all over the
+// arrays and small pages would cost a TLB miss on nearly every node. Throws
+// std::bad_alloc; free_large(nullptr, ...) does nothing.
 void* allocate_large(std::size_t bytes);
-void free_large(void* p) noexcept;
+void free_large(void* p, std::size_t bytes) noexcept;
 struct LargeFree {
-  void operator()(void* p) const noexcept { free_large(p); }
+  std::size_t bytes = 0;
+  void operator()(void* p) const noexcept { free_large(p, bytes); }
 };
 }  // namespace detail
 
-// A fixed-length array allocated without initialisation (prepare_states
-// zeroes it in parallel, so its pages are first touched by many threads).
+// A fixed-length array, all zero at allocation.
 template <class T>
 struct Arena {
   static_assert(std::is_trivially_default_constructible_v<T> &&
@@ -78,7 +79,8 @@ struct Arena {
     size = 0;
     if (n == 0) return;
     if (n > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
-    data.reset(static_cast<T*>(detail::allocate_large(n * sizeof(T))));
+    data = std::unique_ptr<T[], detail::LargeFree>(
+        static_cast<T*>(detail::allocate_large(n * sizeof(T))), detail::LargeFree{n * sizeof(T)});
     size = n;
   }
   void release() {
@@ -276,7 +278,6 @@ class DiscountedCfr {
     chance_regret,   // the children of a chance node in the regret pass
     chance_value,    // the same in the value passes
     all_in_runouts,  // the runouts of an all-in before the turn
-    zeroing,         // blocks of fresh arrays
   };
   struct SplitAsk {
     SplitSite site;
@@ -305,10 +306,6 @@ class DiscountedCfr {
   template <class Jobs>
   void run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
                        Jobs&& run_jobs) const;
-
-  // Sets every entry to 0, the chunks spread over the pool.
-  template <class T>
-  void zero_in_parallel(std::span<T> values);
 
   // Stacks lent to the job ranges of split chance nodes; kept for reuse so
   // the recursion stops allocating once they have grown.
