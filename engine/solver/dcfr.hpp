@@ -357,16 +357,28 @@ class DiscountedCfr {
   // its regrets and strategy sums updated.
   void traverser_update(const Game& game, std::size_t node, const float* action_values,
                         std::span<float> out, ScratchFrame& frame);
+  // Which pass a river batch serves: the regret pass, or a value pass under
+  // the average strategies or with a best response.
+  enum class RiverPass : std::uint8_t { regrets, average, best_response };
   // A decision node on the river and everything below it, as one batch
-  // (river_batch.cpp).
+  // (river_batch.cpp): in the regret pass, and in a value pass.
   void solve_river(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
                    std::span<float> out, std::size_t depth, ScratchStack& stack);
+  void value_river(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+                   std::span<float> out, std::size_t depth, ScratchStack& stack,
+                   bool best_response) const;
   std::size_t river_batch_floats(const Game& game, std::size_t root, Seat traverser, std::size_t H,
-                                 std::size_t H_o, ScratchStack& stack) const;
+                                 std::size_t H_o, ScratchStack& stack, RiverPass pass) const;
   // Top-down half of the batch: reaches, the steps of the bottom-up half and
   // the terminals, into the stack's river lists.
   void plan_river(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
-                  std::span<float> out, ScratchStack& stack, ScratchFrame& frame) const;
+                  std::span<float> out, ScratchStack& stack, ScratchFrame& frame,
+                  RiverPass pass) const;
+  // Whether the node counts as the opponent's in the pass: the regret pass
+  // goes by the node's state, the value passes by its record.
+  bool river_opponent(const Game& game, std::size_t node, Seat seat, RiverPass pass) const {
+    return pass == RiverPass::regrets ? is_opponent(node, seat) : game.nodes[node].seat != seat;
+  }
   // Whether the traverser's pass can visit a decision node with these hand
   // counts; a node that cannot is worth 0 and its subtree is not visited.
   bool decision_ready(const Game& game, std::size_t node, Seat traverser, std::size_t H) const;
@@ -378,6 +390,18 @@ class DiscountedCfr {
                      std::span<const float> reach, std::span<float> out, std::size_t depth,
                      ScratchStack& stack);
   // Shared body of the two value passes; best_response picks the pass.
+  // value_decision is its step at a decision node.
+  void value_decision(const Game& game, std::size_t node, Seat seat, std::span<const float> reach,
+                      std::span<float> out, std::size_t depth, ScratchStack& stack,
+                      bool best_response) const;
+  // The opponent's reach per action under its average strategy
+  // (A x H_o into child_reach).
+  void average_reaches(std::size_t node, std::size_t A, std::span<const float> reach,
+                       float* child_reach, ScratchFrame& frame) const;
+  // The seat's value at its own node from its actions' rows (A x H): under
+  // its average strategy, or the best response's.
+  void own_node_value(const Game& game, std::size_t node, std::size_t A, const float* rows,
+                      std::span<float> out, ScratchFrame& frame, bool best_response) const;
   void value_recursive(const Game& game, std::size_t node, Seat seat, std::span<const float> reach,
                        std::span<float> out, std::size_t depth, ScratchStack& stack,
                        bool best_response) const;
