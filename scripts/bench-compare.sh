@@ -15,16 +15,18 @@
 # cadence; JOBS (4), the build's parallel jobs; KEEP=1 keeps the folders.
 #
 # Figures: time per iteration (mean of the iterations without an
-# exploitability pass), one exploitability pass, setup (card context, tree and
-# the arrays' allocation, from a run of 0 iterations), time to 0.5% of the pot
-# and peak resident memory. An older solve_spots without --every is run with
+# exploitability pass; a solve_spots that reports its first iteration apart
+# leaves it out), the whole run (allocation, iterations and passes), one
+# exploitability pass, setup (card context, tree and the arrays' allocation,
+# from a run of 0 iterations), time to 0.5% of the pot and peak resident
+# memory. An older solve_spots without --every is run with
 # --digest N, which sets the same cadence; one that prints no times to target
 # gets the estimate "iterations x time per iteration + passes x pass time",
 # used then for both builds.
 set -euo pipefail
 
 if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
-  sed -n '2,24p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,26p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
 fi
 commit="$1"
@@ -83,6 +85,7 @@ figure() {
   local what="$1" file="$2"
   case "$what" in
     iteration) sed -n 's/^ *iteration: \([0-9.]*\) s.*/\1/p' "$file" ;;
+    run) sed -n 's/^ *iteration: .*; run \([0-9.]*\) s.*/\1/p' "$file" ;;
     pass) sed -n 's/^ *one exploitability pass: \([0-9.]*\) s.*/\1/p' "$file" ;;
     memory) sed -n 's/^ *peak RSS: \([0-9.]*\) MiB.*/\1/p' "$file" ;;
     setup)
@@ -97,13 +100,14 @@ figure() {
       # time, plus the passes up to it
       awk -v every="$every" '
         /iteration:/ && /mean/ { it = $2 }
+        /first iteration:/ { first = $3 }
         /one exploitability pass/ { pass = $4 }
         /exploitability \(% of pot\)/ {
           for (i = 1; i <= NF; ++i) if ($i ~ /^[0-9]+:$/ && k == "") {
             n = substr($i, 1, length($i) - 1); if ($(i + 1) + 0 <= 0.5) k = n
           }
         }
-        END { if (k != "" && it != "") printf "%.2f\n", k * it + int(k / every) * pass }' "$file" ;;
+        END { if (k != "" && it != "") printf "%.2f\n", k * it + int(k / every) * pass + (first != "" ? first - it : 0) }' "$file" ;;
     exploit)
       # exploitability (% of pot) at iteration $3
       awk -v at="$3" '/exploitability \(% of pot\)/ {
@@ -167,9 +171,10 @@ for threads in 8 1; do
   for mode in off on; do
     storage=float
     [ "$mode" = on ] && storage=16-bit
-    for what in iteration pass setup "$target_kind" memory; do
+    for what in iteration run pass setup "$target_kind" memory; do
       case "$what" in
         iteration) label="time/iteration (s)" ;;
+        run) label="whole run (s)" ;;
         pass) label="exploitability pass (s)" ;;
         setup) label="setup (s)" ;;
         target | estimate) label="time to 0.5% (s)" ;;
