@@ -97,6 +97,141 @@ HALVORY_KERNEL_INLINE void regret_matching_lanes(float* __restrict strategy,
   for (; h < H; ++h) regret_matching_hand(strategy, scratch, regrets, A, H, h, uniform);
 }
 
+// One hand of update_traverser_node, in the kernels' scalar forms.
+HALVORY_KERNEL_INLINE void traverser_hand(float* __restrict out, float* __restrict sums,
+                                          float* __restrict regrets, const float* __restrict values,
+                                          std::size_t A, std::size_t H, std::size_t h,
+                                          float uniform, float w_s, float w_pos, float w_neg) {
+  float total = 0.0f;
+  for (std::size_t a = 0; a < A; ++a) {
+    const float x = regrets[a * H + h];
+    total += x > 0.0f ? x : 0.0f;
+  }
+  const float inv = total >= FLT_MIN ? 1.0f / total : 0.0f;
+  float acc = 0.0f;
+  for (std::size_t a = 0; a < A; ++a) {
+    const float x = regrets[a * H + h];
+    const float positive = x > 0.0f ? x : 0.0f;
+    const float sigma = inv > 0.0f ? positive * inv : uniform;
+    const float term = sigma * values[a * H + h];
+    acc = a == 0 ? term : acc + term;
+    const float kept = w_s * sums[a * H + h];
+    sums[a * H + h] = kept + sigma;
+  }
+  out[h] = acc;
+  for (std::size_t a = 0; a < A; ++a) {
+    const float r = regrets[a * H + h];
+    const float w = r >= 0.0f ? w_pos : w_neg;
+    const float grown = w * r + values[a * H + h];
+    regrets[a * H + h] = grown - acc;
+  }
+}
+
+template <std::size_t L>
+HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restrict sums,
+                                           float* __restrict regrets,
+                                           const float* __restrict values, std::size_t A,
+                                           std::size_t H, float w_s, float w_pos, float w_neg) {
+  if (A == 0 || H == 0) return;
+  using vec = typename Lanes<L>::type;
+  const float uniform = 1.0f / static_cast<float>(A);
+  const vec zero = vec{} + 0.0f;
+  const vec one = vec{} + 1.0f;
+  const vec smallest = vec{} + FLT_MIN;
+  const vec uniform_lanes = vec{} + uniform;
+  const vec ws = vec{} + w_s;
+  const vec wp = vec{} + w_pos;
+  const vec wn = vec{} + w_neg;
+  std::size_t h = 0;
+  for (; h + L <= H; h += L) {
+    vec total = zero;
+    for (std::size_t a = 0; a < A; ++a) {
+      vec x;
+      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
+      total += x > zero ? x : zero;
+    }
+    const vec reciprocal = one / total;
+    const vec inv = total >= smallest ? reciprocal : zero;
+    vec acc = zero;
+    for (std::size_t a = 0; a < A; ++a) {
+      vec x, v, sum;
+      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
+      __builtin_memcpy(&v, values + a * H + h, sizeof v);
+      __builtin_memcpy(&sum, sums + a * H + h, sizeof sum);
+      const vec scaled = (x > zero ? x : zero) * inv;
+      const vec sigma = inv > zero ? scaled : uniform_lanes;
+      const vec term = sigma * v;
+      acc = a == 0 ? term : acc + term;
+      const vec kept = ws * sum;
+      const vec updated = kept + sigma;
+      __builtin_memcpy(sums + a * H + h, &updated, sizeof updated);
+    }
+    __builtin_memcpy(out + h, &acc, sizeof acc);
+    for (std::size_t a = 0; a < A; ++a) {
+      vec r, v;
+      __builtin_memcpy(&r, regrets + a * H + h, sizeof r);
+      __builtin_memcpy(&v, values + a * H + h, sizeof v);
+      const vec w = r >= zero ? wp : wn;
+      const vec grown = w * r + v;
+      const vec next = grown - acc;
+      __builtin_memcpy(regrets + a * H + h, &next, sizeof next);
+    }
+  }
+  for (; h < H; ++h)
+    traverser_hand(out, sums, regrets, values, A, H, h, uniform, w_s, w_pos, w_neg);
+}
+
+// regret_matching's lanes with the strategy multiplied into the reach as it
+// is formed.
+template <std::size_t L>
+HALVORY_KERNEL_INLINE void opponent_reach_lanes(float* __restrict child_reach,
+                                                const float* __restrict regrets,
+                                                const float* __restrict reach, std::size_t A,
+                                                std::size_t H) {
+  if (A == 0 || H == 0) return;
+  using vec = typename Lanes<L>::type;
+  const float uniform = 1.0f / static_cast<float>(A);
+  const vec zero = vec{} + 0.0f;
+  const vec one = vec{} + 1.0f;
+  const vec smallest = vec{} + FLT_MIN;
+  const vec uniform_lanes = vec{} + uniform;
+  std::size_t h = 0;
+  for (; h + L <= H; h += L) {
+    vec total = zero;
+    for (std::size_t a = 0; a < A; ++a) {
+      vec x;
+      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
+      total += x > zero ? x : zero;
+    }
+    const vec reciprocal = one / total;
+    const vec inv = total >= smallest ? reciprocal : zero;
+    vec r;
+    __builtin_memcpy(&r, reach + h, sizeof r);
+    for (std::size_t a = 0; a < A; ++a) {
+      vec x;
+      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
+      const vec scaled = (x > zero ? x : zero) * inv;
+      const vec sigma = inv > zero ? scaled : uniform_lanes;
+      const vec out = sigma * r;
+      __builtin_memcpy(child_reach + a * H + h, &out, sizeof out);
+    }
+  }
+  for (; h < H; ++h) {
+    float total = 0.0f;
+    for (std::size_t a = 0; a < A; ++a) {
+      const float x = regrets[a * H + h];
+      total += x > 0.0f ? x : 0.0f;
+    }
+    const float inv = total >= FLT_MIN ? 1.0f / total : 0.0f;
+    for (std::size_t a = 0; a < A; ++a) {
+      const float x = regrets[a * H + h];
+      const float positive = x > 0.0f ? x : 0.0f;
+      const float sigma = inv > 0.0f ? positive * inv : uniform;
+      child_reach[a * H + h] = sigma * reach[h];
+    }
+  }
+}
+
 HALVORY_KERNEL_INLINE void update_regrets_body(float* __restrict regrets,
                                                const float* __restrict action_values,
                                                const float* __restrict node_values, std::size_t A,
@@ -336,6 +471,25 @@ void regret_matching_baseline(float* s, float* scratch, const float* g, std::siz
                                                   std::size_t A, std::size_t H) {
   regret_matching_lanes<8>(s, scratch, g, A, H);
 }
+void update_traverser_node_baseline(float* out, float* sums, float* g, const float* v,
+                                    std::size_t A, std::size_t H, float ws, float wp, float wn) {
+  traverser_lanes<4>(out, sums, g, v, A, H, ws, wp, wn);
+}
+[[gnu::target("avx2")]] void update_traverser_node_avx2(float* out, float* sums, float* g,
+                                                        const float* v, std::size_t A,
+                                                        std::size_t H, float ws, float wp,
+                                                        float wn) {
+  traverser_lanes<8>(out, sums, g, v, A, H, ws, wp, wn);
+}
+void opponent_child_reach_baseline(float* out, const float* g, const float* reach, std::size_t A,
+                                   std::size_t H) {
+  opponent_reach_lanes<4>(out, g, reach, A, H);
+}
+[[gnu::target("avx2")]] void opponent_child_reach_avx2(float* out, const float* g,
+                                                       const float* reach, std::size_t A,
+                                                       std::size_t H) {
+  opponent_reach_lanes<8>(out, g, reach, A, H);
+}
 HALVORY_KERNEL_VARIANTS(update_regrets, void,
                         (float* g, const float* v, const float* nv, std::size_t A, std::size_t H,
                          float wp, float wn),
@@ -408,6 +562,22 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
                      std::size_t H) {
   SolverProfile::Scope scope(ProfileSection::regret_matching);
   HALVORY_DISPATCH(regret_matching, strategy, scratch, regrets, A, H);
+}
+
+// Timed under update_regrets: the sweep's other three kernels ride along
+// the regret update.
+void update_traverser_node(float* out, float* sums, float* regrets, const float* action_values,
+                           std::size_t A, std::size_t H, float w_strategy, float w_pos,
+                           float w_neg) {
+  SolverProfile::Scope scope(ProfileSection::update_regrets);
+  HALVORY_DISPATCH(update_traverser_node, out, sums, regrets, action_values, A, H, w_strategy,
+                   w_pos, w_neg);
+}
+
+void opponent_child_reach(float* child_reach, const float* regrets, const float* reach,
+                          std::size_t A, std::size_t H) {
+  SolverProfile::Scope scope(ProfileSection::regret_matching);
+  HALVORY_DISPATCH(opponent_child_reach, child_reach, regrets, reach, A, H);
 }
 
 void update_regrets(float* regrets, const float* action_values, const float* node_values,

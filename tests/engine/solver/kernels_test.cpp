@@ -151,6 +151,38 @@ TEST_P(KernelIsaTest, UpdateRegretsEqualsScalarLoop) {
   EXPECT_EQ(r2, 0.0f);
 }
 
+// The fused sweeps give the bits of the kernels they stand for, run in turn.
+TEST_P(KernelIsaTest, FusedSweepsEqualTheKernelsInTurn) {
+  std::mt19937 rng(4);
+  for (std::size_t A : kActions)
+    for (std::size_t H : kHands)
+      for (int round = 0; round < 3; ++round) {
+        const std::vector<float> g = random_values(rng, A * H, round > 0);
+        const std::vector<float> v = random_values(rng, A * H, round > 1);
+        const std::vector<float> sums = random_values(rng, A * H, round > 1);
+        const std::vector<float> reach = random_values(rng, H, false);
+        std::vector<float> strategy(A * H), scratch(H + 1);
+        regret_matching(strategy.data(), scratch.data(), g.data(), A, H);
+
+        std::vector<float> want_out(H, 0.0f), want_sums = sums, want_g = g;
+        fma_actions(want_out.data(), strategy.data(), v.data(), A, H);
+        strategy_sum_update(want_sums.data(), strategy.data(), 0.3f, A * H);
+        update_regrets(want_g.data(), v.data(), want_out.data(), A, H, 0.9f, 0.5f);
+        std::vector<float> out(H, 0.0f), got_sums = sums, got_g = g;
+        update_traverser_node(out.data(), got_sums.data(), got_g.data(), v.data(), A, H, 0.3f, 0.9f,
+                              0.5f);
+        if (A > 0) expect_same(out, want_out, "node values");
+        expect_same(got_sums, want_sums, "strategy sums");
+        expect_same(got_g, want_g, "regrets");
+
+        std::vector<float> want_reach(A * H), got_reach(A * H);
+        for (std::size_t a = 0; a < A; ++a)
+          multiply_into(want_reach.data() + a * H, strategy.data() + a * H, reach.data(), H);
+        opponent_child_reach(got_reach.data(), g.data(), reach.data(), A, H);
+        expect_same(got_reach, want_reach, "child reach");
+      }
+}
+
 TEST_P(KernelIsaTest, RowKernelsEqualScalarLoops) {
   std::mt19937 rng(3);
   for (std::size_t A : kActions)
