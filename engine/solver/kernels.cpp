@@ -359,23 +359,27 @@ HALVORY_KERNEL_INLINE void normalize_positive_body(float* __restrict out, float*
   }
 }
 
-HALVORY_KERNEL_INLINE float max_abs_body(const float* __restrict values, std::size_t n) {
-  // Eight independent lanes; a NaN never wins a comparison, so it is
-  // skipped. max is exact, so the lane split does not change the result.
-  float lane[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+// L lanes of running maxima, then the lanes and the tail; a NaN never wins a
+// comparison, so it is skipped. max is exact, so the lane split does not
+// change the result.
+template <std::size_t L>
+HALVORY_KERNEL_INLINE float max_abs_lanes(const float* __restrict values, std::size_t n) {
+  using vec = typename Lanes<L>::type;
+  const vec zero = vec{} + 0.0f;
+  vec lanes = zero;
   std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    for (std::size_t j = 0; j < 8; ++j) {
-      const float x = __builtin_fabsf(values[i + j]);
-      lane[j] = x > lane[j] ? x : lane[j];
-    }
+  for (; i + L <= n; i += L) {
+    vec x;
+    __builtin_memcpy(&x, values + i, sizeof x);
+    const vec a = x < zero ? -x : x;  // a NaN stays NaN and never wins
+    lanes = a > lanes ? a : lanes;
   }
   float m = 0.0f;
   for (; i < n; ++i) {
     const float x = __builtin_fabsf(values[i]);
     m = x > m ? x : m;
   }
-  for (std::size_t j = 0; j < 8; ++j) m = lane[j] > m ? lane[j] : m;
+  for (std::size_t j = 0; j < L; ++j) m = lanes[j] > m ? lanes[j] : m;
   return m;
 }
 
@@ -519,7 +523,12 @@ HALVORY_KERNEL_VARIANTS(normalize_positive, void,
                         (float* out, float* totals, const float* sums, std::size_t A,
                          std::size_t H),
                         (out, totals, sums, A, H))
-HALVORY_KERNEL_VARIANTS(max_abs, float, (const float* values, std::size_t n), (values, n))
+float max_abs_baseline(const float* values, std::size_t n) {
+  return max_abs_lanes<4>(values, n);
+}
+[[gnu::target("avx2")]] float max_abs_avx2(const float* values, std::size_t n) {
+  return max_abs_lanes<8>(values, n);
+}
 HALVORY_KERNEL_VARIANTS(quantize_int16, void,
                         (std::int16_t * codes, const float* values, float scale, std::size_t n),
                         (codes, values, scale, n))
