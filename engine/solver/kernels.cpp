@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cfloat>
 #include <cmath>
+#include <type_traits>
 
 #include "solver/profile.hpp"
 
@@ -17,6 +18,9 @@
 // blends (it changes no result: floating-point exceptions stay masked), and
 // contraction is off so no multiply-add is ever fused.
 #pragma GCC optimize("no-trapping-math", "fp-contract=off")
+// The helpers that take and return vectors are always inlined, so no vector
+// ever crosses a call and the ABI note on AVX vectors does not apply.
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace halvory {
 namespace {
@@ -31,6 +35,10 @@ typedef float f32x8 __attribute__((vector_size(32)));
 template <std::size_t L>
 struct Lanes;
 template <>
+struct Lanes<1> {
+  using type = float;
+};
+template <>
 struct Lanes<4> {
   using type = f32x4;
 };
@@ -39,197 +47,116 @@ struct Lanes<8> {
   using type = f32x8;
 };
 
-// One hand of regret matching; the sum runs over the actions in order from 0.
-HALVORY_KERNEL_INLINE void regret_matching_hand(float* __restrict strategy,
-                                                float* __restrict scratch,
-                                                const float* __restrict regrets, std::size_t A,
-                                                std::size_t H, std::size_t h, float uniform) {
-  float total = 0.0f;
-  for (std::size_t a = 0; a < A; ++a) {
-    const float x = regrets[a * H + h];
-    total += x > 0.0f ? x : 0.0f;
+// Regret matching on a block of L hands (L = 1: one hand). The positive
+// parts are summed over the actions in order from 0, and one division gives
+// the block's reciprocals. A sum below the smallest normal float would have
+// an infinite reciprocal (and NaN probabilities), so it counts as zero, and
+// such a hand plays every action with probability 1/A.
+template <std::size_t L>
+struct Matching {
+  using vec = typename Lanes<L>::type;
+  vec zero = vec{} + 0.0f;
+  vec uniform;
+  explicit Matching(std::size_t A) : uniform(vec{} + 1.0f / static_cast<float>(A)) {}
+
+  HALVORY_KERNEL_INLINE vec reciprocal(const float* __restrict regrets, std::size_t A,
+                                       std::size_t H, std::size_t h) const {
+    vec total = zero;
+    for (std::size_t a = 0; a < A; ++a) total += positive(load(regrets + a * H + h));
+    const vec r = (vec{} + 1.0f) / total;
+    return total >= vec{} + FLT_MIN ? r : zero;
   }
-  const float inv = total >= FLT_MIN ? 1.0f / total : 0.0f;
-  scratch[h] = inv;
-  for (std::size_t a = 0; a < A; ++a) {
-    const float x = regrets[a * H + h];
-    const float positive = x > 0.0f ? x : 0.0f;
-    strategy[a * H + h] = inv > 0.0f ? positive * inv : uniform;
+  HALVORY_KERNEL_INLINE vec positive(vec x) const { return x > zero ? x : zero; }
+  // The probability of regret x at reciprocal inv.
+  HALVORY_KERNEL_INLINE vec strategy(vec x, vec inv) const {
+    const vec scaled = positive(x) * inv;
+    return inv > zero ? scaled : uniform;
   }
+  HALVORY_KERNEL_INLINE static vec load(const float* p) {
+    vec x;
+    __builtin_memcpy(&x, p, sizeof x);
+    return x;
+  }
+  HALVORY_KERNEL_INLINE static void store(float* p, vec x) { __builtin_memcpy(p, &x, sizeof x); }
+};
+
+// Runs block<L>(h) over the hands in blocks of L, then block<1> over the
+// tail.
+template <std::size_t L, class Block>
+HALVORY_KERNEL_INLINE void over_hands(std::size_t H, Block&& block) {
+  std::size_t h = 0;
+  for (; h + L <= H; h += L) block(h, std::integral_constant<std::size_t, L>{});
+  for (; h < H; ++h) block(h, std::integral_constant<std::size_t, 1>{});
 }
 
-// Blocks of L hands: the positive parts are summed over the actions, one
-// division gives the block's reciprocals (kept in scratch), and a second read
-// of the same regret block, still in L1, writes the strategy. A sum below the
-// smallest normal float would have an infinite reciprocal (and NaN
-// probabilities), so it counts as zero.
+// The strategy, with the reciprocals kept in scratch; the second read of a
+// regret block finds it still in L1.
 template <std::size_t L>
 HALVORY_KERNEL_INLINE void regret_matching_lanes(float* __restrict strategy,
                                                  float* __restrict scratch,
                                                  const float* __restrict regrets, std::size_t A,
                                                  std::size_t H) {
   if (A == 0 || H == 0) return;
-  using vec = typename Lanes<L>::type;
-  const float uniform = 1.0f / static_cast<float>(A);
-  const vec zero = vec{} + 0.0f;
-  const vec one = vec{} + 1.0f;
-  const vec smallest = vec{} + FLT_MIN;
-  const vec uniform_lanes = vec{} + uniform;
-  std::size_t h = 0;
-  for (; h + L <= H; h += L) {
-    vec total = zero;
-    for (std::size_t a = 0; a < A; ++a) {
-      vec x;
-      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-      total += x > zero ? x : zero;
-    }
-    const vec reciprocal = one / total;
-    const vec inv = total >= smallest ? reciprocal : zero;
-    __builtin_memcpy(scratch + h, &inv, sizeof inv);
-    for (std::size_t a = 0; a < A; ++a) {
-      vec x;
-      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-      const vec scaled = (x > zero ? x : zero) * inv;
-      const vec out = inv > zero ? scaled : uniform_lanes;
-      __builtin_memcpy(strategy + a * H + h, &out, sizeof out);
-    }
-  }
-  for (; h < H; ++h) regret_matching_hand(strategy, scratch, regrets, A, H, h, uniform);
+  over_hands<L>(H, [&](std::size_t h, auto lanes) {
+    using M = Matching<decltype(lanes)::value>;
+    const M m(A);
+    const auto inv = m.reciprocal(regrets, A, H, h);
+    M::store(scratch + h, inv);
+    for (std::size_t a = 0; a < A; ++a)
+      M::store(strategy + a * H + h, m.strategy(M::load(regrets + a * H + h), inv));
+  });
 }
 
-// One hand of update_traverser_node, in the kernels' scalar forms.
-HALVORY_KERNEL_INLINE void traverser_hand(float* __restrict out, float* __restrict sums,
-                                          float* __restrict regrets, const float* __restrict values,
-                                          std::size_t A, std::size_t H, std::size_t h,
-                                          float uniform, float w_s, float w_pos, float w_neg) {
-  float total = 0.0f;
-  for (std::size_t a = 0; a < A; ++a) {
-    const float x = regrets[a * H + h];
-    total += x > 0.0f ? x : 0.0f;
-  }
-  const float inv = total >= FLT_MIN ? 1.0f / total : 0.0f;
-  float acc = 0.0f;
-  for (std::size_t a = 0; a < A; ++a) {
-    const float x = regrets[a * H + h];
-    const float positive = x > 0.0f ? x : 0.0f;
-    const float sigma = inv > 0.0f ? positive * inv : uniform;
-    const float term = sigma * values[a * H + h];
-    acc = a == 0 ? term : acc + term;
-    const float kept = w_s * sums[a * H + h];
-    sums[a * H + h] = kept + sigma;
-  }
-  out[h] = acc;
-  for (std::size_t a = 0; a < A; ++a) {
-    const float r = regrets[a * H + h];
-    const float w = r >= 0.0f ? w_pos : w_neg;
-    const float grown = w * r + values[a * H + h];
-    regrets[a * H + h] = grown - acc;
-  }
-}
-
+// update_traverser_node on blocks of L hands: the strategy, the node value
+// and the strategy sums in one pass over the actions, the regrets in a
+// second once the node value is known.
 template <std::size_t L>
 HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restrict sums,
                                            float* __restrict regrets,
                                            const float* __restrict values, std::size_t A,
                                            std::size_t H, float w_s, float w_pos, float w_neg) {
   if (A == 0 || H == 0) return;
-  using vec = typename Lanes<L>::type;
-  const float uniform = 1.0f / static_cast<float>(A);
-  const vec zero = vec{} + 0.0f;
-  const vec one = vec{} + 1.0f;
-  const vec smallest = vec{} + FLT_MIN;
-  const vec uniform_lanes = vec{} + uniform;
-  const vec ws = vec{} + w_s;
-  const vec wp = vec{} + w_pos;
-  const vec wn = vec{} + w_neg;
-  std::size_t h = 0;
-  for (; h + L <= H; h += L) {
-    vec total = zero;
+  over_hands<L>(H, [&](std::size_t h, auto lanes) {
+    using M = Matching<decltype(lanes)::value>;
+    using vec = typename M::vec;
+    const M m(A);
+    const vec inv = m.reciprocal(regrets, A, H, h);
+    vec acc = m.zero;
     for (std::size_t a = 0; a < A; ++a) {
-      vec x;
-      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-      total += x > zero ? x : zero;
-    }
-    const vec reciprocal = one / total;
-    const vec inv = total >= smallest ? reciprocal : zero;
-    vec acc = zero;
-    for (std::size_t a = 0; a < A; ++a) {
-      vec x, v, sum;
-      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-      __builtin_memcpy(&v, values + a * H + h, sizeof v);
-      __builtin_memcpy(&sum, sums + a * H + h, sizeof sum);
-      const vec scaled = (x > zero ? x : zero) * inv;
-      const vec sigma = inv > zero ? scaled : uniform_lanes;
-      const vec term = sigma * v;
+      const std::size_t i = a * H + h;
+      const vec sigma = m.strategy(M::load(regrets + i), inv);
+      const vec term = sigma * M::load(values + i);
       acc = a == 0 ? term : acc + term;
-      const vec kept = ws * sum;
-      const vec updated = kept + sigma;
-      __builtin_memcpy(sums + a * H + h, &updated, sizeof updated);
+      const vec kept = w_s * M::load(sums + i);
+      M::store(sums + i, kept + sigma);
     }
-    __builtin_memcpy(out + h, &acc, sizeof acc);
+    M::store(out + h, acc);
     for (std::size_t a = 0; a < A; ++a) {
-      vec r, v;
-      __builtin_memcpy(&r, regrets + a * H + h, sizeof r);
-      __builtin_memcpy(&v, values + a * H + h, sizeof v);
-      const vec w = r >= zero ? wp : wn;
-      const vec grown = w * r + v;
-      const vec next = grown - acc;
-      __builtin_memcpy(regrets + a * H + h, &next, sizeof next);
+      const std::size_t i = a * H + h;
+      const vec r = M::load(regrets + i);
+      const vec w = r >= m.zero ? vec{} + w_pos : vec{} + w_neg;
+      const vec grown = w * r + M::load(values + i);
+      M::store(regrets + i, grown - acc);
     }
-  }
-  for (; h < H; ++h)
-    traverser_hand(out, sums, regrets, values, A, H, h, uniform, w_s, w_pos, w_neg);
+  });
 }
 
-// regret_matching's lanes with the strategy multiplied into the reach as it
-// is formed.
+// regret_matching with the strategy multiplied into the reach as it is
+// formed.
 template <std::size_t L>
 HALVORY_KERNEL_INLINE void opponent_reach_lanes(float* __restrict child_reach,
                                                 const float* __restrict regrets,
                                                 const float* __restrict reach, std::size_t A,
                                                 std::size_t H) {
   if (A == 0 || H == 0) return;
-  using vec = typename Lanes<L>::type;
-  const float uniform = 1.0f / static_cast<float>(A);
-  const vec zero = vec{} + 0.0f;
-  const vec one = vec{} + 1.0f;
-  const vec smallest = vec{} + FLT_MIN;
-  const vec uniform_lanes = vec{} + uniform;
-  std::size_t h = 0;
-  for (; h + L <= H; h += L) {
-    vec total = zero;
-    for (std::size_t a = 0; a < A; ++a) {
-      vec x;
-      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-      total += x > zero ? x : zero;
-    }
-    const vec reciprocal = one / total;
-    const vec inv = total >= smallest ? reciprocal : zero;
-    vec r;
-    __builtin_memcpy(&r, reach + h, sizeof r);
-    for (std::size_t a = 0; a < A; ++a) {
-      vec x;
-      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-      const vec scaled = (x > zero ? x : zero) * inv;
-      const vec sigma = inv > zero ? scaled : uniform_lanes;
-      const vec out = sigma * r;
-      __builtin_memcpy(child_reach + a * H + h, &out, sizeof out);
-    }
-  }
-  for (; h < H; ++h) {
-    float total = 0.0f;
-    for (std::size_t a = 0; a < A; ++a) {
-      const float x = regrets[a * H + h];
-      total += x > 0.0f ? x : 0.0f;
-    }
-    const float inv = total >= FLT_MIN ? 1.0f / total : 0.0f;
-    for (std::size_t a = 0; a < A; ++a) {
-      const float x = regrets[a * H + h];
-      const float positive = x > 0.0f ? x : 0.0f;
-      const float sigma = inv > 0.0f ? positive * inv : uniform;
-      child_reach[a * H + h] = sigma * reach[h];
-    }
-  }
+  over_hands<L>(H, [&](std::size_t h, auto lanes) {
+    using M = Matching<decltype(lanes)::value>;
+    const M m(A);
+    const auto inv = m.reciprocal(regrets, A, H, h);
+    const auto r = M::load(reach + h);
+    for (std::size_t a = 0; a < A; ++a)
+      M::store(child_reach + a * H + h, m.strategy(M::load(regrets + a * H + h), inv) * r);
+  });
 }
 
 HALVORY_KERNEL_INLINE void update_regrets_body(float* __restrict regrets,
