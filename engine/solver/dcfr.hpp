@@ -367,6 +367,13 @@ class DiscountedCfr {
   void value_river(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
                    std::span<float> out, std::size_t depth, ScratchStack& stack,
                    bool best_response) const;
+  // The batch's three steps for either pass: fallback() when the subtree
+  // does not fit, else the plan, the terminals and the values bottom-up, the
+  // seat's own nodes by own(node, A, rows, out, frame).
+  template <class Fallback, class Own>
+  void river_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+                   std::span<float> out, std::size_t depth, ScratchStack& stack, RiverPass pass,
+                   Fallback&& fallback, Own&& own) const;
   std::size_t river_batch_floats(const Game& game, std::size_t root, Seat traverser, std::size_t H,
                                  std::size_t H_o, ScratchStack& stack, RiverPass pass) const;
   // Top-down half of the batch: reaches, the steps of the bottom-up half and

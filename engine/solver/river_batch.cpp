@@ -46,25 +46,32 @@ std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root
   return floats;
 }
 
-void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
+template <class Fallback, class Own>
+void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
                                 std::span<const float> reach, std::span<float> out,
-                                std::size_t depth, ScratchStack& stack) {
+                                std::size_t depth, ScratchStack& stack, RiverPass pass,
+                                Fallback&& fallback, Own&& own) const {
   const std::size_t H = out.size();
-  const std::size_t floats =
-      river_batch_floats(game, root, traverser, H, reach.size(), stack, RiverPass::regrets);
+  const std::size_t floats = river_batch_floats(game, root, seat, H, reach.size(), stack, pass);
   if (floats == 0) {
-    decision_step(game, root, traverser, reach, out, depth, stack);
+    fallback();
     return;
   }
   // The arrays of the subtree's nodes are asked for now; they arrive while
   // the reaches and the terminals are computed. The value buffer is sized
   // first, so that it does not move once pointers into it are handed out.
-  for (const std::uint32_t node : stack.river_decisions) prefetch_node(node, traverser);
+  for (const std::uint32_t node : stack.river_decisions) {
+    if (pass == RiverPass::regrets) {
+      prefetch_node(node, seat);
+    } else if (node < states.size()) {
+      arrays_of(states[node]).prefetch(false, true, dcfr_detail::PrefetchFor::later);
+    }
+  }
   grow(stack.river_values, floats);
   ScratchFrame& frame = stack.frame(depth);
-  plan_river(game, root, traverser, reach, out, stack, frame, RiverPass::regrets);
+  plan_river(game, root, seat, reach, out, stack, frame, pass);
 
-  showdown_batch(game, traverser, stack.river_jobs);
+  showdown_batch(game, seat, stack.river_jobs);
 
   // Bottom-up: a node's children come after it in the plan.
   const std::vector<ScratchStack::RiverEntry>& steps = stack.river_steps;
@@ -73,40 +80,32 @@ void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat travers
     if (it->opponent) {
       sum_rows_f64(it->out, it->children, A, H);
     } else {
-      traverser_update(game, it->node, it->children, {it->out, H}, frame);
+      own(it->node, A, it->children, std::span<float>{it->out, H}, frame);
     }
   }
+}
+
+void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
+                                std::span<const float> reach, std::span<float> out,
+                                std::size_t depth, ScratchStack& stack) {
+  river_batch(
+      game, root, traverser, reach, out, depth, stack, RiverPass::regrets,
+      [&] { decision_step(game, root, traverser, reach, out, depth, stack); },
+      [&](std::size_t node, std::size_t, const float* rows, std::span<float> values,
+          ScratchFrame& frame) { traverser_update(game, node, rows, values, frame); });
 }
 
 void DiscountedCfr::value_river(const Game& game, std::size_t root, Seat seat,
                                 std::span<const float> reach, std::span<float> out,
                                 std::size_t depth, ScratchStack& stack, bool best_response) const {
-  const std::size_t H = out.size();
-  const RiverPass pass = best_response ? RiverPass::best_response : RiverPass::average;
-  const std::size_t floats = river_batch_floats(game, root, seat, H, reach.size(), stack, pass);
-  if (floats == 0) {
-    value_decision(game, root, seat, reach, out, depth, stack, best_response);
-    return;
-  }
-  for (const std::uint32_t node : stack.river_decisions) {
-    if (node < states.size())
-      arrays_of(states[node]).prefetch(false, true, dcfr_detail::PrefetchFor::later);
-  }
-  grow(stack.river_values, floats);
-  ScratchFrame& frame = stack.frame(depth);
-  plan_river(game, root, seat, reach, out, stack, frame, pass);
-
-  showdown_batch(game, seat, stack.river_jobs);
-
-  const std::vector<ScratchStack::RiverEntry>& steps = stack.river_steps;
-  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
-    const std::size_t A = game.nodes[it->node].actions.size();
-    if (it->opponent) {
-      sum_rows_f64(it->out, it->children, A, H);
-    } else {
-      own_node_value(game, it->node, A, it->children, {it->out, H}, frame, best_response);
-    }
-  }
+  river_batch(
+      game, root, seat, reach, out, depth, stack,
+      best_response ? RiverPass::best_response : RiverPass::average,
+      [&] { value_decision(game, root, seat, reach, out, depth, stack, best_response); },
+      [&](std::size_t node, std::size_t A, const float* rows, std::span<float> values,
+          ScratchFrame& frame) {
+        own_node_value(game, node, A, rows, values, frame, best_response);
+      });
 }
 
 void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverser,
