@@ -89,21 +89,28 @@ HALVORY_KERNEL_INLINE void over_hands(std::size_t H, Block&& block) {
   for (; h < H; ++h) block(h, std::integral_constant<std::size_t, 1>{});
 }
 
-// The strategy, with the reciprocals kept in scratch; the second read of a
-// regret block finds it still in L1.
-template <std::size_t L>
-HALVORY_KERNEL_INLINE void regret_matching_lanes(float* __restrict strategy,
-                                                 float* __restrict scratch,
-                                                 const float* __restrict regrets, std::size_t A,
-                                                 std::size_t H) {
+// The strategy into out (A x H), with the reciprocals kept in scratch; or,
+// with Reach, the strategy times the reach. The second read of a regret
+// block finds it still in L1.
+template <std::size_t L, bool Reach>
+HALVORY_KERNEL_INLINE void strategy_lanes(float* __restrict out, float* __restrict scratch,
+                                          const float* __restrict regrets,
+                                          const float* __restrict reach, std::size_t A,
+                                          std::size_t H) {
   if (A == 0 || H == 0) return;
   over_hands<L>(H, [&](std::size_t h, auto lanes) {
     using M = Matching<decltype(lanes)::value>;
     const M m(A);
     const auto inv = m.reciprocal(regrets, A, H, h);
-    M::store(scratch + h, inv);
-    for (std::size_t a = 0; a < A; ++a)
-      M::store(strategy + a * H + h, m.strategy(M::load(regrets + a * H + h), inv));
+    if constexpr (Reach) {
+      const auto r = M::load(reach + h);
+      for (std::size_t a = 0; a < A; ++a)
+        M::store(out + a * H + h, m.strategy(M::load(regrets + a * H + h), inv) * r);
+    } else {
+      M::store(scratch + h, inv);
+      for (std::size_t a = 0; a < A; ++a)
+        M::store(out + a * H + h, m.strategy(M::load(regrets + a * H + h), inv));
+    }
   });
 }
 
@@ -138,24 +145,6 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
       const vec grown = w * r + M::load(values + i);
       M::store(regrets + i, grown - acc);
     }
-  });
-}
-
-// regret_matching with the strategy multiplied into the reach as it is
-// formed.
-template <std::size_t L>
-HALVORY_KERNEL_INLINE void opponent_reach_lanes(float* __restrict child_reach,
-                                                const float* __restrict regrets,
-                                                const float* __restrict reach, std::size_t A,
-                                                std::size_t H) {
-  if (A == 0 || H == 0) return;
-  over_hands<L>(H, [&](std::size_t h, auto lanes) {
-    using M = Matching<decltype(lanes)::value>;
-    const M m(A);
-    const auto inv = m.reciprocal(regrets, A, H, h);
-    const auto r = M::load(reach + h);
-    for (std::size_t a = 0; a < A; ++a)
-      M::store(child_reach + a * H + h, m.strategy(M::load(regrets + a * H + h), inv) * r);
   });
 }
 
@@ -396,11 +385,11 @@ HALVORY_KERNEL_INLINE void dequantize_half_body(float* __restrict values,
 
 void regret_matching_baseline(float* s, float* scratch, const float* g, std::size_t A,
                               std::size_t H) {
-  regret_matching_lanes<4>(s, scratch, g, A, H);
+  strategy_lanes<4, false>(s, scratch, g, nullptr, A, H);
 }
 [[gnu::target("avx2")]] void regret_matching_avx2(float* s, float* scratch, const float* g,
                                                   std::size_t A, std::size_t H) {
-  regret_matching_lanes<8>(s, scratch, g, A, H);
+  strategy_lanes<8, false>(s, scratch, g, nullptr, A, H);
 }
 void update_traverser_node_baseline(float* out, float* sums, float* g, const float* v,
                                     std::size_t A, std::size_t H, float ws, float wp, float wn) {
@@ -414,12 +403,12 @@ void update_traverser_node_baseline(float* out, float* sums, float* g, const flo
 }
 void opponent_child_reach_baseline(float* out, const float* g, const float* reach, std::size_t A,
                                    std::size_t H) {
-  opponent_reach_lanes<4>(out, g, reach, A, H);
+  strategy_lanes<4, true>(out, nullptr, g, reach, A, H);
 }
 [[gnu::target("avx2")]] void opponent_child_reach_avx2(float* out, const float* g,
                                                        const float* reach, std::size_t A,
                                                        std::size_t H) {
-  opponent_reach_lanes<8>(out, g, reach, A, H);
+  strategy_lanes<8, true>(out, nullptr, g, reach, A, H);
 }
 HALVORY_KERNEL_VARIANTS(update_regrets, void,
                         (float* g, const float* v, const float* nv, std::size_t A, std::size_t H,
