@@ -19,31 +19,58 @@ namespace halvory {
 
 namespace detail {
 
+namespace {
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// Below this a few huge pages would cost more memory than they save time.
+constexpr std::size_t kHugeFrom = std::size_t{32} << 20;
+}  // namespace
+
 void* allocate_large(std::size_t bytes) {
-  constexpr std::size_t kHugePage = std::size_t{2} << 20;
-  // Below this a few huge pages would cost more memory than they save time;
-  // from this size on the C library maps each block on its own, so the
-  // advice ends with the block.
-  constexpr std::size_t kHugeFrom = std::size_t{32} << 20;
   if (bytes == 0) bytes = 1;
-  if (bytes > SIZE_MAX - kHugePage) throw std::bad_alloc();
+  if (bytes > SIZE_MAX - 2 * kHugePage) throw std::bad_alloc();
   if (bytes < kHugeFrom) {
     void* p = std::aligned_alloc(64, (bytes + 63) / 64 * 64);
     if (p == nullptr) throw std::bad_alloc();
+    std::memset(p, 0, bytes);
     return p;
   }
   const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-  void* p = std::aligned_alloc(kHugePage, rounded);
-  if (p == nullptr) throw std::bad_alloc();
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
+#if defined(__linux__)
+  // Map one huge page more than needed and give back the ends outside the
+  // aligned block. The pages are zero until first written; the kernel
+  // clears each on its first touch, wherever that happens.
+  const std::size_t mapped = rounded + kHugePage;
+  void* base = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (base == MAP_FAILED) throw std::bad_alloc();
+  const auto start = reinterpret_cast<std::uintptr_t>(base);
+  const std::uintptr_t aligned = (start + kHugePage - 1) / kHugePage * kHugePage;
+  if (aligned > start) ::munmap(base, aligned - start);
+  const std::uintptr_t tail = aligned + rounded;
+  if (start + mapped > tail) ::munmap(reinterpret_cast<void*>(tail), start + mapped - tail);
+  void* p = reinterpret_cast<void*>(aligned);
+#if defined(MADV_HUGEPAGE)
   // Advice only: without transparent huge pages the call fails and the
   // memory stays in small pages.
   (void)::madvise(p, rounded, MADV_HUGEPAGE);
 #endif
   return p;
+#else
+  void* p = std::aligned_alloc(kHugePage, rounded);
+  if (p == nullptr) throw std::bad_alloc();
+  std::memset(p, 0, bytes);
+  return p;
+#endif
 }
 
-void free_large(void* p) noexcept {
+void free_large(void* p, std::size_t bytes) noexcept {
+  if (p == nullptr) return;
+  if (bytes == 0) bytes = 1;
+#if defined(__linux__)
+  if (bytes >= kHugeFrom) {
+    ::munmap(p, (bytes + kHugePage - 1) / kHugePage * kHugePage);
+    return;
+  }
+#endif
   std::free(p);
 }
 
@@ -151,30 +178,12 @@ std::size_t DiscountedCfr::split_chunks(const SplitAsk& ask) const {
       // A node two of whose slots name one child stays on this thread.
       return ask.distinct ? per_deal : 0;
     case SplitSite::all_in_runouts:
-    case SplitSite::zeroing:
       return threads;
   }
   return 0;
 }
 
 // --- Node states ------------------------------------------------------------------
-
-template <class T>
-void DiscountedCfr::zero_in_parallel(std::span<T> values) {
-  constexpr std::size_t kChunk = std::size_t{1} << 20;
-  const std::size_t chunks = (values.size() + kChunk - 1) / kChunk;
-  // Touching a gigabyte of fresh pages takes most of a second: look at the
-  // cancel flag between chunks (the run then stops before its first pass).
-  run_split(split_chunks({SplitSite::zeroing, chunks}), chunks,
-            [&](std::size_t begin, std::size_t end) {
-              for (std::size_t chunk = begin; chunk < end; ++chunk) {
-                if (config.should_cancel && config.should_cancel()) return;
-                const std::size_t first = chunk * kChunk;
-                const std::size_t last = std::min(values.size(), first + kChunk);
-                std::memset(values.data() + first, 0, (last - first) * sizeof(T));
-              }
-            });
-}
 
 void DiscountedCfr::prepare_states(const Game& game) {
   const std::size_t N = game.nodes.size();
@@ -215,18 +224,14 @@ void DiscountedCfr::prepare_states(const Game& game) {
     total += state.num_actions * state.num_hands;
   }
 
-  // All zero at creation; packing all-zero arrays gives zero codes with
+  // The arenas come all zero; packing all-zero arrays gives zero codes with
   // scale 1, the scales' initial value.
   if (compress) {
     packed_regret_arena.allocate(total);
     packed_strategy_sum_arena.allocate(total);
-    zero_in_parallel(packed_regret_arena.all());
-    zero_in_parallel(packed_strategy_sum_arena.all());
   } else {
     regret_arena.allocate(total);
     strategy_sum_arena.allocate(total);
-    zero_in_parallel(regret_arena.all());
-    zero_in_parallel(strategy_sum_arena.all());
   }
 }
 

@@ -52,20 +52,21 @@ struct NodeState {
 };
 
 namespace detail {
-// Memory for the per-node arrays, 64-byte aligned. Large blocks are aligned
-// to 2 MiB and, where the system offers it, backed by huge pages, because the
-// solver jumps between nodes all over the arrays and small pages would cost a
-// TLB miss on nearly every node. Throws std::bad_alloc; free_large(nullptr)
-// does nothing.
+// Zeroed memory for the per-node arrays, 64-byte aligned. Large blocks are
+// fresh pages from the system, which come zeroed (so nothing writes them
+// before the solver does), aligned to 2 MiB and, where the system offers it,
+// backed by huge pages, because the solver jumps between nodes all over the
+// arrays and small pages would cost a TLB miss on nearly every node. Throws
+// std::bad_alloc; free_large(nullptr, ...) does nothing.
 void* allocate_large(std::size_t bytes);
-void free_large(void* p) noexcept;
+void free_large(void* p, std::size_t bytes) noexcept;
 struct LargeFree {
-  void operator()(void* p) const noexcept { free_large(p); }
+  std::size_t bytes = 0;
+  void operator()(void* p) const noexcept { free_large(p, bytes); }
 };
 }  // namespace detail
 
-// A fixed-length array allocated without initialisation (prepare_states
-// zeroes it in parallel, so its pages are first touched by many threads).
+// A fixed-length array, all zero at allocation.
 template <class T>
 struct Arena {
   static_assert(std::is_trivially_default_constructible_v<T> &&
@@ -78,7 +79,8 @@ struct Arena {
     size = 0;
     if (n == 0) return;
     if (n > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
-    data.reset(static_cast<T*>(detail::allocate_large(n * sizeof(T))));
+    data = std::unique_ptr<T[], detail::LargeFree>(
+        static_cast<T*>(detail::allocate_large(n * sizeof(T))), detail::LargeFree{n * sizeof(T)});
     size = n;
   }
   void release() {
@@ -276,7 +278,6 @@ class DiscountedCfr {
     chance_regret,   // the children of a chance node in the regret pass
     chance_value,    // the same in the value passes
     all_in_runouts,  // the runouts of an all-in before the turn
-    zeroing,         // blocks of fresh arrays
   };
   struct SplitAsk {
     SplitSite site;
@@ -305,10 +306,6 @@ class DiscountedCfr {
   template <class Jobs>
   void run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
                        Jobs&& run_jobs) const;
-
-  // Sets every entry to 0, the chunks spread over the pool.
-  template <class T>
-  void zero_in_parallel(std::span<T> values);
 
   // Stacks lent to the job ranges of split chance nodes; kept for reuse so
   // the recursion stops allocating once they have grown.
@@ -360,16 +357,35 @@ class DiscountedCfr {
   // its regrets and strategy sums updated.
   void traverser_update(const Game& game, std::size_t node, const float* action_values,
                         std::span<float> out, ScratchFrame& frame);
+  // Which pass a river batch serves: the regret pass, or a value pass under
+  // the average strategies or with a best response.
+  enum class RiverPass : std::uint8_t { regrets, average, best_response };
   // A decision node on the river and everything below it, as one batch
-  // (river_batch.cpp).
+  // (river_batch.cpp): in the regret pass, and in a value pass.
   void solve_river(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
                    std::span<float> out, std::size_t depth, ScratchStack& stack);
+  void value_river(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+                   std::span<float> out, std::size_t depth, ScratchStack& stack,
+                   bool best_response) const;
+  // The batch's three steps for either pass: fallback() when the subtree
+  // does not fit, else the plan, the terminals and the values bottom-up, the
+  // seat's own nodes by own(node, A, rows, out, frame).
+  template <class Fallback, class Own>
+  void river_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+                   std::span<float> out, std::size_t depth, ScratchStack& stack, RiverPass pass,
+                   Fallback&& fallback, Own&& own) const;
   std::size_t river_batch_floats(const Game& game, std::size_t root, Seat traverser, std::size_t H,
-                                 std::size_t H_o, ScratchStack& stack) const;
+                                 std::size_t H_o, ScratchStack& stack, RiverPass pass) const;
   // Top-down half of the batch: reaches, the steps of the bottom-up half and
   // the terminals, into the stack's river lists.
   void plan_river(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
-                  std::span<float> out, ScratchStack& stack, ScratchFrame& frame) const;
+                  std::span<float> out, ScratchStack& stack, ScratchFrame& frame,
+                  RiverPass pass) const;
+  // Whether the node counts as the opponent's in the pass: the regret pass
+  // goes by the node's state, the value passes by its record.
+  bool river_opponent(const Game& game, std::size_t node, Seat seat, RiverPass pass) const {
+    return pass == RiverPass::regrets ? is_opponent(node, seat) : game.nodes[node].seat != seat;
+  }
   // Whether the traverser's pass can visit a decision node with these hand
   // counts; a node that cannot is worth 0 and its subtree is not visited.
   bool decision_ready(const Game& game, std::size_t node, Seat traverser, std::size_t H) const;
@@ -381,6 +397,18 @@ class DiscountedCfr {
                      std::span<const float> reach, std::span<float> out, std::size_t depth,
                      ScratchStack& stack);
   // Shared body of the two value passes; best_response picks the pass.
+  // value_decision is its step at a decision node.
+  void value_decision(const Game& game, std::size_t node, Seat seat, std::span<const float> reach,
+                      std::span<float> out, std::size_t depth, ScratchStack& stack,
+                      bool best_response) const;
+  // The opponent's reach per action under its average strategy
+  // (A x H_o into child_reach).
+  void average_reaches(std::size_t node, std::size_t A, std::span<const float> reach,
+                       float* child_reach, ScratchFrame& frame) const;
+  // The seat's value at its own node from its actions' rows (A x H): under
+  // its average strategy, or the best response's.
+  void own_node_value(const Game& game, std::size_t node, std::size_t A, const float* rows,
+                      std::span<float> out, ScratchFrame& frame, bool best_response) const;
   void value_recursive(const Game& game, std::size_t node, Seat seat, std::span<const float> reach,
                        std::span<float> out, std::size_t depth, ScratchStack& stack,
                        bool best_response) const;

@@ -2,11 +2,13 @@
 
 // Helpers shared by the solver's translation units (not part of the API).
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <span>
 #include <vector>
@@ -156,31 +158,53 @@ inline void prefetch_lines(const void* data, std::size_t bytes,
   }
 }
 
-// Packs n values into n int16 codes with scale max |x| (see pack_int16).
-inline void pack_values(const float* values, std::size_t n, std::int16_t* packed, float& scale) {
-  if (n == 0) {
-    scale = 1.0f;
-    return;
-  }
+// The two packed forms. Strategy sums (non-negative, every hand's row summing
+// to the same total) are linear: code / 32767 * scale, scale = max |x|.
+// Regrets are half-precision floats times a power-of-two scale: a node's
+// regrets span many orders of magnitude, because a hand that the
+// opponent's likely holdings block sees only the opponent's unlikely ones,
+// and linear codes rounded such hands' regrets to 0, which made them play
+// uniformly where the full-float solve kept learning.
+enum class PackedForm : std::uint8_t { linear, half };
+
+// Packs n values into n codes of the form, setting the scale; all zero
+// entries (or n = 0) give zero codes with scale 1.
+inline void pack_values(const float* values, std::size_t n, std::int16_t* packed, float& scale,
+                        PackedForm form = PackedForm::linear) {
+  scale = 1.0f;
+  if (n == 0) return;
   const float m = max_abs(values, n);
-  if (static_cast<double>(m) <= 1e-9) {
-    scale = 1.0f;
+  if (!(m > 0.0f)) {
     std::memset(packed, 0, n * sizeof(std::int16_t));
     return;
   }
-  scale = m;
-  quantize_int16(packed, values, m, n);
+  if (form == PackedForm::linear) {
+    scale = m;
+    quantize_int16(packed, values, m, n);
+    return;
+  }
+  // m < 2^k, so every value times 2^(15 - k) stays below 2^15, inside the
+  // half range; both powers of two are exact, so only the half rounds.
+  int k = 0;
+  std::frexp(std::min(m, std::numeric_limits<float>::max()), &k);
+  k = std::max(k, -100);  // regrets below 2^-100 of a chip are noise
+  scale = std::ldexp(1.0f, k - 15);
+  quantize_half(packed, values, std::ldexp(1.0f, 15 - k), n);
 }
 
 // Decodes a packed array of n entries into buffer (grown to n); all zero
 // when the codes are missing or the scale is not positive.
 inline float* decode_values(std::span<const std::int16_t> packed, float scale, std::size_t n,
-                            std::vector<float>& buffer) {
+                            std::vector<float>& buffer, PackedForm form = PackedForm::linear) {
   grow(buffer, n);
   float* out = buffer.data();
   if (n == 0) return out;
   if (packed.size() >= n && scale > 0.0f) {
-    dequantize_int16(out, packed.data(), scale, n);
+    if (form == PackedForm::linear) {
+      dequantize_int16(out, packed.data(), scale, n);
+    } else {
+      dequantize_half(out, packed.data(), scale, n);
+    }
   } else {
     std::memset(out, 0, n * sizeof(float));
   }

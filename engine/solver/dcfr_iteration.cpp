@@ -169,11 +169,16 @@ bool DiscountedCfr::opponent_reaches(const Game& game, std::size_t node,
   const float* regrets = arrays.regrets(frame.unpacked_regrets);
   if (regrets == nullptr) return false;
 
+  const NodeLock lock(game.find_node_lock(node), A, H_o);
+  if (!lock.any()) {
+    opponent_child_reach(child_reach, regrets, reach.data(), A, H_o);
+    return true;
+  }
   grow(frame.opponent_strategy, size);
   grow(frame.opponent_scratch, H_o);
   float* strategy = frame.opponent_strategy.data();
   regret_matching(strategy, frame.opponent_scratch.data(), regrets, A, H_o);
-  NodeLock(game.find_node_lock(node), A, H_o).apply(strategy);
+  lock.apply(strategy);
 
   for (std::size_t a = 0; a < A; ++a)
     multiply_into(child_reach + a * H_o, strategy + a * H_o, reach.data(), H_o);
@@ -252,11 +257,18 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node, const f
     return;
   }
 
+  const NodeLock lock(game.find_node_lock(node), A, H);
+  if (!lock.any()) {
+    update_traverser_node(out.data(), sums, regrets, action_values, A, H, weight_strategy,
+                          weight_positive, weight_negative);
+    arrays.store_sums(sums, state);
+    arrays.store_regrets(regrets, state);
+    return;
+  }
   grow(frame.traverser_strategy, size);
   grow(frame.traverser_scratch, H);
   float* strategy = frame.traverser_strategy.data();
   regret_matching(strategy, frame.traverser_scratch.data(), regrets, A, H);
-  const NodeLock lock(game.find_node_lock(node), A, H);
   lock.apply(strategy);
 
   fma_actions(out.data(), strategy, action_values, A, H);
@@ -264,10 +276,7 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node, const f
   arrays.store_sums(sums, state);
 
   // Only free hands learn.
-  if (!lock.any()) {
-    update_regrets(regrets, action_values, out.data(), A, H, weight_positive, weight_negative);
-    arrays.store_regrets(regrets, state);
-  } else if (!lock.all_locked()) {
+  if (!lock.all_locked()) {
     const float w_pos = weight_positive;
     const float w_neg = weight_negative;
     for (std::size_t h = 0; h < H; ++h) {

@@ -109,8 +109,48 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
   }
   if (record.kind == NodeKind::Chance) {
     value_chance(game, node, seat, reach, out, depth, stack, best_response);
+  } else if (record.river != kNoCard && river_batches) {
+    value_river(game, node, seat, reach, out, depth, stack, best_response);
+  } else {
+    value_decision(game, node, seat, reach, out, depth, stack, best_response);
+  }
+}
+
+void DiscountedCfr::average_reaches(std::size_t node, std::size_t A, std::span<const float> reach,
+                                    float* child_reach, ScratchFrame& frame) const {
+  const std::size_t H_o = reach.size();
+  const NodeState& state = node < states.size() ? states[node] : empty_state();
+  average_strategy_into(state, A, H_o, frame.opponent_strategy, frame.unpacked_sums,
+                        frame.opponent_scratch);
+  for (std::size_t a = 0; a < A; ++a)
+    multiply_into(child_reach + a * H_o, frame.opponent_strategy.data() + a * H_o, reach.data(),
+                  H_o);
+}
+
+void DiscountedCfr::own_node_value(const Game& game, std::size_t node, std::size_t A,
+                                   const float* rows, std::span<float> out, ScratchFrame& frame,
+                                   bool best_response) const {
+  const std::size_t H = out.size();
+  if (!best_response) {
+    const NodeState& state = node < states.size() ? states[node] : empty_state();
+    average_strategy_into(state, A, H, frame.traverser_strategy, frame.unpacked_sums,
+                          frame.traverser_scratch);
+    weighted_rows_f64(out.data(), frame.traverser_strategy.data(), rows, A, H);
     return;
   }
+  // Best response: a free hand takes its best action, a locked hand plays
+  // its lock.
+  max_rows(out.data(), rows, A, H);
+  const NodeLock lock(game.find_node_lock(node), A, H);
+  for (std::size_t h = 0; h < H; ++h)
+    if (lock.hand_locked(h)) out[h] = static_cast<float>(lock.locked_value(rows, h));
+}
+
+void DiscountedCfr::value_decision(const Game& game, std::size_t node, Seat seat,
+                                   std::span<const float> reach, std::span<float> out,
+                                   std::size_t depth, ScratchStack& stack,
+                                   bool best_response) const {
+  const NodeRecord& record = game.nodes[node];
   const std::size_t A = record.actions.size();
   const std::size_t H = out.size();
   const std::size_t H_o = reach.size();
@@ -118,7 +158,6 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
     fill_zero(out);
     return;
   }
-  const NodeState& state = node < states.size() ? states[node] : empty_state();
   ScratchFrame& frame = stack.frame(depth);
 
   if (record.seat != seat) {
@@ -126,13 +165,9 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
       value_recursive(game, record.children[0], seat, reach, out, depth + 1, stack, best_response);
       return;
     }
-    average_strategy_into(state, A, H_o, frame.opponent_strategy, frame.unpacked_sums,
-                          frame.opponent_scratch);
     grow(frame.opponent_reach, A * H_o);
     float* opponent_reach = frame.opponent_reach.data();
-    for (std::size_t a = 0; a < A; ++a)
-      multiply_into(opponent_reach + a * H_o, frame.opponent_strategy.data() + a * H_o,
-                    reach.data(), H_o);
+    average_reaches(node, A, reach, opponent_reach, frame);
     grow(frame.child_values, A * H);
     float* rows = frame.child_values.data();
     for (std::size_t a = 0; a < A; ++a) {
@@ -154,20 +189,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
       [&](std::size_t showdown, std::size_t fold) {
         dcfr_detail::value_fold_and_showdown(game, record, seat, reach, rows, H, showdown, fold);
       });
-
-  if (!best_response) {
-    average_strategy_into(state, A, H, frame.traverser_strategy, frame.unpacked_sums,
-                          frame.traverser_scratch);
-    weighted_rows_f64(out.data(), frame.traverser_strategy.data(), rows, A, H);
-    return;
-  }
-
-  // Best response: a free hand takes its best action, a locked hand plays
-  // its lock.
-  max_rows(out.data(), rows, A, H);
-  const NodeLock lock(game.find_node_lock(node), A, H);
-  for (std::size_t h = 0; h < H; ++h)
-    if (lock.hand_locked(h)) out[h] = static_cast<float>(lock.locked_value(rows, h));
+  own_node_value(game, node, A, rows, out, frame, best_response);
 }
 
 void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cfloat>
 #include <cmath>
+#include <type_traits>
 
 #include "solver/profile.hpp"
 
@@ -17,6 +18,9 @@
 // blends (it changes no result: floating-point exceptions stay masked), and
 // contraction is off so no multiply-add is ever fused.
 #pragma GCC optimize("no-trapping-math", "fp-contract=off")
+// The helpers that take and return vectors are always inlined, so no vector
+// ever crosses a call and the ABI note on AVX vectors does not apply.
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace halvory {
 namespace {
@@ -31,6 +35,10 @@ typedef float f32x8 __attribute__((vector_size(32)));
 template <std::size_t L>
 struct Lanes;
 template <>
+struct Lanes<1> {
+  using type = float;
+};
+template <>
 struct Lanes<4> {
   using type = f32x4;
 };
@@ -39,62 +47,105 @@ struct Lanes<8> {
   using type = f32x8;
 };
 
-// One hand of regret matching; the sum runs over the actions in order from 0.
-HALVORY_KERNEL_INLINE void regret_matching_hand(float* __restrict strategy,
-                                                float* __restrict scratch,
-                                                const float* __restrict regrets, std::size_t A,
-                                                std::size_t H, std::size_t h, float uniform) {
-  float total = 0.0f;
-  for (std::size_t a = 0; a < A; ++a) {
-    const float x = regrets[a * H + h];
-    total += x > 0.0f ? x : 0.0f;
+// Regret matching on a block of L hands (L = 1: one hand). The positive
+// parts are summed over the actions in order from 0, and one division gives
+// the block's reciprocals. A sum below the smallest normal float would have
+// an infinite reciprocal (and NaN probabilities), so it counts as zero, and
+// such a hand plays every action with probability 1/A.
+template <std::size_t L>
+struct Matching {
+  using vec = typename Lanes<L>::type;
+  vec zero = vec{} + 0.0f;
+  vec uniform;
+  explicit Matching(std::size_t A) : uniform(vec{} + 1.0f / static_cast<float>(A)) {}
+
+  HALVORY_KERNEL_INLINE vec reciprocal(const float* __restrict regrets, std::size_t A,
+                                       std::size_t H, std::size_t h) const {
+    vec total = zero;
+    for (std::size_t a = 0; a < A; ++a) total += positive(load(regrets + a * H + h));
+    const vec r = (vec{} + 1.0f) / total;
+    return total >= vec{} + FLT_MIN ? r : zero;
   }
-  const float inv = total >= FLT_MIN ? 1.0f / total : 0.0f;
-  scratch[h] = inv;
-  for (std::size_t a = 0; a < A; ++a) {
-    const float x = regrets[a * H + h];
-    const float positive = x > 0.0f ? x : 0.0f;
-    strategy[a * H + h] = inv > 0.0f ? positive * inv : uniform;
+  HALVORY_KERNEL_INLINE vec positive(vec x) const { return x > zero ? x : zero; }
+  // The probability of regret x at reciprocal inv.
+  HALVORY_KERNEL_INLINE vec strategy(vec x, vec inv) const {
+    const vec scaled = positive(x) * inv;
+    return inv > zero ? scaled : uniform;
   }
+  HALVORY_KERNEL_INLINE static vec load(const float* p) {
+    vec x;
+    __builtin_memcpy(&x, p, sizeof x);
+    return x;
+  }
+  HALVORY_KERNEL_INLINE static void store(float* p, vec x) { __builtin_memcpy(p, &x, sizeof x); }
+};
+
+// Runs block<L>(h) over the hands in blocks of L, then block<1> over the
+// tail.
+template <std::size_t L, class Block>
+HALVORY_KERNEL_INLINE void over_hands(std::size_t H, Block&& block) {
+  std::size_t h = 0;
+  for (; h + L <= H; h += L) block(h, std::integral_constant<std::size_t, L>{});
+  for (; h < H; ++h) block(h, std::integral_constant<std::size_t, 1>{});
 }
 
-// Blocks of L hands: the positive parts are summed over the actions, one
-// division gives the block's reciprocals (kept in scratch), and a second read
-// of the same regret block, still in L1, writes the strategy. A sum below the
-// smallest normal float would have an infinite reciprocal (and NaN
-// probabilities), so it counts as zero.
-template <std::size_t L>
-HALVORY_KERNEL_INLINE void regret_matching_lanes(float* __restrict strategy,
-                                                 float* __restrict scratch,
-                                                 const float* __restrict regrets, std::size_t A,
-                                                 std::size_t H) {
+// The strategy into out (A x H), with the reciprocals kept in scratch; or,
+// with Reach, the strategy times the reach. The second read of a regret
+// block finds it still in L1.
+template <std::size_t L, bool Reach>
+HALVORY_KERNEL_INLINE void strategy_lanes(float* __restrict out, float* __restrict scratch,
+                                          const float* __restrict regrets,
+                                          const float* __restrict reach, std::size_t A,
+                                          std::size_t H) {
   if (A == 0 || H == 0) return;
-  using vec = typename Lanes<L>::type;
-  const float uniform = 1.0f / static_cast<float>(A);
-  const vec zero = vec{} + 0.0f;
-  const vec one = vec{} + 1.0f;
-  const vec smallest = vec{} + FLT_MIN;
-  const vec uniform_lanes = vec{} + uniform;
-  std::size_t h = 0;
-  for (; h + L <= H; h += L) {
-    vec total = zero;
-    for (std::size_t a = 0; a < A; ++a) {
-      vec x;
-      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-      total += x > zero ? x : zero;
+  over_hands<L>(H, [&](std::size_t h, auto lanes) {
+    using M = Matching<decltype(lanes)::value>;
+    const M m(A);
+    const auto inv = m.reciprocal(regrets, A, H, h);
+    if constexpr (Reach) {
+      const auto r = M::load(reach + h);
+      for (std::size_t a = 0; a < A; ++a)
+        M::store(out + a * H + h, m.strategy(M::load(regrets + a * H + h), inv) * r);
+    } else {
+      M::store(scratch + h, inv);
+      for (std::size_t a = 0; a < A; ++a)
+        M::store(out + a * H + h, m.strategy(M::load(regrets + a * H + h), inv));
     }
-    const vec reciprocal = one / total;
-    const vec inv = total >= smallest ? reciprocal : zero;
-    __builtin_memcpy(scratch + h, &inv, sizeof inv);
+  });
+}
+
+// update_traverser_node on blocks of L hands: the strategy, the node value
+// and the strategy sums in one pass over the actions, the regrets in a
+// second once the node value is known.
+template <std::size_t L>
+HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restrict sums,
+                                           float* __restrict regrets,
+                                           const float* __restrict values, std::size_t A,
+                                           std::size_t H, float w_s, float w_pos, float w_neg) {
+  if (A == 0 || H == 0) return;
+  over_hands<L>(H, [&](std::size_t h, auto lanes) {
+    using M = Matching<decltype(lanes)::value>;
+    using vec = typename M::vec;
+    const M m(A);
+    const vec inv = m.reciprocal(regrets, A, H, h);
+    vec acc = m.zero;
     for (std::size_t a = 0; a < A; ++a) {
-      vec x;
-      __builtin_memcpy(&x, regrets + a * H + h, sizeof x);
-      const vec scaled = (x > zero ? x : zero) * inv;
-      const vec out = inv > zero ? scaled : uniform_lanes;
-      __builtin_memcpy(strategy + a * H + h, &out, sizeof out);
+      const std::size_t i = a * H + h;
+      const vec sigma = m.strategy(M::load(regrets + i), inv);
+      const vec term = sigma * M::load(values + i);
+      acc = a == 0 ? term : acc + term;
+      const vec kept = w_s * M::load(sums + i);
+      M::store(sums + i, kept + sigma);
     }
-  }
-  for (; h < H; ++h) regret_matching_hand(strategy, scratch, regrets, A, H, h, uniform);
+    M::store(out + h, acc);
+    for (std::size_t a = 0; a < A; ++a) {
+      const std::size_t i = a * H + h;
+      const vec r = M::load(regrets + i);
+      const vec w = r >= m.zero ? vec{} + w_pos : vec{} + w_neg;
+      const vec grown = w * r + M::load(values + i);
+      M::store(regrets + i, grown - acc);
+    }
+  });
 }
 
 HALVORY_KERNEL_INLINE void update_regrets_body(float* __restrict regrets,
@@ -224,23 +275,27 @@ HALVORY_KERNEL_INLINE void normalize_positive_body(float* __restrict out, float*
   }
 }
 
-HALVORY_KERNEL_INLINE float max_abs_body(const float* __restrict values, std::size_t n) {
-  // Eight independent lanes; a NaN never wins a comparison, so it is
-  // skipped. max is exact, so the lane split does not change the result.
-  float lane[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+// L lanes of running maxima, then the lanes and the tail; a NaN never wins a
+// comparison, so it is skipped. max is exact, so the lane split does not
+// change the result.
+template <std::size_t L>
+HALVORY_KERNEL_INLINE float max_abs_lanes(const float* __restrict values, std::size_t n) {
+  using vec = typename Lanes<L>::type;
+  const vec zero = vec{} + 0.0f;
+  vec lanes = zero;
   std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    for (std::size_t j = 0; j < 8; ++j) {
-      const float x = __builtin_fabsf(values[i + j]);
-      lane[j] = x > lane[j] ? x : lane[j];
-    }
+  for (; i + L <= n; i += L) {
+    vec x;
+    __builtin_memcpy(&x, values + i, sizeof x);
+    const vec a = x < zero ? -x : x;  // a NaN stays NaN and never wins
+    lanes = a > lanes ? a : lanes;
   }
   float m = 0.0f;
   for (; i < n; ++i) {
     const float x = __builtin_fabsf(values[i]);
     m = x > m ? x : m;
   }
-  for (std::size_t j = 0; j < 8; ++j) m = lane[j] > m ? lane[j] : m;
+  for (std::size_t j = 0; j < L; ++j) m = lanes[j] > m ? lanes[j] : m;
   return m;
 }
 
@@ -271,6 +326,54 @@ HALVORY_KERNEL_INLINE void dequantize_int16_body(float* __restrict values,
   }
 }
 
+// Float to half by integer steps (no F16C, so both variants round alike):
+// normal halves keep the top 10 mantissa bits, rounded to nearest even by
+// adding 0xfff plus the lowest kept bit; below the smallest normal half an
+// add of 0.5 lets the FPU round into the subnormal grid.
+HALVORY_KERNEL_INLINE void quantize_half_body(std::int16_t* __restrict codes,
+                                              const float* __restrict values, float up,
+                                              std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const float x = values[i] * up;
+    std::uint32_t bits;
+    __builtin_memcpy(&bits, &x, sizeof bits);
+    const std::uint32_t sign = (bits >> 16) & 0x8000u;
+    const std::uint32_t a = bits & 0x7fffffffu;
+    float small;
+    const std::uint32_t a_small = a < 0x38800000u ? a : 0u;
+    __builtin_memcpy(&small, &a_small, sizeof small);
+    small += 0.5f;
+    std::uint32_t small_bits;
+    __builtin_memcpy(&small_bits, &small, sizeof small_bits);
+    const std::uint32_t subnormal = small_bits - 0x3f000000u;
+    const std::uint32_t normal = (a + 0xc8000fffu + ((a >> 13) & 1u)) >> 13;
+    std::uint32_t h = a < 0x38800000u ? subnormal : normal;
+    h = a >= 0x477ff000u ? 0x7bffu : h;   // rounds past 65504, or infinity
+    h = a > 0x7f800000u ? 0u : h | sign;  // NaN
+    codes[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(h));
+  }
+}
+
+HALVORY_KERNEL_INLINE void dequantize_half_body(float* __restrict values,
+                                                const std::int16_t* __restrict codes, float down,
+                                                std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t h = static_cast<std::uint16_t>(codes[i]);
+    const std::uint32_t shifted = (h & 0x7fffu) << 13;
+    // Subnormal halves: set the implicit bit, then take 2^-14 away in float.
+    const bool subnormal = (shifted & 0x0f800000u) == 0;
+    const std::uint32_t o = shifted + 0x38000000u + (subnormal ? 0x00800000u : 0u);
+    float f;
+    __builtin_memcpy(&f, &o, sizeof f);
+    f = subnormal ? f - 6.103515625e-05f : f;
+    std::uint32_t fb;
+    __builtin_memcpy(&fb, &f, sizeof fb);
+    fb |= (h & 0x8000u) << 16;
+    __builtin_memcpy(&f, &fb, sizeof f);
+    values[i] = f * down;
+  }
+}
+
 // One baseline and one AVX2 entry point per body.
 #define HALVORY_KERNEL_VARIANTS(name, ret, params, args) \
   ret name##_baseline params {                           \
@@ -282,11 +385,30 @@ HALVORY_KERNEL_INLINE void dequantize_int16_body(float* __restrict values,
 
 void regret_matching_baseline(float* s, float* scratch, const float* g, std::size_t A,
                               std::size_t H) {
-  regret_matching_lanes<4>(s, scratch, g, A, H);
+  strategy_lanes<4, false>(s, scratch, g, nullptr, A, H);
 }
 [[gnu::target("avx2")]] void regret_matching_avx2(float* s, float* scratch, const float* g,
                                                   std::size_t A, std::size_t H) {
-  regret_matching_lanes<8>(s, scratch, g, A, H);
+  strategy_lanes<8, false>(s, scratch, g, nullptr, A, H);
+}
+void update_traverser_node_baseline(float* out, float* sums, float* g, const float* v,
+                                    std::size_t A, std::size_t H, float ws, float wp, float wn) {
+  traverser_lanes<4>(out, sums, g, v, A, H, ws, wp, wn);
+}
+[[gnu::target("avx2")]] void update_traverser_node_avx2(float* out, float* sums, float* g,
+                                                        const float* v, std::size_t A,
+                                                        std::size_t H, float ws, float wp,
+                                                        float wn) {
+  traverser_lanes<8>(out, sums, g, v, A, H, ws, wp, wn);
+}
+void opponent_child_reach_baseline(float* out, const float* g, const float* reach, std::size_t A,
+                                   std::size_t H) {
+  strategy_lanes<4, true>(out, nullptr, g, reach, A, H);
+}
+[[gnu::target("avx2")]] void opponent_child_reach_avx2(float* out, const float* g,
+                                                       const float* reach, std::size_t A,
+                                                       std::size_t H) {
+  strategy_lanes<8, true>(out, nullptr, g, reach, A, H);
 }
 HALVORY_KERNEL_VARIANTS(update_regrets, void,
                         (float* g, const float* v, const float* nv, std::size_t A, std::size_t H,
@@ -317,13 +439,58 @@ HALVORY_KERNEL_VARIANTS(normalize_positive, void,
                         (float* out, float* totals, const float* sums, std::size_t A,
                          std::size_t H),
                         (out, totals, sums, A, H))
-HALVORY_KERNEL_VARIANTS(max_abs, float, (const float* values, std::size_t n), (values, n))
+float max_abs_baseline(const float* values, std::size_t n) {
+  return max_abs_lanes<4>(values, n);
+}
+[[gnu::target("avx2")]] float max_abs_avx2(const float* values, std::size_t n) {
+  return max_abs_lanes<8>(values, n);
+}
 HALVORY_KERNEL_VARIANTS(quantize_int16, void,
                         (std::int16_t * codes, const float* values, float scale, std::size_t n),
                         (codes, values, scale, n))
 HALVORY_KERNEL_VARIANTS(dequantize_int16, void,
                         (float* values, const std::int16_t* codes, float scale, std::size_t n),
                         (values, codes, scale, n))
+
+// The half conversions of the AVX2 variant use the CPU's own (F16C, which
+// every AVX2 processor has): the same rounding to nearest even and the same
+// exact widening as the integer steps above, once NaN is made 0 and the
+// magnitude held at the largest half, as those steps do.
+void quantize_half_baseline(std::int16_t* codes, const float* values, float up, std::size_t n) {
+  quantize_half_body(codes, values, up, n);
+}
+[[gnu::target("avx2,f16c")]] void quantize_half_avx2(std::int16_t* codes, const float* values,
+                                                     float up, std::size_t n) {
+  typedef short i16x8 __attribute__((vector_size(16)));
+  const f32x8 largest = f32x8{} + 65504.0f;
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    f32x8 x;
+    __builtin_memcpy(&x, values + i, sizeof x);
+    x = x * up;
+    x = x == x ? x : f32x8{};
+    x = x > largest ? largest : x;
+    x = x < -largest ? -largest : x;
+    const i16x8 h = __builtin_ia32_vcvtps2ph256(x, 0);  // round to nearest even
+    __builtin_memcpy(codes + i, &h, sizeof h);
+  }
+  quantize_half_body(codes + i, values + i, up, n - i);
+}
+void dequantize_half_baseline(float* values, const std::int16_t* codes, float down, std::size_t n) {
+  dequantize_half_body(values, codes, down, n);
+}
+[[gnu::target("avx2,f16c")]] void dequantize_half_avx2(float* values, const std::int16_t* codes,
+                                                       float down, std::size_t n) {
+  typedef short i16x8 __attribute__((vector_size(16)));
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    i16x8 h;
+    __builtin_memcpy(&h, codes + i, sizeof h);
+    const f32x8 x = __builtin_ia32_vcvtph2ps256(h) * down;
+    __builtin_memcpy(values + i, &x, sizeof x);
+  }
+  dequantize_half_body(values + i, codes + i, down, n - i);
+}
 
 #undef HALVORY_KERNEL_VARIANTS
 
@@ -332,7 +499,7 @@ std::atomic<int> g_isa{-1};
 
 bool detect_avx2() noexcept {
   __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") != 0;
+  return __builtin_cpu_supports("avx2") != 0 && __builtin_cpu_supports("f16c") != 0;
 }
 
 inline bool use_avx2() noexcept {
@@ -353,6 +520,22 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
                      std::size_t H) {
   SolverProfile::Scope scope(ProfileSection::regret_matching);
   HALVORY_DISPATCH(regret_matching, strategy, scratch, regrets, A, H);
+}
+
+// Timed under update_regrets: the sweep's other three kernels ride along
+// the regret update.
+void update_traverser_node(float* out, float* sums, float* regrets, const float* action_values,
+                           std::size_t A, std::size_t H, float w_strategy, float w_pos,
+                           float w_neg) {
+  SolverProfile::Scope scope(ProfileSection::update_regrets);
+  HALVORY_DISPATCH(update_traverser_node, out, sums, regrets, action_values, A, H, w_strategy,
+                   w_pos, w_neg);
+}
+
+void opponent_child_reach(float* child_reach, const float* regrets, const float* reach,
+                          std::size_t A, std::size_t H) {
+  SolverProfile::Scope scope(ProfileSection::regret_matching);
+  HALVORY_DISPATCH(opponent_child_reach, child_reach, regrets, reach, A, H);
 }
 
 void update_regrets(float* regrets, const float* action_values, const float* node_values,
@@ -414,6 +597,14 @@ void quantize_int16(std::int16_t* codes, const float* values, float scale, std::
 
 void dequantize_int16(float* values, const std::int16_t* codes, float scale, std::size_t n) {
   HALVORY_DISPATCH(dequantize_int16, values, codes, scale, n);
+}
+
+void quantize_half(std::int16_t* codes, const float* values, float up, std::size_t n) {
+  HALVORY_DISPATCH(quantize_half, codes, values, up, n);
+}
+
+void dequantize_half(float* values, const std::int16_t* codes, float down, std::size_t n) {
+  HALVORY_DISPATCH(dequantize_half, values, codes, down, n);
 }
 
 #undef HALVORY_DISPATCH

@@ -22,6 +22,20 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
 void update_regrets(float* regrets, const float* action_values, const float* node_values,
                     std::size_t A, std::size_t H, float w_pos, float w_neg);
 
+// A traverser's node in one sweep, the same bits as the four kernels in
+// turn: strategy = regret_matching(regrets); out = fma_actions(strategy,
+// values); strategy_sum_update(sums, strategy, w_strategy); update_regrets(
+// regrets, values, out, w_pos, w_neg). Blocks of hands go through all four
+// while their rows are in registers, so each array is read once from memory.
+void update_traverser_node(float* out, float* sums, float* regrets, const float* action_values,
+                           std::size_t A, std::size_t H, float w_strategy, float w_pos,
+                           float w_neg);
+
+// An opponent's node: its current strategy (regret_matching) times the
+// reach, per action, into child_reach (A x H), without keeping the strategy.
+void opponent_child_reach(float* child_reach, const float* regrets, const float* reach,
+                          std::size_t A, std::size_t H);
+
 // out[h] = sum over a in order of strategy[a][h] * values[a][h] (f32 multiply,
 // then add). Nothing when A = 0 or H = 0.
 void fma_actions(float* out, const float* strategy, const float* action_values, std::size_t A,
@@ -64,6 +78,14 @@ void quantize_int16(std::int16_t* codes, const float* values, float scale, std::
 
 // values[i] = codes[i] / 32767 * scale.
 void dequantize_int16(float* values, const std::int16_t* codes, float scale, std::size_t n);
+
+// codes[i] = the half-precision (IEEE binary16) bit pattern of values[i] * up,
+// rounded to nearest even; NaN gives 0 and magnitudes past the largest half
+// saturate to it.
+void quantize_half(std::int16_t* codes, const float* values, float up, std::size_t n);
+
+// values[i] = the half-precision value of codes[i], times down.
+void dequantize_half(float* values, const std::int16_t* codes, float down, std::size_t n);
 
 // Which variant the kernels use. select_kernel_isa(avx2) is refused (returns
 // false) on a CPU without AVX2; tests use it to check both variants.

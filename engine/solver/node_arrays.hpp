@@ -43,17 +43,20 @@ class NodeArrays {
   // The arrays as f32, decoded into `scratch` when packed (scratch grows to
   // A x H); null when the node has no array of its size.
   float* regrets(std::vector<float>& scratch) const {
-    return rows(regrets_, packed_regrets_, state_.regret_scale, scratch);
+    return rows(regrets_, packed_regrets_, state_.regret_scale, scratch,
+                dcfr_detail::PackedForm::half);
   }
   float* sums(std::vector<float>& scratch) const {
-    return rows(sums_, packed_sums_, state_.strategy_sum_scale, scratch);
+    return rows(sums_, packed_sums_, state_.strategy_sum_scale, scratch,
+                dcfr_detail::PackedForm::linear);
   }
 
   // After a write through regrets() or sums(): packs the decoded rows back
   // (`state` is the node's own, whose scale changes).
   void store_regrets(const float* values, NodeState& state) const {
     if (packed_)
-      dcfr_detail::pack_values(values, size_, packed_regrets_.data(), state.regret_scale);
+      dcfr_detail::pack_values(values, size_, packed_regrets_.data(), state.regret_scale,
+                               dcfr_detail::PackedForm::half);
   }
   void store_sums(const float* values, NodeState& state) const {
     if (packed_)
@@ -62,11 +65,11 @@ class NodeArrays {
 
  private:
   float* rows(std::span<float> f32, std::span<std::int16_t> packed, float scale,
-              std::vector<float>& scratch) const {
+              std::vector<float>& scratch, dcfr_detail::PackedForm form) const {
     if (size_ == 0) return nullptr;
     if (!packed_) return f32.size() == size_ ? f32.data() : nullptr;
     if (packed.size() != size_) return nullptr;
-    return dcfr_detail::decode_values(packed, scale, size_, scratch);
+    return dcfr_detail::decode_values(packed, scale, size_, scratch, form);
   }
 
   std::span<float> regrets_;

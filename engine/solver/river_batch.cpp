@@ -8,6 +8,7 @@
 
 #include "solver/dcfr.hpp"
 #include "solver/dcfr_internal.hpp"
+#include "solver/node_arrays.hpp"
 #include "solver/payoffs.hpp"
 
 namespace halvory {
@@ -21,8 +22,8 @@ using dcfr_detail::grow;
 // has one subtree, the whole tree): the recursion then takes it, so that
 // scratch stays bounded, and its smaller subtrees come back here.
 std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root, Seat traverser,
-                                              std::size_t H, std::size_t H_o,
-                                              ScratchStack& stack) const {
+                                              std::size_t H, std::size_t H_o, ScratchStack& stack,
+                                              RiverPass pass) const {
   std::vector<std::uint32_t>& pending = stack.river_nodes;
   std::vector<std::uint32_t>& decisions = stack.river_decisions;
   pending.assign(1, static_cast<std::uint32_t>(root));
@@ -36,7 +37,7 @@ std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root
     if (record.kind != NodeKind::Decision) continue;
     const std::size_t A = record.actions.size();
     if (record.children.size() < A) continue;
-    floats += A * H + (is_opponent(node, traverser) && A > 1 ? A * H_o : 0);
+    floats += A * H + (river_opponent(game, node, traverser, pass) && A > 1 ? A * H_o : 0);
     if (floats > kRiverScratchFloats) return 0;
     decisions.push_back(static_cast<std::uint32_t>(node));
     for (std::size_t a = 0; a < A; ++a)
@@ -45,24 +46,32 @@ std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root
   return floats;
 }
 
-void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
+template <class Fallback, class Own>
+void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
                                 std::span<const float> reach, std::span<float> out,
-                                std::size_t depth, ScratchStack& stack) {
+                                std::size_t depth, ScratchStack& stack, RiverPass pass,
+                                Fallback&& fallback, Own&& own) const {
   const std::size_t H = out.size();
-  const std::size_t floats = river_batch_floats(game, root, traverser, H, reach.size(), stack);
+  const std::size_t floats = river_batch_floats(game, root, seat, H, reach.size(), stack, pass);
   if (floats == 0) {
-    decision_step(game, root, traverser, reach, out, depth, stack);
+    fallback();
     return;
   }
   // The arrays of the subtree's nodes are asked for now; they arrive while
   // the reaches and the terminals are computed. The value buffer is sized
   // first, so that it does not move once pointers into it are handed out.
-  for (const std::uint32_t node : stack.river_decisions) prefetch_node(node, traverser);
+  for (const std::uint32_t node : stack.river_decisions) {
+    if (pass == RiverPass::regrets) {
+      prefetch_node(node, seat);
+    } else if (node < states.size()) {
+      arrays_of(states[node]).prefetch(false, true, dcfr_detail::PrefetchFor::later);
+    }
+  }
   grow(stack.river_values, floats);
   ScratchFrame& frame = stack.frame(depth);
-  plan_river(game, root, traverser, reach, out, stack, frame);
+  plan_river(game, root, seat, reach, out, stack, frame, pass);
 
-  showdown_batch(game, traverser, stack.river_jobs);
+  showdown_batch(game, seat, stack.river_jobs);
 
   // Bottom-up: a node's children come after it in the plan.
   const std::vector<ScratchStack::RiverEntry>& steps = stack.river_steps;
@@ -71,14 +80,37 @@ void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat travers
     if (it->opponent) {
       sum_rows_f64(it->out, it->children, A, H);
     } else {
-      traverser_update(game, it->node, it->children, {it->out, H}, frame);
+      own(it->node, A, it->children, std::span<float>{it->out, H}, frame);
     }
   }
 }
 
+void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
+                                std::span<const float> reach, std::span<float> out,
+                                std::size_t depth, ScratchStack& stack) {
+  river_batch(
+      game, root, traverser, reach, out, depth, stack, RiverPass::regrets,
+      [&] { decision_step(game, root, traverser, reach, out, depth, stack); },
+      [&](std::size_t node, std::size_t, const float* rows, std::span<float> values,
+          ScratchFrame& frame) { traverser_update(game, node, rows, values, frame); });
+}
+
+void DiscountedCfr::value_river(const Game& game, std::size_t root, Seat seat,
+                                std::span<const float> reach, std::span<float> out,
+                                std::size_t depth, ScratchStack& stack, bool best_response) const {
+  river_batch(
+      game, root, seat, reach, out, depth, stack,
+      best_response ? RiverPass::best_response : RiverPass::average,
+      [&] { value_decision(game, root, seat, reach, out, depth, stack, best_response); },
+      [&](std::size_t node, std::size_t A, const float* rows, std::span<float> values,
+          ScratchFrame& frame) {
+        own_node_value(game, node, A, rows, values, frame, best_response);
+      });
+}
+
 void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverser,
                                std::span<const float> reach, std::span<float> out,
-                               ScratchStack& stack, ScratchFrame& frame) const {
+                               ScratchStack& stack, ScratchFrame& frame, RiverPass pass) const {
   using RiverEntry = ScratchStack::RiverEntry;
   const std::size_t H = out.size();
   const std::size_t H_o = reach.size();
@@ -104,15 +136,20 @@ void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverse
       todo.push_back(
           {static_cast<std::uint32_t>(record.children[a]), false, child_reach, child_out});
     };
-    if (!decision_ready(game, node, traverser, H)) {
+    const bool ready = pass == RiverPass::regrets ? decision_ready(game, node, traverser, H)
+                                                  : A != 0 && H != 0 && record.children.size() >= A;
+    const bool opponent = river_opponent(game, node, traverser, pass);
+    if (!ready) {
       fill_zero({entry.out, H});
-    } else if (is_opponent(node, traverser) && A == 1) {
+    } else if (opponent && A == 1) {
       child(0, entry.reach, entry.out);
-    } else if (is_opponent(node, traverser)) {
+    } else if (opponent) {
       float* child_reach = next;
       float* values = next + A * H_o;
       next += A * (H_o + H);
-      if (!opponent_reaches(game, node, {entry.reach, H_o}, child_reach, frame)) {
+      if (pass != RiverPass::regrets) {
+        average_reaches(node, A, {entry.reach, H_o}, child_reach, frame);
+      } else if (!opponent_reaches(game, node, {entry.reach, H_o}, child_reach, frame)) {
         fill_zero({entry.out, H});
         continue;
       }

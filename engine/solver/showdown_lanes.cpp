@@ -189,8 +189,22 @@ template <std::size_t N, bool WithTies>
   V* const values = leq + n;  // per hand position, for the write-out
   V* const folds = values + H;
   // The lanes' reach side by side, one vector per opponent hand; unused
-  // lanes are 0.
-  for (std::size_t j = 0; j < reach_size; ++j) {
+  // lanes are 0. N hands at a time: each lane's N reaches as one vector,
+  // then one transpose.
+  using F = typename LaneTypes<N>::Floats;
+  std::size_t j0 = 0;
+  for (; j0 + N <= reach_size; j0 += N) {
+    V rows[N];
+    for (std::size_t l = 0; l < N; ++l) {
+      rows[l] = V{};
+      if (l >= K) continue;
+      F f;
+      std::memcpy(&f, lanes[l].reach + j0, sizeof f);
+      rows[l] = __builtin_convertvector(f, V);
+    }
+    transpose_lanes<N>(rows, w + j0);
+  }
+  for (std::size_t j = j0; j < reach_size; ++j) {
     V x = {};
     for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
     w[j] = x;

@@ -312,7 +312,8 @@ TEST(DcfrParallel, OneAndEightThreadsAreBitIdentical) {
 }
 
 // The river subtrees valued in three passes (reaches down, terminals in
-// batches, values up) against the plain recursion: the same bits, with and
+// batches, values up), in the regret pass and in both value passes, against
+// the plain recursion: the same bits (arrays and exploitability), with and
 // without packing, with rake and with a partly locked river node.
 TEST(DcfrRiverBatches, SameBitsAsTheRecursion) {
   Spot spot = turn_spot();

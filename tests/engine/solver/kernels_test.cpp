@@ -151,6 +151,38 @@ TEST_P(KernelIsaTest, UpdateRegretsEqualsScalarLoop) {
   EXPECT_EQ(r2, 0.0f);
 }
 
+// The fused sweeps give the bits of the kernels they stand for, run in turn.
+TEST_P(KernelIsaTest, FusedSweepsEqualTheKernelsInTurn) {
+  std::mt19937 rng(4);
+  for (std::size_t A : kActions)
+    for (std::size_t H : kHands)
+      for (int round = 0; round < 3; ++round) {
+        const std::vector<float> g = random_values(rng, A * H, round > 0);
+        const std::vector<float> v = random_values(rng, A * H, round > 1);
+        const std::vector<float> sums = random_values(rng, A * H, round > 1);
+        const std::vector<float> reach = random_values(rng, H, false);
+        std::vector<float> strategy(A * H), scratch(H + 1);
+        regret_matching(strategy.data(), scratch.data(), g.data(), A, H);
+
+        std::vector<float> want_out(H, 0.0f), want_sums = sums, want_g = g;
+        fma_actions(want_out.data(), strategy.data(), v.data(), A, H);
+        strategy_sum_update(want_sums.data(), strategy.data(), 0.3f, A * H);
+        update_regrets(want_g.data(), v.data(), want_out.data(), A, H, 0.9f, 0.5f);
+        std::vector<float> out(H, 0.0f), got_sums = sums, got_g = g;
+        update_traverser_node(out.data(), got_sums.data(), got_g.data(), v.data(), A, H, 0.3f, 0.9f,
+                              0.5f);
+        if (A > 0) expect_same(out, want_out, "node values");
+        expect_same(got_sums, want_sums, "strategy sums");
+        expect_same(got_g, want_g, "regrets");
+
+        std::vector<float> want_reach(A * H), got_reach(A * H);
+        for (std::size_t a = 0; a < A; ++a)
+          multiply_into(want_reach.data() + a * H, strategy.data() + a * H, reach.data(), H);
+        opponent_child_reach(got_reach.data(), g.data(), reach.data(), A, H);
+        expect_same(got_reach, want_reach, "child reach");
+      }
+}
+
 TEST_P(KernelIsaTest, RowKernelsEqualScalarLoops) {
   std::mt19937 rng(3);
   for (std::size_t A : kActions)
@@ -273,6 +305,71 @@ TEST_P(KernelIsaTest, PackingEqualsScalarRounding) {
   quantize_int16(codes.data(), halves.data(), 1.0f, halves.size());
   for (std::size_t i = 0; i < halves.size(); ++i)
     EXPECT_EQ(codes[i], static_cast<std::int16_t>(std::lroundf(32767.0f * halves[i])));
+}
+
+// The half form against the compiler's own binary16 conversions: every code
+// decodes exactly, and values across the normal and subnormal ranges (ties
+// included) round to nearest even.
+TEST_P(KernelIsaTest, HalfPackingEqualsBinary16) {
+  std::vector<std::int16_t> all(1 << 16);
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<std::int16_t>(i);
+  std::vector<float> decoded(all.size());
+  dequantize_half(decoded.data(), all.data(), 1.0f, all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if ((i & 0x7c00) == 0x7c00) continue;  // infinities and NaNs are never written
+    _Float16 h;
+    const auto bits = static_cast<std::uint16_t>(i);
+    std::memcpy(&h, &bits, sizeof h);
+    ASSERT_TRUE(same(decoded[i], static_cast<float>(h))) << std::hex << i;
+  }
+
+  std::mt19937 rng(9);
+  std::uniform_real_distribution<float> exponent(-30.0f, 16.0f);
+  std::vector<float> x(4000);
+  for (float& v : x) v = std::exp2(exponent(rng)) * ((rng() & 1) != 0 ? -1.0f : 1.0f);
+  for (std::size_t i = 0; i + 1 < x.size(); i += 2)  // exact ties between two halves
+    x[i] = static_cast<float>(decoded[rng() & 0x7bff]) + std::ldexp(1.0f, -25);
+  // A NaN and a value past the largest half (which saturates), inside a
+  // block of eight and in the tail.
+  const std::size_t nan_at[] = {4000, 4011};
+  const std::size_t big_at[] = {4001, 4012};
+  x.resize(4013, 0.25f);
+  for (const std::size_t i : nan_at) x[i] = kNaN;
+  for (const std::size_t i : big_at) x[i] = -1e6f;
+  std::vector<std::int16_t> codes(x.size());
+  quantize_half(codes.data(), x.data(), 1.0f, x.size());
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    if (std::isnan(x[i]) || x[i] == -1e6f) continue;
+    const _Float16 h = static_cast<_Float16>(x[i]);
+    std::uint16_t want;
+    std::memcpy(&want, &h, sizeof want);
+    ASSERT_EQ(static_cast<std::uint16_t>(codes[i]), want) << x[i];
+  }
+  for (const std::size_t i : nan_at) EXPECT_EQ(codes[i], 0);
+  for (const std::size_t i : big_at) EXPECT_EQ(static_cast<std::uint16_t>(codes[i]), 0xfbff);
+}
+
+// Regrets seven orders of magnitude apart keep three significant digits;
+// the linear form rounded the small ones to 0.
+TEST(PackHalf, SmallRegretsSurvive) {
+  const std::vector<float> values = {-3000.0f, 2.5e-3f, -7e-5f, 0.0f};
+  std::vector<std::int16_t> packed(values.size());
+  float scale = 0.0f;
+  dcfr_detail::pack_values(values.data(), values.size(), packed.data(), scale,
+                           dcfr_detail::PackedForm::half);
+  EXPECT_EQ(scale, std::ldexp(1.0f, 12 - 15));  // 3000 < 2^12
+  std::vector<float> out;
+  dcfr_detail::decode_values(packed, scale, values.size(), out, dcfr_detail::PackedForm::half);
+  for (std::size_t i = 0; i + 1 < values.size(); ++i)
+    EXPECT_NEAR(out[i], values[i], std::fabs(values[i]) * 1e-3f) << i;
+  EXPECT_EQ(out.back(), 0.0f);
+
+  const std::vector<float> tiny = {1e-12f, -3e-12f};  // once zeroed as "no regret"
+  dcfr_detail::pack_values(tiny.data(), tiny.size(), packed.data(), scale,
+                           dcfr_detail::PackedForm::half);
+  dcfr_detail::decode_values(packed, scale, tiny.size(), out, dcfr_detail::PackedForm::half);
+  EXPECT_NEAR(out[0], 1e-12f, 1e-15f);
+  EXPECT_NEAR(out[1], -3e-12f, 3e-15f);
 }
 
 INSTANTIATE_TEST_SUITE_P(Isa, KernelIsaTest,
