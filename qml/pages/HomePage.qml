@@ -146,6 +146,8 @@ Item {
         objectName: "saveProjectDialog"
         title: qsTr("Save Project")
         fileMode: FileDialog.SaveFile
+        // Qt's own dialog (where the desktop has none) would say "Open".
+        acceptLabel: qsTr("Save")
         nameFilters: page._projectFilters
         // Lets the dialog itself add the suffix (and ask before replacing
         // that file); saveProjectTo adds it where a dialog does not.

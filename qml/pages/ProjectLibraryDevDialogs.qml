@@ -31,6 +31,7 @@ Item {
         objectName: "exportStandardDialog"
         title: qsTranslate("ProjectPage", "Export Standard Ranges")
         fileMode: FileDialog.SaveFile
+        acceptLabel: qsTranslate("ProjectPage", "Save")
         nameFilters: [qsTranslate("ProjectPage", "JSON (*.json)"), qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.exportStandardRanges(selectedFile)
     }
@@ -40,6 +41,7 @@ Item {
         objectName: "exportExploitDialog"
         title: qsTranslate("ProjectPage", "Export Population Ranges")
         fileMode: FileDialog.SaveFile
+        acceptLabel: qsTranslate("ProjectPage", "Save")
         nameFilters: [qsTranslate("ProjectPage", "JSON (*.json)"), qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.exportExploitRanges(selectedFile)
     }

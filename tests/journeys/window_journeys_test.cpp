@@ -132,8 +132,7 @@ void chooseFile(Driver& d, const QString& dialog, const QString& folder, const Q
   else
     d.click(d.itemWithText(name, list));
   if (!d.findVisible(QStringLiteral("fileDialogListView"))) return;
-  // Qt 6.4's own dialog labels its accept button "Open" in both modes.
-  d.click(d.itemWithText(QStringLiteral("Open"), footer));
+  d.click(d.itemWithText(nameField ? QStringLiteral("Save") : QStringLiteral("Open"), footer));
   d.waitUntil([&] { return !d.findVisible(QStringLiteral("fileDialogListView")); },
               QStringLiteral("the file dialog to close"));
 }
