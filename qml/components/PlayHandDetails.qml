@@ -225,7 +225,7 @@ Rectangle {
                     objectName: "detailsIncorrect"
                     visible: details._mistake
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "Incorrect: %1").arg(details._entry.mistakeAction || "\u2014")
+                    text: qsTranslate("ResultsPage", "Incorrect: %1").arg(details._entry.mistakeAction ? details.page._nodeActionNameTranslated(details._entry.mistakeAction) : "\u2014")
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 11
@@ -236,7 +236,7 @@ Rectangle {
                     objectName: "detailsCorrect"
                     visible: details._mistake && !!details._entry.correctAction
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "Correct: %1").arg(details._entry.correctAction || "")
+                    text: qsTranslate("ResultsPage", "Correct: %1").arg(details.page._nodeActionNameTranslated(details._entry.correctAction || ""))
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 11
