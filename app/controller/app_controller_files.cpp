@@ -47,6 +47,19 @@ QUrl asFileUrl(const QUrl& url) {
   return url;
 }
 
+// The local path a file URL names, or empty with the error the project and
+// text-file functions report.
+QString localFilePath(const QUrl& fileUrl, QString* error) {
+  const QUrl url = asFileUrl(fileUrl);
+  if (!url.isValid() || !url.isLocalFile()) {
+    *error = QCoreApplication::translate("AppController", "Invalid/non-local file URL");
+    return {};
+  }
+  const QString path = url.toLocalFile();
+  if (path.isEmpty()) *error = QCoreApplication::translate("AppController", "Empty file path");
+  return path;
+}
+
 // ---- Project files ---------------------------------------------------------
 
 // The tree lists padded or cut to the node count (the action lists' length),
@@ -305,7 +318,6 @@ bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
 }
 
 QVariantMap AppController::loadProject(QUrl fileUrl) {
-  fileUrl = asFileUrl(fileUrl);
   QVariantMap result;
   result.insert(QStringLiteral("ok"), false);
   result.insert(QStringLiteral("error"), QString());
@@ -316,9 +328,9 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
     return result;
   };
 
-  if (!fileUrl.isValid() || !fileUrl.isLocalFile()) return fail(tr("Invalid/non-local file URL"));
-  const QString path = fileUrl.toLocalFile();
-  if (path.isEmpty()) return fail(tr("Empty file path"));
+  QString pathError;
+  const QString path = localFilePath(fileUrl, &pathError);
+  if (!pathError.isEmpty()) return fail(pathError);
   // A running solve would replace the loaded result with its own when it
   // ends, so a load waits until no solve runs.
   if (running || session.is_running())
@@ -407,7 +419,6 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
 // ---- Text files and resources ------------------------------------------------
 
 QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
-  fileUrl = asFileUrl(fileUrl);
   QVariantMap result;
   result.insert(QStringLiteral("ok"), false);
   result.insert(QStringLiteral("error"), QString());
@@ -416,9 +427,9 @@ QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
     return result;
   };
 
-  if (!fileUrl.isValid() || !fileUrl.isLocalFile()) return fail(tr("Invalid/non-local file URL"));
-  const QString path = fileUrl.toLocalFile();
-  if (path.isEmpty()) return fail(tr("Empty file path"));
+  QString pathError;
+  const QString path = localFilePath(fileUrl, &pathError);
+  if (!pathError.isEmpty()) return fail(pathError);
 
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
