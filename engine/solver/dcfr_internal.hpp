@@ -134,28 +134,27 @@ inline void chance_value(const Game& game, const NodeRecord& node, Seat seat, co
   std::memcpy(out.data(), sum.data(), H * sizeof(float));
 }
 
-// Asks for every cache line of an array at once. A node's arrays are read
+// Brings every cache line of an array in at once. A node's arrays are read
 // straight after a long recursion has evicted them; many outstanding misses
 // fetch them far faster than the hardware prefetcher's ramp-up does.
-// read and write: into the first-level cache for use now; later: into the
-// second-level cache, for use after some other work.
+// read and write: for use now, so the lines are loaded, one byte each: a
+// burst of prefetch hints longer than the few misses a core tracks loses
+// most of its hints, while loads wait their turn, and a loop of nothing but
+// loads keeps more misses in flight than the kernel that then uses the
+// lines. later: hints into the second-level cache, for use after some other
+// work, which must not wait for them.
 enum class PrefetchFor { read, write, later };
 inline void prefetch_lines(const void* data, std::size_t bytes,
                            PrefetchFor use = PrefetchFor::read) {
   const char* p = static_cast<const char*>(data);
-  for (std::size_t offset = 0; offset < bytes; offset += 64) {
-    switch (use) {
-      case PrefetchFor::read:
-        __builtin_prefetch(p + offset, 0, 3);
-        break;
-      case PrefetchFor::write:
-        __builtin_prefetch(p + offset, 1, 3);
-        break;
-      case PrefetchFor::later:
-        __builtin_prefetch(p + offset, 0, 2);
-        break;
-    }
+  if (use == PrefetchFor::later) {
+    for (std::size_t offset = 0; offset < bytes; offset += 64) __builtin_prefetch(p + offset, 0, 2);
+    return;
   }
+  char seen = 0;
+#pragma GCC unroll 8
+  for (std::size_t offset = 0; offset < bytes; offset += 64) seen ^= p[offset];
+  asm volatile("" ::"r"(seen));  // the loads are the point: keep them
 }
 
 // The two packed forms. Strategy sums (non-negative, every hand's row summing
