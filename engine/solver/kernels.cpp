@@ -215,27 +215,36 @@ HALVORY_KERNEL_INLINE void scale_into_body(float* __restrict out, const float* _
 }
 
 // out[h] = the f64 sum over rows of row[h], or of weight[h] * row[h] when
-// weights are given. Blocks of hands keep the f64 accumulators in registers
-// or L1.
+// weights are given. A block of 16 hands keeps its f64 accumulators in
+// registers across the rows; each hand's sum takes its terms in row order
+// either way.
+template <bool Weighted>
+HALVORY_KERNEL_INLINE double row_term(const float* __restrict weights, const float* __restrict rows,
+                                      std::size_t i) {
+  if constexpr (Weighted) {
+    return static_cast<double>(weights[i]) * static_cast<double>(rows[i]);
+  } else {
+    return static_cast<double>(rows[i]);
+  }
+}
+
 template <bool Weighted>
 HALVORY_KERNEL_INLINE void rows_f64(float* __restrict out, const float* __restrict weights,
                                     const float* __restrict rows, std::size_t R, std::size_t H) {
-  constexpr std::size_t kBlock = 64;
-  for (std::size_t h0 = 0; h0 < H; h0 += kBlock) {
-    const std::size_t len = H - h0 < kBlock ? H - h0 : kBlock;
+  constexpr std::size_t kBlock = 16;
+  std::size_t h0 = 0;
+  for (; h0 + kBlock <= H; h0 += kBlock) {
     double acc[kBlock];
-    for (std::size_t j = 0; j < len; ++j) acc[j] = 0.0;
-    for (std::size_t r = 0; r < R; ++r) {
-      const float* __restrict row = rows + r * H + h0;
-      if constexpr (Weighted) {
-        const float* __restrict w = weights + r * H + h0;
-        for (std::size_t j = 0; j < len; ++j)
-          acc[j] += static_cast<double>(w[j]) * static_cast<double>(row[j]);
-      } else {
-        for (std::size_t j = 0; j < len; ++j) acc[j] += static_cast<double>(row[j]);
-      }
-    }
-    for (std::size_t j = 0; j < len; ++j) out[h0 + j] = static_cast<float>(acc[j]);
+    for (std::size_t j = 0; j < kBlock; ++j) acc[j] = 0.0;
+    for (std::size_t r = 0; r < R; ++r)
+      for (std::size_t j = 0; j < kBlock; ++j)
+        acc[j] += row_term<Weighted>(weights, rows, r * H + h0 + j);
+    for (std::size_t j = 0; j < kBlock; ++j) out[h0 + j] = static_cast<float>(acc[j]);
+  }
+  for (; h0 < H; ++h0) {
+    double acc = 0.0;
+    for (std::size_t r = 0; r < R; ++r) acc += row_term<Weighted>(weights, rows, r * H + h0);
+    out[h0] = static_cast<float>(acc);
   }
 }
 
