@@ -298,13 +298,27 @@ TEST_P(KernelIsaTest, PackingEqualsScalarRounding) {
       ASSERT_TRUE(same(back[i], static_cast<float>(codes[i]) / 32767.0f * m));
     }
   }
-  // Exact halves round away from zero, just below a half rounds down.
-  const std::vector<float> halves = {
-      0.5f / 32767.0f, -0.5f / 32767.0f, 2.5f / 32767.0f, 0.49999997f / 32767.0f, 1.0f, -1.0f};
+  // Exact halves round away from zero, just below a half rounds down; past
+  // the scale clamps; NaN gives 0. Twice over, so that vector blocks see
+  // them as well as the tail.
+  std::vector<float> halves = {0.5f / 32767.0f,
+                               -0.5f / 32767.0f,
+                               2.5f / 32767.0f,
+                               0.49999997f / 32767.0f,
+                               1.0f,
+                               -1.0f,
+                               -2.5f / 32767.0f,
+                               3.0f,
+                               -7.0f,
+                               kNaN,
+                               -0.0f};
+  halves.insert(halves.end(), halves.begin(), halves.end());
   std::vector<std::int16_t> codes(halves.size());
   quantize_int16(codes.data(), halves.data(), 1.0f, halves.size());
-  for (std::size_t i = 0; i < halves.size(); ++i)
-    EXPECT_EQ(codes[i], static_cast<std::int16_t>(std::lroundf(32767.0f * halves[i])));
+  for (std::size_t i = 0; i < halves.size(); ++i) {
+    const float q = std::isnan(halves[i]) ? 0.0f : std::fmin(1.0f, std::fmax(-1.0f, halves[i]));
+    EXPECT_EQ(codes[i], static_cast<std::int16_t>(std::lroundf(32767.0f * q))) << i;
+  }
 }
 
 // The half form against the compiler's own binary16 conversions: every code
