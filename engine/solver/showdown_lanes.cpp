@@ -196,7 +196,6 @@ template <std::size_t N, bool WithTies>
   const std::vector<ShowdownRecord>& mine = entry[seat];
   const std::vector<ShowdownRecord>& theirs = entry[opp];
   const Pocket* my_pockets = cards.pockets[seat].data();
-  const Pocket* their_pockets = cards.pockets[opp].data();
   const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
   const std::size_t H = cards.pockets[seat].size();
   V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * H) + H / 64 + 1));
@@ -222,7 +221,7 @@ template <std::size_t N, bool WithTies>
   V card[64];
   for (V& c : card) c = V{};
   const auto add = [&](const ShowdownRecord* o) {
-    const Pocket p = their_pockets[o->position];
+    const Pocket p = o->pocket;
     const V x = w[o->position];
     total += x;
     card[p & 63u] += x;
@@ -236,12 +235,10 @@ template <std::size_t N, bool WithTies>
 
   const ShowdownRecord* o = prefix_merge(
       mine, theirs, add,
-      [&](const ShowdownRecord* t, std::size_t) {
-        excluding(my_pockets[t->position], less[t->position]);
-      },
+      [&](const ShowdownRecord* t, std::size_t) { excluding(t->pocket, less[t->position]); },
       [&](const ShowdownRecord* t, std::size_t) {
         const std::uint16_t h = t->position;
-        excluding(my_pockets[h], leq[h]);
+        excluding(t->pocket, leq[h]);
         listed[h / 64] |= std::uint64_t{1} << (h % 64);
       });
   for (; o != their_end; ++o) add(o);
