@@ -90,15 +90,14 @@ template <std::size_t N, class V>
 }
 
 // Between lanes and hands, eight lanes move as f32 (the shuffles of 512-bit
-// vectors are what the transposes cost, and f32 halves them), four as f64,
-// so that only the lanes in use are converted. Converting before or after a
-// move gives the same bits.
+// vectors are what the transposes cost, and f32 halves them), four as f64.
+// Converting before or after a move gives the same bits.
 
 // rows[i] holds the lanes' values of hand h0 + i; writes lane l's N values,
-// rounded to f32, to dst[l][h0 .. h0 + N) for every l < K whose dst is set.
+// rounded to f32, to dst[l][h0 .. h0 + N) for every lane.
 template <std::size_t N>
 [[gnu::always_inline]] inline void store_columns(const Lanes<N>* rows, float* const* dst,
-                                                 std::size_t K, std::size_t h0) {
+                                                 std::size_t h0) {
   using F = LaneFloats<N>;
   F columns[N];
   if constexpr (N == 8) {
@@ -108,11 +107,9 @@ template <std::size_t N>
   } else {
     Lanes<N> wide[N];
     transpose_lanes<N>(rows, wide);
-    for (std::size_t l = 0; l < K; ++l) columns[l] = __builtin_convertvector(wide[l], F);
+    for (std::size_t l = 0; l < N; ++l) columns[l] = __builtin_convertvector(wide[l], F);
   }
-  for (std::size_t l = 0; l < K; ++l) {
-    if (dst[l] != nullptr) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
-  }
+  for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
 }
 
 // The lanes' reaches of hands j0 .. j0 + N, one vector per hand (lanes past K
@@ -155,7 +152,8 @@ double* lane_scratch(std::size_t size) {
 
 // The lanes' coefficients side by side, and where each lane's values go. A
 // lane whose opponent reach is all 0 is worth 0: its outputs were cleared by
-// the caller and get no pointer here.
+// the caller, and its values, like those of the lanes past K or without a
+// fold, go to `sink` (so that every store is unconditional).
 template <std::size_t N>
 struct LaneSetup {
   Lanes<N> less_weight = {};
@@ -171,7 +169,12 @@ struct LaneSetup {
 // value = (win - tie) * less + (tie - lose) * leq + tie * own + lose * all.
 template <std::size_t N, bool WithTies>
 [[gnu::always_inline]] inline void setup_lanes(const ShowdownLane* lanes, std::size_t K,
-                                               const Lanes<N>& total, LaneSetup<N>& c) {
+                                               const Lanes<N>& total, float* sink,
+                                               LaneSetup<N>& c) {
+  for (std::size_t l = 0; l < N; ++l) {
+    c.out_of[l] = sink;
+    c.fold_of[l] = sink;
+  }
   for (std::size_t l = 0; l < K; ++l) {
     const ShowdownCoefficients& lane = lanes[l].c;
     c.tie[l] = WithTies ? lane.tie : 0.0;
@@ -180,9 +183,10 @@ template <std::size_t N, bool WithTies>
     c.lose[l] = lane.lose;
     c.fold_payoff[l] = lanes[l].fold.payoff;
     if (total[l] == 0.0) continue;
-    c.out_of[l] = lanes[l].out;
+    if (lanes[l].out != nullptr) c.out_of[l] = lanes[l].out;
+    if (lanes[l].fold.out == nullptr) continue;
     c.fold_of[l] = lanes[l].fold.out;
-    c.any_fold = c.any_fold || c.fold_of[l] != nullptr;
+    c.any_fold = true;
   }
 }
 
@@ -197,15 +201,19 @@ template <std::size_t N, bool WithTies>
   const std::vector<ShowdownRecord>& theirs = entry[opp];
   const Pocket* my_pockets = cards.pockets[seat].data();
   const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
+  const std::size_t n = mine.size() - 2;
   const std::size_t H = cards.pockets[seat].size();
-  V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * H) + H / 64 + 1));
-  // less and leq by hand position, so that the values go out in position
-  // order straight from registers; `listed` marks the hands the runout
-  // lists (the others are blocked and get 0).
+  const std::size_t rank_doubles = (H + 3) / 4;
+  V* const w =
+      reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n) + rank_doubles + (H + 1) / 2));
   V* const less = w + reach_size;
-  V* const leq = less + H;
-  std::uint64_t* const listed = reinterpret_cast<std::uint64_t*>(leq + H);
-  std::fill(listed, listed + H / 64 + 1, std::uint64_t{0});
+  V* const leq = less + n;
+  // rank[h]: where hand h's sums are in less and leq (kNoHand: the runout
+  // blocks it, and it gets 0), so that the values go out in position order
+  // straight from registers.
+  std::uint16_t* const rank = reinterpret_cast<std::uint16_t*>(leq + n);
+  std::fill(rank, rank + H, kNoHand);
+  float* const sink = reinterpret_cast<float*>(reinterpret_cast<double*>(leq + n) + rank_doubles);
   // The lanes' reach side by side, one vector per opponent hand; unused
   // lanes are 0. N hands at a time: each lane's N reaches as one vector,
   // then one transpose.
@@ -235,51 +243,60 @@ template <std::size_t N, bool WithTies>
 
   const ShowdownRecord* o = prefix_merge(
       mine, theirs, add,
-      [&](const ShowdownRecord* t, std::size_t) { excluding(t->pocket, less[t->position]); },
-      [&](const ShowdownRecord* t, std::size_t) {
-        const std::uint16_t h = t->position;
-        excluding(t->pocket, leq[h]);
-        listed[h / 64] |= std::uint64_t{1} << (h % 64);
+      [&](const ShowdownRecord* t, std::size_t k) { excluding(t->pocket, less[k]); },
+      [&](const ShowdownRecord* t, std::size_t k) {
+        excluding(t->pocket, leq[k]);
+        rank[t->position] = static_cast<std::uint16_t>(k);
       });
   for (; o != their_end; ++o) add(o);
 
   LaneSetup<N> c;
-  setup_lanes<N, WithTies>(lanes, K, total, c);
+  setup_lanes<N, WithTies>(lanes, K, total, sink, c);
   const std::uint16_t* const cross = cards.cross[seat].data();
   const std::size_t cross_size = cards.cross[seat].size();
-  const auto hand_values = [&](std::size_t h, V& value, V& fold) {
-    if (!(listed[h / 64] >> (h % 64) & 1u)) {
-      value = V{};
-      fold = V{};
-      return;
+  // The last pass once with folds and once without.
+  const auto write_out = [&](auto with_fold) {
+    constexpr bool WithFold = decltype(with_fold)::value;
+    const auto hand_values = [&](std::size_t h, V& value, V& fold) {
+      const std::size_t k = rank[h];
+      if (k == kNoHand) {
+        value = V{};
+        if constexpr (WithFold) fold = V{};
+        return;
+      }
+      V others;
+      excluding(my_pockets[h], others);
+      value = c.less_weight * less[k] + c.lose * others;
+      const std::uint16_t twin = h < cross_size ? cross[h] : kNoHand;
+      const V own = twin < reach_size ? w[twin] : V{};
+      if constexpr (WithTies) value += c.tie * own;
+      value = value + c.leq_weight * leq[k];
+      if constexpr (WithFold) fold = (others + own) * c.fold_payoff;
+    };
+    // N hands at a time, each lane's values out in order (one float at a
+    // time in strength order would touch every lane's output line per hand).
+    std::size_t h0 = 0;
+    for (; h0 + N <= H; h0 += N) {
+      V values[N];
+      V folds[N];
+      for (std::size_t i = 0; i < N; ++i) hand_values(h0 + i, values[i], folds[i]);
+      store_columns<N>(values, c.out_of, h0);
+      if constexpr (WithFold) store_columns<N>(folds, c.fold_of, h0);
     }
-    V others;
-    excluding(my_pockets[h], others);
-    value = c.less_weight * less[h] + c.lose * others;
-    const std::uint16_t twin = h < cross_size ? cross[h] : kNoHand;
-    const V own = twin < reach_size ? w[twin] : V{};
-    if constexpr (WithTies) value += c.tie * own;
-    value = value + c.leq_weight * leq[h];
-    fold = c.any_fold ? (others + own) * c.fold_payoff : V{};
+    for (; h0 < H; ++h0) {
+      V value;
+      V fold;
+      hand_values(h0, value, fold);
+      for (std::size_t l = 0; l < N; ++l) {
+        c.out_of[l][h0] = static_cast<float>(value[l]);
+        if constexpr (WithFold) c.fold_of[l][h0] = static_cast<float>(fold[l]);
+      }
+    }
   };
-  // N hands at a time, each lane's values out in order (one float at a time
-  // in strength order would touch every lane's output line per hand).
-  std::size_t h0 = 0;
-  for (; h0 + N <= H; h0 += N) {
-    V values[N];
-    V folds[N];
-    for (std::size_t i = 0; i < N; ++i) hand_values(h0 + i, values[i], folds[i]);
-    store_columns<N>(values, c.out_of, K, h0);
-    if (c.any_fold) store_columns<N>(folds, c.fold_of, K, h0);
-  }
-  for (; h0 < H; ++h0) {
-    V value;
-    V fold;
-    hand_values(h0, value, fold);
-    for (std::size_t l = 0; l < K; ++l) {
-      if (c.out_of[l] != nullptr) c.out_of[l][h0] = static_cast<float>(value[l]);
-      if (c.fold_of[l] != nullptr) c.fold_of[l][h0] = static_cast<float>(fold[l]);
-    }
+  if (c.any_fold) {
+    write_out(std::true_type{});
+  } else {
+    write_out(std::false_type{});
   }
 }
 
