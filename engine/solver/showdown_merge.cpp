@@ -109,23 +109,21 @@ bool complete_board_pass(const Game& game, CardCode turn, CardCode river, std::u
 // the `all` term is the node's compatible reach times the number of runouts a
 // card-disjoint pair meets, so it is added once by the caller and each runout
 // needs only the two prefix sums.
-void accumulate_runout(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
-                       std::span<const float> reach, ShowdownCoefficients c, double* acc) {
+void accumulate_runout(const RunoutShowdown& entry, std::uint8_t seat, const float* reach,
+                       const double* own, ShowdownCoefficients c, double* acc) {
   const std::uint8_t opp = 1 - seat;
-  const std::vector<std::uint16_t>& cross = cards.cross[seat];
-  const float* r = reach.data();
   const double less_weight = c.win - c.tie;
   const double leq_weight = c.tie - c.lose;
   CardSums prefix;
   prefix_merge(
       entry[seat], entry[opp],
-      [&](const ShowdownRecord* o) { prefix.add(o->pocket, r[o->position]); },
+      [&](const ShowdownRecord* o) { prefix.add(o->pocket, reach[o->position]); },
       [&](const ShowdownRecord* t, std::size_t) {
         acc[t->position] += less_weight * prefix.excluding(t->pocket);
       },
       [&](const ShowdownRecord* t, std::size_t) {
         const std::uint16_t h = t->position;
-        acc[h] += leq_weight * (prefix.excluding(t->pocket) + own_reach(cross, h, reach));
+        acc[h] += leq_weight * (prefix.excluding(t->pocket) + own[h]);
       });
 }
 
