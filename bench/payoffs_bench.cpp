@@ -24,8 +24,9 @@ Board board_of(const char* text) {
   return board;
 }
 
-// Nearly every combination that avoids the board, with mixed weights.
-Range wide_range(const Board& board, std::uint32_t seed) {
+// Nearly every combination that avoids the board (or the given share of
+// them), with mixed weights.
+Range wide_range(const Board& board, std::uint32_t seed, float share = 0.93f) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<float> u(0.0f, 1.0f);
   Range range;
@@ -33,20 +34,20 @@ Range wide_range(const Board& board, std::uint32_t seed) {
     for (int b = a + 1; b < 52; ++b) {
       bool blocked = false;
       for (const CardCode c : board) blocked |= c == a || c == b;
-      if (!blocked && u(rng) < 0.93f)
+      if (!blocked && u(rng) < share)
         set_range_weight(range, CardCode(a), CardCode(b), 0.05f + 0.95f * u(rng));
     }
   return range;
 }
 
-std::unique_ptr<Game> make_game(const char* board_text, GameConfig config) {
+std::unique_ptr<Game> make_game(const char* board_text, GameConfig config, float share = 0.93f) {
   const Board board = board_of(board_text);
   config.effective_stack = 10000;
   config.start_street = board[4] != kNoCard   ? kStreetRiver
                         : board[3] != kNoCard ? kStreetTurn
                                               : kStreetFlop;
-  return std::make_unique<Game>(
-      std::move(config), CardContext(board, wide_range(board, 1), wide_range(board, 2), false));
+  return std::make_unique<Game>(std::move(config), CardContext(board, wide_range(board, 1, share),
+                                                               wide_range(board, 2, share), false));
 }
 
 NodeRecord terminal(ActionKind last, CardCode turn, CardCode river) {
@@ -150,6 +151,32 @@ void BM_RiverShowdownBatch(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<std::int64_t>(count) * state.iterations());
 }
 BENCHMARK(BM_RiverShowdownBatch)->Arg(1)->Arg(4)->Arg(8);
+
+// The river terminals of a flop solve: ~350 hands a side, some blocked by
+// the turn and river, each showdown with the traverser's fold beside it.
+void BM_RiverBatchWithFolds(benchmark::State& state) {
+  const std::size_t count = static_cast<std::size_t>(state.range(0));
+  static const auto game = make_game("Kd7c2s", cash(0.0, 0.0), 0.3f);
+  const CardCode turn = parse_card("Ah"), river = parse_card("3d");
+  const NodeRecord call = terminal(ActionKind::Call, turn, river);
+  NodeRecord fold = terminal(ActionKind::Fold, turn, river);
+  fold.last_actor = 0;
+  std::vector<std::vector<float>> reaches(count, reach_of(game->cards.pockets[1].size()));
+  for (std::size_t l = 0; l < reaches.size(); ++l) reaches[l][l] = 0.5f;
+  const std::size_t hands = game->cards.pockets[0].size();
+  std::vector<std::vector<float>> outs(2 * count, std::vector<float>(hands));
+  std::vector<ShowdownJob> jobs;
+  for (std::size_t l = 0; l < count; ++l)
+    jobs.push_back({&call, reaches[l], outs[2 * l], &fold, outs[2 * l + 1]});
+  for (auto _ : state) {
+    showdown_batch(*game, 0, jobs);
+    benchmark::DoNotOptimize(outs.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(count) * state.iterations());
+  state.counters["hands"] = double(hands);
+}
+BENCHMARK(BM_RiverBatchWithFolds)->Arg(2)->Arg(4)->Arg(7)->Arg(8);
 
 // All-in on the flop: every runout of the board (1176 showdown passes).
 void BM_FlopAllIn(benchmark::State& state) {

@@ -15,17 +15,21 @@
 
 namespace halvory {
 
-// One hand on one runout: its strength + 1 and its position in the seat's
-// `pockets` list. Lists are framed by kShowdownLow and kShowdownHigh so a
-// merge over two seats needs no bounds test.
+// One hand on one runout: its strength + 1, its position in the seat's
+// `pockets` list and its cards (what would be padding; a merge reads them
+// without a second load that waits for the position). Lists are framed by
+// kShowdownLow and kShowdownHigh so a merge over two seats needs no bounds
+// test.
 struct ShowdownRecord {
   std::uint32_t value;
   std::uint16_t position;
+  Pocket pocket;
 };
+static_assert(sizeof(ShowdownRecord) == 8);
 
 inline constexpr std::uint16_t kNoHand = 65535;
-inline constexpr ShowdownRecord kShowdownLow{0u, kNoHand};
-inline constexpr ShowdownRecord kShowdownHigh{4294967295u, kNoHand};
+inline constexpr ShowdownRecord kShowdownLow{0u, kNoHand, 0};
+inline constexpr ShowdownRecord kShowdownHigh{4294967295u, kNoHand, 0};
 
 // Per seat (0 out of position, 1 in position): the seat's live hands on one
 // runout, ascending by value, ties by position, between the two sentinels.

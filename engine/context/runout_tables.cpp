@@ -150,9 +150,10 @@ void evaluate_runouts(const RunoutJob& job, std::size_t first, std::size_t last)
       std::vector<ShowdownRecord>& records = entry[seat];
       records.reserve(pockets.size() + 2);
       records.push_back(kShowdownLow);
-      for (std::uint64_t k : keys)
-        records.push_back(
-            {static_cast<std::uint32_t>(k >> 16), static_cast<std::uint16_t>(k & 0xffffu)});
+      for (std::uint64_t k : keys) {
+        const auto position = static_cast<std::uint16_t>(k & 0xffffu);
+        records.push_back({static_cast<std::uint32_t>(k >> 16), position, pockets[position]});
+      }
       records.push_back(kShowdownHigh);
     }
     context.runouts[static_cast<std::size_t>(pocket_index(a, b))] = std::move(entry);

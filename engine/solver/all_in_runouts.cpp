@@ -86,7 +86,7 @@ bool runout_fits(const CardContext& cards, const RunoutShowdown& entry, std::uin
 std::size_t accumulate_turn_group(const CardContext& cards, const NodeRecord& node,
                                   std::uint8_t seat, std::span<const float> opponent_reach,
                                   std::span<float> out, const AllInSetup& s, CardCode turn,
-                                  double* row) {
+                                  const double* own, double* row) {
   std::fill(row, row + out.size(), 0.0);
   std::uint64_t rivers = s.unseen & ~(std::uint64_t{1} << (turn & 63u));
   if (node.turn == kNoCard) rivers &= ~((std::uint64_t{2} << (turn & 63u)) - 1);
@@ -97,7 +97,7 @@ std::size_t accumulate_turn_group(const CardContext& cards, const NodeRecord& no
     if (!runout_fits(cards, entry, seat, opponent_reach, out)) continue;
     SolverProfile::Scope runout_scope(s.with_ties ? ProfileSection::showdown_r
                                                   : ProfileSection::showdown_u);
-    accumulate_runout(cards, entry, seat, opponent_reach, s.c, row);
+    accumulate_runout(entry, seat, opponent_reach.data(), own, s.c, row);
     ++evaluated;
   }
   return evaluated;
@@ -106,17 +106,15 @@ std::size_t accumulate_turn_group(const CardContext& cards, const NodeRecord& no
 // out_i = acc_i / meetings + lose x (the opponent reach compatible with i).
 void finish_all_in(const Game& game, const NodeRecord& node, std::uint8_t seat,
                    std::span<const float> opponent_reach, std::span<float> out, const AllInSetup& s,
-                   const double* acc) {
+                   const double* own, const double* acc) {
   const CardContext& cards = game.cards;
   const std::uint8_t opp = 1 - seat;
   CardSums node_sums;
   node_sums.add_hands(live_hands(game, node, opp), cards.pockets[opp].data(), opponent_reach);
-  const std::vector<std::uint16_t>& cross = cards.cross[seat];
   const double scale = 1.0 / static_cast<double>(s.meetings);
   for (const std::uint16_t i : live_hands(game, node, seat)) {
     if (i >= out.size()) continue;
-    const double all =
-        node_sums.excluding(cards.pockets[seat][i]) + own_reach(cross, i, opponent_reach);
+    const double all = node_sums.excluding(cards.pockets[seat][i]) + own[i];
     out[i] = static_cast<float>(acc[i] * scale + s.c.lose * all);
   }
 }
@@ -135,15 +133,20 @@ void incomplete_board_payoff_over(const Game& game, const NodeRecord& node, std:
   std::array<CardCode, 64> turns;
   const std::size_t groups = turn_groups(node, s.unseen, turns);
 
-  // One row per turn card, then the sum row.
+  // One row per turn card, then the sum row and each hand's own_reach (read
+  // by every runout).
   const std::size_t H = out.size();
-  if (rows.size() < (groups + 1) * H) rows.resize((groups + 1) * H);
+  if (rows.size() < (groups + 2) * H) rows.resize((groups + 2) * H);
   double* const base = rows.data();
+  double* const own = base + (groups + 1) * H;
+  const std::vector<std::uint16_t>& cross = game.cards.cross[seat];
+  for (std::size_t h = 0; h < H; ++h)
+    own[h] = own_reach(cross, static_cast<std::uint16_t>(h), opponent_reach);
   std::array<std::size_t, 64> evaluated{};
   run_ranges(groups, [&](std::size_t begin, std::size_t end) {
     for (std::size_t g = begin; g < end; ++g)
       evaluated[g] = accumulate_turn_group(game.cards, node, seat, opponent_reach, out, s, turns[g],
-                                           base + g * H);
+                                           own, base + g * H);
   });
   double* const acc = base + groups * H;
   run_ranges(H, [&](std::size_t begin, std::size_t end) {
@@ -156,7 +159,7 @@ void incomplete_board_payoff_over(const Game& game, const NodeRecord& node, std:
   std::size_t total = 0;
   for (std::size_t g = 0; g < groups; ++g) total += evaluated[g];
   if (total == 0) return;
-  finish_all_in(game, node, seat, opponent_reach, out, s, acc);
+  finish_all_in(game, node, seat, opponent_reach, out, s, own, acc);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ void fold_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat, do
     // together with a showdown gets the same bits as on its own.
     const std::vector<ShowdownRecord>& theirs = (*entry)[opp];
     for (std::size_t k = 1; k + 1 < theirs.size(); ++k)
-      sums.add(their_pockets[theirs[k].position], opponent_reach[theirs[k].position]);
+      sums.add(theirs[k].pocket, opponent_reach[theirs[k].position]);
   } else {
     sums.add_hands(live_hands(game, node, opp), their_pockets, opponent_reach);
   }

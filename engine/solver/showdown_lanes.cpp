@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "solver/profile.hpp"
@@ -30,25 +31,29 @@ struct LaneVector<8> {
 template <std::size_t N>
 using Lanes = typename LaneVector<N>::type;
 
-// Shuffle masks and the f32 vectors of the same lane counts.
+// The f32 vectors of the same lane counts, and the shuffle masks of both.
 template <std::size_t N>
 struct LaneTypes;
 template <>
 struct LaneTypes<4> {
-  using Mask = long long __attribute__((vector_size(4 * sizeof(long long))));
   using Floats = float __attribute__((vector_size(4 * sizeof(float))));
+  using FloatMask = int __attribute__((vector_size(4 * sizeof(int))));
+  using Mask = long long __attribute__((vector_size(4 * sizeof(long long))));
 };
 template <>
 struct LaneTypes<8> {
-  using Mask = long long __attribute__((vector_size(8 * sizeof(long long))));
   using Floats = float __attribute__((vector_size(8 * sizeof(float))));
+  using FloatMask = int __attribute__((vector_size(8 * sizeof(int))));
+  using Mask = long long __attribute__((vector_size(8 * sizeof(long long))));
 };
-
-// The N x N transpose: out[j][i] = in[i][j].
 template <std::size_t N>
-[[gnu::always_inline]] inline void transpose_lanes(const Lanes<N>* in, Lanes<N>* out) {
-  using V = Lanes<N>;
-  using M = typename LaneTypes<N>::Mask;
+using LaneFloats = typename LaneTypes<N>::Floats;
+
+// The N x N transpose of N-element vectors (f64 or f32): out[j][i] = in[i][j].
+template <std::size_t N, class V>
+[[gnu::always_inline]] inline void transpose_lanes(const V* in, V* out) {
+  using M = std::conditional_t<std::is_same_v<V, LaneFloats<N>>, typename LaneTypes<N>::FloatMask,
+                               typename LaneTypes<N>::Mask>;
   if constexpr (N == 4) {
     const V t0 = __builtin_shuffle(in[0], in[1], M{0, 4, 2, 6});
     const V t1 = __builtin_shuffle(in[0], in[1], M{1, 5, 3, 7});
@@ -84,20 +89,52 @@ template <std::size_t N>
   }
 }
 
+// Between lanes and hands, eight lanes move as f32 (the shuffles of 512-bit
+// vectors are what the transposes cost, and f32 halves them), four as f64.
+// Converting before or after a move gives the same bits.
+
 // rows[i] holds the lanes' values of hand h0 + i; writes lane l's N values,
-// rounded to f32, to dst[l][h0 .. h0 + N) for every l < K whose dst is set.
+// rounded to f32, to dst[l][h0 .. h0 + N) for every lane.
 template <std::size_t N>
 [[gnu::always_inline]] inline void store_columns(const Lanes<N>* rows, float* const* dst,
-                                                 std::size_t K, std::size_t h0) {
-  using F = typename LaneTypes<N>::Floats;
-  Lanes<N> columns[N];
-  transpose_lanes<N>(rows, columns);
-  for (std::size_t l = 0; l < K; ++l) {
-    if (dst[l] == nullptr) continue;
-    const F f = __builtin_convertvector(columns[l], F);
-    std::memcpy(dst[l] + h0, &f, sizeof(F));
+                                                 std::size_t h0) {
+  using F = LaneFloats<N>;
+  F columns[N];
+  if constexpr (N == 8) {
+    F rounded[N];
+    for (std::size_t i = 0; i < N; ++i) rounded[i] = __builtin_convertvector(rows[i], F);
+    transpose_lanes<N>(rounded, columns);
+  } else {
+    Lanes<N> wide[N];
+    transpose_lanes<N>(rows, wide);
+    for (std::size_t l = 0; l < N; ++l) columns[l] = __builtin_convertvector(wide[l], F);
+  }
+  for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
+}
+
+// The lanes' reaches of hands j0 .. j0 + N, one vector per hand (lanes past K
+// are 0).
+template <std::size_t N>
+[[gnu::always_inline]] inline void load_rows(const ShowdownLane* lanes, std::size_t K,
+                                             std::size_t j0, Lanes<N>* rows) {
+  using V = Lanes<N>;
+  using F = LaneFloats<N>;
+  F narrow[N];
+  for (std::size_t l = 0; l < N; ++l) {
+    narrow[l] = F{};
+    if (l < K) std::memcpy(&narrow[l], lanes[l].reach + j0, sizeof(F));
+  }
+  if constexpr (N == 8) {
+    F columns[N];
+    transpose_lanes<N>(narrow, columns);
+    for (std::size_t i = 0; i < N; ++i) rows[i] = __builtin_convertvector(columns[i], V);
+  } else {
+    V wide[N];
+    for (std::size_t l = 0; l < N; ++l) wide[l] = __builtin_convertvector(narrow[l], V);
+    transpose_lanes<N>(wide, rows);
   }
 }
+
 // Per-thread scratch of size doubles, 64-byte aligned; grows, never shrinks.
 double* lane_scratch(std::size_t size) {
   struct Buffer {
@@ -115,7 +152,8 @@ double* lane_scratch(std::size_t size) {
 
 // The lanes' coefficients side by side, and where each lane's values go. A
 // lane whose opponent reach is all 0 is worth 0: its outputs were cleared by
-// the caller and get no pointer here.
+// the caller, and its values, like those of the lanes past K or without a
+// fold, go to `sink` (so that every store is unconditional).
 template <std::size_t N>
 struct LaneSetup {
   Lanes<N> less_weight = {};
@@ -131,7 +169,12 @@ struct LaneSetup {
 // value = (win - tie) * less + (tie - lose) * leq + tie * own + lose * all.
 template <std::size_t N, bool WithTies>
 [[gnu::always_inline]] inline void setup_lanes(const ShowdownLane* lanes, std::size_t K,
-                                               const Lanes<N>& total, LaneSetup<N>& c) {
+                                               const Lanes<N>& total, float* sink,
+                                               LaneSetup<N>& c) {
+  for (std::size_t l = 0; l < N; ++l) {
+    c.out_of[l] = sink;
+    c.fold_of[l] = sink;
+  }
   for (std::size_t l = 0; l < K; ++l) {
     const ShowdownCoefficients& lane = lanes[l].c;
     c.tie[l] = WithTies ? lane.tie : 0.0;
@@ -140,29 +183,10 @@ template <std::size_t N, bool WithTies>
     c.lose[l] = lane.lose;
     c.fold_payoff[l] = lanes[l].fold.payoff;
     if (total[l] == 0.0) continue;
-    c.out_of[l] = lanes[l].out;
+    if (lanes[l].out != nullptr) c.out_of[l] = lanes[l].out;
+    if (lanes[l].fold.out == nullptr) continue;
     c.fold_of[l] = lanes[l].fold.out;
-    c.any_fold = c.any_fold || c.fold_of[l] != nullptr;
-  }
-}
-
-// The per-hand vectors out lane by lane, N hands at a time, so that each
-// output is written in order instead of one float at a time in strength
-// order (hands the runout blocks stay 0).
-template <std::size_t N>
-[[gnu::always_inline]] inline void write_lanes(const Lanes<N>* values, const Lanes<N>* folds,
-                                               const LaneSetup<N>& c, std::size_t K,
-                                               std::size_t H) {
-  std::size_t h0 = 0;
-  for (; h0 + N <= H; h0 += N) {
-    store_columns<N>(values + h0, c.out_of, K, h0);
-    if (c.any_fold) store_columns<N>(folds + h0, c.fold_of, K, h0);
-  }
-  for (; h0 < H; ++h0) {
-    for (std::size_t l = 0; l < K; ++l) {
-      if (c.out_of[l] != nullptr) c.out_of[l][h0] = static_cast<float>(values[h0][l]);
-      if (c.fold_of[l] != nullptr) c.fold_of[l][h0] = static_cast<float>(folds[h0][l]);
-    }
+    c.any_fold = true;
   }
 }
 
@@ -176,34 +200,25 @@ template <std::size_t N, bool WithTies>
   const std::vector<ShowdownRecord>& mine = entry[seat];
   const std::vector<ShowdownRecord>& theirs = entry[opp];
   const Pocket* my_pockets = cards.pockets[seat].data();
-  const Pocket* their_pockets = cards.pockets[opp].data();
   const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
-  const ShowdownRecord* const my_first = mine.data() + 1;
-  const ShowdownRecord* const my_end = mine.data() + mine.size() - 1;
   const std::size_t n = mine.size() - 2;
-
   const std::size_t H = cards.pockets[seat].size();
-  V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n + 2 * H)));
+  const std::size_t rank_doubles = (H + 3) / 4;
+  V* const w =
+      reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n) + rank_doubles + (H + 1) / 2));
   V* const less = w + reach_size;
   V* const leq = less + n;
-  V* const values = leq + n;  // per hand position, for the write-out
-  V* const folds = values + H;
+  // rank[h]: where hand h's sums are in less and leq (kNoHand: the runout
+  // blocks it, and it gets 0), so that the values go out in position order
+  // straight from registers.
+  std::uint16_t* const rank = reinterpret_cast<std::uint16_t*>(leq + n);
+  std::fill(rank, rank + H, kNoHand);
+  float* const sink = reinterpret_cast<float*>(reinterpret_cast<double*>(leq + n) + rank_doubles);
   // The lanes' reach side by side, one vector per opponent hand; unused
   // lanes are 0. N hands at a time: each lane's N reaches as one vector,
   // then one transpose.
-  using F = typename LaneTypes<N>::Floats;
   std::size_t j0 = 0;
-  for (; j0 + N <= reach_size; j0 += N) {
-    V rows[N];
-    for (std::size_t l = 0; l < N; ++l) {
-      rows[l] = V{};
-      if (l >= K) continue;
-      F f;
-      std::memcpy(&f, lanes[l].reach + j0, sizeof f);
-      rows[l] = __builtin_convertvector(f, V);
-    }
-    transpose_lanes<N>(rows, w + j0);
-  }
+  for (; j0 + N <= reach_size; j0 += N) load_rows<N>(lanes, K, j0, w + j0);
   for (std::size_t j = j0; j < reach_size; ++j) {
     V x = {};
     for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
@@ -214,7 +229,7 @@ template <std::size_t N, bool WithTies>
   V card[64];
   for (V& c : card) c = V{};
   const auto add = [&](const ShowdownRecord* o) {
-    const Pocket p = their_pockets[o->position];
+    const Pocket p = o->pocket;
     const V x = w[o->position];
     total += x;
     card[p & 63u] += x;
@@ -228,28 +243,61 @@ template <std::size_t N, bool WithTies>
 
   const ShowdownRecord* o = prefix_merge(
       mine, theirs, add,
-      [&](const ShowdownRecord* t, std::size_t k) { excluding(my_pockets[t->position], less[k]); },
-      [&](const ShowdownRecord* t, std::size_t k) { excluding(my_pockets[t->position], leq[k]); });
+      [&](const ShowdownRecord* t, std::size_t k) { excluding(t->pocket, less[k]); },
+      [&](const ShowdownRecord* t, std::size_t k) {
+        excluding(t->pocket, leq[k]);
+        rank[t->position] = static_cast<std::uint16_t>(k);
+      });
   for (; o != their_end; ++o) add(o);
 
   LaneSetup<N> c;
-  setup_lanes<N, WithTies>(lanes, K, total, c);
-  std::fill(values, values + H, V{});
-  if (c.any_fold) std::fill(folds, folds + H, V{});
-  const std::vector<std::uint16_t>& cross = cards.cross[seat];
-  std::size_t k = 0;
-  for (const ShowdownRecord* t = my_first; t != my_end; ++t, ++k) {
-    const std::uint16_t h = t->position;
-    V others;
-    excluding(my_pockets[h], others);
-    V value = c.less_weight * less[k] + c.lose * others;
-    const std::uint16_t twin = h < cross.size() ? cross[h] : kNoHand;
-    const V own = twin < reach_size ? w[twin] : V{};
-    if constexpr (WithTies) value += c.tie * own;
-    values[h] = value + c.leq_weight * leq[k];
-    if (c.any_fold) folds[h] = (others + own) * c.fold_payoff;
+  setup_lanes<N, WithTies>(lanes, K, total, sink, c);
+  const std::uint16_t* const cross = cards.cross[seat].data();
+  const std::size_t cross_size = cards.cross[seat].size();
+  // The last pass once with folds and once without.
+  const auto write_out = [&](auto with_fold) {
+    constexpr bool WithFold = decltype(with_fold)::value;
+    const auto hand_values = [&](std::size_t h, V& value, V& fold) {
+      const std::size_t k = rank[h];
+      if (k == kNoHand) {
+        value = V{};
+        if constexpr (WithFold) fold = V{};
+        return;
+      }
+      V others;
+      excluding(my_pockets[h], others);
+      value = c.less_weight * less[k] + c.lose * others;
+      const std::uint16_t twin = h < cross_size ? cross[h] : kNoHand;
+      const V own = twin < reach_size ? w[twin] : V{};
+      if constexpr (WithTies) value += c.tie * own;
+      value = value + c.leq_weight * leq[k];
+      if constexpr (WithFold) fold = (others + own) * c.fold_payoff;
+    };
+    // N hands at a time, each lane's values out in order (one float at a
+    // time in strength order would touch every lane's output line per hand).
+    std::size_t h0 = 0;
+    for (; h0 + N <= H; h0 += N) {
+      V values[N];
+      V folds[N];
+      for (std::size_t i = 0; i < N; ++i) hand_values(h0 + i, values[i], folds[i]);
+      store_columns<N>(values, c.out_of, h0);
+      if constexpr (WithFold) store_columns<N>(folds, c.fold_of, h0);
+    }
+    for (; h0 < H; ++h0) {
+      V value;
+      V fold;
+      hand_values(h0, value, fold);
+      for (std::size_t l = 0; l < N; ++l) {
+        c.out_of[l][h0] = static_cast<float>(value[l]);
+        if constexpr (WithFold) c.fold_of[l][h0] = static_cast<float>(fold[l]);
+      }
+    }
+  };
+  if (c.any_fold) {
+    write_out(std::true_type{});
+  } else {
+    write_out(std::false_type{});
   }
-  write_lanes<N>(values, folds, c, K, H);
 }
 
 // The merge compiled for the wider instruction sets; the baseline runs the

@@ -29,8 +29,6 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   const std::uint8_t opp = 1 - seat;
   const std::vector<ShowdownRecord>& mine = entry[seat];
   const std::vector<ShowdownRecord>& theirs = entry[opp];
-  const Pocket* my_pockets = cards.pockets[seat].data();
-  const Pocket* their_pockets = cards.pockets[opp].data();
   const float* r = reach.data();
   const ShowdownRecord* const my_first = mine.data() + 1;
   const ShowdownRecord* const my_end = mine.data() + mine.size() - 1;
@@ -42,17 +40,11 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   double* less = group_scratch(2 * n);
   double* leq = less + n;
   CardSums prefix;
-  const auto add = [&](const ShowdownRecord* o) {
-    prefix.add(their_pockets[o->position], r[o->position]);
-  };
+  const auto add = [&](const ShowdownRecord* o) { prefix.add(o->pocket, r[o->position]); };
   const ShowdownRecord* o = prefix_merge(
       mine, theirs, add,
-      [&](const ShowdownRecord* t, std::size_t k) {
-        less[k] = prefix.excluding(my_pockets[t->position]);
-      },
-      [&](const ShowdownRecord* t, std::size_t k) {
-        leq[k] = prefix.excluding(my_pockets[t->position]);
-      });
+      [&](const ShowdownRecord* t, std::size_t k) { less[k] = prefix.excluding(t->pocket); },
+      [&](const ShowdownRecord* t, std::size_t k) { leq[k] = prefix.excluding(t->pocket); });
   for (const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1; o != their_end;
        ++o)
     add(o);
@@ -74,7 +66,7 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   std::size_t k = 0;
   for (const ShowdownRecord* t = my_first; t != my_end; ++t, ++k) {
     const std::uint16_t h = t->position;
-    const double others = all.excluding(my_pockets[h]);
+    const double others = all.excluding(t->pocket);
     double value = less_weight * less[k] + c.lose * others;
     if constexpr (WithTies || WithFold) {
       const double own = own_reach(cross, h, reach);
@@ -117,25 +109,21 @@ bool complete_board_pass(const Game& game, CardCode turn, CardCode river, std::u
 // the `all` term is the node's compatible reach times the number of runouts a
 // card-disjoint pair meets, so it is added once by the caller and each runout
 // needs only the two prefix sums.
-void accumulate_runout(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
-                       std::span<const float> reach, ShowdownCoefficients c, double* acc) {
+void accumulate_runout(const RunoutShowdown& entry, std::uint8_t seat, const float* reach,
+                       const double* own, ShowdownCoefficients c, double* acc) {
   const std::uint8_t opp = 1 - seat;
-  const Pocket* my_pockets = cards.pockets[seat].data();
-  const Pocket* their_pockets = cards.pockets[opp].data();
-  const std::vector<std::uint16_t>& cross = cards.cross[seat];
-  const float* r = reach.data();
   const double less_weight = c.win - c.tie;
   const double leq_weight = c.tie - c.lose;
   CardSums prefix;
   prefix_merge(
       entry[seat], entry[opp],
-      [&](const ShowdownRecord* o) { prefix.add(their_pockets[o->position], r[o->position]); },
+      [&](const ShowdownRecord* o) { prefix.add(o->pocket, reach[o->position]); },
       [&](const ShowdownRecord* t, std::size_t) {
-        acc[t->position] += less_weight * prefix.excluding(my_pockets[t->position]);
+        acc[t->position] += less_weight * prefix.excluding(t->pocket);
       },
       [&](const ShowdownRecord* t, std::size_t) {
         const std::uint16_t h = t->position;
-        acc[h] += leq_weight * (prefix.excluding(my_pockets[h]) + own_reach(cross, h, reach));
+        acc[h] += leq_weight * (prefix.excluding(t->pocket) + own[h]);
       });
 }
 

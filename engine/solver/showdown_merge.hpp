@@ -191,9 +191,10 @@ bool complete_board_pass(const Game& game, CardCode turn, CardCode river, std::u
                          std::span<const float> reach, std::span<float> out, bool with_ties,
                          ShowdownCoefficients c);
 
-// The runout part of an all-in, added into acc (showdown_merge.cpp).
-void accumulate_runout(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
-                       std::span<const float> reach, ShowdownCoefficients c, double* acc);
+// The runout part of an all-in, added into acc; own[h] is own_reach of
+// hand h (showdown_merge.cpp).
+void accumulate_runout(const RunoutShowdown& entry, std::uint8_t seat, const float* reach,
+                       const double* own, ShowdownCoefficients c, double* acc);
 
 // One lane of a several-terminal merge. out null: a fold alone, which only
 // needs the merge's sums; fold.out null: no fold in this lane.

@@ -182,7 +182,7 @@ void expect_runouts_match(const CardContext& cc) {
         const Pocket p = cc.pockets[seat][j];
         if (pocket_mask(p) & (card_bit(a) | card_bit(b))) continue;
         expected.push_back(
-            {evaluate_hand(p, board5, cc.short_deck != 0) + 1, static_cast<std::uint16_t>(j)});
+            {evaluate_hand(p, board5, cc.short_deck != 0) + 1, static_cast<std::uint16_t>(j), p});
       }
       std::stable_sort(
           expected.begin() + 1, expected.end(),
@@ -193,6 +193,7 @@ void expect_runouts_match(const CardContext& cc) {
       for (std::size_t k = 0; k < got.size(); ++k) {
         ASSERT_EQ(got[k].value, expected[k].value) << "record " << k;
         ASSERT_EQ(got[k].position, expected[k].position) << "record " << k;
+        ASSERT_EQ(got[k].pocket, expected[k].pocket) << "record " << k;
       }
     }
   }
