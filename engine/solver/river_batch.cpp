@@ -66,7 +66,7 @@ void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
   // first, so that it does not move once pointers into it are handed out.
   for (const std::uint32_t node : stack.river_decisions) {
     if (pass == RiverPass::regrets) {
-      prefetch_node(node, seat);
+      if (is_opponent(node, seat)) prefetch_node(node, seat);
     } else if (node < states.size()) {
       arrays_of(states[node]).prefetch(false, true, dcfr_detail::PrefetchFor::later);
     }
@@ -74,6 +74,10 @@ void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
   grow(stack.river_values, floats);
   ScratchFrame& frame = stack.frame(depth);
   plan_river(game, root, seat, reach, out, stack, frame, pass);
+  if (pass == RiverPass::regrets) {
+    for (const std::uint32_t node : stack.river_decisions)
+      if (!is_opponent(node, seat)) prefetch_node(node, seat);
+  }
 
   showdown_batch(game, seat, stack.river_jobs);
 
