@@ -40,10 +40,11 @@ std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root
     floats += A * H + (river_opponent(game, node, traverser, pass) && A > 1 ? A * H_o : 0);
     if (floats > kRiverScratchFloats) return 0;
     decisions.push_back(static_cast<std::uint32_t>(node));
-    // The children's records are asked for now; most are read only after
-    // their siblings' subtrees.
+    // The children's records and states are asked for now; most are read
+    // only after their siblings' subtrees.
     for (std::size_t a = 0; a < A; ++a) {
       __builtin_prefetch(&game.nodes[record.children[a]]);
+      if (record.children[a] < states.size()) __builtin_prefetch(&states[record.children[a]]);
       pending.push_back(static_cast<std::uint32_t>(record.children[a]));
     }
   }
