@@ -211,7 +211,8 @@ class DiscountedCfr {
 
   // The node's arrays in the arenas. Without compression the f32 forms
   // exist and the packed ones are empty spans; with compression the other
-  // way round (a packed value stands for code / 32767 * scale).
+  // way round (packed regrets are half-precision codes times regret_scale,
+  // packed strategy sums code / 32767 * strategy_sum_scale).
   std::span<const float> regrets_of(const NodeState& state) const {
     return slice(regret_arena, state);
   }
