@@ -167,12 +167,13 @@ inline void prefetch_lines(const void* data, std::size_t bytes,
 enum class PackedForm : std::uint8_t { linear, half };
 
 // Packs n values into n codes of the form, setting the scale; all zero
-// entries (or n = 0) give zero codes with scale 1.
+// entries (or n = 0) give zero codes with scale 1. known_max, when not
+// negative, is max_abs(values, n) found by the caller's own pass.
 inline void pack_values(const float* values, std::size_t n, std::int16_t* packed, float& scale,
-                        PackedForm form = PackedForm::linear) {
+                        PackedForm form = PackedForm::linear, float known_max = -1.0f) {
   scale = 1.0f;
   if (n == 0) return;
-  const float m = max_abs(values, n);
+  const float m = known_max >= 0.0f ? known_max : max_abs(values, n);
   if (!(m > 0.0f)) {
     std::memset(packed, 0, n * sizeof(std::int16_t));
     return;

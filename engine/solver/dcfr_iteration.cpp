@@ -259,10 +259,12 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node, const f
 
   const NodeLock lock(game.find_node_lock(node), A, H);
   if (!lock.any()) {
+    // Packed rows get their maxima from the sweep itself.
+    float maxima[2] = {-1.0f, -1.0f};
     update_traverser_node(out.data(), sums, regrets, action_values, A, H, weight_strategy,
-                          weight_positive, weight_negative);
-    arrays.store_sums(sums, state);
-    arrays.store_regrets(regrets, state);
+                          weight_positive, weight_negative, arrays.packed() ? maxima : nullptr);
+    arrays.store_sums(sums, state, maxima[0]);
+    arrays.store_regrets(regrets, state, maxima[1]);
     return;
   }
   grow(frame.traverser_strategy, size);

@@ -117,16 +117,42 @@ HALVORY_KERNEL_INLINE void strategy_lanes(float* __restrict out, float* __restri
 // update_traverser_node on blocks of L hands: the strategy, the node value
 // and the strategy sums in one pass over the actions, the regrets in a
 // second once the node value is known.
-template <std::size_t L>
+// With Track, also the largest |x| of the new sums and of the new regrets
+// into maxima[0] and maxima[1], NaN skipped as max_abs skips it.
+template <std::size_t L, bool Track>
 HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restrict sums,
                                            float* __restrict regrets,
                                            const float* __restrict values, std::size_t A,
-                                           std::size_t H, float w_s, float w_pos, float w_neg) {
+                                           std::size_t H, float w_s, float w_pos, float w_neg,
+                                           float* __restrict maxima) {
   if (A == 0 || H == 0) return;
+  using wide = typename Lanes<L>::type;
+  wide max_sums = wide{} + 0.0f;
+  wide max_regrets = max_sums;
+  float max_sums_tail = 0.0f;
+  float max_regrets_tail = 0.0f;
   over_hands<L>(H, [&](std::size_t h, auto lanes) {
     using M = Matching<decltype(lanes)::value>;
     using vec = typename M::vec;
     const M m(A);
+    const auto keep_max = [&](vec x, auto& running) {
+      const vec a = x < m.zero ? -x : x;  // a NaN stays NaN and never wins
+      running = a > running ? a : running;
+    };
+    auto& sums_max = [&]() -> auto& {
+      if constexpr (decltype(lanes)::value == 1)
+        return max_sums_tail;
+      else
+        return max_sums;
+    }
+    ();
+    auto& regrets_max = [&]() -> auto& {
+      if constexpr (decltype(lanes)::value == 1)
+        return max_regrets_tail;
+      else
+        return max_regrets;
+    }
+    ();
     const vec inv = m.reciprocal(regrets, A, H, h);
     vec acc = m.zero;
     for (std::size_t a = 0; a < A; ++a) {
@@ -135,7 +161,9 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
       const vec term = sigma * M::load(values + i);
       acc = a == 0 ? term : acc + term;
       const vec kept = w_s * M::load(sums + i);
-      M::store(sums + i, kept + sigma);
+      const vec sum = kept + sigma;
+      M::store(sums + i, sum);
+      if constexpr (Track) keep_max(sum, sums_max);
     }
     M::store(out + h, acc);
     for (std::size_t a = 0; a < A; ++a) {
@@ -143,9 +171,19 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
       const vec r = M::load(regrets + i);
       const vec w = r >= m.zero ? vec{} + w_pos : vec{} + w_neg;
       const vec grown = w * r + M::load(values + i);
-      M::store(regrets + i, grown - acc);
+      const vec regret = grown - acc;
+      M::store(regrets + i, regret);
+      if constexpr (Track) keep_max(regret, regrets_max);
     }
   });
+  if constexpr (Track) {
+    for (std::size_t j = 0; j < L; ++j) {
+      max_sums_tail = max_sums[j] > max_sums_tail ? max_sums[j] : max_sums_tail;
+      max_regrets_tail = max_regrets[j] > max_regrets_tail ? max_regrets[j] : max_regrets_tail;
+    }
+    maxima[0] = max_sums_tail;
+    maxima[1] = max_regrets_tail;
+  }
 }
 
 HALVORY_KERNEL_INLINE void update_regrets_body(float* __restrict regrets,
@@ -401,14 +439,23 @@ void regret_matching_baseline(float* s, float* scratch, const float* g, std::siz
   strategy_lanes<8, false>(s, scratch, g, nullptr, A, H);
 }
 void update_traverser_node_baseline(float* out, float* sums, float* g, const float* v,
-                                    std::size_t A, std::size_t H, float ws, float wp, float wn) {
-  traverser_lanes<4>(out, sums, g, v, A, H, ws, wp, wn);
+                                    std::size_t A, std::size_t H, float ws, float wp, float wn,
+                                    float* maxima) {
+  if (maxima != nullptr) {
+    traverser_lanes<4, true>(out, sums, g, v, A, H, ws, wp, wn, maxima);
+  } else {
+    traverser_lanes<4, false>(out, sums, g, v, A, H, ws, wp, wn, maxima);
+  }
 }
 [[gnu::target("avx2")]] void update_traverser_node_avx2(float* out, float* sums, float* g,
                                                         const float* v, std::size_t A,
-                                                        std::size_t H, float ws, float wp,
-                                                        float wn) {
-  traverser_lanes<8>(out, sums, g, v, A, H, ws, wp, wn);
+                                                        std::size_t H, float ws, float wp, float wn,
+                                                        float* maxima) {
+  if (maxima != nullptr) {
+    traverser_lanes<8, true>(out, sums, g, v, A, H, ws, wp, wn, maxima);
+  } else {
+    traverser_lanes<8, false>(out, sums, g, v, A, H, ws, wp, wn, maxima);
+  }
 }
 void opponent_child_reach_baseline(float* out, const float* g, const float* reach, std::size_t A,
                                    std::size_t H) {
@@ -456,9 +503,12 @@ float max_abs_baseline(const float* values, std::size_t n) {
 }
 
 // The linear codes in explicit AVX2 steps: the clamps as min and max (which
-// keep a NaN, as the body's selects do), the rounding away from zero on the
-// f32 value (the truncation and the step outwards are exact below 2^15).
-// The vectoriser's form of the body spends most of its time in blends.
+// keep a NaN, as the body's selects do), and the rounding away from zero as
+// one add and a truncation: y + copysign(0.49999997, y) truncates to the
+// body's code for every float |y| <= 32767 (checked for each of them; the
+// constant is the float just below one half, so no y below a half step
+// reaches the next integer). The vectoriser's form of the body spends most
+// of its time in blends.
 void quantize_int16_baseline(std::int16_t* codes, const float* values, float scale, std::size_t n) {
   quantize_int16_body(codes, values, scale, n);
 }
@@ -468,7 +518,8 @@ void quantize_int16_baseline(std::int16_t* codes, const float* values, float sca
   typedef int i32x4 __attribute__((vector_size(16)));
   typedef short i16x8 __attribute__((vector_size(16)));
   const f32x8 one = f32x8{} + 1.0f;
-  const f32x8 half = f32x8{} + 0.5f;
+  const i32x8 sign = i32x8{} + static_cast<int>(0x80000000u);
+  const f32x8 below_half = f32x8{} + 0x1.fffffep-2f;
   std::size_t i = 0;
   for (; i + 8 <= n; i += 8) {
     f32x8 x;
@@ -478,11 +529,8 @@ void quantize_int16_baseline(std::int16_t* codes, const float* values, float sca
     q = __builtin_ia32_maxps256(-one, q);  // -one > q ? -one : q; NaN stays
     q = q == q ? q : f32x8{};
     const f32x8 y = 32767.0f * q;
-    const f32x8 whole = __builtin_ia32_roundps256(y, 3);  // toward zero
-    const f32x8 frac = y - whole;
-    const f32x8 step = y < f32x8{} ? -one : one;
-    const f32x8 away = (frac < f32x8{} ? -frac : frac) >= half ? step : f32x8{};
-    const i32x8 c = __builtin_ia32_cvttps2dq256(whole + away);
+    const f32x8 nudge = (f32x8)(((i32x8)y & sign) | (i32x8)below_half);
+    const i32x8 c = __builtin_ia32_cvttps2dq256(y + nudge);
     const i32x4 lo = __builtin_shufflevector(c, c, 0, 1, 2, 3);
     const i32x4 hi = __builtin_shufflevector(c, c, 4, 5, 6, 7);
     const i16x8 packed = __builtin_ia32_packssdw128(lo, hi);
@@ -567,11 +615,12 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
 // Timed under update_regrets: the sweep's other three kernels ride along
 // the regret update.
 void update_traverser_node(float* out, float* sums, float* regrets, const float* action_values,
-                           std::size_t A, std::size_t H, float w_strategy, float w_pos,
-                           float w_neg) {
+                           std::size_t A, std::size_t H, float w_strategy, float w_pos, float w_neg,
+                           float* maxima) {
   SolverProfile::Scope scope(ProfileSection::update_regrets);
+  if (maxima != nullptr && (A == 0 || H == 0)) maxima[0] = maxima[1] = 0.0f;
   HALVORY_DISPATCH(update_traverser_node, out, sums, regrets, action_values, A, H, w_strategy,
-                   w_pos, w_neg);
+                   w_pos, w_neg, maxima);
 }
 
 void opponent_child_reach(float* child_reach, const float* regrets, const float* reach,

@@ -27,9 +27,11 @@ void update_regrets(float* regrets, const float* action_values, const float* nod
 // values); strategy_sum_update(sums, strategy, w_strategy); update_regrets(
 // regrets, values, out, w_pos, w_neg). Blocks of hands go through all four
 // while their rows are in registers, so each array is read once from memory.
+// With maxima (two entries), also max_abs of the new sums and of the new
+// regrets, for packing them without another pass.
 void update_traverser_node(float* out, float* sums, float* regrets, const float* action_values,
-                           std::size_t A, std::size_t H, float w_strategy, float w_pos,
-                           float w_neg);
+                           std::size_t A, std::size_t H, float w_strategy, float w_pos, float w_neg,
+                           float* maxima = nullptr);
 
 // An opponent's node: its current strategy (regret_matching) times the
 // reach, per action, into child_reach (A x H), without keeping the strategy.

@@ -51,16 +51,20 @@ class NodeArrays {
                 dcfr_detail::PackedForm::linear);
   }
 
+  bool packed() const { return packed_; }
+
   // After a write through regrets() or sums(): packs the decoded rows back
-  // (`state` is the node's own, whose scale changes).
-  void store_regrets(const float* values, NodeState& state) const {
+  // (`state` is the node's own, whose scale changes). known_max, when not
+  // negative, is the rows' max_abs, already found.
+  void store_regrets(const float* values, NodeState& state, float known_max = -1.0f) const {
     if (packed_)
       dcfr_detail::pack_values(values, size_, packed_regrets_.data(), state.regret_scale,
-                               dcfr_detail::PackedForm::half);
+                               dcfr_detail::PackedForm::half, known_max);
   }
-  void store_sums(const float* values, NodeState& state) const {
+  void store_sums(const float* values, NodeState& state, float known_max = -1.0f) const {
     if (packed_)
-      dcfr_detail::pack_values(values, size_, packed_sums_.data(), state.strategy_sum_scale);
+      dcfr_detail::pack_values(values, size_, packed_sums_.data(), state.strategy_sum_scale,
+                               dcfr_detail::PackedForm::linear, known_max);
   }
 
  private:

@@ -174,6 +174,16 @@ TEST_P(KernelIsaTest, FusedSweepsEqualTheKernelsInTurn) {
         if (A > 0) expect_same(out, want_out, "node values");
         expect_same(got_sums, want_sums, "strategy sums");
         expect_same(got_g, want_g, "regrets");
+        // With maxima: the same rows, and the maxima that packing needs.
+        float maxima[2] = {-1.0f, -1.0f};
+        got_sums = sums;
+        got_g = g;
+        update_traverser_node(out.data(), got_sums.data(), got_g.data(), v.data(), A, H, 0.3f, 0.9f,
+                              0.5f, maxima);
+        expect_same(got_sums, want_sums, "strategy sums with maxima");
+        expect_same(got_g, want_g, "regrets with maxima");
+        EXPECT_TRUE(same(maxima[0], max_abs(want_sums.data(), A * H)));
+        EXPECT_TRUE(same(maxima[1], max_abs(want_g.data(), A * H)));
 
         std::vector<float> want_reach(A * H), got_reach(A * H);
         for (std::size_t a = 0; a < A; ++a)
@@ -319,6 +329,63 @@ TEST_P(KernelIsaTest, PackingEqualsScalarRounding) {
     const float q = std::isnan(halves[i]) ? 0.0f : std::fmin(1.0f, std::fmax(-1.0f, halves[i]));
     EXPECT_EQ(codes[i], static_cast<std::int16_t>(std::lroundf(32767.0f * q))) << i;
   }
+}
+
+// The linear form against the scalar formula: every code decoded at scales
+// across the range the solver meets and past it; random values of every
+// magnitude below their scale; and values landing within a few ulps of each
+// rounding step (k + 1/2), where rounding away from zero is decided.
+TEST_P(KernelIsaTest, LinearPackingRoundsAsTheFormula) {
+  const auto want_code = [](float x, float scale) {
+    const float q = std::isnan(x / scale) ? 0.0f : std::fmin(1.0f, std::fmax(-1.0f, x / scale));
+    return static_cast<std::int16_t>(std::lroundf(32767.0f * q));
+  };
+  std::vector<std::int16_t> all(1 << 16);
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<std::int16_t>(i);
+  std::vector<float> decoded(all.size());
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<std::uint32_t> mantissa(0, (1u << 23) - 1);
+  std::uniform_int_distribution<int> below(0, 30);
+  for (const int exponent : {-70, -20, -1, 0, 5, 30, 110}) {
+    const float scale = std::ldexp(1.0f + mantissa(rng) * 0x1p-23f, exponent);
+    dequantize_int16(decoded.data(), all.data(), scale, all.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+      ASSERT_TRUE(same(decoded[i], static_cast<float>(all[i]) / 32767.0f * scale)) << i;
+
+    std::vector<float> x(4096);
+    for (float& v : x)
+      v = std::ldexp(1.0f + mantissa(rng) * 0x1p-23f, exponent - below(rng)) *
+          (rng() % 2 ? 1.0f : -1.0f);
+    x[0] = scale;
+    x[1] = -scale;
+    std::vector<std::int16_t> codes(x.size());
+    quantize_int16(codes.data(), x.data(), scale, x.size());
+    for (std::size_t i = 0; i < x.size(); ++i)
+      ASSERT_EQ(codes[i], want_code(x[i], scale)) << x[i] << " at scale " << scale;
+  }
+
+  // At scale 1 the kernel rounds 32767 * x: find the x that gives each y
+  // exactly, the floats around k + 1/2.
+  std::vector<float> steps;
+  for (int k = 0; k < 32767; k += k < 8 ? 1 : 89)
+    for (float y = std::nextafter(std::nextafter(k + 0.5f, 0.0f), 0.0f), n = 0; n < 5;
+         ++n, y = std::nextafter(y, 1e9f)) {
+      float up = y / 32767.0f;
+      float down = up;
+      for (int tries = 0; tries < 512; ++tries) {
+        if (32767.0f * up == y || 32767.0f * down == y) {
+          steps.push_back(32767.0f * up == y ? up : down);
+          steps.push_back(-steps.back());
+          break;
+        }
+        up = std::nextafter(up, 1.0f);
+        down = std::nextafter(down, 0.0f);
+      }
+    }
+  std::vector<std::int16_t> codes(steps.size());
+  quantize_int16(codes.data(), steps.data(), 1.0f, steps.size());
+  for (std::size_t i = 0; i < steps.size(); ++i)
+    ASSERT_EQ(codes[i], want_code(steps[i], 1.0f)) << steps[i];
 }
 
 // The half form against the compiler's own binary16 conversions: every code
