@@ -80,6 +80,18 @@ struct Matching {
   HALVORY_KERNEL_INLINE static void store(float* p, vec x) { __builtin_memcpy(p, &x, sizeof x); }
 };
 
+// |x| by clearing the sign bit: one AND where the select form costs a
+// compare and a blend. -0 gives +0, NaN stays NaN.
+template <class V>
+HALVORY_KERNEL_INLINE V magnitude(V x) {
+  if constexpr (std::is_same_v<V, float>) {
+    return __builtin_fabsf(x);
+  } else {
+    typedef int Bits __attribute__((vector_size(sizeof(V))));
+    return (V)((Bits)x & 0x7fffffff);
+  }
+}
+
 // Runs block<L>(h) over the hands in blocks of L, then block<1> over the
 // tail.
 template <std::size_t L, class Block>
@@ -136,7 +148,7 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
     using vec = typename M::vec;
     const M m(A);
     const auto keep_max = [&](vec x, auto& running) {
-      const vec a = x < m.zero ? -x : x;  // a NaN stays NaN and never wins
+      const vec a = magnitude(x);  // a NaN stays NaN and never wins
       running = a > running ? a : running;
     };
     auto& sums_max = [&]() -> auto& {
