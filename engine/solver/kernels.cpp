@@ -92,6 +92,15 @@ HALVORY_KERNEL_INLINE V magnitude(V x) {
   }
 }
 
+template <bool First, class A, class B>
+HALVORY_KERNEL_INLINE auto& first_if(A& a, B& b) {
+  if constexpr (First) {
+    return a;
+  } else {
+    return b;
+  }
+}
+
 // Runs block<L>(h) over the hands in blocks of L, then block<1> over the
 // tail.
 template <std::size_t L, class Block>
@@ -151,20 +160,9 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
       const vec a = magnitude(x);  // a NaN stays NaN and never wins
       running = a > running ? a : running;
     };
-    auto& sums_max = [&]() -> auto& {
-      if constexpr (decltype(lanes)::value == 1)
-        return max_sums_tail;
-      else
-        return max_sums;
-    }
-    ();
-    auto& regrets_max = [&]() -> auto& {
-      if constexpr (decltype(lanes)::value == 1)
-        return max_regrets_tail;
-      else
-        return max_regrets;
-    }
-    ();
+    constexpr bool tail = decltype(lanes)::value == 1;
+    auto& sums_max = first_if<tail>(max_sums_tail, max_sums);
+    auto& regrets_max = first_if<tail>(max_regrets_tail, max_regrets);
     const vec inv = m.reciprocal(regrets, A, H, h);
     vec acc = m.zero;
     for (std::size_t a = 0; a < A; ++a) {
