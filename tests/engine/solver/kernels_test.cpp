@@ -331,39 +331,12 @@ TEST_P(KernelIsaTest, PackingEqualsScalarRounding) {
   }
 }
 
-// The linear form against the scalar formula: every code decoded at scales
-// across the range the solver meets and past it; random values of every
-// magnitude below their scale; and values landing within a few ulps of each
-// rounding step (k + 1/2), where rounding away from zero is decided.
-TEST_P(KernelIsaTest, LinearPackingRoundsAsTheFormula) {
-  const auto want_code = [](float x, float scale) {
-    const float q = std::isnan(x / scale) ? 0.0f : std::fmin(1.0f, std::fmax(-1.0f, x / scale));
-    return static_cast<std::int16_t>(std::lroundf(32767.0f * q));
+// Linear codes near each rounding step (k + 1/2), where rounding away from
+// zero is decided, against the scalar formula.
+TEST_P(KernelIsaTest, LinearPackingRoundsStepsAsTheFormula) {
+  const auto want_code = [](float x) {
+    return static_cast<std::int16_t>(std::lroundf(32767.0f * std::fmin(1.0f, std::fmax(-1.0f, x))));
   };
-  std::vector<std::int16_t> all(1 << 16);
-  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<std::int16_t>(i);
-  std::vector<float> decoded(all.size());
-  std::mt19937 rng(11);
-  std::uniform_int_distribution<std::uint32_t> mantissa(0, (1u << 23) - 1);
-  std::uniform_int_distribution<int> below(0, 30);
-  for (const int exponent : {-70, -20, -1, 0, 5, 30, 110}) {
-    const float scale = std::ldexp(1.0f + mantissa(rng) * 0x1p-23f, exponent);
-    dequantize_int16(decoded.data(), all.data(), scale, all.size());
-    for (std::size_t i = 0; i < all.size(); ++i)
-      ASSERT_TRUE(same(decoded[i], static_cast<float>(all[i]) / 32767.0f * scale)) << i;
-
-    std::vector<float> x(4096);
-    for (float& v : x)
-      v = std::ldexp(1.0f + mantissa(rng) * 0x1p-23f, exponent - below(rng)) *
-          (rng() % 2 ? 1.0f : -1.0f);
-    x[0] = scale;
-    x[1] = -scale;
-    std::vector<std::int16_t> codes(x.size());
-    quantize_int16(codes.data(), x.data(), scale, x.size());
-    for (std::size_t i = 0; i < x.size(); ++i)
-      ASSERT_EQ(codes[i], want_code(x[i], scale)) << x[i] << " at scale " << scale;
-  }
-
   // At scale 1 the kernel rounds 32767 * x: find the x that gives each y
   // exactly, the floats around k + 1/2.
   std::vector<float> steps;
@@ -385,7 +358,7 @@ TEST_P(KernelIsaTest, LinearPackingRoundsAsTheFormula) {
   std::vector<std::int16_t> codes(steps.size());
   quantize_int16(codes.data(), steps.data(), 1.0f, steps.size());
   for (std::size_t i = 0; i < steps.size(); ++i)
-    ASSERT_EQ(codes[i], want_code(steps[i], 1.0f)) << steps[i];
+    ASSERT_EQ(codes[i], want_code(steps[i])) << steps[i];
 }
 
 // The half form against the compiler's own binary16 conversions: every code
