@@ -80,7 +80,7 @@ Item {
         }
 
         function settle(shell) {
-            tryCompare(shell.solveMemEstimateTimer, "running", false, 2000)
+            tryCompare(shell.solveMemEstimateTimer, "running", false, 10000)
         }
 
         function test_startUpIsBlank_data() {
@@ -443,18 +443,31 @@ Item {
 
         function test_tenEditsSendOneEstimate() {
             var shell = quickSolved(false, "holdem")
-            tryVerify(function () { return estimates() === 1 }, 2000)
+            tryVerify(function () { return estimates() === 1 }, 10000)
+            // A loaded machine can stall between two edits for longer than
+            // the timer's interval; only quick edits must stay one estimate.
+            var longestGap = 0
             for (var i = 0; i < 10; ++i) {
+                var before = Date.now()
                 shell.startingPot = 20 + i
                 wait(30)
+                longestGap = Math.max(longestGap, Date.now() - before)
             }
-            compare(estimates(), 1, "nothing before the edits end")
-            tryVerify(function () { return estimates() === 2 }, 2000)
-            var sent = stub._callsTo("requestSolveMemoryEstimate")[1][0]
-            compare(sent, shell._solveMemCfg())
-            compare(sent.starting_pot, 29)
+            var quick = longestGap < shell.solveMemEstimateTimer.interval
+            if (quick)
+                compare(estimates(), 1, "nothing before the edits end")
+            var lastSent = function () {
+                var calls = stub._callsTo("requestSolveMemoryEstimate")
+                return calls[calls.length - 1][0]
+            }
+            tryVerify(function () { return estimates() >= 2 && lastSent().starting_pot == 29 }, 10000)
+            compare(lastSent(), shell._solveMemCfg())
+            compare(lastSent().starting_pot, 29)
+            var sent = estimates()
+            if (quick)
+                compare(sent, 2)
             wait(600)
-            compare(estimates(), 2)
+            compare(estimates(), sent)
         }
 
         function test_editsThatDoNotScheduleAnEstimate() {
