@@ -99,11 +99,11 @@ Item {
             // IP's cards are face down, OOP's up.
             tryCompare(page, "playAwaitingUserAction", true)
             for (var n = 0; n < 12 && !page.playHandComplete; ++n) {
-                tryVerify(function () { return page.playAwaitingUserAction || page.playHandComplete }, 5000)
+                tryVerify(function () { return page.playAwaitingUserAction || page.playHandComplete }, 20000)
                 if (page.playAwaitingUserAction)
                     mouseClick(findChild(page, "playAction" + indexOf(page, ["Check", "Call"])))
             }
-            tryCompare(page, "playHandComplete", true, 5000)
+            tryCompare(page, "playHandComplete", true, 20000)
             compare(page.playBoardText.length, 10)
             compare(page.playHandLog.count, 1)
             var e = page.playHandLog.get(0)
@@ -190,10 +190,10 @@ Item {
                 compare(page.playDrillFeedbackText, wrong ? "Wrong \u2014 best: " + actions[info.bestIndex].name
                                                             + " (EV -" + info.evLoss.toFixed(3) + ")" : "Correct")
                 verify(findChild(page, "drillToast").visible)
-                tryCompare(page, "playAwaitingUserAction", true, 3000)
+                tryCompare(page, "playAwaitingUserAction", true, 10000)
                 verify(Date.now() - t0 >= 400, "next deal after " + (Date.now() - t0) + " ms")
                 compare(page._playNode, node)
-                tryCompare(page, "playDrillFeedbackText", "", 3000)
+                tryCompare(page, "playDrillFeedbackText", "", 10000)
                 verify(Date.now() - t0 >= 650, "feedback cleared after " + (Date.now() - t0) + " ms")
             }
             verify(sawWrong)
@@ -380,7 +380,7 @@ Item {
             tryCompare(picker, "opened", true)
             picker.close()
             tryVerify(function () { return page.playHandComplete || page.playAwaitingUserAction
-                                           || findChild(page, "playTickTimer").running }, 2000)
+                                           || findChild(page, "playTickTimer").running }, 10000)
         }
 
         function test_shortDeckPickerDisablesLowRanks() {

@@ -123,7 +123,7 @@ Item {
 
         function test_handFiltersClearOnNodeChange() {
             var page = riverPage()
-            tryVerify(function () { return !page._handCombosLoading && page.currentHandCombos.length > 0 })
+            tryVerify(function () { return !page._handCombosLoading && page.currentHandCombos.length > 0 }, 30000)
             var all = page.visibleHandCombos.length
             page.handSearchText = "AK"
             verify(page.visibleHandCombos.length > 0)
@@ -208,7 +208,7 @@ Item {
             page.navigateToBreadcrumb(2)
             page.openChancePicker(2, chanceNode)
             page.chooseChanceCard(twin, "3d")
-            tryVerify(function () { return !page._handCombosLoading })
+            tryVerify(function () { return !page._handCombosLoading }, 30000)
             var swap = { c: "d", d: "c", h: "h", s: "s" }
             verify(page._loadedHandCombos.length > 0)
             for (var i = 0; i < page._loadedHandCombos.length; ++i) {

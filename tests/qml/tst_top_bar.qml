@@ -154,10 +154,10 @@ Item {
                 compare(tip.visible, false)
                 return
             }
-            tryCompare(tip, "visible", true, 2000)
+            tryCompare(tip, "visible", true, 10000)
             compare(tip.text, data.text)
             mouseMove(bar, bar.width - 5, 5)
-            tryCompare(tip, "visible", false, 2000)
+            tryCompare(tip, "visible", false, 10000)
         }
     }
 

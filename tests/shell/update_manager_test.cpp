@@ -598,7 +598,7 @@ class UpdateManagerTest : public QObject {
     QVERIFY2(m->lastError().contains(expectedPart), qPrintable(m->lastError()));
     QVERIFY(!m->downloaded());
     QVERIFY(!m->canInstall());
-    QTRY_COMPARE(tempEntries(), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(tempEntries(), QStringList(), 10000);
     m->installNow();
     QCOMPARE(m->lastError(), QString("No downloaded update is ready to install."));
     QVERIFY(log_->opened.isEmpty());
@@ -615,11 +615,11 @@ class UpdateManagerTest : public QObject {
       m->setManifestUrl(server.url("/latest.json").toString());
       checkAndWait(*m);
       m->downloadNow();
-      QTRY_COMPARE(server.requests().size(), 2);
+      QTRY_COMPARE_WITH_TIMEOUT(server.requests().size(), 2, 10000);
       QTest::qWait(200);  // part of the body is in the save file by now
       QVERIFY(m->downloadBusy());
     }
-    QTRY_COMPARE(tempEntries(), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(tempEntries(), QStringList(), 10000);
   }
 
   void unopenableTargetReportsCreateFailure() {
@@ -710,7 +710,7 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(m->lastError(), QString("Download failed: the file is larger than the limit of 1 MB"));
     QVERIFY(!m->canInstall());
     QVERIFY(m->downloadBytesReceived() <= kLimit);
-    QTRY_COMPARE(tempEntries(), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(tempEntries(), QStringList(), 10000);
   }
 
   void onlyWebUrlsAreOpenedOrDownloaded_data() {
@@ -739,7 +739,7 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(m->lastError(), QString("No download URL available."));
     QVERIFY(log_->opened.isEmpty());
     m->updateNow();
-    QTRY_VERIFY(!m->downloadBusy());
+    QTRY_VERIFY_WITH_TIMEOUT(!m->downloadBusy(), 10000);
     QVERIFY(log_->opened.isEmpty());
     QCOMPARE(server.requests().size(), requests);
     QCOMPARE(tempEntries(), QStringList());
@@ -821,7 +821,7 @@ class UpdateManagerTest : public QObject {
     m->setManifestUrl(server.url("/latest.json").toString());
     checkAndWait(*m);
     m->updateNow();
-    QTRY_VERIFY(!m->downloadBusy());
+    QTRY_VERIFY_WITH_TIMEOUT(!m->downloadBusy(), 10000);
     QTest::qWait(600);  // a couple of polls
     QVERIFY(m->lastError().startsWith("Download failed: "));
     QVERIFY(log_->opened.isEmpty());
@@ -845,7 +845,7 @@ class UpdateManagerTest : public QObject {
     m->updateNow();
     QVERIFY(!m->downloadBusy());
     QVERIFY(m->lastError().isEmpty());
-    QTRY_VERIFY(!m->busy());
+    QTRY_VERIFY_WITH_TIMEOUT(!m->busy(), 10000);
   }
 };
 

@@ -371,7 +371,7 @@ class ExplorerOfflineTest : public QObject {
       QCOMPARE(answer.value("nodeIndex").toInt(), 3);
       QVERIFY(answer.contains("oopHands") && answer.contains("equityIp"));
     }
-    QTRY_COMPARE(ready.size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 2, 30000);
     QThreadPool::globalInstance()->waitForDone();
     QCoreApplication::processEvents();
     QCOMPARE(ready.size(), 2);  // one task per node
