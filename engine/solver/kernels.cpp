@@ -92,13 +92,20 @@ HALVORY_KERNEL_INLINE V magnitude(V x) {
   }
 }
 
-template <bool First, class A, class B>
-HALVORY_KERNEL_INLINE auto& first_if(A& a, B& b) {
-  if constexpr (First) {
-    return a;
-  } else {
-    return b;
-  }
+// running <- the larger of running and |x|, lane by lane; a NaN never wins
+// a comparison, so it is skipped. max is exact: the lane split does not
+// change the result.
+template <class V>
+HALVORY_KERNEL_INLINE void keep_max_abs(V x, V& running) {
+  const V a = magnitude(x);
+  running = a > running ? a : running;
+}
+
+// The largest of m and the L lanes.
+template <std::size_t L, class V>
+HALVORY_KERNEL_INLINE float max_of_lanes(const V& lanes, float m) {
+  for (std::size_t j = 0; j < L; ++j) m = lanes[j] > m ? lanes[j] : m;
+  return m;
 }
 
 // Runs block<L>(h) over the hands in blocks of L, then block<1> over the
@@ -146,7 +153,10 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
                                            const float* __restrict values, std::size_t A,
                                            std::size_t H, float w_s, float w_pos, float w_neg,
                                            float* __restrict maxima) {
-  if (A == 0 || H == 0) return;
+  if (A == 0 || H == 0) {
+    if constexpr (Track) maxima[0] = maxima[1] = 0.0f;
+    return;
+  }
   using wide = typename Lanes<L>::type;
   wide max_sums = wide{} + 0.0f;
   wide max_regrets = max_sums;
@@ -156,13 +166,14 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
     using M = Matching<decltype(lanes)::value>;
     using vec = typename M::vec;
     const M m(A);
-    const auto keep_max = [&](vec x, auto& running) {
-      const vec a = magnitude(x);  // a NaN stays NaN and never wins
-      running = a > running ? a : running;
+    // Blocks of L hands keep L lanes of maxima, the tail's single hands one.
+    const auto track = [&](vec x, wide& block_max, float& tail_max) {
+      if constexpr (Track && std::is_same_v<vec, float>) {
+        keep_max_abs(x, tail_max);
+      } else if constexpr (Track) {
+        keep_max_abs(x, block_max);
+      }
     };
-    constexpr bool tail = decltype(lanes)::value == 1;
-    auto& sums_max = first_if<tail>(max_sums_tail, max_sums);
-    auto& regrets_max = first_if<tail>(max_regrets_tail, max_regrets);
     const vec inv = m.reciprocal(regrets, A, H, h);
     vec acc = m.zero;
     for (std::size_t a = 0; a < A; ++a) {
@@ -173,7 +184,7 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
       const vec kept = w_s * M::load(sums + i);
       const vec sum = kept + sigma;
       M::store(sums + i, sum);
-      if constexpr (Track) keep_max(sum, sums_max);
+      track(sum, max_sums, max_sums_tail);
     }
     M::store(out + h, acc);
     for (std::size_t a = 0; a < A; ++a) {
@@ -183,16 +194,12 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
       const vec grown = w * r + M::load(values + i);
       const vec regret = grown - acc;
       M::store(regrets + i, regret);
-      if constexpr (Track) keep_max(regret, regrets_max);
+      track(regret, max_regrets, max_regrets_tail);
     }
   });
   if constexpr (Track) {
-    for (std::size_t j = 0; j < L; ++j) {
-      max_sums_tail = max_sums[j] > max_sums_tail ? max_sums[j] : max_sums_tail;
-      max_regrets_tail = max_regrets[j] > max_regrets_tail ? max_regrets[j] : max_regrets_tail;
-    }
-    maxima[0] = max_sums_tail;
-    maxima[1] = max_regrets_tail;
+    maxima[0] = max_of_lanes<L>(max_sums, max_sums_tail);
+    maxima[1] = max_of_lanes<L>(max_regrets, max_regrets_tail);
   }
 }
 
@@ -332,28 +339,20 @@ HALVORY_KERNEL_INLINE void normalize_positive_body(float* __restrict out, float*
   }
 }
 
-// L lanes of running maxima, then the lanes and the tail; a NaN never wins a
-// comparison, so it is skipped. max is exact, so the lane split does not
-// change the result.
+// L lanes of running maxima, then the tail and the lanes.
 template <std::size_t L>
 HALVORY_KERNEL_INLINE float max_abs_lanes(const float* __restrict values, std::size_t n) {
   using vec = typename Lanes<L>::type;
-  const vec zero = vec{} + 0.0f;
-  vec lanes = zero;
+  vec lanes = vec{} + 0.0f;
   std::size_t i = 0;
   for (; i + L <= n; i += L) {
     vec x;
     __builtin_memcpy(&x, values + i, sizeof x);
-    const vec a = x < zero ? -x : x;  // a NaN stays NaN and never wins
-    lanes = a > lanes ? a : lanes;
+    keep_max_abs(x, lanes);
   }
   float m = 0.0f;
-  for (; i < n; ++i) {
-    const float x = __builtin_fabsf(values[i]);
-    m = x > m ? x : m;
-  }
-  for (std::size_t j = 0; j < L; ++j) m = lanes[j] > m ? lanes[j] : m;
-  return m;
+  for (; i < n; ++i) keep_max_abs(values[i], m);
+  return max_of_lanes<L>(lanes, m);
 }
 
 HALVORY_KERNEL_INLINE void quantize_int16_body(std::int16_t* __restrict codes,
@@ -628,7 +627,6 @@ void update_traverser_node(float* out, float* sums, float* regrets, const float*
                            std::size_t A, std::size_t H, float w_strategy, float w_pos, float w_neg,
                            float* maxima) {
   SolverProfile::Scope scope(ProfileSection::update_regrets);
-  if (maxima != nullptr && (A == 0 || H == 0)) maxima[0] = maxima[1] = 0.0f;
   HALVORY_DISPATCH(update_traverser_node, out, sums, regrets, action_values, A, H, w_strategy,
                    w_pos, w_neg, maxima);
 }
