@@ -4,7 +4,8 @@
 // ranges such as "99-22", "A5s-A2s", "JJ+" and "A8s+"; the range editor's
 // smaller one (`parseRangeText`) knows percentages, pairs, "JJ+", two-rank
 // shorthands and "hand:weight" tokens. Unknown tokens pass through as keys
-// of their own (they match no matrix cell).
+// of their own (they match no matrix cell); the maps have no prototype, so
+// a token such as "__proto__" or "constructor" is a key like any other.
 
 .import "handMatrix.js" as Matrix
 
@@ -24,7 +25,7 @@ function tokens(text) {
 }
 
 function _gridWeights(ranks, weight) {
-    var weights = {}
+    var weights = Object.create(null)
     var n = ranks.length
     for (var row = 0; row < n; ++row)
         for (var col = 0; col < n; ++col)
@@ -82,7 +83,7 @@ function expandEditorHand(hand, ranks) {
 }
 
 function parseRangeText(text, ranks) {
-    var weights = {}
+    var weights = Object.create(null)
     if (text === undefined || text === null || String(text).trim() === "")
         return weights
     var all = percentOf(text)
@@ -125,7 +126,7 @@ function countInRange(weights) {
 // The map after one matrix click: a class in the range leaves it, one out
 // of it comes in at full weight.
 function toggled(weights, hand, currentWeight) {
-    var copy = {}
+    var copy = Object.create(null)
     for (var key in weights)
         copy[key] = weights[key]
     if (currentWeight > 0)
@@ -222,11 +223,11 @@ function expandHand(hand, ranks) {
 // A percentage gives every class of the grid that weight, unclamped.
 function parseRangeWeights(text, ranks) {
     if (text === undefined || text === null || String(text).trim() === "")
-        return {}
+        return Object.create(null)
     var all = percentOf(text)
     if (all !== null)
         return _gridWeights(ranks, all)
-    var weights = {}
+    var weights = Object.create(null)
     tokens(text).forEach(function (token) {
         if (token.length < 2)
             return
@@ -247,7 +248,7 @@ function toggleHand(text, hand, currentWeight, addWeight, ranks) {
         return currentWeight > 0 ? "" : added
     var list = tokens(text)
     if (currentWeight > 0) {
-        var painted = {}
+        var painted = Object.create(null)
         expandHand(hand, ranks).forEach(function (label) { painted[label] = true })
         list = list.filter(function (token) {
             return !expandHand(token.split(":")[0], ranks).some(function (label) { return painted[label] === true })

@@ -310,23 +310,35 @@ Item {
     }
 
     function _loadPersistedSettingsProfiles() {
-        return Profiles.readStored(settingsProfileStore.value("profilesJson", ""), _newNodeId)
+        var stored = Profiles.readEntries(settingsProfileStore.value("profilesJson", ""))
+        return { ok: stored.ok, profiles: Profiles.profilesOf(stored.entries) }
     }
 
-    function persistSettingsProfiles() {
-        var json = JSON.stringify(_sanitizeSettingsProfiles(settingsProfiles))
-        settingsProfileStore.setValue("profilesJson", json)
-        settingsProfileStore.sync()
+    // Reads the list stored under `key` as it is now (another copy of the
+    // program may have written since this page read it), lets `change` edit
+    // its entries in place or return new ones, and writes them back: entries
+    // this page could not read stay as they were. Stored text that is no
+    // list at all is moved aside to `key + "Unreadable"` first.
+    function _editStoredList(store, key, change) {
+        store.sync()
+        var text = store.value(key, "")
+        var stored = Profiles.readEntries(text)
+        if (!stored.ok) {
+            var kept = store.value(key + "Unreadable", "")
+            store.setValue(key + "Unreadable", kept === undefined || kept === null || kept === ""
+                           ? text : String(kept) + "\n" + String(text))
+        }
+        var entries = change(stored.entries) || stored.entries
+        store.setValue(key, Profiles.entriesText(entries))
+        store.sync()
+        return entries
     }
-
-    // Stored only once the stored list has been read: the list's first
-    // value, set while the page is built, must not overwrite the store.
-    property bool _profilesLoaded: false
-    onSettingsProfilesChanged: if (_profilesLoaded) persistSettingsProfiles()
 
     function deleteSettingsProfileById(id) {
         var key = String(id)
-        settingsProfiles = settingsProfiles.filter(function (p) { return String(p.id) !== key })
+        settingsProfiles = Profiles.profilesOf(_editStoredList(settingsProfileStore, "profilesJson", function (entries) {
+            return Profiles.withoutProfile(entries, key)
+        }))
         if (_loadProfileSelectedId === key)
             _loadProfileSelectedId = ""
     }
@@ -344,14 +356,11 @@ Item {
             _saveProfileError = qsTr("Please enter a name.")
             return false
         }
-        var list = settingsProfiles.slice()
-        list.push({
-            id: _newNodeId(),
-            name: _uniqueProfileName(list, name),
-            createdAt: new Date().toISOString(),
-            data: currentSettingsSnapshot()
-        })
-        settingsProfiles = list
+        var profile = { id: _newNodeId(), name: "", createdAt: new Date().toISOString(), data: currentSettingsSnapshot() }
+        settingsProfiles = Profiles.profilesOf(_editStoredList(settingsProfileStore, "profilesJson", function (entries) {
+            profile.name = _uniqueProfileName(Profiles.profilesOf(entries), name)
+            entries.push({ value: profile })
+        }))
         return true
     }
 
@@ -360,6 +369,12 @@ Item {
         var profile = _findProfile(_loadProfileSelectedId)
         if (!profile) {
             _loadProfileError = qsTr("Please select a profile.")
+            return false
+        }
+        var problem = Profiles.snapshotProblem(profile.data)
+        if (problem) {
+            _loadProfileError = qsTr("This profile was not loaded: its %1 \"%2\" is out of range.")
+                .arg(problem.key).arg(problem.text)
             return false
         }
         applySettingsSnapshot(profile.data)
@@ -684,7 +699,9 @@ Item {
         var text = String(root[seat + "RangeText"]).trim()
         if (key === "" || text === "")
             return false
-        var map = Object.assign({}, root[seat + kind + "Overrides"])
+        // Merged into the map as stored now, which another copy may have changed.
+        rangeStore.sync()
+        var map = Builtin.readStoredOverrides(rangeStore.value(seat + kind + "OverridesJson", ""))
         map[key] = text
         root[seat + kind + "Overrides"] = map
         _persistOverrides(seat, kind)
@@ -835,22 +852,15 @@ Item {
     }
 
     function _loadPersistedCustomRanges(player) {
-        var stored = Library.readStoredTree(rangeStore.value(_seat(player) + "CustomRangesJson", ""), _newNodeId)
-        return stored.ok && stored.tree.length > 0 ? stored.tree : null
+        var stored = Profiles.readEntries(rangeStore.value(_seat(player) + "CustomRangesJson", ""))
+        return stored.ok ? Library.treeOf(stored.entries) : []
     }
 
-    function persistCustomRanges(player) {
-        if (player !== "oop" && player !== "ip")
-            return
-        rangeStore.setValue(player + "CustomRangesJson", JSON.stringify(_sanitizeCustomTree(root[player + "CustomRanges"])))
-        rangeStore.sync()
+    // Every change of a Custom tree is made on the store as it is now and
+    // the seat shows the tree written.
+    function _editCustomTree(seat, change) {
+        root[seat + "CustomRanges"] = Library.treeOf(_editStoredList(rangeStore, seat + "CustomRangesJson", change))
     }
-
-    // Written only once the stored trees have been read, so that the empty
-    // first value never replaces them.
-    property bool _rangesLoaded: false
-    onOopCustomRangesChanged: if (_rangesLoaded) persistCustomRanges("oop")
-    onIpCustomRangesChanged: if (_rangesLoaded) persistCustomRanges("ip")
 
     // Adds a node to the seat's Custom tree, in the selected row's folder
     // when `useSelection`, and shows it: the seat moves to Custom first (which
@@ -860,9 +870,9 @@ Item {
         var tree = root[seat + "CustomRanges"]
         var folderId = useSelection ? Library.targetFolderId(tree, root[seat + "SelectedId"]) : ""
         var added = Object.assign({ id: _newNodeId() }, node)
-        root[seat + "CustomRanges"] = Library.withNodeAdded(tree, folderId, added, _newNodeId, _uniqueRangeName)
+        _editCustomTree(seat, function (entries) { Library.addToEntries(entries, folderId, added, _uniqueRangeName) })
         root[seat + "RangeCategory"] = 2
-        var open = Object.assign({}, root[seat + "OpenFolderIds"])
+        var open = Object.assign(Object.create(null), root[seat + "OpenFolderIds"])
         if (folderId !== "")
             open[folderId] = true
         if (openNew)
@@ -963,9 +973,9 @@ Item {
         var other = focus === "oop" ? "ip" : "oop"
         var node = { type: "range", name: trimmed, value: text }
         _addCustomNode(focus, node, root[focus + "RangeCategory"] === 2, false)
-        root[other + "CustomRanges"] = Library.withNodeAdded(root[other + "CustomRanges"], "",
-                                                             Object.assign({ id: _newNodeId() }, node),
-                                                             _newNodeId, _uniqueRangeName)
+        _editCustomTree(other, function (entries) {
+            Library.addToEntries(entries, "", Object.assign({ id: _newNodeId() }, node), _uniqueRangeName)
+        })
         root[other + "RangeCategory"] = 2
         _importRangeError = ""
         return true
@@ -994,9 +1004,8 @@ Item {
         if (root[player + "RangeCategory"] !== 2 || id === "")
             return
         var index = listModelFor(player).findIndex(function (row) { return row.id === id })
-        var tree = Library.withNodeRemoved(root[player + "CustomRanges"], id, _newNodeId)
-        root[player + "OpenFolderIds"] = Library.existingOpenFolders(tree, root[player + "OpenFolderIds"])
-        root[player + "CustomRanges"] = tree
+        _editCustomTree(player, function (entries) { Library.removeFromEntries(entries, id) })
+        root[player + "OpenFolderIds"] = Library.existingOpenFolders(root[player + "CustomRanges"], root[player + "OpenFolderIds"])
         var rows = listModelFor(player)
         root[player + "SelectedId"] = rows.length > 0 ? rows[Math.max(0, Math.min(index, rows.length - 1))].id : ""
     }
@@ -1015,26 +1024,18 @@ Item {
         category: "settings_profiles"
     }
 
-    // Stored text that is not a profile list stays in the store as it is:
-    // the page starts without profiles and the user's data is not lost.
+    // Stored text is only read here: entries that cannot be read stay in the
+    // store as they are, and each list is read on its own, so one damaged
+    // list costs no other.
     Component.onCompleted: {
         oopStandardOverrides = _loadPersistedStandardOverrides("oop")
         ipStandardOverrides = _loadPersistedStandardOverrides("ip")
         oopExploitOverrides = _loadPersistedExploitOverrides("oop")
         ipExploitOverrides = _loadPersistedExploitOverrides("ip")
         _loadBundledPresetRanges()
-        var stored = _loadPersistedSettingsProfiles()
-        _profilesLoaded = true
-        if (stored.ok)
-            settingsProfiles = stored.profiles
-        // Stored trees that cannot be read are left in the store as well.
-        _rangesLoaded = true
-        var oopStored = _loadPersistedCustomRanges("oop")
-        if (oopStored)
-            oopCustomRanges = oopStored
-        var ipStored = _loadPersistedCustomRanges("ip")
-        if (ipStored)
-            ipCustomRanges = ipStored
+        settingsProfiles = _loadPersistedSettingsProfiles().profiles
+        oopCustomRanges = _loadPersistedCustomRanges("oop")
+        ipCustomRanges = _loadPersistedCustomRanges("ip")
     }
 
     // ---- Layout ----

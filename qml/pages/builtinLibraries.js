@@ -18,7 +18,8 @@ var HEADS_UP = "Heads up"
 var SEP = " / "
 
 function _text(value) {
-    return value === undefined || value === null ? "" : String(value)
+    var type = typeof value
+    return type === "string" ? value : type === "number" || type === "boolean" ? String(value) : ""
 }
 
 function _folder(name, makeId) {
@@ -254,7 +255,7 @@ function completePopulationTree(fileTree, template, makeId) {
     var tmpl = Library.sanitizeTree(template, makeId)
     if (!file.some(Library.isFolder))
         return tmpl
-    var names = {}
+    var names = Object.create(null)
     file.forEach(function (n) { if (Library.isFolder(n)) names[n.name] = true })
     tmpl.forEach(function (n) { if (!names[n.name]) file.push(n) })
     return file
@@ -265,7 +266,7 @@ function completePopulationTree(fileTree, template, makeId) {
 // A map or a list of {key, value}; keys trimmed, blank keys and blank
 // values dropped, values kept as written.
 function sanitizeOverrideMap(obj) {
-    var out = {}
+    var out = Object.create(null)
     function put(key, value) {
         var k = _text(key).trim(), v = _text(value)
         if (k !== "" && v.trim() !== "")
@@ -283,11 +284,11 @@ function sanitizeOverrideMap(obj) {
 function readStoredOverrides(text) {
     var s = _text(text)
     if (s.trim() === "")
-        return {}
+        return Object.create(null)
     try {
         return sanitizeOverrideMap(JSON.parse(s))
     } catch (e) {
-        return {}
+        return Object.create(null)
     }
 }
 
@@ -312,7 +313,7 @@ function applyOverrides(nodes, overrides, pathParts) {
         var value = node.value
         var keys = overrideKeys(path.join(SEP))
         for (var i = 0; i < keys.length; ++i) {
-            var v = map[keys[i]]
+            var v = Object.prototype.hasOwnProperty.call(map, keys[i]) ? map[keys[i]] : undefined
             if (v !== undefined && v !== null && String(v) !== "") {
                 value = String(v)
                 break

@@ -7,35 +7,121 @@
 .import "settingsProfiles.js" as Profiles
 
 function _text(value) {
-    return value === undefined || value === null ? "" : String(value)
+    var type = typeof value
+    return type === "string" ? value : type === "number" || type === "boolean" ? String(value) : ""
 }
 
-// A clean copy: nodes without a name dropped with their children, a fresh
-// id where one is missing, folders recognised by their type or a children
-// list, range values kept as written.
+// Folders deeper than this are not listed (they stay in the store).
+var MAX_DEPTH = 40
+
+// A clean copy: nodes without a name dropped with their children, an id
+// where one is missing (from `makeId`, or else one derived from the parent
+// and the name, the same on every read), folders recognised by their type or
+// a children list, range values kept as written.
 function sanitizeTree(list, makeId) {
-    if (!Array.isArray(list))
+    return _clean(list, makeId, "", 0, null)
+}
+
+// `link(clean, raw, rawList)`, when given, is told which stored node each
+// clean node came from.
+function _clean(list, makeId, parentId, depth, link) {
+    if (!Array.isArray(list) || depth >= MAX_DEPTH)
         return []
     var out = []
+    var seen = Object.create(null)
     list.forEach(function (node) {
-        if (!node || typeof node !== "object")
+        if (!node || typeof node !== "object" || Array.isArray(node))
             return
         var name = _text(node.name).trim()
         if (name === "")
             return
-        var id = _text(node.id).trim() !== "" ? String(node.id) : makeId()
+        var id = _text(node.id).trim()
+        if (id === "") {
+            seen[name] = (seen[name] || 0) + 1
+            id = makeId ? makeId() : parentId + "/" + name + "#" + seen[name]
+        }
+        var clean
         if (node.type === "folder" || Array.isArray(node.children))
-            out.push({ id: id, type: "folder", name: name, children: sanitizeTree(node.children, makeId) })
+            clean = { id: id, type: "folder", name: name, children: _clean(node.children, makeId, id, depth + 1, link) }
         else
-            out.push({ id: id, type: "range", name: name, value: _text(node.value) })
+            clean = { id: id, type: "range", name: name, value: _text(node.value) }
+        if (link)
+            link(clean, node, list)
+        out.push(clean)
     })
     return out
 }
 
-// Stored text read back: { ok, tree }; see Profiles.readStoredList.
+// Stored text read back: { ok, tree }; see Profiles.readEntries.
 function readStoredTree(text, makeId) {
     var stored = Profiles.readStoredList(text)
     return { ok: stored.ok, tree: sanitizeTree(stored.list, makeId) }
+}
+
+// ---- Stored entries ----
+// The store's tree is edited where it lies: entries that cannot be read,
+// and stored fields this version does not know, are written back as they
+// were.
+
+function _readable(entries) {
+    return entries.map(function (e) { return e.text === undefined ? e.value : null })
+}
+
+// The readable tree of stored entries.
+function treeOf(entries) {
+    return sanitizeTree(_readable(entries), null)
+}
+
+// The stored node and the stored list holding it, for the node of that id
+// in treeOf(entries); null when there is none. The top level's list is the
+// readable values of the entries.
+function _locate(entries, id) {
+    var values = _readable(entries)
+    var found = null
+    _clean(values, null, "", 0, function (clean, raw, rawList) {
+        if (!found && clean.id === String(id))
+            found = { raw: raw, list: rawList, top: rawList === values }
+    })
+    return found
+}
+
+// Adds `node` to folder `folderId` of the stored entries (at the top level
+// for "" or a folder no longer there), its name made unique among its new
+// siblings. Returns the name it got.
+function addToEntries(entries, folderId, node, uniqueName) {
+    var tree = treeOf(entries)
+    var folder = folderId === "" ? null : findNode(tree, folderId)
+    var place = folder && isFolder(folder) ? _locate(entries, folderId) : null
+    var added = {}
+    for (var key in node)
+        added[key] = node[key]
+    added.name = uniqueName(folder && place ? folder.children : tree, node.name)
+    if (place) {
+        if (!Array.isArray(place.raw.children))
+            place.raw.children = []
+        place.raw.children.push(added)
+    } else {
+        entries.push({ value: added })
+    }
+    return added.name
+}
+
+// Removes the node of that id, and everything below it, from the stored
+// entries. Returns whether one was found.
+function removeFromEntries(entries, id) {
+    var place = _locate(entries, id)
+    if (!place)
+        return false
+    if (place.top) {
+        for (var i = 0; i < entries.length; ++i)
+            if (entries[i].text === undefined && entries[i].value === place.raw) {
+                entries.splice(i, 1)
+                break
+            }
+    } else {
+        place.list.splice(place.list.indexOf(place.raw), 1)
+    }
+    return true
 }
 
 function isFolder(node) {
@@ -91,11 +177,11 @@ function countDescendants(node) {
 // level is listed and no folder's contents are.
 function flatten(tree, openIds, displayName) {
     var rows = []
-    var open = openIds || {}
+    var open = openIds || Object.create(null)
     function walk(nodes, depth, parentId) {
         var openFolder = null
         for (var i = 0; i < nodes.length && !openFolder; ++i)
-            if (isFolder(nodes[i]) && open[nodes[i].id] === true)
+            if (isFolder(nodes[i]) && Object.prototype.hasOwnProperty.call(open, nodes[i].id) && open[nodes[i].id] === true)
                 openFolder = nodes[i]
         var shown = openFolder ? [openFolder] : nodes
         shown.forEach(function (node) {
@@ -113,7 +199,7 @@ function flatten(tree, openIds, displayName) {
 }
 
 function _copy(map) {
-    var out = {}
+    var out = Object.create(null)
     for (var key in map)
         out[key] = map[key]
     return out
@@ -173,7 +259,7 @@ function withNodeRemoved(tree, id, makeId) {
 
 // The open marks of folders that still exist.
 function existingOpenFolders(tree, openIds) {
-    var out = {}
+    var out = Object.create(null)
     for (var key in openIds || {})
         if (openIds[key] === true && isFolder(findNode(tree, key)))
             out[key] = true
@@ -183,7 +269,7 @@ function existingOpenFolders(tree, openIds) {
 // The name an imported file proposes: its decoded last path segment
 // without a final ".txt" in any case ("my%20range.TXT" -> "my range").
 function importNameFromUrl(url) {
-    var s = _text(url)
+    var s = url === undefined || url === null ? "" : String(url)
     s = s.substring(s.lastIndexOf("/") + 1)
     s = s.substring(s.lastIndexOf("\\") + 1)
     try {

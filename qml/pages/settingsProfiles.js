@@ -1,7 +1,9 @@
 .pragma library
 // Settings profiles: named snapshots of the game settings and both seats'
 // sizings, the list kept in the settings store, and how a snapshot (also one
-// written by an older version) is applied.
+// written by an older version) is checked and applied.
+
+.import "numericFields.js" as NumericFields
 
 var SEATS = ["oop", "ip"]
 var STREETS = [["flop", "Flop"], ["turn", "Turn"], ["river", "River"]]
@@ -41,8 +43,11 @@ function _has(map, key) {
     return Object.prototype.hasOwnProperty.call(map, key) && map[key] !== undefined
 }
 
+// Only strings, numbers and flags are text; anything else read from a store
+// (an object whose toString is not a function, a list) is no text at all.
 function _text(value) {
-    return value === undefined || value === null ? "" : String(value)
+    var type = typeof value
+    return type === "string" ? value : type === "number" || type === "boolean" ? String(value) : ""
 }
 
 // "n_", the time in base 36, "_" and up to six random base-36 digits.
@@ -106,48 +111,195 @@ function assignmentsFor(data, currentPot) {
     return out
 }
 
-// A clean list: entries without a usable name dropped, a fresh id where one
-// is missing, exactly the four fields kept.
+// A clean list: entries without a usable name dropped, an id where one is
+// missing (from `makeId`, or else one derived from the name, the same on
+// every read), exactly the four fields kept.
 function sanitize(list, makeId) {
     if (!Array.isArray(list))
         return []
     var out = []
+    var seen = Object.create(null)
     list.forEach(function (el) {
-        if (!el || typeof el !== "object")
+        if (!el || typeof el !== "object" || Array.isArray(el))
             return
         var name = _text(el.name).trim()
         if (name === "")
             return
+        var id = _text(el.id).trim()
+        if (id === "") {
+            seen[name] = (seen[name] || 0) + 1
+            id = makeId ? makeId() : "auto_" + name + "_" + seen[name]
+        }
         out.push({
-            id: _text(el.id).trim() !== "" ? String(el.id) : makeId(),
+            id: id,
             name: name,
             createdAt: _text(el.createdAt),
-            data: el.data && typeof el.data === "object" ? el.data : {}
+            data: el.data && typeof el.data === "object" && !Array.isArray(el.data) ? el.data : {}
         })
     })
     return out
 }
 
-// A stored JSON list read back: { ok, list }. Blank text is an empty list;
-// text that is not a JSON list is not ok, and the caller leaves it in the
-// store untouched.
-function readStoredList(text) {
-    var s = _text(text)
-    if (s.trim() === "")
-        return { ok: true, list: [] }
-    var parsed
+// ---- Stored lists ----
+// A stored list is read entry by entry, so that one damaged entry costs no
+// other: { ok, entries }, each entry { value } when its text is JSON, or
+// { text } with the text kept as it was. `ok` is false when the stored text
+// is no list at all. Blank text is an empty list.
+function readEntries(stored) {
+    if (stored === undefined || stored === null)
+        return { ok: true, entries: [] }
+    if (typeof stored !== "string")
+        return { ok: false, entries: [] }
+    if (stored.trim() === "")
+        return { ok: true, entries: [] }
     try {
-        parsed = JSON.parse(s)
+        var parsed = JSON.parse(stored)
+        if (!Array.isArray(parsed))
+            return { ok: false, entries: [] }
+        return { ok: true, entries: parsed.map(function (v) { return { value: v } }) }
     } catch (e) {
-        return { ok: false, list: [] }
+        // An entry the parser refuses (nested too deep, cut off, not JSON)
+        // is read on its own below.
     }
-    return Array.isArray(parsed) ? { ok: true, list: parsed } : { ok: false, list: [] }
+    var parts = _splitList(stored)
+    if (parts === null)
+        return { ok: false, entries: [] }
+    return { ok: true, entries: parts.map(function (part) {
+        try {
+            return { value: JSON.parse(part) }
+        } catch (e) {
+            return { text: part }
+        }
+    }) }
+}
+
+// The list's text again: readable entries as JSON, the others as they were.
+function entriesText(entries) {
+    return "[" + entries.map(function (e) {
+        return e.text !== undefined ? e.text : JSON.stringify(e.value)
+    }).join(",") + "]"
+}
+
+// The element texts of a top-level "[...]", split at the commas outside
+// strings, brackets and braces; null when the text is not such a list.
+function _splitList(s) {
+    var n = s.length, i = 0
+    while (i < n && s.charCodeAt(i) <= 32)
+        ++i
+    if (s.charAt(i) !== "[")
+        return null
+    var parts = [], start = i + 1, depth = 0, inString = false, escaped = false
+    for (++i; i < n; ++i) {
+        var c = s.charCodeAt(i)
+        if (inString) {
+            if (escaped)
+                escaped = false
+            else if (c === 92) // backslash
+                escaped = true
+            else if (c === 34) // quote
+                inString = false
+        } else if (c === 34) {
+            inString = true
+        } else if (c === 91 || c === 123) { // [ {
+            ++depth
+        } else if ((c === 93 || c === 125) && depth > 0) { // ] }
+            --depth
+        } else if (c === 93) {
+            var last = s.slice(start, i)
+            if (last.trim() !== "" || parts.length > 0)
+                parts.push(last)
+            return s.slice(i + 1).trim() === "" ? parts : null
+        } else if (c === 44 && depth === 0) { // comma
+            parts.push(s.slice(start, i))
+            start = i + 1
+        }
+    }
+    return null
+}
+
+// The readable profiles of stored entries, each with the entry it came from.
+function profilesOf(entries) {
+    var values = entries.map(function (e) { return e.text === undefined ? e.value : null })
+    return sanitize(values, null)
+}
+
+// The entries without the profiles of that id.
+function withoutProfile(entries, id) {
+    var key = String(id)
+    var keep = []
+    entries.forEach(function (e) {
+        var readable = e.text === undefined ? sanitize([e.value], null) : []
+        if (readable.length === 0 || readable[0].id !== key)
+            keep.push(e)
+    })
+    return keep
+}
+
+// A stored JSON list read back: { ok, list }, the entries that cannot be
+// read left out; see readEntries.
+function readStoredList(text) {
+    var stored = readEntries(text)
+    var list = []
+    stored.entries.forEach(function (e) { if (e.text === undefined) list.push(e.value) })
+    return { ok: stored.ok, list: list }
 }
 
 // The stored profiles read back: { ok, profiles }.
 function readStored(text, makeId) {
     var stored = readStoredList(text)
     return { ok: stored.ok, profiles: sanitize(stored.list, makeId) }
+}
+
+// The first value of a snapshot the page must not take: { key, text } for
+// a number outside its field's range (or no number at all), null when every
+// value fits. Values a snapshot leaves out are not checked. Pots and stacks
+// may be 0, as a blank page saves them.
+var LIMITS = [
+    ["starting_pot", "chipsFromZero"], ["effective_stack", "chipsFromZero"],
+    ["oop_stack", "seatStackFromZero"], ["ip_stack", "seatStackFromZero"],
+    ["rake_percent", "rakePercent"], ["rake_cap", "rakeCap"],
+    ["target_exploitability_pct", "target"],
+    ["oop_add_all_in_jam_threshold_pct", "jamThreshold"],
+    ["ip_add_all_in_jam_threshold_pct", "jamThreshold"],
+    ["add_all_in_jam_threshold_pct", "jamThreshold"],
+    ["max_iterations", { integer: true, min: 0, max: 2147483647 }]
+]
+
+function _numberIn(value, rule) {
+    var v = typeof value === "number" ? value
+          : typeof value === "string" && value.trim() !== "" ? Number(value) : NaN
+    return isFinite(v) && v >= rule.min && v <= rule.max && (!rule.integer || Math.floor(v) === v)
+}
+
+function _shown(value) {
+    try {
+        return typeof value === "string" ? value : JSON.stringify(value) || _text(value)
+    } catch (e) {
+        return ""
+    }
+}
+
+function _rule(name) {
+    if (typeof name !== "string")
+        return name
+    var fromZero = /FromZero$/.test(name)
+    var rule = NumericFields.RULES[name.replace(/FromZero$/, "")]
+    return fromZero ? { min: 0, max: rule.max } : rule
+}
+
+function snapshotProblem(data) {
+    if (!data || typeof data !== "object")
+        return null
+    for (var i = 0; i < LIMITS.length; ++i) {
+        var key = LIMITS[i][0]
+        var rule = _rule(LIMITS[i][1])
+        if (_has(data, key) && !_numberIn(data[key], rule))
+            return { key: key, text: _shown(data[key]) }
+    }
+    if (_has(data, "target_exploitability") && !_has(data, "target_exploitability_pct")
+            && !_numberIn(data.target_exploitability, { min: 0, max: NumericFields.RULES.chips.max }))
+        return { key: "target_exploitability", text: _shown(data.target_exploitability) }
+    return null
 }
 
 // The trimmed name, or with " (k)" for the smallest k from 2 that is free.

@@ -350,13 +350,14 @@ Item {
             dialog.close()
         }
 
-        // Text that is not a profile list stays where it is; the page starts
-        // with none. A usable list is cleaned and written back.
+        // The page only reads the store when it starts: text that is not a
+        // profile list stays where it is (the page starts with none), and a
+        // usable list is not rewritten either.
         function test_storedTextAtStart_data() {
             return [
                 { tag: "unparsable", stored: "[{\"name\": \"Deep\"", kept: true, names: [] },
                 { tag: "not a list", stored: "{\"name\": \"Deep\"}", kept: true, names: [] },
-                { tag: "element without id", stored: "[{\"name\": \"Deep\"}]", kept: false, names: ["Deep"] }
+                { tag: "element without id", stored: "[{\"name\": \"Deep\"}]", kept: true, names: ["Deep"] }
             ]
         }
 

@@ -172,13 +172,14 @@ Item {
 
         // Deleting moves the selection; the range being edited stays.
         function test_deleteAFolderWithContents() {
-            var page = makePage({ oopRangeText: "my edit" })
-            page.oopCustomRanges = [
+            rangeStore.setValue("oopCustomRangesJson", JSON.stringify([
                 { id: "f", type: "folder", name: "Folder", children: [
                     { id: "r1", type: "range", name: "one", value: "AA" },
                     { id: "r2", type: "range", name: "two", value: "KK" },
                     { id: "s", type: "folder", name: "Sub", children: [{ id: "r3", type: "range", name: "three", value: "QQ" }] }] },
-                { id: "after", type: "range", name: "After", value: "22" }]
+                { id: "after", type: "range", name: "After", value: "22" }]))
+            rangeStore.sync()
+            var page = makePage({ oopRangeText: "my edit", oopRangeCategory: 2 })
             clickRow(page, "oop", "Folder")
             compare(page.oopSelectedId, "f")
             mouseClick(child(page, "oopDeleteSelectedButton"))
@@ -188,7 +189,7 @@ Item {
             tryCompare(dialog, "visible", false)
             compare(rowNames(page, "oop"), ["0After"])
             compare(page.oopSelectedId, "after")
-            compare(page.oopOpenFolderIds, {})
+            compare(Object.keys(page.oopOpenFolderIds), [])
             compare(page.oopRangeText, "my edit")
             page.openDeleteSelectedDialog("oop")
             mouseClick(child(opened(page, "confirmDeleteDialog").contentItem, "confirmDeleteRangeButton"))

@@ -1,0 +1,202 @@
+import QtQuick
+import QtTest
+import Qt.labs.settings
+import Pellaris
+import "../../qml/pages/settingsProfiles.js" as Profiles
+
+// The set-up page's stored lists (settings profiles, both seats' Custom
+// trees) planted damaged: what can be read loads, what cannot stays in the
+// store, and a save keeps every entry the store held, also entries another
+// page wrote after this one started.
+Item {
+    id: root
+    width: 1600
+    height: 900
+
+    Component { id: pageComponent; ProjectPage { anchors.fill: parent } }
+
+    Settings { id: profileStore; category: "settings_profiles" }
+    Settings { id: rangeStore; category: "ranges" }
+
+    TestCase {
+        name: "StoredLists"
+        when: windowShown
+
+        readonly property string ipTree: JSON.stringify([{ id: "ipr", name: "ip one", value: "KK" }])
+        readonly property string profiles: JSON.stringify([{ id: "p1", name: "Kept", data: { starting_pot: 5 } }])
+        readonly property string oopTree: JSON.stringify([{ id: "old", name: "old", value: "AA" }])
+
+        function init() {
+            plant("profilesJson", profiles)
+            plant("profilesJsonUnreadable", "")
+            plant("oopCustomRangesJson", oopTree)
+            plant("oopCustomRangesJsonUnreadable", "")
+            plant("ipCustomRangesJson", ipTree)
+            // A script error anywhere while the page starts or saves fails the test.
+            failOnWarning(/.?/)
+        }
+
+        function storeFor(key) {
+            return key.indexOf("profiles") === 0 ? profileStore : rangeStore
+        }
+
+        function plant(key, text) {
+            var store = storeFor(key)
+            store.setValue(key, text)
+            store.sync()
+        }
+
+        function stored(key) {
+            var store = storeFor(key)
+            store.sync()
+            return store.value(key, "")
+        }
+
+        function makePage() {
+            var page = createTemporaryObject(pageComponent, root)
+            waitForItemPolished(page)
+            return page
+        }
+
+        // Each entry as its canonical text: JSON for a readable one, the
+        // kept text for one that cannot be parsed.
+        function canonical(text) {
+            var read = Profiles.readEntries(text)
+            return { ok: read.ok, entries: read.entries.map(function (e) {
+                return e.text !== undefined ? "text:" + e.text : "json:" + JSON.stringify(e.value)
+            }) }
+        }
+
+        function nested(depth) {
+            var open = "", close = ""
+            for (var i = 0; i < depth; ++i) {
+                open += "{\"name\":\"f" + i + "\",\"children\":["
+                close += "]}"
+            }
+            return open + "{\"name\":\"leaf\",\"value\":\"QQ\"}" + close
+        }
+
+        function megabyte() {
+            var s = "x"
+            while (s.length < 1024 * 1024)
+                s += s
+            return s
+        }
+
+        function names(list) {
+            return list.map(function (n) { return n.name })
+        }
+
+        // Every row damages one store; `names` are the readable top-level
+        // names it must show.
+        function test_damagedStore_data() {
+            var objectName = "{\"name\":{\"toString\":1},\"children\":[{\"name\":\"inner\"}]}"
+            return [
+                { tag: "profile named by an object", key: "profilesJson",
+                  text: "[" + objectName + ",{\"id\":\"p1\",\"name\":\"Kept\"}]", names: ["Kept"] },
+                { tag: "profile data not an object", key: "profilesJson",
+                  text: "[{\"id\":\"p1\",\"name\":\"Kept\",\"data\":[{}]},{\"id\":7,\"name\":{\"a\":1}}]", names: ["Kept"] },
+                { tag: "range named by an object", key: "oopCustomRangesJson",
+                  text: "[" + objectName + ",{\"id\":\"old\",\"name\":\"old\",\"value\":\"AA\"}]", names: ["old"] },
+                { tag: "range value an object", key: "oopCustomRangesJson",
+                  text: "[{\"id\":\"v\",\"name\":\"v\",\"value\":{\"toString\":1}},{\"id\":\"old\",\"name\":\"old\",\"value\":\"AA\"}]",
+                  names: ["v", "old"] },
+                { tag: "tree nested 4000 deep", key: "oopCustomRangesJson",
+                  text: "[" + nested(4000) + ", {\"id\":\"old\",\"name\":\"old\",\"value\":\"AA\"}]", names: ["old"] },
+                { tag: "tree nested 200 deep", key: "oopCustomRangesJson",
+                  text: "[" + nested(200) + ",{\"id\":\"old\",\"name\":\"old\",\"value\":\"AA\"}]", names: ["f0", "old"] },
+                { tag: "1 MB entry of no JSON", key: "profilesJson",
+                  text: "[{\"id\":\"p1\",\"name\":\"Kept\"}, " + megabyte() + " ,{\"id\":\"p2\",\"name\":\"Also\"}]",
+                  names: ["Kept", "Also"] },
+                { tag: "1 MB of text, no list", key: "oopCustomRangesJson", text: megabyte(), names: [] },
+                { tag: "cut-off list", key: "profilesJson", text: "[{\"id\":\"p1\",\"name\":\"Kept\"},{\"na", names: [] }
+            ]
+        }
+
+        function test_damagedStore(data) {
+            plant(data.key, data.text)
+            var page = makePage()
+            var isProfiles = data.key === "profilesJson"
+            compare(names(isProfiles ? page.settingsProfiles : page.oopCustomRanges), data.names)
+            compare(stored(data.key), data.text, "nothing is written at start")
+            // the other stores load as they are
+            if (!isProfiles)
+                compare(names(page.settingsProfiles), ["Kept"])
+            compare(names(page.ipCustomRanges), ["ip one"])
+
+            var before = canonical(data.text)
+            if (isProfiles) {
+                verify(page.saveSettingsProfile("New"))
+                compare(names(page.settingsProfiles), data.names.concat(["New"]))
+            } else {
+                page.oopRangeText = "22+"
+                page.openSaveRangeDialog("oop")
+                verify(page.commitSaveRange("New"))
+                compare(names(page.oopCustomRanges), data.names.concat(["New"]))
+            }
+            var after = canonical(stored(data.key))
+            verify(after.ok)
+            if (before.ok) {
+                compare(after.entries.slice(0, -1), before.entries, "every stored entry kept, in order")
+            } else {
+                compare(after.entries.length, 1)
+                compare(stored(data.key + "Unreadable"), data.text, "text that is no list is moved aside")
+            }
+            compare(stored("ipCustomRangesJson"), ipTree)
+        }
+
+        // Deleting removes exactly the chosen entry; entries the page could
+        // not read, and one another page added meanwhile, stay.
+        function test_deleteKeepsWhatItDidNotRead() {
+            plant("oopCustomRangesJson", "[{\"name\":{\"toString\":1}},{\"id\":\"old\",\"name\":\"old\",\"value\":\"AA\"},"
+                  + "{\"id\":\"f\",\"type\":\"folder\",\"name\":\"F\",\"children\":[{\"id\":\"in\",\"name\":\"in\",\"value\":\"KK\"},"
+                  + "{\"id\":\"bad\",\"name\":[1]}]}]")
+            var page = makePage()
+            var other = makePage()
+            other.oopRangeText = "QQ"
+            other.openSaveRangeDialog("oop")
+            verify(other.commitSaveRange("From other"))
+            page.oopRangeCategory = 2
+            page.oopSelectedId = "in"
+            page.deleteSelectedItem("oop")
+            compare(names(page.oopCustomRanges), ["old", "F", "From other"])
+            compare(page.oopCustomRanges[1].children, [])
+            var list = JSON.parse(stored("oopCustomRangesJson"))
+            compare(list[0].name, { toString: 1 })
+            compare(list[2].children, [{ id: "bad", name: [1] }])
+            compare(list[3].name, "From other")
+        }
+
+        // A profile value outside its field's range stops the load, named.
+        function test_outOfRangeProfileIsRefused() {
+            plant("profilesJson", JSON.stringify([{ id: "bad", name: "Bad", data: { starting_pot: "1e309", effective_stack: 50 } }]))
+            var page = makePage()
+            page.startingPot = 40
+            page._loadProfileSelectedId = "bad"
+            verify(!page.loadSelectedSettingsProfile())
+            compare(page._loadProfileError, "This profile was not loaded: its starting_pot \"1e309\" is out of range.")
+            compare([page.startingPot, page.effectiveStack], [40, 100])
+        }
+
+        // Two pages, each with its own store objects on the one settings
+        // file, save in turn: both entries are kept.
+        function test_twoWritersKeepBothEntries() {
+            plant("profilesJson", "")
+            plant("oopCustomRangesJson", "")
+            var a = makePage()
+            var b = makePage()
+            verify(b.saveSettingsProfile("From B"))
+            verify(a.saveSettingsProfile("From A"))
+            compare(names(a.settingsProfiles), ["From B", "From A"])
+            ;[a, b].forEach(function (page, i) {
+                page.oopRangeText = "AA"
+                page.openSaveRangeDialog("oop")
+                verify(page.commitSaveRange(i === 0 ? "Range A" : "Range B"))
+            })
+            var fresh = makePage()
+            compare(names(fresh.settingsProfiles), ["From B", "From A"])
+            compare(names(fresh.oopCustomRanges), ["Range A", "Range B"])
+            compare(names(fresh.ipCustomRanges), ["ip one"])
+        }
+    }
+}
