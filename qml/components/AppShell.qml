@@ -133,15 +133,16 @@ Item {
     }
 
     // Assigns every key the map carries, in the state's own order, converted
-    // to its property's type; a value that cannot be converted leaves its
-    // property as it is, so a damaged map never stops half-way.
+    // to its property's type; a value that cannot be converted, or lies
+    // outside its field's range, leaves its property as it is, so a damaged
+    // map never stops half-way.
     function applyProjectState(map) {
         if (!map || typeof map !== "object")
             return
         Presets.PROJECT_KEYS.forEach(function (key) {
             if (!Object.prototype.hasOwnProperty.call(map, key))
                 return
-            var converted = Presets.convertValue(Presets.keyType(key), map[key])
+            var converted = Presets.convertKey(key, map[key])
             if (converted.ok)
                 shell[key] = converted.value
         })

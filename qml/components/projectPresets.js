@@ -3,6 +3,8 @@
 // conversion applied to every value a project map brings in. Pure functions,
 // so they can be tested without a shell.
 
+.import "../pages/numericFields.js" as NumericFields
+
 var SEATS = ["oop", "ip"]
 var STREETS = ["Flop", "Turn", "River"]
 
@@ -91,6 +93,57 @@ function convertValue(type, value) {
             return no
     }
     return { ok: true, value: n }
+}
+
+// The range a number of the map must lie in: the rule of the page's field
+// for it, where the page has one. Pots and stacks may be 0, as in the blank
+// presets: such a spot loads and is not ready to solve.
+function _fromZero(rule) {
+    return { min: 0, max: rule.max }
+}
+
+var LIMITS = {
+    maxIterations: { min: 0, max: 2147483647 },
+    threadCount: { min: 1, max: 4096 },
+    startingPot: _fromZero(NumericFields.RULES.chips),
+    effectiveStack: _fromZero(NumericFields.RULES.chips),
+    oopStack: _fromZero(NumericFields.RULES.seatStack),
+    ipStack: _fromZero(NumericFields.RULES.seatStack),
+    targetExploitability: NumericFields.RULES.target,
+    rakePercent: NumericFields.RULES.rakePercent,
+    rakeCap: NumericFields.RULES.rakeCap,
+    oopAddAllInIfJamLtPct: NumericFields.RULES.jamThreshold,
+    ipAddAllInIfJamLtPct: NumericFields.RULES.jamThreshold
+}
+
+// convertValue for one key of the state: a number outside its range is not
+// ok either.
+function convertKey(key, value) {
+    var converted = convertValue(keyType(key), value)
+    var limit = Object.prototype.hasOwnProperty.call(LIMITS, key) ? LIMITS[key] : null
+    if (converted.ok && limit && !(converted.value >= limit.min && converted.value <= limit.max))
+        return { ok: false, value: undefined }
+    return converted
+}
+
+// The keys of a map that applying it leaves alone, with the value each
+// brought: [{ key, text }].
+function refusedKeys(map) {
+    if (!map || typeof map !== "object")
+        return []
+    var out = []
+    PROJECT_KEYS.forEach(function (key) {
+        if (Object.prototype.hasOwnProperty.call(map, key) && !convertKey(key, map[key]).ok) {
+            var text
+            try {
+                text = typeof map[key] === "string" ? map[key] : JSON.stringify(map[key])
+            } catch (e) {
+                text = ""
+            }
+            out.push({ key: key, text: String(text) })
+        }
+    })
+    return out
 }
 
 // "shortdeck" or "holdem": trimmed and lower-cased, anything else is hold'em.

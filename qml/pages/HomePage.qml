@@ -5,6 +5,7 @@ import QtQuick.Dialogs
 import "../components" as Components
 import "homeStats.js" as HomeStats
 import "projectFiles.js" as ProjectFiles
+import "../components/projectPresets.js" as Presets
 
 // The start page: new project, quick solve, range import, project files, and
 // the user's figures (play statistics, solve history and activity, system).
@@ -127,6 +128,12 @@ Item {
         var result = controller ? controller.loadProject(fileUrl) : null
         if (result && result.ok === true) {
             projectLoaded(result.project || ({}), result.hasResults === true)
+            var refused = Presets.refusedKeys(result.project)
+            if (refused.length > 0)
+                _showError(qsTr("Some Values Not Loaded"),
+                           qsTr("%1 was opened, but these values are out of range and were not loaded:\n%2")
+                           .arg(_fileNameOf(fileUrl))
+                           .arg(refused.map(function (r) { return r.key + " = " + r.text }).join("\n")))
             return true
         }
         var error = result && result.error ? String(result.error) : qsTr("No controller")
