@@ -65,11 +65,17 @@ QString reduceToSafeName(const QString& text, int maxLength) {
 }
 
 // Never the working folder: a download lands in the temporary folder or
-// nowhere.
+// nowhere. A temporary folder that is itself a link is refused (Qt hands
+// back the folder the link points to): the download would land wherever
+// the link leads, and that folder would be opened for the user.
 QString temporaryFolder() {
+  const QString configured = qEnvironmentVariable("TMPDIR");
+  if (!configured.trimmed().isEmpty() && QFileInfo(QDir::cleanPath(configured)).isSymLink())
+    return {};
   QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
   if (folder.trimmed().isEmpty()) folder = QDir::tempPath();
-  return folder.trimmed().isEmpty() ? QString() : folder;
+  if (folder.trimmed().isEmpty()) return {};
+  return QFileInfo(QDir::cleanPath(folder)).isSymLink() ? QString() : folder;
 }
 
 // Claims a name in `folder` that nothing uses yet: `name`, else name-1,

@@ -17,6 +17,8 @@ using halvory_app::SolveConfig;
 namespace {
 
 constexpr double kMaxChips = 21474836.46;
+// The jam threshold's field takes up to ten pots.
+constexpr double kMaxJamPercent = 1000.0;
 const QString kHoldemRanks = QStringLiteral("AKQJT98765432");
 const QString kShortDeckRanks = QStringLiteral("AKQJT9876");
 
@@ -153,29 +155,74 @@ QString AppController::rankAlphabetFor(const QVariantMap& cfg) {
   return isShortDeck(cfg) ? kShortDeckRanks : kHoldemRanks;
 }
 
+namespace {
+
+// The numbers of the map that the conversion would replace or clamp without
+// a word: each must be finite and inside its range, or the solve is refused
+// with the field named.
+QString numberProblem(const QVariantMap& cfg, const QString& key, double low, double high) {
+  const auto it = cfg.constFind(key);
+  if (it == cfg.constEnd()) return {};
+  bool ok = false;
+  const double value = it->toDouble(&ok);
+  if (!ok || !std::isfinite(value)) return QStringLiteral("%1 must be a finite number").arg(key);
+  if (value < low) return QStringLiteral("%1 must be %2 or more").arg(key).arg(low, 0, 'g', 12);
+  if (value > high) return QStringLiteral("%1 must be at most %2").arg(key).arg(high, 0, 'g', 12);
+  return {};
+}
+
+QString iterationsProblem(const QVariantMap& cfg) {
+  const auto it = cfg.constFind(QStringLiteral("max_iterations"));
+  if (it == cfg.constEnd()) return {};
+  bool ok = false;
+  const double value = it->toDouble(&ok);
+  if (!ok || !std::isfinite(value)) {
+    return QStringLiteral("max_iterations: cannot read '%1' as a number").arg(it->toString());
+  }
+  if (value < 0.0) {
+    return QStringLiteral("max_iterations must not be negative (%1)").arg(value, 0, 'g', 12);
+  }
+  if (value != std::floor(value)) {
+    return QStringLiteral("max_iterations must be a whole number (%1)").arg(value, 0, 'g', 12);
+  }
+  if (value > 4294967295.0) return QStringLiteral("max_iterations must be at most 4294967295");
+  return {};
+}
+
+}  // namespace
+
 QString AppController::solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   const bool icm = config.utility_model == "icm";
-  // Numbers that amountToCents would replace or clamp without a word.
-  QStringList numberKeys{QStringLiteral("starting_pot"), QStringLiteral("effective_stack"),
-                         QStringLiteral("rake_percent"), QStringLiteral("rake_cap")};
-  if (icm) numberKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
-  for (const QString& key : numberKeys) {
-    const auto it = cfg.constFind(key);
-    if (it == cfg.constEnd()) continue;
-    bool ok = false;
-    const double value = it->toDouble(&ok);
-    if (!ok || !std::isfinite(value)) return QStringLiteral("%1 must be a finite number").arg(key);
+  QStringList chipKeys{QStringLiteral("starting_pot"), QStringLiteral("effective_stack")};
+  if (icm) chipKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
+  for (const QString& key : chipKeys) {
+    const QString problem = numberProblem(cfg, key, -kMaxChips, kMaxChips);
+    if (!problem.isEmpty()) return problem;
+  }
+  const struct {
+    const char* key;
+    double low;
+    double high;
+  } ranges[] = {
+      {"rake_percent", -kMaxChips, kMaxChips},
+      {"rake_cap", -kMaxChips, kMaxChips},
+      {"target_exploitability", 0.0, kMaxChips},
+  };
+  for (const auto& range : ranges) {
+    const QString problem = numberProblem(cfg, QLatin1String(range.key), range.low, range.high);
+    if (!problem.isEmpty()) return problem;
   }
   if (numberOf(cfg, QStringLiteral("rake_cap"), 0.0) < 0.0) {
     return QStringLiteral("rake_cap must be 0 (no cap) or more");
   }
-  if (const auto it = cfg.constFind(QStringLiteral("max_iterations")); it != cfg.constEnd()) {
-    bool ok = false;
-    const double value = it->toDouble(&ok);
-    if (!ok || !(value >= 0.0 && value <= 4294967295.0) || value != std::floor(value)) {
-      return QStringLiteral("max_iterations must be a whole number from 0 to 4294967295");
-    }
+  for (const char* seat : {"oop", "ip"}) {
+    if (!flagOf(cfg, QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_enabled")))
+      continue;
+    const QString key = QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_pct");
+    const QString problem = numberProblem(cfg, key, 0.0, kMaxJamPercent);
+    if (!problem.isEmpty()) return problem;
   }
+  if (const QString problem = iterationsProblem(cfg); !problem.isEmpty()) return problem;
   const QString board = boardProblem(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board")));
   if (!board.isEmpty()) return board;
   if (icm) {

@@ -642,6 +642,29 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(server.requests().size(), requests);
   }
 
+  // A temporary folder that is a link to another folder is not followed.
+  void linkedTempFolderIsRefused() {
+    UpdateTestServer server;
+    serveUpdate(server, "/dl/setup.exe", installerBytes(1000));
+    auto m = makeManager();
+    m->setManifestUrl(server.url("/latest.json").toString());
+    checkAndWait(*m);
+    const qsizetype requests = server.requests().size();
+    const QString elsewhere = sandbox_.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    const QString link = sandbox_.filePath("linked-tmp");
+    QVERIFY(QFile::link(elsewhere, link));
+    qputenv("TMPDIR", QFile::encodeName(link));
+    m->downloadNow();
+    qputenv("TMPDIR", QFile::encodeName(tempFolder_));
+    QCOMPARE(m->lastError(), QString("Failed to create download file."));
+    QVERIFY(m->downloadedFilePath().isEmpty());
+    QCOMPARE(server.requests().size(), requests);
+    QCOMPARE(QDir(elsewhere).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    m->installNow();
+    QVERIFY(log_->opened.isEmpty());
+  }
+
   // Whatever already carries the installer's name in the shared temporary
   // folder (a link planted there, an older file, a folder) stays as it is:
   // the download takes the next free name.

@@ -625,12 +625,16 @@ class AppControllerTest : public QObject {
         {"rake_cap", std::nan(""), "Not ready: rake_cap must be a finite number"},
         {"variant", "omaha",
          "Not ready: variant: unknown deck variant 'omaha' (use holdem or shortdeck)"},
-        {"max_iterations", -1,
-         "Not ready: max_iterations must be a whole number from 0 to 4294967295"},
-        {"max_iterations", "junk",
-         "Not ready: max_iterations must be a whole number from 0 to 4294967295"},
-        {"max_iterations", 2.5,
-         "Not ready: max_iterations must be a whole number from 0 to 4294967295"},
+        {"max_iterations", -1, "Not ready: max_iterations must not be negative (-1)"},
+        {"max_iterations", "junk", "Not ready: max_iterations: cannot read 'junk' as a number"},
+        {"max_iterations", 2.5, "Not ready: max_iterations must be a whole number (2.5)"},
+        {"max_iterations", 5e9, "Not ready: max_iterations must be at most 4294967295"},
+        {"target_exploitability", std::nan(""),
+         "Not ready: target_exploitability must be a finite number"},
+        {"target_exploitability", -0.5, "Not ready: target_exploitability must be 0 or more"},
+        {"rake_cap", 1e12, "Not ready: rake_cap must be at most 21474836.46"},
+        {"starting_pot", 3e7, "Not ready: starting_pot must be at most 21474836.46"},
+        {"rake_percent", "5%", "Not ready: rake_percent must be a finite number"},
     };
     for (const auto& row : cases) {
       QVariantMap m = riverSpotMap(5);
@@ -639,6 +643,33 @@ class AppControllerTest : public QObject {
       QCOMPARE(c->getStatusText(), QString::fromUtf8(row.status));
       QVERIFY(!c->getRunning());
       QCOMPARE(c->getResultIterations(), 40);  // the previous result stays
+    }
+
+    // Values that need a second key to matter: the deck, or an enabled jam.
+    const struct {
+      const char* key;
+      QVariant value;
+      const char* otherKey;
+      QVariant otherValue;
+      const char* status;
+    } pairs[] = {
+        {"variant", "shortdeck", "board", "Ks Td 7c 4h 2s",
+         "Not ready: board: '4h' is not a card of this deck"},
+        {"oop_add_all_in_jam_threshold_enabled", true, "oop_add_all_in_jam_threshold_pct",
+         std::numeric_limits<double>::infinity(),
+         "Not ready: oop_add_all_in_jam_threshold_pct must be a finite number"},
+        {"ip_add_all_in_jam_threshold_enabled", true, "ip_add_all_in_jam_threshold_pct", -5,
+         "Not ready: ip_add_all_in_jam_threshold_pct must be 0 or more"},
+        {"ip_add_all_in_jam_threshold_enabled", true, "ip_add_all_in_jam_threshold_pct", 5000,
+         "Not ready: ip_add_all_in_jam_threshold_pct must be at most 1000"},
+    };
+    for (const auto& row : pairs) {
+      QVariantMap m = riverSpotMap(5);
+      m[row.key] = row.value;
+      m[row.otherKey] = row.otherValue;
+      c->startSolveWithConfig(m);
+      QCOMPARE(c->getStatusText(), QString::fromUtf8(row.status));
+      QVERIFY(!c->getRunning());
     }
 
     const struct {
