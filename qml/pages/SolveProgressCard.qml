@@ -62,9 +62,13 @@ Card {
                 Layout.alignment: Qt.AlignVCenter
                 spacing: 8
 
+                // The wrapping texts take the width they are given: their
+                // unwrapped width would widen the card, squeeze the column
+                // beside it and feed back into their own wrapping.
                 Text {
                     objectName: "statusLine"
                     Layout.fillWidth: true
+                    Layout.preferredWidth: 0
                     text: card.solvePage.statusLineText
                     textFormat: Text.PlainText
                     font.pixelSize: 18
@@ -78,6 +82,7 @@ Card {
                 Text {
                     objectName: "finalizingNote"
                     Layout.fillWidth: true
+                    Layout.preferredWidth: 0
                     visible: card.solvePage.isFinalizing
                     text: qsTranslate("SolvePage", "The solver has finished iterating; the results are being finalised.")
                     textFormat: Text.PlainText

@@ -1,0 +1,34 @@
+import QtQuick
+import QtTest
+import Pellaris
+
+// The progress card's size does not follow the length of the status line:
+// a long refusal or error wraps inside the card instead of widening it.
+Item {
+    id: root
+    width: 1280
+    height: 720
+
+    Component { id: pageComponent; SolvePage { anchors.fill: parent } }
+
+    TestCase {
+        name: "SolveProgressCard"
+        when: windowShown
+
+        function test_longStatusWrapsInPlace() {
+            var stub = harness.createStandIn("appController")
+            stub.systemThreadCount = 8
+            var page = createTemporaryObject(pageComponent, root, { controller: stub })
+            var line = findChild(page, "statusLine")
+            var ring = findChild(page, "progressRing")
+            var config = findChild(page, "configSummary")
+            stub.statusText = "Ready"
+            waitForRendering(page)
+            var before = [line.width, ring.x, config.width]
+            stub.statusText = "word ".repeat(120)
+            waitForRendering(page)
+            compare([line.width, ring.x, config.width], before)
+            verify(line.lineCount <= 3 && line.height < 100, line.height)
+        }
+    }
+}
