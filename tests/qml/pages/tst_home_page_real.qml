@@ -132,6 +132,31 @@ Item {
             tryVerify(() => !dialog.visible)
             loaded.destroy()
         }
+
+        // A project's values outside their fields' ranges are left out and
+        // named; the rest of the project opens.
+        function test_5_outOfRangeValuesAreNamed() {
+            var shell = makeShell()
+            var home = findChild(shell, "homePage")
+            shell.resetToDefaults()
+            var state = shell.exportProjectState()
+            state.threadCount = 0.1
+            state.maxIterations = "-50"
+            state.boardText = "Qs Jh 2h"
+            var url = harness.temporaryFileUrl("odd.pellarisproj")
+            verify(appController.saveProject(url, state))
+            var threads = shell.threadCount, iterations = shell.maxIterations
+            shell.resetToNewProject()
+            verify(home.openProjectFrom(url))
+            compare([shell.boardText, shell.threadCount, shell.maxIterations], ["Qs Jh 2h", threads, iterations])
+            var dialog = findChild(home, "fileErrorDialog")
+            tryVerify(() => dialog.opened)
+            compare(dialog.title, "Some Values Not Loaded")
+            var message = findChild(dialog.contentItem, "messageText").text
+            verify(message.indexOf("maxIterations = -50\nthreadCount = 0.1") > 0, message)
+            mouseClick(findChild(dialog.footer, "messageOkButton"))
+            tryVerify(() => !dialog.visible)
+        }
     }
 
     Component { id: signalSpyComponent; SignalSpy {} }
