@@ -117,27 +117,35 @@ function assignmentsFor(data, currentPot) {
 function sanitize(list, makeId) {
     if (!Array.isArray(list))
         return []
-    var out = []
     var seen = Object.create(null)
+    var out = []
     list.forEach(function (el) {
-        if (!el || typeof el !== "object" || Array.isArray(el))
-            return
-        var name = _text(el.name).trim()
-        if (name === "")
-            return
-        var id = _text(el.id).trim()
-        if (id === "") {
-            seen[name] = (seen[name] || 0) + 1
-            id = makeId ? makeId() : "auto_" + name + "_" + seen[name]
-        }
-        out.push({
-            id: id,
-            name: name,
-            createdAt: _text(el.createdAt),
-            data: el.data && typeof el.data === "object" && !Array.isArray(el.data) ? el.data : {}
-        })
+        var profile = _cleanProfile(el, makeId, seen)
+        if (profile)
+            out.push(profile)
     })
     return out
+}
+
+// One list element as a clean profile, or null; `seen` counts the names
+// of elements without an id so far.
+function _cleanProfile(el, makeId, seen) {
+    if (!el || typeof el !== "object" || Array.isArray(el))
+        return null
+    var name = _text(el.name).trim()
+    if (name === "")
+        return null
+    var id = _text(el.id).trim()
+    if (id === "") {
+        seen[name] = (seen[name] || 0) + 1
+        id = makeId ? makeId() : "auto_" + name + "_" + seen[name]
+    }
+    return {
+        id: id,
+        name: name,
+        createdAt: _text(el.createdAt),
+        data: el.data && typeof el.data === "object" && !Array.isArray(el.data) ? el.data : {}
+    }
 }
 
 // ---- Stored lists ----
@@ -226,13 +234,11 @@ function profilesOf(entries) {
 // The entries without the profiles of that id.
 function withoutProfile(entries, id) {
     var key = String(id)
-    var keep = []
-    entries.forEach(function (e) {
-        var readable = e.text === undefined ? sanitize([e.value], null) : []
-        if (readable.length === 0 || readable[0].id !== key)
-            keep.push(e)
+    var seen = Object.create(null)
+    return entries.filter(function (e) {
+        var profile = e.text === undefined ? _cleanProfile(e.value, null, seen) : null
+        return !profile || profile.id !== key
     })
-    return keep
 }
 
 // A stored JSON list read back: { ok, list }, the entries that cannot be

@@ -167,6 +167,17 @@ Item {
             compare(list[3].name, "From other")
         }
 
+        // Profiles stored without ids keep the same ids from read to read,
+        // so the second of two alike is the one deleted.
+        function test_deleteAProfileStoredWithoutId() {
+            plant("profilesJson", "[{\"name\":\"Deep\"},{\"name\":{\"x\":1}},{\"name\":\"Deep\",\"data\":{\"starting_pot\":7}}]")
+            var page = makePage()
+            compare(page.settingsProfiles.map(function (p) { return p.data.starting_pot }), [undefined, 7])
+            page.deleteSettingsProfileById(page.settingsProfiles[1].id)
+            compare(JSON.parse(stored("profilesJson")), [{ name: "Deep" }, { name: { x: 1 } }])
+            compare(names(page.settingsProfiles), ["Deep"])
+        }
+
         // A profile value outside its field's range stops the load, named.
         function test_outOfRangeProfileIsRefused() {
             plant("profilesJson", JSON.stringify([{ id: "bad", name: "Bad", data: { starting_pot: "1e309", effective_stack: 50 } }]))
