@@ -236,25 +236,16 @@ function targetFolderId(tree, selectedId) {
 // Appends `node` to folder `folderId` ("" = top level) of a clean copy,
 // with its name made unique among its new siblings. Returns the new tree.
 function withNodeAdded(tree, folderId, node, makeId, uniqueName) {
-    var copy = sanitizeTree(tree, makeId)
-    var folder = folderId === "" ? null : findNode(copy, folderId)
-    var siblings = folder ? folder.children : copy
-    var added = _copy(node)
-    added.name = uniqueName(siblings, node.name)
-    siblings.push(added)
-    return copy
+    var entries = sanitizeTree(tree, makeId).map(function (n) { return { value: n } })
+    addToEntries(entries, folderId, node, uniqueName)
+    return entries.map(function (e) { return e.value })
 }
 
 // A clean copy without the node and everything below it.
 function withNodeRemoved(tree, id, makeId) {
-    function strip(nodes) {
-        return nodes.filter(function (n) { return String(n.id) !== String(id) }).map(function (n) {
-            if (isFolder(n))
-                n.children = strip(n.children)
-            return n
-        })
-    }
-    return strip(sanitizeTree(tree, makeId))
+    var entries = sanitizeTree(tree, makeId).map(function (n) { return { value: n } })
+    removeFromEntries(entries, id)
+    return entries.map(function (e) { return e.value })
 }
 
 // The open marks of folders that still exist.
