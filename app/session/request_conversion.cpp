@@ -233,6 +233,7 @@ void build_street_sizing(halvory::StreetSizing& block, const SizingConfig& oop,
 namespace {
 
 constexpr std::int32_t kOneChip = 100;
+constexpr double kMaxJamThresholdPercent = 1000.0;
 
 bool icm_mode(const SolveConfig& request) {
   return lower_case(request.utility_model) == "icm";
@@ -274,6 +275,16 @@ void check_board_text(const SolveConfig& request) {
   }
 }
 
+// An enabled threshold is a share of the pot from 0 to ten pots.
+void check_jam_threshold(bool enabled, double percent, const char* seat) {
+  if (!enabled) return;
+  const std::string field = std::string(seat) + "_add_all_in_jam_threshold_pct";
+  if (!std::isfinite(percent)) refuse(field + " must be a number");
+  if (percent < 0.0 || percent > kMaxJamThresholdPercent) {
+    refuse(field + " must be from 0 to 1000");
+  }
+}
+
 // Range text to weights; weights too small for the solver count as zero.
 halvory::Range read_range(const std::string& text, const char* field) {
   halvory::Range range;
@@ -302,13 +313,12 @@ void check_request_values(const SolveConfig& request, ConversionPurpose purpose)
   if (!(request.rake_cap >= 0.0 && std::isfinite(request.rake_cap))) {
     refuse("rake_cap must be 0 (no cap) or more");
   }
-  if (request.oop_add_all_in_jam_threshold_enabled &&
-      !std::isfinite(request.oop_add_all_in_jam_threshold_pct)) {
-    refuse("oop_add_all_in_jam_threshold_pct must be a number");
-  }
-  if (request.ip_add_all_in_jam_threshold_enabled &&
-      !std::isfinite(request.ip_add_all_in_jam_threshold_pct)) {
-    refuse("ip_add_all_in_jam_threshold_pct must be a number");
+  check_jam_threshold(request.oop_add_all_in_jam_threshold_enabled,
+                      request.oop_add_all_in_jam_threshold_pct, "oop");
+  check_jam_threshold(request.ip_add_all_in_jam_threshold_enabled,
+                      request.ip_add_all_in_jam_threshold_pct, "ip");
+  if (!(request.target_exploitability >= 0.0f && std::isfinite(request.target_exploitability))) {
+    refuse("target_exploitability must be 0 or more");
   }
   if (purpose != ConversionPurpose::solve) return;
   // Missing ICM seat stacks have a message of their own (convert_request).

@@ -210,7 +210,7 @@ TEST(Conversion, GameConfigurationFields) {
   SolveConfig request = river_request();
   request.rake_percent = 5.0;
   request.rake_cap = 300.0;
-  request.oop_add_all_in_jam_threshold_pct = -5.0;
+  request.oop_add_all_in_jam_threshold_pct = 5.0;
   request.oop_add_all_in_jam_threshold_enabled = true;
   request.ip_add_all_in_jam_threshold_pct = 150.0;
   request.ip_add_all_in_jam_threshold_enabled = true;
@@ -227,7 +227,7 @@ TEST(Conversion, GameConfigurationFields) {
   EXPECT_FALSE(converted.game.icm);
   EXPECT_DOUBLE_EQ(converted.game.rake_rate, 0.05);
   EXPECT_DOUBLE_EQ(converted.game.rake_cap, 300.0);
-  EXPECT_DOUBLE_EQ(converted.game.add_all_in_threshold[0], 0.0);
+  EXPECT_DOUBLE_EQ(converted.game.add_all_in_threshold[0], 0.05);
   EXPECT_DOUBLE_EQ(converted.game.add_all_in_threshold[1], 1.5);
   EXPECT_DOUBLE_EQ(converted.game.force_all_in_ratio, 0.0);
   EXPECT_DOUBLE_EQ(converted.game.merge_threshold, 0.0);
@@ -318,6 +318,20 @@ TEST(Conversion, RefusesValuesThatWouldSolveAnotherSpot) {
          r.ip_add_all_in_jam_threshold_pct = std::nan("");
        },
        "ip_add_all_in_jam_threshold_pct must be a number"},
+      {"jam negative",
+       [](SolveConfig& r) {
+         r.oop_add_all_in_jam_threshold_enabled = true;
+         r.oop_add_all_in_jam_threshold_pct = -5.0;
+       },
+       "oop_add_all_in_jam_threshold_pct must be from 0 to 1000"},
+      {"jam over ten pots",
+       [](SolveConfig& r) {
+         r.ip_add_all_in_jam_threshold_enabled = true;
+         r.ip_add_all_in_jam_threshold_pct = 1000.5;
+       },
+       "ip_add_all_in_jam_threshold_pct must be from 0 to 1000"},
+      {"target NaN", [](SolveConfig& r) { r.target_exploitability = std::nanf(""); },
+       "target_exploitability must be 0 or more"},
       {"omaha", [](SolveConfig& r) { r.variant = "omaha"; },
        "variant: unknown deck variant 'omaha' (use holdem or shortdeck)"},
       {"percent range", [](SolveConfig& r) { r.oop_range = "1.2.3%"; },
