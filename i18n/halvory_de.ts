@@ -288,6 +288,16 @@
         <translation>Kein Controller</translation>
     </message>
     <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Einige Werte nicht geladen</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 wurde geöffnet, aber diese Werte liegen außerhalb des zulässigen Bereichs und wurden nicht geladen:
+%2</translation>
+    </message>
+    <message>
         <source>Open Failed</source>
         <translation>Öffnen fehlgeschlagen</translation>
     </message>
@@ -547,6 +557,10 @@ Gesamt: %3
 </context>
 <context>
     <name>ProjectPage</name>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Dieses Profil wurde nicht geladen: Der Wert %1 „%2“ liegt außerhalb des zulässigen Bereichs.</translation>
+    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Bitte einen Namen eingeben.</translation>

@@ -288,6 +288,16 @@
         <translation>Sin controlador</translation>
     </message>
     <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Algunos valores no se cargaron</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 se abrió, pero estos valores están fuera de rango y no se cargaron:
+%2</translation>
+    </message>
+    <message>
         <source>Open Failed</source>
         <translation>Error al abrir</translation>
     </message>
@@ -547,6 +557,10 @@ Duración media: %4</translation>
 </context>
 <context>
     <name>ProjectPage</name>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Este perfil no se cargó: su valor %1 «%2» está fuera de rango.</translation>
+    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Introduce un nombre.</translation>

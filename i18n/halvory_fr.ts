@@ -288,6 +288,16 @@
         <translation>Aucun contrôleur</translation>
     </message>
     <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Certaines valeurs non chargées</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 a été ouvert, mais ces valeurs sont hors limites et n'ont pas été chargées :
+%2</translation>
+    </message>
+    <message>
         <source>Open Failed</source>
         <translation>Échec de l’ouverture</translation>
     </message>
@@ -547,6 +557,10 @@ Durée moy.&#xa0;: %4</translation>
 </context>
 <context>
     <name>ProjectPage</name>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Ce profil n'a pas été chargé : sa valeur %1 « %2 » est hors limites.</translation>
+    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Veuillez saisir un nom.</translation>

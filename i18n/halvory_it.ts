@@ -288,6 +288,16 @@
         <translation>Nessun controller</translation>
     </message>
     <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Alcuni valori non caricati</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 è stato aperto, ma questi valori sono fuori intervallo e non sono stati caricati:
+%2</translation>
+    </message>
+    <message>
         <source>Open Failed</source>
         <translation>Apertura non riuscita</translation>
     </message>
@@ -547,6 +557,10 @@ Tempo medio: %4</translation>
 </context>
 <context>
     <name>ProjectPage</name>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Questo profilo non è stato caricato: il valore %1 «%2» è fuori intervallo.</translation>
+    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Inserisci un nome.</translation>

@@ -288,6 +288,16 @@
         <translation>Brak kontrolera</translation>
     </message>
     <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Nie wczytano niektórych wartości</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>Otwarto %1, ale te wartości są poza zakresem i nie zostały wczytane:
+%2</translation>
+    </message>
+    <message>
         <source>Open Failed</source>
         <translation>Błąd otwierania</translation>
     </message>
@@ -547,6 +557,10 @@ Dziennie: %2
 </context>
 <context>
     <name>ProjectPage</name>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Nie wczytano tego profilu: wartość %1 „%2” jest poza zakresem.</translation>
+    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Podaj nazwę.</translation>

@@ -288,6 +288,16 @@
         <translation>Sem controlador</translation>
     </message>
     <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Alguns valores não foram carregados</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 foi aberto, mas estes valores estão fora do intervalo e não foram carregados:
+%2</translation>
+    </message>
+    <message>
         <source>Open Failed</source>
         <translation>Falha ao abrir</translation>
     </message>
@@ -547,6 +557,10 @@ Duração média: %4</translation>
 </context>
 <context>
     <name>ProjectPage</name>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Este perfil não foi carregado: o valor %1 &quot;%2&quot; está fora do intervalo.</translation>
+    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Informe um nome.</translation>

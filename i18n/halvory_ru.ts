@@ -288,6 +288,16 @@
         <translation>Нет контроллера</translation>
     </message>
     <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Некоторые значения не загружены</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 открыт, но эти значения вне допустимого диапазона и не загружены:
+%2</translation>
+    </message>
+    <message>
         <source>Open Failed</source>
         <translation>Ошибка открытия</translation>
     </message>
@@ -547,6 +557,10 @@ Avg runtime: %4</source>
 </context>
 <context>
     <name>ProjectPage</name>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Этот профиль не загружен: значение %1 «%2» вне допустимого диапазона.</translation>
+    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Введите название.</translation>

@@ -317,9 +317,8 @@ void check_request_values(const SolveConfig& request, ConversionPurpose purpose)
                       request.oop_add_all_in_jam_threshold_pct, "oop");
   check_jam_threshold(request.ip_add_all_in_jam_threshold_enabled,
                       request.ip_add_all_in_jam_threshold_pct, "ip");
-  if (!(request.target_exploitability >= 0.0f && std::isfinite(request.target_exploitability))) {
-    refuse("target_exploitability must be 0 or more");
-  }
+  // A target below 0 is never reached: every iteration runs.
+  if (std::isnan(request.target_exploitability)) refuse("target_exploitability must be a number");
   if (purpose != ConversionPurpose::solve) return;
   // Missing ICM seat stacks have a message of their own (convert_request).
   const bool seats_missing = icm_mode(request) && (request.oop_stack <= 0 || request.ip_stack <= 0);

@@ -331,7 +331,7 @@ TEST(Conversion, RefusesValuesThatWouldSolveAnotherSpot) {
        },
        "ip_add_all_in_jam_threshold_pct must be from 0 to 1000"},
       {"target NaN", [](SolveConfig& r) { r.target_exploitability = std::nanf(""); },
-       "target_exploitability must be 0 or more"},
+       "target_exploitability must be a number"},
       {"omaha", [](SolveConfig& r) { r.variant = "omaha"; },
        "variant: unknown deck variant 'omaha' (use holdem or shortdeck)"},
       {"percent range", [](SolveConfig& r) { r.oop_range = "1.2.3%"; },
