@@ -380,7 +380,7 @@ function _restName(path, leaf) {
 // The Standard tree back in the flat form it is built from.
 function flattenStandardForExport(nodes, makeId) {
     var tree = Library.sanitizeTree(nodes, makeId)
-    var tops = {}
+    var tops = Object.create(null)
     tree.forEach(function (n) { if (Library.isFolder(n) && !tops[n.name]) tops[n.name] = n })
     var walk = STACKS.map(function (s) { return ["6-max, " + s, "6-max / " + s + SEP] })
         .concat([["6-max", ""], [HEADS_UP, HEADS_UP + SEP]])
