@@ -68,12 +68,14 @@ Item {
                 }
             }
 
-            RotationAnimator on rotation {
-                from: 0
-                to: 360
-                duration: 1000
-                loops: Animation.Infinite
+            // Steps of 45 degrees, four a second: a turn every frame would
+            // redraw the window all through a long task (a solve), which on
+            // a machine that draws in software slows the task itself.
+            Timer {
+                interval: 250
+                repeat: true
                 running: content.loading && content.visible
+                onTriggered: spinnerSlot.rotation = (spinnerSlot.rotation + 45) % 360
             }
         }
 
