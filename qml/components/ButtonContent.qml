@@ -68,14 +68,14 @@ Item {
                 }
             }
 
-            // Steps of 45 degrees, four a second: a turn every frame would
-            // redraw the window all through a long task (a solve), which on
-            // a machine that draws in software slows the task itself.
+            // A quarter turn a second: a turn every frame would redraw the
+            // window all through a long task (a solve), and on a machine that
+            // draws in software each frame takes time from the task itself.
             Timer {
-                interval: 250
+                interval: 1000
                 repeat: true
                 running: content.loading && content.visible
-                onTriggered: spinnerSlot.rotation = (spinnerSlot.rotation + 45) % 360
+                onTriggered: spinnerSlot.rotation = (spinnerSlot.rotation + 90) % 360
             }
         }
 
