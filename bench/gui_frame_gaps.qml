@@ -80,10 +80,8 @@ Window {
                 window.phase = "replace"
                 settle.start()
             } else if (window.phase === "cancel") {
-                console.log("cancel-gap-ms " + window.worst)
-                window.record(false)
-                window.phase = "hold"
-                window.controller.startSolveWithConfig(window.config)
+                // The frames just after the end count too.
+                measureCancel.start()
             } else if (window.phase === "hold") {
                 window.phase = "close"
                 settle.start()
@@ -117,6 +115,17 @@ Window {
             window.record(true)
             window.phase = "cancel"
             window.controller.cancelSolve()
+        }
+    }
+
+    Timer {
+        id: measureCancel
+        interval: 1000
+        onTriggered: {
+            console.log("cancel-gap-ms " + window.worst)
+            window.record(false)
+            window.phase = "hold"
+            window.controller.startSolveWithConfig(window.config)
         }
     }
 
