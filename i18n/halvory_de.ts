@@ -2088,6 +2088,14 @@ Gesamt: %3
         <translation>Verbleibend</translation>
     </message>
     <message>
+        <source>to target</source>
+        <translation>bis Ziel</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>bis Limit</translation>
+    </message>
+    <message>
         <source>Speed</source>
         <translation>Tempo</translation>
     </message>

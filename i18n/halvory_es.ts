@@ -2088,6 +2088,14 @@ Duración media: %4</translation>
         <translation>Restante</translation>
     </message>
     <message>
+        <source>to target</source>
+        <translation>hasta objetivo</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>hasta límite</translation>
+    </message>
+    <message>
         <source>Speed</source>
         <translation>Velocidad</translation>
     </message>

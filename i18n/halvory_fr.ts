@@ -2088,6 +2088,14 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Restant</translation>
     </message>
     <message>
+        <source>to target</source>
+        <translation>vers la cible</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>vers la limite</translation>
+    </message>
+    <message>
         <source>Speed</source>
         <translation>Vitesse</translation>
     </message>

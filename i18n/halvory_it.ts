@@ -2088,6 +2088,14 @@ Tempo medio: %4</translation>
         <translation>Rimanente</translation>
     </message>
     <message>
+        <source>to target</source>
+        <translation>al target</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>al limite</translation>
+    </message>
+    <message>
         <source>Speed</source>
         <translation>Velocità</translation>
     </message>

@@ -2088,6 +2088,14 @@ Dziennie: %2
         <translation>Pozostało</translation>
     </message>
     <message>
+        <source>to target</source>
+        <translation>do celu</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>do limitu</translation>
+    </message>
+    <message>
         <source>Speed</source>
         <translation>Szybkość</translation>
     </message>

@@ -2088,6 +2088,14 @@ Duração média: %4</translation>
         <translation>Restante</translation>
     </message>
     <message>
+        <source>to target</source>
+        <translation>até a meta</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>até o limite</translation>
+    </message>
+    <message>
         <source>Speed</source>
         <translation>Velocidade</translation>
     </message>

@@ -2088,6 +2088,14 @@ Avg runtime: %4</source>
         <translation>Осталось</translation>
     </message>
     <message>
+        <source>to target</source>
+        <translation>до цели</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>до лимита</translation>
+    </message>
+    <message>
         <source>Speed</source>
         <translation>Скорость</translation>
     </message>

@@ -66,6 +66,8 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
   connect(&memoryTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
   memoryTimer.start();
 
+  prefetchPool.setMaxThreadCount(kPrefetchThreads);
+
   progressPacer.setInterval(kProgressIntervalMs);
   progressPacer.setSingleShot(true);
   connect(&progressPacer, &QTimer::timeout, this, &AppController::deliverPendingProgress);
@@ -82,6 +84,11 @@ AppController::~AppController() {
   // The estimate thread holds this object's address: cancel its estimate
   // and wait for it, so that it never posts to a destroyed controller.
   estimateRunner.stop();
+  // Prefetches not yet begun are dropped; running ones end with the pool.
+  prefetchPool.clear();
+  // A large result is freed off this thread, so that closing the window
+  // does not wait for it; the session does the same with the solve.
+  releaseTreeRows();
 }
 
 QString AppController::getAppDir() const {

@@ -24,6 +24,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
 #include <QVariant>
@@ -31,9 +32,11 @@
 #include <QVariantMap>
 
 #include "session/latest_job_runner.hpp"
+#include "session/memory_estimate.hpp"
 #include "session/solve_records.hpp"
 #include "session/solve_session.hpp"
 
+#include "controller/result_tree.hpp"
 #include "controller/system_info.hpp"
 
 // One locked hand class at one node.
@@ -195,6 +198,10 @@ class AppController : public QObject {
   static bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
 
   static QString formatGigabytes(std::uint64_t bytes);
+  // The memory a solve needs as the controller runs it: the session's
+  // estimate, and what holding the result costs here (the results page's
+  // first reads and the first street's prefetch).
+  static std::uint64_t requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate);
   static bool parseEnvBool(const char* name, bool* isSet);
 
   // Conversions used when engine lists become UI values.
@@ -217,7 +224,11 @@ class AppController : public QObject {
   void refreshAvailableMemory();
   void clearNodeCaches();
   void setRunning(bool value);
-  void releaseResultsForStart();
+  // Returns the bytes the released result held (by its estimate), which
+  // other threads may still be freeing.
+  std::uint64_t releaseResultsForStart();
+  // Hands the tree rows to a thread of their own to be freed.
+  void releaseTreeRows();
   // Hands the request to the session, or keeps it waiting while an
   // abandoned solve is still ending.
   void launchSolve(const halvory_app::SolveConfig& config, std::uint64_t generation);
@@ -225,9 +236,10 @@ class AppController : public QObject {
   void clearResultFields();
 
   // Solve control.
-  void forwardProgressToGui(const halvory_app::SolveProgress& report, std::uint64_t generation);
+  void forwardProgressToGui(halvory_app::SolveProgress report, std::uint64_t generation);
   void deliverPendingProgress();
-  void onSolveProgress(const halvory_app::SolveProgress& report, std::uint64_t generation);
+  // Takes the result's tree rows out of the report.
+  void onSolveProgress(halvory_app::SolveProgress& report, std::uint64_t generation);
 
   // Memory estimates.
   static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
@@ -267,8 +279,8 @@ class AppController : public QObject {
   double resultEvOop = 0.0;
   double resultEvIp = 0.0;
   QVariantList rootActions;
-  QList<QVariantMap> treeNodeMeta;
-  QList<QVariantList> treeNodeActions;
+  // Node meta and action rows of the held result.
+  ResultTree resultTree;
   QVariantMap lastUiCfg;
 
   // explorer state (node locks, caches, distributions)
@@ -289,6 +301,11 @@ class AppController : public QObject {
   quint64 lastDistributionTag = 0;
   // Results generation the prefetch answers belong to; a clear moves it on.
   quint64 prefetchTag = 0;
+  // The prefetch's own threads: each value pass keeps scratch memory, so
+  // their number is fixed rather than the machine's core count, and the
+  // memory estimate can count it.
+  QThreadPool prefetchPool;
+  static constexpr int kPrefetchThreads = 2;
   // Session queries made by the node queries; tests read it to tell a
   // cache hit from a recomputation.
   mutable quint64 sessionQueryCount = 0;

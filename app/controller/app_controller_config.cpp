@@ -279,6 +279,8 @@ SolveConfig AppController::buildSolveConfigFromMap(const QVariantMap& cfg, int p
   const std::uint64_t requestedThreads = unsignedOf(cfg, QStringLiteral("thread_count"), 1);
   const std::uint64_t maxThreads = static_cast<std::uint64_t>(std::max(1, processorCount));
   out.thread_count = std::clamp<std::uint64_t>(requestedThreads, 1, maxThreads);
+  // 16-bit regrets and sums; the pages do not send it, so full floats by default.
+  out.compress = flagOf(cfg, QStringLiteral("compress"));
   out.oop_range = utf8(textOf(cfg, QStringLiteral("oop_range")));
   out.ip_range = utf8(textOf(cfg, QStringLiteral("ip_range")));
   readStreetSizing(cfg, QStringLiteral("oop_flop"), out.oop_flop);

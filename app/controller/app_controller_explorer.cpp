@@ -192,8 +192,7 @@ QVariantMap distributionsAnswer(const halvory_app::SolvedGame& solved, int nodeI
 // Node locks
 
 int AppController::nodeActionCount(int nodeIndex) const {
-  if (nodeIndex < 0 || nodeIndex >= treeNodeActions.size()) return 0;
-  return static_cast<int>(treeNodeActions.at(nodeIndex).size());
+  return static_cast<int>(resultTree.actionCount(nodeIndex));
 }
 
 void AppController::setNodeLock(int nodeIndex, QString handLabel169, int actionIndex,
@@ -400,17 +399,15 @@ PrefetchedNode prefetchNode(const halvory_app::SolvedGame& solved, int nodeIndex
 // Node queries
 
 int AppController::treeNodeCount() const {
-  return static_cast<int>(treeNodeActions.size());
+  return static_cast<int>(resultTree.size());
 }
 
 QVariantMap AppController::nodeMeta(int nodeIndex) const {
-  if (nodeIndex < 0 || nodeIndex >= treeNodeMeta.size()) return {};
-  return treeNodeMeta.at(nodeIndex);
+  return resultTree.meta(nodeIndex);
 }
 
 QVariantList AppController::nodeActions(int nodeIndex) const {
-  if (nodeIndex < 0 || nodeIndex >= treeNodeActions.size()) return {};
-  return treeNodeActions.at(nodeIndex);
+  return resultTree.actions(nodeIndex);
 }
 
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
@@ -786,8 +783,8 @@ void AppController::prefetchFirstStreetNodes() {
     const int parent = queue.takeFirst();
     for (const QVariant& value : nodeActions(parent)) {
       const int child = value.toMap().value(QStringLiteral("childIndex"), -1).toInt();
-      if (child <= 0 || child >= treeNodeMeta.size()) continue;
-      if (treeNodeMeta.at(child).value(QStringLiteral("nodeType")).toString() !=
+      if (child <= 0 || child >= resultTree.size()) continue;
+      if (resultTree.meta(child).value(QStringLiteral("nodeType")).toString() !=
           QLatin1String("decision")) {
         continue;
       }
@@ -822,9 +819,8 @@ void AppController::prefetchFirstStreetNodes() {
       }
     });
     try {
-      watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [solved, nodeIndex] {
-        return prefetchNode(solved, nodeIndex);
-      }));
+      watcher->setFuture(QtConcurrent::run(
+          &prefetchPool, [solved, nodeIndex] { return prefetchNode(solved, nodeIndex); }));
     } catch (const std::exception&) {
       delete watcher;
       return;

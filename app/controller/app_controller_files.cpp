@@ -62,21 +62,19 @@ QString localFilePath(const QUrl& fileUrl, QString* error) {
 
 // ---- Project files ---------------------------------------------------------
 
-// The tree lists padded or cut to the node count (the action lists' length),
-// so both arrays of the file always describe the same nodes.
-QVariantList treeMetaToJson(const QList<QVariantMap>& meta, int nodeCount) {
+// The tree rows for the file, one meta row and one action list per node, so
+// both arrays of the file always describe the same nodes.
+QVariantList treeMetaToJson(const ResultTree& tree) {
   QVariantList out;
-  out.reserve(nodeCount);
-  for (int node = 0; node < nodeCount; ++node) {
-    out.push_back(node < meta.size() ? meta.at(node) : QVariantMap{});
-  }
+  out.reserve(tree.size());
+  for (qsizetype node = 0; node < tree.size(); ++node) out.push_back(tree.meta(node));
   return out;
 }
 
-QVariantList treeActionsToJson(const QList<QVariantList>& actions) {
+QVariantList treeActionsToJson(const ResultTree& tree) {
   QVariantList out;
-  out.reserve(actions.size());
-  for (const QVariantList& list : actions) out.push_back(list);
+  out.reserve(tree.size());
+  for (qsizetype node = 0; node < tree.size(); ++node) out.push_back(tree.actions(node));
   return out;
 }
 
@@ -254,7 +252,7 @@ bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
   root.insert(QStringLiteral("version"), halvory_app::kProjectVersion);
   root.insert(QStringLiteral("project"), projectState);
 
-  const int nodeCount = static_cast<int>(treeNodeActions.size());
+  const int nodeCount = static_cast<int>(resultTree.size());
   const bool hasResults = resultIterations > 0 || nodeCount > 0 || !rootActions.isEmpty();
   root.insert(QStringLiteral("hasResults"), hasResults);
   if (hasResults) {
@@ -266,8 +264,8 @@ bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
     results.insert(QStringLiteral("resultEvOop"), resultEvOop);
     results.insert(QStringLiteral("resultEvIp"), resultEvIp);
     results.insert(QStringLiteral("rootActions"), rootActions);
-    results.insert(QStringLiteral("treeNodeMeta"), treeMetaToJson(treeNodeMeta, nodeCount));
-    results.insert(QStringLiteral("treeNodeActions"), treeActionsToJson(treeNodeActions));
+    results.insert(QStringLiteral("treeNodeMeta"), treeMetaToJson(resultTree));
+    results.insert(QStringLiteral("treeNodeActions"), treeActionsToJson(resultTree));
     root.insert(QStringLiteral("results"), results);
 
     // With a live solve the root node is stored even if nobody opened it.
@@ -381,8 +379,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
     resultEvOop = loaded.resultEvOop;
     resultEvIp = loaded.resultEvIp;
     rootActions = loaded.rootActions;
-    treeNodeMeta = loaded.treeNodeMeta;
-    treeNodeActions = loaded.treeNodeActions;
+    resultTree.setLoaded(loaded.treeNodeMeta, loaded.treeNodeActions);
   }
 
   handStrategyCache = loaded.handStrategyByNode;

@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <chrono>
 #include <exception>
+#include <memory>
 #include <system_error>
+#include <utility>
 
 #include <QDebug>
 #include <QMetaObject>
 
 #include "context/thread_start.hpp"
+#include "context/worker_threads.hpp"
 #include "session/memory_estimate.hpp"
 
 using halvory_app::ResultSnapshot;
@@ -28,28 +31,6 @@ std::int64_t steadyNowNs() {
 
 QString fromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QVariantMap actionMap(const halvory_app::TreeNodeAction& action) {
-  return QVariantMap{
-      {QStringLiteral("name"), fromUtf8(action.name)},
-      {QStringLiteral("actionType"), fromUtf8(action.action_type)},
-      {QStringLiteral("frequency"), QVariant::fromValue(action.frequency)},
-      {QStringLiteral("childIndex"), static_cast<int>(action.child_index)},
-  };
-}
-
-QVariantMap metaMap(const halvory_app::TreeNodeMeta& row, double effectiveStackChips) {
-  return QVariantMap{
-      {QStringLiteral("nodeType"), fromUtf8(row.node_type)},
-      {QStringLiteral("chanceDeal"), fromUtf8(row.chance_deal)},
-      {QStringLiteral("player"), fromUtf8(row.player)},
-      {QStringLiteral("pot"), row.pot / 100.0},
-      {QStringLiteral("effectiveStack"), effectiveStackChips},
-      {QStringLiteral("investedOop"), row.invested_oop / 100.0},
-      {QStringLiteral("investedIp"), row.invested_ip / 100.0},
-      {QStringLiteral("hasChildren"), !row.actions.empty()},
-  };
 }
 
 }  // namespace
@@ -127,11 +108,12 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
     return;
   }
 
-  releaseResultsForStart();
+  const std::uint64_t released = releaseResultsForStart();
 
   startRequiredMemoryBytes = solveRequiredMemoryBytes;
-  if (solveRequiredMemoryBytes > 0 && systemAvailableMemoryBytes > 0 &&
-      systemAvailableMemoryBytes <= solveRequiredMemoryBytes) {
+  const std::uint64_t available =
+      systemAvailableMemoryBytes > 0 ? systemAvailableMemoryBytes + released : 0;
+  if (solveRequiredMemoryBytes > 0 && available > 0 && available <= solveRequiredMemoryBytes) {
     setStatusText(tr("Not enough RAM to solve (after clearing previous results)"));
     return;
   }
@@ -145,9 +127,8 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
 void AppController::launchSolve(const SolveConfig& config, std::uint64_t generation) {
   pendingStart.reset();
   try {
-    if (!session.is_running() &&
-        session.start(config, [this, generation](const SolveProgress& report) {
-          forwardProgressToGui(report, generation);
+    if (!session.is_running() && session.start(config, [this, generation](SolveProgress report) {
+          forwardProgressToGui(std::move(report), generation);
         })) {
       startedSolveGeneration = generation;
       return;
@@ -168,10 +149,20 @@ void AppController::launchSolve(const SolveConfig& config, std::uint64_t generat
   setStatusText(tr("Waiting for the previous solve to stop..."));
 }
 
+void AppController::releaseTreeRows() {
+  if (resultTree.isEmpty()) return;
+  // Millions of rows take a while to free: not on the GUI thread. The
+  // allocator's freed pages go back to the system afterwards.
+  auto doomed = std::make_shared<ResultTree>(resultTree.take());
+  halvory::run_detached([doomed = std::move(doomed), info = systemInfo]() mutable {
+    doomed.reset();
+    if (info) info->releaseFreedMemory();
+  });
+}
+
 void AppController::clearResultFields() {
   rootActions.clear();
-  treeNodeMeta.clear();
-  treeNodeActions.clear();
+  releaseTreeRows();
   resultsSummary.clear();
   resultStartingPot = 0.0;
   resultIterations = 0;
@@ -180,7 +171,10 @@ void AppController::clearResultFields() {
   resultEvIp = 0.0;
 }
 
-void AppController::releaseResultsForStart() {
+std::uint64_t AppController::releaseResultsForStart() {
+  // Freed on other threads: until they are done, what the previous result
+  // held counts as available, as it did before the release.
+  const std::uint64_t released = resultsReclaimableMemoryBytes;
   session.clear_results();
   clearNodeCaches();
   clearResultFields();
@@ -191,6 +185,7 @@ void AppController::releaseResultsForStart() {
   // the memory the previous result no longer uses.
   systemInfo->releaseFreedMemory();
   refreshAvailableMemory();
+  return released;
 }
 
 void AppController::reSolveWithNodeLocks() {
@@ -238,7 +233,7 @@ void AppController::clearResults() {
   emit systemMemoryChanged();
 }
 
-void AppController::forwardProgressToGui(const SolveProgress& report, std::uint64_t generation) {
+void AppController::forwardProgressToGui(SolveProgress report, std::uint64_t generation) {
   // Solve thread: touch nothing but this object's address and the pending
   // report. A queued call is dropped with the object's pending events if it
   // is destroyed first.
@@ -249,15 +244,18 @@ void AppController::forwardProgressToGui(const SolveProgress& report, std::uint6
       if (pendingProgress.report && pendingProgress.report->second == generation)
         pendingProgress.report.reset();
     }
+    // Moved, never copied: a large tree's rows are a good part of the
+    // process's memory.
+    auto last = std::make_shared<SolveProgress>(std::move(report));
     QMetaObject::invokeMethod(
-        this, [this, report, generation]() { onSolveProgress(report, generation); },
+        this, [this, last, generation]() { onSolveProgress(*last, generation); },
         Qt::QueuedConnection);
     return;
   }
   bool post = false;
   {
     std::lock_guard lock(pendingProgress.mutex);
-    pendingProgress.report.emplace(report, generation);
+    pendingProgress.report.emplace(std::move(report), generation);
     post = !pendingProgress.scheduled;
     pendingProgress.scheduled = true;
   }
@@ -280,7 +278,7 @@ void AppController::deliverPendingProgress() {
   progressPacer.start();
 }
 
-void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t generation) {
+void AppController::onSolveProgress(SolveProgress& report, std::uint64_t generation) {
   // A report of an abandoned solve (results cleared, or a project loaded
   // since) must not overwrite what the user now sees.
   if (generation != solveGeneration) {
@@ -307,7 +305,7 @@ void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t g
   setStatusText(fromUtf8(report.status));
 
   if (report.result.has_value()) {
-    const ResultSnapshot& snapshot = *report.result;
+    ResultSnapshot& snapshot = *report.result;
     QString summary;
     if (!snapshot.ok) {
       summary = tr("Solve failed: %1").arg(fromUtf8(snapshot.error));
@@ -355,19 +353,9 @@ void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t g
             {QStringLiteral("frequency"), QVariant::fromValue(snapshot.root_action_frequencies[i])},
         });
       }
-      const double effectiveStack = snapshot.effective_stack / 100.0;
-      treeNodeMeta.clear();
-      treeNodeActions.clear();
-      treeNodeMeta.reserve(static_cast<qsizetype>(snapshot.tree_node_meta.size()));
-      treeNodeActions.reserve(static_cast<qsizetype>(snapshot.tree_node_meta.size()));
-      for (const halvory_app::TreeNodeMeta& row : snapshot.tree_node_meta) {
-        treeNodeMeta.append(metaMap(row, effectiveStack));
-        QVariantList actions;
-        actions.reserve(static_cast<qsizetype>(row.actions.size()));
-        for (const halvory_app::TreeNodeAction& action : row.actions)
-          actions.append(actionMap(action));
-        treeNodeActions.append(actions);
-      }
+      // The rows stay compact; the results page's reads build their maps.
+      releaseTreeRows();
+      resultTree.setSolved(std::move(snapshot.tree_node_meta), snapshot.effective_stack / 100.0);
     }
     resultsSummary = summary;
     if (snapshot.ok) prefetchFirstStreetNodes();
@@ -383,6 +371,16 @@ void AppController::onSolveProgress(const SolveProgress& report, std::uint64_t g
 }
 
 // ---- memory estimates ----------------------------------------------------
+
+std::uint64_t AppController::requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate) {
+  // Measured through the controller (bench/controller_memory_check): the
+  // rows the page's first reads and the prefetch cache hold grow with the
+  // hands of both seats, and their threads and queries have a fixed part.
+  constexpr std::uint64_t kResultReadsFixedBytes = std::uint64_t{2} << 20;
+  constexpr std::uint64_t kResultReadsBytesPerHand = 11776;
+  const std::uint64_t hands = estimate.oop_hands + estimate.ip_hands;
+  return estimate.total_bytes + kResultReadsFixedBytes + hands * kResultReadsBytesPerHand;
+}
 
 void AppController::requestSolveMemoryEstimate(QVariantMap cfg) {
   const std::uint64_t generation = ++estimateGeneration;
@@ -404,7 +402,7 @@ void AppController::solveMemoryEstimateWorker(const EstimateRequest& request,
     const SolveConfig config = buildSolveConfigFromMap(request.cfg, request.processorCount);
     std::string error;
     const auto estimate = halvory_app::estimate_solve_memory(config, &error, cancel);
-    if (estimate.has_value() && estimate->total_bytes != 0) bytes = estimate->total_bytes;
+    if (estimate.has_value() && estimate->total_bytes != 0) bytes = requiredMemoryBytes(*estimate);
   } catch (...) {
     bytes = 0;
   }

@@ -16,6 +16,15 @@ std::uint64_t bytes_per_hand_action(bool compress) {
   return compress ? 4 : 8;
 }
 
+// The result's rows: one record per node, and for each node with actions
+// one block of action records, which costs the allocator's chunk header.
+std::uint64_t result_row_bytes(const halvory::TreeCount& tree) {
+  constexpr std::uint64_t kChunkHeader = 16;
+  const std::uint64_t actions = tree.decision_actions[0] + tree.decision_actions[1];
+  return tree.nodes * sizeof(TreeNodeMeta) + tree.decision_nodes * kChunkHeader +
+         actions * sizeof(TreeNodeAction);
+}
+
 MemoryEstimate count_solve_memory(const halvory::CardContext& cards, const halvory::TreeCount& tree,
                                   bool compress) {
   MemoryEstimate estimate;
@@ -34,7 +43,10 @@ MemoryEstimate count_solve_memory(const halvory::CardContext& cards, const halvo
   const double sum = static_cast<double>(estimate.card_context_bytes) +
                      static_cast<double>(estimate.tree_bytes) +
                      static_cast<double>(estimate.strategy_bytes);
-  estimate.total_bytes = static_cast<std::uint64_t>(sum * 1.1);
+  estimate.result_bytes = result_row_bytes(tree);
+  // The margin covers the solver's own bookkeeping beside its arrays; the
+  // rows are counted as allocated.
+  estimate.total_bytes = static_cast<std::uint64_t>(sum * 1.1) + estimate.result_bytes;
   return estimate;
 }
 

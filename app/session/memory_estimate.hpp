@@ -13,7 +13,8 @@
 namespace halvory_app {
 
 struct MemoryEstimate {
-  std::uint64_t total_bytes = 0;  // (card context + tree + strategy) x 1.1
+  // (card context + tree + strategy) x 1.1 + result rows
+  std::uint64_t total_bytes = 0;
   std::uint64_t card_context_bytes = 0;
   std::uint64_t tree_bytes = 0;
   std::uint64_t strategy_bytes = 0;
@@ -21,6 +22,9 @@ struct MemoryEstimate {
   std::uint64_t decision_node_count = 0;
   std::uint64_t oop_hands = 0;
   std::uint64_t ip_hands = 0;
+  // The finished solve's summary rows, one per node with its actions
+  // (`ResultSnapshot::tree_node_meta`), held as long as the result is.
+  std::uint64_t result_bytes = 0;
 };
 
 // Absent on failure; `error`, when given, then receives the message (a tree

@@ -12,6 +12,7 @@
 
 #include "context/card_context.hpp"
 #include "context/thread_start.hpp"
+#include "context/worker_threads.hpp"
 #include "session/ev_offset.hpp"
 #include "session/labels.hpp"
 #include "session/request_conversion.hpp"
@@ -162,6 +163,7 @@ SolveSession::~SolveSession() {
       worker.join();
     }
   }
+  clear_results();
 }
 
 void SolveSession::join_finished_worker() {
@@ -210,10 +212,14 @@ void SolveSession::clear_results() {
     old_game = std::move(game);
     old_solver = std::move(solver);
   }
-  // Released outside the lock (solver first): a large tree takes a while to
-  // free, and queries must not wait for it.
-  old_solver.reset();
-  old_game.reset();
+  // Released outside the lock and off the caller's thread (solver first): a
+  // large tree takes a good part of a second to free, and neither queries
+  // nor the window must wait for it. Without a thread it is freed here.
+  if (!old_solver && !old_game) return;
+  halvory::run_detached([solver = std::move(old_solver), game = std::move(old_game)]() mutable {
+    solver.reset();
+    game.reset();
+  });
 }
 
 std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>>
@@ -243,7 +249,7 @@ void SolveSession::finish(const ProgressCallback& on_progress, SolveProgress rep
   running.store(false);
   if (!on_progress) return;
   try {
-    on_progress(report);
+    on_progress(std::move(report));
   } catch (...) {
     // Nothing is left to report to; an escaping exception would end the process.
   }

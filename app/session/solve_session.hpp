@@ -16,7 +16,9 @@
 
 namespace halvory_app {
 
-using ProgressCallback = std::function<void(const SolveProgress&)>;
+// Takes each report by value, so that the final one (with the result's
+// tree rows) can be moved on rather than copied.
+using ProgressCallback = std::function<void(SolveProgress)>;
 
 class SolveSession {
  public:
@@ -38,7 +40,8 @@ class SolveSession {
 
   bool is_running() const;
 
-  // Drops the stored result; does not stop a running solve.
+  // Drops the stored result, freed on a thread of its own; does not stop a
+  // running solve.
   void clear_results();
 
   // Copies of the stored result, taken under the lock; both empty when

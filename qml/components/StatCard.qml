@@ -68,20 +68,39 @@ Rectangle {
         }
 
         RowLayout {
+            id: valueRow
             Layout.fillWidth: true
             spacing: 4
+
+            // A long value (a word in some languages) is set smaller rather
+            // than running past the tile's edge.
+            TextMetrics {
+                id: valueMetrics
+                text: stat.value
+                font.pixelSize: stat.compact ? 18 : 24
+                font.bold: true
+            }
 
             Text {
                 objectName: "statValue"
                 Layout.alignment: Qt.AlignBottom
+                readonly property real _room: valueRow.width
+                                              - (stat.unit !== "" ? unitText.implicitWidth + valueRow.spacing : 0)
                 text: stat.value
                 textFormat: Text.PlainText
-                font.pixelSize: stat.compact ? 18 : 24
+                font.pixelSize: {
+                    var size = stat.compact ? 18 : 24
+                    var natural = valueMetrics.advanceWidth
+                    if (_room <= 0 || natural <= _room)
+                        return size
+                    return Math.max(10, Math.floor(size * _room / natural))
+                }
                 font.bold: true
                 color: stat.theme ? stat.theme.text : "#F0F6FC"
             }
 
             Text {
+                id: unitText
                 objectName: "statUnit"
                 Layout.alignment: Qt.AlignBottom
                 visible: stat.unit !== ""

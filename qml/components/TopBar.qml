@@ -34,27 +34,13 @@ ToolBar {
 
     readonly property int _resultIterations: controller ? SolveProgress.finiteOr(controller.resultIterations, 0) : 0
 
-    readonly property int currentIteration: {
-        if (!controller)
-            return 0
-        if (!_running)
-            return _resultIterations
-        if (isFinalizing && _lastIterFromStatusText > 0)
-            return _lastIterFromStatusText
-        var parsed = _parseIterationFromStatusText(_status)
-        if (parsed > 0)
-            return Math.floor(parsed)
-        var progress = SolveProgress.finiteOr(controller.progress, 0)
-        return Math.max(0, Math.floor(progress * Math.max(1, maxIterations)))
-    }
-    readonly property int progressWheelTotalIterations: SolveProgress.totalIterations(maxIterations, targetExploitability)
-    readonly property real progressWheelValue: {
-        if (!controller)
-            return 0
-        if (!_running)
-            return _resultIterations > 0 ? 1.0 : 0.0
-        return SolveProgress.fraction(currentIteration, progressWheelTotalIterations)
-    }
+    // The solve page's ring reads the same rules: one figure for one run.
+    readonly property int currentIteration: !controller ? 0
+        : SolveProgress.shownIteration(_running, isFinalizing, _lastIterFromStatusText, _status,
+                                       controller.progress, maxIterations, _resultIterations)
+    readonly property int progressWheelTotalIterations: SolveProgress.ringCapacity(maxIterations, targetExploitability)
+    readonly property real progressWheelValue: !controller ? 0
+        : SolveProgress.ringValue(_running, currentIteration, progressWheelTotalIterations, _resultIterations > 0)
 
     property int _lastIterFromStatusText: 0
 
@@ -293,21 +279,17 @@ ToolBar {
                     anchors.centerIn: parent
                     spacing: 8
 
+                    // Steady: an animation that runs every frame would redraw
+                    // the window all through a solve, and on a machine that
+                    // draws in software that slows the solve itself.
                     Rectangle {
                         id: statusDot
+                        objectName: "statusDot"
                         anchors.verticalCenter: parent.verticalCenter
                         width: 8
                         height: 8
                         radius: 4
                         color: bar._chipLit ? bar._color("success", "#3FB950") : bar._color("textFaint", "#6E7681")
-
-                        SequentialAnimation on opacity {
-                            running: bar._running
-                            loops: Animation.Infinite
-                            NumberAnimation { to: 0.4; duration: 500 }
-                            NumberAnimation { to: 1.0; duration: 500 }
-                            onRunningChanged: if (!running) statusDot.opacity = 1.0
-                        }
                     }
 
                     Text {

@@ -38,22 +38,47 @@ function finiteOr(value, fallback) {
     return value !== null && value !== undefined && isFinite(n) ? n : fallback
 }
 
-// The iteration count that counts as 100 %. A solve may stop at its target
-// long before the limit, so a loose target caps the scale.
-function totalIterations(maxIterations, targetPercent) {
-    var m = Math.max(1, finiteOr(maxIterations, 0))
-    var t = Number(targetPercent)
-    if (!isFinite(t) || t <= 0 || t < 0.1)
-        return m
-    if (t >= 1.0)
-        return Math.min(m, 150)
-    if (t >= 0.5)
-        return Math.min(m, 200)
-    return Math.min(m, 300)
+// The iteration a progress view shows. While running: during finalizing the
+// last iteration read from a status text, else the status text's own
+// iteration, else the reported share of the iteration limit. After the
+// run: the result's iterations.
+function shownIteration(running, finalizing, lastIteration, statusText, share, maxIterations,
+                        resultIterations) {
+    if (!running) {
+        var done = Number(resultIterations)
+        return isFinite(done) && done > 0 ? Math.floor(done) : 0
+    }
+    if (finalizing && lastIteration > 0)
+        return lastIteration
+    var parsed = parseIteration(statusText)
+    if (parsed > 0)
+        return Math.floor(parsed)
+    return Math.max(0, Math.floor(finiteOr(share, 0) * finiteOr(maxIterations, 0)))
 }
 
-function fraction(iteration, total) {
-    return Math.max(0, Math.min(1, Math.max(0, iteration) / Math.max(1, total)))
+// The iteration count that fills the ring: a solver usually reaches a
+// coarse target (percent of the pot) long before its iteration limit.
+function ringCapacity(maxIterations, targetPercent) {
+    var limit = Math.max(1, Number(maxIterations) || 0)
+    var t = Number(targetPercent)
+    if (!isFinite(t) || t <= 0)
+        return limit
+    if (t >= 1)
+        return Math.min(limit, 75)
+    if (t >= 0.5)
+        return Math.min(limit, 125)
+    if (t >= 0.1)
+        return Math.min(limit, 300)
+    return limit
+}
+
+// How far the ring is filled, 0 to 1: while running the shown iteration
+// over the capacity; after the run full when it left results, else empty.
+function ringValue(running, iteration, capacity, hasResults) {
+    if (!running)
+        return hasResults ? 1 : 0
+    var v = Math.max(0, Number(iteration) || 0) / Math.max(1, Number(capacity) || 0)
+    return Math.min(1, Math.max(0, v))
 }
 
 // Halves round up, also where binary fractions fall just short (0.145).

@@ -158,7 +158,9 @@ Card {
                 theme: card._theme
                 text: card.solvePage._running ? qsTranslate("SolvePage", "Solving...") : qsTranslate("SolvePage", "Start Solve")
                 iconText: card.solvePage._running ? "" : "▶"
-                loading: card.solvePage._running
+                // Only until the ring has a figure: a spinner that turns all
+                // through the solve redraws the window for nothing.
+                loading: card.solvePage.progressWheelSpinning
                 enabled: !!card.solvePage.controller && !card.solvePage._running && card.solvePage.canSolve
                 onClicked: card.solvePage.startSolveFromPage()
             }

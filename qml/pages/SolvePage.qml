@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import "../components"
 import "../components/projectPresets.js" as Presets
 import "../components/solveRules.js" as SolveRules
+import "../components/solveProgress.js" as ProgressRules
 import "solveProgress.js" as Progress
 
 // The solve page: a summary of the spot the shell holds, start and cancel,
@@ -86,21 +87,10 @@ Item {
     readonly property bool isFinalizing: _running && Progress.startsWith(_statusText, "Finalizing:")
     property int _lastIterFromStatusText: 0
 
-    readonly property int currentIteration: {
-        if (!controller)
-            return 0
-        if (_running) {
-            if (isFinalizing && _lastIterFromStatusText > 0)
-                return _lastIterFromStatusText
-            var parsed = Progress.parseIteration(_statusText)
-            if (parsed > 0)
-                return Math.floor(parsed)
-            var share = Number(controller.progress)
-            return Math.max(0, Math.floor((isFinite(share) ? share : 0) * maxIterations))
-        }
-        var done = Number(controller.resultIterations)
-        return isFinite(done) && done > 0 ? Math.floor(done) : 0
-    }
+    // The top bar's rule, so that its chip and this ring agree.
+    readonly property int currentIteration: !controller ? 0
+        : ProgressRules.shownIteration(_running, isFinalizing, _lastIterFromStatusText, _statusText,
+                                       controller.progress, maxIterations, controller.resultIterations)
 
     // In chips, during the run as after it.
     readonly property real currentExploitabilityValue: {
@@ -114,8 +104,7 @@ Item {
 
     readonly property int progressWheelTotalIterations: Progress.ringCapacity(maxIterations, targetExploitability)
     readonly property real progressWheelValue: !controller ? 0
-                                              : _running ? Progress.ringValue(currentIteration, progressWheelTotalIterations)
-                                              : (runComplete ? 1 : 0)
+        : ProgressRules.ringValue(_running, currentIteration, progressWheelTotalIterations, runComplete)
     readonly property bool progressWheelSpinning: _running && currentIteration <= 0
     readonly property int iterationWindowSize: Progress.WINDOW_SIZE
     readonly property int iterationWindowValue: Progress.windowValue(currentIteration)
@@ -123,6 +112,14 @@ Item {
     property string elapsedTime: "00:00"
     property string estimatedRemaining: "--:--"
     property real iterationsPerSec: 0
+    // What the remaining time counts toward: "target", "limit", or "" when
+    // there is no estimate.
+    property string remainingBasis: ""
+    // The run's last two distinct exploitability measurements, in chips.
+    property var _earlierMeasurement: null
+    property var _laterMeasurement: null
+    property double _runStartedMs: 0
+    property int _tickSeconds: 0
 
     readonly property string statusLineText: {
         if (!controller)
@@ -325,12 +322,50 @@ Item {
     function _tick() {
         var seconds = elapsedTimer.seconds + 1
         elapsedTimer.seconds = seconds
+        _tickSeconds = seconds
         elapsedTime = Progress.clockText(seconds)
         if (currentIteration > 0) {
             iterationsPerSec = currentIteration / seconds
+            var end = Progress.expectedEnd(maxIterations, targetExploitabilityAmount(),
+                                           _earlierMeasurement, _laterMeasurement)
             estimatedRemaining = Progress.clockText(
-                        Progress.remainingSeconds(maxIterations, currentIteration, iterationsPerSec))
+                        Progress.remainingSeconds(end.iteration, currentIteration, iterationsPerSec))
+            remainingBasis = end.toTarget ? "target" : "limit"
         }
+    }
+
+    // Every figure of the card belongs to the run it shows: a new run starts
+    // from nothing.
+    function _beginRun(nowMs) {
+        _runStartedMs = nowMs
+        _tickSeconds = 0
+        elapsedTime = Progress.clockText(0)
+        estimatedRemaining = "--:--"
+        remainingBasis = ""
+        iterationsPerSec = 0
+        _earlierMeasurement = null
+        _laterMeasurement = null
+    }
+
+    // The run's own time and speed once it ends, also for a run shorter
+    // than the clock's first tick. `iterations` is the last one shown.
+    function _endRun(nowMs, iterations) {
+        var seconds = Math.max(_tickSeconds, (nowMs - _runStartedMs) / 1000)
+        if (_runStartedMs > 0 && seconds > 0) {
+            elapsedTime = Progress.clockText(seconds)
+            if (iterations > 0)
+                iterationsPerSec = iterations / seconds
+        }
+        remainingBasis = ""
+    }
+
+    function _noteMeasurement(iteration, chips) {
+        if (!(iteration > 0) || !(chips > 0))
+            return
+        if (_laterMeasurement && _laterMeasurement.value === chips)
+            return
+        _earlierMeasurement = _laterMeasurement
+        _laterMeasurement = { iteration: iteration, value: chips }
     }
 
     Connections {
@@ -339,13 +374,21 @@ Item {
 
         function onStatusTextChanged() {
             var parsed = Progress.parseIteration(page._statusText)
-            if (parsed > 0)
+            if (parsed > 0) {
                 page._lastIterFromStatusText = Math.floor(parsed)
+                if (page._running)
+                    page._noteMeasurement(Math.floor(parsed), Progress.liveExploitabilityChips(
+                                              Progress.parseExploitability(page._statusText)))
+            }
         }
 
         function onRunningChanged() {
-            if (page._running)
+            if (page._running) {
+                page._beginRun(Date.now())
                 return
+            }
+            var done = Number(page.controller.resultIterations)
+            page._endRun(Date.now(), isFinite(done) && done > 0 ? done : page._lastIterFromStatusText)
             page._lastIterFromStatusText = 0
             page._closeActiveRun()
         }

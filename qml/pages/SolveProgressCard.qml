@@ -12,8 +12,10 @@ Card {
     readonly property var _theme: solvePage.theme
     readonly property bool _running: solvePage._running
 
-    readonly property string speedText: solvePage.iterationsPerSec > 0 ? String(Math.round(solvePage.iterationsPerSec))
-                                                                       : "—"
+    readonly property string speedText: Progress.speedText(solvePage.iterationsPerSec)
+    readonly property string remainingUnit: solvePage.remainingBasis === "target" ? qsTranslate("SolvePage", "to target")
+                                          : solvePage.remainingBasis === "limit" ? qsTranslate("SolvePage", "to limit")
+                                          : ""
     readonly property string exploitabilityText: isFinite(solvePage.currentExploitabilityValue)
                                                  ? Progress.fixed2(solvePage.currentExploitabilityValue)
                                                  : (_running ? qsTranslate("SolvePage", "Measuring...") : "—")
@@ -103,8 +105,9 @@ Card {
                         objectName: "iterationWindowFill"
                         height: parent.height
                         radius: parent.radius
+                        // No animation: it would run through most of a fast
+                        // solve, redrawing the window every frame.
                         width: parent.width * card._windowShown / card.solvePage.iterationWindowSize
-                        Behavior on width { NumberAnimation { duration: 200 } }
                         gradient: Gradient {
                             orientation: Gradient.Horizontal
                             GradientStop { position: 0; color: card._theme ? card._theme.accent : "#3FB950" }
@@ -154,6 +157,7 @@ Card {
                 compact: true
                 label: qsTranslate("SolvePage", "Remaining")
                 value: card.solvePage.estimatedRemaining
+                unit: card.remainingUnit
             }
 
             StatCard {

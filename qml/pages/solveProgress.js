@@ -7,10 +7,10 @@
 
 var WINDOW_SIZE = 10
 
-// The iteration of an iteration text ("Iter 120 | ..."), 0 when none.
+// The iteration of an iteration text ("Iter 120 | ..."), 0 when none: the
+// top bar's reading, so that both show the same run the same way.
 function parseIteration(text) {
-    var match = /Iter\s+(\d+)/.exec(text ? String(text) : "")
-    return match ? Number(match[1]) : 0
+    return StatusWords.parseIteration(text)
 }
 
 // The figure after "exploitability≈" as the text carries it; NaN when the
@@ -36,25 +36,13 @@ function startsWith(text, prefix) {
     return !!text && String(text).indexOf(prefix) === 0
 }
 
-// The iteration count that fills the ring: a solver usually reaches a
-// coarse target long before its iteration limit.
+// The ring's rules are the top bar's (one figure for one run).
 function ringCapacity(maxIterations, targetPercent) {
-    var limit = Math.max(1, Number(maxIterations) || 0)
-    var t = Number(targetPercent)
-    if (!isFinite(t) || t <= 0)
-        return limit
-    if (t >= 1)
-        return Math.min(limit, 75)
-    if (t >= 0.5)
-        return Math.min(limit, 125)
-    if (t >= 0.1)
-        return Math.min(limit, 300)
-    return limit
+    return StatusWords.ringCapacity(maxIterations, targetPercent)
 }
 
 function ringValue(iteration, capacity) {
-    var v = Math.max(0, Number(iteration) || 0) / Math.max(1, Number(capacity) || 0)
-    return Math.min(1, Math.max(0, v))
+    return StatusWords.ringValue(true, iteration, capacity, false)
 }
 
 // 1, 2, ..., 10, 1, ... as the iterations go by; 0 before the first.
@@ -76,11 +64,49 @@ function clockText(totalSeconds) {
     return _two(Math.floor(s / 60)) + ":" + _two(s % 60)
 }
 
-// Seconds left toward the iteration limit at the measured speed.
-function remainingSeconds(maxIterations, iteration, perSecond) {
+// Seconds left toward an end iteration at the measured speed.
+function remainingSeconds(endIteration, iteration, perSecond) {
     if (!(perSecond > 0))
         return 0
-    return Math.max(0, (Number(maxIterations) - Number(iteration)) / perSecond)
+    return Math.max(0, (Number(endIteration) - Number(iteration)) / perSecond)
+}
+
+// Where the run is expected to end: { iteration, toTarget }. Toward the
+// target when two measurements ({ iteration, value }, value in the target's
+// unit) show the exploitability falling: the fall is fitted as a power of
+// the iteration count, value = c * iteration^-k, and the run ends where
+// that reaches the target, if that comes before the limit. Otherwise, or
+// without a target, the limit.
+function expectedEnd(maxIterations, target, earlier, later) {
+    var limit = Math.max(0, Math.floor(Number(maxIterations) || 0))
+    var toLimit = { iteration: limit, toTarget: false }
+    var t = Number(target)
+    if (!(t > 0) || !earlier || !later)
+        return toLimit
+    var i1 = Number(earlier.iteration), e1 = Number(earlier.value)
+    var i2 = Number(later.iteration), e2 = Number(later.value)
+    if (!(i1 > 0) || !(i2 > i1) || !(e2 > 0) || !(e1 > e2))
+        return toLimit
+    if (e2 <= t)
+        return { iteration: Math.min(limit, i2), toTarget: true }
+    var k = Math.log(e1 / e2) / Math.log(i2 / i1)
+    var end = i2 * Math.pow(e2 / t, 1 / k)
+    if (!isFinite(end) || end > limit)
+        return toLimit
+    return { iteration: Math.ceil(end), toTarget: true }
+}
+
+// Speed in iterations per second: one decimal under 10 ("1.3"), two under
+// 0.1 so that a slow solve never reads 0, whole numbers from 10 on; "—"
+// before any figure.
+function speedText(perSecond) {
+    var v = Number(perSecond)
+    if (!(v > 0) || !isFinite(v))
+        return "\u2014"
+    if (v < 0.095)
+        return NumberText.fixed(v, 2)
+    var tenths = NumberText.fixed(v, 1)
+    return Number(tenths) < 10 ? tenths : String(Math.round(v))
 }
 
 // The status line's figure: the first 50 iterations come before the first

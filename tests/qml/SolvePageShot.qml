@@ -11,6 +11,8 @@ import Pellaris
 //   --light           light palette
 //   --time            print the solve's wall time and quit when it ends
 //   --direct          with --time: start through the controller, not the page
+//   --hidden          unmap the window as the solve starts (nothing is drawn)
+//   --lang=CODE       interface language, e.g. --lang=de
 Window {
     id: window
     width: Math.min(1440, Screen.desktopAvailableWidth)
@@ -57,6 +59,8 @@ Window {
 
     function _start() {
         started = true
+        if (_option("hidden") !== "")
+            window.visible = false
         startedAt = Date.now()
         if (_option("direct") !== "")
             shell.controller.startSolveWithConfig(solvePage._solveConfig())
@@ -92,6 +96,10 @@ Window {
     function _setUp() {
         if (_option("light") !== "")
             shell.theme.dark = false
+        // qmllint disable unqualified
+        if (_option("lang") !== "")
+            languageManager.setLanguage(_option("lang"))
+        // qmllint enable unqualified
         shell.resetToDefaults()
         if (_option("iterations") !== "")
             shell.maxIterations = Number(_option("iterations"))

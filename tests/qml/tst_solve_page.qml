@@ -134,6 +134,63 @@ Item {
             compare(t.page.elapsedTime, "00:10")
         }
 
+        // A fast run after a slow one shows its own figures: nothing of the
+        // slow run's clock, speed or remaining time survives its start, and
+        // a run shorter than the clock's first tick still gets its time and
+        // speed.
+        function test_fastRunAfterSlowRun() {
+            var t = makePage({ maxIterations: 2000, targetExploitability: 0.5, startingPot: 100 })
+            t.stub.running = true
+            t.stub.statusText = "Iter 500 | exploitability≈4.0000"
+            for (var i = 0; i < 22; ++i)
+                t.page._tick()
+            t.stub.resultIterations = 500
+            t.stub.statusText = "Done"
+            t.stub.running = false
+            compare(tileValue(t.page, "elapsedTile"), "00:22")
+            compare(tileValue(t.page, "speedTile"), "23")
+
+            t.stub.resultIterations = 0
+            t.stub.statusText = "Starting..."
+            t.stub.running = true
+            compare(tileValue(t.page, "elapsedTile"), "00:00")
+            compare(tileValue(t.page, "speedTile"), "—")
+            compare(tileValue(t.page, "remainingTile"), "--:--")
+            t.stub.statusText = "Iter 6 | exploitability≈90.0000"
+            // The run began 1.2 s ago and ends before the clock's first tick.
+            t.page._runStartedMs = Date.now() - 1200
+            t.stub.resultIterations = 6
+            t.stub.statusText = "Done"
+            t.stub.running = false
+            compare(tileValue(t.page, "elapsedTile"), "00:01")
+            var speed = tileValue(t.page, "speedTile")
+            verify(/^[0-9]\.[0-9]$/.test(speed), speed)
+            // 6 iterations in 1.2 s; the test's own steps only add time.
+            verify(Number(speed) <= 5.0 && Number(speed) >= 4.0, speed)
+        }
+
+        // Remaining counts toward the target once two measurements show the
+        // fall, else toward the limit, and says which.
+        function test_remainingSaysWhatItCountsToward() {
+            var t = makePage({ maxIterations: 2000, targetExploitability: 0.5, startingPot: 100 })
+            t.stub.running = true
+            // Target 0.5% of a 100-chip pot: 0.5 chips, 50 in the text's hundredths.
+            t.stub.statusText = "Iter 100 | exploitability≈400.0000"
+            for (var i = 0; i < 10; ++i)
+                t.page._tick()
+            compare(findChild(find(t.page, "remainingTile"), "statUnit").text, "to limit")
+            compare(tileValue(t.page, "remainingTile"), "03:10")
+            t.stub.statusText = "Iter 200 | exploitability≈200.0000"
+            for (var j = 0; j < 10; ++j)
+                t.page._tick()
+            // 4 chips at 100, 2 at 200: 0.5 at 800. 200 iterations in 20 s,
+            // 600 to go: 60 s.
+            compare(findChild(find(t.page, "remainingTile"), "statUnit").text, "to target")
+            compare(tileValue(t.page, "remainingTile"), "01:00")
+            t.stub.running = false
+            compare(findChild(find(t.page, "remainingTile"), "statUnit").visible, false)
+        }
+
         // A count from a bigger machine, as a loaded project may carry, is
         // never sent as it is.
         function test_startSendsAThreadCountTheMachineHas() {

@@ -119,6 +119,53 @@ TestCase {
         compare(Progress.remainingSeconds(data.limit, data.iteration, data.speed), data.want)
     }
 
+    // Measurements falling as a power of the iteration count: the run ends
+    // where the fitted curve reaches the target, if before the limit.
+    function test_expectedEnd_data() {
+        return [
+            { tag: "halved per doubling, target 0.5", limit: 2000, target: 0.5,
+              earlier: { iteration: 100, value: 4 }, later: { iteration: 200, value: 2 },
+              want: { iteration: 800, toTarget: true } },
+            { tag: "square-root fall", limit: 2000, target: 0.5,
+              earlier: { iteration: 100, value: 2 }, later: { iteration: 400, value: 1 },
+              want: { iteration: 1600, toTarget: true } },
+            { tag: "reached only past the limit", limit: 2000, target: 0.1,
+              earlier: { iteration: 100, value: 4 }, later: { iteration: 200, value: 2 },
+              want: { iteration: 2000, toTarget: false } },
+            { tag: "already below the target", limit: 2000, target: 0.5,
+              earlier: { iteration: 100, value: 0.8 }, later: { iteration: 200, value: 0.4 },
+              want: { iteration: 200, toTarget: true } },
+            { tag: "rising", limit: 2000, target: 0.5,
+              earlier: { iteration: 100, value: 1 }, later: { iteration: 200, value: 2 },
+              want: { iteration: 2000, toTarget: false } },
+            { tag: "one measurement", limit: 2000, target: 0.5,
+              earlier: null, later: { iteration: 200, value: 2 },
+              want: { iteration: 2000, toTarget: false } },
+            { tag: "no target", limit: 2000, target: 0,
+              earlier: { iteration: 100, value: 4 }, later: { iteration: 200, value: 2 },
+              want: { iteration: 2000, toTarget: false } }
+        ]
+    }
+
+    function test_expectedEnd(data) {
+        compare(Progress.expectedEnd(data.limit, data.target, data.earlier, data.later), data.want)
+    }
+
+    function test_speedText_data() {
+        return [
+            { tag: "none", speed: 0, want: "—" },
+            { tag: "slow", speed: 0.04, want: "0.04" },
+            { tag: "one decimal", speed: 1.25, want: "1.3" },
+            { tag: "just under ten", speed: 9.94, want: "9.9" },
+            { tag: "rounds to ten", speed: 9.96, want: "10" },
+            { tag: "whole", speed: 123.4, want: "123" }
+        ]
+    }
+
+    function test_speedText(data) {
+        compare(Progress.speedText(data.speed), data.want)
+    }
+
     function test_exploitabilityText_data() {
         return [
             { tag: "first iteration", iteration: 1, value: 0.5, want: "∞" },

@@ -14,6 +14,7 @@ Item {
     Component { id: barComponent; TopBar { width: root.width; theme: darkTheme } }
     Component { id: sidebarComponent; Sidebar { height: 500 } }
     Component { id: spyComponent; SignalSpy {} }
+    Component { id: solvePageComponent; SolvePage { width: 1200; height: 800; theme: darkTheme } }
 
     TestCase {
         name: "TopBar"
@@ -48,9 +49,11 @@ Item {
             var iter120 = "Iter 120 | exploitability≈0.1234"
             return [
                 { tag: "iteration 120, target 0.5", status: [iter120], max: 2000, target: 0.5,
-                  want: { text: "Solving", percent: "60%", lit: true } },
-                { tag: "iteration 120, target 1.0", status: [iter120], max: 2000, target: 1.0,
-                  want: { text: "Solving", percent: "80%", lit: true } },
+                  want: { text: "Solving", percent: "96%", lit: true } },
+                { tag: "iteration 60, target 1.0", status: ["Iter 60 | exploitability≈0.1234"], max: 2000,
+                  target: 1.0, want: { text: "Solving", percent: "80%", lit: true } },
+                { tag: "iteration 120, target 0.1", status: [iter120], max: 2000, target: 0.1,
+                  want: { text: "Solving", percent: "40%", lit: true } },
                 { tag: "iteration 120, target 0.05", status: [iter120], max: 2000, target: 0.05,
                   want: { text: "Solving", percent: "6%", lit: true } },
                 { tag: "beyond the total", status: ["Iter 900 | exploitability≈0.2000"], max: 2000, target: 0.5,
@@ -61,8 +64,8 @@ Item {
                   status: ["Iter 340 | exploitability≈0.0900", "Finalizing: computing results...",
                            "Finalizing: building result snapshot..."], max: 2000, target: 0.05,
                   want: { text: "Finalizing", percent: "17%", lit: true } },
-                { tag: "starting: from progress", status: ["Starting..."], progress: 0.3, max: 400, target: 0.5,
-                  want: { text: "Starting", percent: "60%", lit: true } },
+                { tag: "starting: from progress", status: ["Starting..."], progress: 0.15, max: 400, target: 0.5,
+                  want: { text: "Starting", percent: "48%", lit: true } },
                 { tag: "the solve thread's init text", status: ["Init: building game object..."], max: 400, target: 0.5,
                   want: { text: "Initializing", percent: "0%", lit: true } },
                 { tag: "lower-case iters carry no number", status: ["iters 50"], progress: 0.1, max: 400, target: 0.05,
@@ -79,6 +82,35 @@ Item {
             stub.running = !data.idle
             ;(data.status || []).forEach(function (s) { stub.statusText = s })
             compare(chip(bar), data.want)
+        }
+
+        // The chip and the solve page's ring read one rule: through a whole
+        // run on one controller they never show different figures.
+        function test_chipAndSolvePageRingAgree_data() {
+            return [
+                { tag: "target 0.5", max: 2000, target: 0.5 },
+                { tag: "target 1", max: 2000, target: 1 },
+                { tag: "target 0.2", max: 250, target: 0.2 },
+                { tag: "target 0.05", max: 2000, target: 0.05 }
+            ]
+        }
+
+        function test_chipAndSolvePageRingAgree(data) {
+            var bar = makeBar({ maxIterations: data.max, targetExploitability: data.target })
+            var page = createTemporaryObject(solvePageComponent, root, {
+                controller: stub, maxIterations: data.max, targetExploitability: data.target })
+            var ring = findChild(page, "progressRing")
+            stub.running = true
+            var steps = [["Starting...", 0.1], ["Init: building game object...", 0.1],
+                         ["Iter 1 | exploitability≈0.0000", 0], ["Iter 68 | exploitability≈2.5000", 0],
+                         ["Iter 121 | exploitability≈1.5000", 0], ["Iter 260 | exploitability≈0.5000", 0],
+                         ["Cancelling...", 0.2], ["Finalizing: computing results...", 0.2]]
+            steps.forEach(function (step) {
+                stub.progress = step[1]
+                stub.statusText = step[0]
+                compare(chip(bar).percent, ring.percentText, step[0])
+                compare(bar.progressWheelValue, page.progressWheelValue, step[0])
+            })
         }
 
         function test_runEndsReadyWithResults() {

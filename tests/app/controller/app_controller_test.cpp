@@ -26,11 +26,11 @@ using halvory_app::SolveProgress;
 
 class AppControllerTestAccess {
  public:
-  static void deliver(AppController& c, const SolveProgress& report) {
+  static void deliver(AppController& c, SolveProgress report) {
     c.onSolveProgress(report, c.solveGeneration);
   }
   static bool sessionRunning(const AppController& c) { return c.session.is_running(); }
-  static void deliverStale(AppController& c, const SolveProgress& report) {
+  static void deliverStale(AppController& c, SolveProgress report) {
     c.onSolveProgress(report, c.solveGeneration - 1);
   }
   static void acceptEstimate(AppController& c, std::uint64_t g, std::uint64_t bytes,
@@ -45,11 +45,9 @@ class AppControllerTestAccess {
     c.solveRequiredMemoryBytes = bytes;
   }
   static void refresh(AppController& c) { c.refreshAvailableMemory(); }
-  static int treeRows(const AppController& c) { return static_cast<int>(c.treeNodeMeta.size()); }
-  static QVariantMap metaRow(const AppController& c, int i) { return c.treeNodeMeta.value(i); }
-  static QVariantList actionRow(const AppController& c, int i) {
-    return c.treeNodeActions.value(i);
-  }
+  static int treeRows(const AppController& c) { return static_cast<int>(c.resultTree.size()); }
+  static QVariantMap metaRow(const AppController& c, int i) { return c.resultTree.meta(i); }
+  static QVariantList actionRow(const AppController& c, int i) { return c.resultTree.actions(i); }
   static QVariantMap lastUiCfg(const AppController& c) { return c.lastUiCfg; }
   static void addLock(AppController& c, int node, const QByteArray& hand, NodeLockEntry entry) {
     c.nodeLockTable[node].insert(hand, std::move(entry));
@@ -969,17 +967,19 @@ class AppControllerTest : public QObject {
     const auto expected =
         halvory_app::estimate_solve_memory(AppController::buildSolveConfigFromMap(fast, 4));
     QVERIFY(expected.has_value());
-    QCOMPARE(c->getSolveRequiredMemoryBytes(), expected->total_bytes);
-    QCOMPARE(c->getSolveRequiredMemoryText(),
-             AppController::formatGigabytes(expected->total_bytes));
+    const std::uint64_t bytes = AppController::requiredMemoryBytes(*expected);
+    // The session's estimate and what holding the result costs the controller.
+    QCOMPARE(bytes, expected->total_bytes + (std::uint64_t{2} << 20) +
+                        (expected->oop_hands + expected->ip_hands) * 11776);
+    QCOMPARE(c->getSolveRequiredMemoryBytes(), bytes);
+    QCOMPARE(c->getSolveRequiredMemoryText(), AppController::formatGigabytes(bytes));
     QTest::qWait(300);
     QCOMPARE(changed.count(), 1);
 
     // A stale answer arriving late is dropped; an equal one emits nothing.
     const std::uint64_t g = Access::generation(*c);
     Access::acceptEstimate(*c, g - 1, 123, QStringLiteral("stale"));
-    Access::acceptEstimate(*c, g, expected->total_bytes,
-                           AppController::formatGigabytes(expected->total_bytes));
+    Access::acceptEstimate(*c, g, bytes, AppController::formatGigabytes(bytes));
     QCOMPARE(changed.count(), 1);
     Access::acceptEstimate(*c, g, 5 * kGiB, AppController::formatGigabytes(5 * kGiB));
     QCOMPARE(c->getSolveRequiredMemoryText(), QStringLiteral("5.0 GB"));

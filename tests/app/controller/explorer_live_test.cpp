@@ -18,6 +18,7 @@
 class AppControllerTestAccess {
  public:
   static quint64 sessionQueries(const AppController& c) { return c.sessionQueryCount; }
+  static QThreadPool& prefetchPool(AppController& c) { return c.prefetchPool; }
 };
 
 using Access = AppControllerTestAccess;
@@ -58,7 +59,10 @@ QList<double> numbers(const QVariant& list) {
   return out;
 }
 
-void drainDistributionTasks() {
+// The distributions run on the global pool, the first street's prefetch on
+// the controller's own.
+void drainDistributionTasks(AppController* c) {
+  if (c != nullptr) Access::prefetchPool(*c).waitForDone();
   QThreadPool::globalInstance()->waitForDone();
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
@@ -100,14 +104,14 @@ class ExplorerLiveTest : public QObject {
   }
 
   void cleanupTestCase() {
-    drainDistributionTasks();
+    drainDistributionTasks(c);
     delete c;
   }
 
   // The first street's decision nodes are filled on the pool when the
   // results arrive: a click on them asks the session nothing.
   void firstStreetNodesAreReadAhead() {
-    drainDistributionTasks();
+    drainDistributionTasks(c);
     const quint64 start = Access::sessionQueries(*c);
     int checked = 0;
     for (const QVariant& value : c->nodeActions(0)) {
@@ -265,7 +269,7 @@ class ExplorerLiveTest : public QObject {
     // EVs are in chips: none exceeds the pot plus both stacks.
     for (const double ev : numbers(done.value("evOop"))) QVERIFY(std::abs(ev) <= 70.0);
 
-    drainDistributionTasks();
+    drainDistributionTasks(c);
     QCOMPARE(c->nodeHandDistributions169(0), done);
     QCOMPARE(ready.size(), 1);
   }
@@ -309,7 +313,7 @@ class ExplorerLiveTest : public QObject {
     for (int a = 0; a < actions; ++a) QVERIFY(std::abs(aa->action_probs[a] - locked[a]) < 1e-6);
 
     QVERIFY(solve([this] { c->reSolveWithNodeLocks(); }));
-    drainDistributionTasks();
+    drainDistributionTasks(c);
     QCOMPARE(ready.size(), 0);                                // the stale answer never arrives
     QCOMPARE(c->nodeLocks(node).size(), classes.size() + 1);  // locks survive their re-solve
 
@@ -351,7 +355,7 @@ class ExplorerLiveTest : public QObject {
     // A new request for node 0 starts a fresh task; the old one's live
     // answer is dropped whichever finishes first.
     QCOMPARE(c->nodeHandDistributions169(0).value("pending").toBool(), true);
-    drainDistributionTasks();
+    drainDistributionTasks(c);
     QCOMPARE(ready.size(), 1);
     QCOMPARE(ready.first().first().toInt(), 0);
     const QVariantMap stored = c->nodeHandDistributions169(0);
@@ -360,7 +364,7 @@ class ExplorerLiveTest : public QObject {
              QString("Distributions unavailable (no live solve state)."));
     QCOMPARE(c->nodeHandDistributions169(2).value("pending").toBool(),
              true);  // node 2's answer was dropped
-    drainDistributionTasks();
+    drainDistributionTasks(c);
   }
 };
 

@@ -20,16 +20,17 @@ class AppControllerTestAccess {
  public:
   // A tree of `counts.size()` nodes whose node i has counts[i] actions.
   static void setTree(AppController& c, const QList<int>& counts) {
-    c.treeNodeActions.clear();
-    c.treeNodeMeta.clear();
+    QList<QVariantList> rows;
+    QList<QVariantMap> meta;
     for (const int n : counts) {
       QVariantList actions;
       for (int a = 0; a < n; ++a) {
         actions.append(QVariantMap{{"name", QString("a%1").arg(a)}, {"actionType", "bet"}});
       }
-      c.treeNodeActions.append(actions);
-      c.treeNodeMeta.append(QVariantMap{{"nodeType", n > 0 ? "decision" : "terminal"}});
+      rows.append(actions);
+      meta.append(QVariantMap{{"nodeType", n > 0 ? "decision" : "terminal"}});
     }
+    c.resultTree.setLoaded(meta, rows);
   }
   static QHash<int, QVariantList>& combosCache(AppController& c) { return c.handCombosCache; }
   static QHash<int, QVariantMap>& strategyCache(AppController& c) { return c.handStrategyCache; }

@@ -1,0 +1,40 @@
+#pragma once
+// The solved tree's rows as the results page reads them: node meta and the
+// node's actions. A finished solve's rows stay in the solve thread's compact
+// form and become UI maps only when a node is read; a loaded project's rows
+// arrive as maps already.
+
+#include <memory>
+#include <vector>
+
+#include <QList>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include "session/solve_records.hpp"
+
+class ResultTree {
+ public:
+  // The rows of a finished solve (money in hundredths of a chip).
+  void setSolved(std::vector<halvory_app::TreeNodeMeta> rows, double effectiveStackChips);
+  // The rows of a project file, one action list per meta row.
+  void setLoaded(QList<QVariantMap> meta, QList<QVariantList> actions);
+  void clear();
+
+  // Hands the rows over, so that the caller can free them where waiting
+  // does not matter (a large tree takes a while); leaves this one empty.
+  ResultTree take();
+
+  qsizetype size() const;
+  bool isEmpty() const { return size() == 0; }
+  // Empty outside the tree.
+  QVariantMap meta(qsizetype node) const;
+  QVariantList actions(qsizetype node) const;
+  qsizetype actionCount(qsizetype node) const;
+
+ private:
+  std::vector<halvory_app::TreeNodeMeta> solved;
+  double effectiveStack = 0.0;
+  QList<QVariantMap> loadedMeta;
+  QList<QVariantList> loadedActions;
+};
