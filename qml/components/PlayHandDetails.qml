@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
+import "resultsRules.js" as Rules
 
 // The selected logged hand street by street: each street's card and
 // actions, both players' hole cards, and who won what, with the mistake
@@ -17,6 +18,8 @@ Rectangle {
     readonly property var _entry: page.playSelectedLog || ({})
     readonly property real _evLoss: Number(_entry.evLoss)
     readonly property bool _mistake: isFinite(_evLoss) && _evLoss > 0
+    // A hand stopped on a mistake never reached a showdown or a fold.
+    readonly property bool _stopped: !!_d.stoppedOnMistake
     // 130 px still holds a compact flop and two mini cards; below that the
     // columns scroll sideways rather than lose the Summary.
     readonly property int _columnWidth: Math.max(130, Math.floor((width - 20 - 4) / 5))
@@ -31,8 +34,7 @@ Rectangle {
     clip: true
 
     function _chips(v) {
-        var n = Number(v)
-        return v !== undefined && v !== null && isFinite(n) ? String(Math.round(n)) : "\u2014"
+        return Rules.fmtAmt2(v)
     }
 
     component Header: Text {
@@ -198,13 +200,16 @@ Rectangle {
                 Text {
                     objectName: "detailsWinner"
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "Winner: %1").arg(details._d.winner || "\u2014")
+                    text: details._stopped ? qsTranslate("ResultsPage", "Stopped on a mistake")
+                                           : qsTranslate("ResultsPage", "Winner: %1").arg(details._d.winner || "\u2014")
                     textFormat: Text.PlainText
-                    elide: Text.ElideRight
+                    wrapMode: Text.WordWrap
                     font.pixelSize: 12
                     color: details._theme ? details._theme.text : "#F0F6FC"
                 }
                 Text {
+                    objectName: "detailsWon"
+                    visible: !details._stopped
                     width: parent.width
                     text: qsTranslate("ResultsPage", "Won: %1   Rake: %2").arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken))
                     textFormat: Text.PlainText

@@ -764,6 +764,7 @@ Item {
     property real playHandFirstChosenEv: NaN
     property real playHandFirstBestEv: NaN
     property var _playHandComboEvCache: ({})
+    property var _playHandBeforeDrill: null
     property ListModel playHandLog: ListModel {}
     property bool playFollowLatestHandDetails: true
     property int playSelectedLogIndex: -1
@@ -962,9 +963,14 @@ Item {
         }
     }
 
+    // The opponent plays the solution's strategy for the cards it holds; a
+    // seat without a known combination falls back on the node's mix.
     function _autoHandleOpponentDecision(actor) {
         var actions = _actionListAtPlayNode()
-        var pick = _pickWeightedActionIndex(actions, null)
+        var row = _playComboRow(_playNode, actor)
+        var pick = row ? PlayRules.pickByProbs(row.actionProbs, actions.length, _playRandomSource) : -1
+        if (pick < 0)
+            pick = _pickWeightedActionIndex(actions, null)
         if (pick < 0)
             return
         if (!_isHeroSeat(actor))
@@ -1111,6 +1117,7 @@ Item {
         playDrillMode = false
         playDrillNodeIndex = -1
         playDrillActor = ""
+        _playHandBeforeDrill = null
         _clearDrillFeedback()
     }
 
@@ -1129,12 +1136,25 @@ Item {
         playDrillNodeIndex = node
         playDrillActor = meta.player
         _clearDrillFeedback()
+        // The drill deals hands of its own; the hand in progress comes back
+        // as it was when the drill stops.
+        _playHandBeforeDrill = { line: playActionLine, cards: [oopCard1, oopCard2, ipCard1, ipCard2],
+                                 actor: playLastActionActor, text: playLastActionText }
         _dealDrillHand()
         playAwaitingUserAction = true
     }
 
     function stopDrillSpot() {
+        var hand = _playHandBeforeDrill
         _endDrill()
+        if (hand) {
+            playActionLine = hand.line
+            oopCard1 = hand.cards[0]
+            oopCard2 = hand.cards[1]
+            ipCard1 = hand.cards[2]
+            ipCard2 = hand.cards[3]
+            _setLastAction(hand.actor, hand.text)
+        }
         playAwaitingUserAction = false
         _schedulePlayTick(0)
     }
@@ -1167,11 +1187,16 @@ Item {
 
     // --- mistakes and the log
 
-    function _suboptimalEvInfoAtNode(nodeIndex, actor, actionIndex) {
+    // The seat's dealt combination's row of the node's combo query (its
+    // action EVs and strategy), or null. The hole cards are held in the
+    // engine's suits, the suits the node's rows are written in.
+    function _playComboRow(nodeIndex, actor) {
         if (actor !== "OOP" && actor !== "IP" || !controller)
-            return { ok: false }
-        var c1 = actor === "OOP" ? oopCard1 : ipCard1
-        var c2 = actor === "OOP" ? oopCard2 : ipCard2
+            return null
+        var c1 = Rules.normalizeCard(actor === "OOP" ? oopCard1 : ipCard1)
+        var c2 = Rules.normalizeCard(actor === "OOP" ? oopCard2 : ipCard2)
+        if (c1 === "" || c2 === "")
+            return null
         var key = String(nodeIndex)
         var cache = _playHandComboEvCache
         if (!cache[key]) {
@@ -1179,13 +1204,21 @@ Item {
             var rows = controller.nodeHandCombos(nodeIndex) || []
             for (var i = 0; i < rows.length; ++i) {
                 var a = Rules.normalizeCard(rows[i].c1), b = Rules.normalizeCard(rows[i].c2)
-                if (a === "" || b === "")
-                    continue
-                byPair[a + b] = byPair[b + a] = rows[i].actionEvs || []
+                if (a !== "" && b !== "")
+                    byPair[a + b] = byPair[b + a] = rows[i]
             }
             cache[key] = byPair
         }
-        var info = PlayRules.evInfo(cache[key][Rules.normalizeCard(c1) + Rules.normalizeCard(c2)], actionIndex)
+        return cache[key][c1 + c2] || null
+    }
+
+    function _suboptimalEvInfoAtNode(nodeIndex, actor, actionIndex) {
+        if (actor !== "OOP" && actor !== "IP" || !controller)
+            return { ok: false }
+        var c1 = actor === "OOP" ? oopCard1 : ipCard1
+        var c2 = actor === "OOP" ? oopCard2 : ipCard2
+        var row = _playComboRow(nodeIndex, actor)
+        var info = PlayRules.evInfo(row ? row.actionEvs : null, actionIndex)
         if (!info.ok && c1 !== "" && c2 !== "")
             info = PlayRules.evInfo(controller.nodePocketActionEvs(nodeIndex, actor, c1, c2), actionIndex)
         if (!info.ok)
@@ -1232,6 +1265,14 @@ Item {
         _advancePlayByActionIndex(index)
     }
 
+    // The rake the engine charges when the hand ends at the node (on the
+    // matched pot, so an uncalled bet is never raked); the solved spot's rate
+    // on the node's pot when the controller cannot say.
+    function _playRakeAt(nodeIndex, pot) {
+        var rake = controller && typeof controller.nodeRake === "function" ? controller.nodeRake(nodeIndex) : NaN
+        return isFinite(rake) ? rake : Rules.rakeTaken(pot, _solvedRakePercent, _solvedRakeCap)
+    }
+
     function _logPlayHand(extra) {
         var meta = _metaForNode(_playNode)
         var pot = Rules.num(meta.pot)
@@ -1245,7 +1286,7 @@ Item {
             pot: pot,
             investedOop: Rules.num(meta.investedOop),
             investedIp: Rules.num(meta.investedIp),
-            rake: Rules.rakeTaken(pot, _solvedRakePercent, _solvedRakeCap)
+            rake: _playRakeAt(_playNode, pot)
         }, extra)
         playHandLog.insert(0, entry)
         if (playFollowLatestHandDetails)
