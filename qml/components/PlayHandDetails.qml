@@ -20,9 +20,16 @@ Rectangle {
     readonly property bool _mistake: isFinite(_evLoss) && _evLoss > 0
     // A hand stopped on a mistake never reached a showdown or a fold.
     readonly property bool _stopped: !!_d.stoppedOnMistake
-    // 130 px still holds a compact flop and two mini cards; below that the
-    // columns scroll sideways rather than lose the Summary.
-    readonly property int _columnWidth: Math.max(130, Math.floor((width - 20 - 4) / 5))
+    // Each column's least width holds its content (a compact flop, one
+    // card, two mini cards beside a seat name, the summary's words); the
+    // width past them is shared out. Below that the columns scroll sideways.
+    readonly property var _minWidths: [128, 84, 84, 130, 150]
+    readonly property var _shares: [1, 0.8, 0.8, 1, 1.4]
+    readonly property real _spare: Math.max(0, width - 20 - 4 - 576)
+
+    function _columnWidth(i) {
+        return _minWidths[i] + Math.floor(_spare * _shares[i] / 5)
+    }
 
     objectName: "playHandDetails"
     visible: page.playSelectedLogIndex >= 0
@@ -53,7 +60,8 @@ Rectangle {
     component Cell: Item {
         default property alias content: body.data
         property alias spacing: body.spacing
-        width: details._columnWidth
+        property int column: 0
+        width: details._columnWidth(column)
         implicitHeight: body.implicitHeight
         Column {
             id: body
@@ -166,6 +174,7 @@ Rectangle {
 
             StreetColumn {
                 objectName: "detailsFlop"
+                column: 0
                 title: qsTranslate("ResultsPage", "Flop")
                 boardText: String(details._d.flopBoard || "")
                 steps: details._d.flopActions || []
@@ -174,6 +183,7 @@ Rectangle {
             // Only the street's own card, in its own slot.
             StreetColumn {
                 objectName: "detailsTurn"
+                column: 1
                 title: qsTranslate("ResultsPage", "Turn")
                 boardText: details._d.turnCard ? "______" + details._d.turnCard : ""
                 steps: details._d.turnActions || []
@@ -181,12 +191,14 @@ Rectangle {
             Divider {}
             StreetColumn {
                 objectName: "detailsRiver"
+                column: 2
                 title: qsTranslate("ResultsPage", "River")
                 boardText: details._d.riverCard ? "________" + details._d.riverCard : ""
                 steps: details._d.riverActions || []
             }
             Divider {}
             Cell {
+                column: 3
                 spacing: 10
                 Header { text: qsTranslate("ResultsPage", "Hands") }
                 SeatLine { label: qsTranslate("ResultsPage", "IP"); cards: String(details._d.ipText || "") }
@@ -195,6 +207,7 @@ Rectangle {
             Divider {}
             Cell {
                 objectName: "detailsSummary"
+                column: 4
                 spacing: 10
                 Header { text: qsTranslate("ResultsPage", "Summary") }
                 Text {

@@ -82,6 +82,8 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             theme: log._theme
+            // Long words in some languages need the room on a narrow column.
+            horizontalPadding: 8
             text: qsTranslate("ResultsPage", "Settings")
             onClicked: log.page._openPlaySettingsDialogFromItem(settingsButton)
         }
@@ -90,6 +92,7 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             theme: log._theme
+            horizontalPadding: 8
             text: qsTranslate("ResultsPage", "Statistics")
             onClicked: log.page.openPlayStatistics()
         }

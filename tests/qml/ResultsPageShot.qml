@@ -23,12 +23,13 @@ import Pellaris
 //                     first prompt, with the selected hand's details open
 //   --drill           with --play=prompt: a drill at the prompt's node,
 //                     one wrong answer given
+//   --full            fill the whole screen (default: at most 1440x900)
 //   --light           light palette
 //   --lang=CODE       interface language, e.g. --lang=de
 Window {
     id: window
-    width: Math.min(1440, Screen.desktopAvailableWidth)
-    height: Math.min(900, Screen.desktopAvailableHeight)
+    width: _option("full") !== "" ? Screen.desktopAvailableWidth : Math.min(1440, Screen.desktopAvailableWidth)
+    height: _option("full") !== "" ? Screen.desktopAvailableHeight : Math.min(900, Screen.desktopAvailableHeight)
     visible: true
     color: shell.theme.bg0
     title: "Results page"
