@@ -501,8 +501,7 @@ Item {
     function _playHoleCardsShownAt(levelIndex) {
         if (!playSessionStarted)
             return []
-        var map = _suitDisplayMapFromOverridesUpTo(levelIndex)
-        return _holeCards().map(function (c) { return Rules.applySuitDisplayMap(c, map) })
+        return _holeCards()
     }
 
     function openChancePicker(levelIndex, nodeIndex) {
@@ -743,8 +742,9 @@ Item {
     property int playNodeIndex: -1
     property bool playAwaitingUserAction: false
     property bool playHandComplete: false
-    // Hole cards in the engine's suits; the table shows them through the
-    // path's suit map, the same way the board is shown.
+    // Hole cards as dealt and shown. Past a suit twin on the path the engine
+    // holds them in other suits: lookups map them through the path's suit
+    // map, so a twin never changes the cards a player holds.
     property string oopCard1: ""
     property string oopCard2: ""
     property string ipCard1: ""
@@ -813,9 +813,14 @@ Item {
         return cards
     }
 
-    // A card of the engine's suits as the path shows it.
+    // A hole card as the table shows it.
     function playShownCard(card) {
-        return card ? Rules.applySuitDisplayMap(card, _pathSuitMap) : ""
+        return card ? Rules.normalizeCard(card) : ""
+    }
+
+    // A hole card in the engine's suits at the path's node.
+    function _playEngineCard(card) {
+        return card ? Rules.engineCard(Rules.normalizeCard(card), _pathSuitMap) : ""
     }
 
     function _isHeroSeat(seat) {
@@ -870,7 +875,7 @@ Item {
     }
 
     function _startPlaySessionImpl() {
-        var used = PlayRules.usedMap(_parseBoardCardsNormalized())
+        var used = PlayRules.usedMap(_engineBoardCards())
         _dealToSeat("OOP", used)
         _dealToSeat("IP", used)
         _schedulePlayTick(0)
@@ -921,14 +926,17 @@ Item {
         var pick = _pickWeightedCombo(_eligibleCombosForDeal(controller.nodeSeatHandCombos(nodeIndex, seat), used))
         if (!pick)
             return false
+        // The node's combinations are in the engine's suits.
         used[pick.c1] = true
         used[pick.c2] = true
+        var c1 = Rules.applySuitDisplayMap(pick.c1, _pathSuitMap)
+        var c2 = Rules.applySuitDisplayMap(pick.c2, _pathSuitMap)
         if (seat === "OOP") {
-            oopCard1 = pick.c1
-            oopCard2 = pick.c2
+            oopCard1 = c1
+            oopCard2 = c2
         } else {
-            ipCard1 = pick.c1
-            ipCard2 = pick.c2
+            ipCard1 = c1
+            ipCard2 = c2
         }
         return true
     }
@@ -978,10 +986,10 @@ Item {
         _advancePlayByActionIndex(pick)
     }
 
-    // The used cards in the engine's suits: the shown board mapped back, and
-    // the hole cards as dealt.
+    // The used cards in the engine's suits: the shown board and hole cards
+    // mapped back.
     function _engineUsedCardMap() {
-        return PlayRules.usedMap(_engineBoardCards().concat(_holeCards()))
+        return PlayRules.usedMap(_engineBoardCards().concat(_holeCards().map(_playEngineCard)))
     }
 
     function _engineBoardCards() {
@@ -1188,13 +1196,13 @@ Item {
     // --- mistakes and the log
 
     // The seat's dealt combination's row of the node's combo query (its
-    // action EVs and strategy), or null. The hole cards are held in the
-    // engine's suits, the suits the node's rows are written in.
+    // action EVs and strategy), or null. The rows are written in the
+    // engine's suits, so the cards go through the path's suit map.
     function _playComboRow(nodeIndex, actor) {
         if (actor !== "OOP" && actor !== "IP" || !controller)
             return null
-        var c1 = Rules.normalizeCard(actor === "OOP" ? oopCard1 : ipCard1)
-        var c2 = Rules.normalizeCard(actor === "OOP" ? oopCard2 : ipCard2)
+        var c1 = _playEngineCard(actor === "OOP" ? oopCard1 : ipCard1)
+        var c2 = _playEngineCard(actor === "OOP" ? oopCard2 : ipCard2)
         if (c1 === "" || c2 === "")
             return null
         var key = String(nodeIndex)
@@ -1215,8 +1223,8 @@ Item {
     function _suboptimalEvInfoAtNode(nodeIndex, actor, actionIndex) {
         if (actor !== "OOP" && actor !== "IP" || !controller)
             return { ok: false }
-        var c1 = actor === "OOP" ? oopCard1 : ipCard1
-        var c2 = actor === "OOP" ? oopCard2 : ipCard2
+        var c1 = _playEngineCard(actor === "OOP" ? oopCard1 : ipCard1)
+        var c2 = _playEngineCard(actor === "OOP" ? oopCard2 : ipCard2)
         var row = _playComboRow(nodeIndex, actor)
         var info = PlayRules.evInfo(row ? row.actionEvs : null, actionIndex)
         if (!info.ok && c1 !== "" && c2 !== "")

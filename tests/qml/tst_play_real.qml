@@ -560,6 +560,48 @@ Item {
                                            || findChild(page, "playTickTimer").running }, 10000)
         }
 
+        // A river chosen through its suit twin leaves the cards in hand as
+        // dealt; the engine's rows are read for the cards the twin maps to.
+        function test_suitTwinRiverKeepsTheHandAndMapsLookups() {
+            var page = playPage(turnSpot(), "turn")
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("BOTH")
+            playPassive(page, atRiverDeal(page))
+            var chanceNode = page._playNode
+            page.ipCard1 = "Qs"
+            page.ipCard2 = "Js"
+            page.oopCard1 = "Th"
+            page.oopCard2 = "9h"
+            page.playBoardSlotClicked(4)
+            tryCompare(findChild(page, "chancePicker"), "opened", true)
+            // A nine shown in one of the two absent suits that the engine
+            // deals as the nine of the other.
+            var shown = "", engine = ""
+            var actions = appController.nodeActions(chanceNode)
+            for (var suit of ["c", "d"]) {
+                var idx = page._chanceCardIndexForSelection("9" + suit)
+                if (idx >= 0 && actions[idx].name !== "9" + suit) {
+                    shown = "9" + suit
+                    engine = actions[idx].name
+                }
+            }
+            verify(shown !== "", "no twin among the nines")
+            // OOP holds the suit the engine deals, which the twin frees.
+            page.oopCard1 = "T" + engine.charAt(1)
+            page.oopCard2 = "9" + engine.charAt(1)
+            page.chooseChanceCard(page._chanceCardIndexForSelection(shown), shown)
+            compare(page.playBoardText.substr(8, 2), shown)
+            compare(page.oopCard1 + page.oopCard2, "T" + engine.charAt(1) + "9" + engine.charAt(1))
+            compare(page.playShownCard(page.oopCard1) + page.playShownCard(page.oopCard2), page.oopCard1 + page.oopCard2)
+            tryVerify(function () { return page.playAwaitingUserAction }, 10000)
+            var row = page._playComboRow(page._playNode, "OOP")
+            verify(row !== null, "the engine's row of the mapped cards")
+            compare([row.c1, row.c2].sort(), ["T" + shown.charAt(1), "9" + shown.charAt(1)].sort())
+            var info = page._suboptimalEvInfoAtNode(page._playNode, "OOP", 0)
+            verify(info.ok)
+            fuzzyCompare(info.chosenEv, row.actionEvs[0], 1e-9)
+        }
+
         function test_shortDeckPickerDisablesLowRanks() {
             var cfg = Spots.tinyTurnSpot(20)
             cfg.variant = "shortdeck"
