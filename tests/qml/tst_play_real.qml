@@ -166,6 +166,11 @@ Item {
             page.startPlaySession("BOTH")
             var bet = actionIndexNamed(0, "All-In")
             page.playTick()
+            waitForRendering(page)
+            // Every card of a river start is the solved board's own.
+            verify(!findChild(page, "boardHint").visible)
+            verify(!findChild(page, "playBoard").editable)
+            compare(findChild(page, "playRoleText").text, "Role: both seats")
             page.playChooseAction(bet)
             page.playTick()
             page.playChooseAction(actionIndexNamed(page._playNode, "Fold"))
@@ -190,6 +195,10 @@ Item {
             fuzzyCompare(d.rakeTaken, contested - paidOut, 1e-3)
             waitForRendering(page)
             compare(findChild(page, "detailsWinner").text, "Winner: OOP")
+            compare(findChild(page, "detailsWon").text, "Won: " + Number(e.pot - e.investedOop).toFixed(2) + "   Rake: 1.14")
+            // No one is to act once the hand is over.
+            verify(!findChild(page, "actingPill").parent.visible)
+            compare(findChild(page, "handLogCount").text, "1 hand")
         }
 
         function indexOf(page, names) {
@@ -323,6 +332,7 @@ Item {
             verify(page.playDrillMode)
             compare(page.playDrillActor, "OOP")
             compare(drillButton.text, "Stop drill")
+            verify(!findChild(page, "boardHint").visible)
             // No re-deal can move the hand while answers are graded here.
             verify(!findChild(findChild(page, "playSettingsDialog").contentItem, "turnSetting_random").enabled)
             var prompt = findChild(page, "playActionPrompt")
