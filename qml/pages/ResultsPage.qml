@@ -1274,11 +1274,14 @@ Item {
     }
 
     // The rake the engine charges when the hand ends at the node (on the
-    // matched pot, so an uncalled bet is never raked); the solved spot's rate
-    // on the node's pot when the controller cannot say.
-    function _playRakeAt(nodeIndex, pot) {
+    // matched pot, so an uncalled bet is never raked). Without a game to ask,
+    // the solved spot's rate on the node's pot less the unmatched part.
+    function _playRakeAt(nodeIndex, meta) {
         var rake = controller && typeof controller.nodeRake === "function" ? controller.nodeRake(nodeIndex) : NaN
-        return isFinite(rake) ? rake : Rules.rakeTaken(pot, _solvedRakePercent, _solvedRakeCap)
+        if (isFinite(rake))
+            return rake
+        var matched = Rules.num(meta.pot) - Math.abs(Rules.num(meta.investedOop) - Rules.num(meta.investedIp))
+        return Rules.rakeTaken(matched, _solvedRakePercent, _solvedRakeCap)
     }
 
     function _logPlayHand(extra) {
@@ -1294,7 +1297,7 @@ Item {
             pot: pot,
             investedOop: Rules.num(meta.investedOop),
             investedIp: Rules.num(meta.investedIp),
-            rake: _playRakeAt(_playNode, pot)
+            rake: _playRakeAt(_playNode, meta)
         }, extra)
         playHandLog.insert(0, entry)
         if (playFollowLatestHandDetails)
