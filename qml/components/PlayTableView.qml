@@ -361,10 +361,12 @@ Rectangle {
                                                           ? (view._theme ? view._theme.danger : "#F85149")
                                                           : (view._theme ? view._theme.success : "#3FB950")
                             visible: view.page.playDrillMode && view.page.playDrillFeedbackText !== ""
+                            // Left of IP's seat, wrapping rather than run
+                            // under the cards; its foot 8 px over the button.
                             x: drillButton.x
-                            y: drillButton.y - 48
-                            width: toastText.implicitWidth + 24
-                            height: toastText.implicitHeight + 12
+                            y: drillButton.y - 8 - height
+                            width: Math.max(120, Math.min(toastText.implicitWidth, ipSeat.x - x - 8 - 24)) + 24
+                            height: toastText.height + 12
                             radius: view._theme ? view._theme.radiusSm : 8
                             color: view._theme ? view._theme.surface2 : "#21262D"
                             border.width: 1
@@ -373,6 +375,9 @@ Rectangle {
                                 id: toastText
                                 objectName: "drillToastText"
                                 anchors.centerIn: parent
+                                width: parent.width - 24
+                                horizontalAlignment: Text.AlignHCenter
+                                wrapMode: Text.WordWrap
                                 text: view.page.playDrillFeedbackText
                                 textFormat: Text.PlainText
                                 font.pixelSize: 12
