@@ -171,6 +171,8 @@ class AppController : public QObject {
   Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex) const;
   Q_INVOKABLE QVariantMap nodeHandDistributions169(int nodeIndex);
   Q_INVOKABLE double nodeEv(int nodeIndex, QString player) const;
+  // The rake charged when the hand ends at the node, in chips; NaN unknown.
+  Q_INVOKABLE double nodeRake(int nodeIndex) const;
 
   // Solve-configuration map into a solve request (engine units). With
   // applyNodeLocks the node-lock table becomes the request's locks.

@@ -442,6 +442,14 @@ double AppController::nodeEv(int nodeIndex, QString player) const {
   return chips;
 }
 
+double AppController::nodeRake(int nodeIndex) const {
+  if (nodeIndex < 0) return nan();
+  const auto rake = guardedQuery(
+      [&] { return halvory_app::node_rake(session, static_cast<std::uint64_t>(nodeIndex)); });
+  if (!rake || !std::isfinite(*rake)) return nan();
+  return *rake / kCentsPerChip;
+}
+
 QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
   if (nodeIndex < 0) return {};
   QVariantList rows;

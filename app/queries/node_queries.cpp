@@ -15,6 +15,7 @@
 #include "queries/solver_reads.hpp"
 #include "session/labels.hpp"
 #include "session/solve_session.hpp"
+#include "solver/payoffs.hpp"
 
 namespace halvory_app {
 
@@ -612,6 +613,11 @@ std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolveSession& s
                                                            std::uint64_t node, int seat) {
   // Needs only the game: take it even when the solver pointer is empty.
   return node_seat_hand_combos(SolvedGame{session.game_ptr(), nullptr}, node, seat);
+}
+std::optional<double> node_rake(const SolveSession& session, std::uint64_t node) {
+  const std::shared_ptr<halvory::Game> game = session.game_ptr();
+  if (!game || node >= game->plan.nodes.size()) return std::nullopt;
+  return halvory::terminal_rake(*game, game->plan.nodes[static_cast<std::size_t>(node)]);
 }
 
 }  // namespace halvory_app

@@ -66,5 +66,8 @@ std::optional<std::vector<double>> node_pocket_action_evs(const SolveSession& se
                                                           const std::string& c2);
 std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolveSession& session,
                                                            std::uint64_t node, int seat);
+// The rake charged when the hand ends at `node`, in hundredths of a chip, by
+// the payoff rule; needs only the game.
+std::optional<double> node_rake(const SolveSession& session, std::uint64_t node);
 
 }  // namespace halvory_app

@@ -26,6 +26,12 @@ double rake_after(const GameConfig& config, double pot) {
   return std::max(pot - rake, 0.0);
 }
 
+double terminal_rake(const Game& game, const NodeRecord& node) {
+  const GameConfig& config = game.config;
+  if (icm_mode(config)) return charged_rake(config, static_cast<double>(node.pot));
+  return charged_rake(config, contested_pot(config, node));
+}
+
 std::span<const std::uint16_t> live_hands(const Game& game, const NodeRecord& node,
                                           std::uint8_t seat) {
   const CardContext& cards = game.cards;
@@ -110,10 +116,7 @@ double fold_value(const Game& game, const NodeRecord& node, std::uint8_t seat) {
     const std::array<double, 3> p = icm_payoffs(game, node, seat, rake_after(config, node.pot), m);
     return seat == node.last_actor ? p[2] : p[0];
   }
-  // The contested pot: what both have matched; an unmatched bet goes back.
-  const double pot =
-      static_cast<double>(std::int64_t{config.starting_pot} + 2 * std::int64_t{node.matched});
-  const ShowdownCoefficients c = cash_coefficients(config, pot, m);
+  const ShowdownCoefficients c = cash_coefficients(config, contested_pot(config, node), m);
   return static_cast<float>(seat == node.last_actor ? c.lose : c.win);
 }
 
@@ -134,8 +137,7 @@ TerminalPlan showdown_plan(const Game& game, const NodeRecord& node, std::uint8_
     }
     return plan;
   }
-  const double matched_pot =
-      static_cast<double>(std::int64_t{config.starting_pot} + 2 * std::int64_t{node.matched});
+  const double matched_pot = contested_pot(config, node);
   if (std::abs(charged_rake(config, matched_pot)) <= kRakeEpsilon) {
     plan.c = cash_coefficients(config, matched_pot, m);
     return plan;

@@ -24,6 +24,16 @@ namespace halvory {
 // above 0 (a cap of 0 means no cap), never below 0.
 double rake_after(const GameConfig& config, double pot);
 
+// The pot a cash terminal pays out: the starting pot and what both seats
+// have matched; an unmatched bet goes back to its owner.
+inline double contested_pot(const GameConfig& config, const NodeRecord& node) {
+  return static_cast<double>(std::int64_t{config.starting_pot} + 2 * std::int64_t{node.matched});
+}
+
+// The rake charged when the hand ends at `node`: on the contested pot in cash
+// games, on the whole pot under ICM (as the payoffs below take it).
+double terminal_rake(const Game& game, const NodeRecord& node);
+
 // The seat's hands that share no card with the node's turn and river.
 std::span<const std::uint16_t> live_hands(const Game& game, const NodeRecord& node,
                                           std::uint8_t seat);

@@ -44,20 +44,22 @@ Item {
             cardClicked(i)
     }
 
-    // One slot: a playing card bound to its entry of `cards`.
+    // One slot: a playing card bound to its entry of `cards`. The host is
+    // null while a list that holds the board tears it down.
     component BoardSlot: PlayingCard {
         required property var host
         property int slotIndex: 0
+        readonly property var _card: host ? host.cards[slotIndex] : null
 
         objectName: "slot" + slotIndex
-        theme: host.theme
-        rank: host.cards[slotIndex].rank
-        suit: host.cards[slotIndex].suit
-        mini: host.compact
-        hoverable: host._isClickable(slotIndex)
-        sizeScale: host.cardScale
+        theme: host ? host.theme : null
+        rank: _card ? _card.rank : ""
+        suit: _card ? _card.suit : ""
+        mini: host ? host.compact : false
+        hoverable: host ? host._isClickable(slotIndex) : false
+        sizeScale: host ? host.cardScale : 1
         enableHoverScale: false
-        onClicked: host._cardClicked(slotIndex)
+        onClicked: if (host) host._cardClicked(slotIndex)
     }
 
     implicitWidth: cardRow.implicitWidth

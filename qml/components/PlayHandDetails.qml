@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
+import "resultsRules.js" as Rules
 
 // The selected logged hand street by street: each street's card and
 // actions, both players' hole cards, and who won what, with the mistake
@@ -17,9 +18,18 @@ Rectangle {
     readonly property var _entry: page.playSelectedLog || ({})
     readonly property real _evLoss: Number(_entry.evLoss)
     readonly property bool _mistake: isFinite(_evLoss) && _evLoss > 0
-    // 130 px still holds a compact flop and two mini cards; below that the
-    // columns scroll sideways rather than lose the Summary.
-    readonly property int _columnWidth: Math.max(130, Math.floor((width - 20 - 4) / 5))
+    // A hand stopped on a mistake never reached a showdown or a fold.
+    readonly property bool _stopped: !!_d.stoppedOnMistake
+    // Each column's least width holds its content (a compact flop, one
+    // card, two mini cards beside a seat name, the summary's words); the
+    // width past them is shared out. Below that the columns scroll sideways.
+    readonly property var _minWidths: [128, 84, 84, 130, 150]
+    readonly property var _shares: [1, 0.8, 0.8, 1, 1.4]
+    readonly property real _spare: Math.max(0, width - 20 - 4 - 576)
+
+    function _columnWidth(i) {
+        return _minWidths[i] + Math.floor(_spare * _shares[i] / 5)
+    }
 
     objectName: "playHandDetails"
     visible: page.playSelectedLogIndex >= 0
@@ -31,8 +41,7 @@ Rectangle {
     clip: true
 
     function _chips(v) {
-        var n = Number(v)
-        return v !== undefined && v !== null && isFinite(n) ? String(Math.round(n)) : "\u2014"
+        return Rules.fmtAmt2(v)
     }
 
     component Header: Text {
@@ -51,7 +60,8 @@ Rectangle {
     component Cell: Item {
         default property alias content: body.data
         property alias spacing: body.spacing
-        width: details._columnWidth
+        property int column: 0
+        width: details._columnWidth(column)
         implicitHeight: body.implicitHeight
         Column {
             id: body
@@ -164,6 +174,7 @@ Rectangle {
 
             StreetColumn {
                 objectName: "detailsFlop"
+                column: 0
                 title: qsTranslate("ResultsPage", "Flop")
                 boardText: String(details._d.flopBoard || "")
                 steps: details._d.flopActions || []
@@ -172,6 +183,7 @@ Rectangle {
             // Only the street's own card, in its own slot.
             StreetColumn {
                 objectName: "detailsTurn"
+                column: 1
                 title: qsTranslate("ResultsPage", "Turn")
                 boardText: details._d.turnCard ? "______" + details._d.turnCard : ""
                 steps: details._d.turnActions || []
@@ -179,12 +191,14 @@ Rectangle {
             Divider {}
             StreetColumn {
                 objectName: "detailsRiver"
+                column: 2
                 title: qsTranslate("ResultsPage", "River")
                 boardText: details._d.riverCard ? "________" + details._d.riverCard : ""
                 steps: details._d.riverActions || []
             }
             Divider {}
             Cell {
+                column: 3
                 spacing: 10
                 Header { text: qsTranslate("ResultsPage", "Hands") }
                 SeatLine { label: qsTranslate("ResultsPage", "IP"); cards: String(details._d.ipText || "") }
@@ -193,18 +207,22 @@ Rectangle {
             Divider {}
             Cell {
                 objectName: "detailsSummary"
+                column: 4
                 spacing: 10
                 Header { text: qsTranslate("ResultsPage", "Summary") }
                 Text {
                     objectName: "detailsWinner"
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "Winner: %1").arg(details._d.winner || "\u2014")
+                    text: details._stopped ? qsTranslate("ResultsPage", "Stopped on a mistake")
+                                           : qsTranslate("ResultsPage", "Winner: %1").arg(details._d.winner || "\u2014")
                     textFormat: Text.PlainText
-                    elide: Text.ElideRight
+                    wrapMode: Text.WordWrap
                     font.pixelSize: 12
                     color: details._theme ? details._theme.text : "#F0F6FC"
                 }
                 Text {
+                    objectName: "detailsWon"
+                    visible: !details._stopped
                     width: parent.width
                     text: qsTranslate("ResultsPage", "Won: %1   Rake: %2").arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken))
                     textFormat: Text.PlainText

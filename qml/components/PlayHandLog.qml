@@ -14,6 +14,11 @@ ColumnLayout {
 
     spacing: 10
 
+    // Plural forms come from the translation; English has two.
+    function _handCountText(n) {
+        return n === 1 ? qsTranslate("ResultsPage", "%n hand", "", n) : qsTranslate("ResultsPage", "%n hands", "", n)
+    }
+
     Rectangle {
         Layout.fillWidth: true
         Layout.fillHeight: true
@@ -38,7 +43,7 @@ ColumnLayout {
                 }
                 Text {
                     objectName: "handLogCount"
-                    text: log.page.playHandLog.count > 0 ? qsTranslate("ResultsPage", "%1 hands").arg(log.page.playHandLog.count) : ""
+                    text: log.page.playHandLog.count > 0 ? log._handCountText(log.page.playHandLog.count) : ""
                     font.pixelSize: 11
                     color: log._theme ? log._theme.textMuted : "#8B949E"
                 }
@@ -77,6 +82,8 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             theme: log._theme
+            // Long words in some languages need the room on a narrow column.
+            horizontalPadding: 8
             text: qsTranslate("ResultsPage", "Settings")
             onClicked: log.page._openPlaySettingsDialogFromItem(settingsButton)
         }
@@ -85,6 +92,7 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.preferredWidth: 1
             theme: log._theme
+            horizontalPadding: 8
             text: qsTranslate("ResultsPage", "Statistics")
             onClicked: log.page.openPlayStatistics()
         }
@@ -100,10 +108,12 @@ ColumnLayout {
         required property string ip
         required property real evLoss
         required property bool isMistake
+        required property string mistakeActor
 
         readonly property bool mistake: isMistake || (isFinite(evLoss) && evLoss > 0)
         readonly property bool selected: index === log.page.playSelectedLogIndex
-        readonly property string heroCards: role === "IP" ? ip : oop
+        // The seat that erred, else the user's seat (OOP's when both are).
+        readonly property string heroCards: (mistakeActor === "IP" || mistakeActor === "OOP" ? mistakeActor : role) === "IP" ? ip : oop
         readonly property color tone: mistake ? (log._theme ? log._theme.danger : "#F85149")
                                               : (log._theme ? log._theme.success : "#3FB950")
 

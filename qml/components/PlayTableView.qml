@@ -20,6 +20,26 @@ Rectangle {
     border.width: 1
     border.color: _theme ? _theme.stroke : "#30363D"
 
+    // The public cards the hand deals itself (slots 3 and 4 past the solved
+    // board), the only ones a click may change, and only while the hand runs
+    // outside a drill.
+    readonly property var _dealtSlots: {
+        var solved = Math.floor(String(page.boardText || "").replace(/\s+/g, "").length / 2)
+        var shown = Math.floor(page.playBoardText.replace(/\s+/g, "").length / 2)
+        var slots = []
+        if (solved <= 3)
+            slots.push(3)
+        if (solved <= 4 && shown >= 4)
+            slots.push(4)
+        return slots
+    }
+    readonly property bool _boardEditable: _running && !page.playHandComplete && !page.playDrillMode
+                                           && _dealtSlots.length > 0
+
+    function _roleText(role) {
+        return role === "BOTH" ? qsTranslate("ResultsPage", "both seats") : role
+    }
+
     function _amount(v) {
         return v !== undefined && v !== null && isFinite(Number(v)) ? Number(v).toFixed(2) : "\u2014"
     }
@@ -56,6 +76,7 @@ Rectangle {
     component Seat: Column {
         id: seat
         required property string seatName
+        property real cardFit: 1
         readonly property string card1: view.page.playShownCard(seatName === "OOP" ? view.page.oopCard1 : view.page.ipCard1)
         readonly property string card2: view.page.playShownCard(seatName === "OOP" ? view.page.oopCard2 : view.page.ipCard2)
         readonly property bool faceUp: view.page._isHeroSeat(seatName)
@@ -72,7 +93,7 @@ Rectangle {
                     faceDown: !seat.faceUp
                     rank: seat.faceUp ? modelData.charAt(0) : ""
                     suit: seat.faceUp ? modelData.charAt(1) : ""
-                    sizeScale: 0.95
+                    sizeScale: 0.95 * seat.cardFit
                     hoverable: false
                     enableHoverScale: false
                 }
@@ -103,7 +124,7 @@ Rectangle {
             }
             Text {
                 objectName: "playRoleText"
-                text: view._running ? qsTranslate("ResultsPage", "Role: %1").arg(view.page.playRole) : qsTranslate("ResultsPage", "Choose a role to start")
+                text: view._running ? qsTranslate("ResultsPage", "Role: %1").arg(view._roleText(view.page.playRole)) : qsTranslate("ResultsPage", "Choose a role to start")
                 textFormat: Text.PlainText
                 font.pixelSize: 11
                 color: view._theme ? view._theme.textMuted : "#8B949E"
@@ -135,6 +156,10 @@ Rectangle {
                                                             1200 * _imgScale, 700 * _imgScale)
                     readonly property real oopY: height / 2 - 0.26 * height
                     readonly property real ipY: height / 2 + 0.26 * height + (height < 520 ? 18 : 8)
+                    // Cards shrink on a short table so the seats, the pot,
+                    // the board and its hint stay one above the other: they
+                    // need about 154 px plus 212 px of card height.
+                    readonly property real cardFit: Math.max(0.5, Math.min(1, (height - 154) / 212))
 
                     Image {
                         anchors.fill: parent
@@ -181,22 +206,28 @@ Rectangle {
                         anchors.fill: parent
                         visible: view._running
 
+                        // The seats keep clear of the pot above the board and
+                        // of the hint under it, and inside the table.
                         Seat {
                             id: oopSeat
                             objectName: "oopSeat"
                             seatName: "OOP"
+                            cardFit: area.cardFit
                             x: (overlay.width - width) / 2
-                            y: area.oopY - height / 2
+                            y: Math.max(4, Math.min(area.oopY - height / 2, potPill.y - 8 - height))
                         }
                         Seat {
                             id: ipSeat
                             objectName: "ipSeat"
                             seatName: "IP"
+                            cardFit: area.cardFit
                             x: (overlay.width - width) / 2
-                            y: area.ipY - height / 2
+                            y: Math.min(overlay.height - 4 - height,
+                                        Math.max(area.ipY - height / 2, boardHint.y + boardHint.height + 8))
                         }
 
                         Pill {
+                            id: potPill
                             objectName: "potPill"
                             anchors.horizontalCenter: board.horizontalCenter
                             anchors.bottom: board.top
@@ -213,21 +244,23 @@ Rectangle {
                             boardText: view.page.playBoardText
                             compact: false
                             showStreetLabel: false
-                            cardScale: 1.05
-                            clickableIndices: view.page.playBoardText.replace(/\s+/g, "").length >= 8 ? [3, 4] : [3]
-                            editable: view._running && !view.page.playHandComplete && !view.page.playDrillMode
+                            cardScale: 1.05 * area.cardFit
+                            clickableIndices: view._dealtSlots
+                            editable: view._boardEditable
                             onCardClicked: function (index) { view.page.playBoardSlotClicked(index) }
                         }
 
                         Pill {
+                            id: boardHint
                             objectName: "boardHint"
-                            visible: view._running && !view.page.playHandComplete
+                            visible: view._boardEditable
                             anchors.horizontalCenter: board.horizontalCenter
                             anchors.top: board.bottom
                             anchors.topMargin: 6
                             opacity: 0.95
                             pixelSize: 11
-                            text: qsTranslate("ResultsPage", "Click Turn/River to change")
+                            text: view._dealtSlots.indexOf(3) >= 0 ? qsTranslate("ResultsPage", "Click Turn/River to change")
+                                                                   : qsTranslate("ResultsPage", "Click River to change")
                         }
 
                         SecondaryButton {
@@ -247,8 +280,8 @@ Rectangle {
                             width: 26
                             height: 26
                             radius: 13
-                            x: overlay.width / 2 + 86 - 13
-                            y: area.ipY - 13
+                            x: ipSeat.x + ipSeat.width + 12
+                            y: ipSeat.y + ipSeat.height / 2 - 13
                             color: view._theme ? view._theme.surface3 : "#30363D"
                             border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
                             Text {
@@ -268,9 +301,11 @@ Rectangle {
                             width: bubbleText.implicitWidth + 24
                             height: bubbleText.implicitHeight + 12
                             radius: height / 2
-                            // Left edge clear of the dealer button, however short the text.
-                            x: overlay.width / 2 + 114
-                            y: (atOop ? area.oopY : area.ipY) - height / 2
+                            readonly property Item seatGroup: atOop ? oopSeat : ipSeat
+                            // Left edge clear of the dealer button, however
+                            // short the text; inside the table however long.
+                            x: Math.min(overlay.width - width - 4, dealerButton.x + dealerButton.width + 14)
+                            y: seatGroup.y + (seatGroup.height - height) / 2
                             color: view._theme ? view._theme.surface3 : "#30363D"
                             border.width: 1
                             border.color: view._theme ? view._theme.strokeFocus : "#58A6FF"
@@ -289,16 +324,17 @@ Rectangle {
                         PlayActionPrompt {
                             readonly property Item seatGroup: view.page.playNodeMeta.player === "OOP" ? oopSeat : ipSeat
                             page: view.page
-                            width: Math.min(380, 0.45 * overlay.width)
-                            // Past the dealer button at IP's seat.
+                            // Past the dealer button at IP's seat; the buttons
+                            // wrap onto more rows rather than leave the table.
                             x: seatGroup === ipSeat ? dealerButton.x + dealerButton.width + 14 : seatGroup.x + seatGroup.width + 14
-                            y: seatGroup.y + (seatGroup.height - height) / 2
+                            width: Math.max(100, Math.min(380, overlay.width - x - 8))
+                            y: Math.max(4, Math.min(overlay.height - height - 4, seatGroup.y + (seatGroup.height - height) / 2))
                         }
 
                         Pill {
                             objectName: "drillContext"
                             visible: view.page.playDrillMode && view.page.playDrillActor === "IP"
-                            x: oopSeat.x + oopSeat.width + 14
+                            x: Math.min(overlay.width - width - 4, oopSeat.x + oopSeat.width + 14)
                             y: oopSeat.y + (oopSeat.height - height) / 2
                             text: {
                                 var name = (view.page.treeBlocks, view.page._lastSelectedActionNameForActor("OOP"))
@@ -325,10 +361,12 @@ Rectangle {
                                                           ? (view._theme ? view._theme.danger : "#F85149")
                                                           : (view._theme ? view._theme.success : "#3FB950")
                             visible: view.page.playDrillMode && view.page.playDrillFeedbackText !== ""
+                            // Left of IP's seat, wrapping rather than run
+                            // under the cards; its foot 8 px over the button.
                             x: drillButton.x
-                            y: drillButton.y - 48
-                            width: toastText.implicitWidth + 24
-                            height: toastText.implicitHeight + 12
+                            y: drillButton.y - 8 - height
+                            width: Math.max(120, Math.min(toastText.implicitWidth, ipSeat.x - x - 8 - 24)) + 24
+                            height: toastText.height + 12
                             radius: view._theme ? view._theme.radiusSm : 8
                             color: view._theme ? view._theme.surface2 : "#21262D"
                             border.width: 1
@@ -337,6 +375,9 @@ Rectangle {
                                 id: toastText
                                 objectName: "drillToastText"
                                 anchors.centerIn: parent
+                                width: parent.width - 24
+                                horizontalAlignment: Text.AlignHCenter
+                                wrapMode: Text.WordWrap
                                 text: view.page.playDrillFeedbackText
                                 textFormat: Text.PlainText
                                 font.pixelSize: 12

@@ -34,7 +34,7 @@ ResultsChartDialog {
             // stay visible where they agree.
             curves: [{ values: s.actual, color: _actualColor }, { values: s.optimal, color: _optimalColor, dashed: true }],
             legend: [{ label: qsTranslate("ResultsPage", "Optimal"), color: _optimalColor }, { label: qsTranslate("ResultsPage", "Actual"), color: _actualColor }],
-            range: Charts.valueRange([s.optimal, s.actual], [-1, 1]),
+            range: Charts.roundRange(Charts.valueRange([s.optimal, s.actual], [-1, 1])),
             label: function (v) { return v.toFixed(2) }
         }
     }

@@ -43,6 +43,8 @@ RowLayout {
             }
             Rectangle {
                 id: actingPill
+                // No one is to act once a played hand has ended.
+                visible: !(header.page.playMode && header.page.playHandComplete)
                 readonly property color tint: header.page.selectedPlayer === "OOP"
                                               ? (header._theme ? header._theme.actionBet : "#A371F7")
                                               : (header._theme ? header._theme.info : "#58A6FF")

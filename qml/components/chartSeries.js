@@ -74,6 +74,23 @@ function valueRange(lists, flat) {
     return { min: lo - pad, max: hi + pad }
 }
 
+// A range widened to four equal steps of 1, 2, 2.5 or 5 times a power of
+// ten, starting on a multiple of the step, so every grid value is round.
+function roundRange(range) {
+    var span = range.max - range.min
+    if (!(span > 0) || !isFinite(span))
+        return range
+    var magnitude = Math.pow(10, Math.floor(Math.log10(span / 4)))
+    var factors = [1, 2, 2.5, 5, 10, 20]
+    for (var i = 0; i < factors.length; ++i) {
+        var step = factors[i] * magnitude
+        var lo = Math.floor(range.min / step) * step
+        if (lo + 4 * step >= range.max)
+            return { min: lo, max: lo + 4 * step }
+    }
+    return range
+}
+
 // The five grid values from the top down.
 function gridValues(range) {
     var out = []

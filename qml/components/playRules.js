@@ -99,6 +99,17 @@ function pickWeightedActionIndex(actions, used, rand) {
     return weightedIndex(weights, rand)
 }
 
+// A draw by one combination's mixed strategy over `count` actions; -1 when
+// the probabilities do not cover the actions or sum to nothing.
+function pickByProbs(probs, count, rand) {
+    if (!probs || probs.length !== count || count < 1)
+        return -1
+    var weights = []
+    for (var i = 0; i < count; ++i)
+        weights.push(positiveWeight(probs[i]))
+    return weightedIndex(weights, rand)
+}
+
 // A uniform draw among the card actions whose card is free. The solver keeps
 // no frequencies at chance nodes, so a dealt card is drawn this way.
 function pickFreeCardIndex(actions, used, rand) {
@@ -192,6 +203,18 @@ function foldWinner(line) {
     return ""
 }
 
+// The street (0 flop, 1 turn, 2 river) a logged hand started on: the cards
+// of its final board less the public cards dealt on its line.
+function startStreet(board, parts) {
+    var dealt = 0
+    for (var i = 0; i < parts.length; ++i) {
+        if (_split(parts[i]).actor === "Chance")
+            ++dealt
+    }
+    var cards = Math.floor(String(board || "").replace(/\s+/g, "").length / 2)
+    return Math.max(0, Math.min(2, cards - 3 - dealt))
+}
+
 // Street boards, street steps, winner, amount won and rake of a record.
 // `showdown(board, oop, ip)` answers the winner at a showdown.
 function handDetails(entry, showdown) {
@@ -202,8 +225,8 @@ function handDetails(entry, showdown) {
     d.riverBoard = board.length >= 10 ? board.substr(0, 10) : d.turnBoard
     d.turnCard = board.length >= 8 ? board.substr(6, 2) : ""
     d.riverCard = board.length >= 10 ? board.substr(8, 2) : ""
-    var streets = [[], [], []], street = 0
     var parts = String(entry.line || "").split(LINE_SEPARATOR)
+    var streets = [[], [], []], street = startStreet(board, parts)
     for (var i = 0; i < parts.length; ++i) {
         var p = _split(parts[i])
         if (p.text === "")
@@ -217,6 +240,16 @@ function handDetails(entry, showdown) {
     d.flopActions = streets[0]
     d.turnActions = streets[1]
     d.riverActions = streets[2]
+    d.stoppedOnMistake = entry.endedReason === "suboptimal"
+    d.evLoss = Number(entry.evLoss)
+    d.rakeTaken = isFinite(Number(entry.rake)) ? Number(entry.rake) : 0
+    if (d.stoppedOnMistake) {
+        // The hand ended at the mistake: nothing was won and no pot was raked.
+        d.winner = "\u2014"
+        d.wonAmount = NaN
+        d.rakeTaken = 0
+        return d
+    }
     var winner = foldWinner(entry.line)
     if (winner === "" && d.riverBoard.length >= 10 && d.oopText.length >= 4 && d.ipText.length >= 4 && showdown) {
         var w = String(showdown(d.riverBoard, d.oopText, d.ipText) || "")
@@ -227,7 +260,6 @@ function handDetails(entry, showdown) {
     var pot = Number(entry.pot), io = Number(entry.investedOop), ii = Number(entry.investedIp)
     var known = isFinite(pot) && isFinite(io) && isFinite(ii)
     d.wonAmount = !known ? NaN : winner === "OOP" ? pot - io : winner === "IP" ? pot - ii : winner === "TIE" ? 0 : NaN
-    d.rakeTaken = isFinite(Number(entry.rake)) ? Number(entry.rake) : 0
     return d
 }
 

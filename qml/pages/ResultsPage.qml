@@ -501,8 +501,7 @@ Item {
     function _playHoleCardsShownAt(levelIndex) {
         if (!playSessionStarted)
             return []
-        var map = _suitDisplayMapFromOverridesUpTo(levelIndex)
-        return _holeCards().map(function (c) { return Rules.applySuitDisplayMap(c, map) })
+        return _holeCards()
     }
 
     function openChancePicker(levelIndex, nodeIndex) {
@@ -743,8 +742,9 @@ Item {
     property int playNodeIndex: -1
     property bool playAwaitingUserAction: false
     property bool playHandComplete: false
-    // Hole cards in the engine's suits; the table shows them through the
-    // path's suit map, the same way the board is shown.
+    // Hole cards as dealt and shown. Past a suit twin on the path the engine
+    // holds them in other suits: lookups map them through the path's suit
+    // map, so a twin never changes the cards a player holds.
     property string oopCard1: ""
     property string oopCard2: ""
     property string ipCard1: ""
@@ -764,6 +764,7 @@ Item {
     property real playHandFirstChosenEv: NaN
     property real playHandFirstBestEv: NaN
     property var _playHandComboEvCache: ({})
+    property var _playHandBeforeDrill: null
     property ListModel playHandLog: ListModel {}
     property bool playFollowLatestHandDetails: true
     property int playSelectedLogIndex: -1
@@ -812,9 +813,14 @@ Item {
         return cards
     }
 
-    // A card of the engine's suits as the path shows it.
+    // A hole card as the table shows it.
     function playShownCard(card) {
-        return card ? Rules.applySuitDisplayMap(card, _pathSuitMap) : ""
+        return card ? Rules.normalizeCard(card) : ""
+    }
+
+    // A hole card in the engine's suits at the path's node.
+    function _playEngineCard(card) {
+        return card ? Rules.engineCard(Rules.normalizeCard(card), _pathSuitMap) : ""
     }
 
     function _isHeroSeat(seat) {
@@ -869,7 +875,7 @@ Item {
     }
 
     function _startPlaySessionImpl() {
-        var used = PlayRules.usedMap(_parseBoardCardsNormalized())
+        var used = PlayRules.usedMap(_engineBoardCards())
         _dealToSeat("OOP", used)
         _dealToSeat("IP", used)
         _schedulePlayTick(0)
@@ -920,14 +926,17 @@ Item {
         var pick = _pickWeightedCombo(_eligibleCombosForDeal(controller.nodeSeatHandCombos(nodeIndex, seat), used))
         if (!pick)
             return false
+        // The node's combinations are in the engine's suits.
         used[pick.c1] = true
         used[pick.c2] = true
+        var c1 = Rules.applySuitDisplayMap(pick.c1, _pathSuitMap)
+        var c2 = Rules.applySuitDisplayMap(pick.c2, _pathSuitMap)
         if (seat === "OOP") {
-            oopCard1 = pick.c1
-            oopCard2 = pick.c2
+            oopCard1 = c1
+            oopCard2 = c2
         } else {
-            ipCard1 = pick.c1
-            ipCard2 = pick.c2
+            ipCard1 = c1
+            ipCard2 = c2
         }
         return true
     }
@@ -962,9 +971,14 @@ Item {
         }
     }
 
+    // The opponent plays the solution's strategy for the cards it holds; a
+    // seat without a known combination falls back on the node's mix.
     function _autoHandleOpponentDecision(actor) {
         var actions = _actionListAtPlayNode()
-        var pick = _pickWeightedActionIndex(actions, null)
+        var row = _playComboRow(_playNode, actor)
+        var pick = row ? PlayRules.pickByProbs(row.actionProbs, actions.length, _playRandomSource) : -1
+        if (pick < 0)
+            pick = _pickWeightedActionIndex(actions, null)
         if (pick < 0)
             return
         if (!_isHeroSeat(actor))
@@ -972,10 +986,10 @@ Item {
         _advancePlayByActionIndex(pick)
     }
 
-    // The used cards in the engine's suits: the shown board mapped back, and
-    // the hole cards as dealt.
+    // The used cards in the engine's suits: the shown board and hole cards
+    // mapped back.
     function _engineUsedCardMap() {
-        return PlayRules.usedMap(_engineBoardCards().concat(_holeCards()))
+        return PlayRules.usedMap(_engineBoardCards().concat(_holeCards().map(_playEngineCard)))
     }
 
     function _engineBoardCards() {
@@ -1111,6 +1125,7 @@ Item {
         playDrillMode = false
         playDrillNodeIndex = -1
         playDrillActor = ""
+        _playHandBeforeDrill = null
         _clearDrillFeedback()
     }
 
@@ -1129,12 +1144,25 @@ Item {
         playDrillNodeIndex = node
         playDrillActor = meta.player
         _clearDrillFeedback()
+        // The drill deals hands of its own; the hand in progress comes back
+        // as it was when the drill stops.
+        _playHandBeforeDrill = { line: playActionLine, cards: [oopCard1, oopCard2, ipCard1, ipCard2],
+                                 actor: playLastActionActor, text: playLastActionText }
         _dealDrillHand()
         playAwaitingUserAction = true
     }
 
     function stopDrillSpot() {
+        var hand = _playHandBeforeDrill
         _endDrill()
+        if (hand) {
+            playActionLine = hand.line
+            oopCard1 = hand.cards[0]
+            oopCard2 = hand.cards[1]
+            ipCard1 = hand.cards[2]
+            ipCard2 = hand.cards[3]
+            _setLastAction(hand.actor, hand.text)
+        }
         playAwaitingUserAction = false
         _schedulePlayTick(0)
     }
@@ -1167,11 +1195,16 @@ Item {
 
     // --- mistakes and the log
 
-    function _suboptimalEvInfoAtNode(nodeIndex, actor, actionIndex) {
+    // The seat's dealt combination's row of the node's combo query (its
+    // action EVs and strategy), or null. The rows are written in the
+    // engine's suits, so the cards go through the path's suit map.
+    function _playComboRow(nodeIndex, actor) {
         if (actor !== "OOP" && actor !== "IP" || !controller)
-            return { ok: false }
-        var c1 = actor === "OOP" ? oopCard1 : ipCard1
-        var c2 = actor === "OOP" ? oopCard2 : ipCard2
+            return null
+        var c1 = _playEngineCard(actor === "OOP" ? oopCard1 : ipCard1)
+        var c2 = _playEngineCard(actor === "OOP" ? oopCard2 : ipCard2)
+        if (c1 === "" || c2 === "")
+            return null
         var key = String(nodeIndex)
         var cache = _playHandComboEvCache
         if (!cache[key]) {
@@ -1179,13 +1212,21 @@ Item {
             var rows = controller.nodeHandCombos(nodeIndex) || []
             for (var i = 0; i < rows.length; ++i) {
                 var a = Rules.normalizeCard(rows[i].c1), b = Rules.normalizeCard(rows[i].c2)
-                if (a === "" || b === "")
-                    continue
-                byPair[a + b] = byPair[b + a] = rows[i].actionEvs || []
+                if (a !== "" && b !== "")
+                    byPair[a + b] = byPair[b + a] = rows[i]
             }
             cache[key] = byPair
         }
-        var info = PlayRules.evInfo(cache[key][Rules.normalizeCard(c1) + Rules.normalizeCard(c2)], actionIndex)
+        return cache[key][c1 + c2] || null
+    }
+
+    function _suboptimalEvInfoAtNode(nodeIndex, actor, actionIndex) {
+        if (actor !== "OOP" && actor !== "IP" || !controller)
+            return { ok: false }
+        var c1 = _playEngineCard(actor === "OOP" ? oopCard1 : ipCard1)
+        var c2 = _playEngineCard(actor === "OOP" ? oopCard2 : ipCard2)
+        var row = _playComboRow(nodeIndex, actor)
+        var info = PlayRules.evInfo(row ? row.actionEvs : null, actionIndex)
         if (!info.ok && c1 !== "" && c2 !== "")
             info = PlayRules.evInfo(controller.nodePocketActionEvs(nodeIndex, actor, c1, c2), actionIndex)
         if (!info.ok)
@@ -1232,6 +1273,17 @@ Item {
         _advancePlayByActionIndex(index)
     }
 
+    // The rake the engine charges when the hand ends at the node (on the
+    // matched pot, so an uncalled bet is never raked). Without a game to ask,
+    // the solved spot's rate on the node's pot less the unmatched part.
+    function _playRakeAt(nodeIndex, meta) {
+        var rake = controller && typeof controller.nodeRake === "function" ? controller.nodeRake(nodeIndex) : NaN
+        if (isFinite(rake))
+            return rake
+        var matched = Rules.num(meta.pot) - Math.abs(Rules.num(meta.investedOop) - Rules.num(meta.investedIp))
+        return Rules.rakeTaken(matched, _solvedRakePercent, _solvedRakeCap)
+    }
+
     function _logPlayHand(extra) {
         var meta = _metaForNode(_playNode)
         var pot = Rules.num(meta.pot)
@@ -1245,7 +1297,7 @@ Item {
             pot: pot,
             investedOop: Rules.num(meta.investedOop),
             investedIp: Rules.num(meta.investedIp),
-            rake: Rules.rakeTaken(pot, _solvedRakePercent, _solvedRakeCap)
+            rake: _playRakeAt(_playNode, meta)
         }, extra)
         playHandLog.insert(0, entry)
         if (playFollowLatestHandDetails)

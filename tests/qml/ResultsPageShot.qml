@@ -18,14 +18,18 @@ import Pellaris
 //                     and stop at STAGE: prompt, bubble, river or end;
 //                     log: five hands, the third ending on the worst
 //                     first choice, that hand selected (--select=N: row N)
+//   --role=SEAT       with --play: play as OOP (default), IP or BOTH
+//   --again           with --play=log: then deal one more hand, to its
+//                     first prompt, with the selected hand's details open
 //   --drill           with --play=prompt: a drill at the prompt's node,
 //                     one wrong answer given
+//   --full            fill the whole screen (default: at most 1440x900)
 //   --light           light palette
 //   --lang=CODE       interface language, e.g. --lang=de
 Window {
     id: window
-    width: Math.min(1440, Screen.desktopAvailableWidth)
-    height: Math.min(900, Screen.desktopAvailableHeight)
+    width: _option("full") !== "" ? Screen.desktopAvailableWidth : Math.min(1440, Screen.desktopAvailableWidth)
+    height: _option("full") !== "" ? Screen.desktopAvailableHeight : Math.min(900, Screen.desktopAvailableHeight)
     visible: true
     color: shell.theme.bg0
     title: "Results page"
@@ -131,6 +135,12 @@ Window {
             }
         }
         page.userSelectPlayLog(_option("select") !== "" ? Number(_option("select")) : 2)
+        if (_option("again") === "")
+            return
+        page.playStopOnSuboptimalAction = false
+        page._resetToRootAndRestartHand()
+        for (var k = 0; k < 4 && !page.playAwaitingUserAction; ++k)
+            page.playTick()
     }
 
     function _play(page, stage) {
@@ -138,8 +148,10 @@ Window {
         page.playRandomSeed = 11
         page.playStepDelayMs = 600000
         page.playStopOnSuboptimalAction = false
-        page.startPlaySession("OOP")
+        page.startPlaySession(_option("role") !== "" ? _option("role") : "OOP")
         page.playTick()
+        if (!page.playAwaitingUserAction)
+            page.playTick()
         if (stage === "log")
             return _playLog(page)
         if (stage === "prompt") {

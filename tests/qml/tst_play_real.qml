@@ -149,6 +149,9 @@ Item {
             compare(findChild(page, "detailsEvLost").text, "EV lost: " + e.evLoss.toFixed(3))
             compare(findChild(page, "detailsIncorrect").text, "Incorrect: " + e.mistakeAction)
             compare(findChild(page, "detailsCorrect").text, "Correct: " + e.correctAction)
+            // It never came to a fold or a showdown.
+            compare(findChild(page, "detailsWinner").text, "Stopped on a mistake")
+            verify(!findChild(page, "detailsWon").visible)
             // The hand stops at the root: nothing was taken.
             compare(page._playNode, 0)
             compare(appController.playVsSolutionStats().totalHands, before + 1)
@@ -169,10 +172,12 @@ Item {
             var node = page._playNode
             var actions = page._actionListAtPlayNode()
             var drillButton = findChild(page, "drillButton")
+            var handCards = page.oopCard1 + page.oopCard2 + page.ipCard1 + page.ipCard2
             mouseClick(drillButton)
             verify(page.playDrillMode)
             compare(page.playDrillActor, "OOP")
             compare(drillButton.text, "Stop drill")
+            verify(!findChild(page, "boardHint").visible)
             // No re-deal can move the hand while answers are graded here.
             verify(!findChild(findChild(page, "playSettingsDialog").contentItem, "turnSetting_random").enabled)
             var prompt = findChild(page, "playActionPrompt")
@@ -200,16 +205,39 @@ Item {
             verify(Object.keys(deals).length > 1, "a new hand per answer")
             compare(page.playHandLog.count, 0)
             compare(appController.playVsSolutionStats().totalHands, recorded)
-            // Stopping brings the normal prompt back at the same node.
-            var cards = page.oopCard1 + page.oopCard2
+            // Stopping brings the hand back at the same node, as it was.
             mouseClick(drillButton)
             verify(!page.playDrillMode)
             compare(drillButton.text, "Drill spot")
             tryCompare(page, "playAwaitingUserAction", true)
             compare(page._playNode, node)
-            compare(page.oopCard1 + page.oopCard2, cards)
+            compare(page.oopCard1 + page.oopCard2 + page.ipCard1 + page.ipCard2, handCards)
             verify(prompt.visible)
             verify(findChild(findChild(page, "playSettingsDialog").contentItem, "turnSetting_random").enabled)
+        }
+
+        function test_drilledHandKeepsItsWholeLine() {
+            var page = playPage(turnSpot(), "turn")
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("BOTH")
+            page.playTick()
+            page.playChooseAction(indexOf(page, ["Check"]))
+            page.playTick()
+            var handCards = page.oopCard1 + page.oopCard2 + page.ipCard1 + page.ipCard2
+            page.startDrillSpot()
+            verify(page.playDrillMode)
+            page.playChooseAction(0)
+            tryCompare(page, "playAwaitingUserAction", true, 10000)
+            page.playChooseAction(0)
+            page.stopDrillSpot()
+            compare(page.playActionLine, "OOP: Check")
+            compare(page.oopCard1 + page.oopCard2 + page.ipCard1 + page.ipCard2, handCards)
+            playPassive(page, function () { return page.playHandComplete })
+            var e = page.playHandLog.get(0)
+            compare(e.line.indexOf("OOP: Check \u2192 IP: "), 0)
+            compare(e.line, page._playLineFromTree())
+            compare(e.oop + e.ip, page.playShownCard(handCards.substr(0, 2)) + page.playShownCard(handCards.substr(2, 2))
+                                  + page.playShownCard(handCards.substr(4, 2)) + page.playShownCard(handCards.substr(6, 2)))
         }
 
         function test_drillEndsWithTheSession_data() {
@@ -297,7 +325,11 @@ Item {
             var d = page.playSelectedDetails
             compare(d.winner, "OOP")
             fuzzyCompare(d.wonAmount, e.pot - e.investedOop, 1e-9)
-            compare(d.flopActions, ["OOP: Bet 75%", "IP: Fold"])
+            compare(d.flopActions, [])
+            compare(d.turnActions, ["OOP: Bet 75%", "IP: Fold"])
+            compare(d.riverActions, [])
+            compare(d.flopBoard, page.boardText.substr(0, 6))
+            compare(d.turnCard, page.boardText.substr(6, 2))
         }
 
         function test_bestForIpDealsRiverAtOnce() {
@@ -381,6 +413,48 @@ Item {
             picker.close()
             tryVerify(function () { return page.playHandComplete || page.playAwaitingUserAction
                                            || findChild(page, "playTickTimer").running }, 10000)
+        }
+
+        // A river chosen through its suit twin leaves the cards in hand as
+        // dealt; the engine's rows are read for the cards the twin maps to.
+        function test_suitTwinRiverKeepsTheHandAndMapsLookups() {
+            var page = playPage(turnSpot(), "turn")
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("BOTH")
+            playPassive(page, atRiverDeal(page))
+            var chanceNode = page._playNode
+            page.ipCard1 = "Qs"
+            page.ipCard2 = "Js"
+            page.oopCard1 = "Th"
+            page.oopCard2 = "9h"
+            page.playBoardSlotClicked(4)
+            tryCompare(findChild(page, "chancePicker"), "opened", true)
+            // A nine shown in one of the two absent suits that the engine
+            // deals as the nine of the other.
+            var shown = "", engine = ""
+            var actions = appController.nodeActions(chanceNode)
+            for (var suit of ["c", "d"]) {
+                var idx = page._chanceCardIndexForSelection("9" + suit)
+                if (idx >= 0 && actions[idx].name !== "9" + suit) {
+                    shown = "9" + suit
+                    engine = actions[idx].name
+                }
+            }
+            verify(shown !== "", "no twin among the nines")
+            // OOP holds the suit the engine deals, which the twin frees.
+            page.oopCard1 = "T" + engine.charAt(1)
+            page.oopCard2 = "9" + engine.charAt(1)
+            page.chooseChanceCard(page._chanceCardIndexForSelection(shown), shown)
+            compare(page.playBoardText.substr(8, 2), shown)
+            compare(page.oopCard1 + page.oopCard2, "T" + engine.charAt(1) + "9" + engine.charAt(1))
+            compare(page.playShownCard(page.oopCard1) + page.playShownCard(page.oopCard2), page.oopCard1 + page.oopCard2)
+            tryVerify(function () { return page.playAwaitingUserAction }, 10000)
+            var row = page._playComboRow(page._playNode, "OOP")
+            verify(row !== null, "the engine's row of the mapped cards")
+            compare([row.c1, row.c2].sort(), ["T" + shown.charAt(1), "9" + shown.charAt(1)].sort())
+            var info = page._suboptimalEvInfoAtNode(page._playNode, "OOP", 0)
+            verify(info.ok)
+            fuzzyCompare(info.chosenEv, row.actionEvs[0], 1e-9)
         }
 
         function test_shortDeckPickerDisablesLowRanks() {

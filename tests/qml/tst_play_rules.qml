@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import "../../qml/components/playRules.js" as PlayRules
+import "../../qml/components/chartSeries.js" as Charts
 
 // The play's pure rules: seeded draws, dealing, the mistake test and the
 // hand records.
@@ -131,16 +132,31 @@ TestCase {
 
     function test_handDetails_data() {
         var sd = function () { return "TIE" }
+        var arrow = " \u2192 "
         return [
+            // A five-card board with one dealt card started on the turn.
             { tag: "fold decides over showdown",
               entry: { board: "AhKs7h2h5d", oop: "AsAd", ip: "9c9d", pot: 40, investedOop: 20, investedIp: 20,
                        line: "OOP: Check \u2192 Chance: 5d \u2192 OOP: Bet 75% \u2192 IP: Fold", rake: 1.5 },
               showdown: sd, winner: "OOP", won: 20, river: "5d", rake: 1.5,
-              flop: ["OOP: Check"], turn: ["OOP: Bet 75%", "IP: Fold"] },
-            { tag: "showdown", entry: { board: "AhKs7h2h5d", oop: "AsAd", ip: "9c9d", pot: 30, investedOop: 15,
+              flop: [], turn: ["OOP: Check"], riverSteps: ["OOP: Bet 75%", "IP: Fold"] },
+            { tag: "showdown on a river start", entry: { board: "AhKs7h2h5d", oop: "AsAd", ip: "9c9d", pot: 30, investedOop: 15,
                                         investedIp: 15, line: "OOP: Check \u2192 IP: Check" },
-              showdown: sd, winner: "TIE", won: 0, river: "5d", rake: 0, flop: ["OOP: Check", "IP: Check"], turn: [] },
-            { tag: "empty", entry: {}, showdown: sd, winner: "\u2014", won: NaN, river: "", rake: 0, flop: [], turn: [] }
+              showdown: sd, winner: "TIE", won: 0, river: "5d", rake: 0, flop: [], turn: [],
+              riverSteps: ["OOP: Check", "IP: Check"] },
+            { tag: "flop start, two dealt cards",
+              entry: { board: "AhKs7h2h5d", oop: "AsAd", ip: "9c9d", pot: 30, investedOop: 15, investedIp: 15,
+                       line: ["OOP: Check", "IP: Check", "Chance: 2h", "OOP: Check", "IP: Check", "Chance: 5d",
+                              "OOP: Check", "IP: Check"].join(arrow) },
+              showdown: sd, winner: "TIE", won: 0, river: "5d", rake: 0, flop: ["OOP: Check", "IP: Check"],
+              turn: ["OOP: Check", "IP: Check"], riverSteps: ["OOP: Check", "IP: Check"] },
+            { tag: "turn start stopped on a mistake before the river",
+              entry: { board: "AhKs7h2h", oop: "AsAd", ip: "9c9d", pot: 40, investedOop: 20, investedIp: 0,
+                       line: "OOP: Bet 75% \u2192 IP: Fold", endedReason: "suboptimal", evLoss: 2.5, rake: 1 },
+              showdown: sd, winner: "\u2014", won: NaN, river: "", rake: 0, flop: [], turn: ["OOP: Bet 75%", "IP: Fold"],
+              riverSteps: [], stopped: true },
+            { tag: "empty", entry: {}, showdown: sd, winner: "\u2014", won: NaN, river: "", rake: 0, flop: [], turn: [],
+              riverSteps: [] }
         ]
     }
 
@@ -155,5 +171,24 @@ TestCase {
         compare(d.rakeTaken, row.rake)
         compare(d.flopActions, row.flop)
         compare(d.turnActions, row.turn)
+        compare(d.riverActions, row.riverSteps)
+        compare(d.stoppedOnMistake, !!row.stopped)
+    }
+
+    // Chart ranges open out to four round steps that cover the data.
+    function test_roundRange_data() {
+        return [
+            { tag: "hundreds", range: { min: 250.99, max: 337.11 }, want: { min: 250, max: 350 } },
+            { tag: "small", range: { min: 0.84, max: 3.16 }, want: { min: 0, max: 4 } },
+            { tag: "negative", range: { min: -7.3, max: 1.2 }, want: { min: -7.5, max: 2.5 } },
+            { tag: "flat stays", range: { min: 2, max: 2 }, want: { min: 2, max: 2 } }
+        ]
+    }
+
+    function test_roundRange(row) {
+        var r = Charts.roundRange(row.range)
+        fuzzyCompare(r.min, row.want.min, 1e-9)
+        fuzzyCompare(r.max, row.want.max, 1e-9)
+        verify(r.min <= row.range.min && r.max >= row.range.max)
     }
 }

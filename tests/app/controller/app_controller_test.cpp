@@ -226,7 +226,8 @@ class AppControllerTest : public QObject {
                           "nodeSeatHandCombos(int,QString)",
                           "nodeHandBuckets(int)",
                           "nodeHandDistributions169(int)",
-                          "nodeEv(int,QString)"}));
+                          "nodeEv(int,QString)",
+                          "nodeRake(int)"}));
     // Result types the UI relies on.
     QCOMPARE(mo.method(mo.indexOfMethod("saveProject(QUrl,QVariantMap)")).returnType(),
              int(QMetaType::Bool));
