@@ -348,6 +348,10 @@ int solve_spot(const Spot& spot, const Options& options) {
       },
       {});
   solver_config.exploitability_interval = interval;
+  solver_config.on_log = [](std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+  };
   InspectedCfr solver(std::move(solver_config));
 
   solve_start = steady_now_ns();
