@@ -285,7 +285,7 @@ int solve_spot(const Spot& spot, const Options& options) {
 
   const std::uint64_t context_start = steady_now_ns();
   CardContext context(converted.board, converted.oop_range, converted.ip_range,
-                      converted.short_deck);
+                      converted.short_deck, nullptr, options.threads);
   const double context_ms = ms_since(context_start);
 
   const std::uint64_t tree_start = steady_now_ns();

@@ -27,7 +27,7 @@
 
 #include "solver/kernels.hpp"
 #include "solver/payoffs.hpp"
-#include "solver/worker_pool.hpp"
+#include "context/worker_pool.hpp"
 #include "tree/game.hpp"
 
 namespace halvory {
