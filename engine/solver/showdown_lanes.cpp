@@ -332,14 +332,26 @@ template <std::size_t N, bool WithTies>
   }
 }
 
-// The merge compiled for the wider instruction sets; the baseline runs the
-// body where it is called.
+// The body with ties or without, in the instruction set of the caller.
+template <std::size_t N>
+[[gnu::always_inline]] inline void lanes_either(const CardContext& cards,
+                                                const RunoutShowdown& entry, std::uint8_t seat,
+                                                std::size_t reach_size, const ShowdownLane* lanes,
+                                                std::size_t K, bool with_ties) {
+  if (with_ties) {
+    showdown_lanes_body<N, true>(cards, entry, seat, reach_size, lanes, K);
+  } else {
+    showdown_lanes_body<N, false>(cards, entry, seat, reach_size, lanes, K);
+  }
+}
+
+// The merge compiled for the wider instruction sets.
 #define HALVORY_LANES_VARIANT(name, isa)                                                \
-  template <std::size_t N, bool WithTies>                                               \
+  template <std::size_t N>                                                              \
   [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry, \
                                  std::uint8_t seat, std::size_t reach_size,             \
-                                 const ShowdownLane* lanes, std::size_t K) {            \
-    showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);         \
+                                 const ShowdownLane* lanes, std::size_t K, bool ties) { \
+    lanes_either<N>(cards, entry, seat, reach_size, lanes, K, ties);                    \
   }
 HALVORY_LANES_VARIANT(lanes_avx2, "avx2")
 HALVORY_LANES_VARIANT(lanes_avx512, "avx512f")
@@ -350,21 +362,13 @@ HALVORY_LANES_VARIANT(lanes_avx512, "avx512f")
 void showdown_lanes_baseline(const CardContext& cards, const RunoutShowdown& entry,
                              std::uint8_t seat, std::size_t reach_size, const ShowdownLane* lanes,
                              std::size_t K, bool with_ties) {
-  if (with_ties) {
-    showdown_lanes_body<4, true>(cards, entry, seat, reach_size, lanes, K);
-  } else {
-    showdown_lanes_body<4, false>(cards, entry, seat, reach_size, lanes, K);
-  }
+  lanes_either<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
 }
 
 void showdown_lanes_avx2(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                          std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                          bool with_ties) {
-  if (with_ties) {
-    lanes_avx2<4, true>(cards, entry, seat, reach_size, lanes, K);
-  } else {
-    lanes_avx2<4, false>(cards, entry, seat, reach_size, lanes, K);
-  }
+  lanes_avx2<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
 }
 
 // Up to four lanes take the four-lane merge: its vectors are half as wide.
@@ -372,11 +376,9 @@ void showdown_lanes_avx512(const CardContext& cards, const RunoutShowdown& entry
                            std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                            bool with_ties) {
   if (K <= 4) {
-    showdown_lanes_avx2(cards, entry, seat, reach_size, lanes, K, with_ties);
-  } else if (with_ties) {
-    lanes_avx512<8, true>(cards, entry, seat, reach_size, lanes, K);
+    lanes_avx2<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
   } else {
-    lanes_avx512<8, false>(cards, entry, seat, reach_size, lanes, K);
+    lanes_avx512<8>(cards, entry, seat, reach_size, lanes, K, with_ties);
   }
 }
 
