@@ -5,8 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "context/card_context.hpp"
 
@@ -21,24 +23,21 @@ Range full_range() {
 }
 
 void build_context(benchmark::State& state, const Board& board, bool short_deck) {
-  const long workers = state.range(0);
-  if (workers > 0)
-    setenv("HALVORY_CARDCTX_MAX_WORKERS", std::to_string(workers).c_str(), 1);
-  else
-    unsetenv("HALVORY_CARDCTX_MAX_WORKERS");
+  const long range_workers = state.range(0);
+  const std::size_t workers = range_workers > 0 ? static_cast<std::size_t>(range_workers)
+                                                : std::max(1u, std::thread::hardware_concurrency());
   const Range range = full_range();
   std::uint64_t bytes = 0;
   std::size_t hands = 0;
   for (auto _ : state) {
-    CardContext context(board, range, range, short_deck);
+    CardContext context(board, range, range, short_deck, nullptr, workers);
     bytes = context.memory_bytes();
     hands = context.pockets[0].size();
     benchmark::DoNotOptimize(context.runouts.data());
   }
-  state.counters["workers"] = static_cast<double>(card_context_max_workers());
+  state.counters["workers"] = static_cast<double>(workers);
   state.counters["memory_bytes"] = static_cast<double>(bytes);
   state.counters["hands_per_seat"] = static_cast<double>(hands);
-  unsetenv("HALVORY_CARDCTX_MAX_WORKERS");
 }
 
 // Ks 7h 2d.

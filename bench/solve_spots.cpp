@@ -5,6 +5,7 @@
 //
 //   solve_spots [--spot R|T|F|F-rake|S|all] [--threads N] [--iterations N]
 //               [--compress on|off] [--every N] [--digest N]
+//               [--isa baseline|avx2|avx512]
 //
 // --every N measures exploitability every N iterations (default 50); the
 // times to 1%, 0.5% and 0.1% of the pot are read at those measurements, so a
@@ -16,6 +17,9 @@
 // for bit, with a hash over every regret and strategy-sum array at the end:
 // two builds of the solver that print the same digest computed the same
 // numbers.
+//
+// --isa runs every kernel in the given tier instead of the best one the CPU
+// has (exit status 3 when the CPU lacks it): the digests of all tiers agree.
 //
 // With several spots each one runs in a child process of its own, so that the
 // peak resident memory is per spot and no card-context cache entry is shared.
@@ -41,6 +45,7 @@
 #include "cards/cards.hpp"
 #include "context/card_context.hpp"
 #include "solver/dcfr.hpp"
+#include "solver/kernels.hpp"
 #include "solver/profile.hpp"
 #include "tree/action_plan.hpp"
 #include "tree/game.hpp"
@@ -154,6 +159,7 @@ struct Options {
   bool compress = false;
   std::uint32_t digest_interval = 0;  // 0: no digest
   std::uint32_t every = 0;            // 0: the default cadence (or the digest's)
+  KernelIsa isa = best_kernel_isa();
 };
 
 // Targets reported as times, in percent of the pot.
@@ -273,13 +279,13 @@ int solve_spot(const Spot& spot, const Options& options) {
               spot.board, spot.pot_chips, spot.stack_chips);
   if (spot.rake_percent > 0)
     std::printf(", rake %.1f%% cap %.2f", spot.rake_percent, spot.rake_cap_chips);
-  std::printf("\n   threads %llu, iterations %u, compress %s\n",
+  std::printf("\n   threads %llu, iterations %u, compress %s, kernels %s\n",
               static_cast<unsigned long long>(options.threads), options.iterations,
-              options.compress ? "on" : "off");
+              options.compress ? "on" : "off", kernel_isa_name(active_kernel_isa()));
 
   const std::uint64_t context_start = steady_now_ns();
   CardContext context(converted.board, converted.oop_range, converted.ip_range,
-                      converted.short_deck);
+                      converted.short_deck, nullptr, options.threads);
   const double context_ms = ms_since(context_start);
 
   const std::uint64_t tree_start = steady_now_ns();
@@ -342,6 +348,10 @@ int solve_spot(const Spot& spot, const Options& options) {
       },
       {});
   solver_config.exploitability_interval = interval;
+  solver_config.on_log = [](std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+  };
   InspectedCfr solver(std::move(solver_config));
 
   solve_start = steady_now_ns();
@@ -444,7 +454,7 @@ int run_in_child(const Spot& spot, const Options& options) {
   if (message != nullptr) std::fprintf(stderr, "solve_spots: %s\n", message);
   std::fprintf(stderr,
                "usage: solve_spots [--spot R|T|F|F-rake|S|all] [--threads N] [--iterations N] "
-               "[--compress on|off] [--every N] [--digest N]\n");
+               "[--compress on|off] [--every N] [--digest N] [--isa baseline|avx2|avx512]\n");
   std::exit(2);
 }
 
@@ -477,6 +487,10 @@ Options parse_options(int argc, char** argv) {
       options.every = static_cast<std::uint32_t>(parse_count(value, "exploitability cadence"));
     } else if (arg == "--digest") {
       options.digest_interval = static_cast<std::uint32_t>(parse_count(value, "digest interval"));
+    } else if (arg == "--isa") {
+      const std::optional<KernelIsa> isa = parse_kernel_isa(value);
+      if (!isa) usage("--isa takes baseline, avx2 or avx512");
+      options.isa = *isa;
     } else if (arg == "--compress") {
       const std::string_view v = value;
       if (v == "on") {
@@ -501,6 +515,11 @@ Options parse_options(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const Options options = parse_options(argc, argv);
+  if (!select_kernel_isa(options.isa)) {
+    std::fprintf(stderr, "solve_spots: this CPU lacks the %s kernels\n",
+                 kernel_isa_name(options.isa));
+    return 3;
+  }
   int failures = 0;
   for (const Spot* spot : options.spots) {
     const int rc =

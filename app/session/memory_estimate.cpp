@@ -58,7 +58,7 @@ std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request, 
     ConvertedRequest converted = convert_request(request, ConversionPurpose::estimate);
     halvory::throw_if_cancelled(cancel);
     const halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
-                                     converted.short_deck, cancel);
+                                     converted.short_deck, cancel, request.thread_count);
     const halvory::TreeCount tree = halvory::count_action_plan(converted.game, cards, cancel);
     return count_solve_memory(cards, tree, request.compress);
   } catch (const std::exception& e) {

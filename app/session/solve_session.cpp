@@ -281,7 +281,7 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     {
       const halvory::CancelFlag cancel = &cancel_requested;
       halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
-                                 converted.short_deck, cancel);
+                                 converted.short_deck, cancel, request.thread_count);
       built_game =
           std::make_shared<halvory::Game>(std::move(converted.game), std::move(cards), cancel);
     }

@@ -1,13 +1,11 @@
 #include "context/card_context.hpp"
 
-#include "context/worker_threads.hpp"
+#include "context/worker_pool.hpp"
 
 #include <bit>
-#include <climits>
 #include <cstdlib>
 #include <mutex>
 #include <stdexcept>
-#include <thread>
 #include <unordered_map>
 
 namespace halvory {
@@ -105,29 +103,6 @@ std::uint64_t suit_isomorphism_bytes(const SuitIsomorphism& iso) {
 
 }  // namespace
 
-std::uint32_t card_context_max_workers() {
-  if (const char* text = std::getenv("HALVORY_CARDCTX_MAX_WORKERS")) {
-    const char* p = text;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-') negative = (*p++ == '-');
-    long long value = 0;
-    bool digits = false;
-    bool fits = true;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-      digits = true;
-      value = value * 10 + (*p - '0');
-      if (value > INT_MAX) {
-        fits = false;
-        break;
-      }
-    }
-    if (digits && fits && !negative && value > 0) return static_cast<std::uint32_t>(value);
-  }
-  const unsigned hardware = std::thread::hardware_concurrency();
-  return hardware == 0 ? 1u : hardware;
-}
-
 std::uint64_t hash_range(const Range& range) {
   std::uint64_t seed = kPocketCount;
   for (float w : range.weights) hash_combine(seed, fnv1a_u64(std::bit_cast<std::uint32_t>(w)));
@@ -135,7 +110,7 @@ std::uint64_t hash_range(const Range& range) {
 }
 
 CardContext::CardContext(const Board& board_in, const Range& oop_range, const Range& ip_range,
-                         bool short_deck_in, CancelFlag cancel)
+                         bool short_deck_in, CancelFlag cancel, std::size_t threads)
     : board(board_in),
       ranges{oop_range, ip_range},
       short_deck(short_deck_in ? 1 : 0),
@@ -148,10 +123,12 @@ CardContext::CardContext(const Board& board_in, const Range& oop_range, const Ra
     copy_from_artifacts(*cached);
     return;
   }
-  rebuild_private();
+  threads = std::max<std::size_t>(threads, 1);
+  WorkerPool pool(threads - 1);
+  rebuild_private(&pool, threads);
   build_cross_maps();
   compute_matchup_weight();
-  build_runout_tables(*this, cancel);
+  build_runout_tables(*this, cancel, &pool, threads);
   throw_if_cancelled(cancel);  // the runout table may be incomplete
   build_filter_tables(*this, cancel);
   throw_if_cancelled(cancel);
@@ -256,15 +233,10 @@ void CardContext::build_pockets(int seat) {
   if (list.empty()) throw std::invalid_argument("Player range empty after filtering board cards");
 }
 
-void CardContext::rebuild_private() {
-  if (card_context_max_workers() < 2) {
-    build_pockets(0);
-    build_pockets(1);
-    return;
-  }
-  // Each task writes only its own seat's lists.
-  run_worker_threads(2, [this](std::size_t seat, const std::atomic<bool>&) {
-    build_pockets(static_cast<int>(seat));
+void CardContext::rebuild_private(WorkerPool* pool, std::size_t threads) {
+  // Each seat's task writes only its own lists.
+  parallel_for(pool, threads, 2, [this](std::size_t begin, std::size_t end) {
+    for (std::size_t seat = begin; seat < end; ++seat) build_pockets(static_cast<int>(seat));
   });
 }
 

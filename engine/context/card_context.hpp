@@ -15,6 +15,8 @@
 
 namespace halvory {
 
+class WorkerPool;
+
 // One hand on one runout: its strength + 1, its position in the seat's
 // `pockets` list and its cards (what would be padding; a merge reads them
 // without a second load that waits for the position). Lists are framed by
@@ -76,9 +78,10 @@ class CardContext : public CardContextTables {
 
   // Throws the board validation messages, or "Player range empty after
   // filtering board cards"; BuildCancelled once `cancel` is raised (only a
-  // complete context is ever shared through the cache).
+  // complete context is ever shared through the cache). The tables are built
+  // on `threads` threads (the calling one included) through parallel_for.
   CardContext(const Board& board, const Range& oop_range, const Range& ip_range, bool short_deck,
-              CancelFlag cancel = nullptr);
+              CancelFlag cancel = nullptr, std::size_t threads = 1);
   CardContext(const CardContext&) = default;
   CardContext(CardContext&&) = default;
   CardContext& operator=(const CardContext&) = default;
@@ -113,23 +116,21 @@ class CardContext : public CardContextTables {
   void compute_key();
   void copy_from_artifacts(const CachedArtifacts& artifacts);
   std::shared_ptr<const CachedArtifacts> make_artifacts() const;
-  void rebuild_private();
+  void rebuild_private(WorkerPool* pool, std::size_t threads);
   void build_pockets(int seat);
   void compute_matchup_weight();
   void build_cross_maps();
   void compute_reach();
 };
 
-// Worker limit of the construction: "HALVORY_CARDCTX_MAX_WORKERS" when it
-// holds a positive integer, else the hardware thread count (at least 1).
-std::uint32_t card_context_max_workers();
-
 // 64-bit hash of the 1326 weights' bit patterns.
 std::uint64_t hash_range(const Range& range);
 
-// The runout showdown table of a context (worker threads). Stops early,
-// leaving entries unfilled, once `cancel` is raised.
-void build_runout_tables(CardContext& context, CancelFlag cancel = nullptr);
+// The runout showdown table of a context, split over `threads` threads of
+// `pool` by parallel_for (here alone without a pool). Stops early, leaving
+// entries unfilled, once `cancel` is raised.
+void build_runout_tables(CardContext& context, CancelFlag cancel = nullptr,
+                         WorkerPool* pool = nullptr, std::size_t threads = 1);
 
 // The runouts [first, last) of a runout list, written into their entries.
 // Stops early, leaving later entries untouched, once `stop` or `cancel` is

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "context/card_context.hpp"
-#include "context/worker_threads.hpp"
+#include "context/worker_pool.hpp"
 
 namespace halvory {
 
@@ -160,24 +160,14 @@ void evaluate_runouts(const RunoutJob& job, std::size_t first, std::size_t last)
   }
 }
 
-void build_runout_tables(CardContext& context, CancelFlag cancel) {
+void build_runout_tables(CardContext& context, CancelFlag cancel, WorkerPool* pool,
+                         std::size_t threads) {
   context.runouts.assign(kPocketCount, RunoutShowdown{});
   std::vector<std::array<CardCode, 2>> list = runout_list(context);
   const std::size_t n = list.size();
-  const std::size_t workers = card_context_max_workers();
-  const std::size_t parts = std::min(std::max<std::size_t>(n, 1), workers);
-  RunoutJob job{&context, &list, nullptr, cancel};
-  if (parts < 2) {
-    evaluate_runouts(job, 0, n);
-  } else {
-    const std::size_t chunk = (n + parts - 1) / parts;
-    const std::size_t threads = (n + chunk - 1) / chunk;  // non-empty chunks only
-    run_worker_threads(threads, [&](std::size_t i, const std::atomic<bool>& stop) {
-      RunoutJob own = job;
-      own.stop = &stop;
-      evaluate_runouts(own, i * chunk, std::min((i + 1) * chunk, n));
-    });
-  }
+  const RunoutJob job{&context, &list, nullptr, cancel};
+  parallel_for(pool, threads, n,
+               [&job](std::size_t begin, std::size_t end) { evaluate_runouts(job, begin, end); });
 }
 
 void build_filter_tables(CardContext& context, CancelFlag cancel) {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <iostream>
+#include <sstream>
 #include <limits>
 #include <new>
 
@@ -281,9 +281,11 @@ void DiscountedCfr::run(const Game& game) {
       const std::uint64_t elapsed = steady_now_ns() - iteration_start;
       const double ms = static_cast<double>(elapsed / 1000) / 1000.0;
       if (config.on_iteration) config.on_iteration(iterations_completed, last_exploitability, ms);
-      if (config.verbose && (t % 50 == 0 || t == max_iterations)) {
-        std::cout << "[CFR] iteration " << t << " / " << max_iterations << "  exploitability≈"
-                  << last_exploitability << "  iter≈" << ms << "ms" << std::endl;
+      if (config.verbose && config.on_log && (t % 50 == 0 || t == max_iterations)) {
+        std::ostringstream line;
+        line << "[CFR] iteration " << t << " / " << max_iterations << "  exploitability≈"
+             << last_exploitability << "  iter≈" << ms << "ms\n";
+        config.on_log(line.str());
       }
       // A NaN exploitability compares false and never stops the run.
       if (interval != 0 && measured && config.target_exploitability >= last_exploitability) break;
@@ -292,17 +294,20 @@ void DiscountedCfr::run(const Game& game) {
   }
   const std::uint64_t run_end = steady_now_ns();
 
-  if (config.verbose) {
+  if (config.verbose && config.on_log) {
     const auto whole_ms = static_cast<std::int64_t>((run_end - run_start) / 1000000);
-    std::cout << "[CFR] completed " << iterations_completed << " iterations in " << whole_ms << "ms"
-              << "  exploitability≈" << last_exploitability << std::endl;
+    std::ostringstream line;
+    line << "[CFR] completed " << iterations_completed << " iterations in " << whole_ms << "ms"
+         << "  exploitability≈" << last_exploitability << "\n";
+    config.on_log(line.str());
   }
 
   if (profiling) {
     SolverProfile::local().add_ns(ProfileSection::run, steady_now_ns() - profile_start);
     const SolverProfile::Snapshot snap = SolverProfile::snapshot();
-    SolverProfile::print_summary(snap, iterations_completed, max_iterations,
-                                 static_cast<std::size_t>(threads), interval);
+    if (config.on_log)
+      config.on_log(SolverProfile::summary_text(snap, iterations_completed, max_iterations,
+                                                static_cast<std::size_t>(threads), interval));
   }
 }
 

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <deque>
 #include <functional>
+#include <string_view>
 #include <memory>
 #include <mutex>
 #include <new>
@@ -26,7 +27,7 @@
 
 #include "solver/kernels.hpp"
 #include "solver/payoffs.hpp"
-#include "solver/worker_pool.hpp"
+#include "context/worker_pool.hpp"
 #include "tree/game.hpp"
 
 namespace halvory {
@@ -110,6 +111,10 @@ class DiscountedCfr {
     std::uint64_t threads;  // the calling thread included
     std::function<void(unsigned iteration, float exploitability, double iteration_ms)> on_iteration;
     std::function<bool()> should_cancel;
+    // Where the run's report goes: with verbose, a progress line every 50
+    // iterations and one at the end; with the profile on, its summary. The
+    // engine itself never prints.
+    std::function<void(std::string_view text)> on_log;
   };
 
   explicit DiscountedCfr(Config config);

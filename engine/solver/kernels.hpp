@@ -1,13 +1,14 @@
 #pragma once
 
 // Flat f32 kernels of the solver's hot loop. A, H and n are entry counts;
-// two-dimensional arrays are A rows of H entries. None allocates. Each has a
-// baseline (x86-64-v2) and an AVX2 variant chosen once at run time; both give
-// bit-identical results (element-wise arithmetic in a fixed order, no fused
-// multiply-add).
+// two-dimensional arrays are A rows of H entries. None allocates. Each runs
+// in the tier chosen at run time (below); every tier gives bit-identical
+// results (element-wise arithmetic in a fixed order, no fused multiply-add).
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace halvory {
 
@@ -89,13 +90,19 @@ void quantize_half(std::int16_t* codes, const float* values, float up, std::size
 // values[i] = the half-precision value of codes[i], times down.
 void dequantize_half(float* values, const std::int16_t* codes, float down, std::size_t n);
 
-// Which variant the kernels use. select_kernel_isa(avx2) is refused (returns
-// false) on a CPU without AVX2; tests use it to check both variants.
-enum class KernelIsa : std::uint8_t { baseline, avx2 };
+// The tier every kernel runs (kernel_table.hpp): baseline (x86-64-v2), AVX2
+// (eight f32 lanes, four-lane showdown merges) or AVX-512 (the AVX2 kernels,
+// merges of up to eight lanes). All give the same bits. The best tier the CPU
+// has is chosen at the first call; select_kernel_isa forces one for tests
+// and benchmarks, and refuses (returns false) a tier the CPU lacks.
+enum class KernelIsa : std::uint8_t { baseline, avx2, avx512 };
 KernelIsa active_kernel_isa() noexcept;
+KernelIsa best_kernel_isa() noexcept;
+bool cpu_supports(KernelIsa isa) noexcept;
 bool cpu_has_avx2() noexcept;
-// Whether eight doubles fit one register (the showdown lanes take eight then).
-bool cpu_has_avx512() noexcept;
 bool select_kernel_isa(KernelIsa isa) noexcept;
+// "baseline", "avx2", "avx512", and back.
+const char* kernel_isa_name(KernelIsa isa) noexcept;
+std::optional<KernelIsa> parse_kernel_isa(std::string_view name) noexcept;
 
 }  // namespace halvory

@@ -223,13 +223,4 @@ std::string SolverProfile::summary_text(const Snapshot& snap, unsigned iteration
   return out;
 }
 
-void SolverProfile::print_summary(const Snapshot& snap, unsigned iterations_completed,
-                                  unsigned max_iterations, std::size_t threads,
-                                  unsigned exploitability_interval) {
-  const std::string text =
-      summary_text(snap, iterations_completed, max_iterations, threads, exploitability_interval);
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
-}
-
 }  // namespace halvory

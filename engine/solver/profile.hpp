@@ -104,14 +104,11 @@ class SolverProfile {
 
   static Snapshot snapshot();
 
-  // The summary block that DiscountedCfr::run prints at its end when the
-  // profile is on; print_summary writes summary_text to stdout and flushes.
+  // The summary block that DiscountedCfr::run hands to its log callback at
+  // its end when the profile is on.
   static std::string summary_text(const Snapshot& snap, unsigned iterations_completed,
                                   unsigned max_iterations, std::size_t threads,
                                   unsigned exploitability_interval);
-  static void print_summary(const Snapshot& snap, unsigned iterations_completed,
-                            unsigned max_iterations, std::size_t threads,
-                            unsigned exploitability_interval);
 
   // Number of blocks ever registered (blocks outlive their threads).
   static std::size_t registered_blocks();

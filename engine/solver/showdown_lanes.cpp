@@ -2,9 +2,9 @@
 // terminal l's reach and coefficients. The merge's branches depend only on
 // the two lists, so its mispredictions are paid once for all lanes, and each
 // lane takes exactly the f64 operations of the one-terminal pass in the same
-// order, so its outputs are the same bit for bit. Groups of up to four run on
-// four-lane vectors, larger ones on eight, each in the instruction set the
-// solver's kernels use (kernels.hpp).
+// order, so its outputs are the same bit for bit. Each tier of the kernel
+// table (kernel_table.hpp) takes its merge from here: four lanes in the
+// baseline and AVX2 tiers, up to eight in the AVX-512 tier.
 
 #include <algorithm>
 #include <cstring>
@@ -12,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "solver/kernel_table.hpp"
 #include "solver/profile.hpp"
 #include "solver/showdown_merge.hpp"
 
@@ -190,164 +191,207 @@ template <std::size_t N, bool WithTies>
   }
 }
 
-template <std::size_t N, bool WithTies>
-[[gnu::always_inline]] inline void showdown_lanes_body(const CardContext& cards,
-                                                       const RunoutShowdown& entry,
-                                                       std::uint8_t seat, std::size_t reach_size,
-                                                       const ShowdownLane* lanes, std::size_t K) {
+// The merge's sums for N lanes: w[j] the lanes' reach of opponent hand j;
+// for the traverser's k-th record the reach of the opponent hands below its
+// strength (less[k]) and at or below it (leq[k]); rank[h] the record of hand
+// h (kNoHand: the runout blocks it, and it gets 0), so that the values go out
+// in position order straight from registers. total and card[c] sum the
+// reach of every opponent hand, and of those holding card c.
+template <std::size_t N>
+struct MergeSums {
   using V = Lanes<N>;
-  const std::uint8_t opp = 1 - seat;
-  const std::vector<ShowdownRecord>& mine = entry[seat];
-  const std::vector<ShowdownRecord>& theirs = entry[opp];
-  const Pocket* my_pockets = cards.pockets[seat].data();
-  const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
-  const std::size_t n = mine.size() - 2;
-  const std::size_t H = cards.pockets[seat].size();
-  const std::size_t rank_doubles = (H + 3) / 4;
-  V* const w =
-      reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n) + rank_doubles + (H + 1) / 2));
-  V* const less = w + reach_size;
-  V* const leq = less + n;
-  // rank[h]: where hand h's sums are in less and leq (kNoHand: the runout
-  // blocks it, and it gets 0), so that the values go out in position order
-  // straight from registers.
-  std::uint16_t* const rank = reinterpret_cast<std::uint16_t*>(leq + n);
-  std::fill(rank, rank + H, kNoHand);
-  float* const sink = reinterpret_cast<float*>(reinterpret_cast<double*>(leq + n) + rank_doubles);
-  // The lanes' reach side by side, one vector per opponent hand; unused
-  // lanes are 0. N hands at a time: each lane's N reaches as one vector,
-  // then one transpose.
-  std::size_t j0 = 0;
-  for (; j0 + N <= reach_size; j0 += N) load_rows<N>(lanes, K, j0, w + j0);
-  for (std::size_t j = j0; j < reach_size; ++j) {
-    V x = {};
-    for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
-    w[j] = x;
-  }
-
+  V* w = nullptr;
+  V* less = nullptr;
+  V* leq = nullptr;
+  std::uint16_t* rank = nullptr;
+  float* sink = nullptr;
   V total = {};
   V card[64];
-  for (V& c : card) c = V{};
-  const auto add = [&](const ShowdownRecord* o) {
+
+  // The scratch for reach_size opponent hands, n records and H hands.
+  [[gnu::always_inline]] MergeSums(std::size_t reach_size, std::size_t n, std::size_t H) {
+    const std::size_t rank_doubles = (H + 3) / 4;
+    w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n) + rank_doubles + (H + 1) / 2));
+    less = w + reach_size;
+    leq = less + n;
+    rank = reinterpret_cast<std::uint16_t*>(leq + n);
+    std::fill(rank, rank + H, kNoHand);
+    sink = reinterpret_cast<float*>(reinterpret_cast<double*>(leq + n) + rank_doubles);
+    for (V& c : card) c = V{};
+  }
+  [[gnu::always_inline]] void add(const ShowdownRecord* o) {
     const Pocket p = o->pocket;
     const V x = w[o->position];
     total += x;
     card[p & 63u] += x;
     card[(p >> 8) & 63u] += x;
-  };
+  }
   // (Written through a reference: a vector returned by value would change
   // the calling convention between the instruction sets.)
-  const auto excluding = [&](Pocket p, V& into) {
+  [[gnu::always_inline]] void excluding(Pocket p, V& into) const {
     into = total - card[p & 63u] - card[(p >> 8) & 63u];
-  };
+  }
+};
 
-  const ShowdownRecord* o = prefix_merge(
-      mine, theirs, add,
-      [&](const ShowdownRecord* t, std::size_t k) { excluding(t->pocket, less[k]); },
-      [&](const ShowdownRecord* t, std::size_t k) {
-        excluding(t->pocket, leq[k]);
-        rank[t->position] = static_cast<std::uint16_t>(k);
-      });
-  for (; o != their_end; ++o) add(o);
-
-  LaneSetup<N> c;
-  setup_lanes<N, WithTies>(lanes, K, total, sink, c);
-  const std::uint16_t* const cross = cards.cross[seat].data();
-  const std::size_t cross_size = cards.cross[seat].size();
-  // The last pass once with folds and once without.
-  const auto write_out = [&](auto with_fold) {
-    constexpr bool WithFold = decltype(with_fold)::value;
-    const auto hand_values = [&](std::size_t h, V& value, V& fold) {
-      const std::size_t k = rank[h];
-      if (k == kNoHand) {
-        value = V{};
-        if constexpr (WithFold) fold = V{};
-        return;
-      }
-      V others;
-      excluding(my_pockets[h], others);
-      value = c.less_weight * less[k] + c.lose * others;
-      const std::uint16_t twin = h < cross_size ? cross[h] : kNoHand;
-      const V own = twin < reach_size ? w[twin] : V{};
-      if constexpr (WithTies) value += c.tie * own;
-      value = value + c.leq_weight * leq[k];
-      if constexpr (WithFold) fold = (others + own) * c.fold_payoff;
-    };
-    // N hands at a time, each lane's values out in order (one float at a
-    // time in strength order would touch every lane's output line per hand).
-    std::size_t h0 = 0;
-    for (; h0 + N <= H; h0 += N) {
-      V values[N];
-      V folds[N];
-      for (std::size_t i = 0; i < N; ++i) hand_values(h0 + i, values[i], folds[i]);
-      store_columns<N>(values, c.out_of, h0);
-      if constexpr (WithFold) store_columns<N>(folds, c.fold_of, h0);
-    }
-    for (; h0 < H; ++h0) {
-      V value;
-      V fold;
-      hand_values(h0, value, fold);
-      for (std::size_t l = 0; l < N; ++l) {
-        c.out_of[l][h0] = static_cast<float>(value[l]);
-        if constexpr (WithFold) c.fold_of[l][h0] = static_cast<float>(fold[l]);
-      }
-    }
-  };
-  if (c.any_fold) {
-    write_out(std::true_type{});
-  } else {
-    write_out(std::false_type{});
+// The lanes' reach side by side, one vector per opponent hand; unused lanes
+// are 0. N hands at a time: each lane's N reaches as one vector, then one
+// transpose.
+template <std::size_t N>
+[[gnu::always_inline]] inline void load_reach(const ShowdownLane* lanes, std::size_t K,
+                                              std::size_t reach_size, Lanes<N>* w) {
+  std::size_t j0 = 0;
+  for (; j0 + N <= reach_size; j0 += N) load_rows<N>(lanes, K, j0, w + j0);
+  for (std::size_t j = j0; j < reach_size; ++j) {
+    Lanes<N> x = {};
+    for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
+    w[j] = x;
   }
 }
 
-// The merge compiled for the wider instruction sets; the baseline runs the
-// body where it is called.
+// The merge walk into less, leq and rank, then the rest of the opponent's
+// hands into the totals.
+template <std::size_t N>
+[[gnu::always_inline]] inline void merge_lanes(const std::vector<ShowdownRecord>& mine,
+                                               const std::vector<ShowdownRecord>& theirs,
+                                               MergeSums<N>& s) {
+  const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
+  const auto add = [&](const ShowdownRecord* o) { s.add(o); };
+  const ShowdownRecord* o = prefix_merge(
+      mine, theirs, add,
+      [&](const ShowdownRecord* t, std::size_t k) { s.excluding(t->pocket, s.less[k]); },
+      [&](const ShowdownRecord* t, std::size_t k) {
+        s.excluding(t->pocket, s.leq[k]);
+        s.rank[t->position] = static_cast<std::uint16_t>(k);
+      });
+  for (; o != their_end; ++o) s.add(o);
+}
+
+// The last pass: every hand's value in each lane, and with WithFold the
+// fold's beside it.
+template <std::size_t N, bool WithTies, bool WithFold>
+[[gnu::always_inline]] inline void write_lane_values(const CardContext& cards, std::uint8_t seat,
+                                                     std::size_t reach_size, const MergeSums<N>& s,
+                                                     const LaneSetup<N>& c) {
+  using V = Lanes<N>;
+  const Pocket* my_pockets = cards.pockets[seat].data();
+  const std::size_t H = cards.pockets[seat].size();
+  const std::uint16_t* const cross = cards.cross[seat].data();
+  const std::size_t cross_size = cards.cross[seat].size();
+  const auto hand_values = [&](std::size_t h, V& value, V& fold) {
+    const std::size_t k = s.rank[h];
+    if (k == kNoHand) {
+      value = V{};
+      if constexpr (WithFold) fold = V{};
+      return;
+    }
+    V others;
+    s.excluding(my_pockets[h], others);
+    value = c.less_weight * s.less[k] + c.lose * others;
+    const std::uint16_t twin = h < cross_size ? cross[h] : kNoHand;
+    const V own = twin < reach_size ? s.w[twin] : V{};
+    if constexpr (WithTies) value += c.tie * own;
+    value = value + c.leq_weight * s.leq[k];
+    if constexpr (WithFold) fold = (others + own) * c.fold_payoff;
+  };
+  // N hands at a time, each lane's values out in order (one float at a time
+  // in strength order would touch every lane's output line per hand).
+  std::size_t h0 = 0;
+  for (; h0 + N <= H; h0 += N) {
+    V values[N];
+    V folds[N];
+    for (std::size_t i = 0; i < N; ++i) hand_values(h0 + i, values[i], folds[i]);
+    store_columns<N>(values, c.out_of, h0);
+    if constexpr (WithFold) store_columns<N>(folds, c.fold_of, h0);
+  }
+  for (; h0 < H; ++h0) {
+    V value;
+    V fold;
+    hand_values(h0, value, fold);
+    for (std::size_t l = 0; l < N; ++l) {
+      c.out_of[l][h0] = static_cast<float>(value[l]);
+      if constexpr (WithFold) c.fold_of[l][h0] = static_cast<float>(fold[l]);
+    }
+  }
+}
+
+template <std::size_t N, bool WithTies>
+[[gnu::always_inline]] inline void showdown_lanes_body(const CardContext& cards,
+                                                       const RunoutShowdown& entry,
+                                                       std::uint8_t seat, std::size_t reach_size,
+                                                       const ShowdownLane* lanes, std::size_t K) {
+  const std::vector<ShowdownRecord>& mine = entry[seat];
+  MergeSums<N> s(reach_size, mine.size() - 2, cards.pockets[seat].size());
+  load_reach<N>(lanes, K, reach_size, s.w);
+  merge_lanes<N>(mine, entry[1 - seat], s);
+  LaneSetup<N> c;
+  setup_lanes<N, WithTies>(lanes, K, s.total, s.sink, c);
+  if (c.any_fold) {
+    write_lane_values<N, WithTies, true>(cards, seat, reach_size, s, c);
+  } else {
+    write_lane_values<N, WithTies, false>(cards, seat, reach_size, s, c);
+  }
+}
+
+// The body with ties or without, in the instruction set of the caller.
+template <std::size_t N>
+[[gnu::always_inline]] inline void lanes_either(const CardContext& cards,
+                                                const RunoutShowdown& entry, std::uint8_t seat,
+                                                std::size_t reach_size, const ShowdownLane* lanes,
+                                                std::size_t K, bool with_ties) {
+  if (with_ties) {
+    showdown_lanes_body<N, true>(cards, entry, seat, reach_size, lanes, K);
+  } else {
+    showdown_lanes_body<N, false>(cards, entry, seat, reach_size, lanes, K);
+  }
+}
+
+// The merge compiled for the wider instruction sets.
 #define HALVORY_LANES_VARIANT(name, isa)                                                \
-  template <std::size_t N, bool WithTies>                                               \
+  template <std::size_t N>                                                              \
   [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry, \
                                  std::uint8_t seat, std::size_t reach_size,             \
-                                 const ShowdownLane* lanes, std::size_t K) {            \
-    showdown_lanes_body<N, WithTies>(cards, entry, seat, reach_size, lanes, K);         \
+                                 const ShowdownLane* lanes, std::size_t K, bool ties) { \
+    lanes_either<N>(cards, entry, seat, reach_size, lanes, K, ties);                    \
   }
-HALVORY_LANES_VARIANT(showdown_lanes_avx2, "avx2")
-HALVORY_LANES_VARIANT(showdown_lanes_avx512, "avx512f")
+HALVORY_LANES_VARIANT(lanes_avx2, "avx2")
+HALVORY_LANES_VARIANT(lanes_avx512, "avx512f")
 #undef HALVORY_LANES_VARIANT
 
 }  // namespace
 
-// Lanes per merge: eight only where eight doubles fit one register; on
-// narrower vectors two merges of four cost less than one of eight.
-std::size_t lane_capacity(KernelIsa isa) {
-  return isa == KernelIsa::avx2 && cpu_has_avx512() ? 8 : 4;
+void showdown_lanes_baseline(const CardContext& cards, const RunoutShowdown& entry,
+                             std::uint8_t seat, std::size_t reach_size, const ShowdownLane* lanes,
+                             std::size_t K, bool with_ties) {
+  lanes_either<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
 }
 
-namespace {
+void showdown_lanes_avx2(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                         std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
+                         bool with_ties) {
+  lanes_avx2<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
+}
 
-template <bool WithTies>
-void showdown_lanes_for(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
-                        std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
-                        KernelIsa isa) {
-  if (isa != KernelIsa::avx2) {
-    showdown_lanes_body<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
-  } else if (K <= 4) {
-    showdown_lanes_avx2<4, WithTies>(cards, entry, seat, reach_size, lanes, K);
+// Up to four lanes take the four-lane merge: its vectors are half as wide.
+void showdown_lanes_avx512(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                           std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
+                           bool with_ties) {
+  if (K <= 4) {
+    lanes_avx2<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
   } else {
-    showdown_lanes_avx512<8, WithTies>(cards, entry, seat, reach_size, lanes, K);
+    lanes_avx512<8>(cards, entry, seat, reach_size, lanes, K, with_ties);
   }
 }
 
-}  // namespace
+std::size_t lane_capacity(KernelIsa isa) {
+  return kernel_table(isa).lane_capacity;
+}
 
 void showdown_lanes(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                     std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                     bool with_ties, KernelIsa isa) {
-  if (with_ties) {
-    SolverProfile::Scope scope(ProfileSection::showdown_r);
-    showdown_lanes_for<true>(cards, entry, seat, reach_size, lanes, K, isa);
-  } else {
-    SolverProfile::Scope scope(ProfileSection::showdown_u);
-    showdown_lanes_for<false>(cards, entry, seat, reach_size, lanes, K, isa);
-  }
+  const ShowdownLanesKernel merge = kernel_table(isa).showdown_lanes;
+  SolverProfile::Scope scope(with_ties ? ProfileSection::showdown_r : ProfileSection::showdown_u);
+  merge(cards, entry, seat, reach_size, lanes, K, with_ties);
 }
 
 }  // namespace halvory::payoff_detail

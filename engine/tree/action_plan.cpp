@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -21,23 +19,6 @@ namespace {
 
 using Node = ActionPlan::Node;
 using BuildContext = ActionPlan::BuildContext;
-
-// The integer a variable's text starts with (leading blanks and a sign
-// allowed, trailing text ignored), when it fits 32 bits.
-bool env_leading_int32(const char* name, std::int64_t& value) {
-  const char* text = std::getenv(name);
-  if (text == nullptr) return false;
-  errno = 0;
-  char* end = nullptr;
-  const long long v = std::strtoll(text, &end, 10);
-  if (end == text || errno == ERANGE) return false;
-  if (v < std::numeric_limits<std::int32_t>::min() ||
-      v > std::numeric_limits<std::int32_t>::max()) {
-    return false;
-  }
-  value = v;
-  return true;
-}
 
 // One child of the node being expanded: the action that leads to it, the
 // child's build state and the child node itself.
@@ -356,22 +337,6 @@ void free_nodes_in_background(std::vector<ActionPlan::Node> nodes) {
   run_detached([doomed = std::move(nodes)]() mutable { std::vector<Node>().swap(doomed); });
 }
 
-std::uint64_t action_plan_max_workers() {
-  std::int64_t v = 0;
-  if (env_leading_int32("HALVORY_ACTIONPLAN_MAX_WORKERS", v) && v > 0) {
-    return static_cast<std::uint64_t>(v);
-  }
-  return std::max<std::uint64_t>(std::thread::hardware_concurrency(), 1);
-}
-
-std::uint64_t action_plan_parallel_depth() {
-  std::int64_t v = 0;
-  if (env_leading_int32("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", v) && v >= 0) {
-    return static_cast<std::uint64_t>(v);
-  }
-  return 0;
-}
-
 ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context,
                        CancelFlag cancel_flag)
     : config(std::move(config_in)),
@@ -379,9 +344,6 @@ ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context,
       context(&card_context),
       cancel(cancel_flag) {
   check_money(config);
-  max_workers = action_plan_max_workers();
-  parallel_depth = action_plan_parallel_depth();
-  active_workers.store(1);
   built_nodes.store(1);
   // Counting first costs a few percent of the build. It refuses a tree past
   // the bounds before any node is allocated, and sizes the node list once:
@@ -389,7 +351,10 @@ ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context,
   nodes.reserve(count_action_plan(config, card_context, cancel).nodes);
   nodes.push_back(root_node(config, board));
   try {
-    build_recursive(0, root_context(config, board), 0);
+    // One thread: the nodes go straight into the list sized above, in
+    // pre-order.
+    SubtreeBuilder{config, board, *context, nodes, built_nodes, cancel, {}}.build(
+        0, root_context(config, board), 0);
   } catch (...) {
     // Every task has ended here; a cancelled build must not make its caller
     // wait for millions of nodes to be freed.
@@ -456,87 +421,6 @@ TreeCount count_action_plan(const GameConfig& config, const CardContext& context
   }
   count.nodes = made.load();
   return count;
-}
-
-void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::size_t depth) {
-  if (depth >= parallel_depth) {
-    // No task starts below this depth: build the subtree in one go.
-    if (parallel_depth == 0) {
-      // The whole build runs on this thread; nothing else touches the list.
-      SubtreeBuilder{config, board, *context, nodes, built_nodes, cancel, {}}.build(index, k,
-                                                                                    depth);
-      return;
-    }
-    // Build privately, then splice the subtree in under one lock: the local
-    // root stands for `index`, local node j >= 1 becomes base + j - 1.
-    std::vector<Node> local;
-    {
-      std::lock_guard<std::mutex> lock(nodes_mutex);
-      local.push_back(scalar_copy(nodes[index]));
-    }
-    SubtreeBuilder{config, board, *context, local, built_nodes, cancel, {}}.build(0, k, depth);
-    std::lock_guard<std::mutex> lock(nodes_mutex);
-    const std::size_t base = nodes.size();
-    const auto remap = [base](std::vector<std::size_t>& children) {
-      for (std::size_t& c : children) c = base + c - 1;
-    };
-    remap(local[0].children);
-    nodes[index].actions = std::move(local[0].actions);
-    nodes[index].children = std::move(local[0].children);
-    for (std::size_t j = 1; j < local.size(); ++j) {
-      remap(local[j].children);
-      nodes.push_back(std::move(local[j]));
-    }
-    return;
-  }
-
-  Node node;
-  {
-    std::lock_guard<std::mutex> lock(nodes_mutex);
-    node = scalar_copy(nodes[index]);
-  }
-  std::vector<Pending> records;
-  push_children(node, k, index, depth, config, board, *context, records);
-  if (records.empty()) return;
-  std::reverse(records.begin(), records.end());  // back in action order
-  {
-    std::lock_guard<std::mutex> lock(nodes_mutex);
-    nodes[index].actions.reserve(records.size());
-    nodes[index].children.reserve(records.size());
-  }
-
-  // Joined before return, also when a child built here throws.
-  ThreadGroup tasks;
-  for (Pending& r : records) {
-    note_nodes(built_nodes, 1, cancel);
-    std::size_t child;
-    {
-      std::lock_guard<std::mutex> lock(nodes_mutex);
-      child = nodes.size();
-      nodes.push_back(std::move(r.record.node));
-      Node& parent = nodes[index];
-      parent.actions.push_back(r.record.action);
-      parent.children.push_back(child);
-    }
-    if (active_workers.load() < max_workers) {
-      active_workers.fetch_add(1);
-      try {
-        tasks.start([this, child, ctx = r.record.context, depth] {
-          struct Release {
-            std::atomic<std::uint64_t>& counter;
-            ~Release() { counter.fetch_sub(1); }
-          } release{active_workers};
-          build_recursive(child, ctx, depth + 1);
-        });
-      } catch (...) {
-        active_workers.fetch_sub(1);  // the task never started
-        throw;
-      }
-    } else {
-      build_recursive(child, r.record.context, depth + 1);
-    }
-  }
-  tasks.join();
 }
 
 }  // namespace halvory

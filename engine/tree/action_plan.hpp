@@ -9,7 +9,6 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -135,17 +134,10 @@ class ActionPlan {
   ActionPlan(const ActionPlan&) = delete;
   ActionPlan& operator=(const ActionPlan&) = delete;
 
-  // Expands one node and, directly or through tasks, its whole subtree.
-  void build_recursive(std::size_t node, const BuildContext& context, std::size_t depth);
-
   GameConfig config;
   Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
   const CardContext* context = nullptr;  // non-owning; only used while building
   std::vector<Node> nodes;
-  std::mutex nodes_mutex;  // guards nodes during the build
-  std::uint64_t max_workers = 1;
-  std::uint64_t parallel_depth = 0;
-  std::atomic<std::uint64_t> active_workers{1};
   // Only while building: the caller's cancel flag and the nodes made so far
   // on every thread (checked against kMaxTreeNodes).
   CancelFlag cancel = nullptr;
@@ -173,14 +165,5 @@ TreeCount count_action_plan(const GameConfig& config, const CardContext& context
 // Frees a large node list on a thread of its own (when one can be started),
 // so that dropping an abandoned tree does not hold up the caller.
 void free_nodes_in_background(std::vector<ActionPlan::Node> nodes);
-
-// Worker limit of the build: "HALVORY_ACTIONPLAN_MAX_WORKERS" when it starts
-// with a positive 32-bit integer, else the hardware thread count (at least 1).
-std::uint64_t action_plan_max_workers();
-
-// Depth down to which subtrees are built in parallel:
-// "HALVORY_ACTIONPLAN_PARALLEL_DEPTH" when it starts with a non-negative
-// 32-bit integer, else 0 (a fully sequential, deterministic build).
-std::uint64_t action_plan_parallel_depth();
 
 }  // namespace halvory

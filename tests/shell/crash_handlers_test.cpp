@@ -6,7 +6,7 @@
 #include "context/worker_threads.hpp"
 #include "crash_handlers.hpp"
 #include "logging.hpp"
-#include "solver/worker_pool.hpp"
+#include "context/worker_pool.hpp"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -20,7 +20,6 @@ using testing::ip_range;
 using testing::low_of;
 using testing::oop_range;
 using testing::pocket_mask;
-using testing::ScopedEnv;
 
 constexpr std::uint64_t kHoldemDeck = (std::uint64_t{1} << 52) - 1;
 constexpr std::uint64_t kShortDeck = kHoldemDeck & ~((std::uint64_t{1} << 16) - 1);
@@ -423,45 +422,17 @@ void expect_same_tables(const CardContext& a, const CardContext& b) {
     }
 }
 
-TEST(CardContextWorkers, OneWorkerAndManyGiveTheSameTables) {
+// The thread count the caller passes splits the work and changes nothing
+// else: none (taken as one), uneven chunks, more threads than runouts.
+TEST(CardContextWorkers, OneThreadAndManyGiveTheSameTables) {
   const Board board = board_of("9s8s2d");
-  auto build = [&](const char* workers) {
-    ScopedEnv env("HALVORY_CARDCTX_MAX_WORKERS", workers);
-    return CardContext(board, oop_range(), ip_range(), false);
+  auto build = [&](std::size_t threads) {
+    return CardContext(board, oop_range(), ip_range(), false, nullptr, threads);
   };
-  const CardContext one = build("1");
-  const CardContext eight = build("8");
-  const CardContext odd = build("5");      // uneven chunks
-  const CardContext many = build("2000");  // more workers than runouts
-  expect_same_tables(one, eight);
-  expect_same_tables(one, odd);
-  expect_same_tables(one, many);
-}
-
-TEST(CardContextWorkers, LimitComesFromTheEnvironment) {
-  const std::uint32_t hardware = std::max(1u, std::thread::hardware_concurrency());
-  struct Case {
-    const char* text;
-    std::uint32_t expected;
-  };
-  const std::vector<Case> cases = {
-      {nullptr, hardware},
-      {"1", 1},
-      {"8", 8},
-      {"  12", 12},
-      {"+3", 3},
-      {"7 workers", 7},
-      {"0", hardware},
-      {"-4", hardware},
-      {"abc", hardware},
-      {"", hardware},
-      {"99999999999", hardware},
-      {"2147483647", 2147483647u},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text ? c.text : "(unset)");
-    ScopedEnv env("HALVORY_CARDCTX_MAX_WORKERS", c.text);
-    EXPECT_EQ(card_context_max_workers(), c.expected);
+  const CardContext one = build(1);
+  for (const std::size_t threads : {0, 2, 5, 8, 2000}) {
+    SCOPED_TRACE(threads);
+    expect_same_tables(one, build(threads));
   }
 }
 

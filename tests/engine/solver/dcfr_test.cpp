@@ -700,10 +700,14 @@ TEST(DcfrRunLoop, MeasuresOnTheCadenceAndAtTheLast) {
   Calls calls;
   DiscountedCfr::Config config = recording(calls, 120, 50);
   config.verbose = true;
+  std::string printed;
+  config.on_log = [&printed](std::string_view text) { printed += text; };
   dcfr_test::Solver solver(config);
   testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
   solver.run(*game);
-  const std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << "the engine never prints";
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the engine never prints";
 
   ASSERT_EQ(calls.iterations.size(), 120u);
   for (unsigned t = 1; t <= 120; ++t) EXPECT_EQ(calls.iterations[t - 1], t);

@@ -14,6 +14,7 @@
 #include "solver/dcfr.hpp"
 #include "solver/dcfr_internal.hpp"
 #include "solver/kernels.hpp"
+#include "solver/showdown_merge.hpp"
 
 namespace {
 
@@ -89,7 +90,7 @@ class KernelIsaTest : public ::testing::TestWithParam<KernelIsa> {
  protected:
   void SetUp() override {
     previous_ = active_kernel_isa();
-    if (!select_kernel_isa(GetParam())) GTEST_SKIP() << "CPU lacks AVX2";
+    if (!select_kernel_isa(GetParam())) GTEST_SKIP() << "CPU lacks this tier";
   }
   void TearDown() override { select_kernel_isa(previous_); }
   KernelIsa previous_ = KernelIsa::baseline;
@@ -427,13 +428,34 @@ TEST(PackHalf, SmallRegretsSurvive) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Isa, KernelIsaTest,
-                         ::testing::Values(KernelIsa::baseline, KernelIsa::avx2),
-                         [](const auto& info) {
-                           return std::string(info.param == KernelIsa::avx2 ? "avx2" : "baseline");
-                         });
+                         ::testing::Values(KernelIsa::baseline, KernelIsa::avx2, KernelIsa::avx512),
+                         [](const auto& info) { return std::string(kernel_isa_name(info.param)); });
 
-TEST(KernelDispatch, PicksAvx2WhereTheCpuHasIt) {
-  EXPECT_EQ(active_kernel_isa() == KernelIsa::avx2, cpu_has_avx2());
+// The best tier the CPU has runs unless one is forced; a forced tier is what
+// runs, and the merge's lane count follows the tier.
+TEST(KernelDispatch, PicksTheBestTierAndHonoursAForcedOne) {
+  const KernelIsa best = cpu_supports(KernelIsa::avx512) ? KernelIsa::avx512
+                         : cpu_has_avx2()                ? KernelIsa::avx2
+                                                         : KernelIsa::baseline;
+  EXPECT_EQ(best_kernel_isa(), best);
+  EXPECT_EQ(active_kernel_isa(), best);
+  struct Row {
+    KernelIsa isa;
+    std::size_t lanes;
+  };
+  for (const Row row :
+       {Row{KernelIsa::baseline, 4}, Row{KernelIsa::avx2, 4}, Row{KernelIsa::avx512, 8}}) {
+    SCOPED_TRACE(kernel_isa_name(row.isa));
+    EXPECT_EQ(parse_kernel_isa(kernel_isa_name(row.isa)), row.isa);
+    if (!select_kernel_isa(row.isa)) {
+      EXPECT_FALSE(cpu_supports(row.isa));
+      continue;
+    }
+    EXPECT_EQ(active_kernel_isa(), row.isa);
+    EXPECT_EQ(payoff_detail::lane_capacity(row.isa), row.lanes);
+  }
+  EXPECT_FALSE(parse_kernel_isa("avx"));
+  ASSERT_TRUE(select_kernel_isa(best));
 }
 
 // The packing the solver applies between visits of a node.

@@ -599,12 +599,13 @@ TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
 }
 
 // A batch gives each job what terminal_eval gives it, bit for bit, on both
-// kernel variants, for every group size, mixed modes and malformed jobs.
+// kernel tiers (group sizes of four and of eight), for every group size, mixed
+// modes and malformed jobs.
 class ShowdownBatch : public ::testing::TestWithParam<halvory::KernelIsa> {
  protected:
   void SetUp() override {
     previous_ = halvory::active_kernel_isa();
-    if (!halvory::select_kernel_isa(GetParam())) GTEST_SKIP() << "CPU lacks AVX2";
+    if (!halvory::select_kernel_isa(GetParam())) GTEST_SKIP() << "CPU lacks this tier";
   }
   void TearDown() override { halvory::select_kernel_isa(previous_); }
 
@@ -676,6 +677,8 @@ TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Isa, ShowdownBatch,
-                         ::testing::Values(halvory::KernelIsa::baseline, halvory::KernelIsa::avx2));
+                         ::testing::Values(halvory::KernelIsa::baseline, halvory::KernelIsa::avx2,
+                                           halvory::KernelIsa::avx512),
+                         [](const auto& info) { return halvory::kernel_isa_name(info.param); });
 
 }  // namespace

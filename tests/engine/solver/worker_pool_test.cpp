@@ -1,4 +1,4 @@
-#include "solver/worker_pool.hpp"
+#include "context/worker_pool.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <future>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <random>
@@ -272,11 +274,39 @@ TEST(WorkerPool, DestructionRunsTasksStillQueued) {
   EXPECT_EQ(done.load(), 100);
 }
 
-TEST(WorkerPool, WaitHelpingReturnsAtOnceOnZeroCounter) {
-  WorkerPool pool(0);
-  std::atomic<std::size_t> counter{0};
-  pool.wait_helping(counter);
-  SUCCEED();
+// wait_helping returns once the counter reads 0, running the queued tasks
+// that bring it there itself when the pool has no workers. A wait that never
+// returns fails at the deadline instead of hanging the run: the waiting
+// thread is then left behind, holding its own share of the pool and counter.
+TEST(WorkerPool, WaitHelpingReturnsOnceTheCounterReachesZero) {
+  struct Row {
+    std::size_t workers;
+    std::size_t counter;  // and as many queued tasks that each take one off
+  };
+  for (const Row row : {Row{0, 0}, Row{0, 1}, Row{0, 5}, Row{2, 0}, Row{2, 7}}) {
+    SCOPED_TRACE(testing::Message() << row.workers << " workers, counter " << row.counter);
+    struct Shared {
+      explicit Shared(std::size_t workers) : pool(workers) {}
+      WorkerPool pool;
+      std::atomic<std::size_t> counter{0};
+      std::promise<void> returned;
+    };
+    auto shared = std::make_shared<Shared>(row.workers);
+    shared->counter.store(row.counter);
+    for (std::size_t i = 0; i < row.counter; ++i)
+      shared->pool.submit([s = shared.get()]() noexcept { s->counter.fetch_sub(1); });
+    std::future<void> done = shared->returned.get_future();
+    std::thread waiter([shared] {
+      shared->pool.wait_helping(shared->counter);
+      shared->returned.set_value();
+    });
+    if (done.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+      waiter.detach();
+      FAIL() << "wait_helping did not return";
+    }
+    waiter.join();
+    EXPECT_EQ(shared->counter.load(), 0u);
+  }
 }
 
 TEST(PoolTask, BuildingMovingAndRunningAChunkTaskAllocatesNothing) {

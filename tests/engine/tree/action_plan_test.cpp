@@ -5,10 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <map>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cards/bet_size.hpp"
@@ -18,7 +16,6 @@ namespace halvory {
 namespace {
 
 using testing::make_context;
-using testing::ScopedEnv;
 using testing::uniform_config;
 using Node = ActionPlan::Node;
 
@@ -286,74 +283,18 @@ bool is_preorder(const std::vector<Node>& nodes) {
   return expected == nodes.size();
 }
 
-std::map<std::string, std::string> by_path(const std::vector<Node>& nodes) {
-  const std::vector<std::string> paths = testing::node_paths(nodes);
-  std::map<std::string, std::string> m;
-  for (std::size_t i = 0; i < paths.size(); ++i) m[paths[i]] = testing::describe(nodes[i]);
-  return m;
-}
-
-TEST(ActionPlan, ParallelBuildGivesTheSameNodesAsTheSequentialOne) {
+// Two builds of one spot give the same node list index by index, in
+// pre-order.
+TEST(ActionPlan, BuildsAreDeterministicAndPreOrder) {
   const CardContext cards = make_context("Jh9h4h", kSymmetric, kSymmetric);
   const GameConfig config = uniform_config(kStreetFlop, 1000, 1000, "50%, 100%", "a");
-
-  std::vector<Node> sequential;
-  {
-    const ScopedEnv depth("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", nullptr);
-    const ActionPlan first(config, cards);
-    const ActionPlan second(config, cards);
-    ASSERT_EQ(first.nodes.size(), second.nodes.size());
-    for (std::size_t i = 0; i < first.nodes.size(); ++i) {
-      ASSERT_EQ(testing::describe(first.nodes[i]), testing::describe(second.nodes[i])) << i;
-      ASSERT_EQ(first.nodes[i].children, second.nodes[i].children) << i;
-    }
-    EXPECT_TRUE(is_preorder(first.nodes));
-    sequential = first.nodes;
-  }
-  const std::map<std::string, std::string> expected = by_path(sequential);
-  ASSERT_EQ(expected.size(), sequential.size());
-
-  for (const char* depth : {"2", "40"}) {
-    const ScopedEnv d("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", depth);
-    const ScopedEnv w("HALVORY_ACTIONPLAN_MAX_WORKERS", "4");
-    const ActionPlan parallel(config, cards);
-    EXPECT_EQ(parallel.parallel_depth, std::stoull(depth));
-    EXPECT_EQ(parallel.active_workers.load(), 1u);
-    ASSERT_EQ(parallel.nodes.size(), sequential.size());
-    EXPECT_TRUE(by_path(parallel.nodes) == expected) << "depth " << depth;
-  }
-  {
-    // One worker: no task ever starts, so the order is the sequential one.
-    const ScopedEnv d("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", "3");
-    const ScopedEnv w("HALVORY_ACTIONPLAN_MAX_WORKERS", "1");
-    const ActionPlan single(config, cards);
-    ASSERT_EQ(single.nodes.size(), sequential.size());
-    for (std::size_t i = 0; i < sequential.size(); ++i) {
-      ASSERT_EQ(testing::describe(single.nodes[i]), testing::describe(sequential[i])) << i;
-    }
-  }
-}
-
-TEST(ActionPlan, EnvironmentLimits) {
-  const std::uint64_t hardware = std::max(1u, std::thread::hardware_concurrency());
-  const std::vector<std::pair<const char*, std::uint64_t>> workers{{nullptr, hardware},
-                                                                   {"0", hardware},
-                                                                   {"-3", hardware},
-                                                                   {"abc", hardware},
-                                                                   {"", hardware},
-                                                                   {"99999999999", hardware},
-                                                                   {"7", 7},
-                                                                   {"  5 threads", 5},
-                                                                   {"+2", 2}};
-  for (const auto& [text, want] : workers) {
-    const ScopedEnv env("HALVORY_ACTIONPLAN_MAX_WORKERS", text);
-    EXPECT_EQ(action_plan_max_workers(), want) << (text ? text : "(unset)");
-  }
-  const std::vector<std::pair<const char*, std::uint64_t>> depths{
-      {nullptr, 0}, {"-1", 0}, {"x", 0}, {"0", 0}, {"3", 3}, {"12abc", 12}, {"4294967296", 0}};
-  for (const auto& [text, want] : depths) {
-    const ScopedEnv env("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", text);
-    EXPECT_EQ(action_plan_parallel_depth(), want) << (text ? text : "(unset)");
+  const ActionPlan first(config, cards);
+  const ActionPlan second(config, cards);
+  EXPECT_TRUE(is_preorder(first.nodes));
+  ASSERT_EQ(first.nodes.size(), second.nodes.size());
+  for (std::size_t i = 0; i < first.nodes.size(); ++i) {
+    ASSERT_EQ(testing::describe(first.nodes[i]), testing::describe(second.nodes[i])) << i;
+    ASSERT_EQ(first.nodes[i].children, second.nodes[i].children) << i;
   }
 }
 

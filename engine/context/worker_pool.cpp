@@ -1,4 +1,4 @@
-#include "solver/worker_pool.hpp"
+#include "context/worker_pool.hpp"
 
 #include <system_error>
 

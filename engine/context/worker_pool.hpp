@@ -1,9 +1,10 @@
 #pragma once
 
-// The solver's fixed-size thread pool and the chunked parallel-for built on it.
+// The engine's fixed-size thread pool and the chunked parallel-for built on
+// it: the card context and the solver run their parallel work here.
 //
-// A solver configured for T threads owns a pool of T - 1 workers; the thread
-// that calls parallel_for is the T-th worker: it runs the last chunk itself and
+// Work configured for T threads owns a pool of T - 1 workers; the thread that
+// calls parallel_for is the T-th worker: it runs the last chunk itself and
 // then executes queued tasks until its own split has finished.
 
 #include <algorithm>
