@@ -54,8 +54,12 @@ Item {
             var pick = child(dialog.contentItem, "pick_Ah")
             var cell = child(child(page, "oopMatrix"), "cell_A4s")
             movePopupOnto(dialog, pick, cell)
-            mouseDoubleClickSequence(pick)
+            var at = centre(pick)
+            // A double click whose first click closes the picker: the second
+            // one comes once the picker is gone.
+            mouseClick(root, at.x, at.y)
             tryCompare(dialog, "visible", false)
+            mouseClick(root, at.x, at.y)
             compare(page.boardText, "Ah")
             compare(page.oopRangeText, "AA", "the second click stays off the matrix")
         }
