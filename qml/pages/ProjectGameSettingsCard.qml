@@ -224,11 +224,10 @@ Components.Card {
             Text {
                 objectName: "icmNoRakeNote"
                 visible: card._icm
-                Layout.preferredWidth: card._inputWidth
+                Layout.alignment: Qt.AlignRight
                 text: qsTranslate("ProjectPage", "none (ICM)")
                 textFormat: Text.PlainText
-                wrapMode: Text.Wrap
-                font.pixelSize: 12
+                font.pixelSize: 11
                 color: card.page._color("textMuted", "#8B949E")
             }
 
