@@ -25,12 +25,16 @@ TestCase {
             { tag: "clear second flop card", board: "AhKdQc2s9h", op: "clear", index: 1, want: "Ah" },
             { tag: "clear first flop card", board: "AhKdQc2s9h", op: "clear", index: 0, want: "" },
             { tag: "clear keeps earlier gap", board: "Ah__Kd2s", op: "clear", index: 3, want: "Ah__Kd" },
-            { tag: "slot out of range", board: "AhKdQc", op: "set", index: 7, card: "2s", want: "AhKdQc" }
+            { tag: "slot out of range", board: "AhKdQc", op: "set", index: 7, card: "2s", want: "AhKdQc" },
+            { tag: "short deck drops the deuce and the five", board: "AhKd5c2dTs", op: "deck", want: "AhKd____Ts" },
+            { tag: "short deck drops the last cards", board: "AhKdQc5c2d", op: "deck", want: "AhKdQc" },
+            { tag: "short deck keeps its cards", board: "Ah6d9c", op: "deck", want: "Ah6d9c" }
         ]
     }
 
     function test_boardEdits(data) {
         var got = data.op === "set" ? BoardSlots.withCardAt(data.board, data.index, data.card)
+                : data.op === "deck" ? BoardSlots.withoutCardsOutside(data.board, "AKQJT9876")
                                     : BoardSlots.clearedFrom(data.board, data.index)
         compare(got, data.want)
     }
