@@ -53,6 +53,30 @@ QVariantMap metaMap(const halvory_app::TreeNodeMeta& row, double effectiveStackC
   };
 }
 
+// The first sizing list the solve's normaliser refuses, its message led by
+// the field it stands in ("IP river bet sizes"); empty when all read.
+QString sizingFieldProblem(const QVariantMap& cfg) {
+  for (const char* seat : {"oop", "ip"}) {
+    for (const char* street : {"flop", "turn", "river"}) {
+      const QString prefix =
+          QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street));
+      const bool allIn = cfg.value(prefix + QStringLiteral("_add_all_in")).toBool();
+      for (const char* kind : {"bet", "raise"}) {
+        const QString text =
+            cfg.value(prefix + QStringLiteral("_%1_sizes").arg(QLatin1String(kind))).toString();
+        try {
+          (void)halvory_app::normalize_sizing_text(text.toStdString(), allIn);
+        } catch (const std::exception& error) {
+          return QStringLiteral("%1 %2 %3 sizes \u2014 %4")
+              .arg(QString::fromLatin1(seat).toUpper(), QLatin1String(street), QLatin1String(kind),
+                   QString::fromUtf8(error.what()));
+        }
+      }
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 void AppController::startSolve() {
@@ -410,15 +434,19 @@ void AppController::solveMemoryEstimateWorker(const EstimateRequest& request,
     const SolveConfig config = buildSolveConfigFromMap(request.cfg, request.processorCount);
     notReady = startProblem(request.cfg, config);
     if (notReady.isEmpty()) {
-      // The solve's own reading of the request: ranges, sizings (naming
-      // seat, street and token) and the ICM entries.
-      (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
-      std::string message;
-      const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel);
-      if (estimate.has_value() && estimate->total_bytes != 0)
-        bytes = estimate->total_bytes;
-      else
-        error = QString::fromUtf8(message);
+      // The solve's own reading of the request: sizings (named by their
+      // field), ranges and the ICM entries.
+      error = sizingFieldProblem(request.cfg);
+      if (error.isEmpty())
+        (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
+      if (error.isEmpty()) {
+        std::string message;
+        const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel);
+        if (estimate.has_value() && estimate->total_bytes != 0)
+          bytes = estimate->total_bytes;
+        else
+          error = QString::fromUtf8(message);
+      }
     }
   } catch (const std::exception& failure) {
     error = QString::fromUtf8(failure.what());

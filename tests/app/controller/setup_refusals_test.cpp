@@ -46,11 +46,12 @@ class SetupRefusalsTest : public QObject {
     QTest::addColumn<QString>("reason");
     const QVariantMap river = riverSpotMap(5);
     QTest::newRow("two sizes without a comma")
-        << withSizing(river, "ip_river_bet_sizes", "33 75") << "invalid token '33 75'";
+        << withSizing(river, "ip_river_bet_sizes", "33 75")
+        << "IP river bet sizes \u2014 Sizing: invalid token '33 75'";
     QTest::newRow("letter e") << withSizing(river, "oop_river_bet_sizes", "e")
-                              << "invalid token 'e'";
+                              << "OOP river bet sizes \u2014 Sizing: invalid token 'e'";
     QTest::newRow("words") << withSizing(river, "oop_river_raise_sizes", "half pot")
-                           << "invalid token 'half pot'";
+                           << "OOP river raise sizes \u2014 Sizing: invalid token 'half pot'";
     QVariantMap wide = river;
     wide["board"] = "Ks7d2c";
     wide["starting_street"] = "flop";
