@@ -407,7 +407,9 @@ Item {
             theme: shell.theme
             controller: shell.controller
             canSolve: shell.canSolve
-            solveBlockReason: shell.solveBlockReason
+            // While the spot is measured the tab says so, not an older refusal.
+            solveBlockReason: shell.estimateMeasuring ? qsTranslate("ProjectPage", "Solve RAM: measuring…")
+                                                      : shell.solveBlockReason
             projectEnabled: shell.hasProject
             currentPage: shell.navIndex
             maxIterations: shell.maxIterations

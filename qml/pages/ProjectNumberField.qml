@@ -75,7 +75,7 @@ ProjectTextField {
         if (live && activeFocus && _acceptable())
             commit(NumericFields.commit(rule, text))
     }
-    onAccepted: _finish()
+    onAccepted: if (_edited) _finish()
     onActiveFocusChanged: {
         if (activeFocus)
             return
