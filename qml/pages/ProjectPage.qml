@@ -206,7 +206,14 @@ Item {
         boardText = BoardSlots.clearedFrom(boardText, index)
     }
 
+    // The starting street is the board's: a street set from elsewhere (a
+    // project, a profile) that the cards on screen contradict is put back.
     onBoardTextChanged: startingStreet = inferStreetFromBoardText(boardText)
+    onStartingStreetChanged: {
+        var street = inferStreetFromBoardText(boardText)
+        if (startingStreet !== street)
+            startingStreet = street
+    }
 
     onIsShortDeckChanged: {
         // Cards the short deck does not have would stay drawn as board cards.

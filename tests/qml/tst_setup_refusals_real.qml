@@ -155,6 +155,9 @@ Item {
             appController.startSolveWithConfig(map)
             tryCompare(appController, "statusText", "Done", 120000)
             verify(appController.resultIterations > 0)
+            // A loaded project's street that contradicts its board is put back too.
+            shell.navigation.openLoadedProject({ boardText: "Ks7d2c", startingStreet: "river" }, false)
+            compare(shell.startingStreet, "flop")
         }
     }
 }
