@@ -4,7 +4,8 @@ import Pellaris
 
 // The set-up page with the real controller and a spot the solve refuses,
 // for screenshots: "--case=sizing|tree|icm|range|board|number" picks the
-// refusal, "--lang=CODE" the language, "--range" scrolls to the ranges.
+// refusal, "--lang=CODE" the language, "--range" scrolls to the ranges,
+// "--blank" shows a new project as it starts.
 ApplicationWindow {
     id: window
     width: Screen.desktopAvailableWidth
@@ -42,6 +43,10 @@ ApplicationWindow {
 
     function prepare() {
         shell.resetToNewProject()
+        if (args.indexOf("--blank") >= 0) {
+            shell.navIndex = 1
+            return
+        }
         shell.applyProjectState({
             boardText: "Ks7d2c5h9s", startingPot: 22.8, effectiveStack: 88.9,
             oopRangeText: "AA, KK, QQ, JJ, AK, KQ, 76s, 43s", ipRangeText: "AA, 99, 77, AK, KJ, QJ, T8s, 86s"
