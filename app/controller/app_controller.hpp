@@ -213,6 +213,9 @@ class AppController : public QObject {
   // runs ("Not ready: ..."), empty when there is none.
   static QString startProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
   static bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
+  // Why the solve's range reader refuses the text, naming the item; empty
+  // when it reads.
+  static QString rangeProblem(const QString& rangeText);
   static bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
 
   static QString formatGigabytes(std::uint64_t bytes);

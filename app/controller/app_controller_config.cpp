@@ -223,6 +223,15 @@ QString handClass(int high, int low, bool suited) {
 
 }  // namespace
 
+QString AppController::rangeProblem(const QString& rangeText) {
+  try {
+    (void)halvory_app::expand_percent_range(utf8(rangeText));
+  } catch (const std::exception& error) {
+    return rangeItemProblem(rangeText, error.what());
+  }
+  return {};
+}
+
 QVariantMap AppController::readRangeText(QString text, QString variant) const {
   QVariantMap out;
   halvory::Range range;

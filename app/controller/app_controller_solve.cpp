@@ -437,6 +437,11 @@ void AppController::solveMemoryEstimateWorker(const EstimateRequest& request,
       // The solve's own reading of the request: sizings (named by their
       // field), ranges and the ICM entries.
       error = sizingFieldProblem(request.cfg);
+      for (const char* seat : {"oop", "ip"}) {
+        const QString key = QStringLiteral("%1_range").arg(QLatin1String(seat));
+        const QString problem = rangeProblem(request.cfg.value(key).toString());
+        if (error.isEmpty() && !problem.isEmpty()) error = key + QStringLiteral(": ") + problem;
+      }
       if (error.isEmpty())
         (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
       if (error.isEmpty()) {

@@ -70,7 +70,8 @@ class SetupRefusalsTest : public QObject {
     QTest::newRow("empty board") << withSizing(river, "board", "")
                                  << "Not ready: enter a valid board first";
     QTest::newRow("range the reader refuses")
-        << withSizing(river, "oop_range", "AA KK QQ AKs") << "Invalid combo pattern length";
+        << withSizing(river, "oop_range", "AA KK QQ AKs")
+        << "oop_range: 'AA KK QQ AKs': Invalid combo pattern length";
   }
 
   void refusalNamesFieldAndToken() {
