@@ -1229,6 +1229,50 @@ Gesamt: %3
         <source>% pot</source>
         <translation>% Pot</translation>
     </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>keine (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Wird gemessen…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Nicht bereit</translation>
+    </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>Solve-RAM: wird gemessen…</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Ordner löschen</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: "%1" was not stored.</source>
+        <translation>Nur ganze Zahlen: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: "%1" was not stored.</source>
+        <translation>Zu viele Nachkommastellen: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
+        <translation>Zahl von %1 bis %2 eingeben: „%3“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Leer: der Wert bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Not a number: "%1" was not stored.</source>
+        <translation>Keine Zahl: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Der Solver kann diese Range nicht lesen: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -2163,7 +2207,7 @@ Gesamt: %3
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
         <translation>Unter „Start“ ein neues Projekt anlegen (oder eines laden), um das Setup freizuschalten</translation>
     </message>
     <message>

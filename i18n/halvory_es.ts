@@ -1229,6 +1229,50 @@ Duración media: %4</translation>
         <source>% pot</source>
         <translation>% del bote</translation>
     </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>ninguno (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Midiendo…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>No listo</translation>
+    </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM necesaria: midiendo…</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Eliminar carpeta</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: "%1" was not stored.</source>
+        <translation>Solo números enteros: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: "%1" was not stored.</source>
+        <translation>Demasiados decimales: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
+        <translation>Introduce un número de %1 a %2: «%3» no se guardó.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Vacío: se mantuvo el valor.</translation>
+    </message>
+    <message>
+        <source>Not a number: "%1" was not stored.</source>
+        <translation>No es un número: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>El solver no puede leer este rango: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -2163,7 +2207,7 @@ Duración media: %4</translation>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
         <translation>Empieza un proyecto nuevo (o carga uno) desde Inicio para habilitar Configuración</translation>
     </message>
     <message>

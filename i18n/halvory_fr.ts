@@ -1229,6 +1229,50 @@ Durée moy.&#xa0;: %4</translation>
         <source>% pot</source>
         <translation>% du pot</translation>
     </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>aucun (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Mesure…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Pas prêt</translation>
+    </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM du calcul : mesure…</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Supprimer le dossier</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: "%1" was not stored.</source>
+        <translation>Nombres entiers uniquement : « %1 » n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: "%1" was not stored.</source>
+        <translation>Trop de décimales : « %1 » n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
+        <translation>Saisissez un nombre de %1 à %2 : « %3 » n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Vide : la valeur a été conservée.</translation>
+    </message>
+    <message>
+        <source>Not a number: "%1" was not stored.</source>
+        <translation>Pas un nombre : « %1 » n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Le solveur ne peut pas lire cette range : %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -2163,7 +2207,7 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Réglages</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
         <translation>Créez un projet (ou chargez-en un) depuis l’Accueil pour activer l’onglet Configuration</translation>
     </message>
     <message>

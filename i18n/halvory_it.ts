@@ -1229,6 +1229,50 @@ Tempo medio: %4</translation>
         <source>% pot</source>
         <translation>% del piatto</translation>
     </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>nessuno (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Misurazione…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Non pronto</translation>
+    </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM calcolo: misurazione…</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Elimina cartella</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: "%1" was not stored.</source>
+        <translation>Solo numeri interi: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: "%1" was not stored.</source>
+        <translation>Troppi decimali: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
+        <translation>Inserisci un numero da %1 a %2: «%3» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Vuoto: il valore è stato mantenuto.</translation>
+    </message>
+    <message>
+        <source>Not a number: "%1" was not stored.</source>
+        <translation>Non è un numero: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Il solver non riesce a leggere questo range: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -2163,7 +2207,7 @@ Tempo medio: %4</translation>
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
         <translation>Avvia un nuovo progetto (o caricane uno) da Home per abilitare Setup</translation>
     </message>
     <message>

@@ -1229,6 +1229,50 @@ Dziennie: %2
         <source>% pot</source>
         <translation>% puli</translation>
     </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>brak (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Pomiar…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Niegotowe</translation>
+    </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM obliczeń: pomiar…</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Usuń folder</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: "%1" was not stored.</source>
+        <translation>Tylko liczby całkowite: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: "%1" was not stored.</source>
+        <translation>Za dużo miejsc po przecinku: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
+        <translation>Wpisz liczbę od %1 do %2: „%3” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Puste: zachowano poprzednią wartość.</translation>
+    </message>
+    <message>
+        <source>Not a number: "%1" was not stored.</source>
+        <translation>To nie jest liczba: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Solver nie może odczytać tego zakresu: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -2163,7 +2207,7 @@ Dziennie: %2
         <translation>Ustawienia</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
         <translation>Rozpocznij nowy projekt (lub wczytaj istniejący) na stronie Start, aby włączyć Projekt</translation>
     </message>
     <message>

@@ -1229,6 +1229,50 @@ Duração média: %4</translation>
         <source>% pot</source>
         <translation>% do pote</translation>
     </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>nenhum (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Medindo…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Não pronto</translation>
+    </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM necessária: medindo…</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Excluir pasta</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: "%1" was not stored.</source>
+        <translation>Apenas números inteiros: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: "%1" was not stored.</source>
+        <translation>Casas decimais demais: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
+        <translation>Digite um número de %1 a %2: “%3” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Vazio: o valor foi mantido.</translation>
+    </message>
+    <message>
+        <source>Not a number: "%1" was not stored.</source>
+        <translation>Não é um número: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>O solver não consegue ler este range: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -2163,7 +2207,7 @@ Duração média: %4</translation>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
         <translation>Inicie um novo projeto (ou carregue um) em Início para habilitar Configuração</translation>
     </message>
     <message>

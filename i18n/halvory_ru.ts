@@ -1229,6 +1229,50 @@ Avg runtime: %4</source>
         <source>% pot</source>
         <translation>% банка</translation>
     </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>нет (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Измерение…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Не готово</translation>
+    </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>ОЗУ для расчёта: измерение…</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Удалить папку</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: "%1" was not stored.</source>
+        <translation>Только целые числа: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: "%1" was not stored.</source>
+        <translation>Слишком много знаков после запятой: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
+        <translation>Введите число от %1 до %2: «%3» не сохранено.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Пусто: прежнее значение сохранено.</translation>
+    </message>
+    <message>
+        <source>Not a number: "%1" was not stored.</source>
+        <translation>Не число: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Солвер не может прочитать этот диапазон: %1</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -2163,7 +2207,7 @@ Avg runtime: %4</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
         <translation>Создайте новый проект (или загрузите готовый) на «Главной», чтобы открыть «Проект»</translation>
     </message>
     <message>

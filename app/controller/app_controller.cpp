@@ -145,6 +145,10 @@ void AppController::clearNodeCaches() {
 QString AppController::formatGigabytes(std::uint64_t bytes) {
   if (bytes == 0) return kUnknownMemory;
   const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
+  // Below a tenth of a gigabyte one decimal would read "0.0 GB": whole
+  // megabytes, rounded up so a need is never understated.
+  if (gigabytes < 0.1)
+    return QStringLiteral("%1 MB").arg(std::ceil(static_cast<double>(bytes) / 1048576.0));
   // QString::number ignores the locale: always a point.
   return QStringLiteral("%1 GB").arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
 }

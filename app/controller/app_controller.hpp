@@ -66,6 +66,12 @@ class AppController : public QObject {
                  solveRequiredMemoryChanged)
   Q_PROPERTY(qulonglong solveRequiredMemoryBytes READ getSolveRequiredMemoryBytes NOTIFY
                  solveRequiredMemoryChanged)
+  // Why the newest estimated spot cannot be solved (empty when it can), and
+  // whether an estimate is still on its way.
+  Q_PROPERTY(
+      QString solveEstimateError READ getSolveEstimateError NOTIFY solveRequiredMemoryChanged)
+  Q_PROPERTY(
+      bool solveEstimatePending READ getSolveEstimatePending NOTIFY solveEstimatePendingChanged)
   Q_PROPERTY(bool running READ getRunning NOTIFY runningChanged)
   Q_PROPERTY(double progress READ getProgress NOTIFY progressChanged)
   Q_PROPERTY(QString statusText READ getStatusText NOTIFY statusTextChanged)
@@ -103,6 +109,8 @@ class AppController : public QObject {
   qulonglong getEffectiveAvailableMemoryBytes() const;
   QString getSolveRequiredMemoryText() const { return solveRequiredMemoryText; }
   qulonglong getSolveRequiredMemoryBytes() const { return solveRequiredMemoryBytes; }
+  QString getSolveEstimateError() const { return solveEstimateError; }
+  bool getSolveEstimatePending() const { return solveEstimatePending; }
   bool getRunning() const { return running; }
   double getProgress() const { return progress; }
   QString getStatusText() const { return statusText; }
@@ -126,6 +134,10 @@ class AppController : public QObject {
   void playVsSolutionStatsChanged();
   void systemMemoryChanged();
   void solveRequiredMemoryChanged();
+  void solveEstimatePendingChanged();
+  // Every answer to the newest estimate request, changed or not: the bytes
+  // (0 when refused) and the refusal (empty when the spot can be solved).
+  void solveMemoryEstimated(qulonglong bytes, QString error);
 
  public:
   Q_INVOKABLE void startSolve();
@@ -134,6 +146,12 @@ class AppController : public QObject {
   Q_INVOKABLE void cancelSolve();
   Q_INVOKABLE void clearResults();
   Q_INVOKABLE void requestSolveMemoryEstimate(QVariantMap cfg);
+  // Range text read by the solver's own reader: "ok", "error" (the
+  // reader's message, naming the item), "weights" (hand class -> mean
+  // weight of its combinations in the deck of `variant`, classes at 0 left
+  // out), "mixed" (classes whose combinations differ in weight) and
+  // "combos" (weighted combination count).
+  Q_INVOKABLE QVariantMap readRangeText(QString text, QString variant) const;
   Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
   Q_INVOKABLE QVariantList solveActivityGridLastSixMonths() const;
   Q_INVOKABLE int solvesToday() const;
@@ -196,7 +214,13 @@ class AppController : public QObject {
   // The first value of the map that would solve another spot than the one
   // it describes, as a text naming the field; empty when there is none.
   static QString solveInputProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
+  // The reason a start of the map would be refused before the solve thread
+  // runs ("Not ready: ..."), empty when there is none.
+  static QString startProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
   static bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
+  // Why the solve's range reader refuses the text, naming the item; empty
+  // when it reads.
+  static QString rangeProblem(const QString& rangeText);
   static bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
 
   static QString formatGigabytes(std::uint64_t bytes);
@@ -245,7 +269,8 @@ class AppController : public QObject {
 
   // Memory estimates.
   static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
-  void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text);
+  void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
+                            const QString& error = QString());
 
   // Solve activity statistics.
   void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
@@ -341,6 +366,8 @@ class AppController : public QObject {
   QTimer memoryTimer;
   QString solveRequiredMemoryText;
   std::uint64_t solveRequiredMemoryBytes = 0;
+  QString solveEstimateError;
+  bool solveEstimatePending = false;
   std::uint64_t resultsReclaimableMemoryBytes = 0;
   std::uint64_t startRequiredMemoryBytes = 0;
   std::atomic<std::uint64_t> estimateGeneration{0};

@@ -239,6 +239,100 @@ QString AppController::solveInputProblem(const QVariantMap& cfg, const SolveConf
   return {};
 }
 
+namespace {
+
+// The first comma-separated item of `text` the solver's range reader
+// refuses, with the reader's message; the reader's own message when no
+// single item fails.
+QString rangeItemProblem(const QString& text, const std::string& wholeMessage) {
+  const QString whole = QString::fromUtf8(wholeMessage);
+  const QStringList items = text.split(u',');
+  // A lone item may be the "N%" shorthand, which only the whole-text reader knows.
+  if (items.size() == 1) return QStringLiteral("'%1': %2").arg(text.trimmed(), whole);
+  for (const QString& item : items) {
+    try {
+      (void)halvory::parse_range(utf8(item));
+    } catch (const std::exception& error) {
+      return QStringLiteral("'%1': %2").arg(item.trimmed(), QString::fromUtf8(error.what()));
+    }
+  }
+  return whole;
+}
+
+// "AKs", "AKo" or "AA" for two rank indices of the solver (0 = deuce).
+QString handClass(int high, int low, bool suited) {
+  QString label;
+  label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(high)]));
+  label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(low)]));
+  if (high != low) label.append(suited ? u's' : u'o');
+  return label;
+}
+
+}  // namespace
+
+QString AppController::rangeProblem(const QString& rangeText) {
+  try {
+    (void)halvory_app::expand_percent_range(utf8(rangeText));
+  } catch (const std::exception& error) {
+    return rangeItemProblem(rangeText, error.what());
+  }
+  return {};
+}
+
+QVariantMap AppController::readRangeText(QString text, QString variant) const {
+  QVariantMap out;
+  halvory::Range range;
+  try {
+    range = halvory_app::expand_percent_range(utf8(text));
+  } catch (const std::exception& error) {
+    out.insert(QStringLiteral("ok"), false);
+    out.insert(QStringLiteral("error"), rangeItemProblem(text, error.what()));
+    out.insert(QStringLiteral("weights"), QVariantMap());
+    out.insert(QStringLiteral("mixed"), QVariantMap());
+    out.insert(QStringLiteral("combos"), 0.0);
+    return out;
+  }
+  const int lowestRank = halvory_app::parse_deck_variant(utf8(variant)) ? 4 : 0;
+  // Per class: weight sum, combination count, smallest and largest weight.
+  struct Sum {
+    double total = 0.0;
+    int count = 0;
+    float low = 2.0f;
+    float high = -1.0f;
+  };
+  QHash<QString, Sum> sums;
+  double combos = 0.0;
+  for (int a = 0; a < halvory::kCardCount; ++a) {
+    for (int b = a + 1; b < halvory::kCardCount; ++b) {
+      const int rankA = a / halvory::kSuitCount, rankB = b / halvory::kSuitCount;
+      if (rankA < lowestRank || rankB < lowestRank) continue;
+      float weight = range.weights[halvory::pocket_index(static_cast<halvory::CardCode>(a),
+                                                         static_cast<halvory::CardCode>(b))];
+      // As the solve reads it: weights this small count as zero.
+      if (weight < halvory_app::kSmallestRangeWeight) weight = 0.0f;
+      const bool suited = a % halvory::kSuitCount == b % halvory::kSuitCount;
+      Sum& sum = sums[handClass(std::max(rankA, rankB), std::min(rankA, rankB), suited)];
+      sum.total += weight;
+      sum.count += 1;
+      sum.low = std::min(sum.low, weight);
+      sum.high = std::max(sum.high, weight);
+      combos += weight;
+    }
+  }
+  QVariantMap weights, mixed;
+  for (auto it = sums.constBegin(); it != sums.constEnd(); ++it) {
+    if (it->high <= 0.0f) continue;
+    weights.insert(it.key(), it->total / it->count);
+    if (it->low != it->high) mixed.insert(it.key(), true);
+  }
+  out.insert(QStringLiteral("ok"), true);
+  out.insert(QStringLiteral("error"), QString());
+  out.insert(QStringLiteral("weights"), weights);
+  out.insert(QStringLiteral("mixed"), mixed);
+  out.insert(QStringLiteral("combos"), combos);
+  return out;
+}
+
 bool AppController::rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText) {
   const QString text = rangeText.trimmed();
   for (qsizetype i = 0; i + 1 < text.size(); ++i) {
@@ -260,13 +354,17 @@ SolveConfig AppController::buildSolveConfigFromMap(const QVariantMap& cfg, int p
   out.starting_pot = amountToCents(numberOf(cfg, QStringLiteral("starting_pot"), 100.0), 10000);
   out.effective_stack =
       amountToCents(numberOf(cfg, QStringLiteral("effective_stack"), 100.0), 10000);
-  out.rake_percent = numberOf(cfg, QStringLiteral("rake_percent"), 0.0);
-  out.rake_cap = amountToCentsReal(numberOf(cfg, QStringLiteral("rake_cap"), 0.0), 0);
   out.starting_street =
       utf8(textOf(cfg, QStringLiteral("starting_street"), QStringLiteral("flop")));
   const QString utility =
       textOf(cfg, QStringLiteral("utility_model"), QStringLiteral("cash")).trimmed().toLower();
   out.utility_model = utility == QStringLiteral("icm") ? "icm" : "cash";
+  // A tournament pot is not raked: the set-up page hides the rake rows in
+  // ICM mode, so values typed in cash mode must not reach the solve.
+  if (out.utility_model != "icm") {
+    out.rake_percent = numberOf(cfg, QStringLiteral("rake_percent"), 0.0);
+    out.rake_cap = amountToCentsReal(numberOf(cfg, QStringLiteral("rake_cap"), 0.0), 0);
+  }
   out.oop_stack = amountToCents(numberOf(cfg, QStringLiteral("oop_stack"), 0.0), 10000);
   out.ip_stack = amountToCents(numberOf(cfg, QStringLiteral("ip_stack"), 0.0), 10000);
   out.icm_payouts = chipList(textOf(cfg, QStringLiteral("icm_payouts")));

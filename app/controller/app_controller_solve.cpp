@@ -16,6 +16,7 @@
 #include "context/thread_start.hpp"
 #include "context/worker_threads.hpp"
 #include "session/memory_estimate.hpp"
+#include "session/request_conversion.hpp"
 
 using halvory_app::ResultSnapshot;
 using halvory_app::SolveConfig;
@@ -33,15 +34,60 @@ QString fromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The first sizing list the solve's normaliser refuses, its message led by
+// the field it stands in ("IP river bet sizes"); empty when all read.
+QString sizingFieldProblem(const QVariantMap& cfg) {
+  for (const char* seat : {"oop", "ip"}) {
+    for (const char* street : {"flop", "turn", "river"}) {
+      const QString prefix =
+          QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street));
+      const bool allIn = cfg.value(prefix + QStringLiteral("_add_all_in")).toBool();
+      for (const char* kind : {"bet", "raise"}) {
+        const QString text =
+            cfg.value(prefix + QStringLiteral("_%1_sizes").arg(QLatin1String(kind))).toString();
+        try {
+          (void)halvory_app::normalize_sizing_text(text.toStdString(), allIn);
+        } catch (const std::exception& error) {
+          return QStringLiteral("%1 %2 %3 sizes \u2014 %4")
+              .arg(QString::fromLatin1(seat).toUpper(), QLatin1String(street), QLatin1String(kind),
+                   QString::fromUtf8(error.what()));
+        }
+      }
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 void AppController::startSolve() {
   startSolveWithConfig(QVariantMap());
 }
 
+QString AppController::startProblem(const QVariantMap& cfg, const SolveConfig& config) {
+  const std::size_t boardLength = config.board.size();
+  if (boardLength != 6 && boardLength != 8 && boardLength != 10)
+    return tr("Not ready: enter a valid board first");
+  const QString ranks = rankAlphabetFor(cfg);
+  if (!rangeHasRankPair(ranks, fromUtf8(config.oop_range)) ||
+      !rangeHasRankPair(ranks, fromUtf8(config.ip_range))) {
+    return tr("Not ready: select at least one hand in both ranges");
+  }
+  static const char* const kSizingKeys[] = {
+      "oop_flop_bet_sizes",  "oop_flop_raise_sizes",  "oop_turn_bet_sizes", "oop_turn_raise_sizes",
+      "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes",  "ip_flop_raise_sizes",
+      "ip_turn_bet_sizes",   "ip_turn_raise_sizes",   "ip_river_bet_sizes", "ip_river_raise_sizes",
+  };
+  for (const char* key : kSizingKeys) {
+    if (!cfgTextNonBlank(cfg, QLatin1String(key)))
+      return tr("Not ready: fill out both OOP and IP sizing");
+  }
+  const QString problem = solveInputProblem(cfg, config);
+  return problem.isEmpty() ? QString() : tr("Not ready: %1").arg(problem);
+}
+
 void AppController::startSolveWithConfig(QVariantMap cfg) {
   if (running) return;
-  const QString ranks = rankAlphabetFor(cfg);
   setStatusText(tr("Starting..."));
 
   const auto number = [&cfg](const char* key, double fallback) {
@@ -80,31 +126,10 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
   if (!applyLocks && !nodeLockTable.isEmpty()) nodeLockTable.clear();
 
   const SolveConfig config = buildSolveConfig(cfg, applyLocks);
-  const std::size_t boardLength = config.board.size();
-  if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
-    setStatusText(tr("Not ready: enter a valid board first"));
-    return;
-  }
-  if (!rangeHasRankPair(ranks, fromUtf8(config.oop_range)) ||
-      !rangeHasRankPair(ranks, fromUtf8(config.ip_range))) {
-    setStatusText(tr("Not ready: select at least one hand in both ranges"));
-    return;
-  }
-  static const char* const kSizingKeys[] = {
-      "oop_flop_bet_sizes",  "oop_flop_raise_sizes",  "oop_turn_bet_sizes", "oop_turn_raise_sizes",
-      "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes",  "ip_flop_raise_sizes",
-      "ip_turn_bet_sizes",   "ip_turn_raise_sizes",   "ip_river_bet_sizes", "ip_river_raise_sizes",
-  };
-  for (const char* key : kSizingKeys) {
-    if (!cfgTextNonBlank(cfg, QLatin1String(key))) {
-      setStatusText(tr("Not ready: fill out both OOP and IP sizing"));
-      return;
-    }
-  }
   // Refused before the previous result is released, so nothing is lost.
-  const QString problem = solveInputProblem(cfg, config);
+  const QString problem = startProblem(cfg, config);
   if (!problem.isEmpty()) {
-    setStatusText(tr("Not ready: %1").arg(problem));
+    setStatusText(problem);
     return;
   }
 
@@ -384,31 +409,61 @@ std::uint64_t AppController::requiredMemoryBytes(const halvory_app::MemoryEstima
 
 void AppController::requestSolveMemoryEstimate(QVariantMap cfg) {
   const std::uint64_t generation = ++estimateGeneration;
+  if (!solveEstimatePending) {
+    solveEstimatePending = true;
+    emit solveEstimatePendingChanged();
+  }
   try {
     estimateRunner.submit(
         [request = EstimateRequest{this, generation, std::move(cfg), systemThreadCount}](
             halvory::CancelFlag cancel) { solveMemoryEstimateWorker(request, cancel); });
-  } catch (const std::exception&) {
-    // No thread: answer at once with "no estimate" rather than throwing
-    // into the UI.
-    acceptMemoryEstimate(generation, 0, formatGigabytes(0));
+  } catch (const std::exception& error) {
+    // No thread: answer at once rather than throwing into the UI.
+    acceptMemoryEstimate(generation, 0, formatGigabytes(0), QString::fromUtf8(error.what()));
   }
 }
 
 void AppController::solveMemoryEstimateWorker(const EstimateRequest& request,
                                               halvory::CancelFlag cancel) {
   std::uint64_t bytes = 0;
+  QString error;
+  QString notReady;
   try {
     const SolveConfig config = buildSolveConfigFromMap(request.cfg, request.processorCount);
-    std::string error;
-    const auto estimate = halvory_app::estimate_solve_memory(config, &error, cancel);
-    if (estimate.has_value() && estimate->total_bytes != 0) bytes = requiredMemoryBytes(*estimate);
+    notReady = startProblem(request.cfg, config);
+    if (notReady.isEmpty()) {
+      // The solve's own reading of the request: sizings (named by their
+      // field), ranges and the ICM entries.
+      error = sizingFieldProblem(request.cfg);
+      for (const char* seat : {"oop", "ip"}) {
+        const QString key = QStringLiteral("%1_range").arg(QLatin1String(seat));
+        const QString problem = rangeProblem(request.cfg.value(key).toString());
+        if (error.isEmpty() && !problem.isEmpty()) error = key + QStringLiteral(": ") + problem;
+      }
+      if (error.isEmpty())
+        (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
+      if (error.isEmpty()) {
+        std::string message;
+        const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel);
+        if (estimate.has_value() && estimate->total_bytes != 0)
+          bytes = requiredMemoryBytes(*estimate);
+        else
+          error = QString::fromUtf8(message);
+      }
+    }
+  } catch (const std::exception& failure) {
+    error = QString::fromUtf8(failure.what());
   } catch (...) {
-    bytes = 0;
+    error = QStringLiteral("Unknown error");
   }
   // A newer request (or the controller's end) cancelled this one: its
   // answer would be dropped anyway.
   if (halvory::cancel_requested(cancel)) return;
+  if (bytes == 0 && notReady.isEmpty()) {
+    if (error.isEmpty()) error = QStringLiteral("the memory need could not be measured");
+    notReady = tr("Not ready: %1").arg(error);
+  }
+  error = notReady;
   const QString text = formatGigabytes(bytes);
   AppController* controller = request.controller;
   const std::uint64_t generation = request.generation;
@@ -416,17 +471,25 @@ void AppController::solveMemoryEstimateWorker(const EstimateRequest& request,
   // address is valid here; the queued call is dropped if it dies first.
   QMetaObject::invokeMethod(
       controller,
-      [controller, generation, bytes, text]() {
-        controller->acceptMemoryEstimate(generation, bytes, text);
+      [controller, generation, bytes, text, error]() {
+        controller->acceptMemoryEstimate(generation, bytes, text, error);
       },
       Qt::QueuedConnection);
 }
 
 void AppController::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes,
-                                         const QString& text) {
+                                         const QString& text, const QString& error) {
   if (generation != estimateGeneration.load()) return;
-  if (bytes == solveRequiredMemoryBytes && text == solveRequiredMemoryText) return;
-  solveRequiredMemoryBytes = bytes;
-  solveRequiredMemoryText = text;
-  emit solveRequiredMemoryChanged();
+  if (solveEstimatePending) {
+    solveEstimatePending = false;
+    emit solveEstimatePendingChanged();
+  }
+  if (bytes != solveRequiredMemoryBytes || text != solveRequiredMemoryText ||
+      error != solveEstimateError) {
+    solveRequiredMemoryBytes = bytes;
+    solveRequiredMemoryText = text;
+    solveEstimateError = error;
+    emit solveRequiredMemoryChanged();
+  }
+  emit solveMemoryEstimated(bytes, error);
 }

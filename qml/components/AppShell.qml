@@ -36,7 +36,7 @@ Item {
     property string startingStreet: "flop"
     property real targetExploitability: 0.0
     property real rakePercent: 0.0
-    property int rakeCap: 0
+    property real rakeCap: 0
     property string oopFlopBetSizesText: ""
     property string oopTurnBetSizesText: ""
     property string oopRiverBetSizesText: ""
@@ -104,10 +104,39 @@ Item {
     property string _shortDeckIpRangeText: ""
 
     // ---- Readiness ----
-    readonly property bool _canSolveBase: _isStrictBoardReady() && _hasSizingFilled()
-                                          && _hasAnyHand(oopRangeText) && _hasAnyHand(ipRangeText)
-                                          && _hasUtilitySolveInputs()
-    readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
+    readonly property bool _isIcm: String(utilityModel).toLowerCase() === "icm"
+    // Board, ranges and sizings: enough for the controller to measure the
+    // spot and name anything else it would refuse.
+    readonly property bool _canMeasure: _isStrictBoardReady() && _hasSizingFilled()
+                                        && _hasAnyHand(oopRangeText) && _hasAnyHand(ipRangeText)
+    readonly property bool _canSolveBase: _canMeasure && _hasUtilitySolveInputs()
+    readonly property string _estimateError: controller && controller.solveEstimateError
+                                             ? String(controller.solveEstimateError) : ""
+    readonly property bool canSolve: _canSolveBase && _estimateError === "" && _hasEnoughRamToSolve()
+    // The spot's estimate is on its way: the last figure belongs to another spot.
+    readonly property bool estimateMeasuring: _canMeasure && (solveMemEstimateTimer.running
+                                              || (!!controller && controller.solveEstimatePending === true))
+    // Why the spot cannot be solved, as the page, the badge and the tooltips
+    // show it; empty when it can or while it is being measured.
+    readonly property string solveBlockReason: {
+        if (!_isStrictBoardReady())
+            return qsTranslate("AppController", "Not ready: enter a valid board first")
+        if (!_hasAnyHand(oopRangeText) || !_hasAnyHand(ipRangeText))
+            return qsTranslate("AppController", "Not ready: select at least one hand in both ranges")
+        if (!_hasSizingFilled())
+            return qsTranslate("AppController", "Not ready: fill out both OOP and IP sizing")
+        if (estimateMeasuring)
+            return ""
+        if (_estimateError !== "")
+            return _estimateError
+        if (!_hasUtilitySolveInputs())
+            return qsTranslate("AppController", "Not ready: %1")
+                .arg(_isIcm ? "oop_stack, ip_stack, icm_payouts, icm_other_stacks" : "starting_pot, effective_stack")
+        if (!_hasEnoughRamToSolve() && controller && Number(controller.solveRequiredMemoryBytes) > 0)
+            return qsTranslate("AppController", "Not enough RAM to solve (after clearing previous results)")
+                + " " + controller.solveRequiredMemoryText + " > " + controller.effectiveAvailableMemoryText
+        return ""
+    }
 
     // One timer collapses a burst of edits into one estimate request.
     readonly property Timer solveMemEstimateTimer: Timer {
@@ -326,7 +355,7 @@ Item {
     }
 
     function _requestSolveMemEstimate() {
-        if (!_canSolveBase)
+        if (!_canMeasure)
             return
         if (!controller || typeof controller.requestSolveMemoryEstimate !== "function")
             return
@@ -379,6 +408,9 @@ Item {
             theme: shell.theme
             controller: shell.controller
             canSolve: shell.canSolve
+            // While the spot is measured the tab says so, not an older refusal.
+            solveBlockReason: shell.estimateMeasuring ? qsTranslate("ProjectPage", "Solve RAM: measuring…")
+                                                      : shell.solveBlockReason
             projectEnabled: shell.hasProject
             currentPage: shell.navIndex
             maxIterations: shell.maxIterations

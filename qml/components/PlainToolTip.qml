@@ -13,6 +13,7 @@ ToolTip {
         textFormat: Text.PlainText
         font.pixelSize: 11
         lineHeight: 1.2
+        wrapMode: Text.Wrap
         color: tip.theme ? tip.theme.text : "#F0F6FC"
     }
 

@@ -46,6 +46,8 @@ StackLayout {
         theme: stack.shell.theme
         type: stack.shell.type
         canSolve: stack.shell.canSolve
+        solveBlockReason: stack.shell.solveBlockReason
+        estimateMeasuring: stack.shell.estimateMeasuring
         onGoToSolve: stack.navigation.showPage(2)
         onRecommendedWindowWidthChanged: stack._copyRecommendedWidth()
     }
@@ -71,8 +73,9 @@ StackLayout {
         gameVariant: stack.shell.gameVariant
         utilityModel: stack.shell.utilityModel
         boardText: stack.shell.boardText
-        rakePercent: stack.shell.rakePercent
-        rakeCap: stack.shell.rakeCap
+        // A tournament solve charges no rake (the set-up page hides it).
+        rakePercent: stack.shell._isIcm ? 0 : stack.shell.rakePercent
+        rakeCap: stack.shell._isIcm ? 0 : stack.shell.rakeCap
         onGoToSolve: stack.navigation.showPage(2)
     }
 

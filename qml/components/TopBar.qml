@@ -15,6 +15,8 @@ ToolBar {
     property var theme
     property var controller: null
     property bool canSolve: true
+    // Why Solve is disabled, in the controller's words when it has them.
+    property string solveBlockReason: ""
     property bool projectEnabled: true
     property int currentPage: 0
     property int maxIterations: 0
@@ -98,11 +100,13 @@ ToolBar {
     ]
     readonly property var _settingsTabs: [{ page: NavRules.SETTINGS, title: qsTr("Settings"), icon: "gear" }]
 
-    // The text depends on the tab only, not on why it is disabled.
+    // Solve names the spot's refusal when there is one; the other tabs
+    // depend on the tab only.
     function _disabledTip(page) {
         switch (page) {
-        case NavRules.SETUP: return qsTr("Start a new project (or load one) from Home to enable Project")
-        case NavRules.SOLVE: return qsTr("Fill board, ranges, and sizings to enable Solve")
+        case NavRules.SETUP: return qsTr("Start a new project (or load one) from Home to enable Setup")
+        case NavRules.SOLVE: return solveBlockReason !== "" ? solveBlockReason
+                                                            : qsTr("Fill board, ranges, and sizings to enable Solve")
         case NavRules.RESULTS: return qsTr("Run a solve to enable Results")
         default: return ""
         }
@@ -201,10 +205,12 @@ ToolBar {
                 visible: tab.hovered && !tab.allowed && tab.disabledTip !== ""
                 delay: 300
                 text: tab.disabledTip
+                width: Math.min(implicitWidth, 460)
 
                 contentItem: Text {
                     text: tabTip.text
                     textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
                     font.pixelSize: 12
                     color: bar._color("text", "#F0F6FC")
                 }

@@ -39,9 +39,9 @@ var PROJECT_KEYS = GENERAL_KEYS.concat(SIZING_KEYS)
 // The settings the set-up and solve pages bind: every key but the thread count.
 var PAGE_KEYS = PROJECT_KEYS.filter(function (k) { return k !== "threadCount" })
 
-var INT_KEYS = ["maxIterations", "threadCount", "rakeCap"]
+var INT_KEYS = ["maxIterations", "threadCount"]
 var REAL_KEYS = ["startingPot", "effectiveStack", "oopStack", "ipStack", "targetExploitability",
-                 "rakePercent", "oopAddAllInIfJamLtPct", "ipAddAllInIfJamLtPct"]
+                 "rakePercent", "rakeCap", "oopAddAllInIfJamLtPct", "ipAddAllInIfJamLtPct"]
 
 function keyType(key) {
     if (INT_KEYS.indexOf(key) >= 0)

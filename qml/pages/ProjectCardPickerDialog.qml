@@ -10,7 +10,10 @@ ProjectDialog {
     readonly property int _slot: page.editingCardIndex
 
     title: qsTranslate("ProjectPage", "Select card")
-    modal: false
+    // Modal, so a press beside the picker closes it and goes no further;
+    // undimmed, so the board stays in view.
+    modal: true
+    dim: false
 
     onOpened: page._cardPickerOpen = true
     onClosed: page._cardPickerOpen = false

@@ -17,6 +17,9 @@ Dialog {
     padding: 0
     topPadding: 0
     standardButtons: Dialog.NoButton
+    // The rest of a double click on a button that closed the dialog must
+    // not reach what lay under it.
+    onClosed: page.shieldPressesOver(dialog)
 
     header: Text {
         visible: dialog.title !== ""

@@ -165,7 +165,7 @@ Components.Card {
             NumberInput {
                 objectName: "effectiveStackField"
                 visible: !card._icm
-                rule: NumericFields.RULES.chips
+                rule: NumericFields.RULES.stack
                 value: card.page.effectiveStack
                 placeholderText: qsTranslate("ProjectPage", "e.g., 100.0")
                 onCommit: v => card.page.effectiveStack = v
@@ -217,6 +217,18 @@ Components.Card {
                 value: card.page.icmOtherStacksText
                 placeholderText: qsTranslate("ProjectPage", "e.g., 1200, 800, 400")
                 onCommit: t => card.page.icmOtherStacksText = t
+            }
+
+            // The rake typed in cash mode is kept but not charged.
+            FieldLabel { visible: card._icm; text: qsTranslate("SolvePage", "Rake") }
+            Text {
+                objectName: "icmNoRakeNote"
+                visible: card._icm
+                Layout.alignment: Qt.AlignRight
+                text: qsTranslate("ProjectPage", "none (ICM)")
+                textFormat: Text.PlainText
+                font.pixelSize: 11
+                color: card.page._color("textMuted", "#8B949E")
             }
 
             FieldLabel { visible: !card._icm; text: qsTranslate("ProjectPage", "Rake (%)") }

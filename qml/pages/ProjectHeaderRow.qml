@@ -27,9 +27,26 @@ RowLayout {
         Layout.alignment: Qt.AlignVCenter
         theme: header.page.theme
         title: qsTranslate("ProjectPage", "Project Setup")
-        badge: header.page._boardValid ? qsTranslate("ProjectPage", "Ready") : qsTranslate("ProjectPage", "Setup Required")
-        badgeColor: header.page._boardValid ? header.page._color("success", "#3FB950")
-                                            : header.page._color("warn", "#F0883E")
+        badge: {
+            if (!header.page._boardValid)
+                return qsTranslate("ProjectPage", "Setup Required")
+            if (header.page.canSolve)
+                return qsTranslate("ProjectPage", "Ready")
+            if (header.page.estimateMeasuring)
+                return qsTranslate("ProjectPage", "Measuring…")
+            return qsTranslate("ProjectPage", "Not Ready")
+        }
+        badgeColor: !header.page._boardValid ? header.page._color("warn", "#F0883E")
+                    : header.page.canSolve ? header.page._color("success", "#3FB950")
+                    : header.page.estimateMeasuring ? header.page._color("textMuted", "#8B949E")
+                    : header.page._color("danger", "#F85149")
+
+        HoverHandler { id: badgeHover }
+        Components.PlainToolTip {
+            theme: header.page.theme
+            visible: badgeHover.hovered && header.page.solveBlockReason !== ""
+            text: header.page.solveBlockReason
+        }
     }
 
     Item { Layout.fillWidth: true }
@@ -38,11 +55,18 @@ RowLayout {
         Layout.alignment: Qt.AlignVCenter
         spacing: 2
 
+        // The refusal stands where the figure would: a figure for a spot
+        // the solve refuses, or for the spot before, would mislead.
         MemoryLine {
             objectName: "solveRamLine"
-            text: qsTranslate("ProjectPage", "Solve RAM: %1").arg(header.page._solveRamText)
-            color: header.page._memoryWarning ? header.page._color("danger", "#F85149")
-                                              : header.page._color("textMuted", "#8B949E")
+            readonly property bool refused: !header.page.canSolve && header.page.solveBlockReason !== ""
+            text: refused ? header.page.solveBlockReason
+                  : header.page.estimateMeasuring ? qsTranslate("ProjectPage", "Solve RAM: measuring…")
+                  : qsTranslate("ProjectPage", "Solve RAM: %1").arg(header.page._solveRamText)
+            color: refused || header.page._memoryWarning ? header.page._color("danger", "#F85149")
+                                                         : header.page._color("textMuted", "#8B949E")
+            wrapMode: refused ? Text.Wrap : Text.NoWrap
+            maximumLineCount: 2
         }
 
         MemoryLine {
@@ -53,11 +77,29 @@ RowLayout {
 
     Item { implicitWidth: 12 }
 
-    Components.PrimaryButton {
-        objectName: "continueToSolveButton"
-        theme: header.page.theme
-        text: qsTranslate("ProjectPage", "Continue to Solve →")
-        enabled: header.page.canSolve
-        onClicked: header.page.goToSolve()
+    // A disabled button takes no hover, so the wrapper explains it.
+    Item {
+        implicitWidth: continueButton.implicitWidth
+        implicitHeight: continueButton.implicitHeight
+
+        Components.PrimaryButton {
+            id: continueButton
+            objectName: "continueToSolveButton"
+            anchors.fill: parent
+            theme: header.page.theme
+            text: qsTranslate("ProjectPage", "Continue to Solve →")
+            enabled: header.page.canSolve
+            onClicked: header.page.goToSolve()
+        }
+
+        HoverHandler { id: continueHover }
+
+        Components.PlainToolTip {
+            objectName: "continueTooltip"
+            theme: header.page.theme
+            delay: 300
+            visible: continueHover.hovered && !header.page.canSolve && header.page.solveBlockReason !== ""
+            text: header.page.solveBlockReason
+        }
     }
 }

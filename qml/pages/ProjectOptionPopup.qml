@@ -51,6 +51,7 @@ Item {
         z: 10000
         padding: 0
         closePolicy: Popup.CloseOnEscape
+        onClosed: holder.page.shieldPressesOver(popup)
 
         background: Rectangle {
             radius: holder.page.theme ? holder.page.theme.radiusSm : 10

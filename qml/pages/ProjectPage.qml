@@ -20,6 +20,10 @@ Item {
     property var theme
     property var type
     property bool canSolve: true
+    // Why the spot cannot be solved (empty when it can), and whether its
+    // memory need is still being measured.
+    property string solveBlockReason: ""
+    property bool estimateMeasuring: false
 
     // ---- Settings, bound by the shell and written back by it ----
     property string gameVariant: "holdem"
@@ -33,7 +37,7 @@ Item {
     property string startingStreet: "flop"
     property real targetExploitability: 0.10
     property real rakePercent: 0.0
-    property int rakeCap: 0
+    property real rakeCap: 0
     property string utilityModel: "cash"
     property real oopStack: 100
     property real ipStack: 100
@@ -202,9 +206,19 @@ Item {
         boardText = BoardSlots.clearedFrom(boardText, index)
     }
 
+    // The starting street is the board's: a street set from elsewhere (a
+    // project, a profile) that the cards on screen contradict is put back.
     onBoardTextChanged: startingStreet = inferStreetFromBoardText(boardText)
+    onStartingStreetChanged: {
+        var street = inferStreetFromBoardText(boardText)
+        if (startingStreet !== street)
+            startingStreet = street
+    }
 
     onIsShortDeckChanged: {
+        // Cards the short deck does not have would stay drawn as board cards.
+        if (isShortDeck)
+            boardText = BoardSlots.withoutCardsOutside(boardText, SolveRules.SHORT_DECK_RANKS)
         // The Standard and Population libraries hold hold'em ranges only.
         if (!isShortDeck)
             return
@@ -227,6 +241,43 @@ Item {
         target: root._languageSource
         ignoreUnknownSignals: true
         function onCurrentLanguageChanged() { root._i18nRev += 1 }
+    }
+
+    // Covers the window rectangle a popup or dialog had as it closed for one
+    // double-click interval: the second press and release of a double
+    // click that closed it land there, and must not reach what lay under it.
+    function shieldPressesOver(popup) {
+        var host = root.Window.window ? root.Window.window.contentItem : null
+        if (!host || !popup || !popup.parent)
+            return
+        var corner = popup.parent.mapToItem(host, popup.x, popup.y)
+        pressShield.parent = host
+        pressShield.x = corner.x
+        pressShield.y = corner.y
+        pressShield.width = popup.width
+        pressShield.height = popup.height
+        pressShield.enabled = true
+        pressShieldTimer.restart()
+    }
+
+    MouseArea {
+        id: pressShield
+        objectName: "pressShield"
+        z: 100000
+        enabled: false
+        acceptedButtons: Qt.AllButtons
+    }
+
+    Timer {
+        id: pressShieldTimer
+        // The platform's double-click interval, read through a plain
+        // variable: the linter does not know the style hints' properties.
+        interval: {
+            var name = "mouseDoubleClickInterval"
+            var ms = Number(Qt.styleHints[name])
+            return ms > 0 ? ms : 400
+        }
+        onTriggered: pressShield.enabled = false
     }
 
     function openCardPicker(index) {
@@ -297,8 +348,13 @@ Item {
             // Integer settings cannot hold a non-number; they keep their value.
             if ((a[0] === "rakeCap" || a[0] === "maxIterations") && !isFinite(a[1]))
                 return
+            // The street is the board's: a profile saved on another board
+            // must not contradict the cards on screen.
+            if (a[0] === "startingStreet")
+                return
             root[a[0]] = a[1]
         })
+        startingStreet = inferStreetFromBoardText(boardText)
     }
 
     function _uniqueProfileName(existingProfiles, desiredName) {
@@ -403,16 +459,47 @@ Item {
 
     // ---- Range text ----
 
+    // Range text as the solve reads it, by the controller's (the solver's)
+    // reader: { ok, error, weights: class -> weight, mixed, combos }.
+    function readRange(text) {
+        var c = _controllerSource
+        var read = c && typeof c.readRangeText === "function"
+            ? c.readRangeText(String(text === undefined || text === null ? "" : text), gameVariant) : null
+        if (!read || read.ok === undefined)
+            return { ok: true, error: "", weights: ({}), mixed: ({}), combos: 0 }
+        return read
+    }
+
     function parseRangeWeights(text) {
-        return RangeText.parseRangeWeights(text, variantRanks)
+        return readRange(text).weights
     }
 
-    function expandHand(hand) {
-        return RangeText.expandHand(hand, variantRanks)
+    // The comma-separated items of a range text, trimmed, blanks dropped.
+    function _rangeItems(text) {
+        return String(text === undefined || text === null ? "" : text).split(",")
+            .map(function (item) { return item.trim() })
+            .filter(function (item) { return item !== "" })
     }
 
+    // The range text after one matrix cell was painted. Switching on appends
+    // the class at `addWeight`; switching off drops every item the solver
+    // reads as covering the class. A lone percentage is cleared whole or
+    // replaced by the one class.
     function toggleHand(rangeText, hand, currentWeight, addWeight) {
-        return RangeText.toggleHand(rangeText, hand, currentWeight, addWeight, variantRanks)
+        var added = RangeText.writeWeighted(hand, addWeight)
+        var text = String(rangeText === undefined || rangeText === null ? "" : rangeText)
+        if (RangeText.percentOf(text.trim()) !== null)
+            return currentWeight > 0 ? "" : added
+        var items = _rangeItems(text)
+        if (currentWeight > 0) {
+            items = items.filter(function (item) {
+                var weights = readRange(item).weights
+                return !(Number(weights[hand]) > 0)
+            })
+        } else {
+            items.push(added)
+        }
+        return items.join(", ")
     }
 
     function normalizeImportedRangeText(rawText) {

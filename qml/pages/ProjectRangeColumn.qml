@@ -15,6 +15,8 @@ Card {
 
     readonly property alias matrix: matrix
     readonly property string rangeText: page[seat + "RangeText"]
+    // The text as the solve reads it: what the matrix lights, or the refusal.
+    readonly property var reading: page.readRange(rangeText)
 
     function setRangeText(text) {
         page[seat + "RangeText"] = text
@@ -88,7 +90,7 @@ Card {
                 Layout.minimumHeight: effectiveMatrixSize
                 theme: column.page.theme
                 ranks: column.page.variantRanks
-                weights: column.page.parseRangeWeights(column.rangeText)
+                weights: column.reading.weights
                 editable: true
                 autoFitToWidth: true
                 cellSize: Math.max(28, Math.round(36 * column.page.uiScale))
@@ -165,6 +167,18 @@ Card {
                     clip: true
                 }
             }
+        }
+
+        Text {
+            objectName: column.seat + "RangeError"
+            Layout.fillWidth: true
+            visible: column.reading.ok === false
+            text: column.reading.ok === false
+                  ? qsTranslate("ProjectPage", "The solver cannot read this range: %1").arg(column.reading.error) : ""
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 11
+            color: column._c("danger", "#F85149")
         }
     }
 }

@@ -190,7 +190,9 @@ Item {
         objectName: "importRangeFileDialog"
         title: qsTranslate("ProjectPage", "Import Range")
         fileMode: FileDialog.OpenFile
-        nameFilters: [qsTranslate("ProjectPage", "Range text (*.txt)"), qsTranslate("ProjectPage", "All Files (*)")]
+        // The file list matches suffixes by case: name every spelling.
+        nameFilters: [qsTranslate("ProjectPage", "Range text (*.txt)").replace("*.txt", "*.txt *.TXT *.Txt"),
+                      qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.importRangeFromFile(selectedFile)
     }
 
@@ -248,7 +250,8 @@ Item {
         id: confirmDeleteDialog
         objectName: "confirmDeleteDialog"
         page: dialogs.page
-        title: qsTranslate("ProjectPage", "Delete range")
+        title: dialogs.page._deleteRangeKind === "folder" ? qsTranslate("ProjectPage", "Delete folder")
+                                                          : qsTranslate("ProjectPage", "Delete range")
         modal: true
         width: 380
         anchors.centerIn: parent

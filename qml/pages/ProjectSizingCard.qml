@@ -127,10 +127,10 @@ Components.Card {
             }
 
             GridLabel { text: qsTranslate("ProjectPage", "Bet sizes (%)") }
-            SizingCells { what: "BetSizesText"; placeholder: "33, 75, 125" }
+            SizingCells { what: "BetSizesText"; placeholder: "33, 75" }
 
             GridLabel { text: qsTranslate("ProjectPage", "Raise sizes (%)") }
-            SizingCells { what: "RaiseSizesText"; placeholder: "75, 125, 200" }
+            SizingCells { what: "RaiseSizesText"; placeholder: "100" }
 
             GridLabel { text: qsTranslate("ProjectPage", "Add All-In") }
             SwitchCells { what: "AddAllIn" }

@@ -20,7 +20,7 @@ Item {
     property string utilityModel: "cash"
     property string boardText: ""
     property real rakePercent: 0.0
-    property int rakeCap: 0
+    property real rakeCap: 0
 
     signal goToSolve()
 

@@ -36,7 +36,7 @@ Item {
     property string startingStreet: "flop"
     property real targetExploitability: 0.10
     property real rakePercent: 0.0
-    property int rakeCap: 0
+    property real rakeCap: 0
     property string oopFlopBetSizesText: ""
     property string oopTurnBetSizesText: ""
     property string oopRiverBetSizesText: ""

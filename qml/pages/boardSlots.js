@@ -76,3 +76,13 @@ function street(text, rankAlphabet) {
 function isValid(text, rankAlphabet) {
     return SolveRules.isStrictBoardReady(text, rankAlphabet)
 }
+
+// The slots whose card the deck does not have (a deuce after a switch to
+// the short deck) emptied, the others kept in place.
+function withoutCardsOutside(text, rankAlphabet) {
+    var alphabet = String(rankAlphabet).toUpperCase()
+    var cards = slots(text).map(function (card) {
+        return card !== "" && alphabet.indexOf(card.charAt(0).toUpperCase()) < 0 ? "" : card
+    })
+    return fromSlots(cards)
+}

@@ -262,7 +262,8 @@ Item {
         function test_applyConvertsOrSkips_data() {
             return [
                 { tag: "number text", key: "maxIterations", value: " 250 ", want: 250 },
-                { tag: "int rounded", key: "rakeCap", value: 3.6, want: 4 },
+                { tag: "int rounded", key: "maxIterations", value: 249.6, want: 250 },
+                { tag: "rake cap keeps its decimals", key: "rakeCap", value: 2.5, want: 2.5 },
                 { tag: "real text", key: "startingPot", value: "12.5", want: 12.5 },
                 { tag: "word", key: "maxIterations", value: "lots" },
                 { tag: "empty text for number", key: "startingPot", value: "" },

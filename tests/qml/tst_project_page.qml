@@ -103,13 +103,19 @@ Item {
         function test_numericFields_data() {
             return [
                 { tag: "Starting Pot 0 cannot finish", field: "startingPotField", prop: "startingPot", start: 180,
-                  typed: "0", returnKey: true, want: 180, shown: "180" },
+                  typed: "0", returnKey: true, want: 180, shown: "180", refused: "from 0.01 to 100000" },
                 { tag: "pot above the bound", field: "startingPotField", prop: "startingPot", start: 180,
-                  typed: "100001", want: 180, shown: "180" },
+                  typed: "100001", want: 180, shown: "180", refused: "\"100001\" was not stored" },
                 { tag: "Rake (%) keeps 4.125", field: "rakePercentField", prop: "rakePercent", start: 0,
                   typed: "4.125", want: 4.125, shown: "4.125" },
-                { tag: "no fourth rake decimal", field: "rakePercentField", prop: "rakePercent", start: 0,
-                  typed: "4.1259", want: 4.125, shown: "4.125" },
+                { tag: "a fourth rake decimal stores nothing", field: "rakePercentField", prop: "rakePercent", start: 0,
+                  typed: "4.1259", want: 0, shown: "0", refused: "Too many decimals" },
+                { tag: "rake cap takes cents", field: "rakeCapField", prop: "rakeCap", start: 0,
+                  typed: "2.5", want: 2.5, shown: "2.5" },
+                { tag: "stack takes cents", field: "effectiveStackField", prop: "effectiveStack", start: 100,
+                  typed: "800.7", want: 800.7, shown: "800.7" },
+                { tag: "stack under one chip", field: "effectiveStackField", prop: "effectiveStack", start: 100,
+                  typed: "0.5", want: 100, shown: "100", refused: "from 1 to 100000" },
                 { tag: "Return finishes", field: "targetExploitabilityField", prop: "targetExploitability", start: 0.1,
                   typed: "0.25", returnKey: true, want: 0.25, shown: "0.25" },
                 { tag: "rake cap 0", field: "rakeCapField", prop: "rakeCap", start: 5, typed: "0", want: 0, shown: "0" }
@@ -129,6 +135,10 @@ Item {
             leave(page)
             compare(page[data.prop], data.want)
             compare(field.text, data.shown)
+            if (data.refused)
+                verify(field.refusalText.indexOf(data.refused) >= 0, field.refusalText)
+            else
+                compare(field.refusalText, "")
         }
 
         // A value set from elsewhere while the field has the focus shows
@@ -176,7 +186,8 @@ Item {
             compare(page.utilityModel, "icm")
             compare(shown(cashOnly), [false, false, false])
             compare(shown(icmOnly), [true, true, true, true])
-            compare(child(page, "oopStackField").text, "1500")
+            compare(child(page, "oopStackField").text, "1500.75")
+            verify(child(page, "icmNoRakeNote").visible)
 
             page.utilityModel = "cash"
             compare(shown(cashOnly), [true, true, true])
@@ -210,10 +221,12 @@ Item {
             compare(field.text, "2500")
             compare(page.oopAddAllInIfJamLtPct, 250, "2500 is above the bound")
             leave(page)
-            compare(field.text, "250")
+            compare(page.oopAddAllInIfJamLtPct, 10, "a refused entry stores nothing of itself")
+            compare(field.text, "10")
+            verify(field.refusalText.indexOf("2500") >= 0, field.refusalText)
             mouseClick(child(page, "oopJamSwitch"))
             verify(!field.enabled)
-            compare(field.text, "250")
+            compare(field.text, "10")
         }
 
         function test_popups_data() {

@@ -83,10 +83,12 @@ Item {
             page.forceActiveFocus()
             compare(page.oopClickWeightPct, 50)
             compare(field.text, "50")
-            typeInto(field, "150")          // never taken while typing
+            typeInto(field, "150")          // "15" was live on the way
             compare(page.oopClickWeightPct, 15)
-            page.forceActiveFocus()
-            compare(field.text, "15")
+            page.forceActiveFocus()         // above the bound: nothing of it is kept
+            compare(page.oopClickWeightPct, 50)
+            compare(field.text, "50")
+            verify(field.refusalText.indexOf("150") >= 0, field.refusalText)
         }
 
         // The matrix follows each keystroke, before the field is left.

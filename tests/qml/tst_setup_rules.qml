@@ -25,12 +25,16 @@ TestCase {
             { tag: "clear second flop card", board: "AhKdQc2s9h", op: "clear", index: 1, want: "Ah" },
             { tag: "clear first flop card", board: "AhKdQc2s9h", op: "clear", index: 0, want: "" },
             { tag: "clear keeps earlier gap", board: "Ah__Kd2s", op: "clear", index: 3, want: "Ah__Kd" },
-            { tag: "slot out of range", board: "AhKdQc", op: "set", index: 7, card: "2s", want: "AhKdQc" }
+            { tag: "slot out of range", board: "AhKdQc", op: "set", index: 7, card: "2s", want: "AhKdQc" },
+            { tag: "short deck drops the deuce and the five", board: "AhKd5c2dTs", op: "deck", want: "AhKd____Ts" },
+            { tag: "short deck drops the last cards", board: "AhKdQc5c2d", op: "deck", want: "AhKdQc" },
+            { tag: "short deck keeps its cards", board: "Ah6d9c", op: "deck", want: "Ah6d9c" }
         ]
     }
 
     function test_boardEdits(data) {
         var got = data.op === "set" ? BoardSlots.withCardAt(data.board, data.index, data.card)
+                : data.op === "deck" ? BoardSlots.withoutCardsOutside(data.board, "AKQJT9876")
                                     : BoardSlots.clearedFrom(data.board, data.index)
         compare(got, data.want)
     }
@@ -69,7 +73,10 @@ TestCase {
             { tag: "negative", rule: R.jamThreshold, text: "-1", ok: false },
             { tag: "jam 1000", rule: R.jamThreshold, text: "1000", ok: true, value: 1000 },
             { tag: "rake cap 0", rule: R.rakeCap, text: "0", ok: true, value: 0 },
-            { tag: "stack fraction", rule: R.seatStack, text: "12.5", ok: false },
+            { tag: "stack with cents", rule: R.seatStack, text: "12.5", ok: true, value: 12.5 },
+            { tag: "effective stack under one chip", rule: R.stack, text: "0.5", ok: false },
+            { tag: "rake cap with cents", rule: R.rakeCap, text: "2.5", ok: true, value: 2.5 },
+            { tag: "rake cap 3 decimals", rule: R.rakeCap, text: "2.555", ok: false },
             { tag: "stack 0", rule: R.seatStack, text: "0", ok: false },
             { tag: "target 6 decimals", rule: R.target, text: "0.000001", ok: true, value: 0.000001 }
         ]
@@ -86,7 +93,7 @@ TestCase {
         return [
             { tag: "unparsable pot falls back", rule: R.chips, text: "abc", value: 100 },
             { tag: "pot clamped up", rule: R.chips, text: "0", value: 0.01 },
-            { tag: "integer reads leading digits", rule: R.rakeCap, text: "12x", value: 12 },
+            { tag: "unparsable cap falls back", rule: R.rakeCap, text: "12x", value: 0 },
             { tag: "stack clamped", rule: R.seatStack, text: "5000000000", value: 1000000000 },
             { tag: "unparsable target", rule: R.target, text: ".", value: 0.1 }
         ]
@@ -101,8 +108,10 @@ TestCase {
         return [
             { tag: "shortest 100", rule: R.chips, value: 100, text: "100" },
             { tag: "shortest 0.1", rule: R.target, value: 0.1, text: "0.1" },
-            { tag: "stack fraction floored", rule: R.seatStack, value: 1500.75, text: "1500" },
-            { tag: "stack not a number", rule: R.seatStack, value: "x", text: "0" }
+            { tag: "stack keeps its cents", rule: R.seatStack, value: 1500.75, text: "1500.75" },
+            { tag: "stack not a number", rule: R.seatStack, value: "x", text: "" },
+            { tag: "blank project's stack is blank", rule: R.seatStack, value: 0, text: "" },
+            { tag: "no cap shows 0", rule: R.rakeCap, value: 0, text: "0" }
         ]
     }
 

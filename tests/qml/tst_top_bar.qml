@@ -167,7 +167,7 @@ Item {
 
         function test_disabledTabTooltip_data() {
             return [
-                { tag: "Setup", tab: 1, props: { projectEnabled: false }, text: "Start a new project (or load one) from Home to enable Project" },
+                { tag: "Setup", tab: 1, props: { projectEnabled: false }, text: "Start a new project (or load one) from Home to enable Setup" },
                 { tag: "Solve", tab: 2, props: { canSolve: false }, text: "Fill board, ranges, and sizings to enable Solve" },
                 { tag: "Results", tab: 3, props: {}, text: "Run a solve to enable Results" },
                 { tag: "Home under the lock", tab: 0, props: { currentPage: 2 }, running: true, text: "" },

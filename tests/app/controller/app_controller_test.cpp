@@ -153,6 +153,8 @@ class AppControllerTest : public QObject {
         {"effectiveAvailableMemoryBytes", "qulonglong", "systemMemoryChanged"},
         {"solveRequiredMemoryText", "QString", "solveRequiredMemoryChanged"},
         {"solveRequiredMemoryBytes", "qulonglong", "solveRequiredMemoryChanged"},
+        {"solveEstimateError", "QString", "solveRequiredMemoryChanged"},
+        {"solveEstimatePending", "bool", "solveEstimatePendingChanged"},
         {"running", "bool", "runningChanged"},
         {"progress", "double", "progressChanged"},
         {"statusText", "QString", "statusTextChanged"},
@@ -180,11 +182,13 @@ class AppControllerTest : public QObject {
       }
     }
 
-    QCOMPARE(names(mo, QMetaMethod::Signal),
-             QStringList({"runningChanged()", "progressChanged()", "statusTextChanged()",
-                          "resultsChanged()", "handDistributions169Ready(int)",
-                          "solveStatsChanged()", "playVsSolutionStatsChanged()",
-                          "systemMemoryChanged()", "solveRequiredMemoryChanged()"}));
+    QCOMPARE(
+        names(mo, QMetaMethod::Signal),
+        QStringList({"runningChanged()", "progressChanged()", "statusTextChanged()",
+                     "resultsChanged()", "handDistributions169Ready(int)", "solveStatsChanged()",
+                     "playVsSolutionStatsChanged()", "systemMemoryChanged()",
+                     "solveRequiredMemoryChanged()", "solveEstimatePendingChanged()",
+                     "solveMemoryEstimated(qulonglong,QString)"}));
     QVERIFY(names(mo, QMetaMethod::Slot).isEmpty());
     QCOMPARE(names(mo, QMetaMethod::Method),
              QStringList({"startSolve()",
@@ -193,6 +197,7 @@ class AppControllerTest : public QObject {
                           "cancelSolve()",
                           "clearResults()",
                           "requestSolveMemoryEstimate(QVariantMap)",
+                          "readRangeText(QString,QString)",
                           "solveActivityGridLastYear()",
                           "solveActivityGridLastSixMonths()",
                           "solvesToday()",
@@ -283,6 +288,10 @@ class AppControllerTest : public QObject {
     QCOMPARE(AppController::formatGigabytes(kGiB - 1), QStringLiteral("1.0 GB"));
     QCOMPARE(AppController::formatGigabytes(kGiB * 8), QStringLiteral("8.0 GB"));
     QCOMPARE(AppController::formatGigabytes(kGiB * 16), QStringLiteral("16 GB"));
+    // Below 0.1 GB: whole megabytes, rounded up.
+    QCOMPARE(AppController::formatGigabytes(1), QStringLiteral("1 MB"));
+    QCOMPARE(AppController::formatGigabytes(kGiB / 20), QStringLiteral("52 MB"));
+    QCOMPARE(AppController::formatGigabytes(kGiB / 10 + 1), QStringLiteral("0.1 GB"));
     QCOMPARE(AppController::formatGigabytes(kGiB * 5), QStringLiteral("5.0 GB"));
     // Whatever the locale, a point.
     const QLocale previous;

@@ -1,0 +1,88 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Pellaris
+
+// The set-up page with the real controller and a spot the solve refuses,
+// for screenshots: "--case=sizing|tree|icm|range|board|number" picks the
+// refusal, "--lang=CODE" the language, "--range" scrolls to the ranges,
+// "--blank" shows a new project as it starts.
+ApplicationWindow {
+    id: window
+    width: Screen.desktopAvailableWidth
+    height: Screen.desktopAvailableHeight
+    visible: true
+    color: "#080B12"
+
+    readonly property var args: Qt.application.arguments
+    function argValue(prefix) {
+        for (var i = 0; i < args.length; ++i)
+            if (String(args[i]).indexOf(prefix) === 0)
+                return String(args[i]).substring(prefix.length)
+        return ""
+    }
+
+    AppShell {
+        id: shell
+        anchors.fill: parent
+        controller: appController
+    }
+
+    Component.onCompleted: {
+        // qmllint disable unqualified
+        if (argValue("--lang="))
+            languageManager.setLanguage(argValue("--lang="))
+        // qmllint enable unqualified
+        startTimer.start()
+    }
+
+    Timer {
+        id: startTimer
+        interval: 300
+        onTriggered: window.prepare()
+    }
+
+    function prepare() {
+        shell.resetToNewProject()
+        if (args.indexOf("--blank") >= 0) {
+            shell.navIndex = 1
+            return
+        }
+        shell.applyProjectState({
+            boardText: "Ks7d2c5h9s", startingPot: 22.8, effectiveStack: 88.9,
+            oopRangeText: "AA, KK, QQ, JJ, AK, KQ, 76s, 43s", ipRangeText: "AA, 99, 77, AK, KJ, QJ, T8s, 86s"
+        })
+        ;["oop", "ip"].forEach(function (seat) {
+            ;["Flop", "Turn", "River"].forEach(function (street) {
+                shell[seat + street + "BetSizesText"] = "33, 75"
+                shell[seat + street + "RaiseSizesText"] = "100"
+            })
+        })
+        var wide = "10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110"
+        var cases = {
+            sizing: { ipRiverBetSizesText: "33 75" },
+            tree: { boardText: "Ks7d2c", effectiveStack: 1000, oopFlopBetSizesText: wide, ipFlopBetSizesText: wide,
+                    oopTurnBetSizesText: wide, ipTurnBetSizesText: wide },
+            icm: { utilityModel: "icm", oopStack: 50, ipStack: 50, icmPayoutsText: "50, 30, 20" },
+            range: { oopRangeText: "AA KK QQ AKs", ipRangeText: "KQs-JTs, AK+, 22+:0.5" },
+            board: { boardText: "" }
+        }
+        var set = cases[argValue("--case=")] || {}
+        for (var key in set)
+            shell[key] = set[key]
+        shell.navIndex = 1
+        if (args.indexOf("--range") >= 0)
+            scrollTimer.start()
+    }
+
+    Timer {
+        id: scrollTimer
+        interval: 300
+        onTriggered: {
+            var page = shell.pages.projectPage
+            var flick = Array.prototype.filter.call(page.children, function (c) {
+                return c.objectName === "setupFlickable"
+            })[0]
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+        }
+    }
+}

@@ -1,0 +1,163 @@
+import QtQuick
+import QtTest
+import Pellaris
+
+// The set-up page with the real controller: a spot the solve refuses says
+// why, in the words of the solve's own reader, where the memory figure
+// stands, in the badge and in the tooltips of Continue and of the Solve
+// tab; what the page hides or derives is what is solved.
+Item {
+    id: root
+    width: 1600
+    height: 1000
+
+    Component { id: shellComponent; AppShell { anchors.fill: parent } }
+
+    TestCase {
+        name: "SetupRefusalsReal"
+        when: windowShown
+
+        function child(item, name) {
+            var found = findChild(item, name)
+            verify(found, name)
+            return found
+        }
+
+        // A small river spot, complete and solvable.
+        function makeShell() {
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            shell.resetToNewProject()
+            shell.applyProjectState({
+                boardText: "Ks7d2c5h9s", startingPot: 22.8, effectiveStack: 88.9,
+                oopRangeText: "AA, KK, QQ, JJ, AK, KQ, 76s, 43s", ipRangeText: "AA, 99, 77, AK, KJ, QJ, T8s, 86s",
+                maxIterations: 20, targetExploitability: 0, threadCount: 1, rakePercent: 0, rakeCap: 0
+            })
+            ;["oop", "ip"].forEach(function (seat) {
+                ;["Flop", "Turn", "River"].forEach(function (street) {
+                    shell[seat + street + "BetSizesText"] = "33, 75"
+                    shell[seat + street + "RaiseSizesText"] = "100"
+                })
+            })
+            shell.navIndex = 1
+            waitForItemPolished(shell.pages.projectPage)
+            return shell
+        }
+
+        // The estimate of the spot on screen has arrived.
+        function settle(shell) {
+            tryVerify(function () { return !shell.estimateMeasuring }, 60000)
+        }
+
+        function test_refusalShowsItsReason_data() {
+            var flop = "10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110"
+            return [
+                { tag: "two sizes without a comma", set: { ipRiverBetSizesText: "33 75" }, reason: "invalid token '33 75'" },
+                { tag: "letter e", set: { oopRiverBetSizesText: "e" }, reason: "invalid token 'e'" },
+                { tag: "words", set: { oopRiverRaiseSizesText: "half pot" }, reason: "invalid token 'half pot'" },
+                { tag: "eleven bet sizes", reason: "Betting tree too large",
+                  set: { boardText: "Ks7d2c", effectiveStack: 1000, oopFlopBetSizesText: flop, ipFlopBetSizesText: flop,
+                         oopTurnBetSizesText: flop, ipTurnBetSizesText: flop, oopRiverBetSizesText: flop,
+                         ipRiverBetSizesText: flop } },
+                { tag: "ICM place without a stack", reason: "stack sizes for all payout places",
+                  set: { utilityModel: "icm", oopStack: 50, ipStack: 50, icmPayoutsText: "50, 30, 20", icmOtherStacksText: "" } },
+                { tag: "range the solve cannot read", set: { oopRangeText: "AA KK QQ AKs" },
+                  reason: "oop_range: 'AA KK QQ AKs': Invalid combo pattern length" },
+                { tag: "empty board", set: { boardText: "" }, reason: "enter a valid board first" }
+            ]
+        }
+
+        function test_refusalShowsItsReason(data) {
+            var shell = makeShell()
+            settle(shell)
+            verify(shell.canSolve, shell.solveBlockReason)
+            var page = shell.pages.projectPage
+            var ramLine = child(page, "solveRamLine")
+            verify(ramLine.text.indexOf("Solve RAM: ") === 0, ramLine.text)
+            for (var key in data.set)
+                shell[key] = data.set[key]
+            // Never the figure of the spot before.
+            verify(ramLine.text.indexOf("GB") < 0 && ramLine.text.indexOf("MB") < 0, ramLine.text)
+            tryVerify(function () { return shell.solveBlockReason.indexOf(data.reason) >= 0 }, 30000, shell.solveBlockReason)
+            verify(!shell.canSolve)
+            compare(ramLine.text, shell.solveBlockReason)
+            compare(child(page, "setupHeader").badge, data.set.boardText === "" ? "Setup Required" : "Not Ready")
+            compare(child(page, "continueTooltip").text, shell.solveBlockReason)
+            compare(child(shell, "topBar")._disabledTip(2), shell.solveBlockReason)
+        }
+
+        // The matrix lights what the solve reads, and a text it refuses is
+        // refused under the field with the reader's message.
+        function test_matrixFollowsTheSolvesReading_data() {
+            return [
+                { tag: "span", text: "KQs-JTs, AA", lit: ["KQs", "QJs", "JTs", "AA"], dark: ["KJs", "QTs"] },
+                { tag: "ace king up", text: "AK+", lit: ["AKs", "AKo"], dark: ["AQs", "KK"] },
+                { tag: "blanks", text: "AA KK QQ AKs", lit: [], dark: ["AA", "KK", "AKs"],
+                  error: "'AA KK QQ AKs': Invalid combo pattern length" },
+                { tag: "weight above one", text: "AA:1.5", lit: [], dark: ["AA"], error: "Weight must be within [0, 1]" },
+                { tag: "percent in a list", text: "100%, 22", lit: [], dark: ["22", "AA"], error: "'100%'" },
+                { tag: "weighted", text: "AKs:0.25, T9s", lit: ["AKs", "T9s"], dark: ["AKo"], weights: { AKs: 0.25, T9s: 1 } }
+            ]
+        }
+
+        function test_matrixFollowsTheSolvesReading(data) {
+            var shell = makeShell()
+            var page = shell.pages.projectPage
+            shell.oopRangeText = data.text
+            var matrix = child(page, "oopMatrix")
+            data.lit.forEach(function (hand) { verify(Number(matrix.weights[hand]) > 0, hand) })
+            data.dark.forEach(function (hand) { verify(!(Number(matrix.weights[hand]) > 0), hand) })
+            compare(Object.keys(matrix.weights).length, data.lit.length)
+            for (var hand in data.weights || {})
+                fuzzyCompare(matrix.weights[hand], data.weights[hand], 1e-6)
+            var error = child(page, "oopRangeError")
+            compare(error.visible, !!data.error)
+            if (data.error)
+                verify(error.text.indexOf(data.error) >= 0, error.text)
+        }
+
+        // In ICM the rake rows are hidden and the solve charges no rake:
+        // the same spot gives the same values as with no rake at all.
+        function test_icmChargesNoHiddenRake() {
+            var shell = makeShell()
+            shell.applyProjectState({ utilityModel: "icm", oopStack: 100, ipStack: 100, icmPayoutsText: "60, 40",
+                                      icmOtherStacksText: "" })
+            settle(shell)
+            verify(shell.canSolve, shell.solveBlockReason)
+            var evs = []
+            ;[[0, 0], [5, 3]].forEach(function (rake) {
+                shell.rakePercent = rake[0]
+                shell.rakeCap = rake[1]
+                settle(shell)
+                appController.startSolveWithConfig(shell._solveMemCfg())
+                tryCompare(appController, "statusText", "Done", 120000)
+                evs.push([appController.resultEvOop, appController.resultEvIp])
+            })
+            compare(evs[1], evs[0])
+            compare(shell.pages.resultsPage.rakeCap, 0, "the results charge no rake either")
+        }
+
+        // A profile saved on the river, loaded on a turn board: the turn is solved.
+        function test_riverProfileOnATurnBoard() {
+            var shell = makeShell()
+            var page = shell.pages.projectPage
+            shell.boardText = "Ks7d2c5h"
+            compare(shell.startingStreet, "turn")
+            var riverProfile = page.currentSettingsSnapshot()
+            riverProfile.starting_street = "river"
+            riverProfile.starting_pot = 30
+            page.applySettingsSnapshot(riverProfile)
+            compare(shell.startingPot, 30)
+            compare(shell.startingStreet, "turn")
+            settle(shell)
+            verify(shell.canSolve, shell.solveBlockReason)
+            var map = shell._solveMemCfg()
+            compare(map.starting_street, "turn")
+            appController.startSolveWithConfig(map)
+            tryCompare(appController, "statusText", "Done", 120000)
+            verify(appController.resultIterations > 0)
+            // A loaded project's street that contradicts its board is put back too.
+            shell.navigation.openLoadedProject({ boardText: "Ks7d2c", startingStreet: "river" }, false)
+            compare(shell.startingStreet, "flop")
+        }
+    }
+}
