@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n Combo</numerusform>
+            <numerusform>%n Combos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Ungültige Projektdaten: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | Iter. %2 | Expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projekt geladen (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n Strategieknoten</numerusform>
+            <numerusform>%n Strategieknoten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n Combo-Knoten</numerusform>
+            <numerusform>%n Combo-Knoten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -518,6 +539,10 @@ Gesamt: %3
     <message>
         <source>No solves yet</source>
         <translation>Noch keine Solves</translation>
+    </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Projekt gespeichert unter %1</translation>
     </message>
 </context>
 <context>
@@ -1124,10 +1149,6 @@ Gesamt: %3
         <translation>Range löschen</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Dabei werden auch %1 Range(s) gelöscht. Dies kann nicht rückgängig gemacht werden.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Noch keine Ranges.</translation>
     </message>
@@ -1215,6 +1236,13 @@ Gesamt: %3
         <source>% pot</source>
         <translation>% Pot</translation>
     </message>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Dabei wird auch %n Range gelöscht. Dies kann nicht rückgängig gemacht werden.</numerusform>
+            <numerusform>Dabei werden auch %n Ranges gelöscht. Dies kann nicht rückgängig gemacht werden.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1230,9 +1258,12 @@ Gesamt: %3
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 Hände</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n Hand</numerusform>
+            <numerusform>%n Hände</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1602,16 +1633,23 @@ Gesamt: %3
         <translation>Handverlauf</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 Hände</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Training beenden</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Spot trainieren</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n Hand</numerusform>
+            <numerusform>%n Hände</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1826,14 @@ Gesamt: %3
         <source>Update</source>
         <translation>Update</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Kein Programm konnte es hier öffnen. Speicherort:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -1954,22 +2000,6 @@ Gesamt: %3
         <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Max., 1 Thread</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Max., %1 Threads</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 Thread</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 Threads</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Solve</translation>
     </message>
@@ -2096,6 +2126,75 @@ Gesamt: %3
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Noch keine Läufe — auf „Solve starten“ klicken, um hier einen Lauf aufzuzeichnen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Max., %n Thread</numerusform>
+            <numerusform>Max., %n Threads</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n Thread</numerusform>
+            <numerusform>%n Threads</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Start: Spielobjekt wird erstellt…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Start: Strukturen des Spielbaums werden erstellt…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Start: Solver wird gestartet…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Abschluss: Ergebnisse werden berechnet…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Abschluss: Ergebnisstand wird erstellt…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Iteration %1 | Exploitability≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n combo</numerusform>
+            <numerusform>%n combos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Datos de proyecto no válidos: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Proyecto cargado (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n nodo de estrategia</numerusform>
+            <numerusform>%n nodos de estrategia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n nodo de combos</numerusform>
+            <numerusform>%n nodos de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -518,6 +539,10 @@ Duración media: %4</translation>
     <message>
         <source>No solves yet</source>
         <translation>Aún no hay resoluciones</translation>
+    </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Proyecto guardado en %1</translation>
     </message>
 </context>
 <context>
@@ -1124,10 +1149,6 @@ Duración media: %4</translation>
         <translation>Eliminar rango</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>También se eliminarán %1 rango(s). Esta acción no se puede deshacer.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Aún no hay rangos.</translation>
     </message>
@@ -1215,6 +1236,13 @@ Duración media: %4</translation>
         <source>% pot</source>
         <translation>% del bote</translation>
     </message>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>También se eliminará %n rango. Esta acción no se puede deshacer.</numerusform>
+            <numerusform>También se eliminarán %n rangos. Esta acción no se puede deshacer.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1230,9 +1258,12 @@ Duración media: %4</translation>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>p. ej., AA, KK, AKs, QQ+ o 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 manos</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1602,16 +1633,23 @@ Duración media: %4</translation>
         <translation>Historial de manos</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 manos</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Detener práctica</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Practicar spot</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1826,14 @@ Duración media: %4</translation>
         <source>Update</source>
         <translation>Actualizar</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Ningún programa pudo abrirlo aquí. Ubicación:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -1954,22 +2000,6 @@ Duración media: %4</translation>
         <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Máx., 1 hilo</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Máx., %1 hilos</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 hilo</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 hilos</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
@@ -2096,6 +2126,75 @@ Duración media: %4</translation>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Aún no hay ejecuciones — haz clic en Resolver para registrar una aquí.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Máx., %n hilo</numerusform>
+            <numerusform>Máx., %n hilos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n hilo</numerusform>
+            <numerusform>%n hilos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Inicio: creando el objeto de juego…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Inicio: creando las estructuras del árbol de juego…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Inicio: iniciando el solver…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizando: calculando los resultados…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizando: creando la instantánea de resultados…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Iteración %1 | explotabilidad≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En curso</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n combo</numerusform>
+            <numerusform>%n combos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Données de projet invalides&#xa0;: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | itér. %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projet chargé (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n nœud de stratégie</numerusform>
+            <numerusform>%n nœuds de stratégie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n nœud de combos</numerusform>
+            <numerusform>%n nœuds de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -518,6 +539,10 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>No solves yet</source>
         <translation>Aucun calcul pour l’instant</translation>
+    </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Projet enregistré dans %1</translation>
     </message>
 </context>
 <context>
@@ -1124,10 +1149,6 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Supprimer la range</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Cela supprimera aussi %1 range(s). Cette action est irréversible.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Aucune range pour l’instant.</translation>
     </message>
@@ -1215,6 +1236,13 @@ Durée moy.&#xa0;: %4</translation>
         <source>% pot</source>
         <translation>% du pot</translation>
     </message>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Cela supprimera aussi %n range. Cette action est irréversible.</numerusform>
+            <numerusform>Cela supprimera aussi %n ranges. Cette action est irréversible.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1230,9 +1258,12 @@ Durée moy.&#xa0;: %4</translation>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>ex. AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mains</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n main</numerusform>
+            <numerusform>%n mains</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1602,16 +1633,23 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Historique des mains</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 mains</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Arrêter l’exercice</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Exercice sur le spot</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Préflop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n main</numerusform>
+            <numerusform>%n mains</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1826,14 @@ Durée moy.&#xa0;: %4</translation>
         <source>Update</source>
         <translation>Mettre à jour</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Aucun programme n’a pu l’ouvrir ici. Emplacement :</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -1954,22 +2000,6 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Itérations %1 • Cible %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Max, 1 thread</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Max, %1 threads</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 thread</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 threads</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Calcul</translation>
     </message>
@@ -2096,6 +2126,75 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Aucun calcul pour l’instant — cliquez sur Lancer le calcul pour en enregistrer un ici.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Max, %n thread</numerusform>
+            <numerusform>Max, %n threads</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n thread</numerusform>
+            <numerusform>%n threads</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Initialisation : création de l’objet de jeu…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Initialisation : création des structures de l’arbre de jeu…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Initialisation : démarrage du solveur…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalisation : calcul des résultats…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalisation : création de l’instantané des résultats…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Itération %1 | exploitabilité≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
     </message>
 </context>
 <context>

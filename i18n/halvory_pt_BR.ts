@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n combo</numerusform>
+            <numerusform>%n combos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Dados de projeto inválidos: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projeto carregado (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n nó de estratégia</numerusform>
+            <numerusform>%n nós de estratégia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n nó de combos</numerusform>
+            <numerusform>%n nós de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -518,6 +539,10 @@ Duração média: %4</translation>
     <message>
         <source>No solves yet</source>
         <translation>Nenhuma resolução ainda</translation>
+    </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Projeto salvo em %1</translation>
     </message>
 </context>
 <context>
@@ -1124,10 +1149,6 @@ Duração média: %4</translation>
         <translation>Excluir range</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Isso também excluirá %1 range(s). Esta ação não pode ser desfeita.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Nenhum range ainda.</translation>
     </message>
@@ -1215,6 +1236,13 @@ Duração média: %4</translation>
         <source>% pot</source>
         <translation>% do pote</translation>
     </message>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Isso também excluirá %n range. Esta ação não pode ser desfeita.</numerusform>
+            <numerusform>Isso também excluirá %n ranges. Esta ação não pode ser desfeita.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1230,9 +1258,12 @@ Duração média: %4</translation>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>ex.: AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mãos</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mão</numerusform>
+            <numerusform>%n mãos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1602,16 +1633,23 @@ Duração média: %4</translation>
         <translation>Histórico de mãos</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 mãos</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Parar treino</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Treinar spot</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Pré-flop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mão</numerusform>
+            <numerusform>%n mãos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1826,14 @@ Duração média: %4</translation>
         <source>Update</source>
         <translation>Atualizar</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Nenhum programa conseguiu abri-lo aqui. Local:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -1954,22 +2000,6 @@ Duração média: %4</translation>
         <translation>Iterações %1 • Alvo %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Máx., 1 thread</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Máx., %1 threads</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 thread</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 threads</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
@@ -2096,6 +2126,75 @@ Duração média: %4</translation>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Nenhuma execução ainda — clique em Resolver para registrar uma aqui.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Máx., %n thread</numerusform>
+            <numerusform>Máx., %n threads</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n thread</numerusform>
+            <numerusform>%n threads</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Início: criando o objeto do jogo…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Início: criando as estruturas da árvore do jogo…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Início: iniciando o solver…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizando: calculando os resultados…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizando: criando o instantâneo dos resultados…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Iteração %1 | explorabilidade≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erro: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Em execução</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
     </message>
 </context>
 <context>

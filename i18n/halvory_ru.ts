@@ -23,6 +23,14 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n комбо</numerusform>
+            <numerusform>%n комбо</numerusform>
+            <numerusform>%n комбо</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +73,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Некорректные данные проекта: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +129,26 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Борд %1 | итер. %2 | эксп.≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Проект загружен (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n узел стратегии</numerusform>
+            <numerusform>%n узла стратегии</numerusform>
+            <numerusform>%n узлов стратегии</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n узел комбо</numerusform>
+            <numerusform>%n узла комбо</numerusform>
+            <numerusform>%n узлов комбо</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -518,6 +542,10 @@ Avg runtime: %4</source>
     <message>
         <source>No solves yet</source>
         <translation>Расчётов пока нет</translation>
+    </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Проект сохранён: %1</translation>
     </message>
 </context>
 <context>
@@ -1124,10 +1152,6 @@ Avg runtime: %4</source>
         <translation>Удаление диапазона</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Также будут удалены вложенные диапазоны (%1). Это действие нельзя отменить.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Диапазонов пока нет.</translation>
     </message>
@@ -1215,6 +1239,14 @@ Avg runtime: %4</source>
         <source>% pot</source>
         <translation>% банка</translation>
     </message>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Также будет удалён %n вложенный диапазон. Это действие нельзя отменить.</numerusform>
+            <numerusform>Также будут удалены %n вложенных диапазона. Это действие нельзя отменить.</numerusform>
+            <numerusform>Также будут удалены %n вложенных диапазонов. Это действие нельзя отменить.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1230,9 +1262,13 @@ Avg runtime: %4</source>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>напр., AA, KK, AKs, QQ+ или 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>Рук: %1</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n рука</numerusform>
+            <numerusform>%n руки</numerusform>
+            <numerusform>%n рук</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1602,16 +1638,24 @@ Avg runtime: %4</source>
         <translation>История раздач</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>Раздач: %1</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Остановить тренировку</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Тренировать спот</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Префлоп</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n рука</numerusform>
+            <numerusform>%n руки</numerusform>
+            <numerusform>%n рук</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1788,6 +1832,14 @@ Avg runtime: %4</source>
         <source>Update</source>
         <translation>Обновить</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Здесь нет программы, которая откроет это. Расположение:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -1954,22 +2006,6 @@ Avg runtime: %4</source>
         <translation>Итераций: %1 • Цель: %2% (≈ %3) • Потоков: %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Макс. (1 поток)</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Макс. (потоков: %1)</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 поток</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>Потоков: %1</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Расчёт</translation>
     </message>
@@ -2096,6 +2132,77 @@ Avg runtime: %4</source>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Запусков пока нет — нажмите «Начать расчёт», и здесь появится запись.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Макс., %n поток</numerusform>
+            <numerusform>Макс., %n потока</numerusform>
+            <numerusform>Макс., %n потоков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n поток</numerusform>
+            <numerusform>%n потока</numerusform>
+            <numerusform>%n потоков</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Запуск: создание объекта игры…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Запуск: построение структур дерева игры…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Запуск: старт солвера…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Завершение: расчёт результатов…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Завершение: создание снимка результатов…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Итерация %1 | эксплуатируемость≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Выполняется</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
     </message>
 </context>
 <context>

@@ -61,7 +61,7 @@ void AppController::startSolve() {
 void AppController::startSolveWithConfig(QVariantMap cfg) {
   if (running) return;
   const QString ranks = rankAlphabetFor(cfg);
-  setStatusText(tr("Starting..."));
+  setStatus([] { return tr("Starting..."); });
 
   const auto number = [&cfg](const char* key, double fallback) {
     return cfg.contains(QLatin1String(key)) ? cfg.value(QLatin1String(key)).toDouble() : fallback;
@@ -101,12 +101,12 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
   const SolveConfig config = buildSolveConfig(cfg, applyLocks);
   const std::size_t boardLength = config.board.size();
   if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
-    setStatusText(tr("Not ready: enter a valid board first"));
+    setStatus([] { return tr("Not ready: enter a valid board first"); });
     return;
   }
   if (!rangeHasRankPair(ranks, fromUtf8(config.oop_range)) ||
       !rangeHasRankPair(ranks, fromUtf8(config.ip_range))) {
-    setStatusText(tr("Not ready: select at least one hand in both ranges"));
+    setStatus([] { return tr("Not ready: select at least one hand in both ranges"); });
     return;
   }
   static const char* const kSizingKeys[] = {
@@ -116,14 +116,14 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
   };
   for (const char* key : kSizingKeys) {
     if (!cfgTextNonBlank(cfg, QLatin1String(key))) {
-      setStatusText(tr("Not ready: fill out both OOP and IP sizing"));
+      setStatus([] { return tr("Not ready: fill out both OOP and IP sizing"); });
       return;
     }
   }
   // Refused before the previous result is released, so nothing is lost.
   const QString problem = solveInputProblem(cfg, config);
   if (!problem.isEmpty()) {
-    setStatusText(tr("Not ready: %1").arg(problem));
+    setStatus([problem] { return tr("Not ready: %1").arg(problem); });
     return;
   }
 
@@ -132,7 +132,7 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
   startRequiredMemoryBytes = solveRequiredMemoryBytes;
   if (solveRequiredMemoryBytes > 0 && systemAvailableMemoryBytes > 0 &&
       systemAvailableMemoryBytes <= solveRequiredMemoryBytes) {
-    setStatusText(tr("Not enough RAM to solve (after clearing previous results)"));
+    setStatus([] { return tr("Not enough RAM to solve (after clearing previous results)"); });
     return;
   }
 
@@ -165,7 +165,7 @@ void AppController::launchSolve(const SolveConfig& config, std::uint64_t generat
   session.cancel();
   pendingStart = config;
   pendingStartGeneration = generation;
-  setStatusText(tr("Waiting for the previous solve to stop..."));
+  setStatus([] { return tr("Waiting for the previous solve to stop..."); });
 }
 
 void AppController::clearResultFields() {
@@ -196,7 +196,7 @@ void AppController::releaseResultsForStart() {
 void AppController::reSolveWithNodeLocks() {
   if (running) return;
   if (lastUiCfg.isEmpty()) {
-    setStatusText(tr("No previous solve config (solve once first)"));
+    setStatus([] { return tr("No previous solve config (solve once first)"); });
     return;
   }
   QVariantMap cfg = lastUiCfg;
@@ -209,11 +209,11 @@ void AppController::cancelSolve() {
   if (pendingStart.has_value()) {
     // Only a waiting request to drop: no solve of ours will report.
     pendingStart.reset();
-    setStatusText(tr("Cancelled"));
+    setStatus([] { return tr("Cancelled"); });
     setRunning(false);
     return;
   }
-  setStatusText(tr("Cancelling..."));
+  setStatus([] { return tr("Cancelling..."); });
 }
 
 void AppController::clearResults() {
@@ -231,7 +231,7 @@ void AppController::clearResults() {
     progress = 0.0;
     emit progressChanged();
   }
-  setStatusText(tr("Ready"));
+  setStatus([] { return tr("Ready"); });
   setRunning(false);
   systemInfo->releaseFreedMemory();
   emit resultsChanged();

@@ -38,7 +38,7 @@ ColumnLayout {
                 }
                 Text {
                     objectName: "handLogCount"
-                    text: log.page.playHandLog.count > 0 ? qsTranslate("ResultsPage", "%1 hands").arg(log.page.playHandLog.count) : ""
+                    text: log.page.playHandLog.count > 0 ? qsTranslate("ResultsPage", "%n hand(s)", "", log.page.playHandLog.count) : ""
                     font.pixelSize: 11
                     color: log._theme ? log._theme.textMuted : "#8B949E"
                 }

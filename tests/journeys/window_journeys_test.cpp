@@ -410,7 +410,7 @@ class WindowJourneys : public QObject {
       QObject* page = resultsPage(d);
       const auto complete = [&] { return page->property("playHandComplete").toBool(); };
       playUntil(d, complete, QStringLiteral("the end of the hand"));
-      d.waitUntil([&] { return Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hands"); },
+      d.waitUntil([&] { return Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hand"); },
                   QStringLiteral("one hand in the log"));
       d.shot(QStringLiteral("hand-played"));
 
