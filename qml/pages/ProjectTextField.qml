@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import "../components" as Components
 
 // The set-up page's input look: surface fill, a 2 px focus border, and a
 // dimmed look while disabled.
@@ -24,6 +25,20 @@ TextField {
     topPadding: 6
     bottomPadding: 6
     selectByMouse: true
+
+    // A hint too long for a narrow field is shown whole on hover.
+    TextMetrics {
+        id: hintMetrics
+        font: field.font
+        text: field.placeholderText
+    }
+
+    Components.PlainToolTip {
+        theme: field.theme
+        delay: 400
+        visible: field.hovered && field.text === "" && hintMetrics.advanceWidth > field.width - field.leftPadding - field.rightPadding
+        text: field.placeholderText
+    }
 
     background: Rectangle {
         implicitHeight: 30

@@ -11,6 +11,7 @@ import Pellaris
 //   --light           light palette
 //   --time            print the solve's wall time and quit when it ends
 //   --direct          with --time: start through the controller, not the page
+//   --lang=CODE       interface language, e.g. --lang=ru
 Window {
     id: window
     width: Math.min(1440, Screen.desktopAvailableWidth)
@@ -87,7 +88,13 @@ Window {
     }
 
     // After the shell's own start-up, which resets the project.
-    Component.onCompleted: Qt.callLater(_setUp)
+    Component.onCompleted: {
+        // qmllint disable unqualified
+        if (_option("lang"))
+            languageManager.setLanguage(_option("lang"))
+        // qmllint enable unqualified
+        Qt.callLater(_setUp)
+    }
 
     function _setUp() {
         if (_option("light") !== "")
