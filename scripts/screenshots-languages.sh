@@ -42,8 +42,8 @@ for lang in "${languages[@]}"; do
   take "$lang" home 8 PagesShowcase.qml --solves=3
   take "$lang" setup 4 PagesShowcase.qml --setup --top
   take "$lang" solve 6 SolvePageShot.qml --start --iterations=100000 --threads=2
-  take "$lang" results 20 ResultsPageShot.qml
-  take "$lang" play 20 ResultsPageShot.qml --play=end
+  take "$lang" results 30 ResultsPageShot.qml --iterations=4
+  take "$lang" play 30 ResultsPageShot.qml --iterations=4 --play=end
   take "$lang" settings 4 PagesShowcase.qml --settings
 done
 echo "pictures in $out"
