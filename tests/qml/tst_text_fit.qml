@@ -93,5 +93,30 @@ Item {
             root.height = 768
             compare(faults, [])
         }
+
+        // The solve page while a solve runs, through each stage the solve
+        // thread names, at the small screen.
+        function test_runningSolveFits(data) {
+            languageManager.setLanguage(data.code)
+            var stub = harness.createStandIn("appController", root)
+            stub.systemThreadCount = 8
+            var shell = createTemporaryObject(shellComponent, root, { controller: stub })
+            shell.navIndex = 2
+            var faults = []
+            stub.running = true
+            var stages = ["Starting...", "Init: building game tree structures...", "Init: starting solver...",
+                          "Iter 120 | exploitability\u22480.0123", "Finalizing: building result snapshot..."]
+            stages.forEach(function (status) {
+                stub.statusText = status
+                waitForRendering(shell)
+                cutTexts(shell, []).forEach(function (f) { faults.push(status + ": " + f) })
+            })
+            stub.running = false
+            compare(faults, [])
+        }
+
+        function test_runningSolveFits_data() {
+            return test_noTextCut_data()
+        }
     }
 }
