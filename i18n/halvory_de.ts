@@ -1651,6 +1651,14 @@ Gesamt: %3
             <numerusform>%n Hände</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfekt</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

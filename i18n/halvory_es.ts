@@ -1651,6 +1651,14 @@ Duración media: %4</translation>
             <numerusform>%n manos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfecto</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1651,6 +1651,14 @@ Durée moy.&#xa0;: %4</translation>
             <numerusform>%n mains</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Parfait</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Tapis : %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1239,8 +1239,8 @@ Tempo medio: %4</translation>
     <message numerus="yes">
         <source>This will also delete %n range(s). This cannot be undone.</source>
         <translation>
-            <numerusform>Verrà eliminato anche %n range. L'operazione non può essere annullata.</numerusform>
-            <numerusform>Verranno eliminati anche %n range. L'operazione non può essere annullata.</numerusform>
+            <numerusform>Verrà eliminato anche %n range. L&apos;operazione non può essere annullata.</numerusform>
+            <numerusform>Verranno eliminati anche %n range. L&apos;operazione non può essere annullata.</numerusform>
         </translation>
     </message>
 </context>
@@ -1650,6 +1650,14 @@ Tempo medio: %4</translation>
             <numerusform>%n mano</numerusform>
             <numerusform>%n mani</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfetto</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
     </message>
 </context>
 <context>

@@ -1657,6 +1657,14 @@ Dziennie: %2
             <numerusform>%n rąk</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Idealnie</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1651,6 +1651,14 @@ Duração média: %4</translation>
             <numerusform>%n mãos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfeito</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

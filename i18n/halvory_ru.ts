@@ -1657,6 +1657,14 @@ Avg runtime: %4</source>
             <numerusform>%n рук</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Идеально</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Стек: %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -170,7 +170,7 @@ ColumnLayout {
                 objectName: "handLogFooter"
                 width: parent.width
                 horizontalAlignment: Text.AlignRight
-                text: row.mistake ? "EV -" + row.evLoss.toFixed(3) : "Perfect"
+                text: row.mistake ? "EV -" + row.evLoss.toFixed(3) : qsTranslate("ResultsPage", "Perfect")
                 font.pixelSize: 11
                 font.weight: Font.DemiBold
                 color: row.mistake ? (log._theme ? log._theme.text : "#F0F6FC")

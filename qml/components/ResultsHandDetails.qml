@@ -38,6 +38,7 @@ Card {
                 Layout.preferredWidth: panel.page.scaled(260, 180)
                 placeholderText: qsTranslate("ResultsPage", "Search (JJ, 56s, JcJd, ...)")
                 // The hint, whole, where the field is too narrow for it.
+                hoverEnabled: true
                 TextMetrics { id: searchHint; font: searchField.font; text: searchField.placeholderText }
                 PlainToolTip {
                     theme: panel._theme

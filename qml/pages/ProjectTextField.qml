@@ -25,19 +25,33 @@ TextField {
     topPadding: 6
     bottomPadding: 6
     selectByMouse: true
+    hoverEnabled: true
 
-    // A hint too long for a narrow field is shown whole on hover.
+    // A hint too long for a narrow field, shown whole in a tool tip made
+    // only while the field is hovered.
+    readonly property string wholeHint: text === "" && hintMetrics.advanceWidth > width - leftPadding - rightPadding
+                                        ? placeholderText : ""
+
     TextMetrics {
         id: hintMetrics
         font: field.font
         text: field.placeholderText
     }
 
-    Components.PlainToolTip {
-        theme: field.theme
-        delay: 400
-        visible: field.hovered && field.text === "" && hintMetrics.advanceWidth > field.width - field.leftPadding - field.rightPadding
-        text: field.placeholderText
+    Component {
+        id: hintTip
+        Components.PlainToolTip { delay: 400 }
+    }
+
+    Loader {
+        active: field.hovered && field.wholeHint !== ""
+        sourceComponent: hintTip
+        onLoaded: {
+            item.parent = field
+            item.theme = field.theme
+            item.text = field.wholeHint
+            item.visible = true
+        }
     }
 
     background: Rectangle {

@@ -92,6 +92,23 @@ Item {
             verify(!field.visible)
         }
 
+        // A hint that does not fit its field is shown whole on hover.
+        function test_narrowFieldShowsItsWholeHint() {
+            var shell = makeShell(appController, 1)
+            var field = find(shell, "oopFlopBetField")
+            field.text = ""
+            compare(field.wholeHint, field.placeholderText)
+            var loader = null
+            for (var i = 0; i < field.data.length; ++i)
+                if (field.data[i].sourceComponent !== undefined)
+                    loader = field.data[i]
+            verify(loader !== null)
+            verify(!loader.item)
+            mouseMove(field, 5, 5)
+            tryVerify(function () { return loader.item && loader.item.visible })
+            compare(loader.item.text, field.placeholderText)
+        }
+
         function test_saveShowsANote() {
             var stub = harness.createStandIn("appController", root)
             var shell = makeShell(stub, 0)

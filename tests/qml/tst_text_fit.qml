@@ -32,9 +32,12 @@ Item {
         function cleanupTestCase() { languageManager.setLanguage("en") }
 
         // A tool tip near the item (on it or on one of its three nearest
-        // ancestors) that shows the same text.
+        // ancestors) that shows the same text, or a field's whole hint, which
+        // has its tool tip made on hover.
         function hasToolTip(item) {
             for (var at = item, depth = 0; at && depth < 4; at = at.parent, ++depth) {
+                if (at.wholeHint !== undefined && at.wholeHint === item.text)
+                    return true
                 var data = at.data || []
                 for (var i = 0; i < data.length; ++i) {
                     var d = data[i]
