@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n Combo</numerusform>
+            <numerusform>%n Combos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Ungültige Projektdaten: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projekt geladen (%1 Strategieknoten, %2 Combo-Knoten)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | Iter. %2 | Expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projekt geladen (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n Strategieknoten</numerusform>
+            <numerusform>%n Strategieknoten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n Combo-Knoten</numerusform>
+            <numerusform>%n Combo-Knoten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -286,16 +307,6 @@
     <message>
         <source>No controller</source>
         <translation>Kein Controller</translation>
-    </message>
-    <message>
-        <source>Some Values Not Loaded</source>
-        <translation>Einige Werte nicht geladen</translation>
-    </message>
-    <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
-%2</source>
-        <translation>%1 wurde geöffnet, aber diese Werte liegen außerhalb des zulässigen Bereichs und wurden nicht geladen:
-%2</translation>
     </message>
     <message>
         <source>Open Failed</source>
@@ -529,6 +540,10 @@ Gesamt: %3
         <source>No solves yet</source>
         <translation>Noch keine Solves</translation>
     </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Projekt gespeichert unter %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -557,10 +572,6 @@ Gesamt: %3
 </context>
 <context>
     <name>ProjectPage</name>
-    <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Dieses Profil wurde nicht geladen: Der Wert %1 „%2“ liegt außerhalb des zulässigen Bereichs.</translation>
-    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Bitte einen Namen eingeben.</translation>
@@ -1138,10 +1149,6 @@ Gesamt: %3
         <translation>Range löschen</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Dabei werden auch %1 Range(s) gelöscht. Dies kann nicht rückgängig gemacht werden.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Noch keine Ranges.</translation>
     </message>
@@ -1229,49 +1236,12 @@ Gesamt: %3
         <source>% pot</source>
         <translation>% Pot</translation>
     </message>
-    <message>
-        <source>none (ICM)</source>
-        <translation>keine (ICM)</translation>
-    </message>
-    <message>
-        <source>Measuring…</source>
-        <translation>Wird gemessen…</translation>
-    </message>
-    <message>
-        <source>Not Ready</source>
-        <translation>Nicht bereit</translation>
-    </message>
-    <message>
-        <source>Solve RAM: measuring…</source>
-        <translation>Solve-RAM: wird gemessen…</translation>
-    </message>
-    <message>
-        <source>Delete folder</source>
-        <translation>Ordner löschen</translation>
-    </message>
-    <message>
-        <source>Whole numbers only: "%1" was not stored.</source>
-        <translation>Nur ganze Zahlen: „%1“ wurde nicht übernommen.</translation>
-    </message>
-    <message>
-        <source>Too many decimals: "%1" was not stored.</source>
-        <translation>Zu viele Nachkommastellen: „%1“ wurde nicht übernommen.</translation>
-    </message>
-    <message>
-        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
-        <translation>Zahl von %1 bis %2 eingeben: „%3“ wurde nicht übernommen.</translation>
-    </message>
-    <message>
-        <source>Empty: the value was kept.</source>
-        <translation>Leer: der Wert bleibt unverändert.</translation>
-    </message>
-    <message>
-        <source>Not a number: "%1" was not stored.</source>
-        <translation>Keine Zahl: „%1“ wurde nicht übernommen.</translation>
-    </message>
-    <message>
-        <source>The solver cannot read this range: %1</source>
-        <translation>Der Solver kann diese Range nicht lesen: %1</translation>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Dabei wird auch %n Range gelöscht. Dies kann nicht rückgängig gemacht werden.</numerusform>
+            <numerusform>Dabei werden auch %n Ranges gelöscht. Dies kann nicht rückgängig gemacht werden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,9 +1258,12 @@ Gesamt: %3
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 Hände</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n Hand</numerusform>
+            <numerusform>%n Hände</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1660,16 +1633,31 @@ Gesamt: %3
         <translation>Handverlauf</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 Hände</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Training beenden</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Spot trainieren</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n Hand</numerusform>
+            <numerusform>%n Hände</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfekt</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1834,14 @@ Gesamt: %3
         <source>Update</source>
         <translation>Update</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Kein Programm konnte es hier öffnen. Speicherort:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -2012,22 +2008,6 @@ Gesamt: %3
         <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Max., 1 Thread</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Max., %1 Threads</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 Thread</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 Threads</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Solve</translation>
     </message>
@@ -2132,14 +2112,6 @@ Gesamt: %3
         <translation>Verbleibend</translation>
     </message>
     <message>
-        <source>to target</source>
-        <translation>bis Ziel</translation>
-    </message>
-    <message>
-        <source>to limit</source>
-        <translation>bis Limit</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Tempo</translation>
     </message>
@@ -2162,6 +2134,75 @@ Gesamt: %3
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Noch keine Läufe — auf „Solve starten“ klicken, um hier einen Lauf aufzuzeichnen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Max., %n Thread</numerusform>
+            <numerusform>Max., %n Threads</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n Thread</numerusform>
+            <numerusform>%n Threads</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Start: Spielobjekt wird erstellt…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Start: Strukturen des Spielbaums werden erstellt…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Start: Solver wird gestartet…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Abschluss: Ergebnisse werden berechnet…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Abschluss: Ergebnisstand wird erstellt…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Iteration %1 | Exploitability≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2248,7 @@ Gesamt: %3
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Unter „Start“ ein neues Projekt anlegen (oder eines laden), um das Setup freizuschalten</translation>
     </message>
     <message>

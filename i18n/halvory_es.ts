@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n combo</numerusform>
+            <numerusform>%n combos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Datos de proyecto no válidos: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Proyecto cargado (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n nodo de estrategia</numerusform>
+            <numerusform>%n nodos de estrategia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n nodo de combos</numerusform>
+            <numerusform>%n nodos de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -286,16 +307,6 @@
     <message>
         <source>No controller</source>
         <translation>Sin controlador</translation>
-    </message>
-    <message>
-        <source>Some Values Not Loaded</source>
-        <translation>Algunos valores no se cargaron</translation>
-    </message>
-    <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
-%2</source>
-        <translation>%1 se abrió, pero estos valores están fuera de rango y no se cargaron:
-%2</translation>
     </message>
     <message>
         <source>Open Failed</source>
@@ -529,6 +540,10 @@ Duración media: %4</translation>
         <source>No solves yet</source>
         <translation>Aún no hay resoluciones</translation>
     </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Proyecto guardado en %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -557,10 +572,6 @@ Duración media: %4</translation>
 </context>
 <context>
     <name>ProjectPage</name>
-    <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Este perfil no se cargó: su valor %1 «%2» está fuera de rango.</translation>
-    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Introduce un nombre.</translation>
@@ -1138,10 +1149,6 @@ Duración media: %4</translation>
         <translation>Eliminar rango</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>También se eliminarán %1 rango(s). Esta acción no se puede deshacer.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Aún no hay rangos.</translation>
     </message>
@@ -1229,49 +1236,12 @@ Duración media: %4</translation>
         <source>% pot</source>
         <translation>% del bote</translation>
     </message>
-    <message>
-        <source>none (ICM)</source>
-        <translation>ninguno (ICM)</translation>
-    </message>
-    <message>
-        <source>Measuring…</source>
-        <translation>Midiendo…</translation>
-    </message>
-    <message>
-        <source>Not Ready</source>
-        <translation>No listo</translation>
-    </message>
-    <message>
-        <source>Solve RAM: measuring…</source>
-        <translation>RAM necesaria: midiendo…</translation>
-    </message>
-    <message>
-        <source>Delete folder</source>
-        <translation>Eliminar carpeta</translation>
-    </message>
-    <message>
-        <source>Whole numbers only: "%1" was not stored.</source>
-        <translation>Solo números enteros: «%1» no se guardó.</translation>
-    </message>
-    <message>
-        <source>Too many decimals: "%1" was not stored.</source>
-        <translation>Demasiados decimales: «%1» no se guardó.</translation>
-    </message>
-    <message>
-        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
-        <translation>Introduce un número de %1 a %2: «%3» no se guardó.</translation>
-    </message>
-    <message>
-        <source>Empty: the value was kept.</source>
-        <translation>Vacío: se mantuvo el valor.</translation>
-    </message>
-    <message>
-        <source>Not a number: "%1" was not stored.</source>
-        <translation>No es un número: «%1» no se guardó.</translation>
-    </message>
-    <message>
-        <source>The solver cannot read this range: %1</source>
-        <translation>El solver no puede leer este rango: %1</translation>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>También se eliminará %n rango. Esta acción no se puede deshacer.</numerusform>
+            <numerusform>También se eliminarán %n rangos. Esta acción no se puede deshacer.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,9 +1258,12 @@ Duración media: %4</translation>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>p. ej., AA, KK, AKs, QQ+ o 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 manos</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1660,16 +1633,31 @@ Duración media: %4</translation>
         <translation>Historial de manos</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 manos</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Detener práctica</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Practicar spot</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n manos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfecto</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1834,14 @@ Duración media: %4</translation>
         <source>Update</source>
         <translation>Actualizar</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Ningún programa pudo abrirlo aquí. Ubicación:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -2012,22 +2008,6 @@ Duración media: %4</translation>
         <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Máx., 1 hilo</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Máx., %1 hilos</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 hilo</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 hilos</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
@@ -2132,14 +2112,6 @@ Duración media: %4</translation>
         <translation>Restante</translation>
     </message>
     <message>
-        <source>to target</source>
-        <translation>hasta objetivo</translation>
-    </message>
-    <message>
-        <source>to limit</source>
-        <translation>hasta límite</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Velocidad</translation>
     </message>
@@ -2162,6 +2134,75 @@ Duración media: %4</translation>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Aún no hay ejecuciones — haz clic en Resolver para registrar una aquí.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Máx., %n hilo</numerusform>
+            <numerusform>Máx., %n hilos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n hilo</numerusform>
+            <numerusform>%n hilos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Inicio: creando el objeto de juego…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Inicio: creando las estructuras del árbol de juego…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Inicio: iniciando el solver…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizando: calculando los resultados…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizando: creando la instantánea de resultados…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Iteración %1 | explotabilidad≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En curso</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2248,7 @@ Duración media: %4</translation>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Empieza un proyecto nuevo (o carga uno) desde Inicio para habilitar Configuración</translation>
     </message>
     <message>

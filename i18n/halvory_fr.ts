@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n combo</numerusform>
+            <numerusform>%n combos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Données de projet invalides&#xa0;: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | itér. %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projet chargé (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n nœud de stratégie</numerusform>
+            <numerusform>%n nœuds de stratégie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n nœud de combos</numerusform>
+            <numerusform>%n nœuds de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -286,16 +307,6 @@
     <message>
         <source>No controller</source>
         <translation>Aucun contrôleur</translation>
-    </message>
-    <message>
-        <source>Some Values Not Loaded</source>
-        <translation>Certaines valeurs non chargées</translation>
-    </message>
-    <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
-%2</source>
-        <translation>%1 a été ouvert, mais ces valeurs sont hors limites et n'ont pas été chargées :
-%2</translation>
     </message>
     <message>
         <source>Open Failed</source>
@@ -529,6 +540,10 @@ Durée moy.&#xa0;: %4</translation>
         <source>No solves yet</source>
         <translation>Aucun calcul pour l’instant</translation>
     </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Projet enregistré dans %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -557,10 +572,6 @@ Durée moy.&#xa0;: %4</translation>
 </context>
 <context>
     <name>ProjectPage</name>
-    <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Ce profil n'a pas été chargé : sa valeur %1 « %2 » est hors limites.</translation>
-    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Veuillez saisir un nom.</translation>
@@ -1138,10 +1149,6 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Supprimer la range</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Cela supprimera aussi %1 range(s). Cette action est irréversible.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Aucune range pour l’instant.</translation>
     </message>
@@ -1229,49 +1236,12 @@ Durée moy.&#xa0;: %4</translation>
         <source>% pot</source>
         <translation>% du pot</translation>
     </message>
-    <message>
-        <source>none (ICM)</source>
-        <translation>aucun (ICM)</translation>
-    </message>
-    <message>
-        <source>Measuring…</source>
-        <translation>Mesure…</translation>
-    </message>
-    <message>
-        <source>Not Ready</source>
-        <translation>Pas prêt</translation>
-    </message>
-    <message>
-        <source>Solve RAM: measuring…</source>
-        <translation>RAM du calcul : mesure…</translation>
-    </message>
-    <message>
-        <source>Delete folder</source>
-        <translation>Supprimer le dossier</translation>
-    </message>
-    <message>
-        <source>Whole numbers only: "%1" was not stored.</source>
-        <translation>Nombres entiers uniquement : « %1 » n’a pas été enregistré.</translation>
-    </message>
-    <message>
-        <source>Too many decimals: "%1" was not stored.</source>
-        <translation>Trop de décimales : « %1 » n’a pas été enregistré.</translation>
-    </message>
-    <message>
-        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
-        <translation>Saisissez un nombre de %1 à %2 : « %3 » n’a pas été enregistré.</translation>
-    </message>
-    <message>
-        <source>Empty: the value was kept.</source>
-        <translation>Vide : la valeur a été conservée.</translation>
-    </message>
-    <message>
-        <source>Not a number: "%1" was not stored.</source>
-        <translation>Pas un nombre : « %1 » n’a pas été enregistré.</translation>
-    </message>
-    <message>
-        <source>The solver cannot read this range: %1</source>
-        <translation>Le solveur ne peut pas lire cette range : %1</translation>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Cela supprimera aussi %n range. Cette action est irréversible.</numerusform>
+            <numerusform>Cela supprimera aussi %n ranges. Cette action est irréversible.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,9 +1258,12 @@ Durée moy.&#xa0;: %4</translation>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>ex. AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mains</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n main</numerusform>
+            <numerusform>%n mains</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1660,16 +1633,31 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Historique des mains</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 mains</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Arrêter l’exercice</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Exercice sur le spot</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Préflop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n main</numerusform>
+            <numerusform>%n mains</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Parfait</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Tapis : %1</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1834,14 @@ Durée moy.&#xa0;: %4</translation>
         <source>Update</source>
         <translation>Mettre à jour</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Aucun programme n’a pu l’ouvrir ici. Emplacement :</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -2012,22 +2008,6 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Itérations %1 • Cible %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Max, 1 thread</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Max, %1 threads</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 thread</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 threads</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Calcul</translation>
     </message>
@@ -2132,14 +2112,6 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Restant</translation>
     </message>
     <message>
-        <source>to target</source>
-        <translation>vers la cible</translation>
-    </message>
-    <message>
-        <source>to limit</source>
-        <translation>vers la limite</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Vitesse</translation>
     </message>
@@ -2162,6 +2134,75 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Aucun calcul pour l’instant — cliquez sur Lancer le calcul pour en enregistrer un ici.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Max, %n thread</numerusform>
+            <numerusform>Max, %n threads</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n thread</numerusform>
+            <numerusform>%n threads</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Initialisation : création de l’objet de jeu…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Initialisation : création des structures de l’arbre de jeu…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Initialisation : démarrage du solveur…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalisation : calcul des résultats…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalisation : création de l’instantané des résultats…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Itération %1 | exploitabilité≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2248,7 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Réglages</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Créez un projet (ou chargez-en un) depuis l’Accueil pour activer l’onglet Configuration</translation>
     </message>
     <message>

@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n combo</numerusform>
+            <numerusform>%n combo</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Dati di progetto non validi: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Progetto caricato (%1 nodi di strategia, %2 nodi combo)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | sfrutt.≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Progetto caricato (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n nodo di strategia</numerusform>
+            <numerusform>%n nodi di strategia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n nodo combo</numerusform>
+            <numerusform>%n nodi combo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -286,16 +307,6 @@
     <message>
         <source>No controller</source>
         <translation>Nessun controller</translation>
-    </message>
-    <message>
-        <source>Some Values Not Loaded</source>
-        <translation>Alcuni valori non caricati</translation>
-    </message>
-    <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
-%2</source>
-        <translation>%1 è stato aperto, ma questi valori sono fuori intervallo e non sono stati caricati:
-%2</translation>
     </message>
     <message>
         <source>Open Failed</source>
@@ -529,6 +540,10 @@ Tempo medio: %4</translation>
         <source>No solves yet</source>
         <translation>Nessun calcolo</translation>
     </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Progetto salvato in %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -557,10 +572,6 @@ Tempo medio: %4</translation>
 </context>
 <context>
     <name>ProjectPage</name>
-    <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Questo profilo non è stato caricato: il valore %1 «%2» è fuori intervallo.</translation>
-    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Inserisci un nome.</translation>
@@ -1138,10 +1149,6 @@ Tempo medio: %4</translation>
         <translation>Elimina range</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Verranno eliminati anche %1 range. L&apos;operazione non può essere annullata.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Ancora nessun range.</translation>
     </message>
@@ -1229,49 +1236,12 @@ Tempo medio: %4</translation>
         <source>% pot</source>
         <translation>% del piatto</translation>
     </message>
-    <message>
-        <source>none (ICM)</source>
-        <translation>nessuno (ICM)</translation>
-    </message>
-    <message>
-        <source>Measuring…</source>
-        <translation>Misurazione…</translation>
-    </message>
-    <message>
-        <source>Not Ready</source>
-        <translation>Non pronto</translation>
-    </message>
-    <message>
-        <source>Solve RAM: measuring…</source>
-        <translation>RAM calcolo: misurazione…</translation>
-    </message>
-    <message>
-        <source>Delete folder</source>
-        <translation>Elimina cartella</translation>
-    </message>
-    <message>
-        <source>Whole numbers only: "%1" was not stored.</source>
-        <translation>Solo numeri interi: «%1» non è stato salvato.</translation>
-    </message>
-    <message>
-        <source>Too many decimals: "%1" was not stored.</source>
-        <translation>Troppi decimali: «%1» non è stato salvato.</translation>
-    </message>
-    <message>
-        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
-        <translation>Inserisci un numero da %1 a %2: «%3» non è stato salvato.</translation>
-    </message>
-    <message>
-        <source>Empty: the value was kept.</source>
-        <translation>Vuoto: il valore è stato mantenuto.</translation>
-    </message>
-    <message>
-        <source>Not a number: "%1" was not stored.</source>
-        <translation>Non è un numero: «%1» non è stato salvato.</translation>
-    </message>
-    <message>
-        <source>The solver cannot read this range: %1</source>
-        <translation>Il solver non riesce a leggere questo range: %1</translation>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Verrà eliminato anche %n range. L&apos;operazione non può essere annullata.</numerusform>
+            <numerusform>Verranno eliminati anche %n range. L&apos;operazione non può essere annullata.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,9 +1258,12 @@ Tempo medio: %4</translation>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mani</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n mani</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1660,16 +1633,31 @@ Tempo medio: %4</translation>
         <translation>Storico mani</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 mani</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Ferma esercizio</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Esercitati sullo spot</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mano</numerusform>
+            <numerusform>%n mani</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfetto</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1834,14 @@ Tempo medio: %4</translation>
         <source>Update</source>
         <translation>Aggiorna</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Nessun programma ha potuto aprirlo qui. Posizione:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -2012,22 +2008,6 @@ Tempo medio: %4</translation>
         <translation>Iterazioni %1 • Obiettivo %2% (≈ %3) • Thread %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Max, 1 thread</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Max, %1 thread</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 thread</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 thread</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Calcolo</translation>
     </message>
@@ -2132,14 +2112,6 @@ Tempo medio: %4</translation>
         <translation>Rimanente</translation>
     </message>
     <message>
-        <source>to target</source>
-        <translation>al target</translation>
-    </message>
-    <message>
-        <source>to limit</source>
-        <translation>al limite</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Velocità</translation>
     </message>
@@ -2162,6 +2134,75 @@ Tempo medio: %4</translation>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Ancora nessun calcolo — fai clic su Avvia calcolo per registrarne uno qui.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Max, %n thread</numerusform>
+            <numerusform>Max, %n thread</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n thread</numerusform>
+            <numerusform>%n thread</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Avvio: creazione dell’oggetto di gioco…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Avvio: creazione delle strutture dell’albero di gioco…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Avvio: avvio del solver…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizzazione: calcolo dei risultati…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizzazione: creazione dell’istantanea dei risultati…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Iterazione %1 | sfruttabilità≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>In corso</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2248,7 @@ Tempo medio: %4</translation>
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Avvia un nuovo progetto (o caricane uno) da Home per abilitare Setup</translation>
     </message>
     <message>

@@ -23,6 +23,14 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n komb.</numerusform>
+            <numerusform>%n komb.</numerusform>
+            <numerusform>%n komb.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +73,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Nieprawidłowe dane projektu: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +129,26 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iteracje %2 | expl.≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Wczytano projekt (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n węzeł strategii</numerusform>
+            <numerusform>%n węzły strategii</numerusform>
+            <numerusform>%n węzłów strategii</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n węzeł kombinacji</numerusform>
+            <numerusform>%n węzły kombinacji</numerusform>
+            <numerusform>%n węzłów kombinacji</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -286,16 +310,6 @@
     <message>
         <source>No controller</source>
         <translation>Brak kontrolera</translation>
-    </message>
-    <message>
-        <source>Some Values Not Loaded</source>
-        <translation>Nie wczytano niektórych wartości</translation>
-    </message>
-    <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
-%2</source>
-        <translation>Otwarto %1, ale te wartości są poza zakresem i nie zostały wczytane:
-%2</translation>
     </message>
     <message>
         <source>Open Failed</source>
@@ -529,6 +543,10 @@ Dziennie: %2
         <source>No solves yet</source>
         <translation>Brak obliczeń</translation>
     </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Zapisano projekt: %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -557,10 +575,6 @@ Dziennie: %2
 </context>
 <context>
     <name>ProjectPage</name>
-    <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Nie wczytano tego profilu: wartość %1 „%2” jest poza zakresem.</translation>
-    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Podaj nazwę.</translation>
@@ -1138,10 +1152,6 @@ Dziennie: %2
         <translation>Usuń zakres</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Spowoduje to także usunięcie zakresów (liczba: %1). Tej operacji nie można cofnąć.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Brak zakresów.</translation>
     </message>
@@ -1229,49 +1239,13 @@ Dziennie: %2
         <source>% pot</source>
         <translation>% puli</translation>
     </message>
-    <message>
-        <source>none (ICM)</source>
-        <translation>brak (ICM)</translation>
-    </message>
-    <message>
-        <source>Measuring…</source>
-        <translation>Pomiar…</translation>
-    </message>
-    <message>
-        <source>Not Ready</source>
-        <translation>Niegotowe</translation>
-    </message>
-    <message>
-        <source>Solve RAM: measuring…</source>
-        <translation>RAM obliczeń: pomiar…</translation>
-    </message>
-    <message>
-        <source>Delete folder</source>
-        <translation>Usuń folder</translation>
-    </message>
-    <message>
-        <source>Whole numbers only: "%1" was not stored.</source>
-        <translation>Tylko liczby całkowite: „%1” nie zostało zapisane.</translation>
-    </message>
-    <message>
-        <source>Too many decimals: "%1" was not stored.</source>
-        <translation>Za dużo miejsc po przecinku: „%1” nie zostało zapisane.</translation>
-    </message>
-    <message>
-        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
-        <translation>Wpisz liczbę od %1 do %2: „%3” nie zostało zapisane.</translation>
-    </message>
-    <message>
-        <source>Empty: the value was kept.</source>
-        <translation>Puste: zachowano poprzednią wartość.</translation>
-    </message>
-    <message>
-        <source>Not a number: "%1" was not stored.</source>
-        <translation>To nie jest liczba: „%1” nie zostało zapisane.</translation>
-    </message>
-    <message>
-        <source>The solver cannot read this range: %1</source>
-        <translation>Solver nie może odczytać tego zakresu: %1</translation>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Spowoduje to także usunięcie %n zakresu. Tej operacji nie można cofnąć.</numerusform>
+            <numerusform>Spowoduje to także usunięcie %n zakresów. Tej operacji nie można cofnąć.</numerusform>
+            <numerusform>Spowoduje to także usunięcie %n zakresów. Tej operacji nie można cofnąć.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,9 +1262,13 @@ Dziennie: %2
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>np. AA, KK, AKs, QQ+ lub 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>Ręce: %1</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n ręka</numerusform>
+            <numerusform>%n ręce</numerusform>
+            <numerusform>%n rąk</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1660,16 +1638,32 @@ Dziennie: %2
         <translation>Historia rozdań</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>Rozdania: %1</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Zakończ trening</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Trenuj spot</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n ręka</numerusform>
+            <numerusform>%n ręce</numerusform>
+            <numerusform>%n rąk</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Idealnie</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1840,14 @@ Dziennie: %2
         <source>Update</source>
         <translation>Aktualizuj</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Żaden program nie mógł tego tu otworzyć. Lokalizacja:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -2012,22 +2014,6 @@ Dziennie: %2
         <translation>Iteracje %1 • Cel %2% (≈ %3) • Wątki %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Maks., 1 wątek</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Maks., wątki: %1</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 wątek</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>Wątki: %1</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Solver</translation>
     </message>
@@ -2132,14 +2118,6 @@ Dziennie: %2
         <translation>Pozostało</translation>
     </message>
     <message>
-        <source>to target</source>
-        <translation>do celu</translation>
-    </message>
-    <message>
-        <source>to limit</source>
-        <translation>do limitu</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Szybkość</translation>
     </message>
@@ -2162,6 +2140,77 @@ Dziennie: %2
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Brak uruchomień — kliknij Uruchom solver, aby zapisać tu przebieg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Maks., %n wątek</numerusform>
+            <numerusform>Maks., %n wątki</numerusform>
+            <numerusform>Maks., %n wątków</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n wątek</numerusform>
+            <numerusform>%n wątki</numerusform>
+            <numerusform>%n wątków</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Start: tworzenie obiektu gry…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Start: tworzenie struktur drzewa gry…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Start: uruchamianie solvera…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizacja: obliczanie wyników…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizacja: tworzenie migawki wyników…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Zakończono</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Iteracja %1 | exploitowalność≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Błąd: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>W toku</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Ukończono</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Niepowodzenie</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2256,7 @@ Dziennie: %2
         <translation>Ustawienia</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Rozpocznij nowy projekt (lub wczytaj istniejący) na stronie Start, aby włączyć Projekt</translation>
     </message>
     <message>

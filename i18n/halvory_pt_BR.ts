@@ -23,6 +23,13 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n combo</numerusform>
+            <numerusform>%n combos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +72,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Dados de projeto inválidos: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +128,24 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projeto carregado (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n nó de estratégia</numerusform>
+            <numerusform>%n nós de estratégia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n nó de combos</numerusform>
+            <numerusform>%n nós de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -286,16 +307,6 @@
     <message>
         <source>No controller</source>
         <translation>Sem controlador</translation>
-    </message>
-    <message>
-        <source>Some Values Not Loaded</source>
-        <translation>Alguns valores não foram carregados</translation>
-    </message>
-    <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
-%2</source>
-        <translation>%1 foi aberto, mas estes valores estão fora do intervalo e não foram carregados:
-%2</translation>
     </message>
     <message>
         <source>Open Failed</source>
@@ -529,6 +540,10 @@ Duração média: %4</translation>
         <source>No solves yet</source>
         <translation>Nenhuma resolução ainda</translation>
     </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Projeto salvo em %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -557,10 +572,6 @@ Duração média: %4</translation>
 </context>
 <context>
     <name>ProjectPage</name>
-    <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Este perfil não foi carregado: o valor %1 &quot;%2&quot; está fora do intervalo.</translation>
-    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Informe um nome.</translation>
@@ -1138,10 +1149,6 @@ Duração média: %4</translation>
         <translation>Excluir range</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Isso também excluirá %1 range(s). Esta ação não pode ser desfeita.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Nenhum range ainda.</translation>
     </message>
@@ -1229,49 +1236,12 @@ Duração média: %4</translation>
         <source>% pot</source>
         <translation>% do pote</translation>
     </message>
-    <message>
-        <source>none (ICM)</source>
-        <translation>nenhum (ICM)</translation>
-    </message>
-    <message>
-        <source>Measuring…</source>
-        <translation>Medindo…</translation>
-    </message>
-    <message>
-        <source>Not Ready</source>
-        <translation>Não pronto</translation>
-    </message>
-    <message>
-        <source>Solve RAM: measuring…</source>
-        <translation>RAM necessária: medindo…</translation>
-    </message>
-    <message>
-        <source>Delete folder</source>
-        <translation>Excluir pasta</translation>
-    </message>
-    <message>
-        <source>Whole numbers only: "%1" was not stored.</source>
-        <translation>Apenas números inteiros: “%1” não foi salvo.</translation>
-    </message>
-    <message>
-        <source>Too many decimals: "%1" was not stored.</source>
-        <translation>Casas decimais demais: “%1” não foi salvo.</translation>
-    </message>
-    <message>
-        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
-        <translation>Digite um número de %1 a %2: “%3” não foi salvo.</translation>
-    </message>
-    <message>
-        <source>Empty: the value was kept.</source>
-        <translation>Vazio: o valor foi mantido.</translation>
-    </message>
-    <message>
-        <source>Not a number: "%1" was not stored.</source>
-        <translation>Não é um número: “%1” não foi salvo.</translation>
-    </message>
-    <message>
-        <source>The solver cannot read this range: %1</source>
-        <translation>O solver não consegue ler este range: %1</translation>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Isso também excluirá %n range. Esta ação não pode ser desfeita.</numerusform>
+            <numerusform>Isso também excluirá %n ranges. Esta ação não pode ser desfeita.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,9 +1258,12 @@ Duração média: %4</translation>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>ex.: AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>%1 mãos</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mão</numerusform>
+            <numerusform>%n mãos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1660,16 +1633,31 @@ Duração média: %4</translation>
         <translation>Histórico de mãos</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>%1 mãos</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Parar treino</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Treinar spot</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Pré-flop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n mão</numerusform>
+            <numerusform>%n mãos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfeito</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1834,14 @@ Duração média: %4</translation>
         <source>Update</source>
         <translation>Atualizar</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Nenhum programa conseguiu abri-lo aqui. Local:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -2012,22 +2008,6 @@ Duração média: %4</translation>
         <translation>Iterações %1 • Alvo %2% (≈ %3) • Threads %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Máx., 1 thread</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Máx., %1 threads</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 thread</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>%1 threads</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Resolver</translation>
     </message>
@@ -2132,14 +2112,6 @@ Duração média: %4</translation>
         <translation>Restante</translation>
     </message>
     <message>
-        <source>to target</source>
-        <translation>até a meta</translation>
-    </message>
-    <message>
-        <source>to limit</source>
-        <translation>até o limite</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Velocidade</translation>
     </message>
@@ -2162,6 +2134,75 @@ Duração média: %4</translation>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Nenhuma execução ainda — clique em Resolver para registrar uma aqui.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Máx., %n thread</numerusform>
+            <numerusform>Máx., %n threads</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n thread</numerusform>
+            <numerusform>%n threads</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Início: criando o objeto do jogo…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Início: criando as estruturas da árvore do jogo…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Início: iniciando o solver…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizando: calculando os resultados…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizando: criando o instantâneo dos resultados…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Iteração %1 | explorabilidade≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erro: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Em execução</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2248,7 @@ Duração média: %4</translation>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Inicie um novo projeto (ou carregue um) em Início para habilitar Configuração</translation>
     </message>
     <message>

@@ -23,6 +23,14 @@
         <source>%1 · %2 · %3 · %4 · %5</source>
         <translation>%1 · %2 · %3 · %4 · %5</translation>
     </message>
+    <message numerus="yes">
+        <source>%n combo(s)</source>
+        <translation>
+            <numerusform>%n комбо</numerusform>
+            <numerusform>%n комбо</numerusform>
+            <numerusform>%n комбо</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppController</name>
@@ -65,10 +73,6 @@
     <message>
         <source>Invalid project data: %1 %2</source>
         <translation>Некорректные данные проекта: %1 %2</translation>
-    </message>
-    <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
     </message>
     <message>
         <source>Failed to open file: %1</source>
@@ -125,6 +129,26 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Борд %1 | итер. %2 | эксп.≈%3 | EV(oop)=%4 EV(ip)=%5</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Проект загружен (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy node(s)</source>
+        <translation>
+            <numerusform>%n узел стратегии</numerusform>
+            <numerusform>%n узла стратегии</numerusform>
+            <numerusform>%n узлов стратегии</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo node(s)</source>
+        <translation>
+            <numerusform>%n узел комбо</numerusform>
+            <numerusform>%n узла комбо</numerusform>
+            <numerusform>%n узлов комбо</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -286,16 +310,6 @@
     <message>
         <source>No controller</source>
         <translation>Нет контроллера</translation>
-    </message>
-    <message>
-        <source>Some Values Not Loaded</source>
-        <translation>Некоторые значения не загружены</translation>
-    </message>
-    <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
-%2</source>
-        <translation>%1 открыт, но эти значения вне допустимого диапазона и не загружены:
-%2</translation>
     </message>
     <message>
         <source>Open Failed</source>
@@ -529,6 +543,10 @@ Avg runtime: %4</source>
         <source>No solves yet</source>
         <translation>Расчётов пока нет</translation>
     </message>
+    <message>
+        <source>Project saved to %1</source>
+        <translation>Проект сохранён: %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -557,10 +575,6 @@ Avg runtime: %4</source>
 </context>
 <context>
     <name>ProjectPage</name>
-    <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Этот профиль не загружен: значение %1 «%2» вне допустимого диапазона.</translation>
-    </message>
     <message>
         <source>Please enter a name.</source>
         <translation>Введите название.</translation>
@@ -1138,10 +1152,6 @@ Avg runtime: %4</source>
         <translation>Удаление диапазона</translation>
     </message>
     <message>
-        <source>This will also delete %1 range(s). This cannot be undone.</source>
-        <translation>Также будут удалены вложенные диапазоны (%1). Это действие нельзя отменить.</translation>
-    </message>
-    <message>
         <source>No ranges yet.</source>
         <translation>Диапазонов пока нет.</translation>
     </message>
@@ -1229,49 +1239,13 @@ Avg runtime: %4</source>
         <source>% pot</source>
         <translation>% банка</translation>
     </message>
-    <message>
-        <source>none (ICM)</source>
-        <translation>нет (ICM)</translation>
-    </message>
-    <message>
-        <source>Measuring…</source>
-        <translation>Измерение…</translation>
-    </message>
-    <message>
-        <source>Not Ready</source>
-        <translation>Не готово</translation>
-    </message>
-    <message>
-        <source>Solve RAM: measuring…</source>
-        <translation>ОЗУ для расчёта: измерение…</translation>
-    </message>
-    <message>
-        <source>Delete folder</source>
-        <translation>Удалить папку</translation>
-    </message>
-    <message>
-        <source>Whole numbers only: "%1" was not stored.</source>
-        <translation>Только целые числа: «%1» не сохранено.</translation>
-    </message>
-    <message>
-        <source>Too many decimals: "%1" was not stored.</source>
-        <translation>Слишком много знаков после запятой: «%1» не сохранено.</translation>
-    </message>
-    <message>
-        <source>Enter a number from %1 to %2: "%3" was not stored.</source>
-        <translation>Введите число от %1 до %2: «%3» не сохранено.</translation>
-    </message>
-    <message>
-        <source>Empty: the value was kept.</source>
-        <translation>Пусто: прежнее значение сохранено.</translation>
-    </message>
-    <message>
-        <source>Not a number: "%1" was not stored.</source>
-        <translation>Не число: «%1» не сохранено.</translation>
-    </message>
-    <message>
-        <source>The solver cannot read this range: %1</source>
-        <translation>Солвер не может прочитать этот диапазон: %1</translation>
+    <message numerus="yes">
+        <source>This will also delete %n range(s). This cannot be undone.</source>
+        <translation>
+            <numerusform>Также будет удалён %n вложенный диапазон. Это действие нельзя отменить.</numerusform>
+            <numerusform>Также будут удалены %n вложенных диапазона. Это действие нельзя отменить.</numerusform>
+            <numerusform>Также будут удалены %n вложенных диапазонов. Это действие нельзя отменить.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1288,9 +1262,13 @@ Avg runtime: %4</source>
         <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
         <translation>напр., AA, KK, AKs, QQ+ или 50%</translation>
     </message>
-    <message>
-        <source>%1 hands</source>
-        <translation>Рук: %1</translation>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n рука</numerusform>
+            <numerusform>%n руки</numerusform>
+            <numerusform>%n рук</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1660,16 +1638,32 @@ Avg runtime: %4</source>
         <translation>История раздач</translation>
     </message>
     <message>
-        <source>%1 hands</source>
-        <translation>Раздач: %1</translation>
-    </message>
-    <message>
         <source>Stop drill</source>
         <translation>Остановить тренировку</translation>
     </message>
     <message>
         <source>Drill spot</source>
         <translation>Тренировать спот</translation>
+    </message>
+    <message>
+        <source>Preflop</source>
+        <translation>Префлоп</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hand(s)</source>
+        <translation>
+            <numerusform>%n рука</numerusform>
+            <numerusform>%n руки</numerusform>
+            <numerusform>%n рук</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Идеально</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Стек: %1</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1840,14 @@ Avg runtime: %4</source>
         <source>Update</source>
         <translation>Обновить</translation>
     </message>
+    <message>
+        <source>No program could open it here. Its location:</source>
+        <translation>Здесь нет программы, которая откроет это. Расположение:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
 </context>
 <context>
     <name>ShellNavigation</name>
@@ -2012,22 +2014,6 @@ Avg runtime: %4</source>
         <translation>Итераций: %1 • Цель: %2% (≈ %3) • Потоков: %4</translation>
     </message>
     <message>
-        <source>Max, 1 thread</source>
-        <translation>Макс. (1 поток)</translation>
-    </message>
-    <message>
-        <source>Max, %1 threads</source>
-        <translation>Макс. (потоков: %1)</translation>
-    </message>
-    <message>
-        <source>1 thread</source>
-        <translation>1 поток</translation>
-    </message>
-    <message>
-        <source>%1 threads</source>
-        <translation>Потоков: %1</translation>
-    </message>
-    <message>
         <source>Solve</source>
         <translation>Расчёт</translation>
     </message>
@@ -2132,14 +2118,6 @@ Avg runtime: %4</source>
         <translation>Осталось</translation>
     </message>
     <message>
-        <source>to target</source>
-        <translation>до цели</translation>
-    </message>
-    <message>
-        <source>to limit</source>
-        <translation>до лимита</translation>
-    </message>
-    <message>
         <source>Speed</source>
         <translation>Скорость</translation>
     </message>
@@ -2162,6 +2140,77 @@ Avg runtime: %4</source>
     <message>
         <source>No runs yet — click Start Solve to record a run here.</source>
         <translation>Запусков пока нет — нажмите «Начать расчёт», и здесь появится запись.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Max, %n thread(s)</source>
+        <translation>
+            <numerusform>Макс., %n поток</numerusform>
+            <numerusform>Макс., %n потока</numerusform>
+            <numerusform>Макс., %n потоков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thread(s)</source>
+        <translation>
+            <numerusform>%n поток</numerusform>
+            <numerusform>%n потока</numerusform>
+            <numerusform>%n потоков</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgress</name>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Запуск: создание объекта игры…</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Запуск: построение структур дерева игры…</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Запуск: старт солвера…</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Завершение: расчёт результатов…</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Завершение: создание снимка результатов…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability≈%2</source>
+        <translation>Итерация %1 | эксплуатируемость≈%2</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Выполняется</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2256,7 @@ Avg runtime: %4</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <source>Start a new project (or load one) from Home to enable Project</source>
         <translation>Создайте новый проект (или загрузите готовый) на «Главной», чтобы открыть «Проект»</translation>
     </message>
     <message>

@@ -13,6 +13,15 @@ ApplicationWindow {
     visible: true
     color: "#080B12"
     title: qsTr("Pellaris")
+    // The controls, file dialogs among them, write numbers and sizes in the
+    // chosen language; the binding is made again at each switch.
+    // qmllint disable
+    locale: {
+        // Read to be told of a switch; Qt.locale() is then the new default.
+        var language = typeof languageManager !== "undefined" ? languageManager.currentLanguage : ""
+        return language !== undefined ? Qt.locale() : Qt.locale("en")
+    }
+    // qmllint enable
     flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowSystemMenuHint
            | Qt.WindowMinMaxButtonsHint | Qt.WindowCloseButtonHint
 

@@ -16,6 +16,17 @@ std::unique_ptr<QTranslator>& activeTranslator() {
   return translator;
 }
 
+// The English plural forms of texts with a count ("1 hand", "2 hands"),
+// installed once and kept beneath the chosen language's translator, which
+// is looked up first.
+void installEnglishPlurals() {
+  static std::unique_ptr<QTranslator> plurals;
+  if (plurals) return;
+  plurals = std::make_unique<QTranslator>();
+  if (plurals->load(QStringLiteral("halvory_en"), QStringLiteral(":/Pellaris/i18n")))
+    QCoreApplication::installTranslator(plurals.get());
+}
+
 const QString kLanguageKey = QStringLiteral("ui/language");
 const QString kSystem = QStringLiteral("system");
 
@@ -27,6 +38,7 @@ QLocale localeFor(const QString& code) {
 
 LanguageManager::LanguageManager(QQmlEngine* engine, QObject* parent)
     : QObject(parent), engine_(engine), currentLanguage_(kSystem) {
+  installEnglishPlurals();
   const QString stored = QSettings().value(kLanguageKey, kSystem).toString();
   applyLanguage(normalizeLanguageCode(stored), false);
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -133,6 +134,8 @@ UpdateManager::UpdateManager(QObject* parent)
 UpdateManager::UpdateManager(std::unique_ptr<UpdateLauncher> launcher, QObject* parent)
     : QObject(parent), launcher_(std::move(launcher)) {
   if (!launcher_) launcher_ = std::make_unique<DesktopUpdateLauncher>();
+  // An error on screen follows a change of language.
+  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
   initManifestState();
 }
 
@@ -253,7 +256,10 @@ void UpdateManager::applyManifest(const QVariantMap& manifest) {
   // an update that can only fail.
   updateAvailable_ = newer && isWebUrl(downloadUrl_);
   if (newer && !updateAvailable_ && !downloadUrl_.isEmpty()) {
-    lastError_ = tr("No downloadable update: the download URL is not an http or https address.");
+    lastErrorWords_ = [] {
+      return tr("No downloadable update: the download URL is not an http or https address.");
+    };
+    lastError_ = lastErrorWords_();
   }
   emit stateChanged();
 }
@@ -265,8 +271,27 @@ void UpdateManager::setBusy(bool busy) {
 }
 
 void UpdateManager::setLastError(const QString& text) {
+  lastErrorWords_ = nullptr;
   lastError_ = text;
   emit stateChanged();
+}
+
+void UpdateManager::setLastError(std::function<QString()> words) {
+  lastErrorWords_ = std::move(words);
+  lastError_ = lastErrorWords_();
+  emit stateChanged();
+}
+
+bool UpdateManager::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance() &&
+      lastErrorWords_) {
+    const QString text = lastErrorWords_();
+    if (text != lastError_) {
+      lastError_ = text;
+      emit stateChanged();
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void UpdateManager::checkNow() {
@@ -275,7 +300,7 @@ void UpdateManager::checkNow() {
   if (busy_ || downloadBusy_) return;
   const QString url = normalizeBaseUrl(manifestUrl_);
   if (url.isEmpty()) {
-    setLastError(tr("Update URL is not configured."));
+    setLastError([] { return tr("Update URL is not configured."); });
     return;
   }
   dropReply(checkReply_);
@@ -317,12 +342,13 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
       oversize.isValid() || !reply->isOpen() ? QByteArray() : reply->read(kMaxManifestBytes + 1);
 
   if (oversize.isValid() || body.size() > kMaxManifestBytes) {
-    setLastError(tr("Invalid update response (HTTP %1).").arg(status));
+    setLastError([status] { return tr("Invalid update response (HTTP %1).").arg(status); });
     reply->deleteLater();
     return;
   }
   if (reply->error() != QNetworkReply::NoError) {
-    setLastError(tr("Update check failed: %1").arg(reply->errorString()));
+    setLastError(
+        [reason = reply->errorString()] { return tr("Update check failed: %1").arg(reason); });
     reply->deleteLater();
     return;
   }
@@ -339,7 +365,7 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
     reply->deleteLater();
     return;
   }
-  setLastError(tr("Invalid update response (HTTP %1).").arg(status));
+  setLastError([status] { return tr("Invalid update response (HTTP %1).").arg(status); });
   reply->deleteLater();
 }
 
@@ -356,7 +382,7 @@ void UpdateManager::downloadNow() {
   if (downloadBusy_ || busy_) return;
   // Only web addresses: anything else would turn the download into a local file copy.
   if (!isWebUrl(downloadUrl_)) {
-    setLastError(tr("No download URL available."));
+    setLastError([] { return tr("No download URL available."); });
     return;
   }
   dropReply(downloadReply_);
@@ -375,7 +401,7 @@ void UpdateManager::downloadNow() {
     delete file;
     downloadBusy_ = false;
     downloadedFilePath_.clear();
-    setLastError(tr("Failed to create download file."));
+    setLastError([] { return tr("Failed to create download file."); });
     return;
   }
   downloadedFilePath_ = path;
@@ -437,11 +463,12 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file)
   if (reply->error() != QNetworkReply::NoError || reply->property(kOversizeProperty).isValid()) {
     // The file takes its reserved name with it.
     if (file) file->deleteLater();
-    const QString reason = reply->property(kOversizeProperty).isValid()
-                               ? tr("the file is larger than the limit of %1 MB")
-                                     .arg(downloadLimitBytes_ / (1024 * 1024))
-                               : reply->errorString();
-    setLastError(tr("Download failed: %1").arg(reason));
+    const bool oversize = reply->property(kOversizeProperty).isValid();
+    const qint64 limitMb = downloadLimitBytes_ / (1024 * 1024);
+    setLastError([oversize, limitMb, error = reply->errorString()] {
+      return tr("Download failed: %1")
+          .arg(oversize ? tr("the file is larger than the limit of %1 MB").arg(limitMb) : error);
+    });
     downloaded_ = false;
   } else {
     bool committed = false;
@@ -453,7 +480,8 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file)
     if (committed) {
       downloaded_ = true;
     } else {
-      setLastError(tr("Failed to finalize download file (HTTP %1).").arg(status));
+      setLastError(
+          [status] { return tr("Failed to finalize download file (HTTP %1).").arg(status); });
       downloaded_ = false;
     }
   }
@@ -464,11 +492,11 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file)
 void UpdateManager::installNow() {
   if (downloadBusy_ || busy_) return;
   if (!canInstall()) {
-    setLastError(tr("No downloaded update is ready to install."));
+    setLastError([] { return tr("No downloaded update is ready to install."); });
     return;
   }
   if (!QFileInfo::exists(downloadedFilePath_)) {
-    setLastError(tr("Downloaded installer file is missing."));
+    setLastError([] { return tr("Downloaded installer file is missing."); });
     return;
   }
 #ifdef Q_OS_WIN
@@ -484,13 +512,13 @@ void UpdateManager::installNow() {
   const QUrl folder = QUrl::fromLocalFile(QFileInfo(downloadedFilePath_).absolutePath());
   if (launcher_->openUrl(folder)) return;
 #endif
-  setLastError(tr("Failed to launch installer."));
+  setLastError([] { return tr("Failed to launch installer."); });
 }
 
 void UpdateManager::updateNow() {
   if (downloadBusy_ || busy_) return;
   if (!updateAvailable_) {
-    setLastError(tr("No update is available."));
+    setLastError([] { return tr("No update is available."); });
     return;
   }
   if (canInstall()) {
@@ -520,7 +548,7 @@ void UpdateManager::pollInstallAfterDownload() {
 
 void UpdateManager::openDownloadUrl() {
   if (!isWebUrl(downloadUrl_)) {
-    setLastError(tr("No download URL available."));
+    setLastError([] { return tr("No download URL available."); });
     return;
   }
   launcher_->openUrl(downloadUrl_);
@@ -532,6 +560,7 @@ void UpdateManager::clearState() {
   downloadUrl_.clear();
   releaseNotes_.clear();
   lastError_.clear();
+  lastErrorWords_ = nullptr;
   lastCheckedAt_ = QDateTime();
   lastSuccessAt_ = QDateTime();
   resetDownloadState();

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QVariantMap>
 #include <QVersionNumber>
+#include <functional>
 #include <memory>
 
 class DownloadFile;
@@ -133,6 +134,9 @@ class UpdateManager : public QObject {
   void onDownloadFinished(QNetworkReply* reply, DownloadFile* file);
   void resetDownloadState();
   void setLastError(const QString& text);
+  // An error in words made again in each new language.
+  void setLastError(std::function<QString()> words);
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void pollInstallAfterDownload();
   void abortIfRunning(const QPointer<QNetworkReply>& reply);
   void setBusy(bool busy);
@@ -141,6 +145,7 @@ class UpdateManager : public QObject {
   QString manifestUrl_;
   bool busy_ = false;
   QString lastError_;
+  std::function<QString()> lastErrorWords_;
   QDateTime lastCheckedAt_;
   QDateTime lastSuccessAt_;
   bool updateAvailable_ = false;

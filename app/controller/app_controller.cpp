@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEvent>
 #include <QThread>
 
 namespace {
@@ -72,7 +73,10 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
   progressPacer.setSingleShot(true);
   connect(&progressPacer, &QTimer::timeout, this, &AppController::deliverPendingProgress);
 
-  setStatusText(tr("Ready"));
+  setStatus([] { return tr("Ready"); });
+  // The status words follow a change of language (the application tells
+  // itself of every installed or removed translator).
+  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
 AppController::~AppController() {
@@ -107,7 +111,28 @@ QString AppController::getEffectiveAvailableMemoryText() const {
   return formatGigabytes(getEffectiveAvailableMemoryBytes());
 }
 
+void AppController::setStatus(std::function<QString()> words) {
+  statusWords = std::move(words);
+  const QString text = statusWords();
+  if (statusText == text) return;
+  statusText = text;
+  emit statusTextChanged();
+}
+
+bool AppController::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance() &&
+      statusWords) {
+    const QString text = statusWords();
+    if (statusText != text) {
+      statusText = text;
+      emit statusTextChanged();
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
 void AppController::setStatusText(const QString& text) {
+  statusWords = nullptr;
   if (statusText == text) return;
   statusText = text;
   emit statusTextChanged();

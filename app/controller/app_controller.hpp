@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -163,8 +164,10 @@ class AppController : public QObject {
   Q_INVOKABLE QVariantList playVsSolutionEvHistory() const;
   Q_INVOKABLE QVariantMap playVsSolutionStats() const;
   Q_INVOKABLE void clearPlayVsSolutionStats();
-  Q_INVOKABLE void openLicensesFolder() const;
-  Q_INVOKABLE void openThirdPartyNotices() const;
+  // Each opens its file with the desktop; without a program for it, the
+  // path is returned so that the page can show it.
+  Q_INVOKABLE QString openLicensesFolder() const;
+  Q_INVOKABLE QString openThirdPartyNotices() const;
   Q_INVOKABLE QString readTextResource(QString path) const;
   Q_INVOKABLE bool saveProject(QUrl fileUrl, QVariantMap projectState) const;
   Q_INVOKABLE QVariantMap loadProject(QUrl fileUrl);
@@ -246,7 +249,11 @@ class AppController : public QObject {
     int processorCount = 1;
   };
 
+  // A status the solve thread wrote: shown as it came.
   void setStatusText(const QString& text);
+  // A status of the controller's own, written again in each new language.
+  void setStatus(std::function<QString()> words);
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void refreshAvailableMemory();
   void clearNodeCaches();
   void setRunning(bool value);
@@ -299,6 +306,7 @@ class AppController : public QObject {
   bool running = false;
   double progress = 0.0;
   QString statusText;
+  std::function<QString()> statusWords;
   QString resultsSummary;
   double resultStartingPot = 0.0;
   std::int32_t resultIterations = 0;

@@ -398,9 +398,13 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
     progress = 0.0;
     emit progressChanged();
   }
-  setStatusText(tr("Loaded project (%1 strategy nodes, %2 combo nodes)")
-                    .arg(handStrategyCache.size())
-                    .arg(handCombosCache.size()));
+  const int strategyNodes = static_cast<int>(handStrategyCache.size());
+  const int comboNodes = static_cast<int>(handCombosCache.size());
+  setStatus([strategyNodes, comboNodes] {
+    return tr("Loaded project (%1, %2)")
+        .arg(tr("%n strategy node(s)", nullptr, strategyNodes),
+             tr("%n combo node(s)", nullptr, comboNodes));
+  });
   emit resultsChanged();
   if (reclaimableChanged) {
     emit systemMemoryChanged();
@@ -505,16 +509,23 @@ QString AppController::readTextResource(QString path) const {
   return QString::fromUtf8(file.readAll());
 }
 
-void AppController::openLicensesFolder() const {
-  const QString folder =
-      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("licenses"));
-  QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+namespace {
+
+// Empty when a program opened the file; else its path, for the user to open.
+QString openBesideProgram(const QString& relativePath) {
+  const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(relativePath);
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? QString()
+                                                              : QDir::toNativeSeparators(path);
 }
 
-void AppController::openThirdPartyNotices() const {
-  const QString notices = QDir(QCoreApplication::applicationDirPath())
-                              .filePath(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"));
-  QDesktopServices::openUrl(QUrl::fromLocalFile(notices));
+}  // namespace
+
+QString AppController::openLicensesFolder() const {
+  return openBesideProgram(QStringLiteral("licenses"));
+}
+
+QString AppController::openThirdPartyNotices() const {
+  return openBesideProgram(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"));
 }
 
 // ---- Play vs. Solution statistics ----------------------------------------------

@@ -88,7 +88,7 @@ QString AppController::startProblem(const QVariantMap& cfg, const SolveConfig& c
 
 void AppController::startSolveWithConfig(QVariantMap cfg) {
   if (running) return;
-  setStatusText(tr("Starting..."));
+  setStatus([] { return tr("Starting..."); });
 
   const auto number = [&cfg](const char* key, double fallback) {
     return cfg.contains(QLatin1String(key)) ? cfg.value(QLatin1String(key)).toDouble() : fallback;
@@ -129,7 +129,7 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
   // Refused before the previous result is released, so nothing is lost.
   const QString problem = startProblem(cfg, config);
   if (!problem.isEmpty()) {
-    setStatusText(problem);
+    setStatus([cfg, config] { return startProblem(cfg, config); });
     return;
   }
 
@@ -139,7 +139,7 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
   const std::uint64_t available =
       systemAvailableMemoryBytes > 0 ? systemAvailableMemoryBytes + released : 0;
   if (solveRequiredMemoryBytes > 0 && available > 0 && available <= solveRequiredMemoryBytes) {
-    setStatusText(tr("Not enough RAM to solve (after clearing previous results)"));
+    setStatus([] { return tr("Not enough RAM to solve (after clearing previous results)"); });
     return;
   }
 
@@ -171,7 +171,7 @@ void AppController::launchSolve(const SolveConfig& config, std::uint64_t generat
   session.cancel();
   pendingStart = config;
   pendingStartGeneration = generation;
-  setStatusText(tr("Waiting for the previous solve to stop..."));
+  setStatus([] { return tr("Waiting for the previous solve to stop..."); });
 }
 
 void AppController::releaseTreeRows() {
@@ -216,7 +216,7 @@ std::uint64_t AppController::releaseResultsForStart() {
 void AppController::reSolveWithNodeLocks() {
   if (running) return;
   if (lastUiCfg.isEmpty()) {
-    setStatusText(tr("No previous solve config (solve once first)"));
+    setStatus([] { return tr("No previous solve config (solve once first)"); });
     return;
   }
   QVariantMap cfg = lastUiCfg;
@@ -229,11 +229,11 @@ void AppController::cancelSolve() {
   if (pendingStart.has_value()) {
     // Only a waiting request to drop: no solve of ours will report.
     pendingStart.reset();
-    setStatusText(tr("Cancelled"));
+    setStatus([] { return tr("Cancelled"); });
     setRunning(false);
     return;
   }
-  setStatusText(tr("Cancelling..."));
+  setStatus([] { return tr("Cancelling..."); });
 }
 
 void AppController::clearResults() {
@@ -251,7 +251,7 @@ void AppController::clearResults() {
     progress = 0.0;
     emit progressChanged();
   }
-  setStatusText(tr("Ready"));
+  setStatus([] { return tr("Ready"); });
   setRunning(false);
   systemInfo->releaseFreedMemory();
   emit resultsChanged();

@@ -71,7 +71,7 @@ Item {
     function _labelText(entry) {
         var dash = qsTr("—")
         var combos = entry && Bar.isFiniteNumber(entry.combos)
-            ? qsTr("%1 combos").arg(Bar.combosText(entry.combos)) : dash
+            ? Bar.combosWords(entry.combos) : dash
         var equity = entry && Bar.isFiniteNumber(entry.equity)
             ? qsTr("%1% equity").arg(NumberText.fixed(entry.equity * 100, 1)) : dash
         var ev = entry && Bar.isFiniteNumber(entry.ev) ? qsTr("%1 EV").arg(NumberText.fixed(entry.ev, 2)) : dash

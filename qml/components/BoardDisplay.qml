@@ -74,7 +74,7 @@ Item {
             objectName: "streetLabel"
             anchors.horizontalCenter: parent.horizontalCenter
             visible: board._streetLabelVisible
-            text: board.streetLabel
+            text: BoardText.streetWord(board.streetLabel)
             textFormat: Text.PlainText
             font.pixelSize: 11
             font.weight: Font.DemiBold

@@ -15,9 +15,6 @@ ColumnLayout {
     spacing: 10
 
     // Plural forms come from the translation; English has two.
-    function _handCountText(n) {
-        return n === 1 ? qsTranslate("ResultsPage", "%n hand", "", n) : qsTranslate("ResultsPage", "%n hands", "", n)
-    }
 
     Rectangle {
         Layout.fillWidth: true
@@ -43,7 +40,7 @@ ColumnLayout {
                 }
                 Text {
                     objectName: "handLogCount"
-                    text: log.page.playHandLog.count > 0 ? log._handCountText(log.page.playHandLog.count) : ""
+                    text: log.page.playHandLog.count > 0 ? qsTranslate("ResultsPage", "%n hand(s)", "", log.page.playHandLog.count) : ""
                     font.pixelSize: 11
                     color: log._theme ? log._theme.textMuted : "#8B949E"
                 }
@@ -180,7 +177,7 @@ ColumnLayout {
                 objectName: "handLogFooter"
                 width: parent.width
                 horizontalAlignment: Text.AlignRight
-                text: row.mistake ? "EV -" + row.evLoss.toFixed(3) : "Perfect"
+                text: row.mistake ? "EV -" + row.evLoss.toFixed(3) : qsTranslate("ResultsPage", "Perfect")
                 font.pixelSize: 11
                 font.weight: Font.DemiBold
                 color: row.mistake ? (log._theme ? log._theme.text : "#F0F6FC")

@@ -48,8 +48,8 @@ Rectangle {
         var stack = Number(_meta.effectiveStack)
         var invested = Number(seat === "OOP" ? _meta.investedOop : _meta.investedIp)
         if (_meta.effectiveStack === undefined || !isFinite(stack) || !isFinite(invested))
-            return "Stack: \u2014"
-        return "Stack: " + Math.max(0, stack - invested).toFixed(2)
+            return qsTranslate("ResultsPage", "Stack: %1").arg("\u2014")
+        return qsTranslate("ResultsPage", "Stack: %1").arg(Math.max(0, stack - invested).toFixed(2))
     }
 
     // A rounded label on the felt.
@@ -233,7 +233,7 @@ Rectangle {
                             anchors.bottom: board.top
                             anchors.bottomMargin: 2
                             opacity: 0.92
-                            text: "Pot: " + view._amount(view._meta.pot)
+                            text: qsTranslate("TreeNode", "Pot: %1").arg(view._amount(view._meta.pot))
                         }
 
                         BoardDisplay {

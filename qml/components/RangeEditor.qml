@@ -164,7 +164,7 @@ Item {
                 Text {
                     objectName: "handCount"
                     anchors.centerIn: parent
-                    text: qsTr("%1 hands").arg(RangeText.countInRange(editor.weights))
+                    text: qsTr("%n hand(s)", "", RangeText.countInRange(editor.weights))
                     font.pixelSize: 11
                     color: editor.theme ? editor.theme.textMuted : "#8B949E"
                 }

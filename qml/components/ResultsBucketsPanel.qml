@@ -78,7 +78,7 @@ Card {
                             Text {
                                 id: bucketName
                                 Layout.fillWidth: true
-                                text: row.modelData.displayName ? row.modelData.displayName : row.modelData.name
+                                text: qsTranslate("HandBuckets", String(row.modelData.name))
                                 textFormat: Text.PlainText
                                 elide: Text.ElideRight
                                 font.pixelSize: 12

@@ -37,6 +37,15 @@ Card {
                 Layout.minimumWidth: 120
                 Layout.preferredWidth: panel.page.scaled(260, 180)
                 placeholderText: qsTranslate("ResultsPage", "Search (JJ, 56s, JcJd, ...)")
+                // The hint, whole, where the field is too narrow for it.
+                hoverEnabled: true
+                TextMetrics { id: searchHint; font: searchField.font; text: searchField.placeholderText }
+                PlainToolTip {
+                    theme: panel._theme
+                    delay: 400
+                    visible: searchField.hovered && searchField.text === "" && searchHint.advanceWidth > searchField.width - searchField.leftPadding - searchField.rightPadding
+                    text: searchField.placeholderText
+                }
                 text: panel.page.handSearchText
                 onTextEdited: panel.page.handSearchText = text
                 color: panel._theme ? panel._theme.text : "#F0F6FC"

@@ -1,5 +1,6 @@
 import QtQuick
 import "navigationRules.js" as NavRules
+import "solveProgress.js" as SolveProgress
 
 // Which page the shell shows. Tabs and shortcuts go through one rule set
 // (requestPage); the pages' own requests move directly (showPage), since a
@@ -19,7 +20,7 @@ Item {
     readonly property var pageTitles: [qsTr("Home"), qsTr("Setup"), qsTr("Solve"), qsTr("Results"), qsTr("Settings")]
     readonly property string pageTitle: shell.navIndex >= 0 && shell.navIndex < pageTitles.length
                                         ? pageTitles[shell.navIndex] : qsTr("Pellaris")
-    readonly property string pageSubtitle: lockedOnSolve && controller.statusText ? String(controller.statusText) : ""
+    readonly property string pageSubtitle: lockedOnSolve && controller.statusText ? SolveProgress.shownStatus(controller.statusText) : ""
 
     function pageAllowed(index) {
         return NavRules.pageAllowed(index, {

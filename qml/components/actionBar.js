@@ -74,6 +74,13 @@ function isFiniteNumber(v) {
     return typeof v === "number" && isFinite(v)
 }
 
+// "1 combo", "3 combos"; a share of a combo keeps its decimal.
+function combosWords(c) {
+    var whole = Math.abs(c - Math.round(c)) <= 1e-6
+    return whole ? qsTranslate("ActionBar", "%n combo(s)", "", Math.round(c))
+                 : qsTranslate("ActionBar", "%1 combos").arg(combosText(c))
+}
+
 function combosText(c) {
     return Math.abs(c - Math.round(c)) <= 1e-6 ? String(Math.round(c)) : NumberText.fixed(c, 1)
 }

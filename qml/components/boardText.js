@@ -23,8 +23,8 @@ function parseBoard(text) {
     return cards
 }
 
-// Street of a parsed board, by the number of real cards in it. Not
-// translated: these words are the street names as players write them.
+// Street of a parsed board, by the number of real cards in it, in English
+// (the name the rules read); streetWord gives the word that is shown.
 function streetLabel(cards) {
     var count = 0
     for (var i = 0; i < cards.length; ++i)
@@ -37,6 +37,17 @@ function streetLabel(cards) {
     if (count === 3)
         return "Flop"
     return "Preflop"
+}
+
+// A street ("flop", "Turn", ...) in the words of the current language.
+function streetWord(street) {
+    switch (String(street).toLowerCase()) {
+    case "preflop": return qsTranslate("ResultsPage", "Preflop")
+    case "flop": return qsTranslate("ResultsPage", "Flop")
+    case "turn": return qsTranslate("ResultsPage", "Turn")
+    case "river": return qsTranslate("ResultsPage", "River")
+    default: return String(street)
+    }
 }
 
 function suitSymbol(suit) {

@@ -85,3 +85,47 @@ function ringValue(running, iteration, capacity, hasResults) {
 function percentText(value) {
     return Math.round(Number((value * 100).toPrecision(12))) + "%"
 }
+
+// The words the solve thread writes. The pages read the English text; these
+// give what they show in the current language.
+var STAGE_TEXTS = [
+    QT_TRANSLATE_NOOP("SolveProgress", "Init: building game object..."),
+    QT_TRANSLATE_NOOP("SolveProgress", "Init: building game tree structures..."),
+    QT_TRANSLATE_NOOP("SolveProgress", "Init: starting solver..."),
+    QT_TRANSLATE_NOOP("SolveProgress", "Finalizing: computing results..."),
+    QT_TRANSLATE_NOOP("SolveProgress", "Finalizing: building result snapshot..."),
+    QT_TRANSLATE_NOOP("SolveProgress", "Done"),
+    QT_TRANSLATE_NOOP("SolveProgress", "Cancelled"),
+    QT_TRANSLATE_NOOP("SolveProgress", "Unknown error")
+]
+
+// A status text as shown: the solve thread's stage texts, iteration lines
+// and errors in the current language; the controller's own texts (already
+// in the current language) as they are.
+function shownStatus(text) {
+    var t = text === undefined || text === null ? "" : String(text)
+    if (STAGE_TEXTS.indexOf(t) >= 0)
+        return qsTranslate("SolveProgress", t)
+    var iteration = /^Iter\s+(\d+)\s*\|\s*exploitability\u2248(\S+)$/.exec(t)
+    if (iteration)
+        return qsTranslate("SolveProgress", "Iteration %1 | exploitability≈%2").arg(iteration[1]).arg(iteration[2])
+    if (t.indexOf("Error: ") === 0) {
+        var reason = t.substring(7)
+        return qsTranslate("SolveProgress", "Error: %1")
+                .arg(STAGE_TEXTS.indexOf(reason) >= 0 ? qsTranslate("SolveProgress", reason) : reason)
+    }
+    return t
+}
+
+// A run's end state ("Running", "Completed", "Cancelled", "Failed") as shown.
+var RUN_STATES = [
+    QT_TRANSLATE_NOOP("SolveProgress", "Running"),
+    QT_TRANSLATE_NOOP("SolveProgress", "Completed"),
+    QT_TRANSLATE_NOOP("SolveProgress", "Cancelled"),
+    QT_TRANSLATE_NOOP("SolveProgress", "Failed")
+]
+
+function runStateWord(state) {
+    var s = String(state)
+    return RUN_STATES.indexOf(s) >= 0 ? qsTranslate("SolveProgress", s) : s
+}

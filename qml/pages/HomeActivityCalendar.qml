@@ -142,8 +142,12 @@ Components.Card {
                 theme: card.theme
                 delay: 150
                 visible: card.hoveredCell >= 0
-                x: grid.x + Math.floor(card.hoveredCell / 7) * area.cellSide + area.cellSide
-                y: grid.y + (card.hoveredCell % 7) * area.cellSide + area.cellSide
+                // Beside its cell: right of it while it fits in the card,
+                // else left of it.
+                readonly property real _cellX: grid.x + Math.floor(Math.max(0, card.hoveredCell) / 7) * area.cellSide
+                x: _cellX + area.cellSide + 4 + width <= area.width ? _cellX + area.cellSide + 4
+                                                                      : Math.max(0, _cellX - width - 4)
+                y: grid.y + (Math.max(0, card.hoveredCell) % 7) * area.cellSide
                 text: card.tooltipText(card.hoveredCell)
             }
         }

@@ -120,6 +120,9 @@ Item {
             _showError(qsTr("Save Failed"),
                        qsTr("The project could not be saved to %1. Check that the folder exists and that it may be written to.")
                        .arg(_fileNameOf(target)))
+        } else {
+            savedNote.fileUrl = String(target)
+            savedNote.open()
         }
         return ok
     }
@@ -169,6 +172,18 @@ Item {
         fileMode: FileDialog.OpenFile
         nameFilters: page._projectFilters
         onAccepted: page.openProjectFrom(selectedFile)
+    }
+
+    // A short note that the save worked; it asks for nothing and goes away.
+    Components.PlainToolTip {
+        id: savedNote
+        objectName: "projectSavedNote"
+        property string fileUrl: ""
+        theme: page.theme
+        timeout: 3000
+        x: Math.round((page.width - width) / 2)
+        y: page.height - height - 24
+        text: qsTr("Project saved to %1").arg(page._fileNameOf(fileUrl))
     }
 
     Components.MessageBox {

@@ -284,7 +284,7 @@ Item {
                     objectName: "deleteRangeNote"
                     Layout.fillWidth: true
                     text: dialogs.page._deleteRangeKind === "folder" && dialogs.page._deleteFolderChildCount > 0
-                          ? qsTranslate("ProjectPage", "This will also delete %1 range(s). This cannot be undone.").arg(dialogs.page._deleteFolderChildCount)
+                          ? qsTranslate("ProjectPage", "This will also delete %n range(s). This cannot be undone.", "", dialogs.page._deleteFolderChildCount)
                           : qsTranslate("ProjectPage", "This cannot be undone.")
                     font.pixelSize: 11
                     wrapMode: Text.Wrap

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import "../components" as Components
 
 // The set-up page's input look: surface fill, a 2 px focus border, and a
 // dimmed look while disabled.
@@ -24,6 +25,34 @@ TextField {
     topPadding: 6
     bottomPadding: 6
     selectByMouse: true
+    hoverEnabled: true
+
+    // A hint too long for a narrow field, shown whole in a tool tip made
+    // only while the field is hovered.
+    readonly property string wholeHint: text === "" && hintMetrics.advanceWidth > width - leftPadding - rightPadding
+                                        ? placeholderText : ""
+
+    TextMetrics {
+        id: hintMetrics
+        font: field.font
+        text: field.placeholderText
+    }
+
+    Component {
+        id: hintTip
+        Components.PlainToolTip { delay: 400 }
+    }
+
+    Loader {
+        active: field.hovered && field.wholeHint !== ""
+        sourceComponent: hintTip
+        onLoaded: {
+            item.parent = field
+            item.theme = field.theme
+            item.text = field.wholeHint
+            item.visible = true
+        }
+    }
 
     background: Rectangle {
         implicitHeight: 30

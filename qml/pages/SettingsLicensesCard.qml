@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Controls.Basic
 import "../components" as Components
 
 // The runtime framework's licence and the way to the licence texts.
@@ -10,6 +11,12 @@ Components.Card {
     theme: page.theme
 
     readonly property color _info: theme ? theme.info : "#58A6FF"
+    // The path of a file no program could open, shown for the user to copy.
+    property string unopenedPath: ""
+
+    function _open(missed) {
+        unopenedPath = missed ? String(missed) : ""
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -81,14 +88,61 @@ Components.Card {
                 theme: card.theme
                 text: qsTranslate("SettingsPage", "Open licenses folder")
                 iconName: "folder-open"
-                onClicked: if (card.page.controller) card.page.controller.openLicensesFolder()
+                onClicked: if (card.page.controller) card._open(card.page.controller.openLicensesFolder())
             }
             Components.SecondaryButton {
                 objectName: "openNoticesButton"
                 theme: card.theme
                 text: qsTranslate("SettingsPage", "Open notices")
                 iconName: "file-text"
-                onClicked: if (card.page.controller) card.page.controller.openThirdPartyNotices()
+                onClicked: if (card.page.controller) card._open(card.page.controller.openThirdPartyNotices())
+            }
+        }
+
+        Text {
+            objectName: "unopenedPathNote"
+            Layout.fillWidth: true
+            visible: card.unopenedPath !== ""
+            text: qsTranslate("SettingsPage", "No program could open it here. Its location:")
+            textFormat: Text.PlainText
+            font.pixelSize: 12
+            color: card.theme ? card.theme.textMuted : "#8B949E"
+            wrapMode: Text.Wrap
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            visible: card.unopenedPath !== ""
+            spacing: 8
+
+            TextField {
+                id: pathField
+                objectName: "unopenedPathField"
+                Layout.fillWidth: true
+                readOnly: true
+                selectByMouse: true
+                text: card.unopenedPath
+                font.pixelSize: 12
+                font.family: card.theme ? card.theme.fontMono : "monospace"
+                color: card.theme ? card.theme.text : "#F0F6FC"
+                background: Rectangle {
+                    radius: 6
+                    color: card.theme ? card.theme.surface2 : "#21262D"
+                    border.width: 1
+                    border.color: card.theme ? card.theme.strokeLight : "#30363D"
+                }
+            }
+
+            Components.SecondaryButton {
+                objectName: "copyPathButton"
+                theme: card.theme
+                text: qsTranslate("SettingsPage", "Copy")
+                iconName: "clipboard"
+                onClicked: {
+                    pathField.selectAll()
+                    pathField.copy()
+                    pathField.deselect()
+                }
             }
         }
     }

@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Layouts
 import "../components"
 import "solveProgress.js" as Progress
+import "../components/boardText.js" as BoardText
 
 // The solve page's left card: what will be solved (board, stakes, target,
 // rake, bet sizes, options) and the start, cancel and results buttons.
@@ -20,7 +21,7 @@ Card {
     }
 
     readonly property var _rows: [
-        { label: qsTranslate("SolvePage", "Street"), value: String(solvePage.startingStreet).toUpperCase() },
+        { label: qsTranslate("SolvePage", "Street"), value: BoardText.streetWord(solvePage.startingStreet).toLocaleUpperCase() },
         { label: qsTranslate("SolvePage", "Pot / Stack"), value: "%1 / %2".arg(Progress.shortText(solvePage.startingPot))
                                                        .arg(Progress.shortText(solvePage.effectiveStack)) },
         { label: qsTranslate("SolvePage", "Target"), value: "%1% (= %2)".arg(Progress.shortText(solvePage.targetExploitability))

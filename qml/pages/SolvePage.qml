@@ -127,7 +127,7 @@ Item {
         if (!_running) {
             if (_statusText.trim() === "Done")
                 return qsTr("Done")
-            return _statusText === "" ? qsTr("Ready to solve") : _statusText
+            return _statusText === "" ? qsTr("Ready to solve") : Progress.shownStatus(_statusText)
         }
         if (isStarting)
             return qsTr("Starting solver…")
@@ -136,7 +136,7 @@ Item {
         if (currentIteration > 0)
             return qsTr("Iteration %1 | exploitability=%2")
                     .arg(currentIteration).arg(Progress.exploitabilityText(currentIteration, currentExploitabilityValue))
-        return _statusText
+        return Progress.shownStatus(_statusText)
     }
 
     readonly property string stateBadge: !_running ? qsTr("Ready") : isFinalizing ? qsTr("Finalizing") : qsTr("Running")
@@ -209,19 +209,20 @@ Item {
         return cfg
     }
 
-    function _runSummary(threads) {
+    // A run row keeps its facts; its words are made when it is shown.
+    function _runSummary(run) {
         return qsTr("Iterations %1 • Target %2% (≈ %3) • Threads %4")
-                .arg(Number(maxIterations).toLocaleString(Qt.locale(), "g", 6))
-                .arg(Progress.shortText(targetExploitability))
-                .arg(Progress.shortText(targetExploitabilityAmount()))
-                .arg(threads)
+                .arg(Number(run.iterations).toLocaleString(Qt.locale(), "g", 6))
+                .arg(Progress.shortText(run.target))
+                .arg(Progress.shortText(run.amount))
+                .arg(run.threads)
     }
 
     function startSolveFromPage() {
         if (!controller || _running || !canSolve)
             return
         var cfg = _solveConfig()
-        var runId = _appendRun(_runSummary(cfg.thread_count))
+        var runId = _appendRun(cfg.thread_count)
         if (typeof controller.startSolveWithConfig === "function")
             controller.startSolveWithConfig(cfg)
         else if (typeof controller.startSolve === "function")
@@ -249,7 +250,7 @@ Item {
 
     // ---- Run rows ----
 
-    function _appendRun(summary) {
+    function _appendRun(threads) {
         var runId = _nextRunId
         _nextRunId = runId + 1
         _activeRunId = runId
@@ -257,7 +258,10 @@ Item {
             runId: runId,
             startedAt: Qt.formatTime(new Date(), "HH:mm:ss"),
             status: "Running",
-            summary: summary
+            iterations: Number(maxIterations),
+            target: Number(targetExploitability),
+            amount: Number(targetExploitabilityAmount()),
+            threads: Number(threads)
         })
         while (runHistoryModel.count > maxRunRows)
             runHistoryModel.remove(runHistoryModel.count - 1)
@@ -303,11 +307,11 @@ Item {
 
     function threadChoiceLabel(entry) {
         if (entry === "Max")
-            return maxThreadCount === 1 ? qsTr("Max, 1 thread") : qsTr("Max, %1 threads").arg(maxThreadCount)
+            return qsTr("Max, %n thread(s)", "", maxThreadCount)
         var n = Number(entry)
         if (String(entry) === "" || !isFinite(n))
             return String(entry)
-        return n === 1 ? qsTr("1 thread") : qsTr("%1 threads").arg(n)
+        return qsTr("%n thread(s)", "", n)
     }
 
     function chooseThreadEntry(entry) {
@@ -385,6 +389,10 @@ Item {
         function onRunningChanged() {
             if (page._running) {
                 page._beginRun(Date.now())
+                // A solve started elsewhere (F5, a re-solve) has its row too.
+                if (page._activeRunId < 0)
+                    page._appendRun(page.threadCount)
+                return
                 return
             }
             var done = Number(page.controller.resultIterations)

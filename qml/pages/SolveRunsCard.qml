@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components"
+import "../components/solveProgress.js" as SolveProgress
 
 // The runs started from the solve page, newest first.
 Card {
@@ -78,12 +79,24 @@ Card {
             model: card.solvePage.runHistoryModel
             ScrollBar.vertical: ScrollBar {}
 
+            // A new run's row comes in at the top: bring it into view.
+            Connections {
+                target: card.solvePage.runHistoryModel
+                function onRowsInserted(parent, first) {
+                    if (first === 0)
+                        runList.positionViewAtBeginning()
+                }
+            }
+
             delegate: Item {
                 id: row
                 required property int runId
                 required property string startedAt
                 required property string status
-                required property string summary
+                required property real iterations
+                required property real target
+                required property real amount
+                required property real threads
                 width: runList.width
                 height: 42
                 objectName: "runRow" + runId
@@ -106,7 +119,7 @@ Card {
                         Text {
                             id: pillText
                             anchors.centerIn: parent
-                            text: row.status
+                            text: SolveProgress.runStateWord(row.status)
                             textFormat: Text.PlainText
                             font.pixelSize: 11
                             font.weight: Font.DemiBold
@@ -125,7 +138,7 @@ Card {
                     Text {
                         objectName: "runSummary"
                         Layout.fillWidth: true
-                        text: row.summary
+                        text: card.solvePage._runSummary(row)
                         textFormat: Text.PlainText
                         font.pixelSize: 12
                         color: card._theme ? card._theme.text : "#F0F6FC"

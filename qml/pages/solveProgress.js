@@ -28,6 +28,11 @@ function liveExploitabilityChips(textFigure) {
     return isFinite(v) && v > 0 ? v / 100 : NaN
 }
 
+// A status text in the words of the current language.
+function shownStatus(text) {
+    return StatusWords.shownStatus(text)
+}
+
 function isStartingText(text) {
     return StatusWords.hasPrefix(text, StatusWords.startingPrefixes())
 }

@@ -91,7 +91,13 @@ Window {
     }
 
     // After the shell's own start-up, which resets the project.
-    Component.onCompleted: Qt.callLater(_setUp)
+    Component.onCompleted: {
+        // qmllint disable unqualified
+        if (_option("lang"))
+            languageManager.setLanguage(_option("lang"))
+        // qmllint enable unqualified
+        Qt.callLater(_setUp)
+    }
 
     function _setUp() {
         if (_option("light") !== "")

@@ -7,6 +7,8 @@
 #include "controller/app_controller.hpp"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QXmlStreamReader>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickStyle>
@@ -69,6 +71,32 @@ QStringList Harness::standInMismatches(const QString& rootName, QObject* standIn
 
 QUrl Harness::temporaryFileUrl(const QString& name) const {
   return QUrl::fromLocalFile(files_.filePath(name));
+}
+
+QStringList Harness::catalogueTexts(const QString& code) const {
+  const bool english = code == QLatin1String("en");
+  QFile file(
+      QStringLiteral(HALVORY_I18N_DIR "/halvory_%1.ts").arg(english ? QStringLiteral("de") : code));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList texts;
+  QXmlStreamReader xml(&file);
+  bool numerus = false;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    const auto name = xml.name();
+    if (name == QLatin1String("message")) {
+      numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+    } else if (english && name == QLatin1String("source")) {
+      texts.append(xml.readElementText());
+    } else if (!english && name == QLatin1String("numerusform")) {
+      texts.append(xml.readElementText());
+    } else if (!english && !numerus && name == QLatin1String("translation") &&
+               !xml.attributes().hasAttribute(QLatin1String("type"))) {
+      texts.append(xml.readElementText());
+    }
+  }
+  return texts;
 }
 
 }  // namespace pellaris_qml_test

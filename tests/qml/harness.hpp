@@ -46,6 +46,11 @@ class Harness : public QObject {
   // file itself is not created.
   Q_INVOKABLE QUrl temporaryFileUrl(const QString& name) const;
 
+  // Every text of a language's translation source: the translations (each
+  // plural form apart) for a translated language, the source texts for
+  // "en". Empty for a language without a source.
+  Q_INVOKABLE QStringList catalogueTexts(const QString& code) const;
+
  private:
   QQmlEngine* engine_;
   QTemporaryDir files_;

@@ -34,9 +34,6 @@ Item {
         function shownTexts(item, out) {
             if (!item || !item.visible || item.opacity === 0)
                 return out
-            // The board's street word stays English in every language.
-            if (item.objectName === "streetLabel")
-                return out
             if (typeof item.text === "string" && item.text.trim() !== "" && item.width > 0 && item.height > 0)
                 out.push({ item: item, text: item.text })
             for (var i = 0; i < item.children.length; ++i)
@@ -91,6 +88,80 @@ Item {
             var stale = untranslatedAfterSwitch(shell, data.code)
             compare(stale, [])
             compare(setup._i18nRev, rev + 1)
+        }
+
+        // Matchers for the texts of language `from` that language `to` does
+        // not share, each text of the catalogue taken as a pattern in which
+        // its arguments stand for any text. Texts with fewer than four
+        // letters of their own (such as "%1%2") say nothing of a language.
+        function oldLanguageMatchers(from, to) {
+            var kept = new Set(harness.catalogueTexts(to))
+            var texts = harness.catalogueTexts(from)
+            verify(texts.length > 400 && kept.size > 400, "catalogues not found")
+            var argument = /%L?[1-9n]/g
+            return texts.filter(function (t) {
+                var letters = t.replace(argument, "").split("").filter(function (c) {
+                    return c.toLowerCase() !== c.toUpperCase()
+                })
+                return !kept.has(t) && letters.length >= 4
+            }).map(function (t) {
+                var parts = t.split(argument).map(function (p) {
+                    return p.replace(/[.*+?^${}()|[\]\\]/g, "\\$&")
+                })
+                return { text: t, pattern: new RegExp("^" + parts.join("[^]*") + "$") }
+            })
+        }
+
+        function leftOver(item, matchers) {
+            var found = []
+            shownTexts(item, []).forEach(function (shown) {
+                matchers.forEach(function (m) {
+                    if (m.pattern.test(shown.text))
+                        found.push(shown.text + " (as \"" + m.text + "\")")
+                })
+            })
+            return found
+        }
+
+        // The solve and results pages after a solve the solve page did not
+        // start itself (so its run row comes from the controller's state
+        // alone): after a switch, no text of the old language (nor an
+        // untranslated English one) is left, the run row included.
+        function test_switchLeavesNoOldLanguage_data() {
+            return [
+                { tag: "solve, Russian to English", nav: 2, pageName: "solvePage", from: "ru", to: "en" },
+                { tag: "results, Russian to English", nav: 3, pageName: "resultsPage", from: "ru", to: "en" },
+                { tag: "solve, German to Polish", nav: 2, pageName: "solvePage", from: "de", to: "pl" },
+                { tag: "results, German to Polish", nav: 3, pageName: "resultsPage", from: "de", to: "pl" },
+                { tag: "results, English to Russian", nav: 3, pageName: "resultsPage", from: "en", to: "ru" }
+            ]
+        }
+
+        function test_switchLeavesNoOldLanguage(data) {
+            languageManager.setLanguage(data.from)
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            shell.resetToDefaults()
+            var solvePage = page(shell, "solvePage")
+            solvePage.clearRunHistory()
+            appController.startSolveWithConfig(Spots.tinyRiverSpot(20))
+            tryVerify(function () { return !appController.running }, 60000)
+            verify(appController.resultIterations > 0, appController.statusText)
+            compare(solvePage.runHistoryModel.count, 1)
+            compare(solvePage.runHistoryModel.get(0).status, "Completed")
+
+            shell.navIndex = data.nav
+            var shown = page(shell, data.pageName)
+            tryVerify(function () { return shown.visible })
+            waitForRendering(shell)
+            // The old language's texts, and English ones the new language
+            // translates (texts that were never translated).
+            var matchers = oldLanguageMatchers(data.from, data.to)
+            if (data.from !== "en" && data.to !== "en")
+                matchers = matchers.concat(oldLanguageMatchers("en", data.to))
+            verify(leftOver(shown, matchers).length > 0, "no text of the first language on screen")
+            languageManager.setLanguage(data.to)
+            waitForRendering(shell)
+            compare(leftOver(shell, matchers), [])
         }
 
         // The language is switched on the settings page, so every other page

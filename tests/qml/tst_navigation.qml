@@ -78,7 +78,7 @@ Item {
             compare(shell.navIndex, 2)
             stub.running = true
             stub.statusText = "Iter 12 | exploitability≈1.5000"
-            compare(shell.navigation.pageSubtitle, "Iter 12 | exploitability≈1.5000")
+            compare(shell.navigation.pageSubtitle, "Iteration 12 | exploitability≈1.5000")
             press(Qt.Key_1)
             press(Qt.Key_Comma)
             findChild(shell, "topBar").navigate(0)

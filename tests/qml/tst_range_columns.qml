@@ -186,7 +186,7 @@ Item {
             compare(page.oopSelectedId, "f")
             mouseClick(child(page, "oopDeleteSelectedButton"))
             var dialog = opened(page, "confirmDeleteDialog")
-            verify(child(dialog.contentItem, "deleteRangeNote").text.indexOf("This will also delete 4 range(s).") === 0)
+            verify(child(dialog.contentItem, "deleteRangeNote").text.indexOf("This will also delete 4 ranges.") === 0)
             mouseClick(child(dialog.contentItem, "confirmDeleteRangeButton"))
             tryCompare(dialog, "visible", false)
             compare(rowNames(page, "oop"), ["0After"])

@@ -53,7 +53,7 @@ Item {
             mouseClick(find(page, "startSolveButton"))
             verify(appController.running, appController.statusText)
             compare(topRow(page).status, "Running")
-            compare(topRow(page).summary, "Iterations 50 • Target 0% (≈ 0) • Threads 2")
+            compare(page._runSummary(topRow(page)), "Iterations 50 • Target 0% (≈ 0) • Threads 2")
             compare(find(page, "startSolveButton").text, "Solving...")
             verify(!find(page, "viewResultsButton").enabled)
 

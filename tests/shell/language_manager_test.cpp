@@ -1,6 +1,8 @@
 // LanguageManager: translation loading, persistence and signals.
 
 #include "language_manager.hpp"
+#include "update_manager.hpp"
+#include "controller/app_controller.hpp"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -196,6 +198,69 @@ class LanguageManagerTest : public QObject {
     QCOMPARE(manager.currentLanguage(), QStringLiteral("fr"));
     QCOMPARE(updateText(), QStringLiteral("Aucune mise à jour disponible."));
     QCOMPARE(storedLanguage().toString(), QStringLiteral(" fr "));
+  }
+
+  // Texts the native side made before a switch (the controller's status,
+  // an update error) are written again in the new language.
+  void nativeTextsFollowASwitch_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("de") << "de"
+                        << "Bereit"
+                        << "Kein heruntergeladenes Update ist zur Installation bereit.";
+    QTest::newRow("ru") << "ru"
+                        << "Готов"
+                        << "Нет загруженного обновления, готового к установке.";
+    QTest::newRow("en") << "en"
+                        << "Ready"
+                        << "No downloaded update is ready to install.";
+  }
+
+  void nativeTextsFollowASwitch() {
+    QFETCH(QString, code);
+    QFETCH(QString, status);
+    QFETCH(QString, error);
+    LanguageManager manager(nullptr);
+    manager.setLanguage(code == QLatin1String("en") ? QStringLiteral("de") : QStringLiteral("en"));
+    AppController controller;
+    UpdateManager updates;
+    updates.installNow();  // nothing downloaded: an error
+    QSignalSpy statusSpy(&controller, &AppController::statusTextChanged);
+    QSignalSpy errorSpy(&updates, &UpdateManager::stateChanged);
+    manager.setLanguage(code);
+    QCOMPARE(controller.getStatusText(), status);
+    QCOMPARE(updates.lastError(), error);
+    QVERIFY(!statusSpy.isEmpty());
+    QVERIFY(!errorSpy.isEmpty());
+  }
+
+  // Texts with a count take the plural form of the language, English too
+  // (whose forms come from a file of their own, installed beneath).
+  void pluralFormsFollowTheCount_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("en 1") << "en" << 1 << "1 thread";
+    QTest::newRow("en 2") << "en" << 2 << "2 threads";
+    QTest::newRow("de 1") << "de" << 1 << "1 Thread";
+    QTest::newRow("fr 0") << "fr" << 0 << "0 thread";
+    QTest::newRow("pl 3") << "pl" << 3 << "3 wątki";
+    QTest::newRow("pl 12") << "pl" << 12 << "12 wątków";
+    QTest::newRow("pl 22") << "pl" << 22 << "22 wątki";
+    QTest::newRow("ru 1") << "ru" << 1 << "1 поток";
+    QTest::newRow("ru 21") << "ru" << 21 << "21 поток";
+    QTest::newRow("ru 4") << "ru" << 4 << "4 потока";
+    QTest::newRow("ru 11") << "ru" << 11 << "11 потоков";
+  }
+
+  void pluralFormsFollowTheCount() {
+    QFETCH(QString, code);
+    QFETCH(int, count);
+    QFETCH(QString, text);
+    LanguageManager manager(nullptr);
+    manager.setLanguage(code);
+    QCOMPARE(QCoreApplication::translate("SolvePage", "%n thread(s)", nullptr, count), text);
   }
 
   void engineRetranslatesBindings() {

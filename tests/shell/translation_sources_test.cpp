@@ -22,6 +22,7 @@ struct Entry {
   QString context;
   QString source;
   QString translation;
+  QStringList pluralForms;  // of a text with a count (%n), one per form
   bool finished = false;
 };
 
@@ -37,6 +38,7 @@ QList<Entry> readCatalogue(const QString& path, QString* error) {
   QString context;
   Entry entry;
   bool skip = false;
+  bool numerus = false;
   while (!xml.atEnd()) {
     xml.readNext();
     if (!xml.isStartElement()) continue;
@@ -44,14 +46,20 @@ QList<Entry> readCatalogue(const QString& path, QString* error) {
     if (name == QLatin1String("name")) {
       context = xml.readElementText();
     } else if (name == QLatin1String("message")) {
-      entry = Entry{context, {}, {}, false};
+      entry = Entry{context, {}, {}, {}, false};
+      numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
     } else if (name == QLatin1String("source")) {
       entry.source = xml.readElementText();
     } else if (name == QLatin1String("translation")) {
       const auto type = xml.attributes().value(QLatin1String("type"));
       skip = type == QLatin1String("vanished") || type == QLatin1String("obsolete");
       entry.finished = type.isEmpty();
-      entry.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+      if (numerus) {
+        while (xml.readNextStartElement()) entry.pluralForms.append(xml.readElementText());
+        entry.translation = entry.pluralForms.join(QLatin1Char(' '));
+      } else {
+        entry.translation = xml.readElementText();
+      }
       if (!skip) entries.append(entry);
     }
   }
@@ -78,12 +86,27 @@ class TranslationSourcesTest : public QObject {
  private:
   QTemporaryDir work;
   QStringList catalogues;
+  QString englishPlurals;
+
+  void runLupdate(const QStringList& options, const QStringList& files) {
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(HALVORY_SOURCE_DIR));
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(HALVORY_LUPDATE),
+                  QStringList{"qml", "app", "shell", "-extensions", "qml,js,cpp", "-no-obsolete",
+                              "-locations", "none", "-silent"} +
+                      options + QStringList{"-ts"} + files);
+    QVERIFY2(lupdate.waitForFinished(120000), "lupdate did not finish");
+    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
+  }
 
  private slots:
   void initTestCase() {
     QVERIFY(work.isValid());
     const QDir i18n(QStringLiteral(HALVORY_SOURCE_DIR "/i18n"));
-    const QStringList names = i18n.entryList({QStringLiteral("halvory_*.ts")}, QDir::Files);
+    QStringList names = i18n.entryList({QStringLiteral("halvory_*.ts")}, QDir::Files);
+    // English, the source language, has only its plural forms (checked apart).
+    QVERIFY(names.removeAll(QStringLiteral("halvory_en.ts")) == 1);
     QCOMPARE(names.size(), 7);
     for (const QString& name : names) {
       const QString copy = work.filePath(name);
@@ -93,15 +116,28 @@ class TranslationSourcesTest : public QObject {
     }
 
     // The same sources and options as the update_translations target.
-    QProcess lupdate;
-    lupdate.setWorkingDirectory(QStringLiteral(HALVORY_SOURCE_DIR));
-    lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    lupdate.start(QStringLiteral(HALVORY_LUPDATE),
-                  QStringList{"qml", "app", "shell", "-extensions", "qml,js,cpp", "-no-obsolete",
-                              "-locations", "none", "-silent", "-ts"}
-                      + catalogues);
-    QVERIFY2(lupdate.waitForFinished(120000), "lupdate did not finish");
-    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
+    runLupdate({}, catalogues);
+    englishPlurals = work.filePath(QStringLiteral("halvory_en.ts"));
+    QVERIFY(QFile::copy(i18n.filePath(QStringLiteral("halvory_en.ts")), englishPlurals));
+    QFile::setPermissions(englishPlurals, QFile::ReadOwner | QFile::WriteOwner);
+    runLupdate({QStringLiteral("-pluralonly")}, {englishPlurals});
+  }
+
+  // English shows "1 hand" and "2 hands" from its plural forms alone.
+  void englishHasEveryPluralForm() {
+    QString error;
+    const QList<Entry> entries = readCatalogue(englishPlurals, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(!entries.isEmpty());
+    QStringList faults;
+    for (const Entry& e : entries) {
+      const bool whole =
+          e.finished && e.pluralForms.size() == 2 &&
+          std::all_of(e.pluralForms.cbegin(), e.pluralForms.cend(),
+                      [](const QString& f) { return f.contains(QLatin1String("%n")); });
+      if (!whole) faults.append(e.context + QStringLiteral(": ") + e.source);
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
   }
 
   void everyTextIsTranslated_data() {
@@ -123,8 +159,14 @@ class TranslationSourcesTest : public QObject {
       if (!e.finished || e.translation.trimmed().isEmpty())
         faults.append(QStringLiteral("untranslated ") + where);
       else if (arguments(e.source) != arguments(e.translation))
-        faults.append(QStringLiteral("arguments differ ") + where + QStringLiteral(" -> \"")
-                      + e.translation + QLatin1Char('"'));
+        faults.append(QStringLiteral("arguments differ ") + where + QStringLiteral(" -> \"") +
+                      e.translation + QLatin1Char('"'));
+      // Each plural form is filled in and shows the count.
+      for (const QString& form : e.pluralForms) {
+        if (form.trimmed().isEmpty() || !form.contains(QLatin1String("%n")))
+          faults.append(QStringLiteral("plural form without the count ") + where +
+                        QStringLiteral(" -> \"") + form + QLatin1Char('"'));
+      }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
   }

@@ -91,7 +91,7 @@ Item {
             verify(home.openProjectFrom(typed + ".pellarisproj"))
             compare(shell.navIndex, 3)
             compare(shell.boardText, "Ks7d2c5h9s")
-            verify(/^Loaded project \(\d+ strategy nodes, \d+ combo nodes\)$/.test(appController.statusText),
+            verify(/^Loaded project \((1 strategy node|\d+ strategy nodes), (1 combo node|\d+ combo nodes)\)$/.test(appController.statusText),
                    appController.statusText)
             compare(appController.resultIterations, 20)
         }
