@@ -155,6 +155,7 @@ Card {
                                 action: modelData.name
                                 actionType: modelData.actionType.split(" ")[0]
                                 frequency: modelData.frequency
+                                percentText: modelData.percentText || ""
                                 locked: !!modelData.locked
                                 pot: modelData.pot
                                 hasChildren: modelData.hasChildren

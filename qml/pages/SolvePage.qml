@@ -212,9 +212,10 @@ Item {
         return cfg
     }
 
-    function _runSummary(threads) {
+    // `iterations`: the iterations run once the run is over, else the cap.
+    function _runSummary(threads, iterations) {
         return qsTr("Iterations %1 • Target %2% (≈ %3) • Threads %4")
-                .arg(Number(maxIterations).toLocaleString(Qt.locale(), "g", 6))
+                .arg(Number(iterations === undefined ? maxIterations : iterations).toLocaleString(Qt.locale(), "g", 6))
                 .arg(Progress.shortText(targetExploitability))
                 .arg(Progress.shortText(targetExploitabilityAmount()))
                 .arg(threads)
@@ -224,7 +225,7 @@ Item {
         if (!controller || _running || !canSolve)
             return
         var cfg = _solveConfig()
-        var runId = _appendRun(_runSummary(cfg.thread_count))
+        var runId = _appendRun(_runSummary(cfg.thread_count), cfg.thread_count)
         if (typeof controller.startSolveWithConfig === "function")
             controller.startSolveWithConfig(cfg)
         else if (typeof controller.startSolve === "function")
@@ -252,7 +253,7 @@ Item {
 
     // ---- Run rows ----
 
-    function _appendRun(summary) {
+    function _appendRun(summary, threads) {
         var runId = _nextRunId
         _nextRunId = runId + 1
         _activeRunId = runId
@@ -260,7 +261,8 @@ Item {
             runId: runId,
             startedAt: Qt.formatTime(new Date(), "HH:mm:ss"),
             status: "Running",
-            summary: summary
+            summary: summary,
+            threads: Number(threads) || 0
         })
         while (runHistoryModel.count > maxRunRows)
             runHistoryModel.remove(runHistoryModel.count - 1)
@@ -288,9 +290,15 @@ Item {
         if (_activeRunId < 0)
             return
         var index = _findRunIndexById(_activeRunId)
-        if (index >= 0 && runHistoryModel.get(index).status === "Running")
-            runHistoryModel.setProperty(index, "status",
-                                        Progress.runEndStatus(controller ? controller.resultIterations : 0, _statusText))
+        if (index >= 0 && runHistoryModel.get(index).status === "Running") {
+            var ran = controller ? Number(controller.resultIterations) : 0
+            var status = Progress.runEndStatus(ran, _statusText)
+            runHistoryModel.setProperty(index, "status", status)
+            // A run that stops at its target runs fewer iterations than its cap.
+            if (status === "Completed")
+                runHistoryModel.setProperty(index, "summary",
+                                            _runSummary(runHistoryModel.get(index).threads, ran))
+        }
         _activeRunId = -1
     }
 
