@@ -107,6 +107,21 @@ class RiverFiguresTest : public QObject {
     }
   }
 
+  // Each bucket's combos are those of the combo rows that carry its name, so
+  // a bucket filter lists exactly what the bucket counts.
+  void checkBucketsListTheirCombos(int node) {
+    const QVariantList combos = c->nodeHandCombos(node);
+    for (const QVariant& b : c->nodeHandBuckets(node)) {
+      const QString name = b.toMap().value("name").toString();
+      double listed = 0.0;
+      for (const QVariant& v : combos) {
+        if (v.toMap().value("buckets").toStringList().contains(name))
+          listed += v.toMap().value("weight").toDouble();
+      }
+      QVERIFY2(std::abs(listed - b.toMap().value("combos").toDouble()) < 1e-4, qPrintable(name));
+    }
+  }
+
   // Distributions on a river: exact equities, no sampling noise.
   QVariantMap distributions(int node) {
     QVariantMap answer = c->nodeHandDistributions169(node);
@@ -202,6 +217,7 @@ class RiverFiguresTest : public QObject {
     // Only 65s gets there and it folds: the shares are of those combos, not
     // a mean over KK's hands too.
     checkSharesEverywhere(ipBets);
+    for (const int node : {0, facing, checked, ipBets}) checkBucketsListTheirCombos(node);
     QVERIFY(std::abs(rowOf(c->nodeActionStats(ipBets), "fold").frequency - 1.0) < 0.01);
     for (const QVariant& v : deep) QVERIFY(v.toMap().value("combos").toDouble() <= reaching + 1e-9);
   }
