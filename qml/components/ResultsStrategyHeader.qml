@@ -4,14 +4,18 @@ import "numberText.js" as NumberText
 
 // The Strategy View header: the path's board, the seat to act, the
 // distributions and play switches, and the solve's headline figures.
-RowLayout {
+GridLayout {
     id: header
 
     required property var page
     readonly property var _theme: page.theme
     readonly property var _controller: page.controller
+    // A narrow view puts the figures on a line of their own, whole.
+    readonly property bool _narrow: width < page.scaled(880, 760)
 
-    spacing: 12
+    columns: _narrow ? 4 : 7
+    columnSpacing: 12
+    rowSpacing: 8
 
     function _figure(value, decimals) {
         if (!_controller || !isFinite(value))

@@ -389,6 +389,14 @@ function handClassFromCards(c1, c2) {
     return high + low + (suited ? "s" : "o")
 }
 
+// A hand's two cards as a player reads them: the higher rank first (on a
+// pair, the given order).
+function cardsHighFirst(c1, c2) {
+    var r1 = RANK_ORDER.indexOf(String(c1 || "").charAt(0).toUpperCase())
+    var r2 = RANK_ORDER.indexOf(String(c2 || "").charAt(0).toUpperCase())
+    return r2 >= 0 && (r1 < 0 || r2 < r1) ? [c2, c1] : [c1, c2]
+}
+
 function parseSearchTokens(text) {
     return String(text || "").replace(/,/g, " ").split(/\s+/)
         .map(function (t) { return t.trim() }).filter(function (t) { return t.length > 0 })
