@@ -11,7 +11,10 @@ GridLayout {
     readonly property var _theme: page.theme
     readonly property var _controller: page.controller
     // A narrow view puts the figures on a line of their own, whole.
-    readonly property bool _narrow: width < page.scaled(880, 760)
+    readonly property real _wideWidth: titleColumn.implicitWidth + distributionsButton.implicitWidth
+                                       + playButton.implicitWidth + evOopCard.implicitWidth + evIpCard.implicitWidth
+                                       + exploitabilityCard.implicitWidth + 6 * columnSpacing + 40
+    readonly property bool _narrow: width < _wideWidth
 
     columns: _narrow ? 4 : 7
     columnSpacing: 12
@@ -24,6 +27,7 @@ GridLayout {
     }
 
     ColumnLayout {
+        id: titleColumn
         spacing: 6
         Text {
             text: qsTranslate("ResultsPage", "Strategy View")
@@ -72,6 +76,7 @@ GridLayout {
     Item { Layout.fillWidth: true }
 
     SecondaryButton {
+        id: distributionsButton
         objectName: "distributionsButton"
         theme: header._theme
         Layout.preferredWidth: Math.max(header.page.scaled(140, 110), implicitWidth)
@@ -84,6 +89,7 @@ GridLayout {
     }
 
     SecondaryButton {
+        id: playButton
         objectName: "playModeButton"
         theme: header._theme
         Layout.preferredWidth: Math.max(header.page.scaled(140, 110), implicitWidth)
@@ -95,6 +101,7 @@ GridLayout {
     }
 
     StatCard {
+        id: evOopCard
         objectName: "evOopCard"
         theme: header._theme
         compact: true
@@ -103,6 +110,7 @@ GridLayout {
         accentColor: header._theme ? header._theme.success : "#3FB950"
     }
     StatCard {
+        id: evIpCard
         objectName: "evIpCard"
         theme: header._theme
         compact: true
@@ -111,6 +119,7 @@ GridLayout {
         accentColor: header._theme ? header._theme.info : "#58A6FF"
     }
     StatCard {
+        id: exploitabilityCard
         objectName: "exploitabilityCard"
         theme: header._theme
         compact: true

@@ -33,7 +33,8 @@ ColumnLayout {
         id: panels
         // Side by side while the three fit whole; else the hand details go
         // below the matrix and the buckets.
-        readonly property real _sideBySide: 300 + view.page.scaled(260, 200) + view.page.scaled(250, 200) + 2 * columnSpacing
+        readonly property real _sideBySide: view.page.scaled(480, 400) + view.page.scaled(300, 220)
+                                            + view.page.scaled(260, 220) + 2 * columnSpacing
         readonly property bool _wide: width >= _sideBySide
         Layout.fillWidth: true
         Layout.fillHeight: true

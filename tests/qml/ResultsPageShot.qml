@@ -14,6 +14,7 @@ import Pellaris
 //   --scroll          scroll the strategy view to its end (the lock panel)
 //   --walk=A,B,...    take these actions from the root ("deal": a chance card)
 //   --bucket=NAME     with --walk: filter the hand details by this bucket
+//   --scroll=PX       with --walk: scroll the strategy view down by PX
 //   --distributions   the distributions dialog, hovered
 //   --statistics      the statistics dialog over a dozen recorded hands
 //   --play=STAGE      play a hand as OOP (fixed seed, hero checks or calls)
@@ -207,6 +208,9 @@ Window {
         }
         if (_option("bucket") !== "")
             page.toggleBucketFilter(_option("bucket"))
+        var flick = _find(page, "strategyFlick")
+        if (_option("scroll") !== "")
+            Qt.callLater(function () { flick.contentY = Math.min(Number(_option("scroll")), flick.contentHeight - flick.height) })
     }
 
     function _lockSome(page) {
