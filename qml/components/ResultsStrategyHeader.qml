@@ -16,7 +16,7 @@ GridLayout {
                                        + exploitabilityCard.implicitWidth + 6 * columnSpacing + 40
     readonly property bool _narrow: width < _wideWidth
 
-    columns: _narrow ? 4 : 7
+    columns: _narrow ? 4 : 5
     columnSpacing: 12
     rowSpacing: 8
 
@@ -100,31 +100,36 @@ GridLayout {
         onClicked: header.page.playMode = !header.page.playMode
     }
 
-    StatCard {
-        id: evOopCard
-        objectName: "evOopCard"
-        theme: header._theme
-        compact: true
-        label: qsTranslate("ResultsPage", "EV (OOP)")
-        value: header._figure(header._controller ? header._controller.resultEvOop : NaN, 3)
-        accentColor: header._theme ? header._theme.success : "#3FB950"
-    }
-    StatCard {
-        id: evIpCard
-        objectName: "evIpCard"
-        theme: header._theme
-        compact: true
-        label: qsTranslate("ResultsPage", "EV (IP)")
-        value: header._figure(header._controller ? header._controller.resultEvIp : NaN, 3)
-        accentColor: header._theme ? header._theme.info : "#58A6FF"
-    }
-    StatCard {
-        id: exploitabilityCard
-        objectName: "exploitabilityCard"
-        theme: header._theme
-        compact: true
-        label: qsTranslate("ResultsPage", "Exploitability")
-        value: header._figure(header._controller ? header._controller.resultExploitability : NaN, 4)
-        accentColor: header._theme ? header._theme.gold : "#F0B429"
+    // The solve's figures: one group, on a line of its own when narrow.
+    RowLayout {
+        Layout.columnSpan: header._narrow ? 4 : 1
+        spacing: 12
+        StatCard {
+            id: evOopCard
+            objectName: "evOopCard"
+            theme: header._theme
+            compact: true
+            label: qsTranslate("ResultsPage", "EV (OOP)")
+            value: header._figure(header._controller ? header._controller.resultEvOop : NaN, 3)
+            accentColor: header._theme ? header._theme.success : "#3FB950"
+        }
+        StatCard {
+            id: evIpCard
+            objectName: "evIpCard"
+            theme: header._theme
+            compact: true
+            label: qsTranslate("ResultsPage", "EV (IP)")
+            value: header._figure(header._controller ? header._controller.resultEvIp : NaN, 3)
+            accentColor: header._theme ? header._theme.info : "#58A6FF"
+        }
+        StatCard {
+            id: exploitabilityCard
+            objectName: "exploitabilityCard"
+            theme: header._theme
+            compact: true
+            label: qsTranslate("ResultsPage", "Exploitability")
+            value: header._figure(header._controller ? header._controller.resultExploitability : NaN, 4)
+            accentColor: header._theme ? header._theme.gold : "#F0B429"
+        }
     }
 }
