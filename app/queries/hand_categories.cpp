@@ -113,9 +113,8 @@ std::string pair_kind_label(Pocket hand, std::span<const std::uint32_t> board_ra
     ++position;
   }
   if (position == 0) return "top pair";
-  if (position == 1) return "middle pair";
-  if (position + 1 == board_ranks.size()) return "bottom pair";
-  return "pair";
+  if (position > 1 && position + 1 == board_ranks.size()) return "bottom pair";
+  return "middle pair";
 }
 
 std::vector<std::string> hand_category_labels(Pocket hand, std::span<const CardCode> board) {
@@ -167,15 +166,20 @@ std::vector<std::string> hand_category_labels(Pocket hand, std::span<const CardC
   return labels;
 }
 
-std::vector<std::string> classify_hand_category(const halvory::Game& game, std::size_t node,
-                                                Pocket hand) {
-  const std::vector<CardCode> board = board_at_node(game, node);
+std::vector<std::string> bucket_labels(Pocket hand, std::span<const CardCode> board) {
   if (board.size() < 3 || board.size() > 5) return {};
   std::vector<std::string> labels = hand_category_labels(hand, board);
+  std::erase_if(labels,
+                [](const std::string& label) { return bucket_index(label) >= kBucketCount; });
   if (labels.empty()) labels.emplace_back("air");
   std::sort(labels.begin(), labels.end());
   labels.erase(std::unique(labels.begin(), labels.end()), labels.end());
   return labels;
+}
+
+std::vector<std::string> classify_hand_category(const halvory::Game& game, std::size_t node,
+                                                Pocket hand) {
+  return bucket_labels(hand, board_at_node(game, node));
 }
 
 }  // namespace halvory_app

@@ -49,8 +49,8 @@ std::size_t bucket_index(std::string_view name);
 // The solve's board with the node's dealt turn and river put in.
 std::vector<halvory::CardCode> board_at_node(const halvory::Game& game, std::size_t node);
 
-// "overpair", "dry pair", "top pair", "middle pair", "bottom pair", "pair" or
-// empty (the pair is the board's). `board_counts` holds 13 counts by rank.
+// "overpair", "dry pair", "top pair", "middle pair", "bottom pair" or empty
+// (the pair is the board's). `board_counts` holds 13 counts by rank.
 std::string pair_kind_label(halvory::Pocket hand, std::span<const std::uint32_t> board_ranks,
                             std::span<const int> board_counts);
 
@@ -59,6 +59,12 @@ std::string pair_kind_label(halvory::Pocket hand, std::span<const std::uint32_t>
 // without 3 to 5 cards.
 std::vector<std::string> hand_category_labels(halvory::Pocket hand,
                                               std::span<const halvory::CardCode> board);
+
+// The buckets of one hand on a 3 to 5 card board: its labels that name a
+// bucket, sorted, without duplicates, "air" when none; empty for another
+// board size. The bucket counts and the combo rows both read this.
+std::vector<std::string> bucket_labels(halvory::Pocket hand,
+                                       std::span<const halvory::CardCode> board);
 
 // Labels of one hand at a node, sorted, without duplicates, "air" when none.
 std::vector<std::string> classify_hand_category(const halvory::Game& game, std::size_t node,

@@ -13,6 +13,7 @@
 #include "queries/hand_categories.hpp"
 #include "queries/node_distributions.hpp"
 #include "queries/solver_reads.hpp"
+#include "session/action_shares.hpp"
 #include "session/labels.hpp"
 #include "session/solve_session.hpp"
 #include "solver/payoffs.hpp"
@@ -53,16 +54,23 @@ std::string pocket_text(Pocket hand) {
          halvory::card_to_string(static_cast<std::int8_t>(high_card(hand)));
 }
 
-// Exact equity on a complete board: every card-compatible pair of an acting
-// hand (weight q) and an opponent hand (its weight at the node), by showdown
-// strength.
-double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, int seat,
-                    std::span<const double> q, std::span<const float> opponent_weights) {
+// Showdown score of each own hand on a complete board against the
+// opponent's hands (weights at the node), counting only card-compatible
+// pairs: wins plus half the ties, and the opponent weight met. Hands with
+// `own_weights` not above 0 are skipped. Empty when the node has no runout.
+struct RiverScore {
+  std::vector<double> score;
+  std::vector<double> met;
+};
+
+std::optional<RiverScore> river_scores(const halvory::Game& game, const halvory::NodeRecord& node,
+                                       int seat, std::span<const double> own_weights,
+                                       std::span<const float> opponent_weights) {
   const auto s = static_cast<std::size_t>(seat);
   const auto& entry = game.cards.runout_entry(node.turn, node.river);
   const auto& own_records = entry[s];
   const auto& opponent_records = entry[1 - s];
-  if (own_records.size() <= 2 || opponent_records.size() <= 2) return kNaN;
+  if (own_records.size() <= 2 || opponent_records.size() <= 2) return std::nullopt;
 
   const auto& own_hands = game.cards.pockets[s];
   const auto& opponent_hands = game.cards.pockets[1 - s];
@@ -77,26 +85,55 @@ double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, 
       opponent_strength[record.position] = record.value;
   }
 
-  double mass = 0.0;
-  double wins = 0.0;
-  double ties = 0.0;
-  for (std::size_t h = 0; h < own_hands.size(); ++h) {
-    if (!(q[h] > 0.0) || own_strength[h] == kNoStrength) continue;
+  RiverScore out{std::vector<double>(own_hands.size(), 0.0),
+                 std::vector<double>(own_hands.size(), 0.0)};
+  for (std::size_t h = 0; h < own_hands.size() && h < own_weights.size(); ++h) {
+    if (!(own_weights[h] > 0.0) || own_strength[h] == kNoStrength) continue;
     const std::uint64_t own_cards = hand_mask(own_hands[h]);
     for (std::size_t j = 0; j < opponent_hands.size(); ++j) {
       const double w = j < opponent_weights.size() ? opponent_weights[j] : 0.0;
       if (!(w > 0.0) || opponent_strength[j] == kNoStrength) continue;
       if ((hand_mask(opponent_hands[j]) & own_cards) != 0) continue;
-      const double pair_weight = q[h] * w;
-      mass += pair_weight;
+      out.met[h] += w;
       if (own_strength[h] > opponent_strength[j]) {
-        wins += pair_weight;
+        out.score[h] += w;
       } else if (own_strength[h] == opponent_strength[j]) {
-        ties += pair_weight;
+        out.score[h] += 0.5 * w;
       }
     }
   }
-  return mass > 0.0 ? (ties * 0.5 + wins) / mass : kNaN;
+  return out;
+}
+
+// Exact equity on a complete board of the acting hands (weights q) against
+// the opponent's weights at the node.
+double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, int seat,
+                    std::span<const double> q, std::span<const float> opponent_weights) {
+  const auto scores = river_scores(game, node, seat, q, opponent_weights);
+  if (!scores) return kNaN;
+  double mass = 0.0;
+  double won = 0.0;
+  for (std::size_t h = 0; h < q.size() && h < scores->met.size(); ++h) {
+    if (!(q[h] > 0.0)) continue;
+    mass += q[h] * scores->met[h];
+    won += q[h] * scores->score[h];
+  }
+  return mass > 0.0 ? won / mass : kNaN;
+}
+
+// Exact equity of each own hand with reach above 0 on a complete board; NaN
+// where the hand meets no opponent hand. Empty when the node has no runout.
+std::vector<double> river_hand_equities(const halvory::Game& game, const halvory::NodeRecord& node,
+                                        int seat, std::span<const float> own_reach,
+                                        std::span<const float> opponent_reach) {
+  const std::vector<double> own(own_reach.begin(), own_reach.end());
+  const auto scores = river_scores(game, node, seat, own, opponent_reach);
+  if (!scores) return {};
+  std::vector<double> equities(own.size(), kNaN);
+  for (std::size_t h = 0; h < own.size(); ++h) {
+    if (scores->met[h] > 0.0) equities[h] = std::clamp(scores->score[h] / scores->met[h], 0.0, 1.0);
+  }
+  return equities;
 }
 
 // Both seats' reach down to node n along its action path, or nothing when the
@@ -160,7 +197,10 @@ std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved,
 
   NodeActionStats stats;
   const std::int32_t pot = label_pot(game, node);
-  const std::vector<float> frequencies = solver_reads::average_action_frequencies(solver, n);
+  // The shares of the combos that reach the node; a node nothing reaches
+  // falls back to the plain mean so that it still shows a strategy.
+  std::vector<float> frequencies = reach_weighted_shares(strategy, own_reach, actions);
+  if (frequencies.empty()) frequencies = solver_reads::average_action_frequencies(solver, n);
   for (std::size_t a = 0; a < actions; ++a) {
     stats.names.push_back(action_display_label(node.actions[a], pot));
     stats.action_types.push_back(action_size_key(node.actions[a], pot));
@@ -189,8 +229,8 @@ std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved,
   for (std::size_t a = 0; a < actions; ++a) {
     take_action(a);
     for (const double weight : q) stats.combos[a] += weight;
-    const auto ev = pair_weighted_ev(q_float, mass, evs);
-    stats.evs[a] = ev.value_or(usable(offset) ? offset : 0.0);
+    // An action no hand takes has no EV of its own.
+    stats.evs[a] = pair_weighted_ev(q_float, mass, evs).value_or(kNaN);
   }
 
   std::mt19937 rng(static_cast<std::uint32_t>(node_index) ^ 0xC0FFEEu);
@@ -229,6 +269,12 @@ std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved
   if (strategy.size() != actions * count) return std::nullopt;
   const std::vector<CardCode> board = board_at_node(game, n);
   if (board.size() < 3 || board.size() > 5) return std::nullopt;
+  // The combos that reach the node, weighted like the combos column.
+  const NodePath path = node_path(game, n);
+  if (path.empty()) return std::nullopt;
+  const std::vector<float> reach =
+      path_reach(game, *solved.solver, path, node_dead_cards(game, n), static_cast<int>(s));
+  if (reach.size() != count) return std::nullopt;
 
   std::vector<double> combo_sums(kBucketCount, 0.0);
   std::vector<double> action_sums(kBucketCount * actions, 0.0);
@@ -239,18 +285,12 @@ std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved
       if (usable(sigma)) action_sums[row * actions + a] += sigma * w;
     }
   };
-  const std::size_t air = bucket_index("air");
   for (std::size_t h = 0; h < count; ++h) {
-    const double w = weights[h];
+    const double w = reach[h];
     if (!usable(w)) continue;
-    bool counted = false;
-    for (const std::string& label : hand_category_labels(hands[h], board)) {
-      const std::size_t row = bucket_index(label);
-      if (row >= kBucketCount) continue;
-      add_to_bucket(row, w, h);
-      counted = true;
+    for (const std::string& label : bucket_labels(hands[h], board)) {
+      add_to_bucket(bucket_index(label), w, h);
     }
-    if (!counted) add_to_bucket(air, w, h);
   }
 
   std::vector<BucketRow> rows;
@@ -297,10 +337,16 @@ std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solve
                                                                  : 1200;
   const auto& oop_hands = game.cards.pockets[0];
   const auto& ip_hands = game.cards.pockets[1];
+  // On a complete board every equity is exact; earlier streets sample.
+  const bool river = node.turn != halvory::kNoCard && node.river != halvory::kNoCard;
   const std::vector<double> equity_oop =
-      sampled_equities(game, flop, n, oop_hands, reach_oop, ip_hands, reach_ip, samples, 0xA11CE0u);
+      river ? river_hand_equities(game, node, 0, reach_oop, reach_ip)
+            : sampled_equities(game, flop, n, oop_hands, reach_oop, ip_hands, reach_ip, samples,
+                               0xA11CE0u);
   const std::vector<double> equity_ip =
-      sampled_equities(game, flop, n, ip_hands, reach_ip, oop_hands, reach_oop, samples, 0x1B1CE0u);
+      river ? river_hand_equities(game, node, 1, reach_ip, reach_oop)
+            : sampled_equities(game, flop, n, ip_hands, reach_ip, oop_hands, reach_oop, samples,
+                               0x1B1CE0u);
   if (equity_oop.empty() || equity_ip.empty()) return std::nullopt;
 
   HandDistributions out;
@@ -448,12 +494,7 @@ std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
     for (std::size_t a = 0; a < actions; ++a) {
       row.action_evs[a] = rescale_ev(child_values[a][h], matchup, mass[h], offset);
     }
-    if (board.size() >= 3 && board.size() <= 5) {
-      row.buckets = hand_category_labels(hands[h], board);
-      if (row.buckets.empty()) row.buckets.emplace_back("air");
-      std::sort(row.buckets.begin(), row.buckets.end());
-      row.buckets.erase(std::unique(row.buckets.begin(), row.buckets.end()), row.buckets.end());
-    }
+    row.buckets = bucket_labels(hands[h], board);
     row.action_probs.resize(actions);
     double total = 0.0;
     for (std::size_t a = 0; a < actions; ++a) {

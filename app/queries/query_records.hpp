@@ -18,7 +18,7 @@ struct NodeActionStats {
   std::vector<float> frequencies;
   std::vector<double> combos;
   std::vector<double> equities;  // [0, 1] or NaN
-  std::vector<double> evs;
+  std::vector<double> evs;       // NaN where no hand takes the action
 };
 
 // One non-empty hand class of a decision node.

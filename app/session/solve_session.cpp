@@ -13,6 +13,7 @@
 #include "context/card_context.hpp"
 #include "context/thread_start.hpp"
 #include "context/worker_threads.hpp"
+#include "session/action_shares.hpp"
 #include "session/ev_offset.hpp"
 #include "session/labels.hpp"
 #include "session/request_conversion.hpp"
@@ -30,8 +31,9 @@ namespace {
 // Thrown inside the worker when a cancel is seen between build stages.
 struct CancelledSolve {};
 
-// Frequencies the UI shows as shares: scaled to sum 1, or shared equally
-// when nothing is positive, so that a node never shows an empty strategy.
+// Frequencies of a node no combo reaches: the plain mean scaled to sum 1, or
+// shared equally when nothing is positive, so that a node never shows an
+// empty strategy.
 void normalize_frequencies(std::vector<float>& frequencies) {
   double sum = 0.0;
   for (const float f : frequencies) sum += f;
@@ -326,16 +328,15 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     if (!nodes.empty()) {
       const auto& root = nodes[0];
       const std::int32_t root_pot = starting_pot > 0 ? starting_pot : root.pot;
-      const std::vector<float> root_frequencies = built_solver->average_action_frequencies(0);
       for (std::size_t i = 0; i < root.actions.size(); ++i) {
         snapshot.root_action_names.push_back(action_display_label(root.actions[i], root_pot));
         snapshot.root_action_types.push_back(action_size_key(root.actions[i], root_pot));
-        snapshot.root_action_frequencies.push_back(sanitized_frequency(root_frequencies, i));
       }
-      normalize_frequencies(snapshot.root_action_frequencies);
     }
 
     report(progress, "Finalizing: building result snapshot...");
+    const std::vector<std::vector<float>> shares = tree_action_shares(*built_game, *built_solver);
+    check_cancel();
     snapshot.tree_node_meta.reserve(nodes.size());
     for (std::size_t index = 0; index < nodes.size(); ++index) {
       const auto& node = nodes[index];
@@ -354,7 +355,8 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
       meta.invested_oop = node.invested[0];
       meta.invested_ip = node.invested[1];
       const std::int32_t pot = label_pot(node, starting_pot);
-      const std::vector<float> frequencies = node.actions.empty()
+      const bool reached = index < shares.size() && shares[index].size() == node.actions.size();
+      const std::vector<float> frequencies = reached || node.actions.empty()
                                                  ? std::vector<float>{}
                                                  : built_solver->average_action_frequencies(index);
       meta.actions.resize(node.actions.size());
@@ -363,13 +365,17 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
         TreeNodeAction& action = meta.actions[i];
         action.name = action_display_label(node.actions[i], pot);
         action.action_type = action_size_key(node.actions[i], pot);
-        node_frequencies[i] = sanitized_frequency(frequencies, i);
+        node_frequencies[i] = sanitized_frequency(reached ? shares[index] : frequencies, i);
         action.child_index =
             i < node.children.size() ? static_cast<std::uint32_t>(node.children[i]) : 0u;
       }
       normalize_frequencies(node_frequencies);
       for (std::size_t i = 0; i < node_frequencies.size(); ++i) {
         meta.actions[i].frequency = node_frequencies[i];
+      }
+      if (index == 0) {
+        for (const TreeNodeAction& action : meta.actions)
+          snapshot.root_action_frequencies.push_back(action.frequency);
       }
       snapshot.tree_node_meta.push_back(std::move(meta));
       // A large tree takes a moment to summarise; stay responsive to cancel.

@@ -17,6 +17,8 @@ Item {
 
     readonly property real _totalFreq: Bar.totalFreq(actions)
     readonly property int _count: actions ? actions.length : 0
+    // The printed percentages, rounded together so that they add to 100.
+    readonly property var _percents: Bar.percents(actions, 0)
 
     signal actionClicked(int index, string name)
     signal actionHovered(int index, string name, real frequency)
@@ -68,7 +70,7 @@ Item {
         return theme.actionColor(type !== "" ? type : (entry ? entry.name : undefined))
     }
 
-    function _labelText(entry) {
+    function _labelText(entry, index) {
         var dash = qsTr("—")
         var combos = entry && Bar.isFiniteNumber(entry.combos)
             ? Bar.combosWords(entry.combos) : dash
@@ -76,7 +78,8 @@ Item {
             ? qsTr("%1% equity").arg(NumberText.fixed(entry.equity * 100, 1)) : dash
         var ev = entry && Bar.isFiniteNumber(entry.ev) ? qsTr("%1 EV").arg(NumberText.fixed(entry.ev, 2)) : dash
         var name = entry && entry.name !== undefined && entry.name !== null ? String(entry.name) : ""
-        return qsTr("%1 · %2 · %3 · %4 · %5").arg(name).arg(NumberText.percent(_normFreq(entry)) + "%")
+        var p = _percents[index]
+        return qsTr("%1 · %2 · %3 · %4 · %5").arg(name).arg(isFinite(p) ? NumberText.fixed(p, 0) + "%" : dash)
             .arg(combos).arg(equity).arg(ev)
     }
 
@@ -154,16 +157,25 @@ Item {
                         color: bar._swatchColor(block.entry)
                     }
                     Text {
+                        id: labelText
                         objectName: "labelText"
                         anchors.verticalCenter: parent.verticalCenter
                         width: Math.max(0, block.width - 18)
-                        text: bar._labelText(block.entry)
+                        text: bar._labelText(block.entry, block.index)
                         textFormat: Text.PlainText
                         elide: Text.ElideRight
                         maximumLineCount: 1
                         wrapMode: Text.NoWrap
                         font.pixelSize: 11
                         color: bar.theme ? bar.theme.textMuted : "#8B949E"
+
+                        // A cut label reads whole in its tool tip.
+                        HoverHandler { id: labelHover }
+                        PlainToolTip {
+                            theme: bar.theme
+                            visible: labelHover.hovered && labelText.truncated
+                            text: labelText.text
+                        }
                     }
                 }
             }
@@ -213,7 +225,7 @@ Item {
             _roundedPath(ctx, x, w, height, r, k === ends.first, k === ends.last)
             ctx.fillStyle = _canvasColor(actions[k])
             ctx.fill()
-            var p = NumberText.percent(f)
+            var p = _percents[k]
             if (w > 35 && p > 0) {
                 var text = p + "%"
                 if (ctx.measureText(text).width + 8 <= w) {

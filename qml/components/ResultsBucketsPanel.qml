@@ -62,7 +62,7 @@ Card {
                     required property var modelData
                     objectName: "bucket_" + modelData.name
                     width: bucketList.width
-                    height: 52
+                    height: Math.max(52, nameColumn.implicitHeight + 16)
                     radius: panel._theme ? panel._theme.radiusXs : 4
                     color: modelData.name === panel.page.selectedBucket
                            ? (panel._theme ? panel._theme.surface3 : "#2D333B")
@@ -73,13 +73,17 @@ Card {
                         anchors.margins: 8
                         spacing: 8
                         ColumnLayout {
+                            id: nameColumn
                             Layout.fillWidth: true
                             spacing: 2
+                            // Long names take a second line rather than a cut.
                             Text {
                                 id: bucketName
                                 Layout.fillWidth: true
                                 text: qsTranslate("HandBuckets", String(row.modelData.name))
                                 textFormat: Text.PlainText
+                                wrapMode: Text.WordWrap
+                                maximumLineCount: 2
                                 elide: Text.ElideRight
                                 font.pixelSize: 12
                                 font.weight: Font.DemiBold

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "chartSeries.js" as Charts
+import "numberText.js" as NumberText
 
 // "Distributions": equity or EV of each player's hands at the current node,
 // best first, one falling curve per player.
@@ -36,15 +37,15 @@ ResultsChartDialog {
             curves: [{ values: s.oop, color: _oopColor }, { values: s.ip, color: _ipColor }],
             legend: [{ label: qsTranslate("ResultsPage", "OOP"), color: _oopColor }, { label: qsTranslate("ResultsPage", "IP"), color: _ipColor }],
             range: range,
-            label: function (v) { return equity ? (v * 100).toFixed(0) + "%" : v.toFixed(2) }
+            label: function (v) { return equity ? NumberText.percentText(v, 0) : NumberText.fixed(v, 2) }
         }
     }
 
     function _valueText(seat, values, i) {
         if (i < 0 || !isFinite(values[i]))
             return seat + ": —"
-        return _equity ? qsTranslate("ResultsPage", "%1: %2%").arg(seat).arg((values[i] * 100).toFixed(1))
-                       : qsTranslate("ResultsPage", "%1: %2").arg(seat).arg(values[i].toFixed(2))
+        return _equity ? qsTranslate("ResultsPage", "%1: %2%").arg(seat).arg(NumberText.fixed(values[i] * 100, 1))
+                       : qsTranslate("ResultsPage", "%1: %2").arg(seat).arg(NumberText.fixed(values[i], 2))
     }
 
     chart.plot: _plot()

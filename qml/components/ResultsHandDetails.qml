@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import "resultsRules.js" as Rules
 
 // The combos of the acting seat at the node with their action EVs and mix,
 // filtered by a matrix class, a bucket and a search text.
@@ -157,7 +158,7 @@ Card {
                             id: cards
                             spacing: 3
                             Repeater {
-                                model: [row.modelData.c1, row.modelData.c2]
+                                model: Rules.cardsHighFirst(row.modelData.c1, row.modelData.c2)
                                 PlayingCard {
                                     required property string modelData
                                     theme: panel._theme

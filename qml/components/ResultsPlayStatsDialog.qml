@@ -1,5 +1,6 @@
 import QtQuick
 import "chartSeries.js" as Charts
+import "numberText.js" as NumberText
 
 // "Statistics": the cumulative EV of the played hands against what the
 // solution would have won, hand by hand.
@@ -35,12 +36,12 @@ ResultsChartDialog {
             curves: [{ values: s.actual, color: _actualColor }, { values: s.optimal, color: _optimalColor, dashed: true }],
             legend: [{ label: qsTranslate("ResultsPage", "Optimal"), color: _optimalColor }, { label: qsTranslate("ResultsPage", "Actual"), color: _actualColor }],
             range: Charts.roundRange(Charts.valueRange([s.optimal, s.actual], [-1, 1])),
-            label: function (v) { return v.toFixed(2) }
+            label: function (v) { return NumberText.fixed(v, 2) }
         }
     }
 
     function _fmt(v) {
-        return isFinite(v) ? Number(v).toFixed(2) : "—"
+        return NumberText.fixed(v, 2)
     }
 
     chart.plot: (_revision, page._results, _plot())

@@ -4,14 +4,21 @@ import "numberText.js" as NumberText
 
 // The Strategy View header: the path's board, the seat to act, the
 // distributions and play switches, and the solve's headline figures.
-RowLayout {
+GridLayout {
     id: header
 
     required property var page
     readonly property var _theme: page.theme
     readonly property var _controller: page.controller
+    // A narrow view puts the figures on a line of their own, whole.
+    readonly property real _wideWidth: titleColumn.implicitWidth + distributionsButton.implicitWidth
+                                       + playButton.implicitWidth + evOopCard.implicitWidth + evIpCard.implicitWidth
+                                       + exploitabilityCard.implicitWidth + 6 * columnSpacing + 40
+    readonly property bool _narrow: width < _wideWidth
 
-    spacing: 12
+    columns: _narrow ? 4 : 5
+    columnSpacing: 12
+    rowSpacing: 8
 
     function _figure(value, decimals) {
         if (!_controller || !isFinite(value))
@@ -20,6 +27,7 @@ RowLayout {
     }
 
     ColumnLayout {
+        id: titleColumn
         spacing: 6
         Text {
             text: qsTranslate("ResultsPage", "Strategy View")
@@ -70,6 +78,7 @@ RowLayout {
     Item { Layout.fillWidth: true }
 
     SecondaryButton {
+        id: distributionsButton
         objectName: "distributionsButton"
         theme: header._theme
         Layout.preferredWidth: Math.max(header.page.scaled(140, 110), implicitWidth)
@@ -82,6 +91,7 @@ RowLayout {
     }
 
     SecondaryButton {
+        id: playButton
         objectName: "playModeButton"
         theme: header._theme
         Layout.preferredWidth: Math.max(header.page.scaled(140, 110), implicitWidth)
@@ -92,28 +102,36 @@ RowLayout {
         onClicked: header.page.playMode = !header.page.playMode
     }
 
-    StatCard {
-        objectName: "evOopCard"
-        theme: header._theme
-        compact: true
-        label: qsTranslate("ResultsPage", "EV (OOP)")
-        value: header._figure(header._controller ? header._controller.resultEvOop : NaN, 3)
-        accentColor: header._theme ? header._theme.success : "#3FB950"
-    }
-    StatCard {
-        objectName: "evIpCard"
-        theme: header._theme
-        compact: true
-        label: qsTranslate("ResultsPage", "EV (IP)")
-        value: header._figure(header._controller ? header._controller.resultEvIp : NaN, 3)
-        accentColor: header._theme ? header._theme.info : "#58A6FF"
-    }
-    StatCard {
-        objectName: "exploitabilityCard"
-        theme: header._theme
-        compact: true
-        label: qsTranslate("ResultsPage", "Exploitability")
-        value: header._figure(header._controller ? header._controller.resultExploitability : NaN, 4)
-        accentColor: header._theme ? header._theme.gold : "#F0B429"
+    // The solve's figures: one group, on a line of its own when narrow.
+    RowLayout {
+        Layout.columnSpan: header._narrow ? 4 : 1
+        spacing: 12
+        StatCard {
+            id: evOopCard
+            objectName: "evOopCard"
+            theme: header._theme
+            compact: true
+            label: qsTranslate("ResultsPage", "EV (OOP)")
+            value: header._figure(header._controller ? header._controller.resultEvOop : NaN, 3)
+            accentColor: header._theme ? header._theme.success : "#3FB950"
+        }
+        StatCard {
+            id: evIpCard
+            objectName: "evIpCard"
+            theme: header._theme
+            compact: true
+            label: qsTranslate("ResultsPage", "EV (IP)")
+            value: header._figure(header._controller ? header._controller.resultEvIp : NaN, 3)
+            accentColor: header._theme ? header._theme.info : "#58A6FF"
+        }
+        StatCard {
+            id: exploitabilityCard
+            objectName: "exploitabilityCard"
+            theme: header._theme
+            compact: true
+            label: qsTranslate("ResultsPage", "Exploitability")
+            value: header._figure(header._controller ? header._controller.resultExploitability : NaN, 4)
+            accentColor: header._theme ? header._theme.gold : "#F0B429"
+        }
     }
 }

@@ -29,10 +29,18 @@ ColumnLayout {
         actions: view.page.actionFrequenciesActions
     }
 
-    RowLayout {
+    GridLayout {
+        id: panels
+        // Side by side while the three fit whole; else the hand details go
+        // below the matrix and the buckets.
+        readonly property real _sideBySide: view.page.scaled(480, 400) + view.page.scaled(300, 220)
+                                            + view.page.scaled(260, 220) + 2 * columnSpacing
+        readonly property bool _wide: width >= _sideBySide
         Layout.fillWidth: true
         Layout.fillHeight: true
-        spacing: 12
+        columns: _wide ? 3 : 2
+        columnSpacing: 12
+        rowSpacing: 12
 
         ColumnLayout {
             id: matrixColumn
@@ -118,9 +126,12 @@ ColumnLayout {
                 }
 
                 ColumnLayout {
-                    Layout.preferredWidth: view.page.scaled(150, 120)
+                    // Wide enough for either label with its check mark.
+                    Layout.preferredWidth: Math.max(view.page.scaled(150, 120), standardButton.implicitWidth,
+                                                    lockButton.implicitWidth)
                     spacing: 6
                     SecondaryButton {
+                        id: standardButton
                         objectName: "standardModeButton"
                         Layout.fillWidth: true
                         theme: view._theme
@@ -134,6 +145,7 @@ ColumnLayout {
                         }
                     }
                     SecondaryButton {
+                        id: lockButton
                         objectName: "nodeLockModeButton"
                         Layout.fillWidth: true
                         theme: view._theme
@@ -166,8 +178,10 @@ ColumnLayout {
         ResultsHandDetails {
             Layout.fillWidth: true
             Layout.fillHeight: true
+            Layout.columnSpan: panels._wide ? 1 : 2
             Layout.preferredWidth: view.page.scaled(300, 220)
             Layout.minimumWidth: view.page.scaled(250, 200)
+            Layout.minimumHeight: panels._wide ? 0 : view.page.scaled(420, 360)
             page: view.page
         }
     }

@@ -120,9 +120,17 @@ Card {
                                 color: panel._theme ? panel._theme.accent : "#3FB950"
                             }
                             Text {
+                                id: bannerTitle
                                 Layout.fillWidth: true
                                 text: qsTranslate("ResultsPage", "Available actions")
                                 textFormat: Text.PlainText
+                                elide: Text.ElideRight
+                                HoverHandler { id: bannerHover }
+                                PlainToolTip {
+                                    theme: panel._theme
+                                    visible: bannerHover.hovered && bannerTitle.truncated
+                                    text: bannerTitle.text
+                                }
                                 font.pixelSize: 12
                                 font.weight: Font.DemiBold
                                 color: panel._theme ? panel._theme.textMuted : "#8B949E"
@@ -155,6 +163,7 @@ Card {
                                 action: modelData.name
                                 actionType: modelData.actionType.split(" ")[0]
                                 frequency: modelData.frequency
+                                percentText: modelData.percentText || ""
                                 locked: !!modelData.locked
                                 pot: modelData.pot
                                 hasChildren: modelData.hasChildren

@@ -15,6 +15,9 @@ Item {
     property real pot: 0
     property real ev: 0
     property real frequency: -1
+    // The whole percentage as printed (no sign), when the node's list rounds
+    // its shares together.
+    property string percentText: ""
     property bool locked: false
     property bool selected: false
     property bool expanded: false
@@ -241,7 +244,8 @@ Item {
                     Text {
                         objectName: "freqText"
                         visible: node.frequency >= 0
-                        text: qsTr("Freq: %1%").arg(NumberText.percent(Math.max(0, Math.min(1, node.frequency))))
+                        text: qsTr("Freq: %1%").arg(node.percentText !== "" ? node.percentText
+                                                    : NumberText.percent(Math.max(0, Math.min(1, node.frequency))))
                         font.pixelSize: 10
                         font.weight: Font.DemiBold
                         color: node._mutedOn(node._bg)
@@ -249,7 +253,7 @@ Item {
                     Text {
                         objectName: "evText"
                         visible: node.ev !== 0
-                        text: qsTr("EV: %1%2").arg(node.ev >= 0 ? "+" : "").arg(NumberText.fixed(node.ev, 2))
+                        text: qsTr("EV: %1%2").arg("").arg(NumberText.signed(node.ev, 2))
                         font.pixelSize: 10
                         color: node.ev >= 0 ? (node.theme ? node.theme.success : "#3FB950")
                                             : (node.theme ? node.theme.danger : "#F85149")

@@ -70,6 +70,16 @@ function blockWidth(rowWidth, count) {
     return Math.floor(Math.max(0, rowWidth - 32 * (count - 1)) / count)
 }
 
+// Whole (or `decimals`) percentages of the entries' frequencies that add to
+// exactly 100.
+function percents(actions, decimals) {
+    var n = actions ? actions.length : 0
+    var freqs = []
+    for (var i = 0; i < n; ++i)
+        freqs.push(rawFreq(actions[i]))
+    return NumberText.largestRemainder(freqs, decimals)
+}
+
 function isFiniteNumber(v) {
     return typeof v === "number" && isFinite(v)
 }
@@ -82,5 +92,5 @@ function combosWords(c) {
 }
 
 function combosText(c) {
-    return Math.abs(c - Math.round(c)) <= 1e-6 ? String(Math.round(c)) : NumberText.fixed(c, 1)
+    return NumberText.combos(c)
 }

@@ -4,6 +4,8 @@
 // hand-detail filters. The page passes plain values in; nothing here reads
 // the controller.
 
+.import "numberText.js" as NumberText
+
 var RANK_ORDER = ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
 var SUIT_ORDER = ["s", "h", "d", "c"]
 
@@ -313,6 +315,17 @@ function _actingSeat(meta) {
     return p === "OOP" ? 0 : (p === "IP" ? 1 : -1)
 }
 
+// The meta the node figures read: at a chance node the street that follows,
+// with the seat that acts first after the deal (`nextPlayer`, "" when no one
+// acts again) as the player.
+function figureMeta(meta, nextPlayer) {
+    if (!meta || meta.nodeType !== "chance")
+        return meta || {}
+    var copy = Object.assign({}, meta)
+    copy.player = nextPlayer || ""
+    return copy
+}
+
 function toCallAmount(meta) {
     var seat = _actingSeat(meta)
     if (seat < 0)
@@ -353,19 +366,11 @@ function potOdds(meta) {
 }
 
 function fmtAmt2(x) {
-    var v = Number(x)
-    if (x === null || x === undefined || !isFinite(v))
-        return "—"
-    var shifted = Math.round(Number(Math.abs(v) + "e2"))
-    var text = Number(shifted + "e-2").toFixed(2)
-    return v < 0 && shifted !== 0 ? "-" + text : text
+    return NumberText.fixed(x, 2)
 }
 
 function fmtPercent1(share) {
-    var v = Number(share)
-    if (share === null || share === undefined || !isFinite(v))
-        return "—"
-    return (Math.round(v * 1000) / 10).toFixed(1) + "%"
+    return NumberText.percentText(share, 1)
 }
 
 // ---------------------------------------------------------------------------
@@ -382,6 +387,14 @@ function handClassFromCards(c1, c2) {
     var low = high === r1 ? r2 : r1
     var suited = String(c1).charAt(1) === String(c2).charAt(1)
     return high + low + (suited ? "s" : "o")
+}
+
+// A hand's two cards as a player reads them: the higher rank first (on a
+// pair, the given order).
+function cardsHighFirst(c1, c2) {
+    var r1 = RANK_ORDER.indexOf(String(c1 || "").charAt(0).toUpperCase())
+    var r2 = RANK_ORDER.indexOf(String(c2 || "").charAt(0).toUpperCase())
+    return r2 >= 0 && (r1 < 0 || r2 < r1) ? [c2, c1] : [c1, c2]
 }
 
 function parseSearchTokens(text) {
@@ -506,8 +519,8 @@ function handActionsForProbs(actions, probs) {
 var EMPTY_BLOCK = { levelIndex: 0, nodeIndex: -1, chance: false, isLast: false, nodeType: "decision", player: "",
                     pot: 0, hasActions: false, items: [], deal: "", card: "", showBanner: false, optionCount: 0,
                     locked: false }
-var EMPTY_ITEM = { actionIndex: -1, name: "", actionType: "", frequency: -1, pot: 0, hasChildren: false,
-                   locked: false }
+var EMPTY_ITEM = { actionIndex: -1, name: "", actionType: "", frequency: -1, percentText: "", pot: 0,
+                   hasChildren: false, locked: false }
 
 // The steps the board and suit rules read, from the same level rows.
 function stepsFromLevels(levels) {
@@ -549,6 +562,7 @@ function treeBlocks(levels) {
             block.card = isCardText(name) && isCardText(lv.override) ? lv.override : name
         } else {
             block.showBanner = isLast && !decided && block.nodeType === "decision" && actions.length > 1
+            var shares = NumberText.largestRemainder(actions.map(function (x) { return x.frequency }), 0)
             for (var a = 0; a < actions.length; ++a) {
                 if (decided && a !== sel)
                     continue
@@ -559,6 +573,7 @@ function treeBlocks(levels) {
                     name: String(actions[a].name || ""),
                     actionType: String(actions[a].actionType || ""),
                     frequency: actions[a].frequency === undefined || !isFinite(freq) ? -1 : freq,
+                    percentText: isFinite(shares[a]) ? NumberText.fixed(shares[a], 0) : "",
                     pot: num(child.pot) > 0 ? num(child.pot) : num(meta.pot),
                     hasChildren: !!child.hasChildren,
                     locked: !!lv.locked || !!(lv.childLocked || [])[a]

@@ -63,6 +63,8 @@ Item {
     property string treeBoardText: ""
     readonly property int _results: controller ? controller.resultIterations : 0
     readonly property var currentMeta: (_results, _metaForNode(currentNodeIndex))
+    // What the node figures read: a chance node's are the next street's.
+    readonly property var _figureMeta: Rules.figureMeta(currentMeta, _actingPlayer(currentNodeIndex))
 
     property int chancePickerLevelIndex: -1
     property string chancePickerTitle: ""
@@ -181,10 +183,26 @@ Item {
     // -----------------------------------------------------------------------
     // Navigation
 
-    function _setCurrentNode(nodeIndex) {
+    // The seat that acts at a node; at a chance node the one that acts first
+    // after the deal ("" when no one acts again).
+    function _actingPlayer(nodeIndex) {
         var meta = _metaForNode(nodeIndex)
-        if (meta.player)
-            selectedPlayer = meta.player
+        if (meta.nodeType !== "chance")
+            return meta.player || ""
+        var actions = _actionsForNode(nodeIndex)
+        for (var i = 0; i < actions.length; ++i) {
+            var child = _childIndexOf(actions[i])
+            var next = child >= 0 ? _metaForNode(child) : {}
+            if (next.player)
+                return String(next.player)
+        }
+        return ""
+    }
+
+    function _setCurrentNode(nodeIndex) {
+        var player = _actingPlayer(nodeIndex)
+        if (player)
+            selectedPlayer = player
         currentNodeIndex = nodeIndex
     }
 
@@ -609,11 +627,11 @@ Item {
     function _potSize() { return Rules.num(currentMeta.pot) }
     function _effectiveStack() { return Rules.num(currentMeta.effectiveStack) }
     function _investedFor(seatIndex) { return Rules.investedFor(currentMeta, seatIndex) }
-    function _toCallAmount() { return Rules.toCallAmount(currentMeta) }
-    function _stackRemaining() { return Rules.stackRemaining(currentMeta) }
+    function _toCallAmount() { return Rules.toCallAmount(_figureMeta) }
+    function _stackRemaining() { return Rules.stackRemaining(_figureMeta) }
     function _rakeTaken() { return Rules.rakeTaken(_potSize(), rakePercent, rakeCap) }
-    function _spr() { return Rules.spr(currentMeta) }
-    function _potOdds() { return Rules.potOdds(currentMeta) }
+    function _spr() { return Rules.spr(_figureMeta) }
+    function _potOdds() { return Rules.potOdds(_figureMeta) }
     function _fmtAmt2(x) { return Rules.fmtAmt2(x) }
 
     // -----------------------------------------------------------------------

@@ -289,9 +289,14 @@ Item {
         if (_activeRunId < 0)
             return
         var index = _findRunIndexById(_activeRunId)
-        if (index >= 0 && runHistoryModel.get(index).status === "Running")
-            runHistoryModel.setProperty(index, "status",
-                                        Progress.runEndStatus(controller ? controller.resultIterations : 0, _statusText))
+        if (index >= 0 && runHistoryModel.get(index).status === "Running") {
+            var ran = controller ? Number(controller.resultIterations) : 0
+            var status = Progress.runEndStatus(ran, _statusText)
+            runHistoryModel.setProperty(index, "status", status)
+            // A run that stops at its target runs fewer iterations than its cap.
+            if (status === "Completed" && isFinite(ran) && ran > 0)
+                runHistoryModel.setProperty(index, "iterations", ran)
+        }
         _activeRunId = -1
     }
 

@@ -12,6 +12,9 @@ import Pellaris
 //   --locks           node-lock mode at the root with a few classes locked
 //                     to check and the mixed inputs open
 //   --scroll          scroll the strategy view to its end (the lock panel)
+//   --walk=A,B,...    take these actions from the root ("deal": a chance card)
+//   --bucket=NAME     with --walk: filter the hand details by this bucket
+//   --scroll=PX       with --walk: scroll the strategy view down by PX
 //   --distributions   the distributions dialog, hovered
 //   --statistics      the statistics dialog over a dozen recorded hands
 //   --play=STAGE      play a hand as OOP (fixed seed, hero checks or calls)
@@ -189,6 +192,8 @@ Window {
             _play(page, _option("play"))
             return
         }
+        if (_option("walk") !== "")
+            return _walk(page, _option("walk").split(","))
         if (_option("river") === "")
             return
         var level = function () { return page.treeLevels.count - 1 }
@@ -202,6 +207,22 @@ Window {
             return
         }
         _deal(page, ["K"], ["c", "h"])
+    }
+
+    // Takes the named actions from the root ("deal" deals a chance card),
+    // then applies --bucket=NAME (a bucket filter) when given.
+    function _walk(page, names) {
+        for (var i = 0; i < names.length; ++i) {
+            if (names[i] === "deal")
+                _deal(page, ["5", "K", "8"], ["h", "c", "d", "s"])
+            else
+                page.selectActionAtLevel(page.treeLevels.count - 1, _actionIndex(page, names[i]))
+        }
+        if (_option("bucket") !== "")
+            page.toggleBucketFilter(_option("bucket"))
+        var flick = _find(page, "strategyFlick")
+        if (_option("scroll") !== "")
+            Qt.callLater(function () { flick.contentY = Math.min(Number(_option("scroll")), flick.contentHeight - flick.height) })
     }
 
     function _lockSome(page) {

@@ -59,3 +59,27 @@ function tinyTurnSpot(iterations) {
     cfg.ip_range = "99,77,AQ,KJ,QJ,86s"
     return cfg
 }
+
+// A river game small enough to solve by hand: KK always wins, 65s always
+// loses to AQo, all-in the only bet.
+function handSolvedRiverSpot() {
+    var cfg = {
+        board: "Ks Qd 7h 4c 2s",
+        starting_street: "river",
+        starting_pot: 100,
+        effective_stack: 100,
+        oop_range: "KK, 65s",
+        ip_range: "AQo",
+        max_iterations: 20000,
+        target_exploitability: 0.01,
+        thread_count: 1
+    }
+    var seats = ["oop", "ip"], streets = ["flop", "turn", "river"]
+    for (var i = 0; i < seats.length; ++i) {
+        for (var j = 0; j < streets.length; ++j) {
+            cfg[seats[i] + "_" + streets[j] + "_bet_sizes"] = "a"
+            cfg[seats[i] + "_" + streets[j] + "_raise_sizes"] = "a"
+        }
+    }
+    return cfg
+}

@@ -102,6 +102,53 @@ Item {
             compare(findChild(page, "rakeValue").text, "0.00")
         }
 
+        function barTexts(page) {
+            var bar = findChild(page, "actionFrequenciesBar")
+            waitForItemPolished(bar)
+            var texts = []
+            for (var i = 0; i < bar.actions.length; ++i)
+                texts.push(findChild(findChild(bar, "labelBlock" + i), "labelText").text)
+            return texts
+        }
+
+        // "name · pct% · n combos · eq% equity · ev EV": the head exact, the
+        // equity within 0.2% and the EV within tol of the hand-solved values.
+        function compareBarText(text, head, equity, ev, tol) {
+            var m = /^(.*) · (-?[\d.]+)% equity · (-?[\d.]+) EV$/.exec(text)
+            verify(m, text)
+            compare(m[1], head)
+            verify(Math.abs(Number(m[2]) - equity) <= 0.2, text)
+            verify(Math.abs(Number(m[3]) - ev) <= tol, text)
+        }
+
+        // The hand-solved river game (see the controller's river figures
+        // test): every figure on the bar, the tree and the node card.
+        function test_handSolvedRiverFigures() {
+            var page = makePage(Spots.handSolvedRiverSpot(), "hand-solved river")
+            var root = barTexts(page)
+            compareBarText(root[0], "Check · 36% · 2.5 combos", 0, 0, 0.5)
+            compareBarText(root[1], "All-In · 64% · 4.5 combos", 66.67, 100, 0.5)
+            var tree = [findChild(page, "treeAction_0_0"), findChild(page, "treeAction_0_1")]
+            compare([findChild(tree[0], "freqText").text, findChild(tree[1], "freqText").text],
+                    ["Freq: 36%", "Freq: 64%"])
+            compare(findChild(page, "sprValue").text, "1.00")
+            compare(findChild(page, "stackValue").text, "100.00")
+
+            clickTreeAction(page, 0, "All-In")
+            compare(page.selectedPlayer, "IP")
+            var facing = barTexts(page)
+            // Calling and folding are worth the same: relative to fold, 0.
+            compareBarText(facing[0], "Fold · 50% · 4.5 combos", 33.33, 0, 0)
+            compareBarText(facing[1], "Call · 50% · 4.5 combos", 33.33, 0, 0.5)
+            compare(findChild(page, "potValue").text, "200.00")
+            compare(findChild(page, "toCallValue").text, "100.00")
+            compare(findChild(page, "potOddsValue").text, "33.3%")
+            compare(findChild(page, "stackValue").text, "100.00")
+            for (var i = 0; i < page.currentHandBuckets.length; ++i)
+                verify(page.currentHandBuckets[i].combos <= 9 + 1e-9)
+            verify((root.join() + facing.join()).indexOf("NaN") < 0)
+        }
+
         function test_barEvsFromFoldAndBetColours() {
             var page = riverPage()
             var stats = appController.nodeActionStats(0)

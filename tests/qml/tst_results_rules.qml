@@ -1,6 +1,8 @@
 import QtQuick
 import QtTest
 import "../../qml/components/resultsRules.js" as Rules
+import "../../qml/components/numberText.js" as NumberText
+import "../../qml/components/actionBar.js" as Bar
 
 // The results page's rules that draw nothing: suit twins on the path,
 // colours and EVs of actions, node figures and the hand-detail filters.
@@ -113,6 +115,89 @@ TestCase {
         compare(Rules.toCallAmount(data.meta), data.toCall)
         compare(Rules.fmtAmt2(Rules.spr(data.meta)), Rules.fmtAmt2(data.spr))
         compare(Rules.fmtPercent1(Rules.potOdds(data.meta)), data.odds)
+    }
+
+    // A chance node shows the street that follows: both seats matched, the
+    // seat that acts first after the deal named.
+    function test_chanceNodeFigures() {
+        var chance = { nodeType: "chance", player: "", pot: 250, effectiveStack: 250, investedOop: 125,
+                       investedIp: 125 }
+        var shown = Rules.figureMeta(chance, "OOP")
+        compare(Rules.fmtAmt2(Rules.stackRemaining(shown)), "125.00")
+        compare(Rules.fmtAmt2(Rules.spr(shown)), "0.50")
+        compare(Rules.toCallAmount(shown), 0)
+        compare(chance.player, "")
+        compare(Rules.figureMeta({ nodeType: "decision", player: "IP" }, "OOP").player, "IP")
+    }
+
+    // Every figure's text: finite numbers always print as numbers, -0 and
+    // what rounds to 0 print without a sign, no number prints the dash.
+    function test_numberText_data() {
+        return [
+            { tag: "0", v: 0, two: "0.00", pct: "0.0%" },
+            { tag: "-0", v: -0, two: "0.00", pct: "0.0%" },
+            { tag: "1e-9", v: 1e-9, two: "0.00", pct: "0.0%" },
+            { tag: "-1e-9", v: -1e-9, two: "0.00", pct: "0.0%" },
+            { tag: "1e-300", v: 1e-300, two: "0.00", pct: "0.0%" },
+            { tag: "-0.004", v: -0.004, two: "0.00", pct: "-0.4%" },
+            { tag: "-0.005", v: -0.005, two: "-0.01", pct: "-0.5%" },
+            { tag: "1.005", v: 1.005, two: "1.01", pct: "100.5%" },
+            { tag: "71.42857", v: 500 / 7, two: "71.43", pct: "7142.9%" },
+            { tag: "1e12", v: 1e12, two: "1000000000000.00", pct: "100000000000000.0%" },
+            { tag: "NaN", v: NaN, two: "—", pct: "—" },
+            { tag: "infinity", v: Infinity, two: "—", pct: "—" },
+            { tag: "-infinity", v: -Infinity, two: "—", pct: "—" },
+            { tag: "null", v: null, two: "—", pct: "—" },
+            { tag: "undefined", v: undefined, two: "—", pct: "—" },
+            { tag: "text", v: "0.125", two: "0.13", pct: "12.5%" }
+        ]
+    }
+
+    function test_numberText(data) {
+        compare(NumberText.fixed(data.v, 2), data.two)
+        compare(Rules.fmtAmt2(data.v), data.two)
+        compare(NumberText.percentText(data.v, 1), data.pct)
+        compare(Rules.fmtPercent1(data.v), data.pct)
+    }
+
+    function test_signedAndCombos() {
+        compare([NumberText.signed(500 / 7, 2), NumberText.signed(-1e-9, 2), NumberText.signed(-2.5, 2),
+                 NumberText.signed(NaN, 2)], ["+71.43", "0.00", "-2.50", "—"])
+        compare([NumberText.combos(3), NumberText.combos(4.5), NumberText.combos(2.9999999),
+                 NumberText.combos(1e-9), NumberText.combos(NaN)], ["3", "4.5", "3", "0", "—"])
+    }
+
+    // Percentages of one list add to exactly 100.
+    function test_largestRemainder_data() {
+        return [
+            { tag: "thirds", values: [1, 1, 1], d: 0, expected: [34, 33, 33] },
+            { tag: "thirds, one decimal", values: [1, 1, 1], d: 1, expected: [33.4, 33.3, 33.3] },
+            { tag: "combos 4.5 / 4.5", values: [4.5, 4.5], d: 0, expected: [50, 50] },
+            { tag: "largest remainder wins", values: [0.584, 0.416], d: 0, expected: [58, 42] },
+            { tag: "a tie goes to the earlier", values: [0.585, 0.415], d: 0, expected: [59, 41] },
+            { tag: "four actions", values: [0.1249, 0.1249, 0.2502, 0.5], d: 0, expected: [13, 12, 25, 50] },
+            { tag: "tiny share", values: [0.996, 0.004], d: 0, expected: [100, 0] },
+            { tag: "negatives and NaN count 0", values: [-1, NaN, 2, 2], d: 0, expected: [0, 0, 50, 50] },
+            { tag: "nothing", values: [0, 0], d: 0, expected: [NaN, NaN] },
+            { tag: "empty", values: [], d: 0, expected: [] }
+        ]
+    }
+
+    function test_largestRemainder(data) {
+        var out = NumberText.largestRemainder(data.values, data.d)
+        compare(out.length, data.expected.length)
+        var sum = 0
+        for (var i = 0; i < out.length; ++i) {
+            if (isNaN(data.expected[i]))
+                verify(isNaN(out[i]))
+            else
+                fuzzyCompare(out[i], data.expected[i], 1e-9)
+            sum += isFinite(out[i]) ? out[i] : 0
+        }
+        if (isFinite(out[0]))
+            fuzzyCompare(sum, 100, 1e-9)
+        var bar = Bar.percents(data.values.map(function (v) { return { frequency: v } }), data.d)
+        compare(bar.length, out.length)
     }
 
     function test_rake_data() {

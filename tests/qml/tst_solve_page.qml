@@ -118,6 +118,31 @@ Item {
             compare(tileValue(t.page, "exploitabilityTile"), duringTile)
         }
 
+        // A run that stops at its target shows the iterations it ran, not
+        // its cap; a cancelled one keeps what it was started with.
+        function test_runRowShowsIterationsRun_data() {
+            return [
+                { tag: "stopped at its target", results: 150, status: "Done", row: "Completed", iterations: "150" },
+                { tag: "ran to its cap", results: 400, status: "Done", row: "Completed", iterations: "400" },
+                { tag: "cancelled", results: 0, status: "Cancelled", row: "Cancelled", iterations: "400" }
+            ]
+        }
+
+        function test_runRowShowsIterationsRun(data) {
+            var t = makePage({ maxIterations: 400 })
+            t.page.threadCount = 2
+            t.stub.running = true
+            compare(t.page.runHistoryModel.count, 1)
+            t.stub.resultIterations = data.results
+            t.stub.statusText = data.status
+            t.stub.running = false
+            var row = t.page.runHistoryModel.get(0)
+            compare(row.status, data.row)
+            var summary = t.page._runSummary(row)
+            compare(summary.split(" • ")[0], "Iterations " + data.iterations)
+            compare(summary.split(" • ")[2], "Threads 2")
+        }
+
         function test_clockTicks() {
             var t = makePage({ maxIterations: 2000 })
             t.stub.running = true

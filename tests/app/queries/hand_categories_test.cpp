@@ -64,14 +64,16 @@ TEST(HandCategories, DrawsOnFlopAndTurn) {
   EXPECT_EQ(labels("9c8c", "Tc7d2h"), (Labels{"back door flush draw", "open ended straight draw"}));
   EXPECT_EQ(labels("9c8c", "Tc7d2hKh"), Labels{"open ended straight draw"});
   EXPECT_EQ(labels("9c8c", "Tc7d2cKh"), (Labels{"flush draw", "open ended straight draw"}));
-  EXPECT_EQ(labels("6s5s", "Ks9d6c2h"), Labels{"pair"});
+  // A pair of an inner board rank is a middle pair, never "air".
+  EXPECT_EQ(labels("6s5s", "Ks9d6c2h"), Labels{"middle pair"});
+  EXPECT_EQ(labels("7s3d", "AcKd7h2s"), Labels{"middle pair"});
   EXPECT_EQ(labels("AcKd", "QhJs3c"), Labels{"gutter"});
 }
 
 TEST(HandCategories, MissedDrawsOnTheRiver) {
   EXPECT_EQ(labels("QhJh", "AhKh7c2d3s"), (Labels{"missed FD", "missed gutter"}));
   // A pair of the hand's own stops the search for missed draws.
-  EXPECT_EQ(labels("QhJh", "AhKh7c2dJs"), Labels{"pair"});
+  EXPECT_EQ(labels("QhJh", "AhKh7c2dJs"), Labels{"middle pair"});
   // The board's pair alone: no label at all (the classifier then says air).
   EXPECT_TRUE(labels("Ah6s", "8d8c4hKs2c").empty());
 }
