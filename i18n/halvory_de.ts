@@ -544,6 +544,16 @@ Gesamt: %3
         <source>Project saved to %1</source>
         <translation>Projekt gespeichert unter %1</translation>
     </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Einige Werte nicht geladen</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 wurde geöffnet, aber diese Werte liegen außerhalb des zulässigen Bereichs und wurden nicht geladen:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1243,6 +1253,54 @@ Gesamt: %3
             <numerusform>Dabei werden auch %n Ranges gelöscht. Dies kann nicht rückgängig gemacht werden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>Solve-RAM: wird gemessen…</translation>
+    </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>keine (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Wird gemessen…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Nicht bereit</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
+        <translation>Nur ganze Zahlen: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: &quot;%1&quot; was not stored.</source>
+        <translation>Zu viele Nachkommastellen: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: &quot;%3&quot; was not stored.</source>
+        <translation>Zahl von %1 bis %2 eingeben: „%3“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Leer: der Wert bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Not a number: &quot;%1&quot; was not stored.</source>
+        <translation>Keine Zahl: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Dieses Profil wurde nicht geladen: Der Wert %1 „%2“ liegt außerhalb des zulässigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Der Solver kann diese Range nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Ordner löschen</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1658,6 +1716,18 @@ Gesamt: %3
     <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Stopped on a mistake</source>
+        <translation>Bei einem Fehler gestoppt</translation>
+    </message>
+    <message>
+        <source>both seats</source>
+        <translation>beide Plätze</translation>
+    </message>
+    <message>
+        <source>Click River to change</source>
+        <translation>Zum Ändern auf River klicken</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2219,14 @@ Gesamt: %3
             <numerusform>%n Threads</numerusform>
         </translation>
     </message>
+    <message>
+        <source>to target</source>
+        <translation>bis Ziel</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>bis Limit</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>
@@ -2248,16 +2326,16 @@ Gesamt: %3
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Unter „Start“ ein neues Projekt anlegen (oder eines laden), um das Setup freizuschalten</translation>
-    </message>
-    <message>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Board, Ranges und Sizings ausfüllen, um „Solve“ freizuschalten</translation>
     </message>
     <message>
         <source>Run a solve to enable Results</source>
         <translation>Einen Solve ausführen, um „Ergebnisse“ freizuschalten</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <translation>Unter „Start“ ein neues Projekt anlegen (oder eines laden), um das Setup freizuschalten</translation>
     </message>
 </context>
 <context>

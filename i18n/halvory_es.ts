@@ -544,6 +544,16 @@ Duración media: %4</translation>
         <source>Project saved to %1</source>
         <translation>Proyecto guardado en %1</translation>
     </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Algunos valores no se cargaron</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 se abrió, pero estos valores están fuera de rango y no se cargaron:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1243,6 +1253,54 @@ Duración media: %4</translation>
             <numerusform>También se eliminarán %n rangos. Esta acción no se puede deshacer.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM necesaria: midiendo…</translation>
+    </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>ninguno (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Midiendo…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>No listo</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
+        <translation>Solo números enteros: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: &quot;%1&quot; was not stored.</source>
+        <translation>Demasiados decimales: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: &quot;%3&quot; was not stored.</source>
+        <translation>Introduce un número de %1 a %2: «%3» no se guardó.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Vacío: se mantuvo el valor.</translation>
+    </message>
+    <message>
+        <source>Not a number: &quot;%1&quot; was not stored.</source>
+        <translation>No es un número: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Este perfil no se cargó: su valor %1 «%2» está fuera de rango.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>El solver no puede leer este rango: %1</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Eliminar carpeta</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1658,6 +1716,18 @@ Duración media: %4</translation>
     <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Stopped on a mistake</source>
+        <translation>Detenida por un error</translation>
+    </message>
+    <message>
+        <source>both seats</source>
+        <translation>ambos puestos</translation>
+    </message>
+    <message>
+        <source>Click River to change</source>
+        <translation>Haz clic en River para cambiarla</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2219,14 @@ Duración media: %4</translation>
             <numerusform>%n hilos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>to target</source>
+        <translation>hasta objetivo</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>hasta límite</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>
@@ -2248,16 +2326,16 @@ Duración media: %4</translation>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Empieza un proyecto nuevo (o carga uno) desde Inicio para habilitar Configuración</translation>
-    </message>
-    <message>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Completa el board, los rangos y los sizings para habilitar Resolver</translation>
     </message>
     <message>
         <source>Run a solve to enable Results</source>
         <translation>Ejecuta una resolución para habilitar Resultados</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <translation>Empieza un proyecto nuevo (o carga uno) desde Inicio para habilitar Configuración</translation>
     </message>
 </context>
 <context>

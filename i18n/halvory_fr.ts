@@ -544,6 +544,16 @@ Durée moy.&#xa0;: %4</translation>
         <source>Project saved to %1</source>
         <translation>Projet enregistré dans %1</translation>
     </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Certaines valeurs non chargées</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 a été ouvert, mais ces valeurs sont hors limites et n&apos;ont pas été chargées :
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1243,6 +1253,54 @@ Durée moy.&#xa0;: %4</translation>
             <numerusform>Cela supprimera aussi %n ranges. Cette action est irréversible.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM du calcul&#xa0;: mesure…</translation>
+    </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>aucun (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Mesure…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Pas prêt</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
+        <translation>Nombres entiers uniquement&#xa0;: «&#xa0;%1&#xa0;» n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: &quot;%1&quot; was not stored.</source>
+        <translation>Trop de décimales&#xa0;: «&#xa0;%1&#xa0;» n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: &quot;%3&quot; was not stored.</source>
+        <translation>Saisissez un nombre de %1 à %2&#xa0;: «&#xa0;%3&#xa0;» n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Vide&#xa0;: la valeur a été conservée.</translation>
+    </message>
+    <message>
+        <source>Not a number: &quot;%1&quot; was not stored.</source>
+        <translation>Pas un nombre&#xa0;: «&#xa0;%1&#xa0;» n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Ce profil n&apos;a pas été chargé : sa valeur %1 « %2 » est hors limites.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Le solveur ne peut pas lire cette range&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Supprimer le dossier</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1658,6 +1716,18 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>Stack: %1</source>
         <translation>Tapis : %1</translation>
+    </message>
+    <message>
+        <source>Stopped on a mistake</source>
+        <translation>Arrêtée sur une erreur</translation>
+    </message>
+    <message>
+        <source>both seats</source>
+        <translation>les deux places</translation>
+    </message>
+    <message>
+        <source>Click River to change</source>
+        <translation>Cliquez sur River pour changer</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2219,14 @@ Durée moy.&#xa0;: %4</translation>
             <numerusform>%n threads</numerusform>
         </translation>
     </message>
+    <message>
+        <source>to target</source>
+        <translation>vers la cible</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>vers la limite</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>
@@ -2248,16 +2326,16 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Réglages</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Créez un projet (ou chargez-en un) depuis l’Accueil pour activer l’onglet Configuration</translation>
-    </message>
-    <message>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Renseignez le board, les ranges et les sizings pour activer l’onglet Calcul</translation>
     </message>
     <message>
         <source>Run a solve to enable Results</source>
         <translation>Lancez un calcul pour activer l’onglet Résultats</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <translation>Créez un projet (ou chargez-en un) depuis l’Accueil pour activer l’onglet Configuration</translation>
     </message>
 </context>
 <context>

@@ -544,6 +544,16 @@ Tempo medio: %4</translation>
         <source>Project saved to %1</source>
         <translation>Progetto salvato in %1</translation>
     </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Alcuni valori non caricati</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 è stato aperto, ma questi valori sono fuori intervallo e non sono stati caricati:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1243,6 +1253,54 @@ Tempo medio: %4</translation>
             <numerusform>Verranno eliminati anche %n range. L&apos;operazione non può essere annullata.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM calcolo: misurazione…</translation>
+    </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>nessuno (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Misurazione…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Non pronto</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
+        <translation>Solo numeri interi: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: &quot;%1&quot; was not stored.</source>
+        <translation>Troppi decimali: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: &quot;%3&quot; was not stored.</source>
+        <translation>Inserisci un numero da %1 a %2: «%3» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Vuoto: il valore è stato mantenuto.</translation>
+    </message>
+    <message>
+        <source>Not a number: &quot;%1&quot; was not stored.</source>
+        <translation>Non è un numero: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Questo profilo non è stato caricato: il valore %1 «%2» è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Il solver non riesce a leggere questo range: %1</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Elimina cartella</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1658,6 +1716,18 @@ Tempo medio: %4</translation>
     <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Stopped on a mistake</source>
+        <translation>Fermata su un errore</translation>
+    </message>
+    <message>
+        <source>both seats</source>
+        <translation>entrambi i posti</translation>
+    </message>
+    <message>
+        <source>Click River to change</source>
+        <translation>Fai clic su River per cambiare carta</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2219,14 @@ Tempo medio: %4</translation>
             <numerusform>%n thread</numerusform>
         </translation>
     </message>
+    <message>
+        <source>to target</source>
+        <translation>al target</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>al limite</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>
@@ -2248,16 +2326,16 @@ Tempo medio: %4</translation>
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Avvia un nuovo progetto (o caricane uno) da Home per abilitare Setup</translation>
-    </message>
-    <message>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Compila board, range e sizing per abilitare Calcolo</translation>
     </message>
     <message>
         <source>Run a solve to enable Results</source>
         <translation>Esegui un calcolo per abilitare Risultati</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <translation>Avvia un nuovo progetto (o caricane uno) da Home per abilitare Setup</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,16 @@ Dziennie: %2
         <source>Project saved to %1</source>
         <translation>Zapisano projekt: %1</translation>
     </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Nie wczytano niektórych wartości</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>Otwarto %1, ale te wartości są poza zakresem i nie zostały wczytane:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1247,6 +1257,54 @@ Dziennie: %2
             <numerusform>Spowoduje to także usunięcie %n zakresów. Tej operacji nie można cofnąć.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM obliczeń: pomiar…</translation>
+    </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>brak (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Pomiar…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Niegotowe</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
+        <translation>Tylko liczby całkowite: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: &quot;%1&quot; was not stored.</source>
+        <translation>Za dużo miejsc po przecinku: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: &quot;%3&quot; was not stored.</source>
+        <translation>Wpisz liczbę od %1 do %2: „%3” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Puste: zachowano poprzednią wartość.</translation>
+    </message>
+    <message>
+        <source>Not a number: &quot;%1&quot; was not stored.</source>
+        <translation>To nie jest liczba: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Nie wczytano tego profilu: wartość %1 „%2” jest poza zakresem.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Solver nie może odczytać tego zakresu: %1</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Usuń folder</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1664,6 +1722,18 @@ Dziennie: %2
     <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Stopped on a mistake</source>
+        <translation>Zatrzymano na błędzie</translation>
+    </message>
+    <message>
+        <source>both seats</source>
+        <translation>oba miejsca</translation>
+    </message>
+    <message>
+        <source>Click River to change</source>
+        <translation>Kliknij river, aby zmienić</translation>
     </message>
 </context>
 <context>
@@ -2157,6 +2227,14 @@ Dziennie: %2
             <numerusform>%n wątków</numerusform>
         </translation>
     </message>
+    <message>
+        <source>to target</source>
+        <translation>do celu</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>do limitu</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>
@@ -2256,16 +2334,16 @@ Dziennie: %2
         <translation>Ustawienia</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Rozpocznij nowy projekt (lub wczytaj istniejący) na stronie Start, aby włączyć Projekt</translation>
-    </message>
-    <message>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Uzupełnij board, zakresy i sizingi, aby włączyć Solver</translation>
     </message>
     <message>
         <source>Run a solve to enable Results</source>
         <translation>Uruchom obliczenia, aby włączyć Wyniki</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <translation>Rozpocznij nowy projekt (lub wczytaj istniejący) na stronie Start, aby włączyć Projekt</translation>
     </message>
 </context>
 <context>

@@ -544,6 +544,16 @@ Duração média: %4</translation>
         <source>Project saved to %1</source>
         <translation>Projeto salvo em %1</translation>
     </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Alguns valores não foram carregados</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 foi aberto, mas estes valores estão fora do intervalo e não foram carregados:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1243,6 +1253,54 @@ Duração média: %4</translation>
             <numerusform>Isso também excluirá %n ranges. Esta ação não pode ser desfeita.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>RAM necessária: medindo…</translation>
+    </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>nenhum (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Medindo…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Não pronto</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
+        <translation>Apenas números inteiros: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: &quot;%1&quot; was not stored.</source>
+        <translation>Casas decimais demais: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: &quot;%3&quot; was not stored.</source>
+        <translation>Digite um número de %1 a %2: “%3” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Vazio: o valor foi mantido.</translation>
+    </message>
+    <message>
+        <source>Not a number: &quot;%1&quot; was not stored.</source>
+        <translation>Não é um número: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Este perfil não foi carregado: o valor %1 &quot;%2&quot; está fora do intervalo.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>O solver não consegue ler este range: %1</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Excluir pasta</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1658,6 +1716,18 @@ Duração média: %4</translation>
     <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
+    </message>
+    <message>
+        <source>Stopped on a mistake</source>
+        <translation>Interrompida em um erro</translation>
+    </message>
+    <message>
+        <source>both seats</source>
+        <translation>ambos os lugares</translation>
+    </message>
+    <message>
+        <source>Click River to change</source>
+        <translation>Clique em River para trocar</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2219,14 @@ Duração média: %4</translation>
             <numerusform>%n threads</numerusform>
         </translation>
     </message>
+    <message>
+        <source>to target</source>
+        <translation>até a meta</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>até o limite</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>
@@ -2248,16 +2326,16 @@ Duração média: %4</translation>
         <translation>Ajustes</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Inicie um novo projeto (ou carregue um) em Início para habilitar Configuração</translation>
-    </message>
-    <message>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Preencha board, ranges e sizings para habilitar Resolver</translation>
     </message>
     <message>
         <source>Run a solve to enable Results</source>
         <translation>Rode uma resolução para habilitar Resultados</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <translation>Inicie um novo projeto (ou carregue um) em Início para habilitar Configuração</translation>
     </message>
 </context>
 <context>

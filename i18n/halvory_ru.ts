@@ -547,6 +547,16 @@ Avg runtime: %4</source>
         <source>Project saved to %1</source>
         <translation>Проект сохранён: %1</translation>
     </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Некоторые значения не загружены</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but these values are out of range and were not loaded:
+%2</source>
+        <translation>%1 открыт, но эти значения вне допустимого диапазона и не загружены:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1247,6 +1257,54 @@ Avg runtime: %4</source>
             <numerusform>Также будут удалены %n вложенных диапазонов. Это действие нельзя отменить.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Solve RAM: measuring…</source>
+        <translation>ОЗУ для расчёта: измерение…</translation>
+    </message>
+    <message>
+        <source>none (ICM)</source>
+        <translation>нет (ICM)</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Измерение…</translation>
+    </message>
+    <message>
+        <source>Not Ready</source>
+        <translation>Не готово</translation>
+    </message>
+    <message>
+        <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
+        <translation>Только целые числа: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: &quot;%1&quot; was not stored.</source>
+        <translation>Слишком много знаков после запятой: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2: &quot;%3&quot; was not stored.</source>
+        <translation>Введите число от %1 до %2: «%3» не сохранено.</translation>
+    </message>
+    <message>
+        <source>Empty: the value was kept.</source>
+        <translation>Пусто: прежнее значение сохранено.</translation>
+    </message>
+    <message>
+        <source>Not a number: &quot;%1&quot; was not stored.</source>
+        <translation>Не число: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
+        <translation>Этот профиль не загружен: значение %1 «%2» вне допустимого диапазона.</translation>
+    </message>
+    <message>
+        <source>The solver cannot read this range: %1</source>
+        <translation>Солвер не может прочитать этот диапазон: %1</translation>
+    </message>
+    <message>
+        <source>Delete folder</source>
+        <translation>Удалить папку</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>
@@ -1664,6 +1722,18 @@ Avg runtime: %4</source>
     <message>
         <source>Stack: %1</source>
         <translation>Стек: %1</translation>
+    </message>
+    <message>
+        <source>Stopped on a mistake</source>
+        <translation>Остановлено на ошибке</translation>
+    </message>
+    <message>
+        <source>both seats</source>
+        <translation>оба места</translation>
+    </message>
+    <message>
+        <source>Click River to change</source>
+        <translation>Нажмите на ривер, чтобы сменить</translation>
     </message>
 </context>
 <context>
@@ -2157,6 +2227,14 @@ Avg runtime: %4</source>
             <numerusform>%n потоков</numerusform>
         </translation>
     </message>
+    <message>
+        <source>to target</source>
+        <translation>до цели</translation>
+    </message>
+    <message>
+        <source>to limit</source>
+        <translation>до лимита</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>
@@ -2256,16 +2334,16 @@ Avg runtime: %4</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Создайте новый проект (или загрузите готовый) на «Главной», чтобы открыть «Проект»</translation>
-    </message>
-    <message>
         <source>Fill board, ranges, and sizings to enable Solve</source>
         <translation>Заполните борд, диапазоны и сайзинги, чтобы открыть «Расчёт»</translation>
     </message>
     <message>
         <source>Run a solve to enable Results</source>
         <translation>Выполните расчёт, чтобы открыть «Результаты»</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Setup</source>
+        <translation>Создайте новый проект (или загрузите готовый) на «Главной», чтобы открыть «Проект»</translation>
     </message>
 </context>
 <context>
