@@ -97,6 +97,8 @@ Item {
             var shell = makeShell(appController, 1)
             var field = find(shell, "oopFlopBetField")
             field.text = ""
+            // A hint longer than the field is wide.
+            field.placeholderText = "33, 50, 75, 100, 125, 150, 200, 250, 300"
             compare(field.wholeHint, field.placeholderText)
             var loader = null
             for (var i = 0; i < field.data.length; ++i)
