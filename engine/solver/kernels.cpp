@@ -39,7 +39,11 @@ struct Tables {
       tier[1] = {KernelIsa::avx2, wide, 4, &payoff_detail::showdown_lanes_avx2};
       // Two merges of four cost less than one of eight on narrower vectors,
       // so eight lanes only where eight doubles fit one register.
-      tier[2] = {KernelIsa::avx512, wide, 8, &payoff_detail::showdown_lanes_avx512};
+      // Filled only where the CPU runs it: a table is never handed out with
+      // instructions the machine lacks.
+      tier[2] = tier[1];
+      if (detect(KernelIsa::avx512))
+        tier[2] = {KernelIsa::avx512, wide, 8, &payoff_detail::showdown_lanes_avx512};
     }
     for (const KernelIsa isa : {KernelIsa::avx2, KernelIsa::avx512})
       if (detect(isa)) best = isa;

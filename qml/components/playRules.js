@@ -242,7 +242,8 @@ function handDetails(entry, showdown) {
     d.riverActions = streets[2]
     d.stoppedOnMistake = entry.endedReason === "suboptimal"
     d.evLoss = Number(entry.evLoss)
-    d.rakeTaken = isFinite(Number(entry.rake)) ? Number(entry.rake) : 0
+    // No rake recorded is none taken; a rake the engine could not tell stays unknown.
+    d.rakeTaken = entry.rake === undefined || entry.rake === null ? 0 : Number(entry.rake)
     if (d.stoppedOnMistake) {
         // The hand ended at the mistake: nothing was won and no pot was raked.
         d.winner = "\u2014"

@@ -1295,11 +1295,9 @@ Item {
     // matched pot, so an uncalled bet is never raked). Without a game to ask,
     // the solved spot's rate on the node's pot less the unmatched part.
     function _playRakeAt(nodeIndex, meta) {
+        // The engine's own rule; without a solved game the rake is unknown.
         var rake = controller && typeof controller.nodeRake === "function" ? controller.nodeRake(nodeIndex) : NaN
-        if (isFinite(rake))
-            return rake
-        var matched = Rules.num(meta.pot) - Math.abs(Rules.num(meta.investedOop) - Rules.num(meta.investedIp))
-        return Rules.rakeTaken(matched, _solvedRakePercent, _solvedRakeCap)
+        return isFinite(rake) ? rake : NaN
     }
 
     function _logPlayHand(extra) {
