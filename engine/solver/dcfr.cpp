@@ -1,6 +1,7 @@
 #include "solver/dcfr.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -72,6 +73,30 @@ void free_large(void* p, std::size_t bytes) noexcept {
   }
 #endif
   std::free(p);
+}
+
+void prefault_large(void* p, std::size_t bytes) noexcept {
+  if (p == nullptr || bytes == 0) return;
+  auto* bytes_at = static_cast<unsigned char*>(p);
+#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
+  // One call faults the whole range in the kernel, without a trip back to
+  // user space per page. Large blocks start on a page boundary; small ones
+  // were cleared by memset and are in memory already.
+  const auto start = reinterpret_cast<std::uintptr_t>(p);
+  if (start % 4096 == 0) {
+    if (::madvise(p, bytes, MADV_POPULATE_WRITE) == 0) return;
+    // Only an older system without the advice falls back to writing; out of
+    // memory, the solver's own writes meet the same fate later.
+    if (errno != EINVAL) return;
+  }
+#endif
+  // Writing back the zero a page holds backs it without changing it.
+  for (std::size_t at = 0; at < bytes; at += 4096) {
+    volatile unsigned char* cell = bytes_at + at;
+    *cell = *cell;
+  }
+  volatile unsigned char* last = bytes_at + bytes - 1;
+  *last = *last;
 }
 
 }  // namespace detail
@@ -233,6 +258,52 @@ void DiscountedCfr::prepare_states(const Game& game) {
     regret_arena.allocate(total);
     strategy_sum_arena.allocate(total);
   }
+  prefault_arenas();
+}
+
+void DiscountedCfr::prefault_arenas() {
+  // Left to the first iteration, the system would clear and map the pages
+  // one fault at a time on whichever thread first writes them; most of that
+  // first pass lies on one thread. Here every thread of the solve takes an
+  // even share of whole huge pages. Touching never changes a value.
+  constexpr std::size_t kPiece = std::size_t{2} << 20;
+  struct Block {
+    unsigned char* data;
+    std::size_t bytes;
+  };
+  const std::array<Block, 4> blocks{{
+      {reinterpret_cast<unsigned char*>(regret_arena.data.get()),
+       regret_arena.size * sizeof(float)},
+      {reinterpret_cast<unsigned char*>(strategy_sum_arena.data.get()),
+       strategy_sum_arena.size * sizeof(float)},
+      {reinterpret_cast<unsigned char*>(packed_regret_arena.data.get()),
+       packed_regret_arena.size * sizeof(std::int16_t)},
+      {reinterpret_cast<unsigned char*>(packed_strategy_sum_arena.data.get()),
+       packed_strategy_sum_arena.size * sizeof(std::int16_t)},
+  }};
+  std::size_t pieces = 0;
+  for (const Block& block : blocks) pieces += (block.bytes + kPiece - 1) / kPiece;
+  if (pieces == 0) return;
+  // A cancel is seen between runs of pieces, as often as the iteration
+  // looks at it; what is left untouched is faulted by the solver instead.
+  constexpr std::size_t kPollEvery = 16;
+  run_split(threads >= 2 ? static_cast<std::size_t>(threads) : 0, pieces,
+            [&](std::size_t begin, std::size_t end) {
+              std::size_t first = 0;  // index of the block's first piece
+              for (const Block& block : blocks) {
+                const std::size_t count = (block.bytes + kPiece - 1) / kPiece;
+                const std::size_t lo = std::max(begin, first);
+                const std::size_t hi = std::min(end, first + count);
+                for (std::size_t at = lo; at < hi; at += kPollEvery) {
+                  if (config.should_cancel && config.should_cancel()) return;
+                  const std::size_t stop = std::min(hi, at + kPollEvery);
+                  const std::size_t from = (at - first) * kPiece;
+                  const std::size_t to = std::min(block.bytes, (stop - first) * kPiece);
+                  detail::prefault_large(block.data + from, to - from);
+                }
+                first += count;
+              }
+            });
 }
 
 // --- One iteration and the run loop ------------------------------------------------

@@ -61,6 +61,10 @@ namespace detail {
 // std::bad_alloc; free_large(nullptr, ...) does nothing.
 void* allocate_large(std::size_t bytes);
 void free_large(void* p, std::size_t bytes) noexcept;
+// Has the system back [p, p + bytes) of a block from allocate_large now
+// instead of on the solver's first write to each page; the contents stay
+// zero. Disjoint ranges may be touched from different threads at once.
+void prefault_large(void* p, std::size_t bytes) noexcept;
 struct LargeFree {
   std::size_t bytes = 0;
   void operator()(void* p) const noexcept { free_large(p, bytes); }
@@ -209,6 +213,7 @@ class DiscountedCfr {
   // --- One iteration ---------------------------------------------------------
   static DiscountWeights discount_weights(std::uint32_t i);
   void prepare_states(const Game& game);
+  void prefault_arenas();
   void run_iteration(const Game& game, std::uint32_t i);
   void solve_recursive(const Game& game, std::size_t node, Seat traverser,
                        std::span<const float> reach, std::span<float> out, std::size_t depth,
