@@ -327,14 +327,16 @@ int solve_spot(const Spot& spot, const Options& options) {
                                                                 : kExploitabilityInterval;
   std::uint64_t solve_start = 0;
   double allocation_ms = 0.0;
-  // The first iteration apart: it is the first to write the arrays, so the
-  // system's clearing of their pages falls into it.
+  // The first iteration apart: it is the first to write the arrays; the
+  // system backs their pages before it, in the allocation, and whatever it
+  // still has to do (caches, branch history, lazily built tables) falls here.
   double first_ms = -1.0;
   DiscountedCfr::Config solver_config = halvory_app::make_solver_config(
       request,
       [&](unsigned t, float exploitability, double ms) {
         const double since_start = ms_since(solve_start);
-        // Everything before the first iteration is the arrays' allocation.
+        // Everything before the first iteration is the arrays' allocation,
+        // their pages' backing included.
         if (t == 1) allocation_ms = since_start - ms;
         const bool measured = t == max_iterations || t % interval == 0;
         if (measured) {
