@@ -263,9 +263,9 @@ void DiscountedCfr::prepare_states(const Game& game) {
 
 void DiscountedCfr::prefault_arenas() {
   // Left to the first iteration, the system would clear and map the pages
-  // one fault at a time on whichever thread first writes them; most of that
-  // first pass lies on one thread. Here every thread of the solve takes an
-  // even share of whole huge pages. Touching never changes a value.
+  // one fault at a time, in the middle of the solver's work. Here they are
+  // mapped in long runs before it, every thread of the solve taking an even
+  // share of whole huge pages. Touching never changes a value.
   constexpr std::size_t kPiece = std::size_t{2} << 20;
   struct Block {
     unsigned char* data;

@@ -54,10 +54,10 @@ struct NodeState {
 
 namespace detail {
 // Zeroed memory for the per-node arrays, 64-byte aligned. Large blocks are
-// fresh pages from the system, which come zeroed (so nothing writes them
-// before the solver does), aligned to 2 MiB and, where the system offers it,
-// backed by huge pages, because the solver jumps between nodes all over the
-// arrays and small pages would cost a TLB miss on nearly every node. Throws
+// fresh pages from the system, which come zeroed (so nothing has to clear
+// them), aligned to 2 MiB and, where the system offers it, backed by huge
+// pages, because the solver jumps between nodes all over the arrays and
+// small pages would cost a TLB miss on nearly every node. Throws
 // std::bad_alloc; free_large(nullptr, ...) does nothing.
 void* allocate_large(std::size_t bytes);
 void free_large(void* p, std::size_t bytes) noexcept;
