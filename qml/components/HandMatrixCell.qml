@@ -22,6 +22,7 @@ Rectangle {
     // node's actions; then one entry per action.
     readonly property var _segments: weight01 > 0 ? M.mixSegments(matrix.actionTypes, matrix.probsFor(hand)) : []
     readonly property bool mixed: _segments.length > 0
+    readonly property bool locked: matrix.isLocked(hand)
     readonly property bool hovered: matrix._hoverIndex === cellIndex
     readonly property real _step: matrix.effectiveCellSize + matrix.cellSpacing
     readonly property var _mixColors: isPair ? matrix._mixColors.pair
@@ -112,5 +113,28 @@ Rectangle {
         renderType: Text.NativeRendering
         color: cell.matrix.theme ? cell.matrix.theme.text : "#F0F6FC"
         opacity: cell.weight01 > 0 ? 1.0 : 0.6
+    }
+
+    // A locked class: a small padlock on a dark tab in the top-right corner,
+    // readable over any action colour. The icon loads only where a lock is.
+    Rectangle {
+        readonly property int iconSize: Math.max(8, Math.min(12, Math.round(cell.width * 0.3)))
+        objectName: "lockMark"
+        z: 6
+        visible: cell.locked
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.margins: 1
+        width: iconSize + 2
+        height: iconSize + 2
+        radius: 2
+        color: Qt.rgba(0, 0, 0, 0.6)
+
+        Icon {
+            anchors.centerIn: parent
+            name: cell.locked ? "lock" : ""
+            size: parent.iconSize
+            color: "white"
+        }
     }
 }
