@@ -105,6 +105,8 @@ Rectangle {
         objectName: "label"
         z: 5
         anchors.centerIn: parent
+        // Down a little under a lock mark, so the mark never covers it.
+        anchors.verticalCenterOffset: cell.locked ? Math.round(cell.height * 0.09) : 0
         visible: cell.matrix.showLabels || cell.weight01 > 0
         text: cell.hand
         textFormat: Text.PlainText
@@ -118,7 +120,7 @@ Rectangle {
     // A locked class: a small padlock on a dark tab in the top-right corner,
     // readable over any action colour. The icon loads only where a lock is.
     Rectangle {
-        readonly property int iconSize: Math.max(8, Math.min(12, Math.round(cell.width * 0.3)))
+        readonly property int iconSize: Math.max(7, Math.min(11, Math.round(cell.width * 0.26)))
         objectName: "lockMark"
         z: 6
         visible: cell.locked
