@@ -19,6 +19,8 @@ Item {
     // Optional: one colour per entry of actionTypes (sized bets and raises
     // drawn in the colours their action rows carry).
     property var actionColors: []
+    // Classes shown with a lock mark (class label -> true).
+    property var lockedHands: ({})
     property bool editable: false
     property bool selectable: false
     property bool dragSelectable: false
@@ -89,6 +91,10 @@ Item {
         if (!(weight > 0))
             return "transparent"
         return Qt.rgba(_accent.r, _accent.g, _accent.b, weight * 0.8)
+    }
+
+    function isLocked(hand) {
+        return !!lockedHands && M.has(lockedHands, hand) && !!lockedHands[hand]
     }
 
     function probsFor(hand) {

@@ -22,6 +22,7 @@ Rectangle {
     // node's actions; then one entry per action.
     readonly property var _segments: weight01 > 0 ? M.mixSegments(matrix.actionTypes, matrix.probsFor(hand)) : []
     readonly property bool mixed: _segments.length > 0
+    readonly property bool locked: matrix.isLocked(hand)
     readonly property bool hovered: matrix._hoverIndex === cellIndex
     readonly property real _step: matrix.effectiveCellSize + matrix.cellSpacing
     readonly property var _mixColors: isPair ? matrix._mixColors.pair
@@ -104,6 +105,8 @@ Rectangle {
         objectName: "label"
         z: 5
         anchors.centerIn: parent
+        // Down a little under a lock mark, so the mark never covers it.
+        anchors.verticalCenterOffset: cell.locked ? Math.round(cell.height * 0.09) : 0
         visible: cell.matrix.showLabels || cell.weight01 > 0
         text: cell.hand
         textFormat: Text.PlainText
@@ -112,5 +115,28 @@ Rectangle {
         renderType: Text.NativeRendering
         color: cell.matrix.theme ? cell.matrix.theme.text : "#F0F6FC"
         opacity: cell.weight01 > 0 ? 1.0 : 0.6
+    }
+
+    // A locked class: a small padlock on a dark tab in the top-right corner,
+    // readable over any action colour. The icon loads only where a lock is.
+    Rectangle {
+        readonly property int iconSize: Math.max(7, Math.min(11, Math.round(cell.width * 0.26)))
+        objectName: "lockMark"
+        z: 6
+        visible: cell.locked
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.margins: 1
+        width: iconSize + 2
+        height: iconSize + 2
+        radius: 2
+        color: Qt.rgba(0, 0, 0, 0.6)
+
+        Icon {
+            anchors.centerIn: parent
+            name: cell.locked ? "lock" : ""
+            size: parent.iconSize
+            color: "white"
+        }
     }
 }

@@ -70,6 +70,7 @@ ColumnLayout {
                 actionTypes: view.page.handActionTypeList
                 actionColors: view.page.handActionColorList
                 actionProbs: view.page.handActionProbs
+                lockedHands: view.page.handLockedClasses
                 weightDisplayMode: "verticalFill"
                 cellSize: 34
                 autoFitToWidth: true

@@ -123,3 +123,17 @@ function withLocks(probs, locks, count) {
     }
     return out
 }
+
+// The classes the user locked at one node: the labels of the page's lock
+// records there. (The controller also pins every other class of a locked
+// node at its solved strategy; those carry no mark.)
+function lockedClasses(pageLocks) {
+    var out = {}
+    if (pageLocks) {
+        for (var label in pageLocks) {
+            if (pageLocks[label])
+                out[label] = true
+        }
+    }
+    return out
+}

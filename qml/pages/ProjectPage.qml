@@ -1144,12 +1144,20 @@ Item {
         objectName: "setupFlickable"
         anchors.fill: parent
 
+        // What the rows want side by side (the window's wish), and the least
+        // they take: the first row then wraps into two pairs of cards and
+        // the range matrices shrink to their smallest cells.
         readonly property real _row1RequiredWidth: 48 + root._boardColumnWidth
             + 16 + (gameSettingsCard ? gameSettingsCard.implicitWidth : 420)
             + 16 + (oopSizingCard ? oopSizingCard.implicitWidth : 520)
             + 16 + (ipSizingCard ? ipSizingCard.implicitWidth : 520)
+        readonly property real _row1WrappedWidth: 48 + Math.max(
+            root._boardColumnWidth + 16 + (gameSettingsCard ? gameSettingsCard.implicitWidth : 420),
+            (oopSizingCard ? oopSizingCard.implicitWidth : 520) + 16 + (ipSizingCard ? ipSizingCard.implicitWidth : 520))
         readonly property real _rangesRequiredWidth: 48 + rangeColumnsArea.matrixWidth(rangeColumnsArea.oopMatrix)
             + 16 + rangeColumnsArea.matrixWidth(rangeColumnsArea.ipMatrix)
+        readonly property real _rangesLeastWidth: 48 + oopRangeColumn.leastWidth + 16 + ipRangeColumn.leastWidth
+        readonly property bool row1Wraps: width < _row1RequiredWidth
 
         contentWidth: contentRoot.width
         contentHeight: contentRoot.height + 48
@@ -1168,7 +1176,7 @@ Item {
 
         Item {
             id: contentRoot
-            width: Math.max(flickable.width, flickable._row1RequiredWidth, flickable._rangesRequiredWidth)
+            width: Math.max(flickable.width, flickable._row1WrappedWidth, flickable._rangesLeastWidth)
             height: mainColumn.height
 
             // Under the content, so controls that scroll themselves get the
@@ -1201,20 +1209,27 @@ Item {
                     page: root
                 }
 
-                RowLayout {
+                GridLayout {
                     id: row1CardsRow
+                    objectName: "row1CardsRow"
                     x: 24
                     width: mainColumn.width - 48
-                    spacing: 16
+                    columns: flickable.row1Wraps ? 2 : 4
+                    columnSpacing: 16
+                    rowSpacing: 16
 
-                    // The columns of the row end on one line.
-                    readonly property real uniformColumnHeight: Math.max(boardColumn.implicitHeight,
-                        gameSettingsCard.implicitHeight, oopSizingCard.implicitHeight, ipSizingCard.implicitHeight)
+                    // The cards of a line end on one line: all four side by
+                    // side, or each pair when the row wraps.
+                    readonly property real _boardPairHeight: Math.max(boardColumn.implicitHeight, gameSettingsCard.implicitHeight)
+                    readonly property real _sizingPairHeight: Math.max(oopSizingCard.implicitHeight, ipSizingCard.implicitHeight)
+                    readonly property real uniformColumnHeight: flickable.row1Wraps ? _boardPairHeight
+                        : Math.max(_boardPairHeight, _sizingPairHeight)
+                    readonly property real sizingHeight: flickable.row1Wraps ? _sizingPairHeight : uniformColumnHeight
 
                     ColumnLayout {
                         id: boardColumn
                         Layout.alignment: Qt.AlignTop
-                        Layout.fillWidth: false
+                        Layout.fillWidth: flickable.row1Wraps
                         Layout.preferredWidth: root._boardColumnWidth
                         spacing: 12
 
@@ -1250,8 +1265,8 @@ Item {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.minimumWidth: implicitWidth
-                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
-                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                        Layout.preferredHeight: row1CardsRow.sizingHeight
+                        Layout.minimumHeight: row1CardsRow.sizingHeight
                         page: root
                         seat: "oop"
                     }
@@ -1262,8 +1277,8 @@ Item {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.minimumWidth: implicitWidth
-                        Layout.preferredHeight: row1CardsRow.uniformColumnHeight
-                        Layout.minimumHeight: row1CardsRow.uniformColumnHeight
+                        Layout.preferredHeight: row1CardsRow.sizingHeight
+                        Layout.minimumHeight: row1CardsRow.sizingHeight
                         page: root
                         seat: "ip"
                     }
@@ -1294,7 +1309,7 @@ Item {
                             objectName: "oopRangeColumn"
                             Layout.alignment: Qt.AlignTop
                             Layout.fillWidth: true
-                            Layout.minimumWidth: implicitWidth
+                            Layout.minimumWidth: Math.min(implicitWidth, leastWidth)
                             page: root
                             seat: "oop"
                         }
@@ -1304,7 +1319,7 @@ Item {
                             objectName: "ipRangeColumn"
                             Layout.alignment: Qt.AlignTop
                             Layout.fillWidth: true
-                            Layout.minimumWidth: implicitWidth
+                            Layout.minimumWidth: Math.min(implicitWidth, leastWidth)
                             page: root
                             seat: "ip"
                         }

@@ -17,6 +17,10 @@ Card {
     readonly property string rangeText: page[seat + "RangeText"]
     // The text as the solve reads it: what the matrix lights, or the refusal.
     readonly property var reading: page.readRange(rangeText)
+    // The narrowest the column gets: the matrix at its smallest cells beside
+    // the library at its least width.
+    readonly property real leastWidth: matrix.rankCount * (matrix.minCellSize + matrix.cellSpacing) - matrix.cellSpacing
+        + 12 + library.Layout.minimumWidth + leftPadding + rightPadding
 
     function setRangeText(text) {
         page[seat + "RangeText"] = text
@@ -93,12 +97,14 @@ Card {
                 weights: column.reading.weights
                 editable: true
                 autoFitToWidth: true
+                minCellSize: 26
                 cellSize: Math.max(28, Math.round(36 * column.page.uiScale))
                 onHandPainted: (hand, desiredOn, currentWeight) =>
                     column.page.paintHand(column.seat, hand, desiredOn, currentWeight)
             }
 
             ProjectRangeLibrary {
+                id: library
                 objectName: column.seat + "Library"
                 Layout.alignment: Qt.AlignTop
                 Layout.fillWidth: true

@@ -93,6 +93,8 @@ Item {
     // The matrix's colour for each key, the same as the action rows'.
     property var handActionColorList: []
     property var handActionProbs: ({})
+    // Classes the user locked at the current node (class label -> true).
+    property var handLockedClasses: ({})
 
     // -----------------------------------------------------------------------
     // Buckets and hand details
@@ -653,6 +655,7 @@ Item {
             handActionTypeList = []
             handActionColorList = []
             handActionProbs = ({})
+            handLockedClasses = ({})
             return
         }
         var node = currentNodeIndex
@@ -677,6 +680,7 @@ Item {
         if (count === 0)
             count = typeList.length
         probs = LockRules.withLocks(probs, nodeLocksByNode[_nodeKey(node)], count)
+        handLockedClasses = LockRules.lockedClasses(nodeLocksByNode[_nodeKey(node)])
         var colors = {}
         var muted = theme ? theme.textMuted : "#888"
         var defColors = defs.map(function (d) { return d.color ? d.color : page._actionColor(Rules.actionKey(d)) })

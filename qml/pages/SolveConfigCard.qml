@@ -20,6 +20,21 @@ Card {
         return t === "" ? "—" : t
     }
 
+    // One line per street the solve plays: each seat's bets and raises.
+    function _sizeLines() {
+        var streets = ["flop", "turn", "river"]
+        var first = Math.max(0, streets.indexOf(String(solvePage.startingStreet).toLowerCase()))
+        var lines = []
+        for (var i = first; i < streets.length; ++i) {
+            var s = streets[i].charAt(0).toUpperCase() + streets[i].slice(1)
+            lines.push(qsTranslate("SolvePage", "%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5")
+                       .arg(BoardText.streetWord(streets[i]))
+                       .arg(_sizes(solvePage["oop" + s + "BetSizesText"])).arg(_sizes(solvePage["oop" + s + "RaiseSizesText"]))
+                       .arg(_sizes(solvePage["ip" + s + "BetSizesText"])).arg(_sizes(solvePage["ip" + s + "RaiseSizesText"])))
+        }
+        return lines.join("\n")
+    }
+
     readonly property var _rows: [
         { label: qsTranslate("SolvePage", "Street"), value: BoardText.streetWord(solvePage.startingStreet).toLocaleUpperCase() },
         { label: qsTranslate("SolvePage", "Pot / Stack"), value: "%1 / %2".arg(Progress.shortText(solvePage.startingPot))
@@ -28,10 +43,7 @@ Card {
                                                     .arg(Progress.fixed2(solvePage.targetExploitabilityAmount())) },
         { label: qsTranslate("SolvePage", "Rake"), value: qsTranslate("SolvePage", "%1% (cap %2)").arg(Progress.shortText(solvePage.rakePercent))
                                                           .arg(Progress.shortText(solvePage.rakeCap)) },
-        { label: qsTranslate("SolvePage", "Bet sizes"), value: "F %1/%2 • T %3/%4 • R %5/%6"
-                .arg(_sizes(solvePage.oopFlopBetSizesText)).arg(_sizes(solvePage.ipFlopBetSizesText))
-                .arg(_sizes(solvePage.oopTurnBetSizesText)).arg(_sizes(solvePage.ipTurnBetSizesText))
-                .arg(_sizes(solvePage.oopRiverBetSizesText)).arg(_sizes(solvePage.ipRiverBetSizesText)) }
+        { label: qsTranslate("SolvePage", "Bet sizes"), value: _sizeLines() }
     ]
     readonly property var _optionLines: solvePage._enabledOptionLines()
 
@@ -89,14 +101,15 @@ Card {
                         readonly property var row: card._rows[Math.floor(index / 2)]
                         Layout.fillWidth: !isLabel
                         Layout.minimumWidth: isLabel ? implicitWidth : 0
+                        // Values wrap in the width they get, never cut.
+                        Layout.alignment: Qt.AlignTop
                         text: isLabel ? row.label : row.value
                         textFormat: Text.PlainText
                         font.pixelSize: 13
                         font.weight: isLabel ? Font.Normal : Font.DemiBold
                         color: isLabel ? (card._theme ? card._theme.textMuted : "#8B949E")
                                        : (card._theme ? card._theme.text : "#F0F6FC")
-                        elide: isLabel ? Text.ElideNone : Text.ElideRight
-                        maximumLineCount: 1
+                        wrapMode: isLabel ? Text.NoWrap : Text.Wrap
                     }
                 }
             }

@@ -26,6 +26,8 @@ Item {
             profileStore.sync()
         }
 
+        function cleanup() { languageManager.setLanguage("en") }
+
         function makePage(props, sized) {
             var page = createTemporaryObject(sized ? sizedPageComponent : pageComponent, root, props || {})
             waitForItemPolished(page)
@@ -417,6 +419,35 @@ Item {
             page.width = 1232
             compare(page.sizingStreetColumnWidth, 62)
             verify(page.recommendedWindowWidth > 1000 && page.recommendedWindowWidth <= 1540, page.recommendedWindowWidth)
+        }
+
+        // Down to the narrowest window the program opens on a 1280 wide
+        // screen, the page fits its width in long languages too: the first
+        // row wraps into pairs and nothing needs a sideways scroll.
+        function test_fitsNarrowWindows_data() {
+            return [
+                { tag: "en 1216", lang: "en", width: 1216, wraps: true },
+                { tag: "de 1216", lang: "de", width: 1216, wraps: true },
+                { tag: "pl 1280", lang: "pl", width: 1280, wraps: true },
+                { tag: "de 1366", lang: "de", width: 1366, wraps: true },
+                { tag: "ru 1366", lang: "ru", width: 1366, wraps: false },
+                { tag: "en 1920", lang: "en", width: 1920, wraps: false }
+            ]
+        }
+
+        function test_fitsNarrowWindows(data) {
+            languageManager.setLanguage(data.lang)
+            var page = makePage({ width: data.width, height: 720, boardText: "AdJd8s" }, true)
+            var flick = child(page, "setupFlickable")
+            waitForItemPolished(flick)
+            wait(0)
+            verify(!child(page, "horizontalScrollBar").needed, flick.contentWidth + " > " + flick.width)
+            compare(child(page, "row1CardsRow").columns, data.wraps ? 2 : 4)
+            var button = child(page, "continueToSolveButton")
+            var right = button.mapToItem(page, button.width, 0).x
+            verify(right <= page.width - 8, right)
+            var ip = child(page, "ipRangeColumn")
+            verify(ip.mapToItem(page, ip.width, 0).x <= page.width, "the IP range fits")
         }
 
         function test_memoryLines() {

@@ -72,6 +72,17 @@ Item {
             return null
         }
 
+        // The matrix's lock mark shows on exactly the classes of `hands`.
+        function compareLockMarks(page, hands, others) {
+            var m = findChild(page, "strategyMatrix")
+            var all = hands.concat(others)
+            for (var i = 0; i < all.length; ++i) {
+                var mark = findChild(findChild(m, "cell_" + all[i]), "lockMark")
+                verify(mark, all[i])
+                compare(mark.visible, i < hands.length, all[i] + " lock mark")
+            }
+        }
+
         function lockCheckAtRoot(page, hands) {
             click(page, "nodeLockModeButton")
             click(page, "nodeLockAction_" + actionIndex(0, "Check"))
@@ -86,6 +97,7 @@ Item {
             click(page, "nodeLockModeButton")
             dragOver(page, ["AA"])
             compare(appController.nodeLocks(0).length, 0)
+            compareLockMarks(page, [], ["AA", "AKs"])
             click(page, "nodeLockAction_" + check)
             dragOver(page, ["AA", "AKs", "AQs"])
             var hands = ["AA", "AKs", "AQs"]
@@ -98,6 +110,17 @@ Item {
             for (var h = 0; h < hands.length; ++h)
                 compare(lockedProbs(0, hands[h]), page.handActionProbs[hands[h]], hands[h])
             verify(page.treeBlocks[0].locked)
+            compareLockMarks(page, hands, ["KK", "AJs", "72o"])
+            // The marks belong to the node: another node shows none.
+            var other = -1
+            for (var n = 1; n < appController.treeNodeCount() && other < 0; ++n) {
+                if (appController.nodeMeta(n).nodeType === "decision")
+                    other = n
+            }
+            page.currentNodeIndex = other
+            compareLockMarks(page, [], hands)
+            page.currentNodeIndex = 0
+            compareLockMarks(page, hands, ["KK"])
         }
 
         function test_mixedThreeActions() {
@@ -128,6 +151,10 @@ Item {
             var check = actionIndex(0, "Check")
             var toSolve = createTemporaryObject(signalSpyComponent, root, { target: page, signalName: "goToSolve" })
             lockCheckAtRoot(page, ["AA", "AKs"])
+            // Only the classes locked by hand carry the mark, although the
+            // controller pins the node's other classes too.
+            compareLockMarks(page, ["AA", "AKs"], ["KK", "AQs"])
+            verify(appController.nodeLocks(0).length > 2)
             click(page, "nodeLockResolve")
             compare(toSolve.count, 1)
             tryVerify(function () { return !appController.running && appController.resultIterations > 0 }, 60000)
@@ -144,6 +171,7 @@ Item {
             click(page, "standardModeButton")
             compare(appController.nodeLocks(0).length, 0)
             verify(!page.treeBlocks[0].locked)
+            compareLockMarks(page, [], ["AA", "AKs"])
         }
 
         function test_distributionsComputeThenDraw() {

@@ -276,6 +276,7 @@ Item {
         function test_summaryAndOptions() {
             var t = makePage({ startingPot: 18, effectiveStack: 91, targetExploitability: 0.5, rakePercent: 5,
                                rakeCap: 3, oopFlopBetSizesText: "33", ipRiverBetSizesText: "75, 150",
+                               oopTurnRaiseSizesText: "100", ipFlopRaiseSizesText: "2.5x",
                                oopTurnDontDonk: true, ipAddAllInIfJamLtEnabled: true, ipAddAllInIfJamLtPct: 37.5 })
             var summary = find(t.page, "configSummary")
             var texts = []
@@ -283,7 +284,20 @@ Item {
                 if (summary.children[i].text !== undefined)
                     texts.push(summary.children[i].text)
             compare(texts, ["Street", "FLOP", "Pot / Stack", "18 / 91", "Target", "0.5% (= 0.09)",
-                            "Rake", "5% (cap 3)", "Bet sizes", "F 33/— • T —/— • R —/75, 150"])
+                            "Rake", "5% (cap 3)", "Bet sizes",
+                            "Flop · OOP bet 33 / raise — · IP bet — / raise 2.5x\n"
+                            + "Turn · OOP bet — / raise 100 · IP bet — / raise —\n"
+                            + "River · OOP bet — / raise — · IP bet 75, 150 / raise —"])
+            // A turn spot lists the turn and the river only; nothing is cut.
+            t.page.startingStreet = "turn"
+            var sizes = null
+            for (var k = 0; k < summary.children.length; ++k)
+                if (String(summary.children[k].text).indexOf("Turn · ") === 0)
+                    sizes = summary.children[k]
+            verify(sizes, "the sizes line")
+            compare(sizes.text.split("\n").length, 2)
+            compare(sizes.truncated, false)
+            compare(sizes.elide, Text.ElideNone)
             compare(t.page._enabledOptionLines(), ["OOP: don't donk on turn", "IP: add all-in if jam < 37.5% pot"])
         }
     }
