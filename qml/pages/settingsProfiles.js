@@ -172,24 +172,33 @@ function readEntries(stored) {
     var parts = _splitList(stored)
     if (parts === null)
         return { ok: false, entries: [] }
-    return { ok: true, entries: parts.map(function (part) {
+    return { ok: true, entries: parts.map(function (part, i) {
         try {
             return { value: JSON.parse(part) }
         } catch (e) {
-            return { text: part }
+            return parts.cutOff && i === parts.length - 1 ? { text: part, cutOff: true } : { text: part }
         }
     }) }
 }
 
 // The list's text again: readable entries as JSON, the others as they were.
+// A cut-off tail goes last and the list stays open after it, so that its
+// text reads back the same and swallows no entry written after it.
 function entriesText(entries) {
-    return "[" + entries.map(function (e) {
+    var whole = entries.filter(function (e) { return !e.cutOff })
+    var cut = entries.filter(function (e) { return e.cutOff })
+    var texts = whole.map(function (e) {
         return e.text !== undefined ? e.text : JSON.stringify(e.value)
-    }).join(",") + "]"
+    })
+    if (cut.length === 0)
+        return "[" + texts.join(",") + "]"
+    return "[" + texts.concat(cut.map(function (e) { return e.text })).join(",")
 }
 
 // The element texts of a top-level "[...]", split at the commas outside
 // strings, brackets and braces; null when the text is not such a list.
+// Text that ends before the closing "]" gives its complete entries and the
+// rest as a last part, and the list is marked `cutOff`.
 function _splitList(s) {
     var n = s.length, i = 0
     while (i < n && s.charCodeAt(i) <= 32)
@@ -222,7 +231,11 @@ function _splitList(s) {
             start = i + 1
         }
     }
-    return null
+    if (s.slice(start).trim() !== "") {
+        parts.push(s.slice(start))
+        parts.cutOff = true
+    }
+    return parts
 }
 
 // The readable profiles of stored entries, each with the entry it came from.
