@@ -89,6 +89,9 @@ Item {
     // qmllint disable unqualified
     property var _controllerSource: typeof appController !== "undefined" ? appController : null
     property var _languageSource: typeof languageManager !== "undefined" ? languageManager : null
+    // The lock two running copies of the program take around each write of
+    // the stores they share.
+    property var _storeLock: typeof storeLock !== "undefined" ? storeLock : null
     // qmllint enable unqualified
     readonly property bool developerMode: !!_controllerSource && _controllerSource.developerMode === true
 
@@ -374,8 +377,22 @@ Item {
     // program may have written since this page read it), lets `change` edit
     // its entries in place or return new ones, and writes them back: entries
     // this page could not read stay as they were. Stored text that is no
-    // list at all is moved aside to `key + "Unreadable"` first.
+    // list at all is moved aside to `key + "Unreadable"` first. The whole
+    // of it runs under the stores' lock, so another copy's write cannot fall
+    // between this read and this write.
     function _editStoredList(store, key, change) {
+        var locked = !!_storeLock && _storeLock.acquire(5000)
+        if (!!_storeLock && !locked)
+            console.warn("The stores' lock was not free; writing " + key + " without it.")
+        try {
+            return _editStoredListLocked(store, key, change)
+        } finally {
+            if (locked)
+                _storeLock.release()
+        }
+    }
+
+    function _editStoredListLocked(store, key, change) {
         store.sync()
         var text = store.value(key, "")
         var stored = Profiles.readEntries(text)

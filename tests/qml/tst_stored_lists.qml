@@ -214,5 +214,29 @@ Item {
             compare(names(fresh.oopCustomRanges), ["Range A", "Range B"])
             compare(names(fresh.ipCustomRanges), ["ip one"])
         }
+
+        // The read, the change and the write all fall inside the stores'
+        // lock: an entry another copy wrote just before the lock was taken
+        // is read and kept, and the lock is let go only after the write.
+        function test_storesAreEditedUnderTheLock() {
+            var page = makePage()
+            var events = []
+            var test = this
+            page._storeLock = {
+                acquire: function (timeoutMs) {
+                    events.push("acquire")
+                    test.plant("profilesJson", JSON.stringify([{ id: "o", name: "From other copy" }]))
+                    return true
+                },
+                release: function () { events.push("release:" + test.stored("profilesJson")) }
+            }
+            verify(page.saveSettingsProfile("New"))
+            compare(names(page.settingsProfiles), ["From other copy", "New"])
+            compare(events.length, 2)
+            compare(events[0], "acquire")
+            compare(names(Profiles.readStored(events[1].slice(8)).profiles), ["From other copy", "New"])
+            compare(storeLock.acquire(0), true, "the real lock is free")
+            storeLock.release()
+        }
     }
 }
