@@ -109,6 +109,12 @@ Item {
                   text: "[{\"id\":\"p1\",\"name\":\"Kept\"}, " + megabyte() + " ,{\"id\":\"p2\",\"name\":\"Also\"}]",
                   names: ["Kept", "Also"] },
                 { tag: "1 MB of text, no list", key: "oopCustomRangesJson", text: megabyte(), names: [] },
+                { tag: "numbers JSON would change", key: "profilesJson",
+                  text: "[ {\"id\":\"big\", \"name\":\"Big\",\"data\":{\"starting_pot\":1e309,\"seed\":12345678901234567890}} ,"
+                        + "{\"id\":\"p1\",\"name\":\"Kept\"}]",
+                  names: ["Kept"],
+                  keeps: " {\"id\":\"big\", \"name\":\"Big\",\"data\":{\"starting_pot\":1e309,\"seed\":12345678901234567890}} ,"
+                         + "{\"id\":\"p1\",\"name\":\"Kept\"}," },
                 { tag: "cut-off list", key: "profilesJson", text: "[{\"id\":\"p1\",\"name\":\"Kept\"},{\"na", names: ["Kept"] },
                 { tag: "cut-off range tree", key: "oopCustomRangesJson",
                   text: "[{\"id\":\"old\",\"name\":\"old\",\"value\":\"AA\"}, {\"name\":\"f\",\"children\":[{\"na\\", names: ["old"] }
@@ -136,6 +142,8 @@ Item {
                 verify(page.commitSaveRange("New"))
                 compare(names(page.oopCustomRanges), data.names.concat(["New"]))
             }
+            if (data.keeps !== undefined)
+                verify(stored(data.key).indexOf(data.keeps) >= 0, "entries left alone are written as they were")
             var after = canonical(stored(data.key))
             verify(after.ok)
             if (before.ok) {
