@@ -125,7 +125,7 @@ function engineCard(card, map) {
 // What a chance picker offers: display card → action index, and the indices
 // in action order. Cards already on the shown board are never offered.
 function pickerOffer(actions, usedCards, suitMap) {
-    var indexByCard = {}
+    var indexByCard = Object.create(null)
     var available = []
     for (var i = 0; i < (actions ? actions.length : 0); ++i) {
         var name = actions[i] ? actions[i].name : ""

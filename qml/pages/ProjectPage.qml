@@ -89,6 +89,9 @@ Item {
     // qmllint disable unqualified
     property var _controllerSource: typeof appController !== "undefined" ? appController : null
     property var _languageSource: typeof languageManager !== "undefined" ? languageManager : null
+    // The lock two running copies of the program take around each write of
+    // the stores they share.
+    property var _storeLock: typeof storeLock !== "undefined" ? storeLock : null
     // qmllint enable unqualified
     readonly property bool developerMode: !!_controllerSource && _controllerSource.developerMode === true
 
@@ -374,16 +377,39 @@ Item {
     // program may have written since this page read it), lets `change` edit
     // its entries in place or return new ones, and writes them back: entries
     // this page could not read stay as they were. Stored text that is no
-    // list at all is moved aside to `key + "Unreadable"` first.
+    // list at all is moved aside to `key + "Unreadable"` first. The whole
+    // of it runs under the stores' lock, so another copy's write cannot fall
+    // between this read and this write.
     function _editStoredList(store, key, change) {
+        return _underStoreLock(key, function () { return _editStoredListLocked(store, key, change) })
+    }
+
+    function _underStoreLock(key, edit) {
+        var locked = !!_storeLock && _storeLock.acquire(5000)
+        if (!!_storeLock && !locked)
+            console.warn("The stores' lock was not free; writing " + key + " without it.")
+        try {
+            return edit()
+        } finally {
+            if (locked)
+                _storeLock.release()
+        }
+    }
+
+    // Stored text under `key` that cannot be read is added to
+    // `key + "Unreadable"` before anything is written over it.
+    function _setAsideUnreadable(store, key, text) {
+        var kept = store.value(key + "Unreadable", "")
+        store.setValue(key + "Unreadable", kept === undefined || kept === null || kept === ""
+                       ? text : String(kept) + "\n" + String(text))
+    }
+
+    function _editStoredListLocked(store, key, change) {
         store.sync()
         var text = store.value(key, "")
         var stored = Profiles.readEntries(text)
-        if (!stored.ok) {
-            var kept = store.value(key + "Unreadable", "")
-            store.setValue(key + "Unreadable", kept === undefined || kept === null || kept === ""
-                           ? text : String(kept) + "\n" + String(text))
-        }
+        if (!stored.ok)
+            _setAsideUnreadable(store, key, text)
         var entries = change(stored.entries) || stored.entries
         store.setValue(key, Profiles.entriesText(entries))
         store.sync()
@@ -787,11 +813,17 @@ Item {
         if (key === "" || text === "")
             return false
         // Merged into the map as stored now, which another copy may have changed.
-        rangeStore.sync()
-        var map = Builtin.readStoredOverrides(rangeStore.value(seat + kind + "OverridesJson", ""))
-        map[key] = text
-        root[seat + kind + "Overrides"] = map
-        _persistOverrides(seat, kind)
+        var storeKey = seat + kind + "OverridesJson"
+        _underStoreLock(storeKey, function () {
+            rangeStore.sync()
+            var stored = rangeStore.value(storeKey, "")
+            if (Builtin.storedOverridesUnreadable(stored))
+                _setAsideUnreadable(rangeStore, storeKey, stored)
+            var map = Builtin.readStoredOverrides(stored)
+            map[key] = text
+            root[seat + kind + "Overrides"] = map
+            _persistOverrides(seat, kind)
+        })
         root[seat + kind + "Ranges"] = _updateRangeValueById(tree, root[seat + "SelectedId"], text)
         return true
     }
@@ -800,11 +832,18 @@ Item {
         if (player !== "oop" && player !== "ip")
             return false
         root[player + kind + "Overrides"] = {}
-        rangeStore.setValue(player + kind + "OverridesJson", "")
+        var storeKey = player + kind + "OverridesJson"
+        _underStoreLock(storeKey, function () {
+            rangeStore.sync()
+            var stored = rangeStore.value(storeKey, "")
+            if (Builtin.storedOverridesUnreadable(stored))
+                _setAsideUnreadable(rangeStore, storeKey, stored)
+            rangeStore.setValue(storeKey, "")
+            rangeStore.sync()
+        })
         root[player + "SelectedId"] = ""
         root[player + "OpenFolderIds"] = {}
         root[player + "RangeText"] = ""
-        rangeStore.sync()
         _loadBundledPresetRanges()
         return true
     }

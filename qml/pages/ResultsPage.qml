@@ -38,7 +38,8 @@ Item {
     // Node locking: the page's own record of the locks it set (a preview;
     // the controller owns the table a re-solve uses).
     property bool nodeLockMode: false
-    property var nodeLocksByNode: ({})
+    // Node key -> hand label -> lock; keys come from the controller.
+    property var nodeLocksByNode: Object.create(null)
     property int nodeLockSelectedActionIndex: -1
     property bool nodeLockMixedMode: false
     property var nodeLockMixedFreqTexts: []
@@ -361,9 +362,9 @@ Item {
                 return
             probs = LockRules.pureProbs(n, nodeLockSelectedActionIndex)
         }
-        var all = Object.assign({}, nodeLocksByNode)
+        var all = Object.assign(Object.create(null), nodeLocksByNode)
         var key = _nodeKey(nodeIndex)
-        var locks = Object.assign({}, all[key] || {})
+        var locks = Object.assign(Object.create(null), all[key])
         locks[handLabel] = { actionProbs: probs }
         all[key] = locks
         nodeLocksByNode = all
@@ -373,8 +374,8 @@ Item {
     }
 
     function resetNodeLockEdits(nodeIndex) {
-        var all = Object.assign({}, nodeLocksByNode)
-        all[_nodeKey(nodeIndex)] = {}
+        var all = Object.assign(Object.create(null), nodeLocksByNode)
+        all[_nodeKey(nodeIndex)] = Object.create(null)
         nodeLocksByNode = all
         nodeLockSelectedActionIndex = -1
         nodeLockMixedMode = false
@@ -391,7 +392,7 @@ Item {
         nodeLockSelectedActionIndex = -1
         nodeLockMixedMode = false
         nodeLockMixedFreqTexts = []
-        nodeLocksByNode = ({})
+        nodeLocksByNode = Object.create(null)
         _startingSolveWithNodeLocks = false
     }
 

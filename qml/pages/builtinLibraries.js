@@ -292,6 +292,20 @@ function readStoredOverrides(text) {
     }
 }
 
+// Whether stored text holds something readStoredOverrides cannot read (and
+// so would lose if written over).
+function storedOverridesUnreadable(text) {
+    var s = _text(text)
+    if (s.trim() === "")
+        return false
+    try {
+        JSON.parse(s)
+        return false
+    } catch (e) {
+        return true
+    }
+}
+
 // The keys under which a leaf's override may be stored, newest form first:
 // its path, the older form without the 100bb stack (or with the stack as a
 // part of its own), then the path under an older "6-max" or heads-up top.

@@ -150,7 +150,8 @@ function _cleanProfile(el, makeId, seen) {
 
 // ---- Stored lists ----
 // A stored list is read entry by entry, so that one damaged entry costs no
-// other: { ok, entries }, each entry { value } when its text is JSON, or
+// other: { ok, entries }, each entry { value, source, json } when its text
+// is JSON (`source` the text as stored, `json` the value's JSON as read), or
 // { text } with the text kept as it was. `ok` is false when the stored text
 // is no list at all. Blank text is an empty list.
 function readEntries(stored) {
@@ -160,36 +161,44 @@ function readEntries(stored) {
         return { ok: false, entries: [] }
     if (stored.trim() === "")
         return { ok: true, entries: [] }
-    try {
-        var parsed = JSON.parse(stored)
-        if (!Array.isArray(parsed))
-            return { ok: false, entries: [] }
-        return { ok: true, entries: parsed.map(function (v) { return { value: v } }) }
-    } catch (e) {
-        // An entry the parser refuses (nested too deep, cut off, not JSON)
-        // is read on its own below.
-    }
+    // Split even when the whole text parses: each entry keeps its own text,
+    // so that one the page leaves alone is written back as it was (JSON
+    // again would turn 1e309 into null and round long whole numbers).
     var parts = _splitList(stored)
     if (parts === null)
         return { ok: false, entries: [] }
-    return { ok: true, entries: parts.map(function (part) {
+    return { ok: true, entries: parts.map(function (part, i) {
         try {
-            return { value: JSON.parse(part) }
+            var value = JSON.parse(part)
+            return { value: value, source: part, json: JSON.stringify(value) }
         } catch (e) {
-            return { text: part }
+            return parts.cutOff && i === parts.length - 1 ? { text: part, cutOff: true } : { text: part }
         }
     }) }
 }
 
-// The list's text again: readable entries as JSON, the others as they were.
+// The list's text again: new and changed entries as JSON, the others as
+// they were stored.
+// A cut-off tail goes last and the list stays open after it, so that its
+// text reads back the same and swallows no entry written after it.
 function entriesText(entries) {
-    return "[" + entries.map(function (e) {
-        return e.text !== undefined ? e.text : JSON.stringify(e.value)
-    }).join(",") + "]"
+    var whole = entries.filter(function (e) { return !e.cutOff })
+    var cut = entries.filter(function (e) { return e.cutOff })
+    var texts = whole.map(function (e) {
+        if (e.text !== undefined)
+            return e.text
+        var json = JSON.stringify(e.value)
+        return e.source !== undefined && json === e.json ? e.source : json
+    })
+    if (cut.length === 0)
+        return "[" + texts.join(",") + "]"
+    return "[" + texts.concat(cut.map(function (e) { return e.text })).join(",")
 }
 
 // The element texts of a top-level "[...]", split at the commas outside
 // strings, brackets and braces; null when the text is not such a list.
+// Text that ends before the closing "]" gives its complete entries and the
+// rest as a last part, and the list is marked `cutOff`.
 function _splitList(s) {
     var n = s.length, i = 0
     while (i < n && s.charCodeAt(i) <= 32)
@@ -222,7 +231,11 @@ function _splitList(s) {
             start = i + 1
         }
     }
-    return null
+    if (s.slice(start).trim() !== "") {
+        parts.push(s.slice(start))
+        parts.cutOff = true
+    }
+    return parts
 }
 
 // The readable profiles of stored entries, each with the entry it came from.

@@ -8,7 +8,7 @@ function resolveFontFamily(list, installed) {
     var wanted = String(list).split(",").map(function (s) { return s.trim() }).filter(function (s) { return s.length > 0 })
     if (wanted.length === 0)
         return ""
-    var present = {}
+    var present = Object.create(null)
     for (var i = 0; i < installed.length; ++i)
         present[String(installed[i]).toLowerCase()] = installed[i]
     for (var j = 0; j < wanted.length; ++j) {

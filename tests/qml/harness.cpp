@@ -2,6 +2,7 @@
 
 #include "language_manager.hpp"
 #include "stand_in.hpp"
+#include "store_lock.hpp"
 #include "update_manager.hpp"
 
 #include "controller/app_controller.hpp"
@@ -23,6 +24,7 @@ const QMetaObject* metaObjectOf(const QString& rootName) {
   if (rootName == QLatin1String("appController")) return &AppController::staticMetaObject;
   if (rootName == QLatin1String("languageManager")) return &LanguageManager::staticMetaObject;
   if (rootName == QLatin1String("updates")) return &UpdateManager::staticMetaObject;
+  if (rootName == QLatin1String("storeLock")) return &StoreLock::staticMetaObject;
   return nullptr;
 }
 
@@ -42,6 +44,7 @@ void publishRootObjects(QQmlEngine& engine) {
                            new LanguageManager(&engine, &engine));
   root->setContextProperty(QStringLiteral("appController"), new AppController(&engine));
   root->setContextProperty(QStringLiteral("updates"), new UpdateManager(&engine));
+  root->setContextProperty(QStringLiteral("storeLock"), new StoreLock(QString(), &engine));
   root->setContextProperty(QStringLiteral("harness"), new Harness(&engine));
 }
 
@@ -49,7 +52,7 @@ Harness::Harness(QQmlEngine* engine) : QObject(engine), engine_(engine) {}
 
 QStringList Harness::rootObjectNames() const {
   return {QStringLiteral("appController"), QStringLiteral("languageManager"),
-          QStringLiteral("updates")};
+          QStringLiteral("updates"), QStringLiteral("storeLock")};
 }
 
 QObject* Harness::createStandIn(const QString& rootName, QObject* parent) {

@@ -155,6 +155,31 @@ Item {
             compare(JSON.parse(rangeStore.value("oopExploitOverridesJson")), { "Other / Bomb pot": "QQ+" })
         }
 
+        // Override text that cannot be read is set aside, never written
+        // over, by an override and by clearing.
+        function test_unreadableOverridesAreSetAside_data() {
+            return [{ tag: "override" }, { tag: "clear" }]
+        }
+
+        function test_unreadableOverridesAreSetAside(data) {
+            var damaged = "{\"Other / Bomb pot\": \"QQ+\""
+            rangeStore.setValue("oopExploitOverridesJson", damaged)
+            rangeStore.setValue("oopExploitOverridesJsonUnreadable", "")
+            rangeStore.sync()
+            var page = makePage({ _controllerSource: controller() })
+            if (data.tag === "override") {
+                page.oopRangeCategory = 1
+                pick(page, "oop", "Other / Bomb pot")
+                page.oopRangeText = "AKs"
+                verify(page.overrideSelectedExploitRange("oop"))
+                compare(JSON.parse(rangeStore.value("oopExploitOverridesJson")), { "Other / Bomb pot": "AKs" })
+            } else {
+                verify(page.clearExploitOverrides("oop"))
+                compare(rangeStore.value("oopExploitOverridesJson"), "")
+            }
+            compare(rangeStore.value("oopExploitOverridesJsonUnreadable"), damaged)
+        }
+
         function test_olderKeyApplies() {
             rangeStore.setValue("ipStandardOverridesJson", JSON.stringify({ "6-max / No rake / RFI / UTG": "TT+" }))
             rangeStore.sync()

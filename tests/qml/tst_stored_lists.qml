@@ -109,7 +109,15 @@ Item {
                   text: "[{\"id\":\"p1\",\"name\":\"Kept\"}, " + megabyte() + " ,{\"id\":\"p2\",\"name\":\"Also\"}]",
                   names: ["Kept", "Also"] },
                 { tag: "1 MB of text, no list", key: "oopCustomRangesJson", text: megabyte(), names: [] },
-                { tag: "cut-off list", key: "profilesJson", text: "[{\"id\":\"p1\",\"name\":\"Kept\"},{\"na", names: [] }
+                { tag: "numbers JSON would change", key: "profilesJson",
+                  text: "[ {\"id\":\"big\", \"name\":\"Big\",\"data\":{\"starting_pot\":1e309,\"seed\":12345678901234567890}} ,"
+                        + "{\"id\":\"p1\",\"name\":\"Kept\"}]",
+                  names: ["Kept"],
+                  keeps: " {\"id\":\"big\", \"name\":\"Big\",\"data\":{\"starting_pot\":1e309,\"seed\":12345678901234567890}} ,"
+                         + "{\"id\":\"p1\",\"name\":\"Kept\"}," },
+                { tag: "cut-off list", key: "profilesJson", text: "[{\"id\":\"p1\",\"name\":\"Kept\"},{\"na", names: ["Kept"] },
+                { tag: "cut-off range tree", key: "oopCustomRangesJson",
+                  text: "[{\"id\":\"old\",\"name\":\"old\",\"value\":\"AA\"}, {\"name\":\"f\",\"children\":[{\"na\\", names: ["old"] }
             ]
         }
 
@@ -134,10 +142,15 @@ Item {
                 verify(page.commitSaveRange("New"))
                 compare(names(page.oopCustomRanges), data.names.concat(["New"]))
             }
+            if (data.keeps !== undefined)
+                verify(stored(data.key).indexOf(data.keeps) >= 0, "entries left alone are written as they were")
             var after = canonical(stored(data.key))
             verify(after.ok)
             if (before.ok) {
-                compare(after.entries.slice(0, -1), before.entries, "every stored entry kept, in order")
+                var added = after.entries.filter(function (e) { return e.indexOf("\"name\":\"New\"") >= 0 })
+                compare(added.length, 1)
+                compare(after.entries.filter(function (e) { return e !== added[0] }), before.entries,
+                        "every stored entry kept, in order")
             } else {
                 compare(after.entries.length, 1)
                 compare(stored(data.key + "Unreadable"), data.text, "text that is no list is moved aside")
@@ -208,6 +221,30 @@ Item {
             compare(names(fresh.settingsProfiles), ["From B", "From A"])
             compare(names(fresh.oopCustomRanges), ["Range A", "Range B"])
             compare(names(fresh.ipCustomRanges), ["ip one"])
+        }
+
+        // The read, the change and the write all fall inside the stores'
+        // lock: an entry another copy wrote just before the lock was taken
+        // is read and kept, and the lock is let go only after the write.
+        function test_storesAreEditedUnderTheLock() {
+            var page = makePage()
+            var events = []
+            var test = this
+            page._storeLock = {
+                acquire: function (timeoutMs) {
+                    events.push("acquire")
+                    test.plant("profilesJson", JSON.stringify([{ id: "o", name: "From other copy" }]))
+                    return true
+                },
+                release: function () { events.push("release:" + test.stored("profilesJson")) }
+            }
+            verify(page.saveSettingsProfile("New"))
+            compare(names(page.settingsProfiles), ["From other copy", "New"])
+            compare(events.length, 2)
+            compare(events[0], "acquire")
+            compare(names(Profiles.readStored(events[1].slice(8)).profiles), ["From other copy", "New"])
+            compare(storeLock.acquire(0), true, "the real lock is free")
+            storeLock.release()
         }
     }
 }

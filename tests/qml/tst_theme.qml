@@ -121,7 +121,8 @@ TestCase {
             { tag: "first present", list: mono, installed: ["DejaVu Sans", "Consolas", "Cascadia Code"], want: "Cascadia Code" },
             { tag: "case differs", list: mono, installed: ["consolas"], want: "consolas" },
             { tag: "none present", list: mono, installed: ["DejaVu Sans"], want: "monospace" },
-            { tag: "ui list", list: "Segoe UI, system-ui, -apple-system, sans-serif", installed: [], want: "sans-serif" }
+            { tag: "ui list", list: "Segoe UI, system-ui, -apple-system, sans-serif", installed: [], want: "sans-serif" },
+            { tag: "name of a prototype member", list: "constructor, __proto__, monospace", installed: ["DejaVu Sans"], want: "monospace" }
         ]
     }
 
