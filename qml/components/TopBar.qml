@@ -46,10 +46,6 @@ ToolBar {
 
     property int _lastIterFromStatusText: 0
 
-    function _parseIterationFromStatusText(t) {
-        return SolveProgress.parseIteration(t)
-    }
-
     // Same rules as the shell's navigation, so a tab is enabled exactly when
     // a click on it would be followed.
     function _tabEnabled(index) {
@@ -81,7 +77,7 @@ ToolBar {
         ignoreUnknownSignals: true
 
         function onStatusTextChanged() {
-            var n = bar._parseIterationFromStatusText(bar._status)
+            var n = SolveProgress.parseIteration(bar._status)
             if (isFinite(n) && n > 0)
                 bar._lastIterFromStatusText = Math.min(Math.floor(n), 2147483647)
         }

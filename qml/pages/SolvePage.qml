@@ -382,7 +382,7 @@ Item {
         ignoreUnknownSignals: true
 
         function onStatusTextChanged() {
-            var parsed = Progress.parseIteration(page._statusText)
+            var parsed = ProgressRules.parseIteration(page._statusText)
             if (parsed > 0) {
                 page._lastIterFromStatusText = Math.floor(parsed)
                 if (page._running)
