@@ -60,7 +60,7 @@ void setApplicationIdentity() {
   QGuiApplication::setOrganizationName(QStringLiteral("Pellaris"));
   QGuiApplication::setApplicationName(QStringLiteral("Pellaris"));
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Pellaris"));
-  QGuiApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+  QGuiApplication::setApplicationVersion(QStringLiteral(PELLARIS_VERSION));
 }
 
 int runPellaris(int& argc, char** argv, const StartupOptions& options) {

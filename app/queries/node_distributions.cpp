@@ -1,10 +1,12 @@
 #include "queries/node_distributions.hpp"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <limits>
+#include <span>
+#include <string>
+#include <vector>
 
+#include "cards/cards.hpp"
+#include "queries/hand_categories.hpp"
 #include "queries/pocket_cards.hpp"
 #include "queries/solver_reads.hpp"
 #include "tree/game.hpp"
@@ -12,409 +14,134 @@
 namespace halvory_app {
 
 using halvory::CardCode;
-using halvory::NodeKind;
 using halvory::Pocket;
 
-using pocket_cards::card_bit;
-using pocket_cards::hand_mask;
 using pocket_cards::high_card;
 using pocket_cards::low_card;
 
 namespace {
 
-constexpr std::size_t kUnset = std::numeric_limits<std::size_t>::max();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Uniform double in [0, 1) from two generator outputs.
-double uniform_unit(std::mt19937& rng) {
-  return std::generate_canonical<double, 53>(rng);
-}
-
-// Uniform integer in [0, n) by multiply-and-shift, rejecting the biased low range.
-std::uint32_t uniform_below(std::mt19937& rng, std::uint32_t n) {
-  std::uint64_t product = std::uint64_t{rng()} * n;
-  auto low = static_cast<std::uint32_t>(product);
-  if (low < n) {
-    const std::uint32_t threshold = static_cast<std::uint32_t>(-n) % n;
-    while (low < threshold) {
-      product = std::uint64_t{rng()} * n;
-      low = static_cast<std::uint32_t>(product);
-    }
-  }
-  return static_cast<std::uint32_t>(product >> 32);
-}
-
-// First index whose cumulative sum is not below `target` (the last when none).
-std::size_t first_not_below(const std::vector<double>& sums, double target) {
-  const auto it = std::lower_bound(sums.begin(), sums.end(), target);
-  return it == sums.end() ? sums.size() - 1 : static_cast<std::size_t>(it - sums.begin());
-}
-
-// `start` per hand (0 for dead hands), times the seat's average-strategy
-// probability of each of its own actions along the path.
-std::vector<float> reach_along_path(const halvory::Game& game, const halvory::DiscountedCfr& solver,
-                                    const NodePath& path, std::uint64_t dead_cards, int seat,
-                                    bool start_from_weights) {
-  const auto& pockets = game.cards.pockets[static_cast<std::size_t>(seat)];
-  const auto& weights = game.cards.weights[static_cast<std::size_t>(seat)];
-  const std::size_t hands = pockets.size();
-  if (hands == 0 || weights.size() != hands) return {};
-
-  std::vector<float> reach(hands, 0.0f);
-  for (std::size_t h = 0; h < hands; ++h) {
-    if ((hand_mask(pockets[h]) & dead_cards) != 0) continue;
-    if (!start_from_weights) {
-      reach[h] = 1.0f;
-    } else if (usable(weights[h])) {
-      reach[h] = weights[h];
-    }
-  }
-  const auto& nodes = game.plan.nodes;
-  for (std::size_t k = 1; k < path.size(); ++k) {
-    const std::size_t parent = path[k - 1].first;
-    const std::size_t slot = path[k].second;
-    const auto& node = nodes[parent];
-    const std::size_t actions = node.actions.size();
-    if (node.kind != NodeKind::Decision || node.seat != seat || actions == 0 || slot >= actions) {
-      continue;
-    }
-    const std::vector<float> strategy = solver_reads::average_strategy(solver, parent);
-    if (strategy.size() != actions * hands) continue;
-    const float* row = strategy.data() + slot * hands;
-    for (std::size_t h = 0; h < hands; ++h) reach[h] *= usable(row[h]) ? row[h] : 0.0f;
-  }
-  return reach;
+std::string pocket_text(Pocket hand) {
+  return halvory::card_to_string(static_cast<std::int8_t>(low_card(hand))) +
+         halvory::card_to_string(static_cast<std::int8_t>(high_card(hand)));
 }
 
 }  // namespace
 
-void CumulativeWeights::assign(std::span<const double> weights) {
-  sums.clear();
-  sums.reserve(weights.size());
-  total = 0.0;
-  for (double weight : weights) {
-    if (usable(weight)) total += weight;
-    sums.push_back(total);
-  }
-}
+std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved,
+                                                        std::uint64_t node_index) {
+  const auto* found = live_decision_node(solved, node_index);
+  if (!found) return std::nullopt;
+  const auto& node = *found;
+  const halvory::Game& game = *solved.game;
+  const auto n = static_cast<std::size_t>(node_index);
+  const std::size_t actions = node.actions.size();
+  if (actions == 0) return std::nullopt;
+  const auto s = static_cast<std::size_t>(node.seat);
+  const auto& hands = game.cards.pockets[s];
+  const auto& weights = game.cards.weights[s];
+  const std::size_t count = hands.size();
+  if (count == 0 || weights.size() != count) return std::nullopt;
+  const std::vector<float> strategy = solver_reads::average_strategy(*solved.solver, n);
+  if (strategy.size() != actions * count) return std::nullopt;
+  const std::vector<CardCode> board = board_at_node(game, n);
+  if (board.size() < 3 || board.size() > 5) return std::nullopt;
+  // The combos that reach the node, weighted like the combos column.
+  const NodePath path = node_path(game, n);
+  if (path.empty()) return std::nullopt;
+  const std::vector<float> reach =
+      path_reach(game, *solved.solver, path, node_dead_cards(game, n), static_cast<int>(s));
+  if (reach.size() != count) return std::nullopt;
 
-NodePath node_path(const halvory::Game& game, std::size_t node) {
-  const auto& nodes = game.plan.nodes;
-  const std::size_t count = nodes.size();
-  if (node >= count) return {};
-  std::vector<std::pair<std::size_t, std::size_t>> parent(count, {kUnset, kUnset});
-  parent[0] = {0, 0};
-  for (std::size_t p = 0; p < count; ++p) {
-    const auto& children = nodes[p].children;
-    for (std::size_t k = 0; k < children.size(); ++k) {
-      const std::size_t child = children[k];
-      if (child < count && parent[child].first == kUnset) parent[child] = {p, k};
+  std::vector<double> combo_sums(kBucketCount, 0.0);
+  std::vector<double> action_sums(kBucketCount * actions, 0.0);
+  const auto add_to_bucket = [&](std::size_t row, double w, std::size_t h) {
+    combo_sums[row] += w;
+    for (std::size_t a = 0; a < actions; ++a) {
+      const float sigma = strategy[a * count + h];
+      if (usable(sigma)) action_sums[row * actions + a] += sigma * w;
     }
-  }
-  if (parent[node].first == kUnset) return {};
-
-  NodePath path;
-  std::size_t current = node;
-  while (true) {
-    path.emplace_back(current, parent[current].second);
-    if (current == 0) break;
-    const std::size_t up = parent[current].first;
-    if (up == kUnset || up >= count || path.size() > count) return {};
-    current = up;
-  }
-  std::reverse(path.begin(), path.end());
-  return path;
-}
-
-std::uint64_t node_dead_cards(const halvory::Game& game, std::size_t node) {
-  std::uint64_t dead = game.cards.board_mask;
-  if (node >= game.plan.nodes.size()) return dead;
-  const auto& record = game.plan.nodes[node];
-  if (record.turn < 64) dead |= card_bit(record.turn);
-  if (record.river < 64) dead |= card_bit(record.river);
-  return dead;
-}
-
-std::vector<float> path_reach(const halvory::Game& game, const halvory::DiscountedCfr& solver,
-                              const NodePath& path, std::uint64_t dead_cards, int seat) {
-  return reach_along_path(game, solver, path, dead_cards, seat, true);
-}
-
-std::vector<float> path_play_factor(const halvory::Game& game, const halvory::DiscountedCfr& solver,
-                                    const NodePath& path, std::uint64_t dead_cards, int seat) {
-  return reach_along_path(game, solver, path, dead_cards, seat, false);
-}
-
-std::vector<double> opponent_mass(const halvory::Game& game, int seat,
-                                  std::span<const float> opponent_reach) {
-  const auto s = static_cast<std::size_t>(seat);
-  const auto& own = game.cards.pockets[s];
-  const auto& opponent = game.cards.pockets[1 - s];
-  const auto& cross = game.cards.cross[s];
-
-  double total = 0.0;
-  std::array<double, 64> card_mass{};
-  const std::size_t known = std::min(opponent.size(), opponent_reach.size());
-  for (std::size_t j = 0; j < known; ++j) {
-    const double r = opponent_reach[j];
-    if (!usable(r)) continue;
-    total += r;
-    card_mass[low_card(opponent[j])] += r;
-    card_mass[high_card(opponent[j])] += r;
-  }
-
-  std::vector<double> mass(own.size(), 0.0);
-  for (std::size_t i = 0; i < own.size(); ++i) {
-    double same = 0.0;
-    if (i < cross.size()) {
-      const std::size_t x = cross[i];
-      if (x != halvory::kNoHand && x < opponent_reach.size() && usable(opponent_reach[x])) {
-        same = opponent_reach[x];
-      }
-    }
-    const double m = same + total - card_mass[low_card(own[i])] - card_mass[high_card(own[i])];
-    mass[i] = usable(m) ? m : 0.0;
-  }
-  return mass;
-}
-
-double rescale_ev(double value, double matchup_weight, double mass, double offset) {
-  double e = value;
-  if (matchup_weight > 0.0 && mass > 0.0) e *= matchup_weight / mass;
-  if (usable(offset) && std::isfinite(e)) e += offset;
-  return std::isfinite(e) ? e : 0.0;
-}
-
-std::optional<double> pair_weighted_ev(std::span<const float> reach, std::span<const double> mass,
-                                       std::span<const double> evs) {
-  const std::size_t count = std::min({reach.size(), mass.size(), evs.size()});
-  double weight_sum = 0.0;
-  double ev_sum = 0.0;
-  for (std::size_t h = 0; h < count; ++h) {
-    const double weight = static_cast<double>(reach[h]) * mass[h];
-    if (!usable(weight) || !std::isfinite(evs[h])) continue;
-    weight_sum += weight;
-    ev_sum += weight * evs[h];
-  }
-  if (!usable(weight_sum) || !std::isfinite(ev_sum)) return std::nullopt;
-  return ev_sum / weight_sum;
-}
-
-std::vector<double> hand_evs(const halvory::Game& game, const halvory::DiscountedCfr& solver,
-                             std::size_t node, int seat, std::span<const float> opponent_reach) {
-  const auto s = static_cast<std::size_t>(seat);
-  const std::size_t hands = game.cards.pockets[s].size();
-  if (hands == 0 || node >= game.plan.nodes.size()) return {};
-  const std::vector<float> values =
-      solver_reads::node_cfvalues_with_reach(game, solver, node, seat, opponent_reach);
-  if (values.size() != hands) return {};
-  if (game.cards.pockets[1 - s].size() != opponent_reach.size()) return {};
-
-  const std::vector<double> mass = opponent_mass(game, seat, opponent_reach);
-  const double offset = ev_offset(game, node, seat);
-  std::vector<double> evs(hands);
-  for (std::size_t i = 0; i < hands; ++i) {
-    evs[i] = rescale_ev(values[i], game.cards.matchup_weight, mass[i], offset);
-  }
-  return evs;
-}
-
-std::vector<double> sampled_equities(const halvory::Game& game, std::span<const CardCode> flop,
-                                     std::size_t node, std::span<const Pocket> own_hands,
-                                     std::span<const float> own_reach,
-                                     std::span<const Pocket> opponent_hands,
-                                     std::span<const float> opponent_reach, std::uint32_t samples,
-                                     std::uint32_t seed) {
-  if (own_hands.empty() || own_reach.size() != own_hands.size() || opponent_hands.empty() ||
-      opponent_reach.size() != opponent_hands.size() || node >= game.plan.nodes.size()) {
-    return {};
-  }
-  const auto& record = game.plan.nodes[node];
-  const bool short_deck = game.cards.short_deck != 0;
-
-  std::vector<std::size_t> active;
-  for (std::size_t i = 0; i < own_hands.size(); ++i) {
-    if (usable(own_reach[i])) active.push_back(i);
-  }
-  std::vector<std::uint64_t> wins(own_hands.size(), 0);
-  std::vector<std::uint64_t> ties(own_hands.size(), 0);
-  std::vector<std::uint64_t> trials(own_hands.size(), 0);
-
-  std::vector<double> opponent_weights(opponent_reach.size());
-  for (std::size_t j = 0; j < opponent_reach.size(); ++j) {
-    opponent_weights[j] = usable(opponent_reach[j]) ? opponent_reach[j] : 0.0;
-  }
-  CumulativeWeights cumulative;
-  cumulative.assign(opponent_weights);
-  if (!(cumulative.total > 0.0)) return {};
-
-  std::uint64_t known = 0;
-  for (CardCode card : flop) known |= card_bit(card);
-  const bool turn_dealt = record.turn != halvory::kNoCard;
-  const bool river_dealt = record.river != halvory::kNoCard;
-  if (turn_dealt) known |= card_bit(record.turn);
-  if (river_dealt) known |= card_bit(record.river);
-  std::vector<CardCode> deck;
-  for (CardCode card = 0; card < 52; ++card) {
-    if ((game.cards.deck_mask & card_bit(card)) != 0 && (known & card_bit(card)) == 0) {
-      deck.push_back(card);
-    }
-  }
-  if (deck.empty()) return {};
-
-  std::mt19937 rng(seed ^ static_cast<std::uint32_t>(node) ^ 0x0C0AB0C0u);
-  const auto deck_size = static_cast<std::uint32_t>(deck.size());
-  std::array<CardCode, 5> board{};
-  for (std::uint32_t sample = 0; sample < samples; ++sample) {
-    CardCode turn = record.turn;
-    CardCode river = record.river;
-    if (turn_dealt && !river_dealt) {
-      river = deck[uniform_below(rng, deck_size)];
-    } else if (!turn_dealt && river_dealt) {
-      turn = deck[uniform_below(rng, deck_size)];
-    } else if (!turn_dealt && !river_dealt) {
-      if (deck_size < 2) continue;
-      const std::uint32_t i = uniform_below(rng, deck_size);
-      std::uint32_t j = uniform_below(rng, deck_size - 1);
-      if (j >= i) ++j;
-      turn = deck[i];
-      river = deck[j];
-    }
-    std::uint64_t board_set = 0;
-    for (CardCode card : flop) board_set |= card_bit(card);
-    board_set |= card_bit(turn) | card_bit(river);
-
-    std::ptrdiff_t opponent = -1;
-    for (int attempt = 0; attempt < 64; ++attempt) {
-      const double x = uniform_unit(rng) * cumulative.total;
-      const std::size_t k = first_not_below(cumulative.sums, x);
-      if ((hand_mask(opponent_hands[k]) & board_set) == 0) {
-        opponent = static_cast<std::ptrdiff_t>(k);
-        break;
-      }
-    }
-    if (opponent < 0) continue;
-    if (flop.size() != 3) continue;
-    board = {flop[0], flop[1], flop[2], turn, river};
-
-    const Pocket opponent_hand = opponent_hands[static_cast<std::size_t>(opponent)];
-    const halvory::HandStrength opponent_strength =
-        halvory::evaluate_hand(opponent_hand, board, short_deck);
-    const std::uint64_t blocked = board_set | hand_mask(opponent_hand);
-    for (std::size_t i : active) {
-      if ((hand_mask(own_hands[i]) & blocked) != 0) continue;
-      ++trials[i];
-      const halvory::HandStrength strength =
-          halvory::evaluate_hand(own_hands[i], board, short_deck);
-      if (strength > opponent_strength) {
-        ++wins[i];
-      } else if (strength == opponent_strength) {
-        ++ties[i];
-      }
-    }
-  }
-
-  std::vector<double> equities(own_hands.size(), kNaN);
-  for (std::size_t i : active) {
-    if (trials[i] == 0) continue;
-    const double equity = (static_cast<double>(wins[i]) + 0.5 * static_cast<double>(ties[i])) /
-                          static_cast<double>(trials[i]);
-    equities[i] = std::clamp(equity, 0.0, 1.0);
-  }
-  return equities;
-}
-
-std::ptrdiff_t draw_weighted_index(const CumulativeWeights& weights, std::mt19937& rng) {
-  if (!(weights.total > 0.0) || weights.sums.empty()) return -1;
-  const double u = uniform_unit(rng);
-  return static_cast<std::ptrdiff_t>(first_not_below(weights.sums, u * weights.total));
-}
-
-double estimate_equity_sampled(std::mt19937& rng, std::span<const CardCode> flop, CardCode turn,
-                               CardCode river, std::uint64_t deck_mask, bool short_deck,
-                               std::span<const Pocket> hero_hands,
-                               std::span<const double> hero_weights,
-                               std::span<const Pocket> opponent_hands,
-                               std::span<const float> opponent_weights, std::uint32_t samples) {
-  if (samples == 0 || hero_hands.empty() || opponent_hands.empty() ||
-      hero_weights.size() != hero_hands.size() ||
-      opponent_weights.size() != opponent_hands.size() || flop.size() < 3) {
-    return kNaN;
-  }
-  std::uint64_t dead = 0;
-  for (std::size_t i = 0; i < 3; ++i) dead |= card_bit(flop[i]);
-  const bool turn_dealt = turn != halvory::kNoCard;
-  const bool river_dealt = river != halvory::kNoCard;
-  if (turn_dealt) dead |= card_bit(turn);
-  if (river_dealt) dead |= card_bit(river);
-
-  std::vector<double> opponent(opponent_weights.size());
-  for (std::size_t j = 0; j < opponent.size(); ++j) {
-    opponent[j] = usable(opponent_weights[j]) ? opponent_weights[j] : 0.0;
-  }
-  CumulativeWeights hero_cumulative;
-  hero_cumulative.assign(hero_weights);
-  CumulativeWeights opponent_cumulative;
-  opponent_cumulative.assign(opponent);
-  if (!(hero_cumulative.total > 0.0) || !(opponent_cumulative.total > 0.0)) return kNaN;
-
-  std::uint64_t counted = 0;
-  double score = 0.0;
-  std::vector<CardCode> free_cards;
-  free_cards.reserve(52);
-  const auto pick_free_card = [&](std::uint64_t used) -> int {
-    free_cards.clear();
-    for (CardCode card = 0; card < 52; ++card) {
-      if ((deck_mask & card_bit(card)) != 0 && (used & card_bit(card)) == 0) {
-        free_cards.push_back(card);
-      }
-    }
-    if (free_cards.empty()) return -1;
-    return free_cards[uniform_below(rng, static_cast<std::uint32_t>(free_cards.size()))];
   };
-
-  for (std::uint32_t draw = 0; draw < samples; ++draw) {
-    const auto hero_index = static_cast<std::size_t>(draw_weighted_index(hero_cumulative, rng));
-    const Pocket hero = hero_hands[hero_index];
-    if ((hand_mask(hero) & dead) != 0) continue;
-
-    std::ptrdiff_t opponent_index = -1;
-    for (int attempt = 0; attempt < 32; ++attempt) {
-      const std::ptrdiff_t k = draw_weighted_index(opponent_cumulative, rng);
-      if ((hand_mask(opponent_hands[static_cast<std::size_t>(k)]) & (dead | hand_mask(hero))) ==
-          0) {
-        opponent_index = k;
-        break;
-      }
-    }
-    if (opponent_index < 0) continue;
-    const Pocket villain = opponent_hands[static_cast<std::size_t>(opponent_index)];
-
-    std::uint64_t used = dead | hand_mask(hero) | hand_mask(villain);
-    int turn_card = turn;
-    int river_card = river;
-    if (!turn_dealt) {
-      turn_card = pick_free_card(used);
-      if (turn_card < 0) continue;
-      used |= card_bit(static_cast<CardCode>(turn_card));
-    }
-    if (!river_dealt) {
-      river_card = pick_free_card(used);
-      if (river_card < 0) continue;
-    }
-    const std::array<CardCode, 5> board{flop[0], flop[1], flop[2], static_cast<CardCode>(turn_card),
-                                        static_cast<CardCode>(river_card)};
-    const halvory::HandStrength hero_strength = halvory::evaluate_hand(hero, board, short_deck);
-    const halvory::HandStrength villain_strength =
-        halvory::evaluate_hand(villain, board, short_deck);
-    ++counted;
-    if (hero_strength > villain_strength) {
-      score += 1.0;
-    } else if (hero_strength == villain_strength) {
-      score += 0.5;
+  for (std::size_t h = 0; h < count; ++h) {
+    const double w = reach[h];
+    if (!usable(w)) continue;
+    for (const std::string& label : bucket_labels(hands[h], board)) {
+      add_to_bucket(bucket_index(label), w, h);
     }
   }
-  return counted == 0 ? kNaN : score / static_cast<double>(counted);
+
+  std::vector<BucketRow> rows;
+  for (std::size_t row = 0; row < kBucketCount; ++row) {
+    if (!(combo_sums[row] > 0.0)) continue;
+    BucketRow out;
+    out.name = std::string(kBucketNames[row]);
+    out.combos = combo_sums[row];
+    out.action_probs.resize(actions);
+    double total = 0.0;
+    for (std::size_t a = 0; a < actions; ++a) {
+      out.action_probs[a] = static_cast<float>(action_sums[row * actions + a] / combo_sums[row]);
+      if (usable(out.action_probs[a])) total += out.action_probs[a];
+    }
+    if (total > 0.0) {
+      const auto scale = static_cast<float>(1.0 / total);
+      for (float& p : out.action_probs) p *= scale;
+    }
+    rows.push_back(std::move(out));
+  }
+  return rows;
+}
+
+std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solved,
+                                                         std::uint64_t node_index) {
+  if (!live(solved)) return std::nullopt;
+  const halvory::Game& game = *solved.game;
+  const halvory::DiscountedCfr& solver = *solved.solver;
+  if (node_index >= game.plan.nodes.size()) return std::nullopt;
+  const auto n = static_cast<std::size_t>(node_index);
+  const auto reaches = seat_reaches(game, solver, n);
+  if (!reaches) return std::nullopt;
+  const std::vector<float>& reach_oop = (*reaches)[0];
+  const std::vector<float>& reach_ip = (*reaches)[1];
+  const std::vector<double> ev_oop = hand_evs(game, solver, n, 0, reach_ip);
+  const std::vector<double> ev_ip = hand_evs(game, solver, n, 1, reach_oop);
+  if (ev_oop.empty() || ev_ip.empty()) return std::nullopt;
+
+  const auto& node = game.plan.nodes[n];
+  const std::span<const CardCode> flop(game.cards.board_cards.data(),
+                                       std::min<std::size_t>(3, game.cards.board_cards.size()));
+  const std::uint32_t samples = node.turn == halvory::kNoCard    ? 2200
+                                : node.river == halvory::kNoCard ? 1600
+                                                                 : 1200;
+  const auto& oop_hands = game.cards.pockets[0];
+  const auto& ip_hands = game.cards.pockets[1];
+  // On a complete board every equity is exact; earlier streets sample.
+  const bool river = node.turn != halvory::kNoCard && node.river != halvory::kNoCard;
+  const std::vector<double> equity_oop =
+      river ? river_hand_equities(game, node, 0, reach_oop, reach_ip)
+            : sampled_equities(game, flop, n, oop_hands, reach_oop, ip_hands, reach_ip, samples,
+                               0xA11CE0u);
+  const std::vector<double> equity_ip =
+      river ? river_hand_equities(game, node, 1, reach_ip, reach_oop)
+            : sampled_equities(game, flop, n, ip_hands, reach_ip, oop_hands, reach_oop, samples,
+                               0x1B1CE0u);
+  if (equity_oop.empty() || equity_ip.empty()) return std::nullopt;
+
+  HandDistributions out;
+  const auto fill = [](const std::vector<Pocket>& hands, const std::vector<float>& reach,
+                       const std::vector<double>& evs, const std::vector<double>& equities,
+                       std::vector<std::string>& texts, std::vector<double>& ev_out,
+                       std::vector<double>& equity_out) {
+    const std::size_t count = std::min({hands.size(), reach.size(), evs.size(), equities.size()});
+    for (std::size_t h = 0; h < count; ++h) {
+      if (!usable(reach[h])) continue;
+      texts.push_back(pocket_text(hands[h]));
+      ev_out.push_back(evs[h]);
+      equity_out.push_back(equities[h]);
+    }
+  };
+  fill(oop_hands, reach_oop, ev_oop, equity_oop, out.oop_hands, out.ev_oop, out.equity_oop);
+  fill(ip_hands, reach_ip, ev_ip, equity_ip, out.ip_hands, out.ev_ip, out.equity_ip);
+  return out;
 }
 
 }  // namespace halvory_app

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import "chartSeries.js" as Charts
+import "../theme/themeRules.js" as ThemeRules
 
 // A framed line chart with grid, legend, hover line and a tooltip box.
 // `plot` describes what to draw: {message} for an empty chart, else
@@ -35,10 +36,6 @@ Rectangle {
     onPlotChanged: repaint()
     onHoverTChanged: repaint()
 
-    function _color(name, fallback) {
-        return theme ? theme[name] : fallback
-    }
-
     Canvas {
         id: canvas
         anchors.fill: parent
@@ -53,7 +50,7 @@ Rectangle {
             ctx.reset()
             ctx.clearRect(0, 0, width, height)
             var plot = chart.plot || {}
-            var muted = chart._color("textMuted", "#8B949E")
+            var muted = ThemeRules.roleColor(chart.theme, "textMuted", "#8B949E")
             if (!plot.curves) {
                 chart.drawnCurves = 0
                 chart.drawnMessage = plot.message || ""
@@ -65,7 +62,7 @@ Rectangle {
                 return
             }
             var left = chart._left, top = chart._top, bottom = top + ph
-            var stroke = chart._color("stroke", "#30363D")
+            var stroke = ThemeRules.roleColor(chart.theme, "stroke", "#30363D")
             var range = plot.range
             var span = range.max - range.min
             function yOf(v) { return bottom - (v - range.min) / span * ph }

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 
 import QtQuick
 import QtQuick.Layouts
+import "../theme/themeRules.js" as ThemeRules
 
 // A vertical navigation column: brand, the five pages with a line each, and
 // the version. It only shows which entry is current and reports clicks; the
@@ -22,16 +23,12 @@ Item {
         { title: qsTr("Settings"), icon: "gear", description: qsTr("Preferences") }
     ]
 
-    function _color(role, fallback) {
-        return theme ? theme[role] : fallback
-    }
-
     implicitWidth: 240
     width: 240
 
     Rectangle {
         anchors.fill: parent
-        color: sidebar._color("bg1", "#0D1117")
+        color: ThemeRules.roleColor(sidebar.theme, "bg1", "#0D1117")
     }
 
     Rectangle {
@@ -39,13 +36,13 @@ Item {
         anchors.bottom: parent.bottom
         anchors.right: parent.right
         width: 1
-        color: sidebar._color("stroke", "#30363D")
+        color: ThemeRules.roleColor(sidebar.theme, "stroke", "#30363D")
     }
 
     component Divider: Rectangle {
         Layout.fillWidth: true
         implicitHeight: 1
-        color: sidebar._color("stroke", "#30363D")
+        color: ThemeRules.roleColor(sidebar.theme, "stroke", "#30363D")
         opacity: 0.5
     }
 
@@ -63,8 +60,8 @@ Item {
                 implicitHeight: 40
                 radius: sidebar.theme ? sidebar.theme.radiusSm : 8
                 gradient: Gradient {
-                    GradientStop { position: 0.0; color: sidebar._color("accent", "#3FB950") }
-                    GradientStop { position: 1.0; color: sidebar._color("accentMuted", "#238636") }
+                    GradientStop { position: 0.0; color: ThemeRules.roleColor(sidebar.theme, "accent", "#3FB950") }
+                    GradientStop { position: 1.0; color: ThemeRules.roleColor(sidebar.theme, "accentMuted", "#238636") }
                 }
 
                 Text {
@@ -84,14 +81,14 @@ Item {
                     font.pixelSize: 18
                     font.bold: true
                     font.letterSpacing: -0.5
-                    color: sidebar._color("text", "#F0F6FC")
+                    color: ThemeRules.roleColor(sidebar.theme, "text", "#F0F6FC")
                 }
 
                 Text {
                     text: qsTr("Poker Solver")
                     textFormat: Text.PlainText
                     font.pixelSize: 11
-                    color: sidebar._color("textMuted", "#8B949E")
+                    color: ThemeRules.roleColor(sidebar.theme, "textMuted", "#8B949E")
                 }
             }
         }
@@ -125,10 +122,10 @@ Item {
                         Rectangle {
                             anchors.fill: parent
                             radius: sidebar.theme ? sidebar.theme.radiusSm : 8
-                            color: entry.current ? sidebar._color("surface", "#1C2128")
-                                                 : (entry.hovered ? sidebar._color("surfaceHover", "#30363D") : "transparent")
+                            color: entry.current ? ThemeRules.roleColor(sidebar.theme, "surface", "#1C2128")
+                                                 : (entry.hovered ? ThemeRules.roleColor(sidebar.theme, "surfaceHover", "#30363D") : "transparent")
                             border.width: entry.current ? 1 : 0
-                            border.color: sidebar._color("stroke", "#30363D")
+                            border.color: ThemeRules.roleColor(sidebar.theme, "stroke", "#30363D")
                             Behavior on color { ColorAnimation { duration: 150 } }
                         }
 
@@ -140,7 +137,7 @@ Item {
                             width: 3
                             height: parent.height - 8
                             radius: 2
-                            color: sidebar._color("accent", "#3FB950")
+                            color: ThemeRules.roleColor(sidebar.theme, "accent", "#3FB950")
                         }
 
                         RowLayout {
@@ -152,7 +149,7 @@ Item {
                             Icon {
                                 name: entry.modelData.icon
                                 size: 18
-                                color: entry.current ? sidebar._color("text", "#F0F6FC") : sidebar._color("textMuted", "#8B949E")
+                                color: entry.current ? ThemeRules.roleColor(sidebar.theme, "text", "#F0F6FC") : ThemeRules.roleColor(sidebar.theme, "textMuted", "#8B949E")
                                 iconOpacity: entry.current ? 1.0 : 0.85
                             }
 
@@ -167,7 +164,7 @@ Item {
                                     elide: Text.ElideRight
                                     font.pixelSize: 14
                                     font.weight: entry.current ? Font.DemiBold : Font.Normal
-                                    color: entry.current ? sidebar._color("text", "#F0F6FC") : sidebar._color("textMuted", "#8B949E")
+                                    color: entry.current ? ThemeRules.roleColor(sidebar.theme, "text", "#F0F6FC") : ThemeRules.roleColor(sidebar.theme, "textMuted", "#8B949E")
                                 }
 
                                 Text {
@@ -178,7 +175,7 @@ Item {
                                     textFormat: Text.PlainText
                                     elide: Text.ElideRight
                                     font.pixelSize: 11
-                                    color: sidebar._color("textFaint", "#6E7681")
+                                    color: ThemeRules.roleColor(sidebar.theme, "textFaint", "#6E7681")
                                 }
                             }
                         }
@@ -204,14 +201,14 @@ Item {
                 implicitWidth: 8
                 implicitHeight: 8
                 radius: 4
-                color: sidebar._color("success", "#3FB950")
+                color: ThemeRules.roleColor(sidebar.theme, "success", "#3FB950")
             }
 
             Text {
                 text: qsTr("v0.1.0 dev")
                 textFormat: Text.PlainText
                 font.pixelSize: 11
-                color: sidebar._color("textFaint", "#6E7681")
+                color: ThemeRules.roleColor(sidebar.theme, "textFaint", "#6E7681")
             }
         }
     }

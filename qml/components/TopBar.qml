@@ -4,6 +4,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import "navigationRules.js" as NavRules
 import "solveProgress.js" as SolveProgress
+import "../theme/themeRules.js" as ThemeRules
 
 // The bar across the top of the window: the page tabs, each enabled only
 // where its page makes sense, and a chip that tells whether a solve can
@@ -46,10 +47,6 @@ ToolBar {
 
     property int _lastIterFromStatusText: 0
 
-    function _parseIterationFromStatusText(t) {
-        return SolveProgress.parseIteration(t)
-    }
-
     // Same rules as the shell's navigation, so a tab is enabled exactly when
     // a click on it would be followed.
     function _tabEnabled(index) {
@@ -72,16 +69,12 @@ ToolBar {
         return qsTr("Solving")
     }
 
-    function _color(role, fallback) {
-        return theme ? theme[role] : fallback
-    }
-
     Connections {
         target: bar.controller
         ignoreUnknownSignals: true
 
         function onStatusTextChanged() {
-            var n = bar._parseIterationFromStatusText(bar._status)
+            var n = SolveProgress.parseIteration(bar._status)
             if (isFinite(n) && n > 0)
                 bar._lastIterFromStatusText = Math.min(Math.floor(n), 2147483647)
         }
@@ -116,14 +109,14 @@ ToolBar {
     contentHeight: 60
 
     background: Rectangle {
-        color: bar._color("bg1", "#0D1117")
+        color: ThemeRules.roleColor(bar.theme, "bg1", "#0D1117")
 
         Rectangle {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
             height: 1
-            color: bar._color("stroke", "#30363D")
+            color: ThemeRules.roleColor(bar.theme, "stroke", "#30363D")
         }
     }
 
@@ -153,10 +146,10 @@ ToolBar {
                 anchors.fill: parent
                 radius: 8
                 opacity: tab.allowed ? 1.0 : 0.45
-                color: tab.current ? bar._color("surface", "#1C2128")
-                                   : (tab.hovered && tab.allowed ? bar._color("surfaceHover", "#30363D") : "transparent")
+                color: tab.current ? ThemeRules.roleColor(bar.theme, "surface", "#1C2128")
+                                   : (tab.hovered && tab.allowed ? ThemeRules.roleColor(bar.theme, "surfaceHover", "#30363D") : "transparent")
                 border.width: 1
-                border.color: tab.current ? bar._color("stroke", "#30363D") : "transparent"
+                border.color: tab.current ? ThemeRules.roleColor(bar.theme, "stroke", "#30363D") : "transparent"
                 Behavior on color { ColorAnimation { duration: 150 } }
             }
 
@@ -176,7 +169,7 @@ ToolBar {
                     anchors.verticalCenter: parent.verticalCenter
                     name: tab.modelData.icon
                     size: 16
-                    color: tab.current ? bar._color("text", "#F0F6FC") : bar._color("textMuted", "#8B949E")
+                    color: tab.current ? ThemeRules.roleColor(bar.theme, "text", "#F0F6FC") : ThemeRules.roleColor(bar.theme, "textMuted", "#8B949E")
                     iconOpacity: tab.current ? 1.0 : (tab.allowed ? 0.7 : 0.35)
                 }
 
@@ -186,7 +179,7 @@ ToolBar {
                     textFormat: Text.PlainText
                     font.pixelSize: 13
                     font.weight: tab.current ? Font.DemiBold : Font.Normal
-                    color: tab.current ? bar._color("text", "#F0F6FC") : bar._color("textMuted", "#8B949E")
+                    color: tab.current ? ThemeRules.roleColor(bar.theme, "text", "#F0F6FC") : ThemeRules.roleColor(bar.theme, "textMuted", "#8B949E")
                     opacity: tab.allowed ? 1.0 : 0.6
                 }
             }
@@ -212,13 +205,13 @@ ToolBar {
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
                     font.pixelSize: 12
-                    color: bar._color("text", "#F0F6FC")
+                    color: ThemeRules.roleColor(bar.theme, "text", "#F0F6FC")
                 }
                 background: Rectangle {
                     radius: 6
-                    color: bar._color("surface2", "#21262D")
+                    color: ThemeRules.roleColor(bar.theme, "surface2", "#21262D")
                     border.width: 1
-                    border.color: bar._color("stroke", "#30363D")
+                    border.color: ThemeRules.roleColor(bar.theme, "stroke", "#30363D")
                 }
             }
         }
@@ -248,7 +241,7 @@ ToolBar {
                     width: 1
                     height: 22
                     radius: 1
-                    color: bar._color("stroke", "#30363D")
+                    color: ThemeRules.roleColor(bar.theme, "stroke", "#30363D")
                     opacity: 0.8
                 }
             }
@@ -277,8 +270,8 @@ ToolBar {
                 radius: bar.theme ? bar.theme.radiusFull : 9999
                 border.width: 1
                 color: bar._chipLit ? (bar.theme ? bar.theme.withOpacity(bar.theme.success, 0.15) : "#1B3D2F")
-                                    : bar._color("surface2", "#21262D")
-                border.color: bar._chipLit ? bar._color("success", "#3FB950") : bar._color("stroke", "#30363D")
+                                    : ThemeRules.roleColor(bar.theme, "surface2", "#21262D")
+                border.color: bar._chipLit ? ThemeRules.roleColor(bar.theme, "success", "#3FB950") : ThemeRules.roleColor(bar.theme, "stroke", "#30363D")
 
                 Row {
                     id: chipRow
@@ -295,7 +288,7 @@ ToolBar {
                         width: 8
                         height: 8
                         radius: 4
-                        color: bar._chipLit ? bar._color("success", "#3FB950") : bar._color("textFaint", "#6E7681")
+                        color: bar._chipLit ? ThemeRules.roleColor(bar.theme, "success", "#3FB950") : ThemeRules.roleColor(bar.theme, "textFaint", "#6E7681")
                     }
 
                     Text {
@@ -305,7 +298,7 @@ ToolBar {
                         textFormat: Text.PlainText
                         font.pixelSize: 12
                         font.weight: Font.DemiBold
-                        color: bar._chipLit ? bar._color("success", "#3FB950") : bar._color("textMuted", "#8B949E")
+                        color: bar._chipLit ? ThemeRules.roleColor(bar.theme, "success", "#3FB950") : ThemeRules.roleColor(bar.theme, "textMuted", "#8B949E")
                     }
 
                     Text {
@@ -316,7 +309,7 @@ ToolBar {
                         textFormat: Text.PlainText
                         font.pixelSize: 12
                         font.bold: true
-                        color: bar._color("text", "#F0F6FC")
+                        color: ThemeRules.roleColor(bar.theme, "text", "#F0F6FC")
                     }
                 }
             }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "../components" as Components
+import "../theme/themeRules.js" as ThemeRules
 
 // The board: five slots; a click on one opens the card picker for it.
 Components.Card {
@@ -26,13 +27,13 @@ Components.Card {
             Components.Icon {
                 name: "cards"
                 size: 16
-                color: card.page._color("accent", "#3FB950")
+                color: ThemeRules.roleColor(card.page.theme, "accent", "#3FB950")
             }
             Text {
                 text: qsTranslate("ProjectPage", "Board")
                 font.pixelSize: 15
                 font.bold: true
-                color: card.page._color("text", "#F0F6FC")
+                color: ThemeRules.roleColor(card.page.theme, "text", "#F0F6FC")
             }
             Item { Layout.fillWidth: true }
         }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "../components" as Components
+import "../theme/themeRules.js" as ThemeRules
 
 // Chooses the card of one board slot, or clears the slot and the ones after
 // it. Cards already on the board cannot be chosen.
@@ -30,7 +31,7 @@ ProjectDialog {
             Text {
                 text: dialog._slot < 3 ? qsTranslate("ProjectPage", "Flop card") : dialog._slot === 3 ? qsTranslate("ProjectPage", "Turn card") : qsTranslate("ProjectPage", "River card")
                 font.pixelSize: 12
-                color: dialog._c("textMuted", "#8B949E")
+                color: ThemeRules.roleColor(dialog.page.theme, "textMuted", "#8B949E")
             }
 
             Components.CardPicker {

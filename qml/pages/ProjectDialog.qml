@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import "../theme/themeRules.js" as ThemeRules
 
 // The frame every dialog of the set-up page shares: a titled surface with a
 // thin border, attached to the window's content item.
@@ -7,10 +8,6 @@ Dialog {
     id: dialog
 
     required property var page
-
-    function _c(role, fallback) {
-        return page._color(role, fallback)
-    }
 
     parent: page.Window.window ? page.Window.window.contentItem : page
     focus: true
@@ -31,13 +28,13 @@ Dialog {
         bottomPadding: 0
         font.pixelSize: 14
         font.bold: true
-        color: dialog._c("text", "#F0F6FC")
+        color: ThemeRules.roleColor(dialog.page.theme, "text", "#F0F6FC")
     }
 
     background: Rectangle {
         radius: dialog.page.theme ? dialog.page.theme.radiusSm : 10
-        color: dialog._c("surface", "#1C2128")
+        color: ThemeRules.roleColor(dialog.page.theme, "surface", "#1C2128")
         border.width: 1
-        border.color: dialog._c("stroke", "#30363D")
+        border.color: ThemeRules.roleColor(dialog.page.theme, "stroke", "#30363D")
     }
 }

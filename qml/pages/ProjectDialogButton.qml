@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import "../theme/themeRules.js" as ThemeRules
 
 // The buttons of the set-up page's dialogs: "plain", "accent",
 // "dangerOutline" or "dangerFill".
@@ -13,10 +14,6 @@ Button {
 
     readonly property bool _filled: look === "accent" || look === "dangerFill"
 
-    function _c(role, fallback) {
-        return theme ? theme[role] : fallback
-    }
-
     implicitWidth: 90
     implicitHeight: 32
     padding: 0
@@ -27,8 +24,8 @@ Button {
     contentItem: Text {
         text: button.text
         font: button.font
-        color: button._filled ? "white" : button.look === "dangerOutline" ? button._c("danger", "#F85149")
-                                                                           : button._c("text", "#F0F6FC")
+        color: button._filled ? "white" : button.look === "dangerOutline" ? ThemeRules.roleColor(button.theme, "danger", "#F85149")
+                                                                           : ThemeRules.roleColor(button.theme, "text", "#F0F6FC")
         opacity: button.enabled || button.disabledOpacity >= 1 ? 1.0 : 0.7
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
@@ -36,20 +33,20 @@ Button {
     }
 
     background: Rectangle {
-        radius: button._c("radiusSm", 8)
+        radius: ThemeRules.roleColor(button.theme, "radiusSm", 8)
         opacity: button.enabled ? 1.0 : button.disabledOpacity
         color: {
             if (button.look === "accent")
-                return !button.enabled ? button._c("surface3", "#2D333B")
-                     : button.down ? button._c("accentMuted", "#238636") : button._c("accent", "#3FB950")
+                return !button.enabled ? ThemeRules.roleColor(button.theme, "surface3", "#2D333B")
+                     : button.down ? ThemeRules.roleColor(button.theme, "accentMuted", "#238636") : ThemeRules.roleColor(button.theme, "accent", "#3FB950")
             if (button.look === "dangerFill")
-                return button.down ? Qt.darker(button._c("danger", "#F85149"), 1.05) : button._c("danger", "#F85149")
-            return button.down ? button._c("surface3", "#2D333B")
-                 : button.hovered ? button._c("surfaceHover", "#30363D") : button._c("surface2", "#21262D")
+                return button.down ? Qt.darker(ThemeRules.roleColor(button.theme, "danger", "#F85149"), 1.05) : ThemeRules.roleColor(button.theme, "danger", "#F85149")
+            return button.down ? ThemeRules.roleColor(button.theme, "surface3", "#2D333B")
+                 : button.hovered ? ThemeRules.roleColor(button.theme, "surfaceHover", "#30363D") : ThemeRules.roleColor(button.theme, "surface2", "#21262D")
         }
         border.width: 1
         border.color: button._filled ? Qt.rgba(1, 1, 1, 0.10)
-                    : button.look === "dangerOutline" && button.enabled ? button._c("danger", "#F85149")
-                    : button._c("stroke", "#30363D")
+                    : button.look === "dangerOutline" && button.enabled ? ThemeRules.roleColor(button.theme, "danger", "#F85149")
+                    : ThemeRules.roleColor(button.theme, "stroke", "#30363D")
     }
 }

@@ -4,6 +4,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components" as Components
 import "numericFields.js" as NumericFields
+import "../theme/themeRules.js" as ThemeRules
 
 // Pot, stacks, rake and target; under ICM the seat stacks, payouts and the
 // other players' stacks take the cash-only rows' place (their values stay).
@@ -32,7 +33,7 @@ Components.Card {
             wrapMode: Text.Wrap
             text: label.text
             font.pixelSize: 12
-            color: card.page._color("textMuted", "#8B949E")
+            color: ThemeRules.roleColor(card.page.theme, "textMuted", "#8B949E")
         }
 
         Rectangle {
@@ -40,16 +41,16 @@ Components.Card {
             implicitWidth: 16
             implicitHeight: 16
             radius: 8
-            color: card.page._color("surface2", "#21262D")
+            color: ThemeRules.roleColor(card.page.theme, "surface2", "#21262D")
             border.width: 1
-            border.color: card.page._color("stroke", "#30363D")
+            border.color: ThemeRules.roleColor(card.page.theme, "stroke", "#30363D")
 
             Text {
                 anchors.centerIn: parent
                 text: "?"
                 font.pixelSize: 11
                 font.bold: true
-                color: card.page._color("textMuted", "#8B949E")
+                color: ThemeRules.roleColor(card.page.theme, "textMuted", "#8B949E")
             }
 
             MouseArea {
@@ -71,13 +72,13 @@ Components.Card {
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
                     font.pixelSize: 12
-                    color: card.page._color("text", "#F0F6FC")
+                    color: ThemeRules.roleColor(card.page.theme, "text", "#F0F6FC")
                 }
                 background: Rectangle {
                     radius: 6
-                    color: card.page._color("surface2", "#21262D")
+                    color: ThemeRules.roleColor(card.page.theme, "surface2", "#21262D")
                     border.width: 1
-                    border.color: card.page._color("stroke", "#30363D")
+                    border.color: ThemeRules.roleColor(card.page.theme, "stroke", "#30363D")
                 }
             }
         }
@@ -112,15 +113,15 @@ Components.Card {
         contentItem: Text {
             text: targetButton.text
             font: targetButton.font
-            color: card.page._color("textMuted", "#8B949E")
+            color: ThemeRules.roleColor(card.page.theme, "textMuted", "#8B949E")
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
         background: Rectangle {
             radius: 6
-            color: targetButton.down ? card.page._color("surface3", "#2D333B") : card.page._color("surface2", "#21262D")
+            color: targetButton.down ? ThemeRules.roleColor(card.page.theme, "surface3", "#2D333B") : ThemeRules.roleColor(card.page.theme, "surface2", "#21262D")
             border.width: 1
-            border.color: card.page._color("stroke", "#30363D")
+            border.color: ThemeRules.roleColor(card.page.theme, "stroke", "#30363D")
         }
     }
 
@@ -137,13 +138,13 @@ Components.Card {
             Components.Icon {
                 name: "chips"
                 size: 16
-                color: card.page._color("accent", "#3FB950")
+                color: ThemeRules.roleColor(card.page.theme, "accent", "#3FB950")
             }
             Text {
                 text: qsTranslate("ProjectPage", "Game Settings")
                 font.pixelSize: 15
                 font.bold: true
-                color: card.page._color("text", "#F0F6FC")
+                color: ThemeRules.roleColor(card.page.theme, "text", "#F0F6FC")
             }
         }
 
@@ -228,7 +229,7 @@ Components.Card {
                 text: qsTranslate("ProjectPage", "none (ICM)")
                 textFormat: Text.PlainText
                 font.pixelSize: 11
-                color: card.page._color("textMuted", "#8B949E")
+                color: ThemeRules.roleColor(card.page.theme, "textMuted", "#8B949E")
             }
 
             FieldLabel { visible: !card._icm; text: qsTranslate("ProjectPage", "Rake (%)") }

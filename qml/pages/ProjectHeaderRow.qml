@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import "../components" as Components
+import "../theme/themeRules.js" as ThemeRules
 
 // The set-up page's title with the board's readiness badge, the solve's
 // memory need against what is available, and the way on to the solve page.
@@ -19,7 +20,7 @@ RowLayout {
         horizontalAlignment: Text.AlignRight
         wrapMode: Text.NoWrap
         elide: Text.ElideRight
-        color: header.page._color("textMuted", "#8B949E")
+        color: ThemeRules.roleColor(header.page.theme, "textMuted", "#8B949E")
     }
 
     Components.SectionHeader {
@@ -36,10 +37,10 @@ RowLayout {
                 return qsTranslate("ProjectPage", "Measuring…")
             return qsTranslate("ProjectPage", "Not Ready")
         }
-        badgeColor: !header.page._boardValid ? header.page._color("warn", "#F0883E")
-                    : header.page.canSolve ? header.page._color("success", "#3FB950")
-                    : header.page.estimateMeasuring ? header.page._color("textMuted", "#8B949E")
-                    : header.page._color("danger", "#F85149")
+        badgeColor: !header.page._boardValid ? ThemeRules.roleColor(header.page.theme, "warn", "#F0883E")
+                    : header.page.canSolve ? ThemeRules.roleColor(header.page.theme, "success", "#3FB950")
+                    : header.page.estimateMeasuring ? ThemeRules.roleColor(header.page.theme, "textMuted", "#8B949E")
+                    : ThemeRules.roleColor(header.page.theme, "danger", "#F85149")
 
         HoverHandler { id: badgeHover }
         Components.PlainToolTip {
@@ -63,8 +64,8 @@ RowLayout {
             text: refused ? header.page.solveBlockReason
                   : header.page.estimateMeasuring ? qsTranslate("ProjectPage", "Solve RAM: measuring…")
                   : qsTranslate("ProjectPage", "Solve RAM: %1").arg(header.page._solveRamText)
-            color: refused || header.page._memoryWarning ? header.page._color("danger", "#F85149")
-                                                         : header.page._color("textMuted", "#8B949E")
+            color: refused || header.page._memoryWarning ? ThemeRules.roleColor(header.page.theme, "danger", "#F85149")
+                                                         : ThemeRules.roleColor(header.page.theme, "textMuted", "#8B949E")
             wrapMode: refused ? Text.Wrap : Text.NoWrap
             maximumLineCount: 2
         }

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components" as Components
+import "../theme/themeRules.js" as ThemeRules
 
 // A small popup under an option button with a caption and one switch. A
 // press outside closes it through a layer just beneath it that takes the
@@ -55,9 +56,9 @@ Item {
 
         background: Rectangle {
             radius: holder.page.theme ? holder.page.theme.radiusSm : 10
-            color: holder.page._color("surface", "#1C2128")
+            color: ThemeRules.roleColor(holder.page.theme, "surface", "#1C2128")
             border.width: 1
-            border.color: holder.page._color("stroke", "#30363D")
+            border.color: ThemeRules.roleColor(holder.page.theme, "stroke", "#30363D")
         }
 
         Item {
@@ -73,7 +74,7 @@ Item {
                 Text {
                     text: holder.caption
                     font.pixelSize: 12
-                    color: holder.page._color("textMuted", "#8B949E")
+                    color: ThemeRules.roleColor(holder.page.theme, "textMuted", "#8B949E")
                 }
 
                 Components.SecondaryButton {

@@ -9,6 +9,7 @@ import "boardSlots.js" as BoardSlots
 import "rangeLibrary.js" as Library
 import "builtinLibraries.js" as Builtin
 import "settingsProfiles.js" as Profiles
+import "../theme/themeRules.js" as ThemeRules
 
 // The set-up page: the spot's board, game settings, sizings, ranges and
 // settings profiles. The page owns none of the project state: every setting
@@ -172,10 +173,6 @@ Item {
     function _memoryText(name) {
         var text = _controllerSource ? _controllerSource[name] : ""
         return text === undefined || text === null || String(text) === "" ? "—" : String(text)
-    }
-
-    function _color(role, fallback) {
-        return theme ? theme[role] : fallback
     }
 
     // ---- Board, street and target ----
@@ -1174,7 +1171,7 @@ Item {
             implicitWidth: 8
             implicitHeight: 8
             radius: 4
-            color: bar.pressed ? root._color("textMuted", "#8B949E") : root._color("surface3", "#2D333B")
+            color: bar.pressed ? ThemeRules.roleColor(root.theme, "textMuted", "#8B949E") : ThemeRules.roleColor(root.theme, "surface3", "#2D333B")
         }
     }
 

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
+import "../theme/themeRules.js" as ThemeRules
 
 // The settings profiles' three dialogs: save under a name, choose one to
 // load or delete, and confirm a deletion. The list and its store are the
@@ -12,10 +13,6 @@ Item {
     readonly property alias saveSettingsDialog: saveSettingsDialog
     readonly property alias loadSettingsDialog: loadSettingsDialog
     readonly property alias confirmDeleteProfileDialog: confirmDeleteProfileDialog
-
-    function _c(role, fallback) {
-        return page._color(role, fallback)
-    }
 
     function openSave() {
         saveSettingsNameField.text = ""
@@ -42,7 +39,7 @@ Item {
 
     component Label12: Text {
         font.pixelSize: 12
-        color: dialogs._c("textMuted", "#8B949E")
+        color: ThemeRules.roleColor(dialogs.page.theme, "textMuted", "#8B949E")
         Layout.fillWidth: true
         wrapMode: Text.Wrap
     }
@@ -51,7 +48,7 @@ Item {
         visible: text !== ""
         textFormat: Text.PlainText
         font.pixelSize: 11
-        color: dialogs._c("danger", "#F85149")
+        color: ThemeRules.roleColor(dialogs.page.theme, "danger", "#F85149")
         Layout.fillWidth: true
         wrapMode: Text.Wrap
     }
@@ -132,7 +129,7 @@ Item {
                     visible: dialogs.page.settingsProfiles.length === 0
                     text: qsTranslate("ProjectPage", "No saved profiles yet.")
                     font.pixelSize: 11
-                    color: dialogs._c("textFaint", "#6E7681")
+                    color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
                 }
 
                 ColumnLayout {
@@ -148,12 +145,12 @@ Item {
                             objectName: "profileRow_" + modelData.name
                             Layout.fillWidth: true
                             implicitHeight: 30
-                            radius: dialogs._c("radiusSm", 8)
-                            color: selected ? dialogs._c("surface3", "#2D333B")
-                                 : rowArea.containsMouse ? dialogs._c("surfaceHover", "#30363D")
-                                 : dialogs._c("surface2", "#21262D")
+                            radius: ThemeRules.roleColor(dialogs.page.theme, "radiusSm", 8)
+                            color: selected ? ThemeRules.roleColor(dialogs.page.theme, "surface3", "#2D333B")
+                                 : rowArea.containsMouse ? ThemeRules.roleColor(dialogs.page.theme, "surfaceHover", "#30363D")
+                                 : ThemeRules.roleColor(dialogs.page.theme, "surface2", "#21262D")
                             border.width: 1
-                            border.color: selected ? dialogs._c("strokeFocus", "#58A6FF") : dialogs._c("stroke", "#30363D")
+                            border.color: selected ? ThemeRules.roleColor(dialogs.page.theme, "strokeFocus", "#58A6FF") : ThemeRules.roleColor(dialogs.page.theme, "stroke", "#30363D")
 
                             Text {
                                 x: 10
@@ -163,7 +160,7 @@ Item {
                                 textFormat: Text.PlainText
                                 elide: Text.ElideRight
                                 font.pixelSize: 12
-                                color: dialogs._c("text", "#F0F6FC")
+                                color: ThemeRules.roleColor(dialogs.page.theme, "text", "#F0F6FC")
                             }
 
                             MouseArea {
@@ -230,7 +227,7 @@ Item {
                     text: qsTranslate("ProjectPage", "Are you sure you want to delete this saved profile?")
                     font.pixelSize: 12
                     wrapMode: Text.Wrap
-                    color: dialogs._c("text", "#F0F6FC")
+                    color: ThemeRules.roleColor(dialogs.page.theme, "text", "#F0F6FC")
                 }
                 Text {
                     Layout.fillWidth: true
@@ -240,12 +237,12 @@ Item {
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
                     wrapMode: Text.Wrap
-                    color: dialogs._c("textMuted", "#8B949E")
+                    color: ThemeRules.roleColor(dialogs.page.theme, "textMuted", "#8B949E")
                 }
                 Text {
                     text: qsTranslate("ProjectPage", "This cannot be undone.")
                     font.pixelSize: 11
-                    color: dialogs._c("textFaint", "#6E7681")
+                    color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
                 }
             }
             Footer {

@@ -3,6 +3,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components"
 import "numericFields.js" as NumericFields
+import "../theme/themeRules.js" as ThemeRules
 
 // One seat's range: a header with "Clear", the paintable hand matrix beside
 // the library sidebar, and the click weight and range text under them. The
@@ -26,10 +27,6 @@ Card {
         page[seat + "RangeText"] = text
     }
 
-    function _c(role, fallback) {
-        return page._color(role, fallback)
-    }
-
     theme: page.theme
 
     ColumnLayout {
@@ -44,14 +41,14 @@ Card {
                 width: 10
                 height: 10
                 radius: 5
-                color: column.seat === "oop" ? column._c("actionBet", "#A371F7") : column._c("info", "#58A6FF")
+                color: column.seat === "oop" ? ThemeRules.roleColor(column.page.theme, "actionBet", "#A371F7") : ThemeRules.roleColor(column.page.theme, "info", "#58A6FF")
             }
 
             Text {
                 text: column.seat === "oop" ? qsTranslate("ProjectPage", "OOP Range") : qsTranslate("ProjectPage", "IP Range")
                 font.pixelSize: 15
                 font.bold: true
-                color: column._c("text", "#F0F6FC")
+                color: ThemeRules.roleColor(column.page.theme, "text", "#F0F6FC")
             }
 
             Item { Layout.fillWidth: true }
@@ -67,15 +64,15 @@ Card {
                 contentItem: Text {
                     text: clearButton.text
                     font.pixelSize: 10
-                    color: column._c("textMuted", "#8B949E")
+                    color: ThemeRules.roleColor(column.page.theme, "textMuted", "#8B949E")
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                 }
                 background: Rectangle {
                     radius: 6
-                    color: clearButton.down ? column._c("surface3", "#2D333B") : column._c("surface2", "#21262D")
+                    color: clearButton.down ? ThemeRules.roleColor(column.page.theme, "surface3", "#2D333B") : ThemeRules.roleColor(column.page.theme, "surface2", "#21262D")
                     border.width: 1
-                    border.color: column._c("stroke", "#30363D")
+                    border.color: ThemeRules.roleColor(column.page.theme, "stroke", "#30363D")
                 }
             }
         }
@@ -122,7 +119,7 @@ Card {
             Text {
                 text: qsTranslate("ProjectPage", "Weight")
                 font.pixelSize: 12
-                color: column._c("textMuted", "#8B949E")
+                color: ThemeRules.roleColor(column.page.theme, "textMuted", "#8B949E")
             }
 
             ProjectNumberField {
@@ -139,7 +136,7 @@ Card {
             Text {
                 text: "%"
                 font.pixelSize: 12
-                color: column._c("textMuted", "#8B949E")
+                color: ThemeRules.roleColor(column.page.theme, "textMuted", "#8B949E")
             }
 
             // Unfocused, the field's own text is hidden and a centred,
@@ -151,7 +148,7 @@ Card {
                 theme: column.page.theme
                 mono: true
                 text: column.rangeText
-                color: activeFocus ? column._c("text", "#F0F6FC") : "transparent"
+                color: activeFocus ? ThemeRules.roleColor(column.page.theme, "text", "#F0F6FC") : "transparent"
                 placeholderText: activeFocus ? rangeOverlay.placeholder : ""
                 onTextEdited: column.setRangeText(rangeInput.text)
 
@@ -165,7 +162,7 @@ Card {
                     text: column.rangeText !== "" ? column.rangeText : placeholder
                     textFormat: Text.PlainText
                     font: rangeInput.font
-                    color: column.rangeText !== "" ? column._c("text", "#F0F6FC") : column._c("textFaint", "#6E7681")
+                    color: column.rangeText !== "" ? ThemeRules.roleColor(column.page.theme, "text", "#F0F6FC") : ThemeRules.roleColor(column.page.theme, "textFaint", "#6E7681")
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     elide: Text.ElideRight
@@ -184,7 +181,7 @@ Card {
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 11
-            color: column._c("danger", "#F85149")
+            color: ThemeRules.roleColor(column.page.theme, "danger", "#F85149")
         }
     }
 }

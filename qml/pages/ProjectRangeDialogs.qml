@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Dialogs
 import QtQuick.Layouts
+import "../theme/themeRules.js" as ThemeRules
 
 // The Custom library's dialogs: save the current range, add a folder,
 // import a range file (a file chooser, then a name), and confirm a
@@ -15,10 +16,6 @@ Item {
     readonly property alias addFolderDialog: addFolderDialog
     readonly property alias importRangeNameDialog: importRangeNameDialog
     readonly property alias confirmDeleteDialog: confirmDeleteDialog
-
-    function _c(role, fallback) {
-        return page._color(role, fallback)
-    }
 
     function openSave() {
         saveRangeNameField.text = ""
@@ -63,7 +60,7 @@ Item {
 
     component Prompt: Text {
         font.pixelSize: 12
-        color: dialogs._c("textMuted", "#8B949E")
+        color: ThemeRules.roleColor(dialogs.page.theme, "textMuted", "#8B949E")
         Layout.fillWidth: true
         wrapMode: Text.Wrap
     }
@@ -72,7 +69,7 @@ Item {
         visible: text !== ""
         textFormat: Text.PlainText
         font.pixelSize: 11
-        color: dialogs._c("danger", "#F85149")
+        color: ThemeRules.roleColor(dialogs.page.theme, "danger", "#F85149")
         Layout.fillWidth: true
         wrapMode: Text.Wrap
     }
@@ -268,7 +265,7 @@ Item {
                                                                      : "Are you sure you want to delete this range?"
                     font.pixelSize: 12
                     wrapMode: Text.Wrap
-                    color: dialogs._c("text", "#F0F6FC")
+                    color: ThemeRules.roleColor(dialogs.page.theme, "text", "#F0F6FC")
                 }
                 Text {
                     Layout.fillWidth: true
@@ -278,7 +275,7 @@ Item {
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
                     wrapMode: Text.Wrap
-                    color: dialogs._c("textMuted", "#8B949E")
+                    color: ThemeRules.roleColor(dialogs.page.theme, "textMuted", "#8B949E")
                 }
                 Text {
                     objectName: "deleteRangeNote"
@@ -288,7 +285,7 @@ Item {
                           : qsTranslate("ProjectPage", "This cannot be undone.")
                     font.pixelSize: 11
                     wrapMode: Text.Wrap
-                    color: dialogs._c("textFaint", "#6E7681")
+                    color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
                 }
             }
             Footer {

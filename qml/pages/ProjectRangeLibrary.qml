@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components"
+import "../theme/themeRules.js" as ThemeRules
 
 // A seat's range libraries beside its matrix: the category tabs, the folder
 // list (one open folder per level) and the buttons of the shown library.
@@ -21,10 +22,6 @@ ColumnLayout {
         page[seat + "RangeCategory"] = cat
     }
 
-    function _c(role, fallback) {
-        return page._color(role, fallback)
-    }
-
     spacing: 8
 
     component TabButton: Button {
@@ -40,17 +37,17 @@ ColumnLayout {
             text: tab.text
             font.pixelSize: 11
             font.weight: tab.current ? Font.DemiBold : Font.Normal
-            color: tab.current ? library._c("text", "#F0F6FC") : library._c("textMuted", "#8B949E")
+            color: tab.current ? ThemeRules.roleColor(library.page.theme, "text", "#F0F6FC") : ThemeRules.roleColor(library.page.theme, "textMuted", "#8B949E")
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
         }
         background: Rectangle {
-            radius: library._c("radiusSm", 8)
-            color: tab.current ? library._c("surface3", "#2D333B")
-                 : tab.hovered ? library._c("surfaceHover", "#30363D") : library._c("surface2", "#21262D")
+            radius: ThemeRules.roleColor(library.page.theme, "radiusSm", 8)
+            color: tab.current ? ThemeRules.roleColor(library.page.theme, "surface3", "#2D333B")
+                 : tab.hovered ? ThemeRules.roleColor(library.page.theme, "surfaceHover", "#30363D") : ThemeRules.roleColor(library.page.theme, "surface2", "#21262D")
             border.width: 1
-            border.color: tab.current ? library._c("strokeFocus", "#58A6FF") : library._c("stroke", "#30363D")
+            border.color: tab.current ? ThemeRules.roleColor(library.page.theme, "strokeFocus", "#58A6FF") : ThemeRules.roleColor(library.page.theme, "stroke", "#30363D")
         }
     }
 
@@ -81,7 +78,7 @@ ColumnLayout {
     Rectangle {
         Layout.fillWidth: true
         implicitHeight: 1
-        color: library._c("stroke", "#30363D")
+        color: ThemeRules.roleColor(library.page.theme, "stroke", "#30363D")
         opacity: 0.4
     }
 
@@ -95,7 +92,7 @@ ColumnLayout {
             text: library.page.categoryLabel(library.category)
             font.pixelSize: 11
             font.weight: Font.DemiBold
-            color: library._c("textMuted", "#8B949E")
+            color: ThemeRules.roleColor(library.page.theme, "textMuted", "#8B949E")
         }
 
         Repeater {
@@ -110,11 +107,11 @@ ColumnLayout {
                 objectName: library.seat + "LibraryRow_" + modelData.name
                 Layout.fillWidth: true
                 implicitHeight: 26
-                radius: library._c("radiusSm", 8)
-                color: selected ? library._c("surface3", "#2D333B")
-                     : rowArea.containsMouse ? library._c("surfaceHover", "#30363D") : library._c("surface2", "#21262D")
+                radius: ThemeRules.roleColor(library.page.theme, "radiusSm", 8)
+                color: selected ? ThemeRules.roleColor(library.page.theme, "surface3", "#2D333B")
+                     : rowArea.containsMouse ? ThemeRules.roleColor(library.page.theme, "surfaceHover", "#30363D") : ThemeRules.roleColor(library.page.theme, "surface2", "#21262D")
                 border.width: 1
-                border.color: selected ? library._c("strokeFocus", "#58A6FF") : library._c("stroke", "#30363D")
+                border.color: selected ? ThemeRules.roleColor(library.page.theme, "strokeFocus", "#58A6FF") : ThemeRules.roleColor(library.page.theme, "stroke", "#30363D")
 
                 RowLayout {
                     anchors.fill: parent
@@ -125,7 +122,7 @@ ColumnLayout {
                     Icon {
                         name: row.isFolder ? "folder-open" : "file-text"
                         size: 14
-                        color: library._c("textMuted", "#8B949E")
+                        color: ThemeRules.roleColor(library.page.theme, "textMuted", "#8B949E")
                         iconOpacity: row.open ? 1.0 : 0.75
                     }
 
@@ -137,7 +134,7 @@ ColumnLayout {
                         textFormat: Text.PlainText
                         elide: Text.ElideRight
                         font.pixelSize: 11
-                        color: library._c("text", "#F0F6FC")
+                        color: ThemeRules.roleColor(library.page.theme, "text", "#F0F6FC")
                     }
                 }
 
@@ -165,7 +162,7 @@ ColumnLayout {
             visible: library.page.rangesFor(library.seat, library.category).length === 0
             text: qsTranslate("ProjectPage", "No ranges yet.")
             font.pixelSize: 11
-            color: library._c("textFaint", "#6E7681")
+            color: ThemeRules.roleColor(library.page.theme, "textFaint", "#6E7681")
         }
 
         Text {
@@ -175,7 +172,7 @@ ColumnLayout {
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 10
-            color: library._c("danger", "#F85149")
+            color: ThemeRules.roleColor(library.page.theme, "danger", "#F85149")
         }
 
         Item { Layout.fillHeight: true }

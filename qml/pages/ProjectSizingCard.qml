@@ -4,6 +4,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components" as Components
 import "numericFields.js" as NumericFields
+import "../theme/themeRules.js" as ThemeRules
 
 // One seat's bet and raise sizes per street, its all-in switches (and, out
 // of position, the no-donk switches), and the rule that adds an all-in when
@@ -27,7 +28,7 @@ Components.Card {
 
     component RowLabel: Text {
         font.pixelSize: 12
-        color: card.page._color("textMuted", "#8B949E")
+        color: ThemeRules.roleColor(card.page.theme, "textMuted", "#8B949E")
     }
 
     // A grid row's label: longer ones of some languages wrap rather than
@@ -93,13 +94,13 @@ Components.Card {
             Components.Icon {
                 name: "sliders"
                 size: 16
-                color: card.page._color("accent", "#3FB950")
+                color: ThemeRules.roleColor(card.page.theme, "accent", "#3FB950")
             }
             Text {
                 text: card._oop ? qsTranslate("ProjectPage", "OOP Sizing") : qsTranslate("ProjectPage", "IP Sizing")
                 font.pixelSize: 15
                 font.bold: true
-                color: card.page._color("text", "#F0F6FC")
+                color: ThemeRules.roleColor(card.page.theme, "text", "#F0F6FC")
             }
         }
 
@@ -122,7 +123,7 @@ Components.Card {
                         : qsTranslate("ProjectPage", "River")
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
-                    color: card.page._color("textMuted", "#8B949E")
+                    color: ThemeRules.roleColor(card.page.theme, "textMuted", "#8B949E")
                 }
             }
 
@@ -155,18 +156,18 @@ Components.Card {
                 contentItem: Text {
                     text: copyButton.text
                     font: copyButton.font
-                    color: card.page._color("text", "#F0F6FC")
+                    color: ThemeRules.roleColor(card.page.theme, "text", "#F0F6FC")
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     elide: Text.ElideRight
                 }
                 background: Rectangle {
-                    radius: card.page._color("radiusSm", 8)
-                    color: copyButton.down ? card.page._color("surface3", "#2D333B")
-                         : copyButton.hovered ? card.page._color("surfaceHover", "#30363D")
-                         : card.page._color("surface2", "#21262D")
+                    radius: ThemeRules.roleColor(card.page.theme, "radiusSm", 8)
+                    color: copyButton.down ? ThemeRules.roleColor(card.page.theme, "surface3", "#2D333B")
+                         : copyButton.hovered ? ThemeRules.roleColor(card.page.theme, "surfaceHover", "#30363D")
+                         : ThemeRules.roleColor(card.page.theme, "surface2", "#21262D")
                     border.width: 1
-                    border.color: card.page._color("stroke", "#30363D")
+                    border.color: ThemeRules.roleColor(card.page.theme, "stroke", "#30363D")
                 }
             }
         }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import "../components" as Components
+import "../theme/themeRules.js" as ThemeRules
 
 // The set-up page's input look: surface fill, a 2 px focus border, and a
 // dimmed look while disabled.
@@ -10,16 +11,12 @@ TextField {
     property var theme
     property bool mono: false
 
-    function _c(role, fallback) {
-        return theme ? theme[role] : fallback
-    }
-
     font.pixelSize: 12
     font.family: mono && theme ? theme.fontMono : (mono ? "monospace" : font.family)
-    color: enabled ? _c("text", "#F0F6FC") : _c("textFaint", "#6E7681")
-    placeholderTextColor: _c("textFaint", "#6E7681")
+    color: enabled ? ThemeRules.roleColor(field.theme, "text", "#F0F6FC") : ThemeRules.roleColor(field.theme, "textFaint", "#6E7681")
+    placeholderTextColor: ThemeRules.roleColor(field.theme, "textFaint", "#6E7681")
     selectionColor: theme ? theme.withOpacity(theme.accent, 0.35) : "#2F81F7"
-    selectedTextColor: _c("text", "#F0F6FC")
+    selectedTextColor: ThemeRules.roleColor(field.theme, "text", "#F0F6FC")
     leftPadding: 8
     rightPadding: 8
     topPadding: 6
@@ -56,11 +53,11 @@ TextField {
 
     background: Rectangle {
         implicitHeight: 30
-        radius: field._c("radiusSm", 8)
-        color: field.enabled ? field._c("surface2", "#21262D") : field._c("surface3", "#2D333B")
+        radius: ThemeRules.roleColor(field.theme, "radiusSm", 8)
+        color: field.enabled ? ThemeRules.roleColor(field.theme, "surface2", "#21262D") : ThemeRules.roleColor(field.theme, "surface3", "#2D333B")
         opacity: field.enabled ? 1.0 : 0.75
         border.width: field.enabled && field.activeFocus ? 2 : 1
-        border.color: !field.enabled ? field._c("strokeLight", "#21262D")
-                    : field.activeFocus ? field._c("strokeFocus", "#58A6FF") : field._c("stroke", "#30363D")
+        border.color: !field.enabled ? ThemeRules.roleColor(field.theme, "strokeLight", "#21262D")
+                    : field.activeFocus ? ThemeRules.roleColor(field.theme, "strokeFocus", "#58A6FF") : ThemeRules.roleColor(field.theme, "stroke", "#30363D")
     }
 }

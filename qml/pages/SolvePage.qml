@@ -6,6 +6,7 @@ import "../components/projectPresets.js" as Presets
 import "../components/solveRules.js" as SolveRules
 import "../components/solveProgress.js" as ProgressRules
 import "solveProgress.js" as Progress
+import "../theme/themeRules.js" as ThemeRules
 
 // The solve page: a summary of the spot the shell holds, start and cancel,
 // the thread count, the runs started here, and the live progress of
@@ -140,8 +141,8 @@ Item {
     }
 
     readonly property string stateBadge: !_running ? qsTr("Ready") : isFinalizing ? qsTr("Finalizing") : qsTr("Running")
-    readonly property color stateBadgeColor: !_running ? _color("textMuted", "#8B949E")
-                                           : isFinalizing ? _color("warn", "#F0883E") : _color("success", "#3FB950")
+    readonly property color stateBadgeColor: !_running ? ThemeRules.roleColor(page.theme, "textMuted", "#8B949E")
+                                           : isFinalizing ? ThemeRules.roleColor(page.theme, "warn", "#F0883E") : ThemeRules.roleColor(page.theme, "success", "#3FB950")
 
     // Counts its own ticks: the seconds of the current run.
     component RunClock: Timer {
@@ -162,10 +163,6 @@ Item {
     }
 
     // A colour of the theme, or its dark-theme value without one.
-    function _color(role, fallback) {
-        return theme ? theme[role] : fallback
-    }
-
     // ---- Summary ----
 
     function targetExploitabilityAmount() {
@@ -382,7 +379,7 @@ Item {
         ignoreUnknownSignals: true
 
         function onStatusTextChanged() {
-            var parsed = Progress.parseIteration(page._statusText)
+            var parsed = ProgressRules.parseIteration(page._statusText)
             if (parsed > 0) {
                 page._lastIterFromStatusText = Math.floor(parsed)
                 if (page._running)

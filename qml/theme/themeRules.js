@@ -27,3 +27,9 @@ function validAccentHex(value) {
     var text = value.trim()
     return /^#([0-9a-fA-F]{6}|[0-9a-fA-F]{8})$/.test(text) ? text : ""
 }
+
+// A colour of the theme by its role name; the fallback where a component is
+// shown without a theme.
+function roleColor(theme, role, fallback) {
+    return theme ? theme[role] : fallback
+}

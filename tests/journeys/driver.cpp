@@ -87,7 +87,8 @@ MessageWatch::~MessageWatch() {
 QStringList MessageWatch::messages() const {
   QMutexLocker lock(&messagesMutex);
   QStringList all = collected ? *collected : QStringList();
-  for (const QString& start : expected) all.append(QStringLiteral("expected, never printed: ") + start);
+  for (const QString& start : expected)
+    all.append(QStringLiteral("expected, never printed: ") + start);
   return all;
 }
 
@@ -97,13 +98,14 @@ void Driver::expectMessage(const QString& start) {
 }
 
 Driver::Driver(const QString& journey)
-    : journey_(journey),
-      shotDir_(QStringLiteral(PELLARIS_JOURNEY_SHOTS "/") + journey) {
+    : journey_(journey), shotDir_(QStringLiteral(PELLARIS_JOURNEY_SHOTS "/") + journey) {
   QDir(shotDir_).removeRecursively();
   QDir().mkpath(shotDir_);
 }
 
-Driver::~Driver() { stop(); }
+Driver::~Driver() {
+  stop();
+}
 
 void Driver::start() {
   stop();
@@ -226,16 +228,15 @@ void Driver::scrollIntoView(QQuickItem* target) {
   for (QQuickItem* up = target->parentItem(); up; up = up->parentItem()) {
     if (!up->inherits("QQuickFlickable")) continue;
     const QRectF box = target->mapRectToItem(up, target->boundingRect());
-    const auto adjust = [&](const char* position, const char* origin, const char* extent,
-                            qreal low, qreal high, qreal view) {
+    const auto adjust = [&](const char* position, const char* origin, const char* extent, qreal low,
+                            qreal high, qreal view) {
       qreal shift = 0;
       if (high > view) shift = qMin(high - view, low);
       if (low < 0) shift = low;
       if (shift == 0) return;
       const qreal start = up->property(origin).toReal();
       const qreal furthest = start + qMax<qreal>(0, up->property(extent).toReal() - view);
-      up->setProperty(position,
-                      qBound(start, up->property(position).toReal() + shift, furthest));
+      up->setProperty(position, qBound(start, up->property(position).toReal() + shift, furthest));
     };
     adjust("contentY", "originY", "contentHeight", box.top() - 8, box.bottom() + 8, up->height());
     adjust("contentX", "originX", "contentWidth", box.left() - 8, box.right() + 8, up->width());
@@ -255,7 +256,8 @@ void Driver::click(QQuickItem* target, Qt::KeyboardModifiers modifiers) {
   if (!target->isEnabled())
     fail(QStringLiteral("\"%1\" is disabled").arg(target->objectName() + text(target)));
   scrollIntoView(target);
-  const QPoint at = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+  const QPoint at =
+      target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
   if (!QRect(QPoint(0, 0), window_->size()).contains(at))
     fail(QStringLiteral("\"%1\" lies outside the window").arg(target->objectName()));
   QTest::mouseClick(window_, Qt::LeftButton, modifiers, at);
@@ -288,7 +290,9 @@ void Driver::waitUntil(const std::function<bool()>& ready, const QString& what, 
   }
 }
 
-void Driver::settle(int ms) { QTest::qWait(ms); }
+void Driver::settle(int ms) {
+  QTest::qWait(ms);
+}
 
 QString Driver::text(QObject* object) {
   const QVariant value = object ? object->property("text") : QVariant();
@@ -297,13 +301,16 @@ QString Driver::text(QObject* object) {
 
 void Driver::shot(const QString& step) {
   settle(30);
-  const QString path =
-      QStringLiteral("%1/%2-%3.png").arg(shotDir_).arg(++shotCount_, 2, 10, QLatin1Char('0')).arg(step);
+  const QString path = QStringLiteral("%1/%2-%3.png")
+                           .arg(shotDir_)
+                           .arg(++shotCount_, 2, 10, QLatin1Char('0'))
+                           .arg(step);
   if (!window_->grabWindow().save(path)) fail(QStringLiteral("could not save ") + path);
 }
 
 void Driver::fail(const QString& message) const {
-  throw JourneyFailure(QStringLiteral("%1 (after picture %2)").arg(message).arg(shotCount_).toStdString());
+  throw JourneyFailure(
+      QStringLiteral("%1 (after picture %2)").arg(message).arg(shotCount_).toStdString());
 }
 
 void runJourney(const QString& name, const std::function<void(Driver&)>& body) {
@@ -325,8 +332,8 @@ void runJourney(const QString& name, const std::function<void(Driver&)>& body) {
   if (!failure.isEmpty()) QFAIL(qPrintable(failure));
   if (QTest::currentTestFailed()) return;
   const QStringList messages = watch.messages();
-  QVERIFY2(messages.isEmpty(), qPrintable(QStringLiteral("printed on the way:\n") +
-                                          messages.join(QLatin1Char('\n'))));
+  QVERIFY2(messages.isEmpty(),
+           qPrintable(QStringLiteral("printed on the way:\n") + messages.join(QLatin1Char('\n'))));
 }
 
 }  // namespace journeys

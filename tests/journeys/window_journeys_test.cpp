@@ -27,7 +27,9 @@ namespace {
 
 const QStringList kRiverBoard{"Ks", "7d", "2c", "5h", "9s"};
 
-QString actionOf(QQuickItem* node) { return node->property("action").toString(); }
+QString actionOf(QQuickItem* node) {
+  return node->property("action").toString();
+}
 
 // The tree entry of `level` whose action starts with `action`.
 QQuickItem* treeEntry(Driver& d, int level, const QString& action) {
@@ -79,7 +81,8 @@ void describeRiverSpot(Driver& d) {
 // A new project on a turn spot whose board holds two suits only.
 void describeTurnSpot(Driver& d) {
   d.click(QStringLiteral("heroNewSolveButton"));
-  pickBoard(d, {QStringLiteral("Ah"), QStringLiteral("Ks"), QStringLiteral("7h"), QStringLiteral("2h")});
+  pickBoard(
+      d, {QStringLiteral("Ah"), QStringLiteral("Ks"), QStringLiteral("7h"), QStringLiteral("2h")});
   d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("AA, KK, QQ, AK, KQ, T9s"));
   d.type(d.item(QStringLiteral("ipRangeInput")), QStringLiteral("99, 77, AQ, KJ, QJ, 86s"));
   typeSizes(d);
@@ -98,8 +101,9 @@ void solveOnTwoThreads(Driver& d) {
   openTab(d, 2);
   chooseThreads(d, QStringLiteral("2 threads"));
   d.click(QStringLiteral("startSolveButton"));
-  d.waitUntil([&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
-              QStringLiteral("the solve to finish"), 60000);
+  d.waitUntil(
+      [&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
+      QStringLiteral("the solve to finish"), 60000);
 }
 
 // Describes a spot, solves it and opens its results.
@@ -126,7 +130,8 @@ void chooseFile(Driver& d, const QString& dialog, const QString& folder, const Q
   d.object(dialog)->setProperty("currentFolder", QUrl::fromLocalFile(folder));
   QQuickItem* list = d.item(QStringLiteral("fileDialogListView"));
   QQuickItem* nameField = d.findVisible(QStringLiteral("fileNameTextField"));
-  QQuickItem* footer = d.object(QStringLiteral("fileNameTextField"))->property("parent").value<QQuickItem*>();
+  QQuickItem* footer =
+      d.object(QStringLiteral("fileNameTextField"))->property("parent").value<QQuickItem*>();
   if (nameField)
     d.type(nameField, name);
   else
@@ -185,14 +190,18 @@ void switchVariant(Driver& d) {
   d.click(QStringLiteral("variantPopupSwitchButton"));
 }
 
-QObject* theme(Driver& d) { return d.shell()->property("theme").value<QObject*>(); }
+QObject* theme(Driver& d) {
+  return d.shell()->property("theme").value<QObject*>();
+}
 
 bool themeIs(Driver& d, bool dark, const QString& accent) {
   return theme(d)->property("dark").toBool() == dark &&
          theme(d)->property("accent").value<QColor>() == QColor(accent);
 }
 
-QObject* resultsPage(Driver& d) { return d.object(QStringLiteral("resultsPage")); }
+QObject* resultsPage(Driver& d) {
+  return d.object(QStringLiteral("resultsPage"));
+}
 
 // The solution's best action for OOP at the play node, by the page's own
 // mistake rule: a hero who plays it never ends a hand on a mistake.
@@ -219,7 +228,6 @@ void playUntil(Driver& d, const std::function<bool()>& done, const QString& what
       },
       what, 30000);
 }
-
 
 // The status pill of the newest run row on the solve page.
 QString newestRunStatus(Driver& d) {
@@ -310,7 +318,8 @@ class WindowJourneys : public QObject {
           QStringLiteral("bucket_"), [](QQuickItem*) { return true; }, QStringLiteral("a bucket"));
       d.click(bucket);
       QObject* page = d.item(QStringLiteral("resultsPage"));
-      if (QStringLiteral("bucket_") + page->property("selectedBucket").toString() != bucket->objectName())
+      if (QStringLiteral("bucket_") + page->property("selectedBucket").toString() !=
+          bucket->objectName())
         d.fail(QStringLiteral("the bucket filter did not take"));
       d.shot(QStringLiteral("bucket"));
     });
@@ -336,7 +345,8 @@ class WindowJourneys : public QObject {
       d.click(QStringLiteral("chanceCard_3d"), picker);
       d.waitUntil([&] { return !d.findVisible(QStringLiteral("chancePicker")); },
                   QStringLiteral("the picker to close"));
-      const QString board = d.item(QStringLiteral("strategyBoard"))->property("boardText").toString();
+      const QString board =
+          d.item(QStringLiteral("strategyBoard"))->property("boardText").toString();
       if (board != QLatin1String("AhKs7h2h3d")) d.fail(QStringLiteral("the board reads ") + board);
       treeEntry(d, 3, QStringLiteral("Check"));
       d.shot(QStringLiteral("river-3d"));
@@ -350,7 +360,8 @@ class WindowJourneys : public QObject {
       QQuickItem* metric = d.item(QStringLiteral("distMetricSwitch"));
       d.click(metric);
       d.waitUntil([&] { return metric->property("checked").toBool(); }, QStringLiteral("EV"));
-      QQuickItem* chart = d.item(QStringLiteral("chart"), d.object(QStringLiteral("distributionsDialog")));
+      QQuickItem* chart =
+          d.item(QStringLiteral("chart"), d.object(QStringLiteral("distributionsDialog")));
       d.waitUntil([&] { return chart->property("drawnCurves").toInt() == 2; },
                   QStringLiteral("two EV curves"));
       d.itemWithText(QStringLiteral("EV by hand"), d.object(QStringLiteral("distributionsDialog")));
@@ -376,11 +387,13 @@ class WindowJourneys : public QObject {
       d.type(d.item(QStringLiteral("nodeLockFreq_%1").arg(check)), QStringLiteral("0.6"));
       d.click(QStringLiteral("cell_QQ"), matrix);
       d.shot(QStringLiteral("mixed-QQ"));
-      if (d.controller().nodeLocks(0).isEmpty()) d.fail(QStringLiteral("no lock reached the controller"));
+      if (d.controller().nodeLocks(0).isEmpty())
+        d.fail(QStringLiteral("no lock reached the controller"));
 
       d.click(QStringLiteral("nodeLockResolve"));
-      d.waitUntil([&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
-                  QStringLiteral("the re-solve to finish"), 60000);
+      d.waitUntil(
+          [&] { return !d.controller().getRunning() && d.controller().getResultIterations() > 0; },
+          QStringLiteral("the re-solve to finish"), 60000);
       d.shot(QStringLiteral("re-solved"));
       const auto near = [](const QList<double>& probs, int action, double wanted) {
         return action < probs.size() && std::abs(probs[action] - wanted) < 1e-3;
@@ -410,15 +423,21 @@ class WindowJourneys : public QObject {
       QObject* page = resultsPage(d);
       const auto complete = [&] { return page->property("playHandComplete").toBool(); };
       playUntil(d, complete, QStringLiteral("the end of the hand"));
-      d.waitUntil([&] { return Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hand"); },
-                  QStringLiteral("one hand in the log"));
+      d.waitUntil(
+          [&] {
+            return Driver::text(d.item(QStringLiteral("handLogCount"))) == QLatin1String("1 hand");
+          },
+          QStringLiteral("one hand in the log"));
       d.shot(QStringLiteral("hand-played"));
 
       // A hand that a bet ends before the river is followed by another.
-      const auto riverDealt = [&] { return page->property("playBoardText").toString().size() == 10; };
+      const auto riverDealt = [&] {
+        return page->property("playBoardText").toString().size() == 10;
+      };
       for (int hand = 0; hand == 0 || (hand < 8 && !riverDealt()); ++hand) {
         d.click(QStringLiteral("anotherHand"));
-        playUntil(d, [&] { return riverDealt() || complete(); }, QStringLiteral("the river or the end"));
+        playUntil(
+            d, [&] { return riverDealt() || complete(); }, QStringLiteral("the river or the end"));
       }
       if (!riverDealt()) d.fail(QStringLiteral("eight hands ended before the river"));
       const QString turnBoard = page->property("playBoardText").toString().left(8);
@@ -428,7 +447,8 @@ class WindowJourneys : public QObject {
         d.fail(QStringLiteral("the river setting did not change"));
       d.click(QStringLiteral("playSettingsClose"));
       if (!riverDealt() || page->property("playBoardText").toString().left(8) != turnBoard)
-        d.fail(QStringLiteral("the re-dealt board reads ") + page->property("playBoardText").toString());
+        d.fail(QStringLiteral("the re-dealt board reads ") +
+               page->property("playBoardText").toString());
       d.shot(QStringLiteral("river-redealt"));
 
       playUntil(d, complete, QStringLiteral("the end of the second hand"));
@@ -437,25 +457,34 @@ class WindowJourneys : public QObject {
                   QStringLiteral("OOP's first decision"));
       QQuickItem* drill = d.item(QStringLiteral("drillButton"));
       d.click(drill);
-      if (Driver::text(drill) != QLatin1String("Stop drill")) d.fail(QStringLiteral("no drill started"));
+      if (Driver::text(drill) != QLatin1String("Stop drill"))
+        d.fail(QStringLiteral("no drill started"));
       for (int answer = 0; answer < 3; ++answer) {
         d.waitUntil([&] { return d.findVisible(QStringLiteral("playActionPrompt")) != nullptr; },
                     QStringLiteral("a drill deal"));
-        d.click(QStringLiteral("playAction%1").arg(answer % 2), d.item(QStringLiteral("playActionPrompt")));
+        d.click(QStringLiteral("playAction%1").arg(answer % 2),
+                d.item(QStringLiteral("playActionPrompt")));
         d.item(QStringLiteral("drillToast"));
         if (answer == 0) d.shot(QStringLiteral("drill-answer"));
       }
       d.click(drill);
-      d.waitUntil([&] { return Driver::text(drill) == QLatin1String("Drill spot") &&
-                               page->property("playAwaitingUserAction").toBool(); },
-                  QStringLiteral("the drill to stop"));
+      d.waitUntil(
+          [&] {
+            return Driver::text(drill) == QLatin1String("Drill spot") &&
+                   page->property("playAwaitingUserAction").toBool();
+          },
+          QStringLiteral("the drill to stop"));
       d.shot(QStringLiteral("drill-stopped"));
 
       openTab(d, 0);
-      const int played = d.controller().playVsSolutionStats().value(QStringLiteral("totalHands")).toInt();
-      QQuickItem* hands = d.item(QStringLiteral("statValue"), d.item(QStringLiteral("playHandsStat")));
+      const int played =
+          d.controller().playVsSolutionStats().value(QStringLiteral("totalHands")).toInt();
+      QQuickItem* hands =
+          d.item(QStringLiteral("statValue"), d.item(QStringLiteral("playHandsStat")));
       if (played < 2 || Driver::text(hands) != QStringLiteral("%1 / %1").arg(played))
-        d.fail(QStringLiteral("after %1 hands the home page reads %2").arg(played).arg(Driver::text(hands)));
+        d.fail(QStringLiteral("after %1 hands the home page reads %2")
+                   .arg(played)
+                   .arg(Driver::text(hands)));
       d.shot(QStringLiteral("home-counters"));
       d.click(QStringLiteral("clearPlayStatsButton"));
       d.click(QStringLiteral("messageOkButton"));
@@ -491,11 +520,13 @@ class WindowJourneys : public QObject {
 
       openTab(d, 0);
       d.click(QStringLiteral("openProjectButton"));
-      chooseFile(d, QStringLiteral("openProjectDialog"), folder, QStringLiteral("river.pellarisproj"));
+      chooseFile(d, QStringLiteral("openProjectDialog"), folder,
+                 QStringLiteral("river.pellarisproj"));
       d.waitUntil([&] { return d.shell()->property("navIndex").toInt() == 3; },
                   QStringLiteral("the results page"));
       d.waitUntil([&] { return treeLevel(d, 0) == root; }, QStringLiteral("the same root actions"));
-      const QString shownBoard = d.item(QStringLiteral("strategyBoard"))->property("boardText").toString();
+      const QString shownBoard =
+          d.item(QStringLiteral("strategyBoard"))->property("boardText").toString();
       if (shownBoard != kRiverBoard.join(QString()))
         d.fail(QStringLiteral("the opened results show the board \"%1\"").arg(shownBoard));
       d.shot(QStringLiteral("opened-with-results"));
@@ -514,20 +545,26 @@ class WindowJourneys : public QObject {
       d.click(QStringLiteral("heroNewSolveButton"));
       openTab(d, 0);
       d.click(QStringLiteral("openProjectButton"));
-      chooseFile(d, QStringLiteral("openProjectDialog"), folder, QStringLiteral("setup-only.pellarisproj"));
-      d.waitUntil([&] { return d.shell()->property("navIndex").toInt() == 1 &&
-                               d.shell()->property("boardText").toString() == QLatin1String("AhKd7c"); },
-                  QStringLiteral("the set-up page with the saved board"));
+      chooseFile(d, QStringLiteral("openProjectDialog"), folder,
+                 QStringLiteral("setup-only.pellarisproj"));
+      d.waitUntil(
+          [&] {
+            return d.shell()->property("navIndex").toInt() == 1 &&
+                   d.shell()->property("boardText").toString() == QLatin1String("AhKd7c");
+          },
+          QStringLiteral("the set-up page with the saved board"));
       d.shot(QStringLiteral("opened-setup-only"));
 
       QFile broken(folder + QStringLiteral("/broken.pellarisproj"));
-      if (!broken.open(QIODevice::WriteOnly) || broken.write("{ \"format\": \"halvory_project\", ") <= 0)
+      if (!broken.open(QIODevice::WriteOnly) ||
+          broken.write("{ \"format\": \"halvory_project\", ") <= 0)
         d.fail(QStringLiteral("could not write the broken file"));
       broken.close();
       openTab(d, 0);
       d.click(QStringLiteral("openProjectButton"));
       Driver::expectMessage(QStringLiteral("Load failed:"));
-      chooseFile(d, QStringLiteral("openProjectDialog"), folder, QStringLiteral("broken.pellarisproj"));
+      chooseFile(d, QStringLiteral("openProjectDialog"), folder,
+                 QStringLiteral("broken.pellarisproj"));
       const QString error = Driver::text(d.item(QStringLiteral("messageText")));
       if (!error.contains(QLatin1String("broken.pellarisproj could not be opened:\nInvalid JSON")))
         d.fail(QStringLiteral("the error reads ") + error);
@@ -570,14 +607,16 @@ class WindowJourneys : public QObject {
       d.click(d.item(QStringLiteral("oopLibraryRow_Folder A")));
       d.click(d.item(QStringLiteral("oopLibraryRow_Opening")));
       d.click(QStringLiteral("oopImportRangeButton"));
-      chooseFile(d, QStringLiteral("importRangeFileDialog"), folder, QStringLiteral("wide open.txt"));
+      chooseFile(d, QStringLiteral("importRangeFileDialog"), folder,
+                 QStringLiteral("wide open.txt"));
       QQuickItem* importName = d.item(QStringLiteral("importRangeNameField"));
       if (Driver::text(importName) != QLatin1String("wide open"))
         d.fail(QStringLiteral("the import proposes ") + Driver::text(importName));
       d.click(QStringLiteral("importConfirm"));
       d.click(d.item(QStringLiteral("oopLibraryRow_wide open")));
       if (d.shell()->property("oopRangeText").toString() != QLatin1String("AA, KK, AKs:0.25, T9s"))
-        d.fail(QStringLiteral("the imported range reads ") + d.shell()->property("oopRangeText").toString());
+        d.fail(QStringLiteral("the imported range reads ") +
+               d.shell()->property("oopRangeText").toString());
       d.shot(QStringLiteral("imported"));
 
       d.click(d.item(QStringLiteral("oopLibraryRow_Folder A")));
@@ -586,7 +625,8 @@ class WindowJourneys : public QObject {
       const QStringList top = customNames(d, oop);
       if (top.contains(QStringLiteral("Folder A")) || !top.contains(QStringLiteral("Opening")) ||
           !top.contains(QStringLiteral("wide open")))
-        d.fail(QStringLiteral("after the delete the library holds ") + top.join(QLatin1String(", ")));
+        d.fail(QStringLiteral("after the delete the library holds ") +
+               top.join(QLatin1String(", ")));
       d.shot(QStringLiteral("folder-deleted"));
 
       d.type(d.item(QStringLiteral("startingPotField")), QStringLiteral("24"));
@@ -605,15 +645,19 @@ class WindowJourneys : public QObject {
       const QString holdem = d.shell()->property("oopRangeText").toString();
       switchVariant(d);
       d.type(d.item(QStringLiteral("oopRangeInput")), QStringLiteral("AA, KK, 99"));
-      if (d.item(QStringLiteral("label"), d.item(QStringLiteral("variantButton")))->property("truncated").toBool())
+      if (d.item(QStringLiteral("label"), d.item(QStringLiteral("variantButton")))
+              ->property("truncated")
+              .toBool())
         d.fail(QStringLiteral("the variant button's label is cut"));
       d.shot(QStringLiteral("short-deck"));
       switchVariant(d);
       if (d.shell()->property("oopRangeText").toString() != holdem)
-        d.fail(QStringLiteral("hold'em's range came back as ") + d.shell()->property("oopRangeText").toString());
+        d.fail(QStringLiteral("hold'em's range came back as ") +
+               d.shell()->property("oopRangeText").toString());
       switchVariant(d);
       if (d.shell()->property("oopRangeText").toString() != QLatin1String("AA, KK, 99"))
-        d.fail(QStringLiteral("short deck's range came back as ") + d.shell()->property("oopRangeText").toString());
+        d.fail(QStringLiteral("short deck's range came back as ") +
+               d.shell()->property("oopRangeText").toString());
       switchVariant(d);
 
       d.restartProgram(QStringLiteral("libraryAndProfilesKept"));
@@ -633,16 +677,19 @@ class WindowJourneys : public QObject {
       d.waitUntil([&] { return controller.getRunning(); }, QStringLiteral("the solve to run"));
       d.shot(QStringLiteral("flop-running"));
       d.click(QStringLiteral("cancelSolveButton"));
-      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("the solve to stop"), 60000);
+      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("the solve to stop"),
+                  60000);
       if (newestRunStatus(d) != QLatin1String("Cancelled"))
         d.fail(QStringLiteral("the cancelled run reads ") + newestRunStatus(d));
       d.shot(QStringLiteral("cancelled"));
 
       d.click(QStringLiteral("startSolveButton"));
-      d.waitUntil([&] { return controller.getRunning(); }, QStringLiteral("the second solve to run"));
+      d.waitUntil([&] { return controller.getRunning(); },
+                  QStringLiteral("the second solve to run"));
       d.settle(300);
       d.key(Qt::Key_Escape);
-      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("Escape to stop it"), 60000);
+      d.waitUntil([&] { return !controller.getRunning(); }, QStringLiteral("Escape to stop it"),
+                  60000);
       if (newestRunStatus(d) == QLatin1String("Completed"))
         d.fail(QStringLiteral("the run stopped by Escape reads Completed"));
       d.shot(QStringLiteral("escaped"));
@@ -653,9 +700,12 @@ class WindowJourneys : public QObject {
       d.waitUntil([&] { return d.shell()->property("boardText").toString().isEmpty(); },
                   QStringLiteral("an empty board"));
       // Nothing to solve: the way to Start is shut, and F5 starts nothing.
-      d.waitUntil([&] { return !d.item(QStringLiteral("tab2"))->property("allowed").toBool() &&
-                               !d.item(QStringLiteral("continueToSolveButton"))->isEnabled(); },
-                  QStringLiteral("the solve page to close"));
+      d.waitUntil(
+          [&] {
+            return !d.item(QStringLiteral("tab2"))->property("allowed").toBool() &&
+                   !d.item(QStringLiteral("continueToSolveButton"))->isEnabled();
+          },
+          QStringLiteral("the solve page to close"));
       d.key(Qt::Key_F5);
       if (controller.getRunning() || d.shell()->property("navIndex").toInt() != 1)
         d.fail(QStringLiteral("F5 acted on an empty board"));
@@ -733,9 +783,12 @@ class AfterRestart : public QObject {
       const QString tab = german("TopBar", "Settings");
       if (save.isEmpty() || reset.isEmpty() || tab.isEmpty())
         d.fail(QStringLiteral("no German catalogue in use"));
-      d.waitUntil([&] { return Driver::text(d.item(QStringLiteral("saveSettingsButton"))) == save &&
-                               Driver::text(d.item(QStringLiteral("resetDefaultsButton"))) == reset; },
-                  QStringLiteral("the settings page in German"));
+      d.waitUntil(
+          [&] {
+            return Driver::text(d.item(QStringLiteral("saveSettingsButton"))) == save &&
+                   Driver::text(d.item(QStringLiteral("resetDefaultsButton"))) == reset;
+          },
+          QStringLiteral("the settings page in German"));
       d.itemWithText(tab, d.item(QStringLiteral("tab4")));
       d.shot(QStringLiteral("deutsch"));
     });

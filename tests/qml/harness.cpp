@@ -34,7 +34,7 @@ void prepareApplication() {
   QQuickStyle::setStyle(QStringLiteral("Basic"));
   QCoreApplication::setOrganizationName(QStringLiteral("Pellaris"));
   QCoreApplication::setApplicationName(QStringLiteral("Pellaris"));
-  QCoreApplication::setApplicationVersion(QStringLiteral("1.0.4"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(PELLARIS_VERSION));
 }
 
 void publishRootObjects(QQmlEngine& engine) {
