@@ -133,11 +133,16 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
     return;
   }
 
+  // Read before the release: the old result is freed on other threads, so a
+  // reading taken afterwards may already include part of it. What it held is
+  // counted once, on top of the earlier reading.
+  refreshAvailableMemory();
+  const std::uint64_t before = systemAvailableMemoryBytes;
   const std::uint64_t released = releaseResultsForStart();
 
   startRequiredMemoryBytes = solveRequiredMemoryBytes;
   const std::uint64_t available =
-      systemAvailableMemoryBytes > 0 ? systemAvailableMemoryBytes + released : 0;
+      before > 0 ? std::max(before + released, systemAvailableMemoryBytes) : 0;
   if (solveRequiredMemoryBytes > 0 && available > 0 && available <= solveRequiredMemoryBytes) {
     setStatus([] { return tr("Not enough RAM to solve (after clearing previous results)"); });
     return;
