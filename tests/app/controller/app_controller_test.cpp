@@ -846,6 +846,13 @@ class AppControllerTest : public QObject {
     QCOMPARE(results.count(), 0);
     QCOMPARE(c->getStatusText(), QStringLiteral("Ready"));
     QVERIFY(c->getResultsSummary().isEmpty());
+
+    // An abandoned solve's rows are freed off the GUI thread, which hands
+    // the freed pages back afterwards.
+    const int releases = system->releases.load();
+    Access::deliverStale(*c, successReport());
+    QCOMPARE(c->treeNodeCount(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(system->releases.load() > releases, 10000);
   }
 
   void onlyTheFinalReportEndsRunning() {
