@@ -28,6 +28,7 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
       systemAvailableMemoryText(kUnknownMemory),
       solveRequiredMemoryText(kUnknownMemory),
       systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()) {
+  session.set_memory_release([system = systemInfo] { system->releaseFreedMemory(); });
   // The first variable that is set decides, even with a value we do not
   // recognise.
   bool isSet = false;

@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 
 #include <QDebug>
@@ -133,11 +134,16 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
     return;
   }
 
+  // Read before the release: the old result is freed on other threads, so a
+  // reading taken afterwards may already include part of it. What it held is
+  // counted once, on top of the earlier reading.
+  refreshAvailableMemory();
+  const std::uint64_t before = systemAvailableMemoryBytes;
   const std::uint64_t released = releaseResultsForStart();
 
   startRequiredMemoryBytes = solveRequiredMemoryBytes;
   const std::uint64_t available =
-      systemAvailableMemoryBytes > 0 ? systemAvailableMemoryBytes + released : 0;
+      before > 0 ? std::max(before + released, systemAvailableMemoryBytes) : 0;
   if (solveRequiredMemoryBytes > 0 && available > 0 && available <= solveRequiredMemoryBytes) {
     setStatus([] { return tr("Not enough RAM to solve (after clearing previous results)"); });
     return;
@@ -174,15 +180,24 @@ void AppController::launchSolve(const SolveConfig& config, std::uint64_t generat
   setStatus([] { return tr("Waiting for the previous solve to stop..."); });
 }
 
-void AppController::releaseTreeRows() {
-  if (resultTree.isEmpty()) return;
-  // Millions of rows take a while to free: not on the GUI thread. The
-  // allocator's freed pages go back to the system afterwards.
-  auto doomed = std::make_shared<ResultTree>(resultTree.take());
-  halvory::run_detached([doomed = std::move(doomed), info = systemInfo]() mutable {
+namespace {
+
+// Millions of rows take a while to free: not on the GUI thread. The
+// allocator's freed pages go back to the system afterwards.
+template <typename Rows>
+void freeOffGuiThread(Rows&& rows, std::shared_ptr<halvory_app::SystemInfo> info) {
+  auto doomed = std::make_shared<std::decay_t<Rows>>(std::forward<Rows>(rows));
+  halvory::run_detached([doomed = std::move(doomed), info = std::move(info)]() mutable {
     doomed.reset();
     if (info) info->releaseFreedMemory();
   });
+}
+
+}  // namespace
+
+void AppController::releaseTreeRows() {
+  if (resultTree.isEmpty()) return;
+  freeOffGuiThread(resultTree.take(), systemInfo);
 }
 
 void AppController::clearResultFields() {
@@ -307,6 +322,8 @@ void AppController::onSolveProgress(SolveProgress& report, std::uint64_t generat
   // A report of an abandoned solve (results cleared, or a project loaded
   // since) must not overwrite what the user now sees.
   if (generation != solveGeneration) {
+    if (report.result.has_value() && !report.result->tree_node_meta.empty())
+      freeOffGuiThread(std::move(report.result->tree_node_meta), systemInfo);
     // The abandoned solve has ended: a start request that waited for it
     // runs now. Without one, if the newest start request found the
     // abandoned solve running, nothing else will end the running state.

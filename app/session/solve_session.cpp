@@ -218,10 +218,40 @@ void SolveSession::clear_results() {
   // large tree takes a good part of a second to free, and neither queries
   // nor the window must wait for it. Without a thread it is freed here.
   if (!old_solver && !old_game) return;
-  halvory::run_detached([solver = std::move(old_solver), game = std::move(old_game)]() mutable {
+  // Each release waits for the one before, so the newest future stands for
+  // all of them. Should no thread start, the promise breaks, which also
+  // ends a wait, once the objects are freed here.
+  auto done = std::make_shared<std::promise<void>>();
+  std::shared_future<void> earlier;
+  std::function<void()> trim;
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    earlier = std::exchange(released, done->get_future().share());
+    trim = memory_release;
+  }
+  halvory::run_detached([solver = std::move(old_solver), game = std::move(old_game),
+                         done = std::move(done), earlier = std::move(earlier),
+                         trim = std::move(trim)]() mutable {
     solver.reset();
     game.reset();
+    if (trim) trim();
+    if (earlier.valid()) earlier.wait();
+    done->set_value();
   });
+}
+
+void SolveSession::set_memory_release(std::function<void()> release) {
+  std::lock_guard<std::mutex> lock(mutex);
+  memory_release = std::move(release);
+}
+
+void SolveSession::wait_for_released_results() const {
+  std::shared_future<void> pending;
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    pending = released;
+  }
+  if (pending.valid()) pending.wait();
 }
 
 std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>>
@@ -280,6 +310,10 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     check_cancel();
 
     report(0.0, "Init: building game object...");
+    // The previous result's memory first: a spot that only just fits must
+    // not be built on top of its remains.
+    wait_for_released_results();
+    check_cancel();
     {
       const halvory::CancelFlag cancel = &cancel_requested;
       halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,

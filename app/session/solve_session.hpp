@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -41,8 +42,13 @@ class SolveSession {
   bool is_running() const;
 
   // Drops the stored result, freed on a thread of its own; does not stop a
-  // running solve.
+  // running solve. A solve started afterwards builds its game only once
+  // the memory is free.
   void clear_results();
+
+  // Runs after a dropped result is freed, on the freeing thread: hands the
+  // allocator's freed pages back to the system.
+  void set_memory_release(std::function<void()> release);
 
   // Copies of the stored result, taken under the lock; both empty when
   // there is no live solve state. The copies keep the objects alive.
@@ -57,12 +63,16 @@ class SolveSession {
   void solve(const SolveConfig& request, const ProgressCallback& on_progress);
   void finish(const ProgressCallback& on_progress, SolveProgress report);
   void join_finished_worker();
+  void wait_for_released_results() const;
 
   std::atomic<bool> running{false};
   std::atomic<bool> cancel_requested{false};
   mutable std::mutex mutex;
   std::shared_ptr<halvory::Game> game;
   std::shared_ptr<halvory::DiscountedCfr> solver;
+  // Ready once every result dropped so far is freed (under the mutex).
+  std::shared_future<void> released;
+  std::function<void()> memory_release;
   // Touched only by the thread that owns the session (start, destructor).
   std::thread worker;
 };

@@ -33,7 +33,7 @@ ToolBar {
     readonly property bool lockOnSolve: currentPage === NavRules.SOLVE && _running
     readonly property bool isStarting: _running && SolveProgress.hasPrefix(_status, SolveProgress.startingPrefixes())
     readonly property bool isInitializing: _running && SolveProgress.hasPrefix(_status, SolveProgress.INITIALIZING_PREFIXES)
-    readonly property bool isFinalizing: _running && SolveProgress.hasPrefix(_status, SolveProgress.FINALIZING_PREFIXES)
+    readonly property bool isFinalizing: _running && SolveProgress.isFinalizingText(_status)
 
     readonly property int _resultIterations: controller ? SolveProgress.finiteOr(controller.resultIterations, 0) : 0
 

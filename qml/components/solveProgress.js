@@ -25,6 +25,12 @@ function hasPrefix(text, prefixes) {
     return t !== "" && prefixes.some(function (p) { return t.indexOf(p) === 0 })
 }
 
+// The solve thread's last stage, after its final iteration: the views keep
+// showing that iteration.
+function isFinalizingText(text) {
+    return hasPrefix(text, FINALIZING_PREFIXES)
+}
+
 // The number after the first "Iter" and white space, else 0. Case-sensitive.
 function parseIteration(text) {
     if (text === undefined || text === null || text === "")

@@ -85,7 +85,7 @@ Item {
 
     // ---- Progress ----
     readonly property bool isStarting: _running && Progress.isStartingText(_statusText)
-    readonly property bool isFinalizing: _running && Progress.startsWith(_statusText, "Finalizing:")
+    readonly property bool isFinalizing: _running && ProgressRules.isFinalizingText(_statusText)
     property int _lastIterFromStatusText: 0
 
     // The top bar's rule, so that its chip and this ring agree.

@@ -37,10 +37,6 @@ function isStartingText(text) {
     return StatusWords.hasPrefix(text, StatusWords.startingPrefixes())
 }
 
-function startsWith(text, prefix) {
-    return !!text && String(text).indexOf(prefix) === 0
-}
-
 // The ring's rules are the top bar's (one figure for one run).
 function ringCapacity(maxIterations, targetPercent) {
     return StatusWords.ringCapacity(maxIterations, targetPercent)

@@ -846,6 +846,13 @@ class AppControllerTest : public QObject {
     QCOMPARE(results.count(), 0);
     QCOMPARE(c->getStatusText(), QStringLiteral("Ready"));
     QVERIFY(c->getResultsSummary().isEmpty());
+
+    // An abandoned solve's rows are freed off the GUI thread, which hands
+    // the freed pages back afterwards.
+    const int releases = system->releases.load();
+    Access::deliverStale(*c, successReport());
+    QCOMPARE(c->treeNodeCount(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(system->releases.load() > releases, 10000);
   }
 
   void onlyTheFinalReportEndsRunning() {
@@ -949,6 +956,28 @@ class AppControllerTest : public QObject {
     c->startSolveWithConfig(riverSpotMap(5));
     QVERIFY(waitIdle(*c));
     QCOMPARE(c->getStatusText(), QStringLiteral("Done"));
+  }
+
+  // What the previous result held counts once, whether or not its memory
+  // is already back when the start reads the system again: 2 GiB free and
+  // a 4 GiB result make 6 GiB, never 10.
+  void theReleasedResultCountsOnce() {
+    for (const std::uint64_t freedAtOnce : {std::uint64_t{0}, 4 * kGiB}) {
+      for (const std::uint64_t required : {7 * kGiB, 5 * kGiB}) {
+        auto c = make();
+        system->available = 2 * kGiB;
+        system->freedOnRelease = freedAtOnce;
+        Access::setReclaimable(*c, 4 * kGiB);
+        Access::setRequired(*c, required);
+        c->startSolveWithConfig(riverSpotMap(5));
+        const bool started = c->getRunning();
+        QVERIFY(waitIdle(*c));
+        QCOMPARE(started, required < 6 * kGiB);
+        if (!started)
+          QCOMPARE(c->getStatusText(),
+                   QStringLiteral("Not enough RAM to solve (after clearing previous results)"));
+      }
+    }
   }
 
   void estimateGatesTheStartThroughTheRealEstimate() {

@@ -25,7 +25,12 @@ class FakeSystemInfo : public halvory_app::SystemInfo {
   int processorCount() const override { return processors.load(); }
   std::uint64_t totalMemoryBytes() const override { return total.load(); }
   std::uint64_t availableMemoryBytes() const override { return available.load(); }
-  void releaseFreedMemory() override { ++releases; }
+  // Memory a release hands back to the system, once.
+  std::atomic<std::uint64_t> freedOnRelease{0};
+  void releaseFreedMemory() override {
+    ++releases;
+    available += freedOnRelease.exchange(0);
+  }
   QDate currentDate() const override {
     std::lock_guard<std::mutex> lock(mutex);
     return date;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include <mutex>
 #include <numeric>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "session/labels.hpp"
@@ -212,6 +214,37 @@ TEST(SolveSession, StageTextsInOrderEndingInDone) {
       EXPECT_NEAR(sum, 1.0, 1e-5);
     }
   }
+}
+
+// A new solve builds its game only after the previous result is freed and
+// its pages handed back: the release hook is held until the solve has
+// announced its build, and must have run before the build goes on.
+TEST(SolveSession, NewSolveBuildsAfterThePreviousResultIsFreed) {
+  SolveSession session;
+  Gate hold_release;
+  std::atomic<bool> handed_back{false};
+  session.set_memory_release([&] {
+    hold_release.wait();
+    handed_back = true;
+  });
+  Recorder first;
+  ASSERT_TRUE(session.start(river_spot(3), first.callback()));
+  ASSERT_TRUE(first.wait_done());
+  ASSERT_NE(session.game_ptr(), nullptr);
+
+  Recorder second;
+  std::atomic<bool> built_after_release{false};
+  ASSERT_TRUE(session.start(river_spot(3), second.callback(nullptr, [&](const SolveProgress& r) {
+    if (r.status == "Init: building game tree structures...")
+      built_after_release = handed_back.load();
+  })));
+  ASSERT_TRUE(second.wait_for_status_prefix("Init: building game object..."));
+  std::this_thread::sleep_for(50ms);  // gives a solve that does not wait the time to run ahead
+  hold_release.release();
+  ASSERT_TRUE(second.wait_done());
+  EXPECT_TRUE(built_after_release.load());
+  EXPECT_TRUE(second.final_report().result->ok);
+  session.set_memory_release(nullptr);  // the hook's state ends with this test
 }
 
 TEST(SolveSession, ZeroIterationsGiveEqualFrequenciesAndChanceRows) {
