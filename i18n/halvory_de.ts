@@ -2227,6 +2227,10 @@ Gesamt: %3
         <source>to limit</source>
         <translation>bis Limit</translation>
     </message>
+    <message>
+        <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
+        <translation>%1 · OOP Bet %2 / Raise %3 · IP Bet %4 / Raise %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>

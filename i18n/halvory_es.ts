@@ -2227,6 +2227,10 @@ Duración media: %4</translation>
         <source>to limit</source>
         <translation>hasta límite</translation>
     </message>
+    <message>
+        <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
+        <translation>%1 · OOP apuesta %2 / subida %3 · IP apuesta %4 / subida %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>

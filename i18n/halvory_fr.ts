@@ -2227,6 +2227,10 @@ Durée moy.&#xa0;: %4</translation>
         <source>to limit</source>
         <translation>vers la limite</translation>
     </message>
+    <message>
+        <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
+        <translation>%1 · OOP mise %2 / relance %3 · IP mise %4 / relance %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>

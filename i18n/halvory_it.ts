@@ -2227,6 +2227,10 @@ Tempo medio: %4</translation>
         <source>to limit</source>
         <translation>al limite</translation>
     </message>
+    <message>
+        <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
+        <translation>%1 · OOP puntata %2 / rilancio %3 · IP puntata %4 / rilancio %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>

@@ -2235,6 +2235,10 @@ Dziennie: %2
         <source>to limit</source>
         <translation>do limitu</translation>
     </message>
+    <message>
+        <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
+        <translation>%1 · OOP zakład %2 / podbicie %3 · IP zakład %4 / podbicie %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>

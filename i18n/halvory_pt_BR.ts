@@ -2227,6 +2227,10 @@ Duração média: %4</translation>
         <source>to limit</source>
         <translation>até o limite</translation>
     </message>
+    <message>
+        <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
+        <translation>%1 · OOP aposta %2 / aumento %3 · IP aposta %4 / aumento %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>

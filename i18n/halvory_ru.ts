@@ -2235,6 +2235,10 @@ Avg runtime: %4</source>
         <source>to limit</source>
         <translation>до лимита</translation>
     </message>
+    <message>
+        <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
+        <translation>%1 · OOP ставка %2 / рейз %3 · IP ставка %4 / рейз %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgress</name>
