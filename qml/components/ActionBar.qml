@@ -77,7 +77,7 @@ Item {
         var equity = entry && Bar.isFiniteNumber(entry.equity)
             ? qsTr("%1% equity").arg(NumberText.fixed(entry.equity * 100, 1)) : dash
         var ev = entry && Bar.isFiniteNumber(entry.ev) ? qsTr("%1 EV").arg(NumberText.fixed(entry.ev, 2)) : dash
-        var name = entry && entry.name !== undefined && entry.name !== null ? String(entry.name) : ""
+        var name = entry ? Bar.actionLabel(entry.name, entry.actionType) : ""
         var p = _percents[index]
         return qsTr("%1 · %2 · %3 · %4 · %5").arg(name).arg(isFinite(p) ? NumberText.fixed(p, 0) + "%" : dash)
             .arg(combos).arg(equity).arg(ev)

@@ -1,5 +1,6 @@
 import QtQuick
 import "numberText.js" as NumberText
+import "actionBar.js" as Bar
 
 // One node of the game tree as a compact card: expander or type dot, the
 // chip of the action leading here, the player (or "Deal" / "Terminal"), a
@@ -38,49 +39,8 @@ Item {
     scale: pointer.containsMouse ? 1.02 : 1.0
     Behavior on scale { NumberAnimation { duration: 100; easing.type: Easing.OutCubic } }
 
-    function _afterPrefix(text, prefix) {
-        return text.indexOf(prefix) === 0 ? text.substring(prefix.length).trim() : ""
-    }
-
-    // The results page looks these action texts up in this same context.
-    function _sized(kind, rest) {
-        if (kind === "bet")
-            return rest !== "" ? qsTr("Bet %1").arg(rest) : qsTr("Bet")
-        return rest !== "" ? qsTr("Raise %1").arg(rest) : qsTr("Raise")
-    }
-
     function _displayActionLabel() {
-        var raw = String(action)
-        var t = String(actionType).trim().toLowerCase()
-        var kind = t === "" ? "" : t.split(/\s+/)[0]
-        switch (kind) {
-        case "check": return qsTr("Check")
-        case "call": return qsTr("Call")
-        case "fold": return qsTr("Fold")
-        case "allin": return qsTr("All-in")
-        case "bet":
-        case "raise": {
-            var word = kind === "bet" ? "Bet" : "Raise"
-            var rest = raw.indexOf(word) === 0 ? raw.substring(word.length).trim() : ""
-            if (rest === "")
-                rest = _afterPrefix(t, kind + " ")
-            return _sized(kind, rest)
-        }
-        }
-        if (raw.indexOf("Bet ") === 0)
-            return qsTr("Bet %1").arg(raw.substring(4).trim())
-        if (raw.indexOf("Raise ") === 0)
-            return qsTr("Raise %1").arg(raw.substring(6).trim())
-        switch (raw) {
-        case "Bet": return qsTr("Bet")
-        case "Raise": return qsTr("Raise")
-        case "Check": return qsTr("Check")
-        case "Call": return qsTr("Call")
-        case "Fold": return qsTr("Fold")
-        case "All-In":
-        case "All-in": return qsTr("All-in")
-        }
-        return raw
+        return Bar.actionLabel(action, actionType)
     }
 
     function _luma(c) {

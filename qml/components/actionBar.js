@@ -94,3 +94,48 @@ function combosWords(c) {
 function combosText(c) {
     return NumberText.combos(c)
 }
+
+// An action's words in the interface language, from its type ("bet 50%",
+// "check", …) when there is one, else from its engine name ("Bet 50%",
+// "Check", …). The catalogue keeps them under the tree's context.
+function actionLabel(rawName, actionType) {
+    var raw = String(rawName === undefined || rawName === null ? "" : rawName).trim()
+    var t = String(actionType === undefined || actionType === null ? "" : actionType).trim().toLowerCase()
+    var kind = t === "" ? "" : t.split(/\s+/)[0]
+    switch (kind) {
+    case "check": return qsTranslate("TreeNode", "Check")
+    case "call": return qsTranslate("TreeNode", "Call")
+    case "fold": return qsTranslate("TreeNode", "Fold")
+    case "allin": return qsTranslate("TreeNode", "All-in")
+    case "bet":
+    case "raise": {
+        var word = kind === "bet" ? "Bet" : "Raise"
+        var rest = raw.indexOf(word) === 0 ? raw.substring(word.length).trim() : ""
+        if (rest === "" && t.indexOf(kind + " ") === 0)
+            rest = t.substring(kind.length + 1).trim()
+        return sizedLabel(kind, rest)
+    }
+    }
+    if (raw === "")
+        return ""
+    var sized = /^(bet|raise)\s+(.+)$/i.exec(raw)
+    if (sized)
+        return sizedLabel(sized[1].toLowerCase(), sized[2].trim())
+    var word0 = raw.charAt(0).toUpperCase() + raw.slice(1)
+    switch (word0) {
+    case "Bet": return qsTranslate("TreeNode", "Bet")
+    case "Raise": return qsTranslate("TreeNode", "Raise")
+    case "Check": return qsTranslate("TreeNode", "Check")
+    case "Call": return qsTranslate("TreeNode", "Call")
+    case "Fold": return qsTranslate("TreeNode", "Fold")
+    case "All-In":
+    case "All-in": return qsTranslate("TreeNode", "All-in")
+    }
+    return raw
+}
+
+function sizedLabel(kind, rest) {
+    if (kind === "bet")
+        return rest !== "" ? qsTranslate("TreeNode", "Bet %1").arg(rest) : qsTranslate("TreeNode", "Bet")
+    return rest !== "" ? qsTranslate("TreeNode", "Raise %1").arg(rest) : qsTranslate("TreeNode", "Raise")
+}

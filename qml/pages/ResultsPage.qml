@@ -6,6 +6,7 @@ import "../components/resultsRules.js" as Rules
 import "../components/nodeLockRules.js" as LockRules
 import "../components/chartSeries.js" as Charts
 import "../components/playRules.js" as PlayRules
+import "../components/actionBar.js" as Bar
 
 // The results explorer: walks the solved tree one level per node and shows
 // the current node's strategy, figures, buckets and combos. The page holds
@@ -404,25 +405,7 @@ Item {
     }
 
     function _nodeActionNameTranslated(rawName) {
-        var s = String(rawName === undefined || rawName === null ? "" : rawName).trim()
-        if (s === "")
-            return ""
-        var sized = /^(bet|raise)\s+(.+)$/i.exec(s)
-        if (sized) {
-            return sized[1].toLowerCase() === "bet" ? qsTranslate("TreeNode", "Bet %1").arg(sized[2].trim())
-                                                    : qsTranslate("TreeNode", "Raise %1").arg(sized[2].trim())
-        }
-        s = s.charAt(0).toUpperCase() + s.slice(1)
-        switch (s) {
-        case "Bet": return qsTranslate("TreeNode", "Bet")
-        case "Raise": return qsTranslate("TreeNode", "Raise")
-        case "Check": return qsTranslate("TreeNode", "Check")
-        case "Call": return qsTranslate("TreeNode", "Call")
-        case "Fold": return qsTranslate("TreeNode", "Fold")
-        case "All-In":
-        case "All-in": return qsTranslate("TreeNode", "All-in")
-        }
-        return s
+        return Bar.actionLabel(rawName, "")
     }
 
     function _nodeLockActionDisplayName(actionObj) {

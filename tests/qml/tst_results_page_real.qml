@@ -127,7 +127,7 @@ Item {
             var page = makePage(Spots.handSolvedRiverSpot(), "hand-solved river")
             var root = barTexts(page)
             compareBarText(root[0], "Check · 36% · 2.5 combos", 0, 0, 0.5)
-            compareBarText(root[1], "All-In · 64% · 4.5 combos", 66.67, 100, 0.5)
+            compareBarText(root[1], "All-in · 64% · 4.5 combos", 66.67, 100, 0.5)
             var tree = [findChild(page, "treeAction_0_0"), findChild(page, "treeAction_0_1")]
             compare([findChild(tree[0], "freqText").text, findChild(tree[1], "freqText").text],
                     ["Freq: 36%", "Freq: 64%"])
