@@ -246,6 +246,8 @@ Item {
     // Covers the window rectangle a popup or dialog had as it closed for one
     // double-click interval: the second press and release of a double
     // click that closed it land there, and must not reach what lay under it.
+    // The shield reads the clock when pressed instead of waiting for a
+    // timer, so it can never outstay the interval.
     function shieldPressesOver(popup) {
         var host = root.Window.window ? root.Window.window.contentItem : null
         if (!host || !popup || !popup.parent)
@@ -256,28 +258,28 @@ Item {
         pressShield.y = corner.y
         pressShield.width = popup.width
         pressShield.height = popup.height
+        // The platform's double-click interval, read through a plain
+        // variable: the linter does not know the style hints' properties.
+        var name = "mouseDoubleClickInterval"
+        var ms = Number(Qt.styleHints[name])
+        pressShield.until = Date.now() + (ms > 0 ? ms : 400)
         pressShield.enabled = true
-        pressShieldTimer.restart()
     }
 
     MouseArea {
         id: pressShield
         objectName: "pressShield"
+        // Milliseconds since the epoch at which the shield lifts.
+        property double until: 0
         z: 100000
         enabled: false
         acceptedButtons: Qt.AllButtons
-    }
-
-    Timer {
-        id: pressShieldTimer
-        // The platform's double-click interval, read through a plain
-        // variable: the linter does not know the style hints' properties.
-        interval: {
-            var name = "mouseDoubleClickInterval"
-            var ms = Number(Qt.styleHints[name])
-            return ms > 0 ? ms : 400
+        onPressed: mouse => {
+            if (Date.now() >= until) {
+                mouse.accepted = false
+                enabled = false
+            }
         }
-        onTriggered: pressShield.enabled = false
     }
 
     function openCardPicker(index) {

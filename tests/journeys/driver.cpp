@@ -6,6 +6,7 @@
 #include "controller/app_controller.hpp"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
@@ -244,10 +245,30 @@ void Driver::scrollIntoView(QQuickItem* target) {
   settle(30);
 }
 
+// A popup that just closed leaves a shield over its place for one
+// double-click interval; a person's next click comes later than that, so
+// the driver's waits too rather than having its press swallowed.
+void Driver::waitForShieldsOver(QPoint at) {
+  const auto covered = [&] {
+    bool found = false;
+    walk(window_->contentItem(), [&](QObject* object) {
+      auto* shield = qobject_cast<QQuickItem*>(object);
+      if (!shield || object->objectName() != QLatin1String("pressShield") || !shield->isEnabled() ||
+          QDateTime::currentMSecsSinceEpoch() >= shield->property("until").toDouble())
+        return false;
+      found = shield->mapRectToScene(shield->boundingRect()).contains(at);
+      return found;
+    });
+    return found;
+  };
+  waitUntil([&] { return !covered(); }, QStringLiteral("a closed popup's press shield to lift"));
+}
+
 void Driver::clickAt(QQuickItem* target, QPointF local) {
   const QPoint at = target->mapToScene(local).toPoint();
   if (!QRect(QPoint(0, 0), window_->size()).contains(at))
     fail(QStringLiteral("\"%1\" lies outside the window").arg(target->objectName()));
+  waitForShieldsOver(at);
   QTest::mouseClick(window_, Qt::LeftButton, Qt::NoModifier, at);
   settle();
 }
@@ -260,6 +281,7 @@ void Driver::click(QQuickItem* target, Qt::KeyboardModifiers modifiers) {
       target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
   if (!QRect(QPoint(0, 0), window_->size()).contains(at))
     fail(QStringLiteral("\"%1\" lies outside the window").arg(target->objectName()));
+  waitForShieldsOver(at);
   QTest::mouseClick(window_, Qt::LeftButton, modifiers, at);
   settle();
 }

@@ -61,6 +61,7 @@ class Driver {
   void click(QQuickItem* target, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void click(const QString& name, QObject* scope = nullptr) { click(item(name, scope)); }
   void clickAt(QQuickItem* target, QPointF local);
+  void waitForShieldsOver(QPoint at);
   // Clicks the field, selects what it holds and types `text` over it;
   // `enter` ends with Return.
   void type(QQuickItem* field, const QString& text, bool enter = true);
