@@ -130,8 +130,7 @@ Item {
         if (_estimateError !== "")
             return _estimateError
         if (!_hasUtilitySolveInputs())
-            return qsTranslate("AppController", "Not ready: %1")
-                .arg(_isIcm ? "oop_stack, ip_stack, icm_payouts, icm_other_stacks" : "starting_pot, effective_stack")
+            return qsTranslate("AppController", "Not ready: %1").arg(_missingUtilityLabels().join(", "))
         if (!_hasEnoughRamToSolve() && controller && Number(controller.solveRequiredMemoryBytes) > 0)
             return qsTranslate("AppController", "Not enough RAM to solve (after clearing previous results)")
                 + " " + controller.solveRequiredMemoryText + " > " + controller.effectiveAvailableMemoryText
@@ -324,12 +323,29 @@ Item {
         return SolveRules.parsePositiveCsvNumbers(text)
     }
 
-    function _hasUtilitySolveInputs() {
-        return SolveRules.hasUtilitySolveInputs({
+    function _utilityInputs() {
+        return {
             utilityModel: utilityModel, startingPot: startingPot, effectiveStack: effectiveStack,
             oopStack: oopStack, ipStack: ipStack,
             icmPayoutsText: icmPayoutsText, icmOtherStacksText: icmOtherStacksText
-        })
+        }
+    }
+
+    function _hasUtilitySolveInputs() {
+        return SolveRules.hasUtilitySolveInputs(_utilityInputs())
+    }
+
+    // The missing fields as the set-up page labels them.
+    function _missingUtilityLabels() {
+        var labels = {
+            startingPot: _isIcm ? qsTranslate("ProjectPage", "Pot size") : qsTranslate("ProjectPage", "Starting Pot"),
+            effectiveStack: qsTranslate("ProjectPage", "Effective Stack"),
+            oopStack: qsTranslate("ProjectPage", "OOP stack"),
+            ipStack: qsTranslate("ProjectPage", "IP stack"),
+            icmPayouts: qsTranslate("ProjectPage", "Payouts"),
+            icmOtherStacks: qsTranslate("ProjectPage", "Other stack sizes")
+        }
+        return SolveRules.missingUtilityInputs(_utilityInputs()).map(function (field) { return labels[field] })
     }
 
     function _hasEnoughRamToSolve() {

@@ -90,15 +90,35 @@ function utilityModelOf(state) {
 
 // Pot and stacks for the chosen utility model; with ICM also payouts that
 // the players left in the tournament can cover.
-function hasUtilitySolveInputs(state) {
-    if (utilityModelOf(state) !== "icm")
-        return _isPositive(state.startingPot) && _isPositive(state.effectiveStack)
-    if (!_isPositive(state.startingPot) || !_isPositive(state.oopStack) || !_isPositive(state.ipStack))
-        return false
+// The pot and stack fields the solve still needs, by name: "startingPot",
+// "effectiveStack", "oopStack", "ipStack", "icmPayouts", "icmOtherStacks"
+// (the last two also when more places are paid than there are players).
+function missingUtilityInputs(state) {
+    var missing = []
+    if (!_isPositive(state.startingPot))
+        missing.push("startingPot")
+    if (utilityModelOf(state) !== "icm") {
+        if (!_isPositive(state.effectiveStack))
+            missing.push("effectiveStack")
+        return missing
+    }
+    if (!_isPositive(state.oopStack))
+        missing.push("oopStack")
+    if (!_isPositive(state.ipStack))
+        missing.push("ipStack")
     var payouts = parsePositiveCsvNumbers(state.icmPayoutsText)
     var others = parsePositiveCsvNumbers(state.icmOtherStacksText)
-    return payouts.valid && payouts.values.length > 0 && others.valid
-            && 2 + others.values.length >= payouts.values.length
+    var payoutsRead = payouts.valid && payouts.values.length > 0
+    var placesCovered = !payoutsRead || !others.valid || 2 + others.values.length >= payouts.values.length
+    if (!payoutsRead || !placesCovered)
+        missing.push("icmPayouts")
+    if (!others.valid || !placesCovered)
+        missing.push("icmOtherStacks")
+    return missing
+}
+
+function hasUtilitySolveInputs(state) {
+    return missingUtilityInputs(state).length === 0
 }
 
 // Memory: the estimate is known and the free memory, with what the current

@@ -3,9 +3,10 @@ import QtTest
 import "../../qml/pages/boardSlots.js" as BoardSlots
 import "../../qml/pages/numericFields.js" as NumericFields
 import "../../qml/pages/settingsProfiles.js" as Profiles
+import "../../qml/components/solveRules.js" as SolveRules
 
 // The set-up page's rules that draw nothing: board slots, numeric input,
-// settings profiles.
+// settings profiles, the pot and stack fields a solve needs.
 TestCase {
     name: "SetupRules"
 
@@ -200,6 +201,32 @@ TestCase {
         verify(!("utilityModel" in got))
         compare(Profiles.assignmentsFor(null, 100), [])
         compare(Profiles.assignmentsFor("text", 100), [])
+    }
+
+    function test_missingUtilityInputs_data() {
+        var icm = { utilityModel: "icm", startingPot: 10, oopStack: 50, ipStack: 40,
+                    icmPayoutsText: "50, 30, 20", icmOtherStacksText: "30" }
+        function with_(base, changes) {
+            var out = Object.assign({}, base)
+            return Object.assign(out, changes)
+        }
+        return [
+            { tag: "cash complete", state: { startingPot: 10, effectiveStack: 90 }, want: [] },
+            { tag: "cash without pot or stack", state: { startingPot: 0, effectiveStack: "" },
+              want: ["startingPot", "effectiveStack"] },
+            { tag: "ICM complete", state: icm, want: [] },
+            { tag: "ICM needs no effective stack", state: with_(icm, { effectiveStack: 0 }), want: [] },
+            { tag: "ICM seat stacks", state: with_(icm, { oopStack: 0, ipStack: -1 }), want: ["oopStack", "ipStack"] },
+            { tag: "ICM more places than players", state: with_(icm, { icmOtherStacksText: "" }),
+              want: ["icmPayouts", "icmOtherStacks"] },
+            { tag: "ICM unreadable payouts", state: with_(icm, { icmPayoutsText: "50, x" }), want: ["icmPayouts"] },
+            { tag: "ICM no payouts", state: with_(icm, { icmPayoutsText: "" }), want: ["icmPayouts"] }
+        ]
+    }
+
+    function test_missingUtilityInputs(data) {
+        compare(SolveRules.missingUtilityInputs(data.state), data.want)
+        compare(SolveRules.hasUtilitySolveInputs(data.state), data.want.length === 0)
     }
 
     function test_newId() {
