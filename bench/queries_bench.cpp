@@ -61,7 +61,7 @@ const SolvedGame& flop_solve() {
     solver->run(*game);
     std::fprintf(stderr, "flop solve: %zu nodes, %zu/%zu hands, %u iterations, %llu threads\n",
                  game->plan.nodes.size(), game->cards.pockets[0].size(),
-                 game->cards.pockets[1].size(), solver->iterations_completed,
+                 game->cards.pockets[1].size(), solver->iterations_completed(),
                  static_cast<unsigned long long>(request.thread_count));
     return SolvedGame{std::move(game), std::move(solver)};
   }();

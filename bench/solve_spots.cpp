@@ -205,32 +205,27 @@ halvory_app::SolveConfig make_request(const Spot& spot, const Options& options) 
   return request;
 }
 
-// The solver with its trained arrays in reach, for the digest.
-struct InspectedCfr : DiscountedCfr {
-  using DiscountedCfr::DiscountedCfr;
-
-  // FNV-1a over the bytes of every per-node array the solver trains.
-  std::uint64_t array_digest() const {
-    std::uint64_t hash = 1469598103934665603ull;
-    const auto add = [&hash](const auto& arena) {
-      const auto* bytes = reinterpret_cast<const unsigned char*>(arena.data.get());
-      const std::size_t n = arena.size * sizeof(*arena.data.get());
-      for (std::size_t i = 0; i < n; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-    };
-    add(regret_arena);
-    add(strategy_sum_arena);
-    add(packed_regret_arena);
-    add(packed_strategy_sum_arena);
-    for (const NodeState& state : states) {
-      for (const float scale : {state.regret_scale, state.strategy_sum_scale}) {
-        std::uint32_t bits = 0;
-        std::memcpy(&bits, &scale, sizeof bits);
-        hash = (hash ^ bits) * 1099511628211ull;
-      }
+// FNV-1a over the bytes of every per-node array the solver trains.
+std::uint64_t array_digest(const TrainedState& trained) {
+  std::uint64_t hash = 1469598103934665603ull;
+  const auto add = [&hash](const auto& arena) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(arena.data.get());
+    const std::size_t n = arena.size * sizeof(*arena.data.get());
+    for (std::size_t i = 0; i < n; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
+  };
+  add(trained.regrets);
+  add(trained.strategy_sums);
+  add(trained.packed_regrets);
+  add(trained.packed_strategy_sums);
+  for (const NodeState& state : trained.states) {
+    for (const float scale : {state.regret_scale, state.strategy_sum_scale}) {
+      std::uint32_t bits = 0;
+      std::memcpy(&bits, &scale, sizeof bits);
+      hash = (hash ^ bits) * 1099511628211ull;
     }
-    return hash;
   }
-};
+  return hash;
+}
 
 std::string chips_text(std::int32_t money) {
   char buf[32];
@@ -354,7 +349,7 @@ int solve_spot(const Spot& spot, const Options& options) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);
   };
-  InspectedCfr solver(std::move(solver_config));
+  DiscountedCfr solver(std::move(solver_config));
 
   solve_start = steady_now_ns();
   solver.run(game);
@@ -418,7 +413,7 @@ int solve_spot(const Spot& spot, const Options& options) {
     std::printf("   digest: exploitability");
     for (const Measurement& m : measurements) std::printf(" %u:%a", m.iteration, m.exploitability);
     std::printf("\n   digest: arrays %016llx\n",
-                static_cast<unsigned long long>(solver.array_digest()));
+                static_cast<unsigned long long>(array_digest(solver.trained_state())));
   }
   std::fflush(stdout);
   return 0;

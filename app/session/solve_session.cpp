@@ -341,10 +341,10 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     built_solver->run(*built_game);
     check_cancel();
 
-    const double progress = iteration_progress(built_solver->iterations_completed, max_iterations);
+    const double progress = iteration_progress(built_solver->iterations_completed(), max_iterations);
     report(progress, "Finalizing: computing results...");
-    snapshot.iterations = built_solver->iterations_completed;
-    snapshot.exploitability = built_solver->last_exploitability;
+    snapshot.iterations = built_solver->iterations_completed();
+    snapshot.exploitability = built_solver->last_exploitability();
     // The solver's root EV weighs every hand pair (card removal counted);
     // the offset gives it the meaning every node query uses.
     const auto [ev_oop, ev_ip] = built_solver->compute_current_ev(*built_game);

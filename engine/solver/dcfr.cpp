@@ -150,7 +150,7 @@ void DiscountedCfr::StackPool::release(std::unique_ptr<ScratchStack> stack) noex
 // --- Construction ---------------------------------------------------------------
 
 DiscountedCfr::DiscountedCfr(Config cfg) : config(std::move(cfg)) {
-  compress = config.compress;
+  trained.packed = config.compress;
   threads = config.threads >= 2 ? config.threads : 1;
   stacks[0] = std::make_unique<ScratchStack>();
   stacks[1] = std::make_unique<ScratchStack>();
@@ -228,19 +228,19 @@ void DiscountedCfr::prepare_states(const Game& game) {
   }
 
   // Release the previous solve's arrays before allocating the new ones.
-  std::vector<NodeState>().swap(states);
-  regret_arena.release();
-  strategy_sum_arena.release();
-  packed_regret_arena.release();
-  packed_strategy_sum_arena.release();
-  states.resize(N);
+  std::vector<NodeState>().swap(trained.states);
+  trained.regrets.release();
+  trained.strategy_sums.release();
+  trained.packed_regrets.release();
+  trained.packed_strategy_sums.release();
+  trained.states.resize(N);
 
   // Offsets in node order: a subtree's arrays end up next to each other.
   std::size_t total = 0;
   for (std::size_t n = 0; n < N; ++n) {
     const NodeRecord& node = game.nodes[n];
     if (node.kind != NodeKind::Decision || node.actions.empty() || node.seat > 1) continue;
-    NodeState& state = states[n];
+    NodeState& state = trained.states[n];
     state.seat = node.seat;
     state.initialized = 1;
     state.num_actions = node.actions.size();
@@ -251,12 +251,12 @@ void DiscountedCfr::prepare_states(const Game& game) {
 
   // The arenas come all zero; packing all-zero arrays gives zero codes with
   // scale 1, the scales' initial value.
-  if (compress) {
-    packed_regret_arena.allocate(total);
-    packed_strategy_sum_arena.allocate(total);
+  if (trained.packed) {
+    trained.packed_regrets.allocate(total);
+    trained.packed_strategy_sums.allocate(total);
   } else {
-    regret_arena.allocate(total);
-    strategy_sum_arena.allocate(total);
+    trained.regrets.allocate(total);
+    trained.strategy_sums.allocate(total);
   }
   prefault_arenas();
 }
@@ -272,14 +272,14 @@ void DiscountedCfr::prefault_arenas() {
     std::size_t bytes;
   };
   const std::array<Block, 4> blocks{{
-      {reinterpret_cast<unsigned char*>(regret_arena.data.get()),
-       regret_arena.size * sizeof(float)},
-      {reinterpret_cast<unsigned char*>(strategy_sum_arena.data.get()),
-       strategy_sum_arena.size * sizeof(float)},
-      {reinterpret_cast<unsigned char*>(packed_regret_arena.data.get()),
-       packed_regret_arena.size * sizeof(std::int16_t)},
-      {reinterpret_cast<unsigned char*>(packed_strategy_sum_arena.data.get()),
-       packed_strategy_sum_arena.size * sizeof(std::int16_t)},
+      {reinterpret_cast<unsigned char*>(trained.regrets.data.get()),
+       trained.regrets.size * sizeof(float)},
+      {reinterpret_cast<unsigned char*>(trained.strategy_sums.data.get()),
+       trained.strategy_sums.size * sizeof(float)},
+      {reinterpret_cast<unsigned char*>(trained.packed_regrets.data.get()),
+       trained.packed_regrets.size * sizeof(std::int16_t)},
+      {reinterpret_cast<unsigned char*>(trained.packed_strategy_sums.data.get()),
+       trained.packed_strategy_sums.size * sizeof(std::int16_t)},
   }};
   std::size_t pieces = 0;
   for (const Block& block : blocks) pieces += (block.bytes + kPiece - 1) / kPiece;
@@ -331,8 +331,8 @@ void DiscountedCfr::run(const Game& game) {
     profile_start = steady_now_ns();
   }
 
-  last_exploitability = 0.0f;
-  iterations_completed = 0;
+  last_exploitability_ = 0.0f;
+  iterations_completed_ = 0;
   prepare_states(game);
 
   const std::uint32_t max_iterations = config.max_iterations;
@@ -342,24 +342,24 @@ void DiscountedCfr::run(const Game& game) {
     for (std::uint32_t t = 1;; ++t) {
       if (config.should_cancel && config.should_cancel()) break;
       const std::uint64_t iteration_start = steady_now_ns();
-      iterations_completed = t;
+      iterations_completed_ = t;
       run_iteration(game, t - 1);
       // A pass cut short by a cancel is neither measured nor reported.
       if (config.should_cancel && config.should_cancel()) break;
       const bool measured = t == max_iterations || (interval != 0 && t % interval == 0);
-      if (measured) last_exploitability = compute_exploitability(game);
+      if (measured) last_exploitability_ = compute_exploitability(game);
       if (config.should_cancel && config.should_cancel()) break;
       const std::uint64_t elapsed = steady_now_ns() - iteration_start;
       const double ms = static_cast<double>(elapsed / 1000) / 1000.0;
-      if (config.on_iteration) config.on_iteration(iterations_completed, last_exploitability, ms);
+      if (config.on_iteration) config.on_iteration(iterations_completed_, last_exploitability_, ms);
       if (config.verbose && config.on_log && (t % 50 == 0 || t == max_iterations)) {
         std::ostringstream line;
         line << "[CFR] iteration " << t << " / " << max_iterations << "  exploitability≈"
-             << last_exploitability << "  iter≈" << ms << "ms\n";
+             << last_exploitability_ << "  iter≈" << ms << "ms\n";
         config.on_log(line.str());
       }
       // A NaN exploitability compares false and never stops the run.
-      if (interval != 0 && measured && config.target_exploitability >= last_exploitability) break;
+      if (interval != 0 && measured && config.target_exploitability >= last_exploitability_) break;
       if (t >= max_iterations) break;
     }
   }
@@ -368,8 +368,8 @@ void DiscountedCfr::run(const Game& game) {
   if (config.verbose && config.on_log) {
     const auto whole_ms = static_cast<std::int64_t>((run_end - run_start) / 1000000);
     std::ostringstream line;
-    line << "[CFR] completed " << iterations_completed << " iterations in " << whole_ms << "ms"
-         << "  exploitability≈" << last_exploitability << "\n";
+    line << "[CFR] completed " << iterations_completed_ << " iterations in " << whole_ms << "ms"
+         << "  exploitability≈" << last_exploitability_ << "\n";
     config.on_log(line.str());
   }
 
@@ -377,7 +377,7 @@ void DiscountedCfr::run(const Game& game) {
     SolverProfile::local().add_ns(ProfileSection::run, steady_now_ns() - profile_start);
     const SolverProfile::Snapshot snap = SolverProfile::snapshot();
     if (config.on_log)
-      config.on_log(SolverProfile::summary_text(snap, iterations_completed, max_iterations,
+      config.on_log(SolverProfile::summary_text(snap, iterations_completed_, max_iterations,
                                                 static_cast<std::size_t>(threads), interval));
   }
 }

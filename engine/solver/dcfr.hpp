@@ -35,7 +35,10 @@ namespace halvory {
 // 0 out of position (first to act), 1 in position.
 using Seat = std::uint8_t;
 
-class NodeArrays;
+template <bool Writable>
+class BasicNodeArrays;
+using NodeArrays = BasicNodeArrays<false>;
+using WritableNodeArrays = BasicNodeArrays<true>;
 
 // Solver state of one tree node. Only decision nodes with at least one action
 // are initialised; every other node keeps the empty form. The node's A x H
@@ -102,6 +105,45 @@ struct DiscountWeights {
   float strategy = 0.0f;  // applied to the strategy sums
 };
 
+// What a run trains: each node's state and the arenas its arrays live in,
+// A x H entries per initialised node at its offset. Without packing the f32
+// forms exist and the packed ones are empty; with packing the other way
+// round (packed regrets are half-precision codes times regret_scale, packed
+// strategy sums code / 32767 * strategy_sum_scale). Plain data: the solver's
+// regret pass writes it, everything else reads it through the const views.
+struct TrainedState {
+  std::vector<NodeState> states;
+  Arena<float> regrets;
+  Arena<float> strategy_sums;
+  Arena<std::int16_t> packed_regrets;
+  Arena<std::int16_t> packed_strategy_sums;
+  bool packed = false;
+
+  std::span<const float> regrets_of(const NodeState& state) const { return slice(regrets, state); }
+  std::span<const float> strategy_sums_of(const NodeState& state) const {
+    return slice(strategy_sums, state);
+  }
+  std::span<const std::int16_t> packed_regrets_of(const NodeState& state) const {
+    return slice(packed_regrets, state);
+  }
+  std::span<const std::int16_t> packed_strategy_sums_of(const NodeState& state) const {
+    return slice(packed_strategy_sums, state);
+  }
+
+  // The state's entries of an arena; empty when the arena is not allocated
+  // or the state has no arrays. Writable only from a writable arena.
+  template <class ArenaOf>
+  static auto slice(ArenaOf& arena, const NodeState& state) -> decltype(arena.all()) {
+    const std::size_t n = state.num_actions * state.num_hands;
+    if (n == 0 || state.offset + n > arena.size) return {};
+    return arena.all().subspan(state.offset, n);
+  }
+};
+
+namespace solver_testing {
+class DcfrSteps;
+}
+
 class DiscountedCfr {
  public:
   struct Config {
@@ -152,13 +194,23 @@ class DiscountedCfr {
   std::vector<float> node_cfvalues_with_reach(const Game& game, std::size_t node, Seat seat,
                                               std::span<const float> reach) const;
 
-  float last_exploitability = 0.0f;
-  std::uint32_t iterations_completed = 0;
+  // The last measured exploitability (0 before the first measurement) and
+  // the iterations the last run completed.
+  float last_exploitability() const { return last_exploitability_; }
+  std::uint32_t iterations_completed() const { return iterations_completed_; }
 
- protected:
-  // The steps of one iteration, the recursions and the node arrays: reached
-  // by the tests' and benchmarks' subclasses that drive single iterations and
-  // inspect what was trained. The application uses the members above.
+  // What the last run trained.
+  const TrainedState& trained_state() const { return trained; }
+
+ private:
+  // The steps of one iteration, the recursions and the node arrays. Tests
+  // and benchmarks that drive single iterations reach them through
+  // solver_testing::DcfrSteps (dcfr_testing.hpp); the application uses the members
+  // above.
+  friend class solver_testing::DcfrSteps;
+
+  float last_exploitability_ = 0.0f;
+  std::uint32_t iterations_completed_ = 0;
 
   // Reusable buffers of one recursion depth. Buffers only ever grow.
   struct ScratchFrame {
@@ -219,23 +271,6 @@ class DiscountedCfr {
                        std::span<const float> reach, std::span<float> out, std::size_t depth,
                        ScratchStack& stack);
 
-  // The node's arrays in the arenas. Without compression the f32 forms
-  // exist and the packed ones are empty spans; with compression the other
-  // way round (packed regrets are half-precision codes times regret_scale,
-  // packed strategy sums code / 32767 * strategy_sum_scale).
-  std::span<const float> regrets_of(const NodeState& state) const {
-    return slice(regret_arena, state);
-  }
-  std::span<const float> strategy_sums_of(const NodeState& state) const {
-    return slice(strategy_sum_arena, state);
-  }
-  std::span<const std::int16_t> packed_regrets_of(const NodeState& state) const {
-    return slice(packed_regret_arena, state);
-  }
-  std::span<const std::int16_t> packed_strategy_sums_of(const NodeState& state) const {
-    return slice(packed_strategy_sum_arena, state);
-  }
-
   std::pair<float, float> compute_mes_ev(const Game& game);  // best responses
   void compute_best_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
                                       std::span<const float> reach, std::span<float> out,
@@ -246,13 +281,7 @@ class DiscountedCfr {
   std::uint32_t iteration = 0;
   std::array<std::vector<float>, 2> root_values;  // per seat, last pass
   std::array<std::vector<float>, 2> ev_values;    // per seat, value passes
-  std::vector<NodeState> states;
-  // Per-node arrays, A x H entries per initialised node at its offset.
-  Arena<float> regret_arena;
-  Arena<float> strategy_sum_arena;
-  Arena<std::int16_t> packed_regret_arena;
-  Arena<std::int16_t> packed_strategy_sum_arena;
-  bool compress = false;
+  TrainedState trained;
   // River subtrees through solve_river; off, the plain recursive steps (the
   // same numbers, node by node).
   bool river_batches = true;
@@ -266,22 +295,12 @@ class DiscountedCfr {
   std::unique_ptr<WorkerPool> pool;
   std::array<std::unique_ptr<ScratchStack>, 2> stacks;  // per seat
 
- private:
   // Deeper than this, only chance nodes look at the cancel flag: a handful
   // of calls per iteration, yet a large tree is left within milliseconds.
   static constexpr std::size_t kCancelPollDepth = 4;
   bool cancel_seen(const NodeRecord& record, std::size_t depth) const {
     return (record.kind == NodeKind::Chance || depth <= kCancelPollDepth) && config.should_cancel &&
            config.should_cancel();
-  }
-
-  // The state's entries of an arena; empty when the arena is not allocated
-  // or the state has no arrays.
-  template <class T>
-  static std::span<const T> slice(const Arena<T>& arena, const NodeState& state) {
-    const std::size_t n = state.num_actions * state.num_hands;
-    if (n == 0 || state.offset + n > arena.size) return {};
-    return {arena.data.get() + state.offset, n};
   }
 
   // What a split of work over the pool is for; split_chunks decides them all.
@@ -337,9 +356,10 @@ class DiscountedCfr {
   };
   struct StackLease;
 
-  // The node's arrays as every pass reads them (node_arrays.hpp): a view of
-  // memory the solver owns, which the const passes only read.
+  // The node's arrays as every pass reads them (node_arrays.hpp), read-only;
+  // the regret pass's update writes through arrays_to_update.
   NodeArrays arrays_of(const NodeState& state) const;
+  WritableNodeArrays arrays_to_update(const NodeState& state);
 
   // Starts fetching the arrays a visit of `node` by the traverser's pass will
   // read, so that they arrive while other work runs.
@@ -401,7 +421,7 @@ class DiscountedCfr {
   // counts; a node that cannot is worth 0 and its subtree is not visited.
   bool decision_ready(const Game& game, std::size_t node, Seat traverser, std::size_t H) const;
   bool is_opponent(std::size_t node, Seat traverser) const {
-    return node >= states.size() || states[node].seat != traverser;
+    return node >= trained.states.size() || trained.states[node].seat != traverser;
   }
   // The opponent's or the traverser's step at a decision node.
   void decision_step(const Game& game, std::size_t node, Seat traverser,

@@ -45,7 +45,7 @@ bool DiscountedCfr::decision_ready(const Game& game, std::size_t node, Seat trav
   const std::size_t A = record.actions.size();
   if (A == 0 || H == 0 || record.children.size() < A) return false;
   if (is_opponent(node, traverser)) return true;  // its arrays are checked as they are read
-  return states[node].num_hands == H && states[node].num_actions == A;
+  return trained.states[node].num_hands == H && trained.states[node].num_actions == A;
 }
 
 void DiscountedCfr::decision_step(const Game& game, std::size_t node, Seat traverser,
@@ -59,8 +59,8 @@ void DiscountedCfr::decision_step(const Game& game, std::size_t node, Seat trave
 }
 
 void DiscountedCfr::prefetch_node(std::size_t node, Seat traverser) const {
-  if (node >= states.size()) return;
-  const NodeState& state = states[node];
+  if (node >= trained.states.size()) return;
+  const NodeState& state = trained.states[node];
   arrays_of(state).prefetch(true, state.seat == traverser, dcfr_detail::PrefetchFor::later);
 }
 
@@ -157,8 +157,8 @@ bool DiscountedCfr::opponent_reaches(const Game& game, std::size_t node,
   const NodeRecord& record = game.nodes[node];
   const std::size_t A = record.actions.size();
   const std::size_t H_o = reach.size();
-  if (node >= states.size()) return false;
-  const NodeState& state = states[node];
+  if (node >= trained.states.size()) return false;
+  const NodeState& state = trained.states[node];
   if (state.num_hands != H_o || state.num_actions != A || H_o == 0) return false;
   const std::size_t size = A * H_o;
 
@@ -241,14 +241,14 @@ void DiscountedCfr::traverser_step(const Game& game, std::size_t node, Seat trav
 
 void DiscountedCfr::traverser_update(const Game& game, std::size_t node, const float* action_values,
                                      std::span<float> out, ScratchFrame& frame) {
-  NodeState& state = states[node];
+  NodeState& state = trained.states[node];
   const std::size_t A = state.num_actions;
   const std::size_t H = state.num_hands;
   const std::size_t size = A * H;
 
   // Packed arrays are decoded into the frame, updated there and packed back
   // below.
-  const NodeArrays arrays = arrays_of(state);
+  const WritableNodeArrays arrays = arrays_to_update(state);
   arrays.prefetch(true, true, dcfr_detail::PrefetchFor::write);
   float* regrets = arrays.regrets(frame.unpacked_regrets);
   float* sums = arrays.sums(frame.unpacked_sums);

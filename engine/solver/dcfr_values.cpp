@@ -62,8 +62,8 @@ void DiscountedCfr::average_strategy_into(const NodeState& state, std::size_t nu
 }
 
 std::vector<float> DiscountedCfr::average_strategy(std::size_t node) const {
-  if (node >= states.size()) return {};
-  const NodeState& state = states[node];
+  if (node >= trained.states.size()) return {};
+  const NodeState& state = trained.states[node];
   if (state.initialized == 0 || state.num_actions == 0 || state.num_hands == 0) return {};
   std::vector<float> strategy;
   std::vector<float> decoded;
@@ -76,8 +76,8 @@ std::vector<float> DiscountedCfr::average_strategy(std::size_t node) const {
 std::vector<float> DiscountedCfr::average_action_frequencies(std::size_t node) const {
   const std::vector<float> strategy = average_strategy(node);
   if (strategy.empty()) return {};
-  const std::size_t A = states[node].num_actions;
-  const std::size_t H = states[node].num_hands;
+  const std::size_t A = trained.states[node].num_actions;
+  const std::size_t H = trained.states[node].num_hands;
   std::vector<float> frequencies(A, 0.0f);
   for (std::size_t a = 0; a < A; ++a) {
     double total = 0.0;
@@ -119,7 +119,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
 void DiscountedCfr::average_reaches(std::size_t node, std::size_t A, std::span<const float> reach,
                                     float* child_reach, ScratchFrame& frame) const {
   const std::size_t H_o = reach.size();
-  const NodeState& state = node < states.size() ? states[node] : empty_state();
+  const NodeState& state = node < trained.states.size() ? trained.states[node] : empty_state();
   average_strategy_into(state, A, H_o, frame.opponent_strategy, frame.unpacked_sums,
                         frame.opponent_scratch);
   for (std::size_t a = 0; a < A; ++a)
@@ -132,7 +132,7 @@ void DiscountedCfr::own_node_value(const Game& game, std::size_t node, std::size
                                    bool best_response) const {
   const std::size_t H = out.size();
   if (!best_response) {
-    const NodeState& state = node < states.size() ? states[node] : empty_state();
+    const NodeState& state = node < trained.states.size() ? trained.states[node] : empty_state();
     average_strategy_into(state, A, H, frame.traverser_strategy, frame.unpacked_sums,
                           frame.traverser_scratch);
     weighted_rows_f64(out.data(), frame.traverser_strategy.data(), rows, A, H);

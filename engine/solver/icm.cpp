@@ -148,11 +148,7 @@ std::pair<double, double> icm_pair_equities(const std::vector<double>& stacks,
 namespace {
 
 // ---------------------------------------------------------------------------
-// Outcome table. A terminal's ICM payoffs depend only on the ICM inputs of the
-// configuration (stacks and payouts), the after-rake pot and the two
-// investments. Each distinct outcome is computed once per process and kept;
-// lookups are lock-free on a per-thread front cache and take a shared lock
-// only on a front-cache miss.
+// Outcome table.
 
 double seat_stack(std::int32_t stack, std::int32_t effective) {
   if (stack >= 1) return static_cast<double>(stack);
@@ -177,6 +173,10 @@ std::vector<double> payouts_of(const GameConfig& config) {
   return std::vector<double>(config.icm_payouts.begin(), config.icm_payouts.end());
 }
 
+bool icm_configured(const GameConfig& config) {
+  return config.icm && !config.icm_payouts.empty();
+}
+
 struct OutcomeKey {
   std::uint64_t pot_bits;
   std::int32_t invested0;
@@ -195,133 +195,77 @@ struct OutcomeKeyHash {
   }
 };
 
-// Equity change of each seat (index 0, 1) under each outcome.
-struct OutcomeDeltas {
-  std::array<double, 2> seat0_takes;
-  std::array<double, 2> seat1_takes;
-  std::array<double, 2> split;
-};
-
-class IcmTable {
- public:
-  IcmTable(std::vector<double> stacks, std::vector<double> payouts, std::uint64_t id)
-      : stacks_(std::move(stacks)),
-        payouts_(std::move(payouts)),
-        baseline_(icm_equities(stacks_, payouts_)),
-        id_(id) {}
-
-  std::uint64_t id() const { return id_; }
-
-  // True when the configuration values terminals with these stacks and
-  // payouts; compares without building vectors.
-  bool serves(const GameConfig& config) const {
-    if (stacks_.size() != 2 + config.icm_other_stacks.size()) return false;
-    if (payouts_.size() != config.icm_payouts.size()) return false;
-    if (stacks_[0] != seat_stack(config.oop_stack, config.effective_stack)) return false;
-    if (stacks_[1] != seat_stack(config.ip_stack, config.effective_stack)) return false;
-    for (std::size_t i = 0; i < config.icm_other_stacks.size(); ++i)
-      if (stacks_[2 + i] != other_stack(config.icm_other_stacks[i])) return false;
-    for (std::size_t i = 0; i < payouts_.size(); ++i)
-      if (payouts_[i] != static_cast<double>(config.icm_payouts[i])) return false;
-    return true;
-  }
-
-  OutcomeDeltas deltas(double pot, std::int32_t invested0, std::int32_t invested1) {
-    const OutcomeKey key{std::bit_cast<std::uint64_t>(pot), invested0, invested1};
-    {
-      std::shared_lock lock(mutex_);
-      const auto it = outcomes_.find(key);
-      if (it != outcomes_.end()) return it->second;
-    }
-    const OutcomeDeltas computed = compute(pot, invested0, invested1);
-    std::unique_lock lock(mutex_);
-    return outcomes_.try_emplace(key, computed).first->second;
-  }
-
- private:
-  OutcomeDeltas compute(double pot, std::int32_t invested0, std::int32_t invested1) const {
-    const double c0 = static_cast<double>(invested0);
-    const double c1 = static_cast<double>(invested1);
-    auto relative = [this](std::pair<double, double> e) {
-      return std::array<double, 2>{e.first - baseline_[0], e.second - baseline_[1]};
-    };
-    OutcomeDeltas d;
-    d.seat0_takes = relative(icm_pair_equities(stacks_, payouts_, pot - c0, -c1));
-    d.seat1_takes = relative(icm_pair_equities(stacks_, payouts_, -c0, pot - c1));
-    d.split = relative(icm_pair_equities(stacks_, payouts_, pot / 2 - c0, pot / 2 - c1));
-    return d;
-  }
-
-  const std::vector<double> stacks_;
-  const std::vector<double> payouts_;
-  const std::vector<double> baseline_;
-  const std::uint64_t id_;
-  std::shared_mutex mutex_;
-  std::unordered_map<OutcomeKey, OutcomeDeltas, OutcomeKeyHash> outcomes_;
-};
-
-// The tables of the configurations seen most recently. A table that drops out
-// lives on while a thread still holds it.
-class IcmTableRegistry {
- public:
-  std::shared_ptr<IcmTable> table_for(const GameConfig& config) {
-    std::lock_guard lock(mutex_);
-    for (const auto& table : tables_)
-      if (table->serves(config)) return table;
-    auto table = std::make_shared<IcmTable>(stacks_of(config), payouts_of(config), ++last_id_);
-    if (tables_.size() >= kKeptTables) tables_.erase(tables_.begin());
-    tables_.push_back(table);
-    return table;
-  }
-
- private:
-  static constexpr std::size_t kKeptTables = 8;
-  std::mutex mutex_;
-  std::vector<std::shared_ptr<IcmTable>> tables_;
-  std::uint64_t last_id_ = 0;
-};
-
-IcmTableRegistry& registry() {
-  static IcmTableRegistry instance;
-  return instance;
-}
-
-// Per-thread front: the table last used and a small direct-mapped cache of its
-// outcomes, so the hot path takes no lock.
-struct ThreadFront {
-  struct Slot {
-    std::uint64_t table_id = 0;  // 0: empty (ids start at 1)
-    OutcomeKey key{};
-    OutcomeDeltas deltas{};
-  };
-  static constexpr std::size_t kSlots = 256;
-  std::shared_ptr<IcmTable> table;
-  std::array<Slot, kSlots> slots{};
-};
-
-OutcomeDeltas outcome_deltas(const GameConfig& config, double pot, std::int32_t invested0,
-                             std::int32_t invested1) {
-  thread_local ThreadFront front;
-  if (!front.table || !front.table->serves(config)) front.table = registry().table_for(config);
-  const OutcomeKey key{std::bit_cast<std::uint64_t>(pot), invested0, invested1};
-  ThreadFront::Slot& slot = front.slots[OutcomeKeyHash{}(key) % ThreadFront::kSlots];
-  if (slot.table_id != front.table->id() || !(slot.key == key)) {
-    slot.deltas = front.table->deltas(pot, invested0, invested1);
-    slot.key = key;
-    slot.table_id = front.table->id();
-  }
-  return slot.deltas;
-}
-
 }  // namespace
+
+// Readers share the lock; a miss computes outside it and inserts under the
+// exclusive lock (two threads missing the same key compute the same value).
+struct IcmTable::Outcomes {
+  std::shared_mutex mutex;
+  std::unordered_map<OutcomeKey, Deltas, OutcomeKeyHash> map;
+};
+
+IcmTable::IcmTable(const GameConfig& config)
+    : stacks_(stacks_of(config)),
+      payouts_(payouts_of(config)),
+      baseline_(icm_equities(stacks_, payouts_)),
+      outcomes_(std::make_unique<Outcomes>()) {}
+
+IcmTable::~IcmTable() = default;
+
+bool IcmTable::serves(const GameConfig& config) const {
+  if (stacks_.size() != 2 + config.icm_other_stacks.size()) return false;
+  if (payouts_.size() != config.icm_payouts.size()) return false;
+  if (stacks_[0] != seat_stack(config.oop_stack, config.effective_stack)) return false;
+  if (stacks_[1] != seat_stack(config.ip_stack, config.effective_stack)) return false;
+  for (std::size_t i = 0; i < config.icm_other_stacks.size(); ++i)
+    if (stacks_[2 + i] != other_stack(config.icm_other_stacks[i])) return false;
+  for (std::size_t i = 0; i < payouts_.size(); ++i)
+    if (payouts_[i] != static_cast<double>(config.icm_payouts[i])) return false;
+  return true;
+}
+
+IcmTable::Deltas IcmTable::deltas(double pot, std::int32_t invested0,
+                                  std::int32_t invested1) const {
+  const OutcomeKey key{std::bit_cast<std::uint64_t>(pot), invested0, invested1};
+  {
+    std::shared_lock lock(outcomes_->mutex);
+    const auto it = outcomes_->map.find(key);
+    if (it != outcomes_->map.end()) return it->second;
+  }
+  const Deltas computed = compute(pot, invested0, invested1);
+  std::unique_lock lock(outcomes_->mutex);
+  return outcomes_->map.try_emplace(key, computed).first->second;
+}
+
+IcmTable::Deltas IcmTable::compute(double pot, std::int32_t invested0,
+                                   std::int32_t invested1) const {
+  const double c0 = static_cast<double>(invested0);
+  const double c1 = static_cast<double>(invested1);
+  auto relative = [this](std::pair<double, double> e) {
+    return std::array<double, 2>{e.first - baseline_[0], e.second - baseline_[1]};
+  };
+  Deltas d;
+  d.seat0_takes = relative(icm_pair_equities(stacks_, payouts_, pot - c0, -c1));
+  d.seat1_takes = relative(icm_pair_equities(stacks_, payouts_, -c0, pot - c1));
+  d.split = relative(icm_pair_equities(stacks_, payouts_, pot / 2 - c0, pot / 2 - c1));
+  return d;
+}
+
+std::unique_ptr<const IcmTable> make_icm_table(const GameConfig& config) {
+  if (!icm_configured(config)) return nullptr;
+  return std::make_unique<const IcmTable>(config);
+}
 
 std::array<double, 3> icm_payoffs(const Game& game, const NodeRecord& node, std::uint8_t seat,
                                   double after_rake_pot, double matchup_weight) {
   const GameConfig& config = game.config;
-  if (!config.icm || config.icm_payouts.empty() || !(matchup_weight > 0.0) || seat > 1)
-    return {0.0, 0.0, 0.0};
-  const OutcomeDeltas d =
-      outcome_deltas(config, after_rake_pot, node.invested[0], node.invested[1]);
+  if (!icm_configured(config) || !(matchup_weight > 0.0) || seat > 1) return {0.0, 0.0, 0.0};
+  // A configuration changed after the game was built gets a table of its own
+  // for this one answer.
+  const IcmTable::Deltas d =
+      game.icm && game.icm->serves(config)
+          ? game.icm->deltas(after_rake_pot, node.invested[0], node.invested[1])
+          : IcmTable(config).deltas(after_rake_pot, node.invested[0], node.invested[1]);
   const std::array<double, 2>& own_win = seat == 0 ? d.seat0_takes : d.seat1_takes;
   const std::array<double, 2>& own_loss = seat == 0 ? d.seat1_takes : d.seat0_takes;
   return {own_win[seat] / matchup_weight, d.split[seat] / matchup_weight,
@@ -329,7 +273,7 @@ std::array<double, 3> icm_payoffs(const Game& game, const NodeRecord& node, std:
 }
 
 std::array<double, 2> icm_seat_baselines(const GameConfig& config) {
-  if (config.icm == 0 || config.icm_payouts.empty()) return {0.0, 0.0};
+  if (!icm_configured(config)) return {0.0, 0.0};
   const std::vector<double> equities = icm_equities(stacks_of(config), payouts_of(config));
   return {equities.size() > 0 ? equities[0] : 0.0, equities.size() > 1 ? equities[1] : 0.0};
 }

@@ -17,12 +17,18 @@
 namespace halvory {
 
 // One node's two arrays (A x H each): f32 in place, or packed int16 codes
-// that are decoded into the caller's scratch and packed back after a write.
-class NodeArrays {
+// that are decoded into the caller's scratch. The read-only form serves the
+// passes that only read; the writable form, the regret pass's update, which
+// writes the f32 rows in place or packs the decoded rows back after a write.
+template <bool Writable>
+class BasicNodeArrays {
+  template <class T>
+  using Elem = std::conditional_t<Writable, T, const T>;
+
  public:
-  NodeArrays(std::span<float> regrets, std::span<float> sums,
-             std::span<std::int16_t> packed_regrets, std::span<std::int16_t> packed_sums,
-             const NodeState& state, bool packed)
+  BasicNodeArrays(std::span<Elem<float>> regrets, std::span<Elem<float>> sums,
+                  std::span<Elem<std::int16_t>> packed_regrets,
+                  std::span<Elem<std::int16_t>> packed_sums, const NodeState& state, bool packed)
       : regrets_(regrets),
         sums_(sums),
         packed_regrets_(packed_regrets),
@@ -42,11 +48,11 @@ class NodeArrays {
 
   // The arrays as f32, decoded into `scratch` when packed (scratch grows to
   // A x H); null when the node has no array of its size.
-  float* regrets(std::vector<float>& scratch) const {
+  Elem<float>* regrets(std::vector<float>& scratch) const {
     return rows(regrets_, packed_regrets_, state_.regret_scale, scratch,
                 dcfr_detail::PackedForm::half);
   }
-  float* sums(std::vector<float>& scratch) const {
+  Elem<float>* sums(std::vector<float>& scratch) const {
     return rows(sums_, packed_sums_, state_.strategy_sum_scale, scratch,
                 dcfr_detail::PackedForm::linear);
   }
@@ -56,30 +62,32 @@ class NodeArrays {
   // After a write through regrets() or sums(): packs the decoded rows back
   // (`state` is the node's own, whose scale changes). known_max, when not
   // negative, is the rows' max_abs, already found.
-  void store_regrets(const float* values, NodeState& state, float known_max = -1.0f) const {
+  void store_regrets(const float* values, NodeState& state,
+                     float known_max = -1.0f) const requires Writable {
     if (packed_)
       dcfr_detail::pack_values(values, size_, packed_regrets_.data(), state.regret_scale,
                                dcfr_detail::PackedForm::half, known_max);
   }
-  void store_sums(const float* values, NodeState& state, float known_max = -1.0f) const {
+  void store_sums(const float* values, NodeState& state,
+                  float known_max = -1.0f) const requires Writable {
     if (packed_)
       dcfr_detail::pack_values(values, size_, packed_sums_.data(), state.strategy_sum_scale,
                                dcfr_detail::PackedForm::linear, known_max);
   }
 
  private:
-  float* rows(std::span<float> f32, std::span<std::int16_t> packed, float scale,
-              std::vector<float>& scratch, dcfr_detail::PackedForm form) const {
+  Elem<float>* rows(std::span<Elem<float>> f32, std::span<Elem<std::int16_t>> packed, float scale,
+                    std::vector<float>& scratch, dcfr_detail::PackedForm form) const {
     if (size_ == 0) return nullptr;
     if (!packed_) return f32.size() == size_ ? f32.data() : nullptr;
     if (packed.size() != size_) return nullptr;
     return dcfr_detail::decode_values(packed, scale, size_, scratch, form);
   }
 
-  std::span<float> regrets_;
-  std::span<float> sums_;
-  std::span<std::int16_t> packed_regrets_;
-  std::span<std::int16_t> packed_sums_;
+  std::span<Elem<float>> regrets_;
+  std::span<Elem<float>> sums_;
+  std::span<Elem<std::int16_t>> packed_regrets_;
+  std::span<Elem<std::int16_t>> packed_sums_;
   const NodeState& state_;
   bool packed_;
   std::size_t size_;
@@ -148,14 +156,18 @@ class NodeLock {
 };
 
 inline NodeArrays DiscountedCfr::arrays_of(const NodeState& state) const {
-  const std::size_t n = state.num_actions * state.num_hands;
-  const auto view = [&state, n](const auto& arena) {
-    using T = std::remove_reference_t<decltype(*arena.data.get())>;
-    if (n == 0 || state.offset + n > arena.size) return std::span<T>{};
-    return std::span<T>{arena.data.get() + state.offset, n};
-  };
-  return NodeArrays(view(regret_arena), view(strategy_sum_arena), view(packed_regret_arena),
-                    view(packed_strategy_sum_arena), state, compress);
+  const TrainedState& t = trained;
+  return NodeArrays(t.regrets_of(state), t.strategy_sums_of(state), t.packed_regrets_of(state),
+                    t.packed_strategy_sums_of(state), state, t.packed);
+}
+
+// The same entries as arrays_of, writable: only the regret pass's update
+// holds the solver non-const.
+inline WritableNodeArrays DiscountedCfr::arrays_to_update(const NodeState& state) {
+  TrainedState& t = trained;
+  return WritableNodeArrays(t.slice(t.regrets, state), t.slice(t.strategy_sums, state),
+                            t.slice(t.packed_regrets, state),
+                            t.slice(t.packed_strategy_sums, state), state, t.packed);
 }
 
 }  // namespace halvory

@@ -44,7 +44,8 @@ std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root
     // only after their siblings' subtrees.
     for (std::size_t a = 0; a < A; ++a) {
       __builtin_prefetch(&game.nodes[record.children[a]]);
-      if (record.children[a] < states.size()) __builtin_prefetch(&states[record.children[a]]);
+      if (record.children[a] < trained.states.size())
+        __builtin_prefetch(&trained.states[record.children[a]]);
       pending.push_back(static_cast<std::uint32_t>(record.children[a]));
     }
   }
@@ -68,8 +69,8 @@ void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
   for (const std::uint32_t node : stack.river_decisions) {
     if (pass == RiverPass::regrets) {
       if (is_opponent(node, seat)) prefetch_node(node, seat);
-    } else if (node < states.size()) {
-      arrays_of(states[node]).prefetch(false, true, dcfr_detail::PrefetchFor::later);
+    } else if (node < trained.states.size()) {
+      arrays_of(trained.states[node]).prefetch(false, true, dcfr_detail::PrefetchFor::later);
     }
   }
   grow(stack.river_values, floats);

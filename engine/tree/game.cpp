@@ -2,13 +2,18 @@
 
 #include <utility>
 
+#include "solver/icm.hpp"
+
 namespace halvory {
 
 Game::Game(GameConfig config_in, CardContext cards_in, CancelFlag cancel)
     : config(std::move(config_in)),
       cards(std::move(cards_in)),
       plan(GameConfig(config), cards, cancel),
-      nodes(plan.nodes) {}
+      nodes(plan.nodes),
+      icm(make_icm_table(config)) {}
+
+Game::~Game() = default;
 
 void Game::assign_node_lock(std::size_t node, const std::vector<float>& strategy) {
   node_locks[node] = strategy;

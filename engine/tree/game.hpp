@@ -1,10 +1,12 @@
 #pragma once
 
 // One solvable spot: the configuration, the card context, the betting tree,
-// one flat record per tree node and the strategies locked at chosen nodes.
+// one flat record per tree node, the strategies locked at chosen nodes and
+// the table of its ICM outcomes.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -17,11 +19,14 @@ namespace halvory {
 // One tree node as the solver reads it.
 using NodeRecord = ActionPlan::Node;
 
+class IcmTable;
+
 class Game {
  public:
   // Builds the whole tree; exceptions of the card context and the tree
   // builder propagate (BuildCancelled once `cancel` is raised).
   Game(GameConfig config, CardContext cards, CancelFlag cancel = nullptr);
+  ~Game();
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
@@ -46,6 +51,9 @@ class Game {
   std::unordered_map<std::size_t, std::vector<float>> node_locks;
   std::vector<std::uint8_t> empty_card_list;
   SeatHandSwaps empty_suit_maps;
+  // The ICM outcomes of this game's terminals (solver/icm.hpp); null outside
+  // ICM mode.
+  std::unique_ptr<const IcmTable> icm;
 };
 
 }  // namespace halvory

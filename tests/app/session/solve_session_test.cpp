@@ -175,8 +175,8 @@ TEST(SolveSession, StageTextsInOrderEndingInDone) {
 
   const auto [game, solver] = session.snapshot();
   ASSERT_TRUE(game && solver);
-  EXPECT_EQ(solver->iterations_completed, 5u);
-  EXPECT_FLOAT_EQ(snapshot.exploitability, solver->last_exploitability);
+  EXPECT_EQ(solver->iterations_completed(), 5u);
+  EXPECT_FLOAT_EQ(snapshot.exploitability, solver->last_exploitability());
 
   const auto& root = game->nodes[0];
   ASSERT_EQ(snapshot.root_action_names.size(), root.actions.size());

@@ -49,9 +49,9 @@ TEST(DcfrAllocation, IterationsAllocateNothingOnceWarm) {
   for (bool compress : {false, true}) {
     dcfr_test::Solver solver(dcfr_test::make_config(0, 1, compress));
     solver.run(*game);
-    for (std::uint32_t i = 0; i < 3; ++i) solver.run_iteration(*game, i);
+    for (std::uint32_t i = 0; i < 3; ++i) dcfr_test::Steps(solver).run_iteration(*game, i);
     const long before = g_allocations.load();
-    for (std::uint32_t i = 3; i < 8; ++i) solver.run_iteration(*game, i);
+    for (std::uint32_t i = 3; i < 8; ++i) dcfr_test::Steps(solver).run_iteration(*game, i);
     EXPECT_EQ(g_allocations.load() - before, 0) << "compress " << compress;
   }
 }

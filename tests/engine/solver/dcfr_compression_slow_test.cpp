@@ -35,7 +35,8 @@ TEST(DcfrCompression, PackedFlopSolveConvergesLikeFullFloats) {
   for (const bool compress : {false, true}) {
     halvory::DiscountedCfr solver(dcfr_test::make_config(100, 4, compress));
     solver.run(*game);
-    percent[compress ? 1 : 0] = dcfr_test::exploitability_percent(solver.last_exploitability, spot);
+    percent[compress ? 1 : 0] =
+        dcfr_test::exploitability_percent(solver.last_exploitability(), spot);
   }
   EXPECT_GT(percent[0], 0.0);
   EXPECT_LT(percent[1], percent[0] * 1.05) << "full floats " << percent[0] << "% of the pot";

@@ -10,41 +10,13 @@
 #include <vector>
 
 #include "solver/dcfr.hpp"
+#include "solver/dcfr_testing.hpp"
 
 namespace dcfr_test {
 
-// The solver with the steps of an iteration and its arrays in reach.
-struct Solver : halvory::DiscountedCfr {
-  using DiscountedCfr::children_distinct;
-  using DiscountedCfr::compute_best_cfvalue_recursive;
-  using DiscountedCfr::compute_mes_ev;
-  using DiscountedCfr::config;
-  using DiscountedCfr::discount_weights;
-  using DiscountedCfr::DiscountedCfr;
-  using DiscountedCfr::iteration;
-  using DiscountedCfr::kRiverScratchFloats;
-  using DiscountedCfr::packed_regret_arena;
-  using DiscountedCfr::packed_regrets_of;
-  using DiscountedCfr::packed_strategy_sum_arena;
-  using DiscountedCfr::packed_strategy_sums_of;
-  using DiscountedCfr::pool;
-  using DiscountedCfr::prepare_states;
-  using DiscountedCfr::regret_arena;
-  using DiscountedCfr::regrets_of;
-  using DiscountedCfr::river_batches;
-  using DiscountedCfr::root_values;
-  using DiscountedCfr::run_iteration;
-  using DiscountedCfr::ScratchFrame;
-  using DiscountedCfr::ScratchStack;
-  using DiscountedCfr::stacks;
-  using DiscountedCfr::states;
-  using DiscountedCfr::strategy_sum_arena;
-  using DiscountedCfr::strategy_sums_of;
-  using DiscountedCfr::threads;
-  using DiscountedCfr::weight_negative;
-  using DiscountedCfr::weight_positive;
-  using DiscountedCfr::weight_strategy;
-};
+using Solver = halvory::DiscountedCfr;
+// The solver's steps and trained state (solver/dcfr_testing.hpp).
+using Steps = halvory::solver_testing::DcfrSteps;
 
 struct Spot {
   std::string board;  // e.g. "Kh8d5c3s2h"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <sstream>
@@ -65,9 +66,9 @@ Spot turn_spot() {
 std::vector<float> measured_exploitabilities(dcfr_test::Solver& solver, const Game& game,
                                              std::uint32_t iterations, std::uint32_t interval) {
   std::vector<float> measured;
-  solver.config.max_iterations = iterations;
-  solver.config.exploitability_interval = interval;
-  solver.config.on_iteration = [&](unsigned t, float e, double) {
+  dcfr_test::Steps(solver).config().max_iterations = iterations;
+  dcfr_test::Steps(solver).config().exploitability_interval = interval;
+  dcfr_test::Steps(solver).config().on_iteration = [&](unsigned t, float e, double) {
     if (t % interval == 0) measured.push_back(e);
   };
   solver.run(game);
@@ -117,7 +118,7 @@ TEST(DcfrToyRiver, ConvergesToKnownEquilibrium) {
   ASSERT_EQ(freq.size(), game->nodes[oop_node].actions.size());
   EXPECT_NEAR(freq[call], 0.5, 0.02);
 
-  EXPECT_LT(dcfr_test::exploitability_percent(solver.last_exploitability, spot), 0.1);
+  EXPECT_LT(dcfr_test::exploitability_percent(solver.last_exploitability(), spot), 0.1);
 }
 
 TEST(DcfrWeights, ReferenceIterations) {
@@ -130,22 +131,22 @@ TEST(DcfrWeights, ReferenceIterations) {
                       {4, 0.8386095f, 0.0f},  {5, 0.8888889f, 0.125f},
                       {16, 0.9830780f, 0.0f}, {100, 0.9989858f, 0.9210905f}};
   for (const Ref& r : refs) {
-    const DiscountWeights w = dcfr_test::Solver::discount_weights(r.i);
+    const DiscountWeights w = dcfr_test::Steps::discount_weights(r.i);
     EXPECT_FLOAT_EQ(w.positive, r.positive) << "i = " << r.i;
     EXPECT_FLOAT_EQ(w.strategy, r.strategy) << "i = " << r.i;
   }
   // Strategy sums restart at every power of four, the search stops at 4^15.
   for (std::uint32_t i : {64u, 256u, 1024u, 1073741824u})
-    EXPECT_EQ(dcfr_test::Solver::discount_weights(i).strategy, 0.0f) << i;
-  EXPECT_GT(dcfr_test::Solver::discount_weights(4294967295u).strategy, 0.99f);
+    EXPECT_EQ(dcfr_test::Steps::discount_weights(i).strategy, 0.0f) << i;
+  EXPECT_GT(dcfr_test::Steps::discount_weights(4294967295u).strategy, 0.99f);
 
   auto game = build_game(toy_river());
   dcfr_test::Solver solver(dcfr_test::make_config(3, 1));
   solver.run(*game);
-  EXPECT_EQ(solver.iteration, 2u);
-  EXPECT_EQ(solver.weight_positive, 0.5f);
-  EXPECT_EQ(solver.weight_strategy, 0.125f);
-  EXPECT_EQ(solver.weight_negative, 0.5f);
+  EXPECT_EQ(dcfr_test::Steps(solver).iteration(), 2u);
+  EXPECT_EQ(dcfr_test::Steps(solver).weight_positive(), 0.5f);
+  EXPECT_EQ(dcfr_test::Steps(solver).weight_strategy(), 0.125f);
+  EXPECT_EQ(dcfr_test::Steps(solver).weight_negative(), 0.5f);
 }
 
 TEST(DcfrConvergence, RiverReachesUnderPointThreePercent) {
@@ -182,10 +183,11 @@ TEST(DcfrIteration, FirstPassMatchesUniformValuePass) {
   dcfr_test::Solver solver(dcfr_test::make_config(0, 1));
   solver.run(*game);  // prepares the states only
   const std::vector<float> uniform = solver.node_cfvalues(*game, 0, 0);
-  solver.run_iteration(*game, 0);
-  ASSERT_EQ(solver.root_values[0].size(), uniform.size());
+  dcfr_test::Steps(solver).run_iteration(*game, 0);
+  ASSERT_EQ(dcfr_test::Steps(solver).root_values()[0].size(), uniform.size());
   for (std::size_t h = 0; h < uniform.size(); ++h)
-    EXPECT_NEAR(solver.root_values[0][h], uniform[h], 1e-4f * (1.0f + std::fabs(uniform[h])));
+    EXPECT_NEAR(dcfr_test::Steps(solver).root_values()[0][h], uniform[h],
+                1e-4f * (1.0f + std::fabs(uniform[h])));
 }
 
 // Chance slots naming the same child: solved once, the row copied.
@@ -204,26 +206,27 @@ TEST(DcfrIteration, SharedChanceChildIsSolvedOnceAndCopied) {
 
   dcfr_test::Solver solver(dcfr_test::make_config(0, 1));
   solver.run(*game);
-  EXPECT_EQ(solver.children_distinct[chance], 0);
+  EXPECT_EQ(dcfr_test::Steps(solver).children_distinct()[chance], 0);
   for (std::size_t n = 0; n < game->nodes.size(); ++n) {
     if (n != chance) {
-      EXPECT_EQ(solver.children_distinct[n], 1) << n;
+      EXPECT_EQ(dcfr_test::Steps(solver).children_distinct()[n], 1) << n;
     }
   }
 
   const std::vector<float> uniform = solver.node_cfvalues(*game, 0, 0);
-  solver.run_iteration(*game, 0);
+  dcfr_test::Steps(solver).run_iteration(*game, 0);
   for (std::size_t h = 0; h < uniform.size(); ++h)
-    EXPECT_NEAR(solver.root_values[0][h], uniform[h], 1e-4f * (1.0f + std::fabs(uniform[h])));
+    EXPECT_NEAR(dcfr_test::Steps(solver).root_values()[0][h], uniform[h],
+                1e-4f * (1.0f + std::fabs(uniform[h])));
 
   // A single update under uniform play leaves regrets whose mean over the
   // actions is zero; a second visit would have scaled the negative ones.
   const std::size_t shared = node.children[0];
   ASSERT_EQ(game->nodes[shared].kind, NodeKind::Decision);
-  const NodeState& state = solver.states[shared];
+  const NodeState& state = solver.trained_state().states[shared];
   ASSERT_EQ(state.seat, 0);
   const std::size_t A = state.num_actions, H = state.num_hands;
-  const std::span<const float> regrets = std::as_const(solver).regrets_of(state);
+  const std::span<const float> regrets = solver.trained_state().regrets_of(state);
   ASSERT_EQ(regrets.size(), A * H);
   for (std::size_t h = 0; h < H; ++h) {
     double mean = 0.0, scale = 0.0;
@@ -268,7 +271,7 @@ TEST(DcfrIsomorphism, MirroredRiversAreExact) {
     dcfr_test::Solver solver(dcfr_test::make_config(150, 1));
     solver.run(game);
     const auto ev = solver.compute_current_ev(game);
-    return std::make_pair(ev, solver.last_exploitability);
+    return std::make_pair(ev, solver.last_exploitability());
   };
   const auto [ev_reduced, e_reduced] = solve(*reduced);
   const double pot = spot.pot * 100.0;
@@ -280,22 +283,25 @@ TEST(DcfrIsomorphism, MirroredRiversAreExact) {
   }
 }
 
-void expect_bit_identical(const dcfr_test::Solver& a, const dcfr_test::Solver& b) {
-  ASSERT_EQ(a.states.size(), b.states.size());
-  for (std::size_t n = 0; n < a.states.size(); ++n) {
-    ASSERT_EQ(a.states[n].offset, b.states[n].offset) << "node " << n;
-    ASSERT_EQ(a.states[n].regret_scale, b.states[n].regret_scale) << "node " << n;
-    ASSERT_EQ(a.states[n].strategy_sum_scale, b.states[n].strategy_sum_scale) << "node " << n;
+void expect_bit_identical(dcfr_test::Solver& a, dcfr_test::Solver& b) {
+  const halvory::TrainedState& ta = a.trained_state();
+  const halvory::TrainedState& tb = b.trained_state();
+  ASSERT_EQ(ta.states.size(), tb.states.size());
+  for (std::size_t n = 0; n < ta.states.size(); ++n) {
+    ASSERT_EQ(ta.states[n].offset, tb.states[n].offset) << "node " << n;
+    ASSERT_EQ(ta.states[n].regret_scale, tb.states[n].regret_scale) << "node " << n;
+    ASSERT_EQ(ta.states[n].strategy_sum_scale, tb.states[n].strategy_sum_scale) << "node " << n;
   }
   const auto same = [](const auto& x, const auto& y) {
     return std::ranges::equal(x.all(), y.all());
   };
-  EXPECT_TRUE(same(a.regret_arena, b.regret_arena));
-  EXPECT_TRUE(same(a.strategy_sum_arena, b.strategy_sum_arena));
-  EXPECT_TRUE(same(a.packed_regret_arena, b.packed_regret_arena));
-  EXPECT_TRUE(same(a.packed_strategy_sum_arena, b.packed_strategy_sum_arena));
-  EXPECT_EQ(a.root_values, b.root_values);
-  EXPECT_EQ(std::memcmp(&a.last_exploitability, &b.last_exploitability, sizeof(float)), 0);
+  EXPECT_TRUE(same(ta.regrets, tb.regrets));
+  EXPECT_TRUE(same(ta.strategy_sums, tb.strategy_sums));
+  EXPECT_TRUE(same(ta.packed_regrets, tb.packed_regrets));
+  EXPECT_TRUE(same(ta.packed_strategy_sums, tb.packed_strategy_sums));
+  EXPECT_EQ(dcfr_test::Steps(a).root_values(), dcfr_test::Steps(b).root_values());
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(a.last_exploitability()),
+            std::bit_cast<std::uint32_t>(b.last_exploitability()));
 }
 
 TEST(DcfrParallel, OneAndEightThreadsAreBitIdentical) {
@@ -338,7 +344,7 @@ TEST(DcfrRiverBatches, SameBitsAsTheRecursion) {
   for (bool compress : {false, true}) {
     dcfr_test::Solver batched(dcfr_test::make_config(12, 4, compress, 6));
     dcfr_test::Solver plain(dcfr_test::make_config(12, 4, compress, 6));
-    plain.river_batches = false;
+    dcfr_test::Steps(plain).set_river_batches(false);
     batched.run(*game);
     plain.run(*game);
     expect_bit_identical(batched, plain);
@@ -355,14 +361,14 @@ TEST(DcfrRiverBatches, LargeRiverTreeKeepsScratchBounded) {
   auto game = build_game(spot);
   dcfr_test::Solver batched(dcfr_test::make_config(3, 1));
   dcfr_test::Solver plain(dcfr_test::make_config(3, 1));
-  plain.river_batches = false;
+  dcfr_test::Steps(plain).set_river_batches(false);
   batched.run(*game);
   plain.run(*game);
   expect_bit_identical(batched, plain);
   std::size_t batched_floats = 0;
-  for (const auto& stack : batched.stacks) {
+  for (const auto& stack : dcfr_test::Steps(batched).stacks()) {
     ASSERT_NE(stack, nullptr);
-    EXPECT_LE(stack->river_values.size(), dcfr_test::Solver::kRiverScratchFloats);
+    EXPECT_LE(stack->river_values.size(), dcfr_test::Steps::kRiverScratchFloats);
     batched_floats += stack->river_values.size();
   }
   EXPECT_GT(batched_floats, 0u);  // the lower subtrees were batched
@@ -399,7 +405,7 @@ TEST(DcfrParallel, SecondRunStartsAfresh) {
   dcfr_test::Solver once(dcfr_test::make_config(20, 4));
   once.run(*game);
   expect_bit_identical(once, twice);
-  EXPECT_EQ(twice.iterations_completed, 20u);
+  EXPECT_EQ(twice.iterations_completed(), 20u);
 }
 
 // --- Compression ------------------------------------------------------------------
@@ -410,25 +416,27 @@ TEST(DcfrCompression, PackedSolveStaysPackedAndClose) {
   dcfr_test::Solver packed(dcfr_test::make_config(2000, 1, true));
   packed.run(*game);
   std::size_t decision_nodes = 0;
-  for (const NodeState& state : packed.states) {
+  for (const NodeState& state : packed.trained_state().states) {
     if (state.initialized == 0) continue;
     ++decision_nodes;
-    EXPECT_TRUE(packed.regrets_of(state).empty());
-    EXPECT_TRUE(packed.strategy_sums_of(state).empty());
-    EXPECT_EQ(packed.packed_regrets_of(state).size(), state.num_actions * state.num_hands);
-    EXPECT_EQ(packed.packed_strategy_sums_of(state).size(), state.num_actions * state.num_hands);
+    EXPECT_TRUE(packed.trained_state().regrets_of(state).empty());
+    EXPECT_TRUE(packed.trained_state().strategy_sums_of(state).empty());
+    EXPECT_EQ(packed.trained_state().packed_regrets_of(state).size(),
+              state.num_actions * state.num_hands);
+    EXPECT_EQ(packed.trained_state().packed_strategy_sums_of(state).size(),
+              state.num_actions * state.num_hands);
   }
-  EXPECT_EQ(packed.regret_arena.size, 0u);
-  EXPECT_EQ(packed.strategy_sum_arena.size, 0u);
+  EXPECT_EQ(packed.trained_state().regrets.size, 0u);
+  EXPECT_EQ(packed.trained_state().strategy_sums.size, 0u);
   EXPECT_GT(decision_nodes, 0u);
-  EXPECT_LT(dcfr_test::exploitability_percent(packed.last_exploitability, spot), 0.5);
+  EXPECT_LT(dcfr_test::exploitability_percent(packed.last_exploitability(), spot), 0.5);
 
   // The average strategy is the normalised decoded sums.
   const std::size_t ip_node = game->nodes[0].children[0];
-  const NodeState& ip_state = packed.states[ip_node];
+  const NodeState& ip_state = packed.trained_state().states[ip_node];
   const std::size_t A = ip_state.num_actions, H = ip_state.num_hands;
-  std::vector<std::int16_t> codes(packed.packed_strategy_sums_of(ip_state).begin(),
-                                  packed.packed_strategy_sums_of(ip_state).end());
+  std::vector<std::int16_t> codes(packed.trained_state().packed_strategy_sums_of(ip_state).begin(),
+                                  packed.trained_state().packed_strategy_sums_of(ip_state).end());
   std::vector<float> sums(A * H);
   dequantize_int16(sums.data(), codes.data(), ip_state.strategy_sum_scale, A * H);
   const std::vector<float> strategy = packed.average_strategy(ip_node);
@@ -474,7 +482,8 @@ TEST(DcfrNodeLocks, FullyLockedNodeKeepsRegretsAndFollowsLock) {
 
   dcfr_test::Solver solver(dcfr_test::make_config(500, 1, false, 100));
   solver.run(*game);
-  const std::span<const float> regrets = std::as_const(solver).regrets_of(solver.states[t.ip]);
+  const std::span<const float> regrets =
+      solver.trained_state().regrets_of(solver.trained_state().states[t.ip]);
   ASSERT_EQ(regrets.size(), A * H);
   EXPECT_TRUE(std::ranges::all_of(regrets, [](float g) { return g == 0.0f; }));
   const std::vector<float> strategy = solver.average_strategy(t.ip);
@@ -484,7 +493,7 @@ TEST(DcfrNodeLocks, FullyLockedNodeKeepsRegretsAndFollowsLock) {
   // OOP calls every time against so many bluffs.
   EXPECT_NEAR(solver.average_action_frequencies(t.oop)[t.call], 1.0f, 0.02f);
   // IP's only decision is locked, so its best response is its current EV.
-  const auto [br0, br1] = solver.compute_mes_ev(*game);
+  const auto [br0, br1] = dcfr_test::Steps(solver).compute_mes_ev(*game);
   const auto [ev0, ev1] = solver.compute_current_ev(*game);
   EXPECT_NEAR(br1, ev1, 1e-3f * std::fabs(ev1));
   EXPECT_GE(br0, ev0 - 1e-3f * std::fabs(ev0));
@@ -509,7 +518,8 @@ TEST(DcfrNodeLocks, PartlyLockedNodeUpdatesOnlyFreeHands) {
 
   dcfr_test::Solver solver(dcfr_test::make_config(300, 1));
   solver.run(*game);
-  const std::span<const float> regrets = std::as_const(solver).regrets_of(solver.states[t.ip]);
+  const std::span<const float> regrets =
+      solver.trained_state().regrets_of(solver.trained_state().states[t.ip]);
   ASSERT_EQ(regrets.size(), A * H);
   bool free_hands_moved = false;
   for (std::size_t a = 0; a < A; ++a) {
@@ -535,14 +545,14 @@ TEST(DcfrNodeLocks, BestResponseFollowsRowAndPerHandLocks) {
   std::vector<std::vector<float>> rows(A);
   for (std::size_t a = 0; a < A; ++a) {
     rows[a].assign(H, 0.0f);
-    dcfr_test::Solver::ScratchStack stack;
-    solver.compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a], 1, reach, rows[a],
-                                          0, stack);
+    dcfr_test::Steps::ScratchStack stack;
+    dcfr_test::Steps(solver).compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a], 1,
+                                                            reach, rows[a], 0, stack);
   }
   auto best = [&]() {
     std::vector<float> out(H);
-    dcfr_test::Solver::ScratchStack stack;
-    solver.compute_best_cfvalue_recursive(*game, t.ip, 1, reach, out, 0, stack);
+    dcfr_test::Steps::ScratchStack stack;
+    dcfr_test::Steps(solver).compute_best_cfvalue_recursive(*game, t.ip, 1, reach, out, 0, stack);
     return out;
   };
 
@@ -615,13 +625,13 @@ TEST(DcfrNodeLocks, TrainingAndBestResponseReadEveryFormAlike) {
     const std::vector<float>& reach = game->cards.weights[0];
     std::vector<std::vector<float>> rows(A, std::vector<float>(H, 0.0f));
     for (std::size_t a = 0; a < A; ++a) {
-      dcfr_test::Solver::ScratchStack stack;
-      solver.compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a], 1, reach, rows[a],
-                                            0, stack);
+      dcfr_test::Steps::ScratchStack stack;
+      dcfr_test::Steps(solver).compute_best_cfvalue_recursive(*game, game->nodes[t.ip].children[a],
+                                                              1, reach, rows[a], 0, stack);
     }
     std::vector<float> best(H);
-    dcfr_test::Solver::ScratchStack stack;
-    solver.compute_best_cfvalue_recursive(*game, t.ip, 1, reach, best, 0, stack);
+    dcfr_test::Steps::ScratchStack stack;
+    dcfr_test::Steps(solver).compute_best_cfvalue_recursive(*game, t.ip, 1, reach, best, 0, stack);
 
     for (std::size_t h = 0; h < H; ++h) {
       if (c.locked[h]) {
@@ -656,13 +666,13 @@ TEST(DcfrExploitability, RakeAndIcmUseTheCurrentEvForm) {
     auto game = build_game(*spot);
     dcfr_test::Solver solver(dcfr_test::make_config(5, 1, false, 5));
     solver.run(*game);
-    const auto [br0, br1] = solver.compute_mes_ev(*game);
+    const auto [br0, br1] = dcfr_test::Steps(solver).compute_mes_ev(*game);
     const auto [ev0, ev1] = solver.compute_current_ev(*game);
     double want = (static_cast<double>(br1 - ev1) + static_cast<double>(br0 - ev0)) * 0.5;
     if (spot->icm) want = std::max(0.0, want * (100.0 + 100.0 + 150.0) * 100.0 / 100.0);
-    EXPECT_NEAR(solver.last_exploitability, want, 1e-4 * (1.0 + std::fabs(want)));
-    EXPECT_GT(solver.last_exploitability, 0.0f);
-    EXPECT_EQ(solver.compute_exploitability(*game), solver.last_exploitability);
+    EXPECT_NEAR(solver.last_exploitability(), want, 1e-4 * (1.0 + std::fabs(want)));
+    EXPECT_GT(solver.last_exploitability(), 0.0f);
+    EXPECT_EQ(solver.compute_exploitability(*game), solver.last_exploitability());
   }
 }
 
@@ -689,10 +699,10 @@ TEST(DcfrRunLoop, ZeroIterationsOnlyPreparesStates) {
   dcfr_test::Solver solver(recording(calls, 0, 50));
   solver.run(*game);
   EXPECT_TRUE(calls.iterations.empty());
-  EXPECT_EQ(solver.iterations_completed, 0u);
-  EXPECT_EQ(solver.last_exploitability, 0.0f);
-  ASSERT_EQ(solver.states.size(), game->nodes.size());
-  EXPECT_EQ(solver.states[game->nodes[0].children[0]].initialized, 1);
+  EXPECT_EQ(solver.iterations_completed(), 0u);
+  EXPECT_EQ(solver.last_exploitability(), 0.0f);
+  ASSERT_EQ(solver.trained_state().states.size(), game->nodes.size());
+  EXPECT_EQ(solver.trained_state().states[game->nodes[0].children[0]].initialized, 1);
 }
 
 TEST(DcfrRunLoop, MeasuresOnTheCadenceAndAtTheLast) {
@@ -719,8 +729,8 @@ TEST(DcfrRunLoop, MeasuresOnTheCadenceAndAtTheLast) {
   EXPECT_NE(e[99], e[49]);
   EXPECT_EQ(e[118], e[99]);
   EXPECT_NE(e[119], e[99]);
-  EXPECT_EQ(solver.last_exploitability, e[119]);
-  EXPECT_EQ(solver.iterations_completed, 120u);
+  EXPECT_EQ(solver.last_exploitability(), e[119]);
+  EXPECT_EQ(solver.iterations_completed(), 120u);
 
   std::istringstream lines(printed);
   std::string line;
@@ -753,7 +763,7 @@ TEST(DcfrRunLoop, TargetStopsAtAMeasuredIteration) {
   config.target_exploitability = 1e30f;
   dcfr_test::Solver solver(config);
   solver.run(*game);
-  EXPECT_EQ(solver.iterations_completed, 50u);
+  EXPECT_EQ(solver.iterations_completed(), 50u);
   EXPECT_EQ(calls.iterations.size(), 50u);
 }
 
@@ -764,7 +774,7 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
   config.should_cancel = [] { return true; };
   dcfr_test::Solver solver(config);
   solver.run(*game);
-  EXPECT_EQ(solver.iterations_completed, 0u);
+  EXPECT_EQ(solver.iterations_completed(), 0u);
   EXPECT_TRUE(calls.iterations.empty());
 
   // Raised from the ninth report on: the tenth iteration never starts.
@@ -773,9 +783,9 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
   config2.should_cancel = [&later] { return later.iterations.size() >= 9; };
   dcfr_test::Solver solver2(config2);
   solver2.run(*game);
-  EXPECT_EQ(solver2.iterations_completed, 9u);
+  EXPECT_EQ(solver2.iterations_completed(), 9u);
   EXPECT_EQ(later.iterations.size(), 9u);
-  EXPECT_EQ(solver2.last_exploitability, later.exploitabilities[4]);  // measured at 5
+  EXPECT_EQ(solver2.last_exploitability(), later.exploitabilities[4]);  // measured at 5
 
   // Raised inside the first iteration: it is cut short, neither measured nor
   // reported, and the run ends.
@@ -783,38 +793,38 @@ TEST(DcfrRunLoop, CancelIsPolledBeforeAndWithinEachIteration) {
   Calls cut;
   DiscountedCfr::Config config3 = recording(cut, 100, 1);
   config3.should_cancel = [&running] {
-    return running != nullptr && running->iterations_completed >= 1;
+    return running != nullptr && running->iterations_completed() >= 1;
   };
   dcfr_test::Solver solver3(config3);
   running = &solver3;
   solver3.run(*game);
-  EXPECT_EQ(solver3.iterations_completed, 1u);
+  EXPECT_EQ(solver3.iterations_completed(), 1u);
   EXPECT_TRUE(cut.iterations.empty());
-  EXPECT_EQ(solver3.last_exploitability, 0.0f);
+  EXPECT_EQ(solver3.last_exploitability(), 0.0f);
 }
 
 TEST(DcfrRunLoop, ThreadCountsAndPool) {
   for (std::uint64_t requested : {0u, 1u, 8u}) {
     dcfr_test::Solver solver(dcfr_test::make_config(10, requested));
     if (requested < 2) {
-      EXPECT_EQ(solver.threads, 1u);
-      EXPECT_EQ(solver.pool, nullptr);
+      EXPECT_EQ(dcfr_test::Steps(solver).threads(), 1u);
+      EXPECT_EQ(dcfr_test::Steps(solver).pool(), nullptr);
     } else {
-      EXPECT_EQ(solver.threads, requested);
-      ASSERT_NE(solver.pool, nullptr);
-      EXPECT_EQ(solver.pool->size(), requested - 1);
+      EXPECT_EQ(dcfr_test::Steps(solver).threads(), requested);
+      ASSERT_NE(dcfr_test::Steps(solver).pool(), nullptr);
+      EXPECT_EQ(dcfr_test::Steps(solver).pool()->size(), requested - 1);
     }
     auto game = build_game(toy_river());
     solver.run(*game);
-    EXPECT_EQ(solver.iterations_completed, 10u);
+    EXPECT_EQ(solver.iterations_completed(), 10u);
   }
 }
 
 TEST(DcfrScratch, OverflowFramesStayInPlace) {
-  dcfr_test::Solver::ScratchStack stack;
-  dcfr_test::Solver::ScratchFrame& deep = stack.frame(33);
+  dcfr_test::Steps::ScratchStack stack;
+  dcfr_test::Steps::ScratchFrame& deep = stack.frame(33);
   deep.chance_sum.assign(3, 1.0f);
-  dcfr_test::Solver::ScratchFrame& deeper = stack.frame(200);
+  dcfr_test::Steps::ScratchFrame& deeper = stack.frame(200);
   EXPECT_NE(&deep, &deeper);
   EXPECT_EQ(&stack.frame(33), &deep);
   EXPECT_EQ(stack.frame(33).chance_sum.size(), 3u);

@@ -150,9 +150,28 @@ TEST(IcmPayoffs, ZeroOutsideIcmOrWithoutMatchupWeight) {
             (std::array<double, 3>{0, 0, 0}));
 }
 
+// Each game owns its table: none outside ICM mode; a configuration changed
+// after the build is still answered by its own inputs, never the table's.
+TEST(IcmPayoffs, EachGameOwnsTheTableOfItsInputs) {
+  GameConfig config = nine_handed();
+  auto game = river_game(config);
+  ASSERT_NE(game->icm, nullptr);
+  EXPECT_TRUE(game->icm->serves(config));
+  config.icm = 0;
+  EXPECT_EQ(river_game(config)->icm, nullptr);
+
+  const NodeRecord node = showdown_node(41000, 0, {20000, 20000}, 0, 1);
+  game->config.icm_payouts = {60, 40};
+  GameConfig changed = nine_handed();
+  changed.icm_payouts = {60, 40};
+  const auto want = icm_payoffs_reference(changed, {20000, 20000}, 0, 41000.0, 1.0);
+  const auto got = halvory::icm_payoffs(*game, node, 0, 41000.0, 1.0);
+  for (int o = 0; o < 3; ++o) EXPECT_NEAR(got[o], want[o], 1e-9 * std::abs(want[o]) + 1e-12);
+}
+
 // Two games with different ICM inputs, asked alternately from several
-// threads at once: every answer is that of its own game.
-TEST(IcmPayoffs, SharedTableServesEachConfigurationFromManyThreads) {
+// threads at once: every answer is that of its own game's table.
+TEST(IcmPayoffs, EachGameTableServesItsOwnConfigurationFromManyThreads) {
   GameConfig a = nine_handed();
   GameConfig b = nine_handed();
   b.icm_other_stacks[0] += 1;  // a different table
