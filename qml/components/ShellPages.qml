@@ -127,12 +127,13 @@ StackLayout {
     }
     // qmllint enable unqualified
 
-    // The hidden pages are made one per pass of the event loop after start,
-    // so that the window draws its first frame first and never stalls for
-    // all of them at once.
+    // The hidden pages are made one per pass of the event loop, starting a
+    // moment after start: by then the window has handed its first frame to
+    // the render thread, which draws it while the pages are made. One at a
+    // time, so that input is never held up for all of them at once.
     Timer {
         id: makeHiddenPagesTimer
-        interval: 0
+        interval: stack._madePages > 0 ? 0 : 250
         onTriggered: stack._makeNextPage()
     }
 
