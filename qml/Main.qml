@@ -42,6 +42,8 @@ ApplicationWindow {
         id: shell
         objectName: "appShell"
         anchors.fill: parent
+        // The first frame waits only for the page on show.
+        deferHiddenPages: true
         // Start-up publishes appController on the root context, out of the
         // linter's sight.
         // qmllint disable unqualified

@@ -68,6 +68,9 @@ Item {
     property int navIndex: 0
     // What the set-up page needs without clipping; the window's width follows.
     property int projectRecommendedWidth: 1540
+    // Make only the page on show at once, the others right after (the
+    // window sets it, for a quicker first frame).
+    property bool deferHiddenPages: false
 
     // Start-up publishes appController on the root context, out of the
     // linter's sight. Tests point this at a stand-in.
@@ -223,22 +226,44 @@ Item {
     }
 
     // Restores the pages' bindings after the whole state was replaced; a
-    // page that assigned to a setting had lost its binding.
+    // page that assigned to a setting had lost its binding. A page not made
+    // yet gets them when it is made.
     function syncPagesFromRoot() {
-        Presets.PAGE_KEYS.forEach(function (key) {
-            _bindPageSetting(pageStack.projectPage, key)
-            _bindPageSetting(pageStack.solvePage, key)
-        })
-        // Re-bound too, so that after a loaded project the solve page shows
-        // the project's thread count again.
-        _bindPageSetting(pageStack.solvePage, "threadCount")
+        _bindPage(pageStack.projectPage, false)
+        // The thread count too, so that after a loaded project the solve
+        // page shows the project's thread count again.
+        _bindPage(pageStack.solvePage, true)
     }
 
-    function _connectWriteBack() {
+    function _bindPage(page, withThreadCount) {
+        if (!page)
+            return
+        Presets.PAGE_KEYS.forEach(function (key) { _bindPageSetting(page, key) })
+        if (withThreadCount)
+            _bindPageSetting(page, "threadCount")
+    }
+
+    function _connectWriteBack(page) {
+        if (!page)
+            return
         Presets.PAGE_KEYS.forEach(function (key) {
-            var page = pageStack.projectPage
             page[key + "Changed"].connect(function () { shell[key] = page[key] })
         })
+    }
+
+    // Set once the shell is complete: pages made from then on are wired as
+    // they come; those made with the shell are wired by its completion.
+    property bool _pagesWired: false
+
+    function _wireMadePage(name, page) {
+        if (!_pagesWired)
+            return
+        if (name === "projectPage") {
+            _connectWriteBack(page)
+            _bindPage(page, false)
+        } else if (name === "solvePage") {
+            _bindPage(page, true)
+        }
     }
 
     // ---- Per-variant range memory ----
@@ -442,16 +467,19 @@ Item {
             Layout.fillHeight: true
             shell: shell
             navigation: navigation
+            deferHiddenPages: shell.deferHiddenPages
+            onPageMade: (name, page) => shell._wireMadePage(name, page)
         }
     }
 
     Component.onCompleted: {
-        _connectWriteBack()
+        _connectWriteBack(pageStack.projectPage)
         _connectEstimateScheduling()
         var storedDark = uiSettings.value("darkMode", true)
         theme.dark = !(storedDark === false || String(storedDark).toLowerCase() === "false")
         theme.applyStoredAccent(uiSettings.value("accentHex", ""))
         resetToStartupBlank()
         _lastGameVariant = Presets.normalizeVariant(gameVariant)
+        _pagesWired = true
     }
 }
