@@ -24,6 +24,8 @@ AppController::AppController(QObject* parent)
 
 AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObject* parent)
     : QObject(parent),
+      lockTable([this](int node) { return solvedStrategy(node); },
+                [this](int node) { return nodeActionCount(node); }),
       systemMemoryText(kUnknownMemory),
       systemAvailableMemoryText(kUnknownMemory),
       solveRequiredMemoryText(kUnknownMemory),

@@ -37,15 +37,9 @@
 #include "session/solve_records.hpp"
 #include "session/solve_session.hpp"
 
+#include "controller/node_lock_table.hpp"
 #include "controller/result_tree.hpp"
 #include "controller/system_info.hpp"
-
-// One locked hand class at one node.
-struct NodeLockEntry {
-  std::vector<float> actionProbs;
-  std::int32_t actionIndex = -1;
-  double actionProb = 1.0;
-};
 
 class AppController : public QObject {
   Q_OBJECT
@@ -239,6 +233,10 @@ class AppController : public QObject {
   static QVariantList stringsToVariantList(const std::vector<std::string>& texts);
   static std::string compactLatin1(const QString& text);
 
+  // The node locks a re-solve keeps.
+  NodeLockTable& nodeLockTable() { return lockTable; }
+  const NodeLockTable& nodeLockTable() const { return lockTable; }
+
  private:
   friend class AppControllerTestAccess;
 
@@ -285,13 +283,8 @@ class AppController : public QObject {
   QVariantList solveActivityGrid(int spanDays) const;
   QDate today() const;
 
-  // Node locks.
-  QVariantList nodeLocksToJson() const;
-  void nodeLocksFromJson(const QVariantList& list);
-
   // Node queries.
   static QString handLabel169(const QString& c1, const QString& c2);
-  void seedNodeLocksFromStrategy(int nodeIndex);
 
   // The first street's decision nodes cost a full value pass each, so
   // their rows are computed on the pool as soon as results arrive.
@@ -318,8 +311,9 @@ class AppController : public QObject {
   ResultTree resultTree;
   QVariantMap lastUiCfg;
 
-  // explorer state (node locks, caches, distributions)
-  QHash<int, QHash<QByteArray, NodeLockEntry>> nodeLockTable;
+  NodeLockTable lockTable;
+
+  // explorer state (caches, distributions)
   mutable QHash<int, QVariantMap> handStrategyCache;
   mutable QHash<QString, QVariantMap> handStrategyReach169Cache;
   mutable QHash<int, QVariantList> actionStatsCache;
@@ -347,6 +341,8 @@ class AppController : public QObject {
   void countSessionQuery() const { ++sessionQueryCount; }
   // Action count of a node in the stored tree lists; 0 outside the tree.
   int nodeActionCount(int nodeIndex) const;
+  // The live solve's strategy at a node, which the first lock there pins.
+  std::optional<halvory_app::HandStrategy> solvedStrategy(int nodeIndex) const;
   // end of explorer state
 
   // Progress reports on their way to the GUI thread. The solve thread keeps

@@ -10,7 +10,6 @@
 
 #include "session/request_conversion.hpp"
 
-using halvory_app::NodeLockRequest;
 using halvory_app::SizingConfig;
 using halvory_app::SolveConfig;
 
@@ -403,24 +402,6 @@ SolveConfig AppController::buildSolveConfigFromMap(const QVariantMap& cfg, int p
 SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const {
   SolveConfig out = buildSolveConfigFromMap(cfg, systemThreadCount);
   if (!applyNodeLocks) return out;
-  for (auto node = nodeLockTable.constBegin(); node != nodeLockTable.constEnd(); ++node) {
-    if (node.key() < 0 || node->isEmpty()) continue;
-    for (auto hand = node->constBegin(); hand != node->constEnd(); ++hand) {
-      const NodeLockEntry& entry = hand.value();
-      NodeLockRequest request;
-      request.node_index = static_cast<std::uint64_t>(node.key());
-      request.hand = hand.key().toStdString();
-      if (!entry.actionProbs.empty()) {
-        request.action_index = 0;
-        request.action_prob = 1.0f;
-        request.action_probs = entry.actionProbs;
-      } else {
-        if (entry.actionIndex < 0) continue;
-        request.action_index = entry.actionIndex;
-        request.action_prob = static_cast<float>(std::clamp(entry.actionProb, 0.0, 1.0));
-      }
-      out.node_locks.push_back(std::move(request));
-    }
-  }
+  out.node_locks = lockTable.requests();
   return out;
 }

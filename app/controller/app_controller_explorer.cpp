@@ -105,22 +105,6 @@ auto guardedQuery(Query&& query) -> decltype(query()) {
   }
 }
 
-// Probabilities of one hand normalised to sum 1; unusable entries count as 0
-// and an all-zero row becomes uniform.
-std::vector<float> normalisedRow(const float* values, std::size_t count) {
-  std::vector<float> row(count, 0.0f);
-  double sum = 0.0;
-  for (std::size_t a = 0; a < count; ++a) {
-    const float v = values[a];
-    row[a] = usableValue(v) ? v : 0.0f;
-    sum += row[a];
-  }
-  for (float& v : row)
-    v = sum <= 0.0 ? static_cast<float>(1.0 / static_cast<double>(count))
-                   : static_cast<float>(v / sum);
-  return row;
-}
-
 QVariantMap comboRowMap(const halvory_app::ComboRow& row) {
   QVariantMap map;
   map.insert(QStringLiteral("c1"), fromUtf8(row.c1));
@@ -195,134 +179,29 @@ int AppController::nodeActionCount(int nodeIndex) const {
   return static_cast<int>(resultTree.actionCount(nodeIndex));
 }
 
+std::optional<halvory_app::HandStrategy> AppController::solvedStrategy(int nodeIndex) const {
+  return guardedQuery([&] {
+    countSessionQuery();
+    return halvory_app::node_hand_strategy(session, static_cast<std::uint64_t>(nodeIndex));
+  });
+}
+
 void AppController::setNodeLock(int nodeIndex, QString handLabel169, int actionIndex,
                                 double actionProb) {
-  if (nodeIndex < 0 || handLabel169.isEmpty()) return;
-  seedNodeLocksFromStrategy(nodeIndex);
-  const int n = nodeActionCount(nodeIndex);
-  if (n <= 0) return;
-
-  // NaN fails both comparisons of a clamp; it locks nothing on the action.
-  const double p = std::isnan(actionProb) ? 0.0 : std::clamp(actionProb, 0.0, 1.0);
-  std::vector<float> probs(static_cast<std::size_t>(n), 1.0f);
-  if (n > 1) {
-    const int k = actionIndex < 0 ? 0 : actionIndex;
-    const float rest = (1.0f - static_cast<float>(p)) / static_cast<float>(n - 1);
-    for (int a = 0; a < n; ++a)
-      probs[static_cast<std::size_t>(a)] = a == k ? static_cast<float>(p) : rest;
-  }
-  nodeLockTable[nodeIndex].insert(handLabel169.toUtf8(),
-                                  NodeLockEntry{std::move(probs), actionIndex, p});
+  lockTable.lockAction(nodeIndex, handLabel169, actionIndex, actionProb);
 }
 
 void AppController::setNodeLockProbs(int nodeIndex, QString handLabel169,
                                      QVariantList actionProbs) {
-  if (nodeIndex < 0 || handLabel169.isEmpty()) return;
-  seedNodeLocksFromStrategy(nodeIndex);
-  const int n = nodeActionCount(nodeIndex);
-  if (n <= 0) return;
-
-  // Normalise in double, relative to the largest weight first, so that
-  // weights beyond the float (or double) range still give probabilities.
-  std::vector<double> weights(static_cast<std::size_t>(n), 0.0);
-  double largest = 0.0;
-  for (int i = 0; i < n; ++i) {
-    double v = i < actionProbs.size() ? actionProbs.at(i).toDouble() : 0.0;
-    if (!usableValue(v)) v = 0.0;
-    weights[static_cast<std::size_t>(i)] = v;
-    largest = std::max(largest, v);
-  }
-  double sum = 0.0;
-  if (largest > 0.0) {
-    for (double& v : weights) sum += (v /= largest);
-  }
-  std::vector<float> probs(static_cast<std::size_t>(n));
-  for (std::size_t i = 0; i < probs.size(); ++i) {
-    probs[i] = sum > 0.0 ? static_cast<float>(weights[i] / sum) : 1.0f / static_cast<float>(n);
-  }
-  nodeLockTable[nodeIndex].insert(handLabel169.toUtf8(), NodeLockEntry{std::move(probs), -1, 1.0});
+  lockTable.lockProbs(nodeIndex, handLabel169, actionProbs);
 }
 
 void AppController::clearNodeLocks(int nodeIndex) {
-  if (nodeIndex < 0) return;
-  nodeLockTable.remove(nodeIndex);
+  lockTable.clearNode(nodeIndex);
 }
 
 QVariantList AppController::nodeLocks(int nodeIndex) const {
-  QVariantList rows;
-  const auto node = nodeLockTable.constFind(nodeIndex);
-  if (node == nodeLockTable.cend()) return rows;
-  for (auto it = node->cbegin(); it != node->cend(); ++it) {
-    QVariantMap row;
-    row.insert(QStringLiteral("hand"), QString::fromUtf8(it.key()));
-    row.insert(QStringLiteral("actionIndex"), it->actionIndex);
-    row.insert(QStringLiteral("actionProb"), it->actionProb);
-    if (!it->actionProbs.empty())
-      row.insert(QStringLiteral("actionProbs"), floatsToVariantList(it->actionProbs));
-    rows.append(row);
-  }
-  return rows;
-}
-
-QVariantList AppController::nodeLocksToJson() const {
-  QVariantList out;
-  const int count = treeNodeCount();
-  for (int node = 0; node < count; ++node) {
-    for (const QVariant& value : nodeLocks(node)) {
-      const QVariantMap row = value.toMap();
-      QVariantMap element;
-      element.insert(QStringLiteral("nodeIndex"), node);
-      element.insert(QStringLiteral("hand"), row.value(QStringLiteral("hand")));
-      if (row.contains(QStringLiteral("actionProbs"))) {
-        element.insert(QStringLiteral("actionProbs"), row.value(QStringLiteral("actionProbs")));
-      } else {
-        element.insert(QStringLiteral("actionIndex"), row.value(QStringLiteral("actionIndex")));
-        element.insert(QStringLiteral("actionProb"), row.value(QStringLiteral("actionProb")));
-      }
-      out.append(element);
-    }
-  }
-  return out;
-}
-
-void AppController::nodeLocksFromJson(const QVariantList& list) {
-  for (const QVariant& value : list) {
-    const QVariantMap element = value.toMap();
-    const int node = element.value(QStringLiteral("nodeIndex"), -1).toInt();
-    const QString label = element.value(QStringLiteral("hand")).toString();
-    if (node < 0 || label.isEmpty()) continue;
-    if (element.contains(QStringLiteral("actionProbs"))) {
-      const QVariantList probs = element.value(QStringLiteral("actionProbs")).toList();
-      if (!probs.isEmpty()) setNodeLockProbs(node, label, probs);
-      continue;
-    }
-    const int index = element.value(QStringLiteral("actionIndex"), -1).toInt();
-    const double prob = element.value(QStringLiteral("actionProb"), 1.0).toDouble();
-    if (index >= 0) setNodeLock(node, label, index, prob);
-  }
-}
-
-void AppController::seedNodeLocksFromStrategy(int nodeIndex) {
-  if (nodeIndex < 0) return;
-  const auto existing = nodeLockTable.constFind(nodeIndex);
-  if (existing != nodeLockTable.cend() && !existing->isEmpty()) return;
-
-  const auto strategy = guardedQuery([&] {
-    countSessionQuery();
-    return halvory_app::node_hand_strategy(session, static_cast<std::uint64_t>(nodeIndex));
-  });
-  if (!strategy) return;
-  const std::size_t hands = strategy->hand_labels.size();
-  const std::size_t actions = strategy->action_names.size();
-  if (hands == 0 || actions == 0 || strategy->action_probs.size() != hands * actions) return;
-
-  auto& entries = nodeLockTable[nodeIndex];
-  for (std::size_t h = 0; h < hands; ++h) {
-    entries.insert(
-        QByteArray::fromStdString(strategy->hand_labels[h]),
-        NodeLockEntry{normalisedRow(strategy->action_probs.data() + h * actions, actions), -1,
-                      1.0});
-  }
+  return lockTable.rows(nodeIndex);
 }
 
 namespace {

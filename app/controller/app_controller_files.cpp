@@ -292,7 +292,7 @@ bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
     caches.insert(QStringLiteral("seatHandCombosByNode"), seatCombos);
     root.insert(QStringLiteral("nodeCaches"), caches);
   }
-  root.insert(QStringLiteral("nodeLocks"), sortedLocks(nodeLocksToJson()));
+  root.insert(QStringLiteral("nodeLocks"), sortedLocks(lockTable.toJson(treeNodeCount())));
   root.insert(QStringLiteral("lastUiCfg"), lastUiCfg);
 
   const QJsonDocument document = QJsonDocument::fromVariant(root);
@@ -363,7 +363,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
   // Reset: the live solve state and everything derived from it goes.
   session.clear_results();
   clearResultFields();
-  nodeLockTable.clear();
+  lockTable.clear();
   clearNodeCaches();
   // The released solve no longer holds memory that could be reclaimed.
   const bool reclaimableChanged = resultsReclaimableMemoryBytes != 0;
@@ -390,7 +390,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
   seatHandCombosIpCache = loaded.seatHandCombosIpByNode;
 
   // After the tree lists: a lock is accepted only for a node with actions.
-  nodeLocksFromJson(loaded.nodeLocks);
+  lockTable.fromJson(loaded.nodeLocks);
   lastUiCfg = loaded.lastUiCfg;
 
   setRunning(false);

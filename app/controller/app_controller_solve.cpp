@@ -124,7 +124,7 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
 
   lastUiCfg = cfg;
   const bool applyLocks = cfg.value(QStringLiteral("apply_node_locks")).toBool();
-  if (!applyLocks && !nodeLockTable.isEmpty()) nodeLockTable.clear();
+  if (!applyLocks && !lockTable.isEmpty()) lockTable.clear();
 
   const SolveConfig config = buildSolveConfig(cfg, applyLocks);
   // Refused before the previous result is released, so nothing is lost.
@@ -257,7 +257,7 @@ void AppController::clearResults() {
   ++solveGeneration;
   session.clear_results();
   clearNodeCaches();
-  nodeLockTable.clear();
+  lockTable.clear();
   clearResultFields();
   lastUiCfg.clear();
   resultsReclaimableMemoryBytes = 0;

@@ -50,10 +50,10 @@ class AppControllerTestAccess {
   static QVariantList actionRow(const AppController& c, int i) { return c.resultTree.actions(i); }
   static QVariantMap lastUiCfg(const AppController& c) { return c.lastUiCfg; }
   static void addLock(AppController& c, int node, const QByteArray& hand, NodeLockEntry entry) {
-    c.nodeLockTable[node].insert(hand, std::move(entry));
+    c.nodeLockTable().entries()[node].insert(hand, std::move(entry));
   }
   static int lockedNodes(const AppController& c) {
-    return static_cast<int>(c.nodeLockTable.size());
+    return static_cast<int>(c.nodeLockTable().entries().size());
   }
   static void fillCache(AppController& c) { c.actionStatsCache.insert(0, QVariantList{1}); }
   static bool cacheEmpty(const AppController& c) { return c.actionStatsCache.isEmpty(); }

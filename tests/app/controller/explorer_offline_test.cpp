@@ -38,12 +38,12 @@ class AppControllerTestAccess {
   static QHash<int, QVariantList>& seatCache(AppController& c, bool ip) {
     return ip ? c.seatHandCombosIpCache : c.seatHandCombosOopCache;
   }
-  static QHash<int, QHash<QByteArray, NodeLockEntry>>& lockTable(AppController& c) {
-    return c.nodeLockTable;
+  static NodeLockTable::Entries& lockTable(AppController& c) { return c.nodeLockTable().entries(); }
+  static QVariantList locksToJson(const AppController& c) {
+    return c.nodeLockTable().toJson(c.treeNodeCount());
   }
-  static QVariantList locksToJson(const AppController& c) { return c.nodeLocksToJson(); }
   static void locksFromJson(AppController& c, const QVariantList& list) {
-    c.nodeLocksFromJson(list);
+    c.nodeLockTable().fromJson(list);
   }
   static QString label(const QString& a, const QString& b) {
     return AppController::handLabel169(a, b);
