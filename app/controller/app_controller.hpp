@@ -39,7 +39,9 @@
 
 #include "controller/node_lock_table.hpp"
 #include "controller/result_tree.hpp"
+#include "controller/solve_config_map.hpp"
 #include "controller/system_info.hpp"
+#include "controller/ui_values.hpp"
 
 class AppController : public QObject {
   Q_OBJECT
@@ -193,45 +195,10 @@ class AppController : public QObject {
   // applyNodeLocks the node-lock table becomes the request's locks.
   halvory_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const;
 
-  // Map conversion without any controller state, safe on any thread.
-  // "thread_count" is clamped to [1, processorCount].
-  static halvory_app::SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg,
-                                                          int processorCount);
-
-  // Chips to the engine's hundredths (clamped to what an int32 holds,
-  // rounded); non-finite values take the fallback.
-  static std::int32_t amountToCents(double chips, std::int32_t fallbackCents);
-  static double amountToCentsReal(double chips, std::int32_t fallbackCents);
-  static void readStreetSizing(const QVariantMap& cfg, const QString& prefix,
-                               halvory_app::SizingConfig& out);
-  static QString normalizeBoardText(const QString& rankAlphabet, const QString& text);
-  static QString rankAlphabetFor(const QVariantMap& cfg);
-  // The map's "variant" read by the engine's one variant reader.
-  static bool isShortDeck(const QVariantMap& cfg);
-  // The first value of the map that would solve another spot than the one
-  // it describes, as a text naming the field; empty when there is none.
-  static QString solveInputProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
-  // The reason a start of the map would be refused before the solve thread
-  // runs ("Not ready: ..."), empty when there is none.
-  static QString startProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
-  static bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
-  // Why the solve's range reader refuses the text, naming the item; empty
-  // when it reads.
-  static QString rangeProblem(const QString& rangeText);
-  static bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
-
-  static QString formatGigabytes(std::uint64_t bytes);
   // The memory a solve needs as the controller runs it: the session's
   // estimate, and what holding the result costs here (the results page's
   // first reads and the first street's prefetch).
   static std::uint64_t requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate);
-  static bool parseEnvBool(const char* name, bool* isSet);
-
-  // Conversions used when engine lists become UI values.
-  static QVariantList doublesToVariantList(const std::vector<double>& values);
-  static QVariantList centsToChipsVariantList(const std::vector<double>& cents);
-  static QVariantList stringsToVariantList(const std::vector<std::string>& texts);
-  static std::string compactLatin1(const QString& text);
 
   // The node locks a re-solve keeps.
   NodeLockTable& nodeLockTable() { return lockTable; }

@@ -23,6 +23,12 @@
 #include "queries/hand_categories.hpp"
 #include "queries/node_queries.hpp"
 
+using halvory_app::centsToChipsVariantList;
+using halvory_app::compactLatin1;
+using halvory_app::doublesToVariantList;
+using halvory_app::isShortDeck;
+using halvory_app::stringsToVariantList;
+
 namespace {
 
 // The bucket titles as the translation tools see them; kept equal to the
@@ -158,13 +164,12 @@ QVariantMap distributionsAnswer(const halvory_app::SolvedGame& solved, int nodeI
                   QStringLiteral("Distributions unavailable (no live solve state)."));
     return answer;
   }
-  answer.insert(QStringLiteral("oopHands"), AppController::stringsToVariantList(found->oop_hands));
-  answer.insert(QStringLiteral("ipHands"), AppController::stringsToVariantList(found->ip_hands));
-  answer.insert(QStringLiteral("evOop"), AppController::centsToChipsVariantList(found->ev_oop));
-  answer.insert(QStringLiteral("evIp"), AppController::centsToChipsVariantList(found->ev_ip));
-  answer.insert(QStringLiteral("equityOop"),
-                AppController::doublesToVariantList(found->equity_oop));
-  answer.insert(QStringLiteral("equityIp"), AppController::doublesToVariantList(found->equity_ip));
+  answer.insert(QStringLiteral("oopHands"), halvory_app::stringsToVariantList(found->oop_hands));
+  answer.insert(QStringLiteral("ipHands"), halvory_app::stringsToVariantList(found->ip_hands));
+  answer.insert(QStringLiteral("evOop"), halvory_app::centsToChipsVariantList(found->ev_oop));
+  answer.insert(QStringLiteral("evIp"), halvory_app::centsToChipsVariantList(found->ev_ip));
+  answer.insert(QStringLiteral("equityOop"), halvory_app::doublesToVariantList(found->equity_oop));
+  answer.insert(QStringLiteral("equityIp"), halvory_app::doublesToVariantList(found->equity_ip));
   answer.insert(QStringLiteral("ok"), true);
   answer.insert(QStringLiteral("error"), QString());
   return answer;

@@ -19,6 +19,11 @@
 #include "session/memory_estimate.hpp"
 #include "session/request_conversion.hpp"
 
+using halvory_app::buildSolveConfigFromMap;
+using halvory_app::formatGigabytes;
+using halvory_app::rangeProblem;
+using halvory_app::startProblem;
+
 using halvory_app::ResultSnapshot;
 using halvory_app::SolveConfig;
 using halvory_app::SolveProgress;
@@ -63,28 +68,6 @@ QString sizingFieldProblem(const QVariantMap& cfg) {
 
 void AppController::startSolve() {
   startSolveWithConfig(QVariantMap());
-}
-
-QString AppController::startProblem(const QVariantMap& cfg, const SolveConfig& config) {
-  const std::size_t boardLength = config.board.size();
-  if (boardLength != 6 && boardLength != 8 && boardLength != 10)
-    return tr("Not ready: enter a valid board first");
-  const QString ranks = rankAlphabetFor(cfg);
-  if (!rangeHasRankPair(ranks, fromUtf8(config.oop_range)) ||
-      !rangeHasRankPair(ranks, fromUtf8(config.ip_range))) {
-    return tr("Not ready: select at least one hand in both ranges");
-  }
-  static const char* const kSizingKeys[] = {
-      "oop_flop_bet_sizes",  "oop_flop_raise_sizes",  "oop_turn_bet_sizes", "oop_turn_raise_sizes",
-      "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes",  "ip_flop_raise_sizes",
-      "ip_turn_bet_sizes",   "ip_turn_raise_sizes",   "ip_river_bet_sizes", "ip_river_raise_sizes",
-  };
-  for (const char* key : kSizingKeys) {
-    if (!cfgTextNonBlank(cfg, QLatin1String(key)))
-      return tr("Not ready: fill out both OOP and IP sizing");
-  }
-  const QString problem = solveInputProblem(cfg, config);
-  return problem.isEmpty() ? QString() : tr("Not ready: %1").arg(problem);
 }
 
 void AppController::startSolveWithConfig(QVariantMap cfg) {
