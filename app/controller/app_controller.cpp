@@ -20,13 +20,18 @@ AppController::AppController(QObject* parent)
     : AppController(halvory_app::makeSystemInfo(), parent) {}
 
 AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObject* parent)
+    : AppController(std::move(info), nullptr, parent) {}
+
+AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
+                             std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent)
     : QObject(parent),
       lockTable([this](int node) { return solvedStrategy(node); },
                 [this](int node) { return nodeActionCount(node); }),
       systemMemoryText(formatGigabytes(0)),
       systemAvailableMemoryText(formatGigabytes(0)),
       solveRequiredMemoryText(formatGigabytes(0)),
-      systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()) {
+      systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()),
+      userStatistics(std::move(settings), [this] { return systemInfo->currentDate(); }) {
   session.set_memory_release([system = systemInfo] { system->releaseFreedMemory(); });
   // The first variable that is set decides, even with a value we do not
   // recognise.

@@ -42,6 +42,7 @@
 #include "controller/solve_config_map.hpp"
 #include "controller/system_info.hpp"
 #include "controller/ui_values.hpp"
+#include "controller/user_statistics.hpp"
 
 class AppController : public QObject {
   Q_OBJECT
@@ -89,6 +90,9 @@ class AppController : public QObject {
   // the calendar date.
   explicit AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
                          QObject* parent = nullptr);
+  // The settings store the user's statistics live in (QSettings when null).
+  AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
+                std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent = nullptr);
   ~AppController() override;
 
   AppController(const AppController&) = delete;
@@ -203,6 +207,8 @@ class AppController : public QObject {
   // The node locks a re-solve keeps.
   NodeLockTable& nodeLockTable() { return lockTable; }
   const NodeLockTable& nodeLockTable() const { return lockTable; }
+  // Solve activity and Play vs. Solution statistics.
+  UserStatistics& statistics() { return userStatistics; }
 
  private:
   friend class AppControllerTestAccess;
@@ -243,12 +249,6 @@ class AppController : public QObject {
   static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
   void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
                             const QString& error = QString());
-
-  // Solve activity statistics.
-  void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
-  static QString activityKeyPrefix(const QDate& date);
-  QVariantList solveActivityGrid(int spanDays) const;
-  QDate today() const;
 
   // Node queries.
   static QString handLabel169(const QString& c1, const QString& c2);
@@ -355,8 +355,6 @@ class AppController : public QObject {
   std::uint64_t pendingStartGeneration = 0;
   std::int64_t solveStartTime = 0;
   bool hasSolveStartTime = false;
-  mutable QString cachedFirstSolveDate;
-  mutable bool firstSolveDateCached = false;
   bool developerMode = false;
 
   // Platform layer and the estimate thread (stopped before destruction so
@@ -364,6 +362,7 @@ class AppController : public QObject {
   // time; a newer request cancels the one being computed.
   std::shared_ptr<halvory_app::SystemInfo> systemInfo;
   halvory_app::LatestJobRunner estimateRunner;
+  UserStatistics userStatistics;
 
   // project and training state
   // (project-file and Play vs. Solution members go here)

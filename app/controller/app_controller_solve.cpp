@@ -346,7 +346,7 @@ void AppController::onSolveProgress(SolveProgress& report, std::uint64_t generat
                     .arg(QString::number(snapshot.ev_ip / 100.0, 'f', 3));
 
       const qint64 runtimeMs = hasSolveStartTime ? (steadyNowNs() - solveStartTime) / 1000000 : 0;
-      recordSolveActivity(
+      userStatistics.recordSolve(
           static_cast<int>(std::min<std::uint32_t>(snapshot.iterations, 2147483647u)),
           snapshot.exploitability / 100.0, runtimeMs);
       emit solveStatsChanged();
