@@ -25,8 +25,9 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
 AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
                              std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent)
     : QObject(parent),
-      lockTable([this](int node) { return solvedStrategy(node); },
+      lockTable([this](int node) { return resultsExplorer.solvedStrategy(node); },
                 [this](int node) { return nodeActionCount(node); }),
+      resultsExplorer(session, resultTree),
       systemMemoryText(formatGigabytes(0)),
       systemAvailableMemoryText(formatGigabytes(0)),
       solveRequiredMemoryText(formatGigabytes(0)),
@@ -72,7 +73,8 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
   connect(&memoryTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
   memoryTimer.start();
 
-  prefetchPool.setMaxThreadCount(kPrefetchThreads);
+  connect(&resultsExplorer, &ResultsExplorer::distributionsReady, this,
+          &AppController::handDistributions169Ready);
 
   progressPacer.setInterval(kProgressIntervalMs);
   progressPacer.setSingleShot(true);
@@ -94,7 +96,7 @@ AppController::~AppController() {
   // and wait for it, so that it never posts to a destroyed controller.
   estimateRunner.stop();
   // Prefetches not yet begun are dropped; running ones end with the pool.
-  prefetchPool.clear();
+  resultsExplorer.stopPrefetch();
   // A large result is freed off this thread, so that closing the window
   // does not wait for it; the session does the same with the solve.
   releaseTreeRows();
@@ -159,17 +161,7 @@ void AppController::refreshAvailableMemory() {
 }
 
 void AppController::clearNodeCaches() {
-  handStrategyCache.clear();
-  handStrategyReach169Cache.clear();
-  actionStatsCache.clear();
-  nodeEvCache.clear();
-  handCombosCache.clear();
-  handBucketsCache.clear();
-  seatHandCombosOopCache.clear();
-  seatHandCombosIpCache.clear();
-  handDistributions169Cache.clear();
-  pendingHandDistributions169.clear();
-  ++prefetchTag;
+  resultsExplorer.clearCaches();
 }
 
 halvory_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg,

@@ -39,6 +39,7 @@
 
 #include "controller/node_lock_table.hpp"
 #include "controller/result_tree.hpp"
+#include "controller/results_explorer.hpp"
 #include "controller/solve_config_map.hpp"
 #include "controller/system_info.hpp"
 #include "controller/ui_values.hpp"
@@ -209,6 +210,9 @@ class AppController : public QObject {
   const NodeLockTable& nodeLockTable() const { return lockTable; }
   // Solve activity and Play vs. Solution statistics.
   UserStatistics& statistics() { return userStatistics; }
+  // The node queries and their caches.
+  ResultsExplorer& explorer() { return resultsExplorer; }
+  const ResultsExplorer& explorer() const { return resultsExplorer; }
 
  private:
   friend class AppControllerTestAccess;
@@ -250,18 +254,6 @@ class AppController : public QObject {
   void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
                             const QString& error = QString());
 
-  // Node queries.
-  static QString handLabel169(const QString& c1, const QString& c2);
-
-  // The first street's decision nodes cost a full value pass each, so
-  // their rows are computed on the pool as soon as results arrive.
-  void prefetchFirstStreetNodes();
-
-  // Hand distributions (task body on a pool thread, handler on the GUI thread).
-  static QVariantMap computeHandDistributions169(const AppController* controller, int nodeIndex);
-  static void onHandDistributionsFinished(AppController* controller,
-                                          QFutureWatcher<QVariantMap>* watcher, int nodeIndex);
-
   // Members, in the order of the controller's member table.
   bool running = false;
   double progress = 0.0;
@@ -280,37 +272,8 @@ class AppController : public QObject {
 
   NodeLockTable lockTable;
 
-  // explorer state (caches, distributions)
-  mutable QHash<int, QVariantMap> handStrategyCache;
-  mutable QHash<QString, QVariantMap> handStrategyReach169Cache;
-  mutable QHash<int, QVariantList> actionStatsCache;
-  mutable QHash<quint64, double> nodeEvCache;
-  mutable QHash<int, QVariantList> handCombosCache;
-  mutable QHash<int, QVariantList> handBucketsCache;
-  mutable QHash<int, QVariantList> seatHandCombosOopCache;
-  mutable QHash<int, QVariantList> seatHandCombosIpCache;
-  QHash<int, QVariantMap> handDistributions169Cache;
-  QSet<int> pendingHandDistributions169;
-  // Tag of the distribution task each pending node waits for; an answer
-  // from another task (started before a clear, or superseded) is dropped.
-  QHash<int, quint64> distributionTaskTags;
-  quint64 lastDistributionTag = 0;
-  // Results generation the prefetch answers belong to; a clear moves it on.
-  quint64 prefetchTag = 0;
-  // The prefetch's own threads: each value pass keeps scratch memory, so
-  // their number is fixed rather than the machine's core count, and the
-  // memory estimate can count it.
-  QThreadPool prefetchPool;
-  static constexpr int kPrefetchThreads = 2;
-  // Session queries made by the node queries; tests read it to tell a
-  // cache hit from a recomputation.
-  mutable quint64 sessionQueryCount = 0;
-  void countSessionQuery() const { ++sessionQueryCount; }
   // Action count of a node in the stored tree lists; 0 outside the tree.
   int nodeActionCount(int nodeIndex) const;
-  // The live solve's strategy at a node, which the first lock there pins.
-  std::optional<halvory_app::HandStrategy> solvedStrategy(int nodeIndex) const;
-  // end of explorer state
 
   // Progress reports on their way to the GUI thread. The solve thread keeps
   // at most one report without a result here, the newest; reports with a
@@ -329,6 +292,7 @@ class AppController : public QObject {
   static constexpr int kProgressIntervalMs = 40;
 
   halvory_app::SolveSession session;
+  ResultsExplorer resultsExplorer;
   std::int32_t systemThreadCount = 1;
   QString systemMemoryText;
   QString systemAvailableMemoryText;

@@ -190,19 +190,23 @@ bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
       (void)nodeActionStats(0);
     }
     QVariantMap caches;
-    caches.insert(QStringLiteral("handStrategyByNode"),
-                  halvory_app::cacheToJsonList(handStrategyCache, nodeCount));
-    caches.insert(QStringLiteral("actionStatsByNode"),
-                  halvory_app::cacheToJsonList(actionStatsCache, nodeCount));
-    caches.insert(QStringLiteral("handCombosByNode"),
-                  halvory_app::cacheToJsonList(handCombosCache, nodeCount));
-    caches.insert(QStringLiteral("handBucketsByNode"),
-                  halvory_app::cacheToJsonList(handBucketsCache, nodeCount));
+    caches.insert(
+        QStringLiteral("handStrategyByNode"),
+        halvory_app::cacheToJsonList(resultsExplorer.caches().handStrategyCache, nodeCount));
+    caches.insert(
+        QStringLiteral("actionStatsByNode"),
+        halvory_app::cacheToJsonList(resultsExplorer.caches().actionStatsCache, nodeCount));
+    caches.insert(
+        QStringLiteral("handCombosByNode"),
+        halvory_app::cacheToJsonList(resultsExplorer.caches().handCombosCache, nodeCount));
+    caches.insert(
+        QStringLiteral("handBucketsByNode"),
+        halvory_app::cacheToJsonList(resultsExplorer.caches().handBucketsCache, nodeCount));
     QVariantList seatCombos;
-    halvory_app::appendSeatCacheToJsonList(seatHandCombosOopCache, nodeCount, QStringLiteral("OOP"),
-                                           seatCombos);
-    halvory_app::appendSeatCacheToJsonList(seatHandCombosIpCache, nodeCount, QStringLiteral("IP"),
-                                           seatCombos);
+    halvory_app::appendSeatCacheToJsonList(resultsExplorer.caches().seatHandCombosOopCache,
+                                           nodeCount, QStringLiteral("OOP"), seatCombos);
+    halvory_app::appendSeatCacheToJsonList(resultsExplorer.caches().seatHandCombosIpCache,
+                                           nodeCount, QStringLiteral("IP"), seatCombos);
     caches.insert(QStringLiteral("seatHandCombosByNode"), seatCombos);
     root.insert(QStringLiteral("nodeCaches"), caches);
   }
@@ -296,12 +300,12 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
     resultTree.setLoaded(loaded.treeNodeMeta, loaded.treeNodeActions);
   }
 
-  handStrategyCache = loaded.handStrategyByNode;
-  actionStatsCache = loaded.actionStatsByNode;
-  handCombosCache = loaded.handCombosByNode;
-  handBucketsCache = loaded.handBucketsByNode;
-  seatHandCombosOopCache = loaded.seatHandCombosOopByNode;
-  seatHandCombosIpCache = loaded.seatHandCombosIpByNode;
+  resultsExplorer.caches().handStrategyCache = loaded.handStrategyByNode;
+  resultsExplorer.caches().actionStatsCache = loaded.actionStatsByNode;
+  resultsExplorer.caches().handCombosCache = loaded.handCombosByNode;
+  resultsExplorer.caches().handBucketsCache = loaded.handBucketsByNode;
+  resultsExplorer.caches().seatHandCombosOopCache = loaded.seatHandCombosOopByNode;
+  resultsExplorer.caches().seatHandCombosIpCache = loaded.seatHandCombosIpByNode;
 
   // After the tree lists: a lock is accepted only for a node with actions.
   lockTable.fromJson(loaded.nodeLocks);
@@ -312,8 +316,8 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
     progress = 0.0;
     emit progressChanged();
   }
-  const int strategyNodes = static_cast<int>(handStrategyCache.size());
-  const int comboNodes = static_cast<int>(handCombosCache.size());
+  const int strategyNodes = static_cast<int>(resultsExplorer.caches().handStrategyCache.size());
+  const int comboNodes = static_cast<int>(resultsExplorer.caches().handCombosCache.size());
   setStatus([strategyNodes, comboNodes] {
     return tr("Loaded project (%1, %2)")
         .arg(tr("%n strategy node(s)", nullptr, strategyNodes),

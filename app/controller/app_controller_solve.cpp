@@ -383,7 +383,7 @@ void AppController::onSolveProgress(SolveProgress& report, std::uint64_t generat
       resultTree.setSolved(std::move(snapshot.tree_node_meta), snapshot.effective_stack / 100.0);
     }
     resultsSummary = summary;
-    if (snapshot.ok) prefetchFirstStreetNodes();
+    if (snapshot.ok) resultsExplorer.prefetchFirstStreetNodes();
     qInfo().nospace() << "UI about to emit resultsChanged: root_actions=" << rootActions.size()
                       << " summary.len=" << summary.size();
     emit resultsChanged();

@@ -55,8 +55,12 @@ class AppControllerTestAccess {
   static int lockedNodes(const AppController& c) {
     return static_cast<int>(c.nodeLockTable().entries().size());
   }
-  static void fillCache(AppController& c) { c.actionStatsCache.insert(0, QVariantList{1}); }
-  static bool cacheEmpty(const AppController& c) { return c.actionStatsCache.isEmpty(); }
+  static void fillCache(AppController& c) {
+    c.explorer().caches().actionStatsCache.insert(0, QVariantList{1});
+  }
+  static bool cacheEmpty(const AppController& c) {
+    return c.explorer().caches().actionStatsCache.isEmpty();
+  }
 };
 
 using Access = AppControllerTestAccess;

@@ -30,12 +30,13 @@ class AppControllerTestAccess {
   static QList<int> cachedNodes(const AppController& c, const char* which) {
     const QByteArray name(which);
     QList<int> nodes;
-    if (name == "strategy") nodes = c.handStrategyCache.keys();
-    if (name == "stats") nodes = c.actionStatsCache.keys();
-    if (name == "combos") nodes = c.handCombosCache.keys();
-    if (name == "buckets") nodes = c.handBucketsCache.keys();
-    if (name == "seatOop") nodes = c.seatHandCombosOopCache.keys();
-    if (name == "seatIp") nodes = c.seatHandCombosIpCache.keys();
+    const NodeCaches& caches = c.explorer().caches();
+    if (name == "strategy") nodes = caches.handStrategyCache.keys();
+    if (name == "stats") nodes = caches.actionStatsCache.keys();
+    if (name == "combos") nodes = caches.handCombosCache.keys();
+    if (name == "buckets") nodes = caches.handBucketsCache.keys();
+    if (name == "seatOop") nodes = caches.seatHandCombosOopCache.keys();
+    if (name == "seatIp") nodes = caches.seatHandCombosIpCache.keys();
     std::sort(nodes.begin(), nodes.end());
     return nodes;
   }
