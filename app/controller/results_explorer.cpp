@@ -1,5 +1,6 @@
 #include "controller/results_explorer.hpp"
 
+#include "controller/explorer_rows.hpp"
 #include "controller/ui_values.hpp"
 
 #include <algorithm>
@@ -28,31 +29,14 @@ using halvory_app::stringsToVariantList;
 
 namespace {
 
-// The bucket titles as the translation tools see them; kept equal to the
-// class list the queries use, which carries the same names as keys.
-constexpr std::array<std::string_view, halvory_app::kBucketCount> kBucketTitles = {
-    QT_TRANSLATE_NOOP("HandBuckets", "straight flush"),
-    QT_TRANSLATE_NOOP("HandBuckets", "quads"),
-    QT_TRANSLATE_NOOP("HandBuckets", "full house"),
-    QT_TRANSLATE_NOOP("HandBuckets", "flush"),
-    QT_TRANSLATE_NOOP("HandBuckets", "straight"),
-    QT_TRANSLATE_NOOP("HandBuckets", "set"),
-    QT_TRANSLATE_NOOP("HandBuckets", "trips"),
-    QT_TRANSLATE_NOOP("HandBuckets", "two pair"),
-    QT_TRANSLATE_NOOP("HandBuckets", "top pair"),
-    QT_TRANSLATE_NOOP("HandBuckets", "overpair"),
-    QT_TRANSLATE_NOOP("HandBuckets", "middle pair"),
-    QT_TRANSLATE_NOOP("HandBuckets", "bottom pair"),
-    QT_TRANSLATE_NOOP("HandBuckets", "dry pair"),
-    QT_TRANSLATE_NOOP("HandBuckets", "flush draw"),
-    QT_TRANSLATE_NOOP("HandBuckets", "missed FD"),
-    QT_TRANSLATE_NOOP("HandBuckets", "open ended straight draw"),
-    QT_TRANSLATE_NOOP("HandBuckets", "missed OESD"),
-    QT_TRANSLATE_NOOP("HandBuckets", "gutter"),
-    QT_TRANSLATE_NOOP("HandBuckets", "missed gutter"),
-    QT_TRANSLATE_NOOP("HandBuckets", "back door flush draw"),
-    QT_TRANSLATE_NOOP("HandBuckets", "air")};
-static_assert(kBucketTitles == halvory_app::kBucketNames);
+using halvory_app::bucketRows;
+using halvory_app::comboRows;
+using halvory_app::distributionsAnswer;
+using halvory_app::floatsToVariantList;
+using halvory_app::guardedQuery;
+using halvory_app::PrefetchedNode;
+using halvory_app::prefetchNode;
+using halvory_app::statsRows;
 
 constexpr int kSeatOop = 0;
 constexpr int kSeatIp = 1;
@@ -90,41 +74,6 @@ int strictSeat(const QString& player) {
   return -1;
 }
 
-QVariantList floatsToVariantList(const std::vector<float>& values) {
-  QVariantList list;
-  list.reserve(static_cast<qsizetype>(values.size()));
-  for (const float v : values) list.append(QVariant::fromValue(v));
-  return list;
-}
-
-// A session query that throws (say, out of memory) answers like one without a
-// result: nothing may escape into the UI.
-template <typename Query>
-auto guardedQuery(Query&& query) -> decltype(query()) {
-  try {
-    return query();
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
-}
-
-QVariantMap comboRowMap(const halvory_app::ComboRow& row) {
-  QVariantMap map;
-  map.insert(QStringLiteral("c1"), fromUtf8(row.c1));
-  map.insert(QStringLiteral("c2"), fromUtf8(row.c2));
-  map.insert(QStringLiteral("weight"), row.weight);
-  map.insert(QStringLiteral("ev"), row.ev / kCentsPerChip);
-  QVariantList actionEvs;
-  actionEvs.reserve(static_cast<qsizetype>(row.action_evs.size()));
-  for (const double ev : row.action_evs) actionEvs.append(ev / kCentsPerChip);
-  map.insert(QStringLiteral("actionEvs"), actionEvs);
-  QVariantList buckets;
-  for (const std::string& name : row.buckets) buckets.append(fromUtf8(name));
-  map.insert(QStringLiteral("buckets"), buckets);
-  map.insert(QStringLiteral("actionProbs"), floatsToVariantList(row.action_probs));
-  return map;
-}
-
 // One combo as the reach aggregation reads it, from the engine or the cache.
 struct ReachRow {
   QString c1;
@@ -139,108 +88,6 @@ struct ReachAccumulator {
   std::int32_t rows = 0;
   std::vector<double> probSums;
 };
-
-QVariantMap distributionsAnswer(const halvory_app::SolvedGame& solved, int nodeIndex) {
-  QVariantMap answer;
-  answer.insert(QStringLiteral("ok"), false);
-  answer.insert(QStringLiteral("pending"), false);
-  answer.insert(QStringLiteral("nodeIndex"), nodeIndex);
-  for (const char* key : {"hands", "evOop", "evIp", "equityOop", "equityIp"}) {
-    answer.insert(QLatin1String(key), QVariantList{});
-  }
-  answer.insert(QStringLiteral("error"), QString());
-
-  std::optional<halvory_app::HandDistributions> found;
-  if (solved.game && solved.solver && nodeIndex >= 0) {
-    found = guardedQuery([&] {
-      return halvory_app::node_hand_distributions(solved, static_cast<std::uint64_t>(nodeIndex));
-    });
-  }
-  if (!found) {
-    answer.insert(QStringLiteral("error"),
-                  QStringLiteral("Distributions unavailable (no live solve state)."));
-    return answer;
-  }
-  answer.insert(QStringLiteral("oopHands"), halvory_app::stringsToVariantList(found->oop_hands));
-  answer.insert(QStringLiteral("ipHands"), halvory_app::stringsToVariantList(found->ip_hands));
-  answer.insert(QStringLiteral("evOop"), halvory_app::centsToChipsVariantList(found->ev_oop));
-  answer.insert(QStringLiteral("evIp"), halvory_app::centsToChipsVariantList(found->ev_ip));
-  answer.insert(QStringLiteral("equityOop"), halvory_app::doublesToVariantList(found->equity_oop));
-  answer.insert(QStringLiteral("equityIp"), halvory_app::doublesToVariantList(found->equity_ip));
-  answer.insert(QStringLiteral("ok"), true);
-  answer.insert(QStringLiteral("error"), QString());
-  return answer;
-}
-
-}  // namespace
-
-namespace {
-
-struct PrefetchedNode {
-  int nodeIndex = -1;
-  std::optional<QVariantList> stats;
-  std::optional<QVariantList> combos;
-  std::optional<QVariantList> buckets;
-};
-
-QVariantList statsRows(const halvory_app::NodeActionStats& stats) {
-  const std::size_t n =
-      std::min({stats.names.size(), stats.action_types.size(), stats.frequencies.size(),
-                stats.combos.size(), stats.equities.size(), stats.evs.size()});
-  QVariantList rows;
-  rows.reserve(static_cast<qsizetype>(n));
-  for (std::size_t i = 0; i < n; ++i) {
-    QVariantMap row;
-    row.insert(QStringLiteral("name"), fromUtf8(stats.names[i]));
-    row.insert(QStringLiteral("actionType"), fromUtf8(stats.action_types[i]));
-    row.insert(QStringLiteral("frequency"), QVariant::fromValue(stats.frequencies[i]));
-    row.insert(QStringLiteral("combos"), stats.combos[i]);
-    row.insert(QStringLiteral("equity"), stats.equities[i]);
-    row.insert(QStringLiteral("ev"), stats.evs[i] / kCentsPerChip);
-    rows.append(row);
-  }
-  return rows;
-}
-
-QVariantList bucketRows(const std::vector<halvory_app::BucketRow>& buckets) {
-  QVariantList rows;
-  rows.reserve(static_cast<qsizetype>(buckets.size()));
-  for (const halvory_app::BucketRow& bucket : buckets) {
-    QVariantMap row;
-    row.insert(QStringLiteral("name"), fromUtf8(bucket.name));
-    row.insert(QStringLiteral("combos"), bucket.combos);
-    row.insert(QStringLiteral("actionProbs"), floatsToVariantList(bucket.action_probs));
-    rows.append(row);
-  }
-  return rows;
-}
-
-QVariantList comboRows(const std::vector<halvory_app::ComboRow>& combos) {
-  QVariantList rows;
-  rows.reserve(static_cast<qsizetype>(combos.size()));
-  for (const halvory_app::ComboRow& combo : combos) rows.append(comboRowMap(combo));
-  return rows;
-}
-
-PrefetchedNode prefetchNode(const halvory_app::SolvedGame& solved, int nodeIndex) {
-  halvory::run_thread_start_hook();
-  PrefetchedNode out;
-  out.nodeIndex = nodeIndex;
-  const auto node = static_cast<std::uint64_t>(nodeIndex);
-  if (const auto stats =
-          guardedQuery([&] { return halvory_app::node_action_stats(solved, node); })) {
-    out.stats = statsRows(*stats);
-  }
-  if (const auto combos =
-          guardedQuery([&] { return halvory_app::node_hand_combos(solved, node); })) {
-    out.combos = comboRows(*combos);
-  }
-  if (const auto buckets =
-          guardedQuery([&] { return halvory_app::node_hand_buckets(solved, node); })) {
-    out.buckets = bucketRows(*buckets);
-  }
-  return out;
-}
 
 }  // namespace
 
