@@ -33,7 +33,7 @@
 // The prefetch runs on the controller's own pool; the check waits for it.
 class AppControllerTestAccess {
  public:
-  static void waitForPrefetch(AppController& c) { c.prefetchPool.waitForDone(); }
+  static void waitForPrefetch(AppController& c) { c.explorer().readAheadPool().waitForDone(); }
 };
 
 namespace {

@@ -13,21 +13,26 @@
 #include <QEvent>
 #include <QThread>
 
-namespace {
-
-const QString kUnknownMemory = QString(QChar(0x2014));
-
-}  // namespace
+using halvory_app::formatGigabytes;
+using halvory_app::parseEnvBool;
 
 AppController::AppController(QObject* parent)
     : AppController(halvory_app::makeSystemInfo(), parent) {}
 
 AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObject* parent)
+    : AppController(std::move(info), nullptr, parent) {}
+
+AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
+                             std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent)
     : QObject(parent),
-      systemMemoryText(kUnknownMemory),
-      systemAvailableMemoryText(kUnknownMemory),
-      solveRequiredMemoryText(kUnknownMemory),
-      systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()) {
+      lockTable([this](int node) { return resultsExplorer.solvedStrategy(node); },
+                [this](int node) { return nodeActionCount(node); }),
+      resultsExplorer(session, resultTree),
+      systemMemoryText(formatGigabytes(0)),
+      systemAvailableMemoryText(formatGigabytes(0)),
+      solveRequiredMemoryText(formatGigabytes(0)),
+      systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()),
+      userStatistics(std::move(settings), [this] { return systemInfo->currentDate(); }) {
   session.set_memory_release([system = systemInfo] { system->releaseFreedMemory(); });
   // The first variable that is set decides, even with a value we do not
   // recognise.
@@ -68,7 +73,8 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
   connect(&memoryTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
   memoryTimer.start();
 
-  prefetchPool.setMaxThreadCount(kPrefetchThreads);
+  connect(&resultsExplorer, &ResultsExplorer::distributionsReady, this,
+          &AppController::handDistributions169Ready);
 
   progressPacer.setInterval(kProgressIntervalMs);
   progressPacer.setSingleShot(true);
@@ -90,7 +96,7 @@ AppController::~AppController() {
   // and wait for it, so that it never posts to a destroyed controller.
   estimateRunner.stop();
   // Prefetches not yet begun are dropped; running ones end with the pool.
-  prefetchPool.clear();
+  resultsExplorer.stopPrefetch();
   // A large result is freed off this thread, so that closing the window
   // does not wait for it; the session does the same with the solve.
   releaseTreeRows();
@@ -155,69 +161,16 @@ void AppController::refreshAvailableMemory() {
 }
 
 void AppController::clearNodeCaches() {
-  handStrategyCache.clear();
-  handStrategyReach169Cache.clear();
-  actionStatsCache.clear();
-  nodeEvCache.clear();
-  handCombosCache.clear();
-  handBucketsCache.clear();
-  seatHandCombosOopCache.clear();
-  seatHandCombosIpCache.clear();
-  handDistributions169Cache.clear();
-  pendingHandDistributions169.clear();
-  ++prefetchTag;
+  resultsExplorer.clearCaches();
 }
 
-QString AppController::formatGigabytes(std::uint64_t bytes) {
-  if (bytes == 0) return kUnknownMemory;
-  const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
-  // Below a tenth of a gigabyte one decimal would read "0.0 GB": whole
-  // megabytes, rounded up so a need is never understated.
-  if (gigabytes < 0.1)
-    return QStringLiteral("%1 MB").arg(std::ceil(static_cast<double>(bytes) / 1048576.0));
-  // QString::number ignores the locale: always a point.
-  return QStringLiteral("%1 GB").arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
-}
-
-bool AppController::parseEnvBool(const char* name, bool* isSet) {
-  const QByteArray raw = qgetenv(name);
-  if (raw.isEmpty()) {
-    if (isSet != nullptr) *isSet = false;
-    return false;
-  }
-  if (isSet != nullptr) *isSet = true;
-  const QByteArray value = raw.trimmed().toLower();
-  return value == "1" || value == "true" || value == "yes" || value == "on";
-}
-
-QVariantList AppController::doublesToVariantList(const std::vector<double>& values) {
-  QVariantList out;
-  out.reserve(static_cast<qsizetype>(values.size()));
-  for (double v : values) out.append(v);
+halvory_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg,
+                                                         bool applyNodeLocks) const {
+  halvory_app::SolveConfig out = halvory_app::buildSolveConfigFromMap(cfg, systemThreadCount);
+  if (applyNodeLocks) out.node_locks = lockTable.requests();
   return out;
 }
 
-QVariantList AppController::centsToChipsVariantList(const std::vector<double>& cents) {
-  QVariantList out;
-  out.reserve(static_cast<qsizetype>(cents.size()));
-  for (double v : cents) out.append(v / 100.0);
-  return out;
-}
-
-QVariantList AppController::stringsToVariantList(const std::vector<std::string>& texts) {
-  QVariantList out;
-  out.reserve(static_cast<qsizetype>(texts.size()));
-  for (const std::string& t : texts)
-    out.append(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
-  return out;
-}
-
-std::string AppController::compactLatin1(const QString& text) {
-  std::string out;
-  out.reserve(static_cast<std::size_t>(text.size()));
-  for (QChar c : text) {
-    if (c.isSpace()) continue;
-    out.push_back(c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '\0');
-  }
-  return out;
+QVariantMap AppController::readRangeText(QString text, QString variant) const {
+  return halvory_app::readRangeText(text, variant);
 }

@@ -37,15 +37,13 @@
 #include "session/solve_records.hpp"
 #include "session/solve_session.hpp"
 
+#include "controller/node_lock_table.hpp"
 #include "controller/result_tree.hpp"
+#include "controller/results_explorer.hpp"
+#include "controller/solve_config_map.hpp"
 #include "controller/system_info.hpp"
-
-// One locked hand class at one node.
-struct NodeLockEntry {
-  std::vector<float> actionProbs;
-  std::int32_t actionIndex = -1;
-  double actionProb = 1.0;
-};
+#include "controller/ui_values.hpp"
+#include "controller/user_statistics.hpp"
 
 class AppController : public QObject {
   Q_OBJECT
@@ -93,6 +91,9 @@ class AppController : public QObject {
   // the calendar date.
   explicit AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
                          QObject* parent = nullptr);
+  // The settings store the user's statistics live in (QSettings when null).
+  AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
+                std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent = nullptr);
   ~AppController() override;
 
   AppController(const AppController&) = delete;
@@ -199,45 +200,19 @@ class AppController : public QObject {
   // applyNodeLocks the node-lock table becomes the request's locks.
   halvory_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const;
 
-  // Map conversion without any controller state, safe on any thread.
-  // "thread_count" is clamped to [1, processorCount].
-  static halvory_app::SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg,
-                                                          int processorCount);
-
-  // Chips to the engine's hundredths (clamped to what an int32 holds,
-  // rounded); non-finite values take the fallback.
-  static std::int32_t amountToCents(double chips, std::int32_t fallbackCents);
-  static double amountToCentsReal(double chips, std::int32_t fallbackCents);
-  static void readStreetSizing(const QVariantMap& cfg, const QString& prefix,
-                               halvory_app::SizingConfig& out);
-  static QString normalizeBoardText(const QString& rankAlphabet, const QString& text);
-  static QString rankAlphabetFor(const QVariantMap& cfg);
-  // The map's "variant" read by the engine's one variant reader.
-  static bool isShortDeck(const QVariantMap& cfg);
-  // The first value of the map that would solve another spot than the one
-  // it describes, as a text naming the field; empty when there is none.
-  static QString solveInputProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
-  // The reason a start of the map would be refused before the solve thread
-  // runs ("Not ready: ..."), empty when there is none.
-  static QString startProblem(const QVariantMap& cfg, const halvory_app::SolveConfig& config);
-  static bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
-  // Why the solve's range reader refuses the text, naming the item; empty
-  // when it reads.
-  static QString rangeProblem(const QString& rangeText);
-  static bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
-
-  static QString formatGigabytes(std::uint64_t bytes);
   // The memory a solve needs as the controller runs it: the session's
   // estimate, and what holding the result costs here (the results page's
   // first reads and the first street's prefetch).
   static std::uint64_t requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate);
-  static bool parseEnvBool(const char* name, bool* isSet);
 
-  // Conversions used when engine lists become UI values.
-  static QVariantList doublesToVariantList(const std::vector<double>& values);
-  static QVariantList centsToChipsVariantList(const std::vector<double>& cents);
-  static QVariantList stringsToVariantList(const std::vector<std::string>& texts);
-  static std::string compactLatin1(const QString& text);
+  // The node locks a re-solve keeps.
+  NodeLockTable& nodeLockTable() { return lockTable; }
+  const NodeLockTable& nodeLockTable() const { return lockTable; }
+  // Solve activity and Play vs. Solution statistics.
+  UserStatistics& statistics() { return userStatistics; }
+  // The node queries and their caches.
+  ResultsExplorer& explorer() { return resultsExplorer; }
+  const ResultsExplorer& explorer() const { return resultsExplorer; }
 
  private:
   friend class AppControllerTestAccess;
@@ -279,29 +254,6 @@ class AppController : public QObject {
   void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
                             const QString& error = QString());
 
-  // Solve activity statistics.
-  void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
-  static QString activityKeyPrefix(const QDate& date);
-  QVariantList solveActivityGrid(int spanDays) const;
-  QDate today() const;
-
-  // Node locks.
-  QVariantList nodeLocksToJson() const;
-  void nodeLocksFromJson(const QVariantList& list);
-
-  // Node queries.
-  static QString handLabel169(const QString& c1, const QString& c2);
-  void seedNodeLocksFromStrategy(int nodeIndex);
-
-  // The first street's decision nodes cost a full value pass each, so
-  // their rows are computed on the pool as soon as results arrive.
-  void prefetchFirstStreetNodes();
-
-  // Hand distributions (task body on a pool thread, handler on the GUI thread).
-  static QVariantMap computeHandDistributions169(const AppController* controller, int nodeIndex);
-  static void onHandDistributionsFinished(AppController* controller,
-                                          QFutureWatcher<QVariantMap>* watcher, int nodeIndex);
-
   // Members, in the order of the controller's member table.
   bool running = false;
   double progress = 0.0;
@@ -318,36 +270,10 @@ class AppController : public QObject {
   ResultTree resultTree;
   QVariantMap lastUiCfg;
 
-  // explorer state (node locks, caches, distributions)
-  QHash<int, QHash<QByteArray, NodeLockEntry>> nodeLockTable;
-  mutable QHash<int, QVariantMap> handStrategyCache;
-  mutable QHash<QString, QVariantMap> handStrategyReach169Cache;
-  mutable QHash<int, QVariantList> actionStatsCache;
-  mutable QHash<quint64, double> nodeEvCache;
-  mutable QHash<int, QVariantList> handCombosCache;
-  mutable QHash<int, QVariantList> handBucketsCache;
-  mutable QHash<int, QVariantList> seatHandCombosOopCache;
-  mutable QHash<int, QVariantList> seatHandCombosIpCache;
-  QHash<int, QVariantMap> handDistributions169Cache;
-  QSet<int> pendingHandDistributions169;
-  // Tag of the distribution task each pending node waits for; an answer
-  // from another task (started before a clear, or superseded) is dropped.
-  QHash<int, quint64> distributionTaskTags;
-  quint64 lastDistributionTag = 0;
-  // Results generation the prefetch answers belong to; a clear moves it on.
-  quint64 prefetchTag = 0;
-  // The prefetch's own threads: each value pass keeps scratch memory, so
-  // their number is fixed rather than the machine's core count, and the
-  // memory estimate can count it.
-  QThreadPool prefetchPool;
-  static constexpr int kPrefetchThreads = 2;
-  // Session queries made by the node queries; tests read it to tell a
-  // cache hit from a recomputation.
-  mutable quint64 sessionQueryCount = 0;
-  void countSessionQuery() const { ++sessionQueryCount; }
+  NodeLockTable lockTable;
+
   // Action count of a node in the stored tree lists; 0 outside the tree.
   int nodeActionCount(int nodeIndex) const;
-  // end of explorer state
 
   // Progress reports on their way to the GUI thread. The solve thread keeps
   // at most one report without a result here, the newest; reports with a
@@ -366,6 +292,7 @@ class AppController : public QObject {
   static constexpr int kProgressIntervalMs = 40;
 
   halvory_app::SolveSession session;
+  ResultsExplorer resultsExplorer;
   std::int32_t systemThreadCount = 1;
   QString systemMemoryText;
   QString systemAvailableMemoryText;
@@ -392,8 +319,6 @@ class AppController : public QObject {
   std::uint64_t pendingStartGeneration = 0;
   std::int64_t solveStartTime = 0;
   bool hasSolveStartTime = false;
-  mutable QString cachedFirstSolveDate;
-  mutable bool firstSolveDateCached = false;
   bool developerMode = false;
 
   // Platform layer and the estimate thread (stopped before destruction so
@@ -401,6 +326,7 @@ class AppController : public QObject {
   // time; a newer request cancels the one being computed.
   std::shared_ptr<halvory_app::SystemInfo> systemInfo;
   halvory_app::LatestJobRunner estimateRunner;
+  UserStatistics userStatistics;
 
   // project and training state
   // (project-file and Play vs. Solution members go here)

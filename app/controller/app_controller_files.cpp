@@ -1,12 +1,8 @@
-// Project files, text files and resources, and Play vs. Solution statistics
-// of AppController.
+// Project files, text files and resources of AppController.
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
@@ -17,7 +13,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QSaveFile>
-#include <QSettings>
 
 #include "controller/app_controller.hpp"
 #include "controller/project_file.hpp"
@@ -31,11 +26,6 @@
 namespace {
 
 constexpr qint64 kTextFileMaxBytes = 2097152;
-constexpr int kPlayHistoryMaxEntries = 1000;
-
-const QString kPlayGroup = QStringLiteral("playVsSolution");
-const QString kPlayTotalPrefix = QStringLiteral("playVsSolution/total/");
-const QString kPlayHistoryKey = QStringLiteral("playVsSolution/historyEv");
 
 // Qt's own file dialog, used where the desktop offers none, answers a typed
 // file name with a bare absolute path rather than a file URL; such a path is
@@ -158,82 +148,6 @@ bool writeAndCommit(QSaveFile& file, const QByteArray& bytes, QString& error) {
   return true;
 }
 
-// ---- Play vs. Solution -----------------------------------------------------
-
-QString playVsSolutionKeyPrefix(const QDate& date) {
-  return QStringLiteral("playVsSolution/%1/").arg(date.toString(Qt::ISODate));
-}
-
-double cleanEvLoss(double evLoss) {
-  return std::isfinite(evLoss) && evLoss > 0.0 ? evLoss : 0.0;
-}
-
-void addPlayVsSolutionHand(QSettings& settings, const QString& prefix, bool mistake, double loss) {
-  const int hands = settings.value(prefix + QStringLiteral("hands"), 0).toInt();
-  const int mistakes = settings.value(prefix + QStringLiteral("mistakes"), 0).toInt();
-  const double evLossSum = settings.value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
-  // A damaged store could hold the largest int; counting stops there.
-  const auto plusOne = [](int count) {
-    return count < std::numeric_limits<int>::max() ? count + 1 : count;
-  };
-  settings.setValue(prefix + QStringLiteral("hands"), plusOne(hands));
-  settings.setValue(prefix + QStringLiteral("mistakes"), mistake ? plusOne(mistakes) : mistakes);
-  settings.setValue(prefix + QStringLiteral("evLossSum"), evLossSum + loss);
-}
-
-// Counts one hand in the totals and in today's group; returns whether it was
-// a mistake (a positive loss always is).
-bool recordPlayVsSolutionTotals(const QDate& today, bool isMistake, double loss) {
-  const bool mistake = isMistake || loss > 0.0;
-  QSettings settings;
-  addPlayVsSolutionHand(settings, kPlayTotalPrefix, mistake, loss);
-  addPlayVsSolutionHand(settings, playVsSolutionKeyPrefix(today), mistake, loss);
-  return mistake;
-}
-
-struct PlaySummary {
-  int hands = 0;
-  int mistakes = 0;
-  double accuracyPct = 0.0;
-  double avgEvLoss = 0.0;
-};
-
-PlaySummary summarizePlayVsSolution(const QSettings& settings, const QString& prefix) {
-  PlaySummary summary;
-  summary.hands = settings.value(prefix + QStringLiteral("hands"), 0).toInt();
-  summary.mistakes = settings.value(prefix + QStringLiteral("mistakes"), 0).toInt();
-  const double evLossSum = settings.value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
-  if (summary.hands > 0) {
-    const double correct = std::max(double(summary.hands) - double(summary.mistakes), 0.0);
-    summary.accuracyPct = correct / summary.hands * 100.0;
-    summary.avgEvLoss = evLossSum / summary.hands;
-  }
-  return summary;
-}
-
-QVariantList loadPlayVsSolutionHistory() {
-  const QSettings settings;
-  const QString text = settings.value(kPlayHistoryKey).toString().trimmed();
-  if (text.isEmpty()) return {};
-  const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
-  if (!document.isArray()) return {};
-  QVariantList history;
-  const QJsonArray array = document.array();
-  history.reserve(array.size());
-  for (const QJsonValue& element : array) {
-    if (element.isObject()) history.push_back(element.toObject().toVariantMap());
-  }
-  return history;
-}
-
-void savePlayVsSolutionHistory(const QVariantList& history) {
-  QJsonArray array;
-  for (const QVariant& entry : history) array.append(QJsonObject::fromVariantMap(entry.toMap()));
-  QSettings settings;
-  settings.setValue(kPlayHistoryKey,
-                    QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
-}
-
 }  // namespace
 
 // ---- Project files -----------------------------------------------------------
@@ -276,23 +190,27 @@ bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
       (void)nodeActionStats(0);
     }
     QVariantMap caches;
-    caches.insert(QStringLiteral("handStrategyByNode"),
-                  halvory_app::cacheToJsonList(handStrategyCache, nodeCount));
-    caches.insert(QStringLiteral("actionStatsByNode"),
-                  halvory_app::cacheToJsonList(actionStatsCache, nodeCount));
-    caches.insert(QStringLiteral("handCombosByNode"),
-                  halvory_app::cacheToJsonList(handCombosCache, nodeCount));
-    caches.insert(QStringLiteral("handBucketsByNode"),
-                  halvory_app::cacheToJsonList(handBucketsCache, nodeCount));
+    caches.insert(
+        QStringLiteral("handStrategyByNode"),
+        halvory_app::cacheToJsonList(resultsExplorer.caches().handStrategyCache, nodeCount));
+    caches.insert(
+        QStringLiteral("actionStatsByNode"),
+        halvory_app::cacheToJsonList(resultsExplorer.caches().actionStatsCache, nodeCount));
+    caches.insert(
+        QStringLiteral("handCombosByNode"),
+        halvory_app::cacheToJsonList(resultsExplorer.caches().handCombosCache, nodeCount));
+    caches.insert(
+        QStringLiteral("handBucketsByNode"),
+        halvory_app::cacheToJsonList(resultsExplorer.caches().handBucketsCache, nodeCount));
     QVariantList seatCombos;
-    halvory_app::appendSeatCacheToJsonList(seatHandCombosOopCache, nodeCount, QStringLiteral("OOP"),
-                                           seatCombos);
-    halvory_app::appendSeatCacheToJsonList(seatHandCombosIpCache, nodeCount, QStringLiteral("IP"),
-                                           seatCombos);
+    halvory_app::appendSeatCacheToJsonList(resultsExplorer.caches().seatHandCombosOopCache,
+                                           nodeCount, QStringLiteral("OOP"), seatCombos);
+    halvory_app::appendSeatCacheToJsonList(resultsExplorer.caches().seatHandCombosIpCache,
+                                           nodeCount, QStringLiteral("IP"), seatCombos);
     caches.insert(QStringLiteral("seatHandCombosByNode"), seatCombos);
     root.insert(QStringLiteral("nodeCaches"), caches);
   }
-  root.insert(QStringLiteral("nodeLocks"), sortedLocks(nodeLocksToJson()));
+  root.insert(QStringLiteral("nodeLocks"), sortedLocks(lockTable.toJson(treeNodeCount())));
   root.insert(QStringLiteral("lastUiCfg"), lastUiCfg);
 
   const QJsonDocument document = QJsonDocument::fromVariant(root);
@@ -363,7 +281,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
   // Reset: the live solve state and everything derived from it goes.
   session.clear_results();
   clearResultFields();
-  nodeLockTable.clear();
+  lockTable.clear();
   clearNodeCaches();
   // The released solve no longer holds memory that could be reclaimed.
   const bool reclaimableChanged = resultsReclaimableMemoryBytes != 0;
@@ -382,15 +300,15 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
     resultTree.setLoaded(loaded.treeNodeMeta, loaded.treeNodeActions);
   }
 
-  handStrategyCache = loaded.handStrategyByNode;
-  actionStatsCache = loaded.actionStatsByNode;
-  handCombosCache = loaded.handCombosByNode;
-  handBucketsCache = loaded.handBucketsByNode;
-  seatHandCombosOopCache = loaded.seatHandCombosOopByNode;
-  seatHandCombosIpCache = loaded.seatHandCombosIpByNode;
+  resultsExplorer.caches().handStrategyCache = loaded.handStrategyByNode;
+  resultsExplorer.caches().actionStatsCache = loaded.actionStatsByNode;
+  resultsExplorer.caches().handCombosCache = loaded.handCombosByNode;
+  resultsExplorer.caches().handBucketsCache = loaded.handBucketsByNode;
+  resultsExplorer.caches().seatHandCombosOopCache = loaded.seatHandCombosOopByNode;
+  resultsExplorer.caches().seatHandCombosIpCache = loaded.seatHandCombosIpByNode;
 
   // After the tree lists: a lock is accepted only for a node with actions.
-  nodeLocksFromJson(loaded.nodeLocks);
+  lockTable.fromJson(loaded.nodeLocks);
   lastUiCfg = loaded.lastUiCfg;
 
   setRunning(false);
@@ -398,8 +316,8 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
     progress = 0.0;
     emit progressChanged();
   }
-  const int strategyNodes = static_cast<int>(handStrategyCache.size());
-  const int comboNodes = static_cast<int>(handCombosCache.size());
+  const int strategyNodes = static_cast<int>(resultsExplorer.caches().handStrategyCache.size());
+  const int comboNodes = static_cast<int>(resultsExplorer.caches().handCombosCache.size());
   setStatus([strategyNodes, comboNodes] {
     return tr("Loaded project (%1, %2)")
         .arg(tr("%n strategy node(s)", nullptr, strategyNodes),
@@ -526,58 +444,4 @@ QString AppController::openLicensesFolder() const {
 
 QString AppController::openThirdPartyNotices() const {
   return openBesideProgram(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"));
-}
-
-// ---- Play vs. Solution statistics ----------------------------------------------
-
-void AppController::recordPlayVsSolutionHand(bool isMistake, double evLoss) {
-  recordPlayVsSolutionTotals(today(), isMistake, cleanEvLoss(evLoss));
-  emit playVsSolutionStatsChanged();
-}
-
-void AppController::recordPlayVsSolutionHandDetailed(bool isMistake, double evLoss, double actualEv,
-                                                     double optimalEv) {
-  const double loss = cleanEvLoss(evLoss);
-  const bool mistake = recordPlayVsSolutionTotals(today(), isMistake, loss);
-  if (std::isfinite(actualEv) && std::isfinite(optimalEv)) {
-    QVariantList history = loadPlayVsSolutionHistory();
-    QVariantMap entry;
-    entry.insert(QStringLiteral("ts"), QDateTime::currentDateTime().toString(Qt::ISODate));
-    entry.insert(QStringLiteral("actualEv"), actualEv);
-    entry.insert(QStringLiteral("optimalEv"), optimalEv);
-    entry.insert(QStringLiteral("evLoss"), loss);
-    entry.insert(QStringLiteral("isMistake"), mistake);
-    history.push_back(entry);
-    if (history.size() > kPlayHistoryMaxEntries) {
-      history.erase(history.begin(), history.end() - kPlayHistoryMaxEntries);
-    }
-    savePlayVsSolutionHistory(history);
-  }
-  emit playVsSolutionStatsChanged();
-}
-
-QVariantList AppController::playVsSolutionEvHistory() const {
-  return loadPlayVsSolutionHistory();
-}
-
-QVariantMap AppController::playVsSolutionStats() const {
-  const QSettings settings;
-  const PlaySummary total = summarizePlayVsSolution(settings, kPlayTotalPrefix);
-  const PlaySummary day = summarizePlayVsSolution(settings, playVsSolutionKeyPrefix(today()));
-  QVariantMap stats;
-  stats.insert(QStringLiteral("totalHands"), total.hands);
-  stats.insert(QStringLiteral("totalMistakes"), total.mistakes);
-  stats.insert(QStringLiteral("totalAccuracyPct"), total.accuracyPct);
-  stats.insert(QStringLiteral("totalAvgEvLoss"), total.avgEvLoss);
-  stats.insert(QStringLiteral("todayHands"), day.hands);
-  stats.insert(QStringLiteral("todayMistakes"), day.mistakes);
-  stats.insert(QStringLiteral("todayAccuracyPct"), day.accuracyPct);
-  stats.insert(QStringLiteral("todayAvgEvLoss"), day.avgEvLoss);
-  return stats;
-}
-
-void AppController::clearPlayVsSolutionStats() {
-  QSettings settings;
-  settings.remove(kPlayGroup);
-  emit playVsSolutionStatsChanged();
 }

@@ -19,6 +19,11 @@
 #include "session/memory_estimate.hpp"
 #include "session/request_conversion.hpp"
 
+using halvory_app::buildSolveConfigFromMap;
+using halvory_app::formatGigabytes;
+using halvory_app::rangeProblem;
+using halvory_app::startProblem;
+
 using halvory_app::ResultSnapshot;
 using halvory_app::SolveConfig;
 using halvory_app::SolveProgress;
@@ -65,28 +70,6 @@ void AppController::startSolve() {
   startSolveWithConfig(QVariantMap());
 }
 
-QString AppController::startProblem(const QVariantMap& cfg, const SolveConfig& config) {
-  const std::size_t boardLength = config.board.size();
-  if (boardLength != 6 && boardLength != 8 && boardLength != 10)
-    return tr("Not ready: enter a valid board first");
-  const QString ranks = rankAlphabetFor(cfg);
-  if (!rangeHasRankPair(ranks, fromUtf8(config.oop_range)) ||
-      !rangeHasRankPair(ranks, fromUtf8(config.ip_range))) {
-    return tr("Not ready: select at least one hand in both ranges");
-  }
-  static const char* const kSizingKeys[] = {
-      "oop_flop_bet_sizes",  "oop_flop_raise_sizes",  "oop_turn_bet_sizes", "oop_turn_raise_sizes",
-      "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes",  "ip_flop_raise_sizes",
-      "ip_turn_bet_sizes",   "ip_turn_raise_sizes",   "ip_river_bet_sizes", "ip_river_raise_sizes",
-  };
-  for (const char* key : kSizingKeys) {
-    if (!cfgTextNonBlank(cfg, QLatin1String(key)))
-      return tr("Not ready: fill out both OOP and IP sizing");
-  }
-  const QString problem = solveInputProblem(cfg, config);
-  return problem.isEmpty() ? QString() : tr("Not ready: %1").arg(problem);
-}
-
 void AppController::startSolveWithConfig(QVariantMap cfg) {
   if (running) return;
   setStatus([] { return tr("Starting..."); });
@@ -124,7 +107,7 @@ void AppController::startSolveWithConfig(QVariantMap cfg) {
 
   lastUiCfg = cfg;
   const bool applyLocks = cfg.value(QStringLiteral("apply_node_locks")).toBool();
-  if (!applyLocks && !nodeLockTable.isEmpty()) nodeLockTable.clear();
+  if (!applyLocks && !lockTable.isEmpty()) lockTable.clear();
 
   const SolveConfig config = buildSolveConfig(cfg, applyLocks);
   // Refused before the previous result is released, so nothing is lost.
@@ -257,7 +240,7 @@ void AppController::clearResults() {
   ++solveGeneration;
   session.clear_results();
   clearNodeCaches();
-  nodeLockTable.clear();
+  lockTable.clear();
   clearResultFields();
   lastUiCfg.clear();
   resultsReclaimableMemoryBytes = 0;
@@ -363,7 +346,7 @@ void AppController::onSolveProgress(SolveProgress& report, std::uint64_t generat
                     .arg(QString::number(snapshot.ev_ip / 100.0, 'f', 3));
 
       const qint64 runtimeMs = hasSolveStartTime ? (steadyNowNs() - solveStartTime) / 1000000 : 0;
-      recordSolveActivity(
+      userStatistics.recordSolve(
           static_cast<int>(std::min<std::uint32_t>(snapshot.iterations, 2147483647u)),
           snapshot.exploitability / 100.0, runtimeMs);
       emit solveStatsChanged();
@@ -400,7 +383,7 @@ void AppController::onSolveProgress(SolveProgress& report, std::uint64_t generat
       resultTree.setSolved(std::move(snapshot.tree_node_meta), snapshot.effective_stack / 100.0);
     }
     resultsSummary = summary;
-    if (snapshot.ok) prefetchFirstStreetNodes();
+    if (snapshot.ok) resultsExplorer.prefetchFirstStreetNodes();
     qInfo().nospace() << "UI about to emit resultsChanged: root_actions=" << rootActions.size()
                       << " summary.len=" << summary.size();
     emit resultsChanged();

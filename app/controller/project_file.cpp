@@ -312,6 +312,9 @@ bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out) {
       converted.insert(QStringLiteral("actionIndex"), *action);
       converted.insert(QStringLiteral("actionProb"), *prob);
     }
+    // A class pinned at its solved strategy rather than locked by the user.
+    if (lock.value(QLatin1String("chosen")) == QJsonValue(false))
+      converted.insert(QStringLiteral("chosen"), false);
     out.append(converted);
   }
   return true;

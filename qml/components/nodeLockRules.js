@@ -124,14 +124,27 @@ function withLocks(probs, locks, count) {
     return out
 }
 
-// The classes the user locked at one node: the labels of the page's lock
-// records there. (The controller also pins every other class of a locked
-// node at its solved strategy; those carry no mark.)
-function lockedClasses(pageLocks) {
-    var out = {}
-    if (pageLocks) {
-        for (var label in pageLocks) {
-            if (pageLocks[label])
+// The controller's lock rows of one node reduced to the classes the user
+// locked, by hand label. (The controller also pins every other class of a
+// locked node at its solved strategy; those are not "chosen" and carry no
+// mark.)
+function chosenLocks(rows) {
+    var out = Object.create(null)
+    var list = rows || []
+    for (var i = 0; i < list.length; ++i) {
+        var row = list[i]
+        if (row && row.chosen && row.hand)
+            out[row.hand] = row
+    }
+    return out
+}
+
+// The classes locked at one node: the labels of its chosen locks.
+function lockedClasses(chosen) {
+    var out = Object.create(null)
+    if (chosen) {
+        for (var label in chosen) {
+            if (chosen[label])
                 out[label] = true
         }
     }

@@ -36,11 +36,9 @@ Item {
     property string playBoardText: ""
     property bool playSessionStarted: false
 
-    // Node locking: the page's own record of the locks it set (a preview;
-    // the controller owns the table a re-solve uses).
+    // Node locking: the locks themselves live in the controller's table,
+    // the one a re-solve uses; the page reads them from there.
     property bool nodeLockMode: false
-    // Node key -> hand label -> lock; keys come from the controller.
-    property var nodeLocksByNode: Object.create(null)
     property int nodeLockSelectedActionIndex: -1
     property bool nodeLockMixedMode: false
     property var nodeLockMixedFreqTexts: []
@@ -297,15 +295,13 @@ Item {
     // -----------------------------------------------------------------------
     // Node locking
 
-    function _nodeKey(nodeIndex) {
-        return String(nodeIndex)
+    function _nodeHasLocks(nodeIndex) {
+        return !!controller && _results >= 0 && (controller.nodeLocks(nodeIndex) || []).length > 0
     }
 
-    function _nodeHasLocks(nodeIndex) {
-        var locks = nodeLocksByNode[_nodeKey(nodeIndex)]
-        if (!!locks && Object.keys(locks).length > 0)
-            return true
-        return !!controller && _results >= 0 && (controller.nodeLocks(nodeIndex) || []).length > 0
+    // The classes the user locked at a node, by hand label.
+    function _chosenLocks(nodeIndex) {
+        return controller ? LockRules.chosenLocks(controller.nodeLocks(nodeIndex)) : null
     }
 
     function _lockActionList(nodeIndex) {
@@ -363,21 +359,14 @@ Item {
                 return
             probs = LockRules.pureProbs(n, nodeLockSelectedActionIndex)
         }
-        var all = Object.assign(Object.create(null), nodeLocksByNode)
-        var key = _nodeKey(nodeIndex)
-        var locks = Object.assign(Object.create(null), all[key])
-        locks[handLabel] = { actionProbs: probs }
-        all[key] = locks
-        nodeLocksByNode = all
-        if (controller)
-            controller.setNodeLockProbs(nodeIndex, handLabel, probs)
+        if (!controller)
+            return
+        controller.setNodeLockProbs(nodeIndex, handLabel, probs)
         refreshHandMatrix()
+        rebuildBreadcrumbs()
     }
 
     function resetNodeLockEdits(nodeIndex) {
-        var all = Object.assign(Object.create(null), nodeLocksByNode)
-        all[_nodeKey(nodeIndex)] = Object.create(null)
-        nodeLocksByNode = all
         nodeLockSelectedActionIndex = -1
         nodeLockMixedMode = false
         nodeLockMixedFreqTexts = []
@@ -393,8 +382,10 @@ Item {
         nodeLockSelectedActionIndex = -1
         nodeLockMixedMode = false
         nodeLockMixedFreqTexts = []
-        nodeLocksByNode = Object.create(null)
         _startingSolveWithNodeLocks = false
+        // The tree's marks read the controller's table, which a standard
+        // solve or a clear empties.
+        rebuildBreadcrumbs()
     }
 
     function reSolveWithLocks() {
@@ -663,8 +654,9 @@ Item {
         }
         if (count === 0)
             count = typeList.length
-        probs = LockRules.withLocks(probs, nodeLocksByNode[_nodeKey(node)], count)
-        handLockedClasses = LockRules.lockedClasses(nodeLocksByNode[_nodeKey(node)])
+        var chosen = _chosenLocks(node)
+        probs = LockRules.withLocks(probs, chosen, count)
+        handLockedClasses = LockRules.lockedClasses(chosen)
         var colors = {}
         var muted = theme ? theme.textMuted : "#888"
         var defColors = defs.map(function (d) { return d.color ? d.color : page._actionColor(Rules.actionKey(d)) })
@@ -1428,7 +1420,6 @@ Item {
     // Reactions
 
     onSelectedBucketChanged: refreshHandMatrix()
-    onNodeLocksByNodeChanged: rebuildBreadcrumbs()
     // An opened project announces its results before the shell hands over
     // its board; the path's board follows the board, whenever it comes.
     onBoardTextChanged: rebuildBreadcrumbs()

@@ -55,6 +55,19 @@ TestCase {
             fuzzyCompare(got[i], data.out[i], 1e-9)
     }
 
+    function test_chosenLocks() {
+        var rows = [{ hand: "AA", chosen: true, actionProbs: [1, 0] },
+                    { hand: "KK", chosen: false, actionProbs: [0.5, 0.5] },
+                    { hand: "__proto__", chosen: true, actionProbs: [0, 1] },
+                    { hand: "", chosen: true }]
+        var chosen = Locks.chosenLocks(rows)
+        compare(Object.keys(chosen).sort(), ["AA", "__proto__"])
+        compare(chosen.AA.actionProbs, [1, 0])
+        compare(Object.keys(Locks.lockedClasses(chosen)).length, 2)
+        compare(Object.keys(Locks.chosenLocks(null)).length, 0)
+        compare(Locks.withLocks({ KK: [0.2, 0.8] }, chosen, 2).KK, [0.2, 0.8])
+    }
+
     function test_distributionSeries() {
         var s = Charts.distributionSeries({
             oopHands: ["K9o", "A5s", "", "QQ"], equityOop: [0.4, 0.4, 0.9, NaN],

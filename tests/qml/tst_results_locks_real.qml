@@ -174,6 +174,17 @@ Item {
             compareLockMarks(page, [], ["AA", "AKs"])
         }
 
+        function test_lockMarksSurviveTheResolve() {
+            var page = makePage()
+            lockCheckAtRoot(page, ["AA", "AKs"])
+            click(page, "nodeLockResolve")
+            tryVerify(function () { return !appController.running && appController.resultIterations > 0 }, 60000)
+            page.currentNodeIndex = 0
+            page.refreshHandMatrix()
+            compareLockMarks(page, ["AA", "AKs"], ["KK", "AQs"])
+            verify(page.treeBlocks[0].locked)
+        }
+
         function test_distributionsComputeThenDraw() {
             var page = makePage()
             click(page, "distributionsButton")

@@ -50,13 +50,17 @@ class AppControllerTestAccess {
   static QVariantList actionRow(const AppController& c, int i) { return c.resultTree.actions(i); }
   static QVariantMap lastUiCfg(const AppController& c) { return c.lastUiCfg; }
   static void addLock(AppController& c, int node, const QByteArray& hand, NodeLockEntry entry) {
-    c.nodeLockTable[node].insert(hand, std::move(entry));
+    c.nodeLockTable().entries()[node].insert(hand, std::move(entry));
   }
   static int lockedNodes(const AppController& c) {
-    return static_cast<int>(c.nodeLockTable.size());
+    return static_cast<int>(c.nodeLockTable().entries().size());
   }
-  static void fillCache(AppController& c) { c.actionStatsCache.insert(0, QVariantList{1}); }
-  static bool cacheEmpty(const AppController& c) { return c.actionStatsCache.isEmpty(); }
+  static void fillCache(AppController& c) {
+    c.explorer().caches().actionStatsCache.insert(0, QVariantList{1});
+  }
+  static bool cacheEmpty(const AppController& c) {
+    return c.explorer().caches().actionStatsCache.isEmpty();
+  }
 };
 
 using Access = AppControllerTestAccess;
@@ -281,37 +285,37 @@ class AppControllerTest : public QObject {
   }
 
   void formatGigabytesExamples() {
-    QCOMPARE(AppController::formatGigabytes(0), QString(QChar(0x2014)));
-    QCOMPARE(AppController::formatGigabytes(kGiB * 11 / 2), QStringLiteral("5.5 GB"));
-    QCOMPARE(AppController::formatGigabytes(kGiB * 10), QStringLiteral("10 GB"));
-    QCOMPARE(AppController::formatGigabytes(kGiB * 10 - 1), QStringLiteral("10.0 GB"));
-    QCOMPARE(AppController::formatGigabytes(kGiB - 1), QStringLiteral("1.0 GB"));
-    QCOMPARE(AppController::formatGigabytes(kGiB * 8), QStringLiteral("8.0 GB"));
-    QCOMPARE(AppController::formatGigabytes(kGiB * 16), QStringLiteral("16 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(0), QString(QChar(0x2014)));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB * 11 / 2), QStringLiteral("5.5 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB * 10), QStringLiteral("10 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB * 10 - 1), QStringLiteral("10.0 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB - 1), QStringLiteral("1.0 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB * 8), QStringLiteral("8.0 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB * 16), QStringLiteral("16 GB"));
     // Below 0.1 GB: whole megabytes, rounded up.
-    QCOMPARE(AppController::formatGigabytes(1), QStringLiteral("1 MB"));
-    QCOMPARE(AppController::formatGigabytes(kGiB / 20), QStringLiteral("52 MB"));
-    QCOMPARE(AppController::formatGigabytes(kGiB / 10 + 1), QStringLiteral("0.1 GB"));
-    QCOMPARE(AppController::formatGigabytes(kGiB * 5), QStringLiteral("5.0 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(1), QStringLiteral("1 MB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB / 20), QStringLiteral("52 MB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB / 10 + 1), QStringLiteral("0.1 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB * 5), QStringLiteral("5.0 GB"));
     // Whatever the locale, a point.
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German));
-    QCOMPARE(AppController::formatGigabytes(kGiB * 11 / 2), QStringLiteral("5.5 GB"));
+    QCOMPARE(halvory_app::formatGigabytes(kGiB * 11 / 2), QStringLiteral("5.5 GB"));
     QLocale::setDefault(previous);
   }
 
   void parseEnvBoolAndDeveloperMode() {
     bool set = true;
     qunsetenv("HALVORY_TEST_FLAG");
-    QVERIFY(!AppController::parseEnvBool("HALVORY_TEST_FLAG", &set));
+    QVERIFY(!halvory_app::parseEnvBool("HALVORY_TEST_FLAG", &set));
     QVERIFY(!set);
     for (const char* yes : {"1", "true", " YES ", "On"}) {
       qputenv("HALVORY_TEST_FLAG", yes);
-      QVERIFY2(AppController::parseEnvBool("HALVORY_TEST_FLAG", &set) && set, yes);
+      QVERIFY2(halvory_app::parseEnvBool("HALVORY_TEST_FLAG", &set) && set, yes);
     }
     for (const char* no : {"0", "off", "maybe"}) {
       qputenv("HALVORY_TEST_FLAG", no);
-      QVERIFY2(!AppController::parseEnvBool("HALVORY_TEST_FLAG", &set) && set, no);
+      QVERIFY2(!halvory_app::parseEnvBool("HALVORY_TEST_FLAG", &set) && set, no);
     }
     qunsetenv("HALVORY_TEST_FLAG");
 
@@ -391,14 +395,14 @@ class AppControllerTest : public QObject {
   }
 
   void moneyRule() {
-    QCOMPARE(AppController::amountToCents(18.5, 10000), 1850);
-    QCOMPARE(AppController::amountToCents(-3, 10000), 0);
-    QCOMPARE(AppController::amountToCents(1e12, 10000), 2147483646);
-    QCOMPARE(AppController::amountToCents(std::nan(""), 10000), 10000);
-    QCOMPARE(AppController::amountToCents(std::numeric_limits<double>::infinity(), 10000), 10000);
-    QCOMPARE(AppController::amountToCents(0.005, 0), 1);  // half away from zero
-    QCOMPARE(AppController::amountToCents(0.004, 0), 0);
-    QVERIFY(std::abs(AppController::amountToCentsReal(0.333, 0) - 33.3) < 1e-9);
+    QCOMPARE(halvory_app::amountToCents(18.5, 10000), 1850);
+    QCOMPARE(halvory_app::amountToCents(-3, 10000), 0);
+    QCOMPARE(halvory_app::amountToCents(1e12, 10000), 2147483646);
+    QCOMPARE(halvory_app::amountToCents(std::nan(""), 10000), 10000);
+    QCOMPARE(halvory_app::amountToCents(std::numeric_limits<double>::infinity(), 10000), 10000);
+    QCOMPARE(halvory_app::amountToCents(0.005, 0), 1);  // half away from zero
+    QCOMPARE(halvory_app::amountToCents(0.004, 0), 0);
+    QVERIFY(std::abs(halvory_app::amountToCentsReal(0.333, 0) - 33.3) < 1e-9);
 
     auto c = make();
     QVariantMap m;
@@ -485,23 +489,23 @@ class AppControllerTest : public QObject {
 
   void boardAndRangeRules() {
     const QString holdem = QStringLiteral("AKQJT98765432");
-    QCOMPARE(AppController::normalizeBoardText(holdem, " ah ks  qD"), QStringLiteral("AhKsQd"));
-    QCOMPARE(AppController::normalizeBoardText(holdem, "Ah1sQd"), QStringLiteral("AhQd"));
-    QCOMPARE(AppController::normalizeBoardText(holdem, "AhKsQdJ"), QStringLiteral("AhKsQd"));
-    QCOMPARE(AppController::normalizeBoardText(holdem, "tc9d"), QStringLiteral("Tc9d"));
-    QVERIFY(AppController::rangeHasRankPair(holdem, "AKs"));
-    QVERIFY(AppController::rangeHasRankPair(holdem, " 22 "));
-    QVERIFY(AppController::rangeHasRankPair(holdem, "55%"));
-    QVERIFY(!AppController::rangeHasRankPair(holdem, "50%"));
-    QVERIFY(!AppController::rangeHasRankPair(holdem, "A"));
-    QVERIFY(!AppController::rangeHasRankPair(holdem, ""));
-    QVERIFY(!AppController::rangeHasRankPair(QStringLiteral("AKQJT9876"), "22"));
+    QCOMPARE(halvory_app::normalizeBoardText(holdem, " ah ks  qD"), QStringLiteral("AhKsQd"));
+    QCOMPARE(halvory_app::normalizeBoardText(holdem, "Ah1sQd"), QStringLiteral("AhQd"));
+    QCOMPARE(halvory_app::normalizeBoardText(holdem, "AhKsQdJ"), QStringLiteral("AhKsQd"));
+    QCOMPARE(halvory_app::normalizeBoardText(holdem, "tc9d"), QStringLiteral("Tc9d"));
+    QVERIFY(halvory_app::rangeHasRankPair(holdem, "AKs"));
+    QVERIFY(halvory_app::rangeHasRankPair(holdem, " 22 "));
+    QVERIFY(halvory_app::rangeHasRankPair(holdem, "55%"));
+    QVERIFY(!halvory_app::rangeHasRankPair(holdem, "50%"));
+    QVERIFY(!halvory_app::rangeHasRankPair(holdem, "A"));
+    QVERIFY(!halvory_app::rangeHasRankPair(holdem, ""));
+    QVERIFY(!halvory_app::rangeHasRankPair(QStringLiteral("AKQJT9876"), "22"));
     QVariantMap m;
     m["k"] = "   ";
-    QVERIFY(!AppController::cfgTextNonBlank(m, "k"));
-    QVERIFY(!AppController::cfgTextNonBlank(m, "missing"));
+    QVERIFY(!halvory_app::cfgTextNonBlank(m, "k"));
+    QVERIFY(!halvory_app::cfgTextNonBlank(m, "missing"));
     m["k"] = " 50 ";
-    QVERIFY(AppController::cfgTextNonBlank(m, "k"));
+    QVERIFY(halvory_app::cfgTextNonBlank(m, "k"));
   }
 
   void locksBecomeRequestRowsOnlyWhenApplied() {
@@ -709,9 +713,9 @@ class AppControllerTest : public QObject {
     m["ip_stack"] = 60;
     m["icm_payouts"] = "50.5, 30, 19.5";
     m["icm_other_stacks"] = "40";
-    const SolveConfig s = AppController::buildSolveConfigFromMap(m, 4);
+    const SolveConfig s = halvory_app::buildSolveConfigFromMap(m, 4);
     QCOMPARE(s.icm_payouts, (std::vector<std::int32_t>{5050, 3000, 1950}));
-    QVERIFY(AppController::solveInputProblem(m, s).isEmpty());
+    QVERIFY(halvory_app::solveInputProblem(m, s).isEmpty());
     const auto converted = halvory_app::convert_request(s, halvory_app::ConversionPurpose::solve);
     QCOMPARE(converted.game.icm_payouts, (std::vector<std::int32_t>{5050, 3000, 1950}));
   }
@@ -730,7 +734,7 @@ class AppControllerTest : public QObject {
       QVERIFY2(waitIdle(*c), variant);
       QCOMPARE(c->getStatusText(), QStringLiteral("Done"));
       const bool shortDeck = QByteArray(variant) != "holdem";
-      QCOMPARE(AppController::isShortDeck(m), shortDeck);
+      QCOMPARE(halvory_app::isShortDeck(m), shortDeck);
       QCOMPARE(c->showdownWinner("AhKh7h7c9d", "QhJh", "7d9c").value("winner").toString(),
                shortDeck ? QStringLiteral("OOP") : QStringLiteral("IP"));
       if (shortDeck) {
@@ -1004,23 +1008,23 @@ class AppControllerTest : public QObject {
     c->requestSolveMemoryEstimate(fast);
     QVERIFY(changed.wait(60000));
     const auto expected =
-        halvory_app::estimate_solve_memory(AppController::buildSolveConfigFromMap(fast, 4));
+        halvory_app::estimate_solve_memory(halvory_app::buildSolveConfigFromMap(fast, 4));
     QVERIFY(expected.has_value());
     const std::uint64_t bytes = AppController::requiredMemoryBytes(*expected);
     // The session's estimate and what holding the result costs the controller.
     QCOMPARE(bytes, expected->total_bytes + (std::uint64_t{2} << 20) +
                         (expected->oop_hands + expected->ip_hands) * 11776);
     QCOMPARE(c->getSolveRequiredMemoryBytes(), bytes);
-    QCOMPARE(c->getSolveRequiredMemoryText(), AppController::formatGigabytes(bytes));
+    QCOMPARE(c->getSolveRequiredMemoryText(), halvory_app::formatGigabytes(bytes));
     QTest::qWait(300);
     QCOMPARE(changed.count(), 1);
 
     // A stale answer arriving late is dropped; an equal one emits nothing.
     const std::uint64_t g = Access::generation(*c);
     Access::acceptEstimate(*c, g - 1, 123, QStringLiteral("stale"));
-    Access::acceptEstimate(*c, g, bytes, AppController::formatGigabytes(bytes));
+    Access::acceptEstimate(*c, g, bytes, halvory_app::formatGigabytes(bytes));
     QCOMPARE(changed.count(), 1);
-    Access::acceptEstimate(*c, g, 5 * kGiB, AppController::formatGigabytes(5 * kGiB));
+    Access::acceptEstimate(*c, g, 5 * kGiB, halvory_app::formatGigabytes(5 * kGiB));
     QCOMPARE(c->getSolveRequiredMemoryText(), QStringLiteral("5.0 GB"));
     QCOMPARE(changed.count(), 2);
   }

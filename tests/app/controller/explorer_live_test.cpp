@@ -17,8 +17,8 @@
 
 class AppControllerTestAccess {
  public:
-  static quint64 sessionQueries(const AppController& c) { return c.sessionQueryCount; }
-  static QThreadPool& prefetchPool(AppController& c) { return c.prefetchPool; }
+  static quint64 sessionQueries(const AppController& c) { return c.explorer().sessionQueries(); }
+  static QThreadPool& prefetchPool(AppController& c) { return c.explorer().readAheadPool(); }
 };
 
 using Access = AppControllerTestAccess;

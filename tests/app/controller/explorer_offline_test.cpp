@@ -32,24 +32,31 @@ class AppControllerTestAccess {
     }
     c.resultTree.setLoaded(meta, rows);
   }
-  static QHash<int, QVariantList>& combosCache(AppController& c) { return c.handCombosCache; }
-  static QHash<int, QVariantMap>& strategyCache(AppController& c) { return c.handStrategyCache; }
-  static QHash<int, QVariantList>& bucketsCache(AppController& c) { return c.handBucketsCache; }
+  static QHash<int, QVariantList>& combosCache(AppController& c) {
+    return c.explorer().caches().handCombosCache;
+  }
+  static QHash<int, QVariantMap>& strategyCache(AppController& c) {
+    return c.explorer().caches().handStrategyCache;
+  }
+  static QHash<int, QVariantList>& bucketsCache(AppController& c) {
+    return c.explorer().caches().handBucketsCache;
+  }
   static QHash<int, QVariantList>& seatCache(AppController& c, bool ip) {
-    return ip ? c.seatHandCombosIpCache : c.seatHandCombosOopCache;
+    NodeCaches& caches = c.explorer().caches();
+    return ip ? caches.seatHandCombosIpCache : caches.seatHandCombosOopCache;
   }
-  static QHash<int, QHash<QByteArray, NodeLockEntry>>& lockTable(AppController& c) {
-    return c.nodeLockTable;
+  static NodeLockTable::Entries& lockTable(AppController& c) { return c.nodeLockTable().entries(); }
+  static QVariantList locksToJson(const AppController& c) {
+    return c.nodeLockTable().toJson(c.treeNodeCount());
   }
-  static QVariantList locksToJson(const AppController& c) { return c.nodeLocksToJson(); }
   static void locksFromJson(AppController& c, const QVariantList& list) {
-    c.nodeLocksFromJson(list);
+    c.nodeLockTable().fromJson(list);
   }
   static QString label(const QString& a, const QString& b) {
-    return AppController::handLabel169(a, b);
+    return ResultsExplorer::handLabel169(a, b);
   }
   static void setLastUiCfg(AppController& c, const QVariantMap& cfg) { c.lastUiCfg = cfg; }
-  static quint64 sessionQueries(const AppController& c) { return c.sessionQueryCount; }
+  static quint64 sessionQueries(const AppController& c) { return c.explorer().sessionQueries(); }
 };
 
 using Access = AppControllerTestAccess;

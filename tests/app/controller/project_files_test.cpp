@@ -30,12 +30,13 @@ class AppControllerTestAccess {
   static QList<int> cachedNodes(const AppController& c, const char* which) {
     const QByteArray name(which);
     QList<int> nodes;
-    if (name == "strategy") nodes = c.handStrategyCache.keys();
-    if (name == "stats") nodes = c.actionStatsCache.keys();
-    if (name == "combos") nodes = c.handCombosCache.keys();
-    if (name == "buckets") nodes = c.handBucketsCache.keys();
-    if (name == "seatOop") nodes = c.seatHandCombosOopCache.keys();
-    if (name == "seatIp") nodes = c.seatHandCombosIpCache.keys();
+    const NodeCaches& caches = c.explorer().caches();
+    if (name == "strategy") nodes = caches.handStrategyCache.keys();
+    if (name == "stats") nodes = caches.actionStatsCache.keys();
+    if (name == "combos") nodes = caches.handCombosCache.keys();
+    if (name == "buckets") nodes = caches.handBucketsCache.keys();
+    if (name == "seatOop") nodes = caches.seatHandCombosOopCache.keys();
+    if (name == "seatIp") nodes = caches.seatHandCombosIpCache.keys();
     std::sort(nodes.begin(), nodes.end());
     return nodes;
   }
@@ -242,6 +243,38 @@ class ProjectFilesTest : public QObject {
     QCOMPARE(results.value("treeNodeMeta").toArray().size(), solved->treeNodeCount());
     QCOMPARE(results.value("treeNodeActions").toArray().size(), solved->treeNodeCount());
     QCOMPARE(results.value("resultIterations").toInt(), solved->getResultIterations());
+  }
+
+  // The classes the user locked keep their mark through the file; the
+  // classes pinned beside them stay pinned but unmarked.
+  void loadedLocksKeepWhichClassesWereChosen() {
+    AppController& a = *solved;
+    a.clearNodeLocks(0);
+    a.setNodeLock(0, "KK", 1, 1.0);
+    a.setNodeLockProbs(0, "AKs", QVariantList{1, 1});
+    const auto chosenAndPinned = [](const AppController& c) {
+      QStringList chosen;
+      int pinned = 0;
+      for (const QVariant& value : c.nodeLocks(0)) {
+        const QVariantMap row = value.toMap();
+        if (row.value("chosen").toBool())
+          chosen << row.value("hand").toString();
+        else
+          ++pinned;
+      }
+      chosen.sort();
+      return std::make_pair(chosen, pinned);
+    };
+    const auto before = chosenAndPinned(a);
+    QCOMPARE(before.first, (QStringList{"AKs", "KK"}));
+    QVERIFY(before.second > 0);
+    const QString file = path("chosen.pellarisproj");
+    QVERIFY(a.saveProject(urlOf(file), QVariantMap{}));
+
+    AppController b;
+    QVERIFY(b.loadProject(urlOf(file)).value("ok").toBool());
+    QCOMPARE(chosenAndPinned(b), before);
+    a.clearNodeLocks(0);
   }
 
   void saveThenLoadRestoresEverything() {

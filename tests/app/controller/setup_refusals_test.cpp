@@ -175,11 +175,11 @@ class SetupRefusalsTest : public QObject {
     QVariantMap cfg = riverSpotMap(5);
     cfg["rake_percent"] = 5.0;
     cfg["rake_cap"] = 3.0;
-    const auto cash = AppController::buildSolveConfigFromMap(cfg, 4);
+    const auto cash = halvory_app::buildSolveConfigFromMap(cfg, 4);
     QCOMPARE(cash.rake_percent, 5.0);
     QCOMPARE(cash.rake_cap, 300.0);
     cfg["utility_model"] = "icm";
-    const auto icm = AppController::buildSolveConfigFromMap(cfg, 4);
+    const auto icm = halvory_app::buildSolveConfigFromMap(cfg, 4);
     QCOMPARE(icm.rake_percent, 0.0);
     QCOMPARE(icm.rake_cap, 0.0);
   }

@@ -11,7 +11,7 @@
 class AppControllerTestAccess {
  public:
   static void record(AppController& c, int iterations, double expl, qint64 ms) {
-    c.recordSolveActivity(iterations, expl, ms);
+    c.statistics().recordSolve(iterations, expl, ms);
   }
 };
 

@@ -1,18 +1,19 @@
 // The solve-configuration map: UI values (chips, typed texts) into a solve
 // request in engine units, and the readiness checks applied before a start.
 
-#include "controller/app_controller.hpp"
+#include "controller/solve_config_map.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <exception>
 #include <optional>
 
+#include <QCoreApplication>
+
+#include "cards/range.hpp"
 #include "session/request_conversion.hpp"
 
-using halvory_app::NodeLockRequest;
-using halvory_app::SizingConfig;
-using halvory_app::SolveConfig;
+namespace halvory_app {
 
 namespace {
 
@@ -69,8 +70,7 @@ std::optional<double> finiteNumber(const QString& text) {
 std::vector<std::int32_t> chipList(const QString& raw) {
   std::vector<std::int32_t> out;
   for (const QString& entry : listEntries(raw)) {
-    if (const auto chips = finiteNumber(entry))
-      out.push_back(AppController::amountToCents(*chips, 0));
+    if (const auto chips = finiteNumber(entry)) out.push_back(amountToCents(*chips, 0));
   }
   return out;
 }
@@ -112,26 +112,25 @@ float targetHundredths(double chips) {
 
 }  // namespace
 
-std::int32_t AppController::amountToCents(double chips, std::int32_t fallbackCents) {
+std::int32_t amountToCents(double chips, std::int32_t fallbackCents) {
   const double cents = amountToCentsReal(chips, fallbackCents);
   // llround rounds halves away from zero; the clamp keeps it in range.
   return static_cast<std::int32_t>(std::min<long long>(std::llround(cents), 2147483646LL));
 }
 
-double AppController::amountToCentsReal(double chips, std::int32_t fallbackCents) {
+double amountToCentsReal(double chips, std::int32_t fallbackCents) {
   if (!std::isfinite(chips)) chips = fallbackCents / 100.0;
   return std::clamp(chips, 0.0, kMaxChips) * 100.0;
 }
 
-void AppController::readStreetSizing(const QVariantMap& cfg, const QString& prefix,
-                                     SizingConfig& out) {
+void readStreetSizing(const QVariantMap& cfg, const QString& prefix, SizingConfig& out) {
   out.bet_sizes = utf8(textOf(cfg, prefix + QStringLiteral("_bet_sizes")));
   out.raise_sizes = utf8(textOf(cfg, prefix + QStringLiteral("_raise_sizes")));
   out.add_all_in = flagOf(cfg, prefix + QStringLiteral("_add_all_in"));
   out.dont_donk = flagOf(cfg, prefix + QStringLiteral("_dont_donk"));
 }
 
-QString AppController::normalizeBoardText(const QString& rankAlphabet, const QString& text) {
+QString normalizeBoardText(const QString& rankAlphabet, const QString& text) {
   QString compact = text.simplified();
   compact.remove(u' ');
   QString out;
@@ -146,12 +145,11 @@ QString AppController::normalizeBoardText(const QString& rankAlphabet, const QSt
   return out;
 }
 
-bool AppController::isShortDeck(const QVariantMap& cfg) {
-  return halvory_app::parse_deck_variant(
-      utf8(textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem"))));
+bool isShortDeck(const QVariantMap& cfg) {
+  return parse_deck_variant(utf8(textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem"))));
 }
 
-QString AppController::rankAlphabetFor(const QVariantMap& cfg) {
+QString rankAlphabetFor(const QVariantMap& cfg) {
   return isShortDeck(cfg) ? kShortDeckRanks : kHoldemRanks;
 }
 
@@ -191,7 +189,33 @@ QString iterationsProblem(const QVariantMap& cfg) {
 
 }  // namespace
 
-QString AppController::solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
+QString startProblem(const QVariantMap& cfg, const SolveConfig& config) {
+  const std::size_t boardLength = config.board.size();
+  if (boardLength != 6 && boardLength != 8 && boardLength != 10)
+    return QCoreApplication::translate("AppController", "Not ready: enter a valid board first");
+  const QString ranks = rankAlphabetFor(cfg);
+  if (!rangeHasRankPair(ranks, QString::fromStdString(config.oop_range)) ||
+      !rangeHasRankPair(ranks, QString::fromStdString(config.ip_range))) {
+    return QCoreApplication::translate("AppController",
+                                       "Not ready: select at least one hand in both ranges");
+  }
+  static const char* const kSizingKeys[] = {
+      "oop_flop_bet_sizes",  "oop_flop_raise_sizes",  "oop_turn_bet_sizes", "oop_turn_raise_sizes",
+      "oop_river_bet_sizes", "oop_river_raise_sizes", "ip_flop_bet_sizes",  "ip_flop_raise_sizes",
+      "ip_turn_bet_sizes",   "ip_turn_raise_sizes",   "ip_river_bet_sizes", "ip_river_raise_sizes",
+  };
+  for (const char* key : kSizingKeys) {
+    if (!cfgTextNonBlank(cfg, QLatin1String(key)))
+      return QCoreApplication::translate("AppController",
+                                         "Not ready: fill out both OOP and IP sizing");
+  }
+  const QString problem = solveInputProblem(cfg, config);
+  return problem.isEmpty()
+             ? QString()
+             : QCoreApplication::translate("AppController", "Not ready: %1").arg(problem);
+}
+
+QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   const bool icm = config.utility_model == "icm";
   QStringList chipKeys{QStringLiteral("starting_pot"), QStringLiteral("effective_stack")};
   if (icm) chipKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
@@ -232,7 +256,7 @@ QString AppController::solveInputProblem(const QVariantMap& cfg, const SolveConf
     }
   }
   try {
-    halvory_app::check_request_values(config, halvory_app::ConversionPurpose::solve);
+    check_request_values(config, ConversionPurpose::solve);
   } catch (const std::exception& error) {
     return QString::fromUtf8(error.what());
   }
@@ -270,20 +294,20 @@ QString handClass(int high, int low, bool suited) {
 
 }  // namespace
 
-QString AppController::rangeProblem(const QString& rangeText) {
+QString rangeProblem(const QString& rangeText) {
   try {
-    (void)halvory_app::expand_percent_range(utf8(rangeText));
+    (void)expand_percent_range(utf8(rangeText));
   } catch (const std::exception& error) {
     return rangeItemProblem(rangeText, error.what());
   }
   return {};
 }
 
-QVariantMap AppController::readRangeText(QString text, QString variant) const {
+QVariantMap readRangeText(const QString& text, const QString& variant) {
   QVariantMap out;
   halvory::Range range;
   try {
-    range = halvory_app::expand_percent_range(utf8(text));
+    range = expand_percent_range(utf8(text));
   } catch (const std::exception& error) {
     out.insert(QStringLiteral("ok"), false);
     out.insert(QStringLiteral("error"), rangeItemProblem(text, error.what()));
@@ -292,7 +316,7 @@ QVariantMap AppController::readRangeText(QString text, QString variant) const {
     out.insert(QStringLiteral("combos"), 0.0);
     return out;
   }
-  const int lowestRank = halvory_app::parse_deck_variant(utf8(variant)) ? 4 : 0;
+  const int lowestRank = parse_deck_variant(utf8(variant)) ? 4 : 0;
   // Per class: weight sum, combination count, smallest and largest weight.
   struct Sum {
     double total = 0.0;
@@ -309,7 +333,7 @@ QVariantMap AppController::readRangeText(QString text, QString variant) const {
       float weight = range.weights[halvory::pocket_index(static_cast<halvory::CardCode>(a),
                                                          static_cast<halvory::CardCode>(b))];
       // As the solve reads it: weights this small count as zero.
-      if (weight < halvory_app::kSmallestRangeWeight) weight = 0.0f;
+      if (weight < kSmallestRangeWeight) weight = 0.0f;
       const bool suited = a % halvory::kSuitCount == b % halvory::kSuitCount;
       Sum& sum = sums[handClass(std::max(rankA, rankB), std::min(rankA, rankB), suited)];
       sum.total += weight;
@@ -333,7 +357,7 @@ QVariantMap AppController::readRangeText(QString text, QString variant) const {
   return out;
 }
 
-bool AppController::rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText) {
+bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText) {
   const QString text = rangeText.trimmed();
   for (qsizetype i = 0; i + 1 < text.size(); ++i) {
     if (rankAlphabet.contains(text[i].toUpper()) && rankAlphabet.contains(text[i + 1].toUpper()))
@@ -342,11 +366,11 @@ bool AppController::rangeHasRankPair(const QString& rankAlphabet, const QString&
   return false;
 }
 
-bool AppController::cfgTextNonBlank(const QVariantMap& cfg, const QString& key) {
+bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key) {
   return !textOf(cfg, key).trimmed().isEmpty();
 }
 
-SolveConfig AppController::buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount) {
+SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount) {
   SolveConfig out;
   out.variant =
       utf8(textOf(cfg, QStringLiteral("variant"), QStringLiteral("holdem")).trimmed().toLower());
@@ -400,27 +424,4 @@ SolveConfig AppController::buildSolveConfigFromMap(const QVariantMap& cfg, int p
   return out;
 }
 
-SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const {
-  SolveConfig out = buildSolveConfigFromMap(cfg, systemThreadCount);
-  if (!applyNodeLocks) return out;
-  for (auto node = nodeLockTable.constBegin(); node != nodeLockTable.constEnd(); ++node) {
-    if (node.key() < 0 || node->isEmpty()) continue;
-    for (auto hand = node->constBegin(); hand != node->constEnd(); ++hand) {
-      const NodeLockEntry& entry = hand.value();
-      NodeLockRequest request;
-      request.node_index = static_cast<std::uint64_t>(node.key());
-      request.hand = hand.key().toStdString();
-      if (!entry.actionProbs.empty()) {
-        request.action_index = 0;
-        request.action_prob = 1.0f;
-        request.action_probs = entry.actionProbs;
-      } else {
-        if (entry.actionIndex < 0) continue;
-        request.action_index = entry.actionIndex;
-        request.action_prob = static_cast<float>(std::clamp(entry.actionProb, 0.0, 1.0));
-      }
-      out.node_locks.push_back(std::move(request));
-    }
-  }
-  return out;
-}
+}  // namespace halvory_app

@@ -1,0 +1,546 @@
+#include "controller/results_explorer.hpp"
+
+#include "controller/explorer_rows.hpp"
+#include "controller/ui_values.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <exception>
+#include <limits>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include <QCoreApplication>
+#include <QFuture>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "cards/cards.hpp"
+#include "context/thread_start.hpp"
+#include "queries/hand_categories.hpp"
+#include "queries/node_queries.hpp"
+
+using halvory_app::centsToChipsVariantList;
+using halvory_app::doublesToVariantList;
+using halvory_app::stringsToVariantList;
+
+namespace {
+
+using halvory_app::bucketRows;
+using halvory_app::comboRows;
+using halvory_app::distributionsAnswer;
+using halvory_app::floatsToVariantList;
+using halvory_app::guardedQuery;
+using halvory_app::PrefetchedNode;
+using halvory_app::prefetchNode;
+using halvory_app::statsRows;
+
+constexpr int kSeatOop = 0;
+constexpr int kSeatIp = 1;
+
+constexpr double kCentsPerChip = 100.0;
+
+const QString kRankOrder = QStringLiteral("AKQJT98765432");
+
+double nan() {
+  return std::numeric_limits<double>::quiet_NaN();
+}
+
+bool usableValue(double value) {
+  return std::isfinite(value) && value > 0.0;
+}
+
+QString fromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toUtf8(const QString& text) {
+  return text.toUtf8().toStdString();
+}
+
+// "IP" selects IP; every other text (also an empty one) selects OOP.
+int seatOrOop(const QString& player) {
+  return player.trimmed().toUpper() == QLatin1String("IP") ? kSeatIp : kSeatOop;
+}
+
+// OOP or IP; -1 for any other text.
+int strictSeat(const QString& player) {
+  const QString seat = player.trimmed().toUpper();
+  if (seat == QLatin1String("OOP")) return kSeatOop;
+  if (seat == QLatin1String("IP")) return kSeatIp;
+  return -1;
+}
+
+// One combo as the reach aggregation reads it, from the engine or the cache.
+struct ReachRow {
+  QString c1;
+  QString c2;
+  QStringList buckets;
+  double weight = 0.0;
+  std::vector<double> probs;
+};
+
+struct ReachAccumulator {
+  double weightSum = 0.0;
+  std::int32_t rows = 0;
+  std::vector<double> probSums;
+};
+
+}  // namespace
+
+ResultsExplorer::ResultsExplorer(const halvory_app::SolveSession& solveSession,
+                                 const ResultTree& tree, QObject* parent)
+    : QObject(parent), session(solveSession), resultTree(tree) {
+  prefetchPool.setMaxThreadCount(kPrefetchThreads);
+}
+
+ResultsExplorer::~ResultsExplorer() {
+  // Read-aheads not yet begun are dropped; running ones end with the pool.
+  prefetchPool.clear();
+}
+
+std::optional<halvory_app::HandStrategy> ResultsExplorer::solvedStrategy(int nodeIndex) const {
+  return guardedQuery([&] {
+    countSessionQuery();
+    return halvory_app::node_hand_strategy(session, static_cast<std::uint64_t>(nodeIndex));
+  });
+}
+
+void ResultsExplorer::clearCaches() {
+  nodeCaches = NodeCaches{};
+  handStrategyReach169Cache.clear();
+  nodeEvCache.clear();
+  handDistributions169Cache.clear();
+  pendingHandDistributions169.clear();
+  ++prefetchTag;
+}
+
+// ---------------------------------------------------------------------------
+// Node queries
+
+QVariantList ResultsExplorer::nodeActionStats(int nodeIndex) const {
+  if (nodeIndex < 0) return {};
+  if (const auto hit = nodeCaches.actionStatsCache.constFind(nodeIndex);
+      hit != nodeCaches.actionStatsCache.cend())
+    return *hit;
+
+  const auto stats = guardedQuery([&] {
+    countSessionQuery();
+    return halvory_app::node_action_stats(session, static_cast<std::uint64_t>(nodeIndex));
+  });
+  if (!stats) return {};
+  const QVariantList rows = statsRows(*stats);
+  nodeCaches.actionStatsCache.insert(nodeIndex, rows);
+  return rows;
+}
+
+double ResultsExplorer::nodeEv(int nodeIndex, const QString& player) const {
+  if (nodeIndex < 0) return nan();
+  const int seat = strictSeat(player);
+  if (seat < 0) return nan();
+  const quint64 key = 2 * static_cast<quint64>(nodeIndex) + static_cast<quint64>(seat);
+  if (const auto hit = nodeEvCache.constFind(key); hit != nodeEvCache.cend()) return *hit;
+
+  const auto ev = guardedQuery([&] {
+    countSessionQuery();
+    return halvory_app::node_ev(session, static_cast<std::uint64_t>(nodeIndex), seat);
+  });
+  if (!ev || !std::isfinite(*ev)) return nan();
+  const double chips = *ev / kCentsPerChip;
+  nodeEvCache.insert(key, chips);
+  return chips;
+}
+
+double ResultsExplorer::nodeRake(int nodeIndex) const {
+  if (nodeIndex < 0) return nan();
+  const auto rake = guardedQuery(
+      [&] { return halvory_app::node_rake(session, static_cast<std::uint64_t>(nodeIndex)); });
+  if (!rake || !std::isfinite(*rake)) return nan();
+  return *rake / kCentsPerChip;
+}
+
+QVariantList ResultsExplorer::nodeHandBuckets(int nodeIndex) const {
+  if (nodeIndex < 0) return {};
+  QVariantList rows;
+  if (const auto hit = nodeCaches.handBucketsCache.constFind(nodeIndex);
+      hit != nodeCaches.handBucketsCache.cend()) {
+    rows = *hit;
+  } else {
+    const auto buckets = guardedQuery([&] {
+      countSessionQuery();
+      return halvory_app::node_hand_buckets(session, static_cast<std::uint64_t>(nodeIndex));
+    });
+    if (!buckets) return {};
+    rows = bucketRows(*buckets);
+    nodeCaches.handBucketsCache.insert(nodeIndex, rows);
+  }
+
+  // Display names are added on a copy so they follow the language in force.
+  QVariantList shown;
+  shown.reserve(rows.size());
+  for (const QVariant& value : std::as_const(rows)) {
+    QVariantMap row = value.toMap();
+    const QByteArray name = row.value(QStringLiteral("name")).toString().toUtf8();
+    row.insert(QStringLiteral("displayName"),
+               QCoreApplication::translate("HandBuckets", name.constData()));
+    shown.append(row);
+  }
+  return shown;
+}
+
+QVariantList ResultsExplorer::nodeHandCombos(int nodeIndex) const {
+  if (nodeIndex < 0) return {};
+  if (const auto hit = nodeCaches.handCombosCache.constFind(nodeIndex);
+      hit != nodeCaches.handCombosCache.cend())
+    return *hit;
+
+  const auto combos = guardedQuery([&] {
+    countSessionQuery();
+    return halvory_app::node_hand_combos(session, static_cast<std::uint64_t>(nodeIndex));
+  });
+  if (!combos) return {};
+  const QVariantList rows = comboRows(*combos);
+  nodeCaches.handCombosCache.insert(nodeIndex, rows);
+  return rows;
+}
+
+QVariantMap ResultsExplorer::nodeHandStrategy(int nodeIndex) const {
+  if (nodeIndex < 0) return {};
+  if (const auto hit = nodeCaches.handStrategyCache.constFind(nodeIndex);
+      hit != nodeCaches.handStrategyCache.cend())
+    return *hit;
+
+  const auto strategy = guardedQuery([&] {
+    countSessionQuery();
+    return halvory_app::node_hand_strategy(session, static_cast<std::uint64_t>(nodeIndex));
+  });
+  if (!strategy) return {};
+
+  const std::size_t hands = std::min(
+      {strategy->hand_labels.size(), strategy->weights.size(), strategy->dominant_types.size()});
+  QVariantMap weights;
+  QVariantMap dominant;
+  for (std::size_t h = 0; h < hands; ++h) {
+    const QString label = fromUtf8(strategy->hand_labels[h]);
+    weights.insert(label, QVariant::fromValue(strategy->weights[h]));
+    dominant.insert(label, fromUtf8(strategy->dominant_types[h]));
+  }
+
+  const std::size_t actions = strategy->action_names.size();
+  const QVariantList stored = resultTree.actions(nodeIndex);
+  QVariantList typeList;
+  for (std::size_t a = 0; a < actions; ++a) {
+    typeList.append(
+        static_cast<std::size_t>(stored.size()) == actions
+            ? stored.at(static_cast<qsizetype>(a)).toMap().value(QStringLiteral("actionType"))
+            : QVariant(QStringLiteral("none")));
+  }
+
+  QVariantMap probs;
+  const std::size_t labels = strategy->hand_labels.size();
+  if (actions > 0 && strategy->action_probs.size() == actions * labels) {
+    for (std::size_t h = 0; h < labels; ++h) {
+      const auto first = strategy->action_probs.begin() + static_cast<std::ptrdiff_t>(h * actions);
+      probs.insert(fromUtf8(strategy->hand_labels[h]),
+                   floatsToVariantList(
+                       std::vector<float>(first, first + static_cast<std::ptrdiff_t>(actions))));
+    }
+  }
+
+  QVariantMap answer;
+  answer.insert(QStringLiteral("weights"), weights);
+  answer.insert(QStringLiteral("dominantActionTypes"), dominant);
+  answer.insert(QStringLiteral("actionNames"), stringsToVariantList(strategy->action_names));
+  answer.insert(QStringLiteral("actionTypeList"), typeList);
+  answer.insert(QStringLiteral("actionProbs"), probs);
+  nodeCaches.handStrategyCache.insert(nodeIndex, answer);
+  return answer;
+}
+
+QVariantMap ResultsExplorer::nodeHandStrategyReach169(int nodeIndex,
+                                                      const QString& bucketName) const {
+  if (nodeIndex < 0) return {};
+  const QString bucket = bucketName.trimmed().toLower();
+  const QString key = QString::number(nodeIndex) + QLatin1Char('|') + bucket;
+  if (const auto hit = handStrategyReach169Cache.constFind(key);
+      hit != handStrategyReach169Cache.cend()) {
+    return *hit;
+  }
+
+  QVariantMap strategy = nodeHandStrategy(nodeIndex);
+  // The combo rows are the node's own query, shared with the hand details
+  // (and filled ahead of time for the first street), so the value pass
+  // behind them runs once per node.
+  const QVariantList comboList = nodeHandCombos(nodeIndex);
+  if (comboList.isEmpty() && !nodeCaches.handCombosCache.contains(nodeIndex)) {
+    handStrategyReach169Cache.insert(key, strategy);
+    return strategy;
+  }
+  std::vector<ReachRow> rows;
+  rows.reserve(static_cast<std::size_t>(comboList.size()));
+  for (const QVariant& value : comboList) {
+    const QVariantMap map = value.toMap();
+    ReachRow row;
+    row.c1 = map.value(QStringLiteral("c1")).toString();
+    row.c2 = map.value(QStringLiteral("c2")).toString();
+    if (row.c1.size() < 2 || row.c2.size() < 2) continue;
+    row.buckets = map.value(QStringLiteral("buckets")).toStringList();
+    row.weight = map.value(QStringLiteral("weight")).toDouble();
+    for (const QVariant& p : map.value(QStringLiteral("actionProbs")).toList())
+      row.probs.push_back(p.toDouble());
+    rows.push_back(std::move(row));
+  }
+
+  std::size_t actions =
+      static_cast<std::size_t>(strategy.value(QStringLiteral("actionTypeList")).toList().size());
+  std::map<QString, ReachAccumulator> byLabel;
+  for (const ReachRow& row : rows) {
+    if (!bucket.isEmpty()) {
+      const bool member =
+          std::any_of(row.buckets.cbegin(), row.buckets.cend(),
+                      [&](const QString& name) { return name.trimmed().toLower() == bucket; });
+      if (!member) continue;
+    }
+    const QString label = handLabel169(row.c1, row.c2);
+    if (label.isEmpty()) continue;
+    if (!usableValue(row.weight)) continue;
+    const double w = std::min(row.weight, 1.0);
+    if (actions < 1) {
+      actions = row.probs.size();
+      if (actions < 1) continue;
+    }
+    ReachAccumulator& acc = byLabel[label];
+    if (acc.probSums.empty()) acc.probSums.assign(actions, 0.0);
+    acc.weightSum += w;
+    acc.rows += 1;
+    const std::size_t shared = std::min(acc.probSums.size(), row.probs.size());
+    for (std::size_t a = 0; a < shared; ++a) {
+      if (usableValue(row.probs[a])) acc.probSums[a] += row.probs[a] * w;
+    }
+  }
+
+  QVariantMap weights;
+  QVariantMap probs;
+  for (const auto& [label, acc] : byLabel) {
+    if (acc.rows < 1) continue;
+    weights.insert(label, acc.weightSum / acc.rows);
+    if (acc.weightSum <= 0.0 || acc.probSums.empty()) continue;
+    std::vector<double> q(acc.probSums.size(), 0.0);
+    double total = 0.0;
+    for (std::size_t a = 0; a < q.size(); ++a) {
+      q[a] = acc.probSums[a] / acc.weightSum;
+      if (!usableValue(q[a])) q[a] = 0.0;
+      total += q[a];
+    }
+    if (total > 0.0) {
+      for (double& v : q) v /= total;
+    }
+    probs.insert(label, doublesToVariantList(q));
+  }
+
+  if (!bucket.isEmpty() || !weights.isEmpty() || !probs.isEmpty()) {
+    strategy.insert(QStringLiteral("weights"), weights);
+    strategy.insert(QStringLiteral("actionProbs"), probs);
+  }
+  handStrategyReach169Cache.insert(key, strategy);
+  return strategy;
+}
+
+QVariantList ResultsExplorer::nodePocketActionEvs(int nodeIndex, const QString& player,
+                                                  const QString& c1, const QString& c2) const {
+  if (nodeIndex < 0) return {};
+  const int seat = seatOrOop(player);
+  const auto evs = guardedQuery([&] {
+    countSessionQuery();
+    return halvory_app::node_pocket_action_evs(session, static_cast<std::uint64_t>(nodeIndex), seat,
+                                               toUtf8(c1), toUtf8(c2));
+  });
+  if (evs) return centsToChipsVariantList(*evs);
+
+  // Without live objects (a loaded project) the cached combo rows answer.
+  const auto cached = nodeCaches.handCombosCache.constFind(nodeIndex);
+  if (cached == nodeCaches.handCombosCache.cend()) return {};
+  const QString a = c1.trimmed().toLower();
+  const QString b = c2.trimmed().toLower();
+  for (const QVariant& value : *cached) {
+    const QVariantMap row = value.toMap();
+    const QString r1 = row.value(QStringLiteral("c1")).toString().trimmed().toLower();
+    const QString r2 = row.value(QStringLiteral("c2")).toString().trimmed().toLower();
+    if ((r1 == a && r2 == b) || (r1 == b && r2 == a))
+      return row.value(QStringLiteral("actionEvs")).toList();
+  }
+  return {};
+}
+
+QVariantList ResultsExplorer::nodeSeatHandCombos(int nodeIndex, const QString& player) const {
+  if (nodeIndex < 0) return {};
+  const int seat = seatOrOop(player);
+  QHash<int, QVariantList>& cache =
+      seat == kSeatIp ? nodeCaches.seatHandCombosIpCache : nodeCaches.seatHandCombosOopCache;
+  const auto combos = guardedQuery([&] {
+    countSessionQuery();
+    return halvory_app::node_seat_hand_combos(session, static_cast<std::uint64_t>(nodeIndex), seat);
+  });
+  if (!combos) return cache.value(nodeIndex);
+
+  QVariantList rows;
+  rows.reserve(static_cast<qsizetype>(combos->size()));
+  for (const halvory_app::ComboRow& combo : *combos) {
+    QVariantMap row;
+    row.insert(QStringLiteral("c1"), fromUtf8(combo.c1));
+    row.insert(QStringLiteral("c2"), fromUtf8(combo.c2));
+    row.insert(QStringLiteral("weight"), combo.weight);
+    rows.append(row);
+  }
+  cache.insert(nodeIndex, rows);
+  return rows;
+}
+
+QString ResultsExplorer::handLabel169(const QString& c1, const QString& c2) {
+  if (c1.size() < 2 || c2.size() < 2) return {};
+  const QChar r1 = c1.at(0).toUpper();
+  const QChar r2 = c2.at(0).toUpper();
+  const qsizetype p1 = kRankOrder.indexOf(r1);
+  const qsizetype p2 = kRankOrder.indexOf(r2);
+  if (p1 < 0 || p2 < 0) return {};
+  if (p1 == p2) return QString(r1) + r1;
+  const bool suited = c1.at(1).toLower() == c2.at(1).toLower();
+  return QString(p1 < p2 ? r1 : r2) + (p1 < p2 ? r2 : r1) + QLatin1Char(suited ? 's' : 'o');
+}
+
+// ---------------------------------------------------------------------------
+// Hand distributions
+
+QVariantMap ResultsExplorer::nodeHandDistributions169(int nodeIndex) {
+  QVariantMap answer;
+  answer.insert(QStringLiteral("ok"), false);
+  answer.insert(QStringLiteral("pending"), false);
+  answer.insert(QStringLiteral("nodeIndex"), nodeIndex);
+  for (const char* key : {"oopHands", "ipHands", "evOop", "evIp", "equityOop", "equityIp"}) {
+    answer.insert(QLatin1String(key), QVariantList{});
+  }
+  answer.insert(QStringLiteral("error"), QString());
+
+  if (nodeIndex < 0) {
+    answer.insert(QStringLiteral("error"), QStringLiteral("Invalid node index."));
+    return answer;
+  }
+  if (const auto hit = handDistributions169Cache.constFind(nodeIndex);
+      hit != handDistributions169Cache.cend()) {
+    return *hit;
+  }
+  answer.insert(QStringLiteral("pending"), true);
+  answer.insert(QStringLiteral("error"), QStringLiteral("Computing\u2026"));
+  if (pendingHandDistributions169.contains(nodeIndex)) return answer;
+
+  // The task holds its own references to the solved objects, so it reads
+  // neither the controller nor the session and may outlive both; its tag
+  // lets the handler drop an answer that a clear or a newer task superseded.
+  const halvory_app::SolvedGame solved = halvory_app::solved_game_of(session);
+  const quint64 tag = ++lastDistributionTag;
+  auto* watcher = new QFutureWatcher<QVariantMap>(this);
+  connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, nodeIndex, tag] {
+    const bool current = pendingHandDistributions169.contains(nodeIndex) &&
+                         distributionTaskTags.value(nodeIndex) == tag;
+    if (current) {
+      acceptDistributions(watcher, nodeIndex);
+    } else {
+      watcher->deleteLater();
+    }
+  });
+  try {
+    watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [solved, nodeIndex] {
+      halvory::run_thread_start_hook();
+      return distributionsAnswer(solved, nodeIndex);
+    }));
+  } catch (const std::exception&) {
+    delete watcher;
+    answer.insert(QStringLiteral("pending"), false);
+    answer.insert(QStringLiteral("error"),
+                  QStringLiteral("Distributions unavailable (no live solve state)."));
+    return answer;
+  }
+  pendingHandDistributions169.insert(nodeIndex);
+  distributionTaskTags.insert(nodeIndex, tag);
+  return answer;
+}
+
+void ResultsExplorer::acceptDistributions(QFutureWatcher<QVariantMap>* watcher, int nodeIndex) {
+  QVariantMap result;
+  try {
+    result = watcher->future().result();
+  } catch (...) {
+    result.insert(QStringLiteral("ok"), false);
+    result.insert(QStringLiteral("pending"), false);
+    result.insert(QStringLiteral("nodeIndex"), nodeIndex);
+    result.insert(QStringLiteral("error"),
+                  QStringLiteral("Distributions unavailable (no live solve state)."));
+  }
+  watcher->deleteLater();
+  pendingHandDistributions169.remove(nodeIndex);
+  distributionTaskTags.remove(nodeIndex);
+  handDistributions169Cache.insert(nodeIndex, result);
+  emit distributionsReady(nodeIndex);
+}
+
+// ---------------------------------------------------------------------------
+// Prefetch
+
+void ResultsExplorer::prefetchFirstStreetNodes() {
+  // Breadth first from the root's children, stopping at chance nodes: the
+  // nodes of the street the solve starts on, in the order a user meets them.
+  // The root itself is read by the page at once.
+  constexpr int kMaxPrefetchedNodes = 24;
+  QList<int> nodes;
+  QList<int> queue{0};
+  while (!queue.isEmpty() && nodes.size() < kMaxPrefetchedNodes) {
+    const int parent = queue.takeFirst();
+    for (const QVariant& value : resultTree.actions(parent)) {
+      const int child = value.toMap().value(QStringLiteral("childIndex"), -1).toInt();
+      if (child <= 0 || child >= resultTree.size()) continue;
+      if (resultTree.meta(child).value(QStringLiteral("nodeType")).toString() !=
+          QLatin1String("decision")) {
+        continue;
+      }
+      nodes.append(child);
+      queue.append(child);
+      if (nodes.size() >= kMaxPrefetchedNodes) break;
+    }
+  }
+  const halvory_app::SolvedGame solved = halvory_app::solved_game_of(session);
+  if (!solved.game || !solved.solver) return;
+  const quint64 tag = prefetchTag;
+  for (const int nodeIndex : std::as_const(nodes)) {
+    auto* watcher = new QFutureWatcher<PrefetchedNode>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, tag] {
+      watcher->deleteLater();
+      if (tag != prefetchTag) return;
+      PrefetchedNode found;
+      try {
+        found = watcher->future().result();
+      } catch (...) {
+        return;
+      }
+      // A query the page made meanwhile already filled its entry.
+      if (found.stats && !nodeCaches.actionStatsCache.contains(found.nodeIndex)) {
+        nodeCaches.actionStatsCache.insert(found.nodeIndex, *found.stats);
+      }
+      if (found.combos && !nodeCaches.handCombosCache.contains(found.nodeIndex)) {
+        nodeCaches.handCombosCache.insert(found.nodeIndex, *found.combos);
+      }
+      if (found.buckets && !nodeCaches.handBucketsCache.contains(found.nodeIndex)) {
+        nodeCaches.handBucketsCache.insert(found.nodeIndex, *found.buckets);
+      }
+    });
+    try {
+      watcher->setFuture(QtConcurrent::run(
+          &prefetchPool, [solved, nodeIndex] { return prefetchNode(solved, nodeIndex); }));
+    } catch (const std::exception&) {
+      delete watcher;
+      return;
+    }
+  }
+}

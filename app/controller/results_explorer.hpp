@@ -1,0 +1,104 @@
+#pragma once
+// The results explorer: the per-node queries of the held result, their
+// caches (which a project file stores and restores), the hand distributions
+// computed off the GUI thread and the read-ahead of the first street's nodes.
+// Lives on the GUI thread beside the controller, which forwards to it.
+
+#include <optional>
+
+#include <QFutureWatcher>
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QThreadPool>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include "controller/result_tree.hpp"
+#include "queries/query_records.hpp"
+#include "session/solve_session.hpp"
+
+// The query answers a project file keeps, by node.
+struct NodeCaches {
+  QHash<int, QVariantMap> handStrategyCache;
+  QHash<int, QVariantList> actionStatsCache;
+  QHash<int, QVariantList> handCombosCache;
+  QHash<int, QVariantList> handBucketsCache;
+  QHash<int, QVariantList> seatHandCombosOopCache;
+  QHash<int, QVariantList> seatHandCombosIpCache;
+};
+
+class ResultsExplorer : public QObject {
+  Q_OBJECT
+
+ public:
+  // Reads the session's last finished solve and the tree rows of the held
+  // result; both outlive the explorer.
+  ResultsExplorer(const halvory_app::SolveSession& session, const ResultTree& tree,
+                  QObject* parent = nullptr);
+  ~ResultsExplorer() override;
+
+  QVariantList nodeActionStats(int nodeIndex) const;
+  QVariantList nodePocketActionEvs(int nodeIndex, const QString& player, const QString& c1,
+                                   const QString& c2) const;
+  QVariantMap nodeHandStrategy(int nodeIndex) const;
+  QVariantMap nodeHandStrategyReach169(int nodeIndex, const QString& bucketName) const;
+  QVariantList nodeHandCombos(int nodeIndex) const;
+  QVariantList nodeSeatHandCombos(int nodeIndex, const QString& player) const;
+  QVariantList nodeHandBuckets(int nodeIndex) const;
+  // At once from the cache, else "pending" while a pool thread computes it;
+  // distributionsReady tells when it is there.
+  QVariantMap nodeHandDistributions169(int nodeIndex);
+  double nodeEv(int nodeIndex, const QString& player) const;
+  double nodeRake(int nodeIndex) const;
+  // The live solve's strategy at a node.
+  std::optional<halvory_app::HandStrategy> solvedStrategy(int nodeIndex) const;
+
+  // Drops every answer of the previous result; answers still on their way
+  // are dropped when they arrive.
+  void clearCaches();
+  // The first street's decision nodes cost a full value pass each, so their
+  // rows are computed on the pool as soon as results arrive.
+  void prefetchFirstStreetNodes();
+  // Drops the read-ahead not yet begun (the running reads end with the pool).
+  void stopPrefetch() { prefetchPool.clear(); }
+
+  NodeCaches& caches() { return nodeCaches; }
+  const NodeCaches& caches() const { return nodeCaches; }
+  // Session queries made so far, which tells a cache hit from a
+  // recomputation.
+  quint64 sessionQueries() const { return sessionQueryCount; }
+  QThreadPool& readAheadPool() { return prefetchPool; }
+
+  // "AKs", "AKo" or "AA" of two cards ("Ah", "kd"); empty when unreadable.
+  static QString handLabel169(const QString& c1, const QString& c2);
+
+ signals:
+  void distributionsReady(int nodeIndex);
+
+ private:
+  void countSessionQuery() const { ++sessionQueryCount; }
+  void acceptDistributions(QFutureWatcher<QVariantMap>* watcher, int nodeIndex);
+
+  const halvory_app::SolveSession& session;
+  const ResultTree& resultTree;
+
+  mutable NodeCaches nodeCaches;
+  mutable QHash<QString, QVariantMap> handStrategyReach169Cache;
+  mutable QHash<quint64, double> nodeEvCache;
+  QHash<int, QVariantMap> handDistributions169Cache;
+  QSet<int> pendingHandDistributions169;
+  // Tag of the distribution task each pending node waits for; an answer
+  // from another task (started before a clear, or superseded) is dropped.
+  QHash<int, quint64> distributionTaskTags;
+  quint64 lastDistributionTag = 0;
+  // Results generation the prefetch answers belong to; a clear moves it on.
+  quint64 prefetchTag = 0;
+  // The prefetch's own threads: each value pass keeps scratch memory, so
+  // their number is fixed rather than the machine's core count, and the
+  // memory estimate can count it.
+  QThreadPool prefetchPool;
+  static constexpr int kPrefetchThreads = 2;
+  mutable quint64 sessionQueryCount = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// The user's settings store as the statistics read and write it. The
+// program's store is QSettings (read afresh on each call, so that another
+// page or program copy writing meanwhile is seen); tests put a map in its
+// place.
+
+#include <memory>
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+namespace halvory_app {
+
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  virtual QVariant value(const QString& key, const QVariant& fallback = QVariant()) const = 0;
+  // Many keys in one read (invalid values for absent keys).
+  virtual QVariantList values(const QStringList& keys) const;
+  virtual void setValue(const QString& key, const QVariant& value) = 0;
+  // Removes the key and every key below it.
+  virtual void remove(const QString& key) = 0;
+  // The names of the groups directly below `group`.
+  virtual QStringList childGroups(const QString& group) const = 0;
+};
+
+std::shared_ptr<SettingsStore> makeSettingsStore();
+
+}  // namespace halvory_app

@@ -1,0 +1,46 @@
+#pragma once
+// The solve-configuration map the pages send (chips, typed texts) read into a
+// solve request in engine units, and the checks a start applies first. No
+// controller state: safe on any thread.
+
+#include <cstdint>
+
+#include <QString>
+#include <QVariantMap>
+
+#include "session/solve_records.hpp"
+
+namespace halvory_app {
+
+// "thread_count" is clamped to [1, processorCount].
+SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount);
+
+// Chips to the engine's hundredths (clamped to what an int32 holds,
+// rounded); non-finite values take the fallback.
+std::int32_t amountToCents(double chips, std::int32_t fallbackCents);
+double amountToCentsReal(double chips, std::int32_t fallbackCents);
+void readStreetSizing(const QVariantMap& cfg, const QString& prefix, SizingConfig& out);
+QString normalizeBoardText(const QString& rankAlphabet, const QString& text);
+QString rankAlphabetFor(const QVariantMap& cfg);
+// The map's "variant" read by the engine's one variant reader.
+bool isShortDeck(const QVariantMap& cfg);
+// The first value of the map that would solve another spot than the one it
+// describes, as a text naming the field; empty when there is none.
+QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config);
+// The reason a start of the map would be refused before the solve thread
+// runs ("Not ready: ..."), empty when there is none.
+QString startProblem(const QVariantMap& cfg, const SolveConfig& config);
+bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
+// Why the solve's range reader refuses the text, naming the item; empty when
+// it reads.
+QString rangeProblem(const QString& rangeText);
+bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
+
+// Range text read by the solver's own reader: "ok", "error" (the reader's
+// message, naming the item), "weights" (hand class -> mean weight of its
+// combinations in the deck of `variant`, classes at 0 left out), "mixed"
+// (classes whose combinations differ in weight) and "combos" (weighted
+// combination count).
+QVariantMap readRangeText(const QString& text, const QString& variant);
+
+}  // namespace halvory_app

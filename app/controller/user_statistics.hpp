@@ -1,0 +1,45 @@
+#pragma once
+// The user's own statistics in the settings store: solve activity (one group
+// of counters per calendar day, read back as heat-map grids and a daily
+// history) and the Play vs. Solution record (totals, today's counts and the
+// EV history of recent hands).
+
+#include <functional>
+#include <memory>
+
+#include <QDate>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include "controller/settings_store.hpp"
+
+class UserStatistics {
+ public:
+  UserStatistics(std::shared_ptr<halvory_app::SettingsStore> store, std::function<QDate()> today);
+
+  // Solve activity.
+  void recordSolve(int iterations, double exploitability, qint64 runtimeMs);
+  int solvesToday() const;
+  // Whole weeks, Monday first, ending with the week of today; the days
+  // before the span and after its last Sunday are padding cells.
+  QVariantList activityGrid(int spanDays) const;
+  QVariantList historyDaily() const;
+  QString firstSolveDateIso() const;
+
+  // Play vs. Solution.
+  void recordPlayHand(bool isMistake, double evLoss);
+  void recordPlayHandDetailed(bool isMistake, double evLoss, double actualEv, double optimalEv);
+  QVariantList playEvHistory() const;
+  QVariantMap playStats() const;
+  void clearPlayStats();
+
+ private:
+  bool recordPlayTotals(bool isMistake, double loss);
+  void addPlayHand(const QString& prefix, bool mistake, double loss);
+
+  std::shared_ptr<halvory_app::SettingsStore> store;
+  std::function<QDate()> today;
+  mutable QString cachedFirstSolveDate;
+  mutable bool firstSolveDateCached = false;
+};
