@@ -166,55 +166,16 @@ Item {
         ]
     }
 
-    ProjectFormDialog {
+    ProjectDeleteDialog {
         id: confirmDeleteProfileDialog
         objectName: "confirmDeleteProfileDialog"
         page: dialogs.page
         title: qsTranslate("ProjectPage", "Delete settings profile")
-        modal: true
         width: 420
-        anchors.centerIn: parent
         z: loadSettingsDialog.z + 1
-
-        Text {
-            Layout.fillWidth: true
-            text: qsTranslate("ProjectPage", "Are you sure you want to delete this saved profile?")
-            font.pixelSize: 12
-            wrapMode: Text.Wrap
-            color: ThemeRules.roleColor(dialogs.page.theme, "text", "#F0F6FC")
-        }
-        Text {
-            Layout.fillWidth: true
-            visible: dialogs.page._deleteProfileName !== ""
-            text: "\u201C" + dialogs.page._deleteProfileName + "\u201D"
-            textFormat: Text.PlainText
-            font.pixelSize: 12
-            font.weight: Font.DemiBold
-            wrapMode: Text.Wrap
-            color: ThemeRules.roleColor(dialogs.page.theme, "textMuted", "#8B949E")
-        }
-        Text {
-            text: qsTranslate("ProjectPage", "This cannot be undone.")
-            font.pixelSize: 11
-            color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
-        }
-        buttons: [
-            Filler {},
-            ProjectDialogButton {
-                theme: dialogs.page.theme
-                text: qsTranslate("ProjectPage", "Cancel")
-                onClicked: confirmDeleteProfileDialog.close()
-            },
-            ProjectDialogButton {
-                objectName: "confirmDeleteButton"
-                theme: dialogs.page.theme
-                look: "dangerFill"
-                text: qsTranslate("ProjectPage", "Delete")
-                onClicked: {
-                    confirmDeleteProfileDialog.close()
-                    dialogs.page.deleteSettingsProfileById(dialogs.page._deleteProfileId)
-                }
-            }
-        ]
+        question: qsTranslate("ProjectPage", "Are you sure you want to delete this saved profile?")
+        itemName: dialogs.page._deleteProfileName
+        deleteObjectName: "confirmDeleteButton"
+        onDeleteConfirmed: dialogs.page.deleteSettingsProfileById(dialogs.page._deleteProfileId)
     }
 }

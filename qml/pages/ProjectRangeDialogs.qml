@@ -1,8 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Dialogs
-import QtQuick.Layouts
-import "../theme/themeRules.js" as ThemeRules
 
 // The Custom library's dialogs: save the current range, add a folder,
 // import a range file (a file chooser, then a name), and confirm a
@@ -57,8 +55,6 @@ Item {
         if (importRangeNameDialog.confirmButton.enabled && page.commitImportRange(importRangeNameDialog.field.text))
             importRangeNameDialog.close()
     }
-
-    component Filler: Item { Layout.fillWidth: true }
 
     ProjectNameDialog {
         id: saveRangeDialog
@@ -132,61 +128,21 @@ Item {
         onConfirmed: dialogs._import()
     }
 
-    ProjectFormDialog {
+    ProjectDeleteDialog {
         id: confirmDeleteDialog
         objectName: "confirmDeleteDialog"
         page: dialogs.page
         title: dialogs.page._deleteRangeKind === "folder" ? qsTranslate("ProjectPage", "Delete folder")
                                                           : qsTranslate("ProjectPage", "Delete range")
-        modal: true
         width: 380
-        anchors.centerIn: parent
-
-        Text {
-            Layout.fillWidth: true
-            text: dialogs.page._deleteRangeKind === "folder" ? "Are you sure you want to delete this folder?"
+        question: dialogs.page._deleteRangeKind === "folder" ? "Are you sure you want to delete this folder?"
                                                              : "Are you sure you want to delete this range?"
-            font.pixelSize: 12
-            wrapMode: Text.Wrap
-            color: ThemeRules.roleColor(dialogs.page.theme, "text", "#F0F6FC")
-        }
-        Text {
-            Layout.fillWidth: true
-            visible: dialogs.page._deleteRangeName !== ""
-            text: "\u201C" + dialogs.page._deleteRangeName + "\u201D"
-            textFormat: Text.PlainText
-            font.pixelSize: 12
-            font.weight: Font.DemiBold
-            wrapMode: Text.Wrap
-            color: ThemeRules.roleColor(dialogs.page.theme, "textMuted", "#8B949E")
-        }
-        Text {
-            objectName: "deleteRangeNote"
-            Layout.fillWidth: true
-            text: dialogs.page._deleteRangeKind === "folder" && dialogs.page._deleteFolderChildCount > 0
-                  ? qsTranslate("ProjectPage", "This will also delete %n range(s). This cannot be undone.", "", dialogs.page._deleteFolderChildCount)
-                  : qsTranslate("ProjectPage", "This cannot be undone.")
-            font.pixelSize: 11
-            wrapMode: Text.Wrap
-            color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
-        }
-        buttons: [
-            Filler {},
-            ProjectDialogButton {
-                theme: dialogs.page.theme
-                text: qsTranslate("ProjectPage", "Cancel")
-                onClicked: confirmDeleteDialog.close()
-            },
-            ProjectDialogButton {
-                objectName: "confirmDeleteRangeButton"
-                theme: dialogs.page.theme
-                look: "dangerFill"
-                text: qsTranslate("ProjectPage", "Delete")
-                onClicked: {
-                    confirmDeleteDialog.close()
-                    dialogs.page.deleteSelectedItem(dialogs.page._deleteRangePlayer)
-                }
-            }
-        ]
+        itemName: dialogs.page._deleteRangeName
+        note: dialogs.page._deleteRangeKind === "folder" && dialogs.page._deleteFolderChildCount > 0
+              ? qsTranslate("ProjectPage", "This will also delete %n range(s). This cannot be undone.", "", dialogs.page._deleteFolderChildCount)
+              : qsTranslate("ProjectPage", "This cannot be undone.")
+        noteObjectName: "deleteRangeNote"
+        deleteObjectName: "confirmDeleteRangeButton"
+        onDeleteConfirmed: dialogs.page.deleteSelectedItem(dialogs.page._deleteRangePlayer)
     }
 }
