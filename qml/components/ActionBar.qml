@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import "actionBar.js" as Bar
 import "numberText.js" as NumberText
+import "../theme" as ThemePack
 
 // How often each action of a decision is taken: one bar cut into coloured
 // segments proportional to the frequencies, with an optional line of text
@@ -9,7 +10,7 @@ import "numberText.js" as NumberText
 Item {
     id: bar
 
-    property var theme
+    property ThemePack.Theme theme
     property var actions: []
     property bool showLabels: true
     property bool interactive: false

@@ -1,13 +1,14 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import "boardText.js" as BoardText
+import "../theme" as ThemePack
 
 // The community cards of a board text in five slots: the flop grouped on a
 // panel, then the turn and the river, with the street above them.
 Item {
     id: board
 
-    property var theme
+    property ThemePack.Theme theme
     property string boardText: ""
     property bool editable: false
     property bool showStreetLabel: true

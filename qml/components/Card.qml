@@ -1,13 +1,14 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import Qt5Compat.GraphicalEffects
+import "../theme" as ThemePack
 
 // A bordered, rounded panel that holds a block of page content and sizes
 // itself to it.
 Frame {
     id: card
 
-    property var theme
+    property ThemePack.Theme theme
     property bool hoverable: false
     property bool elevated: false
     property color accentColor: "transparent"

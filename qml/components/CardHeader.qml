@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // The title row of a page's card: an icon in the accent colour, a bold title,
 // and at the right end an optional note and whatever items the card adds.
 RowLayout {
     id: header
 
-    property var theme
+    property ThemePack.Theme theme
     property string iconName: ""
     property string title: ""
     property string note: ""

@@ -1,12 +1,13 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import "../theme" as ThemePack
 
 // A grid of rank buttons, one row per suit, for choosing one card. Cards
 // already in use are dimmed and cannot be chosen.
 Item {
     id: picker
 
-    property var theme
+    property ThemePack.Theme theme
     property var usedCards: []
     property bool showSuitHeaders: true
     property var ranks: ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]

@@ -4,6 +4,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Controls
 import QtQuick.Layouts
 import "boardText.js" as BoardText
+import "../theme" as ThemePack
 
 // The popup in which the user chooses the card dealt at a chance node. Each
 // card is offered when the page finds an action for it (itself or a
@@ -12,7 +13,7 @@ Popup {
     id: picker
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     readonly property int _ranks: page._rankOrder.length
     readonly property int _gridWidth: Math.round(22 + 6 + _ranks * 32 + (_ranks - 1) * 3)
 

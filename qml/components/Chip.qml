@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // A pill-shaped tag with a label, an optional glyph and an optional remove
 // button; with `clickable` it is a small button.
 Rectangle {
     id: chip
 
-    property var theme
+    property ThemePack.Theme theme
     property string text: ""
     property color tint: theme ? theme.surface2 : "#21262D"
     property color stroke: theme ? theme.stroke : "#30363D"

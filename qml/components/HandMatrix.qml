@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import "handMatrix.js" as M
+import "../theme" as ThemePack
 
 // The starting-hand classes of one range as a square grid (13×13, or 9×9
 // in short deck): each cell shows its class, its weight and, at a solved
@@ -9,7 +10,7 @@ import "handMatrix.js" as M
 Item {
     id: matrix
 
-    property var theme
+    property ThemePack.Theme theme
     property var weights: ({})
     property var colors: ({})
     property var ranks: M.HOLDEM_RANKS

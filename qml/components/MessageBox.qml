@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Templates as T
+import "../theme" as ThemePack
 
 // A modal message in the theme's colours: a title, a plain text and OK
 // (with Cancel when the message asks a question). The text is shown as
@@ -8,7 +9,7 @@ import QtQuick.Templates as T
 Dialog {
     id: box
 
-    property var theme
+    property ThemePack.Theme theme
     property string message: ""
     property bool question: false
 

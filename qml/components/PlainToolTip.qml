@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import "../theme" as ThemePack
 
 // A tool tip in the theme's colours whose text is shown as written (several
 // lines allowed), never as markup.
 ToolTip {
     id: tip
 
-    property var theme
+    property ThemePack.Theme theme
 
     contentItem: Text {
         text: tip.text

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import "resultsRules.js" as Rules
+import "../theme" as ThemePack
 
 // The selected logged hand street by street: each street's card and
 // actions, both players' hole cards, and who won what, with the mistake
@@ -13,7 +14,7 @@ Rectangle {
     // Tallest the panel may grow; the table above keeps the rest.
     property real maximumHeight: 360
 
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     readonly property var _d: page.playSelectedDetails || ({})
     readonly property var _entry: page.playSelectedLog || ({})
     readonly property real _evLoss: Number(_entry.evLoss)

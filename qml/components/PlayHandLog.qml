@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // The hands played against the solution, newest first: a tinted row per
 // hand (a mistake or a perfect hand) that selects it for the details panel,
@@ -10,7 +11,7 @@ ColumnLayout {
     id: log
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
 
     spacing: 10
 

@@ -2,13 +2,14 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // How the turn and the river are dealt in a played hand.
 Popup {
     id: popup
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     // Locked during a drill: a re-deal would move the hand away from the
     // node the answers are graded at.
     readonly property bool _enabled: page.playMode && page.playSessionStarted && !page.playDrillMode

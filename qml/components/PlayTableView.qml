@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // The table on which a hand against the solution is played: role buttons
 // before a session, then the seats, the board, the pot, the dealer button,
@@ -11,7 +12,7 @@ Rectangle {
     id: view
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     readonly property var _meta: page.playNodeMeta
     readonly property bool _running: page.playSessionStarted
 

@@ -1,12 +1,13 @@
 import QtQuick
 import Qt5Compat.GraphicalEffects
 import "boardText.js" as BoardText
+import "../theme" as ThemePack
 
 // One playing card: face up, face down (the back) or an empty slot.
 Item {
     id: card
 
-    property var theme
+    property ThemePack.Theme theme
     property string rank: ""
     property string suit: ""
     property bool faceDown: false

@@ -1,11 +1,12 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import "../theme" as ThemePack
 
 // The accent-filled main action of a panel, with an optional busy spinner.
 Button {
     id: button
 
-    property var theme
+    property ThemePack.Theme theme
     property bool loading: false
     property string iconText: ""
     property string iconName: ""

@@ -1,5 +1,6 @@
 import QtQuick
 import "solveProgress.js" as ProgressRules
+import "../theme" as ThemePack
 
 // A circular progress indicator with the percentage in its centre and an
 // indeterminate mode. It draws only when its figure changes, and in the
@@ -8,7 +9,7 @@ import "solveProgress.js" as ProgressRules
 Item {
     id: ring
 
-    property var theme
+    property ThemePack.Theme theme
     property real value: 0
     property real strokeWidth: 8
     property color trackColor: theme ? theme.surface3 : "#2D333B"

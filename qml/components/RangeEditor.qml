@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import "rangeText.js" as RangeText
+import "../theme" as ThemePack
 
 // A self-contained editor for one range: heading, presets, a paintable hand
 // matrix, the range text and its class count. It owns no range: every
@@ -10,7 +11,7 @@ import "rangeText.js" as RangeText
 Item {
     id: editor
 
-    property var theme
+    property ThemePack.Theme theme
     property var type
     property string rangeText: ""
     property string label: qsTr("Range")

@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "numberText.js" as NumberText
+import "../theme" as ThemePack
 
 // Hand-strength buckets of the acting seat at the node; a click filters the
 // matrix and the hand details by the bucket.
@@ -10,7 +11,7 @@ Card {
     id: panel
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     readonly property var _rows: page.currentHandBuckets || []
 
     theme: _theme

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // The frame both chart dialogs of the results page share: title, heading
 // row, separator, status lines, the chart and "Close".
@@ -8,7 +9,7 @@ Popup {
     id: dialog
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     property string title: ""
     property string heading: ""
     property alias chart: chartItem

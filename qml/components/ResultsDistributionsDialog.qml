@@ -75,7 +75,9 @@ ResultsChartDialog {
         },
         ToggleSwitch {
             objectName: "distMetricSwitch"
-            theme: dialog._theme
+            // Read through the page: the compiled binding of the inherited typed
+            // property fails in a document that does not import the theme.
+            theme: dialog.page.theme
             checked: !dialog._equity
             onToggled: dialog.page._distMetricEquity = !checked
         },

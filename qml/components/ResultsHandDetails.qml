@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "resultsRules.js" as Rules
+import "../theme" as ThemePack
 
 // The combos of the acting seat at the node with their action EVs and mix,
 // filtered by a matrix class, a bucket and a search text.
@@ -10,7 +11,7 @@ Card {
     id: panel
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     readonly property var _combos: page.currentHandCombos || []
     readonly property var _visible: page.visibleHandCombos || []
 

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import "chartSeries.js" as Charts
 import "../theme/themeRules.js" as ThemeRules
+import "../theme" as ThemePack
 
 // A framed line chart with grid, legend, hover line and a tooltip box.
 // `plot` describes what to draw: {message} for an empty chart, else
@@ -11,7 +12,7 @@ import "../theme/themeRules.js" as ThemeRules
 Rectangle {
     id: chart
 
-    property var theme
+    property ThemePack.Theme theme
     property var plot: ({ message: "" })
     property var tooltipLines: []
     property real hoverT: -1

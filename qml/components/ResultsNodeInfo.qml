@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import "resultsRules.js" as Rules
+import "../theme" as ThemePack
 
 // Figures of the current node: pot, stack, amount to call, rake, SPR and
 // pot odds, in two columns of label and value.
@@ -9,7 +10,7 @@ Rectangle {
     id: info
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     // Re-read with the node and with new results.
     readonly property var _meta: page.currentMeta
 

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // The node-locking panel under the node figures: the action to lock (or a
 // typed mix), the reset of the node and the re-solve with the locks.
@@ -9,7 +10,7 @@ Rectangle {
     id: panel
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     readonly property bool _lockable: page._currentNodeIsLockable()
     readonly property var _actions: page.nodeLockActionList
 

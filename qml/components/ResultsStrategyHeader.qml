@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "numberText.js" as NumberText
+import "../theme" as ThemePack
 
 // The Strategy View header: the path's board, the seat to act, the
 // distributions and play switches, and the solve's headline figures.
@@ -8,7 +9,7 @@ GridLayout {
     id: header
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
     readonly property var _controller: page.controller
     // A narrow view puts the figures on a line of their own, whole.
     readonly property real _wideWidth: titleColumn.implicitWidth + distributionsButton.implicitWidth

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // The Solution view of the results page: action frequencies over a row of
 // the strategy matrix (with its legend and the node figures), the buckets
@@ -9,7 +10,7 @@ ColumnLayout {
     id: view
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
 
     spacing: 12
 

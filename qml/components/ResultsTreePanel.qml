@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "resultsRules.js" as Rules
+import "../theme" as ThemePack
 
 // The Game Tree card of the results page: one block per level of the path,
 // the chosen action of earlier levels and every action of the last one.
@@ -10,7 +11,7 @@ Card {
     id: panel
 
     required property var page
-    readonly property var _theme: page.theme
+    readonly property ThemePack.Theme _theme: page.theme
 
     theme: _theme
 

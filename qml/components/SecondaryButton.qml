@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import "../theme" as ThemePack
 
 // The outlined action. With `selected` it is the chosen option of a row of
 // option buttons, with `danger` a destructive action.
 Button {
     id: button
 
-    property var theme
+    property ThemePack.Theme theme
     property string iconText: ""
     property string iconName: ""
     property bool danger: false

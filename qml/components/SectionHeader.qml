@@ -1,10 +1,11 @@
 import QtQuick
+import "../theme" as ThemePack
 
 // A page title with an optional status pill and an optional subtitle.
 Item {
     id: header
 
-    property var theme
+    property ThemePack.Theme theme
     property string title: ""
     property string subtitle: ""
     property string badge: ""

@@ -3,6 +3,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import "../theme/themeRules.js" as ThemeRules
+import "../theme" as ThemePack
 
 // A vertical navigation column: brand, the five pages with a line each, and
 // the version. It only shows which entry is current and reports clicks; the
@@ -10,7 +11,7 @@ import "../theme/themeRules.js" as ThemeRules
 Item {
     id: sidebar
 
-    property var theme
+    property ThemePack.Theme theme
     property int currentIndex: 0
 
     signal navigate(int index)

@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // A tile with one figure: caption in capitals, value with optional unit, and
 // an optional trend arrow.
 Rectangle {
     id: stat
 
-    property var theme
+    property ThemePack.Theme theme
     property string label: ""
     property string value: ""
     property string unit: ""

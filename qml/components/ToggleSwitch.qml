@@ -1,11 +1,12 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import "../theme" as ThemePack
 
 // An on/off switch: a pill track with a round thumb and no label.
 Switch {
     id: toggle
 
-    property var theme
+    property ThemePack.Theme theme
 
     implicitWidth: 44
     implicitHeight: 24

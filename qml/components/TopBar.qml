@@ -5,6 +5,7 @@ import QtQuick.Controls.Basic
 import "navigationRules.js" as NavRules
 import "solveProgress.js" as SolveProgress
 import "../theme/themeRules.js" as ThemeRules
+import "../theme" as ThemePack
 
 // The bar across the top of the window: the page tabs, each enabled only
 // where its page makes sense, and a chip that tells whether a solve can
@@ -13,7 +14,7 @@ import "../theme/themeRules.js" as ThemeRules
 ToolBar {
     id: bar
 
-    property var theme
+    property ThemePack.Theme theme
     property var controller: null
     property bool canSolve: true
     // Why Solve is disabled, in the controller's words when it has them.

@@ -1,6 +1,7 @@
 import QtQuick
 import "numberText.js" as NumberText
 import "actionBar.js" as Bar
+import "../theme" as ThemePack
 
 // One node of the game tree as a compact card: expander or type dot, the
 // chip of the action leading here, the player (or "Deal" / "Terminal"), a
@@ -8,7 +9,7 @@ import "actionBar.js" as Bar
 Item {
     id: node
 
-    property var theme
+    property ThemePack.Theme theme
     property string nodeType: "decision"
     property string player: "OOP"
     property string action: ""

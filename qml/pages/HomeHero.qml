@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "../components" as Components
+import "../theme" as ThemePack
 
 // The home page's banner: the program's name, its line, and the three
 // project buttons.
@@ -8,7 +9,7 @@ Rectangle {
     id: hero
 
     required property var page
-    readonly property var theme: page.theme
+    readonly property ThemePack.Theme theme: page.theme
 
     radius: theme ? theme.radiusLg : 16
     border.width: 1

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "../components" as Components
+import "../theme" as ThemePack
 
 // Two columns in one card: the solve totals and the machine's figures.
 Components.Card {
@@ -16,7 +17,7 @@ Components.Card {
     }
 
     component FigureLabel: Text {
-        property var theme
+        property ThemePack.Theme theme
         textFormat: Text.PlainText
         font.pixelSize: 12
         color: theme ? theme.textMuted : "#8B949E"
@@ -26,7 +27,7 @@ Components.Card {
         Layout.fillWidth: true
         textFormat: Text.PlainText
         font.pixelSize: 12
-        property var theme
+        property ThemePack.Theme theme
         color: theme ? theme.text : "#F0F6FC"
         elide: Text.ElideRight
     }

@@ -6,6 +6,7 @@ import "../components" as Components
 import "homeStats.js" as HomeStats
 import "projectFiles.js" as ProjectFiles
 import "../components/projectPresets.js" as Presets
+import "../theme" as ThemePack
 
 // The start page: new project, quick solve, range import, project files, and
 // the user's figures (play statistics, solve history and activity, system).
@@ -14,7 +15,7 @@ import "../components/projectPresets.js" as Presets
 Item {
     id: page
 
-    property var theme
+    property ThemePack.Theme theme
     property var type
     property string gameVariant: "holdem"
     property var projectStateProvider: null

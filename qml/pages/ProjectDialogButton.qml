@@ -1,13 +1,14 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import "../theme/themeRules.js" as ThemeRules
+import "../theme" as ThemePack
 
 // The buttons of the set-up page's dialogs: "plain", "accent",
 // "dangerOutline" or "dangerFill".
 Button {
     id: button
 
-    property var theme
+    property ThemePack.Theme theme
     property string look: "plain"
     // Background opacity while disabled; the label then shows at 0.7.
     property real disabledOpacity: look === "plain" ? 1.0 : 0.6

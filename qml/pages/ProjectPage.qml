@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Qt.labs.settings
+import Pellaris
 import "../components/solveRules.js" as SolveRules
 import "../components/rangeText.js" as RangeText
 import "boardSlots.js" as BoardSlots
@@ -10,6 +11,7 @@ import "rangeLibrary.js" as Library
 import "builtinLibraries.js" as Builtin
 import "settingsProfiles.js" as Profiles
 import "../theme/themeRules.js" as ThemeRules
+import "../theme" as ThemePack
 
 // The set-up page: the spot's board, game settings, sizings, ranges and
 // settings profiles. The page owns none of the project state: every setting
@@ -18,7 +20,7 @@ import "../theme/themeRules.js" as ThemeRules
 Item {
     id: root
 
-    property var theme
+    property ThemePack.Theme theme
     property var type
     property bool canSolve: true
     // Why the spot cannot be solved (empty when it can), and whether its
@@ -89,7 +91,7 @@ Item {
     // linter's sight. Tests point this at a stand-in.
     // qmllint disable unqualified
     property var _controllerSource: typeof appController !== "undefined" ? appController : null
-    property var _languageSource: typeof languageManager !== "undefined" ? languageManager : null
+    property LanguageManager _languageSource: typeof languageManager !== "undefined" ? languageManager : null
     // The lock two running copies of the program take around each write of
     // the stores they share.
     property var _storeLock: typeof storeLock !== "undefined" ? storeLock : null

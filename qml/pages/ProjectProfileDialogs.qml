@@ -15,7 +15,7 @@ Item {
     readonly property alias confirmDeleteProfileDialog: confirmDeleteProfileDialog
 
     function openSave() {
-        saveSettingsNameField.text = ""
+        saveSettingsDialog.field.text = ""
         saveSettingsDialog.open()
     }
 
@@ -28,7 +28,7 @@ Item {
     }
 
     function _save() {
-        if (page.saveSettingsProfile(saveSettingsNameField.text))
+        if (page.saveSettingsProfile(saveSettingsDialog.field.text))
             saveSettingsDialog.close()
     }
 
@@ -53,62 +53,29 @@ Item {
         wrapMode: Text.Wrap
     }
 
-    component Footer: RowLayout {
-        Layout.margins: 14
-        Layout.topMargin: 0
-        spacing: 10
-        Item { Layout.fillWidth: true }
-    }
+    component Filler: Item { Layout.fillWidth: true }
 
-    ProjectDialog {
+    ProjectNameDialog {
         id: saveSettingsDialog
         objectName: "saveSettingsDialog"
         page: dialogs.page
         title: qsTranslate("ProjectPage", "Save Settings Profile")
-        modal: true
         width: 380
-        anchors.centerIn: parent
         onOpened: {
             dialogs.page._saveProfileError = ""
-            saveSettingsNameField.forceActiveFocus()
+            field.forceActiveFocus()
         }
-
-        ColumnLayout {
-            anchors.fill: parent
-            spacing: 0
-            ColumnLayout {
-                Layout.margins: 14
-                spacing: 10
-                Label12 { text: qsTranslate("ProjectPage", "Profile name:") }
-                ProjectTextField {
-                    id: saveSettingsNameField
-                    objectName: "saveSettingsNameField"
-                    Layout.fillWidth: true
-                    theme: dialogs.page.theme
-                    placeholderText: qsTranslate("ProjectPage", "e.g., 100bb rake-free (fast)")
-                    onAccepted: dialogs._save()
-                }
-                ErrorLine { objectName: "saveProfileError"; text: dialogs.page._saveProfileError }
-            }
-            Footer {
-                ProjectDialogButton {
-                    theme: dialogs.page.theme
-                    text: qsTranslate("ProjectPage", "Cancel")
-                    onClicked: saveSettingsDialog.close()
-                }
-                ProjectDialogButton {
-                    objectName: "saveProfileConfirmButton"
-                    theme: dialogs.page.theme
-                    look: "accent"
-                    text: qsTranslate("ProjectPage", "Save")
-                    enabled: saveSettingsNameField.text.trim() !== ""
-                    onClicked: dialogs._save()
-                }
-            }
-        }
+        prompt: qsTranslate("ProjectPage", "Profile name:")
+        field.placeholderText: qsTranslate("ProjectPage", "e.g., 100bb rake-free (fast)")
+        errorText: dialogs.page._saveProfileError
+        confirmText: qsTranslate("ProjectPage", "Save")
+        fieldObjectName: "saveSettingsNameField"
+        errorObjectName: "saveProfileError"
+        confirmObjectName: "saveProfileConfirmButton"
+        onConfirmed: dialogs._save()
     }
 
-    ProjectDialog {
+    ProjectFormDialog {
         id: loadSettingsDialog
         objectName: "loadSettingsDialog"
         page: dialogs.page
@@ -117,151 +84,98 @@ Item {
         width: 420
         anchors.centerIn: parent
 
+        Label12 { text: qsTranslate("ProjectPage", "Choose a saved profile:") }
+
+        Text {
+            visible: dialogs.page.settingsProfiles.length === 0
+            text: qsTranslate("ProjectPage", "No saved profiles yet.")
+            font.pixelSize: 11
+            color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
+        }
+
         ColumnLayout {
-            anchors.fill: parent
-            spacing: 0
-            ColumnLayout {
-                Layout.margins: 14
-                spacing: 10
-                Label12 { text: qsTranslate("ProjectPage", "Choose a saved profile:") }
-
-                Text {
-                    visible: dialogs.page.settingsProfiles.length === 0
-                    text: qsTranslate("ProjectPage", "No saved profiles yet.")
-                    font.pixelSize: 11
-                    color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
-                }
-
-                ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 6
+            Repeater {
+                model: dialogs.page.settingsProfiles
+                Rectangle {
+                    id: row
+                    required property var modelData
+                    readonly property string profileId: String(modelData.id)
+                    readonly property bool selected: dialogs.page._loadProfileSelectedId === profileId
+                    objectName: "profileRow_" + modelData.name
                     Layout.fillWidth: true
-                    spacing: 6
-                    Repeater {
-                        model: dialogs.page.settingsProfiles
-                        Rectangle {
-                            id: row
-                            required property var modelData
-                            readonly property string profileId: String(modelData.id)
-                            readonly property bool selected: dialogs.page._loadProfileSelectedId === profileId
-                            objectName: "profileRow_" + modelData.name
-                            Layout.fillWidth: true
-                            implicitHeight: 30
-                            radius: ThemeRules.roleColor(dialogs.page.theme, "radiusSm", 8)
-                            color: selected ? ThemeRules.roleColor(dialogs.page.theme, "surface3", "#2D333B")
-                                 : rowArea.containsMouse ? ThemeRules.roleColor(dialogs.page.theme, "surfaceHover", "#30363D")
-                                 : ThemeRules.roleColor(dialogs.page.theme, "surface2", "#21262D")
-                            border.width: 1
-                            border.color: selected ? ThemeRules.roleColor(dialogs.page.theme, "strokeFocus", "#58A6FF") : ThemeRules.roleColor(dialogs.page.theme, "stroke", "#30363D")
+                    implicitHeight: 30
+                    radius: ThemeRules.roleColor(dialogs.page.theme, "radiusSm", 8)
+                    color: selected ? ThemeRules.roleColor(dialogs.page.theme, "surface3", "#2D333B")
+                         : rowArea.containsMouse ? ThemeRules.roleColor(dialogs.page.theme, "surfaceHover", "#30363D")
+                         : ThemeRules.roleColor(dialogs.page.theme, "surface2", "#21262D")
+                    border.width: 1
+                    border.color: selected ? ThemeRules.roleColor(dialogs.page.theme, "strokeFocus", "#58A6FF") : ThemeRules.roleColor(dialogs.page.theme, "stroke", "#30363D")
 
-                            Text {
-                                x: 10
-                                width: row.width - 20
-                                anchors.verticalCenter: parent.verticalCenter
-                                text: row.modelData.name
-                                textFormat: Text.PlainText
-                                elide: Text.ElideRight
-                                font.pixelSize: 12
-                                color: ThemeRules.roleColor(dialogs.page.theme, "text", "#F0F6FC")
-                            }
+                    Text {
+                        x: 10
+                        width: row.width - 20
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: row.modelData.name
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        font.pixelSize: 12
+                        color: ThemeRules.roleColor(dialogs.page.theme, "text", "#F0F6FC")
+                    }
 
-                            MouseArea {
-                                id: rowArea
-                                anchors.fill: parent
-                                hoverEnabled: true
-                                cursorShape: Qt.PointingHandCursor
-                                onClicked: dialogs.page._loadProfileSelectedId = row.profileId
-                                onDoubleClicked: {
-                                    dialogs.page._loadProfileSelectedId = row.profileId
-                                    dialogs._load()
-                                }
-                            }
+                    MouseArea {
+                        id: rowArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: dialogs.page._loadProfileSelectedId = row.profileId
+                        onDoubleClicked: {
+                            dialogs.page._loadProfileSelectedId = row.profileId
+                            dialogs._load()
                         }
                     }
                 }
-
-                ErrorLine { text: dialogs.page._loadProfileError }
-            }
-            Footer {
-                ProjectDialogButton {
-                    theme: dialogs.page.theme
-                    text: qsTranslate("ProjectPage", "Cancel")
-                    onClicked: loadSettingsDialog.close()
-                }
-                ProjectDialogButton {
-                    objectName: "deleteProfileButton"
-                    theme: dialogs.page.theme
-                    look: "dangerOutline"
-                    text: qsTranslate("ProjectPage", "Delete")
-                    enabled: dialogs.page._loadProfileSelectedId !== ""
-                    onClicked: dialogs.page.askDeleteSelectedProfile()
-                }
-                ProjectDialogButton {
-                    objectName: "loadProfileConfirmButton"
-                    theme: dialogs.page.theme
-                    look: "accent"
-                    text: qsTranslate("ProjectPage", "Load")
-                    enabled: dialogs.page._loadProfileSelectedId !== ""
-                    onClicked: dialogs._load()
-                }
             }
         }
+
+        ErrorLine { text: dialogs.page._loadProfileError }
+        buttons: [
+            Filler {},
+            ProjectDialogButton {
+                theme: dialogs.page.theme
+                text: qsTranslate("ProjectPage", "Cancel")
+                onClicked: loadSettingsDialog.close()
+            },
+            ProjectDialogButton {
+                objectName: "deleteProfileButton"
+                theme: dialogs.page.theme
+                look: "dangerOutline"
+                text: qsTranslate("ProjectPage", "Delete")
+                enabled: dialogs.page._loadProfileSelectedId !== ""
+                onClicked: dialogs.page.askDeleteSelectedProfile()
+            },
+            ProjectDialogButton {
+                objectName: "loadProfileConfirmButton"
+                theme: dialogs.page.theme
+                look: "accent"
+                text: qsTranslate("ProjectPage", "Load")
+                enabled: dialogs.page._loadProfileSelectedId !== ""
+                onClicked: dialogs._load()
+            }
+        ]
     }
 
-    ProjectDialog {
+    ProjectDeleteDialog {
         id: confirmDeleteProfileDialog
         objectName: "confirmDeleteProfileDialog"
         page: dialogs.page
         title: qsTranslate("ProjectPage", "Delete settings profile")
-        modal: true
         width: 420
-        anchors.centerIn: parent
         z: loadSettingsDialog.z + 1
-
-        ColumnLayout {
-            anchors.fill: parent
-            spacing: 0
-            ColumnLayout {
-                Layout.margins: 14
-                spacing: 10
-                Text {
-                    Layout.fillWidth: true
-                    text: qsTranslate("ProjectPage", "Are you sure you want to delete this saved profile?")
-                    font.pixelSize: 12
-                    wrapMode: Text.Wrap
-                    color: ThemeRules.roleColor(dialogs.page.theme, "text", "#F0F6FC")
-                }
-                Text {
-                    Layout.fillWidth: true
-                    visible: dialogs.page._deleteProfileName !== ""
-                    text: "\u201C" + dialogs.page._deleteProfileName + "\u201D"
-                    textFormat: Text.PlainText
-                    font.pixelSize: 12
-                    font.weight: Font.DemiBold
-                    wrapMode: Text.Wrap
-                    color: ThemeRules.roleColor(dialogs.page.theme, "textMuted", "#8B949E")
-                }
-                Text {
-                    text: qsTranslate("ProjectPage", "This cannot be undone.")
-                    font.pixelSize: 11
-                    color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
-                }
-            }
-            Footer {
-                ProjectDialogButton {
-                    theme: dialogs.page.theme
-                    text: qsTranslate("ProjectPage", "Cancel")
-                    onClicked: confirmDeleteProfileDialog.close()
-                }
-                ProjectDialogButton {
-                    objectName: "confirmDeleteButton"
-                    theme: dialogs.page.theme
-                    look: "dangerFill"
-                    text: qsTranslate("ProjectPage", "Delete")
-                    onClicked: {
-                        confirmDeleteProfileDialog.close()
-                        dialogs.page.deleteSettingsProfileById(dialogs.page._deleteProfileId)
-                    }
-                }
-            }
-        }
+        question: qsTranslate("ProjectPage", "Are you sure you want to delete this saved profile?")
+        itemName: dialogs.page._deleteProfileName
+        deleteObjectName: "confirmDeleteButton"
+        onDeleteConfirmed: dialogs.page.deleteSettingsProfileById(dialogs.page._deleteProfileId)
     }
 }

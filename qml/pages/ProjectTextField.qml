@@ -2,13 +2,14 @@ import QtQuick
 import QtQuick.Controls.Basic
 import "../components" as Components
 import "../theme/themeRules.js" as ThemeRules
+import "../theme" as ThemePack
 
 // The set-up page's input look: surface fill, a 2 px focus border, and a
 // dimmed look while disabled.
 TextField {
     id: field
 
-    property var theme
+    property ThemePack.Theme theme
     property bool mono: false
 
     font.pixelSize: 12

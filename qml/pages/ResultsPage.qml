@@ -7,6 +7,7 @@ import "../components/nodeLockRules.js" as LockRules
 import "../components/chartSeries.js" as Charts
 import "../components/playRules.js" as PlayRules
 import "../components/actionBar.js" as Bar
+import "../theme" as ThemePack
 
 // The results explorer: walks the solved tree one level per node and shows
 // the current node's strategy, figures, buckets and combos. The page holds
@@ -14,7 +15,7 @@ import "../components/actionBar.js" as Bar
 Item {
     id: page
 
-    property var theme
+    property ThemePack.Theme theme
     property var type
     property var controller: null
     property string gameVariant: "holdem"

@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components" as Components
+import "../theme" as ThemePack
 
 // Dark mode, the interface language and the accent colour.
 Components.Card {
@@ -20,7 +21,7 @@ Components.Card {
         id: settingRow
         property string label: ""
         property string description: ""
-        property var theme
+        property ThemePack.Theme theme
         default property alias control: controlSlot.data
         Layout.fillWidth: true
         spacing: 16
@@ -53,7 +54,7 @@ Components.Card {
     }
 
     component Divider: Rectangle {
-        property var theme
+        property ThemePack.Theme theme
         Layout.fillWidth: true
         implicitHeight: 1
         color: theme ? theme.stroke : "#30363D"

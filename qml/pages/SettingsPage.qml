@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import Qt.labs.settings
 import "../components" as Components
 import "settingsRules.js" as SettingsRules
+import "../theme" as ThemePack
 
 // Appearance, language, licences and updates. Colour changes act on the
 // shared theme at once and reach the store only through "Save Settings" or
@@ -11,7 +12,7 @@ import "settingsRules.js" as SettingsRules
 Item {
     id: page
 
-    property var theme
+    property ThemePack.Theme theme
     property var type
     property bool darkMode: false
 

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import "../components" as Components
 import "settingsRules.js" as SettingsRules
+import "../theme" as ThemePack
 
 // The installed version, what the last check found, the download and the
 // two update buttons. Everything follows the update manager's properties.
@@ -24,7 +25,7 @@ Components.Card {
     readonly property string _downloadLine: SettingsRules.downloadLine(_downloadBusy, _downloaded, _u ? _u.downloadBytesTotal : 0)
 
     component StatusLine: Text {
-        property var theme
+        property ThemePack.Theme theme
         Layout.fillWidth: true
         textFormat: Text.PlainText
         font.pixelSize: 12

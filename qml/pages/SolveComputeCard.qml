@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components"
+import "../theme" as ThemePack
 
 // The solve page's thread count: "Max" (the machine's count) and the powers
 // of two it has.
@@ -10,7 +11,7 @@ Card {
     id: card
 
     required property var solvePage
-    readonly property var _theme: solvePage.theme
+    readonly property ThemePack.Theme _theme: solvePage.theme
 
     theme: _theme
 

@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import "../components"
 import "solveProgress.js" as Progress
 import "../components/boardText.js" as BoardText
+import "../theme" as ThemePack
 
 // The solve page's left card: what will be solved (board, stakes, target,
 // rake, bet sizes, options) and the start, cancel and results buttons.
@@ -11,7 +12,7 @@ Card {
     id: card
 
     required property var solvePage
-    readonly property var _theme: solvePage.theme
+    readonly property ThemePack.Theme _theme: solvePage.theme
 
     theme: _theme
 
@@ -48,7 +49,7 @@ Card {
     readonly property var _optionLines: solvePage._enabledOptionLines()
 
     component CardTitle: Text {
-        property var theme
+        property ThemePack.Theme theme
         textFormat: Text.PlainText
         font.pixelSize: 15
         font.bold: true

@@ -7,6 +7,7 @@ import "../components/solveRules.js" as SolveRules
 import "../components/solveProgress.js" as ProgressRules
 import "solveProgress.js" as Progress
 import "../theme/themeRules.js" as ThemeRules
+import "../theme" as ThemePack
 
 // The solve page: a summary of the spot the shell holds, start and cancel,
 // the thread count, the runs started here, and the live progress of
@@ -15,7 +16,7 @@ import "../theme/themeRules.js" as ThemeRules
 Item {
     id: page
 
-    property var theme
+    property ThemePack.Theme theme
     property var type
     property var controller: null
     property bool canSolve: true

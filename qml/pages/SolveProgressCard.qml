@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import "../components"
 import "solveProgress.js" as Progress
+import "../theme" as ThemePack
 
 // The live display of a solve: ring, status line, the ten-iteration window
 // bar and the four metric tiles.
@@ -9,7 +10,7 @@ Card {
     id: card
 
     required property var solvePage
-    readonly property var _theme: solvePage.theme
+    readonly property ThemePack.Theme _theme: solvePage.theme
     readonly property bool _running: solvePage._running
 
     readonly property string speedText: Progress.speedText(solvePage.iterationsPerSec)

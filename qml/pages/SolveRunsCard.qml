@@ -4,13 +4,14 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../components"
 import "../components/solveProgress.js" as SolveProgress
+import "../theme" as ThemePack
 
 // The runs started from the solve page, newest first.
 Card {
     id: card
 
     required property var solvePage
-    readonly property var _theme: solvePage.theme
+    readonly property ThemePack.Theme _theme: solvePage.theme
     readonly property int _rowCount: solvePage.runHistoryModel.count
 
     theme: _theme

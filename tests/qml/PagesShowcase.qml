@@ -129,6 +129,11 @@ ApplicationWindow {
             if (dialog === "delete") {
                 page.selectLibraryRow("ip", page.listModelFor("ip")[0])
                 page.openDeleteSelectedDialog("ip")
+            } else if (dialog === "profile") {
+                page.openSaveProfileDialog()
+                page._saveProfileError = qsTr("A profile with this name already exists.")
+            } else if (dialog === "folder") {
+                page.openAddFolderDialog("ip")
             } else if (dialog === "import") {
                 page.openImportRangeDialog("oop")
                 page.importRangeFromFile("file:///nowhere/BTN%20open.txt")

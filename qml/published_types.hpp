@@ -1,0 +1,39 @@
+#pragma once
+// The objects start-up publishes on the root context, known to the module as
+// types: documents declare properties of these types, so qmllint and the QML
+// compiler check every member a page uses. QML never creates one.
+
+#include <QtQml/qqml.h>
+
+#include "controller/app_controller.hpp"
+#include "language_manager.hpp"
+#include "store_lock.hpp"
+#include "update_manager.hpp"
+
+struct AppControllerType {
+  Q_GADGET
+  QML_FOREIGN(AppController)
+  QML_NAMED_ELEMENT(AppController)
+  QML_UNCREATABLE("Start-up publishes the one controller.")
+};
+
+struct LanguageManagerType {
+  Q_GADGET
+  QML_FOREIGN(LanguageManager)
+  QML_NAMED_ELEMENT(LanguageManager)
+  QML_UNCREATABLE("Start-up publishes the one language manager.")
+};
+
+struct UpdateManagerType {
+  Q_GADGET
+  QML_FOREIGN(UpdateManager)
+  QML_NAMED_ELEMENT(UpdateManager)
+  QML_UNCREATABLE("Start-up publishes the one update manager.")
+};
+
+struct StoreLockType {
+  Q_GADGET
+  QML_FOREIGN(StoreLock)
+  QML_NAMED_ELEMENT(StoreLock)
+  QML_UNCREATABLE("Start-up publishes the one store lock.")
+};
