@@ -341,7 +341,8 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     built_solver->run(*built_game);
     check_cancel();
 
-    const double progress = iteration_progress(built_solver->iterations_completed(), max_iterations);
+    const double progress =
+        iteration_progress(built_solver->iterations_completed(), max_iterations);
     report(progress, "Finalizing: computing results...");
     snapshot.iterations = built_solver->iterations_completed();
     snapshot.exploitability = built_solver->last_exploitability();

@@ -348,7 +348,7 @@ Item {
         return SolveRules.parsePositiveCsvNumbers(text)
     }
 
-    function _utilityInputs() {
+    function _utilityInputs(): var {
         return {
             utilityModel: utilityModel, startingPot: startingPot, effectiveStack: effectiveStack,
             oopStack: oopStack, ipStack: ipStack,
@@ -356,12 +356,12 @@ Item {
         }
     }
 
-    function _hasUtilitySolveInputs() {
+    function _hasUtilitySolveInputs(): bool {
         return SolveRules.hasUtilitySolveInputs(_utilityInputs())
     }
 
     // The missing fields as the set-up page labels them.
-    function _missingUtilityLabels() {
+    function _missingUtilityLabels(): var {
         var labels = {
             startingPot: _isIcm ? qsTranslate("ProjectPage", "Pot size") : qsTranslate("ProjectPage", "Starting Pot"),
             effectiveStack: qsTranslate("ProjectPage", "Effective Stack"),

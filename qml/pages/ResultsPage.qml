@@ -301,7 +301,7 @@ Item {
     }
 
     // The classes the user locked at a node, by hand label.
-    function _chosenLocks(nodeIndex) {
+    function _chosenLocks(nodeIndex: int): var {
         return controller ? LockRules.chosenLocks(controller.nodeLocks(nodeIndex)) : null
     }
 
