@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string_view>
 #include <thread>
 
 #include <QCoreApplication>
@@ -34,6 +35,10 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
       systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()),
       userStatistics(std::move(settings), [this] { return systemInfo->currentDate(); }) {
   session.set_memory_release([system = systemInfo] { system->releaseFreedMemory(); });
+  session.set_log([](std::string_view text) {
+    qInfo().noquote()
+        << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
+  });
   // The first variable that is set decides, even with a value we do not
   // recognise.
   bool isSet = false;

@@ -421,7 +421,7 @@ std::string iteration_status(std::uint32_t iteration, float exploitability) {
 
 halvory::DiscountedCfr::Config make_solver_config(
     const SolveConfig& request, std::function<void(unsigned, float, double)> on_iteration,
-    std::function<bool()> should_cancel) {
+    std::function<bool()> should_cancel, std::function<void(std::string_view)> on_log) {
   halvory::DiscountedCfr::Config config{};
   config.max_iterations = request.max_iterations;
   config.target_exploitability = request.target_exploitability;
@@ -431,6 +431,7 @@ halvory::DiscountedCfr::Config make_solver_config(
   config.threads = request.thread_count;
   config.on_iteration = std::move(on_iteration);
   config.should_cancel = std::move(should_cancel);
+  config.on_log = std::move(on_log);
   return config;
 }
 

@@ -79,6 +79,6 @@ std::string iteration_status(std::uint32_t iteration, float exploitability);
 
 halvory::DiscountedCfr::Config make_solver_config(
     const SolveConfig& request, std::function<void(unsigned, float, double)> on_iteration,
-    std::function<bool()> should_cancel);
+    std::function<bool()> should_cancel, std::function<void(std::string_view)> on_log = {});
 
 }  // namespace halvory_app

@@ -245,6 +245,11 @@ void SolveSession::set_memory_release(std::function<void()> release) {
   memory_release = std::move(release);
 }
 
+void SolveSession::set_log(std::function<void(std::string_view)> log) {
+  std::lock_guard<std::mutex> lock(mutex);
+  log_sink = std::move(log);
+}
+
 void SolveSession::wait_for_released_results() const {
   std::shared_future<void> pending;
   {
@@ -333,9 +338,14 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     };
     auto should_cancel = [this] { return cancel_requested.load(); };
 
+    std::function<void(std::string_view)> on_log;
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      on_log = log_sink;
+    }
     report(0.0, "Init: building game tree structures...");
-    auto built_solver = std::make_shared<halvory::DiscountedCfr>(
-        make_solver_config(request, std::move(on_iteration), std::move(should_cancel)));
+    auto built_solver = std::make_shared<halvory::DiscountedCfr>(make_solver_config(
+        request, std::move(on_iteration), std::move(should_cancel), std::move(on_log)));
     check_cancel();
     report(0.0, "Init: starting solver...");
     built_solver->run(*built_game);

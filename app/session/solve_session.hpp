@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <functional>
+#include <string_view>
 #include <future>
 #include <memory>
 #include <mutex>
@@ -50,6 +51,10 @@ class SolveSession {
   // allocator's freed pages back to the system.
   void set_memory_release(std::function<void()> release);
 
+  // Receives the solver's log text (its timing summary when profiling is
+  // on), on the solve's thread. Takes effect from the next solve.
+  void set_log(std::function<void(std::string_view)> log);
+
   // Copies of the stored result, taken under the lock; both empty when
   // there is no live solve state. The copies keep the objects alive.
   std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>> snapshot()
@@ -73,6 +78,7 @@ class SolveSession {
   // Ready once every result dropped so far is freed (under the mutex).
   std::shared_future<void> released;
   std::function<void()> memory_release;
+  std::function<void(std::string_view)> log_sink;
   // Touched only by the thread that owns the session (start, destructor).
   std::thread worker;
 };

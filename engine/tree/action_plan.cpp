@@ -45,10 +45,8 @@ Node child_node_from(const BuildContext& c) {
 
 ChildRecord decision_child(const Node& parent, const BuildContext& k, const Action& a) {
   const int s = parent.seat & 1;
-  ChildRecord r;
-  r.action = a;
+  ChildRecord r{a, k, Node{}};
   BuildContext& c = r.context;
-  c = k;
   c.last_action = a.kind;
   c.prior_aggressor = 0;
   c.betting_actor = static_cast<std::uint8_t>(s);
