@@ -1301,6 +1301,38 @@ Gesamt: %3
         <source>Delete folder</source>
         <translation>Ordner löschen</translation>
     </message>
+    <message>
+        <source>Failed to load bundled presets.</source>
+        <translation>Die mitgelieferten Vorlagen konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
+        <translation>Die mitgelieferten Standardvorlagen konnten nicht geladen werden (Ressourcendatei fehlt oder ist leer).</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled presets: %1</source>
+        <translation>Die mitgelieferten Vorlagen konnten nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>Die aktuelle Range ist leer.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Unbekannter Spieler.</translation>
+    </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Bitte einen Ordnernamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Diesen Ordner wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Diese Range wirklich löschen?</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

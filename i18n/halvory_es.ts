@@ -1301,6 +1301,38 @@ Duración media: %4</translation>
         <source>Delete folder</source>
         <translation>Eliminar carpeta</translation>
     </message>
+    <message>
+        <source>Failed to load bundled presets.</source>
+        <translation>No se pudieron cargar los preajustes incluidos.</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
+        <translation>No se pudieron cargar los preajustes estándar incluidos (archivo de recursos ausente o vacío).</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled presets: %1</source>
+        <translation>No se pudieron cargar los preajustes incluidos: %1</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>El rango actual está vacío.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Jugador desconocido.</translation>
+    </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Introduce un nombre de carpeta.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>¿Seguro que quieres eliminar esta carpeta?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>¿Seguro que quieres eliminar este rango?</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -1301,6 +1301,38 @@ Durée moy.&#xa0;: %4</translation>
         <source>Delete folder</source>
         <translation>Supprimer le dossier</translation>
     </message>
+    <message>
+        <source>Failed to load bundled presets.</source>
+        <translation>Impossible de charger les préréglages fournis.</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
+        <translation>Impossible de charger les préréglages standard fournis (fichier de ressources absent ou vide).</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled presets: %1</source>
+        <translation>Impossible de charger les préréglages fournis : %1</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>La range actuelle est vide.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Joueur inconnu.</translation>
+    </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Veuillez saisir un nom de dossier.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Voulez-vous vraiment supprimer ce dossier ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Voulez-vous vraiment supprimer cette range ?</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -1301,6 +1301,38 @@ Tempo medio: %4</translation>
         <source>Delete folder</source>
         <translation>Elimina cartella</translation>
     </message>
+    <message>
+        <source>Failed to load bundled presets.</source>
+        <translation>Impossibile caricare i preset inclusi.</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
+        <translation>Impossibile caricare i preset standard inclusi (file di risorse mancante o vuoto).</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled presets: %1</source>
+        <translation>Impossibile caricare i preset inclusi: %1</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>Il range attuale è vuoto.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Giocatore sconosciuto.</translation>
+    </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Inserisci un nome per la cartella.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Vuoi davvero eliminare questa cartella?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Vuoi davvero eliminare questo range?</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -1305,6 +1305,38 @@ Dziennie: %2
         <source>Delete folder</source>
         <translation>Usuń folder</translation>
     </message>
+    <message>
+        <source>Failed to load bundled presets.</source>
+        <translation>Nie udało się wczytać wbudowanych ustawień.</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
+        <translation>Nie udało się wczytać wbudowanych ustawień standardowych (brak pliku zasobów lub jest pusty).</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled presets: %1</source>
+        <translation>Nie udało się wczytać wbudowanych ustawień: %1</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>Bieżący zakres jest pusty.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Nieznany gracz.</translation>
+    </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Wpisz nazwę folderu.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Czy na pewno usunąć ten folder?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Czy na pewno usunąć ten zakres?</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -1301,6 +1301,38 @@ Duração média: %4</translation>
         <source>Delete folder</source>
         <translation>Excluir pasta</translation>
     </message>
+    <message>
+        <source>Failed to load bundled presets.</source>
+        <translation>Não foi possível carregar as predefinições incluídas.</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
+        <translation>Não foi possível carregar as predefinições padrão incluídas (arquivo de recursos ausente ou vazio).</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled presets: %1</source>
+        <translation>Não foi possível carregar as predefinições incluídas: %1</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>O range atual está vazio.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Jogador desconhecido.</translation>
+    </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Digite um nome de pasta.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Tem certeza de que deseja excluir esta pasta?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Tem certeza de que deseja excluir este range?</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -1305,6 +1305,38 @@ Avg runtime: %4</source>
         <source>Delete folder</source>
         <translation>Удалить папку</translation>
     </message>
+    <message>
+        <source>Failed to load bundled presets.</source>
+        <translation>Не удалось загрузить встроенные наборы.</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled standard presets (resource file missing/empty).</source>
+        <translation>Не удалось загрузить встроенные стандартные наборы (файл ресурсов отсутствует или пуст).</translation>
+    </message>
+    <message>
+        <source>Failed to load bundled presets: %1</source>
+        <translation>Не удалось загрузить встроенные наборы: %1</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>Текущий диапазон пуст.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Неизвестный игрок.</translation>
+    </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Введите имя папки.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Удалить эту папку?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Удалить этот диапазон?</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -723,7 +723,7 @@ Item {
         // The resources cannot be requested otherwise: Qt refuses a GET on
         // qrc: and file: URLs unless the environment allows file reads.
         if (!c || typeof c.readTextResource !== "function") {
-            _presetLoadError = "Failed to load bundled presets."
+            _presetLoadError = qsTr("Failed to load bundled presets.")
             console.warn("[ranges] " + _presetLoadError)
             oopStandardRanges = []
             ipStandardRanges = []
@@ -741,7 +741,7 @@ Item {
                         _sanitizeCustomTree(_buildStandardTree(flat)), root[seat + "StandardOverrides"], [])
                 })
             } else {
-                _presetLoadError = "Failed to load bundled standard presets (resource file missing/empty)."
+                _presetLoadError = qsTr("Failed to load bundled standard presets (resource file missing/empty).")
                 console.warn("[ranges] " + _presetLoadError)
                 oopStandardRanges = []
                 ipStandardRanges = []
@@ -751,7 +751,7 @@ Item {
                 console.log("[ranges] Loaded POPULATION presets via AppController from", population.path, "bytes=", population.text.length)
             _applyPopulation(population ? JSON.parse(population.text) : null)
         } catch (e) {
-            _presetLoadError = "Failed to load bundled presets: " + e
+            _presetLoadError = qsTr("Failed to load bundled presets: %1").arg(String(e))
             console.warn("[ranges] " + _presetLoadError)
         }
     }
@@ -1036,11 +1036,11 @@ Item {
         var trimmed = _normalizeName(name)
         var value = String(_saveRangeValue).trim()
         if (trimmed === "")
-            _saveRangeError = "Please enter a name."
+            _saveRangeError = qsTr("Please enter a name.")
         else if (value === "")
-            _saveRangeError = "Current range is empty."
+            _saveRangeError = qsTr("Current range is empty.")
         else if (seat !== "oop" && seat !== "ip")
-            _saveRangeError = "Unknown player."
+            _saveRangeError = qsTr("Unknown player.")
         else
             _addCustomNode(seat, { type: "range", name: trimmed, value: value }, root[seat + "RangeCategory"] === 2, false)
         return _saveRangeError === ""
@@ -1050,7 +1050,7 @@ Item {
     function commitAddFolder(name) {
         var trimmed = _normalizeName(name)
         if (trimmed === "") {
-            _addFolderError = "Please enter a folder name."
+            _addFolderError = qsTr("Please enter a folder name.")
             return false
         }
         _addCustomNode(_seat(_addFolderPlayer), { type: "folder", name: trimmed, children: [] }, true, true)

@@ -135,8 +135,9 @@ Item {
         title: dialogs.page._deleteRangeKind === "folder" ? qsTranslate("ProjectPage", "Delete folder")
                                                           : qsTranslate("ProjectPage", "Delete range")
         width: 380
-        question: dialogs.page._deleteRangeKind === "folder" ? "Are you sure you want to delete this folder?"
-                                                             : "Are you sure you want to delete this range?"
+        question: dialogs.page._deleteRangeKind === "folder"
+                  ? qsTranslate("ProjectPage", "Are you sure you want to delete this folder?")
+                  : qsTranslate("ProjectPage", "Are you sure you want to delete this range?")
         itemName: dialogs.page._deleteRangeName
         note: dialogs.page._deleteRangeKind === "folder" && dialogs.page._deleteFolderChildCount > 0
               ? qsTranslate("ProjectPage", "This will also delete %n range(s). This cannot be undone.", "", dialogs.page._deleteFolderChildCount)
