@@ -14,6 +14,8 @@
 #include <QEvent>
 #include <QThread>
 
+#include "session/solve_session.hpp"
+
 using halvory_app::formatGigabytes;
 using halvory_app::parseEnvBool;
 
@@ -25,9 +27,18 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
 
 AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
                              std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent)
+    : AppController(std::move(info), std::move(settings), nullptr, parent) {}
+
+AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
+                             std::shared_ptr<halvory_app::SettingsStore> settings,
+                             std::unique_ptr<halvory_app::SessionControl> solveSession,
+                             QObject* parent)
     : QObject(parent),
       lockTable([this](int node) { return resultsExplorer.solvedStrategy(node); },
                 [this](int node) { return nodeActionCount(node); }),
+      ownedSession(solveSession ? std::move(solveSession)
+                                : std::make_unique<halvory_app::SolveSession>()),
+      session(*ownedSession),
       resultsExplorer(session, resultTree),
       systemMemoryText(formatGigabytes(0)),
       systemAvailableMemoryText(formatGigabytes(0)),

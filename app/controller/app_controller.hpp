@@ -35,7 +35,7 @@
 #include "session/latest_job_runner.hpp"
 #include "session/memory_estimate.hpp"
 #include "session/solve_records.hpp"
-#include "session/solve_session.hpp"
+#include "session/session_control.hpp"
 
 #include "controller/node_lock_table.hpp"
 #include "controller/result_tree.hpp"
@@ -94,6 +94,10 @@ class AppController : public QObject {
   // The settings store the user's statistics live in (QSettings when null).
   AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
                 std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent = nullptr);
+  // The session that runs the solves (a real one when null).
+  AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
+                std::shared_ptr<halvory_app::SettingsStore> settings,
+                std::unique_ptr<halvory_app::SessionControl> session, QObject* parent = nullptr);
   ~AppController() override;
 
   AppController(const AppController&) = delete;
@@ -291,7 +295,8 @@ class AppController : public QObject {
   QTimer progressPacer;
   static constexpr int kProgressIntervalMs = 40;
 
-  halvory_app::SolveSession session;
+  std::unique_ptr<halvory_app::SessionControl> ownedSession;
+  halvory_app::SessionControl& session;
   ResultsExplorer resultsExplorer;
   std::int32_t systemThreadCount = 1;
   QString systemMemoryText;

@@ -1,0 +1,205 @@
+// A start requested while an abandoned solve is still ending, driven through
+// a scripted session: each step happens when the test says, so every order
+// of events is checked without racing a real solve.
+
+#include <memory>
+#include <stdexcept>
+#include <system_error>
+#include <vector>
+
+#include <QLoggingCategory>
+#include <QTest>
+
+#include "controller/app_controller.hpp"
+#include "controller_test_support.hpp"
+
+using halvory_app::ProgressCallback;
+using halvory_app::SolveConfig;
+using halvory_app::SolveProgress;
+
+namespace {
+
+// Runs no solve: it keeps each accepted start and ends it when told.
+class ScriptedSession final : public halvory_app::SessionControl {
+ public:
+  struct Start {
+    SolveConfig request;
+    ProgressCallback report;
+  };
+  std::vector<Start> starts;
+  int refusedStarts = 0;
+  int cancels = 0;
+  bool running = false;
+  // The next start throws, as when no thread can be started.
+  bool failNextStart = false;
+
+  bool start(const SolveConfig& request, ProgressCallback onProgress) override {
+    if (failNextStart) {
+      failNextStart = false;
+      throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    }
+    if (running) {
+      ++refusedStarts;
+      return false;
+    }
+    running = true;
+    starts.push_back({request, std::move(onProgress)});
+    return true;
+  }
+  bool cancel() override {
+    ++cancels;
+    return std::exchange(cancelled, true);
+  }
+  bool is_running() const override { return running; }
+  void clear_results() override {}
+  void set_memory_release(std::function<void()>) override {}
+  void set_log(std::function<void(std::string_view)>) override {}
+  std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>> snapshot()
+      const override {
+    return {};
+  }
+  std::shared_ptr<halvory::Game> game_ptr() const override { return {}; }
+  std::shared_ptr<halvory::DiscountedCfr> solver_ptr() const override { return {}; }
+
+  // Ends the solve of the given start with its final report, idle first as
+  // the real session is, then hands the report to the GUI thread.
+  void finish(std::size_t index, SolveProgress report) {
+    running = false;
+    cancelled = false;
+    starts.at(index).report(std::move(report));
+    QCoreApplication::sendPostedEvents();
+  }
+
+ private:
+  bool cancelled = false;
+};
+
+SolveProgress cancelledReport() {
+  halvory_app::ResultSnapshot failed;
+  failed.error = "Cancelled";
+  return SolveProgress{0.0, "Cancelled", failed};
+}
+
+SolveProgress doneReport(std::uint32_t iterations) {
+  halvory_app::ResultSnapshot done;
+  done.ok = true;
+  done.board = "Ks7d2c5h9s";
+  done.iterations = iterations;
+  return SolveProgress{1.0, "Done", done};
+}
+
+const QString kWaiting = QStringLiteral("Waiting for the previous solve to stop...");
+
+}  // namespace
+
+class WaitingStartTest : public QObject {
+  Q_OBJECT
+
+  ScriptedSession* session = nullptr;
+  std::unique_ptr<AppController> controller;
+
+  // A solve of 1000 iterations is running; the results are then cleared,
+  // which abandons it, and a solve of 5 iterations is asked for while the
+  // abandoned one has not yet ended.
+  void startWhileTheAbandonedSolveEnds() {
+    controller->startSolveWithConfig(riverSpotMap(1000));
+    QCOMPARE(session->starts.size(), std::size_t{1});
+    controller->clearResults();
+    QVERIFY(!controller->getRunning());
+    controller->startSolveWithConfig(riverSpotMap(5));
+  }
+
+ private slots:
+  void initTestCase() {
+    isolateSettings();
+    QLoggingCategory::setFilterRules(QStringLiteral("default.info=false"));
+  }
+
+  void init() {
+    auto scripted = std::make_unique<ScriptedSession>();
+    session = scripted.get();
+    controller = std::make_unique<AppController>(std::make_shared<FakeSystemInfo>(), nullptr,
+                                                 std::move(scripted));
+  }
+  void cleanup() {
+    controller.reset();
+    session = nullptr;
+  }
+
+  void theWaitingStartRunsWhenTheAbandonedSolveEnds() {
+    startWhileTheAbandonedSolveEnds();
+    // Kept, not handed to the busy session: running, and saying why
+    // nothing moves.
+    QCOMPARE(session->starts.size(), std::size_t{1});
+    QCOMPARE(session->refusedStarts, 0);
+    QVERIFY(controller->getRunning());
+    QCOMPARE(controller->getStatusText(), kWaiting);
+
+    // The abandoned solve's final report shows nothing of it, and starts
+    // the waiting request, with its own iterations.
+    session->finish(0, cancelledReport());
+    QCOMPARE(session->starts.size(), std::size_t{2});
+    QCOMPARE(session->starts[1].request.max_iterations, 5u);
+    QVERIFY(controller->getRunning());
+    QVERIFY(controller->getResultsSummary().isEmpty());
+
+    session->finish(1, doneReport(5));
+    QVERIFY(!controller->getRunning());
+    QCOMPARE(controller->getStatusText(), QStringLiteral("Done"));
+    QCOMPARE(controller->getResultIterations(), 5);
+  }
+
+  // Whatever drops the waiting request, the abandoned solve's end starts
+  // nothing and leaves the words the user last saw.
+  void aDroppedWaitingStartNeverRuns_data() {
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("cancel") << true << QStringLiteral("Cancelled");
+    QTest::newRow("clear") << false << QStringLiteral("Ready");
+  }
+  void aDroppedWaitingStartNeverRuns() {
+    QFETCH(bool, cancel);
+    QFETCH(QString, status);
+    startWhileTheAbandonedSolveEnds();
+    QCOMPARE(controller->getStatusText(), kWaiting);
+    if (cancel)
+      controller->cancelSolve();
+    else
+      controller->clearResults();
+    QVERIFY(!controller->getRunning());
+    QCOMPARE(controller->getStatusText(), status);
+
+    session->finish(0, cancelledReport());
+    QCOMPARE(session->starts.size(), std::size_t{1});
+    QVERIFY(!controller->getRunning());
+    QCOMPARE(controller->getStatusText(), status);
+    QVERIFY(controller->getResultsSummary().isEmpty());
+  }
+
+  // The waiting request finds no thread when its turn comes: nothing runs,
+  // so the running state ends with the error.
+  void aWaitingStartWithoutAThreadEndsRunning() {
+    startWhileTheAbandonedSolveEnds();
+    session->failNextStart = true;
+    session->finish(0, cancelledReport());
+    QCOMPARE(session->starts.size(), std::size_t{1});
+    QVERIFY(!controller->getRunning());
+    QVERIFY2(controller->getStatusText().startsWith(QStringLiteral("Error: ")),
+             qPrintable(controller->getStatusText()));
+  }
+
+  // A second start while our own solve runs is ignored: the session is
+  // never asked and the solve is not abandoned.
+  void aStartWhileOurSolveRunsIsIgnored() {
+    controller->startSolveWithConfig(riverSpotMap(1000));
+    controller->startSolveWithConfig(riverSpotMap(5));
+    QCOMPARE(session->refusedStarts, 0);
+    QCOMPARE(session->cancels, 0);
+    session->finish(0, doneReport(1000));
+    QCOMPARE(controller->getResultIterations(), 1000);
+    QVERIFY(!controller->getRunning());
+  }
+};
+
+QTEST_GUILESS_MAIN(WaitingStartTest)
+#include "waiting_start_test.moc"
