@@ -11,10 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QEvent>
 #include <QThread>
-
-#include "session/solve_session.hpp"
 
 using halvory_app::formatGigabytes;
 using halvory_app::parseEnvBool;
@@ -36,14 +33,12 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
     : QObject(parent),
       lockTable([this](int node) { return resultsExplorer.solvedStrategy(node); },
                 [this](int node) { return nodeActionCount(node); }),
-      ownedSession(solveSession ? std::move(solveSession)
-                                : std::make_unique<halvory_app::SolveSession>()),
-      session(*ownedSession),
+      systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()),
+      solve(std::move(solveSession), solveHooks()),
+      session(solve.session()),
       resultsExplorer(session, resultTree),
       systemMemoryText(formatGigabytes(0)),
       systemAvailableMemoryText(formatGigabytes(0)),
-      solveRequiredMemoryText(formatGigabytes(0)),
-      systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()),
       userStatistics(std::move(settings), [this] { return systemInfo->currentDate(); }) {
   session.set_memory_release([system = systemInfo] { system->releaseFreedMemory(); });
   session.set_log([](std::string_view text) {
@@ -77,6 +72,7 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
     if (ideal < 1) ideal = static_cast<int>(std::thread::hardware_concurrency());
     systemThreadCount = std::max(1, ideal);
   }
+  solve.setProcessorCount(systemThreadCount);
 
   systemMemoryBytes = systemInfo->totalMemoryBytes();
   systemAvailableMemoryBytes = systemInfo->availableMemoryBytes();
@@ -92,25 +88,23 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
   connect(&resultsExplorer, &ResultsExplorer::distributionsReady, this,
           &AppController::handDistributions169Ready);
 
-  progressPacer.setInterval(kProgressIntervalMs);
-  progressPacer.setSingleShot(true);
-  connect(&progressPacer, &QTimer::timeout, this, &AppController::deliverPendingProgress);
+  connect(&solve, &SolveControl::runningChanged, this, &AppController::runningChanged);
+  connect(&solve, &SolveControl::progressChanged, this, &AppController::progressChanged);
+  connect(&solve, &SolveControl::statusTextChanged, this, &AppController::statusTextChanged);
+  connect(&solve, &SolveControl::requiredMemoryChanged, this,
+          &AppController::solveRequiredMemoryChanged);
+  connect(&solve, &SolveControl::estimatePendingChanged, this,
+          &AppController::solveEstimatePendingChanged);
+  connect(&solve, &SolveControl::memoryEstimated, this, &AppController::solveMemoryEstimated);
 
-  setStatus([] { return tr("Ready"); });
-  // The status words follow a change of language (the application tells
-  // itself of every installed or removed translator).
-  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+  solve.setStatus([] { return tr("Ready"); });
 }
 
 AppController::~AppController() {
   memoryTimer.stop();
-  progressPacer.stop();
-  // Ask the solve to stop now; the session's destructor then waits for its
-  // thread. Reports it still posts are dropped with this object's events.
+  // Ask the solve to stop now; the solve control's end waits for its
+  // thread and for the estimate thread.
   session.cancel();
-  // The estimate thread holds this object's address: cancel its estimate
-  // and wait for it, so that it never posts to a destroyed controller.
-  estimateRunner.stop();
   // Prefetches not yet begun are dropped; running ones end with the pool.
   resultsExplorer.stopPrefetch();
   // A large result is freed off this thread, so that closing the window
@@ -134,39 +128,6 @@ QString AppController::getEffectiveAvailableMemoryText() const {
   return formatGigabytes(getEffectiveAvailableMemoryBytes());
 }
 
-void AppController::setStatus(std::function<QString()> words) {
-  statusWords = std::move(words);
-  const QString text = statusWords();
-  if (statusText == text) return;
-  statusText = text;
-  emit statusTextChanged();
-}
-
-bool AppController::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance() &&
-      statusWords) {
-    const QString text = statusWords();
-    if (statusText != text) {
-      statusText = text;
-      emit statusTextChanged();
-    }
-  }
-  return QObject::eventFilter(watched, event);
-}
-
-void AppController::setStatusText(const QString& text) {
-  statusWords = nullptr;
-  if (statusText == text) return;
-  statusText = text;
-  emit statusTextChanged();
-}
-
-void AppController::setRunning(bool value) {
-  if (running == value) return;
-  running = value;
-  emit runningChanged();
-}
-
 void AppController::refreshAvailableMemory() {
   const std::uint64_t bytes = systemInfo->availableMemoryBytes();
   const QString text = formatGigabytes(bytes);
@@ -174,6 +135,11 @@ void AppController::refreshAvailableMemory() {
   systemAvailableMemoryBytes = bytes;
   systemAvailableMemoryText = text;
   emit systemMemoryChanged();
+}
+
+std::uint64_t AppController::availableMemory() {
+  refreshAvailableMemory();
+  return systemAvailableMemoryBytes;
 }
 
 void AppController::clearNodeCaches() {

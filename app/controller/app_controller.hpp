@@ -41,6 +41,7 @@
 #include "controller/result_tree.hpp"
 #include "controller/results_explorer.hpp"
 #include "controller/solve_config_map.hpp"
+#include "controller/solve_control.hpp"
 #include "controller/system_info.hpp"
 #include "controller/ui_values.hpp"
 #include "controller/user_statistics.hpp"
@@ -113,13 +114,13 @@ class AppController : public QObject {
   qulonglong getSystemAvailableMemoryBytes() const { return systemAvailableMemoryBytes; }
   QString getEffectiveAvailableMemoryText() const;
   qulonglong getEffectiveAvailableMemoryBytes() const;
-  QString getSolveRequiredMemoryText() const { return solveRequiredMemoryText; }
-  qulonglong getSolveRequiredMemoryBytes() const { return solveRequiredMemoryBytes; }
-  QString getSolveEstimateError() const { return solveEstimateError; }
-  bool getSolveEstimatePending() const { return solveEstimatePending; }
-  bool getRunning() const { return running; }
-  double getProgress() const { return progress; }
-  QString getStatusText() const { return statusText; }
+  QString getSolveRequiredMemoryText() const { return solve.requiredMemoryText(); }
+  qulonglong getSolveRequiredMemoryBytes() const { return solve.requiredMemoryBytes(); }
+  QString getSolveEstimateError() const { return solve.estimateError(); }
+  bool getSolveEstimatePending() const { return solve.estimatePending(); }
+  bool getRunning() const { return solve.running(); }
+  double getProgress() const { return solve.progress(); }
+  QString getStatusText() const { return solve.statusText(); }
   QString getResultsSummary() const { return resultsSummary; }
   double getResultStartingPot() const { return resultStartingPot; }
   int getResultIterations() const { return resultIterations; }
@@ -204,10 +205,14 @@ class AppController : public QObject {
   // applyNodeLocks the node-lock table becomes the request's locks.
   halvory_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const;
 
-  // The memory a solve needs as the controller runs it: the session's
-  // estimate, and what holding the result costs here (the results page's
-  // first reads and the first street's prefetch).
-  static std::uint64_t requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate);
+  // The memory a solve needs as the controller runs it.
+  static std::uint64_t requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate) {
+    return SolveControl::requiredMemoryBytes(estimate);
+  }
+
+  // Starting, cancelling and pacing solves, and the memory estimates.
+  SolveControl& solveControl() { return solve; }
+  const SolveControl& solveControl() const { return solve; }
 
   // The node locks a re-solve keeps.
   NodeLockTable& nodeLockTable() { return lockTable; }
@@ -221,48 +226,26 @@ class AppController : public QObject {
  private:
   friend class AppControllerTestAccess;
 
-  struct EstimateRequest {
-    AppController* controller = nullptr;
-    std::uint64_t generation = 0;
-    QVariantMap cfg;
-    int processorCount = 1;
-  };
-
-  // A status the solve thread wrote: shown as it came.
-  void setStatusText(const QString& text);
-  // A status of the controller's own, written again in each new language.
-  void setStatus(std::function<QString()> words);
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void refreshAvailableMemory();
+  // A fresh reading of the available memory.
+  std::uint64_t availableMemory();
   void clearNodeCaches();
-  void setRunning(bool value);
   // Returns the bytes the released result held (by its estimate), which
   // other threads may still be freeing.
   std::uint64_t releaseResultsForStart();
   // Hands the tree rows to a thread of their own to be freed.
   void releaseTreeRows();
-  // Hands the request to the session, or keeps it waiting while an
-  // abandoned solve is still ending.
-  void launchSolve(const halvory_app::SolveConfig& config, std::uint64_t generation);
   // Empties the result properties and tree lists (no signal).
   void clearResultFields();
-
-  // Solve control.
-  void forwardProgressToGui(halvory_app::SolveProgress report, std::uint64_t generation);
-  void deliverPendingProgress();
-  // Takes the result's tree rows out of the report.
-  void onSolveProgress(halvory_app::SolveProgress& report, std::uint64_t generation);
-
-  // Memory estimates.
-  static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
-  void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
-                            const QString& error = QString());
+  // The request a start makes of a settings map.
+  halvory_app::SolveConfig startRequest(const QVariantMap& cfg);
+  // The newest solve's final report: its result, or why it failed.
+  void showResult(halvory_app::ResultSnapshot& snapshot, std::int64_t runtimeMs);
+  // An abandoned solve's result, freed off the GUI thread.
+  void dropResult(halvory_app::ResultSnapshot& snapshot);
+  SolveControl::Hooks solveHooks();
 
   // Members, in the order of the controller's member table.
-  bool running = false;
-  double progress = 0.0;
-  QString statusText;
-  std::function<QString()> statusWords;
   QString resultsSummary;
   double resultStartingPot = 0.0;
   std::int32_t resultIterations = 0;
@@ -272,30 +255,16 @@ class AppController : public QObject {
   QVariantList rootActions;
   // Node meta and action rows of the held result.
   ResultTree resultTree;
-  QVariantMap lastUiCfg;
 
   NodeLockTable lockTable;
 
   // Action count of a node in the stored tree lists; 0 outside the tree.
   int nodeActionCount(int nodeIndex) const;
 
-  // Progress reports on their way to the GUI thread. The solve thread keeps
-  // at most one report without a result here, the newest; reports with a
-  // result are posted on their own and never dropped. Declared before the
-  // session, whose destruction waits for the thread that fills it.
-  struct PendingProgress {
-    std::mutex mutex;
-    std::optional<std::pair<halvory_app::SolveProgress, std::uint64_t>> report;
-    // A delivery is queued, or the pacing timer runs.
-    bool scheduled = false;
-  };
-  PendingProgress pendingProgress;
-  // Spaces the deliveries: a fast solve reports thousands of times a
-  // second, and the UI needs only a few updates per frame.
-  QTimer progressPacer;
-  static constexpr int kProgressIntervalMs = 40;
-
-  std::unique_ptr<halvory_app::SessionControl> ownedSession;
+  // Platform layer.
+  std::shared_ptr<halvory_app::SystemInfo> systemInfo;
+  // The solve control and its session, which the explorer reads.
+  SolveControl solve;
   halvory_app::SessionControl& session;
   ResultsExplorer resultsExplorer;
   std::int32_t systemThreadCount = 1;
@@ -304,33 +273,9 @@ class AppController : public QObject {
   std::uint64_t systemMemoryBytes = 0;
   std::uint64_t systemAvailableMemoryBytes = 0;
   QTimer memoryTimer;
-  QString solveRequiredMemoryText;
-  std::uint64_t solveRequiredMemoryBytes = 0;
-  QString solveEstimateError;
-  bool solveEstimatePending = false;
   std::uint64_t resultsReclaimableMemoryBytes = 0;
-  std::uint64_t startRequiredMemoryBytes = 0;
-  std::atomic<std::uint64_t> estimateGeneration{0};
-  // Number of the newest solve; clearing the results abandons the running
-  // solve, whose later reports then carry an older number and are dropped.
-  std::uint64_t solveGeneration = 0;
-  // Number of the newest solve the session actually started. A start
-  // refused with "Already running" (an abandoned solve still ending) starts
-  // nothing, so that solve's final report must end the running state.
-  std::uint64_t startedSolveGeneration = 0;
-  // A start request that found an abandoned solve still ending: it runs
-  // when that solve's final report arrives.
-  std::optional<halvory_app::SolveConfig> pendingStart;
-  std::uint64_t pendingStartGeneration = 0;
-  std::int64_t solveStartTime = 0;
-  bool hasSolveStartTime = false;
   bool developerMode = false;
 
-  // Platform layer and the estimate thread (stopped before destruction so
-  // no answer is posted to a destroyed controller). One estimate runs at a
-  // time; a newer request cancels the one being computed.
-  std::shared_ptr<halvory_app::SystemInfo> systemInfo;
-  halvory_app::LatestJobRunner estimateRunner;
   UserStatistics userStatistics;
 
   // project and training state

@@ -211,7 +211,7 @@ bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
     root.insert(QStringLiteral("nodeCaches"), caches);
   }
   root.insert(QStringLiteral("nodeLocks"), sortedLocks(lockTable.toJson(treeNodeCount())));
-  root.insert(QStringLiteral("lastUiCfg"), lastUiCfg);
+  root.insert(QStringLiteral("lastUiCfg"), solve.lastConfig());
 
   const QJsonDocument document = QJsonDocument::fromVariant(root);
   if (document.isNull()) {
@@ -249,7 +249,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
   if (!pathError.isEmpty()) return fail(pathError);
   // A running solve would replace the loaded result with its own when it
   // ends, so a load waits until no solve runs.
-  if (running || session.is_running())
+  if (solve.running() || session.is_running())
     return fail(tr("Cannot load a project while a solve is running"));
 
   QByteArray bytes;
@@ -309,16 +309,11 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
 
   // After the tree lists: a lock is accepted only for a node with actions.
   lockTable.fromJson(loaded.nodeLocks);
-  lastUiCfg = loaded.lastUiCfg;
+  solve.setLastConfig(loaded.lastUiCfg);
 
-  setRunning(false);
-  if (progress != 0.0) {
-    progress = 0.0;
-    emit progressChanged();
-  }
   const int strategyNodes = static_cast<int>(resultsExplorer.caches().handStrategyCache.size());
   const int comboNodes = static_cast<int>(resultsExplorer.caches().handCombosCache.size());
-  setStatus([strategyNodes, comboNodes] {
+  solve.showIdle([strategyNodes, comboNodes] {
     return tr("Loaded project (%1, %2)")
         .arg(tr("%n strategy node(s)", nullptr, strategyNodes),
              tr("%n combo node(s)", nullptr, comboNodes));

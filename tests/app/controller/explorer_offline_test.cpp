@@ -55,7 +55,9 @@ class AppControllerTestAccess {
   static QString label(const QString& a, const QString& b) {
     return ResultsExplorer::handLabel169(a, b);
   }
-  static void setLastUiCfg(AppController& c, const QVariantMap& cfg) { c.lastUiCfg = cfg; }
+  static void setLastUiCfg(AppController& c, const QVariantMap& cfg) {
+    c.solveControl().setLastConfig(cfg);
+  }
   static quint64 sessionQueries(const AppController& c) { return c.explorer().sessionQueries(); }
 };
 

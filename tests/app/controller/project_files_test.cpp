@@ -25,8 +25,10 @@ using namespace project_test_support;
 
 class AppControllerTestAccess {
  public:
-  static QVariantMap lastUiCfg(const AppController& c) { return c.lastUiCfg; }
-  static bool sessionRunning(const AppController& c) { return c.session.is_running(); }
+  static QVariantMap lastUiCfg(const AppController& c) { return c.solveControl().lastConfig(); }
+  static bool sessionRunning(const AppController& c) {
+    return c.solveControl().session().is_running();
+  }
   static QList<int> cachedNodes(const AppController& c, const char* which) {
     const QByteArray name(which);
     QList<int> nodes;

@@ -3,76 +3,17 @@
 // of events is checked without racing a real solve.
 
 #include <memory>
-#include <stdexcept>
-#include <system_error>
-#include <vector>
 
 #include <QLoggingCategory>
 #include <QTest>
 
 #include "controller/app_controller.hpp"
 #include "controller_test_support.hpp"
+#include "scripted_session.hpp"
 
-using halvory_app::ProgressCallback;
-using halvory_app::SolveConfig;
 using halvory_app::SolveProgress;
 
 namespace {
-
-// Runs no solve: it keeps each accepted start and ends it when told.
-class ScriptedSession final : public halvory_app::SessionControl {
- public:
-  struct Start {
-    SolveConfig request;
-    ProgressCallback report;
-  };
-  std::vector<Start> starts;
-  int refusedStarts = 0;
-  int cancels = 0;
-  bool running = false;
-  // The next start throws, as when no thread can be started.
-  bool failNextStart = false;
-
-  bool start(const SolveConfig& request, ProgressCallback onProgress) override {
-    if (failNextStart) {
-      failNextStart = false;
-      throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
-    }
-    if (running) {
-      ++refusedStarts;
-      return false;
-    }
-    running = true;
-    starts.push_back({request, std::move(onProgress)});
-    return true;
-  }
-  bool cancel() override {
-    ++cancels;
-    return std::exchange(cancelled, true);
-  }
-  bool is_running() const override { return running; }
-  void clear_results() override {}
-  void set_memory_release(std::function<void()>) override {}
-  void set_log(std::function<void(std::string_view)>) override {}
-  std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>> snapshot()
-      const override {
-    return {};
-  }
-  std::shared_ptr<halvory::Game> game_ptr() const override { return {}; }
-  std::shared_ptr<halvory::DiscountedCfr> solver_ptr() const override { return {}; }
-
-  // Ends the solve of the given start with its final report, idle first as
-  // the real session is, then hands the report to the GUI thread.
-  void finish(std::size_t index, SolveProgress report) {
-    running = false;
-    cancelled = false;
-    starts.at(index).report(std::move(report));
-    QCoreApplication::sendPostedEvents();
-  }
-
- private:
-  bool cancelled = false;
-};
 
 SolveProgress cancelledReport() {
   halvory_app::ResultSnapshot failed;
