@@ -33,14 +33,13 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
     : QObject(parent),
       lockTable([this](int node) { return resultsExplorer.solvedStrategy(node); },
                 [this](int node) { return nodeActionCount(node); }),
-      systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()),
+      system(std::move(info)),
+      systemInfo(system.info()),
       solve(std::move(solveSession), solveHooks()),
       session(solve.session()),
       resultsExplorer(session, resultTree),
-      systemMemoryText(formatGigabytes(0)),
-      systemAvailableMemoryText(formatGigabytes(0)),
       userStatistics(std::move(settings), [this] { return systemInfo->currentDate(); }) {
-  session.set_memory_release([system = systemInfo] { system->releaseFreedMemory(); });
+  session.set_memory_release([info = systemInfo] { info->releaseFreedMemory(); });
   session.set_log([](std::string_view text) {
     qInfo().noquote()
         << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
@@ -64,26 +63,8 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
                            QString::fromLocal8Bit(qgetenv("CPP_SOLVER_DEV_MODE"))
                     << QStringLiteral("developerMode=") + (developerMode ? "true" : "false");
 
-  const int processors = systemInfo->processorCount();
-  if (processors >= 1) {
-    systemThreadCount = processors;
-  } else {
-    int ideal = QThread::idealThreadCount();
-    if (ideal < 1) ideal = static_cast<int>(std::thread::hardware_concurrency());
-    systemThreadCount = std::max(1, ideal);
-  }
-  solve.setProcessorCount(systemThreadCount);
-
-  systemMemoryBytes = systemInfo->totalMemoryBytes();
-  systemAvailableMemoryBytes = systemInfo->availableMemoryBytes();
-  systemMemoryText = formatGigabytes(systemMemoryBytes);
-  systemAvailableMemoryText = formatGigabytes(systemAvailableMemoryBytes);
-  refreshAvailableMemory();
-
-  memoryTimer.setInterval(2000);
-  memoryTimer.setSingleShot(false);
-  connect(&memoryTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
-  memoryTimer.start();
+  solve.setProcessorCount(system.threadCount());
+  connect(&system, &SystemStatus::memoryChanged, this, &AppController::systemMemoryChanged);
 
   connect(&resultsExplorer, &ResultsExplorer::distributionsReady, this,
           &AppController::handDistributions169Ready);
@@ -101,7 +82,6 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
 }
 
 AppController::~AppController() {
-  memoryTimer.stop();
   // Ask the solve to stop now; the solve control's end waits for its
   // thread and for the estimate thread.
   session.cancel();
@@ -116,39 +96,13 @@ QString AppController::getAppDir() const {
   return QCoreApplication::applicationDirPath();
 }
 
-qulonglong AppController::getEffectiveAvailableMemoryBytes() const {
-  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-  const std::uint64_t sum = systemAvailableMemoryBytes > kMax - resultsReclaimableMemoryBytes
-                                ? kMax
-                                : systemAvailableMemoryBytes + resultsReclaimableMemoryBytes;
-  return systemMemoryBytes != 0 ? std::min(sum, systemMemoryBytes) : sum;
-}
-
-QString AppController::getEffectiveAvailableMemoryText() const {
-  return formatGigabytes(getEffectiveAvailableMemoryBytes());
-}
-
-void AppController::refreshAvailableMemory() {
-  const std::uint64_t bytes = systemInfo->availableMemoryBytes();
-  const QString text = formatGigabytes(bytes);
-  if (text == systemAvailableMemoryText && bytes == systemAvailableMemoryBytes) return;
-  systemAvailableMemoryBytes = bytes;
-  systemAvailableMemoryText = text;
-  emit systemMemoryChanged();
-}
-
-std::uint64_t AppController::availableMemory() {
-  refreshAvailableMemory();
-  return systemAvailableMemoryBytes;
-}
-
 void AppController::clearNodeCaches() {
   resultsExplorer.clearCaches();
 }
 
 halvory_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg,
                                                          bool applyNodeLocks) const {
-  halvory_app::SolveConfig out = halvory_app::buildSolveConfigFromMap(cfg, systemThreadCount);
+  halvory_app::SolveConfig out = halvory_app::buildSolveConfigFromMap(cfg, system.threadCount());
   if (applyNodeLocks) out.node_locks = lockTable.requests();
   return out;
 }

@@ -43,6 +43,7 @@
 #include "controller/solve_config_map.hpp"
 #include "controller/solve_control.hpp"
 #include "controller/system_info.hpp"
+#include "controller/system_status.hpp"
 #include "controller/ui_values.hpp"
 #include "controller/user_statistics.hpp"
 
@@ -107,13 +108,13 @@ class AppController : public QObject {
   // Property accessors.
   QString getAppDir() const;
   bool getUseTbb() const { return false; }
-  int getSystemThreadCount() const { return systemThreadCount; }
-  QString getSystemMemoryText() const { return systemMemoryText; }
-  QString getSystemAvailableMemoryText() const { return systemAvailableMemoryText; }
-  qulonglong getSystemMemoryBytes() const { return systemMemoryBytes; }
-  qulonglong getSystemAvailableMemoryBytes() const { return systemAvailableMemoryBytes; }
-  QString getEffectiveAvailableMemoryText() const;
-  qulonglong getEffectiveAvailableMemoryBytes() const;
+  int getSystemThreadCount() const { return system.threadCount(); }
+  QString getSystemMemoryText() const { return system.memoryText(); }
+  QString getSystemAvailableMemoryText() const { return system.availableText(); }
+  qulonglong getSystemMemoryBytes() const { return system.memoryBytes(); }
+  qulonglong getSystemAvailableMemoryBytes() const { return system.availableBytes(); }
+  QString getEffectiveAvailableMemoryText() const { return system.effectiveAvailableText(); }
+  qulonglong getEffectiveAvailableMemoryBytes() const { return system.effectiveAvailableBytes(); }
   QString getSolveRequiredMemoryText() const { return solve.requiredMemoryText(); }
   qulonglong getSolveRequiredMemoryBytes() const { return solve.requiredMemoryBytes(); }
   QString getSolveEstimateError() const { return solve.estimateError(); }
@@ -128,7 +129,7 @@ class AppController : public QObject {
   double getResultEvOop() const { return resultEvOop; }
   double getResultEvIp() const { return resultEvIp; }
   QVariantList getRootActions() const { return rootActions; }
-  qulonglong getResultsReclaimableMemoryBytes() const { return resultsReclaimableMemoryBytes; }
+  qulonglong getResultsReclaimableMemoryBytes() const { return system.reclaimableBytes(); }
   bool getDeveloperMode() const { return developerMode; }
 
  signals:
@@ -210,6 +211,9 @@ class AppController : public QObject {
     return SolveControl::requiredMemoryBytes(estimate);
   }
 
+  // Processor count and memory figures.
+  SystemStatus& systemStatus() { return system; }
+  const SystemStatus& systemStatus() const { return system; }
   // Starting, cancelling and pacing solves, and the memory estimates.
   SolveControl& solveControl() { return solve; }
   const SolveControl& solveControl() const { return solve; }
@@ -226,9 +230,6 @@ class AppController : public QObject {
  private:
   friend class AppControllerTestAccess;
 
-  void refreshAvailableMemory();
-  // A fresh reading of the available memory.
-  std::uint64_t availableMemory();
   void clearNodeCaches();
   // Returns the bytes the released result held (by its estimate), which
   // other threads may still be freeing.
@@ -261,19 +262,13 @@ class AppController : public QObject {
   // Action count of a node in the stored tree lists; 0 outside the tree.
   int nodeActionCount(int nodeIndex) const;
 
-  // Platform layer.
-  std::shared_ptr<halvory_app::SystemInfo> systemInfo;
+  // Platform layer and the figures read from it.
+  SystemStatus system;
+  const std::shared_ptr<halvory_app::SystemInfo>& systemInfo;
   // The solve control and its session, which the explorer reads.
   SolveControl solve;
   halvory_app::SessionControl& session;
   ResultsExplorer resultsExplorer;
-  std::int32_t systemThreadCount = 1;
-  QString systemMemoryText;
-  QString systemAvailableMemoryText;
-  std::uint64_t systemMemoryBytes = 0;
-  std::uint64_t systemAvailableMemoryBytes = 0;
-  QTimer memoryTimer;
-  std::uint64_t resultsReclaimableMemoryBytes = 0;
   bool developerMode = false;
 
   UserStatistics userStatistics;

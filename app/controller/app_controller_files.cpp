@@ -284,8 +284,8 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
   lockTable.clear();
   clearNodeCaches();
   // The released solve no longer holds memory that could be reclaimed.
-  const bool reclaimableChanged = resultsReclaimableMemoryBytes != 0;
-  resultsReclaimableMemoryBytes = 0;
+  const bool reclaimableChanged = system.reclaimableBytes() != 0;
+  system.setReclaimableBytes(0);
 
   result.insert(QStringLiteral("project"), loaded.project);
   result.insert(QStringLiteral("hasResults"), loaded.hasResults);
@@ -321,7 +321,7 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
   emit resultsChanged();
   if (reclaimableChanged) {
     emit systemMemoryChanged();
-    refreshAvailableMemory();
+    system.refresh();
   }
 
   result.insert(QStringLiteral("ok"), true);

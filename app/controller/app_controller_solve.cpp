@@ -81,7 +81,7 @@ SolveControl::Hooks AppController::solveHooks() {
   SolveControl::Hooks hooks;
   hooks.requestOf = [this](const QVariantMap& cfg) { return startRequest(cfg); };
   hooks.releaseResults = [this] { return releaseResultsForStart(); };
-  hooks.availableMemory = [this] { return availableMemory(); };
+  hooks.availableMemory = [this] { return system.availableNow(); };
   hooks.showResult = [this](ResultSnapshot& snapshot, std::int64_t runtimeMs) {
     showResult(snapshot, runtimeMs);
   };
@@ -114,11 +114,11 @@ void AppController::clearResultFields() {
 std::uint64_t AppController::releaseResultsForStart() {
   // Freed on other threads: until they are done, what the previous result
   // held counts as available, as it did before the release.
-  const std::uint64_t released = resultsReclaimableMemoryBytes;
+  const std::uint64_t released = system.reclaimableBytes();
   session.clear_results();
   clearNodeCaches();
   clearResultFields();
-  resultsReclaimableMemoryBytes = 0;
+  system.setReclaimableBytes(0);
   emit resultsChanged();
   emit systemMemoryChanged();
   // The allocator keeps freed pages; hand them back so the RAM check sees
@@ -134,7 +134,7 @@ void AppController::clearResults() {
   lockTable.clear();
   clearResultFields();
   solve.setLastConfig({});
-  resultsReclaimableMemoryBytes = 0;
+  system.setReclaimableBytes(0);
   solve.showIdle([] { return tr("Ready"); });
   systemInfo->releaseFreedMemory();
   emit resultsChanged();
@@ -170,7 +170,7 @@ void AppController::showResult(ResultSnapshot& snapshot, std::int64_t runtimeMs)
     resultExploitability = snapshot.exploitability / 100.0;
     resultEvOop = snapshot.ev_oop / 100.0;
     resultEvIp = snapshot.ev_ip / 100.0;
-    resultsReclaimableMemoryBytes = solve.startRequiredMemoryBytes();
+    system.setReclaimableBytes(solve.startRequiredMemoryBytes());
     emit systemMemoryChanged();
 
     rootActions = rootActionRows(snapshot);

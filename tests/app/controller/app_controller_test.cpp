@@ -43,13 +43,13 @@ class AppControllerTestAccess {
     return c.solveControl().estimateNumber();
   }
   static void setReclaimable(AppController& c, std::uint64_t bytes) {
-    c.resultsReclaimableMemoryBytes = bytes;
+    c.systemStatus().setReclaimableBytes(bytes);
   }
   static void setRequired(AppController& c, std::uint64_t bytes) {
     SolveControl& solve = c.solveControl();
     solve.acceptMemoryEstimate(solve.estimateNumber(), bytes, halvory_app::formatGigabytes(bytes));
   }
-  static void refresh(AppController& c) { c.refreshAvailableMemory(); }
+  static void refresh(AppController& c) { c.systemStatus().refresh(); }
   static int treeRows(const AppController& c) { return static_cast<int>(c.resultTree.size()); }
   static QVariantMap metaRow(const AppController& c, int i) { return c.resultTree.meta(i); }
   static QVariantList actionRow(const AppController& c, int i) { return c.resultTree.actions(i); }
