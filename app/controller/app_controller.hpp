@@ -3,9 +3,6 @@
 // results and their per-node queries, memory figures, project files and the
 // user's statistics. Lives on the GUI thread; other threads reach it only by
 // posting calls to it.
-//
-// Tests reach private members through a class named AppControllerTestAccess,
-// which each test program may define for itself.
 
 #include <atomic>
 #include <cstdint>
@@ -226,10 +223,11 @@ class AppController : public QObject {
   // The node queries and their caches.
   ResultsExplorer& explorer() { return resultsExplorer; }
   const ResultsExplorer& explorer() const { return resultsExplorer; }
+  // Node meta and action rows of the held result.
+  ResultTree& tree() { return resultTree; }
+  const ResultTree& tree() const { return resultTree; }
 
  private:
-  friend class AppControllerTestAccess;
-
   void clearNodeCaches();
   // Returns the bytes the released result held (by its estimate), which
   // other threads may still be freeing.

@@ -24,7 +24,7 @@
 using halvory_app::SolveConfig;
 using halvory_app::SolveProgress;
 
-class AppControllerTestAccess {
+class ControllerTestHelpers {
  public:
   static void deliver(AppController& c, SolveProgress report) {
     c.solveControl().handleReport(report, c.solveControl().solveNumber());
@@ -50,9 +50,9 @@ class AppControllerTestAccess {
     solve.acceptMemoryEstimate(solve.estimateNumber(), bytes, halvory_app::formatGigabytes(bytes));
   }
   static void refresh(AppController& c) { c.systemStatus().refresh(); }
-  static int treeRows(const AppController& c) { return static_cast<int>(c.resultTree.size()); }
-  static QVariantMap metaRow(const AppController& c, int i) { return c.resultTree.meta(i); }
-  static QVariantList actionRow(const AppController& c, int i) { return c.resultTree.actions(i); }
+  static int treeRows(const AppController& c) { return static_cast<int>(c.tree().size()); }
+  static QVariantMap metaRow(const AppController& c, int i) { return c.tree().meta(i); }
+  static QVariantList actionRow(const AppController& c, int i) { return c.tree().actions(i); }
   static QVariantMap lastUiCfg(const AppController& c) { return c.solveControl().lastConfig(); }
   static void addLock(AppController& c, int node, const QByteArray& hand, NodeLockEntry entry) {
     c.nodeLockTable().entries()[node].insert(hand, std::move(entry));
@@ -68,7 +68,7 @@ class AppControllerTestAccess {
   }
 };
 
-using Access = AppControllerTestAccess;
+using Access = ControllerTestHelpers;
 
 namespace {
 

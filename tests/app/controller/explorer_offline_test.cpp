@@ -16,7 +16,7 @@
 
 #include "controller/app_controller.hpp"
 
-class AppControllerTestAccess {
+class ControllerTestHelpers {
  public:
   // A tree of `counts.size()` nodes whose node i has counts[i] actions.
   static void setTree(AppController& c, const QList<int>& counts) {
@@ -30,7 +30,7 @@ class AppControllerTestAccess {
       rows.append(actions);
       meta.append(QVariantMap{{"nodeType", n > 0 ? "decision" : "terminal"}});
     }
-    c.resultTree.setLoaded(meta, rows);
+    c.tree().setLoaded(meta, rows);
   }
   static QHash<int, QVariantList>& combosCache(AppController& c) {
     return c.explorer().caches().handCombosCache;
@@ -61,7 +61,7 @@ class AppControllerTestAccess {
   static quint64 sessionQueries(const AppController& c) { return c.explorer().sessionQueries(); }
 };
 
-using Access = AppControllerTestAccess;
+using Access = ControllerTestHelpers;
 
 namespace {
 

@@ -23,7 +23,7 @@
 
 using namespace project_test_support;
 
-class AppControllerTestAccess {
+class ControllerTestHelpers {
  public:
   static QVariantMap lastUiCfg(const AppController& c) { return c.solveControl().lastConfig(); }
   static bool sessionRunning(const AppController& c) {
@@ -46,7 +46,7 @@ class AppControllerTestAccess {
 
 namespace {
 
-using Access = AppControllerTestAccess;
+using Access = ControllerTestHelpers;
 
 // Values compared as the file would write them, so a float frequency and
 // the double read back from its text compare equal.
