@@ -38,6 +38,7 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
       solve(std::move(solveSession), solveHooks()),
       session(solve.session()),
       resultsExplorer(session, resultTree),
+      projectFiles({held, resultTree, resultsExplorer, lockTable, solve, system}, projectHooks()),
       userStatistics(std::move(settings), [this] { return systemInfo->currentDate(); }) {
   session.set_memory_release([info = systemInfo] { info->releaseFreedMemory(); });
   session.set_log([](std::string_view text) {

@@ -34,7 +34,9 @@
 #include "session/solve_records.hpp"
 #include "session/session_control.hpp"
 
+#include "controller/held_result.hpp"
 #include "controller/node_lock_table.hpp"
+#include "controller/project_files.hpp"
 #include "controller/result_tree.hpp"
 #include "controller/results_explorer.hpp"
 #include "controller/solve_config_map.hpp"
@@ -119,13 +121,13 @@ class AppController : public QObject {
   bool getRunning() const { return solve.running(); }
   double getProgress() const { return solve.progress(); }
   QString getStatusText() const { return solve.statusText(); }
-  QString getResultsSummary() const { return resultsSummary; }
-  double getResultStartingPot() const { return resultStartingPot; }
-  int getResultIterations() const { return resultIterations; }
-  double getResultExploitability() const { return resultExploitability; }
-  double getResultEvOop() const { return resultEvOop; }
-  double getResultEvIp() const { return resultEvIp; }
-  QVariantList getRootActions() const { return rootActions; }
+  QString getResultsSummary() const { return held.summary; }
+  double getResultStartingPot() const { return held.startingPot; }
+  int getResultIterations() const { return held.iterations; }
+  double getResultExploitability() const { return held.exploitability; }
+  double getResultEvOop() const { return held.evOop; }
+  double getResultEvIp() const { return held.evIp; }
+  QVariantList getRootActions() const { return held.rootActions; }
   qulonglong getResultsReclaimableMemoryBytes() const { return system.reclaimableBytes(); }
   bool getDeveloperMode() const { return developerMode; }
 
@@ -223,6 +225,8 @@ class AppController : public QObject {
   // The node queries and their caches.
   ResultsExplorer& explorer() { return resultsExplorer; }
   const ResultsExplorer& explorer() const { return resultsExplorer; }
+  // Project files, text files and the program's texts.
+  ProjectFiles& projects() { return projectFiles; }
   // Node meta and action rows of the held result.
   ResultTree& tree() { return resultTree; }
   const ResultTree& tree() const { return resultTree; }
@@ -243,15 +247,10 @@ class AppController : public QObject {
   // An abandoned solve's result, freed off the GUI thread.
   void dropResult(halvory_app::ResultSnapshot& snapshot);
   SolveControl::Hooks solveHooks();
+  ProjectFiles::Hooks projectHooks();
 
   // Members, in the order of the controller's member table.
-  QString resultsSummary;
-  double resultStartingPot = 0.0;
-  std::int32_t resultIterations = 0;
-  double resultExploitability = 0.0;
-  double resultEvOop = 0.0;
-  double resultEvIp = 0.0;
-  QVariantList rootActions;
+  HeldResult held;
   // Node meta and action rows of the held result.
   ResultTree resultTree;
 
@@ -267,6 +266,7 @@ class AppController : public QObject {
   SolveControl solve;
   halvory_app::SessionControl& session;
   ResultsExplorer resultsExplorer;
+  ProjectFiles projectFiles;
   bool developerMode = false;
 
   UserStatistics userStatistics;

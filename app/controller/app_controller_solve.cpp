@@ -101,14 +101,8 @@ void AppController::releaseTreeRows() {
 }
 
 void AppController::clearResultFields() {
-  rootActions.clear();
+  held = HeldResult{};
   releaseTreeRows();
-  resultsSummary.clear();
-  resultStartingPot = 0.0;
-  resultIterations = 0;
-  resultExploitability = 0.0;
-  resultEvOop = 0.0;
-  resultEvIp = 0.0;
 }
 
 std::uint64_t AppController::releaseResultsForStart() {
@@ -165,22 +159,22 @@ void AppController::showResult(ResultSnapshot& snapshot, std::int64_t runtimeMs)
     userStatistics.recordSolve(iterations, snapshot.exploitability / 100.0, runtimeMs);
     emit solveStatsChanged();
 
-    resultStartingPot = snapshot.starting_pot / 100.0;
-    resultIterations = iterations;
-    resultExploitability = snapshot.exploitability / 100.0;
-    resultEvOop = snapshot.ev_oop / 100.0;
-    resultEvIp = snapshot.ev_ip / 100.0;
+    held.startingPot = snapshot.starting_pot / 100.0;
+    held.iterations = iterations;
+    held.exploitability = snapshot.exploitability / 100.0;
+    held.evOop = snapshot.ev_oop / 100.0;
+    held.evIp = snapshot.ev_ip / 100.0;
     system.setReclaimableBytes(solve.startRequiredMemoryBytes());
     emit systemMemoryChanged();
 
-    rootActions = rootActionRows(snapshot);
+    held.rootActions = rootActionRows(snapshot);
     // The rows stay compact; the results page's reads build their maps.
     releaseTreeRows();
     resultTree.setSolved(std::move(snapshot.tree_node_meta), snapshot.effective_stack / 100.0);
   }
-  resultsSummary = summary;
+  held.summary = summary;
   if (snapshot.ok) resultsExplorer.prefetchFirstStreetNodes();
-  qInfo().nospace() << "UI about to emit resultsChanged: root_actions=" << rootActions.size()
+  qInfo().nospace() << "UI about to emit resultsChanged: root_actions=" << held.rootActions.size()
                     << " summary.len=" << summary.size();
   emit resultsChanged();
   qInfo() << "UI emitted resultsChanged";
