@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QEvent>
 #include <QThread>
 
 using halvory_app::formatGigabytes;
@@ -25,16 +24,23 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info, QObj
 
 AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
                              std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent)
+    : AppController(std::move(info), std::move(settings), nullptr, parent) {}
+
+AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
+                             std::shared_ptr<halvory_app::SettingsStore> settings,
+                             std::unique_ptr<halvory_app::SessionControl> solveSession,
+                             QObject* parent)
     : QObject(parent),
       lockTable([this](int node) { return resultsExplorer.solvedStrategy(node); },
                 [this](int node) { return nodeActionCount(node); }),
+      system(std::move(info)),
+      systemInfo(system.info()),
+      solve(std::move(solveSession), solveHooks()),
+      session(solve.session()),
       resultsExplorer(session, resultTree),
-      systemMemoryText(formatGigabytes(0)),
-      systemAvailableMemoryText(formatGigabytes(0)),
-      solveRequiredMemoryText(formatGigabytes(0)),
-      systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()),
+      projectFiles({held, resultTree, resultsExplorer, lockTable, solve, system}, projectHooks()),
       userStatistics(std::move(settings), [this] { return systemInfo->currentDate(); }) {
-  session.set_memory_release([system = systemInfo] { system->releaseFreedMemory(); });
+  session.set_memory_release([info = systemInfo] { info->releaseFreedMemory(); });
   session.set_log([](std::string_view text) {
     qInfo().noquote()
         << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
@@ -58,48 +64,28 @@ AppController::AppController(std::shared_ptr<halvory_app::SystemInfo> info,
                            QString::fromLocal8Bit(qgetenv("CPP_SOLVER_DEV_MODE"))
                     << QStringLiteral("developerMode=") + (developerMode ? "true" : "false");
 
-  const int processors = systemInfo->processorCount();
-  if (processors >= 1) {
-    systemThreadCount = processors;
-  } else {
-    int ideal = QThread::idealThreadCount();
-    if (ideal < 1) ideal = static_cast<int>(std::thread::hardware_concurrency());
-    systemThreadCount = std::max(1, ideal);
-  }
-
-  systemMemoryBytes = systemInfo->totalMemoryBytes();
-  systemAvailableMemoryBytes = systemInfo->availableMemoryBytes();
-  systemMemoryText = formatGigabytes(systemMemoryBytes);
-  systemAvailableMemoryText = formatGigabytes(systemAvailableMemoryBytes);
-  refreshAvailableMemory();
-
-  memoryTimer.setInterval(2000);
-  memoryTimer.setSingleShot(false);
-  connect(&memoryTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
-  memoryTimer.start();
+  solve.setProcessorCount(system.threadCount());
+  connect(&system, &SystemStatus::memoryChanged, this, &AppController::systemMemoryChanged);
 
   connect(&resultsExplorer, &ResultsExplorer::distributionsReady, this,
           &AppController::handDistributions169Ready);
 
-  progressPacer.setInterval(kProgressIntervalMs);
-  progressPacer.setSingleShot(true);
-  connect(&progressPacer, &QTimer::timeout, this, &AppController::deliverPendingProgress);
+  connect(&solve, &SolveControl::runningChanged, this, &AppController::runningChanged);
+  connect(&solve, &SolveControl::progressChanged, this, &AppController::progressChanged);
+  connect(&solve, &SolveControl::statusTextChanged, this, &AppController::statusTextChanged);
+  connect(&solve, &SolveControl::requiredMemoryChanged, this,
+          &AppController::solveRequiredMemoryChanged);
+  connect(&solve, &SolveControl::estimatePendingChanged, this,
+          &AppController::solveEstimatePendingChanged);
+  connect(&solve, &SolveControl::memoryEstimated, this, &AppController::solveMemoryEstimated);
 
-  setStatus([] { return tr("Ready"); });
-  // The status words follow a change of language (the application tells
-  // itself of every installed or removed translator).
-  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+  solve.setStatus([] { return tr("Ready"); });
 }
 
 AppController::~AppController() {
-  memoryTimer.stop();
-  progressPacer.stop();
-  // Ask the solve to stop now; the session's destructor then waits for its
-  // thread. Reports it still posts are dropped with this object's events.
+  // Ask the solve to stop now; the solve control's end waits for its
+  // thread and for the estimate thread.
   session.cancel();
-  // The estimate thread holds this object's address: cancel its estimate
-  // and wait for it, so that it never posts to a destroyed controller.
-  estimateRunner.stop();
   // Prefetches not yet begun are dropped; running ones end with the pool.
   resultsExplorer.stopPrefetch();
   // A large result is freed off this thread, so that closing the window
@@ -111,67 +97,13 @@ QString AppController::getAppDir() const {
   return QCoreApplication::applicationDirPath();
 }
 
-qulonglong AppController::getEffectiveAvailableMemoryBytes() const {
-  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-  const std::uint64_t sum = systemAvailableMemoryBytes > kMax - resultsReclaimableMemoryBytes
-                                ? kMax
-                                : systemAvailableMemoryBytes + resultsReclaimableMemoryBytes;
-  return systemMemoryBytes != 0 ? std::min(sum, systemMemoryBytes) : sum;
-}
-
-QString AppController::getEffectiveAvailableMemoryText() const {
-  return formatGigabytes(getEffectiveAvailableMemoryBytes());
-}
-
-void AppController::setStatus(std::function<QString()> words) {
-  statusWords = std::move(words);
-  const QString text = statusWords();
-  if (statusText == text) return;
-  statusText = text;
-  emit statusTextChanged();
-}
-
-bool AppController::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance() &&
-      statusWords) {
-    const QString text = statusWords();
-    if (statusText != text) {
-      statusText = text;
-      emit statusTextChanged();
-    }
-  }
-  return QObject::eventFilter(watched, event);
-}
-
-void AppController::setStatusText(const QString& text) {
-  statusWords = nullptr;
-  if (statusText == text) return;
-  statusText = text;
-  emit statusTextChanged();
-}
-
-void AppController::setRunning(bool value) {
-  if (running == value) return;
-  running = value;
-  emit runningChanged();
-}
-
-void AppController::refreshAvailableMemory() {
-  const std::uint64_t bytes = systemInfo->availableMemoryBytes();
-  const QString text = formatGigabytes(bytes);
-  if (text == systemAvailableMemoryText && bytes == systemAvailableMemoryBytes) return;
-  systemAvailableMemoryBytes = bytes;
-  systemAvailableMemoryText = text;
-  emit systemMemoryChanged();
-}
-
 void AppController::clearNodeCaches() {
   resultsExplorer.clearCaches();
 }
 
 halvory_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg,
                                                          bool applyNodeLocks) const {
-  halvory_app::SolveConfig out = halvory_app::buildSolveConfigFromMap(cfg, systemThreadCount);
+  halvory_app::SolveConfig out = halvory_app::buildSolveConfigFromMap(cfg, system.threadCount());
   if (applyNodeLocks) out.node_locks = lockTable.requests();
   return out;
 }

@@ -3,9 +3,6 @@
 // results and their per-node queries, memory figures, project files and the
 // user's statistics. Lives on the GUI thread; other threads reach it only by
 // posting calls to it.
-//
-// Tests reach private members through a class named AppControllerTestAccess,
-// which each test program may define for itself.
 
 #include <atomic>
 #include <cstdint>
@@ -35,13 +32,17 @@
 #include "session/latest_job_runner.hpp"
 #include "session/memory_estimate.hpp"
 #include "session/solve_records.hpp"
-#include "session/solve_session.hpp"
+#include "session/session_control.hpp"
 
+#include "controller/held_result.hpp"
 #include "controller/node_lock_table.hpp"
+#include "controller/project_files.hpp"
 #include "controller/result_tree.hpp"
 #include "controller/results_explorer.hpp"
 #include "controller/solve_config_map.hpp"
+#include "controller/solve_control.hpp"
 #include "controller/system_info.hpp"
+#include "controller/system_status.hpp"
 #include "controller/ui_values.hpp"
 #include "controller/user_statistics.hpp"
 
@@ -94,6 +95,10 @@ class AppController : public QObject {
   // The settings store the user's statistics live in (QSettings when null).
   AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
                 std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent = nullptr);
+  // The session that runs the solves (a real one when null).
+  AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
+                std::shared_ptr<halvory_app::SettingsStore> settings,
+                std::unique_ptr<halvory_app::SessionControl> session, QObject* parent = nullptr);
   ~AppController() override;
 
   AppController(const AppController&) = delete;
@@ -102,28 +107,28 @@ class AppController : public QObject {
   // Property accessors.
   QString getAppDir() const;
   bool getUseTbb() const { return false; }
-  int getSystemThreadCount() const { return systemThreadCount; }
-  QString getSystemMemoryText() const { return systemMemoryText; }
-  QString getSystemAvailableMemoryText() const { return systemAvailableMemoryText; }
-  qulonglong getSystemMemoryBytes() const { return systemMemoryBytes; }
-  qulonglong getSystemAvailableMemoryBytes() const { return systemAvailableMemoryBytes; }
-  QString getEffectiveAvailableMemoryText() const;
-  qulonglong getEffectiveAvailableMemoryBytes() const;
-  QString getSolveRequiredMemoryText() const { return solveRequiredMemoryText; }
-  qulonglong getSolveRequiredMemoryBytes() const { return solveRequiredMemoryBytes; }
-  QString getSolveEstimateError() const { return solveEstimateError; }
-  bool getSolveEstimatePending() const { return solveEstimatePending; }
-  bool getRunning() const { return running; }
-  double getProgress() const { return progress; }
-  QString getStatusText() const { return statusText; }
-  QString getResultsSummary() const { return resultsSummary; }
-  double getResultStartingPot() const { return resultStartingPot; }
-  int getResultIterations() const { return resultIterations; }
-  double getResultExploitability() const { return resultExploitability; }
-  double getResultEvOop() const { return resultEvOop; }
-  double getResultEvIp() const { return resultEvIp; }
-  QVariantList getRootActions() const { return rootActions; }
-  qulonglong getResultsReclaimableMemoryBytes() const { return resultsReclaimableMemoryBytes; }
+  int getSystemThreadCount() const { return system.threadCount(); }
+  QString getSystemMemoryText() const { return system.memoryText(); }
+  QString getSystemAvailableMemoryText() const { return system.availableText(); }
+  qulonglong getSystemMemoryBytes() const { return system.memoryBytes(); }
+  qulonglong getSystemAvailableMemoryBytes() const { return system.availableBytes(); }
+  QString getEffectiveAvailableMemoryText() const { return system.effectiveAvailableText(); }
+  qulonglong getEffectiveAvailableMemoryBytes() const { return system.effectiveAvailableBytes(); }
+  QString getSolveRequiredMemoryText() const { return solve.requiredMemoryText(); }
+  qulonglong getSolveRequiredMemoryBytes() const { return solve.requiredMemoryBytes(); }
+  QString getSolveEstimateError() const { return solve.estimateError(); }
+  bool getSolveEstimatePending() const { return solve.estimatePending(); }
+  bool getRunning() const { return solve.running(); }
+  double getProgress() const { return solve.progress(); }
+  QString getStatusText() const { return solve.statusText(); }
+  QString getResultsSummary() const { return held.summary; }
+  double getResultStartingPot() const { return held.startingPot; }
+  int getResultIterations() const { return held.iterations; }
+  double getResultExploitability() const { return held.exploitability; }
+  double getResultEvOop() const { return held.evOop; }
+  double getResultEvIp() const { return held.evIp; }
+  QVariantList getRootActions() const { return held.rootActions; }
+  qulonglong getResultsReclaimableMemoryBytes() const { return system.reclaimableBytes(); }
   bool getDeveloperMode() const { return developerMode; }
 
  signals:
@@ -200,10 +205,17 @@ class AppController : public QObject {
   // applyNodeLocks the node-lock table becomes the request's locks.
   halvory_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyNodeLocks) const;
 
-  // The memory a solve needs as the controller runs it: the session's
-  // estimate, and what holding the result costs here (the results page's
-  // first reads and the first street's prefetch).
-  static std::uint64_t requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate);
+  // The memory a solve needs as the controller runs it.
+  static std::uint64_t requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate) {
+    return SolveControl::requiredMemoryBytes(estimate);
+  }
+
+  // Processor count and memory figures.
+  SystemStatus& systemStatus() { return system; }
+  const SystemStatus& systemStatus() const { return system; }
+  // Starting, cancelling and pacing solves, and the memory estimates.
+  SolveControl& solveControl() { return solve; }
+  const SolveControl& solveControl() const { return solve; }
 
   // The node locks a re-solve keeps.
   NodeLockTable& nodeLockTable() { return lockTable; }
@@ -213,119 +225,50 @@ class AppController : public QObject {
   // The node queries and their caches.
   ResultsExplorer& explorer() { return resultsExplorer; }
   const ResultsExplorer& explorer() const { return resultsExplorer; }
+  // Project files, text files and the program's texts.
+  ProjectFiles& projects() { return projectFiles; }
+  // Node meta and action rows of the held result.
+  ResultTree& tree() { return resultTree; }
+  const ResultTree& tree() const { return resultTree; }
 
  private:
-  friend class AppControllerTestAccess;
-
-  struct EstimateRequest {
-    AppController* controller = nullptr;
-    std::uint64_t generation = 0;
-    QVariantMap cfg;
-    int processorCount = 1;
-  };
-
-  // A status the solve thread wrote: shown as it came.
-  void setStatusText(const QString& text);
-  // A status of the controller's own, written again in each new language.
-  void setStatus(std::function<QString()> words);
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void refreshAvailableMemory();
   void clearNodeCaches();
-  void setRunning(bool value);
   // Returns the bytes the released result held (by its estimate), which
   // other threads may still be freeing.
   std::uint64_t releaseResultsForStart();
   // Hands the tree rows to a thread of their own to be freed.
   void releaseTreeRows();
-  // Hands the request to the session, or keeps it waiting while an
-  // abandoned solve is still ending.
-  void launchSolve(const halvory_app::SolveConfig& config, std::uint64_t generation);
   // Empties the result properties and tree lists (no signal).
   void clearResultFields();
-
-  // Solve control.
-  void forwardProgressToGui(halvory_app::SolveProgress report, std::uint64_t generation);
-  void deliverPendingProgress();
-  // Takes the result's tree rows out of the report.
-  void onSolveProgress(halvory_app::SolveProgress& report, std::uint64_t generation);
-
-  // Memory estimates.
-  static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
-  void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
-                            const QString& error = QString());
+  // The request a start makes of a settings map.
+  halvory_app::SolveConfig startRequest(const QVariantMap& cfg);
+  // The newest solve's final report: its result, or why it failed.
+  void showResult(halvory_app::ResultSnapshot& snapshot, std::int64_t runtimeMs);
+  // An abandoned solve's result, freed off the GUI thread.
+  void dropResult(halvory_app::ResultSnapshot& snapshot);
+  SolveControl::Hooks solveHooks();
+  ProjectFiles::Hooks projectHooks();
 
   // Members, in the order of the controller's member table.
-  bool running = false;
-  double progress = 0.0;
-  QString statusText;
-  std::function<QString()> statusWords;
-  QString resultsSummary;
-  double resultStartingPot = 0.0;
-  std::int32_t resultIterations = 0;
-  double resultExploitability = 0.0;
-  double resultEvOop = 0.0;
-  double resultEvIp = 0.0;
-  QVariantList rootActions;
+  HeldResult held;
   // Node meta and action rows of the held result.
   ResultTree resultTree;
-  QVariantMap lastUiCfg;
 
   NodeLockTable lockTable;
 
   // Action count of a node in the stored tree lists; 0 outside the tree.
   int nodeActionCount(int nodeIndex) const;
 
-  // Progress reports on their way to the GUI thread. The solve thread keeps
-  // at most one report without a result here, the newest; reports with a
-  // result are posted on their own and never dropped. Declared before the
-  // session, whose destruction waits for the thread that fills it.
-  struct PendingProgress {
-    std::mutex mutex;
-    std::optional<std::pair<halvory_app::SolveProgress, std::uint64_t>> report;
-    // A delivery is queued, or the pacing timer runs.
-    bool scheduled = false;
-  };
-  PendingProgress pendingProgress;
-  // Spaces the deliveries: a fast solve reports thousands of times a
-  // second, and the UI needs only a few updates per frame.
-  QTimer progressPacer;
-  static constexpr int kProgressIntervalMs = 40;
-
-  halvory_app::SolveSession session;
+  // Platform layer and the figures read from it.
+  SystemStatus system;
+  const std::shared_ptr<halvory_app::SystemInfo>& systemInfo;
+  // The solve control and its session, which the explorer reads.
+  SolveControl solve;
+  halvory_app::SessionControl& session;
   ResultsExplorer resultsExplorer;
-  std::int32_t systemThreadCount = 1;
-  QString systemMemoryText;
-  QString systemAvailableMemoryText;
-  std::uint64_t systemMemoryBytes = 0;
-  std::uint64_t systemAvailableMemoryBytes = 0;
-  QTimer memoryTimer;
-  QString solveRequiredMemoryText;
-  std::uint64_t solveRequiredMemoryBytes = 0;
-  QString solveEstimateError;
-  bool solveEstimatePending = false;
-  std::uint64_t resultsReclaimableMemoryBytes = 0;
-  std::uint64_t startRequiredMemoryBytes = 0;
-  std::atomic<std::uint64_t> estimateGeneration{0};
-  // Number of the newest solve; clearing the results abandons the running
-  // solve, whose later reports then carry an older number and are dropped.
-  std::uint64_t solveGeneration = 0;
-  // Number of the newest solve the session actually started. A start
-  // refused with "Already running" (an abandoned solve still ending) starts
-  // nothing, so that solve's final report must end the running state.
-  std::uint64_t startedSolveGeneration = 0;
-  // A start request that found an abandoned solve still ending: it runs
-  // when that solve's final report arrives.
-  std::optional<halvory_app::SolveConfig> pendingStart;
-  std::uint64_t pendingStartGeneration = 0;
-  std::int64_t solveStartTime = 0;
-  bool hasSolveStartTime = false;
+  ProjectFiles projectFiles;
   bool developerMode = false;
 
-  // Platform layer and the estimate thread (stopped before destruction so
-  // no answer is posted to a destroyed controller). One estimate runs at a
-  // time; a newer request cancels the one being computed.
-  std::shared_ptr<halvory_app::SystemInfo> systemInfo;
-  halvory_app::LatestJobRunner estimateRunner;
   UserStatistics userStatistics;
 
   // project and training state

@@ -91,7 +91,7 @@ struct ReachAccumulator {
 
 }  // namespace
 
-ResultsExplorer::ResultsExplorer(const halvory_app::SolveSession& solveSession,
+ResultsExplorer::ResultsExplorer(const halvory_app::SessionControl& solveSession,
                                  const ResultTree& tree, QObject* parent)
     : QObject(parent), session(solveSession), resultTree(tree) {
   prefetchPool.setMaxThreadCount(kPrefetchThreads);

@@ -17,7 +17,7 @@
 
 #include "controller/result_tree.hpp"
 #include "queries/query_records.hpp"
-#include "session/solve_session.hpp"
+#include "session/session_control.hpp"
 
 // The query answers a project file keeps, by node.
 struct NodeCaches {
@@ -35,7 +35,7 @@ class ResultsExplorer : public QObject {
  public:
   // Reads the session's last finished solve and the tree rows of the held
   // result; both outlive the explorer.
-  ResultsExplorer(const halvory_app::SolveSession& session, const ResultTree& tree,
+  ResultsExplorer(const halvory_app::SessionControl& session, const ResultTree& tree,
                   QObject* parent = nullptr);
   ~ResultsExplorer() override;
 
@@ -81,7 +81,7 @@ class ResultsExplorer : public QObject {
   void countSessionQuery() const { ++sessionQueryCount; }
   void acceptDistributions(QFutureWatcher<QVariantMap>* watcher, int nodeIndex);
 
-  const halvory_app::SolveSession& session;
+  const halvory_app::SessionControl& session;
   const ResultTree& resultTree;
 
   mutable NodeCaches nodeCaches;

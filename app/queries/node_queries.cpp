@@ -15,7 +15,7 @@
 #include "queries/solver_reads.hpp"
 #include "session/action_shares.hpp"
 #include "session/labels.hpp"
-#include "session/solve_session.hpp"
+#include "session/session_control.hpp"
 #include "solver/payoffs.hpp"
 
 namespace halvory_app {
@@ -39,7 +39,7 @@ std::int32_t label_pot(const halvory::Game& game, const halvory::NodeRecord& nod
 
 }  // namespace
 
-SolvedGame solved_game_of(const SolveSession& session) {
+SolvedGame solved_game_of(const SessionControl& session) {
   auto [game, solver] = session.snapshot();
   if (!game || !solver) return {};
   return {std::move(game), std::move(solver)};
@@ -394,39 +394,40 @@ std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolvedGame& sol
 }
 
 // Session forms: copy the session's pointers under its lock, then read them.
-std::optional<NodeActionStats> node_action_stats(const SolveSession& session, std::uint64_t node) {
+std::optional<NodeActionStats> node_action_stats(const SessionControl& session,
+                                                 std::uint64_t node) {
   return node_action_stats(solved_game_of(session), node);
 }
-std::optional<std::vector<BucketRow>> node_hand_buckets(const SolveSession& session,
+std::optional<std::vector<BucketRow>> node_hand_buckets(const SessionControl& session,
                                                         std::uint64_t node) {
   return node_hand_buckets(solved_game_of(session), node);
 }
-std::optional<HandDistributions> node_hand_distributions(const SolveSession& session,
+std::optional<HandDistributions> node_hand_distributions(const SessionControl& session,
                                                          std::uint64_t node) {
   return node_hand_distributions(solved_game_of(session), node);
 }
-std::optional<HandStrategy> node_hand_strategy(const SolveSession& session, std::uint64_t node) {
+std::optional<HandStrategy> node_hand_strategy(const SessionControl& session, std::uint64_t node) {
   return node_hand_strategy(solved_game_of(session), node);
 }
-std::optional<std::vector<ComboRow>> node_hand_combos(const SolveSession& session,
+std::optional<std::vector<ComboRow>> node_hand_combos(const SessionControl& session,
                                                       std::uint64_t node) {
   return node_hand_combos(solved_game_of(session), node);
 }
-std::optional<double> node_ev(const SolveSession& session, std::uint64_t node, int seat) {
+std::optional<double> node_ev(const SessionControl& session, std::uint64_t node, int seat) {
   return node_ev(solved_game_of(session), node, seat);
 }
-std::optional<std::vector<double>> node_pocket_action_evs(const SolveSession& session,
+std::optional<std::vector<double>> node_pocket_action_evs(const SessionControl& session,
                                                           std::uint64_t node, int seat,
                                                           const std::string& c1,
                                                           const std::string& c2) {
   return node_pocket_action_evs(solved_game_of(session), node, seat, c1, c2);
 }
-std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolveSession& session,
+std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SessionControl& session,
                                                            std::uint64_t node, int seat) {
   // Needs only the game: take it even when the solver pointer is empty.
   return node_seat_hand_combos(SolvedGame{session.game_ptr(), nullptr}, node, seat);
 }
-std::optional<double> node_rake(const SolveSession& session, std::uint64_t node) {
+std::optional<double> node_rake(const SessionControl& session, std::uint64_t node) {
   const std::shared_ptr<halvory::Game> game = session.game_ptr();
   if (!game || node >= game->plan.nodes.size()) return std::nullopt;
   return halvory::terminal_rake(*game, game->plan.nodes[static_cast<std::size_t>(node)]);

@@ -22,7 +22,7 @@ class DiscountedCfr;
 
 namespace halvory_app {
 
-class SolveSession;
+class SessionControl;
 
 // The live objects of one finished solve; both set or the view is empty.
 struct SolvedGame {
@@ -48,26 +48,26 @@ std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolvedGame& sol
 
 // The session's live objects, copied under its lock; empty when there is no
 // finished solve.
-SolvedGame solved_game_of(const SolveSession& session);
+SolvedGame solved_game_of(const SessionControl& session);
 
 // The same queries on the session's last finished solve.
-std::optional<NodeActionStats> node_action_stats(const SolveSession& session, std::uint64_t node);
-std::optional<std::vector<BucketRow>> node_hand_buckets(const SolveSession& session,
+std::optional<NodeActionStats> node_action_stats(const SessionControl& session, std::uint64_t node);
+std::optional<std::vector<BucketRow>> node_hand_buckets(const SessionControl& session,
                                                         std::uint64_t node);
-std::optional<HandDistributions> node_hand_distributions(const SolveSession& session,
+std::optional<HandDistributions> node_hand_distributions(const SessionControl& session,
                                                          std::uint64_t node);
-std::optional<HandStrategy> node_hand_strategy(const SolveSession& session, std::uint64_t node);
-std::optional<std::vector<ComboRow>> node_hand_combos(const SolveSession& session,
+std::optional<HandStrategy> node_hand_strategy(const SessionControl& session, std::uint64_t node);
+std::optional<std::vector<ComboRow>> node_hand_combos(const SessionControl& session,
                                                       std::uint64_t node);
-std::optional<double> node_ev(const SolveSession& session, std::uint64_t node, int seat);
-std::optional<std::vector<double>> node_pocket_action_evs(const SolveSession& session,
+std::optional<double> node_ev(const SessionControl& session, std::uint64_t node, int seat);
+std::optional<std::vector<double>> node_pocket_action_evs(const SessionControl& session,
                                                           std::uint64_t node, int seat,
                                                           const std::string& c1,
                                                           const std::string& c2);
-std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolveSession& session,
+std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SessionControl& session,
                                                            std::uint64_t node, int seat);
 // The rake charged when the hand ends at `node`, in hundredths of a chip, by
 // the payoff rule; needs only the game.
-std::optional<double> node_rake(const SolveSession& session, std::uint64_t node);
+std::optional<double> node_rake(const SessionControl& session, std::uint64_t node);
 
 }  // namespace halvory_app

@@ -14,20 +14,17 @@
 #include "solver/dcfr.hpp"
 #include "tree/game.hpp"
 
+#include "session/session_control.hpp"
 #include "session/solve_records.hpp"
 
 namespace halvory_app {
 
-// Takes each report by value, so that the final one (with the result's
-// tree rows) can be moved on rather than copied.
-using ProgressCallback = std::function<void(SolveProgress)>;
-
-class SolveSession {
+class SolveSession final : public SessionControl {
  public:
   SolveSession() = default;
   // Cancels a running solve and waits for its thread, so the worker never
   // outlives the session it points to.
-  ~SolveSession();
+  ~SolveSession() override;
 
   SolveSession(const SolveSession&) = delete;
   SolveSession& operator=(const SolveSession&) = delete;
@@ -35,32 +32,32 @@ class SolveSession {
   // False when a solve is already running (nothing changes then). Throws
   // std::system_error when the thread cannot be started; the session stays
   // idle and usable.
-  bool start(const SolveConfig& request, ProgressCallback on_progress);
+  bool start(const SolveConfig& request, ProgressCallback on_progress) override;
 
   // Asks the running solve to stop; returns the previous flag.
-  bool cancel();
+  bool cancel() override;
 
-  bool is_running() const;
+  bool is_running() const override;
 
   // Drops the stored result, freed on a thread of its own; does not stop a
   // running solve. A solve started afterwards builds its game only once
   // the memory is free.
-  void clear_results();
+  void clear_results() override;
 
   // Runs after a dropped result is freed, on the freeing thread: hands the
   // allocator's freed pages back to the system.
-  void set_memory_release(std::function<void()> release);
+  void set_memory_release(std::function<void()> release) override;
 
   // Receives the solver's log text (its timing summary when profiling is
   // on), on the solve's thread. Takes effect from the next solve.
-  void set_log(std::function<void(std::string_view)> log);
+  void set_log(std::function<void(std::string_view)> log) override;
 
   // Copies of the stored result, taken under the lock; both empty when
   // there is no live solve state. The copies keep the objects alive.
   std::pair<std::shared_ptr<halvory::Game>, std::shared_ptr<halvory::DiscountedCfr>> snapshot()
-      const;
-  std::shared_ptr<halvory::Game> game_ptr() const;
-  std::shared_ptr<halvory::DiscountedCfr> solver_ptr() const;
+      const override;
+  std::shared_ptr<halvory::Game> game_ptr() const override;
+  std::shared_ptr<halvory::DiscountedCfr> solver_ptr() const override;
 
  private:
   struct WorkerRecord;

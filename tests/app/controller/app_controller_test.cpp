@@ -24,31 +24,36 @@
 using halvory_app::SolveConfig;
 using halvory_app::SolveProgress;
 
-class AppControllerTestAccess {
+class ControllerTestHelpers {
  public:
   static void deliver(AppController& c, SolveProgress report) {
-    c.onSolveProgress(report, c.solveGeneration);
+    c.solveControl().handleReport(report, c.solveControl().solveNumber());
   }
-  static bool sessionRunning(const AppController& c) { return c.session.is_running(); }
+  static bool sessionRunning(const AppController& c) {
+    return c.solveControl().session().is_running();
+  }
   static void deliverStale(AppController& c, SolveProgress report) {
-    c.onSolveProgress(report, c.solveGeneration - 1);
+    c.solveControl().handleReport(report, c.solveControl().solveNumber() - 1);
   }
   static void acceptEstimate(AppController& c, std::uint64_t g, std::uint64_t bytes,
                              const QString& text) {
-    c.acceptMemoryEstimate(g, bytes, text);
+    c.solveControl().acceptMemoryEstimate(g, bytes, text);
   }
-  static std::uint64_t generation(const AppController& c) { return c.estimateGeneration.load(); }
+  static std::uint64_t generation(const AppController& c) {
+    return c.solveControl().estimateNumber();
+  }
   static void setReclaimable(AppController& c, std::uint64_t bytes) {
-    c.resultsReclaimableMemoryBytes = bytes;
+    c.systemStatus().setReclaimableBytes(bytes);
   }
   static void setRequired(AppController& c, std::uint64_t bytes) {
-    c.solveRequiredMemoryBytes = bytes;
+    SolveControl& solve = c.solveControl();
+    solve.acceptMemoryEstimate(solve.estimateNumber(), bytes, halvory_app::formatGigabytes(bytes));
   }
-  static void refresh(AppController& c) { c.refreshAvailableMemory(); }
-  static int treeRows(const AppController& c) { return static_cast<int>(c.resultTree.size()); }
-  static QVariantMap metaRow(const AppController& c, int i) { return c.resultTree.meta(i); }
-  static QVariantList actionRow(const AppController& c, int i) { return c.resultTree.actions(i); }
-  static QVariantMap lastUiCfg(const AppController& c) { return c.lastUiCfg; }
+  static void refresh(AppController& c) { c.systemStatus().refresh(); }
+  static int treeRows(const AppController& c) { return static_cast<int>(c.tree().size()); }
+  static QVariantMap metaRow(const AppController& c, int i) { return c.tree().meta(i); }
+  static QVariantList actionRow(const AppController& c, int i) { return c.tree().actions(i); }
+  static QVariantMap lastUiCfg(const AppController& c) { return c.solveControl().lastConfig(); }
   static void addLock(AppController& c, int node, const QByteArray& hand, NodeLockEntry entry) {
     c.nodeLockTable().entries()[node].insert(hand, std::move(entry));
   }
@@ -63,7 +68,7 @@ class AppControllerTestAccess {
   }
 };
 
-using Access = AppControllerTestAccess;
+using Access = ControllerTestHelpers;
 
 namespace {
 

@@ -15,13 +15,13 @@
 
 #include "controller/app_controller.hpp"
 
-class AppControllerTestAccess {
+class ControllerTestHelpers {
  public:
   static quint64 sessionQueries(const AppController& c) { return c.explorer().sessionQueries(); }
   static QThreadPool& prefetchPool(AppController& c) { return c.explorer().readAheadPool(); }
 };
 
-using Access = AppControllerTestAccess;
+using Access = ControllerTestHelpers;
 
 namespace {
 

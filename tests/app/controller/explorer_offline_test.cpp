@@ -16,7 +16,7 @@
 
 #include "controller/app_controller.hpp"
 
-class AppControllerTestAccess {
+class ControllerTestHelpers {
  public:
   // A tree of `counts.size()` nodes whose node i has counts[i] actions.
   static void setTree(AppController& c, const QList<int>& counts) {
@@ -30,7 +30,7 @@ class AppControllerTestAccess {
       rows.append(actions);
       meta.append(QVariantMap{{"nodeType", n > 0 ? "decision" : "terminal"}});
     }
-    c.resultTree.setLoaded(meta, rows);
+    c.tree().setLoaded(meta, rows);
   }
   static QHash<int, QVariantList>& combosCache(AppController& c) {
     return c.explorer().caches().handCombosCache;
@@ -55,11 +55,13 @@ class AppControllerTestAccess {
   static QString label(const QString& a, const QString& b) {
     return ResultsExplorer::handLabel169(a, b);
   }
-  static void setLastUiCfg(AppController& c, const QVariantMap& cfg) { c.lastUiCfg = cfg; }
+  static void setLastUiCfg(AppController& c, const QVariantMap& cfg) {
+    c.solveControl().setLastConfig(cfg);
+  }
   static quint64 sessionQueries(const AppController& c) { return c.explorer().sessionQueries(); }
 };
 
-using Access = AppControllerTestAccess;
+using Access = ControllerTestHelpers;
 
 namespace {
 

@@ -23,10 +23,12 @@
 
 using namespace project_test_support;
 
-class AppControllerTestAccess {
+class ControllerTestHelpers {
  public:
-  static QVariantMap lastUiCfg(const AppController& c) { return c.lastUiCfg; }
-  static bool sessionRunning(const AppController& c) { return c.session.is_running(); }
+  static QVariantMap lastUiCfg(const AppController& c) { return c.solveControl().lastConfig(); }
+  static bool sessionRunning(const AppController& c) {
+    return c.solveControl().session().is_running();
+  }
   static QList<int> cachedNodes(const AppController& c, const char* which) {
     const QByteArray name(which);
     QList<int> nodes;
@@ -44,7 +46,7 @@ class AppControllerTestAccess {
 
 namespace {
 
-using Access = AppControllerTestAccess;
+using Access = ControllerTestHelpers;
 
 // Values compared as the file would write them, so a float frequency and
 // the double read back from its text compare equal.

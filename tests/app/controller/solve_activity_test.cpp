@@ -8,14 +8,14 @@
 #include "controller/app_controller.hpp"
 #include "controller_test_support.hpp"
 
-class AppControllerTestAccess {
+class ControllerTestHelpers {
  public:
   static void record(AppController& c, int iterations, double expl, qint64 ms) {
     c.statistics().recordSolve(iterations, expl, ms);
   }
 };
 
-using Access = AppControllerTestAccess;
+using Access = ControllerTestHelpers;
 
 class SolveActivityTest : public QObject {
   Q_OBJECT

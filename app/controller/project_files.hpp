@@ -1,0 +1,65 @@
+#pragma once
+// Project files (the held result with its node caches, locks and solve
+// settings, saved and loaded), text files the user picks, and the texts and
+// notices shipped with the program. Lives on the GUI thread.
+
+#include <functional>
+
+#include <QString>
+#include <QUrl>
+#include <QVariantMap>
+
+#include "controller/held_result.hpp"
+#include "controller/node_lock_table.hpp"
+#include "controller/result_tree.hpp"
+#include "controller/results_explorer.hpp"
+#include "controller/solve_control.hpp"
+#include "controller/system_status.hpp"
+
+class ProjectFiles {
+ public:
+  // The parts a project is made of; all outlive this one.
+  struct Parts {
+    HeldResult& held;
+    ResultTree& tree;
+    ResultsExplorer& explorer;
+    NodeLockTable& locks;
+    SolveControl& solve;
+    SystemStatus& system;
+  };
+  struct Hooks {
+    // Empties the held result and frees its tree rows.
+    std::function<void()> releaseHeld;
+    // A project replaced the held result; whether the memory its release
+    // gives back changed.
+    std::function<void(bool reclaimableChanged)> loaded;
+  };
+
+  ProjectFiles(Parts parts, Hooks hooks);
+
+  // False when the file cannot be written; the old file is then kept.
+  bool save(QUrl fileUrl, const QVariantMap& projectState) const;
+  // "ok", "error", "project" and "hasResults". A refused file changes
+  // nothing; refused, too, while a solve runs.
+  QVariantMap load(QUrl fileUrl);
+
+  // "ok" and "error".
+  static QVariantMap saveTextFile(QUrl fileUrl, const QString& text);
+  // "ok", "error" and "text"; regular files of up to 2 MiB only.
+  static QVariantMap readTextFile(QUrl fileUrl);
+  // A file of the program's resources; empty when there is none.
+  static QString readTextResource(const QString& path);
+  // Each opens its file with the desktop; without a program for it, the
+  // path is returned so that the page can show it.
+  static QString openLicensesFolder();
+  static QString openThirdPartyNotices();
+
+ private:
+  HeldResult& held;
+  ResultTree& tree;
+  ResultsExplorer& explorer;
+  NodeLockTable& locks;
+  SolveControl& solve;
+  SystemStatus& system;
+  Hooks hooks;
+};
