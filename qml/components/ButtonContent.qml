@@ -86,7 +86,7 @@ Item {
             name: content.iconName
             size: 16
             color: content.contentColor
-            opacity: content.contentOpacity
+            iconOpacity: content.contentOpacity
         }
 
         Text {

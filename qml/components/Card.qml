@@ -70,20 +70,27 @@ Frame {
         }
     }
 
-    // Drawn only while elevated: the background's outline blurred, 4 px
-    // lower, behind the card.
-    readonly property Item _shadow: DropShadow {
+    // Made only while elevated: the background's outline blurred, 4 px
+    // lower, behind the card. The blur builds its shaders when it is made,
+    // which every card of a page would otherwise pay for before the
+    // window's first frame.
+    readonly property Loader _shadow: Loader {
         parent: card
         z: -2
         anchors.fill: parent
-        source: card.background
-        visible: card.elevated
-        transparentBorder: true
-        horizontalOffset: 0
-        verticalOffset: 4
-        radius: 16
-        samples: 33
-        color: Qt.rgba(0, 0, 0, card.theme ? card.theme.shadowOpacity : 0.3)
+        active: card.elevated
+        sourceComponent: DropShadow {
+            transparentBorder: true
+            horizontalOffset: 0
+            verticalOffset: 4
+            radius: 16
+            samples: 33
+        }
+        onLoaded: {
+            var shadow = item as DropShadow
+            shadow.source = Qt.binding(function () { return card.background })
+            shadow.color = Qt.binding(function () { return Qt.rgba(0, 0, 0, card.theme ? card.theme.shadowOpacity : 0.3) })
+        }
     }
 
     // Hover only: it takes no buttons, so presses always reach the content

@@ -19,6 +19,11 @@ Item {
     Component { id: ring; ProgressRing {} }
     Component { id: chip; Chip { text: "Removable chip"; width: 160 } }
     Component { id: spy; SignalSpy {} }
+    Component { id: stopIcon; Icon { name: "stop"; size: 24; color: "#ff0000" } }
+
+    // Icons are drawn over black, so a pixel's red is the alpha it is drawn
+    // with.
+    Rectangle { id: iconBackdrop; x: 500; width: 24; height: 24; color: "black" }
 
     TestCase {
         name: "Controls"
@@ -52,6 +57,38 @@ Item {
             waitForItemPolished(card)
             mouseClick(inner)
             compare(clicks.count, 1)
+        }
+
+        function test_cardShadowOnlyWhenElevated() {
+            var card = createTemporaryObject(cardWithChild, root, { theme: theme })
+            compare(card._shadow.item, null)
+            card.elevated = true
+            verify(card._shadow.item !== null)
+            compare(card._shadow.item.source, card.background)
+            card.elevated = false
+            compare(card._shadow.item, null)
+        }
+
+        // The outline of the stop icon covers pixel (5, 12) fully: faded
+        // once by iconOpacity, never twice, and not drawn at all (rather
+        // than untinted white) at zero.
+        function test_iconFade_data() {
+            return [
+                { tag: "full", iconOpacity: 1, red: 255 },
+                { tag: "half", iconOpacity: 0.5, red: 128 },
+                { tag: "faint", iconOpacity: 0.35, red: 89 },
+                { tag: "none", iconOpacity: 0, red: 0 }
+            ]
+        }
+
+        function test_iconFade(data) {
+            var icon = createTemporaryObject(stopIcon, iconBackdrop, { iconOpacity: data.iconOpacity })
+            var drawn = -1
+            tryVerify(function () {
+                var image = grabImage(iconBackdrop)
+                drawn = image.red(5, 12)
+                return Math.abs(drawn - data.red) <= 3 && image.green(5, 12) === 0
+            }, 5000, "red " + drawn + ", expected " + data.red)
         }
 
         function test_toggleThumb() {

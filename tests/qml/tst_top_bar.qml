@@ -132,6 +132,26 @@ Item {
             verify(!findChild(bar, "tab3").allowed)
         }
 
+        // The tabs never run under the chip: a window too narrow for them
+        // cuts the row off at the strip's edge.
+        function test_tabStripStopsBeforeChip_data() {
+            return [
+                { tag: "wide", width: 1200, clipped: false },
+                { tag: "narrow", width: 420, clipped: true }
+            ]
+        }
+
+        function test_tabStripStopsBeforeChip(data) {
+            var bar = makeBar({})
+            bar.width = data.width
+            var strip = findChild(bar, "tabStrip")
+            tryCompare(strip, "clip", data.clipped)
+            var chipLeft = findChild(bar, "statusChip").mapToItem(bar, 0, 0).x
+            verify(strip.mapToItem(bar, strip.width, 0).x <= chipLeft)
+            compare(findChild(bar, "tab4").mapToItem(bar, 0, 0).x + findChild(bar, "tab4").width > strip.x + strip.width,
+                    data.clipped)
+        }
+
         function test_tabs_data() {
             return [
                 { tag: "start", props: { projectEnabled: false, canSolve: false }, want: [true, false, false, false, true] },
