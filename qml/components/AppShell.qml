@@ -10,7 +10,7 @@ import "solveRules.js" as SolveRules
 // gate a solve, the solve-configuration map, and the window's content: the
 // top bar over the pages, which show and edit the state. Which page shows,
 // and the keys, are the navigation's (ShellNavigation).
-Item {
+SpotSizingItem {
     id: shell
 
     property var controller: null
@@ -37,31 +37,6 @@ Item {
     property real targetExploitability: 0.0
     property real rakePercent: 0.0
     property real rakeCap: 0
-    property string oopFlopBetSizesText: ""
-    property string oopTurnBetSizesText: ""
-    property string oopRiverBetSizesText: ""
-    property string oopFlopRaiseSizesText: ""
-    property string oopTurnRaiseSizesText: ""
-    property string oopRiverRaiseSizesText: ""
-    property bool oopFlopAddAllIn: false
-    property bool oopTurnAddAllIn: false
-    property bool oopRiverAddAllIn: false
-    property bool oopFlopDontDonk: false
-    property bool oopTurnDontDonk: false
-    property bool oopRiverDontDonk: false
-    property string ipFlopBetSizesText: ""
-    property string ipTurnBetSizesText: ""
-    property string ipRiverBetSizesText: ""
-    property string ipFlopRaiseSizesText: ""
-    property string ipTurnRaiseSizesText: ""
-    property string ipRiverRaiseSizesText: ""
-    property bool ipFlopAddAllIn: false
-    property bool ipTurnAddAllIn: false
-    property bool ipRiverAddAllIn: false
-    property bool oopAddAllInIfJamLtEnabled: false
-    property real oopAddAllInIfJamLtPct: 0.0
-    property bool ipAddAllInIfJamLtEnabled: false
-    property real ipAddAllInIfJamLtPct: 0.0
 
     // ---- Project and variant ----
     property bool hasProject: false

@@ -17,7 +17,7 @@ import "../theme" as ThemePack
 // settings profiles. The page owns none of the project state: every setting
 // is a property that the shell binds and copies back on change. The cards
 // are components of their own that take the page and write its properties.
-Item {
+SpotSizingItem {
     id: root
 
     property ThemePack.Theme theme
@@ -46,31 +46,6 @@ Item {
     property real ipStack: 100
     property string icmPayoutsText: ""
     property string icmOtherStacksText: ""
-    property string oopFlopBetSizesText: ""
-    property string oopTurnBetSizesText: ""
-    property string oopRiverBetSizesText: ""
-    property string oopFlopRaiseSizesText: ""
-    property string oopTurnRaiseSizesText: ""
-    property string oopRiverRaiseSizesText: ""
-    property bool oopFlopAddAllIn: false
-    property bool oopTurnAddAllIn: false
-    property bool oopRiverAddAllIn: false
-    property bool oopFlopDontDonk: false
-    property bool oopTurnDontDonk: false
-    property bool oopRiverDontDonk: false
-    property string ipFlopBetSizesText: ""
-    property string ipTurnBetSizesText: ""
-    property string ipRiverBetSizesText: ""
-    property string ipFlopRaiseSizesText: ""
-    property string ipTurnRaiseSizesText: ""
-    property string ipRiverRaiseSizesText: ""
-    property bool ipFlopAddAllIn: false
-    property bool ipTurnAddAllIn: false
-    property bool ipRiverAddAllIn: false
-    property bool oopAddAllInIfJamLtEnabled: false
-    property real oopAddAllInIfJamLtPct: 0.0
-    property bool ipAddAllInIfJamLtEnabled: false
-    property real ipAddAllInIfJamLtPct: 0.0
 
     // ---- Scale and derived values ----
     readonly property real _uiBaselineWidth: 1540.0

@@ -13,7 +13,7 @@ import "../theme" as ThemePack
 // the thread count, the runs started here, and the live progress of
 // whichever solve the controller runs. The page's state and the functions
 // its views call live here; the views are the Solve*Card files.
-Item {
+SpotSizingItem {
     id: page
 
     property ThemePack.Theme theme
@@ -39,31 +39,6 @@ Item {
     property real targetExploitability: 0.10
     property real rakePercent: 0.0
     property real rakeCap: 0
-    property string oopFlopBetSizesText: ""
-    property string oopTurnBetSizesText: ""
-    property string oopRiverBetSizesText: ""
-    property string oopFlopRaiseSizesText: ""
-    property string oopTurnRaiseSizesText: ""
-    property string oopRiverRaiseSizesText: ""
-    property bool oopFlopAddAllIn: false
-    property bool oopTurnAddAllIn: false
-    property bool oopRiverAddAllIn: false
-    property bool oopFlopDontDonk: false
-    property bool oopTurnDontDonk: false
-    property bool oopRiverDontDonk: false
-    property string ipFlopBetSizesText: ""
-    property string ipTurnBetSizesText: ""
-    property string ipRiverBetSizesText: ""
-    property string ipFlopRaiseSizesText: ""
-    property string ipTurnRaiseSizesText: ""
-    property string ipRiverRaiseSizesText: ""
-    property bool ipFlopAddAllIn: false
-    property bool ipTurnAddAllIn: false
-    property bool ipRiverAddAllIn: false
-    property bool oopAddAllInIfJamLtEnabled: false
-    property real oopAddAllInIfJamLtPct: 0.0
-    property bool ipAddAllInIfJamLtEnabled: false
-    property real ipAddAllInIfJamLtPct: 0.0
 
     signal goToResults()
 
