@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <initializer_list>
 #include <utility>
 
 #include <QCoreApplication>
@@ -39,6 +40,22 @@ QUrl asFileUrl(const QUrl& url) {
 
 // The local path a file URL names, or empty with the error the project and
 // text-file functions report.
+// A file call's answer: not done, no error, and the call's own fields
+// empty, until the call fills them in.
+QVariantMap notDoneAnswer(std::initializer_list<std::pair<QString, QVariant>> fields = {}) {
+  QVariantMap answer;
+  answer.insert(QStringLiteral("ok"), false);
+  answer.insert(QStringLiteral("error"), QString());
+  for (const auto& [key, value] : fields) answer.insert(key, value);
+  return answer;
+}
+
+// The answer with its error said.
+QVariantMap failed(QVariantMap answer, const QString& error) {
+  answer.insert(QStringLiteral("error"), error);
+  return answer;
+}
+
 QString localFilePath(const QUrl& fileUrl, QString* error) {
   const QUrl url = asFileUrl(fileUrl);
   if (!url.isValid() || !url.isLocalFile()) {
@@ -239,31 +256,25 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
 }
 
 QVariantMap ProjectFiles::load(QUrl fileUrl) {
-  QVariantMap result;
-  result.insert(QStringLiteral("ok"), false);
-  result.insert(QStringLiteral("error"), QString());
-  result.insert(QStringLiteral("project"), QVariantMap());
-  result.insert(QStringLiteral("hasResults"), false);
-  const auto fail = [&result](const QString& error) {
-    result.insert(QStringLiteral("error"), error);
-    return result;
-  };
+  QVariantMap result = notDoneAnswer(
+      {{QStringLiteral("project"), QVariantMap()}, {QStringLiteral("hasResults"), false}});
 
   QString pathError;
   const QString path = localFilePath(fileUrl, &pathError);
-  if (!pathError.isEmpty()) return fail(pathError);
+  if (!pathError.isEmpty()) return failed(result, pathError);
   // A running solve would replace the loaded result with its own when it
   // ends, so a load waits until no solve runs.
   if (solve.running() || solve.session().is_running())
-    return fail(QCoreApplication::translate("AppController",
-                                            "Cannot load a project while a solve is running"));
+    return failed(result, QCoreApplication::translate(
+                              "AppController", "Cannot load a project while a solve is running"));
 
   QByteArray bytes;
   switch (readProjectBytes(path, bytes)) {
     case ReadOutcome::OpenFailed:
-      return fail(QCoreApplication::translate("AppController", "Failed to open file"));
+      return failed(result, QCoreApplication::translate("AppController", "Failed to open file"));
     case ReadOutcome::TooLarge:
-      return fail(QCoreApplication::translate("AppController", "Project file is too large"));
+      return failed(result,
+                    QCoreApplication::translate("AppController", "Project file is too large"));
     case ReadOutcome::Ok:
       break;
   }
@@ -272,14 +283,17 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
   bytes = QByteArray();
   switch (read.error) {
     case halvory_app::ProjectFileError::InvalidJson:
-      return fail(QCoreApplication::translate("AppController", "Invalid JSON"));
+      return failed(result, QCoreApplication::translate("AppController", "Invalid JSON"));
     case halvory_app::ProjectFileError::UnrecognizedFormat:
-      return fail(QCoreApplication::translate("AppController", "Unrecognized project format"));
+      return failed(result,
+                    QCoreApplication::translate("AppController", "Unrecognized project format"));
     case halvory_app::ProjectFileError::UnsupportedVersion:
-      return fail(QCoreApplication::translate("AppController", "Unsupported project version"));
+      return failed(result,
+                    QCoreApplication::translate("AppController", "Unsupported project version"));
     case halvory_app::ProjectFileError::InvalidData:
-      return fail(QCoreApplication::translate("AppController", "Invalid project data: %1 %2")
-                      .arg(read.field, read.reason));
+      return failed(result,
+                    QCoreApplication::translate("AppController", "Invalid project data: %1 %2")
+                        .arg(read.field, read.reason));
     case halvory_app::ProjectFileError::None:
       break;
   }
@@ -337,59 +351,48 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
 // ---- Text files and resources ------------------------------------------------
 
 QVariantMap ProjectFiles::saveTextFile(QUrl fileUrl, const QString& text) {
-  QVariantMap result;
-  result.insert(QStringLiteral("ok"), false);
-  result.insert(QStringLiteral("error"), QString());
-  const auto fail = [&result](const QString& error) {
-    result.insert(QStringLiteral("error"), error);
-    return result;
-  };
+  QVariantMap result = notDoneAnswer();
 
   QString pathError;
   const QString path = localFilePath(fileUrl, &pathError);
-  if (!pathError.isEmpty()) return fail(pathError);
+  if (!pathError.isEmpty()) return failed(result, pathError);
 
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    return fail(QCoreApplication::translate("AppController", "Failed to open file: %1")
-                    .arg(file.errorString()));
+    return failed(result, QCoreApplication::translate("AppController", "Failed to open file: %1")
+                              .arg(file.errorString()));
   }
   QString error;
   if (!writeAndCommit(file, text.toUtf8(), error))
-    return fail(QCoreApplication::translate("AppController", "Failed to save file: %1").arg(error));
+    return failed(
+        result, QCoreApplication::translate("AppController", "Failed to save file: %1").arg(error));
   result.insert(QStringLiteral("ok"), true);
   return result;
 }
 
 QVariantMap ProjectFiles::readTextFile(QUrl fileUrl) {
   fileUrl = asFileUrl(fileUrl);
-  QVariantMap result;
-  result.insert(QStringLiteral("ok"), false);
-  result.insert(QStringLiteral("error"), QString());
-  result.insert(QStringLiteral("text"), QString());
-  const auto fail = [&result](const QString& error) {
-    result.insert(QStringLiteral("error"), error);
-    return result;
-  };
+  QVariantMap result = notDoneAnswer({{QStringLiteral("text"), QString()}});
 
-  if (!fileUrl.isValid()) return fail(QStringLiteral("Invalid file URL."));
-  if (!fileUrl.isLocalFile()) return fail(QStringLiteral("Only local files are supported."));
+  if (!fileUrl.isValid()) return failed(result, QStringLiteral("Invalid file URL."));
+  if (!fileUrl.isLocalFile())
+    return failed(result, QStringLiteral("Only local files are supported."));
   const QString path = fileUrl.toLocalFile();
-  if (path.trimmed().isEmpty()) return fail(QStringLiteral("Empty file path."));
-  if (!QFileInfo::exists(path)) return fail(QStringLiteral("File does not exist."));
+  if (path.trimmed().isEmpty()) return failed(result, QStringLiteral("Empty file path."));
+  if (!QFileInfo::exists(path)) return failed(result, QStringLiteral("File does not exist."));
 
   QFile file;
   QString openError;
   switch (openRegularFile(path, QIODevice::ReadOnly | QIODevice::Text, file, &openError)) {
     case RegularOpen::NotRegular:
-      return fail(QStringLiteral("Not a regular file."));
+      return failed(result, QStringLiteral("Not a regular file."));
     case RegularOpen::Failed:
-      return fail(QStringLiteral("Failed to open file: %1").arg(openError));
+      return failed(result, QStringLiteral("Failed to open file: %1").arg(openError));
     case RegularOpen::Ok:
       break;
   }
-  const auto tooLarge = [&fail](qint64 bytes) {
-    return fail(QStringLiteral("File is too large (%1 bytes).").arg(bytes));
+  const auto tooLarge = [&result](qint64 bytes) {
+    return failed(result, QStringLiteral("File is too large (%1 bytes).").arg(bytes));
   };
   if (file.size() > kTextFileMaxBytes) return tooLarge(file.size());
 
