@@ -1,10 +1,10 @@
 #pragma once
 
 // The bodies of the flat kernels, written once and compiled into each tier
-// (kernels_baseline.cpp, kernels_avx2.cpp): only those files include this
-// header, each after choosing its instruction set and the optimisation of
-// its kernels, so that the vectoriser fits the same loops to the tier's
-// registers. The bodies only use element-wise operations in a fixed order,
+// (kernels_baseline.cpp, kernels_avx2.cpp, kernels_avx512.cpp): only those
+// files include this header, each after choosing its instruction set and the
+// optimisation of its kernels, so that the vectoriser fits the same loops to
+// the tier's registers. The bodies only use element-wise operations in a fixed order,
 // so every tier rounds identically. FMA is deliberately never enabled: a
 // fused multiply-add would round differently from the baseline.
 //
@@ -24,11 +24,13 @@ namespace {  // NOLINT(google-build-namespaces): one copy per tier, see above
 
 #define HALVORY_KERNEL_INLINE [[gnu::always_inline]] inline
 
-// L f32 lanes as one GCC vector: 8 (one AVX2 register) in the AVX2 variant,
-// 4 (one SSE register) in the baseline. Loads and stores go through memcpy
+// L f32 lanes as one GCC vector: 16 (one AVX-512 register) in the AVX-512
+// variant, 8 (one AVX2 register) in the AVX2 variant, 4 (one SSE register) in
+// the baseline. Loads and stores go through memcpy
 // (unaligned).
 typedef float f32x4 __attribute__((vector_size(16)));
 typedef float f32x8 __attribute__((vector_size(32)));
+typedef float f32x16 __attribute__((vector_size(64)));
 template <std::size_t L>
 struct Lanes;
 template <>
@@ -42,6 +44,10 @@ struct Lanes<4> {
 template <>
 struct Lanes<8> {
   using type = f32x8;
+};
+template <>
+struct Lanes<16> {
+  using type = f32x16;
 };
 
 // Regret matching on a block of L hands (L = 1: one hand). The positive

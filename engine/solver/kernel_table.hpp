@@ -7,8 +7,8 @@
 // active table, and the payoffs read the table's merge once per batch.
 //
 // Tiers: baseline (x86-64-v2, four-lane merges), AVX2 (eight f32 lanes in the
-// flat kernels, four-lane merges) and AVX-512 (the AVX2 flat kernels, merges
-// of up to eight lanes where eight doubles fit a register). Every tier gives
+// flat kernels, four-lane merges) and AVX-512 (sixteen f32 lanes in the flat
+// kernels, merges of up to eight lanes where eight doubles fit a register). Every tier gives
 // the same bits.
 
 #include <cstddef>
@@ -69,6 +69,7 @@ const KernelTable& kernel_table(KernelIsa isa) noexcept;
 // Each tier's pieces, from the file that compiles them.
 FlatKernels baseline_flat_kernels() noexcept;  // kernels_baseline.cpp
 FlatKernels avx2_flat_kernels() noexcept;      // kernels_avx2.cpp
+FlatKernels avx512_flat_kernels() noexcept;    // kernels_avx512.cpp
 namespace payoff_detail {                      // showdown_lanes.cpp
 void showdown_lanes_baseline(const CardContext& cards, const RunoutShowdown& entry,
                              std::uint8_t seat, std::size_t reach_size, const ShowdownLane* lanes,

@@ -21,7 +21,9 @@ bool detect(KernelIsa isa) noexcept {
     case KernelIsa::avx2:
       return avx2;
     case KernelIsa::avx512:
-      return avx2 && __builtin_cpu_supports("avx512f") != 0;
+      return avx2 && __builtin_cpu_supports("avx512f") != 0 &&
+             __builtin_cpu_supports("avx512vl") != 0 && __builtin_cpu_supports("avx512bw") != 0 &&
+             __builtin_cpu_supports("avx512dq") != 0;
   }
   return false;
 }
@@ -38,12 +40,14 @@ struct Tables {
       const FlatKernels wide = avx2_flat_kernels();
       tier[1] = {KernelIsa::avx2, wide, 4, &payoff_detail::showdown_lanes_avx2};
       // Two merges of four cost less than one of eight on narrower vectors,
-      // so eight lanes only where eight doubles fit one register.
+      // so eight lanes only where eight doubles fit one register; there the
+      // flat kernels take sixteen floats a step.
       // Filled only where the CPU runs it: a table is never handed out with
       // instructions the machine lacks.
       tier[2] = tier[1];
       if (detect(KernelIsa::avx512))
-        tier[2] = {KernelIsa::avx512, wide, 8, &payoff_detail::showdown_lanes_avx512};
+        tier[2] = {KernelIsa::avx512, avx512_flat_kernels(), 8,
+                   &payoff_detail::showdown_lanes_avx512};
     }
     for (const KernelIsa isa : {KernelIsa::avx2, KernelIsa::avx512})
       if (detect(isa)) best = isa;

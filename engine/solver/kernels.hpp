@@ -91,10 +91,11 @@ void quantize_half(std::int16_t* codes, const float* values, float up, std::size
 void dequantize_half(float* values, const std::int16_t* codes, float down, std::size_t n);
 
 // The tier every kernel runs (kernel_table.hpp): baseline (x86-64-v2), AVX2
-// (eight f32 lanes, four-lane showdown merges) or AVX-512 (the AVX2 kernels,
-// merges of up to eight lanes). All give the same bits. The best tier the CPU
-// has is chosen at the first call; select_kernel_isa forces one for tests
-// and benchmarks, and refuses (returns false) a tier the CPU lacks.
+// (eight f32 lanes, four-lane showdown merges) or AVX-512 (sixteen f32 lanes,
+// merges of up to eight lanes; AVX-512 F, VL, BW and DQ). All give the same
+// bits. The best tier the CPU has is chosen at the first call;
+// select_kernel_isa forces one for tests and benchmarks, and refuses (returns
+// false) a tier the CPU lacks.
 enum class KernelIsa : std::uint8_t { baseline, avx2, avx512 };
 KernelIsa active_kernel_isa() noexcept;
 KernelIsa best_kernel_isa() noexcept;

@@ -1,5 +1,5 @@
 // The AVX2 tier: the bodies on eight-lane registers, and the packings in
-// explicit AVX2 and F16C steps. The AVX-512 tier shares these kernels.
+// explicit AVX2 and F16C steps.
 
 #include <cfloat>
 #include <cmath>
