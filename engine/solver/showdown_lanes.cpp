@@ -196,7 +196,9 @@ template <std::size_t N, bool WithTies>
 // strength (less[k]) and at or below it (leq[k]); rank[h] the record of hand
 // h (kNoHand: the runout blocks it, and it gets 0), so that the values go out
 // in position order straight from registers. total and card[c] sum the
-// reach of every opponent hand, and of those holding card c.
+// reach of every opponent hand, and of those holding card c. w[reach_size]
+// is 0, the reach of a missing twin: read instead of a branch that the
+// ranges make unpredictable.
 template <std::size_t N>
 struct MergeSums {
   using V = Lanes<N>;
@@ -211,8 +213,10 @@ struct MergeSums {
   // The scratch for reach_size opponent hands, n records and H hands.
   [[gnu::always_inline]] MergeSums(std::size_t reach_size, std::size_t n, std::size_t H) {
     const std::size_t rank_doubles = (H + 3) / 4;
-    w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 2 * n) + rank_doubles + (H + 1) / 2));
-    less = w + reach_size;
+    w = reinterpret_cast<V*>(
+        lane_scratch(N * (reach_size + 1 + 2 * n) + rank_doubles + (H + 1) / 2));
+    w[reach_size] = V{};
+    less = w + reach_size + 1;
     leq = less + n;
     rank = reinterpret_cast<std::uint16_t*>(leq + n);
     std::fill(rank, rank + H, kNoHand);
@@ -287,8 +291,8 @@ template <std::size_t N, bool WithTies, bool WithFold>
     V others;
     s.excluding(my_pockets[h], others);
     value = c.less_weight * s.less[k] + c.lose * others;
-    const std::uint16_t twin = h < cross_size ? cross[h] : kNoHand;
-    const V own = twin < reach_size ? s.w[twin] : V{};
+    const std::size_t twin = h < cross_size ? cross[h] : kNoHand;
+    const V own = s.w[twin < reach_size ? twin : reach_size];
     if constexpr (WithTies) value += c.tie * own;
     value = value + c.leq_weight * s.leq[k];
     if constexpr (WithFold) fold = (others + own) * c.fold_payoff;
