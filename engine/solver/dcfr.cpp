@@ -187,12 +187,14 @@ DiscountWeights DiscountedCfr::discount_weights(std::uint32_t i) {
 
 std::size_t DiscountedCfr::split_chunks(const SplitAsk& ask) const {
   if (pool == nullptr || threads < 2 || ask.jobs < 2) return 0;
-  // A turn deal splits into twice as many chunks as threads: the children's
-  // subtrees differ in size, and threads that finish early take the remaining
-  // chunks. A river deal always runs inside a turn chunk, so its split
-  // competes with the other turn chunks for the pool; one chunk per thread
-  // keeps its jobs long enough to pay for the hand-off.
-  const std::size_t per_deal = ask.turn_deal ? 2 * threads : threads;
+  // A turn deal splits into one chunk per child: the subtrees are long enough
+  // to pay for the hand-off, and threads that finish early take the next
+  // child, so no thread is left with two or three children while the others
+  // wait. Those chunks keep every thread busy, so a deal inside one stays on
+  // its thread: a split there would only queue behind them. A river deal at
+  // the top (a spot that starts on the turn) takes one chunk per thread.
+  if (ask.nested) return 0;
+  const std::size_t per_deal = ask.turn_deal ? ask.jobs : threads;
   switch (ask.site) {
     case SplitSite::chance_regret:
       // Splitting pays only for large subtrees near the root.

@@ -239,6 +239,8 @@ class DiscountedCfr {
     ScratchFrame& frame(std::size_t depth);
     // Per-turn rows of a split all-in; a terminal needs no frame of its own.
     std::vector<double> all_in_rows;
+    // Lent to a chunk of a split chance node (run_chance_jobs).
+    bool in_split = false;
 
     // The river pass's plan of one subtree (see solve_river).
     struct RiverEntry {
@@ -317,6 +319,7 @@ class DiscountedCfr {
     std::size_t depth = 0;
     bool turn_deal = false;  // a chance node that deals the turn
     bool distinct = true;    // a chance node whose children are all different
+    bool nested = false;     // asked from inside a chunk of another split
   };
   // The most chunks a split may take, or 0 when the work stays on the
   // calling thread. Chunks never change a result: each index is computed

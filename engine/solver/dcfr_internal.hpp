@@ -41,6 +41,7 @@ void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchSt
   }
   run_split(chunks, n, [&](std::size_t begin, std::size_t end) {
     StackLease lease(spare_stacks);
+    lease.stack->in_split = true;
     run_jobs(begin, end, *lease.stack);
   });
 }

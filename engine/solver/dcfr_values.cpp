@@ -217,7 +217,8 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
       split_chunks({.site = SplitSite::chance_value,
                     .jobs = K,
                     .turn_deal = record.turn == kNoCard,
-                    .distinct = node < children_distinct.size() && children_distinct[node] == 1});
+                    .distinct = node < children_distinct.size() && children_distinct[node] == 1,
+                    .nested = stack.in_split});
   run_chance_jobs(chunks, K, stack, run_jobs);
   dcfr_detail::chance_value(game, record, seat, rows, K, out, frame.chance_sum, frame.permuted_row);
 }
