@@ -67,8 +67,10 @@ void WorkerPool::worker_loop() {
       std::unique_lock<std::mutex> lock(mutex);
       while (!stop && tasks.empty()) {
         ++sleeping;
+        idle.store(sleeping, std::memory_order_relaxed);
         wake.wait(lock);
         --sleeping;
+        idle.store(sleeping, std::memory_order_relaxed);
       }
       if (tasks.empty()) return;  // stop set and queue drained
       task = std::move(tasks.front());

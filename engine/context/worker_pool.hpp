@@ -107,6 +107,9 @@ class WorkerPool {
   WorkerPool& operator=(const WorkerPool&) = delete;
 
   std::size_t size() const noexcept { return workers.size(); }
+  // Whether some worker waits for a task right now (a hint: it may change at
+  // once).
+  bool has_idle_worker() const noexcept { return idle.load(std::memory_order_relaxed) != 0; }
 
   void submit(PoolTask task);
 
@@ -127,6 +130,7 @@ class WorkerPool {
   bool stop = false;
   std::size_t sleeping = 0;            // workers waiting on `wake`; guarded by mutex
   std::atomic<std::size_t> queued{0};  // tasks.size(), readable without the lock
+  std::atomic<std::size_t> idle{0};    // sleeping, readable without the lock
 };
 
 // Chunking of one split: k = min(threads, n) chunks of ceil(n / k) indices,

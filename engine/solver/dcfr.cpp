@@ -191,9 +191,11 @@ std::size_t DiscountedCfr::split_chunks(const SplitAsk& ask) const {
   // to pay for the hand-off, and threads that finish early take the next
   // child, so no thread is left with two or three children while the others
   // wait. Those chunks keep every thread busy, so a deal inside one stays on
-  // its thread: a split there would only queue behind them. A river deal at
-  // the top (a spot that starts on the turn) takes one chunk per thread.
-  if (ask.nested) return 0;
+  // its thread (a split there would only queue behind them) unless a worker
+  // is waiting: then the last children are still running, and the deals
+  // below them split to fill the idle threads. A river deal at the top (a
+  // spot that starts on the turn) takes one chunk per thread.
+  if (ask.nested && !pool->has_idle_worker()) return 0;
   const std::size_t per_deal = ask.turn_deal ? ask.jobs : threads;
   switch (ask.site) {
     case SplitSite::chance_regret:
