@@ -107,9 +107,11 @@ class WorkerPool {
   WorkerPool& operator=(const WorkerPool&) = delete;
 
   std::size_t size() const noexcept { return workers.size(); }
-  // Whether some worker waits for a task right now (a hint: it may change at
-  // once).
-  bool has_idle_worker() const noexcept { return idle.load(std::memory_order_relaxed) != 0; }
+  // Whether some worker waits for a task while none is queued (a hint: it
+  // may change at once).
+  bool has_idle_worker() const noexcept {
+    return idle.load(std::memory_order_relaxed) != 0 && queued.load(std::memory_order_relaxed) == 0;
+  }
 
   void submit(PoolTask task);
 

@@ -124,6 +124,7 @@ std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::StackPool::acquire()
     if (pick != nullptr) {
       std::unique_ptr<ScratchStack> stack = std::move(pick->stacks.back());
       pick->stacks.pop_back();
+      stocked.store(stocked.load(std::memory_order_relaxed) - 1, std::memory_order_relaxed);
       return stack;
     }
   }
@@ -134,14 +135,12 @@ void DiscountedCfr::StackPool::release(std::unique_ptr<ScratchStack> stack) noex
   const std::thread::id me = std::this_thread::get_id();
   try {
     std::lock_guard<std::mutex> lock(mutex);
-    for (Shelf& shelf : shelves) {
-      if (shelf.owner == me) {
-        shelf.stacks.push_back(std::move(stack));
-        return;
-      }
-    }
-    shelves.push_back(Shelf{me, {}});
-    shelves.back().stacks.push_back(std::move(stack));
+    Shelf* own = nullptr;
+    for (Shelf& shelf : shelves)
+      if (shelf.owner == me) own = &shelf;
+    if (own == nullptr) own = &shelves.emplace_back(Shelf{me, {}});
+    own->stacks.push_back(std::move(stack));
+    stocked.store(stocked.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
   } catch (...) {
     // Keeping the stack is only an optimisation; it is destroyed instead.
   }
@@ -195,8 +194,15 @@ std::size_t DiscountedCfr::split_chunks(const SplitAsk& ask) const {
   // is waiting: then the last children are still running, and the deals
   // below them split to fill the idle threads. A river deal at the top (a
   // spot that starts on the turn) takes one chunk per thread.
-  if (ask.nested && !pool->has_idle_worker()) return 0;
-  const std::size_t per_deal = ask.turn_deal ? ask.jobs : threads;
+  std::size_t per_deal = ask.turn_deal ? ask.jobs : threads;
+  if (ask.nested) {
+    // The calling thread runs one chunk on its own stack; the others take
+    // stacks from the shelves (those of finished chunks), so that filling
+    // idle threads adds no stacks to the solve's memory.
+    if (!pool->has_idle_worker()) return 0;
+    per_deal = std::min(per_deal, spare_stacks.spare() + 1);
+    if (per_deal < 2) return 0;
+  }
   switch (ask.site) {
     case SplitSite::chance_regret:
       // Splitting pays only for large subtrees near the root.

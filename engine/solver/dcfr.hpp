@@ -346,6 +346,8 @@ class DiscountedCfr {
    public:
     std::unique_ptr<ScratchStack> acquire();
     void release(std::unique_ptr<ScratchStack> stack) noexcept;
+    // Stacks on the shelves now (a hint: other threads may take them).
+    std::size_t spare() const noexcept { return stocked.load(std::memory_order_relaxed); }
 
    private:
     // Stacks go back to the thread that used them last, so a job's scratch
@@ -356,6 +358,7 @@ class DiscountedCfr {
     };
     std::mutex mutex;
     std::vector<Shelf> shelves;
+    std::atomic<std::size_t> stocked{0};  // stacks on the shelves; written under mutex
   };
   struct StackLease;
 

@@ -11,6 +11,7 @@
 #include <limits>
 #include <memory>
 #include <span>
+#include <thread>
 #include <vector>
 
 #include "solver/dcfr.hpp"
@@ -30,8 +31,11 @@ struct DiscountedCfr::StackLease {
 };
 
 // Runs the children of a chance node as jobs over [0, n): split into at most
-// `chunks` chunks, each on a stack lent for it, or here on `stack` (frames
-// below the node's depth are free while it is being valued).
+// `chunks` chunks, or here on `stack` (frames below the node's depth are free
+// while it is being valued). The calling thread runs its chunks on `stack`
+// too, unless it is inside one of them already (a nested split it waits for
+// can hand it another); every other chunk takes a stack lent for it, so a
+// split leases no more stacks than other threads run its chunks.
 template <class Jobs>
 void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
                                     Jobs&& run_jobs) const {
@@ -39,7 +43,18 @@ void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchSt
     run_jobs(std::size_t{0}, n, stack);
     return;
   }
+  const std::thread::id caller = std::this_thread::get_id();
+  bool own_stack_free = true;  // read and written only by the calling thread
   run_split(chunks, n, [&](std::size_t begin, std::size_t end) {
+    if (own_stack_free && std::this_thread::get_id() == caller) {
+      own_stack_free = false;
+      const bool was_in_split = stack.in_split;
+      stack.in_split = true;
+      run_jobs(begin, end, stack);
+      stack.in_split = was_in_split;
+      own_stack_free = true;
+      return;
+    }
     StackLease lease(spare_stacks);
     lease.stack->in_split = true;
     run_jobs(begin, end, *lease.stack);
