@@ -433,6 +433,136 @@ HALVORY_KERNEL_INLINE void dequantize_half_body(float* __restrict values,
   }
 }
 
+// The packings in the CPU's own steps on L lanes: 8 in the AVX2 tier (with
+// F16C, which every AVX2 processor has), 16 in the AVX-512 tier. Each gives
+// the bits of the body above it, which takes the tail. Only those tiers'
+// files use these; the baseline never instantiates them.
+template <std::size_t L>
+struct WideCodes;
+template <>
+struct WideCodes<8> {
+  typedef int I32 __attribute__((vector_size(32)));
+  typedef short I16 __attribute__((vector_size(16)));
+};
+template <>
+struct WideCodes<16> {
+  typedef int I32 __attribute__((vector_size(64)));
+  typedef short I16 __attribute__((vector_size(32)));
+};
+template <std::size_t L>
+struct WidePacking {
+  using F = typename Lanes<L>::type;
+  using I32 = typename WideCodes<L>::I32;
+  using I16 = typename WideCodes<L>::I16;
+
+  // min and max that keep a NaN in q, as the body's selects do.
+  HALVORY_KERNEL_INLINE static F min(F bound, F q) {
+    if constexpr (L == 8) {
+      return __builtin_ia32_minps256(bound, q);
+    } else {
+      return __builtin_ia32_minps512_mask(bound, q, F{}, 0xffff, 4);
+    }
+  }
+  HALVORY_KERNEL_INLINE static F max(F bound, F q) {
+    if constexpr (L == 8) {
+      return __builtin_ia32_maxps256(bound, q);
+    } else {
+      return __builtin_ia32_maxps512_mask(bound, q, F{}, 0xffff, 4);
+    }
+  }
+  // Codes that fit 16 bits, narrowed exactly.
+  HALVORY_KERNEL_INLINE static I16 narrow(I32 c) {
+    if constexpr (L == 8) {
+      typedef int I32x4 __attribute__((vector_size(16)));
+      const I32x4 lo = __builtin_shufflevector(c, c, 0, 1, 2, 3);
+      const I32x4 hi = __builtin_shufflevector(c, c, 4, 5, 6, 7);
+      return __builtin_ia32_packssdw128(lo, hi);
+    } else {
+      return __builtin_convertvector(c, I16);
+    }
+  }
+  // Rounded to nearest even, and back exactly.
+  HALVORY_KERNEL_INLINE static I16 to_half(F x) {
+    if constexpr (L == 8) {
+      return __builtin_ia32_vcvtps2ph256(x, 0);
+    } else {
+      return __builtin_ia32_vcvtps2ph512_mask(x, 0, I16{}, 0xffff);
+    }
+  }
+  HALVORY_KERNEL_INLINE static F from_half(I16 h) {
+    if constexpr (L == 8) {
+      return __builtin_ia32_vcvtph2ps256(h);
+    } else {
+      return __builtin_ia32_vcvtph2ps512_mask(h, F{}, 0xffff, 4);
+    }
+  }
+
+  // The clamps as min and max, NaN made 0, and the rounding away from zero
+  // as one add and a truncation: y + copysign(0.49999997, y) truncates to the
+  // body's code for every float |y| <= 32767 (checked for each of them; the
+  // constant is the float just below one half, so no y below a half step
+  // reaches the next integer). The vectoriser's form of the body spends most
+  // of its time in blends.
+  static void quantize_int16(std::int16_t* codes, const float* values, float scale, std::size_t n) {
+    const F one = F{} + 1.0f;
+    const I32 sign = I32{} + static_cast<int>(0x80000000u);
+    const F below_half = F{} + 0x1.fffffep-2f;
+    std::size_t i = 0;
+    for (; i + L <= n; i += L) {
+      F x;
+      __builtin_memcpy(&x, values + i, sizeof x);
+      F q = min(one, x / scale);
+      q = max(-one, q);
+      q = q == q ? q : F{};
+      const F y = 32767.0f * q;
+      const F nudge = (F)(((I32)y & sign) | (I32)below_half);
+      const I16 c = narrow(__builtin_convertvector(y + nudge, I32));
+      __builtin_memcpy(codes + i, &c, sizeof c);
+    }
+    quantize_int16_body(codes + i, values + i, scale, n - i);
+  }
+  static void dequantize_int16(float* values, const std::int16_t* codes, float scale,
+                               std::size_t n) {
+    std::size_t i = 0;
+    for (; i + L <= n; i += L) {
+      I16 c;
+      __builtin_memcpy(&c, codes + i, sizeof c);
+      const F x = __builtin_convertvector(c, F) / 32767.0f * scale;
+      __builtin_memcpy(values + i, &x, sizeof x);
+    }
+    dequantize_int16_body(values + i, codes + i, scale, n - i);
+  }
+  // NaN made 0 and the magnitude held at the largest half, as the body does.
+  static void quantize_half(std::int16_t* codes, const float* values, float up, std::size_t n) {
+    const F largest = F{} + 65504.0f;
+    std::size_t i = 0;
+    for (; i + L <= n; i += L) {
+      F x;
+      __builtin_memcpy(&x, values + i, sizeof x);
+      x = x * up;
+      x = x == x ? x : F{};
+      x = x > largest ? largest : x;
+      x = x < -largest ? -largest : x;
+      const I16 h = to_half(x);
+      __builtin_memcpy(codes + i, &h, sizeof h);
+    }
+    quantize_half_body(codes + i, values + i, up, n - i);
+  }
+  static void dequantize_half(float* values, const std::int16_t* codes, float down, std::size_t n) {
+    std::size_t i = 0;
+    for (; i + L <= n; i += L) {
+      I16 h;
+      __builtin_memcpy(&h, codes + i, sizeof h);
+      const F x = from_half(h) * down;
+      __builtin_memcpy(values + i, &x, sizeof x);
+    }
+    dequantize_half_body(values + i, codes + i, down, n - i);
+  }
+
+  // The tier's table: the bodies on L lanes, the packings in these steps.
+  static FlatKernels table() noexcept;
+};
+
 // The flat kernels of a tier whose hand-blocked bodies take L f32 lanes.
 template <std::size_t L>
 struct TierKernels {
@@ -503,6 +633,16 @@ struct TierKernels {
             &quantize_half,      &dequantize_half};
   }
 };
+
+template <std::size_t L>
+FlatKernels WidePacking<L>::table() noexcept {
+  FlatKernels table = TierKernels<L>::table();
+  table.quantize_int16 = &quantize_int16;
+  table.dequantize_int16 = &dequantize_int16;
+  table.quantize_half = &quantize_half;
+  table.dequantize_half = &dequantize_half;
+  return table;
+}
 
 }  // namespace
 }  // namespace halvory
