@@ -46,7 +46,8 @@ void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchSt
   const std::thread::id caller = std::this_thread::get_id();
   bool own_stack_free = true;  // read and written only by the calling thread
   run_split(chunks, n, [&](std::size_t begin, std::size_t end) {
-    if (own_stack_free && std::this_thread::get_id() == caller) {
+    // The thread is asked first: no other thread may read the flag.
+    if (std::this_thread::get_id() == caller && own_stack_free) {
       own_stack_free = false;
       const bool was_in_split = stack.in_split;
       stack.in_split = true;
