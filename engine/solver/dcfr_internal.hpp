@@ -48,12 +48,22 @@ void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchSt
   run_split(chunks, n, [&](std::size_t begin, std::size_t end) {
     // The thread is asked first: no other thread may read the flag.
     if (std::this_thread::get_id() == caller && own_stack_free) {
-      own_stack_free = false;
-      const bool was_in_split = stack.in_split;
-      stack.in_split = true;
+      // Marked as inside a chunk while the jobs run, and given back as it
+      // was also when a job throws.
+      struct OwnStackUse {
+        bool& free;
+        ScratchStack& stack;
+        const bool was_in_split = stack.in_split;
+        OwnStackUse(bool& f, ScratchStack& s) : free(f), stack(s) {
+          free = false;
+          stack.in_split = true;
+        }
+        ~OwnStackUse() {
+          stack.in_split = was_in_split;
+          free = true;
+        }
+      } use(own_stack_free, stack);
       run_jobs(begin, end, stack);
-      stack.in_split = was_in_split;
-      own_stack_free = true;
       return;
     }
     StackLease lease(spare_stacks);
