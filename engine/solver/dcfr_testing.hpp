@@ -64,6 +64,9 @@ class DcfrSteps {
   const WorkerPool* pool() const { return s_.pool.get(); }
   // The per-seat scratch stacks of the regret passes.
   const std::array<std::unique_ptr<ScratchStack>, 2>& stacks() const { return s_.stacks; }
+  // The stacks lent to split chance nodes, all back on the shelves between
+  // runs: as many as were ever in use at once.
+  std::size_t spare_stacks() const { return s_.spare_stacks.spare(); }
 
  private:
   DiscountedCfr& s_;

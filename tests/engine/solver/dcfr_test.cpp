@@ -397,6 +397,25 @@ TEST(DcfrParallel, FlopAllInsAreBitIdenticalOnOneAndEightThreads) {
   EXPECT_EQ(one.node_cfvalues(*game, 0, 0), eight.node_cfvalues(*game, 0, 0));
 }
 
+// Every turn card its own chunk, and the river deals inside the last ones
+// split to fill idle threads: those splits take the stacks that finished
+// chunks left, so the solve holds at most two stacks per thread (one for the
+// chunk it waits in, one for the chunk it helps with), however the threads
+// meet.
+TEST(DcfrParallel, IdleThreadsAreFilledWithTheStacksAlreadyMade) {
+  Spot spot;
+  spot.board = "QsJh2h";
+  spot.stack = 20.0;
+  spot.oop_range = "22+,A2s+,K2s+,Q8s+,J8s+,T8s+,97s+,86s+,ATo+,KTo+,QTo+";
+  spot.ip_range = "22+,A2s+,K5s+,Q9s+,J9s+,T9s,98s,A9o+,KJo+";
+  spot.bets[2] = {"50%", "50%"};
+  auto game = build_game(spot);
+  constexpr unsigned kThreads = 8;
+  dcfr_test::Solver solver(dcfr_test::make_config(20, kThreads, false, 10));
+  solver.run(*game);
+  EXPECT_LE(dcfr_test::Steps(solver).spare_stacks(), 2u * kThreads);
+}
+
 TEST(DcfrParallel, SecondRunStartsAfresh) {
   auto game = build_game(turn_spot());
   dcfr_test::Solver twice(dcfr_test::make_config(20, 4));
