@@ -44,7 +44,7 @@ void WorkerPool::submit(PoolTask task) {
     std::lock_guard<std::mutex> lock(mutex);
     tasks.push_back(std::move(task));
     queued.store(tasks.size(), std::memory_order_relaxed);
-    someone_sleeps = sleeping != 0;
+    someone_sleeps = sleeping.load(std::memory_order_relaxed) != 0;
   }
   // While every worker is busy (nested splits) the wake-up system call is
   // skipped; a worker only sleeps after seeing the queue empty under the
@@ -66,11 +66,9 @@ void WorkerPool::worker_loop() {
     {
       std::unique_lock<std::mutex> lock(mutex);
       while (!stop && tasks.empty()) {
-        ++sleeping;
-        idle.store(sleeping, std::memory_order_relaxed);
+        sleeping.fetch_add(1, std::memory_order_relaxed);
         wake.wait(lock);
-        --sleeping;
-        idle.store(sleeping, std::memory_order_relaxed);
+        sleeping.fetch_sub(1, std::memory_order_relaxed);
       }
       if (tasks.empty()) return;  // stop set and queue drained
       task = std::move(tasks.front());

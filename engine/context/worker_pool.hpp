@@ -110,7 +110,8 @@ class WorkerPool {
   // Whether some worker waits for a task while none is queued (a hint: it
   // may change at once).
   bool has_idle_worker() const noexcept {
-    return idle.load(std::memory_order_relaxed) != 0 && queued.load(std::memory_order_relaxed) == 0;
+    return sleeping.load(std::memory_order_relaxed) != 0 &&
+           queued.load(std::memory_order_relaxed) == 0;
   }
 
   void submit(PoolTask task);
@@ -130,9 +131,9 @@ class WorkerPool {
   std::condition_variable wake;
   std::deque<PoolTask> tasks;
   bool stop = false;
-  std::size_t sleeping = 0;            // workers waiting on `wake`; guarded by mutex
+  // Workers waiting on `wake`, changed under the mutex, readable without it.
+  std::atomic<std::size_t> sleeping{0};
   std::atomic<std::size_t> queued{0};  // tasks.size(), readable without the lock
-  std::atomic<std::size_t> idle{0};    // sleeping, readable without the lock
 };
 
 // Chunking of one split: k = min(threads, n) chunks of ceil(n / k) indices,
