@@ -376,11 +376,19 @@ HALVORY_KERNEL_INLINE void quantize_int16_body(std::int16_t* __restrict codes,
   }
 }
 
+// c / 32767 without a division: 1 / 32767 = 2^-15 + 2^-30 + 2^-45 + ..., so
+// c * 2^-15 (exact) plus c * 0x1.0002p-30 is c / 32767 before one rounding,
+// and that rounding gives the quotient's own for every code (all are
+// checked).
+constexpr float kCodeHigh = 0x1p-15f;
+constexpr float kCodeLow = 0x1.0002p-30f;
+
 HALVORY_KERNEL_INLINE void dequantize_int16_body(float* __restrict values,
                                                  const std::int16_t* __restrict codes, float scale,
                                                  std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) {
-    const float unit = static_cast<float>(codes[i]) / 32767.0f;
+    const float c = static_cast<float>(codes[i]);
+    const float unit = c * kCodeHigh + c * kCodeLow;
     values[i] = unit * scale;
   }
 }
@@ -527,7 +535,8 @@ struct WidePacking {
     for (; i + L <= n; i += L) {
       I16 c;
       __builtin_memcpy(&c, codes + i, sizeof c);
-      const F x = __builtin_convertvector(c, F) / 32767.0f * scale;
+      const F f = __builtin_convertvector(c, F);
+      const F x = (f * kCodeHigh + f * kCodeLow) * scale;
       __builtin_memcpy(values + i, &x, sizeof x);
     }
     dequantize_int16_body(values + i, codes + i, scale, n - i);

@@ -332,6 +332,20 @@ TEST_P(KernelIsaTest, PackingEqualsScalarRounding) {
   }
 }
 
+// Every linear code decodes as code / 32767 * scale, the division's own
+// rounding (the kernels reach it without dividing).
+TEST_P(KernelIsaTest, EveryLinearCodeDecodesAsTheQuotient) {
+  std::vector<std::int16_t> all(1 << 16);
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<std::int16_t>(i);
+  std::vector<float> decoded(all.size());
+  for (const float scale : {1.0f, 3.7f, 1e-20f, 123456.8f}) {
+    dequantize_int16(decoded.data(), all.data(), scale, all.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+      ASSERT_TRUE(same(decoded[i], static_cast<float>(all[i]) / 32767.0f * scale))
+          << all[i] << " at " << scale;
+  }
+}
+
 // Linear codes near each rounding step (k + 1/2), where rounding away from
 // zero is decided, against the scalar formula.
 TEST_P(KernelIsaTest, LinearPackingRoundsStepsAsTheFormula) {
