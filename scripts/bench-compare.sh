@@ -16,17 +16,20 @@
 #
 # Figures: time per iteration (mean of the iterations without an
 # exploitability pass; a solve_spots that reports its first iteration apart
-# leaves it out), the whole run (allocation, iterations and passes), one
-# exploitability pass, setup (card context, tree and the arrays' allocation,
-# from a run of 0 iterations), time to 0.5% of the pot and peak resident
-# memory. An older solve_spots without --every is run with
+# leaves it out), the first iteration, the whole run (allocation, iterations
+# and passes), one exploitability pass, setup (card context, tree and the
+# arrays' allocation, from a run of 0 iterations), times to 0.5% and 0.1% of
+# the pot and peak resident memory, each with its spread over the rounds
+# ((max - min) / 2 as a share of the median). Then 16-bit storage against full
+# floats at every exploitability checkpoint of the first round.
+# An older solve_spots without --every is run with
 # --digest N, which sets the same cadence; one that prints no times to target
 # gets the estimate "iterations x time per iteration + passes x pass time",
 # used then for both builds.
 set -euo pipefail
 
 if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
-  sed -n '2,26p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,28p' "$0" | sed 's/^# \{0,1\}//'
   exit 2
 fi
 commit="$1"
@@ -85,6 +88,7 @@ figure() {
   local what="$1" file="$2"
   case "$what" in
     iteration) sed -n 's/^ *iteration: \([0-9.]*\) s.*/\1/p' "$file" ;;
+    first) sed -n 's/^ *first iteration: \([0-9.]*\) s.*/\1/p' "$file" ;;
     run) sed -n 's/^ *iteration: .*; run \([0-9.]*\) s.*/\1/p' "$file" ;;
     pass) sed -n 's/^ *one exploitability pass: \([0-9.]*\) s.*/\1/p' "$file" ;;
     memory) sed -n 's/^ *peak RSS: \([0-9.]*\) MiB.*/\1/p' "$file" ;;
@@ -95,6 +99,8 @@ figure() {
            END { if (t != "" && r != "") printf "%.3f\n", t / 1000 + r }' "$file" ;;
     target)
       sed -n 's/.*0\.5%: \([0-9.]*\) s (it.*/\1/p' "$file" ;;
+    target01)
+      sed -n 's/.*0\.1%: \([0-9.]*\) s (it.*/\1/p' "$file" ;;
     estimate)
       # first measured iteration at or below 0.5%, times the per-iteration
       # time, plus the passes up to it
@@ -112,12 +118,23 @@ figure() {
       # exploitability (% of pot) at iteration $3
       awk -v at="$3" '/exploitability \(% of pot\)/ {
           for (i = 1; i <= NF; ++i) if ($i == at ":") print $(i + 1) }' "$file" ;;
+    checkpoints)
+      awk '/exploitability \(% of pot\)/ {
+          for (i = 1; i <= NF; ++i) if ($i ~ /^[0-9]+:$/) print substr($i, 1, length($i) - 1) }' "$file" ;;
   esac
 }
 
 median() {
   sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "n/a"; else if (NR % 2) print v[(NR + 1) / 2];
                                        else printf "%g\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# (max - min) / 2 of the values as a percentage of their median.
+spread() {
+  sort -g | awk '{ v[NR] = $1 } END {
+      if (NR == 0) { print "n/a"; exit }
+      m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+      if (m + 0 == 0) print "n/a"; else printf "%.1f%%\n", (v[NR] - v[1]) / 2 / m * 100 }'
 }
 
 ratio() {
@@ -151,39 +168,49 @@ for f in "$work"/run-old-8-off-*.txt; do
   grep -q 'time to target' "$f" || target_kind=estimate
 done
 
-medians() {
+# The rounds' figures of one kind, one per line.
+rounds_of() {
   local what="$1" b="$2" threads="$3" mode="$4" prefix=run
   [ "$what" = setup ] && prefix=setup
   for round in $(seq 1 "$rounds"); do
     figure "$what" "$work/$prefix-$b-$threads-$mode-$round.txt"
-  done | median
+  done
 }
+medians() { rounds_of "$@" | median; }
+spreads() { rounds_of "$@" | spread; }
 
 cpu="$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)"
 echo
 echo "bench-compare: spot $spot; old $(git rev-parse --short "$rev"), new = working tree at" \
   "$(git rev-parse --short HEAD)$(git diff --quiet HEAD -- . 2>/dev/null || echo ' (modified)')"
 echo "machine: nproc $(nproc), CPU \"$cpu\", load $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "medians of $rounds interleaved rounds; time to 0.5% of the pot: $target_kind" \
-  "(exploitability every $every iterations)"
-printf '%-8s %-7s %-24s %12s %12s %9s\n' threads storage figure old new new/old
+echo "medians of $rounds interleaved rounds, spread = (max - min) / 2 of the median;" \
+  "time to 0.5% of the pot: $target_kind (exploitability every $every iterations)"
+printf '%-8s %-7s %-24s %12s %7s %12s %7s %9s\n' threads storage figure old spread new spread \
+  new/old
 for threads in 8 1; do
   for mode in off on; do
     storage=float
     [ "$mode" = on ] && storage=16-bit
-    for what in iteration run pass setup "$target_kind" memory; do
+    figures=(iteration first run pass setup "$target_kind")
+    [ "$target_kind" = target ] && figures+=(target01)
+    figures+=(memory)
+    for what in "${figures[@]}"; do
       case "$what" in
         iteration) label="time/iteration (s)" ;;
+        first) label="first iteration (s)" ;;
         run) label="whole run (s)" ;;
         pass) label="exploitability pass (s)" ;;
         setup) label="setup (s)" ;;
         target | estimate) label="time to 0.5% (s)" ;;
+        target01) label="time to 0.1% (s)" ;;
         memory) label="peak memory (MiB)" ;;
       esac
       old="$(medians "$what" old "$threads" "$mode")"
       new="$(medians "$what" new "$threads" "$mode")"
-      printf '%-8s %-7s %-24s %12s %12s %9s\n' "$threads" "$storage" "$label" "$old" "$new" \
-        "$(ratio "$new" "$old")"
+      printf '%-8s %-7s %-24s %12s %7s %12s %7s %9s\n' "$threads" "$storage" "$label" "$old" \
+        "$(spreads "$what" old "$threads" "$mode")" "$new" \
+        "$(spreads "$what" new "$threads" "$mode")" "$(ratio "$new" "$old")"
     done
   done
 done
@@ -195,7 +222,7 @@ for b in old new; do
   f_it="$(medians iteration "$b" 8 off)"
   h_it="$(medians iteration "$b" 8 on)"
   printf '%-6s %-30s %12s %12s %9s\n' "$b" "time/iteration (s)" "$f_it" "$h_it" "$(ratio "$h_it" "$f_it")"
-  for at in 80 100; do
+  for at in $(figure checkpoints "$work/run-$b-8-off-1.txt"); do
     f_e="$(figure exploit "$work/run-$b-8-off-1.txt" "$at")"
     h_e="$(figure exploit "$work/run-$b-8-on-1.txt" "$at")"
     printf '%-6s %-30s %12s %12s %9s\n' "$b" "exploitability at $at (% pot)" "${f_e:-n/a}" \
