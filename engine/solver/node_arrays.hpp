@@ -39,11 +39,17 @@ class BasicNodeArrays {
 
   // Asks for the cache lines of the arrays named ahead of use.
   void prefetch(bool regrets, bool sums, dcfr_detail::PrefetchFor use) const {
-    const auto ask = [use](auto values) {
-      dcfr_detail::prefetch_lines(values.data(), values.size_bytes(), use);
-    };
-    if (regrets) packed_ ? ask(packed_regrets_) : ask(regrets_);
-    if (sums) packed_ ? ask(packed_sums_) : ask(sums_);
+    each_array(regrets, sums, [use](const void* data, std::size_t bytes) {
+      dcfr_detail::prefetch_lines(data, bytes, use);
+    });
+  }
+
+  // f(data, bytes) for each of the arrays named, in the form they are kept.
+  template <class F>
+  void each_array(bool regrets, bool sums, F&& f) const {
+    const auto give = [&f](auto values) { f(values.data(), values.size_bytes()); };
+    if (regrets) packed_ ? give(packed_regrets_) : give(regrets_);
+    if (sums) packed_ ? give(packed_sums_) : give(sums_);
   }
 
   // The arrays as f32, decoded into `scratch` when packed (scratch grows to

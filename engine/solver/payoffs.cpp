@@ -287,6 +287,11 @@ void batch_showdown(const Game& game, std::uint8_t seat, const ShowdownJob& job,
 
 }  // namespace
 
+PrefetchDrip& prefetch_drip() {
+  thread_local PrefetchDrip drip;
+  return drip;
+}
+
 void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs) {
   const CardContext& cards = game.cards;
   LaneGroups groups(game, seat);

@@ -83,4 +83,44 @@ struct ShowdownJob {
 // time through one merge.
 void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs);
 
+// Cache lines asked for a few at a time while the showdown merges compute:
+// the arrays a river batch sweeps once its terminals are valued. Asked for
+// all at once, they stall the core until most have arrived; a few per block
+// of hands ride along the merges' arithmetic. One per thread; only hints, so
+// a range left over changes nothing but the cache.
+class PrefetchDrip {
+ public:
+  void add(const void* data, std::size_t bytes) {
+    if (count_ == kRanges) drain();
+    const char* p = static_cast<const char*>(data);
+    next_[count_] = p;
+    end_[count_] = p + bytes;
+    ++count_;
+  }
+  // Asks for up to `lines` more lines, in the order the ranges were added.
+  void step(std::size_t lines) {
+    for (; lines > 0 && at_ < count_; ++at_) {
+      const char*& p = next_[at_];
+      for (; lines > 0 && p < end_[at_]; --lines, p += kLine) __builtin_prefetch(p, 0, 2);
+      if (p < end_[at_]) return;
+    }
+  }
+  // Asks for the rest and empties the queue.
+  void drain() {
+    step(SIZE_MAX);
+    count_ = at_ = 0;
+  }
+
+ private:
+  static constexpr std::size_t kRanges = 64;
+  static constexpr std::size_t kLine = 64;
+  const char* next_[kRanges];
+  const char* end_[kRanges];
+  std::size_t count_ = 0;
+  std::size_t at_ = 0;
+};
+
+// This thread's queue.
+PrefetchDrip& prefetch_drip();
+
 }  // namespace halvory

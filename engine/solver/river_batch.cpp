@@ -63,25 +63,34 @@ void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
     fallback();
     return;
   }
-  // The arrays of the subtree's nodes are asked for now; they arrive while
-  // the reaches and the terminals are computed. The value buffer is sized
+  // The opponent's arrays, which the reaches read, are asked for now; they
+  // arrive while the first reaches are computed. The value buffer is sized
   // first, so that it does not move once pointers into it are handed out.
   for (const std::uint32_t node : stack.river_decisions) {
-    if (pass == RiverPass::regrets) {
-      if (is_opponent(node, seat)) prefetch_node(node, seat);
-    } else if (node < trained.states.size()) {
-      arrays_of(trained.states[node]).prefetch(false, true, dcfr_detail::PrefetchFor::later);
-    }
+    if (!river_opponent(game, node, seat, pass) || node >= trained.states.size()) continue;
+    arrays_of(trained.states[node])
+        .prefetch(pass == RiverPass::regrets, pass != RiverPass::regrets,
+                  dcfr_detail::PrefetchFor::later);
   }
   grow(stack.river_values, floats);
   ScratchFrame& frame = stack.frame(depth);
   plan_river(game, root, seat, reach, out, stack, frame, pass);
-  if (pass == RiverPass::regrets) {
-    for (const std::uint32_t node : stack.river_decisions)
-      if (!is_opponent(node, seat)) prefetch_node(node, seat);
-  }
 
+  // The arrays of the seat's own nodes, which only the steps after the
+  // showdowns read (the regret pass's update; the average pass's strategy;
+  // a best response reads none), are asked for a few lines at a time while
+  // the showdowns are merged.
+  PrefetchDrip& drip = prefetch_drip();
+  if (pass != RiverPass::best_response) {
+    for (const std::uint32_t node : stack.river_decisions) {
+      if (river_opponent(game, node, seat, pass) || node >= trained.states.size()) continue;
+      arrays_of(trained.states[node])
+          .each_array(pass == RiverPass::regrets, true,
+                      [&drip](const void* data, std::size_t bytes) { drip.add(data, bytes); });
+    }
+  }
   showdown_batch(game, seat, stack.river_jobs);
+  drip.drain();
 
   // Bottom-up: a node's children come after it in the plan.
   const std::vector<ScratchStack::RiverEntry>& steps = stack.river_steps;
