@@ -242,7 +242,8 @@ class DiscountedCfr {
     // Lent to a chunk of a split chance node (run_chance_jobs).
     bool in_split = false;
 
-    // The river pass's plan of one subtree (see solve_river).
+    // One step of a batch's plan (river_batch.cpp): a decision node, a
+    // terminal, or a root or river deal waiting for its values.
     struct RiverEntry {
       std::uint32_t node = 0;
       bool opponent = false;
@@ -251,13 +252,32 @@ class DiscountedCfr {
       float* children = nullptr;  // the children's values, A x H
       std::uint32_t fold = 0;     // a terminal's fold valued with it; 0 = none
       float* fold_out = nullptr;
+      std::uint32_t depth = 0;
     };
-    std::vector<RiverEntry> river_todo;
-    std::vector<RiverEntry> river_steps;
-    std::vector<std::uint32_t> river_nodes;
-    std::vector<std::uint32_t> river_decisions;
-    std::vector<ShowdownJob> river_jobs;
-    std::vector<float> river_values;
+    // A batch's plan: river subtrees (`river`), or a turn's decisions down to
+    // its river deals (`turn`), whose subtrees then go by river card through
+    // `river` batches.
+    struct BatchPlan {
+      std::vector<RiverEntry> todo;
+      std::vector<RiverEntry> steps;
+      std::vector<std::uint32_t> nodes;
+      std::vector<std::uint32_t> decisions;
+      std::vector<ShowdownJob> jobs;
+      std::vector<RiverEntry> roots;   // the subtrees of one river batch
+      std::vector<RiverEntry> leaves;  // a turn plan's river deals
+      std::vector<float> values;
+    };
+    BatchPlan river;
+    BatchPlan turn;
+    // A turn batch's river subtrees: (deal, slot) by river card.
+    struct DealSlot {
+      std::uint32_t leaf = 0;
+      std::uint16_t slot = 0;
+      CardCode river = 0;
+    };
+    std::vector<DealSlot> deal_slots;
+    std::vector<std::uint32_t> deal_groups;
+    std::vector<RiverEntry> river_fallbacks;
 
    private:
     std::array<ScratchFrame, kInlineFrames> inline_frames;
@@ -287,8 +307,10 @@ class DiscountedCfr {
   // River subtrees through solve_river; off, the plain recursive steps (the
   // same numbers, node by node).
   bool river_batches = true;
-  // The most scratch (in floats) one batched river subtree may take.
-  static constexpr std::size_t kRiverScratchFloats = std::size_t{1} << 18;
+  // The most scratch (in floats) one river batch may take, and one turn plan
+  // (its river deals' values included).
+  std::size_t river_scratch_floats = std::size_t{1} << 18;
+  std::size_t turn_scratch_floats = std::size_t{1} << 19;
   std::vector<std::uint8_t> children_distinct;
   float weight_positive = 0.0f;
   float weight_negative = 0.5f;
@@ -404,6 +426,16 @@ class DiscountedCfr {
   void value_river(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
                    std::span<float> out, std::size_t depth, ScratchStack& stack,
                    bool best_response) const;
+  // The regret pass below a decision node on the turn: its decisions down to
+  // the river deals as one plan, then the river subtrees of every deal that
+  // share a river card as one batch, so that their showdowns share merges.
+  void solve_turn(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
+                  std::span<float> out, std::size_t depth, ScratchStack& stack);
+  void solve_river_deals(const Game& game, Seat traverser, std::size_t H, std::size_t H_o,
+                         ScratchStack& stack);
+  void solve_deal_group(const Game& game, Seat traverser, std::size_t H, std::size_t H_o,
+                        std::span<const ScratchStack::DealSlot> slots,
+                        std::span<const ScratchStack::RiverEntry> leaves, ScratchStack& stack);
   // The batch's three steps for either pass: fallback() when the subtree
   // does not fit, else the plan, the terminals and the values bottom-up, the
   // seat's own nodes by own(node, A, rows, out, frame).
@@ -411,13 +443,24 @@ class DiscountedCfr {
   void river_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
                    std::span<float> out, std::size_t depth, ScratchStack& stack, RiverPass pass,
                    Fallback&& fallback, Own&& own) const;
-  std::size_t river_batch_floats(const Game& game, std::size_t root, Seat traverser, std::size_t H,
-                                 std::size_t H_o, ScratchStack& stack, RiverPass pass) const;
-  // Top-down half of the batch: reaches, the steps of the bottom-up half and
-  // the terminals, into the stack's river lists.
-  void plan_river(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
-                  std::span<float> out, ScratchStack& stack, ScratchFrame& frame,
-                  RiverPass pass) const;
+  // The plan, terminals and bottom-up values of the river subtrees in
+  // stack.river.roots, whose decisions batch_floats put in
+  // stack.river.decisions and which take `floats` of scratch together.
+  template <class Own>
+  void run_river_roots(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
+                       std::size_t floats, ScratchStack& stack, RiverPass pass, Own&& own) const;
+  // Floats of scratch the plan of the subtree at `root` takes, its decision
+  // nodes added to plan.decisions; 0 when it would pass `limit`, or when it
+  // meets a chance node and !to_deals (a river plan). A turn plan
+  // (to_deals) stops at the river deals and counts their scratch.
+  std::size_t batch_floats(const Game& game, std::size_t root, Seat traverser, std::size_t H,
+                           std::size_t H_o, ScratchStack::BatchPlan& plan, RiverPass pass,
+                           bool to_deals, std::size_t limit) const;
+  // Top-down half of a batch: reaches, the steps of the bottom-up half, the
+  // terminals and the river deals, added to the plan; scratch from `next`.
+  void plan_batch(const Game& game, const ScratchStack::RiverEntry& root, Seat traverser,
+                  std::size_t H, std::size_t H_o, ScratchStack::BatchPlan& plan, float*& next,
+                  ScratchFrame& frame, RiverPass pass) const;
   // Whether the node counts as the opponent's in the pass: the regret pass
   // goes by the node's state, the value passes by its record.
   bool river_opponent(const Game& game, std::size_t node, Seat seat, RiverPass pass) const {

@@ -34,6 +34,8 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
     solve_chance(game, node, traverser, reach, out, depth, stack);
   } else if (record.river != kNoCard && river_batches) {
     solve_river(game, node, traverser, reach, out, depth, stack);
+  } else if (record.turn != kNoCard && river_batches) {
+    solve_turn(game, node, traverser, reach, out, depth, stack);
   } else {
     decision_step(game, node, traverser, reach, out, depth, stack);
   }

@@ -26,8 +26,6 @@ class DcfrSteps {
  public:
   using ScratchFrame = DiscountedCfr::ScratchFrame;
   using ScratchStack = DiscountedCfr::ScratchStack;
-  // The most scratch (in floats) one batched river subtree may take.
-  static constexpr std::size_t kRiverScratchFloats = DiscountedCfr::kRiverScratchFloats;
 
   explicit DcfrSteps(DiscountedCfr& solver) : s_(solver) {}
 
@@ -46,6 +44,9 @@ class DcfrSteps {
   }
   // Off, river subtrees take the plain recursive steps instead of batches.
   void set_river_batches(bool on) { s_.river_batches = on; }
+  // The most scratch (in floats) one river batch and one turn plan may take.
+  std::size_t& river_scratch_floats() { return s_.river_scratch_floats; }
+  std::size_t& turn_scratch_floats() { return s_.turn_scratch_floats; }
   // The run's settings, to change between runs.
   DiscountedCfr::Config& config() { return s_.config; }
 

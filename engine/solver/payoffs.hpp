@@ -112,7 +112,7 @@ class PrefetchDrip {
   }
 
  private:
-  static constexpr std::size_t kRanges = 64;
+  static constexpr std::size_t kRanges = 256;
   static constexpr std::size_t kLine = 64;
   const char* next_[kRanges];
   const char* end_[kRanges];

@@ -1,10 +1,18 @@
-// The regret pass below a river decision node, as a batch. No card is dealt
+// The passes below a river decision node, as a batch. No card is dealt
 // below such a node, so every opponent reach is known before any value: the
 // reaches are formed top-down, then every terminal is valued (showdowns of one
 // runout several at a time), then values and updates run bottom-up. Each
 // node's arithmetic is the recursion's own step (opponent_reaches before the
 // children, traverser_update or the f64 row sum after), so the results are the
 // same bit for bit; only the order of independent work changes.
+//
+// The regret pass below a turn decision node goes the same way one street
+// up: its decisions are planned down to the river deals, then every river
+// subtree of those deals that shares a river card joins one river batch. The
+// lines of a turn then share the merges of each runout, which fills the
+// merges' lanes that one subtree alone leaves empty.
+
+#include <algorithm>
 
 #include "solver/dcfr.hpp"
 #include "solver/dcfr_internal.hpp"
@@ -16,29 +24,29 @@ namespace halvory {
 using dcfr_detail::fill_zero;
 using dcfr_detail::grow;
 
-// Floats of scratch the batch of the subtree at `root` takes, with its
-// decision nodes in stack.river_decisions; 0 when the subtree is no river
-// subtree or would pass kRiverScratchFloats (a game that starts on the river
-// has one subtree, the whole tree): the recursion then takes it, so that
-// scratch stays bounded, and its smaller subtrees come back here.
-std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root, Seat traverser,
-                                              std::size_t H, std::size_t H_o, ScratchStack& stack,
-                                              RiverPass pass) const {
-  std::vector<std::uint32_t>& pending = stack.river_nodes;
-  std::vector<std::uint32_t>& decisions = stack.river_decisions;
+std::size_t DiscountedCfr::batch_floats(const Game& game, std::size_t root, Seat traverser,
+                                        std::size_t H, std::size_t H_o,
+                                        ScratchStack::BatchPlan& plan, RiverPass pass,
+                                        bool to_deals, std::size_t limit) const {
+  std::vector<std::uint32_t>& pending = plan.nodes;
+  std::vector<std::uint32_t>& decisions = plan.decisions;
   pending.assign(1, static_cast<std::uint32_t>(root));
-  decisions.clear();
   std::size_t floats = 0;
   while (!pending.empty()) {
     const std::size_t node = pending.back();
     pending.pop_back();
     const NodeRecord& record = game.nodes[node];
-    if (record.kind == NodeKind::Chance) return 0;
+    if (record.kind == NodeKind::Chance) {
+      if (!to_deals) return 0;
+      floats += H_o + record.children.size() * H;
+      if (floats > limit) return 0;
+      continue;
+    }
     if (record.kind != NodeKind::Decision) continue;
     const std::size_t A = record.actions.size();
     if (record.children.size() < A) continue;
     floats += A * H + (river_opponent(game, node, traverser, pass) && A > 1 ? A * H_o : 0);
-    if (floats > kRiverScratchFloats) return 0;
+    if (floats > limit) return 0;
     decisions.push_back(static_cast<std::uint32_t>(node));
     // The children's records and states are asked for now; most are read
     // only after their siblings' subtrees.
@@ -52,29 +60,27 @@ std::size_t DiscountedCfr::river_batch_floats(const Game& game, std::size_t root
   return floats;
 }
 
-template <class Fallback, class Own>
-void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
-                                std::span<const float> reach, std::span<float> out,
-                                std::size_t depth, ScratchStack& stack, RiverPass pass,
-                                Fallback&& fallback, Own&& own) const {
-  const std::size_t H = out.size();
-  const std::size_t floats = river_batch_floats(game, root, seat, H, reach.size(), stack, pass);
-  if (floats == 0) {
-    fallback();
-    return;
-  }
+template <class Own>
+void DiscountedCfr::run_river_roots(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
+                                    std::size_t floats, ScratchStack& stack, RiverPass pass,
+                                    Own&& own) const {
+  ScratchStack::BatchPlan& plan = stack.river;
   // The opponent's arrays, which the reaches read, are asked for now; they
   // arrive while the first reaches are computed. The value buffer is sized
   // first, so that it does not move once pointers into it are handed out.
-  for (const std::uint32_t node : stack.river_decisions) {
+  for (const std::uint32_t node : plan.decisions) {
     if (!river_opponent(game, node, seat, pass) || node >= trained.states.size()) continue;
     arrays_of(trained.states[node])
         .prefetch(pass == RiverPass::regrets, pass != RiverPass::regrets,
                   dcfr_detail::PrefetchFor::later);
   }
-  grow(stack.river_values, floats);
-  ScratchFrame& frame = stack.frame(depth);
-  plan_river(game, root, seat, reach, out, stack, frame, pass);
+  grow(plan.values, floats);
+  ScratchFrame& frame = stack.frame(plan.roots.front().depth);
+  plan.steps.clear();
+  plan.jobs.clear();
+  float* next = plan.values.data();
+  for (const ScratchStack::RiverEntry& root : plan.roots)
+    plan_batch(game, root, seat, H, H_o, plan, next, frame, pass);
 
   // The arrays of the seat's own nodes, which only the steps after the
   // showdowns read (the regret pass's update; the average pass's strategy;
@@ -82,19 +88,18 @@ void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
   // the showdowns are merged.
   PrefetchDrip& drip = prefetch_drip();
   if (pass != RiverPass::best_response) {
-    for (const std::uint32_t node : stack.river_decisions) {
+    for (const std::uint32_t node : plan.decisions) {
       if (river_opponent(game, node, seat, pass) || node >= trained.states.size()) continue;
       arrays_of(trained.states[node])
           .each_array(pass == RiverPass::regrets, true,
                       [&drip](const void* data, std::size_t bytes) { drip.add(data, bytes); });
     }
   }
-  showdown_batch(game, seat, stack.river_jobs);
+  showdown_batch(game, seat, plan.jobs);
   drip.drain();
 
   // Bottom-up: a node's children come after it in the plan.
-  const std::vector<ScratchStack::RiverEntry>& steps = stack.river_steps;
-  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+  for (auto it = plan.steps.rbegin(); it != plan.steps.rend(); ++it) {
     const std::size_t A = game.nodes[it->node].actions.size();
     if (it->opponent) {
       sum_rows_f64(it->out, it->children, A, H);
@@ -102,6 +107,27 @@ void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
       own(it->node, A, it->children, std::span<float>{it->out, H}, frame);
     }
   }
+}
+
+template <class Fallback, class Own>
+void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
+                                std::span<const float> reach, std::span<float> out,
+                                std::size_t depth, ScratchStack& stack, RiverPass pass,
+                                Fallback&& fallback, Own&& own) const {
+  const std::size_t H = out.size();
+  ScratchStack::BatchPlan& plan = stack.river;
+  plan.decisions.clear();
+  const std::size_t floats =
+      batch_floats(game, root, seat, H, reach.size(), plan, pass, false, river_scratch_floats);
+  if (floats == 0) {
+    fallback();
+    return;
+  }
+  plan.roots.assign(1, {.node = static_cast<std::uint32_t>(root),
+                        .reach = reach.data(),
+                        .out = out.data(),
+                        .depth = static_cast<std::uint32_t>(depth)});
+  run_river_roots(game, seat, H, reach.size(), floats, stack, pass, own);
 }
 
 void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
@@ -127,17 +153,180 @@ void DiscountedCfr::value_river(const Game& game, std::size_t root, Seat seat,
       });
 }
 
-void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverser,
+void DiscountedCfr::solve_turn(const Game& game, std::size_t root, Seat traverser,
                                std::span<const float> reach, std::span<float> out,
-                               ScratchStack& stack, ScratchFrame& frame, RiverPass pass) const {
-  using RiverEntry = ScratchStack::RiverEntry;
+                               std::size_t depth, ScratchStack& stack) {
   const std::size_t H = out.size();
   const std::size_t H_o = reach.size();
-  float* next = stack.river_values.data();
-  std::vector<RiverEntry>& todo = stack.river_todo;
-  stack.river_steps.clear();
-  stack.river_jobs.clear();
-  todo.assign(1, {static_cast<std::uint32_t>(root), false, reach.data(), out.data()});
+  ScratchStack::BatchPlan& plan = stack.turn;
+  plan.decisions.clear();
+  const std::size_t floats = batch_floats(game, root, traverser, H, H_o, plan, RiverPass::regrets,
+                                          true, turn_scratch_floats);
+  if (floats == 0) {
+    decision_step(game, root, traverser, reach, out, depth, stack);
+    return;
+  }
+  grow(plan.values, floats);
+  ScratchFrame& frame = stack.frame(depth);
+  plan.steps.clear();
+  plan.jobs.clear();
+  plan.leaves.clear();
+  float* next = plan.values.data();
+  plan_batch(game,
+             {.node = static_cast<std::uint32_t>(root),
+              .reach = reach.data(),
+              .out = out.data(),
+              .depth = static_cast<std::uint32_t>(depth)},
+             traverser, H, H_o, plan, next, frame, RiverPass::regrets);
+  showdown_batch(game, traverser, plan.jobs);
+  solve_river_deals(game, traverser, H, H_o, stack);
+
+  for (auto it = plan.steps.rbegin(); it != plan.steps.rend(); ++it) {
+    const std::size_t A = game.nodes[it->node].actions.size();
+    if (it->opponent) {
+      sum_rows_f64(it->out, it->children, A, H);
+    } else {
+      traverser_update(game, it->node, it->children, {it->out, H}, frame);
+    }
+  }
+}
+
+// Each deal's reach is scaled as solve_chance scales it, and its children's
+// rows are summed as solve_chance sums them; only the order in which the
+// subtrees are solved changes. A deal two of whose slots name one child
+// goes through solve_chance itself.
+void DiscountedCfr::solve_river_deals(const Game& game, Seat traverser, std::size_t H,
+                                      std::size_t H_o, ScratchStack& stack) {
+  std::vector<ScratchStack::RiverEntry>& leaves = stack.turn.leaves;
+  if (leaves.empty()) return;
+  std::vector<ScratchStack::DealSlot>& slots = stack.deal_slots;
+  slots.clear();
+  for (std::size_t i = 0; i < leaves.size(); ++i) {
+    ScratchStack::RiverEntry& leaf = leaves[i];
+    const NodeRecord& record = game.nodes[leaf.node];
+    const std::size_t A = record.children.size();
+    if (A == 0 || H == 0 || cancel_seen(record, leaf.depth)) {
+      fill_zero({leaf.out, H});
+      leaf.children = nullptr;
+      continue;
+    }
+    if (leaf.node < children_distinct.size() && children_distinct[leaf.node] == 0) {
+      solve_chance(game, leaf.node, traverser, {leaf.reach, H_o}, {leaf.out, H}, leaf.depth, stack);
+      leaf.children = nullptr;
+      continue;
+    }
+    scale_into(leaf.children, leaf.reach, dcfr_detail::chance_weight(game, record, A), H_o);
+    for (std::size_t k = 0; k < A; ++k)
+      slots.push_back({static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(k),
+                       game.nodes[record.children[k]].river});
+  }
+  // By river card, then in plan order (a sort that needs no buffer).
+  std::sort(slots.begin(), slots.end(), [](const auto& a, const auto& b) {
+    return a.river != b.river ? a.river < b.river
+                              : (a.leaf != b.leaf ? a.leaf < b.leaf : a.slot < b.slot);
+  });
+  std::vector<std::uint32_t>& groups = stack.deal_groups;
+  groups.clear();
+  for (std::size_t k = 0; k < slots.size(); ++k)
+    if (k == 0 || slots[k].river != slots[k - 1].river)
+      groups.push_back(static_cast<std::uint32_t>(k));
+  groups.push_back(static_cast<std::uint32_t>(slots.size()));
+  const std::size_t n = groups.size() - 1;
+
+  // The shallowest deal decides the split, as it would its own.
+  std::size_t depth = SIZE_MAX;
+  for (const ScratchStack::RiverEntry& leaf : leaves)
+    depth = std::min<std::size_t>(depth, leaf.depth);
+  const std::size_t chunks = split_chunks({.site = SplitSite::chance_regret,
+                                           .jobs = n,
+                                           .children = n,
+                                           .hands = H,
+                                           .depth = depth,
+                                           .turn_deal = false,
+                                           .nested = stack.in_split});
+  const std::span<const ScratchStack::DealSlot> all{slots};
+  const std::span<const ScratchStack::RiverEntry> deals{leaves};
+  run_chance_jobs(
+      chunks, n, stack, [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
+        for (std::size_t g = begin; g < end; ++g)
+          solve_deal_group(game, traverser, H, H_o,
+                           all.subspan(groups[g], groups[g + 1] - groups[g]), deals, job_stack);
+      });
+
+  ScratchFrame& frame = stack.frame(depth);
+  for (const ScratchStack::RiverEntry& leaf : leaves) {
+    if (leaf.children == nullptr) continue;
+    const NodeRecord& record = game.nodes[leaf.node];
+    dcfr_detail::chance_value(game, record, traverser, leaf.children + H_o, record.children.size(),
+                              {leaf.out, H}, frame.chance_sum, frame.permuted_row);
+  }
+}
+
+// The river subtrees of one river card, as few river batches as the scratch
+// bound allows; a subtree that does not fit goes through the recursion.
+void DiscountedCfr::solve_deal_group(const Game& game, Seat traverser, std::size_t H,
+                                     std::size_t H_o, std::span<const ScratchStack::DealSlot> slots,
+                                     std::span<const ScratchStack::RiverEntry> leaves,
+                                     ScratchStack& stack) {
+  ScratchStack::BatchPlan& plan = stack.river;
+  std::vector<ScratchStack::RiverEntry>& fallbacks = stack.river_fallbacks;
+  const auto update = [&](std::size_t node, std::size_t, const float* rows, std::span<float> values,
+                          ScratchFrame& frame) {
+    traverser_update(game, node, rows, values, frame);
+  };
+  plan.roots.clear();
+  plan.decisions.clear();
+  fallbacks.clear();
+  std::size_t floats = 0;
+  for (const ScratchStack::DealSlot& slot : slots) {
+    const ScratchStack::RiverEntry& leaf = leaves[slot.leaf];
+    const std::size_t node = game.nodes[leaf.node].children[slot.slot];
+    const NodeRecord& record = game.nodes[node];
+    const ScratchStack::RiverEntry root{.node = static_cast<std::uint32_t>(node),
+                                        .reach = leaf.children,
+                                        .out = leaf.children + H_o + slot.slot * H,
+                                        .depth = leaf.depth + 1};
+    const std::size_t A = record.actions.size();
+    if (record.kind != NodeKind::Decision || record.river == kNoCard || A == 0 ||
+        record.children.size() < A || cancel_seen(record, root.depth)) {
+      fallbacks.push_back(root);
+      continue;
+    }
+    const std::size_t mark = plan.decisions.size();
+    std::size_t f = batch_floats(game, node, traverser, H, H_o, plan, RiverPass::regrets, false,
+                                 river_scratch_floats);
+    if (f == 0) {
+      plan.decisions.resize(mark);
+      fallbacks.push_back(root);
+      continue;
+    }
+    if (floats + f > river_scratch_floats) {
+      // The batch so far runs first; this subtree starts the next one.
+      plan.decisions.resize(mark);
+      run_river_roots(game, traverser, H, H_o, floats, stack, RiverPass::regrets, update);
+      plan.roots.clear();
+      plan.decisions.clear();
+      f = batch_floats(game, node, traverser, H, H_o, plan, RiverPass::regrets, false,
+                       river_scratch_floats);
+      floats = 0;
+    }
+    plan.roots.push_back(root);
+    floats += f;
+  }
+  if (!plan.roots.empty())
+    run_river_roots(game, traverser, H, H_o, floats, stack, RiverPass::regrets, update);
+  for (const ScratchStack::RiverEntry& root : fallbacks)
+    solve_recursive(game, root.node, traverser, {root.reach, H_o}, {root.out, H}, root.depth,
+                    stack);
+}
+
+void DiscountedCfr::plan_batch(const Game& game, const ScratchStack::RiverEntry& root,
+                               Seat traverser, std::size_t H, std::size_t H_o,
+                               ScratchStack::BatchPlan& plan, float*& next, ScratchFrame& frame,
+                               RiverPass pass) const {
+  using RiverEntry = ScratchStack::RiverEntry;
+  std::vector<RiverEntry>& todo = plan.todo;
+  todo.assign(1, root);
   while (!todo.empty()) {
     const RiverEntry entry = todo.back();
     todo.pop_back();
@@ -147,18 +336,28 @@ void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverse
       ShowdownJob job{&record, {entry.reach, H_o}, {entry.out, H}, nullptr, {}};
       if (entry.fold_out != nullptr)
         job = {job.node, job.reach, job.out, &game.nodes[entry.fold], {entry.fold_out, H}};
-      stack.river_jobs.push_back(job);
+      plan.jobs.push_back(job);
+      continue;
+    }
+    if (record.kind == NodeKind::Chance) {
+      RiverEntry leaf = entry;
+      leaf.children = next;
+      next += H_o + record.children.size() * H;
+      plan.leaves.push_back(leaf);
       continue;
     }
     const std::size_t A = record.actions.size();
+    const std::uint32_t depth = entry.depth + 1;
     const auto child = [&](std::size_t a, const float* child_reach, float* child_out) {
-      todo.push_back(
-          {static_cast<std::uint32_t>(record.children[a]), false, child_reach, child_out});
+      todo.push_back({.node = static_cast<std::uint32_t>(record.children[a]),
+                      .reach = child_reach,
+                      .out = child_out,
+                      .depth = depth});
     };
     const bool ready = pass == RiverPass::regrets ? decision_ready(game, node, traverser, H)
                                                   : A != 0 && H != 0 && record.children.size() >= A;
     const bool opponent = river_opponent(game, node, traverser, pass);
-    if (!ready) {
+    if (!ready || cancel_seen(record, entry.depth)) {
       fill_zero({entry.out, H});
     } else if (opponent && A == 1) {
       child(0, entry.reach, entry.out);
@@ -172,14 +371,19 @@ void DiscountedCfr::plan_river(const Game& game, std::size_t root, Seat traverse
         fill_zero({entry.out, H});
         continue;
       }
-      stack.river_steps.push_back(
-          {static_cast<std::uint32_t>(node), true, entry.reach, entry.out, values});
+      plan.steps.push_back({.node = static_cast<std::uint32_t>(node),
+                            .opponent = true,
+                            .reach = entry.reach,
+                            .out = entry.out,
+                            .children = values});
       for (std::size_t a = 0; a < A; ++a) child(a, child_reach + a * H_o, values + a * H);
     } else {
       float* values = next;
       next += A * H;
-      stack.river_steps.push_back(
-          {static_cast<std::uint32_t>(node), false, entry.reach, entry.out, values});
+      plan.steps.push_back({.node = static_cast<std::uint32_t>(node),
+                            .reach = entry.reach,
+                            .out = entry.out,
+                            .children = values});
       dcfr_detail::traverser_children(
           game, record, [&](std::size_t a) { child(a, entry.reach, values + a * H); },
           [&](std::size_t showdown, std::size_t fold) {

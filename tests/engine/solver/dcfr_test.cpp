@@ -351,27 +351,41 @@ TEST(DcfrRiverBatches, SameBitsAsTheRecursion) {
   }
 }
 
-// A game that starts on the river is one river subtree: past the scratch
-// bound its upper nodes go through the recursion and only the subtrees that
-// fit are batched, with the same bits.
-TEST(DcfrRiverBatches, LargeRiverTreeKeepsScratchBounded) {
-  Spot spot = river_spot();
-  spot.stack = 400.0;
-  spot.sizes("25%, 33%, 50%, 75%, 100%, 150%", "50%, 100%");
-  auto game = build_game(spot);
-  dcfr_test::Solver batched(dcfr_test::make_config(3, 1));
-  dcfr_test::Solver plain(dcfr_test::make_config(3, 1));
-  dcfr_test::Steps(plain).set_river_batches(false);
-  batched.run(*game);
-  plain.run(*game);
-  expect_bit_identical(batched, plain);
-  std::size_t batched_floats = 0;
-  for (const auto& stack : dcfr_test::Steps(batched).stacks()) {
-    ASSERT_NE(stack, nullptr);
-    EXPECT_LE(stack->river_values.size(), dcfr_test::Steps::kRiverScratchFloats);
-    batched_floats += stack->river_values.size();
+// Past the scratch bounds the upper nodes go through the recursion and only
+// the subtrees that fit are batched, with the same bits: a game that starts
+// on the river is one river subtree; on the turn, with the bounds lowered, the
+// whole turn does not fit one plan, one river card's subtrees do not fit one
+// river batch, and some river subtrees fit none.
+TEST(DcfrRiverBatches, LargeTreesKeepScratchBounded) {
+  struct Case {
+    Spot spot;
+    std::size_t river_floats;
+    std::size_t turn_floats;
+  };
+  Spot deep_river = river_spot();
+  deep_river.stack = 400.0;
+  deep_river.sizes("25%, 33%, 50%, 75%, 100%, 150%", "50%, 100%");
+  for (const Case& c : {Case{deep_river, 0, 0}, Case{turn_spot(), 1100, 10000}}) {
+    SCOPED_TRACE(c.spot.board);
+    auto game = build_game(c.spot);
+    dcfr_test::Solver batched(dcfr_test::make_config(3, 1));
+    dcfr_test::Solver plain(dcfr_test::make_config(3, 1));
+    dcfr_test::Steps steps(batched);
+    if (c.river_floats != 0) steps.river_scratch_floats() = c.river_floats;
+    if (c.turn_floats != 0) steps.turn_scratch_floats() = c.turn_floats;
+    dcfr_test::Steps(plain).set_river_batches(false);
+    batched.run(*game);
+    plain.run(*game);
+    expect_bit_identical(batched, plain);
+    std::size_t batched_floats = 0;
+    for (const auto& stack : steps.stacks()) {
+      ASSERT_NE(stack, nullptr);
+      EXPECT_LE(stack->river.values.size(), steps.river_scratch_floats());
+      EXPECT_LE(stack->turn.values.size(), steps.turn_scratch_floats());
+      batched_floats += stack->river.values.size();
+    }
+    EXPECT_GT(batched_floats, 0u);  // the lower subtrees were batched
   }
-  EXPECT_GT(batched_floats, 0u);  // the lower subtrees were batched
 }
 
 // A flop where one pot-sized bet puts both players all-in: the all-in
