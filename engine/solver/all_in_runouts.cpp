@@ -164,6 +164,58 @@ void incomplete_board_payoff_over(const Game& game, const NodeRecord& node, std:
 
 }  // namespace
 
+void payoff_detail::turn_all_in_lanes(const Game& game, std::uint8_t seat,
+                                      const ShowdownJob* const* jobs, std::size_t K,
+                                      KernelIsa isa) {
+  const CardContext& cards = game.cards;
+  const std::size_t H = cards.pockets[seat].size();
+  thread_local std::vector<double> rows;
+  if (rows.size() < (K + 2) * H) rows.resize((K + 2) * H);
+  std::array<AllInSetup, kMaxLanes> setups;
+  std::array<AllInLane, kMaxLanes> lanes;
+  std::array<const ShowdownJob*, kMaxLanes> kept;
+  std::size_t n = 0;
+  for (std::size_t k = 0; k < K && k < kMaxLanes; ++k) {
+    const ShowdownJob& job = *jobs[k];
+    fill_zero(job.out);
+    if (!all_in_setup(game, *job.node, seat, job.reach, job.out, setups[n])) continue;
+    lanes[n] = {job.reach.data(), rows.data() + n * H, setups[n].c};
+    kept[n++] = &job;
+  }
+  if (n == 0) return;
+  if (n == 1) {
+    incomplete_board_payoff(game, *kept[0]->node, seat, kept[0]->reach, kept[0]->out);
+    return;
+  }
+  // The turn's rivers in ascending order, those whose lists fit: the same for
+  // every job (one turn, the same spans).
+  thread_local std::vector<const RunoutShowdown*> runouts;
+  runouts.clear();
+  const CardCode turn = kept[0]->node->turn;
+  for (std::uint64_t rivers = setups[0].unseen & ~(std::uint64_t{1} << (turn & 63u)); rivers;
+       rivers &= rivers - 1) {
+    const RunoutShowdown& entry =
+        cards.runout_entry(turn, static_cast<CardCode>(std::countr_zero(rivers)));
+    if (runout_fits(cards, entry, seat, kept[0]->reach, kept[0]->out)) runouts.push_back(&entry);
+  }
+  if (runouts.empty()) return;
+  all_in_lanes(cards, runouts, seat, kept[0]->reach.size(), lanes.data(), n, isa);
+
+  // Each job finished as incomplete_board_payoff finishes one turn group.
+  double* const acc = rows.data() + K * H;
+  double* const own = acc + H;
+  const std::vector<std::uint16_t>& cross = cards.cross[seat];
+  for (std::size_t l = 0; l < n; ++l) {
+    const ShowdownJob& job = *kept[l];
+    for (std::size_t h = 0; h < H; ++h) {
+      own[h] = own_reach(cross, static_cast<std::uint16_t>(h), job.reach);
+      acc[h] = 0.0;
+      acc[h] += lanes[l].row[h];
+    }
+    finish_all_in(game, *job.node, seat, job.reach, job.out, setups[l], own, acc);
+  }
+}
+
 void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
                              std::span<const float> opponent_reach, std::span<float> out) {
   thread_local std::vector<double> rows;

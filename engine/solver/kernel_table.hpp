@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "context/card_context.hpp"
 #include "solver/kernels.hpp"
@@ -21,6 +22,7 @@ namespace halvory {
 
 namespace payoff_detail {
 struct ShowdownLane;
+struct AllInLane;
 }  // namespace payoff_detail
 
 struct FlatKernels {
@@ -53,11 +55,19 @@ using ShowdownLanesKernel = void (*)(const CardContext& cards, const RunoutShowd
                                      const payoff_detail::ShowdownLane* lanes, std::size_t K,
                                      bool with_ties);
 
+// 2 to lane_capacity all-ins of one turn through one merge per runout
+// (showdown_lanes.cpp documents the arguments).
+using AllInLanesKernel = void (*)(const CardContext& cards,
+                                  std::span<const RunoutShowdown* const> runouts, std::uint8_t seat,
+                                  std::size_t reach_size, const payoff_detail::AllInLane* lanes,
+                                  std::size_t K);
+
 struct KernelTable {
   KernelIsa isa = KernelIsa::baseline;
   FlatKernels flat{};
   std::size_t lane_capacity = 4;
   ShowdownLanesKernel showdown_lanes = nullptr;
+  AllInLanesKernel all_in_lanes = nullptr;
 };
 
 // The table the kernels use now (the best tier the CPU has, unless one was
@@ -80,6 +90,15 @@ void showdown_lanes_avx2(const CardContext& cards, const RunoutShowdown& entry, 
 void showdown_lanes_avx512(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                            std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                            bool with_ties);
+void all_in_lanes_baseline(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
+                           std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
+                           std::size_t K);
+void all_in_lanes_avx2(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
+                       std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
+                       std::size_t K);
+void all_in_lanes_avx512(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
+                         std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
+                         std::size_t K);
 }  // namespace payoff_detail
 
 }  // namespace halvory

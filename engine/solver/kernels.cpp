@@ -34,11 +34,13 @@ struct Tables {
 
   Tables() {
     const FlatKernels base = baseline_flat_kernels();
-    tier[0] = {KernelIsa::baseline, base, 4, &payoff_detail::showdown_lanes_baseline};
+    tier[0] = {KernelIsa::baseline, base, 4, &payoff_detail::showdown_lanes_baseline,
+               &payoff_detail::all_in_lanes_baseline};
     tier[1] = tier[2] = tier[0];
     if (detect(KernelIsa::avx2)) {
       const FlatKernels wide = avx2_flat_kernels();
-      tier[1] = {KernelIsa::avx2, wide, 4, &payoff_detail::showdown_lanes_avx2};
+      tier[1] = {KernelIsa::avx2, wide, 4, &payoff_detail::showdown_lanes_avx2,
+                 &payoff_detail::all_in_lanes_avx2};
       // Two merges of four cost less than one of eight on narrower vectors,
       // so eight lanes only where eight doubles fit one register; there the
       // flat kernels take sixteen floats a step.
@@ -47,7 +49,7 @@ struct Tables {
       tier[2] = tier[1];
       if (detect(KernelIsa::avx512))
         tier[2] = {KernelIsa::avx512, avx512_flat_kernels(), 8,
-                   &payoff_detail::showdown_lanes_avx512};
+                   &payoff_detail::showdown_lanes_avx512, &payoff_detail::all_in_lanes_avx512};
     }
     for (const KernelIsa isa : {KernelIsa::avx2, KernelIsa::avx512})
       if (detect(isa)) best = isa;

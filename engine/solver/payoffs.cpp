@@ -204,6 +204,7 @@ class LaneGroups {
     flush(false);
     flush(true);
   }
+  KernelIsa isa() const { return isa_; }
 
  private:
   struct Group {
@@ -244,6 +245,42 @@ void one_at_a_time(const Game& game, std::uint8_t seat, const ShowdownJob& job) 
   terminal_eval(game, *job.node, seat, job.reach, job.out);
   if (job.fold != nullptr) terminal_eval(game, *job.fold, seat, job.reach, job.fold_out);
 }
+
+// All-ins on the turn waiting for a merge: one turn card, up to the lanes a
+// merge takes.
+class AllInGroup {
+ public:
+  AllInGroup(const Game& game, std::uint8_t seat, KernelIsa isa)
+      : game_(game), seat_(seat), isa_(isa), capacity_(lane_capacity(isa)) {}
+
+  // Whether the job is such an all-in with spans that fit.
+  bool takes(const ShowdownJob& job) const {
+    const NodeRecord& node = *job.node;
+    return job.fold == nullptr && node.turn != kNoCard && node.river == kNoCard &&
+           spans_fit(game_.cards, seat_, job.reach.size(), job.out.size());
+  }
+  void enqueue(const ShowdownJob& job) {
+    if (count_ > 0 && jobs_[0]->node->turn != job.node->turn) flush();
+    jobs_[count_++] = &job;
+    if (count_ == capacity_) flush();
+  }
+  void flush() {
+    if (count_ == 1) {
+      one_at_a_time(game_, seat_, *jobs_[0]);
+    } else if (count_ > 1) {
+      turn_all_in_lanes(game_, seat_, jobs_.data(), count_, isa_);
+    }
+    count_ = 0;
+  }
+
+ private:
+  const Game& game_;
+  std::uint8_t seat_;
+  KernelIsa isa_;
+  std::size_t capacity_;
+  std::array<const ShowdownJob*, kMaxLanes> jobs_{};
+  std::size_t count_ = 0;
+};
 
 // A fold alone rides along a merge for its sums.
 void batch_fold(const Game& game, std::uint8_t seat, const ShowdownJob& job, LaneGroups& groups,
@@ -295,6 +332,7 @@ PrefetchDrip& prefetch_drip() {
 void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs) {
   const CardContext& cards = game.cards;
   LaneGroups groups(game, seat);
+  AllInGroup all_ins(game, seat, groups.isa());
   for (const ShowdownJob& job : jobs) {
     const NodeRecord& node = *job.node;
     const bool fits =
@@ -302,11 +340,14 @@ void showdown_batch(const Game& game, std::uint8_t seat, std::span<const Showdow
     const RunoutShowdown* entry = fits ? &cards.runout_entry(node.turn, node.river) : nullptr;
     if (node.last_action == ActionKind::Fold) {
       batch_fold(game, seat, job, groups, entry);
+    } else if (!complete_board(node) && all_ins.takes(job)) {
+      all_ins.enqueue(job);
     } else {
       batch_showdown(game, seat, job, groups, entry);
     }
   }
   groups.flush_all();
+  all_ins.flush();
 }
 
 }  // namespace halvory

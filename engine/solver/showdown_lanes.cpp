@@ -2,9 +2,10 @@
 // terminal l's reach and coefficients. The merge's branches depend only on
 // the two lists, so its mispredictions are paid once for all lanes, and each
 // lane takes exactly the f64 operations of the one-terminal pass in the same
-// order, so its outputs are the same bit for bit. Each tier of the kernel
-// table (kernel_table.hpp) takes its merge from here: four lanes in the
-// baseline and AVX2 tiers, up to eight in the AVX-512 tier.
+// order, so its outputs are the same bit for bit. All-ins on the turn go the
+// same way, lane l summing all-in l's terms over the rivers. Each tier of the
+// kernel table (kernel_table.hpp) takes its merges from here: four lanes in
+// the baseline and AVX2 tiers, up to eight in the AVX-512 tier.
 
 #include <algorithm>
 #include <cstring>
@@ -116,14 +117,14 @@ template <std::size_t N>
 // The lanes' reaches of hands j0 .. j0 + N, one vector per hand (lanes past K
 // are 0).
 template <std::size_t N>
-[[gnu::always_inline]] inline void load_rows(const ShowdownLane* lanes, std::size_t K,
+[[gnu::always_inline]] inline void load_rows(const float* const* reach, std::size_t K,
                                              std::size_t j0, Lanes<N>* rows) {
   using V = Lanes<N>;
   using F = LaneFloats<N>;
   F narrow[N];
   for (std::size_t l = 0; l < N; ++l) {
     narrow[l] = F{};
-    if (l < K) std::memcpy(&narrow[l], lanes[l].reach + j0, sizeof(F));
+    if (l < K) std::memcpy(&narrow[l], reach[l] + j0, sizeof(F));
   }
   if constexpr (N == 8) {
     F columns[N];
@@ -191,24 +192,44 @@ template <std::size_t N, bool WithTies>
   }
 }
 
+// The running sums of a merge for N lanes: total and card[c] sum the reach
+// of the opponent hands added so far, and of those holding card c.
+template <std::size_t N>
+struct PrefixSums {
+  using V = Lanes<N>;
+  V total = {};
+  V card[64];
+
+  [[gnu::always_inline]] PrefixSums() {
+    for (V& c : card) c = V{};
+  }
+  [[gnu::always_inline]] void add(const V& x, Pocket p) {
+    total += x;
+    card[p & 63u] += x;
+    card[(p >> 8) & 63u] += x;
+  }
+  // (Written through a reference: a vector returned by value would change
+  // the calling convention between the instruction sets.)
+  [[gnu::always_inline]] void excluding(Pocket p, V& into) const {
+    into = total - card[p & 63u] - card[(p >> 8) & 63u];
+  }
+};
+
 // The merge's sums for N lanes: w[j] the lanes' reach of opponent hand j;
 // for the traverser's k-th record the reach of the opponent hands below its
 // strength (less[k]) and at or below it (leq[k]); rank[h] the record of hand
 // h (kNoHand: the runout blocks it, and it gets 0), so that the values go out
-// in position order straight from registers. total and card[c] sum the
-// reach of every opponent hand, and of those holding card c. w[reach_size]
-// is 0, the reach of a missing twin: read instead of a branch that the
-// ranges make unpredictable.
+// in position order straight from registers. w[reach_size] is 0, the reach
+// of a missing twin: read instead of a branch that the ranges make
+// unpredictable.
 template <std::size_t N>
-struct MergeSums {
+struct MergeSums : PrefixSums<N> {
   using V = Lanes<N>;
   V* w = nullptr;
   V* less = nullptr;
   V* leq = nullptr;
   std::uint16_t* rank = nullptr;
   float* sink = nullptr;
-  V total = {};
-  V card[64];
 
   // The scratch for reach_size opponent hands, n records and H hands.
   [[gnu::always_inline]] MergeSums(std::size_t reach_size, std::size_t n, std::size_t H) {
@@ -221,19 +242,9 @@ struct MergeSums {
     rank = reinterpret_cast<std::uint16_t*>(leq + n);
     std::fill(rank, rank + H, kNoHand);
     sink = reinterpret_cast<float*>(reinterpret_cast<double*>(leq + n) + rank_doubles);
-    for (V& c : card) c = V{};
   }
   [[gnu::always_inline]] void add(const ShowdownRecord* o) {
-    const Pocket p = o->pocket;
-    const V x = w[o->position];
-    total += x;
-    card[p & 63u] += x;
-    card[(p >> 8) & 63u] += x;
-  }
-  // (Written through a reference: a vector returned by value would change
-  // the calling convention between the instruction sets.)
-  [[gnu::always_inline]] void excluding(Pocket p, V& into) const {
-    into = total - card[p & 63u] - card[(p >> 8) & 63u];
+    PrefixSums<N>::add(w[o->position], o->pocket);
   }
 };
 
@@ -241,13 +252,13 @@ struct MergeSums {
 // are 0. N hands at a time: each lane's N reaches as one vector, then one
 // transpose.
 template <std::size_t N>
-[[gnu::always_inline]] inline void load_reach(const ShowdownLane* lanes, std::size_t K,
+[[gnu::always_inline]] inline void load_reach(const float* const* reach, std::size_t K,
                                               std::size_t reach_size, Lanes<N>* w) {
   std::size_t j0 = 0;
-  for (; j0 + N <= reach_size; j0 += N) load_rows<N>(lanes, K, j0, w + j0);
+  for (; j0 + N <= reach_size; j0 += N) load_rows<N>(reach, K, j0, w + j0);
   for (std::size_t j = j0; j < reach_size; ++j) {
     Lanes<N> x = {};
-    for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(lanes[l].reach[j]);
+    for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(reach[l][j]);
     w[j] = x;
   }
 }
@@ -330,7 +341,9 @@ template <std::size_t N, bool WithTies>
                                                        const ShowdownLane* lanes, std::size_t K) {
   const std::vector<ShowdownRecord>& mine = entry[seat];
   MergeSums<N> s(reach_size, mine.size() - 2, cards.pockets[seat].size());
-  load_reach<N>(lanes, K, reach_size, s.w);
+  const float* reach[N] = {};
+  for (std::size_t l = 0; l < K; ++l) reach[l] = lanes[l].reach;
+  load_reach<N>(reach, K, reach_size, s.w);
   merge_lanes<N>(mine, entry[1 - seat], s);
   LaneSetup<N> c;
   setup_lanes<N, WithTies>(lanes, K, s.total, s.sink, c);
@@ -354,16 +367,72 @@ template <std::size_t N>
   }
 }
 
-// The merge compiled for the wider instruction sets.
-#define HALVORY_LANES_VARIANT(name, isa)                                                \
-  template <std::size_t N>                                                              \
-  [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry, \
-                                 std::uint8_t seat, std::size_t reach_size,             \
-                                 const ShowdownLane* lanes, std::size_t K, bool ties) { \
-    lanes_either<N>(cards, entry, seat, reach_size, lanes, K, ties);                    \
+// All-ins of one turn: per runout, the merge's sums, and for each traverser
+// record acc[h] += (win - tie) * less + (tie - lose) * (leq + own[h]) in
+// each lane, the terms and their order those of accumulate_runout. The
+// reaches and the twins' reaches are laid out once for all runouts.
+template <std::size_t N>
+[[gnu::always_inline]] inline void all_in_lanes_body(const CardContext& cards,
+                                                     std::span<const RunoutShowdown* const> runouts,
+                                                     std::uint8_t seat, std::size_t reach_size,
+                                                     const AllInLane* lanes, std::size_t K) {
+  using V = Lanes<N>;
+  const std::size_t H = cards.pockets[seat].size();
+  V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 1 + 2 * H)));
+  V* const own = w + reach_size + 1;
+  V* const acc = own + H;
+  const float* reach[N] = {};
+  V less_weight = {};
+  V leq_weight = {};
+  for (std::size_t l = 0; l < K; ++l) {
+    reach[l] = lanes[l].reach;
+    less_weight[l] = lanes[l].c.win - lanes[l].c.tie;
+    leq_weight[l] = lanes[l].c.tie - lanes[l].c.lose;
   }
-HALVORY_LANES_VARIANT(lanes_avx2, "avx2")
-HALVORY_LANES_VARIANT(lanes_avx512, "avx512f")
+  load_reach<N>(reach, K, reach_size, w);
+  w[reach_size] = V{};
+  const std::vector<std::uint16_t>& cross = cards.cross[seat];
+  for (std::size_t h = 0; h < H; ++h) {
+    const std::size_t twin = h < cross.size() ? cross[h] : kNoHand;
+    own[h] = w[twin < reach_size ? twin : reach_size];
+    acc[h] = V{};
+  }
+  for (const RunoutShowdown* entry : runouts) {
+    PrefixSums<N> prefix;
+    prefix_merge((*entry)[seat], (*entry)[1 - seat],
+                 [&](const ShowdownRecord* o) { prefix.add(w[o->position], o->pocket); },
+                 [&](const ShowdownRecord* t, std::size_t) {
+                   V less;
+                   prefix.excluding(t->pocket, less);
+                   acc[t->position] += less_weight * less;
+                 },
+                 [&](const ShowdownRecord* t, std::size_t) {
+                   const std::uint16_t h = t->position;
+                   V leq;
+                   prefix.excluding(t->pocket, leq);
+                   acc[h] += leq_weight * (leq + own[h]);
+                 });
+  }
+  for (std::size_t h = 0; h < H; ++h)
+    for (std::size_t l = 0; l < K; ++l) lanes[l].row[h] = acc[h][l];
+}
+
+// The merges compiled for the wider instruction sets.
+#define HALVORY_LANES_VARIANT(name, all_in_name, isa)                                              \
+  template <std::size_t N>                                                                         \
+  [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry,            \
+                                 std::uint8_t seat, std::size_t reach_size,                        \
+                                 const ShowdownLane* lanes, std::size_t K, bool ties) {            \
+    lanes_either<N>(cards, entry, seat, reach_size, lanes, K, ties);                               \
+  }                                                                                                \
+  template <std::size_t N>                                                                         \
+  [[gnu::target(isa)]] void all_in_name(                                                           \
+      const CardContext& cards, std::span<const RunoutShowdown* const> runouts, std::uint8_t seat, \
+      std::size_t reach_size, const AllInLane* lanes, std::size_t K) {                             \
+    all_in_lanes_body<N>(cards, runouts, seat, reach_size, lanes, K);                              \
+  }
+HALVORY_LANES_VARIANT(lanes_avx2, all_in_avx2, "avx2")
+HALVORY_LANES_VARIANT(lanes_avx512, all_in_avx512, "avx512f")
 #undef HALVORY_LANES_VARIANT
 
 }  // namespace
@@ -389,6 +458,36 @@ void showdown_lanes_avx512(const CardContext& cards, const RunoutShowdown& entry
   } else {
     lanes_avx512<8>(cards, entry, seat, reach_size, lanes, K, with_ties);
   }
+}
+
+void all_in_lanes_baseline(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
+                           std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
+                           std::size_t K) {
+  all_in_lanes_body<4>(cards, runouts, seat, reach_size, lanes, K);
+}
+
+void all_in_lanes_avx2(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
+                       std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
+                       std::size_t K) {
+  all_in_avx2<4>(cards, runouts, seat, reach_size, lanes, K);
+}
+
+void all_in_lanes_avx512(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
+                         std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
+                         std::size_t K) {
+  if (K <= 4) {
+    all_in_avx2<4>(cards, runouts, seat, reach_size, lanes, K);
+  } else {
+    all_in_avx512<8>(cards, runouts, seat, reach_size, lanes, K);
+  }
+}
+
+void all_in_lanes(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
+                  std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes, std::size_t K,
+                  KernelIsa isa) {
+  const AllInLanesKernel merge = kernel_table(isa).all_in_lanes;
+  SolverProfile::Scope scope(ProfileSection::incomplete);
+  merge(cards, runouts, seat, reach_size, lanes, K);
 }
 
 std::size_t lane_capacity(KernelIsa isa) {

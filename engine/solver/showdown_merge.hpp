@@ -207,6 +207,28 @@ struct ShowdownLane {
 };
 inline constexpr std::size_t kMaxLanes = 8;
 
+// One all-in of a several-all-in merge: its opponent reach, its
+// coefficients, and the row that takes, for each traverser hand, the sum of
+// accumulate_runout's terms over the runouts (H doubles, all written).
+struct AllInLane {
+  const float* reach = nullptr;
+  double* row = nullptr;
+  ShowdownCoefficients c;
+};
+
+// 2 to lane_capacity(isa) all-ins through one merge per runout, in the order
+// given; each lane's row is what accumulate_runout adds to a zero row over
+// those runouts, bit for bit.
+void all_in_lanes(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
+                  std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes, std::size_t K,
+                  KernelIsa isa);
+
+// Several all-ins of one turn, all with this seat's spans: each job's
+// outputs are those of incomplete_board_payoff (all_in_runouts.cpp), bit
+// for bit, their runouts merged together.
+void turn_all_in_lanes(const Game& game, std::uint8_t seat, const ShowdownJob* const* jobs,
+                       std::size_t K, KernelIsa isa);
+
 // Lanes one merge takes on this CPU and kernel choice (showdown_lanes.cpp).
 std::size_t lane_capacity(KernelIsa isa);
 

@@ -600,7 +600,7 @@ TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
 
 // A batch gives each job what terminal_eval gives it, bit for bit, on both
 // kernel tiers (group sizes of four and of eight), for every group size, mixed
-// modes and malformed jobs.
+// modes, all-ins on the turn and malformed jobs.
 class ShowdownBatch : public ::testing::TestWithParam<halvory::KernelIsa> {
  protected:
   void SetUp() override {
@@ -629,6 +629,12 @@ TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
       const std::size_t ho = game->cards.pockets[1 - seat].size();
       std::vector<NodeRecord> nodes;
       nodes.push_back(fold_node(1300, 100, {400, 100}, 1 - seat, turn, river));
+      // All-ins on the turn, merged together over the rivers to come.
+      for (int i = 0; i < 9; ++i) {
+        const std::int32_t matched = 100 + i * 90;
+        nodes.push_back(
+            showdown_node(1000 + 2 * matched, matched, {matched, matched}, turn, kNoCard));
+      }
       for (int i = 0; i < 11; ++i) {
         const std::int32_t matched = i * 70;  // pot 0 .. 1700 above the start
         nodes.push_back(
