@@ -28,13 +28,15 @@ std::size_t DiscountedCfr::batch_floats(const Game& game, std::size_t root, Seat
                                         std::size_t H, std::size_t H_o,
                                         ScratchStack::BatchPlan& plan, RiverPass pass,
                                         bool to_deals, std::size_t limit) const {
+  // Level by level: a node's children are asked for when it is read and
+  // read only after the nodes queued before them, so that many records are
+  // on their way at once.
   std::vector<std::uint32_t>& pending = plan.nodes;
   std::vector<std::uint32_t>& decisions = plan.decisions;
   pending.assign(1, static_cast<std::uint32_t>(root));
   std::size_t floats = 0;
-  while (!pending.empty()) {
-    const std::size_t node = pending.back();
-    pending.pop_back();
+  for (std::size_t next = 0; next < pending.size(); ++next) {
+    const std::size_t node = pending[next];
     const NodeRecord& record = game.nodes[node];
     if (record.kind == NodeKind::Chance) {
       if (!to_deals) return 0;
@@ -48,8 +50,6 @@ std::size_t DiscountedCfr::batch_floats(const Game& game, std::size_t root, Seat
     floats += A * H + (river_opponent(game, node, traverser, pass) && A > 1 ? A * H_o : 0);
     if (floats > limit) return 0;
     decisions.push_back(static_cast<std::uint32_t>(node));
-    // The children's records and states are asked for now; most are read
-    // only after their siblings' subtrees.
     for (std::size_t a = 0; a < A; ++a) {
       __builtin_prefetch(&game.nodes[record.children[a]]);
       if (record.children[a] < trained.states.size())
