@@ -308,9 +308,11 @@ class DiscountedCfr {
   // same numbers, node by node).
   bool river_batches = true;
   // The most scratch (in floats) one river batch may take, and one turn plan
-  // (its river deals' values included).
+  // (its river deals' values included); several subtrees of one river card
+  // join one batch up to the group bound (or the batch bound, if lower).
   std::size_t river_scratch_floats = std::size_t{1} << 18;
   std::size_t turn_scratch_floats = std::size_t{1} << 19;
+  static constexpr std::size_t kRiverGroupFloats = std::size_t{1} << 15;
   std::vector<std::uint8_t> children_distinct;
   float weight_positive = 0.0f;
   float weight_negative = 0.5f;

@@ -277,6 +277,9 @@ void DiscountedCfr::solve_deal_group(const Game& game, Seat traverser, std::size
   plan.roots.clear();
   plan.decisions.clear();
   fallbacks.clear();
+  // Subtrees join a batch up to a smaller bound than one subtree may take
+  // alone: more would add scratch to every stack and few lanes to the merges.
+  const std::size_t group_floats = std::min(river_scratch_floats, kRiverGroupFloats);
   std::size_t floats = 0;
   for (const ScratchStack::DealSlot& slot : slots) {
     const ScratchStack::RiverEntry& leaf = leaves[slot.leaf];
@@ -300,7 +303,7 @@ void DiscountedCfr::solve_deal_group(const Game& game, Seat traverser, std::size
       fallbacks.push_back(root);
       continue;
     }
-    if (floats + f > river_scratch_floats) {
+    if (!plan.roots.empty() && floats + f > group_floats) {
       // The batch so far runs first; this subtree starts the next one.
       plan.decisions.resize(mark);
       run_river_roots(game, traverser, H, H_o, floats, stack, RiverPass::regrets, update);
