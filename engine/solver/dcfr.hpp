@@ -428,16 +428,43 @@ class DiscountedCfr {
   void value_river(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
                    std::span<float> out, std::size_t depth, ScratchStack& stack,
                    bool best_response) const;
-  // The regret pass below a decision node on the turn: its decisions down to
-  // the river deals as one plan, then the river subtrees of every deal that
-  // share a river card as one batch, so that their showdowns share merges.
+  // A pass below a decision node on the turn: its decisions down to the
+  // river deals as one plan, then the river subtrees of every deal that share
+  // a river card as one batch, so that their showdowns share merges.
   void solve_turn(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
                   std::span<float> out, std::size_t depth, ScratchStack& stack);
-  void solve_river_deals(const Game& game, Seat traverser, std::size_t H, std::size_t H_o,
-                         ScratchStack& stack);
-  void solve_deal_group(const Game& game, Seat traverser, std::size_t H, std::size_t H_o,
-                        std::span<const ScratchStack::DealSlot> slots,
-                        std::span<const ScratchStack::RiverEntry> leaves, ScratchStack& stack);
+  void value_turn(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+                  std::span<float> out, std::size_t depth, ScratchStack& stack,
+                  bool best_response) const;
+  // The steps a turn batch takes from its pass: the root's own step when the
+  // plan does not fit, a deal's step, the recursion for a river subtree that
+  // fits no batch, and the update or value of the seat's own nodes.
+  template <class Decision, class Chance, class Recurse, class Own>
+  struct BatchSteps {
+    RiverPass pass;
+    Decision decision;
+    Chance chance;
+    Recurse recurse;
+    Own own;
+  };
+  template <class Decision, class Chance, class Recurse, class Own>
+  static BatchSteps<Decision, Chance, Recurse, Own> batch_steps(RiverPass pass, Decision decision,
+                                                                Chance chance, Recurse recurse,
+                                                                Own own) {
+    return {pass, decision, chance, recurse, own};
+  }
+  template <class Steps>
+  void turn_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+                  std::span<float> out, std::size_t depth, ScratchStack& stack,
+                  const Steps& steps) const;
+  template <class Steps>
+  void river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o, ScratchStack& stack,
+                   const Steps& steps) const;
+  template <class Steps>
+  void deal_group(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
+                  std::span<const ScratchStack::DealSlot> slots,
+                  std::span<const ScratchStack::RiverEntry> leaves, ScratchStack& stack,
+                  const Steps& steps) const;
   // The batch's three steps for either pass: fallback() when the subtree
   // does not fit, else the plan, the terminals and the values bottom-up, the
   // seat's own nodes by own(node, A, rows, out, frame).

@@ -111,6 +111,8 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
     value_chance(game, node, seat, reach, out, depth, stack, best_response);
   } else if (record.river != kNoCard && river_batches) {
     value_river(game, node, seat, reach, out, depth, stack, best_response);
+  } else if (record.turn != kNoCard && river_batches) {
+    value_turn(game, node, seat, reach, out, depth, stack, best_response);
   } else {
     value_decision(game, node, seat, reach, out, depth, stack, best_response);
   }

@@ -6,11 +6,11 @@
 // children, traverser_update or the f64 row sum after), so the results are the
 // same bit for bit; only the order of independent work changes.
 //
-// The regret pass below a turn decision node goes the same way one street
-// up: its decisions are planned down to the river deals, then every river
-// subtree of those deals that shares a river card joins one river batch. The
-// lines of a turn then share the merges of each runout, which fills the
-// merges' lanes that one subtree alone leaves empty.
+// The passes below a turn decision node go the same way one street up: its
+// decisions are planned down to the river deals, then every river subtree of
+// those deals that shares a river card joins one river batch. The lines of a
+// turn then share the merges of each runout, which fills the merges' lanes
+// that one subtree alone leaves empty.
 
 #include <algorithm>
 
@@ -156,14 +156,49 @@ void DiscountedCfr::value_river(const Game& game, std::size_t root, Seat seat,
 void DiscountedCfr::solve_turn(const Game& game, std::size_t root, Seat traverser,
                                std::span<const float> reach, std::span<float> out,
                                std::size_t depth, ScratchStack& stack) {
+  const auto steps = batch_steps(
+      RiverPass::regrets,
+      [&](ScratchStack& s) { decision_step(game, root, traverser, reach, out, depth, s); },
+      [&](std::size_t node, std::span<const float> r, std::span<float> o, std::size_t d,
+          ScratchStack& s) { solve_chance(game, node, traverser, r, o, d, s); },
+      [&](std::size_t node, std::span<const float> r, std::span<float> o, std::size_t d,
+          ScratchStack& s) { solve_recursive(game, node, traverser, r, o, d, s); },
+      [&](std::size_t node, std::size_t, const float* rows, std::span<float> values,
+          ScratchFrame& frame) { traverser_update(game, node, rows, values, frame); });
+  turn_batch(game, root, traverser, reach, out, depth, stack, steps);
+}
+
+void DiscountedCfr::value_turn(const Game& game, std::size_t root, Seat seat,
+                               std::span<const float> reach, std::span<float> out,
+                               std::size_t depth, ScratchStack& stack, bool best_response) const {
+  const auto steps = batch_steps(
+      best_response ? RiverPass::best_response : RiverPass::average,
+      [&](ScratchStack& s) {
+        value_decision(game, root, seat, reach, out, depth, s, best_response);
+      },
+      [&](std::size_t node, std::span<const float> r, std::span<float> o, std::size_t d,
+          ScratchStack& s) { value_chance(game, node, seat, r, o, d, s, best_response); },
+      [&](std::size_t node, std::span<const float> r, std::span<float> o, std::size_t d,
+          ScratchStack& s) { value_recursive(game, node, seat, r, o, d, s, best_response); },
+      [&](std::size_t node, std::size_t A, const float* rows, std::span<float> values,
+          ScratchFrame& frame) {
+        own_node_value(game, node, A, rows, values, frame, best_response);
+      });
+  turn_batch(game, root, seat, reach, out, depth, stack, steps);
+}
+
+template <class Steps>
+void DiscountedCfr::turn_batch(const Game& game, std::size_t root, Seat seat,
+                               std::span<const float> reach, std::span<float> out,
+                               std::size_t depth, ScratchStack& stack, const Steps& steps) const {
   const std::size_t H = out.size();
   const std::size_t H_o = reach.size();
   ScratchStack::BatchPlan& plan = stack.turn;
   plan.decisions.clear();
-  const std::size_t floats = batch_floats(game, root, traverser, H, H_o, plan, RiverPass::regrets,
-                                          true, turn_scratch_floats);
+  const std::size_t floats =
+      batch_floats(game, root, seat, H, H_o, plan, steps.pass, true, turn_scratch_floats);
   if (floats == 0) {
-    decision_step(game, root, traverser, reach, out, depth, stack);
+    steps.decision(stack);
     return;
   }
   grow(plan.values, floats);
@@ -177,26 +212,27 @@ void DiscountedCfr::solve_turn(const Game& game, std::size_t root, Seat traverse
               .reach = reach.data(),
               .out = out.data(),
               .depth = static_cast<std::uint32_t>(depth)},
-             traverser, H, H_o, plan, next, frame, RiverPass::regrets);
-  showdown_batch(game, traverser, plan.jobs);
-  solve_river_deals(game, traverser, H, H_o, stack);
+             seat, H, H_o, plan, next, frame, steps.pass);
+  showdown_batch(game, seat, plan.jobs);
+  river_deals(game, seat, H, H_o, stack, steps);
 
   for (auto it = plan.steps.rbegin(); it != plan.steps.rend(); ++it) {
     const std::size_t A = game.nodes[it->node].actions.size();
     if (it->opponent) {
       sum_rows_f64(it->out, it->children, A, H);
     } else {
-      traverser_update(game, it->node, it->children, {it->out, H}, frame);
+      steps.own(it->node, A, it->children, {it->out, H}, frame);
     }
   }
 }
 
-// Each deal's reach is scaled as solve_chance scales it, and its children's
-// rows are summed as solve_chance sums them; only the order in which the
-// subtrees are solved changes. A deal two of whose slots name one child
-// goes through solve_chance itself.
-void DiscountedCfr::solve_river_deals(const Game& game, Seat traverser, std::size_t H,
-                                      std::size_t H_o, ScratchStack& stack) {
+// Each deal's reach is scaled as a chance node's step scales it, and its
+// children's rows are summed as that step sums them; only the order in which
+// the subtrees are solved changes. A deal two of whose slots name one child
+// goes through the chance node's own step.
+template <class Steps>
+void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
+                                ScratchStack& stack, const Steps& steps) const {
   std::vector<ScratchStack::RiverEntry>& leaves = stack.turn.leaves;
   if (leaves.empty()) return;
   std::vector<ScratchStack::DealSlot>& slots = stack.deal_slots;
@@ -211,7 +247,7 @@ void DiscountedCfr::solve_river_deals(const Game& game, Seat traverser, std::siz
       continue;
     }
     if (leaf.node < children_distinct.size() && children_distinct[leaf.node] == 0) {
-      solve_chance(game, leaf.node, traverser, {leaf.reach, H_o}, {leaf.out, H}, leaf.depth, stack);
+      steps.chance(leaf.node, {leaf.reach, H_o}, {leaf.out, H}, leaf.depth, stack);
       leaf.children = nullptr;
       continue;
     }
@@ -237,43 +273,42 @@ void DiscountedCfr::solve_river_deals(const Game& game, Seat traverser, std::siz
   std::size_t depth = SIZE_MAX;
   for (const ScratchStack::RiverEntry& leaf : leaves)
     depth = std::min<std::size_t>(depth, leaf.depth);
-  const std::size_t chunks = split_chunks({.site = SplitSite::chance_regret,
-                                           .jobs = n,
-                                           .children = n,
-                                           .hands = H,
-                                           .depth = depth,
-                                           .turn_deal = false,
-                                           .nested = stack.in_split});
+  const std::size_t chunks =
+      steps.pass == RiverPass::regrets
+          ? split_chunks({.site = SplitSite::chance_regret,
+                          .jobs = n,
+                          .children = n,
+                          .hands = H,
+                          .depth = depth,
+                          .nested = stack.in_split})
+          : split_chunks({.site = SplitSite::chance_value, .jobs = n, .nested = stack.in_split});
   const std::span<const ScratchStack::DealSlot> all{slots};
   const std::span<const ScratchStack::RiverEntry> deals{leaves};
   run_chance_jobs(
       chunks, n, stack, [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
         for (std::size_t g = begin; g < end; ++g)
-          solve_deal_group(game, traverser, H, H_o,
-                           all.subspan(groups[g], groups[g + 1] - groups[g]), deals, job_stack);
+          deal_group(game, seat, H, H_o, all.subspan(groups[g], groups[g + 1] - groups[g]), deals,
+                     job_stack, steps);
       });
 
   ScratchFrame& frame = stack.frame(depth);
   for (const ScratchStack::RiverEntry& leaf : leaves) {
     if (leaf.children == nullptr) continue;
     const NodeRecord& record = game.nodes[leaf.node];
-    dcfr_detail::chance_value(game, record, traverser, leaf.children + H_o, record.children.size(),
+    dcfr_detail::chance_value(game, record, seat, leaf.children + H_o, record.children.size(),
                               {leaf.out, H}, frame.chance_sum, frame.permuted_row);
   }
 }
 
 // The river subtrees of one river card, as few river batches as the scratch
 // bound allows; a subtree that does not fit goes through the recursion.
-void DiscountedCfr::solve_deal_group(const Game& game, Seat traverser, std::size_t H,
-                                     std::size_t H_o, std::span<const ScratchStack::DealSlot> slots,
-                                     std::span<const ScratchStack::RiverEntry> leaves,
-                                     ScratchStack& stack) {
+template <class Steps>
+void DiscountedCfr::deal_group(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
+                               std::span<const ScratchStack::DealSlot> slots,
+                               std::span<const ScratchStack::RiverEntry> leaves,
+                               ScratchStack& stack, const Steps& steps) const {
   ScratchStack::BatchPlan& plan = stack.river;
   std::vector<ScratchStack::RiverEntry>& fallbacks = stack.river_fallbacks;
-  const auto update = [&](std::size_t node, std::size_t, const float* rows, std::span<float> values,
-                          ScratchFrame& frame) {
-    traverser_update(game, node, rows, values, frame);
-  };
   plan.roots.clear();
   plan.decisions.clear();
   fallbacks.clear();
@@ -296,8 +331,8 @@ void DiscountedCfr::solve_deal_group(const Game& game, Seat traverser, std::size
       continue;
     }
     const std::size_t mark = plan.decisions.size();
-    std::size_t f = batch_floats(game, node, traverser, H, H_o, plan, RiverPass::regrets, false,
-                                 river_scratch_floats);
+    std::size_t f =
+        batch_floats(game, node, seat, H, H_o, plan, steps.pass, false, river_scratch_floats);
     if (f == 0) {
       plan.decisions.resize(mark);
       fallbacks.push_back(root);
@@ -306,21 +341,19 @@ void DiscountedCfr::solve_deal_group(const Game& game, Seat traverser, std::size
     if (!plan.roots.empty() && floats + f > group_floats) {
       // The batch so far runs first; this subtree starts the next one.
       plan.decisions.resize(mark);
-      run_river_roots(game, traverser, H, H_o, floats, stack, RiverPass::regrets, update);
+      run_river_roots(game, seat, H, H_o, floats, stack, steps.pass, steps.own);
       plan.roots.clear();
       plan.decisions.clear();
-      f = batch_floats(game, node, traverser, H, H_o, plan, RiverPass::regrets, false,
-                       river_scratch_floats);
+      f = batch_floats(game, node, seat, H, H_o, plan, steps.pass, false, river_scratch_floats);
       floats = 0;
     }
     plan.roots.push_back(root);
     floats += f;
   }
   if (!plan.roots.empty())
-    run_river_roots(game, traverser, H, H_o, floats, stack, RiverPass::regrets, update);
+    run_river_roots(game, seat, H, H_o, floats, stack, steps.pass, steps.own);
   for (const ScratchStack::RiverEntry& root : fallbacks)
-    solve_recursive(game, root.node, traverser, {root.reach, H_o}, {root.out, H}, root.depth,
-                    stack);
+    steps.recurse(root.node, {root.reach, H_o}, {root.out, H}, root.depth, stack);
 }
 
 void DiscountedCfr::plan_batch(const Game& game, const ScratchStack::RiverEntry& root,

@@ -352,10 +352,11 @@ TEST(DcfrRiverBatches, SameBitsAsTheRecursion) {
 }
 
 // Past the scratch bounds the upper nodes go through the recursion and only
-// the subtrees that fit are batched, with the same bits: a game that starts
-// on the river is one river subtree; on the turn, with the bounds lowered, the
-// whole turn does not fit one plan, one river card's subtrees do not fit one
-// river batch, and some river subtrees fit none.
+// the subtrees that fit are batched, with the same bits in the regret pass
+// and in the exploitability's value passes: a game that starts on the river
+// is one river subtree; on the turn, with the bounds lowered, the whole turn
+// does not fit one plan, one river card's subtrees do not fit one river
+// batch, and some river subtrees fit none.
 TEST(DcfrRiverBatches, LargeTreesKeepScratchBounded) {
   struct Case {
     Spot spot;
@@ -368,8 +369,8 @@ TEST(DcfrRiverBatches, LargeTreesKeepScratchBounded) {
   for (const Case& c : {Case{deep_river, 0, 0}, Case{turn_spot(), 1100, 10000}}) {
     SCOPED_TRACE(c.spot.board);
     auto game = build_game(c.spot);
-    dcfr_test::Solver batched(dcfr_test::make_config(3, 1));
-    dcfr_test::Solver plain(dcfr_test::make_config(3, 1));
+    dcfr_test::Solver batched(dcfr_test::make_config(3, 1, false, 3));
+    dcfr_test::Solver plain(dcfr_test::make_config(3, 1, false, 3));
     dcfr_test::Steps steps(batched);
     if (c.river_floats != 0) steps.river_scratch_floats() = c.river_floats;
     if (c.turn_floats != 0) steps.turn_scratch_floats() = c.turn_floats;
