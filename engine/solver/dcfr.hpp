@@ -304,8 +304,9 @@ class DiscountedCfr {
   std::array<std::vector<float>, 2> root_values;  // per seat, last pass
   std::array<std::vector<float>, 2> ev_values;    // per seat, value passes
   TrainedState trained;
-  // River subtrees through solve_river; off, the plain recursive steps (the
-  // same numbers, node by node).
+  // River and turn subtrees as batches (solve_river, solve_turn and their
+  // value passes); off, the plain recursive steps (the same numbers, node by
+  // node).
   bool river_batches = true;
   // The most scratch (in floats) one river batch may take, and one turn plan
   // (its river deals' values included); several subtrees of one river card

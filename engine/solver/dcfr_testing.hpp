@@ -42,7 +42,8 @@ class DcfrSteps {
                                       std::size_t depth, ScratchStack& stack) const {
     s_.compute_best_cfvalue_recursive(game, node, seat, reach, out, depth, stack);
   }
-  // Off, river subtrees take the plain recursive steps instead of batches.
+  // Off, river and turn subtrees take the plain recursive steps instead of
+  // batches.
   void set_river_batches(bool on) { s_.river_batches = on; }
   // The most scratch (in floats) one river batch and one turn plan may take.
   std::size_t& river_scratch_floats() { return s_.river_scratch_floats; }
