@@ -30,13 +30,16 @@ std::size_t DiscountedCfr::batch_floats(const Game& game, std::size_t root, Seat
                                         bool to_deals, std::size_t limit) const {
   // Level by level: a node's children are asked for when it is read and
   // read only after the nodes queued before them, so that many records are
-  // on their way at once.
+  // on their way at once; the child lists of the records a few places ahead,
+  // which have arrived by then, are asked for too.
   std::vector<std::uint32_t>& pending = plan.nodes;
   std::vector<std::uint32_t>& decisions = plan.decisions;
   pending.assign(1, static_cast<std::uint32_t>(root));
   std::size_t floats = 0;
   for (std::size_t next = 0; next < pending.size(); ++next) {
     const std::size_t node = pending[next];
+    if (next + 8 < pending.size())
+      __builtin_prefetch(game.nodes[pending[next + 8]].children.data());
     const NodeRecord& record = game.nodes[node];
     if (record.kind == NodeKind::Chance) {
       if (!to_deals) return 0;
