@@ -80,14 +80,13 @@ bool runout_fits(const CardContext& cards, const RunoutShowdown& entry, std::uin
   return showdown_sizes_ok(cards, entry, seat, opponent_reach.size(), out.size(), false);
 }
 
-// Zeroes row and adds the terms of every river after `turn` to it; returns
-// how many runouts were evaluated. From a flop a runout (t, r) is visited
+// Calls at(entry) for every runout after `turn` whose lists fit the spans,
+// rivers ascending; returns how many. From a flop a runout (t, r) is visited
 // once, with t < r.
-std::size_t accumulate_turn_group(const CardContext& cards, const NodeRecord& node,
-                                  std::uint8_t seat, std::span<const float> opponent_reach,
-                                  std::span<float> out, const AllInSetup& s, CardCode turn,
-                                  const double* own, double* row) {
-  std::fill(row, row + out.size(), 0.0);
+template <class At>
+std::size_t each_runout(const CardContext& cards, const NodeRecord& node, std::uint8_t seat,
+                        std::span<const float> opponent_reach, std::span<float> out,
+                        const AllInSetup& s, CardCode turn, At&& at) {
   std::uint64_t rivers = s.unseen & ~(std::uint64_t{1} << (turn & 63u));
   if (node.turn == kNoCard) rivers &= ~((std::uint64_t{2} << (turn & 63u)) - 1);
   std::size_t evaluated = 0;
@@ -95,12 +94,25 @@ std::size_t accumulate_turn_group(const CardContext& cards, const NodeRecord& no
     const RunoutShowdown& entry =
         cards.runout_entry(turn, static_cast<CardCode>(std::countr_zero(rivers)));
     if (!runout_fits(cards, entry, seat, opponent_reach, out)) continue;
-    SolverProfile::Scope runout_scope(s.with_ties ? ProfileSection::showdown_r
-                                                  : ProfileSection::showdown_u);
-    accumulate_runout(entry, seat, opponent_reach.data(), own, s.c, row);
+    at(entry);
     ++evaluated;
   }
   return evaluated;
+}
+
+// Zeroes row and adds the terms of every river after `turn` to it; returns
+// how many runouts were evaluated.
+std::size_t accumulate_turn_group(const CardContext& cards, const NodeRecord& node,
+                                  std::uint8_t seat, std::span<const float> opponent_reach,
+                                  std::span<float> out, const AllInSetup& s, CardCode turn,
+                                  const double* own, double* row) {
+  std::fill(row, row + out.size(), 0.0);
+  return each_runout(cards, node, seat, opponent_reach, out, s, turn,
+                     [&](const RunoutShowdown& entry) {
+                       SolverProfile::Scope runout_scope(s.with_ties ? ProfileSection::showdown_r
+                                                                     : ProfileSection::showdown_u);
+                       accumulate_runout(entry, seat, opponent_reach.data(), own, s.c, row);
+                     });
 }
 
 // out_i = acc_i / meetings + lose x (the opponent reach compatible with i).
@@ -187,19 +199,14 @@ void payoff_detail::turn_all_in_lanes(const Game& game, std::uint8_t seat,
     incomplete_board_payoff(game, *kept[0]->node, seat, kept[0]->reach, kept[0]->out);
     return;
   }
-  // The turn's rivers in ascending order, those whose lists fit: the same for
-  // every job (one turn, the same spans).
+  // The turn's runouts: the same for every job (one turn, the same spans).
   thread_local std::vector<const RunoutShowdown*> runouts;
   runouts.clear();
-  const CardCode turn = kept[0]->node->turn;
-  for (std::uint64_t rivers = setups[0].unseen & ~(std::uint64_t{1} << (turn & 63u)); rivers;
-       rivers &= rivers - 1) {
-    const RunoutShowdown& entry =
-        cards.runout_entry(turn, static_cast<CardCode>(std::countr_zero(rivers)));
-    if (runout_fits(cards, entry, seat, kept[0]->reach, kept[0]->out)) runouts.push_back(&entry);
-  }
+  const ShowdownJob& first = *kept[0];
+  each_runout(cards, *first.node, seat, first.reach, first.out, setups[0], first.node->turn,
+              [&](const RunoutShowdown& entry) { runouts.push_back(&entry); });
   if (runouts.empty()) return;
-  all_in_lanes(cards, runouts, seat, kept[0]->reach.size(), lanes.data(), n, isa);
+  all_in_lanes(cards, runouts, seat, first.reach.size(), lanes.data(), n, isa);
 
   // Each job finished as incomplete_board_payoff finishes one turn group.
   double* const acc = rows.data() + K * H;

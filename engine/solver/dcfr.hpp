@@ -304,9 +304,8 @@ class DiscountedCfr {
   std::array<std::vector<float>, 2> root_values;  // per seat, last pass
   std::array<std::vector<float>, 2> ev_values;    // per seat, value passes
   TrainedState trained;
-  // River and turn subtrees as batches (solve_river, solve_turn and their
-  // value passes); off, the plain recursive steps (the same numbers, node by
-  // node).
+  // Turn and river subtrees as batches (solve_batch, value_batch); off, the
+  // plain recursive steps (the same numbers, node by node).
   bool river_batches = true;
   // The most scratch (in floats) one river batch may take, and one turn plan
   // (its river deals' values included); several subtrees of one river card
@@ -422,24 +421,21 @@ class DiscountedCfr {
   // Which pass a river batch serves: the regret pass, or a value pass under
   // the average strategies or with a best response.
   enum class RiverPass : std::uint8_t { regrets, average, best_response };
-  // A decision node on the river and everything below it, as one batch
-  // (river_batch.cpp): in the regret pass, and in a value pass.
-  void solve_river(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
+  // A decision node on the turn or the river and everything below it as
+  // batches (river_batch.cpp), in the regret pass and in a value pass. On the
+  // river the subtree is one batch; on the turn its decisions down to the
+  // river deals are one plan, then the river subtrees of every deal that
+  // share a river card one batch, so that their showdowns share merges.
+  void solve_batch(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
                    std::span<float> out, std::size_t depth, ScratchStack& stack);
-  void value_river(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+  void value_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
                    std::span<float> out, std::size_t depth, ScratchStack& stack,
                    bool best_response) const;
-  // A pass below a decision node on the turn: its decisions down to the
-  // river deals as one plan, then the river subtrees of every deal that share
-  // a river card as one batch, so that their showdowns share merges.
-  void solve_turn(const Game& game, std::size_t root, Seat traverser, std::span<const float> reach,
-                  std::span<float> out, std::size_t depth, ScratchStack& stack);
-  void value_turn(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
-                  std::span<float> out, std::size_t depth, ScratchStack& stack,
-                  bool best_response) const;
-  // The steps a turn batch takes from its pass: the root's own step when the
-  // plan does not fit, a deal's step, the recursion for a river subtree that
-  // fits no batch, and the update or value of the seat's own nodes.
+  // The steps a batch takes from its pass, each called as
+  // (node, reach, out, depth, stack): a decision node's own step (when a
+  // plan does not fit), a deal's step, the recursion (for a river subtree
+  // that fits no batch); and own(node, A, rows, out, frame), the update or
+  // value of the seat's own nodes.
   template <class Decision, class Chance, class Recurse, class Own>
   struct BatchSteps {
     RiverPass pass;
@@ -448,12 +444,16 @@ class DiscountedCfr {
     Recurse recurse;
     Own own;
   };
-  template <class Decision, class Chance, class Recurse, class Own>
-  static BatchSteps<Decision, Chance, Recurse, Own> batch_steps(RiverPass pass, Decision decision,
-                                                                Chance chance, Recurse recurse,
-                                                                Own own) {
-    return {pass, decision, chance, recurse, own};
-  }
+  auto regret_steps(const Game& game, Seat traverser);
+  auto value_steps(const Game& game, Seat seat, bool best_response) const;
+  template <class Steps>
+  void batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+             std::span<float> out, std::size_t depth, ScratchStack& stack,
+             const Steps& steps) const;
+  template <class Steps>
+  void river_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+                   std::span<float> out, std::size_t depth, ScratchStack& stack,
+                   const Steps& steps) const;
   template <class Steps>
   void turn_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
                   std::span<float> out, std::size_t depth, ScratchStack& stack,
@@ -466,19 +466,17 @@ class DiscountedCfr {
                   std::span<const ScratchStack::DealSlot> slots,
                   std::span<const ScratchStack::RiverEntry> leaves, ScratchStack& stack,
                   const Steps& steps) const;
-  // The batch's three steps for either pass: fallback() when the subtree
-  // does not fit, else the plan, the terminals and the values bottom-up, the
-  // seat's own nodes by own(node, A, rows, out, frame).
-  template <class Fallback, class Own>
-  void river_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
-                   std::span<float> out, std::size_t depth, ScratchStack& stack, RiverPass pass,
-                   Fallback&& fallback, Own&& own) const;
   // The plan, terminals and bottom-up values of the river subtrees in
   // stack.river.roots, whose decisions batch_floats put in
   // stack.river.decisions and which take `floats` of scratch together.
   template <class Own>
   void run_river_roots(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
                        std::size_t floats, ScratchStack& stack, RiverPass pass, Own&& own) const;
+  // A plan's values bottom-up: the f64 row sums at the opponent's nodes,
+  // own(...) at the seat's.
+  template <class Own>
+  void bottom_up(const Game& game, const ScratchStack::BatchPlan& plan, std::size_t H,
+                 ScratchFrame& frame, Own&& own) const;
   // Floats of scratch the plan of the subtree at `root` takes, its decision
   // nodes added to plan.decisions; 0 when it would pass `limit`, or when it
   // meets a chance node and !to_deals (a river plan). A turn plan

@@ -100,8 +100,13 @@ void DiscountedCfr::run_river_roots(const Game& game, Seat seat, std::size_t H, 
   }
   showdown_batch(game, seat, plan.jobs);
   drip.drain();
+  bottom_up(game, plan, H, frame, own);
+}
 
-  // Bottom-up: a node's children come after it in the plan.
+template <class Own>
+void DiscountedCfr::bottom_up(const Game& game, const ScratchStack::BatchPlan& plan, std::size_t H,
+                              ScratchFrame& frame, Own&& own) const {
+  // A node's children come after it in the plan.
   for (auto it = plan.steps.rbegin(); it != plan.steps.rend(); ++it) {
     const std::size_t A = game.nodes[it->node].actions.size();
     if (it->opponent) {
@@ -112,82 +117,89 @@ void DiscountedCfr::run_river_roots(const Game& game, Seat seat, std::size_t H, 
   }
 }
 
-template <class Fallback, class Own>
+// Each pass's steps: the regret pass updates its nodes, the value passes
+// value them under the average strategy or the best response.
+auto DiscountedCfr::regret_steps(const Game& game, Seat traverser) {
+  return BatchSteps{
+      RiverPass::regrets,
+      [this, &game, traverser](std::size_t node, std::span<const float> r, std::span<float> o,
+                               std::size_t d, ScratchStack& s) {
+        decision_step(game, node, traverser, r, o, d, s);
+      },
+      [this, &game, traverser](std::size_t node, std::span<const float> r, std::span<float> o,
+                               std::size_t d, ScratchStack& s) {
+        solve_chance(game, node, traverser, r, o, d, s);
+      },
+      [this, &game, traverser](std::size_t node, std::span<const float> r, std::span<float> o,
+                               std::size_t d, ScratchStack& s) {
+        solve_recursive(game, node, traverser, r, o, d, s);
+      },
+      [this, &game](std::size_t node, std::size_t, const float* rows, std::span<float> values,
+                    ScratchFrame& frame) { traverser_update(game, node, rows, values, frame); }};
+}
+
+auto DiscountedCfr::value_steps(const Game& game, Seat seat, bool best_response) const {
+  return BatchSteps{
+      best_response ? RiverPass::best_response : RiverPass::average,
+      [this, &game, seat, best_response](std::size_t node, std::span<const float> r,
+                                         std::span<float> o, std::size_t d, ScratchStack& s) {
+        value_decision(game, node, seat, r, o, d, s, best_response);
+      },
+      [this, &game, seat, best_response](std::size_t node, std::span<const float> r,
+                                         std::span<float> o, std::size_t d, ScratchStack& s) {
+        value_chance(game, node, seat, r, o, d, s, best_response);
+      },
+      [this, &game, seat, best_response](std::size_t node, std::span<const float> r,
+                                         std::span<float> o, std::size_t d, ScratchStack& s) {
+        value_recursive(game, node, seat, r, o, d, s, best_response);
+      },
+      [this, &game, best_response](std::size_t node, std::size_t A, const float* rows,
+                                   std::span<float> values, ScratchFrame& frame) {
+        own_node_value(game, node, A, rows, values, frame, best_response);
+      }};
+}
+
+template <class Steps>
 void DiscountedCfr::river_batch(const Game& game, std::size_t root, Seat seat,
                                 std::span<const float> reach, std::span<float> out,
-                                std::size_t depth, ScratchStack& stack, RiverPass pass,
-                                Fallback&& fallback, Own&& own) const {
+                                std::size_t depth, ScratchStack& stack, const Steps& steps) const {
   const std::size_t H = out.size();
   ScratchStack::BatchPlan& plan = stack.river;
   plan.decisions.clear();
-  const std::size_t floats =
-      batch_floats(game, root, seat, H, reach.size(), plan, pass, false, river_scratch_floats);
+  const std::size_t floats = batch_floats(game, root, seat, H, reach.size(), plan, steps.pass,
+                                          false, river_scratch_floats);
   if (floats == 0) {
-    fallback();
+    steps.decision(root, reach, out, depth, stack);
     return;
   }
   plan.roots.assign(1, {.node = static_cast<std::uint32_t>(root),
                         .reach = reach.data(),
                         .out = out.data(),
                         .depth = static_cast<std::uint32_t>(depth)});
-  run_river_roots(game, seat, H, reach.size(), floats, stack, pass, own);
+  run_river_roots(game, seat, H, reach.size(), floats, stack, steps.pass, steps.own);
 }
 
-void DiscountedCfr::solve_river(const Game& game, std::size_t root, Seat traverser,
+void DiscountedCfr::solve_batch(const Game& game, std::size_t root, Seat traverser,
                                 std::span<const float> reach, std::span<float> out,
                                 std::size_t depth, ScratchStack& stack) {
-  river_batch(
-      game, root, traverser, reach, out, depth, stack, RiverPass::regrets,
-      [&] { decision_step(game, root, traverser, reach, out, depth, stack); },
-      [&](std::size_t node, std::size_t, const float* rows, std::span<float> values,
-          ScratchFrame& frame) { traverser_update(game, node, rows, values, frame); });
+  batch(game, root, traverser, reach, out, depth, stack, regret_steps(game, traverser));
 }
 
-void DiscountedCfr::value_river(const Game& game, std::size_t root, Seat seat,
+void DiscountedCfr::value_batch(const Game& game, std::size_t root, Seat seat,
                                 std::span<const float> reach, std::span<float> out,
                                 std::size_t depth, ScratchStack& stack, bool best_response) const {
-  river_batch(
-      game, root, seat, reach, out, depth, stack,
-      best_response ? RiverPass::best_response : RiverPass::average,
-      [&] { value_decision(game, root, seat, reach, out, depth, stack, best_response); },
-      [&](std::size_t node, std::size_t A, const float* rows, std::span<float> values,
-          ScratchFrame& frame) {
-        own_node_value(game, node, A, rows, values, frame, best_response);
-      });
+  batch(game, root, seat, reach, out, depth, stack, value_steps(game, seat, best_response));
 }
 
-void DiscountedCfr::solve_turn(const Game& game, std::size_t root, Seat traverser,
-                               std::span<const float> reach, std::span<float> out,
-                               std::size_t depth, ScratchStack& stack) {
-  const auto steps = batch_steps(
-      RiverPass::regrets,
-      [&](ScratchStack& s) { decision_step(game, root, traverser, reach, out, depth, s); },
-      [&](std::size_t node, std::span<const float> r, std::span<float> o, std::size_t d,
-          ScratchStack& s) { solve_chance(game, node, traverser, r, o, d, s); },
-      [&](std::size_t node, std::span<const float> r, std::span<float> o, std::size_t d,
-          ScratchStack& s) { solve_recursive(game, node, traverser, r, o, d, s); },
-      [&](std::size_t node, std::size_t, const float* rows, std::span<float> values,
-          ScratchFrame& frame) { traverser_update(game, node, rows, values, frame); });
-  turn_batch(game, root, traverser, reach, out, depth, stack, steps);
-}
-
-void DiscountedCfr::value_turn(const Game& game, std::size_t root, Seat seat,
-                               std::span<const float> reach, std::span<float> out,
-                               std::size_t depth, ScratchStack& stack, bool best_response) const {
-  const auto steps = batch_steps(
-      best_response ? RiverPass::best_response : RiverPass::average,
-      [&](ScratchStack& s) {
-        value_decision(game, root, seat, reach, out, depth, s, best_response);
-      },
-      [&](std::size_t node, std::span<const float> r, std::span<float> o, std::size_t d,
-          ScratchStack& s) { value_chance(game, node, seat, r, o, d, s, best_response); },
-      [&](std::size_t node, std::span<const float> r, std::span<float> o, std::size_t d,
-          ScratchStack& s) { value_recursive(game, node, seat, r, o, d, s, best_response); },
-      [&](std::size_t node, std::size_t A, const float* rows, std::span<float> values,
-          ScratchFrame& frame) {
-        own_node_value(game, node, A, rows, values, frame, best_response);
-      });
-  turn_batch(game, root, seat, reach, out, depth, stack, steps);
+template <class Steps>
+void DiscountedCfr::batch(const Game& game, std::size_t root, Seat seat,
+                          std::span<const float> reach, std::span<float> out, std::size_t depth,
+                          ScratchStack& stack, const Steps& steps) const {
+  if (game.nodes[root].river != kNoCard) {
+    river_batch(game, root, seat, reach, out, depth, stack, steps);
+  } else {
+    turn_batch(game, root, seat, reach, out, depth, stack, steps);
+  }
 }
 
 template <class Steps>
@@ -201,7 +213,7 @@ void DiscountedCfr::turn_batch(const Game& game, std::size_t root, Seat seat,
   const std::size_t floats =
       batch_floats(game, root, seat, H, H_o, plan, steps.pass, true, turn_scratch_floats);
   if (floats == 0) {
-    steps.decision(stack);
+    steps.decision(root, reach, out, depth, stack);
     return;
   }
   grow(plan.values, floats);
@@ -218,15 +230,7 @@ void DiscountedCfr::turn_batch(const Game& game, std::size_t root, Seat seat,
              seat, H, H_o, plan, next, frame, steps.pass);
   showdown_batch(game, seat, plan.jobs);
   river_deals(game, seat, H, H_o, stack, steps);
-
-  for (auto it = plan.steps.rbegin(); it != plan.steps.rend(); ++it) {
-    const std::size_t A = game.nodes[it->node].actions.size();
-    if (it->opponent) {
-      sum_rows_f64(it->out, it->children, A, H);
-    } else {
-      steps.own(it->node, A, it->children, {it->out, H}, frame);
-    }
-  }
+  bottom_up(game, plan, H, frame, steps.own);
 }
 
 // Each deal's reach is scaled as a chance node's step scales it, and its
