@@ -183,11 +183,11 @@ void payoff_detail::turn_all_in_lanes(const Game& game, std::uint8_t seat,
   const std::size_t H = cards.pockets[seat].size();
   thread_local std::vector<double> rows;
   if (rows.size() < (K + 2) * H) rows.resize((K + 2) * H);
-  std::array<AllInSetup, kMaxLanes> setups;
-  std::array<AllInLane, kMaxLanes> lanes;
-  std::array<const ShowdownJob*, kMaxLanes> kept;
+  std::array<AllInSetup, kMaxAllInLanes> setups;
+  std::array<AllInLane, kMaxAllInLanes> lanes;
+  std::array<const ShowdownJob*, kMaxAllInLanes> kept;
   std::size_t n = 0;
-  for (std::size_t k = 0; k < K && k < kMaxLanes; ++k) {
+  for (std::size_t k = 0; k < K && k < kMaxAllInLanes; ++k) {
     const ShowdownJob& job = *jobs[k];
     fill_zero(job.out);
     if (!all_in_setup(game, *job.node, seat, job.reach, job.out, setups[n])) continue;

@@ -55,7 +55,7 @@ using ShowdownLanesKernel = void (*)(const CardContext& cards, const RunoutShowd
                                      const payoff_detail::ShowdownLane* lanes, std::size_t K,
                                      bool with_ties);
 
-// 2 to lane_capacity all-ins of one turn through one merge per runout
+// 2 to all_in_capacity all-ins of one turn through one merge per runout
 // (showdown_lanes.cpp documents the arguments).
 using AllInLanesKernel = void (*)(const CardContext& cards,
                                   std::span<const RunoutShowdown* const> runouts, std::uint8_t seat,
@@ -67,6 +67,7 @@ struct KernelTable {
   FlatKernels flat{};
   std::size_t lane_capacity = 4;
   ShowdownLanesKernel showdown_lanes = nullptr;
+  std::size_t all_in_capacity = 4;
   AllInLanesKernel all_in_lanes = nullptr;
 };
 

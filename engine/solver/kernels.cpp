@@ -33,23 +33,34 @@ struct Tables {
   KernelIsa best = KernelIsa::baseline;
 
   Tables() {
-    const FlatKernels base = baseline_flat_kernels();
-    tier[0] = {KernelIsa::baseline, base, 4, &payoff_detail::showdown_lanes_baseline,
-               &payoff_detail::all_in_lanes_baseline};
+    tier[0] = {.isa = KernelIsa::baseline,
+               .flat = baseline_flat_kernels(),
+               .lane_capacity = 4,
+               .showdown_lanes = &payoff_detail::showdown_lanes_baseline,
+               .all_in_capacity = 4,
+               .all_in_lanes = &payoff_detail::all_in_lanes_baseline};
     tier[1] = tier[2] = tier[0];
     if (detect(KernelIsa::avx2)) {
-      const FlatKernels wide = avx2_flat_kernels();
-      tier[1] = {KernelIsa::avx2, wide, 4, &payoff_detail::showdown_lanes_avx2,
-                 &payoff_detail::all_in_lanes_avx2};
-      // Two merges of four cost less than one of eight on narrower vectors,
-      // so eight lanes only where eight doubles fit one register; there the
-      // flat kernels take sixteen floats a step.
+      // Two merges of four cost less than one of eight on narrower vectors.
+      tier[1] = {.isa = KernelIsa::avx2,
+                 .flat = avx2_flat_kernels(),
+                 .lane_capacity = 4,
+                 .showdown_lanes = &payoff_detail::showdown_lanes_avx2,
+                 .all_in_capacity = 4,
+                 .all_in_lanes = &payoff_detail::all_in_lanes_avx2};
       // Filled only where the CPU runs it: a table is never handed out with
-      // instructions the machine lacks.
+      // instructions the machine lacks. A showdown merge of sixteen lanes
+      // (two registers a lane vector) beats two of eight: the walk and its
+      // mispredictions are paid once. The flat kernels take sixteen floats a
+      // step.
       tier[2] = tier[1];
       if (detect(KernelIsa::avx512))
-        tier[2] = {KernelIsa::avx512, avx512_flat_kernels(), 8,
-                   &payoff_detail::showdown_lanes_avx512, &payoff_detail::all_in_lanes_avx512};
+        tier[2] = {.isa = KernelIsa::avx512,
+                   .flat = avx512_flat_kernels(),
+                   .lane_capacity = 16,
+                   .showdown_lanes = &payoff_detail::showdown_lanes_avx512,
+                   .all_in_capacity = 8,
+                   .all_in_lanes = &payoff_detail::all_in_lanes_avx512};
     }
     for (const KernelIsa isa : {KernelIsa::avx2, KernelIsa::avx512})
       if (detect(isa)) best = isa;

@@ -251,7 +251,7 @@ void one_at_a_time(const Game& game, std::uint8_t seat, const ShowdownJob& job) 
 class AllInGroup {
  public:
   AllInGroup(const Game& game, std::uint8_t seat, KernelIsa isa)
-      : game_(game), seat_(seat), isa_(isa), capacity_(lane_capacity(isa)) {}
+      : game_(game), seat_(seat), isa_(isa), capacity_(all_in_capacity(isa)) {}
 
   // Whether the job is such an all-in with spans that fit.
   bool takes(const ShowdownJob& job) const {
@@ -278,7 +278,7 @@ class AllInGroup {
   std::uint8_t seat_;
   KernelIsa isa_;
   std::size_t capacity_;
-  std::array<const ShowdownJob*, kMaxLanes> jobs_{};
+  std::array<const ShowdownJob*, kMaxAllInLanes> jobs_{};
   std::size_t count_ = 0;
 };
 

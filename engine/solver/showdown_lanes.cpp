@@ -5,12 +5,14 @@
 // order, so its outputs are the same bit for bit. All-ins on the turn go the
 // same way, lane l summing all-in l's terms over the rivers. Each tier of the
 // kernel table (kernel_table.hpp) takes its merges from here: four lanes in
-// the baseline and AVX2 tiers, up to eight in the AVX-512 tier.
+// the baseline and AVX2 tiers; in the AVX-512 tier up to sixteen showdowns
+// (two registers a lane vector) and eight all-ins.
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "solver/kernel_table.hpp"
@@ -20,136 +22,93 @@
 namespace halvory::payoff_detail {
 namespace {
 
-template <std::size_t N>
-struct LaneVector;
-template <>
-struct LaneVector<4> {
-  using type = double __attribute__((vector_size(4 * sizeof(double))));
+template <class T, std::size_t N>
+struct VectorOf {
+  typedef T type __attribute__((vector_size(N * sizeof(T))));
 };
-template <>
-struct LaneVector<8> {
-  using type = double __attribute__((vector_size(8 * sizeof(double))));
-};
-template <std::size_t N>
-using Lanes = typename LaneVector<N>::type;
+// N lanes of T side by side.
+template <class T, std::size_t N>
+using Lanes = typename VectorOf<T, N>::type;
+template <class V>
+using LaneElement = std::remove_cvref_t<decltype(V{}[0])>;
 
-// The f32 vectors of the same lane counts, and the shuffle masks of both.
-template <std::size_t N>
-struct LaneTypes;
-template <>
-struct LaneTypes<4> {
-  using Floats = float __attribute__((vector_size(4 * sizeof(float))));
-  using FloatMask = int __attribute__((vector_size(4 * sizeof(int))));
-  using Mask = long long __attribute__((vector_size(4 * sizeof(long long))));
+// The shuffle mask that swaps the off-diagonal B x B blocks of two rows i
+// and i + B (i without bit B) of an N x N matrix: Second picks row i + B's.
+template <class M, std::size_t N, std::size_t B, bool Second, class J>
+struct BlockSwap;
+template <class M, std::size_t N, std::size_t B, bool Second, std::size_t... J>
+struct BlockSwap<M, N, B, Second, std::index_sequence<J...>> {
+  using E = LaneElement<M>;
+  static constexpr M mask{
+      static_cast<E>((J & B) == 0 ? (Second ? J + B : J) : (Second ? N + J : N + J - B))...};
 };
-template <>
-struct LaneTypes<8> {
-  using Floats = float __attribute__((vector_size(8 * sizeof(float))));
-  using FloatMask = int __attribute__((vector_size(8 * sizeof(int))));
-  using Mask = long long __attribute__((vector_size(8 * sizeof(long long))));
-};
-template <std::size_t N>
-using LaneFloats = typename LaneTypes<N>::Floats;
 
-// The N x N transpose of N-element vectors (f64 or f32): out[j][i] = in[i][j].
-template <std::size_t N, class V>
-[[gnu::always_inline]] inline void transpose_lanes(const V* in, V* out) {
-  using M = std::conditional_t<std::is_same_v<V, LaneFloats<N>>, typename LaneTypes<N>::FloatMask,
-                               typename LaneTypes<N>::Mask>;
-  if constexpr (N == 4) {
-    const V t0 = __builtin_shuffle(in[0], in[1], M{0, 4, 2, 6});
-    const V t1 = __builtin_shuffle(in[0], in[1], M{1, 5, 3, 7});
-    const V t2 = __builtin_shuffle(in[2], in[3], M{0, 4, 2, 6});
-    const V t3 = __builtin_shuffle(in[2], in[3], M{1, 5, 3, 7});
-    out[0] = __builtin_shuffle(t0, t2, M{0, 1, 4, 5});
-    out[1] = __builtin_shuffle(t1, t3, M{0, 1, 4, 5});
-    out[2] = __builtin_shuffle(t0, t2, M{2, 3, 6, 7});
-    out[3] = __builtin_shuffle(t1, t3, M{2, 3, 6, 7});
-  } else {
-    V even[4];
-    V odd[4];
-    for (std::size_t i = 0; i < 4; ++i) {
-      even[i] = __builtin_shuffle(in[2 * i], in[2 * i + 1], M{0, 8, 2, 10, 4, 12, 6, 14});
-      odd[i] = __builtin_shuffle(in[2 * i], in[2 * i + 1], M{1, 9, 3, 11, 5, 13, 7, 15});
-    }
-    // quarter[q][j]: entries j and j + 4 of rows 4q .. 4q + 3; j = 0 .. 3.
-    V quarter[2][4];
-    for (std::size_t q = 0; q < 2; ++q) {
-      const V& e0 = even[2 * q];
-      const V& e1 = even[2 * q + 1];
-      const V& o0 = odd[2 * q];
-      const V& o1 = odd[2 * q + 1];
-      quarter[q][0] = __builtin_shuffle(e0, e1, M{0, 1, 8, 9, 4, 5, 12, 13});
-      quarter[q][2] = __builtin_shuffle(e0, e1, M{2, 3, 10, 11, 6, 7, 14, 15});
-      quarter[q][1] = __builtin_shuffle(o0, o1, M{0, 1, 8, 9, 4, 5, 12, 13});
-      quarter[q][3] = __builtin_shuffle(o0, o1, M{2, 3, 10, 11, 6, 7, 14, 15});
-    }
-    for (std::size_t j = 0; j < 4; ++j) {
-      out[j] = __builtin_shuffle(quarter[0][j], quarter[1][j], M{0, 1, 2, 3, 8, 9, 10, 11});
-      out[j + 4] = __builtin_shuffle(quarter[0][j], quarter[1][j], M{4, 5, 6, 7, 12, 13, 14, 15});
-    }
+// In-place N x N transpose of N-element vectors, m[j][i] <- m[i][j]: each
+// stage swaps one bit of the row index with the same bit of the column's.
+template <std::size_t N, std::size_t B, class V>
+[[gnu::always_inline]] inline void transpose_stage(V* m) {
+  using M = Lanes<std::conditional_t<sizeof(LaneElement<V>) == 4, std::int32_t, std::int64_t>, N>;
+  using Indices = std::make_index_sequence<N>;
+  for (std::size_t i = 0; i < N; ++i) {
+    if ((i & B) != 0) continue;
+    const V a = m[i];
+    const V b = m[i + B];
+    m[i] = __builtin_shuffle(a, b, BlockSwap<M, N, B, false, Indices>::mask);
+    m[i + B] = __builtin_shuffle(a, b, BlockSwap<M, N, B, true, Indices>::mask);
   }
+  if constexpr (B > 1) transpose_stage<N, B / 2>(m);
+}
+template <std::size_t N, class V>
+[[gnu::always_inline]] inline void transpose(V* m) {
+  transpose_stage<N, N / 2>(m);
 }
 
-// Between lanes and hands, eight lanes move as f32 (the shuffles of 512-bit
-// vectors are what the transposes cost, and f32 halves them), four as f64.
-// Converting before or after a move gives the same bits.
-
 // rows[i] holds the lanes' values of hand h0 + i; writes lane l's N values,
-// rounded to f32, to dst[l][h0 .. h0 + N) for every lane.
+// rounded to f32, to dst[l][h0 .. h0 + N) for every lane (rounded first:
+// the same bits, and f32 shuffles move twice the lanes).
 template <std::size_t N>
-[[gnu::always_inline]] inline void store_columns(const Lanes<N>* rows, float* const* dst,
+[[gnu::always_inline]] inline void store_columns(const Lanes<double, N>* rows, float* const* dst,
                                                  std::size_t h0) {
-  using F = LaneFloats<N>;
+  using F = Lanes<float, N>;
   F columns[N];
-  if constexpr (N == 8) {
-    F rounded[N];
-    for (std::size_t i = 0; i < N; ++i) rounded[i] = __builtin_convertvector(rows[i], F);
-    transpose_lanes<N>(rounded, columns);
-  } else {
-    Lanes<N> wide[N];
-    transpose_lanes<N>(rows, wide);
-    for (std::size_t l = 0; l < N; ++l) columns[l] = __builtin_convertvector(wide[l], F);
-  }
+  for (std::size_t i = 0; i < N; ++i) columns[i] = __builtin_convertvector(rows[i], F);
+  transpose<N>(columns);
   for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
 }
 
 // The lanes' reaches of hands j0 .. j0 + N, one vector per hand (lanes past K
-// are 0).
+// are 0), transposed as f32 and widened after (the same bits, fewer
+// shuffles).
 template <std::size_t N>
 [[gnu::always_inline]] inline void load_rows(const float* const* reach, std::size_t K,
-                                             std::size_t j0, Lanes<N>* rows) {
-  using V = Lanes<N>;
-  using F = LaneFloats<N>;
+                                             std::size_t j0, Lanes<double, N>* rows) {
+  using F = Lanes<float, N>;
   F narrow[N];
   for (std::size_t l = 0; l < N; ++l) {
     narrow[l] = F{};
     if (l < K) std::memcpy(&narrow[l], reach[l] + j0, sizeof(F));
   }
-  if constexpr (N == 8) {
-    F columns[N];
-    transpose_lanes<N>(narrow, columns);
-    for (std::size_t i = 0; i < N; ++i) rows[i] = __builtin_convertvector(columns[i], V);
-  } else {
-    V wide[N];
-    for (std::size_t l = 0; l < N; ++l) wide[l] = __builtin_convertvector(narrow[l], V);
-    transpose_lanes<N>(wide, rows);
-  }
+  transpose<N>(narrow);
+  for (std::size_t i = 0; i < N; ++i)
+    rows[i] = __builtin_convertvector(narrow[i], Lanes<double, N>);
 }
 
-// Per-thread scratch of size doubles, 64-byte aligned; grows, never shrinks.
-double* lane_scratch(std::size_t size) {
+// Per-thread scratch of `bytes`, 64-byte aligned; grows, never shrinks.
+void* lane_scratch(std::size_t bytes) {
+  struct alignas(64) Line {
+    unsigned char bytes[64];
+  };
   struct Buffer {
-    std::unique_ptr<Lanes<kMaxLanes>[]> data;
-    std::size_t size = 0;
+    std::unique_ptr<Line[]> data;
+    std::size_t lines = 0;
   };
   thread_local Buffer buffer;
-  const std::size_t vectors = (size + kMaxLanes - 1) / kMaxLanes;
-  if (buffer.size < vectors) {
-    buffer.data = std::make_unique_for_overwrite<Lanes<kMaxLanes>[]>(vectors);
-    buffer.size = vectors;
+  const std::size_t lines = (bytes + sizeof(Line) - 1) / sizeof(Line);
+  if (buffer.lines < lines) {
+    buffer.data = std::make_unique_for_overwrite<Line[]>(lines);
+    buffer.lines = lines;
   }
-  return reinterpret_cast<double*>(buffer.data.get());
+  return buffer.data.get();
 }
 
 // The lanes' coefficients side by side, and where each lane's values go. A
@@ -158,20 +117,20 @@ double* lane_scratch(std::size_t size) {
 // fold, go to `sink` (so that every store is unconditional).
 template <std::size_t N>
 struct LaneSetup {
-  Lanes<N> less_weight = {};
-  Lanes<N> leq_weight = {};
-  Lanes<N> lose = {};
-  Lanes<N> tie = {};
-  Lanes<N> fold_payoff = {};
+  using V = Lanes<double, N>;
+  V less_weight = {};
+  V leq_weight = {};
+  V lose = {};
+  V tie = {};
+  V fold_payoff = {};
   float* out_of[N] = {};
   float* fold_of[N] = {};
   bool any_fold = false;
 };
 
-// value = (win - tie) * less + (tie - lose) * leq + tie * own + lose * all.
 template <std::size_t N, bool WithTies>
 [[gnu::always_inline]] inline void setup_lanes(const ShowdownLane* lanes, std::size_t K,
-                                               const Lanes<N>& total, float* sink,
+                                               const Lanes<double, N>& total, float* sink,
                                                LaneSetup<N>& c) {
   for (std::size_t l = 0; l < N; ++l) {
     c.out_of[l] = sink;
@@ -192,11 +151,11 @@ template <std::size_t N, bool WithTies>
   }
 }
 
-// The running sums of a merge for N lanes: total and card[c] sum the reach
-// of the opponent hands added so far, and of those holding card c.
-template <std::size_t N>
+// The running sums of a merge, one lane per element of V: total and card[c]
+// sum the reach of the opponent hands added so far, and of those holding
+// card c.
+template <class V>
 struct PrefixSums {
-  using V = Lanes<N>;
   V total = {};
   V card[64];
 
@@ -223,28 +182,29 @@ struct PrefixSums {
 // of a missing twin: read instead of a branch that the ranges make
 // unpredictable.
 template <std::size_t N>
-struct MergeSums : PrefixSums<N> {
-  using V = Lanes<N>;
+struct MergeSums : PrefixSums<Lanes<double, N>> {
+  using V = Lanes<double, N>;
   V* w = nullptr;
   V* less = nullptr;
   V* leq = nullptr;
   std::uint16_t* rank = nullptr;
   float* sink = nullptr;
 
-  // The scratch for reach_size opponent hands, n records and H hands.
+  // The scratch for reach_size opponent hands, n records and H hands (the
+  // sink takes a lane's H values, the ranks sit after it).
   [[gnu::always_inline]] MergeSums(std::size_t reach_size, std::size_t n, std::size_t H) {
-    const std::size_t rank_doubles = (H + 3) / 4;
-    w = reinterpret_cast<V*>(
-        lane_scratch(N * (reach_size + 1 + 2 * n) + rank_doubles + (H + 1) / 2));
+    const std::size_t vectors = reach_size + 1 + 2 * n;
+    w = static_cast<V*>(
+        lane_scratch(vectors * sizeof(V) + H * sizeof(float) + H * sizeof(std::uint16_t)));
     w[reach_size] = V{};
     less = w + reach_size + 1;
     leq = less + n;
-    rank = reinterpret_cast<std::uint16_t*>(leq + n);
+    sink = reinterpret_cast<float*>(leq + n);
+    rank = reinterpret_cast<std::uint16_t*>(sink + H);
     std::fill(rank, rank + H, kNoHand);
-    sink = reinterpret_cast<float*>(reinterpret_cast<double*>(leq + n) + rank_doubles);
   }
   [[gnu::always_inline]] void add(const ShowdownRecord* o) {
-    PrefixSums<N>::add(w[o->position], o->pocket);
+    PrefixSums<V>::add(w[o->position], o->pocket);
   }
 };
 
@@ -253,11 +213,11 @@ struct MergeSums : PrefixSums<N> {
 // transpose.
 template <std::size_t N>
 [[gnu::always_inline]] inline void load_reach(const float* const* reach, std::size_t K,
-                                              std::size_t reach_size, Lanes<N>* w) {
+                                              std::size_t reach_size, Lanes<double, N>* w) {
   std::size_t j0 = 0;
   for (; j0 + N <= reach_size; j0 += N) load_rows<N>(reach, K, j0, w + j0);
   for (std::size_t j = j0; j < reach_size; ++j) {
-    Lanes<N> x = {};
+    Lanes<double, N> x = {};
     for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(reach[l][j]);
     w[j] = x;
   }
@@ -282,12 +242,12 @@ template <std::size_t N>
 }
 
 // The last pass: every hand's value in each lane, and with WithFold the
-// fold's beside it.
+// fold's beside it, in the terms and order of the one-terminal pass.
 template <std::size_t N, bool WithTies, bool WithFold>
 [[gnu::always_inline]] inline void write_lane_values(const CardContext& cards, std::uint8_t seat,
                                                      std::size_t reach_size, const MergeSums<N>& s,
                                                      const LaneSetup<N>& c) {
-  using V = Lanes<N>;
+  using V = Lanes<double, N>;
   const Pocket* my_pockets = cards.pockets[seat].data();
   const std::size_t H = cards.pockets[seat].size();
   const std::uint16_t* const cross = cards.cross[seat].data();
@@ -309,10 +269,10 @@ template <std::size_t N, bool WithTies, bool WithFold>
     if constexpr (WithFold) fold = (others + own) * c.fold_payoff;
   };
   // N hands at a time, each lane's values out in order (one float at a time
-  // in strength order would touch every lane's output line per hand). Each
-  // block also asks for a few of the lines the batch sweeps next: four kept
-  // the core busiest on spot F (eight and sixteen were no better).
-  constexpr std::size_t kLinesPerBlock = 4;
+  // in strength order would touch every lane's output line per hand). Every
+  // eight hands also ask for four of the lines the batch sweeps next, the
+  // rate that kept the core busiest on spot F.
+  constexpr std::size_t kLinesPerBlock = N / 2;
   PrefetchDrip& drip = prefetch_drip();
   std::size_t h0 = 0;
   for (; h0 + N <= H; h0 += N) {
@@ -376,9 +336,9 @@ template <std::size_t N>
                                                      std::span<const RunoutShowdown* const> runouts,
                                                      std::uint8_t seat, std::size_t reach_size,
                                                      const AllInLane* lanes, std::size_t K) {
-  using V = Lanes<N>;
+  using V = Lanes<double, N>;
   const std::size_t H = cards.pockets[seat].size();
-  V* const w = reinterpret_cast<V*>(lane_scratch(N * (reach_size + 1 + 2 * H)));
+  V* const w = static_cast<V*>(lane_scratch((reach_size + 1 + 2 * H) * sizeof(V)));
   V* const own = w + reach_size + 1;
   V* const acc = own + H;
   const float* reach[N] = {};
@@ -398,7 +358,7 @@ template <std::size_t N>
     acc[h] = V{};
   }
   for (const RunoutShowdown* entry : runouts) {
-    PrefixSums<N> prefix;
+    PrefixSums<V> prefix;
     prefix_merge((*entry)[seat], (*entry)[1 - seat],
                  [&](const ShowdownRecord* o) { prefix.add(w[o->position], o->pocket); },
                  [&](const ShowdownRecord* t, std::size_t) {
@@ -449,14 +409,17 @@ void showdown_lanes_avx2(const CardContext& cards, const RunoutShowdown& entry, 
   lanes_avx2<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
 }
 
-// Up to four lanes take the four-lane merge: its vectors are half as wide.
+// Up to four lanes take the four-lane merge (its vectors are half as wide),
+// up to eight one register a lane vector, more two registers.
 void showdown_lanes_avx512(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                            std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                            bool with_ties) {
   if (K <= 4) {
     lanes_avx2<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
-  } else {
+  } else if (K <= 8) {
     lanes_avx512<8>(cards, entry, seat, reach_size, lanes, K, with_ties);
+  } else {
+    lanes_avx512<16>(cards, entry, seat, reach_size, lanes, K, with_ties);
   }
 }
 
@@ -492,6 +455,10 @@ void all_in_lanes(const CardContext& cards, std::span<const RunoutShowdown* cons
 
 std::size_t lane_capacity(KernelIsa isa) {
   return kernel_table(isa).lane_capacity;
+}
+
+std::size_t all_in_capacity(KernelIsa isa) {
+  return kernel_table(isa).all_in_capacity;
 }
 
 void showdown_lanes(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,

@@ -205,7 +205,7 @@ struct ShowdownLane {
   FoldSide fold;
   const NodeRecord* fold_node = nullptr;
 };
-inline constexpr std::size_t kMaxLanes = 8;
+inline constexpr std::size_t kMaxLanes = 16;
 
 // One all-in of a several-all-in merge: its opponent reach, its
 // coefficients, and the row that takes, for each traverser hand, the sum of
@@ -215,8 +215,9 @@ struct AllInLane {
   double* row = nullptr;
   ShowdownCoefficients c;
 };
+inline constexpr std::size_t kMaxAllInLanes = 8;
 
-// 2 to lane_capacity(isa) all-ins through one merge per runout, in the order
+// 2 to all_in_capacity(isa) all-ins through one merge per runout, in the order
 // given; each lane's row is what accumulate_runout adds to a zero row over
 // those runouts, bit for bit.
 void all_in_lanes(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
@@ -229,8 +230,10 @@ void all_in_lanes(const CardContext& cards, std::span<const RunoutShowdown* cons
 void turn_all_in_lanes(const Game& game, std::uint8_t seat, const ShowdownJob* const* jobs,
                        std::size_t K, KernelIsa isa);
 
-// Lanes one merge takes on this CPU and kernel choice (showdown_lanes.cpp).
+// Showdown lanes and all-in lanes one merge takes on this CPU and kernel
+// choice (showdown_lanes.cpp).
 std::size_t lane_capacity(KernelIsa isa);
+std::size_t all_in_capacity(KernelIsa isa);
 
 // 2 to lane_capacity(isa) lanes through one merge; sizes checked with
 // showdown_sizes_ok for every lane, isa read once for the whole batch.

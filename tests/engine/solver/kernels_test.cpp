@@ -446,7 +446,7 @@ INSTANTIATE_TEST_SUITE_P(Isa, KernelIsaTest,
                          [](const auto& info) { return std::string(kernel_isa_name(info.param)); });
 
 // The best tier the CPU has runs unless one is forced; a forced tier is what
-// runs, and the merge's lane count follows the tier.
+// runs, and the merges' lane counts follow the tier.
 TEST(KernelDispatch, PicksTheBestTierAndHonoursAForcedOne) {
   const KernelIsa best = cpu_supports(KernelIsa::avx512) ? KernelIsa::avx512
                          : cpu_has_avx2()                ? KernelIsa::avx2
@@ -456,9 +456,10 @@ TEST(KernelDispatch, PicksTheBestTierAndHonoursAForcedOne) {
   struct Row {
     KernelIsa isa;
     std::size_t lanes;
+    std::size_t all_ins;
   };
-  for (const Row row :
-       {Row{KernelIsa::baseline, 4}, Row{KernelIsa::avx2, 4}, Row{KernelIsa::avx512, 8}}) {
+  for (const Row row : {Row{KernelIsa::baseline, 4, 4}, Row{KernelIsa::avx2, 4, 4},
+                        Row{KernelIsa::avx512, 16, 8}}) {
     SCOPED_TRACE(kernel_isa_name(row.isa));
     EXPECT_EQ(parse_kernel_isa(kernel_isa_name(row.isa)), row.isa);
     if (!select_kernel_isa(row.isa)) {
@@ -467,6 +468,7 @@ TEST(KernelDispatch, PicksTheBestTierAndHonoursAForcedOne) {
     }
     EXPECT_EQ(active_kernel_isa(), row.isa);
     EXPECT_EQ(payoff_detail::lane_capacity(row.isa), row.lanes);
+    EXPECT_EQ(payoff_detail::all_in_capacity(row.isa), row.all_ins);
   }
   EXPECT_FALSE(parse_kernel_isa("avx"));
   ASSERT_TRUE(select_kernel_isa(best));

@@ -598,8 +598,8 @@ TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
   }
 }
 
-// A batch gives each job what terminal_eval gives it, bit for bit, on both
-// kernel tiers (group sizes of four and of eight), for every group size, mixed
+// A batch gives each job what terminal_eval gives it, bit for bit, on every
+// kernel tier (merges of four, eight and sixteen), for every group size, mixed
 // modes, all-ins on the turn and malformed jobs.
 class ShowdownBatch : public ::testing::TestWithParam<halvory::KernelIsa> {
  protected:
@@ -635,8 +635,9 @@ TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
         nodes.push_back(
             showdown_node(1000 + 2 * matched, matched, {matched, matched}, turn, kNoCard));
       }
-      for (int i = 0; i < 11; ++i) {
-        const std::int32_t matched = i * 70;  // pot 0 .. 1700 above the start
+      // Sixteen lanes and one more on the river (with the folds).
+      for (int i = 0; i < 15; ++i) {
+        const std::int32_t matched = i * 70;  // pot 0 .. 1960 above the start
         nodes.push_back(
             showdown_node(1000 + 2 * matched, matched, {matched, matched}, turn, river));
       }
