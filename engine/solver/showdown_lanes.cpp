@@ -63,15 +63,95 @@ template <std::size_t N, class V>
   transpose_stage<N, N / 2>(m);
 }
 
+// Sixteen f64 lanes as two registers: GCC keeps a vector wider than the
+// machine's on the stack and round-trips every operation through it.
+struct TwoRegisters {
+  using Half = Lanes<double, 8>;
+  Half lo = {};
+  Half hi = {};
+
+  [[gnu::always_inline]] double operator[](std::size_t l) const {
+    return l < 8 ? lo[l] : hi[l - 8];
+  }
+  [[gnu::always_inline]] void set(std::size_t l, double x) {
+    if (l < 8) {
+      lo[l] = x;
+    } else {
+      hi[l - 8] = x;
+    }
+  }
+  [[gnu::always_inline]] TwoRegisters& operator+=(const TwoRegisters& b) {
+    lo += b.lo;
+    hi += b.hi;
+    return *this;
+  }
+  [[gnu::always_inline]] friend TwoRegisters operator+(const TwoRegisters& a,
+                                                       const TwoRegisters& b) {
+    return {a.lo + b.lo, a.hi + b.hi};
+  }
+  [[gnu::always_inline]] friend TwoRegisters operator-(const TwoRegisters& a,
+                                                       const TwoRegisters& b) {
+    return {a.lo - b.lo, a.hi - b.hi};
+  }
+  [[gnu::always_inline]] friend TwoRegisters operator*(const TwoRegisters& a,
+                                                       const TwoRegisters& b) {
+    return {a.lo * b.lo, a.hi * b.hi};
+  }
+};
+
+// A showdown merge's N f64 lanes.
+template <std::size_t N>
+struct ShowdownVector {
+  using type = Lanes<double, N>;
+};
+template <>
+struct ShowdownVector<16> {
+  using type = TwoRegisters;
+};
+template <std::size_t N>
+using DoubleLanes = typename ShowdownVector<N>::type;
+
+template <class V>
+[[gnu::always_inline]] inline void set_lane(V& v, std::size_t l, double x) {
+  if constexpr (std::is_same_v<V, TwoRegisters>) {
+    v.set(l, x);
+  } else {
+    v[l] = x;
+  }
+}
+
+// f32 lanes to f64 and back.
+template <std::size_t N>
+[[gnu::always_inline]] inline void widen(const Lanes<float, N>& from, DoubleLanes<N>& to) {
+  if constexpr (N == 16) {
+    Lanes<float, 8> half[2];
+    std::memcpy(half, &from, sizeof(from));
+    to.lo = __builtin_convertvector(half[0], TwoRegisters::Half);
+    to.hi = __builtin_convertvector(half[1], TwoRegisters::Half);
+  } else {
+    to = __builtin_convertvector(from, Lanes<double, N>);
+  }
+}
+template <std::size_t N>
+[[gnu::always_inline]] inline void round_to_f32(const DoubleLanes<N>& from, Lanes<float, N>& to) {
+  if constexpr (N == 16) {
+    const Lanes<float, 8> half[2] = {__builtin_convertvector(from.lo, Lanes<float, 8>),
+                                     __builtin_convertvector(from.hi, Lanes<float, 8>)};
+    std::memcpy(&to, half, sizeof(to));
+  } else {
+    to = __builtin_convertvector(from, Lanes<float, N>);
+  }
+}
+
 // rows[i] holds the lanes' values of hand h0 + i; writes lane l's N values,
 // rounded to f32, to dst[l][h0 .. h0 + N) for every lane (rounded first:
 // the same bits, and f32 shuffles move twice the lanes).
 template <std::size_t N>
-[[gnu::always_inline]] inline void store_columns(const Lanes<double, N>* rows, float* const* dst,
+[[gnu::always_inline]] inline void store_columns(const DoubleLanes<N>* rows, float* const* dst,
                                                  std::size_t h0) {
   using F = Lanes<float, N>;
   F columns[N];
-  for (std::size_t i = 0; i < N; ++i) columns[i] = __builtin_convertvector(rows[i], F);
+  for (std::size_t i = 0; i < N; ++i) round_to_f32<N>(rows[i], columns[i]);
   transpose<N>(columns);
   for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
 }
@@ -81,7 +161,7 @@ template <std::size_t N>
 // shuffles).
 template <std::size_t N>
 [[gnu::always_inline]] inline void load_rows(const float* const* reach, std::size_t K,
-                                             std::size_t j0, Lanes<double, N>* rows) {
+                                             std::size_t j0, DoubleLanes<N>* rows) {
   using F = Lanes<float, N>;
   F narrow[N];
   for (std::size_t l = 0; l < N; ++l) {
@@ -89,8 +169,7 @@ template <std::size_t N>
     if (l < K) std::memcpy(&narrow[l], reach[l] + j0, sizeof(F));
   }
   transpose<N>(narrow);
-  for (std::size_t i = 0; i < N; ++i)
-    rows[i] = __builtin_convertvector(narrow[i], Lanes<double, N>);
+  for (std::size_t i = 0; i < N; ++i) widen<N>(narrow[i], rows[i]);
 }
 
 // Per-thread scratch of `bytes`, 64-byte aligned; grows, never shrinks.
@@ -117,7 +196,7 @@ void* lane_scratch(std::size_t bytes) {
 // fold, go to `sink` (so that every store is unconditional).
 template <std::size_t N>
 struct LaneSetup {
-  using V = Lanes<double, N>;
+  using V = DoubleLanes<N>;
   V less_weight = {};
   V leq_weight = {};
   V lose = {};
@@ -130,7 +209,7 @@ struct LaneSetup {
 
 template <std::size_t N, bool WithTies>
 [[gnu::always_inline]] inline void setup_lanes(const ShowdownLane* lanes, std::size_t K,
-                                               const Lanes<double, N>& total, float* sink,
+                                               const DoubleLanes<N>& total, float* sink,
                                                LaneSetup<N>& c) {
   for (std::size_t l = 0; l < N; ++l) {
     c.out_of[l] = sink;
@@ -138,11 +217,12 @@ template <std::size_t N, bool WithTies>
   }
   for (std::size_t l = 0; l < K; ++l) {
     const ShowdownCoefficients& lane = lanes[l].c;
-    c.tie[l] = WithTies ? lane.tie : 0.0;
-    c.less_weight[l] = lane.win - c.tie[l];
-    c.leq_weight[l] = c.tie[l] - lane.lose;
-    c.lose[l] = lane.lose;
-    c.fold_payoff[l] = lanes[l].fold.payoff;
+    const double tie = WithTies ? lane.tie : 0.0;
+    set_lane(c.tie, l, tie);
+    set_lane(c.less_weight, l, lane.win - tie);
+    set_lane(c.leq_weight, l, tie - lane.lose);
+    set_lane(c.lose, l, lane.lose);
+    set_lane(c.fold_payoff, l, lanes[l].fold.payoff);
     if (total[l] == 0.0) continue;
     if (lanes[l].out != nullptr) c.out_of[l] = lanes[l].out;
     if (lanes[l].fold.out == nullptr) continue;
@@ -182,8 +262,8 @@ struct PrefixSums {
 // of a missing twin: read instead of a branch that the ranges make
 // unpredictable.
 template <std::size_t N>
-struct MergeSums : PrefixSums<Lanes<double, N>> {
-  using V = Lanes<double, N>;
+struct MergeSums : PrefixSums<DoubleLanes<N>> {
+  using V = DoubleLanes<N>;
   V* w = nullptr;
   V* less = nullptr;
   V* leq = nullptr;
@@ -213,12 +293,12 @@ struct MergeSums : PrefixSums<Lanes<double, N>> {
 // transpose.
 template <std::size_t N>
 [[gnu::always_inline]] inline void load_reach(const float* const* reach, std::size_t K,
-                                              std::size_t reach_size, Lanes<double, N>* w) {
+                                              std::size_t reach_size, DoubleLanes<N>* w) {
   std::size_t j0 = 0;
   for (; j0 + N <= reach_size; j0 += N) load_rows<N>(reach, K, j0, w + j0);
   for (std::size_t j = j0; j < reach_size; ++j) {
-    Lanes<double, N> x = {};
-    for (std::size_t l = 0; l < K; ++l) x[l] = static_cast<double>(reach[l][j]);
+    DoubleLanes<N> x = {};
+    for (std::size_t l = 0; l < K; ++l) set_lane(x, l, static_cast<double>(reach[l][j]));
     w[j] = x;
   }
 }
@@ -247,7 +327,7 @@ template <std::size_t N, bool WithTies, bool WithFold>
 [[gnu::always_inline]] inline void write_lane_values(const CardContext& cards, std::uint8_t seat,
                                                      std::size_t reach_size, const MergeSums<N>& s,
                                                      const LaneSetup<N>& c) {
-  using V = Lanes<double, N>;
+  using V = DoubleLanes<N>;
   const Pocket* my_pockets = cards.pockets[seat].data();
   const std::size_t H = cards.pockets[seat].size();
   const std::uint16_t* const cross = cards.cross[seat].data();
