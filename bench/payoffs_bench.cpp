@@ -150,7 +150,7 @@ void BM_RiverShowdownBatch(benchmark::State& state) {
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(count) * state.iterations());
 }
-BENCHMARK(BM_RiverShowdownBatch)->Arg(1)->Arg(4)->Arg(8);
+BENCHMARK(BM_RiverShowdownBatch)->Arg(1)->Arg(4)->Arg(8)->Arg(16);
 
 // The river terminals of a flop solve: ~350 hands a side, some blocked by
 // the turn and river, each showdown with the traverser's fold beside it.
@@ -176,7 +176,7 @@ void BM_RiverBatchWithFolds(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<std::int64_t>(count) * state.iterations());
   state.counters["hands"] = double(hands);
 }
-BENCHMARK(BM_RiverBatchWithFolds)->Arg(2)->Arg(4)->Arg(7)->Arg(8);
+BENCHMARK(BM_RiverBatchWithFolds)->Arg(2)->Arg(4)->Arg(7)->Arg(8)->Arg(16);
 
 // All-in on the flop: every runout of the board (1176 showdown passes).
 void BM_FlopAllIn(benchmark::State& state) {

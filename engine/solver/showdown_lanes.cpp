@@ -143,22 +143,32 @@ template <std::size_t N>
   }
 }
 
+// Between lanes and hands, four lanes move as f64 (one register a vector
+// either way), more as f32 (the shuffles of the widest registers are what
+// the transposes cost, and f32 halves them). Converting before or after a
+// move gives the same bits.
+
 // rows[i] holds the lanes' values of hand h0 + i; writes lane l's N values,
-// rounded to f32, to dst[l][h0 .. h0 + N) for every lane (rounded first:
-// the same bits, and f32 shuffles move twice the lanes).
+// rounded to f32, to dst[l][h0 .. h0 + N) for every lane.
 template <std::size_t N>
 [[gnu::always_inline]] inline void store_columns(const DoubleLanes<N>* rows, float* const* dst,
                                                  std::size_t h0) {
   using F = Lanes<float, N>;
   F columns[N];
-  for (std::size_t i = 0; i < N; ++i) round_to_f32<N>(rows[i], columns[i]);
-  transpose<N>(columns);
+  if constexpr (N == 4) {
+    DoubleLanes<N> wide[N];
+    for (std::size_t i = 0; i < N; ++i) wide[i] = rows[i];
+    transpose<N>(wide);
+    for (std::size_t l = 0; l < N; ++l) round_to_f32<N>(wide[l], columns[l]);
+  } else {
+    for (std::size_t i = 0; i < N; ++i) round_to_f32<N>(rows[i], columns[i]);
+    transpose<N>(columns);
+  }
   for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
 }
 
 // The lanes' reaches of hands j0 .. j0 + N, one vector per hand (lanes past K
-// are 0), transposed as f32 and widened after (the same bits, fewer
-// shuffles).
+// are 0).
 template <std::size_t N>
 [[gnu::always_inline]] inline void load_rows(const float* const* reach, std::size_t K,
                                              std::size_t j0, DoubleLanes<N>* rows) {
@@ -168,8 +178,13 @@ template <std::size_t N>
     narrow[l] = F{};
     if (l < K) std::memcpy(&narrow[l], reach[l] + j0, sizeof(F));
   }
-  transpose<N>(narrow);
-  for (std::size_t i = 0; i < N; ++i) widen<N>(narrow[i], rows[i]);
+  if constexpr (N == 4) {
+    for (std::size_t l = 0; l < N; ++l) widen<N>(narrow[l], rows[l]);
+    transpose<N>(rows);
+  } else {
+    transpose<N>(narrow);
+    for (std::size_t i = 0; i < N; ++i) widen<N>(narrow[i], rows[i]);
+  }
 }
 
 // Per-thread scratch of `bytes`, 64-byte aligned; grows, never shrinks.
