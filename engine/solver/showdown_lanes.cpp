@@ -143,47 +143,73 @@ template <std::size_t N>
   }
 }
 
-// Between lanes and hands, four lanes move as f64 (one register a vector
-// either way), more as f32 (the shuffles of the widest registers are what
-// the transposes cost, and f32 halves them). Converting before or after a
-// move gives the same bits.
+// Between lanes and hands, the vectors of B hands are transposed: four
+// lanes as f64 (one register a vector either way), eight as f32 (the
+// shuffles of the widest registers are what the transposes cost, and f32
+// halves them), sixteen as two blocks of eight lanes by eight hands (sixteen
+// hands at a time would hold twice the registers). Converting before or
+// after a move gives the same bits.
+template <std::size_t N>
+inline constexpr std::size_t kBlockHands = N < 8 ? N : 8;
 
-// rows[i] holds the lanes' values of hand h0 + i; writes lane l's N values,
-// rounded to f32, to dst[l][h0 .. h0 + N) for every lane.
+// rows[i] holds the lanes' values of hand h0 + i, i < kBlockHands<N>; writes
+// lane l's values, rounded to f32, to dst[l][h0 ..) for every lane.
 template <std::size_t N>
 [[gnu::always_inline]] inline void store_columns(const DoubleLanes<N>* rows, float* const* dst,
                                                  std::size_t h0) {
-  using F = Lanes<float, N>;
-  F columns[N];
-  if constexpr (N == 4) {
-    DoubleLanes<N> wide[N];
-    for (std::size_t i = 0; i < N; ++i) wide[i] = rows[i];
-    transpose<N>(wide);
-    for (std::size_t l = 0; l < N; ++l) round_to_f32<N>(wide[l], columns[l]);
+  if constexpr (N == 16) {
+    using F = Lanes<float, 8>;
+    for (std::size_t half = 0; half < 2; ++half) {
+      F columns[8];
+      for (std::size_t i = 0; i < 8; ++i)
+        columns[i] = __builtin_convertvector(half == 0 ? rows[i].lo : rows[i].hi, F);
+      transpose<8>(columns);
+      for (std::size_t l = 0; l < 8; ++l)
+        std::memcpy(dst[8 * half + l] + h0, &columns[l], sizeof(F));
+    }
   } else {
-    for (std::size_t i = 0; i < N; ++i) round_to_f32<N>(rows[i], columns[i]);
-    transpose<N>(columns);
+    using F = Lanes<float, N>;
+    F columns[N];
+    if constexpr (N == 4) {
+      DoubleLanes<N> wide[N];
+      for (std::size_t i = 0; i < N; ++i) wide[i] = rows[i];
+      transpose<N>(wide);
+      for (std::size_t l = 0; l < N; ++l) columns[l] = __builtin_convertvector(wide[l], F);
+    } else {
+      for (std::size_t i = 0; i < N; ++i) columns[i] = __builtin_convertvector(rows[i], F);
+      transpose<N>(columns);
+    }
+    for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
   }
-  for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
 }
 
-// The lanes' reaches of hands j0 .. j0 + N, one vector per hand (lanes past K
-// are 0).
+// The lanes' reaches of hands j0 .. j0 + kBlockHands<N>, one vector per hand
+// (lanes past K are 0).
 template <std::size_t N>
 [[gnu::always_inline]] inline void load_rows(const float* const* reach, std::size_t K,
                                              std::size_t j0, DoubleLanes<N>* rows) {
-  using F = Lanes<float, N>;
-  F narrow[N];
-  for (std::size_t l = 0; l < N; ++l) {
-    narrow[l] = F{};
-    if (l < K) std::memcpy(&narrow[l], reach[l] + j0, sizeof(F));
-  }
-  if constexpr (N == 4) {
-    for (std::size_t l = 0; l < N; ++l) widen<N>(narrow[l], rows[l]);
-    transpose<N>(rows);
-  } else {
-    transpose<N>(narrow);
-    for (std::size_t i = 0; i < N; ++i) widen<N>(narrow[i], rows[i]);
+  constexpr std::size_t B = kBlockHands<N>;
+  using F = Lanes<float, B>;
+  for (std::size_t half = 0; half < N / B; ++half) {
+    F narrow[B];
+    for (std::size_t l = 0; l < B; ++l) {
+      narrow[l] = F{};
+      if (B * half + l < K) std::memcpy(&narrow[l], reach[B * half + l] + j0, sizeof(F));
+    }
+    if constexpr (N == 16) {
+      transpose<B>(narrow);
+      for (std::size_t i = 0; i < B; ++i)
+        (half == 0 ? rows[i].lo : rows[i].hi) =
+            __builtin_convertvector(narrow[i], TwoRegisters::Half);
+    } else if constexpr (N == 4) {
+      for (std::size_t l = 0; l < N; ++l)
+        rows[l] = __builtin_convertvector(narrow[l], Lanes<double, N>);
+      transpose<N>(rows);
+    } else {
+      transpose<N>(narrow);
+      for (std::size_t i = 0; i < N; ++i)
+        rows[i] = __builtin_convertvector(narrow[i], Lanes<double, N>);
+    }
   }
 }
 
@@ -310,7 +336,8 @@ template <std::size_t N>
 [[gnu::always_inline]] inline void load_reach(const float* const* reach, std::size_t K,
                                               std::size_t reach_size, DoubleLanes<N>* w) {
   std::size_t j0 = 0;
-  for (; j0 + N <= reach_size; j0 += N) load_rows<N>(reach, K, j0, w + j0);
+  constexpr std::size_t B = kBlockHands<N>;
+  for (; j0 + B <= reach_size; j0 += B) load_rows<N>(reach, K, j0, w + j0);
   for (std::size_t j = j0; j < reach_size; ++j) {
     DoubleLanes<N> x = {};
     for (std::size_t l = 0; l < K; ++l) set_lane(x, l, static_cast<double>(reach[l][j]));
@@ -363,18 +390,20 @@ template <std::size_t N, bool WithTies, bool WithFold>
     value = value + c.leq_weight * s.leq[k];
     if constexpr (WithFold) fold = (others + own) * c.fold_payoff;
   };
-  // N hands at a time, each lane's values out in order (one float at a time
-  // in strength order would touch every lane's output line per hand). Every
-  // eight hands also ask for four of the lines the batch sweeps next, the
-  // rate that kept the core busiest on spot F.
-  constexpr std::size_t kLinesPerBlock = N / 2;
+  // A block of hands at a time, each lane's values out in order (one float
+  // at a time in strength order would touch every lane's output line per
+  // hand). Each block also asks for a few of the lines the batch sweeps
+  // next: four kept the core busiest on spot F (eight and sixteen were no
+  // better).
+  constexpr std::size_t kLinesPerBlock = 4;
+  constexpr std::size_t B = kBlockHands<N>;
   PrefetchDrip& drip = prefetch_drip();
   std::size_t h0 = 0;
-  for (; h0 + N <= H; h0 += N) {
+  for (; h0 + B <= H; h0 += B) {
     drip.step(kLinesPerBlock);
-    V values[N];
-    V folds[N];
-    for (std::size_t i = 0; i < N; ++i) hand_values(h0 + i, values[i], folds[i]);
+    V values[B];
+    V folds[B];
+    for (std::size_t i = 0; i < B; ++i) hand_values(h0 + i, values[i], folds[i]);
     store_columns<N>(values, c.out_of, h0);
     if constexpr (WithFold) store_columns<N>(folds, c.fold_of, h0);
   }
