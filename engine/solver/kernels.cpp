@@ -41,18 +41,16 @@ struct Tables {
                .all_in_lanes = &payoff_detail::all_in_lanes_baseline};
     tier[1] = tier[2] = tier[0];
     if (detect(KernelIsa::avx2)) {
-      // Two merges of four cost less than one of eight on narrower vectors.
       tier[1] = {.isa = KernelIsa::avx2,
                  .flat = avx2_flat_kernels(),
-                 .lane_capacity = 4,
+                 .lane_capacity = 8,
                  .showdown_lanes = &payoff_detail::showdown_lanes_avx2,
                  .all_in_capacity = 4,
                  .all_in_lanes = &payoff_detail::all_in_lanes_avx2};
       // Filled only where the CPU runs it: a table is never handed out with
-      // instructions the machine lacks. A showdown merge of sixteen lanes
-      // (two registers a lane vector) beats two of eight: the walk and its
-      // mispredictions are paid once. The flat kernels take sixteen floats a
-      // step.
+      // instructions the machine lacks. A showdown merge of two registers a
+      // lane vector beats two merges of one: the walk and its mispredictions
+      // are paid once. The flat kernels take sixteen floats a step.
       tier[2] = tier[1];
       if (detect(KernelIsa::avx512))
         tier[2] = {.isa = KernelIsa::avx512,

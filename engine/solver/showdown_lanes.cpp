@@ -63,21 +63,23 @@ template <std::size_t N, class V>
   transpose_stage<N, N / 2>(m);
 }
 
-// Sixteen f64 lanes as two registers: GCC keeps a vector wider than the
-// machine's on the stack and round-trips every operation through it.
+// A merge's lanes split over two registers where one register holds half
+// of them: GCC keeps a vector wider than the machine's on the stack and
+// round-trips every operation through it.
+template <class Half>
 struct TwoRegisters {
-  using Half = Lanes<double, 8>;
+  static constexpr std::size_t kHalf = sizeof(Half) / sizeof(double);
   Half lo = {};
   Half hi = {};
 
   [[gnu::always_inline]] double operator[](std::size_t l) const {
-    return l < 8 ? lo[l] : hi[l - 8];
+    return l < kHalf ? lo[l] : hi[l - kHalf];
   }
   [[gnu::always_inline]] void set(std::size_t l, double x) {
-    if (l < 8) {
+    if (l < kHalf) {
       lo[l] = x;
     } else {
-      hi[l - 8] = x;
+      hi[l - kHalf] = x;
     }
   }
   [[gnu::always_inline]] TwoRegisters& operator+=(const TwoRegisters& b) {
@@ -99,117 +101,95 @@ struct TwoRegisters {
   }
 };
 
-// A showdown merge's N f64 lanes.
-template <std::size_t N>
-struct ShowdownVector {
-  using type = Lanes<double, N>;
-};
-template <>
-struct ShowdownVector<16> {
-  using type = TwoRegisters;
-};
-template <std::size_t N>
-using DoubleLanes = typename ShowdownVector<N>::type;
+// N f64 lanes in one register, or split over two.
+template <std::size_t N, bool Split>
+using DoubleLanes = std::conditional_t<Split, TwoRegisters<Lanes<double, N / 2>>, Lanes<double, N>>;
 
 template <class V>
 [[gnu::always_inline]] inline void set_lane(V& v, std::size_t l, double x) {
-  if constexpr (std::is_same_v<V, TwoRegisters>) {
+  if constexpr (std::is_class_v<V>) {
     v.set(l, x);
   } else {
     v[l] = x;
   }
 }
 
-// f32 lanes to f64 and back.
+// Between lanes and hands, the vectors of a block of hands are transposed:
+// four lanes by four hands as f64 (one register a vector either way), eight
+// by eight as f32 (the shuffles of the widest registers are what the
+// transposes cost, and f32 halves them); lanes split over two registers move
+// as two blocks. Converting before or after a move gives the same bits.
+template <std::size_t N, bool Split>
+inline constexpr std::size_t kBlockHands = Split ? N / 2 : N;
+
+// rows[i] holds the N lanes' values of hand h0 + i, i < N; writes lane l's N
+// values, rounded to f32, to dst[l][h0 ..) for every lane.
 template <std::size_t N>
-[[gnu::always_inline]] inline void widen(const Lanes<float, N>& from, DoubleLanes<N>& to) {
-  if constexpr (N == 16) {
-    Lanes<float, 8> half[2];
-    std::memcpy(half, &from, sizeof(from));
-    to.lo = __builtin_convertvector(half[0], TwoRegisters::Half);
-    to.hi = __builtin_convertvector(half[1], TwoRegisters::Half);
+[[gnu::always_inline]] inline void store_block(const Lanes<double, N>* rows, float* const* dst,
+                                               std::size_t h0) {
+  using F = Lanes<float, N>;
+  F columns[N];
+  if constexpr (N == 4) {
+    Lanes<double, N> wide[N];
+    for (std::size_t i = 0; i < N; ++i) wide[i] = rows[i];
+    transpose<N>(wide);
+    for (std::size_t l = 0; l < N; ++l) columns[l] = __builtin_convertvector(wide[l], F);
   } else {
-    to = __builtin_convertvector(from, Lanes<double, N>);
+    for (std::size_t i = 0; i < N; ++i) columns[i] = __builtin_convertvector(rows[i], F);
+    transpose<N>(columns);
   }
-}
-template <std::size_t N>
-[[gnu::always_inline]] inline void round_to_f32(const DoubleLanes<N>& from, Lanes<float, N>& to) {
-  if constexpr (N == 16) {
-    const Lanes<float, 8> half[2] = {__builtin_convertvector(from.lo, Lanes<float, 8>),
-                                     __builtin_convertvector(from.hi, Lanes<float, 8>)};
-    std::memcpy(&to, half, sizeof(to));
-  } else {
-    to = __builtin_convertvector(from, Lanes<float, N>);
-  }
+  for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
 }
 
-// Between lanes and hands, the vectors of B hands are transposed: four
-// lanes as f64 (one register a vector either way), eight as f32 (the
-// shuffles of the widest registers are what the transposes cost, and f32
-// halves them), sixteen as two blocks of eight lanes by eight hands (sixteen
-// hands at a time would hold twice the registers). Converting before or
-// after a move gives the same bits.
+// The N lanes' reaches of hands j0 .. j0 + N, one vector per hand (lanes past
+// K are 0).
 template <std::size_t N>
-inline constexpr std::size_t kBlockHands = N < 8 ? N : 8;
-
-// rows[i] holds the lanes' values of hand h0 + i, i < kBlockHands<N>; writes
-// lane l's values, rounded to f32, to dst[l][h0 ..) for every lane.
-template <std::size_t N>
-[[gnu::always_inline]] inline void store_columns(const DoubleLanes<N>* rows, float* const* dst,
-                                                 std::size_t h0) {
-  if constexpr (N == 16) {
-    using F = Lanes<float, 8>;
-    for (std::size_t half = 0; half < 2; ++half) {
-      F columns[8];
-      for (std::size_t i = 0; i < 8; ++i)
-        columns[i] = __builtin_convertvector(half == 0 ? rows[i].lo : rows[i].hi, F);
-      transpose<8>(columns);
-      for (std::size_t l = 0; l < 8; ++l)
-        std::memcpy(dst[8 * half + l] + h0, &columns[l], sizeof(F));
-    }
+[[gnu::always_inline]] inline void load_block(const float* const* reach, std::size_t K,
+                                              std::size_t j0, Lanes<double, N>* rows) {
+  using F = Lanes<float, N>;
+  F narrow[N];
+  for (std::size_t l = 0; l < N; ++l) {
+    narrow[l] = F{};
+    if (l < K) std::memcpy(&narrow[l], reach[l] + j0, sizeof(F));
+  }
+  if constexpr (N == 4) {
+    for (std::size_t l = 0; l < N; ++l)
+      rows[l] = __builtin_convertvector(narrow[l], Lanes<double, N>);
+    transpose<N>(rows);
   } else {
-    using F = Lanes<float, N>;
-    F columns[N];
-    if constexpr (N == 4) {
-      DoubleLanes<N> wide[N];
-      for (std::size_t i = 0; i < N; ++i) wide[i] = rows[i];
-      transpose<N>(wide);
-      for (std::size_t l = 0; l < N; ++l) columns[l] = __builtin_convertvector(wide[l], F);
-    } else {
-      for (std::size_t i = 0; i < N; ++i) columns[i] = __builtin_convertvector(rows[i], F);
-      transpose<N>(columns);
-    }
-    for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
+    transpose<N>(narrow);
+    for (std::size_t i = 0; i < N; ++i)
+      rows[i] = __builtin_convertvector(narrow[i], Lanes<double, N>);
   }
 }
 
-// The lanes' reaches of hands j0 .. j0 + kBlockHands<N>, one vector per hand
-// (lanes past K are 0).
-template <std::size_t N>
+// A block of hands, whole or as two halves of the lanes.
+template <std::size_t N, bool Split>
+[[gnu::always_inline]] inline void store_columns(const DoubleLanes<N, Split>* rows,
+                                                 float* const* dst, std::size_t h0) {
+  if constexpr (Split) {
+    constexpr std::size_t B = N / 2;
+    Lanes<double, B> half[B];
+    for (std::size_t i = 0; i < B; ++i) half[i] = rows[i].lo;
+    store_block<B>(half, dst, h0);
+    for (std::size_t i = 0; i < B; ++i) half[i] = rows[i].hi;
+    store_block<B>(half, dst + B, h0);
+  } else {
+    store_block<N>(rows, dst, h0);
+  }
+}
+template <std::size_t N, bool Split>
 [[gnu::always_inline]] inline void load_rows(const float* const* reach, std::size_t K,
-                                             std::size_t j0, DoubleLanes<N>* rows) {
-  constexpr std::size_t B = kBlockHands<N>;
-  using F = Lanes<float, B>;
-  for (std::size_t half = 0; half < N / B; ++half) {
-    F narrow[B];
-    for (std::size_t l = 0; l < B; ++l) {
-      narrow[l] = F{};
-      if (B * half + l < K) std::memcpy(&narrow[l], reach[B * half + l] + j0, sizeof(F));
-    }
-    if constexpr (N == 16) {
-      transpose<B>(narrow);
-      for (std::size_t i = 0; i < B; ++i)
-        (half == 0 ? rows[i].lo : rows[i].hi) =
-            __builtin_convertvector(narrow[i], TwoRegisters::Half);
-    } else if constexpr (N == 4) {
-      for (std::size_t l = 0; l < N; ++l)
-        rows[l] = __builtin_convertvector(narrow[l], Lanes<double, N>);
-      transpose<N>(rows);
-    } else {
-      transpose<N>(narrow);
-      for (std::size_t i = 0; i < N; ++i)
-        rows[i] = __builtin_convertvector(narrow[i], Lanes<double, N>);
-    }
+                                             std::size_t j0, DoubleLanes<N, Split>* rows) {
+  if constexpr (Split) {
+    constexpr std::size_t B = N / 2;
+    Lanes<double, B> half[B];
+    load_block<B>(reach, K, j0, half);
+    for (std::size_t i = 0; i < B; ++i) rows[i].lo = half[i];
+    load_block<B>(reach + B, K > B ? K - B : 0, j0, half);
+    for (std::size_t i = 0; i < B; ++i) rows[i].hi = half[i];
+  } else {
+    load_block<N>(reach, K, j0, rows);
   }
 }
 
@@ -235,9 +215,9 @@ void* lane_scratch(std::size_t bytes) {
 // lane whose opponent reach is all 0 is worth 0: its outputs were cleared by
 // the caller, and its values, like those of the lanes past K or without a
 // fold, go to `sink` (so that every store is unconditional).
-template <std::size_t N>
+template <std::size_t N, bool Split>
 struct LaneSetup {
-  using V = DoubleLanes<N>;
+  using V = DoubleLanes<N, Split>;
   V less_weight = {};
   V leq_weight = {};
   V lose = {};
@@ -248,10 +228,10 @@ struct LaneSetup {
   bool any_fold = false;
 };
 
-template <std::size_t N, bool WithTies>
+template <std::size_t N, bool Split, bool WithTies>
 [[gnu::always_inline]] inline void setup_lanes(const ShowdownLane* lanes, std::size_t K,
-                                               const DoubleLanes<N>& total, float* sink,
-                                               LaneSetup<N>& c) {
+                                               const DoubleLanes<N, Split>& total, float* sink,
+                                               LaneSetup<N, Split>& c) {
   for (std::size_t l = 0; l < N; ++l) {
     c.out_of[l] = sink;
     c.fold_of[l] = sink;
@@ -302,9 +282,9 @@ struct PrefixSums {
 // in position order straight from registers. w[reach_size] is 0, the reach
 // of a missing twin: read instead of a branch that the ranges make
 // unpredictable.
-template <std::size_t N>
-struct MergeSums : PrefixSums<DoubleLanes<N>> {
-  using V = DoubleLanes<N>;
+template <std::size_t N, bool Split>
+struct MergeSums : PrefixSums<DoubleLanes<N, Split>> {
+  using V = DoubleLanes<N, Split>;
   V* w = nullptr;
   V* less = nullptr;
   V* leq = nullptr;
@@ -332,14 +312,14 @@ struct MergeSums : PrefixSums<DoubleLanes<N>> {
 // The lanes' reach side by side, one vector per opponent hand; unused lanes
 // are 0. N hands at a time: each lane's N reaches as one vector, then one
 // transpose.
-template <std::size_t N>
+template <std::size_t N, bool Split>
 [[gnu::always_inline]] inline void load_reach(const float* const* reach, std::size_t K,
-                                              std::size_t reach_size, DoubleLanes<N>* w) {
+                                              std::size_t reach_size, DoubleLanes<N, Split>* w) {
   std::size_t j0 = 0;
-  constexpr std::size_t B = kBlockHands<N>;
-  for (; j0 + B <= reach_size; j0 += B) load_rows<N>(reach, K, j0, w + j0);
+  constexpr std::size_t B = kBlockHands<N, Split>;
+  for (; j0 + B <= reach_size; j0 += B) load_rows<N, Split>(reach, K, j0, w + j0);
   for (std::size_t j = j0; j < reach_size; ++j) {
-    DoubleLanes<N> x = {};
+    DoubleLanes<N, Split> x = {};
     for (std::size_t l = 0; l < K; ++l) set_lane(x, l, static_cast<double>(reach[l][j]));
     w[j] = x;
   }
@@ -347,10 +327,10 @@ template <std::size_t N>
 
 // The merge walk into less, leq and rank, then the rest of the opponent's
 // hands into the totals.
-template <std::size_t N>
+template <std::size_t N, bool Split>
 [[gnu::always_inline]] inline void merge_lanes(const std::vector<ShowdownRecord>& mine,
                                                const std::vector<ShowdownRecord>& theirs,
-                                               MergeSums<N>& s) {
+                                               MergeSums<N, Split>& s) {
   const ShowdownRecord* const their_end = theirs.data() + theirs.size() - 1;
   const auto add = [&](const ShowdownRecord* o) { s.add(o); };
   const ShowdownRecord* o = prefix_merge(
@@ -365,11 +345,12 @@ template <std::size_t N>
 
 // The last pass: every hand's value in each lane, and with WithFold the
 // fold's beside it, in the terms and order of the one-terminal pass.
-template <std::size_t N, bool WithTies, bool WithFold>
+template <std::size_t N, bool Split, bool WithTies, bool WithFold>
 [[gnu::always_inline]] inline void write_lane_values(const CardContext& cards, std::uint8_t seat,
-                                                     std::size_t reach_size, const MergeSums<N>& s,
-                                                     const LaneSetup<N>& c) {
-  using V = DoubleLanes<N>;
+                                                     std::size_t reach_size,
+                                                     const MergeSums<N, Split>& s,
+                                                     const LaneSetup<N, Split>& c) {
+  using V = DoubleLanes<N, Split>;
   const Pocket* my_pockets = cards.pockets[seat].data();
   const std::size_t H = cards.pockets[seat].size();
   const std::uint16_t* const cross = cards.cross[seat].data();
@@ -396,7 +377,7 @@ template <std::size_t N, bool WithTies, bool WithFold>
   // next: four kept the core busiest on spot F (eight and sixteen were no
   // better).
   constexpr std::size_t kLinesPerBlock = 4;
-  constexpr std::size_t B = kBlockHands<N>;
+  constexpr std::size_t B = kBlockHands<N, Split>;
   PrefetchDrip& drip = prefetch_drip();
   std::size_t h0 = 0;
   for (; h0 + B <= H; h0 += B) {
@@ -404,8 +385,8 @@ template <std::size_t N, bool WithTies, bool WithFold>
     V values[B];
     V folds[B];
     for (std::size_t i = 0; i < B; ++i) hand_values(h0 + i, values[i], folds[i]);
-    store_columns<N>(values, c.out_of, h0);
-    if constexpr (WithFold) store_columns<N>(folds, c.fold_of, h0);
+    store_columns<N, Split>(values, c.out_of, h0);
+    if constexpr (WithFold) store_columns<N, Split>(folds, c.fold_of, h0);
   }
   for (; h0 < H; ++h0) {
     V value;
@@ -418,36 +399,36 @@ template <std::size_t N, bool WithTies, bool WithFold>
   }
 }
 
-template <std::size_t N, bool WithTies>
+template <std::size_t N, bool Split, bool WithTies>
 [[gnu::always_inline]] inline void showdown_lanes_body(const CardContext& cards,
                                                        const RunoutShowdown& entry,
                                                        std::uint8_t seat, std::size_t reach_size,
                                                        const ShowdownLane* lanes, std::size_t K) {
   const std::vector<ShowdownRecord>& mine = entry[seat];
-  MergeSums<N> s(reach_size, mine.size() - 2, cards.pockets[seat].size());
+  MergeSums<N, Split> s(reach_size, mine.size() - 2, cards.pockets[seat].size());
   const float* reach[N] = {};
   for (std::size_t l = 0; l < K; ++l) reach[l] = lanes[l].reach;
-  load_reach<N>(reach, K, reach_size, s.w);
-  merge_lanes<N>(mine, entry[1 - seat], s);
-  LaneSetup<N> c;
-  setup_lanes<N, WithTies>(lanes, K, s.total, s.sink, c);
+  load_reach<N, Split>(reach, K, reach_size, s.w);
+  merge_lanes<N, Split>(mine, entry[1 - seat], s);
+  LaneSetup<N, Split> c;
+  setup_lanes<N, Split, WithTies>(lanes, K, s.total, s.sink, c);
   if (c.any_fold) {
-    write_lane_values<N, WithTies, true>(cards, seat, reach_size, s, c);
+    write_lane_values<N, Split, WithTies, true>(cards, seat, reach_size, s, c);
   } else {
-    write_lane_values<N, WithTies, false>(cards, seat, reach_size, s, c);
+    write_lane_values<N, Split, WithTies, false>(cards, seat, reach_size, s, c);
   }
 }
 
 // The body with ties or without, in the instruction set of the caller.
-template <std::size_t N>
+template <std::size_t N, bool Split>
 [[gnu::always_inline]] inline void lanes_either(const CardContext& cards,
                                                 const RunoutShowdown& entry, std::uint8_t seat,
                                                 std::size_t reach_size, const ShowdownLane* lanes,
                                                 std::size_t K, bool with_ties) {
   if (with_ties) {
-    showdown_lanes_body<N, true>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_body<N, Split, true>(cards, entry, seat, reach_size, lanes, K);
   } else {
-    showdown_lanes_body<N, false>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_body<N, Split, false>(cards, entry, seat, reach_size, lanes, K);
   }
 }
 
@@ -473,7 +454,7 @@ template <std::size_t N>
     less_weight[l] = lanes[l].c.win - lanes[l].c.tie;
     leq_weight[l] = lanes[l].c.tie - lanes[l].c.lose;
   }
-  load_reach<N>(reach, K, reach_size, w);
+  load_reach<N, false>(reach, K, reach_size, w);
   w[reach_size] = V{};
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
   for (std::size_t h = 0; h < H; ++h) {
@@ -503,11 +484,11 @@ template <std::size_t N>
 
 // The merges compiled for the wider instruction sets.
 #define HALVORY_LANES_VARIANT(name, all_in_name, isa)                                              \
-  template <std::size_t N>                                                                         \
+  template <std::size_t N, bool Split>                                                             \
   [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry,            \
                                  std::uint8_t seat, std::size_t reach_size,                        \
                                  const ShowdownLane* lanes, std::size_t K, bool ties) {            \
-    lanes_either<N>(cards, entry, seat, reach_size, lanes, K, ties);                               \
+    lanes_either<N, Split>(cards, entry, seat, reach_size, lanes, K, ties);                        \
   }                                                                                                \
   template <std::size_t N>                                                                         \
   [[gnu::target(isa)]] void all_in_name(                                                           \
@@ -524,26 +505,33 @@ HALVORY_LANES_VARIANT(lanes_avx512, all_in_avx512, "avx512f")
 void showdown_lanes_baseline(const CardContext& cards, const RunoutShowdown& entry,
                              std::uint8_t seat, std::size_t reach_size, const ShowdownLane* lanes,
                              std::size_t K, bool with_ties) {
-  lanes_either<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
+  lanes_either<4, false>(cards, entry, seat, reach_size, lanes, K, with_ties);
 }
 
+// Up to four lanes take the four-lane merge (one register a lane vector),
+// more two registers a lane vector: the walk is paid once for twice the
+// terminals.
 void showdown_lanes_avx2(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                          std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                          bool with_ties) {
-  lanes_avx2<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
+  if (K <= 4) {
+    lanes_avx2<4, false>(cards, entry, seat, reach_size, lanes, K, with_ties);
+  } else {
+    lanes_avx2<8, true>(cards, entry, seat, reach_size, lanes, K, with_ties);
+  }
 }
 
-// Up to four lanes take the four-lane merge (its vectors are half as wide),
-// up to eight one register a lane vector, more two registers.
+// The same with eight-double registers; up to four lanes still take the
+// four-lane merge, whose vectors are half as wide.
 void showdown_lanes_avx512(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                            std::size_t reach_size, const ShowdownLane* lanes, std::size_t K,
                            bool with_ties) {
   if (K <= 4) {
-    lanes_avx2<4>(cards, entry, seat, reach_size, lanes, K, with_ties);
+    lanes_avx2<4, false>(cards, entry, seat, reach_size, lanes, K, with_ties);
   } else if (K <= 8) {
-    lanes_avx512<8>(cards, entry, seat, reach_size, lanes, K, with_ties);
+    lanes_avx512<8, false>(cards, entry, seat, reach_size, lanes, K, with_ties);
   } else {
-    lanes_avx512<16>(cards, entry, seat, reach_size, lanes, K, with_ties);
+    lanes_avx512<16, true>(cards, entry, seat, reach_size, lanes, K, with_ties);
   }
 }
 

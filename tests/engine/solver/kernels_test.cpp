@@ -458,7 +458,7 @@ TEST(KernelDispatch, PicksTheBestTierAndHonoursAForcedOne) {
     std::size_t lanes;
     std::size_t all_ins;
   };
-  for (const Row row : {Row{KernelIsa::baseline, 4, 4}, Row{KernelIsa::avx2, 4, 4},
+  for (const Row row : {Row{KernelIsa::baseline, 4, 4}, Row{KernelIsa::avx2, 8, 4},
                         Row{KernelIsa::avx512, 16, 8}}) {
     SCOPED_TRACE(kernel_isa_name(row.isa));
     EXPECT_EQ(parse_kernel_isa(kernel_isa_name(row.isa)), row.isa);

@@ -599,7 +599,7 @@ TEST(ShowdownWithFold, MatchesTheTwoKernelsAlone) {
 }
 
 // A batch gives each job what terminal_eval gives it, bit for bit, on every
-// kernel tier (merges of four, eight and sixteen), for every group size, mixed
+// kernel tier (merges of four, eight and sixteen lanes), for every group size, mixed
 // modes, all-ins on the turn and malformed jobs.
 class ShowdownBatch : public ::testing::TestWithParam<halvory::KernelIsa> {
  protected:
