@@ -375,8 +375,9 @@ template <std::size_t N, bool Split, bool WithTies, bool WithFold>
   // at a time in strength order would touch every lane's output line per
   // hand). Each block also asks for a few of the lines the batch sweeps
   // next: four kept the core busiest on spot F (eight and sixteen were no
-  // better).
-  constexpr std::size_t kLinesPerBlock = 4;
+  // better), eight where the lanes take two registers (half as many merges
+  // walk the same hands, so the rest would be asked for in one burst).
+  constexpr std::size_t kLinesPerBlock = Split ? 8 : 4;
   constexpr std::size_t B = kBlockHands<N, Split>;
   PrefetchDrip& drip = prefetch_drip();
   std::size_t h0 = 0;
