@@ -7,9 +7,10 @@
 // active table, and the payoffs read the table's merge once per batch.
 //
 // Tiers: baseline (x86-64-v2, four-lane merges), AVX2 (eight f32 lanes in the
-// flat kernels, four-lane merges) and AVX-512 (sixteen f32 lanes in the flat
-// kernels, merges of up to eight lanes where eight doubles fit a register). Every tier gives
-// the same bits.
+// flat kernels, showdown merges of up to eight lanes, two registers a lane
+// vector) and AVX-512 (sixteen f32 lanes in the flat kernels, showdown merges
+// of up to sixteen lanes, all-in merges of up to eight). Every tier gives the
+// same bits.
 
 #include <cstddef>
 #include <cstdint>

@@ -91,8 +91,8 @@ void quantize_half(std::int16_t* codes, const float* values, float up, std::size
 void dequantize_half(float* values, const std::int16_t* codes, float down, std::size_t n);
 
 // The tier every kernel runs (kernel_table.hpp): baseline (x86-64-v2), AVX2
-// (eight f32 lanes, four-lane showdown merges) or AVX-512 (sixteen f32 lanes,
-// merges of up to eight lanes; AVX-512 F, VL, BW and DQ). All give the same
+// (eight f32 lanes, showdown merges of up to eight lanes) or AVX-512 (sixteen
+// f32 lanes, merges of up to sixteen; AVX-512 F, VL, BW and DQ). All give the same
 // bits. The best tier the CPU has is chosen at the first call;
 // select_kernel_isa forces one for tests and benchmarks, and refuses (returns
 // false) a tier the CPU lacks.

@@ -79,8 +79,8 @@ struct ShowdownJob {
 // terminal_eval on its node and on its fold, bit for bit, except that a fold
 // valued with its showdown takes its compatible reach from the showdown's
 // sums (the same bits: a fold on a complete board sums in the runout's
-// order). Complete-board showdowns of the same runout run up to four at a
-// time through one merge.
+// order). Complete-board showdowns of the same runout run several at a time
+// through one merge (lane_capacity of the kernel tier).
 void showdown_batch(const Game& game, std::uint8_t seat, std::span<const ShowdownJob> jobs);
 
 // Cache lines asked for a few at a time while the showdown merges compute:

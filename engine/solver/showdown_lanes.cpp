@@ -5,8 +5,9 @@
 // order, so its outputs are the same bit for bit. All-ins on the turn go the
 // same way, lane l summing all-in l's terms over the rivers. Each tier of the
 // kernel table (kernel_table.hpp) takes its merges from here: four lanes in
-// the baseline and AVX2 tiers; in the AVX-512 tier up to sixteen showdowns
-// (two registers a lane vector) and eight all-ins.
+// the baseline tier; in the AVX2 tier up to eight showdowns (two registers a
+// lane vector) and four all-ins; in the AVX-512 tier up to sixteen showdowns
+// and eight all-ins.
 
 #include <algorithm>
 #include <cstring>
