@@ -66,12 +66,13 @@ template <std::size_t N, class V>
 
 // A merge's lanes split over two registers where one register holds half
 // of them: GCC keeps a vector wider than the machine's on the stack and
-// round-trips every operation through it.
+// round-trips every operation through it. Left uninitialized like a vector
+// (V{} is zero): the blocks of values are written whole.
 template <class Half>
 struct TwoRegisters {
   static constexpr std::size_t kHalf = sizeof(Half) / sizeof(double);
-  Half lo = {};
-  Half hi = {};
+  Half lo;
+  Half hi;
 
   [[gnu::always_inline]] double operator[](std::size_t l) const {
     return l < kHalf ? lo[l] : hi[l - kHalf];
