@@ -651,8 +651,9 @@ TEST_P(ShowdownBatch, EqualsOneTerminalAtATime) {
         outs.push_back(garbage(h));
         fold_outs.push_back(garbage(h));
       }
-      std::fill(reaches[3].begin(), reaches[3].end(), 0.0f);  // a lane of zeros
-      reaches[6].resize(ho - 1);                              // a malformed span
+      std::fill(reaches[3].begin(), reaches[3].end(), 0.0f);    // a lane of zeros
+      std::fill(reaches[13].begin(), reaches[13].end(), 0.0f);  // and one in a river merge
+      reaches[6].resize(ho - 1);                                // a malformed span
 
       std::vector<halvory::ShowdownJob> jobs;
       for (std::size_t i = 0; i < nodes.size(); ++i) {
