@@ -116,11 +116,12 @@ template <class V>
   }
 }
 
-// Between lanes and hands, the vectors of a block of hands are transposed:
-// four lanes by four hands as f64 (one register a vector either way), eight
-// by eight as f32 (the shuffles of the widest registers are what the
-// transposes cost, and f32 halves them); lanes split over two registers move
-// as two blocks. Converting before or after a move gives the same bits.
+// Between lanes and hands, the vectors of a block of hands are transposed.
+// Values go out four lanes by four hands as f64 (one register a vector
+// either way), eight by eight as f32 (the shuffles of the widest registers
+// are what the transposes cost, and f32 halves them); lanes split over two
+// registers go out as two blocks. Reaches come in as f32, N lanes by N hands.
+// Converting before or after a move gives the same bits.
 template <std::size_t N, bool Split>
 inline constexpr std::size_t kBlockHands = Split ? N / 2 : N;
 
@@ -143,26 +144,16 @@ template <std::size_t N>
   for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
 }
 
-// The N lanes' reaches of hands j0 .. j0 + N, one vector per hand (lanes past
-// K are 0).
+// The N lanes' reaches of hands j0 .. j0 + N as f32, one vector per hand
+// (lanes past K are 0): each lane's N reaches, then one transpose.
 template <std::size_t N>
 [[gnu::always_inline]] inline void load_block(const float* const* reach, std::size_t K,
-                                              std::size_t j0, Lanes<double, N>* rows) {
-  using F = Lanes<float, N>;
-  F narrow[N];
+                                              std::size_t j0, Lanes<float, N>* rows) {
   for (std::size_t l = 0; l < N; ++l) {
-    narrow[l] = F{};
-    if (l < K) std::memcpy(&narrow[l], reach[l] + j0, sizeof(F));
+    rows[l] = Lanes<float, N>{};
+    if (l < K) std::memcpy(&rows[l], reach[l] + j0, sizeof(Lanes<float, N>));
   }
-  if constexpr (N == 4) {
-    for (std::size_t l = 0; l < N; ++l)
-      rows[l] = __builtin_convertvector(narrow[l], Lanes<double, N>);
-    transpose<N>(rows);
-  } else {
-    transpose<N>(narrow);
-    for (std::size_t i = 0; i < N; ++i)
-      rows[i] = __builtin_convertvector(narrow[i], Lanes<double, N>);
-  }
+  transpose<N>(rows);
 }
 
 // A block of hands, whole or as two halves of the lanes.
@@ -180,18 +171,24 @@ template <std::size_t N, bool Split>
     store_block<N>(rows, dst, h0);
   }
 }
+
+// The merges keep the opponent's reach as it comes, f32 lanes, and widen it
+// where it is read: the conversion is exact, and half the bytes keep the
+// array of a whole range in the first-level cache beside the card sums.
+template <std::size_t N>
+using ReachLanes = Lanes<float, N>;
 template <std::size_t N, bool Split>
-[[gnu::always_inline]] inline void load_rows(const float* const* reach, std::size_t K,
-                                             std::size_t j0, DoubleLanes<N, Split>* rows) {
+[[gnu::always_inline]] inline void widen(const ReachLanes<N>& x, DoubleLanes<N, Split>& into) {
   if constexpr (Split) {
-    constexpr std::size_t B = N / 2;
-    Lanes<double, B> half[B];
-    load_block<B>(reach, K, j0, half);
-    for (std::size_t i = 0; i < B; ++i) rows[i].lo = half[i];
-    load_block<B>(reach + B, K > B ? K - B : 0, j0, half);
-    for (std::size_t i = 0; i < B; ++i) rows[i].hi = half[i];
+    using Half = Lanes<float, N / 2>;
+    Half lo;
+    Half hi;
+    std::memcpy(&lo, &x, sizeof lo);
+    std::memcpy(&hi, reinterpret_cast<const char*>(&x) + sizeof lo, sizeof hi);
+    into.lo = __builtin_convertvector(lo, Lanes<double, N / 2>);
+    into.hi = __builtin_convertvector(hi, Lanes<double, N / 2>);
   } else {
-    load_block<N>(reach, K, j0, rows);
+    into = __builtin_convertvector(x, Lanes<double, N>);
   }
 }
 
@@ -287,42 +284,46 @@ struct PrefixSums {
 template <std::size_t N, bool Split>
 struct MergeSums : PrefixSums<DoubleLanes<N, Split>> {
   using V = DoubleLanes<N, Split>;
-  V* w = nullptr;
   V* less = nullptr;
   V* leq = nullptr;
+  ReachLanes<N>* w = nullptr;
   std::uint16_t* rank = nullptr;
   float* sink = nullptr;
 
   // The scratch for reach_size opponent hands, n records and H hands (the
   // sink takes a lane's H values, the ranks sit after it).
   [[gnu::always_inline]] MergeSums(std::size_t reach_size, std::size_t n, std::size_t H) {
-    const std::size_t vectors = reach_size + 1 + 2 * n;
-    w = static_cast<V*>(
-        lane_scratch(vectors * sizeof(V) + H * sizeof(float) + H * sizeof(std::uint16_t)));
-    w[reach_size] = V{};
-    less = w + reach_size + 1;
+    less =
+        static_cast<V*>(lane_scratch(2 * n * sizeof(V) + (reach_size + 1) * sizeof(ReachLanes<N>) +
+                                     H * sizeof(float) + H * sizeof(std::uint16_t)));
     leq = less + n;
-    sink = reinterpret_cast<float*>(leq + n);
+    w = reinterpret_cast<ReachLanes<N>*>(leq + n);
+    w[reach_size] = ReachLanes<N>{};
+    sink = reinterpret_cast<float*>(w + reach_size + 1);
     rank = reinterpret_cast<std::uint16_t*>(sink + H);
     std::fill(rank, rank + H, kNoHand);
   }
+  [[gnu::always_inline]] void reach_of(std::size_t j, V& into) const {
+    widen<N, Split>(w[j], into);
+  }
   [[gnu::always_inline]] void add(const ShowdownRecord* o) {
-    PrefixSums<V>::add(w[o->position], o->pocket);
+    V x;
+    reach_of(o->position, x);
+    PrefixSums<V>::add(x, o->pocket);
   }
 };
 
 // The lanes' reach side by side, one vector per opponent hand; unused lanes
 // are 0. N hands at a time: each lane's N reaches as one vector, then one
 // transpose.
-template <std::size_t N, bool Split>
+template <std::size_t N>
 [[gnu::always_inline]] inline void load_reach(const float* const* reach, std::size_t K,
-                                              std::size_t reach_size, DoubleLanes<N, Split>* w) {
+                                              std::size_t reach_size, ReachLanes<N>* w) {
   std::size_t j0 = 0;
-  constexpr std::size_t B = kBlockHands<N, Split>;
-  for (; j0 + B <= reach_size; j0 += B) load_rows<N, Split>(reach, K, j0, w + j0);
+  for (; j0 + N <= reach_size; j0 += N) load_block<N>(reach, K, j0, w + j0);
   for (std::size_t j = j0; j < reach_size; ++j) {
-    DoubleLanes<N, Split> x = {};
-    for (std::size_t l = 0; l < K; ++l) set_lane(x, l, static_cast<double>(reach[l][j]));
+    ReachLanes<N> x = {};
+    for (std::size_t l = 0; l < K; ++l) x[l] = reach[l][j];
     w[j] = x;
   }
 }
@@ -368,7 +369,8 @@ template <std::size_t N, bool Split, bool WithTies, bool WithFold>
     s.excluding(my_pockets[h], others);
     value = c.less_weight * s.less[k] + c.lose * others;
     const std::size_t twin = h < cross_size ? cross[h] : kNoHand;
-    const V own = s.w[twin < reach_size ? twin : reach_size];
+    V own;
+    s.reach_of(twin < reach_size ? twin : reach_size, own);
     if constexpr (WithTies) value += c.tie * own;
     value = value + c.leq_weight * s.leq[k];
     if constexpr (WithFold) fold = (others + own) * c.fold_payoff;
@@ -411,7 +413,7 @@ template <std::size_t N, bool Split, bool WithTies>
   MergeSums<N, Split> s(reach_size, mine.size() - 2, cards.pockets[seat].size());
   const float* reach[N] = {};
   for (std::size_t l = 0; l < K; ++l) reach[l] = lanes[l].reach;
-  load_reach<N, Split>(reach, K, reach_size, s.w);
+  load_reach<N>(reach, K, reach_size, s.w);
   merge_lanes<N, Split>(mine, entry[1 - seat], s);
   LaneSetup<N, Split> c;
   setup_lanes<N, Split, WithTies>(lanes, K, s.total, s.sink, c);
@@ -446,9 +448,12 @@ template <std::size_t N>
                                                      const AllInLane* lanes, std::size_t K) {
   using V = Lanes<double, N>;
   const std::size_t H = cards.pockets[seat].size();
-  V* const w = static_cast<V*>(lane_scratch((reach_size + 1 + 2 * H) * sizeof(V)));
+  V* const w = static_cast<V*>(
+      lane_scratch((reach_size + 1 + 2 * H) * sizeof(V) + reach_size * sizeof(ReachLanes<N>)));
   V* const own = w + reach_size + 1;
   V* const acc = own + H;
+  // Every runout reads the reaches again: they are widened once.
+  ReachLanes<N>* const narrow = reinterpret_cast<ReachLanes<N>*>(acc + H);
   const float* reach[N] = {};
   V less_weight = {};
   V leq_weight = {};
@@ -457,7 +462,8 @@ template <std::size_t N>
     less_weight[l] = lanes[l].c.win - lanes[l].c.tie;
     leq_weight[l] = lanes[l].c.tie - lanes[l].c.lose;
   }
-  load_reach<N, false>(reach, K, reach_size, w);
+  load_reach<N>(reach, K, reach_size, narrow);
+  for (std::size_t j = 0; j < reach_size; ++j) widen<N, false>(narrow[j], w[j]);
   w[reach_size] = V{};
   const std::vector<std::uint16_t>& cross = cards.cross[seat];
   for (std::size_t h = 0; h < H; ++h) {
