@@ -236,6 +236,7 @@ void DiscountedCfr::prepare_states(const Game& game) {
     std::sort(sorted.begin(), sorted.end());
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) children_distinct[n] = 0;
   }
+  prepare_river_shapes(game);
 
   // Release the previous solve's arrays before allocating the new ones.
   std::vector<NodeState>().swap(trained.states);

@@ -274,6 +274,7 @@ class DiscountedCfr {
       std::uint32_t leaf = 0;
       std::uint16_t slot = 0;
       CardCode river = 0;
+      std::uint32_t node = 0;  // the deal's child in that slot
     };
     std::vector<DealSlot> deal_slots;
     std::vector<std::uint32_t> deal_groups;
@@ -287,6 +288,7 @@ class DiscountedCfr {
   // --- One iteration ---------------------------------------------------------
   static DiscountWeights discount_weights(std::uint32_t i);
   void prepare_states(const Game& game);
+  void prepare_river_shapes(const Game& game);
   void prefault_arenas();
   void run_iteration(const Game& game, std::uint32_t i);
   void solve_recursive(const Game& game, std::size_t node, Seat traverser,
@@ -314,6 +316,20 @@ class DiscountedCfr {
   std::size_t turn_scratch_floats = std::size_t{1} << 19;
   static constexpr std::size_t kRiverGroupFloats = std::size_t{1} << 15;
   std::vector<std::uint8_t> children_distinct;
+  // River deals whose subtrees all have one shape (the tree lays each card's
+  // out after the one before): the first card's, walked once, stands for
+  // every card's in the river batches' sizing.
+  struct RiverShape {
+    std::uint32_t chance = 0;
+    std::uint32_t begin = 0;  // its decisions, as offsets from the subtree's root,
+    std::uint32_t end = 0;    // in river_shape_offsets[begin, end)
+    std::uint32_t nodes = 0;  // the subtree's records: offsets below this
+    std::uint32_t actions = 0;
+    // The actions of the decisions with two or more whose seat is not s.
+    std::array<std::uint32_t, 2> opponent_actions{};
+  };
+  std::vector<RiverShape> river_shapes;  // by chance node
+  std::vector<std::uint32_t> river_shape_offsets;
   float weight_positive = 0.0f;
   float weight_negative = 0.5f;
   float weight_strategy = 0.0f;
@@ -484,6 +500,11 @@ class DiscountedCfr {
   std::size_t batch_floats(const Game& game, std::size_t root, Seat traverser, std::size_t H,
                            std::size_t H_o, ScratchStack::BatchPlan& plan, RiverPass pass,
                            bool to_deals, std::size_t limit) const;
+  // batch_floats of a river plan at `root`, the child of river deal `chance`:
+  // from the deal's shape when it has one.
+  std::size_t river_floats(const Game& game, std::size_t chance, std::size_t root, Seat traverser,
+                           std::size_t H, std::size_t H_o, ScratchStack::BatchPlan& plan,
+                           RiverPass pass) const;
   // Top-down half of a batch: reaches, the steps of the bottom-up half, the
   // terminals and the river deals, added to the plan; scratch from `next`.
   void plan_batch(const Game& game, const ScratchStack::RiverEntry& root, Seat traverser,

@@ -57,6 +57,8 @@ class DcfrSteps {
   const std::array<std::vector<float>, 2>& root_values() const { return s_.root_values; }
   // Per chance node, 0 when two of its slots name one child.
   const std::vector<std::uint8_t>& children_distinct() const { return s_.children_distinct; }
+  // The river deals whose subtrees share one shape.
+  const std::vector<DiscountedCfr::RiverShape>& river_shapes() const { return s_.river_shapes; }
   // The iteration index of the last pass and the weights it applied.
   std::uint32_t iteration() const { return s_.iteration; }
   float weight_positive() const { return s_.weight_positive; }

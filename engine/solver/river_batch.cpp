@@ -63,6 +63,89 @@ std::size_t DiscountedCfr::batch_floats(const Game& game, std::size_t root, Seat
   return floats;
 }
 
+void DiscountedCfr::prepare_river_shapes(const Game& game) {
+  river_shapes.clear();
+  river_shape_offsets.clear();
+  const std::size_t N = game.nodes.size();
+  // A subtree as batch_floats walks it: each node's offset from the root
+  // (high half) and what the sizing reads of it (low half). A chance node,
+  // a child before its parent or a seat past 1 leaves the deal without a
+  // shape.
+  std::vector<std::uint32_t> pending;
+  const auto walk = [&](std::size_t root, std::vector<std::uint64_t>& seen) {
+    seen.clear();
+    pending.assign(1, static_cast<std::uint32_t>(root));
+    for (std::size_t next = 0; next < pending.size(); ++next) {
+      const std::size_t node = pending[next];
+      const NodeRecord& record = game.nodes[node];
+      const std::size_t A = record.actions.size();
+      const bool decision = record.kind == NodeKind::Decision;
+      if (record.kind == NodeKind::Chance || (decision && (record.seat > 1 || A > 0xffff)))
+        return false;
+      const bool complete = decision && record.children.size() >= A;
+      seen.push_back(std::uint64_t{node - root} << 32 | static_cast<std::uint32_t>(record.kind) |
+                     std::uint32_t{record.seat} << 4 | std::uint32_t{complete} << 5 |
+                     static_cast<std::uint32_t>(A) << 16);
+      if (!complete) continue;
+      for (std::size_t a = 0; a < A; ++a) {
+        const std::size_t child = record.children[a];
+        if (child <= node || child >= N || child - root > UINT32_MAX) return false;
+        pending.push_back(static_cast<std::uint32_t>(child));
+      }
+    }
+    return true;
+  };
+  std::vector<std::uint64_t> first;
+  std::vector<std::uint64_t> other;
+  for (std::size_t n = 0; n < N; ++n) {
+    const NodeRecord& deal = game.nodes[n];
+    if (deal.kind != NodeKind::Chance || deal.children.empty()) continue;
+    if (deal.children[0] >= N || game.nodes[deal.children[0]].river == kNoCard) continue;
+    if (!walk(deal.children[0], first)) continue;
+    bool same = true;
+    for (std::size_t k = 1; k < deal.children.size() && same; ++k)
+      same = deal.children[k] < N && walk(deal.children[k], other) && other == first;
+    if (!same) continue;
+    RiverShape shape{.chance = static_cast<std::uint32_t>(n),
+                     .begin = static_cast<std::uint32_t>(river_shape_offsets.size())};
+    for (const std::uint64_t entry : first) {
+      shape.nodes = std::max(shape.nodes, static_cast<std::uint32_t>(entry >> 32) + 1);
+      const auto kind = static_cast<NodeKind>(entry & 0xf);
+      const std::uint32_t A = (entry >> 16) & 0xffff;
+      if (kind != NodeKind::Decision || (entry & 0x20) == 0) continue;
+      river_shape_offsets.push_back(static_cast<std::uint32_t>(entry >> 32));
+      shape.actions += A;
+      const std::size_t owner = (entry >> 4) & 1;
+      if (A > 1) shape.opponent_actions[1 - owner] += A;
+    }
+    shape.end = static_cast<std::uint32_t>(river_shape_offsets.size());
+    river_shapes.push_back(shape);
+  }
+}
+
+std::size_t DiscountedCfr::river_floats(const Game& game, std::size_t chance, std::size_t root,
+                                        Seat traverser, std::size_t H, std::size_t H_o,
+                                        ScratchStack::BatchPlan& plan, RiverPass pass) const {
+  const auto it = std::lower_bound(
+      river_shapes.begin(), river_shapes.end(), chance,
+      [](const RiverShape& shape, std::size_t node) { return shape.chance < node; });
+  if (it == river_shapes.end() || it->chance != chance)
+    return batch_floats(game, root, traverser, H, H_o, plan, pass, false, river_scratch_floats);
+  const std::size_t floats = H * it->actions + H_o * it->opponent_actions[traverser & 1];
+  if (floats > river_scratch_floats) return 0;
+  // The walk that this replaces brought the records in for the plan: they
+  // are asked for here, all at once, the subtree's being one run of them.
+  const char* first = reinterpret_cast<const char*>(&game.nodes[root]);
+  for (std::size_t b = 0; b < it->nodes * sizeof(NodeRecord); b += 64)
+    __builtin_prefetch(first + b);
+  for (std::uint32_t i = it->begin; i < it->end; ++i) {
+    const std::size_t node = root + river_shape_offsets[i];
+    plan.decisions.push_back(static_cast<std::uint32_t>(node));
+    __builtin_prefetch(&trained.states[node]);
+  }
+  return floats;
+}
+
 template <class Own>
 void DiscountedCfr::run_river_roots(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
                                     std::size_t floats, ScratchStack& stack, RiverPass pass,
@@ -77,6 +160,8 @@ void DiscountedCfr::run_river_roots(const Game& game, Seat seat, std::size_t H, 
         .prefetch(pass == RiverPass::regrets, pass != RiverPass::regrets,
                   dcfr_detail::PrefetchFor::later);
   }
+  for (const std::uint32_t node : plan.decisions)
+    __builtin_prefetch(game.nodes[node].children.data());
   grow(plan.values, floats);
   ScratchFrame& frame = stack.frame(plan.roots.front().depth);
   plan.steps.clear();
@@ -261,7 +346,8 @@ void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std:
     scale_into(leaf.children, leaf.reach, dcfr_detail::chance_weight(game, record, A), H_o);
     for (std::size_t k = 0; k < A; ++k)
       slots.push_back({static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(k),
-                       game.nodes[record.children[k]].river});
+                       game.nodes[record.children[k]].river,
+                       static_cast<std::uint32_t>(record.children[k])});
   }
   // By river card, then in plan order (a sort that needs no buffer).
   std::sort(slots.begin(), slots.end(), [](const auto& a, const auto& b) {
@@ -325,7 +411,7 @@ void DiscountedCfr::deal_group(const Game& game, Seat seat, std::size_t H, std::
   std::size_t floats = 0;
   for (const ScratchStack::DealSlot& slot : slots) {
     const ScratchStack::RiverEntry& leaf = leaves[slot.leaf];
-    const std::size_t node = game.nodes[leaf.node].children[slot.slot];
+    const std::size_t node = slot.node;
     const NodeRecord& record = game.nodes[node];
     const ScratchStack::RiverEntry root{.node = static_cast<std::uint32_t>(node),
                                         .reach = leaf.children,
@@ -338,8 +424,7 @@ void DiscountedCfr::deal_group(const Game& game, Seat seat, std::size_t H, std::
       continue;
     }
     const std::size_t mark = plan.decisions.size();
-    std::size_t f =
-        batch_floats(game, node, seat, H, H_o, plan, steps.pass, false, river_scratch_floats);
+    std::size_t f = river_floats(game, leaf.node, node, seat, H, H_o, plan, steps.pass);
     if (f == 0) {
       plan.decisions.resize(mark);
       fallbacks.push_back(root);
@@ -351,7 +436,7 @@ void DiscountedCfr::deal_group(const Game& game, Seat seat, std::size_t H, std::
       run_river_roots(game, seat, H, H_o, floats, stack, steps.pass, steps.own);
       plan.roots.clear();
       plan.decisions.clear();
-      f = batch_floats(game, node, seat, H, H_o, plan, steps.pass, false, river_scratch_floats);
+      f = river_floats(game, leaf.node, node, seat, H, H_o, plan, steps.pass);
       floats = 0;
     }
     plan.roots.push_back(root);

@@ -351,6 +351,37 @@ TEST(DcfrRiverBatches, SameBitsAsTheRecursion) {
   }
 }
 
+// A river deal whose card subtrees all have one shape is sized once for all
+// its cards; one whose subtrees differ (here the first card's root lost an
+// action, so a shape taken from it would be too small for the others)
+// is walked card by card. Both give the recursion's bits.
+TEST(DcfrRiverBatches, DealsOfOneShapeAreSizedOnce) {
+  auto game = build_game(turn_spot());
+  std::vector<std::size_t> deals;
+  for (std::size_t n = 0; n < game->nodes.size(); ++n) {
+    const NodeRecord& node = game->nodes[n];
+    if (node.kind == NodeKind::Chance && node.children.size() >= 2 &&
+        game->nodes[node.children[0]].river != kNoCard)
+      deals.push_back(n);
+  }
+  ASSERT_GE(deals.size(), 2u);
+  NodeRecord& root = game->nodes[game->nodes[deals[1]].children[0]];
+  ASSERT_GE(root.actions.size(), 2u);
+  root.actions.pop_back();
+  root.children.pop_back();
+
+  dcfr_test::Solver batched(dcfr_test::make_config(6, 2, false, 3));
+  dcfr_test::Solver plain(dcfr_test::make_config(6, 2, false, 3));
+  dcfr_test::Steps(plain).set_river_batches(false);
+  batched.run(*game);
+  plain.run(*game);
+  expect_bit_identical(batched, plain);
+  std::vector<std::size_t> shaped;
+  for (const auto& shape : dcfr_test::Steps(batched).river_shapes()) shaped.push_back(shape.chance);
+  deals.erase(deals.begin() + 1);
+  EXPECT_EQ(shaped, deals);
+}
+
 // Past the scratch bounds the upper nodes go through the recursion and only
 // the subtrees that fit are batched, with the same bits in the regret pass
 // and in the exploitability's value passes: a game that starts on the river
