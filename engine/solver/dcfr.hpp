@@ -319,17 +319,19 @@ class DiscountedCfr {
   // River deals whose subtrees all have one shape (the tree lays each card's
   // out after the one before): the first card's, walked once, stands for
   // every card's in the river batches' sizing.
+  struct ShapeDecision {
+    std::uint32_t offset = 0;  // from the subtree's root
+    std::uint16_t actions = 0;
+    Seat seat = 0;
+  };
   struct RiverShape {
     std::uint32_t chance = 0;
-    std::uint32_t begin = 0;  // its decisions, as offsets from the subtree's root,
-    std::uint32_t end = 0;    // in river_shape_offsets[begin, end)
+    std::uint32_t begin = 0;  // its complete decisions, in the order the walk
+    std::uint32_t end = 0;    // meets them: river_shape_nodes[begin, end)
     std::uint32_t nodes = 0;  // the subtree's records: offsets below this
-    std::uint32_t actions = 0;
-    // The actions of the decisions with two or more whose seat is not s.
-    std::array<std::uint32_t, 2> opponent_actions{};
   };
   std::vector<RiverShape> river_shapes;  // by chance node
-  std::vector<std::uint32_t> river_shape_offsets;
+  std::vector<ShapeDecision> river_shape_nodes;
   float weight_positive = 0.0f;
   float weight_negative = 0.5f;
   float weight_strategy = 0.0f;
@@ -500,6 +502,11 @@ class DiscountedCfr {
   std::size_t batch_floats(const Game& game, std::size_t root, Seat traverser, std::size_t H,
                            std::size_t H_o, ScratchStack::BatchPlan& plan, RiverPass pass,
                            bool to_deals, std::size_t limit) const;
+  // The scratch a decision with A actions takes in a plan: its children's
+  // values, and at the opponent's, their reaches.
+  static std::size_t decision_floats(std::size_t A, bool opponent, std::size_t H, std::size_t H_o) {
+    return A * H + (opponent && A > 1 ? A * H_o : 0);
+  }
   // batch_floats of a river plan at `root`, the child of river deal `chance`:
   // from the deal's shape when it has one.
   std::size_t river_floats(const Game& game, std::size_t chance, std::size_t root, Seat traverser,
