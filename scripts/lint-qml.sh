@@ -12,16 +12,21 @@
 #   that uses the effects; that one note is dropped and any other import
 #   problem still fails. A wrong import also fails the Quick tests, which
 #   load every document.
+# - Notes that the type "qulonglong" of a controller property is not found:
+#   the built-in type list of Qt 6.4's qmllint has no 64-bit unsigned
+#   integer, and the controller's byte counts are of that type. Any other
+#   unknown type still fails.
 # - Compiler findings, at most compiler_ceiling of them (1640 when the
 #   category was switched on). The QML compiler of Qt 6.4 leaves them
 #   uncompiled; they run in the interpreter as before and stay checked by
 #   the other categories. What they are:
-#     ~630 reads through untyped `property var` objects: the controller and
-#          the pages handed to their panels, which the Quick tests replace
-#          by scripted stand-ins and plain objects that a typed property
-#          would refuse;
-#     ~390 reads of the theme and of items' own members, which 6.4 will not
-#          compile because a QML property cannot be declared final;
+#     ~600 reads through untyped `property var` objects: the pages handed
+#          to their panels, which the Quick tests replace by plain objects
+#          that a typed property would refuse;
+#     ~410 reads of the theme, of the controller and of items' own members,
+#          which 6.4 will not compile because a QML property cannot be
+#          declared final (the controller's may not be: its test stand-ins
+#          override them);
 #     ~480 functions without type annotations, and ~140 bindings and
 #          functions using what 6.4 cannot compile (bit operators, regular
 #          expressions, try/catch, iteration, possibly undefined values);
@@ -49,16 +54,21 @@ run() {
 findings() {
   printf '%s\n' "$out" | grep -E '^(Warning|Info):' \
     | grep -v -e 'QML types file does not exist: .*/Qt5Compat/GraphicalEffects/private/plugins.qmltypes' \
-              -e 'Warnings occurred while importing module "Qt5Compat.GraphicalEffects"' || true
+              -e 'Warnings occurred while importing module "Qt5Compat.GraphicalEffects"' \
+              -e 'Type "qulonglong" of property "[A-Za-z]*" not found' || true
 }
 
 count() { if [ -z "$1" ]; then echo 0; else printf '%s\n' "$1" | wc -l; fi; }
 
-# Everything but the compiler: no finding at all, and no syntax error
-# (which fails the run without a "Warning:" line).
+# Everything but the compiler: no finding at all, and no syntax error (a
+# line naming the document without "Warning:"). qmllint's exit status counts
+# the dropped warnings too, so it only fails the check when nothing else
+# accounts for it.
 run --compiler disable
 strict=$(findings)
-if [ "$status" -ne 0 ] || [ -n "$strict" ]; then
+syntax=$(printf '%s\n' "$out" | grep -E '^\./.*\.qml:[0-9]+:[0-9]+: ' || true)
+warned=$(printf '%s\n' "$out" | grep -E '^Warning:' || true)
+if [ -n "$strict" ] || [ -n "$syntax" ] || { [ "$status" -ne 0 ] && [ -z "$warned" ]; }; then
   printf '%s\n' "$out"
   echo "qmllint: $(count "$strict") findings above (exit $status)"
   exit 1

@@ -4,6 +4,7 @@ import Qt.labs.settings
 import "../theme" as ThemePack
 import "projectPresets.js" as Presets
 import "solveRules.js" as SolveRules
+import Pellaris as Published
 
 // The application shell: the one copy of the spot being edited (the project
 // state), the presets that fill it, readiness and the memory estimate that
@@ -13,7 +14,7 @@ import "solveRules.js" as SolveRules
 SpotSizingItem {
     id: shell
 
-    property var controller: null
+    property Published.AppController controller: null
 
     readonly property ThemePack.Theme theme: ThemePack.Theme {}
     readonly property ThemePack.Typography type: ThemePack.Typography {}

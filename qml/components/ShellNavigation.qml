@@ -1,6 +1,7 @@
 import QtQuick
 import "navigationRules.js" as NavRules
 import "solveProgress.js" as SolveProgress
+import Pellaris as Published
 
 // Which page the shell shows. Tabs and shortcuts go through one rule set
 // (requestPage); the pages' own requests move directly (showPage), since a
@@ -10,7 +11,7 @@ Item {
 
     required property var shell
 
-    readonly property var controller: shell.controller
+    readonly property Published.AppController controller: shell.controller
     readonly property bool running: !!controller && controller.running === true
     readonly property bool hasResults: !!controller && Number(controller.resultIterations) > 0
 

@@ -6,6 +6,7 @@ import "navigationRules.js" as NavRules
 import "solveProgress.js" as SolveProgress
 import "../theme/themeRules.js" as ThemeRules
 import "../theme" as ThemePack
+import Pellaris as Published
 
 // The bar across the top of the window: the page tabs, each enabled only
 // where its page makes sense, and a chip that tells whether a solve can
@@ -15,7 +16,7 @@ ToolBar {
     id: bar
 
     property ThemePack.Theme theme
-    property var controller: null
+    property Published.AppController controller: null
     property bool canSolve: true
     // Why Solve is disabled, in the controller's words when it has them.
     property string solveBlockReason: ""

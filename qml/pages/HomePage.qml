@@ -7,6 +7,7 @@ import "homeStats.js" as HomeStats
 import "projectFiles.js" as ProjectFiles
 import "../components/projectPresets.js" as Presets
 import "../theme" as ThemePack
+import Pellaris as Published
 
 // The start page: new project, quick solve, range import, project files, and
 // the user's figures (play statistics, solve history and activity, system).
@@ -21,7 +22,7 @@ Item {
     property var projectStateProvider: null
     // The program's controller; tests give the page a stand-in.
     // qmllint disable unqualified
-    property var controller: typeof appController !== "undefined" ? appController : null
+    property Published.AppController controller: typeof appController !== "undefined" ? appController : null
     // qmllint enable unqualified
 
     property var solveActivityGrid: []
@@ -49,14 +50,14 @@ Item {
     function reloadSolveActivity() {
         if (!controller)
             return
-        solveActivityGrid = controller.solveActivityGridLastSixMonths() || []
-        solveHistoryDaily = controller.solveHistoryDaily() || []
+        solveActivityGrid = controller.solveActivityGridLastSixMonths()
+        solveHistoryDaily = controller.solveHistoryDaily()
     }
 
     function reloadPlayVsSolutionStats() {
         if (!controller)
             return
-        playVsSolutionStats = controller.playVsSolutionStats() || ({})
+        playVsSolutionStats = controller.playVsSolutionStats()
     }
 
     function parseIsoDate(s) { return HomeStats.parseIsoDate(s) }

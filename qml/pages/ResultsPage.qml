@@ -8,6 +8,7 @@ import "../components/chartSeries.js" as Charts
 import "../components/playRules.js" as PlayRules
 import "../components/actionBar.js" as Bar
 import "../theme" as ThemePack
+import Pellaris as Published
 
 // The results explorer: walks the solved tree one level per node and shows
 // the current node's strategy, figures, buckets and combos. The page holds
@@ -17,7 +18,7 @@ Item {
 
     property ThemePack.Theme theme
     property var type
-    property var controller: null
+    property Published.AppController controller: null
     property string gameVariant: "holdem"
     property string utilityModel: "cash"
     property string boardText: ""
@@ -417,7 +418,7 @@ Item {
                              evOop: [], evIp: [], equityOop: [], equityIp: [] }
             return
         }
-        _distPayload = controller.nodeHandDistributions169(currentNodeIndex) || {}
+        _distPayload = controller.nodeHandDistributions169(currentNodeIndex)
     }
 
     function _distSeriesSortedSeparate() {
@@ -689,7 +690,7 @@ Item {
             var node = page.currentNodeIndex
             var strategy = node >= 0 && page._hasStrategy(node)
             page._loadedComboActions = strategy ? page._actionDefinitions(node) : []
-            page._loadedHandCombos = strategy ? (page.controller.nodeHandCombos(node) || []) : []
+            page._loadedHandCombos = strategy ? page.controller.nodeHandCombos(node) : []
             page._handCombosLoading = false
         }
     }

@@ -5,6 +5,7 @@ import Qt.labs.settings
 import "../components" as Components
 import "settingsRules.js" as SettingsRules
 import "../theme" as ThemePack
+import Pellaris as Published
 
 // Appearance, language, licences and updates. Colour changes act on the
 // shared theme at once and reach the store only through "Save Settings" or
@@ -21,7 +22,7 @@ Item {
     // qmllint disable unqualified
     property var languages: typeof languageManager !== "undefined" ? languageManager : null
     property var updateManager: typeof updates !== "undefined" ? updates : null
-    property var controller: typeof appController !== "undefined" ? appController : null
+    property Published.AppController controller: typeof appController !== "undefined" ? appController : null
     // qmllint enable unqualified
 
     readonly property var accentSwatches: [

@@ -8,6 +8,7 @@ import "../components/solveProgress.js" as ProgressRules
 import "solveProgress.js" as Progress
 import "../theme/themeRules.js" as ThemeRules
 import "../theme" as ThemePack
+import Pellaris as Published
 
 // The solve page: a summary of the spot the shell holds, start and cancel,
 // the thread count, the runs started here, and the live progress of
@@ -18,7 +19,7 @@ SpotSizingItem {
 
     property ThemePack.Theme theme
     property var type
-    property var controller: null
+    property Published.AppController controller: null
     property bool canSolve: true
     property int threadCount: controller && controller.systemThreadCount > 0 ? controller.systemThreadCount : 1
 

@@ -38,6 +38,7 @@ void prepareApplication() {
 }
 
 void publishRootObjects(QQmlEngine& engine) {
+  qmlRegisterType<AppController>("PellarisStandIns", 1, 0, "AppControllerStandIn");
   engine.addImportPath(QStringLiteral("qrc:/"));
   QQmlContext* root = engine.rootContext();
   root->setContextProperty(QStringLiteral("languageManager"),
@@ -62,7 +63,11 @@ QObject* Harness::createStandIn(const QString& rootName, QObject* parent) {
     return nullptr;
   }
   const QObject* values = engine_->rootContext()->contextProperty(rootName).value<QObject*>();
-  return pellaris_qml_test::createStandIn(*engine_, *real, values, parent);
+  // Pages declare their controller with its type: its stand-in is one.
+  StandInBase base;
+  if (real == &AppController::staticMetaObject)
+    base = {QStringLiteral("AppControllerStandIn"), QStringLiteral("PellarisStandIns")};
+  return pellaris_qml_test::createStandIn(*engine_, *real, values, parent, base);
 }
 
 QStringList Harness::standInMismatches(const QString& rootName, QObject* standIn) const {

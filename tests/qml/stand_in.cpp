@@ -58,8 +58,10 @@ QMetaType declaredMetaType(const QString& qmlType) {
   return QMetaType(ids.value(qmlType, QMetaType::QVariant));
 }
 
+// The stand-in's own declaration of a real type, or the real type itself
+// where the stand-in keeps the real member.
 bool typesAgree(QMetaType real, QMetaType standIn) {
-  return declaredMetaType(qmlTypeName(real)) == standIn;
+  return real == standIn || declaredMetaType(qmlTypeName(real)) == standIn;
 }
 
 // What a method without a scripted answer returns.
@@ -130,11 +132,12 @@ QString signalParameters(const QMetaMethod& m) {
 
 }  // namespace
 
-QString standInSource(const QMetaObject& real) {
+QString standInSource(const QMetaObject& real, const StandInBase& base) {
   const Interface api = interfaceOf(real);
-  QString src = QStringLiteral(
-      "import QtQml\n"
-      "QtObject {\n"
+  QString src = QStringLiteral("import QtQml\n");
+  if (!base.type.isEmpty()) src += QStringLiteral("import %1\n").arg(base.module);
+  src += (base.type.isEmpty() ? QStringLiteral("QtObject") : base.type) + QStringLiteral(" {\n");
+  src += QStringLiteral(
       "    property var _answers: ({})\n"
       // The call log is one array that grows in place: a binding that calls
       // a method then reads the log without writing it, so it never loops.
@@ -157,8 +160,9 @@ QString standInSource(const QMetaObject& real) {
     autoSignals.insert(it.key() + QStringLiteral("Changed"));
   }
   for (auto it = api.signalList.cbegin(); it != api.signalList.cend(); ++it) {
-    // A property's own change signal comes with its QML declaration.
-    if (autoSignals.contains(it.key())) continue;
+    // A property's own change signal comes with its QML declaration; over
+    // the real class, every signal is the real one.
+    if (autoSignals.contains(it.key()) || !base.type.isEmpty()) continue;
     src += QStringLiteral("    signal %1(%2)\n").arg(it.key(), signalParameters(*it));
   }
   for (int i = QObject::staticMetaObject.methodCount(); i < real.methodCount(); ++i) {
@@ -177,10 +181,10 @@ QString standInSource(const QMetaObject& real) {
 }
 
 QObject* createStandIn(QQmlEngine& engine, const QMetaObject& real, const QObject* values,
-                       QObject* parent) {
+                       QObject* parent, const StandInBase& base) {
   QQmlComponent component(&engine);
   component.setData(
-      standInSource(real).toUtf8(),
+      standInSource(real, base).toUtf8(),
       QUrl(
           QStringLiteral("qrc:/pellaris-test/%1StandIn.qml").arg(QLatin1String(real.className()))));
   QObject* object = component.create();

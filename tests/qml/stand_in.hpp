@@ -22,14 +22,24 @@ class QQmlEngine;
 
 namespace pellaris_qml_test {
 
+// What a stand-in is made over: by default a plain QtObject; for a class
+// that documents declare properties of, a creatable QML type of that class
+// (`type` from `module`), so that such a property takes the stand-in. Its
+// properties and methods then override the real ones of the same name, and
+// its signals are the real class's own.
+struct StandInBase {
+  QString type;
+  QString module;
+};
+
 // QML source of a stand-in for objects of the class `real`.
-QString standInSource(const QMetaObject& real);
+QString standInSource(const QMetaObject& real, const StandInBase& base = {});
 
 // Creates a stand-in on `engine`, with every property copied from `values`
 // when given (an instance of the real class). Null on failure, after a
 // warning with the QML errors.
 QObject* createStandIn(QQmlEngine& engine, const QMetaObject& real, const QObject* values,
-                       QObject* parent);
+                       QObject* parent, const StandInBase& base = {});
 
 // Every difference between the public interface of `real` and the stand-in's
 // (properties with their types and notify signals, signals with their
