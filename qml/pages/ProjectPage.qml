@@ -69,7 +69,7 @@ SpotSizingItem {
     property LanguageManager _languageSource: typeof languageManager !== "undefined" ? languageManager : null
     // The lock two running copies of the program take around each write of
     // the stores they share.
-    property var _storeLock: typeof storeLock !== "undefined" ? storeLock : null
+    property StoreLock _storeLock: typeof storeLock !== "undefined" ? storeLock : null
     // qmllint enable unqualified
     readonly property bool developerMode: !!_controllerSource && _controllerSource.developerMode === true
 

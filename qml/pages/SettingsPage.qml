@@ -20,8 +20,8 @@ Item {
     // The program's language and update managers and controller; tests give
     // the page stand-ins.
     // qmllint disable unqualified
-    property var languages: typeof languageManager !== "undefined" ? languageManager : null
-    property var updateManager: typeof updates !== "undefined" ? updates : null
+    property Published.LanguageManager languages: typeof languageManager !== "undefined" ? languageManager : null
+    property Published.UpdateManager updateManager: typeof updates !== "undefined" ? updates : null
     property Published.AppController controller: typeof appController !== "undefined" ? appController : null
     // qmllint enable unqualified
 

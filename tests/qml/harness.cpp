@@ -28,6 +28,28 @@ const QMetaObject* metaObjectOf(const QString& rootName) {
   return nullptr;
 }
 
+// Documents declare the root-context objects with their types, so each
+// stand-in is made over a creatable type of the real class. The language
+// manager has no engine here: the stand-in answers for every member.
+class LanguageManagerBase : public LanguageManager {
+ public:
+  LanguageManagerBase() : LanguageManager(nullptr) {}
+};
+
+constexpr const char* kStandInModule = "PellarisStandIns";
+
+void registerStandInBases() {
+  qmlRegisterType<AppController>(kStandInModule, 1, 0, "AppControllerStandIn");
+  qmlRegisterType<LanguageManagerBase>(kStandInModule, 1, 0, "LanguageManagerStandIn");
+  qmlRegisterType<UpdateManager>(kStandInModule, 1, 0, "UpdateManagerStandIn");
+  qmlRegisterType<StoreLock>(kStandInModule, 1, 0, "StoreLockStandIn");
+}
+
+StandInBase standInBaseOf(const QMetaObject* real) {
+  const QString type = QLatin1String(real->className()) + QStringLiteral("StandIn");
+  return {type, QLatin1String(kStandInModule)};
+}
+
 }  // namespace
 
 void prepareApplication() {
@@ -38,7 +60,8 @@ void prepareApplication() {
 }
 
 void publishRootObjects(QQmlEngine& engine) {
-  qmlRegisterType<AppController>("PellarisStandIns", 1, 0, "AppControllerStandIn");
+  static const bool registered = (registerStandInBases(), true);
+  (void)registered;
   engine.addImportPath(QStringLiteral("qrc:/"));
   QQmlContext* root = engine.rootContext();
   root->setContextProperty(QStringLiteral("languageManager"),
@@ -63,11 +86,7 @@ QObject* Harness::createStandIn(const QString& rootName, QObject* parent) {
     return nullptr;
   }
   const QObject* values = engine_->rootContext()->contextProperty(rootName).value<QObject*>();
-  // Pages declare their controller with its type: its stand-in is one.
-  StandInBase base;
-  if (real == &AppController::staticMetaObject)
-    base = {QStringLiteral("AppControllerStandIn"), QStringLiteral("PellarisStandIns")};
-  return pellaris_qml_test::createStandIn(*engine_, *real, values, parent, base);
+  return pellaris_qml_test::createStandIn(*engine_, *real, values, parent, standInBaseOf(real));
 }
 
 QStringList Harness::standInMismatches(const QString& rootName, QObject* standIn) const {

@@ -230,14 +230,14 @@ Item {
             var page = makePage()
             var events = []
             var test = this
-            page._storeLock = {
-                acquire: function (timeoutMs) {
-                    events.push("acquire")
-                    test.plant("profilesJson", JSON.stringify([{ id: "o", name: "From other copy" }]))
-                    return true
-                },
-                release: function () { events.push("release:" + test.stored("profilesJson")) }
-            }
+            var lock = harness.createStandIn("storeLock", page)
+            lock._answer("acquire", function (timeoutMs) {
+                events.push("acquire")
+                test.plant("profilesJson", JSON.stringify([{ id: "o", name: "From other copy" }]))
+                return true
+            })
+            lock._answer("release", function () { events.push("release:" + test.stored("profilesJson")) })
+            page._storeLock = lock
             verify(page.saveSettingsProfile("New"))
             compare(names(page.settingsProfiles), ["From other copy", "New"])
             compare(events.length, 2)
