@@ -6,7 +6,6 @@
 #include <QMetaType>
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QSet>
 #include <QUrl>
 #include <QtDebug>
 
@@ -119,24 +118,11 @@ Interface interfaceOf(const QMetaObject& mo) {
   return out;
 }
 
-QString signalParameters(const QMetaMethod& m) {
-  QStringList parts;
-  const QList<QByteArray> names = m.parameterNames();
-  for (int i = 0; i < m.parameterCount(); ++i) {
-    const QString name =
-        names.value(i).isEmpty() ? QStringLiteral("a%1").arg(i) : QString::fromLatin1(names[i]);
-    parts << qmlTypeName(m.parameterMetaType(i)) + QLatin1Char(' ') + name;
-  }
-  return parts.join(QStringLiteral(", "));
-}
-
 }  // namespace
 
 QString standInSource(const QMetaObject& real, const StandInBase& base) {
   const Interface api = interfaceOf(real);
-  QString src = QStringLiteral("import QtQml\n");
-  if (!base.type.isEmpty()) src += QStringLiteral("import %1\n").arg(base.module);
-  src += (base.type.isEmpty() ? QStringLiteral("QtObject") : base.type) + QStringLiteral(" {\n");
+  QString src = QStringLiteral("import QtQml\nimport %1\n%2 {\n").arg(base.module, base.type);
   src += QStringLiteral(
       "    property var _answers: ({})\n"
       // The call log is one array that grows in place: a binding that calls
@@ -154,17 +140,10 @@ QString standInSource(const QMetaObject& real, const StandInBase& base) {
       "        return typeof a === \"function\" ? a.apply(null, args) : a\n"
       "    }\n");
 
-  QSet<QString> autoSignals;
-  for (auto it = api.properties.cbegin(); it != api.properties.cend(); ++it) {
+  // The signals are the real class's own; a property declared here comes
+  // with a change signal of its own.
+  for (auto it = api.properties.cbegin(); it != api.properties.cend(); ++it)
     src += QStringLiteral("    property %1 %2\n").arg(qmlTypeName(it->metaType()), it.key());
-    autoSignals.insert(it.key() + QStringLiteral("Changed"));
-  }
-  for (auto it = api.signalList.cbegin(); it != api.signalList.cend(); ++it) {
-    // A property's own change signal comes with its QML declaration; over
-    // the real class, every signal is the real one.
-    if (autoSignals.contains(it.key()) || !base.type.isEmpty()) continue;
-    src += QStringLiteral("    signal %1(%2)\n").arg(it.key(), signalParameters(*it));
-  }
   for (int i = QObject::staticMetaObject.methodCount(); i < real.methodCount(); ++i) {
     const QMetaMethod m = real.method(i);
     const QString name = QString::fromLatin1(m.name());
