@@ -106,7 +106,13 @@ Rectangle {
             interactive: contentHeight > height
             boundsBehavior: Flickable.StopAtBounds
             model: street.steps
-            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+            // Shown whenever actions lie below the panel's edge, not only while
+        // scrolling, so that a cut street says there is more.
+        ScrollBar.vertical: ScrollBar {
+            objectName: "detailsVerticalBar"
+            policy: columnsFlick.contentHeight > columnsFlick.height ? ScrollBar.AlwaysOn
+                                                                      : ScrollBar.AlwaysOff
+        }
             delegate: Rectangle {
                 id: step
                 required property string modelData
@@ -165,10 +171,19 @@ Rectangle {
         contentWidth: columns.width
         contentHeight: columns.height
         clip: true
-        interactive: contentWidth > width
-        flickableDirection: Flickable.HorizontalFlick
+        // Narrow, the columns scroll sideways; short (the panel holds at most
+        // its maximum height), the streets' actions scroll up.
+        interactive: contentWidth > width || contentHeight > height
+        flickableDirection: Flickable.AutoFlickIfNeeded
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
+        // Shown whenever actions lie below the panel's edge, not only while
+        // scrolling, so that a cut street says there is more.
+        ScrollBar.vertical: ScrollBar {
+            objectName: "detailsVerticalBar"
+            policy: columnsFlick.contentHeight > columnsFlick.height ? ScrollBar.AlwaysOn
+                                                                      : ScrollBar.AlwaysOff
+        }
 
         Row {
             id: columns

@@ -306,6 +306,15 @@ Item {
             compare(page.playHandLog.count, 6)
             compare(handKey(page.playSelectedLog), played[0])
             verify(findChild(page, "playHandDetails").visible)
+            // Held below its content, the panel scrolls up to the streets'
+            // last actions instead of cutting them off.
+            var details = findChild(page, "playHandDetails")
+            details.maximumHeight = 90
+            waitForRendering(page)
+            var flick = findChild(details, "detailsFlick")
+            verify(flick.contentHeight > flick.height)
+            verify(flick.interactive)
+            verify(findChild(details, "detailsVerticalBar").size < 1)
         }
 
         function test_foldHandIsPerfectWithFoldWinner() {
