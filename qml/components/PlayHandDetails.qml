@@ -106,13 +106,7 @@ Rectangle {
             interactive: contentHeight > height
             boundsBehavior: Flickable.StopAtBounds
             model: street.steps
-            // Shown whenever actions lie below the panel's edge, not only while
-        // scrolling, so that a cut street says there is more.
-        ScrollBar.vertical: ScrollBar {
-            objectName: "detailsVerticalBar"
-            policy: columnsFlick.contentHeight > columnsFlick.height ? ScrollBar.AlwaysOn
-                                                                      : ScrollBar.AlwaysOff
-        }
+            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
             delegate: Rectangle {
                 id: step
                 required property string modelData
