@@ -85,6 +85,8 @@ BENCHMARK(BM_FlopTreeSequential)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// Subtrees down to the depth of the second argument built as tasks on the
+// build's pool, of as many threads as the hardware has.
 void BM_FlopTreeParallel(benchmark::State& state) {
   const CardContext& context = flop_context();
   setenv("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", std::to_string(state.range(1)).c_str(), 1);

@@ -1,10 +1,13 @@
 #include "context/card_context.hpp"
 
+#include "context/worker_limits.hpp"
 #include "context/worker_pool.hpp"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -103,6 +106,12 @@ std::uint64_t suit_isomorphism_bytes(const SuitIsomorphism& iso) {
 
 }  // namespace
 
+std::uint32_t card_context_max_workers() {
+  const std::optional<std::int32_t> limit = env_leading_int32("HALVORY_CARDCTX_MAX_WORKERS");
+  if (limit && *limit > 0) return static_cast<std::uint32_t>(*limit);
+  return hardware_threads();
+}
+
 std::uint64_t hash_range(const Range& range) {
   std::uint64_t seed = kPocketCount;
   for (float w : range.weights) hash_combine(seed, fnv1a_u64(std::bit_cast<std::uint32_t>(w)));
@@ -123,7 +132,8 @@ CardContext::CardContext(const Board& board_in, const Range& oop_range, const Ra
     copy_from_artifacts(*cached);
     return;
   }
-  threads = std::max<std::size_t>(threads, 1);
+  // Below two threads, both seats and every runout are built on this thread.
+  threads = std::clamp<std::size_t>(threads, 1, card_context_max_workers());
   WorkerPool pool(threads - 1);
   rebuild_private(&pool, threads);
   build_cross_maps();

@@ -79,7 +79,8 @@ class CardContext : public CardContextTables {
   // Throws the board validation messages, or "Player range empty after
   // filtering board cards"; BuildCancelled once `cancel` is raised (only a
   // complete context is ever shared through the cache). The tables are built
-  // on `threads` threads (the calling one included) through parallel_for.
+  // through parallel_for on `threads` threads (the calling one included), or
+  // on fewer when card_context_max_workers() is lower.
   CardContext(const Board& board, const Range& oop_range, const Range& ip_range, bool short_deck,
               CancelFlag cancel = nullptr, std::size_t threads = 1);
   CardContext(const CardContext&) = default;
@@ -122,6 +123,11 @@ class CardContext : public CardContextTables {
   void build_cross_maps();
   void compute_reach();
 };
+
+// Most threads a construction uses: "HALVORY_CARDCTX_MAX_WORKERS" when it
+// starts with a positive 32-bit integer (no upper bound), else the hardware
+// thread count. Read at every call; a bad value is ignored.
+std::uint32_t card_context_max_workers();
 
 // 64-bit hash of the 1326 weights' bit patterns.
 std::uint64_t hash_range(const Range& range);

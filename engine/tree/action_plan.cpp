@@ -4,12 +4,17 @@
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <limits>
+#include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "context/worker_limits.hpp"
+#include "context/worker_pool.hpp"
 #include "context/worker_threads.hpp"
 #include "tree/bet_sizing.hpp"
 
@@ -335,6 +340,17 @@ void free_nodes_in_background(std::vector<ActionPlan::Node> nodes) {
   run_detached([doomed = std::move(nodes)]() mutable { std::vector<Node>().swap(doomed); });
 }
 
+std::uint64_t action_plan_max_workers() {
+  const std::optional<std::int32_t> v = env_leading_int32("HALVORY_ACTIONPLAN_MAX_WORKERS");
+  if (v && *v > 0) return static_cast<std::uint64_t>(*v);
+  return hardware_threads();
+}
+
+std::uint64_t action_plan_parallel_depth() {
+  const std::optional<std::int32_t> v = env_leading_int32("HALVORY_ACTIONPLAN_PARALLEL_DEPTH");
+  return v && *v >= 0 ? static_cast<std::uint64_t>(*v) : 0;
+}
+
 ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context,
                        CancelFlag cancel_flag)
     : config(std::move(config_in)),
@@ -342,6 +358,9 @@ ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context,
       context(&card_context),
       cancel(cancel_flag) {
   check_money(config);
+  max_workers = action_plan_max_workers();
+  parallel_depth = action_plan_parallel_depth();
+  active_workers.store(1);
   built_nodes.store(1);
   // Counting first costs a few percent of the build. It refuses a tree past
   // the bounds before any node is allocated, and sizes the node list once:
@@ -349,17 +368,114 @@ ActionPlan::ActionPlan(GameConfig config_in, const CardContext& card_context,
   nodes.reserve(count_action_plan(config, card_context, cancel).nodes);
   nodes.push_back(root_node(config, board));
   try {
-    // One thread: the nodes go straight into the list sized above, in
-    // pre-order.
-    SubtreeBuilder{config, board, *context, nodes, built_nodes, cancel, {}}.build(
-        0, root_context(config, board), 0);
+    std::optional<WorkerPool> pool;
+    if (parallel_depth > 0 && max_workers > 1) {
+      // Tasks beyond the pool's threads wait in its queue, and a thread
+      // waiting for its own tasks runs queued ones: threads beyond the
+      // hardware's would only take turns.
+      pool.emplace(std::min<std::uint64_t>(max_workers, hardware_threads()) - 1);
+      pool_ = &*pool;
+    }
+    build_recursive(0, root_context(config, board), 0);
+    pool_ = nullptr;
   } catch (...) {
+    pool_ = nullptr;
     // Every task has ended here; a cancelled build must not make its caller
     // wait for millions of nodes to be freed.
     free_nodes_in_background(std::move(nodes));
     throw;
   }
   cancel = nullptr;  // the caller's flag need not outlive the construction
+}
+
+void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::size_t depth) {
+  if (pool_ == nullptr) {
+    // The whole build runs on this thread: the nodes go straight into the
+    // list sized beforehand, in pre-order, and nothing else touches it.
+    SubtreeBuilder{config, board, *context, nodes, built_nodes, cancel, {}}.build(index, k, depth);
+    return;
+  }
+  if (depth >= parallel_depth) {
+    // No task starts below this depth: build the subtree privately, then
+    // splice it in under one lock. The local root stands for `index`; local
+    // node j >= 1 becomes base + j - 1.
+    std::vector<Node> local;
+    {
+      std::lock_guard<std::mutex> lock(nodes_mutex);
+      local.push_back(scalar_copy(nodes[index]));
+    }
+    SubtreeBuilder{config, board, *context, local, built_nodes, cancel, {}}.build(0, k, depth);
+    std::lock_guard<std::mutex> lock(nodes_mutex);
+    const std::size_t base = nodes.size();
+    const auto renumber = [base](std::vector<std::size_t>& children) {
+      for (std::size_t& c : children) c = base + c - 1;
+    };
+    renumber(local[0].children);
+    nodes[index].actions = std::move(local[0].actions);
+    nodes[index].children = std::move(local[0].children);
+    for (std::size_t j = 1; j < local.size(); ++j) {
+      renumber(local[j].children);
+      nodes.push_back(std::move(local[j]));
+    }
+    return;
+  }
+
+  Node node;
+  {
+    std::lock_guard<std::mutex> lock(nodes_mutex);
+    node = scalar_copy(nodes[index]);  // the list grows meanwhile; keep no reference
+  }
+  std::vector<Pending> records;
+  std::vector<Action> actions =
+      push_children(node, k, index, depth, config, board, *context, records);
+  std::reverse(records.begin(), records.end());  // back in action order
+  {
+    std::lock_guard<std::mutex> lock(nodes_mutex);
+    nodes[index].children.reserve(records.size());
+    nodes[index].actions = std::move(actions);
+  }
+
+  // The tasks refer to `records` and `tasks`: whatever happens below, this
+  // frame waits for every task it started before it returns or throws.
+  detail::SplitState tasks;
+  try {
+    for (Pending& r : records) {
+      if (tasks.failed.load(std::memory_order_acquire)) break;  // start nothing more
+      note_nodes(built_nodes, 1, cancel);
+      std::size_t child;
+      {
+        std::lock_guard<std::mutex> lock(nodes_mutex);
+        child = nodes.size();
+        nodes.push_back(std::move(r.record.node));
+        nodes[index].children.push_back(child);
+      }
+      if (active_workers.load() >= max_workers) {
+        build_recursive(child, r.record.context, depth + 1);
+        continue;
+      }
+      active_workers.fetch_add(1);
+      tasks.remaining.fetch_add(1, std::memory_order_seq_cst);
+      try {
+        pool_->submit([this, &r, &tasks, child, depth]() noexcept {
+          try {
+            build_recursive(child, r.record.context, depth + 1);
+          } catch (...) {
+            tasks.record_current_exception();
+          }
+          active_workers.fetch_sub(1);
+          tasks.chunk_done();  // the last touch of this frame's state
+        });
+      } catch (...) {
+        tasks.remaining.fetch_sub(1, std::memory_order_seq_cst);
+        active_workers.fetch_sub(1);
+        throw;
+      }
+    }
+  } catch (...) {
+    tasks.record_current_exception();
+  }
+  pool_->wait_helping(tasks.remaining);
+  if (tasks.failed.load(std::memory_order_acquire)) std::rethrow_exception(tasks.first_error);
 }
 
 TreeCount count_action_plan(const GameConfig& config, const CardContext& context,

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,8 @@
 #include "context/card_context.hpp"
 
 namespace halvory {
+
+class WorkerPool;
 
 enum class ActionKind : std::uint8_t {
   None = 0,  // the root: no action led here
@@ -125,6 +128,10 @@ class ActionPlan {
 
   // Builds the whole tree, after counting it (count_action_plan) to refuse a
   // tree past the bounds before allocating and to size the node list once.
+  // With the default parallel depth 0 the build runs on the calling thread
+  // and numbers the nodes in depth-first pre-order of the actions, the same
+  // on every run. Above it, subtrees down to that depth are built as tasks
+  // on a worker pool; the nodes are the same, their order may differ.
   // `context` must outlive the construction. Throws
   // std::invalid_argument when the starting pot plus twice the stack does not
   // fit the 32-bit money unit or the tree passes kMaxTreeDepth or
@@ -134,14 +141,31 @@ class ActionPlan {
   ActionPlan(const ActionPlan&) = delete;
   ActionPlan& operator=(const ActionPlan&) = delete;
 
+  // Expands node `node` (already in the list, at `depth` below the root)
+  // and its whole subtree: on this thread, or, above `parallel_depth` while
+  // fewer than `max_workers` threads build, with each child's subtree handed
+  // to the build's pool as a task. Returns once every task it started has
+  // ended; the first exception of the subtree is rethrown here.
+  void build_recursive(std::size_t node, const BuildContext& context, std::size_t depth);
+
   GameConfig config;
   Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
   const CardContext* context = nullptr;  // non-owning; only used while building
   std::vector<Node> nodes;
+  std::mutex nodes_mutex;  // guards `nodes` while subtrees are built as tasks
+  // Read at construction by action_plan_max_workers() and
+  // action_plan_parallel_depth(); `active_workers` counts the building
+  // threads, the constructing one included, and is 1 again once built.
+  std::uint64_t max_workers = 1;
+  std::uint64_t parallel_depth = 0;
+  std::atomic<std::uint64_t> active_workers{1};
   // Only while building: the caller's cancel flag and the nodes made so far
   // on every thread (checked against kMaxTreeNodes).
   CancelFlag cancel = nullptr;
   std::atomic<std::uint64_t> built_nodes{0};
+
+ private:
+  WorkerPool* pool_ = nullptr;  // only while a parallel build runs
 };
 
 // What building the tree would allocate, counted without building it.
@@ -161,6 +185,16 @@ struct TreeCount {
 // the tree's depth. Throws what the build throws, at the same limits.
 TreeCount count_action_plan(const GameConfig& config, const CardContext& context,
                             CancelFlag cancel = nullptr);
+
+// Most threads a build uses: "HALVORY_ACTIONPLAN_MAX_WORKERS" when it starts
+// with a positive 32-bit integer, else the hardware thread count.
+std::uint64_t action_plan_max_workers();
+
+// Depth down to which subtrees are built as tasks:
+// "HALVORY_ACTIONPLAN_PARALLEL_DEPTH" when it starts with a non-negative
+// 32-bit integer, else 0 (one thread, a deterministic order). Both read the
+// environment at every call and ignore a bad value.
+std::uint64_t action_plan_parallel_depth();
 
 // Frees a large node list on a thread of its own (when one can be started),
 // so that dropping an abandoned tree does not hold up the caller.

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "context/card_context.hpp"
+#include "context/worker_limits.hpp"
 #include "test_spots.hpp"
+#include "thread_starts.hpp"
 
 namespace halvory {
 namespace {
@@ -20,6 +22,8 @@ using testing::ip_range;
 using testing::low_of;
 using testing::oop_range;
 using testing::pocket_mask;
+using testing::ScopedEnv;
+using testing::ThreadStartCounter;
 
 constexpr std::uint64_t kHoldemDeck = (std::uint64_t{1} << 52) - 1;
 constexpr std::uint64_t kShortDeck = kHoldemDeck & ~((std::uint64_t{1} << 16) - 1);
@@ -433,6 +437,51 @@ TEST(CardContextWorkers, OneThreadAndManyGiveTheSameTables) {
   for (const std::size_t threads : {0, 2, 5, 8, 2000}) {
     SCOPED_TRACE(threads);
     expect_same_tables(one, build(threads));
+  }
+}
+
+// "HALVORY_CARDCTX_MAX_WORKERS" caps the threads the caller asks for (a pool
+// of one fewer, the calling thread being the last); at 1 nothing but the
+// calling thread builds. The tables stay the same.
+TEST(CardContextWorkers, EnvironmentCapsTheCallersThreads) {
+  const Board board = board_of("9s8s2d");
+  const CardContext reference(board, oop_range(), ip_range(), false, nullptr, 1);
+  const int hardware = static_cast<int>(hardware_threads());
+  struct Case {
+    const char* limit;
+    std::size_t threads;
+    int started;
+  };
+  for (const Case& c :
+       {Case{"1", 8, 0}, Case{"3", 8, 2}, Case{"8", 3, 2}, Case{"0", 4, std::min(4, hardware) - 1},
+        Case{nullptr, 4, std::min(4, hardware) - 1}}) {
+    SCOPED_TRACE(c.limit ? c.limit : "(unset)");
+    const ScopedEnv env("HALVORY_CARDCTX_MAX_WORKERS", c.limit);
+    const ThreadStartCounter counter;
+    const CardContext built(board, oop_range(), ip_range(), false, nullptr, c.threads);
+    EXPECT_EQ(counter.started(), c.started);
+    expect_same_tables(reference, built);
+  }
+}
+
+// A positive integer at the start of the text, with no upper bound; anything
+// else gives the hardware thread count.
+TEST(CardContextWorkers, MaxWorkersReadsAPositiveLeadingInteger) {
+  const std::uint32_t hardware = hardware_threads();
+  const std::vector<std::pair<const char*, std::uint32_t>> cases{{nullptr, hardware},
+                                                                 {"", hardware},
+                                                                 {"0", hardware},
+                                                                 {"-3", hardware},
+                                                                 {"abc", hardware},
+                                                                 {"99999999999", hardware},
+                                                                 {"2147483648", hardware},
+                                                                 {"7", 7},
+                                                                 {"  5 threads", 5},
+                                                                 {"+2", 2},
+                                                                 {"2147483647", 2147483647u}};
+  for (const auto& [text, want] : cases) {
+    const ScopedEnv env("HALVORY_CARDCTX_MAX_WORKERS", text);
+    EXPECT_EQ(card_context_max_workers(), want) << (text ? text : "(unset)");
   }
 }
 

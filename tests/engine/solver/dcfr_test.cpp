@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <span>
@@ -462,6 +463,51 @@ TEST(DcfrParallel, SecondRunStartsAfresh) {
   once.run(*game);
   expect_bit_identical(once, twice);
   EXPECT_EQ(twice.iterations_completed(), 20u);
+}
+
+// The node of `b` that each node of `a` stands for, both trees walked from
+// the root in action order; empty when the trees differ in shape or actions.
+std::vector<std::size_t> node_map(const Game& a, const Game& b) {
+  std::vector<std::size_t> map(a.nodes.size(), a.nodes.size());
+  std::vector<std::pair<std::size_t, std::size_t>> stack{{0, 0}};
+  while (!stack.empty()) {
+    const auto [i, j] = stack.back();
+    stack.pop_back();
+    if (a.nodes[i].actions != b.nodes[j].actions ||
+        a.nodes[i].children.size() != b.nodes[j].children.size())
+      return {};
+    map[i] = j;
+    for (std::size_t c = 0; c < a.nodes[i].children.size(); ++c)
+      stack.emplace_back(a.nodes[i].children[c], b.nodes[j].children[c]);
+  }
+  return map;
+}
+
+// A tree whose subtrees were built as tasks numbers its nodes otherwise but
+// solves to the same bits: every node's average strategy, the root values
+// and the exploitability.
+TEST(DcfrParallel, TreeBuiltAsTasksSolvesTheSame) {
+  const auto plain = build_game(turn_spot());
+  setenv("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", "2", 1);
+  setenv("HALVORY_ACTIONPLAN_MAX_WORKERS", "4", 1);
+  const auto tasks = build_game(turn_spot());
+  unsetenv("HALVORY_ACTIONPLAN_PARALLEL_DEPTH");
+  unsetenv("HALVORY_ACTIONPLAN_MAX_WORKERS");
+  const std::vector<std::size_t> map = node_map(*plain, *tasks);
+  ASSERT_EQ(map.size(), plain->nodes.size());
+  ASSERT_EQ(tasks->nodes.size(), plain->nodes.size());
+
+  dcfr_test::Solver a(dcfr_test::make_config(30, 1, false, 10));
+  dcfr_test::Solver b(dcfr_test::make_config(30, 1, false, 10));
+  a.run(*plain);
+  b.run(*tasks);
+  for (std::size_t i = 0; i < map.size(); ++i) {
+    if (plain->nodes[i].kind != NodeKind::Decision) continue;
+    ASSERT_EQ(a.average_strategy(i), b.average_strategy(map[i])) << "node " << i;
+  }
+  EXPECT_EQ(dcfr_test::Steps(a).root_values(), dcfr_test::Steps(b).root_values());
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(a.last_exploitability()),
+            std::bit_cast<std::uint32_t>(b.last_exploitability()));
 }
 
 // --- Compression ------------------------------------------------------------------

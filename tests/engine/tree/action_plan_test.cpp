@@ -5,17 +5,23 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cards/bet_size.hpp"
+#include "context/worker_limits.hpp"
+#include "engine/context/thread_starts.hpp"
 #include "spot_fixtures.hpp"
 
 namespace halvory {
 namespace {
 
 using testing::make_context;
+using testing::ScopedEnv;
+using testing::ThreadStartCounter;
 using testing::uniform_config;
 using Node = ActionPlan::Node;
 
@@ -283,18 +289,87 @@ bool is_preorder(const std::vector<Node>& nodes) {
   return expected == nodes.size();
 }
 
+void expect_same_list(const std::vector<Node>& a, const std::vector<Node>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    ASSERT_EQ(testing::describe(a[i]), testing::describe(b[i])) << i;
+    ASSERT_EQ(a[i].children, b[i].children) << i;
+  }
+}
+
+// Each node by the path that reaches it.
+std::map<std::string, std::string> by_path(const std::vector<Node>& nodes) {
+  const std::vector<std::string> paths = testing::node_paths(nodes);
+  std::map<std::string, std::string> m;
+  for (std::size_t i = 0; i < paths.size(); ++i) m[paths[i]] = testing::describe(nodes[i]);
+  return m;
+}
+
 // Two builds of one spot give the same node list index by index, in
 // pre-order.
 TEST(ActionPlan, BuildsAreDeterministicAndPreOrder) {
+  const ScopedEnv depth("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", nullptr);
   const CardContext cards = make_context("Jh9h4h", kSymmetric, kSymmetric);
   const GameConfig config = uniform_config(kStreetFlop, 1000, 1000, "50%, 100%", "a");
   const ActionPlan first(config, cards);
   const ActionPlan second(config, cards);
   EXPECT_TRUE(is_preorder(first.nodes));
-  ASSERT_EQ(first.nodes.size(), second.nodes.size());
-  for (std::size_t i = 0; i < first.nodes.size(); ++i) {
-    ASSERT_EQ(testing::describe(first.nodes[i]), testing::describe(second.nodes[i])) << i;
-    ASSERT_EQ(first.nodes[i].children, second.nodes[i].children) << i;
+  expect_same_list(first.nodes, second.nodes);
+}
+
+// Above a positive parallel depth the subtrees go to a pool of one thread
+// fewer than the workers (not a thread per subtree): the same nodes, each
+// reached by the same path, possibly numbered otherwise. Depth 0, or one
+// worker, builds on the calling thread in the plain order.
+TEST(ActionPlan, SubtreesBuiltAsTasksGiveTheSameNodes) {
+  const CardContext cards = make_context("Jh9h4h", kSymmetric, kSymmetric);
+  const GameConfig config = uniform_config(kStreetFlop, 1000, 1000, "50%, 100%", "a");
+  std::vector<Node> sequential;
+  {
+    const ScopedEnv depth("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", nullptr);
+    sequential = ActionPlan(config, cards).nodes;
+  }
+  const std::map<std::string, std::string> expected = by_path(sequential);
+  ASSERT_EQ(expected.size(), sequential.size());
+
+  const int pool = std::min(4, static_cast<int>(hardware_threads())) - 1;
+  struct Case {
+    const char* depth;
+    const char* workers;
+    int threads_started;
+    bool plain_order;
+  };
+  for (const Case& c : {Case{"2", "4", pool, false}, Case{"40", "4", pool, false},
+                        Case{"3", "1", 0, true}, Case{"0", "4", 0, true}}) {
+    SCOPED_TRACE(std::string("depth ") + c.depth + ", workers " + c.workers);
+    const ScopedEnv depth("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", c.depth);
+    const ScopedEnv workers("HALVORY_ACTIONPLAN_MAX_WORKERS", c.workers);
+    const ThreadStartCounter counter;
+    const ActionPlan plan(config, cards);
+    EXPECT_EQ(counter.started(), c.threads_started);
+    EXPECT_EQ(plan.parallel_depth, std::stoull(c.depth));
+    EXPECT_EQ(plan.active_workers.load(), 1u);
+    EXPECT_TRUE(by_path(plan.nodes) == expected);
+    if (c.plain_order) expect_same_list(plan.nodes, sequential);
+  }
+}
+
+// Positive worker counts and non-negative depths that start the text are
+// taken; anything else falls back.
+TEST(ActionPlan, EnvironmentLimits) {
+  const std::uint64_t hardware = hardware_threads();
+  const std::vector<std::pair<const char*, std::uint64_t>> workers{
+      {nullptr, hardware},       {"0", hardware}, {"-3", hardware},   {"abc", hardware},
+      {"99999999999", hardware}, {"7", 7},        {"  5 threads", 5}, {"+2", 2}};
+  for (const auto& [text, want] : workers) {
+    const ScopedEnv env("HALVORY_ACTIONPLAN_MAX_WORKERS", text);
+    EXPECT_EQ(action_plan_max_workers(), want) << (text ? text : "(unset)");
+  }
+  const std::vector<std::pair<const char*, std::uint64_t>> depths{
+      {nullptr, 0}, {"-1", 0}, {"x", 0}, {"0", 0}, {"3", 3}, {"12abc", 12}, {"4294967296", 0}};
+  for (const auto& [text, want] : depths) {
+    const ScopedEnv env("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", text);
+    EXPECT_EQ(action_plan_parallel_depth(), want) << (text ? text : "(unset)");
   }
 }
 
