@@ -49,6 +49,11 @@ ToolBar {
 
     property int _lastIterFromStatusText: 0
 
+    // The iteration a status text names ("Iter 120 | ..."), 0 when none.
+    function _parseIterationFromStatusText(t: var): real {
+        return SolveProgress.parseIteration(t)
+    }
+
     // Same rules as the shell's navigation, so a tab is enabled exactly when
     // a click on it would be followed.
     function _tabEnabled(index) {
@@ -76,7 +81,7 @@ ToolBar {
         ignoreUnknownSignals: true
 
         function onStatusTextChanged() {
-            var n = SolveProgress.parseIteration(bar._status)
+            var n = bar._parseIterationFromStatusText(bar._status)
             if (isFinite(n) && n > 0)
                 bar._lastIterFromStatusText = Math.min(Math.floor(n), 2147483647)
         }

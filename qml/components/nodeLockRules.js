@@ -139,6 +139,31 @@ function chosenLocks(rows) {
     return out
 }
 
+// A node index as the key of a lock map: its decimal text.
+function nodeKey(nodeIndex) {
+    return String(nodeIndex)
+}
+
+// A read-only view of a lock table by node key: view[key] is chosenLocks of
+// the rows that `rowsOf(nodeIndex)` gives at the moment of the lookup, or
+// undefined for a node without a chosen lock. It holds nothing of its own,
+// refuses every write, and lists no keys (the table is read node by node).
+function tableView(rowsOf) {
+    function locksAt(key) {
+        if (typeof key !== "string" || !/^(0|[1-9][0-9]*)$/.test(key))
+            return undefined
+        var chosen = chosenLocks(rowsOf(Number(key)))
+        return Object.keys(chosen).length > 0 ? chosen : undefined
+    }
+    return new Proxy(Object.create(null), {
+        get: function (target, key) { return locksAt(key) },
+        has: function (target, key) { return locksAt(key) !== undefined },
+        set: function () { return false },
+        defineProperty: function () { return false },
+        deleteProperty: function () { return false }
+    })
+}
+
 // The classes locked at one node: the labels of its chosen locks.
 function lockedClasses(chosen) {
     var out = Object.create(null)

@@ -8,8 +8,8 @@ Components.Card {
     id: card
 
     required property var page
-    readonly property alias variantButton: variantButton
-    readonly property alias utilityButton: utilityButton
+    readonly property alias variantBtn: variantBtn
+    readonly property alias utilityBtn: utilityBtn
 
     theme: page.theme
     padding: 12
@@ -17,7 +17,7 @@ Components.Card {
     // No button cuts its word: the two switches give way first, down to
     // their own text; "Load" and "Save" stay equal while that fits. The
     // board column is never narrower than `minimumRowWidth`.
-    readonly property real _switchesWidth: variantButton.implicitWidth + utilityButton.implicitWidth + 30
+    readonly property real _switchesWidth: variantBtn.implicitWidth + utilityBtn.implicitWidth + 30
     readonly property bool _equalFits: _switchesWidth + 2 * Math.max(loadButton.implicitWidth, saveButton.implicitWidth)
                                        <= availableWidth
     readonly property real minimumRowWidth: _switchesWidth + loadButton.implicitWidth + saveButton.implicitWidth
@@ -28,7 +28,7 @@ Components.Card {
         spacing: 10
 
         Components.SecondaryButton {
-            id: variantButton
+            id: variantBtn
             objectName: "variantButton"
             Layout.alignment: Qt.AlignVCenter
             Layout.fillWidth: true
@@ -44,7 +44,7 @@ Components.Card {
         }
 
         Components.SecondaryButton {
-            id: utilityButton
+            id: utilityBtn
             objectName: "utilityButton"
             Layout.alignment: Qt.AlignVCenter
             Layout.fillWidth: true

@@ -285,11 +285,11 @@ SpotSizingItem {
     }
 
     function _positionVariantPopupUnderButton() {
-        _placeBelow(variantPopup.popup, settingsButtonsCard.variantButton, 2)
+        _placeBelow(variantPopup.popup, settingsButtonsCard.variantBtn, 2)
     }
 
     function _positionUtilityPopupUnderButton() {
-        _placeBelow(utilityPopup.popup, settingsButtonsCard.utilityButton, 2)
+        _placeBelow(utilityPopup.popup, settingsButtonsCard.utilityBtn, 2)
     }
 
     // ---- Sizing ----
@@ -390,6 +390,14 @@ SpotSizingItem {
         store.setValue(key, Profiles.entriesText(entries))
         store.sync()
         return entries
+    }
+
+    // Writes the page's profile list to the store by the rule of every
+    // edit there: entries this page could not read, and those it holds
+    // unchanged, stay as they were stored.
+    function persistSettingsProfiles(): void {
+        _editStoredList(settingsProfileStore, "profilesJson",
+                        entries => Profiles.entriesWithProfiles(entries, _sanitizeSettingsProfiles(settingsProfiles)))
     }
 
     function deleteSettingsProfileById(id) {
@@ -956,6 +964,14 @@ SpotSizingItem {
     function _loadPersistedCustomRanges(player) {
         var stored = Profiles.readEntries(rangeStore.value(_seat(player) + "CustomRangesJson", ""))
         return stored.ok ? Library.treeOf(stored.entries) : []
+    }
+
+    // Writes a seat's Custom tree to the store, as persistSettingsProfiles
+    // writes the profiles; a seat other than "oop" or "ip" writes nothing.
+    function persistCustomRanges(player: string): void {
+        if (player === "oop" || player === "ip")
+            _editStoredList(rangeStore, player + "CustomRangesJson",
+                            entries => Library.entriesWithTree(entries, _sanitizeCustomTree(root[player + "CustomRanges"])))
     }
 
     // Every change of a Custom tree is made on the store as it is now and

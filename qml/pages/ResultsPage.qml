@@ -47,6 +47,12 @@ Item {
     property bool _updatingMixedFreqTexts: false
     property bool _startingSolveWithNodeLocks: false
     readonly property var nodeLockActionList: (_results, _lockActionList(currentNodeIndex))
+    // Node key -> hand label -> lock, for the classes the user locked: a
+    // view that reads the controller's table at each lookup and stores
+    // nothing; it is made anew after every lock edit, so bindings follow.
+    readonly property var nodeLocksByNode: (_results, _lockEdits,
+        LockRules.tableView(n => page.controller ? page.controller.nodeLocks(n) : []))
+    property int _lockEdits: 0
 
     // Distributions and play-statistics dialogs.
     property var _distPayload: ({})
@@ -301,9 +307,8 @@ Item {
         return !!controller && _results >= 0 && (controller.nodeLocks(nodeIndex) || []).length > 0
     }
 
-    // The classes the user locked at a node, by hand label.
-    function _chosenLocks(nodeIndex: int): var {
-        return controller ? LockRules.chosenLocks(controller.nodeLocks(nodeIndex)) : null
+    function _nodeKey(nodeIndex: int): string {
+        return LockRules.nodeKey(nodeIndex)
     }
 
     function _lockActionList(nodeIndex) {
@@ -364,6 +369,7 @@ Item {
         if (!controller)
             return
         controller.setNodeLockProbs(nodeIndex, handLabel, probs)
+        ++_lockEdits
         refreshHandMatrix()
         rebuildBreadcrumbs()
     }
@@ -374,6 +380,7 @@ Item {
         nodeLockMixedFreqTexts = []
         if (controller)
             controller.clearNodeLocks(nodeIndex)
+        ++_lockEdits
         refreshHandMatrix()
         // The tree's marks also read the controller's table.
         rebuildBreadcrumbs()
@@ -385,6 +392,7 @@ Item {
         nodeLockMixedMode = false
         nodeLockMixedFreqTexts = []
         _startingSolveWithNodeLocks = false
+        ++_lockEdits
         // The tree's marks read the controller's table, which a standard
         // solve or a clear empties.
         rebuildBreadcrumbs()
@@ -481,6 +489,10 @@ Item {
 
     function _suitDisplayMapFromOverridesUpTo(levelExclusive) {
         return Rules.suitMapFromSteps(_pathSteps(), levelExclusive)
+    }
+
+    function _swapSuitMap(map: var, a: string, b: string): var {
+        return Rules.swapSuitMap(map, a, b)
     }
 
     function _applySuitDisplayMap(cardText, suitMap) {
@@ -656,7 +668,7 @@ Item {
         }
         if (count === 0)
             count = typeList.length
-        var chosen = _chosenLocks(node)
+        var chosen = nodeLocksByNode[_nodeKey(node)]
         probs = LockRules.withLocks(probs, chosen, count)
         handLockedClasses = LockRules.lockedClasses(chosen)
         var colors = {}

@@ -75,7 +75,7 @@ SpotSizingItem {
         if (!controller)
             return NaN
         if (_running)
-            return Progress.liveExploitabilityChips(Progress.parseExploitability(_statusText))
+            return Progress.liveExploitabilityChips(_parseExploitabilityFromStatusText(_statusText))
         var final_ = Number(controller.resultExploitability)
         return isFinite(final_) && final_ > 0 ? final_ : NaN
     }
@@ -113,7 +113,7 @@ SpotSizingItem {
             return qsTr("Finalizing…")
         if (currentIteration > 0)
             return qsTr("Iteration %1 | exploitability=%2")
-                    .arg(currentIteration).arg(Progress.exploitabilityText(currentIteration, currentExploitabilityValue))
+                    .arg(currentIteration).arg(_formatExploitabilityForUi(currentExploitabilityValue))
         return Progress.shownStatus(_statusText)
     }
 
@@ -139,7 +139,26 @@ SpotSizingItem {
         }
     }
 
-    // A colour of the theme, or its dark-theme value without one.
+    // ---- Status text ----
+
+    // The iteration a status text names ("Iter 120 | ..."), 0 when none:
+    // the top bar's reading.
+    function _parseIterationFromStatusText(t: var): real {
+        return Progress.parseIteration(t)
+    }
+
+    // The figure after "exploitability≈" as the text carries it, NaN when
+    // there is none.
+    function _parseExploitabilityFromStatusText(t: var): real {
+        return Progress.parseExploitability(t)
+    }
+
+    // The status line's exploitability: "∞" over the first 50 iterations,
+    // then two decimals, "—" without a figure.
+    function _formatExploitabilityForUi(v: real): string {
+        return Progress.exploitabilityText(currentIteration, v)
+    }
+
     // ---- Summary ----
 
     function targetExploitabilityAmount() {
@@ -356,12 +375,12 @@ SpotSizingItem {
         ignoreUnknownSignals: true
 
         function onStatusTextChanged() {
-            var parsed = ProgressRules.parseIteration(page._statusText)
+            var parsed = page._parseIterationFromStatusText(page._statusText)
             if (parsed > 0) {
                 page._lastIterFromStatusText = Math.floor(parsed)
                 if (page._running)
                     page._noteMeasurement(Math.floor(parsed), Progress.liveExploitabilityChips(
-                                              Progress.parseExploitability(page._statusText)))
+                                              page._parseExploitabilityFromStatusText(page._statusText)))
             }
         }
 

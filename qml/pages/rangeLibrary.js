@@ -72,6 +72,20 @@ function treeOf(entries) {
     return sanitizeTree(_readable(entries), null)
 }
 
+// The tree entries made to hold `tree` (clean, with ids); see
+// Profiles.entriesHolding. A top-level entry stays as stored while its
+// whole clean node is in `tree`.
+function entriesWithTree(entries, tree) {
+    var values = _readable(entries)
+    var top = new Map()
+    _clean(values, null, "", 0, function (clean, raw, rawList) {
+        if (rawList === values)
+            top.set(raw, clean)
+    })
+    var cleaned = values.map(function (v) { return v !== null && top.has(v) ? top.get(v) : null })
+    return Profiles.entriesHolding(entries, cleaned, tree)
+}
+
 // The stored node and the stored list holding it, for the node of that id
 // in treeOf(entries); null when there is none. The top level's list is the
 // readable values of the entries.

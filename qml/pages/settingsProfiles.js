@@ -254,6 +254,44 @@ function withoutProfile(entries, id) {
     })
 }
 
+// Stored entries made to hold the clean `values`, given the clean value
+// each entry reads as (`cleaned[i]`, null for none): an entry whose clean
+// value is among `values` stays as it was stored, fields this version does
+// not know included; an entry that cannot be read, or reads as no value,
+// stays where it lies; the other entries go, and the values not stored yet
+// follow at the end.
+function entriesHolding(entries, cleaned, values) {
+    var pending = Object.create(null)
+    values.forEach(function (v) {
+        var key = JSON.stringify(v)
+        pending[key] = (pending[key] || 0) + 1
+    })
+    var out = entries.filter(function (e, i) {
+        if (e.text !== undefined || !cleaned[i])
+            return true
+        var key = JSON.stringify(cleaned[i])
+        if (!(pending[key] > 0))
+            return false
+        --pending[key]
+        return true
+    })
+    values.forEach(function (v) {
+        var key = JSON.stringify(v)
+        if (pending[key] > 0) {
+            --pending[key]
+            out.push({ value: v })
+        }
+    })
+    return out
+}
+
+// The profile entries made to hold `profiles` (clean, with ids).
+function entriesWithProfiles(entries, profiles) {
+    var seen = Object.create(null)
+    var cleaned = entries.map(function (e) { return e.text === undefined ? _cleanProfile(e.value, null, seen) : null })
+    return entriesHolding(entries, cleaned, profiles)
+}
+
 // A stored JSON list read back: { ok, list }, the entries that cannot be
 // read left out; see readEntries.
 function readStoredList(text) {

@@ -100,6 +100,11 @@ QUrl Harness::temporaryFileUrl(const QString& name) const {
   return QUrl::fromLocalFile(files_.filePath(name));
 }
 
+QString Harness::idOf(QObject* object) const {
+  const QQmlContext* context = object ? qmlContext(object) : nullptr;
+  return context ? context->nameForObject(object) : QString();
+}
+
 QStringList Harness::catalogueTexts(const QString& code) const {
   const bool english = code == QLatin1String("en");
   QFile file(

@@ -46,6 +46,10 @@ class Harness : public QObject {
   // file itself is not created.
   Q_INVOKABLE QUrl temporaryFileUrl(const QString& name) const;
 
+  // The id `object` has in the QML document that declares it; empty for an
+  // object without one (or no object).
+  Q_INVOKABLE QString idOf(QObject* object) const;
+
   // Every text of a language's translation source: the translations (each
   // plural form apart) for a translated language, the source texts for
   // "en". Empty for a language without a source.

@@ -158,6 +158,37 @@ Item {
             compare(stored("ipCustomRangesJson"), ipTree)
         }
 
+        // Persisting writes the page's list: an item the page dropped goes,
+        // one it added comes last, and entries the page could not read, or
+        // holds unchanged (fields it does not know included), stay as they
+        // were stored. A seat other than "oop" or "ip" writes nothing.
+        function test_persistWritesThePagesList_data() {
+            return [
+                { tag: "profiles", key: "profilesJson", list: "settingsProfiles",
+                  text: "[{\"id\":\"a\",\"name\":\"A\",\"extra\":1}, not json ,{\"id\":\"b\",\"name\":\"B\"},{\"name\":\"\"}]",
+                  added: { id: "c", name: "C", createdAt: "", data: { starting_pot: 3 } },
+                  persist: function (page) { page.persistSettingsProfiles() } },
+                { tag: "custom tree", key: "oopCustomRangesJson", list: "oopCustomRanges",
+                  text: "[{\"id\":\"a\",\"name\":\"A\",\"value\":\"AA\",\"extra\":1}, not json ,"
+                        + "{\"id\":\"b\",\"name\":\"B\",\"value\":\"KK\"},{\"name\":\"\"}]",
+                  added: { id: "c", type: "folder", name: "C", children: [{ id: "d", type: "range", name: "D", value: "QQ" }] },
+                  persist: function (page) { page.persistCustomRanges("oop") } }
+            ]
+        }
+
+        function test_persistWritesThePagesList(data) {
+            plant(data.key, data.text)
+            var page = makePage()
+            compare(names(page[data.list]), ["A", "B"])
+            page[data.list] = [page[data.list][0], data.added]
+            page.persistCustomRanges("both")
+            compare(stored(data.key), data.text)
+            data.persist(page)
+            var kept = data.text.slice(0, data.text.indexOf("{\"id\":\"b\""))
+            compare(stored(data.key), kept + "{\"name\":\"\"}," + JSON.stringify(data.added) + "]")
+            compare(stored("ipCustomRangesJson"), ipTree)
+        }
+
         // Deleting removes exactly the chosen entry; entries the page could
         // not read, and one another page added meanwhile, stay.
         function test_deleteKeepsWhatItDidNotRead() {
