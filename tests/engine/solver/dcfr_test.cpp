@@ -487,10 +487,11 @@ std::vector<std::size_t> node_map(const Game& a, const Game& b) {
 // solves to the same bits: every node's average strategy, the root values
 // and the exploitability.
 TEST(DcfrParallel, TreeBuiltAsTasksSolvesTheSame) {
-  const auto plain = build_game(turn_spot());
+  const Spot spot = turn_spot();
+  const auto plain = build_game(spot);
   setenv("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", "2", 1);
   setenv("HALVORY_ACTIONPLAN_MAX_WORKERS", "4", 1);
-  const auto tasks = build_game(turn_spot());
+  const auto tasks = build_game(spot);
   unsetenv("HALVORY_ACTIONPLAN_PARALLEL_DEPTH");
   unsetenv("HALVORY_ACTIONPLAN_MAX_WORKERS");
   const std::vector<std::size_t> map = node_map(*plain, *tasks);
