@@ -147,6 +147,62 @@
             <numerusform>%n Combo-Knoten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: cannot read &apos;%2&apos; as a number</source>
+        <translation>%1: „%2“ ist keine lesbare Zahl</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative (%2)</source>
+        <translation>%1 darf nicht negativ sein (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number (%2)</source>
+        <translation>%1 muss eine ganze Zahl sein (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 muss mindestens %2 sein</translation>
+    </message>
+    <message>
+        <source>%1 must be at most %2</source>
+        <translation>%1 darf höchstens %2 sein</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>is not a whole number of iterations</source>
+        <translation>ist keine ganze Zahl von Iterationen</translation>
+    </message>
+    <message>
+        <source>has %1 nodes, but the tree&apos;s action lists have %2</source>
+        <translation>hat %1 Knoten, die Aktionslisten des Baums aber %2</translation>
+    </message>
+    <message>
+        <source>holds no node</source>
+        <translation>enthält keinen Knoten</translation>
+    </message>
+    <message>
+        <source>has %1 actions, but the tree&apos;s first node has %2</source>
+        <translation>hat %1 Aktionen, der erste Knoten des Baums aber %2</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>ist keine Liste</translation>
+    </message>
+    <message>
+        <source>is not a board of up to five cards</source>
+        <translation>ist kein Board aus höchstens fünf Karten</translation>
+    </message>
+    <message>
+        <source>holds &apos;%1&apos;, which is not a card</source>
+        <translation>enthält „%1“, was keine Karte ist</translation>
+    </message>
+    <message>
+        <source>holds %1 twice</source>
+        <translation>enthält %1 zweimal</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1290,10 +1346,6 @@ Gesamt: %3
         <translation>Keine Zahl: „%1“ wurde nicht übernommen.</translation>
     </message>
     <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Dieses Profil wurde nicht geladen: Der Wert %1 „%2“ liegt außerhalb des zulässigen Bereichs.</translation>
-    </message>
-    <message>
         <source>The solver cannot read this range: %1</source>
         <translation>Der Solver kann diese Range nicht lesen: %1</translation>
     </message>
@@ -1332,6 +1384,28 @@ Gesamt: %3
     <message>
         <source>Are you sure you want to delete this range?</source>
         <translation>Diese Range wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>No sign, please: &quot;%1&quot; was not stored.</source>
+        <translation>Bitte ohne Vorzeichen: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Write the number out without an exponent: &quot;%1&quot; was not stored.</source>
+        <translation>Zahl bitte ohne Exponent ausschreiben: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>One decimal separator at most: &quot;%1&quot; was not stored.</source>
+        <translation>Höchstens ein Dezimaltrennzeichen: „%1“ wurde nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>The profile “%1” was loaded without these values, which their fields do not take:
+%2</source>
+        <translation>Das Profil „%1“ wurde ohne diese Werte geladen, die ihre Felder nicht annehmen:
+%2</translation>
+    </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Einige Werte nicht geladen</translation>
     </message>
 </context>
 <context>
@@ -2262,6 +2336,14 @@ Gesamt: %3
     <message>
         <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
         <translation>%1 · OOP Bet %2 / Raise %3 · IP Bet %4 / Raise %5</translation>
+    </message>
+    <message>
+        <source>Stacks</source>
+        <translation>Stacks</translation>
+    </message>
+    <message>
+        <source>OOP %1 · IP %2</source>
+        <translation>OOP %1 · IP %2</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,62 @@
             <numerusform>%n nodos de combos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: cannot read &apos;%2&apos; as a number</source>
+        <translation>%1: «%2» no se puede leer como número</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative (%2)</source>
+        <translation>%1 no puede ser negativo (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number (%2)</source>
+        <translation>%1 debe ser un número entero (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 debe ser %2 o más</translation>
+    </message>
+    <message>
+        <source>%1 must be at most %2</source>
+        <translation>%1 debe ser como máximo %2</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>no es un objeto</translation>
+    </message>
+    <message>
+        <source>is not a whole number of iterations</source>
+        <translation>no es un número entero de iteraciones</translation>
+    </message>
+    <message>
+        <source>has %1 nodes, but the tree&apos;s action lists have %2</source>
+        <translation>tiene %1 nodos, pero las listas de acciones del árbol tienen %2</translation>
+    </message>
+    <message>
+        <source>holds no node</source>
+        <translation>no contiene ningún nodo</translation>
+    </message>
+    <message>
+        <source>has %1 actions, but the tree&apos;s first node has %2</source>
+        <translation>tiene %1 acciones, pero el primer nodo del árbol tiene %2</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>no es una lista</translation>
+    </message>
+    <message>
+        <source>is not a board of up to five cards</source>
+        <translation>no es un board de hasta cinco cartas</translation>
+    </message>
+    <message>
+        <source>holds &apos;%1&apos;, which is not a card</source>
+        <translation>contiene «%1», que no es una carta</translation>
+    </message>
+    <message>
+        <source>holds %1 twice</source>
+        <translation>contiene %1 dos veces</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1290,10 +1346,6 @@ Duración media: %4</translation>
         <translation>No es un número: «%1» no se guardó.</translation>
     </message>
     <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Este perfil no se cargó: su valor %1 «%2» está fuera de rango.</translation>
-    </message>
-    <message>
         <source>The solver cannot read this range: %1</source>
         <translation>El solver no puede leer este rango: %1</translation>
     </message>
@@ -1332,6 +1384,28 @@ Duración media: %4</translation>
     <message>
         <source>Are you sure you want to delete this range?</source>
         <translation>¿Seguro que quieres eliminar este rango?</translation>
+    </message>
+    <message>
+        <source>No sign, please: &quot;%1&quot; was not stored.</source>
+        <translation>Sin signo, por favor: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>Write the number out without an exponent: &quot;%1&quot; was not stored.</source>
+        <translation>Escriba el número sin exponente: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>One decimal separator at most: &quot;%1&quot; was not stored.</source>
+        <translation>Como máximo un separador decimal: «%1» no se guardó.</translation>
+    </message>
+    <message>
+        <source>The profile “%1” was loaded without these values, which their fields do not take:
+%2</source>
+        <translation>El perfil «%1» se cargó sin estos valores, que sus campos no admiten:
+%2</translation>
+    </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Algunos valores no se cargaron</translation>
     </message>
 </context>
 <context>
@@ -2262,6 +2336,14 @@ Duración media: %4</translation>
     <message>
         <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
         <translation>%1 · OOP apuesta %2 / subida %3 · IP apuesta %4 / subida %5</translation>
+    </message>
+    <message>
+        <source>Stacks</source>
+        <translation>Stacks</translation>
+    </message>
+    <message>
+        <source>OOP %1 · IP %2</source>
+        <translation>OOP %1 · IP %2</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,62 @@
             <numerusform>%n nœuds de combos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: cannot read &apos;%2&apos; as a number</source>
+        <translation>%1&#xa0;: impossible de lire «&#xa0;%2&#xa0;» comme un nombre</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative (%2)</source>
+        <translation>%1 ne doit pas être négatif (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number (%2)</source>
+        <translation>%1 doit être un nombre entier (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 doit valoir au moins %2</translation>
+    </message>
+    <message>
+        <source>%1 must be at most %2</source>
+        <translation>%1 doit valoir au plus %2</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>n’est pas un objet</translation>
+    </message>
+    <message>
+        <source>is not a whole number of iterations</source>
+        <translation>n’est pas un nombre entier d’itérations</translation>
+    </message>
+    <message>
+        <source>has %1 nodes, but the tree&apos;s action lists have %2</source>
+        <translation>compte %1 nœuds, mais les listes d’actions de l’arbre en comptent %2</translation>
+    </message>
+    <message>
+        <source>holds no node</source>
+        <translation>ne contient aucun nœud</translation>
+    </message>
+    <message>
+        <source>has %1 actions, but the tree&apos;s first node has %2</source>
+        <translation>compte %1 actions, mais le premier nœud de l’arbre en compte %2</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>n’est pas une liste</translation>
+    </message>
+    <message>
+        <source>is not a board of up to five cards</source>
+        <translation>n’est pas un board d’au plus cinq cartes</translation>
+    </message>
+    <message>
+        <source>holds &apos;%1&apos;, which is not a card</source>
+        <translation>contient «&#xa0;%1&#xa0;», qui n’est pas une carte</translation>
+    </message>
+    <message>
+        <source>holds %1 twice</source>
+        <translation>contient %1 deux fois</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1290,10 +1346,6 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Pas un nombre&#xa0;: «&#xa0;%1&#xa0;» n’a pas été enregistré.</translation>
     </message>
     <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Ce profil n&apos;a pas été chargé : sa valeur %1 « %2 » est hors limites.</translation>
-    </message>
-    <message>
         <source>The solver cannot read this range: %1</source>
         <translation>Le solveur ne peut pas lire cette range&#xa0;: %1</translation>
     </message>
@@ -1332,6 +1384,28 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>Are you sure you want to delete this range?</source>
         <translation>Voulez-vous vraiment supprimer cette range ?</translation>
+    </message>
+    <message>
+        <source>No sign, please: &quot;%1&quot; was not stored.</source>
+        <translation>Sans signe, s’il vous plaît&#xa0;: «&#xa0;%1&#xa0;» n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Write the number out without an exponent: &quot;%1&quot; was not stored.</source>
+        <translation>Écrivez le nombre sans exposant&#xa0;: «&#xa0;%1&#xa0;» n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>One decimal separator at most: &quot;%1&quot; was not stored.</source>
+        <translation>Un seul séparateur décimal au plus&#xa0;: «&#xa0;%1&#xa0;» n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>The profile “%1” was loaded without these values, which their fields do not take:
+%2</source>
+        <translation>Le profil «&#xa0;%1&#xa0;» a été chargé sans ces valeurs, que leurs champs n’acceptent pas&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Certaines valeurs non chargées</translation>
     </message>
 </context>
 <context>
@@ -2262,6 +2336,14 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
         <translation>%1 · OOP mise %2 / relance %3 · IP mise %4 / relance %5</translation>
+    </message>
+    <message>
+        <source>Stacks</source>
+        <translation>Stacks</translation>
+    </message>
+    <message>
+        <source>OOP %1 · IP %2</source>
+        <translation>OOP %1 · IP %2</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,62 @@
             <numerusform>%n nodi combo</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: cannot read &apos;%2&apos; as a number</source>
+        <translation>%1: impossibile leggere «%2» come numero</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative (%2)</source>
+        <translation>%1 non può essere negativo (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number (%2)</source>
+        <translation>%1 deve essere un numero intero (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 deve essere almeno %2</translation>
+    </message>
+    <message>
+        <source>%1 must be at most %2</source>
+        <translation>%1 deve essere al massimo %2</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>non è un oggetto</translation>
+    </message>
+    <message>
+        <source>is not a whole number of iterations</source>
+        <translation>non è un numero intero di iterazioni</translation>
+    </message>
+    <message>
+        <source>has %1 nodes, but the tree&apos;s action lists have %2</source>
+        <translation>ha %1 nodi, ma le liste di azioni dell’albero ne hanno %2</translation>
+    </message>
+    <message>
+        <source>holds no node</source>
+        <translation>non contiene alcun nodo</translation>
+    </message>
+    <message>
+        <source>has %1 actions, but the tree&apos;s first node has %2</source>
+        <translation>ha %1 azioni, ma il primo nodo dell’albero ne ha %2</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>non è un elenco</translation>
+    </message>
+    <message>
+        <source>is not a board of up to five cards</source>
+        <translation>non è un board di al massimo cinque carte</translation>
+    </message>
+    <message>
+        <source>holds &apos;%1&apos;, which is not a card</source>
+        <translation>contiene «%1», che non è una carta</translation>
+    </message>
+    <message>
+        <source>holds %1 twice</source>
+        <translation>contiene %1 due volte</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1290,10 +1346,6 @@ Tempo medio: %4</translation>
         <translation>Non è un numero: «%1» non è stato salvato.</translation>
     </message>
     <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Questo profilo non è stato caricato: il valore %1 «%2» è fuori intervallo.</translation>
-    </message>
-    <message>
         <source>The solver cannot read this range: %1</source>
         <translation>Il solver non riesce a leggere questo range: %1</translation>
     </message>
@@ -1332,6 +1384,28 @@ Tempo medio: %4</translation>
     <message>
         <source>Are you sure you want to delete this range?</source>
         <translation>Vuoi davvero eliminare questo range?</translation>
+    </message>
+    <message>
+        <source>No sign, please: &quot;%1&quot; was not stored.</source>
+        <translation>Senza segno, per favore: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Write the number out without an exponent: &quot;%1&quot; was not stored.</source>
+        <translation>Scrivi il numero per esteso, senza esponente: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>One decimal separator at most: &quot;%1&quot; was not stored.</source>
+        <translation>Al massimo un separatore decimale: «%1» non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The profile “%1” was loaded without these values, which their fields do not take:
+%2</source>
+        <translation>Il profilo «%1» è stato caricato senza questi valori, che i loro campi non accettano:
+%2</translation>
+    </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Alcuni valori non caricati</translation>
     </message>
 </context>
 <context>
@@ -2262,6 +2336,14 @@ Tempo medio: %4</translation>
     <message>
         <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
         <translation>%1 · OOP puntata %2 / rilancio %3 · IP puntata %4 / rilancio %5</translation>
+    </message>
+    <message>
+        <source>Stacks</source>
+        <translation>Stack</translation>
+    </message>
+    <message>
+        <source>OOP %1 · IP %2</source>
+        <translation>OOP %1 · IP %2</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,62 @@
             <numerusform>%n węzłów kombinacji</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: cannot read &apos;%2&apos; as a number</source>
+        <translation>%1: nie można odczytać „%2” jako liczby</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative (%2)</source>
+        <translation>%1 nie może być ujemne (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number (%2)</source>
+        <translation>%1 musi być liczbą całkowitą (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 musi wynosić co najmniej %2</translation>
+    </message>
+    <message>
+        <source>%1 must be at most %2</source>
+        <translation>%1 może wynosić najwyżej %2</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>nie jest obiektem</translation>
+    </message>
+    <message>
+        <source>is not a whole number of iterations</source>
+        <translation>nie jest całkowitą liczbą iteracji</translation>
+    </message>
+    <message>
+        <source>has %1 nodes, but the tree&apos;s action lists have %2</source>
+        <translation>ma %1 węzłów, a listy akcji drzewa mają %2</translation>
+    </message>
+    <message>
+        <source>holds no node</source>
+        <translation>nie zawiera żadnego węzła</translation>
+    </message>
+    <message>
+        <source>has %1 actions, but the tree&apos;s first node has %2</source>
+        <translation>ma %1 akcji, a pierwszy węzeł drzewa ma %2</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>nie jest listą</translation>
+    </message>
+    <message>
+        <source>is not a board of up to five cards</source>
+        <translation>nie jest boardem z najwyżej pięciu kart</translation>
+    </message>
+    <message>
+        <source>holds &apos;%1&apos;, which is not a card</source>
+        <translation>zawiera „%1”, co nie jest kartą</translation>
+    </message>
+    <message>
+        <source>holds %1 twice</source>
+        <translation>zawiera %1 dwukrotnie</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1294,10 +1350,6 @@ Dziennie: %2
         <translation>To nie jest liczba: „%1” nie zostało zapisane.</translation>
     </message>
     <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Nie wczytano tego profilu: wartość %1 „%2” jest poza zakresem.</translation>
-    </message>
-    <message>
         <source>The solver cannot read this range: %1</source>
         <translation>Solver nie może odczytać tego zakresu: %1</translation>
     </message>
@@ -1336,6 +1388,28 @@ Dziennie: %2
     <message>
         <source>Are you sure you want to delete this range?</source>
         <translation>Czy na pewno usunąć ten zakres?</translation>
+    </message>
+    <message>
+        <source>No sign, please: &quot;%1&quot; was not stored.</source>
+        <translation>Bez znaku, proszę: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Write the number out without an exponent: &quot;%1&quot; was not stored.</source>
+        <translation>Wpisz liczbę bez wykładnika: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>One decimal separator at most: &quot;%1&quot; was not stored.</source>
+        <translation>Najwyżej jeden separator dziesiętny: „%1” nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>The profile “%1” was loaded without these values, which their fields do not take:
+%2</source>
+        <translation>Profil „%1” wczytano bez tych wartości, których ich pola nie przyjmują:
+%2</translation>
+    </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Nie wczytano niektórych wartości</translation>
     </message>
 </context>
 <context>
@@ -2270,6 +2344,14 @@ Dziennie: %2
     <message>
         <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
         <translation>%1 · OOP zakład %2 / podbicie %3 · IP zakład %4 / podbicie %5</translation>
+    </message>
+    <message>
+        <source>Stacks</source>
+        <translation>Stacki</translation>
+    </message>
+    <message>
+        <source>OOP %1 · IP %2</source>
+        <translation>OOP %1 · IP %2</translation>
     </message>
 </context>
 <context>

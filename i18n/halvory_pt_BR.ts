@@ -147,6 +147,62 @@
             <numerusform>%n nós de combos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: cannot read &apos;%2&apos; as a number</source>
+        <translation>%1: não é possível ler “%2” como número</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative (%2)</source>
+        <translation>%1 não pode ser negativo (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number (%2)</source>
+        <translation>%1 deve ser um número inteiro (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 deve ser %2 ou mais</translation>
+    </message>
+    <message>
+        <source>%1 must be at most %2</source>
+        <translation>%1 deve ser no máximo %2</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>não é um objeto</translation>
+    </message>
+    <message>
+        <source>is not a whole number of iterations</source>
+        <translation>não é um número inteiro de iterações</translation>
+    </message>
+    <message>
+        <source>has %1 nodes, but the tree&apos;s action lists have %2</source>
+        <translation>tem %1 nós, mas as listas de ações da árvore têm %2</translation>
+    </message>
+    <message>
+        <source>holds no node</source>
+        <translation>não contém nenhum nó</translation>
+    </message>
+    <message>
+        <source>has %1 actions, but the tree&apos;s first node has %2</source>
+        <translation>tem %1 ações, mas o primeiro nó da árvore tem %2</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>não é uma lista</translation>
+    </message>
+    <message>
+        <source>is not a board of up to five cards</source>
+        <translation>não é um board de até cinco cartas</translation>
+    </message>
+    <message>
+        <source>holds &apos;%1&apos;, which is not a card</source>
+        <translation>contém “%1”, que não é uma carta</translation>
+    </message>
+    <message>
+        <source>holds %1 twice</source>
+        <translation>contém %1 duas vezes</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1290,10 +1346,6 @@ Duração média: %4</translation>
         <translation>Não é um número: “%1” não foi salvo.</translation>
     </message>
     <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Este perfil não foi carregado: o valor %1 &quot;%2&quot; está fora do intervalo.</translation>
-    </message>
-    <message>
         <source>The solver cannot read this range: %1</source>
         <translation>O solver não consegue ler este range: %1</translation>
     </message>
@@ -1332,6 +1384,28 @@ Duração média: %4</translation>
     <message>
         <source>Are you sure you want to delete this range?</source>
         <translation>Tem certeza de que deseja excluir este range?</translation>
+    </message>
+    <message>
+        <source>No sign, please: &quot;%1&quot; was not stored.</source>
+        <translation>Sem sinal, por favor: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>Write the number out without an exponent: &quot;%1&quot; was not stored.</source>
+        <translation>Escreva o número sem expoente: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>One decimal separator at most: &quot;%1&quot; was not stored.</source>
+        <translation>No máximo um separador decimal: “%1” não foi salvo.</translation>
+    </message>
+    <message>
+        <source>The profile “%1” was loaded without these values, which their fields do not take:
+%2</source>
+        <translation>O perfil “%1” foi carregado sem estes valores, que seus campos não aceitam:
+%2</translation>
+    </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Alguns valores não foram carregados</translation>
     </message>
 </context>
 <context>
@@ -2262,6 +2336,14 @@ Duração média: %4</translation>
     <message>
         <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
         <translation>%1 · OOP aposta %2 / aumento %3 · IP aposta %4 / aumento %5</translation>
+    </message>
+    <message>
+        <source>Stacks</source>
+        <translation>Stacks</translation>
+    </message>
+    <message>
+        <source>OOP %1 · IP %2</source>
+        <translation>OOP %1 · IP %2</translation>
     </message>
 </context>
 <context>

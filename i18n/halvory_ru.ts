@@ -150,6 +150,62 @@
             <numerusform>%n узлов комбо</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: cannot read &apos;%2&apos; as a number</source>
+        <translation>%1: не удаётся прочитать «%2» как число</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative (%2)</source>
+        <translation>%1 не может быть отрицательным (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number (%2)</source>
+        <translation>%1 должно быть целым числом (%2)</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 or more</source>
+        <translation>%1 должно быть не меньше %2</translation>
+    </message>
+    <message>
+        <source>%1 must be at most %2</source>
+        <translation>%1 должно быть не больше %2</translation>
+    </message>
+    <message>
+        <source>is not an object</source>
+        <translation>не является объектом</translation>
+    </message>
+    <message>
+        <source>is not a whole number of iterations</source>
+        <translation>не является целым числом итераций</translation>
+    </message>
+    <message>
+        <source>has %1 nodes, but the tree&apos;s action lists have %2</source>
+        <translation>содержит %1 узлов, а списки действий дерева — %2</translation>
+    </message>
+    <message>
+        <source>holds no node</source>
+        <translation>не содержит ни одного узла</translation>
+    </message>
+    <message>
+        <source>has %1 actions, but the tree&apos;s first node has %2</source>
+        <translation>содержит %1 действий, а первый узел дерева — %2</translation>
+    </message>
+    <message>
+        <source>is not a list</source>
+        <translation>не является списком</translation>
+    </message>
+    <message>
+        <source>is not a board of up to five cards</source>
+        <translation>не является бордом не более чем из пяти карт</translation>
+    </message>
+    <message>
+        <source>holds &apos;%1&apos;, which is not a card</source>
+        <translation>содержит «%1», а это не карта</translation>
+    </message>
+    <message>
+        <source>holds %1 twice</source>
+        <translation>содержит %1 дважды</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1294,10 +1350,6 @@ Avg runtime: %4</source>
         <translation>Не число: «%1» не сохранено.</translation>
     </message>
     <message>
-        <source>This profile was not loaded: its %1 &quot;%2&quot; is out of range.</source>
-        <translation>Этот профиль не загружен: значение %1 «%2» вне допустимого диапазона.</translation>
-    </message>
-    <message>
         <source>The solver cannot read this range: %1</source>
         <translation>Солвер не может прочитать этот диапазон: %1</translation>
     </message>
@@ -1336,6 +1388,28 @@ Avg runtime: %4</source>
     <message>
         <source>Are you sure you want to delete this range?</source>
         <translation>Удалить этот диапазон?</translation>
+    </message>
+    <message>
+        <source>No sign, please: &quot;%1&quot; was not stored.</source>
+        <translation>Без знака, пожалуйста: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>Write the number out without an exponent: &quot;%1&quot; was not stored.</source>
+        <translation>Запишите число без экспоненты: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>One decimal separator at most: &quot;%1&quot; was not stored.</source>
+        <translation>Не больше одного десятичного разделителя: «%1» не сохранено.</translation>
+    </message>
+    <message>
+        <source>The profile “%1” was loaded without these values, which their fields do not take:
+%2</source>
+        <translation>Профиль «%1» загружен без этих значений, их поля таких значений не принимают:
+%2</translation>
+    </message>
+    <message>
+        <source>Some Values Not Loaded</source>
+        <translation>Некоторые значения не загружены</translation>
     </message>
 </context>
 <context>
@@ -2270,6 +2344,14 @@ Avg runtime: %4</source>
     <message>
         <source>%1 · OOP bet %2 / raise %3 · IP bet %4 / raise %5</source>
         <translation>%1 · OOP ставка %2 / рейз %3 · IP ставка %4 / рейз %5</translation>
+    </message>
+    <message>
+        <source>Stacks</source>
+        <translation>Стеки</translation>
+    </message>
+    <message>
+        <source>OOP %1 · IP %2</source>
+        <translation>OOP %1 · IP %2</translation>
     </message>
 </context>
 <context>

@@ -147,10 +147,14 @@ void AppController::showResult(ResultSnapshot& snapshot, std::int64_t runtimeMs)
     clearNodeCaches();
   } else {
     clearNodeCaches();
+    // A run without an iteration measured nothing: no figure, not a perfect 0.
+    const QString exploitability = snapshot.iterations > 0
+                                       ? QString::number(snapshot.exploitability / 100.0, 'f', 4)
+                                       : QStringLiteral("\u2014");
     summary = tr("Board %1 | iters %2 | expl\u2248%3 | EV(oop)=%4 EV(ip)=%5")
                   .arg(fromUtf8(snapshot.board))
                   .arg(snapshot.iterations)
-                  .arg(QString::number(snapshot.exploitability / 100.0, 'f', 4))
+                  .arg(exploitability)
                   .arg(QString::number(snapshot.ev_oop / 100.0, 'f', 3))
                   .arg(QString::number(snapshot.ev_ip / 100.0, 'f', 3));
 

@@ -12,6 +12,10 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QRegularExpression>
+#include <QSet>
+
+#include "controller/solve_config_map.hpp"
 
 namespace halvory_app {
 
@@ -40,6 +44,9 @@ struct Checker {
     return fail(where, translated("refers to a node outside the tree"));
   }
   bool notFinite(const QString& where) { return fail(where, translated("is not a finite number")); }
+  bool notObject(const QString& where) {
+    return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is not an object")));
+  }
 };
 
 QString member(const QString& field, const char* key) {
@@ -188,35 +195,68 @@ bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents
     if (!value) return check.notFinite(member(QStringLiteral("results"), key));
     *target = *value;
   }
-  const std::optional<int> iterations = intOf(results.value(QLatin1String("resultIterations")), 0);
-  if (!iterations) {
-    return check.fail(QStringLiteral("results.resultIterations"), translated("is out of range"));
+  const QJsonValue iterationsValue = results.value(QLatin1String("resultIterations"));
+  if (!iterationsValue.isUndefined() && !iterationsValue.isNull()) {
+    const CountReading iterations = readCount(QStringLiteral("results.resultIterations"),
+                                              iterationsValue.toVariant(), 0, kMaxCount);
+    if (!iterations.value)
+      return check.fail(
+          QStringLiteral("results.resultIterations"),
+          translated(QT_TRANSLATE_NOOP("AppController", "is not a whole number of iterations")));
+    out.resultIterations = static_cast<std::int32_t>(*iterations.value);
   }
-  out.resultIterations = *iterations;
+
+  // The tree: one meta map and one action list per node, and the root's
+  // actions those of node 0. A tree that disagrees with itself would show
+  // a results page of zeros.
+  const QJsonArray meta = results.value(QLatin1String("treeNodeMeta")).toArray();
+  const QJsonArray actions = results.value(QLatin1String("treeNodeActions")).toArray();
+  const qsizetype nodeCount = actions.size();
+  if (meta.size() != nodeCount) {
+    return check.fail(
+        QStringLiteral("results.treeNodeMeta"),
+        translated(
+            QT_TRANSLATE_NOOP("AppController", "has %1 nodes, but the tree's action lists have %2"))
+            .arg(meta.size())
+            .arg(nodeCount));
+  }
+  if (nodeCount == 0)
+    return check.fail(QStringLiteral("results.treeNodeActions"),
+                      translated(QT_TRANSLATE_NOOP("AppController", "holds no node")));
 
   const QJsonArray rootActions = results.value(QLatin1String("rootActions")).toArray();
+  if (nodeCount > 0 && rootActions.size() != actions.at(0).toArray().size()) {
+    return check.fail(
+        QStringLiteral("results.rootActions"),
+        translated(
+            QT_TRANSLATE_NOOP("AppController", "has %1 actions, but the tree's first node has %2"))
+            .arg(rootActions.size())
+            .arg(actions.at(0).toArray().size()));
+  }
   for (qsizetype i = 0; i < rootActions.size(); ++i) {
-    if (!checkRowNumbers(check, rootActions.at(i),
-                         element(QStringLiteral("results.rootActions"), i)))
-      return false;
+    const QString row = element(QStringLiteral("results.rootActions"), i);
+    if (!rootActions.at(i).isObject()) return check.notObject(row);
+    if (!checkRowNumbers(check, rootActions.at(i), row)) return false;
   }
   out.rootActions = rootActions.toVariantList();
 
-  const QJsonArray meta = results.value(QLatin1String("treeNodeMeta")).toArray();
   out.treeNodeMeta.reserve(meta.size());
   for (qsizetype i = 0; i < meta.size(); ++i) {
-    if (!checkRowNumbers(check, meta.at(i), element(QStringLiteral("results.treeNodeMeta"), i)))
-      return false;
+    const QString row = element(QStringLiteral("results.treeNodeMeta"), i);
+    if (!meta.at(i).isObject()) return check.notObject(row);
+    if (!checkRowNumbers(check, meta.at(i), row)) return false;
     out.treeNodeMeta.push_back(meta.at(i).toObject().toVariantMap());
   }
 
-  const QJsonArray actions = results.value(QLatin1String("treeNodeActions")).toArray();
-  const qsizetype nodeCount = actions.size();
   out.treeNodeActions.reserve(nodeCount);
   for (qsizetype i = 0; i < nodeCount; ++i) {
+    const QString node = element(QStringLiteral("results.treeNodeActions"), i);
+    if (!actions.at(i).isArray())
+      return check.fail(node, translated(QT_TRANSLATE_NOOP("AppController", "is not a list")));
     const QJsonArray list = actions.at(i).toArray();
     for (qsizetype j = 0; j < list.size(); ++j) {
-      const QString row = element(element(QStringLiteral("results.treeNodeActions"), i), j);
+      const QString row = element(node, j);
+      if (!list.at(j).isObject()) return check.notObject(row);
       if (!checkRowNumbers(check, list.at(j), row)) return false;
       const QJsonValue child = list.at(j).toObject().value(QLatin1String("childIndex"));
       if (child.isUndefined()) continue;
@@ -320,6 +360,37 @@ bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out) {
   return true;
 }
 
+// The project's board as the set-up page holds it: up to five slots of two
+// characters, each a card or "__" for a slot not chosen yet, no card twice.
+// Blanks do not count; letter case does not matter. A value that is no text
+// is the page's to refuse.
+bool checkBoard(Checker& check, const QJsonValue& value) {
+  if (!value.isString()) return true;
+  const QString where = QStringLiteral("project.boardText");
+  QString board = value.toString();
+  board.remove(QRegularExpression(QStringLiteral("\\s")));
+  if (board.size() % 2 != 0 || board.size() > 10)
+    return check.fail(where, translated(QT_TRANSLATE_NOOP("AppController",
+                                                          "is not a board of up to five cards")));
+  QSet<QString> seen;
+  for (qsizetype i = 0; i < board.size(); i += 2) {
+    const QString pair = board.mid(i, 2);
+    if (pair == QLatin1String("__")) continue;
+    const QString card = pair.left(1).toUpper() + pair.mid(1).toLower();
+    if (!QStringLiteral("AKQJT98765432").contains(card[0]) ||
+        !QStringLiteral("shdc").contains(card[1])) {
+      return check.fail(
+          where, translated(QT_TRANSLATE_NOOP("AppController", "holds '%1', which is not a card"))
+                     .arg(pair));
+    }
+    if (seen.contains(card))
+      return check.fail(where,
+                        translated(QT_TRANSLATE_NOOP("AppController", "holds %1 twice")).arg(card));
+    seen.insert(card);
+  }
+  return true;
+}
+
 // Only format 1 is read: the member converted to an integer must be 1. Numbers
 // are converted only when they fit, so no conversion can overflow.
 bool versionSupported(const QJsonValue& value) {
@@ -362,12 +433,25 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
     result.reason = check.reason;
     return fail(ProjectFileError::InvalidData);
   };
-  out.project = root.value(QLatin1String("project")).toObject().toVariantMap();
+  // The set-up the results belong to: without it, the set-up of whatever
+  // was open before would stand beside them.
+  const QJsonValue project = root.value(QLatin1String("project"));
+  if (!project.isObject()) {
+    check.notObject(QStringLiteral("project"));
+    return invalid();
+  }
+  if (!checkBoard(check, project.toObject().value(QLatin1String("boardText")))) return invalid();
+  out.project = project.toObject().toVariantMap();
   out.hasResults = root.value(QLatin1String("hasResults")).toVariant().toBool();
   // Without results there is no tree: the caches could belong to none, and
   // are never written without one, so they are left out like the results.
   if (out.hasResults) {
-    if (!readResults(check, root.value(QLatin1String("results")).toObject(), out) ||
+    const QJsonValue results = root.value(QLatin1String("results"));
+    if (!results.isObject()) {
+      check.notObject(QStringLiteral("results"));
+      return invalid();
+    }
+    if (!readResults(check, results.toObject(), out) ||
         !readCaches(check, root.value(QLatin1String("nodeCaches")).toObject(), out)) {
       return invalid();
     }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <limits>
 #include <optional>
 
 #include <QCoreApplication>
@@ -28,14 +29,11 @@ QString textOf(const QVariantMap& cfg, const QString& key, const QString& fallba
   return it == cfg.constEnd() ? fallback : it->toString();
 }
 
+// The number under `key` by the one reader; NaN when it reads as none.
 double numberOf(const QVariantMap& cfg, const QString& key, double fallback) {
   const auto it = cfg.constFind(key);
-  return it == cfg.constEnd() ? fallback : it->toDouble();
-}
-
-unsigned unsignedOf(const QVariantMap& cfg, const QString& key, unsigned fallback) {
-  const auto it = cfg.constFind(key);
-  return it == cfg.constEnd() ? fallback : it->toUInt();
+  if (it == cfg.constEnd()) return fallback;
+  return readNumber(*it).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 bool flagOf(const QVariantMap& cfg, const QString& key) {
@@ -161,33 +159,91 @@ namespace {
 QString numberProblem(const QVariantMap& cfg, const QString& key, double low, double high) {
   const auto it = cfg.constFind(key);
   if (it == cfg.constEnd()) return {};
-  bool ok = false;
-  const double value = it->toDouble(&ok);
-  if (!ok || !std::isfinite(value)) return QStringLiteral("%1 must be a finite number").arg(key);
+  const std::optional<double> read = readNumber(*it);
+  if (!read || !std::isfinite(*read)) return QStringLiteral("%1 must be a finite number").arg(key);
+  const double value = *read;
   if (value < low) return QStringLiteral("%1 must be %2 or more").arg(key).arg(low, 0, 'g', 12);
   if (value > high) return QStringLiteral("%1 must be at most %2").arg(key).arg(high, 0, 'g', 12);
   return {};
 }
 
-QString iterationsProblem(const QVariantMap& cfg) {
-  const auto it = cfg.constFind(QStringLiteral("max_iterations"));
-  if (it == cfg.constEnd()) return {};
-  bool ok = false;
-  const double value = it->toDouble(&ok);
-  if (!ok || !std::isfinite(value)) {
-    return QStringLiteral("max_iterations: cannot read '%1' as a number").arg(it->toString());
-  }
-  if (value < 0.0) {
-    return QStringLiteral("max_iterations must not be negative (%1)").arg(value, 0, 'g', 12);
-  }
-  if (value != std::floor(value)) {
-    return QStringLiteral("max_iterations must be a whole number (%1)").arg(value, 0, 'g', 12);
-  }
-  if (value > 4294967295.0) return QStringLiteral("max_iterations must be at most 4294967295");
-  return {};
+// The two counts of a solve and the range each is read in.
+struct CountKey {
+  const char* key;
+  std::uint64_t fallback;
+  std::uint64_t low;
+  std::uint64_t high;
+};
+constexpr CountKey kIterations{"max_iterations", 2000, 0, kMaxCount};
+constexpr CountKey kThreads{"thread_count", 1, 1, kMaxThreadCount};
+
+CountReading countOf(const QVariantMap& cfg, const CountKey& count) {
+  const auto it = cfg.constFind(QLatin1String(count.key));
+  if (it == cfg.constEnd()) return {count.fallback, {}};
+  return readCount(QLatin1String(count.key), *it, count.low, count.high);
 }
 
 }  // namespace
+
+std::optional<double> readNumber(const QVariant& value) {
+  if (value.typeId() != QMetaType::QString) {
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return number;
+  }
+  const QString text = value.toString().trimmed();
+  int digits = 0;
+  int separators = 0;
+  for (const QChar c : text) {
+    if (c.isDigit() && c.unicode() < 128) {
+      ++digits;
+    } else if (c == u'.' || c == u',') {
+      ++separators;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0 || separators > 1) return std::nullopt;
+  QString plain = text;
+  plain.replace(u',', u'.');
+  bool ok = false;
+  const double number = plain.toDouble(&ok);
+  if (!ok) return std::nullopt;
+  return number;
+}
+
+CountReading readCount(const QString& key, const QVariant& value, std::uint64_t low,
+                       std::uint64_t high) {
+  const auto refused = [](QString problem) { return CountReading{std::nullopt, problem}; };
+  const std::optional<double> read = readNumber(value);
+  if (!read || !std::isfinite(*read)) {
+    return refused(QCoreApplication::translate("AppController", "%1: cannot read '%2' as a number")
+                       .arg(key, value.toString()));
+  }
+  const double number = *read;
+  if (number < 0.0) {
+    return refused(QCoreApplication::translate("AppController", "%1 must not be negative (%2)")
+                       .arg(key)
+                       .arg(number, 0, 'g', 12));
+  }
+  if (number != std::floor(number)) {
+    return refused(QCoreApplication::translate("AppController", "%1 must be a whole number (%2)")
+                       .arg(key)
+                       .arg(number, 0, 'g', 12));
+  }
+  if (number < static_cast<double>(low)) {
+    return refused(
+        QCoreApplication::translate("AppController", "%1 must be %2 or more").arg(key).arg(low));
+  }
+  if (number > static_cast<double>(high)) {
+    return refused(
+        QCoreApplication::translate("AppController", "%1 must be at most %2").arg(key).arg(high));
+  }
+  return {static_cast<std::uint64_t>(number), {}};
+}
+
+namespace {}  // namespace
 
 QString startProblem(const QVariantMap& cfg, const SolveConfig& config) {
   const std::size_t boardLength = config.board.size();
@@ -246,7 +302,9 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
     const QString problem = numberProblem(cfg, key, 0.0, kMaxJamPercent);
     if (!problem.isEmpty()) return problem;
   }
-  if (const QString problem = iterationsProblem(cfg); !problem.isEmpty()) return problem;
+  for (const CountKey& count : {kIterations, kThreads}) {
+    if (const QString problem = countOf(cfg, count).problem; !problem.isEmpty()) return problem;
+  }
   const QString board = boardProblem(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board")));
   if (!board.isEmpty()) return board;
   if (icm) {
@@ -393,12 +451,14 @@ SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount) 
   out.ip_stack = amountToCents(numberOf(cfg, QStringLiteral("ip_stack"), 0.0), 10000);
   out.icm_payouts = chipList(textOf(cfg, QStringLiteral("icm_payouts")));
   out.icm_other_stacks = chipList(textOf(cfg, QStringLiteral("icm_other_stacks")));
-  out.max_iterations = unsignedOf(cfg, QStringLiteral("max_iterations"), 2000);
+  // A refused count keeps its default here; a start refuses the map.
+  out.max_iterations =
+      static_cast<std::uint32_t>(countOf(cfg, kIterations).value.value_or(kIterations.fallback));
   out.target_exploitability =
       targetHundredths(numberOf(cfg, QStringLiteral("target_exploitability"), 0.1));
   // A map (or project file) asking for more threads than the machine has
   // must not start them.
-  const std::uint64_t requestedThreads = unsignedOf(cfg, QStringLiteral("thread_count"), 1);
+  const std::uint64_t requestedThreads = countOf(cfg, kThreads).value.value_or(kThreads.fallback);
   const std::uint64_t maxThreads = static_cast<std::uint64_t>(std::max(1, processorCount));
   out.thread_count = std::clamp<std::uint64_t>(requestedThreads, 1, maxThreads);
   // 16-bit regrets and sums; the pages do not send it, so full floats by default.

@@ -4,15 +4,37 @@
 // controller state: safe on any thread.
 
 #include <cstdint>
+#include <optional>
 
 #include <QString>
+#include <QVariant>
 #include <QVariantMap>
 
 #include "session/solve_records.hpp"
 
 namespace halvory_app {
 
-// "thread_count" is clamped to [1, processorCount].
+// The largest count a map may ask for: iterations the result can report,
+// and threads.
+inline constexpr std::uint64_t kMaxCount = 2147483647;
+inline constexpr std::uint64_t kMaxThreadCount = 4096;
+
+// A number of the map as the pages write it: a numeric value as it is; a
+// text of digits with at most one decimal separator, a point or a comma,
+// blanks around it allowed. A sign, an exponent or any other character in
+// a text reads as no number.
+std::optional<double> readNumber(const QVariant& value);
+
+// A count read by the one rule for counts: a whole number in [low, high]
+// ("40.0" reads as 40), or the reason it is refused, naming `key`.
+struct CountReading {
+  std::optional<std::uint64_t> value;
+  QString problem;
+};
+CountReading readCount(const QString& key, const QVariant& value, std::uint64_t low,
+                       std::uint64_t high);
+
+// "thread_count" is read as a count and then clamped to [1, processorCount].
 SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount);
 
 // Chips to the engine's hundredths (clamped to what an int32 holds,

@@ -186,6 +186,10 @@ void SolveControl::start(const QVariantMap& cfg) {
     return;
   }
 
+  // Only an estimate of this very spot may let it start: the figure on
+  // screen may still be that of the spot before an edit.
+  const std::uint64_t needed = requiredBytesFor(config);
+
   // Read before the release: the old result is freed on other threads, so a
   // reading taken afterwards may already include part of it. What it held is
   // counted once, on top of the earlier reading.
@@ -193,9 +197,9 @@ void SolveControl::start(const QVariantMap& cfg) {
   const std::uint64_t released = hooks.releaseResults();
   const std::uint64_t after = hooks.availableMemory();
 
-  startRequiredBytes = requiredBytes;
+  startRequiredBytes = needed;
   const std::uint64_t available = before > 0 ? std::max(before + released, after) : 0;
-  if (requiredBytes > 0 && available > 0 && available <= requiredBytes) {
+  if (needed > 0 && available > 0 && available <= needed) {
     setStatus([] {
       return QCoreApplication::translate(
           "AppController", "Not enough RAM to solve (after clearing previous results)");
@@ -365,6 +369,27 @@ std::uint64_t SolveControl::requiredMemoryBytes(const halvory_app::MemoryEstimat
   return estimate.total_bytes + kResultReadsFixedBytes + hands * kResultReadsBytesPerHand;
 }
 
+namespace {
+
+// The request with what does not change its memory need left at the
+// defaults: the iteration limit, the target, the threads and the locks.
+SolveConfig memorySpot(SolveConfig config) {
+  const SolveConfig defaults;
+  config.max_iterations = defaults.max_iterations;
+  config.target_exploitability = defaults.target_exploitability;
+  config.thread_count = defaults.thread_count;
+  config.node_locks.clear();
+  return config;
+}
+
+}  // namespace
+
+std::uint64_t SolveControl::requiredBytesFor(const SolveConfig& config) const {
+  if (estimatedSpot && *estimatedSpot == memorySpot(config)) return requiredBytes;
+  const auto estimate = halvory_app::estimate_solve_memory(config);
+  return estimate && estimate->total_bytes != 0 ? requiredMemoryBytes(*estimate) : 0;
+}
+
 void SolveControl::requestMemoryEstimate(QVariantMap cfg) {
   const std::uint64_t generation = ++estimateGeneration;
   if (!estimateWaiting) {
@@ -385,8 +410,10 @@ void SolveControl::estimateWorker(const EstimateRequest& request, halvory::Cance
   std::uint64_t bytes = 0;
   QString error;
   QString notReady;
+  std::optional<SolveConfig> spot;
   try {
-    const SolveConfig config = buildSolveConfigFromMap(request.cfg, request.processorCount);
+    const SolveConfig& config =
+        spot.emplace(buildSolveConfigFromMap(request.cfg, request.processorCount));
     notReady = startProblem(request.cfg, config);
     if (notReady.isEmpty()) {
       // The solve's own reading of the request: sizings (named by their
@@ -428,24 +455,31 @@ void SolveControl::estimateWorker(const EstimateRequest& request, halvory::Cance
   // address is valid here; the queued call is dropped if it dies first.
   QMetaObject::invokeMethod(
       control,
-      [control, generation, bytes, text, error]() {
-        control->acceptMemoryEstimate(generation, bytes, text, error);
+      [control, generation, bytes, text, error, spot = std::move(spot)]() {
+        control->acceptMemoryEstimate(generation, bytes, text, error, spot);
       },
       Qt::QueuedConnection);
 }
 
 void SolveControl::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes,
-                                        const QString& text, const QString& error) {
+                                        const QString& text, const QString& error,
+                                        std::optional<SolveConfig> spot) {
   if (generation != estimateGeneration.load()) return;
-  if (estimateWaiting) {
-    estimateWaiting = false;
-    emit estimatePendingChanged();
-  }
+  if (spot)
+    estimatedSpot = memorySpot(std::move(*spot));
+  else
+    estimatedSpot.reset();
+  // The figures first: while the estimate still counts as pending, nothing
+  // reads them as this spot's.
   if (bytes != requiredBytes || text != requiredText || error != estimateProblem) {
     requiredBytes = bytes;
     requiredText = text;
     estimateProblem = error;
     emit requiredMemoryChanged();
+  }
+  if (estimateWaiting) {
+    estimateWaiting = false;
+    emit estimatePendingChanged();
   }
   emit memoryEstimated(bytes, error);
 }

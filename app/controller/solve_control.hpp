@@ -96,9 +96,11 @@ class SolveControl : public QObject {
   // Number of the newest estimate request.
   std::uint64_t estimateNumber() const { return estimateGeneration.load(); }
   // Takes an estimate's answer, as the estimate thread posts it; answers
-  // to older requests are dropped.
+  // to older requests are dropped. `spot` is the request the answer is
+  // for; a start trusts the figures for that spot only.
   void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
-                            const QString& error = QString());
+                            const QString& error = QString(),
+                            std::optional<halvory_app::SolveConfig> spot = std::nullopt);
 
  signals:
   void runningChanged();
@@ -121,6 +123,9 @@ class SolveControl : public QObject {
   void setStatusText(const QString& text);
   void setRunning(bool value);
   void setProgress(double value);
+  // The bytes a solve of `config` needs: the published estimate when it was
+  // made for this spot, else one made now (0 when it cannot be measured).
+  std::uint64_t requiredBytesFor(const halvory_app::SolveConfig& config) const;
   // Hands the request to the session, or keeps it waiting while an
   // abandoned solve is still ending.
   void launch(const halvory_app::SolveConfig& config, std::uint64_t generation);
@@ -173,6 +178,9 @@ class SolveControl : public QObject {
   std::uint64_t requiredBytes = 0;
   QString estimateProblem;
   bool estimateWaiting = false;
+  // The spot the published figures stand for, without what does not change
+  // the memory a solve needs; none before the first answer.
+  std::optional<halvory_app::SolveConfig> estimatedSpot;
   std::uint64_t startRequiredBytes = 0;
   std::atomic<std::uint64_t> estimateGeneration{0};
   int processorCount = 1;

@@ -16,6 +16,8 @@ struct SizingConfig {
   std::string raise_sizes;
   bool add_all_in = false;
   bool dont_donk = false;
+
+  bool operator==(const SizingConfig&) const = default;
 };
 
 // One locked hand class at one tree node.
@@ -25,6 +27,8 @@ struct NodeLockRequest {
   std::int64_t action_index = 0;
   float action_prob = 1.0f;
   std::vector<float> action_probs;
+
+  bool operator==(const NodeLockRequest&) const = default;
 };
 
 // One solve request in engine units (money in hundredths of a chip).
@@ -58,6 +62,8 @@ struct SolveConfig {
   double ip_add_all_in_jam_threshold_pct = 0.0;
   bool ip_add_all_in_jam_threshold_enabled = false;
   std::vector<NodeLockRequest> node_locks;
+
+  bool operator==(const SolveConfig&) const = default;
 };
 
 struct TreeNodeAction {

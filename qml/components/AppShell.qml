@@ -91,10 +91,12 @@ SpotSizingItem {
     readonly property bool _canSolveBase: _canMeasure && _hasUtilitySolveInputs()
     readonly property string _estimateError: controller && controller.solveEstimateError
                                              ? String(controller.solveEstimateError) : ""
-    readonly property bool canSolve: _canSolveBase && _estimateError === "" && _hasEnoughRamToSolve()
-    // The spot's estimate is on its way: the last figure belongs to another spot.
+    // The spot's estimate is on its way: the last figure belongs to another
+    // spot, so nothing may start on it until the answer is in.
     readonly property bool estimateMeasuring: _canMeasure && (solveMemEstimateTimer.running
                                               || (!!controller && controller.solveEstimatePending === true))
+    readonly property bool canSolve: _canSolveBase && !estimateMeasuring && _estimateError === ""
+                                     && _hasEnoughRamToSolve()
     // Why the spot cannot be solved, as the page, the badge and the tooltips
     // show it; empty when it can or while it is being measured.
     readonly property string solveBlockReason: {

@@ -131,7 +131,9 @@ GridLayout {
             theme: header._theme
             compact: true
             label: qsTranslate("ResultsPage", "Exploitability")
-            value: header._figure(header._controller ? header._controller.resultExploitability : NaN, 4)
+            // A result without an iteration measured no exploitability.
+            value: header._figure(header._controller && header._controller.resultIterations > 0
+                                  ? header._controller.resultExploitability : NaN, 4)
             accentColor: header._theme ? header._theme.gold : "#F0B429"
         }
     }

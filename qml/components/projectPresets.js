@@ -53,14 +53,34 @@ function keyType(key) {
     return "string"
 }
 
+// The rule each number of the state is read by: the rule of the page's
+// field for it, where the page has one, so a project brings only what the
+// field would take. Pots and stacks may be 0, as in the blank presets: such
+// a spot loads and is not ready to solve.
+var NUMBER_RULES = {
+    maxIterations: NumericFields.RULES.iterations,
+    threadCount: NumericFields.RULES.threads,
+    startingPot: NumericFields.fromZero(NumericFields.RULES.chips),
+    effectiveStack: NumericFields.fromZero(NumericFields.RULES.chips),
+    oopStack: NumericFields.fromZero(NumericFields.RULES.seatStack),
+    ipStack: NumericFields.fromZero(NumericFields.RULES.seatStack),
+    targetExploitability: NumericFields.RULES.target,
+    rakePercent: NumericFields.RULES.rakePercent,
+    rakeCap: NumericFields.RULES.rakeCap,
+    oopAddAllInIfJamLtPct: NumericFields.RULES.jamThreshold,
+    ipAddAllInIfJamLtPct: NumericFields.RULES.jamThreshold
+}
+
 // A value from a project map in the type of its property: { ok, value }.
-// Anything that cannot be read as that type (objects, null, non-finite or
-// out-of-range numbers, texts that are not numbers or truth words) is not
-// ok, and the caller leaves the property alone.
-function convertValue(type, value) {
+// Numbers are read by their field's rule (a count is a whole number, "2.5"
+// is not one); texts take texts and plain numbers; flags take true, false,
+// 1, 0 and the words "true" and "false". Anything else is not ok, and the
+// caller leaves the property alone.
+function convertKey(key, value) {
     var no = { ok: false, value: undefined }
     if (value === undefined || value === null)
         return no
+    var type = keyType(key)
     if (type === "string") {
         var t = typeof value
         return (t === "string" || t === "boolean" || (t === "number" && isFinite(value)))
@@ -78,52 +98,8 @@ function convertValue(type, value) {
         }
         return no
     }
-    var n
-    if (typeof value === "number")
-        n = value
-    else if (typeof value === "string" && value.trim() !== "")
-        n = Number(value.trim())
-    else
-        return no
-    if (!isFinite(n))
-        return no
-    if (type === "int") {
-        n = Math.round(n)
-        if (n < -2147483648 || n > 2147483647)
-            return no
-    }
-    return { ok: true, value: n }
-}
-
-// The range a number of the map must lie in: the rule of the page's field
-// for it, where the page has one. Pots and stacks may be 0, as in the blank
-// presets: such a spot loads and is not ready to solve.
-function _fromZero(rule) {
-    return { min: 0, max: rule.max }
-}
-
-var LIMITS = {
-    maxIterations: { min: 0, max: 2147483647 },
-    threadCount: { min: 1, max: 4096 },
-    startingPot: _fromZero(NumericFields.RULES.chips),
-    effectiveStack: _fromZero(NumericFields.RULES.chips),
-    oopStack: _fromZero(NumericFields.RULES.seatStack),
-    ipStack: _fromZero(NumericFields.RULES.seatStack),
-    targetExploitability: NumericFields.RULES.target,
-    rakePercent: NumericFields.RULES.rakePercent,
-    rakeCap: NumericFields.RULES.rakeCap,
-    oopAddAllInIfJamLtPct: NumericFields.RULES.jamThreshold,
-    ipAddAllInIfJamLtPct: NumericFields.RULES.jamThreshold
-}
-
-// convertValue for one key of the state: a number outside its range is not
-// ok either.
-function convertKey(key, value) {
-    var converted = convertValue(keyType(key), value)
-    var limit = Object.prototype.hasOwnProperty.call(LIMITS, key) ? LIMITS[key] : null
-    if (converted.ok && limit && !(converted.value >= limit.min && converted.value <= limit.max))
-        return { ok: false, value: undefined }
-    return converted
+    var read = NumericFields.read(NUMBER_RULES[key], value)
+    return read.ok ? { ok: true, value: read.value } : no
 }
 
 // The keys of a map that applying it leaves alone, with the value each

@@ -84,11 +84,14 @@ Components.Card {
         }
     }
 
+    // As wide as the column, or wider where a value would not show whole.
     component NumberInput: ProjectNumberField {
+        id: numberInput
+        readonly property real _width: Math.max(card._inputWidth, numberInput.shownWidth)
         theme: card.page.theme
-        Layout.preferredWidth: card._inputWidth
-        Layout.minimumWidth: card._inputWidth
-        Layout.maximumWidth: card._inputWidth
+        Layout.preferredWidth: _width
+        Layout.minimumWidth: _width
+        Layout.maximumWidth: _width
     }
 
     // A comma-separated list across both columns, kept as typed.

@@ -99,8 +99,10 @@ RowLayout {
             objectName: "continueTooltip"
             theme: header.page.theme
             delay: 300
-            visible: continueHover.hovered && !header.page.canSolve && header.page.solveBlockReason !== ""
-            text: header.page.solveBlockReason
+            readonly property string why: header.page.solveBlockReason !== "" ? header.page.solveBlockReason
+                                          : header.page.estimateMeasuring ? qsTranslate("ProjectPage", "Solve RAM: measuring…") : ""
+            visible: continueHover.hovered && !header.page.canSolve && why !== ""
+            text: why
         }
     }
 }

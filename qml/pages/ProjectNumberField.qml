@@ -1,12 +1,15 @@
 import QtQuick
 import "../components" as Components
+import "../theme/themeRules.js" as ThemeRules
 import "numericFields.js" as NumericFields
 
-// A numeric setting. Unfocused it shows its value in the rule's form;
-// focused it keeps what the user types. A finished edit stores exactly the
-// number typed, or nothing: text the rule refuses puts the value from
-// before the edit back and says why. With `live`, every acceptable text is
-// written while typing, and a refused one takes that back too.
+// A numeric setting. Unfocused it shows its value whole, in the rule's
+// form; focused it keeps every character the user types or pastes. A
+// finished edit (Return, Tab, focus leaving) stores the number the whole
+// text stands for, or nothing: text the rule refuses puts the value from
+// before the edit back and says why beside the field. With `live`, every
+// acceptable text is written while typing, and a refused one takes that
+// back too.
 ProjectTextField {
     id: field
 
@@ -17,16 +20,18 @@ ProjectTextField {
     readonly property bool inputAcceptable: NumericFields.isAcceptable(rule, text)
     // Why the last finished edit was refused; empty after one that was not.
     property string refusalText: ""
+    // The width that shows the value whole; layouts give the field at least
+    // this.
+    readonly property real shownWidth: Math.ceil(shownMetrics.advanceWidth) + leftPadding + rightPadding + 4
 
     signal commit(real value)
 
-    validator: RegularExpressionValidator { regularExpression: new RegExp(NumericFields.pattern(field.rule)) }
     inputMethodHints: Qt.ImhFormattedNumbersOnly
 
-    // The text is read afresh: `textEdited` comes before the bindings on
-    // `text` have caught up.
-    function _acceptable() {
-        return NumericFields.isAcceptable(rule, text)
+    TextMetrics {
+        id: shownMetrics
+        font: field.font
+        text: field.shownValue
     }
 
     function _bound(v) {
@@ -40,17 +45,21 @@ ProjectTextField {
         case "range": return qsTranslate("ProjectPage", "Enter a number from %1 to %2: \"%3\" was not stored.")
                              .arg(_bound(rule.min)).arg(_bound(rule.max)).arg(text)
         case "empty": return qsTranslate("ProjectPage", "Empty: the value was kept.")
+        case "sign": return qsTranslate("ProjectPage", "No sign, please: \"%1\" was not stored.").arg(text)
+        case "exponent": return qsTranslate("ProjectPage", "Write the number out without an exponent: \"%1\" was not stored.").arg(text)
+        case "separator": return qsTranslate("ProjectPage", "One decimal separator at most: \"%1\" was not stored.").arg(text)
         default: return qsTranslate("ProjectPage", "Not a number: \"%1\" was not stored.").arg(text)
         }
     }
 
     function _finish() {
-        var code = NumericFields.refusal(rule, text)
-        if (code === "") {
+        var read = NumericFields.read(rule, text)
+        if (read.ok) {
             refusalText = ""
-            commit(NumericFields.commit(rule, text))
+            refusalTip.close()
+            commit(read.value)
         } else {
-            refusalText = _reason(code)
+            refusalText = _reason(read.code)
             refusalTip.open()
             // A live field wrote the acceptable texts on the way; put back
             // the value the edit started from.
@@ -66,14 +75,24 @@ ProjectTextField {
     property bool _edited: false
     property var _valueBefore: 0
 
-    onShownValueChanged: if (!activeFocus) text = shownValue
-    Component.onCompleted: text = shownValue
+    // Unfocused, the field shows its value from the first digit.
+    function _showValue() {
+        text = shownValue
+        cursorPosition = 0
+    }
+
+    onShownValueChanged: if (!activeFocus) _showValue()
+    Component.onCompleted: _showValue()
     onTextEdited: {
         if (!_edited)
             _valueBefore = value
         _edited = true
-        if (live && activeFocus && _acceptable())
-            commit(NumericFields.commit(rule, text))
+        refusalTip.close()
+        if (live && activeFocus) {
+            var read = NumericFields.read(rule, text)
+            if (read.ok)
+                commit(read.value)
+        }
     }
     onAccepted: if (_edited) _finish()
     onActiveFocusChanged: {
@@ -81,8 +100,7 @@ ProjectTextField {
             return
         if (_edited)
             _finish()
-        else
-            text = shownValue
+        _showValue()
     }
 
     Components.PlainToolTip {
@@ -91,7 +109,13 @@ ProjectTextField {
         theme: field.theme
         y: field.height + 4
         width: Math.min(implicitWidth, 320)
-        timeout: 5000
+        timeout: 8000
         text: field.refusalText
+        background: Rectangle {
+            radius: 6
+            color: ThemeRules.roleColor(field.theme, "surface", "#1C2128")
+            border.width: 1
+            border.color: ThemeRules.roleColor(field.theme, "danger", "#F85149")
+        }
     }
 }

@@ -322,11 +322,11 @@ SpotSizingItem {
         return Profiles.snapshotOf(root)
     }
 
+    // Writes what the snapshot brings; returns the numbers it left out, each
+    // as { key, text }, because its field would not take them.
     function applySettingsSnapshot(data) {
-        Profiles.assignmentsFor(data, startingPot).forEach(function (a) {
-            // Integer settings cannot hold a non-number; they keep their value.
-            if ((a[0] === "rakeCap" || a[0] === "maxIterations") && !isFinite(a[1]))
-                return
+        var read = Profiles.readSnapshot(data, startingPot)
+        read.assignments.forEach(function (a) {
             // The street is the board's: a profile saved on another board
             // must not contradict the cards on screen.
             if (a[0] === "startingStreet")
@@ -334,6 +334,7 @@ SpotSizingItem {
             root[a[0]] = a[1]
         })
         startingStreet = inferStreetFromBoardText(boardText)
+        return read.refused
     }
 
     function _uniqueProfileName(existingProfiles, desiredName) {
@@ -437,13 +438,13 @@ SpotSizingItem {
             _loadProfileError = qsTr("Please select a profile.")
             return false
         }
-        var problem = Profiles.snapshotProblem(profile.data)
-        if (problem) {
-            _loadProfileError = qsTr("This profile was not loaded: its %1 \"%2\" is out of range.")
-                .arg(problem.key).arg(problem.text)
-            return false
+        var refused = applySettingsSnapshot(profile.data)
+        if (refused.length > 0) {
+            var dialog = profileDialogs.profileNotLoadedDialog
+            dialog.message = qsTr("The profile “%1” was loaded without these values, which their fields do not take:\n%2")
+                .arg(profile.name).arg(refused.map(function (r) { return r.key + " = " + r.text }).join("\n"))
+            dialog.open()
         }
-        applySettingsSnapshot(profile.data)
         return true
     }
 

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
+import "../components" as Components
 import "../theme/themeRules.js" as ThemeRules
 
 // The settings profiles' three dialogs: save under a name, choose one to
@@ -13,6 +14,8 @@ Item {
     readonly property alias saveSettingsDialog: saveSettingsDialog
     readonly property alias loadSettingsDialog: loadSettingsDialog
     readonly property alias confirmDeleteProfileDialog: confirmDeleteProfileDialog
+    // Tells which values a loaded profile left out.
+    readonly property alias profileNotLoadedDialog: notLoadedDialog
 
     function openSave() {
         saveSettingsDialog.field.text = ""
@@ -177,5 +180,12 @@ Item {
         itemName: dialogs.page._deleteProfileName
         deleteObjectName: "confirmDeleteButton"
         onDeleteConfirmed: dialogs.page.deleteSettingsProfileById(dialogs.page._deleteProfileId)
+    }
+
+    Components.MessageBox {
+        id: notLoadedDialog
+        objectName: "profileNotLoadedDialog"
+        theme: dialogs.page.theme
+        title: qsTranslate("ProjectPage", "Some Values Not Loaded")
     }
 }

@@ -124,7 +124,7 @@ Card {
 
             ProjectNumberField {
                 objectName: column.seat + "ClickWeightField"
-                Layout.preferredWidth: Math.max(56, Math.round(70 * column.page.uiScale))
+                Layout.preferredWidth: Math.max(56, Math.round(70 * column.page.uiScale), shownWidth)
                 theme: column.page.theme
                 rule: NumericFields.RULES.clickWeight
                 live: true

@@ -202,7 +202,7 @@ Components.Card {
             ProjectNumberField {
                 id: jamField
                 objectName: card.seat + "JamField"
-                Layout.preferredWidth: 65
+                Layout.preferredWidth: Math.max(65, shownWidth)
                 theme: card.page.theme
                 enabled: jamSwitch.checked
                 live: true

@@ -36,16 +36,29 @@ Card {
         return lines.join("\n")
     }
 
-    readonly property var _rows: [
-        { label: qsTranslate("SolvePage", "Street"), value: BoardText.streetWord(solvePage.startingStreet).toLocaleUpperCase() },
-        { label: qsTranslate("SolvePage", "Pot / Stack"), value: "%1 / %2".arg(Progress.shortText(solvePage.startingPot))
-                                                       .arg(Progress.shortText(solvePage.effectiveStack)) },
-        { label: qsTranslate("SolvePage", "Target"), value: "%1% (= %2)".arg(Progress.shortText(solvePage.targetExploitability))
-                                                    .arg(Progress.fixed2(solvePage.targetExploitabilityAmount())) },
-        { label: qsTranslate("SolvePage", "Rake"), value: qsTranslate("SolvePage", "%1% (cap %2)").arg(Progress.shortText(solvePage.rakePercent))
-                                                          .arg(Progress.shortText(solvePage.rakeCap)) },
-        { label: qsTranslate("SolvePage", "Bet sizes"), value: _sizeLines() }
-    ]
+    // The stakes as the start sends them: in ICM the pot, the smaller seat
+    // stack as the effective stack and both seat stacks, and no rake.
+    readonly property var _cfg: solvePage._solveConfig()
+    readonly property var _rows: {
+        var icm = _cfg.utility_model === "icm"
+        var rows = [
+            { label: qsTranslate("SolvePage", "Street"), value: BoardText.streetWord(solvePage.startingStreet).toLocaleUpperCase() },
+            { label: qsTranslate("SolvePage", "Pot / Stack"), value: "%1 / %2".arg(Progress.shortText(_cfg.starting_pot))
+                                                           .arg(Progress.shortText(_cfg.effective_stack)) }
+        ]
+        if (icm)
+            rows.push({ label: qsTranslate("SolvePage", "Stacks"), value: qsTranslate("SolvePage", "OOP %1 · IP %2")
+                                                                      .arg(Progress.shortText(_cfg.oop_stack))
+                                                                      .arg(Progress.shortText(_cfg.ip_stack)) })
+        rows.push({ label: qsTranslate("SolvePage", "Target"), value: "%1% (= %2)".arg(Progress.shortText(solvePage.targetExploitability))
+                                                                 .arg(Progress.fixed2(solvePage.targetExploitabilityAmount())) })
+        rows.push({ label: qsTranslate("SolvePage", "Rake"),
+                    value: icm ? qsTranslate("ProjectPage", "none (ICM)")
+                                : qsTranslate("SolvePage", "%1% (cap %2)").arg(Progress.shortText(solvePage.rakePercent))
+                                                                         .arg(Progress.shortText(solvePage.rakeCap)) })
+        rows.push({ label: qsTranslate("SolvePage", "Bet sizes"), value: _sizeLines() })
+        return rows
+    }
     readonly property var _optionLines: solvePage._enabledOptionLines()
 
     component CardTitle: Text {

@@ -1,8 +1,13 @@
 .pragma library
-// The numeric fields of the set-up page: what each accepts, how a finished
-// edit becomes a value, and how a value is shown. The decimal separator is a
-// point in every language, so the input rule is a pattern, never a
-// locale-following number validator.
+// The numbers a user or a store gives the set-up: what each field accepts,
+// how a text or a stored value becomes a number, and how a value is shown.
+// Every source (a field, a profile, a project) is read by `read`, so a value
+// is taken as it was meant or refused with its reason, never changed.
+//
+// A number is written with digits and at most one decimal separator, a
+// point or a comma in every language ("4,5" is 4.5); blanks around it do
+// not matter. A sign, an exponent, a letter, a blank inside or a second
+// separator is refused, never dropped.
 
 var RULES = {
     chips: { decimals: 2, min: 0.01, max: 100000, fallback: 100 },
@@ -13,56 +18,94 @@ var RULES = {
     rakeCap: { decimals: 2, min: 0, max: 1000000, fallback: 0 },
     target: { decimals: 6, min: 0, max: 100, fallback: 0.1 },
     jamThreshold: { decimals: 3, min: 0, max: 1000, fallback: 0 },
-    clickWeight: { decimals: 3, min: 0, max: 100, fallback: 100 }
+    clickWeight: { decimals: 3, min: 0, max: 100, fallback: 100 },
+    // Counts: a whole number ("40.0" reads as 40, "2.5" is refused).
+    iterations: { integer: true, min: 0, max: 2147483647, fallback: 0 },
+    threads: { integer: true, min: 1, max: 4096, fallback: 1 }
 }
 
-// What may be typed at all: digits and one point, in every field. A point
-// or a decimal the rule does not take is typed and then refused with its
-// reason; a validator that swallowed the keystroke would turn "800.7" into
-// 8007 without a word.
-function pattern(rule) {
-    return "^[0-9]*(\\.[0-9]*)?$"
+// The same rule with 0 let in: pots and stacks of a blank project, which
+// load and are then not ready to solve.
+function fromZero(rule) {
+    return { decimals: rule.decimals, integer: rule.integer, min: 0, max: rule.max, fallback: rule.fallback }
 }
 
-// What may finish editing: digits, and for decimals one point with at most
-// the rule's number of decimals.
-function _finishPattern(rule) {
-    return rule.integer ? "^[0-9]+$" : "^([0-9]+(\\.[0-9]{0," + rule.decimals + "})?|\\.[0-9]{1," + rule.decimals + "})$"
+// The text of a value as the reader judges it: a number as its shortest
+// decimal text, a text as it is; anything else (null, a flag, a list) has
+// none.
+function _textOf(value) {
+    if (typeof value === "number")
+        return isFinite(value) ? String(value) : null
+    return typeof value === "string" ? value : null
 }
 
-function _parse(rule, text) {
-    var s = String(text).trim()
-    return rule.integer ? parseInt(s, 10) : (s === "" ? NaN : Number(s))
-}
-
-// Why the text cannot finish editing: "" when it can, else "empty",
-// "number" (no number), "whole" (a point in a whole-number field),
-// "decimals" (more decimals than the rule takes) or "range".
-function refusal(rule, text) {
-    var s = String(text === undefined || text === null ? "" : text)
-    if (s.trim() === "")
+// Why a text is no number in the written form, "" when it is one: "empty",
+// "sign", "exponent", "separator" (a second one) or "number" (any other
+// character, or a separator without a digit).
+function _formProblem(s) {
+    if (s === "")
         return "empty"
-    if (!new RegExp(pattern(rule)).test(s) || s === ".")
-        return "number"
-    if (!new RegExp(_finishPattern(rule)).test(s))
-        return rule.integer ? "whole" : "decimals"
-    var v = _parse(rule, s)
-    if (!(isFinite(v) && v >= rule.min && v <= rule.max))
-        return "range"
-    return ""
+    if (/^[0-9]*[.,]?[0-9]*$/.test(s))
+        return /[0-9]/.test(s) ? "" : "number"
+    if (/[+\-\u2212]/.test(s) && /^[+\-\u2212][0-9.,]*$/.test(s))
+        return "sign"
+    if (/^[0-9.,]*[0-9][eE][+\-]?[0-9]+$/.test(s))
+        return "exponent"
+    if (/^[0-9.,]+$/.test(s))
+        return "separator"
+    return "number"
 }
 
-// Input that may finish editing: typed by the rule and inside its range.
+// A text or a stored value read by the rule: { ok, value, code }. `code` is
+// "" when it reads, else why not: one of _formProblem's, "whole" (a
+// fraction in a count), "decimals" (more than the rule takes) or "range".
+function read(rule, value) {
+    var raw = _textOf(value)
+    if (raw === null)
+        return { ok: false, value: NaN, code: value === undefined || value === null || value === "" ? "empty" : "number" }
+    var s = raw.trim()
+    // A stored number too small or too large to be written in plain digits
+    // has more decimals than any field takes, or lies outside every range.
+    if (typeof value === "number" && /e/.test(s))
+        return { ok: false, value: NaN, code: Math.abs(value) < 1 ? "decimals" : "range" }
+    var form = _formProblem(s)
+    if (form !== "")
+        return { ok: false, value: NaN, code: form }
+    var text = s.replace(",", ".")
+    var point = text.indexOf(".")
+    var fraction = point < 0 ? "" : text.slice(point + 1)
+    if (rule.integer && /[1-9]/.test(fraction))
+        return { ok: false, value: NaN, code: "whole" }
+    if (!rule.integer && fraction.length > rule.decimals)
+        return { ok: false, value: NaN, code: "decimals" }
+    var v = Number(text === "." ? NaN : (point === 0 ? "0" + text : text))
+    if (!(isFinite(v) && v >= rule.min && v <= rule.max))
+        return { ok: false, value: NaN, code: "range" }
+    return { ok: true, value: v, code: "" }
+}
+
+// Why the text cannot finish editing; "" when it can (see read).
+function refusal(rule, text) {
+    return read(rule, text === undefined || text === null ? "" : String(text)).code
+}
+
 function isAcceptable(rule, text) {
     return refusal(rule, text) === ""
 }
 
-// The value a finished edit writes: parsed, the fallback when it does not
-// parse, clamped to the range.
+// The value a finished edit writes: the number read, else the rule's
+// fallback for what is no number and the nearest bound for what lies
+// outside the range. The field writes only what it accepts; this is the
+// rule for the rest.
 function commit(rule, text) {
-    var v = _parse(rule, text === undefined || text === null ? "" : text)
+    var s = String(text === undefined || text === null ? "" : text).trim().replace(",", ".")
+    if (_formProblem(s) !== "")
+        return rule.fallback
+    var v = Number(s === "." ? NaN : s)
     if (!isFinite(v))
         return rule.fallback
+    if (rule.integer)
+        v = Math.floor(v)
     return Math.min(rule.max, Math.max(rule.min, v))
 }
 

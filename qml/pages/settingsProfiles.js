@@ -71,44 +71,109 @@ function snapshotOf(page) {
     return out
 }
 
-// The assignments a snapshot makes, in order, as [property, value] pairs.
+// The rule each number of a snapshot is read by: its field's. Pots and
+// stacks may be 0, as a blank page saves them. The older target in chips
+// is read as a plain amount and then judged as a percentage.
+var NUMBER_RULES = {
+    starting_pot: NumericFields.fromZero(NumericFields.RULES.chips),
+    effective_stack: NumericFields.fromZero(NumericFields.RULES.chips),
+    oop_stack: NumericFields.fromZero(NumericFields.RULES.seatStack),
+    ip_stack: NumericFields.fromZero(NumericFields.RULES.seatStack),
+    rake_percent: NumericFields.RULES.rakePercent,
+    rake_cap: NumericFields.RULES.rakeCap,
+    target_exploitability_pct: NumericFields.RULES.target,
+    target_exploitability: { decimals: 6, min: 0, max: NumericFields.RULES.chips.max },
+    max_iterations: NumericFields.RULES.iterations,
+    oop_add_all_in_jam_threshold_pct: NumericFields.RULES.jamThreshold,
+    ip_add_all_in_jam_threshold_pct: NumericFields.RULES.jamThreshold,
+    add_all_in_jam_threshold_pct: NumericFields.RULES.jamThreshold
+}
+
+function _shown(value) {
+    try {
+        return typeof value === "string" ? value : JSON.stringify(value) || _text(value)
+    } catch (e) {
+        return ""
+    }
+}
+
+// What a snapshot brings: { assignments, refused }. `assignments` are the
+// [property, value] pairs it makes, in order; `refused` lists, as
+// { key, text }, each number its field would not take, which is left out.
 // `currentPot` converts an older target in chips when the snapshot carries
-// no pot of its own.
-function assignmentsFor(data, currentPot) {
+// no pot of its own (or one that is left out).
+function readSnapshot(data, currentPot) {
+    var out = { assignments: [], refused: [] }
     if (!data || typeof data !== "object")
-        return []
-    var out = []
+        return out
+    var assign = function (prop, value) { out.assignments.push([prop, value]) }
+    // The number under `key`, or undefined when it is absent or refused.
+    var number = function (key) {
+        if (!_has(data, key))
+            return undefined
+        var read = NumericFields.read(NUMBER_RULES[key], data[key])
+        if (!read.ok) {
+            out.refused.push({ key: key, text: _shown(data[key]) })
+            return undefined
+        }
+        return read.value
+    }
+
     if (_has(data, "utility_model"))
-        out.push(["utilityModel", _text(data.utility_model) || "cash"])
-    SCALARS.forEach(function (p) { if (_has(data, p[0])) out.push([p[1], Number(data[p[0]])]) })
-    TEXTS.forEach(function (p) { if (_has(data, p[0])) out.push([p[1], _text(data[p[0]])]) })
+        assign("utilityModel", _text(data.utility_model) || "cash")
+    var pot
+    SCALARS.forEach(function (p) {
+        var v = number(p[0])
+        if (v !== undefined)
+            assign(p[1], v)
+        if (p[0] === "starting_pot")
+            pot = v
+    })
+    TEXTS.forEach(function (p) { if (_has(data, p[0])) assign(p[1], _text(data[p[0]])) })
 
     if (_has(data, "target_exploitability_pct")) {
-        out.push(["targetExploitability", Number(data.target_exploitability_pct)])
+        var pct = number("target_exploitability_pct")
+        if (pct !== undefined)
+            assign("targetExploitability", pct)
     } else if (_has(data, "target_exploitability")) {
-        var amount = Number(data.target_exploitability)
-        var pot = _has(data, "starting_pot") ? Number(data.starting_pot) : Number(currentPot)
-        out.push(["targetExploitability", isFinite(amount) && isFinite(pot) && pot > 0 ? amount * 100 / pot : amount])
+        var amount = number("target_exploitability")
+        if (amount !== undefined) {
+            var base = pot !== undefined ? pot : Number(currentPot)
+            // In percent of the pot, to the target field's decimals.
+            var converted = isFinite(base) && base > 0 ? Number((amount * 100 / base).toFixed(6)) : amount
+            var target = NumericFields.read(NumericFields.RULES.target, converted)
+            if (target.ok)
+                assign("targetExploitability", target.value)
+            else
+                out.refused.push({ key: "target_exploitability", text: _shown(data.target_exploitability) })
+        }
     }
-    if (_has(data, "max_iterations"))
-        out.push(["maxIterations", Number(data.max_iterations)])
+    var iterations = number("max_iterations")
+    if (iterations !== undefined)
+        assign("maxIterations", iterations)
     if (_has(data, "starting_street"))
-        out.push(["startingStreet", _text(data.starting_street)])
+        assign("startingStreet", _text(data.starting_street))
 
-    SIZING.forEach(function (p) { out.push([p[1], p[2] ? Boolean(data[p[0]]) : _text(data[p[0]])]) })
+    SIZING.forEach(function (p) { assign(p[1], p[2] ? Boolean(data[p[0]]) : _text(data[p[0]])) })
 
     var legacyEnabled = _has(data, "add_all_in_jam_threshold_enabled")
     var legacyPct = _has(data, "add_all_in_jam_threshold_pct")
     JAM.forEach(function (j) {
-        out.push([j.enabledProp, Boolean(legacyEnabled ? data.add_all_in_jam_threshold_enabled : data[j.enabledKey])])
+        assign(j.enabledProp, Boolean(legacyEnabled ? data.add_all_in_jam_threshold_enabled : data[j.enabledKey]))
     })
+    var sharedPct = legacyPct ? number("add_all_in_jam_threshold_pct") : undefined
     JAM.forEach(function (j) {
-        if (legacyPct)
-            out.push([j.pctProp, Number(data.add_all_in_jam_threshold_pct)])
-        else if (_has(data, j.pctKey))
-            out.push([j.pctProp, Number(data[j.pctKey])])
+        var v = legacyPct ? sharedPct : number(j.pctKey)
+        if (v !== undefined)
+            assign(j.pctProp, v)
     })
     return out
+}
+
+// The assignments a snapshot makes, in order, as [property, value] pairs;
+// refused numbers are left out (see readSnapshot).
+function assignmentsFor(data, currentPot) {
+    return readSnapshot(data, currentPot).assignments
 }
 
 // A clean list: entries without a usable name dropped, an id where one is
@@ -307,56 +372,11 @@ function readStored(text, makeId) {
     return { ok: stored.ok, profiles: sanitize(stored.list, makeId) }
 }
 
-// The first value of a snapshot the page must not take: { key, text } for
-// a number outside its field's range (or no number at all), null when every
-// value fits. Values a snapshot leaves out are not checked. Pots and stacks
-// may be 0, as a blank page saves them.
-var LIMITS = [
-    ["starting_pot", "chipsFromZero"], ["effective_stack", "chipsFromZero"],
-    ["oop_stack", "seatStackFromZero"], ["ip_stack", "seatStackFromZero"],
-    ["rake_percent", "rakePercent"], ["rake_cap", "rakeCap"],
-    ["target_exploitability_pct", "target"],
-    ["oop_add_all_in_jam_threshold_pct", "jamThreshold"],
-    ["ip_add_all_in_jam_threshold_pct", "jamThreshold"],
-    ["add_all_in_jam_threshold_pct", "jamThreshold"],
-    ["max_iterations", { integer: true, min: 0, max: 2147483647 }]
-]
-
-function _numberIn(value, rule) {
-    var v = typeof value === "number" ? value
-          : typeof value === "string" && value.trim() !== "" ? Number(value) : NaN
-    return isFinite(v) && v >= rule.min && v <= rule.max && (!rule.integer || Math.floor(v) === v)
-}
-
-function _shown(value) {
-    try {
-        return typeof value === "string" ? value : JSON.stringify(value) || _text(value)
-    } catch (e) {
-        return ""
-    }
-}
-
-function _rule(name) {
-    if (typeof name !== "string")
-        return name
-    var fromZero = /FromZero$/.test(name)
-    var rule = NumericFields.RULES[name.replace(/FromZero$/, "")]
-    return fromZero ? { min: 0, max: rule.max } : rule
-}
-
+// The first value of a snapshot the page must not take, as { key, text },
+// null when every value fits. Values a snapshot leaves out are not checked.
 function snapshotProblem(data) {
-    if (!data || typeof data !== "object")
-        return null
-    for (var i = 0; i < LIMITS.length; ++i) {
-        var key = LIMITS[i][0]
-        var rule = _rule(LIMITS[i][1])
-        if (_has(data, key) && !_numberIn(data[key], rule))
-            return { key: key, text: _shown(data[key]) }
-    }
-    if (_has(data, "target_exploitability") && !_has(data, "target_exploitability_pct")
-            && !_numberIn(data.target_exploitability, { min: 0, max: NumericFields.RULES.chips.max }))
-        return { key: "target_exploitability", text: _shown(data.target_exploitability) }
-    return null
+    var refused = readSnapshot(data, NaN).refused
+    return refused.length > 0 ? refused[0] : null
 }
 
 // The trimmed name, or with " (k)" for the smallest k from 2 that is free.

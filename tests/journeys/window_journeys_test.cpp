@@ -94,6 +94,9 @@ void chooseThreads(Driver& d, const QString& label) {
   d.click(d.itemWithText(label, d.item(QStringLiteral("threadCountPopup"))));
   d.waitUntil([&] { return combo->property("displayText").toString() == label; },
               QStringLiteral("\"%1\" chosen").arg(label));
+  // A new thread count has the spot measured again before it may start.
+  QQuickItem* start = d.item(QStringLiteral("startSolveButton"));
+  d.waitUntil([&] { return start->isEnabled(); }, QStringLiteral("the spot to be measured"));
 }
 
 // Solves the described spot from the solve page on two threads.

@@ -69,6 +69,12 @@ ApplicationWindow {
         var set = cases[argValue("--case=")] || {}
         for (var key in set)
             shell[key] = set[key]
+        // "--set=KEY:JSON" sets one more value, e.g. --set=effectiveStack:100000.
+        args.forEach(function (arg) {
+            var m = /^--set=([A-Za-z]+):(.*)$/.exec(String(arg))
+            if (m)
+                shell[m[1]] = JSON.parse(m[2])
+        })
         shell.navIndex = 1
         if (args.indexOf("--range") >= 0)
             scrollTimer.start()

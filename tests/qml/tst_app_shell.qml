@@ -58,8 +58,10 @@ Item {
             return createTemporaryObject(shellComponent, root, { controller: stub })
         }
 
-        // Enough memory for any spot, so that canSolve follows readiness.
-        function giveMemory() {
+        // Enough memory for any spot, so that canSolve follows readiness,
+        // once the spot's estimate has been asked for.
+        function giveMemory(shell) {
+            settle(shell)
             stub.solveRequiredMemoryBytes = 1e9
             stub.systemAvailableMemoryBytes = 8e9
             stub.resultsReclaimableMemoryBytes = 0
@@ -262,7 +264,9 @@ Item {
         function test_applyConvertsOrSkips_data() {
             return [
                 { tag: "number text", key: "maxIterations", value: " 250 ", want: 250 },
-                { tag: "int rounded", key: "maxIterations", value: 249.6, want: 250 },
+                { tag: "count with a fraction", key: "maxIterations", value: 249.6 },
+                { tag: "count written with a point", key: "maxIterations", value: "250.0", want: 250 },
+                { tag: "threads with a fraction", key: "threadCount", value: 1.5 },
                 { tag: "rake cap keeps its decimals", key: "rakeCap", value: 2.5, want: 2.5 },
                 { tag: "real text", key: "startingPot", value: "12.5", want: 12.5 },
                 { tag: "word", key: "maxIterations", value: "lots" },
@@ -367,9 +371,10 @@ Item {
 
         function test_readiness(data) {
             var shell = quickSolved(false, "holdem")
-            giveMemory()
+            giveMemory(shell)
             shell.applyProjectState(data.change)
             compare(shell._canSolveBase, data.ready)
+            settle(shell)
             compare(shell.canSolve, data.ready)
         }
 
@@ -386,6 +391,7 @@ Item {
 
         function test_memoryGate(data) {
             var shell = quickSolved(false, "holdem")
+            settle(shell)
             stub.solveRequiredMemoryBytes = data.required
             stub.systemAvailableMemoryBytes = data.available
             stub.resultsReclaimableMemoryBytes = data.reclaimable
@@ -488,7 +494,7 @@ Item {
 
         function test_f5StartsTheSolveWithTheMap() {
             var shell = quickSolved(false, "holdem")
-            giveMemory()
+            giveMemory(shell)
             verify(shell.canSolve)
             keyClick(Qt.Key_F5)
             var calls = stub._callsTo("startSolveWithConfig")
@@ -506,7 +512,7 @@ Item {
 
         function test_f5Refused(data) {
             var shell = quickSolved(false, "holdem")
-            giveMemory()
+            giveMemory(shell)
             shell.boardText = data.board
             stub.running = data.running
             keyClick(Qt.Key_F5)

@@ -25,7 +25,9 @@ Item {
             return createTemporaryObject(shellComponent, root, { controller: stub })
         }
 
-        function giveMemory() {
+        // Once the spot's estimate has been asked for.
+        function giveMemory(shell) {
+            tryCompare(shell.solveMemEstimateTimer, "running", false, 10000)
             stub.solveRequiredMemoryBytes = 1e9
             stub.systemAvailableMemoryBytes = 8e9
         }
@@ -59,7 +61,7 @@ Item {
         function test_shortcuts(data) {
             var shell = data.spot === "none" ? makeShell() : quickSolvedOnHome()
             if (data.spot !== "none" && data.spot !== "quick")
-                giveMemory()
+                giveMemory(shell)
             if (data.spot === "incomplete")
                 shell.boardText = "Ad"
             if (data.spot === "results")
@@ -73,7 +75,7 @@ Item {
         // cancels; once the run ends the keys work again.
         function test_solvePageHoldsWhileRunning() {
             var shell = quickSolvedOnHome()
-            giveMemory()
+            giveMemory(shell)
             press(Qt.Key_F5)
             compare(shell.navIndex, 2)
             stub.running = true

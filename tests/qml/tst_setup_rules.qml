@@ -69,7 +69,7 @@ TestCase {
             { tag: "pot 0.01", rule: R.chips, text: "0.01", ok: true, value: 0.01 },
             { tag: "rake 4.125", rule: R.rakePercent, text: "4.125", ok: true, value: 4.125 },
             { tag: "rake 4 decimals", rule: R.rakePercent, text: "4.1255", ok: false },
-            { tag: "decimal comma", rule: R.rakePercent, text: "4,5", ok: false },
+            { tag: "decimal comma", rule: R.rakePercent, text: "4,5", ok: true, value: 4.5 },
             { tag: "empty", rule: R.rakePercent, text: "", ok: false },
             { tag: "negative", rule: R.jamThreshold, text: "-1", ok: false },
             { tag: "jam 1000", rule: R.jamThreshold, text: "1000", ok: true, value: 1000 },

@@ -222,15 +222,20 @@ Item {
             compare(names(page.settingsProfiles), ["Deep"])
         }
 
-        // A profile value outside its field's range stops the load, named.
-        function test_outOfRangeProfileIsRefused() {
+        // A profile value its field would not take is left out and named;
+        // the rest of the profile loads.
+        function test_outOfRangeProfileValueIsLeftOut() {
             plant("profilesJson", JSON.stringify([{ id: "bad", name: "Bad", data: { starting_pot: "1e309", effective_stack: 50 } }]))
             var page = makePage()
             page.startingPot = 40
             page._loadProfileSelectedId = "bad"
-            verify(!page.loadSelectedSettingsProfile())
-            compare(page._loadProfileError, "This profile was not loaded: its starting_pot \"1e309\" is out of range.")
-            compare([page.startingPot, page.effectiveStack], [40, 100])
+            verify(page.loadSelectedSettingsProfile())
+            compare(page._loadProfileError, "")
+            compare([page.startingPot, page.effectiveStack], [40, 50])
+            var notLoaded = findChild(page, "profileNotLoadedDialog")
+            tryCompare(notLoaded, "opened", true)
+            verify(notLoaded.message.indexOf("starting_pot = 1e309") >= 0, notLoaded.message)
+            notLoaded.close()
         }
 
         // Two pages, each with its own store objects on the one settings

@@ -45,9 +45,12 @@ class ControllerTestHelpers {
   static void setReclaimable(AppController& c, std::uint64_t bytes) {
     c.systemStatus().setReclaimableBytes(bytes);
   }
-  static void setRequired(AppController& c, std::uint64_t bytes) {
+  // An estimate of `bytes` published for the spot of `cfg`.
+  static void setRequired(AppController& c, std::uint64_t bytes,
+                          const QVariantMap& cfg = riverSpotMap(5)) {
     SolveControl& solve = c.solveControl();
-    solve.acceptMemoryEstimate(solve.estimateNumber(), bytes, halvory_app::formatGigabytes(bytes));
+    solve.acceptMemoryEstimate(solve.estimateNumber(), bytes, halvory_app::formatGigabytes(bytes),
+                               QString(), c.buildSolveConfig(cfg, false));
   }
   static void refresh(AppController& c) { c.systemStatus().refresh(); }
   static int treeRows(const AppController& c) { return static_cast<int>(c.tree().size()); }
@@ -479,17 +482,19 @@ class AppControllerTest : public QObject {
     QVERIFY(s.oop_river.dont_donk && !s.oop_turn.dont_donk);
   }
 
+  // A count the machine cannot run is clamped to it; one that is no count
+  // at all keeps the default, and a start refuses it.
   void threadCountIsClampedToTheMachine() {
     auto c = make();  // 4 processors
-    QVariantMap m;
-    m["thread_count"] = 1000000;
-    QCOMPARE(c->buildSolveConfig(m, false).thread_count, std::uint64_t{4});
-    m["thread_count"] = 0;
-    QCOMPARE(c->buildSolveConfig(m, false).thread_count, std::uint64_t{1});
-    m["thread_count"] = -3;
-    QCOMPARE(c->buildSolveConfig(m, false).thread_count, std::uint64_t{4});
-    m["thread_count"] = 3;
-    QCOMPARE(c->buildSolveConfig(m, false).thread_count, std::uint64_t{3});
+    const struct {
+      QVariant value;
+      std::uint64_t threads;
+    } rows[] = {{4000, 4}, {3, 3}, {"2", 2}, {1000000, 1}, {0, 1}, {-3, 1}, {1.5, 1}};
+    for (const auto& row : rows) {
+      QVariantMap m;
+      m["thread_count"] = row.value;
+      QCOMPARE(c->buildSolveConfig(m, false).thread_count, row.threads);
+    }
   }
 
   void boardAndRangeRules() {
@@ -645,7 +650,13 @@ class AppControllerTest : public QObject {
         {"max_iterations", -1, "Not ready: max_iterations must not be negative (-1)"},
         {"max_iterations", "junk", "Not ready: max_iterations: cannot read 'junk' as a number"},
         {"max_iterations", 2.5, "Not ready: max_iterations must be a whole number (2.5)"},
-        {"max_iterations", 5e9, "Not ready: max_iterations must be at most 4294967295"},
+        {"max_iterations", 5e9, "Not ready: max_iterations must be at most 2147483647"},
+        {"max_iterations", "2.5", "Not ready: max_iterations must be a whole number (2.5)"},
+        {"max_iterations", "abc", "Not ready: max_iterations: cannot read 'abc' as a number"},
+        {"max_iterations", "3e1", "Not ready: max_iterations: cannot read '3e1' as a number"},
+        {"thread_count", 0, "Not ready: thread_count must be 1 or more"},
+        {"thread_count", "1,5", "Not ready: thread_count must be a whole number (1.5)"},
+        {"thread_count", 5000, "Not ready: thread_count must be at most 4096"},
         {"target_exploitability", std::nan(""),
          "Not ready: target_exploitability must be a finite number"},
         {"target_exploitability", -0.5, "Not ready: target_exploitability must be 0 or more"},
@@ -960,7 +971,7 @@ class AppControllerTest : public QObject {
     QVERIFY(!c->getRunning());
     QVERIFY(system->releases.load() >= 1);  // freed memory was handed back first
 
-    // No estimate: no check.
+    // An estimate that could not measure the spot: no check.
     Access::setRequired(*c, 0);
     c->startSolveWithConfig(riverSpotMap(5));
     QVERIFY(waitIdle(*c));
@@ -1002,6 +1013,71 @@ class AppControllerTest : public QObject {
     // The estimate survives clearing.
     c->clearResults();
     QVERIFY(c->getSolveRequiredMemoryBytes() > 0);
+  }
+
+  // A start trusts the published estimate only for the spot it was made
+  // for; for any other spot it measures the spot itself. The figure below
+  // is far under the spot's real need, which the free memory cannot hold.
+  void aStartTrustsOnlyTheEstimateOfItsOwnSpot_data() {
+    QTest::addColumn<QVariantMap>("started");
+    QTest::addColumn<bool>("starts");
+    QVariantMap sameSpot = riverSpotMap(5);
+    sameSpot["max_iterations"] = 7;
+    sameSpot["thread_count"] = 2;
+    sameSpot["target_exploitability"] = 0.5;
+    QVariantMap otherBoard = riverSpotMap(5);
+    otherBoard["board"] = "Ks 7d 2c 5h 8s";
+    QVariantMap otherSizes = riverSpotMap(5);
+    otherSizes["ip_river_bet_sizes"] = "33, 75, 150";
+    QTest::newRow("the estimated spot") << riverSpotMap(5) << true;
+    QTest::newRow("only limit, target and threads differ") << sameSpot << true;
+    QTest::newRow("another board") << otherBoard << false;
+    QTest::newRow("other sizes") << otherSizes << false;
+  }
+  void aStartTrustsOnlyTheEstimateOfItsOwnSpot() {
+    QFETCH(QVariantMap, started);
+    QFETCH(bool, starts);
+    auto c = make();
+    Access::setRequired(*c, 1024, riverSpotMap(5));
+    system->available = 1 << 20;  // the river spot needs a few megabytes
+    c->startSolveWithConfig(started);
+    QCOMPARE(c->getRunning(), starts);
+    if (!starts)
+      QCOMPARE(c->getStatusText(),
+               QStringLiteral("Not enough RAM to solve (after clearing previous results)"));
+    QVERIFY(waitIdle(*c));
+  }
+
+  // A count given as text is read as the page would read it, and the
+  // solve runs exactly that many iterations; a run of none measured no
+  // exploitability, and its summary says so rather than showing a 0.
+  void countsAsTextAndARunOfNoIteration_data() {
+    QTest::addColumn<QVariant>("iterations");
+    QTest::addColumn<int>("ran");
+    QTest::addColumn<QString>("exploitability");
+    QTest::newRow("40.0") << QVariant("40.0") << 40 << "";
+    QTest::newRow("40,0") << QVariant(" 40,0 ") << 40 << "";
+    QTest::newRow("none") << QVariant(0) << 0 << QString(QChar(0x2014));
+  }
+  void countsAsTextAndARunOfNoIteration() {
+    QFETCH(QVariant, iterations);
+    QFETCH(int, ran);
+    QFETCH(QString, exploitability);
+    auto c = make();
+    QVariantMap m = riverSpotMap(5);
+    m["max_iterations"] = iterations;
+    c->startSolveWithConfig(m);
+    QVERIFY2(c->getRunning(), qPrintable(c->getStatusText()));
+    QVERIFY(waitIdle(*c));
+    QCOMPARE(c->getStatusText(), QStringLiteral("Done"));
+    QCOMPARE(c->getResultIterations(), ran);
+    const QString summary = c->getResultsSummary();
+    QVERIFY2(summary.contains(QStringLiteral("iters %1 |").arg(ran)), qPrintable(summary));
+    if (!exploitability.isEmpty()) {
+      QVERIFY2(
+          summary.contains(QStringLiteral("expl\u2248") + exploitability + QStringLiteral(" |")),
+          qPrintable(summary));
+    }
   }
 
   void twoQuickEstimatesPublishOnlyTheSecond() {

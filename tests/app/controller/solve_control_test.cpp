@@ -114,7 +114,9 @@ class SolveControlTest : public QObject {
     host.availableBefore = before;
     host.heldBytes = held;
     host.availableAfter = after;
-    control->acceptMemoryEstimate(control->estimateNumber(), required, QStringLiteral("x"));
+    control->acceptMemoryEstimate(control->estimateNumber(), required, QStringLiteral("x"),
+                                  QString(),
+                                  halvory_app::buildSolveConfigFromMap(riverSpotMap(5), 1));
     control->start(riverSpotMap(5));
     QCOMPARE(host.releases, 1);
     QCOMPARE(session->starts.size(), std::size_t{starts ? 1u : 0u});
