@@ -75,10 +75,10 @@ ProjectTextField {
     property bool _edited: false
     property var _valueBefore: 0
 
-    // Unfocused, the field shows its value from the first digit.
+    // Unfocused, the field shows its value (whole: layouts give the field
+    // `shownWidth`).
     function _showValue() {
         text = shownValue
-        cursorPosition = 0
     }
 
     onShownValueChanged: if (!activeFocus) _showValue()
@@ -107,7 +107,10 @@ ProjectTextField {
         id: refusalTip
         objectName: "refusalTip"
         theme: field.theme
-        y: field.height + 4
+        // Beside the field, kept inside the window.
+        x: field.width + 6
+        y: Math.round((field.height - height) / 2)
+        margins: 12
         width: Math.min(implicitWidth, 320)
         timeout: 8000
         text: field.refusalText

@@ -5,7 +5,9 @@ import Pellaris
 // The set-up page with the real controller and a spot the solve refuses,
 // for screenshots: "--case=sizing|tree|icm|range|board|number" picks the
 // refusal, "--lang=CODE" the language, "--range" scrolls to the ranges,
-// "--blank" shows a new project as it starts.
+// "--blank" shows a new project as it starts, "--measuring" shows an edited
+// spot whose estimate is still on its way, "--profile" loads a profile
+// with values its fields do not take, "--set=KEY:JSON" sets a value.
 ApplicationWindow {
     id: window
     width: Screen.desktopAvailableWidth
@@ -69,7 +71,6 @@ ApplicationWindow {
         var set = cases[argValue("--case=")] || {}
         for (var key in set)
             shell[key] = set[key]
-        // "--set=KEY:JSON" sets one more value, e.g. --set=effectiveStack:100000.
         args.forEach(function (arg) {
             var m = /^--set=([A-Za-z]+):(.*)$/.exec(String(arg))
             if (m)
@@ -78,6 +79,27 @@ ApplicationWindow {
         shell.navIndex = 1
         if (args.indexOf("--range") >= 0)
             scrollTimer.start()
+        if (args.indexOf("--measuring") >= 0)
+            measuringTimer.start()
+        if (args.indexOf("--profile") >= 0) {
+            var page = shell.pages.projectPage
+            page.settingsProfiles = [{ id: "shot", name: "Deep stack", createdAt: "",
+                                       data: { starting_pot: 0.01, target_exploitability: 50, max_iterations: 2.5,
+                                               effective_stack: "250,5", rake_cap: "-3" } }]
+            page._loadProfileSelectedId = "shot"
+            page.loadSelectedSettingsProfile()
+        }
+    }
+
+    // The spot is measured first; then an edit whose estimate the held
+    // timer never asks for, so the page stays as it is while measuring.
+    Timer {
+        id: measuringTimer
+        interval: 1500
+        onTriggered: {
+            shell.solveMemEstimateTimer.interval = 3600000
+            shell.startingPot = shell.startingPot + 1
+        }
     }
 
     Timer {

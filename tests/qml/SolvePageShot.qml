@@ -13,6 +13,7 @@ import Pellaris
 //   --direct          with --time: start through the controller, not the page
 //   --hidden          unmap the window as the solve starts (nothing is drawn)
 //   --lang=CODE       interface language, e.g. --lang=de
+//   --icm             the spot in ICM: seat stacks, payouts, no rake
 Window {
     id: window
     width: Math.min(1440, Screen.desktopAvailableWidth)
@@ -113,6 +114,9 @@ Window {
             shell.threadCount = Number(_option("threads"))
         if (_option("target") !== "")
             shell.targetExploitability = Number(_option("target"))
+        if (_option("icm") !== "")
+            shell.applyProjectState({ utilityModel: "icm", oopStack: 150.7, ipStack: 99.2,
+                                      icmPayoutsText: "50, 30, 20", icmOtherStacksText: "40" })
         shell.navIndex = 2
         solvePage = _find(shell, "solvePage")
     }

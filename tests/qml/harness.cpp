@@ -45,6 +45,28 @@ void registerStandInBases() {
   qmlRegisterType<StoreLock>(kStandInModule, 1, 0, "StoreLockStandIn");
 }
 
+// The machine's own figures, the available memory held under the cap.
+class CappedSystemInfo : public halvory_app::SystemInfo {
+ public:
+  CappedSystemInfo(std::shared_ptr<halvory_app::SystemInfo> machine,
+                   std::shared_ptr<AvailableMemoryCap> cap)
+      : machine_(std::move(machine)), cap_(std::move(cap)) {}
+
+  int processorCount() const override { return machine_->processorCount(); }
+  std::uint64_t totalMemoryBytes() const override { return machine_->totalMemoryBytes(); }
+  std::uint64_t availableMemoryBytes() const override {
+    const std::uint64_t available = machine_->availableMemoryBytes();
+    const std::uint64_t cap = cap_->bytes.load();
+    return cap != 0 && cap < available ? cap : available;
+  }
+  void releaseFreedMemory() override { machine_->releaseFreedMemory(); }
+  QDate currentDate() const override { return machine_->currentDate(); }
+
+ private:
+  std::shared_ptr<halvory_app::SystemInfo> machine_;
+  std::shared_ptr<AvailableMemoryCap> cap_;
+};
+
 StandInBase standInBaseOf(const QMetaObject* real) {
   const QString type = QLatin1String(real->className()) + QStringLiteral("StandIn");
   return {type, QLatin1String(kStandInModule)};
@@ -66,13 +88,23 @@ void publishRootObjects(QQmlEngine& engine) {
   QQmlContext* root = engine.rootContext();
   root->setContextProperty(QStringLiteral("languageManager"),
                            new LanguageManager(&engine, &engine));
-  root->setContextProperty(QStringLiteral("appController"), new AppController(&engine));
+  auto cap = std::make_shared<AvailableMemoryCap>();
+  auto* controller = new AppController(
+      std::make_shared<CappedSystemInfo>(halvory_app::makeSystemInfo(), cap), &engine);
+  root->setContextProperty(QStringLiteral("appController"), controller);
   root->setContextProperty(QStringLiteral("updates"), new UpdateManager(&engine));
   root->setContextProperty(QStringLiteral("storeLock"), new StoreLock(QString(), &engine));
-  root->setContextProperty(QStringLiteral("harness"), new Harness(&engine));
+  root->setContextProperty(QStringLiteral("harness"), new Harness(&engine, controller, cap));
 }
 
-Harness::Harness(QQmlEngine* engine) : QObject(engine), engine_(engine) {}
+Harness::Harness(QQmlEngine* engine, AppController* controller,
+                 std::shared_ptr<AvailableMemoryCap> cap)
+    : QObject(engine), engine_(engine), controller_(controller), cap_(std::move(cap)) {}
+
+void Harness::capAvailableMemory(qulonglong bytes) {
+  cap_->bytes.store(bytes);
+  controller_->systemStatus().refresh();
+}
 
 QStringList Harness::rootObjectNames() const {
   return {QStringLiteral("appController"), QStringLiteral("languageManager"),

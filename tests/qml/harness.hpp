@@ -3,6 +3,10 @@
 // objects of the program, published on a QML engine as start-up does, and
 // the helper object `harness` through which tests make stand-ins.
 
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -10,6 +14,7 @@
 #include <QUrl>
 
 class QQmlEngine;
+class AppController;
 
 namespace pellaris_qml_test {
 
@@ -23,12 +28,18 @@ void prepareApplication();
 // `harness` object.
 void publishRootObjects(QQmlEngine& engine);
 
+// What the published controller is told of the available memory can be
+// held under a cap, so that a test can make a spot too large for it.
+struct AvailableMemoryCap {
+  std::atomic<std::uint64_t> bytes{0};  // 0: no cap
+};
+
 class Harness : public QObject {
   Q_OBJECT
   Q_PROPERTY(QStringList rootObjectNames READ rootObjectNames CONSTANT)
 
  public:
-  explicit Harness(QQmlEngine* engine);
+  Harness(QQmlEngine* engine, AppController* controller, std::shared_ptr<AvailableMemoryCap> cap);
 
   // "appController", "languageManager" and "updates".
   QStringList rootObjectNames() const;
@@ -55,8 +66,14 @@ class Harness : public QObject {
   // "en". Empty for a language without a source.
   Q_INVOKABLE QStringList catalogueTexts(const QString& code) const;
 
+  // Holds the available memory the published controller sees at most at
+  // `bytes` (0 lifts the cap), and has it read the figure again at once.
+  Q_INVOKABLE void capAvailableMemory(qulonglong bytes);
+
  private:
   QQmlEngine* engine_;
+  AppController* controller_;
+  std::shared_ptr<AvailableMemoryCap> cap_;
   QTemporaryDir files_;
 };
 

@@ -49,6 +49,11 @@ TestCase {
               key: "ip_add_all_in_jam_threshold_pct", text: "true" },
             { tag: "older target in chips", data: { target_exploitability: -3 }, key: "target_exploitability", text: "-3" },
             { tag: "numbers as text fit", data: { starting_pot: "12.5", max_iterations: "300", rake_cap: 3 }, key: null },
+            { tag: "decimal comma fits", data: { starting_pot: "12,5", max_iterations: "300,0" }, key: null },
+            { tag: "older target converted", data: { starting_pot: 180, target_exploitability: 0.9 }, key: null },
+            { tag: "older target beyond 100 %", data: { starting_pot: 0.01, target_exploitability: 50 },
+              key: "target_exploitability", text: "50" },
+            { tag: "exponent as text", data: { rake_cap: "1e3" }, key: "rake_cap", text: "1e3" },
             { tag: "nothing stored", data: {}, key: null }
         ]
     }

@@ -17,6 +17,9 @@ Item {
 
     Settings { id: profileStore; category: "settings_profiles" }
 
+    // Puts text on the clipboard, for pasting into a field.
+    TextInput { id: clipboardSource; visible: false }
+
     TestCase {
         name: "ProjectPage"
         when: windowShown
@@ -141,6 +144,82 @@ Item {
                 verify(field.refusalText.indexOf(data.refused) >= 0, field.refusalText)
             else
                 compare(field.refusalText, "")
+        }
+
+        // Every number field, typed into and pasted into, in English and in
+        // German (where the comma is the decimal sign): the whole text is
+        // read when the edit finishes; what it does not stand for as a
+        // number keeps the value from before, with the reason beside the
+        // field in the chosen language. A value shows whole.
+        function test_everyNumberField_data() {
+            var fields = [
+                { field: "startingPotField", prop: "startingPot", wide: 99999.99 },
+                { field: "effectiveStackField", prop: "effectiveStack", wide: 100000 },
+                { field: "rakePercentField", prop: "rakePercent", wide: 99.999 },
+                { field: "rakeCapField", prop: "rakeCap", wide: 999999.99 },
+                { field: "targetExploitabilityField", prop: "targetExploitability", wide: 0.000001 },
+                { field: "oopClickWeightField", prop: "oopClickWeightPct", wide: 99.999 },
+                { field: "oopJamField", prop: "oopAddAllInIfJamLtPct", wide: 999.999 }
+            ]
+            var rows = []
+            ;["en", "de"].forEach(function (lang) {
+                fields.forEach(function (f) {
+                    rows.push({ tag: f.field + " " + lang, lang: lang, field: f.field, prop: f.prop, wide: f.wide })
+                })
+            })
+            return rows
+        }
+
+        function test_everyNumberField(data) {
+            var sign = "No sign, please: \"%1\" was not stored."
+            var exponent = "Write the number out without an exponent: \"%1\" was not stored."
+            var separator = "One decimal separator at most: \"%1\" was not stored."
+            var notNumber = "Not a number: \"%1\" was not stored."
+            var entries = [
+                { text: "4,5", want: 4.5 }, { text: "12,50", want: 12.5 }, { text: " 7 ", want: 7 },
+                { text: "-5", reason: sign }, { text: "+7", reason: sign }, { text: "1e3", reason: exponent },
+                { text: "1e309", reason: exponent }, { text: "12.5.3", reason: separator },
+                { text: "0x10", reason: notNumber }
+            ]
+            languageManager.setLanguage(data.lang)
+            var page = makePage({ oopAddAllInIfJamLtEnabled: true })
+            var field = child(page, data.field)
+            entries.forEach(function (entry) {
+                ;["typed", "pasted"].forEach(function (way) {
+                    var what = way + " \"" + entry.text + "\""
+                    page[data.prop] = 3
+                    if (way === "typed") {
+                        typeInto(field, entry.text)
+                        compare(field.text, entry.text, what + " is kept as typed")
+                        keyClick(Qt.Key_Return)
+                    } else {
+                        clipboardSource.text = entry.text
+                        clipboardSource.selectAll()
+                        clipboardSource.copy()
+                        field.forceActiveFocus()
+                        field.selectAll()
+                        keySequence(StandardKey.Paste)
+                        compare(field.text, entry.text, what + " is kept as pasted")
+                        keyClick(Qt.Key_Tab)
+                    }
+                    leave(page)
+                    var want = entry.reason ? 3 : entry.want
+                    compare(page[data.prop], want, what)
+                    compare(field.text, String(want), what)
+                    if (!entry.reason) {
+                        compare(field.refusalText, "", what)
+                        return
+                    }
+                    var reason = qsTranslate("ProjectPage", entry.reason).arg(entry.text)
+                    compare(field.refusalText, reason, what)
+                    if (data.lang !== "en")
+                        verify(reason !== entry.reason.arg(entry.text), "worded in the chosen language")
+                })
+            })
+            page[data.prop] = data.wide
+            compare(field.text, String(data.wide))
+            tryVerify(function () { return field.contentWidth <= field.width - field.leftPadding - field.rightPadding },
+                      1000, "shown whole")
         }
 
         // A value set from elsewhere while the field has the focus shows

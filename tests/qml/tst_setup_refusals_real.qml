@@ -159,5 +159,68 @@ Item {
             shell.navigation.openLoadedProject({ boardText: "Ks7d2c", startingStreet: "river" }, false)
             compare(shell.startingStreet, "flop")
         }
+
+        function cleanup() { harness.capAvailableMemory(0) }
+
+        // A ready spot edited into one the free memory cannot hold: from the
+        // edit until the new spot's estimate is in, nothing offers a start
+        // (the figure on screen is the old spot's), and then the RAM reason.
+        function test_noStartOnTheEstimateOfAnotherSpot() {
+            var shell = makeShell()
+            settle(shell)
+            verify(shell.canSolve, shell.solveBlockReason)
+            // Room for this river spot, not for the flop spot below.
+            harness.capAvailableMemory(3 * Number(appController.solveRequiredMemoryBytes))
+            verify(shell.canSolve, shell.solveBlockReason)
+            var page = shell.pages.projectPage
+            var offers = [child(page, "continueToSolveButton"), child(shell.pages.solvePage, "startSolveButton")]
+            var solveTab = child(shell, "tab2")
+            var badge = child(page, "setupHeader")
+            shell.applyProjectState({ boardText: "Ks7d2c", oopRangeText: "AA, KK, QQ, JJ, TT, AK, AQ, KQ, 76s, 65s",
+                                      ipRangeText: "99, 88, 77, 66, AJ, KJ, QJ, JT, T9s, 98s" })
+            var polls = 0
+            while (shell.estimateMeasuring) {
+                verify(!shell.canSolve, "no start on the figure of the spot before")
+                offers.forEach(function (button) { verify(!button.enabled, button.objectName) })
+                verify(!solveTab.allowed)
+                compare(badge.badge, "Measuring…")
+                keyClick(Qt.Key_F5)
+                verify(!appController.running, "F5 started a solve")
+                ++polls
+                wait(5)
+                verify(polls < 20000, "the estimate never came")
+            }
+            verify(polls > 0)
+            verify(!shell.canSolve)
+            verify(shell.solveBlockReason.indexOf("Not enough RAM to solve") === 0, shell.solveBlockReason)
+            compare(badge.badge, "Not Ready")
+        }
+
+        // A project file is read by the set-up's own rules: values a field
+        // would not take are left out and listed, the rest loads; a file whose
+        // set-up is not an object is refused and the set-up stays as it was.
+        function test_projectValuesAreReadByTheirFields_data() {
+            return [
+                { tag: "counts with fractions", project: { boardText: "Ks7d2c5h", maxIterations: 2.5, threadCount: 1.5, startingPot: 30 },
+                  title: "Some Values Not Loaded", listed: ["maxIterations = 2.5", "threadCount = 1.5"], pot: 30 },
+                { tag: "set-up a list", project: [1, 2], title: "Open Failed", listed: ["project is not an object"], pot: 22.8 }
+            ]
+        }
+
+        function test_projectValuesAreReadByTheirFields(data) {
+            var shell = makeShell()
+            var before = shell.exportProjectState()
+            var url = harness.temporaryFileUrl("values.pellarisproj")
+            var file = { format: "halvory_project", version: 1, hasResults: false, project: data.project, nodeLocks: [], lastUiCfg: {} }
+            verify(appController.saveTextFile(url, JSON.stringify(file)).ok)
+            var home = child(shell, "homePage")
+            compare(home.openProjectFrom(url), data.title !== "Open Failed")
+            var dialog = child(home, "fileErrorDialog")
+            tryCompare(dialog, "opened", true)
+            compare(dialog.title, data.title)
+            data.listed.forEach(function (line) { verify(dialog.message.indexOf(line) >= 0, dialog.message) })
+            dialog.close()
+            compare([shell.maxIterations, shell.threadCount, shell.startingPot], [before.maxIterations, before.threadCount, data.pot])
+        }
     }
 }

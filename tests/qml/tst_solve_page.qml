@@ -307,6 +307,18 @@ Item {
             compare(sizes.truncated, false)
             compare(sizes.elide, Text.ElideNone)
             compare(t.page._enabledOptionLines(), ["OOP: don't donk on turn", "IP: add all-in if jam < 37.5% pot"])
+
+            // In ICM: no rake, and the stacks the solve is sent.
+            t.page.startingStreet = "flop"
+            t.page.utilityModel = "icm"
+            t.page.oopStack = 150.7
+            t.page.ipStack = 99.2
+            texts = []
+            for (var j = 0; j < summary.children.length; ++j)
+                if (summary.children[j].text !== undefined)
+                    texts.push(summary.children[j].text)
+            compare(texts.slice(0, 10), ["Street", "FLOP", "Pot / Stack", "18 / 99", "Stacks", "OOP 150 · IP 99",
+                                         "Target", "0.5% (= 0.09)", "Rake", "none (ICM)"])
         }
     }
 }
