@@ -243,8 +243,6 @@ CountReading readCount(const QString& key, const QVariant& value, std::uint64_t 
   return {static_cast<std::uint64_t>(number), {}};
 }
 
-namespace {}  // namespace
-
 QString startProblem(const QVariantMap& cfg, const SolveConfig& config) {
   const std::size_t boardLength = config.board.size();
   if (boardLength != 6 && boardLength != 8 && boardLength != 10)
