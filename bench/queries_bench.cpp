@@ -12,6 +12,7 @@
 
 #include "context/card_context.hpp"
 #include "queries/node_queries.hpp"
+#include "queries/node_steps.hpp"
 #include "session/request_conversion.hpp"
 #include "solver/dcfr.hpp"
 #include "tree/game.hpp"
@@ -115,7 +116,20 @@ void BM_NodeHandDistributions(benchmark::State& state) {
             [](const SolvedGame& s, std::uint64_t n) { return node_hand_distributions(s, n); });
 }
 
+// One seat's equities at the flop root over the range weights: argument 0
+// enumerates every turn and river, 1 samples (the path over the budget).
+void BM_HandEquities(benchmark::State& state) {
+  const halvory::Game& game = *flop_solve().game;
+  const auto& weights = game.cards.weights;
+  const std::uint64_t budget = state.range(0) == 0 ? kExactEquityBudget : 0;
+  for (auto _ : state) {
+    auto equities = hand_equities(game, 0, 0, weights[0], weights[1], budget);
+    benchmark::DoNotOptimize(equities);
+  }
+}
+
 // Argument 0: the root; 1: OOP facing a bet after check-bet.
+BENCHMARK(BM_HandEquities)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NodeActionStats)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NodeHandStrategy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NodeHandBuckets)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

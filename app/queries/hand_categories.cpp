@@ -112,9 +112,11 @@ std::string pair_kind_label(Pocket hand, std::span<const std::uint32_t> board_ra
          static_cast<int>(board_ranks[position]) != rank_b) {
     ++position;
   }
+  // Top and second board rank by name; every lower rank is a bottom pair,
+  // so a fourth-rank pair on a four-rank board is never named "middle".
   if (position == 0) return "top pair";
-  if (position > 1 && position + 1 == board_ranks.size()) return "bottom pair";
-  return "middle pair";
+  if (position == 1) return "middle pair";
+  return "bottom pair";
 }
 
 std::vector<std::string> hand_category_labels(Pocket hand, std::span<const CardCode> board) {

@@ -16,17 +16,7 @@ namespace halvory_app {
 using halvory::CardCode;
 using halvory::Pocket;
 
-using pocket_cards::high_card;
-using pocket_cards::low_card;
-
-namespace {
-
-std::string pocket_text(Pocket hand) {
-  return halvory::card_to_string(static_cast<std::int8_t>(low_card(hand))) +
-         halvory::card_to_string(static_cast<std::int8_t>(high_card(hand)));
-}
-
-}  // namespace
+using pocket_cards::pocket_text;
 
 std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved,
                                                         std::uint64_t node_index) {
@@ -106,24 +96,10 @@ std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solve
   const std::vector<double> ev_ip = hand_evs(game, solver, n, 1, reach_oop);
   if (ev_oop.empty() || ev_ip.empty()) return std::nullopt;
 
-  const auto& node = game.plan.nodes[n];
-  const std::span<const CardCode> flop(game.cards.board_cards.data(),
-                                       std::min<std::size_t>(3, game.cards.board_cards.size()));
-  const std::uint32_t samples = node.turn == halvory::kNoCard    ? 2200
-                                : node.river == halvory::kNoCard ? 1600
-                                                                 : 1200;
   const auto& oop_hands = game.cards.pockets[0];
   const auto& ip_hands = game.cards.pockets[1];
-  // On a complete board every equity is exact; earlier streets sample.
-  const bool river = node.turn != halvory::kNoCard && node.river != halvory::kNoCard;
-  const std::vector<double> equity_oop =
-      river ? river_hand_equities(game, node, 0, reach_oop, reach_ip)
-            : sampled_equities(game, flop, n, oop_hands, reach_oop, ip_hands, reach_ip, samples,
-                               0xA11CE0u);
-  const std::vector<double> equity_ip =
-      river ? river_hand_equities(game, node, 1, reach_ip, reach_oop)
-            : sampled_equities(game, flop, n, ip_hands, reach_ip, oop_hands, reach_oop, samples,
-                               0x1B1CE0u);
+  const std::vector<double> equity_oop = hand_equities(game, n, 0, reach_oop, reach_ip);
+  const std::vector<double> equity_ip = hand_equities(game, n, 1, reach_ip, reach_oop);
   if (equity_oop.empty() || equity_ip.empty()) return std::nullopt;
 
   HandDistributions out;

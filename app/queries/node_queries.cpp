@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <random>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -111,29 +110,21 @@ std::optional<NodeActionStats> node_action_stats(const SolvedGame& solved,
     }
   };
 
+  // Each hand's equity once for the node; an action's is the mean over the
+  // hands that take it, weighted as its EV is.
+  const std::vector<double> equities = hand_equities(game, n, s, own_reach, opponent_reach);
   stats.combos.assign(actions, 0.0);
   stats.evs.assign(actions, 0.0);
-  for (std::size_t a = 0; a < actions; ++a) {
-    take_action(a);
-    for (const double weight : q) stats.combos[a] += weight;
-    // An action no hand takes has no EV of its own.
-    stats.evs[a] = pair_weighted_ev(q_float, mass, evs).value_or(kNaN);
-  }
-
-  std::mt19937 rng(static_cast<std::uint32_t>(node_index) ^ 0xC0FFEEu);
-  const bool river = node.turn != halvory::kNoCard && node.river != halvory::kNoCard;
-  const std::uint32_t samples = node.turn != halvory::kNoCard ? 4000 : 6000;
-  const std::span<const CardCode> flop(game.cards.board_cards.data(),
-                                       std::min<std::size_t>(3, game.cards.board_cards.size()));
   stats.equities.assign(actions, kNaN);
   for (std::size_t a = 0; a < actions; ++a) {
     take_action(a);
-    const double equity =
-        river ? river_equity(game, node, s, q, opponent_reach)
-              : estimate_equity_sampled(rng, flop, node.turn, node.river, game.cards.deck_mask,
-                                        game.cards.short_deck != 0, own_hands, q, opponent_hands,
-                                        opponent_reach, samples);
-    stats.equities[a] = std::isfinite(equity) ? std::clamp(equity, 0.0, 1.0) : kNaN;
+    for (const double weight : q) stats.combos[a] += weight;
+    // An action no hand takes has no EV or equity of its own.
+    stats.evs[a] = pair_weighted_mean(q_float, mass, evs).value_or(kNaN);
+    if (equities.size() == hands) {
+      const double equity = pair_weighted_mean(q_float, mass, equities).value_or(kNaN);
+      stats.equities[a] = std::isfinite(equity) ? std::clamp(equity, 0.0, 1.0) : kNaN;
+    }
   }
   return stats;
 }
@@ -256,8 +247,8 @@ std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
     const double w = weights[h];
     if (!usable(w)) continue;
     ComboRow row;
-    row.c1 = halvory::card_to_string(static_cast<std::int8_t>(low_card(hands[h])));
-    row.c2 = halvory::card_to_string(static_cast<std::int8_t>(high_card(hands[h])));
+    row.c1 = pocket_cards::first_card_text(hands[h]);
+    row.c2 = pocket_cards::second_card_text(hands[h]);
     const double weight = usable(play[h]) ? w * play[h] : 0.0;
     row.weight = std::isfinite(weight) ? weight : 0.0;
     row.ev = rescale_ev(values[h], matchup, mass[h], offset);
@@ -304,7 +295,7 @@ std::optional<double> node_ev(const SolvedGame& solved, std::uint64_t node_index
   // hand_evs checks the value and opponent sizes.
   const std::vector<double> evs = hand_evs(game, solver, n, seat, opponent_reach);
   if (evs.size() != count) return std::nullopt;
-  return pair_weighted_ev(reach, opponent_mass(game, seat, opponent_reach), evs);
+  return pair_weighted_mean(reach, opponent_mass(game, seat, opponent_reach), evs);
 }
 
 std::optional<std::vector<double>> node_pocket_action_evs(const SolvedGame& solved,
@@ -385,8 +376,8 @@ std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolvedGame& sol
   for (std::size_t h = 0; h < hands.size(); ++h) {
     if (!usable(weights[h]) || (hand_mask(hands[h]) & dead) != 0) continue;
     ComboRow row;
-    row.c1 = halvory::card_to_string(static_cast<std::int8_t>(low_card(hands[h])));
-    row.c2 = halvory::card_to_string(static_cast<std::int8_t>(high_card(hands[h])));
+    row.c1 = pocket_cards::first_card_text(hands[h]);
+    row.c2 = pocket_cards::second_card_text(hands[h]);
     row.weight = weights[h];
     rows.push_back(std::move(row));
   }

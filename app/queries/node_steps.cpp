@@ -86,55 +86,129 @@ std::vector<float> reach_along_path(const halvory::Game& game, const halvory::Di
   return reach;
 }
 
-// Showdown score of each own hand on a complete board against the
-// opponent's hands (weights at the node), counting only card-compatible
-// pairs: wins plus half the ties, and the opponent weight met. Hands with
-// `own_weights` not above 0 are skipped. Empty when the node has no runout.
-struct RiverScore {
+// The runouts a node can still reach, as (turn, river) card pairs: its own
+// when both are dealt, every river under a dealt turn, every pair of cards
+// on the flop.
+std::vector<std::array<CardCode, 2>> reachable_runouts(const halvory::Game& game,
+                                                       const halvory::NodeRecord& node) {
+  std::uint64_t free_cards = game.cards.deck_mask & ~game.cards.board_mask;
+  const bool turn_dealt = node.turn != halvory::kNoCard;
+  const bool river_dealt = node.river != halvory::kNoCard;
+  if (turn_dealt) free_cards &= ~card_bit(node.turn);
+  if (river_dealt) free_cards &= ~card_bit(node.river);
+  std::vector<std::array<CardCode, 2>> runouts;
+  if (turn_dealt && river_dealt) {
+    runouts.push_back({node.turn, node.river});
+    return runouts;
+  }
+  for (CardCode a = 0; a < 52; ++a) {
+    if ((free_cards & card_bit(a)) == 0) continue;
+    if (turn_dealt || river_dealt) {
+      runouts.push_back({turn_dealt ? node.turn : a, river_dealt ? node.river : a});
+      continue;
+    }
+    for (CardCode b = a + 1; b < 52; ++b) {
+      if ((free_cards & card_bit(b)) != 0) runouts.push_back({a, b});
+    }
+  }
+  return runouts;
+}
+
+// Per own hand, summed over runouts: the opponent reach it beats plus half
+// the reach it ties (`score`) and all the opponent reach it meets (`met`).
+struct ShowdownTally {
   std::vector<double> score;
   std::vector<double> met;
 };
 
-std::optional<RiverScore> river_scores(const halvory::Game& game, const halvory::NodeRecord& node,
-                                       int seat, std::span<const double> own_weights,
-                                       std::span<const float> opponent_weights) {
+// One runout's showdown of the own hands with usable reach against the
+// opponent's reach, by a sweep up both seats' strength-sorted lists: the
+// opponent reach below a strength (and equal to it) is kept in total and per
+// card, so a hand's share without the hands that hold its cards is a few
+// subtractions. The opponent hand of the same two cards is subtracted with
+// each card and added back once.
+void tally_runout(const halvory::Game& game, const halvory::RunoutShowdown& entry, int seat,
+                  std::span<const float> own_reach, std::span<const float> opponent_reach,
+                  ShowdownTally& tally) {
   const auto s = static_cast<std::size_t>(seat);
-  const auto& entry = game.cards.runout_entry(node.turn, node.river);
-  const auto& own_records = entry[s];
-  const auto& opponent_records = entry[1 - s];
-  if (own_records.size() <= 2 || opponent_records.size() <= 2) return std::nullopt;
+  const auto& own = entry[s];
+  const auto& opponent = entry[1 - s];
+  const auto& cross = game.cards.cross[s];
+  const auto weight_of = [&](std::size_t position) {
+    return position < opponent_reach.size() && usable(opponent_reach[position])
+               ? static_cast<double>(opponent_reach[position])
+               : 0.0;
+  };
 
-  const auto& own_hands = game.cards.pockets[s];
-  const auto& opponent_hands = game.cards.pockets[1 - s];
-  constexpr std::uint32_t kNoStrength = 0;
-  std::vector<std::uint32_t> own_strength(own_hands.size(), kNoStrength);
-  std::vector<std::uint32_t> opponent_strength(opponent_hands.size(), kNoStrength);
-  for (const auto& record : own_records) {
-    if (record.position < own_strength.size()) own_strength[record.position] = record.value;
-  }
-  for (const auto& record : opponent_records) {
-    if (record.position < opponent_strength.size())
-      opponent_strength[record.position] = record.value;
+  double all_total = 0.0;
+  std::array<double, 52> all_by_card{};
+  for (const auto& record : opponent) {
+    if (record.position == halvory::kNoHand) continue;
+    const double w = weight_of(record.position);
+    all_total += w;
+    all_by_card[low_card(record.pocket)] += w;
+    all_by_card[high_card(record.pocket)] += w;
   }
 
-  RiverScore out{std::vector<double>(own_hands.size(), 0.0),
-                 std::vector<double>(own_hands.size(), 0.0)};
-  for (std::size_t h = 0; h < own_hands.size() && h < own_weights.size(); ++h) {
-    if (!(own_weights[h] > 0.0) || own_strength[h] == kNoStrength) continue;
-    const std::uint64_t own_cards = hand_mask(own_hands[h]);
-    for (std::size_t j = 0; j < opponent_hands.size(); ++j) {
-      const double w = j < opponent_weights.size() ? opponent_weights[j] : 0.0;
-      if (!(w > 0.0) || opponent_strength[j] == kNoStrength) continue;
-      if ((hand_mask(opponent_hands[j]) & own_cards) != 0) continue;
-      out.met[h] += w;
-      if (own_strength[h] > opponent_strength[j]) {
-        out.score[h] += w;
-      } else if (own_strength[h] == opponent_strength[j]) {
-        out.score[h] += 0.5 * w;
-      }
+  double below_total = 0.0;
+  std::array<double, 52> below_by_card{};
+  std::array<double, 52> equal_by_card{};
+  std::size_t j = 1;  // past the low sentinel
+  std::size_t i = 1;
+  while (i + 1 < own.size()) {
+    const std::uint32_t value = own[i].value;
+    for (; opponent[j].value < value; ++j) {
+      const double w = weight_of(opponent[j].position);
+      below_total += w;
+      below_by_card[low_card(opponent[j].pocket)] += w;
+      below_by_card[high_card(opponent[j].pocket)] += w;
+    }
+    double equal_total = 0.0;
+    std::size_t k = j;
+    for (; opponent[k].value == value; ++k) {
+      const double w = weight_of(opponent[k].position);
+      equal_total += w;
+      equal_by_card[low_card(opponent[k].pocket)] += w;
+      equal_by_card[high_card(opponent[k].pocket)] += w;
+    }
+    for (; i + 1 < own.size() && own[i].value == value; ++i) {
+      const std::size_t h = own[i].position;
+      if (h >= own_reach.size() || !usable(own_reach[h])) continue;
+      const CardCode a = low_card(own[i].pocket);
+      const CardCode b = high_card(own[i].pocket);
+      const double same = h < cross.size() ? weight_of(cross[h]) : 0.0;
+      const double below = below_total - below_by_card[a] - below_by_card[b];
+      const double equal = equal_total - equal_by_card[a] - equal_by_card[b] + same;
+      tally.score[h] += below + 0.5 * equal;
+      tally.met[h] += all_total - all_by_card[a] - all_by_card[b] + same;
+    }
+    for (std::size_t x = j; x < k; ++x) {
+      equal_by_card[low_card(opponent[x].pocket)] = 0.0;
+      equal_by_card[high_card(opponent[x].pocket)] = 0.0;
     }
   }
-  return out;
+}
+
+// Exact equities over the runouts; nothing when a runout has no showdown
+// lists (a table that was never built).
+std::optional<std::vector<double>> exact_equities(const halvory::Game& game,
+                                                  std::span<const std::array<CardCode, 2>> runouts,
+                                                  int seat, std::span<const float> own_reach,
+                                                  std::span<const float> opponent_reach) {
+  const std::size_t hands = game.cards.pockets[static_cast<std::size_t>(seat)].size();
+  ShowdownTally tally{std::vector<double>(hands, 0.0), std::vector<double>(hands, 0.0)};
+  for (const auto& [turn, river] : runouts) {
+    const halvory::RunoutShowdown& entry = game.cards.runout_entry(turn, river);
+    if (entry[0].size() < 2 || entry[1].size() < 2) return std::nullopt;
+    tally_runout(game, entry, seat, own_reach, opponent_reach, tally);
+  }
+  std::vector<double> equities(hands, kNaN);
+  for (std::size_t h = 0; h < hands; ++h) {
+    if (usable(own_reach[h]) && tally.met[h] > 0.0) {
+      equities[h] = std::clamp(tally.score[h] / tally.met[h], 0.0, 1.0);
+    }
+  }
+  return equities;
 }
 
 }  // namespace
@@ -236,19 +310,19 @@ double rescale_ev(double value, double matchup_weight, double mass, double offse
   return std::isfinite(e) ? e : 0.0;
 }
 
-std::optional<double> pair_weighted_ev(std::span<const float> reach, std::span<const double> mass,
-                                       std::span<const double> evs) {
-  const std::size_t count = std::min({reach.size(), mass.size(), evs.size()});
+std::optional<double> pair_weighted_mean(std::span<const float> reach, std::span<const double> mass,
+                                         std::span<const double> values) {
+  const std::size_t count = std::min({reach.size(), mass.size(), values.size()});
   double weight_sum = 0.0;
-  double ev_sum = 0.0;
+  double value_sum = 0.0;
   for (std::size_t h = 0; h < count; ++h) {
     const double weight = static_cast<double>(reach[h]) * mass[h];
-    if (!usable(weight) || !std::isfinite(evs[h])) continue;
+    if (!usable(weight) || !std::isfinite(values[h])) continue;
     weight_sum += weight;
-    ev_sum += weight * evs[h];
+    value_sum += weight * values[h];
   }
-  if (!usable(weight_sum) || !std::isfinite(ev_sum)) return std::nullopt;
-  return ev_sum / weight_sum;
+  if (!usable(weight_sum) || !std::isfinite(value_sum)) return std::nullopt;
+  return value_sum / weight_sum;
 }
 
 std::vector<double> hand_evs(const halvory::Game& game, const halvory::DiscountedCfr& solver,
@@ -468,6 +542,34 @@ double estimate_equity_sampled(std::mt19937& rng, std::span<const CardCode> flop
   return counted == 0 ? kNaN : score / static_cast<double>(counted);
 }
 
+std::vector<double> hand_equities(const halvory::Game& game, std::size_t node, int seat,
+                                  std::span<const float> own_reach,
+                                  std::span<const float> opponent_reach,
+                                  std::uint64_t exact_budget) {
+  const auto s = static_cast<std::size_t>(seat);
+  const auto& own_hands = game.cards.pockets[s];
+  const auto& opponent_hands = game.cards.pockets[1 - s];
+  if (node >= game.plan.nodes.size() || own_hands.empty() || own_reach.size() != own_hands.size() ||
+      opponent_hands.empty() || opponent_reach.size() != opponent_hands.size()) {
+    return {};
+  }
+  const auto& record = game.plan.nodes[node];
+  const std::vector<std::array<CardCode, 2>> runouts = reachable_runouts(game, record);
+  const std::uint64_t cost = runouts.size() * (own_hands.size() + opponent_hands.size());
+  if (!runouts.empty() && cost <= exact_budget) {
+    if (auto exact = exact_equities(game, runouts, seat, own_reach, opponent_reach)) return *exact;
+  }
+  // One seed for the node: both seats, every query that asks.
+  constexpr std::uint32_t kNodeSeed = 0xA11CE0u;
+  const std::uint32_t samples = record.turn == halvory::kNoCard    ? 2200
+                                : record.river == halvory::kNoCard ? 1600
+                                                                   : 1200;
+  const std::span<const CardCode> flop(game.cards.board_cards.data(),
+                                       std::min<std::size_t>(3, game.cards.board_cards.size()));
+  return sampled_equities(game, flop, node, own_hands, own_reach, opponent_hands, opponent_reach,
+                          samples, kNodeSeed);
+}
+
 // A solve whose game and solver are both present.
 bool live(const SolvedGame& solved) {
   return solved.game && solved.solver;
@@ -479,37 +581,6 @@ const halvory::ActionPlan::Node* live_decision_node(const SolvedGame& solved,
   if (!live(solved) || node_index >= solved.game->plan.nodes.size()) return nullptr;
   const auto& node = solved.game->plan.nodes[static_cast<std::size_t>(node_index)];
   return node.kind == NodeKind::Decision ? &node : nullptr;
-}
-
-// Exact equity on a complete board of the acting hands (weights q) against
-// the opponent's weights at the node.
-double river_equity(const halvory::Game& game, const halvory::NodeRecord& node, int seat,
-                    std::span<const double> q, std::span<const float> opponent_weights) {
-  const auto scores = river_scores(game, node, seat, q, opponent_weights);
-  if (!scores) return kNaN;
-  double mass = 0.0;
-  double won = 0.0;
-  for (std::size_t h = 0; h < q.size() && h < scores->met.size(); ++h) {
-    if (!(q[h] > 0.0)) continue;
-    mass += q[h] * scores->met[h];
-    won += q[h] * scores->score[h];
-  }
-  return mass > 0.0 ? won / mass : kNaN;
-}
-
-// Exact equity of each own hand with reach above 0 on a complete board; NaN
-// where the hand meets no opponent hand. Empty when the node has no runout.
-std::vector<double> river_hand_equities(const halvory::Game& game, const halvory::NodeRecord& node,
-                                        int seat, std::span<const float> own_reach,
-                                        std::span<const float> opponent_reach) {
-  const std::vector<double> own(own_reach.begin(), own_reach.end());
-  const auto scores = river_scores(game, node, seat, own, opponent_reach);
-  if (!scores) return {};
-  std::vector<double> equities(own.size(), kNaN);
-  for (std::size_t h = 0; h < own.size(); ++h) {
-    if (scores->met[h] > 0.0) equities[h] = std::clamp(scores->score[h] / scores->met[h], 0.0, 1.0);
-  }
-  return equities;
 }
 
 // Both seats' reach down to node n along its action path, or nothing when the

@@ -1,8 +1,7 @@
 #pragma once
 // Building blocks of the per-node queries (node_queries.cpp and
 // node_distributions.cpp): the path from the root, a seat's reach along it,
-// the opponent mass a hand can meet, per-hand EVs and the exact and sampled
-// equities.
+// the opponent mass a hand can meet, per-hand EVs and equities.
 
 #include <cstddef>
 #include <cstdint>
@@ -56,12 +55,12 @@ std::vector<double> opponent_mass(const halvory::Game& game, int seat,
 // finite and positive; 0 when the result is not finite.
 double rescale_ev(double value, double matchup_weight, double mass, double offset);
 
-// Mean of per-hand EVs weighted by each hand's reach times the opponent reach
-// it can meet, so card removal counts as in the solver's own root EV. Hands
-// with a weight that is not usable or an EV that is not finite are left out;
-// no value when nothing weighs.
-std::optional<double> pair_weighted_ev(std::span<const float> reach, std::span<const double> mass,
-                                       std::span<const double> evs);
+// Mean of per-hand figures (EVs, equities) weighted by each hand's reach
+// times the opponent reach it can meet, so card removal counts as in the
+// solver's own root EV. Hands with a weight that is not usable or a figure
+// that is not finite are left out; no value when nothing weighs.
+std::optional<double> pair_weighted_mean(std::span<const float> reach, std::span<const double> mass,
+                                         std::span<const double> values);
 
 // EV of every hand of `seat` at `node` (hundredths). Empty on failure.
 std::vector<double> hand_evs(const halvory::Game& game, const halvory::DiscountedCfr& solver,
@@ -104,16 +103,16 @@ std::optional<std::array<std::vector<float>, 2>> seat_reaches(const halvory::Gam
                                                               const halvory::DiscountedCfr& solver,
                                                               std::size_t n);
 
-// Exact equity on a complete board of the acting hands (weights q) against
-// the opponent's weights at the node; NaN when nothing met.
-double river_equity(const halvory::Game& game, const halvory::ActionPlan::Node& node, int seat,
-                    std::span<const double> q, std::span<const float> opponent_weights);
-
-// Exact equity of each own hand with reach above 0 on a complete board; NaN
-// where the hand meets no opponent hand. Empty when the node has no runout.
-std::vector<double> river_hand_equities(const halvory::Game& game,
-                                        const halvory::ActionPlan::Node& node, int seat,
-                                        std::span<const float> own_reach,
-                                        std::span<const float> opponent_reach);
+// Equity of each own hand against the opponent's reach at `node`, over every
+// board the node can still reach: exact from the runout showdown tables while
+// that costs at most `exact_budget` record visits, else sampled with one
+// seed for the whole node. NaN for a hand whose reach is not usable or that
+// meets no opponent hand; empty on failure. A visit costs about 7 ns, so the
+// budget is about 100 ms; a flop node of two full ranges needs a quarter.
+inline constexpr std::uint64_t kExactEquityBudget = 13'000'000;
+std::vector<double> hand_equities(const halvory::Game& game, std::size_t node, int seat,
+                                  std::span<const float> own_reach,
+                                  std::span<const float> opponent_reach,
+                                  std::uint64_t exact_budget = kExactEquityBudget);
 
 }  // namespace halvory_app

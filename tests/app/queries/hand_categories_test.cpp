@@ -64,16 +64,20 @@ TEST(HandCategories, DrawsOnFlopAndTurn) {
   EXPECT_EQ(labels("9c8c", "Tc7d2h"), (Labels{"back door flush draw", "open ended straight draw"}));
   EXPECT_EQ(labels("9c8c", "Tc7d2hKh"), Labels{"open ended straight draw"});
   EXPECT_EQ(labels("9c8c", "Tc7d2cKh"), (Labels{"flush draw", "open ended straight draw"}));
-  // A pair of an inner board rank is a middle pair, never "air".
-  EXPECT_EQ(labels("6s5s", "Ks9d6c2h"), Labels{"middle pair"});
-  EXPECT_EQ(labels("7s3d", "AcKd7h2s"), Labels{"middle pair"});
+  // Below the second board rank every pair is a bottom pair, never "air"
+  // and never "middle".
+  EXPECT_EQ(labels("6s5s", "Ks9d6c2h"), Labels{"bottom pair"});
+  EXPECT_EQ(labels("7s3d", "AcKd7h2s"), Labels{"bottom pair"});
+  EXPECT_EQ(labels("9s9d", "AcKd7h2s"), Labels{"dry pair"});
   EXPECT_EQ(labels("AcKd", "QhJs3c"), Labels{"gutter"});
 }
 
 TEST(HandCategories, MissedDrawsOnTheRiver) {
   EXPECT_EQ(labels("QhJh", "AhKh7c2d3s"), (Labels{"missed FD", "missed gutter"}));
   // A pair of the hand's own stops the search for missed draws.
-  EXPECT_EQ(labels("QhJh", "AhKh7c2dJs"), Labels{"middle pair"});
+  EXPECT_EQ(labels("QhJh", "AhKh7c2dJs"), Labels{"bottom pair"});
+  EXPECT_EQ(labels("Qc2h", "KsQd7h6c4s"), Labels{"middle pair"});
+  EXPECT_EQ(labels("6s5h", "KsQd7h6c4s"), Labels{"bottom pair"});
   // The board's pair alone: no label at all (the classifier then says air).
   EXPECT_TRUE(labels("Ah6s", "8d8c4hKs2c").empty());
 }

@@ -230,15 +230,14 @@ TEST_F(RiverQueries, DistributionsMatchBruteForce) {
       std::vector<double> single(pockets.size(), 0.0);
       single[h] = 1.0;
       const double exact = oracle.equity(s, single, reach[1 - s]);
-      // 1200 samples: the estimate stays within a few standard errors.
       if (!std::isnan(exact)) {
-        EXPECT_NEAR(equities[listed], exact, 0.07) << texts[listed];
+        EXPECT_NEAR(equities[listed], exact, 1e-9) << texts[listed];
       }
       ++listed;
     }
     EXPECT_EQ(listed, texts.size());
   }
-  // The same node gives the same sampled equities every time.
+  // The same node gives the same equities every time.
   const auto again = node_hand_distributions(solved(), n);
   ASSERT_TRUE(again.has_value());
   for (std::size_t i = 0; i < dist->equity_ip.size(); ++i) {
