@@ -1835,6 +1835,10 @@ Gesamt: %3
         <source>Click River to change</source>
         <translation>Zum Ändern auf River klicken</translation>
     </message>
+    <message>
+        <source>Solve this spot again to play: its solution is not in memory.</source>
+        <translation>Löse diesen Spot erneut, um zu spielen: seine Lösung ist nicht im Speicher.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

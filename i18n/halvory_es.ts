@@ -1835,6 +1835,10 @@ Duración media: %4</translation>
         <source>Click River to change</source>
         <translation>Haz clic en River para cambiarla</translation>
     </message>
+    <message>
+        <source>Solve this spot again to play: its solution is not in memory.</source>
+        <translation>Resuelve este spot de nuevo para jugar: su solución no está en memoria.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1835,6 +1835,10 @@ Durée moy.&#xa0;: %4</translation>
         <source>Click River to change</source>
         <translation>Cliquez sur River pour changer</translation>
     </message>
+    <message>
+        <source>Solve this spot again to play: its solution is not in memory.</source>
+        <translation>Résolvez de nouveau ce spot pour jouer : sa solution n&apos;est pas en mémoire.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1835,6 +1835,10 @@ Tempo medio: %4</translation>
         <source>Click River to change</source>
         <translation>Fai clic su River per cambiare carta</translation>
     </message>
+    <message>
+        <source>Solve this spot again to play: its solution is not in memory.</source>
+        <translation>Risolvi di nuovo questo spot per giocare: la sua soluzione non è in memoria.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1841,6 +1841,10 @@ Dziennie: %2
         <source>Click River to change</source>
         <translation>Kliknij river, aby zmienić</translation>
     </message>
+    <message>
+        <source>Solve this spot again to play: its solution is not in memory.</source>
+        <translation>Rozwiąż ten spot ponownie, aby grać: jego rozwiązania nie ma w pamięci.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1835,6 +1835,10 @@ Duração média: %4</translation>
         <source>Click River to change</source>
         <translation>Clique em River para trocar</translation>
     </message>
+    <message>
+        <source>Solve this spot again to play: its solution is not in memory.</source>
+        <translation>Resolva este spot de novo para jogar: a solução dele não está na memória.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

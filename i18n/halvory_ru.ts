@@ -1841,6 +1841,10 @@ Avg runtime: %4</source>
         <source>Click River to change</source>
         <translation>Нажмите на ривер, чтобы сменить</translation>
     </message>
+    <message>
+        <source>Solve this spot again to play: its solution is not in memory.</source>
+        <translation>Решите этот спот заново, чтобы играть: его решения нет в памяти.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

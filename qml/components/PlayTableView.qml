@@ -15,6 +15,8 @@ Rectangle {
     readonly property ThemePack.Theme _theme: page.theme
     readonly property var _meta: page.playNodeMeta
     readonly property bool _running: page.playSessionStarted
+    readonly property bool _canDeal: page.playCanDeal
+    readonly property bool _needsSolve: page.playNeedsSolve
 
     radius: _theme ? _theme.radiusMd : 10
     color: _theme ? _theme.bg0 : "#0D1117"
@@ -37,11 +39,11 @@ Rectangle {
     readonly property bool _boardEditable: _running && !page.playHandComplete && !page.playDrillMode
                                            && _dealtSlots.length > 0
 
-    function _roleText(role) {
+    function _roleText(role: string): string {
         return role === "BOTH" ? qsTranslate("ResultsPage", "both seats") : role
     }
 
-    function _amount(v) {
+    function _amount(v: var): string {
         return v !== undefined && v !== null && isFinite(Number(v)) ? Number(v).toFixed(2) : "\u2014"
     }
 
@@ -177,6 +179,7 @@ Rectangle {
                         objectName: "playAsOop"
                         visible: !view._running
                         theme: view._theme
+                        enabled: view._canDeal
                         text: qsTranslate("ResultsPage", "Play as OOP")
                         x: (area.width - width) / 2
                         y: area.painted.y + 10
@@ -184,7 +187,7 @@ Rectangle {
                     }
                     SecondaryButton {
                         objectName: "playAsBoth"
-                        visible: !view._running
+                        visible: !view._running && view._canDeal
                         theme: view._theme
                         text: qsTranslate("ResultsPage", "Play as both")
                         anchors.centerIn: parent
@@ -194,10 +197,25 @@ Rectangle {
                         objectName: "playAsIp"
                         visible: !view._running
                         theme: view._theme
+                        enabled: view._canDeal
                         text: qsTranslate("ResultsPage", "Play as IP")
                         x: (area.width - width) / 2
                         y: area.painted.y + area.painted.height - 10 - height
                         onClicked: view.page.startPlaySession("IP")
+                    }
+
+                    // Where the solution's figures end: before a session in
+                    // the middle of the table, under the board once a hand
+                    // has stopped there.
+                    Pill {
+                        objectName: "playSolveAgainNote"
+                        readonly property bool _atBoard: view._running
+                        visible: view._running ? view._needsSolve : !view._canDeal && (view.page._results, view.page._hasTree())
+                        z: 1
+                        x: (area.width - width) / 2
+                        y: _atBoard ? board.y + board.height + 6 : (area.height - height) / 2
+                        pixelSize: 12
+                        text: qsTranslate("ResultsPage", "Solve this spot again to play: its solution is not in memory.")
                     }
 
                     // --- a session

@@ -769,6 +769,12 @@ Item {
     property int playStepDelayMs: 1000
     property bool _internalPlayReset: false
     property point _playSettingsAnchorPos: Qt.point(0, 0)
+    // A hand is dealt and graded only from the solution itself: an opened
+    // project keeps the figures of the nodes it stored, not the solution.
+    // Where a hand meets a node without them it ends, uncounted, and the
+    // table says the spot must be solved again.
+    readonly property bool playCanDeal: (_results, playMode && _playCanDeal())
+    property bool playNeedsSolve: false
 
     property bool playStopOnSuboptimalAction: true
     property real playSuboptimalEpsilon: 1e-6
@@ -850,6 +856,7 @@ Item {
 
     function _clearHand() {
         playHandComplete = false
+        playNeedsSolve = false
         playAwaitingUserAction = false
         playBoardText = boardText
         playNodeIndex = currentNodeIndex
@@ -872,6 +879,7 @@ Item {
         oopCard1 = oopCard2 = ipCard1 = ipCard2 = ""
         _setLastAction("", "")
         playHandComplete = false
+        playNeedsSolve = false
         playHandFirstChosenEv = NaN
         playHandFirstBestEv = NaN
         // A drill left running would go on dealing and grading at a node of
@@ -888,9 +896,40 @@ Item {
 
     function _startPlaySessionImpl() {
         var used = PlayRules.usedMap(_engineBoardCards())
-        _dealToSeat("OOP", used)
-        _dealToSeat("IP", used)
+        if (!_dealToSeat("OOP", used) || !_dealToSeat("IP", used)) {
+            oopCard1 = oopCard2 = ipCard1 = ipCard2 = ""
+            _endHandWithoutFigures()
+            return
+        }
         _schedulePlayTick(0)
+    }
+
+    // Both seats can be dealt at the root: the solution, or the stored
+    // figures of an opened project, hold the ranges there.
+    function _playCanDeal(): bool {
+        if (!_hasTree())
+            return false
+        return controller.nodeSeatHandCombos(0, "OOP").length > 0
+               && controller.nodeSeatHandCombos(0, "IP").length > 0
+    }
+
+    // The seat's dealt cards have their own EVs at the node.
+    function _playHasFigures(nodeIndex: int, actor: string): bool {
+        var actions = _actionsForNode(nodeIndex)
+        for (var i = 0; i < actions.length; ++i) {
+            if (_suboptimalEvInfoAtNode(nodeIndex, actor, i).ok)
+                return true
+        }
+        return false
+    }
+
+    // The hand stops where the solution's figures end; it is neither logged
+    // nor counted.
+    function _endHandWithoutFigures(): void {
+        playTickTimer.stop()
+        playAwaitingUserAction = false
+        playHandComplete = true
+        playNeedsSolve = true
     }
 
     function _resetToRootAndRestartHand() {
@@ -976,7 +1015,10 @@ Item {
         } else if (meta.nodeType !== "decision") {
             playAwaitingUserAction = false
         } else if (playRole === "BOTH" || meta.player === playRole) {
-            playAwaitingUserAction = true
+            if (_playHasFigures(playNodeIndex, meta.player))
+                playAwaitingUserAction = true
+            else
+                _endHandWithoutFigures()
         } else {
             playAwaitingUserAction = false
             _autoHandleOpponentDecision(meta.player)
@@ -1120,8 +1162,8 @@ Item {
         onTriggered: {
             if (!page.playDrillMode)
                 return
-            page._dealDrillHand()
-            page.playAwaitingUserAction = true
+            if (page._dealDrillHand())
+                page.playAwaitingUserAction = true
         }
     }
 
@@ -1160,8 +1202,8 @@ Item {
         // as it was when the drill stops.
         _playHandBeforeDrill = { line: playActionLine, cards: [oopCard1, oopCard2, ipCard1, ipCard2],
                                  actor: playLastActionActor, text: playLastActionText }
-        _dealDrillHand()
-        playAwaitingUserAction = true
+        if (_dealDrillHand())
+            playAwaitingUserAction = true
     }
 
     function stopDrillSpot() {
@@ -1179,15 +1221,22 @@ Item {
         _schedulePlayTick(0)
     }
 
-    // New hands for both seats from their ranges at the drill node.
-    function _dealDrillHand() {
+    // New hands for both seats from their ranges at the drill node; false,
+    // and the drill stopped (the hand goes on as it was), when the node has
+    // no cards or figures to drill.
+    function _dealDrillHand(): bool {
         if (!(playDrillNodeIndex >= 0))
-            return
+            return false
         var used = PlayRules.usedMap(_engineBoardCards())
-        _dealToSeatAtNode(playDrillNodeIndex, "OOP", used)
-        _dealToSeatAtNode(playDrillNodeIndex, "IP", used)
+        var dealt = _dealToSeatAtNode(playDrillNodeIndex, "OOP", used)
+                    && _dealToSeatAtNode(playDrillNodeIndex, "IP", used)
         playActionLine = ""
         _setLastAction("", "")
+        if (dealt && _playHasFigures(playDrillNodeIndex, playDrillActor))
+            return true
+        stopDrillSpot()
+        playNeedsSolve = true
+        return false
     }
 
     function _handleDrillChoice(actionIndex) {
@@ -1239,11 +1288,10 @@ Item {
         var c2 = _playEngineCard(actor === "OOP" ? oopCard2 : ipCard2)
         var row = _playComboRow(nodeIndex, actor)
         var info = PlayRules.evInfo(row ? row.actionEvs : null, actionIndex)
+        // The dealt cards' own EVs or none: the range's average says nothing
+        // of the hand held.
         if (!info.ok && c1 !== "" && c2 !== "")
             info = PlayRules.evInfo(controller.nodePocketActionEvs(nodeIndex, actor, c1, c2), actionIndex)
-        if (!info.ok)
-            info = PlayRules.evInfo((controller.nodeActionStats(nodeIndex) || []).map(function (r) { return r.ev }),
-                                    actionIndex)
         return info
     }
 
@@ -1294,7 +1342,16 @@ Item {
         return isFinite(rake) ? rake : NaN
     }
 
+    // The seats the user plays hold their dealt cards.
+    function _heroCardsDealt(): bool {
+        var oop = oopCard1 !== "" && oopCard2 !== "", ip = ipCard1 !== "" && ipCard2 !== ""
+        return playRole === "BOTH" ? oop && ip : playRole === "OOP" ? oop : playRole === "IP" ? ip : false
+    }
+
     function _logPlayHand(extra) {
+        // A hand without the user's cards graded nothing the user held.
+        if (!_heroCardsDealt())
+            return
         var meta = _metaForNode(_playNode)
         var pot = Rules.num(meta.pot)
         var entry = PlayRules.logEntry({
@@ -1469,10 +1526,11 @@ Item {
         target: page.controller
         ignoreUnknownSignals: true
         function onResultsChanged() {
-            // Overrides name cards of the previous tree's nodes, and a drill
-            // node belongs to that tree.
+            // Overrides name cards of the previous tree's nodes. A hand (or a
+            // drill) of that tree ends there, neither logged nor counted, and
+            // play starts afresh on the new one.
             page.chanceCardDisplayOverrideByNode = ({})
-            page._endDrill()
+            page.resetPlaySession()
             page._snapshotSolvedRake()
             page.chancePickerLevelIndex = -1
             chancePicker.close()

@@ -32,6 +32,10 @@ Item {
         // A page in play mode; steps wait for playTick() unless a delay is given.
         function playPage(cfg, key, delayMs) {
             solve(cfg, key)
+            return openPlayPage(cfg, delayMs)
+        }
+
+        function openPlayPage(cfg, delayMs) {
             var page = createTemporaryObject(pageComponent, root, {
                 controller: appController, boardText: cfg.board, gameVariant: cfg.variant || "holdem",
                 theme: createTemporaryObject(themeComponent, root), playRandomSeed: 7
@@ -88,6 +92,72 @@ Item {
 
         function atRiverDeal(page) {
             return function () { return page.playNodeMeta.nodeType === "chance" && page.playNodeMeta.chanceDeal === "river" }
+        }
+
+        // A project saved after a solve and opened again: its results
+        // without the solution behind them.
+        function openSaved(name) {
+            var url = harness.temporaryFileUrl(name)
+            verify(appController.saveProject(url, {}))
+            verify(appController.loadProject(url).ok)
+            solvedSpot = ""
+        }
+
+        function totalHands() { return appController.playVsSolutionStats().totalHands }
+
+        // Saved without playing: no root ranges stored, so nothing is dealt,
+        // graded or counted, and the table says why.
+        function test_openedProjectWithoutStoredRangesDealsNothing() {
+            solvedSpot = ""
+            solve(turnSpot(), "turn")
+            openSaved("unplayed.pellarisproj")
+            var page = openPlayPage(turnSpot())
+            var before = totalHands()
+            verify(!page.playCanDeal)
+            verify(findChild(page, "playSolveAgainNote").visible)
+            verify(!findChild(page, "playAsOop").enabled)
+            verify(!findChild(page, "playAsBoth").visible)
+            page.startPlaySession("BOTH")
+            compare(page.oopCard1 + page.ipCard1, "")
+            verify(page.playHandComplete && !page.playAwaitingUserAction)
+            page.playTick()
+            compare(page.playHandLog.count, 0)
+            compare(totalHands(), before)
+            verify(findChild(page, "playSolveAgainNote").visible)
+        }
+
+        // An opened project ends the hand in progress, uncounted; one saved
+        // after a hand was dealt deals again from its stored root ranges, and
+        // a hand stops, uncounted, at the first of the user's decisions whose
+        // figures the file does not hold.
+        function test_openedProjectEndsTheHandAndGradesOnlyStoredFigures() {
+            var page = playPage(turnSpot(), "turn")
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("OOP")
+            page.playTick()
+            verify(page.playAwaitingUserAction)
+            var before = totalHands()
+            openSaved("played.pellarisproj")
+            verify(!page.playSessionStarted)
+            compare(page.oopCard1 + page.oopCard2 + page.ipCard1 + page.ipCard2 + page.playBoardText, "")
+            compare(page.playHandLog.count, 0)
+            compare(totalHands(), before)
+
+            verify(page.playCanDeal)
+            page.startPlaySession("OOP")
+            compare(page.oopCard1.length, 2)
+            page.playTick()
+            verify(page.playAwaitingUserAction, "the root's figures are stored")
+            for (var n = 0; n < 20 && !page.playHandComplete; ++n) {
+                if (page.playAwaitingUserAction)
+                    page.playChooseAction(indexOf(page, ["Check", "Call"]))
+                else
+                    page.playTick()
+            }
+            verify(page.playHandComplete && page.playNeedsSolve)
+            verify(findChild(page, "playSolveAgainNote").visible)
+            compare(page.playHandLog.count, 0)
+            compare(totalHands(), before)
         }
 
         function test_oopHandRunsToTerminalThroughRiverDeal() {
