@@ -31,13 +31,14 @@ ResultsChartDialog {
         var s = _series
         if (s.nMax < 2 || _pending || !_ok)
             return { message: _pending ? qsTranslate("ResultsPage", "Computing…") : qsTranslate("ResultsPage", "No data") }
-        var range = _equity ? { min: 0, max: 1 } : Charts.valueRange([s.oop, s.ip], [0, 1])
+        var range = _equity ? { min: 0, max: 1, step: 0.25 } : Charts.roundAxis([s.oop, s.ip], [0, 1])
         var equity = _equity
+        var decimals = Charts.stepDecimals(range.step)
         return {
             curves: [{ values: s.oop, color: _oopColor }, { values: s.ip, color: _ipColor }],
             legend: [{ label: qsTranslate("ResultsPage", "OOP"), color: _oopColor }, { label: qsTranslate("ResultsPage", "IP"), color: _ipColor }],
             range: range,
-            label: function (v) { return equity ? NumberText.percentText(v, 0) : NumberText.fixed(v, 2) }
+            label: function (v) { return equity ? NumberText.percentText(v, 0) : NumberText.fixed(v, decimals) }
         }
     }
 

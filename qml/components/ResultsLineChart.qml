@@ -7,7 +7,8 @@ import "../theme" as ThemePack
 // A framed line chart with grid, legend, hover line and a tooltip box.
 // `plot` describes what to draw: {message} for an empty chart, else
 // {curves: [{values, color, dashed}], legend: [{label, color}],
-//  range: {min, max}, label: function (value) → text}.
+//  range: {min, max, step}, label: function (value) → text}. The plot
+// starts right of its widest grid label, so every label shows whole.
 // `tooltipLines` are the tooltip's [{text, color, size, bold}]; none hides it.
 Rectangle {
     id: chart
@@ -16,13 +17,18 @@ Rectangle {
     property var plot: ({ message: "" })
     property var tooltipLines: []
     property real hoverT: -1
-    // What the last paint drew, for the eye and for tests.
+    // What the last paint drew, for the eye and for tests: the curves, the
+    // message, the grid labels from the top down and the room left of the
+    // widest one (below 0 would cut it).
     property int drawnCurves: 0
     property string drawnMessage: ""
+    property var drawnLabels: []
+    property real drawnLabelRoom: 0
 
     signal hoverMoved(real t)
 
-    readonly property real _left: 52
+    // The plot's left edge, moved right for wide grid labels.
+    property real _left: 52
     readonly property real _top: 14
 
     color: theme ? theme.surface : "#1C2128"
@@ -43,7 +49,7 @@ Rectangle {
         anchors.margins: 10
         renderTarget: Canvas.Image
 
-        readonly property real pw: Math.max(1, width - 68)
+        readonly property real pw: Math.max(1, width - chart._left - 16)
         readonly property real ph: Math.max(1, height - 48)
 
         onPaint: {
@@ -54,6 +60,7 @@ Rectangle {
             var muted = ThemeRules.roleColor(chart.theme, "textMuted", "#8B949E")
             if (!plot.curves) {
                 chart.drawnCurves = 0
+                chart.drawnLabels = []
                 chart.drawnMessage = plot.message || ""
                 ctx.fillStyle = muted
                 ctx.font = "12px sans-serif"
@@ -62,18 +69,27 @@ Rectangle {
                 ctx.fillText(chart.drawnMessage, width / 2, height / 2)
                 return
             }
-            var left = chart._left, top = chart._top, bottom = top + ph
-            var stroke = ThemeRules.roleColor(chart.theme, "stroke", "#30363D")
             var range = plot.range
+            var grid = Charts.gridValues(range)
+            var labels = grid.map(function (v) { return plot.label(v) })
+            ctx.font = "11px sans-serif"
+            var widest = 0
+            for (var w = 0; w < labels.length; ++w)
+                widest = Math.max(widest, ctx.measureText(labels[w]).width)
+            chart._left = Math.max(52, Math.ceil(widest) + 8 + 4)
+            chart.drawnLabels = labels
+            chart.drawnLabelRoom = chart._left - 8 - widest
+            var left = chart._left, top = chart._top, bottom = top + ph
+            var pw = Math.max(1, width - left - 16)
+            var stroke = ThemeRules.roleColor(chart.theme, "stroke", "#30363D")
             var span = range.max - range.min
             function yOf(v) { return bottom - (v - range.min) / span * ph }
 
             ctx.globalAlpha = 0.22
             ctx.strokeStyle = stroke
             ctx.lineWidth = 1
-            var grid = Charts.gridValues(range)
-            for (var k = 0; k <= 4; ++k) {
-                var gy = Math.round(top + ph * k / 4) + 0.5
+            for (var k = 0; k < grid.length; ++k) {
+                var gy = Math.round(yOf(grid[k])) + 0.5
                 ctx.beginPath()
                 ctx.moveTo(left, gy)
                 ctx.lineTo(left + pw, gy)
@@ -87,11 +103,10 @@ Rectangle {
             ctx.stroke()
             ctx.globalAlpha = 1
             ctx.fillStyle = muted
-            ctx.font = "11px sans-serif"
             ctx.textAlign = "right"
             ctx.textBaseline = "middle"
-            for (var g = 0; g <= 4; ++g)
-                ctx.fillText(plot.label(grid[g]), left - 8, top + ph * g / 4)
+            for (var g = 0; g < grid.length; ++g)
+                ctx.fillText(labels[g], left - 8, yOf(grid[g]))
 
             var drawn = 0
             for (var c = 0; c < plot.curves.length; ++c) {

@@ -30,13 +30,15 @@ ResultsChartDialog {
         var s = page._playStatsSeries()
         if (s.n < 2)
             return { message: qsTranslate("ResultsPage", "No data") }
+        var range = Charts.roundAxis([s.optimal, s.actual], [-1, 1])
+        var decimals = Charts.stepDecimals(range.step)
         return {
             // The optimal curve goes over the actual one, dashed, so both
             // stay visible where they agree.
             curves: [{ values: s.actual, color: _actualColor }, { values: s.optimal, color: _optimalColor, dashed: true }],
             legend: [{ label: qsTranslate("ResultsPage", "Optimal"), color: _optimalColor }, { label: qsTranslate("ResultsPage", "Actual"), color: _actualColor }],
-            range: Charts.roundRange(Charts.valueRange([s.optimal, s.actual], [-1, 1])),
-            label: function (v) { return NumberText.fixed(v, 2) }
+            range: range,
+            label: function (v) { return NumberText.fixed(v, decimals) }
         }
     }
 

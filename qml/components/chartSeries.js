@@ -55,9 +55,10 @@ function statsSeries(history) {
     return s
 }
 
-// The vertical range over the given value lists, widened by 8 % of the span;
-// `flat` when nothing is finite or every value is equal.
-function valueRange(lists, flat) {
+// The vertical range over the given value lists, widened by `pad` of the
+// span (8 % when not given); `flat` when nothing is finite or every value is
+// equal.
+function valueRange(lists, flat, pad) {
     var lo = Infinity, hi = -Infinity
     for (var i = 0; i < lists.length; ++i) {
         for (var j = 0; j < lists[i].length; ++j) {
@@ -70,30 +71,63 @@ function valueRange(lists, flat) {
     }
     if (!(hi > lo))
         return { min: flat[0], max: flat[1] }
-    var pad = (hi - lo) * 0.08
-    return { min: lo - pad, max: hi + pad }
+    var margin = (hi - lo) * (pad === undefined ? 0.08 : pad)
+    return { min: lo - margin, max: hi + margin }
 }
 
-// A range widened to four equal steps of 1, 2, 2.5 or 5 times a power of
-// ten, starting on a multiple of the step, so every grid value is round.
+// A range opened out to a round axis: grid lines on the multiples of a step
+// of 1, 2, 2.5 or 5 times a power of ten, from the last one at or below the
+// range to the first one at or above it. Of the steps that give 3 to 8
+// intervals the one with the shortest axis wins (the smaller step on a tie).
+// The result carries its `step`; a range without a span comes back as it is.
 function roundRange(range) {
     var span = range.max - range.min
     if (!(span > 0) || !isFinite(span))
         return range
-    var magnitude = Math.pow(10, Math.floor(Math.log10(span / 4)))
-    var factors = [1, 2, 2.5, 5, 10, 20]
+    var magnitude = Math.pow(10, Math.floor(Math.log10(span)) - 1)
+    var factors = [1, 2, 2.5, 5, 10, 20, 25, 50, 100]
+    var best = null
     for (var i = 0; i < factors.length; ++i) {
         var step = factors[i] * magnitude
-        var lo = Math.floor(range.min / step) * step
-        if (lo + 4 * step >= range.max)
-            return { min: lo, max: lo + 4 * step }
+        var lo = Math.floor(range.min / step + 1e-9) * step
+        var hi = Math.ceil(range.max / step - 1e-9) * step
+        var intervals = Math.round((hi - lo) / step)
+        if (intervals < 3 || intervals > 8)
+            continue
+        if (!best || hi - lo < best.max - best.min - 1e-9 * step)
+            best = { min: lo, max: hi, step: step }
     }
-    return range
+    return best || range
 }
 
-// The five grid values from the top down.
+// The axis of a chart over the given value lists: their range with a 3 %
+// margin, opened out to round steps (`flat` when the values have no span).
+function roundAxis(lists, flat) {
+    return roundRange(valueRange(lists, flat, 0.03))
+}
+
+// Decimals that write every multiple of `step` exactly (2.5 needs one).
+function stepDecimals(step) {
+    if (!(step > 0))
+        return 2
+    for (var d = 0; d < 6; ++d) {
+        var scaled = step * Math.pow(10, d)
+        if (Math.abs(scaled - Math.round(scaled)) < 1e-6 * Math.max(1, scaled))
+            return d
+    }
+    return 6
+}
+
+// The grid values from the top down: every step of a round range, else
+// the range in quarters.
 function gridValues(range) {
     var out = []
+    if (range.step > 0) {
+        var count = Math.round((range.max - range.min) / range.step)
+        for (var i = 0; i <= count; ++i)
+            out[i] = range.max - i * range.step
+        return out
+    }
     for (var k = 0; k <= 4; ++k)
         out[k] = range.max - (range.max - range.min) * k / 4
     return out

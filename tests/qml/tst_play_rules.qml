@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import "../../qml/components/playRules.js" as PlayRules
 import "../../qml/components/chartSeries.js" as Charts
+import "../../qml/components/numberText.js" as NumberText
 
 // The play's pure rules: seeded draws, dealing, the mistake test and the
 // hand records.
@@ -175,12 +176,13 @@ TestCase {
         compare(d.stoppedOnMistake, !!row.stopped)
     }
 
-    // Chart ranges open out to four round steps that cover the data.
+    // Chart axes open out to round steps that cover the data closely.
     function test_roundRange_data() {
         return [
-            { tag: "hundreds", range: { min: 250.99, max: 337.11 }, want: { min: 250, max: 350 } },
-            { tag: "small", range: { min: 0.84, max: 3.16 }, want: { min: 0, max: 4 } },
-            { tag: "negative", range: { min: -7.3, max: 1.2 }, want: { min: -7.5, max: 2.5 } },
+            { tag: "hundreds", range: { min: 250.99, max: 337.11 }, want: { min: 240, max: 340, step: 20 } },
+            { tag: "small", range: { min: 0.84, max: 3.16 }, want: { min: 0.5, max: 3.5, step: 0.5 } },
+            { tag: "negative", range: { min: -7.3, max: 1.2 }, want: { min: -8, max: 2, step: 2 } },
+            { tag: "thousands", range: { min: -1981, max: 881 }, want: { min: -2000, max: 1000, step: 500 } },
             { tag: "flat stays", range: { min: 2, max: 2 }, want: { min: 2, max: 2 } }
         ]
     }
@@ -189,6 +191,17 @@ TestCase {
         var r = Charts.roundRange(row.range)
         fuzzyCompare(r.min, row.want.min, 1e-9)
         fuzzyCompare(r.max, row.want.max, 1e-9)
+        compare(r.step, row.want.step)
         verify(r.min <= row.range.min && r.max >= row.range.max)
+    }
+
+    // Labels of a round axis, with the decimals the step needs and the sign.
+    function test_roundAxisLabels() {
+        var axis = Charts.roundAxis([[-1900, -1600, -1200], [100, 400, 800]], [-1, 1])
+        var d = Charts.stepDecimals(axis.step)
+        compare(Charts.gridValues(axis).map(function (v) { return NumberText.fixed(v, d) }),
+                ["1000", "500", "0", "-500", "-1000", "-1500", "-2000"])
+        compare(Charts.stepDecimals(2.5), 1)
+        compare(Charts.stepDecimals(0.25), 2)
     }
 }

@@ -218,6 +218,33 @@ Item {
             var lines = findChild(chart, "chartTooltip").lines.map(function (l) { return l.text })
             compare(lines, ["Hand 2", "Optimal: 3.00", "Actual: 1.50", "Hand EV: 2.00 (opt) / 0.50 (act)"])
         }
+
+        // The grid labels of the statistics chart: round steps around the
+        // data, each label whole and with its sign.
+        function test_statisticsAxisLabels_data() {
+            return [
+                { tag: "thousands", hands: [[100, -1900], [300, 300], [400, 400]],
+                  labels: ["1000", "500", "0", "-500", "-1000", "-1500", "-2000"] },
+                { tag: "small", hands: [[1.0, 1.0], [2.0, 0.5]],
+                  labels: ["3.5", "3.0", "2.5", "2.0", "1.5", "1.0", "0.5"] }
+            ]
+        }
+
+        function test_statisticsAxisLabels(row) {
+            var page = makePage()
+            appController.clearPlayVsSolutionStats()
+            row.hands.forEach(function (h) {
+                appController.recordPlayVsSolutionHandDetailed(h[1] < h[0], h[0] - h[1], h[1], h[0])
+            })
+            page.openPlayStatistics()
+            var dialog = findChild(page, "playStatsDialog")
+            tryVerify(function () { return dialog.opened })
+            var chart = findChild(dialog.contentItem, "chart")
+            tryCompare(chart, "drawnCurves", 2)
+            compare(chart.drawnLabels, row.labels)
+            verify(chart.drawnLabelRoom >= 0, "a label runs past the chart's left edge")
+            dialog.close()
+        }
     }
 
     Component { id: signalSpyComponent; SignalSpy {} }
