@@ -1008,7 +1008,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Target Exploitability (%)</source>
-        <translation>Ziel-Exploitability (%)</translation>
+        <translation>Ziel-Ausnutzbarkeit (%)</translation>
     </message>
     <message>
         <source>e.g., 0.10</source>
@@ -1718,7 +1718,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Exploitability</source>
-        <translation>Exploitability</translation>
+        <translation>Ausnutzbarkeit</translation>
     </message>
     <message>
         <source>Action Frequencies</source>
@@ -2125,7 +2125,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Iteration %1 | exploitability=%2</source>
-        <translation>Iteration %1 | Exploitability=%2</translation>
+        <translation>Iteration %1 | Ausnutzbarkeit=%2</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -2301,7 +2301,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Exploitability</source>
-        <translation>Exploitability</translation>
+        <translation>Ausnutzbarkeit</translation>
     </message>
     <message>
         <source>Recent Runs</source>
@@ -2386,7 +2386,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Iteration %1 | exploitability≈%2</source>
-        <translation>Iteration %1 | Exploitability≈%2</translation>
+        <translation>Iteration %1 | Ausnutzbarkeit≈%2</translation>
     </message>
     <message>
         <source>Error: %1</source>

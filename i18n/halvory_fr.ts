@@ -532,15 +532,15 @@
     </message>
     <message>
         <source>Hands (Today / Total)</source>
-        <translation>Mains (aujourd’hui / total)</translation>
+        <translation>Mains (auj. / total)</translation>
     </message>
     <message>
         <source>Accuracy (Today / Total)</source>
-        <translation>Précision (aujourd’hui / total)</translation>
+        <translation>Précision (auj. / total)</translation>
     </message>
     <message>
         <source>Avg EV Loss (Today / Total)</source>
-        <translation>Perte d’EV moy. (aujourd’hui / total)</translation>
+        <translation>Perte d’EV moy. (auj. / total)</translation>
     </message>
     <message>
         <source>EV</source>

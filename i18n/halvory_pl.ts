@@ -1239,7 +1239,7 @@ Dziennie: %2
     </message>
     <message>
         <source>Save current range…</source>
-        <translation>Zapisz bieżący zakres…</translation>
+        <translation>Zapisz zakres…</translation>
     </message>
     <message>
         <source>Import range…</source>

@@ -1759,7 +1759,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <source>Available actions</source>
-        <translation>Доступные действия</translation>
+        <translation>Действия</translation>
     </message>
     <message>
         <source>%1 options</source>

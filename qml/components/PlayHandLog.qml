@@ -66,6 +66,22 @@ ColumnLayout {
                     model: log.page.playHandLog
                     ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
                     delegate: LogRow {}
+
+                    // A new hand comes in at the top: the list shows it while
+                    // the details follow the newest hand or the list showed
+                    // the newest before; a user who pinned an older hand and
+                    // scrolled to it keeps the place.
+                    property bool _followNewest: true
+                    Connections {
+                        target: list.model
+                        function onRowsAboutToBeInserted() {
+                            list._followNewest = list.count === 0 || list.atYBeginning || log.page.playFollowLatestHandDetails
+                        }
+                        function onRowsInserted() {
+                            if (list._followNewest)
+                                list.positionViewAtBeginning()
+                        }
+                    }
                 }
             }
         }

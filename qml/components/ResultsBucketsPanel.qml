@@ -9,6 +9,7 @@ import "../theme" as ThemePack
 // matrix and the hand details by the bucket.
 Card {
     id: panel
+    objectName: "bucketsCard"
 
     required property var page
     readonly property ThemePack.Theme _theme: page.theme

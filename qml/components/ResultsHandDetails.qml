@@ -9,6 +9,7 @@ import "../theme" as ThemePack
 // filtered by a matrix class, a bucket and a search text.
 Card {
     id: panel
+    objectName: "handDetailsCard"
 
     required property var page
     readonly property ThemePack.Theme _theme: page.theme
@@ -22,10 +23,14 @@ Card {
         anchors.fill: parent
         spacing: 8
 
-        RowLayout {
+        // The search field beside the title while both fit, else under it.
+        GridLayout {
             Layout.fillWidth: true
-            spacing: 10
+            columns: panel.availableWidth >= handDetailsTitle.implicitWidth + columnSpacing + 120 ? 2 : 1
+            columnSpacing: 10
+            rowSpacing: 6
             Text {
+                id: handDetailsTitle
                 text: qsTranslate("ResultsPage", "Hand Details")
                 textFormat: Text.PlainText
                 font.pixelSize: 14
@@ -65,6 +70,8 @@ Card {
 
         Text {
             objectName: "combosLoading"
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
             visible: panel.page._handCombosLoading
             text: qsTranslate("ResultsPage", "Loading hand combos…")
             textFormat: Text.PlainText
@@ -73,6 +80,8 @@ Card {
         }
         Text {
             objectName: "noCombosText"
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
             visible: !panel.page._handCombosLoading && panel._combos.length === 0
             text: qsTranslate("ResultsPage", "No hand combos to display for this node.")
             textFormat: Text.PlainText
@@ -102,6 +111,8 @@ Card {
         }
         Text {
             objectName: "noMatchText"
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
             visible: panel._combos.length > 0 && panel._visible.length === 0
             text: qsTranslate("ResultsPage", "No combos match the current filters.")
             textFormat: Text.PlainText

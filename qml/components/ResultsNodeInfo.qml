@@ -8,13 +8,19 @@ import "../theme" as ThemePack
 // pot odds, in two columns of label and value.
 Rectangle {
     id: info
+    objectName: "nodeInfo"
 
     required property var page
     readonly property ThemePack.Theme _theme: page.theme
     // Re-read with the node and with new results.
     readonly property var _meta: page.currentMeta
 
-    implicitWidth: grid.implicitWidth + 24
+    // Two columns of figures side by side where they fit whole, else one
+    // under the other. The box asks for the two-column width whatever it
+    // shows, so the choice never feeds back into the room it is given.
+    readonly property real _twoColumnWidth: leftColumn.implicitWidth + rightColumn.implicitWidth + 1 + 2 * grid.columnSpacing + 24
+    readonly property bool _twoColumns: width >= _twoColumnWidth
+    implicitWidth: _twoColumnWidth
     implicitHeight: grid.implicitHeight + 20
     radius: _theme ? _theme.radiusSm : 8
     color: _theme ? _theme.surface2 : "#21262D"
@@ -44,15 +50,18 @@ Rectangle {
         }
     }
 
-    RowLayout {
+    GridLayout {
         id: grid
         anchors.fill: parent
         anchors.margins: 10
         anchors.leftMargin: 12
         anchors.rightMargin: 12
-        spacing: 12
+        columns: info._twoColumns ? 3 : 1
+        columnSpacing: 12
+        rowSpacing: 4
 
         ColumnLayout {
+            id: leftColumn
             Layout.fillWidth: true
             spacing: 4
             Figure { Layout.fillWidth: true; name: "potValue"; label: qsTranslate("ResultsPage", "Pot"); value: (info._meta, Rules.fmtAmt2(info.page._potSize())) }
@@ -65,11 +74,13 @@ Rectangle {
             Figure { Layout.fillWidth: true; name: "toCallValue"; label: qsTranslate("ResultsPage", "To call"); value: (info._meta, Rules.fmtAmt2(info.page._toCallAmount())) }
         }
         Rectangle {
+            visible: info._twoColumns
             Layout.fillHeight: true
             implicitWidth: 1
             color: info._theme ? info._theme.stroke : "#30363D"
         }
         ColumnLayout {
+            id: rightColumn
             Layout.fillWidth: true
             spacing: 4
             Figure { Layout.fillWidth: true; name: "rakeValue"; label: qsTranslate("ResultsPage", "Rake taken"); value: (info._meta, Rules.fmtAmt2(info.page._rakeTaken())) }

@@ -36,7 +36,18 @@ ColumnLayout {
         // below the matrix and the buckets.
         readonly property real _sideBySide: view.page.scaled(480, 400) + view.page.scaled(300, 220)
                                             + view.page.scaled(260, 220) + 2 * columnSpacing
-        readonly property bool _wide: width >= _sideBySide
+        // Judged by the view's width, which the page sets, not by the
+        // grid's own, which follows its columns; and changed one turn of the
+        // event loop later, outside the page's layout pass (see the header).
+        readonly property bool _wantsWide: view.width >= _sideBySide
+        property bool _wide: true
+        on_WantsWideChanged: wideTimer.restart()
+        Component.onCompleted: _wide = _wantsWide
+        Timer {
+            id: wideTimer
+            interval: 0
+            onTriggered: panels._wide = panels._wantsWide
+        }
         Layout.fillWidth: true
         Layout.fillHeight: true
         columns: _wide ? 3 : 2

@@ -15,8 +15,11 @@ Rectangle {
     property color accentColor: theme ? theme.accent : "#3FB950"
     property bool compact: false
 
+    // The narrowest the tile is drawn, for a row that must stay on one line.
+    property real minimumTileWidth: compact ? 120 : 160
+
     // Wide enough for its caption, which is longer in some languages.
-    implicitWidth: Math.max(compact ? 120 : 160,
+    implicitWidth: Math.max(minimumTileWidth,
                             caption.implicitWidth + 2 * (compact ? 10 : 14) + (compact ? 0 : 10))
     implicitHeight: compact ? 64 : 80
     radius: theme ? theme.radiusMd : 12
@@ -85,7 +88,10 @@ Rectangle {
             Text {
                 objectName: "statValue"
                 Layout.alignment: Qt.AlignBottom
-                readonly property real _room: valueRow.width
+                // The room the tile itself gives, never the row's layout,
+                // which would follow the font chosen here: the tile settles
+                // in one pass.
+                readonly property real _room: stat.width - 2 * (stat.compact ? 10 : 14)
                                               - (stat.unit !== "" ? unitText.implicitWidth + valueRow.spacing : 0)
                 text: stat.value
                 textFormat: Text.PlainText

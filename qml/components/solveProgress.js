@@ -123,6 +123,14 @@ function shownStatus(text) {
     return t
 }
 
+// The finished solve's exploitability in chips, the one figure the solve
+// page and the results page both show: the measured value, float noise
+// below zero shown as 0; NaN without results or a finite figure.
+function finalExploitability(iterations, value) {
+    var v = typeof value === "number" ? value : NaN
+    return iterations > 0 && isFinite(v) ? Math.max(0, v) : NaN
+}
+
 // A run's end state ("Running", "Completed", "Cancelled", "Failed") as shown.
 var RUN_STATES = [
     QT_TRANSLATE_NOOP("SolveProgress", "Running"),

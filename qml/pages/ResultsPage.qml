@@ -1651,6 +1651,7 @@ Item {
 
                     // The play view takes this place while playMode is on.
                     ResultsStrategyView {
+                        objectName: "strategyView"
                         Layout.fillWidth: true
                         Layout.fillHeight: true
                         visible: !page.playMode

@@ -76,8 +76,7 @@ SpotSizingItem {
             return NaN
         if (_running)
             return Progress.liveExploitabilityChips(_parseExploitabilityFromStatusText(_statusText))
-        var final_ = Number(controller.resultExploitability)
-        return isFinite(final_) && final_ > 0 ? final_ : NaN
+        return Progress.finalExploitability(controller.resultIterations, controller.resultExploitability)
     }
 
     readonly property int progressWheelTotalIterations: Progress.ringCapacity(maxIterations, targetExploitability)

@@ -28,6 +28,11 @@ function liveExploitabilityChips(textFigure) {
     return isFinite(v) && v > 0 ? v / 100 : NaN
 }
 
+// The finished solve's exploitability, as the results page shows it too.
+function finalExploitability(iterations, value) {
+    return StatusWords.finalExploitability(iterations, value)
+}
+
 // A status text in the words of the current language.
 function shownStatus(text) {
     return StatusWords.shownStatus(text)

@@ -10,6 +10,7 @@ Item {
     height: 900
 
     Component { id: pageComponent; ResultsPage { anchors.fill: parent } }
+    Component { id: solvePageComponent; SolvePage { anchors.fill: parent } }
 
     TestCase {
         name: "ResultsPage"
@@ -25,6 +26,52 @@ Item {
             compare(findChild(findChild(page, "evOopCard"), "statValue").text, "—")
             verify(findChild(page, "noCombosText").visible)
             compare(findChild(page, "bucketsShown").text, "0 shown")
+        }
+
+        // The finished solve's exploitability reads the same on the solve
+        // page's tile and in the results header (each with its decimals).
+        function test_exploitabilityIsOneFigure_data() {
+            return [
+                { tag: "measured", iterations: 80, value: 0.0123, header: "0.0123", tile: "0.01" },
+                { tag: "zero", iterations: 80, value: 0, header: "0.0000", tile: "0.00" },
+                { tag: "noise below zero", iterations: 80, value: -2e-7, header: "0.0000", tile: "0.00" },
+                { tag: "no results", iterations: 0, value: 0, header: "—", tile: "—" }
+            ]
+        }
+
+        function test_exploitabilityIsOneFigure(row) {
+            var stub = harness.createStandIn("appController")
+            stub.resultIterations = row.iterations
+            stub.resultExploitability = row.value
+            var results = createTemporaryObject(pageComponent, root, { controller: stub })
+            var solve = createTemporaryObject(solvePageComponent, root, { controller: stub })
+            compare(findChild(findChild(results, "exploitabilityCard"), "statValue").text, row.header)
+            compare(findChild(findChild(solve, "exploitabilityTile"), "statValue").text, row.tile)
+        }
+
+        // The hand log shows each new hand while the details follow the
+        // newest one, also after the user scrolled it; pinned to an older
+        // hand, it keeps the user's place.
+        function test_handLogFollowsTheNewestRow() {
+            var page = createTemporaryObject(pageComponent, root, { controller: scriptedFlop(), boardText: "AhKs7h" })
+            page.playMode = true
+            var list = findChild(page, "handLogList")
+            var add = function () {
+                page.playHandLog.insert(0, { board: "AhKs7h", role: "OOP", oop: "QsQd", ip: "JdJc", evLoss: NaN,
+                                             isMistake: false, mistakeActor: "" })
+                waitForRendering(list)
+            }
+            for (var i = 0; i < 12; ++i)
+                add()
+            verify(list.contentHeight > list.height, "the log must scroll")
+            list.contentY = list.originY + 200
+            add()
+            verify(list.atYBeginning, "following: the newest hand is shown")
+            page.playFollowLatestHandDetails = false
+            list.contentY = list.originY + 200
+            var shownFirst = list.indexAt(10, list.contentY + 10)
+            add()
+            compare(list.indexAt(10, list.contentY + 10), shownFirst + 1, "pinned: the same hand stays in view")
         }
 
         // Root (flop) → turn card 2c → a decision node whose combos include

@@ -69,6 +69,184 @@ Item {
             return out
         }
 
+        // Items that stick out sideways from the box they are drawn in, or
+        // past the window's right edge. The content of a scrolling view is
+        // the view's own business; the view itself must fit.
+        function sticksOut(box, item, out, boxName) {
+            for (var i = 0; i < item.children.length; ++i) {
+                var c = item.children[i]
+                // A shadow is drawn past its card on purpose.
+                if (!c.visible || c.opacity === 0 || c.width <= 0 || c.height <= 0 || c.fragmentShader !== undefined)
+                    continue
+                var p = c.mapToItem(box, 0, 0)
+                var w = c.mapToItem(root, 0, 0)
+                if (p.x < -1 || p.x + c.width > box.width + 1 || w.x + c.width > root.width + 1)
+                    out.push(boxName + ": " + (c.objectName || c.toString()) + " at " + Math.round(p.x) + ".."
+                             + Math.round(p.x + c.width) + " of " + Math.round(box.width))
+                else if (c.contentY === undefined)
+                    sticksOut(box, c, out, boxName)
+            }
+            return out
+        }
+
+        readonly property var resultBoxes: ["strategyHeader", "nodeInfo", "bucketsCard", "handDetailsCard",
+                                            "playTableView", "playHandLog", "playHandDetails"]
+
+        function layoutFaults(page, stage) {
+            var faults = cutTexts(page, [])
+            resultBoxes.forEach(function (name) {
+                var box = findChild(page, name)
+                if (box && box.visible)
+                    sticksOut(box, box, faults, name)
+            })
+            var header = findChild(page, "strategyHeader")
+            var view = findChild(page, page.playMode ? "playTableView" : "strategyView")
+            var headerBottom = header.mapToItem(root, 0, header.height).y
+            if (view.mapToItem(root, 0, 0).y < headerBottom)
+                faults.push("the view runs over the header")
+            return faults.map(function (f) { return stage + ": " + f })
+        }
+
+        function bottomOf(page, name) {
+            var item = findChild(page, name)
+            return item.mapToItem(root, 0, item.height).y
+        }
+
+        function passiveChoice(page) {
+            var actions = page._actionListAtPlayNode()
+            for (var i = 0; i < actions.length; ++i) {
+                if (actions[i].name === "Check" || actions[i].name === "Call")
+                    return i
+            }
+            return 0
+        }
+
+        // The results page at the smallest screen in each language: the
+        // Solution view at the root and at a chance node, and the play view
+        // with a hand in progress under the last hand's details. Nothing is
+        // cut, nothing sticks out of its box, the play view keeps its place
+        // from hand to hand and shows its hand log's buttons and the hand
+        // details inside the window.
+        function test_resultsPageAtSmallScreen_data() {
+            return test_noTextCut_data()
+        }
+
+        function test_resultsPageAtSmallScreen(data) {
+            languageManager.setLanguage(data.code)
+            root.width = 1280
+            root.height = 720
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            // The shell starts blank: the spot is solved under it.
+            var spot = Spots.tinyTurnSpot(20)
+            shell.boardText = spot.board
+            appController.startSolveWithConfig(spot)
+            tryVerify(function () { return !appController.running }, 60000)
+            shell.navIndex = 3
+            var page = findChild(shell, "resultsPage")
+            tryVerify(function () { return page.visible })
+            var faults = []
+            var settle = function (stage) {
+                waitForRendering(shell)
+                waitForItemPolished(page)
+                faults = faults.concat(layoutFaults(page, stage))
+            }
+            settle("root")
+            page.selectActionAtLevel(0, passiveChoice(page))
+            page.selectActionAtLevel(1, passiveChoice(page))
+            compare(page.currentMeta.nodeType, "chance")
+            settle("chance node")
+
+            page.playMode = true
+            page.playRandomSeed = 5
+            page.playStepDelayMs = 600000
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("OOP")
+            page.playTick()
+            verify(page.playAwaitingUserAction)
+            var table = findChild(page, "playTableView")
+            settle("first hand")
+            var tableY = table.mapToItem(root, 0, 0).y
+            for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
+                if (page.playAwaitingUserAction)
+                    page.playChooseAction(passiveChoice(page))
+                else
+                    page.playTick()
+            }
+            verify(page.playHandComplete)
+            settle("hand complete")
+            if (table.mapToItem(root, 0, 0).y !== tableY)
+                faults.push("the play view moved at the end of the hand")
+            page._resetToRootAndRestartHand()
+            page.playTick()
+            verify(page.playAwaitingUserAction)
+            settle("next hand")
+            if (table.mapToItem(root, 0, 0).y !== tableY)
+                faults.push("the play view moved for the next hand")
+            var lowest = ["playHandDetails", "playSettingsButton", "playStatisticsButton"]
+            lowest.forEach(function (name) {
+                if (bottomOf(page, name) > root.height + 1)
+                    faults.push("next hand: " + name + " below the window")
+            })
+            root.width = 1366
+            root.height = 768
+            compare(faults, [])
+        }
+
+        // Resizes and language switches in turn, in play mode with a hand in
+        // progress and in the Solution view: the header takes one line where
+        // it fits and two where not, and never lies under the view below it.
+        function test_resizeAndSwitchKeepsPanelsApart() {
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            var spot = Spots.tinyTurnSpot(20)
+            shell.boardText = spot.board
+            appController.startSolveWithConfig(spot)
+            tryVerify(function () { return !appController.running }, 60000)
+            shell.navIndex = 3
+            var page = findChild(shell, "resultsPage")
+            tryVerify(function () { return page.visible })
+            page.playMode = true
+            page.playRandomSeed = 5
+            page.playStepDelayMs = 600000
+            page.startPlaySession("OOP")
+            page.playTick()
+            var header = findChild(page, "strategyHeader")
+            var steps = [{ w: 1920, h: 1080, lang: "en" }, { w: 1280, h: 720, lang: "de" }, { w: 1000, h: 700, lang: "ru" },
+                         { w: 1440, h: 900, lang: "ru" }, { w: 1000, h: 700, lang: "pl" }, { w: 1440, h: 900, lang: "de" },
+                         { w: 1280, h: 720, lang: "ru" }, { w: 1920, h: 1080, lang: "fr" }]
+            var faults = []
+            steps.forEach(function (step) {
+                root.width = step.w
+                root.height = step.h
+                languageManager.setLanguage(step.lang)
+                ;[true, false].forEach(function (play) {
+                    page.playMode = play
+                    if (play) {
+                        page.startPlaySession("OOP")
+                        page.playTick()
+                    }
+                    waitForRendering(shell)
+                    waitForItemPolished(page)
+                    var tag = step.w + "x" + step.h + " " + step.lang + (play ? " play" : " solution")
+                    var button = findChild(page, "distributionsButton")
+                    var oneLine = findChild(page, "evOopCard").mapToItem(header, 0, 0).y
+                                  < button.mapToItem(header, 0, 0).y + button.height
+
+                    if (oneLine === header._narrow)
+                        faults.push(tag + ": the header's lines do not follow its room")
+                    if (step.w >= 1440 && !oneLine)
+                        faults.push(tag + ": two lines where one fits")
+                    layoutFaults(page, tag).forEach(function (f) { faults.push(f) })
+                    var view = findChild(page, play ? "playTableView" : "strategyView")
+                    if (view.height < 300)
+                        faults.push(tag + ": the view is squeezed to " + Math.round(view.height))
+                })
+            })
+            root.width = 1366
+            root.height = 768
+            languageManager.setLanguage("en")
+            compare(faults, [])
+        }
+
         function test_noTextCut_data() {
             return languages.map(function (code) { return { tag: code, code: code } })
         }
@@ -78,7 +256,7 @@ Item {
             languageManager.setLanguage(data.code)
             var shell = createTemporaryObject(shellComponent, root, { controller: appController })
             var faults = []
-            var sizes = [{ w: 1366, h: 768 }, { w: 1920, h: 1080 }]
+            var sizes = [{ w: 1280, h: 720 }, { w: 1366, h: 768 }, { w: 1920, h: 1080 }]
             sizes.forEach(function (size) {
                 root.width = size.w
                 root.height = size.h
