@@ -2514,6 +2514,14 @@ Gesamt: %3
         <source>EV: %1%2</source>
         <translation>EV: %1%2</translation>
     </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Zufällige Turn-Karte</translation>
+    </message>
+    <message>
+        <source>Random river card</source>
+        <translation>Zufällige River-Karte</translation>
+    </message>
 </context>
 <context>
     <name>UpdateManager</name>

@@ -2514,6 +2514,14 @@ Duración media: %4</translation>
         <source>EV: %1%2</source>
         <translation>EV: %1%2</translation>
     </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Carta de turn aleatoria</translation>
+    </message>
+    <message>
+        <source>Random river card</source>
+        <translation>Carta de river aleatoria</translation>
+    </message>
 </context>
 <context>
     <name>UpdateManager</name>

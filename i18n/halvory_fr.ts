@@ -2514,6 +2514,14 @@ Durée moy.&#xa0;: %4</translation>
         <source>EV: %1%2</source>
         <translation>EV&#xa0;: %1%2</translation>
     </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Carte de turn aléatoire</translation>
+    </message>
+    <message>
+        <source>Random river card</source>
+        <translation>Carte de river aléatoire</translation>
+    </message>
 </context>
 <context>
     <name>UpdateManager</name>

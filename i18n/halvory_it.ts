@@ -2514,6 +2514,14 @@ Tempo medio: %4</translation>
         <source>EV: %1%2</source>
         <translation>EV: %1%2</translation>
     </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Carta del turn casuale</translation>
+    </message>
+    <message>
+        <source>Random river card</source>
+        <translation>Carta del river casuale</translation>
+    </message>
 </context>
 <context>
     <name>UpdateManager</name>

@@ -2522,6 +2522,14 @@ Dziennie: %2
         <source>EV: %1%2</source>
         <translation>EV: %1%2</translation>
     </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Losowa karta turn</translation>
+    </message>
+    <message>
+        <source>Random river card</source>
+        <translation>Losowa karta river</translation>
+    </message>
 </context>
 <context>
     <name>UpdateManager</name>

@@ -2514,6 +2514,14 @@ Duração média: %4</translation>
         <source>EV: %1%2</source>
         <translation>EV: %1%2</translation>
     </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Carta de turn aleatória</translation>
+    </message>
+    <message>
+        <source>Random river card</source>
+        <translation>Carta de river aleatória</translation>
+    </message>
 </context>
 <context>
     <name>UpdateManager</name>

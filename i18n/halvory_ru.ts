@@ -2522,6 +2522,14 @@ Avg runtime: %4</source>
         <source>EV: %1%2</source>
         <translation>EV: %1%2</translation>
     </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Случайная карта тёрна</translation>
+    </message>
+    <message>
+        <source>Random river card</source>
+        <translation>Случайная карта ривера</translation>
+    </message>
 </context>
 <context>
     <name>UpdateManager</name>

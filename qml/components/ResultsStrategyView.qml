@@ -139,9 +139,11 @@ ColumnLayout {
                 }
 
                 ColumnLayout {
-                    // Wide enough for either label with its check mark.
+                    // Wide enough for either label with its check mark; the
+                    // node figures take what is left.
                     Layout.preferredWidth: Math.max(view.page.scaled(150, 120), standardButton.implicitWidth,
                                                     lockButton.implicitWidth)
+                    Layout.minimumWidth: Layout.preferredWidth
                     spacing: 6
                     SecondaryButton {
                         id: standardButton

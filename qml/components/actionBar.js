@@ -130,6 +130,9 @@ function actionLabel(rawName, actionType) {
     case "Fold": return qsTranslate("TreeNode", "Fold")
     case "All-In":
     case "All-in": return qsTranslate("TreeNode", "All-in")
+    // The single row a chance node shows.
+    case "Random turn card": return qsTranslate("TreeNode", "Random turn card")
+    case "Random river card": return qsTranslate("TreeNode", "Random river card")
     }
     return raw
 }
