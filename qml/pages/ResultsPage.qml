@@ -773,7 +773,12 @@ Item {
     // project keeps the figures of the nodes it stored, not the solution.
     // Where a hand meets a node without them it ends, uncounted, and the
     // table says the spot must be solved again.
-    readonly property bool playCanDeal: (_results, playMode && _playCanDeal())
+    // Read again for every new result, also one with the same iteration
+    // count (an opened project), which `_results` alone would not tell. The
+    // revision is compared, not merely read: the compiled binding drops a
+    // read whose value it does not use, and with it the dependency.
+    readonly property bool playCanDeal: _resultsRevision >= 0 && playMode && _playCanDeal()
+    property int _resultsRevision: 0
     property bool playNeedsSolve: false
 
     property bool playStopOnSuboptimalAction: true
@@ -1530,6 +1535,7 @@ Item {
             // drill) of that tree ends there, neither logged nor counted, and
             // play starts afresh on the new one.
             page.chanceCardDisplayOverrideByNode = ({})
+            page._resultsRevision += 1
             page.resetPlaySession()
             page._snapshotSolvedRake()
             page.chancePickerLevelIndex = -1

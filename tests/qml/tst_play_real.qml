@@ -106,12 +106,17 @@ Item {
         function totalHands() { return appController.playVsSolutionStats().totalHands }
 
         // Saved without playing: no root ranges stored, so nothing is dealt,
-        // graded or counted, and the table says why.
+        // graded or counted, and the table says why (also on a page that
+        // was in play mode when the project was opened).
         function test_openedProjectWithoutStoredRangesDealsNothing() {
             solvedSpot = ""
             solve(turnSpot(), "turn")
-            openSaved("unplayed.pellarisproj")
+            var url = harness.temporaryFileUrl("unplayed.pellarisproj")
+            verify(appController.saveProject(url, {}))
             var page = openPlayPage(turnSpot())
+            verify(page.playCanDeal)
+            verify(appController.loadProject(url).ok)
+            solvedSpot = ""
             var before = totalHands()
             verify(!page.playCanDeal)
             verify(findChild(page, "playSolveAgainNote").visible)
