@@ -53,7 +53,8 @@ MemoryEstimate count_solve_memory(const halvory::CardContext& cards, const halvo
 }  // namespace
 
 std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request, std::string* error,
-                                                    halvory::CancelFlag cancel) {
+                                                    halvory::CancelFlag cancel,
+                                                    halvory::Refusal* refusal) {
   try {
     ConvertedRequest converted = convert_request(request, ConversionPurpose::estimate);
     halvory::throw_if_cancelled(cancel);
@@ -63,6 +64,7 @@ std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request, 
     return count_solve_memory(cards, tree, request.compress);
   } catch (const std::exception& e) {
     if (error != nullptr) *error = e.what();
+    if (refusal != nullptr) *refusal = halvory::refusal_of(e);
     return std::nullopt;
   }
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "cards/refusal.hpp"
 #include "context/build_cancel.hpp"
 #include "session/solve_records.hpp"
 
@@ -29,9 +30,10 @@ struct MemoryEstimate {
 
 // Absent on failure; `error`, when given, then receives the message (a tree
 // past the tree limits is such a failure, and so is a raised `cancel`, with
-// the message "Cancelled").
+// the message "Cancelled"), and `refusal` the refusal the failure carried.
 std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request,
                                                     std::string* error = nullptr,
-                                                    halvory::CancelFlag cancel = nullptr);
+                                                    halvory::CancelFlag cancel = nullptr,
+                                                    halvory::Refusal* refusal = nullptr);
 
 }  // namespace halvory_app

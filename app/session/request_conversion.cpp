@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cards/bet_size.hpp"
+#include "cards/refusal.hpp"
 
 namespace halvory_app {
 namespace {
@@ -57,25 +58,60 @@ double plain_number_value(std::string_view text) {
 
 constexpr std::string_view kSizingPrefix = "Sizing";
 
+// Which of a seat's two lists a failure belongs to: the bet list until it
+// has been read, then the raise list.
+enum class SizingList { bet, raise };
+
 void fill_seat_sizing(halvory::BetRaiseSizes& sizes, const SizingConfig& seat,
-                      std::string& bet_norm, std::string& raise_norm) {
+                      std::string& bet_norm, std::string& raise_norm, SizingList& reading) {
+  reading = SizingList::bet;
   bet_norm = normalize_sizing_text(seat.bet_sizes, seat.add_all_in);
+  reading = SizingList::raise;
   raise_norm = normalize_sizing_text(seat.raise_sizes, seat.add_all_in);
-  sizes = halvory::parse_bet_raise_sizes(bet_norm, raise_norm);
+  try {
+    sizes = halvory::parse_bet_raise_sizes(bet_norm, raise_norm);
+  } catch (const std::exception&) {
+    // The bets are read first: when they read alone, the raises failed.
+    try {
+      (void)halvory::parse_bet_sizes(bet_norm);
+    } catch (const std::exception&) {
+      reading = SizingList::bet;
+    }
+    throw;
+  }
+}
+
+// "oop_river_bet_sizes": the request's key of the list that failed.
+std::string sizing_field(std::string_view seat_name, std::string_view street_name,
+                         SizingList list) {
+  std::string field(seat_name == "IP" ? "ip_" : "oop_");
+  field += street_name;
+  field += list == SizingList::bet ? "_bet_sizes" : "_raise_sizes";
+  return field;
 }
 
 [[noreturn]] void rethrow_with_context(std::string_view seat_name, std::string_view street_name,
-                                       const SizingConfig& seat, const std::exception& cause) {
+                                       const SizingConfig& seat, SizingList list,
+                                       const std::exception& cause) {
+  const std::string field = sizing_field(seat_name, street_name, list);
+  std::string bet_norm;
+  std::string raise_norm;
   // Normalising again here lets a normaliser failure surface on its own,
   // without the context that only describes parser failures.
-  const std::string bet_norm = normalize_sizing_text(seat.bet_sizes, seat.add_all_in);
-  const std::string raise_norm = normalize_sizing_text(seat.raise_sizes, seat.add_all_in);
+  try {
+    bet_norm = normalize_sizing_text(seat.bet_sizes, seat.add_all_in);
+    raise_norm = normalize_sizing_text(seat.raise_sizes, seat.add_all_in);
+  } catch (const std::exception& error) {
+    halvory::rethrow_for_field(error, field);
+  }
   std::string message(seat_name);
   message += ' ';
   message += street_name;
   message += " sizing (bet='" + seat.bet_sizes + "', raise='" + seat.raise_sizes + "', bet_norm='" +
              bet_norm + "', raise_norm='" + raise_norm + "'): " + cause.what();
-  throw std::invalid_argument(message);
+  halvory::Refusal why = halvory::refusal_of(cause);
+  why.field = field;
+  throw halvory::RefusedArgument(message, std::move(why));
 }
 
 double jam_threshold(bool enabled, double percent) {
@@ -104,6 +140,12 @@ halvory::Street parse_street_name(std::string_view text) {
 }
 
 halvory::Range expand_percent_range(const std::string& text) {
+  if (text.size() > kMaxRangeTextBytes) {
+    halvory::refuse(halvory::RefusalCode::range_too_long,
+                    "Range text is too long: " + std::to_string(text.size()) + " bytes (at most " +
+                        std::to_string(kMaxRangeTextBytes) + ")",
+                    {std::to_string(text.size()), std::to_string(kMaxRangeTextBytes)});
+  }
   const std::string trimmed(trim(text));
   const bool shorthand = trimmed.size() >= 2 && trimmed.back() == '%' &&
                          trimmed.find_first_not_of("0123456789.%") == std::string::npos &&
@@ -116,7 +158,8 @@ halvory::Range expand_percent_range(const std::string& text) {
   double value = 0.0;
   const auto [end, status] = std::from_chars(first, last, value);
   if (end != last || end == first || status != std::errc{}) {
-    throw std::invalid_argument("Invalid percent range '" + trimmed + "' (expected like '50%')");
+    halvory::refuse(halvory::RefusalCode::percent_form,
+                    "Invalid percent range '" + trimmed + "' (expected like '50%')", {trimmed});
   }
   const float weight = static_cast<float>(value / 100.0);
   halvory::Range range{};
@@ -132,8 +175,9 @@ halvory::Range expand_percent_range(const std::string& text) {
 namespace {
 
 [[noreturn]] void refuse_sizing_token(std::string_view token) {
-  throw std::invalid_argument(std::string(kSizingPrefix) + ": invalid token '" +
-                              std::string(token) + "'");
+  halvory::refuse(halvory::RefusalCode::sizing_token,
+                  std::string(kSizingPrefix) + ": invalid token '" + std::string(token) + "'",
+                  {std::string(token)});
 }
 
 // A chip token "<chips>c[<cap>r]": the amount goes from chips to hundredths,
@@ -188,8 +232,9 @@ std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
     start = comma + 1;
     if (piece.empty()) continue;
     if (piece == "%") {
-      throw std::invalid_argument(std::string(kSizingPrefix) +
-                                  ": invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
+      halvory::refuse(halvory::RefusalCode::sizing_percent_alone,
+                      std::string(kSizingPrefix) +
+                          ": invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
     }
     if (piece.size() == 1) {
       const char c = to_lower(piece[0]);
@@ -211,22 +256,25 @@ void build_street_sizing(halvory::StreetSizing& block, const SizingConfig& oop,
                          bool with_error_context) {
   std::string bet_norm;
   std::string raise_norm;
+  SizingList reading = SizingList::bet;
   try {
-    fill_seat_sizing(block.oop, oop, bet_norm, raise_norm);
+    fill_seat_sizing(block.oop, oop, bet_norm, raise_norm, reading);
     if (oop.dont_donk) {
       block.donk_sizes.emplace();
     } else {
       block.donk_sizes = halvory::parse_bet_sizes(bet_norm);
     }
   } catch (const std::exception& e) {
-    if (!with_error_context) throw;
-    rethrow_with_context("OOP", street_name, oop, e);
+    if (!with_error_context)
+      halvory::rethrow_for_field(e, sizing_field("OOP", street_name, reading));
+    rethrow_with_context("OOP", street_name, oop, reading, e);
   }
   try {
-    fill_seat_sizing(block.ip, ip, bet_norm, raise_norm);
+    fill_seat_sizing(block.ip, ip, bet_norm, raise_norm, reading);
   } catch (const std::exception& e) {
-    if (!with_error_context) throw;
-    rethrow_with_context("IP", street_name, ip, e);
+    if (!with_error_context)
+      halvory::rethrow_for_field(e, sizing_field("IP", street_name, reading));
+    rethrow_with_context("IP", street_name, ip, reading, e);
   }
 }
 
@@ -256,22 +304,32 @@ const char* street_text(halvory::Street street) {
   }
 }
 
-[[noreturn]] void refuse(const std::string& message) {
-  throw std::invalid_argument(message);
+// Refuses the request's entry `field` with the message and the code.
+[[noreturn]] void refuse(halvory::RefusalCode code, std::string field, const std::string& message,
+                         std::vector<std::string> args = {}) {
+  throw halvory::RefusedArgument(message,
+                                 halvory::Refusal{code, std::move(field), std::move(args)});
 }
 
 void check_board_text(const SolveConfig& request) {
+  using halvory::RefusalCode;
   const std::string& board = request.board;
-  if (board.size() < 6) refuse("Board must include at least a flop (6 chars, e.g. AhKsQd)");
+  if (board.size() < 6) {
+    refuse(RefusalCode::board_short, "board",
+           "Board must include at least a flop (6 chars, e.g. AhKsQd)");
+  }
   if (board.size() != 6 && board.size() != 8 && board.size() != 10) {
-    refuse("board: '" + board + "' is not 3, 4 or 5 cards (6, 8 or 10 characters)");
+    refuse(RefusalCode::board_length, "board",
+           "board: '" + board + "' is not 3, 4 or 5 cards (6, 8 or 10 characters)", {board});
   }
   const halvory::Street street = parse_street_name(request.starting_street);
   const std::size_t cards = board.size() / 2;
   const std::size_t needed = 3 + static_cast<std::size_t>(street);
   if (cards != needed) {
-    refuse("board: " + std::to_string(cards) + " cards do not fit the starting street " +
-           street_text(street) + ", which needs " + std::to_string(needed));
+    refuse(RefusalCode::board_street, "board",
+           "board: " + std::to_string(cards) + " cards do not fit the starting street " +
+               street_text(street) + ", which needs " + std::to_string(needed),
+           {std::to_string(cards), street_text(street), std::to_string(needed)});
   }
 }
 
@@ -279,9 +337,10 @@ void check_board_text(const SolveConfig& request) {
 void check_jam_threshold(bool enabled, double percent, const char* seat) {
   if (!enabled) return;
   const std::string field = std::string(seat) + "_add_all_in_jam_threshold_pct";
-  if (!std::isfinite(percent)) refuse(field + " must be a number");
+  if (!std::isfinite(percent))
+    refuse(halvory::RefusalCode::not_a_number, field, field + " must be a number");
   if (percent < 0.0 || percent > kMaxJamThresholdPercent) {
-    refuse(field + " must be from 0 to 1000");
+    refuse(halvory::RefusalCode::jam_bounds, field, field + " must be from 0 to 1000");
   }
 }
 
@@ -291,7 +350,9 @@ halvory::Range read_range(const std::string& text, const char* field) {
   try {
     range = expand_percent_range(text);
   } catch (const std::exception& e) {
-    refuse(std::string(field) + ": " + e.what());
+    halvory::Refusal why = halvory::refusal_of(e);
+    why.field = field;
+    throw halvory::RefusedArgument(std::string(field) + ": " + e.what(), std::move(why));
   }
   for (float& weight : range.weights) {
     if (weight < kSmallestRangeWeight) weight = 0.0f;
@@ -302,37 +363,46 @@ halvory::Range read_range(const std::string& text, const char* field) {
 }  // namespace
 
 void check_request_values(const SolveConfig& request, ConversionPurpose purpose) {
+  using halvory::RefusalCode;
   if (!read_deck_variant(request.variant)) {
-    refuse("variant: unknown deck variant '" + request.variant + "' (use holdem or shortdeck)");
+    refuse(RefusalCode::variant_unknown, "variant",
+           "variant: unknown deck variant '" + request.variant + "' (use holdem or shortdeck)",
+           {request.variant});
   }
   check_board_text(request);
-  if (request.starting_pot <= 0) refuse("starting_pot must be above 0");
+  if (request.starting_pot <= 0)
+    refuse(RefusalCode::above_zero, "starting_pot", "starting_pot must be above 0");
   if (!(request.rake_percent >= 0.0 && request.rake_percent <= 100.0)) {
-    refuse("rake_percent must be between 0 and 100");
+    refuse(RefusalCode::rake_bounds, "rake_percent", "rake_percent must be between 0 and 100");
   }
   if (!(request.rake_cap >= 0.0 && std::isfinite(request.rake_cap))) {
-    refuse("rake_cap must be 0 (no cap) or more");
+    refuse(RefusalCode::rake_cap_negative, "rake_cap", "rake_cap must be 0 (no cap) or more");
   }
   check_jam_threshold(request.oop_add_all_in_jam_threshold_enabled,
                       request.oop_add_all_in_jam_threshold_pct, "oop");
   check_jam_threshold(request.ip_add_all_in_jam_threshold_enabled,
                       request.ip_add_all_in_jam_threshold_pct, "ip");
   // A target below 0 is never reached: every iteration runs.
-  if (std::isnan(request.target_exploitability)) refuse("target_exploitability must be a number");
+  if (std::isnan(request.target_exploitability)) {
+    refuse(RefusalCode::not_a_number, "target_exploitability",
+           "target_exploitability must be a number");
+  }
   if (purpose != ConversionPurpose::solve) return;
   // Missing ICM seat stacks have a message of their own (convert_request).
   const bool seats_missing = icm_mode(request) && (request.oop_stack <= 0 || request.ip_stack <= 0);
   // Below one chip every bet is an all-in for nothing.
   if (!seats_missing && effective_stack_of(request) < kOneChip) {
-    refuse("effective_stack must be at least 1 chip");
+    refuse(RefusalCode::stack_below_chip, "effective_stack",
+           "effective_stack must be at least 1 chip");
   }
   if (icm_mode(request)) {
     const auto negative = [](std::int32_t v) { return v < 0; };
     if (std::any_of(request.icm_payouts.begin(), request.icm_payouts.end(), negative)) {
-      refuse("icm_payouts cannot be negative");
+      refuse(RefusalCode::negative_entry, "icm_payouts", "icm_payouts cannot be negative");
     }
     if (std::any_of(request.icm_other_stacks.begin(), request.icm_other_stacks.end(), negative)) {
-      refuse("icm_other_stacks cannot be negative");
+      refuse(RefusalCode::negative_entry, "icm_other_stacks",
+             "icm_other_stacks cannot be negative");
     }
   }
 }
@@ -364,13 +434,19 @@ ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose p
   if (purpose == ConversionPurpose::solve) {
     if (icm_mode(request)) {
       if (request.oop_stack <= 0 || request.ip_stack <= 0) {
-        throw std::invalid_argument("ICM mode requires oop_stack and ip_stack");
+        refuse(halvory::RefusalCode::icm_seat_stacks,
+               request.oop_stack <= 0 ? "oop_stack" : "ip_stack",
+               "ICM mode requires oop_stack and ip_stack");
       }
       if (request.icm_payouts.empty()) {
-        throw std::invalid_argument("ICM mode requires payouts (icm_payouts)");
+        refuse(halvory::RefusalCode::icm_payouts_missing, "icm_payouts",
+               "ICM mode requires payouts (icm_payouts)");
       }
       if (request.icm_other_stacks.size() + 2 < request.icm_payouts.size()) {
-        throw std::invalid_argument("ICM mode requires stack sizes for all payout places");
+        refuse(halvory::RefusalCode::icm_places, "icm_other_stacks",
+               "ICM mode requires stack sizes for all payout places",
+               {std::to_string(request.icm_payouts.size()),
+                std::to_string(request.icm_other_stacks.size() + 2)});
       }
       game.icm = true;
       game.oop_stack = request.oop_stack;

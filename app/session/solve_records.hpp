@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "cards/refusal.hpp"
+
 namespace halvory_app {
 
 // One seat's sizing on one street, as the user typed it.
@@ -87,6 +89,8 @@ struct TreeNodeMeta {
 struct ResultSnapshot {
   bool ok = false;
   std::string error;
+  // What refused the request, when a refusal made the solve fail.
+  halvory::Refusal refusal;
   std::string board;
   std::int32_t starting_pot = 0;
   std::int32_t effective_stack = 0;

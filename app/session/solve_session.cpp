@@ -363,9 +363,9 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     snapshot.ev_ip = static_cast<float>(ev_ip + ev_offset(*built_game, 0, 1));
     if (!std::isfinite(snapshot.ev_oop) || !std::isfinite(snapshot.ev_ip) ||
         !std::isfinite(snapshot.exploitability)) {
-      throw std::runtime_error(
-          "The solve produced values that are not finite numbers; check the range weights, "
-          "pot and stack");
+      halvory::refuse(halvory::RefusalCode::not_finite,
+                      "The solve produced values that are not finite numbers; check the range "
+                      "weights, pot and stack");
     }
     check_cancel();
 
@@ -446,6 +446,7 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
   } catch (const std::exception& e) {
     snapshot.ok = false;
     snapshot.error = e.what();
+    snapshot.refusal = halvory::refusal_of(e);
     final_report = SolveProgress{0.0, "Error: " + snapshot.error, std::move(snapshot)};
   } catch (...) {
     snapshot.ok = false;

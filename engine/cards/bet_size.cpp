@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cards/number_text.hpp"
+#include "cards/refusal.hpp"
 #include "cards/text_util.hpp"
 
 namespace halvory {
@@ -23,8 +24,8 @@ std::string hex_bytes(std::string_view text) {
   return out;
 }
 
-[[noreturn]] void fail(const char* message) {
-  throw std::invalid_argument(message);
+[[noreturn]] void fail(RefusalCode code, const char* message) {
+  refuse(code, message);
 }
 
 }  // namespace
@@ -32,8 +33,10 @@ std::string hex_bytes(std::string_view text) {
 double parse_double_strict(std::string_view text) {
   const auto parsed = number_text::read_double(text);
   if (parsed.status != number_text::Status::Ok || parsed.consumed != text.size()) {
-    throw std::invalid_argument("Failed to parse floating-point number from '" + std::string(text) +
-                                "' (hex=" + hex_bytes(text) + ")");
+    refuse(RefusalCode::bet_number,
+           "Failed to parse floating-point number from '" + std::string(text) +
+               "' (hex=" + hex_bytes(text) + ")",
+           {std::string(text)});
   }
   return parsed.value;
 }
@@ -41,16 +44,18 @@ double parse_double_strict(std::string_view text) {
 std::int32_t parse_int_strict(std::string_view text) {
   const auto parsed = number_text::read_int64(text);
   if (parsed.status != number_text::Status::Ok || parsed.consumed != text.size())
-    throw std::invalid_argument("Failed to parse integer from '" + std::string(text) + "'");
+    refuse(RefusalCode::bet_integer, "Failed to parse integer from '" + std::string(text) + "'",
+           {std::string(text)});
   if (parsed.value < std::numeric_limits<std::int32_t>::min() ||
       parsed.value > std::numeric_limits<std::int32_t>::max())
-    throw std::out_of_range("Integer value is out of range");
+    throw RefusedOutOfRange("Integer value is out of range",
+                            Refusal{RefusalCode::bet_integer_range, {}, {std::string(text)}});
   return static_cast<std::int32_t>(parsed.value);
 }
 
 BetSize parse_bet_size(std::string_view token, bool raise_context) {
   const std::string_view text = text_util::trim(token);
-  if (text.empty()) fail("Empty bet size token");
+  if (text.empty()) fail(RefusalCode::bet_empty, "Empty bet size token");
 
   BetSize size;
   const char last = text_util::ascii_lower(text.back());
@@ -58,20 +63,21 @@ BetSize parse_bet_size(std::string_view token, bool raise_context) {
   const std::size_t first_c = text.find_first_of("cC");
 
   if (last == 'x') {
-    if (!raise_context) fail("Relative raise (x) is not allowed in this context");
+    if (!raise_context)
+      fail(RefusalCode::bet_relative_context, "Relative raise (x) is not allowed in this context");
     const double multiple = parse_double_strict(body);
-    if (!(multiple > 1.0)) fail("Relative raise must exceed 1.0x");
+    if (!(multiple > 1.0)) fail(RefusalCode::bet_relative_min, "Relative raise must exceed 1.0x");
     size.kind = BetSizeKind::RelativeRaise;
     size.value = multiple;
   } else if (last == 'c' || (last == 'r' && first_c != std::string_view::npos)) {
     size.kind = BetSizeKind::ChipAmount;
     size.amount = parse_int_strict(text.substr(0, first_c));
     if (first_c + 1 < text.size()) {
-      if (!raise_context) fail("Raise cap is only valid for raises");
-      if (last != 'r') fail("Raise cap must end with 'r'");
+      if (!raise_context) fail(RefusalCode::bet_cap_context, "Raise cap is only valid for raises");
+      if (last != 'r') fail(RefusalCode::bet_cap_suffix, "Raise cap must end with 'r'");
       const std::string_view cap_text = text.substr(first_c + 1, text.size() - first_c - 2);
       size.raise_cap = parse_int_strict(cap_text);
-      if (size.raise_cap < 1) fail("Raise cap must be positive");
+      if (size.raise_cap < 1) fail(RefusalCode::bet_cap_positive, "Raise cap must be positive");
     }
   } else if (last == 'e') {
     size.kind = BetSizeKind::Geometric;
@@ -83,7 +89,8 @@ BetSize parse_bet_size(std::string_view token, bool raise_context) {
     }
     if (!streets_text.empty()) {
       size.streets = parse_int_strict(streets_text);
-      if (size.streets < 1) fail("Geometric streets must be positive");
+      if (size.streets < 1)
+        fail(RefusalCode::bet_streets_positive, "Geometric streets must be positive");
     }
   } else if (last == 'a') {
     size.kind = BetSizeKind::AllIn;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "cards/refusal.hpp"
 #include "cards/text_util.hpp"
 
 namespace halvory {
@@ -30,7 +31,7 @@ std::uint8_t parse_rank(char c) {
       break;
   }
   if (c >= '2' && c <= '9') return static_cast<std::uint8_t>(c - '2');
-  throw std::invalid_argument("Invalid rank character");
+  refuse(RefusalCode::rank_character, "Invalid rank character", {std::string(1, c)});
 }
 
 std::uint8_t parse_suit(char c) {
@@ -44,7 +45,7 @@ std::uint8_t parse_suit(char c) {
     case 's':
       return 3;
     default:
-      throw std::invalid_argument("Invalid suit character");
+      refuse(RefusalCode::suit_character, "Invalid suit character", {std::string(1, c)});
   }
 }
 
@@ -58,7 +59,10 @@ void check_card_code(CardCode code) {
 }
 
 CardCode parse_card(std::string_view text) {
-  if (text.size() != 2) throw std::invalid_argument("Card token must consist of two characters");
+  if (text.size() != 2) {
+    refuse(RefusalCode::card_length, "Card token must consist of two characters",
+           {std::string(text)});
+  }
   const std::uint8_t rank = parse_rank(text[0]);
   const std::uint8_t suit = parse_suit(text[1]);
   return static_cast<CardCode>(rank * 4 + suit);
@@ -67,7 +71,7 @@ CardCode parse_card(std::string_view text) {
 std::array<CardCode, 3> parse_flop(std::string_view text) {
   const std::string compact = text_util::without_whitespace(text);
   if (compact.size() != 6)
-    throw std::invalid_argument("Flop string must contain exactly three cards");
+    refuse(RefusalCode::flop_length, "Flop string must contain exactly three cards");
   std::array<CardCode, 3> flop{};
   for (int i = 0; i < 3; ++i) {
     const std::uint8_t rank = parse_rank(compact[2 * i]);
@@ -75,7 +79,7 @@ std::array<CardCode, 3> parse_flop(std::string_view text) {
     flop[i] = static_cast<CardCode>(rank * 4 + suit);
   }
   if (flop[0] == flop[1] || flop[0] == flop[2] || flop[1] == flop[2])
-    throw std::invalid_argument("Flop cards must be unique");
+    refuse(RefusalCode::flop_unique, "Flop cards must be unique");
   return flop;
 }
 

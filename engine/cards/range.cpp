@@ -1,10 +1,12 @@
 #include "cards/range.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <stdexcept>
 
 #include "cards/number_text.hpp"
+#include "cards/refusal.hpp"
 #include "cards/text_util.hpp"
 
 namespace halvory {
@@ -13,6 +15,17 @@ namespace {
 
 [[noreturn]] void fail(const char* message) {
   throw std::invalid_argument(message);
+}
+
+[[noreturn]] void fail(RefusalCode code, const char* message, std::string_view what = {}) {
+  refuse(code, message, what.empty() ? std::vector<std::string>{} : std::vector{std::string(what)});
+}
+
+// The shortest text that reads back as the weight.
+std::string weight_text(float weight) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, weight);
+  return std::string(buffer, result.ptr);
 }
 
 void check_pair_codes(CardCode a, CardCode b) {
@@ -28,12 +41,16 @@ CardCode card_of(int rank, int suit) {
 // Weight text after the colon, read like the standard library's stof but in
 // the "C" locale and with fixed messages whatever the runtime would print.
 float parse_weight(std::string_view text) {
-  if (text.empty()) fail("Weight string is empty");
+  if (text.empty()) fail(RefusalCode::weight_empty, "Weight string is empty");
   const auto parsed = number_text::read_float(text);
-  if (parsed.status == number_text::Status::NoConversion) fail("invalid stof argument");
-  if (parsed.status == number_text::Status::Overflow)
-    throw std::out_of_range("stof argument out of range");
-  if (parsed.consumed != text.size()) fail("Weight string contains invalid characters");
+  if (parsed.status == number_text::Status::NoConversion)
+    fail(RefusalCode::weight_not_number, "invalid stof argument", text);
+  if (parsed.status == number_text::Status::Overflow) {
+    throw RefusedOutOfRange("stof argument out of range",
+                            Refusal{RefusalCode::weight_overflow, {}, {std::string(text)}});
+  }
+  if (parsed.consumed != text.size())
+    fail(RefusalCode::weight_trailing, "Weight string contains invalid characters", text);
   check_weight(parsed.value);
   return parsed.value;
 }
@@ -55,7 +72,8 @@ std::string strip_whitespace(std::string_view text) {
 }
 
 void check_weight(float weight) {
-  if (!(weight >= 0.0f && weight <= 1.0f)) fail("Weight must be within [0, 1]");
+  if (!(weight >= 0.0f && weight <= 1.0f))
+    fail(RefusalCode::weight_bounds, "Weight must be within [0, 1]", weight_text(weight));
 }
 
 float range_weight(const Range& range, CardCode a, CardCode b) {
@@ -94,7 +112,7 @@ bool is_suit_swap_symmetric(const Range& range, std::uint8_t s, std::uint8_t t) 
 }
 
 ComboPattern parse_combo_pattern(std::string_view text) {
-  if (text.empty()) fail("Empty combo");
+  if (text.empty()) fail(RefusalCode::combo_empty, "Empty combo");
   ComboPattern pattern;
   if (text.size() == 4 && text_util::is_alpha(text[1]) && text_util::is_alpha(text[3])) {
     pattern.high = parse_rank(text[0]);
@@ -102,12 +120,14 @@ ComboPattern parse_combo_pattern(std::string_view text) {
     pattern.low = parse_rank(text[2]);
     pattern.low_suit = parse_suit(text[3]);
     pattern.suitedness = Suitedness::Exact;
-    if (pattern.high < pattern.low) fail("First rank must be >= second rank");
+    if (pattern.high < pattern.low)
+      fail(RefusalCode::rank_order, "First rank must be >= second rank", text);
     if (pattern.high == pattern.low && pattern.high_suit == pattern.low_suit)
-      fail("Duplicate cards are not allowed");
+      fail(RefusalCode::duplicate_cards, "Duplicate cards are not allowed", text);
     return pattern;
   }
-  if (text.size() != 2 && text.size() != 3) fail("Invalid combo pattern length");
+  if (text.size() != 2 && text.size() != 3)
+    fail(RefusalCode::pattern_length, "Invalid combo pattern length", text);
   pattern.high = parse_rank(text[0]);
   pattern.low = parse_rank(text[1]);
   if (text.size() == 3) {
@@ -117,11 +137,12 @@ ComboPattern parse_combo_pattern(std::string_view text) {
     else if (suffix == 'o')
       pattern.suitedness = Suitedness::Offsuit;
     else
-      fail("Invalid suitedness suffix");
+      fail(RefusalCode::suffix, "Invalid suitedness suffix", text);
   }
-  if (pattern.high < pattern.low) fail("First rank must be >= second rank");
+  if (pattern.high < pattern.low)
+    fail(RefusalCode::rank_order, "First rank must be >= second rank", text);
   if (pattern.high == pattern.low && pattern.suitedness != Suitedness::Any)
-    fail("Pair cannot have suitedness suffix");
+    fail(RefusalCode::pair_suffix, "Pair cannot have suitedness suffix", text);
   return pattern;
 }
 
@@ -133,16 +154,17 @@ std::vector<int> expand_combo_pattern(const ComboPattern& pattern) {
   std::vector<int> indices;
   if (pattern.suitedness == Suitedness::Exact) {
     if (pattern.high_suit >= kSuitCount || pattern.low_suit >= kSuitCount)
-      fail("Invalid suit character");
+      fail(RefusalCode::suit_character, "Invalid suit character");
     const CardCode a = card_of(h, pattern.high_suit);
     const CardCode b = card_of(l, pattern.low_suit);
     // A span can carry one side's suits onto a pair, e.g. AhKh-AcAd.
-    if (a == b) fail("Duplicate cards are not allowed");
+    if (a == b) fail(RefusalCode::duplicate_cards, "Duplicate cards are not allowed");
     indices.push_back(pocket_index(a, b));
     return indices;
   }
   if (h == l) {
-    if (pattern.suitedness != Suitedness::Any) fail("Pair cannot be suited/offsuit");
+    if (pattern.suitedness != Suitedness::Any)
+      fail(RefusalCode::pair_suited, "Pair cannot be suited/offsuit");
     indices.reserve(6);
     for (int s1 = 0; s1 < kSuitCount; ++s1)
       for (int s2 = s1 + 1; s2 < kSuitCount; ++s2)
@@ -162,7 +184,8 @@ std::vector<int> expand_combo_pattern(const ComboPattern& pattern) {
 }
 
 void apply_plus_expression(Range& range, std::string_view expression, float weight) {
-  if (expression.size() <= 1 || expression.back() != '+') fail("Expected trailing '+'");
+  if (expression.size() <= 1 || expression.back() != '+')
+    fail(RefusalCode::plus_expected, "Expected trailing '+'");
   const ComboPattern base = parse_combo_pattern(expression.substr(0, expression.size() - 1));
   const int high = base.high;
   const int low = base.low;
@@ -176,10 +199,11 @@ void apply_plus_expression(Range& range, std::string_view expression, float weig
 
 void apply_dash_expression(Range& range, std::string_view expression, float weight) {
   const std::size_t dash = expression.find('-');
-  if (dash == std::string_view::npos) fail("Expected '-' in range");
+  if (dash == std::string_view::npos) fail(RefusalCode::dash_expected, "Expected '-' in range");
   const ComboPattern first = parse_combo_pattern(expression.substr(0, dash));
   const ComboPattern second = parse_combo_pattern(expression.substr(dash + 1));
-  if (first.suitedness != second.suitedness) fail("Suitedness mismatch in range");
+  if (first.suitedness != second.suitedness)
+    fail(RefusalCode::span_suitedness, "Suitedness mismatch in range", expression);
 
   const int h1 = first.high, l1 = first.low, h2 = second.high, l2 = second.low;
   const int high_from = std::min(h1, h2), high_to = std::max(h1, h2);
@@ -194,7 +218,8 @@ void apply_dash_expression(Range& range, std::string_view expression, float weig
     const bool has_pair = h1 == l1 || h2 == l2;
     const bool suited_or_offsuit =
         first.suitedness == Suitedness::Suited || first.suitedness == Suitedness::Offsuit;
-    if (has_pair || !suited_or_offsuit) fail("Unsupported range expression");
+    if (has_pair || !suited_or_offsuit)
+      fail(RefusalCode::span_unsupported, "Unsupported range expression", expression);
     for (int h = high_from; h <= high_to; ++h)
       for (int l = low_from; l <= low_to; ++l)
         if (h > l) apply_pattern(range, with_ranks(first, h, l), weight);
@@ -208,7 +233,7 @@ void parse_range_item(Range& range, std::string_view item) {
     weight = parse_weight(item.substr(colon + 1));
     expression = item.substr(0, colon);
   }
-  if (expression.empty()) fail("Missing range expression");
+  if (expression.empty()) fail(RefusalCode::expression_missing, "Missing range expression");
   if (expression.find('-') != std::string_view::npos) {
     apply_dash_expression(range, expression, weight);
   } else if (expression.back() == '+') {

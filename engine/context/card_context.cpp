@@ -1,5 +1,6 @@
 #include "context/card_context.hpp"
 
+#include "cards/refusal.hpp"
 #include "context/worker_limits.hpp"
 #include "context/worker_pool.hpp"
 
@@ -152,29 +153,31 @@ CardContext::CardContext(const Board& board_in, const Range& oop_range, const Ra
 }
 
 void CardContext::validate_board() const {
-  const auto check_in_deck = [this](CardCode c, const char* not_in_deck) {
+  const auto check_in_deck = [this](CardCode c, RefusalCode code, const char* not_in_deck) {
     check_card_code(c);
-    if (!(deck_mask & card_bit(c))) throw std::invalid_argument(not_in_deck);
+    if (!(deck_mask & card_bit(c))) refuse(code, not_in_deck);
   };
   for (int i = 0; i < 3; ++i) {
     const CardCode c = board[i];
-    if (c == kNoCard) throw std::invalid_argument("Flop cards must be defined");
-    check_in_deck(c, "Flop contains a card not in the selected deck variant");
+    if (c == kNoCard) refuse(RefusalCode::flop_undefined, "Flop cards must be defined");
+    check_in_deck(c, RefusalCode::flop_deck,
+                  "Flop contains a card not in the selected deck variant");
   }
   if (board[0] == board[1] || board[0] == board[2] || board[1] == board[2])
-    throw std::invalid_argument("Flop cards must be unique");
+    refuse(RefusalCode::flop_unique, "Flop cards must be unique");
   const CardCode turn = board[3];
   if (turn != kNoCard) {
-    check_in_deck(turn, "Turn card not in the selected deck variant");
+    check_in_deck(turn, RefusalCode::turn_deck, "Turn card not in the selected deck variant");
     if (turn == board[0] || turn == board[1] || turn == board[2])
-      throw std::invalid_argument("Turn conflicts with flop");
+      refuse(RefusalCode::turn_conflict, "Turn conflicts with flop");
   }
   const CardCode river = board[4];
   if (river != kNoCard) {
-    check_in_deck(river, "River card not in the selected deck variant");
+    check_in_deck(river, RefusalCode::river_deck, "River card not in the selected deck variant");
     if (river == board[0] || river == board[1] || river == board[2] || river == turn)
-      throw std::invalid_argument("River conflicts with existing cards");
-    if (turn == kNoCard) throw std::invalid_argument("River cannot be dealt without a turn");
+      refuse(RefusalCode::river_conflict, "River conflicts with existing cards");
+    if (turn == kNoCard)
+      refuse(RefusalCode::river_without_turn, "River cannot be dealt without a turn");
   }
 }
 
@@ -240,7 +243,10 @@ void CardContext::build_pockets(int seat) {
     list.push_back(static_cast<Pocket>(a | (b << 8)));
     w.push_back(weight);
   }
-  if (list.empty()) throw std::invalid_argument("Player range empty after filtering board cards");
+  if (list.empty()) {
+    refuse(RefusalCode::range_empty_on_board, "Player range empty after filtering board cards",
+           {std::to_string(seat)});
+  }
 }
 
 void CardContext::rebuild_private(WorkerPool* pool, std::size_t threads) {

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "cards/refusal.hpp"
 #include "context/worker_limits.hpp"
 #include "context/worker_pool.hpp"
 #include "context/worker_threads.hpp"
@@ -211,14 +212,17 @@ struct Pending {
 };
 
 [[noreturn]] void throw_too_deep() {
-  throw std::invalid_argument("Betting tree too deep: more than " + std::to_string(kMaxTreeDepth) +
-                              " actions on one line of play (use larger bet and raise sizes, or a "
-                              "raise cap)");
+  refuse(RefusalCode::tree_too_deep,
+         "Betting tree too deep: more than " + std::to_string(kMaxTreeDepth) +
+             " actions on one line of play (use larger bet and raise sizes, or a raise cap)",
+         {std::to_string(kMaxTreeDepth)});
 }
 
 [[noreturn]] void throw_too_large() {
-  throw std::invalid_argument("Betting tree too large: more than " + std::to_string(kMaxTreeNodes) +
-                              " nodes (use fewer bet and raise sizes)");
+  refuse(RefusalCode::tree_too_large,
+         "Betting tree too large: more than " + std::to_string(kMaxTreeNodes) +
+             " nodes (use fewer bet and raise sizes)",
+         {std::to_string(kMaxTreeNodes)});
 }
 
 // Counts `added` more nodes of a build or count against kMaxTreeNodes and
@@ -299,12 +303,12 @@ void check_money(const GameConfig& config) {
   // Every amount in the tree is bounded by the starting pot plus both stacks;
   // refuse a spot where that does not fit the 32-bit money unit.
   if (config.starting_pot < 0 || config.effective_stack < 0) {
-    throw std::invalid_argument("Starting pot and effective stack must not be negative");
+    refuse(RefusalCode::money_negative, "Starting pot and effective stack must not be negative");
   }
   if (std::int64_t{config.starting_pot} + 2 * std::int64_t{config.effective_stack} >
       std::numeric_limits<std::int32_t>::max()) {
-    throw std::invalid_argument(
-        "Starting pot plus twice the effective stack exceeds the 32-bit money range");
+    refuse(RefusalCode::money_range,
+           "Starting pot plus twice the effective stack exceeds the 32-bit money range");
   }
 }
 
