@@ -203,6 +203,266 @@
         <source>holds %1 twice</source>
         <translation>enthält %1 zweimal</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Invalid rank character &apos;%1&apos;</source>
+        <translation>Ungültiges Rangzeichen „%1“</translation>
+    </message>
+    <message>
+        <source>Invalid suit character &apos;%1&apos;</source>
+        <translation>Ungültiges Farbzeichen „%1“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card: a card is two characters</source>
+        <translation>„%1“ ist keine Karte: Eine Karte hat zwei Zeichen</translation>
+    </message>
+    <message>
+        <source>The flop must be exactly three cards</source>
+        <translation>Der Flop muss aus genau drei Karten bestehen</translation>
+    </message>
+    <message>
+        <source>Flop cards must be unique</source>
+        <translation>Die Flopkarten müssen verschieden sein</translation>
+    </message>
+    <message>
+        <source>Flop cards must be defined</source>
+        <translation>Alle Flopkarten müssen gesetzt sein</translation>
+    </message>
+    <message>
+        <source>Flop contains a card not in the selected deck variant</source>
+        <translation>Der Flop enthält eine Karte, die es im gewählten Deck nicht gibt</translation>
+    </message>
+    <message>
+        <source>Turn card not in the selected deck variant</source>
+        <translation>Die Turnkarte gibt es im gewählten Deck nicht</translation>
+    </message>
+    <message>
+        <source>Turn conflicts with flop</source>
+        <translation>Die Turnkarte liegt schon im Flop</translation>
+    </message>
+    <message>
+        <source>River card not in the selected deck variant</source>
+        <translation>Die Riverkarte gibt es im gewählten Deck nicht</translation>
+    </message>
+    <message>
+        <source>River conflicts with existing cards</source>
+        <translation>Die Riverkarte liegt schon auf dem Board</translation>
+    </message>
+    <message>
+        <source>River cannot be dealt without a turn</source>
+        <translation>Ohne Turn kann kein River gegeben werden</translation>
+    </message>
+    <message>
+        <source>Weight string is empty</source>
+        <translation>Nach dem Doppelpunkt fehlt das Gewicht</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is not a number</source>
+        <translation>Das Gewicht „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is out of range</source>
+        <translation>Das Gewicht „%1“ liegt außerhalb des Zahlenbereichs</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; contains invalid characters</source>
+        <translation>Das Gewicht „%1“ enthält ungültige Zeichen</translation>
+    </message>
+    <message>
+        <source>Weight must be within [0, 1]</source>
+        <translation>Das Gewicht muss zwischen 0 und 1 liegen</translation>
+    </message>
+    <message>
+        <source>Empty combo</source>
+        <translation>Leere Hand</translation>
+    </message>
+    <message>
+        <source>Invalid combo pattern length</source>
+        <translation>Ungültige Länge des Handmusters</translation>
+    </message>
+    <message>
+        <source>Invalid suitedness suffix</source>
+        <translation>Ungültiger Suited-/Offsuit-Zusatz</translation>
+    </message>
+    <message>
+        <source>First rank must be &gt;= second rank</source>
+        <translation>Der erste Rang muss mindestens so hoch sein wie der zweite</translation>
+    </message>
+    <message>
+        <source>Pair cannot have suitedness suffix</source>
+        <translation>Ein Paar kann keinen Suited-/Offsuit-Zusatz haben</translation>
+    </message>
+    <message>
+        <source>Duplicate cards are not allowed</source>
+        <translation>Doppelte Karten sind nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>Pair cannot be suited/offsuit</source>
+        <translation>Ein Paar kann nicht suited/offsuit sein</translation>
+    </message>
+    <message>
+        <source>Expected trailing &apos;+&apos;</source>
+        <translation>Am Ende wird ein „+“ erwartet</translation>
+    </message>
+    <message>
+        <source>Expected &apos;-&apos; in range</source>
+        <translation>In der Spanne wird ein „-“ erwartet</translation>
+    </message>
+    <message>
+        <source>Suitedness mismatch in range</source>
+        <translation>Die beiden Enden der Spanne sind unterschiedlich suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Unsupported range expression</source>
+        <translation>Diese Spanne wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Missing range expression</source>
+        <translation>Vor dem Doppelpunkt fehlt die Hand</translation>
+    </message>
+    <message>
+        <source>Invalid percent range &apos;%1&apos; (expected like &apos;50%&apos;)</source>
+        <translation>Ungültige Prozentangabe „%1“ (erwartet wie „50%“)</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 bytes (at most %2)</source>
+        <translation>Der Range-Text ist zu lang: %1 Bytes (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>The range is empty once the board&apos;s cards are taken out</source>
+        <translation>Ohne die Karten des Boards bleibt keine Hand der Range übrig</translation>
+    </message>
+    <message>
+        <source>Empty bet size token</source>
+        <translation>Leere Größenangabe</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a number</source>
+        <translation>„%1“ ist keine lesbare Zahl</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a whole number</source>
+        <translation>„%1“ ist keine lesbare ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large</source>
+        <translation>„%1“ ist zu groß</translation>
+    </message>
+    <message>
+        <source>A multiple of the bet (x) is only for raises</source>
+        <translation>Ein Vielfaches des Einsatzes (x) gibt es nur für Raises</translation>
+    </message>
+    <message>
+        <source>A raise multiple must exceed 1.0x</source>
+        <translation>Ein Raise-Vielfaches muss größer als 1.0x sein</translation>
+    </message>
+    <message>
+        <source>Raise cap is only valid for raises</source>
+        <translation>Eine Raise-Grenze gilt nur für Raises</translation>
+    </message>
+    <message>
+        <source>Raise cap must end with &apos;r&apos;</source>
+        <translation>Eine Raise-Grenze muss mit „r“ enden</translation>
+    </message>
+    <message>
+        <source>Raise cap must be positive</source>
+        <translation>Die Raise-Grenze muss positiv sein</translation>
+    </message>
+    <message>
+        <source>Geometric streets must be positive</source>
+        <translation>Die Zahl der Streets einer geometrischen Größe muss positiv sein</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%&apos;. Use numbers like &apos;33, 75&apos; or &apos;33%, 75%&apos;</source>
+        <translation>ungültige Angabe „%“. Zahlen wie „33, 75“ oder „33%, 75%“ verwenden</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%1&apos;</source>
+        <translation>ungültige Angabe „%1“</translation>
+    </message>
+    <message>
+        <source>unknown deck variant &apos;%1&apos; (use holdem or shortdeck)</source>
+        <translation>unbekannte Deck-Variante „%1“ (holdem oder shortdeck verwenden)</translation>
+    </message>
+    <message>
+        <source>Board must include at least a flop</source>
+        <translation>Das Board muss mindestens einen Flop enthalten</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not 3, 4 or 5 cards</source>
+        <translation>„%1“ sind nicht 3, 4 oder 5 Karten</translation>
+    </message>
+    <message>
+        <source>%1 cards do not fit the starting street %2, which needs %3</source>
+        <translation>%1 Karten passen nicht zur Start-Street %2, die %3 braucht</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>must be between 0 and 100</source>
+        <translation>muss zwischen 0 und 100 liegen</translation>
+    </message>
+    <message>
+        <source>must be 0 (no cap) or more</source>
+        <translation>muss 0 (keine Grenze) oder mehr sein</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000</source>
+        <translation>muss zwischen 0 und 1000 liegen</translation>
+    </message>
+    <message>
+        <source>must be at least 1 chip</source>
+        <translation>muss mindestens 1 Chip betragen</translation>
+    </message>
+    <message>
+        <source>cannot be negative</source>
+        <translation>darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>ICM mode requires a stack for both players</source>
+        <translation>Im ICM-Modus braucht jeder der beiden Spieler einen Stack</translation>
+    </message>
+    <message>
+        <source>ICM mode requires payouts</source>
+        <translation>Im ICM-Modus werden Auszahlungen benötigt</translation>
+    </message>
+    <message>
+        <source>ICM mode requires stack sizes for all payout places (%1 places paid, %2 players)</source>
+        <translation>Im ICM-Modus braucht jeder bezahlte Platz einen Stack (%1 bezahlte Plätze, %2 Spieler)</translation>
+    </message>
+    <message>
+        <source>Starting pot and effective stack must not be negative</source>
+        <translation>Start-Pot und effektiver Stack dürfen nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>Starting pot plus twice the effective stack is too large</source>
+        <translation>Start-Pot plus doppelter effektiver Stack ist zu groß</translation>
+    </message>
+    <message>
+        <source>Betting tree too deep: more than %1 actions on one line of play (use larger bet and raise sizes, or a raise cap)</source>
+        <translation>Spielbaum zu tief: mehr als %1 Aktionen in einer Spiellinie (größere Bet- und Raise-Größen oder eine Raise-Grenze verwenden)</translation>
+    </message>
+    <message>
+        <source>Betting tree too large: more than %1 nodes (use fewer bet and raise sizes)</source>
+        <translation>Spielbaum zu groß: mehr als %1 Knoten (weniger Bet- und Raise-Größen verwenden)</translation>
+    </message>
+    <message>
+        <source>The solve produced values that are not finite numbers; check the range weights, pot and stack</source>
+        <translation>Der Solve hat Werte ergeben, die keine endlichen Zahlen sind; Range-Gewichte, Pot und Stack prüfen</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1406,6 +1666,10 @@ Gesamt: %3
     <message>
         <source>Some Values Not Loaded</source>
         <translation>Einige Werte nicht geladen</translation>
+    </message>
+    <message>
+        <source>Range to store (%1 combos):</source>
+        <translation>Zu speichernde Range (%1 Combos):</translation>
     </message>
 </context>
 <context>

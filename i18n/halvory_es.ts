@@ -203,6 +203,266 @@
         <source>holds %1 twice</source>
         <translation>contiene %1 dos veces</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Invalid rank character &apos;%1&apos;</source>
+        <translation>Carácter de valor no válido «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid suit character &apos;%1&apos;</source>
+        <translation>Carácter de palo no válido «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card: a card is two characters</source>
+        <translation>«%1» no es una carta: una carta tiene dos caracteres</translation>
+    </message>
+    <message>
+        <source>The flop must be exactly three cards</source>
+        <translation>El flop debe tener exactamente tres cartas</translation>
+    </message>
+    <message>
+        <source>Flop cards must be unique</source>
+        <translation>Las cartas del flop deben ser distintas</translation>
+    </message>
+    <message>
+        <source>Flop cards must be defined</source>
+        <translation>Todas las cartas del flop deben estar definidas</translation>
+    </message>
+    <message>
+        <source>Flop contains a card not in the selected deck variant</source>
+        <translation>El flop contiene una carta que no está en la baraja elegida</translation>
+    </message>
+    <message>
+        <source>Turn card not in the selected deck variant</source>
+        <translation>La carta del turn no está en la baraja elegida</translation>
+    </message>
+    <message>
+        <source>Turn conflicts with flop</source>
+        <translation>La carta del turn ya está en el flop</translation>
+    </message>
+    <message>
+        <source>River card not in the selected deck variant</source>
+        <translation>La carta del river no está en la baraja elegida</translation>
+    </message>
+    <message>
+        <source>River conflicts with existing cards</source>
+        <translation>La carta del river ya está en el board</translation>
+    </message>
+    <message>
+        <source>River cannot be dealt without a turn</source>
+        <translation>No puede haber river sin turn</translation>
+    </message>
+    <message>
+        <source>Weight string is empty</source>
+        <translation>Falta el peso después de los dos puntos</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is not a number</source>
+        <translation>El peso «%1» no es un número</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is out of range</source>
+        <translation>El peso «%1» está fuera del intervalo admitido</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; contains invalid characters</source>
+        <translation>El peso «%1» contiene caracteres no válidos</translation>
+    </message>
+    <message>
+        <source>Weight must be within [0, 1]</source>
+        <translation>El peso debe estar entre 0 y 1</translation>
+    </message>
+    <message>
+        <source>Empty combo</source>
+        <translation>Mano vacía</translation>
+    </message>
+    <message>
+        <source>Invalid combo pattern length</source>
+        <translation>Longitud de mano no válida</translation>
+    </message>
+    <message>
+        <source>Invalid suitedness suffix</source>
+        <translation>Sufijo suited/offsuit no válido</translation>
+    </message>
+    <message>
+        <source>First rank must be &gt;= second rank</source>
+        <translation>El primer valor debe ser mayor o igual que el segundo</translation>
+    </message>
+    <message>
+        <source>Pair cannot have suitedness suffix</source>
+        <translation>Una pareja no puede llevar sufijo suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Duplicate cards are not allowed</source>
+        <translation>No se permiten cartas repetidas</translation>
+    </message>
+    <message>
+        <source>Pair cannot be suited/offsuit</source>
+        <translation>Una pareja no puede ser suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Expected trailing &apos;+&apos;</source>
+        <translation>Se esperaba un «+» al final</translation>
+    </message>
+    <message>
+        <source>Expected &apos;-&apos; in range</source>
+        <translation>Se esperaba un «-» en el intervalo</translation>
+    </message>
+    <message>
+        <source>Suitedness mismatch in range</source>
+        <translation>Los dos extremos del intervalo difieren en suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Unsupported range expression</source>
+        <translation>Intervalo no admitido</translation>
+    </message>
+    <message>
+        <source>Missing range expression</source>
+        <translation>Falta la mano antes de los dos puntos</translation>
+    </message>
+    <message>
+        <source>Invalid percent range &apos;%1&apos; (expected like &apos;50%&apos;)</source>
+        <translation>Porcentaje no válido «%1» (se espera como «50%»)</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 bytes (at most %2)</source>
+        <translation>El texto del rango es demasiado largo: %1 bytes (máximo %2)</translation>
+    </message>
+    <message>
+        <source>The range is empty once the board&apos;s cards are taken out</source>
+        <translation>Sin las cartas del board no queda ninguna mano del rango</translation>
+    </message>
+    <message>
+        <source>Empty bet size token</source>
+        <translation>Tamaño vacío</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a number</source>
+        <translation>No se puede leer «%1» como número</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a whole number</source>
+        <translation>No se puede leer «%1» como número entero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large</source>
+        <translation>«%1» es demasiado grande</translation>
+    </message>
+    <message>
+        <source>A multiple of the bet (x) is only for raises</source>
+        <translation>Un múltiplo de la apuesta (x) solo vale para raises</translation>
+    </message>
+    <message>
+        <source>A raise multiple must exceed 1.0x</source>
+        <translation>Un múltiplo de raise debe ser mayor que 1.0x</translation>
+    </message>
+    <message>
+        <source>Raise cap is only valid for raises</source>
+        <translation>El límite de raises solo vale para raises</translation>
+    </message>
+    <message>
+        <source>Raise cap must end with &apos;r&apos;</source>
+        <translation>El límite de raises debe terminar en «r»</translation>
+    </message>
+    <message>
+        <source>Raise cap must be positive</source>
+        <translation>El límite de raises debe ser positivo</translation>
+    </message>
+    <message>
+        <source>Geometric streets must be positive</source>
+        <translation>El número de calles geométricas debe ser positivo</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%&apos;. Use numbers like &apos;33, 75&apos; or &apos;33%, 75%&apos;</source>
+        <translation>valor no válido «%». Usa números como «33, 75» o «33%, 75%»</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%1&apos;</source>
+        <translation>valor no válido «%1»</translation>
+    </message>
+    <message>
+        <source>unknown deck variant &apos;%1&apos; (use holdem or shortdeck)</source>
+        <translation>variante de baraja desconocida «%1» (usa holdem o shortdeck)</translation>
+    </message>
+    <message>
+        <source>Board must include at least a flop</source>
+        <translation>El board debe incluir al menos un flop</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not 3, 4 or 5 cards</source>
+        <translation>«%1» no son 3, 4 o 5 cartas</translation>
+    </message>
+    <message>
+        <source>%1 cards do not fit the starting street %2, which needs %3</source>
+        <translation>%1 cartas no encajan con la calle inicial %2, que necesita %3</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>debe ser mayor que 0</translation>
+    </message>
+    <message>
+        <source>must be between 0 and 100</source>
+        <translation>debe estar entre 0 y 100</translation>
+    </message>
+    <message>
+        <source>must be 0 (no cap) or more</source>
+        <translation>debe ser 0 (sin límite) o más</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>debe ser un número</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000</source>
+        <translation>debe estar entre 0 y 1000</translation>
+    </message>
+    <message>
+        <source>must be at least 1 chip</source>
+        <translation>debe ser al menos 1 ficha</translation>
+    </message>
+    <message>
+        <source>cannot be negative</source>
+        <translation>no puede ser negativo</translation>
+    </message>
+    <message>
+        <source>ICM mode requires a stack for both players</source>
+        <translation>El modo ICM requiere un stack para ambos jugadores</translation>
+    </message>
+    <message>
+        <source>ICM mode requires payouts</source>
+        <translation>El modo ICM requiere premios</translation>
+    </message>
+    <message>
+        <source>ICM mode requires stack sizes for all payout places (%1 places paid, %2 players)</source>
+        <translation>El modo ICM requiere stacks para todos los puestos pagados (%1 puestos pagados, %2 jugadores)</translation>
+    </message>
+    <message>
+        <source>Starting pot and effective stack must not be negative</source>
+        <translation>El bote inicial y el stack efectivo no pueden ser negativos</translation>
+    </message>
+    <message>
+        <source>Starting pot plus twice the effective stack is too large</source>
+        <translation>El bote inicial más el doble del stack efectivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>Betting tree too deep: more than %1 actions on one line of play (use larger bet and raise sizes, or a raise cap)</source>
+        <translation>Árbol de juego demasiado profundo: más de %1 acciones en una línea de juego (usa bets y raises mayores o un límite de raises)</translation>
+    </message>
+    <message>
+        <source>Betting tree too large: more than %1 nodes (use fewer bet and raise sizes)</source>
+        <translation>Árbol de juego demasiado grande: más de %1 nodos (usa menos tamaños de bet y raise)</translation>
+    </message>
+    <message>
+        <source>The solve produced values that are not finite numbers; check the range weights, pot and stack</source>
+        <translation>La resolución produjo valores que no son números finitos; revisa los pesos del rango, el bote y el stack</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1406,6 +1666,10 @@ Duración media: %4</translation>
     <message>
         <source>Some Values Not Loaded</source>
         <translation>Algunos valores no se cargaron</translation>
+    </message>
+    <message>
+        <source>Range to store (%1 combos):</source>
+        <translation>Rango que se guardará (%1 combos):</translation>
     </message>
 </context>
 <context>

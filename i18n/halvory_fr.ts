@@ -203,6 +203,266 @@
         <source>holds %1 twice</source>
         <translation>contient %1 deux fois</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Invalid rank character &apos;%1&apos;</source>
+        <translation>Caractère de valeur non valide « %1 »</translation>
+    </message>
+    <message>
+        <source>Invalid suit character &apos;%1&apos;</source>
+        <translation>Caractère de couleur non valide « %1 »</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card: a card is two characters</source>
+        <translation>« %1 » n’est pas une carte : une carte s’écrit en deux caractères</translation>
+    </message>
+    <message>
+        <source>The flop must be exactly three cards</source>
+        <translation>Le flop doit compter exactement trois cartes</translation>
+    </message>
+    <message>
+        <source>Flop cards must be unique</source>
+        <translation>Les cartes du flop doivent être différentes</translation>
+    </message>
+    <message>
+        <source>Flop cards must be defined</source>
+        <translation>Toutes les cartes du flop doivent être définies</translation>
+    </message>
+    <message>
+        <source>Flop contains a card not in the selected deck variant</source>
+        <translation>Le flop contient une carte absente du jeu choisi</translation>
+    </message>
+    <message>
+        <source>Turn card not in the selected deck variant</source>
+        <translation>La carte du turn est absente du jeu choisi</translation>
+    </message>
+    <message>
+        <source>Turn conflicts with flop</source>
+        <translation>La carte du turn est déjà sur le flop</translation>
+    </message>
+    <message>
+        <source>River card not in the selected deck variant</source>
+        <translation>La carte de la river est absente du jeu choisi</translation>
+    </message>
+    <message>
+        <source>River conflicts with existing cards</source>
+        <translation>La carte de la river est déjà sur le board</translation>
+    </message>
+    <message>
+        <source>River cannot be dealt without a turn</source>
+        <translation>Pas de river sans turn</translation>
+    </message>
+    <message>
+        <source>Weight string is empty</source>
+        <translation>Le poids manque après les deux-points</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is not a number</source>
+        <translation>Le poids « %1 » n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is out of range</source>
+        <translation>Le poids « %1 » est hors limites</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; contains invalid characters</source>
+        <translation>Le poids « %1 » contient des caractères non valides</translation>
+    </message>
+    <message>
+        <source>Weight must be within [0, 1]</source>
+        <translation>Le poids doit être compris entre 0 et 1</translation>
+    </message>
+    <message>
+        <source>Empty combo</source>
+        <translation>Main vide</translation>
+    </message>
+    <message>
+        <source>Invalid combo pattern length</source>
+        <translation>Longueur de main non valide</translation>
+    </message>
+    <message>
+        <source>Invalid suitedness suffix</source>
+        <translation>Suffixe suited/offsuit non valide</translation>
+    </message>
+    <message>
+        <source>First rank must be &gt;= second rank</source>
+        <translation>La première valeur doit être supérieure ou égale à la seconde</translation>
+    </message>
+    <message>
+        <source>Pair cannot have suitedness suffix</source>
+        <translation>Une paire ne peut pas avoir de suffixe suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Duplicate cards are not allowed</source>
+        <translation>Les cartes en double ne sont pas permises</translation>
+    </message>
+    <message>
+        <source>Pair cannot be suited/offsuit</source>
+        <translation>Une paire ne peut pas être suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Expected trailing &apos;+&apos;</source>
+        <translation>Un « + » est attendu à la fin</translation>
+    </message>
+    <message>
+        <source>Expected &apos;-&apos; in range</source>
+        <translation>Un « - » est attendu dans l’intervalle</translation>
+    </message>
+    <message>
+        <source>Suitedness mismatch in range</source>
+        <translation>Les deux bornes de l’intervalle diffèrent en suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Unsupported range expression</source>
+        <translation>Intervalle non pris en charge</translation>
+    </message>
+    <message>
+        <source>Missing range expression</source>
+        <translation>La main manque avant les deux-points</translation>
+    </message>
+    <message>
+        <source>Invalid percent range &apos;%1&apos; (expected like &apos;50%&apos;)</source>
+        <translation>Pourcentage non valide « %1 » (attendu sous la forme « 50% »)</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 bytes (at most %2)</source>
+        <translation>Le texte de la range est trop long : %1 octets (au plus %2)</translation>
+    </message>
+    <message>
+        <source>The range is empty once the board&apos;s cards are taken out</source>
+        <translation>Sans les cartes du board, il ne reste aucune main de la range</translation>
+    </message>
+    <message>
+        <source>Empty bet size token</source>
+        <translation>Taille vide</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a number</source>
+        <translation>Impossible de lire « %1 » comme un nombre</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a whole number</source>
+        <translation>Impossible de lire « %1 » comme un nombre entier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large</source>
+        <translation>« %1 » est trop grand</translation>
+    </message>
+    <message>
+        <source>A multiple of the bet (x) is only for raises</source>
+        <translation>Un multiple de la mise (x) n’est possible que pour les raises</translation>
+    </message>
+    <message>
+        <source>A raise multiple must exceed 1.0x</source>
+        <translation>Un multiple de raise doit dépasser 1.0x</translation>
+    </message>
+    <message>
+        <source>Raise cap is only valid for raises</source>
+        <translation>La limite de raises ne vaut que pour les raises</translation>
+    </message>
+    <message>
+        <source>Raise cap must end with &apos;r&apos;</source>
+        <translation>La limite de raises doit se terminer par « r »</translation>
+    </message>
+    <message>
+        <source>Raise cap must be positive</source>
+        <translation>La limite de raises doit être positive</translation>
+    </message>
+    <message>
+        <source>Geometric streets must be positive</source>
+        <translation>Le nombre de streets géométriques doit être positif</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%&apos;. Use numbers like &apos;33, 75&apos; or &apos;33%, 75%&apos;</source>
+        <translation>valeur non valide « % ». Utilisez des nombres comme « 33, 75 » ou « 33%, 75% »</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%1&apos;</source>
+        <translation>valeur non valide « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown deck variant &apos;%1&apos; (use holdem or shortdeck)</source>
+        <translation>variante de jeu inconnue « %1 » (utilisez holdem ou shortdeck)</translation>
+    </message>
+    <message>
+        <source>Board must include at least a flop</source>
+        <translation>Le board doit comporter au moins un flop</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not 3, 4 or 5 cards</source>
+        <translation>« %1 » ne fait pas 3, 4 ou 5 cartes</translation>
+    </message>
+    <message>
+        <source>%1 cards do not fit the starting street %2, which needs %3</source>
+        <translation>%1 cartes ne conviennent pas à la street de départ %2, qui en demande %3</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>doit être supérieur à 0</translation>
+    </message>
+    <message>
+        <source>must be between 0 and 100</source>
+        <translation>doit être compris entre 0 et 100</translation>
+    </message>
+    <message>
+        <source>must be 0 (no cap) or more</source>
+        <translation>doit valoir 0 (sans plafond) ou plus</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>doit être un nombre</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000</source>
+        <translation>doit être compris entre 0 et 1000</translation>
+    </message>
+    <message>
+        <source>must be at least 1 chip</source>
+        <translation>doit valoir au moins 1 jeton</translation>
+    </message>
+    <message>
+        <source>cannot be negative</source>
+        <translation>ne peut pas être négatif</translation>
+    </message>
+    <message>
+        <source>ICM mode requires a stack for both players</source>
+        <translation>Le mode ICM exige un stack pour chacun des deux joueurs</translation>
+    </message>
+    <message>
+        <source>ICM mode requires payouts</source>
+        <translation>Le mode ICM exige des paiements</translation>
+    </message>
+    <message>
+        <source>ICM mode requires stack sizes for all payout places (%1 places paid, %2 players)</source>
+        <translation>Le mode ICM exige un stack pour chaque place payée (%1 places payées, %2 joueurs)</translation>
+    </message>
+    <message>
+        <source>Starting pot and effective stack must not be negative</source>
+        <translation>Le pot de départ et le stack effectif ne peuvent pas être négatifs</translation>
+    </message>
+    <message>
+        <source>Starting pot plus twice the effective stack is too large</source>
+        <translation>Le pot de départ plus deux fois le stack effectif est trop grand</translation>
+    </message>
+    <message>
+        <source>Betting tree too deep: more than %1 actions on one line of play (use larger bet and raise sizes, or a raise cap)</source>
+        <translation>Arbre de jeu trop profond : plus de %1 actions sur une même ligne (utilisez des bets et raises plus grands, ou une limite de raises)</translation>
+    </message>
+    <message>
+        <source>Betting tree too large: more than %1 nodes (use fewer bet and raise sizes)</source>
+        <translation>Arbre de jeu trop grand : plus de %1 nœuds (utilisez moins de tailles de bet et de raise)</translation>
+    </message>
+    <message>
+        <source>The solve produced values that are not finite numbers; check the range weights, pot and stack</source>
+        <translation>Le calcul a produit des valeurs non finies ; vérifiez les poids de la range, le pot et le stack</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1406,6 +1666,10 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>Some Values Not Loaded</source>
         <translation>Certaines valeurs non chargées</translation>
+    </message>
+    <message>
+        <source>Range to store (%1 combos):</source>
+        <translation>Range à enregistrer (%1 combos) :</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,266 @@
         <source>holds %1 twice</source>
         <translation>contiene %1 due volte</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Invalid rank character &apos;%1&apos;</source>
+        <translation>Carattere di valore non valido «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid suit character &apos;%1&apos;</source>
+        <translation>Carattere di seme non valido «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card: a card is two characters</source>
+        <translation>«%1» non è una carta: una carta è di due caratteri</translation>
+    </message>
+    <message>
+        <source>The flop must be exactly three cards</source>
+        <translation>Il flop deve avere esattamente tre carte</translation>
+    </message>
+    <message>
+        <source>Flop cards must be unique</source>
+        <translation>Le carte del flop devono essere diverse</translation>
+    </message>
+    <message>
+        <source>Flop cards must be defined</source>
+        <translation>Tutte le carte del flop devono essere definite</translation>
+    </message>
+    <message>
+        <source>Flop contains a card not in the selected deck variant</source>
+        <translation>Il flop contiene una carta che non è nel mazzo scelto</translation>
+    </message>
+    <message>
+        <source>Turn card not in the selected deck variant</source>
+        <translation>La carta del turn non è nel mazzo scelto</translation>
+    </message>
+    <message>
+        <source>Turn conflicts with flop</source>
+        <translation>La carta del turn è già nel flop</translation>
+    </message>
+    <message>
+        <source>River card not in the selected deck variant</source>
+        <translation>La carta del river non è nel mazzo scelto</translation>
+    </message>
+    <message>
+        <source>River conflicts with existing cards</source>
+        <translation>La carta del river è già sul board</translation>
+    </message>
+    <message>
+        <source>River cannot be dealt without a turn</source>
+        <translation>Non può esserci river senza turn</translation>
+    </message>
+    <message>
+        <source>Weight string is empty</source>
+        <translation>Manca il peso dopo i due punti</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is not a number</source>
+        <translation>Il peso «%1» non è un numero</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is out of range</source>
+        <translation>Il peso «%1» è fuori dai limiti</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; contains invalid characters</source>
+        <translation>Il peso «%1» contiene caratteri non validi</translation>
+    </message>
+    <message>
+        <source>Weight must be within [0, 1]</source>
+        <translation>Il peso deve essere tra 0 e 1</translation>
+    </message>
+    <message>
+        <source>Empty combo</source>
+        <translation>Mano vuota</translation>
+    </message>
+    <message>
+        <source>Invalid combo pattern length</source>
+        <translation>Lunghezza della mano non valida</translation>
+    </message>
+    <message>
+        <source>Invalid suitedness suffix</source>
+        <translation>Suffisso suited/offsuit non valido</translation>
+    </message>
+    <message>
+        <source>First rank must be &gt;= second rank</source>
+        <translation>Il primo valore deve essere maggiore o uguale al secondo</translation>
+    </message>
+    <message>
+        <source>Pair cannot have suitedness suffix</source>
+        <translation>Una coppia non può avere il suffisso suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Duplicate cards are not allowed</source>
+        <translation>Non sono ammesse carte doppie</translation>
+    </message>
+    <message>
+        <source>Pair cannot be suited/offsuit</source>
+        <translation>Una coppia non può essere suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Expected trailing &apos;+&apos;</source>
+        <translation>Si attendeva un «+» finale</translation>
+    </message>
+    <message>
+        <source>Expected &apos;-&apos; in range</source>
+        <translation>Si attendeva un «-» nell’intervallo</translation>
+    </message>
+    <message>
+        <source>Suitedness mismatch in range</source>
+        <translation>I due estremi dell’intervallo differiscono per suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Unsupported range expression</source>
+        <translation>Intervallo non supportato</translation>
+    </message>
+    <message>
+        <source>Missing range expression</source>
+        <translation>Manca la mano prima dei due punti</translation>
+    </message>
+    <message>
+        <source>Invalid percent range &apos;%1&apos; (expected like &apos;50%&apos;)</source>
+        <translation>Percentuale non valida «%1» (atteso come «50%»)</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 bytes (at most %2)</source>
+        <translation>Il testo del range è troppo lungo: %1 byte (al massimo %2)</translation>
+    </message>
+    <message>
+        <source>The range is empty once the board&apos;s cards are taken out</source>
+        <translation>Tolte le carte del board, non resta alcuna mano del range</translation>
+    </message>
+    <message>
+        <source>Empty bet size token</source>
+        <translation>Dimensione vuota</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a number</source>
+        <translation>Impossibile leggere «%1» come numero</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a whole number</source>
+        <translation>Impossibile leggere «%1» come numero intero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large</source>
+        <translation>«%1» è troppo grande</translation>
+    </message>
+    <message>
+        <source>A multiple of the bet (x) is only for raises</source>
+        <translation>Un multiplo della puntata (x) vale solo per i raise</translation>
+    </message>
+    <message>
+        <source>A raise multiple must exceed 1.0x</source>
+        <translation>Un multiplo di raise deve superare 1.0x</translation>
+    </message>
+    <message>
+        <source>Raise cap is only valid for raises</source>
+        <translation>Il limite di raise vale solo per i raise</translation>
+    </message>
+    <message>
+        <source>Raise cap must end with &apos;r&apos;</source>
+        <translation>Il limite di raise deve finire con «r»</translation>
+    </message>
+    <message>
+        <source>Raise cap must be positive</source>
+        <translation>Il limite di raise deve essere positivo</translation>
+    </message>
+    <message>
+        <source>Geometric streets must be positive</source>
+        <translation>Il numero di street geometriche deve essere positivo</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%&apos;. Use numbers like &apos;33, 75&apos; or &apos;33%, 75%&apos;</source>
+        <translation>valore non valido «%». Usa numeri come «33, 75» o «33%, 75%»</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%1&apos;</source>
+        <translation>valore non valido «%1»</translation>
+    </message>
+    <message>
+        <source>unknown deck variant &apos;%1&apos; (use holdem or shortdeck)</source>
+        <translation>variante di mazzo sconosciuta «%1» (usa holdem o shortdeck)</translation>
+    </message>
+    <message>
+        <source>Board must include at least a flop</source>
+        <translation>Il board deve contenere almeno un flop</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not 3, 4 or 5 cards</source>
+        <translation>«%1» non sono 3, 4 o 5 carte</translation>
+    </message>
+    <message>
+        <source>%1 cards do not fit the starting street %2, which needs %3</source>
+        <translation>%1 carte non vanno bene per la street iniziale %2, che ne richiede %3</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>deve essere maggiore di 0</translation>
+    </message>
+    <message>
+        <source>must be between 0 and 100</source>
+        <translation>deve essere tra 0 e 100</translation>
+    </message>
+    <message>
+        <source>must be 0 (no cap) or more</source>
+        <translation>deve essere 0 (nessun tetto) o più</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>deve essere un numero</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000</source>
+        <translation>deve essere tra 0 e 1000</translation>
+    </message>
+    <message>
+        <source>must be at least 1 chip</source>
+        <translation>deve essere almeno 1 chip</translation>
+    </message>
+    <message>
+        <source>cannot be negative</source>
+        <translation>non può essere negativo</translation>
+    </message>
+    <message>
+        <source>ICM mode requires a stack for both players</source>
+        <translation>La modalità ICM richiede uno stack per entrambi i giocatori</translation>
+    </message>
+    <message>
+        <source>ICM mode requires payouts</source>
+        <translation>La modalità ICM richiede i premi</translation>
+    </message>
+    <message>
+        <source>ICM mode requires stack sizes for all payout places (%1 places paid, %2 players)</source>
+        <translation>La modalità ICM richiede gli stack per tutti i posti a premio (%1 posti pagati, %2 giocatori)</translation>
+    </message>
+    <message>
+        <source>Starting pot and effective stack must not be negative</source>
+        <translation>Il piatto iniziale e lo stack effettivo non possono essere negativi</translation>
+    </message>
+    <message>
+        <source>Starting pot plus twice the effective stack is too large</source>
+        <translation>Il piatto iniziale più il doppio dello stack effettivo è troppo grande</translation>
+    </message>
+    <message>
+        <source>Betting tree too deep: more than %1 actions on one line of play (use larger bet and raise sizes, or a raise cap)</source>
+        <translation>Albero di gioco troppo profondo: più di %1 azioni in una linea di gioco (usa bet e raise più grandi o un limite di raise)</translation>
+    </message>
+    <message>
+        <source>Betting tree too large: more than %1 nodes (use fewer bet and raise sizes)</source>
+        <translation>Albero di gioco troppo grande: più di %1 nodi (usa meno sizing di bet e raise)</translation>
+    </message>
+    <message>
+        <source>The solve produced values that are not finite numbers; check the range weights, pot and stack</source>
+        <translation>Il calcolo ha prodotto valori non finiti; controlla i pesi del range, il piatto e lo stack</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1406,6 +1666,10 @@ Tempo medio: %4</translation>
     <message>
         <source>Some Values Not Loaded</source>
         <translation>Alcuni valori non caricati</translation>
+    </message>
+    <message>
+        <source>Range to store (%1 combos):</source>
+        <translation>Range da salvare (%1 combo):</translation>
     </message>
 </context>
 <context>

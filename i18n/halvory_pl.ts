@@ -206,6 +206,266 @@
         <source>holds %1 twice</source>
         <translation>zawiera %1 dwukrotnie</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Invalid rank character &apos;%1&apos;</source>
+        <translation>Nieprawidłowy znak wartości karty „%1”</translation>
+    </message>
+    <message>
+        <source>Invalid suit character &apos;%1&apos;</source>
+        <translation>Nieprawidłowy znak koloru „%1”</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card: a card is two characters</source>
+        <translation>„%1” nie jest kartą: karta to dwa znaki</translation>
+    </message>
+    <message>
+        <source>The flop must be exactly three cards</source>
+        <translation>Flop musi mieć dokładnie trzy karty</translation>
+    </message>
+    <message>
+        <source>Flop cards must be unique</source>
+        <translation>Karty flopa muszą być różne</translation>
+    </message>
+    <message>
+        <source>Flop cards must be defined</source>
+        <translation>Wszystkie karty flopa muszą być podane</translation>
+    </message>
+    <message>
+        <source>Flop contains a card not in the selected deck variant</source>
+        <translation>Flop zawiera kartę spoza wybranej talii</translation>
+    </message>
+    <message>
+        <source>Turn card not in the selected deck variant</source>
+        <translation>Karty turnu nie ma w wybranej talii</translation>
+    </message>
+    <message>
+        <source>Turn conflicts with flop</source>
+        <translation>Karta turnu jest już na flopie</translation>
+    </message>
+    <message>
+        <source>River card not in the selected deck variant</source>
+        <translation>Karty rivera nie ma w wybranej talii</translation>
+    </message>
+    <message>
+        <source>River conflicts with existing cards</source>
+        <translation>Karta rivera jest już na boardzie</translation>
+    </message>
+    <message>
+        <source>River cannot be dealt without a turn</source>
+        <translation>Nie ma rivera bez turnu</translation>
+    </message>
+    <message>
+        <source>Weight string is empty</source>
+        <translation>Brak wagi po dwukropku</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is not a number</source>
+        <translation>Waga „%1” nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is out of range</source>
+        <translation>Waga „%1” jest poza zakresem liczb</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; contains invalid characters</source>
+        <translation>Waga „%1” zawiera nieprawidłowe znaki</translation>
+    </message>
+    <message>
+        <source>Weight must be within [0, 1]</source>
+        <translation>Waga musi mieścić się w przedziale od 0 do 1</translation>
+    </message>
+    <message>
+        <source>Empty combo</source>
+        <translation>Pusta ręka</translation>
+    </message>
+    <message>
+        <source>Invalid combo pattern length</source>
+        <translation>Nieprawidłowa długość zapisu ręki</translation>
+    </message>
+    <message>
+        <source>Invalid suitedness suffix</source>
+        <translation>Nieprawidłowy przyrostek suited/offsuit</translation>
+    </message>
+    <message>
+        <source>First rank must be &gt;= second rank</source>
+        <translation>Pierwsza wartość musi być co najmniej równa drugiej</translation>
+    </message>
+    <message>
+        <source>Pair cannot have suitedness suffix</source>
+        <translation>Para nie może mieć przyrostka suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Duplicate cards are not allowed</source>
+        <translation>Powtórzone karty są niedozwolone</translation>
+    </message>
+    <message>
+        <source>Pair cannot be suited/offsuit</source>
+        <translation>Para nie może być suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Expected trailing &apos;+&apos;</source>
+        <translation>Oczekiwano „+” na końcu</translation>
+    </message>
+    <message>
+        <source>Expected &apos;-&apos; in range</source>
+        <translation>Oczekiwano „-” w przedziale</translation>
+    </message>
+    <message>
+        <source>Suitedness mismatch in range</source>
+        <translation>Końce przedziału różnią się suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Unsupported range expression</source>
+        <translation>Nieobsługiwany przedział</translation>
+    </message>
+    <message>
+        <source>Missing range expression</source>
+        <translation>Brak ręki przed dwukropkiem</translation>
+    </message>
+    <message>
+        <source>Invalid percent range &apos;%1&apos; (expected like &apos;50%&apos;)</source>
+        <translation>Nieprawidłowy procent „%1” (oczekiwano np. „50%”)</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 bytes (at most %2)</source>
+        <translation>Tekst zakresu jest za długi: %1 bajtów (najwyżej %2)</translation>
+    </message>
+    <message>
+        <source>The range is empty once the board&apos;s cards are taken out</source>
+        <translation>Po odjęciu kart z boardu w zakresie nie zostaje żadna ręka</translation>
+    </message>
+    <message>
+        <source>Empty bet size token</source>
+        <translation>Pusty rozmiar</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a number</source>
+        <translation>Nie można odczytać „%1” jako liczby</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a whole number</source>
+        <translation>Nie można odczytać „%1” jako liczby całkowitej</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large</source>
+        <translation>„%1” jest za duże</translation>
+    </message>
+    <message>
+        <source>A multiple of the bet (x) is only for raises</source>
+        <translation>Wielokrotność zakładu (x) dotyczy tylko raise’ów</translation>
+    </message>
+    <message>
+        <source>A raise multiple must exceed 1.0x</source>
+        <translation>Wielokrotność raise’a musi przekraczać 1.0x</translation>
+    </message>
+    <message>
+        <source>Raise cap is only valid for raises</source>
+        <translation>Limit raise’ów dotyczy tylko raise’ów</translation>
+    </message>
+    <message>
+        <source>Raise cap must end with &apos;r&apos;</source>
+        <translation>Limit raise’ów musi kończyć się na „r”</translation>
+    </message>
+    <message>
+        <source>Raise cap must be positive</source>
+        <translation>Limit raise’ów musi być dodatni</translation>
+    </message>
+    <message>
+        <source>Geometric streets must be positive</source>
+        <translation>Liczba ulic geometrycznych musi być dodatnia</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%&apos;. Use numbers like &apos;33, 75&apos; or &apos;33%, 75%&apos;</source>
+        <translation>nieprawidłowy element „%”. Użyj liczb, np. „33, 75” lub „33%, 75%”</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%1&apos;</source>
+        <translation>nieprawidłowy element „%1”</translation>
+    </message>
+    <message>
+        <source>unknown deck variant &apos;%1&apos; (use holdem or shortdeck)</source>
+        <translation>nieznany wariant talii „%1” (użyj holdem lub shortdeck)</translation>
+    </message>
+    <message>
+        <source>Board must include at least a flop</source>
+        <translation>Board musi zawierać co najmniej flop</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not 3, 4 or 5 cards</source>
+        <translation>„%1” to nie 3, 4 ani 5 kart</translation>
+    </message>
+    <message>
+        <source>%1 cards do not fit the starting street %2, which needs %3</source>
+        <translation>Liczba kart (%1) nie pasuje do ulicy startowej %2, która wymaga %3</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>musi być większe od 0</translation>
+    </message>
+    <message>
+        <source>must be between 0 and 100</source>
+        <translation>musi mieścić się między 0 a 100</translation>
+    </message>
+    <message>
+        <source>must be 0 (no cap) or more</source>
+        <translation>musi wynosić 0 (bez limitu) lub więcej</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>musi być liczbą</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000</source>
+        <translation>musi mieścić się między 0 a 1000</translation>
+    </message>
+    <message>
+        <source>must be at least 1 chip</source>
+        <translation>musi wynosić co najmniej 1 żeton</translation>
+    </message>
+    <message>
+        <source>cannot be negative</source>
+        <translation>nie może być ujemne</translation>
+    </message>
+    <message>
+        <source>ICM mode requires a stack for both players</source>
+        <translation>Tryb ICM wymaga stacku dla obu graczy</translation>
+    </message>
+    <message>
+        <source>ICM mode requires payouts</source>
+        <translation>Tryb ICM wymaga wypłat</translation>
+    </message>
+    <message>
+        <source>ICM mode requires stack sizes for all payout places (%1 places paid, %2 players)</source>
+        <translation>Tryb ICM wymaga stacków dla wszystkich płatnych miejsc (płatnych miejsc: %1, graczy: %2)</translation>
+    </message>
+    <message>
+        <source>Starting pot and effective stack must not be negative</source>
+        <translation>Pula początkowa i efektywny stack nie mogą być ujemne</translation>
+    </message>
+    <message>
+        <source>Starting pot plus twice the effective stack is too large</source>
+        <translation>Pula początkowa plus dwukrotność efektywnego stacku jest za duża</translation>
+    </message>
+    <message>
+        <source>Betting tree too deep: more than %1 actions on one line of play (use larger bet and raise sizes, or a raise cap)</source>
+        <translation>Drzewo gry za głębokie: ponad %1 akcji w jednej linii gry (użyj większych betów i raise’ów lub limitu raise’ów)</translation>
+    </message>
+    <message>
+        <source>Betting tree too large: more than %1 nodes (use fewer bet and raise sizes)</source>
+        <translation>Drzewo gry za duże: ponad %1 węzłów (użyj mniej rozmiarów betów i raise’ów)</translation>
+    </message>
+    <message>
+        <source>The solve produced values that are not finite numbers; check the range weights, pot and stack</source>
+        <translation>Obliczenia dały wartości, które nie są skończonymi liczbami; sprawdź wagi zakresu, pulę i stack</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Błąd: %1</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1410,6 +1670,10 @@ Dziennie: %2
     <message>
         <source>Some Values Not Loaded</source>
         <translation>Nie wczytano niektórych wartości</translation>
+    </message>
+    <message>
+        <source>Range to store (%1 combos):</source>
+        <translation>Zakres do zapisania (%1 komb.):</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,266 @@
         <source>holds %1 twice</source>
         <translation>contém %1 duas vezes</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Invalid rank character &apos;%1&apos;</source>
+        <translation>Caractere de valor inválido “%1”</translation>
+    </message>
+    <message>
+        <source>Invalid suit character &apos;%1&apos;</source>
+        <translation>Caractere de naipe inválido “%1”</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card: a card is two characters</source>
+        <translation>“%1” não é uma carta: uma carta tem dois caracteres</translation>
+    </message>
+    <message>
+        <source>The flop must be exactly three cards</source>
+        <translation>O flop deve ter exatamente três cartas</translation>
+    </message>
+    <message>
+        <source>Flop cards must be unique</source>
+        <translation>As cartas do flop devem ser diferentes</translation>
+    </message>
+    <message>
+        <source>Flop cards must be defined</source>
+        <translation>Todas as cartas do flop devem estar definidas</translation>
+    </message>
+    <message>
+        <source>Flop contains a card not in the selected deck variant</source>
+        <translation>O flop contém uma carta que não está no baralho escolhido</translation>
+    </message>
+    <message>
+        <source>Turn card not in the selected deck variant</source>
+        <translation>A carta do turn não está no baralho escolhido</translation>
+    </message>
+    <message>
+        <source>Turn conflicts with flop</source>
+        <translation>A carta do turn já está no flop</translation>
+    </message>
+    <message>
+        <source>River card not in the selected deck variant</source>
+        <translation>A carta do river não está no baralho escolhido</translation>
+    </message>
+    <message>
+        <source>River conflicts with existing cards</source>
+        <translation>A carta do river já está no board</translation>
+    </message>
+    <message>
+        <source>River cannot be dealt without a turn</source>
+        <translation>Não pode haver river sem turn</translation>
+    </message>
+    <message>
+        <source>Weight string is empty</source>
+        <translation>Falta o peso depois dos dois-pontos</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is not a number</source>
+        <translation>O peso “%1” não é um número</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is out of range</source>
+        <translation>O peso “%1” está fora dos limites</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; contains invalid characters</source>
+        <translation>O peso “%1” contém caracteres inválidos</translation>
+    </message>
+    <message>
+        <source>Weight must be within [0, 1]</source>
+        <translation>O peso deve estar entre 0 e 1</translation>
+    </message>
+    <message>
+        <source>Empty combo</source>
+        <translation>Mão vazia</translation>
+    </message>
+    <message>
+        <source>Invalid combo pattern length</source>
+        <translation>Comprimento de mão inválido</translation>
+    </message>
+    <message>
+        <source>Invalid suitedness suffix</source>
+        <translation>Sufixo suited/offsuit inválido</translation>
+    </message>
+    <message>
+        <source>First rank must be &gt;= second rank</source>
+        <translation>O primeiro valor deve ser maior ou igual ao segundo</translation>
+    </message>
+    <message>
+        <source>Pair cannot have suitedness suffix</source>
+        <translation>Um par não pode ter sufixo suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Duplicate cards are not allowed</source>
+        <translation>Não são permitidas cartas repetidas</translation>
+    </message>
+    <message>
+        <source>Pair cannot be suited/offsuit</source>
+        <translation>Um par não pode ser suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Expected trailing &apos;+&apos;</source>
+        <translation>Esperava-se um “+” no final</translation>
+    </message>
+    <message>
+        <source>Expected &apos;-&apos; in range</source>
+        <translation>Esperava-se um “-” no intervalo</translation>
+    </message>
+    <message>
+        <source>Suitedness mismatch in range</source>
+        <translation>As duas pontas do intervalo diferem em suited/offsuit</translation>
+    </message>
+    <message>
+        <source>Unsupported range expression</source>
+        <translation>Intervalo não suportado</translation>
+    </message>
+    <message>
+        <source>Missing range expression</source>
+        <translation>Falta a mão antes dos dois-pontos</translation>
+    </message>
+    <message>
+        <source>Invalid percent range &apos;%1&apos; (expected like &apos;50%&apos;)</source>
+        <translation>Porcentagem inválida “%1” (esperado como “50%”)</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 bytes (at most %2)</source>
+        <translation>O texto do range é longo demais: %1 bytes (no máximo %2)</translation>
+    </message>
+    <message>
+        <source>The range is empty once the board&apos;s cards are taken out</source>
+        <translation>Sem as cartas do board, não sobra nenhuma mão do range</translation>
+    </message>
+    <message>
+        <source>Empty bet size token</source>
+        <translation>Tamanho vazio</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a number</source>
+        <translation>Não é possível ler “%1” como número</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a whole number</source>
+        <translation>Não é possível ler “%1” como número inteiro</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large</source>
+        <translation>“%1” é grande demais</translation>
+    </message>
+    <message>
+        <source>A multiple of the bet (x) is only for raises</source>
+        <translation>Um múltiplo da aposta (x) vale só para raises</translation>
+    </message>
+    <message>
+        <source>A raise multiple must exceed 1.0x</source>
+        <translation>Um múltiplo de raise deve ser maior que 1.0x</translation>
+    </message>
+    <message>
+        <source>Raise cap is only valid for raises</source>
+        <translation>O limite de raises vale só para raises</translation>
+    </message>
+    <message>
+        <source>Raise cap must end with &apos;r&apos;</source>
+        <translation>O limite de raises deve terminar em “r”</translation>
+    </message>
+    <message>
+        <source>Raise cap must be positive</source>
+        <translation>O limite de raises deve ser positivo</translation>
+    </message>
+    <message>
+        <source>Geometric streets must be positive</source>
+        <translation>O número de streets geométricas deve ser positivo</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%&apos;. Use numbers like &apos;33, 75&apos; or &apos;33%, 75%&apos;</source>
+        <translation>valor inválido “%”. Use números como “33, 75” ou “33%, 75%”</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%1&apos;</source>
+        <translation>valor inválido “%1”</translation>
+    </message>
+    <message>
+        <source>unknown deck variant &apos;%1&apos; (use holdem or shortdeck)</source>
+        <translation>variante de baralho desconhecida “%1” (use holdem ou shortdeck)</translation>
+    </message>
+    <message>
+        <source>Board must include at least a flop</source>
+        <translation>O board deve incluir pelo menos um flop</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not 3, 4 or 5 cards</source>
+        <translation>“%1” não são 3, 4 ou 5 cartas</translation>
+    </message>
+    <message>
+        <source>%1 cards do not fit the starting street %2, which needs %3</source>
+        <translation>%1 cartas não servem para a street inicial %2, que precisa de %3</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>deve ser maior que 0</translation>
+    </message>
+    <message>
+        <source>must be between 0 and 100</source>
+        <translation>deve estar entre 0 e 100</translation>
+    </message>
+    <message>
+        <source>must be 0 (no cap) or more</source>
+        <translation>deve ser 0 (sem teto) ou mais</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>deve ser um número</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000</source>
+        <translation>deve estar entre 0 e 1000</translation>
+    </message>
+    <message>
+        <source>must be at least 1 chip</source>
+        <translation>deve ser de pelo menos 1 ficha</translation>
+    </message>
+    <message>
+        <source>cannot be negative</source>
+        <translation>não pode ser negativo</translation>
+    </message>
+    <message>
+        <source>ICM mode requires a stack for both players</source>
+        <translation>O modo ICM exige um stack para os dois jogadores</translation>
+    </message>
+    <message>
+        <source>ICM mode requires payouts</source>
+        <translation>O modo ICM exige a premiação</translation>
+    </message>
+    <message>
+        <source>ICM mode requires stack sizes for all payout places (%1 places paid, %2 players)</source>
+        <translation>O modo ICM exige stacks para todas as posições premiadas (%1 posições pagas, %2 jogadores)</translation>
+    </message>
+    <message>
+        <source>Starting pot and effective stack must not be negative</source>
+        <translation>O pote inicial e o stack efetivo não podem ser negativos</translation>
+    </message>
+    <message>
+        <source>Starting pot plus twice the effective stack is too large</source>
+        <translation>O pote inicial mais o dobro do stack efetivo é grande demais</translation>
+    </message>
+    <message>
+        <source>Betting tree too deep: more than %1 actions on one line of play (use larger bet and raise sizes, or a raise cap)</source>
+        <translation>Árvore de jogo profunda demais: mais de %1 ações numa linha de jogo (use bets e raises maiores ou um limite de raises)</translation>
+    </message>
+    <message>
+        <source>Betting tree too large: more than %1 nodes (use fewer bet and raise sizes)</source>
+        <translation>Árvore de jogo grande demais: mais de %1 nós (use menos tamanhos de bet e raise)</translation>
+    </message>
+    <message>
+        <source>The solve produced values that are not finite numbers; check the range weights, pot and stack</source>
+        <translation>A resolução produziu valores que não são números finitos; verifique os pesos do range, o pote e o stack</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erro: %1</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1406,6 +1666,10 @@ Duração média: %4</translation>
     <message>
         <source>Some Values Not Loaded</source>
         <translation>Alguns valores não foram carregados</translation>
+    </message>
+    <message>
+        <source>Range to store (%1 combos):</source>
+        <translation>Range a ser salvo (%1 combos):</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,266 @@
         <source>holds %1 twice</source>
         <translation>содержит %1 дважды</translation>
     </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Invalid rank character &apos;%1&apos;</source>
+        <translation>Недопустимый символ ранга «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid suit character &apos;%1&apos;</source>
+        <translation>Недопустимый символ масти «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card: a card is two characters</source>
+        <translation>«%1» — не карта: карта записывается двумя символами</translation>
+    </message>
+    <message>
+        <source>The flop must be exactly three cards</source>
+        <translation>Флоп должен состоять ровно из трёх карт</translation>
+    </message>
+    <message>
+        <source>Flop cards must be unique</source>
+        <translation>Карты флопа должны быть разными</translation>
+    </message>
+    <message>
+        <source>Flop cards must be defined</source>
+        <translation>Все карты флопа должны быть заданы</translation>
+    </message>
+    <message>
+        <source>Flop contains a card not in the selected deck variant</source>
+        <translation>Во флопе есть карта, которой нет в выбранной колоде</translation>
+    </message>
+    <message>
+        <source>Turn card not in the selected deck variant</source>
+        <translation>Карты тёрна нет в выбранной колоде</translation>
+    </message>
+    <message>
+        <source>Turn conflicts with flop</source>
+        <translation>Карта тёрна уже есть на флопе</translation>
+    </message>
+    <message>
+        <source>River card not in the selected deck variant</source>
+        <translation>Карты ривера нет в выбранной колоде</translation>
+    </message>
+    <message>
+        <source>River conflicts with existing cards</source>
+        <translation>Карта ривера уже есть на борде</translation>
+    </message>
+    <message>
+        <source>River cannot be dealt without a turn</source>
+        <translation>Ривер не может быть без тёрна</translation>
+    </message>
+    <message>
+        <source>Weight string is empty</source>
+        <translation>После двоеточия нет веса</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is not a number</source>
+        <translation>Вес «%1» — не число</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; is out of range</source>
+        <translation>Вес «%1» вне допустимых пределов</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; contains invalid characters</source>
+        <translation>Вес «%1» содержит недопустимые символы</translation>
+    </message>
+    <message>
+        <source>Weight must be within [0, 1]</source>
+        <translation>Вес должен быть от 0 до 1</translation>
+    </message>
+    <message>
+        <source>Empty combo</source>
+        <translation>Пустая рука</translation>
+    </message>
+    <message>
+        <source>Invalid combo pattern length</source>
+        <translation>Недопустимая длина записи руки</translation>
+    </message>
+    <message>
+        <source>Invalid suitedness suffix</source>
+        <translation>Недопустимый суффикс одномастности</translation>
+    </message>
+    <message>
+        <source>First rank must be &gt;= second rank</source>
+        <translation>Первый ранг должен быть не ниже второго</translation>
+    </message>
+    <message>
+        <source>Pair cannot have suitedness suffix</source>
+        <translation>У пары не может быть суффикса одномастности</translation>
+    </message>
+    <message>
+        <source>Duplicate cards are not allowed</source>
+        <translation>Повторяющиеся карты недопустимы</translation>
+    </message>
+    <message>
+        <source>Pair cannot be suited/offsuit</source>
+        <translation>Пара не может быть одномастной или разномастной</translation>
+    </message>
+    <message>
+        <source>Expected trailing &apos;+&apos;</source>
+        <translation>Ожидался «+» в конце</translation>
+    </message>
+    <message>
+        <source>Expected &apos;-&apos; in range</source>
+        <translation>В интервале ожидался «-»</translation>
+    </message>
+    <message>
+        <source>Suitedness mismatch in range</source>
+        <translation>Концы интервала различаются по одномастности</translation>
+    </message>
+    <message>
+        <source>Unsupported range expression</source>
+        <translation>Такой интервал не поддерживается</translation>
+    </message>
+    <message>
+        <source>Missing range expression</source>
+        <translation>Перед двоеточием нет руки</translation>
+    </message>
+    <message>
+        <source>Invalid percent range &apos;%1&apos; (expected like &apos;50%&apos;)</source>
+        <translation>Недопустимый процент «%1» (ожидается, например, «50%»)</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 bytes (at most %2)</source>
+        <translation>Текст диапазона слишком длинный: %1 байт (не более %2)</translation>
+    </message>
+    <message>
+        <source>The range is empty once the board&apos;s cards are taken out</source>
+        <translation>Без карт борда в диапазоне не остаётся ни одной руки</translation>
+    </message>
+    <message>
+        <source>Empty bet size token</source>
+        <translation>Пустой размер</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a number</source>
+        <translation>Не удаётся прочитать «%1» как число</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a whole number</source>
+        <translation>Не удаётся прочитать «%1» как целое число</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large</source>
+        <translation>«%1» слишком велико</translation>
+    </message>
+    <message>
+        <source>A multiple of the bet (x) is only for raises</source>
+        <translation>Кратное ставки (x) допустимо только для рейзов</translation>
+    </message>
+    <message>
+        <source>A raise multiple must exceed 1.0x</source>
+        <translation>Кратное рейза должно быть больше 1.0x</translation>
+    </message>
+    <message>
+        <source>Raise cap is only valid for raises</source>
+        <translation>Ограничение рейзов допустимо только для рейзов</translation>
+    </message>
+    <message>
+        <source>Raise cap must end with &apos;r&apos;</source>
+        <translation>Ограничение рейзов должно заканчиваться на «r»</translation>
+    </message>
+    <message>
+        <source>Raise cap must be positive</source>
+        <translation>Ограничение рейзов должно быть положительным</translation>
+    </message>
+    <message>
+        <source>Geometric streets must be positive</source>
+        <translation>Число улиц геометрической ставки должно быть положительным</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%&apos;. Use numbers like &apos;33, 75&apos; or &apos;33%, 75%&apos;</source>
+        <translation>недопустимое значение «%». Используйте числа вида «33, 75» или «33%, 75%»</translation>
+    </message>
+    <message>
+        <source>invalid token &apos;%1&apos;</source>
+        <translation>недопустимое значение «%1»</translation>
+    </message>
+    <message>
+        <source>unknown deck variant &apos;%1&apos; (use holdem or shortdeck)</source>
+        <translation>неизвестный вариант колоды «%1» (используйте holdem или shortdeck)</translation>
+    </message>
+    <message>
+        <source>Board must include at least a flop</source>
+        <translation>Борд должен содержать хотя бы флоп</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not 3, 4 or 5 cards</source>
+        <translation>«%1» — не 3, 4 или 5 карт</translation>
+    </message>
+    <message>
+        <source>%1 cards do not fit the starting street %2, which needs %3</source>
+        <translation>Число карт (%1) не подходит к начальной улице %2, где нужно %3</translation>
+    </message>
+    <message>
+        <source>must be above 0</source>
+        <translation>должно быть больше 0</translation>
+    </message>
+    <message>
+        <source>must be between 0 and 100</source>
+        <translation>должно быть от 0 до 100</translation>
+    </message>
+    <message>
+        <source>must be 0 (no cap) or more</source>
+        <translation>должно быть 0 (без ограничения) или больше</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>должно быть числом</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 1000</source>
+        <translation>должно быть от 0 до 1000</translation>
+    </message>
+    <message>
+        <source>must be at least 1 chip</source>
+        <translation>должно быть не меньше 1 фишки</translation>
+    </message>
+    <message>
+        <source>cannot be negative</source>
+        <translation>не может быть отрицательным</translation>
+    </message>
+    <message>
+        <source>ICM mode requires a stack for both players</source>
+        <translation>В режиме ICM нужен стек для обоих игроков</translation>
+    </message>
+    <message>
+        <source>ICM mode requires payouts</source>
+        <translation>В режиме ICM нужны выплаты</translation>
+    </message>
+    <message>
+        <source>ICM mode requires stack sizes for all payout places (%1 places paid, %2 players)</source>
+        <translation>В режиме ICM нужны стеки для всех призовых мест (призовых мест: %1, игроков: %2)</translation>
+    </message>
+    <message>
+        <source>Starting pot and effective stack must not be negative</source>
+        <translation>Начальный банк и эффективный стек не могут быть отрицательными</translation>
+    </message>
+    <message>
+        <source>Starting pot plus twice the effective stack is too large</source>
+        <translation>Начальный банк плюс двойной эффективный стек слишком велики</translation>
+    </message>
+    <message>
+        <source>Betting tree too deep: more than %1 actions on one line of play (use larger bet and raise sizes, or a raise cap)</source>
+        <translation>Дерево игры слишком глубокое: более %1 действий в одной линии (используйте более крупные беты и рейзы или ограничение рейзов)</translation>
+    </message>
+    <message>
+        <source>Betting tree too large: more than %1 nodes (use fewer bet and raise sizes)</source>
+        <translation>Дерево игры слишком большое: более %1 узлов (используйте меньше размеров бетов и рейзов)</translation>
+    </message>
+    <message>
+        <source>The solve produced values that are not finite numbers; check the range weights, pot and stack</source>
+        <translation>Расчёт дал значения, не являющиеся конечными числами; проверьте веса диапазона, банк и стек</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1410,6 +1670,10 @@ Avg runtime: %4</source>
     <message>
         <source>Some Values Not Loaded</source>
         <translation>Некоторые значения не загружены</translation>
+    </message>
+    <message>
+        <source>Range to store (%1 combos):</source>
+        <translation>Диапазон для сохранения (%1 комбо):</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@ halvory_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg,
   return out;
 }
 
-QVariantMap AppController::readRangeText(QString text, QString variant) const {
-  return halvory_app::readRangeText(text, variant);
+QVariantMap AppController::readRangeText(QString text, QString variant, QString board) const {
+  return rangeReader.read(text, variant, board);
+}
+
+QVariantMap AppController::normalizeImportedRangeText(QString rawText, QString variant) const {
+  return halvory_app::normalizeImportedRangeText(rawText, variant);
 }

@@ -37,6 +37,7 @@
 #include "controller/held_result.hpp"
 #include "controller/node_lock_table.hpp"
 #include "controller/project_files.hpp"
+#include "controller/range_reading.hpp"
 #include "controller/result_tree.hpp"
 #include "controller/results_explorer.hpp"
 #include "controller/solve_config_map.hpp"
@@ -153,12 +154,18 @@ class AppController : public QObject {
   Q_INVOKABLE void cancelSolve();
   Q_INVOKABLE void clearResults();
   Q_INVOKABLE void requestSolveMemoryEstimate(QVariantMap cfg);
-  // Range text read by the solver's own reader: "ok", "error" (the
-  // reader's message, naming the item), "weights" (hand class -> mean
-  // weight of its combinations in the deck of `variant`, classes at 0 left
-  // out), "mixed" (classes whose combinations differ in weight) and
-  // "combos" (weighted combination count).
-  Q_INVOKABLE QVariantMap readRangeText(QString text, QString variant) const;
+  // Range text read by the solver's own reader, in the deck of `variant`
+  // beside the cards of `board`: "ok", "error" (the reader's refusal,
+  // naming the item), "weights" (hand class -> share of its live
+  // combinations, classes at 0 left out), "mixed" (classes whose
+  // combinations differ in weight) and "combos" (weighted count of the live
+  // combinations).
+  Q_INVOKABLE QVariantMap readRangeText(QString text, QString variant,
+                                        QString board = QString()) const;
+  // An imported file's text as the range to store: "ok", "error", "text"
+  // (the file's items tidied, read to the same weights; empty when it holds
+  // no hand) and "combos".
+  Q_INVOKABLE QVariantMap normalizeImportedRangeText(QString rawText, QString variant) const;
   Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
   Q_INVOKABLE QVariantList solveActivityGridLastSixMonths() const;
   Q_INVOKABLE int solvesToday() const;
@@ -255,6 +262,8 @@ class AppController : public QObject {
   ResultTree resultTree;
 
   NodeLockTable lockTable;
+  // The last range texts read: several bindings ask at each edit.
+  mutable halvory_app::RangeTextReader rangeReader;
 
   // Action count of a node in the stored tree lists; 0 outside the tree.
   int nodeActionCount(int nodeIndex) const;

@@ -3,6 +3,7 @@
 // showing a finished solve's result.
 
 #include "controller/app_controller.hpp"
+#include "controller/refusal_words.hpp"
 
 #include <algorithm>
 #include <memory>
@@ -142,7 +143,9 @@ void AppController::dropResult(ResultSnapshot& snapshot) {
 void AppController::showResult(ResultSnapshot& snapshot, std::int64_t runtimeMs) {
   QString summary;
   if (!snapshot.ok) {
-    summary = tr("Solve failed: %1").arg(fromUtf8(snapshot.error));
+    summary = tr("Solve failed: %1")
+                  .arg(snapshot.refusal.empty() ? fromUtf8(snapshot.error)
+                                                : halvory_app::wordRefusal(snapshot.refusal));
     clearResultFields();
     clearNodeCaches();
   } else {

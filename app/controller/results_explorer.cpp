@@ -1,6 +1,7 @@
 #include "controller/results_explorer.hpp"
 
 #include "controller/explorer_rows.hpp"
+#include "controller/range_reading.hpp"
 #include "controller/ui_values.hpp"
 
 #include <algorithm>
@@ -82,6 +83,21 @@ struct ReachRow {
   double weight = 0.0;
   std::vector<double> probs;
 };
+
+// Pocket index of two card texts; -1 when they are not two cards (rows of
+// a damaged project file).
+int pocketIndexOf(const QString& c1, const QString& c2) {
+  try {
+    const auto code = [](const QString& card) {
+      return halvory::parse_card(card.left(2).toUtf8().toStdString());
+    };
+    const halvory::CardCode a = code(c1);
+    const halvory::CardCode b = code(c2);
+    return a == b ? -1 : halvory::pocket_index(a, b);
+  } catch (const std::exception&) {
+    return -1;
+  }
+}
 
 struct ReachAccumulator {
   double weightSum = 0.0;
@@ -251,6 +267,7 @@ QVariantMap ResultsExplorer::nodeHandStrategy(int nodeIndex) const {
   }
 
   QVariantMap answer;
+  answer.insert(QStringLiteral("board"), fromUtf8(strategy->board));
   answer.insert(QStringLiteral("weights"), weights);
   answer.insert(QStringLiteral("dominantActionTypes"), dominant);
   answer.insert(QStringLiteral("actionNames"), stringsToVariantList(strategy->action_names));
@@ -297,6 +314,8 @@ QVariantMap ResultsExplorer::nodeHandStrategyReach169(int nodeIndex,
   std::size_t actions =
       static_cast<std::size_t>(strategy.value(QStringLiteral("actionTypeList")).toList().size());
   std::map<QString, ReachAccumulator> byLabel;
+  // Each combination's reach, for the class shares of both matrices' rule.
+  halvory::Range reach;
   for (const ReachRow& row : rows) {
     if (!bucket.isEmpty()) {
       const bool member =
@@ -315,6 +334,8 @@ QVariantMap ResultsExplorer::nodeHandStrategyReach169(int nodeIndex,
     ReachAccumulator& acc = byLabel[label];
     if (acc.probSums.empty()) acc.probSums.assign(actions, 0.0);
     acc.weightSum += w;
+    if (const int pocket = pocketIndexOf(row.c1, row.c2); pocket >= 0)
+      reach.weights[static_cast<std::size_t>(pocket)] = static_cast<float>(w);
     acc.rows += 1;
     const std::size_t shared = std::min(acc.probSums.size(), row.probs.size());
     for (std::size_t a = 0; a < shared; ++a) {
@@ -322,11 +343,16 @@ QVariantMap ResultsExplorer::nodeHandStrategyReach169(int nodeIndex,
     }
   }
 
+  // A class is drawn at the share of its combinations that reach the node,
+  // over those the node's board leaves (a project saved before the board
+  // was kept counts every combination).
+  const halvory_app::ClassShares shares(
+      reach, halvory_app::boardCardMask(strategy.value(QStringLiteral("board")).toString()));
   QVariantMap weights;
   QVariantMap probs;
   for (const auto& [label, acc] : byLabel) {
     if (acc.rows < 1) continue;
-    weights.insert(label, acc.weightSum / acc.rows);
+    weights.insert(label, shares.share(label));
     if (acc.weightSum <= 0.0 || acc.probSums.empty()) continue;
     std::vector<double> q(acc.probSums.size(), 0.0);
     double total = 0.0;

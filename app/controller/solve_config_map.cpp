@@ -11,7 +11,8 @@
 
 #include <QCoreApplication>
 
-#include "cards/range.hpp"
+#include "controller/range_reading.hpp"
+#include "controller/refusal_words.hpp"
 #include "session/request_conversion.hpp"
 
 namespace halvory_app {
@@ -248,8 +249,17 @@ QString startProblem(const QVariantMap& cfg, const SolveConfig& config) {
   if (boardLength != 6 && boardLength != 8 && boardLength != 10)
     return QCoreApplication::translate("AppController", "Not ready: enter a valid board first");
   const QString ranks = rankAlphabetFor(cfg);
-  if (!rangeHasRankPair(ranks, QString::fromStdString(config.oop_range)) ||
-      !rangeHasRankPair(ranks, QString::fromStdString(config.ip_range))) {
+  const QString oopRange = QString::fromStdString(config.oop_range);
+  const QString ipRange = QString::fromStdString(config.ip_range);
+  for (const auto& [field, text] :
+       {std::pair{"oop_range", oopRange}, std::pair{"ip_range", ipRange}}) {
+    if (const QString problem = rangeProblem(text); !problem.isEmpty()) {
+      return QCoreApplication::translate("AppController", "Not ready: %1")
+          .arg(withFieldLabel(field, problem));
+    }
+  }
+  const QString board = QString::fromStdString(config.board);
+  if (!rangeHasRankPair(ranks, oopRange, board) || !rangeHasRankPair(ranks, ipRange, board)) {
     return QCoreApplication::translate("AppController",
                                        "Not ready: select at least one hand in both ranges");
   }
@@ -314,112 +324,17 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   try {
     check_request_values(config, ConversionPurpose::solve);
   } catch (const std::exception& error) {
-    return QString::fromUtf8(error.what());
+    return wordFailure(error);
   }
   return {};
 }
 
-namespace {
-
-// The first comma-separated item of `text` the solver's range reader
-// refuses, with the reader's message; the reader's own message when no
-// single item fails.
-QString rangeItemProblem(const QString& text, const std::string& wholeMessage) {
-  const QString whole = QString::fromUtf8(wholeMessage);
-  const QStringList items = text.split(u',');
-  // A lone item may be the "N%" shorthand, which only the whole-text reader knows.
-  if (items.size() == 1) return QStringLiteral("'%1': %2").arg(text.trimmed(), whole);
-  for (const QString& item : items) {
-    try {
-      (void)halvory::parse_range(utf8(item));
-    } catch (const std::exception& error) {
-      return QStringLiteral("'%1': %2").arg(item.trimmed(), QString::fromUtf8(error.what()));
-    }
-  }
-  return whole;
-}
-
-// "AKs", "AKo" or "AA" for two rank indices of the solver (0 = deuce).
-QString handClass(int high, int low, bool suited) {
-  QString label;
-  label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(high)]));
-  label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(low)]));
-  if (high != low) label.append(suited ? u's' : u'o');
-  return label;
-}
-
-}  // namespace
-
-QString rangeProblem(const QString& rangeText) {
-  try {
-    (void)expand_percent_range(utf8(rangeText));
-  } catch (const std::exception& error) {
-    return rangeItemProblem(rangeText, error.what());
-  }
-  return {};
-}
-
-QVariantMap readRangeText(const QString& text, const QString& variant) {
-  QVariantMap out;
-  halvory::Range range;
-  try {
-    range = expand_percent_range(utf8(text));
-  } catch (const std::exception& error) {
-    out.insert(QStringLiteral("ok"), false);
-    out.insert(QStringLiteral("error"), rangeItemProblem(text, error.what()));
-    out.insert(QStringLiteral("weights"), QVariantMap());
-    out.insert(QStringLiteral("mixed"), QVariantMap());
-    out.insert(QStringLiteral("combos"), 0.0);
-    return out;
-  }
-  const int lowestRank = parse_deck_variant(utf8(variant)) ? 4 : 0;
-  // Per class: weight sum, combination count, smallest and largest weight.
-  struct Sum {
-    double total = 0.0;
-    int count = 0;
-    float low = 2.0f;
-    float high = -1.0f;
-  };
-  QHash<QString, Sum> sums;
-  double combos = 0.0;
-  for (int a = 0; a < halvory::kCardCount; ++a) {
-    for (int b = a + 1; b < halvory::kCardCount; ++b) {
-      const int rankA = a / halvory::kSuitCount, rankB = b / halvory::kSuitCount;
-      if (rankA < lowestRank || rankB < lowestRank) continue;
-      float weight = range.weights[halvory::pocket_index(static_cast<halvory::CardCode>(a),
-                                                         static_cast<halvory::CardCode>(b))];
-      // As the solve reads it: weights this small count as zero.
-      if (weight < kSmallestRangeWeight) weight = 0.0f;
-      const bool suited = a % halvory::kSuitCount == b % halvory::kSuitCount;
-      Sum& sum = sums[handClass(std::max(rankA, rankB), std::min(rankA, rankB), suited)];
-      sum.total += weight;
-      sum.count += 1;
-      sum.low = std::min(sum.low, weight);
-      sum.high = std::max(sum.high, weight);
-      combos += weight;
-    }
-  }
-  QVariantMap weights, mixed;
-  for (auto it = sums.constBegin(); it != sums.constEnd(); ++it) {
-    if (it->high <= 0.0f) continue;
-    weights.insert(it.key(), it->total / it->count);
-    if (it->low != it->high) mixed.insert(it.key(), true);
-  }
-  out.insert(QStringLiteral("ok"), true);
-  out.insert(QStringLiteral("error"), QString());
-  out.insert(QStringLiteral("weights"), weights);
-  out.insert(QStringLiteral("mixed"), mixed);
-  out.insert(QStringLiteral("combos"), combos);
-  return out;
-}
-
-bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText) {
-  const QString text = rangeText.trimmed();
-  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-    if (rankAlphabet.contains(text[i].toUpper()) && rankAlphabet.contains(text[i + 1].toUpper()))
-      return true;
-  }
-  return false;
+bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText, const QString& board) {
+  // Whether a range holds a hand is the solve's own reader's answer.
+  const QVariantMap read = readRangeText(
+      rangeText, rankAlphabet == kShortDeckRanks ? QStringLiteral("shortdeck") : QString(), board);
+  return read.value(QStringLiteral("ok")).toBool() &&
+         read.value(QStringLiteral("combos")).toDouble() > 0.0;
 }
 
 bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key) {

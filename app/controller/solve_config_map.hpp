@@ -52,17 +52,10 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config);
 // The reason a start of the map would be refused before the solve thread
 // runs ("Not ready: ..."), empty when there is none.
 QString startProblem(const QVariantMap& cfg, const SolveConfig& config);
-bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText);
-// Why the solve's range reader refuses the text, naming the item; empty when
-// it reads.
-QString rangeProblem(const QString& rangeText);
+// Whether the solve's reader reads the text with at least one combination
+// of the alphabet's deck left beside the board's cards.
+bool rangeHasRankPair(const QString& rankAlphabet, const QString& rangeText,
+                      const QString& board = QString());
 bool cfgTextNonBlank(const QVariantMap& cfg, const QString& key);
-
-// Range text read by the solver's own reader: "ok", "error" (the reader's
-// message, naming the item), "weights" (hand class -> mean weight of its
-// combinations in the deck of `variant`, classes at 0 left out), "mixed"
-// (classes whose combinations differ in weight) and "combos" (weighted
-// combination count).
-QVariantMap readRangeText(const QString& text, const QString& variant);
 
 }  // namespace halvory_app

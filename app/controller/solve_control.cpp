@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QMetaObject>
 
+#include "controller/refusal_words.hpp"
 #include "controller/solve_config_map.hpp"
 #include "controller/ui_values.hpp"
 #include "session/request_conversion.hpp"
@@ -22,7 +23,6 @@
 
 using halvory_app::buildSolveConfigFromMap;
 using halvory_app::formatGigabytes;
-using halvory_app::rangeProblem;
 using halvory_app::startProblem;
 
 using halvory_app::SolveConfig;
@@ -38,30 +38,6 @@ std::int64_t steadyNowNs() {
 
 QString fromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The first sizing list the solve's normaliser refuses, its message led by
-// the field it stands in ("IP river bet sizes"); empty when all read.
-QString sizingFieldProblem(const QVariantMap& cfg) {
-  for (const char* seat : {"oop", "ip"}) {
-    for (const char* street : {"flop", "turn", "river"}) {
-      const QString prefix =
-          QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street));
-      const bool allIn = cfg.value(prefix + QStringLiteral("_add_all_in")).toBool();
-      for (const char* kind : {"bet", "raise"}) {
-        const QString text =
-            cfg.value(prefix + QStringLiteral("_%1_sizes").arg(QLatin1String(kind))).toString();
-        try {
-          (void)halvory_app::normalize_sizing_text(text.toStdString(), allIn);
-        } catch (const std::exception& error) {
-          return QStringLiteral("%1 %2 %3 sizes \u2014 %4")
-              .arg(QString::fromLatin1(seat).toUpper(), QLatin1String(street), QLatin1String(kind),
-                   QString::fromUtf8(error.what()));
-        }
-      }
-    }
-  }
-  return {};
 }
 
 void logStart(const QVariantMap& cfg) {
@@ -134,12 +110,20 @@ void SolveControl::setStatus(std::function<QString()> words) {
 }
 
 bool SolveControl::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance() &&
-      statusWords) {
-    const QString text = statusWords();
-    if (status != text) {
-      status = text;
-      emit statusTextChanged();
+  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
+    if (statusWords) {
+      const QString text = statusWords();
+      if (status != text) {
+        status = text;
+        emit statusTextChanged();
+      }
+    }
+    if (estimateWords) {
+      const QString text = estimateWords();
+      if (estimateProblem != text) {
+        estimateProblem = text;
+        emit requiredMemoryChanged();
+      }
     }
   }
   return QObject::eventFilter(watched, event);
@@ -347,7 +331,15 @@ void SolveControl::handleReport(SolveProgress& report, std::uint64_t generation)
                               << " status=" << fromUtf8(report.status)
                               << " has_result=" << (report.result.has_value() ? "true" : "false");
   setProgress(report.progress);
-  setStatusText(fromUtf8(report.status));
+  if (report.result.has_value() && !report.result->refusal.empty()) {
+    // What refused the spot, in the language in force.
+    setStatus([refusal = report.result->refusal] {
+      return QCoreApplication::translate("AppController", "Error: %1")
+          .arg(halvory_app::wordRefusal(refusal));
+    });
+  } else {
+    setStatusText(fromUtf8(report.status));
+  }
   if (!report.result.has_value()) return;
 
   const std::int64_t runtimeMs = solveStartTime ? (steadyNowNs() - *solveStartTime) / 1000000 : 0;
@@ -406,48 +398,51 @@ void SolveControl::requestMemoryEstimate(QVariantMap cfg) {
   }
 }
 
+namespace {
+
+// "Not ready: " and what the solve's reading of the request refused, in the
+// language in force.
+std::function<QString()> notReadyWords(const halvory::Refusal& refusal, const QString& message) {
+  return [refusal, message] {
+    return QCoreApplication::translate("AppController", "Not ready: %1")
+        .arg(refusal.empty() ? message : halvory_app::wordRefusal(refusal));
+  };
+}
+
+}  // namespace
+
 void SolveControl::estimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel) {
   std::uint64_t bytes = 0;
-  QString error;
-  QString notReady;
+  // Why the spot cannot be solved, worded anew whenever the language changes.
+  std::function<QString()> words;
   std::optional<SolveConfig> spot;
   try {
     const SolveConfig& config =
         spot.emplace(buildSolveConfigFromMap(request.cfg, request.processorCount));
-    notReady = startProblem(request.cfg, config);
-    if (notReady.isEmpty()) {
-      // The solve's own reading of the request: sizings (named by their
-      // field), ranges and the ICM entries.
-      error = sizingFieldProblem(request.cfg);
-      for (const char* seat : {"oop", "ip"}) {
-        const QString key = QStringLiteral("%1_range").arg(QLatin1String(seat));
-        const QString problem = rangeProblem(request.cfg.value(key).toString());
-        if (error.isEmpty() && !problem.isEmpty()) error = key + QStringLiteral(": ") + problem;
-      }
-      if (error.isEmpty())
-        (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
-      if (error.isEmpty()) {
-        std::string message;
-        const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel);
-        if (estimate.has_value() && estimate->total_bytes != 0)
-          bytes = requiredMemoryBytes(*estimate);
-        else
-          error = QString::fromUtf8(message);
+    if (!startProblem(request.cfg, config).isEmpty()) {
+      words = [cfg = request.cfg, config] { return startProblem(cfg, config); };
+    } else {
+      // The solve's own reading of the request first (sizings and ICM
+      // entries, each refusal naming its field), then the measure.
+      (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
+      std::string message;
+      halvory::Refusal refusal;
+      const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel, &refusal);
+      if (estimate.has_value() && estimate->total_bytes != 0) {
+        bytes = requiredMemoryBytes(*estimate);
+      } else {
+        if (message.empty()) message = "the memory need could not be measured";
+        words = notReadyWords(refusal, QString::fromUtf8(message));
       }
     }
   } catch (const std::exception& failure) {
-    error = QString::fromUtf8(failure.what());
+    words = notReadyWords(halvory::refusal_of(failure), QString::fromUtf8(failure.what()));
   } catch (...) {
-    error = QStringLiteral("Unknown error");
+    words = notReadyWords({}, QStringLiteral("Unknown error"));
   }
   // A newer request (or the controller's end) cancelled this one: its
   // answer would be dropped anyway.
   if (halvory::cancel_requested(cancel)) return;
-  if (bytes == 0 && notReady.isEmpty()) {
-    if (error.isEmpty()) error = QStringLiteral("the memory need could not be measured");
-    notReady = QCoreApplication::translate("AppController", "Not ready: %1").arg(error);
-  }
-  error = notReady;
   const QString text = formatGigabytes(bytes);
   SolveControl* control = request.control;
   const std::uint64_t generation = request.generation;
@@ -455,8 +450,8 @@ void SolveControl::estimateWorker(const EstimateRequest& request, halvory::Cance
   // address is valid here; the queued call is dropped if it dies first.
   QMetaObject::invokeMethod(
       control,
-      [control, generation, bytes, text, error, spot = std::move(spot)]() {
-        control->acceptMemoryEstimate(generation, bytes, text, error, spot);
+      [control, generation, bytes, text, words, spot = std::move(spot)]() {
+        control->acceptMemoryEstimate(generation, bytes, text, words, spot);
       },
       Qt::QueuedConnection);
 }
@@ -464,11 +459,21 @@ void SolveControl::estimateWorker(const EstimateRequest& request, halvory::Cance
 void SolveControl::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes,
                                         const QString& text, const QString& error,
                                         std::optional<SolveConfig> spot) {
+  acceptMemoryEstimate(
+      generation, bytes, text,
+      error.isEmpty() ? std::function<QString()>() : [error] { return error; }, std::move(spot));
+}
+
+void SolveControl::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes,
+                                        const QString& text, std::function<QString()> words,
+                                        std::optional<SolveConfig> spot) {
   if (generation != estimateGeneration.load()) return;
   if (spot)
     estimatedSpot = memorySpot(std::move(*spot));
   else
     estimatedSpot.reset();
+  estimateWords = std::move(words);
+  const QString error = estimateWords ? estimateWords() : QString();
   // The figures first: while the estimate still counts as pending, nothing
   // reads them as this spot's.
   if (bytes != requiredBytes || text != requiredText || error != estimateProblem) {

@@ -101,6 +101,10 @@ class SolveControl : public QObject {
   void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
                             const QString& error = QString(),
                             std::optional<halvory_app::SolveConfig> spot = std::nullopt);
+  // The same with the refusal as words that follow the language.
+  void acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes, const QString& text,
+                            std::function<QString()> words,
+                            std::optional<halvory_app::SolveConfig> spot = std::nullopt);
 
  signals:
   void runningChanged();
@@ -177,6 +181,7 @@ class SolveControl : public QObject {
   QString requiredText;
   std::uint64_t requiredBytes = 0;
   QString estimateProblem;
+  std::function<QString()> estimateWords;
   bool estimateWaiting = false;
   // The spot the published figures stand for, without what does not change
   // the memory a solve needs; none before the first answer.

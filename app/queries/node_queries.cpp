@@ -164,6 +164,8 @@ std::optional<HandStrategy> node_hand_strategy(const SolvedGame& solved, std::ui
     }
   }
 
+  for (const CardCode card : board_at_node(game, n))
+    out.board += halvory::card_to_string(static_cast<std::int8_t>(card));
   out.hand_labels = hand_class_labels();
   out.weights.assign(kHandClassCount, 0.0f);
   out.dominant_types.assign(kHandClassCount, std::string());

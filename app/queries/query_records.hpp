@@ -48,6 +48,8 @@ struct CumulativeWeights {
 
 // The acting seat's strategy per starting-hand class (169 classes).
 struct HandStrategy {
+  // The node's board ("KsJh2h8c"), the cards dealt on the way included.
+  std::string board;
   std::vector<std::string> hand_labels;
   std::vector<float> weights;
   std::vector<std::string> dominant_types;

@@ -138,16 +138,6 @@ std::string_view refusal_code_name(RefusalCode code) {
   return "unknown";
 }
 
-const std::vector<RefusalCode>& all_refusal_codes() {
-  static const std::vector<RefusalCode> codes = [] {
-    std::vector<RefusalCode> out;
-    for (int c = 1; c <= static_cast<int>(RefusalCode::not_finite); ++c)
-      out.push_back(static_cast<RefusalCode>(c));
-    return out;
-  }();
-  return codes;
-}
-
 Refusal refusal_of(const std::exception& error) {
   if (const auto* refused = dynamic_cast<const Refused*>(&error)) return refused->refusal();
   return {};

@@ -89,8 +89,6 @@ enum class RefusalCode : std::uint8_t {
 
 // The code's name, as logs and tests print it ("weight_bounds").
 std::string_view refusal_code_name(RefusalCode code);
-// Every code but none, in declaration order.
-const std::vector<RefusalCode>& all_refusal_codes();
 
 struct Refusal {
   RefusalCode code = RefusalCode::none;

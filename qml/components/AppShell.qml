@@ -102,6 +102,15 @@ SpotSizingItem {
     readonly property string solveBlockReason: {
         if (!_isStrictBoardReady())
             return qsTranslate("AppController", "Not ready: enter a valid board first")
+        // The reader's refusal of a range, under the range's label; or no
+        // hand in one of them.
+        var oop = _rangeReading(oopRangeText)
+        var ip = _rangeReading(ipRangeText)
+        var refused = oop.ok === false ? [qsTranslate("ProjectPage", "OOP Range"), oop.error]
+                    : ip.ok === false ? [qsTranslate("ProjectPage", "IP Range"), ip.error] : null
+        if (refused)
+            return qsTranslate("AppController", "Not ready: %1")
+                .arg(qsTranslate("AppController", "%1 — %2").arg(refused[0]).arg(String(refused[1])))
         if (!_hasAnyHand(oopRangeText) || !_hasAnyHand(ipRangeText))
             return qsTranslate("AppController", "Not ready: select at least one hand in both ranges")
         if (!_hasSizingFilled())
@@ -312,8 +321,17 @@ SpotSizingItem {
         return SolveRules.isStrictBoardReady(boardText, rankAlphabet)
     }
 
-    function _hasAnyHand(rangeText) {
-        return SolveRules.hasAnyHand(rangeText, rankAlphabet)
+    // A range text as the solve reads it beside the board, by the
+    // controller (the engine's reader); null without a controller.
+    function _rangeReading(rangeText: string): var {
+        return controller ? controller.readRangeText(rangeText, gameVariant, boardText) : ({})
+    }
+
+    // The solve reads the text and finds at least one combination of the
+    // deck beside the board.
+    function _hasAnyHand(rangeText: string): bool {
+        var read = _rangeReading(rangeText)
+        return read.ok === true && Number(read.combos) > 0
     }
 
     function _hasSizingFilled() {

@@ -1,6 +1,6 @@
 .pragma library
 // Range text grammars. The set-up page's grammar (`expandHand`,
-// `parseRangeWeights`, `toggleHand`, `normalizeImportedRangeText`) knows
+// `parseRangeWeights`, `toggleHand`) knows
 // ranges such as "99-22", "A5s-A2s", "JJ+" and "A8s+"; the range editor's
 // smaller one (`parseRangeText`) knows percentages, pairs, "JJ+", two-rank
 // shorthands and "hand:weight" tokens. Unknown tokens pass through as keys
@@ -257,31 +257,4 @@ function toggleHand(text, hand, currentWeight, addWeight, ranks) {
         list.push(added)
     }
     return list.join(", ")
-}
-
-// Whether a token holds two rank letters in a row, in any case.
-function _looksLikeHand(token, rankAlphabet) {
-    var alphabet = String(rankAlphabet).toUpperCase()
-    var t = token.toUpperCase()
-    for (var i = 0; i + 1 < t.length; ++i)
-        if (alphabet.indexOf(t.charAt(i)) >= 0 && alphabet.indexOf(t.charAt(i + 1)) >= 0)
-            return true
-    return false
-}
-
-// An imported file's text as range text: tokens that hold no hand are
-// dropped, the others keep their written form and their own weight only
-// (as the engine reads them), written by the weight rule. "" when nothing
-// is left.
-function normalizeImportedRangeText(rawText, rankAlphabet) {
-    var raw = rawText === undefined || rawText === null ? "" : String(rawText)
-    var out = []
-    tokens(raw.replace(/\r/g, "\n")).forEach(function (token) {
-        var colon = token.indexOf(":")
-        var base = (colon < 0 ? token : token.slice(0, colon)).trim()
-        if (base === "" || !_looksLikeHand(base, rankAlphabet))
-            return
-        out.push(writeWeighted(base, colon < 0 ? 1 : _readWeight(token.slice(colon + 1).trim())))
-    })
-    return out.join(", ")
 }

@@ -43,16 +43,6 @@ function isStrictBoardReady(boardText, rankAlphabet) {
     return normalized.length === raw.length && [6, 8, 10].indexOf(raw.length) >= 0
 }
 
-// At least two adjacent rank letters of the variant anywhere in the text.
-function hasAnyHand(rangeText, rankAlphabet) {
-    var text = _text(rangeText).trim()
-    if (text === "")
-        return false
-    var alphabet = rankAlphabet ? rankAlphabet : HOLDEM_RANKS
-    var ranks = "[" + alphabet + "]"
-    return new RegExp(ranks + ranks, "i").test(text)
-}
-
 // The twelve bet and raise texts, in the order a reader checks them.
 function sizingTextKeys() {
     var keys = []

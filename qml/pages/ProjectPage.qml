@@ -112,6 +112,8 @@ SpotSizingItem {
     property string _importRangeFocusPlayer: "oop"
     property string _importRangeError: ""
     property string _importRangeNormalizedText: ""
+    // Weighted combinations of the range the import would store.
+    property real _importRangeCombos: 0
     property string _clearStandardPlayer: "oop"
     property string _clearExploitPlayer: "oop"
     property string _exportStandardError: ""
@@ -471,11 +473,15 @@ SpotSizingItem {
     // ---- Range text ----
 
     // Range text as the solve reads it, by the controller's (the solver's)
-    // reader: { ok, error, weights: class -> weight, mixed, combos }.
-    function readRange(text) {
+    // reader, beside the board's cards (`board` in place of the page's
+    // board when given): { ok, error, weights: class -> share, mixed, combos }.
+    function readRange(text, board) {
+        // Worded in the language in force: a binding asks again when it changes.
+        void _i18nRev
         var c = _controllerSource
         var read = c && typeof c.readRangeText === "function"
-            ? c.readRangeText(String(text === undefined || text === null ? "" : text), gameVariant) : null
+            ? c.readRangeText(String(text === undefined || text === null ? "" : text), gameVariant,
+                              board === undefined ? boardText : String(board)) : null
         if (!read || read.ok === undefined)
             return { ok: true, error: "", weights: ({}), mixed: ({}), combos: 0 }
         return read
@@ -503,8 +509,10 @@ SpotSizingItem {
             return currentWeight > 0 ? "" : added
         var items = _rangeItems(text)
         if (currentWeight > 0) {
+            // Whether an item covers the class is a question of the deck,
+            // not of the board: a blocked combination is still the user's.
             items = items.filter(function (item) {
-                var weights = readRange(item).weights
+                var weights = readRange(item, "").weights
                 return !(Number(weights[hand]) > 0)
             })
         } else {
@@ -513,8 +521,14 @@ SpotSizingItem {
         return items.join(", ")
     }
 
+    // An imported file's text as the range to store, by the controller's
+    // (the engine's) reading of the file: "" when the file is refused or
+    // holds no hand.
     function normalizeImportedRangeText(rawText) {
-        return RangeText.normalizeImportedRangeText(rawText, rankAlphabet)
+        var c = _controllerSource
+        var read = c ? c.normalizeImportedRangeText(String(rawText === undefined || rawText === null ? "" : rawText),
+                                                    gameVariant) : null
+        return read && read.text !== undefined ? String(read.text) : ""
     }
 
     // "oop" is OOP; anything else is IP.
@@ -1055,6 +1069,7 @@ SpotSizingItem {
     function importRangeFromFile(fileUrl) {
         _importRangeError = ""
         _importRangeNormalizedText = ""
+        _importRangeCombos = 0
         var c = _controllerSource
         if (!c || typeof c.readTextFile !== "function") {
             _importRangeError = qsTr("Import failed: appController.readTextFile unavailable.")
@@ -1068,8 +1083,14 @@ SpotSizingItem {
             rangeDialogs.openImportName(null)
             return
         }
-        _importRangeNormalizedText = normalizeImportedRangeText(result.text === undefined ? "" : result.text)
-        if (_importRangeNormalizedText.trim() === "")
+        // The engine reads the file; what it refuses is not stored, and the
+        // dialog says why.
+        var imported = c.normalizeImportedRangeText(result.text === undefined ? "" : String(result.text), gameVariant)
+        _importRangeNormalizedText = imported && imported.text !== undefined ? String(imported.text) : ""
+        _importRangeCombos = imported && Number(imported.combos) > 0 ? Number(imported.combos) : 0
+        if (imported && imported.ok === false && String(imported.error) !== "")
+            _importRangeError = qsTr("Import failed: %1").arg(String(imported.error))
+        else if (_importRangeNormalizedText.trim() === "")
             _importRangeError = qsTr("Import failed: file contained no recognizable hands.")
         rangeDialogs.openImportName(Library.importNameFromUrl(fileUrl))
     }

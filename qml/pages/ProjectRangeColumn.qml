@@ -16,7 +16,8 @@ Card {
 
     readonly property alias matrix: matrix
     readonly property string rangeText: page[seat + "RangeText"]
-    // The text as the solve reads it: what the matrix lights, or the refusal.
+    // The text as the solve reads it: what the matrix lights, or the refusal
+    // (worded again when the language changes).
     readonly property var reading: page.readRange(rangeText)
     // The narrowest the column gets: the matrix at its smallest cells beside
     // the library at its least width.
@@ -148,6 +149,9 @@ Card {
                 theme: column.page.theme
                 mono: true
                 text: column.rangeText
+                // A range stays whole however long it is; the reader refuses
+                // what it cannot take, with the reason below the field.
+                maximumLength: 2147483647
                 color: activeFocus ? ThemeRules.roleColor(column.page.theme, "text", "#F0F6FC") : "transparent"
                 placeholderText: activeFocus ? rangeOverlay.placeholder : ""
                 onTextEdited: column.setRangeText(rangeInput.text)
@@ -172,16 +176,28 @@ Card {
             }
         }
 
+        // One line however long the reason; the whole of it on hover.
         Text {
+            id: rangeError
             objectName: column.seat + "RangeError"
             Layout.fillWidth: true
             visible: column.reading.ok === false
             text: column.reading.ok === false
                   ? qsTranslate("ProjectPage", "The solver cannot read this range: %1").arg(column.reading.error) : ""
             textFormat: Text.PlainText
-            wrapMode: Text.Wrap
+            wrapMode: Text.NoWrap
+            elide: Text.ElideRight
+            maximumLineCount: 1
             font.pixelSize: 11
             color: ThemeRules.roleColor(column.page.theme, "danger", "#F85149")
+
+            HoverHandler { id: rangeErrorHover }
+            PlainToolTip {
+                objectName: column.seat + "RangeErrorTip"
+                theme: column.theme
+                visible: rangeErrorHover.hovered && rangeError.truncated
+                text: rangeError.text
+            }
         }
     }
 }

@@ -1,6 +1,8 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Dialogs
+import QtQuick.Layouts
+import "../theme" as ThemePack
 
 // The Custom library's dialogs: save the current range, add a folder,
 // import a range file (a file chooser, then a name), and confirm a
@@ -10,6 +12,11 @@ Item {
     id: dialogs
 
     required property var page
+    // The import's state on the page, read once for the bindings below.
+    readonly property ThemePack.Theme theme: page.theme
+    readonly property string importText: page._importRangeNormalizedText
+    readonly property real importCombos: page._importRangeCombos
+    readonly property string importError: page._importRangeError
     readonly property alias saveRangeDialog: saveRangeDialog
     readonly property alias addFolderDialog: addFolderDialog
     readonly property alias importRangeNameDialog: importRangeNameDialog
@@ -113,12 +120,12 @@ Item {
         page: dialogs.page
         title: qsTranslate("ProjectPage", "Import Range")
         width: 420
-        onOpened: if (dialogs.page._importRangeError === "") field.forceActiveFocus()
+        onOpened: if (dialogs.importError === "") field.forceActiveFocus()
         prompt: qsTranslate("ProjectPage", "Name this range:")
         field.placeholderText: qsTranslate("ProjectPage", "e.g., BTN open (custom)")
-        errorText: dialogs.page._importRangeError
+        errorText: dialogs.importError
         confirmText: qsTranslate("ProjectPage", "Import")
-        ready: dialogs.page._importRangeNormalizedText.trim() !== ""
+        ready: dialogs.importText.trim() !== ""
         cancelApart: true
         confirmButton.implicitWidth: 110
         confirmButton.disabledOpacity: 0.55
@@ -126,6 +133,15 @@ Item {
         errorObjectName: "importRangeError"
         confirmObjectName: "importConfirm"
         onConfirmed: dialogs._import()
+
+        // What "Import" stores: the range as the solve reads it, and its size.
+        ProjectImportPreview {
+            Layout.fillWidth: true
+            visible: rangeText !== ""
+            theme: dialogs.theme
+            rangeText: dialogs.importText
+            combos: dialogs.importCombos
+        }
     }
 
     ProjectDeleteDialog {

@@ -8,6 +8,10 @@ ProjectTextField {
     property string value: ""
     signal commit(string text)
 
+    // The whole text reaches the solve's reader, which refuses with a reason
+    // what it cannot read; nothing is cut here.
+    maximumLength: 2147483647
+
     onValueChanged: text = value
     Component.onCompleted: text = value
     onEditingFinished: commit(text)

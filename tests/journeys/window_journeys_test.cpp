@@ -602,7 +602,7 @@ class WindowJourneys : public QObject {
       const QString folder = QDir::home().filePath(QStringLiteral("ranges"));
       QDir().mkpath(folder);
       QFile text(folder + QStringLiteral("/wide open.txt"));
-      if (!text.open(QIODevice::WriteOnly) || text.write("AA KK\nAKs:0.25 T9s\n") <= 0)
+      if (!text.open(QIODevice::WriteOnly) || text.write("AA, KK,\nAKs:0.25, T9s\n") <= 0)
         d.fail(QStringLiteral("could not write the range file"));
       text.close();
       // An import lands beside the selected row: pick one at the top level

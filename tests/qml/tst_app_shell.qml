@@ -52,6 +52,10 @@ Item {
             stub = harness.createStandIn("appController", root)
             stub.systemThreadCount = 8
             stub.running = false
+            // Ranges are read by the solver's own reader.
+            stub._answer("readRangeText", function (text, variant, board) {
+                return appController.readRangeText(text, variant, board === undefined ? "" : board)
+            })
             var overrides = props || {}
             for (var k in overrides)
                 stub[k] = overrides[k]
@@ -351,9 +355,11 @@ Item {
                 { tag: "six cards", change: { boardText: "QsJh2h3c4d5s" }, ready: false },
                 { tag: "short deck low rank board", change: { gameVariant: "shortdeck", boardText: "QsJh5h" }, ready: false },
                 { tag: "short deck low pair range", change: { gameVariant: "shortdeck", oopRangeText: "22" }, ready: false },
-                { tag: "percentage only", change: { ipRangeText: "50%" }, ready: false },
+                { tag: "percentage only", change: { ipRangeText: "50%" }, ready: true },
                 { tag: "lower-case ranks", change: { ipRangeText: "at" }, ready: true },
-                { tag: "98 inside text", change: { oopRangeText: "x98:0.5" }, ready: true },
+                { tag: "one combination", change: { ipRangeText: "AhKd" }, ready: true },
+                { tag: "combination on the board", change: { ipRangeText: "AdKc" }, ready: false },
+                { tag: "98 inside text", change: { oopRangeText: "x98:0.5" }, ready: false },
                 { tag: "blank range", change: { oopRangeText: "  " }, ready: false },
                 { tag: "IP river raise empty", change: { ipRiverRaiseSizesText: " " }, ready: false },
                 { tag: "cash pot 0", change: { startingPot: 0 }, ready: false },
@@ -401,7 +407,8 @@ Item {
         function test_noControllerNeverSolves() {
             var shell = quickSolved(false, "holdem")
             shell.controller = null
-            compare(shell._canSolveBase, true)
+            // Without the reader no range is known to hold a hand.
+            compare(shell._canSolveBase, false)
             compare(shell.canSolve, false)
         }
 

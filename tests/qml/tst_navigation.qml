@@ -22,6 +22,10 @@ Item {
             stub = harness.createStandIn("appController", root)
             stub.systemThreadCount = 8
             stub.running = false
+            // Ranges are read by the solver's own reader.
+            stub._answer("readRangeText", function (text, variant, board) {
+                return appController.readRangeText(text, variant, board === undefined ? "" : board)
+            })
             return createTemporaryObject(shellComponent, root, { controller: stub })
         }
 

@@ -218,7 +218,7 @@ Item {
 
         function test_importARangeFile() {
             var page = makePage({ oopRangeText: "AA", ipRangeText: "KK", ipRangeCategory: 0 })
-            importFile(page, "oop", writeFile("my_range.TXT", "AA:0.5\r\nKK:0.5, QQ:0.5"))
+            importFile(page, "oop", writeFile("my_range.TXT", "AA:0.5,\r\nkk:0.5, QQ : 0.5"))
             var dialog = opened(page, "importRangeNameDialog")
             compare(child(dialog.contentItem, "importRangeNameField").text, "my_range")
             mouseClick(child(dialog.contentItem, "importConfirm"))
@@ -235,7 +235,9 @@ Item {
 
         function test_importFailuresKeepImportDisabled_data() {
             return [
-                { tag: "no hands", file: "notes.txt", content: "hello world", name: "notes",
+                { tag: "refused by the solver's reader", file: "notes.txt", content: "hello world", name: "notes",
+                  error: "Import failed: 'hello world': Invalid combo pattern length" },
+                { tag: "no hand", file: "zero.txt", content: "AA:0", name: "zero",
                   error: "Import failed: file contained no recognizable hands." },
                 { tag: "missing file", file: "gone.txt", name: "",
                   error: "Import failed: File does not exist." }

@@ -91,28 +91,6 @@ TestCase {
         compare(RangeText.toggleHand(data.text, data.hand, data.cur, data.add, holdem), data.want)
     }
 
-    // A weight belongs to its own token only, so the program's own range
-    // text reads back unchanged.
-    function test_normalizeImported_data() {
-        return [
-            { tag: "own text round trip", raw: "AA, KK, QQ:0.5", want: "AA, KK, QQ:0.5" },
-            { tag: "weights on their tokens", raw: "AA:1, KK, QQ:0.5", want: "AA, KK, QQ:0.5" },
-            { tag: "lines", raw: "AA KK\nAKs:0.25 T9s", want: "AA, KK, AKs:0.25, T9s" },
-            { tag: "carriage returns", raw: "AA,KK\r\nQQ:0.5\r\n", want: "AA, KK, QQ:0.5" },
-            { tag: "case kept, unreadable weight", raw: "aks:0.50, 72o:abc", want: "aks:0.5, 72o" },
-            { tag: "clamped and rounded", raw: "AA:2 KK:-1 QQ:0.3333 JJ:0.9995", want: "AA, KK:0, QQ:0.333, JJ" },
-            { tag: "blank after the colon", raw: "AA, KK: 0.5", want: "AA, KK" },
-            { tag: "labels and combos dropped", raw: "Range: AhKh, 72o", want: "72o" },
-            { tag: "percentage weight clamped", raw: "AA:50", want: "AA" },
-            { tag: "no hands", raw: "hello world 50% 1", want: "" },
-            { tag: "short deck alphabet", raw: "A5s, K9s, 22, AA", short: true, want: "K9s, AA" }
-        ]
-    }
-
-    function test_normalizeImported(data) {
-        compare(RangeText.normalizeImportedRangeText(data.raw, ranksFor(data).join("")), data.want)
-    }
-
     // ---- Library trees ----
 
     property int idCount: 0

@@ -61,7 +61,7 @@ Item {
                 { tag: "ICM place without a stack", reason: "stack sizes for all payout places",
                   set: { utilityModel: "icm", oopStack: 50, ipStack: 50, icmPayoutsText: "50, 30, 20", icmOtherStacksText: "" } },
                 { tag: "range the solve cannot read", set: { oopRangeText: "AA KK QQ AKs" },
-                  reason: "oop_range: 'AA KK QQ AKs': Invalid combo pattern length" },
+                  reason: "OOP Range — 'AA KK QQ AKs': Invalid combo pattern length" },
                 { tag: "empty board", set: { boardText: "" }, reason: "enter a valid board first" }
             ]
         }

@@ -209,7 +209,9 @@ class AppControllerTest : public QObject {
                           "cancelSolve()",
                           "clearResults()",
                           "requestSolveMemoryEstimate(QVariantMap)",
+                          "readRangeText(QString,QString,QString)",
                           "readRangeText(QString,QString)",
+                          "normalizeImportedRangeText(QString,QString)",
                           "solveActivityGridLastYear()",
                           "solveActivityGridLastSixMonths()",
                           "solvesToday()",
@@ -506,7 +508,9 @@ class AppControllerTest : public QObject {
     QVERIFY(halvory_app::rangeHasRankPair(holdem, "AKs"));
     QVERIFY(halvory_app::rangeHasRankPair(holdem, " 22 "));
     QVERIFY(halvory_app::rangeHasRankPair(holdem, "55%"));
-    QVERIFY(!halvory_app::rangeHasRankPair(holdem, "50%"));
+    QVERIFY(halvory_app::rangeHasRankPair(holdem, "50%"));
+    QVERIFY(!halvory_app::rangeHasRankPair(holdem, "AA:0"));
+    QVERIFY(!halvory_app::rangeHasRankPair(holdem, "AhAd", "AhKs7d"));
     QVERIFY(!halvory_app::rangeHasRankPair(holdem, "A"));
     QVERIFY(!halvory_app::rangeHasRankPair(holdem, ""));
     QVERIFY(!halvory_app::rangeHasRankPair(QStringLiteral("AKQJT9876"), "22"));
@@ -554,7 +558,7 @@ class AppControllerTest : public QObject {
     QVERIFY(!c->getRunning());
 
     QVariantMap m = riverSpotMap(10);
-    m["ip_range"] = "50%";
+    m["ip_range"] = "AA:0";
     c->startSolveWithConfig(m);
     QCOMPARE(c->getStatusText(),
              QStringLiteral("Not ready: select at least one hand in both ranges"));
@@ -635,18 +639,17 @@ class AppControllerTest : public QObject {
         {"board", "Ah Kd Xx 7c 2s", "Not ready: board: 'Xx' is not a card of this deck"},
         {"board", "Ks 7d 2c 5h 9s 4", "Not ready: board: stray character '4'"},
         {"board", "Ks 7d 2c 5h",
-         "Not ready: board: 4 cards do not fit the starting street river, which needs 5"},
+         "Not ready: Board — 4 cards do not fit the starting street River, which needs 5"},
         {"starting_pot", std::nan(""), "Not ready: starting_pot must be a finite number"},
-        {"starting_pot", 0, "Not ready: starting_pot must be above 0"},
+        {"starting_pot", 0, "Not ready: Starting Pot — must be above 0"},
         {"effective_stack", std::numeric_limits<double>::infinity(),
          "Not ready: effective_stack must be a finite number"},
-        {"effective_stack", 0.5, "Not ready: effective_stack must be at least 1 chip"},
+        {"effective_stack", 0.5, "Not ready: Effective Stack — must be at least 1 chip"},
         {"rake_percent", std::nan(""), "Not ready: rake_percent must be a finite number"},
-        {"rake_percent", 101, "Not ready: rake_percent must be between 0 and 100"},
+        {"rake_percent", 101, "Not ready: Rake (%) — must be between 0 and 100"},
         {"rake_cap", -1, "Not ready: rake_cap must be 0 (no cap) or more"},
         {"rake_cap", std::nan(""), "Not ready: rake_cap must be a finite number"},
-        {"variant", "omaha",
-         "Not ready: variant: unknown deck variant 'omaha' (use holdem or shortdeck)"},
+        {"variant", "omaha", "Not ready: unknown deck variant 'omaha' (use holdem or shortdeck)"},
         {"max_iterations", -1, "Not ready: max_iterations must not be negative (-1)"},
         {"max_iterations", "junk", "Not ready: max_iterations: cannot read 'junk' as a number"},
         {"max_iterations", 2.5, "Not ready: max_iterations must be a whole number (2.5)"},

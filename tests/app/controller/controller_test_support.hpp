@@ -89,8 +89,7 @@ inline QVariantMap wideFlopSpotMap(int iterations) {
   QVariantMap cfg = sizingKeys();
   cfg.insert(QStringLiteral("board"), QStringLiteral("Ks7d2c"));
   cfg.insert(QStringLiteral("starting_street"), QStringLiteral("flop"));
-  // "95%": the percent shorthand, and its first two characters are ranks,
-  // so the readiness check lets it through ("100%" would be refused).
+  // "95%": the percent shorthand, a weight on every combination.
   cfg.insert(QStringLiteral("oop_range"), QStringLiteral("95%"));
   cfg.insert(QStringLiteral("ip_range"), QStringLiteral("95%"));
   cfg.insert(QStringLiteral("max_iterations"), iterations);

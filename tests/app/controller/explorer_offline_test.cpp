@@ -285,7 +285,9 @@ class ExplorerOfflineTest : public QObject {
     QCOMPARE(all.value("actionNames"), strategy.value("actionNames"));
     const QVariantMap weights = all.value("weights").toMap();
     QCOMPARE(weights.keys(), (QStringList{"AKs", "QQ"}));
-    QCOMPARE(weights.value("AKs").toDouble(), 0.75);  // mean of 0.5 and the clamped 2.0
+    // The share of the class: 0.5 and the clamped 2.0 over its four combinations.
+    QCOMPARE(weights.value("AKs").toDouble(), 0.375);
+    QCOMPARE(weights.value("QQ").toDouble(), 1.0 / 6);
     QVERIFY(near(numbers(all.value("actionProbs").toMap().value("AKs")), {1.0 / 3, 2.0 / 3}));
     QVERIFY(near(numbers(all.value("actionProbs").toMap().value("QQ")), {0.0, 1.0}));
 

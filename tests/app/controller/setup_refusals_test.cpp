@@ -47,11 +47,13 @@ class SetupRefusalsTest : public QObject {
     const QVariantMap river = riverSpotMap(5);
     QTest::newRow("two sizes without a comma")
         << withSizing(river, "ip_river_bet_sizes", "33 75")
-        << "IP river bet sizes \u2014 Sizing: invalid token '33 75'";
-    QTest::newRow("letter e") << withSizing(river, "oop_river_bet_sizes", "e")
-                              << "OOP river bet sizes \u2014 Sizing: invalid token 'e'";
-    QTest::newRow("words") << withSizing(river, "oop_river_raise_sizes", "half pot")
-                           << "OOP river raise sizes \u2014 Sizing: invalid token 'half pot'";
+        << "IP Sizing \u00B7 River \u00B7 Bet sizes (%) \u2014 invalid token '33 75'";
+    QTest::newRow("letter e")
+        << withSizing(river, "oop_river_bet_sizes", "e")
+        << "OOP Sizing \u00B7 River \u00B7 Bet sizes (%) \u2014 invalid token 'e'";
+    QTest::newRow("words")
+        << withSizing(river, "oop_river_raise_sizes", "half pot")
+        << "OOP Sizing \u00B7 River \u00B7 Raise sizes (%) \u2014 invalid token 'half pot'";
     QVariantMap wide = river;
     wide["board"] = "Ks7d2c";
     wide["starting_street"] = "flop";
@@ -71,7 +73,7 @@ class SetupRefusalsTest : public QObject {
                                  << "Not ready: enter a valid board first";
     QTest::newRow("range the reader refuses")
         << withSizing(river, "oop_range", "AA KK QQ AKs")
-        << "oop_range: 'AA KK QQ AKs': Invalid combo pattern length";
+        << "OOP Range \u2014 'AA KK QQ AKs': Invalid combo pattern length";
   }
 
   void refusalNamesFieldAndToken() {
@@ -140,7 +142,7 @@ class SetupRefusalsTest : public QObject {
     QTest::newRow("weighted") << "AKs:0.25, T9s" << QVariantMap{{"AKs", 0.25}, {"T9s", 1.0}} << 5.0
                               << QString();
     QTest::newRow("empty") << "" << none << 0.0 << QString();
-    QTest::newRow("no hand") << "xyz" << none << 0.0 << "'xyz': Invalid rank character";
+    QTest::newRow("no hand") << "xyz" << none << 0.0 << "'xyz': Invalid rank character 'x'";
     QTest::newRow("one combination")
         << "AhKd" << QVariantMap{{"AKo", 1.0 / 12}} << 1.0 << QString();
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cards/range.hpp"
+#include "cards/refusal.hpp"
 #include "context/card_context.hpp"
 #include "tree/action_plan.hpp"
 
@@ -417,6 +418,103 @@ TEST(Conversion, SizingContextNamesTheStreet) {
             "IP turn sizing (bet='1x', raise='', bet_norm='1x', raise_norm=''): " + parser_message);
   EXPECT_EQ(message_of([&] { convert_request(request, ConversionPurpose::estimate); }),
             parser_message);
+}
+
+// What a refused request carries for the application to word: the rule's
+// code, the entry refused and the values, beside the unchanged message.
+TEST(Conversion, RefusalsNameRuleFieldAndValues) {
+  struct Row {
+    const char* what;
+    void (*change)(SolveConfig&);
+    const char* code;
+    const char* field;
+    std::vector<std::string> args;
+    const char* message_start;
+  };
+  const Row rows[] = {
+      {"weight above one",
+       [](SolveConfig& r) { r.oop_range = "AA:1.5"; },
+       "weight_bounds",
+       "oop_range",
+       {"1.5"},
+       "oop_range: Weight must be within [0, 1]"},
+      {"percentage above 100",
+       [](SolveConfig& r) { r.ip_range = "150%"; },
+       "weight_bounds",
+       "ip_range",
+       {"1.5"},
+       "ip_range: Weight must be within [0, 1]"},
+      {"rank",
+       [](SolveConfig& r) { r.ip_range = "xyz"; },
+       "rank_character",
+       "ip_range",
+       {"x"},
+       "ip_range: Invalid rank character"},
+      {"two sizes without a comma",
+       [](SolveConfig& r) { r.oop_river.bet_sizes = "33 75"; },
+       "sizing_token",
+       "oop_river_bet_sizes",
+       {"33 75"},
+       "Sizing: invalid token '33 75'"},
+      {"raise multiple",
+       [](SolveConfig& r) { r.ip_river.raise_sizes = "2x, 1x"; },
+       "bet_relative_min",
+       "ip_river_raise_sizes",
+       {},
+       "IP river sizing (bet='50'"},
+      {"cap on a bet",
+       [](SolveConfig& r) { r.oop_turn.bet_sizes = "40c2r"; },
+       "bet_cap_context",
+       "oop_turn_bet_sizes",
+       {},
+       "OOP turn sizing"},
+      {"board of another street",
+       [](SolveConfig& r) { r.board = "Ks7d2c5h"; },
+       "board_street",
+       "board",
+       {"4", "river", "5"},
+       "board: 4 cards do not fit"},
+      {"ICM without a seat stack",
+       [](SolveConfig& r) {
+         r.utility_model = "icm";
+         r.ip_stack = 5000;
+         r.icm_payouts = {100};
+       },
+       "icm_seat_stacks",
+       "oop_stack",
+       {},
+       "ICM mode requires oop_stack and ip_stack"},
+  };
+  for (const Row& row : rows) {
+    SolveConfig request = river_request();
+    row.change(request);
+    try {
+      convert_request(request, ConversionPurpose::solve);
+      ADD_FAILURE() << row.what << ": not refused";
+    } catch (const std::exception& error) {
+      const halvory::Refusal refusal = halvory::refusal_of(error);
+      EXPECT_EQ(halvory::refusal_code_name(refusal.code), row.code) << row.what;
+      EXPECT_EQ(refusal.field, row.field) << row.what;
+      EXPECT_EQ(refusal.args, row.args) << row.what;
+      EXPECT_EQ(std::string(error.what()).rfind(row.message_start, 0), 0u)
+          << row.what << ": " << error.what();
+    }
+  }
+  // The card context numbers the seat whose range the board empties.
+  halvory::Range oop{};
+  halvory::set_range_weight(oop, halvory::parse_card("Ks"), halvory::parse_card("Kd"), 1.0f);
+  halvory::Range ip{};
+  halvory::set_range_weight(ip, halvory::parse_card("Qs"), halvory::parse_card("Qd"), 1.0f);
+  const halvory::Board board{halvory::parse_card("Ks"), halvory::parse_card("7d"),
+                             halvory::parse_card("2c"), halvory::kNoCard, halvory::kNoCard};
+  try {
+    halvory::CardContext(board, oop, ip, false);
+    ADD_FAILURE() << "a range the board empties was accepted";
+  } catch (const std::exception& error) {
+    const halvory::Refusal refusal = halvory::refusal_of(error);
+    EXPECT_EQ(halvory::refusal_code_name(refusal.code), "range_empty_on_board");
+    EXPECT_EQ(refusal.args, std::vector<std::string>{"0"});
+  }
 }
 
 TEST(IterationReport, StatusTextAndProgress) {

@@ -1,0 +1,275 @@
+#include "controller/range_reading.hpp"
+
+#include <exception>
+#include <string>
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "cards/cards.hpp"
+#include "controller/refusal_words.hpp"
+#include "session/request_conversion.hpp"
+
+namespace halvory_app {
+
+namespace {
+
+constexpr int kRanks = 13;
+// A refused item is quoted at most this long; the rest is "…".
+constexpr qsizetype kQuotedItemChars = 24;
+
+std::string utf8(const QString& text) {
+  return text.toUtf8().toStdString();
+}
+
+std::uint64_t bit(int card) {
+  return std::uint64_t{1} << card;
+}
+
+// Rank index (0 = deuce) of a rank letter in either case; -1 for none.
+int rankOf(QChar c) {
+  const auto at = QStringLiteral("23456789TJQKA").indexOf(c.toUpper());
+  return static_cast<int>(at);
+}
+
+QString shortened(const QString& item) {
+  const QString trimmed = item.trimmed();
+  if (trimmed.size() <= kQuotedItemChars) return trimmed;
+  return trimmed.left(kQuotedItemChars - 1) + QChar(0x2026);
+}
+
+// The first comma-separated item the reader refuses, with its refusal; the
+// whole text's refusal when no single item fails (a percentage is read only
+// whole).
+void findRefusedItem(const QString& text, RangeReading& reading) {
+  using halvory::RefusalCode;
+  if (reading.refusal.code == RefusalCode::range_too_long) return;
+  const QStringList items = text.split(u',');
+  if (items.size() == 1) {
+    reading.item = shortened(text);
+    return;
+  }
+  for (const QString& item : items) {
+    try {
+      (void)halvory::parse_range(utf8(item));
+    } catch (const std::exception& error) {
+      const halvory::Refusal refusal = halvory::refusal_of(error);
+      reading.refusal = refusal.empty() ? halvory::Refusal{{}, {}, {error.what()}} : refusal;
+      reading.item = shortened(item);
+      return;
+    }
+  }
+}
+
+// A letter of a range item in the case the program writes: ranks upper,
+// suits and the suited/offsuit mark lower. Rank letters and the others are
+// apart, so the engine reads the item the same either way.
+QChar tidyCase(QChar c) {
+  if (QStringLiteral("akqjt").contains(c)) return c.toUpper();
+  if (QStringLiteral("SHDCO").contains(c)) return c.toLower();
+  return c;
+}
+
+// The items of a range text without blanks, the expression in the case the
+// program writes, joined by ", ".
+QString tidied(const QString& text) {
+  QStringList out;
+  for (const QString& part : text.split(u',')) {
+    QString item;
+    item.reserve(part.size());
+    bool weight = false;
+    for (const QChar c : part) {
+      if (c.isSpace()) continue;
+      if (c == u':') weight = true;
+      item.append(weight ? c : tidyCase(c));
+    }
+    if (!item.isEmpty()) out.append(item);
+  }
+  return out.join(QStringLiteral(", "));
+}
+
+QVariantMap answerOf(const RangeReading& reading, std::uint64_t dead) {
+  QVariantMap out;
+  out.insert(QStringLiteral("ok"), reading.ok());
+  if (!reading.ok()) {
+    out.insert(QStringLiteral("weights"), QVariantMap());
+    out.insert(QStringLiteral("mixed"), QVariantMap());
+    out.insert(QStringLiteral("combos"), 0.0);
+    return out;
+  }
+  const ClassShares shares(reading.range, dead);
+  out.insert(QStringLiteral("weights"), shares.shares());
+  out.insert(QStringLiteral("mixed"), shares.mixed());
+  out.insert(QStringLiteral("combos"), shares.combos());
+  return out;
+}
+
+}  // namespace
+
+std::uint64_t boardCardMask(const QString& boardText) {
+  QString compact;
+  for (const QChar c : boardText)
+    if (!c.isSpace()) compact.append(c);
+  std::uint64_t mask = 0;
+  for (qsizetype i = 0; i + 1 < compact.size(); i += 2) {
+    try {
+      mask |= bit(halvory::parse_card(utf8(compact.mid(i, 2))));
+    } catch (const std::exception&) {
+      // Not a card: nothing of it is dead.
+    }
+  }
+  return mask;
+}
+
+std::uint64_t outsideDeckMask(const QString& variant) {
+  if (!parse_deck_variant(utf8(variant))) return 0;
+  // The short deck starts at the sixes: rank indices 0 to 3, four suits each.
+  return (std::uint64_t{1} << 16) - 1;
+}
+
+ClassShares::ClassShares(const halvory::Range& weights, std::uint64_t deadCards) {
+  for (int a = 0; a < halvory::kCardCount; ++a) {
+    if (deadCards & bit(a)) continue;
+    for (int b = a + 1; b < halvory::kCardCount; ++b) {
+      if (deadCards & bit(b)) continue;
+      const float weight = weights.weights[halvory::pocket_index(
+          static_cast<halvory::CardCode>(a), static_cast<halvory::CardCode>(b))];
+      const int low = a / halvory::kSuitCount;
+      const int high = b / halvory::kSuitCount;
+      const bool suited = a % halvory::kSuitCount == b % halvory::kSuitCount;
+      Cell& cell = suited ? cells[high][low] : cells[low][high];
+      cell.weight += weight;
+      cell.live += 1;
+      cell.low = std::min(cell.low, weight);
+      cell.high = std::max(cell.high, weight);
+      weightedCombos += weight;
+    }
+  }
+}
+
+double ClassShares::share(const QString& label) const {
+  if (label.size() < 2) return 0.0;
+  const int first = rankOf(label[0]);
+  const int second = rankOf(label[1]);
+  if (first < 0 || second < 0) return 0.0;
+  const int high = std::max(first, second);
+  const int low = std::min(first, second);
+  const bool suited = label.size() > 2 && label[2].toLower() == u's';
+  const Cell& cell = suited || high == low ? cells[high][low] : cells[low][high];
+  return cell.live > 0 ? cell.weight / cell.live : 0.0;
+}
+
+QVariantMap ClassShares::shares() const {
+  QVariantMap out;
+  for (int row = 0; row < kRanks; ++row) {
+    for (int col = 0; col < kRanks; ++col) {
+      const Cell& cell = cells[row][col];
+      if (cell.live == 0 || !(cell.weight > 0.0)) continue;
+      const int high = std::max(row, col);
+      const int low = std::min(row, col);
+      QString label;
+      label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(high)]));
+      label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(low)]));
+      if (high != low) label.append(row > col ? u's' : u'o');
+      out.insert(label, cell.weight / cell.live);
+    }
+  }
+  return out;
+}
+
+QVariantMap ClassShares::mixed() const {
+  QVariantMap out;
+  for (int row = 0; row < kRanks; ++row) {
+    for (int col = 0; col < kRanks; ++col) {
+      const Cell& cell = cells[row][col];
+      if (cell.live == 0 || !(cell.high > 0.0f) || cell.low == cell.high) continue;
+      const int high = std::max(row, col);
+      const int low = std::min(row, col);
+      QString label;
+      label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(high)]));
+      label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(low)]));
+      if (high != low) label.append(row > col ? u's' : u'o');
+      out.insert(label, true);
+    }
+  }
+  return out;
+}
+
+RangeReading readRange(const QString& text) {
+  RangeReading reading;
+  try {
+    reading.range = expand_percent_range(utf8(text));
+  } catch (const std::exception& error) {
+    reading.read = false;
+    reading.refusal = halvory::refusal_of(error);
+    if (reading.refusal.empty()) reading.refusal.args = {error.what()};
+    reading.range = {};
+    findRefusedItem(text, reading);
+    return reading;
+  }
+  // As the solve reads it: weights this small count as zero.
+  for (float& weight : reading.range.weights) {
+    if (weight < kSmallestRangeWeight) weight = 0.0f;
+  }
+  return reading;
+}
+
+QString readingProblem(const RangeReading& reading) {
+  if (reading.ok()) return {};
+  const QString reason = wordRefusal(reading.refusal);
+  if (reading.item.isEmpty()) return reason;
+  return QStringLiteral("'%1': %2").arg(reading.item, reason);
+}
+
+QString rangeProblem(const QString& rangeText) {
+  return readingProblem(readRange(rangeText));
+}
+
+QVariantMap readRangeText(const QString& text, const QString& variant, const QString& board) {
+  const RangeReading reading = readRange(text);
+  QVariantMap out = answerOf(reading, boardCardMask(board) | outsideDeckMask(variant));
+  out.insert(QStringLiteral("error"), readingProblem(reading));
+  return out;
+}
+
+QVariantMap RangeTextReader::read(const QString& text, const QString& variant,
+                                  const QString& board) {
+  auto it = recent.begin();
+  while (it != recent.end() &&
+         !(it->text == text && it->variant == variant && it->board == board)) {
+    ++it;
+  }
+  if (it != recent.end()) {
+    recent.splice(recent.begin(), recent, it);
+  } else {
+    RangeReading reading = readRange(text);
+    QVariantMap answer = answerOf(reading, boardCardMask(board) | outsideDeckMask(variant));
+    // Only the refusal is kept: the weights are in the answer already.
+    reading.range = {};
+    recent.push_front({text, variant, board, std::move(answer), std::move(reading)});
+    if (recent.size() > kKept) recent.pop_back();
+  }
+  QVariantMap answer = recent.front().answer;
+  answer.insert(QStringLiteral("error"), readingProblem(recent.front().refused));
+  return answer;
+}
+
+QVariantMap normalizeImportedRangeText(const QString& rawText, const QString& variant) {
+  QVariantMap out;
+  const RangeReading file = readRange(rawText);
+  out.insert(QStringLiteral("ok"), file.ok());
+  out.insert(QStringLiteral("error"), readingProblem(file));
+  out.insert(QStringLiteral("text"), QString());
+  out.insert(QStringLiteral("combos"), 0.0);
+  if (!file.ok()) return out;
+  const double combos = ClassShares(file.range, outsideDeckMask(variant)).combos();
+  if (!(combos > 0.0)) return out;
+  QString text = tidied(rawText);
+  const RangeReading tidy = readRange(text);
+  if (!tidy.ok() || !(tidy.range == file.range)) text = rawText.trimmed();
+  out.insert(QStringLiteral("text"), text);
+  out.insert(QStringLiteral("combos"), combos);
+  return out;
+}
+
+}  // namespace halvory_app
