@@ -234,6 +234,9 @@ QVariantMap readRangeText(const QString& text, const QString& variant, const QSt
 
 QVariantMap RangeTextReader::read(const QString& text, const QString& variant,
                                   const QString& board) {
+  // Short texts (the items a matrix stroke reads one by one) cost less to
+  // read than to keep, and would push the long ones out.
+  if (text.size() < kShortestKept) return readRangeText(text, variant, board);
   auto it = recent.begin();
   while (it != recent.end() &&
          !(it->text == text && it->variant == variant && it->board == board)) {

@@ -96,6 +96,7 @@ class RangeTextReader {
     RangeReading refused;
   };
   static constexpr std::size_t kKept = 6;
+  static constexpr qsizetype kShortestKept = 256;
   std::list<Entry> recent;
 };
 

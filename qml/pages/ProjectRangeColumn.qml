@@ -141,14 +141,16 @@ Card {
             }
 
             // Unfocused, the field's own text is hidden and a centred,
-            // elided line shows the range instead.
+            // elided line shows the range instead. A long range is laid out
+            // in the field only while it is edited there: laying out a
+            // megabyte of text takes longer than reading it.
             ProjectTextField {
                 id: rangeInput
                 objectName: column.seat + "RangeInput"
                 Layout.fillWidth: true
                 theme: column.page.theme
                 mono: true
-                text: column.rangeText
+                text: activeFocus || column.rangeText.length <= 4096 ? column.rangeText : ""
                 // A range stays whole however long it is; the reader refuses
                 // what it cannot take, with the reason below the field.
                 maximumLength: 2147483647
@@ -163,7 +165,9 @@ Card {
                     anchors.leftMargin: 10
                     anchors.rightMargin: 10
                     visible: !rangeInput.activeFocus
-                    text: column.rangeText !== "" ? column.rangeText : placeholder
+                    // One elided line: the start of a long range is all it
+                    // can show, and eliding a whole long text costs a frame.
+                    text: column.rangeText !== "" ? column.rangeText.substring(0, 1000) : placeholder
                     textFormat: Text.PlainText
                     font: rangeInput.font
                     color: column.rangeText !== "" ? ThemeRules.roleColor(column.page.theme, "text", "#F0F6FC") : ThemeRules.roleColor(column.page.theme, "textFaint", "#6E7681")

@@ -115,6 +115,86 @@ Item {
                 verify(error.text.indexOf(data.error) >= 0, error.text)
         }
 
+        // Readiness and the badge's reason are the reader's: a text it reads
+        // with a hand beside the board is ready; one it refuses says why.
+        function test_readinessIsTheReadersAnswer_data() {
+            return [
+                { tag: "percentage", text: "50%" },
+                { tag: "one combination", text: "AhKd" },
+                { tag: "four combinations", text: "AhKh, AsKs, AdKd, AcKc" },
+                { tag: "span of combinations", text: "AsKs-AhKh" },
+                { tag: "no rank", text: "xyz" },
+                { tag: "percentage above 100", text: "150%" },
+                { tag: "only board cards", text: "Ks7d, 7d2c" }
+            ]
+        }
+
+        function test_readinessIsTheReadersAnswer(data) {
+            var shell = makeShell()
+            shell.oopRangeText = data.text
+            var read = appController.readRangeText(data.text, shell.gameVariant, shell.boardText)
+            var ready = read.ok === true && read.combos > 0
+            compare(shell._hasAnyHand(data.text), ready)
+            var page = shell.pages.projectPage
+            compare(child(page, "oopRangeError").visible, read.ok === false)
+            if (read.ok === false) {
+                verify(read.error !== "")
+                compare(shell.solveBlockReason, "Not ready: OOP Range — " + read.error)
+                compare(child(page, "setupHeader").badge, "Not Ready")
+            } else if (!ready) {
+                compare(shell.solveBlockReason, "Not ready: select at least one hand in both ranges")
+            } else {
+                settle(shell)
+                verify(shell.canSolve, shell.solveBlockReason)
+                compare(child(page, "setupHeader").badge, "Ready")
+            }
+        }
+
+        // A combination range longer than a text field holds by default
+        // stays whole through an edit at its end, a save and a load.
+        function test_longRangeStaysWhole() {
+            var shell = makeShell()
+            var items = []
+            var length = 0
+            for (var n = 0; length < 40000; ++n) {
+                var item = ["Ah", "Kd", "Qc", "Js"][n % 4] + ["Ts", "9h", "8d", "7c"][(n >> 2) % 4]
+                    + ":0." + String(1000 + n % 9000).substring(0, 4)
+                items.push(item)
+                length += item.length + 2
+            }
+            var text = items.join(", ")
+            shell.oopRangeText = text
+            var field = child(shell.pages.projectPage, "oopRangeInput")
+            field.forceActiveFocus()
+            compare(field.text.length, text.length)
+            field.cursorPosition = field.text.length
+            keyClick(Qt.Key_Comma)
+            keyClick(Qt.Key_Space)
+            keyClick(Qt.Key_2)
+            keyClick(Qt.Key_2)
+            compare(shell.oopRangeText, text + ", 22")
+            var url = harness.temporaryFileUrl("long-range.pellarisproj")
+            verify(appController.saveProject(url, shell.exportProjectState()))
+            var loaded = appController.loadProject(url)
+            verify(loaded.ok, loaded.error)
+            compare(loaded.project.oopRangeText, text + ", 22")
+        }
+
+        // Junk of any length is refused on one line, whole on hover.
+        function test_longJunkIsOneLine() {
+            var shell = makeShell()
+            var junk = ""
+            while (junk.length < 10000)
+                junk += "qwerty uiop asdf "
+            shell.oopRangeText = junk
+            var error = child(shell.pages.projectPage, "oopRangeError")
+            verify(error.visible)
+            compare(error.lineCount, 1)
+            verify(error.text.length < 200, error.text)
+            verify(shell.solveBlockReason.length < 200, shell.solveBlockReason)
+            compare(child(shell.pages.projectPage, "oopRangeErrorTip").text, error.text)
+        }
+
         // In ICM the rake rows are hidden and the solve charges no rake:
         // the same spot gives the same values as with no rake at all.
         function test_icmChargesNoHiddenRake() {
