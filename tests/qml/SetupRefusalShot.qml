@@ -3,8 +3,9 @@ import QtQuick.Controls.Basic
 import Pellaris
 
 // The set-up page with the real controller and a spot the solve refuses,
-// for screenshots: "--case=sizing|tree|icm|range|board|number" picks the
-// refusal, "--lang=CODE" the language, "--range" scrolls to the ranges,
+// for screenshots: "--case=sizing|tree|icm|icmstack|range|junk|long|board|number"
+// picks the refusal ("import" opens the range import of a file instead),
+// "--lang=CODE" the language, "--range" scrolls to the ranges,
 // "--blank" shows a new project as it starts, "--measuring" shows an edited
 // spot whose estimate is still on its way, "--profile" loads a profile
 // with values its fields do not take, "--set=KEY:JSON" sets a value.
@@ -65,7 +66,10 @@ ApplicationWindow {
             tree: { boardText: "Ks7d2c", effectiveStack: 1000, oopFlopBetSizesText: wide, ipFlopBetSizesText: wide,
                     oopTurnBetSizesText: wide, ipTurnBetSizesText: wide },
             icm: { utilityModel: "icm", oopStack: 50, ipStack: 50, icmPayoutsText: "50, 30, 20" },
+            icmstack: { utilityModel: "icm", oopStack: 0, ipStack: 50, icmPayoutsText: "50, 30" },
             range: { oopRangeText: "AA KK QQ AKs", ipRangeText: "KQs-JTs, AK+, 22+:0.5" },
+            junk: { oopRangeText: junkText(10000) },
+            long: { oopRangeText: comboText(40000) },
             board: { boardText: "" }
         }
         var set = cases[argValue("--case=")] || {}
@@ -81,6 +85,8 @@ ApplicationWindow {
             scrollTimer.start()
         if (args.indexOf("--measuring") >= 0)
             measuringTimer.start()
+        if (argValue("--case=") === "import")
+            importTimer.start()
         if (args.indexOf("--profile") >= 0) {
             var page = shell.pages.projectPage
             page.settingsProfiles = [{ id: "shot", name: "Deep stack", createdAt: "",
@@ -88,6 +94,35 @@ ApplicationWindow {
                                                effective_stack: "250,5", rake_cap: "-3" } }]
             page._loadProfileSelectedId = "shot"
             page.loadSelectedSettingsProfile()
+        }
+    }
+
+    function junkText(length) {
+        var text = ""
+        while (text.length < length)
+            text += "qwerty uiop asdf "
+        return text
+    }
+
+    // Single combinations with four-decimal weights.
+    function comboText(length) {
+        var items = []
+        for (var n = 0; items.join(", ").length < length; ++n)
+            items.push(["Ah", "Kd", "Qc", "Js"][n % 4] + ["Ts", "9h", "8d", "7c"][(n >> 2) % 4]
+                       + ":0." + String(1000 + n % 9000))
+        return items.join(", ")
+    }
+
+    // A file of combinations, a weight and a class, imported from the OOP column.
+    Timer {
+        id: importTimer
+        interval: 300
+        onTriggered: {
+            var url = "file:///tmp/pellaris-import-shot.txt"
+            // qmllint disable unqualified
+            appController.saveTextFile(url, "AhKh, AsKs:0.5,\nkk, a5s-a2s:0.25\n")
+            // qmllint enable unqualified
+            shell.pages.projectPage.importRangeFromFile(url)
         }
     }
 
