@@ -32,6 +32,18 @@ int rankOf(QChar c) {
   return static_cast<int>(at);
 }
 
+// "AKs", "AKo" or "AA" of a cell of ClassShares: suited above the diagonal
+// ([high][low]), offsuit below it, pairs on it.
+QString cellLabel(int row, int col) {
+  const int high = std::max(row, col);
+  const int low = std::min(row, col);
+  QString label;
+  label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(high)]));
+  label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(low)]));
+  if (high != low) label.append(row > col ? u's' : u'o');
+  return label;
+}
+
 QString shortened(const QString& item) {
   const QString trimmed = item.trimmed();
   if (trimmed.size() <= kQuotedItemChars) return trimmed;
@@ -165,13 +177,7 @@ QVariantMap ClassShares::shares() const {
     for (int col = 0; col < kRanks; ++col) {
       const Cell& cell = cells[row][col];
       if (cell.live == 0 || !(cell.weight > 0.0)) continue;
-      const int high = std::max(row, col);
-      const int low = std::min(row, col);
-      QString label;
-      label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(high)]));
-      label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(low)]));
-      if (high != low) label.append(row > col ? u's' : u'o');
-      out.insert(label, cell.weight / cell.live);
+      out.insert(cellLabel(row, col), cell.weight / cell.live);
     }
   }
   return out;
@@ -183,13 +189,7 @@ QVariantMap ClassShares::mixed() const {
     for (int col = 0; col < kRanks; ++col) {
       const Cell& cell = cells[row][col];
       if (cell.live == 0 || !(cell.high > 0.0f) || cell.low == cell.high) continue;
-      const int high = std::max(row, col);
-      const int low = std::min(row, col);
-      QString label;
-      label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(high)]));
-      label.append(QLatin1Char(halvory::kRankChars[static_cast<std::size_t>(low)]));
-      if (high != low) label.append(row > col ? u's' : u'o');
-      out.insert(label, true);
+      out.insert(cellLabel(row, col), true);
     }
   }
   return out;
