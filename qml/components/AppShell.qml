@@ -84,6 +84,10 @@ SpotSizingItem {
 
     // ---- Readiness ----
     readonly property bool _isIcm: String(utilityModel).toLowerCase() === "icm"
+    // Each range as the solve reads it beside the board: read once per
+    // change, however often the readiness bindings ask.
+    readonly property var _oopRangeReading: _rangeReading(oopRangeText)
+    readonly property var _ipRangeReading: _rangeReading(ipRangeText)
     // Board, ranges and sizings: enough for the controller to measure the
     // spot and name anything else it would refuse.
     readonly property bool _canMeasure: _isStrictBoardReady() && _hasSizingFilled()
@@ -104,8 +108,8 @@ SpotSizingItem {
             return qsTranslate("AppController", "Not ready: enter a valid board first")
         // The reader's refusal of a range, under the range's label; or no
         // hand in one of them.
-        var oop = _rangeReading(oopRangeText)
-        var ip = _rangeReading(ipRangeText)
+        var oop = _oopRangeReading
+        var ip = _ipRangeReading
         var refused = oop.ok === false ? [qsTranslate("ProjectPage", "OOP Range"), oop.error]
                     : ip.ok === false ? [qsTranslate("ProjectPage", "IP Range"), ip.error] : null
         if (refused)
@@ -330,7 +334,8 @@ SpotSizingItem {
     // The solve reads the text and finds at least one combination of the
     // deck beside the board.
     function _hasAnyHand(rangeText: string): bool {
-        var read = _rangeReading(rangeText)
+        var read = rangeText === oopRangeText ? _oopRangeReading
+                 : rangeText === ipRangeText ? _ipRangeReading : _rangeReading(rangeText)
         return read.ok === true && Number(read.combos) > 0
     }
 
