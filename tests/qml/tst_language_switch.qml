@@ -164,6 +164,44 @@ Item {
             compare(leftOver(shell, matchers), [])
         }
 
+        // The set-up page's refusals, the estimate's and the range field's,
+        // are worded again in the new language, none left in the old one.
+        function test_refusalsFollowTheLanguage_data() {
+            return [
+                { tag: "sizing, German to English", set: { ipRiverBetSizesText: "33 75" }, from: "de", to: "en" },
+                { tag: "ICM stack, Russian to Polish", from: "ru", to: "pl",
+                  set: { utilityModel: "icm", oopStack: 0, ipStack: 50, icmPayoutsText: "50, 30" } },
+                { tag: "range, Polish to German", set: { oopRangeText: "AA:1.5, KK" }, from: "pl", to: "de" }
+            ]
+        }
+
+        function test_refusalsFollowTheLanguage(data) {
+            languageManager.setLanguage(data.from)
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            shell.resetToNewProject()
+            shell.applyProjectState({
+                boardText: "Ks7d2c5h9s", startingPot: 22.8, effectiveStack: 88.9,
+                oopRangeText: "AA, KK, QQ, AK", ipRangeText: "AA, 99, KJ, T8s"
+            })
+            ;["oop", "ip"].forEach(function (seat) {
+                ;["Flop", "Turn", "River"].forEach(function (street) {
+                    shell[seat + street + "BetSizesText"] = "33, 75"
+                    shell[seat + street + "RaiseSizesText"] = "100"
+                })
+            })
+            for (var key in data.set)
+                shell[key] = data.set[key]
+            shell.navIndex = 1
+            tryVerify(function () { return !shell.estimateMeasuring && shell.solveBlockReason !== "" }, 60000)
+            var setup = page(shell, "projectPage")
+            waitForRendering(shell)
+            var matchers = oldLanguageMatchers(data.from, data.to)
+            verify(leftOver(setup, matchers).length > 0, "no refusal in the first language")
+            languageManager.setLanguage(data.to)
+            waitForRendering(shell)
+            compare(leftOver(setup, matchers), [])
+        }
+
         // The language is switched on the settings page, so every other page
         // is hidden at that moment; each must then show (and lay out at a new
         // width) in the new language.
