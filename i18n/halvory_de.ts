@@ -148,26 +148,6 @@
         </translation>
     </message>
     <message>
-        <source>%1: cannot read &apos;%2&apos; as a number</source>
-        <translation>%1: „%2“ ist keine lesbare Zahl</translation>
-    </message>
-    <message>
-        <source>%1 must not be negative (%2)</source>
-        <translation>%1 darf nicht negativ sein (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number (%2)</source>
-        <translation>%1 muss eine ganze Zahl sein (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be %2 or more</source>
-        <translation>%1 muss mindestens %2 sein</translation>
-    </message>
-    <message>
-        <source>%1 must be at most %2</source>
-        <translation>%1 darf höchstens %2 sein</translation>
-    </message>
-    <message>
         <source>is not an object</source>
         <translation>ist kein Objekt</translation>
     </message>
@@ -462,6 +442,26 @@
     <message>
         <source>Error: %1</source>
         <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Iterationen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is negative</source>
+        <translation>„%1“ ist negativ</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card of this deck</source>
+        <translation>„%1“ ist keine Karte dieses Decks</translation>
+    </message>
+    <message>
+        <source>must be %1 or more</source>
+        <translation>muss mindestens %1 sein</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>darf höchstens %1 sein</translation>
     </message>
 </context>
 <context>

@@ -148,26 +148,6 @@
         </translation>
     </message>
     <message>
-        <source>%1: cannot read &apos;%2&apos; as a number</source>
-        <translation>%1: «%2» no se puede leer como número</translation>
-    </message>
-    <message>
-        <source>%1 must not be negative (%2)</source>
-        <translation>%1 no puede ser negativo (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number (%2)</source>
-        <translation>%1 debe ser un número entero (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be %2 or more</source>
-        <translation>%1 debe ser %2 o más</translation>
-    </message>
-    <message>
-        <source>%1 must be at most %2</source>
-        <translation>%1 debe ser como máximo %2</translation>
-    </message>
-    <message>
         <source>is not an object</source>
         <translation>no es un objeto</translation>
     </message>
@@ -462,6 +442,26 @@
     <message>
         <source>Error: %1</source>
         <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Iteraciones</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is negative</source>
+        <translation>«%1» es negativo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card of this deck</source>
+        <translation>«%1» no es una carta de esta baraja</translation>
+    </message>
+    <message>
+        <source>must be %1 or more</source>
+        <translation>debe ser %1 o más</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>debe ser como máximo %1</translation>
     </message>
 </context>
 <context>

@@ -148,26 +148,6 @@
         </translation>
     </message>
     <message>
-        <source>%1: cannot read &apos;%2&apos; as a number</source>
-        <translation>%1&#xa0;: impossible de lire «&#xa0;%2&#xa0;» comme un nombre</translation>
-    </message>
-    <message>
-        <source>%1 must not be negative (%2)</source>
-        <translation>%1 ne doit pas être négatif (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number (%2)</source>
-        <translation>%1 doit être un nombre entier (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be %2 or more</source>
-        <translation>%1 doit valoir au moins %2</translation>
-    </message>
-    <message>
-        <source>%1 must be at most %2</source>
-        <translation>%1 doit valoir au plus %2</translation>
-    </message>
-    <message>
         <source>is not an object</source>
         <translation>n’est pas un objet</translation>
     </message>
@@ -462,6 +442,26 @@
     <message>
         <source>Error: %1</source>
         <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Itérations</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is negative</source>
+        <translation>« %1 » est négatif</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card of this deck</source>
+        <translation>« %1 » n&apos;est pas une carte de ce paquet</translation>
+    </message>
+    <message>
+        <source>must be %1 or more</source>
+        <translation>doit être au moins %1</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>doit être au plus %1</translation>
     </message>
 </context>
 <context>

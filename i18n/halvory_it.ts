@@ -148,26 +148,6 @@
         </translation>
     </message>
     <message>
-        <source>%1: cannot read &apos;%2&apos; as a number</source>
-        <translation>%1: impossibile leggere «%2» come numero</translation>
-    </message>
-    <message>
-        <source>%1 must not be negative (%2)</source>
-        <translation>%1 non può essere negativo (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number (%2)</source>
-        <translation>%1 deve essere un numero intero (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be %2 or more</source>
-        <translation>%1 deve essere almeno %2</translation>
-    </message>
-    <message>
-        <source>%1 must be at most %2</source>
-        <translation>%1 deve essere al massimo %2</translation>
-    </message>
-    <message>
         <source>is not an object</source>
         <translation>non è un oggetto</translation>
     </message>
@@ -462,6 +442,26 @@
     <message>
         <source>Error: %1</source>
         <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Iterazioni</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is negative</source>
+        <translation>«%1» è negativo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card of this deck</source>
+        <translation>«%1» non è una carta di questo mazzo</translation>
+    </message>
+    <message>
+        <source>must be %1 or more</source>
+        <translation>deve essere almeno %1</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>deve essere al massimo %1</translation>
     </message>
 </context>
 <context>

@@ -151,26 +151,6 @@
         </translation>
     </message>
     <message>
-        <source>%1: cannot read &apos;%2&apos; as a number</source>
-        <translation>%1: nie można odczytać „%2” jako liczby</translation>
-    </message>
-    <message>
-        <source>%1 must not be negative (%2)</source>
-        <translation>%1 nie może być ujemne (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number (%2)</source>
-        <translation>%1 musi być liczbą całkowitą (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be %2 or more</source>
-        <translation>%1 musi wynosić co najmniej %2</translation>
-    </message>
-    <message>
-        <source>%1 must be at most %2</source>
-        <translation>%1 może wynosić najwyżej %2</translation>
-    </message>
-    <message>
         <source>is not an object</source>
         <translation>nie jest obiektem</translation>
     </message>
@@ -465,6 +445,26 @@
     <message>
         <source>Error: %1</source>
         <translation>Błąd: %1</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Iteracje</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is negative</source>
+        <translation>„%1” jest ujemne</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card of this deck</source>
+        <translation>„%1” nie jest kartą tej talii</translation>
+    </message>
+    <message>
+        <source>must be %1 or more</source>
+        <translation>musi wynosić co najmniej %1</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>może wynosić najwyżej %1</translation>
     </message>
 </context>
 <context>

@@ -148,26 +148,6 @@
         </translation>
     </message>
     <message>
-        <source>%1: cannot read &apos;%2&apos; as a number</source>
-        <translation>%1: não é possível ler “%2” como número</translation>
-    </message>
-    <message>
-        <source>%1 must not be negative (%2)</source>
-        <translation>%1 não pode ser negativo (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number (%2)</source>
-        <translation>%1 deve ser um número inteiro (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be %2 or more</source>
-        <translation>%1 deve ser %2 ou mais</translation>
-    </message>
-    <message>
-        <source>%1 must be at most %2</source>
-        <translation>%1 deve ser no máximo %2</translation>
-    </message>
-    <message>
         <source>is not an object</source>
         <translation>não é um objeto</translation>
     </message>
@@ -462,6 +442,26 @@
     <message>
         <source>Error: %1</source>
         <translation>Erro: %1</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Iterações</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is negative</source>
+        <translation>“%1” é negativo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card of this deck</source>
+        <translation>“%1” não é uma carta deste baralho</translation>
+    </message>
+    <message>
+        <source>must be %1 or more</source>
+        <translation>deve ser %1 ou mais</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>deve ser no máximo %1</translation>
     </message>
 </context>
 <context>

@@ -151,26 +151,6 @@
         </translation>
     </message>
     <message>
-        <source>%1: cannot read &apos;%2&apos; as a number</source>
-        <translation>%1: не удаётся прочитать «%2» как число</translation>
-    </message>
-    <message>
-        <source>%1 must not be negative (%2)</source>
-        <translation>%1 не может быть отрицательным (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number (%2)</source>
-        <translation>%1 должно быть целым числом (%2)</translation>
-    </message>
-    <message>
-        <source>%1 must be %2 or more</source>
-        <translation>%1 должно быть не меньше %2</translation>
-    </message>
-    <message>
-        <source>%1 must be at most %2</source>
-        <translation>%1 должно быть не больше %2</translation>
-    </message>
-    <message>
         <source>is not an object</source>
         <translation>не является объектом</translation>
     </message>
@@ -465,6 +445,26 @@
     <message>
         <source>Error: %1</source>
         <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Итерации</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is negative</source>
+        <translation>«%1» — отрицательное число</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card of this deck</source>
+        <translation>«%1» — не карта этой колоды</translation>
+    </message>
+    <message>
+        <source>must be %1 or more</source>
+        <translation>должно быть не меньше %1</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>должно быть не больше %1</translation>
     </message>
 </context>
 <context>

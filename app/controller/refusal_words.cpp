@@ -225,6 +225,9 @@ QString fieldLabel(const std::string& key) {
   if (key == "rake_percent") return page("Rake (%)");
   if (key == "rake_cap") return page("Rake Cap");
   if (key == "target_exploitability") return page("Target Exploitability (%)");
+  if (key == "max_iterations") return QCoreApplication::translate("AppController", "Iterations");
+  if (key == "thread_count")
+    return QCoreApplication::translate("SolvePage", "CPU threads utilized");
   if (key == "oop_add_all_in_jam_threshold_pct" || key == "ip_add_all_in_jam_threshold_pct") {
     return QStringList{key[0] == 'i' ? page("IP Sizing") : page("OOP Sizing"),
                        page("Add all-in if jam less than")}

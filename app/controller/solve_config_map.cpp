@@ -74,11 +74,21 @@ std::vector<std::int32_t> chipList(const QString& raw) {
   return out;
 }
 
+// A refusal of the map's entry `key`, led by the label the page gives it.
+QString refusedEntry(const QString& key, const char* reason, const QString& arg = QString()) {
+  QString worded = QCoreApplication::translate("AppController", reason);
+  if (!arg.isNull()) worded = worded.arg(arg);
+  return withFieldLabel(utf8(key), worded);
+}
+
 QString listProblem(const QVariantMap& cfg, const QString& key) {
   for (const QString& entry : listEntries(textOf(cfg, key))) {
     const auto value = finiteNumber(entry);
-    if (!value) return QStringLiteral("%1: cannot read '%2' as a number").arg(key, entry);
-    if (*value < 0.0) return QStringLiteral("%1: '%2' is negative").arg(key, entry);
+    if (!value)
+      return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"),
+                          entry);
+    if (*value < 0.0)
+      return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "'%1' is negative"), entry);
   }
   return {};
 }
@@ -90,10 +100,11 @@ QString boardProblem(const QString& rankAlphabet, const QString& text) {
   compact.remove(u' ');
   for (qsizetype i = 0; i < compact.size(); i += 2) {
     const QString pair = compact.mid(i, 2);
-    if (pair.size() < 2) return QStringLiteral("board: stray character '%1'").arg(pair);
-    if (!rankAlphabet.contains(pair[0].toUpper()) ||
+    if (pair.size() < 2 || !rankAlphabet.contains(pair[0].toUpper()) ||
         !QStringLiteral("shdc").contains(pair[1].toLower())) {
-      return QStringLiteral("board: '%1' is not a card of this deck").arg(pair);
+      return refusedEntry(QStringLiteral("board"),
+                          QT_TRANSLATE_NOOP("AppController", "'%1' is not a card of this deck"),
+                          pair);
     }
   }
   return {};
@@ -161,10 +172,15 @@ QString numberProblem(const QVariantMap& cfg, const QString& key, double low, do
   const auto it = cfg.constFind(key);
   if (it == cfg.constEnd()) return {};
   const std::optional<double> read = readNumber(*it);
-  if (!read || !std::isfinite(*read)) return QStringLiteral("%1 must be a finite number").arg(key);
+  if (!read || !std::isfinite(*read))
+    return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be a number"));
   const double value = *read;
-  if (value < low) return QStringLiteral("%1 must be %2 or more").arg(key).arg(low, 0, 'g', 12);
-  if (value > high) return QStringLiteral("%1 must be at most %2").arg(key).arg(high, 0, 'g', 12);
+  if (value < low)
+    return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be %1 or more"),
+                        QString::number(low, 'g', 12));
+  if (value > high)
+    return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be at most %1"),
+                        QString::number(high, 'g', 12));
   return {};
 }
 
@@ -216,31 +232,22 @@ std::optional<double> readNumber(const QVariant& value) {
 
 CountReading readCount(const QString& key, const QVariant& value, std::uint64_t low,
                        std::uint64_t high) {
-  const auto refused = [](QString problem) { return CountReading{std::nullopt, problem}; };
+  const auto refused = [&key](const char* reason, const QString& arg = QString()) {
+    return CountReading{std::nullopt, refusedEntry(key, reason, arg)};
+  };
   const std::optional<double> read = readNumber(value);
-  if (!read || !std::isfinite(*read)) {
-    return refused(QCoreApplication::translate("AppController", "%1: cannot read '%2' as a number")
-                       .arg(key, value.toString()));
-  }
+  if (!read || !std::isfinite(*read))
+    return refused(QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"),
+                   value.toString());
   const double number = *read;
-  if (number < 0.0) {
-    return refused(QCoreApplication::translate("AppController", "%1 must not be negative (%2)")
-                       .arg(key)
-                       .arg(number, 0, 'g', 12));
-  }
-  if (number != std::floor(number)) {
-    return refused(QCoreApplication::translate("AppController", "%1 must be a whole number (%2)")
-                       .arg(key)
-                       .arg(number, 0, 'g', 12));
-  }
-  if (number < static_cast<double>(low)) {
-    return refused(
-        QCoreApplication::translate("AppController", "%1 must be %2 or more").arg(key).arg(low));
-  }
-  if (number > static_cast<double>(high)) {
-    return refused(
-        QCoreApplication::translate("AppController", "%1 must be at most %2").arg(key).arg(high));
-  }
+  if (number < 0.0) return refused(QT_TRANSLATE_NOOP("AppController", "cannot be negative"));
+  if (number != std::floor(number))
+    return refused(QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a whole number"),
+                   QString::number(number, 'g', 12));
+  if (number < static_cast<double>(low))
+    return refused(QT_TRANSLATE_NOOP("AppController", "must be %1 or more"), QString::number(low));
+  if (number > static_cast<double>(high))
+    return refused(QT_TRANSLATE_NOOP("AppController", "must be at most %1"), QString::number(high));
   return {static_cast<std::uint64_t>(number), {}};
 }
 
@@ -300,8 +307,10 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
     const QString problem = numberProblem(cfg, QLatin1String(range.key), range.low, range.high);
     if (!problem.isEmpty()) return problem;
   }
+  // The conversion reads a negative cap as 0, no cap: refused here instead.
   if (numberOf(cfg, QStringLiteral("rake_cap"), 0.0) < 0.0) {
-    return QStringLiteral("rake_cap must be 0 (no cap) or more");
+    return refusedEntry(QStringLiteral("rake_cap"),
+                        QT_TRANSLATE_NOOP("AppController", "must be 0 (no cap) or more"));
   }
   for (const char* seat : {"oop", "ip"}) {
     if (!flagOf(cfg, QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_enabled")))

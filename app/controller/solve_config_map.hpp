@@ -26,7 +26,8 @@ inline constexpr std::uint64_t kMaxThreadCount = 4096;
 std::optional<double> readNumber(const QVariant& value);
 
 // A count read by the one rule for counts: a whole number in [low, high]
-// ("40.0" reads as 40), or the reason it is refused, naming `key`.
+// ("40.0" reads as 40), or the reason it is refused, led by the label the
+// pages give `key`.
 struct CountReading {
   std::optional<std::uint64_t> value;
   QString problem;

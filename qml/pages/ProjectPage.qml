@@ -491,6 +491,15 @@ SpotSizingItem {
         return readRange(text).weights
     }
 
+    // The classes one hand expression covers, by the same reader. Whether
+    // an expression covers a class is a question of the deck, not of the
+    // board: a blocked combination is still the user's.
+    function expandHand(hand) {
+        var base = String(hand === undefined || hand === null ? "" : hand).split(":")[0]
+        var weights = readRange(base, "").weights
+        return Object.keys(weights).filter(function (label) { return Number(weights[label]) > 0 })
+    }
+
     // The comma-separated items of a range text, trimmed, blanks dropped.
     function _rangeItems(text) {
         return String(text === undefined || text === null ? "" : text).split(",")
@@ -509,12 +518,7 @@ SpotSizingItem {
             return currentWeight > 0 ? "" : added
         var items = _rangeItems(text)
         if (currentWeight > 0) {
-            // Whether an item covers the class is a question of the deck,
-            // not of the board: a blocked combination is still the user's.
-            items = items.filter(function (item) {
-                var weights = readRange(item, "").weights
-                return !(Number(weights[hand]) > 0)
-            })
+            items = items.filter(function (item) { return expandHand(item).indexOf(hand) < 0 })
         } else {
             items.push(added)
         }

@@ -28,7 +28,9 @@ Item {
                               "_formatExploitabilityForUi"],
                   properties: [], ids: {} },
                 { tag: "set-up page", component: projectPageComponent,
-                  functions: ["persistSettingsProfiles", "persistCustomRanges"], properties: [],
+                  functions: ["persistSettingsProfiles", "persistCustomRanges", "parseRangeWeights",
+                              "expandHand", "toggleHand", "normalizeImportedRangeText"],
+                  properties: [],
                   // object name -> id
                   ids: { variantButton: "variantBtn", utilityButton: "utilityBtn" } },
                 { tag: "results page", component: resultsPageComponent,

@@ -635,37 +635,38 @@ class AppControllerTest : public QObject {
       QVariant value;
       const char* status;
     } cases[] = {
-        {"board", "AhKdQcTs9s-junk", "Not ready: board: '-j' is not a card of this deck"},
-        {"board", "Ah Kd Xx 7c 2s", "Not ready: board: 'Xx' is not a card of this deck"},
-        {"board", "Ks 7d 2c 5h 9s 4", "Not ready: board: stray character '4'"},
+        {"board", "AhKdQcTs9s-junk", "Not ready: Board — '-j' is not a card of this deck"},
+        {"board", "Ah Kd Xx 7c 2s", "Not ready: Board — 'Xx' is not a card of this deck"},
+        {"board", "Ks 7d 2c 5h 9s 4", "Not ready: Board — '4' is not a card of this deck"},
         {"board", "Ks 7d 2c 5h",
          "Not ready: Board — 4 cards do not fit the starting street River, which needs 5"},
-        {"starting_pot", std::nan(""), "Not ready: starting_pot must be a finite number"},
+        {"starting_pot", std::nan(""), "Not ready: Starting Pot — must be a number"},
         {"starting_pot", 0, "Not ready: Starting Pot — must be above 0"},
         {"effective_stack", std::numeric_limits<double>::infinity(),
-         "Not ready: effective_stack must be a finite number"},
+         "Not ready: Effective Stack — must be a number"},
         {"effective_stack", 0.5, "Not ready: Effective Stack — must be at least 1 chip"},
-        {"rake_percent", std::nan(""), "Not ready: rake_percent must be a finite number"},
+        {"rake_percent", std::nan(""), "Not ready: Rake (%) — must be a number"},
         {"rake_percent", 101, "Not ready: Rake (%) — must be between 0 and 100"},
-        {"rake_cap", -1, "Not ready: rake_cap must be 0 (no cap) or more"},
-        {"rake_cap", std::nan(""), "Not ready: rake_cap must be a finite number"},
+        {"rake_cap", -1, "Not ready: Rake Cap — must be 0 (no cap) or more"},
+        {"rake_cap", std::nan(""), "Not ready: Rake Cap — must be a number"},
         {"variant", "omaha", "Not ready: unknown deck variant 'omaha' (use holdem or shortdeck)"},
-        {"max_iterations", -1, "Not ready: max_iterations must not be negative (-1)"},
-        {"max_iterations", "junk", "Not ready: max_iterations: cannot read 'junk' as a number"},
-        {"max_iterations", 2.5, "Not ready: max_iterations must be a whole number (2.5)"},
-        {"max_iterations", 5e9, "Not ready: max_iterations must be at most 2147483647"},
-        {"max_iterations", "2.5", "Not ready: max_iterations must be a whole number (2.5)"},
-        {"max_iterations", "abc", "Not ready: max_iterations: cannot read 'abc' as a number"},
-        {"max_iterations", "3e1", "Not ready: max_iterations: cannot read '3e1' as a number"},
-        {"thread_count", 0, "Not ready: thread_count must be 1 or more"},
-        {"thread_count", "1,5", "Not ready: thread_count must be a whole number (1.5)"},
-        {"thread_count", 5000, "Not ready: thread_count must be at most 4096"},
+        {"max_iterations", -1, "Not ready: Iterations — cannot be negative"},
+        {"max_iterations", "junk", "Not ready: Iterations — Cannot read 'junk' as a number"},
+        {"max_iterations", 2.5, "Not ready: Iterations — Cannot read '2.5' as a whole number"},
+        {"max_iterations", 5e9, "Not ready: Iterations — must be at most 2147483647"},
+        {"max_iterations", "2.5", "Not ready: Iterations — Cannot read '2.5' as a whole number"},
+        {"max_iterations", "abc", "Not ready: Iterations — Cannot read 'abc' as a number"},
+        {"max_iterations", "3e1", "Not ready: Iterations — Cannot read '3e1' as a number"},
+        {"thread_count", 0, "Not ready: CPU threads utilized — must be 1 or more"},
+        {"thread_count", "1,5",
+         "Not ready: CPU threads utilized — Cannot read '1.5' as a whole number"},
+        {"thread_count", 5000, "Not ready: CPU threads utilized — must be at most 4096"},
         {"target_exploitability", std::nan(""),
-         "Not ready: target_exploitability must be a finite number"},
-        {"target_exploitability", -0.5, "Not ready: target_exploitability must be 0 or more"},
-        {"rake_cap", 1e12, "Not ready: rake_cap must be at most 21474836.46"},
-        {"starting_pot", 3e7, "Not ready: starting_pot must be at most 21474836.46"},
-        {"rake_percent", "5%", "Not ready: rake_percent must be a finite number"},
+         "Not ready: Target Exploitability (%) — must be a number"},
+        {"target_exploitability", -0.5, "Not ready: Target Exploitability (%) — must be 0 or more"},
+        {"rake_cap", 1e12, "Not ready: Rake Cap — must be at most 21474836.46"},
+        {"starting_pot", 3e7, "Not ready: Starting Pot — must be at most 21474836.46"},
+        {"rake_percent", "5%", "Not ready: Rake (%) — must be a number"},
     };
     for (const auto& row : cases) {
       QVariantMap m = riverSpotMap(5);
@@ -685,14 +686,14 @@ class AppControllerTest : public QObject {
       const char* status;
     } pairs[] = {
         {"variant", "shortdeck", "board", "Ks Td 7c 4h 2s",
-         "Not ready: board: '4h' is not a card of this deck"},
+         "Not ready: Board — '4h' is not a card of this deck"},
         {"oop_add_all_in_jam_threshold_enabled", true, "oop_add_all_in_jam_threshold_pct",
          std::numeric_limits<double>::infinity(),
-         "Not ready: oop_add_all_in_jam_threshold_pct must be a finite number"},
+         "Not ready: OOP Sizing · Add all-in if jam less than — must be a number"},
         {"ip_add_all_in_jam_threshold_enabled", true, "ip_add_all_in_jam_threshold_pct", -5,
-         "Not ready: ip_add_all_in_jam_threshold_pct must be 0 or more"},
+         "Not ready: IP Sizing · Add all-in if jam less than — must be 0 or more"},
         {"ip_add_all_in_jam_threshold_enabled", true, "ip_add_all_in_jam_threshold_pct", 5000,
-         "Not ready: ip_add_all_in_jam_threshold_pct must be at most 1000"},
+         "Not ready: IP Sizing · Add all-in if jam less than — must be at most 1000"},
     };
     for (const auto& row : pairs) {
       QVariantMap m = riverSpotMap(5);
@@ -708,10 +709,10 @@ class AppControllerTest : public QObject {
       const char* others;
       const char* status;
     } icm[] = {
-        {"50, x", "", "Not ready: icm_payouts: cannot read 'x' as a number"},
-        {"70, -30", "", "Not ready: icm_payouts: '-30' is negative"},
-        {"70, 30", "20, nan", "Not ready: icm_other_stacks: cannot read 'nan' as a number"},
-        {"1.2.3, 30", "", "Not ready: icm_payouts: cannot read '1.2.3' as a number"},
+        {"50, x", "", "Not ready: Payouts — Cannot read 'x' as a number"},
+        {"70, -30", "", "Not ready: Payouts — '-30' is negative"},
+        {"70, 30", "20, nan", "Not ready: Other stack sizes — Cannot read 'nan' as a number"},
+        {"1.2.3, 30", "", "Not ready: Payouts — Cannot read '1.2.3' as a number"},
     };
     for (const auto& row : icm) {
       QVariantMap m = riverSpotMap(5);
