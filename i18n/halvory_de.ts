@@ -865,9 +865,9 @@ Gesamt: %3
         <translation>Einige Werte nicht geladen</translation>
     </message>
     <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
+        <source>%1 was opened without these values, which their fields do not take:
 %2</source>
-        <translation>%1 wurde geöffnet, aber diese Werte liegen außerhalb des zulässigen Bereichs und wurden nicht geladen:
+        <translation>%1 wurde ohne diese Werte geöffnet, die ihre Felder nicht annehmen:
 %2</translation>
     </message>
 </context>

@@ -865,9 +865,9 @@ Duración media: %4</translation>
         <translation>Algunos valores no se cargaron</translation>
     </message>
     <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
+        <source>%1 was opened without these values, which their fields do not take:
 %2</source>
-        <translation>%1 se abrió, pero estos valores están fuera de rango y no se cargaron:
+        <translation>%1 se abrió sin estos valores, que sus campos no admiten:
 %2</translation>
     </message>
 </context>

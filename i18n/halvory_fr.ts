@@ -865,9 +865,9 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Certaines valeurs non chargées</translation>
     </message>
     <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
+        <source>%1 was opened without these values, which their fields do not take:
 %2</source>
-        <translation>%1 a été ouvert, mais ces valeurs sont hors limites et n&apos;ont pas été chargées :
+        <translation>%1 a été ouvert sans ces valeurs, que leurs champs n’acceptent pas :
 %2</translation>
     </message>
 </context>

@@ -865,9 +865,9 @@ Tempo medio: %4</translation>
         <translation>Alcuni valori non caricati</translation>
     </message>
     <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
+        <source>%1 was opened without these values, which their fields do not take:
 %2</source>
-        <translation>%1 è stato aperto, ma questi valori sono fuori intervallo e non sono stati caricati:
+        <translation>%1 è stato aperto senza questi valori, che i loro campi non accettano:
 %2</translation>
     </message>
 </context>

@@ -868,9 +868,9 @@ Dziennie: %2
         <translation>Nie wczytano niektórych wartości</translation>
     </message>
     <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
+        <source>%1 was opened without these values, which their fields do not take:
 %2</source>
-        <translation>Otwarto %1, ale te wartości są poza zakresem i nie zostały wczytane:
+        <translation>Otwarto %1 bez tych wartości, których ich pola nie przyjmują:
 %2</translation>
     </message>
 </context>

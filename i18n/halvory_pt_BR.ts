@@ -865,9 +865,9 @@ Duração média: %4</translation>
         <translation>Alguns valores não foram carregados</translation>
     </message>
     <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
+        <source>%1 was opened without these values, which their fields do not take:
 %2</source>
-        <translation>%1 foi aberto, mas estes valores estão fora do intervalo e não foram carregados:
+        <translation>%1 foi aberto sem estes valores, que seus campos não aceitam:
 %2</translation>
     </message>
 </context>

@@ -868,9 +868,9 @@ Avg runtime: %4</source>
         <translation>Некоторые значения не загружены</translation>
     </message>
     <message>
-        <source>%1 was opened, but these values are out of range and were not loaded:
+        <source>%1 was opened without these values, which their fields do not take:
 %2</source>
-        <translation>%1 открыт, но эти значения вне допустимого диапазона и не загружены:
+        <translation>%1 открыт без этих значений, их поля таких значений не принимают:
 %2</translation>
     </message>
 </context>

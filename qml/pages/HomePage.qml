@@ -136,7 +136,7 @@ Item {
             var refused = Presets.refusedKeys(result.project)
             if (refused.length > 0)
                 _showError(qsTr("Some Values Not Loaded"),
-                           qsTr("%1 was opened, but these values are out of range and were not loaded:\n%2")
+                           qsTr("%1 was opened without these values, which their fields do not take:\n%2")
                            .arg(_fileNameOf(fileUrl))
                            .arg(refused.map(function (r) { return r.key + " = " + r.text }).join("\n")))
             return true
