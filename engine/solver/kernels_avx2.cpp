@@ -17,7 +17,7 @@
 // ever crosses a call and the ABI note on AVX vectors does not apply.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-#include "solver/kernel_bodies.hpp"
+#include "solver/kernel_tiers.hpp"
 
 namespace halvory {
 
