@@ -223,7 +223,14 @@ class LaneGroups {
     if (group.count > 1) {
       showdown_lanes(cards, *group.entry, seat_, group.reach_size, group.lanes.data(), group.count,
                      with_ties, isa_);
-    } else if (first.out == nullptr) {
+      group.count = 0;
+      return;
+    }
+    // One lane writes only the hands the runout leaves.
+    const std::size_t H = cards.pockets[seat_].size();
+    if (first.out != nullptr) fill_zero({first.out, H});
+    if (first.fold.out != nullptr) fill_zero({first.fold.out, H});
+    if (first.out == nullptr) {
       fold_payoff(game_, *first.fold_node, seat_, first.fold.payoff,
                   {first.reach, group.reach_size}, {first.fold.out, cards.pockets[seat_].size()});
     } else {
@@ -290,7 +297,6 @@ void batch_fold(const Game& game, std::uint8_t seat, const ShowdownJob& job, Lan
     one_at_a_time(game, seat, job);
     return;
   }
-  fill_zero(job.out);
   groups.enqueue(
       groups.ties_open_for(entry, job.reach.size()), entry, job.reach.size(),
       {job.reach.data(), nullptr, {}, {job.out.data(), fold_value(game, node, seat)}, &node});
@@ -311,13 +317,11 @@ void batch_showdown(const Game& game, std::uint8_t seat, const ShowdownJob& job,
   if (job.fold != nullptr) {
     const NodeRecord& fold = *job.fold;
     if (job.fold_out.size() == job.out.size() && fold_pairs_with(game, node, fold, seat, *entry)) {
-      fill_zero(job.fold_out);
       side = {job.fold_out.data(), fold_value(game, fold, seat)};
     } else {
       terminal_eval(game, fold, seat, job.reach, job.fold_out);
     }
   }
-  fill_zero(job.out);
   groups.enqueue(plan.with_ties, entry, job.reach.size(),
                  {job.reach.data(), job.out.data(), plan.c, side});
 }

@@ -2,183 +2,67 @@
 // terminal l's reach and coefficients. The merge's branches depend only on
 // the two lists, so its mispredictions are paid once for all lanes, and each
 // lane takes exactly the f64 operations of the one-terminal pass in the same
-// order, so its outputs are the same bit for bit. All-ins on the turn go the
-// same way, lane l summing all-in l's terms over the rivers. Each tier of the
-// kernel table (kernel_table.hpp) takes its merges from here: four lanes in
-// the baseline tier; in the AVX2 tier up to eight showdowns (two registers a
-// lane vector) and four all-ins; in the AVX-512 tier up to sixteen showdowns
-// and eight all-ins.
+// order, so its outputs are the same bit for bit. Each tier of the kernel
+// table (kernel_table.hpp) takes its merges from here: four lanes in the
+// baseline tier; in the AVX2 tier up to eight (two registers a lane vector
+// past four); in the AVX-512 tier up to sixteen (two registers past eight).
+//
+// The sums stay f64: a hand's compatible reach is the opponent's total less
+// the reach holding either of its cards, and where most of the opponent's
+// reach holds one of them (a narrow range late in a line) f32 sums leave
+// that difference with no correct digit, and the hand learns noise.
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "solver/kernel_table.hpp"
+#include "solver/lane_vectors.hpp"
 #include "solver/profile.hpp"
 #include "solver/showdown_merge.hpp"
 
 namespace halvory::payoff_detail {
 namespace {
 
-template <class T, std::size_t N>
-struct VectorOf {
-  typedef T type __attribute__((vector_size(N * sizeof(T))));
-};
-// N lanes of T side by side.
-template <class T, std::size_t N>
-using Lanes = typename VectorOf<T, N>::type;
-template <class V>
-using LaneElement = std::remove_cvref_t<decltype(V{}[0])>;
-
-// The shuffle mask that swaps the off-diagonal B x B blocks of two rows i
-// and i + B (i without bit B) of an N x N matrix: Second picks row i + B's.
-template <class M, std::size_t N, std::size_t B, bool Second, class J>
-struct BlockSwap;
-template <class M, std::size_t N, std::size_t B, bool Second, std::size_t... J>
-struct BlockSwap<M, N, B, Second, std::index_sequence<J...>> {
-  using E = LaneElement<M>;
-  static constexpr M mask{
-      static_cast<E>((J & B) == 0 ? (Second ? J + B : J) : (Second ? N + J : N + J - B))...};
-};
-
-// In-place N x N transpose of N-element vectors, m[j][i] <- m[i][j]: each
-// stage swaps one bit of the row index with the same bit of the column's.
-template <std::size_t N, std::size_t B, class V>
-[[gnu::always_inline]] inline void transpose_stage(V* m) {
-  using M = Lanes<std::conditional_t<sizeof(LaneElement<V>) == 4, std::int32_t, std::int64_t>, N>;
-  using Indices = std::make_index_sequence<N>;
-  for (std::size_t i = 0; i < N; ++i) {
-    if ((i & B) != 0) continue;
-    const V a = m[i];
-    const V b = m[i + B];
-    m[i] = __builtin_shuffle(a, b, BlockSwap<M, N, B, false, Indices>::mask);
-    m[i + B] = __builtin_shuffle(a, b, BlockSwap<M, N, B, true, Indices>::mask);
-  }
-  if constexpr (B > 1) transpose_stage<N, B / 2>(m);
-}
-template <std::size_t N, class V>
-[[gnu::always_inline]] inline void transpose(V* m) {
-  transpose_stage<N, N / 2>(m);
-}
-
-// A merge's lanes split over two registers where one register holds half
-// of them: GCC keeps a vector wider than the machine's on the stack and
-// round-trips every operation through it. Left uninitialized like a vector
-// (V{} is zero): the blocks of values are written whole.
-template <class Half>
-struct TwoRegisters {
-  static constexpr std::size_t kHalf = sizeof(Half) / sizeof(double);
-  Half lo;
-  Half hi;
-
-  [[gnu::always_inline]] double operator[](std::size_t l) const {
-    return l < kHalf ? lo[l] : hi[l - kHalf];
-  }
-  [[gnu::always_inline]] void set(std::size_t l, double x) {
-    if (l < kHalf) {
-      lo[l] = x;
-    } else {
-      hi[l - kHalf] = x;
-    }
-  }
-  [[gnu::always_inline]] TwoRegisters& operator+=(const TwoRegisters& b) {
-    lo += b.lo;
-    hi += b.hi;
-    return *this;
-  }
-  [[gnu::always_inline]] friend TwoRegisters operator+(const TwoRegisters& a,
-                                                       const TwoRegisters& b) {
-    return {a.lo + b.lo, a.hi + b.hi};
-  }
-  [[gnu::always_inline]] friend TwoRegisters operator-(const TwoRegisters& a,
-                                                       const TwoRegisters& b) {
-    return {a.lo - b.lo, a.hi - b.hi};
-  }
-  [[gnu::always_inline]] friend TwoRegisters operator*(const TwoRegisters& a,
-                                                       const TwoRegisters& b) {
-    return {a.lo * b.lo, a.hi * b.hi};
-  }
-};
+using lanes::Lanes;
 
 // N f64 lanes in one register, or split over two.
 template <std::size_t N, bool Split>
-using DoubleLanes = std::conditional_t<Split, TwoRegisters<Lanes<double, N / 2>>, Lanes<double, N>>;
+using SumLanes = lanes::LaneVector<double, N, Split>;
 
-template <class V>
-[[gnu::always_inline]] inline void set_lane(V& v, std::size_t l, double x) {
-  if constexpr (std::is_class_v<V>) {
-    v.set(l, x);
-  } else {
-    v[l] = x;
-  }
-}
-
-// Between lanes and hands, the vectors of a block of hands are transposed.
-// Values go out four lanes by four hands as f64 (one register a vector
-// either way), eight by eight as f32 (the shuffles of the widest registers
-// are what the transposes cost, and f32 halves them); lanes split over two
-// registers go out as two blocks. Reaches come in as f32, N lanes by N hands.
-// Converting before or after a move gives the same bits.
+// Between lanes and hands, the vectors of a block of hands are transposed
+// as f32 (rounding before or after the move gives the same bits), in pieces
+// of P lanes by P hands, P the lanes of one f64 register up to eight (a
+// block of more hands, values and folds, would take every register and
+// spill).
 template <std::size_t N, bool Split>
-inline constexpr std::size_t kBlockHands = Split ? N / 2 : N;
+inline constexpr std::size_t kPiece = std::min<std::size_t>(Split ? N / 2 : N, 8);
 
-// rows[i] holds the N lanes' values of hand h0 + i, i < N; writes lane l's N
+// rows[i] holds the N lanes' values of hand h0 + i, i < P; writes lane l's P
 // values, rounded to f32, to dst[l][h0 ..) for every lane.
-template <std::size_t N>
-[[gnu::always_inline]] inline void store_block(const Lanes<double, N>* rows, float* const* dst,
-                                               std::size_t h0) {
-  using F = Lanes<float, N>;
-  F columns[N];
-  if constexpr (N == 4) {
-    Lanes<double, N> wide[N];
-    for (std::size_t i = 0; i < N; ++i) wide[i] = rows[i];
-    transpose<N>(wide);
-    for (std::size_t l = 0; l < N; ++l) columns[l] = __builtin_convertvector(wide[l], F);
-  } else {
-    for (std::size_t i = 0; i < N; ++i) columns[i] = __builtin_convertvector(rows[i], F);
-    transpose<N>(columns);
-  }
-  for (std::size_t l = 0; l < N; ++l) std::memcpy(dst[l] + h0, &columns[l], sizeof(F));
-}
-
-// The N lanes' reaches of hands j0 .. j0 + N as f32, one vector per hand
-// (lanes past K are 0): each lane's N reaches, then one transpose.
-template <std::size_t N>
-[[gnu::always_inline]] inline void load_block(const float* const* reach, std::size_t K,
-                                              std::size_t j0, Lanes<float, N>* rows) {
-  for (std::size_t l = 0; l < N; ++l) {
-    rows[l] = Lanes<float, N>{};
-    if (l < K) std::memcpy(&rows[l], reach[l] + j0, sizeof(Lanes<float, N>));
-  }
-  transpose<N>(rows);
-}
-
-// A block of hands, whole or as two halves of the lanes.
 template <std::size_t N, bool Split>
-[[gnu::always_inline]] inline void store_columns(const DoubleLanes<N, Split>* rows,
-                                                 float* const* dst, std::size_t h0) {
-  if constexpr (Split) {
-    constexpr std::size_t B = N / 2;
-    Lanes<double, B> half[B];
-    for (std::size_t i = 0; i < B; ++i) half[i] = rows[i].lo;
-    store_block<B>(half, dst, h0);
-    for (std::size_t i = 0; i < B; ++i) half[i] = rows[i].hi;
-    store_block<B>(half, dst + B, h0);
-  } else {
-    store_block<N>(rows, dst, h0);
+[[gnu::always_inline]] inline void store_columns(const SumLanes<N, Split>* rows, float* const* dst,
+                                                 std::size_t h0) {
+  constexpr std::size_t P = kPiece<N, Split>;
+  for (std::size_t p = 0; p < N / P; ++p) {
+    Lanes<float, P> columns[P];
+    for (std::size_t i = 0; i < P; ++i) {
+      Lanes<double, P> wide;
+      lanes::piece<P>(rows[i], p, wide);
+      columns[i] = __builtin_convertvector(wide, Lanes<float, P>);
+    }
+    lanes::transpose<P>(columns);
+    for (std::size_t l = 0; l < P; ++l)
+      std::memcpy(dst[p * P + l] + h0, &columns[l], sizeof(columns[l]));
   }
 }
 
 // The merges keep the opponent's reach as it comes, f32 lanes, and widen it
 // where it is read: the conversion is exact, and half the bytes keep the
 // array of a whole range in the first-level cache beside the card sums.
-template <std::size_t N>
-using ReachLanes = Lanes<float, N>;
 template <std::size_t N, bool Split>
-[[gnu::always_inline]] inline void widen(const ReachLanes<N>& x, DoubleLanes<N, Split>& into) {
+[[gnu::always_inline]] inline void widen(const Lanes<float, N>& x, SumLanes<N, Split>& into) {
   if constexpr (Split) {
     using Half = Lanes<float, N / 2>;
     Half lo;
@@ -192,31 +76,14 @@ template <std::size_t N, bool Split>
   }
 }
 
-// Per-thread scratch of `bytes`, 64-byte aligned; grows, never shrinks.
-void* lane_scratch(std::size_t bytes) {
-  struct alignas(64) Line {
-    unsigned char bytes[64];
-  };
-  struct Buffer {
-    std::unique_ptr<Line[]> data;
-    std::size_t lines = 0;
-  };
-  thread_local Buffer buffer;
-  const std::size_t lines = (bytes + sizeof(Line) - 1) / sizeof(Line);
-  if (buffer.lines < lines) {
-    buffer.data = std::make_unique_for_overwrite<Line[]>(lines);
-    buffer.lines = lines;
-  }
-  return buffer.data.get();
-}
-
 // The lanes' coefficients side by side, and where each lane's values go. A
-// lane whose opponent reach is all 0 is worth 0: its outputs were cleared by
-// the caller, and its values, like those of the lanes past K or without a
-// fold, go to `sink` (so that every store is unconditional).
+// lane whose opponent reach is all 0 is worth 0: its outputs are cleared
+// here, and its values, like those of the lanes past K or without a fold,
+// go to `sink` (so that every store is unconditional). Every other lane's
+// outputs are written whole by the last pass.
 template <std::size_t N, bool Split>
 struct LaneSetup {
-  using V = DoubleLanes<N, Split>;
+  using V = SumLanes<N, Split>;
   V less_weight = {};
   V leq_weight = {};
   V lose = {};
@@ -228,51 +95,32 @@ struct LaneSetup {
 };
 
 template <std::size_t N, bool Split, bool WithTies>
-[[gnu::always_inline]] inline void setup_lanes(const ShowdownLane* lanes, std::size_t K,
-                                               const DoubleLanes<N, Split>& total, float* sink,
-                                               LaneSetup<N, Split>& c) {
+[[gnu::always_inline]] inline void setup_lanes(const ShowdownLane* lane_list, std::size_t K,
+                                               const SumLanes<N, Split>& total, float* sink,
+                                               std::size_t H, LaneSetup<N, Split>& c) {
   for (std::size_t l = 0; l < N; ++l) {
     c.out_of[l] = sink;
     c.fold_of[l] = sink;
   }
   for (std::size_t l = 0; l < K; ++l) {
-    const ShowdownCoefficients& lane = lanes[l].c;
-    const double tie = WithTies ? lane.tie : 0.0;
-    set_lane(c.tie, l, tie);
-    set_lane(c.less_weight, l, lane.win - tie);
-    set_lane(c.leq_weight, l, tie - lane.lose);
-    set_lane(c.lose, l, lane.lose);
-    set_lane(c.fold_payoff, l, lanes[l].fold.payoff);
-    if (total[l] == 0.0) continue;
-    if (lanes[l].out != nullptr) c.out_of[l] = lanes[l].out;
-    if (lanes[l].fold.out == nullptr) continue;
-    c.fold_of[l] = lanes[l].fold.out;
+    const ShowdownLane& lane = lane_list[l];
+    const double tie = WithTies ? lane.c.tie : 0.0;
+    lanes::set_lane(c.tie, l, tie);
+    lanes::set_lane(c.less_weight, l, lane.c.win - tie);
+    lanes::set_lane(c.leq_weight, l, tie - lane.c.lose);
+    lanes::set_lane(c.lose, l, lane.c.lose);
+    lanes::set_lane(c.fold_payoff, l, lane.fold.payoff);
+    if (total[l] == 0.0) {
+      for (float* out : {lane.out, lane.fold.out})
+        if (out != nullptr) std::memset(out, 0, H * sizeof(float));
+      continue;
+    }
+    if (lane.out != nullptr) c.out_of[l] = lane.out;
+    if (lane.fold.out == nullptr) continue;
+    c.fold_of[l] = lane.fold.out;
     c.any_fold = true;
   }
 }
-
-// The running sums of a merge, one lane per element of V: total and card[c]
-// sum the reach of the opponent hands added so far, and of those holding
-// card c.
-template <class V>
-struct PrefixSums {
-  V total = {};
-  V card[64];
-
-  [[gnu::always_inline]] PrefixSums() {
-    for (V& c : card) c = V{};
-  }
-  [[gnu::always_inline]] void add(const V& x, Pocket p) {
-    total += x;
-    card[p & 63u] += x;
-    card[(p >> 8) & 63u] += x;
-  }
-  // (Written through a reference: a vector returned by value would change
-  // the calling convention between the instruction sets.)
-  [[gnu::always_inline]] void excluding(Pocket p, V& into) const {
-    into = total - card[p & 63u] - card[(p >> 8) & 63u];
-  }
-};
 
 // The merge's sums for N lanes: w[j] the lanes' reach of opponent hand j;
 // for the traverser's k-th record the reach of the opponent hands below its
@@ -282,23 +130,23 @@ struct PrefixSums {
 // of a missing twin: read instead of a branch that the ranges make
 // unpredictable.
 template <std::size_t N, bool Split>
-struct MergeSums : PrefixSums<DoubleLanes<N, Split>> {
-  using V = DoubleLanes<N, Split>;
+struct MergeSums : lanes::PrefixSums<SumLanes<N, Split>> {
+  using V = SumLanes<N, Split>;
+  using F = Lanes<float, N>;
   V* less = nullptr;
   V* leq = nullptr;
-  ReachLanes<N>* w = nullptr;
+  F* w = nullptr;
   std::uint16_t* rank = nullptr;
   float* sink = nullptr;
 
   // The scratch for reach_size opponent hands, n records and H hands (the
   // sink takes a lane's H values, the ranks sit after it).
   [[gnu::always_inline]] MergeSums(std::size_t reach_size, std::size_t n, std::size_t H) {
-    less =
-        static_cast<V*>(lane_scratch(2 * n * sizeof(V) + (reach_size + 1) * sizeof(ReachLanes<N>) +
-                                     H * sizeof(float) + H * sizeof(std::uint16_t)));
+    less = static_cast<V*>(lanes::lane_scratch(2 * n * sizeof(V) + (reach_size + 1) * sizeof(F) +
+                                               H * sizeof(float) + H * sizeof(std::uint16_t)));
     leq = less + n;
-    w = reinterpret_cast<ReachLanes<N>*>(leq + n);
-    w[reach_size] = ReachLanes<N>{};
+    w = reinterpret_cast<F*>(leq + n);
+    w[reach_size] = F{};
     sink = reinterpret_cast<float*>(w + reach_size + 1);
     rank = reinterpret_cast<std::uint16_t*>(sink + H);
     std::fill(rank, rank + H, kNoHand);
@@ -309,24 +157,9 @@ struct MergeSums : PrefixSums<DoubleLanes<N, Split>> {
   [[gnu::always_inline]] void add(const ShowdownRecord* o) {
     V x;
     reach_of(o->position, x);
-    PrefixSums<V>::add(x, o->pocket);
+    lanes::PrefixSums<V>::add(x, o->pocket);
   }
 };
-
-// The lanes' reach side by side, one vector per opponent hand; unused lanes
-// are 0. N hands at a time: each lane's N reaches as one vector, then one
-// transpose.
-template <std::size_t N>
-[[gnu::always_inline]] inline void load_reach(const float* const* reach, std::size_t K,
-                                              std::size_t reach_size, ReachLanes<N>* w) {
-  std::size_t j0 = 0;
-  for (; j0 + N <= reach_size; j0 += N) load_block<N>(reach, K, j0, w + j0);
-  for (std::size_t j = j0; j < reach_size; ++j) {
-    ReachLanes<N> x = {};
-    for (std::size_t l = 0; l < K; ++l) x[l] = reach[l][j];
-    w[j] = x;
-  }
-}
 
 // The merge walk into less, leq and rank, then the rest of the opponent's
 // hands into the totals.
@@ -353,7 +186,7 @@ template <std::size_t N, bool Split, bool WithTies, bool WithFold>
                                                      std::size_t reach_size,
                                                      const MergeSums<N, Split>& s,
                                                      const LaneSetup<N, Split>& c) {
-  using V = DoubleLanes<N, Split>;
+  using V = SumLanes<N, Split>;
   const Pocket* my_pockets = cards.pockets[seat].data();
   const std::size_t H = cards.pockets[seat].size();
   const std::uint16_t* const cross = cards.cross[seat].data();
@@ -378,11 +211,10 @@ template <std::size_t N, bool Split, bool WithTies, bool WithFold>
   // A block of hands at a time, each lane's values out in order (one float
   // at a time in strength order would touch every lane's output line per
   // hand). Each block also asks for a few of the lines the batch sweeps
-  // next: four kept the core busiest on spot F (eight and sixteen were no
-  // better), eight where the lanes take two registers (half as many merges
-  // walk the same hands, so the rest would be asked for in one burst).
-  constexpr std::size_t kLinesPerBlock = Split ? 8 : 4;
-  constexpr std::size_t B = kBlockHands<N, Split>;
+  // next: four kept the core busiest on spot F, eight where a block holds
+  // half as many hands.
+  constexpr std::size_t B = kPiece<N, Split>;
+  constexpr std::size_t kLinesPerBlock = B < N ? 8 : 4;
   PrefetchDrip& drip = prefetch_drip();
   std::size_t h0 = 0;
   for (; h0 + B <= H; h0 += B) {
@@ -408,15 +240,16 @@ template <std::size_t N, bool Split, bool WithTies>
 [[gnu::always_inline]] inline void showdown_lanes_body(const CardContext& cards,
                                                        const RunoutShowdown& entry,
                                                        std::uint8_t seat, std::size_t reach_size,
-                                                       const ShowdownLane* lanes, std::size_t K) {
+                                                       const ShowdownLane* lane_list,
+                                                       std::size_t K) {
   const std::vector<ShowdownRecord>& mine = entry[seat];
   MergeSums<N, Split> s(reach_size, mine.size() - 2, cards.pockets[seat].size());
   const float* reach[N] = {};
-  for (std::size_t l = 0; l < K; ++l) reach[l] = lanes[l].reach;
-  load_reach<N>(reach, K, reach_size, s.w);
+  for (std::size_t l = 0; l < K; ++l) reach[l] = lane_list[l].reach;
+  lanes::load_reach<N>(reach, K, reach_size, reinterpret_cast<float*>(s.w));
   merge_lanes<N, Split>(mine, entry[1 - seat], s);
   LaneSetup<N, Split> c;
-  setup_lanes<N, Split, WithTies>(lanes, K, s.total, s.sink, c);
+  setup_lanes<N, Split, WithTies>(lane_list, K, s.total, s.sink, cards.pockets[seat].size(), c);
   if (c.any_fold) {
     write_lane_values<N, Split, WithTies, true>(cards, seat, reach_size, s, c);
   } else {
@@ -428,86 +261,31 @@ template <std::size_t N, bool Split, bool WithTies>
 template <std::size_t N, bool Split>
 [[gnu::always_inline]] inline void lanes_either(const CardContext& cards,
                                                 const RunoutShowdown& entry, std::uint8_t seat,
-                                                std::size_t reach_size, const ShowdownLane* lanes,
-                                                std::size_t K, bool with_ties) {
+                                                std::size_t reach_size,
+                                                const ShowdownLane* lane_list, std::size_t K,
+                                                bool with_ties) {
   if (with_ties) {
-    showdown_lanes_body<N, Split, true>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_body<N, Split, true>(cards, entry, seat, reach_size, lane_list, K);
   } else {
-    showdown_lanes_body<N, Split, false>(cards, entry, seat, reach_size, lanes, K);
+    showdown_lanes_body<N, Split, false>(cards, entry, seat, reach_size, lane_list, K);
   }
-}
-
-// All-ins of one turn: per runout, the merge's sums, and for each traverser
-// record acc[h] += (win - tie) * less + (tie - lose) * (leq + own[h]) in
-// each lane, the terms and their order those of accumulate_runout. The
-// reaches and the twins' reaches are laid out once for all runouts.
-template <std::size_t N>
-[[gnu::always_inline]] inline void all_in_lanes_body(const CardContext& cards,
-                                                     std::span<const RunoutShowdown* const> runouts,
-                                                     std::uint8_t seat, std::size_t reach_size,
-                                                     const AllInLane* lanes, std::size_t K) {
-  using V = Lanes<double, N>;
-  const std::size_t H = cards.pockets[seat].size();
-  V* const w = static_cast<V*>(
-      lane_scratch((reach_size + 1 + 2 * H) * sizeof(V) + reach_size * sizeof(ReachLanes<N>)));
-  V* const own = w + reach_size + 1;
-  V* const acc = own + H;
-  // Every runout reads the reaches again: they are widened once.
-  ReachLanes<N>* const narrow = reinterpret_cast<ReachLanes<N>*>(acc + H);
-  const float* reach[N] = {};
-  V less_weight = {};
-  V leq_weight = {};
-  for (std::size_t l = 0; l < K; ++l) {
-    reach[l] = lanes[l].reach;
-    less_weight[l] = lanes[l].c.win - lanes[l].c.tie;
-    leq_weight[l] = lanes[l].c.tie - lanes[l].c.lose;
-  }
-  load_reach<N>(reach, K, reach_size, narrow);
-  for (std::size_t j = 0; j < reach_size; ++j) widen<N, false>(narrow[j], w[j]);
-  w[reach_size] = V{};
-  const std::vector<std::uint16_t>& cross = cards.cross[seat];
-  for (std::size_t h = 0; h < H; ++h) {
-    const std::size_t twin = h < cross.size() ? cross[h] : kNoHand;
-    own[h] = w[twin < reach_size ? twin : reach_size];
-    acc[h] = V{};
-  }
-  for (const RunoutShowdown* entry : runouts) {
-    PrefixSums<V> prefix;
-    prefix_merge((*entry)[seat], (*entry)[1 - seat],
-                 [&](const ShowdownRecord* o) { prefix.add(w[o->position], o->pocket); },
-                 [&](const ShowdownRecord* t, std::size_t) {
-                   V less;
-                   prefix.excluding(t->pocket, less);
-                   acc[t->position] += less_weight * less;
-                 },
-                 [&](const ShowdownRecord* t, std::size_t) {
-                   const std::uint16_t h = t->position;
-                   V leq;
-                   prefix.excluding(t->pocket, leq);
-                   acc[h] += leq_weight * (leq + own[h]);
-                 });
-  }
-  for (std::size_t h = 0; h < H; ++h)
-    for (std::size_t l = 0; l < K; ++l) lanes[l].row[h] = acc[h][l];
 }
 
 // The merges compiled for the wider instruction sets.
-#define HALVORY_LANES_VARIANT(name, all_in_name, isa)                                              \
-  template <std::size_t N, bool Split>                                                             \
-  [[gnu::target(isa)]] void name(const CardContext& cards, const RunoutShowdown& entry,            \
-                                 std::uint8_t seat, std::size_t reach_size,                        \
-                                 const ShowdownLane* lanes, std::size_t K, bool ties) {            \
-    lanes_either<N, Split>(cards, entry, seat, reach_size, lanes, K, ties);                        \
-  }                                                                                                \
-  template <std::size_t N>                                                                         \
-  [[gnu::target(isa)]] void all_in_name(                                                           \
-      const CardContext& cards, std::span<const RunoutShowdown* const> runouts, std::uint8_t seat, \
-      std::size_t reach_size, const AllInLane* lanes, std::size_t K) {                             \
-    all_in_lanes_body<N>(cards, runouts, seat, reach_size, lanes, K);                              \
-  }
-HALVORY_LANES_VARIANT(lanes_avx2, all_in_avx2, "avx2")
-HALVORY_LANES_VARIANT(lanes_avx512, all_in_avx512, "avx512f")
-#undef HALVORY_LANES_VARIANT
+template <std::size_t N, bool Split>
+[[gnu::target("avx2")]] void lanes_avx2(const CardContext& cards, const RunoutShowdown& entry,
+                                        std::uint8_t seat, std::size_t reach_size,
+                                        const ShowdownLane* lane_list, std::size_t K, bool ties) {
+  lanes_either<N, Split>(cards, entry, seat, reach_size, lane_list, K, ties);
+}
+template <std::size_t N, bool Split>
+[[gnu::target("avx512f,avx512vl")]] void lanes_avx512(const CardContext& cards,
+                                                      const RunoutShowdown& entry,
+                                                      std::uint8_t seat, std::size_t reach_size,
+                                                      const ShowdownLane* lane_list, std::size_t K,
+                                                      bool ties) {
+  lanes_either<N, Split>(cards, entry, seat, reach_size, lane_list, K, ties);
+}
 
 }  // namespace
 
@@ -544,42 +322,8 @@ void showdown_lanes_avx512(const CardContext& cards, const RunoutShowdown& entry
   }
 }
 
-void all_in_lanes_baseline(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
-                           std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
-                           std::size_t K) {
-  all_in_lanes_body<4>(cards, runouts, seat, reach_size, lanes, K);
-}
-
-void all_in_lanes_avx2(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
-                       std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
-                       std::size_t K) {
-  all_in_avx2<4>(cards, runouts, seat, reach_size, lanes, K);
-}
-
-void all_in_lanes_avx512(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
-                         std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes,
-                         std::size_t K) {
-  if (K <= 4) {
-    all_in_avx2<4>(cards, runouts, seat, reach_size, lanes, K);
-  } else {
-    all_in_avx512<8>(cards, runouts, seat, reach_size, lanes, K);
-  }
-}
-
-void all_in_lanes(const CardContext& cards, std::span<const RunoutShowdown* const> runouts,
-                  std::uint8_t seat, std::size_t reach_size, const AllInLane* lanes, std::size_t K,
-                  KernelIsa isa) {
-  const AllInLanesKernel merge = kernel_table(isa).all_in_lanes;
-  SolverProfile::Scope scope(ProfileSection::incomplete);
-  merge(cards, runouts, seat, reach_size, lanes, K);
-}
-
 std::size_t lane_capacity(KernelIsa isa) {
   return kernel_table(isa).lane_capacity;
-}
-
-std::size_t all_in_capacity(KernelIsa isa) {
-  return kernel_table(isa).all_in_capacity;
 }
 
 void showdown_lanes(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,

@@ -231,7 +231,7 @@ void turn_all_in_lanes(const Game& game, std::uint8_t seat, const ShowdownJob* c
                        std::size_t K, KernelIsa isa);
 
 // Showdown lanes and all-in lanes one merge takes on this CPU and kernel
-// choice (showdown_lanes.cpp).
+// choice (showdown_lanes.cpp, all_in_lanes.cpp).
 std::size_t lane_capacity(KernelIsa isa);
 std::size_t all_in_capacity(KernelIsa isa);
 
