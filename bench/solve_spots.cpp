@@ -5,7 +5,7 @@
 //
 //   solve_spots [--spot R|T|F|F-rake|S|all] [--threads N] [--iterations N]
 //               [--compress on|off] [--every N] [--digest N]
-//               [--isa baseline|avx2|avx512]
+//               [--isa baseline|avx2|avx512] [--target PERCENT]
 //
 // --every N measures exploitability every N iterations (default 50); the
 // times to 1%, 0.5% and 0.1% of the pot are read at those measurements, so a
@@ -17,6 +17,9 @@
 // for bit, with a hash over every regret and strategy-sum array at the end:
 // two builds of the solver that print the same digest computed the same
 // numbers.
+//
+// --target stops the solve at the first measured iteration at or below
+// PERCENT of the pot (by default every iteration runs).
 //
 // --isa runs every kernel in the given tier instead of the best one the CPU
 // has (exit status 3 when the CPU lacks it): the digests of all tiers agree.
@@ -159,6 +162,7 @@ struct Options {
   bool compress = false;
   std::uint32_t digest_interval = 0;  // 0: no digest
   std::uint32_t every = 0;            // 0: the default cadence (or the digest's)
+  double target_percent = -1.0;       // below 0: no target
   KernelIsa isa = best_kernel_isa();
 };
 
@@ -194,7 +198,10 @@ halvory_app::SolveConfig make_request(const Spot& spot, const Options& options) 
   request.rake_percent = spot.rake_percent;
   request.rake_cap = spot.rake_cap_chips * 100.0;
   request.max_iterations = options.iterations;
-  request.target_exploitability = -std::numeric_limits<float>::infinity();  // run every iteration
+  request.target_exploitability =
+      options.target_percent < 0.0
+          ? -std::numeric_limits<float>::infinity()  // run every iteration
+          : static_cast<float>(options.target_percent / 100.0 * request.starting_pot);
   request.thread_count = options.threads;
   request.compress = options.compress;
   request.oop_range = spot.oop_range;
@@ -392,7 +399,8 @@ int solve_spot(const Spot& spot, const Options& options) {
               (context_ms + tree_ms + allocation_ms) / 1000.0, allocation_ms);
 
   const auto [ev_oop, ev_ip] = solver.compute_current_ev(game);
-  std::printf("   root EV (chips): OOP %.3f, IP %.3f\n", ev_oop / 100.0, ev_ip / 100.0);
+  std::printf("   root EV (chips): OOP %.3f, IP %.3f; with half the pot: OOP %.3f, IP %.3f\n",
+              ev_oop / 100.0, ev_ip / 100.0, (ev_oop + pot / 2) / 100.0, (ev_ip + pot / 2) / 100.0);
 
   const NodeRecord& root = game.nodes.at(0);
   const std::vector<float> freqs = solver.average_action_frequencies(0);
@@ -451,7 +459,8 @@ int run_in_child(const Spot& spot, const Options& options) {
   if (message != nullptr) std::fprintf(stderr, "solve_spots: %s\n", message);
   std::fprintf(stderr,
                "usage: solve_spots [--spot R|T|F|F-rake|S|all] [--threads N] [--iterations N] "
-               "[--compress on|off] [--every N] [--digest N] [--isa baseline|avx2|avx512]\n");
+               "[--compress on|off] [--every N] [--digest N] [--isa baseline|avx2|avx512] "
+               "[--target PERCENT]\n");
   std::exit(2);
 }
 
@@ -484,6 +493,11 @@ Options parse_options(int argc, char** argv) {
       options.every = static_cast<std::uint32_t>(parse_count(value, "exploitability cadence"));
     } else if (arg == "--digest") {
       options.digest_interval = static_cast<std::uint32_t>(parse_count(value, "digest interval"));
+    } else if (arg == "--target") {
+      char* end = nullptr;
+      options.target_percent = std::strtod(value, &end);
+      if (end == value || *end != '\0' || !(options.target_percent >= 0.0))
+        usage(("invalid target '" + std::string(value) + "'").c_str());
     } else if (arg == "--isa") {
       const std::optional<KernelIsa> isa = parse_kernel_isa(value);
       if (!isa) usage("--isa takes baseline, avx2 or avx512");
