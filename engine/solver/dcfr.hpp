@@ -269,6 +269,7 @@ class DiscountedCfr {
     };
     BatchPlan river;
     BatchPlan turn;
+    BatchPlan flop;
     // A turn batch's river subtrees: (deal, slot) by river card.
     struct DealSlot {
       std::uint32_t leaf = 0;
@@ -277,6 +278,7 @@ class DiscountedCfr {
       std::uint32_t node = 0;  // the deal's child in that slot
     };
     std::vector<DealSlot> deal_slots;
+    std::vector<DealSlot> flop_slots;  // a flop batch's turn cards
     std::vector<std::uint32_t> deal_groups;
     std::vector<RiverEntry> river_fallbacks;
 
@@ -314,6 +316,7 @@ class DiscountedCfr {
   // join one batch up to the group bound (or the batch bound, if lower).
   std::size_t river_scratch_floats = std::size_t{1} << 18;
   std::size_t turn_scratch_floats = std::size_t{1} << 19;
+  std::size_t flop_scratch_floats = std::size_t{1} << 21;
   static constexpr std::size_t kRiverGroupFloats = std::size_t{1} << 15;
   std::vector<std::uint8_t> children_distinct;
   // River deals whose subtrees all have one shape (the tree lays each card's
@@ -332,6 +335,10 @@ class DiscountedCfr {
   };
   std::vector<RiverShape> river_shapes;  // by chance node
   std::vector<ShapeDecision> river_shape_nodes;
+  // The nodes below each turn deal's first card, by chance node: a flop
+  // batch hands the biggest deals' cards to the pool first.
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> turn_deal_sizes;
+  void prepare_turn_deal_sizes(const Game& game);
   float weight_positive = 0.0f;
   float weight_negative = 0.5f;
   float weight_strategy = 0.0f;
@@ -479,6 +486,12 @@ class DiscountedCfr {
   template <class Steps>
   void river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o, ScratchStack& stack,
                    const Steps& steps) const;
+  // A flop decision node: its decisions down to the turn deals as one plan,
+  // then every card of every deal, and the flop's all-ins, as one split.
+  template <class Steps>
+  void flop_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
+                  std::span<float> out, std::size_t depth, ScratchStack& stack,
+                  const Steps& steps) const;
   template <class Steps>
   void deal_group(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
                   std::span<const ScratchStack::DealSlot> slots,

@@ -32,7 +32,7 @@ void DiscountedCfr::solve_recursive(const Game& game, std::size_t node, Seat tra
   }
   if (record.kind == NodeKind::Chance) {
     solve_chance(game, node, traverser, reach, out, depth, stack);
-  } else if ((record.river != kNoCard || record.turn != kNoCard) && river_batches) {
+  } else if (river_batches) {
     solve_batch(game, node, traverser, reach, out, depth, stack);
   } else {
     decision_step(game, node, traverser, reach, out, depth, stack);

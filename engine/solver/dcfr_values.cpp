@@ -109,7 +109,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::size_t node, Seat sea
   }
   if (record.kind == NodeKind::Chance) {
     value_chance(game, node, seat, reach, out, depth, stack, best_response);
-  } else if ((record.river != kNoCard || record.turn != kNoCard) && river_batches) {
+  } else if (river_batches) {
     value_batch(game, node, seat, reach, out, depth, stack, best_response);
   } else {
     value_decision(game, node, seat, reach, out, depth, stack, best_response);

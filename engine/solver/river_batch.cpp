@@ -24,143 +24,6 @@ namespace halvory {
 using dcfr_detail::fill_zero;
 using dcfr_detail::grow;
 
-namespace {
-
-// A decision whose children are all there: the plans walk below it.
-bool complete_decision(const NodeRecord& record) {
-  return record.kind == NodeKind::Decision && record.children.size() >= record.actions.size();
-}
-
-// The nodes of a plan of the subtree at `root`, level by level:
-// visit(node, record) for each, then, for a complete decision, its action
-// children are queued. A node's children are asked for when it is read and
-// read only after the nodes queued before them, so that many records are on
-// their way at once; the child lists of the records a few places ahead,
-// which have arrived by then, are asked for too. False when a visit stops
-// the walk.
-template <class Visit>
-bool walk_plan(const Game& game, std::size_t root, std::vector<std::uint32_t>& pending,
-               Visit&& visit) {
-  pending.assign(1, static_cast<std::uint32_t>(root));
-  for (std::size_t next = 0; next < pending.size(); ++next) {
-    const std::size_t node = pending[next];
-    if (next + 8 < pending.size())
-      __builtin_prefetch(game.nodes[pending[next + 8]].children.data());
-    const NodeRecord& record = game.nodes[node];
-    if (!visit(node, record)) return false;
-    if (!complete_decision(record)) continue;
-    for (std::size_t a = 0; a < record.actions.size(); ++a) {
-      __builtin_prefetch(&game.nodes[record.children[a]]);
-      pending.push_back(static_cast<std::uint32_t>(record.children[a]));
-    }
-  }
-  return true;
-}
-
-}  // namespace
-
-std::size_t DiscountedCfr::batch_floats(const Game& game, std::size_t root, Seat traverser,
-                                        std::size_t H, std::size_t H_o,
-                                        ScratchStack::BatchPlan& plan, RiverPass pass,
-                                        bool to_deals, std::size_t limit) const {
-  std::size_t floats = 0;
-  const bool fits =
-      walk_plan(game, root, plan.nodes, [&](std::size_t node, const NodeRecord& record) {
-        if (record.kind == NodeKind::Chance) {
-          floats += H_o + record.children.size() * H;
-          return to_deals && floats <= limit;
-        }
-        if (!complete_decision(record)) return true;
-        floats += decision_floats(record.actions.size(),
-                                  river_opponent(game, node, traverser, pass), H, H_o);
-        plan.decisions.push_back(static_cast<std::uint32_t>(node));
-        for (const std::size_t child : record.children)
-          if (child < trained.states.size()) __builtin_prefetch(&trained.states[child]);
-        return floats <= limit;
-      });
-  return fits ? floats : 0;
-}
-
-void DiscountedCfr::prepare_river_shapes(const Game& game) {
-  river_shapes.clear();
-  river_shape_nodes.clear();
-  const std::size_t N = game.nodes.size();
-  // A subtree as batch_floats walks it: each node's offset from the root
-  // (high half) and what the sizing reads of it (low half). A chance node,
-  // a child before its parent or a seat past 1 leaves the deal without a
-  // shape.
-  std::vector<std::uint32_t> pending;
-  const auto walk = [&](std::size_t root, std::vector<std::uint64_t>& seen) {
-    seen.clear();
-    return walk_plan(game, root, pending, [&](std::size_t node, const NodeRecord& record) {
-      const std::size_t A = record.actions.size();
-      const bool decision = record.kind == NodeKind::Decision;
-      if (record.kind == NodeKind::Chance || (decision && (record.seat > 1 || A > 0xffff)))
-        return false;
-      const bool complete = complete_decision(record);
-      seen.push_back(std::uint64_t{node - root} << 32 | static_cast<std::uint32_t>(record.kind) |
-                     std::uint32_t{record.seat} << 4 | std::uint32_t{complete} << 5 |
-                     static_cast<std::uint32_t>(A) << 16);
-      if (complete)
-        for (std::size_t a = 0; a < A; ++a) {
-          const std::size_t child = record.children[a];
-          if (child <= node || child >= N || child - root > UINT32_MAX) return false;
-        }
-      return true;
-    });
-  };
-  std::vector<std::uint64_t> first;
-  std::vector<std::uint64_t> other;
-  for (std::size_t n = 0; n < N; ++n) {
-    const NodeRecord& deal = game.nodes[n];
-    if (deal.kind != NodeKind::Chance || deal.children.empty()) continue;
-    if (deal.children[0] >= N || game.nodes[deal.children[0]].river == kNoCard) continue;
-    if (!walk(deal.children[0], first)) continue;
-    bool same = true;
-    for (std::size_t k = 1; k < deal.children.size() && same; ++k)
-      same = deal.children[k] < N && walk(deal.children[k], other) && other == first;
-    if (!same) continue;
-    RiverShape shape{.chance = static_cast<std::uint32_t>(n),
-                     .begin = static_cast<std::uint32_t>(river_shape_nodes.size())};
-    for (const std::uint64_t entry : first) {
-      const auto offset = static_cast<std::uint32_t>(entry >> 32);
-      shape.nodes = std::max(shape.nodes, offset + 1);
-      if ((entry & 0x20) == 0) continue;  // not a complete decision
-      river_shape_nodes.push_back({.offset = offset,
-                                   .actions = static_cast<std::uint16_t>(entry >> 16),
-                                   .seat = static_cast<Seat>((entry >> 4) & 1)});
-    }
-    shape.end = static_cast<std::uint32_t>(river_shape_nodes.size());
-    river_shapes.push_back(shape);
-  }
-}
-
-std::size_t DiscountedCfr::river_floats(const Game& game, std::size_t chance, std::size_t root,
-                                        Seat traverser, std::size_t H, std::size_t H_o,
-                                        ScratchStack::BatchPlan& plan, RiverPass pass) const {
-  const auto it = std::lower_bound(
-      river_shapes.begin(), river_shapes.end(), chance,
-      [](const RiverShape& shape, std::size_t node) { return shape.chance < node; });
-  if (it == river_shapes.end() || it->chance != chance)
-    return batch_floats(game, root, traverser, H, H_o, plan, pass, false, river_scratch_floats);
-  // The walk that this replaces brought the records in for the plan: they
-  // are asked for here, all at once, the subtree's being one run of them.
-  const char* first = reinterpret_cast<const char*>(&game.nodes[root]);
-  for (std::size_t b = 0; b < it->nodes * sizeof(NodeRecord); b += 64)
-    __builtin_prefetch(first + b);
-  // A complete decision's seat in its record is its state's, which the
-  // regret pass goes by.
-  std::size_t floats = 0;
-  for (std::uint32_t i = it->begin; i < it->end; ++i) {
-    const ShapeDecision& d = river_shape_nodes[i];
-    const std::size_t node = root + d.offset;
-    floats += decision_floats(d.actions, d.seat != traverser, H, H_o);
-    plan.decisions.push_back(static_cast<std::uint32_t>(node));
-    __builtin_prefetch(&trained.states[node]);
-  }
-  return floats <= river_scratch_floats ? floats : 0;
-}
-
 template <class Own>
 void DiscountedCfr::run_river_roots(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
                                     std::size_t floats, ScratchStack& stack, RiverPass pass,
@@ -297,8 +160,10 @@ void DiscountedCfr::batch(const Game& game, std::size_t root, Seat seat,
                           ScratchStack& stack, const Steps& steps) const {
   if (game.nodes[root].river != kNoCard) {
     river_batch(game, root, seat, reach, out, depth, stack, steps);
-  } else {
+  } else if (game.nodes[root].turn != kNoCard) {
     turn_batch(game, root, seat, reach, out, depth, stack, steps);
+  } else {
+    flop_batch(game, root, seat, reach, out, depth, stack, steps);
   }
 }
 
@@ -461,6 +326,122 @@ void DiscountedCfr::deal_group(const Game& game, Seat seat, std::size_t H, std::
     run_river_roots(game, seat, H, H_o, floats, stack, steps.pass, steps.own);
   for (const ScratchStack::RiverEntry& root : fallbacks)
     steps.recurse(root.node, {root.reach, H_o}, {root.out, H}, root.depth, stack);
+}
+
+// The flop's decisions are planned down to the turn deals, as a turn's are
+// down to its river deals. Then every card of every deal, and every all-in
+// on the flop (a thousand runouts each), is one job of one split, the
+// biggest deals' cards first: the threads stay busy until the last subtrees
+// end, instead of waiting at the end of each deal in turn. Each job's values
+// are those its own step gives, and each deal's rows are summed as a chance
+// node's step sums them.
+template <class Steps>
+void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
+                               std::span<const float> reach, std::span<float> out,
+                               std::size_t depth, ScratchStack& stack, const Steps& steps) const {
+  const std::size_t H = out.size();
+  const std::size_t H_o = reach.size();
+  ScratchStack::BatchPlan& plan = stack.flop;
+  plan.decisions.clear();
+  const std::size_t floats =
+      batch_floats(game, root, seat, H, H_o, plan, steps.pass, true, flop_scratch_floats);
+  if (floats == 0) {
+    steps.decision(root, reach, out, depth, stack);
+    return;
+  }
+  grow(plan.values, floats);
+  ScratchFrame& frame = stack.frame(depth);
+  plan.steps.clear();
+  plan.jobs.clear();
+  plan.leaves.clear();
+  float* next = plan.values.data();
+  plan_batch(game,
+             {.node = static_cast<std::uint32_t>(root),
+              .reach = reach.data(),
+              .out = out.data(),
+              .depth = static_cast<std::uint32_t>(depth)},
+             seat, H, H_o, plan, next, frame, steps.pass);
+
+  // The folds here; the all-ins join the deals' cards.
+  const auto all_in = [](const ShowdownJob& job) {
+    return job.node->last_action != ActionKind::Fold && job.node->turn == kNoCard;
+  };
+  const auto first_all_in = std::stable_partition(
+      plan.jobs.begin(), plan.jobs.end(), [&](const ShowdownJob& job) { return !all_in(job); });
+  const std::size_t all_ins = static_cast<std::size_t>(plan.jobs.end() - first_all_in);
+  showdown_batch(game, seat, {plan.jobs.data(), plan.jobs.size() - all_ins});
+
+  std::vector<ScratchStack::DealSlot>& slots = stack.flop_slots;
+  slots.clear();
+  for (std::size_t i = 0; i < plan.leaves.size(); ++i) {
+    ScratchStack::RiverEntry& leaf = plan.leaves[i];
+    const NodeRecord& record = game.nodes[leaf.node];
+    const std::size_t A = record.children.size();
+    if (A == 0 || H == 0 || cancel_seen(record, leaf.depth)) {
+      fill_zero({leaf.out, H});
+      leaf.children = nullptr;
+      continue;
+    }
+    if (leaf.node < children_distinct.size() && children_distinct[leaf.node] == 0) {
+      steps.chance(leaf.node, {leaf.reach, H_o}, {leaf.out, H}, leaf.depth, stack);
+      leaf.children = nullptr;
+      continue;
+    }
+    scale_into(leaf.children, leaf.reach, dcfr_detail::chance_weight(game, record, A), H_o);
+    for (std::size_t k = 0; k < A; ++k)
+      slots.push_back({static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(k), kNoCard,
+                       static_cast<std::uint32_t>(record.children[k])});
+  }
+  // The biggest deals first (sizes by chance node; a deal without one last).
+  const auto size_of = [this](std::uint32_t chance) -> std::uint32_t {
+    const auto it = std::lower_bound(turn_deal_sizes.begin(), turn_deal_sizes.end(),
+                                     std::pair<std::uint32_t, std::uint32_t>{chance, 0});
+    return it != turn_deal_sizes.end() && it->first == chance ? it->second : 0;
+  };
+  const std::vector<ScratchStack::RiverEntry>& leaves = plan.leaves;
+  std::sort(slots.begin(), slots.end(), [&](const auto& a, const auto& b) {
+    const std::uint32_t sa = size_of(leaves[a.leaf].node);
+    const std::uint32_t sb = size_of(leaves[b.leaf].node);
+    if (sa != sb) return sa > sb;
+    return a.leaf != b.leaf ? a.leaf < b.leaf : a.slot < b.slot;
+  });
+
+  const std::size_t n = all_ins + slots.size();
+  const std::size_t chunks = steps.pass == RiverPass::regrets
+                                 ? split_chunks({.site = SplitSite::chance_regret,
+                                                 .jobs = n,
+                                                 .children = n,
+                                                 .hands = H,
+                                                 .depth = depth,
+                                                 .turn_deal = true,
+                                                 .nested = stack.in_split})
+                                 : split_chunks({.site = SplitSite::chance_value,
+                                                 .jobs = n,
+                                                 .turn_deal = true,
+                                                 .nested = stack.in_split});
+  const ShowdownJob* const terminals = &*first_all_in;
+  run_chance_jobs(
+      chunks, n, stack, [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
+        for (std::size_t j = begin; j < end; ++j) {
+          if (j < all_ins) {
+            const ShowdownJob& job = terminals[j];
+            terminal_eval(game, *job.node, seat, job.reach, job.out);
+            continue;
+          }
+          const ScratchStack::DealSlot& slot = slots[j - all_ins];
+          const ScratchStack::RiverEntry& leaf = leaves[slot.leaf];
+          steps.recurse(slot.node, {leaf.children, H_o}, {leaf.children + H_o + slot.slot * H, H},
+                        leaf.depth + 1, job_stack);
+        }
+      });
+
+  for (const ScratchStack::RiverEntry& leaf : leaves) {
+    if (leaf.children == nullptr) continue;
+    const NodeRecord& record = game.nodes[leaf.node];
+    dcfr_detail::chance_value(game, record, seat, leaf.children + H_o, record.children.size(),
+                              {leaf.out, H}, frame.chance_sum, frame.permuted_row);
+  }
+  bottom_up(game, plan, H, frame, steps.own);
 }
 
 void DiscountedCfr::plan_batch(const Game& game, const ScratchStack::RiverEntry& root,

@@ -425,14 +425,22 @@ Spot flop_all_in_spot() {
   return spot;
 }
 
+// The flop planned down to its turn deals, whose cards and the flop's
+// all-ins then run as one split: the same bits on one and eight threads as
+// the plain recursion, in the regret pass and the value passes.
 TEST(DcfrParallel, FlopAllInsAreBitIdenticalOnOneAndEightThreads) {
   auto game = build_game(flop_all_in_spot());
-  dcfr_test::Solver one(dcfr_test::make_config(6, 1, false, 3));
-  dcfr_test::Solver eight(dcfr_test::make_config(6, 8, false, 3));
-  one.run(*game);
-  eight.run(*game);
-  expect_bit_identical(one, eight);
-  EXPECT_EQ(one.node_cfvalues(*game, 0, 0), eight.node_cfvalues(*game, 0, 0));
+  for (bool compress : {false, true}) {
+    dcfr_test::Solver plain(dcfr_test::make_config(6, 8, compress, 3));
+    dcfr_test::Steps(plain).set_river_batches(false);
+    plain.run(*game);
+    for (unsigned threads : {1u, 8u}) {
+      dcfr_test::Solver batched(dcfr_test::make_config(6, threads, compress, 3));
+      batched.run(*game);
+      expect_bit_identical(batched, plain);
+      EXPECT_EQ(batched.node_cfvalues(*game, 0, 0), plain.node_cfvalues(*game, 0, 0));
+    }
+  }
 }
 
 // Every turn card its own chunk, and the river deals inside the last ones
