@@ -355,10 +355,12 @@ std::uint64_t SolveControl::requiredMemoryBytes(const halvory_app::MemoryEstimat
   // Measured through the controller (bench/controller_memory_check): the
   // rows the page's first reads and the prefetch cache hold grow with the
   // hands of both seats, and their threads and queries have a fixed part.
+  // They come after the solve, beside what the results keep.
   constexpr std::uint64_t kResultReadsFixedBytes = std::uint64_t{2} << 20;
   constexpr std::uint64_t kResultReadsBytesPerHand = 11776;
   const std::uint64_t hands = estimate.oop_hands + estimate.ip_hands;
-  return estimate.total_bytes + kResultReadsFixedBytes + hands * kResultReadsBytesPerHand;
+  return halvory_app::peak_with_reads(estimate,
+                                      kResultReadsFixedBytes + hands * kResultReadsBytesPerHand);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "session/memory_estimate.hpp"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -40,17 +41,22 @@ MemoryEstimate count_solve_memory(const halvory::CardContext& cards, const halvo
                              estimate.ip_hands * tree.decision_actions[1]) *
                             per_hand_action;
 
-  const double sum = static_cast<double>(estimate.card_context_bytes) +
-                     static_cast<double>(estimate.tree_bytes) +
-                     static_cast<double>(estimate.strategy_bytes);
   estimate.result_bytes = result_row_bytes(tree);
-  // The margin covers the solver's own bookkeeping beside its arrays; the
-  // rows are counted as allocated.
-  estimate.total_bytes = static_cast<std::uint64_t>(sum * 1.1) + estimate.result_bytes;
+  estimate.total_bytes = peak_with_reads(estimate, 0);
   return estimate;
 }
 
 }  // namespace
+
+std::uint64_t peak_with_reads(const MemoryEstimate& estimate, std::uint64_t reads) {
+  const double solve = static_cast<double>(estimate.card_context_bytes) +
+                       static_cast<double>(estimate.tree_bytes) +
+                       static_cast<double>(estimate.strategy_bytes);
+  const double results = solve - static_cast<double>(estimate.strategy_bytes / 2) +
+                         static_cast<double>(estimate.result_bytes);
+  return std::max(static_cast<std::uint64_t>(solve * 1.1),
+                  static_cast<std::uint64_t>(results * 1.1) + reads);
+}
 
 std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request, std::string* error,
                                                     halvory::CancelFlag cancel,

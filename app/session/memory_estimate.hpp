@@ -14,7 +14,8 @@
 namespace halvory_app {
 
 struct MemoryEstimate {
-  // (card context + tree + strategy) x 1.1 + result rows
+  // peak_with_reads(*this, 0): the larger of the solve's and the results'
+  // memory, each x 1.1
   std::uint64_t total_bytes = 0;
   std::uint64_t card_context_bytes = 0;
   std::uint64_t tree_bytes = 0;
@@ -27,6 +28,13 @@ struct MemoryEstimate {
   // (`ResultSnapshot::tree_node_meta`), held as long as the result is.
   std::uint64_t result_bytes = 0;
 };
+
+// The peak of a solve and of what follows it. The solve holds the card
+// context, the tree and every array (the strategy bytes); once it has ended
+// the session frees the regrets, half the strategy bytes, builds the result
+// rows and then serves the reads, which hold `reads` bytes more. Each phase
+// gets a margin of a tenth for the solver's bookkeeping beside its arrays.
+std::uint64_t peak_with_reads(const MemoryEstimate& estimate, std::uint64_t reads);
 
 // Absent on failure; `error`, when given, then receives the message (a tree
 // past the tree limits is such a failure, and so is a raised `cancel`, with

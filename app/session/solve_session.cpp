@@ -350,6 +350,9 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     report(0.0, "Init: starting solver...");
     built_solver->run(*built_game);
     check_cancel();
+    // The results read only the strategy sums; the rows built below take
+    // the regrets' place.
+    built_solver->release_iteration_memory();
 
     const double progress =
         iteration_progress(built_solver->iterations_completed(), max_iterations);

@@ -24,11 +24,22 @@ namespace {
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 // Below this a few huge pages would cost more memory than they save time.
 constexpr std::size_t kHugeFrom = std::size_t{32} << 20;
+// From this size on, blocks are pages of their own: they come zeroed, and
+// freeing one gives its memory back to the system at once (the heap may keep
+// a freed block for later).
+constexpr std::size_t kPagesFrom = std::size_t{1} << 20;
 }  // namespace
 
 void* allocate_large(std::size_t bytes) {
   if (bytes == 0) bytes = 1;
   if (bytes > SIZE_MAX - 2 * kHugePage) throw std::bad_alloc();
+#if defined(__linux__)
+  if (bytes >= kPagesFrom && bytes < kHugeFrom) {
+    void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) throw std::bad_alloc();
+    return p;
+  }
+#endif
   if (bytes < kHugeFrom) {
     void* p = std::aligned_alloc(64, (bytes + 63) / 64 * 64);
     if (p == nullptr) throw std::bad_alloc();
@@ -71,6 +82,10 @@ void free_large(void* p, std::size_t bytes) noexcept {
     ::munmap(p, (bytes + kHugePage - 1) / kHugePage * kHugePage);
     return;
   }
+  if (bytes >= kPagesFrom) {
+    ::munmap(p, bytes);
+    return;
+  }
 #endif
   std::free(p);
 }
@@ -80,8 +95,8 @@ void prefault_large(void* p, std::size_t bytes) noexcept {
   auto* bytes_at = static_cast<unsigned char*>(p);
 #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
   // One call faults the whole range in the kernel, without a trip back to
-  // user space per page. Large blocks start on a page boundary; small ones
-  // were cleared by memset and are in memory already.
+  // user space per page. Blocks of pages start on a page boundary; smaller
+  // ones were cleared by memset and are in memory already.
   const auto start = reinterpret_cast<std::uintptr_t>(p);
   if (start % 4096 == 0) {
     if (::madvise(p, bytes, MADV_POPULATE_WRITE) == 0) return;
@@ -129,6 +144,19 @@ std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::StackPool::acquire()
     }
   }
   return std::make_unique<ScratchStack>();
+}
+
+void DiscountedCfr::StackPool::clear() noexcept {
+  std::lock_guard<std::mutex> lock(mutex);
+  shelves.clear();
+  stocked.store(0, std::memory_order_relaxed);
+}
+
+void DiscountedCfr::release_iteration_memory() {
+  trained.regrets.release();
+  trained.packed_regrets.release();
+  for (std::unique_ptr<ScratchStack>& stack : stacks) stack = std::make_unique<ScratchStack>();
+  spare_stacks.clear();
 }
 
 void DiscountedCfr::StackPool::release(std::unique_ptr<ScratchStack> stack) noexcept {

@@ -56,12 +56,13 @@ struct NodeState {
 };
 
 namespace detail {
-// Zeroed memory for the per-node arrays, 64-byte aligned. Large blocks are
-// fresh pages from the system, which come zeroed (so nothing has to clear
-// them), aligned to 2 MiB and, where the system offers it, backed by huge
-// pages, because the solver jumps between nodes all over the arrays and
-// small pages would cost a TLB miss on nearly every node. Throws
-// std::bad_alloc; free_large(nullptr, ...) does nothing.
+// Zeroed memory for the per-node arrays, 64-byte aligned. Blocks from a
+// megabyte on are fresh pages from the system, which come zeroed (so
+// nothing has to clear them) and go back to it when freed; large ones are
+// aligned to 2 MiB and, where the system offers it, backed by huge pages,
+// because the solver jumps between nodes all over the arrays and small pages
+// would cost a TLB miss on nearly every node. Throws std::bad_alloc;
+// free_large(nullptr, ...) does nothing.
 void* allocate_large(std::size_t bytes);
 void free_large(void* p, std::size_t bytes) noexcept;
 // Has the system back [p, p + bytes) of a block from allocate_large now
@@ -179,6 +180,13 @@ class DiscountedCfr {
   // Stops looking at the cancel hook. A solved game outlives the run and
   // whoever could cancel it, and its later reads must never stop short.
   void end_cancel_polling() { config.should_cancel = nullptr; }
+
+  // Frees what only the iterations use: the regrets (the results below read
+  // the strategy sums) and the scratch the passes grew. Half the trained
+  // memory is then free for what a caller builds from the results; the reads
+  // grow scratch of their own, and another run starts afresh anyway. Not
+  // while a run or a read is under way.
+  void release_iteration_memory();
 
   // --- Results (after run) ---------------------------------------------------
   // Average strategy, A x H by action rows; empty for a node without state.
@@ -395,6 +403,8 @@ class DiscountedCfr {
    public:
     std::unique_ptr<ScratchStack> acquire();
     void release(std::unique_ptr<ScratchStack> stack) noexcept;
+    // Destroys every stack on the shelves.
+    void clear() noexcept;
     // Stacks on the shelves now (a hint: other threads may take them).
     std::size_t spare() const noexcept { return stocked.load(std::memory_order_relaxed); }
 

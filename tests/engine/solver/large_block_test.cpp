@@ -45,7 +45,9 @@ TEST(LargeBlocks, PrefaultKeepsZerosAndBacksEveryPage) {
   const Case cases[] = {
       {1, 1},                 // small: cleared at allocation
       {5000, 2},              // small, split inside a page
-      {32 * kMiB, 1},         // the first size taken from fresh pages
+      {kMiB, 2},              // the first size taken from fresh small pages
+      {3 * kMiB + 100, 2},    // odd length in small pages
+      {32 * kMiB, 1},         // the first size taken from fresh huge pages
       {40 * kMiB + 4097, 3},  // odd length, parts off page boundaries
       {64 * kMiB, 8},         // huge-page multiple
   };
@@ -54,7 +56,7 @@ TEST(LargeBlocks, PrefaultKeepsZerosAndBacksEveryPage) {
     auto* p = static_cast<unsigned char*>(allocate_large(c.bytes));
 #if defined(__linux__)
     // Fresh pages are not in memory before anything writes them.
-    if (c.bytes >= 32 * kMiB) {
+    if (c.bytes >= kMiB) {
       EXPECT_LT(resident_pages(p, c.bytes).first, 16u);
     }
 #endif
