@@ -163,14 +163,18 @@ bool DiscountedCfr::opponent_reaches(const Game& game, std::size_t node,
   if (state.num_hands != H_o || state.num_actions != A || H_o == 0) return false;
   const std::size_t size = A * H_o;
 
-  // The opponent's arrays are only read here; a packed array is decoded into
-  // the frame.
+  // The opponent's arrays are only read here: packed codes in place, or
+  // decoded into the frame where a lock needs the strategy.
   const NodeArrays arrays = arrays_of(state);
   arrays.prefetch(true, false, dcfr_detail::PrefetchFor::read);
+  const NodeLock lock(game.find_node_lock(node), A, H_o);
+  const std::int16_t* codes = arrays.regret_codes();
+  if (codes != nullptr && !lock.any()) {
+    packed_opponent_child_reach(child_reach, codes, state.regret_scale, reach.data(), A, H_o);
+    return true;
+  }
   const float* regrets = arrays.regrets(frame.unpacked_regrets);
   if (regrets == nullptr) return false;
-
-  const NodeLock lock(game.find_node_lock(node), A, H_o);
   if (!lock.any()) {
     opponent_child_reach(child_reach, regrets, reach.data(), A, H_o);
     return true;
@@ -247,10 +251,27 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node, const f
   const std::size_t H = state.num_hands;
   const std::size_t size = A * H;
 
-  // Packed arrays are decoded into the frame, updated there and packed back
-  // below.
+  // Packed arrays are read as codes and their new rows written to the
+  // frame, or decoded into the frame where a lock is applied, and packed
+  // back below.
   const WritableNodeArrays arrays = arrays_to_update(state);
   arrays.prefetch(true, true, dcfr_detail::PrefetchFor::write);
+  const NodeLock lock(game.find_node_lock(node), A, H);
+  const std::int16_t* regret_codes = arrays.regret_codes();
+  const std::int16_t* sum_codes = arrays.sum_codes();
+  if (regret_codes != nullptr && sum_codes != nullptr && !lock.any()) {
+    grow(frame.unpacked_regrets, size);
+    grow(frame.unpacked_sums, size);
+    float* regrets = frame.unpacked_regrets.data();
+    float* sums = frame.unpacked_sums.data();
+    float maxima[2] = {-1.0f, -1.0f};
+    update_packed_traverser_node(out.data(), sums, regrets, sum_codes, state.strategy_sum_scale,
+                                 regret_codes, state.regret_scale, action_values, A, H,
+                                 weight_strategy, weight_positive, weight_negative, maxima);
+    arrays.store_sums(sums, state, maxima[0]);
+    arrays.store_regrets(regrets, state, maxima[1]);
+    return;
+  }
   float* regrets = arrays.regrets(frame.unpacked_regrets);
   float* sums = arrays.sums(frame.unpacked_sums);
   if (regrets == nullptr || sums == nullptr) {
@@ -258,7 +279,6 @@ void DiscountedCfr::traverser_update(const Game& game, std::size_t node, const f
     return;
   }
 
-  const NodeLock lock(game.find_node_lock(node), A, H);
   if (!lock.any()) {
     // Packed rows get their maxima from the sweep itself.
     float maxima[2] = {-1.0f, -1.0f};

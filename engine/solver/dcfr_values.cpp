@@ -44,20 +44,26 @@ void DiscountedCfr::average_strategy_into(const NodeState& state, std::size_t nu
   float* out = strategy.data();
   if (size == 0) return;
 
-  // A packed array is decoded into scratch, so concurrent queries never
-  // write the state.
+  // A packed array is read as codes (or decoded into scratch), so
+  // concurrent queries never write the state.
   const float* sums = nullptr;
+  const std::int16_t* codes = nullptr;
   if (state.initialized != 0 && state.num_actions == A && state.num_hands == H) {
     const NodeArrays arrays = arrays_of(state);
     arrays.prefetch(false, true, dcfr_detail::PrefetchFor::read);
-    sums = arrays.sums(decoded);
+    codes = arrays.sum_codes();
+    if (codes == nullptr) sums = arrays.sums(decoded);
+  }
+  grow(totals, H);
+  if (codes != nullptr) {
+    normalize_packed(out, totals.data(), codes, state.strategy_sum_scale, A, H);
+    return;
   }
   const float uniform = 1.0f / static_cast<float>(A);
   if (sums == nullptr) {
     std::fill(out, out + size, uniform);
     return;
   }
-  grow(totals, H);
   normalize_positive(out, totals.data(), sums, A, H);
 }
 

@@ -49,6 +49,19 @@ struct Lanes<16> {
   using type = f32x16;
 };
 
+// Where a kernel reads a node's array: f32 entries here, or 16-bit codes
+// decoded as they are read (kernel_packing.hpp). load<L>(i) gives the L
+// entries from entry i.
+struct FloatRows {
+  const float* __restrict p;
+  template <std::size_t L>
+  HALVORY_KERNEL_INLINE typename Lanes<L>::type load(std::size_t i) const {
+    typename Lanes<L>::type x;
+    __builtin_memcpy(&x, p + i, sizeof x);
+    return x;
+  }
+};
+
 // Regret matching on a block of L hands (L = 1: one hand). The positive
 // parts are summed over the actions in order from 0, and one division gives
 // the block's reciprocals. A sum below the smallest normal float would have
@@ -61,10 +74,11 @@ struct Matching {
   vec uniform;
   explicit Matching(std::size_t A) : uniform(vec{} + 1.0f / static_cast<float>(A)) {}
 
-  HALVORY_KERNEL_INLINE vec reciprocal(const float* __restrict regrets, std::size_t A,
-                                       std::size_t H, std::size_t h) const {
+  template <class Rows>
+  HALVORY_KERNEL_INLINE vec reciprocal(const Rows& regrets, std::size_t A, std::size_t H,
+                                       std::size_t h) const {
     vec total = zero;
-    for (std::size_t a = 0; a < A; ++a) total += positive(load(regrets + a * H + h));
+    for (std::size_t a = 0; a < A; ++a) total += positive(regrets.template load<L>(a * H + h));
     const vec r = (vec{} + 1.0f) / total;
     return total >= vec{} + FLT_MIN ? r : zero;
   }
@@ -122,36 +136,39 @@ HALVORY_KERNEL_INLINE void over_hands(std::size_t H, Block&& block) {
 // The strategy into out (A x H), with the reciprocals kept in scratch; or,
 // with Reach, the strategy times the reach. The second read of a regret
 // block finds it still in L1.
-template <std::size_t L, bool Reach>
+template <std::size_t L, bool Reach, class Rows>
 HALVORY_KERNEL_INLINE void strategy_lanes(float* __restrict out, float* __restrict scratch,
-                                          const float* __restrict regrets,
-                                          const float* __restrict reach, std::size_t A,
-                                          std::size_t H) {
+                                          const Rows& regrets, const float* __restrict reach,
+                                          std::size_t A, std::size_t H) {
   if (A == 0 || H == 0) return;
   over_hands<L>(H, [&](std::size_t h, auto lanes) {
-    using M = Matching<decltype(lanes)::value>;
+    constexpr std::size_t B = decltype(lanes)::value;
+    using M = Matching<B>;
     const M m(A);
     const auto inv = m.reciprocal(regrets, A, H, h);
     if constexpr (Reach) {
       const auto r = M::load(reach + h);
       for (std::size_t a = 0; a < A; ++a)
-        M::store(out + a * H + h, m.strategy(M::load(regrets + a * H + h), inv) * r);
+        M::store(out + a * H + h, m.strategy(regrets.template load<B>(a * H + h), inv) * r);
     } else {
       M::store(scratch + h, inv);
       for (std::size_t a = 0; a < A; ++a)
-        M::store(out + a * H + h, m.strategy(M::load(regrets + a * H + h), inv));
+        M::store(out + a * H + h, m.strategy(regrets.template load<B>(a * H + h), inv));
     }
   });
 }
 
 // update_traverser_node on blocks of L hands: the strategy, the node value
 // and the strategy sums in one pass over the actions, the regrets in a
-// second once the node value is known.
+// second once the node value is known. The old entries come from `sums` and
+// `regrets`, the new go to new_sums and new_regrets (the same f32 arrays
+// when updated in place).
 // With Track, also the largest |x| of the new sums and of the new regrets
 // into maxima[0] and maxima[1], NaN skipped as max_abs skips it.
-template <std::size_t L, bool Track>
-HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restrict sums,
-                                           float* __restrict regrets,
+template <std::size_t L, bool Track, class SumRows, class RegretRows>
+HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* new_sums,
+                                           float* new_regrets, const SumRows& sums,
+                                           const RegretRows& regrets,
                                            const float* __restrict values, std::size_t A,
                                            std::size_t H, float w_s, float w_pos, float w_neg,
                                            float* __restrict maxima) {
@@ -165,7 +182,8 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
   float max_sums_tail = 0.0f;
   float max_regrets_tail = 0.0f;
   over_hands<L>(H, [&](std::size_t h, auto lanes) {
-    using M = Matching<decltype(lanes)::value>;
+    constexpr std::size_t B = decltype(lanes)::value;
+    using M = Matching<B>;
     using vec = typename M::vec;
     const M m(A);
     // Blocks of L hands keep L lanes of maxima, the tail's single hands one.
@@ -180,22 +198,22 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* __restr
     vec acc = m.zero;
     for (std::size_t a = 0; a < A; ++a) {
       const std::size_t i = a * H + h;
-      const vec sigma = m.strategy(M::load(regrets + i), inv);
+      const vec sigma = m.strategy(regrets.template load<B>(i), inv);
       const vec term = sigma * M::load(values + i);
       acc = a == 0 ? term : acc + term;
-      const vec kept = w_s * M::load(sums + i);
+      const vec kept = w_s * sums.template load<B>(i);
       const vec sum = kept + sigma;
-      M::store(sums + i, sum);
+      M::store(new_sums + i, sum);
       track(sum, max_sums, max_sums_tail);
     }
     M::store(out + h, acc);
     for (std::size_t a = 0; a < A; ++a) {
       const std::size_t i = a * H + h;
-      const vec r = M::load(regrets + i);
+      const vec r = regrets.template load<B>(i);
       const vec w = r >= m.zero ? vec{} + w_pos : vec{} + w_neg;
       const vec grown = w * r + M::load(values + i);
       const vec regret = grown - acc;
-      M::store(regrets + i, regret);
+      M::store(new_regrets + i, regret);
       track(regret, max_regrets, max_regrets_tail);
     }
   });
@@ -317,17 +335,17 @@ HALVORY_KERNEL_INLINE void weighted_rows_f64_body(float* __restrict out,
   rows_f64<true>(out, weights, rows, R, H);
 }
 
+template <class Rows>
 HALVORY_KERNEL_INLINE void normalize_positive_body(float* __restrict out, float* __restrict totals,
-                                                   const float* __restrict sums, std::size_t A,
-                                                   std::size_t H) {
+                                                   const Rows& sums, std::size_t A, std::size_t H) {
   if (A == 0 || H == 0) return;
   const float uniform = 1.0f / static_cast<float>(A);
   for (std::size_t h = 0; h < H; ++h) totals[h] = 0.0f;
   for (std::size_t a = 0; a < A; ++a) {
-    const float* __restrict s = sums + a * H;
     float* __restrict o = out + a * H;
     for (std::size_t h = 0; h < H; ++h) {
-      const float positive = s[h] > 0.0f ? s[h] : 0.0f;
+      const float s = sums.template load<1>(a * H + h);
+      const float positive = s > 0.0f ? s : 0.0f;
       o[h] = positive;
       totals[h] += positive;
     }

@@ -75,25 +75,66 @@ HALVORY_KERNEL_INLINE void quantize_half_body(std::int16_t* __restrict codes,
   }
 }
 
+// The value of one half-precision code.
+HALVORY_KERNEL_INLINE float half_value(std::int16_t code) {
+  const std::uint32_t h = static_cast<std::uint16_t>(code);
+  const std::uint32_t shifted = (h & 0x7fffu) << 13;
+  // Subnormal halves: set the implicit bit, then take 2^-14 away in float.
+  const bool subnormal = (shifted & 0x0f800000u) == 0;
+  const std::uint32_t o = shifted + 0x38000000u + (subnormal ? 0x00800000u : 0u);
+  float f;
+  __builtin_memcpy(&f, &o, sizeof f);
+  f = subnormal ? f - 6.103515625e-05f : f;
+  std::uint32_t fb;
+  __builtin_memcpy(&fb, &f, sizeof fb);
+  fb |= (h & 0x8000u) << 16;
+  __builtin_memcpy(&f, &fb, sizeof f);
+  return f;
+}
+
 HALVORY_KERNEL_INLINE void dequantize_half_body(float* __restrict values,
                                                 const std::int16_t* __restrict codes, float down,
                                                 std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::uint32_t h = static_cast<std::uint16_t>(codes[i]);
-    const std::uint32_t shifted = (h & 0x7fffu) << 13;
-    // Subnormal halves: set the implicit bit, then take 2^-14 away in float.
-    const bool subnormal = (shifted & 0x0f800000u) == 0;
-    const std::uint32_t o = shifted + 0x38000000u + (subnormal ? 0x00800000u : 0u);
-    float f;
-    __builtin_memcpy(&f, &o, sizeof f);
-    f = subnormal ? f - 6.103515625e-05f : f;
-    std::uint32_t fb;
-    __builtin_memcpy(&fb, &f, sizeof fb);
-    fb |= (h & 0x8000u) << 16;
-    __builtin_memcpy(&f, &fb, sizeof f);
-    values[i] = f * down;
-  }
+  for (std::size_t i = 0; i < n; ++i) values[i] = half_value(codes[i]) * down;
 }
+
+// A packed array read in place by the kernels of kernel_bodies.hpp, decoded
+// as it is read, to the bits of the dequantize bodies. Linear: the strategy
+// sums' codes, code / 32767 * scale.
+struct LinearRows {
+  const std::int16_t* __restrict p;
+  float scale;
+  template <std::size_t L>
+  HALVORY_KERNEL_INLINE typename Lanes<L>::type load(std::size_t i) const {
+    if constexpr (L == 1) {
+      const float c = static_cast<float>(p[i]);
+      return (c * kCodeHigh + c * kCodeLow) * scale;
+    } else {
+      typedef short Codes __attribute__((vector_size(L * sizeof(short))));
+      Codes codes;
+      __builtin_memcpy(&codes, p + i, sizeof codes);
+      const auto c = __builtin_convertvector(codes, typename Lanes<L>::type);
+      return (c * kCodeHigh + c * kCodeLow) * scale;
+    }
+  }
+};
+
+// Half-precision codes times a scale, the regrets' form: one code at a time
+// here; the wider tiers decode a register at once (WidePacking::HalfRows).
+struct HalfRows {
+  const std::int16_t* __restrict p;
+  float scale;
+  template <std::size_t L>
+  HALVORY_KERNEL_INLINE typename Lanes<L>::type load(std::size_t i) const {
+    typename Lanes<L>::type x;
+    if constexpr (L == 1) {
+      x = half_value(p[i]) * scale;
+    } else {
+      for (std::size_t j = 0; j < L; ++j) x[j] = half_value(p[i + j]) * scale;
+    }
+    return x;
+  }
+};
 
 // The packings in the CPU's own steps on L lanes: 8 in the AVX2 tier (with
 // F16C, which every AVX2 processor has), 16 in the AVX-512 tier. Each gives
@@ -221,6 +262,23 @@ struct WidePacking {
     }
     dequantize_half_body(values + i, codes + i, down, n - i);
   }
+
+  // Half codes read in place a register at a time (single hands one code at
+  // a time), to the bits of HalfRows.
+  struct HalfRows {
+    const std::int16_t* __restrict p;
+    float scale;
+    template <std::size_t B>
+    HALVORY_KERNEL_INLINE typename Lanes<B>::type load(std::size_t i) const {
+      if constexpr (B == L) {
+        I16 h;
+        __builtin_memcpy(&h, p + i, sizeof h);
+        return from_half(h) * scale;
+      } else {
+        return ::halvory::HalfRows{p, scale}.template load<B>(i);
+      }
+    }
+  };
 
   // The tier's table: the bodies on L lanes, the packings in these steps.
   static FlatKernels table() noexcept;

@@ -30,7 +30,12 @@ struct FlatKernels {
   void (*regret_matching)(float*, float*, const float*, std::size_t, std::size_t);
   void (*update_traverser_node)(float*, float*, float*, const float*, std::size_t, std::size_t,
                                 float, float, float, float*);
+  void (*update_packed_traverser_node)(float*, float*, float*, const std::int16_t*, float,
+                                       const std::int16_t*, float, const float*, std::size_t,
+                                       std::size_t, float, float, float, float*);
   void (*opponent_child_reach)(float*, const float*, const float*, std::size_t, std::size_t);
+  void (*packed_opponent_child_reach)(float*, const std::int16_t*, float, const float*, std::size_t,
+                                      std::size_t);
   void (*update_regrets)(float*, const float*, const float*, std::size_t, std::size_t, float,
                          float);
   void (*fma_actions)(float*, const float*, const float*, std::size_t, std::size_t);
@@ -42,6 +47,7 @@ struct FlatKernels {
   void (*sum_rows_f64)(float*, const float*, std::size_t, std::size_t);
   void (*weighted_rows_f64)(float*, const float*, const float*, std::size_t, std::size_t);
   void (*normalize_positive)(float*, float*, const float*, std::size_t, std::size_t);
+  void (*normalize_packed)(float*, float*, const std::int16_t*, float, std::size_t, std::size_t);
   float (*max_abs)(const float*, std::size_t);
   void (*quantize_int16)(std::int16_t*, const float*, float, std::size_t);
   void (*dequantize_int16)(float*, const std::int16_t*, float, std::size_t);

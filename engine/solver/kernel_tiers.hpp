@@ -13,24 +13,42 @@
 namespace halvory {
 namespace {  // NOLINT(google-build-namespaces): one copy per tier, see kernel_bodies.hpp
 
-// The flat kernels of a tier whose hand-blocked bodies take L f32 lanes.
-template <std::size_t L>
+// The flat kernels of a tier whose hand-blocked bodies take L f32 lanes;
+// Half is the type that reads half-precision codes in place.
+template <std::size_t L, class Half = HalfRows>
 struct TierKernels {
   using Size = std::size_t;
   using I16 = std::int16_t;
   static void regret_matching(float* s, float* scratch, const float* g, Size A, Size H) {
-    strategy_lanes<L, false>(s, scratch, g, nullptr, A, H);
+    strategy_lanes<L, false>(s, scratch, FloatRows{g}, nullptr, A, H);
+  }
+  template <class SumRows, class RegretRows>
+  static void traverser_rows(float* out, float* new_sums, float* new_regrets, const SumRows& sums,
+                             const RegretRows& g, const float* v, Size A, Size H, float ws,
+                             float wp, float wn, float* maxima) {
+    if (maxima != nullptr) {
+      traverser_lanes<L, true>(out, new_sums, new_regrets, sums, g, v, A, H, ws, wp, wn, maxima);
+    } else {
+      traverser_lanes<L, false>(out, new_sums, new_regrets, sums, g, v, A, H, ws, wp, wn, maxima);
+    }
   }
   static void traverser_node(float* out, float* sums, float* g, const float* v, Size A, Size H,
                              float ws, float wp, float wn, float* maxima) {
-    if (maxima != nullptr) {
-      traverser_lanes<L, true>(out, sums, g, v, A, H, ws, wp, wn, maxima);
-    } else {
-      traverser_lanes<L, false>(out, sums, g, v, A, H, ws, wp, wn, maxima);
-    }
+    traverser_rows(out, sums, g, FloatRows{sums}, FloatRows{g}, v, A, H, ws, wp, wn, maxima);
+  }
+  static void traverser_packed(float* out, float* new_sums, float* new_regrets,
+                               const I16* sum_codes, float sum_scale, const I16* regret_codes,
+                               float regret_scale, const float* v, Size A, Size H, float ws,
+                               float wp, float wn, float* maxima) {
+    traverser_rows(out, new_sums, new_regrets, LinearRows{sum_codes, sum_scale},
+                   Half{regret_codes, regret_scale}, v, A, H, ws, wp, wn, maxima);
   }
   static void child_reach(float* out, const float* g, const float* reach, Size A, Size H) {
-    strategy_lanes<L, true>(out, nullptr, g, reach, A, H);
+    strategy_lanes<L, true>(out, nullptr, FloatRows{g}, reach, A, H);
+  }
+  static void child_reach_packed(float* out, const I16* codes, float scale, const float* reach,
+                                 Size A, Size H) {
+    strategy_lanes<L, true>(out, nullptr, Half{codes, scale}, reach, A, H);
   }
   static void update_regrets(float* g, const float* v, const float* nv, Size A, Size H, float wp,
                              float wn) {
@@ -59,7 +77,11 @@ struct TierKernels {
     weighted_rows_f64_body(out, w, rows, R, H);
   }
   static void normalize_positive(float* out, float* totals, const float* sums, Size A, Size H) {
-    normalize_positive_body(out, totals, sums, A, H);
+    normalize_positive_body(out, totals, FloatRows{sums}, A, H);
+  }
+  static void normalize_packed(float* out, float* totals, const I16* codes, float scale, Size A,
+                               Size H) {
+    normalize_positive_body(out, totals, LinearRows{codes, scale}, A, H);
   }
   static float max_abs(const float* values, Size n) { return max_abs_lanes<L>(values, n); }
   static void quantize_int16(I16* codes, const float* values, float scale, Size n) {
@@ -76,17 +98,33 @@ struct TierKernels {
   }
 
   static FlatKernels table() noexcept {
-    return {&regret_matching,    &traverser_node, &child_reach,    &update_regrets,
-            &fma_actions,        &sum_update,     &sum_rows_into,  &axpy,
-            &multiply_into,      &scale_into,     &sum_rows_f64,   &weighted_rows_f64,
-            &normalize_positive, &max_abs,        &quantize_int16, &dequantize_int16,
-            &quantize_half,      &dequantize_half};
+    return {&regret_matching,
+            &traverser_node,
+            &traverser_packed,
+            &child_reach,
+            &child_reach_packed,
+            &update_regrets,
+            &fma_actions,
+            &sum_update,
+            &sum_rows_into,
+            &axpy,
+            &multiply_into,
+            &scale_into,
+            &sum_rows_f64,
+            &weighted_rows_f64,
+            &normalize_positive,
+            &normalize_packed,
+            &max_abs,
+            &quantize_int16,
+            &dequantize_int16,
+            &quantize_half,
+            &dequantize_half};
   }
 };
 
 template <std::size_t L>
 FlatKernels WidePacking<L>::table() noexcept {
-  FlatKernels table = TierKernels<L>::table();
+  FlatKernels table = TierKernels<L, HalfRows>::table();
   table.quantize_int16 = &quantize_int16;
   table.dequantize_int16 = &dequantize_int16;
   table.quantize_half = &quantize_half;

@@ -103,10 +103,27 @@ void update_traverser_node(float* out, float* sums, float* regrets, const float*
                                             w_pos, w_neg, maxima);
 }
 
+void update_packed_traverser_node(float* out, float* new_sums, float* new_regrets,
+                                  const std::int16_t* sum_codes, float sum_scale,
+                                  const std::int16_t* regret_codes, float regret_scale,
+                                  const float* action_values, std::size_t A, std::size_t H,
+                                  float w_strategy, float w_pos, float w_neg, float* maxima) {
+  SolverProfile::Scope scope(ProfileSection::update_regrets);
+  kernel_table().flat.update_packed_traverser_node(out, new_sums, new_regrets, sum_codes, sum_scale,
+                                                   regret_codes, regret_scale, action_values, A, H,
+                                                   w_strategy, w_pos, w_neg, maxima);
+}
+
 void opponent_child_reach(float* child_reach, const float* regrets, const float* reach,
                           std::size_t A, std::size_t H) {
   SolverProfile::Scope scope(ProfileSection::regret_matching);
   kernel_table().flat.opponent_child_reach(child_reach, regrets, reach, A, H);
+}
+
+void packed_opponent_child_reach(float* child_reach, const std::int16_t* regret_codes, float scale,
+                                 const float* reach, std::size_t A, std::size_t H) {
+  SolverProfile::Scope scope(ProfileSection::regret_matching);
+  kernel_table().flat.packed_opponent_child_reach(child_reach, regret_codes, scale, reach, A, H);
 }
 
 void update_regrets(float* regrets, const float* action_values, const float* node_values,
@@ -156,6 +173,11 @@ void weighted_rows_f64(float* out, const float* weights, const float* rows, std:
 void normalize_positive(float* out, float* totals, const float* sums, std::size_t A,
                         std::size_t H) {
   kernel_table().flat.normalize_positive(out, totals, sums, A, H);
+}
+
+void normalize_packed(float* out, float* totals, const std::int16_t* codes, float scale,
+                      std::size_t A, std::size_t H) {
+  kernel_table().flat.normalize_packed(out, totals, codes, scale, A, H);
 }
 
 float max_abs(const float* values, std::size_t n) {

@@ -34,10 +34,23 @@ void update_traverser_node(float* out, float* sums, float* regrets, const float*
                            std::size_t A, std::size_t H, float w_strategy, float w_pos, float w_neg,
                            float* maxima = nullptr);
 
+// update_traverser_node on a node kept in 16 bits: the old sums and regrets
+// are read from their codes (code / 32767 * sum_scale, half-precision codes
+// times regret_scale) and the new ones written as f32 to new_sums and
+// new_regrets, for packing. The same bits as decoding the codes first.
+void update_packed_traverser_node(float* out, float* new_sums, float* new_regrets,
+                                  const std::int16_t* sum_codes, float sum_scale,
+                                  const std::int16_t* regret_codes, float regret_scale,
+                                  const float* action_values, std::size_t A, std::size_t H,
+                                  float w_strategy, float w_pos, float w_neg, float* maxima);
+
 // An opponent's node: its current strategy (regret_matching) times the
 // reach, per action, into child_reach (A x H), without keeping the strategy.
 void opponent_child_reach(float* child_reach, const float* regrets, const float* reach,
                           std::size_t A, std::size_t H);
+// The same from half-precision regret codes times scale.
+void packed_opponent_child_reach(float* child_reach, const std::int16_t* regret_codes, float scale,
+                                 const float* reach, std::size_t A, std::size_t H);
 
 // out[h] = sum over a in order of strategy[a][h] * values[a][h] (f32 multiply,
 // then add). Nothing when A = 0 or H = 0.
@@ -72,6 +85,9 @@ void weighted_rows_f64(float* out, const float* weights, const float* rows, std:
 // T[h] the f32 sum over a in order of max(0, S[a][h]); 1/A for every action
 // when T[h] is not above 0. A NaN sum counts as 0. `totals` holds H entries.
 void normalize_positive(float* out, float* totals, const float* sums, std::size_t A, std::size_t H);
+// The same from the sums' linear codes (code / 32767 * scale).
+void normalize_packed(float* out, float* totals, const std::int16_t* codes, float scale,
+                      std::size_t A, std::size_t H);
 
 // Largest |x| over the entries, NaN entries ignored; 0 for n = 0.
 float max_abs(const float* values, std::size_t n);

@@ -65,6 +65,12 @@ class BasicNodeArrays {
 
   bool packed() const { return packed_; }
 
+  // The codes of a packed array with a usable scale, for the kernels that
+  // decode as they read (the same values as regrets() and sums() give);
+  // null when the node keeps f32 rows or the codes would decode to zeros.
+  const std::int16_t* regret_codes() const { return codes(packed_regrets_, state_.regret_scale); }
+  const std::int16_t* sum_codes() const { return codes(packed_sums_, state_.strategy_sum_scale); }
+
   // After a write through regrets() or sums(): packs the decoded rows back
   // (`state` is the node's own, whose scale changes). known_max, when not
   // negative, is the rows' max_abs, already found.
@@ -88,6 +94,11 @@ class BasicNodeArrays {
     if (!packed_) return f32.size() == size_ ? f32.data() : nullptr;
     if (packed.size() != size_) return nullptr;
     return dcfr_detail::decode_values(packed, scale, size_, scratch, form);
+  }
+
+  const std::int16_t* codes(std::span<Elem<std::int16_t>> packed, float scale) const {
+    const bool usable = packed_ && size_ != 0 && packed.size() == size_ && scale > 0.0f;
+    return usable ? packed.data() : nullptr;
   }
 
   std::span<Elem<float>> regrets_;

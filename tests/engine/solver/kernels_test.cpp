@@ -191,6 +191,37 @@ TEST_P(KernelIsaTest, FusedSweepsEqualTheKernelsInTurn) {
           multiply_into(want_reach.data() + a * H, strategy.data() + a * H, reach.data(), H);
         opponent_child_reach(got_reach.data(), g.data(), reach.data(), A, H);
         expect_same(got_reach, want_reach, "child reach");
+
+        // Kept in 16 bits: read as codes, the same bits as decoding first.
+        if (A * H == 0) continue;
+        std::vector<std::int16_t> g_codes(A * H), sum_codes(A * H);
+        float g_scale = 0.0f, sum_scale = 0.0f;
+        dcfr_detail::pack_values(g.data(), A * H, g_codes.data(), g_scale,
+                                 dcfr_detail::PackedForm::half);
+        dcfr_detail::pack_values(sums.data(), A * H, sum_codes.data(), sum_scale);
+        std::vector<float> g_rows, sum_rows;
+        dcfr_detail::decode_values(g_codes, g_scale, A * H, g_rows, dcfr_detail::PackedForm::half);
+        dcfr_detail::decode_values(sum_codes, sum_scale, A * H, sum_rows);
+        float want_maxima[2], got_maxima[2];
+        update_traverser_node(want_out.data(), sum_rows.data(), g_rows.data(), v.data(), A, H, 0.3f,
+                              0.9f, 0.5f, want_maxima);
+        std::vector<float> new_sums(A * H), new_g(A * H);
+        update_packed_traverser_node(out.data(), new_sums.data(), new_g.data(), sum_codes.data(),
+                                     sum_scale, g_codes.data(), g_scale, v.data(), A, H, 0.3f, 0.9f,
+                                     0.5f, got_maxima);
+        expect_same(out, want_out, "node values from codes");
+        expect_same(new_sums, sum_rows, "strategy sums from codes");
+        expect_same(new_g, g_rows, "regrets from codes");
+        EXPECT_TRUE(same(got_maxima[0], want_maxima[0]) && same(got_maxima[1], want_maxima[1]));
+        dcfr_detail::decode_values(g_codes, g_scale, A * H, g_rows, dcfr_detail::PackedForm::half);
+        opponent_child_reach(want_reach.data(), g_rows.data(), reach.data(), A, H);
+        packed_opponent_child_reach(got_reach.data(), g_codes.data(), g_scale, reach.data(), A, H);
+        expect_same(got_reach, want_reach, "child reach from codes");
+        std::vector<float> want_avg(A * H), got_avg(A * H), totals(H);
+        dcfr_detail::decode_values(sum_codes, sum_scale, A * H, sum_rows);
+        normalize_positive(want_avg.data(), totals.data(), sum_rows.data(), A, H);
+        normalize_packed(got_avg.data(), totals.data(), sum_codes.data(), sum_scale, A, H);
+        expect_same(got_avg, want_avg, "average strategy from codes");
       }
 }
 
