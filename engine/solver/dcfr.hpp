@@ -243,6 +243,8 @@ class DiscountedCfr {
     };
     std::vector<DealSlot> deal_slots;
     std::vector<DealSlot> flop_slots;  // a flop batch's turn cards
+    std::vector<RiverEntry> flop_roots;
+    std::vector<std::uint32_t> flop_groups;
     std::vector<std::uint32_t> deal_groups;
     std::vector<RiverEntry> river_fallbacks;
 
@@ -450,10 +452,18 @@ class DiscountedCfr {
                   std::span<float> out, std::size_t depth, ScratchStack& stack,
                   const Steps& steps) const;
   template <class Steps>
+  void turn_roots(const Game& game, std::span<const ScratchStack::RiverEntry> roots, Seat seat,
+                  std::size_t H, std::size_t H_o, ScratchStack& stack, const Steps& steps) const;
+  template <class Steps>
+  void run_turn_plan(const Game& game, std::span<const ScratchStack::RiverEntry> roots,
+                     std::size_t floats, Seat seat, std::size_t H, std::size_t H_o,
+                     ScratchStack& stack, const Steps& steps) const;
+  template <class Steps>
   void river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o, ScratchStack& stack,
                    const Steps& steps) const;
   // A flop decision node: its decisions down to the turn deals as one plan,
-  // then every card of every deal, and the flop's all-ins, as one split.
+  // then every turn card of every deal (one job per card), and the flop's
+  // all-ins, as one split.
   template <class Steps>
   void flop_batch(const Game& game, std::size_t root, Seat seat, std::span<const float> reach,
                   std::span<float> out, std::size_t depth, ScratchStack& stack,

@@ -181,18 +181,73 @@ void DiscountedCfr::turn_batch(const Game& game, std::size_t root, Seat seat,
     steps.decision(root, reach, out, depth, stack);
     return;
   }
+  const ScratchStack::RiverEntry entry{.node = static_cast<std::uint32_t>(root),
+                                       .reach = reach.data(),
+                                       .out = out.data(),
+                                       .depth = static_cast<std::uint32_t>(depth)};
+  run_turn_plan(game, {&entry, 1}, floats, seat, H, H_o, stack, steps);
+}
+
+// Turn subtrees that share a turn card (the same card dealt on several
+// lines), as many in one plan as its scratch bound allows: their all-ins
+// share merges and their river subtrees share river batches. A subtree that
+// fits no plan goes through the recursion.
+template <class Steps>
+void DiscountedCfr::turn_roots(const Game& game, std::span<const ScratchStack::RiverEntry> roots,
+                               Seat seat, std::size_t H, std::size_t H_o, ScratchStack& stack,
+                               const Steps& steps) const {
+  ScratchStack::BatchPlan& plan = stack.turn;
+  std::size_t begin = 0;
+  while (begin < roots.size()) {
+    plan.decisions.clear();
+    std::size_t floats = 0;
+    std::size_t end = begin;
+    for (; end < roots.size(); ++end) {
+      const ScratchStack::RiverEntry& root = roots[end];
+      const NodeRecord& record = game.nodes[root.node];
+      const std::size_t A = record.actions.size();
+      if (record.kind != NodeKind::Decision || record.turn == kNoCard || record.river != kNoCard ||
+          A == 0 || H == 0 || record.children.size() < A || cancel_seen(record, root.depth))
+        break;
+      const std::size_t mark = plan.decisions.size();
+      const std::size_t f = batch_floats(game, root.node, seat, H, H_o, plan, steps.pass, true,
+                                         turn_scratch_floats - floats);
+      if (f == 0) {
+        plan.decisions.resize(mark);
+        break;
+      }
+      floats += f;
+    }
+    if (end == begin) {
+      const ScratchStack::RiverEntry& root = roots[begin];
+      steps.recurse(root.node, {root.reach, H_o}, {root.out, H}, root.depth, stack);
+      ++begin;
+      continue;
+    }
+    run_turn_plan(game, roots.subspan(begin, end - begin), floats, seat, H, H_o, stack, steps);
+    begin = end;
+  }
+}
+
+// One plan of turn subtrees whose sizing took `floats` of scratch: the
+// reaches down to the river deals, the terminals, the river subtrees by
+// river card, then the values up.
+template <class Steps>
+void DiscountedCfr::run_turn_plan(const Game& game, std::span<const ScratchStack::RiverEntry> roots,
+                                  std::size_t floats, Seat seat, std::size_t H, std::size_t H_o,
+                                  ScratchStack& stack, const Steps& steps) const {
+  ScratchStack::BatchPlan& plan = stack.turn;
   grow(plan.values, floats);
+  std::size_t depth = SIZE_MAX;
+  for (const ScratchStack::RiverEntry& root : roots)
+    depth = std::min<std::size_t>(depth, root.depth);
   ScratchFrame& frame = stack.frame(depth);
   plan.steps.clear();
   plan.jobs.clear();
   plan.leaves.clear();
   float* next = plan.values.data();
-  plan_batch(game,
-             {.node = static_cast<std::uint32_t>(root),
-              .reach = reach.data(),
-              .out = out.data(),
-              .depth = static_cast<std::uint32_t>(depth)},
-             seat, H, H_o, plan, next, frame, steps.pass);
+  for (const ScratchStack::RiverEntry& root : roots)
+    plan_batch(game, root, seat, H, H_o, plan, next, frame, steps.pass);
   showdown_batch(game, seat, plan.jobs);
   river_deals(game, seat, H, H_o, stack, steps);
   bottom_up(game, plan, H, frame, steps.own);
@@ -329,11 +384,12 @@ void DiscountedCfr::deal_group(const Game& game, Seat seat, std::size_t H, std::
 }
 
 // The flop's decisions are planned down to the turn deals, as a turn's are
-// down to its river deals. Then every card of every deal, and every all-in
-// on the flop (a thousand runouts each), is one job of one split, the
-// biggest deals' cards first: the threads stay busy until the last subtrees
-// end, instead of waiting at the end of each deal in turn. Each job's values
-// are those its own step gives, and each deal's rows are summed as a chance
+// down to its river deals. Then each turn card, dealt on every line, and
+// every all-in on the flop (a thousand runouts each) is one job of one
+// split: the threads stay busy until the last subtrees end, instead of
+// waiting at the end of each deal in turn, and the lines of one card share
+// their all-ins' merges and their river batches. Each subtree's values are
+// those its own step gives, and each deal's rows are summed as a chance
 // node's step sums them.
 template <class Steps>
 void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
@@ -392,21 +448,38 @@ void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
       slots.push_back({static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(k), kNoCard,
                        static_cast<std::uint32_t>(record.children[k])});
   }
-  // The biggest deals first (sizes by chance node; a deal without one last).
+  // The cards of one turn card on every line join one job; the biggest
+  // deals' cards first (sizes by chance node; a deal without one last).
   const auto size_of = [this](std::uint32_t chance) -> std::uint32_t {
     const auto it = std::lower_bound(turn_deal_sizes.begin(), turn_deal_sizes.end(),
                                      std::pair<std::uint32_t, std::uint32_t>{chance, 0});
     return it != turn_deal_sizes.end() && it->first == chance ? it->second : 0;
   };
   const std::vector<ScratchStack::RiverEntry>& leaves = plan.leaves;
+  for (ScratchStack::DealSlot& slot : slots) slot.river = game.nodes[slot.node].turn;
   std::sort(slots.begin(), slots.end(), [&](const auto& a, const auto& b) {
+    if (a.river != b.river) return a.river < b.river;
     const std::uint32_t sa = size_of(leaves[a.leaf].node);
     const std::uint32_t sb = size_of(leaves[b.leaf].node);
     if (sa != sb) return sa > sb;
     return a.leaf != b.leaf ? a.leaf < b.leaf : a.slot < b.slot;
   });
+  std::vector<ScratchStack::RiverEntry>& roots = stack.flop_roots;
+  std::vector<std::uint32_t>& groups = stack.flop_groups;
+  roots.clear();
+  groups.clear();
+  for (std::size_t k = 0; k < slots.size(); ++k) {
+    const ScratchStack::DealSlot& slot = slots[k];
+    const ScratchStack::RiverEntry& leaf = leaves[slot.leaf];
+    if (k == 0 || slot.river != slots[k - 1].river) groups.push_back(static_cast<std::uint32_t>(k));
+    roots.push_back({.node = slot.node,
+                     .reach = leaf.children,
+                     .out = leaf.children + H_o + slot.slot * H,
+                     .depth = leaf.depth + 1});
+  }
+  groups.push_back(static_cast<std::uint32_t>(slots.size()));
 
-  const std::size_t n = all_ins + slots.size();
+  const std::size_t n = all_ins + groups.size() - 1;
   const std::size_t chunks = steps.pass == RiverPass::regrets
                                  ? split_chunks({.site = SplitSite::chance_regret,
                                                  .jobs = n,
@@ -420,20 +493,20 @@ void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
                                                  .turn_deal = true,
                                                  .nested = stack.in_split});
   const ShowdownJob* const terminals = &*first_all_in;
-  run_chance_jobs(
-      chunks, n, stack, [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
-        for (std::size_t j = begin; j < end; ++j) {
-          if (j < all_ins) {
-            const ShowdownJob& job = terminals[j];
-            terminal_eval(game, *job.node, seat, job.reach, job.out);
-            continue;
-          }
-          const ScratchStack::DealSlot& slot = slots[j - all_ins];
-          const ScratchStack::RiverEntry& leaf = leaves[slot.leaf];
-          steps.recurse(slot.node, {leaf.children, H_o}, {leaf.children + H_o + slot.slot * H, H},
-                        leaf.depth + 1, job_stack);
-        }
-      });
+  const std::span<const ScratchStack::RiverEntry> all_roots{roots};
+  run_chance_jobs(chunks, n, stack,
+                  [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
+                    for (std::size_t j = begin; j < end; ++j) {
+                      if (j < all_ins) {
+                        const ShowdownJob& job = terminals[j];
+                        terminal_eval(game, *job.node, seat, job.reach, job.out);
+                        continue;
+                      }
+                      const std::size_t g = j - all_ins;
+                      turn_roots(game, all_roots.subspan(groups[g], groups[g + 1] - groups[g]),
+                                 seat, H, H_o, job_stack, steps);
+                    }
+                  });
 
   for (const ScratchStack::RiverEntry& leaf : leaves) {
     if (leaf.children == nullptr) continue;
