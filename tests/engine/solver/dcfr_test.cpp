@@ -426,19 +426,28 @@ Spot flop_all_in_spot() {
 }
 
 // The flop planned down to its turn deals, whose cards and the flop's
-// all-ins then run as one split: the same bits on one and eight threads as
-// the plain recursion, in the regret pass and the value passes.
+// all-ins then run as one split, each turn card's subtrees of every line in
+// one plan (here three lines reach the turn, each with all-ins on it): the
+// same bits on one and eight threads as the plain recursion, in the regret
+// pass and the value passes.
 TEST(DcfrParallel, FlopAllInsAreBitIdenticalOnOneAndEightThreads) {
-  auto game = build_game(flop_all_in_spot());
-  for (bool compress : {false, true}) {
-    dcfr_test::Solver plain(dcfr_test::make_config(6, 8, compress, 3));
-    dcfr_test::Steps(plain).set_river_batches(false);
-    plain.run(*game);
-    for (unsigned threads : {1u, 8u}) {
-      dcfr_test::Solver batched(dcfr_test::make_config(6, threads, compress, 3));
-      batched.run(*game);
-      expect_bit_identical(batched, plain);
-      EXPECT_EQ(batched.node_cfvalues(*game, 0, 0), plain.node_cfvalues(*game, 0, 0));
+  Spot lines = flop_all_in_spot();
+  lines.stack = 30.0;
+  lines.bets[0] = {"50%", "50%"};
+  lines.bets[1] = {"a, 50%", "a"};
+  lines.bets[2] = {"50%", "50%"};
+  for (const Spot& spot : {flop_all_in_spot(), lines}) {
+    auto game = build_game(spot);
+    for (bool compress : {false, true}) {
+      dcfr_test::Solver plain(dcfr_test::make_config(6, 8, compress, 3));
+      dcfr_test::Steps(plain).set_river_batches(false);
+      plain.run(*game);
+      for (unsigned threads : {1u, 8u}) {
+        dcfr_test::Solver batched(dcfr_test::make_config(6, threads, compress, 3));
+        batched.run(*game);
+        expect_bit_identical(batched, plain);
+        EXPECT_EQ(batched.node_cfvalues(*game, 0, 0), plain.node_cfvalues(*game, 0, 0));
+      }
     }
   }
 }
