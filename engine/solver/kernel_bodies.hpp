@@ -74,11 +74,11 @@ struct Matching {
   vec uniform;
   explicit Matching(std::size_t A) : uniform(vec{} + 1.0f / static_cast<float>(A)) {}
 
-  template <class Rows>
-  HALVORY_KERNEL_INLINE vec reciprocal(const Rows& regrets, std::size_t A, std::size_t H,
-                                       std::size_t h) const {
+  // The reciprocal of the positive regrets regret(a), a = 0 .. A-1.
+  template <class Regret>
+  HALVORY_KERNEL_INLINE vec reciprocal(Regret&& regret, std::size_t A) const {
     vec total = zero;
-    for (std::size_t a = 0; a < A; ++a) total += positive(regrets.template load<L>(a * H + h));
+    for (std::size_t a = 0; a < A; ++a) total += positive(regret(a));
     const vec r = (vec{} + 1.0f) / total;
     return total >= vec{} + FLT_MIN ? r : zero;
   }
@@ -133,10 +133,34 @@ HALVORY_KERNEL_INLINE void over_hands(std::size_t H, Block&& block) {
   for (; h < H; ++h) block(h, std::integral_constant<std::size_t, 1>{});
 }
 
+// A block's regrets, one vector per action: read from the rows each time
+// they are needed, or, with KA actions known when compiled (KA != 0), read
+// once and kept in registers (a packed row is then decoded once).
+template <std::size_t B, std::size_t KA, class Rows>
+struct BlockRegrets {
+  using vec = typename Lanes<B>::type;
+  const Rows& rows;
+  std::size_t H;
+  std::size_t h;
+  vec kept[KA == 0 ? 1 : KA];
+  HALVORY_KERNEL_INLINE BlockRegrets(const Rows& r, std::size_t rows_h, std::size_t hand)
+      : rows(r), H(rows_h), h(hand) {
+    if constexpr (KA != 0)
+      for (std::size_t a = 0; a < KA; ++a) kept[a] = rows.template load<B>(a * H + h);
+  }
+  HALVORY_KERNEL_INLINE vec operator()(std::size_t a) const {
+    if constexpr (KA != 0) {
+      return kept[a];
+    } else {
+      return rows.template load<B>(a * H + h);
+    }
+  }
+};
+
 // The strategy into out (A x H), with the reciprocals kept in scratch; or,
 // with Reach, the strategy times the reach. The second read of a regret
 // block finds it still in L1.
-template <std::size_t L, bool Reach, class Rows>
+template <std::size_t L, bool Reach, std::size_t KA = 0, class Rows>
 HALVORY_KERNEL_INLINE void strategy_lanes(float* __restrict out, float* __restrict scratch,
                                           const Rows& regrets, const float* __restrict reach,
                                           std::size_t A, std::size_t H) {
@@ -145,15 +169,14 @@ HALVORY_KERNEL_INLINE void strategy_lanes(float* __restrict out, float* __restri
     constexpr std::size_t B = decltype(lanes)::value;
     using M = Matching<B>;
     const M m(A);
-    const auto inv = m.reciprocal(regrets, A, H, h);
+    const BlockRegrets<B, KA, Rows> g(regrets, H, h);
+    const auto inv = m.reciprocal(g, A);
     if constexpr (Reach) {
       const auto r = M::load(reach + h);
-      for (std::size_t a = 0; a < A; ++a)
-        M::store(out + a * H + h, m.strategy(regrets.template load<B>(a * H + h), inv) * r);
+      for (std::size_t a = 0; a < A; ++a) M::store(out + a * H + h, m.strategy(g(a), inv) * r);
     } else {
       M::store(scratch + h, inv);
-      for (std::size_t a = 0; a < A; ++a)
-        M::store(out + a * H + h, m.strategy(regrets.template load<B>(a * H + h), inv));
+      for (std::size_t a = 0; a < A; ++a) M::store(out + a * H + h, m.strategy(g(a), inv));
     }
   });
 }
@@ -165,7 +188,7 @@ HALVORY_KERNEL_INLINE void strategy_lanes(float* __restrict out, float* __restri
 // when updated in place).
 // With Track, also the largest |x| of the new sums and of the new regrets
 // into maxima[0] and maxima[1], NaN skipped as max_abs skips it.
-template <std::size_t L, bool Track, class SumRows, class RegretRows>
+template <std::size_t L, bool Track, std::size_t KA, class SumRows, class RegretRows>
 HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* new_sums,
                                            float* new_regrets, const SumRows& sums,
                                            const RegretRows& regrets,
@@ -194,11 +217,12 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* new_sum
         keep_max_abs(x, block_max);
       }
     };
-    const vec inv = m.reciprocal(regrets, A, H, h);
+    const BlockRegrets<B, KA, RegretRows> g(regrets, H, h);
+    const vec inv = m.reciprocal(g, A);
     vec acc = m.zero;
     for (std::size_t a = 0; a < A; ++a) {
       const std::size_t i = a * H + h;
-      const vec sigma = m.strategy(regrets.template load<B>(i), inv);
+      const vec sigma = m.strategy(g(a), inv);
       const vec term = sigma * M::load(values + i);
       acc = a == 0 ? term : acc + term;
       const vec kept = w_s * sums.template load<B>(i);
@@ -209,7 +233,7 @@ HALVORY_KERNEL_INLINE void traverser_lanes(float* __restrict out, float* new_sum
     M::store(out + h, acc);
     for (std::size_t a = 0; a < A; ++a) {
       const std::size_t i = a * H + h;
-      const vec r = regrets.template load<B>(i);
+      const vec r = g(a);
       const vec w = r >= m.zero ? vec{} + w_pos : vec{} + w_neg;
       const vec grown = w * r + M::load(values + i);
       const vec regret = grown - acc;

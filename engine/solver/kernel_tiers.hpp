@@ -22,15 +22,35 @@ struct TierKernels {
   static void regret_matching(float* s, float* scratch, const float* g, Size A, Size H) {
     strategy_lanes<L, false>(s, scratch, FloatRows{g}, nullptr, A, H);
   }
+  // The usual action counts (two to four) get bodies of their own, which
+  // keep a block's regrets in registers; other counts share one.
+  template <class Body>
+  static void by_actions(Size A, Body&& body) {
+    switch (A) {
+      case 2:
+        return body(std::integral_constant<Size, 2>{});
+      case 3:
+        return body(std::integral_constant<Size, 3>{});
+      case 4:
+        return body(std::integral_constant<Size, 4>{});
+      default:
+        return body(std::integral_constant<Size, 0>{});
+    }
+  }
   template <class SumRows, class RegretRows>
   static void traverser_rows(float* out, float* new_sums, float* new_regrets, const SumRows& sums,
                              const RegretRows& g, const float* v, Size A, Size H, float ws,
                              float wp, float wn, float* maxima) {
-    if (maxima != nullptr) {
-      traverser_lanes<L, true>(out, new_sums, new_regrets, sums, g, v, A, H, ws, wp, wn, maxima);
-    } else {
-      traverser_lanes<L, false>(out, new_sums, new_regrets, sums, g, v, A, H, ws, wp, wn, maxima);
-    }
+    by_actions(A, [&](auto actions) {
+      constexpr Size KA = decltype(actions)::value;
+      if (maxima != nullptr) {
+        traverser_lanes<L, true, KA>(out, new_sums, new_regrets, sums, g, v, A, H, ws, wp, wn,
+                                     maxima);
+      } else {
+        traverser_lanes<L, false, KA>(out, new_sums, new_regrets, sums, g, v, A, H, ws, wp, wn,
+                                      maxima);
+      }
+    });
   }
   static void traverser_node(float* out, float* sums, float* g, const float* v, Size A, Size H,
                              float ws, float wp, float wn, float* maxima) {
@@ -43,12 +63,18 @@ struct TierKernels {
     traverser_rows(out, new_sums, new_regrets, LinearRows{sum_codes, sum_scale},
                    Half{regret_codes, regret_scale}, v, A, H, ws, wp, wn, maxima);
   }
+  template <class Rows>
+  static void child_reach_rows(float* out, const Rows& g, const float* reach, Size A, Size H) {
+    by_actions(A, [&](auto actions) {
+      strategy_lanes<L, true, decltype(actions)::value>(out, nullptr, g, reach, A, H);
+    });
+  }
   static void child_reach(float* out, const float* g, const float* reach, Size A, Size H) {
-    strategy_lanes<L, true>(out, nullptr, FloatRows{g}, reach, A, H);
+    child_reach_rows(out, FloatRows{g}, reach, A, H);
   }
   static void child_reach_packed(float* out, const I16* codes, float scale, const float* reach,
                                  Size A, Size H) {
-    strategy_lanes<L, true>(out, nullptr, Half{codes, scale}, reach, A, H);
+    child_reach_rows(out, Half{codes, scale}, reach, A, H);
   }
   static void update_regrets(float* g, const float* v, const float* nv, Size A, Size H, float wp,
                              float wn) {

@@ -20,7 +20,7 @@ namespace {
 
 using namespace halvory;
 
-const std::size_t kActions[] = {0, 1, 2, 3, 7};
+const std::size_t kActions[] = {0, 1, 2, 3, 4, 7};
 const std::size_t kHands[] = {0, 1, 5, 8, 13, 64, 67};
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
