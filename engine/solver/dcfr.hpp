@@ -277,13 +277,15 @@ class DiscountedCfr {
   // Turn and river subtrees as batches (solve_batch, value_batch); off, the
   // plain recursive steps (the same numbers, node by node).
   bool river_batches = true;
-  // The most scratch (in floats) one river batch may take, and one turn plan
-  // (its river deals' values included); several subtrees of one river card
-  // join one batch up to the group bound (or the batch bound, if lower).
+  // The most scratch (in floats) one river batch may take, one turn plan (its
+  // river deals' values included) and one flop plan; several subtrees of one
+  // river card join one batch up to the group bound (or the batch bound, if
+  // lower), and several of one turn card one turn plan likewise.
   std::size_t river_scratch_floats = std::size_t{1} << 18;
   std::size_t turn_scratch_floats = std::size_t{1} << 19;
   std::size_t flop_scratch_floats = std::size_t{1} << 21;
   static constexpr std::size_t kRiverGroupFloats = std::size_t{1} << 15;
+  static constexpr std::size_t kTurnGroupFloats = std::size_t{1} << 18;
   std::vector<std::uint8_t> children_distinct;
   // River deals whose subtrees all have one shape (the tree lays each card's
   // out after the one before): the first card's, walked once, stands for

@@ -209,9 +209,14 @@ void DiscountedCfr::turn_roots(const Game& game, std::span<const ScratchStack::R
       if (record.kind != NodeKind::Decision || record.turn == kNoCard || record.river != kNoCard ||
           A == 0 || H == 0 || record.children.size() < A || cancel_seen(record, root.depth))
         break;
+      // Subtrees join one plan up to a smaller bound than one may take alone:
+      // more would add scratch to every stack and few lanes to the merges.
+      const std::size_t group = std::min(turn_scratch_floats, kTurnGroupFloats);
+      if (end > begin && floats >= group) break;
+      const std::size_t limit = end == begin ? turn_scratch_floats : group - floats;
       const std::size_t mark = plan.decisions.size();
-      const std::size_t f = batch_floats(game, root.node, seat, H, H_o, plan, steps.pass, true,
-                                         turn_scratch_floats - floats);
+      const std::size_t f =
+          batch_floats(game, root.node, seat, H, H_o, plan, steps.pass, true, limit);
       if (f == 0) {
         plan.decisions.resize(mark);
         break;
