@@ -497,7 +497,7 @@ void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
                                                  .jobs = n,
                                                  .turn_deal = true,
                                                  .nested = stack.in_split});
-  const ShowdownJob* const terminals = &*first_all_in;
+  const ShowdownJob* const terminals = plan.jobs.data() + (plan.jobs.size() - all_ins);
   const std::span<const ScratchStack::RiverEntry> all_roots{roots};
   run_chance_jobs(chunks, n, stack,
                   [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
