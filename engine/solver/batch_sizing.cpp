@@ -149,23 +149,4 @@ std::size_t DiscountedCfr::river_floats(const Game& game, std::size_t chance, st
   return floats <= river_scratch_floats ? floats : 0;
 }
 
-void DiscountedCfr::prepare_turn_deal_sizes(const Game& game) {
-  turn_deal_sizes.clear();
-  // Nodes under each node, children counted before their parents; a tree
-  // whose children do not all follow their parent gets no sizes.
-  const std::size_t N = game.nodes.size();
-  std::vector<std::uint32_t> below(N, 1);
-  for (std::size_t n = N; n-- > 0;) {
-    for (const std::size_t child : game.nodes[n].children) {
-      if (child <= n || child >= N) return;
-      below[n] += below[child];
-    }
-  }
-  for (std::size_t n = 0; n < N; ++n) {
-    const NodeRecord& deal = game.nodes[n];
-    if (deal.kind != NodeKind::Chance || deal.turn != kNoCard || deal.children.empty()) continue;
-    turn_deal_sizes.emplace_back(static_cast<std::uint32_t>(n), below[deal.children[0]]);
-  }
-}
-
 }  // namespace halvory

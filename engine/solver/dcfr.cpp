@@ -278,7 +278,6 @@ void DiscountedCfr::prepare_states(const Game& game) {
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) children_distinct[n] = 0;
   }
   prepare_river_shapes(game);
-  prepare_turn_deal_sizes(game);
 
   // Release the previous solve's arrays before allocating the new ones.
   std::vector<NodeState>().swap(trained.states);

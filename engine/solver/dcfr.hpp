@@ -234,11 +234,12 @@ class DiscountedCfr {
     BatchPlan river;
     BatchPlan turn;
     BatchPlan flop;
-    // A turn batch's river subtrees: (deal, slot) by river card.
+    // A turn batch's river subtrees, or a flop batch's turn subtrees: (deal,
+    // slot) by the card dealt.
     struct DealSlot {
       std::uint32_t leaf = 0;
       std::uint16_t slot = 0;
-      CardCode river = 0;
+      CardCode card = 0;
       std::uint32_t node = 0;  // the deal's child in that slot
     };
     std::vector<DealSlot> deal_slots;
@@ -303,10 +304,6 @@ class DiscountedCfr {
   };
   std::vector<RiverShape> river_shapes;  // by chance node
   std::vector<ShapeDecision> river_shape_nodes;
-  // The nodes below each turn deal's first card, by chance node: a flop
-  // batch hands the biggest deals' cards to the pool first.
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> turn_deal_sizes;
-  void prepare_turn_deal_sizes(const Game& game);
   float weight_positive = 0.0f;
   float weight_negative = 0.5f;
   float weight_strategy = 0.0f;
@@ -460,6 +457,10 @@ class DiscountedCfr {
   void run_turn_plan(const Game& game, std::span<const ScratchStack::RiverEntry> roots,
                      std::size_t floats, Seat seat, std::size_t H, std::size_t H_o,
                      ScratchStack& stack, const Steps& steps) const;
+  template <class Steps>
+  void deal_slots(const Game& game, std::vector<ScratchStack::RiverEntry>& leaves, std::size_t H,
+                  std::size_t H_o, ScratchStack& stack, const Steps& steps,
+                  std::vector<ScratchStack::DealSlot>& slots) const;
   template <class Steps>
   void river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o, ScratchStack& stack,
                    const Steps& steps) const;

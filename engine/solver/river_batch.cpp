@@ -258,16 +258,16 @@ void DiscountedCfr::run_turn_plan(const Game& game, std::span<const ScratchStack
   bottom_up(game, plan, H, frame, steps.own);
 }
 
-// Each deal's reach is scaled as a chance node's step scales it, and its
-// children's rows are summed as that step sums them; only the order in which
-// the subtrees are solved changes. A deal two of whose slots name one child
-// goes through the chance node's own step.
+// The slots of the deals in `leaves` into `slots`, each with the card its
+// child deals, by card: a deal's reach scaled as a chance node's step scales it, its
+// row left for the slots' values; a deal without cards worth anything is
+// zero, and one two of whose slots name one child goes through the chance
+// node's own step (their `children` are then null).
 template <class Steps>
-void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
-                                ScratchStack& stack, const Steps& steps) const {
-  std::vector<ScratchStack::RiverEntry>& leaves = stack.turn.leaves;
-  if (leaves.empty()) return;
-  std::vector<ScratchStack::DealSlot>& slots = stack.deal_slots;
+void DiscountedCfr::deal_slots(const Game& game, std::vector<ScratchStack::RiverEntry>& leaves,
+                               std::size_t H, std::size_t H_o, ScratchStack& stack,
+                               const Steps& steps,
+                               std::vector<ScratchStack::DealSlot>& slots) const {
   slots.clear();
   for (std::size_t i = 0; i < leaves.size(); ++i) {
     ScratchStack::RiverEntry& leaf = leaves[i];
@@ -284,20 +284,35 @@ void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std:
       continue;
     }
     scale_into(leaf.children, leaf.reach, dcfr_detail::chance_weight(game, record, A), H_o);
-    for (std::size_t k = 0; k < A; ++k)
+    for (std::size_t k = 0; k < A; ++k) {
+      const NodeRecord& child = game.nodes[record.children[k]];
       slots.push_back({static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(k),
-                       game.nodes[record.children[k]].river,
+                       child.river != kNoCard ? child.river : child.turn,
                        static_cast<std::uint32_t>(record.children[k])});
+    }
   }
-  // By river card, then in plan order (a sort that needs no buffer).
+  // By card, then in plan order (a sort that needs no buffer).
   std::sort(slots.begin(), slots.end(), [](const auto& a, const auto& b) {
-    return a.river != b.river ? a.river < b.river
-                              : (a.leaf != b.leaf ? a.leaf < b.leaf : a.slot < b.slot);
+    return a.card != b.card ? a.card < b.card
+                            : (a.leaf != b.leaf ? a.leaf < b.leaf : a.slot < b.slot);
   });
+}
+
+// Each deal's reach is scaled as a chance node's step scales it, and its
+// children's rows are summed as that step sums them; only the order in which
+// the subtrees are solved changes. A deal two of whose slots name one child
+// goes through the chance node's own step.
+template <class Steps>
+void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
+                                ScratchStack& stack, const Steps& steps) const {
+  std::vector<ScratchStack::RiverEntry>& leaves = stack.turn.leaves;
+  if (leaves.empty()) return;
+  std::vector<ScratchStack::DealSlot>& slots = stack.deal_slots;
+  deal_slots(game, leaves, H, H_o, stack, steps, slots);
   std::vector<std::uint32_t>& groups = stack.deal_groups;
   groups.clear();
   for (std::size_t k = 0; k < slots.size(); ++k)
-    if (k == 0 || slots[k].river != slots[k - 1].river)
+    if (k == 0 || slots[k].card != slots[k - 1].card)
       groups.push_back(static_cast<std::uint32_t>(k));
   groups.push_back(static_cast<std::uint32_t>(slots.size()));
   const std::size_t n = groups.size() - 1;
@@ -432,43 +447,10 @@ void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
   const std::size_t all_ins = static_cast<std::size_t>(plan.jobs.end() - first_all_in);
   showdown_batch(game, seat, {plan.jobs.data(), plan.jobs.size() - all_ins});
 
+  // The cards of one turn card on every line join one job.
   std::vector<ScratchStack::DealSlot>& slots = stack.flop_slots;
-  slots.clear();
-  for (std::size_t i = 0; i < plan.leaves.size(); ++i) {
-    ScratchStack::RiverEntry& leaf = plan.leaves[i];
-    const NodeRecord& record = game.nodes[leaf.node];
-    const std::size_t A = record.children.size();
-    if (A == 0 || H == 0 || cancel_seen(record, leaf.depth)) {
-      fill_zero({leaf.out, H});
-      leaf.children = nullptr;
-      continue;
-    }
-    if (leaf.node < children_distinct.size() && children_distinct[leaf.node] == 0) {
-      steps.chance(leaf.node, {leaf.reach, H_o}, {leaf.out, H}, leaf.depth, stack);
-      leaf.children = nullptr;
-      continue;
-    }
-    scale_into(leaf.children, leaf.reach, dcfr_detail::chance_weight(game, record, A), H_o);
-    for (std::size_t k = 0; k < A; ++k)
-      slots.push_back({static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(k), kNoCard,
-                       static_cast<std::uint32_t>(record.children[k])});
-  }
-  // The cards of one turn card on every line join one job; the biggest
-  // deals' cards first (sizes by chance node; a deal without one last).
-  const auto size_of = [this](std::uint32_t chance) -> std::uint32_t {
-    const auto it = std::lower_bound(turn_deal_sizes.begin(), turn_deal_sizes.end(),
-                                     std::pair<std::uint32_t, std::uint32_t>{chance, 0});
-    return it != turn_deal_sizes.end() && it->first == chance ? it->second : 0;
-  };
-  const std::vector<ScratchStack::RiverEntry>& leaves = plan.leaves;
-  for (ScratchStack::DealSlot& slot : slots) slot.river = game.nodes[slot.node].turn;
-  std::sort(slots.begin(), slots.end(), [&](const auto& a, const auto& b) {
-    if (a.river != b.river) return a.river < b.river;
-    const std::uint32_t sa = size_of(leaves[a.leaf].node);
-    const std::uint32_t sb = size_of(leaves[b.leaf].node);
-    if (sa != sb) return sa > sb;
-    return a.leaf != b.leaf ? a.leaf < b.leaf : a.slot < b.slot;
-  });
+  std::vector<ScratchStack::RiverEntry>& leaves = plan.leaves;
+  deal_slots(game, leaves, H, H_o, stack, steps, slots);
   std::vector<ScratchStack::RiverEntry>& roots = stack.flop_roots;
   std::vector<std::uint32_t>& groups = stack.flop_groups;
   roots.clear();
@@ -476,7 +458,7 @@ void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
   for (std::size_t k = 0; k < slots.size(); ++k) {
     const ScratchStack::DealSlot& slot = slots[k];
     const ScratchStack::RiverEntry& leaf = leaves[slot.leaf];
-    if (k == 0 || slot.river != slots[k - 1].river) groups.push_back(static_cast<std::uint32_t>(k));
+    if (k == 0 || slot.card != slots[k - 1].card) groups.push_back(static_cast<std::uint32_t>(k));
     roots.push_back({.node = slot.node,
                      .reach = leaf.children,
                      .out = leaf.children + H_o + slot.slot * H,
