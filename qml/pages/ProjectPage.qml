@@ -528,7 +528,7 @@ SpotSizingItem {
     // An imported file's text as the range to store, by the controller's
     // (the engine's) reading of the file: "" when the file is refused or
     // holds no hand.
-    function normalizeImportedRangeText(rawText) {
+    function normalizeImportedRangeText(rawText: var): string {
         var c = _controllerSource
         var read = c ? c.normalizeImportedRangeText(String(rawText === undefined || rawText === null ? "" : rawText),
                                                     gameVariant) : null
