@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import "resultsRules.js" as Rules
+import "playRules.js" as PlayRules
 import "../theme" as ThemePack
 
 // The selected logged hand street by street: each street's card and
@@ -119,7 +120,7 @@ Rectangle {
                     x: 6
                     width: parent.width - 12
                     anchors.verticalCenter: parent.verticalCenter
-                    text: step.modelData
+                    text: PlayRules.stepWords(step.modelData, details.page._nodeActionNameTranslated)
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 11
