@@ -29,7 +29,7 @@ Rectangle {
     readonly property var _shares: [1, 0.8, 0.8, 1, 1.4]
     readonly property real _spare: Math.max(0, width - 20 - 4 - 576)
 
-    function _columnWidth(i) {
+    function _columnWidth(i: int): real {
         return _minWidths[i] + Math.floor(_spare * _shares[i] / 5)
     }
 
@@ -42,7 +42,7 @@ Rectangle {
     border.color: _theme ? _theme.stroke : "#30363D"
     clip: true
 
-    function _chips(v) {
+    function _chips(v: var): string {
         return Rules.fmtAmt2(v)
     }
 
