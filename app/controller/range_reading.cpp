@@ -44,8 +44,9 @@ QString cellLabel(int row, int col) {
   return label;
 }
 
+// The item as one line: a refusal is shown on one line under the field.
 QString shortened(const QString& item) {
-  const QString trimmed = item.trimmed();
+  const QString trimmed = item.simplified();
   if (trimmed.size() <= kQuotedItemChars) return trimmed;
   return trimmed.left(kQuotedItemChars - 1) + QChar(0x2026);
 }

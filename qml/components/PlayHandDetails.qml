@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import "resultsRules.js" as Rules
+import "playRules.js" as PlayRules
 import "../theme" as ThemePack
 
 // The selected logged hand street by street: each street's card and
@@ -28,7 +29,7 @@ Rectangle {
     readonly property var _shares: [1, 0.8, 0.8, 1, 1.4]
     readonly property real _spare: Math.max(0, width - 20 - 4 - 576)
 
-    function _columnWidth(i) {
+    function _columnWidth(i: int): real {
         return _minWidths[i] + Math.floor(_spare * _shares[i] / 5)
     }
 
@@ -41,7 +42,7 @@ Rectangle {
     border.color: _theme ? _theme.stroke : "#30363D"
     clip: true
 
-    function _chips(v) {
+    function _chips(v: var): string {
         return Rules.fmtAmt2(v)
     }
 
@@ -119,7 +120,7 @@ Rectangle {
                     x: 6
                     width: parent.width - 12
                     anchors.verticalCenter: parent.verticalCenter
-                    text: step.modelData
+                    text: PlayRules.stepWords(step.modelData, details.page._nodeActionNameTranslated)
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 11

@@ -190,6 +190,14 @@ function _split(part) {
              act: colon < 0 ? p : p.substr(colon + 1).trim() }
 }
 
+// A step of a logged line as the hand details show it: the seat, then the
+// action in the words `actionName` gives it ("IP: Bet 75%" -> "IP: Бет 75%").
+// A step without a seat is shown as it stands.
+function stepWords(step, actionName) {
+    var p = _split(String(step === undefined || step === null ? "" : step))
+    return p.actor !== "" && p.act !== "" ? p.actor + ": " + actionName(p.act) : p.text
+}
+
 // The winner of a logged hand from the last fold on its line; "" when no
 // one folded.
 function foldWinner(line) {

@@ -494,14 +494,14 @@ SpotSizingItem {
     // The classes one hand expression covers, by the same reader. Whether
     // an expression covers a class is a question of the deck, not of the
     // board: a blocked combination is still the user's.
-    function expandHand(hand) {
+    function expandHand(hand: var): var {
         var base = String(hand === undefined || hand === null ? "" : hand).split(":")[0]
         var weights = readRange(base, "").weights
         return Object.keys(weights).filter(function (label) { return Number(weights[label]) > 0 })
     }
 
     // The comma-separated items of a range text, trimmed, blanks dropped.
-    function _rangeItems(text) {
+    function _rangeItems(text: var): var {
         return String(text === undefined || text === null ? "" : text).split(",")
             .map(function (item) { return item.trim() })
             .filter(function (item) { return item !== "" })
@@ -528,7 +528,7 @@ SpotSizingItem {
     // An imported file's text as the range to store, by the controller's
     // (the engine's) reading of the file: "" when the file is refused or
     // holds no hand.
-    function normalizeImportedRangeText(rawText) {
+    function normalizeImportedRangeText(rawText: var): string {
         var c = _controllerSource
         var read = c ? c.normalizeImportedRangeText(String(rawText === undefined || rawText === null ? "" : rawText),
                                                     gameVariant) : null

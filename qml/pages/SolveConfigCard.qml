@@ -16,6 +16,20 @@ Card {
 
     theme: _theme
 
+    // The options stand beside the figures on a wide card, under them on a
+    // narrow one. The arrangement follows the width one turn of the event
+    // loop later: changed inside the page's layout pass, it left the board
+    // laid out at no size, over the figures.
+    readonly property bool _wantsOptionsBeside: width >= 500
+    property bool _optionsBeside: false
+    on_WantsOptionsBesideChanged: optionsPlacement.restart()
+    Component.onCompleted: _optionsBeside = _wantsOptionsBeside
+    Timer {
+        id: optionsPlacement
+        interval: 0
+        onTriggered: card._optionsBeside = card._wantsOptionsBeside
+    }
+
     function _sizes(text) {
         var t = String(text === undefined || text === null ? "" : text).trim()
         return t === "" ? "—" : t
@@ -90,11 +104,9 @@ Card {
             color: card._theme ? card._theme.stroke : "#30363D"
         }
 
-        // The options go under the figures when the card is too narrow for
-        // both side by side.
         GridLayout {
             Layout.fillWidth: true
-            columns: card.width >= 500 ? 2 : 1
+            columns: card._optionsBeside ? 2 : 1
             columnSpacing: 12
             rowSpacing: 12
 

@@ -13,7 +13,8 @@ var RULES = {
     chips: { decimals: 2, min: 0.01, max: 100000, fallback: 100 },
     // The solve refuses an effective stack under one chip.
     stack: { decimals: 2, min: 1, max: 100000, fallback: 100 },
-    seatStack: { decimals: 2, min: 1, max: 1000000000, fallback: 100 },
+    // Seat stacks are whole chips: the solve counts them so.
+    seatStack: { integer: true, min: 1, max: 1000000000, fallback: 100 },
     rakePercent: { decimals: 3, min: 0, max: 100, fallback: 0 },
     rakeCap: { decimals: 2, min: 0, max: 1000000, fallback: 0 },
     target: { decimals: 6, min: 0, max: 100, fallback: 0.1 },

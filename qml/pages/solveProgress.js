@@ -167,10 +167,10 @@ function usableThreadCount(threadCount, maxThreads) {
     return isFinite(t) && t >= 1 && t <= m ? t : m
 }
 
-// How a run row ends once the controller stops: only a solve that left
-// results behind completed.
+// How a run row ends once the controller stops: a solve that left results
+// behind, or one that ran to its limit of no iteration ("Done"), completed.
 function runEndStatus(resultIterations, statusText) {
-    if (Number(resultIterations) > 0)
+    if (Number(resultIterations) > 0 || String(statusText === undefined ? "" : statusText).trim() === "Done")
         return "Completed"
     return StatusWords.isCancelledText(statusText) ? "Cancelled" : "Failed"
 }

@@ -238,7 +238,7 @@ Item {
 
         function test_resetsKeepUtilityModelAndIcmInputs(data) {
             var shell = makeShell()
-            var icm = { utilityModel: "icm", oopStack: 40, ipStack: 55.5, icmPayoutsText: "50,30", icmOtherStacksText: "20" }
+            var icm = { utilityModel: "icm", oopStack: 40, ipStack: 55, icmPayoutsText: "50,30", icmOtherStacksText: "20" }
             shell.applyProjectState(icm)
             shell[data.reset]()
             for (var k in icm)
@@ -449,7 +449,7 @@ Item {
 
         function test_configMapStacks(data) {
             var shell = quickSolved(false, "holdem")
-            shell.applyProjectState({ utilityModel: data.model, oopStack: 100.7, ipStack: 80.2, boardText: "Qs Jh 2h" })
+            shell.applyProjectState({ utilityModel: data.model, oopStack: 100, ipStack: 80, boardText: "Qs Jh 2h" })
             var cfg = shell._solveMemCfg()
             compare([cfg.oop_stack, cfg.ip_stack, cfg.effective_stack], [100, 80, data.effective])
             compare(cfg.board, "Qs Jh 2h", "sent as typed")

@@ -11,8 +11,9 @@ TestCase {
 
     readonly property var holdem: "AKQJT98765432".split("")
 
-    // Names of Object.prototype members are read like any unknown token:
-    // a key of their own that matches no cell.
+    // Names of Object.prototype members are read by the range editor like
+    // any unknown token: a key of their own that matches no cell. (The set-up
+    // page reads ranges by the solver's reader; its rows are in RangeRules.)
     function test_prototypeNamesInRangeText_data() {
         return ["__proto__", "constructor", "hasOwnProperty", "toString"].map(function (token) {
             return { tag: token, token: token }
@@ -21,12 +22,6 @@ TestCase {
 
     function test_prototypeNamesInRangeText(data) {
         var text = "AA, " + data.token + ", KK:0.5"
-        var w = RangeText.parseRangeWeights(text, holdem)
-        compare(Object.keys(w).sort(), ["AA", "KK", data.token].sort())
-        compare([w.AA, w.KK, w[data.token]], [1, 0.5, 1])
-        compare(RangeText.parseRangeWeights("QQ", holdem)[data.token], undefined, "no inherited member")
-        compare(RangeText.toggleHand(text, "AA", 1, 1, holdem), data.token + ", KK:0.5")
-        compare(RangeText.toggleHand(text, "QQ", 0, 1, holdem), text + ", QQ")
         var editor = RangeText.parseRangeText(text, holdem)
         compare(RangeText.countInRange(editor), 3)
         compare(RangeText.weightsToText(RangeText.toggled(editor, data.token, 1)), "AA, KK:0.5")

@@ -161,6 +161,20 @@ TestCase {
         ]
     }
 
+    // A step shows its action in the interface's words; a step without a
+    // seat stands as it is.
+    function test_stepWords_data() {
+        return [
+            { tag: "seat and sized action", step: "IP: Bet 75%", want: "IP: <Bet 75%>" },
+            { tag: "blanks around", step: " OOP:  Check ", want: "OOP: <Check>" },
+            { tag: "no seat", step: "Check", want: "Check" }
+        ]
+    }
+
+    function test_stepWords(row) {
+        compare(PlayRules.stepWords(row.step, function (act) { return "<" + act + ">" }), row.want)
+    }
+
     function test_handDetails(row) {
         var d = PlayRules.handDetails(row.entry, row.showdown)
         compare(d.winner, row.winner)

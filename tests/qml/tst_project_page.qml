@@ -268,7 +268,7 @@ Item {
             compare(page.utilityModel, "icm")
             compare(shown(cashOnly), [false, false, false])
             compare(shown(icmOnly), [true, true, true, true])
-            compare(child(page, "oopStackField").text, "1500.75")
+            compare(child(page, "oopStackField").text, "1500")
             verify(child(page, "icmNoRakeNote").visible)
 
             page.utilityModel = "cash"

@@ -74,7 +74,7 @@ TestCase {
             { tag: "negative", rule: R.jamThreshold, text: "-1", ok: false },
             { tag: "jam 1000", rule: R.jamThreshold, text: "1000", ok: true, value: 1000 },
             { tag: "rake cap 0", rule: R.rakeCap, text: "0", ok: true, value: 0 },
-            { tag: "stack with cents", rule: R.seatStack, text: "12.5", ok: true, value: 12.5 },
+            { tag: "seat stack is whole chips", rule: R.seatStack, text: "12.5", ok: false },
             { tag: "effective stack under one chip", rule: R.stack, text: "0.5", ok: false },
             { tag: "rake cap with cents", rule: R.rakeCap, text: "2.5", ok: true, value: 2.5 },
             { tag: "rake cap 3 decimals", rule: R.rakeCap, text: "2.555", ok: false },
@@ -109,7 +109,7 @@ TestCase {
         return [
             { tag: "shortest 100", rule: R.chips, value: 100, text: "100" },
             { tag: "shortest 0.1", rule: R.target, value: 0.1, text: "0.1" },
-            { tag: "stack keeps its cents", rule: R.seatStack, value: 1500.75, text: "1500.75" },
+            { tag: "seat stack shown without a fraction", rule: R.seatStack, value: 1500.75, text: "1500" },
             { tag: "stack not a number", rule: R.seatStack, value: "x", text: "" },
             { tag: "blank project's stack is blank", rule: R.seatStack, value: 0, text: "" },
             { tag: "no cap shows 0", rule: R.rakeCap, value: 0, text: "0" }

@@ -227,6 +227,7 @@ TestCase {
     function test_runEndStatus_data() {
         return [
             { tag: "results", iterations: 50, status: "Done", want: "Completed" },
+            { tag: "a limit of no iteration", iterations: 0, status: "Done", want: "Completed" },
             { tag: "cancelled", iterations: 0, status: "Cancelled", want: "Cancelled" },
             { tag: "cancelled, blanks", iterations: 0, status: " Cancelled ", want: "Cancelled" },
             { tag: "error", iterations: 0, status: "Error: Flop cards must be unique", want: "Failed" },

@@ -81,6 +81,7 @@ class RangeReadingTest : public QObject {
     QCOMPARE(got.value("text").toString(), stored);
     QCOMPARE(got.value("ok").toBool(), !refused);
     QCOMPARE(got.value("error").toString().isEmpty(), !refused);
+    QVERIFY(!got.value("error").toString().contains(u'\n'));  // one line under the field
     if (combos >= 0.0) QVERIFY(qAbs(got.value("combos").toDouble() - combos) < 1e-3);
     // The oracle: the solve reads the stored text as it reads the file.
     if (!stored.isEmpty()) QVERIFY(engineReading(stored) == engineReading(file));
