@@ -23,41 +23,18 @@ if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
 fi
 commit="$1"
 threads="${THREADS:-8}"
-jobs="${JOBS:-4}"
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-cd "$root"
-rev="$(git rev-parse --verify --quiet "$commit^{commit}")" || {
-  echo "accuracy-compare: unknown commit '$commit'" >&2
-  exit 2
-}
-work="$(mktemp -d "${TMPDIR:-/tmp}/accuracy-compare.XXXXXX")"
-if [ "${KEEP:-0}" != 1 ]; then
-  trap 'rm -rf "$work"' EXIT
-fi
-
-build() {
-  local name="$1" src="$2"
-  echo "building $name ..." >&2
-  if ! { cmake -S "$src" -B "$work/$name" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DHALVORY_BUILD_QT=OFF -DHALVORY_BUILD_TESTS=OFF -DHALVORY_BUILD_BENCH=ON &&
-    cmake --build "$work/$name" -j "$jobs" --target solve_spots; } >"$work/$name.log" 2>&1; then
-    echo "accuracy-compare: building $name failed; see $work/$name.log" >&2
-    trap - EXIT
-    exit 1
-  fi
-}
-
+# shellcheck source=solve-spots-builds.sh
+. "$(dirname "${BASH_SOURCE[0]}")/solve-spots-builds.sh"
+compare_setup accuracy-compare "$commit"
 old="${OLD_BIN:-}"
 new="${NEW_BIN:-}"
 if [ -z "$old" ]; then
-  mkdir -p "$work/old-src"
-  git archive "$rev" | tar -x -C "$work/old-src"
-  build old "$work/old-src"
+  build_commit
   old="$work/old/bench/solve_spots"
 fi
 if [ -z "$new" ]; then
-  build new "$root"
+  build_tree
   new="$work/new/bench/solve_spots"
 fi
 

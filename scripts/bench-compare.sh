@@ -38,36 +38,12 @@ rounds="${ROUNDS:-3}"
 iterations_8="${ITERATIONS_8:-100}"
 iterations_1="${ITERATIONS_1:-10}"
 every="${EVERY:-10}"
-jobs="${JOBS:-4}"
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-cd "$root"
-rev="$(git rev-parse --verify --quiet "$commit^{commit}")" || {
-  echo "bench-compare: unknown commit '$commit'" >&2
-  exit 2
-}
-
-work="$(mktemp -d "${TMPDIR:-/tmp}/bench-compare.XXXXXX")"
-if [ "${KEEP:-0}" != 1 ]; then
-  trap 'rm -rf "$work"' EXIT
-fi
-
-build() {
-  local name="$1" src="$2"
-  echo "building $name ..." >&2
-  if ! { cmake -S "$src" -B "$work/$name" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DHALVORY_BUILD_QT=OFF -DHALVORY_BUILD_TESTS=OFF -DHALVORY_BUILD_BENCH=ON &&
-    cmake --build "$work/$name" -j "$jobs" --target solve_spots; } >"$work/$name.log" 2>&1; then
-    echo "bench-compare: building $name failed; see $work/$name.log" >&2
-    trap - EXIT
-    exit 1
-  fi
-}
-
-mkdir -p "$work/old-src"
-git archive "$rev" | tar -x -C "$work/old-src"
-build old "$work/old-src"
-build new "$root"
+# shellcheck source=solve-spots-builds.sh
+. "$(dirname "${BASH_SOURCE[0]}")/solve-spots-builds.sh"
+compare_setup bench-compare "$commit"
+build_commit
+build_tree
 declare -A bin=([old]="$work/old/bench/solve_spots" [new]="$work/new/bench/solve_spots")
 
 # The cadence option each build understands.
