@@ -16,6 +16,11 @@ function isCancelledText(text) {
     var t = String(text === undefined || text === null ? "" : text).trim()
     return t === "Cancelled" || t === qsTranslate("AppController", "Cancelled")
 }
+
+// The solve thread's word for a run that ended at its limit or its target.
+function isDoneText(text) {
+    return String(text === undefined || text === null ? "" : text).trim() === "Done"
+}
 // The solve thread writes "Init: ..."; the longer word is accepted too.
 var INITIALIZING_PREFIXES = ["Initializing:", "Init:"]
 var FINALIZING_PREFIXES = ["Finalizing:"]

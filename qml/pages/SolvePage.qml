@@ -102,7 +102,7 @@ SpotSizingItem {
         if (!controller)
             return qsTr("Ready to solve")
         if (!_running) {
-            if (_statusText.trim() === "Done")
+            if (ProgressRules.isDoneText(_statusText))
                 return qsTr("Done")
             return _statusText === "" ? qsTr("Ready to solve") : Progress.shownStatus(_statusText)
         }

@@ -170,7 +170,7 @@ function usableThreadCount(threadCount, maxThreads) {
 // How a run row ends once the controller stops: a solve that left results
 // behind, or one that ran to its limit of no iteration ("Done"), completed.
 function runEndStatus(resultIterations, statusText) {
-    if (Number(resultIterations) > 0 || String(statusText === undefined ? "" : statusText).trim() === "Done")
+    if (Number(resultIterations) > 0 || StatusWords.isDoneText(statusText))
         return "Completed"
     return StatusWords.isCancelledText(statusText) ? "Cancelled" : "Failed"
 }
