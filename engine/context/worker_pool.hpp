@@ -1,7 +1,8 @@
 #pragma once
 
-// The engine's fixed-size thread pool and the chunked parallel-for built on
-// it: the card context and the solver run their parallel work here.
+// The engine's fixed-size thread pool, the chunked parallel-for and the
+// claimed split (runners taking one index at a time) built on it: the card
+// context and the solver run their parallel work here.
 //
 // Work configured for T threads owns a pool of T - 1 workers; the thread that
 // calls parallel_for is the T-th worker: it runs the last chunk itself and
@@ -163,6 +164,37 @@ struct SplitState {
   void chunk_done() noexcept { remaining.fetch_sub(1, std::memory_order_seq_cst); }
 };
 
+// Queues task(j) for j in [0, submitted) on the pool, runs here() on the
+// calling thread, then helps with queued work until every task has ended. If
+// anything throws, the first exception is rethrown once all tasks have ended.
+template <class Task, class Here>
+void fork_join(WorkerPool* pool, std::size_t submitted, Task& task, Here&& here) {
+  SplitState state;
+  state.remaining.store(submitted, std::memory_order_seq_cst);
+  std::size_t queued = 0;
+  try {
+    for (; queued < submitted; ++queued) {
+      pool->submit([&task, &state, j = queued]() noexcept {
+        try {
+          task(j);
+        } catch (...) {
+          state.record_current_exception();
+        }
+        state.chunk_done();
+      });
+    }
+    here();
+  } catch (...) {
+    // A failed submit (queue allocation) leaves tasks unqueued: stop
+    // waiting for them, but still wait for those already queued.
+    state.record_current_exception();
+    if (queued < submitted)
+      state.remaining.fetch_sub(submitted - queued, std::memory_order_seq_cst);
+  }
+  pool->wait_helping(state.remaining);
+  if (state.failed.load(std::memory_order_acquire)) std::rethrow_exception(state.first_error);
+}
+
 }  // namespace detail
 
 // Runs body(begin, end) over [0, n) in contiguous chunks, on the pool and the
@@ -183,34 +215,45 @@ void parallel_for(WorkerPool* pool, std::size_t threads, std::size_t n, Body&& b
     body(std::size_t{0}, n);
     return;
   }
+  auto chunk = [&body, &split, n](std::size_t j) {
+    const std::size_t begin = j * split.chunk_size;
+    body(begin, std::min(begin + split.chunk_size, n));
+  };
+  detail::fork_join(pool, submitted, chunk, [&] { body(submitted * split.chunk_size, n); });
+}
 
-  detail::SplitState state;
-  state.remaining.store(submitted, std::memory_order_seq_cst);
-  auto& body_ref = body;
-  std::size_t queued = 0;
-  try {
-    for (; queued < submitted; ++queued) {
-      const std::size_t begin = queued * split.chunk_size;
-      const std::size_t end = std::min(begin + split.chunk_size, n);
-      pool->submit([&body_ref, &state, begin, end]() noexcept {
-        try {
-          body_ref(begin, end);
-        } catch (...) {
-          state.record_current_exception();
-        }
-        state.chunk_done();
-      });
-    }
-    body(submitted * split.chunk_size, n);
-  } catch (...) {
-    // A failed submit (queue allocation) leaves chunks unqueued: stop
-    // waiting for them, but still wait for those already queued.
-    state.record_current_exception();
-    if (queued < submitted)
-      state.remaining.fetch_sub(submitted - queued, std::memory_order_seq_cst);
+// Hands out the indices [0, n) one at a time, to whichever thread asks next.
+class IndexClaims {
+ public:
+  explicit IndexClaims(std::size_t n) noexcept : count(n) {}
+  // Sets `index` to the next unclaimed index; false once all are taken.
+  bool take(std::size_t& index) noexcept {
+    index = next.fetch_add(1, std::memory_order_relaxed);
+    return index < count;
   }
-  pool->wait_helping(state.remaining);
-  if (state.failed.load(std::memory_order_acquire)) std::rethrow_exception(state.first_error);
+
+ private:
+  std::atomic<std::size_t> next{0};
+  const std::size_t count;
+};
+
+// Runs runner(claims) on up to `runners` threads (runners - 1 pool tasks and
+// the calling thread), every runner taking indices of [0, n) from one
+// IndexClaims until none is left: a thread that starts late, or is slowed by
+// the machine, takes fewer indices instead of holding the others up. Returns
+// when every runner has ended; the first exception one throws is rethrown
+// here then. Without a pool, with runners < 2 or n < 2 runner runs once here.
+template <class Runner>
+void parallel_claims(WorkerPool* pool, std::size_t runners, std::size_t n, Runner&& runner) {
+  IndexClaims claims(n);
+  const std::size_t used = std::min(runners, n);
+  const std::size_t submitted = used > 1 ? used - 1 : 0;
+  if (pool == nullptr || submitted == 0) {
+    runner(claims);
+    return;
+  }
+  auto task = [&runner, &claims](std::size_t) { runner(claims); };
+  detail::fork_join(pool, submitted, task, [&] { runner(claims); });
 }
 
 }  // namespace halvory

@@ -227,32 +227,31 @@ DiscountWeights DiscountedCfr::discount_weights(std::uint32_t i) {
 
 std::size_t DiscountedCfr::split_chunks(const SplitAsk& ask) const {
   if (pool == nullptr || threads < 2 || ask.jobs < 2) return 0;
-  // A turn deal splits into one chunk per child: the subtrees are long enough
-  // to pay for the hand-off, and threads that finish early take the next
-  // child, so no thread is left with two or three children while the others
-  // wait. Those chunks keep every thread busy, so a deal inside one stays on
+  // A split runs on one runner per thread, each taking the next child as it
+  // finishes one, so no thread is left with two or three children while the
+  // others wait, and a thread the machine slows down takes fewer. At a turn
+  // deal those runners keep every thread busy, so a deal inside one stays on
   // its thread (a split there would only queue behind them) unless a worker
   // is waiting: then the last children are still running, and the deals
-  // below them split to fill the idle threads. A river deal at the top (a
-  // spot that starts on the turn) takes one chunk per thread.
-  std::size_t per_deal = ask.turn_deal ? ask.jobs : threads;
+  // below them split to fill the idle threads.
+  std::size_t runners = threads;
   if (ask.nested) {
-    // The calling thread runs one chunk on its own stack; the others take
-    // stacks from the shelves (those of finished chunks), so that filling
+    // The calling thread runs on its own stack; the other runners take
+    // stacks from the shelves (those of finished runners), so that filling
     // idle threads adds no stacks to the solve's memory.
     if (!pool->has_idle_worker()) return 0;
-    per_deal = std::min(per_deal, spare_stacks.spare() + 1);
-    if (per_deal < 2) return 0;
+    runners = std::min(runners, spare_stacks.spare() + 1);
+    if (runners < 2) return 0;
   }
   switch (ask.site) {
     case SplitSite::chance_regret:
       // Splitting pays only for large subtrees near the root.
       if (ask.depth > 8 || ask.children < 6 || ask.hands < 64 || ask.hands * ask.children < 1536)
         return 0;
-      return per_deal;
+      return runners;
     case SplitSite::chance_value:
       // A node two of whose slots name one child stays on this thread.
-      return ask.distinct ? per_deal : 0;
+      return ask.distinct ? runners : 0;
     case SplitSite::all_in_runouts:
       return threads;
   }

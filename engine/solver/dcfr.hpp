@@ -203,7 +203,7 @@ class DiscountedCfr {
     ScratchFrame& frame(std::size_t depth);
     // Per-turn rows of a split all-in; a terminal needs no frame of its own.
     std::vector<double> all_in_rows;
-    // Lent to a chunk of a split chance node (run_chance_jobs).
+    // Lent to a runner of a split chance node (run_chance_jobs).
     bool in_split = false;
 
     // One step of a batch's plan (river_batch.cpp): a decision node, a
@@ -331,13 +331,13 @@ class DiscountedCfr {
     std::size_t children = 0;  // of a chance node
     std::size_t hands = 0;     // of the traverser
     std::size_t depth = 0;
-    bool turn_deal = false;  // a chance node that deals the turn
-    bool distinct = true;    // a chance node whose children are all different
-    bool nested = false;     // asked from inside a chunk of another split
+    bool distinct = true;  // a chance node whose children are all different
+    bool nested = false;   // asked from inside a runner of another split
   };
-  // The most chunks a split may take, or 0 when the work stays on the
-  // calling thread. Chunks never change a result: each index is computed
-  // alone and summed in index order afterwards.
+  // The most threads a split may run on (for the all-in runouts, its
+  // chunks), or 0 when the work stays on the calling thread. A split never
+  // changes a result: each index is computed alone and summed in index order
+  // afterwards.
   std::size_t split_chunks(const SplitAsk& ask) const;
   // Runs body(begin, end) over [0, n): on the pool and this thread together
   // in at most `chunks` chunks, or here at once when chunks is 0.
@@ -351,7 +351,7 @@ class DiscountedCfr {
   }
 
   template <class Jobs>
-  void run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
+  void run_chance_jobs(std::size_t runners, std::size_t n, ScratchStack& stack,
                        Jobs&& run_jobs) const;
 
   // Stacks lent to the job ranges of split chance nodes; kept for reuse so
@@ -463,7 +463,7 @@ class DiscountedCfr {
                   std::vector<ScratchStack::DealSlot>& slots) const;
   template <class Steps>
   void river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o, ScratchStack& stack,
-                   const Steps& steps) const;
+                   const Steps& steps, std::span<const ShowdownJob> terminals) const;
   // A flop decision node: its decisions down to the turn deals as one plan,
   // then every turn card of every deal (one job per card), and the flop's
   // all-ins, as one split.

@@ -30,25 +30,28 @@ struct DiscountedCfr::StackLease {
   std::unique_ptr<ScratchStack> stack;
 };
 
-// Runs the children of a chance node as jobs over [0, n): split into at most
-// `chunks` chunks, or here on `stack` (frames below the node's depth are free
-// while it is being valued). The calling thread runs its chunks on `stack`
-// too, unless it is inside one of them already (a nested split it waits for
-// can hand it another); every other chunk takes a stack lent for it, so a
-// split leases no more stacks than other threads run its chunks.
+// Runs the children of a chance node as jobs over [0, n): on at most
+// `runners` threads, each taking the next job as it finishes one, or here on
+// `stack` (frames below the node's depth are free while it is being valued).
+// The calling thread runs its jobs on `stack` too, unless it is inside a
+// runner already (a nested split it waits for can hand it another); every
+// other runner takes a stack lent for it once it has a job, so a split
+// leases no more stacks than other threads run its jobs.
 template <class Jobs>
-void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchStack& stack,
+void DiscountedCfr::run_chance_jobs(std::size_t runners, std::size_t n, ScratchStack& stack,
                                     Jobs&& run_jobs) const {
-  if (chunks == 0) {
+  if (runners == 0) {
     run_jobs(std::size_t{0}, n, stack);
     return;
   }
   const std::thread::id caller = std::this_thread::get_id();
   bool own_stack_free = true;  // read and written only by the calling thread
-  run_split(chunks, n, [&](std::size_t begin, std::size_t end) {
+  halvory::parallel_claims(pool.get(), runners, n, [&](IndexClaims& claims) {
+    std::size_t job = 0;
+    if (!claims.take(job)) return;
     // The thread is asked first: no other thread may read the flag.
     if (std::this_thread::get_id() == caller && own_stack_free) {
-      // Marked as inside a chunk while the jobs run, and given back as it
+      // Marked as inside a split while the jobs run, and given back as it
       // was also when a job throws.
       struct OwnStackUse {
         bool& free;
@@ -63,12 +66,14 @@ void DiscountedCfr::run_chance_jobs(std::size_t chunks, std::size_t n, ScratchSt
           free = true;
         }
       } use(own_stack_free, stack);
-      run_jobs(begin, end, stack);
+      do run_jobs(job, job + 1, stack);
+      while (claims.take(job));
       return;
     }
     StackLease lease(spare_stacks);
     lease.stack->in_split = true;
-    run_jobs(begin, end, *lease.stack);
+    do run_jobs(job, job + 1, *lease.stack);
+    while (claims.take(job));
   });
 }
 

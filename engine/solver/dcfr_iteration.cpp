@@ -135,7 +135,6 @@ void DiscountedCfr::solve_chance(const Game& game, std::size_t node, Seat traver
                                            .children = A,
                                            .hands = H,
                                            .depth = depth,
-                                           .turn_deal = record.turn == kNoCard,
                                            .nested = stack.in_split});
   run_chance_jobs(chunks, jobs, stack, run_jobs);
 

@@ -222,7 +222,6 @@ void DiscountedCfr::value_chance(const Game& game, std::size_t node, Seat seat,
   const std::size_t chunks =
       split_chunks({.site = SplitSite::chance_value,
                     .jobs = K,
-                    .turn_deal = record.turn == kNoCard,
                     .distinct = node < children_distinct.size() && children_distinct[node] == 1,
                     .nested = stack.in_split});
   run_chance_jobs(chunks, K, stack, run_jobs);

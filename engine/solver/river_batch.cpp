@@ -253,8 +253,7 @@ void DiscountedCfr::run_turn_plan(const Game& game, std::span<const ScratchStack
   float* next = plan.values.data();
   for (const ScratchStack::RiverEntry& root : roots)
     plan_batch(game, root, seat, H, H_o, plan, next, frame, steps.pass);
-  showdown_batch(game, seat, plan.jobs);
-  river_deals(game, seat, H, H_o, stack, steps);
+  river_deals(game, seat, H, H_o, stack, steps, plan.jobs);
   bottom_up(game, plan, H, frame, steps.own);
 }
 
@@ -301,12 +300,17 @@ void DiscountedCfr::deal_slots(const Game& game, std::vector<ScratchStack::River
 // Each deal's reach is scaled as a chance node's step scales it, and its
 // children's rows are summed as that step sums them; only the order in which
 // the subtrees are solved changes. A deal two of whose slots name one child
-// goes through the chance node's own step.
+// goes through the chance node's own step. The plan's terminals are valued
+// as the first job beside the subtrees, so that no thread waits for them.
 template <class Steps>
 void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o,
-                                ScratchStack& stack, const Steps& steps) const {
+                                ScratchStack& stack, const Steps& steps,
+                                std::span<const ShowdownJob> terminals) const {
   std::vector<ScratchStack::RiverEntry>& leaves = stack.turn.leaves;
-  if (leaves.empty()) return;
+  if (leaves.empty()) {
+    showdown_batch(game, seat, terminals);
+    return;
+  }
   std::vector<ScratchStack::DealSlot>& slots = stack.deal_slots;
   deal_slots(game, leaves, H, H_o, stack, steps, slots);
   std::vector<std::uint32_t>& groups = stack.deal_groups;
@@ -332,11 +336,18 @@ void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std:
           : split_chunks({.site = SplitSite::chance_value, .jobs = n, .nested = stack.in_split});
   const std::span<const ScratchStack::DealSlot> all{slots};
   const std::span<const ScratchStack::RiverEntry> deals{leaves};
+  const std::size_t first = terminals.empty() ? 0 : 1;
   run_chance_jobs(
-      chunks, n, stack, [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
-        for (std::size_t g = begin; g < end; ++g)
+      chunks, first + n, stack, [&](std::size_t begin, std::size_t end, ScratchStack& job_stack) {
+        for (std::size_t j = begin; j < end; ++j) {
+          if (j < first) {
+            showdown_batch(game, seat, terminals);
+            continue;
+          }
+          const std::size_t g = j - first;
           deal_group(game, seat, H, H_o, all.subspan(groups[g], groups[g + 1] - groups[g]), deals,
                      job_stack, steps);
+        }
       });
 
   ScratchFrame& frame = stack.frame(depth);
@@ -467,18 +478,15 @@ void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
   groups.push_back(static_cast<std::uint32_t>(slots.size()));
 
   const std::size_t n = all_ins + groups.size() - 1;
-  const std::size_t chunks = steps.pass == RiverPass::regrets
-                                 ? split_chunks({.site = SplitSite::chance_regret,
-                                                 .jobs = n,
-                                                 .children = n,
-                                                 .hands = H,
-                                                 .depth = depth,
-                                                 .turn_deal = true,
-                                                 .nested = stack.in_split})
-                                 : split_chunks({.site = SplitSite::chance_value,
-                                                 .jobs = n,
-                                                 .turn_deal = true,
-                                                 .nested = stack.in_split});
+  const std::size_t chunks =
+      steps.pass == RiverPass::regrets
+          ? split_chunks({.site = SplitSite::chance_regret,
+                          .jobs = n,
+                          .children = n,
+                          .hands = H,
+                          .depth = depth,
+                          .nested = stack.in_split})
+          : split_chunks({.site = SplitSite::chance_value, .jobs = n, .nested = stack.in_split});
   const ShowdownJob* const terminals = plan.jobs.data() + (plan.jobs.size() - all_ins);
   const std::span<const ScratchStack::RiverEntry> all_roots{roots};
   run_chance_jobs(chunks, n, stack,

@@ -235,6 +235,71 @@ TEST(ParallelFor, OneOfSeveralExceptionsIsRethrownWithItsType) {
   EXPECT_EQ(ran.load(), 8);
 }
 
+// Runners take the indices one at a time: every index once, on no more
+// runners than asked for, and a runner held on its first index leaves all
+// the others to the rest (a fixed chunking would hold a whole chunk).
+TEST(ParallelClaims, EveryIndexOnceOnAtMostTheRunnersAsked) {
+  WorkerPool pool(5);
+  std::mt19937 rng(11);
+  for (int round = 0; round < 200; ++round) {
+    const std::size_t n = rng() % 100;
+    const std::size_t runners = rng() % 12;
+    std::vector<std::atomic<int>> hits(n);
+    std::atomic<std::size_t> working{0};
+    parallel_claims(&pool, runners, n, [&](IndexClaims& claims) {
+      std::size_t i = 0;
+      bool counted = false;
+      while (claims.take(i)) {
+        if (!counted) working.fetch_add(1);
+        counted = true;
+        hits[i].fetch_add(1);
+      }
+    });
+    for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(hits[i].load(), 1) << "n=" << n << " i=" << i;
+    EXPECT_LE(working.load(), std::max<std::size_t>(1, std::min(runners, n)));
+  }
+}
+
+TEST(ParallelClaims, AHeldRunnerLeavesTheRestToTheOthers) {
+  WorkerPool pool(3);
+  constexpr std::size_t n = 40;
+  std::atomic<std::size_t> done{0};
+  std::atomic<std::size_t> held_took{0};
+  bool others_finished = false;
+  parallel_claims(&pool, 4, n, [&](IndexClaims& claims) {
+    std::size_t i = 0;
+    while (claims.take(i)) {
+      if (i == 0) {
+        others_finished = spin_until([&] { return done.load() == n - 1; });
+        held_took.fetch_add(1);
+        while (claims.take(i)) held_took.fetch_add(1);
+        return;
+      }
+      done.fetch_add(1);
+    }
+  });
+  EXPECT_TRUE(others_finished);
+  EXPECT_EQ(held_took.load(), 1u);
+}
+
+TEST(ParallelClaims, ExceptionIsRethrownAfterEveryRunnerEnded) {
+  WorkerPool pool(3);
+  std::atomic<int> running{0};
+  std::atomic<int> ended{0};
+  EXPECT_THROW(parallel_claims(&pool, 4, 64,
+                               [&](IndexClaims& claims) {
+                                 running.fetch_add(1);
+                                 std::size_t i = 0;
+                                 while (claims.take(i)) {
+                                   if (i == 5) throw std::runtime_error("index failed");
+                                   std::this_thread::sleep_for(std::chrono::microseconds(200));
+                                 }
+                                 ended.fetch_add(1);
+                               }),
+               std::runtime_error);
+  EXPECT_EQ(ended.load() + 1, running.load()) << "caller resumed before the other runners ended";
+}
+
 TEST(WorkerPool, WorkerSurvivesAThrowingPlainTask) {
   WorkerPool pool(1);
   std::atomic<bool> after{false};
