@@ -461,6 +461,10 @@ class DiscountedCfr {
   void deal_slots(const Game& game, std::vector<ScratchStack::RiverEntry>& leaves, std::size_t H,
                   std::size_t H_o, ScratchStack& stack, const Steps& steps,
                   std::vector<ScratchStack::DealSlot>& slots) const;
+  std::size_t deal_split(RiverPass pass, std::size_t jobs, std::size_t H, std::size_t depth,
+                         bool nested) const;
+  void deal_values(const Game& game, Seat seat, std::span<const ScratchStack::RiverEntry> leaves,
+                   std::size_t H, std::size_t H_o, ScratchFrame& frame) const;
   template <class Steps>
   void river_deals(const Game& game, Seat seat, std::size_t H, std::size_t H_o, ScratchStack& stack,
                    const Steps& steps, std::span<const ShowdownJob> terminals) const;

@@ -297,6 +297,33 @@ void DiscountedCfr::deal_slots(const Game& game, std::vector<ScratchStack::River
   });
 }
 
+// The split over the cards of a plan's deals, decided as the shallowest
+// deal (at `depth`) would decide its own.
+std::size_t DiscountedCfr::deal_split(RiverPass pass, std::size_t jobs, std::size_t H,
+                                      std::size_t depth, bool nested) const {
+  return pass == RiverPass::regrets
+             ? split_chunks({.site = SplitSite::chance_regret,
+                             .jobs = jobs,
+                             .children = jobs,
+                             .hands = H,
+                             .depth = depth,
+                             .nested = nested})
+             : split_chunks({.site = SplitSite::chance_value, .jobs = jobs, .nested = nested});
+}
+
+// Each deal's row summed from its slots' values as a chance node's step sums
+// them (the deals that went through that step have no `children`).
+void DiscountedCfr::deal_values(const Game& game, Seat seat,
+                                std::span<const ScratchStack::RiverEntry> leaves, std::size_t H,
+                                std::size_t H_o, ScratchFrame& frame) const {
+  for (const ScratchStack::RiverEntry& leaf : leaves) {
+    if (leaf.children == nullptr) continue;
+    const NodeRecord& record = game.nodes[leaf.node];
+    dcfr_detail::chance_value(game, record, seat, leaf.children + H_o, record.children.size(),
+                              {leaf.out, H}, frame.chance_sum, frame.permuted_row);
+  }
+}
+
 // Each deal's reach is scaled as a chance node's step scales it, and its
 // children's rows are summed as that step sums them; only the order in which
 // the subtrees are solved changes. A deal two of whose slots name one child
@@ -325,15 +352,7 @@ void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std:
   std::size_t depth = SIZE_MAX;
   for (const ScratchStack::RiverEntry& leaf : leaves)
     depth = std::min<std::size_t>(depth, leaf.depth);
-  const std::size_t chunks =
-      steps.pass == RiverPass::regrets
-          ? split_chunks({.site = SplitSite::chance_regret,
-                          .jobs = n,
-                          .children = n,
-                          .hands = H,
-                          .depth = depth,
-                          .nested = stack.in_split})
-          : split_chunks({.site = SplitSite::chance_value, .jobs = n, .nested = stack.in_split});
+  const std::size_t chunks = deal_split(steps.pass, n, H, depth, stack.in_split);
   const std::span<const ScratchStack::DealSlot> all{slots};
   const std::span<const ScratchStack::RiverEntry> deals{leaves};
   const std::size_t first = terminals.empty() ? 0 : 1;
@@ -351,12 +370,7 @@ void DiscountedCfr::river_deals(const Game& game, Seat seat, std::size_t H, std:
       });
 
   ScratchFrame& frame = stack.frame(depth);
-  for (const ScratchStack::RiverEntry& leaf : leaves) {
-    if (leaf.children == nullptr) continue;
-    const NodeRecord& record = game.nodes[leaf.node];
-    dcfr_detail::chance_value(game, record, seat, leaf.children + H_o, record.children.size(),
-                              {leaf.out, H}, frame.chance_sum, frame.permuted_row);
-  }
+  deal_values(game, seat, leaves, H, H_o, frame);
 }
 
 // The river subtrees of one river card, as few river batches as the scratch
@@ -478,15 +492,7 @@ void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
   groups.push_back(static_cast<std::uint32_t>(slots.size()));
 
   const std::size_t n = all_ins + groups.size() - 1;
-  const std::size_t chunks =
-      steps.pass == RiverPass::regrets
-          ? split_chunks({.site = SplitSite::chance_regret,
-                          .jobs = n,
-                          .children = n,
-                          .hands = H,
-                          .depth = depth,
-                          .nested = stack.in_split})
-          : split_chunks({.site = SplitSite::chance_value, .jobs = n, .nested = stack.in_split});
+  const std::size_t chunks = deal_split(steps.pass, n, H, depth, stack.in_split);
   const ShowdownJob* const terminals = plan.jobs.data() + (plan.jobs.size() - all_ins);
   const std::span<const ScratchStack::RiverEntry> all_roots{roots};
   run_chance_jobs(chunks, n, stack,
@@ -503,12 +509,7 @@ void DiscountedCfr::flop_batch(const Game& game, std::size_t root, Seat seat,
                     }
                   });
 
-  for (const ScratchStack::RiverEntry& leaf : leaves) {
-    if (leaf.children == nullptr) continue;
-    const NodeRecord& record = game.nodes[leaf.node];
-    dcfr_detail::chance_value(game, record, seat, leaf.children + H_o, record.children.size(),
-                              {leaf.out, H}, frame.chance_sum, frame.permuted_row);
-  }
+  deal_values(game, seat, leaves, H, H_o, frame);
   bottom_up(game, plan, H, frame, steps.own);
 }
 
