@@ -17,15 +17,12 @@
 # run is not run again; KEEP=1 keeps the temporary folder.
 set -euo pipefail
 
-if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
-  sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'
-  exit 2
-fi
+# shellcheck source=solve-spots-builds.sh
+. "$(dirname "${BASH_SOURCE[0]}")/solve-spots-builds.sh"
+compare_usage 17 "$@"
 commit="$1"
 threads="${THREADS:-8}"
 
-# shellcheck source=solve-spots-builds.sh
-. "$(dirname "${BASH_SOURCE[0]}")/solve-spots-builds.sh"
 compare_setup accuracy-compare "$commit"
 old="${OLD_BIN:-}"
 new="${NEW_BIN:-}"

@@ -28,10 +28,9 @@
 # used then for both builds.
 set -euo pipefail
 
-if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
-  sed -n '2,28p' "$0" | sed 's/^# \{0,1\}//'
-  exit 2
-fi
+# shellcheck source=solve-spots-builds.sh
+. "$(dirname "${BASH_SOURCE[0]}")/solve-spots-builds.sh"
+compare_usage 28 "$@"
 commit="$1"
 spot="${2:-F}"
 rounds="${ROUNDS:-3}"
@@ -39,8 +38,6 @@ iterations_8="${ITERATIONS_8:-100}"
 iterations_1="${ITERATIONS_1:-10}"
 every="${EVERY:-10}"
 
-# shellcheck source=solve-spots-builds.sh
-. "$(dirname "${BASH_SOURCE[0]}")/solve-spots-builds.sh"
 compare_setup bench-compare "$commit"
 build_commit
 build_tree

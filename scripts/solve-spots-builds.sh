@@ -2,12 +2,24 @@
 # temporary folder and the two Release builds of bench/solve_spots (without
 # Qt and tests) they compare, one of a commit and one of the working tree.
 #
+#   compare_usage LAST "$@"     prints the calling script's header (lines 2 to
+#                               LAST) and exits 2 when no commit is given or
+#                               help is asked for
 #   compare_setup NAME COMMIT   sets root (and changes into it), rev and work
 #                               (removed on exit unless KEEP=1); NAME prefixes
 #                               the messages
 #   build_commit                builds rev's solve_spots: $work/old/bench/solve_spots
 #   build_tree                  builds the working tree's: $work/new/bench/solve_spots
 # JOBS (4) sets the builds' parallel jobs.
+
+compare_usage() {
+  local last="$1"
+  shift
+  if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
+    sed -n "2,${last}p" "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+  fi
+}
 
 compare_setup() {
   compare_name="$1"
