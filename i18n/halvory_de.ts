@@ -463,6 +463,14 @@
         <source>must be at most %1</source>
         <translation>darf höchstens %1 sein</translation>
     </message>
+    <message>
+        <source>is damaged</source>
+        <translation>ist beschädigt</translation>
+    </message>
+    <message>
+        <source>A project file is being written or read already</source>
+        <translation>Eine Projektdatei wird bereits geschrieben oder gelesen</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -473,6 +481,13 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileProgressPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -869,6 +884,14 @@ Gesamt: %3
 %2</source>
         <translation>%1 wurde ohne diese Werte geöffnet, die ihre Felder nicht annehmen:
 %2</translation>
+    </message>
+    <message>
+        <source>Saving project…</source>
+        <translation>Projekt wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>Opening project…</source>
+        <translation>Projekt wird geöffnet…</translation>
     </message>
 </context>
 <context>

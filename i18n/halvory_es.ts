@@ -463,6 +463,14 @@
         <source>must be at most %1</source>
         <translation>debe ser como máximo %1</translation>
     </message>
+    <message>
+        <source>is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>A project file is being written or read already</source>
+        <translation>Ya se está escribiendo o leyendo un archivo de proyecto</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -473,6 +481,13 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileProgressPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -869,6 +884,14 @@ Duración media: %4</translation>
 %2</source>
         <translation>%1 se abrió sin estos valores, que sus campos no admiten:
 %2</translation>
+    </message>
+    <message>
+        <source>Saving project…</source>
+        <translation>Guardando el proyecto…</translation>
+    </message>
+    <message>
+        <source>Opening project…</source>
+        <translation>Abriendo el proyecto…</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,14 @@
         <source>must be at most %1</source>
         <translation>doit être au plus %1</translation>
     </message>
+    <message>
+        <source>is damaged</source>
+        <translation>est endommagé</translation>
+    </message>
+    <message>
+        <source>A project file is being written or read already</source>
+        <translation>Un fichier de projet est déjà en cours d'écriture ou de lecture</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -473,6 +481,13 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileProgressPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -867,8 +882,16 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>%1 was opened without these values, which their fields do not take:
 %2</source>
-        <translation>%1 a été ouvert sans ces valeurs, que leurs champs n’acceptent pas :
+        <translation>%1 a été ouvert sans ces valeurs, que leurs champs n’acceptent pas&#xa0;:
 %2</translation>
+    </message>
+    <message>
+        <source>Saving project…</source>
+        <translation>Enregistrement du projet…</translation>
+    </message>
+    <message>
+        <source>Opening project…</source>
+        <translation>Ouverture du projet…</translation>
     </message>
 </context>
 <context>

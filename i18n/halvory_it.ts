@@ -463,6 +463,14 @@
         <source>must be at most %1</source>
         <translation>deve essere al massimo %1</translation>
     </message>
+    <message>
+        <source>is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>A project file is being written or read already</source>
+        <translation>Un file di progetto è già in scrittura o in lettura</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -473,6 +481,13 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileProgressPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -869,6 +884,14 @@ Tempo medio: %4</translation>
 %2</source>
         <translation>%1 è stato aperto senza questi valori, che i loro campi non accettano:
 %2</translation>
+    </message>
+    <message>
+        <source>Saving project…</source>
+        <translation>Salvataggio del progetto…</translation>
+    </message>
+    <message>
+        <source>Opening project…</source>
+        <translation>Apertura del progetto…</translation>
     </message>
 </context>
 <context>

@@ -466,6 +466,14 @@
         <source>must be at most %1</source>
         <translation>może wynosić najwyżej %1</translation>
     </message>
+    <message>
+        <source>is damaged</source>
+        <translation>jest uszkodzone</translation>
+    </message>
+    <message>
+        <source>A project file is being written or read already</source>
+        <translation>Plik projektu jest już zapisywany lub odczytywany</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -476,6 +484,13 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileProgressPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -872,6 +887,14 @@ Dziennie: %2
 %2</source>
         <translation>Otwarto %1 bez tych wartości, których ich pola nie przyjmują:
 %2</translation>
+    </message>
+    <message>
+        <source>Saving project…</source>
+        <translation>Zapisywanie projektu…</translation>
+    </message>
+    <message>
+        <source>Opening project…</source>
+        <translation>Otwieranie projektu…</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,14 @@
         <source>must be at most %1</source>
         <translation>deve ser no máximo %1</translation>
     </message>
+    <message>
+        <source>is damaged</source>
+        <translation>está danificado</translation>
+    </message>
+    <message>
+        <source>A project file is being written or read already</source>
+        <translation>Um arquivo de projeto já está sendo gravado ou lido</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -473,6 +481,13 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileProgressPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -869,6 +884,14 @@ Duração média: %4</translation>
 %2</source>
         <translation>%1 foi aberto sem estes valores, que seus campos não aceitam:
 %2</translation>
+    </message>
+    <message>
+        <source>Saving project…</source>
+        <translation>Salvando o projeto…</translation>
+    </message>
+    <message>
+        <source>Opening project…</source>
+        <translation>Abrindo o projeto…</translation>
     </message>
 </context>
 <context>

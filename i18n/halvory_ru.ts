@@ -466,6 +466,14 @@
         <source>must be at most %1</source>
         <translation>должно быть не больше %1</translation>
     </message>
+    <message>
+        <source>is damaged</source>
+        <translation>повреждено</translation>
+    </message>
+    <message>
+        <source>A project file is being written or read already</source>
+        <translation>Файл проекта уже записывается или читается</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -476,6 +484,13 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileProgressPopup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -872,6 +887,14 @@ Avg runtime: %4</source>
 %2</source>
         <translation>%1 открыт без этих значений, их поля таких значений не принимают:
 %2</translation>
+    </message>
+    <message>
+        <source>Saving project…</source>
+        <translation>Сохранение проекта…</translation>
+    </message>
+    <message>
+        <source>Opening project…</source>
+        <translation>Открытие проекта…</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,10 @@ class AppController : public QObject {
   Q_PROPERTY(qulonglong resultsReclaimableMemoryBytes READ getResultsReclaimableMemoryBytes NOTIFY
                  resultsChanged)
   Q_PROPERTY(bool developerMode READ getDeveloperMode CONSTANT)
+  // A project file is being saved or opened, and how far (0 to 1).
+  Q_PROPERTY(bool projectFileBusy READ getProjectFileBusy NOTIFY projectFileProgressChanged)
+  Q_PROPERTY(
+      double projectFileProgress READ getProjectFileProgress NOTIFY projectFileProgressChanged)
 
  public:
   explicit AppController(QObject* parent = nullptr);
@@ -131,6 +135,8 @@ class AppController : public QObject {
   QVariantList getRootActions() const { return held.rootActions; }
   qulonglong getResultsReclaimableMemoryBytes() const { return system.reclaimableBytes(); }
   bool getDeveloperMode() const { return developerMode; }
+  bool getProjectFileBusy() const { return projectFileBusy; }
+  double getProjectFileProgress() const { return projectFileProgress; }
 
  signals:
   void runningChanged();
@@ -143,6 +149,7 @@ class AppController : public QObject {
   void systemMemoryChanged();
   void solveRequiredMemoryChanged();
   void solveEstimatePendingChanged();
+  void projectFileProgressChanged();
   // Every answer to the newest estimate request, changed or not: the bytes
   // (0 when refused) and the refusal (empty when the spot can be solved).
   void solveMemoryEstimated(qulonglong bytes, QString error);
@@ -184,6 +191,8 @@ class AppController : public QObject {
   Q_INVOKABLE QString readTextResource(QString path) const;
   Q_INVOKABLE bool saveProject(QUrl fileUrl, QVariantMap projectState) const;
   Q_INVOKABLE QVariantMap loadProject(QUrl fileUrl);
+  // Stops the project save under way; the file it would replace stays.
+  Q_INVOKABLE void cancelProjectSave();
   Q_INVOKABLE QVariantMap saveTextFile(QUrl fileUrl, QString text) const;
   Q_INVOKABLE QVariantMap readTextFile(QUrl fileUrl) const;
   Q_INVOKABLE void setNodeLock(int nodeIndex, QString handLabel169, int actionIndex,
@@ -276,6 +285,8 @@ class AppController : public QObject {
   halvory_app::SessionControl& session;
   ResultsExplorer resultsExplorer;
   ProjectFiles projectFiles;
+  bool projectFileBusy = false;
+  double projectFileProgress = 0.0;
   bool developerMode = false;
 
   UserStatistics userStatistics;

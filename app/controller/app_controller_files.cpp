@@ -13,7 +13,20 @@ ProjectFiles::Hooks AppController::projectHooks() {
       system.refresh();
     }
   };
+  hooks.fileWork = [this](bool busy, double progress) {
+    const bool ended = projectFileBusy && !busy;
+    if (busy == projectFileBusy && progress == projectFileProgress) return;
+    projectFileBusy = busy;
+    projectFileProgress = progress;
+    emit projectFileProgressChanged();
+    // What the file's work used goes back to the system.
+    if (ended) systemInfo->releaseFreedMemory();
+  };
   return hooks;
+}
+
+void AppController::cancelProjectSave() {
+  projectFiles.cancel();
 }
 
 bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {

@@ -13,6 +13,9 @@
 #include <QDebug>
 
 #include "context/worker_threads.hpp"
+#include "queries/node_queries.hpp"
+#include "session/memory_estimate.hpp"
+#include "tree/game.hpp"
 
 using halvory_app::ResultSnapshot;
 using halvory_app::SolveConfig;
@@ -178,6 +181,12 @@ void AppController::showResult(ResultSnapshot& snapshot, std::int64_t runtimeMs)
     // The rows stay compact; the results page's reads build their maps.
     releaseTreeRows();
     resultTree.setSolved(std::move(snapshot.tree_node_meta), snapshot.effective_stack / 100.0);
+    // The nodes read are kept within the budget the memory check counted.
+    const halvory_app::SolvedGame solved = halvory_app::solved_game_of(session);
+    if (solved.game) {
+      resultsExplorer.caches().store.setBudget(halvory_app::browse_budget_bytes(
+          solved.game->cards.pockets[0].size(), solved.game->cards.pockets[1].size()));
+    }
   }
   held.summary = summary;
   if (snapshot.ok) resultsExplorer.prefetchFirstStreetNodes();

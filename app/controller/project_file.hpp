@@ -6,14 +6,21 @@
 // caller changes anything, so a file is either taken as a whole or refused
 // as a whole.
 
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
+
+#include "controller/compact_rows.hpp"
+#include "session/solve_records.hpp"
 
 namespace halvory_app {
 
@@ -56,6 +63,13 @@ struct ProjectFileContents {
 
   QVariantList nodeLocks;
   QVariantMap lastUiCfg;
+
+  // The compact form: the tree as the solve's rows and every answer as the
+  // explorer's bytes, in place of the lists and maps above.
+  bool compact = false;
+  std::vector<TreeNodeMeta> treeRows;
+  double effectiveStack = 0.0;
+  std::array<QHash<int, QByteArray>, kRowsKinds> cacheBlobs;
 };
 
 struct ProjectFileReadResult {
@@ -70,13 +84,13 @@ struct ProjectFileReadResult {
 // Parses and checks one project document (the file's bytes).
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes);
 
-// One cache as the file's array of {"nodeIndex", "data"} elements, in
-// ascending node order; entries outside [0, nodeCount) are left out because
-// they could never be loaded back.
-QVariantList cacheToJsonList(const QHash<int, QVariantMap>& cache, int nodeCount);
-QVariantList cacheToJsonList(const QHash<int, QVariantList>& cache, int nodeCount);
-// The same with a "seat" member on every element, appended to out.
-void appendSeatCacheToJsonList(const QHash<int, QVariantList>& cache, int nodeCount,
-                               const QString& seat, QVariantList& out);
+// The compact, streamed form (project_stream.hpp); `progress` hears how far
+// the reading is and may stop it.
+ProjectFileReadResult readProjectStream(QIODevice& device,
+                                        const std::function<bool(double)>& progress);
+// Why a project file holding this set-up would be refused; empty when none.
+QString projectStateProblem(const QVariantMap& project);
+// Whether a file beginning with this byte is in the compact form.
+bool isProjectStream(char firstByte);
 
 }  // namespace halvory_app

@@ -5,6 +5,9 @@
 #include "controller/project_files.hpp"
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
+#include <optional>
 #include <cerrno>
 #include <initializer_list>
 #include <utility>
@@ -16,13 +19,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QEventLoop>
 #include <QSaveFile>
+#include <QThread>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "controller/project_file.hpp"
+#include "controller/project_stream.hpp"
 
 namespace {
 
@@ -69,22 +76,6 @@ QString localFilePath(const QUrl& fileUrl, QString* error) {
 
 // ---- Project files ---------------------------------------------------------
 
-// The tree rows for the file, one meta row and one action list per node, so
-// both arrays of the file always describe the same nodes.
-QVariantList treeMetaToJson(const ResultTree& tree) {
-  QVariantList out;
-  out.reserve(tree.size());
-  for (qsizetype node = 0; node < tree.size(); ++node) out.push_back(tree.meta(node));
-  return out;
-}
-
-QVariantList treeActionsToJson(const ResultTree& tree) {
-  QVariantList out;
-  out.reserve(tree.size());
-  for (qsizetype node = 0; node < tree.size(); ++node) out.push_back(tree.actions(node));
-  return out;
-}
-
 // Locks by node, then by hand: the lock table's own order is that of a hash
 // map, which differs between runs, and the same project should give the
 // same file.
@@ -130,19 +121,7 @@ RegularOpen openRegularFile(const QString& path, QIODevice::OpenMode mode, QFile
   return RegularOpen::Ok;
 }
 
-// Reads a project file's bytes.
 enum class ReadOutcome { Ok, OpenFailed, TooLarge };
-
-ReadOutcome readProjectBytes(const QString& path, QByteArray& bytes) {
-  QFile file;
-  if (openRegularFile(path, QIODevice::ReadOnly, file, nullptr) != RegularOpen::Ok)
-    return ReadOutcome::OpenFailed;
-  const qint64 size = file.size();
-  if (size > halvory_app::kProjectFileMaxBytes) return ReadOutcome::TooLarge;
-  // The size just checked bounds the read, even if the file grows meanwhile.
-  bytes = file.read(size);
-  return ReadOutcome::Ok;
-}
 
 // Writes the whole content and commits. QSaveFile keeps the old file when a
 // write fails outright, but a short write (a full disk, a file-size limit)
@@ -178,6 +157,47 @@ ProjectFiles::ProjectFiles(Parts parts, Hooks projectHooks)
       system(parts.system),
       hooks(std::move(projectHooks)) {}
 
+template <typename Result>
+Result ProjectFiles::awayFromGui(
+    const std::function<Result(const halvory_app::StreamProgress&)>& work) const {
+  std::atomic<double> fraction{0.0};
+  stopRequested = false;
+  const halvory_app::StreamProgress progress = [this, &fraction](double done) {
+    fraction = done;
+    return !stopRequested.load();
+  };
+  std::optional<Result> result;
+  std::unique_ptr<QThread> thread(QThread::create([&] {
+    try {
+      result.emplace(work(progress));
+    } catch (const std::exception&) {
+      // Out of memory, say: reported as the work's failure below.
+    }
+  }));
+  QEventLoop loop;
+  QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+  QTimer ticker;
+  ticker.setInterval(50);
+  QObject::connect(&ticker, &QTimer::timeout, &loop,
+                   [this, &fraction] { hooks.fileWork(true, fraction.load()); });
+  busy = true;
+  hooks.fileWork(true, 0.0);
+  ticker.start();
+  thread->start();
+  // The window goes on drawing, and shows the progress, while the file is
+  // written or read.
+  if (!thread->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  thread->wait();
+  ticker.stop();
+  busy = false;
+  hooks.fileWork(false, 1.0);
+  return result ? std::move(*result) : Result{};
+}
+
+void ProjectFiles::cancel() {
+  stopRequested = true;
+}
+
 bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
   fileUrl = asFileUrl(fileUrl);
   if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
@@ -186,28 +206,25 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
   }
   const QString path = fileUrl.toLocalFile();
   if (path.isEmpty()) return false;
+  if (busy) {
+    qWarning().noquote() << "saveProject: a project file is being written or read already";
+    return false;
+  }
+  // A file the program would refuse to open is not written as if saved.
+  if (const QString problem = halvory_app::projectStateProblem(projectState); !problem.isEmpty()) {
+    qWarning().noquote() << "saveProject: the set-up would not open again:" << problem;
+    return false;
+  }
 
-  QVariantMap root;
-  root.insert(QStringLiteral("format"), QString::fromLatin1(halvory_app::kProjectFormat));
-  root.insert(QStringLiteral("version"), halvory_app::kProjectVersion);
-  root.insert(QStringLiteral("project"), projectState);
-
+  // Everything the file holds is taken now, as shared copies: the worker
+  // reads them while the window goes on, and nothing is copied twice.
+  halvory_app::ProjectSnapshot snapshot;
+  snapshot.project = projectState;
   const int nodeCount = static_cast<int>(tree.size());
-  const bool hasResults = held.iterations > 0 || nodeCount > 0 || !held.rootActions.isEmpty();
-  root.insert(QStringLiteral("hasResults"), hasResults);
-  if (hasResults) {
-    QVariantMap results;
-    results.insert(QStringLiteral("resultsSummary"), held.summary);
-    results.insert(QStringLiteral("resultStartingPot"), held.startingPot);
-    results.insert(QStringLiteral("resultIterations"), held.iterations);
-    results.insert(QStringLiteral("resultExploitability"), held.exploitability);
-    results.insert(QStringLiteral("resultEvOop"), held.evOop);
-    results.insert(QStringLiteral("resultEvIp"), held.evIp);
-    results.insert(QStringLiteral("rootActions"), held.rootActions);
-    results.insert(QStringLiteral("treeNodeMeta"), treeMetaToJson(tree));
-    results.insert(QStringLiteral("treeNodeActions"), treeActionsToJson(tree));
-    root.insert(QStringLiteral("results"), results);
-
+  snapshot.hasResults = held.iterations > 0 || nodeCount > 0 || !held.rootActions.isEmpty();
+  if (snapshot.hasResults) {
+    snapshot.held = held;
+    snapshot.tree = tree;
     // With a live solve the root node is stored even if nobody opened it.
     if (nodeCount > 0) {
       (void)explorer.nodeHandStrategy(0);
@@ -215,45 +232,84 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
       (void)explorer.nodeHandBuckets(0);
       (void)explorer.nodeActionStats(0);
     }
-    QVariantMap caches;
-    caches.insert(QStringLiteral("handStrategyByNode"),
-                  halvory_app::cacheToJsonList(explorer.caches().handStrategyCache, nodeCount));
-    caches.insert(QStringLiteral("actionStatsByNode"),
-                  halvory_app::cacheToJsonList(explorer.caches().actionStatsCache, nodeCount));
-    caches.insert(QStringLiteral("handCombosByNode"),
-                  halvory_app::cacheToJsonList(explorer.caches().handCombosCache, nodeCount));
-    caches.insert(QStringLiteral("handBucketsByNode"),
-                  halvory_app::cacheToJsonList(explorer.caches().handBucketsCache, nodeCount));
-    QVariantList seatCombos;
-    halvory_app::appendSeatCacheToJsonList(explorer.caches().seatHandCombosOopCache, nodeCount,
-                                           QStringLiteral("OOP"), seatCombos);
-    halvory_app::appendSeatCacheToJsonList(explorer.caches().seatHandCombosIpCache, nodeCount,
-                                           QStringLiteral("IP"), seatCombos);
-    caches.insert(QStringLiteral("seatHandCombosByNode"), seatCombos);
-    root.insert(QStringLiteral("nodeCaches"), caches);
+    for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k)
+      snapshot.caches[k] = explorer.caches().store.all(static_cast<halvory_app::RowsKind>(k));
   }
-  root.insert(QStringLiteral("nodeLocks"), sortedLocks(locks.toJson(nodeCount)));
-  root.insert(QStringLiteral("lastUiCfg"), solve.lastConfig());
+  snapshot.nodeLocks = sortedLocks(locks.toJson(nodeCount));
+  snapshot.lastUiCfg = solve.lastConfig();
 
-  const QJsonDocument document = QJsonDocument::fromVariant(root);
-  if (document.isNull()) {
-    qWarning() << "saveProject: failed to convert to JSON";
-    return false;
-  }
-
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    qWarning().noquote() << "saveProject: failed to open:" << path << file.errorString();
-    return false;
-  }
-  QString error;
-  if (!writeAndCommit(file, document.toJson(QJsonDocument::Indented), error)) {
-    qWarning().noquote() << "saveProject: commit failed:" << path << error;
-    return false;
+  enum class Stage { Open, Write, Commit, Done };
+  struct Outcome {
+    Stage stage = Stage::Open;
+    QString error;
+  };
+  const Outcome outcome = awayFromGui<Outcome>([&](const halvory_app::StreamProgress& progress) {
+    Outcome out;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+      out.error = file.errorString();
+      return out;
+    }
+    out.stage = Stage::Write;
+    if (!halvory_app::writeProjectStream(file, snapshot, progress, out.error)) {
+      // The old file, if any, stays as it was.
+      file.cancelWriting();
+      file.commit();
+      return out;
+    }
+    out.stage = Stage::Commit;
+    if (!file.commit()) {
+      out.error = file.errorString();
+      return out;
+    }
+    out.stage = Stage::Done;
+    return out;
+  });
+  switch (outcome.stage) {
+    case Stage::Open:
+      qWarning().noquote() << "saveProject: failed to open:" << path << outcome.error;
+      return false;
+    case Stage::Write:
+    case Stage::Commit:
+      qWarning().noquote() << "saveProject: commit failed:" << path << outcome.error;
+      return false;
+    case Stage::Done:
+      break;
   }
   qInfo().noquote() << "Saved project:" << path;
   return true;
 }
+
+namespace {
+
+struct LoadOutcome {
+  ReadOutcome outcome = ReadOutcome::OpenFailed;
+  halvory_app::ProjectFileReadResult read;
+};
+
+// Reads either form of project file: the compact one as a stream, the
+// older text form whole, within its size limit.
+LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgress& progress) {
+  LoadOutcome out;
+  QFile file;
+  if (openRegularFile(path, QIODevice::ReadOnly, file, nullptr) != RegularOpen::Ok) return out;
+  out.outcome = ReadOutcome::Ok;
+  char first = 0;
+  if (file.peek(&first, 1) == 1 && halvory_app::isProjectStream(first)) {
+    out.read = halvory_app::readProjectStream(file, progress);
+    return out;
+  }
+  const qint64 size = file.size();
+  if (size > halvory_app::kProjectFileMaxBytes) {
+    out.outcome = ReadOutcome::TooLarge;
+    return out;
+  }
+  // The size just checked bounds the read, even if the file grows meanwhile.
+  out.read = halvory_app::readProjectDocument(file.read(size));
+  return out;
+}
+
+}  // namespace
 
 QVariantMap ProjectFiles::load(QUrl fileUrl) {
   QVariantMap result = notDoneAnswer(
@@ -267,9 +323,15 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
   if (solve.running() || solve.session().is_running())
     return failed(result, QCoreApplication::translate(
                               "AppController", "Cannot load a project while a solve is running"));
+  if (busy)
+    return failed(result, QCoreApplication::translate(
+                              "AppController", "A project file is being written or read already"));
 
-  QByteArray bytes;
-  switch (readProjectBytes(path, bytes)) {
+  LoadOutcome loadOutcome =
+      awayFromGui<LoadOutcome>([&path](const halvory_app::StreamProgress& progress) {
+        return readProjectFile(path, progress);
+      });
+  switch (loadOutcome.outcome) {
     case ReadOutcome::OpenFailed:
       return failed(result, QCoreApplication::translate("AppController", "Failed to open file"));
     case ReadOutcome::TooLarge:
@@ -279,8 +341,7 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
       break;
   }
 
-  halvory_app::ProjectFileReadResult read = halvory_app::readProjectDocument(bytes);
-  bytes = QByteArray();
+  halvory_app::ProjectFileReadResult& read = loadOutcome.read;
   switch (read.error) {
     case halvory_app::ProjectFileError::InvalidJson:
       return failed(result, QCoreApplication::translate("AppController", "Invalid JSON"));
@@ -318,22 +379,41 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
     held.evOop = loaded.resultEvOop;
     held.evIp = loaded.resultEvIp;
     held.rootActions = loaded.rootActions;
-    tree.setLoaded(loaded.treeNodeMeta, loaded.treeNodeActions);
+    if (loaded.compact) {
+      tree.setSolved(std::move(loaded.treeRows), loaded.effectiveStack);
+    } else {
+      tree.setLoaded(loaded.treeNodeMeta, loaded.treeNodeActions);
+    }
   }
 
-  explorer.caches().handStrategyCache = loaded.handStrategyByNode;
-  explorer.caches().actionStatsCache = loaded.actionStatsByNode;
-  explorer.caches().handCombosCache = loaded.handCombosByNode;
-  explorer.caches().handBucketsCache = loaded.handBucketsByNode;
-  explorer.caches().seatHandCombosOopCache = loaded.seatHandCombosOopByNode;
-  explorer.caches().seatHandCombosIpCache = loaded.seatHandCombosIpByNode;
+  // Nothing could read these answers again: they are all kept.
+  NodeCaches& caches = explorer.caches();
+  caches.store.setBudget(std::nullopt);
+  if (loaded.compact) {
+    for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k) {
+      const auto kind = static_cast<halvory_app::RowsKind>(k);
+      for (auto it = loaded.cacheBlobs[k].cbegin(); it != loaded.cacheBlobs[k].cend(); ++it)
+        caches.store.insert(kind, it.key(), it.value());
+    }
+  } else {
+    const auto restore = [](auto& cache, const auto& entries) {
+      for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+        cache.insert(it.key(), it.value());
+    };
+    restore(caches.handStrategyCache, loaded.handStrategyByNode);
+    restore(caches.actionStatsCache, loaded.actionStatsByNode);
+    restore(caches.handCombosCache, loaded.handCombosByNode);
+    restore(caches.handBucketsCache, loaded.handBucketsByNode);
+    restore(caches.seatHandCombosOopCache, loaded.seatHandCombosOopByNode);
+    restore(caches.seatHandCombosIpCache, loaded.seatHandCombosIpByNode);
+  }
 
   // After the tree lists: a lock is accepted only for a node with actions.
   locks.fromJson(loaded.nodeLocks);
   solve.setLastConfig(loaded.lastUiCfg);
 
-  const int strategyNodes = static_cast<int>(explorer.caches().handStrategyCache.size());
-  const int comboNodes = static_cast<int>(explorer.caches().handCombosCache.size());
+  const int strategyNodes = static_cast<int>(caches.handStrategyCache.size());
+  const int comboNodes = static_cast<int>(caches.handCombosCache.size());
   solve.showIdle([strategyNodes, comboNodes] {
     return QCoreApplication::translate("AppController", "Loaded project (%1, %2)")
         .arg(QCoreApplication::translate("AppController", "%n strategy node(s)", nullptr,

@@ -3,6 +3,7 @@
 // settings, saved and loaded), text files the user picks, and the texts and
 // notices shipped with the program. Lives on the GUI thread.
 
+#include <atomic>
 #include <functional>
 
 #include <QString>
@@ -33,12 +34,19 @@ class ProjectFiles {
     // A project replaced the held result; whether the memory its release
     // gives back changed.
     std::function<void(bool reclaimableChanged)> loaded;
+    // A file is being written or read (busy), and how far it is (0 to 1).
+    std::function<void(bool busy, double progress)> fileWork;
   };
 
   ProjectFiles(Parts parts, Hooks hooks);
 
-  // False when the file cannot be written; the old file is then kept.
+  // False when the file cannot be written, or the save was cancelled; the
+  // old file is then kept. The file is written on a thread of its own while
+  // the GUI thread goes on; it returns when the save has ended.
   bool save(QUrl fileUrl, const QVariantMap& projectState) const;
+  // Stops the save under way (its old file stays).
+  void cancel();
+  bool isBusy() const { return busy; }
   // "ok", "error", "project" and "hasResults". A refused file changes
   // nothing; refused, too, while a solve runs.
   QVariantMap load(QUrl fileUrl);
@@ -55,6 +63,9 @@ class ProjectFiles {
   static QString openThirdPartyNotices();
 
  private:
+  template <typename Result>
+  Result awayFromGui(const std::function<Result(const std::function<bool(double)>&)>& work) const;
+
   HeldResult& held;
   ResultTree& tree;
   ResultsExplorer& explorer;
@@ -62,4 +73,6 @@ class ProjectFiles {
   SolveControl& solve;
   SystemStatus& system;
   Hooks hooks;
+  mutable bool busy = false;
+  mutable std::atomic<bool> stopRequested{false};
 };

@@ -1,5 +1,6 @@
 #include "controller/result_tree.hpp"
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -35,7 +36,8 @@ QVariantMap metaMap(const halvory_app::TreeNodeMeta& row, double effectiveStackC
 void ResultTree::setSolved(std::vector<halvory_app::TreeNodeMeta> rows,
                            double effectiveStackChips) {
   clear();
-  solved = std::move(rows);
+  if (!rows.empty())
+    solved = std::make_shared<const std::vector<halvory_app::TreeNodeMeta>>(std::move(rows));
   effectiveStack = effectiveStackChips;
 }
 
@@ -46,8 +48,7 @@ void ResultTree::setLoaded(QList<QVariantMap> meta, QList<QVariantList> actions)
 }
 
 void ResultTree::clear() {
-  solved.clear();
-  solved.shrink_to_fit();
+  solved.reset();
   effectiveStack = 0.0;
   loadedMeta.clear();
   loadedActions.clear();
@@ -63,23 +64,23 @@ ResultTree ResultTree::take() {
 }
 
 qsizetype ResultTree::size() const {
-  if (!solved.empty()) return static_cast<qsizetype>(solved.size());
+  if (solved) return static_cast<qsizetype>(solved->size());
   return loadedActions.size();
 }
 
 QVariantMap ResultTree::meta(qsizetype node) const {
-  if (!solved.empty()) {
-    if (node < 0 || node >= static_cast<qsizetype>(solved.size())) return {};
-    return metaMap(solved[static_cast<std::size_t>(node)], effectiveStack);
+  if (solved) {
+    if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
+    return metaMap((*solved)[static_cast<std::size_t>(node)], effectiveStack);
   }
   if (node < 0 || node >= loadedMeta.size()) return {};
   return loadedMeta.at(node);
 }
 
 QVariantList ResultTree::actions(qsizetype node) const {
-  if (!solved.empty()) {
-    if (node < 0 || node >= static_cast<qsizetype>(solved.size())) return {};
-    const auto& rows = solved[static_cast<std::size_t>(node)].actions;
+  if (solved) {
+    if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
+    const auto& rows = (*solved)[static_cast<std::size_t>(node)].actions;
     QVariantList out;
     out.reserve(static_cast<qsizetype>(rows.size()));
     for (const halvory_app::TreeNodeAction& action : rows) out.append(actionMap(action));
@@ -90,10 +91,46 @@ QVariantList ResultTree::actions(qsizetype node) const {
 }
 
 qsizetype ResultTree::actionCount(qsizetype node) const {
-  if (!solved.empty()) {
-    if (node < 0 || node >= static_cast<qsizetype>(solved.size())) return 0;
-    return static_cast<qsizetype>(solved[static_cast<std::size_t>(node)].actions.size());
+  if (solved) {
+    if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return 0;
+    return static_cast<qsizetype>((*solved)[static_cast<std::size_t>(node)].actions.size());
   }
   if (node < 0 || node >= loadedActions.size()) return 0;
   return loadedActions.at(node).size();
+}
+
+double ResultTree::effectiveStackChips() const {
+  if (solved) return effectiveStack;
+  if (loadedMeta.isEmpty()) return 0.0;
+  return loadedMeta.first().value(QStringLiteral("effectiveStack")).toDouble();
+}
+
+halvory_app::TreeNodeMeta ResultTree::row(qsizetype node) const {
+  if (solved) {
+    if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
+    return (*solved)[static_cast<std::size_t>(node)];
+  }
+  halvory_app::TreeNodeMeta out;
+  const auto cents = [](const QVariant& chips) {
+    const double value = std::round(chips.toDouble() * 100.0);
+    return std::isfinite(value) && std::abs(value) < 2e9 ? static_cast<std::int32_t>(value) : 0;
+  };
+  const QVariantMap meta = this->meta(node);
+  out.node_type = meta.value(QStringLiteral("nodeType")).toString().toStdString();
+  out.chance_deal = meta.value(QStringLiteral("chanceDeal")).toString().toStdString();
+  out.player = meta.value(QStringLiteral("player")).toString().toStdString();
+  out.pot = cents(meta.value(QStringLiteral("pot")));
+  out.invested_oop = cents(meta.value(QStringLiteral("investedOop")));
+  out.invested_ip = cents(meta.value(QStringLiteral("investedIp")));
+  for (const QVariant& value : actions(node)) {
+    const QVariantMap action = value.toMap();
+    halvory_app::TreeNodeAction row;
+    row.name = action.value(QStringLiteral("name")).toString().toStdString();
+    row.action_type = action.value(QStringLiteral("actionType")).toString().toStdString();
+    row.frequency = action.value(QStringLiteral("frequency")).toFloat();
+    const int child = action.value(QStringLiteral("childIndex")).toInt();
+    row.child_index = child > 0 ? static_cast<std::uint32_t>(child) : 0u;
+    out.actions.push_back(std::move(row));
+  }
+  return out;
 }

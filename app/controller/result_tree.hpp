@@ -31,9 +31,14 @@ class ResultTree {
   QVariantMap meta(qsizetype node) const;
   QVariantList actions(qsizetype node) const;
   qsizetype actionCount(qsizetype node) const;
+  double effectiveStackChips() const;
+  // One node in the solve's form, as a project file stores it; a loaded
+  // project's maps are converted back (money to hundredths).
+  halvory_app::TreeNodeMeta row(qsizetype node) const;
 
  private:
-  std::vector<halvory_app::TreeNodeMeta> solved;
+  // Shared with a save in progress, which reads them on its own thread.
+  std::shared_ptr<const std::vector<halvory_app::TreeNodeMeta>> solved;
   double effectiveStack = 0.0;
   QList<QVariantMap> loadedMeta;
   QList<QVariantList> loadedActions;

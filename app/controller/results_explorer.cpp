@@ -99,6 +99,20 @@ int pocketIndexOf(const QString& c1, const QString& c2) {
   }
 }
 
+// The answers kept beside the node rows are recomputed from the live solve
+// when asked again, so they are only kept for the last few nodes read.
+constexpr qsizetype kMaxReachAnswers = 64;
+constexpr qsizetype kMaxDistributionAnswers = 32;
+
+template <typename Key>
+void insertBounded(QHash<Key, QVariantMap>& cache, const Key& key, const QVariantMap& value,
+                   qsizetype most) {
+  if (!cache.contains(key)) {
+    while (cache.size() >= most) cache.erase(cache.begin());
+  }
+  cache.insert(key, value);
+}
+
 struct ReachAccumulator {
   double weightSum = 0.0;
   std::int32_t rows = 0;
@@ -126,7 +140,7 @@ std::optional<halvory_app::HandStrategy> ResultsExplorer::solvedStrategy(int nod
 }
 
 void ResultsExplorer::clearCaches() {
-  nodeCaches = NodeCaches{};
+  nodeCaches.clear();
   handStrategyReach169Cache.clear();
   nodeEvCache.clear();
   handDistributions169Cache.clear();
@@ -139,9 +153,7 @@ void ResultsExplorer::clearCaches() {
 
 QVariantList ResultsExplorer::nodeActionStats(int nodeIndex) const {
   if (nodeIndex < 0) return {};
-  if (const auto hit = nodeCaches.actionStatsCache.constFind(nodeIndex);
-      hit != nodeCaches.actionStatsCache.cend())
-    return *hit;
+  if (auto hit = nodeCaches.actionStatsCache.find(nodeIndex)) return std::move(*hit);
 
   const auto stats = guardedQuery([&] {
     countSessionQuery();
@@ -181,9 +193,8 @@ double ResultsExplorer::nodeRake(int nodeIndex) const {
 QVariantList ResultsExplorer::nodeHandBuckets(int nodeIndex) const {
   if (nodeIndex < 0) return {};
   QVariantList rows;
-  if (const auto hit = nodeCaches.handBucketsCache.constFind(nodeIndex);
-      hit != nodeCaches.handBucketsCache.cend()) {
-    rows = *hit;
+  if (auto hit = nodeCaches.handBucketsCache.find(nodeIndex)) {
+    rows = std::move(*hit);
   } else {
     const auto buckets = guardedQuery([&] {
       countSessionQuery();
@@ -209,9 +220,7 @@ QVariantList ResultsExplorer::nodeHandBuckets(int nodeIndex) const {
 
 QVariantList ResultsExplorer::nodeHandCombos(int nodeIndex) const {
   if (nodeIndex < 0) return {};
-  if (const auto hit = nodeCaches.handCombosCache.constFind(nodeIndex);
-      hit != nodeCaches.handCombosCache.cend())
-    return *hit;
+  if (auto hit = nodeCaches.handCombosCache.find(nodeIndex)) return std::move(*hit);
 
   const auto combos = guardedQuery([&] {
     countSessionQuery();
@@ -225,9 +234,7 @@ QVariantList ResultsExplorer::nodeHandCombos(int nodeIndex) const {
 
 QVariantMap ResultsExplorer::nodeHandStrategy(int nodeIndex) const {
   if (nodeIndex < 0) return {};
-  if (const auto hit = nodeCaches.handStrategyCache.constFind(nodeIndex);
-      hit != nodeCaches.handStrategyCache.cend())
-    return *hit;
+  if (auto hit = nodeCaches.handStrategyCache.find(nodeIndex)) return std::move(*hit);
 
   const auto strategy = guardedQuery([&] {
     countSessionQuery();
@@ -293,7 +300,7 @@ QVariantMap ResultsExplorer::nodeHandStrategyReach169(int nodeIndex,
   // behind them runs once per node.
   const QVariantList comboList = nodeHandCombos(nodeIndex);
   if (comboList.isEmpty() && !nodeCaches.handCombosCache.contains(nodeIndex)) {
-    handStrategyReach169Cache.insert(key, strategy);
+    insertBounded(handStrategyReach169Cache, key, strategy, kMaxReachAnswers);
     return strategy;
   }
   std::vector<ReachRow> rows;
@@ -371,7 +378,7 @@ QVariantMap ResultsExplorer::nodeHandStrategyReach169(int nodeIndex,
     strategy.insert(QStringLiteral("weights"), weights);
     strategy.insert(QStringLiteral("actionProbs"), probs);
   }
-  handStrategyReach169Cache.insert(key, strategy);
+  insertBounded(handStrategyReach169Cache, key, strategy, kMaxReachAnswers);
   return strategy;
 }
 
@@ -387,8 +394,8 @@ QVariantList ResultsExplorer::nodePocketActionEvs(int nodeIndex, const QString& 
   if (evs) return centsToChipsVariantList(*evs);
 
   // Without live objects (a loaded project) the cached combo rows answer.
-  const auto cached = nodeCaches.handCombosCache.constFind(nodeIndex);
-  if (cached == nodeCaches.handCombosCache.cend()) return {};
+  const std::optional<QVariantList> cached = nodeCaches.handCombosCache.find(nodeIndex);
+  if (!cached) return {};
   const QString a = c1.trimmed().toLower();
   const QString b = c2.trimmed().toLower();
   for (const QVariant& value : *cached) {
@@ -404,7 +411,7 @@ QVariantList ResultsExplorer::nodePocketActionEvs(int nodeIndex, const QString& 
 QVariantList ResultsExplorer::nodeSeatHandCombos(int nodeIndex, const QString& player) const {
   if (nodeIndex < 0) return {};
   const int seat = seatOrOop(player);
-  QHash<int, QVariantList>& cache =
+  halvory_app::CachedRows<QVariantList>& cache =
       seat == kSeatIp ? nodeCaches.seatHandCombosIpCache : nodeCaches.seatHandCombosOopCache;
   const auto combos = guardedQuery([&] {
     countSessionQuery();
@@ -508,7 +515,7 @@ void ResultsExplorer::acceptDistributions(QFutureWatcher<QVariantMap>* watcher, 
   watcher->deleteLater();
   pendingHandDistributions169.remove(nodeIndex);
   distributionTaskTags.remove(nodeIndex);
-  handDistributions169Cache.insert(nodeIndex, result);
+  insertBounded(handDistributions169Cache, nodeIndex, result, kMaxDistributionAnswers);
   emit distributionsReady(nodeIndex);
 }
 

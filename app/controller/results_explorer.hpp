@@ -15,18 +15,29 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include "controller/compact_rows.hpp"
 #include "controller/result_tree.hpp"
 #include "queries/query_records.hpp"
 #include "session/session_control.hpp"
 
-// The query answers a project file keeps, by node.
+// The query answers a project file keeps, by node, held compactly within
+// the store's budget.
 struct NodeCaches {
-  QHash<int, QVariantMap> handStrategyCache;
-  QHash<int, QVariantList> actionStatsCache;
-  QHash<int, QVariantList> handCombosCache;
-  QHash<int, QVariantList> handBucketsCache;
-  QHash<int, QVariantList> seatHandCombosOopCache;
-  QHash<int, QVariantList> seatHandCombosIpCache;
+  NodeCaches() = default;
+  NodeCaches(const NodeCaches&) = delete;
+  NodeCaches& operator=(const NodeCaches&) = delete;
+
+  void clear() { store.clear(); }
+
+  halvory_app::NodeRowStore store;
+  halvory_app::CachedRows<QVariantMap> handStrategyCache{store, halvory_app::RowsKind::Strategy};
+  halvory_app::CachedRows<QVariantList> actionStatsCache{store, halvory_app::RowsKind::ActionStats};
+  halvory_app::CachedRows<QVariantList> handCombosCache{store, halvory_app::RowsKind::Combos};
+  halvory_app::CachedRows<QVariantList> handBucketsCache{store, halvory_app::RowsKind::Buckets};
+  halvory_app::CachedRows<QVariantList> seatHandCombosOopCache{
+      store, halvory_app::RowsKind::SeatCombosOop};
+  halvory_app::CachedRows<QVariantList> seatHandCombosIpCache{store,
+                                                              halvory_app::RowsKind::SeatCombosIp};
 };
 
 class ResultsExplorer : public QObject {

@@ -359,8 +359,10 @@ std::uint64_t SolveControl::requiredMemoryBytes(const halvory_app::MemoryEstimat
   constexpr std::uint64_t kResultReadsFixedBytes = std::uint64_t{2} << 20;
   constexpr std::uint64_t kResultReadsBytesPerHand = 11776;
   const std::uint64_t hands = estimate.oop_hands + estimate.ip_hands;
-  return halvory_app::peak_with_reads(estimate,
-                                      kResultReadsFixedBytes + hands * kResultReadsBytesPerHand);
+  // Beside them, the nodes the user reads are kept within their budget.
+  return halvory_app::peak_with_reads(
+      estimate, kResultReadsFixedBytes + hands * kResultReadsBytesPerHand +
+                    halvory_app::browse_budget_bytes(estimate.oop_hands, estimate.ip_hands));
 }
 
 namespace {

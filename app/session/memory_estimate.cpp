@@ -58,6 +58,16 @@ std::uint64_t peak_with_reads(const MemoryEstimate& estimate, std::uint64_t read
                   static_cast<std::uint64_t>(results * 1.1) + reads);
 }
 
+std::uint64_t browse_budget_bytes(std::uint64_t oop_hands, std::uint64_t ip_hands) {
+  // A node's answers: its combo rows and both seats' hands (under a hundred
+  // bytes a hand together), the 169-class strategy and the action rows.
+  constexpr std::uint64_t kNodes = 1024;
+  constexpr std::uint64_t kBytesPerHand = 96;
+  constexpr std::uint64_t kBytesPerNode = 8192;
+  constexpr std::uint64_t kCeiling = std::uint64_t{64} << 20;
+  return std::min(kCeiling, kNodes * ((oop_hands + ip_hands) * kBytesPerHand + kBytesPerNode));
+}
+
 std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request, std::string* error,
                                                     halvory::CancelFlag cancel,
                                                     halvory::Refusal* refusal) {

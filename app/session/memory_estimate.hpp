@@ -36,6 +36,12 @@ struct MemoryEstimate {
 // gets a margin of a tenth for the solver's bookkeeping beside its arrays.
 std::uint64_t peak_with_reads(const MemoryEstimate& estimate, std::uint64_t reads);
 
+// What the results page may keep of the nodes it has read, in the
+// explorer's compact form: the answers of about a thousand nodes of a spot
+// with these hands, within a fixed ceiling. Past it the nodes read longest
+// ago are read again from the solve when they are asked for.
+std::uint64_t browse_budget_bytes(std::uint64_t oop_hands, std::uint64_t ip_hands);
+
 // Absent on failure; `error`, when given, then receives the message (a tree
 // past the tree limits is such a failure, and so is a raised `cancel`, with
 // the message "Cancelled"), and `refusal` the refusal the failure carried.

@@ -60,22 +60,22 @@ Item {
         playVsSolutionStats = controller.playVsSolutionStats()
     }
 
-    function parseIsoDate(s) { return HomeStats.parseIsoDate(s) }
-    function startOfWeekMonday(dt) { return HomeStats.startOfWeekMonday(dt) }
-    function formatDurationSeconds(sec) { return HomeStats.formatDurationSeconds(sec) }
+    function parseIsoDate(s: var): var { return HomeStats.parseIsoDate(s) }
+    function startOfWeekMonday(dt: var): var { return HomeStats.startOfWeekMonday(dt) }
+    function formatDurationSeconds(sec: real): string { return HomeStats.formatDurationSeconds(sec) }
 
     readonly property var _monthNames: [qsTr("Jan"), qsTr("Feb"), qsTr("Mar"), qsTr("Apr"), qsTr("May"), qsTr("Jun"),
                                         qsTr("Jul"), qsTr("Aug"), qsTr("Sep"), qsTr("Oct"), qsTr("Nov"), qsTr("Dec")]
 
-    function monthLabelForWeek(weekIndex) {
-        var m = HomeStats.monthOfWeek(solveActivityGrid, weekIndex)
+    function monthLabelForWeek(weekIndex: int): string {
+        const m = HomeStats.monthOfWeek(solveActivityGrid, weekIndex)
         return m < 0 ? "" : _monthNames[m]
     }
 
     readonly property color _accent: theme ? theme.accent : "#39D353"
 
     // Fill of a calendar square by its solve count.
-    function cellColor(solves) {
+    function cellColor(solves: int): color {
         var level = HomeStats.cellLevel({ solves: solves })
         if (!theme)
             return ["#21262D", "#0E4429", "#26A641", "#39D353"][level]
@@ -87,8 +87,8 @@ Item {
         }
     }
 
-    function cellBorderColor(solves) {
-        var level = HomeStats.cellLevel({ solves: solves })
+    function cellBorderColor(solves: int): color {
+        const level = HomeStats.cellLevel({ solves: solves })
         if (!theme)
             return level === 0 ? "#30363D" : "#2EA043"
         return level === 0 ? theme.stroke : theme.darken(theme.accent, 0.35)
@@ -96,7 +96,7 @@ Item {
 
     // Project files. A failure is shown, not only logged: otherwise the user
     // believes an unsaved project is saved, or wonders why nothing opened.
-    function _fileNameOf(fileUrl) {
+    function _fileNameOf(fileUrl: var): string {
         var text = String(fileUrl)
         try {
             text = decodeURIComponent(text.replace(/^file:\/\//, ""))
@@ -106,16 +106,18 @@ Item {
         return text
     }
 
-    function _showError(title, message) {
+    function _showError(title: string, message: string) {
         errorDialog.title = title
         errorDialog.message = message
         errorDialog.open()
     }
 
-    function saveProjectTo(fileUrl) {
+    function saveProjectTo(fileUrl: var): bool {
         var target = ProjectFiles.withProjectSuffix(fileUrl)
         var provider = projectStateProvider
         var state = typeof provider === "function" ? provider() : ({})
+        fileProgress.title = qsTr("Saving project…")
+        fileProgress.cancellable = true
         var ok = controller ? controller.saveProject(target, state || ({})) === true : false
         if (!ok) {
             console.warn("Save failed:", target)
@@ -129,7 +131,9 @@ Item {
         return ok
     }
 
-    function openProjectFrom(fileUrl) {
+    function openProjectFrom(fileUrl: var): bool {
+        fileProgress.title = qsTr("Opening project…")
+        fileProgress.cancellable = false
         var result = controller ? controller.loadProject(fileUrl) : null
         if (result && result.ok === true) {
             projectLoaded(result.project || ({}), result.hasResults === true)
@@ -186,6 +190,17 @@ Item {
         x: Math.round((page.width - width) / 2)
         y: page.height - height - 24
         text: qsTr("Project saved to %1").arg(page._fileNameOf(fileUrl))
+    }
+
+    // The save and the open run while the window goes on; this shows how
+    // far they are.
+    Components.FileProgressPopup {
+        id: fileProgress
+        objectName: "projectFileProgress"
+        theme: page.theme
+        progress: page.controller ? page.controller.projectFileProgress : 0
+        visible: !!page.controller && page.controller.projectFileBusy
+        onCancelRequested: if (page.controller) page.controller.cancelProjectSave()
     }
 
     Components.MessageBox {

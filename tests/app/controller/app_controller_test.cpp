@@ -179,6 +179,8 @@ class AppControllerTest : public QObject {
         {"rootActions", "QVariantList", "resultsChanged"},
         {"resultsReclaimableMemoryBytes", "qulonglong", "resultsChanged"},
         {"developerMode", "bool", nullptr},
+        {"projectFileBusy", "bool", "projectFileProgressChanged"},
+        {"projectFileProgress", "double", "projectFileProgressChanged"},
     };
     QCOMPARE(mo.propertyCount() - mo.propertyOffset(), int(std::size(props)));
     for (int i = 0; i < int(std::size(props)); ++i) {
@@ -200,7 +202,7 @@ class AppControllerTest : public QObject {
                      "resultsChanged()", "handDistributions169Ready(int)", "solveStatsChanged()",
                      "playVsSolutionStatsChanged()", "systemMemoryChanged()",
                      "solveRequiredMemoryChanged()", "solveEstimatePendingChanged()",
-                     "solveMemoryEstimated(qulonglong,QString)"}));
+                     "projectFileProgressChanged()", "solveMemoryEstimated(qulonglong,QString)"}));
     QVERIFY(names(mo, QMetaMethod::Slot).isEmpty());
     QCOMPARE(names(mo, QMetaMethod::Method),
              QStringList({"startSolve()",
@@ -227,6 +229,7 @@ class AppControllerTest : public QObject {
                           "readTextResource(QString)",
                           "saveProject(QUrl,QVariantMap)",
                           "loadProject(QUrl)",
+                          "cancelProjectSave()",
                           "saveTextFile(QUrl,QString)",
                           "readTextFile(QUrl)",
                           "setNodeLock(int,QString,int,double)",
@@ -1097,9 +1100,11 @@ class AppControllerTest : public QObject {
     QVERIFY(expected.has_value());
     const std::uint64_t bytes = AppController::requiredMemoryBytes(*expected);
     // The session's estimate and what holding the result costs the controller.
-    QCOMPARE(bytes, halvory_app::peak_with_reads(
-                        *expected, (std::uint64_t{2} << 20) +
-                                       (expected->oop_hands + expected->ip_hands) * 11776));
+    QCOMPARE(bytes,
+             halvory_app::peak_with_reads(
+                 *expected,
+                 (std::uint64_t{2} << 20) + (expected->oop_hands + expected->ip_hands) * 11776 +
+                     halvory_app::browse_budget_bytes(expected->oop_hands, expected->ip_hands)));
     QCOMPARE(c->getSolveRequiredMemoryBytes(), bytes);
     QCOMPARE(c->getSolveRequiredMemoryText(), halvory_app::formatGigabytes(bytes));
     QTest::qWait(300);

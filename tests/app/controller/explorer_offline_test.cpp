@@ -32,16 +32,16 @@ class ControllerTestHelpers {
     }
     c.tree().setLoaded(meta, rows);
   }
-  static QHash<int, QVariantList>& combosCache(AppController& c) {
+  static halvory_app::CachedRows<QVariantList>& combosCache(AppController& c) {
     return c.explorer().caches().handCombosCache;
   }
-  static QHash<int, QVariantMap>& strategyCache(AppController& c) {
+  static halvory_app::CachedRows<QVariantMap>& strategyCache(AppController& c) {
     return c.explorer().caches().handStrategyCache;
   }
-  static QHash<int, QVariantList>& bucketsCache(AppController& c) {
+  static halvory_app::CachedRows<QVariantList>& bucketsCache(AppController& c) {
     return c.explorer().caches().handBucketsCache;
   }
-  static QHash<int, QVariantList>& seatCache(AppController& c, bool ip) {
+  static halvory_app::CachedRows<QVariantList>& seatCache(AppController& c, bool ip) {
     NodeCaches& caches = c.explorer().caches();
     return ip ? caches.seatHandCombosIpCache : caches.seatHandCombosOopCache;
   }

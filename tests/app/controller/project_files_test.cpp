@@ -14,11 +14,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCborValue>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "controller/project_file.hpp"
 #include "project_test_support.hpp"
 
 using namespace project_test_support;
@@ -140,15 +142,55 @@ QByteArray craftedWith(const QVariantList& path, const QJsonValue& value) {
   return QJsonDocument(withValueAt(craftedObject(), path, 0, value).toObject()).toJson();
 }
 
-// The top-level keys in the order the text lists them.
-QStringList topLevelKeyOrder(const QByteArray& text) {
-  QStringList keys;
-  for (const QByteArray& line : text.split('\n')) {
-    if (line.startsWith("    \"") && !line.startsWith("     ")) {
-      keys << QString::fromUtf8(line.mid(5, line.indexOf('"', 5) - 5));
-    }
+// A saved file as one object: the compact form decoded member by member
+// (its packed parts as text), the older text form as it is.
+QJsonObject documentOf(const QByteArray& bytes) {
+  if (!bytes.isEmpty() && halvory_app::isProjectStream(bytes.front()))
+    return QCborValue::fromCbor(bytes).toJsonValue().toObject();
+  return QJsonDocument::fromJson(bytes).object();
+}
+
+// A project in the older text form, as a program before the compact form
+// wrote it: the whole tree node by node and every cached answer as maps.
+QJsonObject textFormOf(const AppController& c, const NodeCaches& caches) {
+  QJsonArray meta;
+  QJsonArray actions;
+  for (int node = 0; node < c.treeNodeCount(); ++node) {
+    meta.append(QJsonObject::fromVariantMap(c.nodeMeta(node)));
+    actions.append(QJsonArray::fromVariantList(c.nodeActions(node)));
   }
-  return keys;
+  const auto cached = [](const auto& cache, const char* seat) {
+    QJsonArray out;
+    for (const int node : cache.keys()) {
+      QJsonObject entry{{"nodeIndex", node}, {"data", QJsonValue::fromVariant(cache.value(node))}};
+      if (seat) entry.insert("seat", seat);
+      out.append(entry);
+    }
+    return out;
+  };
+  QJsonArray seats = cached(caches.seatHandCombosOopCache, "OOP");
+  for (const QJsonValue& entry : cached(caches.seatHandCombosIpCache, "IP")) seats.append(entry);
+  return QJsonObject{
+      {"format", "halvory_project"},
+      {"version", 1},
+      {"project", QJsonObject{{"board", "AhKd7c2s9h"}}},
+      {"hasResults", true},
+      {"results", QJsonObject{{"resultsSummary", c.getResultsSummary()},
+                              {"resultStartingPot", c.getResultStartingPot()},
+                              {"resultIterations", c.getResultIterations()},
+                              {"resultExploitability", c.getResultExploitability()},
+                              {"resultEvOop", c.getResultEvOop()},
+                              {"resultEvIp", c.getResultEvIp()},
+                              {"rootActions", QJsonArray::fromVariantList(c.getRootActions())},
+                              {"treeNodeMeta", meta},
+                              {"treeNodeActions", actions}}},
+      {"nodeCaches", QJsonObject{{"handStrategyByNode", cached(caches.handStrategyCache, nullptr)},
+                                 {"actionStatsByNode", cached(caches.actionStatsCache, nullptr)},
+                                 {"handCombosByNode", cached(caches.handCombosCache, nullptr)},
+                                 {"handBucketsByNode", cached(caches.handBucketsCache, nullptr)},
+                                 {"seatHandCombosByNode", seats}}},
+      {"nodeLocks", QJsonArray{}},
+      {"lastUiCfg", QJsonObject{}}};
 }
 
 // Everything observable about the controller's loaded state, as one text.
@@ -160,15 +202,14 @@ QByteArray stateFingerprint(AppController& c, const QString& scratchPath) {
 }
 
 QByteArray withoutLocks(const QByteArray& text) {
-  QJsonObject root = QJsonDocument::fromJson(text).object();
+  QJsonObject root = documentOf(text);
   root.remove("nodeLocks");
   return QJsonDocument(root).toJson();
 }
 
 QStringList lockKeys(const QByteArray& text) {
   QStringList keys;
-  for (const QJsonValue& lock :
-       QJsonDocument::fromJson(text).object().value("nodeLocks").toArray()) {
+  for (const QJsonValue& lock : documentOf(text).value("nodeLocks").toArray()) {
     keys << QStringLiteral("%1/%2").arg(lock["nodeIndex"].toInt()).arg(lock["hand"].toString());
   }
   return keys;
@@ -233,17 +274,15 @@ class ProjectFilesTest : public QObject {
     for (const char* cache : {"strategy", "stats", "combos", "buckets"}) {
       QVERIFY2(Access::cachedNodes(*solved, cache).contains(0), cache);
     }
-    const QByteArray text = readAll(solvedPath);
+    const QJsonObject root = documentOf(readAll(solvedPath));
     const QStringList expected{"format",    "hasResults", "lastUiCfg", "nodeCaches",
                                "nodeLocks", "project",    "results",   "version"};
-    QCOMPARE(topLevelKeyOrder(text), expected);
-    const QJsonObject root = QJsonDocument::fromJson(text).object();
+    QCOMPARE(root.keys(), expected);
     QCOMPARE(root.value("format").toString(), QString("halvory_project"));
-    QCOMPARE(root.value("version").toInt(), 1);
+    QCOMPARE(root.value("version").toInt(), 2);
     QCOMPARE(root.value("hasResults").toBool(), true);
     const QJsonObject results = root.value("results").toObject();
-    QCOMPARE(results.value("treeNodeMeta").toArray().size(), solved->treeNodeCount());
-    QCOMPARE(results.value("treeNodeActions").toArray().size(), solved->treeNodeCount());
+    QCOMPARE(results.value("nodeCount").toInt(), solved->treeNodeCount());
     QCOMPARE(results.value("resultIterations").toInt(), solved->getResultIterations());
   }
 
@@ -364,10 +403,9 @@ class ProjectFilesTest : public QObject {
   void saveWithoutResults() {
     AppController fresh;
     QVERIFY(fresh.saveProject(urlOf(path("empty.pellarisproj")), QVariantMap{{"x", 1}}));
-    const QByteArray text = readAll(path("empty.pellarisproj"));
-    QCOMPARE(topLevelKeyOrder(text),
+    const QJsonObject root = documentOf(readAll(path("empty.pellarisproj")));
+    QCOMPARE(root.keys(),
              QStringList({"format", "hasResults", "lastUiCfg", "nodeLocks", "project", "version"}));
-    const QJsonObject root = QJsonDocument::fromJson(text).object();
     QCOMPARE(root.value("hasResults").toBool(), false);
     QVERIFY(root.value("nodeLocks").isArray() && root.value("nodeLocks").toArray().isEmpty());
     QVERIFY(root.value("lastUiCfg").isObject() && root.value("lastUiCfg").toObject().isEmpty());
@@ -836,6 +874,16 @@ class ProjectFilesTest : public QObject {
       QCOMPARE(saveResult, false);
       QCOMPARE(readAll(target), before);
     }
+    // A save stopped by the user keeps the old file too.
+    const auto stop = connect(controller.get(), &AppController::projectFileProgressChanged,
+                              controller.get(), [&controller] {
+                                if (controller->getProjectFileBusy())
+                                  controller->cancelProjectSave();
+                              });
+    QCOMPARE(controller->saveProject(urlOf(target), QVariantMap{{"third", 3}}), false);
+    disconnect(stop);
+    QCOMPARE(readAll(target), before);
+    QCOMPARE(controller->getProjectFileBusy(), false);
     // No temporary file is left behind either.
     QCOMPARE(QDir(dir.path()).entryList({"keep*"}, QDir::Files), QStringList{"keep.pellarisproj"});
 
@@ -882,9 +930,10 @@ class ProjectFilesTest : public QObject {
   // back to the same file.
   void fuzzMutatedProjects() {
     std::mt19937 random(20240607);
-    const QJsonObject bases[] = {craftedObject(),
-                                 QJsonDocument::fromJson(readAll(solvedPath)).object()};
-    QVERIFY(!bases[1].isEmpty());
+    const QJsonObject bases[] = {craftedObject(), textFormOf(*solved, solved->explorer().caches())};
+    // The compact file of the same project, for byte damage of its own.
+    const QByteArray compact = readAll(solvedPath);
+    QVERIFY(halvory_app::isProjectStream(compact.front()));
     const QJsonValue odd[] = {QJsonValue::Null,
                               QJsonValue(true),
                               QJsonValue(-1),
@@ -915,8 +964,8 @@ class ProjectFilesTest : public QObject {
       QJsonValue doc = bases[big ? 1 : 0];
       QByteArray bytes;
       if (round % 4 == 3) {
-        // Byte damage: flips, cuts and insertions.
-        bytes = QJsonDocument(doc.toObject()).toJson();
+        // Byte damage: flips, cuts and insertions, in either form.
+        bytes = round % 8 == 7 ? compact : QJsonDocument(doc.toObject()).toJson();
         const int edits = 1 + int(random() % 4);
         for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
           const qsizetype at = qsizetype(random() % bytes.size());

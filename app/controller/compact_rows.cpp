@@ -1,0 +1,412 @@
+#include "controller/compact_rows.hpp"
+
+#include <cstring>
+#include <utility>
+
+namespace halvory_app {
+
+namespace {
+
+constexpr char kMagic = 'R';
+constexpr int kMaxDepth = 32;
+
+enum Tag : std::uint8_t {
+  kNull = 0,
+  kFalse,
+  kTrue,
+  kInt,
+  kLongLong,
+  kUInt,
+  kULongLong,
+  kFloat,
+  kDouble,
+  kText,
+  kList,
+  kMap,
+  kDoubles,  // a list of doubles, packed
+  kFloats,   // a list of floats, packed
+  kTexts,    // a list of texts
+};
+
+void putVarint(QByteArray& out, quint64 value) {
+  while (value >= 0x80) {
+    out.append(static_cast<char>((value & 0x7F) | 0x80));
+    value >>= 7;
+  }
+  out.append(static_cast<char>(value));
+}
+
+quint64 zigzag(qint64 value) {
+  return (static_cast<quint64>(value) << 1) ^ static_cast<quint64>(value >> 63);
+}
+qint64 unzigzag(quint64 value) {
+  return static_cast<qint64>(value >> 1) ^ -static_cast<qint64>(value & 1);
+}
+
+template <typename T>
+void putRaw(QByteArray& out, T value) {
+  char bytes[sizeof(T)];
+  std::memcpy(bytes, &value, sizeof(T));
+  out.append(bytes, sizeof(T));
+}
+
+class Encoder {
+ public:
+  QByteArray finish(const QVariant& value) {
+    write(value);
+    QByteArray out;
+    out.reserve(body.size() + 64);
+    out.append(kMagic);
+    putVarint(out, static_cast<quint64>(texts.size()));
+    for (const QString& text : std::as_const(texts)) {
+      const QByteArray utf8 = text.toUtf8();
+      putVarint(out, static_cast<quint64>(utf8.size()));
+      out.append(utf8);
+    }
+    out.append(body);
+    return out;
+  }
+
+ private:
+  void text(const QString& value) {
+    auto found = textIndex.constFind(value);
+    if (found == textIndex.cend()) {
+      found = textIndex.insert(value, static_cast<quint64>(texts.size()));
+      texts.append(value);
+    }
+    putVarint(body, *found);
+  }
+
+  template <typename T>
+  bool packed(const QVariantList& list, QMetaType::Type type, Tag tag) {
+    for (const QVariant& item : list) {
+      if (item.metaType().id() != type) return false;
+    }
+    body.append(static_cast<char>(tag));
+    putVarint(body, static_cast<quint64>(list.size()));
+    for (const QVariant& item : list) {
+      if constexpr (std::is_same_v<T, QString>) {
+        text(item.toString());
+      } else {
+        putRaw(body, item.value<T>());
+      }
+    }
+    return true;
+  }
+
+  void write(const QVariant& value) {
+    switch (value.metaType().id()) {
+      case QMetaType::Bool:
+        body.append(static_cast<char>(value.toBool() ? kTrue : kFalse));
+        return;
+      case QMetaType::Int:
+      case QMetaType::Short:
+      case QMetaType::SChar:
+        body.append(static_cast<char>(kInt));
+        putVarint(body, zigzag(value.toLongLong()));
+        return;
+      case QMetaType::LongLong:
+      case QMetaType::Long:
+        body.append(static_cast<char>(kLongLong));
+        putVarint(body, zigzag(value.toLongLong()));
+        return;
+      case QMetaType::UInt:
+      case QMetaType::UShort:
+      case QMetaType::UChar:
+        body.append(static_cast<char>(kUInt));
+        putVarint(body, value.toULongLong());
+        return;
+      case QMetaType::ULongLong:
+      case QMetaType::ULong:
+        body.append(static_cast<char>(kULongLong));
+        putVarint(body, value.toULongLong());
+        return;
+      case QMetaType::Float:
+        body.append(static_cast<char>(kFloat));
+        putRaw(body, value.toFloat());
+        return;
+      case QMetaType::Double:
+        body.append(static_cast<char>(kDouble));
+        putRaw(body, value.toDouble());
+        return;
+      case QMetaType::QString:
+      case QMetaType::QByteArray:
+      case QMetaType::QChar:
+        body.append(static_cast<char>(kText));
+        text(value.toString());
+        return;
+      case QMetaType::QStringList: {
+        const QStringList list = value.toStringList();
+        body.append(static_cast<char>(kTexts));
+        putVarint(body, static_cast<quint64>(list.size()));
+        for (const QString& item : list) text(item);
+        return;
+      }
+      case QMetaType::QVariantList: {
+        const QVariantList list = value.toList();
+        if (!list.isEmpty() && (packed<double>(list, QMetaType::Double, kDoubles) ||
+                                packed<float>(list, QMetaType::Float, kFloats) ||
+                                packed<QString>(list, QMetaType::QString, kTexts)))
+          return;
+        body.append(static_cast<char>(kList));
+        putVarint(body, static_cast<quint64>(list.size()));
+        for (const QVariant& item : list) write(item);
+        return;
+      }
+      case QMetaType::QVariantMap: {
+        const QVariantMap map = value.toMap();
+        body.append(static_cast<char>(kMap));
+        putVarint(body, static_cast<quint64>(map.size()));
+        for (auto it = map.cbegin(); it != map.cend(); ++it) {
+          text(it.key());
+          write(it.value());
+        }
+        return;
+      }
+      default:
+        // Answers hold nothing else; anything that does not fit reads
+        // back as null rather than as a value of another meaning.
+        body.append(static_cast<char>(kNull));
+        return;
+    }
+  }
+
+  QByteArray body;
+  QList<QString> texts;
+  QHash<QString, quint64> textIndex;
+};
+
+class Decoder {
+ public:
+  explicit Decoder(const QByteArray& bytes)
+      : at(bytes.constData()), end(bytes.constData() + bytes.size()) {}
+
+  std::optional<QVariant> run() {
+    if (at == end || *at++ != kMagic) return std::nullopt;
+    quint64 count = 0;
+    if (!varint(count) || count > static_cast<quint64>(end - at)) return std::nullopt;
+    texts.reserve(static_cast<qsizetype>(count));
+    for (quint64 i = 0; i < count; ++i) {
+      quint64 size = 0;
+      if (!varint(size) || size > static_cast<quint64>(end - at)) return std::nullopt;
+      texts.append(QString::fromUtf8(at, static_cast<qsizetype>(size)));
+      at += size;
+    }
+    QVariant value;
+    if (!read(value, 0) || at != end) return std::nullopt;
+    return value;
+  }
+
+ private:
+  bool varint(quint64& value) {
+    value = 0;
+    for (int shift = 0; shift < 64; shift += 7) {
+      if (at == end) return false;
+      const auto byte = static_cast<std::uint8_t>(*at++);
+      value |= static_cast<quint64>(byte & 0x7F) << shift;
+      if ((byte & 0x80) == 0) return true;
+    }
+    return false;
+  }
+  bool text(QString& value) {
+    quint64 index = 0;
+    if (!varint(index) || index >= static_cast<quint64>(texts.size())) return false;
+    value = texts.at(static_cast<qsizetype>(index));
+    return true;
+  }
+  // A count of items that take at least `least` bytes each.
+  bool count(quint64& value, std::size_t least) {
+    return varint(value) && value <= static_cast<quint64>(end - at) / least;
+  }
+  template <typename T>
+  bool raw(T& value) {
+    if (static_cast<std::size_t>(end - at) < sizeof(T)) return false;
+    std::memcpy(&value, at, sizeof(T));
+    at += sizeof(T);
+    return true;
+  }
+  template <typename T>
+  bool packed(QVariant& value) {
+    quint64 n = 0;
+    if (!count(n, sizeof(T))) return false;
+    QVariantList list;
+    list.reserve(static_cast<qsizetype>(n));
+    for (quint64 i = 0; i < n; ++i) {
+      T item{};
+      raw(item);
+      list.append(QVariant::fromValue(item));
+    }
+    value = list;
+    return true;
+  }
+
+  bool read(QVariant& value, int depth) {
+    if (depth > kMaxDepth || at == end) return false;
+    const auto tag = static_cast<std::uint8_t>(*at++);
+    quint64 n = 0;
+    switch (tag) {
+      case kNull:
+        value = QVariant();
+        return true;
+      case kFalse:
+      case kTrue:
+        value = tag == kTrue;
+        return true;
+      case kInt:
+        if (!varint(n)) return false;
+        value = static_cast<int>(unzigzag(n));
+        return true;
+      case kLongLong:
+        if (!varint(n)) return false;
+        value = static_cast<qlonglong>(unzigzag(n));
+        return true;
+      case kUInt:
+        if (!varint(n)) return false;
+        value = static_cast<uint>(n);
+        return true;
+      case kULongLong:
+        if (!varint(n)) return false;
+        value = static_cast<qulonglong>(n);
+        return true;
+      case kFloat: {
+        float f = 0;
+        if (!raw(f)) return false;
+        value = QVariant::fromValue(f);
+        return true;
+      }
+      case kDouble: {
+        double d = 0;
+        if (!raw(d)) return false;
+        value = d;
+        return true;
+      }
+      case kText: {
+        QString s;
+        if (!text(s)) return false;
+        value = s;
+        return true;
+      }
+      case kDoubles:
+        return packed<double>(value);
+      case kFloats:
+        return packed<float>(value);
+      case kTexts: {
+        if (!count(n, 1)) return false;
+        QVariantList list;
+        list.reserve(static_cast<qsizetype>(n));
+        for (quint64 i = 0; i < n; ++i) {
+          QString s;
+          if (!text(s)) return false;
+          list.append(s);
+        }
+        value = list;
+        return true;
+      }
+      case kList: {
+        if (!count(n, 1)) return false;
+        QVariantList list;
+        list.reserve(static_cast<qsizetype>(n));
+        for (quint64 i = 0; i < n; ++i) {
+          QVariant item;
+          if (!read(item, depth + 1)) return false;
+          list.append(std::move(item));
+        }
+        value = list;
+        return true;
+      }
+      case kMap: {
+        if (!count(n, 2)) return false;
+        QVariantMap map;
+        for (quint64 i = 0; i < n; ++i) {
+          QString key;
+          QVariant item;
+          if (!text(key) || !read(item, depth + 1)) return false;
+          map.insert(key, std::move(item));
+        }
+        value = map;
+        return true;
+      }
+      default:
+        return false;
+    }
+  }
+
+  const char* at;
+  const char* end;
+  QList<QString> texts;
+};
+
+}  // namespace
+
+QByteArray encodeCompact(const QVariant& value) {
+  return Encoder().finish(value);
+}
+
+std::optional<QVariant> decodeCompact(const QByteArray& bytes) {
+  return Decoder(bytes).run();
+}
+
+// ---- NodeRowStore --------------------------------------------------------------
+
+std::uint64_t NodeRowStore::costOf(const QByteArray& blob) {
+  // The bytes, the array's header and the two hash entries that find them.
+  constexpr std::uint64_t kEntryOverhead = 96;
+  return static_cast<std::uint64_t>(blob.size()) + kEntryOverhead;
+}
+
+void NodeRowStore::setBudget(std::optional<std::uint64_t> bytes) {
+  limit = bytes;
+  evict();
+}
+
+const QByteArray* NodeRowStore::find(RowsKind kind, int node) {
+  auto& map = blobs[static_cast<std::size_t>(kind)];
+  const auto hit = map.constFind(node);
+  if (hit == map.cend()) return nullptr;
+  const auto place = places.constFind(keyOf(kind, node));
+  if (place != places.cend()) order.splice(order.end(), order, *place);
+  return &*hit;
+}
+
+bool NodeRowStore::contains(RowsKind kind, int node) const {
+  return blobs[static_cast<std::size_t>(kind)].contains(node);
+}
+
+void NodeRowStore::insert(RowsKind kind, int node, QByteArray blob) {
+  remove(kind, node);
+  held += costOf(blob);
+  blobs[static_cast<std::size_t>(kind)].insert(node, std::move(blob));
+  const quint64 key = keyOf(kind, node);
+  places.insert(key, order.insert(order.end(), key));
+  evict();
+}
+
+void NodeRowStore::remove(RowsKind kind, int node) {
+  auto& map = blobs[static_cast<std::size_t>(kind)];
+  const auto hit = map.find(node);
+  if (hit == map.end()) return;
+  held -= costOf(*hit);
+  map.erase(hit);
+  const auto place = places.find(keyOf(kind, node));
+  if (place != places.end()) {
+    order.erase(*place);
+    places.erase(place);
+  }
+}
+
+void NodeRowStore::clear() {
+  for (auto& map : blobs) map = {};
+  order.clear();
+  places = {};
+  held = 0;
+}
+
+void NodeRowStore::evict() {
+  // The answer just stored stays, even when it alone is over the budget.
+  while (limit && held > *limit && order.size() > 1) {
+    const quint64 key = order.front();
+    remove(static_cast<RowsKind>(key >> 32), static_cast<int>(static_cast<quint32>(key)));
+  }
+}
+
+}  // namespace halvory_app

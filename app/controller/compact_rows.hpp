@@ -1,0 +1,101 @@
+#pragma once
+// The results page's per-node answers in a compact binary form: how the
+// explorer keeps the nodes it has read and how a project file stores them.
+// A value is a tree of maps, lists, texts and numbers; every text is written
+// once per value in a table and referred to by its position, and numbers
+// keep their exact type (a float stays a float, a double a double), so a
+// value reads back equal to what was written.
+
+#include <array>
+#include <cstdint>
+#include <list>
+#include <optional>
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
+
+namespace halvory_app {
+
+QByteArray encodeCompact(const QVariant& value);
+// None when the bytes are not a value written by encodeCompact (a damaged
+// file): every length and position is checked against the bytes.
+std::optional<QVariant> decodeCompact(const QByteArray& bytes);
+
+// The six kinds of node answer the explorer keeps.
+enum class RowsKind : std::uint8_t {
+  Strategy,
+  ActionStats,
+  Combos,
+  Buckets,
+  SeatCombosOop,
+  SeatCombosIp,
+};
+inline constexpr std::size_t kRowsKinds = 6;
+
+// Every kind's encoded answers by node, within a byte budget: past it the
+// answers read longest ago go first. A budget of none keeps everything
+// (the answers of a loaded project, which nothing could read again).
+class NodeRowStore {
+ public:
+  void setBudget(std::optional<std::uint64_t> bytes);
+  std::optional<std::uint64_t> budget() const { return limit; }
+  std::uint64_t bytes() const { return held; }
+
+  // Null when absent; a hit counts as the latest read.
+  const QByteArray* find(RowsKind kind, int node);
+  bool contains(RowsKind kind, int node) const;
+  void insert(RowsKind kind, int node, QByteArray blob);
+  void remove(RowsKind kind, int node);
+  void clear();
+  // Implicitly shared: a copy costs nothing until one side changes.
+  const QHash<int, QByteArray>& all(RowsKind kind) const {
+    return blobs[static_cast<std::size_t>(kind)];
+  }
+
+ private:
+  static quint64 keyOf(RowsKind kind, int node) {
+    return (static_cast<quint64>(kind) << 32) | static_cast<quint32>(node);
+  }
+  static std::uint64_t costOf(const QByteArray& blob);
+  void evict();
+
+  std::array<QHash<int, QByteArray>, kRowsKinds> blobs;
+  std::list<quint64> order;  // least recently read first
+  QHash<quint64, std::list<quint64>::iterator> places;
+  std::uint64_t held = 0;
+  std::optional<std::uint64_t> limit;
+};
+
+// One kind of answer as its query reads and writes it.
+template <typename Value>
+class CachedRows {
+ public:
+  CachedRows(NodeRowStore& rowStore, RowsKind rowsKind) : store(&rowStore), kind(rowsKind) {}
+
+  bool contains(int node) const { return store->contains(kind, node); }
+  std::optional<Value> find(int node) const {
+    const QByteArray* blob = store->find(kind, node);
+    if (!blob) return std::nullopt;
+    const std::optional<QVariant> value = decodeCompact(*blob);
+    if (!value) return std::nullopt;
+    return value->template value<Value>();
+  }
+  Value value(int node) const { return find(node).value_or(Value()); }
+  void insert(int node, const Value& value) {
+    store->insert(kind, node, encodeCompact(QVariant::fromValue(value)));
+  }
+  void remove(int node) { store->remove(kind, node); }
+  QList<int> keys() const { return store->all(kind).keys(); }
+  qsizetype size() const { return store->all(kind).size(); }
+  bool isEmpty() const { return store->all(kind).isEmpty(); }
+
+ private:
+  NodeRowStore* store;
+  RowsKind kind;
+};
+
+}  // namespace halvory_app

@@ -1,0 +1,324 @@
+#include "controller/project_stream.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+
+#include <QCborStreamWriter>
+#include <QCborValue>
+#include <QCoreApplication>
+#include <QFileDevice>
+
+#include "controller/project_file.hpp"
+
+namespace halvory_app {
+
+namespace {
+
+// Rows per tree chunk: small enough that a chunk costs little memory on
+// either side and the progress moves often, large enough that each
+// chunk's text table is shared by many rows.
+constexpr qsizetype kTreeChunkNodes = 16384;
+
+void putVarint(QByteArray& out, quint64 value) {
+  while (value >= 0x80) {
+    out.append(static_cast<char>((value & 0x7F) | 0x80));
+    value >>= 7;
+  }
+  out.append(static_cast<char>(value));
+}
+
+quint64 zigzag(qint64 value) {
+  return (static_cast<quint64>(value) << 1) ^ static_cast<quint64>(value >> 63);
+}
+qint64 unzigzag(quint64 value) {
+  return static_cast<qint64>(value >> 1) ^ -static_cast<qint64>(value & 1);
+}
+
+class ChunkReader {
+ public:
+  explicit ChunkReader(const QByteArray& bytes)
+      : at(bytes.constData()), end(bytes.constData() + bytes.size()) {}
+
+  bool varint(quint64& value) {
+    value = 0;
+    for (int shift = 0; shift < 64; shift += 7) {
+      if (at == end) return false;
+      const auto byte = static_cast<std::uint8_t>(*at++);
+      value |= static_cast<quint64>(byte & 0x7F) << shift;
+      if ((byte & 0x80) == 0) return true;
+    }
+    return false;
+  }
+  bool int32(std::int32_t& value) {
+    quint64 raw = 0;
+    if (!varint(raw)) return false;
+    const qint64 wide = unzigzag(raw);
+    if (wide < INT32_MIN || wide > INT32_MAX) return false;
+    value = static_cast<std::int32_t>(wide);
+    return true;
+  }
+  bool bytes(const char*& data, quint64 size) {
+    if (size > static_cast<quint64>(end - at)) return false;
+    data = at;
+    at += size;
+    return true;
+  }
+  std::size_t left() const { return static_cast<std::size_t>(end - at); }
+  bool done() const { return at == end; }
+
+ private:
+  const char* at;
+  const char* end;
+};
+
+QString translated(const char* text) {
+  return QCoreApplication::translate("AppController", text);
+}
+
+// Gathers the writer's many small pieces into large writes and checks each
+// one: a file device reports a short write (a full disk) only through the
+// count it returns.
+class CheckedSink : public QIODevice {
+ public:
+  explicit CheckedSink(QFileDevice& target) : file(target) { open(QIODevice::WriteOnly); }
+
+  bool failed() const { return broken; }
+  QString failure() const { return file.errorString(); }
+  bool drain() {
+    if (!broken && !pending.isEmpty()) {
+      broken = file.write(pending) != pending.size();
+      pending.clear();
+    }
+    return !broken;
+  }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    if (broken) return -1;
+    pending.append(data, size);
+    if (pending.size() >= kBlockBytes && !drain()) return -1;
+    return size;
+  }
+
+ private:
+  static constexpr qsizetype kBlockBytes = qsizetype(1) << 20;
+  QFileDevice& file;
+  QByteArray pending;
+  bool broken = false;
+};
+
+void writeVariant(QCborStreamWriter& writer, const QVariant& value) {
+  QCborValue::fromVariant(value).toCbor(writer);
+}
+
+}  // namespace
+
+const char* cacheKeyOf(RowsKind kind) {
+  switch (kind) {
+    case RowsKind::Strategy:
+      return "handStrategyByNode";
+    case RowsKind::ActionStats:
+      return "actionStatsByNode";
+    case RowsKind::Combos:
+      return "handCombosByNode";
+    case RowsKind::Buckets:
+      return "handBucketsByNode";
+    case RowsKind::SeatCombosOop:
+      return "seatHandCombosOopByNode";
+    case RowsKind::SeatCombosIp:
+      return "seatHandCombosIpByNode";
+  }
+  return "";
+}
+
+QByteArray encodeTreeChunk(const ResultTree& tree, qsizetype first, qsizetype count) {
+  QByteArray body;
+  std::vector<std::string> texts;
+  std::unordered_map<std::string, quint64> index;
+  const auto text = [&](const std::string& value) {
+    auto [it, added] = index.emplace(value, texts.size());
+    if (added) texts.push_back(value);
+    putVarint(body, it->second);
+  };
+  for (qsizetype node = first; node < first + count; ++node) {
+    const TreeNodeMeta row = tree.row(node);
+    text(row.node_type);
+    text(row.chance_deal);
+    text(row.player);
+    putVarint(body, zigzag(row.pot));
+    putVarint(body, zigzag(row.invested_oop));
+    putVarint(body, zigzag(row.invested_ip));
+    putVarint(body, row.actions.size());
+    for (const TreeNodeAction& action : row.actions) {
+      text(action.name);
+      text(action.action_type);
+      char frequency[sizeof(float)];
+      std::memcpy(frequency, &action.frequency, sizeof(float));
+      body.append(frequency, sizeof(float));
+      putVarint(body, zigzag(static_cast<qint64>(action.child_index) - node));
+    }
+  }
+  QByteArray out;
+  out.reserve(body.size() + 256);
+  putVarint(out, texts.size());
+  for (const std::string& value : texts) {
+    putVarint(out, value.size());
+    out.append(value.data(), static_cast<qsizetype>(value.size()));
+  }
+  out.append(body);
+  return out;
+}
+
+bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nodeCount,
+                     std::vector<TreeNodeMeta>& rows) {
+  ChunkReader in(bytes);
+  quint64 textCount = 0;
+  if (!in.varint(textCount) || textCount > in.left()) return false;
+  std::vector<std::string> texts;
+  texts.reserve(textCount);
+  for (quint64 i = 0; i < textCount; ++i) {
+    quint64 size = 0;
+    const char* data = nullptr;
+    if (!in.varint(size) || !in.bytes(data, size)) return false;
+    texts.emplace_back(data, size);
+  }
+  const auto text = [&](std::string& value) {
+    quint64 i = 0;
+    if (!in.varint(i) || i >= texts.size()) return false;
+    value = texts[i];
+    return true;
+  };
+  qsizetype node = firstNode;
+  while (!in.done()) {
+    if (node >= nodeCount) return false;
+    TreeNodeMeta row;
+    quint64 actions = 0;
+    if (!text(row.node_type) || !text(row.chance_deal) || !text(row.player) || !in.int32(row.pot) ||
+        !in.int32(row.invested_oop) || !in.int32(row.invested_ip) || !in.varint(actions) ||
+        actions > in.left() / 7)
+      return false;
+    row.actions.resize(actions);
+    for (TreeNodeAction& action : row.actions) {
+      const char* frequency = nullptr;
+      quint64 delta = 0;
+      if (!text(action.name) || !text(action.action_type) || !in.bytes(frequency, sizeof(float)) ||
+          !in.varint(delta))
+        return false;
+      std::memcpy(&action.frequency, frequency, sizeof(float));
+      const qint64 child = node + unzigzag(delta);
+      if (child < 0 || child >= nodeCount) return false;
+      action.child_index = static_cast<std::uint32_t>(child);
+    }
+    rows.push_back(std::move(row));
+    ++node;
+  }
+  return true;
+}
+
+bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,
+                        const StreamProgress& progress, QString& error) {
+  CheckedSink out(file);
+  QCborStreamWriter writer(&out);
+  const qsizetype nodeCount = snapshot.hasResults ? snapshot.tree.size() : 0;
+  qsizetype cachedNodes = 0;
+  if (snapshot.hasResults) {
+    for (const auto& blobs : snapshot.caches) cachedNodes += blobs.size();
+  }
+  // The tree and the node answers share the progress by their sizes.
+  const double work = static_cast<double>(nodeCount) + 8.0 * static_cast<double>(cachedNodes) + 1;
+  double done = 0;
+  const auto step = [&](double amount) {
+    done += amount;
+    if (out.failed()) {
+      error = out.failure();
+      return false;
+    }
+    if (progress && !progress(done / work)) {
+      error = translated("Cancelled");
+      return false;
+    }
+    return true;
+  };
+
+  writer.startMap();
+  writer.append(QLatin1String("format"));
+  writer.append(QLatin1String(kProjectFormat));
+  writer.append(QLatin1String("version"));
+  writer.append(kProjectStreamVersion);
+  writer.append(QLatin1String("project"));
+  writeVariant(writer, snapshot.project);
+  writer.append(QLatin1String("hasResults"));
+  writer.append(snapshot.hasResults);
+  if (snapshot.hasResults) {
+    const HeldResult& held = snapshot.held;
+    writer.append(QLatin1String("results"));
+    writer.startMap();
+    writer.append(QLatin1String("resultsSummary"));
+    writer.append(held.summary);
+    const std::pair<const char*, double> numbers[] = {
+        {"resultStartingPot", held.startingPot},
+        {"resultExploitability", held.exploitability},
+        {"resultEvOop", held.evOop},
+        {"resultEvIp", held.evIp},
+    };
+    for (const auto& [key, value] : numbers) {
+      writer.append(QLatin1String(key));
+      writer.append(value);
+    }
+    writer.append(QLatin1String("resultIterations"));
+    writer.append(static_cast<qint64>(held.iterations));
+    writer.append(QLatin1String("rootActions"));
+    writeVariant(writer, held.rootActions);
+    writer.append(QLatin1String("nodeCount"));
+    writer.append(static_cast<qint64>(nodeCount));
+    writer.append(QLatin1String("effectiveStack"));
+    writer.append(snapshot.tree.effectiveStackChips());
+    writer.append(QLatin1String("tree"));
+    writer.startArray();
+    for (qsizetype first = 0; first < nodeCount; first += kTreeChunkNodes) {
+      const qsizetype count = std::min(kTreeChunkNodes, nodeCount - first);
+      writer.append(encodeTreeChunk(snapshot.tree, first, count));
+      if (!step(static_cast<double>(count))) return false;
+    }
+    writer.endArray();
+    writer.endMap();
+
+    // Each answer as [node, bytes], in node order so a file is the same
+    // whatever order the nodes were read in.
+    writer.append(QLatin1String("nodeCaches"));
+    writer.startMap();
+    for (std::size_t k = 0; k < kRowsKinds; ++k) {
+      const auto kind = static_cast<RowsKind>(k);
+      const QHash<int, QByteArray>& blobs = snapshot.caches[k];
+      QList<int> nodes = blobs.keys();
+      std::sort(nodes.begin(), nodes.end());
+      writer.append(QLatin1String(cacheKeyOf(kind)));
+      writer.startArray();
+      for (const int node : std::as_const(nodes)) {
+        if (node < 0 || node >= nodeCount) continue;
+        writer.startArray(2);
+        writer.append(static_cast<qint64>(node));
+        writer.append(blobs.value(node));
+        writer.endArray();
+        if (!step(8.0)) return false;
+      }
+      writer.endArray();
+    }
+    writer.endMap();
+  }
+  writer.append(QLatin1String("nodeLocks"));
+  writeVariant(writer, snapshot.nodeLocks);
+  writer.append(QLatin1String("lastUiCfg"));
+  writeVariant(writer, snapshot.lastUiCfg);
+  writer.endMap();
+  if (!out.drain()) {
+    error = out.failure();
+    return false;
+  }
+  return step(1.0);
+}
+
+}  // namespace halvory_app

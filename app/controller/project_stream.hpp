@@ -1,0 +1,63 @@
+#pragma once
+// Project files in their compact form: a CBOR document written and read
+// member by member, so neither side holds the file, or a document of it, in
+// memory. The tree travels as packed chunks of rows and every node answer
+// as the explorer's own compact bytes, so a file grows with the nodes that
+// were read rather than with the tree. Runs on a worker thread: everything
+// it reads is a shared, unchanging copy taken on the GUI thread.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QByteArray>
+#include <QHash>
+#include <QFileDevice>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include "controller/compact_rows.hpp"
+#include "controller/held_result.hpp"
+#include "controller/result_tree.hpp"
+#include "session/solve_records.hpp"
+
+namespace halvory_app {
+
+inline constexpr int kProjectStreamVersion = 2;
+
+using CacheBlobs = std::array<QHash<int, QByteArray>, kRowsKinds>;
+
+// The file's names of the six kinds of node answer.
+const char* cacheKeyOf(RowsKind kind);
+
+// What a save writes, taken whole when the save begins.
+struct ProjectSnapshot {
+  QVariantMap project;
+  bool hasResults = false;
+  HeldResult held;
+  ResultTree tree;
+  CacheBlobs caches;
+  QVariantList nodeLocks;
+  QVariantMap lastUiCfg;
+};
+
+// Tells how far the work is (0 to 1); false asks it to stop.
+using StreamProgress = std::function<bool(double)>;
+
+// False when the device failed or the progress asked to stop; `error` then
+// says which.
+bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,
+                        const StreamProgress& progress, QString& error);
+
+// Packed tree rows; a chunk holds the rows of consecutive nodes.
+QByteArray encodeTreeChunk(const ResultTree& tree, qsizetype first, qsizetype count);
+// Appends the chunk's rows; false when the bytes are damaged or a child
+// lies outside [0, nodeCount).
+bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nodeCount,
+                     std::vector<TreeNodeMeta>& rows);
+
+}  // namespace halvory_app
