@@ -54,15 +54,19 @@ class Encoder {
  public:
   QByteArray finish(const QVariant& value) {
     write(value);
-    QByteArray out;
-    out.reserve(body.size() + 64);
-    out.append(kMagic);
-    putVarint(out, static_cast<quint64>(texts.size()));
+    QByteArray table;
+    table.append(kMagic);
+    putVarint(table, static_cast<quint64>(texts.size()));
     for (const QString& text : std::as_const(texts)) {
       const QByteArray utf8 = text.toUtf8();
-      putVarint(out, static_cast<quint64>(utf8.size()));
-      out.append(utf8);
+      putVarint(table, static_cast<quint64>(utf8.size()));
+      table.append(utf8);
     }
+    // Sized exactly: the answers are kept for long, and a grown buffer
+    // would hold up to twice their bytes.
+    QByteArray out;
+    out.reserve(table.size() + body.size());
+    out.append(table);
     out.append(body);
     return out;
   }

@@ -32,23 +32,47 @@ QString translated(const char* text) {
   return QCoreApplication::translate("AppController", text);
 }
 
+// Where a member sits in the file ("handCombosByNode[3].data[12].ev"), put
+// into words only when it is refused: a large file has millions of members,
+// and a text for each would cost more than the checks themselves.
+class Where {
+ public:
+  Where(const QString& root) : base(&root) {}  // NOLINT: a text names a place
+  Where(const Where& parent, const char* key) : up(&parent), literal(key) {}
+  Where(const Where& parent, const QString& key) : up(&parent), base(&key) {}
+  Where(const Where& parent, qsizetype index) : up(&parent), position(index) {}
+
+  QString text() const {
+    if (!up) return *base;
+    QString out = up->text();
+    if (position >= 0) return out + QStringLiteral("[%1]").arg(position);
+    return out + QLatin1Char('.') + (literal ? QString::fromLatin1(literal) : *base);
+  }
+
+ private:
+  const Where* up = nullptr;
+  const QString* base = nullptr;
+  const char* literal = nullptr;
+  qsizetype position = -1;
+};
+
 // Records the first member that cannot be loaded safely.
 struct Checker {
   QString field;
   QString reason;
 
-  bool fail(const QString& where, const QString& why) {
+  bool fail(const Where& where, const QString& why) {
     if (field.isEmpty()) {
-      field = where;
+      field = where.text();
       reason = why;
     }
     return false;
   }
-  bool outsideTree(const QString& where) {
+  bool outsideTree(const Where& where) {
     return fail(where, translated("refers to a node outside the tree"));
   }
-  bool notFinite(const QString& where) { return fail(where, translated("is not a finite number")); }
-  bool notObject(const QString& where) {
+  bool notFinite(const Where& where) { return fail(where, translated("is not a finite number")); }
+  bool notObject(const Where& where) {
     return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is not an object")));
   }
 };
@@ -90,6 +114,54 @@ std::optional<int> intOf(const QJsonValue& value, int missing) {
   return value.toVariant().toInt();
 }
 
+// The checks read a cached answer in either form it arrives in: the text
+// form's JSON values, or the compact form's decoded variants. One rule,
+// read through these accessors.
+QJsonObject objectOf(const QJsonValue& value) {
+  return value.toObject();
+}
+// As in the text form, only a real map or list counts as one: Qt would
+// also turn a text into a list of its characters.
+QVariantMap objectOf(const QVariant& value) {
+  return value.typeId() == QMetaType::QVariantMap ? value.toMap() : QVariantMap();
+}
+QJsonArray listOf(const QJsonValue& value) {
+  return value.toArray();
+}
+QVariantList listOf(const QVariant& value) {
+  return value.typeId() == QMetaType::QVariantList ? value.toList() : QVariantList();
+}
+QJsonValue memberOf(const QJsonObject& object, const char* key) {
+  return object.value(QLatin1String(key));
+}
+QVariant memberOf(const QVariantMap& object, const char* key) {
+  // Keys are the few literals below; their texts are made once per thread.
+  thread_local QHash<const char*, QString> texts;
+  auto text = texts.constFind(key);
+  if (text == texts.cend()) text = texts.insert(key, QString::fromLatin1(key));
+  return object.value(*text);
+}
+
+// A decoded number is the program's own: one that is not finite (an EV no
+// hand has) was written as such, as the text form writes it as null. Texts
+// read as numbers as in the text form.
+std::optional<double> numberOf(const QVariant& value) {
+  switch (value.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+      return std::isfinite(value.toDouble()) ? value.toDouble() : 0.0;
+    case QMetaType::QVariantList:
+    case QMetaType::QVariantMap:
+    case QMetaType::UnknownType:
+      return 0.0;
+    default: {
+      const double d = value.toDouble();
+      if (!std::isfinite(d)) return std::nullopt;
+      return d;
+    }
+  }
+}
+
 // Members of result, tree and cache rows read as numbers, and as lists of
 // numbers with one entry per action.
 constexpr const char* kNumberKeys[] = {"frequency", "combos", "equity",         "ev",
@@ -97,21 +169,22 @@ constexpr const char* kNumberKeys[] = {"frequency", "combos", "equity",         
                                        "investedIp"};
 constexpr const char* kActionListKeys[] = {"actionEvs", "actionProbs"};
 
-bool checkNumbers(Checker& check, const QJsonArray& list, const QString& field) {
+template <typename List>
+bool checkNumbers(Checker& check, const List& list, const Where& field) {
   for (qsizetype i = 0; i < list.size(); ++i) {
-    if (!numberOf(list.at(i))) return check.notFinite(element(field, i));
+    if (!numberOf(list.at(i))) return check.notFinite(Where(field, i));
   }
   return true;
 }
 
-bool checkRowNumbers(Checker& check, const QJsonValue& rowValue, const QString& field) {
-  const QJsonObject row = rowValue.toObject();
+template <typename Value>
+bool checkRowNumbers(Checker& check, const Value& rowValue, const Where& field) {
+  const auto row = objectOf(rowValue);
   for (const char* key : kNumberKeys) {
-    if (!numberOf(row.value(QLatin1String(key)))) return check.notFinite(member(field, key));
+    if (!numberOf(memberOf(row, key))) return check.notFinite(Where(field, key));
   }
   for (const char* key : kActionListKeys) {
-    if (!checkNumbers(check, row.value(QLatin1String(key)).toArray(), member(field, key)))
-      return false;
+    if (!checkNumbers(check, listOf(memberOf(row, key)), Where(field, key))) return false;
   }
   return true;
 }
@@ -119,13 +192,13 @@ bool checkRowNumbers(Checker& check, const QJsonValue& rowValue, const QString& 
 // A cached list with one entry per action of its node. Empty is fine (the
 // query had nothing to add); any other length means the list belongs to
 // another tree, and a huge one would make every later query crawl.
-bool checkActionCount(Checker& check, qsizetype size, qsizetype actions, const QString& field) {
+bool checkActionCount(Checker& check, qsizetype size, qsizetype actions, const Where& field) {
   if (size == 0 || size == actions) return true;
   return check.fail(field,
                     translated("has %1 entries for a node with %2 actions").arg(size).arg(actions));
 }
 
-bool checkHandCount(Checker& check, qsizetype size, const QString& field) {
+bool checkHandCount(Checker& check, qsizetype size, const Where& field) {
   if (size <= kMaxHandRows) return true;
   return check.fail(
       field,
@@ -133,52 +206,54 @@ bool checkHandCount(Checker& check, qsizetype size, const QString& field) {
 }
 
 // Cached rows: finite numbers, per-action lists of the node's action count.
-bool checkCacheRows(Checker& check, const QJsonArray& rows, qsizetype actions,
-                    const QString& field) {
+template <typename List>
+bool checkCacheRows(Checker& check, const List& rows, qsizetype actions, const Where& field) {
   for (qsizetype i = 0; i < rows.size(); ++i) {
-    const QString row = element(field, i);
+    const Where row(field, i);
     if (!checkRowNumbers(check, rows.at(i), row)) return false;
+    const auto object = objectOf(rows.at(i));
     for (const char* key : kActionListKeys) {
-      const qsizetype size = rows.at(i).toObject().value(QLatin1String(key)).toArray().size();
-      if (!checkActionCount(check, size, actions, member(row, key))) return false;
+      const qsizetype size = listOf(memberOf(object, key)).size();
+      if (!checkActionCount(check, size, actions, Where(row, key))) return false;
     }
   }
   return true;
 }
 
-bool checkHandRows(Checker& check, const QJsonValue& data, qsizetype actions,
-                   const QString& field) {
-  const QJsonArray rows = data.toArray();
+template <typename Value>
+bool checkHandRows(Checker& check, const Value& data, qsizetype actions, const Where& field) {
+  const auto rows = listOf(data);
   return checkHandCount(check, rows.size(), field) && checkCacheRows(check, rows, actions, field);
 }
 
-bool checkActionRows(Checker& check, const QJsonValue& data, qsizetype actions,
-                     const QString& field) {
-  const QJsonArray rows = data.toArray();
+template <typename Value>
+bool checkActionRows(Checker& check, const Value& data, qsizetype actions, const Where& field) {
+  const auto rows = listOf(data);
   return checkActionCount(check, rows.size(), actions, field) &&
          checkCacheRows(check, rows, actions, field);
 }
 
-bool checkStrategy(Checker& check, const QJsonValue& data, qsizetype actions,
-                   const QString& field) {
-  const QJsonObject strategy = data.toObject();
+template <typename Value>
+bool checkStrategy(Checker& check, const Value& data, qsizetype actions, const Where& field) {
+  const auto strategy = objectOf(data);
   for (const char* key : {"actionNames", "actionTypeList"}) {
-    const qsizetype size = strategy.value(QLatin1String(key)).toArray().size();
-    if (!checkActionCount(check, size, actions, member(field, key))) return false;
+    const qsizetype size = listOf(memberOf(strategy, key)).size();
+    if (!checkActionCount(check, size, actions, Where(field, key))) return false;
   }
   for (const char* key : {"weights", "dominantActionTypes", "actionProbs"}) {
-    const qsizetype size = strategy.value(QLatin1String(key)).toObject().size();
-    if (!checkHandCount(check, size, member(field, key))) return false;
+    const qsizetype size = objectOf(memberOf(strategy, key)).size();
+    if (!checkHandCount(check, size, Where(field, key))) return false;
   }
-  const QJsonObject weights = strategy.value(QLatin1String("weights")).toObject();
+  const auto weights = objectOf(memberOf(strategy, "weights"));
   for (auto it = weights.begin(); it != weights.end(); ++it) {
-    if (!numberOf(it.value()))
-      return check.notFinite(member(field, "weights") + QLatin1Char('.') + it.key());
+    if (!numberOf(it.value())) return check.notFinite(Where(Where(field, "weights"), it.key()));
   }
-  const QJsonObject probs = strategy.value(QLatin1String("actionProbs")).toObject();
+  const auto probs = objectOf(memberOf(strategy, "actionProbs"));
   for (auto it = probs.begin(); it != probs.end(); ++it) {
-    const QString where = member(field, "actionProbs") + QLatin1Char('.') + it.key();
-    const QJsonArray list = it.value().toArray();
+    const Where probsField(field, "actionProbs");
+    const QString key = it.key();
+    const Where where(probsField, key);
+    const auto list = listOf(it.value());
     if (!checkActionCount(check, list.size(), actions, where) || !checkNumbers(check, list, where))
       return false;
   }
@@ -273,7 +348,7 @@ bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents
   return true;
 }
 
-using DataCheck = bool (*)(Checker&, const QJsonValue&, qsizetype, const QString&);
+using DataCheck = bool (*)(Checker&, const QJsonValue&, qsizetype, const Where&);
 
 // One cache array. Elements without a node index or with a negative one are
 // skipped, as are seats other than OOP and IP; later elements replace
@@ -314,17 +389,20 @@ QVariantList toList(const QJsonValue& value) {
 
 bool readCaches(Checker& check, const QJsonObject& caches, ProjectFileContents& out) {
   const QList<QVariantList>& tree = out.treeNodeActions;
-  return readCache<QVariantMap>(check, caches, "handStrategyByNode", tree, checkStrategy, toMap,
-                                &out.handStrategyByNode, nullptr, nullptr) &&
-         readCache<QVariantList>(check, caches, "actionStatsByNode", tree, checkActionRows, toList,
-                                 &out.actionStatsByNode, nullptr, nullptr) &&
-         readCache<QVariantList>(check, caches, "handCombosByNode", tree, checkHandRows, toList,
-                                 &out.handCombosByNode, nullptr, nullptr) &&
-         readCache<QVariantList>(check, caches, "handBucketsByNode", tree, checkHandRows, toList,
-                                 &out.handBucketsByNode, nullptr, nullptr) &&
-         readCache<QVariantList>(check, caches, "seatHandCombosByNode", tree, checkHandRows, toList,
-                                 nullptr, &out.seatHandCombosOopByNode,
-                                 &out.seatHandCombosIpByNode);
+  return readCache<QVariantMap>(check, caches, "handStrategyByNode", tree,
+                                checkStrategy<QJsonValue>, toMap, &out.handStrategyByNode, nullptr,
+                                nullptr) &&
+         readCache<QVariantList>(check, caches, "actionStatsByNode", tree,
+                                 checkActionRows<QJsonValue>, toList, &out.actionStatsByNode,
+                                 nullptr, nullptr) &&
+         readCache<QVariantList>(check, caches, "handCombosByNode", tree, checkHandRows<QJsonValue>,
+                                 toList, &out.handCombosByNode, nullptr, nullptr) &&
+         readCache<QVariantList>(check, caches, "handBucketsByNode", tree,
+                                 checkHandRows<QJsonValue>, toList, &out.handBucketsByNode, nullptr,
+                                 nullptr) &&
+         readCache<QVariantList>(check, caches, "seatHandCombosByNode", tree,
+                                 checkHandRows<QJsonValue>, toList, nullptr,
+                                 &out.seatHandCombosOopByNode, &out.seatHandCombosIpByNode);
 }
 
 // The locks with their members converted; a lock whose node or action index
@@ -467,32 +545,6 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
 }
 
 namespace {
-
-// A decoded answer as the checks read it. The program's own numbers that are
-// not finite (an EV no hand has) were written as such and read back as null.
-QJsonValue checkable(const QVariant& value) {
-  switch (value.metaType().id()) {
-    case QMetaType::Double:
-    case QMetaType::Float: {
-      const double d = value.toDouble();
-      return std::isfinite(d) ? QJsonValue(d) : QJsonValue(QJsonValue::Null);
-    }
-    case QMetaType::QVariantList: {
-      QJsonArray out;
-      for (const QVariant& item : value.toList()) out.append(checkable(item));
-      return out;
-    }
-    case QMetaType::QVariantMap: {
-      QJsonObject out;
-      const QVariantMap map = value.toMap();
-      for (auto it = map.cbegin(); it != map.cend(); ++it)
-        out.insert(it.key(), checkable(it.value()));
-      return out;
-    }
-    default:
-      return QJsonValue::fromVariant(value);
-  }
-}
 
 // Reads a whole text or byte string of the stream; false on a damaged one.
 template <typename Chunk, typename Out>
@@ -731,9 +783,10 @@ class StreamReading {
 
   // Each answer must decode and fit its node, by the rule of every file.
   bool checkCaches(ProjectFileContents& out) {
-    using DataCheck = bool (*)(Checker&, const QJsonValue&, qsizetype, const QString&);
-    const DataCheck checks[kRowsKinds] = {checkStrategy, checkActionRows, checkHandRows,
-                                          checkHandRows, checkHandRows,   checkHandRows};
+    using DataCheck = bool (*)(Checker&, const QVariant&, qsizetype, const Where&);
+    const DataCheck checks[kRowsKinds] = {checkStrategy<QVariant>, checkActionRows<QVariant>,
+                                          checkHandRows<QVariant>, checkHandRows<QVariant>,
+                                          checkHandRows<QVariant>, checkHandRows<QVariant>};
     for (std::size_t k = 0; k < kRowsKinds; ++k) {
       const QString where =
           QStringLiteral("nodeCaches.") + QLatin1String(cacheKeyOf(static_cast<RowsKind>(k)));
@@ -746,7 +799,7 @@ class StreamReading {
         if (!value) return check.fail(entry, translated("is damaged"));
         const qsizetype actions =
             static_cast<qsizetype>(out.treeRows[static_cast<std::size_t>(it.key())].actions.size());
-        if (!checks[k](check, checkable(*value), actions, member(entry, "data"))) return false;
+        if (!checks[k](check, *value, actions, member(entry, "data"))) return false;
       }
     }
     return true;

@@ -221,7 +221,8 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
   halvory_app::ProjectSnapshot snapshot;
   snapshot.project = projectState;
   const int nodeCount = static_cast<int>(tree.size());
-  snapshot.hasResults = held.iterations > 0 || nodeCount > 0 || !held.rootActions.isEmpty();
+  // Results without a tree could not be opened again; none are written.
+  snapshot.hasResults = nodeCount > 0;
   if (snapshot.hasResults) {
     snapshot.held = held;
     snapshot.tree = tree;
