@@ -142,8 +142,8 @@ UpdateManager::UpdateManager(std::unique_ptr<UpdateLauncher> launcher, QObject* 
 UpdateManager::~UpdateManager() {
   // Replies die with the network manager below; none may call back into a
   // half-destroyed object. An unfinished save file discards its data.
-  dropReply(checkReply_);
-  dropReply(downloadReply_);
+  dropReply(checkReply);
+  dropReply(downloadReply);
 }
 
 void UpdateManager::dropReply(QPointer<QNetworkReply>& reply) {
@@ -303,7 +303,7 @@ void UpdateManager::checkNow() {
     setLastError([] { return tr("Update URL is not configured."); });
     return;
   }
-  dropReply(checkReply_);
+  dropReply(checkReply);
 
   setBusy(true);
   setLastError(QString());
@@ -312,7 +312,7 @@ void UpdateManager::checkNow() {
   request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
   request.setRawHeader("Accept", "application/json");
   QNetworkReply* reply = network_.get(request);
-  checkReply_ = reply;
+  checkReply = reply;
 
   // Stop reading a body that cannot be a manifest instead of buffering it.
   connect(reply, &QNetworkReply::downloadProgress, this, [reply](qint64 received, qint64 total) {
@@ -333,7 +333,7 @@ void UpdateManager::checkNow() {
 
 void UpdateManager::onCheckFinished(QNetworkReply* reply) {
   setBusy(false);
-  if (checkReply_ == reply) checkReply_.clear();
+  if (checkReply == reply) checkReply.clear();
 
   const QVariant oversize = reply->property(kOversizeProperty);
   const int status = oversize.isValid() ? oversize.toInt() : httpStatus(reply);
@@ -385,7 +385,7 @@ void UpdateManager::downloadNow() {
     setLastError([] { return tr("No download URL available."); });
     return;
   }
-  dropReply(downloadReply_);
+  dropReply(downloadReply);
   resetDownloadState();
   setLastError(QString());
   downloadBusy_ = true;
@@ -409,7 +409,7 @@ void UpdateManager::downloadNow() {
   QNetworkRequest request{downloadUrl_};
   request.setRawHeader("Accept", "*/*");
   QNetworkReply* reply = network_.get(request);
-  downloadReply_ = reply;
+  downloadReply = reply;
   // The file lives no longer than its reply: a reply dropped or destroyed
   // unfinished takes the uncommitted file, and its data, with it.
   file->setParent(reply);
@@ -457,7 +457,7 @@ void UpdateManager::downloadNow() {
 
 void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file) {
   downloadBusy_ = false;
-  if (downloadReply_ == reply) downloadReply_.clear();
+  if (downloadReply == reply) downloadReply.clear();
   const int status = httpStatus(reply);
 
   if (reply->error() != QNetworkReply::NoError || reply->property(kOversizeProperty).isValid()) {
@@ -525,24 +525,24 @@ void UpdateManager::updateNow() {
     installNow();
     return;
   }
-  autoInstallPending_ = true;
-  autoInstallPollsLeft_ = kInstallPolls;
+  autoInstallPending = true;
+  autoInstallPollsLeft = kInstallPolls;
   downloadNow();
   pollInstallAfterDownload();
 }
 
 void UpdateManager::pollInstallAfterDownload() {
-  if (!autoInstallPending_) return;
-  const int n = autoInstallPollsLeft_--;
+  if (!autoInstallPending) return;
+  const int n = autoInstallPollsLeft--;
   if (n < 1) {
-    autoInstallPending_ = false;
+    autoInstallPending = false;
     return;
   }
   if (downloadBusy_) {
     QTimer::singleShot(kInstallPollIntervalMs, this, &UpdateManager::pollInstallAfterDownload);
     return;
   }
-  autoInstallPending_ = false;
+  autoInstallPending = false;
   if (canInstall()) installNow();
 }
 

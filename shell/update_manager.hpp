@@ -153,16 +153,16 @@ class UpdateManager : public QObject {
   QUrl downloadUrl_;
   QString releaseNotes_;
   QNetworkAccessManager network_;
-  QPointer<QNetworkReply> checkReply_;
+  QPointer<QNetworkReply> checkReply;
   bool downloadBusy_ = false;
   double downloadProgress_ = 0.0;
   qlonglong downloadBytesReceived_ = 0;
   qlonglong downloadBytesTotal_ = 0;
   QString downloadedFilePath_;
   bool downloaded_ = false;
-  QPointer<QNetworkReply> downloadReply_;
-  bool autoInstallPending_ = false;
-  int autoInstallPollsLeft_ = 0;
+  QPointer<QNetworkReply> downloadReply;
+  bool autoInstallPending = false;
+  int autoInstallPollsLeft = 0;
 
   std::unique_ptr<UpdateLauncher> launcher_;
   int checkTimeoutMs_ = kCheckTimeoutMs;

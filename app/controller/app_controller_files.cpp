@@ -10,7 +10,7 @@ ProjectFiles::Hooks AppController::projectHooks() {
     emit resultsChanged();
     if (reclaimableChanged) {
       emit systemMemoryChanged();
-      system.refresh();
+      system.refreshAvailableMemory();
     }
   };
   hooks.fileWork = [this](bool busy, double progress) {

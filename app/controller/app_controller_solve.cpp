@@ -166,7 +166,7 @@ void AppController::showResult(ResultSnapshot& snapshot, std::int64_t runtimeMs)
 
     const int iterations =
         static_cast<int>(std::min<std::uint32_t>(snapshot.iterations, 2147483647u));
-    userStatistics.recordSolve(iterations, snapshot.exploitability / 100.0, runtimeMs);
+    userStatistics.recordSolveActivity(iterations, snapshot.exploitability / 100.0, runtimeMs);
     emit solveStatsChanged();
 
     held.startingPot = snapshot.starting_pot / 100.0;

@@ -34,7 +34,7 @@ void AppController::recordPlayVsSolutionHandDetailed(bool isMistake, double evLo
 }
 
 QVariantList AppController::playVsSolutionEvHistory() const {
-  return userStatistics.playEvHistory();
+  return userStatistics.loadPlayVsSolutionHistory();
 }
 
 QVariantMap AppController::playVsSolutionStats() const {

@@ -66,7 +66,7 @@ NodeLockTable::NodeLockTable(StrategyReader strategy, ActionCounter actionCount)
 void NodeLockTable::lockAction(int nodeIndex, const QString& hand, int actionIndex,
                                double actionProb) {
   if (nodeIndex < 0 || hand.isEmpty()) return;
-  seedFromStrategy(nodeIndex);
+  seedNodeLocksFromStrategy(nodeIndex);
   const int n = actionCount_(nodeIndex);
   if (n <= 0) return;
 
@@ -84,7 +84,7 @@ void NodeLockTable::lockAction(int nodeIndex, const QString& hand, int actionInd
 
 void NodeLockTable::lockProbs(int nodeIndex, const QString& hand, const QVariantList& actionProbs) {
   if (nodeIndex < 0 || hand.isEmpty()) return;
-  seedFromStrategy(nodeIndex);
+  seedNodeLocksFromStrategy(nodeIndex);
   const int n = actionCount_(nodeIndex);
   if (n <= 0) return;
   entries_[nodeIndex].insert(hand.toUtf8(),
@@ -113,7 +113,7 @@ QVariantList NodeLockTable::rows(int nodeIndex) const {
   return rows;
 }
 
-QVariantList NodeLockTable::toJson(int nodeCount) const {
+QVariantList NodeLockTable::nodeLocksToJson(int nodeCount) const {
   QVariantList out;
   for (int node = 0; node < nodeCount; ++node) {
     for (const QVariant& value : rows(node)) {
@@ -136,7 +136,7 @@ QVariantList NodeLockTable::toJson(int nodeCount) const {
   return out;
 }
 
-void NodeLockTable::fromJson(const QVariantList& list) {
+void NodeLockTable::nodeLocksFromJson(const QVariantList& list) {
   for (const QVariant& value : list) {
     const QVariantMap element = value.toMap();
     const int node = element.value(QStringLiteral("nodeIndex"), -1).toInt();
@@ -185,7 +185,7 @@ std::vector<halvory_app::NodeLockRequest> NodeLockTable::requests() const {
   return out;
 }
 
-void NodeLockTable::seedFromStrategy(int nodeIndex) {
+void NodeLockTable::seedNodeLocksFromStrategy(int nodeIndex) {
   if (nodeIndex < 0) return;
   const auto existing = entries_.constFind(nodeIndex);
   if (existing != entries_.cend() && !existing->isEmpty()) return;

@@ -52,9 +52,12 @@ class NodeLockTable {
 
   // The project file's list, nodes below `nodeCount` in ascending order; a
   // pinned class carries "chosen": false.
-  QVariantList toJson(int nodeCount) const;
+  QVariantList nodeLocksToJson(int nodeCount) const;
   // Reads such a list; entries that name no node of the tree are dropped.
-  void fromJson(const QVariantList& list);
+  void nodeLocksFromJson(const QVariantList& list);
+  // The same two under their former names.
+  QVariantList toJson(int nodeCount) const { return nodeLocksToJson(nodeCount); }
+  void fromJson(const QVariantList& list) { nodeLocksFromJson(list); }
 
   // The locks as the solve request takes them.
   std::vector<halvory_app::NodeLockRequest> requests() const;
@@ -64,7 +67,7 @@ class NodeLockTable {
   const Entries& entries() const { return entries_; }
 
  private:
-  void seedFromStrategy(int nodeIndex);
+  void seedNodeLocksFromStrategy(int nodeIndex);
 
   StrategyReader strategy_;
   ActionCounter actionCount_;

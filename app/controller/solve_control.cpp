@@ -201,7 +201,7 @@ void SolveControl::launch(const SolveConfig& config, std::uint64_t generation) {
   try {
     if (!solveSession->is_running() &&
         solveSession->start(config, [this, generation](SolveProgress report) {
-          forwardProgress(std::move(report), generation);
+          forwardProgressToGui(std::move(report), generation);
         })) {
       startedSolveGeneration = generation;
       return;
@@ -260,7 +260,7 @@ void SolveControl::abandon() {
 
 // ---- progress reports ----------------------------------------------------------
 
-void SolveControl::forwardProgress(SolveProgress report, std::uint64_t generation) {
+void SolveControl::forwardProgressToGui(SolveProgress report, std::uint64_t generation) {
   // Solve thread: touch nothing but this object's address and the pending
   // report. A queued call is dropped with the object's pending events if it
   // is destroyed first.
@@ -275,7 +275,7 @@ void SolveControl::forwardProgress(SolveProgress report, std::uint64_t generatio
     // process's memory.
     auto last = std::make_shared<SolveProgress>(std::move(report));
     QMetaObject::invokeMethod(
-        this, [this, last, generation]() { handleReport(*last, generation); },
+        this, [this, last, generation]() { onSolveProgress(*last, generation); },
         Qt::QueuedConnection);
     return;
   }
@@ -301,7 +301,7 @@ void SolveControl::deliverPendingProgress() {
       return;
     }
   }
-  handleReport(next->first, next->second);
+  onSolveProgress(next->first, next->second);
   progressPacer.start();
 }
 
@@ -320,7 +320,7 @@ void SolveControl::handleAbandonedReport(SolveProgress& report) {
   }
 }
 
-void SolveControl::handleReport(SolveProgress& report, std::uint64_t generation) {
+void SolveControl::onSolveProgress(SolveProgress& report, std::uint64_t generation) {
   // A report of an abandoned solve (results cleared, or a project loaded
   // since) must not overwrite what the user now sees.
   if (generation != solveGeneration) {
@@ -342,7 +342,8 @@ void SolveControl::handleReport(SolveProgress& report, std::uint64_t generation)
   }
   if (!report.result.has_value()) return;
 
-  const std::int64_t runtimeMs = solveStartTime ? (steadyNowNs() - *solveStartTime) / 1000000 : 0;
+  const std::int64_t runtimeMs =
+      hasSolveStartTime() ? (steadyNowNs() - *solveStartTime) / 1000000 : 0;
   hooks.showResult(*report.result, runtimeMs);
   // Only the final report (it always carries a result) ends the running
   // state, so the UI never sees "idle" before the results are filled in.
@@ -395,7 +396,7 @@ void SolveControl::requestMemoryEstimate(QVariantMap cfg) {
   try {
     estimateRunner.submit(
         [request = EstimateRequest{this, generation, std::move(cfg), processorCount}](
-            halvory::CancelFlag cancel) { estimateWorker(request, cancel); });
+            halvory::CancelFlag cancel) { solveMemoryEstimateWorker(request, cancel); });
   } catch (const std::exception& error) {
     // No thread: answer at once rather than throwing into the UI.
     acceptMemoryEstimate(generation, 0, formatGigabytes(0), QString::fromUtf8(error.what()));
@@ -415,7 +416,8 @@ std::function<QString()> notReadyWords(const halvory::Refusal& refusal, const QS
 
 }  // namespace
 
-void SolveControl::estimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel) {
+void SolveControl::solveMemoryEstimateWorker(const EstimateRequest& request,
+                                             halvory::CancelFlag cancel) {
   std::uint64_t bytes = 0;
   // Why the spot cannot be solved, worded anew whenever the language changes.
   std::function<QString()> words;

@@ -92,7 +92,7 @@ class SolveControl : public QObject {
   // Number of the newest solve; a report carries the number of its solve.
   std::uint64_t solveNumber() const { return solveGeneration; }
   // Handles one report on the GUI thread, as its delivery does.
-  void handleReport(halvory_app::SolveProgress& report, std::uint64_t generation);
+  void onSolveProgress(halvory_app::SolveProgress& report, std::uint64_t generation);
   // Number of the newest estimate request.
   std::uint64_t estimateNumber() const { return estimateGeneration.load(); }
   // Takes an estimate's answer, as the estimate thread posts it; answers
@@ -136,9 +136,9 @@ class SolveControl : public QObject {
   // An abandoned solve's report: its end starts a waiting request.
   void handleAbandonedReport(halvory_app::SolveProgress& report);
   // Solve thread: keeps the newest report for the next delivery.
-  void forwardProgress(halvory_app::SolveProgress report, std::uint64_t generation);
+  void forwardProgressToGui(halvory_app::SolveProgress report, std::uint64_t generation);
   void deliverPendingProgress();
-  static void estimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
+  static void solveMemoryEstimateWorker(const EstimateRequest& request, halvory::CancelFlag cancel);
 
   Hooks hooks;
   bool isRunning = false;
@@ -177,6 +177,7 @@ class SolveControl : public QObject {
   std::optional<halvory_app::SolveConfig> pendingStart;
   std::uint64_t pendingStartGeneration = 0;
   std::optional<std::int64_t> solveStartTime;
+  bool hasSolveStartTime() const { return solveStartTime.has_value(); }
 
   QString requiredText;
   std::uint64_t requiredBytes = 0;

@@ -28,10 +28,10 @@ SystemStatus::SystemStatus(std::shared_ptr<halvory_app::SystemInfo> info, QObjec
   totalText = formatGigabytes(totalBytes);
   freeText = formatGigabytes(freeBytes);
 
-  timer.setInterval(2000);
-  timer.setSingleShot(false);
-  connect(&timer, &QTimer::timeout, this, &SystemStatus::refresh);
-  timer.start();
+  memoryTimer.setInterval(2000);
+  memoryTimer.setSingleShot(false);
+  connect(&memoryTimer, &QTimer::timeout, this, &SystemStatus::refreshAvailableMemory);
+  memoryTimer.start();
 }
 
 std::uint64_t SystemStatus::effectiveAvailableBytes() const {
@@ -44,7 +44,7 @@ QString SystemStatus::effectiveAvailableText() const {
   return formatGigabytes(effectiveAvailableBytes());
 }
 
-void SystemStatus::refresh() {
+void SystemStatus::refreshAvailableMemory() {
   const std::uint64_t bytes = systemInfo->availableMemoryBytes();
   const QString text = formatGigabytes(bytes);
   if (text == freeText && bytes == freeBytes) return;
@@ -54,6 +54,6 @@ void SystemStatus::refresh() {
 }
 
 std::uint64_t SystemStatus::availableNow() {
-  refresh();
+  refreshAvailableMemory();
   return freeBytes;
 }

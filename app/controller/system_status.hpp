@@ -36,7 +36,7 @@ class SystemStatus : public QObject {
   void setReclaimableBytes(std::uint64_t bytes) { reclaimable = bytes; }
 
   // Reads the available memory again; a change is told.
-  void refresh();
+  void refreshAvailableMemory();
   // A fresh reading of the available memory.
   std::uint64_t availableNow();
 
@@ -51,5 +51,5 @@ class SystemStatus : public QObject {
   QString freeText;
   std::uint64_t freeBytes = 0;
   std::uint64_t reclaimable = 0;
-  QTimer timer;
+  QTimer memoryTimer;
 };

@@ -57,7 +57,7 @@ const QString kPlayGroup = QStringLiteral("playVsSolution");
 const QString kPlayTotalPrefix = QStringLiteral("playVsSolution/total/");
 const QString kPlayHistoryKey = QStringLiteral("playVsSolution/historyEv");
 
-QString playKeyPrefix(const QDate& date) {
+QString playVsSolutionKeyPrefix(const QDate& date) {
   return QStringLiteral("playVsSolution/%1/").arg(date.toString(Qt::ISODate));
 }
 
@@ -72,7 +72,8 @@ struct PlaySummary {
   double avgEvLoss = 0.0;
 };
 
-PlaySummary summarizePlay(const halvory_app::SettingsStore& store, const QString& prefix) {
+PlaySummary summarizePlayVsSolution(const halvory_app::SettingsStore& store,
+                                    const QString& prefix) {
   PlaySummary summary;
   summary.hands = store.value(prefix + QStringLiteral("hands"), 0).toInt();
   summary.mistakes = store.value(prefix + QStringLiteral("mistakes"), 0).toInt();
@@ -94,7 +95,7 @@ UserStatistics::UserStatistics(std::shared_ptr<halvory_app::SettingsStore> setti
 
 // ---- Solve activity ---------------------------------------------------------
 
-void UserStatistics::recordSolve(int iterations, double exploitability, qint64 runtimeMs) {
+void UserStatistics::recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs) {
   const QDate now = today();
   const QString prefix = activityKeyPrefix(now);
   const DayCounters day = readDays(*store, now, now).value(0);
@@ -192,7 +193,7 @@ QString UserStatistics::firstSolveDateIso() const {
 
 // ---- Play vs. Solution -------------------------------------------------------
 
-void UserStatistics::addPlayHand(const QString& prefix, bool mistake, double loss) {
+void UserStatistics::addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss) {
   const int hands = store->value(prefix + QStringLiteral("hands"), 0).toInt();
   const int mistakes = store->value(prefix + QStringLiteral("mistakes"), 0).toInt();
   const double evLossSum = store->value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
@@ -207,23 +208,23 @@ void UserStatistics::addPlayHand(const QString& prefix, bool mistake, double los
 
 // Counts one hand in the totals and in today's group; returns whether it was
 // a mistake (a positive loss always is).
-bool UserStatistics::recordPlayTotals(bool isMistake, double loss) {
+bool UserStatistics::recordPlayVsSolutionTotals(bool isMistake, double loss) {
   const bool mistake = isMistake || loss > 0.0;
-  addPlayHand(kPlayTotalPrefix, mistake, loss);
-  addPlayHand(playKeyPrefix(today()), mistake, loss);
+  addPlayVsSolutionHand(kPlayTotalPrefix, mistake, loss);
+  addPlayVsSolutionHand(playVsSolutionKeyPrefix(today()), mistake, loss);
   return mistake;
 }
 
 void UserStatistics::recordPlayHand(bool isMistake, double evLoss) {
-  recordPlayTotals(isMistake, cleanEvLoss(evLoss));
+  recordPlayVsSolutionTotals(isMistake, cleanEvLoss(evLoss));
 }
 
 void UserStatistics::recordPlayHandDetailed(bool isMistake, double evLoss, double actualEv,
                                             double optimalEv) {
   const double loss = cleanEvLoss(evLoss);
-  const bool mistake = recordPlayTotals(isMistake, loss);
+  const bool mistake = recordPlayVsSolutionTotals(isMistake, loss);
   if (!std::isfinite(actualEv) || !std::isfinite(optimalEv)) return;
-  QVariantList history = playEvHistory();
+  QVariantList history = loadPlayVsSolutionHistory();
   QVariantMap entry;
   entry.insert(QStringLiteral("ts"), QDateTime::currentDateTime().toString(Qt::ISODate));
   entry.insert(QStringLiteral("actualEv"), actualEv);
@@ -233,14 +234,17 @@ void UserStatistics::recordPlayHandDetailed(bool isMistake, double evLoss, doubl
   history.push_back(entry);
   if (history.size() > kPlayHistoryMaxEntries)
     history.erase(history.begin(), history.end() - kPlayHistoryMaxEntries);
+  savePlayVsSolutionHistory(history);
+}
+
+void UserStatistics::savePlayVsSolutionHistory(const QVariantList& history) {
   QJsonArray array;
-  for (const QVariant& kept : std::as_const(history))
-    array.append(QJsonObject::fromVariantMap(kept.toMap()));
+  for (const QVariant& kept : history) array.append(QJsonObject::fromVariantMap(kept.toMap()));
   store->setValue(kPlayHistoryKey,
                   QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
 }
 
-QVariantList UserStatistics::playEvHistory() const {
+QVariantList UserStatistics::loadPlayVsSolutionHistory() const {
   const QString text = store->value(kPlayHistoryKey).toString().trimmed();
   if (text.isEmpty()) return {};
   const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
@@ -255,8 +259,8 @@ QVariantList UserStatistics::playEvHistory() const {
 }
 
 QVariantMap UserStatistics::playStats() const {
-  const PlaySummary total = summarizePlay(*store, kPlayTotalPrefix);
-  const PlaySummary day = summarizePlay(*store, playKeyPrefix(today()));
+  const PlaySummary total = summarizePlayVsSolution(*store, kPlayTotalPrefix);
+  const PlaySummary day = summarizePlayVsSolution(*store, playVsSolutionKeyPrefix(today()));
   QVariantMap stats;
   stats.insert(QStringLiteral("totalHands"), total.hands);
   stats.insert(QStringLiteral("totalMistakes"), total.mistakes);

@@ -19,7 +19,7 @@ class UserStatistics {
   UserStatistics(std::shared_ptr<halvory_app::SettingsStore> store, std::function<QDate()> today);
 
   // Solve activity.
-  void recordSolve(int iterations, double exploitability, qint64 runtimeMs);
+  void recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs);
   int solvesToday() const;
   // Whole weeks, Monday first, ending with the week of today; the days
   // before the span and after its last Sunday are padding cells.
@@ -30,13 +30,15 @@ class UserStatistics {
   // Play vs. Solution.
   void recordPlayHand(bool isMistake, double evLoss);
   void recordPlayHandDetailed(bool isMistake, double evLoss, double actualEv, double optimalEv);
-  QVariantList playEvHistory() const;
+  QVariantList loadPlayVsSolutionHistory() const;
   QVariantMap playStats() const;
   void clearPlayStats();
 
  private:
-  bool recordPlayTotals(bool isMistake, double loss);
-  void addPlayHand(const QString& prefix, bool mistake, double loss);
+  bool recordPlayVsSolutionTotals(bool isMistake, double loss);
+  void addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss);
+  // Stores the EV history as one compact JSON array.
+  void savePlayVsSolutionHistory(const QVariantList& history);
 
   std::shared_ptr<halvory_app::SettingsStore> store;
   std::function<QDate()> today;

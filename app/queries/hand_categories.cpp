@@ -73,7 +73,7 @@ std::size_t bucket_index(std::string_view name) {
   return static_cast<std::size_t>(it - kBucketNames.begin());
 }
 
-std::vector<CardCode> board_at_node(const halvory::Game& game, std::size_t node) {
+std::vector<CardCode> node_board_cards(const halvory::Game& game, std::size_t node) {
   std::vector<CardCode> board = game.cards.board_cards;
   if (board.size() < 3 || node >= game.nodes.size()) return board;
   const auto& record = game.nodes[node];
@@ -181,7 +181,7 @@ std::vector<std::string> bucket_labels(Pocket hand, std::span<const CardCode> bo
 
 std::vector<std::string> classify_hand_category(const halvory::Game& game, std::size_t node,
                                                 Pocket hand) {
-  return bucket_labels(hand, board_at_node(game, node));
+  return bucket_labels(hand, node_board_cards(game, node));
 }
 
 }  // namespace halvory_app

@@ -47,7 +47,7 @@ inline constexpr std::array<std::string_view, kBucketCount> kBucketNames = {
 std::size_t bucket_index(std::string_view name);
 
 // The solve's board with the node's dealt turn and river put in.
-std::vector<halvory::CardCode> board_at_node(const halvory::Game& game, std::size_t node);
+std::vector<halvory::CardCode> node_board_cards(const halvory::Game& game, std::size_t node);
 
 // "overpair", "dry pair", "top pair", "middle pair", "bottom pair" or empty
 // (the pair is the board's). `board_counts` holds 13 counts by rank.

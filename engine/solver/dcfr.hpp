@@ -265,6 +265,11 @@ class DiscountedCfr {
                        ScratchStack& stack);
 
   std::pair<float, float> compute_mes_ev(const Game& game);  // best responses
+  // A seat's values of a subtree: both seats on their average strategies,
+  // or the seat on its best response (value_recursive).
+  void compute_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
+                                 std::span<const float> reach, std::span<float> out,
+                                 std::size_t depth, ScratchStack& stack) const;
   void compute_best_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
                                       std::span<const float> reach, std::span<float> out,
                                       std::size_t depth, ScratchStack& stack) const;

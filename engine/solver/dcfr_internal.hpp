@@ -201,8 +201,8 @@ enum class PackedForm : std::uint8_t { linear, half };
 // Packs n values into n codes of the form, setting the scale; all zero
 // entries (or n = 0) give zero codes with scale 1. known_max, when not
 // negative, is max_abs(values, n) found by the caller's own pass.
-inline void pack_values(const float* values, std::size_t n, std::int16_t* packed, float& scale,
-                        PackedForm form = PackedForm::linear, float known_max = -1.0f) {
+inline void pack_int16(const float* values, std::size_t n, std::int16_t* packed, float& scale,
+                       PackedForm form = PackedForm::linear, float known_max = -1.0f) {
   scale = 1.0f;
   if (n == 0) return;
   const float m = known_max >= 0.0f ? known_max : max_abs(values, n);
@@ -226,8 +226,8 @@ inline void pack_values(const float* values, std::size_t n, std::int16_t* packed
 
 // Decodes a packed array of n entries into buffer (grown to n); all zero
 // when the codes are missing or the scale is not positive.
-inline float* decode_values(std::span<const std::int16_t> packed, float scale, std::size_t n,
-                            std::vector<float>& buffer, PackedForm form = PackedForm::linear) {
+inline float* unpack_int16(std::span<const std::int16_t> packed, float scale, std::size_t n,
+                           std::vector<float>& buffer, PackedForm form = PackedForm::linear) {
   grow(buffer, n);
   float* out = buffer.data();
   if (n == 0) return out;

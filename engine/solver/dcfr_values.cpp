@@ -93,6 +93,12 @@ std::vector<float> DiscountedCfr::average_action_frequencies(std::size_t node) c
   return frequencies;
 }
 
+void DiscountedCfr::compute_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
+                                              std::span<const float> reach, std::span<float> out,
+                                              std::size_t depth, ScratchStack& stack) const {
+  value_recursive(game, node, seat, reach, out, depth, stack, false);
+}
+
 void DiscountedCfr::compute_best_cfvalue_recursive(const Game& game, std::size_t node, Seat seat,
                                                    std::span<const float> reach,
                                                    std::span<float> out, std::size_t depth,
@@ -308,7 +314,7 @@ std::vector<float> DiscountedCfr::node_cfvalues_with_reach(const Game& game, std
   std::vector<float> out(game.cards.pockets[seat].size(), 0.0f);
   if (out.empty() || node >= game.nodes.size()) return out;
   StackLease lease(spare_stacks);
-  value_recursive(game, node, seat, reach, out, 0, *lease.stack, false);
+  compute_cfvalue_recursive(game, node, seat, reach, out, 0, *lease.stack);
   return out;
 }
 

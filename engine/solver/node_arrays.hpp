@@ -77,14 +77,14 @@ class BasicNodeArrays {
   void store_regrets(const float* values, NodeState& state,
                      float known_max = -1.0f) const requires Writable {
     if (packed_)
-      dcfr_detail::pack_values(values, size_, packed_regrets_.data(), state.regret_scale,
-                               dcfr_detail::PackedForm::half, known_max);
+      dcfr_detail::pack_int16(values, size_, packed_regrets_.data(), state.regret_scale,
+                              dcfr_detail::PackedForm::half, known_max);
   }
   void store_sums(const float* values, NodeState& state,
                   float known_max = -1.0f) const requires Writable {
     if (packed_)
-      dcfr_detail::pack_values(values, size_, packed_sums_.data(), state.strategy_sum_scale,
-                               dcfr_detail::PackedForm::linear, known_max);
+      dcfr_detail::pack_int16(values, size_, packed_sums_.data(), state.strategy_sum_scale,
+                              dcfr_detail::PackedForm::linear, known_max);
   }
 
  private:
@@ -93,7 +93,7 @@ class BasicNodeArrays {
     if (size_ == 0) return nullptr;
     if (!packed_) return f32.size() == size_ ? f32.data() : nullptr;
     if (packed.size() != size_) return nullptr;
-    return dcfr_detail::decode_values(packed, scale, size_, scratch, form);
+    return dcfr_detail::unpack_int16(packed, scale, size_, scratch, form);
   }
 
   const std::int16_t* codes(std::span<Elem<std::int16_t>> packed, float scale) const {

@@ -120,23 +120,29 @@ double fold_value(const Game& game, const NodeRecord& node, std::uint8_t seat) {
   return static_cast<float>(seat == node.last_actor ? c.lose : c.win);
 }
 
+// An ICM showdown: the pass with ties, on the coefficients icm_payoffs gives
+// for the after-rake pot; worth 0 everywhere without a matchup weight.
+TerminalPlan showdown_icm(const Game& game, const NodeRecord& node, std::uint8_t seat) {
+  const GameConfig& config = game.config;
+  const double m = game.cards.matchup_weight;
+  TerminalPlan plan;
+  plan.valid = m > 0.0;
+  if (plan.valid) {
+    const std::array<double, 3> p = icm_payoffs(game, node, seat, rake_after(config, node.pot), m);
+    plan.c = {p[0], p[1], p[2]};
+    plan.with_ties = true;
+  }
+  return plan;
+}
+
 // The coefficients of a complete-board showdown for `seat`, as the mode asks:
 // ICM, the unraked pass when no rake is charged on the matched pot, else the
 // raked or the unraked pass as the rake on the node's whole pot decides.
 TerminalPlan showdown_plan(const Game& game, const NodeRecord& node, std::uint8_t seat) {
   const GameConfig& config = game.config;
   const double m = game.cards.matchup_weight;
+  if (icm_mode(config)) return showdown_icm(game, node, seat);
   TerminalPlan plan;
-  if (icm_mode(config)) {
-    plan.valid = m > 0.0;
-    if (plan.valid) {
-      const std::array<double, 3> p =
-          icm_payoffs(game, node, seat, rake_after(config, node.pot), m);
-      plan.c = {p[0], p[1], p[2]};
-      plan.with_ties = true;
-    }
-    return plan;
-  }
   const double matched_pot = contested_pot(config, node);
   if (std::abs(charged_rake(config, matched_pot)) <= kRakeEpsilon) {
     plan.c = cash_coefficients(config, matched_pot, m);
@@ -154,6 +160,14 @@ TerminalPlan showdown_plan(const Game& game, const NodeRecord& node, std::uint8_
 
 }  // namespace
 
+bool showdown_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                     std::span<const float> opponent_reach, std::span<float> out) {
+  if (!complete_board(node)) return false;
+  const TerminalPlan plan = showdown_plan(game, node, seat);
+  return plan.valid && complete_board_pass(game, node.turn, node.river, seat, opponent_reach, out,
+                                           plan.with_ties, plan.c);
+}
+
 void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
                    std::span<const float> opponent_reach, std::span<float> out) {
   SolverProfile::Scope scope(ProfileSection::terminal_eval);
@@ -164,11 +178,8 @@ void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,
     fold_payoff(game, node, seat, fold_value(game, node, seat), opponent_reach, out);
   } else if (!complete_board(node)) {
     incomplete_board_payoff(game, node, seat, opponent_reach, out);
-  } else {
-    const TerminalPlan plan = showdown_plan(game, node, seat);
-    if (!plan.valid || !complete_board_pass(game, node.turn, node.river, seat, opponent_reach, out,
-                                            plan.with_ties, plan.c))
-      fill_zero(out);
+  } else if (!showdown_payoff(game, node, seat, opponent_reach, out)) {
+    fill_zero(out);
   }
 }
 

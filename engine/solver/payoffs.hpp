@@ -60,6 +60,12 @@ void incomplete_board_payoff(const Game& game, const NodeRecord& node, std::uint
                              std::span<const float> opponent_reach, std::span<float> out,
                              const RangeRunner& run_ranges, std::vector<double>& rows);
 
+// A showdown on a complete board, valued as the mode and the rake ask; false
+// (the output left as it was) when the board is not complete or the runout's
+// lists do not fit the spans.
+bool showdown_payoff(const Game& game, const NodeRecord& node, std::uint8_t seat,
+                     std::span<const float> opponent_reach, std::span<float> out);
+
 // The traversing seat's value of every hand at a terminal node. Writes the
 // whole output.
 void terminal_eval(const Game& game, const NodeRecord& node, std::uint8_t seat,

@@ -77,20 +77,31 @@ void showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::u
   }
 }
 
+// The pass with ties, which cost the rake (or pay their ICM share), and the
+// pass without, where a tie is worth nothing to either seat.
+void showdown_raked(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                    std::span<const float> reach, ShowdownCoefficients c, float* out,
+                    FoldSide side) {
+  SolverProfile::Scope scope(ProfileSection::showdown_r);
+  side.out != nullptr ? showdown_pass<true, true>(cards, entry, seat, reach, c, out, side)
+                      : showdown_pass<true, false>(cards, entry, seat, reach, c, out, side);
+}
+
+void showdown_unraked(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
+                      std::span<const float> reach, ShowdownCoefficients c, float* out,
+                      FoldSide side) {
+  SolverProfile::Scope scope(ProfileSection::showdown_u);
+  side.out != nullptr ? showdown_pass<false, true>(cards, entry, seat, reach, c, out, side)
+                      : showdown_pass<false, false>(cards, entry, seat, reach, c, out, side);
+}
+
 }  // namespace
 
 void run_showdown_pass(const CardContext& cards, const RunoutShowdown& entry, std::uint8_t seat,
                        std::span<const float> reach, ShowdownCoefficients c, bool with_ties,
                        float* out, FoldSide side) {
-  if (with_ties) {
-    SolverProfile::Scope scope(ProfileSection::showdown_r);
-    side.out != nullptr ? showdown_pass<true, true>(cards, entry, seat, reach, c, out, side)
-                        : showdown_pass<true, false>(cards, entry, seat, reach, c, out, side);
-  } else {
-    SolverProfile::Scope scope(ProfileSection::showdown_u);
-    side.out != nullptr ? showdown_pass<false, true>(cards, entry, seat, reach, c, out, side)
-                        : showdown_pass<false, false>(cards, entry, seat, reach, c, out, side);
-  }
+  with_ties ? showdown_raked(cards, entry, seat, reach, c, out, side)
+            : showdown_unraked(cards, entry, seat, reach, c, out, side);
 }
 
 bool complete_board_pass(const Game& game, CardCode turn, CardCode river, std::uint8_t seat,

@@ -124,7 +124,7 @@ Card {
             }
 
             ProjectNumberField {
-                objectName: column.seat + "ClickWeightField"
+                objectName: column.seat === "oop" ? "oopClickWeightField" : "ipClickWeightField"
                 Layout.preferredWidth: Math.max(56, Math.round(70 * column.page.uiScale), shownWidth)
                 theme: column.page.theme
                 rule: NumericFields.RULES.clickWeight

@@ -103,7 +103,7 @@ Harness::Harness(QQmlEngine* engine, AppController* controller,
 
 void Harness::capAvailableMemory(qulonglong bytes) {
   cap_->bytes.store(bytes);
-  controller_->systemStatus().refresh();
+  controller_->systemStatus().refreshAvailableMemory();
 }
 
 QStringList Harness::rootObjectNames() const {

@@ -159,6 +159,7 @@ Item {
                 { field: "rakeCapField", prop: "rakeCap", wide: 999999.99 },
                 { field: "targetExploitabilityField", prop: "targetExploitability", wide: 0.000001 },
                 { field: "oopClickWeightField", prop: "oopClickWeightPct", wide: 99.999 },
+                { field: "ipClickWeightField", prop: "ipClickWeightPct", wide: 99.999 },
                 { field: "oopJamField", prop: "oopAddAllInIfJamLtPct", wide: 999.999 }
             ]
             var rows = []

@@ -27,13 +27,13 @@ using halvory_app::SolveProgress;
 class ControllerTestHelpers {
  public:
   static void deliver(AppController& c, SolveProgress report) {
-    c.solveControl().handleReport(report, c.solveControl().solveNumber());
+    c.solveControl().onSolveProgress(report, c.solveControl().solveNumber());
   }
   static bool sessionRunning(const AppController& c) {
     return c.solveControl().session().is_running();
   }
   static void deliverStale(AppController& c, SolveProgress report) {
-    c.solveControl().handleReport(report, c.solveControl().solveNumber() - 1);
+    c.solveControl().onSolveProgress(report, c.solveControl().solveNumber() - 1);
   }
   static void acceptEstimate(AppController& c, std::uint64_t g, std::uint64_t bytes,
                              const QString& text) {
@@ -52,7 +52,7 @@ class ControllerTestHelpers {
     solve.acceptMemoryEstimate(solve.estimateNumber(), bytes, halvory_app::formatGigabytes(bytes),
                                QString(), c.buildSolveConfig(cfg, false));
   }
-  static void refresh(AppController& c) { c.systemStatus().refresh(); }
+  static void refresh(AppController& c) { c.systemStatus().refreshAvailableMemory(); }
   static int treeRows(const AppController& c) { return static_cast<int>(c.tree().size()); }
   static QVariantMap metaRow(const AppController& c, int i) { return c.tree().meta(i); }
   static QVariantList actionRow(const AppController& c, int i) { return c.tree().actions(i); }

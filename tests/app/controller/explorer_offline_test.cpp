@@ -47,10 +47,10 @@ class ControllerTestHelpers {
   }
   static NodeLockTable::Entries& lockTable(AppController& c) { return c.nodeLockTable().entries(); }
   static QVariantList locksToJson(const AppController& c) {
-    return c.nodeLockTable().toJson(c.treeNodeCount());
+    return c.nodeLockTable().nodeLocksToJson(c.treeNodeCount());
   }
   static void locksFromJson(AppController& c, const QVariantList& list) {
-    c.nodeLockTable().fromJson(list);
+    c.nodeLockTable().nodeLocksFromJson(list);
   }
   static QString label(const QString& a, const QString& b) {
     return ResultsExplorer::handLabel169(a, b);

@@ -11,7 +11,7 @@
 class ControllerTestHelpers {
  public:
   static void record(AppController& c, int iterations, double expl, qint64 ms) {
-    c.statistics().recordSolve(iterations, expl, ms);
+    c.statistics().recordSolveActivity(iterations, expl, ms);
   }
 };
 

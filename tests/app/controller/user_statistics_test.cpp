@@ -48,10 +48,10 @@ class UserStatisticsTest : public QObject {
     auto store = std::make_shared<MapStore>();
     QDate today(2024, 5, 15);  // a Wednesday
     UserStatistics stats(store, [&today] { return today; });
-    stats.recordSolve(1000, 0.5, 2000);
-    stats.recordSolve(3000, 1.5, 0);
+    stats.recordSolveActivity(1000, 0.5, 2000);
+    stats.recordSolveActivity(3000, 1.5, 0);
     today = today.addDays(1);
-    stats.recordSolve(-5, 0.25, -10);  // negative counts add nothing
+    stats.recordSolveActivity(-5, 0.25, -10);  // negative counts add nothing
 
     QCOMPARE(stats.solvesToday(), 1);
     QCOMPARE(stats.firstSolveDateIso(), QStringLiteral("2024-05-15"));
@@ -88,7 +88,7 @@ class UserStatisticsTest : public QObject {
     QCOMPARE(s.value("totalAvgEvLoss").toDouble(), 2.0 / 3.0);
     QCOMPARE(s.value("todayHands").toInt(), 1);
     QCOMPARE(s.value("todayAccuracyPct").toDouble(), 0.0);
-    const QVariantList history = stats.playEvHistory();
+    const QVariantList history = stats.loadPlayVsSolutionHistory();
     QCOMPARE(history.size(), 1);
     QCOMPARE(history.at(0).toMap().value("evLoss").toDouble(), 2.0);
     QVERIFY(history.at(0).toMap().value("isMistake").toBool());
@@ -96,7 +96,7 @@ class UserStatisticsTest : public QObject {
     store->setValue("solveActivity/2024-05-15/solves", 1);
     stats.clearPlayStats();
     QCOMPARE(stats.playStats().value("totalHands").toInt(), 0);
-    QVERIFY(stats.playEvHistory().isEmpty());
+    QVERIFY(stats.loadPlayVsSolutionHistory().isEmpty());
     QCOMPARE(store->data.keys(), QStringList{"solveActivity/2024-05-15/solves"});
   }
 

@@ -196,12 +196,12 @@ TEST_P(KernelIsaTest, FusedSweepsEqualTheKernelsInTurn) {
         if (A * H == 0) continue;
         std::vector<std::int16_t> g_codes(A * H), sum_codes(A * H);
         float g_scale = 0.0f, sum_scale = 0.0f;
-        dcfr_detail::pack_values(g.data(), A * H, g_codes.data(), g_scale,
-                                 dcfr_detail::PackedForm::half);
-        dcfr_detail::pack_values(sums.data(), A * H, sum_codes.data(), sum_scale);
+        dcfr_detail::pack_int16(g.data(), A * H, g_codes.data(), g_scale,
+                                dcfr_detail::PackedForm::half);
+        dcfr_detail::pack_int16(sums.data(), A * H, sum_codes.data(), sum_scale);
         std::vector<float> g_rows, sum_rows;
-        dcfr_detail::decode_values(g_codes, g_scale, A * H, g_rows, dcfr_detail::PackedForm::half);
-        dcfr_detail::decode_values(sum_codes, sum_scale, A * H, sum_rows);
+        dcfr_detail::unpack_int16(g_codes, g_scale, A * H, g_rows, dcfr_detail::PackedForm::half);
+        dcfr_detail::unpack_int16(sum_codes, sum_scale, A * H, sum_rows);
         float want_maxima[2], got_maxima[2];
         update_traverser_node(want_out.data(), sum_rows.data(), g_rows.data(), v.data(), A, H, 0.3f,
                               0.9f, 0.5f, want_maxima);
@@ -213,12 +213,12 @@ TEST_P(KernelIsaTest, FusedSweepsEqualTheKernelsInTurn) {
         expect_same(new_sums, sum_rows, "strategy sums from codes");
         expect_same(new_g, g_rows, "regrets from codes");
         EXPECT_TRUE(same(got_maxima[0], want_maxima[0]) && same(got_maxima[1], want_maxima[1]));
-        dcfr_detail::decode_values(g_codes, g_scale, A * H, g_rows, dcfr_detail::PackedForm::half);
+        dcfr_detail::unpack_int16(g_codes, g_scale, A * H, g_rows, dcfr_detail::PackedForm::half);
         opponent_child_reach(want_reach.data(), g_rows.data(), reach.data(), A, H);
         packed_opponent_child_reach(got_reach.data(), g_codes.data(), g_scale, reach.data(), A, H);
         expect_same(got_reach, want_reach, "child reach from codes");
         std::vector<float> want_avg(A * H), got_avg(A * H), totals(H);
-        dcfr_detail::decode_values(sum_codes, sum_scale, A * H, sum_rows);
+        dcfr_detail::unpack_int16(sum_codes, sum_scale, A * H, sum_rows);
         normalize_positive(want_avg.data(), totals.data(), sum_rows.data(), A, H);
         normalize_packed(got_avg.data(), totals.data(), sum_codes.data(), sum_scale, A, H);
         expect_same(got_avg, want_avg, "average strategy from codes");
@@ -455,19 +455,19 @@ TEST(PackHalf, SmallRegretsSurvive) {
   const std::vector<float> values = {-3000.0f, 2.5e-3f, -7e-5f, 0.0f};
   std::vector<std::int16_t> packed(values.size());
   float scale = 0.0f;
-  dcfr_detail::pack_values(values.data(), values.size(), packed.data(), scale,
-                           dcfr_detail::PackedForm::half);
+  dcfr_detail::pack_int16(values.data(), values.size(), packed.data(), scale,
+                          dcfr_detail::PackedForm::half);
   EXPECT_EQ(scale, std::ldexp(1.0f, 12 - 15));  // 3000 < 2^12
   std::vector<float> out;
-  dcfr_detail::decode_values(packed, scale, values.size(), out, dcfr_detail::PackedForm::half);
+  dcfr_detail::unpack_int16(packed, scale, values.size(), out, dcfr_detail::PackedForm::half);
   for (std::size_t i = 0; i + 1 < values.size(); ++i)
     EXPECT_NEAR(out[i], values[i], std::fabs(values[i]) * 1e-3f) << i;
   EXPECT_EQ(out.back(), 0.0f);
 
   const std::vector<float> tiny = {1e-12f, -3e-12f};  // once zeroed as "no regret"
-  dcfr_detail::pack_values(tiny.data(), tiny.size(), packed.data(), scale,
-                           dcfr_detail::PackedForm::half);
-  dcfr_detail::decode_values(packed, scale, tiny.size(), out, dcfr_detail::PackedForm::half);
+  dcfr_detail::pack_int16(tiny.data(), tiny.size(), packed.data(), scale,
+                          dcfr_detail::PackedForm::half);
+  dcfr_detail::unpack_int16(packed, scale, tiny.size(), out, dcfr_detail::PackedForm::half);
   EXPECT_NEAR(out[0], 1e-12f, 1e-15f);
   EXPECT_NEAR(out[1], -3e-12f, 3e-15f);
 }
@@ -510,27 +510,27 @@ TEST(PackInt16, ReferenceValues) {
   const std::vector<float> values = {2.0f, -1.0f};
   std::vector<std::int16_t> packed(2);
   float scale = 0.0f;
-  dcfr_detail::pack_values(values.data(), values.size(), packed.data(), scale);
+  dcfr_detail::pack_int16(values.data(), values.size(), packed.data(), scale);
   EXPECT_EQ(packed, (std::vector<std::int16_t>{32767, -16384}));
   EXPECT_EQ(scale, 2.0f);
 
   const std::vector<float> zeros(5, 0.0f);
   packed.assign(5, 7);
-  dcfr_detail::pack_values(zeros.data(), zeros.size(), packed.data(), scale);
+  dcfr_detail::pack_int16(zeros.data(), zeros.size(), packed.data(), scale);
   EXPECT_EQ(packed, std::vector<std::int16_t>(5, 0));
   EXPECT_EQ(scale, 1.0f);
 
   scale = 0.0f;
-  dcfr_detail::pack_values(nullptr, 0, nullptr, scale);
+  dcfr_detail::pack_int16(nullptr, 0, nullptr, scale);
   EXPECT_EQ(scale, 1.0f);
 
   std::vector<float> out;
   const std::vector<std::int16_t> codes = {32767, -16384};
-  dcfr_detail::decode_values(codes, 2.0f, 2, out);
+  dcfr_detail::unpack_int16(codes, 2.0f, 2, out);
   EXPECT_EQ(out, (std::vector<float>{2.0f, -16384.0f / 32767.0f * 2.0f}));
-  dcfr_detail::decode_values(std::span(codes).first(1), 2.0f, 2, out);  // too few codes
+  dcfr_detail::unpack_int16(std::span(codes).first(1), 2.0f, 2, out);  // too few codes
   EXPECT_EQ(out, std::vector<float>(2, 0.0f));
-  dcfr_detail::decode_values(codes, 0.0f, 2, out);  // no positive scale
+  dcfr_detail::unpack_int16(codes, 0.0f, 2, out);  // no positive scale
   EXPECT_EQ(out, std::vector<float>(2, 0.0f));
 }
 
