@@ -55,9 +55,6 @@ class NodeLockTable {
   QVariantList nodeLocksToJson(int nodeCount) const;
   // Reads such a list; entries that name no node of the tree are dropped.
   void nodeLocksFromJson(const QVariantList& list);
-  // The same two under their former names.
-  QVariantList toJson(int nodeCount) const { return nodeLocksToJson(nodeCount); }
-  void fromJson(const QVariantList& list) { nodeLocksFromJson(list); }
 
   // The locks as the solve request takes them.
   std::vector<halvory_app::NodeLockRequest> requests() const;

@@ -236,7 +236,7 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
     for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k)
       snapshot.caches[k] = explorer.caches().store.all(static_cast<halvory_app::RowsKind>(k));
   }
-  snapshot.nodeLocks = sortedLocks(locks.toJson(nodeCount));
+  snapshot.nodeLocks = sortedLocks(locks.nodeLocksToJson(nodeCount));
   snapshot.lastUiCfg = solve.lastConfig();
 
   enum class Stage { Open, Write, Commit, Done };
@@ -410,7 +410,7 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
   }
 
   // After the tree lists: a lock is accepted only for a node with actions.
-  locks.fromJson(loaded.nodeLocks);
+  locks.nodeLocksFromJson(loaded.nodeLocks);
   solve.setLastConfig(loaded.lastUiCfg);
 
   const int strategyNodes = static_cast<int>(caches.handStrategyCache.size());

@@ -114,6 +114,46 @@ void writeVariant(QCborStreamWriter& writer, const QVariant& value) {
   QCborValue::fromVariant(value).toCbor(writer);
 }
 
+// The "results" member: the held result's figures, the root's actions and
+// the tree. The file is CBOR, whose data model is JSON's; only the tree
+// differs from the text form, packed in chunks of rows.
+bool resultsToJson(QCborStreamWriter& writer, const ProjectSnapshot& snapshot,
+                   const std::function<bool(double)>& step) {
+  const HeldResult& held = snapshot.held;
+  const qsizetype nodeCount = snapshot.tree.size();
+  writer.startMap();
+  writer.append(QLatin1String("resultsSummary"));
+  writer.append(held.summary);
+  const std::pair<const char*, double> numbers[] = {
+      {"resultStartingPot", held.startingPot},
+      {"resultExploitability", held.exploitability},
+      {"resultEvOop", held.evOop},
+      {"resultEvIp", held.evIp},
+  };
+  for (const auto& [key, value] : numbers) {
+    writer.append(QLatin1String(key));
+    writer.append(value);
+  }
+  writer.append(QLatin1String("resultIterations"));
+  writer.append(static_cast<qint64>(held.iterations));
+  writer.append(QLatin1String("rootActions"));
+  writeVariant(writer, held.rootActions);
+  writer.append(QLatin1String("nodeCount"));
+  writer.append(static_cast<qint64>(nodeCount));
+  writer.append(QLatin1String("effectiveStack"));
+  writer.append(snapshot.tree.effectiveStackChips());
+  writer.append(QLatin1String("tree"));
+  writer.startArray();
+  for (qsizetype first = 0; first < nodeCount; first += kTreeChunkNodes) {
+    const qsizetype count = std::min(kTreeChunkNodes, nodeCount - first);
+    writer.append(encodeTreeChunk(snapshot.tree, first, count));
+    if (!step(static_cast<double>(count))) return false;
+  }
+  writer.endArray();
+  writer.endMap();
+  return true;
+}
+
 }  // namespace
 
 const char* cacheKeyOf(RowsKind kind) {
@@ -253,38 +293,8 @@ bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,
   writer.append(QLatin1String("hasResults"));
   writer.append(snapshot.hasResults);
   if (snapshot.hasResults) {
-    const HeldResult& held = snapshot.held;
     writer.append(QLatin1String("results"));
-    writer.startMap();
-    writer.append(QLatin1String("resultsSummary"));
-    writer.append(held.summary);
-    const std::pair<const char*, double> numbers[] = {
-        {"resultStartingPot", held.startingPot},
-        {"resultExploitability", held.exploitability},
-        {"resultEvOop", held.evOop},
-        {"resultEvIp", held.evIp},
-    };
-    for (const auto& [key, value] : numbers) {
-      writer.append(QLatin1String(key));
-      writer.append(value);
-    }
-    writer.append(QLatin1String("resultIterations"));
-    writer.append(static_cast<qint64>(held.iterations));
-    writer.append(QLatin1String("rootActions"));
-    writeVariant(writer, held.rootActions);
-    writer.append(QLatin1String("nodeCount"));
-    writer.append(static_cast<qint64>(nodeCount));
-    writer.append(QLatin1String("effectiveStack"));
-    writer.append(snapshot.tree.effectiveStackChips());
-    writer.append(QLatin1String("tree"));
-    writer.startArray();
-    for (qsizetype first = 0; first < nodeCount; first += kTreeChunkNodes) {
-      const qsizetype count = std::min(kTreeChunkNodes, nodeCount - first);
-      writer.append(encodeTreeChunk(snapshot.tree, first, count));
-      if (!step(static_cast<double>(count))) return false;
-    }
-    writer.endArray();
-    writer.endMap();
+    if (!resultsToJson(writer, snapshot, step)) return false;
 
     // Each answer as [node, bytes], in node order so a file is the same
     // whatever order the nodes were read in.

@@ -479,15 +479,14 @@ QVariantMap ResultsExplorer::nodeHandDistributions169(int nodeIndex) {
     const bool current = pendingHandDistributions169.contains(nodeIndex) &&
                          distributionTaskTags.value(nodeIndex) == tag;
     if (current) {
-      acceptDistributions(watcher, nodeIndex);
+      onHandDistributionsFinished(watcher, nodeIndex);
     } else {
       watcher->deleteLater();
     }
   });
   try {
     watcher->setFuture(QtConcurrent::run(QThreadPool::globalInstance(), [solved, nodeIndex] {
-      halvory::run_thread_start_hook();
-      return distributionsAnswer(solved, nodeIndex);
+      return computeHandDistributions169(solved, nodeIndex);
     }));
   } catch (const std::exception&) {
     delete watcher;
@@ -501,7 +500,14 @@ QVariantMap ResultsExplorer::nodeHandDistributions169(int nodeIndex) {
   return answer;
 }
 
-void ResultsExplorer::acceptDistributions(QFutureWatcher<QVariantMap>* watcher, int nodeIndex) {
+QVariantMap ResultsExplorer::computeHandDistributions169(const halvory_app::SolvedGame& solved,
+                                                         int nodeIndex) {
+  halvory::run_thread_start_hook();
+  return distributionsAnswer(solved, nodeIndex);
+}
+
+void ResultsExplorer::onHandDistributionsFinished(QFutureWatcher<QVariantMap>* watcher,
+                                                  int nodeIndex) {
   QVariantMap result;
   try {
     result = watcher->future().result();

@@ -17,6 +17,7 @@
 
 #include "controller/compact_rows.hpp"
 #include "controller/result_tree.hpp"
+#include "queries/node_queries.hpp"
 #include "queries/query_records.hpp"
 #include "session/session_control.hpp"
 
@@ -90,7 +91,12 @@ class ResultsExplorer : public QObject {
 
  private:
   void countSessionQuery() const { ++sessionQueryCount; }
-  void acceptDistributions(QFutureWatcher<QVariantMap>* watcher, int nodeIndex);
+  // Runs on a pool thread: it holds its own references to the solved
+  // objects, and reads neither the explorer nor the session.
+  static QVariantMap computeHandDistributions169(const halvory_app::SolvedGame& solved,
+                                                 int nodeIndex);
+  // A task's answer arrived on the GUI thread.
+  void onHandDistributionsFinished(QFutureWatcher<QVariantMap>* watcher, int nodeIndex);
 
   const halvory_app::SessionControl& session;
   const ResultTree& resultTree;
