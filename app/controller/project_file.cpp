@@ -361,13 +361,18 @@ bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out) {
 }
 
 // The project's board as the set-up page holds it: up to five slots of two
-// characters, each a card or "__" for a slot not chosen yet, no card twice.
-// Blanks do not count; letter case does not matter. A value that is no text
-// is the page's to refuse.
-bool checkBoard(Checker& check, const QJsonValue& value) {
+// characters, each a card of the project's deck or "__" for a slot not
+// chosen yet, no card twice. Blanks between cards do not count, and a text
+// longer than five cards with blanks between them is refused before it is
+// read; letter case does not matter. A value that is no text is the page's
+// to refuse.
+bool checkBoard(Checker& check, const QJsonValue& value, const QString& rankAlphabet) {
   if (!value.isString()) return true;
   const QString where = QStringLiteral("project.boardText");
   QString board = value.toString();
+  if (board.size() > kMaxBoardTextLength)
+    return check.fail(where, translated(QT_TRANSLATE_NOOP("AppController",
+                                                          "is not a board of up to five cards")));
   board.remove(QRegularExpression(QStringLiteral("\\s")));
   if (board.size() % 2 != 0 || board.size() > 10)
     return check.fail(where, translated(QT_TRANSLATE_NOOP("AppController",
@@ -377,8 +382,7 @@ bool checkBoard(Checker& check, const QJsonValue& value) {
     const QString pair = board.mid(i, 2);
     if (pair == QLatin1String("__")) continue;
     const QString card = pair.left(1).toUpper() + pair.mid(1).toLower();
-    if (!QStringLiteral("AKQJT98765432").contains(card[0]) ||
-        !QStringLiteral("shdc").contains(card[1])) {
+    if (!rankAlphabet.contains(card[0]) || !QStringLiteral("shdc").contains(card[1])) {
       return check.fail(
           where, translated(QT_TRANSLATE_NOOP("AppController", "holds '%1', which is not a card"))
                      .arg(pair));
@@ -440,7 +444,12 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
     check.notObject(QStringLiteral("project"));
     return invalid();
   }
-  if (!checkBoard(check, project.toObject().value(QLatin1String("boardText")))) return invalid();
+  // The deck is the one the page reads the project's variant as.
+  const QVariantMap variant{{QStringLiteral("variant"),
+                             project.toObject().value(QLatin1String("gameVariant")).toVariant()}};
+  if (!checkBoard(check, project.toObject().value(QLatin1String("boardText")),
+                  rankAlphabetFor(variant)))
+    return invalid();
   out.project = project.toObject().toVariantMap();
   out.hasResults = root.value(QLatin1String("hasResults")).toVariant().toBool();
   // Without results there is no tree: the caches could belong to none, and
