@@ -10,6 +10,7 @@
 #include <optional>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include "controller/range_reading.hpp"
@@ -23,8 +24,8 @@ namespace {
 // The jam threshold's field takes up to ten pots.
 constexpr double kMaxJamPercent = 1000.0;
 const QString kHoldemRanks = QStringLiteral("AKQJT98765432");
-const QStringList kStreets{QStringLiteral("flop"), QStringLiteral("turn"), QStringLiteral("river")};
 const QString kShortDeckRanks = QStringLiteral("AKQJT9876");
+const QStringList kStreets{QStringLiteral("flop"), QStringLiteral("turn"), QStringLiteral("river")};
 
 QString textOf(const QVariantMap& cfg, const QString& key, const QString& fallback = QString()) {
   const auto it = cfg.constFind(key);
@@ -242,7 +243,7 @@ NumberText readNumberText(const QString& raw) {
   QString fraction = out.separator ? text.mid(separatorAt + 1) : QString();
   if (fraction.size() == 3 && whole.contains(QRegularExpression(QStringLiteral("[1-9]")))) {
     const auto shortest = [](const QString& number) {
-      return QString::number(number.toDouble(), 'g', 17);
+      return QString::number(number.toDouble(), 'g', QLocale::FloatingPointShortest);
     };
     out.readings = {shortest(whole + u'.' + fraction), shortest(whole + fraction)};
     return out;

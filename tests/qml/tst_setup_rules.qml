@@ -235,7 +235,14 @@ TestCase {
             { tag: "ICM more places than players", state: with_(icm, { icmOtherStacksText: "" }),
               want: ["icmPayouts", "icmOtherStacks"] },
             { tag: "ICM unreadable payouts", state: with_(icm, { icmPayoutsText: "50, x" }), want: ["icmPayouts"] },
-            { tag: "ICM no payouts", state: with_(icm, { icmPayoutsText: "" }), want: ["icmPayouts"] }
+            { tag: "ICM no payouts", state: with_(icm, { icmPayoutsText: "" }), want: ["icmPayouts"] },
+            { tag: "ICM payout beyond the solve", state: with_(icm, { icmPayoutsText: "50, 30, 21474836.47" }),
+              want: ["icmPayouts"] },
+            { tag: "ICM other stack beyond the solve", state: with_(icm, { icmOtherStacksText: "1e9" }),
+              want: ["icmOtherStacks"] },
+            { tag: "ICM thousands in a list", state: with_(icm, { icmOtherStacksText: "10.000" }),
+              want: ["icmOtherStacks"] },
+            { tag: "ICM payouts with cents", state: with_(icm, { icmPayoutsText: "50.5, 30, 19.5" }), want: [] }
         ]
     }
 

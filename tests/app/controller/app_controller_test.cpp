@@ -672,6 +672,8 @@ class AppControllerTest : public QObject {
         {"max_iterations", QVariantMap{{"n", 40}}, "Not ready: Iterations — must be a number"},
         {"max_iterations", "1,000",
          "Not ready: Iterations — '1,000' could mean 1 or 1000: write it without a separator"},
+        {"rake_percent", "1.001",
+         "Not ready: Rake (%) — '1.001' could mean 1.001 or 1001: write it without a separator"},
         {"thread_count", "4096.0000000000001",
          "Not ready: CPU threads utilized — Cannot read '4096.0000000000001' as a whole number"},
         {"max_iterations", "5.99999999999999999999",
