@@ -479,6 +479,10 @@
         <source>&apos;%1&apos; is not a street</source>
         <translation>«%1» no es una calle</translation>
     </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 es «%2», ni true ni false</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

@@ -479,6 +479,10 @@
         <source>&apos;%1&apos; is not a street</source>
         <translation>«%1» non è una street</translation>
     </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 è «%2», né true né false</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

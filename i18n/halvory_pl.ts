@@ -482,6 +482,10 @@
         <source>&apos;%1&apos; is not a street</source>
         <translation>„%1” nie jest ulicą</translation>
     </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 ma wartość „%2”, ani true, ani false</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

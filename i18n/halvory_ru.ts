@@ -482,6 +482,10 @@
         <source>&apos;%1&apos; is not a street</source>
         <translation>«%1» — не улица</translation>
     </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 равно «%2»: ни true, ни false</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

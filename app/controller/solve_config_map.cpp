@@ -39,9 +39,30 @@ double numberOf(const QVariantMap& cfg, const QString& key, double fallback) {
   return readNumber(*it).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
+// A switch as the pages read one from a project or a profile: true, false,
+// 1, 0 and the texts "true" and "false" (any case); nothing else is one.
+std::optional<bool> readFlag(const QVariant& value) {
+  if (value.typeId() == QMetaType::Bool) return value.toBool();
+  if (value.typeId() == QMetaType::QString) {
+    const QString word = value.toString().trimmed().toLower();
+    if (word == QLatin1String("true") || word == QLatin1String("false"))
+      return word == QLatin1String("true");
+    return std::nullopt;
+  }
+  if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong ||
+      value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::ULongLong ||
+      value.typeId() == QMetaType::Double) {
+    const double number = value.toDouble();
+    if (number == 0.0 || number == 1.0) return number == 1.0;
+  }
+  return std::nullopt;
+}
+
+// A missing switch is off; one that is no switch is off here and refused
+// before a start.
 bool flagOf(const QVariantMap& cfg, const QString& key) {
   const auto it = cfg.constFind(key);
-  return it != cfg.constEnd() && it->toBool();
+  return it != cfg.constEnd() && readFlag(*it).value_or(false);
 }
 
 std::string utf8(const QString& text) {
@@ -388,6 +409,16 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   if (numberOf(cfg, QStringLiteral("rake_cap"), 0.0) < 0.0) {
     return refusedEntry(QStringLiteral("rake_cap"),
                         QT_TRANSLATE_NOOP("AppController", "must be 0 (no cap) or more"));
+  }
+  // Every switch of the map, as the builder reads them.
+  for (auto it = cfg.constBegin(); it != cfg.constEnd(); ++it) {
+    const bool isSwitch = it.key().endsWith(QLatin1String("_add_all_in")) ||
+                          it.key().endsWith(QLatin1String("_dont_donk")) ||
+                          it.key().endsWith(QLatin1String("_jam_threshold_enabled"));
+    if (isSwitch && !readFlag(*it)) {
+      return QCoreApplication::translate("AppController", "%1 is '%2', neither true nor false")
+          .arg(it.key(), it->toString());
+    }
   }
   for (const char* seat : {"oop", "ip"}) {
     if (!flagOf(cfg, QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_enabled")))

@@ -681,6 +681,8 @@ class AppControllerTest : public QObject {
         {"max_iterations", QStringLiteral("\uFEFF40"),
          "Not ready: Iterations — Cannot read '\uFEFF40' as a number"},
         {"starting_street", "rivr", "Not ready: 'rivr' is not a street"},
+        {"ip_turn_add_all_in", "no",
+         "Not ready: ip_turn_add_all_in is 'no', neither true nor false"},
         {"target_exploitability", 1000,
          "Not ready: Target Exploitability (%) — must be at most 100 % of the pot"},
         {"starting_pot", "10.000",
