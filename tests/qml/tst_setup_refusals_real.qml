@@ -344,6 +344,7 @@ Item {
                                      { boardText: "Ks7d2c", startingStreet: "flop", utilityModel: "cash", oopStack: 0,
                                        icmPayoutsText: "" })
             Object.keys(want).forEach(function (key) { compare(shell[key], want[key], key) })
+            compare(child(shell.pages.projectPage, "oopFlopBetField").text, "", "the page shows it too")
         }
     }
 }
