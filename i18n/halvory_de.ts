@@ -448,10 +448,6 @@
         <translation>Iterationen</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is negative</source>
-        <translation>„%1“ ist negativ</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a card of this deck</source>
         <translation>„%1“ ist keine Karte dieses Decks</translation>
     </message>
@@ -462,6 +458,30 @@
     <message>
         <source>must be at most %1</source>
         <translation>darf höchstens %1 sein</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write it without a separator</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten: ohne Trennzeichen schreiben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has more than 2 decimals</source>
+        <translation>„%1“ hat mehr als 2 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>is longer than five cards</source>
+        <translation>ist länger als fünf Karten</translation>
+    </message>
+    <message>
+        <source>must be at most 100 % of the pot</source>
+        <translation>darf höchstens 100 % des Pots sein</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a street</source>
+        <translation>„%1“ ist keine Straße</translation>
+    </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 ist „%2“, weder true noch false</translation>
     </message>
     <message>
         <source>is damaged</source>
@@ -1693,6 +1713,14 @@ Gesamt: %3
     <message>
         <source>Range to store (%1 combos):</source>
         <translation>Zu speichernde Range (%1 Combos):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write whole chips without a separator.</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert: ganze Chips ohne Trennzeichen schreiben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert: %3 ohne Trennzeichen schreiben, oder %4 für %2.</translation>
     </message>
 </context>
 <context>

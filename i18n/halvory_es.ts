@@ -448,10 +448,6 @@
         <translation>Iteraciones</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is negative</source>
-        <translation>«%1» es negativo</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a card of this deck</source>
         <translation>«%1» no es una carta de esta baraja</translation>
     </message>
@@ -462,6 +458,30 @@
     <message>
         <source>must be at most %1</source>
         <translation>debe ser como máximo %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write it without a separator</source>
+        <translation>«%1» puede significar %2 o %3: escríbalo sin separador</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has more than 2 decimals</source>
+        <translation>«%1» tiene más de 2 decimales</translation>
+    </message>
+    <message>
+        <source>is longer than five cards</source>
+        <translation>es más largo que cinco cartas</translation>
+    </message>
+    <message>
+        <source>must be at most 100 % of the pot</source>
+        <translation>debe ser como máximo el 100 % del bote</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a street</source>
+        <translation>«%1» no es una calle</translation>
+    </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 es «%2», ni true ni false</translation>
     </message>
     <message>
         <source>is damaged</source>
@@ -1693,6 +1713,14 @@ Duración media: %4</translation>
     <message>
         <source>Range to store (%1 combos):</source>
         <translation>Rango que se guardará (%1 combos):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write whole chips without a separator.</source>
+        <translation>«%1» puede significar %2 o %3, así que no se guardó: escriba fichas enteras sin separador.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
+        <translation>«%1» puede significar %2 o %3, así que no se guardó: escriba %3 sin separador, o %4 para %2.</translation>
     </message>
 </context>
 <context>

@@ -448,10 +448,6 @@
         <translation>Itérations</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is negative</source>
-        <translation>« %1 » est négatif</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a card of this deck</source>
         <translation>« %1 » n&apos;est pas une carte de ce paquet</translation>
     </message>
@@ -462,6 +458,30 @@
     <message>
         <source>must be at most %1</source>
         <translation>doit être au plus %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write it without a separator</source>
+        <translation>« %1 » peut signifier %2 ou %3 : écrivez-le sans séparateur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has more than 2 decimals</source>
+        <translation>« %1 » a plus de 2 décimales</translation>
+    </message>
+    <message>
+        <source>is longer than five cards</source>
+        <translation>est plus long que cinq cartes</translation>
+    </message>
+    <message>
+        <source>must be at most 100 % of the pot</source>
+        <translation>doit être au plus 100 % du pot</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a street</source>
+        <translation>« %1 » n’est pas une street</translation>
+    </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 vaut « %2 », ni true ni false</translation>
     </message>
     <message>
         <source>is damaged</source>
@@ -1693,6 +1713,14 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>Range to store (%1 combos):</source>
         <translation>Range à enregistrer (%1 combos) :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write whole chips without a separator.</source>
+        <translation>« %1 » peut signifier %2 ou %3 et n’a pas été enregistré : écrivez des jetons entiers sans séparateur.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
+        <translation>« %1 » peut signifier %2 ou %3 et n’a pas été enregistré : écrivez %3 sans séparateur, ou %4 pour %2.</translation>
     </message>
 </context>
 <context>

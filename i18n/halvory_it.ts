@@ -448,10 +448,6 @@
         <translation>Iterazioni</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is negative</source>
-        <translation>«%1» è negativo</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a card of this deck</source>
         <translation>«%1» non è una carta di questo mazzo</translation>
     </message>
@@ -462,6 +458,30 @@
     <message>
         <source>must be at most %1</source>
         <translation>deve essere al massimo %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write it without a separator</source>
+        <translation>«%1» può significare %2 o %3: scrivilo senza separatore</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has more than 2 decimals</source>
+        <translation>«%1» ha più di 2 decimali</translation>
+    </message>
+    <message>
+        <source>is longer than five cards</source>
+        <translation>è più lungo di cinque carte</translation>
+    </message>
+    <message>
+        <source>must be at most 100 % of the pot</source>
+        <translation>deve essere al massimo il 100 % del piatto</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a street</source>
+        <translation>«%1» non è una street</translation>
+    </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 è «%2», né true né false</translation>
     </message>
     <message>
         <source>is damaged</source>
@@ -1693,6 +1713,14 @@ Tempo medio: %4</translation>
     <message>
         <source>Range to store (%1 combos):</source>
         <translation>Range da salvare (%1 combo):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write whole chips without a separator.</source>
+        <translation>«%1» può significare %2 o %3, quindi non è stato salvato: scrivi fiche intere senza separatore.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
+        <translation>«%1» può significare %2 o %3, quindi non è stato salvato: scrivi %3 senza separatore, o %4 per %2.</translation>
     </message>
 </context>
 <context>

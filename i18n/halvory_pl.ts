@@ -451,10 +451,6 @@
         <translation>Iteracje</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is negative</source>
-        <translation>„%1” jest ujemne</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a card of this deck</source>
         <translation>„%1” nie jest kartą tej talii</translation>
     </message>
@@ -465,6 +461,30 @@
     <message>
         <source>must be at most %1</source>
         <translation>może wynosić najwyżej %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write it without a separator</source>
+        <translation>„%1” może oznaczać %2 lub %3: wpisz bez separatora</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has more than 2 decimals</source>
+        <translation>„%1” ma więcej niż 2 miejsca po przecinku</translation>
+    </message>
+    <message>
+        <source>is longer than five cards</source>
+        <translation>jest dłuższy niż pięć kart</translation>
+    </message>
+    <message>
+        <source>must be at most 100 % of the pot</source>
+        <translation>może wynosić najwyżej 100 % puli</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a street</source>
+        <translation>„%1” nie jest ulicą</translation>
+    </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 ma wartość „%2”, ani true, ani false</translation>
     </message>
     <message>
         <source>is damaged</source>
@@ -1697,6 +1717,14 @@ Dziennie: %2
     <message>
         <source>Range to store (%1 combos):</source>
         <translation>Zakres do zapisania (%1 komb.):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write whole chips without a separator.</source>
+        <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano: wpisz całe żetony bez separatora.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
+        <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano: wpisz %3 bez separatora albo %4 dla %2.</translation>
     </message>
 </context>
 <context>

@@ -448,10 +448,6 @@
         <translation>Iterações</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is negative</source>
-        <translation>“%1” é negativo</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a card of this deck</source>
         <translation>“%1” não é uma carta deste baralho</translation>
     </message>
@@ -462,6 +458,30 @@
     <message>
         <source>must be at most %1</source>
         <translation>deve ser no máximo %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write it without a separator</source>
+        <translation>“%1” pode significar %2 ou %3: escreva sem separador</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has more than 2 decimals</source>
+        <translation>“%1” tem mais de 2 casas decimais</translation>
+    </message>
+    <message>
+        <source>is longer than five cards</source>
+        <translation>é mais longo que cinco cartas</translation>
+    </message>
+    <message>
+        <source>must be at most 100 % of the pot</source>
+        <translation>deve ser no máximo 100 % do pote</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a street</source>
+        <translation>“%1” não é uma street</translation>
+    </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 é “%2”, nem true nem false</translation>
     </message>
     <message>
         <source>is damaged</source>
@@ -1693,6 +1713,14 @@ Duração média: %4</translation>
     <message>
         <source>Range to store (%1 combos):</source>
         <translation>Range a ser salvo (%1 combos):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write whole chips without a separator.</source>
+        <translation>“%1” pode significar %2 ou %3, então não foi salvo: escreva fichas inteiras sem separador.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
+        <translation>“%1” pode significar %2 ou %3, então não foi salvo: escreva %3 sem separador, ou %4 para %2.</translation>
     </message>
 </context>
 <context>

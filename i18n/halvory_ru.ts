@@ -451,10 +451,6 @@
         <translation>Итерации</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is negative</source>
-        <translation>«%1» — отрицательное число</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a card of this deck</source>
         <translation>«%1» — не карта этой колоды</translation>
     </message>
@@ -465,6 +461,30 @@
     <message>
         <source>must be at most %1</source>
         <translation>должно быть не больше %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write it without a separator</source>
+        <translation>«%1» может означать %2 или %3: запишите без разделителя</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has more than 2 decimals</source>
+        <translation>«%1»: больше 2 знаков после запятой</translation>
+    </message>
+    <message>
+        <source>is longer than five cards</source>
+        <translation>длиннее пяти карт</translation>
+    </message>
+    <message>
+        <source>must be at most 100 % of the pot</source>
+        <translation>должно быть не больше 100 % банка</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a street</source>
+        <translation>«%1» — не улица</translation>
+    </message>
+    <message>
+        <source>%1 is &apos;%2&apos;, neither true nor false</source>
+        <translation>%1 равно «%2»: ни true, ни false</translation>
     </message>
     <message>
         <source>is damaged</source>
@@ -1697,6 +1717,14 @@ Avg runtime: %4</source>
     <message>
         <source>Range to store (%1 combos):</source>
         <translation>Диапазон для сохранения (%1 комбо):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write whole chips without a separator.</source>
+        <translation>«%1» может означать %2 или %3, поэтому не сохранено: запишите целые фишки без разделителя.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
+        <translation>«%1» может означать %2 или %3, поэтому не сохранено: запишите %3 без разделителя или %4 для %2.</translation>
     </message>
 </context>
 <context>

@@ -443,13 +443,18 @@ bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out) {
 }
 
 // The project's board as the set-up page holds it: up to five slots of two
-// characters, each a card or "__" for a slot not chosen yet, no card twice.
-// Blanks do not count; letter case does not matter. A value that is no text
-// is the page's to refuse.
-bool checkBoard(Checker& check, const QJsonValue& value) {
+// characters, each a card of the project's deck or "__" for a slot not
+// chosen yet, no card twice. Blanks between cards do not count, and a text
+// longer than five cards with blanks between them is refused before it is
+// read; letter case does not matter. A value that is no text is the page's
+// to refuse.
+bool checkBoard(Checker& check, const QJsonValue& value, const QString& rankAlphabet) {
   if (!value.isString()) return true;
   const QString where = QStringLiteral("project.boardText");
   QString board = value.toString();
+  if (board.size() > kMaxBoardTextLength)
+    return check.fail(where, translated(QT_TRANSLATE_NOOP("AppController",
+                                                          "is not a board of up to five cards")));
   board.remove(QRegularExpression(QStringLiteral("\\s")));
   if (board.size() % 2 != 0 || board.size() > 10)
     return check.fail(where, translated(QT_TRANSLATE_NOOP("AppController",
@@ -459,8 +464,7 @@ bool checkBoard(Checker& check, const QJsonValue& value) {
     const QString pair = board.mid(i, 2);
     if (pair == QLatin1String("__")) continue;
     const QString card = pair.left(1).toUpper() + pair.mid(1).toLower();
-    if (!QStringLiteral("AKQJT98765432").contains(card[0]) ||
-        !QStringLiteral("shdc").contains(card[1])) {
+    if (!rankAlphabet.contains(card[0]) || !QStringLiteral("shdc").contains(card[1])) {
       return check.fail(
           where, translated(QT_TRANSLATE_NOOP("AppController", "holds '%1', which is not a card"))
                      .arg(pair));
@@ -471,6 +475,14 @@ bool checkBoard(Checker& check, const QJsonValue& value) {
     seen.insert(card);
   }
   return true;
+}
+
+// The board of a project's set-up, read in the deck the page reads the
+// project's variant as.
+bool checkProjectBoard(Checker& check, const QJsonObject& project) {
+  const QVariantMap variant{
+      {QStringLiteral("variant"), project.value(QLatin1String("gameVariant")).toVariant()}};
+  return checkBoard(check, project.value(QLatin1String("boardText")), rankAlphabetFor(variant));
 }
 
 // Only format 1 is read: the member converted to an integer must be 1. Numbers
@@ -522,7 +534,7 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
     check.notObject(QStringLiteral("project"));
     return invalid();
   }
-  if (!checkBoard(check, project.toObject().value(QLatin1String("boardText")))) return invalid();
+  if (!checkProjectBoard(check, project.toObject())) return invalid();
   out.project = project.toObject().toVariantMap();
   out.hasResults = root.value(QLatin1String("hasResults")).toVariant().toBool();
   // Without results there is no tree: the caches could belong to none, and
@@ -635,8 +647,7 @@ class StreamReading {
       check.notObject(QStringLiteral("project"));
       return invalid(result);
     }
-    if (!checkBoard(check, project.toObject().value(QLatin1String("boardText"))))
-      return invalid(result);
+    if (!checkProjectBoard(check, project.toObject())) return invalid(result);
     out.project = project.toObject().toVariantMap();
     if (out.hasResults) {
       if (!resultsSeen) {
@@ -818,8 +829,7 @@ class StreamReading {
 
 QString projectStateProblem(const QVariantMap& project) {
   Checker check;
-  if (checkBoard(check, QJsonValue::fromVariant(project.value(QStringLiteral("boardText")))))
-    return {};
+  if (checkProjectBoard(check, QJsonObject::fromVariantMap(project))) return {};
   return check.field + QLatin1Char(' ') + check.reason;
 }
 

@@ -10,6 +10,8 @@
 #include <optional>
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
 
 #include "controller/range_reading.hpp"
 #include "controller/refusal_words.hpp"
@@ -19,11 +21,11 @@ namespace halvory_app {
 
 namespace {
 
-constexpr double kMaxChips = 21474836.46;
 // The jam threshold's field takes up to ten pots.
 constexpr double kMaxJamPercent = 1000.0;
 const QString kHoldemRanks = QStringLiteral("AKQJT98765432");
 const QString kShortDeckRanks = QStringLiteral("AKQJT9876");
+const QStringList kStreets{QStringLiteral("flop"), QStringLiteral("turn"), QStringLiteral("river")};
 
 QString textOf(const QVariantMap& cfg, const QString& key, const QString& fallback = QString()) {
   const auto it = cfg.constFind(key);
@@ -37,9 +39,30 @@ double numberOf(const QVariantMap& cfg, const QString& key, double fallback) {
   return readNumber(*it).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
+// A switch as the pages read one from a project or a profile: true, false,
+// 1, 0 and the texts "true" and "false" (any case); nothing else is one.
+std::optional<bool> readFlag(const QVariant& value) {
+  if (value.typeId() == QMetaType::Bool) return value.toBool();
+  if (value.typeId() == QMetaType::QString) {
+    const QString word = value.toString().trimmed().toLower();
+    if (word == QLatin1String("true") || word == QLatin1String("false"))
+      return word == QLatin1String("true");
+    return std::nullopt;
+  }
+  if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong ||
+      value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::ULongLong ||
+      value.typeId() == QMetaType::Double) {
+    const double number = value.toDouble();
+    if (number == 0.0 || number == 1.0) return number == 1.0;
+  }
+  return std::nullopt;
+}
+
+// A missing switch is off; one that is no switch is off here and refused
+// before a start.
 bool flagOf(const QVariantMap& cfg, const QString& key) {
   const auto it = cfg.constFind(key);
-  return it != cfg.constEnd() && it->toBool();
+  return it != cfg.constEnd() && readFlag(*it).value_or(false);
 }
 
 std::string utf8(const QString& text) {
@@ -56,20 +79,13 @@ QStringList listEntries(const QString& raw) {
   return out;
 }
 
-// A finite decimal number, or nothing.
-std::optional<double> finiteNumber(const QString& text) {
-  bool ok = false;
-  const double value = text.toDouble(&ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 // "70, 20,10" -> 7000, 2000, 1000 and "50.5" -> 5050, as amountToCents turns chips into hundredths;
 // entries that are no number are skipped here and refused before a start.
 std::vector<std::int32_t> chipList(const QString& raw) {
   std::vector<std::int32_t> out;
   for (const QString& entry : listEntries(raw)) {
-    if (const auto chips = finiteNumber(entry)) out.push_back(amountToCents(*chips, 0));
+    const std::optional<double> chips = readNumberText(entry).value;
+    if (chips && std::isfinite(*chips)) out.push_back(amountToCents(*chips, 0));
   }
   return out;
 }
@@ -81,14 +97,32 @@ QString refusedEntry(const QString& key, const char* reason, const QString& arg 
   return withFieldLabel(utf8(key), worded);
 }
 
+// Why a text the reader takes as no number is none: both numbers it could
+// mean, or that it is not one.
+QString unreadText(const QString& key, const QString& text) {
+  const NumberText read = readNumberText(text);
+  if (!read.readings.isEmpty()) {
+    return withFieldLabel(
+        utf8(key), QCoreApplication::translate(
+                       "AppController", "'%1' could mean %2 or %3: write it without a separator")
+                       .arg(text.trimmed(), read.readings[0], read.readings[1]));
+  }
+  return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"),
+                      text);
+}
+
+// Each entry a number of chips as the page's ICM entry rule takes it: at
+// most two decimals, no more than the solve holds.
 QString listProblem(const QVariantMap& cfg, const QString& key) {
   for (const QString& entry : listEntries(textOf(cfg, key))) {
-    const auto value = finiteNumber(entry);
-    if (!value)
-      return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"),
+    const NumberText read = readNumberText(entry);
+    if (!read.value || !std::isfinite(*read.value)) return unreadText(key, entry);
+    if (read.decimals.size() > 2)
+      return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "'%1' has more than 2 decimals"),
                           entry);
-    if (*value < 0.0)
-      return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "'%1' is negative"), entry);
+    if (*read.value > kMaxChips)
+      return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be at most %1"),
+                          QString::number(kMaxChips, 'f', 2));
   }
   return {};
 }
@@ -96,6 +130,10 @@ QString listProblem(const QVariantMap& cfg, const QString& key) {
 // Every pair of the board text must be a card of the deck: a dropped pair or
 // a stray character would leave another board than the one typed.
 QString boardProblem(const QString& rankAlphabet, const QString& text) {
+  if (text.size() > kMaxBoardTextLength) {
+    return refusedEntry(QStringLiteral("board"),
+                        QT_TRANSLATE_NOOP("AppController", "is longer than five cards"));
+  }
   QString compact = text.simplified();
   compact.remove(u' ');
   for (qsizetype i = 0; i < compact.size(); i += 2) {
@@ -172,8 +210,11 @@ QString numberProblem(const QVariantMap& cfg, const QString& key, double low, do
   const auto it = cfg.constFind(key);
   if (it == cfg.constEnd()) return {};
   const std::optional<double> read = readNumber(*it);
-  if (!read || !std::isfinite(*read))
+  if (!read || !std::isfinite(*read)) {
+    if (it->typeId() == QMetaType::QString && !it->toString().trimmed().isEmpty())
+      return unreadText(key, it->toString());
     return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be a number"));
+  }
   const double value = *read;
   if (value < low)
     return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be %1 or more"),
@@ -202,32 +243,70 @@ CountReading countOf(const QVariantMap& cfg, const CountKey& count) {
 
 }  // namespace
 
-std::optional<double> readNumber(const QVariant& value) {
-  if (value.typeId() != QMetaType::QString) {
-    bool ok = false;
-    const double number = value.toDouble(&ok);
-    if (!ok) return std::nullopt;
-    return number;
-  }
-  const QString text = value.toString().trimmed();
+NumberText readNumberText(const QString& raw) {
+  NumberText out;
+  const QString text = raw.trimmed();
   int digits = 0;
-  int separators = 0;
-  for (const QChar c : text) {
+  qsizetype separatorAt = -1;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
     if (c.isDigit() && c.unicode() < 128) {
       ++digits;
-    } else if (c == u'.' || c == u',') {
-      ++separators;
+    } else if ((c == u'.' || c == u',') && separatorAt < 0) {
+      separatorAt = i;
     } else {
-      return std::nullopt;
+      return out;
     }
   }
-  if (digits == 0 || separators > 1) return std::nullopt;
-  QString plain = text;
-  plain.replace(u',', u'.');
+  if (digits == 0) return out;
+  out.separator = separatorAt >= 0;
+  const QString whole = out.separator ? text.left(separatorAt) : text;
+  QString fraction = out.separator ? text.mid(separatorAt + 1) : QString();
+  if (fraction.size() == 3 && whole.contains(QRegularExpression(QStringLiteral("[1-9]")))) {
+    const auto shortest = [](const QString& number) {
+      return QString::number(number.toDouble(), 'g', QLocale::FloatingPointShortest);
+    };
+    out.readings = {shortest(whole + u'.' + fraction), shortest(whole + fraction)};
+    return out;
+  }
+  while (fraction.endsWith(u'0')) fraction.chop(1);
+  out.decimals = fraction;
   bool ok = false;
+  const QString plain = (whole.isEmpty() ? QStringLiteral("0") : whole) + u'.' +
+                        (fraction.isEmpty() ? QStringLiteral("0") : fraction);
   const double number = plain.toDouble(&ok);
-  if (!ok) return std::nullopt;
-  return number;
+  if (ok) out.value = number;
+  return out;
+}
+
+namespace {
+
+// Numbers the map may carry as they are; a flag, a list, a map or null is
+// none (QVariant would read true as 1).
+bool isNumeric(const QVariant& value) {
+  switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::optional<double> readNumber(const QVariant& value) {
+  if (value.typeId() == QMetaType::QString) return readNumberText(value.toString()).value;
+  if (!isNumeric(value)) return std::nullopt;
+  return value.toDouble();
 }
 
 CountReading readCount(const QString& key, const QVariant& value, std::uint64_t low,
@@ -235,15 +314,25 @@ CountReading readCount(const QString& key, const QVariant& value, std::uint64_t 
   const auto refused = [&key](const char* reason, const QString& arg = QString()) {
     return CountReading{std::nullopt, refusedEntry(key, reason, arg)};
   };
-  const std::optional<double> read = readNumber(value);
-  if (!read || !std::isfinite(*read))
-    return refused(QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"),
-                   value.toString());
-  const double number = *read;
-  if (number < 0.0) return refused(QT_TRANSLATE_NOOP("AppController", "cannot be negative"));
-  if (number != std::floor(number))
-    return refused(QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a whole number"),
-                   QString::number(number, 'g', 12));
+  double number = 0.0;
+  if (value.typeId() == QMetaType::QString && !value.toString().trimmed().isEmpty()) {
+    const QString text = value.toString();
+    const NumberText read = readNumberText(text);
+    if (!read.value || !std::isfinite(*read.value)) return {std::nullopt, unreadText(key, text)};
+    if (!read.decimals.isEmpty())
+      return refused(QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a whole number"),
+                     text.trimmed());
+    number = *read.value;
+  } else if (isNumeric(value) && std::isfinite(value.toDouble())) {
+    number = value.toDouble();
+    if (number < 0.0) return refused(QT_TRANSLATE_NOOP("AppController", "cannot be negative"));
+    if (number != std::floor(number))
+      return refused(QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a whole number"),
+                     QString::number(number, 'g', 12));
+  } else {
+    // A flag, a list, a map, null or a blank text: nothing to quote.
+    return refused(QT_TRANSLATE_NOOP("AppController", "must be a number"));
+  }
   if (number < static_cast<double>(low))
     return refused(QT_TRANSLATE_NOOP("AppController", "must be %1 or more"), QString::number(low));
   if (number > static_cast<double>(high))
@@ -288,8 +377,11 @@ QString startProblem(const QVariantMap& cfg, const SolveConfig& config) {
 
 QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   const bool icm = config.utility_model == "icm";
-  QStringList chipKeys{QStringLiteral("starting_pot"), QStringLiteral("effective_stack")};
+  // Under ICM the effective stack is the smaller seat stack: a seat stack
+  // out of range is named as the field the user sees.
+  QStringList chipKeys{QStringLiteral("starting_pot")};
   if (icm) chipKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
+  chipKeys << QStringLiteral("effective_stack");
   for (const QString& key : chipKeys) {
     const QString problem = numberProblem(cfg, key, -kMaxChips, kMaxChips);
     if (!problem.isEmpty()) return problem;
@@ -307,10 +399,26 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
     const QString problem = numberProblem(cfg, QLatin1String(range.key), range.low, range.high);
     if (!problem.isEmpty()) return problem;
   }
+  // The page's target is at most 100 % of the pot; the map carries chips.
+  const double pot = numberOf(cfg, QStringLiteral("starting_pot"), 100.0);
+  if (numberOf(cfg, QStringLiteral("target_exploitability"), 0.0) > pot * (1.0 + 1e-9)) {
+    return refusedEntry(QStringLiteral("target_exploitability"),
+                        QT_TRANSLATE_NOOP("AppController", "must be at most 100 % of the pot"));
+  }
   // The conversion reads a negative cap as 0, no cap: refused here instead.
   if (numberOf(cfg, QStringLiteral("rake_cap"), 0.0) < 0.0) {
     return refusedEntry(QStringLiteral("rake_cap"),
                         QT_TRANSLATE_NOOP("AppController", "must be 0 (no cap) or more"));
+  }
+  // Every switch of the map, as the builder reads them.
+  for (auto it = cfg.constBegin(); it != cfg.constEnd(); ++it) {
+    const bool isSwitch = it.key().endsWith(QLatin1String("_add_all_in")) ||
+                          it.key().endsWith(QLatin1String("_dont_donk")) ||
+                          it.key().endsWith(QLatin1String("_jam_threshold_enabled"));
+    if (isSwitch && !readFlag(*it)) {
+      return QCoreApplication::translate("AppController", "%1 is '%2', neither true nor false")
+          .arg(it.key(), it->toString());
+    }
   }
   for (const char* seat : {"oop", "ip"}) {
     if (!flagOf(cfg, QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_enabled")))
@@ -324,6 +432,11 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   }
   const QString board = boardProblem(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board")));
   if (!board.isEmpty()) return board;
+  const QString street = textOf(cfg, QStringLiteral("starting_street"), QStringLiteral("flop"));
+  if (!kStreets.contains(street.trimmed().toLower())) {
+    return refusedEntry(QStringLiteral("starting_street"),
+                        QT_TRANSLATE_NOOP("AppController", "'%1' is not a street"), street);
+  }
   if (icm) {
     for (const QString& key : {QStringLiteral("icm_payouts"), QStringLiteral("icm_other_stacks")}) {
       const QString problem = listProblem(cfg, key);
@@ -358,8 +471,10 @@ SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount) 
   out.starting_pot = amountToCents(numberOf(cfg, QStringLiteral("starting_pot"), 100.0), 10000);
   out.effective_stack =
       amountToCents(numberOf(cfg, QStringLiteral("effective_stack"), 100.0), 10000);
-  out.starting_street =
-      utf8(textOf(cfg, QStringLiteral("starting_street"), QStringLiteral("flop")));
+  // Read as the page writes it, in any case; a text that is no street is
+  // refused before a start.
+  out.starting_street = utf8(
+      textOf(cfg, QStringLiteral("starting_street"), QStringLiteral("flop")).trimmed().toLower());
   const QString utility =
       textOf(cfg, QStringLiteral("utility_model"), QStringLiteral("cash")).trimmed().toLower();
   out.utility_model = utility == QStringLiteral("icm") ? "icm" : "cash";

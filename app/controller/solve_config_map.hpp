@@ -19,15 +19,34 @@ namespace halvory_app {
 inline constexpr std::uint64_t kMaxCount = 2147483647;
 inline constexpr std::uint64_t kMaxThreadCount = 4096;
 
+// The most chips a solve holds (hundredths in a signed 32-bit integer).
+inline constexpr double kMaxChips = 21474836.46;
+// The longest board text: five cards and a blank between each two.
+inline constexpr qsizetype kMaxBoardTextLength = 14;
+
+// A number written as text, read by the set-up page's rule (its
+// numericFields.js): digits with at most one decimal separator, a point or
+// a comma, blanks around it allowed (U+FEFF is no blank). A sign, an
+// exponent or any other character reads as no number. A separator followed
+// by exactly three digits after a whole part other than 0 ("10,000") reads
+// as none either: `readings` then holds both numbers it could mean.
+struct NumberText {
+  std::optional<double> value;
+  // The digits after the separator without trailing zeros ("4.1250" -> "125").
+  QString decimals;
+  bool separator = false;
+  // As decimals and as thousands ("10", "10000"); empty unless ambiguous.
+  QStringList readings;
+};
+NumberText readNumberText(const QString& text);
+
 // A number of the map as the pages write it: a numeric value as it is; a
-// text of digits with at most one decimal separator, a point or a comma,
-// blanks around it allowed. A sign, an exponent or any other character in
-// a text reads as no number.
+// text by readNumberText. Anything else (a flag, a list, null) is no number.
 std::optional<double> readNumber(const QVariant& value);
 
-// A count read by the one rule for counts: a whole number in [low, high]
-// ("40.0" reads as 40), or the reason it is refused, led by the label the
-// pages give `key`.
+// A count read by the one rule for counts, the page's: a whole number in
+// [low, high] ("40.0" reads as 40, "4096.0000000000001" as none), or the
+// reason it is refused, led by the label the pages give `key`.
 struct CountReading {
   std::optional<std::uint64_t> value;
   QString problem;

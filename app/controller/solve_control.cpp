@@ -171,8 +171,15 @@ void SolveControl::start(const QVariantMap& cfg) {
   }
 
   // Only an estimate of this very spot may let it start: the figure on
-  // screen may still be that of the spot before an edit.
-  const std::uint64_t needed = requiredBytesFor(config);
+  // screen may still be that of the spot before an edit. A spot its
+  // estimate refuses would only fail in the solve thread, after the
+  // results held were released: refused here, with the estimate's reason.
+  const SpotMeasure measured = measureFor(config);
+  if (measured.refusal) {
+    setStatus(measured.refusal);
+    return;
+  }
+  const std::uint64_t needed = measured.bytes;
 
   // Read before the release: the old result is freed on other threads, so a
   // reading taken afterwards may already include part of it. What it held is
@@ -240,6 +247,8 @@ void SolveControl::reSolveWithNodeLocks() {
 }
 
 void SolveControl::cancel() {
+  // Nothing of ours runs or waits: a cancel has nothing to say.
+  if (!isRunning) return;
   solveSession->cancel();
   if (pendingStart.has_value()) {
     // Only a waiting request to drop: no solve of ours will report.
@@ -381,12 +390,6 @@ SolveConfig memorySpot(SolveConfig config) {
 
 }  // namespace
 
-std::uint64_t SolveControl::requiredBytesFor(const SolveConfig& config) const {
-  if (estimatedSpot && *estimatedSpot == memorySpot(config)) return requiredBytes;
-  const auto estimate = halvory_app::estimate_solve_memory(config);
-  return estimate && estimate->total_bytes != 0 ? requiredMemoryBytes(*estimate) : 0;
-}
-
 void SolveControl::requestMemoryEstimate(QVariantMap cfg) {
   const std::uint64_t generation = ++estimateGeneration;
   if (!estimateWaiting) {
@@ -416,6 +419,39 @@ std::function<QString()> notReadyWords(const halvory::Refusal& refusal, const QS
 
 }  // namespace
 
+SolveControl::SpotMeasure SolveControl::measureSpot(const SolveConfig& config,
+                                                    halvory::CancelFlag cancel) {
+  SpotMeasure out;
+  try {
+    // The solve's own reading of the request first (sizings and ICM
+    // entries, each refusal naming its field), then the measure.
+    (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
+    std::string message;
+    halvory::Refusal refusal;
+    const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel, &refusal);
+    if (estimate.has_value() && estimate->total_bytes != 0) {
+      out.bytes = requiredMemoryBytes(*estimate);
+    } else {
+      if (message.empty()) message = "the memory need could not be measured";
+      out.refusal = notReadyWords(refusal, QString::fromUtf8(message));
+    }
+  } catch (const std::exception& failure) {
+    out.refusal = notReadyWords(halvory::refusal_of(failure), QString::fromUtf8(failure.what()));
+  } catch (...) {
+    out.refusal = notReadyWords({}, QStringLiteral("Unknown error"));
+  }
+  return out;
+}
+
+SolveControl::SpotMeasure SolveControl::measureFor(const SolveConfig& config) const {
+  if (estimatedSpot && *estimatedSpot == memorySpot(config)) {
+    // The published answer is this spot's: its figure, or its refusal.
+    if (estimateWords) return {0, estimateWords};
+    if (requiredBytes > 0) return {requiredBytes, {}};
+  }
+  return measureSpot(config, halvory::CancelFlag{});
+}
+
 void SolveControl::solveMemoryEstimateWorker(const EstimateRequest& request,
                                              halvory::CancelFlag cancel) {
   std::uint64_t bytes = 0;
@@ -428,18 +464,9 @@ void SolveControl::solveMemoryEstimateWorker(const EstimateRequest& request,
     if (!startProblem(request.cfg, config).isEmpty()) {
       words = [cfg = request.cfg, config] { return startProblem(cfg, config); };
     } else {
-      // The solve's own reading of the request first (sizings and ICM
-      // entries, each refusal naming its field), then the measure.
-      (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
-      std::string message;
-      halvory::Refusal refusal;
-      const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel, &refusal);
-      if (estimate.has_value() && estimate->total_bytes != 0) {
-        bytes = requiredMemoryBytes(*estimate);
-      } else {
-        if (message.empty()) message = "the memory need could not be measured";
-        words = notReadyWords(refusal, QString::fromUtf8(message));
-      }
+      const SpotMeasure measured = measureSpot(config, cancel);
+      bytes = measured.bytes;
+      words = measured.refusal;
     }
   } catch (const std::exception& failure) {
     words = notReadyWords(halvory::refusal_of(failure), QString::fromUtf8(failure.what()));

@@ -127,9 +127,19 @@ class SolveControl : public QObject {
   void setStatusText(const QString& text);
   void setRunning(bool value);
   void setProgress(double value);
-  // The bytes a solve of `config` needs: the published estimate when it was
-  // made for this spot, else one made now (0 when it cannot be measured).
-  std::uint64_t requiredBytesFor(const halvory_app::SolveConfig& config) const;
+  // What a solve of a spot needs, or why its estimate refuses it.
+  struct SpotMeasure {
+    std::uint64_t bytes = 0;
+    // Set when the spot cannot be measured: the reason, worded anew in
+    // each language.
+    std::function<QString()> refusal;
+  };
+  // Measures the spot as the solve would read it; any thread.
+  static SpotMeasure measureSpot(const halvory_app::SolveConfig& config,
+                                 halvory::CancelFlag cancel);
+  // The published estimate when it was made for this spot, else one made
+  // now.
+  SpotMeasure measureFor(const halvory_app::SolveConfig& config) const;
   // Hands the request to the session, or keeps it waiting while an
   // abandoned solve is still ending.
   void launch(const halvory_app::SolveConfig& config, std::uint64_t generation);

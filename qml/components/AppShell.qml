@@ -170,6 +170,13 @@ SpotSizingItem {
         })
     }
 
+    // A project opened from a file: what it leaves out, or brings in a form
+    // its field would not take, is the new project's, not the value of the
+    // project open before.
+    function applyLoadedProject(map: var): void {
+        applyProjectState(Presets.loadedProjectState(map, newProjectPreset))
+    }
+
     function quickSolvePresetForVariant(variant) {
         return Presets.quickSolvePresetForVariant(variant, developerMode, _systemThreads)
     }
@@ -406,10 +413,11 @@ SpotSizingItem {
 
     // Every setting that changes the solve's size restarts the estimate
     // timer; the ranges and the variant do it from their own handlers, and
-    // the iteration limit, the target and the old sizing text do not matter.
+    // the iteration limit, the target, the threads and the old sizing text
+    // do not change the spot (the controller measures it without them).
     readonly property var _estimateKeys: Presets.PROJECT_KEYS.filter(function (key) {
         return ["gameVariant", "oopRangeText", "ipRangeText", "maxIterations",
-                "targetExploitability", "betSizesText"].indexOf(key) < 0
+                "targetExploitability", "threadCount", "betSizesText"].indexOf(key) < 0
     })
 
     function _connectEstimateScheduling() {

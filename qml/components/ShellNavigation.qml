@@ -68,7 +68,7 @@ Item {
     }
 
     function openLoadedProject(projectState, hasResults) {
-        shell.applyProjectState(projectState)
+        shell.applyLoadedProject(projectState)
         shell.syncPagesFromRoot()
         shell.hasProject = true
         showPage(hasResults === true ? NavRules.RESULTS : NavRules.SETUP)

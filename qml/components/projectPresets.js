@@ -61,7 +61,7 @@ var NUMBER_RULES = {
     maxIterations: NumericFields.RULES.iterations,
     threadCount: NumericFields.RULES.threads,
     startingPot: NumericFields.fromZero(NumericFields.RULES.chips),
-    effectiveStack: NumericFields.fromZero(NumericFields.RULES.chips),
+    effectiveStack: NumericFields.fromZero(NumericFields.RULES.stack),
     oopStack: NumericFields.fromZero(NumericFields.RULES.seatStack),
     ipStack: NumericFields.fromZero(NumericFields.RULES.seatStack),
     targetExploitability: NumericFields.RULES.target,
@@ -71,35 +71,85 @@ var NUMBER_RULES = {
     ipAddAllInIfJamLtPct: NumericFields.RULES.jamThreshold
 }
 
+// The choices of the state's texts that have them, as the controller reads
+// them (trimmed, any case).
+var CHOICES = {
+    gameVariant: ["holdem", "shortdeck"],
+    utilityModel: ["cash", "icm"],
+    startingStreet: ["flop", "turn", "river"]
+}
+
+// The longest board text: five cards and a blank between each two.
+var MAX_BOARD_TEXT_LENGTH = 14
+
+// A switch from a project or a profile: { ok, value }. Only true, false, 1,
+// 0 and the texts "true" and "false" (any case, blanks around) are one.
+function readFlag(value) {
+    if (typeof value === "boolean")
+        return { ok: true, value: value }
+    if (typeof value === "number" && (value === 0 || value === 1))
+        return { ok: true, value: value === 1 }
+    if (typeof value === "string") {
+        var word = value.trim().toLowerCase()
+        if (word === "true" || word === "false")
+            return { ok: true, value: word === "true" }
+    }
+    return { ok: false, value: undefined }
+}
+
+// A text of a fixed set of choices: { ok, value }, the value trimmed and
+// lower-cased, as the controller reads it.
+function readChoice(choices, value) {
+    if (typeof value !== "string")
+        return { ok: false, value: undefined }
+    var word = value.trim().toLowerCase()
+    return choices.indexOf(word) >= 0 ? { ok: true, value: word } : { ok: false, value: undefined }
+}
+
 // A value from a project map in the type of its property: { ok, value }.
 // Numbers are read by their field's rule (a count is a whole number, "2.5"
-// is not one); texts take texts and plain numbers; flags take true, false,
-// 1, 0 and the words "true" and "false". Anything else is not ok, and the
-// caller leaves the property alone.
+// is not one); texts with choices take one of them; the board at most five
+// cards' worth of text; other texts take texts and plain numbers; flags go
+// by readFlag. Anything else is not ok, and the caller leaves it out.
 function convertKey(key, value) {
     var no = { ok: false, value: undefined }
     if (value === undefined || value === null)
         return no
+    if (CHOICES[key] !== undefined)
+        return readChoice(CHOICES[key], value)
     var type = keyType(key)
     if (type === "string") {
         var t = typeof value
+        if (key === "boardText" && (t !== "string" || value.length > MAX_BOARD_TEXT_LENGTH))
+            return no
         return (t === "string" || t === "boolean" || (t === "number" && isFinite(value)))
                 ? { ok: true, value: String(value) } : no
     }
-    if (type === "bool") {
-        if (typeof value === "boolean")
-            return { ok: true, value: value }
-        if (typeof value === "number" && (value === 0 || value === 1))
-            return { ok: true, value: value === 1 }
-        if (typeof value === "string") {
-            var word = value.trim().toLowerCase()
-            if (word === "true" || word === "false")
-                return { ok: true, value: word === "true" }
-        }
-        return no
-    }
+    if (type === "bool")
+        return readFlag(value)
     var read = NumericFields.read(NUMBER_RULES[key], value)
     return read.ok ? { ok: true, value: read.value } : no
+}
+
+// The state a loaded project gives: every key the map brings and its field
+// takes, the new project's value for the others (also those a preset never
+// carries: cash, no ICM stacks or lists), so nothing of the project open
+// before stays.
+function loadedProjectState(map, newProject) {
+    var out = Object.assign({
+        gameVariant: "holdem", utilityModel: "cash", oopStack: 0, ipStack: 0,
+        icmPayoutsText: "", icmOtherStacksText: ""
+    }, newProject)
+    if (map && typeof map === "object") {
+        PROJECT_KEYS.forEach(function (key) {
+            if (!Object.prototype.hasOwnProperty.call(map, key))
+                return
+            var converted = convertKey(key, map[key])
+            if (converted.ok)
+                out[key] = converted.value
+        })
+    }
+    return out
 }
 
 // The keys of a map that applying it leaves alone, with the value each

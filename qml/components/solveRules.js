@@ -1,5 +1,6 @@
 .pragma library
 .import "projectPresets.js" as Presets
+.import "../pages/numericFields.js" as NumericFields
 // When a spot may be solved, and the solve-configuration map the controller
 // reads. Pure functions over a project state map (the shell's 43 keys), so
 // they can be tested without a shell or a controller.
@@ -60,15 +61,16 @@ function hasSizingFilled(state) {
 }
 
 // Comma-separated positive numbers: { valid, values }. Empty pieces are
-// skipped; one piece that is not a finite number above 0 spoils the list.
+// skipped; one piece that the ICM entry rule does not read (no number, not
+// above 0, more chips than the solve holds, "10.000") spoils the list.
 function parsePositiveCsvNumbers(text) {
     var values = []
     var pieces = _text(text).split(",").map(function (p) { return p.trim() }).filter(function (p) { return p !== "" })
     for (var i = 0; i < pieces.length; ++i) {
-        var n = Number(pieces[i])
-        if (!isFinite(n) || n <= 0)
+        var read = NumericFields.read(NumericFields.RULES.icmEntry, pieces[i])
+        if (!read.ok)
             return { valid: false, values: [] }
-        values.push(n)
+        values.push(read.value)
     }
     return { valid: true, values: values }
 }

@@ -41,6 +41,15 @@ ProjectTextField {
     function _reason(code) {
         switch (code) {
         case "whole": return qsTranslate("ProjectPage", "Whole numbers only: \"%1\" was not stored.").arg(text)
+        case "ambiguous": {
+            // Both numbers the text can stand for, and how to write each.
+            var both = NumericFields.readings(text)
+            return rule.integer
+                    ? qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write whole chips without a separator.")
+                      .arg(text).arg(both[0]).arg(both[1])
+                    : qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.")
+                      .arg(text).arg(both[0]).arg(both[1]).arg(NumericFields.trimmed(text) + "0")
+        }
         case "decimals": return qsTranslate("ProjectPage", "Too many decimals: \"%1\" was not stored.").arg(text)
         case "range": return qsTranslate("ProjectPage", "Enter a number from %1 to %2: \"%3\" was not stored.")
                              .arg(_bound(rule.min)).arg(_bound(rule.max)).arg(text)

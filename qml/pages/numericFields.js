@@ -7,28 +7,63 @@
 // A number is written with digits and at most one decimal separator, a
 // point or a comma in every language ("4,5" is 4.5); blanks around it do
 // not matter. A sign, an exponent, a letter, a blank inside or a second
-// separator is refused, never dropped.
+// separator is refused, never dropped. A separator followed by exactly
+// three digits after a whole part other than 0 ("10,000", "2.500") may be
+// a thousands separator as well as a decimal one: it is refused, since
+// either reading could be the wrong one. Whole-number fields take no
+// separator at all; counts take "40.0" as 40.
+//
+// The controller reads the texts of a solve-configuration map by the same
+// rule (readNumber and readCount in solve_config_map.cpp).
 
 var RULES = {
     chips: { decimals: 2, min: 0.01, max: 100000, fallback: 100 },
     // The solve refuses an effective stack under one chip.
     stack: { decimals: 2, min: 1, max: 100000, fallback: 100 },
-    // Seat stacks are whole chips: the solve counts them so.
-    seatStack: { integer: true, min: 1, max: 1000000000, fallback: 100 },
+    // Seat stacks are whole chips: the solve counts them so, and holds at
+    // most MAX_CHIPS of them.
+    seatStack: { integer: true, min: 1, max: 21474836, fallback: 100 },
     rakePercent: { decimals: 3, min: 0, max: 100, fallback: 0 },
     rakeCap: { decimals: 2, min: 0, max: 1000000, fallback: 0 },
     target: { decimals: 6, min: 0, max: 100, fallback: 0.1 },
     jamThreshold: { decimals: 3, min: 0, max: 1000, fallback: 0 },
     clickWeight: { decimals: 3, min: 0, max: 100, fallback: 100 },
     // Counts: a whole number ("40.0" reads as 40, "2.5" is refused).
-    iterations: { integer: true, min: 0, max: 2147483647, fallback: 0 },
-    threads: { integer: true, min: 1, max: 4096, fallback: 1 }
+    iterations: { integer: true, zeroFraction: true, min: 0, max: 2147483647, fallback: 0 },
+    threads: { integer: true, zeroFraction: true, min: 1, max: 4096, fallback: 1 },
+    // An entry of the ICM payouts or other stacks: chips above 0, up to
+    // what the solve holds.
+    icmEntry: { decimals: 2, min: 0.01, max: 21474836.46, fallback: 0 }
 }
 
-// The same rule with 0 let in: pots and stacks of a blank project, which
-// load and are then not ready to solve.
+// The most chips the solve holds (hundredths in 32 bits).
+var MAX_CHIPS = 21474836.46
+
+// The same rule with 0 let in besides its range: pots and stacks of a blank
+// project, which load and are then not ready to solve.
 function fromZero(rule) {
-    return { decimals: rule.decimals, integer: rule.integer, min: 0, max: rule.max, fallback: rule.fallback }
+    return { decimals: rule.decimals, integer: rule.integer, zeroFraction: rule.zeroFraction, orZero: true,
+             min: rule.min, max: rule.max, fallback: rule.fallback }
+}
+
+// Blanks around a text: the white space Qt's trimmed() removes, so that
+// the page and the controller read the same text alike (U+FEFF is no
+// blank to either).
+var _BLANKS = "[\\t\\n\\v\\f\\r \\u0085\\u00a0\\u1680\\u2000-\\u200a\\u2028\\u2029\\u202f\\u205f\\u3000]"
+var _EDGE_BLANKS = new RegExp("^" + _BLANKS + "+|" + _BLANKS + "+$", "g")
+
+function trimmed(text) {
+    return String(text).replace(_EDGE_BLANKS, "")
+}
+
+// The two numbers an ambiguous text stands for, as texts: [as decimals,
+// as thousands] ("10,000" -> ["10", "10000"]); null when it is not
+// ambiguous. See the rule above.
+function readings(text) {
+    var m = /^([0-9]*)[.,]([0-9]{3})$/.exec(trimmed(text === undefined || text === null ? "" : text))
+    if (!m || !/[1-9]/.test(m[1]))
+        return null
+    return [String(Number(m[1] + "." + m[2])), String(Number(m[1] + m[2]))]
 }
 
 // The text of a value as the reader judges it: a number as its shortest
@@ -58,13 +93,14 @@ function _formProblem(s) {
 }
 
 // A text or a stored value read by the rule: { ok, value, code }. `code` is
-// "" when it reads, else why not: one of _formProblem's, "whole" (a
-// fraction in a count), "decimals" (more than the rule takes) or "range".
+// "" when it reads, else why not: one of _formProblem's, "ambiguous" (see
+// readings), "whole" (a fraction, or in a whole-number field any
+// separator), "decimals" (more than the rule takes) or "range".
 function read(rule, value) {
     var raw = _textOf(value)
     if (raw === null)
         return { ok: false, value: NaN, code: value === undefined || value === null || value === "" ? "empty" : "number" }
-    var s = raw.trim()
+    var s = trimmed(raw)
     // A stored number too small or too large to be written in plain digits
     // has more decimals than any field takes, or lies outside every range.
     if (typeof value === "number" && /e/.test(s))
@@ -72,15 +108,20 @@ function read(rule, value) {
     var form = _formProblem(s)
     if (form !== "")
         return { ok: false, value: NaN, code: form }
+    // A stored number is written by the program itself, never with a
+    // thousands separator.
+    if (typeof value !== "number" && readings(s) !== null)
+        return { ok: false, value: NaN, code: "ambiguous" }
     var text = s.replace(",", ".")
     var point = text.indexOf(".")
-    var fraction = point < 0 ? "" : text.slice(point + 1)
-    if (rule.integer && /[1-9]/.test(fraction))
+    // Trailing zeros add no decimal: "4.1250" is 4.125.
+    var fraction = point < 0 ? "" : text.slice(point + 1).replace(/0+$/, "")
+    if (rule.integer && point >= 0 && (/[1-9]/.test(fraction) || !rule.zeroFraction))
         return { ok: false, value: NaN, code: "whole" }
     if (!rule.integer && fraction.length > rule.decimals)
         return { ok: false, value: NaN, code: "decimals" }
     var v = Number(text === "." ? NaN : (point === 0 ? "0" + text : text))
-    if (!(isFinite(v) && v >= rule.min && v <= rule.max))
+    if (!(isFinite(v) && ((v >= rule.min && v <= rule.max) || (rule.orZero === true && v === 0))))
         return { ok: false, value: NaN, code: "range" }
     return { ok: true, value: v, code: "" }
 }
@@ -99,7 +140,7 @@ function isAcceptable(rule, text) {
 // outside the range. The field writes only what it accepts; this is the
 // rule for the rest.
 function commit(rule, text) {
-    var s = String(text === undefined || text === null ? "" : text).trim().replace(",", ".")
+    var s = trimmed(text === undefined || text === null ? "" : text).replace(",", ".")
     if (_formProblem(s) !== "")
         return rule.fallback
     var v = Number(s === "." ? NaN : s)

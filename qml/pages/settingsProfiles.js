@@ -4,6 +4,7 @@
 // written by an older version) is checked and applied.
 
 .import "numericFields.js" as NumericFields
+.import "../components/projectPresets.js" as Presets
 
 var SEATS = ["oop", "ip"]
 var STREETS = [["flop", "Flop"], ["turn", "Turn"], ["river", "River"]]
@@ -76,7 +77,7 @@ function snapshotOf(page) {
 // is read as a plain amount and then judged as a percentage.
 var NUMBER_RULES = {
     starting_pot: NumericFields.fromZero(NumericFields.RULES.chips),
-    effective_stack: NumericFields.fromZero(NumericFields.RULES.chips),
+    effective_stack: NumericFields.fromZero(NumericFields.RULES.stack),
     oop_stack: NumericFields.fromZero(NumericFields.RULES.seatStack),
     ip_stack: NumericFields.fromZero(NumericFields.RULES.seatStack),
     rake_percent: NumericFields.RULES.rakePercent,
@@ -99,7 +100,10 @@ function _shown(value) {
 
 // What a snapshot brings: { assignments, refused }. `assignments` are the
 // [property, value] pairs it makes, in order; `refused` lists, as
-// { key, text }, each number its field would not take, which is left out.
+// { key, text }, each value its field would not take (a number outside its
+// rule, a utility model or a street that is none, a switch that is neither
+// true nor false), which is left out. A key the snapshot does not carry
+// leaves its field as it is.
 // `currentPot` converts an older target in chips when the snapshot carries
 // no pot of its own (or one that is left out).
 function readSnapshot(data, currentPot) {
@@ -119,8 +123,28 @@ function readSnapshot(data, currentPot) {
         return read.value
     }
 
-    if (_has(data, "utility_model"))
-        assign("utilityModel", _text(data.utility_model) || "cash")
+    // The value under `key` read by `reader` (a choice or a switch), or
+    // undefined when it is absent or refused.
+    var checked = function (key, reader) {
+        if (!_has(data, key))
+            return undefined
+        var read = reader(data[key])
+        if (!read.ok) {
+            out.refused.push({ key: key, text: _shown(data[key]) })
+            return undefined
+        }
+        return read.value
+    }
+    var flag = function (key) { return checked(key, Presets.readFlag) }
+    var choice = function (key, choices) {
+        return checked(key, function (v) { return Presets.readChoice(choices, v) })
+    }
+
+    if (_has(data, "utility_model")) {
+        var model = _text(data.utility_model) === "" ? "cash" : choice("utility_model", Presets.CHOICES.utilityModel)
+        if (model !== undefined)
+            assign("utilityModel", model)
+    }
     var pot
     SCALARS.forEach(function (p) {
         var v = number(p[0])
@@ -151,15 +175,23 @@ function readSnapshot(data, currentPot) {
     var iterations = number("max_iterations")
     if (iterations !== undefined)
         assign("maxIterations", iterations)
-    if (_has(data, "starting_street"))
-        assign("startingStreet", _text(data.starting_street))
+    var street = choice("starting_street", Presets.CHOICES.startingStreet)
+    if (street !== undefined)
+        assign("startingStreet", street)
 
-    SIZING.forEach(function (p) { assign(p[1], p[2] ? Boolean(data[p[0]]) : _text(data[p[0]])) })
+    SIZING.forEach(function (p) {
+        var v = p[2] ? flag(p[0]) : (_has(data, p[0]) ? _text(data[p[0]]) : undefined)
+        if (v !== undefined)
+            assign(p[1], v)
+    })
 
     var legacyEnabled = _has(data, "add_all_in_jam_threshold_enabled")
     var legacyPct = _has(data, "add_all_in_jam_threshold_pct")
+    var sharedEnabled = legacyEnabled ? flag("add_all_in_jam_threshold_enabled") : undefined
     JAM.forEach(function (j) {
-        assign(j.enabledProp, Boolean(legacyEnabled ? data.add_all_in_jam_threshold_enabled : data[j.enabledKey]))
+        var v = legacyEnabled ? sharedEnabled : flag(j.enabledKey)
+        if (v !== undefined)
+            assign(j.enabledProp, v)
     })
     var sharedPct = legacyPct ? number("add_all_in_jam_threshold_pct") : undefined
     JAM.forEach(function (j) {

@@ -8,7 +8,8 @@ import Pellaris
 // "--lang=CODE" the language, "--range" scrolls to the ranges,
 // "--blank" shows a new project as it starts, "--measuring" shows an edited
 // spot whose estimate is still on its way, "--profile" loads a profile
-// with values its fields do not take, "--set=KEY:JSON" sets a value.
+// with values its fields do not take, "--set=KEY:JSON" sets a value,
+// "--enter=FIELD:TEXT" finishes an edit of TEXT in the field named FIELD.
 ApplicationWindow {
     id: window
     width: Screen.desktopAvailableWidth
@@ -87,6 +88,8 @@ ApplicationWindow {
             measuringTimer.start()
         if (argValue("--case=") === "import")
             importTimer.start()
+        if (argValue("--enter="))
+            enterTimer.start()
         if (args.indexOf("--profile") >= 0) {
             var page = shell.pages.projectPage
             page.settingsProfiles = [{ id: "shot", name: "Deep stack", createdAt: "",
@@ -94,6 +97,37 @@ ApplicationWindow {
                                                effective_stack: "250,5", rake_cap: "-3" } }]
             page._loadProfileSelectedId = "shot"
             page.loadSelectedSettingsProfile()
+        }
+    }
+
+    function findItem(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        var kids = item.children || []
+        for (var i = 0; i < kids.length; ++i) {
+            var found = findItem(kids[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    // An edit as the user finishes it: typed into the field, then left.
+    Timer {
+        id: enterTimer
+        interval: 600
+        onTriggered: {
+            var entry = window.argValue("--enter=")
+            var cut = entry.indexOf(":")
+            var page = shell.pages.projectPage
+            var field = window.findItem(page, entry.substring(0, cut))
+            field.forceActiveFocus()
+            field._valueBefore = field.value
+            field._edited = true
+            field.text = entry.substring(cut + 1)
+            page.forceActiveFocus()
         }
     }
 

@@ -485,7 +485,9 @@ Item {
             shell.maxIterations = 900
             shell.targetExploitability = 0.25
             shell.betSizesText = "33"
+            shell.threadCount = shell.threadCount === 1 ? 2 : 1
             compare(shell.solveMemEstimateTimer.running, false)
+            verify(!shell.estimateMeasuring)
             shell.rakeCap = 4
             compare(shell.solveMemEstimateTimer.running, true)
         }

@@ -49,7 +49,15 @@ TestCase {
             { tag: "older target beyond 100 %", data: { starting_pot: 0.01, target_exploitability: 50 },
               key: "target_exploitability", text: "50" },
             { tag: "exponent as text", data: { rake_cap: "1e3" }, key: "rake_cap", text: "1e3" },
-            { tag: "nothing stored", data: {}, key: null }
+            { tag: "nothing stored", data: {}, key: null },
+            { tag: "thousands in a stack", data: { oop_stack: "10,000" }, key: "oop_stack", text: "10,000" },
+            { tag: "stack under one chip", data: { effective_stack: 0.5 }, key: "effective_stack", text: "0.5" },
+            { tag: "a utility model that is none", data: { utility_model: "banana" }, key: "utility_model", text: "banana" },
+            { tag: "a switch that is a word", data: { oop_flop_add_all_in: "no" }, key: "oop_flop_add_all_in", text: "no" },
+            { tag: "a jam switch that is a number", data: { ip_add_all_in_jam_threshold_enabled: 2 },
+              key: "ip_add_all_in_jam_threshold_enabled", text: "2" },
+            { tag: "switches read as written", data: { oop_flop_add_all_in: "false", oop_turn_add_all_in: 0,
+                                                       oop_river_dont_donk: "TRUE" }, key: null }
         ]
     }
 
@@ -72,6 +80,11 @@ TestCase {
             { tag: "rake over 100", key: "rakePercent", value: 100.5 },
             { tag: "negative jam", key: "ipAddAllInIfJamLtPct", value: -1 },
             { tag: "threads fit", key: "threadCount", value: "4", want: 4 },
+            { tag: "utility model that is none", key: "utilityModel", value: "banana" },
+            { tag: "thousands in a seat stack", key: "oopStack", value: "25.000" },
+            { tag: "board longer than five cards", key: "boardText", value: "Ks7d2c         " },
+            { tag: "variant in capitals", key: "gameVariant", value: " ShortDeck ", want: "shortdeck" },
+            { tag: "switch as text", key: "ipRiverAddAllIn", value: "false", want: false },
             { tag: "pot fits", key: "startingPot", value: 12.5, want: 12.5 }
         ]
     }

@@ -111,8 +111,8 @@ Item {
                   typed: "0", returnKey: true, want: 180, shown: "180", refused: "from 0.01 to 100000" },
                 { tag: "pot above the bound", field: "startingPotField", prop: "startingPot", start: 180,
                   typed: "100001", want: 180, shown: "180", refused: "\"100001\" was not stored" },
-                { tag: "Rake (%) keeps 4.125", field: "rakePercentField", prop: "rakePercent", start: 0,
-                  typed: "4.125", want: 4.125, shown: "4.125" },
+                { tag: "Rake (%) keeps 4.1250", field: "rakePercentField", prop: "rakePercent", start: 0,
+                  typed: "4.1250", want: 4.125, shown: "4.125" },
                 { tag: "a fourth rake decimal stores nothing", field: "rakePercentField", prop: "rakePercent", start: 0,
                   typed: "4.1259", want: 0, shown: "0", refused: "Too many decimals" },
                 { tag: "rake cap takes cents", field: "rakeCapField", prop: "rakeCap", start: 0,
@@ -150,7 +150,10 @@ Item {
         // German (where the comma is the decimal sign): the whole text is
         // read when the edit finishes; what it does not stand for as a
         // number keeps the value from before, with the reason beside the
-        // field in the chosen language. A value shows whole.
+        // field in the chosen language. A separator before three digits
+        // could be a thousands one: refused, naming both readings. The seat
+        // stacks take whole chips only, without any separator. A value
+        // shows whole.
         function test_everyNumberField_data() {
             var fields = [
                 { field: "startingPotField", prop: "startingPot", wide: 99999.99 },
@@ -160,12 +163,15 @@ Item {
                 { field: "targetExploitabilityField", prop: "targetExploitability", wide: 0.000001 },
                 { field: "oopClickWeightField", prop: "oopClickWeightPct", wide: 99.999 },
                 { field: "ipClickWeightField", prop: "ipClickWeightPct", wide: 99.999 },
-                { field: "oopJamField", prop: "oopAddAllInIfJamLtPct", wide: 999.999 }
+                { field: "oopJamField", prop: "oopAddAllInIfJamLtPct", wide: 999.999 },
+                { field: "oopStackField", prop: "oopStack", wide: 21474836, whole: true },
+                { field: "ipStackField", prop: "ipStack", wide: 21474836, whole: true }
             ]
             var rows = []
             ;["en", "de"].forEach(function (lang) {
                 fields.forEach(function (f) {
-                    rows.push({ tag: f.field + " " + lang, lang: lang, field: f.field, prop: f.prop, wide: f.wide })
+                    rows.push({ tag: f.field + " " + lang, lang: lang, field: f.field, prop: f.prop, wide: f.wide,
+                                whole: f.whole === true })
                 })
             })
             return rows
@@ -176,14 +182,24 @@ Item {
             var exponent = "Write the number out without an exponent: \"%1\" was not stored."
             var separator = "One decimal separator at most: \"%1\" was not stored."
             var notNumber = "Not a number: \"%1\" was not stored."
+            var whole = "Whole numbers only: \"%1\" was not stored."
+            var decimal = function (value) { return data.whole ? { reason: whole } : { want: value } }
+            var thousands = data.whole
+                    ? "\"%1\" could mean %2 or %3, so it was not stored: write whole chips without a separator."
+                    : "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2."
             var entries = [
-                { text: "4,5", want: 4.5 }, { text: "12,50", want: 12.5 }, { text: " 7 ", want: 7 },
+                Object.assign({ text: "4,5" }, decimal(4.5)), Object.assign({ text: "12,50" }, decimal(12.5)),
+                Object.assign({ text: "10,0" }, decimal(10)), { text: " 7 ", want: 7 },
                 { text: "-5", reason: sign }, { text: "+7", reason: sign }, { text: "1e3", reason: exponent },
                 { text: "1e309", reason: exponent }, { text: "12.5.3", reason: separator },
-                { text: "0x10", reason: notNumber }
+                { text: "0x10", reason: notNumber },
+                { text: "10,000", reason: thousands, both: ["10", "10000"] },
+                { text: "10.000", reason: thousands, both: ["10", "10000"] },
+                { text: "2,500", reason: thousands, both: ["2.5", "2500"] },
+                { text: "1,000.5", reason: separator }
             ]
             languageManager.setLanguage(data.lang)
-            var page = makePage({ oopAddAllInIfJamLtEnabled: true })
+            var page = makePage({ oopAddAllInIfJamLtEnabled: true, utilityModel: data.whole ? "icm" : "cash" })
             var field = child(page, data.field)
             entries.forEach(function (entry) {
                 ;["typed", "pasted"].forEach(function (way) {
@@ -212,9 +228,18 @@ Item {
                         return
                     }
                     var reason = qsTranslate("ProjectPage", entry.reason).arg(entry.text)
+                    var english = entry.reason.arg(entry.text)
+                    if (entry.both) {
+                        reason = reason.arg(entry.both[0]).arg(entry.both[1])
+                        english = english.arg(entry.both[0]).arg(entry.both[1])
+                        if (!data.whole) {
+                            reason = reason.arg(entry.text + "0")
+                            english = english.arg(entry.text + "0")
+                        }
+                    }
                     compare(field.refusalText, reason, what)
                     if (data.lang !== "en")
-                        verify(reason !== entry.reason.arg(entry.text), "worded in the chosen language")
+                        verify(reason !== english, "worded in the chosen language")
                 })
             })
             page[data.prop] = data.wide

@@ -277,18 +277,37 @@ Item {
         }
 
         // A project file is read by the set-up's own rules: values a field
-        // would not take are left out and listed, the rest loads; a file whose
-        // set-up is not an object is refused and the set-up stays as it was.
+        // would not take are left out and listed, and take the new
+        // project's value; a file whose set-up is not an object, or whose
+        // board is not one of its deck, is refused and the set-up stays as
+        // it was.
         function test_projectValuesAreReadByTheirFields_data() {
+            var padded = "Ks7d2c" + new Array(1 << 20).join(" ")
             return [
                 { tag: "counts with fractions", project: { boardText: "Ks7d2c5h", maxIterations: 2.5, threadCount: 1.5, startingPot: 30 },
-                  title: "Some Values Not Loaded", listed: ["maxIterations = 2.5", "threadCount = 1.5"], pot: 30 },
-                { tag: "set-up a list", project: [1, 2], title: "Open Failed", listed: ["project is not an object"], pot: 22.8 }
+                  title: "Some Values Not Loaded", listed: ["maxIterations = 2.5", "threadCount = 1.5"],
+                  want: { maxIterations: undefined, startingPot: 30 } },
+                { tag: "choices and ranges", project: { boardText: "Ks7d2c", gameVariant: "omaha", utilityModel: "banana",
+                                                        effectiveStack: 0.5, oopStack: "10,000", oopFlopAddAllIn: "no" },
+                  title: "Some Values Not Loaded",
+                  listed: ["gameVariant = omaha", "utilityModel = banana", "effectiveStack = 0.5", "oopStack = 10,000",
+                           "oopFlopAddAllIn = no"],
+                  want: { gameVariant: "holdem", utilityModel: "cash", effectiveStack: undefined, oopStack: 0,
+                          oopFlopAddAllIn: false } },
+                { tag: "choices of another type", project: { boardText: "Ks7d2c", gameVariant: 0, utilityModel: true },
+                  title: "Some Values Not Loaded", listed: ["gameVariant = 0", "utilityModel = true"],
+                  want: { gameVariant: "holdem", utilityModel: "cash" } },
+                { tag: "set-up a list", project: [1, 2], title: "Open Failed", listed: ["project is not an object"] },
+                { tag: "a 2 on a short-deck board", project: { gameVariant: "shortdeck", boardText: "Ks7d2c" },
+                  title: "Open Failed", listed: ["'2c'"] },
+                { tag: "a padded board", project: { boardText: padded }, title: "Open Failed", listed: ["up to five cards"] }
             ]
         }
 
         function test_projectValuesAreReadByTheirFields(data) {
             var shell = makeShell()
+            shell.utilityModel = "icm"
+            shell.oopStack = 500
             var before = shell.exportProjectState()
             var url = harness.temporaryFileUrl("values.pellarisproj")
             var file = { format: "halvory_project", version: 1, hasResults: false, project: data.project, nodeLocks: [], lastUiCfg: {} }
@@ -300,7 +319,32 @@ Item {
             compare(dialog.title, data.title)
             data.listed.forEach(function (line) { verify(dialog.message.indexOf(line) >= 0, dialog.message) })
             dialog.close()
-            compare([shell.maxIterations, shell.threadCount, shell.startingPot], [before.maxIterations, before.threadCount, data.pot])
+            if (data.want === undefined) {
+                compare(shell.exportProjectState(), before, "a refused file changes nothing")
+                return
+            }
+            // undefined: the new project's value.
+            var want = Object.assign({ threadCount: undefined }, data.want)
+            Object.keys(want).forEach(function (key) {
+                compare(shell[key], want[key] === undefined ? shell.newProjectPreset[key] : want[key], key)
+            })
+        }
+
+        // A project that leaves keys out opens with the new project's values
+        // for them, not those of the project open before.
+        function test_missingKeysTakeTheNewProjectValues() {
+            var shell = makeShell()
+            shell.applyProjectState({ utilityModel: "icm", oopStack: 500, icmPayoutsText: "50, 30", rakeCap: 7,
+                                      oopFlopBetSizesText: "33", oopRiverAddAllIn: true })
+            var url = harness.temporaryFileUrl("sparse.pellarisproj")
+            var file = { format: "halvory_project", version: 1, hasResults: false, project: { boardText: "Ks7d2c" } }
+            verify(appController.saveTextFile(url, JSON.stringify(file)).ok)
+            verify(child(shell, "homePage").openProjectFrom(url))
+            var want = Object.assign({}, shell.newProjectPreset,
+                                     { boardText: "Ks7d2c", startingStreet: "flop", utilityModel: "cash", oopStack: 0,
+                                       icmPayoutsText: "" })
+            Object.keys(want).forEach(function (key) { compare(shell[key], want[key], key) })
+            compare(child(shell.pages.projectPage, "oopFlopBetField").text, "", "the page shows it too")
         }
     }
 }

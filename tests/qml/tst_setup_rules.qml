@@ -67,7 +67,19 @@ TestCase {
             { tag: "pot above range", rule: R.chips, text: "100001", ok: false },
             { tag: "pot 3 decimals", rule: R.chips, text: "1.125", ok: false },
             { tag: "pot 0.01", rule: R.chips, text: "0.01", ok: true, value: 0.01 },
-            { tag: "rake 4.125", rule: R.rakePercent, text: "4.125", ok: true, value: 4.125 },
+            { tag: "rake 4.125 could be thousands", rule: R.rakePercent, text: "4.125", ok: false },
+            { tag: "rake 4.1250", rule: R.rakePercent, text: "4.1250", ok: true, value: 4.125 },
+            { tag: "thousands in a seat stack", rule: R.seatStack, text: "10,000", ok: false },
+            { tag: "any separator in a seat stack", rule: R.seatStack, text: "10,0", ok: false },
+            { tag: "seat stack beyond the solve", rule: R.seatStack, text: "21474837", ok: false },
+            { tag: "thousands in the target", rule: R.target, text: "1,000", ok: false },
+            { tag: "zero whole part is no thousands", rule: R.chips, text: "0,500", ok: true, value: 0.5 },
+            // Counts as the controller's readCount reads them.
+            { tag: "count 40.0", rule: R.iterations, text: "40.0", ok: true, value: 40 },
+            { tag: "count past a double", rule: R.threads, text: "4096.0000000000001", ok: false },
+            { tag: "count 5.999...", rule: R.iterations, text: "5.99999999999999999999", ok: false },
+            { tag: "count after U+FEFF", rule: R.iterations, text: "\uFEFF40", ok: false },
+            { tag: "count 1,000", rule: R.iterations, text: "1,000", ok: false },
             { tag: "rake 4 decimals", rule: R.rakePercent, text: "4.1255", ok: false },
             { tag: "decimal comma", rule: R.rakePercent, text: "4,5", ok: true, value: 4.5 },
             { tag: "empty", rule: R.rakePercent, text: "", ok: false },
@@ -95,7 +107,7 @@ TestCase {
             { tag: "unparsable pot falls back", rule: R.chips, text: "abc", value: 100 },
             { tag: "pot clamped up", rule: R.chips, text: "0", value: 0.01 },
             { tag: "unparsable cap falls back", rule: R.rakeCap, text: "12x", value: 0 },
-            { tag: "stack clamped", rule: R.seatStack, text: "5000000000", value: 1000000000 },
+            { tag: "stack clamped", rule: R.seatStack, text: "5000000000", value: 21474836 },
             { tag: "unparsable target", rule: R.target, text: ".", value: 0.1 }
         ]
     }
@@ -177,7 +189,11 @@ TestCase {
               pot: 100, key: "targetExploitability", want: 0.2 },
             { tag: "one jam rule for both", data: { add_all_in_jam_threshold_enabled: true, add_all_in_jam_threshold_pct: 25 },
               pot: 100, key: "jam", want: [true, true, 25, 25] },
-            { tag: "no jam keys", data: {}, pot: 100, key: "jam", want: [false, false, undefined, undefined] }
+            { tag: "no jam keys", data: {}, pot: 100, key: "jam", want: [undefined, undefined, undefined, undefined] },
+            { tag: "a switch written false", data: { oop_flop_add_all_in: "false" }, pot: 100, key: "oopFlopAddAllIn", want: false },
+            { tag: "a switch written 0", data: { oop_flop_dont_donk: 0 }, pot: 100, key: "oopFlopDontDonk", want: false },
+            { tag: "a switch that is no switch", data: { oop_flop_add_all_in: "no" }, pot: 100, key: "oopFlopAddAllIn",
+              want: undefined }
         ]
     }
 
@@ -190,12 +206,11 @@ TestCase {
             compare(got[data.key], data.want)
     }
 
-    // A profile without sizing clears the sizing and leaves what it does not
-    // carry alone.
+    // A profile leaves what it does not carry alone, sizings included.
     function test_missingKeys() {
         var got = _applied({ max_iterations: 300 }, 100)
-        compare(got.oopFlopBetSizesText, "")
-        compare(got.oopRiverDontDonk, false)
+        verify(!("oopFlopBetSizesText" in got))
+        verify(!("oopRiverDontDonk" in got))
         compare(got.maxIterations, 300)
         verify(!("startingPot" in got))
         verify(!("utilityModel" in got))
@@ -220,7 +235,14 @@ TestCase {
             { tag: "ICM more places than players", state: with_(icm, { icmOtherStacksText: "" }),
               want: ["icmPayouts", "icmOtherStacks"] },
             { tag: "ICM unreadable payouts", state: with_(icm, { icmPayoutsText: "50, x" }), want: ["icmPayouts"] },
-            { tag: "ICM no payouts", state: with_(icm, { icmPayoutsText: "" }), want: ["icmPayouts"] }
+            { tag: "ICM no payouts", state: with_(icm, { icmPayoutsText: "" }), want: ["icmPayouts"] },
+            { tag: "ICM payout beyond the solve", state: with_(icm, { icmPayoutsText: "50, 30, 21474836.47" }),
+              want: ["icmPayouts"] },
+            { tag: "ICM other stack beyond the solve", state: with_(icm, { icmOtherStacksText: "1e9" }),
+              want: ["icmOtherStacks"] },
+            { tag: "ICM thousands in a list", state: with_(icm, { icmOtherStacksText: "10.000" }),
+              want: ["icmOtherStacks"] },
+            { tag: "ICM payouts with cents", state: with_(icm, { icmPayoutsText: "50.5, 30, 19.5" }), want: [] }
         ]
     }
 

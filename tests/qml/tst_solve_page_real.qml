@@ -91,13 +91,15 @@ Item {
             verify(find(page, "startSolveButton").enabled)
         }
 
-        // A solve that fails inside the engine ends its row "Failed", not
-        // "Completed".
+        // A spot the engine refuses is refused at the start, with the
+        // engine's reason (the estimate reads it as the solve would), and its
+        // row ends "Failed", not "Completed".
         function test_engineErrorFails() {
             var page = makePage(50, { boardText: "KsKs2c5h9s" })
             mouseClick(find(page, "startSolveButton"))
             waitUntilIdle()
-            verify(appController.statusText.indexOf("Error: ") === 0, appController.statusText)
+            compare(appController.statusText, "Not ready: Flop cards must be unique")
+            verify(!appController.running)
             compare(topRow(page).status, "Failed")
         }
 

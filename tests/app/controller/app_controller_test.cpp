@@ -437,14 +437,14 @@ class AppControllerTest : public QObject {
     m["variant"] = "  ShortDeck ";
     m["utility_model"] = " ICM ";
     m["target_exploitability"] = 0.09;
-    m["starting_street"] = " river";
+    m["starting_street"] = " River";
     m["board"] = "Ah2cKs";
     SolveConfig s = c->buildSolveConfig(m, false);
     QCOMPARE(s.variant, std::string("shortdeck"));
     QCOMPARE(s.utility_model, std::string("icm"));
     QCOMPARE(s.target_exploitability, 9.0f);
-    QCOMPARE(s.starting_street, std::string(" river"));
-    QCOMPARE(s.board, std::string("AhKs"));  // a 2 is no short-deck rank
+    QCOMPARE(s.starting_street, std::string("river"));  // read as the page writes it
+    QCOMPARE(s.board, std::string("AhKs"));             // a 2 is no short-deck rank
 
     m["variant"] = "short_deck";
     m["utility_model"] = "Icm-2";
@@ -465,7 +465,7 @@ class AppControllerTest : public QObject {
     auto c = make();
     QVariantMap m = sizingKeys(QStringLiteral(" 33,75 "), QStringLiteral("2.5x"));
     m["icm_payouts"] = " 70, 20,10 ";
-    m["icm_other_stacks"] = "50, x, 12.5,,+7, 99999999999";
+    m["icm_other_stacks"] = "50, x, 12.5,,+7, 10.000, 99999999999";
     m["oop_add_all_in_jam_threshold_enabled"] = false;
     m["oop_add_all_in_jam_threshold_pct"] = 30;
     m["ip_add_all_in_jam_threshold_enabled"] = true;
@@ -476,7 +476,7 @@ class AppControllerTest : public QObject {
     QCOMPARE(s.icm_payouts, (std::vector<std::int32_t>{7000, 2000, 1000}));
     // Decimals by the money rule; what is no number is left out here
     // (and refused before a start).
-    QCOMPARE(s.icm_other_stacks, (std::vector<std::int32_t>{5000, 1250, 700, 2147483646}));
+    QCOMPARE(s.icm_other_stacks, (std::vector<std::int32_t>{5000, 1250, 2147483646}));
     QVERIFY(!s.oop_add_all_in_jam_threshold_enabled);
     QCOMPARE(s.oop_add_all_in_jam_threshold_pct, 0.0);
     QVERIFY(s.ip_add_all_in_jam_threshold_enabled);
@@ -638,9 +638,12 @@ class AppControllerTest : public QObject {
       QVariant value;
       const char* status;
     } cases[] = {
-        {"board", "AhKdQcTs9s-junk", "Not ready: Board — '-j' is not a card of this deck"},
+        {"board", "AhKdQcTs9s-j", "Not ready: Board — '-j' is not a card of this deck"},
+        {"board", "Ks 7d 2c 5h 9s" + QString(1 << 20, u' '),
+         "Not ready: Board — is longer than five cards"},
         {"board", "Ah Kd Xx 7c 2s", "Not ready: Board — 'Xx' is not a card of this deck"},
-        {"board", "Ks 7d 2c 5h 9s 4", "Not ready: Board — '4' is not a card of this deck"},
+        {"board", "Ks7d2c5h9s 4", "Not ready: Board — '4' is not a card of this deck"},
+        {"board", "Ks 7d 2c 5h 9s 4", "Not ready: Board — is longer than five cards"},
         {"board", "Ks 7d 2c 5h",
          "Not ready: Board — 4 cards do not fit the starting street River, which needs 5"},
         {"starting_pot", std::nan(""), "Not ready: Starting Pot — must be a number"},
@@ -662,14 +665,38 @@ class AppControllerTest : public QObject {
         {"max_iterations", "3e1", "Not ready: Iterations — Cannot read '3e1' as a number"},
         {"thread_count", 0, "Not ready: CPU threads utilized — must be 1 or more"},
         {"thread_count", "1,5",
-         "Not ready: CPU threads utilized — Cannot read '1.5' as a whole number"},
+         "Not ready: CPU threads utilized — Cannot read '1,5' as a whole number"},
+        // A count is read as the page reads it: no flag, nothing that is no
+        // number, no digit beyond a whole one, nothing before the digits.
+        {"max_iterations", true, "Not ready: Iterations — must be a number"},
+        {"max_iterations", QVariant(), "Not ready: Iterations — must be a number"},
+        {"max_iterations", "", "Not ready: Iterations — must be a number"},
+        {"max_iterations", QVariantList{40}, "Not ready: Iterations — must be a number"},
+        {"max_iterations", QVariantMap{{"n", 40}}, "Not ready: Iterations — must be a number"},
+        {"max_iterations", "1,000",
+         "Not ready: Iterations — '1,000' could mean 1 or 1000: write it without a separator"},
+        {"rake_percent", "1.001",
+         "Not ready: Rake (%) — '1.001' could mean 1.001 or 1001: write it without a separator"},
+        {"thread_count", "4096.0000000000001",
+         "Not ready: CPU threads utilized — Cannot read '4096.0000000000001' as a whole number"},
+        {"max_iterations", "5.99999999999999999999",
+         "Not ready: Iterations — Cannot read '5.99999999999999999999' as a whole number"},
+        {"max_iterations", QStringLiteral("\uFEFF40"),
+         "Not ready: Iterations — Cannot read '\uFEFF40' as a number"},
+        {"starting_street", "rivr", "Not ready: 'rivr' is not a street"},
+        {"ip_turn_add_all_in", "no",
+         "Not ready: ip_turn_add_all_in is 'no', neither true nor false"},
+        {"target_exploitability", 1000,
+         "Not ready: Target Exploitability (%) — must be at most 100 % of the pot"},
+        {"starting_pot", "10.000",
+         "Not ready: Starting Pot — '10.000' could mean 10 or 10000: write it without a separator"},
         {"thread_count", 5000, "Not ready: CPU threads utilized — must be at most 4096"},
         {"target_exploitability", std::nan(""),
          "Not ready: Target Exploitability (%) — must be a number"},
         {"target_exploitability", -0.5, "Not ready: Target Exploitability (%) — must be 0 or more"},
         {"rake_cap", 1e12, "Not ready: Rake Cap — must be at most 21474836.46"},
         {"starting_pot", 3e7, "Not ready: Starting Pot — must be at most 21474836.46"},
-        {"rake_percent", "5%", "Not ready: Rake (%) — must be a number"},
+        {"rake_percent", "5%", "Not ready: Rake (%) — Cannot read '5%' as a number"},
     };
     for (const auto& row : cases) {
       QVariantMap m = riverSpotMap(5);
@@ -690,6 +717,12 @@ class AppControllerTest : public QObject {
     } pairs[] = {
         {"variant", "shortdeck", "board", "Ks Td 7c 4h 2s",
          "Not ready: Board — '4h' is not a card of this deck"},
+        {"board", "Ks 7d 2c", "starting_street", "River",
+         "Not ready: Board — 3 cards do not fit the starting street River, which needs 5"},
+        {"board", "Ks 7d 2c", "starting_street", "RIVER",
+         "Not ready: Board — 3 cards do not fit the starting street River, which needs 5"},
+        {"utility_model", "icm", "oop_stack", 3e7,
+         "Not ready: OOP stack — must be at most 21474836.46"},
         {"oop_add_all_in_jam_threshold_enabled", true, "oop_add_all_in_jam_threshold_pct",
          std::numeric_limits<double>::infinity(),
          "Not ready: OOP Sizing · Add all-in if jam less than — must be a number"},
@@ -713,7 +746,15 @@ class AppControllerTest : public QObject {
       const char* status;
     } icm[] = {
         {"50, x", "", "Not ready: Payouts — Cannot read 'x' as a number"},
-        {"70, -30", "", "Not ready: Payouts — '-30' is negative"},
+        {"70, -30", "", "Not ready: Payouts — Cannot read '-30' as a number"},
+        {"70, 21474836.47", "", "Not ready: Payouts — must be at most 21474836.46"},
+        {"70, 30", "1e9", "Not ready: Other stack sizes — Cannot read '1e9' as a number"},
+        {"70, 30", "50000000", "Not ready: Other stack sizes — must be at most 21474836.46"},
+        {"25.000, 10", "",
+         "Not ready: Payouts — '25.000' could mean 25 or 25000: write it without a separator"},
+        {"70, 30.125", "",
+         "Not ready: Payouts — '30.125' could mean 30.125 or 30125: write it without a separator"},
+        {"70, 30.1255", "", "Not ready: Payouts — '30.1255' has more than 2 decimals"},
         {"70, 30", "20, nan", "Not ready: Other stack sizes — Cannot read 'nan' as a number"},
         {"1.2.3, 30", "", "Not ready: Payouts — Cannot read '1.2.3' as a number"},
     };

@@ -672,6 +672,14 @@ class ProjectFilesTest : public QObject {
          {"results", "resultIterations"},
          -1,
          "results.resultIterations is not a whole number of iterations"},
+        {"iterations a flag",
+         {"results", "resultIterations"},
+         true,
+         "results.resultIterations is not a whole number of iterations"},
+        {"board padded with blanks",
+         {"project", "boardText"},
+         "AsKh7d" + QString(1 << 20, u' '),
+         notBoard},
     };
     for (const Case& c : damaged) {
       QTest::newRow(c.name) << craftedWith(c.path, c.value) << "Invalid project data: " + c.error;

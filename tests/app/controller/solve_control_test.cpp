@@ -89,6 +89,51 @@ class SolveControlTest : public QObject {
     QCOMPARE(control->lastConfig(), cfg);
   }
 
+  // A spot whose estimate fails would fail in the solve thread too: the
+  // start is refused with the estimate's reason, whether the estimate was
+  // published for the spot or is made at the start, and the held result
+  // stays.
+  void aSpotItsEstimateRefusesIsNotStarted_data() {
+    QTest::addColumn<bool>("published");
+    QTest::newRow("published estimate") << true;
+    QTest::newRow("measured at the start") << false;
+  }
+  void aSpotItsEstimateRefusesIsNotStarted() {
+    QFETCH(bool, published);
+    make();
+    QVariantMap cfg = sizingKeys(QStringLiteral("10, 20, 30, 40, 50, 60, 70, 80, 90, 100"),
+                                 QStringLiteral("50, 100, 150, 200, 250, 300"));
+    const QVariantMap spot = wideFlopSpotMap(5);
+    for (auto it = spot.cbegin(); it != spot.cend(); ++it)
+      if (!cfg.contains(it.key())) cfg.insert(it.key(), it.value());
+    cfg.insert(QStringLiteral("effective_stack"), 20000);
+    if (published) {
+      QSignalSpy answered(control.get(), &SolveControl::memoryEstimated);
+      control->requestMemoryEstimate(cfg);
+      QVERIFY(answered.wait(60000));
+      QVERIFY(!control->estimateError().isEmpty());
+    }
+    control->start(cfg);
+    const QString status = control->statusText();
+    QVERIFY2(status.startsWith(QStringLiteral("Not ready: Betting tree too large")),
+             qPrintable(status));
+    QCOMPARE(host.releases, 0);
+    QVERIFY(session->starts.empty());
+    QVERIFY(!control->running());
+  }
+
+  // A cancel with nothing running says nothing: finished results keep
+  // their status.
+  void anIdleCancelChangesNothing() {
+    make();
+    control->setStatus([] { return QStringLiteral("Done"); });
+    QSignalSpy changed(control.get(), &SolveControl::statusTextChanged);
+    control->cancel();
+    QCOMPARE(control->statusText(), QStringLiteral("Done"));
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(!control->running());
+  }
+
   // The room a start sees: the reading before the release plus what the
   // released result held, or the reading after it when that is larger;
   // no check without a reading or an estimate. Equal is not enough.
@@ -121,7 +166,11 @@ class SolveControlTest : public QObject {
     QCOMPARE(host.releases, 1);
     QCOMPARE(session->starts.size(), std::size_t{starts ? 1u : 0u});
     QCOMPARE(control->running(), starts);
-    QCOMPARE(control->startRequiredMemoryBytes(), required);
+    // Without a figure for the spot, the start measures it itself.
+    if (required == 0)
+      QVERIFY(control->startRequiredMemoryBytes() > 0);
+    else
+      QCOMPARE(control->startRequiredMemoryBytes(), required);
     if (!starts)
       QCOMPARE(control->statusText(),
                QStringLiteral("Not enough RAM to solve (after clearing previous results)"));
