@@ -106,6 +106,9 @@ Item {
         return text
     }
 
+    // Set when the user stops a save, which then needs no error message.
+    property bool _saveCancelled: false
+
     function _showError(title: string, message: string) {
         errorDialog.title = title
         errorDialog.message = message
@@ -118,8 +121,11 @@ Item {
         var state = typeof provider === "function" ? provider() : ({})
         fileProgress.title = qsTr("Saving project…")
         fileProgress.cancellable = true
+        _saveCancelled = false
         var ok = controller ? controller.saveProject(target, state || ({})) === true : false
-        if (!ok) {
+        if (!ok && _saveCancelled) {
+            // The user stopped it: the old file stands, nothing to report.
+        } else if (!ok) {
             console.warn("Save failed:", target)
             _showError(qsTr("Save Failed"),
                        qsTr("The project could not be saved to %1. Check that the folder exists and that it may be written to.")
@@ -200,7 +206,11 @@ Item {
         theme: page.theme
         progress: page.controller ? page.controller.projectFileProgress : 0
         visible: !!page.controller && page.controller.projectFileBusy
-        onCancelRequested: if (page.controller) page.controller.cancelProjectSave()
+        onCancelRequested: {
+            page._saveCancelled = true
+            if (page.controller)
+                page.controller.cancelProjectSave()
+        }
     }
 
     Components.MessageBox {
