@@ -184,9 +184,13 @@ Result ProjectFiles::awayFromGui(
   hooks.fileWork(true, 0.0);
   ticker.start();
   thread->start();
-  // The window goes on drawing, and shows the progress, while the file is
-  // written or read.
-  if (!thread->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  // The window goes on drawing, shows the progress and takes the user's
+  // Cancel while the file is written or read. Whatever else the user does
+  // meanwhile reads its own copies: the save wrote from shared copies taken
+  // before, and a load changes the controller only once it is read. When
+  // the program quits meanwhile, the loop ends early and the work is waited
+  // for, so a save is never cut off half-written.
+  if (!thread->isFinished()) loop.exec();
   thread->wait();
   ticker.stop();
   busy = false;
@@ -332,6 +336,10 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
       awayFromGui<LoadOutcome>([&path](const halvory_app::StreamProgress& progress) {
         return readProjectFile(path, progress);
       });
+  // A solve started while the file was read would replace what it holds.
+  if (solve.running() || solve.session().is_running())
+    return failed(result, QCoreApplication::translate(
+                              "AppController", "Cannot load a project while a solve is running"));
   switch (loadOutcome.outcome) {
     case ReadOutcome::OpenFailed:
       return failed(result, QCoreApplication::translate("AppController", "Failed to open file"));
