@@ -308,10 +308,6 @@
         <translation>Ungültige Prozentangabe „%1“ (erwartet wie „50%“)</translation>
     </message>
     <message>
-        <source>Range text is too long: %1 bytes (at most %2)</source>
-        <translation>Der Range-Text ist zu lang: %1 Bytes (höchstens %2)</translation>
-    </message>
-    <message>
         <source>The range is empty once the board&apos;s cards are taken out</source>
         <translation>Ohne die Karten des Boards bleibt keine Hand der Range übrig</translation>
     </message>
@@ -490,6 +486,54 @@
     <message>
         <source>A project file is being written or read already</source>
         <translation>Eine Projektdatei wird bereits geschrieben oder gelesen</translation>
+    </message>
+    <message>
+        <source>%1: not in the short deck, left out</source>
+        <translation>%1: nicht im Short Deck, ausgelassen</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; has a decimal comma: write %2</source>
+        <translation>Die Gewichtung „%1“ hat ein Dezimalkomma: %2 schreiben</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 characters (at most %2)</source>
+        <translation>Der Range-Text ist zu lang: %1 Zeichen (höchstens %2)</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>geschütztes Leerzeichen</translation>
+    </message>
+    <message>
+        <source>byte order mark</source>
+        <translation>Byte-Order-Mark</translation>
+    </message>
+    <message>
+        <source>zero-width space</source>
+        <translation>Leerzeichen ohne Breite</translation>
+    </message>
+    <message>
+        <source>soft hyphen</source>
+        <translation>weicher Trennstrich</translation>
+    </message>
+    <message>
+        <source>control character</source>
+        <translation>Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>invisible character</source>
+        <translation>unsichtbares Zeichen</translation>
     </message>
 </context>
 <context>

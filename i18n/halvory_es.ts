@@ -308,10 +308,6 @@
         <translation>Porcentaje no válido «%1» (se espera como «50%»)</translation>
     </message>
     <message>
-        <source>Range text is too long: %1 bytes (at most %2)</source>
-        <translation>El texto del rango es demasiado largo: %1 bytes (máximo %2)</translation>
-    </message>
-    <message>
         <source>The range is empty once the board&apos;s cards are taken out</source>
         <translation>Sin las cartas del board no queda ninguna mano del rango</translation>
     </message>
@@ -490,6 +486,54 @@
     <message>
         <source>A project file is being written or read already</source>
         <translation>Ya se está escribiendo o leyendo un archivo de proyecto</translation>
+    </message>
+    <message>
+        <source>%1: not in the short deck, left out</source>
+        <translation>%1: no está en el short deck, se omite</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; has a decimal comma: write %2</source>
+        <translation>El peso «%1» tiene una coma decimal: escribe %2</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 characters (at most %2)</source>
+        <translation>El texto del rango es demasiado largo: %1 caracteres (como máximo %2)</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulación</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>salto de línea</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>espacio de no separación</translation>
+    </message>
+    <message>
+        <source>byte order mark</source>
+        <translation>marca de orden de bytes</translation>
+    </message>
+    <message>
+        <source>zero-width space</source>
+        <translation>espacio de ancho cero</translation>
+    </message>
+    <message>
+        <source>soft hyphen</source>
+        <translation>guion discrecional</translation>
+    </message>
+    <message>
+        <source>control character</source>
+        <translation>carácter de control</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <source>invisible character</source>
+        <translation>carácter invisible</translation>
     </message>
 </context>
 <context>

@@ -308,10 +308,6 @@
         <translation>Pourcentage non valide « %1 » (attendu sous la forme « 50% »)</translation>
     </message>
     <message>
-        <source>Range text is too long: %1 bytes (at most %2)</source>
-        <translation>Le texte de la range est trop long : %1 octets (au plus %2)</translation>
-    </message>
-    <message>
         <source>The range is empty once the board&apos;s cards are taken out</source>
         <translation>Sans les cartes du board, il ne reste aucune main de la range</translation>
     </message>
@@ -489,7 +485,55 @@
     </message>
     <message>
         <source>A project file is being written or read already</source>
-        <translation>Un fichier de projet est déjà en cours d'écriture ou de lecture</translation>
+        <translation>Un fichier de projet est déjà en cours d&apos;écriture ou de lecture</translation>
+    </message>
+    <message>
+        <source>%1: not in the short deck, left out</source>
+        <translation>%1 : absent du short deck, ignoré</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; has a decimal comma: write %2</source>
+        <translation>Le poids « %1 » a une virgule décimale : écrivez %2</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 characters (at most %2)</source>
+        <translation>Le texte de la range est trop long : %1 caractères (au plus %2)</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>saut de ligne</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>espace insécable</translation>
+    </message>
+    <message>
+        <source>byte order mark</source>
+        <translation>indicateur d’ordre des octets</translation>
+    </message>
+    <message>
+        <source>zero-width space</source>
+        <translation>espace sans chasse</translation>
+    </message>
+    <message>
+        <source>soft hyphen</source>
+        <translation>trait d’union conditionnel</translation>
+    </message>
+    <message>
+        <source>control character</source>
+        <translation>caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>invisible character</source>
+        <translation>caractère invisible</translation>
     </message>
 </context>
 <context>

@@ -308,10 +308,6 @@
         <translation>Percentuale non valida «%1» (atteso come «50%»)</translation>
     </message>
     <message>
-        <source>Range text is too long: %1 bytes (at most %2)</source>
-        <translation>Il testo del range è troppo lungo: %1 byte (al massimo %2)</translation>
-    </message>
-    <message>
         <source>The range is empty once the board&apos;s cards are taken out</source>
         <translation>Tolte le carte del board, non resta alcuna mano del range</translation>
     </message>
@@ -490,6 +486,54 @@
     <message>
         <source>A project file is being written or read already</source>
         <translation>Un file di progetto è già in scrittura o in lettura</translation>
+    </message>
+    <message>
+        <source>%1: not in the short deck, left out</source>
+        <translation>%1: non è nello short deck, escluso</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; has a decimal comma: write %2</source>
+        <translation>Il peso «%1» ha una virgola decimale: scrivi %2</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 characters (at most %2)</source>
+        <translation>Il testo del range è troppo lungo: %1 caratteri (al massimo %2)</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulazione</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>a capo</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>spazio unificatore</translation>
+    </message>
+    <message>
+        <source>byte order mark</source>
+        <translation>indicatore dell’ordine dei byte</translation>
+    </message>
+    <message>
+        <source>zero-width space</source>
+        <translation>spazio a larghezza zero</translation>
+    </message>
+    <message>
+        <source>soft hyphen</source>
+        <translation>trattino facoltativo</translation>
+    </message>
+    <message>
+        <source>control character</source>
+        <translation>carattere di controllo</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>spazio</translation>
+    </message>
+    <message>
+        <source>invisible character</source>
+        <translation>carattere invisibile</translation>
     </message>
 </context>
 <context>

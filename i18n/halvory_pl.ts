@@ -311,10 +311,6 @@
         <translation>Nieprawidłowy procent „%1” (oczekiwano np. „50%”)</translation>
     </message>
     <message>
-        <source>Range text is too long: %1 bytes (at most %2)</source>
-        <translation>Tekst zakresu jest za długi: %1 bajtów (najwyżej %2)</translation>
-    </message>
-    <message>
         <source>The range is empty once the board&apos;s cards are taken out</source>
         <translation>Po odjęciu kart z boardu w zakresie nie zostaje żadna ręka</translation>
     </message>
@@ -493,6 +489,54 @@
     <message>
         <source>A project file is being written or read already</source>
         <translation>Plik projektu jest już zapisywany lub odczytywany</translation>
+    </message>
+    <message>
+        <source>%1: not in the short deck, left out</source>
+        <translation>%1: nie ma w talii short deck, pominięto</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; has a decimal comma: write %2</source>
+        <translation>Waga „%1” ma przecinek dziesiętny: wpisz %2</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 characters (at most %2)</source>
+        <translation>Tekst zakresu jest za długi: %1 znaków (najwyżej %2)</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulator</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>podział wiersza</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>spacja nierozdzielająca</translation>
+    </message>
+    <message>
+        <source>byte order mark</source>
+        <translation>znacznik kolejności bajtów</translation>
+    </message>
+    <message>
+        <source>zero-width space</source>
+        <translation>spacja o zerowej szerokości</translation>
+    </message>
+    <message>
+        <source>soft hyphen</source>
+        <translation>miękki łącznik</translation>
+    </message>
+    <message>
+        <source>control character</source>
+        <translation>znak sterujący</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>spacja</translation>
+    </message>
+    <message>
+        <source>invisible character</source>
+        <translation>niewidoczny znak</translation>
     </message>
 </context>
 <context>

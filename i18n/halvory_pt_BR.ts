@@ -308,10 +308,6 @@
         <translation>Porcentagem inválida “%1” (esperado como “50%”)</translation>
     </message>
     <message>
-        <source>Range text is too long: %1 bytes (at most %2)</source>
-        <translation>O texto do range é longo demais: %1 bytes (no máximo %2)</translation>
-    </message>
-    <message>
         <source>The range is empty once the board&apos;s cards are taken out</source>
         <translation>Sem as cartas do board, não sobra nenhuma mão do range</translation>
     </message>
@@ -490,6 +486,54 @@
     <message>
         <source>A project file is being written or read already</source>
         <translation>Um arquivo de projeto já está sendo gravado ou lido</translation>
+    </message>
+    <message>
+        <source>%1: not in the short deck, left out</source>
+        <translation>%1: não está no short deck, deixado de fora</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; has a decimal comma: write %2</source>
+        <translation>O peso “%1” tem vírgula decimal: escreva %2</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 characters (at most %2)</source>
+        <translation>O texto do range é longo demais: %1 caracteres (no máximo %2)</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulação</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>quebra de linha</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>espaço não separável</translation>
+    </message>
+    <message>
+        <source>byte order mark</source>
+        <translation>marca de ordem de bytes</translation>
+    </message>
+    <message>
+        <source>zero-width space</source>
+        <translation>espaço de largura zero</translation>
+    </message>
+    <message>
+        <source>soft hyphen</source>
+        <translation>hífen condicional</translation>
+    </message>
+    <message>
+        <source>control character</source>
+        <translation>caractere de controle</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espaço</translation>
+    </message>
+    <message>
+        <source>invisible character</source>
+        <translation>caractere invisível</translation>
     </message>
 </context>
 <context>

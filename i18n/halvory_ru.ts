@@ -311,10 +311,6 @@
         <translation>Недопустимый процент «%1» (ожидается, например, «50%»)</translation>
     </message>
     <message>
-        <source>Range text is too long: %1 bytes (at most %2)</source>
-        <translation>Текст диапазона слишком длинный: %1 байт (не более %2)</translation>
-    </message>
-    <message>
         <source>The range is empty once the board&apos;s cards are taken out</source>
         <translation>Без карт борда в диапазоне не остаётся ни одной руки</translation>
     </message>
@@ -493,6 +489,54 @@
     <message>
         <source>A project file is being written or read already</source>
         <translation>Файл проекта уже записывается или читается</translation>
+    </message>
+    <message>
+        <source>%1: not in the short deck, left out</source>
+        <translation>%1: нет в колоде short deck, пропущено</translation>
+    </message>
+    <message>
+        <source>Weight &apos;%1&apos; has a decimal comma: write %2</source>
+        <translation>В весе «%1» десятичная запятая: пишите %2</translation>
+    </message>
+    <message>
+        <source>Range text is too long: %1 characters (at most %2)</source>
+        <translation>Текст диапазона слишком длинный: %1 символов (не более %2)</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>табуляция</translation>
+    </message>
+    <message>
+        <source>line break</source>
+        <translation>перевод строки</translation>
+    </message>
+    <message>
+        <source>no-break space</source>
+        <translation>неразрывный пробел</translation>
+    </message>
+    <message>
+        <source>byte order mark</source>
+        <translation>метка порядка байтов</translation>
+    </message>
+    <message>
+        <source>zero-width space</source>
+        <translation>пробел нулевой ширины</translation>
+    </message>
+    <message>
+        <source>soft hyphen</source>
+        <translation>мягкий перенос</translation>
+    </message>
+    <message>
+        <source>control character</source>
+        <translation>управляющий символ</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>пробел</translation>
+    </message>
+    <message>
+        <source>invisible character</source>
+        <translation>невидимый символ</translation>
     </message>
 </context>
 <context>

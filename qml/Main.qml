@@ -18,7 +18,9 @@ ApplicationWindow {
     // qmllint disable
     locale: {
         // Read to be told of a switch; Qt.locale() is then the new default.
-        var language = typeof languageManager !== "undefined" ? languageManager.currentLanguage : ""
+        // At shutdown the manager is gone before the window.
+        var manager = typeof languageManager !== "undefined" ? languageManager : null
+        var language = manager ? manager.currentLanguage : ""
         return language !== undefined ? Qt.locale() : Qt.locale("en")
     }
     // qmllint enable

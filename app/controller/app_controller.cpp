@@ -13,6 +13,8 @@
 #include <QDebug>
 #include <QThread>
 
+#include "controller/refusal_words.hpp"
+
 using halvory_app::formatGigabytes;
 using halvory_app::parseEnvBool;
 
@@ -114,4 +116,8 @@ QVariantMap AppController::readRangeText(QString text, QString variant, QString 
 
 QVariantMap AppController::normalizeImportedRangeText(QString rawText, QString variant) const {
   return halvory_app::normalizeImportedRangeText(rawText, variant);
+}
+
+QString AppController::quotedText(QString text) const {
+  return halvory_app::quotedText(text);
 }

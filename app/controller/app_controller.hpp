@@ -173,6 +173,9 @@ class AppController : public QObject {
   // (the file's items tidied, read to the same weights; empty when it holds
   // no hand) and "combos".
   Q_INVOKABLE QVariantMap normalizeImportedRangeText(QString rawText, QString variant) const;
+  // A piece of the user's text as a reason quotes it: short, on one line,
+  // invisible characters shown as escapes.
+  Q_INVOKABLE QString quotedText(QString text) const;
   Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
   Q_INVOKABLE QVariantList solveActivityGridLastSixMonths() const;
   Q_INVOKABLE int solvesToday() const;

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -15,8 +16,6 @@ namespace halvory_app {
 namespace {
 
 constexpr int kRanks = 13;
-// A refused item is quoted at most this long; the rest is "…".
-constexpr qsizetype kQuotedItemChars = 24;
 
 std::string utf8(const QString& text) {
   return text.toUtf8().toStdString();
@@ -46,9 +45,18 @@ QString cellLabel(int row, int col) {
 
 // The item as one line: a refusal is shown on one line under the field.
 QString shortened(const QString& item) {
-  const QString trimmed = item.simplified();
-  if (trimmed.size() <= kQuotedItemChars) return trimmed;
-  return trimmed.left(kQuotedItemChars - 1) + QChar(0x2026);
+  return quotedText(item);
+}
+
+// The refusal of the text alone, an empty one when the reader takes it.
+halvory::Refusal refusalOf(const QString& text) {
+  try {
+    (void)halvory::parse_range(utf8(text));
+  } catch (const std::exception& error) {
+    const halvory::Refusal refusal = halvory::refusal_of(error);
+    return refusal.empty() ? halvory::Refusal{{}, {}, {error.what()}} : refusal;
+  }
+  return {};
 }
 
 // The first comma-separated item the reader refuses, with its refusal; the
@@ -62,15 +70,20 @@ void findRefusedItem(const QString& text, RangeReading& reading) {
     reading.item = shortened(text);
     return;
   }
-  for (const QString& item : items) {
-    try {
-      (void)halvory::parse_range(utf8(item));
-    } catch (const std::exception& error) {
-      const halvory::Refusal refusal = halvory::refusal_of(error);
-      reading.refusal = refusal.empty() ? halvory::Refusal{{}, {}, {error.what()}} : refusal;
-      reading.item = shortened(item);
-      return;
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    halvory::Refusal refusal = refusalOf(items[i]);
+    if (refusal.empty() && refusal.args.empty()) continue;
+    // A weight with a decimal comma is refused with the item before it.
+    if (i > 0 && reading.refusal.code == RefusalCode::weight_decimal_comma) {
+      const QString pair = items[i - 1] + u',' + items[i];
+      if (refusalOf(pair).code == RefusalCode::weight_decimal_comma) {
+        reading.item = shortened(pair);
+        return;
+      }
     }
+    reading.refusal = std::move(refusal);
+    reading.item = shortened(items[i]);
+    return;
   }
 }
 
@@ -99,6 +112,44 @@ QString tidied(const QString& text) {
     if (!item.isEmpty()) out.append(item);
   }
   return out.join(QStringLiteral(", "));
+}
+
+// The items of a text that name hands only outside the deck (`outside`:
+// the short deck's deuces to fives), as a notice quotes them.
+QStringList itemsOutsideDeck(const QString& text, std::uint64_t outside) {
+  QStringList out;
+  if (outside == 0) return out;
+  for (const QString& item : text.split(u',')) {
+    halvory::Range range;
+    try {
+      range = halvory::parse_range(utf8(item));
+    } catch (const std::exception&) {
+      continue;
+    }
+    bool named = false;
+    bool dealt = false;
+    for (int a = 0; a < halvory::kCardCount && !dealt; ++a) {
+      for (int b = a + 1; b < halvory::kCardCount && !dealt; ++b) {
+        if (!(range.weights[halvory::pocket_index(static_cast<halvory::CardCode>(a),
+                                                  static_cast<halvory::CardCode>(b))] > 0.0f))
+          continue;
+        named = true;
+        dealt = (outside & (bit(a) | bit(b))) == 0;
+      }
+    }
+    if (named && !dealt) out.append(shortened(item));
+  }
+  return out;
+}
+
+// "A2s, 55: not in the short deck, left out"; empty for no item.
+QString outsideDeckNotice(const QStringList& items) {
+  if (items.isEmpty()) return {};
+  constexpr qsizetype kNamed = 3;
+  QString named = QStringList(items.mid(0, kNamed)).join(QStringLiteral(", "));
+  if (items.size() > kNamed) named += QStringLiteral(", ") + QChar(0x2026);
+  return QCoreApplication::translate("AppController", "%1: not in the short deck, left out")
+      .arg(named);
 }
 
 QVariantMap answerOf(const RangeReading& reading, std::uint64_t dead) {
@@ -230,6 +281,9 @@ QVariantMap readRangeText(const QString& text, const QString& variant, const QSt
   const RangeReading reading = readRange(text);
   QVariantMap out = answerOf(reading, boardCardMask(board) | outsideDeckMask(variant));
   out.insert(QStringLiteral("error"), readingProblem(reading));
+  out.insert(QStringLiteral("notice"),
+             reading.ok() ? outsideDeckNotice(itemsOutsideDeck(text, outsideDeckMask(variant)))
+                          : QString());
   return out;
 }
 
@@ -248,13 +302,17 @@ QVariantMap RangeTextReader::read(const QString& text, const QString& variant,
   } else {
     RangeReading reading = readRange(text);
     QVariantMap answer = answerOf(reading, boardCardMask(board) | outsideDeckMask(variant));
+    QStringList outside =
+        reading.ok() ? itemsOutsideDeck(text, outsideDeckMask(variant)) : QStringList();
     // Only the refusal is kept: the weights are in the answer already.
     reading.range = {};
-    recent.push_front({text, variant, board, std::move(answer), std::move(reading)});
+    recent.push_front(
+        {text, variant, board, std::move(answer), std::move(reading), std::move(outside)});
     if (recent.size() > kKept) recent.pop_back();
   }
   QVariantMap answer = recent.front().answer;
   answer.insert(QStringLiteral("error"), readingProblem(recent.front().refused));
+  answer.insert(QStringLiteral("notice"), outsideDeckNotice(recent.front().outside));
   return answer;
 }
 

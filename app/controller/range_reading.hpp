@@ -9,6 +9,7 @@
 #include <list>
 
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include "cards/range.hpp"
@@ -75,6 +76,7 @@ QString rangeProblem(const QString& rangeText);
 
 // Range text read by the solver's own reader, for the deck of `variant`
 // and beside the cards of `board`: "ok", "error" (worded, naming the item),
+// "notice" (the items naming only hands the deck cannot deal, left out),
 // "weights" (hand class -> share, classes at 0 left out), "mixed" and
 // "combos" (weighted count of the live combinations).
 QVariantMap readRangeText(const QString& text, const QString& variant,
@@ -91,9 +93,11 @@ class RangeTextReader {
     QString text;
     QString variant;
     QString board;
-    // Without the error, which is worded anew in the language in force.
+    // Without the error and the notice, which are worded anew in the
+    // language in force.
     QVariantMap answer;
     RangeReading refused;
+    QStringList outside;
   };
   static constexpr std::size_t kKept = 6;
   static constexpr qsizetype kShortestKept = 256;

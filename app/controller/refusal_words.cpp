@@ -1,6 +1,7 @@
 #include "controller/refusal_words.hpp"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 namespace halvory_app {
 
@@ -8,8 +9,11 @@ namespace {
 
 using halvory::RefusalCode;
 
+// Every character kept: a byte order mark that starts a refused piece is
+// what the reason names.
 QString fromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+  return decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 QString page(const char* label) {
@@ -57,6 +61,8 @@ const char* wording(RefusalCode code) {
       return QT_TRANSLATE_NOOP("AppController", "Weight '%1' contains invalid characters");
     case RefusalCode::weight_bounds:
       return QT_TRANSLATE_NOOP("AppController", "Weight must be within [0, 1]");
+    case RefusalCode::weight_decimal_comma:
+      return QT_TRANSLATE_NOOP("AppController", "Weight '%1' has a decimal comma: write %2");
     case RefusalCode::combo_empty:
       return QT_TRANSLATE_NOOP("AppController", "Empty combo");
     case RefusalCode::pattern_length:
@@ -84,7 +90,8 @@ const char* wording(RefusalCode code) {
     case RefusalCode::percent_form:
       return QT_TRANSLATE_NOOP("AppController", "Invalid percent range '%1' (expected like '50%')");
     case RefusalCode::range_too_long:
-      return QT_TRANSLATE_NOOP("AppController", "Range text is too long: %1 bytes (at most %2)");
+      return QT_TRANSLATE_NOOP("AppController",
+                               "Range text is too long: %1 characters (at most %2)");
     case RefusalCode::range_empty_on_board:
       return QT_TRANSLATE_NOOP("AppController",
                                "The range is empty once the board's cards are taken out");
@@ -206,6 +213,69 @@ QString fillIn(const QString& pattern, const QStringList& args) {
   return out;
 }
 
+// Characters nobody sees: controls, format marks, and spaces other than
+// the plain one.
+bool invisible(char32_t c) {
+  switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+      return true;
+    case QChar::Separator_Space:
+      return c != U' ';
+    default:
+      return false;
+  }
+}
+
+QString codePoint(char32_t c) {
+  return QStringLiteral("U+") +
+         QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+const char* invisibleName(char32_t c) {
+  switch (c) {
+    case U'\t':
+      return QT_TRANSLATE_NOOP("AppController", "tab");
+    case U'\n':
+    case U'\r':
+    case U'\u2028':
+    case U'\u2029':
+      return QT_TRANSLATE_NOOP("AppController", "line break");
+    case U'\u00A0':
+    case U'\u202F':
+      return QT_TRANSLATE_NOOP("AppController", "no-break space");
+    case U'\uFEFF':
+      return QT_TRANSLATE_NOOP("AppController", "byte order mark");
+    case U'\u200B':
+      return QT_TRANSLATE_NOOP("AppController", "zero-width space");
+    case U'\u00AD':
+      return QT_TRANSLATE_NOOP("AppController", "soft hyphen");
+    default:
+      break;
+  }
+  switch (QChar::category(c)) {
+    case QChar::Other_Control:
+      return QT_TRANSLATE_NOOP("AppController", "control character");
+    case QChar::Separator_Space:
+      return QT_TRANSLATE_NOOP("AppController", "space");
+    default:
+      return QT_TRANSLATE_NOOP("AppController", "invisible character");
+  }
+}
+
+// "\u00A0" for a character shown as an escape.
+QString escaped(char32_t c) {
+  const QString hex = QString::number(static_cast<uint>(c), 16).toUpper();
+  if (c <= 0xFFFF) return QStringLiteral("\\u") + hex.rightJustified(4, QLatin1Char('0'));
+  return QStringLiteral("\\u{%1}").arg(hex);
+}
+
+bool isBlank(char32_t c) {
+  return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == U'\v' || c == U'\f';
+}
+
 bool endsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
@@ -237,12 +307,69 @@ QString fieldLabel(const std::string& key) {
   return {};
 }
 
+QString quotedText(const QString& text) {
+  // The shown pieces, one per character, until they are more than fit.
+  QStringList pieces;
+  int count = 0;
+  const auto add = [&pieces, &count](const QString& piece) {
+    pieces.append(piece);
+    count += static_cast<int>(piece.toUcs4().size());
+  };
+  bool blank = false;
+  for (qsizetype i = 0; i < text.size() && count <= kQuotedChars; ++i) {
+    char32_t c = text[i].unicode();
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+      ++i;
+    }
+    if (isBlank(c)) {
+      blank = !pieces.isEmpty();
+      continue;
+    }
+    if (blank) add(QStringLiteral(" "));
+    blank = false;
+    add(invisible(c) ? escaped(c) : QString::fromUcs4(&c, 1));
+  }
+  if (count <= kQuotedChars) return pieces.join(QString());
+  QString out;
+  int shown = 0;
+  for (const QString& piece : pieces) {
+    const int chars = static_cast<int>(piece.toUcs4().size());
+    if (shown + chars > kQuotedChars - 1) break;
+    out += piece;
+    shown += chars;
+  }
+  return out.trimmed() + QChar(0x2026);
+}
+
+QString characterName(const QString& character) {
+  const QList<uint> points = character.toUcs4();
+  if (points.size() != 1) return quotedText(character);
+  const char32_t c = points.front();
+  if (invisible(c) || c == U' ') {
+    return codePoint(c) + QLatin1Char(' ') +
+           QCoreApplication::translate("AppController", c == U' ' ? "space" : invisibleName(c));
+  }
+  if (c < 0x80) return character;
+  return character + QStringLiteral(" (") + codePoint(c) + QLatin1Char(')');
+}
+
 QString refusalReason(const halvory::Refusal& refusal) {
   QStringList args;
   for (std::size_t i = 0; i < refusal.args.size(); ++i) {
-    // The street is written as the sizing cards name it.
-    const bool street = refusal.code == RefusalCode::board_street && i == 1;
-    args.append(street ? streetLabel(refusal.args[i]) : fromUtf8(refusal.args[i]));
+    const QString arg = fromUtf8(refusal.args[i]);
+    if (refusal.code == RefusalCode::none) {
+      // A message of the program's own, not the user's text.
+      args.append(arg);
+    } else if (refusal.code == RefusalCode::board_street && i == 1) {
+      // The street is written as the sizing cards name it.
+      args.append(streetLabel(refusal.args[i]));
+    } else if (refusal.code == RefusalCode::rank_character ||
+               refusal.code == RefusalCode::suit_character) {
+      args.append(characterName(arg));
+    } else {
+      args.append(quotedText(arg));
+    }
   }
   return fillIn(QCoreApplication::translate("AppController", wording(refusal.code)), args);
 }

@@ -22,6 +22,20 @@ namespace halvory_app {
 // (%)"); empty for a key the page has no field for.
 QString fieldLabel(const std::string& key);
 
+// At most this many characters of a user's text are quoted in a reason.
+inline constexpr int kQuotedChars = 24;
+
+// A piece of a user's text as a reason quotes it, without the quotation
+// marks: blanks and line breaks as one space, other control and invisible
+// characters as escapes ("\u00A0"), cut to kQuotedChars characters with
+// "…". Characters are counted as characters, not as UTF-16 units.
+QString quotedText(const QString& text);
+
+// One character as a reason names it: as it is when it can be seen ("K",
+// "Ä (U+00C4)" outside ASCII), by its code point and name when it cannot
+// ("U+00A0 no-break space").
+QString characterName(const QString& character);
+
 // The rule's wording, without the field.
 QString refusalReason(const halvory::Refusal& refusal);
 

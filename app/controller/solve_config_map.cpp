@@ -93,7 +93,7 @@ std::vector<std::int32_t> chipList(const QString& raw) {
 // A refusal of the map's entry `key`, led by the label the page gives it.
 QString refusedEntry(const QString& key, const char* reason, const QString& arg = QString()) {
   QString worded = QCoreApplication::translate("AppController", reason);
-  if (!arg.isNull()) worded = worded.arg(arg);
+  if (!arg.isNull()) worded = worded.arg(quotedText(arg));
   return withFieldLabel(utf8(key), worded);
 }
 
@@ -345,8 +345,10 @@ QString startProblem(const QVariantMap& cfg, const SolveConfig& config) {
   if (boardLength != 6 && boardLength != 8 && boardLength != 10)
     return QCoreApplication::translate("AppController", "Not ready: enter a valid board first");
   const QString ranks = rankAlphabetFor(cfg);
-  const QString oopRange = QString::fromStdString(config.oop_range);
-  const QString ipRange = QString::fromStdString(config.ip_range);
+  // The texts as the field has them: a round trip through UTF-8 would drop
+  // a leading byte order mark that the solve still reads.
+  const QString oopRange = textOf(cfg, QStringLiteral("oop_range"));
+  const QString ipRange = textOf(cfg, QStringLiteral("ip_range"));
   for (const auto& [field, text] :
        {std::pair{"oop_range", oopRange}, std::pair{"ip_range", ipRange}}) {
     if (const QString problem = rangeProblem(text); !problem.isEmpty()) {

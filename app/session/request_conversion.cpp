@@ -9,6 +9,7 @@
 
 #include "cards/bet_size.hpp"
 #include "cards/refusal.hpp"
+#include "cards/text_util.hpp"
 
 namespace halvory_app {
 namespace {
@@ -140,11 +141,12 @@ halvory::Street parse_street_name(std::string_view text) {
 }
 
 halvory::Range expand_percent_range(const std::string& text) {
-  if (text.size() > kMaxRangeTextBytes) {
+  if (const std::size_t chars = halvory::text_util::character_count(text);
+      chars > kMaxRangeTextChars) {
     halvory::refuse(halvory::RefusalCode::range_too_long,
-                    "Range text is too long: " + std::to_string(text.size()) + " bytes (at most " +
-                        std::to_string(kMaxRangeTextBytes) + ")",
-                    {std::to_string(text.size()), std::to_string(kMaxRangeTextBytes)});
+                    "Range text is too long: " + std::to_string(chars) + " characters (at most " +
+                        std::to_string(kMaxRangeTextChars) + ")",
+                    {std::to_string(chars), std::to_string(kMaxRangeTextChars)});
   }
   const std::string trimmed(trim(text));
   const bool shorthand = trimmed.size() >= 2 && trimmed.back() == '%' &&

@@ -31,13 +31,14 @@ bool parse_deck_variant(std::string_view text);
 // Exact comparison: "flop" 0, "turn" 1, "river" 2, anything else 0.
 halvory::Street parse_street_name(std::string_view text);
 
-// Longest range text read, as long as the largest file an import reads
-// (2 MiB): every range a user writes or keeps fits many times over, and a
-// paste of something else is refused before anything reads it.
-inline constexpr std::size_t kMaxRangeTextBytes = std::size_t{2} << 20;
+// Longest range text read, in characters, as many as the largest file an
+// import reads has bytes (2 MiB): every range a user writes or keeps fits
+// many times over, and a paste of something else is refused before
+// anything reads it.
+inline constexpr std::size_t kMaxRangeTextChars = std::size_t{2} << 20;
 
 // Range text, or the shorthand "N%": weight N/100 on all 1326 combinations.
-// Longer texts than kMaxRangeTextBytes are refused.
+// Texts of more than kMaxRangeTextChars characters are refused.
 halvory::Range expand_percent_range(const std::string& text);
 
 // Turns a user sizing list into the bet-size grammar ("33, 75" -> "33%,75%"),

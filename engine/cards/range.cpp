@@ -55,6 +55,37 @@ float parse_weight(std::string_view text) {
   return parsed.value;
 }
 
+// A pattern holding a character outside ASCII, which range text never
+// uses: refused at that character, in the role its place gives it, the
+// pattern's length counted in characters rather than bytes.
+[[noreturn]] void refuse_foreign(std::string_view text) {
+  const std::size_t chars = text_util::character_count(text);
+  if (chars < 2 || chars > 4)
+    fail(RefusalCode::pattern_length, "Invalid combo pattern length", text);
+  std::size_t index = 0;
+  std::string_view foreign = text_util::character_at(text, 0);
+  while (static_cast<unsigned char>(foreign.front()) < 0x80 && foreign.size() == 1)
+    foreign = text_util::character_at(text, ++index);
+  if (chars == 4 && index % 2 == 1)
+    fail(RefusalCode::suit_character, "Invalid suit character", foreign);
+  if (chars == 3 && index == 2) fail(RefusalCode::suffix, "Invalid suitedness suffix", text);
+  fail(RefusalCode::rank_character, "Invalid rank character", foreign);
+}
+
+// A weight written with a decimal comma ("AA:0,5") splits into a weight
+// and a bare number item; the number item is refused as such.
+void refuse_decimal_comma(std::string_view previous, std::string_view item) {
+  const auto digits = [](std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  const std::size_t colon = previous.rfind(':');
+  if (colon == std::string_view::npos || !digits(previous.substr(colon + 1)) || !digits(item))
+    return;
+  const std::string whole = std::string(previous.substr(colon + 1));
+  refuse(RefusalCode::weight_decimal_comma, "Weight written with a decimal comma",
+         {whole + "," + std::string(item), whole + "." + std::string(item)});
+}
+
 ComboPattern with_ranks(ComboPattern pattern, int high, int low) {
   pattern.high = static_cast<std::uint8_t>(high);
   pattern.low = static_cast<std::uint8_t>(low);
@@ -113,6 +144,7 @@ bool is_suit_swap_symmetric(const Range& range, std::uint8_t s, std::uint8_t t) 
 
 ComboPattern parse_combo_pattern(std::string_view text) {
   if (text.empty()) fail(RefusalCode::combo_empty, "Empty combo");
+  if (text_util::character_count(text) != text.size()) refuse_foreign(text);
   ComboPattern pattern;
   if (text.size() == 4 && text_util::is_alpha(text[1]) && text_util::is_alpha(text[3])) {
     pattern.high = parse_rank(text[0]);
@@ -247,10 +279,19 @@ Range parse_range(std::string_view text) {
   const std::string compact = strip_whitespace(text);
   Range range;
   std::string_view rest = compact;
+  std::string_view previous;
   while (true) {
     const std::size_t comma = rest.find(',');
     const std::string_view item = rest.substr(0, comma);
-    if (!item.empty()) parse_range_item(range, item);
+    if (!item.empty()) {
+      try {
+        parse_range_item(range, item);
+      } catch (const RefusedArgument&) {
+        refuse_decimal_comma(previous, item);
+        throw;
+      }
+    }
+    previous = item;
     if (comma == std::string_view::npos) break;
     rest.remove_prefix(comma + 1);
   }

@@ -42,6 +42,8 @@ std::string_view refusal_code_name(RefusalCode code) {
       return "weight_trailing";
     case RefusalCode::weight_bounds:
       return "weight_bounds";
+    case RefusalCode::weight_decimal_comma:
+      return "weight_decimal_comma";
     case RefusalCode::combo_empty:
       return "combo_empty";
     case RefusalCode::pattern_length:

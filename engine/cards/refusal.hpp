@@ -33,10 +33,11 @@ enum class RefusalCode : std::uint8_t {
   river_without_turn,
   // Range text.
   weight_empty,
-  weight_not_number,  // args: the weight text
-  weight_overflow,    // args: the weight text
-  weight_trailing,    // args: the weight text
-  weight_bounds,      // args: the weight
+  weight_not_number,     // args: the weight text
+  weight_overflow,       // args: the weight text
+  weight_trailing,       // args: the weight text
+  weight_bounds,         // args: the weight
+  weight_decimal_comma,  // args: the weight as written ("0,5"), with a point ("0.5")
   combo_empty,
   pattern_length,
   suffix,
@@ -50,7 +51,7 @@ enum class RefusalCode : std::uint8_t {
   span_unsupported,
   expression_missing,
   percent_form,          // args: the text
-  range_too_long,        // args: the length in bytes, the limit
+  range_too_long,        // args: the length in characters, the limit
   range_empty_on_board,  // args: the seat, "0" out of position, "1" in position
   // Bet and raise sizes.
   bet_empty,

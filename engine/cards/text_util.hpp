@@ -2,6 +2,7 @@
 // Small locale-independent text helpers shared by the card, range and
 // bet-size parsers. Byte-oriented: any byte value is safe to pass.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,36 @@ inline std::string without_whitespace(std::string_view text) {
   for (char c : text)
     if (!is_space(c)) out.push_back(c);
   return out;
+}
+
+// Whether byte `i` of a UTF-8 text starts a character: any byte but one
+// that continues a sequence a byte outside ASCII began. A stray
+// continuation byte after an ASCII one stands alone.
+constexpr bool starts_character(std::string_view text, std::size_t i) {
+  const auto byte = [&text](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+  return i == 0 || (byte(i) & 0xC0) != 0x80 || byte(i - 1) < 0x80;
+}
+
+// The number of characters of a UTF-8 text.
+constexpr std::size_t character_count(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (starts_character(text, i)) ++count;
+  return count;
+}
+
+// The `index`-th character of a UTF-8 text with the bytes that continue
+// it; empty past the end.
+constexpr std::string_view character_at(std::string_view text, std::size_t index) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = at + 1;
+    while (end < text.size() && !starts_character(text, end)) ++end;
+    if (index == 0) return text.substr(at, end - at);
+    --index;
+    at = end;
+  }
+  return {};
 }
 
 constexpr std::string_view trim(std::string_view text) {

@@ -24,18 +24,34 @@ Item {
     signal actionClicked(int index, string name)
     signal actionHovered(int index, string name, real frequency)
 
-    implicitWidth: 300
-    implicitHeight: showLabels ? 40 : 24
+    // The labels share a row while each shows whole; else they take as
+    // many rows as they need, never cut where a row can hold one.
+    readonly property real _widestLabel: {
+        var widest = 0
+        for (var i = 0; i < _count; ++i)
+            widest = Math.max(widest, labelMetrics.advanceWidth(_labelText(actions[i], i)))
+        return Math.ceil(widest) + 19
+    }
+    readonly property int _labelsPerRow: Bar.labelsPerRow(width, _count, _widestLabel)
+    readonly property int _labelRows: _labelsPerRow > 0 ? Math.ceil(_count / _labelsPerRow) : 1
 
-    function _rawFreq(entry) {
+    implicitWidth: 300
+    implicitHeight: showLabels ? 24 + 20 * _labelRows - 4 : 24
+
+    FontMetrics {
+        id: labelMetrics
+        font.pixelSize: 11
+    }
+
+    function _rawFreq(entry: var): real {
         return Bar.rawFreq(entry)
     }
 
-    function _normFreq(entry) {
+    function _normFreq(entry: var): real {
         return Bar.normFreq(entry, _totalFreq)
     }
 
-    function indexAtX(px) {
+    function indexAtX(px: real): int {
         return Bar.indexAtX(actions, canvas.width, px)
     }
 
@@ -45,7 +61,7 @@ Item {
             actionHovered(idx, _nameOf(idx), _normFreq(actions[idx]))
     }
 
-    function _nameOf(idx) {
+    function _nameOf(idx: int): string {
         var entry = actions[idx]
         return entry && entry.name !== undefined && entry.name !== null ? String(entry.name) : ""
     }
@@ -130,14 +146,16 @@ Item {
             }
         }
 
-        Row {
+        Grid {
             id: labelLine
             objectName: "labelLine"
             visible: bar.showLabels
             width: parent.width
-            height: 16
+            height: 20 * bar._labelRows - 4
             clip: true
-            spacing: 32
+            columns: Math.max(1, bar._labelsPerRow)
+            columnSpacing: 32
+            rowSpacing: 4
 
             Repeater {
                 model: bar.showLabels ? bar._count : 0
@@ -147,7 +165,7 @@ Item {
                     required property int index
                     readonly property var entry: bar.actions[index]
                     objectName: "labelBlock" + index
-                    width: Bar.blockWidth(labelLine.width, bar._count)
+                    width: Bar.blockWidth(labelLine.width, bar._labelsPerRow)
                     spacing: 8
 
                     Rectangle {

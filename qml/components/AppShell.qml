@@ -334,7 +334,9 @@ SpotSizingItem {
 
     // A range text as the solve reads it beside the board, by the
     // controller (the engine's reader); null without a controller.
+    // Read again at each switch of language, which words a refusal anew.
     function _rangeReading(rangeText: string): var {
+        void Qt.uiLanguage
         return controller ? controller.readRangeText(rangeText, gameVariant, boardText) : ({})
     }
 

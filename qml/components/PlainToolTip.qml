@@ -8,6 +8,10 @@ ToolTip {
     id: tip
 
     property ThemePack.Theme theme
+    // Wider texts wrap at this width rather than run off the window.
+    property real maximumWidth: 480
+
+    width: Math.min(implicitWidth, maximumWidth)
 
     contentItem: Text {
         text: tip.text

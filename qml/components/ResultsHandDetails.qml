@@ -26,7 +26,10 @@ Card {
         // The search field beside the title while both fit, else under it.
         GridLayout {
             Layout.fillWidth: true
-            columns: panel.availableWidth >= handDetailsTitle.implicitWidth + columnSpacing + 120 ? 2 : 1
+            columns: panel.availableWidth >= handDetailsTitle.implicitWidth + columnSpacing + _searchWidth ? 2 : 1
+            // What the field needs to show its hint whole (in every language).
+            readonly property real _searchWidth: Math.max(120, Math.ceil(searchHint.advanceWidth) + searchField.leftPadding
+                                                                + searchField.rightPadding + 4)
             columnSpacing: 10
             rowSpacing: 6
             Text {

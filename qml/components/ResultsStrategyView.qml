@@ -23,9 +23,10 @@ ColumnLayout {
     }
 
     ActionBar {
+        id: frequenciesBar
         objectName: "actionFrequenciesBar"
         Layout.fillWidth: true
-        Layout.preferredHeight: 60
+        Layout.preferredHeight: frequenciesBar.implicitHeight + 20
         theme: view._theme
         actions: view.page.actionFrequenciesActions
     }

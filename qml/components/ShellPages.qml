@@ -33,6 +33,14 @@ StackLayout {
 
     currentIndex: shell.navIndex
 
+    // The page on show takes the keyboard, so no control of a hidden page
+    // keeps it: a key would change a setting nobody sees.
+    onCurrentIndexChanged: {
+        var loaders = [homeLoader, projectLoader, solveLoader, resultsLoader, settingsLoader]
+        if (currentIndex >= 0 && currentIndex < loaders.length)
+            loaders[currentIndex].forceActiveFocus()
+    }
+
     // The window's width follows what the set-up page needs.
     function _copyRecommendedWidth() {
         if (!projectPage)

@@ -70,6 +70,17 @@ function blockWidth(rowWidth, count) {
     return Math.floor(Math.max(0, rowWidth - 32 * (count - 1)) / count)
 }
 
+// How many label blocks share a row: all of them when each block then holds
+// the widest label (`widest`, swatch included) whole, else the most that
+// do, at least one.
+function labelsPerRow(rowWidth, count, widest) {
+    for (var n = count; n > 1; --n) {
+        if (blockWidth(rowWidth, n) >= widest)
+            return n
+    }
+    return Math.min(1, Math.max(0, count))
+}
+
 // Whole (or `decimals`) percentages of the entries' frequencies that add to
 // exactly 100.
 function percents(actions, decimals) {

@@ -19,15 +19,17 @@ Components.Card {
     readonly property int _labelGap: 12
     property int hoveredCell: -1
 
-    function tooltipText(k) {
+    function tooltipText(k: int): string {
         var c = k >= 0 && k < _cells.length ? _cells[k] : null
         if (!c || c.isPadding === true)
             return ""
         var iters = Number(c.avgIterations), expl = Number(c.avgExploitability)
+        // A day without a solve has no average.
+        var solved = Number(c.solves) > 0
         return [qsTranslate("HomePage", "%1%2").arg(String(c.date)).arg(c.isFuture === true ? qsTranslate("HomePage", " (future)") : ""),
                 qsTranslate("HomePage", "Solves: %1").arg(HomeStats.count(c.solves)),
-                qsTranslate("HomePage", "Avg iters: %1").arg(isFinite(iters) ? Math.floor(iters + 0.5) : 0),
-                qsTranslate("HomePage", "Avg expl: %1").arg((isFinite(expl) ? expl : 0).toFixed(4))].join("\n")
+                qsTranslate("HomePage", "Avg iters: %1").arg(!solved ? "\u2014" : isFinite(iters) ? Math.floor(iters + 0.5) : 0),
+                qsTranslate("HomePage", "Avg expl: %1").arg(!solved ? "\u2014" : (isFinite(expl) ? expl : 0).toFixed(4))].join("\n")
     }
 
     ColumnLayout {

@@ -44,6 +44,7 @@ RowLayout {
 
         HoverHandler { id: badgeHover }
         Components.PlainToolTip {
+            objectName: "badgeTooltip"
             theme: header.page.theme
             visible: badgeHover.hovered && header.page.solveBlockReason !== ""
             text: header.page.solveBlockReason
@@ -52,13 +53,21 @@ RowLayout {
 
     Item { Layout.fillWidth: true }
 
+    // As wide as its longest line when there is room; else the lines are
+    // elided, never wrapped over the title.
     ColumnLayout {
         Layout.alignment: Qt.AlignVCenter
+        Layout.fillWidth: true
+        Layout.leftMargin: 12
+        Layout.minimumWidth: 0
+        Layout.maximumWidth: implicitWidth
         spacing: 2
 
         // The refusal stands where the figure would: a figure for a spot
-        // the solve refuses, or for the spot before, would mislead.
+        // the solve refuses, or for the spot before, would mislead. One
+        // line, whole on hover.
         MemoryLine {
+            id: solveRamLine
             objectName: "solveRamLine"
             readonly property bool refused: !header.page.canSolve && header.page.solveBlockReason !== ""
             text: refused ? header.page.solveBlockReason
@@ -66,8 +75,14 @@ RowLayout {
                   : qsTranslate("ProjectPage", "Solve RAM: %1").arg(header.page._solveRamText)
             color: refused || header.page._memoryWarning ? ThemeRules.roleColor(header.page.theme, "danger", "#F85149")
                                                          : ThemeRules.roleColor(header.page.theme, "textMuted", "#8B949E")
-            wrapMode: refused ? Text.Wrap : Text.NoWrap
-            maximumLineCount: 2
+
+            HoverHandler { id: ramLineHover }
+            Components.PlainToolTip {
+                objectName: "solveRamLineTooltip"
+                theme: header.page.theme
+                visible: ramLineHover.hovered && solveRamLine.truncated
+                text: solveRamLine.text
+            }
         }
 
         MemoryLine {

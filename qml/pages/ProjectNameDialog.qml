@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import "../components" as Components
 import "../theme/themeRules.js" as ThemeRules
 
 // A set-up dialog that asks for one name: a prompt, the name field, the
@@ -40,7 +41,9 @@ ProjectFormDialog {
         theme: dialog.page.theme
         onAccepted: dialog.confirmed()
     }
+    // At most three lines, so the buttons stay on screen; whole on hover.
     Text {
+        id: errorLine
         objectName: dialog.errorObjectName
         visible: text !== ""
         text: dialog.errorText
@@ -49,6 +52,15 @@ ProjectFormDialog {
         color: ThemeRules.roleColor(dialog.page.theme, "danger", "#F85149")
         Layout.fillWidth: true
         wrapMode: Text.Wrap
+        maximumLineCount: 3
+        elide: Text.ElideRight
+
+        HoverHandler { id: errorHover }
+        Components.PlainToolTip {
+            theme: dialog.page.theme
+            visible: errorHover.hovered && errorLine.truncated
+            text: errorLine.text
+        }
     }
     buttons: [
         Item { Layout.fillWidth: true; visible: !dialog.cancelApart },

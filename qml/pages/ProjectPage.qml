@@ -111,6 +111,10 @@ SpotSizingItem {
     property int _deleteFolderChildCount: 0
     property string _importRangeFocusPlayer: "oop"
     property string _importRangeError: ""
+    // Dialog messages as the functions that word them (property name ->
+    // { words, text }): a language switch words a message again while it
+    // is still the one shown.
+    property var _wordedMessages: ({})
     property string _importRangeNormalizedText: ""
     // Weighted combinations of the range the import would store.
     property real _importRangeCombos: 0
@@ -219,7 +223,10 @@ SpotSizingItem {
     Connections {
         target: root._languageSource
         ignoreUnknownSignals: true
-        function onCurrentLanguageChanged() { root._i18nRev += 1 }
+        function onCurrentLanguageChanged() {
+            root._i18nRev += 1
+            root._sayAgain()
+        }
     }
 
     // Covers the window rectangle a popup or dialog had as it closed for one
@@ -1032,9 +1039,32 @@ SpotSizingItem {
         rangeDialogs.openAddFolder()
     }
 
-    function openImportRangeDialog(focusPlayer) {
+    // Shows the message `words` gives (none for null) in the page property
+    // `key`, and words it again at each language switch.
+    function _say(key: string, words: var) {
+        var text = words ? String(words()) : ""
+        if (words)
+            _wordedMessages[key] = { words: words, text: text }
+        else
+            delete _wordedMessages[key]
+        root[key] = text
+    }
+
+    function _sayAgain() {
+        for (var key in _wordedMessages) {
+            var message = _wordedMessages[key]
+            if (root[key] !== message.text) {
+                delete _wordedMessages[key]
+                continue
+            }
+            message.text = String(message.words())
+            root[key] = message.text
+        }
+    }
+
+    function openImportRangeDialog(focusPlayer: string) {
         _importRangeFocusPlayer = focusPlayer === "ip" ? "ip" : "oop"
-        _importRangeError = ""
+        _say("_importRangeError", null)
         _importRangeNormalizedText = ""
         rangeDialogs.openImportFile()
     }
@@ -1070,47 +1100,50 @@ SpotSizingItem {
     // The import file dialog's action: reads and cleans the file, proposes
     // a name and opens the name dialog, also after a failure (which then
     // shows and keeps "Import" disabled).
-    function importRangeFromFile(fileUrl) {
-        _importRangeError = ""
+    function importRangeFromFile(fileUrl: var) {
+        _say("_importRangeError", null)
         _importRangeNormalizedText = ""
         _importRangeCombos = 0
         var c = _controllerSource
         if (!c || typeof c.readTextFile !== "function") {
-            _importRangeError = qsTr("Import failed: appController.readTextFile unavailable.")
+            _say("_importRangeError", function () { return qsTr("Import failed: appController.readTextFile unavailable.") })
             rangeDialogs.openImportName(null)
             return
         }
         var result = c.readTextFile(fileUrl)
         if (!result || result.ok !== true) {
-            var why = result && result.error ? String(result.error) : qsTr("unknown error")
-            _importRangeError = qsTr("Import failed: %1").arg(why)
+            var why = result && result.error ? String(result.error) : ""
+            _say("_importRangeError", function () { return qsTr("Import failed: %1").arg(why !== "" ? why : qsTr("unknown error")) })
             rangeDialogs.openImportName(null)
             return
         }
         // The engine reads the file; what it refuses is not stored, and the
         // dialog says why.
-        var imported = c.normalizeImportedRangeText(result.text === undefined ? "" : String(result.text), gameVariant)
+        var raw = result.text === undefined ? "" : String(result.text)
+        var imported = c.normalizeImportedRangeText(raw, gameVariant)
         _importRangeNormalizedText = imported && imported.text !== undefined ? String(imported.text) : ""
         _importRangeCombos = imported && Number(imported.combos) > 0 ? Number(imported.combos) : 0
+        // The reader's refusal is worded again from the file's text in each
+        // language.
         if (imported && imported.ok === false && String(imported.error) !== "")
-            _importRangeError = qsTr("Import failed: %1").arg(String(imported.error))
+            _say("_importRangeError", function () { return qsTr("Import failed: %1").arg(String(root.readRange(raw, "").error)) })
         else if (_importRangeNormalizedText.trim() === "")
-            _importRangeError = qsTr("Import failed: file contained no recognizable hands.")
+            _say("_importRangeError", function () { return qsTr("Import failed: file contained no recognizable hands.") })
         rangeDialogs.openImportName(Library.importNameFromUrl(fileUrl))
     }
 
     // The import name dialog's action: the range goes into both seats'
     // Custom libraries, selected in the seat the import started from and at
     // the top level of the other. Neither range text changes.
-    function commitImportRange(name) {
+    function commitImportRange(name: string): bool {
         var trimmed = _normalizeName(name)
         var text = String(_importRangeNormalizedText).trim()
         if (trimmed === "") {
-            _importRangeError = qsTr("Please enter a name.")
+            _say("_importRangeError", function () { return qsTr("Please enter a name.") })
             return false
         }
         if (text === "") {
-            _importRangeError = qsTr("No range content to import.")
+            _say("_importRangeError", function () { return qsTr("No range content to import.") })
             return false
         }
         var focus = _importRangeFocusPlayer === "ip" ? "ip" : "oop"
@@ -1121,7 +1154,7 @@ SpotSizingItem {
             Library.addToEntries(entries, "", Object.assign({ id: _newNodeId() }, node), _uniqueRangeName)
         })
         root[other + "RangeCategory"] = 2
-        _importRangeError = ""
+        _say("_importRangeError", null)
         return true
     }
 

@@ -180,20 +180,24 @@ Card {
             }
         }
 
-        // One line however long the reason; the whole of it on hover.
+        // One line however long the reason; the whole of it on hover. A
+        // range the solver reads may still name hands the deck cannot
+        // deal: a notice says which were left out.
         Text {
             id: rangeError
             objectName: column.seat + "RangeError"
             Layout.fillWidth: true
-            visible: column.reading.ok === false
+            visible: text !== ""
             text: column.reading.ok === false
-                  ? qsTranslate("ProjectPage", "The solver cannot read this range: %1").arg(column.reading.error) : ""
+                  ? qsTranslate("ProjectPage", "The solver cannot read this range: %1").arg(column.reading.error)
+                  : String(column.reading.notice || "")
             textFormat: Text.PlainText
             wrapMode: Text.NoWrap
             elide: Text.ElideRight
             maximumLineCount: 1
             font.pixelSize: 11
-            color: ThemeRules.roleColor(column.page.theme, "danger", "#F85149")
+            color: ThemeRules.roleColor(column.page.theme, column.reading.ok === false ? "danger" : "warn",
+                                        column.reading.ok === false ? "#F85149" : "#F0883E")
 
             HoverHandler { id: rangeErrorHover }
             PlainToolTip {

@@ -3,8 +3,9 @@ import QtQuick.Controls.Basic
 import Pellaris
 
 // The set-up page with the real controller and a spot the solve refuses,
-// for screenshots: "--case=sizing|tree|icm|icmstack|range|junk|long|board|number"
-// picks the refusal ("import" opens the range import of a file instead),
+// for screenshots: "--case=sizing|tree|icm|icmstack|range|junk|weightjunk|long|board|number"
+// picks the refusal ("import" opens the range import of a file instead,
+// "importjunk" that of a file with a weight followed by junk),
 // "--lang=CODE" the language, "--range" scrolls to the ranges,
 // "--blank" shows a new project as it starts, "--measuring" shows an edited
 // spot whose estimate is still on its way, "--profile" loads a profile
@@ -70,6 +71,7 @@ ApplicationWindow {
             icmstack: { utilityModel: "icm", oopStack: 0, ipStack: 50, icmPayoutsText: "50, 30" },
             range: { oopRangeText: "AA KK QQ AKs", ipRangeText: "KQs-JTs, AK+, 22+:0.5" },
             junk: { oopRangeText: junkText(10000) },
+            weightjunk: { oopRangeText: "AA:0.5" + junkText(20000).replace(/ /g, "") },
             long: { oopRangeText: comboText(40000) },
             board: { boardText: "" }
         }
@@ -86,7 +88,7 @@ ApplicationWindow {
             scrollTimer.start()
         if (args.indexOf("--measuring") >= 0)
             measuringTimer.start()
-        if (argValue("--case=") === "import")
+        if (argValue("--case=") === "import" || argValue("--case=") === "importjunk")
             importTimer.start()
         if (argValue("--enter="))
             enterTimer.start()
@@ -154,7 +156,9 @@ ApplicationWindow {
         onTriggered: {
             var url = "file:///tmp/pellaris-import-shot.txt"
             // qmllint disable unqualified
-            appController.saveTextFile(url, "AhKh, AsKs:0.5,\nkk, a5s-a2s:0.25\n")
+            appController.saveTextFile(url, argValue("--case=") === "importjunk"
+                                       ? "AA:0.5" + junkText(20000).replace(/ /g, "")
+                                       : "AhKh, AsKs:0.5,\nkk, a5s-a2s:0.25\n")
             // qmllint enable unqualified
             shell.pages.projectPage.importRangeFromFile(url)
         }

@@ -41,16 +41,16 @@ Item {
         function test_labels_data() {
             return [
                 { tag: "normalised", actions: [{ name: "Check", frequency: 0.3 }, { name: "Bet", frequency: 0.3 }],
-                  texts: ["Check · 50% · — · — · —", "Bet · 50% · — · — · —"], blockWidth: 134 },
+                  texts: ["Check · 50% · — · — · —", "Bet · 50% · — · — · —"], blockWidth: 300, rows: 2 },
                 { tag: "all figures", actions: [{ name: "Check", frequency: 0.62, combos: 412, equity: 0.4834, ev: 3.254 },
                                                 { name: "Bet 75%", frequency: 0.38, combos: 12.4, equity: 0.5, ev: -1.005 }],
                   texts: ["Check · 62% · 412 combos · 48.3% equity · 3.25 EV",
-                          "Bet 75% · 38% · 12.4 combos · 50.0% equity · -1.01 EV"], blockWidth: 134 },
+                          "Bet 75% · 38% · 12.4 combos · 50.0% equity · -1.01 EV"], blockWidth: 300, rows: 2, cut: true },
                 { tag: "whole combos", actions: [{ frequency: 1, combos: 12.0000004 }],
-                  texts: [" · 100% · 12 combos · — · —"], blockWidth: 300 },
+                  texts: [" · 100% · 12 combos · — · —"], blockWidth: 300, rows: 1 },
                 { tag: "negative and broken frequencies", actions: [{ name: "A", frequency: -2 }, { name: "B", frequency: NaN },
                                                                     { name: "C", frequency: 2 }],
-                  texts: ["A · 0% · — · — · —", "B · 0% · — · — · —", "C · 100% · — · — · —"], blockWidth: 78 }
+                  texts: ["A · 0% · — · — · —", "B · 0% · — · — · —", "C · 100% · — · — · —"], blockWidth: 134, rows: 2 }
             ]
         }
 
@@ -61,7 +61,10 @@ Item {
                 var block = findChild(bar, "labelBlock" + i)
                 compare(block.width, data.blockWidth)
                 compare(findChild(block, "labelText").text, data.texts[i])
+                // Only a label wider than a whole row is cut.
+                compare(findChild(block, "labelText").truncated, !!data.cut, data.texts[i])
             }
+            compare(bar.implicitHeight, 24 + 20 * data.rows - 4)
         }
 
         function test_heights() {

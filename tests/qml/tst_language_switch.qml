@@ -202,6 +202,51 @@ Item {
             compare(leftOver(setup, matchers), [])
         }
 
+        // A refusal on screen before a switch is worded in the new language
+        // at once in every place that shows it, never left in the old one.
+        function test_shownRefusalFollowsEachSwitch() {
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            shell.resetToDefaults()
+            shell.oopRangeText = "AA, QQ, KK:1.5"
+            shell.navIndex = 1
+            var setup = page(shell, "projectPage")
+            var places = {
+                header: function () { return findChild(setup, "solveRamLine").text },
+                badge: function () { return findChild(setup, "badgeTooltip").text },
+                continueTip: function () { return findChild(setup, "continueTooltip").text },
+                solveTab: function () { return findChild(shell, "topBar")._disabledTip(2) },
+                field: function () { return findChild(setup, "oopRangeError").text }
+            }
+            var seen = []
+            ;["de", "ru", "pl", "en"].forEach(function (code) {
+                languageManager.setLanguage(code)
+                var reason = qsTranslate("AppController", "Weight must be within [0, 1]")
+                verify(seen.indexOf(reason) < 0, code)
+                seen.push(reason)
+                for (var place in places)
+                    verify(places[place]().indexOf(reason) >= 0, code + " " + place + ": " + places[place]())
+            })
+        }
+
+        // Keys typed after leaving the settings page reach the page shown,
+        // not the language box of the hidden settings page.
+        function test_hiddenLanguageBoxTakesNoKeys() {
+            var shell = solvedShell()
+            shell.navIndex = 4
+            waitForRendering(shell)
+            var box = findChild(page(shell, "settingsPage"), "languageComboBox")
+            box.forceActiveFocus()
+            verify(box.activeFocus)
+            findChild(shell, "topBar").navigate(1)
+            compare(shell.navIndex, 1)
+            var language = languageManager.currentLanguage
+            ;[Qt.Key_Up, Qt.Key_Down, Qt.Key_End, Qt.Key_Home].forEach(function (key) {
+                keyClick(key)
+                compare(languageManager.currentLanguage, language)
+            })
+            verify(!box.activeFocus)
+        }
+
         // The language is switched on the settings page, so every other page
         // is hidden at that moment; each must then show (and lay out at a new
         // width) in the new language.

@@ -146,6 +146,19 @@ Item {
                 compare(field.refusalText, "")
         }
 
+        // A pasted text of any length is quoted short in the refusal.
+        function test_pastedLongNumberIsQuotedShort() {
+            var page = makePage({ effectiveStack: 100 })
+            var field = child(page, "effectiveStackField")
+            field.forceActiveFocus()
+            field.text = "1".repeat(100000)
+            field.textEdited()
+            leave(page)
+            compare(page.effectiveStack, 100)
+            verify(field.refusalText !== "" && field.refusalText.length < 150, field.refusalText.length)
+            verify(field.refusalText.indexOf("1".repeat(23) + "\u2026") >= 0, field.refusalText)
+        }
+
         // Every number field, typed into and pasted into, in English and in
         // German (where the comma is the decimal sign): the whole text is
         // read when the edit finishes; what it does not stand for as a

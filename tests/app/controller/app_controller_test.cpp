@@ -214,6 +214,7 @@ class AppControllerTest : public QObject {
                           "readRangeText(QString,QString,QString)",
                           "readRangeText(QString,QString)",
                           "normalizeImportedRangeText(QString,QString)",
+                          "quotedText(QString)",
                           "solveActivityGridLastYear()",
                           "solveActivityGridLastSixMonths()",
                           "solvesToday()",

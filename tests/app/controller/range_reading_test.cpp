@@ -88,6 +88,51 @@ class RangeReadingTest : public QObject {
   }
 
   // Hand-counted shares: weighted live combinations over live combinations.
+  // A refusal quotes at most a short piece of what was typed, on one line,
+  // and names a character that cannot be seen, or that is not ASCII, by
+  // its code point; lengths are counted in characters.
+  void refusalsAreShortAndNameTheCharacter_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reason");
+    QString junk = QStringLiteral("AA:0.5");
+    for (int i = 0; i < 20000; ++i) junk.append(QChar(u'a' + i % 26));
+    QString binary;
+    for (int i = 0; i < 400; ++i) binary.append(QChar((i * 37) % 256));
+    QTest::newRow("junk after a weight")
+        << junk
+        << "'AA:0.5abcdefghijklmnopq\u2026': Weight '0.5abcdefghijklmnopqrst\u2026' contains";
+    QTest::newRow("binary") << binary << "'";
+    QTest::newRow("control characters")
+        << "AA, K\x01K"
+        << "'K\\u0001K': Invalid rank character 'U+0001 control character'";
+    QTest::newRow("no-break space")
+        << "AA,\u00a0KK"
+        << "'\\u00A0KK': Invalid rank character 'U+00A0 no-break space'";
+    QTest::newRow("byte order mark") << QChar(0xFEFF) + QStringLiteral("AA")
+                                     << "Invalid rank character 'U+FEFF byte order mark'";
+    QTest::newRow("umlaut") << "\u00c4K"
+                            << "Invalid rank character '\u00c4 (U+00C4)'";
+    QTest::newRow("full width") << "\uff21\uff2bs"
+                                << "Invalid rank character '\uff21 (U+FF21)'";
+    QTest::newRow("suit symbols") << "A\u2660K\u2660"
+                                  << "Invalid suit character '\u2660 (U+2660)'";
+    QTest::newRow("decimal comma") << "KK, AA:0,5"
+                                   << "'AA:0,5': Weight '0,5' has a decimal comma: write 0.5";
+    QTest::newRow("blanks between items") << "AA KK\n\tQQ AKs"
+                                          << "'AA KK QQ AKs': Invalid combo pattern length";
+  }
+
+  void refusalsAreShortAndNameTheCharacter() {
+    QFETCH(QString, text);
+    QFETCH(QString, reason);
+    const QVariantMap read = halvory_app::readRangeText(text, QStringLiteral("holdem"));
+    QVERIFY(!read.value("ok").toBool());
+    const QString error = read.value("error").toString();
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QVERIFY2(error.size() < 120, qPrintable(error));
+    for (const QChar c : error) QVERIFY2(c.isPrint(), qPrintable(error));
+  }
+
   void classShares_data() {
     QTest::addColumn<QString>("range");
     QTest::addColumn<QString>("board");

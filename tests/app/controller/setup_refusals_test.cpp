@@ -171,6 +171,37 @@ class SetupRefusalsTest : public QObject {
     QCOMPARE(read.value("weights").toMap().keys(),
              QStringList({"66", "77", "88", "99", "AA", "JJ", "KK", "QQ", "TT"}));
     QVERIFY(qAbs(read.value("combos").toDouble() - 54.0) < 1e-4);
+    QCOMPARE(read.value("notice").toString(), QString());
+    // An item the short deck cannot deal is named, whether or not anything is left.
+    for (const auto& [text, combos] : {std::pair{"AA, A2s, 55", 6.0}, std::pair{"A2s,55", 0.0}}) {
+      const QVariantMap mixed =
+          c->readRangeText(QString::fromLatin1(text), QStringLiteral("shortdeck"));
+      QVERIFY(mixed.value("ok").toBool());
+      QCOMPARE(mixed.value("combos").toDouble(), combos);
+      QCOMPARE(mixed.value("notice").toString(),
+               QStringLiteral("A2s, 55: not in the short deck, left out"));
+    }
+    QCOMPARE(c->readRangeText(QStringLiteral("A2s"), QStringLiteral("holdem")).value("notice"),
+             QVariant(QString()));
+  }
+
+  // A range that starts with a byte order mark is refused by the start
+  // check with the field's own reason, before the held results are cleared.
+  void byteOrderMarkIsRefusedBeforeResultsGo() {
+    auto c = make();
+    c->startSolveWithConfig(riverSpotMap(5));
+    QTRY_VERIFY_WITH_TIMEOUT(!c->getRunning(), 60000);
+    QCOMPARE(c->getStatusText(), QStringLiteral("Done"));
+    const int iterations = c->getResultIterations();
+    QVERIFY(iterations > 0);
+    const QString range = QChar(0xFEFF) + QStringLiteral("AA, KK");
+    const QString fieldReason =
+        c->readRangeText(range, QStringLiteral("holdem")).value(QStringLiteral("error")).toString();
+    QVERIFY(fieldReason.contains(QStringLiteral("U+FEFF")));
+    c->startSolveWithConfig(withSizing(riverSpotMap(5), "oop_range", range));
+    QVERIFY(!c->getRunning());
+    QCOMPARE(c->getStatusText(), QStringLiteral("Not ready: OOP Range \u2014 ") + fieldReason);
+    QCOMPARE(c->getResultIterations(), iterations);
   }
 
   void icmSolveChargesNoRake() {
