@@ -683,7 +683,7 @@ class AppControllerTest : public QObject {
         {"max_iterations", "5.99999999999999999999",
          "Not ready: Iterations — Cannot read '5.99999999999999999999' as a whole number"},
         {"max_iterations", QStringLiteral("\uFEFF40"),
-         "Not ready: Iterations — Cannot read '\uFEFF40' as a number"},
+         "Not ready: Iterations — Cannot read '\\uFEFF40' as a number"},
         {"starting_street", "rivr", "Not ready: 'rivr' is not a street"},
         {"ip_turn_add_all_in", "no",
          "Not ready: ip_turn_add_all_in is 'no', neither true nor false"},
