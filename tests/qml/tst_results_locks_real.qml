@@ -217,6 +217,11 @@ Item {
             page._playStatsHoverT = 1
             var lines = findChild(chart, "chartTooltip").lines.map(function (l) { return l.text })
             compare(lines, ["Hand 2", "Optimal: 3.00", "Actual: 1.50", "Hand EV: 2.00 (opt) / 0.50 (act)"])
+            // A loss is written with the minus sign.
+            appController.recordPlayVsSolutionHandDetailed(true, 2.5, -2.0, 0.5)
+            page.repaintPlayStatistics()
+            lines = findChild(chart, "chartTooltip").lines.map(function (l) { return l.text })
+            compare(lines, ["Hand 3", "Optimal: 3.50", "Actual: \u22120.50", "Hand EV: 0.50 (opt) / \u22122.00 (act)"])
         }
 
         // The grid labels of the statistics chart: round steps around the
