@@ -105,6 +105,29 @@ TEST(HandCategories, StraightsFollowTheDeck) {
   }
 }
 
+// A short-deck solve reads its own deck: on Kh Kd 8h 7h 6c, As 9c is a
+// straight in its combo row and in the node's buckets.
+TEST(HandCategories, ShortDeckSolveBucketsItsLowestStraight) {
+  SolveConfig request = spots::river_request();
+  request.variant = "shortdeck";
+  request.board = "KhKd8h7h6c";
+  request.oop_range = "A9o,QQ";
+  request.ip_range = "AT,JJ";
+  request.max_iterations = 10;
+  const SolvedGame solved = spots::solve_now(request);
+  const auto rows = node_hand_combos(solved, 0);
+  ASSERT_TRUE(rows.has_value());
+  const auto row = std::find_if(rows->begin(), rows->end(), [](const ComboRow& r) {
+    return (r.c1 == "As" && r.c2 == "9c") || (r.c1 == "9c" && r.c2 == "As");
+  });
+  ASSERT_NE(row, rows->end());
+  EXPECT_EQ(row->buckets, Labels{"straight"});
+  const auto buckets = node_hand_buckets(solved, 0);
+  ASSERT_TRUE(buckets.has_value());
+  EXPECT_TRUE(std::any_of(buckets->begin(), buckets->end(),
+                          [](const BucketRow& b) { return b.name == "straight"; }));
+}
+
 TEST(HandCategories, BoardsOfWrongSizeGiveNothing) {
   EXPECT_TRUE(labels("AhKh", "QsJs").empty());
   EXPECT_TRUE(hand_category_labels(pocket_of("AhKh"), board_of("QsJs9s8s7s6s"), false).empty());
