@@ -426,6 +426,7 @@ QVariantList ResultsExplorer::nodeSeatHandCombos(int nodeIndex, const QString& p
     row.insert(QStringLiteral("c1"), fromUtf8(combo.c1));
     row.insert(QStringLiteral("c2"), fromUtf8(combo.c2));
     row.insert(QStringLiteral("weight"), combo.weight);
+    if (std::isfinite(combo.reach)) row.insert(QStringLiteral("reach"), combo.reach);
     rows.append(row);
   }
   cache.insert(nodeIndex, rows);

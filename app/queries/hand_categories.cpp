@@ -119,7 +119,8 @@ std::string pair_kind_label(Pocket hand, std::span<const std::uint32_t> board_ra
   return "bottom pair";
 }
 
-std::vector<std::string> hand_category_labels(Pocket hand, std::span<const CardCode> board) {
+std::vector<std::string> hand_category_labels(Pocket hand, std::span<const CardCode> board,
+                                              bool short_deck) {
   std::vector<std::string> labels;
   if (board.size() < 3 || board.size() > 5) return labels;
   const CardCode a = low_card(hand);
@@ -135,7 +136,7 @@ std::vector<std::string> hand_category_labels(Pocket hand, std::span<const CardC
   std::array<int, 13> counts{};
   for (CardCode card : board) ++counts[static_cast<std::size_t>(rank_of(card))];
 
-  const int category = made_hand_category(cards);
+  const int category = made_hand_category(cards, short_deck);
   std::string made = made_hand_label(category, hand, ranks, counts);
   if (!made.empty()) labels.push_back(std::move(made));
 
@@ -145,7 +146,7 @@ std::vector<std::string> hand_category_labels(Pocket hand, std::span<const CardC
     if (flush.flush_draw) labels.emplace_back("flush draw");
     if (flush.backdoor_flush_draw) labels.emplace_back("back door flush draw");
     if (!is_straight_category(category)) {
-      const StraightDrawFlags straight = straight_draw_flags(cards);
+      const StraightDrawFlags straight = straight_draw_flags(cards, short_deck);
       if (straight.open_ended) labels.emplace_back("open ended straight draw");
       if (straight.gutshot) labels.emplace_back("gutter");
     }
@@ -153,24 +154,25 @@ std::vector<std::string> hand_category_labels(Pocket hand, std::span<const CardC
   }
 
   // River: missed draws only for a hand that adds nothing to the board.
-  if (category != made_hand_category(board) || category >= 2) return labels;
+  if (category != made_hand_category(board, short_deck) || category >= 2) return labels;
   const std::span<const CardCode> turn_cards(cards_storage.data(), 6);
-  const int turn_category = made_hand_category(turn_cards);
+  const int turn_category = made_hand_category(turn_cards, short_deck);
   if (!is_flush_category(turn_category)) {
     const auto [suit, count] = dominant_suit(turn_cards);
     if (count == 4 && (a % 4 == suit || b % 4 == suit)) labels.emplace_back("missed FD");
   }
   if (!is_straight_category(turn_category)) {
-    const StraightDrawFlags straight = straight_draw_flags(turn_cards);
+    const StraightDrawFlags straight = straight_draw_flags(turn_cards, short_deck);
     if (straight.open_ended) labels.emplace_back("missed OESD");
     if (straight.gutshot) labels.emplace_back("missed gutter");
   }
   return labels;
 }
 
-std::vector<std::string> bucket_labels(Pocket hand, std::span<const CardCode> board) {
+std::vector<std::string> bucket_labels(Pocket hand, std::span<const CardCode> board,
+                                       bool short_deck) {
   if (board.size() < 3 || board.size() > 5) return {};
-  std::vector<std::string> labels = hand_category_labels(hand, board);
+  std::vector<std::string> labels = hand_category_labels(hand, board, short_deck);
   std::erase_if(labels,
                 [](const std::string& label) { return bucket_index(label) >= kBucketCount; });
   if (labels.empty()) labels.emplace_back("air");
@@ -181,7 +183,7 @@ std::vector<std::string> bucket_labels(Pocket hand, std::span<const CardCode> bo
 
 std::vector<std::string> classify_hand_category(const halvory::Game& game, std::size_t node,
                                                 Pocket hand) {
-  return bucket_labels(hand, node_board_cards(game, node));
+  return bucket_labels(hand, node_board_cards(game, node), game.cards.short_deck != 0);
 }
 
 }  // namespace halvory_app

@@ -56,15 +56,17 @@ std::string pair_kind_label(halvory::Pocket hand, std::span<const std::uint32_t>
 
 // The hand's class labels in the order they are found: made hand, then draws
 // (flop/turn) or missed draws (river). No "air", not sorted; empty for a board
-// without 3 to 5 cards.
+// without 3 to 5 cards. Straights are the deck's (`short_deck`: A-6-7-8-9 is
+// the lowest).
 std::vector<std::string> hand_category_labels(halvory::Pocket hand,
-                                              std::span<const halvory::CardCode> board);
+                                              std::span<const halvory::CardCode> board,
+                                              bool short_deck);
 
 // The buckets of one hand on a 3 to 5 card board: its labels that name a
 // bucket, sorted, without duplicates, "air" when none; empty for another
 // board size. The bucket counts and the combo rows both read this.
 std::vector<std::string> bucket_labels(halvory::Pocket hand,
-                                       std::span<const halvory::CardCode> board);
+                                       std::span<const halvory::CardCode> board, bool short_deck);
 
 // Labels of one hand at a node, sorted, without duplicates, "air" when none.
 std::vector<std::string> classify_hand_category(const halvory::Game& game, std::size_t node,

@@ -1,6 +1,7 @@
 #include "queries/node_distributions.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,6 +44,7 @@ std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved
       path_reach(game, *solved.solver, path, node_dead_cards(game, n), static_cast<int>(s));
   if (reach.size() != count) return std::nullopt;
 
+  const bool short_deck = game.cards.short_deck != 0;
   std::vector<double> combo_sums(kBucketCount, 0.0);
   std::vector<double> action_sums(kBucketCount * actions, 0.0);
   const auto add_to_bucket = [&](std::size_t row, double w, std::size_t h) {
@@ -55,7 +57,7 @@ std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved
   for (std::size_t h = 0; h < count; ++h) {
     const double w = reach[h];
     if (!usable(w)) continue;
-    for (const std::string& label : bucket_labels(hands[h], board)) {
+    for (const std::string& label : bucket_labels(hands[h], board, short_deck)) {
       add_to_bucket(bucket_index(label), w, h);
     }
   }
@@ -92,9 +94,14 @@ std::optional<HandDistributions> node_hand_distributions(const SolvedGame& solve
   if (!reaches) return std::nullopt;
   const std::vector<float>& reach_oop = (*reaches)[0];
   const std::vector<float>& reach_ip = (*reaches)[1];
-  const std::vector<double> ev_oop = hand_evs(game, solver, n, 0, reach_ip);
-  const std::vector<double> ev_ip = hand_evs(game, solver, n, 1, reach_oop);
+  std::vector<double> ev_oop = hand_evs(game, solver, n, 0, reach_ip);
+  std::vector<double> ev_ip = hand_evs(game, solver, n, 1, reach_oop);
   if (ev_oop.empty() || ev_ip.empty()) return std::nullopt;
+  // A node no pair of hands reaches has no EV for any hand.
+  if (!pair_reaches(reach_oop, opponent_mass(game, 0, reach_ip))) {
+    std::fill(ev_oop.begin(), ev_oop.end(), std::numeric_limits<double>::quiet_NaN());
+    std::fill(ev_ip.begin(), ev_ip.end(), std::numeric_limits<double>::quiet_NaN());
+  }
 
   const auto& oop_hands = game.cards.pockets[0];
   const auto& ip_hands = game.cards.pockets[1];

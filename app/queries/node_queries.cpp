@@ -243,6 +243,15 @@ std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
   const double offset = ev_offset(game, n, s);
   const std::vector<CardCode> board = node_board_cards(game, n);
 
+  // Each hand's reach at the node; where no pair of hands reaches it, every
+  // hand's values would be the offset alone, so none are given.
+  std::vector<float> reach(count, 0.0f);
+  for (std::size_t h = 0; h < count; ++h) {
+    const double r = usable(weights[h]) && usable(play[h]) ? weights[h] * play[h] : 0.0;
+    reach[h] = usable(r) ? static_cast<float>(r) : 0.0f;
+  }
+  const bool reached = pair_reaches(reach, mass);
+
   std::vector<ComboRow> rows;
   rows.reserve(count);
   for (std::size_t h = 0; h < count; ++h) {
@@ -253,12 +262,19 @@ std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
     row.c2 = pocket_cards::second_card_text(hands[h]);
     const double weight = usable(play[h]) ? w * play[h] : 0.0;
     row.weight = std::isfinite(weight) ? weight : 0.0;
+    row.buckets = bucket_labels(hands[h], board, game.cards.short_deck != 0);
+    if (!reached) {
+      row.ev = kNaN;
+      row.action_evs.assign(actions, kNaN);
+      row.action_probs.assign(actions, std::numeric_limits<float>::quiet_NaN());
+      rows.push_back(std::move(row));
+      continue;
+    }
     row.ev = rescale_ev(values[h], matchup, mass[h], offset);
     row.action_evs.resize(actions);
     for (std::size_t a = 0; a < actions; ++a) {
       row.action_evs[a] = rescale_ev(child_values[a][h], matchup, mass[h], offset);
     }
-    row.buckets = bucket_labels(hands[h], board);
     row.action_probs.resize(actions);
     double total = 0.0;
     for (std::size_t a = 0; a < actions; ++a) {
@@ -348,6 +364,13 @@ std::optional<std::vector<double>> node_pocket_action_evs(const SolvedGame& solv
   }
   const NodePath path = node_path(game, n);
   if (path.empty()) return std::nullopt;
+  // No figures for any hand at a node no pair of hands reaches.
+  const auto reaches = seat_reaches(game, solver, n);
+  if (!reaches) return std::nullopt;
+  const auto own = static_cast<std::size_t>(seat);
+  if (!pair_reaches((*reaches)[own], opponent_mass(game, seat, (*reaches)[1 - own]))) {
+    return std::vector<double>(actions, kNaN);
+  }
   const std::uint64_t dead = node_dead_cards(game, n) | wanted;
   const std::vector<float> opponent_reach = path_reach(game, solver, path, dead, o);
   if (opponent_reach.size() != opponent_hands.size()) return std::nullopt;
@@ -373,7 +396,13 @@ std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolvedGame& sol
   const auto& hands = game.cards.pockets[static_cast<std::size_t>(seat)];
   const auto& weights = game.cards.weights[static_cast<std::size_t>(seat)];
   if (hands.empty() || weights.size() != hands.size()) return std::nullopt;
-  const std::uint64_t dead = node_dead_cards(game, static_cast<std::size_t>(node_index));
+  const auto n = static_cast<std::size_t>(node_index);
+  const std::uint64_t dead = node_dead_cards(game, n);
+  std::vector<float> reach;
+  if (solved.solver) {
+    const NodePath path = node_path(game, n);
+    if (!path.empty()) reach = path_reach(game, *solved.solver, path, dead, seat);
+  }
   std::vector<ComboRow> rows;
   for (std::size_t h = 0; h < hands.size(); ++h) {
     if (!usable(weights[h]) || (hand_mask(hands[h]) & dead) != 0) continue;
@@ -381,6 +410,7 @@ std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SolvedGame& sol
     row.c1 = pocket_cards::first_card_text(hands[h]);
     row.c2 = pocket_cards::second_card_text(hands[h]);
     row.weight = weights[h];
+    if (reach.size() == hands.size()) row.reach = usable(reach[h]) ? reach[h] : 0.0;
     rows.push_back(std::move(row));
   }
   return rows;
@@ -417,8 +447,11 @@ std::optional<std::vector<double>> node_pocket_action_evs(const SessionControl& 
 }
 std::optional<std::vector<ComboRow>> node_seat_hand_combos(const SessionControl& session,
                                                            std::uint64_t node, int seat) {
-  // Needs only the game: take it even when the solver pointer is empty.
-  return node_seat_hand_combos(SolvedGame{session.game_ptr(), nullptr}, node, seat);
+  // Needs only the game: take it even when the solver pointer is empty (the
+  // rows then carry no reach).
+  auto [game, solver] = session.snapshot();
+  if (!game) game = session.game_ptr();
+  return node_seat_hand_combos(SolvedGame{std::move(game), std::move(solver)}, node, seat);
 }
 std::optional<double> node_rake(const SessionControl& session, std::uint64_t node) {
   const std::shared_ptr<halvory::Game> game = session.game_ptr();

@@ -325,6 +325,16 @@ std::optional<double> pair_weighted_mean(std::span<const float> reach, std::span
   return value_sum / weight_sum;
 }
 
+bool pair_reaches(std::span<const float> reach, std::span<const double> mass) {
+  const std::size_t count = std::min(reach.size(), mass.size());
+  double weight_sum = 0.0;
+  for (std::size_t h = 0; h < count; ++h) {
+    const double weight = static_cast<double>(reach[h]) * mass[h];
+    if (usable(weight)) weight_sum += weight;
+  }
+  return usable(weight_sum);
+}
+
 std::vector<double> hand_evs(const halvory::Game& game, const halvory::DiscountedCfr& solver,
                              std::size_t node, int seat, std::span<const float> opponent_reach) {
   const auto s = static_cast<std::size_t>(seat);

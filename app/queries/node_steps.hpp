@@ -62,6 +62,13 @@ double rescale_ev(double value, double matchup_weight, double mass, double offse
 std::optional<double> pair_weighted_mean(std::span<const float> reach, std::span<const double> mass,
                                          std::span<const double> values);
 
+// Whether some pair of hands reaches the node: a hand of the seat with reach
+// that meets opponent reach sharing no card with it (`mass`, from
+// opponent_mass). A node no pair reaches has no EV or frequency of its own
+// and none per hand: pair_weighted_mean has nothing to weigh there, and the
+// per-hand queries give NaN.
+bool pair_reaches(std::span<const float> reach, std::span<const double> mass);
+
 // EV of every hand of `seat` at `node` (hundredths). Empty on failure.
 std::vector<double> hand_evs(const halvory::Game& game, const halvory::DiscountedCfr& solver,
                              std::size_t node, int seat, std::span<const float> opponent_reach);

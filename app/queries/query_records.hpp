@@ -4,6 +4,7 @@
 // order.
 
 #include <cstddef>
+#include <limits>
 #include <span>
 #include <string>
 #include <utility>
@@ -62,6 +63,10 @@ struct ComboRow {
   std::string c1;
   std::string c2;
   double weight = 0.0;
+  // The seat's list at a node (node_seat_hand_combos): the hand's reach
+  // there, its weight times its own action probabilities on the way; NaN
+  // when the solver is not at hand.
+  double reach = std::numeric_limits<double>::quiet_NaN();
   double ev = 0.0;
   std::vector<double> action_evs;
   std::vector<std::string> buckets;

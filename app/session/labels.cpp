@@ -29,11 +29,10 @@ int matrix_position(int rank) {
   return 12 - rank;
 }
 
-bool has_straight(std::uint32_t rank_mask) {
-  const std::uint32_t m = rank_mask;
-  if ((m & (m << 1) & (m << 2) & (m << 3) & (m << 4)) != 0) return true;
-  constexpr std::uint32_t kWheel = (1u << 12) | 0xFu;  // A, 2, 3, 4, 5
-  return (m & kWheel) == kWheel;
+// The evaluator's own straight rule, so the lowest straight is the deck's:
+// A-2-3-4-5, or A-6-7-8-9 in short deck.
+bool has_straight(std::uint32_t rank_mask, bool short_deck) {
+  return halvory::eval_detail::straight_top(rank_mask, short_deck) != 0;
 }
 
 }  // namespace
@@ -141,15 +140,19 @@ std::vector<std::uint32_t> board_ranks_desc(std::span<const halvory::CardCode> c
   return ranks;
 }
 
-int made_hand_category(std::span<const halvory::CardCode> cards) {
+int made_hand_category(std::span<const halvory::CardCode> cards, bool short_deck) {
   if (cards.size() < 5 || cards.size() > 7) return 0;
   // The evaluator works on card sets, so repeating the last card evaluates
-  // five or six cards as they are. Hold'em numbering serves both variants.
+  // five or six cards as they are.
   std::array<halvory::CardCode, 7> seven{};
   for (std::size_t i = 0; i < seven.size(); ++i) seven[i] = cards[std::min(i, cards.size() - 1)];
   const halvory::HandStrength strength = halvory::evaluate_seven(
-      seven[0], seven[1], seven[2], seven[3], seven[4], seven[5], seven[6], false);
-  return static_cast<int>(strength >> halvory::kCategoryShift);
+      seven[0], seven[1], seven[2], seven[3], seven[4], seven[5], seven[6], short_deck);
+  const int category = static_cast<int>(strength >> halvory::kCategoryShift);
+  // Short deck ranks a flush (6) above a full house (5); the categories keep
+  // hold'em's numbering in both decks.
+  if (short_deck && (category == 5 || category == 6)) return 11 - category;
+  return category;
 }
 
 FlushDrawFlags flush_draw_flags(std::span<const halvory::CardCode> cards, halvory::CardCode hand_a,
@@ -172,18 +175,19 @@ FlushDrawFlags flush_draw_flags(std::span<const halvory::CardCode> cards, halvor
   return flags;
 }
 
-StraightDrawFlags straight_draw_flags(std::span<const halvory::CardCode> cards) {
+StraightDrawFlags straight_draw_flags(std::span<const halvory::CardCode> cards, bool short_deck) {
   StraightDrawFlags flags;
   std::uint32_t rank_mask = 0;
   for (const halvory::CardCode card : cards) {
     const unsigned rank = card / 4u;
     if (rank < 13) rank_mask |= 1u << rank;
   }
-  if (has_straight(rank_mask)) return flags;
+  if (has_straight(rank_mask, short_deck)) return flags;
   int completing_ranks = 0;
-  for (int rank = 0; rank < 13; ++rank) {
+  // Short deck has no deuce to five to draw to.
+  for (int rank = short_deck ? 4 : 0; rank < 13; ++rank) {
     const std::uint32_t bit = 1u << rank;
-    if ((rank_mask & bit) == 0 && has_straight(rank_mask | bit)) ++completing_ranks;
+    if ((rank_mask & bit) == 0 && has_straight(rank_mask | bit, short_deck)) ++completing_ranks;
   }
   flags.open_ended = completing_ranks >= 2;
   flags.gutshot = completing_ranks == 1;

@@ -41,9 +41,10 @@ std::size_t hand_class_index(halvory::CardCode a, halvory::CardCode b);
 // Distinct ranks present (12 = ace), highest first.
 std::vector<std::uint32_t> board_ranks_desc(std::span<const halvory::CardCode> cards);
 
-// 0 high card .. 8 straight flush (same order for both decks); 0 unless the
-// list holds 5 to 7 cards.
-int made_hand_category(std::span<const halvory::CardCode> cards);
+// 0 high card .. 8 straight flush, by the deck's own rules (A-6-7-8-9 is a
+// straight in short deck) but numbered as in hold'em for both decks; 0
+// unless the list holds 5 to 7 cards.
+int made_hand_category(std::span<const halvory::CardCode> cards, bool short_deck);
 
 struct FlushDrawFlags {
   bool flush_draw = false;
@@ -60,6 +61,8 @@ struct StraightDrawFlags {
   bool gutshot = false;
 };
 
-StraightDrawFlags straight_draw_flags(std::span<const halvory::CardCode> cards);
+// Ranks that would complete a straight of the deck: two or more make an
+// open-ended draw, one a gutshot; nothing when a straight is made.
+StraightDrawFlags straight_draw_flags(std::span<const halvory::CardCode> cards, bool short_deck);
 
 }  // namespace halvory_app

@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import "resultsRules.js" as Rules
 import "playRules.js" as PlayRules
+import "numberText.js" as NumberText
 import "../theme" as ThemePack
 
 // The selected logged hand street by street: each street's card and
@@ -245,7 +246,7 @@ Rectangle {
                     objectName: "detailsEvLost"
                     visible: details._mistake
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "EV lost: %1").arg(details._evLoss.toFixed(3))
+                    text: qsTranslate("ResultsPage", "EV lost: %1").arg(NumberText.fixed(details._evLoss, 3))
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
                     color: details._theme ? details._theme.danger : "#F85149"

@@ -2,6 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import "playRules.js" as PlayRules
 import "../theme" as ThemePack
 
 // The hands played against the solution, newest first: a tinted row per
@@ -194,7 +195,7 @@ ColumnLayout {
                 objectName: "handLogFooter"
                 width: parent.width
                 horizontalAlignment: Text.AlignRight
-                text: row.mistake ? "EV -" + row.evLoss.toFixed(3) : qsTranslate("ResultsPage", "Perfect")
+                text: row.mistake ? PlayRules.lossText(row.evLoss) : qsTranslate("ResultsPage", "Perfect")
                 font.pixelSize: 11
                 font.weight: Font.DemiBold
                 color: row.mistake ? (log._theme ? log._theme.text : "#F0F6FC")

@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
+import "numberText.js" as NumberText
 import "../theme" as ThemePack
 
 // The table on which a hand against the solution is played: role buttons
@@ -44,7 +45,7 @@ Rectangle {
     }
 
     function _amount(v: var): string {
-        return v !== undefined && v !== null && isFinite(Number(v)) ? Number(v).toFixed(2) : "\u2014"
+        return NumberText.fixed(v, 2)
     }
 
     function _stackText(seat) {
@@ -52,7 +53,7 @@ Rectangle {
         var invested = Number(seat === "OOP" ? _meta.investedOop : _meta.investedIp)
         if (_meta.effectiveStack === undefined || !isFinite(stack) || !isFinite(invested))
             return qsTranslate("ResultsPage", "Stack: %1").arg("\u2014")
-        return qsTranslate("ResultsPage", "Stack: %1").arg(Math.max(0, stack - invested).toFixed(2))
+        return qsTranslate("ResultsPage", "Stack: %1").arg(NumberText.fixed(Math.max(0, stack - invested), 2))
     }
 
     // A rounded label on the felt.

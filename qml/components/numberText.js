@@ -1,9 +1,10 @@
 .pragma library
 // Every figure the UI prints goes through here: always a point as the
-// decimal separator whatever the locale, a dash for what is not a finite
-// number, never "-0".
+// decimal separator whatever the locale, the minus sign (U+2212) before a
+// negative figure, a dash for what is not a finite number, never "-0".
 
 var DASH = "\u2014"
+var MINUS = "\u2212"
 
 // The number a value stands for, NaN for what is no number (null, missing,
 // empty or non-numeric text, bools, objects).
@@ -39,13 +40,13 @@ function fixed(value, decimals) {
         zero = shifted === 0
         text = Number(shifted + "e-" + d).toFixed(d)
     }
-    return v < 0 && !zero ? "-" + text : text
+    return v < 0 && !zero ? MINUS + text : text
 }
 
 // A signed figure: "+" before a positive one.
 function signed(value, decimals) {
     var text = fixed(value, decimals)
-    return text !== DASH && text.charAt(0) !== "-" && Number(text) !== 0 ? "+" + text : text
+    return text !== DASH && text.charAt(0) !== MINUS && Number(text) !== 0 ? "+" + text : text
 }
 
 // A share 0..1 as a whole percentage, halves rounded up; NaN for no number.

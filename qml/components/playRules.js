@@ -4,6 +4,7 @@
 // test and the hand log records. The page passes plain values in.
 
 .import "resultsRules.js" as Rules
+.import "numberText.js" as NumberText
 
 var LINE_SEPARATOR = " \u2192 "
 
@@ -52,6 +53,48 @@ function eligibleCombos(combos, used) {
         out.push({ c1: c1, c2: c2, weight: w })
     }
     return out
+}
+
+// The combinations a seat is dealt from at a node: each hand's reach there
+// when the rows carry it (its range weight times the seat's own action
+// probabilities on the way), else its range weight.
+function dealCombos(rows) {
+    return (rows || []).map(function (e) {
+        var r = e ? e.reach : undefined
+        var reach = typeof r === "number" && isFinite(r)
+        return { c1: e ? e.c1 : "", c2: e ? e.c2 : "", weight: reach ? r : (e ? e.weight : 0) }
+    })
+}
+
+// Each of `combos` weighted as the first hand of a pair against `others`
+// (both eligible lists): its own weight times the weight of the other seat's
+// hands that share no card with it. Drawing the first hand by these and the
+// second from the other seat's hands that are left deals every pair of
+// hands in proportion to the product of their weights, as a table does.
+function pairedWeights(combos, others) {
+    var total = 0, byCard = {}, byPair = {}
+    for (var i = 0; i < others.length; ++i) {
+        var o = others[i]
+        total += o.weight
+        byCard[o.c1] = (byCard[o.c1] || 0) + o.weight
+        byCard[o.c2] = (byCard[o.c2] || 0) + o.weight
+        byPair[o.c1 + o.c2] = (byPair[o.c1 + o.c2] || 0) + o.weight
+    }
+    return combos.map(function (c) {
+        var same = (byPair[c.c1 + c.c2] || 0) + (c.c1 !== c.c2 ? byPair[c.c2 + c.c1] || 0 : 0)
+        var free = total - (byCard[c.c1] || 0) - (byCard[c.c2] || 0) + same
+        // What the subtraction leaves of a blocked total is rounding, not weight.
+        return free > total * 1e-9 ? c.weight * free : 0
+    })
+}
+
+// The first hand of a pair: one of `combos` drawn against the other seat's
+// `others` (see pairedWeights), both read as eligibleCombos reads them; null
+// when no pair can be dealt.
+function pickPairedCombo(combos, others, used, rand) {
+    var own = eligibleCombos(combos, used)
+    var i = weightedIndex(pairedWeights(own, eligibleCombos(others, used)), rand)
+    return i < 0 ? null : own[i]
 }
 
 // Index into `weights` drawn in proportion to the entries above 0; -1 when
@@ -272,10 +315,16 @@ function handDetails(entry, showdown) {
     return d
 }
 
+// An EV lost, as the EV it costs: "EV \u22120.500". Shown as it stands in
+// every language.
+function lossText(evLoss) {
+    return "EV " + NumberText.fixed(-Number(evLoss), 3)
+}
+
 // Feedback on one drill answer; shown as it stands in every language.
 function drillFeedbackText(wrong, bestName, evLoss) {
     if (!wrong)
         return "Correct"
     var text = "Wrong \u2014 best: " + (bestName ? bestName : "\u2014")
-    return isFinite(evLoss) ? text + " (EV -" + Number(evLoss).toFixed(3) + ")" : text
+    return isFinite(evLoss) ? text + " (" + lossText(evLoss) + ")" : text
 }

@@ -901,7 +901,7 @@ Item {
 
     function _startPlaySessionImpl() {
         var used = PlayRules.usedMap(_engineBoardCards())
-        if (!_dealToSeat("OOP", used) || !_dealToSeat("IP", used)) {
+        if (!_dealHandsAtNode(currentNodeIndex, used)) {
             oopCard1 = oopCard2 = ipCard1 = ipCard2 = ""
             _endHandWithoutFigures()
             return
@@ -912,14 +912,21 @@ Item {
     // Both seats can be dealt at the root: the solution, or the stored
     // figures of an opened project, hold the ranges there.
     function _playCanDeal(): bool {
-        if (!_hasTree())
-            return false
-        return controller.nodeSeatHandCombos(0, "OOP").length > 0
-               && controller.nodeSeatHandCombos(0, "IP").length > 0
+        return _hasTree() && _seatsListedAt(0)
     }
 
-    // The seat's dealt cards have their own EVs at the node.
+    // Both seats have hands listed at the node.
+    function _seatsListedAt(nodeIndex: int): bool {
+        return controller.nodeSeatHandCombos(nodeIndex, "OOP").length > 0
+               && controller.nodeSeatHandCombos(nodeIndex, "IP").length > 0
+    }
+
+    // The seat's dealt cards have their own EVs at the node, or the solution
+    // lists them there at a node no pair of hands reaches, which has no EVs
+    // to grade by (any choice there goes on ungraded).
     function _playHasFigures(nodeIndex: int, actor: string): bool {
+        if (_playComboRow(nodeIndex, actor))
+            return true
         var actions = _actionsForNode(nodeIndex)
         for (var i = 0; i < actions.length; ++i) {
             if (_suboptimalEvInfoAtNode(nodeIndex, actor, i).ok)
@@ -976,17 +983,47 @@ Item {
     function _pickWeightedCombo(combos) { return PlayRules.pickWeightedCombo(combos, _playRandomSource) }
     function _dealToSeat(seat, used) { return _dealToSeatAtNode(currentNodeIndex, seat, used) }
 
-    function _dealToSeatAtNode(nodeIndex, seat, used) {
+    // The hands a seat is dealt from at a node, weighted by its reach there.
+    function _dealCombosAtNode(nodeIndex: int, seat: string): var {
+        return PlayRules.dealCombos(controller.nodeSeatHandCombos(nodeIndex, seat))
+    }
+
+    // Both seats' hands at the node, drawn as a pair: OOP's against every
+    // hand IP can hold beside it, then IP's from the cards left. False, with
+    // the seats' cards as they were, when no pair can be dealt.
+    function _dealHandsAtNode(nodeIndex: int, used: var): bool {
         if (!_hasTree())
             return false
-        var pick = _pickWeightedCombo(_eligibleCombosForDeal(controller.nodeSeatHandCombos(nodeIndex, seat), used))
+        var pick = PlayRules.pickPairedCombo(_dealCombosAtNode(nodeIndex, "OOP"), _dealCombosAtNode(nodeIndex, "IP"),
+                                             used, _playRandomSource)
         if (!pick)
             return false
+        var left = Object.assign({}, used)
+        left[pick.c1] = left[pick.c2] = true
+        if (!_dealToSeatAtNode(nodeIndex, "IP", left))
+            return false
+        _takeDealt("OOP", pick.c1, pick.c2, used)
+        Object.assign(used, left)
+        return true
+    }
+
+    // One seat's hand from the cards `used` leaves free.
+    function _dealToSeatAtNode(nodeIndex: int, seat: string, used: var): bool {
+        if (!_hasTree())
+            return false
+        var pick = _pickWeightedCombo(_eligibleCombosForDeal(_dealCombosAtNode(nodeIndex, seat), used))
+        if (!pick)
+            return false
+        _takeDealt(seat, pick.c1, pick.c2, used)
+        return true
+    }
+
+    function _takeDealt(seat: string, engine1: string, engine2: string, used: var): void {
         // The node's combinations are in the engine's suits.
-        used[pick.c1] = true
-        used[pick.c2] = true
-        var c1 = Rules.applySuitDisplayMap(pick.c1, _pathSuitMap)
-        var c2 = Rules.applySuitDisplayMap(pick.c2, _pathSuitMap)
+        used[engine1] = true
+        used[engine2] = true
+        var c1 = Rules.applySuitDisplayMap(engine1, _pathSuitMap)
+        var c2 = Rules.applySuitDisplayMap(engine2, _pathSuitMap)
         if (seat === "OOP") {
             oopCard1 = c1
             oopCard2 = c2
@@ -994,7 +1031,6 @@ Item {
             ipCard1 = c1
             ipCard2 = c2
         }
-        return true
     }
 
     function _actionListAtPlayNode() { return _actionsForNode(_playNode) }
@@ -1226,21 +1262,23 @@ Item {
         _schedulePlayTick(0)
     }
 
-    // New hands for both seats from their ranges at the drill node; false,
+    // A new pair of hands at the drill node, at the rate the node's line
+    // reaches it (each seat's reach there, card removal counted); false,
     // and the drill stopped (the hand goes on as it was), when the node has
     // no cards or figures to drill.
     function _dealDrillHand(): bool {
         if (!(playDrillNodeIndex >= 0))
             return false
-        var used = PlayRules.usedMap(_engineBoardCards())
-        var dealt = _dealToSeatAtNode(playDrillNodeIndex, "OOP", used)
-                    && _dealToSeatAtNode(playDrillNodeIndex, "IP", used)
+        var dealt = _dealHandsAtNode(playDrillNodeIndex, PlayRules.usedMap(_engineBoardCards()))
         playActionLine = ""
         _setLastAction("", "")
         if (dealt && _playHasFigures(playDrillNodeIndex, playDrillActor))
             return true
+        // A node whose hands are listed but that no pair of hands reaches has
+        // nothing to drill; elsewhere the solution's figures are missing.
+        var missing = dealt || !_seatsListedAt(playDrillNodeIndex)
         stopDrillSpot()
-        playNeedsSolve = true
+        playNeedsSolve = missing
         return false
     }
 

@@ -45,7 +45,7 @@ Item {
                 { tag: "all figures", actions: [{ name: "Check", frequency: 0.62, combos: 412, equity: 0.4834, ev: 3.254 },
                                                 { name: "Bet 75%", frequency: 0.38, combos: 12.4, equity: 0.5, ev: -1.005 }],
                   texts: ["Check · 62% · 412 combos · 48.3% equity · 3.25 EV",
-                          "Bet 75% · 38% · 12.4 combos · 50.0% equity · -1.01 EV"], blockWidth: 300, rows: 2, cut: true },
+                          "Bet 75% · 38% · 12.4 combos · 50.0% equity · \u22121.01 EV"], blockWidth: 300, rows: 2, cut: true },
                 { tag: "whole combos", actions: [{ frequency: 1, combos: 12.0000004 }],
                   texts: [" · 100% · 12 combos · — · —"], blockWidth: 300, rows: 1 },
                 { tag: "negative and broken frequencies", actions: [{ name: "A", frequency: -2 }, { name: "B", frequency: NaN },
@@ -116,7 +116,7 @@ Item {
                 { tag: "fallback on the text", props: { actionType: "", action: "Bet 5" }, chip: "Bet 5" },
                 { tag: "dealt card verbatim", props: { nodeType: "chance", action: "<b>Kh</b>" }, chip: "<b>Kh</b>" },
                 { tag: "positive EV", props: { ev: 1.25 }, ev: "EV: +1.25" },
-                { tag: "negative EV", props: { ev: -0.4 }, ev: "EV: -0.40" },
+                { tag: "negative EV", props: { ev: -0.4 }, ev: "EV: \u22120.40" },
                 { tag: "frequency clamped", props: { frequency: 1.3 }, freq: "Freq: 100%" },
                 { tag: "zero frequency shown", props: { frequency: 0 }, freq: "Freq: 0%" },
                 { tag: "pot", props: { pot: 31.6 }, pot: "Pot: 32" }

@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Pellaris
 import "spots.js" as Spots
+import "../../qml/components/playRules.js" as PlayRules
 
 // Playing hands of a solved turn spot against the real controller, with a
 // fixed seed so each hand replays the same way.
@@ -220,7 +221,7 @@ Item {
             compare(e.line, "OOP: " + actions[worst].name)
             // The row and the details panel show the loss and both actions.
             waitForRendering(page)
-            compare(findChild(findChild(page, "handLogRow0"), "handLogFooter").text, "EV -" + e.evLoss.toFixed(3))
+            compare(findChild(findChild(page, "handLogRow0"), "handLogFooter").text, "EV \u2212" + e.evLoss.toFixed(3))
             compare(findChild(page, "detailsEvLost").text, "EV lost: " + e.evLoss.toFixed(3))
             compare(findChild(page, "detailsIncorrect").text, "Incorrect: " + e.mistakeAction)
             compare(findChild(page, "detailsCorrect").text, "Correct: " + e.correctAction)
@@ -237,6 +238,103 @@ Item {
             verify(!page.playHandComplete)
             compare(page.playActionLine, "")
             compare(page.playHandLog.count, 1)
+        }
+
+        // The river on which blockers decide the rates: Ks 7d 2c 5h 9s, OOP
+        // AA and QQ against IP's AKo.
+        function blockedRiverSpot() {
+            var cfg = Spots.tinyRiverSpot(200)
+            cfg.oop_range = "AA, QQ"
+            cfg.ip_range = "AKo"
+            return cfg
+        }
+
+        // AA's share of the pairs of hands the two seats' lists make at a
+        // node, each pair weighted by the product of the hands' reach there.
+        function acesShare(node) {
+            var oop = appController.nodeSeatHandCombos(node, "OOP")
+            var ip = appController.nodeSeatHandCombos(node, "IP")
+            var aces = 0, all = 0
+            for (var o = 0; o < oop.length; ++o) {
+                for (var i = 0; i < ip.length; ++i) {
+                    var cards = [oop[o].c1, oop[o].c2, ip[i].c1, ip[i].c2]
+                    if (cards.some(function (c, k) { return cards.indexOf(c) !== k }))
+                        continue
+                    var w = oop[o].reach * ip[i].reach
+                    all += w
+                    aces += oop[o].c1.charAt(0) === "A" ? w : 0
+                }
+            }
+            return aces / all
+        }
+
+        // `deal` gives a pair {oop, ip} of hands; n deals of it hold AA within
+        // three standard deviations of `share`, and no two cards of a pair
+        // are the same.
+        function verifyAcesDealt(n, deal, share, what) {
+            var aces = 0
+            for (var d = 0; d < n; ++d) {
+                var pair = deal()
+                var cards = [pair.oop.c1, pair.oop.c2, pair.ip.c1, pair.ip.c2]
+                verify(cards.every(function (c, k) { return c !== "" && cards.indexOf(c) === k }),
+                       what + ": " + cards.join(" "))
+                aces += pair.oop.c1.charAt(0) === "A" ? 1 : 0
+            }
+            var sd = Math.sqrt(n * share * (1 - share))
+            verify(Math.abs(aces - n * share) <= 3 * sd,
+                   what + ": AA " + aces + " of " + n + ", expected " + (n * share).toFixed(1) + " \u00b1 " + sd.toFixed(1))
+        }
+
+        // 3,000 pairs drawn by the page's rule from the seats' lists at a
+        // node, then a few hundred dealt onto the table (each deal there
+        // updates the whole table, which takes its time).
+        function verifyDealsAtNode(page, node, share, dealOnTable, what) {
+            var rand = PlayRules.makeRandom(3)
+            verifyAcesDealt(3000, function () {
+                var oop = page._dealCombosAtNode(node, "OOP"), ip = page._dealCombosAtNode(node, "IP")
+                var first = PlayRules.pickPairedCombo(oop, ip, {}, rand)
+                var used = PlayRules.usedMap([first.c1, first.c2])
+                return { oop: first, ip: PlayRules.pickWeightedCombo(PlayRules.eligibleCombos(ip, used), rand) }
+            }, share, what)
+            verifyAcesDealt(150, function () {
+                dealOnTable()
+                return { oop: { c1: page.oopCard1, c2: page.oopCard2 }, ip: { c1: page.ipCard1, c2: page.ipCard2 } }
+            }, share, what + " on the table")
+        }
+
+        // Hands are dealt as a pair, at the rate a table deals them: AA meets
+        // 27 AKo hands and QQ 54, so OOP holds AA one time in three. A drill
+        // after OOP's bet deals at the rate the bet's line reaches the node.
+        function test_handsAreDealtAsPairs() {
+            var page = playPage(blockedRiverSpot(), "blocked river")
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("BOTH")
+            fuzzyCompare(acesShare(0), 1 / 3, 1e-9)
+            verifyDealsAtNode(page, 0, 1 / 3, function () { page._restartHandAtRoot() }, "root")
+
+            var root = appController.nodeHandCombos(0)
+            var actions = appController.nodeActions(0)
+            var bet = -1
+            for (var a = 0; a < actions.length; ++a) {
+                if (actions[a].name.indexOf("Bet") === 0 && (bet < 0 || actions[a].frequency > actions[bet].frequency))
+                    bet = a
+            }
+            page.playTick()
+            verify(page.playAwaitingUserAction)
+            page.playChooseAction(bet)
+            var node = page._playNode
+            compare(node, actions[bet].childIndex)
+            // OOP reaches the node with each hand's share of the bet.
+            var reach = {}
+            appController.nodeSeatHandCombos(node, "OOP").forEach(function (r) { reach[r.c1 + r.c2] = r.reach })
+            root.forEach(function (r) {
+                fuzzyCompare(reach[r.c1 + r.c2] || reach[r.c2 + r.c1], r.weight * r.actionProbs[bet], 1e-6)
+            })
+            var share = acesShare(node)
+            verify(share > 0 && share < 1, "AA's share after the bet: " + share)
+            page.startDrillSpot()
+            verify(page.playDrillMode)
+            verifyDealsAtNode(page, node, share, function () { verify(page._dealDrillHand()) }, "drill")
         }
 
         function test_drillDealsGradesAndStops() {
@@ -267,7 +365,7 @@ Item {
                 mouseClick(findChild(page, "playAction" + choice))
                 verify(!prompt.visible)
                 compare(page.playDrillFeedbackText, wrong ? "Wrong \u2014 best: " + actions[info.bestIndex].name
-                                                            + " (EV -" + info.evLoss.toFixed(3) + ")" : "Correct")
+                                                            + " (EV \u2212" + info.evLoss.toFixed(3) + ")" : "Correct")
                 verify(findChild(page, "drillToast").visible)
                 // The answer stays on screen a moment: the next deal and the
                 // feedback's end wait on their timers, not on the click.

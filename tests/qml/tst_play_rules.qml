@@ -57,6 +57,56 @@ TestCase {
                 [{ c1: "Ah", c2: "Kd", weight: 0.5 }, { c1: "5s", c2: "4s", weight: 2 }])
     }
 
+    // Every combination of the two ranks, suited or offsuit as asked, with
+    // no card of `board`.
+    function combosOf(high, low, suited, board, weight) {
+        var suits = "cdhs", out = []
+        for (var i = 0; i < 4; ++i) {
+            for (var j = high === low ? i + 1 : 0; j < 4; ++j) {
+                var c1 = high + suits[i], c2 = low + suits[j]
+                if (high !== low && (i === j) !== suited || board.indexOf(c1) >= 0 || board.indexOf(c2) >= 0)
+                    continue
+                out.push({ c1: c1, c2: c2, weight: weight })
+            }
+        }
+        return out
+    }
+
+    // A table deals the pair of hands at once: on Ks 7d 2c 5h 9s, AA meets
+    // 27 AKo hands and QQ 54, so OOP holds AA one time in three.
+    function test_pairsAreDealtAsATableDealsThem() {
+        var board = ["Ks", "7d", "2c", "5h", "9s"]
+        var oop = combosOf("A", "A", false, board, 1).concat(combosOf("Q", "Q", false, board, 1))
+        var ip = combosOf("A", "K", false, board, 1)
+        compare(ip.length, 9)
+        var weights = PlayRules.pairedWeights(oop, ip)
+        var aces = 0, all = 0
+        for (var i = 0; i < oop.length; ++i) {
+            all += weights[i]
+            aces += oop[i].c1.charAt(0) === "A" ? weights[i] : 0
+        }
+        compare([aces, all], [27, 81])
+
+        var rand = PlayRules.makeRandom(5), n = 3000, dealtAces = 0
+        for (var d = 0; d < n; ++d) {
+            var used = PlayRules.usedMap(board)
+            var first = PlayRules.pickPairedCombo(oop, ip, used, rand)
+            used[first.c1] = used[first.c2] = true
+            var second = PlayRules.pickWeightedCombo(PlayRules.eligibleCombos(ip, used), rand)
+            verify(second !== null, first.c1 + first.c2 + " meets no AKo")
+            dealtAces += first.c1.charAt(0) === "A" ? 1 : 0
+        }
+        var sd = Math.sqrt(n * (1 / 3) * (2 / 3))
+        verify(Math.abs(dealtAces - n / 3) <= 3 * sd, dealtAces + " of " + n)
+    }
+
+    // Reach at a node replaces the range weight when the rows carry it.
+    function test_dealCombosTakeTheReach() {
+        compare(PlayRules.dealCombos([{ c1: "Ah", c2: "Kd", weight: 1, reach: 0.25 },
+                                      { c1: "Qh", c2: "Qd", weight: 0.5 }]),
+                [{ c1: "Ah", c2: "Kd", weight: 0.25 }, { c1: "Qh", c2: "Qd", weight: 0.5 }])
+    }
+
     function test_actionDraws_data() {
         var actions = [{ name: "Ah", frequency: 0.5 }, { name: "Kd", frequency: 0.5 }, { name: "Qc", frequency: 0 }]
         return [
@@ -93,7 +143,7 @@ TestCase {
     function test_drillFeedback_data() {
         return [
             { tag: "correct", wrong: false, best: "Bet 50%", loss: NaN, want: "Correct" },
-            { tag: "wrong with loss", wrong: true, best: "Bet 50%", loss: 0.5, want: "Wrong \u2014 best: Bet 50% (EV -0.500)" },
+            { tag: "wrong with loss", wrong: true, best: "Bet 50%", loss: 0.5, want: "Wrong \u2014 best: Bet 50% (EV \u22120.500)" },
             { tag: "wrong, no name or loss", wrong: true, best: "", loss: NaN, want: "Wrong \u2014 best: \u2014" }
         ]
     }
@@ -214,7 +264,7 @@ TestCase {
         var axis = Charts.roundAxis([[-1900, -1600, -1200], [100, 400, 800]], [-1, 1])
         var d = Charts.stepDecimals(axis.step)
         compare(Charts.gridValues(axis).map(function (v) { return NumberText.fixed(v, d) }),
-                ["1000", "500", "0", "-500", "-1000", "-1500", "-2000"])
+                ["1000", "500", "0", "\u2212500", "\u22121000", "\u22121500", "\u22122000"])
         compare(Charts.stepDecimals(2.5), 1)
         compare(Charts.stepDecimals(0.25), 2)
     }

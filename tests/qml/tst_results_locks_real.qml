@@ -217,6 +217,11 @@ Item {
             page._playStatsHoverT = 1
             var lines = findChild(chart, "chartTooltip").lines.map(function (l) { return l.text })
             compare(lines, ["Hand 2", "Optimal: 3.00", "Actual: 1.50", "Hand EV: 2.00 (opt) / 0.50 (act)"])
+            // A loss is written with the minus sign.
+            appController.recordPlayVsSolutionHandDetailed(true, 2.5, -2.0, 0.5)
+            page.repaintPlayStatistics()
+            lines = findChild(chart, "chartTooltip").lines.map(function (l) { return l.text })
+            compare(lines, ["Hand 3", "Optimal: 3.50", "Actual: \u22120.50", "Hand EV: 0.50 (opt) / \u22122.00 (act)"])
         }
 
         // The grid labels of the statistics chart: round steps around the
@@ -224,7 +229,7 @@ Item {
         function test_statisticsAxisLabels_data() {
             return [
                 { tag: "thousands", hands: [[100, -1900], [300, 300], [400, 400]],
-                  labels: ["1000", "500", "0", "-500", "-1000", "-1500", "-2000"] },
+                  labels: ["1000", "500", "0", "\u2212500", "\u22121000", "\u22121500", "\u22122000"] },
                 { tag: "small", hands: [[1.0, 1.0], [2.0, 0.5]],
                   labels: ["3.5", "3.0", "2.5", "2.0", "1.5", "1.0", "0.5"] }
             ]

@@ -149,6 +149,39 @@ Item {
             verify((root.join() + facing.join()).indexOf("NaN") < 0)
         }
 
+        // Nodes no pair of hands reaches, in the hand-solved river game with
+        // a 75 % bet beside the all-in: OOP never bets 75 %, so neither the
+        // node after it (IP with AQo) nor the one after IP's all-in there
+        // (OOP's hands) has figures of its own, and no hand has any either.
+        function test_unreachedNodesShowDashes() {
+            var cfg = Spots.handSolvedRiverSpot()
+            var seats = ["oop", "ip"], streets = ["flop", "turn", "river"]
+            for (var i = 0; i < seats.length; ++i) {
+                for (var j = 0; j < streets.length; ++j) {
+                    cfg[seats[i] + "_" + streets[j] + "_bet_sizes"] = "75, a"
+                    cfg[seats[i] + "_" + streets[j] + "_raise_sizes"] = "a"
+                }
+            }
+            var page = makePage(cfg, "hand-solved river with 75%")
+            var path = ["Bet 75%", "All-In"]
+            for (var level = 0; level < path.length; ++level) {
+                clickTreeAction(page, level, path[level])
+                var node = page.currentNodeIndex
+                var actor = page.selectedPlayer
+                verify(isNaN(appController.nodeEv(node, actor)), path[level] + " is reached")
+                tryVerify(function () { return !page._handCombosLoading && page.currentHandCombos.length > 0 }, 30000)
+                var rows = page.currentHandCombos
+                for (var r = 0; r < rows.length; ++r) {
+                    var texts = page.comboEvLines(rows[r]).map(function (l) { return l.text })
+                    compare(texts, page.currentActions.map(function () { return "\u2014" }),
+                            path[level] + " " + rows[r].c1 + rows[r].c2)
+                    verify(page.comboActionsForProbs(rows[r].actionProbs).every(function (a) { return isNaN(a.frequency) }))
+                    var evs = appController.nodePocketActionEvs(node, actor, rows[r].c1, rows[r].c2)
+                    verify(evs.length > 0 && evs.every(function (v) { return isNaN(v) }))
+                }
+            }
+        }
+
         function test_barEvsFromFoldAndBetColours() {
             var page = riverPage()
             var stats = appController.nodeActionStats(0)

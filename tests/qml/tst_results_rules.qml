@@ -96,7 +96,7 @@ TestCase {
                 fuzzyCompare(out[i].ev, data.expected[i], 1e-12)
         }
         var lines = Rules.comboEvLines(actions, [1.0, 1.4, 0.2], 0)
-        compare(lines.map(function (l) { return l.text }), ["0.00", "0.40", "-0.80"])
+        compare(lines.map(function (l) { return l.text }), ["0.00", "0.40", "\u22120.80"])
         compare(lines[2].key, "Raise 100%")
     }
 
@@ -130,8 +130,9 @@ TestCase {
         compare(Rules.figureMeta({ nodeType: "decision", player: "IP" }, "OOP").player, "IP")
     }
 
-    // Every figure's text: finite numbers always print as numbers, -0 and
-    // what rounds to 0 print without a sign, no number prints the dash.
+    // Every figure's text: finite numbers always print as numbers, a negative
+    // one after the minus sign U+2212, -0 and what rounds to 0 without a sign,
+    // no number prints the dash.
     function test_numberText_data() {
         return [
             { tag: "0", v: 0, two: "0.00", pct: "0.0%" },
@@ -139,8 +140,8 @@ TestCase {
             { tag: "1e-9", v: 1e-9, two: "0.00", pct: "0.0%" },
             { tag: "-1e-9", v: -1e-9, two: "0.00", pct: "0.0%" },
             { tag: "1e-300", v: 1e-300, two: "0.00", pct: "0.0%" },
-            { tag: "-0.004", v: -0.004, two: "0.00", pct: "-0.4%" },
-            { tag: "-0.005", v: -0.005, two: "-0.01", pct: "-0.5%" },
+            { tag: "-0.004", v: -0.004, two: "0.00", pct: "\u22120.4%" },
+            { tag: "-0.005", v: -0.005, two: "\u22120.01", pct: "\u22120.5%" },
             { tag: "1.005", v: 1.005, two: "1.01", pct: "100.5%" },
             { tag: "71.42857", v: 500 / 7, two: "71.43", pct: "7142.9%" },
             { tag: "1e12", v: 1e12, two: "1000000000000.00", pct: "100000000000000.0%" },
@@ -162,7 +163,7 @@ TestCase {
 
     function test_signedAndCombos() {
         compare([NumberText.signed(500 / 7, 2), NumberText.signed(-1e-9, 2), NumberText.signed(-2.5, 2),
-                 NumberText.signed(NaN, 2)], ["+71.43", "0.00", "-2.50", "—"])
+                 NumberText.signed(NaN, 2)], ["+71.43", "0.00", "\u22122.50", "—"])
         compare([NumberText.combos(3), NumberText.combos(4.5), NumberText.combos(2.9999999),
                  NumberText.combos(1e-9), NumberText.combos(NaN)], ["3", "4.5", "3", "0", "—"])
     }

@@ -27,7 +27,7 @@ std::vector<CardCode> board_of(const std::string& text) {
 }
 
 std::vector<std::string> labels(const std::string& hand, const std::string& board) {
-  return hand_category_labels(pocket_of(hand), board_of(board));
+  return hand_category_labels(pocket_of(hand), board_of(board), false);
 }
 
 using Labels = std::vector<std::string>;
@@ -82,9 +82,55 @@ TEST(HandCategories, MissedDrawsOnTheRiver) {
   EXPECT_TRUE(labels("Ah6s", "8d8c4hKs2c").empty());
 }
 
+// The lowest straight is the deck's: A-6-7-8-9 in short deck, the wheel in
+// hold'em, on the flop and on the river alike. Short deck's flush and full
+// house keep their names although that deck ranks them the other way round.
+TEST(HandCategories, StraightsFollowTheDeck) {
+  struct Case {
+    const char* hand;
+    const char* board;
+    bool short_deck;
+    Labels buckets;
+  };
+  const Case cases[] = {
+      {"As9c", "KhKd8h7h6c", true, {"straight"}},   {"As9c", "KhKd8h7h6c", false, {"air"}},
+      {"Ah9c", "8d7s6c", true, {"straight"}},       {"Ts9s", "8d7c6hKdQc", true, {"straight"}},
+      {"Ts9s", "8d7c6h", true, {"straight"}},       {"Ah2c", "3d4s5hKdQc", false, {"straight"}},
+      {"Ah2c", "3d4s5h", false, {"straight"}},      {"AhQh", "Jh7h6hKdKc", true, {"flush"}},
+      {"7s7c", "7d6h6cKdQc", true, {"full house"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(bucket_labels(pocket_of(c.hand), board_of(c.board), c.short_deck), c.buckets)
+        << c.hand << " on " << c.board << (c.short_deck ? " (short deck)" : "");
+  }
+}
+
+// A short-deck solve reads its own deck: on Kh Kd 8h 7h 6c, As 9c is a
+// straight in its combo row and in the node's buckets.
+TEST(HandCategories, ShortDeckSolveBucketsItsLowestStraight) {
+  SolveConfig request = spots::river_request();
+  request.variant = "shortdeck";
+  request.board = "KhKd8h7h6c";
+  request.oop_range = "A9o,QQ";
+  request.ip_range = "AT,JJ";
+  request.max_iterations = 10;
+  const SolvedGame solved = spots::solve_now(request);
+  const auto rows = node_hand_combos(solved, 0);
+  ASSERT_TRUE(rows.has_value());
+  const auto row = std::find_if(rows->begin(), rows->end(), [](const ComboRow& r) {
+    return (r.c1 == "As" && r.c2 == "9c") || (r.c1 == "9c" && r.c2 == "As");
+  });
+  ASSERT_NE(row, rows->end());
+  EXPECT_EQ(row->buckets, Labels{"straight"});
+  const auto buckets = node_hand_buckets(solved, 0);
+  ASSERT_TRUE(buckets.has_value());
+  EXPECT_TRUE(std::any_of(buckets->begin(), buckets->end(),
+                          [](const BucketRow& b) { return b.name == "straight"; }));
+}
+
 TEST(HandCategories, BoardsOfWrongSizeGiveNothing) {
   EXPECT_TRUE(labels("AhKh", "QsJs").empty());
-  EXPECT_TRUE(hand_category_labels(pocket_of("AhKh"), board_of("QsJs9s8s7s6s")).empty());
+  EXPECT_TRUE(hand_category_labels(pocket_of("AhKh"), board_of("QsJs9s8s7s6s"), false).empty());
 }
 
 TEST(HandCategories, BucketIndexKnowsExactlyTheTwentyOneNames) {
@@ -129,7 +175,7 @@ TEST(HandCategories, RandomDealsAgreeWithIndependentEvaluation) {
     const auto hand = static_cast<halvory::Pocket>(a | (b << 8));
     const std::vector<CardCode> board(deck.begin() + 2,
                                       deck.begin() + 2 + static_cast<long>(board_size));
-    const Labels got = hand_category_labels(hand, board);
+    const Labels got = hand_category_labels(hand, board, false);
 
     // Made category: the hold'em evaluator on the cards padded to seven is
     // not usable for fewer cards, so count directly.

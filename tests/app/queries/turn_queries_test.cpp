@@ -115,7 +115,7 @@ TEST_F(TurnQueries, HandsHoldingTheDealtRiverAreGone) {
 
   // The classifier reads the node's board: sorted labels, "air" when none.
   for (auto pocket : game().cards.pockets[1]) {
-    std::vector<std::string> expected = hand_category_labels(pocket, river_board);
+    std::vector<std::string> expected = hand_category_labels(pocket, river_board, false);
     if (expected.empty()) expected.emplace_back("air");
     std::sort(expected.begin(), expected.end());
     expected.erase(std::unique(expected.begin(), expected.end()), expected.end());

@@ -152,17 +152,17 @@ TEST(CardFacts, BoardRanksDescending) {
 }
 
 TEST(CardFacts, MadeHandCategoryKnownHands) {
-  EXPECT_EQ(made_hand_category(cards({"Ah", "2c", "3d", "4s", "5h", "Kd"})), 4);
-  EXPECT_EQ(made_hand_category(cards({"Ah", "2c", "3d", "4s"})), 0);
-  EXPECT_EQ(made_hand_category(cards({"Ah", "Ac", "Ad", "As", "Kh", "Kd", "Kc", "Qs"})), 0);
-  EXPECT_EQ(made_hand_category(cards({"7h", "7c", "7d", "3s", "3h", "3d", "2c"})), 6);
-  EXPECT_EQ(made_hand_category(cards({"Th", "Jh", "Qh", "Kh", "Ah"})), 8);
-  EXPECT_EQ(made_hand_category(cards({"Ah", "2h", "3h", "4h", "5h", "6c"})), 8);
-  EXPECT_EQ(made_hand_category(cards({"Ah", "Kh", "3h", "4h", "9h", "9c", "9d"})), 5);
+  EXPECT_EQ(made_hand_category(cards({"Ah", "2c", "3d", "4s", "5h", "Kd"}), false), 4);
+  EXPECT_EQ(made_hand_category(cards({"Ah", "2c", "3d", "4s"}), false), 0);
+  EXPECT_EQ(made_hand_category(cards({"Ah", "Ac", "Ad", "As", "Kh", "Kd", "Kc", "Qs"}), false), 0);
+  EXPECT_EQ(made_hand_category(cards({"7h", "7c", "7d", "3s", "3h", "3d", "2c"}), false), 6);
+  EXPECT_EQ(made_hand_category(cards({"Th", "Jh", "Qh", "Kh", "Ah"}), false), 8);
+  EXPECT_EQ(made_hand_category(cards({"Ah", "2h", "3h", "4h", "5h", "6c"}), false), 8);
+  EXPECT_EQ(made_hand_category(cards({"Ah", "Kh", "3h", "4h", "9h", "9c", "9d"}), false), 5);
   std::vector<CardCode> bad = cards({"Ah", "Kh", "3h", "4h"});
   bad.push_back(52);
   try {
-    made_hand_category(bad);
+    made_hand_category(bad, false);
     FAIL() << "expected a card-code error";
   } catch (const std::out_of_range& e) {
     EXPECT_STREQ(e.what(), "Card code must be in [0, 52)");
@@ -177,12 +177,12 @@ TEST(CardFacts, MadeHandCategoryMatchesBestFiveCardSubset) {
     std::shuffle(deck.begin(), deck.end(), rng);
     const std::size_t n = 5 + trial % 3;
     const std::vector<CardCode> set(deck.begin(), deck.begin() + static_cast<long>(n));
-    ASSERT_EQ(made_hand_category(set), best_subset_category(set)) << "trial " << trial;
+    ASSERT_EQ(made_hand_category(set, false), best_subset_category(set)) << "trial " << trial;
     if (n == 7) {
       // The hold'em evaluator's category order is the same.
       const auto strength =
           halvory::evaluate_seven(set[0], set[1], set[2], set[3], set[4], set[5], set[6], false);
-      ASSERT_EQ(made_hand_category(set), static_cast<int>(strength >> 26));
+      ASSERT_EQ(made_hand_category(set, false), static_cast<int>(strength >> 26));
     }
   }
 }
@@ -210,26 +210,26 @@ TEST(CardFacts, FlushDrawsCountTheDominantSuitWithTheHand) {
 }
 
 TEST(CardFacts, StraightDraws) {
-  const auto open_ended = straight_draw_flags(cards({"9c", "8c", "Tc", "7d", "2h", "Kh"}));
+  const auto open_ended = straight_draw_flags(cards({"9c", "8c", "Tc", "7d", "2h", "Kh"}), false);
   EXPECT_TRUE(open_ended.open_ended);
   EXPECT_FALSE(open_ended.gutshot);
 
-  const auto gutshot = straight_draw_flags(cards({"9c", "8c", "Qc", "Td", "2h"}));
+  const auto gutshot = straight_draw_flags(cards({"9c", "8c", "Qc", "Td", "2h"}), false);
   EXPECT_FALSE(gutshot.open_ended);
   EXPECT_TRUE(gutshot.gutshot);
 
   // Wheel draw: A-2-3-4 needs only the five.
-  const auto wheel = straight_draw_flags(cards({"Ac", "2d", "3h", "4s", "9c"}));
+  const auto wheel = straight_draw_flags(cards({"Ac", "2d", "3h", "4s", "9c"}), false);
   EXPECT_TRUE(wheel.gutshot);
 
   // Double gutshot counts as open-ended.
-  const auto double_gut = straight_draw_flags(cards({"5c", "7d", "8h", "9s", "Jc"}));
+  const auto double_gut = straight_draw_flags(cards({"5c", "7d", "8h", "9s", "Jc"}), false);
   EXPECT_TRUE(double_gut.open_ended);
 
-  const auto made = straight_draw_flags(cards({"5c", "6d", "7h", "8s", "9c", "Tc"}));
+  const auto made = straight_draw_flags(cards({"5c", "6d", "7h", "8s", "9c", "Tc"}), false);
   EXPECT_FALSE(made.open_ended || made.gutshot);
 
-  const auto nothing = straight_draw_flags(cards({"2c", "7d", "Qh", "Ks", "9c"}));
+  const auto nothing = straight_draw_flags(cards({"2c", "7d", "Qh", "Ks", "9c"}), false);
   EXPECT_FALSE(nothing.open_ended || nothing.gutshot);
 }
 
