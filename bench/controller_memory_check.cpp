@@ -27,6 +27,7 @@
 
 #include "controller/app_controller.hpp"
 
+#include "event_wait.hpp"
 #include "memory_probe.hpp"
 #include "memory_spots.hpp"
 
@@ -38,6 +39,7 @@ class AppControllerTestAccess {
 
 namespace {
 
+using event_wait::spin_until;
 using halvory_app::SizingConfig;
 using halvory_app::SolveConfig;
 using memory_probe::mib;
@@ -80,17 +82,6 @@ QVariantMap config_map(const SolveConfig& request) {
   put_sizing(cfg, "ip_turn", request.ip_turn);
   put_sizing(cfg, "ip_river", request.ip_river);
   return cfg;
-}
-
-template <typename Done>
-bool spin_until(Done done, int timeout_ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > timeout_ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  return true;
 }
 
 // One spot in this (child) process: "<estimate> <base> <peak> <held> <status>".

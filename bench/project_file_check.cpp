@@ -34,7 +34,9 @@
 
 #include "controller/app_controller.hpp"
 
+#include "event_wait.hpp"
 #include "memory_probe.hpp"
+#include "memory_spots.hpp"
 
 class AppControllerTestAccess {
  public:
@@ -44,6 +46,7 @@ class AppControllerTestAccess {
 
 namespace {
 
+using event_wait::spin_until;
 using memory_probe::mib;
 using memory_probe::status_bytes;
 
@@ -53,14 +56,6 @@ void put_sizing(QVariantMap& cfg, const QString& seatStreet, const char* bets, c
   cfg.insert(seatStreet + QStringLiteral("_add_all_in"), false);
   cfg.insert(seatStreet + QStringLiteral("_dont_donk"), false);
 }
-
-constexpr const char* kFlopOopRange =
-    "88+,A8s+,A5s-A2s:0.5,AJo+,ATo:0.75,K9s+,KQo,KJo:0.75,KTo:0.25,Q9s+,QJo:0.5,J8s+,"
-    "JTo:0.25,T8s+,T7s:0.45,97s+,96s:0.45,87s,86s:0.75,85s:0.45,75s+:0.75,74s:0.45,65s:0.75,"
-    "64s:0.5,63s:0.45,54s:0.75,53s:0.5,52s:0.45,43s:0.5,42s:0.45,32s:0.45";
-constexpr const char* kFlopIpRange =
-    "AA:0.25,99-22,AJs-A2s,AQo-A8o,K2s+,K9o+,Q2s+,Q9o+,J6s+,J9o+,T6s+,T9o,96s+,95s:0.5,98o,"
-    "86s+,85s:0.5,75s+,74s:0.5,64s+,63s:0.5,54s,53s:0.5,43s";
 
 QVariantMap spot(char name, int threads, int iterations) {
   QVariantMap cfg;
@@ -87,21 +82,10 @@ QVariantMap spot(char name, int threads, int iterations) {
     cfg.insert(QStringLiteral("starting_street"), QStringLiteral("flop"));
     cfg.insert(QStringLiteral("starting_pot"), 6.0);
     cfg.insert(QStringLiteral("effective_stack"), 97.0);
-    cfg.insert(QStringLiteral("oop_range"), QString::fromLatin1(kFlopOopRange));
-    cfg.insert(QStringLiteral("ip_range"), QString::fromLatin1(kFlopIpRange));
+    cfg.insert(QStringLiteral("oop_range"), QString::fromLatin1(bench_spots::kFlopOopRange));
+    cfg.insert(QStringLiteral("ip_range"), QString::fromLatin1(bench_spots::kFlopIpRange));
   }
   return cfg;
-}
-
-template <typename Done>
-bool spin_until(Done done, int timeout_ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > timeout_ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  return true;
 }
 
 // The page's reads of one node.

@@ -28,21 +28,6 @@ enum Tag : std::uint8_t {
   kTexts,    // a list of texts
 };
 
-void putVarint(QByteArray& out, quint64 value) {
-  while (value >= 0x80) {
-    out.append(static_cast<char>((value & 0x7F) | 0x80));
-    value >>= 7;
-  }
-  out.append(static_cast<char>(value));
-}
-
-quint64 zigzag(qint64 value) {
-  return (static_cast<quint64>(value) << 1) ^ static_cast<quint64>(value >> 63);
-}
-qint64 unzigzag(quint64 value) {
-  return static_cast<qint64>(value >> 1) ^ -static_cast<qint64>(value & 1);
-}
-
 template <typename T>
 void putRaw(QByteArray& out, T value) {
   char bytes[sizeof(T)];
@@ -202,16 +187,7 @@ class Decoder {
   }
 
  private:
-  bool varint(quint64& value) {
-    value = 0;
-    for (int shift = 0; shift < 64; shift += 7) {
-      if (at == end) return false;
-      const auto byte = static_cast<std::uint8_t>(*at++);
-      value |= static_cast<quint64>(byte & 0x7F) << shift;
-      if ((byte & 0x80) == 0) return true;
-    }
-    return false;
-  }
+  bool varint(quint64& value) { return readVarint(at, end, value); }
   bool text(QString& value) {
     quint64 index = 0;
     if (!varint(index) || index >= static_cast<quint64>(texts.size())) return false;
@@ -341,6 +317,33 @@ class Decoder {
 };
 
 }  // namespace
+
+void putVarint(QByteArray& out, quint64 value) {
+  while (value >= 0x80) {
+    out.append(static_cast<char>((value & 0x7F) | 0x80));
+    value >>= 7;
+  }
+  out.append(static_cast<char>(value));
+}
+
+bool readVarint(const char*& at, const char* end, quint64& value) {
+  value = 0;
+  for (int shift = 0; shift < 64; shift += 7) {
+    if (at == end) return false;
+    const auto byte = static_cast<std::uint8_t>(*at++);
+    value |= static_cast<quint64>(byte & 0x7F) << shift;
+    if ((byte & 0x80) == 0) return true;
+  }
+  return false;
+}
+
+quint64 zigzag(qint64 value) {
+  return (static_cast<quint64>(value) << 1) ^ static_cast<quint64>(value >> 63);
+}
+
+qint64 unzigzag(quint64 value) {
+  return static_cast<qint64>(value >> 1) ^ -static_cast<qint64>(value & 1);
+}
 
 QByteArray encodeCompact(const QVariant& value) {
   return Encoder().finish(value);

@@ -20,6 +20,14 @@
 
 namespace halvory_app {
 
+// The steps both compact forms (node answers, tree rows) are made of: whole
+// numbers in seven-bit groups, signed ones folded to unsigned first.
+void putVarint(QByteArray& out, quint64 value);
+// False when the bytes end first or the number runs past 64 bits.
+bool readVarint(const char*& at, const char* end, quint64& value);
+quint64 zigzag(qint64 value);
+qint64 unzigzag(quint64 value);
+
 QByteArray encodeCompact(const QVariant& value);
 // None when the bytes are not a value written by encodeCompact (a damaged
 // file): every length and position is checked against the bytes.

@@ -21,36 +21,12 @@ namespace {
 // chunk's text table is shared by many rows.
 constexpr qsizetype kTreeChunkNodes = 16384;
 
-void putVarint(QByteArray& out, quint64 value) {
-  while (value >= 0x80) {
-    out.append(static_cast<char>((value & 0x7F) | 0x80));
-    value >>= 7;
-  }
-  out.append(static_cast<char>(value));
-}
-
-quint64 zigzag(qint64 value) {
-  return (static_cast<quint64>(value) << 1) ^ static_cast<quint64>(value >> 63);
-}
-qint64 unzigzag(quint64 value) {
-  return static_cast<qint64>(value >> 1) ^ -static_cast<qint64>(value & 1);
-}
-
 class ChunkReader {
  public:
   explicit ChunkReader(const QByteArray& bytes)
       : at(bytes.constData()), end(bytes.constData() + bytes.size()) {}
 
-  bool varint(quint64& value) {
-    value = 0;
-    for (int shift = 0; shift < 64; shift += 7) {
-      if (at == end) return false;
-      const auto byte = static_cast<std::uint8_t>(*at++);
-      value |= static_cast<quint64>(byte & 0x7F) << shift;
-      if ((byte & 0x80) == 0) return true;
-    }
-    return false;
-  }
+  bool varint(quint64& value) { return readVarint(at, end, value); }
   bool int32(std::int32_t& value) {
     quint64 raw = 0;
     if (!varint(raw)) return false;
