@@ -535,6 +535,10 @@
         <source>invisible character</source>
         <translation>unsichtbares Zeichen</translation>
     </message>
+    <message>
+        <source>Not enough memory to open the project</source>
+        <translation>Nicht genug Arbeitsspeicher, um das Projekt zu öffnen</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

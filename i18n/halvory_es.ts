@@ -535,6 +535,10 @@
         <source>invisible character</source>
         <translation>carácter invisible</translation>
     </message>
+    <message>
+        <source>Not enough memory to open the project</source>
+        <translation>No hay memoria suficiente para abrir el proyecto</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

@@ -535,6 +535,10 @@
         <source>invisible character</source>
         <translation>caractère invisible</translation>
     </message>
+    <message>
+        <source>Not enough memory to open the project</source>
+        <translation>Pas assez de mémoire pour ouvrir le projet</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

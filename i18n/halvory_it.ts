@@ -535,6 +535,10 @@
         <source>invisible character</source>
         <translation>carattere invisibile</translation>
     </message>
+    <message>
+        <source>Not enough memory to open the project</source>
+        <translation>Memoria insufficiente per aprire il progetto</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

@@ -538,6 +538,10 @@
         <source>invisible character</source>
         <translation>niewidoczny znak</translation>
     </message>
+    <message>
+        <source>Not enough memory to open the project</source>
+        <translation>Za mało pamięci, aby otworzyć projekt</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

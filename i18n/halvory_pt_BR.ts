@@ -535,6 +535,10 @@
         <source>invisible character</source>
         <translation>caractere invisível</translation>
     </message>
+    <message>
+        <source>Not enough memory to open the project</source>
+        <translation>Memória insuficiente para abrir o projeto</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

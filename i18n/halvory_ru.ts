@@ -538,6 +538,10 @@
         <source>invisible character</source>
         <translation>невидимый символ</translation>
     </message>
+    <message>
+        <source>Not enough memory to open the project</source>
+        <translation>Недостаточно памяти, чтобы открыть проект</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>

@@ -267,6 +267,7 @@ class AppController : public QObject {
   void dropResult(halvory_app::ResultSnapshot& snapshot);
   SolveControl::Hooks solveHooks();
   ProjectFiles::Hooks projectHooks();
+  bool projectFileHoldsTheResult() const;
 
   // Members, in the order of the controller's member table.
   HeldResult held;

@@ -61,15 +61,27 @@ QVariantList rootActionRows(const ResultSnapshot& snapshot) {
 
 }  // namespace
 
+// While a project file is written or read, its copy of the held result
+// still counts: a start would be admitted on memory that is not free yet,
+// and a load would find a solve running when it ends.
+bool AppController::projectFileHoldsTheResult() const {
+  if (!projectFiles.isBusy()) return false;
+  qInfo() << "A project file is being written or read; no solve starts meanwhile";
+  return true;
+}
+
 void AppController::startSolve() {
+  if (projectFileHoldsTheResult()) return;
   solve.start(QVariantMap());
 }
 
 void AppController::startSolveWithConfig(QVariantMap cfg) {
+  if (projectFileHoldsTheResult()) return;
   solve.start(cfg);
 }
 
 void AppController::reSolveWithNodeLocks() {
+  if (projectFileHoldsTheResult()) return;
   solve.reSolveWithNodeLocks();
 }
 

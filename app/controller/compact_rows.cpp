@@ -1,5 +1,6 @@
 #include "controller/compact_rows.hpp"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -165,6 +166,12 @@ class Encoder {
   QHash<QString, quint64> textIndex;
 };
 
+// A count read from the bytes sizes no allocation beyond this: a damaged
+// blob could name far more items than it holds.
+qsizetype reserveFor(quint64 count) {
+  return static_cast<qsizetype>(std::min<quint64>(count, 4096));
+}
+
 class Decoder {
  public:
   explicit Decoder(const QByteArray& bytes)
@@ -174,7 +181,7 @@ class Decoder {
     if (at == end || *at++ != kMagic) return std::nullopt;
     quint64 count = 0;
     if (!varint(count) || count > static_cast<quint64>(end - at)) return std::nullopt;
-    texts.reserve(static_cast<qsizetype>(count));
+    texts.reserve(reserveFor(count));
     for (quint64 i = 0; i < count; ++i) {
       quint64 size = 0;
       if (!varint(size) || size > static_cast<quint64>(end - at)) return std::nullopt;
@@ -210,7 +217,7 @@ class Decoder {
     quint64 n = 0;
     if (!count(n, sizeof(T))) return false;
     QVariantList list;
-    list.reserve(static_cast<qsizetype>(n));
+    list.reserve(reserveFor(n));
     for (quint64 i = 0; i < n; ++i) {
       T item{};
       raw(item);
@@ -273,7 +280,7 @@ class Decoder {
       case kTexts: {
         if (!count(n, 1)) return false;
         QVariantList list;
-        list.reserve(static_cast<qsizetype>(n));
+        list.reserve(reserveFor(n));
         for (quint64 i = 0; i < n; ++i) {
           QString s;
           if (!text(s)) return false;
@@ -285,7 +292,7 @@ class Decoder {
       case kList: {
         if (!count(n, 1)) return false;
         QVariantList list;
-        list.reserve(static_cast<qsizetype>(n));
+        list.reserve(reserveFor(n));
         for (quint64 i = 0; i < n; ++i) {
           QVariant item;
           if (!read(item, depth + 1)) return false;

@@ -586,6 +586,10 @@ std::optional<QCborValue> readValue(QCborStreamReader& reader) {
   return value;
 }
 
+// A tree row takes at least this many bytes of the file: three texts, three
+// amounts and an action count, a byte each.
+constexpr qint64 kLeastTreeRowBytes = 7;
+
 class StreamReading {
  public:
   StreamReading(QIODevice& device, const StreamProgress& progressFn)
@@ -683,9 +687,11 @@ class StreamReading {
                translated(QT_TRANSLATE_NOOP("AppController", "is damaged")));
     return invalid(result);
   }
-  bool moved() {
+  // Reading a file is not stopped part-way: what the progress answers is
+  // not asked.
+  void moved() {
     const qint64 size = file.size();
-    return !progress || progress(size > 0 ? double(file.pos()) / double(size) : 0.0);
+    if (progress) progress(size > 0 ? double(file.pos()) / double(size) : 0.0);
   }
 
   bool readResults(ProjectFileContents& out) {
@@ -700,7 +706,7 @@ class StreamReading {
       if (key == QLatin1String("tree")) {
         // Every node takes a few bytes: a count beyond the file is damage,
         // and is never allowed to size an allocation.
-        if (nodeCount < 1 || nodeCount > file.size() || nodeCount > INT32_MAX)
+        if (nodeCount < 1 || nodeCount > file.size() / kLeastTreeRowBytes || nodeCount > INT32_MAX)
           return check.fail(member(field, "nodeCount"), translated("is damaged"));
         out.treeRows.reserve(static_cast<std::size_t>(nodeCount));
         if (!in.isArray() || !in.enterContainer())
@@ -711,7 +717,7 @@ class StreamReading {
               !decodeTreeChunk(chunk, static_cast<qsizetype>(out.treeRows.size()), nodeCount,
                                out.treeRows))
             return check.fail(where, translated("is damaged"));
-          if (!moved()) return check.fail(where, translated("Cancelled"));
+          moved();
         }
         if (!in.leaveContainer() || static_cast<qint64>(out.treeRows.size()) != nodeCount)
           return check.fail(where, translated("is damaged"));
@@ -785,7 +791,7 @@ class StreamReading {
           return check.fail(entry, translated("is damaged"));
         if (node < 0 || node > INT32_MAX) return check.outsideTree(member(entry, "nodeIndex"));
         out.cacheBlobs[*kind].insert(static_cast<int>(node), blob);
-        if (!moved()) return check.fail(where, translated("Cancelled"));
+        moved();
       }
       if (!in.leaveContainer()) return check.fail(where, translated("is damaged"));
     }

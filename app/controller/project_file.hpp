@@ -65,7 +65,8 @@ struct ProjectFileContents {
   QVariantMap lastUiCfg;
 
   // The compact form: the tree as the solve's rows and every answer as the
-  // explorer's bytes, in place of the lists and maps above.
+  // explorer's bytes, in place of the lists and maps above (the answers of
+  // the text form are encoded into the same bytes once read).
   bool compact = false;
   std::vector<TreeNodeMeta> treeRows;
   double effectiveStack = 0.0;

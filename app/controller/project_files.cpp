@@ -158,7 +158,7 @@ ProjectFiles::ProjectFiles(Parts parts, Hooks projectHooks)
       hooks(std::move(projectHooks)) {}
 
 template <typename Result>
-Result ProjectFiles::awayFromGui(
+std::optional<Result> ProjectFiles::awayFromGui(
     const std::function<Result(const halvory_app::StreamProgress&)>& work) const {
   std::atomic<double> fraction{0.0};
   stopRequested = false;
@@ -248,28 +248,34 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
     Stage stage = Stage::Open;
     QString error;
   };
-  const Outcome outcome = awayFromGui<Outcome>([&](const halvory_app::StreamProgress& progress) {
-    Outcome out;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-      out.error = file.errorString();
-      return out;
-    }
-    out.stage = Stage::Write;
-    if (!halvory_app::writeProjectStream(file, snapshot, progress, out.error)) {
-      // The old file, if any, stays as it was.
-      file.cancelWriting();
-      file.commit();
-      return out;
-    }
-    out.stage = Stage::Commit;
-    if (!file.commit()) {
-      out.error = file.errorString();
-      return out;
-    }
-    out.stage = Stage::Done;
-    return out;
-  });
+  const std::optional<Outcome> answer =
+      awayFromGui<Outcome>([&](const halvory_app::StreamProgress& progress) {
+        Outcome out;
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+          out.error = file.errorString();
+          return out;
+        }
+        out.stage = Stage::Write;
+        if (!halvory_app::writeProjectStream(file, snapshot, progress, out.error)) {
+          // The old file, if any, stays as it was.
+          file.cancelWriting();
+          file.commit();
+          return out;
+        }
+        out.stage = Stage::Commit;
+        if (!file.commit()) {
+          out.error = file.errorString();
+          return out;
+        }
+        out.stage = Stage::Done;
+        return out;
+      });
+  if (!answer) {
+    qWarning().noquote() << "saveProject: not enough memory:" << path;
+    return false;
+  }
+  const Outcome& outcome = *answer;
   switch (outcome.stage) {
     case Stage::Open:
       qWarning().noquote() << "saveProject: failed to open:" << path << outcome.error;
@@ -292,6 +298,24 @@ struct LoadOutcome {
   halvory_app::ProjectFileReadResult read;
 };
 
+// The older form's answers in the explorer's compact form, made on the
+// reading thread so that the GUI thread only files them.
+void encodeTextFormAnswers(halvory_app::ProjectFileContents& loaded) {
+  using halvory_app::RowsKind;
+  const auto encode = [&loaded](auto& entries, RowsKind kind) {
+    QHash<int, QByteArray>& out = loaded.cacheBlobs[static_cast<std::size_t>(kind)];
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+      out.insert(it.key(), halvory_app::encodeCompact(QVariant::fromValue(it.value())));
+    entries.clear();
+  };
+  encode(loaded.handStrategyByNode, RowsKind::Strategy);
+  encode(loaded.actionStatsByNode, RowsKind::ActionStats);
+  encode(loaded.handCombosByNode, RowsKind::Combos);
+  encode(loaded.handBucketsByNode, RowsKind::Buckets);
+  encode(loaded.seatHandCombosOopByNode, RowsKind::SeatCombosOop);
+  encode(loaded.seatHandCombosIpByNode, RowsKind::SeatCombosIp);
+}
+
 // Reads either form of project file: the compact one as a stream, the
 // older text form whole, within its size limit.
 LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgress& progress) {
@@ -311,6 +335,7 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
   }
   // The size just checked bounds the read, even if the file grows meanwhile.
   out.read = halvory_app::readProjectDocument(file.read(size));
+  encodeTextFormAnswers(out.read.contents);
   return out;
 }
 
@@ -332,10 +357,14 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
     return failed(result, QCoreApplication::translate(
                               "AppController", "A project file is being written or read already"));
 
-  LoadOutcome loadOutcome =
+  std::optional<LoadOutcome> answer =
       awayFromGui<LoadOutcome>([&path](const halvory_app::StreamProgress& progress) {
         return readProjectFile(path, progress);
       });
+  if (!answer)
+    return failed(result, QCoreApplication::translate("AppController",
+                                                      "Not enough memory to open the project"));
+  LoadOutcome& loadOutcome = *answer;
   // A solve started while the file was read would replace what it holds.
   if (solve.running() || solve.session().is_running())
     return failed(result, QCoreApplication::translate(
@@ -398,23 +427,10 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
   // Nothing could read these answers again: they are all kept.
   NodeCaches& caches = explorer.caches();
   caches.store.setBudget(std::nullopt);
-  if (loaded.compact) {
-    for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k) {
-      const auto kind = static_cast<halvory_app::RowsKind>(k);
-      for (auto it = loaded.cacheBlobs[k].cbegin(); it != loaded.cacheBlobs[k].cend(); ++it)
-        caches.store.insert(kind, it.key(), it.value());
-    }
-  } else {
-    const auto restore = [](auto& cache, const auto& entries) {
-      for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-        cache.insert(it.key(), it.value());
-    };
-    restore(caches.handStrategyCache, loaded.handStrategyByNode);
-    restore(caches.actionStatsCache, loaded.actionStatsByNode);
-    restore(caches.handCombosCache, loaded.handCombosByNode);
-    restore(caches.handBucketsCache, loaded.handBucketsByNode);
-    restore(caches.seatHandCombosOopCache, loaded.seatHandCombosOopByNode);
-    restore(caches.seatHandCombosIpCache, loaded.seatHandCombosIpByNode);
+  for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k) {
+    const auto kind = static_cast<halvory_app::RowsKind>(k);
+    for (auto it = loaded.cacheBlobs[k].cbegin(); it != loaded.cacheBlobs[k].cend(); ++it)
+      caches.store.insert(kind, it.key(), it.value());
   }
 
   // After the tree lists: a lock is accepted only for a node with actions.

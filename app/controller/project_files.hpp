@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 
 #include <QString>
 #include <QUrl>
@@ -63,8 +64,11 @@ class ProjectFiles {
   static QString openThirdPartyNotices();
 
  private:
+  // Runs the work on a thread of its own while the GUI thread goes on; no
+  // answer when the work threw (out of memory).
   template <typename Result>
-  Result awayFromGui(const std::function<Result(const std::function<bool(double)>&)>& work) const;
+  std::optional<Result> awayFromGui(
+      const std::function<Result(const std::function<bool(double)>&)>& work) const;
 
   HeldResult& held;
   ResultTree& tree;

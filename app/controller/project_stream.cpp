@@ -1,6 +1,7 @@
 #include "controller/project_stream.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -194,7 +195,7 @@ bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nod
   quint64 textCount = 0;
   if (!in.varint(textCount) || textCount > in.left()) return false;
   std::vector<std::string> texts;
-  texts.reserve(textCount);
+  texts.reserve(std::min<quint64>(textCount, 4096));
   for (quint64 i = 0; i < textCount; ++i) {
     quint64 size = 0;
     const char* data = nullptr;
@@ -224,6 +225,8 @@ bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nod
           !in.varint(delta))
         return false;
       std::memcpy(&action.frequency, frequency, sizeof(float));
+      // The solve's frequencies are finite; anything else is damage.
+      if (!std::isfinite(action.frequency)) return false;
       const qint64 child = node + unzigzag(delta);
       if (child < 0 || child >= nodeCount) return false;
       action.child_index = static_cast<std::uint32_t>(child);

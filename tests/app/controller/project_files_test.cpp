@@ -277,6 +277,7 @@ class ProjectFilesTest : public QObject {
     const QJsonObject root = documentOf(readAll(solvedPath));
     const QStringList expected{"format",    "hasResults", "lastUiCfg", "nodeCaches",
                                "nodeLocks", "project",    "results",   "version"};
+    // The members (their order in the file is the writer's, read in any order).
     QCOMPARE(root.keys(), expected);
     QCOMPARE(root.value("format").toString(), QString("halvory_project"));
     QCOMPARE(root.value("version").toInt(), 2);
