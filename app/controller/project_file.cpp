@@ -689,9 +689,12 @@ class StreamReading {
   }
   // Reading a file is not stopped part-way: what the progress answers is
   // not asked.
+  // The file's bytes are the first part of the work, the checks of the
+  // answers read the rest.
+  static constexpr double kReadShare = 0.6;
   void moved() {
     const qint64 size = file.size();
-    if (progress) progress(size > 0 ? double(file.pos()) / double(size) : 0.0);
+    if (progress) progress(size > 0 ? kReadShare * double(file.pos()) / double(size) : 0.0);
   }
 
   bool readResults(ProjectFileContents& out) {
@@ -804,11 +807,15 @@ class StreamReading {
     const DataCheck checks[kRowsKinds] = {checkStrategy<QVariant>, checkActionRows<QVariant>,
                                           checkHandRows<QVariant>, checkHandRows<QVariant>,
                                           checkHandRows<QVariant>, checkHandRows<QVariant>};
+    qsizetype total = 0;
+    for (const auto& blobs : out.cacheBlobs) total += blobs.size();
+    qsizetype checked = 0;
     for (std::size_t k = 0; k < kRowsKinds; ++k) {
       const QString where =
           QStringLiteral("nodeCaches.") + QLatin1String(cacheKeyOf(static_cast<RowsKind>(k)));
       const auto& blobs = out.cacheBlobs[k];
       for (auto it = blobs.cbegin(); it != blobs.cend(); ++it) {
+        if (progress) progress(kReadShare + (1.0 - kReadShare) * double(checked++) / double(total));
         const QString entry = where + QStringLiteral("[node %1]").arg(it.key());
         if (it.key() >= static_cast<qsizetype>(out.treeRows.size()))
           return check.outsideTree(member(entry, "nodeIndex"));
