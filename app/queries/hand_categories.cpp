@@ -73,10 +73,10 @@ std::size_t bucket_index(std::string_view name) {
   return static_cast<std::size_t>(it - kBucketNames.begin());
 }
 
-std::vector<CardCode> node_board_cards(const halvory::Game& game, std::size_t node) {
+std::vector<CardCode> node_board_cards(const halvory::Game& game,
+                                       const halvory::NodeRecord& record) {
   std::vector<CardCode> board = game.cards.board_cards;
-  if (board.size() < 3 || node >= game.nodes.size()) return board;
-  const auto& record = game.nodes[node];
+  if (board.size() < 3) return board;
   if (record.turn != halvory::kNoCard) {
     if (board.size() >= 4) {
       board[3] = record.turn;
@@ -93,6 +93,11 @@ std::vector<CardCode> node_board_cards(const halvory::Game& game, std::size_t no
   }
   if (board.size() > 5) board.resize(5);
   return board;
+}
+
+std::vector<CardCode> board_at_node(const halvory::Game& game, std::size_t node) {
+  if (node >= game.nodes.size()) return game.cards.board_cards;
+  return node_board_cards(game, game.nodes[node]);
 }
 
 std::string pair_kind_label(Pocket hand, std::span<const std::uint32_t> board_ranks,
@@ -183,7 +188,7 @@ std::vector<std::string> bucket_labels(Pocket hand, std::span<const CardCode> bo
 
 std::vector<std::string> classify_hand_category(const halvory::Game& game, std::size_t node,
                                                 Pocket hand) {
-  return bucket_labels(hand, node_board_cards(game, node), game.cards.short_deck != 0);
+  return bucket_labels(hand, board_at_node(game, node), game.cards.short_deck != 0);
 }
 
 }  // namespace halvory_app

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "cards/cards.hpp"
+#include "tree/action_plan.hpp"
 
 namespace halvory {
 class Game;
-}
+using NodeRecord = ActionPlan::Node;
+}  // namespace halvory
 
 namespace halvory_app {
 
@@ -46,8 +48,11 @@ inline constexpr std::array<std::string_view, kBucketCount> kBucketNames = {
 // Bucket row of a class name; kBucketCount when the name is no bucket.
 std::size_t bucket_index(std::string_view name);
 
-// The solve's board with the node's dealt turn and river put in.
-std::vector<halvory::CardCode> node_board_cards(const halvory::Game& game, std::size_t node);
+// The solve's board with a node's dealt turn and river put in.
+std::vector<halvory::CardCode> node_board_cards(const halvory::Game& game,
+                                                const halvory::NodeRecord& record);
+// The same for a node by its index (the solve's board outside the tree).
+std::vector<halvory::CardCode> board_at_node(const halvory::Game& game, std::size_t node);
 
 // "overpair", "dry pair", "top pair", "middle pair", "bottom pair" or empty
 // (the pair is the board's). `board_counts` holds 13 counts by rank.

@@ -35,7 +35,7 @@ std::optional<std::vector<BucketRow>> node_hand_buckets(const SolvedGame& solved
   if (count == 0 || weights.size() != count) return std::nullopt;
   const std::vector<float> strategy = solver_reads::average_strategy(*solved.solver, n);
   if (strategy.size() != actions * count) return std::nullopt;
-  const std::vector<CardCode> board = node_board_cards(game, n);
+  const std::vector<CardCode> board = board_at_node(game, n);
   if (board.size() < 3 || board.size() > 5) return std::nullopt;
   // The combos that reach the node, weighted like the combos column.
   const NodePath path = node_path(game, n);

@@ -164,7 +164,7 @@ std::optional<HandStrategy> node_hand_strategy(const SolvedGame& solved, std::ui
     }
   }
 
-  for (const CardCode card : node_board_cards(game, n))
+  for (const CardCode card : board_at_node(game, n))
     out.board += halvory::card_to_string(static_cast<std::int8_t>(card));
   out.hand_labels = hand_class_labels();
   out.weights.assign(kHandClassCount, 0.0f);
@@ -241,7 +241,7 @@ std::optional<std::vector<ComboRow>> node_hand_combos(const SolvedGame& solved,
   const std::vector<double> mass = opponent_mass(game, s, opponent_reach);
   const double matchup = game.cards.matchup_weight;
   const double offset = ev_offset(game, n, s);
-  const std::vector<CardCode> board = node_board_cards(game, n);
+  const std::vector<CardCode> board = board_at_node(game, n);
 
   // Each hand's reach at the node; where no pair of hands reaches it, every
   // hand's values would be the offset alone, so none are given.

@@ -108,10 +108,10 @@ TEST_F(TurnQueries, HandsHoldingTheDealtRiverAreGone) {
   }
   EXPECT_EQ(dist->oop_hands.size(), dist->ev_oop.size());
   EXPECT_EQ(dist->oop_hands.size(), dist->equity_oop.size());
-  const std::vector<halvory::CardCode> river_board = node_board_cards(game(), below);
+  const std::vector<halvory::CardCode> river_board = board_at_node(game(), below);
   EXPECT_EQ(river_board.size(), 5u);
   EXPECT_EQ(river_board[4], river);
-  EXPECT_EQ(node_board_cards(game(), 0).size(), 4u);
+  EXPECT_EQ(board_at_node(game(), 0).size(), 4u);
 
   // The classifier reads the node's board: sorted labels, "air" when none.
   for (auto pocket : game().cards.pockets[1]) {
