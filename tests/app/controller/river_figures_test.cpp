@@ -12,6 +12,7 @@
 
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThreadPool>
 #include <QtTest>
 
@@ -220,6 +221,40 @@ class RiverFiguresTest : public QObject {
     for (const int node : {0, facing, checked, ipBets}) checkBucketsListTheirCombos(node);
     QVERIFY(std::abs(rowOf(c->nodeActionStats(ipBets), "fold").frequency - 1.0) < 0.01);
     for (const QVariant& v : deep) QVERIFY(v.toMap().value("combos").toDouble() <= reaching + 1e-9);
+  }
+
+  // The same game read back from a project file in another controller: the
+  // figures the page shows are the hand-computed ones, and equal the live
+  // solve's to the bit.
+  void figuresReadAgainFromAProjectFile() {
+    const int facing = childOf(0, "allin");
+    const int checked = childOf(0, "check");
+    QVERIFY(facing > 0 && checked > 0);
+    // What the page read before the save is what the file keeps.
+    for (const int node : {0, facing, checked}) QVERIFY(!c->nodeHandStrategy(node).isEmpty());
+    QTemporaryDir dir;
+    const QUrl file = QUrl::fromLocalFile(dir.filePath("river.pellarisproj"));
+    QVERIFY(c->saveProject(file, QVariantMap{{"board", "KsQd7h4c2s"}}));
+
+    AppController b;
+    const QVariantMap loaded = b.loadProject(file);
+    QVERIFY2(loaded.value("ok").toBool(), qPrintable(loaded.value("error").toString()));
+    const double tol = 0.5;
+    const QVariantList root = b.nodeActionStats(0);
+    QVERIFY(std::abs(rowOf(root, "check").combos - 2.5) < 0.05);
+    QVERIFY(std::abs(rowOf(root, "allin").combos - 4.5) < 0.05);
+    QVERIFY(std::abs(rowOf(root, "allin").ev - 100.0) < tol);
+    QVERIFY(std::abs(b.getResultEvOop() - 450.0 / 7) < tol);
+    QVERIFY(std::abs(b.getResultEvIp() - 250.0 / 7) < tol);
+    QVERIFY(std::abs(rowOf(b.nodeActionStats(facing), "call").frequency - 0.5) < 0.01);
+    QVERIFY(std::abs(rowOf(b.nodeActionStats(facing), "call").equity - 1.0 / 3) < 0.01);
+    QVERIFY(std::abs(bucketCombos(b.nodeHandBuckets(0), "set") - 3.0) < 1e-6);
+    for (const int node : {0, facing, checked}) {
+      QCOMPARE(b.nodeActionStats(node), c->nodeActionStats(node));
+      QCOMPARE(b.nodeHandCombos(node), c->nodeHandCombos(node));
+      QCOMPARE(b.nodeHandStrategy(node), c->nodeHandStrategy(node));
+      QCOMPARE(b.nodeActions(node), c->nodeActions(node));
+    }
   }
 
   void lockedBluffsFigures() {
