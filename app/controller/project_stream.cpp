@@ -161,7 +161,11 @@ QByteArray encodeTreeChunk(const ResultTree& tree, qsizetype first, qsizetype co
     putVarint(body, it->second);
   };
   for (qsizetype node = first; node < first + count; ++node) {
-    const TreeNodeMeta row = tree.row(node);
+    // A solve's rows are read where they stand; a loaded project's are made.
+    TreeNodeMeta made;
+    const TreeNodeMeta* own = tree.solvedRow(node);
+    if (!own) made = tree.row(node);
+    const TreeNodeMeta& row = own ? *own : made;
     text(row.node_type);
     text(row.chance_deal);
     text(row.player);

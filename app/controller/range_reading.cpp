@@ -43,11 +43,6 @@ QString cellLabel(int row, int col) {
   return label;
 }
 
-// The item as one line: a refusal is shown on one line under the field.
-QString shortened(const QString& item) {
-  return quotedText(item);
-}
-
 // The refusal of the text alone, an empty one when the reader takes it.
 halvory::Refusal refusalOf(const QString& text) {
   try {
@@ -67,7 +62,7 @@ void findRefusedItem(const QString& text, RangeReading& reading) {
   if (reading.refusal.code == RefusalCode::range_too_long) return;
   const QStringList items = text.split(u',');
   if (items.size() == 1) {
-    reading.item = shortened(text);
+    reading.item = quotedText(text);
     return;
   }
   for (qsizetype i = 0; i < items.size(); ++i) {
@@ -77,12 +72,12 @@ void findRefusedItem(const QString& text, RangeReading& reading) {
     if (i > 0 && reading.refusal.code == RefusalCode::weight_decimal_comma) {
       const QString pair = items[i - 1] + u',' + items[i];
       if (refusalOf(pair).code == RefusalCode::weight_decimal_comma) {
-        reading.item = shortened(pair);
+        reading.item = quotedText(pair);
         return;
       }
     }
     reading.refusal = std::move(refusal);
-    reading.item = shortened(items[i]);
+    reading.item = quotedText(items[i]);
     return;
   }
 }
@@ -126,18 +121,10 @@ QStringList itemsOutsideDeck(const QString& text, std::uint64_t outside) {
     } catch (const std::exception&) {
       continue;
     }
-    bool named = false;
-    bool dealt = false;
-    for (int a = 0; a < halvory::kCardCount && !dealt; ++a) {
-      for (int b = a + 1; b < halvory::kCardCount && !dealt; ++b) {
-        if (!(range.weights[halvory::pocket_index(static_cast<halvory::CardCode>(a),
-                                                  static_cast<halvory::CardCode>(b))] > 0.0f))
-          continue;
-        named = true;
-        dealt = (outside & (bit(a) | bit(b))) == 0;
-      }
-    }
-    if (named && !dealt) out.append(shortened(item));
+    // Hands the item names, and those of them the deck deals.
+    const bool named = ClassShares(range, 0).combos() > 0.0;
+    const bool dealt = ClassShares(range, outside).combos() > 0.0;
+    if (named && !dealt) out.append(quotedText(item));
   }
   return out;
 }

@@ -348,7 +348,7 @@ QString characterName(const QString& character) {
   const char32_t c = points.front();
   if (invisible(c) || c == U' ') {
     return codePoint(c) + QLatin1Char(' ') +
-           QCoreApplication::translate("AppController", c == U' ' ? "space" : invisibleName(c));
+           QCoreApplication::translate("AppController", invisibleName(c));
   }
   if (c < 0x80) return character;
   return character + QStringLiteral(" (") + codePoint(c) + QLatin1Char(')');

@@ -1,6 +1,7 @@
 #include "controller/result_tree.hpp"
 
-#include <cmath>
+#include "controller/solve_config_map.hpp"
+
 #include <utility>
 
 namespace {
@@ -105,15 +106,17 @@ double ResultTree::effectiveStackChips() const {
   return loadedMeta.first().value(QStringLiteral("effectiveStack")).toDouble();
 }
 
+const halvory_app::TreeNodeMeta* ResultTree::solvedRow(qsizetype node) const {
+  if (!solved || node < 0 || node >= static_cast<qsizetype>(solved->size())) return nullptr;
+  return &(*solved)[static_cast<std::size_t>(node)];
+}
+
 halvory_app::TreeNodeMeta ResultTree::row(qsizetype node) const {
-  if (solved) {
-    if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
-    return (*solved)[static_cast<std::size_t>(node)];
-  }
+  if (const halvory_app::TreeNodeMeta* own = solvedRow(node)) return *own;
   halvory_app::TreeNodeMeta out;
+  if (solved) return out;
   const auto cents = [](const QVariant& chips) {
-    const double value = std::round(chips.toDouble() * 100.0);
-    return std::isfinite(value) && std::abs(value) < 2e9 ? static_cast<std::int32_t>(value) : 0;
+    return halvory_app::amountToCents(chips.toDouble(), 0);
   };
   const QVariantMap meta = this->meta(node);
   out.node_type = meta.value(QStringLiteral("nodeType")).toString().toStdString();

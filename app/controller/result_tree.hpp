@@ -32,8 +32,10 @@ class ResultTree {
   QVariantList actions(qsizetype node) const;
   qsizetype actionCount(qsizetype node) const;
   double effectiveStackChips() const;
-  // One node in the solve's form, as a project file stores it; a loaded
-  // project's maps are converted back (money to hundredths).
+  // One node in the solve's form, as a project file stores it: a solve's
+  // own row where there is one (null otherwise), else a loaded project's
+  // maps converted back (money to hundredths).
+  const halvory_app::TreeNodeMeta* solvedRow(qsizetype node) const;
   halvory_app::TreeNodeMeta row(qsizetype node) const;
 
  private:

@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QRegularExpression>
 
 #include "controller/range_reading.hpp"
 #include "controller/refusal_words.hpp"
@@ -39,6 +38,26 @@ double numberOf(const QVariantMap& cfg, const QString& key, double fallback) {
   return readNumber(*it).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
+// Numbers the map may carry as they are; a flag, a list, a map or null is
+// none (QVariant would read true as 1).
+bool isNumeric(const QVariant& value) {
+  switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // A switch as the pages read one from a project or a profile: true, false,
 // 1, 0 and the texts "true" and "false" (any case); nothing else is one.
 std::optional<bool> readFlag(const QVariant& value) {
@@ -49,9 +68,7 @@ std::optional<bool> readFlag(const QVariant& value) {
       return word == QLatin1String("true");
     return std::nullopt;
   }
-  if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong ||
-      value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::ULongLong ||
-      value.typeId() == QMetaType::Double) {
+  if (isNumeric(value)) {
     const double number = value.toDouble();
     if (number == 0.0 || number == 1.0) return number == 1.0;
   }
@@ -262,7 +279,8 @@ NumberText readNumberText(const QString& raw) {
   out.separator = separatorAt >= 0;
   const QString whole = out.separator ? text.left(separatorAt) : text;
   QString fraction = out.separator ? text.mid(separatorAt + 1) : QString();
-  if (fraction.size() == 3 && whole.contains(QRegularExpression(QStringLiteral("[1-9]")))) {
+  if (fraction.size() == 3 &&
+      std::any_of(whole.cbegin(), whole.cend(), [](QChar c) { return c != u'0'; })) {
     const auto shortest = [](const QString& number) {
       return QString::number(number.toDouble(), 'g', QLocale::FloatingPointShortest);
     };
@@ -278,30 +296,6 @@ NumberText readNumberText(const QString& raw) {
   if (ok) out.value = number;
   return out;
 }
-
-namespace {
-
-// Numbers the map may carry as they are; a flag, a list, a map or null is
-// none (QVariant would read true as 1).
-bool isNumeric(const QVariant& value) {
-  switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Double:
-    case QMetaType::Float:
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
 
 std::optional<double> readNumber(const QVariant& value) {
   if (value.typeId() == QMetaType::QString) return readNumberText(value.toString()).value;
@@ -412,14 +406,21 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
     return refusedEntry(QStringLiteral("rake_cap"),
                         QT_TRANSLATE_NOOP("AppController", "must be 0 (no cap) or more"));
   }
-  // Every switch of the map, as the builder reads them.
-  for (auto it = cfg.constBegin(); it != cfg.constEnd(); ++it) {
-    const bool isSwitch = it.key().endsWith(QLatin1String("_add_all_in")) ||
-                          it.key().endsWith(QLatin1String("_dont_donk")) ||
-                          it.key().endsWith(QLatin1String("_jam_threshold_enabled"));
-    if (isSwitch && !readFlag(*it)) {
+  // Every switch the builder reads.
+  QStringList switches{QStringLiteral("compress")};
+  for (const char* seat : {"oop", "ip"}) {
+    for (const char* street : {"flop", "turn", "river"}) {
+      const QString prefix =
+          QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street));
+      switches << prefix + QStringLiteral("_add_all_in") << prefix + QStringLiteral("_dont_donk");
+    }
+    switches << QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_enabled");
+  }
+  for (const QString& key : std::as_const(switches)) {
+    const auto it = cfg.constFind(key);
+    if (it != cfg.constEnd() && !readFlag(*it)) {
       return QCoreApplication::translate("AppController", "%1 is '%2', neither true nor false")
-          .arg(it.key(), it->toString());
+          .arg(key, quotedText(it->toString()));
     }
   }
   for (const char* seat : {"oop", "ip"}) {

@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Layouts
 import "../components" as Components
 import "homeStats.js" as HomeStats
+import "../components/numberText.js" as NumberText
 
 // One square per day of the last six months, a column per week (Monday on
 // top), coloured by the day's solves.
@@ -28,8 +29,8 @@ Components.Card {
         var solved = Number(c.solves) > 0
         return [qsTranslate("HomePage", "%1%2").arg(String(c.date)).arg(c.isFuture === true ? qsTranslate("HomePage", " (future)") : ""),
                 qsTranslate("HomePage", "Solves: %1").arg(HomeStats.count(c.solves)),
-                qsTranslate("HomePage", "Avg iters: %1").arg(!solved ? "\u2014" : isFinite(iters) ? Math.floor(iters + 0.5) : 0),
-                qsTranslate("HomePage", "Avg expl: %1").arg(!solved ? "\u2014" : (isFinite(expl) ? expl : 0).toFixed(4))].join("\n")
+                qsTranslate("HomePage", "Avg iters: %1").arg(NumberText.fixed(solved ? (isFinite(iters) ? iters : 0) : NaN, 0)),
+                qsTranslate("HomePage", "Avg expl: %1").arg(NumberText.fixed(solved ? (isFinite(expl) ? expl : 0) : NaN, 4))].join("\n")
     }
 
     ColumnLayout {

@@ -44,26 +44,27 @@ ProjectTextField {
         return NumericFields.display(rule, v)
     }
 
-    function _reason(code) {
+    // `shown` is the typed text as the refusal quotes it.
+    function _reason(code, shown) {
         switch (code) {
-        case "whole": return qsTranslate("ProjectPage", "Whole numbers only: \"%1\" was not stored.").arg(text)
+        case "whole": return qsTranslate("ProjectPage", "Whole numbers only: \"%1\" was not stored.").arg(shown)
         case "ambiguous": {
             // Both numbers the text can stand for, and how to write each.
             var both = NumericFields.readings(text)
             return rule.integer
                     ? qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write whole chips without a separator.")
-                      .arg(text).arg(both[0]).arg(both[1])
+                      .arg(shown).arg(both[0]).arg(both[1])
                     : qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.")
-                      .arg(text).arg(both[0]).arg(both[1]).arg(NumericFields.trimmed(text) + "0")
+                      .arg(shown).arg(both[0]).arg(both[1]).arg(NumericFields.trimmed(text) + "0")
         }
-        case "decimals": return qsTranslate("ProjectPage", "Too many decimals: \"%1\" was not stored.").arg(text)
+        case "decimals": return qsTranslate("ProjectPage", "Too many decimals: \"%1\" was not stored.").arg(shown)
         case "range": return qsTranslate("ProjectPage", "Enter a number from %1 to %2: \"%3\" was not stored.")
-                             .arg(_bound(rule.min)).arg(_bound(rule.max)).arg(text)
+                             .arg(_bound(rule.min)).arg(_bound(rule.max)).arg(shown)
         case "empty": return qsTranslate("ProjectPage", "Empty: the value was kept.")
-        case "sign": return qsTranslate("ProjectPage", "No sign, please: \"%1\" was not stored.").arg(text)
-        case "exponent": return qsTranslate("ProjectPage", "Write the number out without an exponent: \"%1\" was not stored.").arg(text)
-        case "separator": return qsTranslate("ProjectPage", "One decimal separator at most: \"%1\" was not stored.").arg(text)
-        default: return qsTranslate("ProjectPage", "Not a number: \"%1\" was not stored.").arg(text)
+        case "sign": return qsTranslate("ProjectPage", "No sign, please: \"%1\" was not stored.").arg(shown)
+        case "exponent": return qsTranslate("ProjectPage", "Write the number out without an exponent: \"%1\" was not stored.").arg(shown)
+        case "separator": return qsTranslate("ProjectPage", "One decimal separator at most: \"%1\" was not stored.").arg(shown)
+        default: return qsTranslate("ProjectPage", "Not a number: \"%1\" was not stored.").arg(shown)
         }
     }
 
@@ -76,7 +77,7 @@ ProjectTextField {
         } else {
             // The typed text is quoted short, on one line.
             var quoted = _controller && typeof _controller.quotedText === "function" ? _controller.quotedText(text) : text
-            refusalText = text === "" ? _reason(read.code) : _reason(read.code).split(text).join(quoted)
+            refusalText = _reason(read.code, quoted)
             refusalTip.open()
             // A live field wrote the acceptable texts on the way; put back
             // the value the edit started from.

@@ -994,14 +994,16 @@ Item {
     function _dealHandsAtNode(nodeIndex: int, used: var): bool {
         if (!_hasTree())
             return false
-        var pick = PlayRules.pickPairedCombo(_dealCombosAtNode(nodeIndex, "OOP"), _dealCombosAtNode(nodeIndex, "IP"),
-                                             used, _playRandomSource)
+        var ipCombos = _dealCombosAtNode(nodeIndex, "IP")
+        var pick = PlayRules.pickPairedCombo(_dealCombosAtNode(nodeIndex, "OOP"), ipCombos, used, _playRandomSource)
         if (!pick)
             return false
         var left = Object.assign({}, used)
         left[pick.c1] = left[pick.c2] = true
-        if (!_dealToSeatAtNode(nodeIndex, "IP", left))
+        var ipPick = _pickWeightedCombo(_eligibleCombosForDeal(ipCombos, left))
+        if (!ipPick)
             return false
+        _takeDealt("IP", ipPick.c1, ipPick.c2, left)
         _takeDealt("OOP", pick.c1, pick.c2, used)
         Object.assign(used, left)
         return true

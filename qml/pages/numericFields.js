@@ -16,13 +16,16 @@
 // The controller reads the texts of a solve-configuration map by the same
 // rule (readNumber and readCount in solve_config_map.cpp).
 
+// The most chips the solve holds (hundredths in 32 bits).
+var MAX_CHIPS = 21474836.46
+
 var RULES = {
     chips: { decimals: 2, min: 0.01, max: 100000, fallback: 100 },
     // The solve refuses an effective stack under one chip.
     stack: { decimals: 2, min: 1, max: 100000, fallback: 100 },
     // Seat stacks are whole chips: the solve counts them so, and holds at
     // most MAX_CHIPS of them.
-    seatStack: { integer: true, min: 1, max: 21474836, fallback: 100 },
+    seatStack: { integer: true, min: 1, max: Math.floor(MAX_CHIPS), fallback: 100 },
     rakePercent: { decimals: 3, min: 0, max: 100, fallback: 0 },
     rakeCap: { decimals: 2, min: 0, max: 1000000, fallback: 0 },
     target: { decimals: 6, min: 0, max: 100, fallback: 0.1 },
@@ -33,11 +36,8 @@ var RULES = {
     threads: { integer: true, zeroFraction: true, min: 1, max: 4096, fallback: 1 },
     // An entry of the ICM payouts or other stacks: chips above 0, up to
     // what the solve holds.
-    icmEntry: { decimals: 2, min: 0.01, max: 21474836.46, fallback: 0 }
+    icmEntry: { decimals: 2, min: 0.01, max: MAX_CHIPS, fallback: 0 }
 }
-
-// The most chips the solve holds (hundredths in 32 bits).
-var MAX_CHIPS = 21474836.46
 
 // The same rule with 0 let in besides its range: pots and stacks of a blank
 // project, which load and are then not ready to solve.
