@@ -110,11 +110,14 @@ SpotSizingItem {
     property string _deleteRangeKind: "range"
     property int _deleteFolderChildCount: 0
     property string _importRangeFocusPlayer: "oop"
-    property string _importRangeError: ""
-    // Dialog messages as the functions that word them (property name ->
-    // { words, text }): a language switch words a message again while it
-    // is still the one shown.
-    property var _wordedMessages: ({})
+    // The import dialog's message as the function that words it (null for
+    // none), so that a language switch words it again.
+    property var _importRangeWords: null
+    readonly property string _importRangeError: {
+        void root._i18nRev
+        var words = root._importRangeWords
+        return words ? String(words()) : ""
+    }
     property string _importRangeNormalizedText: ""
     // Weighted combinations of the range the import would store.
     property real _importRangeCombos: 0
@@ -225,7 +228,6 @@ SpotSizingItem {
         ignoreUnknownSignals: true
         function onCurrentLanguageChanged() {
             root._i18nRev += 1
-            root._sayAgain()
         }
     }
 
@@ -1039,32 +1041,9 @@ SpotSizingItem {
         rangeDialogs.openAddFolder()
     }
 
-    // Shows the message `words` gives (none for null) in the page property
-    // `key`, and words it again at each language switch.
-    function _say(key: string, words: var) {
-        var text = words ? String(words()) : ""
-        if (words)
-            _wordedMessages[key] = { words: words, text: text }
-        else
-            delete _wordedMessages[key]
-        root[key] = text
-    }
-
-    function _sayAgain() {
-        for (var key in _wordedMessages) {
-            var message = _wordedMessages[key]
-            if (root[key] !== message.text) {
-                delete _wordedMessages[key]
-                continue
-            }
-            message.text = String(message.words())
-            root[key] = message.text
-        }
-    }
-
     function openImportRangeDialog(focusPlayer: string) {
         _importRangeFocusPlayer = focusPlayer === "ip" ? "ip" : "oop"
-        _say("_importRangeError", null)
+        _importRangeWords = null
         _importRangeNormalizedText = ""
         rangeDialogs.openImportFile()
     }
@@ -1101,19 +1080,19 @@ SpotSizingItem {
     // a name and opens the name dialog, also after a failure (which then
     // shows and keeps "Import" disabled).
     function importRangeFromFile(fileUrl: var) {
-        _say("_importRangeError", null)
+        _importRangeWords = null
         _importRangeNormalizedText = ""
         _importRangeCombos = 0
         var c = _controllerSource
         if (!c || typeof c.readTextFile !== "function") {
-            _say("_importRangeError", function () { return qsTr("Import failed: appController.readTextFile unavailable.") })
+            _importRangeWords = function () { return qsTr("Import failed: appController.readTextFile unavailable.") }
             rangeDialogs.openImportName(null)
             return
         }
         var result = c.readTextFile(fileUrl)
         if (!result || result.ok !== true) {
             var why = result && result.error ? String(result.error) : ""
-            _say("_importRangeError", function () { return qsTr("Import failed: %1").arg(why !== "" ? why : qsTr("unknown error")) })
+            _importRangeWords = function () { return qsTr("Import failed: %1").arg(why !== "" ? why : qsTr("unknown error")) }
             rangeDialogs.openImportName(null)
             return
         }
@@ -1126,9 +1105,9 @@ SpotSizingItem {
         // The reader's refusal is worded again from the file's text in each
         // language.
         if (imported && imported.ok === false && String(imported.error) !== "")
-            _say("_importRangeError", function () { return qsTr("Import failed: %1").arg(String(root.readRange(raw, "").error)) })
+            _importRangeWords = function () { return qsTr("Import failed: %1").arg(String(root.readRange(raw, "").error)) }
         else if (_importRangeNormalizedText.trim() === "")
-            _say("_importRangeError", function () { return qsTr("Import failed: file contained no recognizable hands.") })
+            _importRangeWords = function () { return qsTr("Import failed: file contained no recognizable hands.") }
         rangeDialogs.openImportName(Library.importNameFromUrl(fileUrl))
     }
 
@@ -1139,11 +1118,11 @@ SpotSizingItem {
         var trimmed = _normalizeName(name)
         var text = String(_importRangeNormalizedText).trim()
         if (trimmed === "") {
-            _say("_importRangeError", function () { return qsTr("Please enter a name.") })
+            _importRangeWords = function () { return qsTr("Please enter a name.") }
             return false
         }
         if (text === "") {
-            _say("_importRangeError", function () { return qsTr("No range content to import.") })
+            _importRangeWords = function () { return qsTr("No range content to import.") }
             return false
         }
         var focus = _importRangeFocusPlayer === "ip" ? "ip" : "oop"
@@ -1154,7 +1133,7 @@ SpotSizingItem {
             Library.addToEntries(entries, "", Object.assign({ id: _newNodeId() }, node), _uniqueRangeName)
         })
         root[other + "RangeCategory"] = 2
-        _say("_importRangeError", null)
+        _importRangeWords = null
         return true
     }
 
