@@ -1,0 +1,303 @@
+#include "controller/project_file.hpp"
+
+#include <optional>
+
+#include <QCborStreamReader>
+#include <QCborValue>
+#include <QIODevice>
+
+#include "controller/project_checks.hpp"
+#include "controller/project_stream.hpp"
+
+namespace halvory_app {
+
+namespace {
+
+using namespace file_checks;
+
+template <typename Chunk, typename Out>
+bool readWhole(QCborStreamReader& reader, Out& out, Chunk (QCborStreamReader::*read)()) {
+  auto chunk = (reader.*read)();
+  while (chunk.status == QCborStreamReader::Ok) {
+    out += chunk.data;
+    chunk = (reader.*read)();
+  }
+  return chunk.status == QCborStreamReader::EndOfString;
+}
+
+bool readText(QCborStreamReader& reader, QString& out) {
+  out.clear();
+  return reader.isString() && readWhole(reader, out, &QCborStreamReader::readString);
+}
+
+bool readBytes(QCborStreamReader& reader, QByteArray& out) {
+  out.clear();
+  return reader.isByteArray() && readWhole(reader, out, &QCborStreamReader::readByteArray);
+}
+
+// Reads one value whole: the small members of the file.
+std::optional<QCborValue> readValue(QCborStreamReader& reader) {
+  QCborValue value = QCborValue::fromCbor(reader);
+  if (reader.lastError() != QCborError::NoError) return std::nullopt;
+  return value;
+}
+
+// A tree row takes at least this many bytes of the file: three texts, three
+// amounts and an action count, a byte each.
+constexpr qint64 kLeastTreeRowBytes = 7;
+
+class StreamReading {
+ public:
+  StreamReading(QIODevice& device, const StreamProgress& progressFn)
+      : in(&device), file(device), progress(progressFn) {}
+
+  ProjectFileReadResult run() {
+    ProjectFileReadResult result;
+    ProjectFileContents& out = result.contents;
+    bool formatSeen = false;
+    bool versionSeen = false;
+    QJsonValue project;
+    QJsonArray locks;
+    if (!in.isMap() || !in.enterContainer()) return damaged(result, QString());
+    while (in.lastError() == QCborError::NoError && in.hasNext()) {
+      QString key;
+      if (!readText(in, key)) return damaged(result, QString());
+      if (key == QLatin1String("format")) {
+        QString format;
+        formatSeen = readText(in, format) && format == QLatin1String(kProjectFormat);
+        if (!formatSeen) return refused(result, ProjectFileError::UnrecognizedFormat);
+        formatKnown = true;
+      } else if (key == QLatin1String("version")) {
+        versionSeen = in.isInteger() && in.toInteger() == kProjectStreamVersion;
+        if (!versionSeen) return refused(result, ProjectFileError::UnsupportedVersion);
+        in.next();
+      } else if (!formatSeen) {
+        return refused(result, ProjectFileError::UnrecognizedFormat);
+      } else if (!versionSeen) {
+        return refused(result, ProjectFileError::UnsupportedVersion);
+      } else if (key == QLatin1String("project")) {
+        const auto value = readValue(in);
+        if (!value) return damaged(result, key);
+        project = value->toJsonValue();
+      } else if (key == QLatin1String("hasResults")) {
+        out.hasResults = in.isTrue();
+        in.next();
+      } else if (key == QLatin1String("results")) {
+        if (!readResults(out)) return invalid(result);
+      } else if (key == QLatin1String("nodeCaches")) {
+        if (!readCaches(out)) return invalid(result);
+      } else if (key == QLatin1String("nodeLocks")) {
+        const auto value = readValue(in);
+        if (!value) return damaged(result, key);
+        locks = value->toJsonValue().toArray();
+      } else if (key == QLatin1String("lastUiCfg")) {
+        const auto value = readValue(in);
+        if (!value) return damaged(result, key);
+        out.lastUiCfg = value->toVariant().toMap();
+      } else if (!in.next()) {
+        return damaged(result, key);
+      }
+    }
+    if (in.lastError() != QCborError::NoError || !in.leaveContainer())
+      return damaged(result, QString());
+    if (!formatSeen) return refused(result, ProjectFileError::UnrecognizedFormat);
+    if (!versionSeen) return refused(result, ProjectFileError::UnsupportedVersion);
+
+    if (!project.isObject()) {
+      check.notObject(QStringLiteral("project"));
+      return invalid(result);
+    }
+    if (!checkProjectBoard(check, project.toObject())) return invalid(result);
+    out.project = project.toObject().toVariantMap();
+    if (out.hasResults) {
+      if (!resultsSeen) {
+        check.notObject(QStringLiteral("results"));
+        return invalid(result);
+      }
+      if (!checkRoot(out) || !checkCaches(out)) return invalid(result);
+    } else {
+      out.treeRows.clear();
+      for (auto& blobs : out.cacheBlobs) blobs.clear();
+    }
+    if (!readLocks(check, locks, out.nodeLocks)) return invalid(result);
+    out.compact = true;
+    return result;
+  }
+
+ private:
+  ProjectFileReadResult& refused(ProjectFileReadResult& result, ProjectFileError error) {
+    result.error = error;
+    result.contents = ProjectFileContents{};
+    return result;
+  }
+  ProjectFileReadResult& invalid(ProjectFileReadResult& result) {
+    if (check.field.isEmpty()) check.fail(QStringLiteral("results"), translated("is damaged"));
+    result.field = check.field;
+    result.reason = check.reason;
+    return refused(result, ProjectFileError::InvalidData);
+  }
+  ProjectFileReadResult& damaged(ProjectFileReadResult& result, const QString& where) {
+    // Before its format is known, the file is no project file at all.
+    if (!formatKnown) return refused(result, ProjectFileError::InvalidJson);
+    check.fail(where.isEmpty() ? QStringLiteral("file") : where,
+               translated(QT_TRANSLATE_NOOP("AppController", "is damaged")));
+    return invalid(result);
+  }
+  // Reading a file is not stopped part-way: what the progress answers is
+  // not asked.
+  // The file's bytes are the first part of the work, the checks of the
+  // answers read the rest.
+  static constexpr double kReadShare = 0.6;
+  void moved() {
+    const qint64 size = file.size();
+    if (progress) progress(size > 0 ? kReadShare * double(file.pos()) / double(size) : 0.0);
+  }
+
+  bool readResults(ProjectFileContents& out) {
+    const QString field = QStringLiteral("results");
+    if (!in.isMap() || !in.enterContainer()) return check.fail(field, translated("is damaged"));
+    resultsSeen = true;
+    qint64 nodeCount = -1;
+    while (in.lastError() == QCborError::NoError && in.hasNext()) {
+      QString key;
+      if (!readText(in, key)) return check.fail(field, translated("is damaged"));
+      const QString where = field + QLatin1Char('.') + key;
+      if (key == QLatin1String("tree")) {
+        // Every node takes a few bytes: a count beyond the file is damage,
+        // and is never allowed to size an allocation.
+        if (nodeCount < 1 || nodeCount > file.size() / kLeastTreeRowBytes || nodeCount > INT32_MAX)
+          return check.fail(member(field, "nodeCount"), translated("is damaged"));
+        out.treeRows.reserve(static_cast<std::size_t>(nodeCount));
+        if (!in.isArray() || !in.enterContainer())
+          return check.fail(where, translated("is damaged"));
+        QByteArray chunk;
+        while (in.lastError() == QCborError::NoError && in.hasNext()) {
+          if (!readBytes(in, chunk) ||
+              !decodeTreeChunk(chunk, static_cast<qsizetype>(out.treeRows.size()), nodeCount,
+                               out.treeRows))
+            return check.fail(where, translated("is damaged"));
+          moved();
+        }
+        if (!in.leaveContainer() || static_cast<qint64>(out.treeRows.size()) != nodeCount)
+          return check.fail(where, translated("is damaged"));
+        continue;
+      }
+      const auto value = readValue(in);
+      if (!value) return check.fail(where, translated("is damaged"));
+      const QJsonValue json = value->toJsonValue();
+      if (key == QLatin1String("nodeCount")) {
+        nodeCount = value->isInteger() ? value->toInteger() : -1;
+      } else if (key == QLatin1String("effectiveStack")) {
+        const std::optional<double> stack = numberOf(json);
+        if (!stack) return check.notFinite(where);
+        out.effectiveStack = *stack;
+      } else {
+        resultMembers.insert(key, json);
+      }
+    }
+    return in.lastError() == QCborError::NoError && in.leaveContainer();
+  }
+
+  // The result's figures and the root's actions, by the rule of every file.
+  bool checkRoot(ProjectFileContents& out) {
+    if (out.treeRows.empty())
+      return check.fail(QStringLiteral("results.tree"),
+                        translated(QT_TRANSLATE_NOOP("AppController", "holds no node")));
+    QJsonArray rootList;
+    for (const TreeNodeAction& action : out.treeRows.front().actions) {
+      Q_UNUSED(action);
+      rootList.append(QJsonObject{});
+    }
+    QJsonObject results = resultMembers;
+    results.insert(QStringLiteral("treeNodeMeta"), QJsonArray{QJsonObject{}});
+    results.insert(QStringLiteral("treeNodeActions"), QJsonArray{rootList});
+    ProjectFileContents scratch;
+    if (!file_checks::readResults(check, results, scratch)) return false;
+    out.resultsSummary = scratch.resultsSummary;
+    out.resultStartingPot = scratch.resultStartingPot;
+    out.resultIterations = scratch.resultIterations;
+    out.resultExploitability = scratch.resultExploitability;
+    out.resultEvOop = scratch.resultEvOop;
+    out.resultEvIp = scratch.resultEvIp;
+    out.rootActions = scratch.rootActions;
+    return true;
+  }
+
+  bool readCaches(ProjectFileContents& out) {
+    const QString field = QStringLiteral("nodeCaches");
+    if (!in.isMap() || !in.enterContainer()) return check.fail(field, translated("is damaged"));
+    while (in.lastError() == QCborError::NoError && in.hasNext()) {
+      QString key;
+      if (!readText(in, key)) return check.fail(field, translated("is damaged"));
+      const QString where = field + QLatin1Char('.') + key;
+      std::optional<std::size_t> kind;
+      for (std::size_t k = 0; k < kRowsKinds; ++k) {
+        if (key == QLatin1String(cacheKeyOf(static_cast<RowsKind>(k)))) kind = k;
+      }
+      if (!kind) {
+        if (!in.next()) return check.fail(where, translated("is damaged"));
+        continue;
+      }
+      if (!in.isArray() || !in.enterContainer()) return check.fail(where, translated("is damaged"));
+      for (qsizetype i = 0; in.lastError() == QCborError::NoError && in.hasNext(); ++i) {
+        const QString entry = element(where, i);
+        QByteArray blob;
+        if (!in.isArray() || !in.enterContainer() || !in.isInteger())
+          return check.fail(entry, translated("is damaged"));
+        const qint64 node = in.toInteger();
+        in.next();
+        if (!readBytes(in, blob) || !in.leaveContainer())
+          return check.fail(entry, translated("is damaged"));
+        if (node < 0 || node > INT32_MAX) return check.outsideTree(member(entry, "nodeIndex"));
+        out.cacheBlobs[*kind].insert(static_cast<int>(node), blob);
+        moved();
+      }
+      if (!in.leaveContainer()) return check.fail(where, translated("is damaged"));
+    }
+    return in.lastError() == QCborError::NoError && in.leaveContainer();
+  }
+
+  // Each answer must decode and fit its node, by the rule of every file.
+  bool checkCaches(ProjectFileContents& out) {
+    using DataCheck = bool (*)(Checker&, const QVariant&, qsizetype, const Where&);
+    const DataCheck checks[kRowsKinds] = {checkStrategy<QVariant>, checkActionRows<QVariant>,
+                                          checkHandRows<QVariant>, checkHandRows<QVariant>,
+                                          checkHandRows<QVariant>, checkHandRows<QVariant>};
+    qsizetype total = 0;
+    for (const auto& blobs : out.cacheBlobs) total += blobs.size();
+    qsizetype checked = 0;
+    for (std::size_t k = 0; k < kRowsKinds; ++k) {
+      const QString where =
+          QStringLiteral("nodeCaches.") + QLatin1String(cacheKeyOf(static_cast<RowsKind>(k)));
+      const auto& blobs = out.cacheBlobs[k];
+      for (auto it = blobs.cbegin(); it != blobs.cend(); ++it) {
+        if (progress) progress(kReadShare + (1.0 - kReadShare) * double(checked++) / double(total));
+        const QString entry = where + QStringLiteral("[node %1]").arg(it.key());
+        if (it.key() >= static_cast<qsizetype>(out.treeRows.size()))
+          return check.outsideTree(member(entry, "nodeIndex"));
+        const std::optional<QVariant> value = decodeCompact(it.value());
+        if (!value) return check.fail(entry, translated("is damaged"));
+        const qsizetype actions =
+            static_cast<qsizetype>(out.treeRows[static_cast<std::size_t>(it.key())].actions.size());
+        if (!checks[k](check, *value, actions, member(entry, "data"))) return false;
+      }
+    }
+    return true;
+  }
+
+  QCborStreamReader in;
+  QIODevice& file;
+  const StreamProgress& progress;
+  Checker check;
+  bool formatKnown = false;
+  bool resultsSeen = false;
+  QJsonObject resultMembers;
+};
+
+}  // namespace
+
+ProjectFileReadResult readProjectStream(QIODevice& device, const StreamProgress& progress) {
+  return StreamReading(device, progress).run();
+}
+
+}  // namespace halvory_app
