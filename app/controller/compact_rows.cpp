@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace halvory_app {
 
@@ -323,6 +324,108 @@ class Decoder {
   QList<QString> texts;
 };
 
+// Walks a value as the decoder does, adding up what it would hold, and
+// allocates nothing beyond the table of text sizes (one number a text).
+class Measurer {
+ public:
+  explicit Measurer(const QByteArray& bytes)
+      : at(bytes.constData()), end(bytes.constData() + bytes.size()) {}
+
+  std::optional<std::uint64_t> run() {
+    if (at == end || *at++ != kMagic) return std::nullopt;
+    quint64 count = 0;
+    if (!varint(count) || count > static_cast<quint64>(end - at)) return std::nullopt;
+    sizes.reserve(static_cast<std::size_t>(count));
+    for (quint64 i = 0; i < count; ++i) {
+      quint64 size = 0;
+      if (!varint(size) || size > static_cast<quint64>(end - at)) return std::nullopt;
+      sizes.push_back(size);
+      at += size;
+    }
+    if (!read(0) || at != end) return std::nullopt;
+    return total;
+  }
+
+ private:
+  // A variant, and a text's header and characters in UTF-16.
+  static constexpr std::uint64_t kValue = 32;
+  static constexpr std::uint64_t kTextHeader = 32;
+
+  bool varint(quint64& value) { return readVarint(at, end, value); }
+  // Stops short of wrapping: past this, the answer fits no machine anyway.
+  void add(std::uint64_t bytes) { total = std::min(total + std::min(bytes, kCeiling), kCeiling); }
+  static constexpr std::uint64_t kCeiling = std::uint64_t(1) << 60;
+  bool text() {
+    quint64 index = 0;
+    if (!varint(index) || index >= sizes.size()) return false;
+    add(kValue + kTextHeader + 2 * sizes[static_cast<std::size_t>(index)]);
+    return true;
+  }
+  bool count(quint64& value, std::size_t least) {
+    return varint(value) && value <= static_cast<quint64>(end - at) / least;
+  }
+  bool skip(std::size_t bytes) {
+    if (static_cast<std::size_t>(end - at) < bytes) return false;
+    at += bytes;
+    return true;
+  }
+  bool read(int depth) {
+    if (depth > kMaxDepth || at == end) return false;
+    const auto tag = static_cast<std::uint8_t>(*at++);
+    quint64 n = 0;
+    add(kValue);
+    switch (tag) {
+      case kNull:
+      case kFalse:
+      case kTrue:
+        return true;
+      case kInt:
+      case kLongLong:
+      case kUInt:
+      case kULongLong:
+        return varint(n);
+      case kFloat:
+        return skip(sizeof(float));
+      case kDouble:
+        return skip(sizeof(double));
+      case kText:
+        return text();
+      case kDoubles:
+      case kFloats: {
+        const std::size_t size = tag == kDoubles ? sizeof(double) : sizeof(float);
+        if (!count(n, size)) return false;
+        add(n * kValue);
+        return skip(static_cast<std::size_t>(n) * size);
+      }
+      case kTexts:
+        if (!count(n, 1)) return false;
+        for (quint64 i = 0; i < n; ++i) {
+          if (!text()) return false;
+        }
+        return true;
+      case kList:
+        if (!count(n, 1)) return false;
+        for (quint64 i = 0; i < n; ++i) {
+          if (!read(depth + 1)) return false;
+        }
+        return true;
+      case kMap:
+        if (!count(n, 2)) return false;
+        for (quint64 i = 0; i < n; ++i) {
+          if (!text() || !read(depth + 1)) return false;
+        }
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  const char* at;
+  const char* end;
+  std::vector<quint64> sizes;
+  std::uint64_t total = 0;
+};
+
 }  // namespace
 
 void putVarint(QByteArray& out, quint64 value) {
@@ -358,6 +461,10 @@ QByteArray encodeCompact(const QVariant& value) {
 
 std::optional<QVariant> decodeCompact(const QByteArray& bytes) {
   return Decoder(bytes).run();
+}
+
+std::optional<std::uint64_t> compactDecodedBytes(const QByteArray& bytes) {
+  return Measurer(bytes).run();
 }
 
 // ---- NodeRowStore --------------------------------------------------------------

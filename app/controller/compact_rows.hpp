@@ -32,6 +32,10 @@ QByteArray encodeCompact(const QVariant& value);
 // None when the bytes are not a value written by encodeCompact (a damaged
 // file): every length and position is checked against the bytes.
 std::optional<QVariant> decodeCompact(const QByteArray& bytes);
+// What the value would take once decoded and shown, counted without
+// decoding it: every use of a text counts its characters, as whoever shows
+// the value holds a copy of each. None when the bytes are damaged.
+std::optional<std::uint64_t> compactDecodedBytes(const QByteArray& bytes);
 
 // The six kinds of node answer the explorer keeps.
 enum class RowsKind : std::uint8_t {

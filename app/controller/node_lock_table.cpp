@@ -142,14 +142,19 @@ void NodeLockTable::nodeLocksFromJson(const QVariantList& list) {
     const int node = element.value(QStringLiteral("nodeIndex"), -1).toInt();
     const QString label = element.value(QStringLiteral("hand")).toString();
     if (node < 0 || label.isEmpty()) continue;
+    // A lock is taken only as the page could have set it: an action of its
+    // node, or one probability for each of the node's actions. Anything
+    // else belongs to another tree, or is damage, and is dropped as a lock
+    // on a node without actions is.
+    const int actions = actionCount_(node);
     if (element.contains(QStringLiteral("actionProbs"))) {
       const QVariantList probs = element.value(QStringLiteral("actionProbs")).toList();
-      if (probs.isEmpty()) continue;
+      if (probs.isEmpty() || probs.size() != actions) continue;
       lockProbs(node, label, probs);
     } else {
       const int index = element.value(QStringLiteral("actionIndex"), -1).toInt();
       const double prob = element.value(QStringLiteral("actionProb"), 1.0).toDouble();
-      if (index < 0) continue;
+      if (index < 0 || index >= actions) continue;
       lockAction(node, label, index, prob);
     }
     if (!element.value(QStringLiteral("chosen"), true).toBool()) {

@@ -53,7 +53,8 @@ class NodeLockTable {
   // The project file's list, nodes below `nodeCount` in ascending order; a
   // pinned class carries "chosen": false.
   QVariantList nodeLocksToJson(int nodeCount) const;
-  // Reads such a list; entries that name no node of the tree are dropped.
+  // Reads such a list; entries that name no node of the tree, or no action
+  // of their node (or not one probability for each), are dropped.
   void nodeLocksFromJson(const QVariantList& list);
 
   // The locks as the solve request takes them.

@@ -20,6 +20,7 @@
 #include <QVariantMap>
 
 #include "controller/compact_rows.hpp"
+#include "controller/packed_tree.hpp"
 #include "session/solve_records.hpp"
 
 namespace halvory_app {
@@ -68,7 +69,7 @@ struct ProjectFileContents {
   // explorer's bytes, in place of the lists and maps above (the answers of
   // the text form are encoded into the same bytes once read).
   bool compact = false;
-  std::vector<TreeNodeMeta> treeRows;
+  PackedTree treeRows;
   double effectiveStack = 0.0;
   std::array<QHash<int, QByteArray>, kRowsKinds> cacheBlobs;
 };
@@ -86,9 +87,15 @@ struct ProjectFileReadResult {
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes);
 
 // The compact, streamed form (project_stream.hpp); `progress` hears how far
-// the reading is and may stop it.
+// the reading is and may stop it. What the file holds once decoded is
+// counted before it is allocated: a file that needs more than
+// `memoryBytes` (by default the memory the machine has available) is
+// refused as memory running out is, by std::bad_alloc.
 ProjectFileReadResult readProjectStream(QIODevice& device,
                                         const std::function<bool(double)>& progress);
+ProjectFileReadResult readProjectStream(QIODevice& device,
+                                        const std::function<bool(double)>& progress,
+                                        std::uint64_t memoryBytes);
 // Why a project file holding this set-up would be refused; empty when none.
 QString projectStateProblem(const QVariantMap& project);
 // Whether a file beginning with this byte is in the compact form.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <unordered_map>
 
@@ -193,52 +194,92 @@ QByteArray encodeTreeChunk(const ResultTree& tree, qsizetype first, qsizetype co
   return out;
 }
 
-bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nodeCount,
-                     std::vector<TreeNodeMeta>& rows) {
-  ChunkReader in(bytes);
-  quint64 textCount = 0;
-  if (!in.varint(textCount) || textCount > in.left()) return false;
-  std::vector<std::string> texts;
-  texts.reserve(std::min<quint64>(textCount, 4096));
-  for (quint64 i = 0; i < textCount; ++i) {
-    quint64 size = 0;
-    const char* data = nullptr;
-    if (!in.varint(size) || !in.bytes(data, size)) return false;
-    texts.emplace_back(data, size);
-  }
-  const auto text = [&](std::string& value) {
+namespace {
+
+// One pass over a chunk's rows: the first only checks them and counts what
+// they will take, the second (`fill`) stores them.
+bool readTreeRows(ChunkReader in, qsizetype firstNode, qsizetype nodeCount, std::uint32_t textBase,
+                  quint64 textCount, PackedTree* fill, quint64& rowCount, quint64& actionCount) {
+  const auto text = [&](std::uint32_t& value) {
     quint64 i = 0;
-    if (!in.varint(i) || i >= texts.size()) return false;
-    value = texts[i];
+    if (!in.varint(i) || i >= textCount) return false;
+    value = textBase + static_cast<std::uint32_t>(i);
     return true;
   };
   qsizetype node = firstNode;
+  rowCount = 0;
+  actionCount = 0;
   while (!in.done()) {
     if (node >= nodeCount) return false;
-    TreeNodeMeta row;
+    PackedTree::Row row;
     quint64 actions = 0;
-    if (!text(row.node_type) || !text(row.chance_deal) || !text(row.player) || !in.int32(row.pot) ||
-        !in.int32(row.invested_oop) || !in.int32(row.invested_ip) || !in.varint(actions) ||
+    if (!text(row.nodeType) || !text(row.chanceDeal) || !text(row.player) || !in.int32(row.pot) ||
+        !in.int32(row.investedOop) || !in.int32(row.investedIp) || !in.varint(actions) ||
         actions > in.left() / 7)
       return false;
-    row.actions.resize(actions);
-    for (TreeNodeAction& action : row.actions) {
+    row.actionCount = static_cast<std::uint32_t>(actions);
+    if (fill) row.firstAction = fill->actions.size();
+    for (quint64 a = 0; a < actions; ++a) {
+      PackedTree::Action action;
       const char* frequency = nullptr;
-      quint64 delta = 0;
-      if (!text(action.name) || !text(action.action_type) || !in.bytes(frequency, sizeof(float)) ||
-          !in.varint(delta))
+      quint64 raw = 0;
+      if (!text(action.name) || !text(action.type) || !in.bytes(frequency, sizeof(float)) ||
+          !in.varint(raw))
         return false;
       std::memcpy(&action.frequency, frequency, sizeof(float));
       // The solve's frequencies are finite; anything else is damage.
       if (!std::isfinite(action.frequency)) return false;
-      const qint64 child = node + unzigzag(delta);
-      if (child < 0 || child >= nodeCount) return false;
-      action.child_index = static_cast<std::uint32_t>(child);
+      // The child as a step from this node, checked before it is added:
+      // a step far outside the tree must not overflow.
+      const qint64 step = unzigzag(raw);
+      if (step < -node || step >= nodeCount - node) return false;
+      action.child = static_cast<std::uint32_t>(node + step);
+      if (fill) fill->actions.push_back(action);
     }
-    rows.push_back(std::move(row));
+    if (fill) fill->rows.push_back(row);
+    ++rowCount;
+    actionCount += actions;
     ++node;
   }
   return true;
+}
+
+}  // namespace
+
+bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nodeCount,
+                     PackedTree& tree, MemoryBudget& budget) {
+  ChunkReader in(bytes);
+  quint64 textCount = 0;
+  if (!in.varint(textCount) || textCount > in.left()) return false;
+  const std::size_t textBase = tree.texts.size();
+  if (textCount > std::numeric_limits<std::uint32_t>::max() - textBase) return false;
+  // The texts are checked and counted before any is kept.
+  ChunkReader table = in;
+  quint64 textBytes = 0;
+  for (quint64 i = 0; i < textCount; ++i) {
+    quint64 size = 0;
+    const char* data = nullptr;
+    if (!table.varint(size) || !table.bytes(data, size)) return false;
+    textBytes += size;
+  }
+  quint64 rows = 0;
+  quint64 actions = 0;
+  if (!readTreeRows(table, firstNode, nodeCount, static_cast<std::uint32_t>(textBase), textCount,
+                    nullptr, rows, actions))
+    return false;
+  // What the chunk will hold once decoded; the lists may grow to twice
+  // what they hold.
+  budget.charge(textBytes + textCount * 2 * (sizeof(std::string) + 1) +
+                actions * 2 * sizeof(PackedTree::Action));
+  for (quint64 i = 0; i < textCount; ++i) {
+    quint64 size = 0;
+    const char* data = nullptr;
+    in.varint(size);
+    in.bytes(data, size);
+    tree.texts.emplace_back(data, static_cast<std::size_t>(size));
+  }
+  return readTreeRows(in, firstNode, nodeCount, static_cast<std::uint32_t>(textBase), textCount,
+                      &tree, rows, actions);
 }
 
 bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -22,6 +23,7 @@
 
 #include "controller/compact_rows.hpp"
 #include "controller/held_result.hpp"
+#include "controller/packed_tree.hpp"
 #include "controller/result_tree.hpp"
 #include "session/solve_records.hpp"
 
@@ -55,9 +57,27 @@ bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,
 
 // Packed tree rows; a chunk holds the rows of consecutive nodes.
 QByteArray encodeTreeChunk(const ResultTree& tree, qsizetype first, qsizetype count);
-// Appends the chunk's rows; false when the bytes are damaged or a child
-// lies outside [0, nodeCount).
+// What reading a file may still allocate. Each part is counted before it
+// is allocated; past the budget the reading stops as an allocation that
+// fails stops it (std::bad_alloc), and the file is refused as needing more
+// memory than the machine can give.
+class MemoryBudget {
+ public:
+  explicit MemoryBudget(std::uint64_t bytes) : left(bytes) {}
+  void charge(std::uint64_t bytes) {
+    if (bytes > left) throw std::bad_alloc();
+    left -= bytes;
+  }
+  std::uint64_t remaining() const { return left; }
+
+ private:
+  std::uint64_t left;
+};
+
+// Appends the chunk's texts, rows and actions, counted against the budget
+// first; false when the bytes are damaged or a child lies outside
+// [0, nodeCount).
 bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nodeCount,
-                     std::vector<TreeNodeMeta>& rows);
+                     PackedTree& tree, MemoryBudget& budget);
 
 }  // namespace halvory_app

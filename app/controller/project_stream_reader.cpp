@@ -1,5 +1,7 @@
 #include "controller/project_file.hpp"
 
+#include <limits>
+#include <new>
 #include <optional>
 
 #include <QCborStreamReader>
@@ -8,6 +10,7 @@
 
 #include "controller/project_checks.hpp"
 #include "controller/project_stream.hpp"
+#include "controller/system_info.hpp"
 
 namespace halvory_app {
 
@@ -48,8 +51,8 @@ constexpr qint64 kLeastTreeRowBytes = 7;
 
 class StreamReading {
  public:
-  StreamReading(QIODevice& device, const StreamProgress& progressFn)
-      : in(&device), file(device), progress(progressFn) {}
+  StreamReading(QIODevice& device, const StreamProgress& progressFn, std::uint64_t memoryBytes)
+      : in(&device), file(device), progress(progressFn), budget(memoryBytes) {}
 
   ProjectFileReadResult run() {
     ProjectFileReadResult result;
@@ -116,7 +119,7 @@ class StreamReading {
       }
       if (!checkRoot(out) || !checkCaches(out)) return invalid(result);
     } else {
-      out.treeRows.clear();
+      out.treeRows = {};
       for (auto& blobs : out.cacheBlobs) blobs.clear();
     }
     if (!readLocks(check, locks, out.nodeLocks)) return invalid(result);
@@ -167,14 +170,15 @@ class StreamReading {
         // and is never allowed to size an allocation.
         if (nodeCount < 1 || nodeCount > file.size() / kLeastTreeRowBytes || nodeCount > INT32_MAX)
           return check.fail(member(field, "nodeCount"), translated("is damaged"));
-        out.treeRows.reserve(static_cast<std::size_t>(nodeCount));
+        budget.charge(static_cast<std::uint64_t>(nodeCount) * sizeof(PackedTree::Row));
+        out.treeRows.rows.reserve(static_cast<std::size_t>(nodeCount));
         if (!in.isArray() || !in.enterContainer())
           return check.fail(where, translated("is damaged"));
         QByteArray chunk;
         while (in.lastError() == QCborError::NoError && in.hasNext()) {
           if (!readBytes(in, chunk) ||
               !decodeTreeChunk(chunk, static_cast<qsizetype>(out.treeRows.size()), nodeCount,
-                               out.treeRows))
+                               out.treeRows, budget))
             return check.fail(where, translated("is damaged"));
           moved();
         }
@@ -200,14 +204,12 @@ class StreamReading {
 
   // The result's figures and the root's actions, by the rule of every file.
   bool checkRoot(ProjectFileContents& out) {
-    if (out.treeRows.empty())
+    if (out.treeRows.rows.empty())
       return check.fail(QStringLiteral("results.tree"),
                         translated(QT_TRANSLATE_NOOP("AppController", "holds no node")));
     QJsonArray rootList;
-    for (const TreeNodeAction& action : out.treeRows.front().actions) {
-      Q_UNUSED(action);
+    for (std::uint32_t a = 0; a < out.treeRows.rows.front().actionCount; ++a)
       rootList.append(QJsonObject{});
-    }
     QJsonObject results = resultMembers;
     results.insert(QStringLiteral("treeNodeMeta"), QJsonArray{QJsonObject{}});
     results.insert(QStringLiteral("treeNodeActions"), QJsonArray{rootList});
@@ -249,6 +251,8 @@ class StreamReading {
         if (!readBytes(in, blob) || !in.leaveContainer())
           return check.fail(entry, translated("is damaged"));
         if (node < 0 || node > INT32_MAX) return check.outsideTree(member(entry, "nodeIndex"));
+        // As the store counts a kept answer.
+        budget.charge(static_cast<std::uint64_t>(blob.size()) + 96);
         out.cacheBlobs[*kind].insert(static_cast<int>(node), blob);
         moved();
       }
@@ -275,10 +279,14 @@ class StreamReading {
         const QString entry = where + QStringLiteral("[node %1]").arg(it.key());
         if (it.key() >= static_cast<qsizetype>(out.treeRows.size()))
           return check.outsideTree(member(entry, "nodeIndex"));
+        // The answer is decoded only when what it holds fits: whoever shows
+        // it holds every text it names, once for each use.
+        const std::optional<std::uint64_t> decoded = compactDecodedBytes(it.value());
+        if (!decoded) return check.fail(entry, translated("is damaged"));
+        if (*decoded > budget.remaining()) throw std::bad_alloc();
         const std::optional<QVariant> value = decodeCompact(it.value());
         if (!value) return check.fail(entry, translated("is damaged"));
-        const qsizetype actions =
-            static_cast<qsizetype>(out.treeRows[static_cast<std::size_t>(it.key())].actions.size());
+        const qsizetype actions = out.treeRows.rows[static_cast<std::size_t>(it.key())].actionCount;
         if (!checks[k](check, *value, actions, member(entry, "data"))) return false;
       }
     }
@@ -288,6 +296,7 @@ class StreamReading {
   QCborStreamReader in;
   QIODevice& file;
   const StreamProgress& progress;
+  MemoryBudget budget;
   Checker check;
   bool formatKnown = false;
   bool resultsSeen = false;
@@ -296,8 +305,16 @@ class StreamReading {
 
 }  // namespace
 
+ProjectFileReadResult readProjectStream(QIODevice& device, const StreamProgress& progress,
+                                        std::uint64_t memoryBytes) {
+  return StreamReading(device, progress, memoryBytes).run();
+}
+
 ProjectFileReadResult readProjectStream(QIODevice& device, const StreamProgress& progress) {
-  return StreamReading(device, progress).run();
+  // Unknown, the memory is not what stops a file.
+  const std::uint64_t available = makeSystemInfo()->availableMemoryBytes();
+  return readProjectStream(device, progress,
+                           available ? available : std::numeric_limits<std::uint64_t>::max());
 }
 
 }  // namespace halvory_app

@@ -48,8 +48,15 @@ void ResultTree::setLoaded(QList<QVariantMap> meta, QList<QVariantList> actions)
   loadedActions = std::move(actions);
 }
 
+void ResultTree::setSolved(halvory_app::PackedTree rows, double effectiveStackChips) {
+  clear();
+  effectiveStack = effectiveStackChips;
+  if (!rows.rows.empty()) packed = std::make_shared<const halvory_app::PackedTree>(std::move(rows));
+}
+
 void ResultTree::clear() {
   solved.reset();
+  packed.reset();
   effectiveStack = 0.0;
   loadedMeta.clear();
   loadedActions.clear();
@@ -58,6 +65,7 @@ void ResultTree::clear() {
 ResultTree ResultTree::take() {
   ResultTree out;
   out.solved = std::exchange(solved, {});
+  out.packed = std::exchange(packed, {});
   out.effectiveStack = std::exchange(effectiveStack, 0.0);
   out.loadedMeta = std::exchange(loadedMeta, {});
   out.loadedActions = std::exchange(loadedActions, {});
@@ -66,6 +74,7 @@ ResultTree ResultTree::take() {
 
 qsizetype ResultTree::size() const {
   if (solved) return static_cast<qsizetype>(solved->size());
+  if (packed) return static_cast<qsizetype>(packed->size());
   return loadedActions.size();
 }
 
@@ -73,6 +82,10 @@ QVariantMap ResultTree::meta(qsizetype node) const {
   if (solved) {
     if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
     return metaMap((*solved)[static_cast<std::size_t>(node)], effectiveStack);
+  }
+  if (packed) {
+    if (node < 0 || node >= size()) return {};
+    return metaMap(packed->row(static_cast<std::size_t>(node)), effectiveStack);
   }
   if (node < 0 || node >= loadedMeta.size()) return {};
   return loadedMeta.at(node);
@@ -87,6 +100,13 @@ QVariantList ResultTree::actions(qsizetype node) const {
     for (const halvory_app::TreeNodeAction& action : rows) out.append(actionMap(action));
     return out;
   }
+  if (packed) {
+    if (node < 0 || node >= size()) return {};
+    QVariantList out;
+    for (const auto& action : packed->row(static_cast<std::size_t>(node)).actions)
+      out.append(actionMap(action));
+    return out;
+  }
   if (node < 0 || node >= loadedActions.size()) return {};
   return loadedActions.at(node);
 }
@@ -96,12 +116,16 @@ qsizetype ResultTree::actionCount(qsizetype node) const {
     if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return 0;
     return static_cast<qsizetype>((*solved)[static_cast<std::size_t>(node)].actions.size());
   }
+  if (packed) {
+    if (node < 0 || node >= size()) return 0;
+    return packed->rows[static_cast<std::size_t>(node)].actionCount;
+  }
   if (node < 0 || node >= loadedActions.size()) return 0;
   return loadedActions.at(node).size();
 }
 
 double ResultTree::effectiveStackChips() const {
-  if (solved) return effectiveStack;
+  if (solved || packed) return effectiveStack;
   if (loadedMeta.isEmpty()) return 0.0;
   return loadedMeta.first().value(QStringLiteral("effectiveStack")).toDouble();
 }
@@ -113,6 +137,10 @@ const halvory_app::TreeNodeMeta* ResultTree::solvedRow(qsizetype node) const {
 
 halvory_app::TreeNodeMeta ResultTree::row(qsizetype node) const {
   if (const halvory_app::TreeNodeMeta* own = solvedRow(node)) return *own;
+  if (packed) {
+    if (node < 0 || node >= size()) return {};
+    return packed->row(static_cast<std::size_t>(node));
+  }
   halvory_app::TreeNodeMeta out;
   if (solved) return out;
   const auto cents = [](const QVariant& chips) {

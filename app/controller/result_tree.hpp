@@ -11,6 +11,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include "controller/packed_tree.hpp"
 #include "session/solve_records.hpp"
 
 class ResultTree {
@@ -19,6 +20,8 @@ class ResultTree {
   void setSolved(std::vector<halvory_app::TreeNodeMeta> rows, double effectiveStackChips);
   // The rows of a project file, one action list per meta row.
   void setLoaded(QList<QVariantMap> meta, QList<QVariantList> actions);
+  // The rows of a solve as a project file in its compact form keeps them.
+  void setSolved(halvory_app::PackedTree rows, double effectiveStackChips);
   void clear();
 
   // Hands the rows over, so that the caller can free them where waiting
@@ -34,13 +37,14 @@ class ResultTree {
   double effectiveStackChips() const;
   // One node in the solve's form, as a project file stores it: a solve's
   // own row where there is one (null otherwise), else a loaded project's
-  // maps converted back (money to hundredths).
+  // row made again (from maps, money to hundredths).
   const halvory_app::TreeNodeMeta* solvedRow(qsizetype node) const;
   halvory_app::TreeNodeMeta row(qsizetype node) const;
 
  private:
   // Shared with a save in progress, which reads them on its own thread.
   std::shared_ptr<const std::vector<halvory_app::TreeNodeMeta>> solved;
+  std::shared_ptr<const halvory_app::PackedTree> packed;
   double effectiveStack = 0.0;
   QList<QVariantMap> loadedMeta;
   QList<QVariantList> loadedActions;

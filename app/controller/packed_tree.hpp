@@ -1,0 +1,58 @@
+#pragma once
+// A loaded project's tree as its file holds it: every text once, in a table,
+// and the rows and actions by their positions in it. A file can name one
+// long text from many rows; held this way it costs its bytes once, however
+// many rows name it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "session/solve_records.hpp"
+
+namespace halvory_app {
+
+struct PackedTree {
+  struct Action {
+    std::uint32_t name = 0;
+    std::uint32_t type = 0;
+    float frequency = 0.0f;
+    std::uint32_t child = 0;
+  };
+  struct Row {
+    std::uint32_t nodeType = 0;
+    std::uint32_t chanceDeal = 0;
+    std::uint32_t player = 0;
+    std::int32_t pot = 0;
+    std::int32_t investedOop = 0;
+    std::int32_t investedIp = 0;
+    std::uint32_t actionCount = 0;
+    std::uint64_t firstAction = 0;
+  };
+
+  std::vector<std::string> texts;
+  std::vector<Row> rows;
+  std::vector<Action> actions;
+
+  std::size_t size() const { return rows.size(); }
+  // One node in the solve's form (its texts copied).
+  TreeNodeMeta row(std::size_t node) const {
+    const Row& packed = rows[node];
+    TreeNodeMeta out;
+    out.node_type = texts[packed.nodeType];
+    out.chance_deal = texts[packed.chanceDeal];
+    out.player = texts[packed.player];
+    out.pot = packed.pot;
+    out.invested_oop = packed.investedOop;
+    out.invested_ip = packed.investedIp;
+    out.actions.reserve(packed.actionCount);
+    for (std::uint32_t a = 0; a < packed.actionCount; ++a) {
+      const Action& action = actions[packed.firstAction + a];
+      out.actions.push_back(
+          TreeNodeAction{texts[action.name], texts[action.type], action.frequency, action.child});
+    }
+    return out;
+  }
+};
+
+}  // namespace halvory_app
