@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev locales
-  qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools
+  qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools zlib1g-dev
   qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtqml-workerscript
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-templates
   qml6-module-qtquick-controls qml6-module-qtquick-layouts qml6-module-qtquick-dialogs

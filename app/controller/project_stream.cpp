@@ -7,10 +7,13 @@
 #include <string>
 #include <unordered_map>
 
+#include <QCborMap>
 #include <QCborStreamWriter>
 #include <QCborValue>
 #include <QCoreApplication>
 #include <QFileDevice>
+
+#include <zlib.h>
 
 #include "controller/project_file.hpp"
 
@@ -88,43 +91,39 @@ class CheckedSink : public QIODevice {
   bool broken = false;
 };
 
-void writeVariant(QCborStreamWriter& writer, const QVariant& value) {
-  QCborValue::fromVariant(value).toCbor(writer);
-}
-
 // The "results" member: the held result's figures, the root's actions and
 // the tree. The file is CBOR, whose data model is JSON's; only the tree
-// differs from the text form, packed in chunks of rows.
+// differs from the text form, packed in chunks of rows. `crc` covers every
+// member in order: the small ones by their encoding, the tree by its
+// chunks' own CRCs.
 bool resultsToJson(QCborStreamWriter& writer, const ProjectSnapshot& snapshot,
-                   const std::function<bool(double)>& step) {
+                   const std::function<bool(double)>& step, quint32& crc) {
   const HeldResult& held = snapshot.held;
   const qsizetype nodeCount = snapshot.tree.size();
-  writer.startMap();
-  writer.append(QLatin1String("resultsSummary"));
-  writer.append(held.summary);
-  const std::pair<const char*, double> numbers[] = {
-      {"resultStartingPot", held.startingPot},
-      {"resultExploitability", held.exploitability},
-      {"resultEvOop", held.evOop},
-      {"resultEvIp", held.evIp},
-  };
-  for (const auto& [key, value] : numbers) {
+  const auto put = [&](const char* key, const QCborValue& value) {
     writer.append(QLatin1String(key));
-    writer.append(value);
-  }
-  writer.append(QLatin1String("resultIterations"));
-  writer.append(static_cast<qint64>(held.iterations));
-  writer.append(QLatin1String("rootActions"));
-  writeVariant(writer, held.rootActions);
-  writer.append(QLatin1String("nodeCount"));
-  writer.append(static_cast<qint64>(nodeCount));
-  writer.append(QLatin1String("effectiveStack"));
-  writer.append(snapshot.tree.effectiveStackChips());
+    value.toCbor(writer);
+    crc = memberCrc(QLatin1String(key), value, crc);
+  };
+  writer.startMap();
+  put("resultsSummary", held.summary);
+  put("resultStartingPot", held.startingPot);
+  put("resultExploitability", held.exploitability);
+  put("resultEvOop", held.evOop);
+  put("resultEvIp", held.evIp);
+  put("resultIterations", static_cast<qint64>(held.iterations));
+  put("rootActions", QCborValue::fromVariant(held.rootActions));
+  put("nodeCount", static_cast<qint64>(nodeCount));
+  put("effectiveStack", snapshot.tree.effectiveStackChips());
   writer.append(QLatin1String("tree"));
+  crc = crc32Of(QByteArray("tree"), crc);
   writer.startArray();
   for (qsizetype first = 0; first < nodeCount; first += kTreeChunkNodes) {
     const qsizetype count = std::min(kTreeChunkNodes, nodeCount - first);
-    writer.append(encodeTreeChunk(snapshot.tree, first, count));
+    const QByteArray chunk = encodeTreeChunk(snapshot.tree, first, count);
+    const quint32 chunkCrc = crc32Of(chunk);
+    writer.append(sealed(chunk, chunkCrc));
+    crc = crc32Of(sealed({}, chunkCrc), crc);
     if (!step(static_cast<double>(count))) return false;
   }
   writer.endArray();
@@ -133,6 +132,46 @@ bool resultsToJson(QCborStreamWriter& writer, const ProjectSnapshot& snapshot,
 }
 
 }  // namespace
+
+quint32 crc32Of(const char* data, qsizetype size, quint32 crc) {
+  uLong out = crc;
+  // zlib takes at most 4 GiB at a time.
+  while (size > 0) {
+    const auto part = static_cast<uInt>(std::min<qsizetype>(size, qsizetype(1) << 30));
+    out = crc32(out, reinterpret_cast<const Bytef*>(data), part);
+    data += part;
+    size -= part;
+  }
+  return static_cast<quint32>(out);
+}
+
+quint32 entryCrc(qint64 node, const QByteArray& bytes) {
+  char index[8];
+  for (int i = 0; i < 8; ++i)
+    index[i] = static_cast<char>((static_cast<quint64>(node) >> (8 * i)) & 0xFF);
+  return crc32Of(bytes, crc32Of(index, 8));
+}
+
+QByteArray sealed(const QByteArray& bytes, quint32 crc) {
+  QByteArray out;
+  out.reserve(bytes.size() + 4);
+  out.append(bytes);
+  for (int i = 0; i < 4; ++i) out.append(static_cast<char>((crc >> (8 * i)) & 0xFF));
+  return out;
+}
+
+bool unseal(QByteArray& bytes, quint32& crc) {
+  if (bytes.size() < 4) return false;
+  crc = 0;
+  for (int i = 0; i < 4; ++i)
+    crc |= static_cast<quint32>(static_cast<std::uint8_t>(bytes[bytes.size() - 4 + i])) << (8 * i);
+  bytes.chop(4);
+  return true;
+}
+
+quint32 memberCrc(const QString& key, const QCborValue& value, quint32 crc) {
+  return crc32Of(value.toCbor(), crc32Of(key.toUtf8(), crc));
+}
 
 const char* cacheKeyOf(RowsKind kind) {
   switch (kind) {
@@ -307,21 +346,30 @@ bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,
     return true;
   };
 
+  // Each member's CRC-32, written last under "checksums".
+  QCborMap checksums;
+  const auto put = [&](const char* key, const QCborValue& value) {
+    writer.append(QLatin1String(key));
+    value.toCbor(writer);
+    checksums.insert(QLatin1String(key), static_cast<qint64>(memberCrc(QString(), value)));
+  };
   writer.startMap();
   writer.append(QLatin1String("format"));
   writer.append(QLatin1String(kProjectFormat));
   writer.append(QLatin1String("version"));
   writer.append(kProjectStreamVersion);
-  writer.append(QLatin1String("project"));
-  writeVariant(writer, snapshot.project);
-  writer.append(QLatin1String("hasResults"));
-  writer.append(snapshot.hasResults);
+  put("project", QCborValue::fromVariant(snapshot.project));
+  put("hasResults", snapshot.hasResults);
   if (snapshot.hasResults) {
     writer.append(QLatin1String("results"));
-    if (!resultsToJson(writer, snapshot, step)) return false;
+    quint32 resultsCrc = 0;
+    if (!resultsToJson(writer, snapshot, step, resultsCrc)) return false;
+    checksums.insert(QLatin1String("results"), static_cast<qint64>(resultsCrc));
 
     // Each answer as [node, bytes], in node order so a file is the same
-    // whatever order the nodes were read in.
+    // whatever order the nodes were read in. The member's CRC covers each
+    // kind's name and its answers' own CRCs.
+    quint32 cachesCrc = 0;
     writer.append(QLatin1String("nodeCaches"));
     writer.startMap();
     for (std::size_t k = 0; k < kRowsKinds; ++k) {
@@ -330,23 +378,28 @@ bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,
       QList<int> nodes = blobs.keys();
       std::sort(nodes.begin(), nodes.end());
       writer.append(QLatin1String(cacheKeyOf(kind)));
+      cachesCrc = crc32Of(QByteArray(cacheKeyOf(kind)), cachesCrc);
       writer.startArray();
       for (const int node : std::as_const(nodes)) {
         if (node < 0 || node >= nodeCount) continue;
+        const QByteArray& blob = blobs.value(node);
+        const quint32 blobCrc = entryCrc(node, blob);
         writer.startArray(2);
         writer.append(static_cast<qint64>(node));
-        writer.append(blobs.value(node));
+        writer.append(sealed(blob, blobCrc));
         writer.endArray();
+        cachesCrc = crc32Of(sealed({}, blobCrc), cachesCrc);
         if (!step(8.0)) return false;
       }
       writer.endArray();
     }
     writer.endMap();
+    checksums.insert(QLatin1String("nodeCaches"), static_cast<qint64>(cachesCrc));
   }
-  writer.append(QLatin1String("nodeLocks"));
-  writeVariant(writer, snapshot.nodeLocks);
-  writer.append(QLatin1String("lastUiCfg"));
-  writeVariant(writer, snapshot.lastUiCfg);
+  put("nodeLocks", QCborValue::fromVariant(snapshot.nodeLocks));
+  put("lastUiCfg", QCborValue::fromVariant(snapshot.lastUiCfg));
+  writer.append(QLatin1String("checksums"));
+  QCborValue(checksums).toCbor(writer);
   writer.endMap();
   if (!out.drain()) {
     error = out.failure();

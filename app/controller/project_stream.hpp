@@ -15,6 +15,7 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QCborValue>
 #include <QHash>
 #include <QFileDevice>
 #include <QString>
@@ -29,7 +30,24 @@
 
 namespace halvory_app {
 
-inline constexpr int kProjectStreamVersion = 2;
+// Version 3 seals every part it writes with a CRC-32; files of version 2
+// carry none and are read as they are.
+inline constexpr int kProjectStreamVersion = 3;
+inline constexpr int kProjectStreamUnsealedVersion = 2;
+
+// zlib's CRC-32 of the bytes, continuing from `crc`.
+quint32 crc32Of(const char* data, qsizetype size, quint32 crc = 0);
+inline quint32 crc32Of(const QByteArray& bytes, quint32 crc = 0) {
+  return crc32Of(bytes.constData(), bytes.size(), crc);
+}
+// A tree chunk or a node answer travels with its CRC-32 in its last four
+// bytes; a node answer's CRC covers its node as well. `unseal` takes the
+// four bytes off and says whether they agree.
+quint32 entryCrc(qint64 node, const QByteArray& bytes);
+QByteArray sealed(const QByteArray& bytes, quint32 crc);
+bool unseal(QByteArray& bytes, quint32& crc);
+// A small member's CRC-32: of its name, then of its value's CBOR encoding.
+quint32 memberCrc(const QString& key, const QCborValue& value, quint32 crc = 0);
 
 using CacheBlobs = std::array<QHash<int, QByteArray>, kRowsKinds>;
 

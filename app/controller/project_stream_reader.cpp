@@ -4,6 +4,7 @@
 #include <new>
 #include <optional>
 
+#include <QCborMap>
 #include <QCborStreamReader>
 #include <QCborValue>
 #include <QIODevice>
@@ -71,8 +72,10 @@ class StreamReading {
         if (!formatSeen) return refused(result, ProjectFileError::UnrecognizedFormat);
         formatKnown = true;
       } else if (key == QLatin1String("version")) {
-        versionSeen = in.isInteger() && in.toInteger() == kProjectStreamVersion;
+        versionSeen = in.isInteger() && (in.toInteger() == kProjectStreamVersion ||
+                                         in.toInteger() == kProjectStreamUnsealedVersion);
         if (!versionSeen) return refused(result, ProjectFileError::UnsupportedVersion);
+        sealedFile = in.toInteger() == kProjectStreamVersion;
         in.next();
       } else if (!formatSeen) {
         return refused(result, ProjectFileError::UnrecognizedFormat);
@@ -81,10 +84,18 @@ class StreamReading {
       } else if (key == QLatin1String("project")) {
         const auto value = readValue(in);
         if (!value) return damaged(result, key);
+        crcs.insert(key, memberCrc(QString(), *value));
         project = value->toJsonValue();
       } else if (key == QLatin1String("hasResults")) {
-        out.hasResults = in.isTrue();
-        in.next();
+        const auto value = readValue(in);
+        if (!value) return damaged(result, key);
+        crcs.insert(key, memberCrc(QString(), *value));
+        out.hasResults = value->isTrue();
+      } else if (key == QLatin1String("checksums")) {
+        const auto value = readValue(in);
+        if (!value) return damaged(result, key);
+        checksums = value->toMap();
+        checksumsSeen = true;
       } else if (key == QLatin1String("results")) {
         if (!readResults(out)) return invalid(result);
       } else if (key == QLatin1String("nodeCaches")) {
@@ -92,10 +103,12 @@ class StreamReading {
       } else if (key == QLatin1String("nodeLocks")) {
         const auto value = readValue(in);
         if (!value) return damaged(result, key);
+        crcs.insert(key, memberCrc(QString(), *value));
         locks = value->toJsonValue().toArray();
       } else if (key == QLatin1String("lastUiCfg")) {
         const auto value = readValue(in);
         if (!value) return damaged(result, key);
+        crcs.insert(key, memberCrc(QString(), *value));
         out.lastUiCfg = value->toVariant().toMap();
       } else if (!in.next()) {
         return damaged(result, key);
@@ -105,6 +118,7 @@ class StreamReading {
       return damaged(result, QString());
     if (!formatSeen) return refused(result, ProjectFileError::UnrecognizedFormat);
     if (!versionSeen) return refused(result, ProjectFileError::UnsupportedVersion);
+    if (!checkSeals()) return invalid(result);
 
     if (!project.isObject()) {
       check.notObject(QStringLiteral("project"));
@@ -161,6 +175,7 @@ class StreamReading {
     if (!in.isMap() || !in.enterContainer()) return check.fail(field, translated("is damaged"));
     resultsSeen = true;
     qint64 nodeCount = -1;
+    quint32 crc = 0;
     while (in.lastError() == QCborError::NoError && in.hasNext()) {
       QString key;
       if (!readText(in, key)) return check.fail(field, translated("is damaged"));
@@ -175,11 +190,12 @@ class StreamReading {
         if (!in.isArray() || !in.enterContainer())
           return check.fail(where, translated("is damaged"));
         QByteArray chunk;
-        while (in.lastError() == QCborError::NoError && in.hasNext()) {
-          if (!readBytes(in, chunk) ||
+        crc = crc32Of(key.toUtf8(), crc);
+        for (qsizetype i = 0; in.lastError() == QCborError::NoError && in.hasNext(); ++i) {
+          if (!readBytes(in, chunk) || !unsealed(chunk, element(where, i), nullptr, crc) ||
               !decodeTreeChunk(chunk, static_cast<qsizetype>(out.treeRows.size()), nodeCount,
                                out.treeRows, budget))
-            return check.fail(where, translated("is damaged"));
+            return check.fail(element(where, i), translated("is damaged"));
           moved();
         }
         if (!in.leaveContainer() || static_cast<qint64>(out.treeRows.size()) != nodeCount)
@@ -188,6 +204,7 @@ class StreamReading {
       }
       const auto value = readValue(in);
       if (!value) return check.fail(where, translated("is damaged"));
+      crc = memberCrc(key, *value, crc);
       const QJsonValue json = value->toJsonValue();
       if (key == QLatin1String("nodeCount")) {
         nodeCount = value->isInteger() ? value->toInteger() : -1;
@@ -199,6 +216,7 @@ class StreamReading {
         resultMembers.insert(key, json);
       }
     }
+    crcs.insert(field, crc);
     return in.lastError() == QCborError::NoError && in.leaveContainer();
   }
 
@@ -228,6 +246,7 @@ class StreamReading {
   bool readCaches(ProjectFileContents& out) {
     const QString field = QStringLiteral("nodeCaches");
     if (!in.isMap() || !in.enterContainer()) return check.fail(field, translated("is damaged"));
+    quint32 crc = 0;
     while (in.lastError() == QCborError::NoError && in.hasNext()) {
       QString key;
       if (!readText(in, key)) return check.fail(field, translated("is damaged"));
@@ -241,6 +260,7 @@ class StreamReading {
         continue;
       }
       if (!in.isArray() || !in.enterContainer()) return check.fail(where, translated("is damaged"));
+      crc = crc32Of(key.toUtf8(), crc);
       for (qsizetype i = 0; in.lastError() == QCborError::NoError && in.hasNext(); ++i) {
         const QString entry = element(where, i);
         QByteArray blob;
@@ -248,7 +268,7 @@ class StreamReading {
           return check.fail(entry, translated("is damaged"));
         const qint64 node = in.toInteger();
         in.next();
-        if (!readBytes(in, blob) || !in.leaveContainer())
+        if (!readBytes(in, blob) || !in.leaveContainer() || !unsealed(blob, entry, &node, crc))
           return check.fail(entry, translated("is damaged"));
         if (node < 0 || node > INT32_MAX) return check.outsideTree(member(entry, "nodeIndex"));
         // As the store counts a kept answer.
@@ -258,7 +278,42 @@ class StreamReading {
       }
       if (!in.leaveContainer()) return check.fail(where, translated("is damaged"));
     }
+    crcs.insert(field, crc);
     return in.lastError() == QCborError::NoError && in.leaveContainer();
+  }
+
+  // In a sealed file, takes a chunk's or an answer's CRC off its bytes and
+  // checks it (an answer's covers its node too), adding it to its
+  // member's CRC. A file of the unsealed version is taken as it is.
+  bool unsealed(QByteArray& bytes, const QString& where, const qint64* node, quint32& memberCrc) {
+    if (!sealedFile) return true;
+    quint32 stored = 0;
+    if (!unseal(bytes, stored) || (node ? entryCrc(*node, bytes) : crc32Of(bytes)) != stored)
+      return check.fail(where, translated("is damaged"));
+    memberCrc = crc32Of(sealed({}, stored), memberCrc);
+    return true;
+  }
+
+  // Every member a sealed file holds must agree with its CRC under
+  // "checksums", and every member listed there must be present.
+  bool checkSeals() {
+    if (!sealedFile) return true;
+    const QString where = QStringLiteral("checksums");
+    if (!checksumsSeen) return check.fail(where, translated("is damaged"));
+    for (auto it = crcs.cbegin(); it != crcs.cend(); ++it) {
+      const QCborValue stored = checksums.value(it.key());
+      if (!stored.isInteger() || stored.toInteger() != static_cast<qint64>(it.value()))
+        return check.fail(it.key(), translated("is damaged"));
+    }
+    static const QStringList members = {QStringLiteral("project"),   QStringLiteral("hasResults"),
+                                        QStringLiteral("results"),   QStringLiteral("nodeCaches"),
+                                        QStringLiteral("nodeLocks"), QStringLiteral("lastUiCfg")};
+    for (auto it = checksums.cbegin(); it != checksums.cend(); ++it) {
+      const QString key = it.key().toString();
+      if (!crcs.contains(key))
+        return check.fail(members.contains(key) ? key : where, translated("is damaged"));
+    }
+    return true;
   }
 
   // Each answer must decode and fit its node, by the rule of every file.
@@ -298,6 +353,11 @@ class StreamReading {
   const StreamProgress& progress;
   MemoryBudget budget;
   Checker check;
+  bool sealedFile = false;
+  bool checksumsSeen = false;
+  QCborMap checksums;
+  // The CRC of each member read, by name.
+  QHash<QString, quint32> crcs;
   bool formatKnown = false;
   bool resultsSeen = false;
   QJsonObject resultMembers;

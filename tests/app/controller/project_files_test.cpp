@@ -275,12 +275,12 @@ class ProjectFilesTest : public QObject {
       QVERIFY2(Access::cachedNodes(*solved, cache).contains(0), cache);
     }
     const QJsonObject root = documentOf(readAll(solvedPath));
-    const QStringList expected{"format",    "hasResults", "lastUiCfg", "nodeCaches",
-                               "nodeLocks", "project",    "results",   "version"};
+    const QStringList expected{"checksums", "format",  "hasResults", "lastUiCfg", "nodeCaches",
+                               "nodeLocks", "project", "results",    "version"};
     // The members (their order in the file is the writer's, read in any order).
     QCOMPARE(root.keys(), expected);
     QCOMPARE(root.value("format").toString(), QString("halvory_project"));
-    QCOMPARE(root.value("version").toInt(), 2);
+    QCOMPARE(root.value("version").toInt(), 3);
     QCOMPARE(root.value("hasResults").toBool(), true);
     const QJsonObject results = root.value("results").toObject();
     QCOMPARE(results.value("nodeCount").toInt(), solved->treeNodeCount());
@@ -405,8 +405,8 @@ class ProjectFilesTest : public QObject {
     AppController fresh;
     QVERIFY(fresh.saveProject(urlOf(path("empty.pellarisproj")), QVariantMap{{"x", 1}}));
     const QJsonObject root = documentOf(readAll(path("empty.pellarisproj")));
-    QCOMPARE(root.keys(),
-             QStringList({"format", "hasResults", "lastUiCfg", "nodeLocks", "project", "version"}));
+    QCOMPARE(root.keys(), QStringList({"checksums", "format", "hasResults", "lastUiCfg",
+                                       "nodeLocks", "project", "version"}));
     QCOMPARE(root.value("hasResults").toBool(), false);
     QVERIFY(root.value("nodeLocks").isArray() && root.value("nodeLocks").toArray().isEmpty());
     QVERIFY(root.value("lastUiCfg").isObject() && root.value("lastUiCfg").toObject().isEmpty());
