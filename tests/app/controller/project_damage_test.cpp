@@ -1,0 +1,415 @@
+// Hostile and damaged project files in the compact form: what a file holds
+// is paid for before it is allocated, a file that would amplify itself
+// opens within a bounded cost or is refused as needing too much memory,
+// every count and index is checked before use (the sanitizer build runs
+// this too), every changed byte is refused or reads back the same answers,
+// and a lock is taken only as the page could set it.
+
+#include <cstdio>
+#include <new>
+#include <random>
+
+#include <QBuffer>
+#include <QCborArray>
+#include <QCborMap>
+#include <QCborStreamWriter>
+#include <QCborValue>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "controller/compact_rows.hpp"
+#include "controller/node_lock_table.hpp"
+#include "controller/project_file.hpp"
+#include "controller/project_stream.hpp"
+#include "project_test_support.hpp"
+
+using namespace project_test_support;
+using halvory_app::ProjectFileError;
+using halvory_app::ProjectFileReadResult;
+
+namespace {
+
+constexpr std::uint64_t kMiB = std::uint64_t(1) << 20;
+
+// Reads a file's bytes in the compact form; a file that needs more memory
+// than `budget` gives "bad_alloc" as its reason.
+ProjectFileReadResult readBytes(const QByteArray& bytes, std::uint64_t budget = 1024 * kMiB) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  try {
+    return halvory_app::readProjectStream(buffer, nullptr, budget);
+  } catch (const std::bad_alloc&) {
+    ProjectFileReadResult refused;
+    refused.error = ProjectFileError::InvalidData;
+    refused.reason = QStringLiteral("bad_alloc");
+    return refused;
+  }
+}
+
+// Everything a read gives back, as bytes to compare.
+QByteArray answersOf(const halvory_app::ProjectFileContents& c) {
+  QCborArray out{QCborValue::fromVariant(c.project),
+                 c.hasResults,
+                 c.resultsSummary,
+                 c.resultStartingPot,
+                 c.resultIterations,
+                 c.resultExploitability,
+                 c.resultEvOop,
+                 c.resultEvIp,
+                 QCborValue::fromVariant(c.rootActions),
+                 c.effectiveStack,
+                 QCborValue::fromVariant(c.nodeLocks),
+                 QCborValue::fromVariant(c.lastUiCfg)};
+  for (std::size_t node = 0; node < c.treeRows.size(); ++node) {
+    const halvory_app::TreeNodeMeta row = c.treeRows.row(node);
+    QCborArray r{QString::fromStdString(row.node_type),
+                 QString::fromStdString(row.chance_deal),
+                 QString::fromStdString(row.player),
+                 row.pot,
+                 row.invested_oop,
+                 row.invested_ip};
+    for (const auto& a : row.actions)
+      r << QString::fromStdString(a.name) << QString::fromStdString(a.action_type)
+        << double(a.frequency) << qint64(a.child_index);
+    out << r;
+  }
+  for (const auto& kind : c.cacheBlobs) {
+    QCborMap blobs;
+    for (auto it = kind.cbegin(); it != kind.cend(); ++it) blobs.insert(it.key(), it.value());
+    out << blobs;
+  }
+  return QCborValue(out).toCbor();
+}
+
+// The process's resident memory, and its peak since the last reset.
+qint64 statusKiB(const char* field) {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith(field))
+      return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
+  }
+  return -1;
+}
+bool resetPeak() {
+  QFile refs(QStringLiteral("/proc/self/clear_refs"));
+  return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
+// A compact file of the unsealed version around the given results and
+// node answers, as anyone could write it.
+QByteArray craftedFile(qint64 nodeCount, const QList<QByteArray>& chunks,
+                       const QList<std::pair<const char*, QByteArray>>& answers) {
+  QCborArray tree;
+  for (const QByteArray& chunk : chunks) tree << chunk;
+  QCborMap caches;
+  for (const auto& [kind, blob] : answers) {
+    QCborArray entries = caches.value(QLatin1String(kind)).toArray();
+    entries << QCborArray{qint64(entries.size()), blob};
+    caches.insert(QLatin1String(kind), entries);
+  }
+  const QCborMap results{{QStringLiteral("nodeCount"), nodeCount},
+                         {QStringLiteral("rootActions"), QCborArray{}},
+                         {QStringLiteral("tree"), tree}};
+  const QCborMap file{{QStringLiteral("format"), QStringLiteral("halvory_project")},
+                      {QStringLiteral("version"), 2},
+                      {QStringLiteral("project"), QCborMap{}},
+                      {QStringLiteral("hasResults"), true},
+                      {QStringLiteral("results"), results},
+                      {QStringLiteral("nodeCaches"), caches}};
+  // A map keeps its members in the order given: "format" and "version" first.
+  return QCborValue(file).toCbor();
+}
+
+// Tree rows that all name one text of `textBytes` for their type, deal and
+// player: seven bytes a row in the file.
+QByteArray treeChunkNaming(int rows, int textBytes) {
+  QByteArray chunk;
+  halvory_app::putVarint(chunk, 1);
+  halvory_app::putVarint(chunk, static_cast<quint64>(textBytes));
+  chunk.append(QByteArray(textBytes, 'x'));
+  for (int i = 0; i < rows; ++i) chunk.append(QByteArray(7, '\0'));
+  return chunk;
+}
+
+// A node answer of `rows` rows, each a list of `uses` uses of one text of
+// `textBytes`.
+QByteArray answerNaming(int rows, int uses, int textBytes) {
+  QByteArray blob("R");
+  halvory_app::putVarint(blob, 1);
+  halvory_app::putVarint(blob, static_cast<quint64>(textBytes));
+  blob.append(QByteArray(textBytes, 'y'));
+  blob.append(char(10));  // a list
+  halvory_app::putVarint(blob, static_cast<quint64>(rows));
+  for (int r = 0; r < rows; ++r) {
+    blob.append(char(14));  // a list of texts
+    halvory_app::putVarint(blob, static_cast<quint64>(uses));
+    blob.append(QByteArray(uses, '\0'));
+  }
+  return blob;
+}
+
+// The file's members as a map, and back, keeping "format" and "version"
+// first.
+QByteArray encodeMembers(const QCborMap& members) {
+  QByteArray out;
+  QCborStreamWriter writer(&out);
+  writer.startMap();
+  for (const char* key : {"format", "version"}) {
+    writer.append(QLatin1String(key));
+    members.value(QLatin1String(key)).toCbor(writer);
+  }
+  for (auto it = members.cbegin(); it != members.cend(); ++it) {
+    const QString key = it.key().toString();
+    if (key == QLatin1String("format") || key == QLatin1String("version")) continue;
+    it.key().toCbor(writer);
+    it.value().toCbor(writer);
+  }
+  writer.endMap();
+  return out;
+}
+
+// The same file as the version before seals wrote it: no "checksums", and
+// each chunk and answer without its four CRC bytes.
+QByteArray unsealedCopy(const QByteArray& sealedBytes) {
+  QCborMap members = QCborValue::fromCbor(sealedBytes).toMap();
+  members.remove(QStringLiteral("checksums"));
+  members.insert(QStringLiteral("version"), 2);
+  QCborMap results = members.value(QStringLiteral("results")).toMap();
+  QCborArray tree;
+  for (const QCborValue& chunk : results.value(QStringLiteral("tree")).toArray())
+    tree << chunk.toByteArray().chopped(4);
+  results.insert(QStringLiteral("tree"), tree);
+  members.insert(QStringLiteral("results"), results);
+  QCborMap caches = members.value(QStringLiteral("nodeCaches")).toMap();
+  for (auto it = caches.begin(); it != caches.end(); ++it) {
+    QCborArray entries;
+    for (const QCborValue& entry : it.value().toArray())
+      entries << QCborArray{entry[0], entry[1].toByteArray().chopped(4)};
+    it.value() = entries;
+  }
+  members.insert(QStringLiteral("nodeCaches"), caches);
+  return encodeMembers(members);
+}
+
+}  // namespace
+
+class ProjectDamageTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir;
+  QByteArray sealedFile;  // a solved river spot with answers and locks
+  QByteArray answers;     // what it reads back as
+
+ private slots:
+  void initTestCase() {
+    useIsolatedSettings();
+    QVERIFY(dir.isValid());
+    AppController solved;
+    QVERIFY(solveAndWait(solved, riverSpotConfig(20)));
+    solved.setNodeLock(0, QStringLiteral("AA"), 0, 0.75);
+    solved.nodeHandCombos(1);
+    const QString path = dir.filePath(QStringLiteral("river.pellarisproj"));
+    QVERIFY(
+        solved.saveProject(QUrl::fromLocalFile(path), QVariantMap{{"boardText", "AhKd7c2s9h"}}));
+    sealedFile = readAll(path);
+    const ProjectFileReadResult read = readBytes(sealedFile);
+    QCOMPARE(read.error, ProjectFileError::None);
+    QVERIFY(!read.contents.nodeLocks.isEmpty());
+    answers = answersOf(read.contents);
+  }
+
+  // The tree reader once added a step from the file to the node before
+  // checking it: a step near the largest integer overflowed.
+  void childStepNearTheLargestIntegerIsRefused() {
+    const QByteArray file = QByteArray::fromHex(
+        "a566666f726d61746f68616c766f72795f70726f6a6563746776657273696f6e026770726f6a656374a06a6861"
+        "73526573756c7473f567726573756c7473a2696e6f6465436f756e740264747265658158280101640000000000"
+        "000100000000003f020000000000000100000000003ffeffffffffffffffff01");
+    QCOMPARE(file.size(), 122);
+    const ProjectFileReadResult read = readBytes(file);
+    QCOMPARE(read.error, ProjectFileError::InvalidData);
+    QCOMPARE(read.field, QStringLiteral("results.tree[0]"));
+  }
+
+  // Small files that name one long text from many rows: each opens within
+  // a bounded cost (texts kept once) or is refused as needing more memory
+  // than there is, before it is allocated.
+  void amplifyingFilesOpenCheaplyOrAreRefused_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("70,000 rows naming a 10,000-byte text")
+        << craftedFile(70000, {treeChunkNaming(70000, 10000)}, {}) << true;
+    QTest::newRow("100,000 rows naming a 100 KB text")
+        << craftedFile(100000, {treeChunkNaming(100000, 100000)}, {}) << true;
+    QTest::newRow("answer of 1,000 rows naming a 64 KiB text twice")
+        << craftedFile(1, {treeChunkNaming(1, 1)},
+                       {{"handCombosByNode", answerNaming(1000, 2, 65536)}})
+        << true;
+    QTest::newRow("answer of 1,300 rows naming a 1 MiB text 100 times each")
+        << craftedFile(1, {treeChunkNaming(1, 1)},
+                       {{"handCombosByNode", answerNaming(1300, 100, int(kMiB))}})
+        << false;
+  }
+  void amplifyingFilesOpenCheaplyOrAreRefused() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, opens);
+    QVERIFY(file.size() < 2 * qint64(kMiB));
+    const qint64 before = statusKiB("VmRSS:");
+    const bool peakKnown = resetPeak();
+    const ProjectFileReadResult read = readBytes(file, 4096 * kMiB);
+    const qint64 grown = (peakKnown ? statusKiB("VmHWM:") : statusKiB("VmRSS:")) - before;
+    std::printf("%s: %lld bytes, %s, +%lld KiB\n", QTest::currentDataTag(),
+                static_cast<long long>(file.size()),
+                read.error == ProjectFileError::None ? "opened" : qPrintable(read.reason),
+                static_cast<long long>(grown));
+    QCOMPARE(read.error == ProjectFileError::None, opens);
+    if (!opens) QCOMPARE(read.reason, QStringLiteral("bad_alloc"));
+    QVERIFY2(grown < 300 * 1024, qPrintable(QString::number(grown)));
+    // What they hold is counted as well: each that opens fits in 300 MiB.
+    if (opens) QCOMPARE(readBytes(file, 300 * kMiB).error, ProjectFileError::None);
+  }
+
+  // Every byte of a small file changed in turn: the file is refused, or
+  // reads back exactly what it held. The version before seals opens too.
+  void everyChangedByteIsRefusedOrHarmless() {
+    QCOMPARE(answersOf(readBytes(unsealedCopy(sealedFile)).contents), answers);
+    int refused = 0;
+    for (qsizetype i = 0; i < sealedFile.size(); ++i) {
+      for (const char mask : {char(0x01), char(0xFF)}) {
+        QByteArray damaged = sealedFile;
+        damaged[i] = static_cast<char>(damaged[i] ^ mask);
+        const ProjectFileReadResult read = readBytes(damaged);
+        if (read.error != ProjectFileError::None) {
+          ++refused;
+          continue;
+        }
+        if (answersOf(read.contents) != answers)
+          QFAIL(qPrintable(
+              QStringLiteral("byte %1 ^ %2 read back changed").arg(i).arg(int(uchar(mask)))));
+      }
+    }
+    QVERIFY(refused > sealedFile.size());
+  }
+
+  // A damaged part is refused under its own name.
+  void aDisagreeingChecksumNamesItsMember() {
+    QCborMap members = QCborValue::fromCbor(sealedFile).toMap();
+    QCborMap project = members.value(QStringLiteral("project")).toMap();
+    project.insert(QStringLiteral("boardText"), QStringLiteral("AhKd7c2s9d"));
+    members.insert(QStringLiteral("project"), project);
+    const ProjectFileReadResult read = readBytes(encodeMembers(members));
+    QCOMPARE(read.error, ProjectFileError::InvalidData);
+    QCOMPARE(read.field, QStringLiteral("project"));
+    QCOMPARE(read.reason, QStringLiteral("is damaged"));
+  }
+
+  // Random damage, and damage that keeps the structure but reaches the
+  // decoders (the unsealed version has no seal to stop it): nothing
+  // crashes or misbehaves under the sanitizers, and what opens keeps to
+  // its budget. The seed is fixed, so a failure repeats.
+  void fuzzedFilesAreReadSafely() {
+    std::mt19937 random(77);
+    const QByteArray base = unsealedCopy(sealedFile);
+    const QCborMap members = QCborValue::fromCbor(base).toMap();
+    const auto pick = [&](qsizetype n) {
+      return static_cast<qsizetype>(random() %
+                                    static_cast<std::uint32_t>(std::max<qsizetype>(n, 1)));
+    };
+    // Bytes that read as large counts, steps and indices.
+    const QList<QByteArray> extremes = {
+        QByteArray::fromHex("ffffffffffffffffff01"), QByteArray::fromHex("feffffffffffffffff01"),
+        QByteArray::fromHex("ffffffff0f"), QByteArray(1, '\x7f'), QByteArray(1, '\0')};
+    const auto mutate = [&](QByteArray bytes) {
+      const int edits = 1 + int(random() % 4);
+      for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
+        const qsizetype at = pick(bytes.size());
+        switch (random() % 5) {
+          case 0:
+            bytes[at] = static_cast<char>(random());
+            break;
+          case 1:
+            bytes.insert(at, extremes[pick(extremes.size())]);
+            break;
+          case 2:
+            bytes.remove(at, 1 + pick(8));
+            break;
+          case 3:
+            bytes.truncate(at);
+            break;
+          default:
+            bytes.replace(at, std::min<qsizetype>(10, bytes.size() - at), extremes[pick(2)]);
+        }
+      }
+      return bytes;
+    };
+    int opened = 0;
+    for (int round = 0; round < 1500; ++round) {
+      QByteArray file;
+      if (round % 3 == 0) {
+        file = mutate(base);
+      } else {
+        // Damage inside one tree chunk or one node answer.
+        QCborMap changed = members;
+        QCborMap results = changed.value(QStringLiteral("results")).toMap();
+        QCborMap caches = changed.value(QStringLiteral("nodeCaches")).toMap();
+        QCborArray tree = results.value(QStringLiteral("tree")).toArray();
+        const QList<QCborValue> kinds = caches.keys();
+        if (round % 3 == 1 && !tree.isEmpty()) {
+          const qsizetype c = pick(tree.size());
+          tree[c] = mutate(tree[c].toByteArray());
+          results.insert(QStringLiteral("tree"), tree);
+          if (random() % 4 == 0) results.insert(QStringLiteral("nodeCount"), qint64(random()));
+          changed.insert(QStringLiteral("results"), results);
+        } else if (!kinds.isEmpty()) {
+          const QCborValue kind = kinds[pick(kinds.size())];
+          QCborArray entries = caches.value(kind).toArray();
+          if (entries.isEmpty()) continue;
+          const qsizetype e = pick(entries.size());
+          entries[e] = QCborArray{entries[e][0], mutate(entries[e][1].toByteArray())};
+          caches.insert(kind, entries);
+          changed.insert(QStringLiteral("nodeCaches"), caches);
+        }
+        file = encodeMembers(changed);
+      }
+      const ProjectFileReadResult read = readBytes(file, 256 * kMiB);
+      if (read.error == ProjectFileError::None) ++opened;
+    }
+    // Some damage is harmless (a frequency changed, say); most is not.
+    QVERIFY(opened < 1500);
+  }
+
+  // A lock is read only as the page could set it: an action of its node,
+  // or one probability for each of its actions.
+  void locksThePageCouldNotSetAreDropped() {
+    NodeLockTable table(nullptr, [](int node) { return node == 1 ? 3 : 0; });
+    const auto lock = [](int node, const char* hand, const QVariant& action) {
+      QVariantMap lock{{"nodeIndex", node}, {"hand", hand}};
+      if (action.typeId() == QMetaType::QVariantList)
+        lock.insert("actionProbs", action);
+      else
+        lock.insert("actionIndex", action), lock.insert("actionProb", 0.0);
+      return QVariant(lock);
+    };
+    table.nodeLocksFromJson({lock(1, "AKs", 7), lock(1, "AQs", 3),
+                             lock(1, "KQs", QVariantList{0.5, 0.5}),
+                             lock(1, "JJ", QVariantList{0.2, 0.3, 0.5, 0.0}), lock(0, "TT", 0),
+                             lock(1, "AA", 2), lock(1, "KK", QVariantList{0.0, 1.0, 3.0})});
+    const QVariantList rows = table.rows(1);
+    QStringList hands;
+    for (const QVariant& row : rows) hands << row.toMap().value("hand").toString();
+    hands.sort();
+    QCOMPARE(hands, QStringList({"AA", "KK"}));
+    QCOMPARE(table.rows(0), QVariantList());
+  }
+};
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  ProjectDamageTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "project_damage_test.moc"
