@@ -254,7 +254,7 @@ bool readTreeRows(ChunkReader in, qsizetype firstNode, qsizetype nodeCount, std:
     quint64 actions = 0;
     if (!text(row.nodeType) || !text(row.chanceDeal) || !text(row.player) || !in.int32(row.pot) ||
         !in.int32(row.investedOop) || !in.int32(row.investedIp) || !in.varint(actions) ||
-        actions > in.left() / 7)
+        actions > in.left() / 7 || actions > std::numeric_limits<std::uint32_t>::max())
       return false;
     row.actionCount = static_cast<std::uint32_t>(actions);
     if (fill) row.firstAction = fill->actions.size();

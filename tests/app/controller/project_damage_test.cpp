@@ -277,21 +277,22 @@ class ProjectDamageTest : public QObject {
   void everyChangedByteIsRefusedOrHarmless() {
     QCOMPARE(answersOf(readBytes(unsealedCopy(sealedFile)).contents), answers);
     int refused = 0;
+    // One bit, the top bit or every bit of each byte, by turns.
+    const char masks[] = {char(0x01), char(0x80), char(0xFF)};
     for (qsizetype i = 0; i < sealedFile.size(); ++i) {
-      for (const char mask : {char(0x01), char(0xFF)}) {
-        QByteArray damaged = sealedFile;
-        damaged[i] = static_cast<char>(damaged[i] ^ mask);
-        const ProjectFileReadResult read = readBytes(damaged);
-        if (read.error != ProjectFileError::None) {
-          ++refused;
-          continue;
-        }
-        if (answersOf(read.contents) != answers)
-          QFAIL(qPrintable(
-              QStringLiteral("byte %1 ^ %2 read back changed").arg(i).arg(int(uchar(mask)))));
+      const char mask = masks[i % 3];
+      QByteArray damaged = sealedFile;
+      damaged[i] = static_cast<char>(damaged[i] ^ mask);
+      const ProjectFileReadResult read = readBytes(damaged);
+      if (read.error != ProjectFileError::None) {
+        ++refused;
+        continue;
       }
+      if (answersOf(read.contents) != answers)
+        QFAIL(qPrintable(
+            QStringLiteral("byte %1 ^ %2 read back changed").arg(i).arg(int(uchar(mask)))));
     }
-    QVERIFY(refused > sealedFile.size());
+    QVERIFY(refused > sealedFile.size() / 2);
   }
 
   // A damaged part is refused under its own name.
