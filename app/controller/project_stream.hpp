@@ -3,8 +3,10 @@
 // member by member, so neither side holds the file, or a document of it, in
 // memory. The tree travels as packed chunks of rows and every node answer
 // as the explorer's own compact bytes, so a file grows with the nodes that
-// were read rather than with the tree. Runs on a worker thread: everything
-// it reads is a shared, unchanging copy taken on the GUI thread.
+// were read rather than with the tree. Every part carries a CRC-32, so that
+// damage inside a value is refused rather than read as a figure. Runs on a
+// worker thread: everything it reads is a shared, unchanging copy taken on
+// the GUI thread.
 
 #include <array>
 #include <atomic>

@@ -82,14 +82,12 @@ class StreamReading {
       } else if (!versionSeen) {
         return refused(result, ProjectFileError::UnsupportedVersion);
       } else if (key == QLatin1String("project")) {
-        const auto value = readValue(in);
+        const auto value = readMember(key);
         if (!value) return damaged(result, key);
-        crcs.insert(key, memberCrc(QString(), *value));
         project = value->toJsonValue();
       } else if (key == QLatin1String("hasResults")) {
-        const auto value = readValue(in);
+        const auto value = readMember(key);
         if (!value) return damaged(result, key);
-        crcs.insert(key, memberCrc(QString(), *value));
         out.hasResults = value->isTrue();
       } else if (key == QLatin1String("checksums")) {
         const auto value = readValue(in);
@@ -101,14 +99,12 @@ class StreamReading {
       } else if (key == QLatin1String("nodeCaches")) {
         if (!readCaches(out)) return invalid(result);
       } else if (key == QLatin1String("nodeLocks")) {
-        const auto value = readValue(in);
+        const auto value = readMember(key);
         if (!value) return damaged(result, key);
-        crcs.insert(key, memberCrc(QString(), *value));
         locks = value->toJsonValue().toArray();
       } else if (key == QLatin1String("lastUiCfg")) {
-        const auto value = readValue(in);
+        const auto value = readMember(key);
         if (!value) return damaged(result, key);
-        crcs.insert(key, memberCrc(QString(), *value));
         out.lastUiCfg = value->toVariant().toMap();
       } else if (!in.next()) {
         return damaged(result, key);
@@ -142,6 +138,12 @@ class StreamReading {
   }
 
  private:
+  // A small member, read whole; its CRC is kept for the check of the seals.
+  std::optional<QCborValue> readMember(const QString& key) {
+    std::optional<QCborValue> value = readValue(in);
+    if (value) crcs.insert(key, memberCrc(QString(), *value));
+    return value;
+  }
   ProjectFileReadResult& refused(ProjectFileReadResult& result, ProjectFileError error) {
     result.error = error;
     result.contents = ProjectFileContents{};
