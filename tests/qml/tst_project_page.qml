@@ -174,8 +174,8 @@ Item {
                 { field: "rakePercentField", prop: "rakePercent", wide: 99.999 },
                 { field: "rakeCapField", prop: "rakeCap", wide: 999999.99 },
                 { field: "targetExploitabilityField", prop: "targetExploitability", wide: 0.000001 },
-                { field: "oopClickWeightField", prop: "oopClickWeightPct", wide: 99.999 },
-                { field: "ipClickWeightField", prop: "ipClickWeightPct", wide: 99.999 },
+                { field: "oopClickWeightField", prop: "oopClickWeightPct", wide: 99.9 },
+                { field: "ipClickWeightField", prop: "ipClickWeightPct", wide: 99.9 },
                 { field: "oopJamField", prop: "oopAddAllInIfJamLtPct", wide: 999.999 },
                 { field: "oopStackField", prop: "oopStack", wide: 21474836, whole: true },
                 { field: "ipStackField", prop: "ipStack", wide: 21474836, whole: true }
