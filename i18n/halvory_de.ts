@@ -544,8 +544,8 @@
         <translation>„%1“ kann %2 oder %3 bedeuten</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; could be one number or two entries: put a blank after each comma, and write no thousands separator</source>
-        <translation>„%1“ kann eine Zahl oder zwei Einträge sein: nach jedem Komma ein Leerzeichen setzen und kein Tausendertrennzeichen schreiben</translation>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>„%1“ kann eine Zahl oder zwei sein: Leerzeichen nach jedem Komma, kein Tausendertrennzeichen</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not above 0</source>

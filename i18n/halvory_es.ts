@@ -544,8 +544,8 @@
         <translation>«%1» puede significar %2 o %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; could be one number or two entries: put a blank after each comma, and write no thousands separator</source>
-        <translation>«%1» puede ser un número o dos entradas: ponga un espacio tras cada coma y no escriba separador de miles</translation>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>«%1» puede ser un número o dos: un espacio tras cada coma, sin separador de miles</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not above 0</source>

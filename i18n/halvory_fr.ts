@@ -544,8 +544,8 @@
         <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; could be one number or two entries: put a blank after each comma, and write no thousands separator</source>
-        <translation>«&#xa0;%1&#xa0;» peut être un nombre ou deux entrées&#xa0;: mettez une espace après chaque virgule et n’écrivez pas de séparateur de milliers</translation>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>«&#xa0;%1&#xa0;» peut être un nombre ou deux&#xa0;: une espace après chaque virgule, sans séparateur de milliers</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not above 0</source>

@@ -544,8 +544,8 @@
         <translation>«%1» può significare %2 o %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; could be one number or two entries: put a blank after each comma, and write no thousands separator</source>
-        <translation>«%1» può essere un numero o due voci: metti uno spazio dopo ogni virgola e non scrivere il separatore delle migliaia</translation>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>«%1» può essere un numero o due: uno spazio dopo ogni virgola, senza separatore delle migliaia</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not above 0</source>

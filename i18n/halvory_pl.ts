@@ -547,8 +547,8 @@
         <translation>„%1” może oznaczać %2 lub %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; could be one number or two entries: put a blank after each comma, and write no thousands separator</source>
-        <translation>„%1” może być jedną liczbą lub dwoma wpisami: po każdym przecinku wstaw spację i nie pisz separatora tysięcy</translation>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>„%1” może być jedną liczbą lub dwiema: spacja po każdym przecinku, bez separatora tysięcy</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not above 0</source>

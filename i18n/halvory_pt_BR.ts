@@ -544,8 +544,8 @@
         <translation>“%1” pode significar %2 ou %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; could be one number or two entries: put a blank after each comma, and write no thousands separator</source>
-        <translation>“%1” pode ser um número ou duas entradas: ponha um espaço após cada vírgula e não escreva separador de milhar</translation>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>“%1” pode ser um número ou dois: um espaço após cada vírgula, sem separador de milhar</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not above 0</source>

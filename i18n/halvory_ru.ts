@@ -547,8 +547,8 @@
         <translation>«%1» может означать %2 или %3</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; could be one number or two entries: put a blank after each comma, and write no thousands separator</source>
-        <translation>«%1» может быть одним числом или двумя значениями: ставьте пробел после каждой запятой и не пишите разделитель тысяч</translation>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>«%1» может быть одним числом или двумя: пробел после каждой запятой, без разделителя тысяч</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not above 0</source>

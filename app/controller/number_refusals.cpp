@@ -74,8 +74,8 @@ ChipListReading readChipList(const QString& key, const QString& text) {
         thousandsGroup(pieces[i + 1])) {
       refuse(entryReason(key,
                          QT_TRANSLATE_NOOP("AppController",
-                                           "'%1' could be one number or two entries: put a blank "
-                                           "after each comma, and write no thousands separator"),
+                                           "'%1' could be one number or two: a blank after each "
+                                           "comma, no thousands separator"),
                          entry + u',' + pieces[i + 1].trimmed()));
     }
     if (entry.isEmpty()) continue;

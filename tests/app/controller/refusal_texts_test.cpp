@@ -120,8 +120,8 @@ class RefusalTextsTest : public QObject {
                                         << QList<double>{};
     QTest::newRow("thousands comma")
         << "60, 10,000"
-        << label + "'10,000' could be one number or two entries: put a blank after each comma, "
-                   "and write no thousands separator"
+        << label + "'10,000' could be one number or two: a blank after each comma, no thousands "
+                   "separator"
         << QList<double>{};
     QTest::newRow("three digits after a blank are an entry") << "10, 500" << QString()
                                                              << QList<double>{10, 500};
