@@ -53,12 +53,10 @@ QString unreadNumber(const QString& key, const QString& text,
             ? QT_TRANSLATE_NOOP("AppController",
                                 "'%1' could mean %2 or %3: write it without a separator")
             : QT_TRANSLATE_NOOP("AppController", "'%1' could mean %2 or %3");
-    return withFieldLabel(key.toStdString(),
-                          QCoreApplication::translate("AppController", wording)
-                              .arg(quotedText(text), asDecimals, asThousands));
+    return withFieldLabel(key.toStdString(), QCoreApplication::translate("AppController", wording)
+                                                 .arg(quotedText(text), asDecimals, asThousands));
   }
-  return entryReason(key, QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"),
-                     text);
+  return entryReason(key, QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"), text);
 }
 
 ChipListReading readChipList(const QString& key, const QString& text) {

@@ -106,8 +106,10 @@ std::vector<std::int32_t> chipList(const QVariantMap& cfg, const QString& key) {
 QString valueText(const QVariant& value) {
   if (value.typeId() == QMetaType::QString) return value.toString();
   const QJsonValue json = QJsonValue::fromVariant(value);
-  if (json.isArray()) return QString::fromUtf8(QJsonDocument(json.toArray()).toJson(QJsonDocument::Compact));
-  if (json.isObject()) return QString::fromUtf8(QJsonDocument(json.toObject()).toJson(QJsonDocument::Compact));
+  if (json.isArray())
+    return QString::fromUtf8(QJsonDocument(json.toArray()).toJson(QJsonDocument::Compact));
+  if (json.isObject())
+    return QString::fromUtf8(QJsonDocument(json.toObject()).toJson(QJsonDocument::Compact));
   if (json.isBool()) return json.toBool() ? QStringLiteral("true") : QStringLiteral("false");
   if (json.isDouble()) return QString::number(json.toDouble(), 'g', 17);
   return QStringLiteral("null");
@@ -121,8 +123,8 @@ QString refusedEntry(const QString& key, const char* reason) {
 // The same with the one argument the reason quotes, which is always filled
 // in (an empty or missing value is quoted empty).
 QString refusedEntry(const QString& key, const char* reason, const QString& arg) {
-  return withFieldLabel(
-      utf8(key), QCoreApplication::translate("AppController", reason).arg(quotedText(arg)));
+  return withFieldLabel(utf8(key),
+                        QCoreApplication::translate("AppController", reason).arg(quotedText(arg)));
 }
 
 // Every pair of the board text must be a card of the deck: a dropped pair or
@@ -393,8 +395,8 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
       {"target_exploitability", 0.0, kMaxChips, std::isfinite(pot) ? pot : 0.0},
   };
   for (const auto& range : ranges) {
-    const QString problem = numberProblem(cfg, QLatin1String(range.key), range.low, range.high,
-                                          0.0, range.adviseHigh);
+    const QString problem =
+        numberProblem(cfg, QLatin1String(range.key), range.low, range.high, 0.0, range.adviseHigh);
     if (!problem.isEmpty()) return problem;
   }
   if (numberOf(cfg, QStringLiteral("target_exploitability"), 0.0) > pot * (1.0 + 1e-9)) {

@@ -144,7 +144,8 @@ function readSnapshot(data, currentPot) {
     // A text is read as a project reads it (Presets.convertKey): a value of
     // another type or outside its choices is refused, never replaced.
     var text = function (key, prop) { return checked(key, function (v) { return Presets.convertKey(prop, v) }) }
-    var model = text("utility_model", "utilityModel")
+    // A blank model is cash, as older profiles wrote it.
+    var model = data.utility_model === "" ? "cash" : text("utility_model", "utilityModel")
     if (model !== undefined)
         assign("utilityModel", model)
     var pot

@@ -226,7 +226,6 @@ TestCase {
             { tag: "utility model as a map", key: "utility_model", value: { a: 1 }, prop: "utilityModel" },
             { tag: "utility model null", key: "utility_model", value: null, prop: "utilityModel" },
             { tag: "utility model as a list", key: "utility_model", value: [], prop: "utilityModel" },
-            { tag: "utility model empty", key: "utility_model", value: "", prop: "utilityModel" },
             { tag: "bet sizes as a list", key: "oop_flop_bet_sizes", value: [33, 75], prop: "oopFlopBetSizesText" },
             { tag: "payouts as a list", key: "icm_payouts", value: [50, 30], prop: "icmPayoutsText" },
             { tag: "other stacks as a map", key: "icm_other_stacks", value: { a: 1 }, prop: "icmOtherStacksText" },

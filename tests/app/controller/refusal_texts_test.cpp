@@ -65,7 +65,11 @@ class RefusalTextsTest : public QObject {
     icm.insert("icm_other_stacks", "");
     icm.insert("oop_add_all_in_jam_threshold_enabled", true);
     QStringList keys = icm.keys();
-    keys << "variant" << "rake_percent" << "rake_cap" << "compress" << "ip_flop_add_all_in";
+    keys << "variant"
+         << "rake_percent"
+         << "rake_cap"
+         << "compress"
+         << "ip_flop_add_all_in";
     int refused = 0;
     for (const QVariantMap& base : {cash, icm}) {
       for (const QString& key : keys) {
@@ -90,17 +94,18 @@ class RefusalTextsTest : public QObject {
     QTest::addColumn<QString>("quoted");
     QTest::newRow("line break inside") << QStringLiteral("12\n34") << QStringLiteral("12\\n34");
     QTest::newRow("tab inside") << QStringLiteral("12\t34") << QStringLiteral("12\\t34");
-    QTest::newRow("no-break space") << QStringLiteral("1\u00A0000") << QStringLiteral("1\\u00A0000");
+    QTest::newRow("no-break space")
+        << QStringLiteral("1\u00A0000") << QStringLiteral("1\\u00A0000");
     QTest::newRow("spaces inside are one") << QStringLiteral("33   75") << QStringLiteral("33 75");
     QTest::newRow("blanks at the ends") << QStringLiteral(" \n 4,5 \r\n") << QStringLiteral("4,5");
-    QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + u'7'
-                                         << QStringLiteral("\\uD83D7");
-    QTest::newRow("lone low surrogate") << u'7' + QString(QChar(0xDE00))
-                                        << QStringLiteral("7\\uDE00");
-    QTest::newRow("noncharacters") << QStringLiteral("1\uFFFE2\uFFFF")
-                                   << QStringLiteral("1\\uFFFE2\\uFFFF");
-    QTest::newRow("a pair is one character") << QStringLiteral("\U0001F600")
-                                             << QStringLiteral("\U0001F600");
+    QTest::newRow("lone high surrogate")
+        << QString(QChar(0xD83D)) + u'7' << QStringLiteral("\\uD83D7");
+    QTest::newRow("lone low surrogate")
+        << u'7' + QString(QChar(0xDE00)) << QStringLiteral("7\\uDE00");
+    QTest::newRow("noncharacters")
+        << QStringLiteral("1\uFFFE2\uFFFF") << QStringLiteral("1\\uFFFE2\\uFFFF");
+    QTest::newRow("a pair is one character")
+        << QStringLiteral("\U0001F600") << QStringLiteral("\U0001F600");
   }
 
   void quotingShowsWhatABlankHides() {
@@ -116,26 +121,26 @@ class RefusalTextsTest : public QObject {
     const QString label = QStringLiteral("Payouts \u2014 ");
     QTest::newRow("good") << "50.5, 30,20 , ,10" << QString() << QList<double>{50.5, 30, 20, 10};
     QTest::newRow("zero") << "60, 0" << label + "'0' is not above 0" << QList<double>{};
-    QTest::newRow("zero with decimals") << "0.00" << label + "'0.00' is not above 0"
-                                        << QList<double>{};
+    QTest::newRow("zero with decimals")
+        << "0.00" << label + "'0.00' is not above 0" << QList<double>{};
     QTest::newRow("thousands comma")
         << "60, 10,000"
-        << label + "'10,000' could be one number or two: a blank after each comma, no thousands "
-                   "separator"
+        << label +
+               "'10,000' could be one number or two: a blank after each comma, no thousands "
+               "separator"
         << QList<double>{};
-    QTest::newRow("three digits after a blank are an entry") << "10, 500" << QString()
-                                                             << QList<double>{10, 500};
+    QTest::newRow("three digits after a blank are an entry")
+        << "10, 500" << QString() << QList<double>{10, 500};
     QTest::newRow("thousands point") << "10.000"
-                                     << label + "'10.000' could mean 10 or 10000: write it "
-                                                "without a separator"
+                                     << label +
+                                            "'10.000' could mean 10 or 10000: write it "
+                                            "without a separator"
                                      << QList<double>{};
     QTest::newRow("thousands point too large")
-        << "99999.999" << label + "'99999.999' could mean 99999.999 or 99999999"
-        << QList<double>{};
+        << "99999.999" << label + "'99999.999' could mean 99999.999 or 99999999" << QList<double>{};
     QTest::newRow("decimals") << "0.125" << label + "'0.125' has more than 2 decimals"
                               << QList<double>{};
-    QTest::newRow("too large") << "21474836.47"
-                               << label + "'21474836.47' is more than 21474836.46"
+    QTest::newRow("too large") << "21474836.47" << label + "'21474836.47' is more than 21474836.46"
                                << QList<double>{};
     QTest::newRow("no number") << "5e3" << label + "Cannot read '5e3' as a number"
                                << QList<double>{};
@@ -148,18 +153,19 @@ class RefusalTextsTest : public QObject {
     const halvory_app::ChipListReading read =
         halvory_app::readChipList(QStringLiteral("icm_payouts"), text);
     QCOMPARE(read.problem, problem);
-    if (problem.isEmpty())
-      QCOMPARE(QList<double>(read.values.begin(), read.values.end()), values);
+    if (problem.isEmpty()) QCOMPARE(QList<double>(read.values.begin(), read.values.end()), values);
   }
 
   void adviceNamesOnlyWhatIsTaken_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("rake thousands out of range")
-        << "rake_percent" << "1,000" << "Rake (%) \u2014 '1,000' could mean 1 or 1000";
+    QTest::newRow("rake thousands out of range") << "rake_percent"
+                                                 << "1,000"
+                                                 << "Rake (%) \u2014 '1,000' could mean 1 or 1000";
     QTest::newRow("pot thousands taken")
-        << "starting_pot" << "4.125"
+        << "starting_pot"
+        << "4.125"
         << "Starting Pot \u2014 '4.125' could mean 4.125 or 4125: write it without a separator";
   }
 
