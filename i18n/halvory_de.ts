@@ -539,6 +539,26 @@
         <source>Not enough memory to open the project</source>
         <translation>Nicht genug Arbeitsspeicher, um das Projekt zu öffnen</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>„%1“ kann eine Zahl oder zwei sein: Leerzeichen nach jedem Komma, kein Tausendertrennzeichen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not above 0</source>
+        <translation>„%1“ ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>„%1“ ist mehr als %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1769,6 +1789,18 @@ Gesamt: %3
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
         <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert: %3 ohne Trennzeichen schreiben, oder %4 für %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert: %3 ohne Trennzeichen schreiben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert: %4 für %2 schreiben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored.</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>

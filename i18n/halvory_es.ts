@@ -539,6 +539,26 @@
         <source>Not enough memory to open the project</source>
         <translation>No hay memoria suficiente para abrir el proyecto</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3</source>
+        <translation>«%1» puede significar %2 o %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>«%1» puede ser un número o dos: un espacio tras cada coma, sin separador de miles</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not above 0</source>
+        <translation>«%1» no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>«%1» es más de %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1769,6 +1789,18 @@ Duración media: %4</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
         <translation>«%1» puede significar %2 o %3, así que no se guardó: escriba %3 sin separador, o %4 para %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
+        <translation>«%1» puede significar %2 o %3, así que no se guardó: escriba %3 sin separador.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>
+        <translation>«%1» puede significar %2 o %3, así que no se guardó: escriba %4 para %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored.</source>
+        <translation>«%1» puede significar %2 o %3, así que no se guardó.</translation>
     </message>
 </context>
 <context>

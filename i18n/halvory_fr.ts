@@ -539,6 +539,26 @@
         <source>Not enough memory to open the project</source>
         <translation>Pas assez de mémoire pour ouvrir le projet</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>«&#xa0;%1&#xa0;» peut être un nombre ou deux&#xa0;: une espace après chaque virgule, sans séparateur de milliers</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not above 0</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>«&#xa0;%1&#xa0;» dépasse %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1769,6 +1789,18 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
         <translation>« %1 » peut signifier %2 ou %3 et n’a pas été enregistré : écrivez %3 sans séparateur, ou %4 pour %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 et n’a donc pas été enregistré&#xa0;: écrivez %3 sans séparateur.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 et n’a donc pas été enregistré&#xa0;: écrivez %4 pour %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored.</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 et n’a donc pas été enregistré.</translation>
     </message>
 </context>
 <context>

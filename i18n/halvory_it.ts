@@ -539,6 +539,26 @@
         <source>Not enough memory to open the project</source>
         <translation>Memoria insufficiente per aprire il progetto</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3</source>
+        <translation>«%1» può significare %2 o %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>«%1» può essere un numero o due: uno spazio dopo ogni virgola, senza separatore delle migliaia</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not above 0</source>
+        <translation>«%1» non è maggiore di 0</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>«%1» è più di %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1769,6 +1789,18 @@ Tempo medio: %4</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
         <translation>«%1» può significare %2 o %3, quindi non è stato salvato: scrivi %3 senza separatore, o %4 per %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
+        <translation>«%1» può significare %2 o %3, quindi non è stato salvato: scrivi %3 senza separatore.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>
+        <translation>«%1» può significare %2 o %3, quindi non è stato salvato: scrivi %4 per %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored.</source>
+        <translation>«%1» può significare %2 o %3, quindi non è stato salvato.</translation>
     </message>
 </context>
 <context>

@@ -542,6 +542,26 @@
         <source>Not enough memory to open the project</source>
         <translation>Za mało pamięci, aby otworzyć projekt</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3</source>
+        <translation>„%1” może oznaczać %2 lub %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>„%1” może być jedną liczbą lub dwiema: spacja po każdym przecinku, bez separatora tysięcy</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not above 0</source>
+        <translation>„%1” nie jest większe od 0</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>„%1” to więcej niż %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>„%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1773,6 +1793,18 @@ Dziennie: %2
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
         <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano: wpisz %3 bez separatora albo %4 dla %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
+        <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano: wpisz %3 bez separatora.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>
+        <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano: wpisz %4 dla %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored.</source>
+        <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano.</translation>
     </message>
 </context>
 <context>

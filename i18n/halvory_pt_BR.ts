@@ -539,6 +539,26 @@
         <source>Not enough memory to open the project</source>
         <translation>Memória insuficiente para abrir o projeto</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3</source>
+        <translation>“%1” pode significar %2 ou %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>“%1” pode ser um número ou dois: um espaço após cada vírgula, sem separador de milhar</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not above 0</source>
+        <translation>“%1” não é maior que 0</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>“%1” é mais que %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1769,6 +1789,18 @@ Duração média: %4</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
         <translation>“%1” pode significar %2 ou %3, então não foi salvo: escreva %3 sem separador, ou %4 para %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
+        <translation>“%1” pode significar %2 ou %3, então não foi salvo: escreva %3 sem separador.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>
+        <translation>“%1” pode significar %2 ou %3, então não foi salvo: escreva %4 para %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored.</source>
+        <translation>“%1” pode significar %2 ou %3, então não foi salvo.</translation>
     </message>
 </context>
 <context>

@@ -542,6 +542,26 @@
         <source>Not enough memory to open the project</source>
         <translation>Недостаточно памяти, чтобы открыть проект</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3</source>
+        <translation>«%1» может означать %2 или %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could be one number or two: a blank after each comma, no thousands separator</source>
+        <translation>«%1» может быть одним числом или двумя: пробел после каждой запятой, без разделителя тысяч</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not above 0</source>
+        <translation>«%1» не больше 0</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>«%1» больше %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -1773,6 +1793,18 @@ Avg runtime: %4</source>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
         <translation>«%1» может означать %2 или %3, поэтому не сохранено: запишите %3 без разделителя или %4 для %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
+        <translation>«%1» может означать %2 или %3, поэтому не сохранено: запишите %3 без разделителя.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>
+        <translation>«%1» может означать %2 или %3, поэтому не сохранено: запишите %4 для %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored.</source>
+        <translation>«%1» может означать %2 или %3, поэтому не сохранено.</translation>
     </message>
 </context>
 <context>

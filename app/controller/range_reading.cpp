@@ -257,7 +257,8 @@ QString readingProblem(const RangeReading& reading) {
   if (reading.ok()) return {};
   const QString reason = wordRefusal(reading.refusal);
   if (reading.item.isEmpty()) return reason;
-  return QStringLiteral("'%1': %2").arg(reading.item, reason);
+  // The quotation marks are the language's, as in the reason that follows.
+  return QCoreApplication::translate("AppController", "'%1': %2").arg(reading.item, reason);
 }
 
 QString rangeProblem(const QString& rangeText) {

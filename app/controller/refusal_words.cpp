@@ -194,7 +194,7 @@ QString sizingLabel(const std::string& key) {
 
 // The template with %1, %2, ... replaced in one pass, so that an argument
 // holding "%2" (a sizing token) is not read as a marker itself. A marker
-// without an argument stays as it is.
+// without an argument is left out: no reason shows a bare marker.
 QString fillIn(const QString& pattern, const QStringList& args) {
   QString out;
   out.reserve(pattern.size());
@@ -202,20 +202,20 @@ QString fillIn(const QString& pattern, const QStringList& args) {
     const QChar c = pattern[i];
     if (c == u'%' && i + 1 < pattern.size() && pattern[i + 1].isDigit()) {
       const int n = pattern[i + 1].digitValue();
-      if (n >= 1 && n <= args.size()) {
-        out += args[n - 1];
-        ++i;
-        continue;
-      }
+      if (n >= 1 && n <= args.size()) out += args[n - 1];
+      ++i;
+      continue;
     }
     out += c;
   }
   return out;
 }
 
-// Characters nobody sees: controls, format marks, and spaces other than
-// the plain one.
+// Characters nobody sees: controls, format marks, spaces other than the
+// plain one, halves of a surrogate pair standing alone and the code points
+// that are no characters (U+FFFE, U+FFFF).
 bool invisible(char32_t c) {
+  if (QChar::isNonCharacter(c) || QChar::isSurrogate(c)) return true;
   switch (QChar::category(c)) {
     case QChar::Other_Control:
     case QChar::Other_Format:
@@ -265,13 +265,18 @@ const char* invisibleName(char32_t c) {
   }
 }
 
-// "\u00A0" for a character shown as an escape.
+// "\u00A0" for a character shown as an escape; "\n", "\r" and "\t" for
+// the line breaks and the tab.
 QString escaped(char32_t c) {
+  if (c == U'\n') return QStringLiteral("\\n");
+  if (c == U'\r') return QStringLiteral("\\r");
+  if (c == U'\t') return QStringLiteral("\\t");
   const QString hex = QString::number(static_cast<uint>(c), 16).toUpper();
   if (c <= 0xFFFF) return QStringLiteral("\\u") + hex.rightJustified(4, QLatin1Char('0'));
   return QStringLiteral("\\u{%1}").arg(hex);
 }
 
+// The blanks a reader trims from the ends of a text.
 bool isBlank(char32_t c) {
   return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == U'\v' || c == U'\f';
 }
@@ -315,19 +320,26 @@ QString quotedText(const QString& text) {
     pieces.append(piece);
     count += static_cast<int>(piece.toUcs4().size());
   };
-  bool blank = false;
-  for (qsizetype i = 0; i < text.size() && count <= kQuotedChars; ++i) {
+  // Blanks at either end are left out; inside, a run of plain spaces is
+  // one space and every other blank is shown as its escape, so "12\n34"
+  // does not read as "12 34".
+  qsizetype begin = 0;
+  qsizetype end = text.size();
+  while (begin < end && isBlank(text[begin].unicode())) ++begin;
+  while (end > begin && isBlank(text[end - 1].unicode())) --end;
+  bool space = false;
+  for (qsizetype i = begin; i < end && count <= kQuotedChars; ++i) {
     char32_t c = text[i].unicode();
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+    if (text[i].isHighSurrogate() && i + 1 < end && text[i + 1].isLowSurrogate()) {
       c = QChar::surrogateToUcs4(text[i], text[i + 1]);
       ++i;
     }
-    if (isBlank(c)) {
-      blank = !pieces.isEmpty();
+    if (c == U' ') {
+      space = true;
       continue;
     }
-    if (blank) add(QStringLiteral(" "));
-    blank = false;
+    if (space) add(QStringLiteral(" "));
+    space = false;
     add(invisible(c) ? escaped(c) : QString::fromUcs4(&c, 1));
   }
   if (count <= kQuotedChars) return pieces.join(QString());

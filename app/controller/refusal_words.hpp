@@ -26,9 +26,12 @@ QString fieldLabel(const std::string& key);
 inline constexpr int kQuotedChars = 24;
 
 // A piece of a user's text as a reason quotes it, without the quotation
-// marks: blanks and line breaks as one space, other control and invisible
-// characters as escapes ("\u00A0"), cut to kQuotedChars characters with
-// "…". Characters are counted as characters, not as UTF-16 units.
+// marks: blanks at the ends left out, a run of spaces inside as one space,
+// line breaks and tabs as "\n", "\r", "\t", other control and invisible
+// characters, lone surrogates and U+FFFE/U+FFFF as escapes ("\u00A0"), cut
+// to kQuotedChars characters with "…". Characters are counted as
+// characters, not as UTF-16 units. The one quoting rule: the set-up page
+// quotes through it too (AppController::quotedText).
 QString quotedText(const QString& text);
 
 // One character as a reason names it: as it is when it can be seen ("K",

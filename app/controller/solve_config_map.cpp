@@ -10,8 +10,13 @@
 #include <optional>
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QLocale>
 
+#include "controller/number_refusals.hpp"
 #include "controller/range_reading.hpp"
 #include "controller/refusal_words.hpp"
 #include "session/request_conversion.hpp"
@@ -86,62 +91,40 @@ std::string utf8(const QString& text) {
   return text.toUtf8().toStdString();
 }
 
-// The non-blank entries of a comma-separated list, trimmed.
-QStringList listEntries(const QString& raw) {
-  QStringList out;
-  for (const QString& part : raw.split(u',', Qt::SkipEmptyParts)) {
-    const QString entry = part.trimmed();
-    if (!entry.isEmpty()) out.append(entry);
-  }
+// "70, 20, 10" -> 7000, 2000, 1000 and "50.5" -> 5050, as amountToCents turns
+// chips into hundredths; a list with an entry the list rule refuses is
+// refused before a start.
+std::vector<std::int32_t> chipList(const QVariantMap& cfg, const QString& key) {
+  std::vector<std::int32_t> out;
+  for (const double chips : readChipList(key, textOf(cfg, key)).values)
+    out.push_back(amountToCents(chips, 0));
   return out;
 }
 
-// "70, 20,10" -> 7000, 2000, 1000 and "50.5" -> 5050, as amountToCents turns chips into hundredths;
-// entries that are no number are skipped here and refused before a start.
-std::vector<std::int32_t> chipList(const QString& raw) {
-  std::vector<std::int32_t> out;
-  for (const QString& entry : listEntries(raw)) {
-    const std::optional<double> chips = readNumberText(entry).value;
-    if (chips && std::isfinite(*chips)) out.push_back(amountToCents(*chips, 0));
-  }
-  return out;
+// A value of the map as a reason quotes it: a text as it is, anything else
+// as JSON writes it ("null", "[1]", "{}").
+QString valueText(const QVariant& value) {
+  if (value.typeId() == QMetaType::QString) return value.toString();
+  const QJsonValue json = QJsonValue::fromVariant(value);
+  if (json.isArray())
+    return QString::fromUtf8(QJsonDocument(json.toArray()).toJson(QJsonDocument::Compact));
+  if (json.isObject())
+    return QString::fromUtf8(QJsonDocument(json.toObject()).toJson(QJsonDocument::Compact));
+  if (json.isBool()) return json.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+  if (json.isDouble()) return QString::number(json.toDouble(), 'g', 17);
+  return QStringLiteral("null");
 }
 
 // A refusal of the map's entry `key`, led by the label the page gives it.
-QString refusedEntry(const QString& key, const char* reason, const QString& arg = QString()) {
-  QString worded = QCoreApplication::translate("AppController", reason);
-  if (!arg.isNull()) worded = worded.arg(quotedText(arg));
-  return withFieldLabel(utf8(key), worded);
+QString refusedEntry(const QString& key, const char* reason) {
+  return withFieldLabel(utf8(key), QCoreApplication::translate("AppController", reason));
 }
 
-// Why a text the reader takes as no number is none: both numbers it could
-// mean, or that it is not one.
-QString unreadText(const QString& key, const QString& text) {
-  const NumberText read = readNumberText(text);
-  if (!read.readings.isEmpty()) {
-    return withFieldLabel(
-        utf8(key), QCoreApplication::translate(
-                       "AppController", "'%1' could mean %2 or %3: write it without a separator")
-                       .arg(text.trimmed(), read.readings[0], read.readings[1]));
-  }
-  return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"),
-                      text);
-}
-
-// Each entry a number of chips as the page's ICM entry rule takes it: at
-// most two decimals, no more than the solve holds.
-QString listProblem(const QVariantMap& cfg, const QString& key) {
-  for (const QString& entry : listEntries(textOf(cfg, key))) {
-    const NumberText read = readNumberText(entry);
-    if (!read.value || !std::isfinite(*read.value)) return unreadText(key, entry);
-    if (read.decimals.size() > 2)
-      return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "'%1' has more than 2 decimals"),
-                          entry);
-    if (*read.value > kMaxChips)
-      return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be at most %1"),
-                          QString::number(kMaxChips, 'f', 2));
-  }
-  return {};
+// The same with the one argument the reason quotes, which is always filled
+// in (an empty or missing value is quoted empty).
+QString refusedEntry(const QString& key, const char* reason, const QString& arg) {
+  return withFieldLabel(utf8(key),
+                        QCoreApplication::translate("AppController", reason).arg(quotedText(arg)));
 }
 
 // Every pair of the board text must be a card of the deck: a dropped pair or
@@ -223,22 +206,32 @@ namespace {
 // The numbers of the map that the conversion would replace or clamp without
 // a word: each must be finite and inside its range, or the solve is refused
 // with the field named.
-QString numberProblem(const QVariantMap& cfg, const QString& key, double low, double high) {
+// A text that could mean two numbers is advised towards the one without a
+// separator only when it lies in [adviseLow, adviseHigh], what the solve
+// then takes (the rake's 0 to 100 % is the engine's check, after this one).
+QString numberProblem(const QVariantMap& cfg, const QString& key, double low, double high,
+                      double adviseLow, double adviseHigh) {
   const auto it = cfg.constFind(key);
   if (it == cfg.constEnd()) return {};
   const std::optional<double> read = readNumber(*it);
   if (!read || !std::isfinite(*read)) {
-    if (it->typeId() == QMetaType::QString && !it->toString().trimmed().isEmpty())
-      return unreadText(key, it->toString());
+    if (it->typeId() == QMetaType::QString && !it->toString().trimmed().isEmpty()) {
+      return unreadNumber(key, it->toString(), [adviseLow, adviseHigh](double number) {
+        return number >= adviseLow && number <= adviseHigh;
+      });
+    }
     return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be a number"));
   }
   const double value = *read;
+  // A bound is written as the user wrote the value: with a decimal comma
+  // after one was typed.
+  const QString typed = it->typeId() == QMetaType::QString ? it->toString() : QString();
   if (value < low)
     return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be %1 or more"),
-                        QString::number(low, 'g', 12));
+                        numberAsTyped(QString::number(low, 'g', 12), typed));
   if (value > high)
     return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be at most %1"),
-                        QString::number(high, 'g', 12));
+                        numberAsTyped(QString::number(high, 'g', 12), typed));
   return {};
 }
 
@@ -306,13 +299,20 @@ std::optional<double> readNumber(const QVariant& value) {
 CountReading readCount(const QString& key, const QVariant& value, std::uint64_t low,
                        std::uint64_t high) {
   const auto refused = [&key](const char* reason, const QString& arg = QString()) {
-    return CountReading{std::nullopt, refusedEntry(key, reason, arg)};
+    return CountReading{std::nullopt,
+                        arg.isNull() ? refusedEntry(key, reason) : refusedEntry(key, reason, arg)};
   };
   double number = 0.0;
   if (value.typeId() == QMetaType::QString && !value.toString().trimmed().isEmpty()) {
     const QString text = value.toString();
     const NumberText read = readNumberText(text);
-    if (!read.value || !std::isfinite(*read.value)) return {std::nullopt, unreadText(key, text)};
+    if (!read.value || !std::isfinite(*read.value)) {
+      const auto accepts = [low, high](double number) {
+        return number == std::floor(number) && number >= static_cast<double>(low) &&
+               number <= static_cast<double>(high);
+      };
+      return {std::nullopt, unreadNumber(key, text, accepts)};
+    }
     if (!read.decimals.isEmpty())
       return refused(QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a whole number"),
                      text.trimmed());
@@ -379,24 +379,26 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   if (icm) chipKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
   chipKeys << QStringLiteral("effective_stack");
   for (const QString& key : chipKeys) {
-    const QString problem = numberProblem(cfg, key, -kMaxChips, kMaxChips);
-    if (!problem.isEmpty()) return problem;
-  }
-  const struct {
-    const char* key;
-    double low;
-    double high;
-  } ranges[] = {
-      {"rake_percent", -kMaxChips, kMaxChips},
-      {"rake_cap", -kMaxChips, kMaxChips},
-      {"target_exploitability", 0.0, kMaxChips},
-  };
-  for (const auto& range : ranges) {
-    const QString problem = numberProblem(cfg, QLatin1String(range.key), range.low, range.high);
+    const QString problem = numberProblem(cfg, key, -kMaxChips, kMaxChips, 0.01, kMaxChips);
     if (!problem.isEmpty()) return problem;
   }
   // The page's target is at most 100 % of the pot; the map carries chips.
   const double pot = numberOf(cfg, QStringLiteral("starting_pot"), 100.0);
+  const struct {
+    const char* key;
+    double low;
+    double high;
+    double adviseHigh;
+  } ranges[] = {
+      {"rake_percent", -kMaxChips, kMaxChips, 100.0},
+      {"rake_cap", -kMaxChips, kMaxChips, kMaxChips},
+      {"target_exploitability", 0.0, kMaxChips, std::isfinite(pot) ? pot : 0.0},
+  };
+  for (const auto& range : ranges) {
+    const QString problem =
+        numberProblem(cfg, QLatin1String(range.key), range.low, range.high, 0.0, range.adviseHigh);
+    if (!problem.isEmpty()) return problem;
+  }
   if (numberOf(cfg, QStringLiteral("target_exploitability"), 0.0) > pot * (1.0 + 1e-9)) {
     return refusedEntry(QStringLiteral("target_exploitability"),
                         QT_TRANSLATE_NOOP("AppController", "must be at most 100 % of the pot"));
@@ -420,14 +422,14 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
     const auto it = cfg.constFind(key);
     if (it != cfg.constEnd() && !readFlag(*it)) {
       return QCoreApplication::translate("AppController", "%1 is '%2', neither true nor false")
-          .arg(key, quotedText(it->toString()));
+          .arg(key, quotedText(valueText(*it)));
     }
   }
   for (const char* seat : {"oop", "ip"}) {
     if (!flagOf(cfg, QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_enabled")))
       continue;
     const QString key = QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_pct");
-    const QString problem = numberProblem(cfg, key, 0.0, kMaxJamPercent);
+    const QString problem = numberProblem(cfg, key, 0.0, kMaxJamPercent, 0.0, kMaxJamPercent);
     if (!problem.isEmpty()) return problem;
   }
   for (const CountKey& count : {kIterations, kThreads}) {
@@ -435,14 +437,16 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   }
   const QString board = boardProblem(rankAlphabetFor(cfg), textOf(cfg, QStringLiteral("board")));
   if (!board.isEmpty()) return board;
-  const QString street = textOf(cfg, QStringLiteral("starting_street"), QStringLiteral("flop"));
-  if (!kStreets.contains(street.trimmed().toLower())) {
+  const auto street = cfg.constFind(QStringLiteral("starting_street"));
+  if (street != cfg.constEnd() && (street->typeId() != QMetaType::QString ||
+                                   !kStreets.contains(street->toString().trimmed().toLower()))) {
     return refusedEntry(QStringLiteral("starting_street"),
-                        QT_TRANSLATE_NOOP("AppController", "'%1' is not a street"), street);
+                        QT_TRANSLATE_NOOP("AppController", "'%1' is not a street"),
+                        valueText(*street));
   }
   if (icm) {
     for (const QString& key : {QStringLiteral("icm_payouts"), QStringLiteral("icm_other_stacks")}) {
-      const QString problem = listProblem(cfg, key);
+      const QString problem = readChipList(key, textOf(cfg, key)).problem;
       if (!problem.isEmpty()) return problem;
     }
   }
@@ -489,8 +493,8 @@ SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount) 
   }
   out.oop_stack = amountToCents(numberOf(cfg, QStringLiteral("oop_stack"), 0.0), 10000);
   out.ip_stack = amountToCents(numberOf(cfg, QStringLiteral("ip_stack"), 0.0), 10000);
-  out.icm_payouts = chipList(textOf(cfg, QStringLiteral("icm_payouts")));
-  out.icm_other_stacks = chipList(textOf(cfg, QStringLiteral("icm_other_stacks")));
+  out.icm_payouts = chipList(cfg, QStringLiteral("icm_payouts"));
+  out.icm_other_stacks = chipList(cfg, QStringLiteral("icm_other_stacks"));
   // A refused count keeps its default here; a start refuses the map.
   out.max_iterations =
       static_cast<std::uint32_t>(countOf(cfg, kIterations).value.value_or(kIterations.fallback));

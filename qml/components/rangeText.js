@@ -40,14 +40,14 @@ function clampWeight(weight) {
     return Math.max(0, Math.min(1, w))
 }
 
-// Weight as written into range text: clamped to [0, 1] (not a number → 1);
-// 0.999 and above is the bare label, anything else "label:w" with at most
-// three decimals.
+// Weight as written into range text: clamped to [0, 1] (not a number → 1),
+// rounded to three decimals; full weight is the bare label, anything else
+// "label:w" without trailing zeros (0.999 stays "label:0.999").
 function writeWeighted(label, weight) {
-    var w = clampWeight(weight)
-    if (w >= 0.999)
+    var thousandths = Math.round(clampWeight(weight) * 1000)
+    if (thousandths >= 1000)
         return label
-    var text = (Math.round(w * 1000) / 1000).toFixed(3).replace(/0+$/, "").replace(/\.$/, "")
+    var text = (thousandths / 1000).toFixed(3).replace(/0+$/, "").replace(/\.$/, "")
     return label + ":" + text
 }
 

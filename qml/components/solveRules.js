@@ -60,19 +60,12 @@ function hasSizingFilled(state) {
     return sizingTextKeys().every(function (k) { return _text(state[k]).trim() !== "" })
 }
 
-// Comma-separated positive numbers: { valid, values }. Empty pieces are
-// skipped; one piece that the ICM entry rule does not read (no number, not
-// above 0, more chips than the solve holds, "10.000") spoils the list.
+// Comma-separated positive numbers: { valid, values }, by the ICM list rule
+// (NumericFields.readChipList): one entry it refuses (no number, not above
+// 0, more chips than the solve holds, "10.000", "10,000") spoils the list.
 function parsePositiveCsvNumbers(text) {
-    var values = []
-    var pieces = _text(text).split(",").map(function (p) { return p.trim() }).filter(function (p) { return p !== "" })
-    for (var i = 0; i < pieces.length; ++i) {
-        var read = NumericFields.read(NumericFields.RULES.icmEntry, pieces[i])
-        if (!read.ok)
-            return { valid: false, values: [] }
-        values.push(read.value)
-    }
-    return { valid: true, values: values }
+    var read = NumericFields.readChipList(_text(text))
+    return { valid: read.ok, values: read.values }
 }
 
 function utilityModelOf(state) {

@@ -49,17 +49,28 @@ ProjectTextField {
         switch (code) {
         case "whole": return qsTranslate("ProjectPage", "Whole numbers only: \"%1\" was not stored.").arg(shown)
         case "ambiguous": {
-            // Both numbers the text can stand for, and how to write each.
-            var both = NumericFields.readings(text)
-            return rule.integer
-                    ? qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write whole chips without a separator.")
-                      .arg(shown).arg(both[0]).arg(both[1])
-                    : qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.")
-                      .arg(shown).arg(both[0]).arg(both[1]).arg(NumericFields.trimmed(text) + "0")
+            // Both numbers the text can stand for, and how to write each
+            // that the field takes.
+            var a = NumericFields.ambiguity(rule, text, Qt.locale().decimalPoint)
+            if (rule.integer && a.thousands)
+                return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write whole chips without a separator.")
+                       .arg(shown).arg(a.asDecimals).arg(a.asThousands)
+            if (a.thousands && a.decimals !== "")
+                return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.")
+                       .arg(shown).arg(a.asDecimals).arg(a.asThousands).arg(a.decimals)
+            if (a.thousands)
+                return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator.")
+                       .arg(shown).arg(a.asDecimals).arg(a.asThousands)
+            if (a.decimals !== "")
+                return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %4 for %2.")
+                       .arg(shown).arg(a.asDecimals).arg(a.asThousands).arg(a.decimals)
+            return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored.")
+                   .arg(shown).arg(a.asDecimals).arg(a.asThousands)
         }
         case "decimals": return qsTranslate("ProjectPage", "Too many decimals: \"%1\" was not stored.").arg(shown)
         case "range": return qsTranslate("ProjectPage", "Enter a number from %1 to %2: \"%3\" was not stored.")
-                             .arg(_bound(rule.min)).arg(_bound(rule.max)).arg(shown)
+                             .arg(NumericFields.asTyped(_bound(rule.min), text, Qt.locale().decimalPoint))
+                             .arg(NumericFields.asTyped(_bound(rule.max), text, Qt.locale().decimalPoint)).arg(shown)
         case "empty": return qsTranslate("ProjectPage", "Empty: the value was kept.")
         case "sign": return qsTranslate("ProjectPage", "No sign, please: \"%1\" was not stored.").arg(shown)
         case "exponent": return qsTranslate("ProjectPage", "Write the number out without an exponent: \"%1\" was not stored.").arg(shown)

@@ -14,7 +14,8 @@
 // separator at all; counts take "40.0" as 40.
 //
 // The controller reads the texts of a solve-configuration map by the same
-// rule (readNumber and readCount in solve_config_map.cpp).
+// rule (readNumber and readCount in solve_config_map.cpp, readChipList in
+// number_refusals.cpp).
 
 // The most chips the solve holds (hundredths in 32 bits).
 var MAX_CHIPS = 21474836.46
@@ -30,7 +31,10 @@ var RULES = {
     rakeCap: { decimals: 2, min: 0, max: 1000000, fallback: 0 },
     target: { decimals: 6, min: 0, max: 100, fallback: 0.1 },
     jamThreshold: { decimals: 3, min: 0, max: 1000, fallback: 0 },
-    clickWeight: { decimals: 3, min: 0, max: 100, fallback: 100 },
+    // The weight a painted cell gets, in percent: the range text writes a
+    // weight as a fraction with three decimals, so a tenth of a percent is
+    // the finest step it keeps ("12.5" paints "AA:0.125").
+    clickWeight: { decimals: 1, min: 0, max: 100, fallback: 100 },
     // Counts: a whole number ("40.0" reads as 40, "2.5" is refused).
     iterations: { integer: true, zeroFraction: true, min: 0, max: 2147483647, fallback: 0 },
     threads: { integer: true, zeroFraction: true, min: 1, max: 4096, fallback: 1 },
@@ -159,4 +163,51 @@ function display(rule, value) {
     if (value === null || value === undefined || value === "" || !isFinite(v) || v < rule.min)
         return ""
     return String(rule.integer ? Math.floor(v) : v)
+}
+
+// An ICM list (payouts, other stacks): { ok, values, entry, code }. Entries
+// are separated by commas, blanks around them and empty ones do not count;
+// each is read by the ICM entry rule. A comma between a digit and exactly
+// three digits with no blank on either side ("10,000", "1,500.5") may be a
+// thousands separator as well as a list comma: refused with code
+// "thousands". `entry` is the first refused entry as typed, `code` why.
+function readChipList(text) {
+    var pieces = String(text === undefined || text === null ? "" : text).split(",")
+    var values = []
+    for (var i = 0; i < pieces.length; ++i) {
+        var entry = trimmed(pieces[i])
+        if (i + 1 < pieces.length && /[0-9]$/.test(pieces[i]) && /^[0-9]/.test(pieces[i + 1])
+                && /^[0-9]{3}(\.[0-9]*)?$/.test(trimmed(pieces[i + 1])))
+            return { ok: false, values: [], entry: entry + "," + trimmed(pieces[i + 1]), code: "thousands" }
+        if (entry === "")
+            continue
+        var r = read(RULES.icmEntry, entry)
+        if (!r.ok)
+            return { ok: false, values: [], entry: entry, code: r.code }
+        values.push(r.value)
+    }
+    return { ok: true, values: values, entry: "", code: "" }
+}
+
+// A number a reason writes ("4.125", a bound), with the language's decimal
+// comma when the user typed a comma in `typed` and `decimalPoint` (the
+// language's, Qt.locale().decimalPoint) is one; else as it is. The
+// controller's numberAsTyped is the same rule.
+function asTyped(number, typed, decimalPoint) {
+    var text = String(number)
+    return String(typed).indexOf(",") >= 0 && decimalPoint === "," ? text.replace(".", ",") : text
+}
+
+// What a refusal of an ambiguous text (see readings) says: both numbers as
+// the reason writes them, and only the ways of writing one that the rule
+// then takes: `thousands` when the number without the separator is taken,
+// `decimals` (the typed text with a zero added, "4,1250") when the decimal
+// reading is, else "". null when the text is not ambiguous.
+function ambiguity(rule, text, decimalPoint) {
+    var both = readings(text)
+    if (both === null)
+        return null
+    var longer = trimmed(text) + "0"
+    return { asDecimals: asTyped(both[0], text, decimalPoint), asThousands: both[1],
+             thousands: read(rule, both[1]).ok, decimals: read(rule, longer).ok ? longer : "" }
 }

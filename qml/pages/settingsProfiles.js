@@ -101,8 +101,9 @@ function _shown(value) {
 // What a snapshot brings: { assignments, refused }. `assignments` are the
 // [property, value] pairs it makes, in order; `refused` lists, as
 // { key, text }, each value its field would not take (a number outside its
-// rule, a utility model or a street that is none, a switch that is neither
-// true nor false), which is left out. A key the snapshot does not carry
+// rule, a text of another type (a list, a map, null), a utility model or a
+// street that is none, a switch that is neither true nor false), which is
+// left out: the same rules a project is read by. A key the snapshot does not carry
 // leaves its field as it is.
 // `currentPot` converts an older target in chips when the snapshot carries
 // no pot of its own (or one that is left out).
@@ -140,11 +141,13 @@ function readSnapshot(data, currentPot) {
         return checked(key, function (v) { return Presets.readChoice(choices, v) })
     }
 
-    if (_has(data, "utility_model")) {
-        var model = _text(data.utility_model) === "" ? "cash" : choice("utility_model", Presets.CHOICES.utilityModel)
-        if (model !== undefined)
-            assign("utilityModel", model)
-    }
+    // A text is read as a project reads it (Presets.convertKey): a value of
+    // another type or outside its choices is refused, never replaced.
+    var text = function (key, prop) { return checked(key, function (v) { return Presets.convertKey(prop, v) }) }
+    // A blank model is cash, as older profiles wrote it.
+    var model = data.utility_model === "" ? "cash" : text("utility_model", "utilityModel")
+    if (model !== undefined)
+        assign("utilityModel", model)
     var pot
     SCALARS.forEach(function (p) {
         var v = number(p[0])
@@ -153,7 +156,11 @@ function readSnapshot(data, currentPot) {
         if (p[0] === "starting_pot")
             pot = v
     })
-    TEXTS.forEach(function (p) { if (_has(data, p[0])) assign(p[1], _text(data[p[0]])) })
+    TEXTS.forEach(function (p) {
+        var v = text(p[0], p[1])
+        if (v !== undefined)
+            assign(p[1], v)
+    })
 
     if (_has(data, "target_exploitability_pct")) {
         var pct = number("target_exploitability_pct")
@@ -180,7 +187,7 @@ function readSnapshot(data, currentPot) {
         assign("startingStreet", street)
 
     SIZING.forEach(function (p) {
-        var v = p[2] ? flag(p[0]) : (_has(data, p[0]) ? _text(data[p[0]]) : undefined)
+        var v = p[2] ? flag(p[0]) : text(p[0], p[1])
         if (v !== undefined)
             assign(p[1], v)
     })

@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Qt.labs.settings
 import Pellaris
+import "../../qml/pages/numericFields.js" as NumericFields
 
 // The set-up page driven as a user drives it: board slots and the card
 // picker, the numeric fields, the ICM rows, the sizing copy, the option
@@ -174,8 +175,8 @@ Item {
                 { field: "rakePercentField", prop: "rakePercent", wide: 99.999 },
                 { field: "rakeCapField", prop: "rakeCap", wide: 999999.99 },
                 { field: "targetExploitabilityField", prop: "targetExploitability", wide: 0.000001 },
-                { field: "oopClickWeightField", prop: "oopClickWeightPct", wide: 99.999 },
-                { field: "ipClickWeightField", prop: "ipClickWeightPct", wide: 99.999 },
+                { field: "oopClickWeightField", prop: "oopClickWeightPct", wide: 99.9 },
+                { field: "ipClickWeightField", prop: "ipClickWeightPct", wide: 99.9 },
                 { field: "oopJamField", prop: "oopAddAllInIfJamLtPct", wide: 999.999 },
                 { field: "oopStackField", prop: "oopStack", wide: 21474836, whole: true },
                 { field: "ipStackField", prop: "ipStack", wide: 21474836, whole: true }
@@ -197,18 +198,25 @@ Item {
             var notNumber = "Not a number: \"%1\" was not stored."
             var whole = "Whole numbers only: \"%1\" was not stored."
             var decimal = function (value) { return data.whole ? { reason: whole } : { want: value } }
-            var thousands = data.whole
-                    ? "\"%1\" could mean %2 or %3, so it was not stored: write whole chips without a separator."
-                    : "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2."
+            // Advice names only a writing the field takes.
+            var could = "\"%1\" could mean %2 or %3, so it was not stored"
+            var thousands = function (both, text, rule) {
+                var asThousands = NumericFields.read(rule, both[1]).ok
+                var asDecimals = !data.whole && NumericFields.read(rule, text + "0").ok
+                return could + (data.whole && asThousands ? ": write whole chips without a separator."
+                                : asThousands && asDecimals ? ": write %3 without a separator, or %4 for %2."
+                                : asThousands ? ": write %3 without a separator."
+                                : asDecimals ? ": write %4 for %2." : ".")
+            }
             var entries = [
                 Object.assign({ text: "4,5" }, decimal(4.5)), Object.assign({ text: "12,50" }, decimal(12.5)),
                 Object.assign({ text: "10,0" }, decimal(10)), { text: " 7 ", want: 7 },
                 { text: "-5", reason: sign }, { text: "+7", reason: sign }, { text: "1e3", reason: exponent },
                 { text: "1e309", reason: exponent }, { text: "12.5.3", reason: separator },
                 { text: "0x10", reason: notNumber },
-                { text: "10,000", reason: thousands, both: ["10", "10000"] },
-                { text: "10.000", reason: thousands, both: ["10", "10000"] },
-                { text: "2,500", reason: thousands, both: ["2.5", "2500"] },
+                { text: "10,000", both: ["10", "10000"] },
+                { text: "10.000", both: ["10", "10000"] },
+                { text: "2,500", both: ["2.5", "2500"] },
                 { text: "1,000.5", reason: separator }
             ]
             languageManager.setLanguage(data.lang)
@@ -233,19 +241,25 @@ Item {
                         keyClick(Qt.Key_Tab)
                     }
                     leave(page)
-                    var want = entry.reason ? 3 : entry.want
+                    var refused = entry.reason !== undefined || entry.both !== undefined
+                    var want = refused ? 3 : entry.want
                     compare(page[data.prop], want, what)
                     compare(field.text, String(want), what)
-                    if (!entry.reason) {
+                    if (!refused) {
                         compare(field.refusalText, "", what)
                         return
                     }
-                    var reason = qsTranslate("ProjectPage", entry.reason).arg(entry.text)
-                    var english = entry.reason.arg(entry.text)
+                    var template = entry.both ? thousands(entry.both, entry.text, field.rule) : entry.reason
+                    var reason = qsTranslate("ProjectPage", template).arg(entry.text)
+                    var english = template.arg(entry.text)
                     if (entry.both) {
-                        reason = reason.arg(entry.both[0]).arg(entry.both[1])
-                        english = english.arg(entry.both[0]).arg(entry.both[1])
-                        if (!data.whole) {
+                        // The decimal reading keeps a comma typed where the
+                        // language writes one.
+                        var asDecimals = data.lang === "de" && entry.text.indexOf(",") >= 0
+                                ? entry.both[0].replace(".", ",") : entry.both[0]
+                        reason = reason.arg(asDecimals).arg(entry.both[1])
+                        english = english.arg(asDecimals).arg(entry.both[1])
+                        if (template.indexOf("%4") >= 0) {
                             reason = reason.arg(entry.text + "0")
                             english = english.arg(entry.text + "0")
                         }

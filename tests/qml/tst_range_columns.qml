@@ -76,6 +76,45 @@ Item {
             compare(child(page, "oopMatrix").weightFor("88"), 0.5)
         }
 
+        // What the weight field takes, the range text writes and the solve
+        // reads are one figure; a weight the text cannot keep is refused
+        // with its reason and the weight before stays.
+        function test_paintedWeightIsTheTypedWeight_data() {
+            return [
+                { tag: "100", typed: "100", text: "88", weight: 1 },
+                { tag: "99.9", typed: "99.9", text: "88:0.999", weight: 0.999 },
+                { tag: "12.5", typed: "12.5", text: "88:0.125", weight: 0.125 },
+                { tag: "12.50", typed: "12.50", text: "88:0.125", weight: 0.125 },
+                { tag: "decimal comma", typed: "4,5", text: "88:0.045", weight: 0.045 },
+                { tag: "0.1", typed: "0.1", text: "88:0.001", weight: 0.001 },
+                { tag: "0", typed: "0", text: "88:0", weight: 0 },
+                { tag: "0.04", typed: "0.04", text: null },
+                { tag: "0.125", typed: "0.125", text: null },
+                { tag: "4,1250", typed: "4,1250", text: null },
+                { tag: "99.95", typed: "99.95", text: null }
+            ]
+        }
+
+        function test_paintedWeightIsTheTypedWeight(data) {
+            var page = makePage({ oopClickWeightPct: 50 })
+            var field = child(page, "oopClickWeightField")
+            typeInto(field, data.typed)
+            page.forceActiveFocus()
+            if (data.text === null) {
+                compare(page.oopClickWeightPct, 50)
+                verify(field.refusalText.indexOf("decimals") >= 0 && field.refusalText.indexOf(data.typed) >= 0,
+                       field.refusalText)
+                return
+            }
+            compare(field.refusalText, "")
+            mouseClick(cell(page, "oop", "88"))
+            compare(page.oopRangeText, data.text)
+            var read = appController.readRangeText(page.oopRangeText, "")
+            verify(read.ok)
+            fuzzyCompare(read.weights["88"] === undefined ? 0 : read.weights["88"], data.weight, 1e-7)
+            fuzzyCompare(child(page, "oopMatrix").weightFor("88"), data.weight, 1e-7)
+        }
+
         function test_emptiedWeightFieldShowsTheStoredWeight() {
             var page = makePage({ oopClickWeightPct: 50 })
             var field = child(page, "oopClickWeightField")

@@ -85,6 +85,36 @@ Item {
             compare(child(shell, "topBar")._disabledTip(2), shell.solveBlockReason)
         }
 
+        // An ICM list is judged by one rule: the page names the refused
+        // entry with its reason, and a start from the page's own map
+        // refuses it with the same words.
+        function test_icmListsJudgedAlike_data() {
+            return [
+                { tag: "a payout of 0", payouts: "60, 0", others: "", reason: "Payouts — '0' is not above 0" },
+                { tag: "another stack of 0", payouts: "60, 40", others: "0", reason: "Other stack sizes — '0' is not above 0" },
+                { tag: "a thousands comma", payouts: "60, 10,000", others: "",
+                  reason: "Payouts — '10,000' could be one number or two:" },
+                { tag: "a thousands comma by the decimals", payouts: "1,500.5", others: "",
+                  reason: "Payouts — '1,500.5' could be one number or two:" },
+                { tag: "a thousands point", payouts: "60, 10.000", others: "",
+                  reason: "Payouts — '10.000' could mean 10 or 10000: write it without a separator" },
+                { tag: "too many decimals", payouts: "60, 0.125", others: "", reason: "Payouts — '0.125' has more than 2 decimals" },
+                { tag: "too large", payouts: "60, 21474836.47", others: "",
+                  reason: "Payouts — '21474836.47' is more than 21474836.46" }
+            ]
+        }
+
+        function test_icmListsJudgedAlike(data) {
+            var shell = makeShell()
+            shell.applyProjectState({ utilityModel: "icm", oopStack: 50, ipStack: 50,
+                                      icmPayoutsText: data.payouts, icmOtherStacksText: data.others })
+            tryVerify(function () { return shell.solveBlockReason.indexOf(data.reason) >= 0 }, 30000, shell.solveBlockReason)
+            verify(!shell.canSolve)
+            appController.startSolveWithConfig(shell._solveMemCfg())
+            tryVerify(function () { return !appController.running }, 60000)
+            verify(appController.statusText.indexOf("Not ready: " + data.reason) === 0, appController.statusText)
+        }
+
         // The matrix lights what the solve reads, and a text it refuses is
         // refused under the field with the reader's message.
         function test_matrixFollowsTheSolvesReading_data() {

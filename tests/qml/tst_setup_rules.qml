@@ -218,6 +218,76 @@ TestCase {
         compare(Profiles.assignmentsFor("text", 100), [])
     }
 
+    // A profile is read by the rules a project is read by: a value of
+    // another type or outside its choices leaves its field alone and is
+    // listed as not loaded.
+    function test_profileValuesReadAsProjectValues_data() {
+        return [
+            { tag: "utility model as a map", key: "utility_model", value: { a: 1 }, prop: "utilityModel" },
+            { tag: "utility model null", key: "utility_model", value: null, prop: "utilityModel" },
+            { tag: "utility model as a list", key: "utility_model", value: [], prop: "utilityModel" },
+            { tag: "bet sizes as a list", key: "oop_flop_bet_sizes", value: [33, 75], prop: "oopFlopBetSizesText" },
+            { tag: "payouts as a list", key: "icm_payouts", value: [50, 30], prop: "icmPayoutsText" },
+            { tag: "other stacks as a map", key: "icm_other_stacks", value: { a: 1 }, prop: "icmOtherStacksText" },
+            { tag: "street as a number", key: "starting_street", value: 1, prop: "startingStreet" },
+            { tag: "raise sizes null", key: "ip_river_raise_sizes", value: null, prop: "ipRiverRaiseSizesText" }
+        ]
+    }
+
+    function test_profileValuesReadAsProjectValues(data) {
+        var snapshot = { utility_model: "icm", icm_payouts: "70, 30", oop_flop_bet_sizes: "11, 22" }
+        snapshot[data.key] = data.value
+        var read = Profiles.readSnapshot(snapshot, 100)
+        var props = read.assignments.map(function (a) { return a[0] })
+        verify(props.indexOf(data.prop) < 0, JSON.stringify(read.assignments))
+        compare(read.refused.map(function (r) { return r.key }), [data.key])
+    }
+
+    // Advice in a refusal names only a writing the field then takes.
+    function test_ambiguousAdvice_data() {
+        var R = NumericFields.RULES
+        return [
+            { tag: "pot 4.125", rule: R.chips, text: "4.125", thousands: true, decimals: "" },
+            { tag: "rake 1,000", rule: R.rakePercent, text: "1,000", thousands: false, decimals: "1,0000" },
+            { tag: "rake 10,000", rule: R.rakePercent, text: "10,000", thousands: false, decimals: "10,0000" },
+            { tag: "target 10,000", rule: R.target, text: "10,000", thousands: false, decimals: "10,0000" },
+            { tag: "pot 100,001", rule: R.chips, text: "100,001", thousands: false, decimals: "" },
+            { tag: "seat stack 1,000", rule: R.seatStack, text: "1,000", thousands: true, decimals: "" }
+        ]
+    }
+
+    function test_ambiguousAdvice(data) {
+        var a = NumericFields.ambiguity(data.rule, data.text, ".")
+        compare(a.thousands, data.thousands)
+        compare(a.decimals, data.decimals)
+        if (a.decimals !== "")
+            verify(NumericFields.read(data.rule, a.decimals).ok)
+        // With the language's decimal comma the decimal reading keeps the
+        // comma typed.
+        compare(NumericFields.ambiguity(data.rule, data.text, ",").asDecimals,
+                data.text.indexOf(",") >= 0 ? a.asDecimals.replace(".", ",") : a.asDecimals)
+    }
+
+    function test_chipLists_data() {
+        return [
+            { tag: "good", text: " 50.5, 30,20 , ,10", values: [50.5, 30, 20, 10], entry: "", code: "" },
+            { tag: "zero", text: "60, 0", values: [], entry: "0", code: "range" },
+            { tag: "thousands comma", text: "60, 10,000", values: [], entry: "10,000", code: "thousands" },
+            { tag: "thousands comma with decimals", text: "1,500.5", values: [], entry: "1,500.5", code: "thousands" },
+            { tag: "three digits after a blank", text: "10, 500", values: [10, 500], entry: "", code: "" },
+            { tag: "thousands point", text: "10.000", values: [], entry: "10.000", code: "ambiguous" },
+            { tag: "decimals", text: "0.125", values: [], entry: "0.125", code: "decimals" },
+            { tag: "too large", text: "21474836.47", values: [], entry: "21474836.47", code: "range" }
+        ]
+    }
+
+    // The page's list rule; the controller's refuses the same entries
+    // (refusal_texts_test and the real set-up tests).
+    function test_chipLists(data) {
+        var read = NumericFields.readChipList(data.text)
+        compare([read.ok, read.values, read.entry, read.code], [data.code === "", data.values, data.entry, data.code])
+    }
+
     function test_missingUtilityInputs_data() {
         var icm = { utilityModel: "icm", startingPot: 10, oopStack: 50, ipStack: 40,
                     icmPayoutsText: "50, 30, 20", icmOtherStacksText: "30" }

@@ -119,7 +119,7 @@ class RangeReadingTest : public QObject {
     QTest::newRow("decimal comma") << "KK, AA:0,5"
                                    << "'AA:0,5': Weight '0,5' has a decimal comma: write 0.5";
     QTest::newRow("blanks between items") << "AA KK\n\tQQ AKs"
-                                          << "'AA KK QQ AKs': Invalid combo pattern length";
+                                          << "'AA KK\\n\\tQQ AKs': Invalid combo pattern length";
   }
 
   void refusalsAreShortAndNameTheCharacter() {

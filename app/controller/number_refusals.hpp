@@ -1,0 +1,41 @@
+#pragma once
+// Numbers of the solve-configuration map that a start refuses, worded: a
+// text that could mean two numbers, and the ICM lists (payouts, other
+// stacks) read by the rule of the set-up page's list fields (readChipList in
+// numericFields.js), so the page and a start refuse the same entries with
+// the same reasons.
+
+#include <functional>
+#include <vector>
+
+#include <QString>
+
+namespace halvory_app {
+
+// A number as a reason writes it ("4.125"): with the decimal comma of the
+// language in force when the user typed a comma in `typed`, else as it is.
+QString numberAsTyped(const QString& number, const QString& typed);
+
+// Why `text`, which readNumberText reads as no number, is none, led by the
+// label of `key`: both numbers it could mean (advising the one without a
+// separator only when `accepts` takes it), or that it is not a number.
+QString unreadNumber(const QString& key, const QString& text,
+                     const std::function<bool(double)>& accepts);
+
+// A list read: the chips of each entry that reads as a number (a list with
+// a refused entry is refused before a start), and the first entry refused
+// and why.
+struct ChipListReading {
+  std::vector<double> values;
+  // The reason, led by the field's label; empty when every entry reads.
+  QString problem;
+};
+
+// Entries are separated by commas; blanks around them and empty entries do
+// not count. Each entry is a number of chips above 0 with at most two
+// decimals and no more than a solve holds. A comma between a digit and
+// exactly three digits, with no blank on either side ("10,000"), may be a
+// thousands separator as well as a list comma: it is refused.
+ChipListReading readChipList(const QString& key, const QString& text);
+
+}  // namespace halvory_app
