@@ -110,12 +110,21 @@ Card {
                             color: panel._theme ? panel._theme.stroke : "#30363D"
                         }
 
-                        // Banner over the open choices of the last level.
-                        RowLayout {
+                        // Banner over the open choices of the last level:
+                        // one line where the title and the count fit, else
+                        // the count on a line of its own under the title.
+                        GridLayout {
+                            id: banner
+                            readonly property bool _oneLine: bannerArrow.implicitWidth + bannerTitle.implicitWidth
+                                + (bannerLock.visible ? bannerLock.implicitWidth + columnSpacing : 0)
+                                + bannerCount.implicitWidth + 3 * columnSpacing <= width
                             visible: !!block.modelData.showBanner
                             width: parent.width
-                            spacing: 6
+                            columns: _oneLine ? 4 : 3
+                            columnSpacing: 6
+                            rowSpacing: 2
                             Text {
+                                id: bannerArrow
                                 text: "▼"
                                 font.pixelSize: 10
                                 color: panel._theme ? panel._theme.accent : "#3FB950"
@@ -137,12 +146,18 @@ Card {
                                 color: panel._theme ? panel._theme.textMuted : "#8B949E"
                             }
                             Icon {
+                                id: bannerLock
                                 visible: !!block.modelData.locked
                                 name: "lock"
                                 size: 12
                                 color: panel._theme ? panel._theme.gold : "#F0B429"
                             }
                             Text {
+                                id: bannerCount
+                                objectName: "treeBannerCount"
+                                // Under the title when on a line of its own.
+                                Layout.column: banner._oneLine ? (bannerLock.visible ? 3 : 2) : 1
+                                Layout.row: banner._oneLine ? 0 : 1
                                 text: qsTranslate("ResultsPage", "%1 options").arg(block.modelData.optionCount || 0)
                                 textFormat: Text.PlainText
                                 font.pixelSize: 11
