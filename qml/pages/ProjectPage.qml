@@ -1334,7 +1334,6 @@ SpotSizingItem {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.minimumWidth: implicitWidth
-                        Layout.preferredWidth: wantedWidth
                         Layout.preferredHeight: row1CardsRow.sizingHeight
                         Layout.minimumHeight: row1CardsRow.sizingHeight
                         page: root
@@ -1347,7 +1346,6 @@ SpotSizingItem {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.minimumWidth: implicitWidth
-                        Layout.preferredWidth: wantedWidth
                         Layout.preferredHeight: row1CardsRow.sizingHeight
                         Layout.minimumHeight: row1CardsRow.sizingHeight
                         page: root

@@ -25,9 +25,10 @@ Components.Card {
         textMetrics.advanceWidth(String(page[_prop(street, "BetSizesText")] || "")),
         textMetrics.advanceWidth(String(page[_prop(street, "RaiseSizesText")] || ""))), 0)) + 16 + 4)
 
-    // The width that shows every sizing text whole: what the page's row
-    // gives this card before its other cards.
+    // The width that shows every sizing text whole: the row of cards gives
+    // it to this card before it shares its room out.
     readonly property real wantedWidth: implicitWidth + 3 * (_fieldWidth - _columnWidth)
+    Layout.preferredWidth: wantedWidth
 
     FontMetrics {
         id: textMetrics
