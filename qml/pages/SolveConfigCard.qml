@@ -130,7 +130,7 @@ Card {
                         Layout.minimumWidth: isLabel ? implicitWidth : 0
                         // Values wrap in the width they get, never cut.
                         Layout.alignment: Qt.AlignTop
-                        text: isLabel ? row.label : row.value
+                        text: isLabel ? row.label : NumberText.keepFiguresWhole(row.value)
                         textFormat: Text.PlainText
                         font.pixelSize: 13
                         font.weight: isLabel ? Font.Normal : Font.DemiBold
