@@ -78,9 +78,8 @@ Card {
                             id: nameColumn
                             Layout.fillWidth: true
                             spacing: 2
-                            // Long names take more lines rather than a cut;
-                            // a word wider than the column is cut, and shown
-                            // whole on hover.
+                            // Long names take up to three lines rather than
+                            // a cut; a name cut even so shows whole on hover.
                             Text {
                                 id: bucketName
                                 Layout.fillWidth: true

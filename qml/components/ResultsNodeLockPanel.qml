@@ -119,12 +119,20 @@ Rectangle {
                 Layout.fillWidth: true
                 spacing: 8
                 Text {
-                    // A common width keeps the fields in one column.
+                    id: freqLabel
+                    // A common width keeps the fields in one column; a cut
+                    // label shows whole on hover.
                     Layout.preferredWidth: Math.max(90, implicitWidth)
                     Layout.maximumWidth: panel.page.scaled(260, 160)
-                    text: panel.page._nodeLockActionDisplayName(panel._actions[freqRow.index])
+                    text: panel._labels[freqRow.index] || ""
                     textFormat: Text.PlainText
                     elide: Text.ElideRight
+                    HoverHandler { id: freqLabelHover }
+                    PlainToolTip {
+                        theme: panel._theme
+                        visible: freqLabelHover.hovered && freqLabel.truncated
+                        text: freqLabel.text
+                    }
                     font.pixelSize: 12
                     color: panel._theme ? panel._theme.text : "#F0F6FC"
                 }
