@@ -1,4 +1,6 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import "../theme" as ThemePack
 
 // The centred row inside both button types: optional busy spinner, icon or
 // glyph, then the label. Hidden members take no width, so the label stays
@@ -13,14 +15,36 @@ Item {
     property real contentOpacity: 1.0
     property font font
     property bool loading: false
+    property ThemePack.Theme theme
 
     readonly property bool _showIcon: iconName !== "" && !loading
     readonly property bool _showGlyph: iconText !== "" && iconName === "" && !loading
     readonly property real _leadingWidth: (loading ? 24 : 0) + (_showIcon ? 24 : 0)
                                           + (_showGlyph ? glyph.implicitWidth + 8 : 0)
+    // A label cut to the button's width, shown whole in a tool tip made
+    // only while the button is hovered.
+    readonly property string wholeHint: label.truncated ? text : ""
 
     implicitWidth: _leadingWidth + label.implicitWidth
     implicitHeight: Math.max(16, label.implicitHeight)
+
+    HoverHandler { id: hover }
+
+    Component {
+        id: hintTip
+        PlainToolTip {
+            parent: content
+            theme: content.theme
+            text: content.wholeHint
+            delay: 400
+            visible: true
+        }
+    }
+
+    Loader {
+        active: hover.hovered && content.wholeHint !== ""
+        sourceComponent: hintTip
+    }
 
     Row {
         id: row

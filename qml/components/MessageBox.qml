@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Templates as T
 import "../theme" as ThemePack
+import "numberText.js" as NumberText
 
 // A modal message in the theme's colours: a title, a plain text and OK
 // (with Cancel when the message asks a question). The text is shown as
@@ -51,7 +52,7 @@ Dialog {
         Text {
             objectName: "messageText"
             width: parent.width
-            text: box.message
+            text: NumberText.keepFiguresWhole(box.message)
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 13

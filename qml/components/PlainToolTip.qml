@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import "../theme" as ThemePack
+import "numberText.js" as NumberText
 
 // A tool tip in the theme's colours whose text is shown as written (several
 // lines allowed), never as markup.
@@ -14,7 +15,7 @@ ToolTip {
     width: Math.min(implicitWidth, maximumWidth)
 
     contentItem: Text {
-        text: tip.text
+        text: NumberText.keepFiguresWhole(tip.text)
         textFormat: Text.PlainText
         font.pixelSize: 11
         lineHeight: 1.2

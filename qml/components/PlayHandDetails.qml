@@ -121,7 +121,7 @@ Rectangle {
                     x: 6
                     width: parent.width - 12
                     anchors.verticalCenter: parent.verticalCenter
-                    text: PlayRules.stepWords(step.modelData, details.page._nodeActionNameTranslated)
+                    text: NumberText.keepFiguresWhole(PlayRules.stepWords(step.modelData, details.page._nodeActionNameTranslated))
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 11

@@ -398,7 +398,7 @@ Rectangle {
                                 width: parent.width - 24
                                 horizontalAlignment: Text.AlignHCenter
                                 wrapMode: Text.WordWrap
-                                text: view.page.playDrillFeedbackText
+                                text: NumberText.keepFiguresWhole(view.page.playDrillFeedbackText)
                                 textFormat: Text.PlainText
                                 font.pixelSize: 12
                                 font.weight: Font.DemiBold

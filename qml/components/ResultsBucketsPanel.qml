@@ -78,14 +78,15 @@ Card {
                             id: nameColumn
                             Layout.fillWidth: true
                             spacing: 2
-                            // Long names take a second line rather than a cut.
+                            // Long names take up to three lines rather than
+                            // a cut; a name cut even so shows whole on hover.
                             Text {
                                 id: bucketName
                                 Layout.fillWidth: true
                                 text: qsTranslate("HandBuckets", String(row.modelData.name))
                                 textFormat: Text.PlainText
                                 wrapMode: Text.WordWrap
-                                maximumLineCount: 2
+                                maximumLineCount: 3
                                 elide: Text.ElideRight
                                 font.pixelSize: 12
                                 font.weight: Font.DemiBold

@@ -13,6 +13,24 @@ Rectangle {
     readonly property ThemePack.Theme _theme: page.theme
     readonly property bool _lockable: page._currentNodeIsLockable()
     readonly property var _actions: page.nodeLockActionList
+    // The action buttons' labels, "Mixed" last, and the width that shows the
+    // longest whole beside the check mark a chosen button carries.
+    readonly property var _labels: _actions.map(a => page._nodeLockActionDisplayName(a))
+                                           .concat([qsTranslate("ResultsPage", "Mixed")])
+    readonly property int _buttonPadding: 4
+    readonly property real _buttonWidth: Math.ceil(_labels.reduce((w, t) => Math.max(w, labelMetrics.advanceWidth(t)), 0)
+                                                   + checkMetrics.advanceWidth + 8 + 2 * _buttonPadding)
+
+    FontMetrics {
+        id: labelMetrics
+        font.pixelSize: 12
+        font.weight: Font.DemiBold
+    }
+    TextMetrics {
+        id: checkMetrics
+        font.pixelSize: 14
+        text: "✓"
+    }
 
     implicitHeight: column.implicitHeight + 20
     radius: _theme ? _theme.radiusSm : 8
@@ -45,22 +63,34 @@ Rectangle {
             color: panel._theme ? panel._theme.textMuted : "#8B949E"
         }
 
-        RowLayout {
+        // The actions and "Mixed" as a grid of equal buttons: as many to a
+        // line as show every label whole with its check mark, the lines
+        // filled evenly (seven buttons: four and three).
+        GridLayout {
+            id: actionGrid
+            objectName: "nodeLockActionGrid"
+            readonly property int _count: actionButtons.count + 1
+            readonly property int _fitting: Math.max(1, Math.floor((panel.width - 20 + columnSpacing)
+                                                                   / (panel._buttonWidth + columnSpacing)))
+            readonly property int _lines: Math.ceil(_count / Math.min(_count, _fitting))
             Layout.fillWidth: true
             visible: panel._lockable
-            spacing: 6
+            columns: Math.ceil(_count / _lines)
+            columnSpacing: 6
+            rowSpacing: 6
             Repeater {
+                id: actionButtons
                 model: panel._actions.length
                 SecondaryButton {
                     required property int index
                     objectName: "nodeLockAction_" + index
                     Layout.fillWidth: true
                     Layout.minimumWidth: 0
-                    Layout.preferredWidth: 1
+                    Layout.preferredWidth: panel._buttonWidth
                     theme: panel._theme
                     font.pixelSize: 12
-                    horizontalPadding: 6
-                    text: panel.page._nodeLockActionDisplayName(panel._actions[index])
+                    horizontalPadding: panel._buttonPadding
+                    text: panel._labels[index] || ""
                     iconText: !panel.page.nodeLockMixedMode && panel.page.nodeLockSelectedActionIndex === index ? "✓" : ""
                     selected: iconText !== ""
                     onClicked: panel.page.selectNodeLockAction(index)
@@ -70,13 +100,13 @@ Rectangle {
                 objectName: "nodeLockMixed"
                 Layout.fillWidth: true
                 Layout.minimumWidth: 0
-                Layout.preferredWidth: 1
+                Layout.preferredWidth: panel._buttonWidth
                 theme: panel._theme
                 font.pixelSize: 12
-                horizontalPadding: 6
+                horizontalPadding: panel._buttonPadding
                 text: qsTranslate("ResultsPage", "Mixed")
                 iconText: panel.page.nodeLockMixedMode ? "✓" : ""
-                selected: panel.page.nodeLockMixedMode
+                selected: iconText !== ""
                 onClicked: panel.page.setNodeLockMixedMode(!panel.page.nodeLockMixedMode)
             }
         }
@@ -89,12 +119,20 @@ Rectangle {
                 Layout.fillWidth: true
                 spacing: 8
                 Text {
-                    // A common width keeps the fields in one column.
+                    id: freqLabel
+                    // A common width keeps the fields in one column; a cut
+                    // label shows whole on hover.
                     Layout.preferredWidth: Math.max(90, implicitWidth)
                     Layout.maximumWidth: panel.page.scaled(260, 160)
-                    text: panel.page._nodeLockActionDisplayName(panel._actions[freqRow.index])
+                    text: panel._labels[freqRow.index] || ""
                     textFormat: Text.PlainText
                     elide: Text.ElideRight
+                    HoverHandler { id: freqLabelHover }
+                    PlainToolTip {
+                        theme: panel._theme
+                        visible: freqLabelHover.hovered && freqLabel.truncated
+                        text: freqLabel.text
+                    }
                     font.pixelSize: 12
                     color: panel._theme ? panel._theme.text : "#F0F6FC"
                 }

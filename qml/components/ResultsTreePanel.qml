@@ -110,43 +110,67 @@ Card {
                             color: panel._theme ? panel._theme.stroke : "#30363D"
                         }
 
-                        // Banner over the open choices of the last level.
-                        RowLayout {
+                        // Banner over the open choices of the last level:
+                        // one line where the title and the count fit, else
+                        // the count on a line of its own under the title.
+                        Column {
+                            id: banner
+                            readonly property string countText: qsTranslate("ResultsPage", "%1 options").arg(block.modelData.optionCount || 0)
+                            readonly property bool _oneLine: bannerArrow.implicitWidth + bannerTitle.implicitWidth
+                                + (bannerLock.visible ? bannerLock.implicitWidth + 6 : 0)
+                                + bannerCount.implicitWidth + 3 * 6 <= width
                             visible: !!block.modelData.showBanner
                             width: parent.width
-                            spacing: 6
-                            Text {
-                                text: "▼"
-                                font.pixelSize: 10
-                                color: panel._theme ? panel._theme.accent : "#3FB950"
-                            }
-                            Text {
-                                id: bannerTitle
-                                Layout.fillWidth: true
-                                text: qsTranslate("ResultsPage", "Available actions")
-                                textFormat: Text.PlainText
-                                elide: Text.ElideRight
-                                HoverHandler { id: bannerHover }
-                                PlainToolTip {
-                                    theme: panel._theme
-                                    visible: bannerHover.hovered && bannerTitle.truncated
-                                    text: bannerTitle.text
+                            spacing: 2
+                            RowLayout {
+                                width: parent.width
+                                spacing: 6
+                                Text {
+                                    id: bannerArrow
+                                    text: "▼"
+                                    font.pixelSize: 10
+                                    color: panel._theme ? panel._theme.accent : "#3FB950"
                                 }
-                                font.pixelSize: 12
-                                font.weight: Font.DemiBold
-                                color: panel._theme ? panel._theme.textMuted : "#8B949E"
-                            }
-                            Icon {
-                                visible: !!block.modelData.locked
-                                name: "lock"
-                                size: 12
-                                color: panel._theme ? panel._theme.gold : "#F0B429"
+                                Text {
+                                    id: bannerTitle
+                                    Layout.fillWidth: true
+                                    text: qsTranslate("ResultsPage", "Available actions")
+                                    textFormat: Text.PlainText
+                                    elide: Text.ElideRight
+                                    HoverHandler { id: bannerHover }
+                                    PlainToolTip {
+                                        theme: panel._theme
+                                        visible: bannerHover.hovered && bannerTitle.truncated
+                                        text: bannerTitle.text
+                                    }
+                                    font.pixelSize: 12
+                                    font.weight: Font.DemiBold
+                                    color: panel._theme ? panel._theme.textMuted : "#8B949E"
+                                }
+                                Icon {
+                                    id: bannerLock
+                                    visible: !!block.modelData.locked
+                                    name: "lock"
+                                    size: 12
+                                    color: panel._theme ? panel._theme.gold : "#F0B429"
+                                }
+                                Text {
+                                    id: bannerCount
+                                    visible: banner._oneLine
+                                    text: banner.countText
+                                    textFormat: Text.PlainText
+                                    font.pixelSize: 11
+                                    color: panel._theme ? panel._theme.textFaint : "#6E7681"
+                                }
                             }
                             Text {
-                                text: qsTranslate("ResultsPage", "%1 options").arg(block.modelData.optionCount || 0)
+                                // Under the title.
+                                x: bannerArrow.width + 6
+                                visible: !banner._oneLine
+                                text: banner.countText
                                 textFormat: Text.PlainText
-                                font.pixelSize: 11
-                                color: panel._theme ? panel._theme.textFaint : "#6E7681"
+                                font: bannerCount.font
+                                color: bannerCount.color
                             }
                         }
 

@@ -22,6 +22,7 @@ Button {
     Behavior on scale { NumberAnimation { duration: 100; easing.type: Easing.OutCubic } }
 
     contentItem: ButtonContent {
+        theme: button.theme
         text: button.text
         iconName: button.iconName
         iconText: button.iconText

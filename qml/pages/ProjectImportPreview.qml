@@ -3,6 +3,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "../theme/themeRules.js" as ThemeRules
 import "../theme" as ThemePack
+import "../components/numberText.js" as NumberText
 
 // What the range import stores: the range text as the solve reads it, under
 // its size in combinations. A long range shows its start; the whole text is
@@ -30,7 +31,7 @@ ColumnLayout {
     Text {
         objectName: "importRangeCombos"
         Layout.fillWidth: true
-        text: qsTranslate("ProjectPage", "Range to store (%1 combos):").arg(preview.comboCountText(preview.combos))
+        text: NumberText.keepFiguresWhole(qsTranslate("ProjectPage", "Range to store (%1 combos):").arg(preview.comboCountText(preview.combos)))
         textFormat: Text.PlainText
         font.pixelSize: 12
         color: ThemeRules.roleColor(preview.theme, "textMuted", "#8B949E")

@@ -18,6 +18,23 @@ Components.Card {
     readonly property bool _oop: seat === "oop"
     readonly property var _streets: ["Flop", "Turn", "River"]
     readonly property real _columnWidth: page.sizingStreetColumnWidth
+    // Where the card is wider than its grid needs, the street columns take
+    // the room up to the width that shows the card's longest sizing text
+    // whole.
+    readonly property real _fieldWidth: Math.max(_columnWidth, Math.ceil(_streets.reduce((w, street) => Math.max(w,
+        textMetrics.advanceWidth(String(page[_prop(street, "BetSizesText")] || "")),
+        textMetrics.advanceWidth(String(page[_prop(street, "RaiseSizesText")] || ""))), 0)) + 16 + 4)
+
+    // The width that shows every sizing text whole: the row of cards gives
+    // it to this card before it shares its room out.
+    readonly property real wantedWidth: implicitWidth + 3 * (_fieldWidth - _columnWidth)
+    Layout.preferredWidth: wantedWidth
+
+    FontMetrics {
+        id: textMetrics
+        font.family: card.theme ? card.theme.fontMono : "monospace"
+        font.pixelSize: 12
+    }
 
     theme: page.theme
     padding: 12
@@ -49,8 +66,10 @@ Components.Card {
             readonly property string prop: card._prop(modelData, cells.what)
             objectName: prop.replace("SizesText", "Field")
             Layout.alignment: Qt.AlignHCenter
+            Layout.fillWidth: true
+            Layout.minimumWidth: card._columnWidth
             Layout.preferredWidth: card._columnWidth
-            Layout.maximumWidth: card._columnWidth
+            Layout.maximumWidth: card._fieldWidth
             theme: card.page.theme
             mono: true
             value: card.page[prop]
@@ -68,7 +87,10 @@ Components.Card {
             id: cell
             required property string modelData
             readonly property string prop: card._prop(modelData, switches.what)
+            Layout.fillWidth: true
+            Layout.minimumWidth: card._columnWidth
             Layout.preferredWidth: card._columnWidth
+            Layout.maximumWidth: card._fieldWidth
             implicitHeight: toggle.implicitHeight
             Components.ToggleSwitch {
                 id: toggle
@@ -106,6 +128,7 @@ Components.Card {
 
         GridLayout {
             id: grid
+            Layout.fillWidth: true
             columns: 4
             columnSpacing: 8
             rowSpacing: 8

@@ -25,10 +25,21 @@ TextField {
     selectByMouse: true
     hoverEnabled: true
 
-    // A hint too long for a narrow field, shown whole in a tool tip made
-    // only while the field is hovered.
-    readonly property string wholeHint: text === "" && hintMetrics.advanceWidth > width - leftPadding - rightPadding
-                                        ? placeholderText : ""
+    // A text or a hint too long for the field, shown whole in a tool tip
+    // made only while the field is hovered (a text being edited scrolls
+    // instead; a text drawn in no colour is shown by something else).
+    readonly property real _room: width - leftPadding - rightPadding
+    readonly property string wholeHint: text === ""
+                                        ? (hintMetrics.advanceWidth > _room ? placeholderText : "")
+                                        : (!activeFocus && color.a > 0 && contentWidth > _room ? text : "")
+
+    // A field not being edited shows the start of its text.
+    function _showStart() {
+        if (!activeFocus)
+            cursorPosition = 0
+    }
+    onTextChanged: _showStart()
+    onActiveFocusChanged: _showStart()
 
     TextMetrics {
         id: hintMetrics

@@ -5,6 +5,7 @@ import "../components"
 import "solveProgress.js" as Progress
 import "../components/boardText.js" as BoardText
 import "../theme" as ThemePack
+import "../components/numberText.js" as NumberText
 
 // The solve page's left card: what will be solved (board, stakes, target,
 // rake, bet sizes, options) and the start, cancel and results buttons.
@@ -129,7 +130,7 @@ Card {
                         Layout.minimumWidth: isLabel ? implicitWidth : 0
                         // Values wrap in the width they get, never cut.
                         Layout.alignment: Qt.AlignTop
-                        text: isLabel ? row.label : row.value
+                        text: isLabel ? row.label : NumberText.keepFiguresWhole(row.value)
                         textFormat: Text.PlainText
                         font.pixelSize: 13
                         font.weight: isLabel ? Font.Normal : Font.DemiBold
@@ -175,7 +176,7 @@ Card {
                             required property string modelData
                             objectName: "optionLine"
                             width: optionsColumn.width
-                            text: card._optionLines.length > 0 ? "• " + modelData : modelData
+                            text: card._optionLines.length > 0 ? "• " + NumberText.keepFiguresWhole(modelData) : modelData
                             textFormat: Text.PlainText
                             font.pixelSize: 12
                             color: card._theme ? card._theme.text : "#F0F6FC"

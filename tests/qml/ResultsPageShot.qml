@@ -26,6 +26,8 @@ import Pellaris
 //                     first prompt, with the selected hand's details open
 //   --drill           with --play=prompt: a drill at the prompt's node,
 //                     one wrong answer given
+//   --set=KEY:JSON    set a project value before the solve, e.g.
+//                     --set=oopRiverBetSizesText:"25, 50, 75, 125" (repeatable)
 //   --full            fill the whole screen (default: at most 1440x900)
 //   --light           light palette
 //   --lang=CODE       interface language, e.g. --lang=de
@@ -264,6 +266,14 @@ Window {
         shell.resetToDefaults()
         shell.maxIterations = _option("iterations") !== "" ? Number(_option("iterations")) : 20
         shell.threadCount = _option("threads") !== "" ? Number(_option("threads")) : 4
+        for (var i = 0; i < args.length; ++i) {
+            var a = String(args[i])
+            if (a.indexOf("--set=") === 0) {
+                var pair = a.substring(6)
+                var colon = pair.indexOf(":")
+                shell[pair.substring(0, colon)] = JSON.parse(pair.substring(colon + 1))
+            }
+        }
         shell.navIndex = 2
         solvePage = _find(shell, "solvePage")
     }

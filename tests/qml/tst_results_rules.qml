@@ -168,6 +168,25 @@ TestCase {
                  NumberText.combos(1e-9), NumberText.combos(NaN)], ["3", "4.5", "3", "0", "—"])
     }
 
+    // A figure never parts from the word beside it at a line break; other
+    // blanks stay as they are.
+    function test_keepFiguresWhole_data() {
+        return [
+            { tag: "loss", text: "Wrong \u2014 best: Check (EV \u22120.496)",
+              want: "Wrong \u2014 best: Check (EV\u00A0\u22120.496)" },
+            { tag: "units", text: "Bet 125% \u00B7 2.5 combos \u00B7 64 MB",
+              want: "Bet\u00A0125% \u00B7 2.5\u00A0combos \u00B7 64\u00A0MB" },
+            { tag: "Cyrillic", text: "\u0411\u0435\u0442 25%", want: "\u0411\u0435\u0442\u00A025%" },
+            { tag: "wide gap", text: "Won: 12.00   Rake: 0.00", want: "Won: 12.00   Rake: 0.00" },
+            { tag: "no figure", text: "Check \u00B7 Call", want: "Check \u00B7 Call" },
+            { tag: "none", text: undefined, want: "" }
+        ]
+    }
+
+    function test_keepFiguresWhole(data) {
+        compare(NumberText.keepFiguresWhole(data.text), data.want)
+    }
+
     // Percentages of one list add to exactly 100.
     function test_largestRemainder_data() {
         return [

@@ -291,11 +291,12 @@ Item {
             for (var i = 0; i < summary.children.length; ++i)
                 if (summary.children[i].text !== undefined)
                     texts.push(summary.children[i].text)
+            // A figure keeps to the word beside it (a no-break space).
             compare(texts, ["Street", "FLOP", "Pot / Stack", "18 / 91", "Target", "0.5% (= 0.09)",
-                            "Rake", "5% (cap 3)", "Bet sizes",
-                            "Flop · OOP bet 33 / raise — · IP bet — / raise 2.5x\n"
-                            + "Turn · OOP bet — / raise 100 · IP bet — / raise —\n"
-                            + "River · OOP bet — / raise — · IP bet 75, 150 / raise —"])
+                            "Rake", "5% (cap\u00A03)", "Bet sizes",
+                            "Flop · OOP bet\u00A033 / raise — · IP bet — / raise\u00A02.5x\n"
+                            + "Turn · OOP bet — / raise\u00A0100 · IP bet — / raise —\n"
+                            + "River · OOP bet — / raise — · IP bet\u00A075, 150 / raise —"])
             // A turn spot lists the turn and the river only; nothing is cut.
             t.page.startingStreet = "turn"
             var sizes = null
@@ -317,7 +318,7 @@ Item {
             for (var j = 0; j < summary.children.length; ++j)
                 if (summary.children[j].text !== undefined)
                     texts.push(summary.children[j].text)
-            compare(texts.slice(0, 10), ["Street", "FLOP", "Pot / Stack", "18 / 99", "Stacks", "OOP 150 · IP 99",
+            compare(texts.slice(0, 10), ["Street", "FLOP", "Pot / Stack", "18 / 99", "Stacks", "OOP\u00A0150 · IP\u00A099",
                                          "Target", "0.5% (= 0.09)", "Rake", "none (ICM)"])
         }
     }

@@ -53,19 +53,27 @@ Item {
             return p.x < root.width && p.y < root.height && p.x + item.width > 0 && p.y + item.height > 0
         }
 
-        function cutTexts(item, out) {
+        // Texts cut to their box: an elided or overflowing label, or an
+        // input line whose text runs past its box while it is not being
+        // edited (a field drawn in no colour is shown by something else).
+        // Without `strict`, a tool tip that shows the whole text excuses it.
+        function cutTexts(item, out, strict) {
             if (!item || !item.visible || item.opacity === 0 || item.width <= 0 || item.height <= 0)
                 return out
-            if (typeof item.text === "string" && item.text.trim() !== "" && item.truncated !== undefined
-                    && shownOnScreen(item)) {
-                var singleLine = item.wrapMode === Text.NoWrap && item.elide === Text.ElideNone
-                var overflow = singleLine && item.contentWidth > item.width + 1
-                if ((item.truncated || overflow) && !hasToolTip(item))
+            if (typeof item.text === "string" && item.text.trim() !== "" && shownOnScreen(item)) {
+                var cut = false
+                if (item.truncated !== undefined) {
+                    var singleLine = item.wrapMode === Text.NoWrap && item.elide === Text.ElideNone
+                    cut = item.truncated || (singleLine && item.contentWidth > item.width + 1)
+                } else if (item.echoMode !== undefined && !item.activeFocus && item.color.a > 0) {
+                    cut = item.contentWidth > item.width - item.leftPadding - item.rightPadding + 1
+                }
+                if (cut && (strict || !hasToolTip(item)))
                     out.push((item.objectName || item.toString()) + ": \"" + item.text + "\" "
                              + Math.round(item.width) + " < " + Math.round(item.implicitWidth))
             }
             for (var i = 0; i < item.children.length; ++i)
-                cutTexts(item.children[i], out)
+                cutTexts(item.children[i], out, strict)
             return out
         }
 
@@ -244,6 +252,82 @@ Item {
             root.width = 1366
             root.height = 768
             languageManager.setLanguage("en")
+            compare(faults, [])
+        }
+
+        function test_lockPanelAndSizingFit_data() {
+            return ["en", "de", "ru", "pl"].map(function (code) { return { tag: code, code: code } })
+        }
+
+        // The set-up page with long sizing texts, and the results page's
+        // node-lock panel over seven buttons (four bet sizes, all-in,
+        // "Mixed") with one of them chosen, then with the mixed inputs, at
+        // three screens. The tree and the lock buttons show every label
+        // whole; a sizing field cuts its text only while its card has no
+        // room to spare, and then shows it whole on hover.
+        function test_lockPanelAndSizingFit(data) {
+            languageManager.setLanguage(data.code)
+            var spot = Spots.tinyRiverSpot(20)
+            spot.oop_river_bet_sizes = "25, 50, 75, 125"
+            spot.oop_river_add_all_in = true
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            shell.boardText = spot.board
+            ;["Flop", "Turn", "River"].forEach(function (street) {
+                shell["oop" + street + "BetSizesText"] = "25, 50, 75, 125"
+                shell["ip" + street + "BetSizesText"] = "33, 75, 150"
+                shell["oop" + street + "RaiseSizesText"] = "50, 100, 200"
+                shell["ip" + street + "RaiseSizesText"] = "60, 120, 250, 400"
+            })
+            appController.startSolveWithConfig(spot)
+            tryVerify(function () { return !appController.running }, 60000)
+            verify(appController.resultIterations > 0, appController.statusText)
+            var faults = []
+            var note = function (tag, list) { list.forEach(function (f) { faults.push(tag + ": " + f) }) }
+            ;[{ w: 1280, h: 720 }, { w: 1440, h: 900 }, { w: 1920, h: 1080 }].forEach(function (size) {
+                root.width = size.w
+                root.height = size.h
+                var tag = size.w + "x" + size.h
+                shell.navIndex = 1
+                var setup = findChild(shell, "projectPage")
+                tryVerify(function () { return setup.visible })
+                waitForRendering(shell)
+                note(tag + " set-up", cutTexts(shell, []))
+                // A field cut although its card has the room to show it.
+                ;["oopSizingCard", "ipSizingCard"].forEach(function (name) {
+                    var card = findChild(setup, name)
+                    var spare = card.width - card.implicitWidth
+                    cutTexts(card, [], true).forEach(function (f) {
+                        var field = findChild(card, f.split(":")[0])
+                        var need = field.contentWidth + field.leftPadding + field.rightPadding
+                        if (spare >= 3 * (need - setup.sizingStreetColumnWidth))
+                            faults.push(tag + " " + name + " has room: " + f)
+                    })
+                })
+
+                shell.navIndex = 3
+                var page = findChild(shell, "resultsPage")
+                tryVerify(function () { return page.visible })
+                page.nodeLockMode = true
+                page.selectNodeLockAction(1)
+                compare(page.nodeLockActionList.length, 6)
+                var flick = findChild(page, "strategyFlick")
+                var panel = findChild(page, "nodeLockPanel")
+                ;[false, true].forEach(function (mixed) {
+                    page.setNodeLockMixedMode(mixed)
+                    waitForItemPolished(page)
+                    flick.contentY = Math.max(0, Math.min(panel.mapToItem(flick.contentItem, 0, 0).y,
+                                                          flick.contentHeight - flick.height))
+                    waitForRendering(shell)
+                    var stage = tag + (mixed ? " mixed" : " lock")
+                    note(stage, cutTexts(shell, []))
+                    note(stage, cutTexts(panel, [], true))
+                    note(stage, cutTexts(findChild(page, "gameTreePanel"), [], true))
+                })
+                page.nodeLockMode = false
+                flick.contentY = 0
+            })
+            root.width = 1366
+            root.height = 768
             compare(faults, [])
         }
 
