@@ -96,10 +96,9 @@ Rectangle {
 
                 Rectangle {
                     required property int index
-                    readonly property var _part: cell._segments[index]
                     objectName: "segment" + index
-                    x: _part ? mask.width * _part.x : 0
-                    width: _part ? mask.width * _part.w : 0
+                    x: cell._segments[index] ? mask.width * cell._segments[index].x : 0
+                    width: cell._segments[index] ? mask.width * cell._segments[index].w : 0
                     height: mask.height
                     color: cell._mixColors[index] || "transparent"
                 }

@@ -76,9 +76,13 @@ ColumnLayout {
                     // laid out from inside the model's insert signal, the rows
                     // below keep the entries they showed before, one place off.
                     property bool _followNewest: true
-                    function _showNewest() {
-                        if (_followNewest)
-                            positionViewAtBeginning()
+                    Timer {
+                        id: showNewest
+                        interval: 0
+                        onTriggered: {
+                            if (list._followNewest)
+                                list.positionViewAtBeginning()
+                        }
                     }
                     Connections {
                         target: list.model
@@ -86,7 +90,7 @@ ColumnLayout {
                             list._followNewest = list.count === 0 || list.atYBeginning || log.page.playFollowLatestHandDetails
                         }
                         function onRowsInserted() {
-                            Qt.callLater(list._showNewest)
+                            showNewest.restart()
                         }
                     }
                 }
