@@ -451,25 +451,6 @@ Item {
             keyClick(Qt.Key_Escape)
         }
 
-        // With nothing saved, "Load" and "Delete" are off and drawn so: the
-        // delete label loses its red, the load fill its full colour.
-        function test_noProfileLeavesLoadAndDeleteOff() {
-            var page = makePage()
-            compare(page.settingsProfiles.length, 0)
-            mouseClick(child(page, "loadProfileButton"))
-            var dialog = openedDialog(child(page, "loadSettingsDialog"))
-            var load = child(dialog.contentItem, "loadProfileConfirmButton")
-            var remove = child(dialog.contentItem, "deleteProfileButton")
-            verify(!load.enabled && !remove.enabled)
-            verify(load.background.opacity < 1 && load.contentItem.opacity < 1)
-            verify(!Qt.colorEqual(remove.contentItem.color, "#F85149"))
-            mouseClick(load)
-            mouseClick(remove)
-            verify(dialog.visible)
-            verify(!child(page, "confirmDeleteProfileDialog").visible)
-            keyClick(Qt.Key_Escape)
-        }
-
         function test_legacyProfileLoads() {
             profileStore.setValue("profilesJson", JSON.stringify([
                 { id: "old", name: "Old <b>one</b>", data: { target_exploitability: 0.9, starting_pot: 180 } }]))
