@@ -86,14 +86,19 @@ Rectangle {
                 color: cell._mixColors[cell._mixColors.length - 1] || "transparent"
             }
 
+            // The count follows the node's actions, the places the class's
+            // mix: a new node hands over its actions before its mix, so a
+            // segment can exist for a moment where the mix has none (or the
+            // mix holds the previous node's). Each reads its own entry and
+            // draws nothing without one.
             Repeater {
                 model: Math.max(0, cell.matrix._actionColors.length - 1)
 
                 Rectangle {
                     required property int index
                     objectName: "segment" + index
-                    x: cell.mixed ? mask.width * cell._segments[index].x : 0
-                    width: cell.mixed ? mask.width * cell._segments[index].w : 0
+                    x: cell._segments[index] ? mask.width * cell._segments[index].x : 0
+                    width: cell._segments[index] ? mask.width * cell._segments[index].w : 0
                     height: mask.height
                     color: cell._mixColors[index] || "transparent"
                 }

@@ -72,15 +72,25 @@ ColumnLayout {
                     // the details follow the newest hand or the list showed
                     // the newest before; a user who pinned an older hand and
                     // scrolled to it keeps the place.
+                    // The move waits until the list has taken the new row in:
+                    // laid out from inside the model's insert signal, the rows
+                    // below keep the entries they showed before, one place off.
                     property bool _followNewest: true
+                    Timer {
+                        id: showNewest
+                        interval: 0
+                        onTriggered: {
+                            if (list._followNewest)
+                                list.positionViewAtBeginning()
+                        }
+                    }
                     Connections {
                         target: list.model
                         function onRowsAboutToBeInserted() {
                             list._followNewest = list.count === 0 || list.atYBeginning || log.page.playFollowLatestHandDetails
                         }
                         function onRowsInserted() {
-                            if (list._followNewest)
-                                list.positionViewAtBeginning()
+                            showNewest.restart()
                         }
                     }
                 }
@@ -172,6 +182,7 @@ ColumnLayout {
                         color: log._theme ? log._theme.textMuted : "#8B949E"
                     }
                     Row {
+                        objectName: "handLogHeroCards"
                         anchors.verticalCenter: parent.verticalCenter
                         spacing: 4
                         Repeater {

@@ -25,8 +25,12 @@ Button {
     contentItem: Text {
         text: button.text
         font: button.font
-        color: button._filled ? "white" : button.look === "dangerOutline" ? ThemeRules.roleColor(button.theme, "danger", "#F85149")
-                                                                           : ThemeRules.roleColor(button.theme, "text", "#F0F6FC")
+        // A disabled outline button loses its red with its border: a red
+        // label alone still reads as a live action.
+        color: button._filled ? "white"
+             : button.look === "dangerOutline" && button.enabled ? ThemeRules.roleColor(button.theme, "danger", "#F85149")
+             : button.look === "dangerOutline" ? ThemeRules.roleColor(button.theme, "textMuted", "#8B949E")
+             : ThemeRules.roleColor(button.theme, "text", "#F0F6FC")
         opacity: button.enabled || button.disabledOpacity >= 1 ? 1.0 : 0.7
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
@@ -38,8 +42,7 @@ Button {
         opacity: button.enabled ? 1.0 : button.disabledOpacity
         color: {
             if (button.look === "accent")
-                return !button.enabled ? ThemeRules.roleColor(button.theme, "surface3", "#2D333B")
-                     : button.down ? ThemeRules.roleColor(button.theme, "accentMuted", "#238636") : ThemeRules.roleColor(button.theme, "accent", "#3FB950")
+                return button.down ? ThemeRules.roleColor(button.theme, "accentMuted", "#238636") : ThemeRules.roleColor(button.theme, "accent", "#3FB950")
             if (button.look === "dangerFill")
                 return button.down ? Qt.darker(ThemeRules.roleColor(button.theme, "danger", "#F85149"), 1.05) : ThemeRules.roleColor(button.theme, "danger", "#F85149")
             return button.down ? ThemeRules.roleColor(button.theme, "surface3", "#2D333B")

@@ -8,8 +8,8 @@ import "spots.js" as Spots
 // times first, "--light" picks the light palette, "--settings" shows the
 // settings page, "--setup" the set-up page scrolled to its range columns,
 // with painted ranges and an open Custom folder ("--top" leaves it at its
-// top); "--dialog=delete" or
-// "--dialog=import" then opens that dialog over it. "--setup --library"
+// top); "--dialog=delete", "--dialog=load" (the settings profiles, none
+// saved) or "--dialog=import" then opens that dialog over it. "--setup --library"
 // shows the built-in libraries instead (OOP: Standard, the 100bb no-rake
 // UTG open; IP: a Population leaf), "--developer" with their developer
 // buttons. "--lang=CODE" shows the interface in that language.
@@ -132,6 +132,8 @@ ApplicationWindow {
             } else if (dialog === "profile") {
                 page.openSaveProfileDialog()
                 page._saveProfileError = qsTr("A profile with this name already exists.")
+            } else if (dialog === "load") {
+                page.openLoadProfileDialog()
             } else if (dialog === "folder") {
                 page.openAddFolderDialog("ip")
             } else if (dialog === "import") {

@@ -223,6 +223,23 @@ Item {
             verify(!findChild(cell, "segment" + data.segments.length), "the last action has no segment of its own")
         }
 
+        // The results page hands over a node's longer action list before
+        // its mix: no cell reads a segment its mix lacks, and the new mix
+        // draws once it comes.
+        function test_moreActionsBeforeTheirMix() {
+            failOnWarning(/./)
+            var types = ["check", "bet", "raise", "allin"]
+            var m = makeMatrix({ weights: { "AKs": 1, "72o": 1 }, actionTypes: types.slice(0, 2),
+                                 actionProbs: { "AKs": [0.5, 0.5], "72o": [0.5, 0.5] } })
+            m.actionColors = types.map(function (t) { return theme.actionColor(t) })
+            m.actionTypes = types
+            m.actionProbs = { "AKs": [0.25, 0.25, 0.25, 0.25], "72o": [0.25, 0.25, 0.25, 0.25] }
+            waitForRendering(m)
+            var cell = findChild(m, "cell_AKs")
+            for (var s = 0; s < 3; ++s)
+                compare([findChild(cell, "segment" + s).x, findChild(cell, "segment" + s).width], [8 * s, 8])
+        }
+
         // A segment looks like its action colour at 0.85 opacity over the
         // cell's background.
         function test_segmentColours() {

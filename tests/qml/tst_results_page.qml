@@ -74,6 +74,36 @@ Item {
             compare(list.indexAt(10, list.contentY + 10), shownFirst + 1, "pinned: the same hand stays in view")
         }
 
+        // Hands logged with no frame drawn between them: each row shows its
+        // own entry's cards and tint, in order, and the selection border
+        // sits on the hand the details show.
+        function test_handLogRowsShowTheirOwnEntries() {
+            var page = createTemporaryObject(pageComponent, root, { controller: scriptedFlop(), boardText: "AhKs7h" })
+            page.playMode = true
+            var list = findChild(page, "handLogList")
+            var played = ["JsTd", "AhTd", "KdJh", "8h6h", "AsTh"]
+            for (var i = 0; i < played.length; ++i)
+                page.playHandLog.insert(0, { board: "AhKs7h", role: "OOP", oop: played[i], ip: "2c2d", evLoss: NaN,
+                                             isMistake: played[i] === "KdJh", mistakeActor: "" })
+            page.userSelectPlayLog(2)
+            waitForRendering(list)
+            var shown = [], mistakes = [], bordered = []
+            for (var r = 0; r < played.length; ++r) {
+                var item = findChild(list, "handLogRow" + r)
+                var cards = findChild(item, "handLogHeroCards").children, text = ""
+                for (var c = 0; c < cards.length; ++c)
+                    text += cards[c].rank !== undefined ? cards[c].rank + cards[c].suit : ""
+                shown.push(text)
+                mistakes.push(item.mistake)
+                if (item.border.width === 2)
+                    bordered.push(shown[r])
+            }
+            compare(shown, played.slice().reverse())
+            compare(mistakes, shown.map(function (h) { return h === "KdJh" }))
+            compare(bordered, [page.playSelectedLog.oop])
+            compare(page.playSelectedLog.oop, "KdJh")
+        }
+
         // Root (flop) → turn card 2c → a decision node whose combos include
         // rounding dust that only the turn board hides.
         function scriptedFlop() {

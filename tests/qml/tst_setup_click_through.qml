@@ -3,7 +3,8 @@ import QtTest
 import Pellaris
 
 // Presses and double clicks on the set-up page's popups and dialogs, sent
-// through the window: none of them reaches the range matrix lying under.
+// through the window: none of them reaches the range matrix lying under, and
+// a button a dialog holds off does nothing.
 Item {
     id: root
     width: 1600
@@ -99,6 +100,25 @@ Item {
             tryCompare(dialog, "visible", false)
             verify(page.oopCustomRanges.length > 0, "saved")
             compare(page.oopRangeText, "AA", "the second click stays off the matrix")
+        }
+
+        // With no profile saved, "Load" and "Delete" are off and look it (the
+        // delete label loses its red); clicks on them change nothing.
+        function test_noProfileLeavesLoadAndDeleteOff() {
+            var page = makePage()
+            compare(page.settingsProfiles.length, 0)
+            page.openLoadProfileDialog()
+            var dialog = child(page, "loadSettingsDialog")
+            tryCompare(dialog, "opened", true)
+            var load = child(dialog.contentItem, "loadProfileConfirmButton")
+            var remove = child(dialog.contentItem, "deleteProfileButton")
+            verify(!load.enabled && !remove.enabled)
+            verify(load.background.opacity < 1 && load.contentItem.opacity < 1)
+            verify(!Qt.colorEqual(remove.contentItem.color, "#F85149"))
+            mouseClick(load)
+            mouseClick(remove)
+            verify(dialog.visible && !child(page, "confirmDeleteProfileDialog").visible)
+            keyClick(Qt.Key_Escape)
         }
     }
 }
