@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <condition_variable>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <numeric>
@@ -503,14 +504,33 @@ TEST(SolveSession, DestroyingTheSessionMidSolveWaitsForTheWorker) {
 
 TEST(SolveSession, StartCancelStartLoopsStayConsistent) {
   SolveSession session;
+  // The worker is held at each stage in turn while the cancel is sent, so the
+  // cancel always arrives before the solve could end by itself.
+  const char* stages[] = {"Init: building game object...", "Init: building game tree structures...",
+                          "Init: starting solver...", "Iter 1 ",
+                          "Finalizing: computing results...",
+                          "Finalizing: building result snapshot..."};
   for (int round = 0; round < 12; ++round) {
+    const std::string stage = stages[round % std::size(stages)];
     Recorder recorder;
-    ASSERT_TRUE(session.start(river_spot(100000), recorder.callback(&session))) << round;
+    Gate reached;
+    Gate resume;
+    bool held = false;  // worker thread only
+    ASSERT_TRUE(session.start(river_spot(100000),
+                              recorder.callback(&session, [&](const SolveProgress& r) {
+                                if (r.result) reached.release();  // never held: fail, not hang
+                                if (held || !starts_with(r.status, stage)) return;
+                                held = true;
+                                reached.release();
+                                resume.wait();
+                              })))
+        << round;
     EXPECT_FALSE(session.start(river_spot(5), nullptr));
-    if (round % 3 == 1) std::this_thread::sleep_for(2ms);
+    reached.wait();
     session.cancel();
+    resume.release();
     ASSERT_TRUE(recorder.wait_done());
-    EXPECT_EQ(recorder.final_report().status, "Cancelled");
+    EXPECT_EQ(recorder.final_report().status, "Cancelled") << stage;
     EXPECT_FALSE(session.game_ptr());
   }
   // Back-to-back starts without waiting for the report handler.
