@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 #include <condition_variable>
 #include <iterator>
@@ -325,8 +326,18 @@ TEST(SolveSession, CancelBeforeTheBuildEndsBeforeTheSolverStarts) {
   SolveConfig request = flop_spot(100000);
   request.oop_range = "100%";
   request.ip_range = "100%";
-  ASSERT_TRUE(session.start(request, recorder.callback(&session)));
+  // The cancel is sent while the worker is held in its first report, so
+  // it always arrives before the build.
+  Gate reached;
+  Gate resume;
+  ASSERT_TRUE(session.start(request, recorder.callback(&session, [&](const SolveProgress& r) {
+    if (r.status != "Init: building game object...") return;
+    reached.release();
+    resume.wait();
+  })));
+  reached.wait();
   session.cancel();
+  resume.release();
   ASSERT_TRUE(recorder.wait_done());
   EXPECT_EQ(recorder.final_report().status, "Cancelled");
   for (const std::string& status : recorder.statuses()) {
@@ -480,10 +491,14 @@ TEST(SolveSession, UnrepresentableMoneyIsAnErrorNotACrash) {
 }
 
 TEST(SolveSession, DestroyingTheSessionMidSolveWaitsForTheWorker) {
+  // No target and no practical iteration limit: only the session's end
+  // stops this solve.
+  SolveConfig endless = river_spot(UINT32_MAX);
+  endless.target_exploitability = -1.0f;
   auto recorder = std::make_shared<Recorder>();
   {
     auto session = std::make_unique<SolveSession>();
-    ASSERT_TRUE(session->start(flop_spot(100000), recorder->callback()));
+    ASSERT_TRUE(session->start(endless, recorder->callback()));
     ASSERT_TRUE(recorder->wait_for_status_prefix("Iter 1 "));
     session.reset();
   }
@@ -492,11 +507,11 @@ TEST(SolveSession, DestroyingTheSessionMidSolveWaitsForTheWorker) {
   ASSERT_TRUE(recorder->done);
   EXPECT_EQ(recorder->reports.back().status, "Cancelled");
 
-  // Destroyed while still building: also waits, also ends.
+  // Destroyed right after the start: also waits, also ends.
   auto early = std::make_shared<Recorder>();
   {
     SolveSession session;
-    ASSERT_TRUE(session.start(flop_spot(100000), early->callback()));
+    ASSERT_TRUE(session.start(endless, early->callback()));
   }
   std::lock_guard<std::mutex> early_lock(early->mutex);
   EXPECT_TRUE(early->done);
