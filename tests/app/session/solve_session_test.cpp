@@ -521,24 +521,24 @@ TEST(SolveSession, StartCancelStartLoopsStayConsistent) {
   SolveSession session;
   // The worker is held at each stage in turn while the cancel is sent, so the
   // cancel always arrives before the solve could end by itself.
-  const char* stages[] = {"Init: building game object...", "Init: building game tree structures...",
-                          "Init: starting solver...", "Iter 1 ",
-                          "Finalizing: computing results...",
-                          "Finalizing: building result snapshot..."};
+  const char* stages[] = {
+      "Init: building game object...",    "Init: building game tree structures...",
+      "Init: starting solver...",         "Iter 1 ",
+      "Finalizing: computing results...", "Finalizing: building result snapshot..."};
   for (int round = 0; round < 12; ++round) {
     const std::string stage = stages[round % std::size(stages)];
     Recorder recorder;
     Gate reached;
     Gate resume;
     bool held = false;  // worker thread only
-    ASSERT_TRUE(session.start(river_spot(100000),
-                              recorder.callback(&session, [&](const SolveProgress& r) {
-                                if (r.result) reached.release();  // never held: fail, not hang
-                                if (held || !starts_with(r.status, stage)) return;
-                                held = true;
-                                reached.release();
-                                resume.wait();
-                              })))
+    const auto hold_at_stage = [&](const SolveProgress& r) {
+      if (r.result) reached.release();  // never held: fail, not hang
+      if (held || !starts_with(r.status, stage)) return;
+      held = true;
+      reached.release();
+      resume.wait();
+    };
+    ASSERT_TRUE(session.start(river_spot(100000), recorder.callback(&session, hold_at_stage)))
         << round;
     EXPECT_FALSE(session.start(river_spot(5), nullptr));
     reached.wait();
