@@ -181,13 +181,17 @@ class LanguageManagerTest : public QObject {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("open");
     QTest::addColumn<QString>("cancel");
-    QTest::newRow("de") << "de" << "Öffnen" << "Abbrechen";
-    QTest::newRow("es") << "es" << "Abrir" << "Cancelar";
-    QTest::newRow("fr") << "fr" << "Ouvrir" << "Annuler";
-    QTest::newRow("it") << "it" << "Apri" << "Annulla";
-    QTest::newRow("pl") << "pl" << "Otwórz" << "Anuluj";
-    QTest::newRow("pt_BR") << "pt_BR" << "Abrir" << "Cancelar";
-    QTest::newRow("ru") << "ru" << "Открыть" << "Отмена";
+    const struct {
+      const char* code;
+      const char* open;
+      const char* cancel;
+    } rows[] = {{"de", "Öffnen", "Abbrechen"}, {"es", "Abrir", "Cancelar"},
+                {"fr", "Ouvrir", "Annuler"},   {"it", "Apri", "Annulla"},
+                {"pl", "Otwórz", "Anuluj"},    {"pt_BR", "Abrir", "Cancelar"},
+                {"ru", "Открыть", "Отмена"}};
+    for (const auto& row : rows)
+      QTest::newRow(row.code) << QString::fromUtf8(row.code) << QString::fromUtf8(row.open)
+                              << QString::fromUtf8(row.cancel);
   }
 
   void qtOwnTextsFollowTheLanguage() {
