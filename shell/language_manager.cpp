@@ -1,12 +1,14 @@
 #include "language_manager.hpp"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTranslator>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -25,6 +27,33 @@ void installEnglishPlurals() {
   plurals = std::make_unique<QTranslator>();
   if (plurals->load(QStringLiteral("halvory_en"), QStringLiteral(":/Pellaris/i18n")))
     QCoreApplication::installTranslator(plurals.get());
+}
+
+// Qt's own catalogues of the chosen language (standard buttons, file and
+// message dialogs), installed beneath ours; empty in English.
+std::vector<std::unique_ptr<QTranslator>>& qtTranslators() {
+  static std::vector<std::unique_ptr<QTranslator>> translators;
+  return translators;
+}
+
+// Loads each of Qt's module catalogues that exists for the language from Qt's
+// translations folder; a module without a catalogue in that language is left
+// out, so its texts stay English. Returns how many were installed.
+int installQtCatalogues(const QStringList& candidates) {
+  auto& installed = qtTranslators();
+  for (const auto& translator : installed) QCoreApplication::removeTranslator(translator.get());
+  installed.clear();
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  for (const char* module : {"qtbase_", "qtdeclarative_"}) {
+    for (const QString& candidate : candidates) {
+      auto translator = std::make_unique<QTranslator>();
+      if (!translator->load(QLatin1String(module) + candidate, folder)) continue;
+      QCoreApplication::installTranslator(translator.get());
+      installed.push_back(std::move(translator));
+      break;
+    }
+  }
+  return static_cast<int>(installed.size());
 }
 
 const QString kLanguageKey = QStringLiteral("ui/language");
@@ -73,8 +102,11 @@ void LanguageManager::applyLanguage(const QString& code, bool persist) {
   translator = std::make_unique<QTranslator>();  // the previous one is deleted here
 
   bool loaded = false;
+  int qtCatalogues = 0;
   if (code != QLatin1String("en")) {
-    for (const QString& candidate : languageCandidates(code)) {
+    const QStringList candidates = languageCandidates(code);
+    qtCatalogues = installQtCatalogues(candidates);
+    for (const QString& candidate : candidates) {
       if (translator->load(QStringLiteral("halvory_") + candidate,
                            QStringLiteral(":/Pellaris/i18n"))) {
         loaded = true;
@@ -82,6 +114,8 @@ void LanguageManager::applyLanguage(const QString& code, bool persist) {
       }
     }
     if (loaded) QCoreApplication::installTranslator(translator.get());
+  } else {
+    installQtCatalogues({});
   }
 
   const QLocale locale = localeFor(code);
@@ -94,9 +128,10 @@ void LanguageManager::applyLanguage(const QString& code, bool persist) {
     settings.sync();
   }
 
-  qInfo().noquote() << QStringLiteral("Language set to %1 (translator %2)")
+  qInfo().noquote() << QStringLiteral("Language set to %1 (translator %2, Qt catalogues %3)")
                            .arg(code,
-                                loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded"));
+                                loaded ? QStringLiteral("loaded") : QStringLiteral("not loaded"))
+                           .arg(qtCatalogues);
 
   if (engine_ != nullptr) {
     engine_->setUiLanguage(locale.bcp47Name());

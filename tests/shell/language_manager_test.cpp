@@ -5,6 +5,8 @@
 #include "controller/app_controller.hpp"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -171,6 +173,52 @@ class LanguageManagerTest : public QObject {
     }
     QVERIFY2(changed >= 10, qPrintable(code));
     QCOMPARE(QCoreApplication::translate("HandBuckets", "pair"), QStringLiteral("pair"));
+  }
+
+  // Qt's own texts (the standard buttons of the file and message dialogs)
+  // follow the language from Qt's catalogues, and return to English.
+  void qtOwnTextsFollowTheLanguage_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("cancel");
+    const struct {
+      const char* code;
+      const char* open;
+      const char* cancel;
+    } rows[] = {{"de", "Öffnen", "Abbrechen"}, {"es", "Abrir", "Cancelar"},
+                {"fr", "Ouvrir", "Annuler"},   {"it", "Apri", "Annulla"},
+                {"pl", "Otwórz", "Anuluj"},    {"pt_BR", "Abrir", "Cancelar"},
+                {"ru", "Открыть", "Отмена"}};
+    for (const auto& row : rows)
+      QTest::newRow(row.code) << QString::fromUtf8(row.code) << QString::fromUtf8(row.open)
+                              << QString::fromUtf8(row.cancel);
+  }
+
+  void qtOwnTextsFollowTheLanguage() {
+    QFETCH(QString, code);
+    QFETCH(QString, open);
+    QFETCH(QString, cancel);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + QStringLiteral("/qtbase_") + code + QStringLiteral(".qm")))
+      QSKIP("Qt's own catalogues are not installed (Debian package qt6-translations-l10n)");
+    const auto button = [](const char* text) {
+      return QCoreApplication::translate("QPlatformTheme", text);
+    };
+    LanguageManager manager(nullptr);
+    manager.setLanguage(code);
+    QCOMPARE(button("Open"), open);
+    QCOMPARE(button("Cancel"), cancel);
+    QVERIFY(updateText() != QLatin1String("No update is available."));  // ours as well
+    if (code == QLatin1String("de")) {
+      // The Quick dialogs' catalogue, which Debian has in German among others.
+      QCOMPARE(QCoreApplication::translate("MessageDialog", "Show Details..."),
+               QStringLiteral("Details einblenden..."));
+    }
+    manager.setLanguage(QStringLiteral("en"));
+    QCOMPARE(button("Open"), QStringLiteral("Open"));
+    QCOMPARE(button("Cancel"), QStringLiteral("Cancel"));
+    QCOMPARE(QCoreApplication::translate("MessageDialog", "Show Details..."),
+             QStringLiteral("Show Details..."));
   }
 
   void territoryFallsBackToLanguageFile() {

@@ -875,7 +875,7 @@ class AppControllerTest : public QObject {
 
   void cancelEndsInSolveFailedCancelled() {
     auto c = make();
-    c->startSolveWithConfig(riverSpotMap(1000000));
+    c->startSolveWithConfig(riverSpotMap(kEndlessIterations));
     QVERIFY(c->getRunning());
     QTRY_VERIFY_WITH_TIMEOUT(c->getStatusText().startsWith(QStringLiteral("Iter")), 60000);
     c->cancelSolve();
@@ -891,7 +891,7 @@ class AppControllerTest : public QObject {
 
   void clearResultsDuringASolveIsImmediate() {
     auto c = make();
-    c->startSolveWithConfig(riverSpotMap(1000000));
+    c->startSolveWithConfig(riverSpotMap(kEndlessIterations));
     QTRY_VERIFY_WITH_TIMEOUT(c->getStatusText().startsWith(QStringLiteral("Iter")), 60000);
     c->clearResults();
     QVERIFY(!c->getRunning());
@@ -926,7 +926,7 @@ class AppControllerTest : public QObject {
 
   void onlyTheFinalReportEndsRunning() {
     auto c = make();
-    c->startSolveWithConfig(riverSpotMap(1000000));
+    c->startSolveWithConfig(riverSpotMap(kEndlessIterations));
     QVERIFY(c->getRunning());
     c->cancelSolve();
     // Wait without handling events: the final report stays queued.
@@ -941,7 +941,7 @@ class AppControllerTest : public QObject {
 
   void startWhileRunningChangesNothing() {
     auto c = make();
-    const QVariantMap first = riverSpotMap(1000000);
+    const QVariantMap first = riverSpotMap(kEndlessIterations);
     c->startSolveWithConfig(first);
     QVERIFY(c->getRunning());
     Access::addLock(*c, 0, "AA", NodeLockEntry{{1.0f}, -1, 1.0});

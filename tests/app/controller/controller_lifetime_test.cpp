@@ -36,7 +36,7 @@ class ControllerLifetimeTest : public QObject {
   void destroyMidSolve() {
     auto info = std::make_shared<FakeSystemInfo>();
     auto* controller = new AppController(info);
-    controller->startSolveWithConfig(riverSpotMap(1000000));
+    controller->startSolveWithConfig(riverSpotMap(kEndlessIterations));
     QVERIFY(controller->getRunning());
     QTRY_VERIFY_WITH_TIMEOUT(controller->getStatusText().startsWith(QStringLiteral("Iter")), 60000);
     delete controller;

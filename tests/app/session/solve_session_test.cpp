@@ -5,8 +5,10 @@
 #include <atomic>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 #include <condition_variable>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <numeric>
@@ -324,8 +326,18 @@ TEST(SolveSession, CancelBeforeTheBuildEndsBeforeTheSolverStarts) {
   SolveConfig request = flop_spot(100000);
   request.oop_range = "100%";
   request.ip_range = "100%";
-  ASSERT_TRUE(session.start(request, recorder.callback(&session)));
+  // The cancel is sent while the worker is held in its first report, so
+  // it always arrives before the build.
+  Gate reached;
+  Gate resume;
+  ASSERT_TRUE(session.start(request, recorder.callback(&session, [&](const SolveProgress& r) {
+    if (r.status != "Init: building game object...") return;
+    reached.release();
+    resume.wait();
+  })));
+  reached.wait();
   session.cancel();
+  resume.release();
   ASSERT_TRUE(recorder.wait_done());
   EXPECT_EQ(recorder.final_report().status, "Cancelled");
   for (const std::string& status : recorder.statuses()) {
@@ -479,10 +491,14 @@ TEST(SolveSession, UnrepresentableMoneyIsAnErrorNotACrash) {
 }
 
 TEST(SolveSession, DestroyingTheSessionMidSolveWaitsForTheWorker) {
+  // No target and no practical iteration limit: only the session's end
+  // stops this solve.
+  SolveConfig endless = river_spot(UINT32_MAX);
+  endless.target_exploitability = -1.0f;
   auto recorder = std::make_shared<Recorder>();
   {
     auto session = std::make_unique<SolveSession>();
-    ASSERT_TRUE(session->start(flop_spot(100000), recorder->callback()));
+    ASSERT_TRUE(session->start(endless, recorder->callback()));
     ASSERT_TRUE(recorder->wait_for_status_prefix("Iter 1 "));
     session.reset();
   }
@@ -491,11 +507,11 @@ TEST(SolveSession, DestroyingTheSessionMidSolveWaitsForTheWorker) {
   ASSERT_TRUE(recorder->done);
   EXPECT_EQ(recorder->reports.back().status, "Cancelled");
 
-  // Destroyed while still building: also waits, also ends.
+  // Destroyed right after the start: also waits, also ends.
   auto early = std::make_shared<Recorder>();
   {
     SolveSession session;
-    ASSERT_TRUE(session.start(flop_spot(100000), early->callback()));
+    ASSERT_TRUE(session.start(endless, early->callback()));
   }
   std::lock_guard<std::mutex> early_lock(early->mutex);
   EXPECT_TRUE(early->done);
@@ -503,14 +519,33 @@ TEST(SolveSession, DestroyingTheSessionMidSolveWaitsForTheWorker) {
 
 TEST(SolveSession, StartCancelStartLoopsStayConsistent) {
   SolveSession session;
+  // The worker is held at each stage in turn while the cancel is sent, so the
+  // cancel always arrives before the solve could end by itself.
+  const char* stages[] = {
+      "Init: building game object...",    "Init: building game tree structures...",
+      "Init: starting solver...",         "Iter 1 ",
+      "Finalizing: computing results...", "Finalizing: building result snapshot..."};
   for (int round = 0; round < 12; ++round) {
+    const std::string stage = stages[round % std::size(stages)];
     Recorder recorder;
-    ASSERT_TRUE(session.start(river_spot(100000), recorder.callback(&session))) << round;
+    Gate reached;
+    Gate resume;
+    bool held = false;  // worker thread only
+    const auto hold_at_stage = [&](const SolveProgress& r) {
+      if (r.result) reached.release();  // never held: fail, not hang
+      if (held || !starts_with(r.status, stage)) return;
+      held = true;
+      reached.release();
+      resume.wait();
+    };
+    ASSERT_TRUE(session.start(river_spot(100000), recorder.callback(&session, hold_at_stage)))
+        << round;
     EXPECT_FALSE(session.start(river_spot(5), nullptr));
-    if (round % 3 == 1) std::this_thread::sleep_for(2ms);
+    reached.wait();
     session.cancel();
+    resume.release();
     ASSERT_TRUE(recorder.wait_done());
-    EXPECT_EQ(recorder.final_report().status, "Cancelled");
+    EXPECT_EQ(recorder.final_report().status, "Cancelled") << stage;
     EXPECT_FALSE(session.game_ptr());
   }
   // Back-to-back starts without waiting for the report handler.
