@@ -27,6 +27,17 @@ TextField {
 
     // A hint too long for a narrow field, shown whole in a tool tip made
     // only while the field is hovered.
+    // Unfocused, the field shows the start of its text: a text set from a
+    // project, or left after typing, would else show its end, where the
+    // cursor stands.
+    function _showStart() {
+        if (!activeFocus)
+            cursorPosition = 0
+    }
+    onActiveFocusChanged: _showStart()
+    onTextChanged: _showStart()
+    onWidthChanged: _showStart()
+
     readonly property string wholeHint: text === "" && hintMetrics.advanceWidth > width - leftPadding - rightPadding
                                         ? placeholderText : ""
 
