@@ -310,6 +310,27 @@ Item {
             ]
         }
 
+        // A text field out of focus shows the start of its text: a loaded
+        // list, and one the user left with the cursor at its end.
+        function test_unfocusedFieldShowsItsStart() {
+            var shell = makeShell()
+            shell.applyProjectState({ utilityModel: "icm", oopStack: 50, ipStack: 50,
+                                      icmPayoutsText: "60, 10.000, 21474836.47, 0,125" })
+            var field = child(shell.pages.projectPage, "icmPayoutsField")
+            waitForRendering(field)
+            verify(field.contentWidth > field.width, "the list is wider than its field")
+            function startShown() {
+                return field.positionAt(field.leftPadding + 1, field.height / 2) === 0
+            }
+            verify(startShown(), "loaded")
+            field.forceActiveFocus()
+            keyClick(Qt.Key_End)
+            verify(!startShown(), "the end shows while typing")
+            keyClick(Qt.Key_Tab)
+            verify(!field.activeFocus)
+            verify(startShown(), "left")
+        }
+
         // Every value a project brings that its field would not take is
         // listed by the field's name and quoted by the quoting rule (short,
         // a control character as its escape); the list scrolls inside its
