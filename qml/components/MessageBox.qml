@@ -86,7 +86,13 @@ Dialog {
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {
-            policy: box._textHeight > box.availableHeight + 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            objectName: "messageScrollBar"
+            policy: box._textHeight > box.contentHeight + 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            contentItem: Rectangle {
+                implicitWidth: 6
+                radius: 3
+                color: box.theme ? box.theme.textFaint : "#6E7681"
+            }
         }
 
         Text {

@@ -30,7 +30,7 @@ TextField {
     // Unfocused, the field shows the start of its text: a text set from a
     // project, or left after typing, would else show its end, where the
     // cursor stands.
-    function _showStart() {
+    function _showStart(): void {
         if (!activeFocus)
             cursorPosition = 0
     }
@@ -56,10 +56,11 @@ TextField {
         active: field.hovered && field.wholeHint !== ""
         sourceComponent: hintTip
         onLoaded: {
-            item.parent = field
-            item.theme = field.theme
-            item.text = field.wholeHint
-            item.visible = true
+            var tip = item as Components.PlainToolTip
+            tip.parent = field
+            tip.theme = field.theme
+            tip.text = field.wholeHint
+            tip.visible = true
         }
     }
 

@@ -144,25 +144,26 @@ ApplicationWindow {
         id: notLoadedTimer
         interval: 600
         onTriggered: {
+            var profileFirst = window.args.indexOf("--profile-first") >= 0
             // The home page is made when first shown.
-            if (!shell.pages.homePage) {
+            if (!profileFirst && !shell.pages.homePage) {
                 shell.navIndex = 0
                 restart()
                 return
             }
-            var long = "7".repeat(3000)
+            var tall = "7".repeat(3000)
             var project = { boardText: "Ks7d2c", startingPot: "9".repeat(100000), effectiveStack: "1\u0007" }
             var data = { starting_pot: "9".repeat(100000), effective_stack: "1\u0007" }
             ;["oop", "ip"].forEach(function (seat) {
                 ;["Flop", "Turn", "River"].forEach(function (street) {
-                    project[seat + street + "AddAllIn"] = long
-                    data[seat + "_" + street.toLowerCase() + "_add_all_in"] = long
+                    project[seat + street + "AddAllIn"] = tall
+                    data[seat + "_" + street.toLowerCase() + "_add_all_in"] = tall
                 })
             })
             ;["maxIterations", "threadCount", "rakePercent", "rakeCap", "targetExploitability", "oopStack", "ipStack",
-              "gameVariant", "utilityModel", "startingStreet"].forEach(function (key) { project[key] = long })
+              "gameVariant", "utilityModel", "startingStreet"].forEach(function (key) { project[key] = tall })
             ;["max_iterations", "rake_percent", "rake_cap", "target_exploitability_pct", "oop_stack", "ip_stack",
-              "utility_model", "starting_street"].forEach(function (key) { data[key] = long })
+              "utility_model", "starting_street"].forEach(function (key) { data[key] = tall })
             var url = "file:///tmp/pellaris-notloaded-shot.pellarisproj"
             // qmllint disable unqualified
             appController.saveTextFile(url, JSON.stringify({ format: "halvory_project", version: 1, hasResults: false,
@@ -171,7 +172,7 @@ ApplicationWindow {
             var page = shell.pages.projectPage
             page.settingsProfiles = [{ id: "long", name: "Deep stack", createdAt: "", data: data }]
             page._loadProfileSelectedId = "long"
-            if (window.args.indexOf("--profile-first") >= 0) {
+            if (profileFirst) {
                 page.loadSelectedSettingsProfile()
                 return
             }

@@ -365,6 +365,7 @@ Item {
             var scroll = child(dialog, "messageScroll")
             var ok = child(dialog.footer, "messageOkButton")
             tryVerify(function () { return scroll.contentHeight > scroll.height }, 5000, "the list scrolls")
+            verify(child(dialog.contentItem, "messageScrollBar").visible)
             var at = ok.mapToItem(dialog.parent, 0, 0)
             verify(at.y >= 0 && at.y + ok.height <= dialog.parent.height, at.y)
             mouseClick(ok)
