@@ -191,12 +191,12 @@ QString sizingLabel(const std::string& key) {
   const std::string rest = key.substr(ip ? 3 : 4);
   const std::size_t underscore = rest.find('_');
   const std::string street = rest.substr(0, underscore);
-  const QString row = endsWith(rest, "_raise_sizes") ? page("Raise sizes (%)")
+  const QString row = endsWith(rest, "_raise_sizes")  ? page("Raise sizes (%)")
                       : endsWith(rest, "_add_all_in") ? page("Add All-In")
                       : endsWith(rest, "_dont_donk")  ? page("Don't donk")
                                                       : page("Bet sizes (%)");
-  return QStringList{ip ? page("IP Sizing") : page("OOP Sizing"), streetLabel(street), row}
-      .join(QStringLiteral(" \u00B7 "));
+  return QStringList{ip ? page("IP Sizing") : page("OOP Sizing"), streetLabel(street), row}.join(
+      QStringLiteral(" \u00B7 "));
 }
 
 // The template with %1, %2, ... replaced in one pass, so that an argument
@@ -306,7 +306,8 @@ QString fieldLabel(const std::string& key) {
   if (key == "add_all_in_jam_threshold_pct" || key == "add_all_in_jam_threshold_enabled")
     return page("Add all-in if jam less than");
   if (key == "oop_add_all_in_jam_threshold_pct" || key == "ip_add_all_in_jam_threshold_pct" ||
-      key == "oop_add_all_in_jam_threshold_enabled" || key == "ip_add_all_in_jam_threshold_enabled") {
+      key == "oop_add_all_in_jam_threshold_enabled" ||
+      key == "ip_add_all_in_jam_threshold_enabled") {
     return QStringList{key[0] == 'i' ? page("IP Sizing") : page("OOP Sizing"),
                        page("Add all-in if jam less than")}
         .join(QStringLiteral(" \u00B7 "));
