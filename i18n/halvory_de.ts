@@ -1697,6 +1697,10 @@ Gesamt: %3
         <translation>Nicht bereit</translation>
     </message>
     <message>
+        <source>%1: &quot;%2&quot;</source>
+        <translation>%1: „%2“</translation>
+    </message>
+    <message>
         <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
         <translation>Nur ganze Zahlen: „%1“ wurde nicht übernommen.</translation>
     </message>

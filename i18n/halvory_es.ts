@@ -1697,6 +1697,10 @@ Duración media: %4</translation>
         <translation>No listo</translation>
     </message>
     <message>
+        <source>%1: &quot;%2&quot;</source>
+        <translation>%1: «%2»</translation>
+    </message>
+    <message>
         <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
         <translation>Solo números enteros: «%1» no se guardó.</translation>
     </message>

@@ -1697,6 +1697,10 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Pas prêt</translation>
     </message>
     <message>
+        <source>%1: &quot;%2&quot;</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
         <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
         <translation>Nombres entiers uniquement&#xa0;: «&#xa0;%1&#xa0;» n’a pas été enregistré.</translation>
     </message>

@@ -1697,6 +1697,10 @@ Tempo medio: %4</translation>
         <translation>Non pronto</translation>
     </message>
     <message>
+        <source>%1: &quot;%2&quot;</source>
+        <translation>%1: «%2»</translation>
+    </message>
+    <message>
         <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
         <translation>Solo numeri interi: «%1» non è stato salvato.</translation>
     </message>

@@ -1701,6 +1701,10 @@ Dziennie: %2
         <translation>Niegotowe</translation>
     </message>
     <message>
+        <source>%1: &quot;%2&quot;</source>
+        <translation>%1: „%2”</translation>
+    </message>
+    <message>
         <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
         <translation>Tylko liczby całkowite: „%1” nie zostało zapisane.</translation>
     </message>

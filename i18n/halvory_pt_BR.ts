@@ -1697,6 +1697,10 @@ Duração média: %4</translation>
         <translation>Não pronto</translation>
     </message>
     <message>
+        <source>%1: &quot;%2&quot;</source>
+        <translation>%1: “%2”</translation>
+    </message>
+    <message>
         <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
         <translation>Apenas números inteiros: “%1” não foi salvo.</translation>
     </message>

@@ -1701,6 +1701,10 @@ Avg runtime: %4</source>
         <translation>Не готово</translation>
     </message>
     <message>
+        <source>%1: &quot;%2&quot;</source>
+        <translation>%1: «%2»</translation>
+    </message>
+    <message>
         <source>Whole numbers only: &quot;%1&quot; was not stored.</source>
         <translation>Только целые числа: «%1» не сохранено.</translation>
     </message>

@@ -121,3 +121,7 @@ QVariantMap AppController::normalizeImportedRangeText(QString rawText, QString v
 QString AppController::quotedText(QString text) const {
   return halvory_app::quotedText(text);
 }
+
+QString AppController::fieldLabel(QString key) const {
+  return halvory_app::entryLabel(key.toStdString());
+}

@@ -176,6 +176,10 @@ class AppController : public QObject {
   // A piece of the user's text as a reason quotes it: short, on one line,
   // invisible characters shown as escapes.
   Q_INVOKABLE QString quotedText(QString text) const;
+  // An entry of a project or a profile under its request key ("starting_pot",
+  // "oop_flop_add_all_in") as the page names its field, in the current
+  // language; empty for a key with no field.
+  Q_INVOKABLE QString fieldLabel(QString key) const;
   Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
   Q_INVOKABLE QVariantList solveActivityGridLastSixMonths() const;
   Q_INVOKABLE int solvesToday() const;

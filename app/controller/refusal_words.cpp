@@ -174,22 +174,29 @@ const char* wording(RefusalCode code) {
   return "%1";
 }
 
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
 QString streetLabel(const std::string& street) {
   if (street == "turn") return page("Turn");
   if (street == "river") return page("River");
   return page("Flop");
 }
 
-// "OOP Sizing · River · Bet sizes (%)" for "oop_river_bet_sizes".
+// "OOP Sizing · River · Bet sizes (%)" for "oop_river_bet_sizes", and
+// likewise for a street's raise sizes, all-in and don't-donk switches.
 QString sizingLabel(const std::string& key) {
   const bool ip = key.rfind("ip_", 0) == 0;
   const std::string rest = key.substr(ip ? 3 : 4);
   const std::size_t underscore = rest.find('_');
   const std::string street = rest.substr(0, underscore);
-  const bool raise = rest.find("_raise_") != std::string::npos;
-  return QStringList{ip ? page("IP Sizing") : page("OOP Sizing"), streetLabel(street),
-                     raise ? page("Raise sizes (%)") : page("Bet sizes (%)")}
-      .join(QStringLiteral(" \u00B7 "));
+  const QString row = endsWith(rest, "_raise_sizes")  ? page("Raise sizes (%)")
+                      : endsWith(rest, "_add_all_in") ? page("Add All-In")
+                      : endsWith(rest, "_dont_donk")  ? page("Don't donk")
+                                                      : page("Bet sizes (%)");
+  return QStringList{ip ? page("IP Sizing") : page("OOP Sizing"), streetLabel(street), row}.join(
+      QStringLiteral(" \u00B7 "));
 }
 
 // The template with %1, %2, ... replaced in one pass, so that an argument
@@ -281,10 +288,6 @@ bool isBlank(char32_t c) {
   return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == U'\v' || c == U'\f';
 }
 
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 }  // namespace
 
 QString fieldLabel(const std::string& key) {
@@ -299,17 +302,34 @@ QString fieldLabel(const std::string& key) {
   if (key == "icm_other_stacks") return page("Other stack sizes");
   if (key == "rake_percent") return page("Rake (%)");
   if (key == "rake_cap") return page("Rake Cap");
-  if (key == "target_exploitability") return page("Target Exploitability (%)");
+  if (key == "target_exploitability" || key == "target_exploitability_pct")
+    return page("Target Exploitability (%)");
   if (key == "max_iterations") return QCoreApplication::translate("AppController", "Iterations");
   if (key == "thread_count")
     return QCoreApplication::translate("SolvePage", "CPU threads utilized");
-  if (key == "oop_add_all_in_jam_threshold_pct" || key == "ip_add_all_in_jam_threshold_pct") {
+  // A profile of an older version kept one threshold for both seats.
+  if (key == "add_all_in_jam_threshold_pct" || key == "add_all_in_jam_threshold_enabled")
+    return page("Add all-in if jam less than");
+  if (key == "oop_add_all_in_jam_threshold_pct" || key == "ip_add_all_in_jam_threshold_pct" ||
+      key == "oop_add_all_in_jam_threshold_enabled" ||
+      key == "ip_add_all_in_jam_threshold_enabled") {
     return QStringList{key[0] == 'i' ? page("IP Sizing") : page("OOP Sizing"),
                        page("Add all-in if jam less than")}
         .join(QStringLiteral(" \u00B7 "));
   }
-  if (endsWith(key, "_bet_sizes") || endsWith(key, "_raise_sizes")) return sizingLabel(key);
+  const bool seat = key.rfind("oop_", 0) == 0 || key.rfind("ip_", 0) == 0;
+  if (seat && (endsWith(key, "_bet_sizes") || endsWith(key, "_raise_sizes") ||
+               endsWith(key, "_add_all_in") || endsWith(key, "_dont_donk")))
+    return sizingLabel(key);
   return {};
+}
+
+QString entryLabel(const std::string& key) {
+  if (key == "game_variant") return page("Game variant");
+  if (key == "utility_model") return page("Utility model");
+  if (key == "starting_street") return QCoreApplication::translate("SolvePage", "Street");
+  if (key == "bet_sizes") return QCoreApplication::translate("SolvePage", "Bet sizes");
+  return fieldLabel(key);
 }
 
 QString quotedText(const QString& text) {

@@ -22,6 +22,11 @@ namespace halvory_app {
 // (%)"); empty for a key the page has no field for.
 QString fieldLabel(const std::string& key);
 
+// Any entry of a project or a settings profile, in the request's key
+// ("game_variant", "oop_flop_add_all_in"), as the page names its field;
+// empty for a key the page has no field for.
+QString entryLabel(const std::string& key);
+
 // At most this many characters of a user's text are quoted in a reason.
 inline constexpr int kQuotedChars = 24;
 

@@ -6,6 +6,7 @@ import "../components" as Components
 import "homeStats.js" as HomeStats
 import "projectFiles.js" as ProjectFiles
 import "../components/projectPresets.js" as Presets
+import "../components/notLoadedList.js" as NotLoaded
 import "../theme" as ThemePack
 import Pellaris as Published
 
@@ -109,9 +110,11 @@ Item {
     // Set when the user stops a save, which then needs no error message.
     property bool _saveCancelled: false
 
-    function _showError(title: string, message: string) {
-        errorDialog.title = title
-        errorDialog.message = message
+    // Shows the message the functions `titleWords` and `words` word, again
+    // at each language switch while it is shown.
+    function _showError(titleWords: var, words: var) {
+        errorDialog.titleWords = titleWords
+        errorDialog.words = words
         errorDialog.open()
     }
 
@@ -127,9 +130,10 @@ Item {
             // The user stopped it: the old file stands, nothing to report.
         } else if (!ok) {
             console.warn("Save failed:", target)
-            _showError(qsTr("Save Failed"),
-                       qsTr("The project could not be saved to %1. Check that the folder exists and that it may be written to.")
-                       .arg(_fileNameOf(target)))
+            var targetName = _fileNameOf(target)
+            _showError(() => qsTr("Save Failed"),
+                       () => qsTr("The project could not be saved to %1. Check that the folder exists and that it may be written to.")
+                       .arg(targetName))
         } else {
             savedNote.fileUrl = String(target)
             savedNote.open()
@@ -144,16 +148,19 @@ Item {
         if (result && result.ok === true) {
             projectLoaded(result.project || ({}), result.hasResults === true)
             var refused = Presets.refusedKeys(result.project)
+            var opened = _fileNameOf(fileUrl)
+            var c = controller
             if (refused.length > 0)
-                _showError(qsTr("Some Values Not Loaded"),
-                           qsTr("%1 was opened without these values, which their fields do not take:\n%2")
-                           .arg(_fileNameOf(fileUrl))
-                           .arg(refused.map(function (r) { return r.key + " = " + r.text }).join("\n")))
+                _showError(() => qsTr("Some Values Not Loaded"),
+                           () => qsTr("%1 was opened without these values, which their fields do not take:\n%2")
+                           .arg(opened).arg(NotLoaded.lines(refused, c)))
             return true
         }
-        var error = result && result.error ? String(result.error) : qsTr("No controller")
+        var error = result && result.error ? String(result.error) : ""
         console.warn("Load failed:", error)
-        _showError(qsTr("Open Failed"), qsTr("%1 could not be opened:\n%2").arg(_fileNameOf(fileUrl)).arg(error))
+        var failed = _fileNameOf(fileUrl)
+        _showError(() => qsTr("Open Failed"),
+                   () => qsTr("%1 could not be opened:\n%2").arg(failed).arg(error !== "" ? error : qsTr("No controller")))
         return false
     }
 

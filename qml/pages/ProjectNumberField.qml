@@ -19,7 +19,14 @@ ProjectTextField {
     readonly property string shownValue: NumericFields.display(rule, value)
     readonly property bool inputAcceptable: NumericFields.isAcceptable(rule, text)
     // Why the last finished edit was refused; empty after one that was not.
-    property string refusalText: ""
+    // Worded again at each language switch while it stands.
+    readonly property string refusalText: {
+        void Qt.uiLanguage
+        var words = field._refusalWords
+        return words ? String(words()) : ""
+    }
+    // The function that words the refusal (null for none).
+    property var _refusalWords: null
     // The width that shows the value whole; layouts give the field at least
     // this.
     readonly property real shownWidth: Math.ceil(shownMetrics.advanceWidth) + leftPadding + rightPadding + 4
@@ -44,14 +51,15 @@ ProjectTextField {
         return NumericFields.display(rule, v)
     }
 
-    // `shown` is the typed text as the refusal quotes it.
-    function _reason(code, shown) {
+    // `typed` is the refused text, `shown` that text as the refusal quotes
+    // it.
+    function _reason(code: string, shown: string, typed: string): string {
         switch (code) {
         case "whole": return qsTranslate("ProjectPage", "Whole numbers only: \"%1\" was not stored.").arg(shown)
         case "ambiguous": {
             // Both numbers the text can stand for, and how to write each
             // that the field takes.
-            var a = NumericFields.ambiguity(rule, text, Qt.locale().decimalPoint)
+            var a = NumericFields.ambiguity(rule, typed, Qt.locale().decimalPoint)
             if (rule.integer && a.thousands)
                 return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write whole chips without a separator.")
                        .arg(shown).arg(a.asDecimals).arg(a.asThousands)
@@ -69,8 +77,8 @@ ProjectTextField {
         }
         case "decimals": return qsTranslate("ProjectPage", "Too many decimals: \"%1\" was not stored.").arg(shown)
         case "range": return qsTranslate("ProjectPage", "Enter a number from %1 to %2: \"%3\" was not stored.")
-                             .arg(NumericFields.asTyped(_bound(rule.min), text, Qt.locale().decimalPoint))
-                             .arg(NumericFields.asTyped(_bound(rule.max), text, Qt.locale().decimalPoint)).arg(shown)
+                             .arg(NumericFields.asTyped(_bound(rule.min), typed, Qt.locale().decimalPoint))
+                             .arg(NumericFields.asTyped(_bound(rule.max), typed, Qt.locale().decimalPoint)).arg(shown)
         case "empty": return qsTranslate("ProjectPage", "Empty: the value was kept.")
         case "sign": return qsTranslate("ProjectPage", "No sign, please: \"%1\" was not stored.").arg(shown)
         case "exponent": return qsTranslate("ProjectPage", "Write the number out without an exponent: \"%1\" was not stored.").arg(shown)
@@ -82,13 +90,15 @@ ProjectTextField {
     function _finish() {
         var read = NumericFields.read(rule, text)
         if (read.ok) {
-            refusalText = ""
+            _refusalWords = null
             refusalTip.close()
             commit(read.value)
         } else {
             // The typed text is quoted short, on one line.
-            var quoted = _controller && typeof _controller.quotedText === "function" ? _controller.quotedText(text) : text
-            refusalText = _reason(read.code, quoted)
+            var typed = text
+            var quoted = _controller && typeof _controller.quotedText === "function" ? _controller.quotedText(typed) : typed
+            var code = read.code
+            _refusalWords = function () { return field._reason(code, quoted, typed) }
             refusalTip.open()
             // A live field wrote the acceptable texts on the way; put back
             // the value the edit started from.

@@ -450,12 +450,8 @@ SpotSizingItem {
             return false
         }
         var refused = applySettingsSnapshot(profile.data)
-        if (refused.length > 0) {
-            var dialog = profileDialogs.profileNotLoadedDialog
-            dialog.message = qsTr("The profile “%1” was loaded without these values, which their fields do not take:\n%2")
-                .arg(profile.name).arg(refused.map(function (r) { return r.key + " = " + r.text }).join("\n"))
-            dialog.open()
-        }
+        if (refused.length > 0)
+            profileDialogs.showNotLoaded(String(profile.name), refused, _controllerSource)
         return true
     }
 

@@ -3,6 +3,7 @@ import QtQuick
 import QtQuick.Layouts
 import "../components" as Components
 import "../theme/themeRules.js" as ThemeRules
+import "../components/notLoadedList.js" as NotLoaded
 
 // The settings profiles' three dialogs: save under a name, choose one to
 // load or delete, and confirm a deletion. The list and its store are the
@@ -28,6 +29,14 @@ Item {
 
     function openConfirmDelete() {
         confirmDeleteProfileDialog.open()
+    }
+
+    // Lists the values (`refused`: [{ key, text }]) the profile `name` left
+    // out, worded again at each language switch while shown.
+    function showNotLoaded(name: string, refused: var, controller: var) {
+        notLoadedDialog.words = () => qsTranslate("ProjectPage", "The profile “%1” was loaded without these values, which their fields do not take:\n%2")
+            .arg(name).arg(NotLoaded.lines(refused, controller))
+        notLoadedDialog.open()
     }
 
     function _save() {

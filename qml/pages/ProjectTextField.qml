@@ -33,13 +33,16 @@ TextField {
                                         ? (hintMetrics.advanceWidth > _room ? placeholderText : "")
                                         : (!activeFocus && color.a > 0 && contentWidth > _room ? text : "")
 
-    // A field not being edited shows the start of its text.
-    function _showStart() {
+    // Unfocused, the field shows the start of its text: a text set from a
+    // project, or left after typing, would else show its end, where the
+    // cursor stands.
+    function _showStart(): void {
         if (!activeFocus)
             cursorPosition = 0
     }
-    onTextChanged: _showStart()
     onActiveFocusChanged: _showStart()
+    onTextChanged: _showStart()
+    onWidthChanged: _showStart()
 
     TextMetrics {
         id: hintMetrics
@@ -56,10 +59,11 @@ TextField {
         active: field.hovered && field.wholeHint !== ""
         sourceComponent: hintTip
         onLoaded: {
-            item.parent = field
-            item.theme = field.theme
-            item.text = field.wholeHint
-            item.visible = true
+            var tip = item as Components.PlainToolTip
+            tip.parent = field
+            tip.theme = field.theme
+            tip.text = field.wholeHint
+            tip.visible = true
         }
     }
 

@@ -10,7 +10,9 @@ import Pellaris
 // "--blank" shows a new project as it starts, "--measuring" shows an edited
 // spot whose estimate is still on its way, "--profile" loads a profile
 // with values its fields do not take, "--set=KEY:JSON" sets a value,
-// "--enter=FIELD:TEXT" finishes an edit of TEXT in the field named FIELD.
+// "--enter=FIELD:TEXT" finishes an edit of TEXT in the field named FIELD,
+// "--notloaded" opens a project with long values its fields do not take
+// ("--profile-first": loads such a profile instead).
 ApplicationWindow {
     id: window
     width: Screen.desktopAvailableWidth
@@ -100,6 +102,8 @@ ApplicationWindow {
             page._loadProfileSelectedId = "shot"
             page.loadSelectedSettingsProfile()
         }
+        if (args.indexOf("--notloaded") >= 0)
+            notLoadedTimer.start()
     }
 
     function findItem(item, name) {
@@ -130,6 +134,49 @@ ApplicationWindow {
             field._edited = true
             field.text = entry.substring(cut + 1)
             page.forceActiveFocus()
+        }
+    }
+
+    // A project and a profile whose values their fields do not take, some
+    // long and one with a control character, opened in turn: the project's
+    // list first, the profile's over it after OK.
+    Timer {
+        id: notLoadedTimer
+        interval: 600
+        onTriggered: {
+            var profileFirst = window.args.indexOf("--profile-first") >= 0
+            // The home page is made when first shown.
+            if (!profileFirst && !shell.pages.homePage) {
+                shell.navIndex = 0
+                restart()
+                return
+            }
+            var tall = "7".repeat(3000)
+            var project = { boardText: "Ks7d2c", startingPot: "9".repeat(100000), effectiveStack: "1\u0007" }
+            var data = { starting_pot: "9".repeat(100000), effective_stack: "1\u0007" }
+            ;["oop", "ip"].forEach(function (seat) {
+                ;["Flop", "Turn", "River"].forEach(function (street) {
+                    project[seat + street + "AddAllIn"] = tall
+                    data[seat + "_" + street.toLowerCase() + "_add_all_in"] = tall
+                })
+            })
+            ;["maxIterations", "threadCount", "rakePercent", "rakeCap", "targetExploitability", "oopStack", "ipStack",
+              "gameVariant", "utilityModel", "startingStreet"].forEach(function (key) { project[key] = tall })
+            ;["max_iterations", "rake_percent", "rake_cap", "target_exploitability_pct", "oop_stack", "ip_stack",
+              "utility_model", "starting_street"].forEach(function (key) { data[key] = tall })
+            var url = "file:///tmp/pellaris-notloaded-shot.pellarisproj"
+            // qmllint disable unqualified
+            appController.saveTextFile(url, JSON.stringify({ format: "halvory_project", version: 1, hasResults: false,
+                                                             project: project, nodeLocks: [], lastUiCfg: {} }))
+            // qmllint enable unqualified
+            var page = shell.pages.projectPage
+            page.settingsProfiles = [{ id: "long", name: "Deep stack", createdAt: "", data: data }]
+            page._loadProfileSelectedId = "long"
+            if (profileFirst) {
+                page.loadSelectedSettingsProfile()
+                return
+            }
+            shell.pages.homePage.openProjectFrom(url)
         }
     }
 

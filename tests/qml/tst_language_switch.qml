@@ -228,6 +228,56 @@ Item {
             })
         }
 
+        // A number field's refusal and both "Some Values Not Loaded"
+        // messages, shown when the language changes, are worded at once as
+        // they would have been had they come up in the new language.
+        function test_shownMessagesFollowEachSwitch() {
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            shell.resetToNewProject()
+            shell.navIndex = 1
+            var setup = page(shell, "projectPage")
+            var home = page(shell, "homePage")
+            var pot = findChild(setup, "startingPotField")
+            var fileBox = findChild(home, "fileErrorDialog")
+            var profileBox = findChild(setup, "profileNotLoadedDialog")
+            var url = harness.temporaryFileUrl("switch.pellarisproj")
+            verify(appController.saveTextFile(url, JSON.stringify({
+                format: "halvory_project", version: 1, hasResults: false, nodeLocks: [], lastUiCfg: {},
+                project: { boardText: "Ks7d2c", maxIterations: 2.5, oopFlopAddAllIn: "no" } })).ok)
+            setup.settingsProfiles = [{ id: "p", name: "Deep", createdAt: "",
+                                        data: { starting_pot: "1e309", oop_turn_add_all_in: "ja" } }]
+            function showAll() {
+                [fileBox, profileBox].forEach(function (box) { box.close() })
+                pot.forceActiveFocus()
+                pot.selectAll()
+                keyClick(Qt.Key_X)
+                keyClick(Qt.Key_Return)
+                verify(home.openProjectFrom(url))
+                setup._loadProfileSelectedId = "p"
+                verify(setup.loadSelectedSettingsProfile())
+                tryVerify(function () { return fileBox.opened && profileBox.opened })
+            }
+            function shown() {
+                return [pot.refusalText, findChild(pot, "refusalTip").text, fileBox.title, fileBox.message,
+                        findChild(fileBox.contentItem, "messageText").text, profileBox.title, profileBox.message]
+            }
+            var fresh = {}
+            ;["de", "ru", "pl"].forEach(function (code) {
+                languageManager.setLanguage(code)
+                showAll()
+                fresh[code] = shown()
+            })
+            fresh.de.forEach(function (text, i) {
+                verify(text !== "" && text !== fresh.ru[i] && text !== fresh.pl[i], text)
+            })
+            languageManager.setLanguage("de")
+            showAll()
+            ;["ru", "pl", "de"].forEach(function (code) {
+                languageManager.setLanguage(code)
+                compare(shown(), fresh[code], code)
+            })
+        }
+
         // Keys typed after leaving the settings page reach the page shown,
         // not the language box of the hidden settings page.
         function test_hiddenLanguageBoxTakesNoKeys() {

@@ -1,6 +1,8 @@
 import QtQuick
 import QtTest
 import Pellaris
+import "../../qml/components/projectPresets.js" as Presets
+import "../../qml/components/notLoadedList.js" as NotLoaded
 
 // The set-up page with the real controller: a spot the solve refuses says
 // why, in the words of the solve's own reader, where the memory figure
@@ -270,7 +272,11 @@ Item {
             compare(shell.startingStreet, "flop")
         }
 
-        function cleanup() { harness.capAvailableMemory(0) }
+        function cleanup() {
+            harness.capAvailableMemory(0)
+            root.width = 1600
+            root.height = 1000
+        }
 
         // A ready spot edited into one the free memory cannot hold: from the
         // edit until the new spot's estimate is in, nothing offers a start
@@ -315,23 +321,85 @@ Item {
             var padded = "Ks7d2c" + new Array(1 << 20).join(" ")
             return [
                 { tag: "counts with fractions", project: { boardText: "Ks7d2c5h", maxIterations: 2.5, threadCount: 1.5, startingPot: 30 },
-                  title: "Some Values Not Loaded", listed: ["maxIterations = 2.5", "threadCount = 1.5"],
+                  title: "Some Values Not Loaded", listed: ["Iterations: \"2.5\"", "CPU threads utilized: \"1.5\""],
                   want: { maxIterations: undefined, startingPot: 30 } },
                 { tag: "choices and ranges", project: { boardText: "Ks7d2c", gameVariant: "omaha", utilityModel: "banana",
                                                         effectiveStack: 0.5, oopStack: "10,000", oopFlopAddAllIn: "no" },
                   title: "Some Values Not Loaded",
-                  listed: ["gameVariant = omaha", "utilityModel = banana", "effectiveStack = 0.5", "oopStack = 10,000",
-                           "oopFlopAddAllIn = no"],
+                  listed: ["Game variant: \"omaha\"", "Utility model: \"banana\"", "Effective Stack: \"0.5\"",
+                           "OOP stack: \"10,000\"", "OOP Sizing · Flop · Add All-In: \"no\""],
                   want: { gameVariant: "holdem", utilityModel: "cash", effectiveStack: undefined, oopStack: 0,
                           oopFlopAddAllIn: false } },
                 { tag: "choices of another type", project: { boardText: "Ks7d2c", gameVariant: 0, utilityModel: true },
-                  title: "Some Values Not Loaded", listed: ["gameVariant = 0", "utilityModel = true"],
+                  title: "Some Values Not Loaded", listed: ["Game variant: \"0\"", "Utility model: \"true\""],
                   want: { gameVariant: "holdem", utilityModel: "cash" } },
                 { tag: "set-up a list", project: [1, 2], title: "Open Failed", listed: ["project is not an object"] },
                 { tag: "a 2 on a short-deck board", project: { gameVariant: "shortdeck", boardText: "Ks7d2c" },
                   title: "Open Failed", listed: ["'2c'"] },
                 { tag: "a padded board", project: { boardText: padded }, title: "Open Failed", listed: ["up to five cards"] }
             ]
+        }
+
+        // A text field out of focus shows the start of its text: a loaded
+        // list, and one the user left with the cursor at its end.
+        function test_unfocusedFieldShowsItsStart() {
+            var shell = makeShell()
+            shell.applyProjectState({ utilityModel: "icm", oopStack: 50, ipStack: 50,
+                                      icmPayoutsText: "60, 10.000, 21474836.47, 0,125" })
+            var field = child(shell.pages.projectPage, "icmPayoutsField")
+            waitForRendering(field)
+            verify(field.contentWidth > field.width, "the list is wider than its field")
+            function startShown() {
+                return field.positionAt(field.leftPadding + 1, field.height / 2) === 0
+            }
+            verify(startShown(), "loaded")
+            field.forceActiveFocus()
+            keyClick(Qt.Key_End)
+            verify(!startShown(), "the end shows while typing")
+            keyClick(Qt.Key_Tab)
+            verify(!field.activeFocus)
+            verify(startShown(), "left")
+        }
+
+        // Every value a project brings that its field would not take is
+        // listed by the field's name and quoted by the quoting rule (short,
+        // a control character as its escape); the list scrolls inside its
+        // box and OK stays in the window (one 1280 x 720).
+        function test_notLoadedListStaysInTheWindow() {
+            root.width = 1280
+            root.height = 720
+            var shell = makeShell()
+            var home = child(shell, "homePage")
+            var project = { boardText: "Ks7d2c", startingPot: "9".repeat(100000), effectiveStack: "1\u0007" }
+            Presets.PROJECT_KEYS.forEach(function (key) {
+                if (Presets.keyType(key) !== "string" || Presets.CHOICES[key] !== undefined)
+                    project[key] = project[key] || "7".repeat(3000)
+            })
+            var url = harness.temporaryFileUrl("long.pellarisproj")
+            verify(appController.saveTextFile(url, JSON.stringify({ format: "halvory_project", version: 1, hasResults: false,
+                                                                    project: project, nodeLocks: [], lastUiCfg: {} })).ok)
+            verify(home.openProjectFrom(url))
+            var dialog = child(home, "fileErrorDialog")
+            tryCompare(dialog, "opened", true)
+            var lines = dialog.message.split("\n").slice(1)
+            var refused = Presets.refusedKeys(project)
+            compare(lines.length, refused.length)
+            verify(refused.length >= 25, refused.length)
+            refused.forEach(function (entry, i) {
+                var label = appController.fieldLabel(NotLoaded.requestKey(entry.key))
+                verify(label !== "", entry.key)
+                compare(lines[i], label + ": \"" + appController.quotedText(entry.text) + "\"")
+                verify(lines[i].length < 80, lines[i])
+            })
+            verify(dialog.message.indexOf("Effective Stack: \"1\\u0007\"") >= 0, dialog.message)
+            var scroll = child(dialog, "messageScroll")
+            var ok = child(dialog.footer, "messageOkButton")
+            tryVerify(function () { return scroll.contentHeight > scroll.height }, 5000, "the list scrolls")
+            verify(child(dialog.contentItem, "messageScrollBar").visible)
+            var at = ok.mapToItem(dialog.parent, 0, 0)
+            verify(at.y >= 0 && at.y + ok.height <= dialog.parent.height, at.y)
+            mouseClick(ok)
+            tryCompare(dialog, "visible", false)
         }
 
         function test_projectValuesAreReadByTheirFields(data) {

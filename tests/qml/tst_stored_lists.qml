@@ -234,7 +234,7 @@ Item {
             compare([page.startingPot, page.effectiveStack], [40, 50])
             var notLoaded = findChild(page, "profileNotLoadedDialog")
             tryCompare(notLoaded, "opened", true)
-            verify(notLoaded.message.indexOf("starting_pot = 1e309") >= 0, notLoaded.message)
+            verify(notLoaded.message.indexOf("Starting Pot: \"1e309\"") >= 0, notLoaded.message)
             notLoaded.close()
         }
 

@@ -215,6 +215,7 @@ class AppControllerTest : public QObject {
                           "readRangeText(QString,QString)",
                           "normalizeImportedRangeText(QString,QString)",
                           "quotedText(QString)",
+                          "fieldLabel(QString)",
                           "solveActivityGridLastYear()",
                           "solveActivityGridLastSixMonths()",
                           "solvesToday()",

@@ -153,7 +153,7 @@ Item {
             tryVerify(() => dialog.opened)
             compare(dialog.title, "Some Values Not Loaded")
             var message = findChild(dialog.contentItem, "messageText").text
-            verify(message.indexOf("maxIterations = -50\nthreadCount = 0.1") > 0, message)
+            verify(message.indexOf("Iterations: \"-50\"\nCPU threads utilized: \"0.1\"") > 0, message)
             mouseClick(findChild(dialog.footer, "messageOkButton"))
             tryVerify(() => !dialog.visible)
         }
