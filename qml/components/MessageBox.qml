@@ -12,6 +12,8 @@ Dialog {
     property ThemePack.Theme theme
     property string message: ""
     property bool question: false
+    // The OK button's words, where the question names what it does.
+    property string okText: ""
 
     modal: true
     focus: true
@@ -82,7 +84,7 @@ Dialog {
                 objectName: "messageOkButton"
                 theme: box.theme
                 width: Math.max(90, implicitWidth)
-                text: qsTr("OK")
+                text: box.okText !== "" ? box.okText : qsTr("OK")
                 onClicked: box.accept()
             }
         }

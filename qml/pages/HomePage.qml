@@ -2,6 +2,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import QtQuick.Dialogs
+import QtQuick.Templates as T
+import Qt.labs.settings
 import "../components" as Components
 import "homeStats.js" as HomeStats
 import "projectFiles.js" as ProjectFiles
@@ -96,15 +98,7 @@ Item {
 
     // Project files. A failure is shown, not only logged: otherwise the user
     // believes an unsaved project is saved, or wonders why nothing opened.
-    function _fileNameOf(fileUrl: var): string {
-        var text = String(fileUrl)
-        try {
-            text = decodeURIComponent(text.replace(/^file:\/\//, ""))
-        } catch (e) {
-            // Keep the text as it came.
-        }
-        return text
-    }
+    function _fileNameOf(fileUrl: var): string { return ProjectFiles.shownName(fileUrl) }
 
     // Set when the user stops a save, which then needs no error message.
     property bool _saveCancelled: false
@@ -127,9 +121,11 @@ Item {
             // The user stopped it: the old file stands, nothing to report.
         } else if (!ok) {
             console.warn("Save failed:", target)
-            _showError(qsTr("Save Failed"),
-                       qsTr("The project could not be saved to %1. Check that the folder exists and that it may be written to.")
-                       .arg(_fileNameOf(target)))
+            var reason = controller ? String(controller.projectSaveError() || "") : ""
+            _showError(qsTr("Save Failed"), reason !== ""
+                       ? qsTr("The project could not be saved to %1:\n%2").arg(_fileNameOf(target)).arg(reason)
+                       : qsTr("The project could not be saved to %1. Check that the folder exists and that it may be written to.")
+                         .arg(_fileNameOf(target)))
         } else {
             savedNote.fileUrl = String(target)
             savedNote.open()
@@ -157,11 +153,142 @@ Item {
         return false
     }
 
-    function openSaveDialog() { saveDialog.open() }
-    function openOpenDialog() { openDialog.open() }
+    // The file dialogs start in the folder used last, else in the home
+    // folder (Qt's own dialog would start in the working folder).
+    Settings {
+        id: fileStore
+        category: "projectFiles"
+        property string lastFolder: ""
+    }
+
+    function _startFolder(): string {
+        var last = fileStore.lastFolder
+        if (last !== "" && controller && controller.fileExists(last))
+            return last
+        return controller ? String(controller.homeFolderUrl()) : ""
+    }
+
+    function _rememberFolder(fileUrl: var) {
+        var folder = ProjectFiles.folderOf(fileUrl)
+        if (folder !== "")
+            fileStore.lastFolder = folder
+    }
+
+    // A part of Qt's own file dialog (where the desktop offers none) by its
+    // object name, among what the window shows; null under a desktop dialog.
+    function _shownDialogPart(name: string): var {
+        var search = function (item) {
+            if (!item || !item.visible)
+                return null
+            if (item.objectName === name)
+                return item
+            for (var i = 0; i < item.children.length; ++i) {
+                var found = search(item.children[i])
+                if (found)
+                    return found
+            }
+            return null
+        }
+        return search(T.Overlay.overlay)
+    }
+
+    // Qt's own dialog goes back to the working folder each time it is
+    // shown again: the folder is set once it shows.
+    function _openIn(dialog: FileDialog) {
+        var folder = _startFolder()
+        if (folder !== "")
+            dialog.currentFolder = folder
+        dialog.open()
+        if (folder !== "" && String(dialog.currentFolder) !== folder)
+            dialog.currentFolder = folder
+    }
+
+    function openSaveDialog() { _openIn(saveDialog) }
+    function openOpenDialog() { _openIn(openDialog) }
+
     function confirmClearPlayStats() { clearStatsDialog.open() }
 
     readonly property var _projectFilters: [qsTr("Pellaris Project (*.pellarisproj)"), qsTr("JSON (*.json)"), qsTr("All Files (*)")]
+
+    // Qt 6.4's own save dialog gives its name field no focus, saves nothing
+    // on Return, joins an absolute path typed there onto its folder and
+    // replaces a file without asking. The page mends each: it focuses the
+    // field, saves on Return, reads a typed name itself and asks first.
+    property T.TextField _saveNameField: null
+    // The name as the user typed it: the dialog rewrites its field to the
+    // last part of a typed path before anyone can read it.
+    property string _typedName: ""
+
+    function _takeSaveNameField() {
+        var field = _shownDialogPart("fileNameTextField")
+        if (!field)
+            return
+        if (_saveNameField !== field) {
+            _saveNameField = field
+            _saveNameField.accepted.connect(page._saveOnReturn)
+            _saveNameField.textChanged.connect(page._followNameField)
+        }
+        _typedName = _saveNameField.text
+        _saveNameField.forceActiveFocus()
+        _saveNameField.selectAll()
+    }
+
+    // Follows the name field. The dialog takes a typed name (and enables
+    // Save) only once the field is left, so a plain name is handed over as
+    // it is typed; a path waits for Return, as the dialog would cut it to
+    // its last part, which it then writes back into the field.
+    function _followNameField() {
+        var text = String(_saveNameField.text)
+        if (_typedName.charAt(0) === "/" && _typedName.endsWith("/" + text))
+            return
+        _typedName = text
+        if (text.trim() !== "" && text.indexOf("/") < 0)
+            _saveNameField.editingFinished()
+    }
+
+    function _saveOnReturn() {
+        if (!saveDialog.visible)
+            return
+        var chosen = _chosenSaveFile()
+        saveDialog.close()
+        saveChosenFile(chosen)
+    }
+
+    function _chosenSaveFile(): string {
+        var typed = _saveNameField ? _typedName : ""
+        var url = typed.trim() !== "" ? ProjectFiles.typedFileUrl(String(saveDialog.currentFolder), typed) : ""
+        return url !== "" ? url : String(saveDialog.selectedFile)
+    }
+
+    // Saves to the chosen file, asking first when a file of that name is
+    // there already: Qt's own dialog never asks, and no dialog knows of the
+    // suffix the page adds.
+    function saveChosenFile(fileUrl: var) {
+        var target = ProjectFiles.withProjectSuffix(fileUrl)
+        if (target === "")
+            return
+        _rememberFolder(target)
+        var asked = !!_saveNameField || target !== String(fileUrl)
+        if (asked && controller && controller.fileExists(target)) {
+            replaceDialog.fileUrl = target
+            replaceDialog.open()
+            return
+        }
+        saveProjectTo(target)
+    }
+
+    // Qt's own dialog builds its parts once it is shown.
+    Timer {
+        id: saveFieldTimer
+        interval: 0
+        onTriggered: page._takeSaveNameField()
+    }
+
+    Timer {
+        id: openListTimer
+        interval: 0
+        onTriggered: page._openList = page._shownDialogPart("fileDialogListView")
+    }
 
     FileDialog {
         id: saveDialog
@@ -171,10 +298,34 @@ Item {
         // Qt's own dialog (where the desktop has none) would say "Open".
         acceptLabel: qsTr("Save")
         nameFilters: page._projectFilters
-        // Lets the dialog itself add the suffix (and ask before replacing
-        // that file); saveProjectTo adds it where a dialog does not.
-        defaultSuffix: "pellarisproj"
-        onAccepted: page.saveProjectTo(selectedFile)
+        // The page adds the suffix where a name has none.
+        onVisibleChanged: if (visible) saveFieldTimer.restart()
+        onAccepted: page.saveChosenFile(page._chosenSaveFile())
+    }
+
+    Components.MessageBox {
+        id: replaceDialog
+        objectName: "replaceFileDialog"
+        property string fileUrl: ""
+        theme: page.theme
+        question: true
+        title: qsTr("Replace File?")
+        message: qsTr("%1 already exists. Replace it with this project?").arg(page._fileNameOf(fileUrl))
+        okText: qsTr("Replace")
+        onAccepted: page.saveProjectTo(fileUrl)
+        // Back to the dialog, to choose another name.
+        onRejected: page.openSaveDialog()
+    }
+
+    // Qt 6.4's own open dialog keeps the file chosen at its last use while
+    // its list, whose files changed meanwhile, highlights another at the
+    // same place: the page opens the file the list shows as chosen.
+    property var _openList: null
+
+    function _chosenOpenFile(): string {
+        // A row of Qt's own list has the file it shows as "file".
+        var file = _openList && _openList.currentItem ? _openList.currentItem["file"] : undefined
+        return file !== undefined && String(file) !== "" ? String(file) : String(openDialog.selectedFile)
     }
 
     FileDialog {
@@ -183,7 +334,12 @@ Item {
         title: qsTr("Open Project")
         fileMode: FileDialog.OpenFile
         nameFilters: page._projectFilters
-        onAccepted: page.openProjectFrom(selectedFile)
+        onVisibleChanged: if (visible) openListTimer.restart()
+        onAccepted: {
+            var chosen = page._chosenOpenFile()
+            page._rememberFolder(chosen)
+            page.openProjectFrom(chosen)
+        }
     }
 
     // A short note that the save worked; it asks for nothing and goes away.
