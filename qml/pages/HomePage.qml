@@ -193,14 +193,21 @@ Item {
     }
 
     // Qt's own dialog goes back to the working folder each time it is
-    // shown again: the folder is set once it shows.
+    // shown again, at times after it shows: the folder is set before and
+    // once more when the dialog's parts are there.
+    property string _wantedFolder: ""
+
     function _openIn(dialog: FileDialog) {
-        var folder = _startFolder()
-        if (folder !== "")
-            dialog.currentFolder = folder
+        _wantedFolder = _startFolder()
+        if (_wantedFolder !== "")
+            dialog.currentFolder = _wantedFolder
         dialog.open()
-        if (folder !== "" && String(dialog.currentFolder) !== folder)
-            dialog.currentFolder = folder
+        _keepFolder(dialog)
+    }
+
+    function _keepFolder(dialog: FileDialog) {
+        if (_wantedFolder !== "" && String(dialog.currentFolder) !== _wantedFolder)
+            dialog.currentFolder = _wantedFolder
     }
 
     function openSaveDialog() { _openIn(saveDialog) }
@@ -281,13 +288,19 @@ Item {
     Timer {
         id: saveFieldTimer
         interval: 0
-        onTriggered: page._takeSaveNameField()
+        onTriggered: {
+            page._keepFolder(saveDialog)
+            page._takeSaveNameField()
+        }
     }
 
     Timer {
         id: openListTimer
         interval: 0
-        onTriggered: page._openList = page._shownDialogPart("fileDialogListView")
+        onTriggered: {
+            page._keepFolder(openDialog)
+            page._takeOpenList()
+        }
     }
 
     FileDialog {
@@ -319,13 +332,31 @@ Item {
 
     // Qt 6.4's own open dialog keeps the file chosen at its last use while
     // its list, whose files changed meanwhile, highlights another at the
-    // same place: the page opens the file the list shows as chosen.
+    // same place (or it empties its choice and disables Open under the
+    // highlight): the page makes the highlighted file the dialog's choice
+    // whenever the highlight moves, and opens that file.
     property var _openList: null
 
     function _chosenOpenFile(): string {
         // A row of Qt's own list has the file it shows as "file".
         var file = _openList && _openList.currentItem ? _openList.currentItem["file"] : undefined
-        return file !== undefined && String(file) !== "" ? String(file) : String(openDialog.selectedFile)
+        var chosen = file !== undefined && String(file) !== "" ? String(file) : String(openDialog.selectedFile)
+        // Only a row of the folder the page asked for: the list first shows
+        // the working folder, and choosing a file moves the dialog to that
+        // file's folder.
+        if (openDialog.visible && chosen !== String(openDialog.selectedFile)
+                && ProjectFiles.folderOf(chosen) === _wantedFolder)
+            openDialog.selectedFile = chosen
+        return chosen
+    }
+
+    function _takeOpenList() {
+        var list = _shownDialogPart("fileDialogListView")
+        if (list && list !== _openList) {
+            _openList = list
+            list.currentItemChanged.connect(page._chosenOpenFile)
+        }
+        _chosenOpenFile()
     }
 
     FileDialog {

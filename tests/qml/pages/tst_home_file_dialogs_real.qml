@@ -35,7 +35,9 @@ Item {
             return found
         }
 
-        function shownButton(text) {
+        // A shown button of that text, inside `within` (by default, all
+        // that the window shows above the page).
+        function shownButton(text, within) {
             var search = function (item) {
                 if (!item || !item.visible)
                     return null
@@ -49,9 +51,16 @@ Item {
                 return null
             }
             var button = null
-            tryVerify(() => (button = search(root.Overlay.overlay)) !== null, 5000, text)
-            verify(button !== null && button !== undefined, "button " + text + " " + button)
+            tryVerify(() => (button = search(within || root.Overlay.overlay)) !== null, 5000, text)
             return button
+        }
+
+        // The shown dialog a part of it belongs to: its item on the overlay.
+        function dialogOf(part) {
+            var item = part
+            while (item.parent && item.parent !== root.Overlay.overlay)
+                item = item.parent
+            return item
         }
 
         // The board each file of the open test was saved with.
@@ -123,18 +132,34 @@ Item {
             compare(shell.boardText, "Qh8h3d")
         }
 
-        function readyList(count) {
-            var list = part("fileDialogListView")
-            // The folder's files are read after the dialog shows.
-            tryVerify(() => list.model.status === 1 && list.count >= count, 30000, "rows " + list.count + " of " + count)
+        // The list of the open dialog that shows `folder`, once it has read
+        // at least `count` of its files (it reads the working folder first).
+        function readyList(count, folder) {
+            var search = function (item) {
+                if (!item || !item.visible)
+                    return null
+                if (item.objectName === "fileDialogListView" && String(item.model.folder) === folder
+                        && item.model.status === 1 && item.count >= count && item.itemAtIndex(0)
+                        && String(item.itemAtIndex(0).file).startsWith(folder + "/"))
+                    return item
+                for (var i = 0; i < item.children.length; ++i) {
+                    var f = search(item.children[i])
+                    if (f)
+                        return f
+                }
+                return null
+            }
+            var list = null
+            tryVerify(() => (list = search(root.Overlay.overlay)) !== null, 30000, count + " rows in " + folder)
             waitForItemPolished(list)
             return list
         }
 
-        function clickOpen(dialog) {
-            var button = shownButton("Open")
+        function clickOpen(dialog, list, phase) {
+            var button = shownButton("Open", dialogOf(list))
+            var before = button.enabled + " " + dialog.selectedFile + " " + list.currentIndex + "/" + list.count
             mouseClick(button)
-            tryVerify(() => !dialog.visible, 5000, "open " + button.enabled + " " + dialog.selectedFile)
+            tryVerify(() => !dialog.visible, 5000, phase + " open " + before + " -> " + button.enabled + " " + dialog.selectedFile)
         }
 
         function test_2_openOpensTheFileShownAsChosen() {
@@ -147,12 +172,12 @@ Item {
                 // Choose a row and open it.
                 home.openOpenDialog()
                 tryVerify(() => dialog.visible)
-                var list = readyList(2 + round)
+                var list = readyList(2 + round, folder)
                 var row = null
                 tryVerify(() => (row = list.itemAtIndex(round)) !== null && row.height > 0)
                 mouseClick(row)
                 var shown = String(list.currentItem.file)
-                clickOpen(dialog)
+                clickOpen(dialog, list, "clicked row " + round)
                 compare(shell.boardText, boardOf(shown), shown)
                 shell.boardText = ""
 
@@ -161,12 +186,12 @@ Item {
                 // highlight. What is highlighted is what opens.
                 home.openOpenDialog()
                 tryVerify(() => dialog.visible)
-                list = readyList(2 + round)
+                list = readyList(2 + round, folder)
                 saveBoard("Jc9c4s", folder + "/a" + round + ".pellarisproj")
                 shell.boardText = ""
-                list = readyList(3 + round)
+                list = readyList(3 + round, folder)
                 shown = String(list.currentItem ? list.currentItem.file : dialog.selectedFile)
-                clickOpen(dialog)
+                clickOpen(dialog, list, "highlighted row " + round)
                 compare(shell.boardText, boardOf(shown), shown)
                 shell.boardText = ""
             }
