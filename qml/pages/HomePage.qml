@@ -226,18 +226,27 @@ Item {
     // last part of a typed path before anyone can read it.
     property string _typedName: ""
 
-    function _takeSaveNameField() {
-        var field = _shownDialogPart("fileNameTextField")
-        if (!field)
-            return
-        if (_saveNameField !== field) {
-            _saveNameField = field
-            _saveNameField.accepted.connect(page._saveOnReturn)
-            _saveNameField.textChanged.connect(page._followNameField)
+    // Takes the parts of Qt's own dialog that the page mends, once the
+    // dialog shows: the save dialog's name field, the open dialog's list.
+    function _takeDialogParts() {
+        var field = saveDialog.visible ? _shownDialogPart("fileNameTextField") : null
+        if (field) {
+            if (_saveNameField !== field) {
+                _saveNameField = field
+                _saveNameField.accepted.connect(page._saveOnReturn)
+                _saveNameField.textChanged.connect(page._followNameField)
+            }
+            _typedName = _saveNameField.text
+            _saveNameField.forceActiveFocus()
+            _saveNameField.selectAll()
         }
-        _typedName = _saveNameField.text
-        _saveNameField.forceActiveFocus()
-        _saveNameField.selectAll()
+        var list = openDialog.visible ? _shownDialogPart("fileDialogListView") : null
+        if (list && list !== _openList) {
+            _openList = list
+            list.currentItemChanged.connect(page._chosenOpenFile)
+        }
+        if (list)
+            _chosenOpenFile()
     }
 
     // Follows the name field. The dialog takes a typed name (and enables
@@ -290,7 +299,7 @@ Item {
         interval: 0
         onTriggered: {
             page._keepFolder(saveDialog)
-            page._takeSaveNameField()
+            page._takeDialogParts()
         }
     }
 
@@ -299,7 +308,7 @@ Item {
         interval: 0
         onTriggered: {
             page._keepFolder(openDialog)
-            page._takeOpenList()
+            page._takeDialogParts()
         }
     }
 
@@ -350,14 +359,6 @@ Item {
         return chosen
     }
 
-    function _takeOpenList() {
-        var list = _shownDialogPart("fileDialogListView")
-        if (list && list !== _openList) {
-            _openList = list
-            list.currentItemChanged.connect(page._chosenOpenFile)
-        }
-        _chosenOpenFile()
-    }
 
     FileDialog {
         id: openDialog
