@@ -225,6 +225,7 @@ Item {
     // The name as the user typed it: the dialog rewrites its field to the
     // last part of a typed path before anyone can read it.
     property string _typedName: ""
+    property string _nameToKeep: ""
 
     // Takes the parts of Qt's own dialog that the page mends, once the
     // dialog shows: the save dialog's name field, the open dialog's list.
@@ -236,6 +237,10 @@ Item {
                 _saveNameField.accepted.connect(page._saveOnReturn)
                 _saveNameField.textChanged.connect(page._followNameField)
             }
+            // Back from "Replace File?": the name typed before stands.
+            if (_nameToKeep !== "")
+                _saveNameField.text = _nameToKeep
+            _nameToKeep = ""
             _typedName = _saveNameField.text
             _saveNameField.forceActiveFocus()
             _saveNameField.selectAll()
@@ -336,7 +341,10 @@ Item {
         okText: qsTr("Replace")
         onAccepted: page.saveProjectTo(fileUrl)
         // Back to the dialog, to choose another name.
-        onRejected: page.openSaveDialog()
+        onRejected: {
+            page._nameToKeep = page._typedName
+            page.openSaveDialog()
+        }
     }
 
     // Qt 6.4's own open dialog keeps the file chosen at its last use while
@@ -347,18 +355,17 @@ Item {
     property var _openList: null
 
     function _chosenOpenFile(): string {
-        // A row of Qt's own list has the file it shows as "file".
-        var file = _openList && _openList.currentItem ? _openList.currentItem["file"] : undefined
-        var chosen = file !== undefined && String(file) !== "" ? String(file) : String(openDialog.selectedFile)
+        // A row of Qt's own list has the file it shows as "file" and its
+        // dialog as "dialog", whose choice enables Open.
+        var row = _openList ? _openList.currentItem : null
+        var file = row && row.file !== undefined ? String(row.file) : ""
         // Only a row of the folder the page asked for: the list first shows
-        // the working folder, and choosing a file moves the dialog to that
-        // file's folder.
-        if (openDialog.visible && chosen !== String(openDialog.selectedFile)
-                && ProjectFiles.folderOf(chosen) === _wantedFolder)
-            openDialog.selectedFile = chosen
-        return chosen
+        // the working folder.
+        if (openDialog.visible && file !== "" && row.dialog && ProjectFiles.folderOf(file) === _wantedFolder
+                && String(row.dialog.selectedFile) !== file)
+            row.dialog.selectedFile = file
+        return file !== "" ? file : String(openDialog.selectedFile)
     }
-
 
     FileDialog {
         id: openDialog

@@ -118,6 +118,8 @@ Item {
                 verify(findChild(replace.contentItem, "messageText").text.indexOf("d-spot.pellarisproj already exists") >= 0)
                 mouseClick(findChild(replace.footer, "messageCancelButton"))
                 tryVerify(() => !replace.visible && dialog.visible)
+                // The name typed stands, to be changed.
+                tryVerify(() => part("fileNameTextField").text === name)
                 compare(appController.readTextFile("file://" + folder + "/d-spot.pellarisproj"), first)
             }
             // Replace saves over it.
