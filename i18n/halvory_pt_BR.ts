@@ -999,6 +999,14 @@ Duração média: %4</translation>
         <source>Replace</source>
         <translation>Substituir</translation>
     </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

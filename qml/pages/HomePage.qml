@@ -175,12 +175,13 @@ Item {
     }
 
     // A part of Qt's own file dialog (where the desktop offers none) by its
-    // object name, among what the window shows; null under a desktop dialog.
-    function _shownDialogPart(name: string): var {
+    // object name (or, where it has none, by its text), among what the
+    // window shows; null under a desktop dialog.
+    function _shownDialogPart(name: string, byText: bool): var {
         var search = function (item) {
             if (!item || !item.visible)
                 return null
-            if (item.objectName === name)
+            if ((byText ? item.text : item.objectName) === name)
                 return item
             for (var i = 0; i < item.children.length; ++i) {
                 var found = search(item.children[i])
@@ -244,6 +245,13 @@ Item {
             _typedName = _saveNameField.text
             _saveNameField.forceActiveFocus()
             _saveNameField.selectAll()
+        }
+        // Qt's own labels, which its catalogues here leave in English.
+        var labels = [["File name", qsTr("File name")], ["Filter", qsTr("Filter")]]
+        for (var i = 0; i < labels.length; ++i) {
+            var label = _shownDialogPart(labels[i][0], true)
+            if (label && label.color !== undefined)
+                label.text = labels[i][1]
         }
         var list = openDialog.visible ? _shownDialogPart("fileDialogListView") : null
         if (list && list !== _openList) {

@@ -31,7 +31,7 @@ Item {
 
         function part(name) {
             var found = null
-            tryVerify(() => (found = home._shownDialogPart(name)) !== null, 5000, name)
+            tryVerify(() => (found = home._shownDialogPart(name, false)) !== null, 5000, name)
             return found
         }
 
