@@ -36,7 +36,8 @@ bool noRoomAfter(const QString& path, qint64 written) {
       static_cast<unsigned long long>(disk.f_bavail) * disk.f_frsize < kFullBelowBytes)
     return true;
   struct rlimit limit {};
-  return written >= 0 && ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+  return written >= 0 && ::getrlimit(RLIMIT_FSIZE, &limit) == 0 &&
+         limit.rlim_cur != RLIM_INFINITY &&
          static_cast<unsigned long long>(written) + kFullBelowBytes >= limit.rlim_cur;
 }
 

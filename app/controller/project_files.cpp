@@ -124,7 +124,6 @@ RegularOpen openRegularFile(const QString& path, QIODevice::OpenMode mode, QFile
 
 enum class ReadOutcome { Ok, OpenFailed, TooLarge };
 
-
 // Writes the whole content and commits. QSaveFile keeps the old file when a
 // write fails outright, but a short write (a full disk, a file-size limit)
 // sets no error, and a failed flush of its buffer is not remembered either,

@@ -593,9 +593,7 @@ function bestOfTop(scored, topN) {
     return sorted.slice(0, Math.min(n, sorted.length))
 }
 
-// A decision node's answers as the controller gives them: no hand rows and
-// an empty strategy mean that nothing is held for the node (an opened
-// project keeps only some nodes; a held solve answers every one).
+// No hand rows and an empty strategy at a decision node: nothing is held for
+// it (an opened project keeps some nodes; a held solve answers every one).
 function nothingKept(combos, strategy) {
-    return (!combos || combos.length === 0) && (!strategy || Object.keys(strategy).length === 0)
-}
+    return (!combos || combos.length === 0) && (!strategy || Object.keys(strategy).length === 0) }

@@ -329,7 +329,7 @@ Item {
         // hands would be, and the distributions give the controller's
         // reason. Runs last: the held result is the file's afterwards.
         function test_zz_reopenedNodesSayWhatTheFileHolds() {
-            var page = riverPage()
+            var page = turnPage()
             var url = harness.temporaryFileUrl("kept-nodes.pellarisproj")
             verify(appController.saveProject(url, {}))
             solvedSpot = ""
@@ -339,7 +339,16 @@ Item {
             verify(!page._nodeNotKept)
             verify(!note.visible)
 
+            // A river node: nobody read it before the save (the read-ahead
+            // stops at the deal).
             clickTreeAction(page, 0, "Check")
+            clickTreeAction(page, 1, "Check")
+            var chanceNode = page.treeLevels.get(2).nodeIndex
+            compare(appController.nodeMeta(chanceNode).nodeType, "chance")
+            page.openChancePicker(2, chanceNode)
+            var names = appController.nodeActions(chanceNode).map(function (a) { return a.name })
+            page.chooseChanceCard(names.indexOf("3c"), "3c")
+            compare(appController.nodeMeta(page.currentNodeIndex).nodeType, "decision")
             tryVerify(function () { return !page._handCombosLoading }, 30000)
             verify(page._nodeNotKept)
             verify(note.visible)

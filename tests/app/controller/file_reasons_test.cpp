@@ -53,7 +53,8 @@ void withLittleMemory(const std::function<void()>& work) {
   qint64 usedKiB = 0;
   if (status.open(QIODevice::ReadOnly)) {
     for (const QByteArray& line : status.readAll().split('\n'))
-      if (line.startsWith("VmSize:")) usedKiB = line.mid(7).trimmed().split(' ').value(0).toLongLong();
+      if (line.startsWith("VmSize:"))
+        usedKiB = line.mid(7).trimmed().split(' ').value(0).toLongLong();
   }
   struct rlimit saved {};
   getrlimit(RLIMIT_AS, &saved);
@@ -108,7 +109,8 @@ class FileReasonsTest : public QObject {
         {"missing folder", "", ""},
     };
     for (const auto& row : rows) {
-      QTest::addRow("%s, English", row.cause) << row.cause << false << QString::fromUtf8(row.english);
+      QTest::addRow("%s, English", row.cause)
+          << row.cause << false << QString::fromUtf8(row.english);
       QTest::addRow("%s, German", row.cause) << row.cause << true << QString::fromUtf8(row.german);
     }
   }
@@ -126,14 +128,14 @@ class FileReasonsTest : public QObject {
     const QByteArray before = readAll(old);
 
     if (cause == "no space") {
-      withFileSizeLimit(4096, [&] {
-        QVERIFY(!controller.saveProject(QUrl::fromLocalFile(old), state));
-      });
+      withFileSizeLimit(4096,
+                        [&] { QVERIFY(!controller.saveProject(QUrl::fromLocalFile(old), state)); });
       QCOMPARE(controller.projectSaveError(), said);
       QCOMPARE(readAll(old), before);
     } else if (cause == "save not allowed") {
       withoutFileRights(path("locked"), [&] {
-        QVERIFY(!controller.saveProject(QUrl::fromLocalFile(path("locked/new.pellarisproj")), state));
+        QVERIFY(
+            !controller.saveProject(QUrl::fromLocalFile(path("locked/new.pellarisproj")), state));
       });
       QCOMPARE(controller.projectSaveError(), said);
       QVERIFY(!QFileInfo::exists(path("locked/new.pellarisproj")));
@@ -155,7 +157,8 @@ class FileReasonsTest : public QObject {
       QVERIFY(big.resize(qint64(256) * 1024 * 1024));
       big.close();
       QVariantMap answer;
-      withLittleMemory([&] { answer = controller.loadProject(QUrl::fromLocalFile(path("big.json"))); });
+      withLittleMemory(
+          [&] { answer = controller.loadProject(QUrl::fromLocalFile(path("big.json"))); });
       QFile::remove(path("big.json"));
       QCOMPARE(answer.value("ok").toBool(), false);
       QCOMPARE(answer.value("error").toString(), said);
