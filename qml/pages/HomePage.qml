@@ -365,6 +365,9 @@ Item {
     function _chosenOpenFile(): string {
         // A row of Qt's own list has the file it shows as "file" and its
         // dialog as "dialog", whose choice enables Open.
+        // The list outlives the page when the window closes.
+        if (!openDialog)
+            return ""
         var row = _openList ? _openList.currentItem : null
         var file = row && row.file !== undefined ? String(row.file) : ""
         // Only a row of the folder the page asked for: the list first shows
