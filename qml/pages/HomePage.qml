@@ -127,6 +127,7 @@ Item {
                        : qsTr("The project could not be saved to %1. Check that the folder exists and that it may be written to.")
                          .arg(_fileNameOf(target)))
         } else {
+            _rememberFolder(target)
             savedNote.fileUrl = String(target)
             savedNote.open()
         }
@@ -138,6 +139,7 @@ Item {
         fileProgress.cancellable = false
         var result = controller ? controller.loadProject(fileUrl) : null
         if (result && result.ok === true) {
+            _rememberFolder(fileUrl)
             projectLoaded(result.project || ({}), result.hasResults === true)
             var refused = Presets.refusedKeys(result.project)
             if (refused.length > 0)
@@ -153,8 +155,9 @@ Item {
         return false
     }
 
-    // The file dialogs start in the folder used last, else in the home
-    // folder (Qt's own dialog would start in the working folder).
+    // The file dialogs start in the folder of the last project saved or
+    // opened, else in the home folder (Qt's own dialog would start in the
+    // working folder).
     Settings {
         id: fileStore
         category: "projectFiles"
@@ -198,8 +201,8 @@ Item {
     // once more when the dialog's parts are there.
     property string _wantedFolder: ""
 
-    function _openIn(dialog: FileDialog) {
-        _wantedFolder = _startFolder()
+    function _openIn(dialog: FileDialog, folder: string) {
+        _wantedFolder = folder
         if (_wantedFolder !== "")
             dialog.currentFolder = _wantedFolder
         dialog.open()
@@ -211,8 +214,8 @@ Item {
             dialog.currentFolder = _wantedFolder
     }
 
-    function openSaveDialog() { _openIn(saveDialog) }
-    function openOpenDialog() { _openIn(openDialog) }
+    function openSaveDialog() { _openIn(saveDialog, _startFolder()) }
+    function openOpenDialog() { _openIn(openDialog, _startFolder()) }
 
     function confirmClearPlayStats() { clearStatsDialog.open() }
 
@@ -296,7 +299,6 @@ Item {
         var target = ProjectFiles.withProjectSuffix(fileUrl)
         if (target === "")
             return
-        _rememberFolder(target)
         var asked = !!_saveNameField || target !== String(fileUrl)
         if (asked && controller && controller.fileExists(target)) {
             replaceDialog.fileUrl = target
@@ -347,11 +349,18 @@ Item {
         title: qsTr("Replace File?")
         message: qsTr("%1 already exists. Replace it with this project?").arg(page._fileNameOf(fileUrl))
         okText: qsTr("Replace")
-        onAccepted: page.saveProjectTo(fileUrl)
+        // The save starts once the question has gone from the window.
+        property bool _replace: false
+        onAccepted: _replace = true
+        onClosed: {
+            if (_replace)
+                page.saveProjectTo(fileUrl)
+            _replace = false
+        }
         // Back to the dialog, to choose another name.
         onRejected: {
             page._nameToKeep = page._typedName
-            page.openSaveDialog()
+            page._openIn(saveDialog, ProjectFiles.folderOf(fileUrl))
         }
     }
 
@@ -386,9 +395,7 @@ Item {
         nameFilters: page._projectFilters
         onVisibleChanged: if (visible) openListTimer.restart()
         onAccepted: {
-            var chosen = page._chosenOpenFile()
-            page._rememberFolder(chosen)
-            page.openProjectFrom(chosen)
+            page.openProjectFrom(page._chosenOpenFile())
         }
     }
 
