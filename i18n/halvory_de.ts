@@ -558,6 +558,24 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>„%1“: %2</translation>
+        <source>There is not enough space on the disk for the project</source>
+        <translation>Auf dem Datenträger ist nicht genug Platz für das Projekt</translation>
+    </message>
+    <message>
+        <source>Permission denied: this folder may not be written to</source>
+        <translation>Zugriff verweigert: In diesen Ordner darf nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Permission denied: this file may not be read</source>
+        <translation>Zugriff verweigert: Diese Datei darf nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the project</source>
+        <translation>Nicht genug Arbeitsspeicher, um das Projekt zu speichern</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable (no live solve state).</source>
+        <translation>Verteilungen nicht verfügbar (kein Lösungszustand im Speicher).</translation>
     </message>
 </context>
 <context>
@@ -980,6 +998,32 @@ Gesamt: %3
     <message>
         <source>Opening project…</source>
         <translation>Projekt wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1:
+%2</source>
+        <translation>Das Projekt konnte nicht unter %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Replace File?</source>
+        <translation>Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with this project?</source>
+        <translation>%1 existiert bereits. Durch dieses Projekt ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2281,10 @@ Gesamt: %3
     <message>
         <source>Solve this spot again to play: its solution is not in memory.</source>
         <translation>Löse diesen Spot erneut, um zu spielen: seine Lösung ist nicht im Speicher.</translation>
+    </message>
+    <message>
+        <source>Not kept in this project: solve the spot again to see this node</source>
+        <translation>Nicht in diesem Projekt gespeichert: Spot erneut lösen, um diesen Knoten zu sehen</translation>
     </message>
 </context>
 <context>

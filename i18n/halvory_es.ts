@@ -558,6 +558,24 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>«%1»: %2</translation>
+        <source>There is not enough space on the disk for the project</source>
+        <translation>No hay espacio suficiente en el disco para el proyecto</translation>
+    </message>
+    <message>
+        <source>Permission denied: this folder may not be written to</source>
+        <translation>Permiso denegado: no se puede escribir en esta carpeta</translation>
+    </message>
+    <message>
+        <source>Permission denied: this file may not be read</source>
+        <translation>Permiso denegado: no se puede leer este archivo</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the project</source>
+        <translation>No hay memoria suficiente para guardar el proyecto</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable (no live solve state).</source>
+        <translation>Distribuciones no disponibles (no hay una resolución en memoria).</translation>
     </message>
 </context>
 <context>
@@ -980,6 +998,32 @@ Duración media: %4</translation>
     <message>
         <source>Opening project…</source>
         <translation>Abriendo el proyecto…</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1:
+%2</source>
+        <translation>No se pudo guardar el proyecto en %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Replace File?</source>
+        <translation>¿Reemplazar el archivo?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with this project?</source>
+        <translation>%1 ya existe. ¿Reemplazarlo con este proyecto?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2281,10 @@ Duración media: %4</translation>
     <message>
         <source>Solve this spot again to play: its solution is not in memory.</source>
         <translation>Resuelve este spot de nuevo para jugar: su solución no está en memoria.</translation>
+    </message>
+    <message>
+        <source>Not kept in this project: solve the spot again to see this node</source>
+        <translation>No se guardó en este proyecto: resuelve el spot de nuevo para ver este nodo</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,24 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <source>There is not enough space on the disk for the project</source>
+        <translation>Il n’y a pas assez d’espace sur le disque pour le projet</translation>
+    </message>
+    <message>
+        <source>Permission denied: this folder may not be written to</source>
+        <translation>Permission refusée : ce dossier n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>Permission denied: this file may not be read</source>
+        <translation>Permission refusée : ce fichier n’est pas accessible en lecture</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the project</source>
+        <translation>Pas assez de mémoire pour enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable (no live solve state).</source>
+        <translation>Distributions indisponibles (aucune résolution en mémoire).</translation>
     </message>
 </context>
 <context>
@@ -980,6 +998,32 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>Opening project…</source>
         <translation>Ouverture du projet…</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1:
+%2</source>
+        <translation>Le projet n’a pas pu être enregistré dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Replace File?</source>
+        <translation>Remplacer le fichier ?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with this project?</source>
+        <translation>%1 existe déjà. Le remplacer par ce projet ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2281,10 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>Solve this spot again to play: its solution is not in memory.</source>
         <translation>Résolvez de nouveau ce spot pour jouer : sa solution n&apos;est pas en mémoire.</translation>
+    </message>
+    <message>
+        <source>Not kept in this project: solve the spot again to see this node</source>
+        <translation>Non conservé dans ce projet : résolvez à nouveau le spot pour voir ce nœud</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,24 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>«%1»: %2</translation>
+        <source>There is not enough space on the disk for the project</source>
+        <translation>Spazio su disco insufficiente per il progetto</translation>
+    </message>
+    <message>
+        <source>Permission denied: this folder may not be written to</source>
+        <translation>Permesso negato: questa cartella non è scrivibile</translation>
+    </message>
+    <message>
+        <source>Permission denied: this file may not be read</source>
+        <translation>Permesso negato: questo file non è leggibile</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the project</source>
+        <translation>Memoria insufficiente per salvare il progetto</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable (no live solve state).</source>
+        <translation>Distribuzioni non disponibili (nessuna risoluzione in memoria).</translation>
     </message>
 </context>
 <context>
@@ -980,6 +998,32 @@ Tempo medio: %4</translation>
     <message>
         <source>Opening project…</source>
         <translation>Apertura del progetto…</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1:
+%2</source>
+        <translation>Impossibile salvare il progetto in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Replace File?</source>
+        <translation>Sostituire il file?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with this project?</source>
+        <translation>%1 esiste già. Sostituirlo con questo progetto?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2281,10 @@ Tempo medio: %4</translation>
     <message>
         <source>Solve this spot again to play: its solution is not in memory.</source>
         <translation>Risolvi di nuovo questo spot per giocare: la sua soluzione non è in memoria.</translation>
+    </message>
+    <message>
+        <source>Not kept in this project: solve the spot again to see this node</source>
+        <translation>Non conservato in questo progetto: risolvi di nuovo lo spot per vedere questo nodo</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,24 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>„%1”: %2</translation>
+        <source>There is not enough space on the disk for the project</source>
+        <translation>Na dysku brakuje miejsca na projekt</translation>
+    </message>
+    <message>
+        <source>Permission denied: this folder may not be written to</source>
+        <translation>Brak uprawnień: do tego folderu nie można zapisywać</translation>
+    </message>
+    <message>
+        <source>Permission denied: this file may not be read</source>
+        <translation>Brak uprawnień: tego pliku nie można odczytać</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the project</source>
+        <translation>Za mało pamięci, aby zapisać projekt</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable (no live solve state).</source>
+        <translation>Rozkłady niedostępne (brak rozwiązania w pamięci).</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1001,32 @@ Dziennie: %2
     <message>
         <source>Opening project…</source>
         <translation>Otwieranie projektu…</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1:
+%2</source>
+        <translation>Nie udało się zapisać projektu w %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Replace File?</source>
+        <translation>Zastąpić plik?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with this project?</source>
+        <translation>%1 już istnieje. Zastąpić go tym projektem?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtr</translation>
     </message>
 </context>
 <context>
@@ -2243,6 +2287,10 @@ Dziennie: %2
     <message>
         <source>Solve this spot again to play: its solution is not in memory.</source>
         <translation>Rozwiąż ten spot ponownie, aby grać: jego rozwiązania nie ma w pamięci.</translation>
+    </message>
+    <message>
+        <source>Not kept in this project: solve the spot again to see this node</source>
+        <translation>Nie zachowano w tym projekcie: rozwiąż spot ponownie, aby zobaczyć ten węzeł</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,24 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>“%1”: %2</translation>
+        <source>There is not enough space on the disk for the project</source>
+        <translation>Não há espaço suficiente no disco para o projeto</translation>
+    </message>
+    <message>
+        <source>Permission denied: this folder may not be written to</source>
+        <translation>Permissão negada: não é possível gravar nesta pasta</translation>
+    </message>
+    <message>
+        <source>Permission denied: this file may not be read</source>
+        <translation>Permissão negada: não é possível ler este arquivo</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the project</source>
+        <translation>Memória insuficiente para salvar o projeto</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable (no live solve state).</source>
+        <translation>Distribuições indisponíveis (nenhuma resolução na memória).</translation>
     </message>
 </context>
 <context>
@@ -980,6 +998,32 @@ Duração média: %4</translation>
     <message>
         <source>Opening project…</source>
         <translation>Abrindo o projeto…</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1:
+%2</source>
+        <translation>Não foi possível salvar o projeto em %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Replace File?</source>
+        <translation>Substituir o arquivo?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with this project?</source>
+        <translation>%1 já existe. Substituí-lo por este projeto?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
     </message>
 </context>
 <context>
@@ -2237,6 +2281,10 @@ Duração média: %4</translation>
     <message>
         <source>Solve this spot again to play: its solution is not in memory.</source>
         <translation>Resolva este spot de novo para jogar: a solução dele não está na memória.</translation>
+    </message>
+    <message>
+        <source>Not kept in this project: solve the spot again to see this node</source>
+        <translation>Não guardado neste projeto: resolva o spot novamente para ver este nó</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,24 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>«%1»: %2</translation>
+        <source>There is not enough space on the disk for the project</source>
+        <translation>На диске недостаточно места для проекта</translation>
+    </message>
+    <message>
+        <source>Permission denied: this folder may not be written to</source>
+        <translation>Доступ запрещён: в эту папку нельзя записывать</translation>
+    </message>
+    <message>
+        <source>Permission denied: this file may not be read</source>
+        <translation>Доступ запрещён: этот файл нельзя прочитать</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the project</source>
+        <translation>Недостаточно памяти, чтобы сохранить проект</translation>
+    </message>
+    <message>
+        <source>Distributions unavailable (no live solve state).</source>
+        <translation>Распределения недоступны (нет решения в памяти).</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1001,32 @@ Avg runtime: %4</source>
     <message>
         <source>Opening project…</source>
         <translation>Открытие проекта…</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1:
+%2</source>
+        <translation>Не удалось сохранить проект в %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Replace File?</source>
+        <translation>Заменить файл?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with this project?</source>
+        <translation>%1 уже существует. Заменить его этим проектом?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
     </message>
 </context>
 <context>
@@ -2243,6 +2287,10 @@ Avg runtime: %4</source>
     <message>
         <source>Solve this spot again to play: its solution is not in memory.</source>
         <translation>Решите этот спот заново, чтобы играть: его решения нет в памяти.</translation>
+    </message>
+    <message>
+        <source>Not kept in this project: solve the spot again to see this node</source>
+        <translation>Не сохранено в этом проекте: решите спот заново, чтобы увидеть этот узел</translation>
     </message>
 </context>
 <context>

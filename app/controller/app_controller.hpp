@@ -198,6 +198,14 @@ class AppController : public QObject {
   Q_INVOKABLE QString readTextResource(QString path) const;
   Q_INVOKABLE bool saveProject(QUrl fileUrl, QVariantMap projectState) const;
   Q_INVOKABLE QVariantMap loadProject(QUrl fileUrl);
+  // Why the last saveProject failed (no space, no permission, no memory) in
+  // the user's language; empty after a save that worked or was cancelled.
+  Q_INVOKABLE QString projectSaveError() const;
+  // Whether a local file (or folder) of that URL exists; the save dialog
+  // asks before replacing one.
+  Q_INVOKABLE bool fileExists(QUrl fileUrl) const;
+  // The user's home folder, where file dialogs start before any was used.
+  Q_INVOKABLE QUrl homeFolderUrl() const;
   // Stops the project save under way; the file it would replace stays.
   Q_INVOKABLE void cancelProjectSave();
   Q_INVOKABLE QVariantMap saveTextFile(QUrl fileUrl, QString text) const;

@@ -3,6 +3,9 @@
 
 #include "controller/app_controller.hpp"
 
+#include <QDir>
+#include <QFileInfo>
+
 ProjectFiles::Hooks AppController::projectHooks() {
   ProjectFiles::Hooks hooks;
   hooks.releaseHeld = [this] { clearResultFields(); };
@@ -31,6 +34,24 @@ void AppController::cancelProjectSave() {
 
 bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
   return projectFiles.save(std::move(fileUrl), projectState);
+}
+
+QString AppController::projectSaveError() const {
+  return projectFiles.saveError();
+}
+
+bool AppController::fileExists(QUrl fileUrl) const {
+  if (!fileUrl.isLocalFile()) {
+    // Qt's own dialog answers with a bare absolute path.
+    if (!fileUrl.scheme().isEmpty() || !QDir::isAbsolutePath(fileUrl.path())) return false;
+    fileUrl = QUrl::fromLocalFile(fileUrl.path());
+  }
+  const QString path = fileUrl.toLocalFile();
+  return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+QUrl AppController::homeFolderUrl() const {
+  return QUrl::fromLocalFile(QDir::homePath());
 }
 
 QVariantMap AppController::loadProject(QUrl fileUrl) {

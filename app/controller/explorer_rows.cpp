@@ -90,7 +90,8 @@ QVariantMap distributionsAnswer(const SolvedGame& solved, int nodeIndex) {
   }
   if (!found) {
     answer.insert(QStringLiteral("error"),
-                  QStringLiteral("Distributions unavailable (no live solve state)."));
+                  QCoreApplication::translate("AppController",
+                                              "Distributions unavailable (no live solve state)."));
     return answer;
   }
   answer.insert(QStringLiteral("oopHands"), stringsToVariantList(found->oop_hands));

@@ -28,6 +28,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "controller/file_failure.hpp"
 #include "controller/project_file.hpp"
 #include "controller/project_stream.hpp"
 
@@ -171,7 +172,7 @@ std::optional<Result> ProjectFiles::awayFromGui(
     try {
       result.emplace(work(progress));
     } catch (const std::exception&) {
-      // Out of memory, say: reported as the work's failure below.
+      // Out of memory, say: no answer, which the caller reports as such.
     }
   }));
   QEventLoop loop;
@@ -184,6 +185,14 @@ std::optional<Result> ProjectFiles::awayFromGui(
   hooks.fileWork(true, 0.0);
   ticker.start();
   thread->start();
+  // A thread the system could not start (no memory for its stack) would
+  // never finish: no answer either.
+  if (!thread->isRunning() && !thread->isFinished()) {
+    ticker.stop();
+    busy = false;
+    hooks.fileWork(false, 1.0);
+    return std::nullopt;
+  }
   // The window goes on drawing, shows the progress and takes the user's
   // Cancel while the file is written or read. Whatever else the user does
   // meanwhile reads its own copies: the save wrote from shared copies taken
@@ -195,7 +204,7 @@ std::optional<Result> ProjectFiles::awayFromGui(
   ticker.stop();
   busy = false;
   hooks.fileWork(false, 1.0);
-  return result ? std::move(*result) : Result{};
+  return result;
 }
 
 void ProjectFiles::cancel() {
@@ -203,6 +212,7 @@ void ProjectFiles::cancel() {
 }
 
 bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
+  lastSaveError.clear();
   fileUrl = asFileUrl(fileUrl);
   if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
     qWarning().noquote() << "saveProject: invalid/non-local URL:" << fileUrl.toString();
@@ -247,6 +257,7 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
   struct Outcome {
     Stage stage = Stage::Open;
     QString error;
+    FileFailure failure = FileFailure::Other;
   };
   const std::optional<Outcome> answer =
       awayFromGui<Outcome>([&](const halvory_app::StreamProgress& progress) {
@@ -254,10 +265,16 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
           out.error = file.errorString();
+          out.failure = fileFailureOf(out.error);
           return out;
         }
         out.stage = Stage::Write;
         if (!halvory_app::writeProjectStream(file, snapshot, progress, out.error)) {
+          // A write the disk cut short carries no system error: the room
+          // left is looked at while the partial file still takes it.
+          out.failure = fileFailureOf(out.error);
+          if (out.failure == FileFailure::Other && noRoomAfter(path, file.size()))
+            out.failure = FileFailure::NoSpace;
           // The old file, if any, stays as it was.
           file.cancelWriting();
           file.commit();
@@ -266,22 +283,32 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
         out.stage = Stage::Commit;
         if (!file.commit()) {
           out.error = file.errorString();
+          out.failure = fileFailureOf(out.error);
           return out;
         }
         out.stage = Stage::Done;
         return out;
       });
   if (!answer) {
+    lastSaveError = fileFailureText(FileFailure::NoMemory, true);
     qWarning().noquote() << "saveProject: not enough memory:" << path;
     return false;
   }
   const Outcome& outcome = *answer;
   switch (outcome.stage) {
     case Stage::Open:
+      lastSaveError = fileFailureText(outcome.failure, true);
       qWarning().noquote() << "saveProject: failed to open:" << path << outcome.error;
       return false;
     case Stage::Write:
+      // Stopped by the user: the old file stands, which is no failure.
+      if (stopRequested.load()) {
+        qInfo().noquote() << "saveProject: cancelled:" << path;
+        return false;
+      }
+      [[fallthrough]];
     case Stage::Commit:
+      lastSaveError = fileFailureText(outcome.failure, true);
       qWarning().noquote() << "saveProject: commit failed:" << path << outcome.error;
       return false;
     case Stage::Done:
@@ -295,6 +322,8 @@ namespace {
 
 struct LoadOutcome {
   ReadOutcome outcome = ReadOutcome::OpenFailed;
+  // The system's words when the file could not be opened.
+  QString openError;
   halvory_app::ProjectFileReadResult read;
 };
 
@@ -321,7 +350,8 @@ void encodeTextFormAnswers(halvory_app::ProjectFileContents& loaded) {
 LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgress& progress) {
   LoadOutcome out;
   QFile file;
-  if (openRegularFile(path, QIODevice::ReadOnly, file, nullptr) != RegularOpen::Ok) return out;
+  if (openRegularFile(path, QIODevice::ReadOnly, file, &out.openError) != RegularOpen::Ok)
+    return out;
   out.outcome = ReadOutcome::Ok;
   char first = 0;
   if (file.peek(&first, 1) == 1 && halvory_app::isProjectStream(first)) {
@@ -361,9 +391,7 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
       awayFromGui<LoadOutcome>([&path](const halvory_app::StreamProgress& progress) {
         return readProjectFile(path, progress);
       });
-  if (!answer)
-    return failed(result, QCoreApplication::translate("AppController",
-                                                      "Not enough memory to open the project"));
+  if (!answer) return failed(result, fileFailureText(FileFailure::NoMemory, false));
   LoadOutcome& loadOutcome = *answer;
   // A solve started while the file was read would replace what it holds.
   if (solve.running() || solve.session().is_running())
@@ -371,6 +399,9 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
                               "AppController", "Cannot load a project while a solve is running"));
   switch (loadOutcome.outcome) {
     case ReadOutcome::OpenFailed:
+      if (const QString reason = fileFailureText(fileFailureOf(loadOutcome.openError), false);
+          !reason.isEmpty())
+        return failed(result, reason);
       return failed(result, QCoreApplication::translate("AppController", "Failed to open file"));
     case ReadOutcome::TooLarge:
       return failed(result,

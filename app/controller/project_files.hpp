@@ -45,6 +45,10 @@ class ProjectFiles {
   // old file is then kept. The file is written on a thread of its own while
   // the GUI thread goes on; it returns when the save has ended.
   bool save(QUrl fileUrl, const QVariantMap& projectState) const;
+  // Why the last save failed, in the user's language: no space, no
+  // permission or no memory; empty after a save that worked or was
+  // cancelled, or whose failure has no better words than the page's own.
+  QString saveError() const { return lastSaveError; }
   // Stops the save under way (its old file stays).
   void cancel();
   bool isBusy() const { return busy; }
@@ -78,5 +82,6 @@ class ProjectFiles {
   SystemStatus& system;
   Hooks hooks;
   mutable bool busy = false;
+  mutable QString lastSaveError;
   mutable std::atomic<bool> stopRequested{false};
 };

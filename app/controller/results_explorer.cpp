@@ -493,7 +493,8 @@ QVariantMap ResultsExplorer::nodeHandDistributions169(int nodeIndex) {
     delete watcher;
     answer.insert(QStringLiteral("pending"), false);
     answer.insert(QStringLiteral("error"),
-                  QStringLiteral("Distributions unavailable (no live solve state)."));
+                  QCoreApplication::translate("AppController",
+                                              "Distributions unavailable (no live solve state)."));
     return answer;
   }
   pendingHandDistributions169.insert(nodeIndex);
@@ -517,7 +518,8 @@ void ResultsExplorer::onHandDistributionsFinished(QFutureWatcher<QVariantMap>* w
     result.insert(QStringLiteral("pending"), false);
     result.insert(QStringLiteral("nodeIndex"), nodeIndex);
     result.insert(QStringLiteral("error"),
-                  QStringLiteral("Distributions unavailable (no live solve state)."));
+                  QCoreApplication::translate("AppController",
+                                              "Distributions unavailable (no live solve state)."));
   }
   watcher->deleteLater();
   pendingHandDistributions169.remove(nodeIndex);

@@ -22,6 +22,8 @@ Dialog {
         return box._worded(box.words)
     }
     property bool question: false
+    // The OK button's words, where the question names what it does.
+    property string okText: ""
 
     title: {
         void Qt.uiLanguage
@@ -136,7 +138,7 @@ Dialog {
                 objectName: "messageOkButton"
                 theme: box.theme
                 width: Math.max(90, implicitWidth)
-                text: qsTr("OK")
+                text: box.okText !== "" ? box.okText : qsTr("OK")
                 onClicked: box.accept()
             }
         }

@@ -30,7 +30,9 @@ ResultsChartDialog {
     function _plot() {
         var s = _series
         if (s.nMax < 2 || _pending || !_ok)
-            return { message: _pending ? qsTranslate("ResultsPage", "Computing…") : qsTranslate("ResultsPage", "No data") }
+            return { message: _pending ? qsTranslate("ResultsPage", "Computing…")
+                                       : !_ok && _payload.error ? String(_payload.error)
+                                       : qsTranslate("ResultsPage", "No data") }
         var range = _equity ? { min: 0, max: 1, step: 0.25 } : Charts.roundAxis([s.oop, s.ip], [0, 1])
         var equity = _equity
         var decimals = Charts.stepDecimals(range.step)
@@ -42,7 +44,7 @@ ResultsChartDialog {
         }
     }
 
-    function _valueText(seat, values, i) {
+    function _valueText(seat: string, values: var, i: int): string {
         if (i < 0 || !isFinite(values[i]))
             return seat + ": —"
         return _equity ? qsTranslate("ResultsPage", "%1: %2%").arg(seat).arg(NumberText.fixed(values[i] * 100, 1))
@@ -52,7 +54,7 @@ ResultsChartDialog {
     chart.plot: _plot()
     chart.hoverT: page._distHoverT
     onHoverMoved: function (t) { page._distHoverT = t }
-    function _tooltip(t) {
+    function _tooltip(t: real): var {
         if (!_ok || _pending || !(t >= 0))
             return []
         var s = _series
@@ -102,8 +104,9 @@ ResultsChartDialog {
         Text {
             objectName: "distError"
             Layout.fillWidth: true
-            visible: !dialog._pending && !dialog._ok
-            text: dialog._payload.error ? String(dialog._payload.error) : qsTranslate("ResultsPage", "Distributions unavailable.")
+            // The controller's own reason shows in the chart's place.
+            visible: !dialog._pending && !dialog._ok && !dialog._payload.error
+            text: qsTranslate("ResultsPage", "Distributions unavailable.")
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 12

@@ -86,7 +86,9 @@ Card {
             Layout.fillWidth: true
             wrapMode: Text.WordWrap
             visible: !panel.page._handCombosLoading && panel._combos.length === 0
-            text: qsTranslate("ResultsPage", "No hand combos to display for this node.")
+            text: panel.page._nodeNotKept
+                  ? qsTranslate("ResultsPage", "Not kept in this project: solve the spot again to see this node")
+                  : qsTranslate("ResultsPage", "No hand combos to display for this node.")
             textFormat: Text.PlainText
             font.pixelSize: 12
             color: panel._theme ? panel._theme.textMuted : "#8B949E"

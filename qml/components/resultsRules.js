@@ -592,3 +592,8 @@ function bestOfTop(scored, topN) {
     var sorted = scored.slice().sort(function (a, b) { return b.ev - a.ev })
     return sorted.slice(0, Math.min(n, sorted.length))
 }
+
+// No hand rows and an empty strategy at a decision node: nothing is held for
+// it (an opened project keeps some nodes; a held solve answers every one).
+function nothingKept(combos, strategy) {
+    return (!combos || combos.length === 0) && (!strategy || Object.keys(strategy).length === 0) }

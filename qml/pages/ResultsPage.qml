@@ -112,6 +112,9 @@ Item {
     // row's EVs and mix never pair with another node's actions.
     property var _loadedComboActions: []
     property bool _handCombosLoading: false
+    // The current node's answers are neither in the opened project nor
+    // computable (no solve is held): the hands say so.
+    property bool _nodeNotKept: false
     // Combos with their cards in the suits the path shows.
     readonly property var currentHandCombos: (_results, Rules.combosInDisplaySuits(_loadedHandCombos, _pathSuitMap))
     readonly property var currentHandBuckets: (_results, _hasStrategy(currentNodeIndex) ? controller.nodeHandBuckets(currentNodeIndex) : [])
@@ -703,6 +706,9 @@ Item {
             var strategy = node >= 0 && page._hasStrategy(node)
             page._loadedComboActions = strategy ? page._actionDefinitions(node) : []
             page._loadedHandCombos = strategy ? page.controller.nodeHandCombos(node) : []
+            // A decision node always has a strategy while its solve is held;
+            // a project opened from a file holds only the nodes it kept.
+            page._nodeNotKept = strategy && Rules.nothingKept(page._loadedHandCombos, page.controller.nodeHandStrategy(node))
             page._handCombosLoading = false
         }
     }
@@ -711,6 +717,7 @@ Item {
         if (!controller) {
             _loadedHandCombos = []
             _loadedComboActions = []
+            _nodeNotKept = false
             _handCombosLoading = false
             return
         }

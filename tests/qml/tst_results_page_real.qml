@@ -323,5 +323,47 @@ Item {
             compare(page.treeBoardText, "AhKs7h2h3c")
             compare(page.chanceCardDisplayOverrideByNode[String(chanceNode)], "3c")
         }
+
+        // After a project is opened, a node whose answers the file holds
+        // shows its hands as before; one it does not hold says so where the
+        // hands would be, and the distributions give the controller's
+        // reason. Runs last: the held result is the file's afterwards.
+        function test_zz_reopenedNodesSayWhatTheFileHolds() {
+            var page = turnPage()
+            var url = harness.temporaryFileUrl("kept-nodes.pellarisproj")
+            verify(appController.saveProject(url, {}))
+            solvedSpot = ""
+            verify(appController.loadProject(url).ok)
+            var note = findChild(page, "noCombosText")
+            tryVerify(function () { return !page._handCombosLoading && page.currentHandCombos.length > 0 }, 30000)
+            verify(!page._nodeNotKept)
+            verify(!note.visible)
+
+            // A river node: nobody read it before the save (the read-ahead
+            // stops at the deal).
+            clickTreeAction(page, 0, "Check")
+            clickTreeAction(page, 1, "Check")
+            var chanceNode = page.treeLevels.get(2).nodeIndex
+            compare(appController.nodeMeta(chanceNode).nodeType, "chance")
+            page.openChancePicker(2, chanceNode)
+            var names = appController.nodeActions(chanceNode).map(function (a) { return a.name })
+            page.chooseChanceCard(names.indexOf("3c"), "3c")
+            compare(appController.nodeMeta(page.currentNodeIndex).nodeType, "decision")
+            tryVerify(function () { return !page._handCombosLoading }, 30000)
+            verify(page._nodeNotKept)
+            verify(note.visible)
+            compare(note.text, "Not kept in this project: solve the spot again to see this node")
+
+            page.openDistributions()
+            var chart = findChild(findChild(page, "distributionsDialog").contentItem, "chart")
+            tryVerify(function () { return chart.plot.message === "Distributions unavailable (no live solve state)." }, 30000,
+                      chart.plot.message)
+            findChild(page, "distributionsDialog").close()
+
+            // Back at the root, the kept hands show again.
+            page.resetTreeToRoot()
+            tryVerify(function () { return !page._handCombosLoading && page.currentHandCombos.length > 0 }, 30000)
+            verify(!note.visible)
+        }
     }
 }

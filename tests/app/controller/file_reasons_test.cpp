@@ -1,0 +1,207 @@
+// Why a save or an open failed, as the page is told it: a full disk, a
+// folder or file not allowed, memory run out, each in the chosen language;
+// a save the user stops is no failure and logs no warning.
+
+#include <csignal>
+#include <functional>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include "project_test_support.hpp"
+
+using namespace project_test_support;
+
+namespace {
+
+// Runs `work` as a user without the right to the test's files. Run as root
+// (as the suite is), the file-system user of this thread is switched, which
+// the file thread the work starts inherits; else the modes deny it alone.
+void withoutFileRights(const QString& lockedFolder, const std::function<void()>& work) {
+  ::chmod(QFile::encodeName(lockedFolder).constData(), 0555);
+  const bool root = ::geteuid() == 0;
+  if (root) ::setfsuid(65534);
+  work();
+  if (root) ::setfsuid(0);
+  ::chmod(QFile::encodeName(lockedFolder).constData(), 0755);
+}
+
+// Runs `work` with at most `bytes` of file size, as a full disk would stop it.
+void withFileSizeLimit(rlim_t bytes, const std::function<void()>& work) {
+  struct rlimit saved {};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &small);
+  work();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+}
+
+// Runs `work` with little more address space than the process uses now.
+void withLittleMemory(const std::function<void()>& work) {
+  QFile status(QStringLiteral("/proc/self/status"));
+  qint64 usedKiB = 0;
+  if (status.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& line : status.readAll().split('\n'))
+      if (line.startsWith("VmSize:"))
+        usedKiB = line.mid(7).trimmed().split(' ').value(0).toLongLong();
+  }
+  struct rlimit saved {};
+  getrlimit(RLIMIT_AS, &saved);
+  struct rlimit small = saved;
+  small.rlim_cur = rlim_t(usedKiB + 64 * 1024) * 1024;
+  setrlimit(RLIMIT_AS, &small);
+  work();
+  setrlimit(RLIMIT_AS, &saved);
+}
+
+QStringList warningsSeen;
+void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtWarningMsg || type == QtCriticalMsg) warningsSeen << text;
+}
+
+}  // namespace
+
+class FileReasonsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir;
+  QTranslator german;
+
+  QString path(const QString& name) const { return dir.filePath(name); }
+
+ private slots:
+  void initTestCase() {
+    useIsolatedSettings();
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir("locked"));
+    QVERIFY(german.load(QStringLiteral("halvory_de"), QStringLiteral(HALVORY_QM_DIR)));
+  }
+
+  void reasonReachesTheCaller_data() {
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<bool>("inGerman");
+    QTest::addColumn<QString>("said");
+    const struct {
+      const char* cause;
+      const char* english;
+      const char* german;
+    } rows[] = {
+        {"no space", "There is not enough space on the disk for the project",
+         "Auf dem Datenträger ist nicht genug Platz für das Projekt"},
+        {"save not allowed", "Permission denied: this folder may not be written to",
+         "Zugriff verweigert: In diesen Ordner darf nicht geschrieben werden"},
+        {"open not allowed", "Permission denied: this file may not be read",
+         "Zugriff verweigert: Diese Datei darf nicht gelesen werden"},
+        {"open without memory", "Not enough memory to open the project",
+         "Nicht genug Arbeitsspeicher, um das Projekt zu öffnen"},
+        {"missing folder", "", ""},
+    };
+    for (const auto& row : rows) {
+      QTest::addRow("%s, English", row.cause)
+          << row.cause << false << QString::fromUtf8(row.english);
+      QTest::addRow("%s, German", row.cause) << row.cause << true << QString::fromUtf8(row.german);
+    }
+  }
+
+  void reasonReachesTheCaller() {
+    QFETCH(QString, cause);
+    QFETCH(bool, inGerman);
+    QFETCH(QString, said);
+    if (inGerman) QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([this] { QCoreApplication::removeTranslator(&german); });
+    AppController controller;
+    const QVariantMap state{{"note", QString(64 * 1024, QLatin1Char('x'))}};
+    const QString old = path("locked/old.pellarisproj");
+    QVERIFY(controller.saveProject(QUrl::fromLocalFile(old), {{"first", 1}}));
+    const QByteArray before = readAll(old);
+
+    if (cause == "no space") {
+      withFileSizeLimit(4096,
+                        [&] { QVERIFY(!controller.saveProject(QUrl::fromLocalFile(old), state)); });
+      QCOMPARE(controller.projectSaveError(), said);
+      QCOMPARE(readAll(old), before);
+    } else if (cause == "save not allowed") {
+      withoutFileRights(path("locked"), [&] {
+        QVERIFY(
+            !controller.saveProject(QUrl::fromLocalFile(path("locked/new.pellarisproj")), state));
+      });
+      QCOMPARE(controller.projectSaveError(), said);
+      QVERIFY(!QFileInfo::exists(path("locked/new.pellarisproj")));
+    } else if (cause == "open not allowed") {
+      QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+      QVariantMap answer;
+      withoutFileRights(path("locked"),
+                        [&] { answer = controller.loadProject(QUrl::fromLocalFile(old)); });
+      QCOMPARE(answer.value("ok").toBool(), false);
+      QCOMPARE(answer.value("error").toString(), said);
+    } else if (cause == "open without memory") {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+      QSKIP("The sanitizers' allocators abort rather than throw when memory runs out.");
+#endif
+      // A sparse file of text form: reading it whole needs its full size.
+      QFile big(path("big.json"));
+      QVERIFY(big.open(QIODevice::WriteOnly));
+      big.write("{");
+      QVERIFY(big.resize(qint64(256) * 1024 * 1024));
+      big.close();
+      QVariantMap answer;
+      withLittleMemory(
+          [&] { answer = controller.loadProject(QUrl::fromLocalFile(path("big.json"))); });
+      QFile::remove(path("big.json"));
+      QCOMPARE(answer.value("ok").toBool(), false);
+      QCOMPARE(answer.value("error").toString(), said);
+    } else {
+      // Nothing better to say than the page's own words about the folder.
+      QVERIFY(!controller.saveProject(QUrl::fromLocalFile(path("no/such/p.pellarisproj")), state));
+      QCOMPARE(controller.projectSaveError(), said);
+    }
+    // A save that works says nothing.
+    QVERIFY(controller.saveProject(QUrl::fromLocalFile(path("fine.pellarisproj")), state));
+    QCOMPARE(controller.projectSaveError(), QString());
+  }
+
+  // Stopped by the user: the old file stays, and neither an error nor a
+  // warning is given.
+  void cancelledSaveIsNoFailure() {
+    AppController controller;
+    const QString target = path("kept.pellarisproj");
+    QVERIFY(controller.saveProject(QUrl::fromLocalFile(target), {{"first", 1}}));
+    const QByteArray before = readAll(target);
+    // A save that failed before leaves a reason the cancel must clear.
+    QVERIFY(!controller.saveProject(QUrl::fromLocalFile(path("locked")), {}));
+    const auto stop = connect(&controller, &AppController::projectFileProgressChanged, &controller,
+                              [&controller] {
+                                if (controller.getProjectFileBusy()) controller.cancelProjectSave();
+                              });
+    warningsSeen.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
+    const bool saved = controller.saveProject(QUrl::fromLocalFile(target),
+                                              {{"note", QString(64 * 1024, QLatin1Char('x'))}});
+    qInstallMessageHandler(previous);
+    disconnect(stop);
+    QCOMPARE(saved, false);
+    QCOMPARE(warningsSeen, QStringList());
+    QCOMPARE(controller.projectSaveError(), QString());
+    QCOMPARE(readAll(target), before);
+  }
+};
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  FileReasonsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "file_reasons_test.moc"
