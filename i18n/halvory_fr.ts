@@ -558,6 +558,8 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
         <source>There is not enough space on the disk for the project</source>
         <translation>Il n’y a pas assez d’espace sur le disque pour le projet</translation>
     </message>

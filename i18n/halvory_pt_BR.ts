@@ -558,6 +558,8 @@
     <message>
         <source>&apos;%1&apos;: %2</source>
         <translation>“%1”: %2</translation>
+    </message>
+    <message>
         <source>There is not enough space on the disk for the project</source>
         <translation>Não há espaço suficiente no disco para o projeto</translation>
     </message>
