@@ -8,10 +8,11 @@
 // it.
 //
 // Usage: project_file_check [--threads N] [--iterations N] [--browse N,N,...] [--estimate]
-//                           [F|T|L|N ...]
+//                           [F|T|L|N|K ...]
 //   F  the flop QsJh2h of bets "50" and raises "100", pot 6, stack 97
 //   T  a turn with wide ranges, bets "33, 75" and raises "100"
 //   L  the flop QsJh2h of bets "33, 75" and raises "100"
+//   K  the same sizes on Ks7h2d (about 5.5 million nodes)
 //   N  the flop Ks7h2d of narrow ranges, bets "50" and raises "100", rake
 //      5% capped at 0.6 (about a million nodes of few hands each)
 // --dir keeps the saved files in that folder (else a temporary one); --open
@@ -70,7 +71,7 @@ QVariantMap spot(char name, int threads, int iterations) {
   cfg.insert(QStringLiteral("target_exploitability"), 0.0);
   cfg.insert(QStringLiteral("thread_count"), threads);
   cfg.insert(QStringLiteral("compress"), false);
-  const char* bets = name == 'T' || name == 'L' ? "33, 75" : "50";
+  const char* bets = name == 'T' || name == 'L' || name == 'K' ? "33, 75" : "50";
   for (const char* seat : {"oop", "ip"}) {
     for (const char* street : {"flop", "turn", "river"}) {
       put_sizing(cfg, QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street)), bets,
@@ -94,7 +95,7 @@ QVariantMap spot(char name, int threads, int iterations) {
     cfg.insert(QStringLiteral("oop_range"), QStringLiteral("QQ+, AKs, AQs, KQs, 76s, 65s"));
     cfg.insert(QStringLiteral("ip_range"), QStringLiteral("JJ-88, AJs, KJs, QJs, JTs, T9s"));
   } else {
-    cfg.insert(QStringLiteral("board"), QStringLiteral("QsJh2h"));
+    cfg.insert(QStringLiteral("board"), QString::fromLatin1(name == 'K' ? "Ks7h2d" : "QsJh2h"));
     cfg.insert(QStringLiteral("starting_street"), QStringLiteral("flop"));
     cfg.insert(QStringLiteral("starting_pot"), 6.0);
     cfg.insert(QStringLiteral("effective_stack"), 97.0);
@@ -339,7 +340,7 @@ int main(int argc, char** argv) {
       const QString file = QString::fromLocal8Bit(argv[++i]);
       std::printf("%s\n", memory_probe::in_child([&] { return open(file, 0, threads); }).c_str());
       return 0;
-    } else if (arg.size() == 1 && std::strchr("FTLN", arg[0]) != nullptr) {
+    } else if (arg.size() == 1 && std::strchr("FTLNK", arg[0]) != nullptr) {
       spots += arg;
     }
   }
