@@ -430,11 +430,10 @@ SolveControl::SpotMeasure SolveControl::measureSpot(const SolveConfig& config, i
     (void)halvory_app::convert_request(config, halvory_app::ConversionPurpose::solve);
     std::string message;
     halvory::Refusal refusal;
-    SolveConfig measured = config;
-    measured.thread_count = static_cast<std::uint64_t>(std::max(threads, 1));
-    const auto estimate = halvory_app::estimate_solve_memory(measured, &message, cancel, &refusal);
+    const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel, &refusal);
     if (estimate.has_value() && estimate->total_bytes != 0) {
-      out.bytes = requiredMemoryBytes(*estimate);
+      out.bytes = requiredMemoryBytes(halvory_app::with_solve_threads(
+          *estimate, static_cast<std::uint64_t>(std::max(threads, 1))));
     } else {
       if (message.empty()) message = "the memory need could not be measured";
       out.refusal = notReadyWords(refusal, QString::fromUtf8(message));

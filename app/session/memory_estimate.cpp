@@ -67,12 +67,9 @@ MemoryEstimate count_solve_memory(const halvory::CardContext& cards, const halvo
                             per_hand_action;
   // A state record and a flag (whether a deal's children differ) per node.
   estimate.node_state_bytes = tree.nodes * (sizeof(halvory::NodeState) + 1);
-  estimate.thread_bytes = std::max<std::uint64_t>(threads, 1) * kThreadBytes;
-
   estimate.result_bytes = result_row_bytes(tree);
   estimate.share_bytes = share_bytes(tree);
-  estimate.total_bytes = peak_with_reads(estimate, 0);
-  return estimate;
+  return with_solve_threads(estimate, threads);
 }
 
 }  // namespace
@@ -89,6 +86,12 @@ std::uint64_t peak_with_reads(const MemoryEstimate& estimate, std::uint64_t read
   return std::max({static_cast<std::uint64_t>(solve * kMemoryMargin),
                    static_cast<std::uint64_t>(building * kMemoryMargin),
                    static_cast<std::uint64_t>(results * kMemoryMargin) + reads});
+}
+
+MemoryEstimate with_solve_threads(MemoryEstimate estimate, std::uint64_t threads) {
+  estimate.thread_bytes = std::max<std::uint64_t>(threads, 1) * kThreadBytes;
+  estimate.total_bytes = peak_with_reads(estimate, 0);
+  return estimate;
 }
 
 std::uint64_t browse_budget_bytes(std::uint64_t oop_hands, std::uint64_t ip_hands) {

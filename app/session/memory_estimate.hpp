@@ -52,6 +52,10 @@ inline constexpr double kMemoryMargin = 1.05;
 // and the reads follow, which hold `reads` bytes more.
 std::uint64_t peak_with_reads(const MemoryEstimate& estimate, std::uint64_t reads);
 
+// The same spot's estimate for a solve on `threads` threads (the thread
+// count changes only what the threads keep of their own).
+MemoryEstimate with_solve_threads(MemoryEstimate estimate, std::uint64_t threads);
+
 // What the results page may keep of the nodes it has read, in the
 // explorer's compact form: the answers of about a thousand nodes of a spot
 // with these hands, within a fixed ceiling. Past it the nodes read longest
