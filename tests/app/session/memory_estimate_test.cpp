@@ -76,14 +76,6 @@ TEST(MemoryEstimate, ToyRiverTreeHasKnownCounts) {
   EXPECT_EQ(estimate->total_bytes, peak_with_reads(*estimate, 0));
 }
 
-// The allocator's blocks: an 8-byte header, 16-byte steps, 32 bytes at least.
-TEST(MemoryEstimate, HeapBlocksOfShortLists) {
-  const std::pair<std::uint64_t, std::uint64_t> cases[] = {
-      {0, 0}, {1, 32}, {16, 32}, {24, 32}, {25, 48}, {40, 48}, {41, 64}, {144, 160}};
-  for (const auto& [request, block] : cases)
-    EXPECT_EQ(halvory::heap_block_bytes(request), block) << request;
-}
-
 // The result rows the session builds, a deal's cards among them, are the
 // bytes the estimate counts for them.
 TEST(MemoryEstimate, ResultRowsAreCountedAsTheSessionBuildsThem) {
