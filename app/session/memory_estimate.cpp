@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <exception>
 #include <utility>
-
 #include <vector>
 
 #include "context/card_context.hpp"
