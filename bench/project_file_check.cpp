@@ -148,7 +148,8 @@ std::string estimateOnly(char name, int threads) {
   c.requestSolveMemoryEstimate(cfg);
   if (!spin_until([&] { return c.getSolveRequiredMemoryBytes() != 0; }, 600000))
     return "error: no estimate";
-  const auto parts = halvory_app::estimate_solve_memory(halvory_app::buildSolveConfigFromMap(cfg, threads));
+  const auto parts =
+      halvory_app::estimate_solve_memory(halvory_app::buildSolveConfigFromMap(cfg, threads));
   if (!parts) return "error: no parts";
   char line[512];
   std::snprintf(line, sizeof line,
@@ -179,7 +180,8 @@ std::string solveBrowseSave(char name, int threads, int iterations,
   const std::uint64_t estimate = c.getSolveRequiredMemoryBytes();
   std::string out;
   char line[512];
-  if (const auto parts = halvory_app::estimate_solve_memory(halvory_app::buildSolveConfigFromMap(cfg, threads))) {
+  if (const auto parts =
+          halvory_app::estimate_solve_memory(halvory_app::buildSolveConfigFromMap(cfg, threads))) {
     std::snprintf(line, sizeof line,
                   "  estimate's parts: cards %.1f, tree %.1f, node states %.1f, strategies %.1f, "
                   "threads %.1f, result rows %.1f, shares %.1f MiB; hands %llu + %llu, decision "
@@ -352,14 +354,14 @@ int main(int argc, char** argv) {
     std::printf("spot %c, threads %d, iterations %d\n", name, threads, iterations);
     std::fflush(stdout);
     if (onlyEstimate) {
-      std::printf("%s", memory_probe::in_child([&] { return estimateOnly(name, threads); }).c_str());
+      std::printf("%s",
+                  memory_probe::in_child([&] { return estimateOnly(name, threads); }).c_str());
       continue;
     }
     std::printf("%s", memory_probe::in_child([&] {
                         return solveBrowseSave(name, threads, iterations, browse, file);
                       }).c_str());
-    std::printf("%s\n",
-                memory_probe::in_child([&] { return open(file, name, threads); }).c_str());
+    std::printf("%s\n", memory_probe::in_child([&] { return open(file, name, threads); }).c_str());
     std::fflush(stdout);
   }
   return 0;

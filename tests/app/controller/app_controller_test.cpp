@@ -1145,11 +1145,11 @@ class AppControllerTest : public QObject {
         *counted, static_cast<std::uint64_t>(c->getSystemThreadCount()));
     const std::uint64_t bytes = AppController::requiredMemoryBytes(expected);
     // The session's estimate and what holding the result costs the controller.
-    QCOMPARE(bytes,
-             halvory_app::peak_with_reads(
-                 expected,
-                 (std::uint64_t{4} << 20) + (expected.oop_hands + expected.ip_hands) * 18432 +
-                     halvory_app::browse_budget_bytes(expected.oop_hands, expected.ip_hands)));
+    QCOMPARE(
+        bytes,
+        halvory_app::peak_with_reads(
+            expected, (std::uint64_t{4} << 20) + (expected.oop_hands + expected.ip_hands) * 18432 +
+                          halvory_app::browse_budget_bytes(expected.oop_hands, expected.ip_hands)));
     QCOMPARE(c->getSolveRequiredMemoryBytes(), bytes);
     QCOMPARE(c->getSolveRequiredMemoryText(), halvory_app::formatGigabytes(bytes));
     QTest::qWait(300);
