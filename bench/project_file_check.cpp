@@ -1,19 +1,25 @@
 // A project's whole life through the application controller, as the user
 // lives it: a spot is solved, its nodes are read as the results page reads
-// them, the project is saved and then opened in a fresh process. Prints the
-// resident memory after the solve, after browsing each count of nodes, the
-// save's time and peak, what the save left behind, the file's size, and the
-// open's time and peak.
+// them, the project is saved, opened again in the same session and then in
+// a fresh process. Prints the resident memory after the solve, after
+// browsing each count of nodes, the save's time and peak, what the save left
+// behind, the file's size, the peak of the session (solve, browsing, save)
+// against the controller's estimate, and each open's time and peak against
+// it.
 //
-// Usage: project_file_check [--threads N] [--iterations N] [--browse N,N,...] [F|T ...]
-//   F  the flop of bets "50" and raises "100", pot 6, stack 97 (about a
-//      million nodes)
+// Usage: project_file_check [--threads N] [--iterations N] [--browse N,N,...] [--estimate]
+//                           [F|T|L|N|K ...]
+//   F  the flop QsJh2h of bets "50" and raises "100", pot 6, stack 97
 //   T  a turn with wide ranges, bets "33, 75" and raises "100"
-//   L  the flop of bets "33, 75" and raises "100" (about 5.5 million nodes)
+//   L  the flop QsJh2h of bets "33, 75" and raises "100"
+//   K  the same sizes on Ks7h2d (about 5.5 million nodes)
+//   N  the flop Ks7h2d of narrow ranges, bets "50" and raises "100", rake
+//      5% capped at 0.6 (about a million nodes of few hands each)
 // --dir keeps the saved files in that folder (else a temporary one); --open
-// FILE only opens a saved file.
+// FILE only opens a saved file; --estimate only prints the estimates.
 //
-// Every phase that measures a peak runs in a process of its own.
+// The solve and the fresh open each run in a process of its own; the
+// session's phases are measured one after the other in the solve's.
 
 #include <malloc.h>
 
@@ -33,6 +39,8 @@
 #include <QVariantMap>
 
 #include "controller/app_controller.hpp"
+#include "controller/solve_config_map.hpp"
+#include "session/memory_estimate.hpp"
 
 #include "event_wait.hpp"
 #include "memory_probe.hpp"
@@ -63,7 +71,7 @@ QVariantMap spot(char name, int threads, int iterations) {
   cfg.insert(QStringLiteral("target_exploitability"), 0.0);
   cfg.insert(QStringLiteral("thread_count"), threads);
   cfg.insert(QStringLiteral("compress"), false);
-  const char* bets = name == 'T' || name == 'L' ? "33, 75" : "50";
+  const char* bets = name == 'T' || name == 'L' || name == 'K' ? "33, 75" : "50";
   for (const char* seat : {"oop", "ip"}) {
     for (const char* street : {"flop", "turn", "river"}) {
       put_sizing(cfg, QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street)), bets,
@@ -77,8 +85,17 @@ QVariantMap spot(char name, int threads, int iterations) {
     cfg.insert(QStringLiteral("effective_stack"), 95.7);
     cfg.insert(QStringLiteral("oop_range"), QStringLiteral("100%"));
     cfg.insert(QStringLiteral("ip_range"), QStringLiteral("100%"));
+  } else if (name == 'N') {
+    cfg.insert(QStringLiteral("board"), QStringLiteral("Ks7h2d"));
+    cfg.insert(QStringLiteral("starting_street"), QStringLiteral("flop"));
+    cfg.insert(QStringLiteral("starting_pot"), 6.0);
+    cfg.insert(QStringLiteral("effective_stack"), 97.0);
+    cfg.insert(QStringLiteral("rake_percent"), 5.0);
+    cfg.insert(QStringLiteral("rake_cap"), 0.6);
+    cfg.insert(QStringLiteral("oop_range"), QStringLiteral("QQ+, AKs, AQs, KQs, 76s, 65s"));
+    cfg.insert(QStringLiteral("ip_range"), QStringLiteral("JJ-88, AJs, KJs, QJs, JTs, T9s"));
   } else {
-    cfg.insert(QStringLiteral("board"), QStringLiteral("QsJh2h"));
+    cfg.insert(QStringLiteral("board"), QString::fromLatin1(name == 'K' ? "Ks7h2d" : "QsJh2h"));
     cfg.insert(QStringLiteral("starting_street"), QStringLiteral("flop"));
     cfg.insert(QStringLiteral("starting_pot"), 6.0);
     cfg.insert(QStringLiteral("effective_stack"), 97.0);
@@ -120,6 +137,35 @@ std::vector<int> decisionNodes(AppController& c, std::size_t most) {
   return out;
 }
 
+// The estimate's parts and the controller's figure, without solving.
+std::string estimateOnly(char name, int threads) {
+  int argc = 1;
+  char program[] = "project_file_check";
+  char* argv[] = {program, nullptr};
+  QCoreApplication app(argc, argv);
+  AppController c;
+  const QVariantMap cfg = spot(name, threads, 1);
+  c.requestSolveMemoryEstimate(cfg);
+  if (!spin_until([&] { return c.getSolveRequiredMemoryBytes() != 0; }, 600000))
+    return "error: no estimate";
+  const auto parts =
+      halvory_app::estimate_solve_memory(halvory_app::buildSolveConfigFromMap(cfg, threads));
+  if (!parts) return "error: no parts";
+  char line[512];
+  std::snprintf(line, sizeof line,
+                "  nodes %llu, estimate %.1f MiB: cards %.1f, tree %.1f, node states %.1f, "
+                "strategies %.1f, threads %.1f, result rows %.1f, shares %.1f MiB; hands %llu + "
+                "%llu, decision nodes %llu\n",
+                static_cast<unsigned long long>(parts->node_count),
+                mib(c.getSolveRequiredMemoryBytes()), mib(parts->card_context_bytes),
+                mib(parts->tree_bytes), mib(parts->node_state_bytes), mib(parts->strategy_bytes),
+                mib(parts->thread_bytes), mib(parts->result_bytes), mib(parts->share_bytes),
+                static_cast<unsigned long long>(parts->oop_hands),
+                static_cast<unsigned long long>(parts->ip_hands),
+                static_cast<unsigned long long>(parts->decision_node_count));
+  return line;
+}
+
 std::string solveBrowseSave(char name, int threads, int iterations,
                             const std::vector<std::size_t>& browse, const QString& file) {
   int argc = 1;
@@ -132,6 +178,22 @@ std::string solveBrowseSave(char name, int threads, int iterations,
   if (!spin_until([&] { return c.getSolveRequiredMemoryBytes() != 0; }, 600000))
     return "error: no estimate";
   const std::uint64_t estimate = c.getSolveRequiredMemoryBytes();
+  std::string out;
+  char line[512];
+  if (const auto parts =
+          halvory_app::estimate_solve_memory(halvory_app::buildSolveConfigFromMap(cfg, threads))) {
+    std::snprintf(line, sizeof line,
+                  "  estimate's parts: cards %.1f, tree %.1f, node states %.1f, strategies %.1f, "
+                  "threads %.1f, result rows %.1f, shares %.1f MiB; hands %llu + %llu, decision "
+                  "nodes %llu\n",
+                  mib(parts->card_context_bytes), mib(parts->tree_bytes),
+                  mib(parts->node_state_bytes), mib(parts->strategy_bytes),
+                  mib(parts->thread_bytes), mib(parts->result_bytes), mib(parts->share_bytes),
+                  static_cast<unsigned long long>(parts->oop_hands),
+                  static_cast<unsigned long long>(parts->ip_hands),
+                  static_cast<unsigned long long>(parts->decision_node_count));
+    out += line;
+  }
   malloc_trim(0);
   const std::uint64_t base = status_bytes("VmRSS");
   memory_probe::reset_peak();
@@ -139,10 +201,16 @@ std::string solveBrowseSave(char name, int threads, int iterations,
   clock.start();
   c.startSolveWithConfig(cfg);
   if (!spin_until([&] { return !c.getRunning(); }, 7200000)) return "error: no end";
+  const std::uint64_t endPeak = status_bytes("VmHWM");
+  const std::uint64_t endRss = status_bytes("VmRSS");
   AppControllerTestAccess::waitForPrefetch(c);
   readNode(c, 0);
-  std::string out;
-  char line[512];
+  const std::uint64_t solvePeak = status_bytes("VmHWM");
+  std::snprintf(line, sizeof line,
+                "  at the solve's end: RSS +%.1f MiB, peak +%.1f MiB; after the first reads RSS "
+                "+%.1f MiB\n",
+                mib(endRss - base), mib(endPeak - base), mib(status_bytes("VmRSS") - base));
+  out += line;
   std::snprintf(line, sizeof line,
                 "nodes %d, estimate %.1f MiB, solve %.1f s, status %s\n"
                 "  RSS after the solve %.1f MiB (peak %.1f MiB above the start)\n",
@@ -151,6 +219,8 @@ std::string solveBrowseSave(char name, int threads, int iterations,
                 mib(status_bytes("VmHWM") - base));
   out += line;
 
+  // The peak of each phase: the figure since the last reset, taken before
+  // the next reset, so that no phase's peak is lost.
   std::uint64_t sessionPeak = status_bytes("VmHWM");
   std::size_t most = 0;
   for (const std::size_t n : browse) most = std::max(most, n);
@@ -160,13 +230,18 @@ std::string solveBrowseSave(char name, int threads, int iterations,
     clock.restart();
     const std::uint64_t before = status_bytes("VmRSS");
     for (; read < n && read < nodes.size(); ++read) readNode(c, nodes[read]);
-    std::snprintf(
-        line, sizeof line, "  after browsing %zu nodes: RSS %.1f MiB (+%.1f MiB, %.1f s)\n", read,
-        mib(status_bytes("VmRSS")), mib(status_bytes("VmRSS") - before), clock.elapsed() / 1000.0);
+    AppControllerTestAccess::waitForPrefetch(c);
+    std::snprintf(line, sizeof line,
+                  "  after browsing %zu nodes: RSS %.1f MiB (+%.1f MiB, %.1f s), kept answers "
+                  "%.1f MiB\n",
+                  read, mib(status_bytes("VmRSS")), mib(status_bytes("VmRSS") - before),
+                  clock.elapsed() / 1000.0, mib(AppControllerTestAccess::rowBytes(c)));
     out += line;
   }
+  const std::uint64_t browsePeak = status_bytes("VmHWM");
+  sessionPeak = std::max(sessionPeak, browsePeak);
 
-  malloc_trim(0);
+  // No trim before the save: the session goes on as the user's would.
   const std::uint64_t beforeSave = status_bytes("VmRSS");
   memory_probe::reset_peak();
   clock.restart();
@@ -182,15 +257,34 @@ std::string solveBrowseSave(char name, int threads, int iterations,
                 mib(after > beforeSave ? after - beforeSave : 0),
                 static_cast<double>(QFileInfo(file).size()) / 1e6);
   out += line;
+
+  // The saved project opened again in the same session: the file is read
+  // whole while the solve's results are still held (a failed open must not
+  // lose them), so this peak holds two results at once.
+  memory_probe::reset_peak();
+  clock.restart();
+  const bool opened = c.loadProject(QUrl::fromLocalFile(file)).value(QStringLiteral("ok")).toBool();
+  const std::uint64_t openPeak = status_bytes("VmHWM");
+  const auto times = [estimate](std::uint64_t bytes) {
+    return static_cast<double>(bytes) / static_cast<double>(estimate);
+  };
   std::snprintf(line, sizeof line,
-                "  session peak above the start %.1f MiB = %.3f x the estimate\n",
-                mib(sessionPeak - base),
-                static_cast<double>(sessionPeak - base) / static_cast<double>(estimate));
+                "  peaks above the start: solve %.1f MiB, browsing %.1f MiB, save %.1f MiB\n"
+                "  session peak (solve, browsing, save) above the start %.1f MiB = %.3f x the "
+                "estimate (solve %.3f x)\n",
+                mib(solvePeak - base), mib(browsePeak - base), mib(peak - base),
+                mib(sessionPeak - base), times(sessionPeak - base), times(solvePeak - base));
+  out += line;
+  std::snprintf(line, sizeof line,
+                "  open in the same session %s in %.1f s: peak %.1f MiB above the start = %.3f x "
+                "the estimate (the results held and the file read)\n",
+                opened ? "done" : "FAILED", clock.elapsed() / 1000.0, mib(openPeak - base),
+                times(openPeak - base));
   out += line;
   return out;
 }
 
-std::string open(const QString& file) {
+std::string open(const QString& file, char name, int threads) {
   int argc = 1;
   char program[] = "project_file_check";
   char* argv[] = {program, nullptr};
@@ -202,13 +296,22 @@ std::string open(const QString& file) {
   QElapsedTimer clock;
   clock.start();
   const QVariantMap result = c.loadProject(QUrl::fromLocalFile(file));
+  const double seconds = clock.elapsed() / 1000.0;
+  const std::uint64_t peak = status_bytes("VmHWM") - base;
+  const std::uint64_t held = status_bytes("VmRSS") - base;
+  // The spot's estimate, when the spot is known, after the figures above.
+  double times = 0.0;
+  if (name != 0) {
+    c.requestSolveMemoryEstimate(spot(name, threads, 1));
+    if (spin_until([&] { return c.getSolveRequiredMemoryBytes() != 0; }, 600000))
+      times = static_cast<double>(peak) / static_cast<double>(c.getSolveRequiredMemoryBytes());
+  }
   char line[512];
-  std::snprintf(
-      line, sizeof line,
-      "  open %s in %.1f s: peak %.1f MiB above the process, %.1f MiB held; %d nodes, %s\n",
-      result.value(QStringLiteral("ok")).toBool() ? "done" : "FAILED", clock.elapsed() / 1000.0,
-      mib(status_bytes("VmHWM") - base), mib(status_bytes("VmRSS") - base), c.treeNodeCount(),
-      c.getStatusText().toUtf8().constData());
+  std::snprintf(line, sizeof line,
+                "  open in a fresh process %s in %.1f s: peak %.1f MiB above the process (%.3f x "
+                "the estimate), %.1f MiB held; %d nodes, %s\n",
+                result.value(QStringLiteral("ok")).toBool() ? "done" : "FAILED", seconds, mib(peak),
+                times, mib(held), c.treeNodeCount(), c.getStatusText().toUtf8().constData());
   return line + result.value(QStringLiteral("error")).toString().toStdString();
 }
 
@@ -220,6 +323,7 @@ int main(int argc, char** argv) {
   std::vector<std::size_t> browse{600, 2000};
   std::string spots;
   QString folder;
+  bool onlyEstimate = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--threads" && i + 1 < argc) {
@@ -230,13 +334,15 @@ int main(int argc, char** argv) {
       browse.clear();
       for (const QString& n : QString::fromLatin1(argv[++i]).split(QLatin1Char(',')))
         browse.push_back(n.toULongLong());
+    } else if (arg == "--estimate") {
+      onlyEstimate = true;
     } else if (arg == "--dir" && i + 1 < argc) {
       folder = QString::fromLocal8Bit(argv[++i]);
     } else if (arg == "--open" && i + 1 < argc) {
       const QString file = QString::fromLocal8Bit(argv[++i]);
-      std::printf("%s\n", memory_probe::in_child([&] { return open(file); }).c_str());
+      std::printf("%s\n", memory_probe::in_child([&] { return open(file, 0, threads); }).c_str());
       return 0;
-    } else if (arg.size() == 1 && std::strchr("FTL", arg[0]) != nullptr) {
+    } else if (arg.size() == 1 && std::strchr("FTLNK", arg[0]) != nullptr) {
       spots += arg;
     }
   }
@@ -247,10 +353,15 @@ int main(int argc, char** argv) {
     const QString file = dir.filePath(QStringLiteral("%1.pellarisproj").arg(name));
     std::printf("spot %c, threads %d, iterations %d\n", name, threads, iterations);
     std::fflush(stdout);
+    if (onlyEstimate) {
+      std::printf("%s",
+                  memory_probe::in_child([&] { return estimateOnly(name, threads); }).c_str());
+      continue;
+    }
     std::printf("%s", memory_probe::in_child([&] {
                         return solveBrowseSave(name, threads, iterations, browse, file);
                       }).c_str());
-    std::printf("%s\n", memory_probe::in_child([&] { return open(file); }).c_str());
+    std::printf("%s\n", memory_probe::in_child([&] { return open(file, name, threads); }).c_str());
     std::fflush(stdout);
   }
   return 0;

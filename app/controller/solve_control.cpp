@@ -362,12 +362,14 @@ void SolveControl::onSolveProgress(SolveProgress& report, std::uint64_t generati
 // ---- memory estimates ----------------------------------------------------------
 
 std::uint64_t SolveControl::requiredMemoryBytes(const halvory_app::MemoryEstimate& estimate) {
-  // Measured through the controller (bench/controller_memory_check): the
-  // rows the page's first reads and the prefetch cache hold grow with the
-  // hands of both seats, and their threads and queries have a fixed part.
-  // They come after the solve, beside what the results keep.
-  constexpr std::uint64_t kResultReadsFixedBytes = std::uint64_t{2} << 20;
-  constexpr std::uint64_t kResultReadsBytesPerHand = 11776;
+  // Measured through the controller (bench/project_file_check, 2,000 nodes
+  // read): each answer is built as the page reads it, a map of a dozen
+  // values per hand, before it is kept compactly; the GUI thread and the two
+  // read-ahead threads each build such answers, and each thread's heap
+  // keeps room for the largest it built. Their threads and queries have a
+  // fixed part. They come after the solve, beside what the results keep.
+  constexpr std::uint64_t kResultReadsFixedBytes = std::uint64_t{4} << 20;
+  constexpr std::uint64_t kResultReadsBytesPerHand = 18432;
   const std::uint64_t hands = estimate.oop_hands + estimate.ip_hands;
   // Beside them, the nodes the user reads are kept within their budget.
   return halvory_app::peak_with_reads(
@@ -419,7 +421,7 @@ std::function<QString()> notReadyWords(const halvory::Refusal& refusal, const QS
 
 }  // namespace
 
-SolveControl::SpotMeasure SolveControl::measureSpot(const SolveConfig& config,
+SolveControl::SpotMeasure SolveControl::measureSpot(const SolveConfig& config, int threads,
                                                     halvory::CancelFlag cancel) {
   SpotMeasure out;
   try {
@@ -430,7 +432,8 @@ SolveControl::SpotMeasure SolveControl::measureSpot(const SolveConfig& config,
     halvory::Refusal refusal;
     const auto estimate = halvory_app::estimate_solve_memory(config, &message, cancel, &refusal);
     if (estimate.has_value() && estimate->total_bytes != 0) {
-      out.bytes = requiredMemoryBytes(*estimate);
+      out.bytes = requiredMemoryBytes(halvory_app::with_solve_threads(
+          *estimate, static_cast<std::uint64_t>(std::max(threads, 1))));
     } else {
       if (message.empty()) message = "the memory need could not be measured";
       out.refusal = notReadyWords(refusal, QString::fromUtf8(message));
@@ -449,7 +452,7 @@ SolveControl::SpotMeasure SolveControl::measureFor(const SolveConfig& config) co
     if (estimateWords) return {0, estimateWords};
     if (requiredBytes > 0) return {requiredBytes, {}};
   }
-  return measureSpot(config, halvory::CancelFlag{});
+  return measureSpot(config, processorCount, halvory::CancelFlag{});
 }
 
 void SolveControl::solveMemoryEstimateWorker(const EstimateRequest& request,
@@ -464,7 +467,7 @@ void SolveControl::solveMemoryEstimateWorker(const EstimateRequest& request,
     if (!startProblem(request.cfg, config).isEmpty()) {
       words = [cfg = request.cfg, config] { return startProblem(cfg, config); };
     } else {
-      const SpotMeasure measured = measureSpot(config, cancel);
+      const SpotMeasure measured = measureSpot(config, request.processorCount, cancel);
       bytes = measured.bytes;
       words = measured.refusal;
     }

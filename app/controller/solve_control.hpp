@@ -134,8 +134,10 @@ class SolveControl : public QObject {
     // each language.
     std::function<QString()> refusal;
   };
-  // Measures the spot as the solve would read it; any thread.
-  static SpotMeasure measureSpot(const halvory_app::SolveConfig& config,
+  // Measures the spot as the solve would read it, on `threads` threads, the
+  // most a solve may use (the memory need does not change with the threads
+  // chosen); any thread.
+  static SpotMeasure measureSpot(const halvory_app::SolveConfig& config, int threads,
                                  halvory::CancelFlag cancel);
   // The published estimate when it was made for this spot, else one made
   // now.

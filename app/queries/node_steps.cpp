@@ -22,7 +22,6 @@ using pocket_cards::low_card;
 
 namespace {
 
-constexpr std::size_t kUnset = std::numeric_limits<std::size_t>::max();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // `start` per hand (0 for dead hands), times the seat's average-strategy
@@ -187,43 +186,6 @@ std::optional<std::vector<double>> exact_equities(const halvory::Game& game,
 }
 
 }  // namespace
-
-NodePath node_path(const halvory::Game& game, std::size_t node) {
-  const auto& nodes = game.plan.nodes;
-  const std::size_t count = nodes.size();
-  if (node >= count) return {};
-  std::vector<std::pair<std::size_t, std::size_t>> parent(count, {kUnset, kUnset});
-  parent[0] = {0, 0};
-  for (std::size_t p = 0; p < count; ++p) {
-    const auto& children = nodes[p].children;
-    for (std::size_t k = 0; k < children.size(); ++k) {
-      const std::size_t child = children[k];
-      if (child < count && parent[child].first == kUnset) parent[child] = {p, k};
-    }
-  }
-  if (parent[node].first == kUnset) return {};
-
-  NodePath path;
-  std::size_t current = node;
-  while (true) {
-    path.emplace_back(current, parent[current].second);
-    if (current == 0) break;
-    const std::size_t up = parent[current].first;
-    if (up == kUnset || up >= count || path.size() > count) return {};
-    current = up;
-  }
-  std::reverse(path.begin(), path.end());
-  return path;
-}
-
-std::uint64_t node_dead_cards(const halvory::Game& game, std::size_t node) {
-  std::uint64_t dead = game.cards.board_mask;
-  if (node >= game.plan.nodes.size()) return dead;
-  const auto& record = game.plan.nodes[node];
-  if (record.turn < 64) dead |= card_bit(record.turn);
-  if (record.river < 64) dead |= card_bit(record.river);
-  return dead;
-}
 
 std::vector<float> path_reach(const halvory::Game& game, const halvory::DiscountedCfr& solver,
                               const NodePath& path, std::uint64_t dead_cards, int seat) {

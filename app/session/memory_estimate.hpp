@@ -14,10 +14,12 @@
 namespace halvory_app {
 
 struct MemoryEstimate {
-  // peak_with_reads(*this, 0): the larger of the solve's and the results'
-  // memory, each x 1.1
+  // peak_with_reads(*this, 0): the largest of the solve's, the result
+  // building's and the results' memory, with a margin
   std::uint64_t total_bytes = 0;
   std::uint64_t card_context_bytes = 0;
+  // The node array and the heap blocks of every node's action and child
+  // lists.
   std::uint64_t tree_bytes = 0;
   std::uint64_t strategy_bytes = 0;
   std::uint64_t node_count = 0;
@@ -27,14 +29,32 @@ struct MemoryEstimate {
   // The finished solve's summary rows, one per node with its actions
   // (`ResultSnapshot::tree_node_meta`), held as long as the result is.
   std::uint64_t result_bytes = 0;
+  // The solver's record of every tree node beside its arrays, held with
+  // them.
+  std::uint64_t node_state_bytes = 0;
+  // Each decision node's action shares, built beside the result rows and
+  // freed once they stand.
+  std::uint64_t share_bytes = 0;
+  // What the solve's threads keep beside the shared data (stack pages,
+  // scratch rows, the allocator's per-thread heaps), for `thread_count`
+  // threads.
+  std::uint64_t thread_bytes = 0;
 };
 
+// The margin the solve and the result building get for what the count
+// leaves out: the allocator's free blocks, the runtime's own memory.
+inline constexpr double kMemoryMargin = 1.05;
+
 // The peak of a solve and of what follows it. The solve holds the card
-// context, the tree and every array (the strategy bytes); once it has ended
-// the session frees the regrets, half the strategy bytes, builds the result
-// rows and then serves the reads, which hold `reads` bytes more. Each phase
-// gets a margin of a tenth for the solver's bookkeeping beside its arrays.
+// context, the tree, the node records and every array (the strategy bytes);
+// once it has ended the session frees the regrets, half the strategy bytes,
+// and builds the result rows beside each node's action shares; the shares go
+// and the reads follow, which hold `reads` bytes more.
 std::uint64_t peak_with_reads(const MemoryEstimate& estimate, std::uint64_t reads);
+
+// The same spot's estimate for a solve on `threads` threads (the thread
+// count changes only what the threads keep of their own).
+MemoryEstimate with_solve_threads(MemoryEstimate estimate, std::uint64_t threads);
 
 // What the results page may keep of the nodes it has read, in the
 // explorer's compact form: the answers of about a thousand nodes of a spot

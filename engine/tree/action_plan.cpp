@@ -482,6 +482,16 @@ void ActionPlan::build_recursive(std::size_t index, const BuildContext& k, std::
   if (tasks.failed.load(std::memory_order_acquire)) std::rethrow_exception(tasks.first_error);
 }
 
+namespace {
+
+// Counts `weight` more nodes of `length` actions.
+void add_list(std::vector<std::uint64_t>& lists, std::size_t length, std::uint64_t weight) {
+  if (lists.size() <= length) lists.resize(length + 1, 0);
+  lists[length] += weight;
+}
+
+}  // namespace
+
 TreeCount count_action_plan(const GameConfig& config, const CardContext& context,
                             CancelFlag cancel) {
   check_money(config);
@@ -506,16 +516,24 @@ TreeCount count_action_plan(const GameConfig& config, const CardContext& context
           push_children(node, k, 0, depth, config, board, context, pending);
       for (std::size_t i = before; i < pending.size(); ++i) pending[i].weight = weight;
       count.list_slots += weight * (actions.capacity() + actions.size());
+      // The children's list is reserved for exactly one child per action.
+      count.list_bytes += weight * (heap_block_bytes(actions.capacity() * sizeof(Action)) +
+                                    heap_block_bytes(actions.size() * sizeof(std::size_t)));
       if (!actions.empty()) {
         count.decision_nodes += weight;
         count.decision_actions[node.seat & 1] += weight * actions.size();
+        add_list(count.decision_lists, actions.size(), weight);
       }
       return;
     }
     const std::uint64_t cards = deal_candidates(k, board, context);
     if (cards == 0) return;
     if (depth >= kMaxTreeDepth) throw_too_deep();
-    count.list_slots += weight * 2 * static_cast<std::uint64_t>(std::popcount(cards));
+    const auto dealt = static_cast<std::uint64_t>(std::popcount(cards));
+    count.list_slots += weight * 2 * dealt;
+    count.list_bytes += weight * (heap_block_bytes(dealt * sizeof(Action)) +
+                                  heap_block_bytes(dealt * sizeof(std::size_t)));
+    add_list(count.deal_lists, dealt, weight);
     fan_out_cards.fill(0);
     for (std::uint64_t rest = cards; rest != 0; rest &= rest - 1) {
       ChildRecord child = deal_child(node, k, static_cast<CardCode>(std::countr_zero(rest)));

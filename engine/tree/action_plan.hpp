@@ -168,16 +168,36 @@ class ActionPlan {
   WorkerPool* pool_ = nullptr;  // only while a parallel build runs
 };
 
+// The bytes the C library's allocator takes from the heap for a request of
+// `bytes` (glibc on 64 bits: the request and an 8-byte header, rounded up to
+// 16, at least 32; nothing for an empty list, which allocates nothing).
+// Millions of short lists cost their headers and rounding beside their
+// slots.
+constexpr std::uint64_t heap_block_bytes(std::uint64_t bytes) {
+  if (bytes == 0) return 0;
+  const std::uint64_t block = (bytes + 8 + 15) / 16 * 16;
+  return block < 32 ? 32 : block;
+}
+
 // What building the tree would allocate, counted without building it.
 struct TreeCount {
   std::uint64_t nodes = 0;
   // Slots reserved by all nodes' action and child lists (capacity, as the
   // sequential build reserves them).
   std::uint64_t list_slots = 0;
+  // The heap blocks of those lists (heap_block_bytes of each list's
+  // capacity in bytes).
+  std::uint64_t list_bytes = 0;
   // Decision nodes with at least one action, and their actions summed by the
   // seat to act.
   std::uint64_t decision_nodes = 0;
   std::array<std::uint64_t, 2> decision_actions{0, 0};
+  // Decision nodes, and the nodes that deal cards (chance nodes and the
+  // runout terminals after an all-in), by the length of their action list
+  // (entry k: the nodes of k actions), for what is later built per node from
+  // its actions.
+  std::vector<std::uint64_t> decision_lists;
+  std::vector<std::uint64_t> deal_lists;
 };
 
 // Walks the tree that ActionPlan(config, context) builds, node by node in the

@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 #include <random>
 
 #include "queries/hand_categories.hpp"
 #include "queries/node_distributions.hpp"
 #include "queries/node_queries.hpp"
 #include "queries/node_steps.hpp"
+#include "session/request_conversion.hpp"
 #include "solved_spot.hpp"
 #include "solver/dcfr.hpp"
 #include "tree/game.hpp"
@@ -53,6 +56,38 @@ class TurnQueries : public ::testing::Test {
 };
 
 SolvedGame* TurnQueries::solved_ = nullptr;
+
+// Every node's path is the chain of child links from the root down to it,
+// each step at the first slot holding that child: in the solve's tree (in
+// pre-order) and in one built in parallel, whose order differs.
+TEST_F(TurnQueries, PathsFollowTheChildLinksFromTheRoot) {
+  const auto check = [](const halvory::Game& g) {
+    const auto& nodes = g.plan.nodes;
+    for (std::size_t n = 0; n < nodes.size(); ++n) {
+      const NodePath path = node_path(g, n);
+      ASSERT_FALSE(path.empty()) << n;
+      ASSERT_EQ(path.front(), (std::pair<std::size_t, std::size_t>{0, 0}));
+      ASSERT_EQ(path.back().first, n);
+      for (std::size_t i = 1; i < path.size(); ++i) {
+        const auto& children = nodes[path[i - 1].first].children;
+        const auto first = std::find(children.begin(), children.end(), path[i].first);
+        ASSERT_NE(first, children.end()) << n;
+        ASSERT_EQ(static_cast<std::size_t>(first - children.begin()), path[i].second) << n;
+      }
+    }
+    EXPECT_TRUE(node_path(g, nodes.size()).empty());
+  };
+  check(game());
+
+  ConvertedRequest converted = convert_request(spots::turn_request(), ConversionPurpose::solve);
+  halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
+                             converted.short_deck);
+  ::setenv("HALVORY_ACTIONPLAN_PARALLEL_DEPTH", "2", 1);
+  const halvory::Game parallel(std::move(converted.game), std::move(cards));
+  ::unsetenv("HALVORY_ACTIONPLAN_PARALLEL_DEPTH");
+  ASSERT_EQ(parallel.nodes.size(), game().nodes.size());
+  check(parallel);
+}
 
 TEST_F(TurnQueries, ChanceNodesAnswerOnlyTheAnyKindQueries) {
   const std::size_t chance = first_node(NodeKind::Chance);

@@ -51,18 +51,31 @@ TEST(TreeCount, MatchesTheBuiltTree) {
     const ActionPlan plan(config, cards);
     TreeCount built;
     built.nodes = plan.nodes.size();
+    const auto add = [](std::vector<std::uint64_t>& lists, std::size_t length) {
+      if (lists.size() <= length) lists.resize(length + 1, 0);
+      ++lists[length];
+    };
     for (const ActionPlan::Node& n : plan.nodes) {
       built.list_slots += n.actions.capacity() + n.children.capacity();
+      built.list_bytes += heap_block_bytes(n.actions.capacity() * sizeof(Action)) +
+                          heap_block_bytes(n.children.capacity() * sizeof(std::size_t));
       if (n.kind == NodeKind::Decision && !n.actions.empty()) {
         ++built.decision_nodes;
         built.decision_actions[n.seat] += n.actions.size();
+        add(built.decision_lists, n.actions.size());
       }
+      // Chance nodes and runout terminals deal cards.
+      if (n.kind != NodeKind::Decision && !n.actions.empty())
+        add(built.deal_lists, n.actions.size());
     }
     const TreeCount counted = count_action_plan(config, cards);
     EXPECT_EQ(counted.nodes, built.nodes);
     EXPECT_EQ(counted.list_slots, built.list_slots);
+    EXPECT_EQ(counted.list_bytes, built.list_bytes);
     EXPECT_EQ(counted.decision_nodes, built.decision_nodes);
     EXPECT_EQ(counted.decision_actions, built.decision_actions);
+    EXPECT_EQ(counted.decision_lists, built.decision_lists);
+    EXPECT_EQ(counted.deal_lists, built.deal_lists);
   }
 }
 
