@@ -130,7 +130,10 @@ bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out) {
     // A class pinned at its solved strategy rather than locked by the user.
     if (lock.value(QLatin1String("chosen")) == QJsonValue(false))
       converted.insert(QStringLiteral("chosen"), false);
-    out.append(converted);
+    // An entry without a node or a hand is no lock, and is not kept: a
+    // small file could list millions of them.
+    if (*node >= 0 && !converted.value(QStringLiteral("hand")).toString().isEmpty())
+      out.append(converted);
   }
   return true;
 }

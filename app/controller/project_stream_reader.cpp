@@ -4,6 +4,7 @@
 #include <new>
 #include <optional>
 
+#include <QCborArray>
 #include <QCborMap>
 #include <QCborStreamReader>
 #include <QCborValue>
@@ -101,6 +102,7 @@ class StreamReading {
       } else if (key == QLatin1String("nodeLocks")) {
         const auto value = readMember(key);
         if (!value) return damaged(result, key);
+        chargeLocks(*value);
         locks = value->toJsonValue().toArray();
       } else if (key == QLatin1String("lastUiCfg")) {
         const auto value = readMember(key);
@@ -143,6 +145,20 @@ class StreamReading {
     std::optional<QCborValue> value = readValue(in);
     if (value) crcs.insert(key, memberCrc(QString(), *value));
     return value;
+  }
+  // What the locks take once converted, counted before they are: a map of
+  // a few members each, and a variant for each probability. A file of a
+  // few bytes a lock could otherwise take gigabytes.
+  void chargeLocks(const QCborValue& locks) {
+    constexpr std::uint64_t kLockBytes = 1024;
+    constexpr std::uint64_t kProbBytes = 64;
+    std::uint64_t bytes = 0;
+    const QCborArray list = locks.toArray();
+    for (const QCborValue& lock : list) {
+      const auto probs = lock.toMap().value(QStringLiteral("actionProbs")).toArray().size();
+      bytes += kLockBytes + kProbBytes * static_cast<std::uint64_t>(probs);
+    }
+    budget.charge(bytes);
   }
   ProjectFileReadResult& refused(ProjectFileReadResult& result, ProjectFileError error) {
     result.error = error;

@@ -276,6 +276,21 @@ class ProjectDamageTest : public QObject {
     if (opens) QCOMPARE(readBytes(file, 300 * kMiB).error, ProjectFileError::None);
   }
 
+  // A lock entry is a byte or two in the file and a map once converted:
+  // the entries are counted before they are made, and those that name no
+  // node are not kept.
+  void lockEntriesAreCountedBeforeTheyAreMade() {
+    QCborMap members = QCborValue::fromCbor(craftedFile(1, {treeChunkNaming(1, 1)}, {})).toMap();
+    QCborArray locks;
+    for (int i = 0; i < 200000; ++i) locks << QCborMap{};
+    members.insert(QStringLiteral("nodeLocks"), locks);
+    const QByteArray file = encodeMembers(members);
+    QCOMPARE(readBytes(file, 64 * kMiB).reason, QStringLiteral("bad_alloc"));
+    const ProjectFileReadResult read = readBytes(file);
+    QCOMPARE(read.error, ProjectFileError::None);
+    QCOMPARE(read.contents.nodeLocks.size(), 0);
+  }
+
   // Every byte of a small file changed in turn: the file is refused, or
   // reads back exactly what it held. The version before seals opens too.
   void everyChangedByteIsRefusedOrHarmless() {
