@@ -1,5 +1,6 @@
 #include "controller/project_file.hpp"
 
+#include <algorithm>
 #include <limits>
 #include <new>
 #include <optional>
@@ -142,7 +143,13 @@ class StreamReading {
  private:
   // A small member, read whole; its CRC is kept for the check of the seals.
   std::optional<QCborValue> readMember(const QString& key) {
+    const qint64 start = in.currentOffset();
     std::optional<QCborValue> value = readValue(in);
+    // Converted to maps and lists of variants, a member takes many times
+    // its bytes: counted before it is.
+    constexpr std::uint64_t kConvertedPerByte = 64;
+    budget.charge(static_cast<std::uint64_t>(std::max<qint64>(in.currentOffset() - start, 0)) *
+                  kConvertedPerByte);
     if (value) crcs.insert(key, memberCrc(QString(), *value));
     return value;
   }

@@ -276,16 +276,26 @@ class ProjectDamageTest : public QObject {
     if (opens) QCOMPARE(readBytes(file, 300 * kMiB).error, ProjectFileError::None);
   }
 
-  // A lock entry is a byte or two in the file and a map once converted:
-  // the entries are counted before they are made, and those that name no
-  // node are not kept.
-  void lockEntriesAreCountedBeforeTheyAreMade() {
+  // An entry of a small member is a byte in the file and a map once
+  // converted: the members are counted before they are, and lock entries
+  // that name no node are not kept.
+  void smallMembersAreCountedBeforeTheyAreConverted_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("nested");
+    QTest::newRow("nodeLocks") << "nodeLocks" << false;
+    QTest::newRow("lastUiCfg") << "lastUiCfg" << true;
+    QTest::newRow("project") << "project" << true;
+  }
+  void smallMembersAreCountedBeforeTheyAreConverted() {
+    QFETCH(QString, key);
+    QFETCH(bool, nested);
     QCborMap members = QCborValue::fromCbor(craftedFile(1, {treeChunkNaming(1, 1)}, {})).toMap();
-    QCborArray locks;
-    for (int i = 0; i < 200000; ++i) locks << QCborMap{};
-    members.insert(QStringLiteral("nodeLocks"), locks);
+    QCborArray entries;
+    for (int i = 0; i < 200000; ++i) entries << QCborMap{};
+    members.insert(
+        key, nested ? QCborValue(QCborMap{{QStringLiteral("x"), entries}}) : QCborValue(entries));
     const QByteArray file = encodeMembers(members);
-    QCOMPARE(readBytes(file, 64 * kMiB).reason, QStringLiteral("bad_alloc"));
+    QCOMPARE(readBytes(file, 8 * kMiB).reason, QStringLiteral("bad_alloc"));
     const ProjectFileReadResult read = readBytes(file);
     QCOMPARE(read.error, ProjectFileError::None);
     QCOMPARE(read.contents.nodeLocks.size(), 0);
