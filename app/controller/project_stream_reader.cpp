@@ -322,8 +322,10 @@ class StreamReading {
   // Every member a sealed file holds must agree with its CRC under
   // "checksums", and every member listed there must be present.
   bool checkSeals() {
-    if (!sealedFile) return true;
     const QString where = QStringLiteral("checksums");
+    // The version before seals wrote no checksums: a file that has them
+    // was sealed, and a damaged version number must not unseal it.
+    if (!sealedFile) return !checksumsSeen || check.fail(where, translated("is damaged"));
     if (!checksumsSeen) return check.fail(where, translated("is damaged"));
     for (auto it = crcs.cbegin(); it != crcs.cend(); ++it) {
       const QCborValue stored = checksums.value(it.key());

@@ -334,6 +334,13 @@ class ProjectDamageTest : public QObject {
     QCOMPARE(read.error, ProjectFileError::InvalidData);
     QCOMPARE(read.field, QStringLiteral("project"));
     QCOMPARE(read.reason, QStringLiteral("is damaged"));
+    // Marked as of the version before seals, which wrote no checksums, the
+    // same damage is still refused.
+    members.insert(QStringLiteral("version"), 2);
+    members.insert(QStringLiteral("hasResults"), false);
+    members.remove(QStringLiteral("results"));
+    members.remove(QStringLiteral("nodeCaches"));
+    QCOMPARE(readBytes(encodeMembers(members)).field, QStringLiteral("checksums"));
   }
 
   // Random damage, and damage that keeps the structure but reaches the
