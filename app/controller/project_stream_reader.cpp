@@ -143,14 +143,18 @@ class StreamReading {
  private:
   // A small member, read whole; its CRC is kept for the check of the seals.
   std::optional<QCborValue> readMember(const QString& key) {
+    std::optional<QCborValue> value = readCounted();
+    if (value) crcs.insert(key, memberCrc(QString(), *value));
+    return value;
+  }
+  // Converted to maps and lists of variants, a value takes many times its
+  // bytes: counted before it is.
+  std::optional<QCborValue> readCounted() {
     const qint64 start = in.currentOffset();
     std::optional<QCborValue> value = readValue(in);
-    // Converted to maps and lists of variants, a member takes many times
-    // its bytes: counted before it is.
     constexpr std::uint64_t kConvertedPerByte = 64;
     budget.charge(static_cast<std::uint64_t>(std::max<qint64>(in.currentOffset() - start, 0)) *
                   kConvertedPerByte);
-    if (value) crcs.insert(key, memberCrc(QString(), *value));
     return value;
   }
   // What the locks take once converted, counted before they are: a map of
@@ -227,7 +231,7 @@ class StreamReading {
           return check.fail(where, translated("is damaged"));
         continue;
       }
-      const auto value = readValue(in);
+      const auto value = readCounted();
       if (!value) return check.fail(where, translated("is damaged"));
       crc = memberCrc(key, *value, crc);
       const QJsonValue json = value->toJsonValue();
