@@ -297,7 +297,10 @@ class StreamReading {
           return check.fail(entry, translated("is damaged"));
         const qint64 node = in.toInteger();
         in.next();
-        if (!readBytes(in, blob) || !in.leaveContainer() || !unsealed(blob, entry, &node, crc))
+        // Qt leaves a container that still holds items as if it were at
+        // its end, and reads on inside it: an entry holds its two items.
+        if (!readBytes(in, blob) || in.hasNext() || !in.leaveContainer() ||
+            !unsealed(blob, entry, &node, crc))
           return check.fail(entry, translated("is damaged"));
         if (node < 0 || node > INT32_MAX) return check.outsideTree(member(entry, "nodeIndex"));
         // As the store counts a kept answer.
