@@ -1,9 +1,8 @@
-// Hostile and damaged project files in the compact form: what a file holds
-// is paid for before it is allocated, a file that would amplify itself
-// opens within a bounded cost or is refused as needing too much memory,
-// every count and index is checked before use (the sanitizer build runs
-// this too), every changed byte is refused or reads back the same answers,
-// and a lock is taken only as the page could set it.
+// Hostile and damaged project files in the compact form: a file that would
+// amplify itself opens within a bounded cost or is refused, every count and
+// index is checked before use (the sanitizer build runs this too), every
+// changed byte is refused or reads back the same, and a lock is taken only
+// as the page could set it.
 
 #include <cstdio>
 #include <new>
@@ -86,11 +85,10 @@ QByteArray answersOf(const halvory_app::ProjectFileContents& c) {
 // The process's resident memory, and its peak since the last reset.
 qint64 statusKiB(const char* field) {
   QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return -1;
-  for (const QByteArray& line : status.readAll().split('\n')) {
+  status.open(QIODevice::ReadOnly);
+  for (const QByteArray& line : status.readAll().split('\n'))
     if (line.startsWith(field))
       return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
-  }
   return -1;
 }
 bool resetPeak() {
@@ -119,7 +117,6 @@ QByteArray craftedFile(qint64 nodeCount, const QList<QByteArray>& chunks,
                       {QStringLiteral("hasResults"), true},
                       {QStringLiteral("results"), results},
                       {QStringLiteral("nodeCaches"), caches}};
-  // A map keeps its members in the order given: "format" and "version" first.
   return QCborValue(file).toCbor();
 }
 
@@ -151,24 +148,14 @@ QByteArray answerNaming(int rows, int uses, int textBytes) {
   return blob;
 }
 
-// The file's members as a map, and back, keeping "format" and "version"
-// first.
+// The file's members as bytes, keeping "format" and "version" first (a map
+// keeps its members in the order given).
 QByteArray encodeMembers(const QCborMap& members) {
-  QByteArray out;
-  QCborStreamWriter writer(&out);
-  writer.startMap();
-  for (const char* key : {"format", "version"}) {
-    writer.append(QLatin1String(key));
-    members.value(QLatin1String(key)).toCbor(writer);
-  }
-  for (auto it = members.cbegin(); it != members.cend(); ++it) {
-    const QString key = it.key().toString();
-    if (key == QLatin1String("format") || key == QLatin1String("version")) continue;
-    it.key().toCbor(writer);
-    it.value().toCbor(writer);
-  }
-  writer.endMap();
-  return out;
+  QCborMap ordered{{QStringLiteral("format"), members.value(QStringLiteral("format"))},
+                   {QStringLiteral("version"), members.value(QStringLiteral("version"))}};
+  for (auto it = members.cbegin(); it != members.cend(); ++it)
+    if (!ordered.contains(it.key())) ordered.insert(it.key(), it.value());
+  return QCborValue(ordered).toCbor();
 }
 
 // The same file as the version before seals wrote it: no "checksums", and
@@ -328,59 +315,46 @@ class ProjectDamageTest : public QObject {
         QByteArray::fromHex("ffffffffffffffffff01"), QByteArray::fromHex("feffffffffffffffff01"),
         QByteArray::fromHex("ffffffff0f"), QByteArray(1, '\x7f'), QByteArray(1, '\0')};
     const auto mutate = [&](QByteArray bytes) {
-      const int edits = 1 + int(random() % 4);
-      for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
+      for (int e = int(random() % 4); e >= 0 && !bytes.isEmpty(); --e) {
         const qsizetype at = pick(bytes.size());
-        switch (random() % 5) {
-          case 0:
-            bytes[at] = static_cast<char>(random());
-            break;
-          case 1:
-            bytes.insert(at, extremes[pick(extremes.size())]);
-            break;
-          case 2:
-            bytes.remove(at, 1 + pick(8));
-            break;
-          case 3:
-            bytes.truncate(at);
-            break;
-          default:
-            bytes.replace(at, std::min<qsizetype>(10, bytes.size() - at), extremes[pick(2)]);
-        }
+        const int how = int(random() % 5);
+        if (how == 0) bytes[at] = static_cast<char>(random());
+        if (how == 1) bytes.insert(at, extremes[pick(extremes.size())]);
+        if (how == 2) bytes.remove(at, 1 + pick(8));
+        if (how == 3) bytes.truncate(at);
+        if (how == 4)
+          bytes.replace(at, std::min<qsizetype>(10, bytes.size() - at), extremes[pick(2)]);
       }
       return bytes;
     };
+    // Damage inside one entry of a list in a member: a tree chunk, or one
+    // node answer (the second of its pair).
+    const auto mutateEntry = [&](QCborMap outer, const QString& key, bool inPair) {
+      const QList<QCborValue> keys = outer.keys();
+      const QCborValue inner = inPair ? keys.value(pick(keys.size())) : QCborValue(key);
+      QCborArray entries = outer.value(inner).toArray();
+      if (entries.isEmpty()) return outer;
+      const qsizetype e = pick(entries.size());
+      entries[e] = inPair
+                       ? QCborValue(QCborArray{entries[e][0], mutate(entries[e][1].toByteArray())})
+                       : QCborValue(mutate(entries[e].toByteArray()));
+      outer.insert(inner, entries);
+      return outer;
+    };
     int opened = 0;
     for (int round = 0; round < 1500; ++round) {
-      QByteArray file;
-      if (round % 3 == 0) {
-        file = mutate(base);
-      } else {
-        // Damage inside one tree chunk or one node answer.
-        QCborMap changed = members;
-        QCborMap results = changed.value(QStringLiteral("results")).toMap();
-        QCborMap caches = changed.value(QStringLiteral("nodeCaches")).toMap();
-        QCborArray tree = results.value(QStringLiteral("tree")).toArray();
-        const QList<QCborValue> kinds = caches.keys();
-        if (round % 3 == 1 && !tree.isEmpty()) {
-          const qsizetype c = pick(tree.size());
-          tree[c] = mutate(tree[c].toByteArray());
-          results.insert(QStringLiteral("tree"), tree);
-          if (random() % 4 == 0) results.insert(QStringLiteral("nodeCount"), qint64(random()));
-          changed.insert(QStringLiteral("results"), results);
-        } else if (!kinds.isEmpty()) {
-          const QCborValue kind = kinds[pick(kinds.size())];
-          QCborArray entries = caches.value(kind).toArray();
-          if (entries.isEmpty()) continue;
-          const qsizetype e = pick(entries.size());
-          entries[e] = QCborArray{entries[e][0], mutate(entries[e][1].toByteArray())};
-          caches.insert(kind, entries);
-          changed.insert(QStringLiteral("nodeCaches"), caches);
-        }
-        file = encodeMembers(changed);
+      QCborMap changed = members;
+      if (round % 3 == 1) {
+        QCborMap results = mutateEntry(members.value(QStringLiteral("results")).toMap(),
+                                       QStringLiteral("tree"), false);
+        if (random() % 4 == 0) results.insert(QStringLiteral("nodeCount"), qint64(random()));
+        changed.insert(QStringLiteral("results"), results);
+      } else if (round % 3 == 2) {
+        changed.insert(QStringLiteral("nodeCaches"),
+                       mutateEntry(members.value(QStringLiteral("nodeCaches")).toMap(), {}, true));
       }
-      const ProjectFileReadResult read = readBytes(file, 256 * kMiB);
-      if (read.error == ProjectFileError::None) ++opened;
+      const QByteArray file = round % 3 == 0 ? mutate(base) : encodeMembers(changed);
+      if (readBytes(file, 256 * kMiB).error == ProjectFileError::None) ++opened;
     }
     // Some damage is harmless (a frequency changed, say); most is not.
     QVERIFY(opened < 1500);
