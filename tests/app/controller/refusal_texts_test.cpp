@@ -116,8 +116,6 @@ class RefusalTextsTest : public QObject {
         << "0.00" << label + "'0.00' is not above 0" << QList<double>{};
     QTest::newRow("thousands point too large")
         << "99999.999" << label + "'99999.999' could mean 99999.999 or 99999999" << QList<double>{};
-    QTest::newRow("no number") << "5e3" << label + "Cannot read '5e3' as a number"
-                               << QList<double>{};
   }
 
   void icmListEntriesNamedWithTheirReason() {
@@ -139,15 +137,12 @@ class RefusalTextsTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
     const QString pot = QStringLiteral("Starting Pot \u2014 ");
-    const QString unclear = QStringLiteral(" could mean %1 or %2: write it without a separator");
     QTest::newRow("rake thousands out of range") << QLocale::English << "rake_percent"
                                                  << "1,000"
                                                  << "Rake (%) \u2014 '1,000' could mean 1 or 1000";
-    QTest::newRow("pot thousands taken")
-        << QLocale::English << "starting_pot"
-        << "4.125" << pot + "'4.125'" + unclear.arg("4.125", "4125");
-    QTest::newRow("Russian comma") << QLocale::Russian << "starting_pot"
-                                   << "4,125" << pot + "'4,125'" + unclear.arg("4,125", "4125");
+    QTest::newRow("Russian comma")
+        << QLocale::Russian << "starting_pot"
+        << "4,125" << pot + "'4,125' could mean 4,125 or 4125: write it without a separator";
     QTest::newRow("German comma") << QLocale::German << "starting_pot"
                                   << "30000000,5" << pot + "must be at most 21474836,46";
     QTest::newRow("German point") << QLocale::German << "starting_pot"
