@@ -4,7 +4,6 @@
 // changed byte is refused or reads back the same, and a lock is taken only
 // as the page could set it.
 
-#include <cstdio>
 #include <new>
 #include <random>
 
@@ -231,8 +230,6 @@ class ProjectDamageTest : public QObject {
   void amplifyingFilesOpenCheaplyOrAreRefused_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("opens");
-    QTest::newRow("70,000 rows naming a 10,000-byte text")
-        << craftedFile(70000, {treeChunkNaming(70000, 10000)}, {}) << true;
     QTest::newRow("100,000 rows naming a 100 KB text")
         << craftedFile(100000, {treeChunkNaming(100000, 100000)}, {}) << true;
     QTest::newRow("answer of 1,000 rows naming a 64 KiB text twice")
@@ -252,13 +249,9 @@ class ProjectDamageTest : public QObject {
     const bool peakKnown = resetPeak();
     const ProjectFileReadResult read = readBytes(file, 4096 * kMiB);
     const qint64 grown = (peakKnown ? statusKiB("VmHWM:") : statusKiB("VmRSS:")) - before;
-    std::printf("%s: %lld bytes, %s, +%lld KiB\n", QTest::currentDataTag(),
-                static_cast<long long>(file.size()),
-                read.error == ProjectFileError::None ? "opened" : qPrintable(read.reason),
-                static_cast<long long>(grown));
-    QCOMPARE(read.error == ProjectFileError::None, opens);
-    if (!opens) QCOMPARE(read.reason, QStringLiteral("bad_alloc"));
-    QVERIFY2(grown < 300 * 1024, qPrintable(QString::number(grown)));
+    QCOMPARE(read.error == ProjectFileError::None ? QString() : read.reason,
+             opens ? QString() : QStringLiteral("bad_alloc"));
+    QVERIFY2(grown < 300 * 1024, qPrintable(QStringLiteral("+%1 KiB").arg(grown)));
     // What they hold is counted as well: each that opens fits in 300 MiB.
     if (opens) QCOMPARE(readBytes(file, 300 * kMiB).error, ProjectFileError::None);
   }
@@ -275,11 +268,8 @@ class ProjectDamageTest : public QObject {
       QByteArray damaged = sealedFile;
       damaged[i] = static_cast<char>(damaged[i] ^ mask);
       const ProjectFileReadResult read = readBytes(damaged);
-      if (read.error != ProjectFileError::None) {
-        ++refused;
-        continue;
-      }
-      if (answersOf(read.contents) != answers)
+      refused += read.error != ProjectFileError::None ? 1 : 0;
+      if (read.error == ProjectFileError::None && answersOf(read.contents) != answers)
         QFAIL(qPrintable(
             QStringLiteral("byte %1 ^ %2 read back changed").arg(i).arg(int(uchar(mask)))));
     }
