@@ -211,17 +211,27 @@ class ProjectDamageTest : public QObject {
     answers = answersOf(read.contents);
   }
 
-  // The tree reader once added a step from the file to the node before
-  // checking it: a step near the largest integer overflowed.
-  void childStepNearTheLargestIntegerIsRefused() {
-    const QByteArray file = QByteArray::fromHex(
+  // Refused under the name of the part at fault: a tree step near the
+  // largest integer (the reader once added it to the node before checking
+  // it, and overflowed), and a member its checksum disagrees with.
+  void damageIsRefusedUnderItsName() {
+    const QByteArray overflow = QByteArray::fromHex(
         "a566666f726d61746f68616c766f72795f70726f6a6563746776657273696f6e026770726f6a656374a06a6861"
         "73526573756c7473f567726573756c7473a2696e6f6465436f756e740264747265658158280101640000000000"
         "000100000000003f020000000000000100000000003ffeffffffffffffffff01");
-    QCOMPARE(file.size(), 122);
-    const ProjectFileReadResult read = readBytes(file);
-    QCOMPARE(read.error, ProjectFileError::InvalidData);
-    QCOMPARE(read.field, QStringLiteral("results.tree[0]"));
+    QCOMPARE(overflow.size(), 122);
+    QCborMap members = QCborValue::fromCbor(sealedFile).toMap();
+    QCborMap project = members.value(QStringLiteral("project")).toMap();
+    project.insert(QStringLiteral("boardText"), QStringLiteral("AhKd7c2s9d"));
+    members.insert(QStringLiteral("project"), project);
+    for (const auto& [file, field] :
+         {std::pair{overflow, QStringLiteral("results.tree[0]")},
+          std::pair{encodeMembers(members), QStringLiteral("project")}}) {
+      const ProjectFileReadResult read = readBytes(file);
+      QCOMPARE(read.error, ProjectFileError::InvalidData);
+      QCOMPARE(read.field, field);
+    }
+    QCOMPARE(readBytes(encodeMembers(members)).reason, QStringLiteral("is damaged"));
   }
 
   // Small files that name one long text from many rows: each opens within
@@ -274,18 +284,6 @@ class ProjectDamageTest : public QObject {
             QStringLiteral("byte %1 ^ %2 read back changed").arg(i).arg(int(uchar(mask)))));
     }
     QVERIFY(refused > sealedFile.size() / 2);
-  }
-
-  // A damaged part is refused under its own name.
-  void aDisagreeingChecksumNamesItsMember() {
-    QCborMap members = QCborValue::fromCbor(sealedFile).toMap();
-    QCborMap project = members.value(QStringLiteral("project")).toMap();
-    project.insert(QStringLiteral("boardText"), QStringLiteral("AhKd7c2s9d"));
-    members.insert(QStringLiteral("project"), project);
-    const ProjectFileReadResult read = readBytes(encodeMembers(members));
-    QCOMPARE(read.error, ProjectFileError::InvalidData);
-    QCOMPARE(read.field, QStringLiteral("project"));
-    QCOMPARE(read.reason, QStringLiteral("is damaged"));
   }
 
   // Random damage, and damage that keeps the structure but reaches the
