@@ -45,6 +45,15 @@ Item {
             return shell
         }
 
+        // Writes a project file of text form around `project` and opens it
+        // from the home page; gives what the open answered.
+        function openProject(shell, name, project) {
+            var url = harness.temporaryFileUrl(name)
+            var file = { format: "halvory_project", version: 1, hasResults: false, project: project, nodeLocks: [], lastUiCfg: {} }
+            verify(appController.saveTextFile(url, JSON.stringify(file)).ok)
+            return child(shell, "homePage").openProjectFrom(url)
+        }
+
         // The estimate of the spot on screen has arrived.
         function settle(shell) {
             tryVerify(function () { return !shell.estimateMeasuring }, 60000)
@@ -92,18 +101,14 @@ Item {
         // refuses it with the same words.
         function test_icmListsJudgedAlike_data() {
             return [
-                { tag: "a payout of 0", payouts: "60, 0", others: "", reason: "Payouts — '0' is not above 0" },
-                { tag: "another stack of 0", payouts: "60, 40", others: "0", reason: "Other stack sizes — '0' is not above 0" },
-                { tag: "a thousands comma", payouts: "60, 10,000", others: "",
-                  reason: "Payouts — '10,000' could be one number or two:" },
-                { tag: "a thousands comma by the decimals", payouts: "1,500.5", others: "",
-                  reason: "Payouts — '1,500.5' could be one number or two:" },
-                { tag: "a thousands point", payouts: "60, 10.000", others: "",
-                  reason: "Payouts — '10.000' could mean 10 or 10000: write it without a separator" },
-                { tag: "too many decimals", payouts: "60, 0.125", others: "", reason: "Payouts — '0.125' has more than 2 decimals" },
-                { tag: "too large", payouts: "60, 21474836.47", others: "",
-                  reason: "Payouts — '21474836.47' is more than 21474836.46" }
-            ]
+                ["a payout of 0", "60, 0", "", "Payouts — '0' is not above 0"],
+                ["another stack of 0", "60, 40", "0", "Other stack sizes — '0' is not above 0"],
+                ["a thousands comma", "60, 10,000", "", "Payouts — '10,000' could be one number or two:"],
+                ["a thousands comma by the decimals", "1,500.5", "", "Payouts — '1,500.5' could be one number or two:"],
+                ["a thousands point", "60, 10.000", "", "Payouts — '10.000' could mean 10 or 10000: write it without a separator"],
+                ["too many decimals", "60, 0.125", "", "Payouts — '0.125' has more than 2 decimals"],
+                ["too large", "60, 21474836.47", "", "Payouts — '21474836.47' is more than 21474836.46"]
+            ].map(row => ({ tag: row[0], payouts: row[1], others: row[2], reason: row[3] }))
         }
 
         function test_icmListsJudgedAlike(data) {
@@ -369,17 +374,13 @@ Item {
             root.width = 1280
             root.height = 720
             var shell = makeShell()
-            var home = child(shell, "homePage")
             var project = { boardText: "Ks7d2c", startingPot: "9".repeat(100000), effectiveStack: "1\u0007" }
             Presets.PROJECT_KEYS.forEach(function (key) {
                 if (Presets.keyType(key) !== "string" || Presets.CHOICES[key] !== undefined)
                     project[key] = project[key] || "7".repeat(3000)
             })
-            var url = harness.temporaryFileUrl("long.pellarisproj")
-            verify(appController.saveTextFile(url, JSON.stringify({ format: "halvory_project", version: 1, hasResults: false,
-                                                                    project: project, nodeLocks: [], lastUiCfg: {} })).ok)
-            verify(home.openProjectFrom(url))
-            var dialog = child(home, "fileErrorDialog")
+            verify(openProject(shell, "long.pellarisproj", project))
+            var dialog = child(child(shell, "homePage"), "fileErrorDialog")
             tryCompare(dialog, "opened", true)
             var lines = dialog.message.split("\n").slice(1)
             var refused = Presets.refusedKeys(project)
@@ -407,12 +408,8 @@ Item {
             shell.utilityModel = "icm"
             shell.oopStack = 500
             var before = shell.exportProjectState()
-            var url = harness.temporaryFileUrl("values.pellarisproj")
-            var file = { format: "halvory_project", version: 1, hasResults: false, project: data.project, nodeLocks: [], lastUiCfg: {} }
-            verify(appController.saveTextFile(url, JSON.stringify(file)).ok)
-            var home = child(shell, "homePage")
-            compare(home.openProjectFrom(url), data.title !== "Open Failed")
-            var dialog = child(home, "fileErrorDialog")
+            compare(openProject(shell, "values.pellarisproj", data.project), data.title !== "Open Failed")
+            var dialog = child(child(shell, "homePage"), "fileErrorDialog")
             tryCompare(dialog, "opened", true)
             compare(dialog.title, data.title)
             data.listed.forEach(function (line) { verify(dialog.message.indexOf(line) >= 0, dialog.message) })
@@ -434,10 +431,7 @@ Item {
             var shell = makeShell()
             shell.applyProjectState({ utilityModel: "icm", oopStack: 500, icmPayoutsText: "50, 30", rakeCap: 7,
                                       oopFlopBetSizesText: "33", oopRiverAddAllIn: true })
-            var url = harness.temporaryFileUrl("sparse.pellarisproj")
-            var file = { format: "halvory_project", version: 1, hasResults: false, project: { boardText: "Ks7d2c" } }
-            verify(appController.saveTextFile(url, JSON.stringify(file)).ok)
-            verify(child(shell, "homePage").openProjectFrom(url))
+            verify(openProject(shell, "sparse.pellarisproj", { boardText: "Ks7d2c" }))
             var want = Object.assign({}, shell.newProjectPreset,
                                      { boardText: "Ks7d2c", startingStreet: "flop", utilityModel: "cash", oopStack: 0,
                                        icmPayoutsText: "" })

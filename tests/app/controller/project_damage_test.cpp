@@ -1,11 +1,9 @@
-// Hostile and damaged project files in the compact form: what a file holds
-// is paid for before it is allocated, a file that would amplify itself
-// opens within a bounded cost or is refused as needing too much memory,
-// every count and index is checked before use (the sanitizer build runs
-// this too), every changed byte is refused or reads back the same answers,
-// and a lock is taken only as the page could set it.
+// Hostile and damaged project files in the compact form: a file that would
+// amplify itself opens within a bounded cost or is refused, every count and
+// index is checked before use (the sanitizer build runs this too), every
+// changed byte is refused or reads back the same, and a lock is taken only
+// as the page could set it.
 
-#include <cstdio>
 #include <new>
 #include <random>
 
@@ -86,11 +84,10 @@ QByteArray answersOf(const halvory_app::ProjectFileContents& c) {
 // The process's resident memory, and its peak since the last reset.
 qint64 statusKiB(const char* field) {
   QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly)) return -1;
-  for (const QByteArray& line : status.readAll().split('\n')) {
+  status.open(QIODevice::ReadOnly);
+  for (const QByteArray& line : status.readAll().split('\n'))
     if (line.startsWith(field))
       return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
-  }
   return -1;
 }
 bool resetPeak() {
@@ -119,7 +116,6 @@ QByteArray craftedFile(qint64 nodeCount, const QList<QByteArray>& chunks,
                       {QStringLiteral("hasResults"), true},
                       {QStringLiteral("results"), results},
                       {QStringLiteral("nodeCaches"), caches}};
-  // A map keeps its members in the order given: "format" and "version" first.
   return QCborValue(file).toCbor();
 }
 
@@ -151,24 +147,14 @@ QByteArray answerNaming(int rows, int uses, int textBytes) {
   return blob;
 }
 
-// The file's members as a map, and back, keeping "format" and "version"
-// first.
+// The file's members as bytes, keeping "format" and "version" first (a map
+// keeps its members in the order given).
 QByteArray encodeMembers(const QCborMap& members) {
-  QByteArray out;
-  QCborStreamWriter writer(&out);
-  writer.startMap();
-  for (const char* key : {"format", "version"}) {
-    writer.append(QLatin1String(key));
-    members.value(QLatin1String(key)).toCbor(writer);
-  }
-  for (auto it = members.cbegin(); it != members.cend(); ++it) {
-    const QString key = it.key().toString();
-    if (key == QLatin1String("format") || key == QLatin1String("version")) continue;
-    it.key().toCbor(writer);
-    it.value().toCbor(writer);
-  }
-  writer.endMap();
-  return out;
+  QCborMap ordered{{QStringLiteral("format"), members.value(QStringLiteral("format"))},
+                   {QStringLiteral("version"), members.value(QStringLiteral("version"))}};
+  for (auto it = members.cbegin(); it != members.cend(); ++it)
+    if (!ordered.contains(it.key())) ordered.insert(it.key(), it.value());
+  return QCborValue(ordered).toCbor();
 }
 
 // The same file as the version before seals wrote it: no "checksums", and
@@ -225,17 +211,34 @@ class ProjectDamageTest : public QObject {
     answers = answersOf(read.contents);
   }
 
-  // The tree reader once added a step from the file to the node before
-  // checking it: a step near the largest integer overflowed.
-  void childStepNearTheLargestIntegerIsRefused() {
-    const QByteArray file = QByteArray::fromHex(
+  // Refused under the name of the part at fault: a tree step near the
+  // largest integer (the reader once added it to the node before checking
+  // it, and overflowed), and a member its checksum disagrees with.
+  void damageIsRefusedUnderItsName() {
+    const QByteArray overflow = QByteArray::fromHex(
         "a566666f726d61746f68616c766f72795f70726f6a6563746776657273696f6e026770726f6a656374a06a6861"
         "73526573756c7473f567726573756c7473a2696e6f6465436f756e740264747265658158280101640000000000"
         "000100000000003f020000000000000100000000003ffeffffffffffffffff01");
-    QCOMPARE(file.size(), 122);
-    const ProjectFileReadResult read = readBytes(file);
-    QCOMPARE(read.error, ProjectFileError::InvalidData);
-    QCOMPARE(read.field, QStringLiteral("results.tree[0]"));
+    QCOMPARE(overflow.size(), 122);
+    QCborMap members = QCborValue::fromCbor(sealedFile).toMap();
+    QCborMap project = members.value(QStringLiteral("project")).toMap();
+    project.insert(QStringLiteral("boardText"), QStringLiteral("AhKd7c2s9d"));
+    members.insert(QStringLiteral("project"), project);
+    for (const auto& [file, field] :
+         {std::pair{overflow, QStringLiteral("results.tree[0]")},
+          std::pair{encodeMembers(members), QStringLiteral("project")}}) {
+      const ProjectFileReadResult read = readBytes(file);
+      QCOMPARE(read.error, ProjectFileError::InvalidData);
+      QCOMPARE(read.field, field);
+    }
+    QCOMPARE(readBytes(encodeMembers(members)).reason, QStringLiteral("is damaged"));
+    // Marked as of the version before seals, which wrote no checksums, the
+    // same damage is still refused.
+    members.insert(QStringLiteral("version"), 2);
+    members.insert(QStringLiteral("hasResults"), false);
+    members.remove(QStringLiteral("results"));
+    members.remove(QStringLiteral("nodeCaches"));
+    QCOMPARE(readBytes(encodeMembers(members)).field, QStringLiteral("checksums"));
   }
 
   // Small files that name one long text from many rows: each opens within
@@ -244,8 +247,6 @@ class ProjectDamageTest : public QObject {
   void amplifyingFilesOpenCheaplyOrAreRefused_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("opens");
-    QTest::newRow("70,000 rows naming a 10,000-byte text")
-        << craftedFile(70000, {treeChunkNaming(70000, 10000)}, {}) << true;
     QTest::newRow("100,000 rows naming a 100 KB text")
         << craftedFile(100000, {treeChunkNaming(100000, 100000)}, {}) << true;
     QTest::newRow("answer of 1,000 rows naming a 64 KiB text twice")
@@ -265,13 +266,9 @@ class ProjectDamageTest : public QObject {
     const bool peakKnown = resetPeak();
     const ProjectFileReadResult read = readBytes(file, 4096 * kMiB);
     const qint64 grown = (peakKnown ? statusKiB("VmHWM:") : statusKiB("VmRSS:")) - before;
-    std::printf("%s: %lld bytes, %s, +%lld KiB\n", QTest::currentDataTag(),
-                static_cast<long long>(file.size()),
-                read.error == ProjectFileError::None ? "opened" : qPrintable(read.reason),
-                static_cast<long long>(grown));
-    QCOMPARE(read.error == ProjectFileError::None, opens);
-    if (!opens) QCOMPARE(read.reason, QStringLiteral("bad_alloc"));
-    QVERIFY2(grown < 300 * 1024, qPrintable(QString::number(grown)));
+    QCOMPARE(read.error == ProjectFileError::None ? QString() : read.reason,
+             opens ? QString() : QStringLiteral("bad_alloc"));
+    QVERIFY2(grown < 300 * 1024, qPrintable(QStringLiteral("+%1 KiB").arg(grown)));
     // What they hold is counted as well: each that opens fits in 300 MiB.
     if (opens) QCOMPARE(readBytes(file, 300 * kMiB).error, ProjectFileError::None);
   }
@@ -313,34 +310,12 @@ class ProjectDamageTest : public QObject {
       QByteArray damaged = sealedFile;
       damaged[i] = static_cast<char>(damaged[i] ^ mask);
       const ProjectFileReadResult read = readBytes(damaged);
-      if (read.error != ProjectFileError::None) {
-        ++refused;
-        continue;
-      }
-      if (answersOf(read.contents) != answers)
+      refused += read.error != ProjectFileError::None ? 1 : 0;
+      if (read.error == ProjectFileError::None && answersOf(read.contents) != answers)
         QFAIL(qPrintable(
             QStringLiteral("byte %1 ^ %2 read back changed").arg(i).arg(int(uchar(mask)))));
     }
     QVERIFY(refused > sealedFile.size() / 2);
-  }
-
-  // A damaged part is refused under its own name.
-  void aDisagreeingChecksumNamesItsMember() {
-    QCborMap members = QCborValue::fromCbor(sealedFile).toMap();
-    QCborMap project = members.value(QStringLiteral("project")).toMap();
-    project.insert(QStringLiteral("boardText"), QStringLiteral("AhKd7c2s9d"));
-    members.insert(QStringLiteral("project"), project);
-    const ProjectFileReadResult read = readBytes(encodeMembers(members));
-    QCOMPARE(read.error, ProjectFileError::InvalidData);
-    QCOMPARE(read.field, QStringLiteral("project"));
-    QCOMPARE(read.reason, QStringLiteral("is damaged"));
-    // Marked as of the version before seals, which wrote no checksums, the
-    // same damage is still refused.
-    members.insert(QStringLiteral("version"), 2);
-    members.insert(QStringLiteral("hasResults"), false);
-    members.remove(QStringLiteral("results"));
-    members.remove(QStringLiteral("nodeCaches"));
-    QCOMPARE(readBytes(encodeMembers(members)).field, QStringLiteral("checksums"));
   }
 
   // Random damage, and damage that keeps the structure but reaches the
@@ -360,59 +335,46 @@ class ProjectDamageTest : public QObject {
         QByteArray::fromHex("ffffffffffffffffff01"), QByteArray::fromHex("feffffffffffffffff01"),
         QByteArray::fromHex("ffffffff0f"), QByteArray(1, '\x7f'), QByteArray(1, '\0')};
     const auto mutate = [&](QByteArray bytes) {
-      const int edits = 1 + int(random() % 4);
-      for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
+      for (int e = int(random() % 4); e >= 0 && !bytes.isEmpty(); --e) {
         const qsizetype at = pick(bytes.size());
-        switch (random() % 5) {
-          case 0:
-            bytes[at] = static_cast<char>(random());
-            break;
-          case 1:
-            bytes.insert(at, extremes[pick(extremes.size())]);
-            break;
-          case 2:
-            bytes.remove(at, 1 + pick(8));
-            break;
-          case 3:
-            bytes.truncate(at);
-            break;
-          default:
-            bytes.replace(at, std::min<qsizetype>(10, bytes.size() - at), extremes[pick(2)]);
-        }
+        const int how = int(random() % 5);
+        if (how == 0) bytes[at] = static_cast<char>(random());
+        if (how == 1) bytes.insert(at, extremes[pick(extremes.size())]);
+        if (how == 2) bytes.remove(at, 1 + pick(8));
+        if (how == 3) bytes.truncate(at);
+        if (how == 4)
+          bytes.replace(at, std::min<qsizetype>(10, bytes.size() - at), extremes[pick(2)]);
       }
       return bytes;
     };
+    // Damage inside one entry of a list in a member: a tree chunk, or one
+    // node answer (the second of its pair).
+    const auto mutateEntry = [&](QCborMap outer, const QString& key, bool inPair) {
+      const QList<QCborValue> keys = outer.keys();
+      const QCborValue inner = inPair ? keys.value(pick(keys.size())) : QCborValue(key);
+      QCborArray entries = outer.value(inner).toArray();
+      if (entries.isEmpty()) return outer;
+      const qsizetype e = pick(entries.size());
+      entries[e] = inPair
+                       ? QCborValue(QCborArray{entries[e][0], mutate(entries[e][1].toByteArray())})
+                       : QCborValue(mutate(entries[e].toByteArray()));
+      outer.insert(inner, entries);
+      return outer;
+    };
     int opened = 0;
     for (int round = 0; round < 1500; ++round) {
-      QByteArray file;
-      if (round % 3 == 0) {
-        file = mutate(base);
-      } else {
-        // Damage inside one tree chunk or one node answer.
-        QCborMap changed = members;
-        QCborMap results = changed.value(QStringLiteral("results")).toMap();
-        QCborMap caches = changed.value(QStringLiteral("nodeCaches")).toMap();
-        QCborArray tree = results.value(QStringLiteral("tree")).toArray();
-        const QList<QCborValue> kinds = caches.keys();
-        if (round % 3 == 1 && !tree.isEmpty()) {
-          const qsizetype c = pick(tree.size());
-          tree[c] = mutate(tree[c].toByteArray());
-          results.insert(QStringLiteral("tree"), tree);
-          if (random() % 4 == 0) results.insert(QStringLiteral("nodeCount"), qint64(random()));
-          changed.insert(QStringLiteral("results"), results);
-        } else if (!kinds.isEmpty()) {
-          const QCborValue kind = kinds[pick(kinds.size())];
-          QCborArray entries = caches.value(kind).toArray();
-          if (entries.isEmpty()) continue;
-          const qsizetype e = pick(entries.size());
-          entries[e] = QCborArray{entries[e][0], mutate(entries[e][1].toByteArray())};
-          caches.insert(kind, entries);
-          changed.insert(QStringLiteral("nodeCaches"), caches);
-        }
-        file = encodeMembers(changed);
+      QCborMap changed = members;
+      if (round % 3 == 1) {
+        QCborMap results = mutateEntry(members.value(QStringLiteral("results")).toMap(),
+                                       QStringLiteral("tree"), false);
+        if (random() % 4 == 0) results.insert(QStringLiteral("nodeCount"), qint64(random()));
+        changed.insert(QStringLiteral("results"), results);
+      } else if (round % 3 == 2) {
+        changed.insert(QStringLiteral("nodeCaches"),
+                       mutateEntry(members.value(QStringLiteral("nodeCaches")).toMap(), {}, true));
       }
-      const ProjectFileReadResult read = readBytes(file, 256 * kMiB);
-      if (read.error == ProjectFileError::None) ++opened;
+      const QByteArray file = round % 3 == 0 ? mutate(base) : encodeMembers(changed);
+      if (readBytes(file, 256 * kMiB).error == ProjectFileError::None) ++opened;
     }
     // Some damage is harmless (a frequency changed, say); most is not.
     QVERIFY(opened < 1500);

@@ -56,20 +56,16 @@ class RefusalTextsTest : public QObject {
       }
     }
     // Every entry of a map, ICM or cash, holding a value of every type.
-    QVariantMap cash = riverSpotMap(5);
+    const QVariantMap cash = riverSpotMap(5);
     QVariantMap icm = cash;
-    icm.insert("utility_model", "icm");
-    icm.insert("oop_stack", 50);
-    icm.insert("ip_stack", 50);
-    icm.insert("icm_payouts", "60, 40");
-    icm.insert("icm_other_stacks", "");
-    icm.insert("oop_add_all_in_jam_threshold_enabled", true);
-    QStringList keys = icm.keys();
-    keys << "variant"
-         << "rake_percent"
-         << "rake_cap"
-         << "compress"
-         << "ip_flop_add_all_in";
+    icm.insert(QVariantMap{{"utility_model", "icm"},
+                           {"oop_stack", 50},
+                           {"ip_stack", 50},
+                           {"icm_payouts", "60, 40"},
+                           {"icm_other_stacks", ""},
+                           {"oop_add_all_in_jam_threshold_enabled", true}});
+    const QStringList keys = icm.keys() + QStringList{"variant", "rake_percent", "rake_cap",
+                                                      "compress", "ip_flop_add_all_in"};
     int refused = 0;
     for (const QVariantMap& base : {cash, icm}) {
       for (const QString& key : keys) {
@@ -89,61 +85,37 @@ class RefusalTextsTest : public QObject {
     QCOMPARE(problemOf(cfg), QStringLiteral("Not ready: 'null' is not a street"));
   }
 
-  void quotingShowsWhatABlankHides_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("quoted");
-    QTest::newRow("line break inside") << QStringLiteral("12\n34") << QStringLiteral("12\\n34");
-    QTest::newRow("tab inside") << QStringLiteral("12\t34") << QStringLiteral("12\\t34");
-    QTest::newRow("no-break space")
-        << QStringLiteral("1\u00A0000") << QStringLiteral("1\\u00A0000");
-    QTest::newRow("spaces inside are one") << QStringLiteral("33   75") << QStringLiteral("33 75");
-    QTest::newRow("blanks at the ends") << QStringLiteral(" \n 4,5 \r\n") << QStringLiteral("4,5");
-    QTest::newRow("lone high surrogate")
-        << QString(QChar(0xD83D)) + u'7' << QStringLiteral("\\uD83D7");
-    QTest::newRow("lone low surrogate")
-        << u'7' + QString(QChar(0xDE00)) << QStringLiteral("7\\uDE00");
-    QTest::newRow("noncharacters")
-        << QStringLiteral("1\uFFFE2\uFFFF") << QStringLiteral("1\\uFFFE2\\uFFFF");
-    QTest::newRow("a pair is one character")
-        << QStringLiteral("\U0001F600") << QStringLiteral("\U0001F600");
-  }
-
   void quotingShowsWhatABlankHides() {
-    QFETCH(QString, text);
-    QFETCH(QString, quoted);
-    QCOMPARE(halvory_app::quotedText(text), quoted);
+    const struct {
+      QString text, quoted;
+    } rows[] = {
+        {QStringLiteral("12\n34"), QStringLiteral("12\\n34")},  // a line break inside
+        {QStringLiteral("12\t34"), QStringLiteral("12\\t34")},
+        {QStringLiteral("1\u00A0000"), QStringLiteral("1\\u00A0000")},  // a no-break space
+        {QStringLiteral("33   75"), QStringLiteral("33 75")},           // spaces inside are one
+        {QStringLiteral(" \n 4,5 \r\n"), QStringLiteral("4,5")},        // blanks at the ends go
+        {QString(QChar(0xD83D)) + u'7', QStringLiteral("\\uD83D7")},    // lone surrogates
+        {u'7' + QString(QChar(0xDE00)), QStringLiteral("7\\uDE00")},
+        {QStringLiteral("1\uFFFE2\uFFFF"), QStringLiteral("1\\uFFFE2\\uFFFF")},
+        {QStringLiteral("\U0001F600"), QStringLiteral("\U0001F600")},  // a pair is one character
+    };
+    for (const auto& row : rows) QCOMPARE(halvory_app::quotedText(row.text), row.quoted);
   }
 
+  // The reader's own cases; the refusals the page shares with it are
+  // judged both ways by the set-up page's ICM test.
   void icmListEntriesNamedWithTheirReason_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
     QTest::addColumn<QList<double>>("values");
     const QString label = QStringLiteral("Payouts \u2014 ");
     QTest::newRow("good") << "50.5, 30,20 , ,10" << QString() << QList<double>{50.5, 30, 20, 10};
-    QTest::newRow("zero") << "60, 0" << label + "'0' is not above 0" << QList<double>{};
-    QTest::newRow("zero with decimals")
-        << "0.00" << label + "'0.00' is not above 0" << QList<double>{};
-    QTest::newRow("thousands comma")
-        << "60, 10,000"
-        << label +
-               "'10,000' could be one number or two: a blank after each comma, no thousands "
-               "separator"
-        << QList<double>{};
     QTest::newRow("three digits after a blank are an entry")
         << "10, 500" << QString() << QList<double>{10, 500};
-    QTest::newRow("thousands point") << "10.000"
-                                     << label +
-                                            "'10.000' could mean 10 or 10000: write it "
-                                            "without a separator"
-                                     << QList<double>{};
+    QTest::newRow("zero with decimals")
+        << "0.00" << label + "'0.00' is not above 0" << QList<double>{};
     QTest::newRow("thousands point too large")
         << "99999.999" << label + "'99999.999' could mean 99999.999 or 99999999" << QList<double>{};
-    QTest::newRow("decimals") << "0.125" << label + "'0.125' has more than 2 decimals"
-                              << QList<double>{};
-    QTest::newRow("too large") << "21474836.47" << label + "'21474836.47' is more than 21474836.46"
-                               << QList<double>{};
-    QTest::newRow("no number") << "5e3" << label + "Cannot read '5e3' as a number"
-                               << QList<double>{};
   }
 
   void icmListEntriesNamedWithTheirReason() {
@@ -156,49 +128,41 @@ class RefusalTextsTest : public QObject {
     if (problem.isEmpty()) QCOMPARE(QList<double>(read.values.begin(), read.values.end()), values);
   }
 
-  void adviceNamesOnlyWhatIsTaken_data() {
+  // Advice names only a number the field then takes, and a value and a
+  // bound come back with the language's decimal comma once a comma was
+  // typed, with a point otherwise.
+  void advisedNumbersAreTakenAndKeepTheCommaTyped_data() {
+    QTest::addColumn<QLocale::Language>("language");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("rake thousands out of range") << "rake_percent"
+    const QString pot = QStringLiteral("Starting Pot \u2014 ");
+    QTest::newRow("rake thousands out of range") << QLocale::English << "rake_percent"
                                                  << "1,000"
                                                  << "Rake (%) \u2014 '1,000' could mean 1 or 1000";
-    QTest::newRow("pot thousands taken")
-        << "starting_pot"
-        << "4.125"
-        << "Starting Pot \u2014 '4.125' could mean 4.125 or 4125: write it without a separator";
+    QTest::newRow("Russian comma")
+        << QLocale::Russian << "starting_pot"
+        << "4,125" << pot + "'4,125' could mean 4,125 or 4125: write it without a separator";
+    QTest::newRow("German comma") << QLocale::German << "starting_pot"
+                                  << "30000000,5" << pot + "must be at most 21474836,46";
+    QTest::newRow("German point") << QLocale::German << "starting_pot"
+                                  << "30000000.5" << pot + "must be at most 21474836.46";
+    QTest::newRow("English comma") << QLocale::English << "starting_pot"
+                                   << "30000000,5" << pot + "must be at most 21474836.46";
   }
 
-  void adviceNamesOnlyWhatIsTaken() {
+  void advisedNumbersAreTakenAndKeepTheCommaTyped() {
+    QFETCH(QLocale::Language, language);
     QFETCH(QString, key);
     QFETCH(QString, text);
     QFETCH(QString, problem);
+    const QLocale before;
+    QLocale::setDefault(QLocale(language));
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
     QVariantMap cfg = riverSpotMap(5);
     cfg.insert(key, text);
     QCOMPARE(halvory_app::solveInputProblem(cfg, halvory_app::buildSolveConfigFromMap(cfg, 4)),
              problem);
-  }
-
-  // A value and a bound come back with the language's decimal comma once a
-  // comma was typed, with a point otherwise.
-  void numbersComeBackWithTheCommaTyped() {
-    const QLocale before;
-    const auto problemIn = [](QLocale::Language language, const QString& pot) {
-      QLocale::setDefault(QLocale(language));
-      QVariantMap cfg = riverSpotMap(5);
-      cfg.insert("starting_pot", pot);
-      return halvory_app::solveInputProblem(cfg, halvory_app::buildSolveConfigFromMap(cfg, 4));
-    };
-    const QString german = problemIn(QLocale::German, "30000000,5");
-    const QString germanPoint = problemIn(QLocale::German, "30000000.5");
-    const QString russian = problemIn(QLocale::Russian, "4,125");
-    const QString english = problemIn(QLocale::English, "30000000,5");
-    QLocale::setDefault(before);
-    QCOMPARE(german, QStringLiteral("Starting Pot \u2014 must be at most 21474836,46"));
-    QCOMPARE(germanPoint, QStringLiteral("Starting Pot \u2014 must be at most 21474836.46"));
-    QCOMPARE(russian, QStringLiteral("Starting Pot \u2014 '4,125' could mean 4,125 or 4125: write "
-                                     "it without a separator"));
-    QCOMPARE(english, QStringLiteral("Starting Pot \u2014 must be at most 21474836.46"));
   }
 };
 

@@ -35,13 +35,13 @@ Item {
             return found
         }
 
-        // A shown button of that text, inside `within` (by default, all
-        // that the window shows above the page).
-        function shownButton(text, within) {
+        // The first shown item inside `within` (by default, all that the
+        // window shows above the page) that `wanted` accepts, once there is one.
+        function shownItem(wanted, what, within, timeout) {
             var search = function (item) {
                 if (!item || !item.visible)
                     return null
-                if (item.text === text && item.clicked !== undefined)
+                if (wanted(item))
                     return item
                 for (var i = 0; i < item.children.length; ++i) {
                     var f = search(item.children[i])
@@ -50,9 +50,13 @@ Item {
                 }
                 return null
             }
-            var button = null
-            tryVerify(() => (button = search(within || root.Overlay.overlay)) !== null, 5000, text)
-            return button
+            var found = null
+            tryVerify(() => (found = search(within || root.Overlay.overlay)) !== null, timeout || 5000, what)
+            return found
+        }
+
+        function shownButton(text, within) {
+            return shownItem(item => item.text === text && item.clicked !== undefined, text, within)
         }
 
         // The shown dialog a part of it belongs to: its item on the overlay.
@@ -99,8 +103,9 @@ Item {
             typeIntoSaveDialog(folder + "/d-spot")
             keyClick(Qt.Key_Return)
             tryVerify(() => !dialog.visible)
-            verify(appController.fileExists("file://" + folder + "/d-spot.pellarisproj"))
-            var first = appController.readTextFile("file://" + folder + "/d-spot.pellarisproj")
+            var file = "file://" + folder + "/d-spot.pellarisproj"
+            verify(appController.fileExists(file))
+            var first = appController.readTextFile(file)
 
             // The next use starts in that folder. The same name, typed with
             // and without the suffix, asks first; Cancel goes back to the
@@ -120,7 +125,7 @@ Item {
                 tryVerify(() => !replace.visible && dialog.visible)
                 // The name typed stands, to be changed.
                 tryVerify(() => part("fileNameTextField").text === name)
-                compare(appController.readTextFile("file://" + folder + "/d-spot.pellarisproj"), first)
+                compare(appController.readTextFile(file), first)
             }
             // Replace saves over it.
             typeIntoSaveDialog("d-spot")
@@ -130,38 +135,30 @@ Item {
             mouseClick(findChild(replace.footer, "messageOkButton"))
             tryVerify(() => !replace.visible)
             shell.resetToNewProject()
-            verify(home.openProjectFrom("file://" + folder + "/d-spot.pellarisproj"))
+            verify(home.openProjectFrom(file))
             compare(shell.boardText, "Qh8h3d")
         }
 
         // The list of the open dialog that shows `folder`, once it has read
         // at least `count` of its files (it reads the working folder first).
         function readyList(count, folder) {
-            var search = function (item) {
-                if (!item || !item.visible)
-                    return null
-                if (item.objectName === "fileDialogListView" && String(item.model.folder) === folder
-                        && item.model.status === 1 && item.count >= count && item.itemAtIndex(0)
-                        && String(item.itemAtIndex(0).file).startsWith(folder + "/"))
-                    return item
-                for (var i = 0; i < item.children.length; ++i) {
-                    var f = search(item.children[i])
-                    if (f)
-                        return f
-                }
-                return null
-            }
-            var list = null
-            tryVerify(() => (list = search(root.Overlay.overlay)) !== null, 30000, count + " rows in " + folder)
+            var list = shownItem(item => item.objectName === "fileDialogListView"
+                                 && String(item.model.folder) === folder && item.model.status === 1
+                                 && item.count >= count && item.itemAtIndex(0)
+                                 && String(item.itemAtIndex(0).file).startsWith(folder + "/"),
+                                 count + " rows in " + folder, null, 30000)
             waitForItemPolished(list)
             return list
         }
 
-        function clickOpen(dialog, list, phase) {
+        // Clicks Open: the file shown as chosen is the one that opens.
+        function clickOpen(dialog, list, shown, phase) {
             var button = shownButton("Open", dialogOf(list))
             var before = button.enabled + " " + dialog.selectedFile + " " + list.currentIndex + "/" + list.count
             mouseClick(button)
             tryVerify(() => !dialog.visible, 5000, phase + " open " + before + " -> " + button.enabled + " " + dialog.selectedFile)
+            compare(shell.boardText, boardOf(shown), shown)
+            shell.boardText = ""
         }
 
         function test_2_openOpensTheFileShownAsChosen() {
@@ -178,10 +175,7 @@ Item {
                 var row = null
                 tryVerify(() => (row = list.itemAtIndex(round)) !== null && row.height > 0)
                 mouseClick(row)
-                var shown = String(list.currentItem.file)
-                clickOpen(dialog, list, "clicked row " + round)
-                compare(shell.boardText, boardOf(shown), shown)
-                shell.boardText = ""
+                clickOpen(dialog, list, String(list.currentItem.file), "clicked row " + round)
 
                 // The next use: while it shows, a file that sorts first
                 // comes into the folder, and the rows move under the
@@ -192,10 +186,8 @@ Item {
                 saveBoard("Jc9c4s", folder + "/a" + round + ".pellarisproj")
                 shell.boardText = ""
                 list = readyList(3 + round, folder)
-                shown = String(list.currentItem ? list.currentItem.file : dialog.selectedFile)
-                clickOpen(dialog, list, "highlighted row " + round)
-                compare(shell.boardText, boardOf(shown), shown)
-                shell.boardText = ""
+                clickOpen(dialog, list, String(list.currentItem ? list.currentItem.file : dialog.selectedFile),
+                          "highlighted row " + round)
             }
         }
     }
