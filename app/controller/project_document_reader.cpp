@@ -1,11 +1,14 @@
 #include "controller/project_file.hpp"
 
 #include <cmath>
+#include <limits>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
 #include "controller/project_checks.hpp"
+#include "controller/project_stream.hpp"
 
 namespace halvory_app {
 
@@ -81,9 +84,38 @@ bool versionSupported(const QJsonValue& value) {
   return value.toVariant().toInt() == kProjectVersion;
 }
 
+// What a parsed value takes once converted to maps and lists of variants:
+// a variant and a container slot for each value, and its texts in UTF-16.
+// Measured, a value of a few bytes takes 11 to 16 times its bytes; 64 B a
+// value keeps above that. The parser bounds the depth of the recursion.
+std::uint64_t convertedBytes(const QJsonValue& value) {
+  constexpr std::uint64_t kValueBytes = 64;
+  std::uint64_t bytes = kValueBytes;
+  if (value.isString()) {
+    bytes += 2 * static_cast<std::uint64_t>(value.toString().size());
+  } else if (value.isArray()) {
+    const QJsonArray array = value.toArray();
+    for (const QJsonValue& item : array) bytes += convertedBytes(item);
+  } else if (value.isObject()) {
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it)
+      bytes += 2 * static_cast<std::uint64_t>(it.key().size()) + convertedBytes(it.value());
+  }
+  return bytes;
+}
+
 }  // namespace
 
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
+  return readProjectDocument(bytes, projectReadBudget());
+}
+
+ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes) {
+  // Parsed, a document takes up to 8 times its bytes (measured on lists of
+  // the shortest values).
+  constexpr std::uint64_t kParsedPerByte = 8;
+  MemoryBudget budget(memoryBytes);
+  budget.charge(static_cast<std::uint64_t>(bytes.size()) * kParsedPerByte);
   ProjectFileReadResult result;
   const auto fail = [&result](ProjectFileError error) {
     result.error = error;
@@ -120,6 +152,9 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
     return invalid();
   }
   if (!checkProjectBoard(check, project.toObject())) return invalid();
+  const QJsonValue lastUiCfg = root.value(QLatin1String("lastUiCfg"));
+  budget.charge(convertedBytes(project));
+  if (lastUiCfg.isObject()) budget.charge(convertedBytes(lastUiCfg));
   out.project = project.toObject().toVariantMap();
   out.hasResults = root.value(QLatin1String("hasResults")).toVariant().toBool();
   // Without results there is no tree: the caches could belong to none, and
@@ -137,7 +172,7 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
   }
   if (!readLocks(check, root.value(QLatin1String("nodeLocks")).toArray(), out.nodeLocks))
     return invalid();
-  out.lastUiCfg = root.value(QLatin1String("lastUiCfg")).toObject().toVariantMap();
+  out.lastUiCfg = lastUiCfg.toObject().toVariantMap();
   return result;
 }
 

@@ -83,8 +83,16 @@ struct ProjectFileReadResult {
   ProjectFileContents contents;
 };
 
-// Parses and checks one project document (the file's bytes).
+// Parses and checks one project document (the file's bytes). The parse and
+// the conversion of the members kept as variants are counted against
+// `memoryBytes` (by default the memory the machine has available) before
+// they are made; a file that needs more is refused by std::bad_alloc.
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes);
+ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes);
+
+// The memory a file being read may take: what the machine has available
+// (unbounded when that is unknown).
+std::uint64_t projectReadBudget();
 
 // The compact, streamed form (project_stream.hpp); `progress` hears how far
 // the reading is and may stop it. What the file holds once decoded is

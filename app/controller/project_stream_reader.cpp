@@ -404,11 +404,14 @@ ProjectFileReadResult readProjectStream(QIODevice& device, const StreamProgress&
   return StreamReading(device, progress, memoryBytes).run();
 }
 
-ProjectFileReadResult readProjectStream(QIODevice& device, const StreamProgress& progress) {
+std::uint64_t projectReadBudget() {
   // Unknown, the memory is not what stops a file.
   const std::uint64_t available = makeSystemInfo()->availableMemoryBytes();
-  return readProjectStream(device, progress,
-                           available ? available : std::numeric_limits<std::uint64_t>::max());
+  return available ? available : std::numeric_limits<std::uint64_t>::max();
+}
+
+ProjectFileReadResult readProjectStream(QIODevice& device, const StreamProgress& progress) {
+  return readProjectStream(device, progress, projectReadBudget());
 }
 
 }  // namespace halvory_app

@@ -13,6 +13,9 @@
 #include <QCborStreamWriter>
 #include <QCborValue>
 #include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -296,6 +299,22 @@ class ProjectDamageTest : public QObject {
     const ProjectFileReadResult read = readBytes(file);
     QCOMPARE(read.error, ProjectFileError::None);
     QCOMPARE(read.contents.nodeLocks.size(), 0);
+    if (!nested) return;
+    // The text form counts the same members before converting them.
+    QJsonArray list;
+    for (int i = 0; i < 200000; ++i) list.append(QJsonObject{});
+    QJsonObject text{
+        {QStringLiteral("format"), QLatin1String(halvory_app::kProjectFormat)},
+        {QStringLiteral("version"), halvory_app::kProjectVersion},
+        {QStringLiteral("hasResults"), false},
+        {QStringLiteral("project"),
+         QCborValue::fromCbor(sealedFile).toMap().value(QStringLiteral("project")).toJsonValue()}};
+    QJsonObject member = text.value(key).toObject();
+    member.insert(QStringLiteral("x"), list);
+    text.insert(key, member);
+    const QByteArray bytes = QJsonDocument(text).toJson(QJsonDocument::Compact);
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, halvory_app::readProjectDocument(bytes, 8 * kMiB));
+    QCOMPARE(halvory_app::readProjectDocument(bytes, 1024 * kMiB).error, ProjectFileError::None);
   }
 
   // Every byte of a small file changed in turn: the file is refused, or
