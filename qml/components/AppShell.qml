@@ -131,6 +131,12 @@ SpotSizingItem {
         return ""
     }
 
+    // The set-up no longer describes the spot the held results were solved
+    // for: the controller compares the map a start would send with theirs.
+    readonly property bool setupDiffersFromResults: !!controller
+        && typeof controller.setupDiffersFromResults === "function"
+        && (controller.resultSpot, controller.setupDiffersFromResults(_solveMemCfg())) === true
+
     // One timer collapses a burst of edits into one estimate request.
     readonly property Timer solveMemEstimateTimer: Timer {
         interval: 450

@@ -24,6 +24,9 @@ Item {
     property string boardText: ""
     property real rakePercent: 0.0
     property real rakeCap: 0
+    // The set-up has changed since the results were solved: they stay on
+    // their own spot (the properties above) and the page says so.
+    property bool setupChanged: false
 
     signal goToSolve()
 
@@ -1693,6 +1696,13 @@ Item {
 
                     ResultsStrategyHeader {
                         Layout.fillWidth: true
+                        page: page
+                    }
+
+                    ResultsSpotNotice {
+                        objectName: "spotNotice"
+                        Layout.fillWidth: true
+                        visible: page.setupChanged
                         page: page
                     }
 
