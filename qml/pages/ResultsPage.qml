@@ -7,6 +7,7 @@ import "../components/nodeLockRules.js" as LockRules
 import "../components/chartSeries.js" as Charts
 import "../components/playRules.js" as PlayRules
 import "../components/actionBar.js" as Bar
+import "../components/boardText.js" as BoardText
 import "../theme" as ThemePack
 import Pellaris as Published
 
@@ -1699,11 +1700,17 @@ Item {
                         page: page
                     }
 
-                    ResultsSpotNotice {
+                    // The results keep their own spot when the set-up changes.
+                    Text {
                         objectName: "spotNotice"
                         Layout.fillWidth: true
                         visible: page.setupChanged
-                        page: page
+                        wrapMode: Text.Wrap
+                        textFormat: Text.PlainText
+                        font.pixelSize: 13
+                        color: page.theme ? page.theme.warn : "#F0883E"
+                        text: qsTr("These results are for %1; the set-up has changed since: solve again to see it")
+                              .arg(BoardText.boardSymbols(page.boardText))
                     }
 
                     Rectangle {

@@ -57,8 +57,7 @@ Item {
             var notice = child(page, "spotNotice")
             compare(notice.visible, changed)
             if (changed)
-                verify(child(notice, "spotNoticeText").text.indexOf("K\u26607\u26662\u26635\u26659\u2660") >= 0,
-                       child(notice, "spotNoticeText").text)
+                verify(notice.text.indexOf("K\u26607\u26662\u26635\u26659\u2660") >= 0, notice.text)
             tryVerify(function () { return !page._handCombosLoading && page.currentHandCombos.length > 0 })
             page.currentHandCombos.forEach(function (combo) {
                 verify(solvedBoard.indexOf(combo.c1) < 0 && solvedBoard.indexOf(combo.c2) < 0, combo.c1 + combo.c2)
