@@ -2054,6 +2054,10 @@ Gesamt: %3
         <translation>Zu callen</translation>
     </message>
     <message>
+        <source>These results are for %1; the set-up has changed since: solve again to see it</source>
+        <translation>Diese Ergebnisse gelten für %1; das Setup wurde seither geändert: erneut lösen, um es zu sehen</translation>
+    </message>
+    <message>
         <source>Rake taken</source>
         <translation>Rake-Abzug</translation>
     </message>

@@ -2054,6 +2054,10 @@ Duración media: %4</translation>
         <translation>A pagar</translation>
     </message>
     <message>
+        <source>These results are for %1; the set-up has changed since: solve again to see it</source>
+        <translation>Estos resultados son de %1; la configuración ha cambiado desde entonces: vuelve a resolver para verla</translation>
+    </message>
+    <message>
         <source>Rake taken</source>
         <translation>Rake cobrado</translation>
     </message>

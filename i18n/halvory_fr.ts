@@ -2054,6 +2054,10 @@ Durée moy.&#xa0;: %4</translation>
         <translation>À payer</translation>
     </message>
     <message>
+        <source>These results are for %1; the set-up has changed since: solve again to see it</source>
+        <translation>Ces résultats portent sur %1 ; la configuration a changé depuis : relancez la résolution pour la voir</translation>
+    </message>
+    <message>
         <source>Rake taken</source>
         <translation>Rake prélevé</translation>
     </message>

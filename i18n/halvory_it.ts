@@ -2054,6 +2054,10 @@ Tempo medio: %4</translation>
         <translation>Da chiamare</translation>
     </message>
     <message>
+        <source>These results are for %1; the set-up has changed since: solve again to see it</source>
+        <translation>Questi risultati sono per %1; il setup è cambiato da allora: risolvi di nuovo per vederlo</translation>
+    </message>
+    <message>
         <source>Rake taken</source>
         <translation>Rake trattenuto</translation>
     </message>

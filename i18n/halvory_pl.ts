@@ -2059,6 +2059,10 @@ Dziennie: %2
         <translation>Do calla</translation>
     </message>
     <message>
+        <source>These results are for %1; the set-up has changed since: solve again to see it</source>
+        <translation>Te wyniki dotyczą %1; projekt zmienił się od tego czasu: przelicz ponownie, aby go zobaczyć</translation>
+    </message>
+    <message>
         <source>Rake taken</source>
         <translation>Pobrany rake</translation>
     </message>

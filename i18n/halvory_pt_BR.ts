@@ -2054,6 +2054,10 @@ Duração média: %4</translation>
         <translation>Para pagar</translation>
     </message>
     <message>
+        <source>These results are for %1; the set-up has changed since: solve again to see it</source>
+        <translation>Estes resultados são para %1; a configuração mudou desde então: resolva de novo para vê-la</translation>
+    </message>
+    <message>
         <source>Rake taken</source>
         <translation>Rake cobrado</translation>
     </message>

@@ -2059,6 +2059,10 @@ Avg runtime: %4</source>
         <translation>Для колла</translation>
     </message>
     <message>
+        <source>These results are for %1; the set-up has changed since: solve again to see it</source>
+        <translation>Эти результаты для %1; проект с тех пор изменён: пересчитайте, чтобы увидеть его</translation>
+    </message>
+    <message>
         <source>Rake taken</source>
         <translation>Снятый рейк</translation>
     </message>

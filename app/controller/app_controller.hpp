@@ -83,6 +83,11 @@ class AppController : public QObject {
   Q_PROPERTY(double resultEvOop READ getResultEvOop NOTIFY resultsChanged)
   Q_PROPERTY(double resultEvIp READ getResultEvIp NOTIFY resultsChanged)
   Q_PROPERTY(QVariantList rootActions READ getRootActions NOTIFY resultsChanged)
+  // The spot the held result was solved for, as the results page reads it:
+  // "gameVariant", "boardText", "utilityModel", and "rakePercent" and
+  // "rakeCap" (chips) as the solve charged them (none in a tournament).
+  // Empty without a result, or when its spot is not known.
+  Q_PROPERTY(QVariantMap resultSpot READ getResultSpot NOTIFY resultsChanged)
   Q_PROPERTY(qulonglong resultsReclaimableMemoryBytes READ getResultsReclaimableMemoryBytes NOTIFY
                  resultsChanged)
   Q_PROPERTY(bool developerMode READ getDeveloperMode CONSTANT)
@@ -133,6 +138,7 @@ class AppController : public QObject {
   double getResultEvOop() const { return held.evOop; }
   double getResultEvIp() const { return held.evIp; }
   QVariantList getRootActions() const { return held.rootActions; }
+  QVariantMap getResultSpot() const;
   qulonglong getResultsReclaimableMemoryBytes() const { return system.reclaimableBytes(); }
   bool getDeveloperMode() const { return developerMode; }
   bool getProjectFileBusy() const { return projectFileBusy; }
@@ -161,6 +167,11 @@ class AppController : public QObject {
   Q_INVOKABLE void cancelSolve();
   Q_INVOKABLE void clearResults();
   Q_INVOKABLE void requestSolveMemoryEstimate(QVariantMap cfg);
+  // Whether a start of the settings map would solve another spot than the
+  // one the held result was solved for (false without a result, or when its
+  // spot is not known). Read by the start's own conversion, so a setting
+  // only written differently ("2d" for "2D") is no change.
+  Q_INVOKABLE bool setupDiffersFromResults(QVariantMap cfg) const;
   // Range text read by the solver's own reader, in the deck of `variant`
   // beside the cards of `board`: "ok", "error" (the reader's refusal,
   // naming the item), "weights" (hand class -> share of its live

@@ -126,7 +126,7 @@ QVariantMap AppController::showdownWinner(QString boardText, QString oopText,
       if (seen & bit) return answer;
       seen |= bit;
     }
-    const bool shortDeck = isShortDeck(solve.lastConfig());
+    const bool shortDeck = isShortDeck(held.spot.isEmpty() ? solve.lastConfig() : held.spot);
     const halvory::HandStrength oopStrength = halvory::evaluate_hand(oopPocket, cards, shortDeck);
     const halvory::HandStrength ipStrength = halvory::evaluate_hand(ipPocket, cards, shortDeck);
     answer.insert(QStringLiteral("oopStrength"), static_cast<int>(oopStrength));

@@ -6,6 +6,7 @@
 #include "controller/refusal_words.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <type_traits>
 #include <utility>
@@ -91,6 +92,33 @@ void AppController::cancelSolve() {
 
 void AppController::requestSolveMemoryEstimate(QVariantMap cfg) {
   solve.requestMemoryEstimate(std::move(cfg));
+}
+
+QVariantMap AppController::getResultSpot() const {
+  if (held.spot.isEmpty()) return {};
+  try {
+    const SolveConfig spot = buildSolveConfig(held.spot, false);
+    return QVariantMap{
+        {QStringLiteral("gameVariant"), fromUtf8(spot.variant)},
+        {QStringLiteral("boardText"), fromUtf8(spot.board)},
+        {QStringLiteral("utilityModel"), fromUtf8(spot.utility_model)},
+        {QStringLiteral("rakePercent"), spot.rake_percent},
+        {QStringLiteral("rakeCap"), spot.rake_cap / 100.0},
+    };
+  } catch (const std::exception&) {
+    // Out of memory: the page falls back to the set-up's values.
+    return {};
+  }
+}
+
+bool AppController::setupDiffersFromResults(QVariantMap cfg) const {
+  if (held.spot.isEmpty()) return false;
+  try {
+    return !halvory_app::sameSpot(buildSolveConfig(cfg, false), buildSolveConfig(held.spot, false));
+  } catch (const std::exception&) {
+    // Not known to be the same spot.
+    return true;
+  }
 }
 
 SolveControl::Hooks AppController::solveHooks() {
@@ -190,6 +218,8 @@ void AppController::showResult(ResultSnapshot& snapshot, std::int64_t runtimeMs)
     emit systemMemoryChanged();
 
     held.rootActions = rootActionRows(snapshot);
+    // No start is taken while a solve runs: the last one is this result's.
+    held.spot = solve.lastConfig();
     // The rows stay compact; the results page's reads build their maps.
     releaseTreeRows();
     resultTree.setSolved(std::move(snapshot.tree_node_meta), snapshot.effective_stack / 100.0);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include <QString>
+#include <QVariantMap>
 #include <QVariantList>
 
 struct HeldResult {
@@ -15,4 +16,7 @@ struct HeldResult {
   double evOop = 0.0;
   double evIp = 0.0;
   QVariantList rootActions;
+  // The solve-configuration map the result was solved from (empty when not
+  // known): the set-up may have changed since.
+  QVariantMap spot;
 };

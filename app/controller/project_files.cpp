@@ -251,7 +251,9 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
       snapshot.caches[k] = explorer.caches().store.all(static_cast<halvory_app::RowsKind>(k));
   }
   snapshot.nodeLocks = sortedLocks(locks.nodeLocksToJson(nodeCount));
-  snapshot.lastUiCfg = solve.lastConfig();
+  // Beside the set-up as it is now, the spot the results were solved for.
+  snapshot.lastUiCfg =
+      snapshot.hasResults && !held.spot.isEmpty() ? held.spot : solve.lastConfig();
 
   enum class Stage { Open, Write, Commit, Done };
   struct Outcome {
@@ -448,6 +450,7 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
     held.evOop = loaded.resultEvOop;
     held.evIp = loaded.resultEvIp;
     held.rootActions = loaded.rootActions;
+    held.spot = loaded.lastUiCfg;
     if (loaded.compact) {
       tree.setSolved(std::move(loaded.treeRows), loaded.effectiveStack);
     } else {

@@ -528,4 +528,17 @@ SolveConfig buildSolveConfigFromMap(const QVariantMap& cfg, int processorCount) 
   return out;
 }
 
+bool sameSpot(const SolveConfig& a, const SolveConfig& b) {
+  const auto spotOf = [](SolveConfig config) {
+    const SolveConfig pace;
+    config.max_iterations = pace.max_iterations;
+    config.target_exploitability = pace.target_exploitability;
+    config.thread_count = pace.thread_count;
+    config.compress = pace.compress;
+    config.node_locks.clear();
+    return config;
+  };
+  return spotOf(a) == spotOf(b);
+}
+
 }  // namespace halvory_app

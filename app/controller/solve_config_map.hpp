@@ -66,6 +66,10 @@ QString normalizeBoardText(const QString& rankAlphabet, const QString& text);
 QString rankAlphabetFor(const QVariantMap& cfg);
 // The map's "variant" read by the engine's one variant reader.
 bool isShortDeck(const QVariantMap& cfg);
+// Whether two requests solve the same spot: all but how long and on how
+// many threads it is solved (iteration limit, target, threads, storage) and
+// the node locks a re-solve adds.
+bool sameSpot(const SolveConfig& a, const SolveConfig& b);
 // The first value of the map that would solve another spot than the one it
 // describes, as a text naming the field; empty when there is none.
 QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config);

@@ -131,6 +131,12 @@ SpotSizingItem {
         return ""
     }
 
+    // The set-up no longer describes the spot the held results were solved
+    // for: the controller compares the map a start would send with theirs.
+    readonly property bool setupDiffersFromResults: !!controller
+        && typeof controller.setupDiffersFromResults === "function"
+        && (controller.resultSpot, controller.setupDiffersFromResults(_solveMemCfg())) === true
+
     // One timer collapses a burst of edits into one estimate request.
     readonly property Timer solveMemEstimateTimer: Timer {
         interval: 450
@@ -267,7 +273,7 @@ SpotSizingItem {
     // ---- Per-variant range memory ----
 
     // The memory's property names for a variant: "_holdem..." or "_shortDeck...".
-    function _memoryPrefix(variant) {
+    function _memoryPrefix(variant: var): string {
         return Presets.normalizeVariant(variant) === "shortdeck" ? "_shortDeck" : "_holdem"
     }
 
@@ -324,11 +330,11 @@ SpotSizingItem {
 
     // ---- Readiness checks ----
 
-    function _normalizeBoardText(raw) {
+    function _normalizeBoardText(raw: var): string {
         return SolveRules.normalizeBoardText(String(raw), rankAlphabet)
     }
 
-    function _isStrictBoardReady() {
+    function _isStrictBoardReady(): bool {
         return SolveRules.isStrictBoardReady(boardText, rankAlphabet)
     }
 
@@ -392,7 +398,7 @@ SpotSizingItem {
 
     // ---- Memory estimate and the solve-configuration map ----
 
-    function targetExploitabilityAmount() {
+    function targetExploitabilityAmount(): real {
         return SolveRules.targetExploitabilityAmount(startingPot, targetExploitability)
     }
 

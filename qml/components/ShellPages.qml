@@ -111,12 +111,16 @@ StackLayout {
             theme: stack.shell.theme
             type: stack.shell.type
             controller: stack.shell.controller
-            gameVariant: stack.shell.gameVariant
-            utilityModel: stack.shell.utilityModel
-            boardText: stack.shell.boardText
+            // The spot the results were solved for; the set-up's while no
+            // result (or no known spot) is held.
+            readonly property var _solved: stack.shell.controller ? stack.shell.controller.resultSpot : ({})
+            gameVariant: _solved.gameVariant ?? stack.shell.gameVariant
+            utilityModel: _solved.utilityModel ?? stack.shell.utilityModel
+            boardText: _solved.boardText ?? stack.shell.boardText
             // A tournament solve charges no rake (the set-up page hides it).
-            rakePercent: stack.shell._isIcm ? 0 : stack.shell.rakePercent
-            rakeCap: stack.shell._isIcm ? 0 : stack.shell.rakeCap
+            rakePercent: _solved.rakePercent ?? (stack.shell._isIcm ? 0 : stack.shell.rakePercent)
+            rakeCap: _solved.rakeCap ?? (stack.shell._isIcm ? 0 : stack.shell.rakeCap)
+            setupChanged: stack.shell.setupDiffersFromResults
             onGoToSolve: stack.navigation.showPage(2)
         }
     }

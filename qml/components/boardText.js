@@ -59,3 +59,10 @@ function suitSymbol(suit) {
     default: return ""
     }
 }
+
+// A board written with suit symbols, as a sentence quotes it ("K♠7♥2♦");
+// pairs that are no card are left out.
+function boardSymbols(text) {
+    return parseBoard(text).filter(function (card) { return card.rank !== "" })
+        .map(function (card) { return card.rank + suitSymbol(card.suit) }).join("")
+}

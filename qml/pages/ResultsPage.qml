@@ -7,6 +7,7 @@ import "../components/nodeLockRules.js" as LockRules
 import "../components/chartSeries.js" as Charts
 import "../components/playRules.js" as PlayRules
 import "../components/actionBar.js" as Bar
+import "../components/boardText.js" as BoardText
 import "../theme" as ThemePack
 import Pellaris as Published
 
@@ -24,6 +25,9 @@ Item {
     property string boardText: ""
     property real rakePercent: 0.0
     property real rakeCap: 0
+    // The set-up has changed since the results were solved: they stay on
+    // their own spot (the properties above) and the page says so.
+    property bool setupChanged: false
 
     signal goToSolve()
 
@@ -1694,6 +1698,19 @@ Item {
                     ResultsStrategyHeader {
                         Layout.fillWidth: true
                         page: page
+                    }
+
+                    // The results keep their own spot when the set-up changes.
+                    Text {
+                        objectName: "spotNotice"
+                        Layout.fillWidth: true
+                        visible: page.setupChanged
+                        wrapMode: Text.Wrap
+                        textFormat: Text.PlainText
+                        font.pixelSize: 13
+                        color: page.theme ? page.theme.warn : "#F0883E"
+                        text: qsTr("These results are for %1; the set-up has changed since: solve again to see it")
+                              .arg(BoardText.boardSymbols(page.boardText))
                     }
 
                     Rectangle {

@@ -28,6 +28,8 @@ import Pellaris
 //                     one wrong answer given
 //   --set=KEY:JSON    set a project value before the solve, e.g.
 //                     --set=oopRiverBetSizesText:"25, 50, 75, 125" (repeatable)
+//   --changed         then change the board's third card on the set-up
+//                     (the results keep the solved board and say so)
 //   --full            fill the whole screen (default: at most 1440x900)
 //   --light           light palette
 //   --lang=CODE       interface language, e.g. --lang=de
@@ -181,6 +183,8 @@ Window {
     function _showResults() {
         shell.navIndex = 3
         var page = _find(shell, "resultsPage")
+        if (_option("changed") !== "")
+            shell.boardText = shell.boardText.substring(0, 4) + "5d"
         if (_option("locks") !== "")
             return _lockSome(page)
         if (_option("distributions") !== "") {
