@@ -95,7 +95,6 @@ class StreamReading {
       } else if (key == QLatin1String("project")) {
         const auto value = readMember(key);
         if (!value) return damaged(result, key);
-        if (!finite(*value, key)) return invalid(result);
         project = value->toJsonValue();
       } else if (key == QLatin1String("hasResults")) {
         const auto value = readMember(key);
@@ -119,7 +118,6 @@ class StreamReading {
       } else if (key == QLatin1String("lastUiCfg")) {
         const auto value = readMember(key);
         if (!value) return damaged(result, key);
-        if (!finite(*value, key)) return invalid(result);
         out.lastUiCfg = value->toVariant().toMap();
       } else if (sealedFile) {
         // No checksum covers it: what it says cannot be trusted.
@@ -161,8 +159,10 @@ class StreamReading {
   static constexpr const char* kNotSealed =
       QT_TRANSLATE_NOOP("AppController", "is not covered by the checksums");
 
-  // A figure that is not finite has no JSON form (it would read as null,
-  // then as 0): the file is refused, naming where it sits.
+  // A figure of the result or a lock's probability that is not finite has
+  // no JSON form (it would read as null, then as 0 or as no lock at all):
+  // the file is refused, naming where it sits. The set-up's members are
+  // read by the rules of the page's own fields.
   bool finite(const QCborValue& value, const QString& where, int depth = 0) {
     if (value.isDouble()) return std::isfinite(value.toDouble()) || check.notFinite(where);
     // The CBOR reader bounds the nesting; this bound only keeps the stack.
