@@ -324,9 +324,9 @@ class ProjectDamageTest : public QObject {
     QTest::newRow("answer with 4 million texts, one named")
         << craftedFile(1, {treeChunkNaming(1, 1)}, {{"handCombosByNode", answerOfEmptyTexts(4000000, 1, 1)}})
         << false;
-    QTest::newRow("answer naming 300,000 texts")
+    QTest::newRow("answer naming 100,000 texts")
         << craftedFile(1, {treeChunkNaming(1, 1)},
-                       {{"handCombosByNode", answerOfEmptyTexts(300000, 1000, 300)}})
+                       {{"handCombosByNode", answerOfEmptyTexts(100000, 500, 200)}})
         << true;
   }
   void everyNodeReadsWithinBoundedCost() {
