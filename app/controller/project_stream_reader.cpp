@@ -163,19 +163,19 @@ class StreamReading {
   // no JSON form (it would read as null, then as 0 or as no lock at all):
   // the file is refused, naming where it sits. The set-up's members are
   // read by the rules of the page's own fields.
-  bool finite(const QCborValue& value, const QString& where, int depth = 0) {
+  bool finite(const QCborValue& value, const Where& where, int depth = 0) {
     if (value.isDouble()) return std::isfinite(value.toDouble()) || check.notFinite(where);
     // The CBOR reader bounds the nesting; this bound only keeps the stack.
     if (depth > 256) return true;
     if (value.isArray()) {
       const QCborArray list = value.toArray();
       for (qsizetype i = 0; i < list.size(); ++i)
-        if (!finite(list.at(i), element(where, i), depth + 1)) return false;
+        if (!finite(list.at(i), Where(where, i), depth + 1)) return false;
     } else if (value.isMap()) {
       const QCborMap map = value.toMap();
       for (auto it = map.cbegin(); it != map.cend(); ++it) {
         const QString key = it.key().isString() ? it.key().toString() : QStringLiteral("?");
-        if (!finite(it.value(), where + QLatin1Char('.') + key, depth + 1)) return false;
+        if (!finite(it.value(), Where(where, key), depth + 1)) return false;
       }
     }
     return true;
