@@ -195,8 +195,8 @@ namespace {
 
 // Rows a project file held, written as they are held: each text of the
 // chunk once, from the tree's own table, however many actions name it.
-void encodePackedRows(const PackedTree& tree, qsizetype first, qsizetype count,
-                      QByteArray& table, QByteArray& body) {
+void encodePackedRows(const PackedTree& tree, qsizetype first, qsizetype count, QByteArray& table,
+                      QByteArray& body) {
   std::unordered_map<std::uint32_t, quint64> index;
   quint64 texts = 0;
   QByteArray names;

@@ -100,8 +100,8 @@ CgroupMemory cgroupMemory() {
 std::uint64_t addressSpaceHeadroom() {
   struct rlimit limit {};
   if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return kUnlimited;
-  const std::uint64_t mapped = sysinfo_detail::meminfoField(
-      readSmallFile(QStringLiteral("/proc/self/status")), "VmSize");
+  const std::uint64_t mapped =
+      sysinfo_detail::meminfoField(readSmallFile(QStringLiteral("/proc/self/status")), "VmSize");
   const auto cap = static_cast<std::uint64_t>(limit.rlim_cur);
   return cap > mapped ? cap - mapped : 0;
 }
@@ -109,7 +109,6 @@ std::uint64_t addressSpaceHeadroom() {
 }  // namespace
 
 namespace sysinfo_detail {
-
 
 std::uint64_t meminfoField(const QByteArray& meminfo, const QByteArray& key) {
   for (const QByteArray& line : meminfo.split('\n')) {

@@ -322,7 +322,8 @@ class ProjectDamageTest : public QObject {
     QTest::newRow("4,000 actions naming a 16 KB text")
         << craftedFile(2, {treeChunkOfActions(4000, 16000)}, {}) << true;
     QTest::newRow("answer with 4 million texts, one named")
-        << craftedFile(1, {treeChunkNaming(1, 1)}, {{"handCombosByNode", answerOfEmptyTexts(4000000, 1, 1)}})
+        << craftedFile(1, {treeChunkNaming(1, 1)},
+                       {{"handCombosByNode", answerOfEmptyTexts(4000000, 1, 1)}})
         << false;
     QTest::newRow("answer naming 100,000 texts")
         << craftedFile(1, {treeChunkNaming(1, 1)},
@@ -357,9 +358,9 @@ class ProjectDamageTest : public QObject {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("reason");
     QTest::newRow("results given twice")
-        << withMemberAfter(sealedFile, "results",
-                           QCborMap{{QStringLiteral("resultEvOop"), 999.0}})
-        << "results" << "is given twice";
+        << withMemberAfter(sealedFile, "results", QCborMap{{QStringLiteral("resultEvOop"), 999.0}})
+        << "results"
+        << "is given twice";
     QTest::newRow("a member outside the seals")
         << withMemberAfter(sealedFile, "notes", QStringLiteral("x")) << "notes"
         << "is not covered by the checksums";
@@ -375,8 +376,8 @@ class ProjectDamageTest : public QObject {
                    QCborArray{QCborMap{{QStringLiteral("nodeIndex"), 0},
                                        {QStringLiteral("hand"), QStringLiteral("AA")},
                                        {QStringLiteral("actionProbs"), QCborArray{0.5, qQNaN()}}}});
-    QTest::newRow("lock probability NaN")
-        << encodeMembers(withNan) << "nodeLocks[0].actionProbs[1]" << "is not a finite number";
+    QTest::newRow("lock probability NaN") << encodeMembers(withNan) << "nodeLocks[0].actionProbs[1]"
+                                          << "is not a finite number";
   }
   void unsealedAndNonFiniteMembersAreRefused() {
     QFETCH(QByteArray, file);

@@ -91,9 +91,8 @@ int openUnderCap(const QString& path, int capMiB) {
   if (setrlimit(RLIMIT_AS, &capped) != 0) return 3;
   const QVariantMap answer = controller.loadProject(QUrl::fromLocalFile(path));
   setrlimit(RLIMIT_AS, &before);
-  std::printf("%s\n", answer.value("ok").toBool()
-                          ? "opened"
-                          : qPrintable(answer.value("error").toString()));
+  std::printf("%s\n", answer.value("ok").toBool() ? "opened"
+                                                  : qPrintable(answer.value("error").toString()));
   std::fflush(stdout);
   return 0;
 }
