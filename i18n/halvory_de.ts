@@ -484,6 +484,14 @@
         <translation>ist beschädigt</translation>
     </message>
     <message>
+        <source>is given twice</source>
+        <translation>ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>is not covered by the checksums</source>
+        <translation>ist durch keine Prüfsumme gedeckt</translation>
+    </message>
+    <message>
         <source>A project file is being written or read already</source>
         <translation>Eine Projektdatei wird bereits geschrieben oder gelesen</translation>
     </message>

@@ -484,6 +484,14 @@
         <translation>está dañado</translation>
     </message>
     <message>
+        <source>is given twice</source>
+        <translation>aparece dos veces</translation>
+    </message>
+    <message>
+        <source>is not covered by the checksums</source>
+        <translation>no está cubierto por las sumas de comprobación</translation>
+    </message>
+    <message>
         <source>A project file is being written or read already</source>
         <translation>Ya se está escribiendo o leyendo un archivo de proyecto</translation>
     </message>

@@ -484,6 +484,14 @@
         <translation>est endommagé</translation>
     </message>
     <message>
+        <source>is given twice</source>
+        <translation>apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>is not covered by the checksums</source>
+        <translation>n’est couvert par aucune somme de contrôle</translation>
+    </message>
+    <message>
         <source>A project file is being written or read already</source>
         <translation>Un fichier de projet est déjà en cours d&apos;écriture ou de lecture</translation>
     </message>

@@ -484,6 +484,14 @@
         <translation>è danneggiato</translation>
     </message>
     <message>
+        <source>is given twice</source>
+        <translation>compare due volte</translation>
+    </message>
+    <message>
+        <source>is not covered by the checksums</source>
+        <translation>non è coperto dai checksum</translation>
+    </message>
+    <message>
         <source>A project file is being written or read already</source>
         <translation>Un file di progetto è già in scrittura o in lettura</translation>
     </message>

@@ -487,6 +487,14 @@
         <translation>jest uszkodzone</translation>
     </message>
     <message>
+        <source>is given twice</source>
+        <translation>występuje dwukrotnie</translation>
+    </message>
+    <message>
+        <source>is not covered by the checksums</source>
+        <translation>nie jest objęte sumami kontrolnymi</translation>
+    </message>
+    <message>
         <source>A project file is being written or read already</source>
         <translation>Plik projektu jest już zapisywany lub odczytywany</translation>
     </message>

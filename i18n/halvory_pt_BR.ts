@@ -484,6 +484,14 @@
         <translation>está danificado</translation>
     </message>
     <message>
+        <source>is given twice</source>
+        <translation>aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>is not covered by the checksums</source>
+        <translation>não é coberto pelas somas de verificação</translation>
+    </message>
+    <message>
         <source>A project file is being written or read already</source>
         <translation>Um arquivo de projeto já está sendo gravado ou lido</translation>
     </message>

@@ -487,6 +487,14 @@
         <translation>повреждено</translation>
     </message>
     <message>
+        <source>is given twice</source>
+        <translation>указано дважды</translation>
+    </message>
+    <message>
+        <source>is not covered by the checksums</source>
+        <translation>не защищено контрольными суммами</translation>
+    </message>
+    <message>
         <source>A project file is being written or read already</source>
         <translation>Файл проекта уже записывается или читается</translation>
     </message>

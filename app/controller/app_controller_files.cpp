@@ -2,6 +2,9 @@
 // to their part.
 
 #include "controller/app_controller.hpp"
+#include "controller/file_failure.hpp"
+
+#include <new>
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,7 +58,16 @@ QUrl AppController::homeFolderUrl() const {
 }
 
 QVariantMap AppController::loadProject(QUrl fileUrl) {
-  return projectFiles.load(std::move(fileUrl));
+  try {
+    return projectFiles.load(std::move(fileUrl));
+  } catch (const std::bad_alloc&) {
+    // Refused as a file the memory cannot hold, rather than ending the
+    // program from inside the page's call.
+    return QVariantMap{{QStringLiteral("ok"), false},
+                       {QStringLiteral("error"), fileFailureText(FileFailure::NoMemory, false)},
+                       {QStringLiteral("project"), QVariantMap()},
+                       {QStringLiteral("hasResults"), false}};
+  }
 }
 
 QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {

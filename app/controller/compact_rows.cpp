@@ -173,24 +173,52 @@ qsizetype reserveFor(quint64 count) {
   return static_cast<qsizetype>(std::min<quint64>(count, 4096));
 }
 
+// An answer's table of texts, read as the value meets them: the encoder
+// writes each text where the value first names it, so the n-th new text
+// named is the n-th of the table. A table that holds a text the value never
+// names, or names out of that order, was not written by the encoder; and a
+// reader never holds more texts than the value names.
+class TextTable {
+ public:
+  // Checks every length of the table and moves `at` past it.
+  bool open(const char*& at, const char* end) {
+    if (at == end || *at++ != kMagic) return false;
+    if (!readVarint(at, end, left) || left > static_cast<quint64>(end - at)) return false;
+    cursor = at;
+    limit = end;
+    for (quint64 i = 0; i < left; ++i) {
+      quint64 size = 0;
+      if (!readVarint(at, end, size) || size > static_cast<quint64>(end - at)) return false;
+      at += size;
+    }
+    return true;
+  }
+  // The next text not met yet; false when the table has no more.
+  bool next(const char*& data, quint64& size) {
+    if (left == 0) return false;
+    --left;
+    readVarint(cursor, limit, size);
+    data = cursor;
+    cursor += size;
+    return true;
+  }
+  bool allUsed() const { return left == 0; }
+
+ private:
+  const char* cursor = nullptr;
+  const char* limit = nullptr;
+  quint64 left = 0;
+};
+
 class Decoder {
  public:
   explicit Decoder(const QByteArray& bytes)
       : at(bytes.constData()), end(bytes.constData() + bytes.size()) {}
 
   std::optional<QVariant> run() {
-    if (at == end || *at++ != kMagic) return std::nullopt;
-    quint64 count = 0;
-    if (!varint(count) || count > static_cast<quint64>(end - at)) return std::nullopt;
-    texts.reserve(reserveFor(count));
-    for (quint64 i = 0; i < count; ++i) {
-      quint64 size = 0;
-      if (!varint(size) || size > static_cast<quint64>(end - at)) return std::nullopt;
-      texts.append(QString::fromUtf8(at, static_cast<qsizetype>(size)));
-      at += size;
-    }
+    if (!table.open(at, end)) return std::nullopt;
     QVariant value;
-    if (!read(value, 0) || at != end) return std::nullopt;
+    if (!read(value, 0) || at != end || !table.allUsed()) return std::nullopt;
     return value;
   }
 
@@ -198,7 +226,14 @@ class Decoder {
   bool varint(quint64& value) { return readVarint(at, end, value); }
   bool text(QString& value) {
     quint64 index = 0;
-    if (!varint(index) || index >= static_cast<quint64>(texts.size())) return false;
+    if (!varint(index)) return false;
+    if (index == static_cast<quint64>(texts.size())) {
+      const char* data = nullptr;
+      quint64 size = 0;
+      if (!table.next(data, size)) return false;
+      texts.append(QString::fromUtf8(data, static_cast<qsizetype>(size)));
+    }
+    if (index >= static_cast<quint64>(texts.size())) return false;
     value = texts.at(static_cast<qsizetype>(index));
     return true;
   }
@@ -321,28 +356,22 @@ class Decoder {
 
   const char* at;
   const char* end;
+  TextTable table;
+  // The texts met so far, in the order first met.
   QList<QString> texts;
 };
 
 // Walks a value as the decoder does, adding up what it would hold, and
-// allocates nothing beyond the table of text sizes (one number a text).
+// allocates nothing beyond the sizes of the texts it meets (one number a
+// text named).
 class Measurer {
  public:
   explicit Measurer(const QByteArray& bytes)
       : at(bytes.constData()), end(bytes.constData() + bytes.size()) {}
 
   std::optional<std::uint64_t> run() {
-    if (at == end || *at++ != kMagic) return std::nullopt;
-    quint64 count = 0;
-    if (!varint(count) || count > static_cast<quint64>(end - at)) return std::nullopt;
-    sizes.reserve(static_cast<std::size_t>(count));
-    for (quint64 i = 0; i < count; ++i) {
-      quint64 size = 0;
-      if (!varint(size) || size > static_cast<quint64>(end - at)) return std::nullopt;
-      sizes.push_back(size);
-      at += size;
-    }
-    if (!read(0) || at != end) return std::nullopt;
+    if (!table.open(at, end)) return std::nullopt;
+    if (!read(0) || at != end || !table.allUsed()) return std::nullopt;
     return total;
   }
 
@@ -350,6 +379,9 @@ class Measurer {
   // A variant, and a text's header and characters in UTF-16.
   static constexpr std::uint64_t kValue = 32;
   static constexpr std::uint64_t kTextHeader = 32;
+  // A text of the table, held once beside the value (its slot, which the
+  // list may hold twice over while it grows).
+  static constexpr std::uint64_t kTableSlot = 2 * sizeof(QString);
 
   bool varint(quint64& value) { return readVarint(at, end, value); }
   // Stops short of wrapping: past this, the answer fits no machine anyway.
@@ -357,7 +389,15 @@ class Measurer {
   static constexpr std::uint64_t kCeiling = std::uint64_t(1) << 60;
   bool text() {
     quint64 index = 0;
-    if (!varint(index) || index >= sizes.size()) return false;
+    if (!varint(index)) return false;
+    if (index == sizes.size()) {
+      const char* data = nullptr;
+      quint64 size = 0;
+      if (!table.next(data, size)) return false;
+      sizes.push_back(size);
+      add(kTableSlot + kTextHeader + 2 * size);
+    }
+    if (index >= sizes.size()) return false;
     add(kValue + kTextHeader + 2 * sizes[static_cast<std::size_t>(index)]);
     return true;
   }
@@ -422,6 +462,8 @@ class Measurer {
 
   const char* at;
   const char* end;
+  TextTable table;
+  // The sizes of the texts met so far.
   std::vector<quint64> sizes;
   std::uint64_t total = 0;
 };

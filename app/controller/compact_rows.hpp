@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <list>
+#include <new>
 #include <optional>
 
 #include <QByteArray>
@@ -89,12 +90,18 @@ class CachedRows {
   CachedRows(NodeRowStore& rowStore, RowsKind rowsKind) : store(&rowStore), kind(rowsKind) {}
 
   bool contains(int node) const { return store->contains(kind, node); }
+  // None as well when the memory cannot hold the answer: the read is
+  // refused and the stored answer stays.
   std::optional<Value> find(int node) const {
     const QByteArray* blob = store->find(kind, node);
     if (!blob) return std::nullopt;
-    const std::optional<QVariant> value = decodeCompact(*blob);
-    if (!value) return std::nullopt;
-    return value->template value<Value>();
+    try {
+      const std::optional<QVariant> value = decodeCompact(*blob);
+      if (!value) return std::nullopt;
+      return value->template value<Value>();
+    } catch (const std::bad_alloc&) {
+      return std::nullopt;
+    }
   }
   Value value(int node) const { return find(node).value_or(Value()); }
   void insert(int node, const Value& value) {

@@ -191,8 +191,59 @@ const char* cacheKeyOf(RowsKind kind) {
   return "";
 }
 
+namespace {
+
+// Rows a project file held, written as they are held: each text of the
+// chunk once, from the tree's own table, however many actions name it.
+void encodePackedRows(const PackedTree& tree, qsizetype first, qsizetype count, QByteArray& table,
+                      QByteArray& body) {
+  std::unordered_map<std::uint32_t, quint64> index;
+  quint64 texts = 0;
+  QByteArray names;
+  const auto text = [&](std::uint32_t held) {
+    auto [it, added] = index.emplace(held, texts);
+    if (added) {
+      ++texts;
+      const QByteArray utf8 = tree.texts[held].toUtf8();
+      putVarint(names, static_cast<quint64>(utf8.size()));
+      names.append(utf8);
+    }
+    putVarint(body, it->second);
+  };
+  for (qsizetype node = first; node < first + count; ++node) {
+    const auto at = static_cast<std::size_t>(node);
+    const PackedTree::Row& row = tree.rows[at];
+    text(row.nodeType);
+    text(row.chanceDeal);
+    text(row.player);
+    putVarint(body, zigzag(row.pot));
+    putVarint(body, zigzag(row.investedOop));
+    putVarint(body, zigzag(row.investedIp));
+    putVarint(body, row.actionCount);
+    for (std::uint32_t a = 0; a < row.actionCount; ++a) {
+      const PackedTree::Action& action = tree.action(at, a);
+      text(action.name);
+      text(action.type);
+      char frequency[sizeof(float)];
+      std::memcpy(frequency, &action.frequency, sizeof(float));
+      body.append(frequency, sizeof(float));
+      putVarint(body, zigzag(static_cast<qint64>(action.child) - node));
+    }
+  }
+  putVarint(table, texts);
+  table.append(names);
+}
+
+}  // namespace
+
 QByteArray encodeTreeChunk(const ResultTree& tree, qsizetype first, qsizetype count) {
   QByteArray body;
+  if (const PackedTree* packed = tree.packedRows()) {
+    QByteArray out;
+    encodePackedRows(*packed, first, count, out, body);
+    out.append(body);
+    return out;
+  }
   std::vector<std::string> texts;
   std::unordered_map<std::string, quint64> index;
   const auto text = [&](const std::string& value) {
@@ -306,16 +357,17 @@ bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nod
   if (!readTreeRows(table, firstNode, nodeCount, static_cast<std::uint32_t>(textBase), textCount,
                     nullptr, rows, actions))
     return false;
-  // What the chunk will hold once decoded; the lists may grow to twice
-  // what they hold.
-  budget.charge(textBytes + textCount * 2 * (sizeof(std::string) + 1) +
+  // What the chunk will hold once decoded: each text in UTF-16 with its
+  // header; the lists may grow to twice what they hold.
+  constexpr std::uint64_t kTextHeader = 64;
+  budget.charge(2 * textBytes + textCount * (2 * sizeof(QString) + kTextHeader) +
                 actions * 2 * sizeof(PackedTree::Action));
   for (quint64 i = 0; i < textCount; ++i) {
     quint64 size = 0;
     const char* data = nullptr;
     in.varint(size);
     in.bytes(data, size);
-    tree.texts.emplace_back(data, static_cast<std::size_t>(size));
+    tree.texts.push_back(QString::fromUtf8(data, static_cast<qsizetype>(size)));
   }
   return readTreeRows(in, firstNode, nodeCount, static_cast<std::uint32_t>(textBase), textCount,
                       &tree, rows, actions);

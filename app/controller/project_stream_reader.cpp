@@ -1,6 +1,7 @@
 #include "controller/project_file.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <new>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <QCborStreamReader>
 #include <QCborValue>
 #include <QIODevice>
+#include <QSet>
 
 #include "controller/project_checks.hpp"
 #include "controller/project_stream.hpp"
@@ -65,9 +67,16 @@ class StreamReading {
     QJsonValue project;
     QJsonArray locks;
     if (!in.isMap() || !in.enterContainer()) return damaged(result, QString());
+    QSet<QString> seen;
     while (in.lastError() == QCborError::NoError && in.hasNext()) {
       QString key;
       if (!readText(in, key)) return damaged(result, QString());
+      // Each member is read once: a second one would be read past its seal.
+      if (seen.contains(key) && formatKnown) {
+        check.fail(key, translated(kGivenTwice));
+        return invalid(result);
+      }
+      seen.insert(key);
       if (key == QLatin1String("format")) {
         QString format;
         formatSeen = readText(in, format) && format == QLatin1String(kProjectFormat);
@@ -103,12 +112,17 @@ class StreamReading {
       } else if (key == QLatin1String("nodeLocks")) {
         const auto value = readMember(key);
         if (!value) return damaged(result, key);
+        if (!finite(*value, key)) return invalid(result);
         chargeLocks(*value);
         locks = value->toJsonValue().toArray();
       } else if (key == QLatin1String("lastUiCfg")) {
         const auto value = readMember(key);
         if (!value) return damaged(result, key);
         out.lastUiCfg = value->toVariant().toMap();
+      } else if (sealedFile) {
+        // No checksum covers it: what it says cannot be trusted.
+        check.fail(key, translated(kNotSealed));
+        return invalid(result);
       } else if (!in.next()) {
         return damaged(result, key);
       }
@@ -141,6 +155,32 @@ class StreamReading {
   }
 
  private:
+  static constexpr const char* kGivenTwice = QT_TRANSLATE_NOOP("AppController", "is given twice");
+  static constexpr const char* kNotSealed =
+      QT_TRANSLATE_NOOP("AppController", "is not covered by the checksums");
+
+  // A figure of the result or a lock's probability that is not finite has
+  // no JSON form (it would read as null, then as 0 or as no lock at all):
+  // the file is refused, naming where it sits. The set-up's members are
+  // read by the rules of the page's own fields.
+  bool finite(const QCborValue& value, const Where& where, int depth = 0) {
+    if (value.isDouble()) return std::isfinite(value.toDouble()) || check.notFinite(where);
+    // The CBOR reader bounds the nesting; this bound only keeps the stack.
+    if (depth > 256) return true;
+    if (value.isArray()) {
+      const QCborArray list = value.toArray();
+      for (qsizetype i = 0; i < list.size(); ++i)
+        if (!finite(list.at(i), Where(where, i), depth + 1)) return false;
+    } else if (value.isMap()) {
+      const QCborMap map = value.toMap();
+      for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const QString key = it.key().isString() ? it.key().toString() : QStringLiteral("?");
+        if (!finite(it.value(), Where(where, key), depth + 1)) return false;
+      }
+    }
+    return true;
+  }
+
   // A small member, read whole; its CRC is kept for the check of the seals.
   std::optional<QCborValue> readMember(const QString& key) {
     std::optional<QCborValue> value = readCounted();
@@ -205,10 +245,13 @@ class StreamReading {
     resultsSeen = true;
     qint64 nodeCount = -1;
     quint32 crc = 0;
+    QSet<QString> seen;
     while (in.lastError() == QCborError::NoError && in.hasNext()) {
       QString key;
       if (!readText(in, key)) return check.fail(field, translated("is damaged"));
       const QString where = field + QLatin1Char('.') + key;
+      if (seen.contains(key)) return check.fail(where, translated(kGivenTwice));
+      seen.insert(key);
       if (key == QLatin1String("tree")) {
         // Every node takes a few bytes: a count beyond the file is damage,
         // and is never allowed to size an allocation.
@@ -229,11 +272,18 @@ class StreamReading {
         }
         if (!in.leaveContainer() || static_cast<qint64>(out.treeRows.size()) != nodeCount)
           return check.fail(where, translated("is damaged"));
+        // The page reads a node's actions as one map each: the largest
+        // node must fit as well as the file itself.
+        std::uint64_t most = 0;
+        for (const PackedTree::Row& row : out.treeRows.rows)
+          most = std::max<std::uint64_t>(most, row.actionCount);
+        budget.charge((most + 1) * PackedTree::kActionReadBytes);
         continue;
       }
       const auto value = readCounted();
       if (!value) return check.fail(where, translated("is damaged"));
       crc = memberCrc(key, *value, crc);
+      if (!finite(*value, where)) return false;
       const QJsonValue json = value->toJsonValue();
       if (key == QLatin1String("nodeCount")) {
         nodeCount = value->isInteger() ? value->toInteger() : -1;
@@ -276,15 +326,19 @@ class StreamReading {
     const QString field = QStringLiteral("nodeCaches");
     if (!in.isMap() || !in.enterContainer()) return check.fail(field, translated("is damaged"));
     quint32 crc = 0;
+    QSet<QString> seen;
     while (in.lastError() == QCborError::NoError && in.hasNext()) {
       QString key;
       if (!readText(in, key)) return check.fail(field, translated("is damaged"));
       const QString where = field + QLatin1Char('.') + key;
+      if (seen.contains(key)) return check.fail(where, translated(kGivenTwice));
+      seen.insert(key);
       std::optional<std::size_t> kind;
       for (std::size_t k = 0; k < kRowsKinds; ++k) {
         if (key == QLatin1String(cacheKeyOf(static_cast<RowsKind>(k)))) kind = k;
       }
       if (!kind) {
+        if (sealedFile) return check.fail(where, translated(kNotSealed));
         if (!in.next()) return check.fail(where, translated("is damaged"));
         continue;
       }

@@ -2,7 +2,10 @@
 
 #include "controller/solve_config_map.hpp"
 
+#include <new>
 #include <utility>
+
+#include <QDebug>
 
 namespace {
 
@@ -30,6 +33,43 @@ QVariantMap metaMap(const halvory_app::TreeNodeMeta& row, double effectiveStackC
       {QStringLiteral("investedIp"), row.invested_ip / 100.0},
       {QStringLiteral("hasChildren"), !row.actions.empty()},
   };
+}
+
+QVariantMap packedActionMap(const halvory_app::PackedTree& tree,
+                            const halvory_app::PackedTree::Action& action) {
+  return QVariantMap{
+      {QStringLiteral("name"), tree.texts[action.name]},
+      {QStringLiteral("actionType"), tree.texts[action.type]},
+      {QStringLiteral("frequency"), QVariant::fromValue(action.frequency)},
+      {QStringLiteral("childIndex"), static_cast<int>(action.child)},
+  };
+}
+
+QVariantMap packedMetaMap(const halvory_app::PackedTree& tree, std::size_t node,
+                          double effectiveStackChips) {
+  const halvory_app::PackedTree::Row& row = tree.rows[node];
+  return QVariantMap{
+      {QStringLiteral("nodeType"), tree.texts[row.nodeType]},
+      {QStringLiteral("chanceDeal"), tree.texts[row.chanceDeal]},
+      {QStringLiteral("player"), tree.texts[row.player]},
+      {QStringLiteral("pot"), row.pot / 100.0},
+      {QStringLiteral("effectiveStack"), effectiveStackChips},
+      {QStringLiteral("investedOop"), row.investedOop / 100.0},
+      {QStringLiteral("investedIp"), row.investedIp / 100.0},
+      {QStringLiteral("hasChildren"), row.actionCount > 0},
+  };
+}
+
+// A read the memory cannot hold answers as a node outside the tree does:
+// the page shows nothing for it, and what is held stays as it was.
+template <typename Answer, typename Read>
+Answer refusedWhenShort(Read&& read) {
+  try {
+    return read();
+  } catch (const std::bad_alloc&) {
+    qWarning().noquote() << "Node read refused: not enough memory";
+    return {};
+  }
 }
 
 }  // namespace
@@ -79,36 +119,43 @@ qsizetype ResultTree::size() const {
 }
 
 QVariantMap ResultTree::meta(qsizetype node) const {
-  if (solved) {
-    if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
-    return metaMap((*solved)[static_cast<std::size_t>(node)], effectiveStack);
-  }
-  if (packed) {
-    if (node < 0 || node >= size()) return {};
-    return metaMap(packed->row(static_cast<std::size_t>(node)), effectiveStack);
-  }
-  if (node < 0 || node >= loadedMeta.size()) return {};
-  return loadedMeta.at(node);
+  return refusedWhenShort<QVariantMap>([&]() -> QVariantMap {
+    if (solved) {
+      if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
+      return metaMap((*solved)[static_cast<std::size_t>(node)], effectiveStack);
+    }
+    if (packed) {
+      if (node < 0 || node >= size()) return {};
+      return packedMetaMap(*packed, static_cast<std::size_t>(node), effectiveStack);
+    }
+    if (node < 0 || node >= loadedMeta.size()) return {};
+    return loadedMeta.at(node);
+  });
 }
 
 QVariantList ResultTree::actions(qsizetype node) const {
-  if (solved) {
-    if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
-    const auto& rows = (*solved)[static_cast<std::size_t>(node)].actions;
-    QVariantList out;
-    out.reserve(static_cast<qsizetype>(rows.size()));
-    for (const halvory_app::TreeNodeAction& action : rows) out.append(actionMap(action));
-    return out;
-  }
-  if (packed) {
-    if (node < 0 || node >= size()) return {};
-    QVariantList out;
-    for (const auto& action : packed->row(static_cast<std::size_t>(node)).actions)
-      out.append(actionMap(action));
-    return out;
-  }
-  if (node < 0 || node >= loadedActions.size()) return {};
-  return loadedActions.at(node);
+  return refusedWhenShort<QVariantList>([&]() -> QVariantList {
+    if (solved) {
+      if (node < 0 || node >= static_cast<qsizetype>(solved->size())) return {};
+      const auto& rows = (*solved)[static_cast<std::size_t>(node)].actions;
+      QVariantList out;
+      out.reserve(static_cast<qsizetype>(rows.size()));
+      for (const halvory_app::TreeNodeAction& action : rows) out.append(actionMap(action));
+      return out;
+    }
+    if (packed) {
+      if (node < 0 || node >= size()) return {};
+      const auto at = static_cast<std::size_t>(node);
+      const std::uint32_t count = packed->rows[at].actionCount;
+      QVariantList out;
+      out.reserve(static_cast<qsizetype>(count));
+      for (std::uint32_t a = 0; a < count; ++a)
+        out.append(packedActionMap(*packed, packed->action(at, a)));
+      return out;
+    }
+    if (node < 0 || node >= loadedActions.size()) return {};
+    return loadedActions.at(node);
+  });
 }
 
 qsizetype ResultTree::actionCount(qsizetype node) const {
@@ -128,6 +175,10 @@ double ResultTree::effectiveStackChips() const {
   if (solved || packed) return effectiveStack;
   if (loadedMeta.isEmpty()) return 0.0;
   return loadedMeta.first().value(QStringLiteral("effectiveStack")).toDouble();
+}
+
+const halvory_app::PackedTree* ResultTree::packedRows() const {
+  return packed.get();
 }
 
 const halvory_app::TreeNodeMeta* ResultTree::solvedRow(qsizetype node) const {

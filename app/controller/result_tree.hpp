@@ -30,7 +30,7 @@ class ResultTree {
 
   qsizetype size() const;
   bool isEmpty() const { return size() == 0; }
-  // Empty outside the tree.
+  // Empty outside the tree, and when the memory cannot hold the answer.
   QVariantMap meta(qsizetype node) const;
   QVariantList actions(qsizetype node) const;
   qsizetype actionCount(qsizetype node) const;
@@ -39,6 +39,8 @@ class ResultTree {
   // own row where there is one (null otherwise), else a loaded project's
   // row made again (from maps, money to hundredths).
   const halvory_app::TreeNodeMeta* solvedRow(qsizetype node) const;
+  // A project file's rows as it held them; null otherwise.
+  const halvory_app::PackedTree* packedRows() const;
   halvory_app::TreeNodeMeta row(qsizetype node) const;
 
  private:

@@ -1,6 +1,7 @@
 #include "controller/system_info.hpp"
 
 #include <sched.h>
+#include <sys/resource.h>
 
 #include <malloc.h>
 
@@ -94,6 +95,17 @@ CgroupMemory cgroupMemory() {
   return out;
 }
 
+// What a cap on the address space (ulimit -v) still lets this process map;
+// unlimited without one. Memory the system has free is of no use past it.
+std::uint64_t addressSpaceHeadroom() {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return kUnlimited;
+  const std::uint64_t mapped =
+      sysinfo_detail::meminfoField(readSmallFile(QStringLiteral("/proc/self/status")), "VmSize");
+  const auto cap = static_cast<std::uint64_t>(limit.rlim_cur);
+  return cap > mapped ? cap - mapped : 0;
+}
+
 }  // namespace
 
 namespace sysinfo_detail {
@@ -151,8 +163,10 @@ std::uint64_t LinuxSystemInfo::availableMemoryBytes() const {
   const std::uint64_t available =
       sysinfo_detail::meminfoField(readSmallFile(QStringLiteral("/proc/meminfo")), "MemAvailable");
   if (available == 0) return 0;
-  // A cgroup at its limit has nothing left, which is not "unknown" (0).
-  return std::max<std::uint64_t>(1, std::min(available, cgroupMemory().headroom));
+  // A cgroup at its limit, or an address space mapped up to its cap, has
+  // nothing left, which is not "unknown" (0).
+  return std::max<std::uint64_t>(
+      1, std::min({available, cgroupMemory().headroom, addressSpaceHeadroom()}));
 }
 
 void LinuxSystemInfo::releaseFreedMemory() {

@@ -25,8 +25,9 @@ class SystemInfo {
   virtual QDate currentDate() const = 0;
 };
 
-// Linux: /proc/meminfo lowered to the cgroup memory limit, processor count
-// from the CPU affinity mask, malloc_trim, the local clock.
+// Linux: /proc/meminfo lowered to the cgroup memory limit and to what an
+// address-space cap leaves, processor count from the CPU affinity mask,
+// malloc_trim, the local clock.
 class LinuxSystemInfo : public SystemInfo {
  public:
   int processorCount() const override;

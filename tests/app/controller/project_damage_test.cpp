@@ -23,6 +23,7 @@
 #include "controller/node_lock_table.hpp"
 #include "controller/project_file.hpp"
 #include "controller/project_stream.hpp"
+#include "controller/result_tree.hpp"
 #include "project_test_support.hpp"
 
 using namespace project_test_support;
@@ -150,6 +151,42 @@ QByteArray answerNaming(int rows, int uses, int textBytes) {
   return blob;
 }
 
+// A root without actions, then a node of `actions` actions, each naming
+// the one text of `textBytes` for its name and its type: seven bytes an
+// action in the file.
+QByteArray treeChunkOfActions(int actions, int textBytes) {
+  QByteArray chunk = treeChunkNaming(1, textBytes);
+  chunk.append(QByteArray(6, '\0'));
+  halvory_app::putVarint(chunk, static_cast<quint64>(actions));
+  for (int a = 0; a < actions; ++a) chunk.append(QByteArray(7, '\0'));
+  return chunk;
+}
+
+// A node answer whose table holds `texts` empty texts, and whose `rows`
+// rows (lists of `perRow` texts) name the first of them in order.
+QByteArray answerOfEmptyTexts(int texts, int rows, int perRow) {
+  QByteArray blob("R");
+  halvory_app::putVarint(blob, static_cast<quint64>(texts));
+  blob.append(QByteArray(texts, '\0'));
+  blob.append(char(10));  // a list
+  halvory_app::putVarint(blob, static_cast<quint64>(rows));
+  for (int r = 0; r < rows; ++r) {
+    blob.append(char(14));  // a list of texts
+    halvory_app::putVarint(blob, static_cast<quint64>(perRow));
+    for (int i = 0; i < perRow; ++i) halvory_app::putVarint(blob, quint64(r) * perRow + i);
+  }
+  return blob;
+}
+
+// A file with one more member after the others, where no checksum covers
+// it (the writer leaves the member list open, a map encoder closes it).
+QByteArray withMemberAfter(QByteArray bytes, const QString& key, const QCborValue& value) {
+  const QByteArray member = QCborValue(key).toCbor() + value.toCbor();
+  if (uchar(bytes.front()) == 0xbf) return bytes.insert(bytes.size() - 1, member);
+  bytes[0] = char(bytes[0] + 1);
+  return bytes + member;
+}
+
 // The file's members as bytes, keeping "format" and "version" first (a map
 // keeps its members in the order given).
 QByteArray encodeMembers(const QCborMap& members) {
@@ -274,6 +311,85 @@ class ProjectDamageTest : public QObject {
     QVERIFY2(grown < 300 * 1024, qPrintable(QStringLiteral("+%1 KiB").arg(grown)));
     // What they hold is counted as well: each that opens fits in 300 MiB.
     if (opens) QCOMPARE(readBytes(file, 300 * kMiB).error, ProjectFileError::None);
+  }
+
+  // Files whose one node or answer names many texts, or holds a table of
+  // texts it never names: opened, every node and answer reads within a
+  // bounded cost, shared rather than copied for each use.
+  void everyNodeReadsWithinBoundedCost_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("4,000 actions naming a 16 KB text")
+        << craftedFile(2, {treeChunkOfActions(4000, 16000)}, {}) << true;
+    QTest::newRow("answer with 4 million texts, one named")
+        << craftedFile(1, {treeChunkNaming(1, 1)},
+                       {{"handCombosByNode", answerOfEmptyTexts(4000000, 1, 1)}})
+        << false;
+    QTest::newRow("answer naming 100,000 texts")
+        << craftedFile(1, {treeChunkNaming(1, 1)},
+                       {{"handCombosByNode", answerOfEmptyTexts(100000, 500, 200)}})
+        << true;
+  }
+  void everyNodeReadsWithinBoundedCost() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, opens);
+    const qint64 before = statusKiB("VmRSS:");
+    const bool peakKnown = resetPeak();
+    ProjectFileReadResult read = readBytes(file, 4096 * kMiB);
+    QCOMPARE(read.error == ProjectFileError::None, opens);
+    QVERIFY(opens || read.reason == QStringLiteral("is damaged"));
+    ResultTree tree;
+    const std::size_t nodes = read.contents.treeRows.size();
+    tree.setSolved(std::move(read.contents.treeRows), 100.0);
+    QVariantList shown;
+    for (std::size_t node = 0; node < nodes; ++node)
+      shown << tree.meta(qsizetype(node)) << QVariant(tree.actions(qsizetype(node)));
+    for (const auto& kind : read.contents.cacheBlobs)
+      for (const QByteArray& blob : kind) QVERIFY(halvory_app::decodeCompact(blob).has_value());
+    const qint64 grown = (peakKnown ? statusKiB("VmHWM:") : statusKiB("VmRSS:")) - before;
+    QVERIFY2(grown < 64 * 1024, qPrintable(QStringLiteral("+%1 KiB").arg(grown)));
+    if (nodes > 1) QCOMPARE(shown.at(3).toList().size(), qsizetype(tree.actionCount(1)));
+    // What those reads take is counted at the open: too little memory for
+    // them refuses the file there.
+    if (opens) QCOMPARE(readBytes(file, 2 * kMiB).reason, QStringLiteral("bad_alloc"));
+  }
+
+  // Only what the checksums cover is read, and a figure that is not
+  // finite (which has no JSON form) is refused under its name.
+  void unsealedAndNonFiniteMembersAreRefused_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("results given twice")
+        << withMemberAfter(sealedFile, "results", QCborMap{{QStringLiteral("resultEvOop"), 999.0}})
+        << "results"
+        << "is given twice";
+    QTest::newRow("a member outside the seals")
+        << withMemberAfter(sealedFile, "notes", QStringLiteral("x")) << "notes"
+        << "is not covered by the checksums";
+    QCborMap members = QCborValue::fromCbor(unsealedCopy(sealedFile)).toMap();
+    QCborMap results = members.value(QStringLiteral("results")).toMap();
+    results.insert(QStringLiteral("resultEvOop"), qInf());
+    QCborMap withInf = members;
+    withInf.insert(QStringLiteral("results"), results);
+    QTest::newRow("infinite EV") << encodeMembers(withInf) << "results.resultEvOop"
+                                 << "is not a finite number";
+    QCborMap withNan = members;
+    withNan.insert(QStringLiteral("nodeLocks"),
+                   QCborArray{QCborMap{{QStringLiteral("nodeIndex"), 0},
+                                       {QStringLiteral("hand"), QStringLiteral("AA")},
+                                       {QStringLiteral("actionProbs"), QCborArray{0.5, qQNaN()}}}});
+    QTest::newRow("lock probability NaN") << encodeMembers(withNan) << "nodeLocks[0].actionProbs[1]"
+                                          << "is not a finite number";
+  }
+  void unsealedAndNonFiniteMembersAreRefused() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, field);
+    QFETCH(QString, reason);
+    const ProjectFileReadResult read = readBytes(file);
+    QCOMPARE(read.error, ProjectFileError::InvalidData);
+    QCOMPARE(read.field, field);
+    QCOMPARE(read.reason, reason);
   }
 
   // An entry of a small member is a byte in the file and a map once
