@@ -128,6 +128,7 @@ Card {
                 Layout.preferredWidth: Math.max(56, Math.round(70 * column.page.uiScale), shownWidth)
                 theme: column.page.theme
                 rule: NumericFields.RULES.clickWeight
+                live: true
                 placeholderText: "100"
                 value: column.page[column.seat + "ClickWeightPct"]
                 onCommit: v => column.page[column.seat + "ClickWeightPct"] = v
