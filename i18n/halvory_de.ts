@@ -460,6 +460,26 @@
         <translation>„%1“ kann %2 oder %3 bedeuten: ohne Trennzeichen schreiben</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten: %3 ohne Trennzeichen schreiben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2 or %3</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten: %2 oder %3 schreiben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten: %2 schreiben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %4 for %2</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten: %4 für %2 schreiben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator, or %4 for %2</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten: %3 ohne Trennzeichen schreiben, oder %4 für %2</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; has more than 2 decimals</source>
         <translation>„%1“ hat mehr als 2 Nachkommastellen</translation>
     </message>
@@ -1851,6 +1871,14 @@ Gesamt: %3
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
         <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert: %3 ohne Trennzeichen schreiben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2 or %3.</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert: %2 oder %3 schreiben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2.</source>
+        <translation>„%1“ kann %2 oder %3 bedeuten und wurde nicht gespeichert: %2 schreiben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>

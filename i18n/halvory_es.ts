@@ -460,6 +460,26 @@
         <translation>«%1» puede significar %2 o %3: escríbalo sin separador</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator</source>
+        <translation>«%1» puede significar %2 o %3: escriba %3 sin separador</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2 or %3</source>
+        <translation>«%1» puede significar %2 o %3: escriba %2 o %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2</source>
+        <translation>«%1» puede significar %2 o %3: escriba %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %4 for %2</source>
+        <translation>«%1» puede significar %2 o %3: escriba %4 para %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator, or %4 for %2</source>
+        <translation>«%1» puede significar %2 o %3: escriba %3 sin separador, o %4 para %2</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; has more than 2 decimals</source>
         <translation>«%1» tiene más de 2 decimales</translation>
     </message>
@@ -1851,6 +1871,14 @@ Duración media: %4</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
         <translation>«%1» puede significar %2 o %3, así que no se guardó: escriba %3 sin separador.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2 or %3.</source>
+        <translation>«%1» puede significar %2 o %3, así que no se guardó: escriba %2 o %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2.</source>
+        <translation>«%1» puede significar %2 o %3, así que no se guardó: escriba %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>

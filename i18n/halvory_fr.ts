@@ -460,6 +460,26 @@
         <translation>« %1 » peut signifier %2 ou %3 : écrivez-le sans séparateur</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3&#xa0;: écrivez %3 sans séparateur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2 or %3</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3&#xa0;: écrivez %2 ou %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3&#xa0;: écrivez %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %4 for %2</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3&#xa0;: écrivez %4 pour %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator, or %4 for %2</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3&#xa0;: écrivez %3 sans séparateur, ou %4 pour %2</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; has more than 2 decimals</source>
         <translation>« %1 » a plus de 2 décimales</translation>
     </message>
@@ -1851,6 +1871,14 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
         <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 et n’a donc pas été enregistré&#xa0;: écrivez %3 sans séparateur.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2 or %3.</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 et n’a donc pas été enregistré&#xa0;: écrivez %2 ou %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2.</source>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 et n’a donc pas été enregistré&#xa0;: écrivez %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>

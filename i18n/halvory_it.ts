@@ -460,6 +460,26 @@
         <translation>«%1» può significare %2 o %3: scrivilo senza separatore</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator</source>
+        <translation>«%1» può significare %2 o %3: scrivi %3 senza separatore</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2 or %3</source>
+        <translation>«%1» può significare %2 o %3: scrivi %2 o %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2</source>
+        <translation>«%1» può significare %2 o %3: scrivi %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %4 for %2</source>
+        <translation>«%1» può significare %2 o %3: scrivi %4 per %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator, or %4 for %2</source>
+        <translation>«%1» può significare %2 o %3: scrivi %3 senza separatore, o %4 per %2</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; has more than 2 decimals</source>
         <translation>«%1» ha più di 2 decimali</translation>
     </message>
@@ -1851,6 +1871,14 @@ Tempo medio: %4</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
         <translation>«%1» può significare %2 o %3, quindi non è stato salvato: scrivi %3 senza separatore.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2 or %3.</source>
+        <translation>«%1» può significare %2 o %3, quindi non è stato salvato: scrivi %2 o %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2.</source>
+        <translation>«%1» può significare %2 o %3, quindi non è stato salvato: scrivi %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>

@@ -463,6 +463,26 @@
         <translation>„%1” może oznaczać %2 lub %3: wpisz bez separatora</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator</source>
+        <translation>„%1” może oznaczać %2 lub %3: wpisz %3 bez separatora</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2 or %3</source>
+        <translation>„%1” może oznaczać %2 lub %3: wpisz %2 lub %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2</source>
+        <translation>„%1” może oznaczać %2 lub %3: wpisz %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %4 for %2</source>
+        <translation>„%1” może oznaczać %2 lub %3: wpisz %4 dla %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator, or %4 for %2</source>
+        <translation>„%1” może oznaczać %2 lub %3: wpisz %3 bez separatora albo %4 dla %2</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; has more than 2 decimals</source>
         <translation>„%1” ma więcej niż 2 miejsca po przecinku</translation>
     </message>
@@ -1855,6 +1875,14 @@ Dziennie: %2
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
         <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano: wpisz %3 bez separatora.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2 or %3.</source>
+        <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano: wpisz %2 lub %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2.</source>
+        <translation>„%1” może oznaczać %2 lub %3, więc nie zapisano: wpisz %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>

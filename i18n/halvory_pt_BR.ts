@@ -460,6 +460,26 @@
         <translation>“%1” pode significar %2 ou %3: escreva sem separador</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator</source>
+        <translation>“%1” pode significar %2 ou %3: escreva %3 sem separador</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2 or %3</source>
+        <translation>“%1” pode significar %2 ou %3: escreva %2 ou %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2</source>
+        <translation>“%1” pode significar %2 ou %3: escreva %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %4 for %2</source>
+        <translation>“%1” pode significar %2 ou %3: escreva %4 para %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator, or %4 for %2</source>
+        <translation>“%1” pode significar %2 ou %3: escreva %3 sem separador, ou %4 para %2</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; has more than 2 decimals</source>
         <translation>“%1” tem mais de 2 casas decimais</translation>
     </message>
@@ -1851,6 +1871,14 @@ Duração média: %4</translation>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
         <translation>“%1” pode significar %2 ou %3, então não foi salvo: escreva %3 sem separador.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2 or %3.</source>
+        <translation>“%1” pode significar %2 ou %3, então não foi salvo: escreva %2 ou %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2.</source>
+        <translation>“%1” pode significar %2 ou %3, então não foi salvo: escreva %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>

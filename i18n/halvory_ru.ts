@@ -463,6 +463,26 @@
         <translation>«%1» может означать %2 или %3: запишите без разделителя</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator</source>
+        <translation>«%1» может означать %2 или %3: запишите %3 без разделителя</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2 or %3</source>
+        <translation>«%1» может означать %2 или %3: запишите %2 или %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %2</source>
+        <translation>«%1» может означать %2 или %3: запишите %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %4 for %2</source>
+        <translation>«%1» может означать %2 или %3: запишите %4 для %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator, or %4 for %2</source>
+        <translation>«%1» может означать %2 или %3: запишите %3 без разделителя или %4 для %2</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; has more than 2 decimals</source>
         <translation>«%1»: больше 2 знаков после запятой</translation>
     </message>
@@ -1855,6 +1875,14 @@ Avg runtime: %4</source>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
         <translation>«%1» может означать %2 или %3, поэтому не сохранено: запишите %3 без разделителя.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2 or %3.</source>
+        <translation>«%1» может означать %2 или %3, поэтому не сохранено: запишите %2 или %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %2.</source>
+        <translation>«%1» может означать %2 или %3, поэтому не сохранено: запишите %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %4 for %2.</source>

@@ -43,18 +43,39 @@ QString numberAsTyped(const QString& number, const QString& typed) {
 }
 
 QString unreadNumber(const QString& key, const QString& text,
-                     const std::function<bool(double)>& accepts) {
+                     const std::function<bool(const QString&)>& accepts) {
   const NumberText read = readNumberText(text);
   if (read.readings.size() == 2) {
     const QString asDecimals = numberAsTyped(read.readings[0], text);
     const QString asThousands = read.readings[1];
-    const char* wording =
-        accepts(read.readings[1].toDouble())
-            ? QT_TRANSLATE_NOOP("AppController",
-                                "'%1' could mean %2 or %3: write it without a separator")
-            : QT_TRANSLATE_NOOP("AppController", "'%1' could mean %2 or %3");
-    return withFieldLabel(key.toStdString(), QCoreApplication::translate("AppController", wording)
-                                                 .arg(quotedText(text), asDecimals, asThousands));
+    const QString longer = text.trimmed() + u'0';
+    // A candidate the reader finds ambiguous again reads as no number, so
+    // `accepts` refuses it.
+    const QString decimals =
+        accepts(asDecimals) ? asDecimals : (accepts(longer) ? longer : QString());
+    const bool thousands = accepts(asThousands);
+    const bool plain = decimals == asDecimals;
+    const char* wording = QT_TRANSLATE_NOOP("AppController", "'%1' could mean %2 or %3");
+    if (thousands && !decimals.isEmpty()) {
+      wording = plain
+                    ? QT_TRANSLATE_NOOP("AppController", "'%1' could mean %2 or %3: write %2 or %3")
+                    : QT_TRANSLATE_NOOP("AppController",
+                                        "'%1' could mean %2 or %3: write %3 without a separator, "
+                                        "or %4 for %2");
+    } else if (thousands) {
+      wording = QT_TRANSLATE_NOOP("AppController",
+                                  "'%1' could mean %2 or %3: write %3 without a separator");
+    } else if (!decimals.isEmpty()) {
+      wording =
+          plain ? QT_TRANSLATE_NOOP("AppController", "'%1' could mean %2 or %3: write %2")
+                : QT_TRANSLATE_NOOP("AppController", "'%1' could mean %2 or %3: write %4 for %2");
+    }
+    // One pass, so that a "%2" in the quoted text is not read as a marker.
+    const QString words = QCoreApplication::translate("AppController", wording);
+    const QString worded = words.contains(QLatin1String("%4"))
+                               ? words.arg(quotedText(text), asDecimals, asThousands, decimals)
+                               : words.arg(quotedText(text), asDecimals, asThousands);
+    return withFieldLabel(key.toStdString(), worded);
   }
   return entryReason(key, QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"), text);
 }
@@ -62,7 +83,13 @@ QString unreadNumber(const QString& key, const QString& text,
 ChipListReading readChipList(const QString& key, const QString& text) {
   ChipListReading out;
   const QStringList pieces = text.split(u',');
-  const auto accepts = [](double chips) { return chips > 0.0 && chips <= kMaxChips; };
+  // An entry as the list takes it: at most two decimals, above 0, no more
+  // than a solve holds.
+  const auto accepts = [](const QString& written) {
+    const NumberText candidate = readNumberText(written);
+    return candidate.value && candidate.decimals.size() <= 2 && *candidate.value > 0.0 &&
+           *candidate.value <= kMaxChips;
+  };
   const auto refuse = [&out](const QString& problem) {
     if (out.problem.isEmpty()) out.problem = problem;
   };

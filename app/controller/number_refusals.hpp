@@ -17,10 +17,13 @@ namespace halvory_app {
 QString numberAsTyped(const QString& number, const QString& typed);
 
 // Why `text`, which readNumberText reads as no number, is none, led by the
-// label of `key`: both numbers it could mean (advising the one without a
-// separator only when `accepts` takes it), or that it is not a number.
+// label of `key`: both numbers it could mean, in plain digits, and how to
+// write each that `accepts` takes (it judges a written text as the field
+// does): the number's own digits, or the typed text with a zero added
+// ("4.1250") where those digits are the ambiguous text again. Else that it
+// is not a number.
 QString unreadNumber(const QString& key, const QString& text,
-                     const std::function<bool(double)>& accepts);
+                     const std::function<bool(const QString&)>& accepts);
 
 // A list read: the chips of each entry that reads as a number (a list with
 // a refused entry is refused before a start), and the first entry refused

@@ -206,19 +206,23 @@ namespace {
 // The numbers of the map that the conversion would replace or clamp without
 // a word: each must be finite and inside its range, or the solve is refused
 // with the field named.
-// A text that could mean two numbers is advised towards the one without a
-// separator only when it lies in [adviseLow, adviseHigh], what the solve
-// then takes (the rake's 0 to 100 % is the engine's check, after this one).
+// A text that could mean two numbers is advised only towards a way of
+// writing one that the field takes: in [adviseLow, adviseHigh] (the rake's
+// 0 to 100 % is the engine's check, after this one) with at most
+// adviseDecimals decimals.
 QString numberProblem(const QVariantMap& cfg, const QString& key, double low, double high,
-                      double adviseLow, double adviseHigh) {
+                      double adviseLow, double adviseHigh, int adviseDecimals) {
   const auto it = cfg.constFind(key);
   if (it == cfg.constEnd()) return {};
   const std::optional<double> read = readNumber(*it);
   if (!read || !std::isfinite(*read)) {
     if (it->typeId() == QMetaType::QString && !it->toString().trimmed().isEmpty()) {
-      return unreadNumber(key, it->toString(), [adviseLow, adviseHigh](double number) {
-        return number >= adviseLow && number <= adviseHigh;
-      });
+      const auto accepts = [adviseLow, adviseHigh, adviseDecimals](const QString& written) {
+        const NumberText candidate = readNumberText(written);
+        return candidate.value && candidate.decimals.size() <= adviseDecimals &&
+               *candidate.value >= adviseLow && *candidate.value <= adviseHigh;
+      };
+      return unreadNumber(key, it->toString(), accepts);
     }
     return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be a number"));
   }
@@ -274,10 +278,13 @@ NumberText readNumberText(const QString& raw) {
   QString fraction = out.separator ? text.mid(separatorAt + 1) : QString();
   if (fraction.size() == 3 &&
       std::any_of(whole.cbegin(), whole.cend(), [](QChar c) { return c != u'0'; })) {
-    const auto shortest = [](const QString& number) {
-      return QString::number(number.toDouble(), 'g', QLocale::FloatingPointShortest);
-    };
-    out.readings = {shortest(whole + u'.' + fraction), shortest(whole + fraction)};
+    // In plain digits, as a field takes a number: never an exponent.
+    qsizetype lead = 0;
+    while (lead < whole.size() && whole[lead] == u'0') ++lead;
+    const QString digits = whole.mid(lead);
+    QString decimals = fraction;
+    while (decimals.endsWith(u'0')) decimals.chop(1);
+    out.readings = {decimals.isEmpty() ? digits : digits + u'.' + decimals, digits + fraction};
     return out;
   }
   while (fraction.endsWith(u'0')) fraction.chop(1);
@@ -307,9 +314,11 @@ CountReading readCount(const QString& key, const QVariant& value, std::uint64_t 
     const QString text = value.toString();
     const NumberText read = readNumberText(text);
     if (!read.value || !std::isfinite(*read.value)) {
-      const auto accepts = [low, high](double number) {
-        return number == std::floor(number) && number >= static_cast<double>(low) &&
-               number <= static_cast<double>(high);
+      const auto accepts = [low, high](const QString& written) {
+        const NumberText candidate = readNumberText(written);
+        return candidate.value && candidate.decimals.isEmpty() &&
+               *candidate.value >= static_cast<double>(low) &&
+               *candidate.value <= static_cast<double>(high);
       };
       return {std::nullopt, unreadNumber(key, text, accepts)};
     }
@@ -379,7 +388,11 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   if (icm) chipKeys << QStringLiteral("oop_stack") << QStringLiteral("ip_stack");
   chipKeys << QStringLiteral("effective_stack");
   for (const QString& key : chipKeys) {
-    const QString problem = numberProblem(cfg, key, -kMaxChips, kMaxChips, 0.01, kMaxChips);
+    // Seat stacks are whole chips.
+    const int decimals =
+        key.endsWith(QLatin1String("_stack")) && key != QLatin1String("effective_stack") ? 0 : 2;
+    const QString problem =
+        numberProblem(cfg, key, -kMaxChips, kMaxChips, 0.01, kMaxChips, decimals);
     if (!problem.isEmpty()) return problem;
   }
   // The page's target is at most 100 % of the pot; the map carries chips.
@@ -389,14 +402,15 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
     double low;
     double high;
     double adviseHigh;
+    int adviseDecimals;
   } ranges[] = {
-      {"rake_percent", -kMaxChips, kMaxChips, 100.0},
-      {"rake_cap", -kMaxChips, kMaxChips, kMaxChips},
-      {"target_exploitability", 0.0, kMaxChips, std::isfinite(pot) ? pot : 0.0},
+      {"rake_percent", -kMaxChips, kMaxChips, 100.0, 3},
+      {"rake_cap", -kMaxChips, kMaxChips, kMaxChips, 2},
+      {"target_exploitability", 0.0, kMaxChips, std::isfinite(pot) ? pot : 0.0, 6},
   };
   for (const auto& range : ranges) {
-    const QString problem =
-        numberProblem(cfg, QLatin1String(range.key), range.low, range.high, 0.0, range.adviseHigh);
+    const QString problem = numberProblem(cfg, QLatin1String(range.key), range.low, range.high, 0.0,
+                                          range.adviseHigh, range.adviseDecimals);
     if (!problem.isEmpty()) return problem;
   }
   if (numberOf(cfg, QStringLiteral("target_exploitability"), 0.0) > pot * (1.0 + 1e-9)) {
@@ -429,7 +443,7 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
     if (!flagOf(cfg, QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_enabled")))
       continue;
     const QString key = QLatin1String(seat) + QStringLiteral("_add_all_in_jam_threshold_pct");
-    const QString problem = numberProblem(cfg, key, 0.0, kMaxJamPercent, 0.0, kMaxJamPercent);
+    const QString problem = numberProblem(cfg, key, 0.0, kMaxJamPercent, 0.0, kMaxJamPercent, 3);
     if (!problem.isEmpty()) return problem;
   }
   for (const CountKey& count : {kIterations, kThreads}) {

@@ -24,6 +24,11 @@ Item {
     // A label cut to the button's width, shown whole in a tool tip made
     // only while the button is hovered.
     readonly property string wholeHint: label.truncated ? text : ""
+    readonly property bool _hintWanted: hover.hovered && wholeHint !== ""
+    // The tip while it is wanted. Made here rather than by a loader: a
+    // loader makes its item in a context of its own, where this document's
+    // bound component refuses to be made.
+    property PlainToolTip _hint: null
 
     implicitWidth: _leadingWidth + label.implicitWidth
     implicitHeight: Math.max(16, label.implicitHeight)
@@ -33,6 +38,7 @@ Item {
     Component {
         id: hintTip
         PlainToolTip {
+            objectName: "wholeHintTip"
             parent: content
             theme: content.theme
             text: content.wholeHint
@@ -41,9 +47,13 @@ Item {
         }
     }
 
-    Loader {
-        active: hover.hovered && content.wholeHint !== ""
-        sourceComponent: hintTip
+    on_HintWantedChanged: {
+        if (_hintWanted && _hint === null) {
+            _hint = hintTip.createObject(content) as PlainToolTip
+        } else if (!_hintWanted && _hint !== null) {
+            _hint.destroy()
+            _hint = null
+        }
     }
 
     Row {

@@ -156,6 +156,11 @@ Item {
     }
 
     function _pointerPressed(x, y) {
+        // A press to paint takes the focus first, so that a field beside
+        // the matrix finishes its edit (the click weight) before a cell is
+        // painted with it.
+        if (editable)
+            forceActiveFocus(Qt.MouseFocusReason)
         var idx = indexAt(x, y)
         _hoverIndex = idx
         _emitHoverAtIndex(idx)

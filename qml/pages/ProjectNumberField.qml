@@ -58,20 +58,24 @@ ProjectTextField {
         case "whole": return qsTranslate("ProjectPage", "Whole numbers only: \"%1\" was not stored.").arg(shown)
         case "ambiguous": {
             // Both numbers the text can stand for, and how to write each
-            // that the field takes.
+            // that the field takes, as it takes it.
             var a = NumericFields.ambiguity(rule, typed, Qt.locale().decimalPoint)
-            if (rule.integer && a.thousands)
-                return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write whole chips without a separator.")
-                       .arg(shown).arg(a.asDecimals).arg(a.asThousands)
-            if (a.thousands && a.decimals !== "")
-                return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.")
-                       .arg(shown).arg(a.asDecimals).arg(a.asThousands).arg(a.decimals)
-            if (a.thousands)
+            var plain = a.decimals === a.asDecimals
+            if (a.thousands !== "" && a.decimals !== "")
+                return plain
+                       ? qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %2 or %3.")
+                         .arg(shown).arg(a.asDecimals).arg(a.asThousands)
+                       : qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.")
+                         .arg(shown).arg(a.asDecimals).arg(a.asThousands).arg(a.decimals)
+            if (a.thousands !== "")
                 return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %3 without a separator.")
                        .arg(shown).arg(a.asDecimals).arg(a.asThousands)
             if (a.decimals !== "")
-                return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %4 for %2.")
-                       .arg(shown).arg(a.asDecimals).arg(a.asThousands).arg(a.decimals)
+                return plain
+                       ? qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %2.")
+                         .arg(shown).arg(a.asDecimals).arg(a.asThousands)
+                       : qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored: write %4 for %2.")
+                         .arg(shown).arg(a.asDecimals).arg(a.asThousands).arg(a.decimals)
             return qsTranslate("ProjectPage", "\"%1\" could mean %2 or %3, so it was not stored.")
                    .arg(shown).arg(a.asDecimals).arg(a.asThousands)
         }

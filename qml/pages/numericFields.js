@@ -60,14 +60,16 @@ function trimmed(text) {
     return String(text).replace(_EDGE_BLANKS, "")
 }
 
-// The two numbers an ambiguous text stands for, as texts: [as decimals,
-// as thousands] ("10,000" -> ["10", "10000"]); null when it is not
-// ambiguous. See the rule above.
+// The two numbers an ambiguous text stands for, as texts in plain digits:
+// [as decimals, as thousands] ("10,000" -> ["10", "10000"], "4.120" ->
+// ["4.12", "4120"]); null when it is not ambiguous. See the rule above.
 function readings(text) {
     var m = /^([0-9]*)[.,]([0-9]{3})$/.exec(trimmed(text === undefined || text === null ? "" : text))
     if (!m || !/[1-9]/.test(m[1]))
         return null
-    return [String(Number(m[1] + "." + m[2])), String(Number(m[1] + m[2]))]
+    var whole = m[1].replace(/^0+/, "")
+    var fraction = m[2].replace(/0+$/, "")
+    return [fraction === "" ? whole : whole + "." + fraction, whole + m[2]]
 }
 
 // The text of a value as the reader judges it: a number as its shortest
@@ -200,14 +202,18 @@ function asTyped(number, typed, decimalPoint) {
 
 // What a refusal of an ambiguous text (see readings) says: both numbers as
 // the reason writes them, and only the ways of writing one that the rule
-// then takes: `thousands` when the number without the separator is taken,
-// `decimals` (the typed text with a zero added, "4,1250") when the decimal
-// reading is, else "". null when the text is not ambiguous.
+// then takes, each as the field takes it: `thousands` (the number without
+// the separator) when that is taken, else ""; `decimals` for the decimal
+// reading, its own digits ("300" for "300.000") or, where those are the
+// ambiguous text again, the typed text with a zero added ("4,1250"), when
+// taken, else "". null when the text is not ambiguous.
 function ambiguity(rule, text, decimalPoint) {
     var both = readings(text)
     if (both === null)
         return null
+    var asDecimals = asTyped(both[0], text, decimalPoint)
     var longer = trimmed(text) + "0"
-    return { asDecimals: asTyped(both[0], text, decimalPoint), asThousands: both[1],
-             thousands: read(rule, both[1]).ok, decimals: read(rule, longer).ok ? longer : "" }
+    var decimals = read(rule, asDecimals).ok ? asDecimals : (read(rule, longer).ok ? longer : "")
+    return { asDecimals: asDecimals, asThousands: both[1],
+             thousands: read(rule, both[1]).ok ? both[1] : "", decimals: decimals }
 }

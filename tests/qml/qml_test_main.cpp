@@ -1,11 +1,18 @@
 // Runs the tst_*.qml files of this folder (or the one given with -input) with
 // the module and the program's root-context objects on each file's engine.
+// A run fails when the engine warns about one of the program's own documents
+// (qrc:/Pellaris/...), as the journeys do for every warning: a warning there
+// is a fault the user's log would show, whatever the test checked.
 
 #include "harness.hpp"
+
+#include <cstdio>
 
 #include <QLoggingCategory>
 #include <QObject>
 #include <QQmlEngine>
+#include <QQmlError>
+#include <QStringList>
 #include <QtQuickTest/quicktest.h>
 
 class Setup : public QObject {
@@ -19,10 +26,30 @@ class Setup : public QObject {
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
   }
 
+  // The engine's warnings about the program's documents, as printed.
+  QStringList programWarnings;
+
  public slots:
-  void qmlEngineAvailable(QQmlEngine* engine) { pellaris_qml_test::publishRootObjects(*engine); }
+  void qmlEngineAvailable(QQmlEngine* engine) {
+    pellaris_qml_test::publishRootObjects(*engine);
+    connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& warnings) {
+      for (const QQmlError& warning : warnings) {
+        if (warning.url().toString().startsWith(QLatin1String("qrc:/Pellaris/")))
+          programWarnings.append(warning.toString());
+      }
+    });
+  }
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(pellaris_qml, Setup)
+int main(int argc, char** argv) {
+  QTEST_SET_MAIN_SOURCE_PATH
+  Setup setup;
+  const int failed =
+      quick_test_main_with_setup(argc, argv, "pellaris_qml", QUICK_TEST_SOURCE_DIR, &setup);
+  for (const QString& warning : setup.programWarnings)
+    std::fprintf(stderr, "FAIL! warning from the program's QML: %s\n", qPrintable(warning));
+  if (failed != 0) return failed;
+  return setup.programWarnings.isEmpty() ? 0 : 1;
+}
 
 #include "qml_test_main.moc"

@@ -16,6 +16,7 @@ Item {
     Component { id: cardOverButton; Card { hoverable: true; width: 200; height: 120; Button { objectName: "inner"; width: 100; height: 40 } } }
     Component { id: toggle; ToggleSwitch {} }
     Component { id: primary; PrimaryButton { text: "Save"; iconName: "save"; iconText: "+" } }
+    Component { id: secondary; SecondaryButton { text: "Node-lock mode"; iconText: "✓" } }
     Component { id: ring; ProgressRing {} }
     Component { id: chip; Chip { text: "Removable chip"; width: 160 } }
     Component { id: spy; SignalSpy {} }
@@ -113,6 +114,32 @@ Item {
             button.loading = false
             verify(icon.visible && !spinner.visible)
             compare(spinner.width, 0)
+        }
+
+        // A label cut to the button shows whole in a tip while hovered; one
+        // that fits has none.
+        function test_cutLabelWholeOnHover_data() {
+            return [
+                { tag: "primary cut", component: primary, width: 60, tip: "Save" },
+                { tag: "secondary cut", component: secondary, width: 70, tip: "Node-lock mode" },
+                { tag: "secondary whole", component: secondary, width: 300, tip: "" }
+            ]
+        }
+
+        function test_cutLabelWholeOnHover(data) {
+            var button = createTemporaryObject(data.component, root, { theme: theme, width: data.width, x: 20, y: 300 })
+            waitForItemPolished(button)
+            mouseMove(button)
+            if (data.tip === "") {
+                compare(button.contentItem.wholeHint, "")
+                compare(findChild(button, "wholeHintTip"), null)
+                return
+            }
+            var tip = null
+            tryVerify(function () { tip = findChild(button, "wholeHintTip"); return tip !== null && tip.visible }, 3000)
+            compare(tip.text, data.tip)
+            mouseMove(root, 5, 5)
+            tryVerify(function () { return findChild(button, "wholeHintTip") === null })
         }
 
         function test_ringTexts_data() {

@@ -198,15 +198,19 @@ Item {
             var notNumber = "Not a number: \"%1\" was not stored."
             var whole = "Whole numbers only: \"%1\" was not stored."
             var decimal = function (value) { return data.whole ? { reason: whole } : { want: value } }
-            // Advice names only a writing the field takes.
+            // Advice names only a writing the field takes, in plain digits:
+            // a reading itself where the field takes it, else the typed
+            // text with a zero added.
             var could = "\"%1\" could mean %2 or %3, so it was not stored"
             var thousands = function (both, text, rule) {
                 var asThousands = NumericFields.read(rule, both[1]).ok
-                var asDecimals = !data.whole && NumericFields.read(rule, text + "0").ok
-                return could + (data.whole && asThousands ? ": write whole chips without a separator."
-                                : asThousands && asDecimals ? ": write %3 without a separator, or %4 for %2."
+                var asDecimals = NumericFields.read(rule, both[0]).ok
+                var longer = !asDecimals && NumericFields.read(rule, text + "0").ok
+                return could + (asThousands && asDecimals ? ": write %2 or %3."
+                                : asThousands && longer ? ": write %3 without a separator, or %4 for %2."
                                 : asThousands ? ": write %3 without a separator."
-                                : asDecimals ? ": write %4 for %2." : ".")
+                                : asDecimals ? ": write %2."
+                                : longer ? ": write %4 for %2." : ".")
             }
             var entries = [
                 Object.assign({ text: "4,5" }, decimal(4.5)), Object.assign({ text: "12,50" }, decimal(12.5)),
@@ -217,6 +221,8 @@ Item {
                 { text: "10,000", both: ["10", "10000"] },
                 { text: "10.000", both: ["10", "10000"] },
                 { text: "2,500", both: ["2.5", "2500"] },
+                { text: "300.000", both: ["300", "300000"] },
+                { text: "4,125", both: ["4.125", "4125"] },
                 { text: "1,000.5", reason: separator }
             ]
             languageManager.setLanguage(data.lang)

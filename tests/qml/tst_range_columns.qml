@@ -115,6 +115,54 @@ Item {
             fuzzyCompare(child(page, "oopMatrix").weightFor("88"), data.weight, 1e-7)
         }
 
+        // A weight typed but not finished is judged when a cell is pressed:
+        // taken when the field takes it, refused with its reason when not,
+        // and the cell is painted with the weight the field then shows.
+        function test_unfinishedWeightIsJudgedBeforePainting_data() {
+            var shapes = [
+                { typed: "0.04", pct: 100 }, { typed: "0,04", pct: 100 }, { typed: "0.125", pct: 100 },
+                { typed: "99.95", pct: 100 }, { typed: "4,1250", pct: 100 }, { typed: "1e2", pct: 100 },
+                { typed: "250", pct: 100 }, { typed: "12.5", pct: 12.5 }, { typed: "0,5", pct: 0.5 }
+            ]
+            var rows = []
+            ;["oop", "ip"].forEach(function (seat) {
+                ;[false, true].forEach(function (drag) {
+                    shapes.forEach(function (shape) {
+                        rows.push({ tag: seat + (drag ? " drag " : " click ") + shape.typed, seat: seat, drag: drag,
+                                    typed: shape.typed, pct: shape.pct })
+                    })
+                })
+            })
+            return rows
+        }
+
+        function test_unfinishedWeightIsJudgedBeforePainting(data) {
+            var page = makePage()
+            var field = child(page, data.seat + "ClickWeightField")
+            typeInto(field, data.typed)
+            verify(field.activeFocus)
+            var aa = cell(page, data.seat, "AA"), kk = cell(page, data.seat, "KK")
+            if (data.drag) {
+                mousePress(aa)
+                mouseMove(kk)
+                mouseRelease(kk)
+            } else {
+                mouseClick(aa)
+            }
+            var w = data.pct / 100
+            var token = function (hand) { return w >= 0.999 ? hand : hand + ":" + w }
+            var hands = data.drag ? ["AA", "KK"] : ["AA"]
+            compare(page[data.seat + "RangeText"], hands.map(token).join(", "))
+            var read = appController.readRangeText(page[data.seat + "RangeText"], "")
+            verify(read.ok)
+            hands.forEach(function (hand) { fuzzyCompare(read.weights[hand], w, 1e-9) })
+            // the field finished its edit: it shows the weight painted with
+            verify(!field.activeFocus)
+            compare(page[data.seat + "ClickWeightPct"], data.pct)
+            compare(field.text, String(data.pct))
+            compare(field.refusalText !== "", data.pct === 100, field.refusalText)
+        }
+
         function test_emptiedWeightFieldShowsTheStoredWeight() {
             var page = makePage({ oopClickWeightPct: 50 })
             var field = child(page, "oopClickWeightField")

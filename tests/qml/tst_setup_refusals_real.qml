@@ -105,7 +105,7 @@ Item {
                 ["another stack of 0", "60, 40", "0", "Other stack sizes — '0' is not above 0"],
                 ["a thousands comma", "60, 10,000", "", "Payouts — '10,000' could be one number or two:"],
                 ["a thousands comma by the decimals", "1,500.5", "", "Payouts — '1,500.5' could be one number or two:"],
-                ["a thousands point", "60, 10.000", "", "Payouts — '10.000' could mean 10 or 10000: write it without a separator"],
+                ["a thousands point", "60, 10.000", "", "Payouts — '10.000' could mean 10 or 10000: write 10 or 10000"],
                 ["too many decimals", "60, 0.125", "", "Payouts — '0.125' has more than 2 decimals"],
                 ["too large", "60, 21474836.47", "", "Payouts — '21474836.47' is more than 21474836.46"]
             ].map(row => ({ tag: row[0], payouts: row[1], others: row[2], reason: row[3] }))

@@ -247,12 +247,18 @@ TestCase {
     function test_ambiguousAdvice_data() {
         var R = NumericFields.RULES
         return [
-            { tag: "pot 4.125", rule: R.chips, text: "4.125", thousands: true, decimals: "" },
-            { tag: "rake 1,000", rule: R.rakePercent, text: "1,000", thousands: false, decimals: "1,0000" },
-            { tag: "rake 10,000", rule: R.rakePercent, text: "10,000", thousands: false, decimals: "10,0000" },
-            { tag: "target 10,000", rule: R.target, text: "10,000", thousands: false, decimals: "10,0000" },
-            { tag: "pot 100,001", rule: R.chips, text: "100,001", thousands: false, decimals: "" },
-            { tag: "seat stack 1,000", rule: R.seatStack, text: "1,000", thousands: true, decimals: "" }
+            { tag: "pot 4.125", rule: R.chips, text: "4.125", thousands: "4125", decimals: "" },
+            { tag: "rake 1,000", rule: R.rakePercent, text: "1,000", thousands: "", decimals: "1" },
+            { tag: "rake 10,000", rule: R.rakePercent, text: "10,000", thousands: "", decimals: "10" },
+            { tag: "target 10,000", rule: R.target, text: "10,000", thousands: "", decimals: "10" },
+            { tag: "target 4,125", rule: R.target, text: "4,125", thousands: "", decimals: "4,1250" },
+            { tag: "pot 100,001", rule: R.chips, text: "100,001", thousands: "", decimals: "" },
+            { tag: "stack 300.000", rule: R.stack, text: "300.000", thousands: "", decimals: "300" },
+            { tag: "seat stack 1,000", rule: R.seatStack, text: "1,000", thousands: "1000", decimals: "1" },
+            { tag: "seat stack 4,120", rule: R.seatStack, text: "4,120", thousands: "4120", decimals: "" },
+            { tag: "count 40.000", rule: R.threads, text: "40.000", thousands: "", decimals: "40" },
+            { tag: "plain digits", rule: R.chips, text: "123456789012345678901.000", thousands: "", decimals: "",
+              asThousands: "123456789012345678901000" }
         ]
     }
 
@@ -260,8 +266,12 @@ TestCase {
         var a = NumericFields.ambiguity(data.rule, data.text, ".")
         compare(a.thousands, data.thousands)
         compare(a.decimals, data.decimals)
-        if (a.decimals !== "")
-            verify(NumericFields.read(data.rule, a.decimals).ok)
+        if (data.asThousands !== undefined)
+            compare(a.asThousands, data.asThousands)
+        ;[a.thousands, a.decimals].forEach(function (advised) {
+            if (advised !== "")
+                verify(NumericFields.read(data.rule, advised).ok, advised)
+        })
         // With the language's decimal comma the decimal reading keeps the
         // comma typed.
         compare(NumericFields.ambiguity(data.rule, data.text, ",").asDecimals,

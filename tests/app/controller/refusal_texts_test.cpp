@@ -137,12 +137,17 @@ class RefusalTextsTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
     const QString pot = QStringLiteral("Starting Pot \u2014 ");
-    QTest::newRow("rake thousands out of range") << QLocale::English << "rake_percent"
-                                                 << "1,000"
-                                                 << "Rake (%) \u2014 '1,000' could mean 1 or 1000";
+    QTest::newRow("rake thousands out of range")
+        << QLocale::English << "rake_percent"
+        << "1,000"
+        << "Rake (%) \u2014 '1,000' could mean 1 or 1000: write 1";
     QTest::newRow("Russian comma")
         << QLocale::Russian << "starting_pot"
-        << "4,125" << pot + "'4,125' could mean 4,125 or 4125: write it without a separator";
+        << "4,125" << pot + "'4,125' could mean 4,125 or 4125: write 4125 without a separator";
+    QTest::newRow("German comma, decimals taken")
+        << QLocale::German << "rake_percent"
+        << "4,125"
+        << "Rake (%) \u2014 '4,125' could mean 4,125 or 4125: write 4,1250 for 4,125";
     QTest::newRow("German comma") << QLocale::German << "starting_pot"
                                   << "30000000,5" << pot + "must be at most 21474836,46";
     QTest::newRow("German point") << QLocale::German << "starting_pot"
