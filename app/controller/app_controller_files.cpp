@@ -10,7 +10,7 @@ ProjectFiles::Hooks AppController::projectHooks() {
   ProjectFiles::Hooks hooks;
   hooks.releaseHeld = [this] { clearResultFields(); };
   hooks.loaded = [this](bool reclaimableChanged) {
-    emit resultsChanged();
+    announceResults();
     if (reclaimableChanged) {
       emit systemMemoryChanged();
       system.refreshAvailableMemory();
