@@ -386,8 +386,8 @@ SpotSizingItem {
         // Results that no run of this page made (an opened project, a
         // clear) end the last run's speed and remaining time; a solve's own
         // results arrive while it still runs.
-        function onResultsChanged() {
-            if (page.controller.running)
+        function onResultsChanged(): void {
+            if (page._running)
                 return
             page.iterationsPerSec = 0
             page.estimatedRemaining = "--:--"
