@@ -119,9 +119,6 @@ Item {
             }
         }
 
-        // A node the file keeps only as the read-ahead left it (its hands,
-        // figures and buckets, no strategy) draws, once opened, the matrix
-        // the live solve drew there.
         // A reason the controller gave in one language reads in the next
         // one once the language changes, the dialog still open.
         function test_distributionsReasonFollowsTheLanguage() {
@@ -147,6 +144,9 @@ Item {
 
         function cleanup() { languageManager.setLanguage("en") }
 
+        // A node the file keeps only as the read-ahead left it (its hands,
+        // figures and buckets, no strategy) draws, once opened, the matrix
+        // the live solve drew there.
         function test_keptNodeDrawsTheLiveMatrix() {
             var shell = createTemporaryObject(shellComponent, root, { controller: appController })
             var home = findChild(shell, "homePage")
@@ -157,6 +157,8 @@ Item {
             tryVerify(function () { return !appController.running }, 60000)
             var bet = appController.nodeActions(0).filter(function (a) { return a.name === "Bet 75%" })[0]
             var node = bet.childIndex
+            // What the read-ahead reads of the node, whether or not it is
+            // done by now.
             appController.nodeHandCombos(node)
             appController.nodeActionStats(node)
             appController.nodeHandBuckets(node)
