@@ -607,6 +607,14 @@
         <source>Distributions unavailable (no live solve state).</source>
         <translation>Verteilungen nicht verfügbar (kein Lösungszustand im Speicher).</translation>
     </message>
+    <message>
+        <source>Invalid node index.</source>
+        <translation>Ungültiger Knotenindex.</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Wird berechnet…</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -2327,6 +2335,18 @@ Gesamt: %3
     <message>
         <source>Not kept in this project: solve the spot again to see this node</source>
         <translation>Nicht in diesem Projekt gespeichert: Spot erneut lösen, um diesen Knoten zu sehen</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>River-Karte wählen</translation>
+    </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Turn-Karte wählen</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Nicht verfügbar</translation>
     </message>
 </context>
 <context>

@@ -607,6 +607,14 @@
         <source>Distributions unavailable (no live solve state).</source>
         <translation>Distribuciones no disponibles (no hay una resolución en memoria).</translation>
     </message>
+    <message>
+        <source>Invalid node index.</source>
+        <translation>Índice de nodo no válido.</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Calculando…</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -2327,6 +2335,18 @@ Duración media: %4</translation>
     <message>
         <source>Not kept in this project: solve the spot again to see this node</source>
         <translation>No se guardó en este proyecto: resuelve el spot de nuevo para ver este nodo</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Elegir carta del river</translation>
+    </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Elegir carta del turn</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>No disponible</translation>
     </message>
 </context>
 <context>

@@ -607,6 +607,14 @@
         <source>Distributions unavailable (no live solve state).</source>
         <translation>Distributions indisponibles (aucune résolution en mémoire).</translation>
     </message>
+    <message>
+        <source>Invalid node index.</source>
+        <translation>Index de nœud non valide.</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Calcul…</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -2327,6 +2335,18 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>Not kept in this project: solve the spot again to see this node</source>
         <translation>Non conservé dans ce projet : résolvez à nouveau le spot pour voir ce nœud</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Choisir la carte de la river</translation>
+    </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Choisir la carte du turn</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponible</translation>
     </message>
 </context>
 <context>

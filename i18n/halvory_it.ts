@@ -607,6 +607,14 @@
         <source>Distributions unavailable (no live solve state).</source>
         <translation>Distribuzioni non disponibili (nessuna risoluzione in memoria).</translation>
     </message>
+    <message>
+        <source>Invalid node index.</source>
+        <translation>Indice di nodo non valido.</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Elaborazione…</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -2327,6 +2335,18 @@ Tempo medio: %4</translation>
     <message>
         <source>Not kept in this project: solve the spot again to see this node</source>
         <translation>Non conservato in questo progetto: risolvi di nuovo lo spot per vedere questo nodo</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Scegli la carta del river</translation>
+    </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Scegli la carta del turn</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Non disponibile</translation>
     </message>
 </context>
 <context>

@@ -610,6 +610,14 @@
         <source>Distributions unavailable (no live solve state).</source>
         <translation>Rozkłady niedostępne (brak rozwiązania w pamięci).</translation>
     </message>
+    <message>
+        <source>Invalid node index.</source>
+        <translation>Nieprawidłowy indeks węzła.</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Obliczanie…</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -2333,6 +2341,18 @@ Dziennie: %2
     <message>
         <source>Not kept in this project: solve the spot again to see this node</source>
         <translation>Nie zachowano w tym projekcie: rozwiąż spot ponownie, aby zobaczyć ten węzeł</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Wybierz kartę rivera</translation>
+    </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Wybierz kartę turna</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Niedostępne</translation>
     </message>
 </context>
 <context>

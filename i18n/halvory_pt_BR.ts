@@ -607,6 +607,14 @@
         <source>Distributions unavailable (no live solve state).</source>
         <translation>Distribuições indisponíveis (nenhuma resolução na memória).</translation>
     </message>
+    <message>
+        <source>Invalid node index.</source>
+        <translation>Índice de nó inválido.</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Calculando…</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -2327,6 +2335,18 @@ Duração média: %4</translation>
     <message>
         <source>Not kept in this project: solve the spot again to see this node</source>
         <translation>Não guardado neste projeto: resolva o spot novamente para ver este nó</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Escolher carta do river</translation>
+    </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Escolher carta do turn</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponível</translation>
     </message>
 </context>
 <context>

@@ -610,6 +610,14 @@
         <source>Distributions unavailable (no live solve state).</source>
         <translation>Распределения недоступны (нет решения в памяти).</translation>
     </message>
+    <message>
+        <source>Invalid node index.</source>
+        <translation>Недопустимый индекс узла.</translation>
+    </message>
+    <message>
+        <source>Computing…</source>
+        <translation>Вычисление…</translation>
+    </message>
 </context>
 <context>
     <name>ChanceCardPicker</name>
@@ -2333,6 +2341,18 @@ Avg runtime: %4</source>
     <message>
         <source>Not kept in this project: solve the spot again to see this node</source>
         <translation>Не сохранено в этом проекте: решите спот заново, чтобы увидеть этот узел</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Выберите карту ривера</translation>
+    </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Выберите карту тёрна</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Недоступно</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,11 @@ void AppController::clearNodeCaches() {
   resultsExplorer.clearCaches();
 }
 
+void AppController::announceResults() {
+  resultsRevision = resultsRevision == std::numeric_limits<int>::max() ? 1 : resultsRevision + 1;
+  emit resultsChanged();
+}
+
 halvory_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg,
                                                          bool applyNodeLocks) const {
   halvory_app::SolveConfig out = halvory_app::buildSolveConfigFromMap(cfg, system.threadCount());

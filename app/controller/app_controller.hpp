@@ -79,6 +79,10 @@ class AppController : public QObject {
   Q_PROPERTY(QString resultsSummary READ getResultsSummary NOTIFY resultsChanged)
   Q_PROPERTY(double resultStartingPot READ getResultStartingPot NOTIFY resultsChanged)
   Q_PROPERTY(int resultIterations READ getResultIterations NOTIFY resultsChanged)
+  // Changes with every result taken in or dropped (a solve, an opened
+  // project, a clear), also when the iteration count stays the same: what
+  // the views of a result follow.
+  Q_PROPERTY(int resultsRevision READ getResultsRevision NOTIFY resultsChanged)
   Q_PROPERTY(double resultExploitability READ getResultExploitability NOTIFY resultsChanged)
   Q_PROPERTY(double resultEvOop READ getResultEvOop NOTIFY resultsChanged)
   Q_PROPERTY(double resultEvIp READ getResultEvIp NOTIFY resultsChanged)
@@ -134,6 +138,7 @@ class AppController : public QObject {
   QString getResultsSummary() const { return held.summary; }
   double getResultStartingPot() const { return held.startingPot; }
   int getResultIterations() const { return held.iterations; }
+  int getResultsRevision() const { return resultsRevision; }
   double getResultExploitability() const { return held.exploitability; }
   double getResultEvOop() const { return held.evOop; }
   double getResultEvIp() const { return held.evIp; }
@@ -291,9 +296,12 @@ class AppController : public QObject {
   SolveControl::Hooks solveHooks();
   ProjectFiles::Hooks projectHooks();
   bool projectFileHoldsTheResult() const;
+  // Counts a new held result and emits resultsChanged.
+  void announceResults();
 
   // Members, in the order of the controller's member table.
   HeldResult held;
+  int resultsRevision = 0;
   // Node meta and action rows of the held result.
   ResultTree resultTree;
 

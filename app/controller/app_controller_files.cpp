@@ -13,7 +13,7 @@ ProjectFiles::Hooks AppController::projectHooks() {
   ProjectFiles::Hooks hooks;
   hooks.releaseHeld = [this] { clearResultFields(); };
   hooks.loaded = [this](bool reclaimableChanged) {
-    emit resultsChanged();
+    announceResults();
     if (reclaimableChanged) {
       emit systemMemoryChanged();
       system.refreshAvailableMemory();

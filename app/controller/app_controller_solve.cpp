@@ -157,7 +157,7 @@ std::uint64_t AppController::releaseResultsForStart() {
   clearNodeCaches();
   clearResultFields();
   system.setReclaimableBytes(0);
-  emit resultsChanged();
+  announceResults();
   emit systemMemoryChanged();
   // The allocator keeps freed pages; hand them back so the RAM check sees
   // the memory the previous result no longer uses.
@@ -175,7 +175,7 @@ void AppController::clearResults() {
   system.setReclaimableBytes(0);
   solve.showIdle([] { return tr("Ready"); });
   systemInfo->releaseFreedMemory();
-  emit resultsChanged();
+  announceResults();
   emit systemMemoryChanged();
 }
 
@@ -234,6 +234,6 @@ void AppController::showResult(ResultSnapshot& snapshot, std::int64_t runtimeMs)
   if (snapshot.ok) resultsExplorer.prefetchFirstStreetNodes();
   qInfo().nospace() << "UI about to emit resultsChanged: root_actions=" << held.rootActions.size()
                     << " summary.len=" << summary.size();
-  emit resultsChanged();
+  announceResults();
   qInfo() << "UI emitted resultsChanged";
 }

@@ -89,9 +89,8 @@ QVariantMap distributionsAnswer(const SolvedGame& solved, int nodeIndex) {
         [&] { return node_hand_distributions(solved, static_cast<std::uint64_t>(nodeIndex)); });
   }
   if (!found) {
-    answer.insert(QStringLiteral("error"),
-                  QCoreApplication::translate("AppController",
-                                              "Distributions unavailable (no live solve state)."));
+    // In the source language: the explorer words it when it answers.
+    answer.insert(QStringLiteral("error"), QString::fromLatin1(kDistributionsUnavailable));
     return answer;
   }
   answer.insert(QStringLiteral("oopHands"), stringsToVariantList(found->oop_hands));

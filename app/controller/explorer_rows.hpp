@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -32,8 +33,11 @@ QVariantList statsRows(const NodeActionStats& stats);
 QVariantList bucketRows(const std::vector<BucketRow>& buckets);
 QVariantList comboRows(const std::vector<ComboRow>& combos);
 // The distributions of one node as the page reads them ("ok", "pending",
-// "error" and the hand and value lists).
+// "error" and the hand and value lists). The error is the untranslated
+// source text (context "AppController"), worded when it is shown.
 QVariantMap distributionsAnswer(const SolvedGame& solved, int nodeIndex);
+inline constexpr const char* kDistributionsUnavailable =
+    QT_TRANSLATE_NOOP("AppController", "Distributions unavailable (no live solve state).");
 
 // The rows of one node read ahead: each set when its query answered.
 struct PrefetchedNode {

@@ -247,6 +247,12 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
       (void)explorer.nodeHandBuckets(0);
       (void)explorer.nodeActionStats(0);
     }
+    // A node kept with its hands (the read-ahead keeps them alone) is kept
+    // with its strategy too: the matrix draws each class at its share over
+    // the node's board, which the strategy answer names.
+    for (const int node : explorer.caches().handCombosCache.keys()) {
+      if (!explorer.caches().handStrategyCache.contains(node)) (void)explorer.nodeHandStrategy(node);
+    }
     for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k)
       snapshot.caches[k] = explorer.caches().store.all(static_cast<halvory_app::RowsKind>(k));
   }

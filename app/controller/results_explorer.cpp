@@ -15,6 +15,7 @@
 #include <utility>
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFuture>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -35,6 +36,7 @@ using halvory_app::comboRows;
 using halvory_app::distributionsAnswer;
 using halvory_app::floatsToVariantList;
 using halvory_app::guardedQuery;
+using halvory_app::kDistributionsUnavailable;
 using halvory_app::PrefetchedNode;
 using halvory_app::prefetchNode;
 using halvory_app::statsRows;
@@ -125,6 +127,7 @@ ResultsExplorer::ResultsExplorer(const halvory_app::SessionControl& solveSession
                                  const ResultTree& tree, QObject* parent)
     : QObject(parent), session(solveSession), resultTree(tree) {
   prefetchPool.setMaxThreadCount(kPrefetchThreads);
+  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
 ResultsExplorer::~ResultsExplorer() {
@@ -448,7 +451,36 @@ QString ResultsExplorer::handLabel169(const QString& c1, const QString& c2) {
 // ---------------------------------------------------------------------------
 // Hand distributions
 
+namespace {
+
+// An answer's error text in the language in force: the kept answers hold
+// their source text, so a language switch rewords them.
+QVariantMap wordedDistributions(QVariantMap answer) {
+  const QByteArray source = answer.value(QStringLiteral("error")).toString().toUtf8();
+  if (!source.isEmpty()) {
+    answer.insert(QStringLiteral("error"),
+                  QCoreApplication::translate("AppController", source.constData()));
+  }
+  return answer;
+}
+
+}  // namespace
+
 QVariantMap ResultsExplorer::nodeHandDistributions169(int nodeIndex) {
+  return wordedDistributions(distributionsOrPending(nodeIndex));
+}
+
+bool ResultsExplorer::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
+    // Whoever shows an answer reads it again, now worded anew.
+    QList<int> nodes = handDistributions169Cache.keys();
+    nodes.append(pendingHandDistributions169.values());
+    for (const int node : std::as_const(nodes)) emit distributionsReady(node);
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+QVariantMap ResultsExplorer::distributionsOrPending(int nodeIndex) {
   QVariantMap answer;
   answer.insert(QStringLiteral("ok"), false);
   answer.insert(QStringLiteral("pending"), false);
@@ -459,7 +491,8 @@ QVariantMap ResultsExplorer::nodeHandDistributions169(int nodeIndex) {
   answer.insert(QStringLiteral("error"), QString());
 
   if (nodeIndex < 0) {
-    answer.insert(QStringLiteral("error"), QStringLiteral("Invalid node index."));
+    answer.insert(QStringLiteral("error"),
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("AppController", "Invalid node index.")));
     return answer;
   }
   if (const auto hit = handDistributions169Cache.constFind(nodeIndex);
@@ -467,7 +500,8 @@ QVariantMap ResultsExplorer::nodeHandDistributions169(int nodeIndex) {
     return *hit;
   }
   answer.insert(QStringLiteral("pending"), true);
-  answer.insert(QStringLiteral("error"), QStringLiteral("Computing\u2026"));
+  answer.insert(QStringLiteral("error"),
+                QString::fromUtf8(QT_TRANSLATE_NOOP("AppController", "Computing…")));
   if (pendingHandDistributions169.contains(nodeIndex)) return answer;
 
   // The task holds its own references to the solved objects, so it reads
@@ -492,9 +526,7 @@ QVariantMap ResultsExplorer::nodeHandDistributions169(int nodeIndex) {
   } catch (const std::exception&) {
     delete watcher;
     answer.insert(QStringLiteral("pending"), false);
-    answer.insert(QStringLiteral("error"),
-                  QCoreApplication::translate("AppController",
-                                              "Distributions unavailable (no live solve state)."));
+    answer.insert(QStringLiteral("error"), QString::fromLatin1(kDistributionsUnavailable));
     return answer;
   }
   pendingHandDistributions169.insert(nodeIndex);
@@ -517,9 +549,7 @@ void ResultsExplorer::onHandDistributionsFinished(QFutureWatcher<QVariantMap>* w
     result.insert(QStringLiteral("ok"), false);
     result.insert(QStringLiteral("pending"), false);
     result.insert(QStringLiteral("nodeIndex"), nodeIndex);
-    result.insert(QStringLiteral("error"),
-                  QCoreApplication::translate("AppController",
-                                              "Distributions unavailable (no live solve state)."));
+    result.insert(QStringLiteral("error"), QString::fromLatin1(kDistributionsUnavailable));
   }
   watcher->deleteLater();
   pendingHandDistributions169.remove(nodeIndex);

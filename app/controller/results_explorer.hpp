@@ -90,6 +90,9 @@ class ResultsExplorer : public QObject {
   void distributionsReady(int nodeIndex);
 
  private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // The answer as kept, its error text untranslated.
+  QVariantMap distributionsOrPending(int nodeIndex);
   void countSessionQuery() const { ++sessionQueryCount; }
   // Runs on a pool thread: it holds its own references to the solved
   // objects, and reads neither the explorer nor the session.

@@ -44,7 +44,8 @@ Popup {
             Text {
                 objectName: "chancePickerTitle"
                 Layout.fillWidth: true
-                text: picker.page.chancePickerTitle
+                // The page names the title by its untranslated text.
+                text: qsTranslate("ResultsPage", picker.page.chancePickerTitle)
                 textFormat: Text.PlainText
                 font.pixelSize: 14
                 font.bold: true

@@ -62,8 +62,8 @@ ResultsChartDialog {
         return [
             { text: qsTranslate("ResultsPage", "OOP: %1    IP: %2").arg(io >= 0 ? s.oopHands[io] : "—").arg(ii >= 0 ? s.ipHands[ii] : "—"),
               size: 12, bold: true },
-            { text: _valueText("OOP", s.oop, io), color: _oopColor, size: 11 },
-            { text: _valueText("IP", s.ip, ii), color: _ipColor, size: 11 }
+            { text: _valueText(qsTranslate("ResultsPage", "OOP"), s.oop, io), color: _oopColor, size: 11 },
+            { text: _valueText(qsTranslate("ResultsPage", "IP"), s.ip, ii), color: _ipColor, size: 11 }
         ]
     }
 

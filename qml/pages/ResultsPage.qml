@@ -73,7 +73,10 @@ Item {
     property int currentNodeIndex: 0
     property string selectedPlayer: "OOP"
     property string treeBoardText: ""
-    readonly property int _results: controller ? controller.resultIterations : 0
+    // Changes with every result the controller takes in or drops (a solve,
+    // an opened project, a clear), also one of the same iteration count:
+    // the views read the held result again through it.
+    readonly property int _results: controller ? controller.resultsRevision : 0
     readonly property var currentMeta: (_results, _metaForNode(currentNodeIndex))
     // What the node figures read: a chance node's are the next street's.
     readonly property var _figureMeta: Rules.figureMeta(currentMeta, _actingPlayer(currentNodeIndex))
@@ -180,7 +183,9 @@ Item {
             return []
         var meta = _metaForNode(nodeIndex)
         if (meta.nodeType === "chance") {
-            return [{ name: "Random " + (meta.chanceDeal ? meta.chanceDeal : "card") + " card",
+            // The action's name, which the views word when they show it.
+            return [{ name: meta.chanceDeal === "river" ? QT_TRANSLATE_NOOP("TreeNode", "Random river card")
+                                                        : QT_TRANSLATE_NOOP("TreeNode", "Random turn card"),
                       actionType: "chance", frequency: 1.0, combos: NaN, equity: NaN, ev: NaN }]
         }
         return _actionDefinitions(nodeIndex)
@@ -429,7 +434,7 @@ Item {
 
     function _reloadDistributions() {
         if (!controller) {
-            _distPayload = { ok: false, pending: false, error: "Unavailable", hands: [],
+            _distPayload = { ok: false, pending: false, error: qsTr("Unavailable"), hands: [],
                              evOop: [], evIp: [], equityOop: [], equityIp: [] }
             return
         }
@@ -522,7 +527,8 @@ Item {
 
     function openChancePicker(levelIndex, nodeIndex) {
         var meta = _metaForNode(nodeIndex)
-        chancePickerTitle = meta.chanceDeal === "river" ? "Choose River Card" : "Choose Turn Card"
+        // The picker words the title when it shows it.
+        chancePickerTitle = meta.chanceDeal === "river" ? QT_TR_NOOP("Choose River Card") : QT_TR_NOOP("Choose Turn Card")
         chancePickerActions = _actionsForNode(nodeIndex)
         chancePickerBoardText = _boardFromTreeSelectionsUpTo(levelIndex)
         _chancePickerUsedCards = _usedCardsBefore(levelIndex)
@@ -784,12 +790,10 @@ Item {
     // project keeps the figures of the nodes it stored, not the solution.
     // Where a hand meets a node without them it ends, uncounted, and the
     // table says the spot must be solved again.
-    // Read again for every new result, also one with the same iteration
-    // count (an opened project), which `_results` alone would not tell. The
-    // revision is compared, not merely read: the compiled binding drops a
-    // read whose value it does not use, and with it the dependency.
-    readonly property bool playCanDeal: _resultsRevision >= 0 && playMode && _playCanDeal()
-    property int _resultsRevision: 0
+    // Read again for every new result. The revision is compared, not
+    // merely read: the compiled binding drops a read whose value it does
+    // not use, and with it the dependency.
+    readonly property bool playCanDeal: _results >= 0 && playMode && _playCanDeal()
     property bool playNeedsSolve: false
 
     property bool playStopOnSuboptimalAction: true
@@ -1586,7 +1590,6 @@ Item {
             // drill) of that tree ends there, neither logged nor counted, and
             // play starts afresh on the new one.
             page.chanceCardDisplayOverrideByNode = ({})
-            page._resultsRevision += 1
             page.resetPlaySession()
             page._snapshotSolvedRake()
             page.chancePickerLevelIndex = -1

@@ -383,6 +383,17 @@ SpotSizingItem {
             }
         }
 
+        // Results that no run of this page made (an opened project, a
+        // clear) end the last run's speed and remaining time; a solve's own
+        // results arrive while it still runs.
+        function onResultsChanged(): void {
+            if (page._running)
+                return
+            page.iterationsPerSec = 0
+            page.estimatedRemaining = "--:--"
+            page.remainingBasis = ""
+        }
+
         function onRunningChanged() {
             if (page._running) {
                 page._beginRun(Date.now())

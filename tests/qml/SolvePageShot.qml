@@ -14,6 +14,9 @@ import Pellaris
 //   --hidden          unmap the window as the solve starts (nothing is drawn)
 //   --lang=CODE       interface language, e.g. --lang=de
 //   --icm             the spot in ICM: seat stacks, payouts, no rake
+//   --reopen          with --start: once the solve ends, save the project
+//                     and open it again from the home page, then show the
+//                     solve page
 Window {
     id: window
     width: Math.min(1440, Screen.desktopAvailableWidth)
@@ -82,6 +85,8 @@ Window {
     Connections {
         target: shell.controller
         function onRunningChanged() {
+            if (window.started && !shell.controller.running && window._option("reopen") !== "")
+                Qt.callLater(window._reopen)
             if (!window.started || shell.controller.running || window._option("time") === "")
                 return
             console.log("solve-seconds " + ((Date.now() - window.startedAt) / 1000).toFixed(3)
@@ -89,6 +94,16 @@ Window {
                         + " status " + shell.controller.statusText)
             Qt.quit()
         }
+    }
+
+    function _reopen() {
+        var home = _find(shell, "homePage")
+        // qmllint disable unqualified
+        var url = harness.temporaryFileUrl("reopened.pellarisproj")
+        // qmllint enable unqualified
+        home.saveProjectTo(url)
+        home.openProjectFrom(url)
+        shell.navIndex = 2
     }
 
     // After the shell's own start-up, which resets the project.

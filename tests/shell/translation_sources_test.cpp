@@ -170,6 +170,53 @@ class TranslationSourcesTest : public QObject {
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
   }
+
+  // The results page's own sources show no words outside the translation
+  // calls: a literal that reads as words (a capital, then a small letter)
+  // is marked for translation, or is one of the page's data tokens.
+  void resultsPageWordsAreMarked() {
+    const QDir qml(QStringLiteral(HALVORY_SOURCE_DIR "/qml"));
+    QStringList files{qml.filePath(QStringLiteral("pages/ResultsPage.qml"))};
+    const QDir components(qml.filePath(QStringLiteral("components")));
+    for (const QString& name : components.entryList({QStringLiteral("Results*.qml")}, QDir::Files))
+      files.append(components.filePath(name));
+    QVERIFY(files.size() > 5);
+
+    // The action line's actor of a dealt card and the deals' names.
+    const QStringList tokens{QStringLiteral("Chance"), QStringLiteral("River"),
+                             QStringLiteral("Turn")};
+    static const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+    static const QRegularExpression marked(QStringLiteral(
+        "(qsTr|qsTranslate|QT_TR_NOOP|QT_TRANSLATE_NOOP)\\(\\s*(\"[^\"]*\",\\s*)?$"));
+    static const QRegularExpression words(QStringLiteral("^[A-Z][a-z]"));
+    static const QRegularExpression cards(QStringLiteral("^([2-9TJQKA][shdc])+$"));
+    QStringList faults;
+    for (const QString& path : std::as_const(files)) {
+      QFile file(path);
+      QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(path));
+      const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+      for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QString& line = lines[n];
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("//")) || trimmed.startsWith(QLatin1String("import")))
+          continue;
+        for (auto it = literal.globalMatch(line); it.hasNext();) {
+          const QRegularExpressionMatch m = it.next();
+          const QString before = line.left(m.capturedStart());
+          const QString text = m.captured(1);
+          if (before.contains(QLatin1String("// ")) || marked.match(before).hasMatch() ||
+              !words.match(text).hasMatch() || tokens.contains(text) ||
+              cards.match(text).hasMatch())
+            continue;
+          faults.append(QStringLiteral("%1:%2: \"%3\"")
+                            .arg(QFileInfo(path).fileName())
+                            .arg(n + 1)
+                            .arg(text));
+        }
+      }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+  }
 };
 
 QTEST_GUILESS_MAIN(TranslationSourcesTest)

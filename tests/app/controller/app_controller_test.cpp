@@ -173,6 +173,7 @@ class AppControllerTest : public QObject {
         {"resultsSummary", "QString", "resultsChanged"},
         {"resultStartingPot", "double", "resultsChanged"},
         {"resultIterations", "int", "resultsChanged"},
+        {"resultsRevision", "int", "resultsChanged"},
         {"resultExploitability", "double", "resultsChanged"},
         {"resultEvOop", "double", "resultsChanged"},
         {"resultEvIp", "double", "resultsChanged"},
