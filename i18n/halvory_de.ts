@@ -2313,6 +2313,18 @@ Gesamt: %3
         <translation>Perfekt</translation>
     </message>
     <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1</source>
+        <translation>Falsch — am besten: %1</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1 (%2)</source>
+        <translation>Falsch — am besten: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>

@@ -2313,6 +2313,18 @@ Duración media: %4</translation>
         <translation>Perfecto</translation>
     </message>
     <message>
+        <source>Correct</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1</source>
+        <translation>Incorrecto — mejor: %1</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1 (%2)</source>
+        <translation>Incorrecto — mejor: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>

@@ -2313,6 +2313,18 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Parfait</translation>
     </message>
     <message>
+        <source>Correct</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1</source>
+        <translation>Faux — meilleur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1 (%2)</source>
+        <translation>Faux — meilleur&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Stack: %1</source>
         <translation>Tapis : %1</translation>
     </message>

@@ -2313,6 +2313,18 @@ Tempo medio: %4</translation>
         <translation>Perfetto</translation>
     </message>
     <message>
+        <source>Correct</source>
+        <translation>Corretto</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1</source>
+        <translation>Sbagliato — migliore: %1</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1 (%2)</source>
+        <translation>Sbagliato — migliore: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>

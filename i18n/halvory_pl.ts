@@ -2319,6 +2319,18 @@ Dziennie: %2
         <translation>Idealnie</translation>
     </message>
     <message>
+        <source>Correct</source>
+        <translation>Dobrze</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1</source>
+        <translation>Źle — najlepiej: %1</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1 (%2)</source>
+        <translation>Źle — najlepiej: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>

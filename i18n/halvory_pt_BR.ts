@@ -2313,6 +2313,18 @@ Duração média: %4</translation>
         <translation>Perfeito</translation>
     </message>
     <message>
+        <source>Correct</source>
+        <translation>Correto</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1</source>
+        <translation>Errado — melhor: %1</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1 (%2)</source>
+        <translation>Errado — melhor: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Stack: %1</source>
         <translation>Stack: %1</translation>
     </message>

@@ -2319,6 +2319,18 @@ Avg runtime: %4</source>
         <translation>Идеально</translation>
     </message>
     <message>
+        <source>Correct</source>
+        <translation>Верно</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1</source>
+        <translation>Неверно — лучше: %1</translation>
+    </message>
+    <message>
+        <source>Wrong — best: %1 (%2)</source>
+        <translation>Неверно — лучше: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Stack: %1</source>
         <translation>Стек: %1</translation>
     </message>

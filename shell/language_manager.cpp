@@ -1,11 +1,16 @@
 #include "language_manager.hpp"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QQmlApplicationEngine>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTranslator>
+#include <QUrl>
+#include <QWindow>
 
 #include <memory>
 #include <vector>
@@ -56,6 +61,35 @@ int installQtCatalogues(const QStringList& candidates) {
   return static_cast<int>(installed.size());
 }
 
+// The application engine installs Qt's catalogue of the locale of its first
+// load as a translator of its own and never changes it; in English, where we
+// install none of Qt's, that one would still answer for Qt's texts. Ours
+// alone stand for Qt's words, so the engine's is taken out.
+void removeEngineCatalogues(QQmlEngine* engine) {
+  if (engine == nullptr) return;
+  for (QTranslator* translator : engine->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
+    QCoreApplication::removeTranslator(translator);
+}
+
+// Qt's file and folder dialogs write each file's date when a row is made, in
+// the locale of that moment, and keep their rows while the folder stays:
+// after a switch each dialog lists its folder anew, so that the next time it
+// shows, its dates are in the new language. The list follows its dialog's
+// folder again once the dialog's folder changes.
+void relistQtFileDialogs() {
+  const QUrl elsewhere = QUrl::fromLocalFile(QDir::rootPath());
+  const QUrl otherwise = QUrl::fromLocalFile(QDir::homePath());
+  for (QWindow* window : QGuiApplication::topLevelWindows()) {
+    for (QObject* object : window->findChildren<QObject*>()) {
+      if (qstrcmp(object->metaObject()->className(), "QQuickFolderListModel") != 0) continue;
+      const QUrl folder = object->property("folder").toUrl();
+      if (!folder.isValid() || folder.isEmpty()) continue;
+      object->setProperty("folder", folder == elsewhere ? otherwise : elsewhere);
+      object->setProperty("folder", folder);
+    }
+  }
+}
+
 const QString kLanguageKey = QStringLiteral("ui/language");
 const QString kSystem = QStringLiteral("system");
 
@@ -68,6 +102,10 @@ QLocale localeFor(const QString& code) {
 LanguageManager::LanguageManager(QQmlEngine* engine, QObject* parent)
     : QObject(parent), engine_(engine), currentLanguage_(kSystem) {
   installEnglishPlurals();
+  if (auto* application = qobject_cast<QQmlApplicationEngine*>(engine)) {
+    connect(application, &QQmlApplicationEngine::objectCreated, this,
+            [application] { removeEngineCatalogues(application); });
+  }
   const QString stored = QSettings().value(kLanguageKey, kSystem).toString();
   applyLanguage(normalizeLanguageCode(stored), false);
 }
@@ -134,8 +172,10 @@ void LanguageManager::applyLanguage(const QString& code, bool persist) {
                            .arg(qtCatalogues);
 
   if (engine_ != nullptr) {
+    removeEngineCatalogues(engine_);
     engine_->setUiLanguage(locale.bcp47Name());
     engine_->retranslate();
   }
+  relistQtFileDialogs();
   emit currentLanguageChanged();
 }

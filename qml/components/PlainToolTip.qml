@@ -29,4 +29,15 @@ ToolTip {
         border.width: 1
         border.color: tip.theme ? tip.theme.stroke : "#30363D"
     }
+
+    // The tip lives in the window's overlay: it goes when the item it
+    // speaks of is no longer shown (its page left, its panel hidden).
+    Connections {
+        target: tip.parent
+        ignoreUnknownSignals: true
+        function onVisibleChanged() {
+            if (tip.parent && !tip.parent.visible)
+                tip.close()
+        }
+    }
 }

@@ -236,7 +236,8 @@ Rectangle {
                     objectName: "detailsWon"
                     visible: !details._stopped
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "Won: %1   Rake: %2").arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken))
+                    text: NumberText.keepFiguresWhole(qsTranslate("ResultsPage", "Won: %1   Rake: %2")
+                                                      .arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken)))
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     font.pixelSize: 12

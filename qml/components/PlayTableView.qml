@@ -370,7 +370,10 @@ Rectangle {
                             text: view.page.playDrillMode ? qsTranslate("ResultsPage", "Stop drill") : qsTranslate("ResultsPage", "Drill spot")
                             enabled: view._meta.nodeType === "decision"
                                      && (view._meta.player === "OOP" || view._meta.player === "IP")
-                            x: area.painted.x + 10
+                            // At the table's lower left corner, moved left
+                            // of IP's seat where a long label would reach
+                            // its cards or stack.
+                            x: Math.max(4, Math.min(area.painted.x + 10, ipSeat.x - 8 - width))
                             y: area.painted.y + area.painted.height - 10 - height
                             onClicked: view.page.playDrillMode ? view.page.stopDrillSpot() : view.page.startDrillSpot()
                         }

@@ -10,7 +10,9 @@ Button {
     property bool loading: false
     property string iconText: ""
     property string iconName: ""
-    readonly property color _contentColor: enabled ? "white" : (theme ? theme.text : "#F0F6FC")
+    // Disabled, the label fades to grey on the grey face, as a secondary
+    // button's does: a white label there reads as a live action.
+    readonly property color _contentColor: enabled ? "white" : (theme ? theme.textMuted : "#8B949E")
 
     readonly property color _accent: theme ? theme.accent : "#3FB950"
     readonly property color _accentMuted: theme ? theme.accentMuted : "#238636"
@@ -31,7 +33,7 @@ Button {
         loading: button.loading
         font: button.font
         contentColor: button._contentColor
-        contentOpacity: button.enabled ? 1.0 : 0.85
+        contentOpacity: button.enabled ? 1.0 : 0.5
     }
 
     background: Rectangle {

@@ -28,18 +28,23 @@ function requestKey(key) {
     return k.replace(/Text$/, "").replace(/[A-Z]/g, function (c) { return "_" + c.toLowerCase() })
 }
 
+// A text from a file or a store as a message quotes it: through
+// `controller.quotedText` (short, on one line, invisible characters as
+// escapes).
+function quoted(text, controller) {
+    var t = String(text)
+    return !!controller && typeof controller.quotedText === "function" ? String(controller.quotedText(t)) : t
+}
+
 // One line for each of `entries` ([{ key, text }]): the field's name from
 // `controller.fieldLabel` (the key itself where the page has no field for
-// it) and the value through `controller.quotedText`. Worded in the current
-// language.
+// it) and the value quoted. Worded in the current language.
 function lines(entries, controller) {
     var named = !!controller && typeof controller.fieldLabel === "function"
-    var quoting = !!controller && typeof controller.quotedText === "function"
     return (entries || []).map(function (entry) {
         var label = named ? String(controller.fieldLabel(requestKey(entry.key))) : ""
-        var text = String(entry.text)
         return qsTranslate("ProjectPage", "%1: \"%2\"")
                 .arg(label !== "" ? label : String(entry.key))
-                .arg(quoting ? String(controller.quotedText(text)) : text)
+                .arg(quoted(entry.text, controller))
     }).join("\n")
 }

@@ -321,10 +321,12 @@ function lossText(evLoss) {
     return "EV " + NumberText.fixed(-Number(evLoss), 3)
 }
 
-// Feedback on one drill answer; shown as it stands in every language.
+// Feedback on one drill answer in the interface language; `bestName` is
+// the best action's name as the page shows it.
 function drillFeedbackText(wrong, bestName, evLoss) {
     if (!wrong)
-        return "Correct"
-    var text = "Wrong \u2014 best: " + (bestName ? bestName : "\u2014")
-    return isFinite(evLoss) ? text + " (" + lossText(evLoss) + ")" : text
+        return qsTranslate("ResultsPage", "Correct")
+    var best = bestName ? bestName : "\u2014"
+    return isFinite(evLoss) ? qsTranslate("ResultsPage", "Wrong \u2014 best: %1 (%2)").arg(best).arg(lossText(evLoss))
+                            : qsTranslate("ResultsPage", "Wrong \u2014 best: %1").arg(best)
 }

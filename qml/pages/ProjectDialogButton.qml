@@ -10,7 +10,9 @@ Button {
 
     property ThemePack.Theme theme
     property string look: "plain"
-    // Background opacity while disabled; the label then shows at 0.7.
+    // Background opacity while disabled. A disabled button of any look has
+    // the plain grey face and a faded grey label, so it never reads as a
+    // live action.
     property real disabledOpacity: look === "plain" ? 1.0 : 0.6
 
     readonly property bool _filled: look === "accent" || look === "dangerFill"
@@ -25,13 +27,11 @@ Button {
     contentItem: Text {
         text: button.text
         font: button.font
-        // A disabled outline button loses its red with its border: a red
-        // label alone still reads as a live action.
-        color: button._filled ? "white"
-             : button.look === "dangerOutline" && button.enabled ? ThemeRules.roleColor(button.theme, "danger", "#F85149")
-             : button.look === "dangerOutline" ? ThemeRules.roleColor(button.theme, "textMuted", "#8B949E")
+        color: !button.enabled ? ThemeRules.roleColor(button.theme, "textMuted", "#8B949E")
+             : button._filled ? "white"
+             : button.look === "dangerOutline" ? ThemeRules.roleColor(button.theme, "danger", "#F85149")
              : ThemeRules.roleColor(button.theme, "text", "#F0F6FC")
-        opacity: button.enabled || button.disabledOpacity >= 1 ? 1.0 : 0.7
+        opacity: button.enabled ? 1.0 : 0.5
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
@@ -41,6 +41,8 @@ Button {
         radius: ThemeRules.roleColor(button.theme, "radiusSm", 8)
         opacity: button.enabled ? 1.0 : button.disabledOpacity
         color: {
+            if (!button.enabled)
+                return ThemeRules.roleColor(button.theme, "surface2", "#21262D")
             if (button.look === "accent")
                 return button.down ? ThemeRules.roleColor(button.theme, "accentMuted", "#238636") : ThemeRules.roleColor(button.theme, "accent", "#3FB950")
             if (button.look === "dangerFill")
@@ -49,7 +51,8 @@ Button {
                  : button.hovered ? ThemeRules.roleColor(button.theme, "surfaceHover", "#30363D") : ThemeRules.roleColor(button.theme, "surface2", "#21262D")
         }
         border.width: 1
-        border.color: button._filled ? Qt.rgba(1, 1, 1, 0.10)
+        border.color: !button.enabled ? ThemeRules.roleColor(button.theme, "stroke", "#30363D")
+                    : button._filled ? Qt.rgba(1, 1, 1, 0.10)
                     : button.look === "dangerOutline" && button.enabled ? ThemeRules.roleColor(button.theme, "danger", "#F85149")
                     : ThemeRules.roleColor(button.theme, "stroke", "#30363D")
     }

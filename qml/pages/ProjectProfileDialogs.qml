@@ -32,10 +32,11 @@ Item {
     }
 
     // Lists the values (`refused`: [{ key, text }]) the profile `name` left
-    // out, worded again at each language switch while shown.
+    // out, worded again at each language switch while shown. The name is a
+    // stored text and is quoted as the values are.
     function showNotLoaded(name: string, refused: var, controller: var) {
         notLoadedDialog.words = () => qsTranslate("ProjectPage", "The profile “%1” was loaded without these values, which their fields do not take:\n%2")
-            .arg(name).arg(NotLoaded.lines(refused, controller))
+            .arg(NotLoaded.quoted(name, controller)).arg(NotLoaded.lines(refused, controller))
         notLoadedDialog.open()
     }
 

@@ -1308,7 +1308,7 @@ Item {
         var best = info.ok ? _safeActionAt(_actionsForNode(playDrillNodeIndex), info.bestIndex) : null
         playDrillFeedbackWrong = wrong
         playDrillFeedbackEvLoss = wrong ? info.evLoss : NaN
-        playDrillFeedbackText = PlayRules.drillFeedbackText(wrong, best ? String(best.name || "") : "",
+        playDrillFeedbackText = PlayRules.drillFeedbackText(wrong, best ? _nodeActionNameTranslated(String(best.name || "")) : "",
                                                             playDrillFeedbackEvLoss)
         drillFeedbackTimer.restart()
         drillNextTimer.restart()

@@ -193,7 +193,8 @@ Item {
             fuzzyCompare(d.rakeTaken, contested - paidOut, 1e-3)
             waitForRendering(page)
             compare(findChild(page, "detailsWinner").text, "Winner: OOP")
-            compare(findChild(page, "detailsWon").text, "Won: " + Number(e.pot - e.investedOop).toFixed(2) + "   Rake: 1.14")
+            // Each label stays with its figure at a line break.
+            compare(findChild(page, "detailsWon").text, "Won:\u00A0" + Number(e.pot - e.investedOop).toFixed(2) + "   Rake:\u00A01.14")
             // No one is to act once the hand is over.
             compare(findChild(page, "actingPill").parent.opacity, 0)
             compare(findChild(page, "handLogCount").text, "1 hand")

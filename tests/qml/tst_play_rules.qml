@@ -140,16 +140,24 @@ TestCase {
         compare(PlayRules.isMistake(info, 1e-6, 0.01), row.want)
     }
 
+    // The feedback is worded in the interface language.
     function test_drillFeedback_data() {
         return [
-            { tag: "correct", wrong: false, best: "Bet 50%", loss: NaN, want: "Correct" },
-            { tag: "wrong with loss", wrong: true, best: "Bet 50%", loss: 0.5, want: "Wrong \u2014 best: Bet 50% (EV \u22120.500)" },
-            { tag: "wrong, no name or loss", wrong: true, best: "", loss: NaN, want: "Wrong \u2014 best: \u2014" }
+            { tag: "correct", code: "en", wrong: false, best: "Bet 50%", loss: NaN, want: "Correct" },
+            { tag: "wrong with loss", code: "en", wrong: true, best: "Bet 50%", loss: 0.5, want: "Wrong \u2014 best: Bet 50% (EV \u22120.500)" },
+            { tag: "wrong, no name or loss", code: "en", wrong: true, best: "", loss: NaN, want: "Wrong \u2014 best: \u2014" },
+            { tag: "German, correct", code: "de", wrong: false, best: "", loss: NaN, want: "Richtig" },
+            { tag: "Russian, wrong with loss", code: "ru", wrong: true, best: "Ставка 50%", loss: 4.4671,
+              want: "Неверно \u2014 лучше: Ставка 50% (EV \u22124.467)" },
+            { tag: "Polish, wrong without loss", code: "pl", wrong: true, best: "Czek", loss: NaN, want: "\u0179le \u2014 najlepiej: Czek" }
         ]
     }
 
     function test_drillFeedback(row) {
-        compare(PlayRules.drillFeedbackText(row.wrong, row.best, row.loss), row.want)
+        languageManager.setLanguage(row.code)
+        var text = PlayRules.drillFeedbackText(row.wrong, row.best, row.loss)
+        languageManager.setLanguage("en")
+        compare(text, row.want)
     }
 
     function test_evInfo_data() {

@@ -177,7 +177,9 @@ TestCase {
             { tag: "units", text: "Bet 125% \u00B7 2.5 combos \u00B7 64 MB",
               want: "Bet\u00A0125% \u00B7 2.5\u00A0combos \u00B7 64\u00A0MB" },
             { tag: "Cyrillic", text: "\u0411\u0435\u0442 25%", want: "\u0411\u0435\u0442\u00A025%" },
-            { tag: "wide gap", text: "Won: 12.00   Rake: 0.00", want: "Won: 12.00   Rake: 0.00" },
+            { tag: "labels, wide gap", text: "Won: 12.00   Rake: 0.00", want: "Won:\u00A012.00   Rake:\u00A00.00" },
+            { tag: "label, no figure", text: "Gain\u00A0: \u2014   Rake\u00A0: \u22120.90",
+              want: "Gain\u00A0:\u00A0\u2014   Rake\u00A0:\u00A0\u22120.90" },
             { tag: "no figure", text: "Check \u00B7 Call", want: "Check \u00B7 Call" },
             { tag: "none", text: undefined, want: "" }
         ]

@@ -223,9 +223,19 @@ Item {
         }
 
         // A profile value its field would not take is left out and named;
-        // the rest of the profile loads.
-        function test_outOfRangeProfileValueIsLeftOut() {
-            plant("profilesJson", JSON.stringify([{ id: "bad", name: "Bad", data: { starting_pot: "1e309", effective_stack: 50 } }]))
+        // the rest of the profile loads. The profile's name is quoted as
+        // the values are: cut short, on one line, with its invisible
+        // characters shown as escapes.
+        function test_outOfRangeProfileValueIsLeftOut_data() {
+            return [
+                { tag: "plain name", name: "Bad" },
+                { tag: "long name", name: new Array(5001).join("n") },
+                { tag: "controls and a direction mark", name: "a\u0007b\nc\td\u202Ee" }
+            ]
+        }
+
+        function test_outOfRangeProfileValueIsLeftOut(data) {
+            plant("profilesJson", JSON.stringify([{ id: "bad", name: data.name, data: { starting_pot: "1e309", effective_stack: 50 } }]))
             var page = makePage()
             page.startingPot = 40
             page._loadProfileSelectedId = "bad"
@@ -234,7 +244,12 @@ Item {
             compare([page.startingPot, page.effectiveStack], [40, 50])
             var notLoaded = findChild(page, "profileNotLoadedDialog")
             tryCompare(notLoaded, "opened", true)
-            verify(notLoaded.message.indexOf("Starting Pot: \"1e309\"") >= 0, notLoaded.message)
+            var message = notLoaded.message
+            verify(message.indexOf("Starting Pot: \"1e309\"") >= 0, message)
+            verify(message.indexOf("\u201C" + appController.quotedText(data.name) + "\u201D") >= 0, message)
+            verify(message.length < 400, message.length)
+            verify(!/[\u0000-\u0009\u000B-\u001F\u202E]/.test(message), JSON.stringify(message))
+            compare(message.split("\n").length, 2)
             notLoaded.close()
         }
 

@@ -331,6 +331,211 @@ Item {
             compare(faults, [])
         }
 
+        // Wrapped texts whose line ends on a label's colon, the figure it
+        // labels pushed onto the next line. Where a text breaks is read
+        // from a TextEdit laid out as the text is.
+        function splitLabels(item, out) {
+            if (!item || !item.visible || item.opacity === 0 || item.width <= 0)
+                return out
+            if (item.truncated !== undefined && item.wrapMode !== Text.NoWrap && item.lineCount > 1
+                    && String(item.text).indexOf(":") >= 0) {
+                var edit = Qt.createQmlObject("import QtQuick; TextEdit { textFormat: TextEdit.PlainText }", root)
+                edit.width = item.width
+                edit.font = item.font
+                edit.wrapMode = item.wrapMode
+                edit.text = item.text
+                var text = String(item.text), start = 0, y = edit.positionToRectangle(0).y
+                for (var i = 1; i <= text.length; ++i) {
+                    var r = edit.positionToRectangle(i)
+                    if (r.y > y + 1) {
+                        var line = text.substring(start, i).trim()
+                        if (line.charAt(line.length - 1) === ":" && /^[0-9+\u2212\u2014-]/.test(text.substring(i).trim()))
+                            out.push((item.objectName || item.toString()) + ": \"" + line + "\" | \""
+                                     + text.substring(i).trim() + "\"")
+                        start = i
+                        y = r.y
+                    }
+                }
+                edit.destroy()
+            }
+            for (var c = 0; c < item.children.length; ++c)
+                splitLabels(item.children[c], out)
+            return out
+        }
+
+        // Shown texts under `scope`, each with its place in the window; the
+        // rank and suit of a playing card are one picture.
+        function placedTexts(item, out) {
+            if (!item || !item.visible || item.opacity === 0 || item.width <= 0 || item.height <= 0)
+                return out
+            if (item.rank !== undefined && item.suit !== undefined)
+                return out
+            if (item.truncated !== undefined && String(item.text).trim() !== "") {
+                var p = item.mapToItem(root, 0, 0)
+                out.push({ item: item, x: p.x, y: p.y, w: item.width, h: item.height })
+            }
+            for (var i = 0; i < item.children.length; ++i)
+                placedTexts(item.children[i], out)
+            return out
+        }
+
+        // Pairs of texts drawn one over the other.
+        function overlaps(scope) {
+            var texts = placedTexts(scope, [])
+            var out = []
+            for (var i = 0; i < texts.length; ++i) {
+                for (var j = i + 1; j < texts.length; ++j) {
+                    var a = texts[i], b = texts[j]
+                    if (Math.min(a.x + a.w, b.x + b.w) - Math.max(a.x, b.x) > 1
+                            && Math.min(a.y + a.h, b.y + b.h) - Math.max(a.y, b.y) > 1)
+                        out.push("\"" + a.item.text + "\" over \"" + b.item.text + "\"")
+                }
+            }
+            return out
+        }
+
+        // Disabled buttons whose label is drawn as a live one's: a disabled
+        // label shows faded (at most 60 % of its colour).
+        function liveLookingButtons(item, out) {
+            if (!item || !item.visible || item.opacity === 0)
+                return out
+            if (item.clicked !== undefined && item.enabled === false && typeof item.text === "string" && item.text !== "") {
+                var label = findLabel(item, item.text)
+                var alpha = 0
+                for (var at = label; at && at !== item.parent; at = at.parent)
+                    alpha = (at === label ? label.color.a : alpha) * at.opacity
+                if (!label || alpha > 0.6)
+                    out.push("\"" + item.text + "\" at " + (label ? alpha.toFixed(2) : "no label"))
+                return out
+            }
+            for (var i = 0; i < item.children.length; ++i)
+                liveLookingButtons(item.children[i], out)
+            return out
+        }
+
+        function findLabel(item, text) {
+            for (var i = 0; i < item.children.length; ++i) {
+                var c = item.children[i]
+                if (c.truncated !== undefined && c.text === text && c.visible)
+                    return c
+                var found = findLabel(c, text)
+                if (found)
+                    return found
+            }
+            return item.contentItem && item.contentItem.text === text ? item.contentItem : null
+        }
+
+        function test_playViewAndDialogs_data() {
+            return ["en", "de", "ru", "pl"].map(function (code) { return { tag: code, code: code } })
+        }
+
+        // The play view with a drill running and with a finished hand's
+        // summary, the solve page before any result, the profile dialog
+        // with no profile saved, and a number field's refusal left behind
+        // by a page change, at the small and the large screen: no label
+        // parts from its figure, no text lies over another, a disabled
+        // button looks disabled and the refusal goes with its page.
+        function test_playViewAndDialogs(data) {
+            languageManager.setLanguage(data.code)
+            var faults = []
+            var note = function (tag, list) { list.forEach(function (f) { faults.push(tag + ": " + f) }) }
+            var spot = Spots.tinyTurnSpot(20)
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            shell.boardText = spot.board
+            appController.startSolveWithConfig(spot)
+            tryVerify(function () { return !appController.running }, 60000)
+            shell.rakePercent = 5
+            shell.rakeCap = 3
+            // A shell whose controller has no result yet.
+            var stub = harness.createStandIn("appController", root)
+            stub.resultIterations = 0
+            var blank = createTemporaryObject(shellComponent, root, { controller: stub, visible: false })
+            ;[{ w: 1280, h: 720 }, { w: 1920, h: 1080 }].forEach(function (size) {
+                root.width = size.w
+                root.height = size.h
+                var tag = size.w + "x" + size.h
+                blank.visible = false
+                shell.visible = true
+                shell.navIndex = 3
+                var page = findChild(shell, "resultsPage")
+                tryVerify(function () { return page.visible })
+                page.playMode = true
+                page.playRandomSeed = 5
+                page.playStepDelayMs = 600000
+                page.playStopOnSuboptimalAction = false
+                page.startPlaySession("OOP")
+                page.playTick()
+                verify(page.playAwaitingUserAction)
+                var overlay = findChild(page, "playOverlay")
+                for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
+                    if (page.playAwaitingUserAction)
+                        page.playChooseAction(passiveChoice(page))
+                    else
+                        page.playTick()
+                }
+                verify(page.playHandComplete)
+                waitForRendering(shell)
+                waitForItemPolished(page)
+                var view = findChild(page, "playTableView")
+                note(tag + " hand", overlaps(overlay))
+                note(tag + " hand", splitLabels(view, []))
+                note(tag + " hand", cutTexts(view, []))
+                // A drill on the next hand, the last one's details shown.
+                page._resetToRootAndRestartHand()
+                page.playTick()
+                verify(page.playAwaitingUserAction)
+                page.startDrillSpot()
+                verify(page.playDrillMode)
+                waitForRendering(shell)
+                waitForItemPolished(page)
+                note(tag + " drill", overlaps(overlay))
+                page.stopDrillSpot()
+                page.playMode = false
+
+                // The set-up page: a refused jam threshold, then the solve
+                // page; the profile dialog with nothing saved.
+                shell.navIndex = 1
+                var setup = findChild(shell, "projectPage")
+                tryVerify(function () { return setup.visible })
+                shell.oopAddAllInIfJamLtEnabled = true
+                var jam = findChild(setup, "oopJamField")
+                var tip = findChild(jam, "refusalTip")
+                jam.forceActiveFocus()
+                jam.selectAll()
+                keyClick(Qt.Key_X)
+                keyClick(Qt.Key_Return)
+                tryVerify(function () { return tip.visible })
+                shell.navIndex = 2
+                tryVerify(function () { return findChild(shell, "solvePage").visible })
+                waitForRendering(shell)
+                if (tip.visible)
+                    faults.push(tag + ": the jam field's refusal shows over the solve page")
+                shell.navIndex = 1
+                tryVerify(function () { return setup.visible })
+                setup.settingsProfiles = []
+                setup.openLoadProfileDialog()
+                var load = findChild(setup, "loadSettingsDialog")
+                tryVerify(function () { return load.opened })
+                note(tag + " load profile", liveLookingButtons(load.contentItem.parent, []))
+                note(tag + " load profile", cutTexts(load.contentItem.parent, []))
+                load.close()
+
+                // The solve page before any result.
+                shell.visible = false
+                blank.visible = true
+                blank.navIndex = 2
+                var solve = findChild(blank, "solvePage")
+                tryVerify(function () { return solve.visible })
+                waitForRendering(blank)
+                verify(!findChild(solve, "viewResultsButton").enabled)
+                note(tag + " solve", liveLookingButtons(solve, []))
+            })
+            root.width = 1366
+            root.height = 768
+            languageManager.setLanguage("en")
+            compare(faults, [])
+        }
+
         function test_noTextCut_data() {
             return languages.map(function (code) { return { tag: code, code: code } })
         }

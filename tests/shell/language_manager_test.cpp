@@ -8,8 +8,14 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QDateTime>
+#include <QDir>
+#include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -25,6 +31,27 @@ namespace {
 
 QString updateText() {
   return QCoreApplication::translate("UpdateManager", "No update is available.");
+}
+
+// Qt's words for the file dialog's two buttons in each language.
+struct QtWords {
+  const char* code;
+  const char* open;
+  const char* cancel;
+};
+constexpr QtWords kQtWords[] = {{"en", "Open", "Cancel"},     {"de", "Öffnen", "Abbrechen"},
+                                {"es", "Abrir", "Cancelar"},  {"fr", "Ouvrir", "Annuler"},
+                                {"it", "Apri", "Annulla"},    {"pl", "Otwórz", "Anuluj"},
+                                {"pt_BR", "Abrir", "Cancelar"}, {"ru", "Открыть", "Отмена"}};
+
+// Every text shown by the items under `item`, buttons' apart.
+void shownTexts(QQuickItem* item, QStringList* buttons, QStringList* texts) {
+  if (!item->isVisible()) return;
+  const QVariant text = item->property("text");
+  if (text.typeId() == QMetaType::QString) {
+    (item->inherits("QQuickAbstractButton") ? buttons : texts)->append(text.toString());
+  }
+  for (QQuickItem* child : item->childItems()) shownTexts(child, buttons, texts);
 }
 
 QVariant storedLanguage() {
@@ -219,6 +246,62 @@ class LanguageManagerTest : public QObject {
     QCOMPARE(button("Cancel"), QStringLiteral("Cancel"));
     QCOMPARE(QCoreApplication::translate("MessageDialog", "Show Details..."),
              QStringLiteral("Show Details..."));
+  }
+
+  // In a program whose application engine first loaded in Polish, Qt's
+  // file dialog shows Qt's words and the files' dates in the language of
+  // the moment after every switch between two languages, English included.
+  void qtFileDialogFollowsEverySwitch() {
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(qtFolder + QStringLiteral("/qtbase_de.qm")))
+      QSKIP("Qt's own catalogues are not installed (Debian package qt6-translations-l10n)");
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile file(folder.filePath(QStringLiteral("spot.pellarisproj")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QDateTime modified(QDate(2021, 3, 4), QTime(17, 6));
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    storeLanguage(QStringLiteral("pl"));
+    QQmlApplicationEngine engine;
+    LanguageManager manager(&engine);
+    engine.loadData(
+        "import QtQuick\nimport QtQuick.Dialogs\n"
+        "Window { visible: true; width: 900; height: 600; property alias dialog: dialog\n"
+        "  FileDialog { id: dialog } }");
+    QCOMPARE(engine.rootObjects().size(), 1);
+    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().front());
+    QVERIFY(window);
+    QObject* dialog = window->property("dialog").value<QObject*>();
+    dialog->setProperty("currentFolder", QUrl::fromLocalFile(folder.path()));
+
+    const auto showsIn = [&](const QtWords& words) {
+      QMetaObject::invokeMethod(dialog, "open");
+      const QString date = QLocale(QString::fromUtf8(words.code)).toString(modified, QLocale::ShortFormat);
+      QStringList buttons, texts;
+      const auto shown = [&] {
+        buttons.clear();
+        texts.clear();
+        shownTexts(window->contentItem(), &buttons, &texts);
+        return texts.contains(date);
+      };
+      const bool dated = QTest::qWaitFor(shown, 5000);
+      QMetaObject::invokeMethod(dialog, "close");
+      return dated && buttons.contains(QString::fromUtf8(words.open)) &&
+             buttons.contains(QString::fromUtf8(words.cancel));
+    };
+    QStringList wrong;
+    for (const QtWords& from : kQtWords) {
+      for (const QtWords& to : kQtWords) {
+        if (&from == &to) continue;
+        manager.setLanguage(QString::fromUtf8(from.code));
+        manager.setLanguage(QString::fromUtf8(to.code));
+        if (!showsIn(to)) wrong.append(QString::fromUtf8(from.code) + QStringLiteral("->") + to.code);
+      }
+    }
+    manager.setLanguage(QStringLiteral("en"));
+    QCOMPARE(wrong, QStringList());
   }
 
   void territoryFallsBackToLanguageFile() {
