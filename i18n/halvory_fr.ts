@@ -416,6 +416,10 @@
         <translation>Le mode ICM exige un stack pour chaque place payée (%1 places payées, %2 joueurs)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 places paid among %2 players (at most %3 with this many players)</source>
+        <translation>Trop de places payées pour le modèle de jetons : %1 places payées pour %2 joueurs (au plus %3 avec autant de joueurs)</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>Le pot de départ et le stack effectif ne peuvent pas être négatifs</translation>
     </message>

@@ -416,6 +416,10 @@
         <translation>La modalità ICM richiede gli stack per tutti i posti a premio (%1 posti pagati, %2 giocatori)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 places paid among %2 players (at most %3 with this many players)</source>
+        <translation>Troppi posti pagati per il modello delle fiches: %1 posti pagati tra %2 giocatori (al massimo %3 con così tanti giocatori)</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>Il piatto iniziale e lo stack effettivo non possono essere negativi</translation>
     </message>

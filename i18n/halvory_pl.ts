@@ -419,6 +419,10 @@
         <translation>Tryb ICM wymaga stacków dla wszystkich płatnych miejsc (płatnych miejsc: %1, graczy: %2)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 places paid among %2 players (at most %3 with this many players)</source>
+        <translation>Zbyt wiele płatnych miejsc dla modelu żetonów: płatne miejsca – %1, gracze – %2 (przy tylu graczach najwyżej %3)</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>Pula początkowa i efektywny stack nie mogą być ujemne</translation>
     </message>
