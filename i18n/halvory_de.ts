@@ -416,8 +416,8 @@
         <translation>Im ICM-Modus braucht jeder bezahlte Platz einen Stack (%1 bezahlte Plätze, %2 Spieler)</translation>
     </message>
     <message>
-        <source>Too many paid places for the chip model: %1 places paid among %2 players (at most %3 with this many players)</source>
-        <translation>Zu viele bezahlte Plätze für das Chipmodell: %1 bezahlte Plätze bei %2 Spielern (höchstens %3 bei so vielen Spielern)</translation>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Zu viele bezahlte Plätze für das Chipmodell: %1 bezahlt, höchstens %3 bei %2 Spielern</translation>
     </message>
     <message>
         <source>Starting pot and effective stack must not be negative</source>

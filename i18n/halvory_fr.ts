@@ -416,8 +416,8 @@
         <translation>Le mode ICM exige un stack pour chaque place payée (%1 places payées, %2 joueurs)</translation>
     </message>
     <message>
-        <source>Too many paid places for the chip model: %1 places paid among %2 players (at most %3 with this many players)</source>
-        <translation>Trop de places payées pour le modèle de jetons : %1 places payées pour %2 joueurs (au plus %3 avec autant de joueurs)</translation>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Trop de places payées pour le modèle de jetons : %1 payées, au plus %3 avec %2 joueurs</translation>
     </message>
     <message>
         <source>Starting pot and effective stack must not be negative</source>

@@ -419,8 +419,8 @@
         <translation>Tryb ICM wymaga stacków dla wszystkich płatnych miejsc (płatnych miejsc: %1, graczy: %2)</translation>
     </message>
     <message>
-        <source>Too many paid places for the chip model: %1 places paid among %2 players (at most %3 with this many players)</source>
-        <translation>Zbyt wiele płatnych miejsc dla modelu żetonów: płatne miejsca – %1, gracze – %2 (przy tylu graczach najwyżej %3)</translation>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Zbyt wiele płatnych miejsc dla modelu żetonów: płatne – %1, najwyżej %3 przy liczbie graczy %2</translation>
     </message>
     <message>
         <source>Starting pot and effective stack must not be negative</source>

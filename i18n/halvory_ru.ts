@@ -419,8 +419,8 @@
         <translation>В режиме ICM нужны стеки для всех призовых мест (призовых мест: %1, игроков: %2)</translation>
     </message>
     <message>
-        <source>Too many paid places for the chip model: %1 places paid among %2 players (at most %3 with this many players)</source>
-        <translation>Слишком много призовых мест для модели фишек: призовых мест — %1, игроков — %2 (при таком числе игроков не более %3)</translation>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Слишком много призовых мест для модели фишек: оплачено — %1, при числе игроков %2 не более %3</translation>
     </message>
     <message>
         <source>Starting pot and effective stack must not be negative</source>

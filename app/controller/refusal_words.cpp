@@ -154,8 +154,8 @@ const char* wording(RefusalCode code) {
                                "paid, %2 players)");
     case RefusalCode::icm_too_many_places:
       return QT_TRANSLATE_NOOP("AppController",
-                               "Too many paid places for the chip model: %1 places paid among %2 "
-                               "players (at most %3 with this many players)");
+                               "Too many paid places for the chip model: %1 paid, at most %3 "
+                               "with %2 players");
     case RefusalCode::money_negative:
       return QT_TRANSLATE_NOOP("AppController",
                                "Starting pot and effective stack must not be negative");

@@ -452,9 +452,9 @@ ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose p
                 std::to_string(request.icm_other_stacks.size() + 2)});
       }
       // Both seats are above 0 chips here; another stack of 0 is busted.
-      const auto live_others = std::count_if(request.icm_other_stacks.begin(),
-                                             request.icm_other_stacks.end(),
-                                             [](std::int32_t s) { return s > 0; });
+      const auto live_others =
+          std::count_if(request.icm_other_stacks.begin(), request.icm_other_stacks.end(),
+                        [](std::int32_t s) { return s > 0; });
       try {
         halvory::check_icm_work(request.icm_other_stacks.size() + 2,
                                 static_cast<std::size_t>(live_others) + 2,

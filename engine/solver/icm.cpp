@@ -2,16 +2,16 @@
 
 #include <algorithm>
 #include <atomic>
-#include <exception>
-#include <thread>
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <exception>
 #include <limits>
-#include <string>
 #include <memory>
 #include <mutex>
 #include <shared_mutex>
+#include <string>
+#include <thread>
 #include <unordered_map>
 
 #include "cards/refusal.hpp"
@@ -63,10 +63,11 @@ class OrderWalk {
 // the players of a set S first leaves the same stacks in play, so the orders
 // collapse into sets: reach(S) is the probability that S takes the first |S|
 // places, and player j after S takes place |S| with reach(S) * s_j / R(S).
-// Only sets smaller than the number of places are visited, one size at a
-// time; a size's sets are kept in colexicographic order (the order of their
-// bit masks), where a set's position is the sum of C(e_i, i + 1) over its
-// members e_0 < e_1 < ..., so two sizes are held at once.
+// Sets of up to `places` players are visited, one size at a time, each set
+// gathering from the sets one smaller; a size's sets are kept in
+// colexicographic order (the order of their bit masks), where a set's
+// position is the sum of C(e_i, i + 1) over its members e_0 < e_1 < ..., so
+// only two sizes are held at once.
 void harville_by_sets(const std::vector<double>& stacks, const std::vector<double>& payouts,
                       std::size_t places, const std::vector<std::size_t>& live,
                       std::vector<double>& equities, CancelFlag cancel) {
@@ -95,7 +96,9 @@ void harville_by_sets(const std::vector<double>& stacks, const std::vector<doubl
       if ((visited++ & 0x3FFF) == 0) throw_if_cancelled(cancel);
       std::size_t count = 0;
       double placed = 0.0;
-      std::uint64_t suffix = 0;  // the positions of the members above e_j, one size down
+      // Position of the set without member e_j: the members below e_j keep
+      // their terms, those above it move one index down.
+      std::uint64_t suffix = 0;
       for (std::uint64_t bits = set; bits != 0; bits &= bits - 1) {
         const std::size_t e = static_cast<std::size_t>(std::countr_zero(bits));
         member[count] = e;
@@ -172,15 +175,10 @@ void check_icm_work(std::size_t players, std::size_t live, std::size_t payouts) 
   if (icm_equity_steps(live, places) <= kIcmStepLimit) return;
   const std::size_t limit = icm_place_limit(live);
   refuse(RefusalCode::icm_too_many_places,
-         "Too many paid places for the chip model: " + std::to_string(payouts) +
-             " places paid among " + std::to_string(players) + " players (at most " +
-             std::to_string(limit) + " with this many players)",
+         "Too many paid places for the chip model: " + std::to_string(payouts) + " paid, at most " +
+             std::to_string(limit) + " with " + std::to_string(players) + " players",
          {std::to_string(payouts), std::to_string(players), std::to_string(limit)});
 }
-
-namespace {
-
-}  // namespace
 
 std::vector<double> icm_equities(const std::vector<double>& stacks,
                                  const std::vector<double>& payouts, CancelFlag cancel) {
@@ -343,8 +341,7 @@ void IcmTable::fill(const GameConfig& config, const std::vector<NodeRecord>& nod
     }
   };
   const std::size_t cores = std::max<std::size_t>(std::thread::hardware_concurrency(), 1);
-  const std::size_t helpers =
-      std::min({threads > 0 ? threads - 1 : 0, cores - 1, keys.size() / 2});
+  const std::size_t helpers = std::min({threads > 0 ? threads - 1 : 0, cores - 1, keys.size() / 2});
   std::vector<std::thread> pool;
   try {
     pool.reserve(helpers);

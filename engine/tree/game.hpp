@@ -26,8 +26,7 @@ class Game {
   // Builds the whole tree and the ICM outcomes of its terminals (on up to
   // `threads` threads); exceptions of the card context, the tree builder and
   // the chip model propagate (BuildCancelled once `cancel` is raised).
-  Game(GameConfig config, CardContext cards, CancelFlag cancel = nullptr,
-       std::size_t threads = 1);
+  Game(GameConfig config, CardContext cards, CancelFlag cancel = nullptr, std::size_t threads = 1);
   ~Game();
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;

@@ -72,7 +72,9 @@ class SetupRefusalsTest : public QObject {
     icm["icm_payouts"] = QString("10, ").repeated(27) + "10";
     icm["icm_other_stacks"] = QString("40, ").repeated(25) + "40";
     QTest::newRow("ICM places past the chip model")
-        << icm << "Too many paid places for the chip model: 28 places paid among 28 players";
+        << icm
+        << "Payouts \u2014 Too many paid places for the chip model: 28 paid, at most 7 with 28 "
+           "players";
     QTest::newRow("empty board") << withSizing(river, "board", "")
                                  << "Not ready: enter a valid board first";
     QTest::newRow("range the reader refuses")

@@ -390,10 +390,8 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
   cases.push_back({icm, "ICM mode requires stack sizes for all payout places"});
   icm.icm_other_stacks.assign(26, 4000);
   icm.icm_payouts.assign(28, 10);
-  cases.push_back({icm, "Too many paid places for the chip model: 28 places paid among 28 players "
-                        "(at most " +
-                            std::to_string(halvory::icm_place_limit(28)) +
-                            " with this many players)"});
+  cases.push_back({icm, "Too many paid places for the chip model: 28 paid, at most " +
+                            std::to_string(halvory::icm_place_limit(28)) + " with 28 players"});
 
   SolveConfig bad_range = river_spot(5);
   bad_range.ip_range = "1.2.%x";

@@ -115,7 +115,8 @@ TEST(IcmEquities, WorkPastTheLimitIsRefusedBeforeItStarts) {
     const std::size_t limit = halvory::icm_place_limit(30);
     EXPECT_LT(limit, 30u);
     EXPECT_GE(limit, 5u);
-    EXPECT_EQ(refused.refusal().args, (std::vector<std::string>{"30", "30", std::to_string(limit)}));
+    EXPECT_EQ(refused.refusal().args,
+              (std::vector<std::string>{"30", "30", std::to_string(limit)}));
     EXPECT_NO_THROW(halvory::check_icm_work(30, 30, limit));
     EXPECT_THROW(halvory::check_icm_work(30, 30, limit + 1), halvory::RefusedArgument);
   }
