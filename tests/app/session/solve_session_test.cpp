@@ -355,6 +355,7 @@ TEST(SolveSession, CancelEndsAnIcmSpotWithManyPaidPlaces) {
   Recorder recorder;
   SolveConfig request = flop_spot(100000);
   request.target_exploitability = -1.0;
+  request.thread_count = 4;  // the outcomes are shared out among threads
   request.utility_model = "icm";
   request.oop_stack = 8890;
   request.ip_stack = 7400;
