@@ -2,9 +2,10 @@
 // tree of a large spot are being built: for a solve (cancel, and destroying
 // the session, which is what closing the program does) and for a memory
 // estimate; and for a solve of an ICM spot with 21 players and 21 paid
-// places, whose chip model outcomes take seconds to compute. Each figure is the time from the request to the moment the work
-// has ended: the solve's final report, the session's destructor returning,
-// the estimate call returning.
+// places, whose chip model outcomes take seconds to compute. Each figure is
+// the time from the request to the moment the work has ended: the solve's
+// final report, the session's destructor returning, the estimate call
+// returning.
 //
 // Usage: cancel_latency [--threads N]
 
