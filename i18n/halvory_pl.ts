@@ -420,7 +420,7 @@
     </message>
     <message>
         <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
-        <translation>Zbyt wiele płatnych miejsc dla modelu żetonów: płatne – %1, najwyżej %3 przy liczbie graczy %2</translation>
+        <translation>Zbyt wiele płatnych miejsc dla modelu żetonów: %1 (graczy: %2, najwyżej %3)</translation>
     </message>
     <message>
         <source>Starting pot and effective stack must not be negative</source>

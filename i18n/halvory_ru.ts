@@ -420,7 +420,7 @@
     </message>
     <message>
         <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
-        <translation>Слишком много призовых мест для модели фишек: оплачено — %1, при числе игроков %2 не более %3</translation>
+        <translation>Слишком много призовых мест для модели фишек: %1 (игроков: %2, не более %3)</translation>
     </message>
     <message>
         <source>Starting pot and effective stack must not be negative</source>
