@@ -1,9 +1,11 @@
 // How long a cancel takes to be obeyed while the card context and the betting
 // tree of a large spot are being built: for a solve (cancel, and destroying
 // the session, which is what closing the program does) and for a memory
-// estimate. Each figure is the time from the request to the moment the work
-// has ended: the solve's final report, the session's destructor returning,
-// the estimate call returning.
+// estimate; and for a solve of an ICM spot with 21 players and 21 paid
+// places, whose chip model outcomes take seconds to compute. Each figure is
+// the time from the request to the moment the work has ended: the solve's
+// final report, the session's destructor returning, the estimate call
+// returning.
 //
 // Usage: cancel_latency [--threads N]
 
@@ -48,6 +50,24 @@ SolveConfig large_spot(std::uint64_t threads) {
   }
   request.max_iterations = 1000;
   request.thread_count = threads;
+  return request;
+}
+
+// 21 players, 21 places paid, a flop tree with one bet and one raise size.
+SolveConfig icm_spot(std::uint64_t threads) {
+  SolveConfig request = large_spot(threads);
+  request.board = "Ks7d2c";
+  for (SizingConfig* s : {&request.oop_flop, &request.ip_flop, &request.oop_turn, &request.ip_turn,
+                          &request.oop_river, &request.ip_river}) {
+    *s = SizingConfig{"50", "100", false, false};
+  }
+  request.utility_model = "icm";
+  request.oop_stack = 91000;
+  request.ip_stack = 74000;
+  for (int i = 0; i < 19; ++i) request.icm_other_stacks.push_back(30000 + 7000 * i);
+  for (int k = 0; k < 21; ++k) request.icm_payouts.push_back(2100 - 100 * k);
+  request.target_exploitability = -1.0;
+  request.max_iterations = 100000;
   return request;
 }
 
@@ -174,8 +194,15 @@ int main(int argc, char** argv) {
     estimates.push_back(cancel_estimate_after(request, d));
     pause();
   }
+  std::vector<Row> icm_cancels;
+  const SolveConfig icm = icm_spot(threads);
+  for (const double d : {200.0, 1000.0, 2000.0, 3000.0, 5000.0, 8000.0}) {
+    icm_cancels.push_back(cancel_solve_after(icm, d, false));
+    pause();
+  }
   print("solve cancel", cancels);
   print("session destroyed", destroys);
   print("estimate cancel", estimates);
+  print("icm 21/21 cancel", icm_cancels);
   return 0;
 }

@@ -1,13 +1,18 @@
-// Terminal payoff kernels on ranges of about 1000 hands each, and the cost of
+// Terminal payoff kernels on ranges of about 1000 hands each, the cost of
 // one ICM terminal with 9 players and 9 payouts without and with the outcome
-// table.
+// table, one equity computation with many paid places (against the walk over
+// finishing orders where that still ends), and the outcome table of a flop
+// tree with 21 players and 21 places.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <random>
 #include <vector>
 
+#include "cards/bet_size.hpp"
 #include "cards/cards.hpp"
 #include "cards/range.hpp"
 #include "solver/icm.hpp"
@@ -273,5 +278,92 @@ void BM_RiverShowdownIcm(benchmark::State& state) {
   run_terminal(state, *game, node);
 }
 BENCHMARK(BM_RiverShowdownIcm);
+
+// ---------------------------------------------------------------------------
+// Many paid places.
+
+std::vector<double> spread_stacks(std::size_t players) {
+  std::vector<double> stacks(players);
+  for (std::size_t i = 0; i < players; ++i) stacks[i] = 1000.0 + 613.0 * double(i * i % 17);
+  return stacks;
+}
+
+std::vector<double> falling_payouts(std::size_t places) {
+  std::vector<double> payouts(places);
+  for (std::size_t k = 0; k < places; ++k) payouts[k] = 10000.0 / double(k + 1);
+  return payouts;
+}
+
+// Every finishing order, one place at a time (all players live).
+void BM_IcmEquitiesByOrders(benchmark::State& state) {
+  const std::vector<double> stacks = spread_stacks(std::size_t(state.range(0)));
+  const std::vector<double> payouts = falling_payouts(std::size_t(state.range(1)));
+  for (auto _ : state) {
+    std::vector<double> eq(stacks.size(), 0.0);
+    std::vector<bool> placed(stacks.size(), false);
+    std::function<void(std::size_t, double, double)> walk = [&](std::size_t place, double prob,
+                                                                double remaining) {
+      if (place >= payouts.size()) return;
+      for (std::size_t i = 0; i < stacks.size(); ++i) {
+        if (placed[i]) continue;
+        const double p = prob * stacks[i] / remaining;
+        eq[i] += p * payouts[place];
+        placed[i] = true;
+        walk(place + 1, p, remaining - stacks[i]);
+        placed[i] = false;
+      }
+    };
+    double total = 0.0;
+    for (const double s : stacks) total += s;
+    walk(0, 1.0, total);
+    benchmark::DoNotOptimize(eq.data());
+  }
+}
+BENCHMARK(BM_IcmEquitiesByOrders)
+    ->Args({10, 10})
+    ->Args({11, 11})
+    ->Args({22, 5})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_IcmEquities(benchmark::State& state) {
+  const std::vector<double> stacks = spread_stacks(std::size_t(state.range(0)));
+  const std::vector<double> payouts = falling_payouts(std::size_t(state.range(1)));
+  for (auto _ : state) benchmark::DoNotOptimize(icm_equities(stacks, payouts).data());
+}
+BENCHMARK(BM_IcmEquities)
+    ->Args({10, 10})
+    ->Args({11, 11})
+    ->Args({22, 5})
+    ->Args({22, 6})
+    ->Args({20, 20})
+    ->Args({21, 10})
+    ->Args({21, 21})
+    ->Args({22, 8})
+    ->Args({22, 22})
+    ->Unit(benchmark::kMillisecond);
+
+// Every outcome of a flop tree (one bet and one raise size a street) with 21
+// players and 21 places, on 1 and on 8 threads.
+void BM_IcmOutcomeTable21(benchmark::State& state) {
+  GameConfig config = cash(0.0, 0.0);
+  for (StreetSizing& street : config.streets)
+    street.oop = street.ip = parse_bet_raise_sizes("50%", "100%");
+  config.icm = 1;
+  config.oop_stack = 8890;
+  config.ip_stack = 7400;
+  for (int i = 0; i < 19; ++i) config.icm_other_stacks.push_back(3000 + 700 * i);
+  for (int k = 0; k < 21; ++k) config.icm_payouts.push_back(2100 - 100 * k);
+  GameConfig plain = config;
+  plain.icm = 0;
+  static const auto game = make_game("Kd7c2s", plain, 0.05f);
+  GameConfig valued = game->config;
+  valued.icm = 1;
+  for (auto _ : state) {
+    IcmTable table(valued);
+    table.fill(valued, game->nodes, nullptr, std::size_t(state.range(0)));
+    benchmark::DoNotOptimize(&table);
+  }
+}
+BENCHMARK(BM_IcmOutcomeTable21)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -416,6 +416,10 @@
         <translation>Im ICM-Modus braucht jeder bezahlte Platz einen Stack (%1 bezahlte Plätze, %2 Spieler)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Zu viele bezahlte Plätze für das Chipmodell: %1 bezahlt, höchstens %3 bei %2 Spielern</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>Start-Pot und effektiver Stack dürfen nicht negativ sein</translation>
     </message>

@@ -416,6 +416,10 @@
         <translation>El modo ICM requiere stacks para todos los puestos pagados (%1 puestos pagados, %2 jugadores)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Demasiados puestos pagados para el modelo de fichas: %1 pagados, como máximo %3 con %2 jugadores</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>El bote inicial y el stack efectivo no pueden ser negativos</translation>
     </message>

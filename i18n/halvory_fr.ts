@@ -416,6 +416,10 @@
         <translation>Le mode ICM exige un stack pour chaque place payée (%1 places payées, %2 joueurs)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Trop de places payées pour le modèle de jetons : %1 payées, au plus %3 avec %2 joueurs</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>Le pot de départ et le stack effectif ne peuvent pas être négatifs</translation>
     </message>

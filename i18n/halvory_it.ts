@@ -416,6 +416,10 @@
         <translation>La modalità ICM richiede gli stack per tutti i posti a premio (%1 posti pagati, %2 giocatori)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Troppi posti pagati per il modello delle fiches: %1 pagati, al massimo %3 con %2 giocatori</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>Il piatto iniziale e lo stack effettivo non possono essere negativi</translation>
     </message>

@@ -419,6 +419,10 @@
         <translation>Tryb ICM wymaga stacków dla wszystkich płatnych miejsc (płatnych miejsc: %1, graczy: %2)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Zbyt wiele płatnych miejsc dla modelu żetonów: %1 (graczy: %2, najwyżej %3)</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>Pula początkowa i efektywny stack nie mogą być ujemne</translation>
     </message>

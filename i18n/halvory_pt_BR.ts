@@ -416,6 +416,10 @@
         <translation>O modo ICM exige stacks para todas as posições premiadas (%1 posições pagas, %2 jogadores)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Lugares pagos demais para o modelo de fichas: %1 pagos, no máximo %3 com %2 jogadores</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>O pote inicial e o stack efetivo não podem ser negativos</translation>
     </message>

@@ -419,6 +419,10 @@
         <translation>В режиме ICM нужны стеки для всех призовых мест (призовых мест: %1, игроков: %2)</translation>
     </message>
     <message>
+        <source>Too many paid places for the chip model: %1 paid, at most %3 with %2 players</source>
+        <translation>Слишком много призовых мест для модели фишек: %1 (игроков: %2, не более %3)</translation>
+    </message>
+    <message>
         <source>Starting pot and effective stack must not be negative</source>
         <translation>Начальный банк и эффективный стек не могут быть отрицательными</translation>
     </message>

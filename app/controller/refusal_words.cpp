@@ -152,6 +152,10 @@ const char* wording(RefusalCode code) {
       return QT_TRANSLATE_NOOP("AppController",
                                "ICM mode requires stack sizes for all payout places (%1 places "
                                "paid, %2 players)");
+    case RefusalCode::icm_too_many_places:
+      return QT_TRANSLATE_NOOP("AppController",
+                               "Too many paid places for the chip model: %1 paid, at most %3 "
+                               "with %2 players");
     case RefusalCode::money_negative:
       return QT_TRANSLATE_NOOP("AppController",
                                "Starting pot and effective stack must not be negative");

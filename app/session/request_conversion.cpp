@@ -10,6 +10,7 @@
 #include "cards/bet_size.hpp"
 #include "cards/refusal.hpp"
 #include "cards/text_util.hpp"
+#include "solver/icm.hpp"
 
 namespace halvory_app {
 namespace {
@@ -449,6 +450,17 @@ ConvertedRequest convert_request(const SolveConfig& request, ConversionPurpose p
                "ICM mode requires stack sizes for all payout places",
                {std::to_string(request.icm_payouts.size()),
                 std::to_string(request.icm_other_stacks.size() + 2)});
+      }
+      // Both seats are above 0 chips here; another stack of 0 is busted.
+      const auto live_others =
+          std::count_if(request.icm_other_stacks.begin(), request.icm_other_stacks.end(),
+                        [](std::int32_t s) { return s > 0; });
+      try {
+        halvory::check_icm_work(request.icm_other_stacks.size() + 2,
+                                static_cast<std::size_t>(live_others) + 2,
+                                request.icm_payouts.size());
+      } catch (const std::exception& refused) {
+        halvory::rethrow_for_field(refused, "icm_payouts");
       }
       game.icm = true;
       game.oop_stack = request.oop_stack;

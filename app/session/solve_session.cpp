@@ -324,7 +324,8 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
       halvory::CardContext cards(converted.board, converted.oop_range, converted.ip_range,
                                  converted.short_deck, cancel, request.thread_count);
       built_game =
-          std::make_shared<halvory::Game>(std::move(converted.game), std::move(cards), cancel);
+          std::make_shared<halvory::Game>(std::move(converted.game), std::move(cards), cancel,
+                                          static_cast<std::size_t>(request.thread_count));
     }
     check_cancel();
     if (!request.node_locks.empty()) apply_node_locks(*built_game, request.node_locks);

@@ -126,6 +126,8 @@ std::string_view refusal_code_name(RefusalCode code) {
       return "icm_payouts_missing";
     case RefusalCode::icm_places:
       return "icm_places";
+    case RefusalCode::icm_too_many_places:
+      return "icm_too_many_places";
     case RefusalCode::money_negative:
       return "money_negative";
     case RefusalCode::money_range:

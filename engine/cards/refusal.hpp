@@ -81,6 +81,7 @@ enum class RefusalCode : std::uint8_t {
   icm_seat_stacks,
   icm_payouts_missing,
   icm_places,
+  icm_too_many_places,  // args: the places paid, the players, the most places the chip model takes
   money_negative,
   money_range,
   tree_too_deep,   // args: the depth limit

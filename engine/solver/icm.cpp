@@ -1,95 +1,187 @@
 #include "solver/icm.hpp"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <exception>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <shared_mutex>
+#include <string>
+#include <thread>
 #include <unordered_map>
+
+#include "cards/refusal.hpp"
 
 namespace halvory {
 namespace {
 
-// Largest live-player count for which the subset method is used: its tables
-// hold 2^L doubles each.
-constexpr std::size_t kMaxSubsetPlayers = 20;
+constexpr std::size_t kMaxSetPlayers = 62;
 
 // Malmuth-Harville over every finishing order, one place at a time: the
 // player with stack s takes the next place with probability s / R, R the
 // stacks still in play. `order` holds the live players not yet placed in its
 // first `count` entries.
-void harville_by_orders(const std::vector<double>& stacks, const std::vector<double>& payouts,
-                        std::size_t places, std::size_t place, double probability, double remaining,
-                        std::vector<std::size_t>& order, std::size_t count,
-                        std::vector<double>& equities) {
-  if (place >= places || remaining <= 0.0 || count == 0) return;
-  for (std::size_t slot = 0; slot < count; ++slot) {
-    const std::size_t player = order[slot];
-    const double stack = stacks[player];
-    if (stack <= 0.0) continue;
-    const double reach = (stack / remaining) * probability;
-    if (reach <= 0.0) continue;
-    equities[player] += reach * payouts[place];
-    const std::size_t moved = order[count - 1];
-    order[slot] = moved;
-    harville_by_orders(stacks, payouts, places, place + 1, reach, remaining - stack, order,
-                       count - 1, equities);
-    order[count - 1] = moved;
-    order[slot] = player;
-  }
-}
+class OrderWalk {
+ public:
+  OrderWalk(const std::vector<double>& stacks, const std::vector<double>& payouts,
+            std::size_t places, std::vector<double>& equities, CancelFlag cancel)
+      : stacks_(stacks), payouts_(payouts), places_(places), equities_(equities), cancel_(cancel) {}
 
-// The same expectation over sets instead of orders: f(S) is the probability
-// that the players of S take the first |S| places in some order. Every order
-// that places S first reaches the same remaining stack total, so the orders
-// collapse into 2^L sets.
-void harville_by_subsets(const std::vector<double>& stacks, const std::vector<double>& payouts,
-                         std::size_t places, const std::vector<std::size_t>& live, double total,
-                         std::vector<double>& equities) {
+  void walk(std::size_t place, double probability, double remaining,
+            std::vector<std::size_t>& order, std::size_t count) {
+    if (place >= places_ || remaining <= 0.0 || count == 0) return;
+    if ((visits_++ & 0xFFFF) == 0) throw_if_cancelled(cancel_);
+    for (std::size_t slot = 0; slot < count; ++slot) {
+      const std::size_t player = order[slot];
+      const double stack = stacks_[player];
+      if (stack <= 0.0) continue;
+      const double reach = (stack / remaining) * probability;
+      if (reach <= 0.0) continue;
+      equities_[player] += reach * payouts_[place];
+      const std::size_t moved = order[count - 1];
+      order[slot] = moved;
+      walk(place + 1, reach, remaining - stack, order, count - 1);
+      order[count - 1] = moved;
+      order[slot] = player;
+    }
+  }
+
+ private:
+  const std::vector<double>& stacks_;
+  const std::vector<double>& payouts_;
+  std::size_t places_;
+  std::vector<double>& equities_;
+  CancelFlag cancel_;
+  std::uint64_t visits_ = 0;
+};
+
+// The same expectation over sets instead of orders. Every order that places
+// the players of a set S first leaves the same stacks in play, so the orders
+// collapse into sets: reach(S) is the probability that S takes the first |S|
+// places, and player j after S takes place |S| with reach(S) * s_j / R(S).
+// Sets of up to `places` players are visited, one size at a time, each set
+// gathering from the sets one smaller; a size's sets are kept in
+// colexicographic order (the order of their bit masks), where a set's
+// position is the sum of C(e_i, i + 1) over its members e_0 < e_1 < ..., so
+// only two sizes are held at once.
+void harville_by_sets(const std::vector<double>& stacks, const std::vector<double>& payouts,
+                      std::size_t places, const std::vector<std::size_t>& live,
+                      std::vector<double>& equities, CancelFlag cancel) {
   const std::size_t n = live.size();
-  const std::size_t sets = std::size_t{1} << n;
-  std::vector<double> reach(sets, 0.0);
-  std::vector<double> placed(sets, 0.0);
-  reach[0] = 1.0;
-  for (std::size_t set = 0; set < sets; ++set) {
-    if (set != 0) {
-      const std::size_t lowest = static_cast<std::size_t>(std::countr_zero(set));
-      placed[set] = placed[set & (set - 1)] + stacks[live[lowest]];
-    }
-    const std::size_t place = static_cast<std::size_t>(std::popcount(set));
-    if (place >= places || reach[set] <= 0.0) continue;
-    const double remaining = total - placed[set];
-    if (remaining <= 0.0) continue;
-    const double scale = reach[set] / remaining;
-    const double prize = payouts[place];
-    const bool more_places = place + 1 < places;
-    for (std::size_t k = 0; k < n; ++k) {
-      const std::size_t bit = std::size_t{1} << k;
-      if (set & bit) continue;
-      const double next = stacks[live[k]] * scale;
-      if (next <= 0.0) continue;
-      equities[live[k]] += next * prize;
-      if (more_places) reach[set | bit] += next;
-    }
+  std::vector<std::vector<std::uint64_t>> choose(n + 1, std::vector<std::uint64_t>(n + 2, 0));
+  for (std::size_t a = 0; a <= n; ++a) {
+    choose[a][0] = 1;
+    for (std::size_t b = 1; b <= a; ++b) choose[a][b] = choose[a - 1][b - 1] + choose[a - 1][b];
   }
-}
+  std::vector<double> stack(n);
+  for (std::size_t k = 0; k < n; ++k) stack[k] = stacks[live[k]];
 
-// Steps of the order walk, sum over k = 1..places of L! / (L - k)!, saturated.
-double order_walk_cost(std::size_t live, std::size_t places) {
-  double cost = 0.0, term = 1.0;
-  for (std::size_t k = 0; k < places && cost < 1e18; ++k) {
-    term *= static_cast<double>(live - k);
-    cost += term;
+  double total = 0.0;
+  for (const double s : stack) total += s;
+  // scaled[pos] = reach(S) / R(S) for the sets S of the previous size.
+  std::vector<double> scaled{1.0 / total};
+  std::vector<double> next;
+  std::array<std::size_t, 64> member{};
+  std::uint64_t visited = 0;
+  for (std::size_t size = 1; size <= places; ++size) {
+    const double prize = payouts[size - 1];
+    const bool keep = size < places;
+    next.assign(keep ? choose[n][size] : 0, 0.0);
+    std::uint64_t set = (std::uint64_t{1} << size) - 1;
+    for (std::size_t pos = 0; pos < choose[n][size]; ++pos) {
+      if ((visited++ & 0x3FFF) == 0) throw_if_cancelled(cancel);
+      std::size_t count = 0;
+      double placed = 0.0;
+      // Position of the set without member e_j: the members below e_j keep
+      // their terms, those above it move one index down.
+      std::uint64_t suffix = 0;
+      for (std::uint64_t bits = set; bits != 0; bits &= bits - 1) {
+        const std::size_t e = static_cast<std::size_t>(std::countr_zero(bits));
+        member[count] = e;
+        suffix += choose[e][count];
+        placed += stack[e];
+        ++count;
+      }
+      double reach = 0.0;
+      std::uint64_t prefix = 0;
+      for (std::size_t j = 0; j < count; ++j) {
+        const std::size_t e = member[j];
+        suffix -= choose[e][j];
+        const double from = scaled[prefix + suffix];
+        prefix += choose[e][j + 1];
+        if (from <= 0.0) continue;
+        const double probability = from * stack[e];
+        equities[live[e]] += probability * prize;
+        reach += probability;
+      }
+      if (keep) {
+        const double remaining = total - placed;
+        next[pos] = remaining > 0.0 ? reach / remaining : 0.0;
+      }
+      // The next set of this size in colexicographic order.
+      const std::uint64_t low = set & (~set + 1);
+      const std::uint64_t ripple = set + low;
+      set = ripple | (((set ^ ripple) >> 2) / low);
+    }
+    scaled.swap(next);
   }
-  return cost;
 }
 
 }  // namespace
 
+double rake_after(const GameConfig& config, double pot) {
+  if (!(pot > 0.0)) return 0.0;
+  double rake = config.rake_rate > 0.0 ? config.rake_rate * pot : 0.0;
+  if (config.rake_cap > 0.0) rake = std::min(rake, config.rake_cap);
+  return std::max(pot - rake, 0.0);
+}
+
+double icm_order_steps(std::size_t live, std::size_t places) {
+  double steps = 0.0, term = 1.0;
+  for (std::size_t k = 0; k < std::min(live, places) && steps < 1e300; ++k) {
+    term *= static_cast<double>(live - k);
+    steps += term;
+  }
+  return steps;
+}
+
+double icm_set_steps(std::size_t live, std::size_t places) {
+  // Sets are bit masks of one word.
+  if (live > kMaxSetPlayers) return std::numeric_limits<double>::infinity();
+  double steps = 0.0, sets = 1.0;
+  for (std::size_t k = 1; k <= std::min(live, places); ++k) {
+    sets = sets * static_cast<double>(live - k + 1) / static_cast<double>(k);
+    steps += sets * static_cast<double>(2 * k + 1);
+  }
+  return steps;
+}
+
+double icm_equity_steps(std::size_t live, std::size_t places) {
+  return std::min(icm_order_steps(live, places), icm_set_steps(live, places));
+}
+
+std::size_t icm_place_limit(std::size_t live) {
+  std::size_t places = 0;
+  while (places < live && icm_equity_steps(live, places + 1) <= kIcmStepLimit) ++places;
+  return places;
+}
+
+void check_icm_work(std::size_t players, std::size_t live, std::size_t payouts) {
+  const std::size_t places = std::min(live, payouts);
+  if (icm_equity_steps(live, places) <= kIcmStepLimit) return;
+  const std::size_t limit = icm_place_limit(live);
+  refuse(RefusalCode::icm_too_many_places,
+         "Too many paid places for the chip model: " + std::to_string(payouts) + " paid, at most " +
+             std::to_string(limit) + " with " + std::to_string(players) + " players",
+         {std::to_string(payouts), std::to_string(players), std::to_string(limit)});
+}
+
 std::vector<double> icm_equities(const std::vector<double>& stacks,
-                                 const std::vector<double>& payouts) {
+                                 const std::vector<double>& payouts, CancelFlag cancel) {
   const std::size_t n = stacks.size();
   const std::size_t p = payouts.size();
   std::vector<double> equities(n, 0.0);
@@ -115,12 +207,10 @@ std::vector<double> icm_equities(const std::vector<double>& stacks,
 
   if (total > 0.0 && !live.empty()) {
     const std::size_t places = std::min(live.size(), p);
-    const double subset_cost =
-        std::ldexp(static_cast<double>(live.size()), static_cast<int>(live.size()));
-    if (live.size() <= kMaxSubsetPlayers && subset_cost < order_walk_cost(live.size(), places)) {
-      harville_by_subsets(stacks, payouts, places, live, total, equities);
+    if (icm_set_steps(live.size(), places) < icm_order_steps(live.size(), places)) {
+      harville_by_sets(stacks, payouts, places, live, equities, cancel);
     } else {
-      harville_by_orders(stacks, payouts, places, 0, 1.0, total, live, live.size(), equities);
+      OrderWalk(stacks, payouts, places, equities, cancel).walk(0, 1.0, total, live, live.size());
     }
   } else {
     double all = 0.0;
@@ -132,7 +222,7 @@ std::vector<double> icm_equities(const std::vector<double>& stacks,
 
 std::pair<double, double> icm_pair_equities(const std::vector<double>& stacks,
                                             const std::vector<double>& payouts, double d0,
-                                            double d1) {
+                                            double d1, CancelFlag cancel) {
   std::vector<double> changed = stacks;
   auto shift = [&changed](std::size_t i, double d) {
     if (i >= changed.size()) return;
@@ -141,7 +231,7 @@ std::pair<double, double> icm_pair_equities(const std::vector<double>& stacks,
   };
   shift(0, d0);
   shift(1, d1);
-  const std::vector<double> equities = icm_equities(changed, payouts);
+  const std::vector<double> equities = icm_equities(changed, payouts, cancel);
   return {equities.size() > 0 ? equities[0] : 0.0, equities.size() > 1 ? equities[1] : 0.0};
 }
 
@@ -177,6 +267,16 @@ bool icm_configured(const GameConfig& config) {
   return config.icm && !config.icm_payouts.empty();
 }
 
+// The equities, refused before any work when the chip model could not
+// compute them in reasonable time.
+std::vector<double> checked_equities(const std::vector<double>& stacks,
+                                     const std::vector<double>& payouts, CancelFlag cancel) {
+  const auto live = static_cast<std::size_t>(
+      std::count_if(stacks.begin(), stacks.end(), [](double s) { return s > 0.0; }));
+  check_icm_work(stacks.size(), live, payouts.size());
+  return icm_equities(stacks, payouts, cancel);
+}
+
 struct OutcomeKey {
   std::uint64_t pot_bits;
   std::int32_t invested0;
@@ -204,11 +304,57 @@ struct IcmTable::Outcomes {
   std::unordered_map<OutcomeKey, Deltas, OutcomeKeyHash> map;
 };
 
-IcmTable::IcmTable(const GameConfig& config)
+IcmTable::IcmTable(const GameConfig& config, CancelFlag cancel)
     : stacks_(stacks_of(config)),
       payouts_(payouts_of(config)),
-      baseline_(icm_equities(stacks_, payouts_)),
+      baseline_(checked_equities(stacks_, payouts_, cancel)),
       outcomes_(std::make_unique<Outcomes>()) {}
+
+void IcmTable::fill(const GameConfig& config, const std::vector<NodeRecord>& nodes,
+                    CancelFlag cancel, std::size_t threads) {
+  std::vector<OutcomeKey> keys;
+  {
+    std::unordered_map<OutcomeKey, bool, OutcomeKeyHash> seen;
+    for (const NodeRecord& node : nodes) {
+      if (node.kind != NodeKind::Terminal) continue;
+      const OutcomeKey key{std::bit_cast<std::uint64_t>(rake_after(config, node.pot)),
+                           node.invested[0], node.invested[1]};
+      if (seen.emplace(key, true).second) keys.push_back(key);
+    }
+  }
+  std::vector<Deltas> computed(keys.size());
+  std::atomic<std::size_t> next{0};
+  std::atomic<bool> failed{false};
+  std::exception_ptr failure;
+  std::mutex failure_mutex;
+  auto work = [&] {
+    try {
+      for (std::size_t i = next++; i < keys.size() && !failed.load(); i = next++) {
+        throw_if_cancelled(cancel);
+        const OutcomeKey& k = keys[i];
+        computed[i] = compute(std::bit_cast<double>(k.pot_bits), k.invested0, k.invested1, cancel);
+      }
+    } catch (...) {
+      std::lock_guard<std::mutex> lock(failure_mutex);
+      if (!failure) failure = std::current_exception();
+      failed.store(true);
+    }
+  };
+  const std::size_t cores = std::max<std::size_t>(std::thread::hardware_concurrency(), 1);
+  const std::size_t helpers = std::min({threads > 0 ? threads - 1 : 0, cores - 1, keys.size() / 2});
+  std::vector<std::thread> pool;
+  try {
+    pool.reserve(helpers);
+    for (std::size_t t = 0; t < helpers; ++t) pool.emplace_back(work);
+  } catch (...) {
+    // Fewer helpers than asked for: the ones started and this thread share the work.
+  }
+  work();
+  for (std::thread& t : pool) t.join();
+  if (failure) std::rethrow_exception(failure);
+  outcomes_->map.reserve(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) outcomes_->map.try_emplace(keys[i], computed[i]);
+}
 
 IcmTable::~IcmTable() = default;
 
@@ -237,23 +383,27 @@ IcmTable::Deltas IcmTable::deltas(double pot, std::int32_t invested0,
   return outcomes_->map.try_emplace(key, computed).first->second;
 }
 
-IcmTable::Deltas IcmTable::compute(double pot, std::int32_t invested0,
-                                   std::int32_t invested1) const {
+IcmTable::Deltas IcmTable::compute(double pot, std::int32_t invested0, std::int32_t invested1,
+                                   CancelFlag cancel) const {
   const double c0 = static_cast<double>(invested0);
   const double c1 = static_cast<double>(invested1);
   auto relative = [this](std::pair<double, double> e) {
     return std::array<double, 2>{e.first - baseline_[0], e.second - baseline_[1]};
   };
   Deltas d;
-  d.seat0_takes = relative(icm_pair_equities(stacks_, payouts_, pot - c0, -c1));
-  d.seat1_takes = relative(icm_pair_equities(stacks_, payouts_, -c0, pot - c1));
-  d.split = relative(icm_pair_equities(stacks_, payouts_, pot / 2 - c0, pot / 2 - c1));
+  d.seat0_takes = relative(icm_pair_equities(stacks_, payouts_, pot - c0, -c1, cancel));
+  d.seat1_takes = relative(icm_pair_equities(stacks_, payouts_, -c0, pot - c1, cancel));
+  d.split = relative(icm_pair_equities(stacks_, payouts_, pot / 2 - c0, pot / 2 - c1, cancel));
   return d;
 }
 
-std::unique_ptr<const IcmTable> make_icm_table(const GameConfig& config) {
+std::unique_ptr<const IcmTable> make_icm_table(const GameConfig& config,
+                                               const std::vector<NodeRecord>& nodes,
+                                               CancelFlag cancel, std::size_t threads) {
   if (!icm_configured(config)) return nullptr;
-  return std::make_unique<const IcmTable>(config);
+  auto table = std::make_unique<IcmTable>(config, cancel);
+  table->fill(config, nodes, cancel, threads);
+  return table;
 }
 
 std::array<double, 3> icm_payoffs(const Game& game, const NodeRecord& node, std::uint8_t seat,
@@ -274,7 +424,8 @@ std::array<double, 3> icm_payoffs(const Game& game, const NodeRecord& node, std:
 
 std::array<double, 2> icm_seat_baselines(const GameConfig& config) {
   if (!icm_configured(config)) return {0.0, 0.0};
-  const std::vector<double> equities = icm_equities(stacks_of(config), payouts_of(config));
+  const std::vector<double> equities =
+      checked_equities(stacks_of(config), payouts_of(config), nullptr);
   return {equities.size() > 0 ? equities[0] : 0.0, equities.size() > 1 ? equities[1] : 0.0};
 }
 

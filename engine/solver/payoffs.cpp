@@ -19,13 +19,6 @@ namespace halvory {
 
 using namespace payoff_detail;
 
-double rake_after(const GameConfig& config, double pot) {
-  if (!(pot > 0.0)) return 0.0;
-  double rake = config.rake_rate > 0.0 ? config.rake_rate * pot : 0.0;
-  if (config.rake_cap > 0.0) rake = std::min(rake, config.rake_cap);
-  return std::max(pot - rake, 0.0);
-}
-
 double terminal_rake(const Game& game, const NodeRecord& node) {
   const GameConfig& config = game.config;
   if (icm_mode(config)) return charged_rake(config, static_cast<double>(node.pot));

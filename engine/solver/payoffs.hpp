@@ -16,13 +16,10 @@
 #include <span>
 #include <vector>
 
+#include "solver/icm.hpp"  // rake_after
 #include "tree/game.hpp"
 
 namespace halvory {
-
-// The pot left after rake: rate x pot, capped at the cap when the cap is
-// above 0 (a cap of 0 means no cap), never below 0.
-double rake_after(const GameConfig& config, double pot);
 
 // The pot a cash terminal pays out: the starting pot and what both seats
 // have matched; an unmatched bet goes back to its owner.

@@ -6,12 +6,12 @@
 
 namespace halvory {
 
-Game::Game(GameConfig config_in, CardContext cards_in, CancelFlag cancel)
+Game::Game(GameConfig config_in, CardContext cards_in, CancelFlag cancel, std::size_t threads)
     : config(std::move(config_in)),
       cards(std::move(cards_in)),
       plan(GameConfig(config), cards, cancel),
       nodes(plan.nodes),
-      icm(make_icm_table(config)) {}
+      icm(make_icm_table(config, plan.nodes, cancel, threads)) {}
 
 Game::~Game() = default;
 

@@ -23,9 +23,10 @@ class IcmTable;
 
 class Game {
  public:
-  // Builds the whole tree; exceptions of the card context and the tree
-  // builder propagate (BuildCancelled once `cancel` is raised).
-  Game(GameConfig config, CardContext cards, CancelFlag cancel = nullptr);
+  // Builds the whole tree and the ICM outcomes of its terminals (on up to
+  // `threads` threads); exceptions of the card context, the tree builder and
+  // the chip model propagate (BuildCancelled once `cancel` is raised).
+  Game(GameConfig config, CardContext cards, CancelFlag cancel = nullptr, std::size_t threads = 1);
   ~Game();
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;

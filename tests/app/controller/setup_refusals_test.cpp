@@ -69,6 +69,12 @@ class SetupRefusalsTest : public QObject {
     icm["icm_payouts"] = "50, 30, 20";
     icm["icm_other_stacks"] = "";
     QTest::newRow("ICM place without a stack") << icm << "stack sizes for all payout places";
+    icm["icm_payouts"] = QString("10, ").repeated(27) + "10";
+    icm["icm_other_stacks"] = QString("40, ").repeated(25) + "40";
+    QTest::newRow("ICM places past the chip model")
+        << icm
+        << "Payouts \u2014 Too many paid places for the chip model: 28 paid, at most 7 with 28 "
+           "players";
     QTest::newRow("empty board") << withSizing(river, "board", "")
                                  << "Not ready: enter a valid board first";
     QTest::newRow("range the reader refuses")

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "session/labels.hpp"
+#include "solver/icm.hpp"
 
 namespace {
 
@@ -347,6 +348,28 @@ TEST(SolveSession, CancelBeforeTheBuildEndsBeforeTheSolverStarts) {
   EXPECT_FALSE(session.game_ptr());
 }
 
+// Twenty-one players and as many paid places: the chip model's outcomes
+// take a while to compute, and a cancel ends the run wherever it is.
+TEST(SolveSession, CancelEndsAnIcmSpotWithManyPaidPlaces) {
+  SolveSession session;
+  Recorder recorder;
+  SolveConfig request = flop_spot(100000);
+  request.target_exploitability = -1.0;
+  request.thread_count = 4;  // the outcomes are shared out among threads
+  request.utility_model = "icm";
+  request.oop_stack = 8890;
+  request.ip_stack = 7400;
+  for (int i = 0; i < 19; ++i) request.icm_other_stacks.push_back(3000 + 700 * i);
+  for (int k = 0; k < 21; ++k) request.icm_payouts.push_back(2100 - 100 * k);
+  ASSERT_TRUE(session.start(request, recorder.callback(&session)));
+  std::this_thread::sleep_for(2s);
+  session.cancel();
+  ASSERT_TRUE(recorder.wait_done(60s));
+  EXPECT_EQ(recorder.final_report().status, "Cancelled");
+  EXPECT_FALSE(recorder.running_at_final);
+  EXPECT_FALSE(session.game_ptr());
+}
+
 TEST(SolveSession, FailuresBecomeErrorReports) {
   struct Case {
     SolveConfig request;
@@ -366,6 +389,10 @@ TEST(SolveSession, FailuresBecomeErrorReports) {
   icm.icm_payouts = {50, 30, 20, 10};
   icm.icm_other_stacks = {100};
   cases.push_back({icm, "ICM mode requires stack sizes for all payout places"});
+  icm.icm_other_stacks.assign(26, 4000);
+  icm.icm_payouts.assign(28, 10);
+  cases.push_back({icm, "Too many paid places for the chip model: 28 paid, at most " +
+                            std::to_string(halvory::icm_place_limit(28)) + " with 28 players"});
 
   SolveConfig bad_range = river_spot(5);
   bad_range.ip_range = "1.2.%x";

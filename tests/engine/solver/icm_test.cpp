@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <string>
 #include <numeric>
 #include <random>
 #include <thread>
 #include <vector>
 
+#include "cards/refusal.hpp"
 #include "payoff_fixture.hpp"
 
 namespace {
@@ -62,6 +65,80 @@ TEST(IcmEquities, EqualThePlaceByPlaceWalkOnRandomTables) {
         ++checked;
       }
   EXPECT_GT(checked, 100);
+}
+
+// Up to where the walk over orders is still cheap, both ways of computing:
+// every place count, busted players among the live ones.
+TEST(IcmEquities, EqualThePlaceByPlaceWalkOnLargerTables) {
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<int> stack(1, 900000);
+  for (std::size_t players = 10; players <= 11; ++players)
+    for (std::size_t places = 1; places <= players; places += players == 11 ? 3 : 1) {
+      V stacks(players), payouts(places);
+      for (double& s : stacks) s = rng() % 7 == 0 ? 0.0 : stack(rng);
+      for (std::size_t k = 0; k < places; ++k) payouts[k] = 5000.0 / double(k + 1) + rng() % 11;
+      expect_relative(icm_equities(stacks, payouts), harville_reference(stacks, payouts), 1e-9,
+                      "larger table");
+    }
+}
+
+// Lists whose walk over orders would never end: equal stacks share the
+// prizes equally, and the paid prizes are kept whole.
+TEST(IcmEquities, ManyPaidPlacesStayExact) {
+  V payouts(21);
+  for (std::size_t k = 0; k < payouts.size(); ++k) payouts[k] = 10000.0 - 400.0 * double(k);
+  const double all = std::accumulate(payouts.begin(), payouts.end(), 0.0);
+  expect_relative(icm_equities(V(21, 5000.0), payouts), V(21, all / 21), 1e-9, "21 equal");
+  V stacks(21);
+  for (std::size_t i = 0; i < stacks.size(); ++i) stacks[i] = 1000.0 + 613.0 * double(i * i % 17);
+  const V eq = icm_equities(stacks, payouts);
+  EXPECT_NEAR(std::accumulate(eq.begin(), eq.end(), 0.0), all, 1e-9 * all);
+  for (std::size_t i = 0; i < stacks.size(); ++i)
+    for (std::size_t j = 0; j < stacks.size(); ++j)
+      if (stacks[i] > stacks[j]) {
+        EXPECT_GT(eq[i], eq[j]);
+      }
+  // Two players with 22 places: only the two live places are paid to them.
+  expect_relative(icm_equities({300, 100}, V(22, 1.0)), {1, 1}, 1e-12, "more places");
+}
+
+TEST(IcmEquities, WorkPastTheLimitIsRefusedBeforeItStarts) {
+  EXPECT_LE(halvory::icm_equity_steps(21, 21), halvory::kIcmStepLimit);
+  EXPECT_LE(halvory::icm_equity_steps(22, 8), halvory::kIcmStepLimit);
+  EXPECT_LE(halvory::icm_equity_steps(200, 3), halvory::kIcmStepLimit);
+  EXPECT_NO_THROW(halvory::check_icm_work(25, 21, 21));  // four busted
+  try {
+    halvory::check_icm_work(30, 30, 30);
+    ADD_FAILURE() << "30 places among 30 players accepted";
+  } catch (const halvory::RefusedArgument& refused) {
+    EXPECT_EQ(refused.refusal().code, halvory::RefusalCode::icm_too_many_places);
+    const std::size_t limit = halvory::icm_place_limit(30);
+    EXPECT_LT(limit, 30u);
+    EXPECT_GE(limit, 5u);
+    EXPECT_EQ(refused.refusal().args,
+              (std::vector<std::string>{"30", "30", std::to_string(limit)}));
+    EXPECT_NO_THROW(halvory::check_icm_work(30, 30, limit));
+    EXPECT_THROW(halvory::check_icm_work(30, 30, limit + 1), halvory::RefusedArgument);
+  }
+  // A game is refused the same way.
+  GameConfig config = cash_config(1000, 0.0, 0.0);
+  config.icm = 1;
+  config.oop_stack = config.ip_stack = 5000;
+  config.icm_other_stacks = std::vector<std::int32_t>(28, 3000);
+  config.icm_payouts = std::vector<std::int32_t>(30, 100);
+  EXPECT_THROW(halvory::IcmTable{config}, halvory::RefusedArgument);
+}
+
+// The outcome table is cancelled between and inside its computations.
+TEST(IcmPayoffs, RaisedCancelStopsTheTable) {
+  GameConfig config = cash_config(1000, 0.0, 0.0);
+  config.icm = 1;
+  config.oop_stack = config.ip_stack = 5000;
+  config.icm_other_stacks = std::vector<std::int32_t>(19, 3000);
+  config.icm_payouts = std::vector<std::int32_t>(21, 100);
+  const std::atomic<bool> raised{true};
+  EXPECT_THROW(halvory::IcmTable(config, &raised), halvory::BuildCancelled);
+  EXPECT_THROW(halvory::icm_equities(V(21, 10.0), V(3, 1.0), &raised), halvory::BuildCancelled);
 }
 
 TEST(IcmEquities, ConserveThePaidPrizes) {
