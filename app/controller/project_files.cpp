@@ -251,15 +251,15 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
     // with its strategy too: the matrix draws each class at its share over
     // the node's board, which the strategy answer names.
     for (const int node : explorer.caches().handCombosCache.keys()) {
-      if (!explorer.caches().handStrategyCache.contains(node)) (void)explorer.nodeHandStrategy(node);
+      if (!explorer.caches().handStrategyCache.contains(node))
+        (void)explorer.nodeHandStrategy(node);
     }
     for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k)
       snapshot.caches[k] = explorer.caches().store.all(static_cast<halvory_app::RowsKind>(k));
   }
   snapshot.nodeLocks = sortedLocks(locks.nodeLocksToJson(nodeCount));
   // Beside the set-up as it is now, the spot the results were solved for.
-  snapshot.lastUiCfg =
-      snapshot.hasResults && !held.spot.isEmpty() ? held.spot : solve.lastConfig();
+  snapshot.lastUiCfg = snapshot.hasResults && !held.spot.isEmpty() ? held.spot : solve.lastConfig();
 
   enum class Stage { Open, Write, Commit, Done };
   struct Outcome {

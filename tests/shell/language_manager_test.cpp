@@ -39,9 +39,9 @@ struct QtWords {
   const char* open;
   const char* cancel;
 };
-constexpr QtWords kQtWords[] = {{"en", "Open", "Cancel"},     {"de", "Öffnen", "Abbrechen"},
-                                {"es", "Abrir", "Cancelar"},  {"fr", "Ouvrir", "Annuler"},
-                                {"it", "Apri", "Annulla"},    {"pl", "Otwórz", "Anuluj"},
+constexpr QtWords kQtWords[] = {{"en", "Open", "Cancel"},       {"de", "Öffnen", "Abbrechen"},
+                                {"es", "Abrir", "Cancelar"},    {"fr", "Ouvrir", "Annuler"},
+                                {"it", "Apri", "Annulla"},      {"pl", "Otwórz", "Anuluj"},
                                 {"pt_BR", "Abrir", "Cancelar"}, {"ru", "Открыть", "Отмена"}};
 
 // Every text shown by the items under `item`, buttons' apart.
@@ -278,7 +278,8 @@ class LanguageManagerTest : public QObject {
 
     const auto showsIn = [&](const QtWords& words) {
       QMetaObject::invokeMethod(dialog, "open");
-      const QString date = QLocale(QString::fromUtf8(words.code)).toString(modified, QLocale::ShortFormat);
+      const QString date =
+          QLocale(QString::fromUtf8(words.code)).toString(modified, QLocale::ShortFormat);
       QStringList buttons, texts;
       const auto shown = [&] {
         buttons.clear();
@@ -297,7 +298,8 @@ class LanguageManagerTest : public QObject {
         if (&from == &to) continue;
         manager.setLanguage(QString::fromUtf8(from.code));
         manager.setLanguage(QString::fromUtf8(to.code));
-        if (!showsIn(to)) wrong.append(QString::fromUtf8(from.code) + QStringLiteral("->") + to.code);
+        if (!showsIn(to))
+          wrong.append(QString::fromUtf8(from.code) + QStringLiteral("->") + to.code);
       }
     }
     manager.setLanguage(QStringLiteral("en"));

@@ -208,10 +208,8 @@ class TranslationSourcesTest : public QObject {
               !words.match(text).hasMatch() || tokens.contains(text) ||
               cards.match(text).hasMatch())
             continue;
-          faults.append(QStringLiteral("%1:%2: \"%3\"")
-                            .arg(QFileInfo(path).fileName())
-                            .arg(n + 1)
-                            .arg(text));
+          faults.append(
+              QStringLiteral("%1:%2: \"%3\"").arg(QFileInfo(path).fileName()).arg(n + 1).arg(text));
         }
       }
     }
