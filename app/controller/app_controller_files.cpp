@@ -2,6 +2,7 @@
 // to their part.
 
 #include "controller/app_controller.hpp"
+#include "controller/settings_store.hpp"
 
 #include <QDir>
 #include <QFileInfo>
@@ -64,6 +65,10 @@ QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
 
 QVariantMap AppController::readTextFile(QUrl fileUrl) const {
   return ProjectFiles::readTextFile(std::move(fileUrl));
+}
+
+QString AppController::settingsStoreProblem() const {
+  return halvory_app::settingsStoreProblem();
 }
 
 QString AppController::readTextResource(QString path) const {

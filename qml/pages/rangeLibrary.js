@@ -18,13 +18,15 @@ var MAX_DEPTH = 40
 // where one is missing (from `makeId`, or else one derived from the parent
 // and the name, the same on every read), folders recognised by their type or
 // a children list, range values kept as written.
+// An id met again in the tree (a store edited by hand) is told apart by a
+// suffix, the same on every read, so that each row is one node.
 function sanitizeTree(list, makeId) {
-    return _clean(list, makeId, "", 0, null)
+    return _clean(list, makeId, "", 0, null, new Set())
 }
 
 // `link(clean, raw, rawList)`, when given, is told which stored node each
-// clean node came from.
-function _clean(list, makeId, parentId, depth, link) {
+// clean node came from; `ids` holds the ids given so far.
+function _clean(list, makeId, parentId, depth, link, ids) {
     if (!Array.isArray(list) || depth >= MAX_DEPTH)
         return []
     var out = []
@@ -40,9 +42,16 @@ function _clean(list, makeId, parentId, depth, link) {
             seen[name] = (seen[name] || 0) + 1
             id = makeId ? makeId() : parentId + "/" + name + "#" + seen[name]
         }
+        if (ids.has(id)) {
+            var k = 2
+            while (ids.has(id + "~" + k))
+                ++k
+            id = id + "~" + k
+        }
+        ids.add(id)
         var clean
         if (node.type === "folder" || Array.isArray(node.children))
-            clean = { id: id, type: "folder", name: name, children: _clean(node.children, makeId, id, depth + 1, link) }
+            clean = { id: id, type: "folder", name: name, children: _clean(node.children, makeId, id, depth + 1, link, ids) }
         else
             clean = { id: id, type: "range", name: name, value: _text(node.value) }
         if (link)
@@ -81,7 +90,7 @@ function entriesWithTree(entries, tree) {
     _clean(values, null, "", 0, function (clean, raw, rawList) {
         if (rawList === values)
             top.set(raw, clean)
-    })
+    }, new Set())
     var cleaned = values.map(function (v) { return v !== null && top.has(v) ? top.get(v) : null })
     return Profiles.entriesHolding(entries, cleaned, tree)
 }
@@ -95,7 +104,7 @@ function _locate(entries, id) {
     _clean(values, null, "", 0, function (clean, raw, rawList) {
         if (!found && clean.id === String(id))
             found = { raw: raw, list: rawList, top: rawList === values }
-    })
+    }, new Set())
     return found
 }
 
@@ -184,6 +193,15 @@ function countDescendants(node) {
     if (!isFolder(node) || !Array.isArray(node.children))
         return 0
     return node.children.reduce(function (sum, child) { return sum + 1 + countDescendants(child) }, 0)
+}
+
+// The ranges below a folder, at every depth; 0 for a range.
+function countRanges(node) {
+    if (!isFolder(node) || !Array.isArray(node.children))
+        return 0
+    return node.children.reduce(function (sum, child) {
+        return sum + (isFolder(child) ? countRanges(child) : 1)
+    }, 0)
 }
 
 // The rows a column lists: at each level the first open folder stands
