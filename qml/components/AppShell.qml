@@ -493,9 +493,8 @@ SpotSizingItem {
         words: function () { return shell.controller ? shell.controller.settingsStoreProblem() : "" }
     }
 
-    function _reportStoreAtStart() {
-        var problem = controller ? String(controller.settingsStoreProblem() || "") : ""
-        if (problem !== "")
+    function _reportStoreAtStart(): void {
+        if (controller && controller.settingsStoreProblem() !== "")
             storeProblemBox.open()
     }
 

@@ -162,7 +162,7 @@ SpotSizingItem {
 
     signal goToSolve()
 
-    function _memoryText(name) {
+    function _memoryText(name: string): string {
         var text = _controllerSource ? _controllerSource[name] : ""
         return text === undefined || text === null || String(text) === "" ? "—" : String(text)
     }
@@ -400,7 +400,7 @@ SpotSizingItem {
 
     // Why the settings file did not keep the last write ("" when it did),
     // by the controller, which sees the file's state.
-    function _settingsStoreProblem() {
+    function _settingsStoreProblem(): string {
         var c = _controllerSource
         var problem = c && typeof c.settingsStoreProblem === "function" ? c.settingsStoreProblem() : ""
         return problem === undefined || problem === null ? "" : String(problem)
@@ -574,7 +574,7 @@ SpotSizingItem {
     }
 
     // "oop" is OOP; anything else is IP.
-    function _seat(player) {
+    function _seat(player: string): string {
         return player === "oop" ? "oop" : "ip"
     }
 
@@ -598,7 +598,7 @@ SpotSizingItem {
              : category === 1 ? root[seat + "ExploitRanges"] : root[seat + "CustomRanges"]
     }
 
-    function categoryLabel(cat) {
+    function categoryLabel(cat: int): string {
         return cat === 0 ? qsTr("Standard Ranges") : cat === 1 ? qsTr("Population Ranges") : qsTr("Custom Ranges")
     }
 
@@ -608,7 +608,7 @@ SpotSizingItem {
         return category === 0 ? _trStandardLabel(rawName) : category === 1 ? _trPopulationLabel(rawName) : String(rawName)
     }
 
-    function _trRakeFolderName(s) {
+    function _trRakeFolderName(s: string): string {
         switch (String(s)) {
         case "No rake": return qsTr("No rake")
         case "50nl rake": return qsTr("50nl rake")
@@ -619,7 +619,7 @@ SpotSizingItem {
         return String(s)
     }
 
-    function _trStdToken(tok) {
+    function _trStdToken(tok: string): string {
         switch (String(tok)) {
         case "Call": return qsTr("Call")
         case "Fold": return qsTr("Fold")
@@ -688,7 +688,7 @@ SpotSizingItem {
         return _trStandardLabel(t)
     }
 
-    function _trArchetype(label) {
+    function _trArchetype(label: string): string {
         switch (label) {
         case "Passive": return qsTr("Passive")
         case "Passive tight": return qsTr("Passive tight")
@@ -982,7 +982,7 @@ SpotSizingItem {
 
     function _flattenTreeFor(player, cat) {
         var seat = _seat(player)
-        return Library.flatten(_sanitizeCustomTree(rangesFor(seat, cat)), root[seat + "OpenFolderIds"],
+        return Library.flatten(Library.cleanTreeOf(rangesFor(seat, cat), _newNodeId), root[seat + "OpenFolderIds"],
                                function (name) { return root.rangeDisplayName(cat, name) })
     }
 
@@ -1057,7 +1057,7 @@ SpotSizingItem {
         var entries = _editStoredList(rangeStore, seat + "CustomRangesJson", change)
         if (!entries)
             return false
-        root[seat + "CustomRanges"] = Library.treeOf(entries)
+        root[seat + "CustomRanges"] = Library.rememberClean(Library.treeOf(entries))
         return true
     }
 
@@ -1073,12 +1073,15 @@ SpotSizingItem {
         if (!_editCustomTree(seat, function (entries) { Library.addToEntries(entries, folderId, added, _uniqueRangeName) }))
             return ""
         root[seat + "RangeCategory"] = 2
-        var open = Object.assign(Object.create(null), root[seat + "OpenFolderIds"])
-        if (folderId !== "")
-            open[folderId] = true
-        if (openNew)
-            open[added.id] = true
-        root[seat + "OpenFolderIds"] = open
+        // Left as it is when nothing opens: each new map lists the rows anew.
+        if (folderId !== "" || openNew) {
+            var open = Object.assign(Object.create(null), root[seat + "OpenFolderIds"])
+            if (folderId !== "")
+                open[folderId] = true
+            if (openNew)
+                open[added.id] = true
+            root[seat + "OpenFolderIds"] = open
+        }
         root[seat + "SelectedId"] = added.id
         return added.id
     }

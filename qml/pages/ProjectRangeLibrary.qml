@@ -109,7 +109,9 @@ ColumnLayout {
             clip: true
             spacing: 6
             boundsBehavior: Flickable.StopAtBounds
-            model: library.rows
+            // A count, not the rows themselves: a list of rows as a model
+            // would be copied whole at every change.
+            model: library.rows.length
             Text {
                 objectName: library.seat + "NoRanges"
                 visible: library.page.rangesFor(library.seat, library.category).length === 0
@@ -124,7 +126,8 @@ ColumnLayout {
 
             delegate: Rectangle {
                 id: row
-                required property var modelData
+                required property int index
+                readonly property var modelData: library.rows[index] || ({ id: "", kind: "range", name: "", displayName: "", depth: 0 })
                 readonly property bool selected: library.selectedId === String(modelData.id)
                 readonly property bool isFolder: modelData.kind === "folder"
                 readonly property bool open: isFolder && library.page[library.seat + "OpenFolderIds"][modelData.id] === true

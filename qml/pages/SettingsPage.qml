@@ -95,7 +95,7 @@ Item {
         storeError = _storeProblem()
     }
 
-    function _storeProblem() {
+    function _storeProblem(): string {
         var problem = controller ? controller.settingsStoreProblem() : ""
         return problem === undefined || problem === null ? "" : String(problem)
     }
