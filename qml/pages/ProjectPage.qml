@@ -1037,8 +1037,8 @@ SpotSizingItem {
     }
 
     function _loadPersistedCustomRanges(player) {
-        var stored = Profiles.readEntries(rangeStore.value(_seat(player) + "CustomRangesJson", ""))
-        return stored.ok ? Library.treeOf(stored.entries) : []
+        var stored = Library.readStoredTree(rangeStore.value(_seat(player) + "CustomRangesJson", ""), null)
+        return stored.ok ? Library.rememberClean(stored.tree) : []
     }
 
     // Writes a seat's Custom tree to the store, as persistSettingsProfiles
@@ -1053,11 +1053,13 @@ SpotSizingItem {
     // the seat shows the tree written.
     // Returns false, the seat's tree unchanged, when the store could not
     // keep the change (`_storeProblem` says why).
-    function _editCustomTree(seat, change) {
+    // `treeAfter`, when given, returns the tree the change left (the
+    // store's list is then not read again).
+    function _editCustomTree(seat, change, treeAfter) {
         var entries = _editStoredList(rangeStore, seat + "CustomRangesJson", change)
         if (!entries)
             return false
-        root[seat + "CustomRanges"] = Library.rememberClean(Library.treeOf(entries))
+        root[seat + "CustomRanges"] = Library.rememberClean(treeAfter ? treeAfter() : Library.treeOf(entries))
         return true
     }
 
@@ -1070,7 +1072,10 @@ SpotSizingItem {
         var tree = root[seat + "CustomRanges"]
         var folderId = useSelection ? Library.targetFolderId(tree, root[seat + "SelectedId"]) : ""
         var added = Object.assign({ id: _newNodeId() }, node)
-        if (!_editCustomTree(seat, function (entries) { Library.addToEntries(entries, folderId, added, _uniqueRangeName) }))
+        var after = null
+        if (!_editCustomTree(seat, function (entries) {
+            after = Library.addToEntriesWithTree(entries, folderId, added, _uniqueRangeName).tree
+        }, function () { return after }))
             return ""
         root[seat + "RangeCategory"] = 2
         // Left as it is when nothing opens: each new map lists the rows anew.

@@ -138,6 +138,12 @@ function _locate(entries, id) {
 // for "" or a folder no longer there), its name made unique among its new
 // siblings. Returns the name it got.
 function addToEntries(entries, folderId, node, uniqueName) {
+    return addToEntriesWithTree(entries, folderId, node, uniqueName).name
+}
+
+// As addToEntries; returns { name, tree }, `tree` being treeOf(entries)
+// after the addition, made without reading the whole list again.
+function addToEntriesWithTree(entries, folderId, node, uniqueName) {
     var tree = treeOf(entries)
     var folder = folderId === "" ? null : findNode(tree, folderId)
     var place = folder && isFolder(folder) ? _locate(entries, folderId) : null
@@ -145,14 +151,18 @@ function addToEntries(entries, folderId, node, uniqueName) {
     for (var key in node)
         added[key] = node[key]
     added.name = uniqueName(folder && place ? folder.children : tree, node.name)
+    // The clean tree is a copy of its own, so the new node joins it too.
+    var clean = sanitizeTree([added], null)[0]
     if (place) {
         if (!Array.isArray(place.raw.children))
             place.raw.children = []
         place.raw.children.push(added)
+        folder.children.push(clean)
     } else {
         entries.push({ value: added })
+        tree.push(clean)
     }
-    return added.name
+    return { name: added.name, tree: tree }
 }
 
 // Removes the node of that id, and everything below it, from the stored

@@ -415,6 +415,18 @@ function entriesWithProfiles(entries, profiles) {
 // A stored JSON list read back: { ok, list }, the entries that cannot be
 // read left out; see readEntries.
 function readStoredList(text) {
+    // A list that parses whole is read as it is: nothing is written back
+    // from here, so its entries' own texts are not needed.
+    if (typeof text === "string" && text.trim() !== "") {
+        var whole = null
+        try {
+            whole = JSON.parse(text)
+        } catch (e) {
+            whole = null
+        }
+        if (Array.isArray(whole))
+            return { ok: true, list: whole }
+    }
     var stored = readEntries(text)
     var list = []
     stored.entries.forEach(function (e) { if (e.text === undefined) list.push(e.value) })
