@@ -131,6 +131,9 @@ SpotSizingItem {
     property string _ipLibraryStoreError: ""
     // Why the store did not keep the last write of a stored list.
     property string _storeProblem: ""
+    // Per stored list's key: { store, text, entries } of this page's last
+    // write of it.
+    property var _lastWritten: ({})
 
     // ---- Board ----
     property int editingCardIndex: -1
@@ -412,15 +415,24 @@ SpotSizingItem {
     function _editStoredListLocked(store, key, change) {
         store.sync()
         var text = store.value(key, "")
-        var stored = Profiles.readEntries(text)
+        // The entries this page wrote last stand for the text it wrote, as
+        // long as the store still holds that text (reading a large list
+        // again would take a second).
+        var last = _lastWritten[key]
+        delete _lastWritten[key]
+        var stored = last && last.store === store && last.text === text
+            ? { ok: true, entries: last.entries } : Profiles.readEntries(text)
         if (!stored.ok)
             _setAsideUnreadable(store, key, text)
         var entries = change(stored.entries) || stored.entries
-        store.setValue(key, Profiles.entriesText(entries))
+        var written = Profiles.entriesText(entries)
+        store.setValue(key, written)
         store.sync()
         _storeProblem = _settingsStoreProblem()
-        if (_storeProblem === "")
+        if (_storeProblem === "") {
+            _lastWritten[key] = { store: store, text: written, entries: entries }
             return entries
+        }
         store.setValue(key, text === undefined || text === null ? "" : text)
         return null
     }
@@ -1037,8 +1049,33 @@ SpotSizingItem {
     }
 
     function _loadPersistedCustomRanges(player) {
-        var stored = Library.readStoredTree(rangeStore.value(_seat(player) + "CustomRangesJson", ""), null)
-        return stored.ok ? Library.rememberClean(stored.tree) : []
+        var key = _seat(player) + "CustomRangesJson"
+        var text = rangeStore.value(key, "")
+        var stored = Library.readStoredTree(text, null)
+        if (!stored.ok)
+            return []
+        _readForEditing.push({ key: key, text: text })
+        readForEditingTimer.restart()
+        return Library.rememberClean(stored.tree)
+    }
+
+    // The lists read at start, read again entry by entry (as an edit reads
+    // them) once the page shows, so that the first edit of a large list
+    // need not: see _editStoredListLocked.
+    property var _readForEditing: []
+
+    Timer {
+        id: readForEditingTimer
+        interval: 300
+        onTriggered: {
+            var lists = root._readForEditing
+            root._readForEditing = []
+            lists.forEach(function (list) {
+                if (root._lastWritten[list.key] === undefined)
+                    root._lastWritten[list.key] = { store: rangeStore, text: list.text,
+                                                    entries: Profiles.readEntries(list.text).entries }
+            })
+        }
     }
 
     // Writes a seat's Custom tree to the store, as persistSettingsProfiles
