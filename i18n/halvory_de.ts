@@ -34,6 +34,42 @@
 <context>
     <name>AppController</name>
     <message>
+        <source>Settings could not be saved: %1 is not writable</source>
+        <translation>Einstellungen konnten nicht gespeichert werden: %1 ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 cannot be read</source>
+        <translation>Einstellungen konnten nicht gespeichert werden: %1 ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Invalid file URL.</source>
+        <translation>Ungültige Datei-URL.</translation>
+    </message>
+    <message>
+        <source>Only local files are supported.</source>
+        <translation>Nur lokale Dateien werden unterstützt.</translation>
+    </message>
+    <message>
+        <source>Empty file path.</source>
+        <translation>Leerer Dateipfad.</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>File is too large (%1 bytes).</source>
+        <translation>Die Datei ist zu groß (%1 Bytes).</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
         <source>Ready</source>
         <translation>Bereit</translation>
     </message>

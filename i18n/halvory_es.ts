@@ -34,6 +34,42 @@
 <context>
     <name>AppController</name>
     <message>
+        <source>Settings could not be saved: %1 is not writable</source>
+        <translation>No se pudo guardar la configuración: %1 no se puede escribir</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 cannot be read</source>
+        <translation>No se pudo guardar la configuración: %1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>Invalid file URL.</source>
+        <translation>URL de archivo no válida.</translation>
+    </message>
+    <message>
+        <source>Only local files are supported.</source>
+        <translation>Solo se admiten archivos locales.</translation>
+    </message>
+    <message>
+        <source>Empty file path.</source>
+        <translation>Ruta de archivo vacía.</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>File is too large (%1 bytes).</source>
+        <translation>El archivo es demasiado grande (%1 bytes).</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>El archivo no es texto UTF-8.</translation>
+    </message>
+    <message>
         <source>Ready</source>
         <translation>Listo</translation>
     </message>

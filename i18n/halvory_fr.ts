@@ -34,6 +34,42 @@
 <context>
     <name>AppController</name>
     <message>
+        <source>Settings could not be saved: %1 is not writable</source>
+        <translation>Impossible d'enregistrer les paramètres : %1 n'est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 cannot be read</source>
+        <translation>Impossible d'enregistrer les paramètres : %1 est illisible</translation>
+    </message>
+    <message>
+        <source>Invalid file URL.</source>
+        <translation>URL de fichier non valide.</translation>
+    </message>
+    <message>
+        <source>Only local files are supported.</source>
+        <translation>Seuls les fichiers locaux sont pris en charge.</translation>
+    </message>
+    <message>
+        <source>Empty file path.</source>
+        <translation>Chemin de fichier vide.</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <translation>Le fichier n'existe pas.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Ce n'est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>File is too large (%1 bytes).</source>
+        <translation>Le fichier est trop volumineux (%1 octets).</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Le fichier n'est pas du texte UTF-8.</translation>
+    </message>
+    <message>
         <source>Ready</source>
         <translation>Prêt</translation>
     </message>

@@ -34,6 +34,42 @@
 <context>
     <name>AppController</name>
     <message>
+        <source>Settings could not be saved: %1 is not writable</source>
+        <translation>Impossibile salvare le impostazioni: %1 non è scrivibile</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 cannot be read</source>
+        <translation>Impossibile salvare le impostazioni: %1 non è leggibile</translation>
+    </message>
+    <message>
+        <source>Invalid file URL.</source>
+        <translation>URL del file non valido.</translation>
+    </message>
+    <message>
+        <source>Only local files are supported.</source>
+        <translation>Sono supportati solo file locali.</translation>
+    </message>
+    <message>
+        <source>Empty file path.</source>
+        <translation>Percorso del file vuoto.</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+    <message>
+        <source>File is too large (%1 bytes).</source>
+        <translation>Il file è troppo grande (%1 byte).</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Il file non è testo UTF-8.</translation>
+    </message>
+    <message>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>

@@ -35,6 +35,42 @@
 <context>
     <name>AppController</name>
     <message>
+        <source>Settings could not be saved: %1 is not writable</source>
+        <translation>Nie można zapisać ustawień: %1 nie jest zapisywalny</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 cannot be read</source>
+        <translation>Nie można zapisać ustawień: nie można odczytać %1</translation>
+    </message>
+    <message>
+        <source>Invalid file URL.</source>
+        <translation>Nieprawidłowy adres URL pliku.</translation>
+    </message>
+    <message>
+        <source>Only local files are supported.</source>
+        <translation>Obsługiwane są tylko pliki lokalne.</translation>
+    </message>
+    <message>
+        <source>Empty file path.</source>
+        <translation>Pusta ścieżka pliku.</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <translation>Plik nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>To nie jest zwykły plik.</translation>
+    </message>
+    <message>
+        <source>File is too large (%1 bytes).</source>
+        <translation>Plik jest za duży (%1 bajtów).</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Plik nie jest tekstem UTF-8.</translation>
+    </message>
+    <message>
         <source>Ready</source>
         <translation>Gotowe</translation>
     </message>

@@ -34,6 +34,42 @@
 <context>
     <name>AppController</name>
     <message>
+        <source>Settings could not be saved: %1 is not writable</source>
+        <translation>Não foi possível salvar as configurações: %1 não pode ser gravado</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 cannot be read</source>
+        <translation>Não foi possível salvar as configurações: %1 não pode ser lido</translation>
+    </message>
+    <message>
+        <source>Invalid file URL.</source>
+        <translation>URL de arquivo inválida.</translation>
+    </message>
+    <message>
+        <source>Only local files are supported.</source>
+        <translation>Somente arquivos locais são suportados.</translation>
+    </message>
+    <message>
+        <source>Empty file path.</source>
+        <translation>Caminho de arquivo vazio.</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <translation>O arquivo não existe.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>File is too large (%1 bytes).</source>
+        <translation>O arquivo é grande demais (%1 bytes).</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>O arquivo não é texto UTF-8.</translation>
+    </message>
+    <message>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>

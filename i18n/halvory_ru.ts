@@ -35,6 +35,42 @@
 <context>
     <name>AppController</name>
     <message>
+        <source>Settings could not be saved: %1 is not writable</source>
+        <translation>Не удалось сохранить настройки: %1 недоступен для записи</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 cannot be read</source>
+        <translation>Не удалось сохранить настройки: не удаётся прочитать %1</translation>
+    </message>
+    <message>
+        <source>Invalid file URL.</source>
+        <translation>Недопустимый URL файла.</translation>
+    </message>
+    <message>
+        <source>Only local files are supported.</source>
+        <translation>Поддерживаются только локальные файлы.</translation>
+    </message>
+    <message>
+        <source>Empty file path.</source>
+        <translation>Пустой путь к файлу.</translation>
+    </message>
+    <message>
+        <source>File does not exist.</source>
+        <translation>Файл не существует.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+    <message>
+        <source>File is too large (%1 bytes).</source>
+        <translation>Файл слишком большой (%1 байт).</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Файл не является текстом в UTF-8.</translation>
+    </message>
+    <message>
         <source>Ready</source>
         <translation>Готов</translation>
     </message>

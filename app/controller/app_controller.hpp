@@ -226,6 +226,8 @@ class AppController : public QObject {
   Q_INVOKABLE void cancelProjectSave();
   Q_INVOKABLE QVariantMap saveTextFile(QUrl fileUrl, QString text) const;
   Q_INVOKABLE QVariantMap readTextFile(QUrl fileUrl) const;
+  // Why the settings store cannot keep a write, or empty when it can.
+  Q_INVOKABLE QString settingsStoreProblem() const;
   Q_INVOKABLE void setNodeLock(int nodeIndex, QString handLabel169, int actionIndex,
                                double actionProb);
   Q_INVOKABLE void setNodeLockProbs(int nodeIndex, QString handLabel169, QVariantList actionProbs);

@@ -3,6 +3,7 @@
 
 #include "controller/app_controller.hpp"
 #include "controller/file_failure.hpp"
+#include "controller/settings_store.hpp"
 
 #include <new>
 
@@ -76,6 +77,10 @@ QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
 
 QVariantMap AppController::readTextFile(QUrl fileUrl) const {
   return ProjectFiles::readTextFile(std::move(fileUrl));
+}
+
+QString AppController::settingsStoreProblem() const {
+  return halvory_app::settingsStoreProblem();
 }
 
 QString AppController::readTextResource(QString path) const {

@@ -21,6 +21,7 @@
 #include <QJsonDocument>
 #include <QEventLoop>
 #include <QSaveFile>
+#include <QStringConverter>
 #include <QThread>
 #include <QTimer>
 
@@ -518,26 +519,34 @@ QVariantMap ProjectFiles::saveTextFile(QUrl fileUrl, const QString& text) {
 QVariantMap ProjectFiles::readTextFile(QUrl fileUrl) {
   fileUrl = asFileUrl(fileUrl);
   QVariantMap result = notDoneAnswer({{QStringLiteral("text"), QString()}});
+  const auto refuse = [&result](const char* reason) {
+    return failed(result, QCoreApplication::translate("AppController", reason));
+  };
 
-  if (!fileUrl.isValid()) return failed(result, QStringLiteral("Invalid file URL."));
+  if (!fileUrl.isValid()) return refuse(QT_TRANSLATE_NOOP("AppController", "Invalid file URL."));
   if (!fileUrl.isLocalFile())
-    return failed(result, QStringLiteral("Only local files are supported."));
+    return refuse(QT_TRANSLATE_NOOP("AppController", "Only local files are supported."));
   const QString path = fileUrl.toLocalFile();
-  if (path.trimmed().isEmpty()) return failed(result, QStringLiteral("Empty file path."));
-  if (!QFileInfo::exists(path)) return failed(result, QStringLiteral("File does not exist."));
+  if (path.trimmed().isEmpty())
+    return refuse(QT_TRANSLATE_NOOP("AppController", "Empty file path."));
+  if (!QFileInfo::exists(path))
+    return refuse(QT_TRANSLATE_NOOP("AppController", "File does not exist."));
 
   QFile file;
   QString openError;
   switch (openRegularFile(path, QIODevice::ReadOnly | QIODevice::Text, file, &openError)) {
     case RegularOpen::NotRegular:
-      return failed(result, QStringLiteral("Not a regular file."));
+      return refuse(QT_TRANSLATE_NOOP("AppController", "Not a regular file."));
     case RegularOpen::Failed:
-      return failed(result, QStringLiteral("Failed to open file: %1").arg(openError));
+      return failed(result, QCoreApplication::translate("AppController", "Failed to open file: %1")
+                                .arg(openError));
     case RegularOpen::Ok:
       break;
   }
   const auto tooLarge = [&result](qint64 bytes) {
-    return failed(result, QStringLiteral("File is too large (%1 bytes).").arg(bytes));
+    return failed(result,
+                  QCoreApplication::translate("AppController", "File is too large (%1 bytes).")
+                      .arg(bytes));
   };
   if (file.size() > kTextFileMaxBytes) return tooLarge(file.size());
 
@@ -551,7 +560,15 @@ QVariantMap ProjectFiles::readTextFile(QUrl fileUrl) {
   }
   if (bytes.size() > kTextFileMaxBytes) return tooLarge(bytes.size());
 
-  result.insert(QStringLiteral("text"), QString::fromUtf8(bytes));
+  // Text in another encoding (UTF-16 above all, whose ASCII letters come
+  // with zero bytes) would reach the reader garbled: it is named instead.
+  // A leading byte order mark is dropped, as it always was.
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(bytes);
+  if (utf8.hasError() || bytes.contains('\0'))
+    return refuse(QT_TRANSLATE_NOOP("AppController", "The file is not UTF-8 text."));
+
+  result.insert(QStringLiteral("text"), text);
   result.insert(QStringLiteral("ok"), true);
   return result;
 }

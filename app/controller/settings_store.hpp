@@ -28,4 +28,10 @@ class SettingsStore {
 
 std::shared_ptr<SettingsStore> makeSettingsStore();
 
+// Why the program's settings file cannot keep what is written to it (the
+// file named, in the chosen language), or empty when it can. Writes still
+// waiting in this process are tried again first, so a write that did not
+// reach the file is found here.
+QString settingsStoreProblem();
+
 }  // namespace halvory_app

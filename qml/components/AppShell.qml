@@ -489,7 +489,23 @@ SpotSizingItem {
         }
     }
 
+    // Said once on start when the settings store cannot be read or kept:
+    // what is changed from then on would be lost at exit.
+    MessageBox {
+        id: storeProblemBox
+        objectName: "storeProblemBox"
+        theme: shell.theme
+        titleWords: function () { return qsTranslate("SettingsPage", "Settings") }
+        words: function () { return shell.controller ? shell.controller.settingsStoreProblem() : "" }
+    }
+
+    function _reportStoreAtStart(): void {
+        if (controller && controller.settingsStoreProblem() !== "")
+            storeProblemBox.open()
+    }
+
     Component.onCompleted: {
+        _reportStoreAtStart()
         _connectWriteBack(pageStack.projectPage)
         _connectEstimateScheduling()
         var storedDark = uiSettings.value("darkMode", true)

@@ -125,6 +125,15 @@ SpotSizingItem {
     property string _clearExploitPlayer: "oop"
     property string _exportStandardError: ""
     property string _exportExploitError: ""
+    // Why the settings store did not keep a seat's last library change
+    // made outside a dialog (a delete, an override); "" when it did.
+    property string _oopLibraryStoreError: ""
+    property string _ipLibraryStoreError: ""
+    // Why the store did not keep the last write of a stored list.
+    property string _storeProblem: ""
+    // Per stored list's key: { store, text, entries } of this page's last
+    // write of it.
+    property var _lastWritten: ({})
 
     // ---- Board ----
     property int editingCardIndex: -1
@@ -156,7 +165,7 @@ SpotSizingItem {
 
     signal goToSolve()
 
-    function _memoryText(name) {
+    function _memoryText(name: string): string {
         var text = _controllerSource ? _controllerSource[name] : ""
         return text === undefined || text === null || String(text) === "" ? "—" : String(text)
     }
@@ -392,16 +401,40 @@ SpotSizingItem {
                        ? text : String(kept) + "\n" + String(text))
     }
 
+    // Why the settings file did not keep the last write ("" when it did),
+    // by the controller, which sees the file's state.
+    function _settingsStoreProblem(): string {
+        var c = _controllerSource
+        var problem = c && typeof c.settingsStoreProblem === "function" ? c.settingsStoreProblem() : ""
+        return problem === undefined || problem === null ? "" : String(problem)
+    }
+
+    // The entries written, or null when the store could not keep them: the
+    // store then holds, in this program too, what it held before, and
+    // `_storeProblem` says why.
     function _editStoredListLocked(store, key, change) {
         store.sync()
         var text = store.value(key, "")
-        var stored = Profiles.readEntries(text)
+        // The entries this page wrote last stand for the text it wrote, as
+        // long as the store still holds that text (reading a large list
+        // again would take a second).
+        var last = _lastWritten[key]
+        delete _lastWritten[key]
+        var stored = last && last.store === store && last.text === text
+            ? { ok: true, entries: last.entries } : Profiles.readEntries(text)
         if (!stored.ok)
             _setAsideUnreadable(store, key, text)
         var entries = change(stored.entries) || stored.entries
-        store.setValue(key, Profiles.entriesText(entries))
+        var written = Profiles.entriesText(entries)
+        store.setValue(key, written)
         store.sync()
-        return entries
+        _storeProblem = _settingsStoreProblem()
+        if (_storeProblem === "") {
+            _lastWritten[key] = { store: store, text: written, entries: entries }
+            return entries
+        }
+        store.setValue(key, text === undefined || text === null ? "" : text)
+        return null
     }
 
     // Writes the page's profile list to the store by the rule of every
@@ -412,11 +445,18 @@ SpotSizingItem {
                         entries => Profiles.entriesWithProfiles(entries, _sanitizeSettingsProfiles(settingsProfiles)))
     }
 
+    // A delete the store cannot keep leaves the profile listed, and the
+    // load dialog says why.
     function deleteSettingsProfileById(id) {
         var key = String(id)
-        settingsProfiles = Profiles.profilesOf(_editStoredList(settingsProfileStore, "profilesJson", function (entries) {
+        var entries = _editStoredList(settingsProfileStore, "profilesJson", function (entries) {
             return Profiles.withoutProfile(entries, key)
-        }))
+        })
+        if (!entries) {
+            _loadProfileError = _storeProblem
+            return
+        }
+        settingsProfiles = Profiles.profilesOf(entries)
         if (_loadProfileSelectedId === key)
             _loadProfileSelectedId = ""
     }
@@ -435,10 +475,15 @@ SpotSizingItem {
             return false
         }
         var profile = { id: _newNodeId(), name: "", createdAt: new Date().toISOString(), data: currentSettingsSnapshot() }
-        settingsProfiles = Profiles.profilesOf(_editStoredList(settingsProfileStore, "profilesJson", function (entries) {
+        var entries = _editStoredList(settingsProfileStore, "profilesJson", function (entries) {
             profile.name = _uniqueProfileName(Profiles.profilesOf(entries), name)
             entries.push({ value: profile })
-        }))
+        })
+        if (!entries) {
+            _saveProfileError = _storeProblem
+            return false
+        }
+        settingsProfiles = Profiles.profilesOf(entries)
         return true
     }
 
@@ -541,7 +586,7 @@ SpotSizingItem {
     }
 
     // "oop" is OOP; anything else is IP.
-    function _seat(player) {
+    function _seat(player: string): string {
         return player === "oop" ? "oop" : "ip"
     }
 
@@ -565,7 +610,7 @@ SpotSizingItem {
              : category === 1 ? root[seat + "ExploitRanges"] : root[seat + "CustomRanges"]
     }
 
-    function categoryLabel(cat) {
+    function categoryLabel(cat: int): string {
         return cat === 0 ? qsTr("Standard Ranges") : cat === 1 ? qsTr("Population Ranges") : qsTr("Custom Ranges")
     }
 
@@ -575,7 +620,7 @@ SpotSizingItem {
         return category === 0 ? _trStandardLabel(rawName) : category === 1 ? _trPopulationLabel(rawName) : String(rawName)
     }
 
-    function _trRakeFolderName(s) {
+    function _trRakeFolderName(s: string): string {
         switch (String(s)) {
         case "No rake": return qsTr("No rake")
         case "50nl rake": return qsTr("50nl rake")
@@ -586,7 +631,7 @@ SpotSizingItem {
         return String(s)
     }
 
-    function _trStdToken(tok) {
+    function _trStdToken(tok: string): string {
         switch (String(tok)) {
         case "Call": return qsTr("Call")
         case "Fold": return qsTr("Fold")
@@ -655,7 +700,7 @@ SpotSizingItem {
         return _trStandardLabel(t)
     }
 
-    function _trArchetype(label) {
+    function _trArchetype(label: string): string {
         switch (label) {
         case "Passive": return qsTr("Passive")
         case "Passive tight": return qsTr("Passive tight")
@@ -781,9 +826,11 @@ SpotSizingItem {
         return Builtin.readStoredOverrides(rangeStore.value(_seat(player) + "ExploitOverridesJson", ""))
     }
 
+    // Returns why the store did not keep the map ("" when it did).
     function _persistOverrides(seat, kind) {
         rangeStore.setValue(seat + kind + "OverridesJson", JSON.stringify(_sanitizeOverrideMap(root[seat + kind + "Overrides"])))
         rangeStore.sync()
+        return _settingsStoreProblem()
     }
 
     function persistStandardOverrides(player) {
@@ -822,16 +869,25 @@ SpotSizingItem {
             return false
         // Merged into the map as stored now, which another copy may have changed.
         var storeKey = seat + kind + "OverridesJson"
-        _underStoreLock(storeKey, function () {
+        var problem = _underStoreLock(storeKey, function () {
             rangeStore.sync()
             var stored = rangeStore.value(storeKey, "")
             if (Builtin.storedOverridesUnreadable(stored))
                 _setAsideUnreadable(rangeStore, storeKey, stored)
+            var before = root[seat + kind + "Overrides"]
             var map = Builtin.readStoredOverrides(stored)
             map[key] = text
             root[seat + kind + "Overrides"] = map
-            _persistOverrides(seat, kind)
+            var why = _persistOverrides(seat, kind)
+            if (why !== "") {
+                root[seat + kind + "Overrides"] = before
+                rangeStore.setValue(storeKey, stored === undefined || stored === null ? "" : stored)
+            }
+            return why
         })
+        root["_" + seat + "LibraryStoreError"] = problem
+        if (problem !== "")
+            return false
         root[seat + kind + "Ranges"] = _updateRangeValueById(tree, root[seat + "SelectedId"], text)
         return true
     }
@@ -839,16 +895,23 @@ SpotSizingItem {
     function _clearOverrides(player, kind) {
         if (player !== "oop" && player !== "ip")
             return false
-        root[player + kind + "Overrides"] = {}
         var storeKey = player + kind + "OverridesJson"
-        _underStoreLock(storeKey, function () {
+        var problem = _underStoreLock(storeKey, function () {
             rangeStore.sync()
             var stored = rangeStore.value(storeKey, "")
             if (Builtin.storedOverridesUnreadable(stored))
                 _setAsideUnreadable(rangeStore, storeKey, stored)
             rangeStore.setValue(storeKey, "")
             rangeStore.sync()
+            var why = _settingsStoreProblem()
+            if (why !== "")
+                rangeStore.setValue(storeKey, stored === undefined || stored === null ? "" : stored)
+            return why
         })
+        root["_" + player + "LibraryStoreError"] = problem
+        if (problem !== "")
+            return false
+        root[player + kind + "Overrides"] = {}
         root[player + "SelectedId"] = ""
         root[player + "OpenFolderIds"] = {}
         root[player + "RangeText"] = ""
@@ -931,7 +994,7 @@ SpotSizingItem {
 
     function _flattenTreeFor(player, cat) {
         var seat = _seat(player)
-        return Library.flatten(_sanitizeCustomTree(rangesFor(seat, cat)), root[seat + "OpenFolderIds"],
+        return Library.flatten(Library.cleanTreeOf(rangesFor(seat, cat), _newNodeId), root[seat + "OpenFolderIds"],
                                function (name) { return root.rangeDisplayName(cat, name) })
     }
 
@@ -986,8 +1049,33 @@ SpotSizingItem {
     }
 
     function _loadPersistedCustomRanges(player) {
-        var stored = Profiles.readEntries(rangeStore.value(_seat(player) + "CustomRangesJson", ""))
-        return stored.ok ? Library.treeOf(stored.entries) : []
+        var key = _seat(player) + "CustomRangesJson"
+        var text = rangeStore.value(key, "")
+        var stored = Library.readStoredTree(text, null)
+        if (!stored.ok)
+            return []
+        _readForEditing.push({ key: key, text: text })
+        readForEditingTimer.restart()
+        return Library.rememberClean(stored.tree)
+    }
+
+    // The lists read at start, read again entry by entry (as an edit reads
+    // them) once the page shows, so that the first edit of a large list
+    // need not: see _editStoredListLocked.
+    property var _readForEditing: []
+
+    Timer {
+        id: readForEditingTimer
+        interval: 300
+        onTriggered: {
+            var lists = root._readForEditing
+            root._readForEditing = []
+            lists.forEach(function (list) {
+                if (root._lastWritten[list.key] === undefined)
+                    root._lastWritten[list.key] = { store: rangeStore, text: list.text,
+                                                    entries: Profiles.readEntries(list.text).entries }
+            })
+        }
     }
 
     // Writes a seat's Custom tree to the store, as persistSettingsProfiles
@@ -1000,26 +1088,42 @@ SpotSizingItem {
 
     // Every change of a Custom tree is made on the store as it is now and
     // the seat shows the tree written.
-    function _editCustomTree(seat, change) {
-        root[seat + "CustomRanges"] = Library.treeOf(_editStoredList(rangeStore, seat + "CustomRangesJson", change))
+    // Returns false, the seat's tree unchanged, when the store could not
+    // keep the change (`_storeProblem` says why).
+    // `treeAfter`, when given, returns the tree the change left (the
+    // store's list is then not read again).
+    function _editCustomTree(seat, change, treeAfter) {
+        var entries = _editStoredList(rangeStore, seat + "CustomRangesJson", change)
+        if (!entries)
+            return false
+        root[seat + "CustomRanges"] = Library.rememberClean(treeAfter ? treeAfter() : Library.treeOf(entries))
+        return true
     }
 
     // Adds a node to the seat's Custom tree, in the selected row's folder
     // when `useSelection`, and shows it: the seat moves to Custom first (which
     // clears its selection), then the new node is selected and its folder
-    // marked open. Returns the new node's id.
+    // marked open. Returns the new node's id, or "" when the store could
+    // not keep it (nothing then changes on the page).
     function _addCustomNode(seat, node, useSelection, openNew) {
         var tree = root[seat + "CustomRanges"]
         var folderId = useSelection ? Library.targetFolderId(tree, root[seat + "SelectedId"]) : ""
         var added = Object.assign({ id: _newNodeId() }, node)
-        _editCustomTree(seat, function (entries) { Library.addToEntries(entries, folderId, added, _uniqueRangeName) })
+        var after = null
+        if (!_editCustomTree(seat, function (entries) {
+            after = Library.addToEntriesWithTree(entries, folderId, added, _uniqueRangeName).tree
+        }, function () { return after }))
+            return ""
         root[seat + "RangeCategory"] = 2
-        var open = Object.assign(Object.create(null), root[seat + "OpenFolderIds"])
-        if (folderId !== "")
-            open[folderId] = true
-        if (openNew)
-            open[added.id] = true
-        root[seat + "OpenFolderIds"] = open
+        // Left as it is when nothing opens: each new map lists the rows anew.
+        if (folderId !== "" || openNew) {
+            var open = Object.assign(Object.create(null), root[seat + "OpenFolderIds"])
+            if (folderId !== "")
+                open[folderId] = true
+            if (openNew)
+                open[added.id] = true
+            root[seat + "OpenFolderIds"] = open
+        }
         root[seat + "SelectedId"] = added.id
         return added.id
     }
@@ -1050,14 +1154,18 @@ SpotSizingItem {
         var seat = _saveRangePlayer
         var trimmed = _normalizeName(name)
         var value = String(_saveRangeValue).trim()
+        var read
         if (trimmed === "")
             _saveRangeError = qsTr("Please enter a name.")
         else if (value === "")
             _saveRangeError = qsTr("Current range is empty.")
         else if (seat !== "oop" && seat !== "ip")
             _saveRangeError = qsTr("Unknown player.")
-        else
-            _addCustomNode(seat, { type: "range", name: trimmed, value: value }, root[seat + "RangeCategory"] === 2, false)
+        else if (!(read = readRange(value, "")).ok)
+            // The library keeps only what the solve can read.
+            _saveRangeError = String(read.error)
+        else if (_addCustomNode(seat, { type: "range", name: trimmed, value: value }, root[seat + "RangeCategory"] === 2, false) === "")
+            _saveRangeError = _storeProblem
         return _saveRangeError === ""
     }
 
@@ -1068,7 +1176,10 @@ SpotSizingItem {
             _addFolderError = qsTr("Please enter a folder name.")
             return false
         }
-        _addCustomNode(_seat(_addFolderPlayer), { type: "folder", name: trimmed, children: [] }, true, true)
+        if (_addCustomNode(_seat(_addFolderPlayer), { type: "folder", name: trimmed, children: [] }, true, true) === "") {
+            _addFolderError = _storeProblem
+            return false
+        }
         return true
     }
 
@@ -1124,10 +1235,15 @@ SpotSizingItem {
         var focus = _importRangeFocusPlayer === "ip" ? "ip" : "oop"
         var other = focus === "oop" ? "ip" : "oop"
         var node = { type: "range", name: trimmed, value: text }
-        _addCustomNode(focus, node, root[focus + "RangeCategory"] === 2, false)
-        _editCustomTree(other, function (entries) {
-            Library.addToEntries(entries, "", Object.assign({ id: _newNodeId() }, node), _uniqueRangeName)
-        })
+        var kept = _addCustomNode(focus, node, root[focus + "RangeCategory"] === 2, false) !== ""
+            && _editCustomTree(other, function (entries) {
+                Library.addToEntries(entries, "", Object.assign({ id: _newNodeId() }, node), _uniqueRangeName)
+            })
+        if (!kept) {
+            var problem = _storeProblem
+            _importRangeWords = function () { return problem }
+            return false
+        }
         root[other + "RangeCategory"] = 2
         _importRangeWords = null
         return true
@@ -1142,7 +1258,8 @@ SpotSizingItem {
         _deleteRangePlayer = player
         _deleteRangeKind = Library.isFolder(node) ? "folder" : "range"
         _deleteRangeName = String(node.name)
-        _deleteFolderChildCount = _countDescendants(node)
+        // The note counts what the user loses: ranges, not folders.
+        _deleteFolderChildCount = Library.countRanges(node)
         rangeDialogs.openDelete()
     }
 
@@ -1156,7 +1273,10 @@ SpotSizingItem {
         if (root[player + "RangeCategory"] !== 2 || id === "")
             return
         var index = listModelFor(player).findIndex(function (row) { return row.id === id })
-        _editCustomTree(player, function (entries) { Library.removeFromEntries(entries, id) })
+        var kept = _editCustomTree(player, function (entries) { Library.removeFromEntries(entries, id) })
+        root["_" + player + "LibraryStoreError"] = kept ? "" : _storeProblem
+        if (!kept)
+            return
         root[player + "OpenFolderIds"] = Library.existingOpenFolders(root[player + "CustomRanges"], root[player + "OpenFolderIds"])
         var rows = listModelFor(player)
         root[player + "SelectedId"] = rows.length > 0 ? rows[Math.max(0, Math.min(index, rows.length - 1))].id : ""

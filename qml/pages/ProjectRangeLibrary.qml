@@ -95,18 +95,45 @@ ColumnLayout {
             color: ThemeRules.roleColor(library.page.theme, "textMuted", "#8B949E")
         }
 
-        Repeater {
-            model: library.rows
+        // A view of its own: only the rows in sight are made, so a library
+        // of any size opens and changes quickly, and the list scrolls
+        // within the room the matrix beside it leaves.
+        ListView {
+            id: rowList
+            objectName: library.seat + "LibraryRows"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            // Three rows at least: the column is then as tall for every
+            // library, full or empty, and both seats' columns stay level.
+            Layout.minimumHeight: 3 * 26 + 2 * 6
+            clip: true
+            spacing: 6
+            boundsBehavior: Flickable.StopAtBounds
+            // A count, not the rows themselves: a list of rows as a model
+            // would be copied whole at every change.
+            model: library.rows.length
+            Text {
+                objectName: library.seat + "NoRanges"
+                visible: library.page.rangesFor(library.seat, library.category).length === 0
+                text: qsTranslate("ProjectPage", "No ranges yet.")
+                font.pixelSize: 11
+                color: ThemeRules.roleColor(library.page.theme, "textFaint", "#6E7681")
+            }
 
-            Rectangle {
+            ScrollBar.vertical: ScrollBar {
+                policy: rowList.contentHeight > rowList.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
+
+            delegate: Rectangle {
                 id: row
-                required property var modelData
+                required property int index
+                readonly property var modelData: library.rows[index] || ({ id: "", kind: "range", name: "", displayName: "", depth: 0 })
                 readonly property bool selected: library.selectedId === String(modelData.id)
                 readonly property bool isFolder: modelData.kind === "folder"
                 readonly property bool open: isFolder && library.page[library.seat + "OpenFolderIds"][modelData.id] === true
                 objectName: library.seat + "LibraryRow_" + modelData.name
-                Layout.fillWidth: true
-                implicitHeight: 26
+                width: rowList.width - (rowList.contentHeight > rowList.height ? 10 : 0)
+                height: 26
                 radius: ThemeRules.roleColor(library.page.theme, "radiusSm", 8)
                 color: selected ? ThemeRules.roleColor(library.page.theme, "surface3", "#2D333B")
                      : rowArea.containsMouse ? ThemeRules.roleColor(library.page.theme, "surfaceHover", "#30363D") : ThemeRules.roleColor(library.page.theme, "surface2", "#21262D")
@@ -126,12 +153,16 @@ ColumnLayout {
                         iconOpacity: row.open ? 1.0 : 0.75
                     }
 
+                    // One line whatever the name holds: a line break ends
+                    // what shows, and the whole name is in the tooltip.
                     Text {
                         id: rowLabel
                         objectName: "rowLabel"
                         Layout.fillWidth: true
                         text: row.modelData.displayName !== "" ? row.modelData.displayName : row.modelData.name
                         textFormat: Text.PlainText
+                        wrapMode: Text.NoWrap
+                        maximumLineCount: 1
                         elide: Text.ElideRight
                         font.pixelSize: 11
                         color: ThemeRules.roleColor(library.page.theme, "text", "#F0F6FC")
@@ -157,13 +188,6 @@ ColumnLayout {
             }
         }
 
-        Text {
-            objectName: library.seat + "NoRanges"
-            visible: library.page.rangesFor(library.seat, library.category).length === 0
-            text: qsTranslate("ProjectPage", "No ranges yet.")
-            font.pixelSize: 11
-            color: ThemeRules.roleColor(library.page.theme, "textFaint", "#6E7681")
-        }
 
         Text {
             Layout.fillWidth: true
@@ -175,7 +199,16 @@ ColumnLayout {
             color: ThemeRules.roleColor(library.page.theme, "danger", "#F85149")
         }
 
-        Item { Layout.fillHeight: true }
+        Text {
+            objectName: library.seat + "LibraryStoreError"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: library.page["_" + library.seat + "LibraryStoreError"]
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 10
+            color: ThemeRules.roleColor(library.page.theme, "danger", "#F85149")
+        }
 
         // The developers' commands on a built-in library.
         ColumnLayout {

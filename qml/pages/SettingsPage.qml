@@ -50,6 +50,9 @@ Item {
         { label: "Русский", code: "ru" }
     ]
     property int languageIndex: 0
+    // Why the settings store did not keep the last save or language
+    // choice, in the language chosen; "" when it did.
+    property string storeError: ""
 
     function languageLabel(option) {
         if (!option)
@@ -89,6 +92,12 @@ Item {
         var accent = theme && theme.useAccentOverride ? SettingsRules.colorHexText(theme.accentOverride) : ""
         uiStore.setValue("accentHex", accent)
         uiStore.sync()
+        storeError = _storeProblem()
+    }
+
+    function _storeProblem(): string {
+        var problem = controller ? controller.settingsStoreProblem() : ""
+        return problem === undefined || problem === null ? "" : String(problem)
     }
 
     function resetToDefaults() {
@@ -106,8 +115,12 @@ Item {
         if (index < 0 || index >= languageOptions.length)
             return
         languageIndex = index
-        if (languages)
-            languages.setLanguage(languageOptions[index].code)
+        if (!languages)
+            return
+        languages.setLanguage(languageOptions[index].code)
+        // The language applies for this session even when it cannot be
+        // kept for the next; the page says so.
+        storeError = _storeProblem()
     }
 
     function requestUpdate() {
@@ -183,6 +196,18 @@ Item {
                 SettingsUpdatesCard {
                     Layout.fillWidth: true
                     page: page
+                }
+
+                Text {
+                    objectName: "settingsStoreError"
+                    Layout.fillWidth: true
+                    visible: text !== ""
+                    text: page.storeError
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    horizontalAlignment: Text.AlignRight
+                    font.pixelSize: 12
+                    color: page.theme ? page.theme.danger : "#F85149"
                 }
 
                 Row {

@@ -18,18 +18,47 @@ var MAX_DEPTH = 40
 // where one is missing (from `makeId`, or else one derived from the parent
 // and the name, the same on every read), folders recognised by their type or
 // a children list, range values kept as written.
+// An id met again in the tree (a store edited by hand) is told apart by a
+// suffix, the same on every read, so that each row is one node.
 function sanitizeTree(list, makeId) {
-    return _clean(list, makeId, "", 0, null)
+    return _clean(list, makeId, "", 0, null, Object.create(null))
 }
 
-// `link(clean, raw, rawList)`, when given, is told which stored node each
-// clean node came from.
-function _clean(list, makeId, parentId, depth, link) {
+// The clean copy of a tree the page holds, kept for the last few trees
+// asked for: the page's trees are replaced, never changed in place, and
+// each list of rows asks for its tree again whenever any of its inputs
+// changes.
+var _cleanCache = []
+
+// Tells the cache that `tree` is clean already (a tree made by treeOf).
+function rememberClean(tree) {
+    _cleanCache.unshift({ tree: tree, clean: tree })
+    if (_cleanCache.length > 6)
+        _cleanCache.pop()
+    return tree
+}
+
+function cleanTreeOf(tree, makeId) {
+    for (var i = 0; i < _cleanCache.length; ++i)
+        if (_cleanCache[i].tree === tree)
+            return _cleanCache[i].clean
+    var clean = sanitizeTree(tree, makeId)
+    _cleanCache.unshift({ tree: tree, clean: clean })
+    if (_cleanCache.length > 6)
+        _cleanCache.pop()
+    return clean
+}
+
+// `link(clean, raw, rawList, index)`, when given, is told which stored node
+// (at `index` of `rawList`) each clean node came from; `ids` holds the ids
+// given so far (a plain map: the script engine's Set and Map look keys up
+// one by one, which a large library cannot afford).
+function _clean(list, makeId, parentId, depth, link, ids) {
     if (!Array.isArray(list) || depth >= MAX_DEPTH)
         return []
     var out = []
     var seen = Object.create(null)
-    list.forEach(function (node) {
+    list.forEach(function (node, index) {
         if (!node || typeof node !== "object" || Array.isArray(node))
             return
         var name = _text(node.name).trim()
@@ -40,13 +69,20 @@ function _clean(list, makeId, parentId, depth, link) {
             seen[name] = (seen[name] || 0) + 1
             id = makeId ? makeId() : parentId + "/" + name + "#" + seen[name]
         }
+        if (ids[id] === true) {
+            var k = 2
+            while (ids[id + "~" + k] === true)
+                ++k
+            id = id + "~" + k
+        }
+        ids[id] = true
         var clean
         if (node.type === "folder" || Array.isArray(node.children))
-            clean = { id: id, type: "folder", name: name, children: _clean(node.children, makeId, id, depth + 1, link) }
+            clean = { id: id, type: "folder", name: name, children: _clean(node.children, makeId, id, depth + 1, link, ids) }
         else
             clean = { id: id, type: "range", name: name, value: _text(node.value) }
         if (link)
-            link(clean, node, list)
+            link(clean, node, list, index)
         out.push(clean)
     })
     return out
@@ -77,12 +113,11 @@ function treeOf(entries) {
 // whole clean node is in `tree`.
 function entriesWithTree(entries, tree) {
     var values = _readable(entries)
-    var top = new Map()
-    _clean(values, null, "", 0, function (clean, raw, rawList) {
+    var cleaned = values.map(function () { return null })
+    _clean(values, null, "", 0, function (clean, raw, rawList, index) {
         if (rawList === values)
-            top.set(raw, clean)
-    })
-    var cleaned = values.map(function (v) { return v !== null && top.has(v) ? top.get(v) : null })
+            cleaned[index] = clean
+    }, Object.create(null))
     return Profiles.entriesHolding(entries, cleaned, tree)
 }
 
@@ -95,7 +130,7 @@ function _locate(entries, id) {
     _clean(values, null, "", 0, function (clean, raw, rawList) {
         if (!found && clean.id === String(id))
             found = { raw: raw, list: rawList, top: rawList === values }
-    })
+    }, Object.create(null))
     return found
 }
 
@@ -103,6 +138,12 @@ function _locate(entries, id) {
 // for "" or a folder no longer there), its name made unique among its new
 // siblings. Returns the name it got.
 function addToEntries(entries, folderId, node, uniqueName) {
+    return addToEntriesWithTree(entries, folderId, node, uniqueName).name
+}
+
+// As addToEntries; returns { name, tree }, `tree` being treeOf(entries)
+// after the addition, made without reading the whole list again.
+function addToEntriesWithTree(entries, folderId, node, uniqueName) {
     var tree = treeOf(entries)
     var folder = folderId === "" ? null : findNode(tree, folderId)
     var place = folder && isFolder(folder) ? _locate(entries, folderId) : null
@@ -110,14 +151,18 @@ function addToEntries(entries, folderId, node, uniqueName) {
     for (var key in node)
         added[key] = node[key]
     added.name = uniqueName(folder && place ? folder.children : tree, node.name)
+    // The clean tree is a copy of its own, so the new node joins it too.
+    var clean = sanitizeTree([added], null)[0]
     if (place) {
         if (!Array.isArray(place.raw.children))
             place.raw.children = []
         place.raw.children.push(added)
+        folder.children.push(clean)
     } else {
         entries.push({ value: added })
+        tree.push(clean)
     }
-    return added.name
+    return { name: added.name, tree: tree }
 }
 
 // Removes the node of that id, and everything below it, from the stored
@@ -184,6 +229,15 @@ function countDescendants(node) {
     if (!isFolder(node) || !Array.isArray(node.children))
         return 0
     return node.children.reduce(function (sum, child) { return sum + 1 + countDescendants(child) }, 0)
+}
+
+// The ranges below a folder, at every depth; 0 for a range.
+function countRanges(node) {
+    if (!isFolder(node) || !Array.isArray(node.children))
+        return 0
+    return node.children.reduce(function (sum, child) {
+        return sum + (isFolder(child) ? countRanges(child) : 1)
+    }, 0)
 }
 
 // The rows a column lists: at each level the first open folder stands

@@ -265,6 +265,19 @@ function readEntries(stored) {
         return { ok: false, entries: [] }
     if (stored.trim() === "")
         return { ok: true, entries: [] }
+    // The text as this program writes it (each entry its value's JSON) is
+    // read whole, which a large list needs: the split below walks it
+    // character by character.
+    var whole = null
+    try {
+        whole = JSON.parse(stored)
+    } catch (e) {
+        whole = null
+    }
+    // Its entries need no text of their own: each is written back as its
+    // value's JSON, which is what it was.
+    if (Array.isArray(whole) && JSON.stringify(whole) === stored)
+        return { ok: true, entries: whole.map(function (value) { return { value: value } }) }
     // Split even when the whole text parses: each entry keeps its own text,
     // so that one the page leaves alone is written back as it was (JSON
     // again would turn 1e309 into null and round long whole numbers).
@@ -286,6 +299,9 @@ function readEntries(stored) {
 // A cut-off tail goes last and the list stays open after it, so that its
 // text reads back the same and swallows no entry written after it.
 function entriesText(entries) {
+    // Values alone (the usual case) are written in one go.
+    if (entries.every(function (e) { return e.text === undefined && e.source === undefined }))
+        return JSON.stringify(entries.map(function (e) { return e.value }))
     var whole = entries.filter(function (e) { return !e.cutOff })
     var cut = entries.filter(function (e) { return e.cutOff })
     var texts = whole.map(function (e) {
@@ -399,6 +415,18 @@ function entriesWithProfiles(entries, profiles) {
 // A stored JSON list read back: { ok, list }, the entries that cannot be
 // read left out; see readEntries.
 function readStoredList(text) {
+    // A list that parses whole is read as it is: nothing is written back
+    // from here, so its entries' own texts are not needed.
+    if (typeof text === "string" && text.trim() !== "") {
+        var whole = null
+        try {
+            whole = JSON.parse(text)
+        } catch (e) {
+            whole = null
+        }
+        if (Array.isArray(whole))
+            return { ok: true, list: whole }
+    }
     var stored = readEntries(text)
     var list = []
     stored.entries.forEach(function (e) { if (e.text === undefined) list.push(e.value) })

@@ -8,6 +8,8 @@
 #include "controller/app_controller.hpp"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
 #include <QFile>
 #include <QXmlStreamReader>
 #include <QQmlContext>
@@ -130,6 +132,17 @@ QStringList Harness::standInMismatches(const QString& rootName, QObject* standIn
 
 QUrl Harness::temporaryFileUrl(const QString& name) const {
   return QUrl::fromLocalFile(files_.filePath(name));
+}
+
+bool Harness::blockSettingsFile(bool blocked) {
+  const QString file = QSettings().fileName();
+  const QString aside = file + QStringLiteral(".aside");
+  if (blocked) {
+    if (QFile::exists(file) && !QFile::rename(file, aside)) return false;
+    return QDir().mkpath(file);
+  }
+  if (!QDir().rmdir(file)) return false;
+  return !QFile::exists(aside) || QFile::rename(aside, file);
 }
 
 QString Harness::idOf(QObject* object) const {

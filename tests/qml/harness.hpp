@@ -66,6 +66,10 @@ class Harness : public QObject {
   // "en". Empty for a language without a source.
   Q_INVOKABLE QStringList catalogueTexts(const QString& code) const;
 
+  // Puts a folder in place of the program's settings file (the file moved
+  // aside), or, with false, the file back. Returns whether it did.
+  Q_INVOKABLE bool blockSettingsFile(bool blocked);
+
   // Holds the available memory the published controller sees at most at
   // `bytes` (0 lifts the cap), and has it read the figure again at once.
   Q_INVOKABLE void capAvailableMemory(qulonglong bytes);

@@ -273,7 +273,7 @@ Item {
             compare(page.oopSelectedId, "f")
             mouseClick(child(page, "oopDeleteSelectedButton"))
             var dialog = opened(page, "confirmDeleteDialog")
-            verify(child(dialog.contentItem, "deleteRangeNote").text.indexOf("This will also delete 4 ranges.") === 0)
+            verify(child(dialog.contentItem, "deleteRangeNote").text.indexOf("This will also delete 3 ranges.") === 0)
             mouseClick(child(dialog.contentItem, "confirmDeleteRangeButton"))
             tryCompare(dialog, "visible", false)
             compare(rowNames(page, "oop"), ["0After"])
@@ -327,7 +327,10 @@ Item {
                 { tag: "no hand", file: "zero.txt", content: "AA:0", name: "zero",
                   error: "Import failed: file contained no recognizable hands." },
                 { tag: "missing file", file: "gone.txt", name: "",
-                  error: "Import failed: File does not exist." }
+                  error: "Import failed: File does not exist." },
+                // "AA" in UTF-16: each letter followed by a zero byte
+                { tag: "another encoding", file: "wide.txt", content: "A\u0000A\u0000", name: "",
+                  error: "Import failed: The file is not UTF-8 text." }
             ]
         }
 
@@ -345,6 +348,62 @@ Item {
             compare(page.ipCustomRanges, [])
             keyClick(Qt.Key_Escape)
             tryCompare(dialog, "visible", false)
+        }
+
+        // The library keeps only what the solve reads, and says why not.
+        function test_saveRefusesWhatTheReaderRefuses() {
+            var page = makePage({ oopRangeText: "AA KK garbage:7" })
+            page.openSaveRangeDialog("oop")
+            verify(!page.commitSaveRange("Bad"))
+            var reason = page.readRange("AA KK garbage:7", "").error
+            verify(reason !== "")
+            compare(page._saveRangeError, reason)
+            compare(page.oopCustomRanges, [])
+            child(page, "saveRangeDialog").close()
+        }
+
+        function test_deleteNoteCountsRangesOnly() {
+            rangeStore.setValue("oopCustomRangesJson", JSON.stringify([
+                { id: "f", type: "folder", name: "Folder", children: [{ id: "s", type: "folder", name: "Sub", children: [] }] }]))
+            rangeStore.sync()
+            var page = makePage({ oopRangeCategory: 2 })
+            clickRow(page, "oop", "Folder")
+            page.openDeleteSelectedDialog("oop")
+            compare(child(opened(page, "confirmDeleteDialog").contentItem, "deleteRangeNote").text, "This cannot be undone.")
+            keyClick(Qt.Key_Escape)
+        }
+
+        // A store edited by hand may repeat an id: each entry is still its
+        // own row, selected and deleted alone.
+        function test_entriesOfOneIdAreToldApart() {
+            rangeStore.setValue("oopCustomRangesJson", JSON.stringify([
+                { id: "d", type: "range", name: "first", value: "AA" },
+                { id: "d", type: "range", name: "second", value: "KK" }]))
+            rangeStore.sync()
+            var page = makePage({ oopRangeCategory: 2 })
+            clickRow(page, "oop", "second")
+            compare(page.oopRangeText, "KK")
+            verify(!child(page, "oopLibraryRow_first").selected)
+            page.openDeleteSelectedDialog("oop")
+            mouseClick(child(opened(page, "confirmDeleteDialog").contentItem, "confirmDeleteRangeButton"))
+            compare(rowNames(page, "oop"), ["0first"])
+            compare(JSON.parse(rangeStore.value("oopCustomRangesJson")).map(function (n) { return n.name }), ["first"])
+        }
+
+        // A long library scrolls in its own list beside the matrix, and
+        // the two columns stay level; a name is one line.
+        function test_longLibraryScrollsBesideTheMatrix() {
+            var many = []
+            for (var i = 0; i < 400; ++i)
+                many.push({ id: "r" + i, type: "range", name: i === 0 ? "two\nlines" : "r" + i, value: "AA" })
+            rangeStore.setValue("oopCustomRangesJson", JSON.stringify(many))
+            rangeStore.sync()
+            var page = makePage()
+            var list = child(page, "oopLibraryRows")
+            verify(list.contentHeight > list.height)
+            compare(child(page, "oopRangeColumn").height, child(page, "ipRangeColumn").height)
+            var label = child(child(page, "oopLibraryRow_two\nlines"), "rowLabel")
+            compare(label.contentHeight, child(child(page, "oopLibraryRow_r1"), "rowLabel").contentHeight)
         }
 
         function test_customTreesSurviveANewPage() {

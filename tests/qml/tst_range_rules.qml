@@ -171,6 +171,8 @@ Item {
             var tree = sampleTree()
             compare(Library.countDescendants(tree[0]), 3)
             compare(Library.countDescendants(tree[1]), 0)
+            compare(Library.countRanges(tree[0]), 2)
+            compare(Library.countRanges(tree[1]), 0)
             compare(Library.findParentFolderId(tree, "x", ""), "B")
             compare(Library.findParentFolderId(tree, "z", ""), "")
             compare(Library.findParentFolderId(tree, "nope", ""), "")
@@ -180,6 +182,14 @@ Item {
             var without = Library.withNodeRemoved(tree, "B", makeId)
             compare(Library.findNode(without, "x"), null)
             compare(Object.keys(Library.existingOpenFolders(without, { A: true, B: true, y: true })), ["A"])
+        }
+
+        // Ids met again are told apart, the same way on every read.
+        function test_repeatedIdsAreMadeUnique() {
+            var tree = Library.sanitizeTree([{ id: "d", name: "a" },
+                                             { id: "d", name: "b", children: [{ id: "d", name: "c" }] }], null)
+            compare([tree[0].id, tree[1].id, tree[1].children[0].id], ["d", "d~2", "d~3"])
+            compare(Library.sanitizeTree(tree, null), tree)
         }
 
         function test_addedNamesAreUnique() {

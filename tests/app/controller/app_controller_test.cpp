@@ -240,6 +240,7 @@ class AppControllerTest : public QObject {
                           "cancelProjectSave()",
                           "saveTextFile(QUrl,QString)",
                           "readTextFile(QUrl)",
+                          "settingsStoreProblem()",
                           "setNodeLock(int,QString,int,double)",
                           "setNodeLockProbs(int,QString,QVariantList)",
                           "clearNodeLocks(int)",

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -176,6 +177,29 @@ class FileReasonsTest : public QObject {
     // A save that works says nothing.
     QVERIFY(controller.saveProject(QUrl::fromLocalFile(path("fine.pellarisproj")), state));
     QCOMPARE(controller.projectSaveError(), QString());
+  }
+
+  // The reasons of a text read and of a settings file that cannot keep a
+  // write, in the chosen language; the settings file is named.
+  void readAndStoreReasonsAreTranslated() {
+    QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([this] { QCoreApplication::removeTranslator(&german); });
+    AppController controller;
+    QCOMPARE(controller.readTextFile(QUrl::fromLocalFile(path("missing.txt"))).value("error").toString(),
+             QString::fromUtf8("Die Datei existiert nicht."));
+    QCOMPARE(controller.readTextFile(QUrl::fromLocalFile(dir.path())).value("error").toString(),
+             QString::fromUtf8("Keine reguläre Datei."));
+
+    QCOMPARE(controller.settingsStoreProblem(), QString());
+    const QString file = QSettings().fileName();
+    QVERIFY(!QFileInfo::exists(file) || QFile::remove(file));
+    QVERIFY(QDir().mkpath(file));
+    const auto unblock = qScopeGuard([file] { QDir().rmdir(file); });
+    QSettings().setValue("written", 1);
+    const QString problem = controller.settingsStoreProblem();
+    QVERIFY2(problem.startsWith(QStringLiteral("Einstellungen konnten nicht gespeichert werden: ~")), qPrintable(problem));
+    QVERIFY2(problem.endsWith(QFileInfo(file).fileName() + QStringLiteral(" ist nicht beschreibbar")),
+             qPrintable(problem));
   }
 };
 

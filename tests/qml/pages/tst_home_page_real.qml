@@ -81,8 +81,7 @@ Item {
             solveTinySpot()
             var typed = harness.temporaryFileUrl("solved")
             verify(home.saveProjectTo(typed))
-            var saved = appController.readTextFile(typed + ".pellarisproj")
-            verify(saved.ok, saved.error)
+            verify(appController.fileExists(typed + ".pellarisproj"))
             verify(!findChild(home, "fileErrorDialog").visible)
 
             shell.resetToNewProject()

@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Qt.labs.settings
+import Pellaris
+
+// The range library and the settings store, for screenshots: a Custom
+// library of 2,000 ranges (one named over two lines) on the set-up page
+// scrolled to the ranges; "--lang=CODE" the language; "--blocked" puts a
+// folder in place of the settings file, then saves a range (its dialog
+// stays open with the reason; the notice of the start is closed first);
+// "--settings" shows the settings page
+// instead, with the reason of a language that could not be kept.
+ApplicationWindow {
+    id: window
+    width: Screen.desktopAvailableWidth
+    height: Screen.desktopAvailableHeight
+    visible: true
+    color: "#080B12"
+
+    readonly property var args: Qt.application.arguments
+    function argValue(prefix) {
+        for (var i = 0; i < args.length; ++i)
+            if (String(args[i]).indexOf(prefix) === 0)
+                return String(args[i]).substring(prefix.length)
+        return ""
+    }
+
+    Settings { id: rangeStore; category: "ranges" }
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+        active: false
+        sourceComponent: AppShell { controller: appController }
+    }
+
+    Component.onCompleted: {
+        var many = []
+        for (var i = 0; i < 2000; ++i)
+            many.push({ id: "r" + i, type: "range", name: i === 1 ? "Two\nlines" : "BTN open " + i, value: "AA, KK, AKs" })
+        rangeStore.setValue("oopCustomRangesJson", JSON.stringify(many))
+        rangeStore.sync()
+        // qmllint disable unqualified
+        if (argValue("--lang="))
+            languageManager.setLanguage(argValue("--lang="))
+        if (args.indexOf("--blocked") >= 0)
+            harness.blockSettingsFile(true)
+        // qmllint enable unqualified
+        loader.active = true
+        startTimer.start()
+    }
+
+    Timer {
+        id: startTimer
+        interval: 600
+        onTriggered: window.prepare()
+    }
+
+    function find(item, name) {
+        if (item.objectName === name)
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var found = find(item.children[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function prepare() {
+        var shell = loader.item
+        // The start's notice of the store seen, the page behind it is shown.
+        var notice = find(shell, "storeProblemBox")
+        if (notice)
+            notice.close()
+        if (args.indexOf("--settings") >= 0) {
+            shell.navIndex = 4
+            var settings = find(shell, "settingsPage")
+            // qmllint disable unqualified
+            settings.chooseLanguage(settings.languageOptions.map(o => o.code).indexOf(argValue("--lang=") || "en"))
+            settings.storeError = appController.settingsStoreProblem()
+            // qmllint enable unqualified
+            return
+        }
+        shell.applyProjectState({ oopRangeText: "AA, KK, QQ, AKs", ipRangeText: "AA, 99, 77, AK" })
+        shell.navIndex = 1
+        var page = find(shell, "projectPage")
+        var flick = find(page, "setupFlickable")
+        flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+        page.oopSelectedId = "r3"
+        if (args.indexOf("--blocked") >= 0) {
+            page.openSaveRangeDialog("oop")
+            page.commitSaveRange("Lost")
+        }
+    }
+}

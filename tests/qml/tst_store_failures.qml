@@ -1,0 +1,96 @@
+import QtQuick
+import QtTest
+import Pellaris
+
+// A settings file that cannot be written (a folder in its place): a range,
+// a profile and a language saved then are said not to be kept, on the page
+// where they were saved and in the language chosen, and the saved entries
+// are not shown. The program is one process here, so the store's cache
+// would show a lost write as kept: the page must not.
+Item {
+    id: root
+    width: 1600
+    height: 1200
+
+    Component { id: projectComponent; ProjectPage { anchors.fill: parent } }
+    Component { id: shellComponent; AppShell { anchors.fill: parent } }
+
+    TestCase {
+        name: "StoreFailures"
+        when: windowShown
+
+        function child(item, name) {
+            var found = findChild(item, name)
+            verify(found, name)
+            return found
+        }
+
+        function opened(page, name) {
+            var dialog = child(page, name)
+            tryCompare(dialog, "opened", true)
+            return dialog
+        }
+
+        function typeAndConfirm(dialog, field, name) {
+            child(dialog.contentItem, field).forceActiveFocus()
+            for (var i = 0; i < name.length; ++i)
+                keyClick(name.charAt(i))
+            keyClick(Qt.Key_Return)
+        }
+
+        function init() {
+            verify(harness.blockSettingsFile(true))
+        }
+
+        function cleanup() {
+            verify(harness.blockSettingsFile(false))
+        }
+
+        function test_rangeAndProfileAreNotShownAsKept() {
+            var page = createTemporaryObject(projectComponent, root, { oopRangeText: "AA, KK" })
+            waitForItemPolished(page)
+
+            page.openSaveRangeDialog("oop")
+            var rangeDialog = opened(page, "saveRangeDialog")
+            typeAndConfirm(rangeDialog, "saveRangeNameField", "Lost")
+            var said = child(rangeDialog.contentItem, "saveRangeError")
+            verify(said.visible)
+            verify(/^Settings could not be saved: .*Pellaris\.conf is not writable$/.test(said.text), said.text)
+            verify(rangeDialog.visible, "the dialog stays open")
+            compare(page.listModelFor("oop"), [])
+            keyClick(Qt.Key_Escape)
+
+            page.openSaveProfileDialog()
+            var profileDialog = opened(page, "saveSettingsDialog")
+            typeAndConfirm(profileDialog, "saveSettingsNameField", "Lost too")
+            compare(child(profileDialog.contentItem, "saveProfileError").text, said.text)
+            verify(profileDialog.visible)
+            compare(page.settingsProfiles, [])
+            keyClick(Qt.Key_Escape)
+
+            // Another page reads the store as the program holds it now.
+            var again = createTemporaryObject(projectComponent, root)
+            compare([again.oopCustomRanges.length, again.settingsProfiles.length], [0, 0])
+        }
+
+        function test_languageSaysSoInTheLanguageChosen() {
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            // Said once on start.
+            tryCompare(child(shell, "storeProblemBox"), "opened", true)
+            child(shell, "storeProblemBox").close()
+            shell.navIndex = 4
+            var page = child(shell, "settingsPage")
+            waitForItemPolished(page)
+            var line = child(page, "settingsStoreError")
+            verify(!line.visible)
+            page.chooseLanguage(page.languageOptions.map(o => o.code).indexOf("de"))
+            try {
+                verify(line.visible)
+                verify(/^Einstellungen konnten nicht gespeichert werden: .*Pellaris\.conf ist nicht beschreibbar$/.test(line.text),
+                       line.text)
+            } finally {
+                page.chooseLanguage(page.languageOptions.map(o => o.code).indexOf("en"))
+            }
+        }
+    }
+}
