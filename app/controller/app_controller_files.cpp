@@ -3,6 +3,8 @@
 
 #include "controller/app_controller.hpp"
 
+#include "controller/file_reason.hpp"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -56,6 +58,10 @@ QUrl AppController::homeFolderUrl() const {
 
 QVariantMap AppController::loadProject(QUrl fileUrl) {
   return projectFiles.load(std::move(fileUrl));
+}
+
+QString AppController::fileReasonText(QVariant reason) const {
+  return halvory_app::FileReason::word(reason);
 }
 
 QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {

@@ -41,21 +41,37 @@ bool noRoomAfter(const QString& path, qint64 written) {
          static_cast<unsigned long long>(written) + kFullBelowBytes >= limit.rlim_cur;
 }
 
+FileFailure saveOpenFailureOf(const QString& path, const QString& systemText) {
+  const QFileInfo info(path);
+  if (info.exists() && info.isFile() && !info.isWritable()) return FileFailure::ReadOnlyFile;
+  return fileFailureOf(systemText);
+}
+
 QString fileFailureText(FileFailure failure, bool saving) {
+  return fileFailureReason(failure, saving).worded();
+}
+
+halvory_app::FileReason fileFailureReason(FileFailure failure, bool saving) {
+  using halvory_app::FileReason;
   switch (failure) {
     case FileFailure::NoSpace:
-      return QCoreApplication::translate("AppController",
-                                         "There is not enough space on the disk for the project");
+      return FileReason(QT_TRANSLATE_NOOP("AppController",
+                                          "There is not enough space on the disk for the project"));
     case FileFailure::NoPermission:
-      return saving ? QCoreApplication::translate(
-                          "AppController", "Permission denied: this folder may not be written to")
-                    : QCoreApplication::translate("AppController",
-                                                  "Permission denied: this file may not be read");
+      return saving ? FileReason(QT_TRANSLATE_NOOP(
+                          "AppController", "Permission denied: this folder may not be written to"))
+                    : FileReason(QT_TRANSLATE_NOOP("AppController",
+                                                   "Permission denied: this file may not be read"));
+    case FileFailure::ReadOnlyFile:
+      return saving ? FileReason(QT_TRANSLATE_NOOP(
+                          "AppController", "Permission denied: this file may not be written to"))
+                    : FileReason(QT_TRANSLATE_NOOP("AppController",
+                                                   "Permission denied: this file may not be read"));
     case FileFailure::NoMemory:
-      return saving ? QCoreApplication::translate("AppController",
-                                                  "Not enough memory to save the project")
-                    : QCoreApplication::translate("AppController",
-                                                  "Not enough memory to open the project");
+      return saving ? FileReason(QT_TRANSLATE_NOOP("AppController",
+                                                   "Not enough memory to save the project"))
+                    : FileReason(QT_TRANSLATE_NOOP("AppController",
+                                                   "Not enough memory to open the project"));
     case FileFailure::Other:
       break;
   }

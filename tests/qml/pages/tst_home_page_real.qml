@@ -101,7 +101,7 @@ Item {
                 { tag: "save into a missing folder", save: true, file: "missing/folder/spot",
                   title: "Save Failed", says: "missing/folder/spot.pellarisproj" },
                 { tag: "corrupt file", content: "{ this is not json", file: "corrupt.pellarisproj",
-                  title: "Open Failed", says: "Invalid JSON" },
+                  title: "Open Failed", says: "This is not a Pellaris project" },
                 { tag: "another format", content: "{\"format\": \"other\", \"version\": 1}", file: "other.json",
                   title: "Open Failed", says: "Unrecognized project format" },
                 { tag: "markup in the name stays text", content: "", file: "a<br>b.pellarisproj",
