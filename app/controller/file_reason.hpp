@@ -29,7 +29,7 @@ class FileReason {
   FileReason arg(Number value) const {
     return with(QVariant(QString::number(value)));
   }
-  FileReason arg(const FileReason& reason) const { return with(reason.toVariant()); }
+  FileReason arg(const FileReason& reason) const { return with(reason.toMap()); }
 
   // The label the set-up page gives the request's entry `key`.
   FileReason argField(const char* key) const {
@@ -46,8 +46,10 @@ class FileReason {
   const QString& text() const { return source; }
 
   // The words in the language in force.
-  QString worded() const { return word(toVariant()); }
-  // {"text", "args"}: what travels to the page.
+  QString worded() const { return word(toMap()); }
+  // {"text", "args"}.
+  QVariantMap toMap() const;
+  // The same as JSON text: what travels to the page and back.
   QVariant toVariant() const;
   // Words a reason as toVariant gives it; a plain text stays as it is.
   static QString word(const QVariant& reason);

@@ -170,7 +170,6 @@ Dialog {
         focus: true
         currentIndex: -1
         boundsBehavior: Flickable.StopAtBounds
-        keyNavigationEnabled: true
         ScrollBar.vertical: ScrollBar {}
 
         model: FolderListModel {
@@ -182,16 +181,25 @@ Dialog {
             sortCaseSensitive: false
         }
 
+        // The keys move the choice; rows that move as files come and go
+        // leave it where it is.
+        function _chooseCurrent() {
+            const row = currentItem
+            if (row)
+                chooser.chooseRow(currentIndex, row.file, row.isFolder)
+        }
+        Keys.onUpPressed: {
+            decrementCurrentIndex()
+            _chooseCurrent()
+        }
+        Keys.onDownPressed: {
+            incrementCurrentIndex()
+            _chooseCurrent()
+        }
         Keys.onReturnPressed: {
             const row = currentItem
             if (row)
                 chooser.takeRow(row.file, row.isFolder)
-        }
-        // Moved with the keys: the row moved to is chosen.
-        onCurrentIndexChanged: {
-            const row = currentItem
-            if (activeFocus && row && !row.isFolder)
-                chooser.chooseRow(currentIndex, row.file, false)
         }
 
         delegate: ItemDelegate {
