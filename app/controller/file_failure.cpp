@@ -11,7 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sys/statvfs.h>
 
 FileFailure fileFailureOf(const QString& systemText) {
@@ -42,8 +45,19 @@ bool noRoomAfter(const QString& path, qint64 written) {
 }
 
 FileFailure saveOpenFailureOf(const QString& path, const QString& systemText) {
-  const QFileInfo info(path);
-  if (info.exists() && info.isFile() && !info.isWritable()) return FileFailure::ReadOnlyFile;
+  // Asked by opening the file for writing, without changing it: the right
+  // is the one the write had (a check of the mode alone would miss a
+  // read-only mount, and one by the real user the rights of the process).
+  const QByteArray name = QFile::encodeName(path);
+  struct stat status {};
+  if (::stat(name.constData(), &status) == 0 && S_ISREG(status.st_mode)) {
+    const int fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+      ::close(fd);
+    } else if (errno == EACCES || errno == EPERM || errno == EROFS) {
+      return FileFailure::ReadOnlyFile;
+    }
+  }
   return fileFailureOf(systemText);
 }
 

@@ -133,6 +133,25 @@ Item {
             loaded.destroy()
         }
 
+        // The reason an open failed is worded again when the language
+        // changes while it is shown.
+        function test_4b_openReasonFollowsTheLanguage() {
+            var home = findChild(makeShell(), "homePage")
+            var url = harness.temporaryFileUrl("noise.pellarisproj")
+            verify(appController.saveTextFile(url, "{ not a project").ok)
+            verify(!home.openProjectFrom(url))
+            var dialog = findChild(home, "fileErrorDialog")
+            tryVerify(() => dialog.opened)
+            var message = findChild(dialog.contentItem, "messageText")
+            verify(message.text.endsWith("could not be opened:\nThis is not a Pellaris project"), message.text)
+            languageManager.setLanguage("de")
+            tryVerify(() => message.text.endsWith("\nDies ist kein Pellaris-Projekt"), 5000, message.text)
+            languageManager.setLanguage("en")
+            tryVerify(() => message.text.endsWith("\nThis is not a Pellaris project"), 5000, message.text)
+            mouseClick(findChild(dialog.footer, "messageOkButton"))
+            tryVerify(() => !dialog.visible)
+        }
+
         // A project's values outside their fields' ranges are left out and
         // named; the rest of the project opens.
         function test_5_outOfRangeValuesAreNamed() {
