@@ -148,8 +148,16 @@ class FileReasonsTest : public QObject {
       QVERIFY(QDir(dir.path()).mkpath("shared"));
       const QString kept = path("shared/kept.pellarisproj");
       QVERIFY(writeAll(kept, before));
-      const QByteArray top = QFile::encodeName(dir.path());
-      ::chmod(top.constData(), 0711);
+      // Every folder on the way may be passed through by the other user.
+      QList<QPair<QByteArray, mode_t>> passed;
+      for (QDir up(dir.path()); !up.isRoot(); up.cdUp()) {
+        const QByteArray name = QFile::encodeName(up.absolutePath());
+        struct stat status {};
+        if (::stat(name.constData(), &status) == 0 && (~status.st_mode & (S_IXGRP | S_IXOTH))) {
+          passed.append({name, status.st_mode & 07777});
+          ::chmod(name.constData(), (status.st_mode & 07777) | S_IXGRP | S_IXOTH);
+        }
+      }
       ::chmod(QFile::encodeName(path("shared")).constData(), 0777);
       ::chmod(QFile::encodeName(kept).constData(), 0444);
       // As another user in full (the save checks the file's right by the
@@ -158,7 +166,7 @@ class FileReasonsTest : public QObject {
       if (root) QCOMPARE(::setresuid(65534, 65534, 0), 0);
       save("shared/kept.pellarisproj");
       if (root) QCOMPARE(::setresuid(0, 0, 0), 0);
-      ::chmod(top.constData(), 0700);
+      for (const auto& [name, mode] : passed) ::chmod(name.constData(), mode);
       QCOMPARE(readAll(kept), before);
       QFile::remove(kept);
     } else if (cause == "open not allowed") {
