@@ -523,7 +523,7 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
 
   halvory_app::ProjectFileReadResult& read = loadOutcome.read;
   if (read.error != halvory_app::ProjectFileError::None) {
-    qWarning().noquote() << "loadProject: refused:" << path << read.field << read.reason.worded();
+    qInfo().noquote() << "loadProject: refused:" << path << read.field << read.reason.worded();
     return refused(result, refusalOf(loadOutcome));
   }
   halvory_app::ProjectFileContents& loaded = read.contents;
