@@ -91,6 +91,17 @@ Dialog {
     width: Math.min(760, (parent ? parent.width : 760) - 48)
     height: Math.min(560, (parent ? parent.height : 560) - 48)
     padding: 0
+    // The name field and the filter list in the window's colours.
+    palette.base: theme ? theme.surface2 : "#21262D"
+    palette.button: theme ? theme.surface2 : "#21262D"
+    palette.window: theme ? theme.surface : "#1C2128"
+    palette.text: theme ? theme.text : "#F0F6FC"
+    palette.buttonText: theme ? theme.text : "#F0F6FC"
+    palette.windowText: theme ? theme.text : "#F0F6FC"
+    palette.mid: theme ? theme.stroke : "#30363D"
+    palette.dark: theme ? theme.stroke : "#30363D"
+    palette.highlight: theme ? theme.accent : "#3FB950"
+    palette.highlightedText: theme ? theme.textInverse : "#0D1117"
 
     // Each use starts from nothing chosen: no file of an earlier use is
     // highlighted or taken. A name typed for saving stays.
