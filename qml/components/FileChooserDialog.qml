@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -36,13 +38,18 @@ Dialog {
         return globs.length > 0 ? globs : ["*"]
     }
 
+    // A part of a file URL as the user reads it.
+    function _decoded(text: string): string {
+        try {
+            return decodeURIComponent(text)
+        } catch (e) {
+            return text
+        }
+    }
+
     function _nameOf(file: url): string {
         const text = String(file)
-        try {
-            return decodeURIComponent(text.slice(text.lastIndexOf("/") + 1))
-        } catch (e) {
-            return text.slice(text.lastIndexOf("/") + 1)
-        }
+        return _decoded(text.slice(text.lastIndexOf("/") + 1))
     }
 
     // A click on a row.
@@ -91,17 +98,30 @@ Dialog {
     width: Math.min(760, (parent ? parent.width : 760) - 48)
     height: Math.min(560, (parent ? parent.height : 560) - 48)
     padding: 0
-    // The name field and the filter list in the window's colours.
-    palette.base: theme ? theme.surface2 : "#21262D"
-    palette.button: theme ? theme.surface2 : "#21262D"
-    palette.window: theme ? theme.surface : "#1C2128"
-    palette.text: theme ? theme.text : "#F0F6FC"
-    palette.buttonText: theme ? theme.text : "#F0F6FC"
-    palette.windowText: theme ? theme.text : "#F0F6FC"
-    palette.mid: theme ? theme.stroke : "#30363D"
-    palette.dark: theme ? theme.stroke : "#30363D"
-    palette.highlight: theme ? theme.accent : "#3FB950"
-    palette.highlightedText: theme ? theme.textInverse : "#0D1117"
+    // The theme's colours, which every part reads from the palette, taken
+    // again whenever the theme changes.
+    function _takeColours() {
+        const t = theme
+        if (!t)
+            return
+        palette.base = t.surface2
+        palette.button = t.surface2
+        palette.window = t.surface
+        palette.text = t.text
+        palette.buttonText = t.text
+        palette.placeholderText = t.textMuted
+        palette.mid = t.stroke
+        palette.midlight = t.surfaceHover
+        palette.highlight = t.accent
+        palette.highlightedText = t.textInverse
+    }
+    onThemeChanged: _takeColours()
+    Component.onCompleted: _takeColours()
+    Connections {
+        target: chooser.theme
+        function onDarkChanged() { chooser._takeColours() }
+        function onAccentChanged() { chooser._takeColours() }
+    }
 
     // Each use starts from nothing chosen: no file of an earlier use is
     // highlighted or taken. A name typed for saving stays.
@@ -121,10 +141,10 @@ Dialog {
     }
 
     background: Rectangle {
-        radius: chooser.theme ? chooser.theme.radiusMd : 12
-        color: chooser.theme ? chooser.theme.surface : "#1C2128"
+        radius: 12
+        color: chooser.palette.window
         border.width: 1
-        border.color: chooser.theme ? chooser.theme.stroke : "#30363D"
+        border.color: chooser.palette.mid
     }
 
     header: ColumnLayout {
@@ -139,7 +159,7 @@ Dialog {
             textFormat: Text.PlainText
             font.pixelSize: 16
             font.bold: true
-            color: chooser.theme ? chooser.theme.text : "#F0F6FC"
+            color: chooser.palette.text
             elide: Text.ElideRight
         }
         RowLayout {
@@ -158,25 +178,19 @@ Dialog {
             Text {
                 objectName: "fileDialogFolder"
                 Layout.fillWidth: true
-                text: {
-                    const text = String(chooser.currentFolder).replace(/^file:\/\//, "")
-                    try {
-                        return decodeURIComponent(text)
-                    } catch (e) {
-                        return text
-                    }
-                }
+                text: chooser._decoded(String(chooser.currentFolder).slice("file://".length))
                 textFormat: Text.PlainText
                 elide: Text.ElideMiddle
                 font.pixelSize: 13
-                color: chooser.theme ? chooser.theme.textMuted : "#8B949E"
+                color: chooser.palette.placeholderText
             }
         }
     }
 
-    contentItem: ListView {
+    ListView {
         id: fileList
         objectName: "fileDialogListView"
+        anchors.fill: parent
         clip: true
         focus: true
         currentIndex: -1
@@ -195,9 +209,8 @@ Dialog {
         // The keys move the choice; rows that move as files come and go
         // leave it where it is.
         function _chooseCurrent() {
-            const row = currentItem
-            if (row)
-                chooser.chooseRow(currentIndex, row.file, row.isFolder)
+            if (currentIndex >= 0)
+                chooser.chooseRow(currentIndex, folderModel.get(currentIndex, "fileUrl"), folderModel.isFolder(currentIndex))
         }
         Keys.onUpPressed: {
             decrementCurrentIndex()
@@ -208,9 +221,8 @@ Dialog {
             _chooseCurrent()
         }
         Keys.onReturnPressed: {
-            const row = currentItem
-            if (row)
-                chooser.takeRow(row.file, row.isFolder)
+            if (currentIndex >= 0)
+                chooser.takeRow(folderModel.get(currentIndex, "fileUrl"), folderModel.isFolder(currentIndex))
         }
 
         delegate: ItemDelegate {
@@ -236,7 +248,7 @@ Dialog {
                 Icon {
                     name: row.fileIsDir ? "folder-open" : "file-text"
                     size: 16
-                    color: chooser.theme ? chooser.theme.textMuted : "#8B949E"
+                    color: chooser.palette.placeholderText
                 }
                 Text {
                     Layout.fillWidth: true
@@ -244,13 +256,13 @@ Dialog {
                     textFormat: Text.PlainText
                     elide: Text.ElideMiddle
                     font.pixelSize: 13
-                    color: chooser.theme ? chooser.theme.text : "#F0F6FC"
+                    color: chooser.palette.text
                 }
             }
             background: Rectangle {
-                color: row.highlighted ? (chooser.theme ? chooser.theme.withOpacity(chooser.theme.accent, 0.25) : "#264F36")
-                                       : row.hovered ? (chooser.theme ? chooser.theme.surfaceHover : "#30363D")
-                                                     : "transparent"
+                color: row.highlighted ? Qt.rgba(chooser.palette.highlight.r, chooser.palette.highlight.g,
+                                                 chooser.palette.highlight.b, 0.25)
+                                       : row.hovered ? chooser.palette.midlight : "transparent"
             }
             onClicked: chooser.chooseRow(index, fileUrl, fileIsDir)
             onDoubleClicked: chooser.takeRow(fileUrl, fileIsDir)
@@ -275,7 +287,7 @@ Dialog {
                 visible: chooser.saving
                 textFormat: Text.PlainText
                 font.pixelSize: 13
-                color: chooser.theme ? chooser.theme.textMuted : "#8B949E"
+                color: chooser.palette.placeholderText
             }
             TextField {
                 id: nameField
@@ -292,7 +304,7 @@ Dialog {
                 text: qsTr("Filter")
                 textFormat: Text.PlainText
                 font.pixelSize: 13
-                color: chooser.theme ? chooser.theme.textMuted : "#8B949E"
+                color: chooser.palette.placeholderText
             }
             ComboBox {
                 id: filterBox

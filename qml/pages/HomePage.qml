@@ -191,7 +191,7 @@ Item {
     }
 
     // The dialogs are the program's own: each opens in the folder wanted.
-    function _openIn(dialog: var, folder: string) {
+    function _openIn(dialog: Components.FileChooserDialog, folder: string) {
         if (folder !== "")
             dialog.currentFolder = folder
         dialog.open()

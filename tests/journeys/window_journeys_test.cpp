@@ -138,9 +138,11 @@ void chooseFile(Driver& d, const QString& dialog, const QString& folder, const Q
   else
     d.click(d.itemWithText(name, list));
   if (!d.findVisible(QStringLiteral("fileDialogListView"))) return;
-  // The dialog's own buttons sit beside its list.
-  d.click(d.itemWithText(nameField ? QStringLiteral("Save") : QStringLiteral("Open"),
-                         list->parentItem()));
+  // The dialog's buttons: in the dialog that shows the list.
+  QQuickItem* shown = list;
+  while (shown->parentItem() && !shown->parentItem()->inherits("QQuickOverlay"))
+    shown = shown->parentItem();
+  d.click(d.itemWithText(nameField ? QStringLiteral("Save") : QStringLiteral("Open"), shown));
   d.waitUntil([&] { return !d.findVisible(QStringLiteral("fileDialogListView")); },
               QStringLiteral("the file dialog to close"));
 }

@@ -231,6 +231,7 @@ class AppControllerTest : public QObject {
                           "readTextResource(QString)",
                           "saveProject(QUrl,QVariantMap)",
                           "loadProject(QUrl)",
+                          "fileReasonText(QVariant)",
                           "projectSaveError()",
                           "fileExists(QUrl)",
                           "homeFolderUrl()",

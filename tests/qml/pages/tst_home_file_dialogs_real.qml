@@ -31,6 +31,7 @@ Item {
 
         function nameField(dialog) { return findChild(dialog.footer, "fileNameTextField") }
         function acceptButton(dialog) { return findChild(dialog.footer, "fileDialogAcceptButton") }
+        function listOf(dialog) { return findChild(dialog.contentItem, "fileDialogListView") }
 
         // The board each file was saved with, by its name's first letter.
         function boardOf(url) {
@@ -60,7 +61,7 @@ Item {
 
         // The row of `name` once the dialog's list has read `folder`.
         function rowOf(dialog, folder, name) {
-            var list = dialog.contentItem
+            var list = listOf(dialog)
             var row = null
             tryVerify(() => {
                 if (String(list.model.folder) !== folder)
@@ -165,8 +166,8 @@ Item {
             shell.boardText = ""
             rowOf(dialog, folder, "a-new.pellarisproj")
             var highlighted = []
-            for (var r = 0; r < dialog.contentItem.count; ++r) {
-                var item = dialog.contentItem.itemAtIndex(r)
+            for (var r = 0; r < listOf(dialog).count; ++r) {
+                var item = listOf(dialog).itemAtIndex(r)
                 if (item && item.highlighted)
                     highlighted.push(String(item.file).split("/").pop())
             }
