@@ -654,6 +654,60 @@
     <message>
         <source>Computing…</source>
         <translation>Wird berechnet…</translation>
+        <source>Permission denied: this file may not be written to</source>
+        <translation>Zugriff verweigert: In diese Datei darf nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>refers to a node outside the tree</source>
+        <translation>verweist auf einen Knoten außerhalb des Baums</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>has %1 entries for a node with %2 actions</source>
+        <translation>hat %1 Einträge für einen Knoten mit %2 Aktionen</translation>
+    </message>
+    <message>
+        <source>has %1 entries, more than the %2 hands of a node</source>
+        <translation>hat %1 Einträge, mehr als die %2 Hände eines Knotens</translation>
+    </message>
+    <message>
+        <source>the set-up</source>
+        <translation>das Setup</translation>
+    </message>
+    <message>
+        <source>the solution</source>
+        <translation>die Lösung</translation>
+    </message>
+    <message>
+        <source>a node's saved answer</source>
+        <translation>eine gespeicherte Knotenantwort</translation>
+    </message>
+    <message>
+        <source>a node lock</source>
+        <translation>eine Knotensperre</translation>
+    </message>
+    <message>
+        <source>the solve settings</source>
+        <translation>die Solve-Konfiguration</translation>
+    </message>
+    <message>
+        <source>The project file is damaged (cut short)</source>
+        <translation>Die Projektdatei ist beschädigt (unvollständig)</translation>
+    </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Die Projektdatei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1 %2</source>
+        <translation>Die Projektdatei ist beschädigt: %1 %2</translation>
+    </message>
+    <message>
+        <source>This is not a Pellaris project</source>
+        <translation>Dies ist kein Pellaris-Projekt</translation>
     </message>
 </context>
 <context>
@@ -665,6 +719,33 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooserDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
     </message>
 </context>
 <context>

@@ -654,6 +654,60 @@
     <message>
         <source>Computing…</source>
         <translation>Calculando…</translation>
+        <source>Permission denied: this file may not be written to</source>
+        <translation>Permiso denegado: no se puede escribir en este archivo</translation>
+    </message>
+    <message>
+        <source>refers to a node outside the tree</source>
+        <translation>se refiere a un nodo fuera del árbol</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>no es un número finito</translation>
+    </message>
+    <message>
+        <source>has %1 entries for a node with %2 actions</source>
+        <translation>tiene %1 entradas para un nodo con %2 acciones</translation>
+    </message>
+    <message>
+        <source>has %1 entries, more than the %2 hands of a node</source>
+        <translation>tiene %1 entradas, más que las %2 manos de un nodo</translation>
+    </message>
+    <message>
+        <source>the set-up</source>
+        <translation>el planteamiento</translation>
+    </message>
+    <message>
+        <source>the solution</source>
+        <translation>el resultado del cálculo</translation>
+    </message>
+    <message>
+        <source>a node's saved answer</source>
+        <translation>un resultado guardado de un nodo</translation>
+    </message>
+    <message>
+        <source>a node lock</source>
+        <translation>un bloqueo de nodo</translation>
+    </message>
+    <message>
+        <source>the solve settings</source>
+        <translation>el ajuste del cálculo</translation>
+    </message>
+    <message>
+        <source>The project file is damaged (cut short)</source>
+        <translation>El archivo del proyecto está dañado (incompleto)</translation>
+    </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>El archivo del proyecto está dañado</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1 %2</source>
+        <translation>El archivo del proyecto está dañado: %1 %2</translation>
+    </message>
+    <message>
+        <source>This is not a Pellaris project</source>
+        <translation>Esto no es un proyecto de Pellaris</translation>
     </message>
 </context>
 <context>
@@ -665,6 +719,33 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooserDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
     </message>
 </context>
 <context>

@@ -654,6 +654,60 @@
     <message>
         <source>Computing…</source>
         <translation>Calcul…</translation>
+        <source>Permission denied: this file may not be written to</source>
+        <translation>Permission refusée : ce fichier n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>refers to a node outside the tree</source>
+        <translation>renvoie à un nœud hors de l’arbre</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>n’est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>has %1 entries for a node with %2 actions</source>
+        <translation>a %1 entrées pour un nœud à %2 actions</translation>
+    </message>
+    <message>
+        <source>has %1 entries, more than the %2 hands of a node</source>
+        <translation>a %1 entrées, plus que les %2 mains d’un nœud</translation>
+    </message>
+    <message>
+        <source>the set-up</source>
+        <translation>le paramétrage</translation>
+    </message>
+    <message>
+        <source>the solution</source>
+        <translation>le résultat du calcul</translation>
+    </message>
+    <message>
+        <source>a node's saved answer</source>
+        <translation>un résultat enregistré d’un nœud</translation>
+    </message>
+    <message>
+        <source>a node lock</source>
+        <translation>un verrou de nœud</translation>
+    </message>
+    <message>
+        <source>the solve settings</source>
+        <translation>le réglage du calcul</translation>
+    </message>
+    <message>
+        <source>The project file is damaged (cut short)</source>
+        <translation>Le fichier de projet est endommagé (tronqué)</translation>
+    </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Le fichier de projet est endommagé</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1 %2</source>
+        <translation>Le fichier de projet est endommagé : %1 %2</translation>
+    </message>
+    <message>
+        <source>This is not a Pellaris project</source>
+        <translation>Ce n’est pas un projet Pellaris</translation>
     </message>
 </context>
 <context>
@@ -665,6 +719,33 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooserDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
     </message>
 </context>
 <context>

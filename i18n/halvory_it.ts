@@ -654,6 +654,60 @@
     <message>
         <source>Computing…</source>
         <translation>Elaborazione…</translation>
+        <source>Permission denied: this file may not be written to</source>
+        <translation>Permesso negato: questo file non è scrivibile</translation>
+    </message>
+    <message>
+        <source>refers to a node outside the tree</source>
+        <translation>rimanda a un nodo fuori dall’albero</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>non è un numero finito</translation>
+    </message>
+    <message>
+        <source>has %1 entries for a node with %2 actions</source>
+        <translation>ha %1 voci per un nodo con %2 azioni</translation>
+    </message>
+    <message>
+        <source>has %1 entries, more than the %2 hands of a node</source>
+        <translation>ha %1 voci, più delle %2 mani di un nodo</translation>
+    </message>
+    <message>
+        <source>the set-up</source>
+        <translation>il setup</translation>
+    </message>
+    <message>
+        <source>the solution</source>
+        <translation>il risultato del calcolo</translation>
+    </message>
+    <message>
+        <source>a node's saved answer</source>
+        <translation>un risultato salvato di un nodo</translation>
+    </message>
+    <message>
+        <source>a node lock</source>
+        <translation>un blocco di nodo</translation>
+    </message>
+    <message>
+        <source>the solve settings</source>
+        <translation>il profilo di calcolo</translation>
+    </message>
+    <message>
+        <source>The project file is damaged (cut short)</source>
+        <translation>Il file di progetto è danneggiato (troncato)</translation>
+    </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Il file di progetto è danneggiato</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1 %2</source>
+        <translation>Il file di progetto è danneggiato: %1 %2</translation>
+    </message>
+    <message>
+        <source>This is not a Pellaris project</source>
+        <translation>Questo non è un progetto Pellaris</translation>
     </message>
 </context>
 <context>
@@ -665,6 +719,33 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooserDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
     </message>
 </context>
 <context>

@@ -657,6 +657,60 @@
     <message>
         <source>Computing…</source>
         <translation>Obliczanie…</translation>
+        <source>Permission denied: this file may not be written to</source>
+        <translation>Brak uprawnień: do tego pliku nie można zapisywać</translation>
+    </message>
+    <message>
+        <source>refers to a node outside the tree</source>
+        <translation>wskazuje węzeł spoza drzewa</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>nie jest liczbą skończoną</translation>
+    </message>
+    <message>
+        <source>has %1 entries for a node with %2 actions</source>
+        <translation>ma %1 wpisów dla węzła z %2 akcjami</translation>
+    </message>
+    <message>
+        <source>has %1 entries, more than the %2 hands of a node</source>
+        <translation>ma %1 wpisów, więcej niż %2 rąk węzła</translation>
+    </message>
+    <message>
+        <source>the set-up</source>
+        <translation>ustawienie</translation>
+    </message>
+    <message>
+        <source>the solution</source>
+        <translation>rozwiązanie</translation>
+    </message>
+    <message>
+        <source>a node's saved answer</source>
+        <translation>zapisane zestawienie węzła</translation>
+    </message>
+    <message>
+        <source>a node lock</source>
+        <translation>zablokowanie węzła</translation>
+    </message>
+    <message>
+        <source>the solve settings</source>
+        <translation>ustawienie obliczeń</translation>
+    </message>
+    <message>
+        <source>The project file is damaged (cut short)</source>
+        <translation>Plik projektu jest uszkodzony (ucięty)</translation>
+    </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Plik projektu jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1 %2</source>
+        <translation>Plik projektu jest uszkodzony: %1 %2</translation>
+    </message>
+    <message>
+        <source>This is not a Pellaris project</source>
+        <translation>To nie jest projekt Pellaris</translation>
     </message>
 </context>
 <context>
@@ -668,6 +722,33 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooserDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtr</translation>
     </message>
 </context>
 <context>

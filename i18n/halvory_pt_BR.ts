@@ -654,6 +654,60 @@
     <message>
         <source>Computing…</source>
         <translation>Calculando…</translation>
+        <source>Permission denied: this file may not be written to</source>
+        <translation>Permissão negada: não é possível gravar neste arquivo</translation>
+    </message>
+    <message>
+        <source>refers to a node outside the tree</source>
+        <translation>aponta para um nó fora da árvore</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>não é um número finito</translation>
+    </message>
+    <message>
+        <source>has %1 entries for a node with %2 actions</source>
+        <translation>tem %1 entradas para um nó com %2 ações</translation>
+    </message>
+    <message>
+        <source>has %1 entries, more than the %2 hands of a node</source>
+        <translation>tem %1 entradas, mais que as %2 mãos de um nó</translation>
+    </message>
+    <message>
+        <source>the set-up</source>
+        <translation>o cenário</translation>
+    </message>
+    <message>
+        <source>the solution</source>
+        <translation>o resultado do cálculo</translation>
+    </message>
+    <message>
+        <source>a node's saved answer</source>
+        <translation>um resultado salvo de um nó</translation>
+    </message>
+    <message>
+        <source>a node lock</source>
+        <translation>um bloqueio de nó</translation>
+    </message>
+    <message>
+        <source>the solve settings</source>
+        <translation>o ajuste do cálculo</translation>
+    </message>
+    <message>
+        <source>The project file is damaged (cut short)</source>
+        <translation>O arquivo do projeto está danificado (cortado)</translation>
+    </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>O arquivo do projeto está danificado</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1 %2</source>
+        <translation>O arquivo do projeto está danificado: %1 %2</translation>
+    </message>
+    <message>
+        <source>This is not a Pellaris project</source>
+        <translation>Isto não é um projeto do Pellaris</translation>
     </message>
 </context>
 <context>
@@ -665,6 +719,33 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooserDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
     </message>
 </context>
 <context>

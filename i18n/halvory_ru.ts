@@ -657,6 +657,60 @@
     <message>
         <source>Computing…</source>
         <translation>Вычисление…</translation>
+        <source>Permission denied: this file may not be written to</source>
+        <translation>Доступ запрещён: в этот файл нельзя записывать</translation>
+    </message>
+    <message>
+        <source>refers to a node outside the tree</source>
+        <translation>ссылается на узел вне дерева</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>не является конечным числом</translation>
+    </message>
+    <message>
+        <source>has %1 entries for a node with %2 actions</source>
+        <translation>содержит %1 записей для узла с %2 действиями</translation>
+    </message>
+    <message>
+        <source>has %1 entries, more than the %2 hands of a node</source>
+        <translation>содержит %1 записей — больше, чем %2 рук узла</translation>
+    </message>
+    <message>
+        <source>the set-up</source>
+        <translation>описание раздачи</translation>
+    </message>
+    <message>
+        <source>the solution</source>
+        <translation>решение</translation>
+    </message>
+    <message>
+        <source>a node's saved answer</source>
+        <translation>сохранённое значение узла</translation>
+    </message>
+    <message>
+        <source>a node lock</source>
+        <translation>закрепление узла</translation>
+    </message>
+    <message>
+        <source>the solve settings</source>
+        <translation>задание расчёта</translation>
+    </message>
+    <message>
+        <source>The project file is damaged (cut short)</source>
+        <translation>Файл проекта повреждён (обрезан)</translation>
+    </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Файл проекта повреждён</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1 %2</source>
+        <translation>Файл проекта повреждён: %1 %2</translation>
+    </message>
+    <message>
+        <source>This is not a Pellaris project</source>
+        <translation>Это не проект Pellaris</translation>
     </message>
 </context>
 <context>
@@ -668,6 +722,33 @@
     <message>
         <source>✕</source>
         <translation>✕</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooserDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
     </message>
 </context>
 <context>

@@ -213,7 +213,10 @@ class AppController : public QObject {
   Q_INVOKABLE QString openThirdPartyNotices() const;
   Q_INVOKABLE QString readTextResource(QString path) const;
   Q_INVOKABLE bool saveProject(QUrl fileUrl, QVariantMap projectState) const;
+  // "ok", "error", "project", "hasResults"; a refusal also as "reason",
+  // which fileReasonText words in the language in force.
   Q_INVOKABLE QVariantMap loadProject(QUrl fileUrl);
+  Q_INVOKABLE QString fileReasonText(QVariant reason) const;
   // Why the last saveProject failed (no space, no permission, no memory) in
   // the user's language; empty after a save that worked or was cancelled.
   Q_INVOKABLE QString projectSaveError() const;

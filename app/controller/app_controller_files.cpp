@@ -7,6 +7,8 @@
 
 #include <new>
 
+#include "controller/file_reason.hpp"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -69,6 +71,10 @@ QVariantMap AppController::loadProject(QUrl fileUrl) {
                        {QStringLiteral("project"), QVariantMap()},
                        {QStringLiteral("hasResults"), false}};
   }
+}
+
+QString AppController::fileReasonText(QVariant reason) const {
+  return halvory_app::FileReason::word(reason);
 }
 
 QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {

@@ -11,7 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sys/statvfs.h>
 
 FileFailure fileFailureOf(const QString& systemText) {
@@ -41,21 +44,48 @@ bool noRoomAfter(const QString& path, qint64 written) {
          static_cast<unsigned long long>(written) + kFullBelowBytes >= limit.rlim_cur;
 }
 
+FileFailure saveOpenFailureOf(const QString& path, const QString& systemText) {
+  // Asked by opening the file for writing, without changing it: the right
+  // is the one the write had (a check of the mode alone would miss a
+  // read-only mount, and one by the real user the rights of the process).
+  const QByteArray name = QFile::encodeName(path);
+  struct stat status {};
+  if (::stat(name.constData(), &status) == 0 && S_ISREG(status.st_mode)) {
+    const int fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+      ::close(fd);
+    } else if (errno == EACCES || errno == EPERM || errno == EROFS) {
+      return FileFailure::ReadOnlyFile;
+    }
+  }
+  return fileFailureOf(systemText);
+}
+
 QString fileFailureText(FileFailure failure, bool saving) {
+  return fileFailureReason(failure, saving).worded();
+}
+
+halvory_app::FileReason fileFailureReason(FileFailure failure, bool saving) {
+  using halvory_app::FileReason;
   switch (failure) {
     case FileFailure::NoSpace:
-      return QCoreApplication::translate("AppController",
-                                         "There is not enough space on the disk for the project");
+      return FileReason(QT_TRANSLATE_NOOP("AppController",
+                                          "There is not enough space on the disk for the project"));
     case FileFailure::NoPermission:
-      return saving ? QCoreApplication::translate(
-                          "AppController", "Permission denied: this folder may not be written to")
-                    : QCoreApplication::translate("AppController",
-                                                  "Permission denied: this file may not be read");
+      return saving ? FileReason(QT_TRANSLATE_NOOP(
+                          "AppController", "Permission denied: this folder may not be written to"))
+                    : FileReason(QT_TRANSLATE_NOOP("AppController",
+                                                   "Permission denied: this file may not be read"));
+    case FileFailure::ReadOnlyFile:
+      return saving ? FileReason(QT_TRANSLATE_NOOP(
+                          "AppController", "Permission denied: this file may not be written to"))
+                    : FileReason(QT_TRANSLATE_NOOP("AppController",
+                                                   "Permission denied: this file may not be read"));
     case FileFailure::NoMemory:
-      return saving ? QCoreApplication::translate("AppController",
-                                                  "Not enough memory to save the project")
-                    : QCoreApplication::translate("AppController",
-                                                  "Not enough memory to open the project");
+      return saving ? FileReason(QT_TRANSLATE_NOOP("AppController",
+                                                   "Not enough memory to save the project"))
+                    : FileReason(QT_TRANSLATE_NOOP("AppController",
+                                                   "Not enough memory to open the project"));
     case FileFailure::Other:
       break;
   }

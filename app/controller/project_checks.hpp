@@ -17,6 +17,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include "controller/file_reason.hpp"
 #include "controller/project_file.hpp"
 
 namespace halvory_app::file_checks {
@@ -24,8 +25,9 @@ namespace halvory_app::file_checks {
 // No node has more hands than there are two-card combinations.
 inline constexpr qsizetype kMaxHandRows = 1326;
 
-inline QString translated(const char* text) {
-  return QCoreApplication::translate("AppController", text);
+// A reason of the controller's catalogue, worded when it is shown.
+inline FileReason translated(const char* text) {
+  return FileReason(text);
 }
 
 // Where a member sits in the file ("handCombosByNode[3].data[12].ev"), put
@@ -55,9 +57,9 @@ class Where {
 // Records the first member that cannot be loaded safely.
 struct Checker {
   QString field;
-  QString reason;
+  FileReason reason;
 
-  bool fail(const Where& where, const QString& why) {
+  bool fail(const Where& where, const FileReason& why) {
     if (field.isEmpty()) {
       field = where.text();
       reason = why;
@@ -65,9 +67,9 @@ struct Checker {
     return false;
   }
   bool outsideTree(const Where& where) {
-    return fail(where, translated("refers to a node outside the tree"));
+    return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "refers to a node outside the tree")));
   }
-  bool notFinite(const Where& where) { return fail(where, translated("is not a finite number")); }
+  bool notFinite(const Where& where) { return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is not a finite number"))); }
   bool notObject(const Where& where) {
     return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is not an object")));
   }
@@ -192,14 +194,16 @@ inline bool checkActionCount(Checker& check, qsizetype size, qsizetype actions,
                              const Where& field) {
   if (size == 0 || size == actions) return true;
   return check.fail(field,
-                    translated("has %1 entries for a node with %2 actions").arg(size).arg(actions));
+                    translated(QT_TRANSLATE_NOOP("AppController",
+                                              "has %1 entries for a node with %2 actions")).arg(size).arg(actions));
 }
 
 inline bool checkHandCount(Checker& check, qsizetype size, const Where& field) {
   if (size <= kMaxHandRows) return true;
   return check.fail(
       field,
-      translated("has %1 entries, more than the %2 hands of a node").arg(size).arg(kMaxHandRows));
+      translated(QT_TRANSLATE_NOOP(
+          "AppController", "has %1 entries, more than the %2 hands of a node")).arg(size).arg(kMaxHandRows));
 }
 
 // Cached rows: finite numbers, per-action lists of the node's action count.

@@ -186,7 +186,7 @@ bool checkProjectBoard(Checker& check, const QJsonObject& project) {
 QString projectStateProblem(const QVariantMap& project) {
   file_checks::Checker check;
   if (file_checks::checkProjectBoard(check, QJsonObject::fromVariantMap(project))) return {};
-  return check.field + QLatin1Char(' ') + check.reason;
+  return check.field + QLatin1Char(' ') + check.reason.worded();
 }
 
 bool isProjectStream(char firstByte) {

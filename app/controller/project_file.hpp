@@ -20,6 +20,7 @@
 #include <QVariantMap>
 
 #include "controller/compact_rows.hpp"
+#include "controller/file_reason.hpp"
 #include "controller/packed_tree.hpp"
 #include "session/solve_records.hpp"
 
@@ -79,7 +80,7 @@ struct ProjectFileReadResult {
   // InvalidData: the offending member as a path such as
   // "results.treeNodeActions[0][1].childIndex", and what is wrong with it.
   QString field;
-  QString reason;
+  FileReason reason;
   ProjectFileContents contents;
 };
 

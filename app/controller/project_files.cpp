@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCborStreamReader>
 #include <QJsonDocument>
 #include <QEventLoop>
 #include <QSaveFile>
@@ -30,6 +31,7 @@
 #include <unistd.h>
 
 #include "controller/file_failure.hpp"
+#include "controller/file_reason.hpp"
 #include "controller/project_file.hpp"
 #include "controller/project_stream.hpp"
 
@@ -63,6 +65,13 @@ QVariantMap notDoneAnswer(std::initializer_list<std::pair<QString, QVariant>> fi
 QVariantMap failed(QVariantMap answer, const QString& error) {
   answer.insert(QStringLiteral("error"), error);
   return answer;
+}
+
+// The answer with its reason, worded now and kept as a reason ("reason"),
+// so that a message showing it can word it again in another language.
+QVariantMap refused(QVariantMap answer, const halvory_app::FileReason& reason) {
+  answer.insert(QStringLiteral("reason"), reason.toVariant());
+  return failed(std::move(answer), reason.worded());
 }
 
 QString localFilePath(const QUrl& fileUrl, QString* error) {
@@ -274,7 +283,7 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
           out.error = file.errorString();
-          out.failure = fileFailureOf(out.error);
+          out.failure = saveOpenFailureOf(path, out.error);
           return out;
         }
         out.stage = Stage::Write;
@@ -334,7 +343,47 @@ struct LoadOutcome {
   // The system's words when the file could not be opened.
   QString openError;
   halvory_app::ProjectFileReadResult read;
+  // The file ends before its last value does: it was cut short.
+  bool cutShort = false;
+  // A text form that is no JSON document but names the project format
+  // near its start: a project damaged rather than some other file.
+  bool namesProjectFormat = false;
 };
+
+// Whether the file's one value ends before it is whole. The text form is
+// scanned for brackets that are never closed; the compact form is skipped
+// through value by value. Neither keeps what it reads.
+bool endsTooSoon(QFile& file, bool compact) {
+  if (!file.seek(0)) return false;
+  if (compact) {
+    QCborStreamReader in(&file);
+    in.next();
+    return in.lastError() == QCborError::EndOfFile;
+  }
+  qint64 depth = 0;
+  bool inText = false;
+  bool escaped = false;
+  bool opened = false;
+  char buffer[65536];
+  for (qint64 n = 0; (n = file.read(buffer, sizeof buffer)) > 0;) {
+    for (qint64 i = 0; i < n; ++i) {
+      const char c = buffer[i];
+      if (inText) {
+        if (escaped) escaped = false;
+        else if (c == '\\') escaped = true;
+        else if (c == '"') inText = false;
+      } else if (c == '"') {
+        inText = true;
+      } else if (c == '{' || c == '[') {
+        ++depth;
+        opened = true;
+      } else if (c == '}' || c == ']') {
+        if (--depth < 0) return false;
+      }
+    }
+  }
+  return opened && (depth > 0 || inText);
+}
 
 // The older form's answers in the explorer's compact form, made on the
 // reading thread so that the GUI thread only files them.
@@ -365,6 +414,9 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
   char first = 0;
   if (file.peek(&first, 1) == 1 && halvory_app::isProjectStream(first)) {
     out.read = halvory_app::readProjectStream(file, progress);
+    // Until its format is read, a file is no project at all.
+    out.cutShort = out.read.error == halvory_app::ProjectFileError::InvalidData &&
+                   endsTooSoon(file, true);
     return out;
   }
   const qint64 size = file.size();
@@ -374,11 +426,69 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
   }
   // The size just checked bounds the read, even if the file grows meanwhile.
   out.read = halvory_app::readProjectDocument(file.read(size));
+  if (out.read.error == halvory_app::ProjectFileError::InvalidJson) {
+    constexpr qint64 kHeadBytes = 4096;
+    out.namesProjectFormat = file.seek(0) && file.read(kHeadBytes).contains(
+                                                 QByteArray("\"") + halvory_app::kProjectFormat + '"');
+    out.cutShort = out.namesProjectFormat && endsTooSoon(file, false);
+  }
   encodeTextFormAnswers(out.read.contents);
   return out;
 }
 
 }  // namespace
+
+// The part of a project a refused member belongs to, as the user knows it.
+halvory_app::FileReason partOfProject(const QString& field) {
+  using halvory_app::FileReason;
+  const QString top = field.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('['), 0, 0);
+  if (top == QLatin1String("project")) return FileReason(QT_TRANSLATE_NOOP("AppController", "the set-up"));
+  if (top == QLatin1String("results"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solution"));
+  if (top == QLatin1String("nodeCaches"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node's saved answer"));
+  if (top == QLatin1String("nodeLocks"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node lock"));
+  if (top == QLatin1String("lastUiCfg"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve settings"));
+  return {};
+}
+
+// Why a file read whole was refused, in words the user can act on: a file
+// that is no project, a file cut short, a set-up field by its label, a
+// damaged part of the project by what it holds. Where in the file the
+// fault sits goes to the log.
+halvory_app::FileReason refusalOf(const LoadOutcome& outcome) {
+  using halvory_app::FileReason;
+  using halvory_app::ProjectFileError;
+  const halvory_app::ProjectFileReadResult& read = outcome.read;
+  if (outcome.cutShort && (read.error == ProjectFileError::InvalidJson ||
+                           read.error == ProjectFileError::InvalidData))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "The project file is damaged (cut short)"));
+  switch (read.error) {
+    case ProjectFileError::InvalidJson:
+      if (outcome.namesProjectFormat)
+        return FileReason(QT_TRANSLATE_NOOP("AppController", "The project file is damaged"));
+      return FileReason(QT_TRANSLATE_NOOP("AppController", "This is not a Pellaris project"));
+    case ProjectFileError::UnrecognizedFormat:
+      return FileReason(QT_TRANSLATE_NOOP("AppController", "Unrecognized project format"));
+    case ProjectFileError::UnsupportedVersion:
+      return FileReason(QT_TRANSLATE_NOOP("AppController", "Unsupported project version"));
+    case ProjectFileError::InvalidData:
+    case ProjectFileError::None:
+      break;
+  }
+  // The set-up's own fields are named as the set-up page labels them.
+  if (read.field == QLatin1String("project.boardText"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "Invalid project data: %1 %2"))
+        .argField("board")
+        .arg(read.reason);
+  const FileReason part = partOfProject(read.field);
+  if (part.isEmpty()) return FileReason(QT_TRANSLATE_NOOP("AppController", "The project file is damaged"));
+  return FileReason(QT_TRANSLATE_NOOP("AppController", "The project file is damaged: %1 %2"))
+      .arg(part)
+      .arg(read.reason);
+}
 
 QVariantMap ProjectFiles::load(QUrl fileUrl) {
   QVariantMap result = notDoneAnswer(
@@ -386,55 +496,44 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
 
   QString pathError;
   const QString path = localFilePath(fileUrl, &pathError);
-  if (!pathError.isEmpty()) return failed(result, pathError);
+  if (!pathError.isEmpty()) return refused(result, halvory_app::FileReason::plain(pathError));
   // A running solve would replace the loaded result with its own when it
   // ends, so a load waits until no solve runs.
   if (solve.running() || solve.session().is_running())
-    return failed(result, QCoreApplication::translate(
-                              "AppController", "Cannot load a project while a solve is running"));
+    return refused(result, halvory_app::FileReason(QT_TRANSLATE_NOOP(
+                               "AppController", "Cannot load a project while a solve is running")));
   if (busy)
-    return failed(result, QCoreApplication::translate(
-                              "AppController", "A project file is being written or read already"));
+    return refused(result, halvory_app::FileReason(QT_TRANSLATE_NOOP(
+                               "AppController", "A project file is being written or read already")));
 
   std::optional<LoadOutcome> answer =
       awayFromGui<LoadOutcome>([&path](const halvory_app::StreamProgress& progress) {
         return readProjectFile(path, progress);
       });
-  if (!answer) return failed(result, fileFailureText(FileFailure::NoMemory, false));
+  if (!answer) return refused(result, fileFailureReason(FileFailure::NoMemory, false));
   LoadOutcome& loadOutcome = *answer;
   // A solve started while the file was read would replace what it holds.
   if (solve.running() || solve.session().is_running())
-    return failed(result, QCoreApplication::translate(
-                              "AppController", "Cannot load a project while a solve is running"));
+    return refused(result, halvory_app::FileReason(QT_TRANSLATE_NOOP(
+                               "AppController", "Cannot load a project while a solve is running")));
   switch (loadOutcome.outcome) {
     case ReadOutcome::OpenFailed:
-      if (const QString reason = fileFailureText(fileFailureOf(loadOutcome.openError), false);
+      if (const auto reason = fileFailureReason(fileFailureOf(loadOutcome.openError), false);
           !reason.isEmpty())
-        return failed(result, reason);
-      return failed(result, QCoreApplication::translate("AppController", "Failed to open file"));
+        return refused(result, reason);
+      return refused(result,
+                     halvory_app::FileReason(QT_TRANSLATE_NOOP("AppController", "Failed to open file")));
     case ReadOutcome::TooLarge:
-      return failed(result,
-                    QCoreApplication::translate("AppController", "Project file is too large"));
+      return refused(result, halvory_app::FileReason(
+                                 QT_TRANSLATE_NOOP("AppController", "Project file is too large")));
     case ReadOutcome::Ok:
       break;
   }
 
   halvory_app::ProjectFileReadResult& read = loadOutcome.read;
-  switch (read.error) {
-    case halvory_app::ProjectFileError::InvalidJson:
-      return failed(result, QCoreApplication::translate("AppController", "Invalid JSON"));
-    case halvory_app::ProjectFileError::UnrecognizedFormat:
-      return failed(result,
-                    QCoreApplication::translate("AppController", "Unrecognized project format"));
-    case halvory_app::ProjectFileError::UnsupportedVersion:
-      return failed(result,
-                    QCoreApplication::translate("AppController", "Unsupported project version"));
-    case halvory_app::ProjectFileError::InvalidData:
-      return failed(result,
-                    QCoreApplication::translate("AppController", "Invalid project data: %1 %2")
-                        .arg(read.field, read.reason));
-    case halvory_app::ProjectFileError::None:
-      break;
+  if (read.error != halvory_app::ProjectFileError::None) {
+    qInfo().noquote() << "loadProject: refused:" << path << read.field << read.reason.worded();
+    return refused(result, refusalOf(loadOutcome));
   }
   halvory_app::ProjectFileContents& loaded = read.contents;
 

@@ -1,8 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import QtQuick.Dialogs
-import QtQuick.Templates as T
 import Qt.labs.settings
 import "../components" as Components
 import "homeStats.js" as HomeStats
@@ -158,14 +156,21 @@ Item {
         var error = result && result.error ? String(result.error) : ""
         console.warn("Load failed:", error)
         var failed = _fileNameOf(fileUrl)
+        // The reason is worded anew at each showing, in the language then.
+        var reason = result ? result.reason : undefined
+        var c = controller
+        var reasonWords = function () {
+            if (reason !== undefined && c && typeof c.fileReasonText === "function")
+                return String(c.fileReasonText(reason))
+            return error !== "" ? error : qsTr("No controller")
+        }
         _showError(() => qsTr("Open Failed"),
-                   () => qsTr("%1 could not be opened:\n%2").arg(failed).arg(error !== "" ? error : qsTr("No controller")))
+                   () => qsTr("%1 could not be opened:\n%2").arg(failed).arg(reasonWords()))
         return false
     }
 
     // The file dialogs start in the folder of the last project saved or
-    // opened, else in the home folder (Qt's own dialog would start in the
-    // working folder).
+    // opened, else in the home folder.
     Settings {
         id: fileStore
         category: "projectFiles"
@@ -185,41 +190,11 @@ Item {
             fileStore.lastFolder = folder
     }
 
-    // A part of Qt's own file dialog (where the desktop offers none) by its
-    // object name (or, where it has none, by its text), among what the
-    // window shows; null under a desktop dialog.
-    function _shownDialogPart(name: string, byText: bool): var {
-        var search = function (item) {
-            if (!item || !item.visible)
-                return null
-            if ((byText ? item.text : item.objectName) === name)
-                return item
-            for (var i = 0; i < item.children.length; ++i) {
-                var found = search(item.children[i])
-                if (found)
-                    return found
-            }
-            return null
-        }
-        return search(T.Overlay.overlay)
-    }
-
-    // Qt's own dialog goes back to the working folder each time it is
-    // shown again, at times after it shows: the folder is set before and
-    // once more when the dialog's parts are there.
-    property string _wantedFolder: ""
-
-    function _openIn(dialog: FileDialog, folder: string) {
-        _wantedFolder = folder
-        if (_wantedFolder !== "")
-            dialog.currentFolder = _wantedFolder
+    // The dialogs are the program's own: each opens in the folder wanted.
+    function _openIn(dialog: Components.FileChooserDialog, folder: string) {
+        if (folder !== "")
+            dialog.currentFolder = folder
         dialog.open()
-        _keepFolder(dialog)
-    }
-
-    function _keepFolder(dialog: FileDialog) {
-        if (_wantedFolder !== "" && String(dialog.currentFolder) !== _wantedFolder)
-            dialog.currentFolder = _wantedFolder
     }
 
     function openSaveDialog() { _openIn(saveDialog, _startFolder()) }
@@ -229,86 +204,21 @@ Item {
 
     readonly property var _projectFilters: [qsTr("Pellaris Project (*.pellarisproj)"), qsTr("JSON (*.json)"), qsTr("All Files (*)")]
 
-    // Qt 6.4's own save dialog gives its name field no focus, saves nothing
-    // on Return, joins an absolute path typed there onto its folder and
-    // replaces a file without asking. The page mends each: it focuses the
-    // field, saves on Return, reads a typed name itself and asks first.
-    property T.TextField _saveNameField: null
-    // The name as the user typed it: the dialog rewrites its field to the
-    // last part of a typed path before anyone can read it.
-    property string _typedName: ""
-    property string _nameToKeep: ""
-
-    // Takes the parts of Qt's own dialog that the page mends, once the
-    // dialog shows: the save dialog's name field, the open dialog's list.
-    function _takeDialogParts() {
-        var field = saveDialog.visible ? _shownDialogPart("fileNameTextField") : null
-        if (field) {
-            if (_saveNameField !== field) {
-                _saveNameField = field
-                _saveNameField.accepted.connect(page._saveOnReturn)
-                _saveNameField.textChanged.connect(page._followNameField)
-            }
-            // Back from "Replace File?": the name typed before stands.
-            if (_nameToKeep !== "")
-                _saveNameField.text = _nameToKeep
-            _nameToKeep = ""
-            _typedName = _saveNameField.text
-            _saveNameField.forceActiveFocus()
-            _saveNameField.selectAll()
-        }
-        // Qt's own labels, which its catalogues here leave in English.
-        var labels = [["File name", qsTr("File name")], ["Filter", qsTr("Filter")]]
-        for (var i = 0; i < labels.length; ++i) {
-            var label = _shownDialogPart(labels[i][0], true)
-            if (label && label.color !== undefined)
-                label.text = labels[i][1]
-        }
-        var list = openDialog.visible ? _shownDialogPart("fileDialogListView") : null
-        if (list && list !== _openList) {
-            _openList = list
-            list.currentItemChanged.connect(page._chosenOpenFile)
-        }
-        if (list)
-            _chosenOpenFile()
-    }
-
-    // Follows the name field. The dialog takes a typed name (and enables
-    // Save) only once the field is left, so a plain name is handed over as
-    // it is typed; a path waits for Return, as the dialog would cut it to
-    // its last part, which it then writes back into the field.
-    function _followNameField() {
-        var text = String(_saveNameField.text)
-        if (_typedName.charAt(0) === "/" && _typedName.endsWith("/" + text))
-            return
-        _typedName = text
-        if (text.trim() !== "" && text.indexOf("/") < 0)
-            _saveNameField.editingFinished()
-    }
-
-    function _saveOnReturn() {
-        if (!saveDialog.visible)
-            return
-        var chosen = _chosenSaveFile()
-        saveDialog.close()
-        saveChosenFile(chosen)
-    }
-
+    // The file the save dialog names: the name in its field (an absolute
+    // path as it is, else a name in the dialog's folder).
     function _chosenSaveFile(): string {
-        var typed = _saveNameField ? _typedName : ""
+        var typed = saveDialog.fileName
         var url = typed.trim() !== "" ? ProjectFiles.typedFileUrl(String(saveDialog.currentFolder), typed) : ""
         return url !== "" ? url : String(saveDialog.selectedFile)
     }
 
     // Saves to the chosen file, asking first when a file of that name is
-    // there already: Qt's own dialog never asks, and no dialog knows of the
-    // suffix the page adds.
+    // there already (also when the page added the suffix).
     function saveChosenFile(fileUrl: var) {
         var target = ProjectFiles.withProjectSuffix(fileUrl)
         if (target === "")
             return
-        var asked = !!_saveNameField || target !== String(fileUrl)
-        if (asked && controller && controller.fileExists(target)) {
+        if (controller && controller.fileExists(target)) {
             replaceDialog.fileUrl = target
             replaceDialog.open()
             return
@@ -316,35 +226,15 @@ Item {
         saveProjectTo(target)
     }
 
-    // Qt's own dialog builds its parts once it is shown.
-    Timer {
-        id: saveFieldTimer
-        interval: 0
-        onTriggered: {
-            page._keepFolder(saveDialog)
-            page._takeDialogParts()
-        }
-    }
-
-    Timer {
-        id: openListTimer
-        interval: 0
-        onTriggered: {
-            page._keepFolder(openDialog)
-            page._takeDialogParts()
-        }
-    }
-
-    FileDialog {
+    Components.FileChooserDialog {
         id: saveDialog
         objectName: "saveProjectDialog"
+        theme: page.theme
         title: qsTr("Save Project")
-        fileMode: FileDialog.SaveFile
-        // Qt's own dialog (where the desktop has none) would say "Open".
+        saving: true
         acceptLabel: qsTr("Save")
         nameFilters: page._projectFilters
         // The page adds the suffix where a name has none.
-        onVisibleChanged: if (visible) saveFieldTimer.restart()
         onAccepted: page.saveChosenFile(page._chosenSaveFile())
     }
 
@@ -365,46 +255,17 @@ Item {
                 page.saveProjectTo(fileUrl)
             _replace = false
         }
-        // Back to the dialog, to choose another name.
-        onRejected: {
-            page._nameToKeep = page._typedName
-            page._openIn(saveDialog, ProjectFiles.folderOf(fileUrl))
-        }
+        // Back to the dialog, to choose another name; the name stands.
+        onRejected: page._openIn(saveDialog, ProjectFiles.folderOf(fileUrl))
     }
 
-    // Qt 6.4's own open dialog keeps the file chosen at its last use while
-    // its list, whose files changed meanwhile, highlights another at the
-    // same place (or it empties its choice and disables Open under the
-    // highlight): the page makes the highlighted file the dialog's choice
-    // whenever the highlight moves, and opens that file.
-    property var _openList: null
-
-    function _chosenOpenFile(): string {
-        // A row of Qt's own list has the file it shows as "file" and its
-        // dialog as "dialog", whose choice enables Open.
-        // The list outlives the page when the window closes.
-        if (!openDialog)
-            return ""
-        var row = _openList ? _openList.currentItem : null
-        var file = row && row.file !== undefined ? String(row.file) : ""
-        // Only a row of the folder the page asked for: the list first shows
-        // the working folder.
-        if (openDialog.visible && file !== "" && row.dialog && ProjectFiles.folderOf(file) === _wantedFolder
-                && String(row.dialog.selectedFile) !== file)
-            row.dialog.selectedFile = file
-        return file !== "" ? file : String(openDialog.selectedFile)
-    }
-
-    FileDialog {
+    Components.FileChooserDialog {
         id: openDialog
         objectName: "openProjectDialog"
+        theme: page.theme
         title: qsTr("Open Project")
-        fileMode: FileDialog.OpenFile
         nameFilters: page._projectFilters
-        onVisibleChanged: if (visible) openListTimer.restart()
-        onAccepted: {
-            page.openProjectFrom(page._chosenOpenFile())
-        }
+        onAccepted: page.openProjectFrom(String(selectedFile))
     }
 
     // A short note that the save worked; it asks for nothing and goes away.

@@ -133,14 +133,16 @@ void chooseFile(Driver& d, const QString& dialog, const QString& folder, const Q
   d.object(dialog)->setProperty("currentFolder", QUrl::fromLocalFile(folder));
   QQuickItem* list = d.item(QStringLiteral("fileDialogListView"));
   QQuickItem* nameField = d.findVisible(QStringLiteral("fileNameTextField"));
-  QQuickItem* footer =
-      d.object(QStringLiteral("fileNameTextField"))->property("parent").value<QQuickItem*>();
   if (nameField)
     d.type(nameField, name);
   else
     d.click(d.itemWithText(name, list));
   if (!d.findVisible(QStringLiteral("fileDialogListView"))) return;
-  d.click(d.itemWithText(nameField ? QStringLiteral("Save") : QStringLiteral("Open"), footer));
+  // The dialog's buttons: in the dialog that shows the list.
+  QQuickItem* shown = list;
+  while (shown->parentItem() && !shown->parentItem()->inherits("QQuickOverlay"))
+    shown = shown->parentItem();
+  d.click(d.itemWithText(nameField ? QStringLiteral("Save") : QStringLiteral("Open"), shown));
   d.waitUntil([&] { return !d.findVisible(QStringLiteral("fileDialogListView")); },
               QStringLiteral("the file dialog to close"));
 }
@@ -569,7 +571,8 @@ class WindowJourneys : public QObject {
       chooseFile(d, QStringLiteral("openProjectDialog"), folder,
                  QStringLiteral("broken.pellarisproj"));
       const QString error = Driver::text(d.item(QStringLiteral("messageText")));
-      if (!error.contains(QLatin1String("broken.pellarisproj could not be opened:\nInvalid JSON")))
+      if (!error.contains(QLatin1String(
+              "broken.pellarisproj could not be opened:\nThe project file is damaged (cut short)")))
         d.fail(QStringLiteral("the error reads ") + error);
       d.shot(QStringLiteral("broken-file"));
       d.click(QStringLiteral("messageOkButton"));

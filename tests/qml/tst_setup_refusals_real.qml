@@ -338,7 +338,7 @@ Item {
                 { tag: "choices of another type", project: { boardText: "Ks7d2c", gameVariant: 0, utilityModel: true },
                   title: "Some Values Not Loaded", listed: ["Game variant: \"0\"", "Utility model: \"true\""],
                   want: { gameVariant: "holdem", utilityModel: "cash" } },
-                { tag: "set-up a list", project: [1, 2], title: "Open Failed", listed: ["project is not an object"] },
+                { tag: "set-up a list", project: [1, 2], title: "Open Failed", listed: ["the set-up is not an object"] },
                 { tag: "a 2 on a short-deck board", project: { gameVariant: "shortdeck", boardText: "Ks7d2c" },
                   title: "Open Failed", listed: ["'2c'"] },
                 { tag: "a padded board", project: { boardText: padded }, title: "Open Failed", listed: ["up to five cards"] }

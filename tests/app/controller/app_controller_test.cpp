@@ -234,6 +234,7 @@ class AppControllerTest : public QObject {
                           "readTextResource(QString)",
                           "saveProject(QUrl,QVariantMap)",
                           "loadProject(QUrl)",
+                          "fileReasonText(QVariant)",
                           "projectSaveError()",
                           "fileExists(QUrl)",
                           "homeFolderUrl()",

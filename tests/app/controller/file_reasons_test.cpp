@@ -1,6 +1,7 @@
 // Why a save or an open failed, as the page is told it: a full disk, a
 // folder or file not allowed, memory run out, each in the chosen language;
-// a save the user stops is no failure and logs no warning.
+// a save the user stops is no failure and logs no warning. Why a file does
+// not open is said in the user's words and worded again in each language.
 
 #include <csignal>
 #include <functional>
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+
+#include "controller/file_reason.hpp"
 
 #include "project_test_support.hpp"
 
@@ -100,6 +103,8 @@ class FileReasonsTest : public QObject {
          "Zugriff verweigert: In diesen Ordner darf nicht geschrieben werden"},
         {"open not allowed", "Permission denied: this file may not be read",
          "Zugriff verweigert: Diese Datei darf nicht gelesen werden"},
+        {"replace read-only file", "Permission denied: this file may not be written to",
+         "Zugriff verweigert: In diese Datei darf nicht geschrieben werden"},
         {"open without memory", "Not enough memory to open the project",
          "Nicht genug Arbeitsspeicher, um das Projekt zu öffnen"},
         {"missing folder", "", ""},
@@ -139,6 +144,32 @@ class FileReasonsTest : public QObject {
     } else if (cause == "save not allowed") {
       withoutFileRights(path("locked"), [&] { save("locked/new.pellarisproj"); });
       QVERIFY(!QFileInfo::exists(path("locked/new.pellarisproj")));
+    } else if (cause == "replace read-only file") {
+      // The folder may be written to, the file not.
+      QVERIFY(QDir(dir.path()).mkpath("shared"));
+      const QString kept = path("shared/kept.pellarisproj");
+      QVERIFY(writeAll(kept, before));
+      // Every folder on the way may be passed through by the other user.
+      QList<QPair<QByteArray, mode_t>> passed;
+      for (QDir up(dir.path()); !up.isRoot(); up.cdUp()) {
+        const QByteArray name = QFile::encodeName(up.absolutePath());
+        struct stat status {};
+        if (::stat(name.constData(), &status) == 0 && (~status.st_mode & (S_IXGRP | S_IXOTH))) {
+          passed.append({name, status.st_mode & 07777});
+          ::chmod(name.constData(), (status.st_mode & 07777) | S_IXGRP | S_IXOTH);
+        }
+      }
+      ::chmod(QFile::encodeName(path("shared")).constData(), 0777);
+      ::chmod(QFile::encodeName(kept).constData(), 0444);
+      // As another user in full (the save checks the file's right by the
+      // real user), with the way back kept.
+      const bool root = ::geteuid() == 0;
+      if (root) QCOMPARE(::setresuid(65534, 65534, 0), 0);
+      save("shared/kept.pellarisproj");
+      if (root) QCOMPARE(::setresuid(0, 0, 0), 0);
+      for (const auto& [name, mode] : passed) ::chmod(name.constData(), mode);
+      QCOMPARE(readAll(kept), before);
+      QFile::remove(kept);
     } else if (cause == "open not allowed") {
       QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
       withoutFileRights(path("locked"), [&] { open("locked/old.pellarisproj"); });
@@ -200,6 +231,92 @@ class FileReasonsTest : public QObject {
     QVERIFY2(problem.startsWith(QStringLiteral("Einstellungen konnten nicht gespeichert werden: ~")), qPrintable(problem));
     QVERIFY2(problem.endsWith(QFileInfo(file).fileName() + QStringLiteral(" ist nicht beschreibbar")),
              qPrintable(problem));
+  }
+
+  // Files that do not open, and the reason each gives: what the user can
+  // act on, never a member's name in the file.
+  void openReasonsInEveryLanguage_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("said");
+    QByteArray noise(4096, '\0');
+    for (int i = 0; i < noise.size(); ++i) noise[i] = char((i * 7919 + 13) % 251);
+    AppController controller;
+    QVERIFY(controller.saveProject(QUrl::fromLocalFile(path("whole.pellarisproj")),
+                                   {{"note", QString(4096, QLatin1Char('n'))}}));
+    const QByteArray whole = readAll(path("whole.pellarisproj"));
+    const QByteArray head = "{\"format\": \"halvory_project\", \"version\": 1, ";
+    const QString notProject = "This is not a Pellaris project";
+    QTest::newRow("random bytes") << noise << notProject;
+    QTest::newRow("random bytes read as the compact form") << QByteArray("\xA5") + noise
+                                                          << notProject;
+    QTest::newRow("a text") << QByteArray("{ a letter, not a project") << notProject;
+    QTest::newRow("compact form cut") << whole.left(whole.size() / 2)
+                                      << "The project file is damaged (cut short)";
+    QTest::newRow("text form cut") << head + "\"project\": {\"boardText\": \"As"
+                                   << "The project file is damaged (cut short)";
+    QTest::newRow("board twice") << head + "\"project\": {\"boardText\": \"As Kh as\"}}"
+                                 << "Invalid project data: Board holds As twice";
+    QTest::newRow("lock not finite")
+        << head + "\"project\": {}, \"nodeLocks\": [{\"nodeIndex\": 0, \"actionProb\": \"inf\"}]}"
+        << "The project file is damaged: a node lock is not a finite number";
+    QTest::newRow("results missing") << head + "\"project\": {}, \"hasResults\": true}"
+                                     << "The project file is damaged: the solution is not an object";
+    QTest::newRow("set-up missing") << head + "\"project\": 7}"
+                                    << "The project file is damaged: the set-up is not an object";
+    QTest::newRow("future version") << QByteArray("{\"format\": \"halvory_project\", \"version\": 9}")
+                                    << "Unsupported project version";
+  }
+
+  void openReasonsInEveryLanguage() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, said);
+    QVERIFY(writeAll(path("refused.pellarisproj"), bytes));
+    AppController controller;
+    const QVariantMap answer =
+        controller.loadProject(QUrl::fromLocalFile(path("refused.pellarisproj")));
+    QVERIFY(!answer.value("ok").toBool());
+    QCOMPARE(answer.value("error").toString(), said);
+    const QVariant reason = answer.value("reason");
+    QCOMPARE(controller.fileReasonText(reason), said);
+    // The reason kept is worded again in each language, wholly.
+    for (const char* language : {"de", "es", "fr", "it", "pl", "pt_BR", "ru"}) {
+      QTranslator translator;
+      QVERIFY(translator.load(QStringLiteral("halvory_%1").arg(language),
+                              QStringLiteral(HALVORY_QM_DIR)));
+      QCoreApplication::installTranslator(&translator);
+      const QString worded = controller.fileReasonText(reason);
+      QCoreApplication::removeTranslator(&translator);
+      QVERIFY2(!worded.isEmpty() && worded != said && !worded.contains(u'%'),
+               qPrintable(QStringLiteral("%1: %2").arg(language, worded)));
+      for (const char* english : {"project", "damaged", "not a", "node", "finite", "solution"})
+        QVERIFY2(!worded.contains(QLatin1String(english)), qPrintable(QStringLiteral("%1: %2").arg(language, worded)));
+    }
+  }
+
+  // The checks' reasons, which name what is wrong with a part of a file,
+  // are in each catalogue.
+  void checkReasonsAreInEveryCatalogue() {
+    using halvory_app::FileReason;
+    const FileReason reasons[] = {
+        FileReason("refers to a node outside the tree"),
+        FileReason("is not a finite number"),
+        FileReason("has %1 entries for a node with %2 actions").arg(7).arg(2),
+        FileReason("has %1 entries, more than the %2 hands of a node").arg(2000).arg(1326),
+        FileReason("is damaged"),
+        FileReason("is not an object"),
+    };
+    for (const char* language : {"de", "es", "fr", "it", "pl", "pt_BR", "ru"}) {
+      QTranslator translator;
+      QVERIFY(translator.load(QStringLiteral("halvory_%1").arg(language),
+                              QStringLiteral(HALVORY_QM_DIR)));
+      for (const FileReason& reason : reasons) {
+        const QString english = reason.worded();
+        QCoreApplication::installTranslator(&translator);
+        const QString worded = reason.worded();
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(worded != english, qPrintable(QStringLiteral("%1: %2").arg(language, english)));
+      }
+    }
   }
 };
 

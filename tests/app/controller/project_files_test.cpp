@@ -238,6 +238,20 @@ class ProjectFilesTest : public QObject {
     return controller;
   }
 
+  // A refusal of "member reason" as the user reads it: a set-up field by
+  // its label, any other member by the part of the project it belongs to.
+  static QString userWords(const QString& refusal) {
+    const QString member = refusal.section(u' ', 0, 0);
+    const QString reason = refusal.section(u' ', 1);
+    if (member == "project.boardText") return "Invalid project data: Board " + reason;
+    const QString top = member.section(u'.', 0, 0).section(u'[', 0, 0);
+    const QMap<QString, QString> parts{{"project", "the set-up"},
+                                       {"results", "the solution"},
+                                       {"nodeCaches", "a node's saved answer"},
+                                       {"nodeLocks", "a node lock"}};
+    return "The project file is damaged: " + parts.value(top) + " " + reason;
+  }
+
   void expectRefusedUnchanged(const QUrl& url, const QString& expectedError) {
     QByteArray before;
     auto controller = loadedCrafted(&before);
@@ -246,7 +260,8 @@ class ProjectFilesTest : public QObject {
     QSignalSpy runningSpy(controller.get(), &AppController::runningChanged);
     QSignalSpy progressSpy(controller.get(), &AppController::progressChanged);
     const QVariantMap result = controller->loadProject(url);
-    QCOMPARE(result.size(), 4);
+    QCOMPARE(result.size(), 5);
+    QCOMPARE(controller->fileReasonText(result.value("reason")), expectedError);
     QCOMPARE(result.value("ok").toBool(), false);
     QCOMPARE(result.value("error").toString(), expectedError);
     QCOMPARE(result.value("project").toMap(), QVariantMap());
@@ -500,18 +515,21 @@ class ProjectFilesTest : public QObject {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
     const QByteArray good = craftedProject();
-    QTest::newRow("empty file") << QByteArray() << "Invalid JSON";
-    QTest::newRow("truncated") << good.left(good.size() / 2) << "Invalid JSON";
+    const QString notProject = "This is not a Pellaris project";
+    QTest::newRow("empty file") << QByteArray() << notProject;
+    QTest::newRow("truncated") << good.left(good.size() / 2)
+                               << "The project file is damaged (cut short)";
     QTest::newRow("NaN literal") << QByteArray(good).replace("\"resultEvIp\": 7.5",
                                                              "\"resultEvIp\": NaN")
-                                 << "Invalid JSON";
+                                 << "The project file is damaged";
     QTest::newRow("beyond double")
         << QByteArray(good).replace("\"resultEvIp\": 7.5", "\"resultEvIp\": 1e400")
-        << "Invalid JSON";
+        << "The project file is damaged";
+    QTest::newRow("not JSON, with brackets") << QByteArray("{x: [1, 2]}") << notProject;
     std::mt19937 random(7);
     QByteArray noise(4096, '\0');
     for (char& byte : noise) byte = static_cast<char>(random());
-    QTest::newRow("random bytes") << noise << "Invalid JSON";
+    QTest::newRow("random bytes") << noise << notProject;
     QTest::newRow("format in other case")
         << QByteArray(good).replace("\"halvory_project\"", "\"Halvory_Project\"")
         << "Unrecognized project format";
@@ -614,7 +632,7 @@ class ProjectFilesTest : public QObject {
          "nodeCaches.actionStatsByNode[0].data has 3 entries for a node with 2 actions"},
     };
     for (const Case& c : cases) {
-      QTest::newRow(c.name) << craftedWith(c.path, c.value) << "Invalid project data: " + c.error;
+      QTest::newRow(c.name) << craftedWith(c.path, c.value) << userWords(c.error);
     }
 
     // A set-up that cannot stand beside the results, and results that
@@ -683,7 +701,7 @@ class ProjectFilesTest : public QObject {
          notBoard},
     };
     for (const Case& c : damaged) {
-      QTest::newRow(c.name) << craftedWith(c.path, c.value) << "Invalid project data: " + c.error;
+      QTest::newRow(c.name) << craftedWith(c.path, c.value) << userWords(c.error);
     }
   }
 
@@ -819,8 +837,8 @@ class ProjectFilesTest : public QObject {
     QVERIFY(QFileInfo(path("oversized.json")).size() < 5 * 1024 * 1024);
     expectRefusedUnchanged(
         urlOf(path("oversized.json")),
-        "Invalid project data: nodeCaches.handStrategyByNode[0].data.actionTypeList has "
-        "1000000 entries for a node with 2 actions");
+        userWords("nodeCaches.handStrategyByNode[0].data.actionTypeList has "
+                  "1000000 entries for a node with 2 actions"));
   }
 
   void refusedFiles() {
@@ -856,7 +874,7 @@ class ProjectFilesTest : public QObject {
     const QByteArray block(1 << 20, 'x');
     for (int i = 0; i < 100; ++i) file.write(block);
     file.close();
-    expectRefusedUnchanged(urlOf(path("huge.json")), "Invalid JSON");
+    expectRefusedUnchanged(urlOf(path("huge.json")), "The project file is damaged (cut short)");
     QFile::remove(path("huge.json"));
   }
 

@@ -3,12 +3,12 @@ import QtQuick.Controls
 import QtTest
 import Pellaris
 
-// The home page's project dialogs as Qt's own dialog shows them (the
-// headless platform has no desktop dialog), against the real controller:
-// the name field has the focus, Return saves, a typed absolute path is
-// taken as it is, an existing file is replaced only when the user says so,
-// the dialogs start in the folder used last, and Open opens the file the
-// list shows as chosen after the folder's files changed.
+// The home page's project dialogs against the real controller: the name
+// field has the focus, Return saves, a typed absolute path is taken as it
+// is, an existing file is replaced only when the user says so, the dialogs
+// start in the folder used last, and the file clicked, or double-clicked,
+// is the one that opens or is saved over, however the dialog was used
+// before and however soon after it shows.
 Item {
     id: root
     width: 1400
@@ -29,51 +29,18 @@ Item {
             waitForItemPolished(home)
         }
 
-        function part(name) {
-            var found = null
-            tryVerify(() => (found = home._shownDialogPart(name, false)) !== null, 5000, name)
-            return found
-        }
+        function nameField(dialog) { return findChild(dialog.footer, "fileNameTextField") }
+        function acceptButton(dialog) { return findChild(dialog.footer, "fileDialogAcceptButton") }
+        function listOf(dialog) { return findChild(dialog.contentItem, "fileDialogListView") }
 
-        // The first shown item inside `within` (by default, all that the
-        // window shows above the page) that `wanted` accepts, once there is one.
-        function shownItem(wanted, what, within, timeout) {
-            var search = function (item) {
-                if (!item || !item.visible)
-                    return null
-                if (wanted(item))
-                    return item
-                for (var i = 0; i < item.children.length; ++i) {
-                    var f = search(item.children[i])
-                    if (f)
-                        return f
-                }
-                return null
-            }
-            var found = null
-            tryVerify(() => (found = search(within || root.Overlay.overlay)) !== null, timeout || 5000, what)
-            return found
-        }
-
-        function shownButton(text, within) {
-            return shownItem(item => item.text === text && item.clicked !== undefined, text, within)
-        }
-
-        // The shown dialog a part of it belongs to: its item on the overlay.
-        function dialogOf(part) {
-            var item = part
-            while (item.parent && item.parent !== root.Overlay.overlay)
-                item = item.parent
-            return item
-        }
-
-        // The board each file of the open test was saved with.
+        // The board each file was saved with, by its name's first letter.
         function boardOf(url) {
             var name = String(url).split("/").pop()
-            return { a: "Jc9c4s", b: "Ks7d2c", c: "Qh8h3d", d: "Qh8h3d" }[name.charAt(0)]
+            return { a: "Jc9c4s", b: "Ks7d2c", c: "Qh8h3d", d: "Qh8h3d", e: "As5d3h" }[name.charAt(0)]
         }
 
         function pathOf(url) { return decodeURIComponent(String(url).replace(/^file:\/\//, "")) }
+        function folderUrl() { return String(harness.temporaryFileUrl("x")).replace(/\/x$/, "") }
 
         // A project whose board tells it apart.
         function saveBoard(board, url) {
@@ -81,8 +48,8 @@ Item {
             verify(appController.saveProject(url, shell.exportProjectState()))
         }
 
-        function typeIntoSaveDialog(text) {
-            var field = part("fileNameTextField")
+        function typeIntoSaveDialog(dialog, text) {
+            var field = nameField(dialog)
             tryVerify(() => field.activeFocus, 5000, "the name field has the focus")
             field.selectAll()
             keySequence(StandardKey.Delete)
@@ -92,15 +59,35 @@ Item {
             return field
         }
 
+        // The row of `name` once the dialog's list has read `folder`.
+        function rowOf(dialog, folder, name) {
+            var list = listOf(dialog)
+            var row = null
+            tryVerify(() => {
+                if (String(list.model.folder) !== folder)
+                    return false
+                for (var i = 0; i < list.count; ++i) {
+                    var item = list.itemAtIndex(i)
+                    if (item && String(item.file).split("/").pop() === name && item.height > 0) {
+                        row = item
+                        return true
+                    }
+                }
+                return false
+            }, 10000, name + " listed in " + folder)
+            waitForItemPolished(list)
+            return row
+        }
+
         function test_1_saveAsksBeforeReplacing() {
-            var folder = pathOf(harness.temporaryFileUrl("x")).replace(/\/x$/, "")
+            var folder = pathOf(folderUrl())
             var dialog = findChild(home, "saveProjectDialog")
             home.openSaveDialog()
-            tryVerify(() => dialog.visible)
+            tryVerify(() => dialog.opened)
             compare(String(dialog.currentFolder), String(appController.homeFolderUrl()))
             // An absolute path is taken as it is; Return saves.
             shell.boardText = "Ks7d2c"
-            typeIntoSaveDialog(folder + "/d-spot")
+            typeIntoSaveDialog(dialog, folder + "/d-spot")
             keyClick(Qt.Key_Return)
             tryVerify(() => !dialog.visible)
             var file = "file://" + folder + "/d-spot.pellarisproj"
@@ -109,26 +96,26 @@ Item {
 
             // The next use starts in that folder. The same name, typed with
             // and without the suffix, asks first; Cancel goes back to the
-            // dialog and keeps the file.
+            // dialog and keeps the file, the name and Save.
             var replace = findChild(home, "replaceFileDialog")
             shell.boardText = "Qh8h3d"
             for (var name of ["d-spot", "d-spot.pellarisproj"]) {
                 if (!dialog.visible)
                     home.openSaveDialog()
-                tryVerify(() => dialog.visible)
+                tryVerify(() => dialog.opened)
                 compare(pathOf(dialog.currentFolder), folder)
-                typeIntoSaveDialog(name)
-                mouseClick(shownButton("Save"))
+                typeIntoSaveDialog(dialog, name)
+                mouseClick(acceptButton(dialog))
                 tryVerify(() => replace.opened, 5000, name)
                 verify(findChild(replace.contentItem, "messageText").text.indexOf("d-spot.pellarisproj already exists") >= 0)
                 mouseClick(findChild(replace.footer, "messageCancelButton"))
-                tryVerify(() => !replace.visible && dialog.visible)
-                // The name typed stands, to be changed.
-                tryVerify(() => part("fileNameTextField").text === name)
+                tryVerify(() => !replace.visible && dialog.opened)
+                compare(nameField(dialog).text, name)
+                verify(acceptButton(dialog).enabled)
                 compare(appController.readTextFile(file), first)
             }
             // Replace saves over it.
-            typeIntoSaveDialog("d-spot")
+            typeIntoSaveDialog(dialog, "d-spot")
             keyClick(Qt.Key_Return)
             tryVerify(() => replace.opened)
             compare(findChild(replace.footer, "messageOkButton").text, "Replace")
@@ -139,56 +126,110 @@ Item {
             compare(shell.boardText, "Qh8h3d")
         }
 
-        // The list of the open dialog that shows `folder`, once it has read
-        // at least `count` of its files (it reads the working folder first).
-        function readyList(count, folder) {
-            var list = shownItem(item => item.objectName === "fileDialogListView"
-                                 && String(item.model.folder) === folder && item.model.status === 1
-                                 && item.count >= count && item.itemAtIndex(0)
-                                 && String(item.itemAtIndex(0).file).startsWith(folder + "/"),
-                                 count + " rows in " + folder, null, 30000)
-            waitForItemPolished(list)
-            return list
-        }
-
-        // Clicks Open: the file shown as chosen is the one that opens.
-        function clickOpen(dialog, list, shown, phase) {
-            var button = shownButton("Open", dialogOf(list))
-            var before = button.enabled + " " + dialog.selectedFile + " " + list.currentIndex + "/" + list.count
-            mouseClick(button)
-            tryVerify(() => !dialog.visible, 5000, phase + " open " + before + " -> " + button.enabled + " " + dialog.selectedFile)
-            compare(shell.boardText, boardOf(shown), shown)
+        // Opens `name` from the open dialog as `how` says, and checks that
+        // the file opened is that one.
+        function openByHand(dialog, folder, name, how) {
+            home.openOpenDialog()
+            tryVerify(() => dialog.visible)
+            // No wait for the dialog to settle: the first click counts.
+            var row = rowOf(dialog, folder, name)
+            if (how === "double-click") {
+                mouseDoubleClickSequence(row)
+            } else {
+                mouseClick(row)
+                verify(acceptButton(dialog).enabled)
+                mouseClick(acceptButton(dialog))
+            }
+            tryVerify(() => !dialog.visible, 5000, how + " " + name)
+            compare(shell.boardText, boardOf(name), how + " " + name)
             shell.boardText = ""
         }
 
-        function test_2_openOpensTheFileShownAsChosen() {
-            var folder = String(harness.temporaryFileUrl("x")).replace(/\/x$/, "")
-            saveBoard("Ks7d2c", folder + "/b-first.pellarisproj")
-            saveBoard("Qh8h3d", folder + "/c-second.pellarisproj")
+        function test_2_openOpensTheFileClicked() {
+            var folder = folderUrl()
+            var names = ["b-first.pellarisproj", "c-second.pellarisproj", "e-third.pellarisproj"]
+            for (var n of names)
+                saveBoard(boardOf(n), folder + "/" + n)
             var dialog = findChild(home, "openProjectDialog")
-            home._rememberFolder(folder + "/b-first.pellarisproj")
-            for (var round = 0; round < 3; ++round) {
-                // Choose a row and open it.
-                home.openOpenDialog()
-                tryVerify(() => dialog.visible)
-                var list = readyList(2 + round, folder)
-                var row = null
-                tryVerify(() => (row = list.itemAtIndex(round)) !== null && row.height > 0)
-                mouseClick(row)
-                clickOpen(dialog, list, String(list.currentItem.file), "clicked row " + round)
+            home._rememberFolder(folder + "/" + names[0])
+            // Every file after every other, by either gesture.
+            var order = [0, 2, 1, 1, 0, 2, 2, 0, 1]
+            for (var i = 0; i < order.length; ++i)
+                openByHand(dialog, folder, names[order[i]], i % 2 === 0 ? "double-click" : "click and open")
 
-                // The next use: while it shows, a file that sorts first
-                // comes into the folder, and the rows move under the
-                // highlight. What is highlighted is what opens.
-                home.openOpenDialog()
-                tryVerify(() => dialog.visible)
-                list = readyList(2 + round, folder)
-                saveBoard("Jc9c4s", folder + "/a" + round + ".pellarisproj")
-                shell.boardText = ""
-                list = readyList(3 + round, folder)
-                clickOpen(dialog, list, String(list.currentItem ? list.currentItem.file : dialog.selectedFile),
-                          "highlighted row " + round)
+            // Files come into the folder while the dialog shows: the rows
+            // move, and the file clicked before is still the one taken.
+            home.openOpenDialog()
+            tryVerify(() => dialog.visible)
+            mouseClick(rowOf(dialog, folder, names[1]))
+            saveBoard("Jc9c4s", folder + "/a-new.pellarisproj")
+            shell.boardText = ""
+            rowOf(dialog, folder, "a-new.pellarisproj")
+            var highlighted = []
+            for (var r = 0; r < listOf(dialog).count; ++r) {
+                var item = listOf(dialog).itemAtIndex(r)
+                if (item && item.highlighted)
+                    highlighted.push(String(item.file).split("/").pop())
             }
+            compare(highlighted, [names[1]])
+            mouseClick(acceptButton(dialog))
+            tryVerify(() => !dialog.visible)
+            compare(shell.boardText, boardOf(names[1]))
+
+            // A new use has nothing chosen: Open waits for a click.
+            home.openOpenDialog()
+            tryVerify(() => dialog.opened)
+            verify(!acceptButton(dialog).enabled)
+            dialog.reject()
+        }
+
+        function test_3_saveTakesTheFileClicked() {
+            var folder = folderUrl()
+            saveBoard("Ks7d2c", folder + "/b-target.pellarisproj")
+            saveBoard("Qh8h3d", folder + "/c-other.pellarisproj")
+            shell.boardText = "As5d3h"
+            var dialog = findChild(home, "saveProjectDialog")
+            var replace = findChild(home, "replaceFileDialog")
+            home._rememberFolder(folder + "/b-target.pellarisproj")
+            var cases = [
+                { typed: "c-other.pellarisproj", cancelFirst: true },   // a name left by a Cancel
+                { typed: "Z", cancelFirst: false },                      // a new name typed
+                { typed: "", cancelFirst: false }                        // nothing typed
+            ]
+            for (var c of cases) {
+                home.openSaveDialog()
+                tryVerify(() => dialog.opened)
+                if (c.typed !== "")
+                    typeIntoSaveDialog(dialog, c.typed)
+                if (c.cancelFirst) {
+                    keyClick(Qt.Key_Return)
+                    tryVerify(() => replace.opened)
+                    mouseClick(findChild(replace.footer, "messageCancelButton"))
+                    tryVerify(() => !replace.visible && dialog.opened)
+                }
+                // A click puts the file's name in the field, whatever it held.
+                mouseClick(rowOf(dialog, folder, "c-other.pellarisproj"))
+                compare(nameField(dialog).text, "c-other.pellarisproj")
+                verify(acceptButton(dialog).enabled)
+                // A double-click asks to replace the file double-clicked.
+                mouseDoubleClickSequence(rowOf(dialog, folder, "b-target.pellarisproj"))
+                tryVerify(() => replace.opened, 5000, JSON.stringify(c))
+                verify(findChild(replace.contentItem, "messageText").text.indexOf("b-target.pellarisproj already exists") >= 0)
+                mouseClick(findChild(replace.footer, "messageOkButton"))
+                tryVerify(() => !replace.visible && !dialog.visible)
+                verify(!appController.fileExists(folder + "/Z.pellarisproj"))
+                shell.resetToNewProject()
+                verify(home.openProjectFrom(folder + "/b-target.pellarisproj"))
+                compare(shell.boardText, "As5d3h")
+                saveBoard("Ks7d2c", folder + "/b-target.pellarisproj")
+                shell.boardText = "As5d3h"
+            }
+            // Reopened, the last name stands and Save can be pressed.
+            home.openSaveDialog()
+            tryVerify(() => dialog.opened)
+            compare(nameField(dialog).text, "b-target.pellarisproj")
+            verify(acceptButton(dialog).enabled)
+            dialog.reject()
         }
     }
 }

@@ -100,7 +100,7 @@ Item {
                 { tag: "save into a missing folder", save: true, file: "missing/folder/spot",
                   title: "Save Failed", says: "missing/folder/spot.pellarisproj" },
                 { tag: "corrupt file", content: "{ this is not json", file: "corrupt.pellarisproj",
-                  title: "Open Failed", says: "Invalid JSON" },
+                  title: "Open Failed", says: "This is not a Pellaris project" },
                 { tag: "another format", content: "{\"format\": \"other\", \"version\": 1}", file: "other.json",
                   title: "Open Failed", says: "Unrecognized project format" },
                 { tag: "markup in the name stays text", content: "", file: "a<br>b.pellarisproj",
@@ -130,6 +130,25 @@ Item {
             mouseClick(findChild(dialog.footer, "messageOkButton"))
             tryVerify(() => !dialog.visible)
             loaded.destroy()
+        }
+
+        // The reason an open failed is worded again when the language
+        // changes while it is shown.
+        function test_4b_openReasonFollowsTheLanguage() {
+            var home = findChild(makeShell(), "homePage")
+            var url = harness.temporaryFileUrl("noise.pellarisproj")
+            verify(appController.saveTextFile(url, "{ not a project").ok)
+            verify(!home.openProjectFrom(url))
+            var dialog = findChild(home, "fileErrorDialog")
+            tryVerify(() => dialog.opened)
+            var message = findChild(dialog.contentItem, "messageText")
+            verify(message.text.endsWith("could not be opened:\nThis is not a Pellaris project"), message.text)
+            languageManager.setLanguage("de")
+            tryVerify(() => message.text.endsWith("\nDies ist kein Pellaris-Projekt"), 5000, message.text)
+            languageManager.setLanguage("en")
+            tryVerify(() => message.text.endsWith("\nThis is not a Pellaris project"), 5000, message.text)
+            mouseClick(findChild(dialog.footer, "messageOkButton"))
+            tryVerify(() => !dialog.visible)
         }
 
         // A project's values outside their fields' ranges are left out and
