@@ -654,6 +654,8 @@
     <message>
         <source>Computing…</source>
         <translation>Wird berechnet…</translation>
+    </message>
+    <message>
         <source>Permission denied: this file may not be written to</source>
         <translation>Zugriff verweigert: In diese Datei darf nicht geschrieben werden</translation>
     </message>

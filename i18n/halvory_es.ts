@@ -654,6 +654,8 @@
     <message>
         <source>Computing…</source>
         <translation>Calculando…</translation>
+    </message>
+    <message>
         <source>Permission denied: this file may not be written to</source>
         <translation>Permiso denegado: no se puede escribir en este archivo</translation>
     </message>

@@ -654,6 +654,8 @@
     <message>
         <source>Computing…</source>
         <translation>Calcul…</translation>
+    </message>
+    <message>
         <source>Permission denied: this file may not be written to</source>
         <translation>Permission refusée : ce fichier n’est pas accessible en écriture</translation>
     </message>

@@ -654,6 +654,8 @@
     <message>
         <source>Computing…</source>
         <translation>Elaborazione…</translation>
+    </message>
+    <message>
         <source>Permission denied: this file may not be written to</source>
         <translation>Permesso negato: questo file non è scrivibile</translation>
     </message>

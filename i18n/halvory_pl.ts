@@ -657,6 +657,8 @@
     <message>
         <source>Computing…</source>
         <translation>Obliczanie…</translation>
+    </message>
+    <message>
         <source>Permission denied: this file may not be written to</source>
         <translation>Brak uprawnień: do tego pliku nie można zapisywać</translation>
     </message>

@@ -654,6 +654,8 @@
     <message>
         <source>Computing…</source>
         <translation>Calculando…</translation>
+    </message>
+    <message>
         <source>Permission denied: this file may not be written to</source>
         <translation>Permissão negada: não é possível gravar neste arquivo</translation>
     </message>

@@ -657,6 +657,8 @@
     <message>
         <source>Computing…</source>
         <translation>Вычисление…</translation>
+    </message>
+    <message>
         <source>Permission denied: this file may not be written to</source>
         <translation>Доступ запрещён: в этот файл нельзя записывать</translation>
     </message>

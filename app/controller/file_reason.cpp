@@ -24,11 +24,16 @@ QString wordMap(const QVariantMap& map) {
     worded.append(arg.typeId() == QMetaType::QVariantMap ? wordMap(arg.toMap()) : arg.toString());
   // Each argument in one step, so that a "%1" inside an argument stays.
   switch (worded.size()) {
-    case 0: return out;
-    case 1: return out.arg(worded[0]);
-    case 2: return out.arg(worded[0], worded[1]);
-    case 3: return out.arg(worded[0], worded[1], worded[2]);
-    default: return out.arg(worded[0], worded[1], worded[2], worded[3]);
+    case 0:
+      return out;
+    case 1:
+      return out.arg(worded[0]);
+    case 2:
+      return out.arg(worded[0], worded[1]);
+    case 3:
+      return out.arg(worded[0], worded[1], worded[2]);
+    default:
+      return out.arg(worded[0], worded[1], worded[2], worded[3]);
   }
 }
 
@@ -41,7 +46,8 @@ QVariantMap FileReason::toMap() const {
 QVariant FileReason::toVariant() const {
   // As JSON text: the page hands it back unchanged, where a map would come
   // back as a script value.
-  return QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(toMap())).toJson(QJsonDocument::Compact));
+  return QString::fromUtf8(
+      QJsonDocument(QJsonObject::fromVariantMap(toMap())).toJson(QJsonDocument::Compact));
 }
 
 QString FileReason::word(const QVariant& reason) {

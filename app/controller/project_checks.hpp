@@ -67,9 +67,12 @@ struct Checker {
     return false;
   }
   bool outsideTree(const Where& where) {
-    return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "refers to a node outside the tree")));
+    return fail(
+        where, translated(QT_TRANSLATE_NOOP("AppController", "refers to a node outside the tree")));
   }
-  bool notFinite(const Where& where) { return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is not a finite number"))); }
+  bool notFinite(const Where& where) {
+    return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is not a finite number")));
+  }
   bool notObject(const Where& where) {
     return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is not an object")));
   }
@@ -193,17 +196,20 @@ bool checkRowNumbers(Checker& check, const Value& rowValue, const Where& field) 
 inline bool checkActionCount(Checker& check, qsizetype size, qsizetype actions,
                              const Where& field) {
   if (size == 0 || size == actions) return true;
-  return check.fail(field,
-                    translated(QT_TRANSLATE_NOOP("AppController",
-                                              "has %1 entries for a node with %2 actions")).arg(size).arg(actions));
+  return check.fail(
+      field,
+      translated(QT_TRANSLATE_NOOP("AppController", "has %1 entries for a node with %2 actions"))
+          .arg(size)
+          .arg(actions));
 }
 
 inline bool checkHandCount(Checker& check, qsizetype size, const Where& field) {
   if (size <= kMaxHandRows) return true;
   return check.fail(
-      field,
-      translated(QT_TRANSLATE_NOOP(
-          "AppController", "has %1 entries, more than the %2 hands of a node")).arg(size).arg(kMaxHandRows));
+      field, translated(QT_TRANSLATE_NOOP("AppController",
+                                          "has %1 entries, more than the %2 hands of a node"))
+                 .arg(size)
+                 .arg(kMaxHandRows));
 }
 
 // Cached rows: finite numbers, per-action lists of the node's action count.

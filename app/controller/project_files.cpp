@@ -369,9 +369,12 @@ bool endsTooSoon(QFile& file, bool compact) {
     for (qint64 i = 0; i < n; ++i) {
       const char c = buffer[i];
       if (inText) {
-        if (escaped) escaped = false;
-        else if (c == '\\') escaped = true;
-        else if (c == '"') inText = false;
+        if (escaped)
+          escaped = false;
+        else if (c == '\\')
+          escaped = true;
+        else if (c == '"')
+          inText = false;
       } else if (c == '"') {
         inText = true;
       } else if (c == '{' || c == '[') {
@@ -415,8 +418,8 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
   if (file.peek(&first, 1) == 1 && halvory_app::isProjectStream(first)) {
     out.read = halvory_app::readProjectStream(file, progress);
     // Until its format is read, a file is no project at all.
-    out.cutShort = out.read.error == halvory_app::ProjectFileError::InvalidData &&
-                   endsTooSoon(file, true);
+    out.cutShort =
+        out.read.error == halvory_app::ProjectFileError::InvalidData && endsTooSoon(file, true);
     return out;
   }
   const qint64 size = file.size();
@@ -428,8 +431,9 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
   out.read = halvory_app::readProjectDocument(file.read(size));
   if (out.read.error == halvory_app::ProjectFileError::InvalidJson) {
     constexpr qint64 kHeadBytes = 4096;
-    out.namesProjectFormat = file.seek(0) && file.read(kHeadBytes).contains(
-                                                 QByteArray("\"") + halvory_app::kProjectFormat + '"');
+    out.namesProjectFormat =
+        file.seek(0) &&
+        file.read(kHeadBytes).contains(QByteArray("\"") + halvory_app::kProjectFormat + '"');
     out.cutShort = out.namesProjectFormat && endsTooSoon(file, false);
   }
   encodeTextFormAnswers(out.read.contents);
@@ -442,7 +446,8 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
 halvory_app::FileReason partOfProject(const QString& field) {
   using halvory_app::FileReason;
   const QString top = field.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('['), 0, 0);
-  if (top == QLatin1String("project")) return FileReason(QT_TRANSLATE_NOOP("AppController", "the set-up"));
+  if (top == QLatin1String("project"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the set-up"));
   if (top == QLatin1String("results"))
     return FileReason(QT_TRANSLATE_NOOP("AppController", "the solution"));
   if (top == QLatin1String("nodeCaches"))
@@ -462,9 +467,10 @@ halvory_app::FileReason refusalOf(const LoadOutcome& outcome) {
   using halvory_app::FileReason;
   using halvory_app::ProjectFileError;
   const halvory_app::ProjectFileReadResult& read = outcome.read;
-  if (outcome.cutShort && (read.error == ProjectFileError::InvalidJson ||
-                           read.error == ProjectFileError::InvalidData))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "The project file is damaged (cut short)"));
+  if (outcome.cutShort &&
+      (read.error == ProjectFileError::InvalidJson || read.error == ProjectFileError::InvalidData))
+    return FileReason(
+        QT_TRANSLATE_NOOP("AppController", "The project file is damaged (cut short)"));
   switch (read.error) {
     case ProjectFileError::InvalidJson:
       if (outcome.namesProjectFormat)
@@ -484,7 +490,8 @@ halvory_app::FileReason refusalOf(const LoadOutcome& outcome) {
         .argField("board")
         .arg(read.reason);
   const FileReason part = partOfProject(read.field);
-  if (part.isEmpty()) return FileReason(QT_TRANSLATE_NOOP("AppController", "The project file is damaged"));
+  if (part.isEmpty())
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "The project file is damaged"));
   return FileReason(QT_TRANSLATE_NOOP("AppController", "The project file is damaged: %1 %2"))
       .arg(part)
       .arg(read.reason);
@@ -503,8 +510,9 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
     return refused(result, halvory_app::FileReason(QT_TRANSLATE_NOOP(
                                "AppController", "Cannot load a project while a solve is running")));
   if (busy)
-    return refused(result, halvory_app::FileReason(QT_TRANSLATE_NOOP(
-                               "AppController", "A project file is being written or read already")));
+    return refused(result,
+                   halvory_app::FileReason(QT_TRANSLATE_NOOP(
+                       "AppController", "A project file is being written or read already")));
 
   std::optional<LoadOutcome> answer =
       awayFromGui<LoadOutcome>([&path](const halvory_app::StreamProgress& progress) {
@@ -521,8 +529,8 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
       if (const auto reason = fileFailureReason(fileFailureOf(loadOutcome.openError), false);
           !reason.isEmpty())
         return refused(result, reason);
-      return refused(result,
-                     halvory_app::FileReason(QT_TRANSLATE_NOOP("AppController", "Failed to open file")));
+      return refused(result, halvory_app::FileReason(
+                                 QT_TRANSLATE_NOOP("AppController", "Failed to open file")));
     case ReadOutcome::TooLarge:
       return refused(result, halvory_app::FileReason(
                                  QT_TRANSLATE_NOOP("AppController", "Project file is too large")));
@@ -637,15 +645,16 @@ QVariantMap ProjectFiles::readTextFile(QUrl fileUrl) {
     case RegularOpen::NotRegular:
       return refuse(QT_TRANSLATE_NOOP("AppController", "Not a regular file."));
     case RegularOpen::Failed:
-      return failed(result, QCoreApplication::translate("AppController", "Failed to open file: %1")
-                                .arg(openError));
+      return failed(
+          result,
+          QCoreApplication::translate("AppController", "Failed to open file: %1").arg(openError));
     case RegularOpen::Ok:
       break;
   }
   const auto tooLarge = [&result](qint64 bytes) {
-    return failed(result,
-                  QCoreApplication::translate("AppController", "File is too large (%1 bytes).")
-                      .arg(bytes));
+    return failed(
+        result,
+        QCoreApplication::translate("AppController", "File is too large (%1 bytes).").arg(bytes));
   };
   if (file.size() > kTextFileMaxBytes) return tooLarge(file.size());
 

@@ -21,6 +21,7 @@ Q_IMPORT_QML_PLUGIN(PellarisPlugin)
 
 namespace pellaris_qml_test {
 namespace {
+bool blockedSettings = false;
 
 const QMetaObject* metaObjectOf(const QString& rootName) {
   if (rootName == QLatin1String("appController")) return &AppController::staticMetaObject;
@@ -83,6 +84,10 @@ void prepareApplication() {
   QCoreApplication::setApplicationVersion(QStringLiteral(PELLARIS_VERSION));
 }
 
+bool settingsFileBlocked() {
+  return blockedSettings;
+}
+
 void publishRootObjects(QQmlEngine& engine) {
   static const bool registered = (registerStandInBases(), true);
   (void)registered;
@@ -139,9 +144,11 @@ bool Harness::blockSettingsFile(bool blocked) {
   const QString aside = file + QStringLiteral(".aside");
   if (blocked) {
     if (QFile::exists(file) && !QFile::rename(file, aside)) return false;
-    return QDir().mkpath(file);
+    blockedSettings = QDir().mkpath(file);
+    return blockedSettings;
   }
   if (!QDir().rmdir(file)) return false;
+  blockedSettings = false;
   return !QFile::exists(aside) || QFile::rename(aside, file);
 }
 

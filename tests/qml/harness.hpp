@@ -28,6 +28,10 @@ void prepareApplication();
 // `harness` object.
 void publishRootObjects(QQmlEngine& engine);
 
+// Whether a test has put a folder in place of the settings file: while it
+// has, the settings elements' own complaint about the store is expected.
+bool settingsFileBlocked();
+
 // What the published controller is told of the available memory can be
 // held under a cap, so that a test can make a spot too large for it.
 struct AvailableMemoryCap {

@@ -216,8 +216,9 @@ class FileReasonsTest : public QObject {
     QCoreApplication::installTranslator(&german);
     const auto restore = qScopeGuard([this] { QCoreApplication::removeTranslator(&german); });
     AppController controller;
-    QCOMPARE(controller.readTextFile(QUrl::fromLocalFile(path("missing.txt"))).value("error").toString(),
-             QString::fromUtf8("Die Datei existiert nicht."));
+    QCOMPARE(
+        controller.readTextFile(QUrl::fromLocalFile(path("missing.txt"))).value("error").toString(),
+        QString::fromUtf8("Die Datei existiert nicht."));
     QCOMPARE(controller.readTextFile(QUrl::fromLocalFile(dir.path())).value("error").toString(),
              QString::fromUtf8("Keine reguläre Datei."));
 
@@ -228,9 +229,12 @@ class FileReasonsTest : public QObject {
     const auto unblock = qScopeGuard([file] { QDir().rmdir(file); });
     QSettings().setValue("written", 1);
     const QString problem = controller.settingsStoreProblem();
-    QVERIFY2(problem.startsWith(QStringLiteral("Einstellungen konnten nicht gespeichert werden: ~")), qPrintable(problem));
-    QVERIFY2(problem.endsWith(QFileInfo(file).fileName() + QStringLiteral(" ist nicht beschreibbar")),
-             qPrintable(problem));
+    QVERIFY2(
+        problem.startsWith(QStringLiteral("Einstellungen konnten nicht gespeichert werden: ~")),
+        qPrintable(problem));
+    QVERIFY2(
+        problem.endsWith(QFileInfo(file).fileName() + QStringLiteral(" ist nicht beschreibbar")),
+        qPrintable(problem));
   }
 
   // Files that do not open, and the reason each gives: what the user can
@@ -247,11 +251,11 @@ class FileReasonsTest : public QObject {
     const QByteArray head = "{\"format\": \"halvory_project\", \"version\": 1, ";
     const QString notProject = "This is not a Pellaris project";
     QTest::newRow("random bytes") << noise << notProject;
-    QTest::newRow("random bytes read as the compact form") << QByteArray("\xA5") + noise
-                                                          << notProject;
+    QTest::newRow("random bytes read as the compact form")
+        << QByteArray("\xA5") + noise << notProject;
     QTest::newRow("a text") << QByteArray("{ a letter, not a project") << notProject;
-    QTest::newRow("compact form cut") << whole.left(whole.size() / 2)
-                                      << "The project file is damaged (cut short)";
+    QTest::newRow("compact form cut")
+        << whole.left(whole.size() / 2) << "The project file is damaged (cut short)";
     QTest::newRow("text form cut") << head + "\"project\": {\"boardText\": \"As"
                                    << "The project file is damaged (cut short)";
     QTest::newRow("board twice") << head + "\"project\": {\"boardText\": \"As Kh as\"}}"
@@ -259,12 +263,14 @@ class FileReasonsTest : public QObject {
     QTest::newRow("lock not finite")
         << head + "\"project\": {}, \"nodeLocks\": [{\"nodeIndex\": 0, \"actionProb\": \"inf\"}]}"
         << "The project file is damaged: a node lock is not a finite number";
-    QTest::newRow("results missing") << head + "\"project\": {}, \"hasResults\": true}"
-                                     << "The project file is damaged: the solution is not an object";
+    QTest::newRow("results missing")
+        << head + "\"project\": {}, \"hasResults\": true}"
+        << "The project file is damaged: the solution is not an object";
     QTest::newRow("set-up missing") << head + "\"project\": 7}"
                                     << "The project file is damaged: the set-up is not an object";
-    QTest::newRow("future version") << QByteArray("{\"format\": \"halvory_project\", \"version\": 9}")
-                                    << "Unsupported project version";
+    QTest::newRow("future version")
+        << QByteArray("{\"format\": \"halvory_project\", \"version\": 9}")
+        << "Unsupported project version";
   }
 
   void openReasonsInEveryLanguage() {
@@ -289,7 +295,8 @@ class FileReasonsTest : public QObject {
       QVERIFY2(!worded.isEmpty() && worded != said && !worded.contains(u'%'),
                qPrintable(QStringLiteral("%1: %2").arg(language, worded)));
       for (const char* english : {"project", "damaged", "not a", "node", "finite", "solution"})
-        QVERIFY2(!worded.contains(QLatin1String(english)), qPrintable(QStringLiteral("%1: %2").arg(language, worded)));
+        QVERIFY2(!worded.contains(QLatin1String(english)),
+                 qPrintable(QStringLiteral("%1: %2").arg(language, worded)));
     }
   }
 

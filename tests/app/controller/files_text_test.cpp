@@ -89,16 +89,21 @@ class FilesTextTest : public QObject {
     QVERIFY(writeAll(path("crlf.txt"), "AA, KK\r\nQQ:0.5\r\n"));
     QCOMPARE(read(path("crlf.txt")).value("text").toString(), QString("AA, KK\nQQ:0.5\n"));
     // A UTF-8 byte order mark is dropped, as it always was.
-    QVERIFY(writeAll(path("bom.txt"), "\xef\xbb\xbf" "AA, KK"));
-    QCOMPARE(read(path("bom.txt")).value("text").toString(),
-             QString::fromUtf8("\xef\xbb\xbf" "AA, KK"));
+    QVERIFY(writeAll(path("bom.txt"),
+                     "\xef\xbb\xbf"
+                     "AA, KK"));
+    QCOMPARE(read(path("bom.txt")).value("text").toString(), QString::fromUtf8("\xef\xbb\xbf"
+                                                                               "AA, KK"));
   }
 
   // Text in another encoding is named as such, never passed on garbled.
   void readRefusesOtherEncodings_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("broken UTF-8") << QByteArray("AK\xff\xfe s\xc3(\xe2\x82 \xc3\xa9");
-    QTest::newRow("UTF-16 with its mark") << QByteArray("\xff\xfe" "A\0A\0", 6);
+    QTest::newRow("UTF-16 with its mark") << QByteArray(
+        "\xff\xfe"
+        "A\0A\0",
+        6);
     QTest::newRow("UTF-16 without a mark") << QByteArray("\0A\0A\0,\0K\0K", 10);
   }
 
@@ -107,7 +112,6 @@ class FilesTextTest : public QObject {
     QVERIFY(writeAll(path("other.txt"), bytes));
     expectReadFailure(read(path("other.txt")), "The file is not UTF-8 text.");
   }
-
 
   void readRefusals() {
     expectReadFailure(controller.readTextFile(QUrl()), "Invalid file URL.");

@@ -835,10 +835,9 @@ class ProjectFilesTest : public QObject {
                     {"nodeCaches", "handStrategyByNode", 0, "data", "actionTypeList"}, 0, types);
     writeAll(path("oversized.json"), QJsonDocument(root.toObject()).toJson(QJsonDocument::Compact));
     QVERIFY(QFileInfo(path("oversized.json")).size() < 5 * 1024 * 1024);
-    expectRefusedUnchanged(
-        urlOf(path("oversized.json")),
-        userWords("nodeCaches.handStrategyByNode[0].data.actionTypeList has "
-                  "1000000 entries for a node with 2 actions"));
+    expectRefusedUnchanged(urlOf(path("oversized.json")),
+                           userWords("nodeCaches.handStrategyByNode[0].data.actionTypeList has "
+                                     "1000000 entries for a node with 2 actions"));
   }
 
   void refusedFiles() {
