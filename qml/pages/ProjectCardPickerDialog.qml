@@ -55,7 +55,8 @@ ProjectDialog {
             Item { Layout.fillWidth: true }
             ProjectDialogButton {
                 objectName: "clearCardButton"
-                implicitWidth: 110
+                // As wide as the longest translation needs.
+                implicitWidth: Math.max(110, Math.ceil(contentItem.implicitWidth) + 20)
                 theme: dialog.page.theme
                 text: qsTranslate("ProjectPage", "Clear card")
                 enabled: dialog._slot >= 0

@@ -431,10 +431,11 @@ Item {
 
         // The play view with a drill running and with a finished hand's
         // summary, the solve page before any result, the profile dialog
-        // with no profile saved, and a number field's refusal left behind
-        // by a page change, at the small and the large screen: no label
-        // parts from its figure, no text lies over another, a disabled
-        // button looks disabled and the refusal goes with its page.
+        // with no profile saved, the board card picker, and a number
+        // field's refusal left behind by a page change, at the small and
+        // the large screen: no label parts from its figure, no text lies
+        // over another or is cut, a disabled button looks disabled and the
+        // refusal goes with its page.
         function test_playViewAndDialogs(data) {
             languageManager.setLanguage(data.code)
             var faults = []
@@ -519,6 +520,12 @@ Item {
                 note(tag + " load profile", liveLookingButtons(load.contentItem.parent, []))
                 note(tag + " load profile", cutTexts(load.contentItem.parent, []))
                 load.close()
+                setup.openCardPicker(4)
+                var picker = findChild(setup, "cardPickerDialog")
+                tryVerify(function () { return picker.opened })
+                waitForRendering(shell)
+                note(tag + " card picker", cutTexts(picker.contentItem.parent, []))
+                picker.close()
 
                 // The solve page before any result.
                 shell.visible = false
