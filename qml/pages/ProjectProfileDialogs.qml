@@ -35,8 +35,13 @@ Item {
     // out, worded again at each language switch while shown. The name is a
     // stored text and is quoted as the values are.
     function showNotLoaded(name: string, refused: var, controller: var) {
-        notLoadedDialog.words = () => qsTranslate("ProjectPage", "The profile “%1” was loaded without these values, which their fields do not take:\n%2")
-            .arg(NotLoaded.quoted(name, controller)).arg(NotLoaded.lines(refused, controller))
+        // Both markers are filled in one pass: a name holding "%2" stays as
+        // it was typed.
+        notLoadedDialog.words = () => {
+            const parts = [NotLoaded.quoted(name, controller), NotLoaded.lines(refused, controller)]
+            return qsTranslate("ProjectPage", "The profile “%1” was loaded without these values, which their fields do not take:\n%2")
+                .replace(/%([12])/g, (marker, n) => parts[Number(n) - 1])
+        }
         notLoadedDialog.open()
     }
 

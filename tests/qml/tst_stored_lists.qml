@@ -230,7 +230,8 @@ Item {
             return [
                 { tag: "plain name", name: "Bad" },
                 { tag: "long name", name: new Array(5001).join("n") },
-                { tag: "controls and a direction mark", name: "a\u0007b\nc\td\u202Ee" }
+                { tag: "controls and a direction mark", name: "a\u0007b\nc\td\u202Ee" },
+                { tag: "markers in the name", name: "50%2 %1" }
             ]
         }
 
