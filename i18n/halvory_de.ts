@@ -1178,14 +1178,6 @@ Gesamt: %3
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
-    <message>
-        <source>File name</source>
-        <translation>Dateiname</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filter</translation>
-    </message>
 </context>
 <context>
     <name>Main</name>

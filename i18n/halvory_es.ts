@@ -1178,14 +1178,6 @@ Duración media: %4</translation>
         <source>Replace</source>
         <translation>Reemplazar</translation>
     </message>
-    <message>
-        <source>File name</source>
-        <translation>Nombre de archivo</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
 </context>
 <context>
     <name>Main</name>

@@ -1178,14 +1178,6 @@ Durée moy.&#xa0;: %4</translation>
         <source>Replace</source>
         <translation>Remplacer</translation>
     </message>
-    <message>
-        <source>File name</source>
-        <translation>Nom du fichier</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtre</translation>
-    </message>
 </context>
 <context>
     <name>Main</name>

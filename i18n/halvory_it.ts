@@ -1178,14 +1178,6 @@ Tempo medio: %4</translation>
         <source>Replace</source>
         <translation>Sostituisci</translation>
     </message>
-    <message>
-        <source>File name</source>
-        <translation>Nome file</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
 </context>
 <context>
     <name>Main</name>

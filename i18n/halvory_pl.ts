@@ -1181,14 +1181,6 @@ Dziennie: %2
         <source>Replace</source>
         <translation>Zastąp</translation>
     </message>
-    <message>
-        <source>File name</source>
-        <translation>Nazwa pliku</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtr</translation>
-    </message>
 </context>
 <context>
     <name>Main</name>

@@ -1178,14 +1178,6 @@ Duração média: %4</translation>
         <source>Replace</source>
         <translation>Substituir</translation>
     </message>
-    <message>
-        <source>File name</source>
-        <translation>Nome do arquivo</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
 </context>
 <context>
     <name>Main</name>

@@ -1181,14 +1181,6 @@ Avg runtime: %4</source>
         <source>Replace</source>
         <translation>Заменить</translation>
     </message>
-    <message>
-        <source>File name</source>
-        <translation>Имя файла</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Фильтр</translation>
-    </message>
 </context>
 <context>
     <name>Main</name>
