@@ -150,49 +150,6 @@ QJsonObject documentOf(const QByteArray& bytes) {
   return QJsonDocument::fromJson(bytes).object();
 }
 
-// A project in the older text form, as a program before the compact form
-// wrote it: the whole tree node by node and every cached answer as maps.
-QJsonObject textFormOf(const AppController& c, const NodeCaches& caches) {
-  QJsonArray meta;
-  QJsonArray actions;
-  for (int node = 0; node < c.treeNodeCount(); ++node) {
-    meta.append(QJsonObject::fromVariantMap(c.nodeMeta(node)));
-    actions.append(QJsonArray::fromVariantList(c.nodeActions(node)));
-  }
-  const auto cached = [](const auto& cache, const char* seat) {
-    QJsonArray out;
-    for (const int node : cache.keys()) {
-      QJsonObject entry{{"nodeIndex", node}, {"data", QJsonValue::fromVariant(cache.value(node))}};
-      if (seat) entry.insert("seat", seat);
-      out.append(entry);
-    }
-    return out;
-  };
-  QJsonArray seats = cached(caches.seatHandCombosOopCache, "OOP");
-  for (const QJsonValue& entry : cached(caches.seatHandCombosIpCache, "IP")) seats.append(entry);
-  return QJsonObject{
-      {"format", "halvory_project"},
-      {"version", 1},
-      {"project", QJsonObject{{"board", "AhKd7c2s9h"}}},
-      {"hasResults", true},
-      {"results", QJsonObject{{"resultsSummary", c.getResultsSummary()},
-                              {"resultStartingPot", c.getResultStartingPot()},
-                              {"resultIterations", c.getResultIterations()},
-                              {"resultExploitability", c.getResultExploitability()},
-                              {"resultEvOop", c.getResultEvOop()},
-                              {"resultEvIp", c.getResultEvIp()},
-                              {"rootActions", QJsonArray::fromVariantList(c.getRootActions())},
-                              {"treeNodeMeta", meta},
-                              {"treeNodeActions", actions}}},
-      {"nodeCaches", QJsonObject{{"handStrategyByNode", cached(caches.handStrategyCache, nullptr)},
-                                 {"actionStatsByNode", cached(caches.actionStatsCache, nullptr)},
-                                 {"handCombosByNode", cached(caches.handCombosCache, nullptr)},
-                                 {"handBucketsByNode", cached(caches.handBucketsCache, nullptr)},
-                                 {"seatHandCombosByNode", seats}}},
-      {"nodeLocks", QJsonArray{}},
-      {"lastUiCfg", QJsonObject{}}};
-}
-
 // Everything observable about the controller's loaded state, as one text.
 QByteArray stateFingerprint(AppController& c, const QString& scratchPath) {
   QByteArray state = c.getStatusText().toUtf8() + '|' + QByteArray::number(c.getProgress()) + '|' +

@@ -44,40 +44,13 @@ QVariantMap turnSpot() {
 // The solved spot as the text form holds it: the whole tree, and the
 // answers of the first `answered` nodes.
 QByteArray textForm(AppController& c, int answered) {
-  QJsonArray meta;
-  QJsonArray actions;
-  QJsonArray strategy;
-  QJsonArray combos;
-  QJsonArray stats;
-  for (int node = 0; node < c.treeNodeCount(); ++node) {
-    meta.append(QJsonObject::fromVariantMap(c.nodeMeta(node)));
-    actions.append(QJsonArray::fromVariantList(c.nodeActions(node)));
-    if (node >= answered || c.nodeActions(node).isEmpty()) continue;
-    strategy.append(QJsonObject{{"nodeIndex", node},
-                                {"data", QJsonObject::fromVariantMap(c.nodeHandStrategy(node))}});
-    combos.append(QJsonObject{{"nodeIndex", node},
-                              {"data", QJsonArray::fromVariantList(c.nodeHandCombos(node))}});
-    stats.append(QJsonObject{{"nodeIndex", node},
-                             {"data", QJsonArray::fromVariantList(c.nodeActionStats(node))}});
+  for (int node = 0; node < std::min(answered, c.treeNodeCount()); ++node) {
+    if (c.nodeActions(node).isEmpty()) continue;
+    (void)c.nodeHandStrategy(node);
+    (void)c.nodeHandCombos(node);
+    (void)c.nodeActionStats(node);
   }
-  const QJsonObject root{
-      {"format", "halvory_project"},
-      {"version", 1},
-      {"project", QJsonObject{{"board", "QsJh7d4c"}}},
-      {"hasResults", true},
-      {"results", QJsonObject{{"resultsSummary", c.getResultsSummary()},
-                              {"resultStartingPot", c.getResultStartingPot()},
-                              {"resultIterations", c.getResultIterations()},
-                              {"resultExploitability", c.getResultExploitability()},
-                              {"resultEvOop", c.getResultEvOop()},
-                              {"resultEvIp", c.getResultEvIp()},
-                              {"rootActions", QJsonArray::fromVariantList(c.getRootActions())},
-                              {"treeNodeMeta", meta},
-                              {"treeNodeActions", actions}}},
-      {"nodeCaches", QJsonObject{{"handStrategyByNode", strategy},
-                                 {"handCombosByNode", combos},
-                                 {"actionStatsByNode", stats}}}};
-  return QJsonDocument(root).toJson();
+  return QJsonDocument(textFormOf(c, c.explorer().caches(), "QsJh7d4c")).toJson();
 }
 
 // In the child: opens the file under the cap and says how it went.

@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QString>
@@ -17,6 +19,7 @@
 #include <QVariantMap>
 
 #include "controller/app_controller.hpp"
+#include "controller/results_explorer.hpp"
 #include "controller/system_info.hpp"
 
 namespace project_test_support {
@@ -100,6 +103,51 @@ inline void useIsolatedSettings() {
   QStandardPaths::setTestModeEnabled(true);
   QCoreApplication::setOrganizationName("Pellaris");
   QCoreApplication::setApplicationName("Pellaris");
+}
+
+// A project in the older text form, as a program before the compact form
+// wrote it: the whole tree node by node and every cached answer as maps.
+// `board` is the set-up's.
+inline QJsonObject textFormOf(const AppController& c, const NodeCaches& caches,
+                              const char* board = "AhKd7c2s9h") {
+  QJsonArray meta;
+  QJsonArray actions;
+  for (int node = 0; node < c.treeNodeCount(); ++node) {
+    meta.append(QJsonObject::fromVariantMap(c.nodeMeta(node)));
+    actions.append(QJsonArray::fromVariantList(c.nodeActions(node)));
+  }
+  const auto cached = [](const auto& cache, const char* seat) {
+    QJsonArray out;
+    for (const int node : cache.keys()) {
+      QJsonObject entry{{"nodeIndex", node}, {"data", QJsonValue::fromVariant(cache.value(node))}};
+      if (seat) entry.insert("seat", seat);
+      out.append(entry);
+    }
+    return out;
+  };
+  QJsonArray seats = cached(caches.seatHandCombosOopCache, "OOP");
+  for (const QJsonValue& entry : cached(caches.seatHandCombosIpCache, "IP")) seats.append(entry);
+  return QJsonObject{
+      {"format", "halvory_project"},
+      {"version", 1},
+      {"project", QJsonObject{{"board", board}}},
+      {"hasResults", true},
+      {"results", QJsonObject{{"resultsSummary", c.getResultsSummary()},
+                              {"resultStartingPot", c.getResultStartingPot()},
+                              {"resultIterations", c.getResultIterations()},
+                              {"resultExploitability", c.getResultExploitability()},
+                              {"resultEvOop", c.getResultEvOop()},
+                              {"resultEvIp", c.getResultEvIp()},
+                              {"rootActions", QJsonArray::fromVariantList(c.getRootActions())},
+                              {"treeNodeMeta", meta},
+                              {"treeNodeActions", actions}}},
+      {"nodeCaches", QJsonObject{{"handStrategyByNode", cached(caches.handStrategyCache, nullptr)},
+                                 {"actionStatsByNode", cached(caches.actionStatsCache, nullptr)},
+                                 {"handCombosByNode", cached(caches.handCombosCache, nullptr)},
+                                 {"handBucketsByNode", cached(caches.handBucketsCache, nullptr)},
+                                 {"seatHandCombosByNode", seats}}},
+      {"nodeLocks", QJsonArray{}},
+      {"lastUiCfg", QJsonObject{}}};
 }
 
 }  // namespace project_test_support
