@@ -564,6 +564,16 @@ void NodeRowStore::clear() {
   held = 0;
 }
 
+void NodeRowStore::swap(NodeRowStore& other) noexcept {
+  // A list's swap keeps its iterators valid, so each side's places still
+  // point into the order it now holds.
+  blobs.swap(other.blobs);
+  order.swap(other.order);
+  places.swap(other.places);
+  std::swap(held, other.held);
+  std::swap(limit, other.limit);
+}
+
 void NodeRowStore::evict() {
   // The answer just stored stays, even when it alone is over the budget.
   while (limit && held > *limit && order.size() > 1) {

@@ -64,6 +64,9 @@ class NodeRowStore {
   void insert(RowsKind kind, int node, QByteArray blob);
   void remove(RowsKind kind, int node);
   void clear();
+  // Trades contents and budgets with the other store; allocates nothing, so
+  // a store built aside can replace this one without a failure half-way.
+  void swap(NodeRowStore& other) noexcept;
   // Implicitly shared: a copy costs nothing until one side changes.
   const QHash<int, QByteArray>& all(RowsKind kind) const {
     return blobs[static_cast<std::size_t>(kind)];

@@ -545,45 +545,56 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
   }
   halvory_app::ProjectFileContents& loaded = read.contents;
 
+  // The new state is built aside first: when the memory runs out here, the
+  // results held so far stay as they were, and only then are they replaced.
+  HeldResult loadedHeld;
+  ResultTree loadedTree;
+  if (loaded.hasResults) {
+    loadedHeld.summary = loaded.resultsSummary;
+    loadedHeld.startingPot = loaded.resultStartingPot;
+    loadedHeld.iterations = loaded.resultIterations;
+    loadedHeld.exploitability = loaded.resultExploitability;
+    loadedHeld.evOop = loaded.resultEvOop;
+    loadedHeld.evIp = loaded.resultEvIp;
+    loadedHeld.rootActions = loaded.rootActions;
+    loadedHeld.spot = loaded.lastUiCfg;
+    if (loaded.compact) {
+      loadedTree.setSolved(std::move(loaded.treeRows), loaded.effectiveStack);
+    } else {
+      loadedTree.setLoaded(std::move(loaded.treeNodeMeta), std::move(loaded.treeNodeActions));
+    }
+  }
+  // Nothing could read these answers again: they are all kept (no budget).
+  halvory_app::NodeRowStore loadedAnswers;
+  for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k) {
+    const auto kind = static_cast<halvory_app::RowsKind>(k);
+    for (auto it = loaded.cacheBlobs[k].cbegin(); it != loaded.cacheBlobs[k].cend(); ++it)
+      loadedAnswers.insert(kind, it.key(), it.value());
+  }
+  // A lock is accepted only for a node with actions in the new tree; there
+  // is no live solve to pin the other classes from, as after the reset.
+  NodeLockTable loadedLocks([](int) { return std::optional<halvory_app::HandStrategy>(); },
+                            [&loadedTree](int node) {
+                              return static_cast<int>(loadedTree.actionCount(node));
+                            });
+  loadedLocks.nodeLocksFromJson(loaded.nodeLocks);
+
   // Reset: the live solve state and everything derived from it goes.
   solve.session().clear_results();
   hooks.releaseHeld();
-  locks.clear();
   explorer.clearCaches();
   // The released solve no longer holds memory that could be reclaimed.
   const bool reclaimableChanged = system.reclaimableBytes() != 0;
   system.setReclaimableBytes(0);
 
+  held = std::move(loadedHeld);
+  tree = std::move(loadedTree);
+  NodeCaches& caches = explorer.caches();
+  caches.store.swap(loadedAnswers);
+  locks.entries().swap(loadedLocks.entries());
+  solve.setLastConfig(loaded.lastUiCfg);
   result.insert(QStringLiteral("project"), loaded.project);
   result.insert(QStringLiteral("hasResults"), loaded.hasResults);
-  if (loaded.hasResults) {
-    held.summary = loaded.resultsSummary;
-    held.startingPot = loaded.resultStartingPot;
-    held.iterations = loaded.resultIterations;
-    held.exploitability = loaded.resultExploitability;
-    held.evOop = loaded.resultEvOop;
-    held.evIp = loaded.resultEvIp;
-    held.rootActions = loaded.rootActions;
-    held.spot = loaded.lastUiCfg;
-    if (loaded.compact) {
-      tree.setSolved(std::move(loaded.treeRows), loaded.effectiveStack);
-    } else {
-      tree.setLoaded(loaded.treeNodeMeta, loaded.treeNodeActions);
-    }
-  }
-
-  // Nothing could read these answers again: they are all kept.
-  NodeCaches& caches = explorer.caches();
-  caches.store.setBudget(std::nullopt);
-  for (std::size_t k = 0; k < halvory_app::kRowsKinds; ++k) {
-    const auto kind = static_cast<halvory_app::RowsKind>(k);
-    for (auto it = loaded.cacheBlobs[k].cbegin(); it != loaded.cacheBlobs[k].cend(); ++it)
-      caches.store.insert(kind, it.key(), it.value());
-  }
-
-  // After the tree lists: a lock is accepted only for a node with actions.
-  locks.nodeLocksFromJson(loaded.nodeLocks);
-  solve.setLastConfig(loaded.lastUiCfg);
 
   const int strategyNodes = static_cast<int>(caches.handStrategyCache.size());
   const int comboNodes = static_cast<int>(caches.handCombosCache.size());
