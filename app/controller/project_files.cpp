@@ -573,10 +573,9 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
   }
   // A lock is accepted only for a node with actions in the new tree; there
   // is no live solve to pin the other classes from, as after the reset.
-  NodeLockTable loadedLocks([](int) { return std::optional<halvory_app::HandStrategy>(); },
-                            [&loadedTree](int node) {
-                              return static_cast<int>(loadedTree.actionCount(node));
-                            });
+  NodeLockTable loadedLocks(
+      [](int) { return std::optional<halvory_app::HandStrategy>(); },
+      [&loadedTree](int node) { return static_cast<int>(loadedTree.actionCount(node)); });
   loadedLocks.nodeLocksFromJson(loaded.nodeLocks);
 
   // Reset: the live solve state and everything derived from it goes.
