@@ -10,37 +10,10 @@
 # run and the medians.
 #
 #   BUILD_DIR=build/release bench/range_text_reading.sh [-n RUNS]
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${BUILD_DIR:-build/release}"
-case "$build" in /*) ;; *) build="$root/$build" ;; esac
-runs=3
-while getopts "n:" opt; do
-  case "$opt" in
-    n) runs="$OPTARG" ;;
-    *) sed -n '2,11p' "$0"; exit 2 ;;
-  esac
-done
-view="$build/tests/qml/pellaris_qml_view"
-[ -x "$view" ] || { echo "range_text_reading: build pellaris_qml_view first ($view)" >&2; exit 3; }
-command -v xvfb-run >/dev/null || { echo "range_text_reading: xvfb-run missing" >&2; exit 3; }
-echo "cpu: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), nproc $(nproc), load $(cut -d' ' -f1-3 /proc/loadavg)"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-for r in $(seq 1 "$runs"); do
-  log="$work/run$r.log"
-  env -u QT_QUICK_BACKEND QT_QPA_PLATFORM=xcb QSG_RHI_BACKEND=opengl LIBGL_ALWAYS_SOFTWARE=1 \
-    QML_XHR_ALLOW_FILE_READ=1 \
-    xvfb-run -a -s "-screen 0 1440x900x24 +extension GLX +render -noreset" \
-    sh "$root/tests/run_isolated.sh" "$view" "$root/bench/range_text_reading.qml" > "$log" 2>&1 || true
-  if ! grep -q "junk-10k idle-cpu-ms-in-2s-2" "$log"; then
-    cat "$log" >&2; echo "range_text_reading: run $r incomplete" >&2; exit 1
-  fi
-  sed -n 's/^.*qml: \(case .*\)$/run '"$r"': \1/p' "$log"
-done > "$work/all.txt"
-cat "$work/all.txt"
+# shellcheck source=SCRIPTDIR/qml_view_bench.sh
+. "$(dirname "${BASH_SOURCE[0]}")/qml_view_bench.sh"
+bench_start range_text_reading '2,12p' "$@"
+bench_runs "junk-10k idle-cpu-ms-in-2s-2" QML_XHR_ALLOW_FILE_READ=1
 for name in short combos-1MB combos-1MB-typed-at-end junk-10k; do
   read_ms="$(sed -n "s/.*case $name chars .* read-ms \([0-9]*\) .*/\1/p" "$work/all.txt" | median)"
   first="$(sed -n "s/.*case $name idle-cpu-ms-in-2s-1 \([0-9]*\).*/\1/p" "$work/all.txt" | median)"

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include <QCborMap>
 #include <QCborStreamWriter>
@@ -193,95 +194,107 @@ const char* cacheKeyOf(RowsKind kind) {
 
 namespace {
 
-// Rows a project file held, written as they are held: each text of the
-// chunk once, from the tree's own table, however many actions name it.
-void encodePackedRows(const PackedTree& tree, qsizetype first, qsizetype count, QByteArray& table,
-                      QByteArray& body) {
-  std::unordered_map<std::uint32_t, quint64> index;
-  quint64 texts = 0;
-  QByteArray names;
-  const auto text = [&](std::uint32_t held) {
-    auto [it, added] = index.emplace(held, texts);
-    if (added) {
-      ++texts;
-      const QByteArray utf8 = tree.texts[held].toUtf8();
-      putVarint(names, static_cast<quint64>(utf8.size()));
-      names.append(utf8);
+// Writes one tree chunk: the chunk's text table (each text once, in order of
+// first use), then per row its node type, chance deal and player as table
+// indices, pot and investments zigzagged, the action count, and per action
+// its name and type indices, its frequency as four raw bytes and its child as
+// a step from the row. `Key` names a text in the rows being written; `utf8Of`
+// gives a key's UTF-8 bytes, asked once per key and chunk, so a text many
+// actions share is read once.
+template <typename Key, typename Utf8Of>
+class TreeChunkWriter {
+ public:
+  explicit TreeChunkWriter(Utf8Of utf8Of) : utf8Of(std::move(utf8Of)) {}
+
+  // Starts a row; exactly `actionCount` calls to action() follow.
+  void row(qsizetype node, const Key& nodeType, const Key& chanceDeal, const Key& player,
+           std::int32_t pot, std::int32_t investedOop, std::int32_t investedIp,
+           quint64 actionCount) {
+    current = node;
+    text(nodeType);
+    text(chanceDeal);
+    text(player);
+    putVarint(body, zigzag(pot));
+    putVarint(body, zigzag(investedOop));
+    putVarint(body, zigzag(investedIp));
+    putVarint(body, actionCount);
+  }
+
+  void action(const Key& name, const Key& type, float frequency, std::uint32_t child) {
+    text(name);
+    text(type);
+    char bytes[sizeof(float)];
+    std::memcpy(bytes, &frequency, sizeof(float));
+    body.append(bytes, sizeof(float));
+    putVarint(body, zigzag(static_cast<qint64>(child) - current));
+  }
+
+  QByteArray finish() const {
+    QByteArray out;
+    out.reserve(table.size() + body.size() + 10);
+    putVarint(out, texts);
+    out.append(table);
+    out.append(body);
+    return out;
+  }
+
+ private:
+  void text(const Key& key) {
+    auto found = index.find(key);
+    if (found == index.end()) {
+      found = index.emplace(key, texts++).first;
+      const auto& utf8 = utf8Of(key);
+      putVarint(table, static_cast<quint64>(utf8.size()));
+      table.append(utf8.data(), static_cast<qsizetype>(utf8.size()));
     }
-    putVarint(body, it->second);
-  };
+    putVarint(body, found->second);
+  }
+
+  Utf8Of utf8Of;
+  std::unordered_map<Key, quint64> index;
+  quint64 texts = 0;
+  QByteArray table;
+  QByteArray body;
+  qsizetype current = 0;
+};
+
+// Rows a project file held, written as they are held: each text of the
+// chunk converted once, from the tree's own table, however many actions
+// name it.
+QByteArray encodePackedRows(const PackedTree& tree, qsizetype first, qsizetype count) {
+  auto utf8Of = [&tree](std::uint32_t held) { return tree.texts[held].toUtf8(); };
+  TreeChunkWriter<std::uint32_t, decltype(utf8Of)> writer(utf8Of);
   for (qsizetype node = first; node < first + count; ++node) {
     const auto at = static_cast<std::size_t>(node);
     const PackedTree::Row& row = tree.rows[at];
-    text(row.nodeType);
-    text(row.chanceDeal);
-    text(row.player);
-    putVarint(body, zigzag(row.pot));
-    putVarint(body, zigzag(row.investedOop));
-    putVarint(body, zigzag(row.investedIp));
-    putVarint(body, row.actionCount);
+    writer.row(node, row.nodeType, row.chanceDeal, row.player, row.pot, row.investedOop,
+               row.investedIp, row.actionCount);
     for (std::uint32_t a = 0; a < row.actionCount; ++a) {
       const PackedTree::Action& action = tree.action(at, a);
-      text(action.name);
-      text(action.type);
-      char frequency[sizeof(float)];
-      std::memcpy(frequency, &action.frequency, sizeof(float));
-      body.append(frequency, sizeof(float));
-      putVarint(body, zigzag(static_cast<qint64>(action.child) - node));
+      writer.action(action.name, action.type, action.frequency, action.child);
     }
   }
-  putVarint(table, texts);
-  table.append(names);
+  return writer.finish();
 }
 
 }  // namespace
 
 QByteArray encodeTreeChunk(const ResultTree& tree, qsizetype first, qsizetype count) {
-  QByteArray body;
-  if (const PackedTree* packed = tree.packedRows()) {
-    QByteArray out;
-    encodePackedRows(*packed, first, count, out, body);
-    out.append(body);
-    return out;
-  }
-  std::vector<std::string> texts;
-  std::unordered_map<std::string, quint64> index;
-  const auto text = [&](const std::string& value) {
-    auto [it, added] = index.emplace(value, texts.size());
-    if (added) texts.push_back(value);
-    putVarint(body, it->second);
-  };
+  if (const PackedTree* packed = tree.packedRows()) return encodePackedRows(*packed, first, count);
+  auto utf8Of = [](const std::string& value) -> const std::string& { return value; };
+  TreeChunkWriter<std::string, decltype(utf8Of)> writer(utf8Of);
   for (qsizetype node = first; node < first + count; ++node) {
     // A solve's rows are read where they stand; a loaded project's are made.
     TreeNodeMeta made;
     const TreeNodeMeta* own = tree.solvedRow(node);
     if (!own) made = tree.row(node);
     const TreeNodeMeta& row = own ? *own : made;
-    text(row.node_type);
-    text(row.chance_deal);
-    text(row.player);
-    putVarint(body, zigzag(row.pot));
-    putVarint(body, zigzag(row.invested_oop));
-    putVarint(body, zigzag(row.invested_ip));
-    putVarint(body, row.actions.size());
-    for (const TreeNodeAction& action : row.actions) {
-      text(action.name);
-      text(action.action_type);
-      char frequency[sizeof(float)];
-      std::memcpy(frequency, &action.frequency, sizeof(float));
-      body.append(frequency, sizeof(float));
-      putVarint(body, zigzag(static_cast<qint64>(action.child_index) - node));
-    }
+    writer.row(node, row.node_type, row.chance_deal, row.player, row.pot, row.invested_oop,
+               row.invested_ip, row.actions.size());
+    for (const TreeNodeAction& action : row.actions)
+      writer.action(action.name, action.action_type, action.frequency, action.child_index);
   }
-  QByteArray out;
-  out.reserve(body.size() + 256);
-  putVarint(out, texts.size());
-  for (const std::string& value : texts) {
-    putVarint(out, value.size());
-    out.append(value.data(), static_cast<qsizetype>(value.size()));
-  }
-  out.append(body);
-  return out;
+  return writer.finish();
 }
 
 namespace {
