@@ -129,6 +129,28 @@ Item {
             return 0
         }
 
+        // Play on `page`: a hand dealt for OOP, waiting for the user.
+        function startPlay(page) {
+            page.playMode = true
+            page.playRandomSeed = 5
+            page.playStepDelayMs = 600000
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("OOP")
+            page.playTick()
+            verify(page.playAwaitingUserAction)
+        }
+
+        // The hand played to its end, checking or calling.
+        function playHandThrough(page) {
+            for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
+                if (page.playAwaitingUserAction)
+                    page.playChooseAction(passiveChoice(page))
+                else
+                    page.playTick()
+            }
+            verify(page.playHandComplete)
+        }
+
         // The results page at the smallest screen in each language: the
         // Solution view at the root and at a chance node, and the play view
         // with a hand in progress under the last hand's details. Nothing is
@@ -164,23 +186,11 @@ Item {
             compare(page.currentMeta.nodeType, "chance")
             settle("chance node")
 
-            page.playMode = true
-            page.playRandomSeed = 5
-            page.playStepDelayMs = 600000
-            page.playStopOnSuboptimalAction = false
-            page.startPlaySession("OOP")
-            page.playTick()
-            verify(page.playAwaitingUserAction)
+            startPlay(page)
             var table = findChild(page, "playTableView")
             settle("first hand")
             var tableY = table.mapToItem(root, 0, 0).y
-            for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
-                if (page.playAwaitingUserAction)
-                    page.playChooseAction(passiveChoice(page))
-                else
-                    page.playTick()
-            }
-            verify(page.playHandComplete)
+            playHandThrough(page)
             settle("hand complete")
             if (table.mapToItem(root, 0, 0).y !== tableY)
                 faults.push("the play view moved at the end of the hand")
@@ -255,9 +265,11 @@ Item {
             compare(faults, [])
         }
 
-        function test_lockPanelAndSizingFit_data() {
+        function fourLanguages() {
             return ["en", "de", "ru", "pl"].map(function (code) { return { tag: code, code: code } })
         }
+
+        function test_lockPanelAndSizingFit_data() { return fourLanguages() }
 
         // The set-up page with long sizing texts, and the results page's
         // node-lock panel over seven buttons (four bet sizes, all-in,
@@ -429,9 +441,7 @@ Item {
             return page
         }
 
-        function test_playViewAndDialogs_data() {
-            return ["en", "de", "ru", "pl"].map(function (code) { return { tag: code, code: code } })
-        }
+        function test_playViewAndDialogs_data() { return fourLanguages() }
 
         // The play view with a drill running and with a finished hand's
         // summary, the solve page before any result, the profile dialog
@@ -463,21 +473,9 @@ Item {
                 blank.visible = false
                 shell.visible = true
                 var page = showPage(shell, 3, "resultsPage")
-                page.playMode = true
-                page.playRandomSeed = 5
-                page.playStepDelayMs = 600000
-                page.playStopOnSuboptimalAction = false
-                page.startPlaySession("OOP")
-                page.playTick()
-                verify(page.playAwaitingUserAction)
+                startPlay(page)
                 var overlay = findChild(page, "playOverlay")
-                for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
-                    if (page.playAwaitingUserAction)
-                        page.playChooseAction(passiveChoice(page))
-                    else
-                        page.playTick()
-                }
-                verify(page.playHandComplete)
+                playHandThrough(page)
                 settle(page)
                 var view = findChild(page, "playTableView")
                 note(tag + " hand", overlaps(overlay).concat(splitLabels(view), cutTexts(view, [])))
