@@ -119,18 +119,14 @@ Item {
         // taken when the field takes it, refused with its reason when not,
         // and the cell is painted with the weight the field then shows.
         function test_unfinishedWeightIsJudgedBeforePainting_data() {
-            var shapes = [
-                { typed: "0.04", pct: 100 }, { typed: "0,04", pct: 100 }, { typed: "0.125", pct: 100 },
-                { typed: "99.95", pct: 100 }, { typed: "4,1250", pct: 100 }, { typed: "1e2", pct: 100 },
-                { typed: "250", pct: 100 }, { typed: "12.5", pct: 12.5 }, { typed: "0,5", pct: 0.5 }
-            ]
+            // what is typed, and the weight it paints with
+            var shapes = { "0.04": 100, "0,04": 100, "0.125": 100, "99.95": 100, "4,1250": 100, "1e2": 100,
+                           "250": 100, "12.5": 12.5, "0,5": 0.5 }
             var rows = []
-            ;["oop", "ip"].forEach(function (seat) {
-                ;[false, true].forEach(function (drag) {
-                    shapes.forEach(function (shape) {
-                        rows.push({ tag: seat + (drag ? " drag " : " click ") + shape.typed, seat: seat, drag: drag,
-                                    typed: shape.typed, pct: shape.pct })
-                    })
+            ;["oop click", "oop drag", "ip click", "ip drag"].forEach(function (way) {
+                Object.keys(shapes).forEach(function (typed) {
+                    rows.push({ tag: way + " " + typed, seat: way.split(" ")[0], drag: way.endsWith("drag"),
+                                typed: typed, pct: shapes[typed] })
                 })
             })
             return rows
@@ -362,11 +358,17 @@ Item {
             child(page, "saveRangeDialog").close()
         }
 
-        function test_deleteNoteCountsRangesOnly() {
-            rangeStore.setValue("oopCustomRangesJson", JSON.stringify([
-                { id: "f", type: "folder", name: "Folder", children: [{ id: "s", type: "folder", name: "Sub", children: [] }] }]))
+        // A page over an OOP library of `entries`, as the store holds it.
+        function pageOverLibrary(entries, props) {
+            rangeStore.setValue("oopCustomRangesJson", JSON.stringify(entries))
             rangeStore.sync()
-            var page = makePage({ oopRangeCategory: 2 })
+            return makePage(props)
+        }
+
+        function test_deleteNoteCountsRangesOnly() {
+            var page = pageOverLibrary([{ id: "f", type: "folder", name: "Folder",
+                                          children: [{ id: "s", type: "folder", name: "Sub", children: [] }] }],
+                                       { oopRangeCategory: 2 })
             clickRow(page, "oop", "Folder")
             page.openDeleteSelectedDialog("oop")
             compare(child(opened(page, "confirmDeleteDialog").contentItem, "deleteRangeNote").text, "This cannot be undone.")
@@ -376,11 +378,8 @@ Item {
         // A store edited by hand may repeat an id: each entry is still its
         // own row, selected and deleted alone.
         function test_entriesOfOneIdAreToldApart() {
-            rangeStore.setValue("oopCustomRangesJson", JSON.stringify([
-                { id: "d", type: "range", name: "first", value: "AA" },
-                { id: "d", type: "range", name: "second", value: "KK" }]))
-            rangeStore.sync()
-            var page = makePage({ oopRangeCategory: 2 })
+            var page = pageOverLibrary([{ id: "d", type: "range", name: "first", value: "AA" },
+                                        { id: "d", type: "range", name: "second", value: "KK" }], { oopRangeCategory: 2 })
             clickRow(page, "oop", "second")
             compare(page.oopRangeText, "KK")
             verify(!child(page, "oopLibraryRow_first").selected)
@@ -396,9 +395,7 @@ Item {
             var many = []
             for (var i = 0; i < 400; ++i)
                 many.push({ id: "r" + i, type: "range", name: i === 0 ? "two\nlines" : "r" + i, value: "AA" })
-            rangeStore.setValue("oopCustomRangesJson", JSON.stringify(many))
-            rangeStore.sync()
-            var page = makePage()
+            var page = pageOverLibrary(many)
             var list = child(page, "oopLibraryRows")
             verify(list.contentHeight > list.height)
             compare(child(page, "oopRangeColumn").height, child(page, "ipRangeColumn").height)

@@ -5,7 +5,8 @@ import "spots.js" as Spots
 
 // The results page follows the result the controller holds, whatever its
 // iteration count: two projects solved to the same count, opened in turn
-// from the home page, each show their own figures in every view.
+// from the home page, each show their own figures in every view, and what
+// a view cannot show is said in the language of the moment.
 Item {
     id: root
     width: 1540
@@ -32,10 +33,24 @@ Item {
             return cfg
         }
 
-        function solveAndSave(home, cfg, name) {
+        // A shell on the home page, its board the spots' board.
+        function homeShell() {
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            var home = findChild(shell, "homePage")
+            waitForItemPolished(home)
+            shell.resetToDefaults()
+            shell.boardText = spotA().board
+            return { shell: shell, home: home }
+        }
+
+        function solve(cfg) {
             appController.startSolveWithConfig(cfg)
             tryVerify(function () { return !appController.running }, 60000)
             compare(appController.resultIterations, 50, appController.statusText)
+        }
+
+        function solveAndSave(home, cfg, name) {
+            solve(cfg)
             var url = harness.temporaryFileUrl(name + ".pellarisproj")
             verify(home.saveProjectTo(url))
             return url
@@ -57,30 +72,25 @@ Item {
         function compareViews(page, where) {
             settle(page)
             var node = page.currentNodeIndex
-            var bar = findChild(page, "actionFrequenciesBar")
-            // A node the file does not keep shows the tree's rows.
+            // A node the file does not keep shows the tree's rows in the bar.
             var stats = appController.nodeActionStats(node)
-            compare(pick(bar.actions, ["name", "frequency", "combos"]),
-                    pick(stats.length > 0 ? stats : appController.nodeActions(node), ["name", "frequency", "combos"]),
-                    where + " bar")
-            compare(pick(findChild(page, "nodeLockPanel")._actions, ["name"]),
-                    pick(appController.nodeActions(node), ["name"]), where + " lock panel")
-            compare(pick(findChild(page, "bucketList").model, ["name", "combos"]),
-                    pick(appController.nodeHandBuckets(node), ["name", "combos"]), where + " buckets")
+            ;[["bar", findChild(page, "actionFrequenciesBar").actions,
+               stats.length > 0 ? stats : appController.nodeActions(node), ["name", "frequency", "combos"]],
+              ["lock panel", findChild(page, "nodeLockPanel")._actions, appController.nodeActions(node), ["name"]],
+              ["buckets", findChild(page, "bucketList").model, appController.nodeHandBuckets(node), ["name", "combos"]],
+              ["hand details", page.currentHandCombos, appController.nodeHandCombos(node), ["c1", "c2", "weight"]]
+            ].forEach(function (v) { compare(pick(v[1], v[3]), pick(v[2], v[3]), where + " " + v[0]) })
             var reach = appController.nodeHandStrategyReach169(node, "")
             var matrix = findChild(page, "strategyMatrix")
             compare(matrix.weights, reach.weights || {}, where + " matrix heights")
             compare(matrix.actionProbs, reach.actionProbs || {}, where + " matrix mix")
-            compare(pick(page.currentHandCombos, ["c1", "c2", "weight"]),
-                    pick(appController.nodeHandCombos(node), ["c1", "c2", "weight"]), where + " hand details")
             compare(findChild(page, "potValue").text, appController.nodeMeta(node).pot.toFixed(2), where + " node info")
 
             page.openDistributions()
-            var dialog = findChild(page, "distributionsDialog")
             tryVerify(function () { return !page._distPayload.pending }, 30000)
-            compare(page._distPayload.error, appController.nodeHandDistributions169(node).error, where + " distributions")
-            compare(page._distPayload.oopHands, appController.nodeHandDistributions169(node).oopHands, where + " distributions")
-            dialog.close()
+            var dist = appController.nodeHandDistributions169(node)
+            compare([page._distPayload.error, page._distPayload.oopHands], [dist.error, dist.oopHands], where + " distributions")
+            findChild(page, "distributionsDialog").close()
         }
 
         function clickCheck(page) {
@@ -94,11 +104,7 @@ Item {
         }
 
         function test_openedProjectsOfOneCountShowTheirOwnFigures() {
-            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
-            var home = findChild(shell, "homePage")
-            waitForItemPolished(home)
-            shell.resetToDefaults()
-            shell.boardText = spotA().board
+            var at = homeShell(), shell = at.shell, home = at.home
             var urlA = solveAndSave(home, spotA(), "spot-a")
             var urlC = solveAndSave(home, spotC(), "spot-c")
             var solvePage = findChild(shell, "solvePage")
@@ -117,19 +123,9 @@ Item {
                 compareViews(page, "open " + i + ", after a check:")
                 page.resetTreeToRoot()
             }
-        }
 
-        // A reason the controller gave in one language reads in the next
-        // one once the language changes, the dialog still open.
-        function test_distributionsReasonFollowsTheLanguage() {
-            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
-            var home = findChild(shell, "homePage")
-            waitForItemPolished(home)
-            shell.resetToDefaults()
-            shell.boardText = spotA().board
-            var url = solveAndSave(home, spotA(), "language")
-            verify(home.openProjectFrom(url))
-            var page = findChild(shell, "resultsPage")
+            // A reason the controller gave in one language reads in the next
+            // one once the language changes, the dialog still open.
             page.openDistributions()
             var chart = findChild(findChild(page, "distributionsDialog").contentItem, "chart")
             var reason = "Distributions unavailable (no live solve state)."
@@ -148,13 +144,8 @@ Item {
         // figures and buckets, no strategy) draws, once opened, the matrix
         // the live solve drew there.
         function test_keptNodeDrawsTheLiveMatrix() {
-            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
-            var home = findChild(shell, "homePage")
-            waitForItemPolished(home)
-            shell.resetToDefaults()
-            shell.boardText = spotA().board
-            appController.startSolveWithConfig(spotA())
-            tryVerify(function () { return !appController.running }, 60000)
+            var at = homeShell(), shell = at.shell, home = at.home
+            solve(spotA())
             var bet = appController.nodeActions(0).filter(function (a) { return a.name === "Bet 75%" })[0]
             var node = bet.childIndex
             // What the read-ahead reads of the node, whether or not it is
@@ -179,10 +170,7 @@ Item {
             var live = matrixAtBet()
             verify(Object.keys(live.weights).length > 0)
             verify(home.openProjectFrom(url))
-            var kept = matrixAtBet()
-            compare(kept.weights, live.weights, "cell heights")
-            compare(kept.colors, live.colors, "cell colours")
-            compare(kept.probs, live.probs, "cell mix")
+            compare(matrixAtBet(), live, "cell heights, colours and mix")
         }
     }
 }

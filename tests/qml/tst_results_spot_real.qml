@@ -98,6 +98,8 @@ Item {
             verify(child(shell, "homePage").openProjectFrom(url))
             compare(shell.navIndex, 3)
             Object.keys(data.set).forEach(function (key) { compare(shell[key], setup[key]) })
+            compare(appController.resultSpot, { gameVariant: "holdem", boardText: solvedBoard, utilityModel: "cash",
+                                                 rakePercent: 5, rakeCap: 3 }, JSON.stringify(appController.resultSpot))
             checkSolvedSpot(page, true)
 
             // The set-up back as it was solved (a variant switch brings

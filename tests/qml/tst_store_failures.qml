@@ -50,23 +50,22 @@ Item {
             var page = createTemporaryObject(projectComponent, root, { oopRangeText: "AA, KK" })
             waitForItemPolished(page)
 
-            page.openSaveRangeDialog("oop")
-            var rangeDialog = opened(page, "saveRangeDialog")
-            typeAndConfirm(rangeDialog, "saveRangeNameField", "Lost")
-            var said = child(rangeDialog.contentItem, "saveRangeError")
-            verify(said.visible)
-            verify(/^Settings could not be saved: .*Pellaris\.conf is not writable$/.test(said.text), said.text)
-            verify(rangeDialog.visible, "the dialog stays open")
-            compare(page.listModelFor("oop"), [])
-            keyClick(Qt.Key_Escape)
-
-            page.openSaveProfileDialog()
-            var profileDialog = opened(page, "saveSettingsDialog")
-            typeAndConfirm(profileDialog, "saveSettingsNameField", "Lost too")
-            compare(child(profileDialog.contentItem, "saveProfileError").text, said.text)
-            verify(profileDialog.visible)
-            compare(page.settingsProfiles, [])
-            keyClick(Qt.Key_Escape)
+            // The dialog says so, stays open, and nothing saved is listed.
+            ;[{ open: function () { page.openSaveRangeDialog("oop") }, dialog: "saveRangeDialog",
+                field: "saveRangeNameField", error: "saveRangeError", listed: function () { return page.listModelFor("oop") } },
+              { open: function () { page.openSaveProfileDialog() }, dialog: "saveSettingsDialog",
+                field: "saveSettingsNameField", error: "saveProfileError", listed: function () { return page.settingsProfiles } }
+            ].forEach(function (d) {
+                d.open()
+                var dialog = opened(page, d.dialog)
+                typeAndConfirm(dialog, d.field, "Lost " + d.dialog)
+                var line = child(dialog.contentItem, d.error)
+                verify(line.visible, d.error)
+                verify(/^Settings could not be saved: .*Pellaris\.conf is not writable$/.test(line.text), line.text)
+                verify(dialog.visible, "the dialog stays open")
+                compare(d.listed(), [])
+                keyClick(Qt.Key_Escape)
+            })
 
             // Another page reads the store as the program holds it now.
             var again = createTemporaryObject(projectComponent, root)

@@ -129,6 +129,28 @@ Item {
             return 0
         }
 
+        // Play on `page`: a hand dealt for OOP, waiting for the user.
+        function startPlay(page) {
+            page.playMode = true
+            page.playRandomSeed = 5
+            page.playStepDelayMs = 600000
+            page.playStopOnSuboptimalAction = false
+            page.startPlaySession("OOP")
+            page.playTick()
+            verify(page.playAwaitingUserAction)
+        }
+
+        // The hand played to its end, checking or calling.
+        function playHandThrough(page) {
+            for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
+                if (page.playAwaitingUserAction)
+                    page.playChooseAction(passiveChoice(page))
+                else
+                    page.playTick()
+            }
+            verify(page.playHandComplete)
+        }
+
         // The results page at the smallest screen in each language: the
         // Solution view at the root and at a chance node, and the play view
         // with a hand in progress under the last hand's details. Nothing is
@@ -164,23 +186,11 @@ Item {
             compare(page.currentMeta.nodeType, "chance")
             settle("chance node")
 
-            page.playMode = true
-            page.playRandomSeed = 5
-            page.playStepDelayMs = 600000
-            page.playStopOnSuboptimalAction = false
-            page.startPlaySession("OOP")
-            page.playTick()
-            verify(page.playAwaitingUserAction)
+            startPlay(page)
             var table = findChild(page, "playTableView")
             settle("first hand")
             var tableY = table.mapToItem(root, 0, 0).y
-            for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
-                if (page.playAwaitingUserAction)
-                    page.playChooseAction(passiveChoice(page))
-                else
-                    page.playTick()
-            }
-            verify(page.playHandComplete)
+            playHandThrough(page)
             settle("hand complete")
             if (table.mapToItem(root, 0, 0).y !== tableY)
                 faults.push("the play view moved at the end of the hand")
@@ -255,9 +265,11 @@ Item {
             compare(faults, [])
         }
 
-        function test_lockPanelAndSizingFit_data() {
+        function fourLanguages() {
             return ["en", "de", "ru", "pl"].map(function (code) { return { tag: code, code: code } })
         }
+
+        function test_lockPanelAndSizingFit_data() { return fourLanguages() }
 
         // The set-up page with long sizing texts, and the results page's
         // node-lock panel over seven buttons (four bet sizes, all-in,
@@ -331,14 +343,29 @@ Item {
             compare(faults, [])
         }
 
+        // Shown items under `item` that `pick` takes; a taken item, and a
+        // playing card (its rank and suit are one picture), is not looked
+        // into further.
+        function shownItems(item, pick, out) {
+            if (!item || !item.visible || item.opacity === 0 || (item.rank !== undefined && item.suit !== undefined))
+                return out
+            if (pick(item))
+                out.push(item)
+            else
+                for (var i = 0; i < item.children.length; ++i)
+                    shownItems(item.children[i], pick, out)
+            return out
+        }
+
         // Wrapped texts whose line ends on a label's colon, the figure it
         // labels pushed onto the next line. Where a text breaks is read
         // from a TextEdit laid out as the text is.
-        function splitLabels(item, out) {
-            if (!item || !item.visible || item.opacity === 0 || item.width <= 0)
-                return out
-            if (item.truncated !== undefined && item.wrapMode !== Text.NoWrap && item.lineCount > 1
-                    && String(item.text).indexOf(":") >= 0) {
+        function splitLabels(scope) {
+            var out = []
+            shownItems(scope, function (t) {
+                return t.truncated !== undefined && t.width > 0 && t.wrapMode !== Text.NoWrap && t.lineCount > 1
+                        && String(t.text).indexOf(":") >= 0
+            }, []).forEach(function (item) {
                 var edit = Qt.createQmlObject("import QtQuick; TextEdit { textFormat: TextEdit.PlainText }", root)
                 edit.width = item.width
                 edit.font = item.font
@@ -348,40 +375,26 @@ Item {
                 for (var i = 1; i <= text.length; ++i) {
                     var r = edit.positionToRectangle(i)
                     if (r.y > y + 1) {
-                        var line = text.substring(start, i).trim()
-                        if (line.charAt(line.length - 1) === ":" && /^[0-9+\u2212\u2014-]/.test(text.substring(i).trim()))
-                            out.push((item.objectName || item.toString()) + ": \"" + line + "\" | \""
-                                     + text.substring(i).trim() + "\"")
+                        var line = text.substring(start, i).trim(), rest = text.substring(i).trim()
+                        if (line.charAt(line.length - 1) === ":" && /^[0-9+\u2212\u2014-]/.test(rest))
+                            out.push((item.objectName || item.toString()) + ": \"" + line + "\" | \"" + rest + "\"")
                         start = i
                         y = r.y
                     }
                 }
                 edit.destroy()
-            }
-            for (var c = 0; c < item.children.length; ++c)
-                splitLabels(item.children[c], out)
+            })
             return out
         }
 
-        // Shown texts under `scope`, each with its place in the window; the
-        // rank and suit of a playing card are one picture.
-        function placedTexts(item, out) {
-            if (!item || !item.visible || item.opacity === 0 || item.width <= 0 || item.height <= 0)
-                return out
-            if (item.rank !== undefined && item.suit !== undefined)
-                return out
-            if (item.truncated !== undefined && String(item.text).trim() !== "") {
-                var p = item.mapToItem(root, 0, 0)
-                out.push({ item: item, x: p.x, y: p.y, w: item.width, h: item.height })
-            }
-            for (var i = 0; i < item.children.length; ++i)
-                placedTexts(item.children[i], out)
-            return out
-        }
-
-        // Pairs of texts drawn one over the other.
+        // Pairs of shown texts under `scope` drawn one over the other.
         function overlaps(scope) {
-            var texts = placedTexts(scope, [])
+            var texts = shownItems(scope, function (t) {
+                return t.truncated !== undefined && t.width > 0 && t.height > 0 && String(t.text).trim() !== ""
+            }, []).map(function (t) {
+                var p = t.mapToItem(root, 0, 0)
+                return { item: t, x: p.x, y: p.y, w: t.width, h: t.height }
+            })
             var out = []
             for (var i = 0; i < texts.length; ++i) {
                 for (var j = i + 1; j < texts.length; ++j) {
@@ -396,21 +409,16 @@ Item {
 
         // Disabled buttons whose label is drawn as a live one's: a disabled
         // label shows faded (at most 60 % of its colour).
-        function liveLookingButtons(item, out) {
-            if (!item || !item.visible || item.opacity === 0)
-                return out
-            if (item.clicked !== undefined && item.enabled === false && typeof item.text === "string" && item.text !== "") {
+        function liveLookingButtons(scope) {
+            return shownItems(scope, function (b) {
+                return b.clicked !== undefined && b.enabled === false && typeof b.text === "string" && b.text !== ""
+            }, []).map(function (item) {
                 var label = findLabel(item, item.text)
                 var alpha = 0
                 for (var at = label; at && at !== item.parent; at = at.parent)
                     alpha = (at === label ? label.color.a : alpha) * at.opacity
-                if (!label || alpha > 0.6)
-                    out.push("\"" + item.text + "\" at " + (label ? alpha.toFixed(2) : "no label"))
-                return out
-            }
-            for (var i = 0; i < item.children.length; ++i)
-                liveLookingButtons(item.children[i], out)
-            return out
+                return !label || alpha > 0.6 ? "\"" + item.text + "\" at " + (label ? alpha.toFixed(2) : "no label") : ""
+            }).filter(function (f) { return f !== "" })
         }
 
         function findLabel(item, text) {
@@ -425,9 +433,15 @@ Item {
             return item.contentItem && item.contentItem.text === text ? item.contentItem : null
         }
 
-        function test_playViewAndDialogs_data() {
-            return ["en", "de", "ru", "pl"].map(function (code) { return { tag: code, code: code } })
+        // `shell` on page `nav`, the page named `name` once it shows.
+        function showPage(shell, nav, name) {
+            shell.navIndex = nav
+            var page = findChild(shell, name)
+            tryVerify(function () { return page.visible }, 5000, name)
+            return page
         }
+
+        function test_playViewAndDialogs_data() { return fourLanguages() }
 
         // The play view with a drill running and with a finished hand's
         // summary, the solve page before any result, the profile dialog
@@ -451,53 +465,34 @@ Item {
             var stub = harness.createStandIn("appController", root)
             stub.resultIterations = 0
             var blank = createTemporaryObject(shellComponent, root, { controller: stub, visible: false })
+            var settle = function (page) { waitForRendering(shell); waitForItemPolished(page) }
             ;[{ w: 1280, h: 720 }, { w: 1920, h: 1080 }].forEach(function (size) {
                 root.width = size.w
                 root.height = size.h
                 var tag = size.w + "x" + size.h
                 blank.visible = false
                 shell.visible = true
-                shell.navIndex = 3
-                var page = findChild(shell, "resultsPage")
-                tryVerify(function () { return page.visible })
-                page.playMode = true
-                page.playRandomSeed = 5
-                page.playStepDelayMs = 600000
-                page.playStopOnSuboptimalAction = false
-                page.startPlaySession("OOP")
-                page.playTick()
-                verify(page.playAwaitingUserAction)
+                var page = showPage(shell, 3, "resultsPage")
+                startPlay(page)
                 var overlay = findChild(page, "playOverlay")
-                for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
-                    if (page.playAwaitingUserAction)
-                        page.playChooseAction(passiveChoice(page))
-                    else
-                        page.playTick()
-                }
-                verify(page.playHandComplete)
-                waitForRendering(shell)
-                waitForItemPolished(page)
+                playHandThrough(page)
+                settle(page)
                 var view = findChild(page, "playTableView")
-                note(tag + " hand", overlaps(overlay))
-                note(tag + " hand", splitLabels(view, []))
-                note(tag + " hand", cutTexts(view, []))
+                note(tag + " hand", overlaps(overlay).concat(splitLabels(view), cutTexts(view, [])))
                 // A drill on the next hand, the last one's details shown.
                 page._resetToRootAndRestartHand()
                 page.playTick()
                 verify(page.playAwaitingUserAction)
                 page.startDrillSpot()
                 verify(page.playDrillMode)
-                waitForRendering(shell)
-                waitForItemPolished(page)
+                settle(page)
                 note(tag + " drill", overlaps(overlay))
                 page.stopDrillSpot()
                 page.playMode = false
 
                 // The set-up page: a refused jam threshold, then the solve
                 // page; the profile dialog with nothing saved.
-                shell.navIndex = 1
-                var setup = findChild(shell, "projectPage")
-                tryVerify(function () { return setup.visible })
+                var setup = showPage(shell, 1, "projectPage")
                 shell.oopAddAllInIfJamLtEnabled = true
                 var jam = findChild(setup, "oopJamField")
                 var tip = findChild(jam, "refusalTip")
@@ -506,36 +501,33 @@ Item {
                 keyClick(Qt.Key_X)
                 keyClick(Qt.Key_Return)
                 tryVerify(function () { return tip.visible })
-                shell.navIndex = 2
-                tryVerify(function () { return findChild(shell, "solvePage").visible })
+                showPage(shell, 2, "solvePage")
                 waitForRendering(shell)
                 if (tip.visible)
                     faults.push(tag + ": the jam field's refusal shows over the solve page")
-                shell.navIndex = 1
-                tryVerify(function () { return setup.visible })
+                showPage(shell, 1, "projectPage")
                 setup.settingsProfiles = []
+                var opened = function (name) {
+                    var dialog = findChild(setup, name)
+                    tryVerify(function () { return dialog.opened }, 5000, name)
+                    waitForRendering(shell)
+                    return dialog.contentItem.parent
+                }
                 setup.openLoadProfileDialog()
-                var load = findChild(setup, "loadSettingsDialog")
-                tryVerify(function () { return load.opened })
-                note(tag + " load profile", liveLookingButtons(load.contentItem.parent, []))
-                note(tag + " load profile", cutTexts(load.contentItem.parent, []))
-                load.close()
+                var load = opened("loadSettingsDialog")
+                note(tag + " load profile", liveLookingButtons(load).concat(cutTexts(load, [])))
+                findChild(setup, "loadSettingsDialog").close()
                 setup.openCardPicker(4)
-                var picker = findChild(setup, "cardPickerDialog")
-                tryVerify(function () { return picker.opened })
-                waitForRendering(shell)
-                note(tag + " card picker", cutTexts(picker.contentItem.parent, []))
-                picker.close()
+                note(tag + " card picker", cutTexts(opened("cardPickerDialog"), []))
+                findChild(setup, "cardPickerDialog").close()
 
                 // The solve page before any result.
                 shell.visible = false
                 blank.visible = true
-                blank.navIndex = 2
-                var solve = findChild(blank, "solvePage")
-                tryVerify(function () { return solve.visible })
+                var solve = showPage(blank, 2, "solvePage")
                 waitForRendering(blank)
                 verify(!findChild(solve, "viewResultsButton").enabled)
-                note(tag + " solve", liveLookingButtons(solve, []))
+                note(tag + " solve", liveLookingButtons(solve))
             })
             root.width = 1366
             root.height = 768

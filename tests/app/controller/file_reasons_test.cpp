@@ -64,6 +64,20 @@ rlim_t littleMemory() {
   return rlim_t(usedKiB + 64 * 1024) * 1024;
 }
 
+// Each non-English language with what `word` gives in its catalogue (an
+// empty text where the catalogue does not load).
+QList<QPair<QString, QString>> inEveryLanguage(const std::function<QString()>& word) {
+  QList<QPair<QString, QString>> out;
+  for (const char* language : {"de", "es", "fr", "it", "pl", "pt_BR", "ru"}) {
+    QTranslator translator;
+    const bool loaded = translator.load(QStringLiteral("halvory_%1").arg(language), HALVORY_QM_DIR);
+    QCoreApplication::installTranslator(&translator);
+    out.append({QString::fromLatin1(language), loaded ? word() : QString()});
+    QCoreApplication::removeTranslator(&translator);
+  }
+  return out;
+}
+
 QStringList warningsSeen;
 void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& text) {
   if (type == QtWarningMsg || type == QtCriticalMsg) warningsSeen << text;
@@ -285,18 +299,11 @@ class FileReasonsTest : public QObject {
     const QVariant reason = answer.value("reason");
     QCOMPARE(controller.fileReasonText(reason), said);
     // The reason kept is worded again in each language, wholly.
-    for (const char* language : {"de", "es", "fr", "it", "pl", "pt_BR", "ru"}) {
-      QTranslator translator;
-      QVERIFY(translator.load(QStringLiteral("halvory_%1").arg(language),
-                              QStringLiteral(HALVORY_QM_DIR)));
-      QCoreApplication::installTranslator(&translator);
-      const QString worded = controller.fileReasonText(reason);
-      QCoreApplication::removeTranslator(&translator);
-      QVERIFY2(!worded.isEmpty() && worded != said && !worded.contains(u'%'),
-               qPrintable(QStringLiteral("%1: %2").arg(language, worded)));
+    for (const auto& [language, worded] : inEveryLanguage([&] { return controller.fileReasonText(reason); })) {
+      const QByteArray shown = QStringLiteral("%1: %2").arg(language, worded).toUtf8();
+      QVERIFY2(!worded.isEmpty() && worded != said && !worded.contains(u'%'), shown.constData());
       for (const char* english : {"project", "damaged", "not a", "node", "finite", "solution"})
-        QVERIFY2(!worded.contains(QLatin1String(english)),
-                 qPrintable(QStringLiteral("%1: %2").arg(language, worded)));
+        QVERIFY2(!worded.contains(QLatin1String(english)), shown.constData());
     }
   }
 
@@ -312,17 +319,11 @@ class FileReasonsTest : public QObject {
         FileReason("is damaged"),
         FileReason("is not an object"),
     };
-    for (const char* language : {"de", "es", "fr", "it", "pl", "pt_BR", "ru"}) {
-      QTranslator translator;
-      QVERIFY(translator.load(QStringLiteral("halvory_%1").arg(language),
-                              QStringLiteral(HALVORY_QM_DIR)));
-      for (const FileReason& reason : reasons) {
-        const QString english = reason.worded();
-        QCoreApplication::installTranslator(&translator);
-        const QString worded = reason.worded();
-        QCoreApplication::removeTranslator(&translator);
-        QVERIFY2(worded != english, qPrintable(QStringLiteral("%1: %2").arg(language, english)));
-      }
+    for (const FileReason& reason : reasons) {
+      const QString english = reason.worded();
+      for (const auto& [language, worded] : inEveryLanguage([&] { return reason.worded(); }))
+        QVERIFY2(!worded.isEmpty() && worded != english,
+                 qPrintable(QStringLiteral("%1: %2").arg(language, english)));
     }
   }
 };

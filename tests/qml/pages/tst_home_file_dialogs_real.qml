@@ -59,6 +59,21 @@ Item {
             return field
         }
 
+        // The question whether to replace `file` shows, and `button`
+        // answers it.
+        function answerReplace(file, button, why) {
+            var replace = findChild(home, "replaceFileDialog")
+            tryVerify(() => replace.opened, 5000, why || file)
+            verify(findChild(replace.contentItem, "messageText").text.indexOf(file + " already exists") >= 0)
+            mouseClick(findChild(replace.footer, button))
+            tryVerify(() => !replace.visible)
+        }
+
+        function openSave(dialog) {
+            home.openSaveDialog()
+            tryVerify(() => dialog.opened)
+        }
+
         // The row of `name` once the dialog's list has read `folder`.
         function rowOf(dialog, folder, name) {
             var list = listOf(dialog)
@@ -82,8 +97,7 @@ Item {
         function test_1_saveAsksBeforeReplacing() {
             var folder = pathOf(folderUrl())
             var dialog = findChild(home, "saveProjectDialog")
-            home.openSaveDialog()
-            tryVerify(() => dialog.opened)
+            openSave(dialog)
             compare(String(dialog.currentFolder), String(appController.homeFolderUrl()))
             // An absolute path is taken as it is; Return saves.
             shell.boardText = "Ks7d2c"
@@ -97,30 +111,24 @@ Item {
             // The next use starts in that folder. The same name, typed with
             // and without the suffix, asks first; Cancel goes back to the
             // dialog and keeps the file, the name and Save.
-            var replace = findChild(home, "replaceFileDialog")
             shell.boardText = "Qh8h3d"
             for (var name of ["d-spot", "d-spot.pellarisproj"]) {
                 if (!dialog.visible)
-                    home.openSaveDialog()
-                tryVerify(() => dialog.opened)
+                    openSave(dialog)
                 compare(pathOf(dialog.currentFolder), folder)
                 typeIntoSaveDialog(dialog, name)
                 mouseClick(acceptButton(dialog))
-                tryVerify(() => replace.opened, 5000, name)
-                verify(findChild(replace.contentItem, "messageText").text.indexOf("d-spot.pellarisproj already exists") >= 0)
-                mouseClick(findChild(replace.footer, "messageCancelButton"))
-                tryVerify(() => !replace.visible && dialog.opened)
+                answerReplace("d-spot.pellarisproj", "messageCancelButton", name)
+                tryVerify(() => dialog.opened)
                 compare(nameField(dialog).text, name)
                 verify(acceptButton(dialog).enabled)
                 compare(appController.readTextFile(file), first)
             }
             // Replace saves over it.
             typeIntoSaveDialog(dialog, "d-spot")
+            compare(findChild(findChild(home, "replaceFileDialog").footer, "messageOkButton").text, "Replace")
             keyClick(Qt.Key_Return)
-            tryVerify(() => replace.opened)
-            compare(findChild(replace.footer, "messageOkButton").text, "Replace")
-            mouseClick(findChild(replace.footer, "messageOkButton"))
-            tryVerify(() => !replace.visible)
+            answerReplace("d-spot.pellarisproj", "messageOkButton")
             shell.resetToNewProject()
             verify(home.openProjectFrom(file))
             compare(shell.boardText, "Qh8h3d")
@@ -189,7 +197,6 @@ Item {
             saveBoard("Qh8h3d", folder + "/c-other.pellarisproj")
             shell.boardText = "As5d3h"
             var dialog = findChild(home, "saveProjectDialog")
-            var replace = findChild(home, "replaceFileDialog")
             home._rememberFolder(folder + "/b-target.pellarisproj")
             var cases = [
                 { typed: "c-other.pellarisproj", cancelFirst: true },   // a name left by a Cancel
@@ -197,15 +204,13 @@ Item {
                 { typed: "", cancelFirst: false }                        // nothing typed
             ]
             for (var c of cases) {
-                home.openSaveDialog()
-                tryVerify(() => dialog.opened)
+                openSave(dialog)
                 if (c.typed !== "")
                     typeIntoSaveDialog(dialog, c.typed)
                 if (c.cancelFirst) {
                     keyClick(Qt.Key_Return)
-                    tryVerify(() => replace.opened)
-                    mouseClick(findChild(replace.footer, "messageCancelButton"))
-                    tryVerify(() => !replace.visible && dialog.opened)
+                    answerReplace(c.typed, "messageCancelButton")
+                    tryVerify(() => dialog.opened)
                 }
                 // A click puts the file's name in the field, whatever it held.
                 mouseClick(rowOf(dialog, folder, "c-other.pellarisproj"))
@@ -213,10 +218,8 @@ Item {
                 verify(acceptButton(dialog).enabled)
                 // A double-click asks to replace the file double-clicked.
                 mouseDoubleClickSequence(rowOf(dialog, folder, "b-target.pellarisproj"))
-                tryVerify(() => replace.opened, 5000, JSON.stringify(c))
-                verify(findChild(replace.contentItem, "messageText").text.indexOf("b-target.pellarisproj already exists") >= 0)
-                mouseClick(findChild(replace.footer, "messageOkButton"))
-                tryVerify(() => !replace.visible && !dialog.visible)
+                answerReplace("b-target.pellarisproj", "messageOkButton", JSON.stringify(c))
+                tryVerify(() => !dialog.visible)
                 verify(!appController.fileExists(folder + "/Z.pellarisproj"))
                 shell.resetToNewProject()
                 verify(home.openProjectFrom(folder + "/b-target.pellarisproj"))
@@ -225,8 +228,7 @@ Item {
                 shell.boardText = "As5d3h"
             }
             // Reopened, the last name stands and Save can be pressed.
-            home.openSaveDialog()
-            tryVerify(() => dialog.opened)
+            openSave(dialog)
             compare(nameField(dialog).text, "b-target.pellarisproj")
             verify(acceptButton(dialog).enabled)
             dialog.reject()
