@@ -299,7 +299,8 @@ class FileReasonsTest : public QObject {
     const QVariant reason = answer.value("reason");
     QCOMPARE(controller.fileReasonText(reason), said);
     // The reason kept is worded again in each language, wholly.
-    for (const auto& [language, worded] : inEveryLanguage([&] { return controller.fileReasonText(reason); })) {
+    for (const auto& [language, worded] :
+         inEveryLanguage([&] { return controller.fileReasonText(reason); })) {
       const QByteArray shown = QStringLiteral("%1: %2").arg(language, worded).toUtf8();
       QVERIFY2(!worded.isEmpty() && worded != said && !worded.contains(u'%'), shown.constData());
       for (const char* english : {"project", "damaged", "not a", "node", "finite", "solution"})
