@@ -535,12 +535,13 @@ bool NodeRowStore::contains(RowsKind kind, int node) const {
   return blobs[static_cast<std::size_t>(kind)].contains(node);
 }
 
-void NodeRowStore::insert(RowsKind kind, int node, QByteArray blob) {
+void NodeRowStore::insert(RowsKind kind, int node, QByteArray blob, RowsOrigin origin) {
   remove(kind, node);
   held += costOf(blob);
   blobs[static_cast<std::size_t>(kind)].insert(node, std::move(blob));
   const quint64 key = keyOf(kind, node);
-  places.insert(key, order.insert(order.end(), key));
+  const auto at = origin == RowsOrigin::ReadAhead ? order.begin() : order.end();
+  places.insert(key, order.insert(at, key));
   evict();
 }
 
@@ -575,7 +576,7 @@ void NodeRowStore::swap(NodeRowStore& other) noexcept {
 }
 
 void NodeRowStore::evict() {
-  // The answer just stored stays, even when it alone is over the budget.
+  // The answer read last stays, even when it alone is over the budget.
   while (limit && held > *limit && order.size() > 1) {
     const quint64 key = order.front();
     remove(static_cast<RowsKind>(key >> 32), static_cast<int>(static_cast<quint32>(key)));

@@ -49,9 +49,15 @@ enum class RowsKind : std::uint8_t {
 };
 inline constexpr std::size_t kRowsKinds = 6;
 
+// How an answer came to be stored: asked for by the user, or read ahead
+// in case they ask.
+enum class RowsOrigin : std::uint8_t { Read, ReadAhead };
+
 // Every kind's encoded answers by node, within a byte budget: past it the
-// answers read longest ago go first. A budget of none keeps everything
-// (the answers of a loaded project, which nothing could read again).
+// answers read longest ago go first. An answer read ahead counts as read
+// before every other, so it never pushes out one the user read (a saved
+// project keeps those). A budget of none keeps everything (the answers of
+// a loaded project, which nothing could read again).
 class NodeRowStore {
  public:
   void setBudget(std::optional<std::uint64_t> bytes);
@@ -61,7 +67,7 @@ class NodeRowStore {
   // Null when absent; a hit counts as the latest read.
   const QByteArray* find(RowsKind kind, int node);
   bool contains(RowsKind kind, int node) const;
-  void insert(RowsKind kind, int node, QByteArray blob);
+  void insert(RowsKind kind, int node, QByteArray blob, RowsOrigin origin = RowsOrigin::Read);
   void remove(RowsKind kind, int node);
   void clear();
   // Trades contents and budgets with the other store; allocates nothing, so
@@ -107,8 +113,8 @@ class CachedRows {
     }
   }
   Value value(int node) const { return find(node).value_or(Value()); }
-  void insert(int node, const Value& value) {
-    store->insert(kind, node, encodeCompact(QVariant::fromValue(value)));
+  void insert(int node, const Value& value, RowsOrigin origin = RowsOrigin::Read) {
+    store->insert(kind, node, encodeCompact(QVariant::fromValue(value)), origin);
   }
   void remove(int node) { store->remove(kind, node); }
   QList<int> keys() const { return store->all(kind).keys(); }

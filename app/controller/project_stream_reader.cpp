@@ -95,6 +95,7 @@ class StreamReading {
       } else if (key == QLatin1String("project")) {
         const auto value = readMember(key);
         if (!value) return damaged(result, key);
+        if (!finite(*value, key)) return invalid(result);
         project = value->toJsonValue();
       } else if (key == QLatin1String("hasResults")) {
         const auto value = readMember(key);
@@ -118,6 +119,7 @@ class StreamReading {
       } else if (key == QLatin1String("lastUiCfg")) {
         const auto value = readMember(key);
         if (!value) return damaged(result, key);
+        if (!finite(*value, key)) return invalid(result);
         out.lastUiCfg = value->toVariant().toMap();
       } else if (sealedFile) {
         // No checksum covers it: what it says cannot be trusted.
@@ -159,10 +161,9 @@ class StreamReading {
   static constexpr const char* kNotSealed =
       QT_TRANSLATE_NOOP("AppController", "is not covered by the checksums");
 
-  // A figure of the result or a lock's probability that is not finite has
-  // no JSON form (it would read as null, then as 0 or as no lock at all):
-  // the file is refused, naming where it sits. The set-up's members are
-  // read by the rules of the page's own fields.
+  // The program never writes a number that is not finite, and one cannot
+  // be shown or solved with (its JSON form is null, read as 0 or as no
+  // lock at all): the file is refused, naming where it sits.
   bool finite(const QCborValue& value, const Where& where, int depth = 0) {
     if (value.isDouble()) return std::isfinite(value.toDouble()) || check.notFinite(where);
     // The CBOR reader bounds the nesting; this bound only keeps the stack.

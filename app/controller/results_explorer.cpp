@@ -39,6 +39,7 @@ using halvory_app::guardedQuery;
 using halvory_app::kDistributionsUnavailable;
 using halvory_app::PrefetchedNode;
 using halvory_app::prefetchNode;
+using halvory_app::RowsOrigin;
 using halvory_app::statsRows;
 
 constexpr int kSeatOop = 0;
@@ -596,15 +597,17 @@ void ResultsExplorer::prefetchFirstStreetNodes() {
       } catch (...) {
         return;
       }
-      // A query the page made meanwhile already filled its entry.
+      // A query the page made meanwhile already filled its entry. What is
+      // read ahead goes first when the store is full, before any answer
+      // the user read.
       if (found.stats && !nodeCaches.actionStatsCache.contains(found.nodeIndex)) {
-        nodeCaches.actionStatsCache.insert(found.nodeIndex, *found.stats);
+        nodeCaches.actionStatsCache.insert(found.nodeIndex, *found.stats, RowsOrigin::ReadAhead);
       }
       if (found.combos && !nodeCaches.handCombosCache.contains(found.nodeIndex)) {
-        nodeCaches.handCombosCache.insert(found.nodeIndex, *found.combos);
+        nodeCaches.handCombosCache.insert(found.nodeIndex, *found.combos, RowsOrigin::ReadAhead);
       }
       if (found.buckets && !nodeCaches.handBucketsCache.contains(found.nodeIndex)) {
-        nodeCaches.handBucketsCache.insert(found.nodeIndex, *found.buckets);
+        nodeCaches.handBucketsCache.insert(found.nodeIndex, *found.buckets, RowsOrigin::ReadAhead);
       }
     });
     try {

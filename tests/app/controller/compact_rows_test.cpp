@@ -97,6 +97,18 @@ class CompactRowsTest : public QObject {
     QVERIFY(store.contains(RowsKind::Combos, 2));
     QVERIFY(store.bytes() <= three * 2 / 3);
 
+    // An answer read ahead goes before every answer the user read; once
+    // read, it counts as the user's.
+    store.insert(RowsKind::Combos, 3, blob, halvory_app::RowsOrigin::ReadAhead);
+    QVERIFY(!store.contains(RowsKind::Combos, 3));
+    QVERIFY(store.contains(RowsKind::Combos, 0) && store.contains(RowsKind::Combos, 2));
+    store.setBudget(three);
+    store.insert(RowsKind::Combos, 3, blob, halvory_app::RowsOrigin::ReadAhead);
+    QVERIFY(store.find(RowsKind::Combos, 3));
+    store.insert(RowsKind::Combos, 4, blob);
+    QVERIFY(!store.contains(RowsKind::Combos, 2));
+    QVERIFY(store.contains(RowsKind::Combos, 3) && store.contains(RowsKind::Combos, 0));
+
     // Without a budget nothing goes; replacing an answer counts it once.
     store.setBudget(std::nullopt);
     for (int node = 3; node < 50; ++node) store.insert(RowsKind::Strategy, node, blob);

@@ -6,6 +6,7 @@
 
 #include <new>
 #include <random>
+#include <tuple>
 
 #include <QBuffer>
 #include <QCborArray>
@@ -381,6 +382,16 @@ class ProjectDamageTest : public QObject {
                                        {QStringLiteral("actionProbs"), QCborArray{0.5, qQNaN()}}}});
     QTest::newRow("lock probability NaN") << encodeMembers(withNan) << "nodeLocks[0].actionProbs[1]"
                                           << "is not a finite number";
+    // Nor may the set-up, or the spot the results were solved on.
+    for (const auto& [key, field, number] :
+         {std::tuple{"project", "rake_percent", qQNaN()}, {"lastUiCfg", "rake_cap", -qInf()}}) {
+      QCborMap withSpot = members;
+      QCborMap spot = members.value(QLatin1String(key)).toMap();
+      spot.insert(QLatin1String(field), number);
+      withSpot.insert(QLatin1String(key), spot);
+      QTest::newRow(key) << encodeMembers(withSpot) << QStringLiteral("%1.%2").arg(key, field)
+                         << "is not a finite number";
+    }
   }
   void unsealedAndNonFiniteMembersAreRefused() {
     QFETCH(QByteArray, file);
