@@ -120,12 +120,9 @@ Item {
             return item.mapToItem(root, 0, item.height).y
         }
 
-        // Step boxes of the hand details cut by a box they lie in, with the
-        // details scrolled to their end.
+        // Step boxes of the hand details cut by a box they lie in.
         function hiddenSteps(details) {
-            var flick = findChild(details, "detailsFlick")
-            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
-            var out = shownItems(details, function (s) { return s.objectName === "detailsStep" }, [])
+            return shownItems(details, function (s) { return s.objectName === "detailsStep" }, [])
                 .filter(function (step) {
                     for (var at = step.parent; at && at !== details.parent; at = at.parent) {
                         var bottom = step.mapToItem(at, 0, step.height).y
@@ -134,8 +131,6 @@ Item {
                     }
                     return false
                 }).map(function (step) { return "step \"" + step.children[0].text + "\" is cut" })
-            flick.contentY = 0
-            return out
         }
 
         function passiveChoice(page) {
