@@ -85,10 +85,11 @@ Rectangle {
         // The column's width that shows each step on one line.
         readonly property real stepsWidth: {
             var widest = 0
+            // Each box holds its step's text alone.
             for (var i = 0; i < stepRepeater.count; ++i) {
                 var box = stepRepeater.itemAt(i)
                 if (box)
-                    widest = Math.max(widest, box.textWidth)
+                    widest = Math.max(widest, box.children[0].implicitWidth)
             }
             return Math.ceil(widest) + 2 * 6 + 20
         }
@@ -124,7 +125,6 @@ Rectangle {
                     id: step
                     objectName: "detailsStep"
                     required property string modelData
-                    readonly property real textWidth: stepText.implicitWidth
                     width: parent.width
                     height: stepText.implicitHeight + 6
                     radius: details._theme ? details._theme.radiusXs : 4
