@@ -54,7 +54,8 @@ Popup {
             SecondaryButton {
                 objectName: "chancePickerRandom"
                 theme: picker._theme
-                implicitWidth: 90
+                // As wide as the longest translation needs.
+                implicitWidth: Math.max(90, Math.ceil(contentItem.implicitWidth) + leftPadding + rightPadding)
                 implicitHeight: 28
                 font.pixelSize: 12
                 text: qsTr("Random")

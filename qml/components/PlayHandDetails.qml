@@ -24,11 +24,14 @@ Rectangle {
     // A hand stopped on a mistake never reached a showdown or a fold.
     readonly property bool _stopped: !!_d.stoppedOnMistake
     // Each column's least width holds its content (a compact flop, one
-    // card, two mini cards beside a seat name, the summary's words); the
-    // width past them is shared out. Below that the columns scroll sideways.
-    readonly property var _minWidths: [128, 84, 84, 130, 150]
+    // card, or the street's widest step on one line; two mini cards beside
+    // a seat name; the summary's words); the width past them is shared out.
+    // Below that the columns scroll sideways.
+    readonly property var _minWidths: [Math.max(128, flopColumn.stepsWidth), Math.max(84, turnColumn.stepsWidth),
+                                       Math.max(84, riverColumn.stepsWidth), 130, 150]
     readonly property var _shares: [1, 0.8, 0.8, 1, 1.4]
-    readonly property real _spare: Math.max(0, width - 20 - 4 - 576)
+    readonly property real _spare: Math.max(0, width - 20 - 4
+                                                - _minWidths.reduce(function (sum, w) { return sum + w }, 0))
 
     function _columnWidth(i: int): real {
         return _minWidths[i] + Math.floor(_spare * _shares[i] / 5)
@@ -79,6 +82,17 @@ Rectangle {
         required property string title
         required property string boardText
         required property var steps
+        // The column's width that shows each step on one line.
+        readonly property real stepsWidth: {
+            var widest = 0
+            // Each box holds its step's text alone.
+            for (var i = 0; i < stepRepeater.count; ++i) {
+                var box = stepRepeater.itemAt(i)
+                if (box)
+                    widest = Math.max(widest, box.children[0].implicitWidth)
+            }
+            return Math.ceil(widest) + 2 * 6 + 20
+        }
 
         Header { text: street.title }
         BoardDisplay {
@@ -99,33 +113,33 @@ Rectangle {
             font.pixelSize: 11
             color: details._theme ? details._theme.textMuted : "#8B949E"
         }
-        ListView {
+        // The steps take the height they need; the panel scrolls them.
+        Column {
             visible: street.steps.length > 0
             width: parent.width
-            height: Math.min(120, Math.max(28, contentHeight))
             spacing: 4
-            clip: true
-            interactive: contentHeight > height
-            boundsBehavior: Flickable.StopAtBounds
-            model: street.steps
-            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
-            delegate: Rectangle {
-                id: step
-                required property string modelData
-                width: ListView.view.width
-                height: stepText.implicitHeight + 6
-                radius: details._theme ? details._theme.radiusXs : 4
-                color: details._theme ? details._theme.surface3 : "#2D333B"
-                Text {
-                    id: stepText
-                    x: 6
-                    width: parent.width - 12
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: NumberText.keepFiguresWhole(PlayRules.stepWords(step.modelData, details.page._nodeActionNameTranslated))
-                    textFormat: Text.PlainText
-                    wrapMode: Text.WordWrap
-                    font.pixelSize: 11
-                    color: details._theme ? details._theme.text : "#F0F6FC"
+            Repeater {
+                id: stepRepeater
+                model: street.steps
+                delegate: Rectangle {
+                    id: step
+                    objectName: "detailsStep"
+                    required property string modelData
+                    width: parent.width
+                    height: stepText.implicitHeight + 6
+                    radius: details._theme ? details._theme.radiusXs : 4
+                    color: details._theme ? details._theme.surface3 : "#2D333B"
+                    Text {
+                        id: stepText
+                        x: 6
+                        width: parent.width - 12
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: NumberText.keepFiguresWhole(PlayRules.stepWords(step.modelData, details.page._nodeActionNameTranslated))
+                        textFormat: Text.PlainText
+                        wrapMode: Text.WordWrap
+                        font.pixelSize: 11
+                        color: details._theme ? details._theme.text : "#F0F6FC"
+                    }
                 }
             }
         }
@@ -185,6 +199,7 @@ Rectangle {
             id: columns
 
             StreetColumn {
+                id: flopColumn
                 objectName: "detailsFlop"
                 column: 0
                 title: qsTranslate("ResultsPage", "Flop")
@@ -194,6 +209,7 @@ Rectangle {
             Divider {}
             // Only the street's own card, in its own slot.
             StreetColumn {
+                id: turnColumn
                 objectName: "detailsTurn"
                 column: 1
                 title: qsTranslate("ResultsPage", "Turn")
@@ -202,6 +218,7 @@ Rectangle {
             }
             Divider {}
             StreetColumn {
+                id: riverColumn
                 objectName: "detailsRiver"
                 column: 2
                 title: qsTranslate("ResultsPage", "River")

@@ -415,8 +415,9 @@ Rectangle {
                     Layout.fillWidth: true
                     Layout.preferredHeight: implicitHeight
                     page: view.page
-                    // At most 55 % of the table left above it.
-                    maximumHeight: Math.max(140, Math.min(360, 0.55 * (tableColumn.height - tableColumn.spacing) / 1.55))
+                    // At most 43 % of the column, so that three steps a street
+                    // show at the smallest screen; the table keeps the rest.
+                    maximumHeight: Math.max(140, Math.min(360, 0.43 * (tableColumn.height - tableColumn.spacing)))
                 }
             }
 

@@ -126,16 +126,19 @@ function percentTexts(values, decimals) {
 // A text with its figures kept whole at a line break: the blank between a
 // figure and the word just before or after it ("EV −0.496", "2.5 combos",
 // "12 MB", "Hand 3"), and between a label and its figure ("Rake: 0.90",
-// "Won: —"), becomes a no-break space. Wrapping texts that show figures
-// pass through here.
+// "Won: —"), and between a seat and its action ("OOP: Check"), becomes a
+// no-break space. Wrapping texts that show figures or seat steps pass
+// through here.
 var _LETTER = "A-Za-z\u00C0-\u024F\u0370-\u03FF\u0400-\u04FF"
 var _FIGURE_THEN_WORD = new RegExp("([0-9%]) (?=[%" + _LETTER + "])", "g")
 var _WORD_THEN_FIGURE = new RegExp("([" + _LETTER + "]) (?=[+\u2212-]?[0-9])", "g")
 var _LABEL_THEN_FIGURE = new RegExp("(:) (?=[+\u2212-]?[0-9]|" + DASH + ")", "g")
+var _SEAT_THEN_ACTION = /\b((?:OOP|IP):) (?=\S)/g
 
 function keepFiguresWhole(text) {
     return String(text === undefined || text === null ? "" : text)
         .replace(_FIGURE_THEN_WORD, "$1\u00A0")
         .replace(_WORD_THEN_FIGURE, "$1\u00A0")
         .replace(_LABEL_THEN_FIGURE, "$1\u00A0")
+        .replace(_SEAT_THEN_ACTION, "$1\u00A0")
 }

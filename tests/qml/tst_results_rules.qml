@@ -181,6 +181,8 @@ TestCase {
             { tag: "label, no figure", text: "Gain\u00A0: \u2014   Rake\u00A0: \u22120.90",
               want: "Gain\u00A0:\u00A0\u2014   Rake\u00A0:\u00A0\u22120.90" },
             { tag: "no figure", text: "Check \u00B7 Call", want: "Check \u00B7 Call" },
+            { tag: "seats", text: "OOP: Check \u00B7 IP: Bet 75% \u00B7 SHIP: x",
+              want: "OOP:\u00A0Check \u00B7 IP:\u00A0Bet\u00A075% \u00B7 SHIP: x" },
             { tag: "none", text: undefined, want: "" }
         ]
     }

@@ -120,6 +120,19 @@ Item {
             return item.mapToItem(root, 0, item.height).y
         }
 
+        // Step boxes of the hand details cut by a box they lie in.
+        function hiddenSteps(details) {
+            return shownItems(details, function (s) { return s.objectName === "detailsStep" }, [])
+                .filter(function (step) {
+                    for (var at = step.parent; at && at !== details.parent; at = at.parent) {
+                        var bottom = step.mapToItem(at, 0, step.height).y
+                        if (at.clip && bottom > at.height + 1)
+                            return true
+                    }
+                    return false
+                }).map(function (step) { return "step \"" + step.children[0].text + "\" is cut" })
+        }
+
         function passiveChoice(page) {
             var actions = page._actionListAtPlayNode()
             for (var i = 0; i < actions.length; ++i) {
@@ -185,6 +198,12 @@ Item {
             page.selectActionAtLevel(1, passiveChoice(page))
             compare(page.currentMeta.nodeType, "chance")
             settle("chance node")
+            page.openChancePicker(page.treeLevels.count - 1, page.currentNodeIndex)
+            var picker = findChild(page, "chancePicker")
+            tryVerify(function () { return picker.opened })
+            waitForRendering(shell)
+            faults = faults.concat(cutTexts(picker.contentItem, [], true).map(function (f) { return "picker: " + f }))
+            picker.close()
 
             startPlay(page)
             var table = findChild(page, "playTableView")
@@ -200,6 +219,8 @@ Item {
             settle("next hand")
             if (table.mapToItem(root, 0, 0).y !== tableY)
                 faults.push("the play view moved for the next hand")
+            var details = findChild(page, "playHandDetails")
+            faults = faults.concat(splitLabels(details).concat(hiddenSteps(details)).map(function (f) { return "next hand: " + f }))
             var lowest = ["playHandDetails", "playSettingsButton", "playStatisticsButton"]
             lowest.forEach(function (name) {
                 if (bottomOf(page, name) > root.height + 1)
@@ -358,7 +379,8 @@ Item {
         }
 
         // Wrapped texts whose line ends on a label's colon, the figure it
-        // labels pushed onto the next line. Where a text breaks is read
+        // labels (or a seat's action) pushed onto the next line. Where a
+        // text breaks is read
         // from a TextEdit laid out as the text is.
         function splitLabels(scope) {
             var out = []
@@ -376,7 +398,8 @@ Item {
                     var r = edit.positionToRectangle(i)
                     if (r.y > y + 1) {
                         var line = text.substring(start, i).trim(), rest = text.substring(i).trim()
-                        if (line.charAt(line.length - 1) === ":" && /^[0-9+\u2212\u2014-]/.test(rest))
+                        if (line.charAt(line.length - 1) === ":"
+                                && (/^[0-9+\u2212\u2014-]/.test(rest) || /\b(OOP|IP):$/.test(line)))
                             out.push((item.objectName || item.toString()) + ": \"" + line + "\" | \"" + rest + "\"")
                         start = i
                         y = r.y
