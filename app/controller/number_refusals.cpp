@@ -80,16 +80,20 @@ QString unreadNumber(const QString& key, const QString& text,
   return entryReason(key, QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a number"), text);
 }
 
+std::function<bool(const QString&)> writtenWithin(double low, double high, int decimals) {
+  return [low, high, decimals](const QString& written) {
+    const NumberText candidate = readNumberText(written);
+    return candidate.value && candidate.decimals.size() <= decimals && *candidate.value >= low &&
+           *candidate.value <= high;
+  };
+}
+
 ChipListReading readChipList(const QString& key, const QString& text) {
   ChipListReading out;
   const QStringList pieces = text.split(u',');
-  // An entry as the list takes it: at most two decimals, above 0, no more
-  // than a solve holds.
-  const auto accepts = [](const QString& written) {
-    const NumberText candidate = readNumberText(written);
-    return candidate.value && candidate.decimals.size() <= 2 && *candidate.value > 0.0 &&
-           *candidate.value <= kMaxChips;
-  };
+  // An entry as the list takes it: at most two decimals, above 0 (so at
+  // least 0.01), no more than a solve holds.
+  const auto accepts = writtenWithin(0.01, kMaxChips, 2);
   const auto refuse = [&out](const QString& problem) {
     if (out.problem.isEmpty()) out.problem = problem;
   };

@@ -25,6 +25,10 @@ QString numberAsTyped(const QString& number, const QString& typed);
 QString unreadNumber(const QString& key, const QString& text,
                      const std::function<bool(const QString&)>& accepts);
 
+// The judge of a written number for unreadNumber: it reads as a number from
+// `low` to `high` with at most `decimals` decimals.
+std::function<bool(const QString&)> writtenWithin(double low, double high, int decimals);
+
 // A list read: the chips of each entry that reads as a number (a list with
 // a refused entry is refused before a start), and the first entry refused
 // and why.

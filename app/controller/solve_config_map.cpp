@@ -217,12 +217,8 @@ QString numberProblem(const QVariantMap& cfg, const QString& key, double low, do
   const std::optional<double> read = readNumber(*it);
   if (!read || !std::isfinite(*read)) {
     if (it->typeId() == QMetaType::QString && !it->toString().trimmed().isEmpty()) {
-      const auto accepts = [adviseLow, adviseHigh, adviseDecimals](const QString& written) {
-        const NumberText candidate = readNumberText(written);
-        return candidate.value && candidate.decimals.size() <= adviseDecimals &&
-               *candidate.value >= adviseLow && *candidate.value <= adviseHigh;
-      };
-      return unreadNumber(key, it->toString(), accepts);
+      return unreadNumber(key, it->toString(),
+                          writtenWithin(adviseLow, adviseHigh, adviseDecimals));
     }
     return refusedEntry(key, QT_TRANSLATE_NOOP("AppController", "must be a number"));
   }
@@ -314,13 +310,9 @@ CountReading readCount(const QString& key, const QVariant& value, std::uint64_t 
     const QString text = value.toString();
     const NumberText read = readNumberText(text);
     if (!read.value || !std::isfinite(*read.value)) {
-      const auto accepts = [low, high](const QString& written) {
-        const NumberText candidate = readNumberText(written);
-        return candidate.value && candidate.decimals.isEmpty() &&
-               *candidate.value >= static_cast<double>(low) &&
-               *candidate.value <= static_cast<double>(high);
-      };
-      return {std::nullopt, unreadNumber(key, text, accepts)};
+      return {std::nullopt,
+              unreadNumber(key, text,
+                           writtenWithin(static_cast<double>(low), static_cast<double>(high), 0))};
     }
     if (!read.decimals.isEmpty())
       return refused(QT_TRANSLATE_NOOP("AppController", "Cannot read '%1' as a whole number"),

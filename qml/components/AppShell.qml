@@ -133,9 +133,11 @@ SpotSizingItem {
 
     // The set-up no longer describes the spot the held results were solved
     // for: the controller compares the map a start would send with theirs.
+    // With no solved spot held, the set-up's map is not built at each edit.
     readonly property bool setupDiffersFromResults: !!controller
         && typeof controller.setupDiffersFromResults === "function"
-        && (controller.resultSpot, controller.setupDiffersFromResults(_solveMemCfg())) === true
+        && Object.keys(controller.resultSpot || {}).length > 0
+        && controller.setupDiffersFromResults(_solveMemCfg()) === true
 
     // One timer collapses a burst of edits into one estimate request.
     readonly property Timer solveMemEstimateTimer: Timer {
