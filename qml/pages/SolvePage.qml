@@ -328,7 +328,7 @@ SpotSizingItem {
         if (currentIteration > 0) {
             iterationsPerSec = currentIteration / seconds
             var end = Progress.expectedEnd(maxIterations, targetExploitabilityAmount(),
-                                           _earlierMeasurement, _laterMeasurement)
+                                           _earlierMeasurement, _laterMeasurement, currentIteration)
             estimatedRemaining = Progress.clockText(
                         Progress.remainingSeconds(end.iteration, currentIteration, iterationsPerSec))
             remainingBasis = end.toTarget ? "target" : "limit"

@@ -6,6 +6,9 @@
 // how a run row ends. Pure functions, so they are tested without a page.
 
 var WINDOW_SIZE = 10
+// The solver measures its exploitability at every 50th iteration (and at
+// its last one) and stops for the target only at a measurement.
+var MEASUREMENT_INTERVAL = 50
 
 // The iteration of an iteration text ("Iter 120 | ..."), 0 when none: the
 // top bar's reading, so that both show the same run the same way.
@@ -70,20 +73,29 @@ function clockText(totalSeconds) {
     return _two(Math.floor(s / 60)) + ":" + _two(s % 60)
 }
 
-// Seconds left toward an end iteration at the measured speed.
+// Whole seconds left toward an end iteration at the measured speed, a part
+// of a second counting as one, so that only a run at its end reads 0.
 function remainingSeconds(endIteration, iteration, perSecond) {
     if (!(perSecond > 0))
         return 0
-    return Math.max(0, (Number(endIteration) - Number(iteration)) / perSecond)
+    return Math.max(0, Math.ceil((Number(endIteration) - Number(iteration)) / perSecond - 1e-9))
+}
+
+// The first measurement after `iteration`.
+function nextMeasurement(iteration) {
+    var n = Math.max(0, Math.floor(Number(iteration) || 0))
+    return (Math.floor(n / MEASUREMENT_INTERVAL) + 1) * MEASUREMENT_INTERVAL
 }
 
 // Where the run is expected to end: { iteration, toTarget }. Toward the
 // target when two measurements ({ iteration, value }, value in the target's
 // unit) show the exploitability falling: the fall is fitted as a power of
-// the iteration count, value = c * iteration^-k, and the run ends where
-// that reaches the target, if that comes before the limit. Otherwise, or
-// without a target, the limit.
-function expectedEnd(maxIterations, target, earlier, later) {
+// the iteration count, value = c * iteration^-k, and the run ends at the
+// first measurement where that reaches the target, and not before the next
+// measurement after the current `iteration` while the last one is above the
+// target, if that comes before the limit. Otherwise, or without a target,
+// the limit.
+function expectedEnd(maxIterations, target, earlier, later, iteration) {
     var limit = Math.max(0, Math.floor(Number(maxIterations) || 0))
     var toLimit = { iteration: limit, toTarget: false }
     var t = Number(target)
@@ -96,10 +108,14 @@ function expectedEnd(maxIterations, target, earlier, later) {
     if (e2 <= t)
         return { iteration: Math.min(limit, i2), toTarget: true }
     var k = Math.log(e1 / e2) / Math.log(i2 / i1)
-    var end = i2 * Math.pow(e2 / t, 1 / k)
-    if (!isFinite(end) || end > limit)
+    var fitted = i2 * Math.pow(e2 / t, 1 / k)
+    if (!isFinite(fitted))
         return toLimit
-    return { iteration: Math.ceil(end), toTarget: true }
+    var end = Math.max(Math.ceil(fitted / MEASUREMENT_INTERVAL) * MEASUREMENT_INTERVAL,
+                       nextMeasurement(Math.max(i2, Number(iteration) || 0)))
+    if (end >= limit)
+        return toLimit
+    return { iteration: end, toTarget: true }
 }
 
 // Speed in iterations per second: one decimal under 10 ("1.3"), two under
@@ -118,7 +134,7 @@ function speedText(perSecond) {
 // The status line's figure: the first 50 iterations come before the first
 // measurement, so they show no figure at all.
 function exploitabilityText(iteration, value) {
-    if (iteration >= 1 && iteration <= 50)
+    if (iteration >= 1 && iteration <= MEASUREMENT_INTERVAL)
         return "\u221E"
     return isFinite(value) ? fixed2(value) : "\u2014"
 }

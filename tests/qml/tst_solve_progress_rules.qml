@@ -111,7 +111,8 @@ TestCase {
         return [
             { tag: "500 of 2000 at 50/s", limit: 2000, iteration: 500, speed: 50, want: 30 },
             { tag: "no speed", limit: 2000, iteration: 500, speed: 0, want: 0 },
-            { tag: "past the limit", limit: 100, iteration: 120, speed: 10, want: 0 }
+            { tag: "past the limit", limit: 100, iteration: 120, speed: 10, want: 0 },
+            { tag: "a part of a second reads one", limit: 850, iteration: 849, speed: 50, want: 1 }
         ]
     }
 
@@ -120,9 +121,23 @@ TestCase {
     }
 
     // Measurements falling as a power of the iteration count: the run ends
-    // where the fitted curve reaches the target, if before the limit.
+    // at the first measurement (every 50th iteration) where the fitted curve
+    // reaches the target, if before the limit, and never before the next
+    // measurement while the last one is above the target.
     function test_expectedEnd_data() {
         return [
+            { tag: "between measurements", limit: 2000, target: 0.6,
+              earlier: { iteration: 100, value: 4 }, later: { iteration: 200, value: 2 },
+              want: { iteration: 700, toTarget: true } },
+            { tag: "curve reached, target not", limit: 2000, target: 0.5, iteration: 830,
+              earlier: { iteration: 100, value: 4 }, later: { iteration: 200, value: 2 },
+              want: { iteration: 850, toTarget: true } },
+            { tag: "at a measurement past the curve", limit: 2000, target: 0.5, iteration: 850,
+              earlier: { iteration: 100, value: 4 }, later: { iteration: 200, value: 2 },
+              want: { iteration: 900, toTarget: true } },
+            { tag: "next measurement past the limit", limit: 980, target: 0.5, iteration: 960,
+              earlier: { iteration: 100, value: 4 }, later: { iteration: 200, value: 2 },
+              want: { iteration: 980, toTarget: false } },
             { tag: "halved per doubling, target 0.5", limit: 2000, target: 0.5,
               earlier: { iteration: 100, value: 4 }, later: { iteration: 200, value: 2 },
               want: { iteration: 800, toTarget: true } },
@@ -148,7 +163,7 @@ TestCase {
     }
 
     function test_expectedEnd(data) {
-        compare(Progress.expectedEnd(data.limit, data.target, data.earlier, data.later), data.want)
+        compare(Progress.expectedEnd(data.limit, data.target, data.earlier, data.later, data.iteration || 0), data.want)
     }
 
     function test_speedText_data() {
