@@ -23,23 +23,54 @@ Rectangle {
     readonly property bool _mistake: isFinite(_evLoss) && _evLoss > 0
     // A hand stopped on a mistake never reached a showdown or a fold.
     readonly property bool _stopped: !!_d.stoppedOnMistake
-    // Each column's least width holds its content (a compact flop, one
-    // card, or the street's widest step on one line; two mini cards beside
-    // a seat name; the summary's words); the width past them is shared out.
-    // Below that the columns scroll sideways.
-    readonly property var _minWidths: [Math.max(128, flopColumn.stepsWidth), Math.max(84, turnColumn.stepsWidth),
-                                       Math.max(84, riverColumn.stepsWidth), 130, 150]
+    // Each column's least width holds the longest run of its texts that may
+    // not break (a compact flop, one card, a step, a label with its figure;
+    // two mini cards beside a seat name); past that, the room goes first to
+    // showing each text on one line, then is shared out. Where even the
+    // least widths do not fit, the columns scroll sideways.
+    readonly property var _needs: [Math.max(128, flopColumn.needWidth), Math.max(84, turnColumn.needWidth),
+                                   Math.max(84, riverColumn.needWidth), Math.ceil(ipLine.implicitWidth) + 20,
+                                   summaryCell.needWidth]
+    readonly property var _wants: [Math.max(_needs[0], flopColumn.wantWidth), Math.max(_needs[1], turnColumn.wantWidth),
+                                   Math.max(_needs[2], riverColumn.wantWidth), _needs[3],
+                                   Math.max(_needs[4], summaryCell.wantWidth)]
     readonly property var _shares: [1, 0.8, 0.8, 1, 1.4]
-    readonly property real _spare: Math.max(0, width - 20 - 4
-                                                - _minWidths.reduce(function (sum, w) { return sum + w }, 0))
+    // The columns' room: the view less the dividers and, while it shows, the
+    // vertical scroll bar, so that no text lies under it.
+    readonly property real _room: columnsFlick.width - 4 - (verticalBar.visible ? verticalBar.width : 0)
+    readonly property real _spare: Math.max(0, _room - _sum(_needs))
+    readonly property real _toOneLine: _sum(_wants) - _sum(_needs)
+    readonly property real _oneLineShare: _toOneLine > 0 ? Math.min(1, _spare / _toOneLine) : 0
+    readonly property real _rest: Math.max(0, _spare - _toOneLine)
+
+    function _sum(list: var): real {
+        return list.reduce(function (sum, w) { return sum + w }, 0)
+    }
 
     function _columnWidth(i: int): real {
-        return _minWidths[i] + Math.floor(_spare * _shares[i] / 5)
+        return Math.floor(_needs[i] + (_wants[i] - _needs[i]) * _oneLineShare + _rest * _shares[i] / 5)
     }
+
+    // The width a text needs on one line, and its widest part that may not
+    // break (words joined by no-break spaces count as one).
+    function _lineWidth(metrics: var, text: string): real {
+        return Math.ceil(metrics.advanceWidth(text))
+    }
+
+    function _wordWidth(metrics: var, text: string): real {
+        return text.split(/[ \t\n]+/).reduce(function (widest, word) {
+            return Math.max(widest, Math.ceil(metrics.advanceWidth(word)))
+        }, 0)
+    }
+
+    FontMetrics { id: stepMetrics; font.pixelSize: 11 }
+    FontMetrics { id: lineMetrics; font.pixelSize: 12 }
+    FontMetrics { id: strongMetrics; font.pixelSize: 12; font.weight: Font.DemiBold }
+    FontMetrics { id: actionMetrics; font.pixelSize: 11; font.weight: Font.DemiBold }
 
     objectName: "playHandDetails"
     visible: page.playSelectedLogIndex >= 0
-    implicitHeight: Math.min(maximumHeight, Math.max(120, columns.implicitHeight + 20))
+    implicitHeight: Math.min(maximumHeight, Math.max(120, columns.implicitHeight + columnsFlick.bottomMargin + 20))
     radius: _theme ? _theme.radiusMd : 10
     color: _theme ? _theme.surface2 : "#21262D"
     border.width: 1
@@ -82,17 +113,16 @@ Rectangle {
         required property string title
         required property string boardText
         required property var steps
-        // The column's width that shows each step on one line.
-        readonly property real stepsWidth: {
-            var widest = 0
-            // Each box holds its step's text alone.
-            for (var i = 0; i < stepRepeater.count; ++i) {
-                var box = stepRepeater.itemAt(i)
-                if (box)
-                    widest = Math.max(widest, box.children[0].implicitWidth)
-            }
-            return Math.ceil(widest) + 2 * 6 + 20
-        }
+        readonly property var stepTexts: steps.map(function (step) {
+            return NumberText.keepFiguresWhole(PlayRules.stepWords(step, details.page._nodeActionNameTranslated))
+        })
+        // The column's width that shows each step whole, and each on one line.
+        readonly property real needWidth: stepTexts.reduce(function (widest, text) {
+            return Math.max(widest, details._wordWidth(stepMetrics, text))
+        }, 0) + 2 * 6 + 20
+        readonly property real wantWidth: stepTexts.reduce(function (widest, text) {
+            return Math.max(widest, details._lineWidth(stepMetrics, text))
+        }, 0) + 2 * 6 + 20
 
         Header { text: street.title }
         BoardDisplay {
@@ -120,7 +150,7 @@ Rectangle {
             spacing: 4
             Repeater {
                 id: stepRepeater
-                model: street.steps
+                model: street.stepTexts
                 delegate: Rectangle {
                     id: step
                     objectName: "detailsStep"
@@ -134,10 +164,10 @@ Rectangle {
                         x: 6
                         width: parent.width - 12
                         anchors.verticalCenter: parent.verticalCenter
-                        text: NumberText.keepFiguresWhole(PlayRules.stepWords(step.modelData, details.page._nodeActionNameTranslated))
+                        text: step.modelData
                         textFormat: Text.PlainText
                         wrapMode: Text.WordWrap
-                        font.pixelSize: 11
+                        font: stepMetrics.font
                         color: details._theme ? details._theme.text : "#F0F6FC"
                     }
                 }
@@ -186,10 +216,17 @@ Rectangle {
         interactive: contentWidth > width || contentHeight > height
         flickableDirection: Flickable.AutoFlickIfNeeded
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
-        // Shown whenever actions lie below the panel's edge, not only while
-        // scrolling, so that a cut street says there is more.
+        // Both bars show whenever something lies past the panel's edge, not
+        // only while scrolling, so that a cut view says there is more; the
+        // sideways one stands under the columns rather than over them.
+        bottomMargin: horizontalBar.visible ? horizontalBar.height : 0
+        ScrollBar.horizontal: ScrollBar {
+            id: horizontalBar
+            objectName: "detailsHorizontalBar"
+            policy: columnsFlick.contentWidth > columnsFlick.width + 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        }
         ScrollBar.vertical: ScrollBar {
+            id: verticalBar
             objectName: "detailsVerticalBar"
             policy: columnsFlick.contentHeight > columnsFlick.height ? ScrollBar.AlwaysOn
                                                                       : ScrollBar.AlwaysOff
@@ -230,65 +267,88 @@ Rectangle {
                 column: 3
                 spacing: 10
                 Header { text: qsTranslate("ResultsPage", "Hands") }
-                SeatLine { label: qsTranslate("ResultsPage", "IP"); cards: String(details._d.ipText || "") }
+                SeatLine { id: ipLine; label: qsTranslate("ResultsPage", "IP"); cards: String(details._d.ipText || "") }
                 SeatLine { label: qsTranslate("ResultsPage", "OOP"); cards: String(details._d.oopText || "") }
             }
             Divider {}
             Cell {
+                id: summaryCell
                 objectName: "detailsSummary"
                 column: 4
                 spacing: 10
-                Header { text: qsTranslate("ResultsPage", "Summary") }
+                readonly property string headerText: qsTranslate("ResultsPage", "Summary")
+                readonly property string winnerText: details._stopped ? qsTranslate("ResultsPage", "Stopped on a mistake")
+                                                                      : qsTranslate("ResultsPage", "Winner: %1").arg(details._d.winner || "\u2014")
+                readonly property string wonText: details._stopped ? "" : NumberText.keepFiguresWhole(
+                                                                         qsTranslate("ResultsPage", "Won: %1   Rake: %2")
+                                                                         .arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken)))
+                readonly property string evLostText: details._mistake ? NumberText.keepFiguresWhole(
+                                                                            qsTranslate("ResultsPage", "EV lost: %1").arg(NumberText.fixed(details._evLoss, 3)))
+                                                                      : ""
+                readonly property string incorrectText: details._mistake ? NumberText.keepFiguresWhole(
+                                                                               qsTranslate("ResultsPage", "Incorrect: %1").arg(details._entry.mistakeAction ? details.page._nodeActionNameTranslated(details._entry.mistakeAction) : "\u2014"))
+                                                                         : ""
+                readonly property string correctText: details._mistake && details._entry.correctAction
+                                                      ? NumberText.keepFiguresWhole(qsTranslate("ResultsPage", "Correct: %1").arg(details.page._nodeActionNameTranslated(details._entry.correctAction)))
+                                                      : ""
+                // Each text by the font it is drawn in.
+                readonly property var _measured: [[lineMetrics, winnerText], [lineMetrics, wonText], [strongMetrics, evLostText],
+                                                  [actionMetrics, incorrectText], [actionMetrics, correctText]]
+                readonly property real needWidth: _measured.reduce(function (widest, m) {
+                    return Math.max(widest, details._wordWidth(m[0], m[1]))
+                }, details._lineWidth(strongMetrics, headerText)) + 20
+                readonly property real wantWidth: _measured.reduce(function (widest, m) {
+                    return Math.max(widest, details._lineWidth(m[0], m[1]))
+                }, details._lineWidth(strongMetrics, headerText)) + 20
+
+                Header { text: summaryCell.headerText }
                 Text {
                     objectName: "detailsWinner"
                     width: parent.width
-                    text: details._stopped ? qsTranslate("ResultsPage", "Stopped on a mistake")
-                                           : qsTranslate("ResultsPage", "Winner: %1").arg(details._d.winner || "\u2014")
+                    text: summaryCell.winnerText
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
-                    font.pixelSize: 12
+                    font: lineMetrics.font
                     color: details._theme ? details._theme.text : "#F0F6FC"
                 }
                 Text {
                     objectName: "detailsWon"
-                    visible: !details._stopped
+                    visible: text !== ""
                     width: parent.width
-                    text: NumberText.keepFiguresWhole(qsTranslate("ResultsPage", "Won: %1   Rake: %2")
-                                                      .arg(details._chips(details._d.wonAmount)).arg(details._chips(details._d.rakeTaken)))
+                    text: summaryCell.wonText
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
-                    font.pixelSize: 12
+                    font: lineMetrics.font
                     color: details._theme ? details._theme.textMuted : "#8B949E"
                 }
                 Text {
                     objectName: "detailsEvLost"
-                    visible: details._mistake
+                    visible: text !== ""
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "EV lost: %1").arg(NumberText.fixed(details._evLoss, 3))
-                    font.pixelSize: 12
-                    font.weight: Font.DemiBold
+                    text: summaryCell.evLostText
+                    textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    font: strongMetrics.font
                     color: details._theme ? details._theme.danger : "#F85149"
                 }
                 Text {
                     objectName: "detailsIncorrect"
-                    visible: details._mistake
+                    visible: text !== ""
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "Incorrect: %1").arg(details._entry.mistakeAction ? details.page._nodeActionNameTranslated(details._entry.mistakeAction) : "\u2014")
+                    text: summaryCell.incorrectText
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
-                    font.pixelSize: 11
-                    font.weight: Font.DemiBold
+                    font: actionMetrics.font
                     color: details._theme ? details._theme.danger : "#F85149"
                 }
                 Text {
                     objectName: "detailsCorrect"
-                    visible: details._mistake && !!details._entry.correctAction
+                    visible: text !== ""
                     width: parent.width
-                    text: qsTranslate("ResultsPage", "Correct: %1").arg(details.page._nodeActionNameTranslated(details._entry.correctAction || ""))
+                    text: summaryCell.correctText
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
-                    font.pixelSize: 11
-                    font.weight: Font.DemiBold
+                    font: actionMetrics.font
                     color: details._theme ? details._theme.success : "#3FB950"
                 }
             }

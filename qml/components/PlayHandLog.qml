@@ -65,7 +65,10 @@ ColumnLayout {
                     clip: true
                     boundsBehavior: Flickable.StopAtBounds
                     model: log.page.playHandLog
-                    ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+                    ScrollBar.vertical: ScrollBar { id: logBar; policy: ScrollBar.AsNeeded }
+                    // The rows keep clear of the scroll bar while there is
+                    // one, so that no footer lies under it.
+                    readonly property real rowWidth: width - (contentHeight > height ? logBar.width : 0)
                     delegate: LogRow {}
 
                     // A new hand comes in at the top: the list shows it while
@@ -143,7 +146,7 @@ ColumnLayout {
                                               : (log._theme ? log._theme.success : "#3FB950")
 
         objectName: "handLogRow" + index
-        width: ListView.view ? ListView.view.width : 0
+        width: list.rowWidth
         height: content.implicitHeight + 12
         radius: log._theme ? log._theme.radiusSm : 8
         color: Qt.rgba(tone.r, tone.g, tone.b, selected ? 0.18 : 0.12)

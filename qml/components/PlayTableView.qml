@@ -379,21 +379,37 @@ Rectangle {
                         }
 
                         Rectangle {
+                            id: drillToast
                             objectName: "drillToast"
                             readonly property color tone: view.page.playDrillFeedbackWrong
                                                           ? (view._theme ? view._theme.danger : "#F85149")
                                                           : (view._theme ? view._theme.success : "#3FB950")
-                            visible: view.page.playDrillMode && view.page.playDrillFeedbackText !== ""
                             // Left of IP's seat, wrapping rather than run
                             // under the cards; its foot 8 px over the button.
+                            // Where the room between the board and the
+                            // button is too low for it, it keeps left of the
+                            // board instead, so that it covers no card.
+                            readonly property real wideTextWidth: Math.max(120, Math.min(toastProbe.implicitWidth, ipSeat.x - x - 8 - 24))
+                            readonly property bool besideBoard: toastProbe.height + 12 > drillButton.y - 8 - (board.y + board.height + 8)
+                            visible: view.page.playDrillMode && view.page.playDrillFeedbackText !== ""
                             x: drillButton.x
                             y: drillButton.y - 8 - height
-                            width: Math.max(120, Math.min(toastText.implicitWidth, ipSeat.x - x - 8 - 24)) + 24
+                            width: (besideBoard ? Math.max(60, Math.min(wideTextWidth, board.x - 8 - x - 24)) : wideTextWidth) + 24
                             height: toastText.height + 12
                             radius: view._theme ? view._theme.radiusSm : 8
                             color: view._theme ? view._theme.surface2 : "#21262D"
                             border.width: 1
                             border.color: tone
+                            // The toast's text laid out at its widest.
+                            Text {
+                                id: toastProbe
+                                visible: false
+                                width: drillToast.wideTextWidth
+                                wrapMode: toastText.wrapMode
+                                text: toastText.text
+                                textFormat: Text.PlainText
+                                font: toastText.font
+                            }
                             Text {
                                 id: toastText
                                 objectName: "drillToastText"

@@ -165,6 +165,55 @@ Item {
             verify(page.playAwaitingUserAction)
         }
 
+        // The action with the lowest EV for the hero's cards at the play node.
+        function worstChoice(page) {
+            var actions = page._actionListAtPlayNode()
+            var worst = 0, worstEv = Infinity
+            for (var i = 0; i < actions.length; ++i) {
+                var info = page._suboptimalEvInfoAtNode(page._playNode, page.playNodeMeta.player, i)
+                if (info.ok && info.chosenEv < worstEv) {
+                    worst = i
+                    worstEv = info.chosenEv
+                }
+            }
+            return worst
+        }
+
+        // The hand checked or called to the hero's first river decision,
+        // then ended there on its worst choice.
+        function playToRiverMistake(page) {
+            page.playStopOnSuboptimalAction = true
+            for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
+                if (!page.playAwaitingUserAction)
+                    page.playTick()
+                else if (page.playBoardText.length === 10)
+                    page.playChooseAction(worstChoice(page))
+                else
+                    page.playChooseAction(passiveChoice(page))
+            }
+            page.playStopOnSuboptimalAction = false
+            verify(page.playHandComplete)
+        }
+
+        // Texts of the hand details that do not show whole: wider than their
+        // box (a part that may not break runs past it), or past the view's
+        // right edge or under its vertical scroll bar.
+        function detailsTextFaults(details) {
+            var flick = findChild(details, "detailsFlick")
+            var bar = findChild(details, "detailsVerticalBar")
+            var right = flick.width - (bar.visible ? bar.width : 0)
+            return shownItems(details, function (t) {
+                return t.truncated !== undefined && t.width > 0 && String(t.text).trim() !== ""
+            }, []).map(function (t) {
+                var x = t.mapToItem(flick, 0, 0).x
+                if (t.contentWidth > t.width + 1)
+                    return "\"" + t.text + "\" is " + Math.ceil(t.contentWidth) + " wide in " + Math.round(t.width)
+                if (x < -1 || x + t.contentWidth > right + 1)
+                    return "\"" + t.text + "\" ends at " + Math.round(x + t.contentWidth) + " past " + Math.round(right)
+                return ""
+            }).filter(function (f) { return f !== "" })
+        }
+
         // The hand played to its end, checking or calling.
         function playHandThrough(page) {
             for (var n = 0; n < 40 && !page.playHandComplete; ++n) {
@@ -181,7 +230,9 @@ Item {
         // with a hand in progress under the last hand's details. Nothing is
         // cut, nothing sticks out of its box, the play view keeps its place
         // from hand to hand and shows its hand log's buttons and the hand
-        // details inside the window.
+        // details inside the window. The details of a finished hand and of
+        // one stopped on a mistake at the river show every text whole,
+        // inside its column and clear of the scroll bar.
         function test_resultsPageAtSmallScreen_data() {
             return test_noTextCut_data()
         }
@@ -223,6 +274,12 @@ Item {
             var tableY = table.mapToItem(root, 0, 0).y
             playHandThrough(page)
             settle("hand complete")
+            var details = findChild(page, "playHandDetails")
+            var noteDetails = function (stage) {
+                faults = faults.concat(detailsTextFaults(details).concat(splitLabels(details))
+                                       .map(function (f) { return stage + " details: " + f }))
+            }
+            noteDetails("hand complete")
             if (table.mapToItem(root, 0, 0).y !== tableY)
                 faults.push("the play view moved at the end of the hand")
             page._resetToRootAndRestartHand()
@@ -231,13 +288,18 @@ Item {
             settle("next hand")
             if (table.mapToItem(root, 0, 0).y !== tableY)
                 faults.push("the play view moved for the next hand")
-            var details = findChild(page, "playHandDetails")
             faults = faults.concat(splitLabels(details).concat(hiddenSteps(details)).map(function (f) { return "next hand: " + f }))
             var lowest = ["playHandDetails", "playSettingsButton", "playStatisticsButton"]
             lowest.forEach(function (name) {
                 if (bottomOf(page, name) > root.height + 1)
                     faults.push("next hand: " + name + " below the window")
             })
+            // That hand ended on a mistake at the river.
+            playToRiverMistake(page)
+            settle("mistake")
+            verify(page.playSelectedDetails.stoppedOnMistake)
+            verify(page.playSelectedDetails.riverActions.length > 0)
+            noteDetails("mistake")
             root.width = 1366
             root.height = 768
             compare(faults, [])
@@ -422,6 +484,18 @@ Item {
             return out
         }
 
+        // Shown cards under `scope` (the board's and the seats') that `item`
+        // lies over.
+        function cardsUnder(item, scope) {
+            var a = item.mapToItem(root, 0, 0)
+            return shownItems(scope, function (c) { return c.rank !== undefined && c.suit !== undefined }, [])
+                .filter(function (c) {
+                    var b = c.mapToItem(root, 0, 0)
+                    return Math.min(a.x + item.width, b.x + c.width) - Math.max(a.x, b.x) > 1
+                            && Math.min(a.y + item.height, b.y + c.height) - Math.max(a.y, b.y) > 1
+                }).map(function (c) { return "covers the card \"" + c.rank + c.suit + "\"" })
+        }
+
         // Pairs of shown texts under `scope` drawn one over the other.
         function overlaps(scope) {
             var texts = shownItems(scope, function (t) {
@@ -478,8 +552,9 @@ Item {
 
         function test_playViewAndDialogs_data() { return fourLanguages() }
 
-        // The play view with a drill running and with a finished hand's
-        // summary, the solve page before any result, the profile dialog
+        // The play view with a drill running (a wrong answer's feedback
+        // over no card) and with a finished hand's summary, the solve page
+        // before any result, the profile dialog
         // with no profile saved, the board card picker, and a number
         // field's refusal left behind by a page change, at the small and
         // the large screen: no label parts from its figure, no text lies
@@ -522,6 +597,11 @@ Item {
                 verify(page.playDrillMode)
                 settle(page)
                 note(tag + " drill", overlaps(overlay))
+                // A wrong answer's feedback, read before it goes.
+                page._handleDrillChoice(worstChoice(page))
+                var toast = findChild(page, "drillToast")
+                verify(toast.visible)
+                note(tag + " drill feedback", cardsUnder(toast, overlay))
                 page.stopDrillSpot()
                 page.playMode = false
 
