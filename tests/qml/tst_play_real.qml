@@ -222,9 +222,11 @@ Item {
             // The row and the details panel show the loss and both actions.
             waitForRendering(page)
             compare(findChild(findChild(page, "handLogRow0"), "handLogFooter").text, "EV \u2212" + e.evLoss.toFixed(3))
-            compare(findChild(page, "detailsEvLost").text, "EV lost: " + e.evLoss.toFixed(3))
-            compare(findChild(page, "detailsIncorrect").text, "Incorrect: " + e.mistakeAction)
-            compare(findChild(page, "detailsCorrect").text, "Correct: " + e.correctAction)
+            // A label keeps its figure, and an action its size, on one line.
+            var spaced = function (name) { return findChild(page, name).text.replace(/\u00A0/g, " ") }
+            compare(findChild(page, "detailsEvLost").text, "EV lost:\u00A0" + e.evLoss.toFixed(3))
+            compare(spaced("detailsIncorrect"), "Incorrect: " + e.mistakeAction)
+            compare(spaced("detailsCorrect"), "Correct: " + e.correctAction)
             // It never came to a fold or a showdown.
             compare(findChild(page, "detailsWinner").text, "Stopped on a mistake")
             verify(!findChild(page, "detailsWon").visible)
