@@ -142,6 +142,14 @@
         <translation>RAM insuffisante pour le calcul (même après suppression des résultats précédents)</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;Go</translation>
+    </message>
+    <message>
         <source>Waiting for the previous solve to stop...</source>
         <translation>Attente de l’arrêt du calcul précédent...</translation>
     </message>
@@ -1127,6 +1135,14 @@ Durée moy.&#xa0;: %4</translation>
         <translation>%1&#xa0;s</translation>
     </message>
     <message>
+        <source>%1m</source>
+        <translation>%1&#xa0;min</translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
+    </message>
+    <message>
         <source>Solves over time</source>
         <translation>Évolution des calculs</translation>
     </message>
@@ -1705,6 +1721,10 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>This cannot be undone.</source>
         <translation>Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>OOP Range</source>
@@ -2933,7 +2953,7 @@ Durée moy.&#xa0;: %4</translation>
     </message>
     <message>
         <source>it/s</source>
-        <translation>it/s</translation>
+        <translation>itér./s</translation>
     </message>
     <message>
         <source>Exploitability</source>
@@ -3211,7 +3231,7 @@ Durée moy.&#xa0;: %4</translation>
     </message>
     <message>
         <source>the file is larger than the limit of %1 MB</source>
-        <translation>le fichier dépasse la limite de %1 MB</translation>
+        <translation>le fichier dépasse la limite de %1&#xa0;Mo</translation>
     </message>
 </context>
 </TS>
