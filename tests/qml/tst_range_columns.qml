@@ -214,20 +214,6 @@ Item {
             compare(matrix.weightFor("AQs"), 0)
         }
 
-        // The shell makes the page while it is hidden: the seat's coloured
-        // dot is there at the first showing, not only after a relayout.
-        function test_seatDotsShowAtTheFirstShowing() {
-            var page = makePage({ visible: false })
-            wait(0)
-            page.visible = true
-            waitForItemPolished(page)
-            ;["oop", "ip"].forEach(function (seat) {
-                var dot = child(page, seat + "SeatDot")
-                compare([dot.width, dot.height], [10, 10], seat)
-                verify(dot.visible, seat)
-            })
-        }
-
         function test_shortDeckShowsNineRanksAndCustomOnly() {
             var page = makePage({ oopRangeCategory: 0, ipRangeCategory: 1 })
             page.gameVariant = "shortdeck"
