@@ -139,7 +139,7 @@ ApplicationWindow {
             } else if (dialog === "load-saved" || dialog === "delete-profile") {
                 page.settingsProfiles = [
                     { id: "p1", name: "Deep stack", createdAt: "", data: {} },
-                    { id: "p2", name: "100bb rake-free single raised pot for cutoff versus big blind", createdAt: "", data: {} }
+                    { id: "p2", name: "100bb rake-free single raised pot for cutoff versus big blind, deep-stack study", createdAt: "", data: {} }
                 ]
                 page.openLoadProfileDialog()
                 if (dialog === "delete-profile") {
