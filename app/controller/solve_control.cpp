@@ -118,13 +118,12 @@ bool SolveControl::eventFilter(QObject* watched, QEvent* event) {
         emit statusTextChanged();
       }
     }
-    // The refusal and the figure's unit, in the new language.
-    const QString problem = estimateWords ? estimateWords() : estimateProblem;
-    const QString figure = formatGigabytes(requiredBytes);
-    if (estimateProblem != problem || requiredText != figure) {
-      estimateProblem = problem;
-      requiredText = figure;
-      emit requiredMemoryChanged();
+    if (estimateWords) {
+      const QString text = estimateWords();
+      if (estimateProblem != text) {
+        estimateProblem = text;
+        emit requiredMemoryChanged();
+      }
     }
   }
   return QObject::eventFilter(watched, event);
