@@ -142,6 +142,14 @@
         <translation>Nicht genug RAM für den Solve (auch nach dem Löschen früherer Ergebnisse)</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
         <source>Waiting for the previous solve to stop...</source>
         <translation>Warten, bis der vorherige Solve beendet ist...</translation>
     </message>
@@ -1127,6 +1135,14 @@ Gesamt: %3
         <translation>%1 s</translation>
     </message>
     <message>
+        <source>%1m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
         <source>Solves over time</source>
         <translation>Solves im Zeitverlauf</translation>
     </message>
@@ -1596,7 +1612,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Project Setup</source>
-        <translation>Projekt-Setup</translation>
+        <translation>Projekteinrichtung</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -1604,7 +1620,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Setup Required</source>
-        <translation>Setup erforderlich</translation>
+        <translation>Einrichtung erforderlich</translation>
     </message>
     <message>
         <source>Solve RAM: %1</source>
@@ -1616,7 +1632,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Continue to Solve →</source>
-        <translation>Weiter zum Solve →</translation>
+        <translation>Weiter zum Lösen →</translation>
     </message>
     <message>
         <source>JSON (*.json)</source>
@@ -1705,6 +1721,10 @@ Gesamt: %3
     <message>
         <source>This cannot be undone.</source>
         <translation>Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>OOP Range</source>
@@ -2667,11 +2687,11 @@ Gesamt: %3
     </message>
     <message>
         <source>Setup</source>
-        <translation>Setup</translation>
+        <translation>Einrichtung</translation>
     </message>
     <message>
         <source>Solve</source>
-        <translation>Solve</translation>
+        <translation>Lösen</translation>
     </message>
     <message>
         <source>Results</source>
@@ -2698,7 +2718,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Setup</source>
-        <translation>Setup</translation>
+        <translation>Einrichtung</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -2706,7 +2726,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Solve</source>
-        <translation>Solve</translation>
+        <translation>Lösen</translation>
     </message>
     <message>
         <source>Run solver</source>
@@ -2825,7 +2845,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Solve</source>
-        <translation>Solve</translation>
+        <translation>Lösen</translation>
     </message>
     <message>
         <source>Run the CFR solver and monitor progress in real-time.</source>
@@ -2933,7 +2953,7 @@ Gesamt: %3
     </message>
     <message>
         <source>it/s</source>
-        <translation>it/s</translation>
+        <translation>It./s</translation>
     </message>
     <message>
         <source>Exploitability</source>
@@ -3069,11 +3089,11 @@ Gesamt: %3
     </message>
     <message>
         <source>Setup</source>
-        <translation>Setup</translation>
+        <translation>Einrichtung</translation>
     </message>
     <message>
         <source>Solve</source>
-        <translation>Solve</translation>
+        <translation>Lösen</translation>
     </message>
     <message>
         <source>Results</source>
@@ -3085,7 +3105,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Fill board, ranges, and sizings to enable Solve</source>
-        <translation>Board, Ranges und Sizings ausfüllen, um „Solve“ freizuschalten</translation>
+        <translation>Board, Ranges und Sizings ausfüllen, um „Lösen“ freizuschalten</translation>
     </message>
     <message>
         <source>Run a solve to enable Results</source>
@@ -3093,7 +3113,7 @@ Gesamt: %3
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Setup</source>
-        <translation>Unter „Start“ ein neues Projekt anlegen (oder eines laden), um das Setup freizuschalten</translation>
+        <translation>Unter „Start“ ein neues Projekt anlegen (oder eines laden), um „Einrichtung“ freizuschalten</translation>
     </message>
 </context>
 <context>

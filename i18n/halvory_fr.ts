@@ -142,6 +142,14 @@
         <translation>RAM insuffisante pour le calcul (même après suppression des résultats précédents)</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1&#xa0;Go</translation>
+    </message>
+    <message>
         <source>Waiting for the previous solve to stop...</source>
         <translation>Attente de l’arrêt du calcul précédent...</translation>
     </message>
@@ -225,15 +233,15 @@
     </message>
     <message>
         <source>Invalid rank character &apos;%1&apos;</source>
-        <translation>Caractère de valeur non valide « %1 »</translation>
+        <translation>Caractère de valeur non valide «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Invalid suit character &apos;%1&apos;</source>
-        <translation>Caractère de couleur non valide « %1 »</translation>
+        <translation>Caractère de couleur non valide «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a card: a card is two characters</source>
-        <translation>« %1 » n’est pas une carte : une carte s’écrit en deux caractères</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une carte : une carte s’écrit en deux caractères</translation>
     </message>
     <message>
         <source>The flop must be exactly three cards</source>
@@ -277,15 +285,15 @@
     </message>
     <message>
         <source>Weight &apos;%1&apos; is not a number</source>
-        <translation>Le poids « %1 » n’est pas un nombre</translation>
+        <translation>Le poids «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
         <source>Weight &apos;%1&apos; is out of range</source>
-        <translation>Le poids « %1 » est hors limites</translation>
+        <translation>Le poids «&#xa0;%1&#xa0;» est hors limites</translation>
     </message>
     <message>
         <source>Weight &apos;%1&apos; contains invalid characters</source>
-        <translation>Le poids « %1 » contient des caractères non valides</translation>
+        <translation>Le poids «&#xa0;%1&#xa0;» contient des caractères non valides</translation>
     </message>
     <message>
         <source>Weight must be within [0, 1]</source>
@@ -321,11 +329,11 @@
     </message>
     <message>
         <source>Expected trailing &apos;+&apos;</source>
-        <translation>Un « + » est attendu à la fin</translation>
+        <translation>Un «&#xa0;+&#xa0;» est attendu à la fin</translation>
     </message>
     <message>
         <source>Expected &apos;-&apos; in range</source>
-        <translation>Un « - » est attendu dans l’intervalle</translation>
+        <translation>Un «&#xa0;-&#xa0;» est attendu dans l’intervalle</translation>
     </message>
     <message>
         <source>Suitedness mismatch in range</source>
@@ -341,7 +349,7 @@
     </message>
     <message>
         <source>Invalid percent range &apos;%1&apos; (expected like &apos;50%&apos;)</source>
-        <translation>Pourcentage non valide « %1 » (attendu sous la forme « 50% »)</translation>
+        <translation>Pourcentage non valide «&#xa0;%1&#xa0;» (attendu sous la forme «&#xa0;50%&#xa0;»)</translation>
     </message>
     <message>
         <source>The range is empty once the board&apos;s cards are taken out</source>
@@ -353,15 +361,15 @@
     </message>
     <message>
         <source>Cannot read &apos;%1&apos; as a number</source>
-        <translation>Impossible de lire « %1 » comme un nombre</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;» comme un nombre</translation>
     </message>
     <message>
         <source>Cannot read &apos;%1&apos; as a whole number</source>
-        <translation>Impossible de lire « %1 » comme un nombre entier</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;» comme un nombre entier</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is too large</source>
-        <translation>« %1 » est trop grand</translation>
+        <translation>«&#xa0;%1&#xa0;» est trop grand</translation>
     </message>
     <message>
         <source>A multiple of the bet (x) is only for raises</source>
@@ -377,7 +385,7 @@
     </message>
     <message>
         <source>Raise cap must end with &apos;r&apos;</source>
-        <translation>La limite de raises doit se terminer par « r »</translation>
+        <translation>La limite de raises doit se terminer par «&#xa0;r&#xa0;»</translation>
     </message>
     <message>
         <source>Raise cap must be positive</source>
@@ -389,15 +397,15 @@
     </message>
     <message>
         <source>invalid token &apos;%&apos;. Use numbers like &apos;33, 75&apos; or &apos;33%, 75%&apos;</source>
-        <translation>valeur non valide « % ». Utilisez des nombres comme « 33, 75 » ou « 33%, 75% »</translation>
+        <translation>valeur non valide «&#xa0;%&#xa0;». Utilisez des nombres comme «&#xa0;33, 75&#xa0;» ou «&#xa0;33%, 75%&#xa0;»</translation>
     </message>
     <message>
         <source>invalid token &apos;%1&apos;</source>
-        <translation>valeur non valide « %1 »</translation>
+        <translation>valeur non valide «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>unknown deck variant &apos;%1&apos; (use holdem or shortdeck)</source>
-        <translation>variante de jeu inconnue « %1 » (utilisez holdem ou shortdeck)</translation>
+        <translation>variante de jeu inconnue «&#xa0;%1&#xa0;» (utilisez holdem ou shortdeck)</translation>
     </message>
     <message>
         <source>Board must include at least a flop</source>
@@ -405,7 +413,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not 3, 4 or 5 cards</source>
-        <translation>« %1 » ne fait pas 3, 4 ou 5 cartes</translation>
+        <translation>«&#xa0;%1&#xa0;» ne fait pas 3, 4 ou 5 cartes</translation>
     </message>
     <message>
         <source>%1 cards do not fit the starting street %2, which needs %3</source>
@@ -485,7 +493,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a card of this deck</source>
-        <translation>« %1 » n&apos;est pas une carte de ce paquet</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une carte de ce paquet</translation>
     </message>
     <message>
         <source>must be %1 or more</source>
@@ -497,7 +505,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; could mean %2 or %3: write it without a separator</source>
-        <translation>« %1 » peut signifier %2 ou %3 : écrivez-le sans séparateur</translation>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 : écrivez-le sans séparateur</translation>
     </message>
     <message>
         <source>&apos;%1&apos; could mean %2 or %3: write %3 without a separator</source>
@@ -521,7 +529,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; has more than 2 decimals</source>
-        <translation>« %1 » a plus de 2 décimales</translation>
+        <translation>«&#xa0;%1&#xa0;» a plus de 2 décimales</translation>
     </message>
     <message>
         <source>is longer than five cards</source>
@@ -533,11 +541,11 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a street</source>
-        <translation>« %1 » n’est pas une street</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une street</translation>
     </message>
     <message>
         <source>%1 is &apos;%2&apos;, neither true nor false</source>
-        <translation>%1 vaut « %2 », ni true ni false</translation>
+        <translation>%1 vaut «&#xa0;%2&#xa0;», ni true ni false</translation>
     </message>
     <message>
         <source>is damaged</source>
@@ -561,7 +569,7 @@
     </message>
     <message>
         <source>Weight &apos;%1&apos; has a decimal comma: write %2</source>
-        <translation>Le poids « %1 » a une virgule décimale : écrivez %2</translation>
+        <translation>Le poids «&#xa0;%1&#xa0;» a une virgule décimale : écrivez %2</translation>
     </message>
     <message>
         <source>Range text is too long: %1 characters (at most %2)</source>
@@ -1125,6 +1133,14 @@ Durée moy.&#xa0;: %4</translation>
     <message>
         <source>%1s</source>
         <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1&#xa0;min</translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message>
         <source>Solves over time</source>
@@ -1707,6 +1723,10 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Cette action est irréversible.</translation>
     </message>
     <message>
+        <source>“%1”</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
         <source>OOP Range</source>
         <translation>Range OOP</translation>
     </message>
@@ -1985,11 +2005,11 @@ Durée moy.&#xa0;: %4</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write whole chips without a separator.</source>
-        <translation>« %1 » peut signifier %2 ou %3 et n’a pas été enregistré : écrivez des jetons entiers sans séparateur.</translation>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 et n’a pas été enregistré : écrivez des jetons entiers sans séparateur.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator, or %4 for %2.</source>
-        <translation>« %1 » peut signifier %2 ou %3 et n’a pas été enregistré : écrivez %3 sans séparateur, ou %4 pour %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3 et n’a pas été enregistré : écrivez %3 sans séparateur, ou %4 pour %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could mean %2 or %3, so it was not stored: write %3 without a separator.</source>
@@ -2933,7 +2953,7 @@ Durée moy.&#xa0;: %4</translation>
     </message>
     <message>
         <source>it/s</source>
-        <translation>it/s</translation>
+        <translation>itér./s</translation>
     </message>
     <message>
         <source>Exploitability</source>
@@ -3211,7 +3231,7 @@ Durée moy.&#xa0;: %4</translation>
     </message>
     <message>
         <source>the file is larger than the limit of %1 MB</source>
-        <translation>le fichier dépasse la limite de %1 MB</translation>
+        <translation>le fichier dépasse la limite de %1&#xa0;Mo</translation>
     </message>
 </context>
 </TS>

@@ -142,6 +142,14 @@
         <translation>RAM insufficiente per il calcolo (anche dopo aver liberato i risultati precedenti)</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
         <source>Waiting for the previous solve to stop...</source>
         <translation>In attesa che il calcolo precedente si fermi...</translation>
     </message>
@@ -1124,7 +1132,15 @@ Tempo medio: %4</translation>
     </message>
     <message>
         <source>%1s</source>
-        <translation>%1s</translation>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>Solves over time</source>
@@ -1705,6 +1721,10 @@ Tempo medio: %4</translation>
     <message>
         <source>This cannot be undone.</source>
         <translation>L&apos;operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>OOP Range</source>
@@ -2933,7 +2953,7 @@ Tempo medio: %4</translation>
     </message>
     <message>
         <source>it/s</source>
-        <translation>it/s</translation>
+        <translation>iter./s</translation>
     </message>
     <message>
         <source>Exploitability</source>

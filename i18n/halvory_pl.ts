@@ -143,6 +143,14 @@
         <translation>Za mało RAM-u do obliczeń (po wyczyszczeniu poprzednich wyników)</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
         <source>Waiting for the previous solve to stop...</source>
         <translation>Oczekiwanie na zatrzymanie poprzednich obliczeń...</translation>
     </message>
@@ -1130,6 +1138,14 @@ Dziennie: %2
         <translation>%1 s</translation>
     </message>
     <message>
+        <source>%1m</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
         <source>Solves over time</source>
         <translation>Obliczenia w czasie</translation>
     </message>
@@ -1708,6 +1724,10 @@ Dziennie: %2
     <message>
         <source>This cannot be undone.</source>
         <translation>Tej operacji nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1”</translation>
     </message>
     <message>
         <source>OOP Range</source>
@@ -2939,7 +2959,7 @@ Dziennie: %2
     </message>
     <message>
         <source>it/s</source>
-        <translation>it/s</translation>
+        <translation>iter./s</translation>
     </message>
     <message>
         <source>Exploitability</source>

@@ -143,6 +143,14 @@
         <translation>Недостаточно ОЗУ для расчёта (даже после очистки прежних результатов)</translation>
     </message>
     <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 ГБ</translation>
+    </message>
+    <message>
         <source>Waiting for the previous solve to stop...</source>
         <translation>Ожидание остановки предыдущего расчёта...</translation>
     </message>
@@ -1127,7 +1135,15 @@ Avg runtime: %4</source>
     </message>
     <message>
         <source>%1s</source>
-        <translation>%1s</translation>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1 мин</translation>
+    </message>
+    <message>
+        <source>%1m %2s</source>
+        <translation>%1 мин %2 с</translation>
     </message>
     <message>
         <source>Solves over time</source>
@@ -1708,6 +1724,10 @@ Avg runtime: %4</source>
     <message>
         <source>This cannot be undone.</source>
         <translation>Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>OOP Range</source>
@@ -2939,7 +2959,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <source>it/s</source>
-        <translation>it/s</translation>
+        <translation>итер./с</translation>
     </message>
     <message>
         <source>Exploitability</source>
@@ -3219,7 +3239,7 @@ Avg runtime: %4</source>
     </message>
     <message>
         <source>the file is larger than the limit of %1 MB</source>
-        <translation>файл превышает лимит в %1 MB</translation>
+        <translation>файл превышает лимит в %1 МБ</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,8 @@
 #include <limits>
 #include <thread>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QThread>
 
 #include "controller/ui_values.hpp"
@@ -25,8 +27,7 @@ SystemStatus::SystemStatus(std::shared_ptr<halvory_app::SystemInfo> info, QObjec
 
   totalBytes = systemInfo->totalMemoryBytes();
   freeBytes = systemInfo->availableMemoryBytes();
-  totalText = formatGigabytes(totalBytes);
-  freeText = formatGigabytes(freeBytes);
+  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 
   memoryTimer.setInterval(2000);
   memoryTimer.setSingleShot(false);
@@ -40,16 +41,29 @@ std::uint64_t SystemStatus::effectiveAvailableBytes() const {
   return totalBytes != 0 ? std::min(sum, totalBytes) : sum;
 }
 
+QString SystemStatus::memoryText() const {
+  return formatGigabytes(totalBytes);
+}
+
+QString SystemStatus::availableText() const {
+  return formatGigabytes(freeBytes);
+}
+
+bool SystemStatus::eventFilter(QObject* watched, QEvent* event) {
+  // The units are the language's: the figures read anew in the new words.
+  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
+    emit memoryChanged();
+  return QObject::eventFilter(watched, event);
+}
+
 QString SystemStatus::effectiveAvailableText() const {
   return formatGigabytes(effectiveAvailableBytes());
 }
 
 void SystemStatus::refreshAvailableMemory() {
   const std::uint64_t bytes = systemInfo->availableMemoryBytes();
-  const QString text = formatGigabytes(bytes);
-  if (text == freeText && bytes == freeBytes) return;
+  if (bytes == freeBytes) return;
   freeBytes = bytes;
-  freeText = text;
   emit memoryChanged();
 }
 

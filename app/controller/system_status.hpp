@@ -21,9 +21,10 @@ class SystemStatus : public QObject {
   const std::shared_ptr<halvory_app::SystemInfo>& info() const { return systemInfo; }
 
   int threadCount() const { return threads; }
-  QString memoryText() const { return totalText; }
+  // The figures are worded when read, so a language switch renames the unit.
+  QString memoryText() const;
   std::uint64_t memoryBytes() const { return totalBytes; }
-  QString availableText() const { return freeText; }
+  QString availableText() const;
   std::uint64_t availableBytes() const { return freeBytes; }
   // Available memory with what the held result would give back, at most
   // the total.
@@ -43,12 +44,13 @@ class SystemStatus : public QObject {
  signals:
   void memoryChanged();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   std::shared_ptr<halvory_app::SystemInfo> systemInfo;
   int threads = 1;
-  QString totalText;
   std::uint64_t totalBytes = 0;
-  QString freeText;
   std::uint64_t freeBytes = 0;
   std::uint64_t reclaimable = 0;
   QTimer memoryTimer;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QCoreApplication>
 #include <QtGlobal>
 
 namespace halvory_app {
@@ -19,10 +20,13 @@ QString formatGigabytes(std::uint64_t bytes) {
   const double gigabytes = static_cast<double>(bytes) / 1073741824.0;
   // Below a tenth of a gigabyte one decimal would read "0.0 GB": whole
   // megabytes, rounded up so a need is never understated.
+  // The unit is the language's own; the figure keeps its point.
   if (gigabytes < 0.1)
-    return QStringLiteral("%1 MB").arg(std::ceil(static_cast<double>(bytes) / 1048576.0));
+    return QCoreApplication::translate("AppController", "%1 MB")
+        .arg(std::ceil(static_cast<double>(bytes) / 1048576.0));
   // QString::number ignores the locale: always a point.
-  return QStringLiteral("%1 GB").arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
+  return QCoreApplication::translate("AppController", "%1 GB")
+      .arg(QString::number(gigabytes, 'f', gigabytes < 10.0 ? 1 : 0));
 }
 
 bool parseEnvBool(const char* name, bool* isSet) {

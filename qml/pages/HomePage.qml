@@ -63,7 +63,11 @@ Item {
 
     function parseIsoDate(s: var): var { return HomeStats.parseIsoDate(s) }
     function startOfWeekMonday(dt: var): var { return HomeStats.startOfWeekMonday(dt) }
-    function formatDurationSeconds(sec: real): string { return HomeStats.formatDurationSeconds(sec) }
+    // Worded again at each switch of language (the units are translated).
+    function formatDurationSeconds(sec: real): string {
+        void Qt.uiLanguage
+        return HomeStats.formatDurationSeconds(sec)
+    }
 
     readonly property var _monthNames: [qsTr("Jan"), qsTr("Feb"), qsTr("Mar"), qsTr("Apr"), qsTr("May"), qsTr("Jun"),
                                         qsTr("Jul"), qsTr("Aug"), qsTr("Sep"), qsTr("Oct"), qsTr("Nov"), qsTr("Dec")]

@@ -29,7 +29,8 @@ ProjectFormDialog {
     Text {
         Layout.fillWidth: true
         visible: dialog.itemName !== ""
-        text: "\u201C" + dialog.itemName + "\u201D"
+        // The name between the language's own quotation marks.
+        text: qsTranslate("ProjectPage", "“%1”").arg(dialog.itemName)
         textFormat: Text.PlainText
         font.pixelSize: 12
         font.weight: Font.DemiBold

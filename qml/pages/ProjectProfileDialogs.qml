@@ -132,6 +132,8 @@ Item {
                     border.color: selected ? ThemeRules.roleColor(dialogs.page.theme, "strokeFocus", "#58A6FF") : ThemeRules.roleColor(dialogs.page.theme, "stroke", "#30363D")
 
                     Text {
+                        id: rowName
+                        objectName: "profileRowName"
                         x: 10
                         width: row.width - 20
                         anchors.verticalCenter: parent.verticalCenter
@@ -152,6 +154,16 @@ Item {
                             dialogs.page._loadProfileSelectedId = row.profileId
                             dialogs._load()
                         }
+                    }
+
+                    // A long name is cut at the row's end; the whole name
+                    // shows on hover.
+                    Components.PlainToolTip {
+                        objectName: "profileRowToolTip"
+                        theme: dialogs.page.theme
+                        visible: rowArea.containsMouse && rowName.truncated
+                        delay: 500
+                        text: rowName.text
                     }
                 }
             }

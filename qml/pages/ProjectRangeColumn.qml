@@ -38,9 +38,14 @@ Card {
             Layout.fillWidth: true
             spacing: 8
 
+            // The layout sizes its items from their implicit size: a dot
+            // with only a width is laid out at none while the page is made
+            // hidden, and stays so until some later relayout.
             Rectangle {
-                width: 10
-                height: 10
+                objectName: column.seat + "SeatDot"
+                implicitWidth: 10
+                implicitHeight: 10
+                Layout.alignment: Qt.AlignVCenter
                 radius: 5
                 color: column.seat === "oop" ? ThemeRules.roleColor(column.page.theme, "actionBet", "#A371F7") : ThemeRules.roleColor(column.page.theme, "info", "#58A6FF")
             }

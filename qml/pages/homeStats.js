@@ -39,18 +39,20 @@ function startOfWeekMonday(dt) {
     return new Date(d.getFullYear(), d.getMonth(), d.getDate() - back)
 }
 
-// A duration as "12.3s", "2m" or "1m 30s"; "—" when not a positive number.
+// A duration as "12.3s", "2m" or "1m 30s" (the units in the language's own
+// words); "—" when not a positive number.
 function formatDurationSeconds(sec) {
     var s = Number(sec)
     if (!isFinite(s) || s <= 0)
         return "—"
     if (s < 60)
-        return (Math.round(s * 10) / 10).toFixed(1) + "s"
+        return qsTranslate("HomePage", "%1s").arg((Math.round(s * 10) / 10).toFixed(1))
     // Whole seconds first, so 119.6 s reads "2m" and never "1m 60s".
     var whole = Math.floor(s + 0.5)
     var m = Math.floor(whole / 60)
     var r = whole - 60 * m
-    return r <= 0 ? m + "m" : m + "m " + r + "s"
+    return r <= 0 ? qsTranslate("HomePage", "%1m").arg(m)
+                  : qsTranslate("HomePage", "%1m %2s").arg(m).arg(r)
 }
 
 function _counts(cell) {

@@ -9,7 +9,9 @@ import "spots.js" as Spots
 // settings page, "--setup" the set-up page scrolled to its range columns,
 // with painted ranges and an open Custom folder ("--top" leaves it at its
 // top); "--dialog=delete", "--dialog=load" (the settings profiles, none
-// saved) or "--dialog=import" then opens that dialog over it. "--setup --library"
+// saved), "--dialog=load-saved" (two saved, one with a long name),
+// "--dialog=delete-profile" (its deletion asked) or "--dialog=import" then
+// opens that dialog over it. "--setup --library"
 // shows the built-in libraries instead (OOP: Standard, the 100bb no-rake
 // UTG open; IP: a Population leaf), "--developer" with their developer
 // buttons. "--lang=CODE" shows the interface in that language.
@@ -134,6 +136,16 @@ ApplicationWindow {
                 page._saveProfileError = qsTr("A profile with this name already exists.")
             } else if (dialog === "load") {
                 page.openLoadProfileDialog()
+            } else if (dialog === "load-saved" || dialog === "delete-profile") {
+                page.settingsProfiles = [
+                    { id: "p1", name: "Deep stack", createdAt: "", data: {} },
+                    { id: "p2", name: "100bb rake-free single raised pot for cutoff versus big blind, deep-stack study", createdAt: "", data: {} }
+                ]
+                page.openLoadProfileDialog()
+                if (dialog === "delete-profile") {
+                    page._loadProfileSelectedId = "p2"
+                    page.askDeleteSelectedProfile()
+                }
             } else if (dialog === "folder") {
                 page.openAddFolderDialog("ip")
             } else if (dialog === "import") {

@@ -485,6 +485,33 @@ Item {
             compare([page.startingPot, page.targetExploitability], [180, 0.5])
         }
 
+        // A name cut at the row's end shows whole on hover; a name that fits
+        // has no tip.
+        function test_cutProfileNameShowsWholeOnHover_data() {
+            return [
+                { tag: "long", name: "100bb rake-free single raised pot for cutoff versus big blind, deep", tip: true },
+                { tag: "short", name: "Deep stack", tip: false }
+            ]
+        }
+
+        function test_cutProfileNameShowsWholeOnHover(data) {
+            profileStore.setValue("profilesJson", JSON.stringify([{ id: "a", name: data.name }]))
+            profileStore.sync()
+            var page = makePage()
+            page.openLoadProfileDialog()
+            var dialog = openedDialog(child(page, "loadSettingsDialog"))
+            var row = child(dialog.contentItem, "profileRow_" + data.name)
+            compare(child(row, "profileRowName").truncated, data.tip)
+            var tip = child(row, "profileRowToolTip")
+            mouseMove(row, row.width / 2, row.height / 2)
+            if (data.tip) {
+                tryCompare(tip, "opened", true)
+                compare(tip.text, data.name)
+            }
+            mouseMove(page, 1, 1)
+            dialog.close()
+        }
+
         function test_deleteSelectedProfile() {
             profileStore.setValue("profilesJson", JSON.stringify([{ id: "a", name: "A" }, { id: "b", name: "B" }]))
             profileStore.sync()

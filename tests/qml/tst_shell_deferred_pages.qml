@@ -71,6 +71,27 @@ Item {
             compare(setup.boardText, shell.boardText)
         }
 
+        // The set-up page made in the background draws its range columns'
+        // coloured seat dots at its first showing, with no relayout after.
+        function test_firstShowingDrawsSeatDots() {
+            var shell = makeShell()
+            tryVerify(function () { return madePages(shell).length === hiddenPages.length }, 5000)
+            findChild(shell, "homePage").quickSolve()
+            var page = shell.pages.projectPage
+            var flick = findChild(page, "setupFlickable")
+            waitForItemPolished(page)
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            waitForItemPolished(page)
+            var picture = grabImage(root)
+            ;["oop", "ip"].forEach(function (seat) {
+                var dot = findChild(page, seat + "SeatDot")
+                compare([dot.width, dot.height], [10, 10], seat)
+                var centre = dot.mapToItem(root, dot.width / 2, dot.height / 2)
+                var shown = picture.pixel(Math.floor(centre.x), Math.floor(centre.y))
+                verify(Qt.colorEqual(shown, dot.color), seat + ": " + shown + " at " + centre.x + "," + centre.y)
+            })
+        }
+
         // A page made after the shell follows the state, writes back, and
         // is re-bound by a sync, as one made with the shell.
         function test_lateSetUpAndSolvePagesAreWired_data() {

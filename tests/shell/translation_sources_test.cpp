@@ -171,6 +171,120 @@ class TranslationSourcesTest : public QObject {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
   }
 
+  // Each language writes quotation marks and units its own way, and the
+  // same way throughout its catalogue: a quoted text in the source is quoted
+  // with the language's marks, no other marks appear, and a unit reads as
+  // the row gives it wherever the catalogue shows it.
+  void quotesAndUnitsAreTheLanguagesOwn_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<bool>("spaced");  // a no-break space inside the marks
+    // Source, then its translation: units and the words of the navigation.
+    QTest::addColumn<QStringList>("words");
+    const QString nb(QChar(0x00A0));
+    const QStringList plain{"%1 MB", "%1 MB", "%1 GB", "%1 GB", "%1m %2s", "%1 min %2 s"};
+    QTest::newRow("de") << "de"
+                        << "\u201E"
+                        << "\u201C" << false
+                        << plain + QStringList{"it/s",  "It./s",       "%1s",   "%1 s",
+                                               "Setup", "Einrichtung", "Solve", "L\u00F6sen"};
+    QTest::newRow("es") << "es"
+                        << "\u00AB"
+                        << "\u00BB" << false
+                        << plain + QStringList{"it/s", "iter./s", "%1s", "%1 s"};
+    QTest::newRow("fr") << "fr"
+                        << "\u00AB"
+                        << "\u00BB" << true
+                        << QStringList{"%1 MB",   "%1" + nb + "Mo",
+                                       "%1 GB",   "%1" + nb + "Go",
+                                       "it/s",    "it\u00E9r./s",
+                                       "%1s",     "%1" + nb + "s",
+                                       "%1m %2s", "%1" + nb + "min %2" + nb + "s"};
+    QTest::newRow("it") << "it"
+                        << "\u00AB"
+                        << "\u00BB" << false
+                        << plain + QStringList{"it/s", "iter./s", "%1s", "%1 s"};
+    QTest::newRow("pl") << "pl"
+                        << "\u201E"
+                        << "\u201D" << false
+                        << plain + QStringList{"it/s", "iter./s", "%1s", "%1 s"};
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "\u201C"
+                           << "\u201D" << false
+                           << plain + QStringList{"it/s", "iter./s", "%1s", "%1 s"};
+    QTest::newRow("ru") << "ru"
+                        << "\u00AB"
+                        << "\u00BB" << false
+                        << QStringList{"%1 MB",   "%1 \u041C\u0411",
+                                       "%1 GB",   "%1 \u0413\u0411",
+                                       "it/s",    "\u0438\u0442\u0435\u0440./\u0441",
+                                       "%1s",     "%1 \u0441",
+                                       "%1m %2s", "%1 \u043C\u0438\u043D %2 \u0441"};
+  }
+
+  void quotesAndUnitsAreTheLanguagesOwn() {
+    QFETCH(QString, language);
+    QFETCH(QString, opening);
+    QFETCH(QString, closing);
+    QFETCH(bool, spaced);
+    QFETCH(QStringList, words);
+    const QString path = work.filePath(QStringLiteral("halvory_%1.ts").arg(language));
+    QString error;
+    const QList<Entry> entries = readCatalogue(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    static const QString marks =
+        QStringLiteral("\"\u201C\u201D\u201E\u00AB\u00BB\u2039\u203A\u201A\u2018");
+    static const QRegularExpression quotedSource(
+        QStringLiteral("\"[^\"]+\"|\u201C[^\u201D]+\u201D|'[^' ]*%[1-9][^' ]*'"));
+    const QString nb(QChar(0x00A0));
+    QStringList faults;
+    for (const Entry& e : entries) {
+      const QString& t = e.translation;
+      const QString where = e.context + QStringLiteral(": \"") + e.source +
+                            QStringLiteral("\" -> \"") + t + QLatin1Char('"');
+      for (const QChar c : t) {
+        if (marks.contains(c) && c != opening.at(0) && c != closing.at(0)) {
+          faults.append(QStringLiteral("foreign mark ") + where);
+          break;
+        }
+      }
+      if (t.count(opening) != t.count(closing))
+        faults.append(QStringLiteral("unbalanced marks ") + where);
+      if (quotedSource.match(e.source).hasMatch() && !t.contains(opening))
+        faults.append(QStringLiteral("quote not in the language's marks ") + where);
+      if (spaced &&
+          (t.count(opening + nb) != t.count(opening) || t.count(nb + closing) != t.count(closing)))
+        faults.append(QStringLiteral("marks without their no-break space ") + where);
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
+
+    for (qsizetype i = 0; i + 1 < words.size(); i += 2) {
+      const QString& source = words[i];
+      const QString& want = words[i + 1];
+      int found = 0;
+      for (const Entry& e : entries) {
+        if (e.source != source) continue;
+        ++found;
+        QVERIFY2(e.translation == want, qPrintable(e.context + QStringLiteral(": ") + source +
+                                                   QStringLiteral(" -> ") + e.translation));
+      }
+      QVERIFY2(found > 0, qPrintable(source));
+      // A memory unit reads the same inside every longer text.
+      if (source.startsWith(QLatin1String("%1 ")) && source.endsWith(QLatin1Char('B'))) {
+        const QString english = source.mid(3);
+        const QString unit = QString(want).remove(QStringLiteral("%1")).trimmed();
+        for (const Entry& e : entries) {
+          if (e.source.contains(QLatin1Char(' ') + english) && !e.translation.contains(unit))
+            faults.append(e.context + QStringLiteral(": ") + e.source + QStringLiteral(" -> ") +
+                          e.translation);
+        }
+      }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+  }
+
   // The results page's own sources show no words outside the translation
   // calls: a literal that reads as words (a capital, then a small letter)
   // is marked for translation, or is one of the page's data tokens.
