@@ -3,14 +3,39 @@
 #include "controller/system_status.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <limits>
 #include <thread>
+#include <utility>
 
 #include <QThread>
 
 #include "controller/ui_values.hpp"
 
 using halvory_app::formatGigabytes;
+
+namespace {
+
+// A figure that cannot be read, even for want of the memory to read it with,
+// is shown as no figure ("—"); the program goes on.
+template <typename Read>
+std::uint64_t bytesOrNone(Read read) noexcept {
+  try {
+    return read();
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
+
+QString textOf(std::uint64_t bytes) noexcept {
+  try {
+    return formatGigabytes(bytes);
+  } catch (const std::exception&) {
+    return QStringLiteral("\u2014");
+  }
+}
+
+}  // namespace
 
 SystemStatus::SystemStatus(std::shared_ptr<halvory_app::SystemInfo> info, QObject* parent)
     : QObject(parent), systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()) {
@@ -23,10 +48,10 @@ SystemStatus::SystemStatus(std::shared_ptr<halvory_app::SystemInfo> info, QObjec
     threads = std::max(1, ideal);
   }
 
-  totalBytes = systemInfo->totalMemoryBytes();
-  freeBytes = systemInfo->availableMemoryBytes();
-  totalText = formatGigabytes(totalBytes);
-  freeText = formatGigabytes(freeBytes);
+  totalBytes = bytesOrNone([this] { return systemInfo->totalMemoryBytes(); });
+  freeBytes = bytesOrNone([this] { return systemInfo->availableMemoryBytes(); });
+  totalText = textOf(totalBytes);
+  freeText = textOf(freeBytes);
 
   memoryTimer.setInterval(2000);
   memoryTimer.setSingleShot(false);
@@ -41,15 +66,15 @@ std::uint64_t SystemStatus::effectiveAvailableBytes() const {
 }
 
 QString SystemStatus::effectiveAvailableText() const {
-  return formatGigabytes(effectiveAvailableBytes());
+  return textOf(effectiveAvailableBytes());
 }
 
 void SystemStatus::refreshAvailableMemory() {
-  const std::uint64_t bytes = systemInfo->availableMemoryBytes();
-  const QString text = formatGigabytes(bytes);
+  const std::uint64_t bytes = bytesOrNone([this] { return systemInfo->availableMemoryBytes(); });
+  QString text = textOf(bytes);
   if (text == freeText && bytes == freeBytes) return;
   freeBytes = bytes;
-  freeText = text;
+  freeText = std::move(text);
   emit memoryChanged();
 }
 
