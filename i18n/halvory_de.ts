@@ -484,6 +484,10 @@
         <translation>Der Solve hat Werte ergeben, die keine endlichen Zahlen sind; Range-Gewichte, Pot und Stack prüfen</translation>
     </message>
     <message>
+        <source>Not enough memory to finish the solve</source>
+        <translation>Nicht genug Arbeitsspeicher, um den Solve abzuschließen</translation>
+    </message>
+    <message>
         <source>Error: %1</source>
         <translation>Fehler: %1</translation>
     </message>

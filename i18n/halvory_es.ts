@@ -484,6 +484,10 @@
         <translation>La resolución produjo valores que no son números finitos; revisa los pesos del rango, el bote y el stack</translation>
     </message>
     <message>
+        <source>Not enough memory to finish the solve</source>
+        <translation>No hay memoria suficiente para terminar la resolución</translation>
+    </message>
+    <message>
         <source>Error: %1</source>
         <translation>Error: %1</translation>
     </message>

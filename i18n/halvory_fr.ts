@@ -484,6 +484,10 @@
         <translation>Le calcul a produit des valeurs non finies ; vérifiez les poids de la range, le pot et le stack</translation>
     </message>
     <message>
+        <source>Not enough memory to finish the solve</source>
+        <translation>Pas assez de mémoire pour terminer le calcul</translation>
+    </message>
+    <message>
         <source>Error: %1</source>
         <translation>Erreur : %1</translation>
     </message>

@@ -484,6 +484,10 @@
         <translation>Il calcolo ha prodotto valori non finiti; controlla i pesi del range, il piatto e lo stack</translation>
     </message>
     <message>
+        <source>Not enough memory to finish the solve</source>
+        <translation>Memoria insufficiente per completare il calcolo</translation>
+    </message>
+    <message>
         <source>Error: %1</source>
         <translation>Errore: %1</translation>
     </message>

@@ -487,6 +487,10 @@
         <translation>Obliczenia dały wartości, które nie są skończonymi liczbami; sprawdź wagi zakresu, pulę i stack</translation>
     </message>
     <message>
+        <source>Not enough memory to finish the solve</source>
+        <translation>Za mało pamięci, aby dokończyć obliczenia</translation>
+    </message>
+    <message>
         <source>Error: %1</source>
         <translation>Błąd: %1</translation>
     </message>

@@ -484,6 +484,10 @@
         <translation>A resolução produziu valores que não são números finitos; verifique os pesos do range, o pote e o stack</translation>
     </message>
     <message>
+        <source>Not enough memory to finish the solve</source>
+        <translation>Memória insuficiente para concluir a resolução</translation>
+    </message>
+    <message>
         <source>Error: %1</source>
         <translation>Erro: %1</translation>
     </message>

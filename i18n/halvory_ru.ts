@@ -487,6 +487,10 @@
         <translation>Расчёт дал значения, не являющиеся конечными числами; проверьте веса диапазона, банк и стек</translation>
     </message>
     <message>
+        <source>Not enough memory to finish the solve</source>
+        <translation>Недостаточно памяти, чтобы завершить расчёт</translation>
+    </message>
+    <message>
         <source>Error: %1</source>
         <translation>Ошибка: %1</translation>
     </message>

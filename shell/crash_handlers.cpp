@@ -68,7 +68,10 @@ void onTerminate() {
 
 void onOutOfMemory() {
   writeCrashLogRaw("FATAL: std::new_handler invoked (out of memory)");
-  std::abort();
+  // The allocation fails as it would without a handler: whoever asked can
+  // refuse the work that needed the memory and go on. Only a failure that
+  // nobody catches ends the process, through the terminate handler.
+  throw std::bad_alloc();
 }
 
 void onFatalSignal(int sig) {

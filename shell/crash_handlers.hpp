@@ -1,6 +1,7 @@
 #pragma once
 // Crash reporting: each handler appends its FATAL line to both log files with
-// async-signal-safe calls only, then lets the process die.
+// async-signal-safe calls only, then lets the process die (the out-of-memory
+// handler instead fails the allocation, which a caller may still catch).
 
 namespace halvory_shell {
 
@@ -17,7 +18,8 @@ void setUpThreadSignalStack();
 
 // "FATAL: std::terminate() called", then abort.
 [[noreturn]] void onTerminate();
-// "FATAL: std::new_handler invoked (out of memory)", then abort.
+// "FATAL: std::new_handler invoked (out of memory)", then throws
+// std::bad_alloc, so that the failed allocation can still be caught.
 [[noreturn]] void onOutOfMemory();
 // "FATAL: C signal received sig=<n>", then the default action, re-raised.
 void onFatalSignal(int sig);

@@ -23,7 +23,9 @@
 
 #include <atomic>
 #include <cstdio>
+#include <exception>
 #include <memory>
+#include <new>
 
 Q_IMPORT_QML_PLUGIN(PellarisPlugin)
 
@@ -54,6 +56,26 @@ void reportFirstFrame(QQmlApplicationEngine& engine) {
       Qt::DirectConnection);
 }
 
+// Qt's event loop lets no exception through: one thrown by an event handler,
+// a slot or a timer would end the program. Memory that runs out there fails
+// that one handler, which is left unfinished; the program goes on, and the
+// work that needed the memory is refused where it is asked for.
+class PellarisApplication : public QGuiApplication {
+ public:
+  using QGuiApplication::QGuiApplication;
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QGuiApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+      writeCrashLogRaw("ERROR: out of memory in an event handler; the event was dropped");
+    } catch (const std::exception&) {
+      writeCrashLogRaw("ERROR: an event handler failed; the event was dropped");
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 void setApplicationIdentity() {
@@ -66,7 +88,7 @@ void setApplicationIdentity() {
 int runPellaris(int& argc, char** argv, const StartupOptions& options) {
   QQuickStyle::setStyle(QStringLiteral("Basic"));
 
-  QGuiApplication app(argc, argv);
+  PellarisApplication app(argc, argv);
   setApplicationIdentity();
 
   // Both variables are read, whichever is set.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -25,6 +26,16 @@ auto guardedQuery(Query&& query) -> decltype(query()) {
   } catch (const std::exception&) {
     return std::nullopt;
   }
+}
+
+// Keeps at most `most` answers: a new key pushes out an older one.
+template <typename Key>
+void insertBounded(QHash<Key, QVariantMap>& cache, const Key& key, const QVariantMap& value,
+                   qsizetype most) {
+  if (!cache.contains(key)) {
+    while (cache.size() >= most) cache.erase(cache.begin());
+  }
+  cache.insert(key, value);
 }
 
 QVariantList floatsToVariantList(const std::vector<float>& values);

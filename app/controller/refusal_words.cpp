@@ -174,6 +174,8 @@ const char* wording(RefusalCode code) {
       return QT_TRANSLATE_NOOP("AppController",
                                "The solve produced values that are not finite numbers; check the "
                                "range weights, pot and stack");
+    case RefusalCode::out_of_memory:
+      return QT_TRANSLATE_NOOP("AppController", "Not enough memory to finish the solve");
   }
   return "%1";
 }

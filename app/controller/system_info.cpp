@@ -1,6 +1,8 @@
 #include "controller/system_info.hpp"
 
+#include <fcntl.h>
 #include <sched.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 #include <malloc.h>
@@ -22,10 +24,25 @@ constexpr std::uint64_t kUnlimited = std::numeric_limits<std::uint64_t>::max();
 // cgroup v1 reports "no limit" as a huge page-rounded number near 2^63.
 constexpr std::uint64_t kNoLimitThreshold = std::uint64_t{1} << 60;
 
+// The /proc and cgroup files read here hold a few kilobytes at most. They are
+// read into a fixed buffer on the stack, so that a reading taken when memory
+// is nearly gone asks for no more than the few bytes the file holds; what
+// does not fit is left unread.
+constexpr std::size_t kSmallFileBytes = 16 * 1024;
+
 QByteArray readSmallFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.read(1 << 20);
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {};
+  char buffer[kSmallFileBytes];
+  std::size_t filled = 0;
+  while (filled < sizeof buffer) {
+    const ssize_t n = ::read(fd, buffer + filled, sizeof buffer - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    filled += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  return QByteArray(buffer, static_cast<qsizetype>(filled));
 }
 
 std::uint64_t readCounter(const QString& path) {

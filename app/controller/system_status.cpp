@@ -3,6 +3,7 @@
 #include "controller/system_status.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <limits>
 #include <thread>
 
@@ -13,6 +14,29 @@
 #include "controller/ui_values.hpp"
 
 using halvory_app::formatGigabytes;
+
+namespace {
+
+// A figure that cannot be read, even for want of the memory to read it with,
+// is shown as no figure ("—"); the program goes on.
+template <typename Read>
+std::uint64_t bytesOrNone(Read read) noexcept {
+  try {
+    return read();
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
+
+QString textOf(std::uint64_t bytes) noexcept {
+  try {
+    return formatGigabytes(bytes);
+  } catch (const std::exception&) {
+    return QStringLiteral("\u2014");
+  }
+}
+
+}  // namespace
 
 SystemStatus::SystemStatus(std::shared_ptr<halvory_app::SystemInfo> info, QObject* parent)
     : QObject(parent), systemInfo(info ? std::move(info) : halvory_app::makeSystemInfo()) {
@@ -25,8 +49,8 @@ SystemStatus::SystemStatus(std::shared_ptr<halvory_app::SystemInfo> info, QObjec
     threads = std::max(1, ideal);
   }
 
-  totalBytes = systemInfo->totalMemoryBytes();
-  freeBytes = systemInfo->availableMemoryBytes();
+  totalBytes = bytesOrNone([this] { return systemInfo->totalMemoryBytes(); });
+  freeBytes = bytesOrNone([this] { return systemInfo->availableMemoryBytes(); });
   if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 
   memoryTimer.setInterval(2000);
@@ -42,11 +66,11 @@ std::uint64_t SystemStatus::effectiveAvailableBytes() const {
 }
 
 QString SystemStatus::memoryText() const {
-  return formatGigabytes(totalBytes);
+  return textOf(totalBytes);
 }
 
 QString SystemStatus::availableText() const {
-  return formatGigabytes(freeBytes);
+  return textOf(freeBytes);
 }
 
 bool SystemStatus::eventFilter(QObject* watched, QEvent* event) {
@@ -57,11 +81,11 @@ bool SystemStatus::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString SystemStatus::effectiveAvailableText() const {
-  return formatGigabytes(effectiveAvailableBytes());
+  return textOf(effectiveAvailableBytes());
 }
 
 void SystemStatus::refreshAvailableMemory() {
-  const std::uint64_t bytes = systemInfo->availableMemoryBytes();
+  const std::uint64_t bytes = bytesOrNone([this] { return systemInfo->availableMemoryBytes(); });
   if (bytes == freeBytes) return;
   freeBytes = bytes;
   emit memoryChanged();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 #include <map>
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -277,7 +278,24 @@ std::shared_ptr<halvory::DiscountedCfr> SolveSession::solver_ptr() const {
 
 void SolveSession::run_worker(std::unique_ptr<WorkerRecord> record) {
   halvory::run_thread_start_hook();
-  record->session->solve(record->request, record->on_progress);
+  SolveSession& session = *record->session;
+  try {
+    session.solve(record->request, record->on_progress);
+    return;
+  } catch (...) {
+    // Memory ran out even for the words of the failure. Everything the solve
+    // held is freed by now, so the short report below has room.
+  }
+  try {
+    ResultSnapshot snapshot;
+    snapshot.ok = false;
+    snapshot.error = "std::bad_alloc";
+    snapshot.refusal.code = halvory::RefusalCode::out_of_memory;
+    session.finish(record->on_progress, SolveProgress{0.0, "Error", std::move(snapshot)});
+  } catch (...) {
+    // Not even that: the session is idle again, and the next start is taken.
+    session.running.store(false);
+  }
 }
 
 void SolveSession::finish(const ProgressCallback& on_progress, SolveProgress report) {
@@ -447,6 +465,12 @@ void SolveSession::solve(const SolveConfig& request, const ProgressCallback& on_
     if (built_game) halvory::free_nodes_in_background(std::move(built_game->plan.nodes));
   } catch (const halvory::BuildCancelled&) {
     final_report = cancelled_report(std::move(snapshot));
+  } catch (const std::bad_alloc&) {
+    // Told as memory running out, whichever step asked for it.
+    snapshot.ok = false;
+    snapshot.error = "std::bad_alloc";
+    snapshot.refusal = halvory::Refusal{halvory::RefusalCode::out_of_memory, {}, {}};
+    final_report = SolveProgress{0.0, "Error: " + snapshot.error, std::move(snapshot)};
   } catch (const std::exception& e) {
     snapshot.ok = false;
     snapshot.error = e.what();

@@ -138,6 +138,8 @@ std::string_view refusal_code_name(RefusalCode code) {
       return "tree_too_large";
     case RefusalCode::not_finite:
       return "not_finite";
+    case RefusalCode::out_of_memory:
+      return "out_of_memory";
   }
   return "unknown";
 }

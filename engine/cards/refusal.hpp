@@ -87,6 +87,7 @@ enum class RefusalCode : std::uint8_t {
   tree_too_deep,   // args: the depth limit
   tree_too_large,  // args: the node limit
   not_finite,
+  out_of_memory,  // the solve could not get the memory it needed
 };
 
 // The code's name, as logs and tests print it ("weight_bounds").

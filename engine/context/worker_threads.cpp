@@ -62,7 +62,12 @@ bool run_detached(std::function<void()> task) noexcept {
   try {
     std::thread([task = std::move(task)] {
       run_thread_start_hook();
-      task();
+      try {
+        task();
+      } catch (...) {
+        // Nobody waits for this task, so nobody could hear of its failure;
+        // it must not end the process either.
+      }
     }).detach();
     return true;
   } catch (...) {

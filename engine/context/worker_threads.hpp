@@ -55,7 +55,7 @@ void run_worker_threads(std::size_t count,
                         const std::function<void(std::size_t, const std::atomic<bool>&)>& task);
 
 // Runs task on a thread nobody waits for; false (task not run) when no
-// thread can be started. The task must not throw.
+// thread can be started. Whatever the task throws is dropped there.
 bool run_detached(std::function<void()> task) noexcept;
 
 }  // namespace halvory

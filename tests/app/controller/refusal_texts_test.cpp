@@ -43,7 +43,7 @@ class RefusalTextsTest : public QObject {
  private slots:
   void noReasonShowsAMarker() {
     // Every code, with no argument and with arguments of every kind.
-    for (int n = 0; n <= static_cast<int>(halvory::RefusalCode::not_finite); ++n) {
+    for (int n = 0; n <= static_cast<int>(halvory::RefusalCode::out_of_memory); ++n) {
       for (const std::vector<std::string>& args :
            {std::vector<std::string>{}, std::vector<std::string>{"", "", "", ""},
             std::vector<std::string>{"null", "[1]", "{}", "true"}}) {

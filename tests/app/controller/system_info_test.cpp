@@ -4,9 +4,14 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
+#include <new>
+
 #include "controller/system_info.hpp"
+#include "controller/system_status.hpp"
 
 using namespace halvory_app;
 
@@ -72,6 +77,40 @@ class SystemInfoTest : public QObject {
     const int count = LinuxSystemInfo().processorCount();
     sched_setaffinity(0, sizeof original, &original);
     QCOMPARE(count, 1);
+  }
+
+  // Memory gone even for the reading: no figure is shown and the program
+  // goes on; the next reading that succeeds shows its figure again.
+  void failedReadingShowsNoFigure() {
+    struct ShortOfMemory : SystemInfo {
+      bool failing = false;
+      int processorCount() const override { return 2; }
+      std::uint64_t totalMemoryBytes() const override { return read(); }
+      std::uint64_t availableMemoryBytes() const override { return read(); }
+      void releaseFreedMemory() override {}
+      QDate currentDate() const override { return QDate(2024, 5, 15); }
+      std::uint64_t read() const {
+        if (failing) throw std::bad_alloc();
+        return std::uint64_t{8} << 30;
+      }
+    };
+    const QString none = QStringLiteral("\u2014");
+    auto info = std::make_shared<ShortOfMemory>();
+    info->failing = true;
+    SystemStatus status(info);
+    QCOMPARE(status.memoryBytes(), std::uint64_t{0});
+    QCOMPARE(status.memoryText(), none);
+    QCOMPARE(status.availableText(), none);
+
+    info->failing = false;
+    QSignalSpy changed(&status, &SystemStatus::memoryChanged);
+    status.refreshAvailableMemory();
+    QCOMPARE(status.availableText(), QStringLiteral("8.0 GB"));
+    info->failing = true;
+    status.refreshAvailableMemory();
+    QCOMPARE(status.availableBytes(), std::uint64_t{0});
+    QCOMPARE(status.availableText(), none);
+    QCOMPARE(changed.count(), 2);
   }
 };
 

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <numeric>
 #include <string>
 #include <thread>
@@ -368,6 +369,31 @@ TEST(SolveSession, CancelEndsAnIcmSpotWithManyPaidPlaces) {
   EXPECT_EQ(recorder.final_report().status, "Cancelled");
   EXPECT_FALSE(recorder.running_at_final);
   EXPECT_FALSE(session.game_ptr());
+}
+
+// Memory that runs out in a step of the solve ends it with that reason; the
+// session takes the next start.
+TEST(SolveSession, MemoryRunningOutEndsTheSolveWithItsReason) {
+  SolveSession session;
+  Recorder recorder;
+  bool failed = false;  // touched by the solve thread only
+  ASSERT_TRUE(
+      session.start(river_spot(5), recorder.callback(&session, [&](const SolveProgress& report) {
+        if (!report.result && !failed) {
+          failed = true;
+          throw std::bad_alloc();
+        }
+      })));
+  ASSERT_TRUE(recorder.wait_done());
+  const SolveProgress final_report = recorder.final_report();
+  ASSERT_TRUE(final_report.result.has_value());
+  EXPECT_FALSE(final_report.result->ok);
+  EXPECT_EQ(final_report.result->refusal.code, halvory::RefusalCode::out_of_memory);
+  EXPECT_FALSE(recorder.running_at_final);
+  Recorder next;
+  ASSERT_TRUE(session.start(river_spot(3), next.callback()));
+  ASSERT_TRUE(next.wait_done());
+  EXPECT_TRUE(next.final_report().result->ok);
 }
 
 TEST(SolveSession, FailuresBecomeErrorReports) {
