@@ -185,14 +185,14 @@ Card {
                 // hint) on hover, wrapped to the field's width. A range
                 // longer than the field lays out is more than a window
                 // holds; its start shows, and the field holds it whole.
+                HoverHandler { id: rangeInputHover }
                 PlainToolTip {
                     objectName: column.seat + "RangeTextTip"
                     theme: column.page.theme
-                    visible: rangeInput.hovered && !rangeInput.activeFocus && rangeOverlay.truncated
+                    visible: rangeInputHover.hovered && !rangeInput.activeFocus && rangeOverlay.truncated
                     delay: 400
                     maximumWidth: Math.max(480, rangeInput.width)
-                    text: !visible ? ""
-                        : column.rangeText === "" ? rangeOverlay.placeholder
+                    text: column.rangeText === "" ? rangeOverlay.placeholder
                         : column.rangeText.length <= column.longestLaidOut ? column.rangeText
                         : column.rangeText.substring(0, column.longestLaidOut) + "\u2026"
                 }
