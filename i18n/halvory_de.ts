@@ -1467,6 +1467,10 @@ Gesamt: %3
         <translation>Import fehlgeschlagen: Die Datei enthielt keine erkennbaren Hände.</translation>
     </message>
     <message>
+        <source>Import failed: the file&apos;s weights are all zero.</source>
+        <translation>Import fehlgeschlagen: Alle Gewichte in der Datei sind null.</translation>
+    </message>
+    <message>
         <source>No range content to import.</source>
         <translation>Kein Range-Inhalt zum Importieren.</translation>
     </message>

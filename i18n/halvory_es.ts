@@ -1467,6 +1467,10 @@ Duración media: %4</translation>
         <translation>Error al importar: el archivo no contiene manos reconocibles.</translation>
     </message>
     <message>
+        <source>Import failed: the file&apos;s weights are all zero.</source>
+        <translation>Error al importar: todos los pesos del archivo son cero.</translation>
+    </message>
+    <message>
         <source>No range content to import.</source>
         <translation>No hay contenido de rango para importar.</translation>
     </message>

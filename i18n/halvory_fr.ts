@@ -1467,6 +1467,10 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Échec de l’import&#xa0;: le fichier ne contient aucune main reconnaissable.</translation>
     </message>
     <message>
+        <source>Import failed: the file&apos;s weights are all zero.</source>
+        <translation>Échec de l’import&#xa0;: tous les poids du fichier sont nuls.</translation>
+    </message>
+    <message>
         <source>No range content to import.</source>
         <translation>Aucun contenu de range à importer.</translation>
     </message>

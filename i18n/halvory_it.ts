@@ -1467,6 +1467,10 @@ Tempo medio: %4</translation>
         <translation>Importazione non riuscita: il file non contiene mani riconoscibili.</translation>
     </message>
     <message>
+        <source>Import failed: the file&apos;s weights are all zero.</source>
+        <translation>Importazione non riuscita: tutti i pesi nel file sono zero.</translation>
+    </message>
+    <message>
         <source>No range content to import.</source>
         <translation>Nessun range da importare.</translation>
     </message>

@@ -1470,6 +1470,10 @@ Dziennie: %2
         <translation>Import nie powiódł się: plik nie zawiera rozpoznawalnych rąk.</translation>
     </message>
     <message>
+        <source>Import failed: the file&apos;s weights are all zero.</source>
+        <translation>Import nie powiódł się: wszystkie wagi w pliku są zerowe.</translation>
+    </message>
+    <message>
         <source>No range content to import.</source>
         <translation>Brak zakresu do zaimportowania.</translation>
     </message>

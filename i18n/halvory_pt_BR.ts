@@ -1467,6 +1467,10 @@ Duração média: %4</translation>
         <translation>Falha na importação: o arquivo não contém mãos reconhecíveis.</translation>
     </message>
     <message>
+        <source>Import failed: the file&apos;s weights are all zero.</source>
+        <translation>Falha na importação: todos os pesos do arquivo são zero.</translation>
+    </message>
+    <message>
         <source>No range content to import.</source>
         <translation>Nenhum conteúdo de range para importar.</translation>
     </message>

@@ -1470,6 +1470,10 @@ Avg runtime: %4</source>
         <translation>Ошибка импорта: в файле нет распознаваемых рук.</translation>
     </message>
     <message>
+        <source>Import failed: the file&apos;s weights are all zero.</source>
+        <translation>Ошибка импорта: все веса в файле равны нулю.</translation>
+    </message>
+    <message>
         <source>No range content to import.</source>
         <translation>Нет диапазона для импорта.</translation>
     </message>

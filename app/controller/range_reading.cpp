@@ -1,5 +1,6 @@
 #include "controller/range_reading.hpp"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <utility>
@@ -107,6 +108,43 @@ QString tidied(const QString& text) {
     if (!item.isEmpty()) out.append(item);
   }
   return out.join(QStringLiteral(", "));
+}
+
+// The blanks and line breaks the engine's reader skips.
+bool isReaderBlank(QChar c) {
+  return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+// A file's text with each run of blanks and line breaks (LF, CRLF, CR) that
+// stands between two items written as the comma the reader separates items
+// by. A run beside a comma, after a colon or a dash or before one, or
+// before a plus lies within an item ("AA : 0.5", "A5s - A2s") and goes, as
+// the reader drops it.
+QString itemsSeparated(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  bool gap = false;
+  for (const QChar c : text) {
+    if (isReaderBlank(c)) {
+      gap = true;
+      continue;
+    }
+    if (gap && !out.isEmpty() && !QStringLiteral(",:-").contains(out.back()) &&
+        !QStringLiteral(",:-+").contains(c)) {
+      out.append(u',');
+    }
+    gap = false;
+    out.append(c);
+  }
+  return out;
+}
+
+// Whether a text the reader took names hands, every one of them at weight
+// 0: it holds an item, and the reading holds no weight.
+bool onlyZeroWeights(const QString& items, const halvory::Range& range) {
+  const bool named = std::any_of(items.begin(), items.end(), [](QChar c) { return c != u','; });
+  return named && std::all_of(range.weights.begin(), range.weights.end(),
+                              [](float weight) { return !(weight > 0.0f); });
 }
 
 // The items of a text that name hands only outside the deck (`outside`:
@@ -306,17 +344,19 @@ QVariantMap RangeTextReader::read(const QString& text, const QString& variant,
 
 QVariantMap normalizeImportedRangeText(const QString& rawText, const QString& variant) {
   QVariantMap out;
-  const RangeReading file = readRange(rawText);
+  const QString items = itemsSeparated(rawText);
+  const RangeReading file = readRange(items);
   out.insert(QStringLiteral("ok"), file.ok());
   out.insert(QStringLiteral("error"), readingProblem(file));
   out.insert(QStringLiteral("text"), QString());
   out.insert(QStringLiteral("combos"), 0.0);
+  out.insert(QStringLiteral("zeroWeights"), file.ok() && onlyZeroWeights(items, file.range));
   if (!file.ok()) return out;
   const double combos = ClassShares(file.range, outsideDeckMask(variant)).combos();
   if (!(combos > 0.0)) return out;
-  QString text = tidied(rawText);
+  QString text = tidied(items);
   const RangeReading tidy = readRange(text);
-  if (!tidy.ok() || !(tidy.range == file.range)) text = rawText.trimmed();
+  if (!tidy.ok() || !(tidy.range == file.range)) text = items;
   out.insert(QStringLiteral("text"), text);
   out.insert(QStringLiteral("combos"), combos);
   return out;

@@ -104,11 +104,13 @@ class RangeTextReader {
   std::list<Entry> recent;
 };
 
-// An imported file's text as the range text to store: the file's own items
-// with separators, blanks and letter case tidied, read by the engine to the
-// very weights of the file, or the file's own text when tidying would read
-// otherwise. "ok" false with "error" when the engine refuses the file;
-// "text" empty when it holds no hand; "combos" in the deck of `variant`.
+// An imported file's text as the range text to store: the file's items,
+// the blanks and line breaks between them read as commas, with separators
+// and letter case tidied, read by the engine to the very weights of those
+// items (or those items untidied when tidying would read otherwise). "ok"
+// false with "error" when the engine refuses them; "text" empty when they
+// hold no hand, with "zeroWeights" when they name hands all at weight 0;
+// "combos" in the deck of `variant`.
 QVariantMap normalizeImportedRangeText(const QString& rawText, const QString& variant);
 
 }  // namespace halvory_app

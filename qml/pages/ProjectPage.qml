@@ -1211,8 +1211,11 @@ SpotSizingItem {
         _importRangeCombos = imported && Number(imported.combos) > 0 ? Number(imported.combos) : 0
         // The reader's refusal is worded again from the file's text in each
         // language.
+        var variant = gameVariant
         if (imported && imported.ok === false && String(imported.error) !== "")
-            _importRangeWords = function () { return qsTr("Import failed: %1").arg(String(root.readRange(raw, "").error)) }
+            _importRangeWords = function () { return qsTr("Import failed: %1").arg(String(c.normalizeImportedRangeText(raw, variant).error)) }
+        else if (imported && imported.zeroWeights === true)
+            _importRangeWords = function () { return qsTr("Import failed: the file's weights are all zero.") }
         else if (_importRangeNormalizedText.trim() === "")
             _importRangeWords = function () { return qsTr("Import failed: file contained no recognizable hands.") }
         rangeDialogs.openImportName(Library.importNameFromUrl(fileUrl))

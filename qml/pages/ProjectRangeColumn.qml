@@ -24,6 +24,9 @@ Card {
     readonly property real leastWidth: matrix.rankCount * (matrix.minCellSize + matrix.cellSpacing) - matrix.cellSpacing
         + 12 + library.Layout.minimumWidth + leftPadding + rightPadding
 
+    // The longest range laid out whole unless it is being edited.
+    readonly property int longestLaidOut: 4096
+
     function setRangeText(text) {
         page[seat + "RangeText"] = text
     }
@@ -155,7 +158,7 @@ Card {
                 Layout.fillWidth: true
                 theme: column.page.theme
                 mono: true
-                text: activeFocus || column.rangeText.length <= 4096 ? column.rangeText : ""
+                text: activeFocus || column.rangeText.length <= column.longestLaidOut ? column.rangeText : ""
                 // A range stays whole however long it is; the reader refuses
                 // what it cannot take, with the reason below the field.
                 maximumLength: 2147483647
@@ -181,6 +184,22 @@ Card {
                     elide: Text.ElideRight
                     maximumLineCount: 1
                     clip: true
+                }
+
+                // The line cut at the field's width: the whole range (or
+                // hint) on hover, wrapped to the field's width. A range
+                // longer than the field lays out is more than a window
+                // holds; its start shows, and the field holds it whole.
+                HoverHandler { id: rangeInputHover }
+                PlainToolTip {
+                    objectName: column.seat + "RangeTextTip"
+                    theme: column.page.theme
+                    visible: rangeInputHover.hovered && !rangeInput.activeFocus && rangeOverlay.truncated
+                    delay: 400
+                    maximumWidth: Math.max(480, rangeInput.width)
+                    text: column.rangeText === "" ? rangeOverlay.placeholder
+                        : column.rangeText.length <= column.longestLaidOut ? column.rangeText
+                        : column.rangeText.substring(0, column.longestLaidOut) + "\u2026"
                 }
             }
         }

@@ -22,6 +22,28 @@ ColumnLayout {
         page[seat + "RangeCategory"] = cat
     }
 
+    // A newly selected row (a range just saved or imported, a folder just
+    // added) is scrolled into sight, however far down a long list it went,
+    // and kept there when the list changes height with the page; a row
+    // already in sight stays where it is.
+    function showSelectedRow() {
+        var id = library.selectedId
+        if (id === "")
+            return
+        var at = library.rows.findIndex(function (row) { return String(row.id) === id })
+        if (at >= 0)
+            rowList.positionViewAtIndex(at, ListView.Contain)
+    }
+
+    onSelectedIdChanged: showSelected.restart()
+
+    // Once the list is built anew for the new selection.
+    Timer {
+        id: showSelected
+        interval: 0
+        onTriggered: library.showSelectedRow()
+    }
+
     spacing: 8
 
     component TabButton: Button {
@@ -109,6 +131,7 @@ ColumnLayout {
             clip: true
             spacing: 6
             boundsBehavior: Flickable.StopAtBounds
+            onHeightChanged: showSelected.restart()
             // A count, not the rows themselves: a list of rows as a model
             // would be copied whole at every change.
             model: library.rows.length

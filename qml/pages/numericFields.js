@@ -33,8 +33,10 @@ var RULES = {
     jamThreshold: { decimals: 3, min: 0, max: 1000, fallback: 0 },
     // The weight a painted cell gets, in percent: the range text writes a
     // weight as a fraction with three decimals, so a tenth of a percent is
-    // the finest step it keeps ("12.5" paints "AA:0.125").
-    clickWeight: { decimals: 1, min: 0, max: 100, fallback: 100 },
+    // the finest step it keeps ("12.5" paints "AA:0.125"), and the least
+    // weight that paints a cell at all (0 would write "AA:0" and leave the
+    // cell empty).
+    clickWeight: { decimals: 1, min: 0.1, max: 100, fallback: 100 },
     // Counts: a whole number ("40.0" reads as 40, "2.5" is refused).
     iterations: { integer: true, zeroFraction: true, min: 0, max: 2147483647, fallback: 0 },
     threads: { integer: true, zeroFraction: true, min: 1, max: 4096, fallback: 1 },

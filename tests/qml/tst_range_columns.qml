@@ -87,7 +87,8 @@ Item {
                 { tag: "12.50", typed: "12.50", text: "88:0.125", weight: 0.125 },
                 { tag: "decimal comma", typed: "4,5", text: "88:0.045", weight: 0.045 },
                 { tag: "0.1", typed: "0.1", text: "88:0.001", weight: 0.001 },
-                { tag: "0", typed: "0", text: "88:0", weight: 0 },
+                { tag: "0", typed: "0", text: null, why: "from 0.1 to 100" },
+                { tag: "0.0", typed: "0.0", text: null, why: "from 0.1 to 100" },
                 { tag: "0.04", typed: "0.04", text: null },
                 { tag: "0.125", typed: "0.125", text: null },
                 { tag: "4,1250", typed: "4,1250", text: null },
@@ -102,8 +103,10 @@ Item {
             page.forceActiveFocus()
             if (data.text === null) {
                 compare(page.oopClickWeightPct, 50)
-                verify(field.refusalText.indexOf("decimals") >= 0 && field.refusalText.indexOf(data.typed) >= 0,
+                verify(field.refusalText.indexOf(data.why || "decimals") >= 0 && field.refusalText.indexOf(data.typed) >= 0,
                        field.refusalText)
+                mouseClick(cell(page, "oop", "88"))
+                compare(page.oopRangeText, "88:0.5")
                 return
             }
             compare(field.refusalText, "")
@@ -120,7 +123,7 @@ Item {
         // and the cell is painted with the weight the field then shows.
         function test_unfinishedWeightIsJudgedBeforePainting_data() {
             // what is typed, and the weight it paints with
-            var shapes = { "0.04": 100, "0,04": 100, "0.125": 100, "99.95": 100, "4,1250": 100, "1e2": 100,
+            var shapes = { "0": 100, "0.04": 100, "0,04": 100, "0.125": 100, "99.95": 100, "4,1250": 100, "1e2": 100,
                            "250": 100, "12.5": 12.5, "0,5": 0.5 }
             var rows = []
             ;["oop click", "oop drag", "ip click", "ip drag"].forEach(function (way) {
@@ -319,8 +322,12 @@ Item {
         function test_importFailuresKeepImportDisabled_data() {
             return [
                 { tag: "refused by the solver's reader", file: "notes.txt", content: "hello world", name: "notes",
-                  error: "Import failed: 'hello world': Invalid combo pattern length" },
-                { tag: "no hand", file: "zero.txt", content: "AA:0", name: "zero",
+                  error: "Import failed: 'hello': Invalid combo pattern length" },
+                { tag: "refused after blanks", file: "bad.txt", content: "AA KK garbage:7", name: "bad",
+                  refusedItem: "garbage:7" },
+                { tag: "only zero weights", file: "zero.txt", content: "AA:0\r\nKK:0\r\n", name: "zero",
+                  error: "Import failed: the file's weights are all zero." },
+                { tag: "no hand", file: "commas.txt", content: ",\r\n ,", name: "commas",
                   error: "Import failed: file contained no recognizable hands." },
                 { tag: "missing file", file: "gone.txt", name: "",
                   error: "Import failed: File does not exist." },
@@ -335,7 +342,10 @@ Item {
             importFile(page, "ip", data.content === undefined ? harness.temporaryFileUrl(data.file)
                                                               : writeFile(data.file, data.content))
             var dialog = opened(page, "importRangeNameDialog")
-            compare(child(dialog.contentItem, "importRangeError").text, data.error)
+            // the solver's own reason for the item it refuses
+            var error = data.refusedItem === undefined ? data.error
+                      : "Import failed: " + page.readRange(data.refusedItem, "").error
+            compare(child(dialog.contentItem, "importRangeError").text, error)
             compare(child(dialog.contentItem, "importRangeNameField").text, data.name)
             typeInto(child(dialog.contentItem, "importRangeNameField"), "mine")
             compare(child(dialog.contentItem, "importConfirm").enabled, false)
@@ -401,6 +411,50 @@ Item {
             compare(child(page, "oopRangeColumn").height, child(page, "ipRangeColumn").height)
             var label = child(child(page, "oopLibraryRow_two\nlines"), "rowLabel")
             compare(label.contentHeight, child(child(page, "oopLibraryRow_r1"), "rowLabel").contentHeight)
+        }
+
+        // Unfocused, a range cut at the field's width shows whole on hover,
+        // and nothing is warned on the way.
+        function test_cutRangeTextShowsWholeOnHover() {
+            failOnWarning(/./)
+            var range = "AA, KK, QQ, JJ, TT, 99, 88, 77, 66, A8o+, KQs, KJs, KTs, QJs, JTs, T9s, 98s, 87s, 76s, 65s"
+            var page = makePage({ oopRangeText: range })
+            var input = child(page, "oopRangeInput")
+            var tip = child(input, "oopRangeTextTip")
+            verify(!tip.visible)
+            // The page's layouts may still move the field: the pointer
+            // follows it until it rests there.
+            tryVerify(function () { mouseMove(input); return tip.visible }, 10000)
+            compare(tip.text, range)
+            mouseMove(page, 1, 1)
+            tryCompare(tip, "visible", false)
+        }
+
+        // A range saved at the end of a long list is selected and brought
+        // into the list's sight; a row already in sight leaves the list
+        // where it is.
+        function test_savedRangeIsScrolledIntoView() {
+            var many = []
+            for (var i = 0; i < 100000; ++i)
+                many.push({ id: "r" + i, type: "range", name: "r" + i, value: "AA" })
+            var page = pageOverLibrary(many, { oopRangeText: "KK", oopRangeCategory: 2 })
+            var list = child(page, "oopLibraryRows")
+            compare(list.contentY, list.originY)
+            page.openSaveRangeDialog("oop")
+            verify(page.commitSaveRange("Newest"))
+            child(page, "saveRangeDialog").close()
+            var inSight = function (name) {
+                var row = findChild(list, "oopLibraryRow_" + name)
+                return row !== null && row.y >= list.contentY && row.y + row.height <= list.contentY + list.height
+            }
+            wait(500)
+            tryVerify(function () { return inSight("Newest") })
+            compare(page.oopSelectedId, page.oopCustomRanges[100000].id)
+            var top = list.contentY
+            clickRow(page, "oop", "r99999")
+            compare(page.oopRangeText, "AA")
+            wait(0)
+            compare(list.contentY, top)
         }
 
         function test_customTreesSurviveANewPage() {

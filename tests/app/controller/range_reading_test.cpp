@@ -45,30 +45,59 @@ class RangeReadingTest : public QObject {
  private slots:
   void initTestCase() { isolateSettings(); }
 
-  // Each file: what is stored (empty: nothing; refused: the reader's reason).
+  // Each file: what is stored (empty: nothing; refused: the reader's
+  // reason), and the file written by hand with commas between its items,
+  // which the solve must read as it reads what is stored.
   void importKeepsTheFilesWeights_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("refused");
     QTest::addColumn<double>("combos");
-    QTest::newRow("combinations and a weight") << "AhKh, AsKs:0.5, KK"
-                                               << "AhKh, AsKs:0.5, KK" << false << 7.5;
+    QTest::addColumn<QString>("asCommas");
+    QTest::addColumn<bool>("zeroWeights");
+    QTest::newRow("combinations and a weight")
+        << "AhKh, AsKs:0.5, KK"
+        << "AhKh, AsKs:0.5, KK" << false << 7.5 << "AhKh, AsKs:0.5, KK" << false;
     QTest::newRow("percentage") << "50%\n"
-                                << "50%" << false << 663.0;
+                                << "50%" << false << 663.0 << "50%" << false;
     QTest::newRow("weight as a percentage") << "AA:50"
-                                            << "" << true << 0.0;
+                                            << "" << true << 0.0 << "" << false;
     QTest::newRow("weight not a number") << "AA, KK:x"
-                                         << "" << true << 0.0;
+                                         << "" << true << 0.0 << "" << false;
     QTest::newRow("blank after the colon") << "AA: 0.5, KK"
-                                           << "AA:0.5, KK" << false << 9.0;
+                                           << "AA:0.5, KK" << false << 9.0 << "AA:0.5,KK" << false;
     QTest::newRow("weights on lines of their own") << "AA 1.0\nKK 0.5"
-                                                   << "" << true << 0.0;
-    QTest::newRow("lines, case and blanks tidied") << "aks : 0.50 ,\r\nq q,\nt9S-t6S:0.25"
-                                                   << "AKs:0.50, QQ, T9s-T6s:0.25" << false << 12.0;
-    QTest::newRow("no hand left") << "AA:0"
-                                  << "" << false << 0.0;
+                                                   << "" << true << 0.0 << "" << false;
+    QTest::newRow("lines, case and blanks tidied")
+        << "aks : 0.50 ,\r\nqq,\nt9S-t6S:0.25"
+        << "AKs:0.50, QQ, T9s-T6s:0.25" << false << 12.0 << "AKs:0.50,QQ,T9s-T6s:0.25" << false;
+    QTest::newRow("CRLF lines") << "AA,KK\r\nQQ:0.5\r\n"
+                                << "AA, KK, QQ:0.5" << false << 15.0 << "AA,KK,QQ:0.5" << false;
+    QTest::newRow("a hand class a line")
+        << "AA\nAKs:0.5\nT9o\n\n72o:0.25\n"
+        << "AA, AKs:0.5, T9o, 72o:0.25" << false << 23.0 << "AA,AKs:0.5,T9o,72o:0.25" << false;
+    QTest::newRow("CR line ends") << "AA,KK\rQQ:0.5\r"
+                                  << "AA, KK, QQ:0.5" << false << 15.0 << "AA,KK,QQ:0.5" << false;
+    QTest::newRow("blanks between items")
+        << "AA KK\tA5s - A2s : 0.5  JJ+"
+        << "AA, KK, A5s-A2s:0.5, JJ+" << false << 32.0 << "AA,KK,A5s-A2s:0.5,JJ+" << false;
+    QTest::newRow("a blank inside a class is a separator") << "q q"
+                                                           << "" << true << 0.0 << "" << false;
+    QTest::newRow("garbage after blanks") << "AA KK garbage:7"
+                                          << "" << true << 0.0 << "" << false;
+    QTest::newRow("only zero weights") << "AA:0\r\nKK:0"
+                                       << "" << false << 0.0 << "" << true;
+    QTest::newRow("zero percent") << "0%"
+                                  << "" << false << 0.0 << "" << true;
+    QTest::newRow("only separators") << " ,\r\n, "
+                                     << "" << false << 0.0 << "" << false;
     const QString combos = fourDecimalCombos(1326);
-    QTest::newRow("every combination, four decimals") << combos << combos << false << -1.0;
+    QTest::newRow("every combination, four decimals")
+        << combos << combos << false << -1.0 << combos << false;
+    QString lines = combos;
+    lines.replace(QStringLiteral(", "), QStringLiteral("\r\n"));
+    QTest::newRow("every combination, a line each")
+        << lines << combos << false << -1.0 << combos << false;
   }
 
   void importKeepsTheFilesWeights() {
@@ -76,15 +105,19 @@ class RangeReadingTest : public QObject {
     QFETCH(QString, stored);
     QFETCH(bool, refused);
     QFETCH(double, combos);
+    QFETCH(QString, asCommas);
+    QFETCH(bool, zeroWeights);
     AppController c(std::make_shared<FakeSystemInfo>());
     const QVariantMap got = c.normalizeImportedRangeText(file, QStringLiteral("holdem"));
     QCOMPARE(got.value("text").toString(), stored);
     QCOMPARE(got.value("ok").toBool(), !refused);
     QCOMPARE(got.value("error").toString().isEmpty(), !refused);
+    QCOMPARE(got.value("zeroWeights").toBool(), zeroWeights);
     QVERIFY(!got.value("error").toString().contains(u'\n'));  // one line under the field
     if (combos >= 0.0) QVERIFY(qAbs(got.value("combos").toDouble() - combos) < 1e-3);
-    // The oracle: the solve reads the stored text as it reads the file.
-    if (!stored.isEmpty()) QVERIFY(engineReading(stored) == engineReading(file));
+    // The oracle: the solve reads the stored text as it reads the file's
+    // items with commas between them.
+    if (!stored.isEmpty()) QVERIFY(engineReading(stored) == engineReading(asCommas));
   }
 
   // Hand-counted shares: weighted live combinations over live combinations.
