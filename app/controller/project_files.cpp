@@ -51,6 +51,25 @@ enum class ReadOutcome { Ok, OpenFailed, TooLarge };
 
 // ---- Project files -----------------------------------------------------------
 
+// The part of a project a refused member belongs to, as the user knows it.
+halvory_app::FileReason partOfProject(const QString& field) {
+  using halvory_app::FileReason;
+  const QString top = field.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('['), 0, 0);
+  if (top == QLatin1String("project"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the set-up"));
+  if (top == QLatin1String("results"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solution"));
+  if (top == QLatin1String("nodeCaches"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node's saved answer"));
+  if (top == QLatin1String("nodeLocks"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node lock"));
+  if (top == QLatin1String("lastUiCfg"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve settings"));
+  if (top == QLatin1String("checksums"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the list of checksums"));
+  return {};
+}
+
 ProjectFiles::ProjectFiles(Parts parts, Hooks projectHooks)
     : held(parts.held),
       tree(parts.tree),
@@ -126,11 +145,6 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
     qWarning().noquote() << "saveProject: a project file is being written or read already";
     return false;
   }
-  // A file the program would refuse to open is not written as if saved.
-  if (const QString problem = halvory_app::projectStateProblem(projectState); !problem.isEmpty()) {
-    qWarning().noquote() << "saveProject: the set-up would not open again:" << problem;
-    return false;
-  }
 
   // Everything the file holds is taken now, as shared copies: the worker
   // reads them while the window goes on, and nothing is copied twice.
@@ -162,6 +176,17 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
   snapshot.nodeLocks = sortedLocks(locks.nodeLocksToJson(nodeCount));
   // Beside the set-up as it is now, the spot the results were solved for.
   snapshot.lastUiCfg = snapshot.hasResults && !held.spot.isEmpty() ? held.spot : solve.lastConfig();
+  // A file the program would refuse to open is not written as if saved.
+  if (const auto [field, reason] = halvory_app::snapshotProblem(snapshot); !field.isEmpty()) {
+    qWarning().noquote() << "saveProject: the file would not open again:" << field
+                         << reason.worded();
+    lastSaveError = halvory_app::FileReason(
+                        QT_TRANSLATE_NOOP("AppController", "The file would not open again: %1 %2"))
+                        .arg(partOfProject(field))
+                        .arg(reason)
+                        .worded();
+    return false;
+  }
 
   enum class Stage { Open, Write, Commit, Done };
   struct Outcome {
@@ -333,23 +358,6 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
 }
 
 }  // namespace
-
-// The part of a project a refused member belongs to, as the user knows it.
-halvory_app::FileReason partOfProject(const QString& field) {
-  using halvory_app::FileReason;
-  const QString top = field.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('['), 0, 0);
-  if (top == QLatin1String("project"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "the set-up"));
-  if (top == QLatin1String("results"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solution"));
-  if (top == QLatin1String("nodeCaches"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node's saved answer"));
-  if (top == QLatin1String("nodeLocks"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node lock"));
-  if (top == QLatin1String("lastUiCfg"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve settings"));
-  return {};
-}
 
 // Why a file read whole was refused, in words the user can act on: a file
 // that is no project, a file cut short, a set-up field by its label, a
