@@ -1,5 +1,6 @@
 // Compact project files that name millions of members, opened when the
-// address space is capped, each in a process of its own: every name the
+// address space is capped a little above what is mapped, each in a process
+// of its own: every name the
 // reader keeps (to catch one given twice) is counted before it is kept, so
 // the file is refused, for want of memory or as damage, and the process
 // goes on to exit normally.
@@ -8,12 +9,14 @@
 
 #include <sys/resource.h>
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "controller/file_failure.hpp"
+#include "controller/system_info.hpp"
 #include "project_test_support.hpp"
 
 using namespace project_test_support;
@@ -22,7 +25,9 @@ namespace {
 
 constexpr char kChildFile[] = "PELLARIS_NAMES_TEST_FILE";
 constexpr char kChildCap[] = "PELLARIS_NAMES_TEST_MIB";
-constexpr int kCapMiB = 320;
+// Room left above what the child has mapped when it opens the file: a
+// project of a few names opens in it, a million names do not fit.
+constexpr int kHeadroomMiB = 256;
 
 // A file of the unsealed version without results whose member `where`
 // holds `names` members of distinct names ("m" and a number, each naming
@@ -57,14 +62,19 @@ QByteArray fileNaming(const QByteArray& where, int names) {
   return bytes;
 }
 
-// In the child: opens the file under the cap and says how it went.
-int openUnderCap(const QString& path, int capMiB) {
+// In the child: opens the file with the address space capped `headroomMiB`
+// above what it has mapped, and says how it went.
+int openUnderCap(const QString& path, int headroomMiB) {
   useIsolatedSettings();
   AppController controller;
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return 3;
+  const std::uint64_t mapped =
+      halvory_app::sysinfo_detail::meminfoField(status.readAll(), "VmSize");
   rlimit before{};
   getrlimit(RLIMIT_AS, &before);
   rlimit capped = before;
-  capped.rlim_cur = rlim_t(capMiB) << 20;
+  capped.rlim_cur = rlim_t(mapped) + (rlim_t(headroomMiB) << 20);
   if (setrlimit(RLIMIT_AS, &capped) != 0) return 3;
   const QVariantMap answer = controller.loadProject(QUrl::fromLocalFile(path));
   setrlimit(RLIMIT_AS, &before);
@@ -105,7 +115,7 @@ class ProjectNamesCapTest : public QObject {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(kChildFile, path);
-    env.insert(kChildCap, QString::number(kCapMiB));
+    env.insert(kChildCap, QString::number(kHeadroomMiB));
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(), {});
     QVERIFY(child.waitForFinished(120000));
