@@ -708,6 +708,10 @@
         <translation>die Solve-Konfiguration</translation>
     </message>
     <message>
+        <source>the list of checksums</source>
+        <translation>die Prüfsummenliste</translation>
+    </message>
+    <message>
         <source>The project file is damaged (cut short)</source>
         <translation>Die Projektdatei ist beschädigt (unvollständig)</translation>
     </message>
@@ -718,6 +722,10 @@
     <message>
         <source>The project file is damaged: %1 %2</source>
         <translation>Die Projektdatei ist beschädigt: %1 %2</translation>
+    </message>
+    <message>
+        <source>The file would not open again: %1 %2</source>
+        <translation>Die Datei ließe sich nicht wieder öffnen: %1 %2</translation>
     </message>
     <message>
         <source>This is not a Pellaris project</source>

@@ -708,6 +708,10 @@
         <translation>el ajuste del cálculo</translation>
     </message>
     <message>
+        <source>the list of checksums</source>
+        <translation>el registro de sumas de comprobación</translation>
+    </message>
+    <message>
         <source>The project file is damaged (cut short)</source>
         <translation>El archivo del proyecto está dañado (incompleto)</translation>
     </message>
@@ -718,6 +722,10 @@
     <message>
         <source>The project file is damaged: %1 %2</source>
         <translation>El archivo del proyecto está dañado: %1 %2</translation>
+    </message>
+    <message>
+        <source>The file would not open again: %1 %2</source>
+        <translation>El archivo no se podría volver a abrir: %1 %2</translation>
     </message>
     <message>
         <source>This is not a Pellaris project</source>

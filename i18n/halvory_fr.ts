@@ -708,6 +708,10 @@
         <translation>le réglage du calcul</translation>
     </message>
     <message>
+        <source>the list of checksums</source>
+        <translation>le relevé des sommes de contrôle</translation>
+    </message>
+    <message>
         <source>The project file is damaged (cut short)</source>
         <translation>Le fichier de projet est endommagé (tronqué)</translation>
     </message>
@@ -718,6 +722,10 @@
     <message>
         <source>The project file is damaged: %1 %2</source>
         <translation>Le fichier de projet est endommagé : %1 %2</translation>
+    </message>
+    <message>
+        <source>The file would not open again: %1 %2</source>
+        <translation>Le fichier ne pourrait pas être rouvert : %1 %2</translation>
     </message>
     <message>
         <source>This is not a Pellaris project</source>

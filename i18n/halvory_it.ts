@@ -708,6 +708,10 @@
         <translation>il profilo di calcolo</translation>
     </message>
     <message>
+        <source>the list of checksums</source>
+        <translation>il registro dei checksum</translation>
+    </message>
+    <message>
         <source>The project file is damaged (cut short)</source>
         <translation>Il file di progetto è danneggiato (troncato)</translation>
     </message>
@@ -718,6 +722,10 @@
     <message>
         <source>The project file is damaged: %1 %2</source>
         <translation>Il file di progetto è danneggiato: %1 %2</translation>
+    </message>
+    <message>
+        <source>The file would not open again: %1 %2</source>
+        <translation>Il file non si potrebbe riaprire: %1 %2</translation>
     </message>
     <message>
         <source>This is not a Pellaris project</source>

@@ -711,6 +711,10 @@
         <translation>ustawienie obliczeń</translation>
     </message>
     <message>
+        <source>the list of checksums</source>
+        <translation>zestawienie sum kontrolnych</translation>
+    </message>
+    <message>
         <source>The project file is damaged (cut short)</source>
         <translation>Plik projektu jest uszkodzony (ucięty)</translation>
     </message>
@@ -721,6 +725,10 @@
     <message>
         <source>The project file is damaged: %1 %2</source>
         <translation>Plik projektu jest uszkodzony: %1 %2</translation>
+    </message>
+    <message>
+        <source>The file would not open again: %1 %2</source>
+        <translation>Pliku nie dałoby się ponownie otworzyć: %1 %2</translation>
     </message>
     <message>
         <source>This is not a Pellaris project</source>

@@ -708,6 +708,10 @@
         <translation>o ajuste do cálculo</translation>
     </message>
     <message>
+        <source>the list of checksums</source>
+        <translation>o registro das somas de verificação</translation>
+    </message>
+    <message>
         <source>The project file is damaged (cut short)</source>
         <translation>O arquivo do projeto está danificado (cortado)</translation>
     </message>
@@ -718,6 +722,10 @@
     <message>
         <source>The project file is damaged: %1 %2</source>
         <translation>O arquivo do projeto está danificado: %1 %2</translation>
+    </message>
+    <message>
+        <source>The file would not open again: %1 %2</source>
+        <translation>O arquivo não poderia ser aberto novamente: %1 %2</translation>
     </message>
     <message>
         <source>This is not a Pellaris project</source>

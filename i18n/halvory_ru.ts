@@ -711,6 +711,10 @@
         <translation>задание расчёта</translation>
     </message>
     <message>
+        <source>the list of checksums</source>
+        <translation>поле контрольных сумм</translation>
+    </message>
+    <message>
         <source>The project file is damaged (cut short)</source>
         <translation>Файл проекта повреждён (обрезан)</translation>
     </message>
@@ -721,6 +725,10 @@
     <message>
         <source>The project file is damaged: %1 %2</source>
         <translation>Файл проекта повреждён: %1 %2</translation>
+    </message>
+    <message>
+        <source>The file would not open again: %1 %2</source>
+        <translation>Файл нельзя было бы открыть снова: %1 %2</translation>
     </message>
     <message>
         <source>This is not a Pellaris project</source>

@@ -345,6 +345,9 @@ class Decoder {
           QVariant item;
           if (!text(key) || !read(item, depth + 1)) return false;
           map.insert(key, std::move(item));
+          // The encoder writes a map's members once each: a name given
+          // twice was not written by it.
+          if (map.size() != static_cast<qsizetype>(i + 1)) return false;
         }
         value = map;
         return true;

@@ -1,7 +1,8 @@
 #pragma once
 // The checks both project-file readers share: where a member sits, the
 // first reason a file is refused, and the rules a cached answer, a tree row
-// and a lock must meet. Only the two readers include this.
+// and a lock must meet. Only the project-file readers (and the save's check
+// of what it writes) include this.
 
 #include <cmath>
 #include <limits>
@@ -75,6 +76,12 @@ struct Checker {
   }
   bool notObject(const Where& where) {
     return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is not an object")));
+  }
+  bool damaged(const Where& where) {
+    return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is damaged")));
+  }
+  bool givenTwice(const Where& where) {
+    return fail(where, translated(QT_TRANSLATE_NOOP("AppController", "is given twice")));
   }
 };
 

@@ -183,12 +183,6 @@ bool checkProjectBoard(Checker& check, const QJsonObject& project) {
 
 }  // namespace file_checks
 
-QString projectStateProblem(const QVariantMap& project) {
-  file_checks::Checker check;
-  if (file_checks::checkProjectBoard(check, QJsonObject::fromVariantMap(project))) return {};
-  return check.field + QLatin1Char(' ') + check.reason.worded();
-}
-
 bool isProjectStream(char firstByte) {
   // A CBOR map; a JSON document starts with a blank or a bracket.
   const auto byte = static_cast<std::uint8_t>(firstByte);

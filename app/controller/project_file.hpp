@@ -105,8 +105,6 @@ ProjectFileReadResult readProjectStream(QIODevice& device,
 ProjectFileReadResult readProjectStream(QIODevice& device,
                                         const std::function<bool(double)>& progress,
                                         std::uint64_t memoryBytes);
-// Why a project file holding this set-up would be refused; empty when none.
-QString projectStateProblem(const QVariantMap& project);
 // Whether a file beginning with this byte is in the compact form.
 bool isProjectStream(char firstByte);
 

@@ -1,6 +1,6 @@
-// Project files, text files and resources: what the program writes and
-// reads on the user's disk. Its words belong to the controller's translation
-// context, where the program has always kept them.
+// Project files: the held result, its node answers, locks and solve
+// settings written to and read from the user's disk. Its words belong to the
+// controller's translation context, where the program has always kept them.
 
 #include "controller/project_files.hpp"
 
@@ -8,84 +8,26 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-#include <cerrno>
-#include <initializer_list>
 #include <utility>
 
+#include <QCborStreamReader>
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QCborStreamReader>
-#include <QJsonDocument>
 #include <QEventLoop>
+#include <QFile>
 #include <QSaveFile>
-#include <QStringConverter>
 #include <QThread>
 #include <QTimer>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "controller/file_access.hpp"
 #include "controller/file_failure.hpp"
 #include "controller/file_reason.hpp"
 #include "controller/project_file.hpp"
 #include "controller/project_stream.hpp"
 
+using namespace file_access;
+
 namespace {
-
-constexpr qint64 kTextFileMaxBytes = 2097152;
-
-// Qt's own file dialog, used where the desktop offers none, answers a typed
-// file name with a bare absolute path rather than a file URL; such a path is
-// a local file all the same. Relative paths stay refused.
-QUrl asFileUrl(const QUrl& url) {
-  if (url.scheme().isEmpty() && !url.path().isEmpty() && QDir::isAbsolutePath(url.path()) &&
-      url.host().isEmpty())
-    return QUrl::fromLocalFile(url.path());
-  return url;
-}
-
-// The local path a file URL names, or empty with the error the project and
-// text-file functions report.
-// A file call's answer: not done, no error, and the call's own fields
-// empty, until the call fills them in.
-QVariantMap notDoneAnswer(std::initializer_list<std::pair<QString, QVariant>> fields = {}) {
-  QVariantMap answer;
-  answer.insert(QStringLiteral("ok"), false);
-  answer.insert(QStringLiteral("error"), QString());
-  for (const auto& [key, value] : fields) answer.insert(key, value);
-  return answer;
-}
-
-// The answer with its error said.
-QVariantMap failed(QVariantMap answer, const QString& error) {
-  answer.insert(QStringLiteral("error"), error);
-  return answer;
-}
-
-// The answer with its reason, worded now and kept as a reason ("reason"),
-// so that a message showing it can word it again in another language.
-QVariantMap refused(QVariantMap answer, const halvory_app::FileReason& reason) {
-  answer.insert(QStringLiteral("reason"), reason.toVariant());
-  return failed(std::move(answer), reason.worded());
-}
-
-QString localFilePath(const QUrl& fileUrl, QString* error) {
-  const QUrl url = asFileUrl(fileUrl);
-  if (!url.isValid() || !url.isLocalFile()) {
-    *error = QCoreApplication::translate("AppController", "Invalid/non-local file URL");
-    return {};
-  }
-  const QString path = url.toLocalFile();
-  if (path.isEmpty()) *error = QCoreApplication::translate("AppController", "Empty file path");
-  return path;
-}
-
-// ---- Project files ---------------------------------------------------------
 
 // Locks by node, then by hand: the lock table's own order is that of a hash
 // map, which differs between runs, and the same project should give the
@@ -103,61 +45,30 @@ QVariantList sortedLocks(QVariantList locks) {
   return locks;
 }
 
-// Opens a file for reading only when it is a regular file: a device such as
-// /dev/zero never ends, and opening a FIFO would block the GUI thread until
-// someone writes to it. The open itself never blocks, and the type is
-// checked on the opened file, so nothing can be swapped in between.
-enum class RegularOpen { Ok, NotRegular, Failed };
-
-RegularOpen openRegularFile(const QString& path, QIODevice::OpenMode mode, QFile& file,
-                            QString* error) {
-  int fd;
-  do {
-    fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) {
-    if (error) *error = qt_error_string(errno);
-    return RegularOpen::Failed;
-  }
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return RegularOpen::NotRegular;
-  }
-  if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
-    if (error) *error = file.errorString();
-    ::close(fd);
-    return RegularOpen::Failed;
-  }
-  return RegularOpen::Ok;
-}
-
 enum class ReadOutcome { Ok, OpenFailed, TooLarge };
-
-// Writes the whole content and commits. QSaveFile keeps the old file when a
-// write fails outright, but a short write (a full disk, a file-size limit)
-// sets no error, and a failed flush of its buffer is not remembered either,
-// so commit() would then replace the old file with a truncated one. Both are
-// checked here and cancel the save instead.
-bool writeAndCommit(QSaveFile& file, const QByteArray& bytes, QString& error) {
-  const qint64 written = file.write(bytes);
-  if (written != bytes.size() || !file.flush()) {
-    error = file.error() != QFileDevice::NoError ? file.errorString()
-                                                 : QStringLiteral("Incomplete write");
-    file.cancelWriting();
-    file.commit();  // discards the temporary file
-    return false;
-  }
-  if (!file.commit()) {
-    error = file.errorString();
-    return false;
-  }
-  return true;
-}
 
 }  // namespace
 
 // ---- Project files -----------------------------------------------------------
+
+// The part of a project a refused member belongs to, as the user knows it.
+halvory_app::FileReason partOfProject(const QString& field) {
+  using halvory_app::FileReason;
+  const QString top = field.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('['), 0, 0);
+  if (top == QLatin1String("project"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the set-up"));
+  if (top == QLatin1String("results"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solution"));
+  if (top == QLatin1String("nodeCaches"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node's saved answer"));
+  if (top == QLatin1String("nodeLocks"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node lock"));
+  if (top == QLatin1String("lastUiCfg"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve settings"));
+  if (top == QLatin1String("checksums"))
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the list of checksums"));
+  return {};
+}
 
 ProjectFiles::ProjectFiles(Parts parts, Hooks projectHooks)
     : held(parts.held),
@@ -234,11 +145,6 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
     qWarning().noquote() << "saveProject: a project file is being written or read already";
     return false;
   }
-  // A file the program would refuse to open is not written as if saved.
-  if (const QString problem = halvory_app::projectStateProblem(projectState); !problem.isEmpty()) {
-    qWarning().noquote() << "saveProject: the set-up would not open again:" << problem;
-    return false;
-  }
 
   // Everything the file holds is taken now, as shared copies: the worker
   // reads them while the window goes on, and nothing is copied twice.
@@ -270,6 +176,17 @@ bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {
   snapshot.nodeLocks = sortedLocks(locks.nodeLocksToJson(nodeCount));
   // Beside the set-up as it is now, the spot the results were solved for.
   snapshot.lastUiCfg = snapshot.hasResults && !held.spot.isEmpty() ? held.spot : solve.lastConfig();
+  // A file the program would refuse to open is not written as if saved.
+  if (const auto [field, reason] = halvory_app::snapshotProblem(snapshot); !field.isEmpty()) {
+    qWarning().noquote() << "saveProject: the file would not open again:" << field
+                         << reason.worded();
+    lastSaveError = halvory_app::FileReason(
+                        QT_TRANSLATE_NOOP("AppController", "The file would not open again: %1 %2"))
+                        .arg(partOfProject(field))
+                        .arg(reason)
+                        .worded();
+    return false;
+  }
 
   enum class Stage { Open, Write, Commit, Done };
   struct Outcome {
@@ -442,23 +359,6 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
 
 }  // namespace
 
-// The part of a project a refused member belongs to, as the user knows it.
-halvory_app::FileReason partOfProject(const QString& field) {
-  using halvory_app::FileReason;
-  const QString top = field.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('['), 0, 0);
-  if (top == QLatin1String("project"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "the set-up"));
-  if (top == QLatin1String("results"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solution"));
-  if (top == QLatin1String("nodeCaches"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node's saved answer"));
-  if (top == QLatin1String("nodeLocks"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "a node lock"));
-  if (top == QLatin1String("lastUiCfg"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve settings"));
-  return {};
-}
-
 // Why a file read whole was refused, in words the user can act on: a file
 // that is no project, a file cut short, a set-up field by its label, a
 // damaged part of the project by what it holds. Where in the file the
@@ -609,122 +509,4 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
   qInfo().noquote() << "Loaded project:" << path
                     << "hasResults=" << (loaded.hasResults ? "true" : "false");
   return result;
-}
-
-// ---- Text files and resources ------------------------------------------------
-
-QVariantMap ProjectFiles::saveTextFile(QUrl fileUrl, const QString& text) {
-  QVariantMap result = notDoneAnswer();
-
-  QString pathError;
-  const QString path = localFilePath(fileUrl, &pathError);
-  if (!pathError.isEmpty()) return failed(result, pathError);
-
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    return failed(result, QCoreApplication::translate("AppController", "Failed to open file: %1")
-                              .arg(file.errorString()));
-  }
-  QString error;
-  if (!writeAndCommit(file, text.toUtf8(), error))
-    return failed(
-        result, QCoreApplication::translate("AppController", "Failed to save file: %1").arg(error));
-  result.insert(QStringLiteral("ok"), true);
-  return result;
-}
-
-QVariantMap ProjectFiles::readTextFile(QUrl fileUrl) {
-  fileUrl = asFileUrl(fileUrl);
-  QVariantMap result = notDoneAnswer({{QStringLiteral("text"), QString()}});
-  const auto refuse = [&result](const char* reason) {
-    return failed(result, QCoreApplication::translate("AppController", reason));
-  };
-
-  if (!fileUrl.isValid()) return refuse(QT_TRANSLATE_NOOP("AppController", "Invalid file URL."));
-  if (!fileUrl.isLocalFile())
-    return refuse(QT_TRANSLATE_NOOP("AppController", "Only local files are supported."));
-  const QString path = fileUrl.toLocalFile();
-  if (path.trimmed().isEmpty())
-    return refuse(QT_TRANSLATE_NOOP("AppController", "Empty file path."));
-  if (!QFileInfo::exists(path))
-    return refuse(QT_TRANSLATE_NOOP("AppController", "File does not exist."));
-
-  QFile file;
-  QString openError;
-  switch (openRegularFile(path, QIODevice::ReadOnly | QIODevice::Text, file, &openError)) {
-    case RegularOpen::NotRegular:
-      return refuse(QT_TRANSLATE_NOOP("AppController", "Not a regular file."));
-    case RegularOpen::Failed:
-      return failed(
-          result,
-          QCoreApplication::translate("AppController", "Failed to open file: %1").arg(openError));
-    case RegularOpen::Ok:
-      break;
-  }
-  const auto tooLarge = [&result](qint64 bytes) {
-    return failed(
-        result,
-        QCoreApplication::translate("AppController", "File is too large (%1 bytes).").arg(bytes));
-  };
-  if (file.size() > kTextFileMaxBytes) return tooLarge(file.size());
-
-  // The file may grow after the check, so the read itself stops one byte
-  // past the limit.
-  QByteArray bytes;
-  while (bytes.size() <= kTextFileMaxBytes) {
-    const QByteArray chunk = file.read(kTextFileMaxBytes + 1 - bytes.size());
-    if (chunk.isEmpty()) break;
-    bytes += chunk;
-  }
-  if (bytes.size() > kTextFileMaxBytes) return tooLarge(bytes.size());
-
-  // Text in another encoding (UTF-16 above all, whose ASCII letters come
-  // with zero bytes) would reach the reader garbled: it is named instead.
-  // A leading byte order mark is dropped, as it always was.
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(bytes);
-  if (utf8.hasError() || bytes.contains('\0'))
-    return refuse(QT_TRANSLATE_NOOP("AppController", "The file is not UTF-8 text."));
-
-  result.insert(QStringLiteral("text"), text);
-  result.insert(QStringLiteral("ok"), true);
-  return result;
-}
-
-QString ProjectFiles::readTextResource(const QString& path) {
-  QString resource = path.trimmed();
-  if (resource.startsWith(QLatin1String("qrc:/"))) {
-    resource = QLatin1Char(':') + resource.mid(4);
-  } else if (resource.startsWith(QLatin1Char('/'))) {
-    resource.prepend(QLatin1Char(':'));
-  }
-  if (!resource.startsWith(QLatin1String(":/"))) {
-    qWarning().noquote() << "readTextResource: not a Qt resource path:" << path;
-    return {};
-  }
-  QFile file(resource);
-  if (!file.open(QIODevice::ReadOnly)) {
-    qWarning().noquote() << "readTextResource: failed to open:" << resource;
-    return {};
-  }
-  return QString::fromUtf8(file.readAll());
-}
-
-namespace {
-
-// Empty when a program opened the file; else its path, for the user to open.
-QString openBesideProgram(const QString& relativePath) {
-  const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(relativePath);
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? QString()
-                                                              : QDir::toNativeSeparators(path);
-}
-
-}  // namespace
-
-QString ProjectFiles::openLicensesFolder() {
-  return openBesideProgram(QStringLiteral("licenses"));
-}
-
-QString ProjectFiles::openThirdPartyNotices() {
-  return openBesideProgram(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"));
 }

@@ -16,7 +16,9 @@
 
 #include <zlib.h>
 
+#include "controller/project_checks.hpp"
 #include "controller/project_file.hpp"
+#include "controller/project_values.hpp"
 
 namespace halvory_app {
 
@@ -384,6 +386,34 @@ bool decodeTreeChunk(const QByteArray& bytes, qsizetype firstNode, qsizetype nod
   }
   return readTreeRows(in, firstNode, nodeCount, static_cast<std::uint32_t>(textBase), textCount,
                       &tree, rows, actions);
+}
+
+std::pair<QString, FileReason> snapshotProblem(const ProjectSnapshot& snapshot) {
+  file_checks::Checker check;
+  const auto found = [&check] { return std::pair{check.field, check.reason}; };
+  // Each member as the writer puts it, held to the reader's rules.
+  const QCborValue project = QCborValue::fromVariant(snapshot.project);
+  if (!valueWouldOpen(project, check, QStringLiteral("project")) ||
+      !file_checks::checkProjectBoard(check, project.toJsonValue().toObject()))
+    return found();
+  std::vector<std::pair<QString, QCborValue>> members = {
+      {QStringLiteral("nodeLocks"), QCborValue::fromVariant(snapshot.nodeLocks)},
+      {QStringLiteral("lastUiCfg"), QCborValue::fromVariant(snapshot.lastUiCfg)}};
+  if (snapshot.hasResults) {
+    const HeldResult& held = snapshot.held;
+    members.insert(
+        members.end(),
+        {{QStringLiteral("results.resultStartingPot"), held.startingPot},
+         {QStringLiteral("results.resultExploitability"), held.exploitability},
+         {QStringLiteral("results.resultEvOop"), held.evOop},
+         {QStringLiteral("results.resultEvIp"), held.evIp},
+         {QStringLiteral("results.rootActions"), QCborValue::fromVariant(held.rootActions)},
+         {QStringLiteral("results.effectiveStack"), snapshot.tree.effectiveStackChips()}});
+  }
+  for (const auto& [where, value] : members) {
+    if (!valueWouldOpen(value, check, where)) return found();
+  }
+  return {};
 }
 
 bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,

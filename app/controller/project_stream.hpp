@@ -14,6 +14,7 @@
 #include <functional>
 #include <new>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QByteArray>
@@ -25,6 +26,7 @@
 #include <QVariantMap>
 
 #include "controller/compact_rows.hpp"
+#include "controller/file_reason.hpp"
 #include "controller/held_result.hpp"
 #include "controller/packed_tree.hpp"
 #include "controller/result_tree.hpp"
@@ -70,6 +72,12 @@ struct ProjectSnapshot {
 // Tells how far the work is (0 to 1); false asks it to stop.
 using StreamProgress = std::function<bool(double)>;
 
+// Why the file a save of `snapshot` would write could not be opened again,
+// by the reader's own rules (a figure that is not finite, a board the
+// set-up page would not take): the member at fault and the reason, or an
+// empty member when there is nothing.
+std::pair<QString, FileReason> snapshotProblem(const ProjectSnapshot& snapshot);
+
 // False when the device failed or the progress asked to stop; `error` then
 // says which.
 bool writeProjectStream(QFileDevice& file, const ProjectSnapshot& snapshot,
@@ -88,6 +96,8 @@ class MemoryBudget {
     if (bytes > left) throw std::bad_alloc();
     left -= bytes;
   }
+  // What was counted for a part that has been let go.
+  void refund(std::uint64_t bytes) { left += bytes; }
   std::uint64_t remaining() const { return left; }
 
  private:

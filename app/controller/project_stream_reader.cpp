@@ -15,6 +15,7 @@
 
 #include "controller/project_checks.hpp"
 #include "controller/project_stream.hpp"
+#include "controller/project_values.hpp"
 #include "controller/system_info.hpp"
 
 namespace halvory_app {
@@ -23,36 +24,24 @@ namespace {
 
 using namespace file_checks;
 
-template <typename Chunk, typename Out>
-bool readWhole(QCborStreamReader& reader, Out& out, Chunk (QCborStreamReader::*read)()) {
-  auto chunk = (reader.*read)();
-  while (chunk.status == QCborStreamReader::Ok) {
-    out += chunk.data;
-    chunk = (reader.*read)();
-  }
-  return chunk.status == QCborStreamReader::EndOfString;
-}
-
-bool readText(QCborStreamReader& reader, QString& out) {
-  out.clear();
-  return reader.isString() && readWhole(reader, out, &QCborStreamReader::readString);
-}
-
-bool readBytes(QCborStreamReader& reader, QByteArray& out) {
-  out.clear();
-  return reader.isByteArray() && readWhole(reader, out, &QCborStreamReader::readByteArray);
-}
-
-// Reads one value whole: the small members of the file.
-std::optional<QCborValue> readValue(QCborStreamReader& reader) {
-  QCborValue value = QCborValue::fromCbor(reader);
-  if (reader.lastError() != QCborError::NoError) return std::nullopt;
-  return value;
-}
-
 // A tree row takes at least this many bytes of the file: three texts, three
 // amounts and an action count, a byte each.
 constexpr qint64 kLeastTreeRowBytes = 7;
+
+// Members of names the program does not know, in any of the file's own
+// maps: no version wrote one, and an unsealed file is read past a few of
+// them, but one with more is not a project the program wrote.
+constexpr int kMostUnknownMembers = 256;
+
+// The result's members that are read; others are checked, then let go.
+bool isResultFigure(const QString& key) {
+  static const QStringList known = {
+      QStringLiteral("resultsSummary"),       QStringLiteral("resultStartingPot"),
+      QStringLiteral("resultExploitability"), QStringLiteral("resultEvOop"),
+      QStringLiteral("resultEvIp"),           QStringLiteral("resultIterations"),
+      QStringLiteral("rootActions")};
+  return known.contains(key);
+}
 
 class StreamReading {
  public:
@@ -68,20 +57,32 @@ class StreamReading {
     QJsonArray locks;
     if (!in.isMap() || !in.enterContainer()) return damaged(result, QString());
     QSet<QString> seen;
+    // A member given twice before the format is read: the file may be no
+    // project at all, which its format then says.
+    QString twiceBeforeFormat;
     while (in.lastError() == QCborError::NoError && in.hasNext()) {
       QString key;
-      if (!readText(in, key)) return damaged(result, QString());
+      if (!readCountedText(in, key, budget)) return damaged(result, QString());
       // Each member is read once: a second one would be read past its seal.
-      if (seen.contains(key) && formatKnown) {
-        check.fail(key, translated(kGivenTwice));
-        return invalid(result);
+      if (seen.contains(key)) {
+        if (formatKnown) {
+          check.givenTwice(key);
+          return invalid(result);
+        }
+        if (twiceBeforeFormat.isEmpty()) twiceBeforeFormat = key;
+      } else {
+        budget.charge(keptNameBytes(key));
+        seen.insert(key);
       }
-      seen.insert(key);
       if (key == QLatin1String("format")) {
         QString format;
-        formatSeen = readText(in, format) && format == QLatin1String(kProjectFormat);
+        formatSeen = readCountedText(in, format, budget) && format == QLatin1String(kProjectFormat);
         if (!formatSeen) return refused(result, ProjectFileError::UnrecognizedFormat);
         formatKnown = true;
+        if (!twiceBeforeFormat.isEmpty()) {
+          check.givenTwice(twiceBeforeFormat);
+          return invalid(result);
+        }
       } else if (key == QLatin1String("version")) {
         versionSeen = in.isInteger() && (in.toInteger() == kProjectStreamVersion ||
                                          in.toInteger() == kProjectStreamUnsealedVersion);
@@ -94,16 +95,21 @@ class StreamReading {
         return refused(result, ProjectFileError::UnsupportedVersion);
       } else if (key == QLatin1String("project")) {
         const auto value = readMember(key);
-        if (!value) return damaged(result, key);
-        if (!finite(*value, key)) return invalid(result);
+        if (!value) return invalid(result);
         project = value->toJsonValue();
       } else if (key == QLatin1String("hasResults")) {
         const auto value = readMember(key);
-        if (!value) return damaged(result, key);
+        if (!value) return invalid(result);
         out.hasResults = value->isTrue();
       } else if (key == QLatin1String("checksums")) {
-        const auto value = readValue(in);
-        if (!value) return damaged(result, key);
+        const auto value = readCounted(key);
+        if (!value) return invalid(result);
+        // A list of checksums that is no map names no part: it is itself
+        // the part at fault.
+        if (!value->isMap()) {
+          check.damaged(key);
+          return invalid(result);
+        }
         checksums = value->toMap();
         checksumsSeen = true;
       } else if (key == QLatin1String("results")) {
@@ -112,20 +118,18 @@ class StreamReading {
         if (!readCaches(out)) return invalid(result);
       } else if (key == QLatin1String("nodeLocks")) {
         const auto value = readMember(key);
-        if (!value) return damaged(result, key);
-        if (!finite(*value, key)) return invalid(result);
+        if (!value) return invalid(result);
         chargeLocks(*value);
         locks = value->toJsonValue().toArray();
       } else if (key == QLatin1String("lastUiCfg")) {
         const auto value = readMember(key);
-        if (!value) return damaged(result, key);
-        if (!finite(*value, key)) return invalid(result);
+        if (!value) return invalid(result);
         out.lastUiCfg = value->toVariant().toMap();
       } else if (sealedFile) {
         // No checksum covers it: what it says cannot be trusted.
         check.fail(key, translated(kNotSealed));
         return invalid(result);
-      } else if (!in.next()) {
+      } else if (!unknownMember(key) || !in.next()) {
         return damaged(result, key);
       }
     }
@@ -157,42 +161,30 @@ class StreamReading {
   }
 
  private:
-  static constexpr const char* kGivenTwice = QT_TRANSLATE_NOOP("AppController", "is given twice");
   static constexpr const char* kNotSealed =
       QT_TRANSLATE_NOOP("AppController", "is not covered by the checksums");
 
-  // The program never writes a number that is not finite, and one cannot
-  // be shown or solved with (its JSON form is null, read as 0 or as no
-  // lock at all): the file is refused, naming where it sits.
-  bool finite(const QCborValue& value, const Where& where, int depth = 0) {
-    if (value.isDouble()) return std::isfinite(value.toDouble()) || check.notFinite(where);
-    // The CBOR reader bounds the nesting; this bound only keeps the stack.
-    if (depth > 256) return true;
-    if (value.isArray()) {
-      const QCborArray list = value.toArray();
-      for (qsizetype i = 0; i < list.size(); ++i)
-        if (!finite(list.at(i), Where(where, i), depth + 1)) return false;
-    } else if (value.isMap()) {
-      const QCborMap map = value.toMap();
-      for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const QString key = it.key().isString() ? it.key().toString() : QStringLiteral("?");
-        if (!finite(it.value(), Where(where, key), depth + 1)) return false;
-      }
-    }
-    return true;
+  // A member of a name the program does not know, passed over while there
+  // are few; false past them, where the caller names it as damage.
+  bool unknownMember(const QString& where) {
+    if (++unknownMembers <= kMostUnknownMembers) return true;
+    check.damaged(where);
+    return false;
   }
 
   // A small member, read whole; its CRC is kept for the check of the seals.
   std::optional<QCborValue> readMember(const QString& key) {
-    std::optional<QCborValue> value = readCounted();
+    std::optional<QCborValue> value = readCounted(key);
     if (value) crcs.insert(key, memberCrc(QString(), *value));
     return value;
   }
-  // Converted to maps and lists of variants, a value takes many times its
-  // bytes: counted before it is.
-  std::optional<QCborValue> readCounted() {
+  // Read whole by the rules of every value the file holds (counted as it
+  // is read, finite figures, no tag, no member twice); none when it breaks
+  // one, with the check naming it. Converted to maps and lists of variants,
+  // a value takes many times its bytes: counted before it is.
+  std::optional<QCborValue> readCounted(const QString& where) {
     const qint64 start = in.currentOffset();
-    std::optional<QCborValue> value = readValue(in);
+    std::optional<QCborValue> value = readWholeValue(in, budget, check, where);
     constexpr std::uint64_t kConvertedPerByte = 64;
     budget.charge(static_cast<std::uint64_t>(std::max<qint64>(in.currentOffset() - start, 0)) *
                   kConvertedPerByte);
@@ -218,7 +210,7 @@ class StreamReading {
     return result;
   }
   ProjectFileReadResult& invalid(ProjectFileReadResult& result) {
-    if (check.field.isEmpty()) check.fail(QStringLiteral("results"), translated("is damaged"));
+    if (check.field.isEmpty()) check.damaged(QStringLiteral("results"));
     result.field = check.field;
     result.reason = check.reason;
     return refused(result, ProjectFileError::InvalidData);
@@ -242,37 +234,42 @@ class StreamReading {
 
   bool readResults(ProjectFileContents& out) {
     const QString field = QStringLiteral("results");
-    if (!in.isMap() || !in.enterContainer()) return check.fail(field, translated("is damaged"));
+    if (!in.isMap() || !in.enterContainer()) return check.damaged(field);
     resultsSeen = true;
     qint64 nodeCount = -1;
     quint32 crc = 0;
     QSet<QString> seen;
     while (in.lastError() == QCborError::NoError && in.hasNext()) {
       QString key;
-      if (!readText(in, key)) return check.fail(field, translated("is damaged"));
+      if (!readCountedText(in, key, budget)) return check.damaged(field);
       const QString where = field + QLatin1Char('.') + key;
-      if (seen.contains(key)) return check.fail(where, translated(kGivenTwice));
+      if (seen.contains(key)) return check.givenTwice(where);
+      budget.charge(keptNameBytes(key));
       seen.insert(key);
       if (key == QLatin1String("tree")) {
         // Every node takes a few bytes: a count beyond the file is damage,
         // and is never allowed to size an allocation.
         if (nodeCount < 1 || nodeCount > file.size() / kLeastTreeRowBytes || nodeCount > INT32_MAX)
-          return check.fail(member(field, "nodeCount"), translated("is damaged"));
+          return check.damaged(member(field, "nodeCount"));
         budget.charge(static_cast<std::uint64_t>(nodeCount) * sizeof(PackedTree::Row));
         out.treeRows.rows.reserve(static_cast<std::size_t>(nodeCount));
-        if (!in.isArray() || !in.enterContainer())
-          return check.fail(where, translated("is damaged"));
+        if (!in.isArray() || !in.enterContainer()) return check.damaged(where);
         QByteArray chunk;
         crc = crc32Of(key.toUtf8(), crc);
         for (qsizetype i = 0; in.lastError() == QCborError::NoError && in.hasNext(); ++i) {
-          if (!readBytes(in, chunk) || !unsealed(chunk, element(where, i), nullptr, crc) ||
+          const std::uint64_t before = budget.remaining();
+          if (!readCountedBytes(in, chunk, budget)) return check.damaged(element(where, i));
+          const std::uint64_t chunkBytes = before - budget.remaining();
+          if (!unsealed(chunk, element(where, i), nullptr, crc) ||
               !decodeTreeChunk(chunk, static_cast<qsizetype>(out.treeRows.size()), nodeCount,
                                out.treeRows, budget))
-            return check.fail(element(where, i), translated("is damaged"));
+            return check.damaged(element(where, i));
+          // The chunk's bytes are let go once its rows are decoded.
+          budget.refund(chunkBytes);
           moved();
         }
         if (!in.leaveContainer() || static_cast<qint64>(out.treeRows.size()) != nodeCount)
-          return check.fail(where, translated("is damaged"));
+          return check.damaged(where);
         // The page reads a node's actions as one map each: the largest
         // node must fit as well as the file itself.
         std::uint64_t most = 0;
@@ -281,19 +278,19 @@ class StreamReading {
         budget.charge((most + 1) * PackedTree::kActionReadBytes);
         continue;
       }
-      const auto value = readCounted();
-      if (!value) return check.fail(where, translated("is damaged"));
+      const auto value = readCounted(where);
+      if (!value) return false;
       crc = memberCrc(key, *value, crc);
-      if (!finite(*value, where)) return false;
-      const QJsonValue json = value->toJsonValue();
       if (key == QLatin1String("nodeCount")) {
         nodeCount = value->isInteger() ? value->toInteger() : -1;
       } else if (key == QLatin1String("effectiveStack")) {
-        const std::optional<double> stack = numberOf(json);
+        const std::optional<double> stack = numberOf(value->toJsonValue());
         if (!stack) return check.notFinite(where);
         out.effectiveStack = *stack;
-      } else {
-        resultMembers.insert(key, json);
+      } else if (isResultFigure(key)) {
+        resultMembers.insert(key, value->toJsonValue());
+      } else if (!unknownMember(where)) {
+        return false;
       }
     }
     crcs.insert(field, crc);
@@ -325,14 +322,15 @@ class StreamReading {
 
   bool readCaches(ProjectFileContents& out) {
     const QString field = QStringLiteral("nodeCaches");
-    if (!in.isMap() || !in.enterContainer()) return check.fail(field, translated("is damaged"));
+    if (!in.isMap() || !in.enterContainer()) return check.damaged(field);
     quint32 crc = 0;
     QSet<QString> seen;
     while (in.lastError() == QCborError::NoError && in.hasNext()) {
       QString key;
-      if (!readText(in, key)) return check.fail(field, translated("is damaged"));
+      if (!readCountedText(in, key, budget)) return check.damaged(field);
       const QString where = field + QLatin1Char('.') + key;
-      if (seen.contains(key)) return check.fail(where, translated(kGivenTwice));
+      if (seen.contains(key)) return check.givenTwice(where);
+      budget.charge(keptNameBytes(key));
       seen.insert(key);
       std::optional<std::size_t> kind;
       for (std::size_t k = 0; k < kRowsKinds; ++k) {
@@ -340,30 +338,32 @@ class StreamReading {
       }
       if (!kind) {
         if (sealedFile) return check.fail(where, translated(kNotSealed));
-        if (!in.next()) return check.fail(where, translated("is damaged"));
+        if (!unknownMember(where)) return false;
+        if (!in.next()) return check.damaged(where);
         continue;
       }
-      if (!in.isArray() || !in.enterContainer()) return check.fail(where, translated("is damaged"));
+      if (!in.isArray() || !in.enterContainer()) return check.damaged(where);
       crc = crc32Of(key.toUtf8(), crc);
       for (qsizetype i = 0; in.lastError() == QCborError::NoError && in.hasNext(); ++i) {
         const QString entry = element(where, i);
         QByteArray blob;
-        if (!in.isArray() || !in.enterContainer() || !in.isInteger())
-          return check.fail(entry, translated("is damaged"));
+        if (!in.isArray() || !in.enterContainer() || !in.isInteger()) return check.damaged(entry);
         const qint64 node = in.toInteger();
         in.next();
         // Qt leaves a container that still holds items as if it were at
         // its end, and reads on inside it: an entry holds its two items.
-        if (!readBytes(in, blob) || in.hasNext() || !in.leaveContainer() ||
+        const std::uint64_t before = budget.remaining();
+        if (!readCountedBytes(in, blob, budget) || in.hasNext() || !in.leaveContainer() ||
             !unsealed(blob, entry, &node, crc))
-          return check.fail(entry, translated("is damaged"));
+          return check.damaged(entry);
         if (node < 0 || node > INT32_MAX) return check.outsideTree(member(entry, "nodeIndex"));
-        // As the store counts a kept answer.
+        // Counted as the store counts a kept answer, once read.
+        budget.refund(before - budget.remaining());
         budget.charge(static_cast<std::uint64_t>(blob.size()) + 96);
         out.cacheBlobs[*kind].insert(static_cast<int>(node), blob);
         moved();
       }
-      if (!in.leaveContainer()) return check.fail(where, translated("is damaged"));
+      if (!in.leaveContainer()) return check.damaged(where);
     }
     crcs.insert(field, crc);
     return in.lastError() == QCborError::NoError && in.leaveContainer();
@@ -376,7 +376,7 @@ class StreamReading {
     if (!sealedFile) return true;
     quint32 stored = 0;
     if (!unseal(bytes, stored) || (node ? entryCrc(*node, bytes) : crc32Of(bytes)) != stored)
-      return check.fail(where, translated("is damaged"));
+      return check.damaged(where);
     memberCrc = crc32Of(sealed({}, stored), memberCrc);
     return true;
   }
@@ -387,20 +387,23 @@ class StreamReading {
     const QString where = QStringLiteral("checksums");
     // The version before seals wrote no checksums: a file that has them
     // was sealed, and a damaged version number must not unseal it.
-    if (!sealedFile) return !checksumsSeen || check.fail(where, translated("is damaged"));
-    if (!checksumsSeen) return check.fail(where, translated("is damaged"));
-    for (auto it = crcs.cbegin(); it != crcs.cend(); ++it) {
-      const QCborValue stored = checksums.value(it.key());
-      if (!stored.isInteger() || stored.toInteger() != static_cast<qint64>(it.value()))
-        return check.fail(it.key(), translated("is damaged"));
-    }
+    if (!sealedFile) return !checksumsSeen || check.damaged(where);
+    if (!checksumsSeen) return check.damaged(where);
     static const QStringList members = {QStringLiteral("project"),   QStringLiteral("hasResults"),
                                         QStringLiteral("results"),   QStringLiteral("nodeCaches"),
                                         QStringLiteral("nodeLocks"), QStringLiteral("lastUiCfg")};
+    // In the members' own order, so that the same file names the same part
+    // on every open.
+    for (const QString& key : members) {
+      const auto crc = crcs.constFind(key);
+      if (crc == crcs.cend()) continue;
+      const QCborValue stored = checksums.value(key);
+      if (!stored.isInteger() || stored.toInteger() != static_cast<qint64>(*crc))
+        return check.damaged(key);
+    }
     for (auto it = checksums.cbegin(); it != checksums.cend(); ++it) {
       const QString key = it.key().toString();
-      if (!crcs.contains(key))
-        return check.fail(members.contains(key) ? key : where, translated("is damaged"));
+      if (!crcs.contains(key)) return check.damaged(members.contains(key) ? key : where);
     }
     return true;
   }
@@ -426,10 +429,10 @@ class StreamReading {
         // The answer is decoded only when what it holds fits: whoever shows
         // it holds every text it names, once for each use.
         const std::optional<std::uint64_t> decoded = compactDecodedBytes(it.value());
-        if (!decoded) return check.fail(entry, translated("is damaged"));
+        if (!decoded) return check.damaged(entry);
         if (*decoded > budget.remaining()) throw std::bad_alloc();
         const std::optional<QVariant> value = decodeCompact(it.value());
-        if (!value) return check.fail(entry, translated("is damaged"));
+        if (!value) return check.damaged(entry);
         const qsizetype actions = out.treeRows.rows[static_cast<std::size_t>(it.key())].actionCount;
         if (!checks[k](check, *value, actions, member(entry, "data"))) return false;
       }
@@ -448,6 +451,7 @@ class StreamReading {
   // The CRC of each member read, by name.
   QHash<QString, quint32> crcs;
   bool formatKnown = false;
+  int unknownMembers = 0;
   bool resultsSeen = false;
   QJsonObject resultMembers;
 };

@@ -221,6 +221,46 @@ QByteArray unsealedCopy(const QByteArray& sealedBytes) {
   return encodeMembers(members);
 }
 
+// A figure no file holds by chance, put where a test changes its bytes.
+const QCborValue kSentinel(4321.125);
+
+// The bytes with the one run of `encoded` they hold replaced.
+QByteArray replacing(QByteArray bytes, const QByteArray& encoded, const QByteArray& with) {
+  const qsizetype at = bytes.indexOf(encoded);
+  if (at < 0 || bytes.indexOf(encoded, at + 1) >= 0) return {};
+  return bytes.replace(at, encoded.size(), with);
+}
+QByteArray replacing(const QByteArray& bytes, const QCborValue& value, const QByteArray& with) {
+  return replacing(bytes, value.toCbor(), with);
+}
+
+// The members with `figure` at `field`: a result figure, the first root
+// action's frequency, a lock's second probability, or a member of the
+// set-up or of the solve settings.
+QCborMap withFigureAt(QCborMap members, const QString& field, const QCborValue& figure) {
+  const QString top = field.section(QLatin1Char('.'), 0, 0);
+  const QString key = field.section(QLatin1Char('.'), 1);
+  if (field.startsWith(QLatin1String("results.rootActions"))) {
+    QCborMap results = members.value(top).toMap();
+    QCborArray actions = results.value(QStringLiteral("rootActions")).toArray();
+    QCborMap first = actions.at(0).toMap();
+    first.insert(QStringLiteral("frequency"), figure);
+    actions[0] = first;
+    results.insert(QStringLiteral("rootActions"), actions);
+    members.insert(top, results);
+  } else if (field.startsWith(QLatin1String("nodeLocks"))) {
+    members.insert(QStringLiteral("nodeLocks"),
+                   QCborArray{QCborMap{{QStringLiteral("nodeIndex"), 0},
+                                       {QStringLiteral("hand"), QStringLiteral("AA")},
+                                       {QStringLiteral("actionProbs"), QCborArray{0.5, figure}}}});
+  } else {
+    QCborMap map = members.value(top).toMap();
+    map.insert(key, figure);
+    members.insert(top, map);
+  }
+  return members;
+}
+
 }  // namespace
 
 class ProjectDamageTest : public QObject {
@@ -401,6 +441,180 @@ class ProjectDamageTest : public QObject {
     QCOMPARE(read.error, ProjectFileError::InvalidData);
     QCOMPARE(read.field, field);
     QCOMPARE(read.reason, reason);
+  }
+
+  // A figure is taken only when it is finite, in whatever width it was
+  // written, and never from under a tag (the program writes none, and a tag
+  // would have the figure read as something else, a date say).
+  void taggedOrNonFiniteFiguresAreRefused_data() {
+    QTest::addColumn<QString>("field");
+    for (const char* field :
+         {"results.resultEvOop", "results.resultStartingPot", "results.effectiveStack",
+          "results.rootActions[0].frequency", "nodeLocks[0].actionProbs[1]", "project.starting_pot",
+          "lastUiCfg.rake_cap"})
+      QTest::newRow(field) << QString::fromLatin1(field);
+  }
+  void taggedOrNonFiniteFiguresAreRefused() {
+    QFETCH(QString, field);
+    const QByteArray file = encodeMembers(
+        withFigureAt(QCborValue::fromCbor(unsealedCopy(sealedFile)).toMap(), field, kSentinel));
+    QCOMPARE(readBytes(file).error, ProjectFileError::None);
+    const QByteArray doubleNan = QByteArray::fromHex("fb7ff8000000000000");
+    const std::pair<const char*, const char*> forms[] = {
+        {"c0fb7ff8000000000000", "is damaged"},           // tag 0, NaN
+        {"c1fa7f800000", "is damaged"},                   // tag 1, single Inf
+        {"c6f97e00", "is damaged"},                       // tag 6, half NaN
+        {"d818fbfff0000000000000", "is damaged"},         // tag 24, -Inf
+        {"d9d9f7fb4029b33333333333", "is damaged"},       // tag 55799, 12.85
+        {"f97e00", "is not a finite number"},             // half NaN
+        {"fa7f800000", "is not a finite number"},         // single Inf
+        {"fbfff0000000000000", "is not a finite number"}  // -Inf
+    };
+    for (const auto& [bytes, reason] : forms) {
+      const ProjectFileReadResult read =
+          readBytes(replacing(file, kSentinel, QByteArray::fromHex(bytes)));
+      const QString where = QStringLiteral("%1 as %2").arg(field, QLatin1String(bytes));
+      QVERIFY2(read.error == ProjectFileError::InvalidData, qPrintable(where));
+      QVERIFY2(read.field == field, qPrintable(where + ": " + read.field));
+      QVERIFY2(read.reason == QLatin1String(reason), qPrintable(where));
+    }
+  }
+
+  // A save is held to the same rules: what its open would refuse is not
+  // written, and the user is told the part at fault.
+  void aSaveRefusesWhatItsOpenWould_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("reason");
+    for (const char* field : {"project.starting_pot", "lastUiCfg.rake_cap", "results.resultEvOop",
+                              "results.rootActions[0].frequency", "nodeLocks[0].actionProbs[1]"})
+      QTest::newRow(field) << QString::fromLatin1(field) << "is not a finite number";
+    QTest::newRow("a tag in the solve settings") << "lastUiCfg.rake_cap"
+                                                 << "is damaged";
+  }
+  void aSaveRefusesWhatItsOpenWould() {
+    QFETCH(QString, field);
+    QFETCH(QString, reason);
+    const QVariant figure = reason == QLatin1String("is damaged")
+                                ? QVariant::fromValue(QCborValue(QCborTag(1), qQNaN()))
+                                : QVariant(qQNaN());
+    halvory_app::ProjectSnapshot snapshot;
+    snapshot.project = QVariantMap{{"boardText", "AhKd7c2s9h"}};
+    snapshot.hasResults = true;
+    snapshot.held.rootActions = QVariantList{QVariantMap{{"frequency", 0.5}}};
+    snapshot.nodeLocks = QVariantList{
+        QVariantMap{{"nodeIndex", 0}, {"hand", "AA"}, {"actionProbs", QVariantList{0.5, 0.5}}}};
+    QVERIFY(halvory_app::snapshotProblem(snapshot).first.isEmpty());
+    if (field.startsWith("project.")) snapshot.project.insert("starting_pot", figure);
+    if (field.startsWith("lastUiCfg.")) snapshot.lastUiCfg.insert("rake_cap", figure);
+    if (field == "results.resultEvOop") snapshot.held.evOop = qQNaN();
+    if (field.startsWith("results.rootActions"))
+      snapshot.held.rootActions = QVariantList{QVariantMap{{"frequency", figure}}};
+    if (field.startsWith("nodeLocks"))
+      snapshot.nodeLocks = QVariantList{QVariantMap{
+          {"nodeIndex", 0}, {"hand", "AA"}, {"actionProbs", QVariantList{0.5, figure}}}};
+    const auto [at, why] = halvory_app::snapshotProblem(snapshot);
+    QCOMPARE(at, field);
+    QCOMPARE(why.worded(), reason);
+
+    // Through the controller: refused with its reason, and nothing written.
+    if (!field.startsWith("project.")) return;
+    AppController controller;
+    const QString path = dir.filePath(QStringLiteral("not-finite.pellarisproj"));
+    QVERIFY(!controller.saveProject(QUrl::fromLocalFile(path), snapshot.project));
+    QCOMPARE(controller.projectSaveError(),
+             QStringLiteral("The file would not open again: the set-up is not a finite number"));
+    QVERIFY(!QFile::exists(path));
+  }
+
+  // A member given twice is refused in any map the file holds, a version
+  // given twice before the format too; a list of checksums that is no map
+  // is named as the part at fault.
+  void repeatedMembersAndDamagedChecksumsAreRefused_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("reason");
+    const QByteArray twice = QByteArray::fromHex("a2616101616102");  // {"a": 1, "a": 2}
+    const QCborMap members = QCborValue::fromCbor(unsealedCopy(sealedFile)).toMap();
+    QByteArray version;
+    {
+      QCborStreamWriter out(&version);
+      out.startMap(4);
+      out.append(QLatin1String("version"));
+      out.append(3);
+      out.append(QLatin1String("version"));
+      out.append(3);
+      out.append(QLatin1String("format"));
+      out.append(QLatin1String("halvory_project"));
+      out.append(QLatin1String("project"));
+      out.startMap(0);
+      out.endMap();
+      out.endMap();
+    }
+    QTest::newRow("version twice before the format") << version << "version"
+                                                     << "is given twice";
+    for (const char* key : {"project", "lastUiCfg"}) {
+      QCborMap changed = members;
+      changed.insert(QLatin1String(key), kSentinel);
+      QTest::newRow(key) << replacing(encodeMembers(changed), kSentinel, twice)
+                         << QStringLiteral("%1.a").arg(QLatin1String(key)) << "is given twice";
+    }
+    QCborMap withLock = members;
+    withLock.insert(QStringLiteral("nodeLocks"), QCborArray{kSentinel});
+    QTest::newRow("a lock") << replacing(encodeMembers(withLock), kSentinel,
+                                         QByteArray::fromHex(
+                                             "a3696e6f6465496e646578006468616e646241416468616e6462"
+                                             "4b4b"))
+                            << "nodeLocks[0].hand"
+                            << "is given twice";
+    // The checksums are the file's last member, written as they are.
+    const QByteArray checksumsKey = QCborValue(QStringLiteral("checksums")).toCbor();
+    const qsizetype start = sealedFile.lastIndexOf(checksumsKey) + checksumsKey.size();
+    const qsizetype end = sealedFile.size() - (uchar(sealedFile.back()) == 0xff ? 1 : 0);
+    const QByteArray sealedChecksums = sealedFile.mid(start, end - start);
+    const QCborMap checksums = QCborValue::fromCbor(sealedChecksums).toMap();
+    QByteArray repeated;
+    {
+      QCborStreamWriter out(&repeated);
+      out.startMap(checksums.size() + 1);
+      for (auto it = checksums.cbegin(); it != checksums.cend(); ++it) {
+        it.key().toCbor(out);
+        it.value().toCbor(out);
+      }
+      checksums.cbegin().key().toCbor(out);
+      checksums.cbegin().value().toCbor(out);
+      out.endMap();
+    }
+    QTest::newRow("the checksums")
+        << replacing(sealedFile, sealedChecksums, repeated)
+        << "checksums." + checksums.cbegin().key().toString() << "is given twice";
+    QTest::newRow("checksums no map")
+        << replacing(sealedFile, sealedChecksums, QCborValue(7).toCbor()) << "checksums"
+        << "is damaged";
+    // A node answer's own map, as the explorer keeps it.
+    QTest::newRow("a node answer")
+        << craftedFile(1, {treeChunkNaming(1, 1)},
+                       {{"handStrategyByNode", QByteArray::fromHex("5201016b0b0200000000")}})
+        << "nodeCaches.handStrategyByNode[node 0]"
+        << "is damaged";
+  }
+  void repeatedMembersAndDamagedChecksumsAreRefused() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, field);
+    QFETCH(QString, reason);
+    QVERIFY(!file.isEmpty());
+    const ProjectFileReadResult read = readBytes(file);
+    QCOMPARE(read.error, ProjectFileError::InvalidData);
+    QCOMPARE(read.field, field);
+    QCOMPARE(read.reason, reason);
+    if (field != QLatin1String("checksums")) return;
+    // The same words on every open.
+    const QString path = dir.filePath(QStringLiteral("checksums.pellarisproj"));
+    QVERIFY(writeAll(path, file));
+    for (int open = 0; open < 3; ++open) {
+      AppController controller;
+      QCOMPARE(controller.loadProject(QUrl::fromLocalFile(path)).value("error").toString(),
+               QStringLiteral("The project file is damaged: the list of checksums is damaged"));
+    }
   }
 
   // An entry of a small member is a byte in the file and a map once
