@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include "controller/json_parse_cost.hpp"
 #include "controller/project_checks.hpp"
 #include "controller/project_stream.hpp"
 
@@ -111,16 +112,14 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
 }
 
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes) {
-  // Parsing takes up to about 11 times the document's bytes (lists of the
-  // shortest values; a solved project takes 3 times). Qt's parser cannot
-  // pass on an allocation that fails inside it, which would end the
-  // program, so the parse starts only when it fits with a wide margin:
-  // twice that, and room for what the allocator maps at once (a new arena
-  // maps up to 128 MiB of address space) and the program's other threads.
-  constexpr std::uint64_t kParsedPerByte = 24;
+  // Qt's parser cannot always pass on an allocation that fails inside it
+  // (some of its steps end the program instead), so the parse starts only
+  // when what it will build, counted from the text, fits: with room for
+  // what the allocator maps at once (a new arena maps up to 128 MiB of
+  // address space) and the program's other threads.
   constexpr std::uint64_t kParseHeadroom = std::uint64_t(128) << 20;
   MemoryBudget budget(memoryBytes);
-  budget.charge(static_cast<std::uint64_t>(bytes.size()) * kParsedPerByte + kParseHeadroom);
+  budget.charge(jsonParseCost(bytes) + kParseHeadroom);
   ProjectFileReadResult result;
   const auto fail = [&result](ProjectFileError error) {
     result.error = error;
