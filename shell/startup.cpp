@@ -11,7 +11,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -66,7 +66,11 @@ void setApplicationIdentity() {
 int runPellaris(int& argc, char** argv, const StartupOptions& options) {
   QQuickStyle::setStyle(QStringLiteral("Basic"));
 
-  QGuiApplication app(argc, argv);
+  // A widget application: Qt.labs.platform's file dialogs fall back on Qt's
+  // own widget dialog (QFileDialog: typed paths, places, Up, sizes, dates
+  // and sorting) where the desktop offers no dialog of its own; in a plain
+  // QGuiApplication they would not open at all.
+  QApplication app(argc, argv);
   setApplicationIdentity();
 
   // Both variables are read, whichever is set.
@@ -144,7 +148,7 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
   }
   qInfo().noquote() << "QML loaded. rootObjects=" + QString::number(engine.rootObjects().size());
   if (!qEnvironmentVariableIsEmpty("PELLARIS_REPORT_FIRST_FRAME")) reportFirstFrame(engine);
-  return QGuiApplication::exec();
+  return QApplication::exec();
 }
 
 }  // namespace halvory_shell
