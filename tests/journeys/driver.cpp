@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
@@ -354,9 +355,16 @@ QFileDialog* Driver::fileDialog(const QString& title, int timeoutMs) {
 void Driver::typeIntoFileDialog(QFileDialog* dialog, const QString& path) {
   auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
   if (!field) fail(QStringLiteral("the file dialog has no name field"));
+  // As a person types: into the focused field of the active dialog (the
+  // dialog follows the typing in its list only while the field has focus).
+  dialog->activateWindow();
   field->setFocus();
+  waitUntil([field] { return field->hasFocus(); },
+            QStringLiteral("the file dialog's name field to take the keyboard"));
+  // Pasted whole, as from a file manager.
+  QGuiApplication::clipboard()->setText(path);
   field->selectAll();
-  QTest::keyClicks(field, path);
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
   // The field offers completions while one types; the choice stays typed.
   if (QCompleter* completer = field->completer(); completer && completer->popup()->isVisible())
     completer->popup()->hide();

@@ -86,7 +86,7 @@ class Driver {
   // The platform's file dialog (Qt's widget dialog, a window of its own)
   // titled `title`, once it shows.
   QFileDialog* fileDialog(const QString& title, int timeoutMs = 10000);
-  // Types `path` into the dialog's name field and presses Return; the
+  // Pastes `path` into the dialog's name field and presses Return; the
   // dialog must then close.
   void typeIntoFileDialog(QFileDialog* dialog, const QString& path);
 

@@ -140,7 +140,7 @@ QStringList treeLevel(Driver& d, int level) {
   }
 }
 
-// The platform's file dialog titled `title`: the user types the path of
+// The platform's file dialog titled `title`: the user pastes the path of
 // `name` in `folder` and presses Return.
 void chooseFile(Driver& d, const QString& title, const QString& folder, const QString& name) {
   d.typeIntoFileDialog(d.fileDialog(title), QDir(folder).filePath(name));
