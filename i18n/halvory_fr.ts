@@ -744,33 +744,6 @@
     </message>
 </context>
 <context>
-    <name>FileChooserDialog</name>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Dossier parent</translation>
-    </message>
-    <message>
-        <source>File name</source>
-        <translation>Nom du fichier</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtre</translation>
-    </message>
-</context>
-<context>
     <name>FileProgressPopup</name>
     <message>
         <source>Cancel</source>

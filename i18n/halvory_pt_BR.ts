@@ -744,33 +744,6 @@
     </message>
 </context>
 <context>
-    <name>FileChooserDialog</name>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Acima</translation>
-    </message>
-    <message>
-        <source>File name</source>
-        <translation>Nome do arquivo</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-</context>
-<context>
     <name>FileProgressPopup</name>
     <message>
         <source>Cancel</source>

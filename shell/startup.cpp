@@ -11,7 +11,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -60,13 +60,18 @@ void reportFirstFrame(QQmlApplicationEngine& engine) {
 // a slot or a timer would end the program. Memory that runs out there fails
 // that one handler, which is left unfinished; the program goes on, and the
 // work that needed the memory is refused where it is asked for.
-class PellarisApplication : public QGuiApplication {
+//
+// A widget application: Qt.labs.platform's file dialogs fall back on Qt's
+// own widget dialog (QFileDialog: typed paths, places, Up, sizes, dates and
+// sorting) where the desktop offers no dialog of its own; in a plain
+// QGuiApplication they would not open at all.
+class PellarisApplication : public QApplication {
  public:
-  using QGuiApplication::QGuiApplication;
+  using QApplication::QApplication;
 
   bool notify(QObject* receiver, QEvent* event) override {
     try {
-      return QGuiApplication::notify(receiver, event);
+      return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc&) {
       writeCrashLogRaw("ERROR: out of memory in an event handler; the event was dropped");
     } catch (const std::exception&) {
@@ -166,7 +171,7 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
   }
   qInfo().noquote() << "QML loaded. rootObjects=" + QString::number(engine.rootObjects().size());
   if (!qEnvironmentVariableIsEmpty("PELLARIS_REPORT_FIRST_FRAME")) reportFirstFrame(engine);
-  return QGuiApplication::exec();
+  return QApplication::exec();
 }
 
 }  // namespace halvory_shell

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Qt.labs.settings
+import Qt.labs.platform as Platform
 import "../components" as Components
 import "homeStats.js" as HomeStats
 import "projectFiles.js" as ProjectFiles
@@ -194,11 +195,19 @@ Item {
             fileStore.lastFolder = folder
     }
 
-    // The dialogs are the program's own: each opens in the folder wanted.
-    function _openIn(dialog: Components.FileChooserDialog, folder: string) {
+    // The dialogs are the platform's (the desktop's own, else Qt's widget
+    // file dialog); each opens in the folder wanted.
+    function _openIn(dialog: Platform.FileDialog, folder: string) {
         if (folder !== "")
-            dialog.currentFolder = folder
+            dialog.folder = folder
         dialog.open()
+    }
+
+    // After a file dialog, the window takes the keyboard back from the
+    // dialog's window (a desktop without a window manager gives it to nobody).
+    function _takeKeyboard() {
+        if (page.Window.window)
+            page.Window.window.requestActivate()
     }
 
     function openSaveDialog() { _openIn(saveDialog, _startFolder()) }
@@ -208,21 +217,15 @@ Item {
 
     readonly property var _projectFilters: [qsTr("Pellaris Project (*.pellarisproj)"), qsTr("JSON (*.json)"), qsTr("All Files (*)")]
 
-    // The file the save dialog names: the name in its field (an absolute
-    // path as it is, else a name in the dialog's folder).
-    function _chosenSaveFile(): string {
-        var typed = saveDialog.fileName
-        var url = typed.trim() !== "" ? ProjectFiles.typedFileUrl(String(saveDialog.currentFolder), typed) : ""
-        return url !== "" ? url : String(saveDialog.selectedFile)
-    }
-
-    // Saves to the chosen file, asking first when a file of that name is
-    // there already (also when the page added the suffix).
+    // Saves to the chosen file. The dialog asked before replacing the file
+    // it names; the page asks only when it added the suffix itself (a
+    // dialog that adds none), and the suffixed file is there already.
     function saveChosenFile(fileUrl: var) {
-        var target = ProjectFiles.withProjectSuffix(fileUrl)
+        var chosen = String(fileUrl === undefined || fileUrl === null ? "" : fileUrl)
+        var target = ProjectFiles.withProjectSuffix(chosen)
         if (target === "")
             return
-        if (controller && controller.fileExists(target)) {
+        if (target !== chosen && controller && controller.fileExists(target)) {
             replaceDialog.fileUrl = target
             replaceDialog.open()
             return
@@ -230,16 +233,19 @@ Item {
         saveProjectTo(target)
     }
 
-    Components.FileChooserDialog {
+    Platform.FileDialog {
         id: saveDialog
         objectName: "saveProjectDialog"
-        theme: page.theme
         title: qsTr("Save Project")
-        saving: true
-        acceptLabel: qsTr("Save")
+        fileMode: Platform.FileDialog.SaveFile
         nameFilters: page._projectFilters
-        // The page adds the suffix where a name has none.
-        onAccepted: page.saveChosenFile(page._chosenSaveFile())
+        // Qt's dialog adds the suffix to a name without one, and then asks
+        // before replacing that file.
+        defaultSuffix: "pellarisproj"
+        onAccepted: {
+            page._takeKeyboard()
+            page.saveChosenFile(String(file))
+        }
     }
 
     Components.MessageBox {
@@ -259,17 +265,20 @@ Item {
                 page.saveProjectTo(fileUrl)
             _replace = false
         }
-        // Back to the dialog, to choose another name; the name stands.
+        // Back to the dialog, to choose another name.
         onRejected: page._openIn(saveDialog, ProjectFiles.folderOf(fileUrl))
     }
 
-    Components.FileChooserDialog {
+    Platform.FileDialog {
         id: openDialog
         objectName: "openProjectDialog"
-        theme: page.theme
         title: qsTr("Open Project")
+        fileMode: Platform.FileDialog.OpenFile
         nameFilters: page._projectFilters
-        onAccepted: page.openProjectFrom(String(selectedFile))
+        onAccepted: {
+            page._takeKeyboard()
+            page.openProjectFrom(String(file))
+        }
     }
 
     // A short note that the save worked; it asks for nothing and goes away.

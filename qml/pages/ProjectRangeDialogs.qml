@@ -1,7 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Dialogs
 import QtQuick.Layouts
+import Qt.labs.platform as Platform
 import "../theme" as ThemePack
 
 // The Custom library's dialogs: save the current range, add a folder,
@@ -103,15 +103,22 @@ Item {
         onConfirmed: dialogs._addFolder()
     }
 
-    FileDialog {
+    // The platform's file dialog (Qt's widget dialog matches suffixes in
+    // any letter case).
+    Platform.FileDialog {
         id: importRangeFileDialog
         objectName: "importRangeFileDialog"
         title: qsTranslate("ProjectPage", "Import Range")
-        fileMode: FileDialog.OpenFile
-        // The file list matches suffixes by case: name every spelling.
-        nameFilters: [qsTranslate("ProjectPage", "Range text (*.txt)").replace("*.txt", "*.txt *.TXT *.Txt"),
-                      qsTranslate("ProjectPage", "All Files (*)")]
-        onAccepted: dialogs.page.importRangeFromFile(selectedFile)
+        fileMode: Platform.FileDialog.OpenFile
+        nameFilters: [qsTranslate("ProjectPage", "Range text (*.txt)"), qsTranslate("ProjectPage", "All Files (*)")]
+        // The name dialog that follows takes typing: the window takes the
+        // keyboard back from the dialog's window (a desktop without a window
+        // manager gives it to nobody).
+        onAccepted: {
+            if (dialogs.Window.window)
+                dialogs.Window.window.requestActivate()
+            dialogs.page.importRangeFromFile(file)
+        }
     }
 
     ProjectNameDialog {

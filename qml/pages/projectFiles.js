@@ -17,22 +17,6 @@ function withProjectSuffix(fileUrl) {
     return path + ".pellarisproj" + rest
 }
 
-// The file a name typed into the save dialog names: an absolute path as it
-// is, else the name inside the dialog's folder. Each part of the path is
-// encoded, so that "#" or "?" in a name stay part of it.
-function typedFileUrl(folderUrl, typed) {
-    var name = String(typed === undefined || typed === null ? "" : typed).trim()
-    if (name === "")
-        return ""
-    var encode = function (path) { return path.split("/").map(encodeURIComponent).join("/") }
-    if (name.charAt(0) === "/")
-        return "file://" + encode(name)
-    var folder = String(folderUrl || "")
-    if (folder === "")
-        return ""
-    return folder.replace(/\/+$/, "") + "/" + encode(name)
-}
-
 // The folder that holds a file: its URL up to the last "/"; a bare path
 // (as Qt's own dialog gives) becomes a file URL.
 function folderOf(fileUrl) {

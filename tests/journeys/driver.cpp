@@ -8,8 +8,13 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QCompleter>
 #include <QDir>
-#include <QGuiApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QApplication>
 #include <QMutex>
 #include <QProcess>
 #include <QQmlApplicationEngine>
@@ -17,6 +22,7 @@
 #include <QQuickWindow>
 #include <QSet>
 #include <QTest>
+#include <QWidget>
 
 #include <algorithm>
 #include <QtQml/qqmlextensionplugin.h>
@@ -32,7 +38,10 @@ QStringList expected;
 QtMessageHandler previousHandler = nullptr;
 
 void collectMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
+  // The offscreen platform's notes on what its windows cannot do (raise,
+  // keyboard grabs), which Qt's widget dialogs ask of it, are no faults.
+  const bool platformNote = text.startsWith(QLatin1String("This plugin does not support"));
+  if ((type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) && !platformNote) {
     QMutexLocker lock(&messagesMutex);
     const auto known = std::find_if(expected.begin(), expected.end(),
                                     [&](const QString& start) { return text.startsWith(start); });
@@ -328,6 +337,75 @@ void Driver::shot(const QString& step) {
                            .arg(++shotCount_, 2, 10, QLatin1Char('0'))
                            .arg(step);
   if (!window_->grabWindow().save(path)) fail(QStringLiteral("could not save ") + path);
+}
+
+QFileDialog* Driver::fileDialog(const QString& title, int timeoutMs) {
+  QFileDialog* found = nullptr;
+  const auto look = [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QFileDialog*>(widget);
+      if (dialog && dialog->isVisible() && dialog->windowTitle() == title) found = dialog;
+    }
+    return found != nullptr;
+  };
+  waitUntil(look, QStringLiteral("the file dialog \"%1\"").arg(title), timeoutMs);
+  return found;
+}
+
+void Driver::typeIntoFileDialog(QFileDialog* dialog, const QString& path) {
+  auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  if (!field) fail(QStringLiteral("the file dialog has no name field"));
+  // As a person types: into the focused field of the active dialog (the
+  // dialog follows the typing in its list only while the field has focus).
+  dialog->activateWindow();
+  field->setFocus();
+  waitUntil([field] { return field->hasFocus(); },
+            QStringLiteral("the file dialog's name field to take the keyboard"));
+  // Pasted whole, as from a file manager.
+  QGuiApplication::clipboard()->setText(path);
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  // The field offers completions while one types; the choice stays typed.
+  if (QCompleter* completer = field->completer(); completer && completer->popup()->isVisible())
+    completer->popup()->hide();
+  QTest::keyClick(field, Qt::Key_Return);
+  waitUntil([dialog] { return !dialog->isVisible(); },
+            QStringLiteral("the file dialog to take \"%1\" (its field reads \"%2\")")
+                .arg(path, field->text()));
+  settle();
+}
+
+QString Driver::xdotool(const QStringList& args, int timeoutMs) {
+  QProcess tool;
+  tool.start(QStringLiteral("xdotool"), args);
+  waitUntil([&] { return tool.state() == QProcess::NotRunning; },
+            QStringLiteral("xdotool ") + args.join(QLatin1Char(' ')), timeoutMs);
+  if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+    fail(
+        QStringLiteral("xdotool %1 failed: %2")
+            .arg(args.join(QLatin1Char(' ')), QString::fromLocal8Bit(tool.readAllStandardError())));
+  return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+void Driver::screenClick(QPoint global, int clicks) {
+  xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())});
+  // A person's double-click: two presses well inside the double-click time.
+  xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(clicks),
+           QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")});
+  settle();
+}
+
+void Driver::screenShot(const QString& step) {
+  settle(30);
+  const QString path = QStringLiteral("%1/%2-%3.png")
+                           .arg(shotDir_)
+                           .arg(++shotCount_, 2, 10, QLatin1Char('0'))
+                           .arg(step);
+  QProcess import;
+  import.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+  waitUntil([&] { return import.state() == QProcess::NotRunning; },
+            QStringLiteral("the screen picture ") + path);
+  if (import.exitCode() != 0) fail(QStringLiteral("could not save ") + path);
 }
 
 void Driver::fail(const QString& message) const {

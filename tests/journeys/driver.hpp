@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 class AppController;
+class QFileDialog;
 class LanguageManager;
 class QQmlApplicationEngine;
 class UpdateManager;
@@ -81,6 +82,21 @@ class Driver {
 
   void shot(const QString& step);
   void fail(const QString& message) const;
+
+  // The platform's file dialog (Qt's widget dialog, a window of its own)
+  // titled `title`, once it shows.
+  QFileDialog* fileDialog(const QString& title, int timeoutMs = 10000);
+  // Pastes `path` into the dialog's name field and presses Return; the
+  // dialog must then close.
+  void typeIntoFileDialog(QFileDialog* dialog, const QString& path);
+
+  // On an X display: runs xdotool with `args` while the program goes on,
+  // and gives what it printed; a failure fails the journey.
+  QString xdotool(const QStringList& args, int timeoutMs = 10000);
+  // Moves the X pointer to the screen point and clicks `clicks` times.
+  void screenClick(QPoint global, int clicks = 1);
+  // A picture of the whole X screen, other windows such as dialogs included.
+  void screenShot(const QString& step);
 
  private:
   QString journey_;

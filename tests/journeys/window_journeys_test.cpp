@@ -13,10 +13,23 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QAbstractItemView>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QTimer>
+#include <QToolButton>
+#include <QApplication>
 #include <QLoggingCategory>
 #include <QQuickStyle>
+#include <QCompleter>
+#include <QProcess>
 #include <QTest>
 
 #include <cmath>
@@ -127,24 +140,74 @@ QStringList treeLevel(Driver& d, int level) {
   }
 }
 
-// The program's own file dialog: the user goes to `folder`, then types the
-// name (saving) or picks the file from the list (opening), and confirms.
-void chooseFile(Driver& d, const QString& dialog, const QString& folder, const QString& name) {
-  d.object(dialog)->setProperty("currentFolder", QUrl::fromLocalFile(folder));
-  QQuickItem* list = d.item(QStringLiteral("fileDialogListView"));
-  QQuickItem* nameField = d.findVisible(QStringLiteral("fileNameTextField"));
-  if (nameField)
-    d.type(nameField, name);
-  else
-    d.click(d.itemWithText(name, list));
-  if (!d.findVisible(QStringLiteral("fileDialogListView"))) return;
-  // The dialog's buttons: in the dialog that shows the list.
-  QQuickItem* shown = list;
-  while (shown->parentItem() && !shown->parentItem()->inherits("QQuickOverlay"))
-    shown = shown->parentItem();
-  d.click(d.itemWithText(nameField ? QStringLiteral("Save") : QStringLiteral("Open"), shown));
-  d.waitUntil([&] { return !d.findVisible(QStringLiteral("fileDialogListView")); },
-              QStringLiteral("the file dialog to close"));
+// The platform's file dialog titled `title`: the user pastes the path of
+// `name` in `folder` and presses Return.
+void chooseFile(Driver& d, const QString& title, const QString& folder, const QString& name) {
+  d.typeIntoFileDialog(d.fileDialog(title), QDir(folder).filePath(name));
+}
+
+// Where a person points to reach an item of the window, or a widget of a
+// dialog, on the X screen.
+QPoint onScreen(Driver& d, QQuickItem* item) {
+  d.scrollIntoView(item);
+  const QPointF centre(item->width() / 2, item->height() / 2);
+  return d.window()->mapToGlobal(item->mapToScene(centre).toPoint());
+}
+
+QPoint onScreen(QWidget* widget) {
+  return widget->mapToGlobal(widget->rect().center());
+}
+
+// Clicks the home page's `button` on the screen and waits for the file
+// dialog titled `title` to be mapped as a window of its own.
+QFileDialog* dialogFromHome(Driver& d, const QString& button, const QString& title) {
+  openTab(d, 0);
+  d.screenClick(onScreen(d, d.item(button)));
+  d.xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+             QStringLiteral("--name"), QStringLiteral("^%1$").arg(title)},
+            20000);
+  return d.fileDialog(title);
+}
+
+// The screen point of the row listing `name` in the dialog's folder, once
+// the dialog has read the folder.
+QPoint rowOf(Driver& d, QFileDialog* dialog, const QString& name) {
+  QAbstractItemView* view = nullptr;
+  QModelIndex index;
+  const auto listed = [&] {
+    for (const char* viewName : {"listView", "treeView"}) {
+      auto* candidate = dialog->findChild<QAbstractItemView*>(QString::fromLatin1(viewName));
+      if (!candidate || !candidate->isVisible()) continue;
+      const QAbstractItemModel* model = candidate->model();
+      for (int row = 0; row < model->rowCount(candidate->rootIndex()); ++row) {
+        const QModelIndex at = model->index(row, 0, candidate->rootIndex());
+        if (at.data().toString() != name) continue;
+        view = candidate;
+        index = at;
+        return true;
+      }
+    }
+    return false;
+  };
+  d.waitUntil(listed, QStringLiteral("%1 listed in the dialog").arg(name));
+  view->scrollTo(index);
+  d.settle();
+  const QRect box = view->visualRect(index);
+  return view->viewport()->mapToGlobal(
+      QPoint(box.left() + qMin(40, box.width() / 2), box.center().y()));
+}
+
+QPushButton* dialogButton(Driver& d, QFileDialog* dialog, QDialogButtonBox::StandardButton which) {
+  auto* box = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+  QPushButton* button = box ? box->button(which) : nullptr;
+  if (!button) d.fail(QStringLiteral("the file dialog lacks a button"));
+  return button;
+}
+
+void waitClosed(Driver& d, QFileDialog* dialog, const QString& why) {
+  d.waitUntil([dialog] { return !dialog->isVisible(); },
+              QStringLiteral("the dialog to close: ") + why);
+  d.settle();
 }
 
 int actionIndex(Driver& d, int node, const QString& name) {
@@ -499,6 +562,190 @@ class WindowJourneys : public QObject {
     });
   }
 
+  // Qt's file dialog in a real X window, driven with xdotool as a user's
+  // hands: twenty uses in a row of four kinds (a typed path to save, a
+  // double-click to open, a click and Open, and after a restart Up from the
+  // remembered folder), the replace question, and Qt's words after a
+  // language switch. Pictures of the whole screen, dialog included.
+  void fileDialogsOnScreen() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+      QSKIP("needs an X display: the screenshot label runs it under Xvfb");
+    journeys::runJourney(QStringLiteral("9-file-dialogs"), [](Driver& d) {
+      const QString folder = QDir::home().filePath(QStringLiteral("projects"));
+      QDir().mkpath(folder);
+      const QStringList boards{QStringLiteral("Jc9c4s"), QStringLiteral("Ks7d2c"),
+                               QStringLiteral("Qh8h3d"), QStringLiteral("As5d3h"),
+                               QStringLiteral("Td6c2h")};
+      QStringList names;
+      QMap<QString, QString> boardOf;
+      const auto board = [&] { return d.shell()->property("boardText").toString(); };
+      const auto expectOpened = [&](const QString& name, const QString& how) {
+        d.waitUntil([&] { return board() == boardOf.value(name); },
+                    QStringLiteral("%1 of %2 to open it (board %3)").arg(how, name, board()));
+      };
+      // Two projects to start with, saved by the controller.
+      for (int i = 0; i < 2; ++i) {
+        d.shell()->setProperty("boardText", boards[i]);
+        QVariant state;
+        QMetaObject::invokeMethod(d.shell(), "exportProjectState", Q_RETURN_ARG(QVariant, state));
+        const QString name = QStringLiteral("start-%1.pellarisproj").arg(i);
+        if (!d.controller().saveProject(QUrl::fromLocalFile(QDir(folder).filePath(name)),
+                                        state.toMap()))
+          d.fail(QStringLiteral("could not save ") + name);
+        names << name;
+        boardOf[name] = boards[i];
+      }
+      d.controller().loadProject(QUrl::fromLocalFile(QDir(folder).filePath(names[0])));
+
+      for (int round = 0; round < 20; ++round) {
+        const QString step = QStringLiteral("r%1-").arg(round, 2, 10, QLatin1Char('0'));
+        switch (round % 4) {
+          case 0: {  // a typed path saves; the dialog adds the suffix
+            const QString wanted = boards[(round / 4 + 2) % boards.size()];
+            d.shell()->setProperty("boardText", wanted);
+            QFileDialog* dialog = dialogFromHome(d, QStringLiteral("saveProjectButton"),
+                                                 QStringLiteral("Save Project"));
+            const QString name = QStringLiteral("typed-%1").arg(round);
+            d.waitUntil(
+                [&] {
+                  return dialog->focusWidget() &&
+                         dialog->focusWidget()->objectName() == QLatin1String("fileNameEdit");
+                },
+                QStringLiteral("the name field to take the keyboard"));
+            d.xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"),
+                       QDir(folder).filePath(name)});
+            auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (QCompleter* completer = field->completer();
+                completer && completer->popup()->isVisible())
+              completer->popup()->hide();
+            d.screenShot(step + QStringLiteral("typed-path"));
+            d.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+            waitClosed(d, dialog, step);
+            const QString file = name + QStringLiteral(".pellarisproj");
+            d.waitUntil([&] { return QFileInfo::exists(QDir(folder).filePath(file)); },
+                        file + QStringLiteral(" to be written"));
+            names << file;
+            boardOf[file] = wanted;
+            break;
+          }
+          case 1: {  // a double-click opens the file double-clicked
+            const QString name = names[(round * 3) % names.size()];
+            d.shell()->setProperty("boardText", QString());
+            QFileDialog* dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
+                                                 QStringLiteral("Open Project"));
+            const QPoint row = rowOf(d, dialog, name);
+            d.screenShot(step + QStringLiteral("before-double-click"));
+            d.screenClick(row, 2);
+            waitClosed(d, dialog, step);
+            expectOpened(name, QStringLiteral("a double-click"));
+            break;
+          }
+          case 2: {  // a single click chooses, Open opens it
+            const QString name = names[(round * 5 + 1) % names.size()];
+            d.shell()->setProperty("boardText", QString());
+            QFileDialog* dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
+                                                 QStringLiteral("Open Project"));
+            d.screenClick(rowOf(d, dialog, name));
+            auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QPushButton* open = dialogButton(d, dialog, QDialogButtonBox::Open);
+            d.waitUntil([&] { return field->text() == name && open->isEnabled(); },
+                        QStringLiteral("one click to choose ") + name);
+            d.screenShot(step + QStringLiteral("clicked"));
+            d.screenClick(onScreen(open));
+            waitClosed(d, dialog, step);
+            expectOpened(name, QStringLiteral("a click and Open"));
+            break;
+          }
+          default: {  // after a restart: the remembered folder, and Up
+            d.stop();
+            d.start();
+            QFileDialog* dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
+                                                 QStringLiteral("Open Project"));
+            const QString here = QDir(folder).absolutePath();
+            if (dialog->directory().absolutePath() != here)
+              d.fail(QStringLiteral("the dialog starts in ") + dialog->directory().absolutePath());
+            auto* up = dialog->findChild<QToolButton*>(QStringLiteral("toParentButton"));
+            if (!up || !up->isEnabled()) d.fail(QStringLiteral("Up is not there to click"));
+            d.screenClick(onScreen(up));
+            d.waitUntil(
+                [&] { return dialog->directory().absolutePath() == QDir::home().absolutePath(); },
+                QStringLiteral("Up to reach the home folder"));
+            d.screenShot(step + QStringLiteral("up"));
+            d.screenClick(rowOf(d, dialog, QStringLiteral("projects")), 2);
+            d.waitUntil([&] { return dialog->directory().absolutePath() == here; },
+                        QStringLiteral("a double-click to enter the folder again"));
+            const QString name = names[round % names.size()];
+            d.shell()->setProperty("boardText", QString());
+            d.screenClick(rowOf(d, dialog, name), 2);
+            waitClosed(d, dialog, step);
+            expectOpened(name, QStringLiteral("a double-click after Up"));
+            break;
+          }
+        }
+      }
+
+      // Saving over a file: Qt's dialog asks once (the page does not ask
+      // again), and Yes replaces it.
+      const QString replaced = names[2];
+      d.shell()->setProperty("boardText", QStringLiteral("8s8d2c"));
+      QFileDialog* dialog =
+          dialogFromHome(d, QStringLiteral("saveProjectButton"), QStringLiteral("Save Project"));
+      d.screenClick(rowOf(d, dialog, replaced));
+      // The question runs its own event loop: it is answered from a timer.
+      int questions = 0;
+      QTimer answer;
+      QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || questions > 0) return;
+        ++questions;
+        d.screenShot(QStringLiteral("replace-question"));
+        QAbstractButton* yes = box->button(QMessageBox::Yes);
+        const QPoint at = onScreen(yes);
+        QProcess::startDetached(
+            QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+      });
+      answer.start(100);
+      d.screenClick(onScreen(dialogButton(d, dialog, QDialogButtonBox::Save)));
+      waitClosed(d, dialog, QStringLiteral("replace"));
+      answer.stop();
+      if (questions != 1)
+        d.fail(QStringLiteral("the replace question came %1 times").arg(questions));
+      if (d.findVisible(QStringLiteral("replaceFileDialog")))
+        d.fail(QStringLiteral("the page asked a second time"));
+      boardOf[replaced] = QStringLiteral("8s8d2c");
+      d.shell()->setProperty("boardText", QString());
+      d.typeIntoFileDialog(
+          dialogFromHome(d, QStringLiteral("openProjectButton"), QStringLiteral("Open Project")),
+          QDir(folder).filePath(replaced));
+      expectOpened(replaced, QStringLiteral("a typed path after the replace"));
+
+      // Deutsch: the dialog's title and Qt's own words follow the switch.
+      QObject* languages = qmlEngine(d.window())
+                               ->rootContext()
+                               ->contextProperty(QStringLiteral("languageManager"))
+                               .value<QObject*>();
+      for (const char* code : {"de", "en"}) {
+        QMetaObject::invokeMethod(languages, "setLanguage",
+                                  Q_ARG(QString, QString::fromLatin1(code)));
+        const QString title = QCoreApplication::translate("HomePage", "Open Project");
+        const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+        if (qstrcmp(code, "de") == 0 &&
+            (title == QLatin1String("Open Project") || lookIn == QLatin1String("Look in:")))
+          d.fail(QStringLiteral("no German catalogue in use"));
+        QFileDialog* shown = dialogFromHome(d, QStringLiteral("openProjectButton"), title);
+        auto* label = shown->findChild<QLabel*>(QStringLiteral("lookInLabel"));
+        if (!label || label->text() != lookIn)
+          d.fail(QStringLiteral("the dialog reads \"%1\" for \"%2\"")
+                     .arg(label ? label->text() : QString(), lookIn));
+        d.screenShot(QStringLiteral("language-") + QString::fromLatin1(code));
+        d.screenClick(onScreen(dialogButton(d, shown, QDialogButtonBox::Cancel)));
+        waitClosed(d, shown, QStringLiteral("cancel"));
+      }
+    });
+  }
+
   // A project saved and opened again, with and without results, and a
   // broken project file.
   void saveAndOpenProjects() {
@@ -513,7 +760,7 @@ class WindowJourneys : public QObject {
       openTab(d, 0);
       d.click(QStringLiteral("saveProjectButton"));
       d.shot(QStringLiteral("save-dialog"));
-      chooseFile(d, QStringLiteral("saveProjectDialog"), folder, QStringLiteral("river"));
+      chooseFile(d, QStringLiteral("Save Project"), folder, QStringLiteral("river"));
       if (!QFileInfo::exists(folder + QStringLiteral("/river.pellarisproj")))
         d.fail(QStringLiteral("river.pellarisproj was not written"));
 
@@ -525,8 +772,7 @@ class WindowJourneys : public QObject {
 
       openTab(d, 0);
       d.click(QStringLiteral("openProjectButton"));
-      chooseFile(d, QStringLiteral("openProjectDialog"), folder,
-                 QStringLiteral("river.pellarisproj"));
+      chooseFile(d, QStringLiteral("Open Project"), folder, QStringLiteral("river.pellarisproj"));
       d.waitUntil([&] { return d.shell()->property("navIndex").toInt() == 3; },
                   QStringLiteral("the results page"));
       d.waitUntil([&] { return treeLevel(d, 0) == root; }, QStringLiteral("the same root actions"));
@@ -546,11 +792,11 @@ class WindowJourneys : public QObject {
       pickBoard(d, {QStringLiteral("Ah"), QStringLiteral("Kd"), QStringLiteral("7c")});
       openTab(d, 0);
       d.click(QStringLiteral("saveProjectButton"));
-      chooseFile(d, QStringLiteral("saveProjectDialog"), folder, QStringLiteral("setup-only"));
+      chooseFile(d, QStringLiteral("Save Project"), folder, QStringLiteral("setup-only"));
       d.click(QStringLiteral("heroNewSolveButton"));
       openTab(d, 0);
       d.click(QStringLiteral("openProjectButton"));
-      chooseFile(d, QStringLiteral("openProjectDialog"), folder,
+      chooseFile(d, QStringLiteral("Open Project"), folder,
                  QStringLiteral("setup-only.pellarisproj"));
       d.waitUntil(
           [&] {
@@ -568,8 +814,7 @@ class WindowJourneys : public QObject {
       openTab(d, 0);
       d.click(QStringLiteral("openProjectButton"));
       Driver::expectMessage(QStringLiteral("Load failed:"));
-      chooseFile(d, QStringLiteral("openProjectDialog"), folder,
-                 QStringLiteral("broken.pellarisproj"));
+      chooseFile(d, QStringLiteral("Open Project"), folder, QStringLiteral("broken.pellarisproj"));
       const QString error = Driver::text(d.item(QStringLiteral("messageText")));
       if (!error.contains(QLatin1String(
               "broken.pellarisproj could not be opened:\nThe project file is damaged (cut short)")))
@@ -613,8 +858,7 @@ class WindowJourneys : public QObject {
       d.click(d.item(QStringLiteral("oopLibraryRow_Folder A")));
       d.click(d.item(QStringLiteral("oopLibraryRow_Opening")));
       d.click(QStringLiteral("oopImportRangeButton"));
-      chooseFile(d, QStringLiteral("importRangeFileDialog"), folder,
-                 QStringLiteral("wide open.txt"));
+      chooseFile(d, QStringLiteral("Import Range"), folder, QStringLiteral("wide open.txt"));
       QQuickItem* importName = d.item(QStringLiteral("importRangeNameField"));
       if (Driver::text(importName) != QLatin1String("wide open"))
         d.fail(QStringLiteral("the import proposes ") + Driver::text(importName));
@@ -805,7 +1049,7 @@ int main(int argc, char** argv) {
   // As the program runs without logging: only warnings and errors print.
   QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n"));
   QQuickStyle::setStyle(QStringLiteral("Basic"));
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   halvory_shell::setApplicationIdentity();
   const QByteArray restarted = qgetenv(journeys::kRestartedVariable);
   if (!restarted.isEmpty()) {

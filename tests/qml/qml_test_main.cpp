@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include <QApplication>
 #include <QLoggingCategory>
 #include <QObject>
 #include <QQmlEngine>
@@ -46,6 +47,9 @@ class Setup : public QObject {
 
 int main(int argc, char** argv) {
   QTEST_SET_MAIN_SOURCE_PATH
+  // A widget application, as the program is: the file dialogs then open
+  // as they do there (Qt's widget dialog), here on the offscreen screen.
+  QApplication app(argc, argv);
   Setup setup;
   const int failed =
       quick_test_main_with_setup(argc, argv, "pellaris_qml", QUICK_TEST_SOURCE_DIR, &setup);

@@ -6,14 +6,14 @@
 #include "harness.hpp"
 
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QQmlApplicationEngine>
 #include <QUrl>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
   pellaris_qml_test::prepareApplication();
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   const QStringList args = QCoreApplication::arguments();
   if (args.size() < 2) {
     std::fprintf(stderr, "usage: %s <document.qml> [arguments for the document]\n", argv[0]);
@@ -29,5 +29,5 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "could not load %s\n", qPrintable(url.toString()));
     return 1;
   }
-  return QGuiApplication::exec();
+  return QApplication::exec();
 }

@@ -286,14 +286,14 @@ Item {
             compare(page.oopRangeText, "my edit")
         }
 
-        // The file chooser stands in for the user's pick: it is closed and
-        // its accept action runs with the file.
+        // The user picks the file in the platform's dialog and accepts it.
         function importFile(page, seat, url) {
             page.openImportRangeDialog(seat)
             var chooser = child(page, "importRangeFileDialog")
             tryCompare(chooser, "visible", true)
-            chooser.close()
-            page.importRangeFromFile(url)
+            chooser.currentFile = url
+            chooser.accept()
+            tryCompare(chooser, "visible", false)
         }
 
         function writeFile(name, text) {
