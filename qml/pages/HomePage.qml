@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Qt.labs.settings
 import "../components" as Components
 import "homeStats.js" as HomeStats
 import "projectFiles.js" as ProjectFiles
@@ -171,14 +170,13 @@ Item {
 
     // The file dialogs start in the folder of the last project saved or
     // opened, else in the home folder.
-    Settings {
+    Published.SettingsSection {
         id: fileStore
         category: "projectFiles"
-        property string lastFolder: ""
     }
 
     function _startFolder(): string {
-        var last = fileStore.lastFolder
+        var last = String(fileStore.value("lastFolder", ""))
         if (last !== "" && controller && controller.fileExists(last))
             return last
         return controller ? String(controller.homeFolderUrl()) : ""
@@ -186,8 +184,13 @@ Item {
 
     function _rememberFolder(fileUrl: var) {
         var folder = ProjectFiles.folderOf(fileUrl)
-        if (folder !== "")
-            fileStore.lastFolder = folder
+        if (folder === "" || String(fileStore.value("lastFolder", "")) === folder)
+            return
+        // The project itself was saved or opened; only the folder is not
+        // remembered for the next dialog, and the user hears so.
+        var problem = fileStore.write({ lastFolder: folder })
+        if (problem !== "")
+            _showError(() => qsTranslate("SettingsPage", "Settings"), () => problem)
     }
 
     // The dialogs are the program's own: each opens in the folder wanted.
