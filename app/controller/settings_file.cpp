@@ -194,57 +194,75 @@ QVariant unescapedValue(const char* p, qsizetype n) {
 QByteArray escapedValue(const QString& text) {
   const QByteArray utf8 =
       (text.startsWith(QLatin1Char('@')) ? QStringLiteral("@") + text : text).toUtf8();
-  QByteArray out;
-  out.reserve(utf8.size() + utf8.size() / 8 + 2);
-  bool quotes = false;
+  const bool quotes = utf8.contains(';') || utf8.contains(',') || utf8.contains('=') ||
+                      utf8.startsWith(' ') || utf8.endsWith(' ');
+  // Written through a pointer into room for the longest escape of each
+  // byte: a large list is escaped in one pass without growing.
+  QByteArray out(utf8.size() * 4 + 2, Qt::Uninitialized);
+  char* o = out.data();
+  static constexpr char kHex[] = "0123456789abcdef";
+  auto hexEscape = [&o](uchar c) {
+    *o++ = '\\';
+    *o++ = 'x';
+    if (c >= 16) *o++ = kHex[c >> 4];
+    *o++ = kHex[c & 15];
+  };
+  if (quotes) *o++ = '"';
   bool escapeHexDigit = false;
   for (const char c : utf8) {
-    if (c == ';' || c == ',' || c == '=') quotes = true;
     if (escapeHexDigit && isHexDigit(c)) {
-      out.append("\\x").append(QByteArray::number(uchar(c), 16));
+      hexEscape(uchar(c));
       continue;
     }
     escapeHexDigit = false;
+    char named = 0;
     switch (c) {
-      case '\0':
-        out.append("\\0");
-        escapeHexDigit = true;
-        break;
       case '\a':
-        out.append("\\a");
+        named = 'a';
         break;
       case '\b':
-        out.append("\\b");
+        named = 'b';
         break;
       case '\f':
-        out.append("\\f");
+        named = 'f';
         break;
       case '\n':
-        out.append("\\n");
+        named = 'n';
         break;
       case '\r':
-        out.append("\\r");
+        named = 'r';
         break;
       case '\t':
-        out.append("\\t");
+        named = 't';
         break;
       case '\v':
-        out.append("\\v");
+        named = 'v';
         break;
       case '"':
+        named = '"';
+        break;
       case '\\':
-        out.append('\\').append(c);
+        named = '\\';
         break;
       default:
-        if (uchar(c) <= 0x1F) {
-          out.append("\\x").append(QByteArray::number(uchar(c), 16));
-          escapeHexDigit = true;
-        } else {
-          out.append(c);
-        }
+        break;
+    }
+    if (named != 0) {
+      *o++ = '\\';
+      *o++ = named;
+    } else if (c == '\0') {
+      *o++ = '\\';
+      *o++ = '0';
+      escapeHexDigit = true;
+    } else if (uchar(c) <= 0x1F) {
+      hexEscape(uchar(c));
+      escapeHexDigit = true;
+    } else {
+      *o++ = c;
     }
   }
-  if (quotes || out.startsWith(' ') || out.endsWith(' ')) return '"' + out + '"';
+  if (quotes) *o++ = '"';
+  out.truncate(o - out.constData());
   return out;
 }
 
@@ -330,16 +348,25 @@ QVariant valueOf(const ParsedFile& file, const QString& key) {
 // The file with `changes` made in `group`: old lines of those keys go, the
 // new lines follow the group's last section (a new section at the end when
 // there is none).
-QByteArray withChanges(const ParsedFile& file, const QString& group, const QVariantMap& changes) {
-  QList<Span> dropped;
-  QByteArray added;
+// The lines that write `changes`, made before the file's lock is taken.
+QByteArray linesOf(const QVariantMap& changes) {
+  QByteArray lines;
   for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) {
-    for (const Line& line : file.keys.value(fullKey(group, it.key()))) dropped.append(line.whole);
     if (!it.value().isValid() || it.value().isNull()) continue;
-    added.append(escapedKey(it.key())).append('=').append(escapedValue(storedText(it.value())));
-    added.append(kNewLine);
+    lines.append(escapedKey(it.key())).append('=').append(escapedValue(storedText(it.value())));
+    lines.append(kNewLine);
+  }
+  return lines;
+}
+
+QByteArray withChanges(const ParsedFile& file, const QString& group, const QStringList& keys,
+                       const QByteArray& lines) {
+  QList<Span> dropped;
+  for (const QString& key : keys) {
+    for (const Line& line : file.keys.value(fullKey(group, key))) dropped.append(line.whole);
   }
   const QByteArray& b = file.bytes;
+  QByteArray lead;
   qsizetype insertAt = -1;
   for (const Section& section : file.sections) {
     if (section.group == group && (section.contentEnd > 0 || group.isEmpty()))
@@ -347,24 +374,22 @@ QByteArray withChanges(const ParsedFile& file, const QString& group, const QVari
   }
   if (insertAt < 0) {
     insertAt = b.size();
-    QByteArray header;
-    if (!b.isEmpty() && !b.endsWith('\n') && !b.endsWith('\r')) header.append(kNewLine);
-    if (!b.isEmpty()) header.append(kNewLine);
-    header.append('[').append(sectionName(group)).append(']').append(kNewLine);
-    added.prepend(header);
+    if (!b.isEmpty() && !b.endsWith('\n') && !b.endsWith('\r')) lead.append(kNewLine);
+    if (!b.isEmpty()) lead.append(kNewLine);
+    lead.append('[').append(sectionName(group)).append(']').append(kNewLine);
   } else if (insertAt > 0 && b.at(insertAt - 1) != '\n' && b.at(insertAt - 1) != '\r') {
-    added.prepend(kNewLine);
+    lead.append(kNewLine);
   }
   std::sort(dropped.begin(), dropped.end(),
             [](const Span& a, const Span& c) { return a.start < c.start; });
   QByteArray out;
-  out.reserve(b.size() + added.size());
+  out.reserve(b.size() + lead.size() + lines.size());
   qsizetype at = 0;
   bool inserted = false;
   auto copyTo = [&](qsizetype end) {
     if (!inserted && insertAt >= at && insertAt <= end) {
       out.append(b.constData() + at, insertAt - at);
-      out.append(added);
+      out.append(lead).append(lines);
       at = insertAt;
       inserted = true;
     }
@@ -477,6 +502,20 @@ StoreFault SettingsFile::write(const QString& group, const QVariantMap& changes,
   const QFileInfo info(path_);
   const QString folder = info.absolutePath();
   if (!QDir().mkpath(folder)) return StoreFault::NotWritable;
+  // The new lines and the expected texts as they would be stored are made
+  // first: the lock is held only to read, compare, copy and write.
+  const QByteArray lines = linesOf(changes);
+  struct Expected {
+    QString key;
+    QString text;
+    QByteArray stored;
+  };
+  QList<Expected> expectedTexts;
+  for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
+    const QString text = it.value().toString();
+    expectedTexts.append({fullKey(group, it.key()), text, escapedValue(text)});
+  }
+
   QLockFile lock(path_ + QStringLiteral(".lock"));
   // A copy that died leaves its lock behind; a live one keeps it.
   lock.setStaleLockTime(0);
@@ -485,11 +524,20 @@ StoreFault SettingsFile::write(const QString& group, const QVariantMap& changes,
 
   FileState& state = states()[path_];
   if (const StoreFault fault = refresh(path_, state); fault != StoreFault::None) return fault;
-  for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
-    if (valueOf(state.file, fullKey(group, it.key())).toString() != it.value().toString())
+  for (const Expected& e : expectedTexts) {
+    const auto found = state.file.keys.constFind(e.key);
+    if (found == state.file.keys.constEnd() || found->isEmpty()) {
+      if (!e.text.isEmpty()) return StoreFault::Changed;
+      continue;
+    }
+    const Span v = found->constLast().value;
+    const QByteArrayView stored(state.file.bytes.constData() + v.start, v.end - v.start);
+    // Text written otherwise (by QSettings, or by hand) may read the same.
+    if (stored != QByteArrayView(e.stored) && valueOf(state.file, e.key).toString() != e.text)
       return StoreFault::Changed;
   }
-  const QByteArray bytes = withChanges(state.file, group, changes);
+  const QStringList keys = changes.keys();
+  QByteArray bytes = withChanges(state.file, group, keys, lines);
   if (spaceShort(folder, bytes.size() + 4096)) return StoreFault::NoSpace;
   QSaveFile out(path_);
   if (!out.open(QIODevice::WriteOnly)) return StoreFault::NotWritable;
@@ -497,11 +545,13 @@ StoreFault SettingsFile::write(const QString& group, const QVariantMap& changes,
     const bool full = out.error() == QFileDevice::ResourceError || spaceShort(folder, bytes.size());
     return full ? StoreFault::NoSpace : StoreFault::NotWritable;
   }
+  state.stamp = stampOf(path_, QFileInfo(path_));
+  lock.unlock();
+
   // What is on disk now is what was just written.
-  state.file = parse(bytes);
+  state.file = parse(std::move(bytes));
   state.read = true;
   state.exists = true;
-  state.stamp = stampOf(path_, QFileInfo(path_));
   for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) {
     if (it.value().isValid() && !it.value().isNull())
       state.seen.insert(fullKey(group, it.key()));
