@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Window
-import Qt.labs.settings
 import Pellaris
 
 // The Custom range library at 1,000, 10,000 and 100,000 stored ranges: for
@@ -18,7 +17,7 @@ Window {
     readonly property var controller: appController
     // qmllint enable unqualified
 
-    Settings { id: rangeStore; category: "ranges" }
+    SettingsSection { id: rangeStore; category: "ranges" }
 
     Component {
         id: shellComponent
@@ -36,9 +35,7 @@ Window {
         var parts = []
         for (var i = 0; i < count; ++i)
             parts.push(JSON.stringify({ id: "b" + i, type: "range", name: "Range " + i, value: "AA, KK, AKs:0.5" }))
-        rangeStore.setValue("oopCustomRangesJson", "[" + parts.join(",") + "]")
-        rangeStore.setValue("ipCustomRangesJson", "")
-        rangeStore.sync()
+        rangeStore.write({ oopCustomRangesJson: "[" + parts.join(",") + "]", ipCustomRangesJson: "" })
     }
 
     Connections {

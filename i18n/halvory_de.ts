@@ -42,6 +42,18 @@
         <translation>Einstellungen konnten nicht gespeichert werden: %1 ist nicht lesbar</translation>
     </message>
     <message>
+        <source>Settings could not be read: %1 cannot be read</source>
+        <translation>Einstellungen konnten nicht gelesen werden: %1 ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: no space left for %1</source>
+        <translation>Einstellungen konnten nicht gespeichert werden: kein Speicherplatz mehr für %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is in use by another copy of the program</source>
+        <translation>Einstellungen konnten nicht gespeichert werden: %1 wird von einer anderen Kopie des Programms benutzt</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>Ungültige Datei-URL.</translation>
     </message>

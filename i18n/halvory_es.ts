@@ -42,6 +42,18 @@
         <translation>No se pudo guardar la configuración: %1 no se puede leer</translation>
     </message>
     <message>
+        <source>Settings could not be read: %1 cannot be read</source>
+        <translation>No se pudo leer la configuración: %1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: no space left for %1</source>
+        <translation>No se pudo guardar la configuración: no queda espacio para %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is in use by another copy of the program</source>
+        <translation>No se pudo guardar la configuración: otra copia del programa está usando %1</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>URL de archivo no válida.</translation>
     </message>

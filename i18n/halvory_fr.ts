@@ -42,6 +42,18 @@
         <translation>Impossible d'enregistrer les paramètres : %1 est illisible</translation>
     </message>
     <message>
+        <source>Settings could not be read: %1 cannot be read</source>
+        <translation>Impossible de lire les paramètres : %1 est illisible</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: no space left for %1</source>
+        <translation>Impossible d&apos;enregistrer les paramètres : plus d&apos;espace disponible pour %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is in use by another copy of the program</source>
+        <translation>Impossible d&apos;enregistrer les paramètres : %1 est utilisé par une autre copie du programme</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>URL de fichier non valide.</translation>
     </message>

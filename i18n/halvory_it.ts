@@ -42,6 +42,18 @@
         <translation>Impossibile salvare le impostazioni: %1 non è leggibile</translation>
     </message>
     <message>
+        <source>Settings could not be read: %1 cannot be read</source>
+        <translation>Impossibile leggere le impostazioni: %1 non è leggibile</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: no space left for %1</source>
+        <translation>Impossibile salvare le impostazioni: spazio esaurito per %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is in use by another copy of the program</source>
+        <translation>Impossibile salvare le impostazioni: %1 è in uso da un&apos;altra copia del programma</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>URL del file non valido.</translation>
     </message>

@@ -43,6 +43,18 @@
         <translation>Nie można zapisać ustawień: nie można odczytać %1</translation>
     </message>
     <message>
+        <source>Settings could not be read: %1 cannot be read</source>
+        <translation>Nie można odczytać ustawień: nie można odczytać %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: no space left for %1</source>
+        <translation>Nie można zapisać ustawień: brak miejsca na %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is in use by another copy of the program</source>
+        <translation>Nie można zapisać ustawień: %1 jest używany przez inną kopię programu</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>Nieprawidłowy adres URL pliku.</translation>
     </message>

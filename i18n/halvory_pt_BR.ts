@@ -42,6 +42,18 @@
         <translation>Não foi possível salvar as configurações: %1 não pode ser lido</translation>
     </message>
     <message>
+        <source>Settings could not be read: %1 cannot be read</source>
+        <translation>Não foi possível ler as configurações: %1 não pode ser lido</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: no space left for %1</source>
+        <translation>Não foi possível salvar as configurações: não há espaço para %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is in use by another copy of the program</source>
+        <translation>Não foi possível salvar as configurações: %1 está em uso por outra cópia do programa</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>URL de arquivo inválida.</translation>
     </message>

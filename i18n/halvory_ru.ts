@@ -43,6 +43,18 @@
         <translation>Не удалось сохранить настройки: не удаётся прочитать %1</translation>
     </message>
     <message>
+        <source>Settings could not be read: %1 cannot be read</source>
+        <translation>Не удалось прочитать настройки: не удаётся прочитать %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: no space left for %1</source>
+        <translation>Не удалось сохранить настройки: нет места для %1</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved: %1 is in use by another copy of the program</source>
+        <translation>Не удалось сохранить настройки: %1 используется другой копией программы</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>Недопустимый URL файла.</translation>
     </message>

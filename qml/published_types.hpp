@@ -1,13 +1,13 @@
 #pragma once
 // The objects start-up publishes on the root context, known to the module as
 // types: documents declare properties of these types, so qmllint and the QML
-// compiler check every member a page uses. QML never creates one.
+// compiler check every member a page uses. QML never creates one of them.
 
 #include <QtQml/qqml.h>
 
 #include "controller/app_controller.hpp"
 #include "language_manager.hpp"
-#include "store_lock.hpp"
+#include "settings_section.hpp"
 #include "update_manager.hpp"
 
 struct AppControllerType {
@@ -31,9 +31,9 @@ struct UpdateManagerType {
   QML_UNCREATABLE("Start-up publishes the one update manager.")
 };
 
-struct StoreLockType {
+// The one type documents create: a section of the settings file.
+struct SettingsSectionType {
   Q_GADGET
-  QML_FOREIGN(StoreLock)
-  QML_NAMED_ELEMENT(StoreLock)
-  QML_UNCREATABLE("Start-up publishes the one store lock.")
+  QML_FOREIGN(SettingsSection)
+  QML_NAMED_ELEMENT(SettingsSection)
 };

@@ -1,5 +1,7 @@
 #include "language_manager.hpp"
 
+#include "controller/settings_file.hpp"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -7,7 +9,6 @@
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlEngine>
-#include <QSettings>
 #include <QTranslator>
 #include <QUrl>
 #include <QWindow>
@@ -90,7 +91,8 @@ void relistQtFileDialogs() {
   }
 }
 
-const QString kLanguageKey = QStringLiteral("ui/language");
+const QString kLanguageGroup = QStringLiteral("ui");
+const QString kLanguageKey = QStringLiteral("language");
 const QString kSystem = QStringLiteral("system");
 
 QLocale localeFor(const QString& code) {
@@ -106,7 +108,8 @@ LanguageManager::LanguageManager(QQmlEngine* engine, QObject* parent)
     connect(application, &QQmlApplicationEngine::objectCreated, this,
             [application] { removeEngineCatalogues(application); });
   }
-  const QString stored = QSettings().value(kLanguageKey, kSystem).toString();
+  const QString stored =
+      halvory_app::SettingsFile().value(kLanguageGroup, kLanguageKey, kSystem).toString();
   applyLanguage(normalizeLanguageCode(stored), false);
 }
 
@@ -160,10 +163,12 @@ void LanguageManager::applyLanguage(const QString& code, bool persist) {
   QLocale::setDefault(locale);
   currentLanguage_ = code;
 
+  // Worded after the new translator is in: the reason is in the language
+  // chosen.
   if (persist) {
-    QSettings settings;
-    settings.setValue(kLanguageKey, code);
-    settings.sync();
+    halvory_app::SettingsFile file;
+    saveProblem_ = halvory_app::storeFaultText(file.write(kLanguageGroup, {{kLanguageKey, code}}),
+                                               file.path());
   }
 
   qInfo().noquote() << QStringLiteral("Language set to %1 (translator %2, Qt catalogues %3)")

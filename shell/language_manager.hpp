@@ -17,6 +17,9 @@ class LanguageManager : public QObject {
   QString currentLanguage() const { return currentLanguage_; }
 
   Q_INVOKABLE void setLanguage(const QString& code);
+  // Why the last choice setLanguage() applied was not kept for the next
+  // start (in the language chosen, naming the file); "" when it was.
+  Q_INVOKABLE QString saveProblem() const { return saveProblem_; }
 
   static QString normalizeLanguageCode(const QString& code);
   static QStringList languageCandidates(const QString& code);
@@ -29,4 +32,5 @@ class LanguageManager : public QObject {
 
   QQmlEngine* engine_ = nullptr;
   QString currentLanguage_;
+  QString saveProblem_;
 };

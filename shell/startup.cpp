@@ -3,7 +3,6 @@
 #include "crash_handlers.hpp"
 #include "language_manager.hpp"
 #include "logging.hpp"
-#include "store_lock.hpp"
 #include "update_manager.hpp"
 
 #include "controller/app_controller.hpp"
@@ -147,8 +146,6 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
   engine.rootContext()->setContextProperty(QStringLiteral("appController"), &appController);
   UpdateManager updates;
   engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
-  StoreLock storeLock;
-  engine.rootContext()->setContextProperty(QStringLiteral("storeLock"), &storeLock);
 
   // The handler below is the one writer of QML warnings; the engine's own
   // copy to the message log would put every warning there twice.

@@ -1,7 +1,7 @@
 #include "controller/settings_store.hpp"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "controller/settings_file.hpp"
+
 #include <QSettings>
 
 namespace halvory_app {
@@ -45,21 +45,8 @@ std::shared_ptr<SettingsStore> makeSettingsStore() {
 }
 
 QString settingsStoreProblem() {
-  QSettings settings;
-  settings.sync();
-  const QSettings::Status status = settings.status();
-  if (status == QSettings::NoError && settings.isWritable()) return {};
-  QString file = QDir::toNativeSeparators(settings.fileName());
-  const QString home = QDir::toNativeSeparators(QDir::homePath());
-  if (!home.isEmpty() && file.startsWith(home + QDir::separator()))
-    file = QLatin1Char('~') + file.mid(home.size());
-  if (status == QSettings::FormatError)
-    return QCoreApplication::translate("AppController",
-                                       "Settings could not be saved: %1 cannot be read")
-        .arg(file);
-  return QCoreApplication::translate("AppController",
-                                     "Settings could not be saved: %1 is not writable")
-      .arg(file);
+  SettingsFile file;
+  return storeFaultText(file.check(), file.path(), true);
 }
 
 }  // namespace halvory_app

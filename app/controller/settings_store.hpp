@@ -28,10 +28,9 @@ class SettingsStore {
 
 std::shared_ptr<SettingsStore> makeSettingsStore();
 
-// Why the program's settings file cannot keep what is written to it (the
-// file named, in the chosen language), or empty when it can. Writes still
-// waiting in this process are tried again first, so a write that did not
-// reach the file is found here.
+// Why the program's settings file cannot be read or cannot keep what is
+// written to it now (the cause and the file named, in the chosen language),
+// or empty when it can.
 QString settingsStoreProblem();
 
 }  // namespace halvory_app

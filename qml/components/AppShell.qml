@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import Qt.labs.settings
 import "../theme" as ThemePack
 import "projectPresets.js" as Presets
 import "solveRules.js" as SolveRules
@@ -146,10 +145,7 @@ SpotSizingItem {
         onTriggered: shell._requestSolveMemEstimate()
     }
 
-    // Read through value() rather than declared properties: a Settings
-    // object writes its declared properties back when it is destroyed, and
-    // would undo on exit what the settings page saved after start-up.
-    Settings {
+    Published.SettingsSection {
         id: uiSettings
         category: "ui"
     }

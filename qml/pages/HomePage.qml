@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Qt.labs.settings
 import Qt.labs.platform as Platform
 import "../components" as Components
 import "homeStats.js" as HomeStats
@@ -176,14 +175,13 @@ Item {
 
     // The file dialogs start in the folder of the last project saved or
     // opened, else in the home folder.
-    Settings {
+    Published.SettingsSection {
         id: fileStore
         category: "projectFiles"
-        property string lastFolder: ""
     }
 
     function _startFolder(): string {
-        var last = fileStore.lastFolder
+        var last = String(fileStore.value("lastFolder", ""))
         if (last !== "" && controller && controller.fileExists(last))
             return last
         return controller ? String(controller.homeFolderUrl()) : ""
@@ -191,8 +189,13 @@ Item {
 
     function _rememberFolder(fileUrl: var) {
         var folder = ProjectFiles.folderOf(fileUrl)
-        if (folder !== "")
-            fileStore.lastFolder = folder
+        if (folder === "" || String(fileStore.value("lastFolder", "")) === folder)
+            return
+        // The project itself was saved or opened; only the folder is not
+        // remembered for the next dialog, and the user hears so.
+        var problem = fileStore.write({ lastFolder: folder })
+        if (problem !== "")
+            _showError(() => qsTranslate("SettingsPage", "Settings"), () => problem)
     }
 
     // The dialogs are the platform's (the desktop's own, else Qt's widget

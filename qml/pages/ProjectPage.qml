@@ -2,7 +2,6 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Qt.labs.settings
 import Pellaris
 import "../components/solveRules.js" as SolveRules
 import "../components/rangeText.js" as RangeText
@@ -67,9 +66,6 @@ SpotSizingItem {
     // qmllint disable unqualified
     property var _controllerSource: typeof appController !== "undefined" ? appController : null
     property LanguageManager _languageSource: typeof languageManager !== "undefined" ? languageManager : null
-    // The lock two running copies of the program take around each write of
-    // the stores they share.
-    property StoreLock _storeLock: typeof storeLock !== "undefined" ? storeLock : null
     // qmllint enable unqualified
     readonly property bool developerMode: !!_controllerSource && _controllerSource.developerMode === true
 
@@ -132,7 +128,7 @@ SpotSizingItem {
     // Why the store did not keep the last write of a stored list.
     property string _storeProblem: ""
     // Per stored list's key: { store, text, entries } of this page's last
-    // write of it.
+    // read or write of it.
     property var _lastWritten: ({})
 
     // ---- Board ----
@@ -370,71 +366,72 @@ SpotSizingItem {
         return { ok: stored.ok, profiles: Profiles.profilesOf(stored.entries) }
     }
 
-    // Reads the list stored under `key` as it is now (another copy of the
-    // program may have written since this page read it), lets `change` edit
-    // its entries in place or return new ones, and writes them back: entries
-    // this page could not read stay as they were. Stored text that is no
-    // list at all is moved aside to `key + "Unreadable"` first. The whole
-    // of it runs under the stores' lock, so another copy's write cannot fall
-    // between this read and this write.
-    function _editStoredList(store, key, change) {
-        return _underStoreLock(key, function () { return _editStoredListLocked(store, key, change) })
-    }
-
-    function _underStoreLock(key, edit) {
-        var locked = !!_storeLock && _storeLock.acquire(5000)
-        if (!!_storeLock && !locked)
-            console.warn("The stores' lock was not free; writing " + key + " without it.")
-        try {
-            return edit()
-        } finally {
-            if (locked)
-                _storeLock.release()
+    // Writes what `edit` makes of the text stored under `key` as it is now
+    // (another copy of the program may have written since this page read
+    // it). `edit(text, lost, read)` returns the changes, key -> new text;
+    // `lost` says the key is gone from the store though this page read or
+    // wrote it (the file was deleted meanwhile), and `read(k)` reads
+    // another key it needs. The write is made only while every key read
+    // still holds what was read, else all is read and made again: another
+    // copy's write falling between is kept, never written over. Returns ""
+    // when kept, else why not (`_storeProblem` says it too); nothing is
+    // written then.
+    function _editStoredText(store, key, edit): string {
+        var problem = ""
+        for (var attempt = 0; attempt < 5; ++attempt) {
+            var seen = {}
+            var read = function (k) {
+                var v = store.value(k, "")
+                seen[k] = v === undefined || v === null ? "" : String(v)
+                return seen[k]
+            }
+            // A file that cannot be read is not written: the write says why.
+            var text = read(key)
+            var result = store.writeIfUnchanged(seen, edit(text, store.lost(key), read))
+            problem = String(result.error)
+            if (result.changed !== true)
+                break
         }
+        _storeProblem = problem
+        return problem
     }
 
-    // Stored text under `key` that cannot be read is added to
-    // `key + "Unreadable"` before anything is written over it.
-    function _setAsideUnreadable(store, key, text) {
-        var kept = store.value(key + "Unreadable", "")
-        store.setValue(key + "Unreadable", kept === undefined || kept === null || kept === ""
-                       ? text : String(kept) + "\n" + String(text))
+    // Edits the list stored under `key` by `change` (which edits the entries
+    // in place or returns new ones) on the list as stored now: entries this
+    // page could not read stay as they were, and stored text that is no
+    // list at all is added to `key + "Unreadable"` first. When the store
+    // lost the list, the change is made on what the page shows, as
+    // `shown()` gives it. Returns the entries written, or null when the
+    // store could not keep them (`_storeProblem` says why).
+    function _editStoredList(store, key, change, shown) {
+        var written = null
+        var problem = _editStoredText(store, key, function (text, lost, read) {
+            // The entries this page read or wrote last stand for that text
+            // as long as the store still holds it (reading a large list
+            // again would take a second).
+            var last = _lastWritten[key]
+            delete _lastWritten[key]
+            var stored = lost && shown ? { ok: true, entries: shown() }
+                : last && last.store === store && last.text === text ? { ok: true, entries: last.entries }
+                : Profiles.readEntries(text)
+            var changes = {}
+            if (!stored.ok) {
+                var aside = read(key + "Unreadable")
+                changes[key + "Unreadable"] = aside === "" ? text : aside + "\n" + text
+            }
+            var entries = change(stored.entries) || stored.entries
+            changes[key] = Profiles.entriesText(entries)
+            written = { store: store, text: changes[key], entries: entries }
+            return changes
+        })
+        if (problem !== "")
+            return null
+        _lastWritten[key] = written
+        return written.entries
     }
 
-    // Why the settings file did not keep the last write ("" when it did),
-    // by the controller, which sees the file's state.
-    function _settingsStoreProblem(): string {
-        var c = _controllerSource
-        var problem = c && typeof c.settingsStoreProblem === "function" ? c.settingsStoreProblem() : ""
-        return problem === undefined || problem === null ? "" : String(problem)
-    }
-
-    // The entries written, or null when the store could not keep them: the
-    // store then holds, in this program too, what it held before, and
-    // `_storeProblem` says why.
-    function _editStoredListLocked(store, key, change) {
-        store.sync()
-        var text = store.value(key, "")
-        // The entries this page wrote last stand for the text it wrote, as
-        // long as the store still holds that text (reading a large list
-        // again would take a second).
-        var last = _lastWritten[key]
-        delete _lastWritten[key]
-        var stored = last && last.store === store && last.text === text
-            ? { ok: true, entries: last.entries } : Profiles.readEntries(text)
-        if (!stored.ok)
-            _setAsideUnreadable(store, key, text)
-        var entries = change(stored.entries) || stored.entries
-        var written = Profiles.entriesText(entries)
-        store.setValue(key, written)
-        store.sync()
-        _storeProblem = _settingsStoreProblem()
-        if (_storeProblem === "") {
-            _lastWritten[key] = { store: store, text: written, entries: entries }
-            return entries
-        }
-        store.setValue(key, text === undefined || text === null ? "" : text)
-        return null
+    function _shownProfileEntries() {
+        return Profiles.entriesWithProfiles([], _sanitizeSettingsProfiles(settingsProfiles))
     }
 
     // Writes the page's profile list to the store by the rule of every
@@ -442,7 +439,8 @@ SpotSizingItem {
     // unchanged, stay as they were stored.
     function persistSettingsProfiles(): void {
         _editStoredList(settingsProfileStore, "profilesJson",
-                        entries => Profiles.entriesWithProfiles(entries, _sanitizeSettingsProfiles(settingsProfiles)))
+                        entries => Profiles.entriesWithProfiles(entries, _sanitizeSettingsProfiles(settingsProfiles)),
+                        _shownProfileEntries)
     }
 
     // A delete the store cannot keep leaves the profile listed, and the
@@ -451,7 +449,7 @@ SpotSizingItem {
         var key = String(id)
         var entries = _editStoredList(settingsProfileStore, "profilesJson", function (entries) {
             return Profiles.withoutProfile(entries, key)
-        })
+        }, _shownProfileEntries)
         if (!entries) {
             _loadProfileError = _storeProblem
             return
@@ -478,7 +476,7 @@ SpotSizingItem {
         var entries = _editStoredList(settingsProfileStore, "profilesJson", function (entries) {
             profile.name = _uniqueProfileName(Profiles.profilesOf(entries), name)
             entries.push({ value: profile })
-        })
+        }, _shownProfileEntries)
         if (!entries) {
             _saveProfileError = _storeProblem
             return false
@@ -828,9 +826,19 @@ SpotSizingItem {
 
     // Returns why the store did not keep the map ("" when it did).
     function _persistOverrides(seat, kind) {
-        rangeStore.setValue(seat + kind + "OverridesJson", JSON.stringify(_sanitizeOverrideMap(root[seat + kind + "Overrides"])))
-        rangeStore.sync()
-        return _settingsStoreProblem()
+        var changes = {}
+        changes[seat + kind + "OverridesJson"] = JSON.stringify(_sanitizeOverrideMap(root[seat + kind + "Overrides"]))
+        return rangeStore.write(changes)
+    }
+
+    // The changes that set aside stored overrides text that cannot be read.
+    function _overridesAside(storeKey, stored, read) {
+        var changes = {}
+        if (Builtin.storedOverridesUnreadable(stored)) {
+            var aside = read(storeKey + "Unreadable")
+            changes[storeKey + "Unreadable"] = aside === "" ? stored : aside + "\n" + stored
+        }
+        return changes
     }
 
     function persistStandardOverrides(player) {
@@ -869,25 +877,19 @@ SpotSizingItem {
             return false
         // Merged into the map as stored now, which another copy may have changed.
         var storeKey = seat + kind + "OverridesJson"
-        var problem = _underStoreLock(storeKey, function () {
-            rangeStore.sync()
-            var stored = rangeStore.value(storeKey, "")
-            if (Builtin.storedOverridesUnreadable(stored))
-                _setAsideUnreadable(rangeStore, storeKey, stored)
-            var before = root[seat + kind + "Overrides"]
-            var map = Builtin.readStoredOverrides(stored)
+        var shown = root[seat + kind + "Overrides"]
+        var map = null
+        var problem = _editStoredText(rangeStore, storeKey, function (stored, lost, read) {
+            var changes = _overridesAside(storeKey, stored, read)
+            map = lost ? Object.assign({}, shown) : Builtin.readStoredOverrides(stored)
             map[key] = text
-            root[seat + kind + "Overrides"] = map
-            var why = _persistOverrides(seat, kind)
-            if (why !== "") {
-                root[seat + kind + "Overrides"] = before
-                rangeStore.setValue(storeKey, stored === undefined || stored === null ? "" : stored)
-            }
-            return why
+            changes[storeKey] = JSON.stringify(_sanitizeOverrideMap(map))
+            return changes
         })
         root["_" + seat + "LibraryStoreError"] = problem
         if (problem !== "")
             return false
+        root[seat + kind + "Overrides"] = map
         root[seat + kind + "Ranges"] = _updateRangeValueById(tree, root[seat + "SelectedId"], text)
         return true
     }
@@ -896,17 +898,10 @@ SpotSizingItem {
         if (player !== "oop" && player !== "ip")
             return false
         var storeKey = player + kind + "OverridesJson"
-        var problem = _underStoreLock(storeKey, function () {
-            rangeStore.sync()
-            var stored = rangeStore.value(storeKey, "")
-            if (Builtin.storedOverridesUnreadable(stored))
-                _setAsideUnreadable(rangeStore, storeKey, stored)
-            rangeStore.setValue(storeKey, "")
-            rangeStore.sync()
-            var why = _settingsStoreProblem()
-            if (why !== "")
-                rangeStore.setValue(storeKey, stored === undefined || stored === null ? "" : stored)
-            return why
+        var problem = _editStoredText(rangeStore, storeKey, function (stored, lost, read) {
+            var changes = _overridesAside(storeKey, stored, read)
+            changes[storeKey] = ""
+            return changes
         })
         root["_" + player + "LibraryStoreError"] = problem
         if (problem !== "")
@@ -1083,7 +1078,12 @@ SpotSizingItem {
     function persistCustomRanges(player: string): void {
         if (player === "oop" || player === "ip")
             _editStoredList(rangeStore, player + "CustomRangesJson",
-                            entries => Library.entriesWithTree(entries, _sanitizeCustomTree(root[player + "CustomRanges"])))
+                            entries => Library.entriesWithTree(entries, _sanitizeCustomTree(root[player + "CustomRanges"])),
+                            () => _shownTreeEntries(player))
+    }
+
+    function _shownTreeEntries(seat) {
+        return Library.entriesWithTree([], _sanitizeCustomTree(root[seat + "CustomRanges"]))
     }
 
     // Every change of a Custom tree is made on the store as it is now and
@@ -1093,10 +1093,12 @@ SpotSizingItem {
     // `treeAfter`, when given, returns the tree the change left (the
     // store's list is then not read again).
     function _editCustomTree(seat, change, treeAfter) {
-        var entries = _editStoredList(rangeStore, seat + "CustomRangesJson", change)
+        var entries = _editStoredList(rangeStore, seat + "CustomRangesJson", change, () => _shownTreeEntries(seat))
         if (!entries)
             return false
         root[seat + "CustomRanges"] = Library.rememberClean(treeAfter ? treeAfter() : Library.treeOf(entries))
+        // The seat shows the store as it is now.
+        root["_" + seat + "LibraryStoreError"] = ""
         return true
     }
 
@@ -1285,16 +1287,12 @@ SpotSizingItem {
         root[player + "SelectedId"] = rows.length > 0 ? rows[Math.max(0, Math.min(index, rows.length - 1))].id : ""
     }
 
-    // Read and written with value()/setValue() only, as the profiles are.
-    Settings {
+    SettingsSection {
         id: rangeStore
         category: "ranges"
     }
 
-    // Read and written with value()/setValue() only: a declared property
-    // would be written back late (and again when the page goes), over
-    // whatever the store holds by then.
-    Settings {
+    SettingsSection {
         id: settingsProfileStore
         category: "settings_profiles"
     }
@@ -1311,6 +1309,9 @@ SpotSizingItem {
         settingsProfiles = _loadPersistedSettingsProfiles().profiles
         oopCustomRanges = _loadPersistedCustomRanges("oop")
         ipCustomRanges = _loadPersistedCustomRanges("ip")
+        // A store that cannot be read shows empty libraries: not as kept.
+        _oopLibraryStoreError = rangeStore.readProblem()
+        _ipLibraryStoreError = _oopLibraryStoreError
     }
 
     // ---- Layout ----

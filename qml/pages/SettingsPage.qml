@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Qt.labs.settings
 import "../components" as Components
 import "settingsRules.js" as SettingsRules
 import "../theme" as ThemePack
@@ -63,7 +62,7 @@ Item {
     // The colour a swatch is compared with.
     readonly property color currentAccent: theme ? (theme.useAccentOverride ? theme.accentOverride : theme.accent) : "#3FB950"
 
-    Settings {
+    Published.SettingsSection {
         id: uiStore
         category: "ui"
     }
@@ -86,18 +85,9 @@ Item {
         }
     }
 
-    // Written at once: a settings property would reach the store only later.
     function saveSettings() {
-        uiStore.setValue("darkMode", darkMode === true)
         var accent = theme && theme.useAccentOverride ? SettingsRules.colorHexText(theme.accentOverride) : ""
-        uiStore.setValue("accentHex", accent)
-        uiStore.sync()
-        storeError = _storeProblem()
-    }
-
-    function _storeProblem(): string {
-        var problem = controller ? controller.settingsStoreProblem() : ""
-        return problem === undefined || problem === null ? "" : String(problem)
+        storeError = uiStore.write({ darkMode: darkMode === true, accentHex: accent })
     }
 
     function resetToDefaults() {
@@ -120,7 +110,8 @@ Item {
         languages.setLanguage(languageOptions[index].code)
         // The language applies for this session even when it cannot be
         // kept for the next; the page says so.
-        storeError = _storeProblem()
+        var problem = languages.saveProblem()
+        storeError = problem === undefined || problem === null ? "" : String(problem)
     }
 
     function requestUpdate() {

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import Qt.labs.settings
 import Pellaris
 
 // The range library and the settings store, for screenshots: a Custom
@@ -25,7 +24,7 @@ ApplicationWindow {
         return ""
     }
 
-    Settings { id: rangeStore; category: "ranges" }
+    SettingsSection { id: rangeStore; category: "ranges" }
 
     Loader {
         id: loader
@@ -38,8 +37,7 @@ ApplicationWindow {
         var many = []
         for (var i = 0; i < 2000; ++i)
             many.push({ id: "r" + i, type: "range", name: i === 1 ? "Two\nlines" : "BTN open " + i, value: "AA, KK, AKs" })
-        rangeStore.setValue("oopCustomRangesJson", JSON.stringify(many))
-        rangeStore.sync()
+        rangeStore.write({ oopCustomRangesJson: JSON.stringify(many) })
         // qmllint disable unqualified
         if (argValue("--lang="))
             languageManager.setLanguage(argValue("--lang="))

@@ -2,7 +2,6 @@
 
 #include "language_manager.hpp"
 #include "stand_in.hpp"
-#include "store_lock.hpp"
 #include "update_manager.hpp"
 
 #include "controller/app_controller.hpp"
@@ -11,6 +10,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -27,7 +27,6 @@ const QMetaObject* metaObjectOf(const QString& rootName) {
   if (rootName == QLatin1String("appController")) return &AppController::staticMetaObject;
   if (rootName == QLatin1String("languageManager")) return &LanguageManager::staticMetaObject;
   if (rootName == QLatin1String("updates")) return &UpdateManager::staticMetaObject;
-  if (rootName == QLatin1String("storeLock")) return &StoreLock::staticMetaObject;
   return nullptr;
 }
 
@@ -45,7 +44,6 @@ void registerStandInBases() {
   qmlRegisterType<AppController>(kStandInModule, 1, 0, "AppControllerStandIn");
   qmlRegisterType<LanguageManagerBase>(kStandInModule, 1, 0, "LanguageManagerStandIn");
   qmlRegisterType<UpdateManager>(kStandInModule, 1, 0, "UpdateManagerStandIn");
-  qmlRegisterType<StoreLock>(kStandInModule, 1, 0, "StoreLockStandIn");
 }
 
 // The machine's own figures, the available memory held under the cap.
@@ -100,7 +98,6 @@ void publishRootObjects(QQmlEngine& engine) {
       std::make_shared<CappedSystemInfo>(halvory_app::makeSystemInfo(), cap), &engine);
   root->setContextProperty(QStringLiteral("appController"), controller);
   root->setContextProperty(QStringLiteral("updates"), new UpdateManager(&engine));
-  root->setContextProperty(QStringLiteral("storeLock"), new StoreLock(QString(), &engine));
   root->setContextProperty(QStringLiteral("harness"), new Harness(&engine, controller, cap));
 }
 
@@ -115,7 +112,7 @@ void Harness::capAvailableMemory(qulonglong bytes) {
 
 QStringList Harness::rootObjectNames() const {
   return {QStringLiteral("appController"), QStringLiteral("languageManager"),
-          QStringLiteral("updates"), QStringLiteral("storeLock")};
+          QStringLiteral("updates")};
 }
 
 QObject* Harness::createStandIn(const QString& rootName, QObject* parent) {
@@ -150,6 +147,30 @@ bool Harness::blockSettingsFile(bool blocked) {
   if (!QDir().rmdir(file)) return false;
   blockedSettings = false;
   return !QFile::exists(aside) || QFile::rename(aside, file);
+}
+
+bool Harness::makeSettingsFileUnreadable(bool unreadable) {
+  const QString file = QSettings().fileName();
+  if (!unreadable)
+    return !QFile::exists(file) ||
+           QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+  QDir().mkpath(QFileInfo(file).absolutePath());
+  QFile create(file);
+  if (!create.exists() && !create.open(QIODevice::WriteOnly)) return false;
+  create.close();
+  if (!QFile::setPermissions(file, {})) return false;
+  QFile probe(file);
+  return !probe.open(QIODevice::ReadOnly);
+}
+
+QString Harness::settingsFileText() const {
+  QFile file(QSettings().fileName());
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool Harness::removeSettingsFile() {
+  const QString file = QSettings().fileName();
+  return !QFile::exists(file) || QFile::remove(file);
 }
 
 QString Harness::idOf(QObject* object) const {

@@ -73,6 +73,14 @@ class Harness : public QObject {
   // Puts a folder in place of the program's settings file (the file moved
   // aside), or, with false, the file back. Returns whether it did.
   Q_INVOKABLE bool blockSettingsFile(bool blocked);
+  // Makes the settings file (created when absent) unreadable to this user,
+  // or, with false, readable and writable again. Returns whether the file
+  // is then as asked (a user who reads every file, root, cannot be kept
+  // from it).
+  Q_INVOKABLE bool makeSettingsFileUnreadable(bool unreadable);
+  // The settings file's text as it is on disk.
+  Q_INVOKABLE QString settingsFileText() const;
+  Q_INVOKABLE bool removeSettingsFile();
 
   // Holds the available memory the published controller sees at most at
   // `bytes` (0 lifts the cap), and has it read the figure again at once.

@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Qt.labs.settings
 import Pellaris
 
 // The shell's project state, presets, range memory, readiness, estimate
@@ -12,7 +11,7 @@ Item {
 
     Component { id: shellComponent; AppShell { anchors.fill: parent } }
 
-    Settings { id: uiStore; category: "ui" }
+    SettingsSection { id: uiStore; category: "ui" }
 
     // The user hold'em ranges as the product ships them.
     readonly property string userOop: "88+,A8s+,A5s,A4s,A3s-A2s:0.5,AJo+,ATo,K9s+,KQo,KJo:0.75,KTo:0.25,Q9s+,QJo:0.5,"
@@ -126,9 +125,8 @@ Item {
         }
 
         function test_startUpReadsAppearance(data) {
-            uiStore.setValue("darkMode", data.dark)
-            uiStore.setValue("accentHex", data.accent)
-            uiStore.sync()
+            uiStore.write({ darkMode: data.dark })
+            uiStore.write({ accentHex: data.accent })
             var shell = makeShell()
             compare(shell.theme.dark, data.dark)
             compare(shell.theme.useAccentOverride, data.override)

@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Qt.labs.settings
 import Pellaris
 import "../../qml/pages/builtinLibraries.js" as Builtin
 
@@ -15,7 +14,7 @@ Item {
 
     Component { id: pageComponent; ProjectPage { anchors.fill: parent } }
 
-    Settings { id: rangeStore; category: "ranges" }
+    SettingsSection { id: rangeStore; category: "ranges" }
 
     TestCase {
         name: "BuiltinLibraryPage"
@@ -25,8 +24,7 @@ Item {
 
         function init() {
             ["oopStandardOverridesJson", "ipStandardOverridesJson", "oopExploitOverridesJson", "ipExploitOverridesJson"]
-                .forEach(function (key) { rangeStore.setValue(key, "") })
-            rangeStore.sync()
+                .forEach(function (key) { rangeStore.write({ [key]: "" }) })
         }
 
         // qmllint disable unqualified
@@ -163,9 +161,8 @@ Item {
 
         function test_unreadableOverridesAreSetAside(data) {
             var damaged = "{\"Other / Bomb pot\": \"QQ+\""
-            rangeStore.setValue("oopExploitOverridesJson", damaged)
-            rangeStore.setValue("oopExploitOverridesJsonUnreadable", "")
-            rangeStore.sync()
+            rangeStore.write({ oopExploitOverridesJson: damaged })
+            rangeStore.write({ oopExploitOverridesJsonUnreadable: "" })
             var page = makePage({ _controllerSource: controller() })
             if (data.tag === "override") {
                 page.oopRangeCategory = 1
@@ -181,8 +178,7 @@ Item {
         }
 
         function test_olderKeyApplies() {
-            rangeStore.setValue("ipStandardOverridesJson", JSON.stringify({ "6-max / No rake / RFI / UTG": "TT+" }))
-            rangeStore.sync()
+            rangeStore.write({ ipStandardOverridesJson: JSON.stringify({ "6-max / No rake / RFI / UTG": "TT+" }) })
             var page = makePage()
             compare(leaf(page.ipStandardRanges, utgPath).value, "TT+")
             compare(leaf(page.ipStandardRanges, "6-max, 50bb / No rake / RFI / UTG").value,
@@ -190,9 +186,8 @@ Item {
         }
 
         function test_clearOverridesRebuilds() {
-            rangeStore.setValue("oopStandardOverridesJson", JSON.stringify({ "6-max, 100bb / No rake / RFI / UTG": "AA" }))
-            rangeStore.setValue("ipStandardOverridesJson", JSON.stringify({ "6-max, 100bb / No rake / RFI / UTG": "KK" }))
-            rangeStore.sync()
+            rangeStore.write({ oopStandardOverridesJson: JSON.stringify({ "6-max, 100bb / No rake / RFI / UTG": "AA" }) })
+            rangeStore.write({ ipStandardOverridesJson: JSON.stringify({ "6-max, 100bb / No rake / RFI / UTG": "KK" }) })
             var page = makePage({ _controllerSource: controller() })
             mouseClick(child(page, "oopStandardTab"))
             pick(page, "oop", utgPath)
@@ -231,8 +226,7 @@ Item {
         }
 
         function test_standardExportRebuildsTheTree() {
-            rangeStore.setValue("ipStandardOverridesJson", JSON.stringify({ "Heads up / 50nl rake / RFI SB": "22+" }))
-            rangeStore.sync()
+            rangeStore.write({ ipStandardOverridesJson: JSON.stringify({ "Heads up / 50nl rake / RFI SB": "22+" }) })
             var page = makePage({ _controllerSource: controller() })
             var url = harness.temporaryFileUrl("standard.json")
             verify(page.exportStandardRanges(url))

@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Qt.labs.settings
 import Pellaris
 import "../../qml/pages/numericFields.js" as NumericFields
 
@@ -16,7 +15,7 @@ Item {
     Component { id: sizedPageComponent; ProjectPage {} }
     Component { id: anchorComponent; Item { width: 40; height: 20 } }
 
-    Settings { id: profileStore; category: "settings_profiles" }
+    SettingsSection { id: profileStore; category: "settings_profiles" }
 
     // Puts text on the clipboard, for pasting into a field.
     TextInput { id: clipboardSource; visible: false }
@@ -26,8 +25,7 @@ Item {
         when: windowShown
 
         function init() {
-            profileStore.setValue("profilesJson", "")
-            profileStore.sync()
+            profileStore.write({ profilesJson: "" })
         }
 
         function cleanup() { languageManager.setLanguage("en") }
@@ -472,9 +470,8 @@ Item {
         }
 
         function test_legacyProfileLoads() {
-            profileStore.setValue("profilesJson", JSON.stringify([
-                { id: "old", name: "Old <b>one</b>", data: { target_exploitability: 0.9, starting_pot: 180 } }]))
-            profileStore.sync()
+            profileStore.write({ profilesJson: JSON.stringify([
+                { id: "old", name: "Old <b>one</b>", data: { target_exploitability: 0.9, starting_pot: 180 } }]) })
             var page = makePage({ startingPot: 100, targetExploitability: 0.1 })
             mouseClick(child(page, "loadProfileButton"))
             var dialog = openedDialog(child(page, "loadSettingsDialog"))
@@ -513,8 +510,7 @@ Item {
         }
 
         function test_deleteSelectedProfile() {
-            profileStore.setValue("profilesJson", JSON.stringify([{ id: "a", name: "A" }, { id: "b", name: "B" }]))
-            profileStore.sync()
+            profileStore.write({ profilesJson: JSON.stringify([{ id: "a", name: "A" }, { id: "b", name: "B" }]) })
             var page = makePage()
             page.openLoadProfileDialog()
             var dialog = openedDialog(child(page, "loadSettingsDialog"))
@@ -543,8 +539,7 @@ Item {
         }
 
         function test_storedTextAtStart(data) {
-            profileStore.setValue("profilesJson", data.stored)
-            profileStore.sync()
+            profileStore.write({ profilesJson: data.stored })
             var page = makePage()
             compare(page.settingsProfiles.map(function (p) { return p.name }), data.names)
             var now = profileStore.value("profilesJson")

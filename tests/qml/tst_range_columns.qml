@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Qt.labs.settings
 import Pellaris
 
 // The set-up page's range columns driven as a user drives them: painting,
@@ -13,16 +12,15 @@ Item {
 
     Component { id: pageComponent; ProjectPage { anchors.fill: parent } }
 
-    Settings { id: rangeStore; category: "ranges" }
+    SettingsSection { id: rangeStore; category: "ranges" }
 
     TestCase {
         name: "RangeColumns"
         when: windowShown
 
         function init() {
-            rangeStore.setValue("oopCustomRangesJson", "")
-            rangeStore.setValue("ipCustomRangesJson", "")
-            rangeStore.sync()
+            rangeStore.write({ oopCustomRangesJson: "" })
+            rangeStore.write({ ipCustomRangesJson: "" })
         }
 
         function makePage(props) {
@@ -260,13 +258,12 @@ Item {
 
         // Deleting moves the selection; the range being edited stays.
         function test_deleteAFolderWithContents() {
-            rangeStore.setValue("oopCustomRangesJson", JSON.stringify([
+            rangeStore.write({ oopCustomRangesJson: JSON.stringify([
                 { id: "f", type: "folder", name: "Folder", children: [
                     { id: "r1", type: "range", name: "one", value: "AA" },
                     { id: "r2", type: "range", name: "two", value: "KK" },
                     { id: "s", type: "folder", name: "Sub", children: [{ id: "r3", type: "range", name: "three", value: "QQ" }] }] },
-                { id: "after", type: "range", name: "After", value: "22" }]))
-            rangeStore.sync()
+                { id: "after", type: "range", name: "After", value: "22" }]) })
             var page = makePage({ oopRangeText: "my edit", oopRangeCategory: 2 })
             clickRow(page, "oop", "Folder")
             compare(page.oopSelectedId, "f")
@@ -370,8 +367,7 @@ Item {
 
         // A page over an OOP library of `entries`, as the store holds it.
         function pageOverLibrary(entries, props) {
-            rangeStore.setValue("oopCustomRangesJson", JSON.stringify(entries))
-            rangeStore.sync()
+            rangeStore.write({ oopCustomRangesJson: JSON.stringify(entries) })
             return makePage(props)
         }
 
@@ -478,8 +474,7 @@ Item {
         // Stored text that cannot be read is not lost: the library starts
         // empty and the store keeps it until the first change.
         function test_unreadableStoreIsKept() {
-            rangeStore.setValue("oopCustomRangesJson", "{broken")
-            rangeStore.sync()
+            rangeStore.write({ oopCustomRangesJson: "{broken" })
             var page = makePage()
             compare(page.oopCustomRanges, [])
             compare(rangeStore.value("oopCustomRangesJson"), "{broken")

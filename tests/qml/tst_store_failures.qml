@@ -2,11 +2,10 @@ import QtQuick
 import QtTest
 import Pellaris
 
-// A settings file that cannot be written (a folder in its place): a range,
-// a profile and a language saved then are said not to be kept, on the page
-// where they were saved and in the language chosen, and the saved entries
-// are not shown. The program is one process here, so the store's cache
-// would show a lost write as kept: the page must not.
+// A settings file that cannot be read or written (a folder in its place): a
+// range, a profile and a language saved then are said not to be kept, on
+// the page where they were saved and in the language chosen, and the saved
+// entries are not shown, here or on another page.
 Item {
     id: root
     width: 1600
@@ -61,7 +60,7 @@ Item {
                 typeAndConfirm(dialog, d.field, "Lost " + d.dialog)
                 var line = child(dialog.contentItem, d.error)
                 verify(line.visible, d.error)
-                verify(/^Settings could not be saved: .*Pellaris\.conf is not writable$/.test(line.text), line.text)
+                verify(/^Settings could not be saved: .*Pellaris\.conf cannot be read$/.test(line.text), line.text)
                 verify(dialog.visible, "the dialog stays open")
                 compare(d.listed(), [])
                 keyClick(Qt.Key_Escape)
@@ -85,7 +84,7 @@ Item {
             page.chooseLanguage(page.languageOptions.map(o => o.code).indexOf("de"))
             try {
                 verify(line.visible)
-                verify(/^Einstellungen konnten nicht gespeichert werden: .*Pellaris\.conf ist nicht beschreibbar$/.test(line.text),
+                verify(/^Einstellungen konnten nicht gespeichert werden: .*Pellaris\.conf ist nicht lesbar$/.test(line.text),
                        line.text)
             } finally {
                 page.chooseLanguage(page.languageOptions.map(o => o.code).indexOf("en"))

@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Qt.labs.settings
 import Pellaris
 import "../../qml/pages/settingsProfiles.js" as Profiles
 
@@ -15,8 +14,8 @@ Item {
 
     Component { id: pageComponent; ProjectPage { anchors.fill: parent } }
 
-    Settings { id: profileStore; category: "settings_profiles" }
-    Settings { id: rangeStore; category: "ranges" }
+    SettingsSection { id: profileStore; category: "settings_profiles" }
+    SettingsSection { id: rangeStore; category: "ranges" }
 
     TestCase {
         name: "StoredLists"
@@ -42,13 +41,11 @@ Item {
 
         function plant(key, text) {
             var store = storeFor(key)
-            store.setValue(key, text)
-            store.sync()
+            store.write({ [key]: text })
         }
 
         function stored(key) {
             var store = storeFor(key)
-            store.sync()
             return store.value(key, "")
         }
 
@@ -273,30 +270,6 @@ Item {
             compare(names(fresh.settingsProfiles), ["From B", "From A"])
             compare(names(fresh.oopCustomRanges), ["Range A", "Range B"])
             compare(names(fresh.ipCustomRanges), ["ip one"])
-        }
-
-        // The read, the change and the write all fall inside the stores'
-        // lock: an entry another copy wrote just before the lock was taken
-        // is read and kept, and the lock is let go only after the write.
-        function test_storesAreEditedUnderTheLock() {
-            var page = makePage()
-            var events = []
-            var test = this
-            var lock = harness.createStandIn("storeLock", page)
-            lock._answer("acquire", function (timeoutMs) {
-                events.push("acquire")
-                test.plant("profilesJson", JSON.stringify([{ id: "o", name: "From other copy" }]))
-                return true
-            })
-            lock._answer("release", function () { events.push("release:" + test.stored("profilesJson")) })
-            page._storeLock = lock
-            verify(page.saveSettingsProfile("New"))
-            compare(names(page.settingsProfiles), ["From other copy", "New"])
-            compare(events.length, 2)
-            compare(events[0], "acquire")
-            compare(names(Profiles.readStored(events[1].slice(8)).profiles), ["From other copy", "New"])
-            compare(storeLock.acquire(0), true, "the real lock is free")
-            storeLock.release()
         }
     }
 }

@@ -1,6 +1,8 @@
 // LanguageManager: translation loading, persistence and signals.
 
 #include "language_manager.hpp"
+
+#include "controller/settings_file.hpp"
 #include "update_manager.hpp"
 #include "controller/app_controller.hpp"
 
@@ -55,17 +57,13 @@ void shownTexts(QQuickItem* item, QStringList* buttons, QStringList* texts) {
 }
 
 QVariant storedLanguage() {
-  return QSettings().value(QStringLiteral("ui/language"));
+  return halvory_app::SettingsFile().value(QStringLiteral("ui"), QStringLiteral("language"));
 }
 
 void storeLanguage(const QVariant& value) {
-  QSettings settings;
-  if (value.isValid()) {
-    settings.setValue(QStringLiteral("ui/language"), value);
-  } else {
-    settings.remove(QStringLiteral("ui/language"));
-  }
-  settings.sync();
+  QVERIFY(halvory_app::SettingsFile().write(QStringLiteral("ui"),
+                                            {{QStringLiteral("language"), value}}) ==
+          halvory_app::StoreFault::None);
 }
 
 }  // namespace

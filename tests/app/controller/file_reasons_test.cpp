@@ -224,8 +224,8 @@ class FileReasonsTest : public QObject {
     QCOMPARE(controller.projectSaveError(), QString());
   }
 
-  // The reasons of a text read and of a settings file that cannot keep a
-  // write, in the chosen language; the settings file is named.
+  // The reasons of a text read and of a settings file that cannot be read
+  // (a folder in its place), in the chosen language; the file is named.
   void readAndStoreReasonsAreTranslated() {
     QCoreApplication::installTranslator(&german);
     const auto restore = qScopeGuard([this] { QCoreApplication::removeTranslator(&german); });
@@ -241,14 +241,11 @@ class FileReasonsTest : public QObject {
     QVERIFY(!QFileInfo::exists(file) || QFile::remove(file));
     QVERIFY(QDir().mkpath(file));
     const auto unblock = qScopeGuard([file] { QDir().rmdir(file); });
-    QSettings().setValue("written", 1);
     const QString problem = controller.settingsStoreProblem();
-    QVERIFY2(
-        problem.startsWith(QStringLiteral("Einstellungen konnten nicht gespeichert werden: ~")),
-        qPrintable(problem));
-    QVERIFY2(
-        problem.endsWith(QFileInfo(file).fileName() + QStringLiteral(" ist nicht beschreibbar")),
-        qPrintable(problem));
+    QVERIFY2(problem.startsWith(QStringLiteral("Einstellungen konnten nicht gelesen werden: ~")),
+             qPrintable(problem));
+    QVERIFY2(problem.endsWith(QFileInfo(file).fileName() + QStringLiteral(" ist nicht lesbar")),
+             qPrintable(problem));
   }
 
   // Files that do not open, and the reason each gives: what the user can

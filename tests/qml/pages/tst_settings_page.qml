@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import Qt.labs.settings
 import Pellaris
 
 // The settings page: the appearance reaches the store only when saved, the
@@ -11,7 +10,7 @@ Item {
     height: 1000
 
     Component { id: shellComponent; AppShell { anchors.fill: parent } }
-    Settings { id: uiStore; category: "ui" }
+    SettingsSection { id: uiStore; category: "ui" }
 
     TestCase {
         name: "SettingsPage"
@@ -31,9 +30,9 @@ Item {
             mouseClick(item)
         }
 
+        // Read as the shell reads it: the mode as a boolean.
         function stored(key) {
-            uiStore.sync()
-            return uiStore.value(key)
+            return uiStore.value(key, key === "darkMode" ? true : "")
         }
 
         // First of the file's shells, so the store starts without the keys.

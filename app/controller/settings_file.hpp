@@ -1,0 +1,67 @@
+#pragma once
+// The program's settings file, read and written by the program itself: the
+// INI file QSettings uses (same path, same format), so a file written by
+// either reads in the other.
+//
+// QSettings is not used for the user's writes because it cannot say whether
+// a write was kept: when its first use fails it goes on for the session
+// with what it has in memory, and a change the file refused stays pending
+// and is written later (a choice the user was told was not kept reaches the
+// file once space is freed). Here every write takes the file's lock (the
+// one QSettings takes too), reads the file as it is now, applies only its
+// own changes, replaces the file atomically and checks each step; it is
+// either kept or refused with the reason, and nothing waits to be written.
+// GUI thread only.
+
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+namespace halvory_app {
+
+enum class StoreFault { None, Unreadable, NotWritable, NoSpace, Busy, Changed };
+
+class SettingsFile {
+ public:
+  // `path` empty: the application's settings file, as QSettings names it.
+  explicit SettingsFile(const QString& path = QString());
+
+  QString path() const { return path_; }
+
+  // What `group`/`key` holds on disk now (a string, or a list of strings);
+  // `fallback` when absent or when the file cannot be read (readFault()
+  // then says so). A file unchanged since the last read is not read again.
+  QVariant value(const QString& group, const QString& key, const QVariant& fallback = {});
+  StoreFault readFault() const { return readFault_; }
+
+  // True when `group`/`key` was in the file this program last read or
+  // wrote and is gone now (the file was deleted or replaced meanwhile).
+  bool lost(const QString& group, const QString& key);
+
+  // Writes `changes` into `group` (an invalid or null value removes its
+  // key), leaving every other line of the file as it is. With `expected`,
+  // writes only while each of its keys still holds that text (absent reads
+  // as empty), else answers Changed and writes nothing.
+  StoreFault write(const QString& group, const QVariantMap& changes,
+                   const QVariantMap& expected = {});
+
+  // Whether the file can be read and written now: the first cause found.
+  StoreFault check();
+
+  // Test hook: writes fail as on a full disk while set.
+  static void simulateNoSpace(bool on);
+
+ private:
+  QString path_;
+  StoreFault readFault_ = StoreFault::None;
+};
+
+// The reason, in the chosen language, naming the file (home folder as ~).
+// `reading`: the words of a read that failed rather than of a write.
+QString storeFaultText(StoreFault fault, const QString& path, bool reading = false);
+
+// The stored text of a value as QSettings writes it: true/false, numbers
+// in their shortest form, strings as they are.
+QString storedText(const QVariant& value);
+
+}  // namespace halvory_app

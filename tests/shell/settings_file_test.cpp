@@ -1,0 +1,276 @@
+// The program's settings file: it reads what QSettings writes and QSettings
+// reads what it writes; two running copies saving in turn, side by side and
+// across a full disk keep every entry each was told was kept; a write the
+// file cannot take says why and writes nothing.
+
+#include "controller/settings_file.hpp"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include <unistd.h>
+
+using halvory_app::SettingsFile;
+using halvory_app::StoreFault;
+
+namespace {
+
+constexpr char kChildVariable[] = "PELLARIS_TEST_SETTINGS_COPY";
+
+// One save as a page makes it: the list as stored now with one entry more,
+// written only while the store still holds what was read (else read again).
+StoreFault appendEntry(SettingsFile& file, const QString& name) {
+  StoreFault fault = StoreFault::Changed;
+  for (int attempt = 0; attempt < 20 && fault == StoreFault::Changed; ++attempt) {
+    const QString text = file.value("ranges", "list", QString()).toString();
+    if (file.readFault() != StoreFault::None) return file.readFault();
+    const QString written = text.isEmpty() ? name : text + QLatin1Char('|') + name;
+    fault = file.write("ranges", {{"list", written}}, {{"list", text}});
+  }
+  return fault;
+}
+
+// In the child: a running copy of the program, told what to save on its
+// input ("save NAME", "burst PREFIX COUNT", "nospace 1|0", "quit"); it says
+// "kept NAME" or "refused NAME" for each save and "done" after each order.
+void runCopy() {
+  const QByteArray path = qgetenv(kChildVariable);
+  if (path.isEmpty()) return;
+  SettingsFile file(QString::fromLocal8Bit(path));
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    const QStringList words = QString::fromStdString(line).split(QLatin1Char(' '));
+    if (words.value(0) == QLatin1String("quit")) break;
+    QStringList names;
+    if (words.value(0) == QLatin1String("save")) names << words.value(1);
+    if (words.value(0) == QLatin1String("burst")) {
+      for (int i = 0; i < words.value(2).toInt(); ++i) names << words.value(1) + QString::number(i);
+    }
+    if (words.value(0) == QLatin1String("nospace"))
+      SettingsFile::simulateNoSpace(words.value(1) == QLatin1String("1"));
+    for (const QString& name : names) {
+      const bool kept = appendEntry(file, name) == StoreFault::None;
+      std::printf("%s %s\n", kept ? "kept" : "refused", qPrintable(name));
+    }
+    std::printf("done\n");
+    std::fflush(stdout);
+  }
+  std::exit(0);
+}
+Q_COREAPP_STARTUP_FUNCTION(runCopy)
+
+struct Copy {
+  QProcess process;
+  QStringList kept;
+  QStringList refused;
+
+  void start(const QString& path) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildVariable), path);
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationFilePath(), {});
+  }
+  void send(const QByteArray& order) { process.write(order + '\n'); }
+  // Reads the answers to one order.
+  bool answered() {
+    for (;;) {
+      while (!process.canReadLine()) {
+        if (!process.waitForReadyRead(60000)) return false;
+      }
+      const QString line = QString::fromUtf8(process.readLine()).trimmed();
+      if (line == QLatin1String("done")) return true;
+      if (line.startsWith(QLatin1String("kept "))) kept << line.mid(5);
+      if (line.startsWith(QLatin1String("refused "))) refused << line.mid(8);
+    }
+  }
+};
+
+}  // namespace
+
+class SettingsFileTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir_;
+  QString path(const QString& name) const { return dir_.filePath(name); }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    QCoreApplication::setOrganizationName(QStringLiteral("PellarisTest"));
+    QCoreApplication::setApplicationName(QStringLiteral("SettingsFileTest"));
+  }
+
+  // Texts that need the format's escapes, quotes or list commas.
+  void sameTextAsQSettings_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("json list") << QStringLiteral(
+        R"([{"id":"a","name":"x, y; z = 1","value":"AA,KK:0.5"}])");
+    QTest::newRow("outer blanks") << QStringLiteral("  padded  ");
+    QTest::newRow("at sign") << QStringLiteral("@Invalid()");
+    QTest::newRow("controls then digits") << QString::fromUtf8(
+        "a\n\tb\r\x01"
+        "7\\0 \"q\"");
+    QTest::newRow("nul then hex digit") << QString(QChar(0)) + QStringLiteral("f1");
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Größe – Русский ✓ \xF0\x9F\x83\x8F");
+    QTest::newRow("empty") << QString();
+  }
+
+  void sameTextAsQSettings() {
+    QFETCH(QString, text);
+    const QString file = path(QStringLiteral("roundtrip.conf"));
+    QFile::remove(file);
+    {
+      QSettings theirs(file, QSettings::IniFormat);
+      theirs.setValue("updates/cachedAt", QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9)));
+      theirs.setValue("ranges/byQt", text);
+      theirs.sync();
+    }
+    SettingsFile ours(file);
+    QCOMPARE(ours.value("ranges", "byQt").toString(), text);
+    QCOMPARE(ours.write("ranges", {{"byUs", text}, {"flag", true}, {"share", 0.1}}),
+             StoreFault::None);
+    QSettings theirs(file, QSettings::IniFormat);
+    QCOMPARE(theirs.value("ranges/byUs").toString(), text);
+    QCOMPARE(theirs.value("ranges/byQt").toString(), text);
+    QCOMPARE(theirs.value("ranges/flag").toString(), QStringLiteral("true"));
+    QCOMPARE(theirs.value("ranges/share").toString(), QStringLiteral("0.1"));
+    QCOMPARE(theirs.value("updates/cachedAt").toDateTime(),
+             QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9)));
+  }
+
+  // Each copy is told of every save; a refused one is not in the file and
+  // every kept one is, whatever the other copy wrote meanwhile.
+  void twoCopiesKeepWhatTheyWereToldWasKept_data() {
+    QTest::addColumn<QStringList>("orders");  // "A order" / "B order"
+    QTest::newRow("in turn") << QStringList{"A save a1", "B save b1", "A save a2", "B save b2"};
+    QTest::newRow("across a full disk") << QStringList{"A save a0",   "A nospace 1", "A save lost",
+                                                       "A nospace 0", "B save b_ok", "A save a1"};
+    QTest::newRow("side by side") << QStringList{"A burst a 40", "B burst b 40"};
+  }
+
+  void twoCopiesKeepWhatTheyWereToldWasKept() {
+    QFETCH(QStringList, orders);
+    const QString file = path(QStringLiteral("shared.conf"));
+    QFile::remove(file);
+    Copy a, b;
+    a.start(file);
+    b.start(file);
+    QVERIFY(a.process.waitForStarted() && b.process.waitForStarted());
+    const bool together = QTest::currentDataTag() == QByteArray("side by side");
+    QList<Copy*> waiting;
+    for (const QString& order : orders) {
+      Copy* copy = order.startsWith('A') ? &a : &b;
+      copy->send(order.mid(2).toUtf8());
+      if (together) {
+        waiting << copy;
+      } else {
+        QVERIFY(copy->answered());
+      }
+    }
+    for (Copy* copy : waiting) QVERIFY(copy->answered());
+    for (Copy* copy : {&a, &b}) {
+      copy->send("quit");
+      QVERIFY(copy->process.waitForFinished(60000));
+    }
+    const QStringList stored =
+        SettingsFile(file).value("ranges", "list").toString().split(QLatin1Char('|'));
+    for (const QString& name : a.kept + b.kept) QVERIFY2(stored.contains(name), qPrintable(name));
+    for (const QString& name : a.refused + b.refused)
+      QVERIFY2(!stored.contains(name), qPrintable(name));
+    QCOMPARE(stored.size(), a.kept.size() + b.kept.size());
+    if (QTest::currentDataTag() == QByteArray("across a full disk"))
+      QCOMPARE(a.refused, QStringList{"lost"});
+  }
+
+  // A write the file cannot take writes nothing and says why; the start-up
+  // check names the same cause.
+  void faultsAreNamed_data() {
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("folder in place") << "folder" << int(StoreFault::Unreadable) << "cannot be read";
+    QTest::newRow("file not readable")
+        << "unreadable" << int(StoreFault::Unreadable) << "cannot be read";
+    QTest::newRow("file read-only")
+        << "readonly" << int(StoreFault::NotWritable) << "is not writable";
+    QTest::newRow("folder read-only")
+        << "folder-readonly" << int(StoreFault::NotWritable) << "is not writable";
+    QTest::newRow("full disk") << "nospace" << int(StoreFault::NoSpace) << "no space left";
+  }
+
+  void faultsAreNamed() {
+    QFETCH(QString, cause);
+    QFETCH(int, fault);
+    QFETCH(QString, words);
+    const QString folder = path(QStringLiteral("faults"));
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/Pellaris.conf");
+    {
+      SettingsFile setup(file);
+      QCOMPARE(setup.write("ui", {{"darkMode", true}}), StoreFault::None);
+    }
+    const QByteArray before = [&] {
+      QFile f(file);
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const auto restore = qScopeGuard([&] {
+      SettingsFile::simulateNoSpace(false);
+      QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+      QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    });
+    if (cause == QLatin1String("folder")) {
+      QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+    } else if (cause == QLatin1String("nospace")) {
+      SettingsFile::simulateNoSpace(true);
+    } else {
+      if (::geteuid() == 0) QSKIP("file modes do not hold for root");
+      if (cause == QLatin1String("unreadable")) QVERIFY(QFile::setPermissions(file, {}));
+      if (cause == QLatin1String("readonly"))
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+      if (cause == QLatin1String("folder-readonly"))
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    SettingsFile file2(file);
+    QCOMPARE(int(file2.write("ui", {{"darkMode", false}})), fault);
+    QCOMPARE(int(file2.check()), fault);
+    const QString said = halvory_app::storeFaultText(StoreFault(fault), file);
+    QVERIFY2(said.contains(words) && said.contains(QStringLiteral("Pellaris.conf")),
+             qPrintable(said));
+    if (cause != QLatin1String("folder") && cause != QLatin1String("unreadable")) {
+      QFile f(file);
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      QCOMPARE(f.readAll(), before);
+    }
+  }
+
+  // A key this program read is lost when the file goes; writing it again
+  // brings it back.
+  void deletedFileIsSeenAsLost() {
+    const QString file = path(QStringLiteral("deleted.conf"));
+    SettingsFile store(file);
+    QCOMPARE(store.write("ranges", {{"list", "a|b"}}), StoreFault::None);
+    QVERIFY(!store.lost("ranges", "list"));
+    QVERIFY(QFile::remove(file));
+    QVERIFY(store.lost("ranges", "list"));
+    QVERIFY(!store.lost("ranges", "never"));
+    QCOMPARE(store.write("ranges", {{"list", "a|b|c"}}), StoreFault::None);
+    QVERIFY(!store.lost("ranges", "list"));
+  }
+};
+
+QTEST_GUILESS_MAIN(SettingsFileTest)
+#include "settings_file_test.moc"
