@@ -492,8 +492,7 @@ Item {
         }
 
         function test_cutProfileNameShowsWholeOnHover(data) {
-            profileStore.setValue("profilesJson", JSON.stringify([{ id: "a", name: data.name }]))
-            profileStore.sync()
+            profileStore.write({ profilesJson: JSON.stringify([{ id: "a", name: data.name }]) })
             var page = makePage()
             page.openLoadProfileDialog()
             var dialog = openedDialog(child(page, "loadSettingsDialog"))
