@@ -57,17 +57,7 @@ QByteArray textForm(AppController& c, int answered) {
 int openUnderCap(const QString& path, int capMiB) {
   useIsolatedSettings();
   AppController controller;
-  rlimit before{};
-  getrlimit(RLIMIT_AS, &before);
-  rlimit capped = before;
-  capped.rlim_cur = rlim_t(capMiB) << 20;
-  if (setrlimit(RLIMIT_AS, &capped) != 0) return 3;
-  const QVariantMap answer = controller.loadProject(QUrl::fromLocalFile(path));
-  setrlimit(RLIMIT_AS, &before);
-  std::printf("%s\n", answer.value("ok").toBool() ? "opened"
-                                                  : qPrintable(answer.value("error").toString()));
-  std::fflush(stdout);
-  return 0;
+  return openUnderCapAndSay(controller, path, std::uint64_t(capMiB) << 20);
 }
 
 }  // namespace

@@ -71,17 +71,7 @@ int openUnderCap(const QString& path, int headroomMiB) {
   if (!status.open(QIODevice::ReadOnly)) return 3;
   const std::uint64_t mapped =
       halvory_app::sysinfo_detail::meminfoField(status.readAll(), "VmSize");
-  rlimit before{};
-  getrlimit(RLIMIT_AS, &before);
-  rlimit capped = before;
-  capped.rlim_cur = rlim_t(mapped) + (rlim_t(headroomMiB) << 20);
-  if (setrlimit(RLIMIT_AS, &capped) != 0) return 3;
-  const QVariantMap answer = controller.loadProject(QUrl::fromLocalFile(path));
-  setrlimit(RLIMIT_AS, &before);
-  std::printf("%s\n", answer.value("ok").toBool() ? "opened"
-                                                  : qPrintable(answer.value("error").toString()));
-  std::fflush(stdout);
-  return 0;
+  return openUnderCapAndSay(controller, path, mapped + (std::uint64_t(headroomMiB) << 20));
 }
 
 }  // namespace

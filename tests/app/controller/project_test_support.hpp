@@ -3,7 +3,11 @@
 // a second, waiting for a solve to end, isolated settings and file access.
 // Header-only, so it adds nothing to the other test programs of the folder.
 
+#include <cstdint>
+#include <cstdio>
 #include <memory>
+
+#include <sys/resource.h>
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -16,6 +20,7 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QTest>
+#include <QUrl>
 #include <QVariantMap>
 
 #include "controller/app_controller.hpp"
@@ -103,6 +108,24 @@ inline void useIsolatedSettings() {
   QStandardPaths::setTestModeEnabled(true);
   QCoreApplication::setOrganizationName("Pellaris");
   QCoreApplication::setApplicationName("Pellaris");
+}
+
+// In a child process: opens `path` with the address space capped at
+// `capBytes`, lifts the cap again and prints how it went ("opened" or the
+// refusal) for the parent to read. 3 when the cap cannot be set.
+inline int openUnderCapAndSay(AppController& controller, const QString& path,
+                              std::uint64_t capBytes) {
+  rlimit before{};
+  getrlimit(RLIMIT_AS, &before);
+  rlimit capped = before;
+  capped.rlim_cur = rlim_t(capBytes);
+  if (setrlimit(RLIMIT_AS, &capped) != 0) return 3;
+  const QVariantMap answer = controller.loadProject(QUrl::fromLocalFile(path));
+  setrlimit(RLIMIT_AS, &before);
+  std::printf("%s\n", answer.value("ok").toBool() ? "opened"
+                                                  : qPrintable(answer.value("error").toString()));
+  std::fflush(stdout);
+  return 0;
 }
 
 // A project in the older text form, as a program before the compact form

@@ -38,18 +38,13 @@ constexpr std::uint64_t kHeadroom = 128 * kMiB;
 int runUnderCap(const QByteArray& file, int capMiB) {
   useIsolatedSettings();
   AppController controller;
+  const std::uint64_t cap = std::uint64_t(capMiB) << 20;
+  if (file != kProbe) return openUnderCapAndSay(controller, QString::fromLocal8Bit(file), cap);
   rlimit capped{};
   getrlimit(RLIMIT_AS, &capped);
-  capped.rlim_cur = rlim_t(capMiB) << 20;
+  capped.rlim_cur = rlim_t(cap);
   if (setrlimit(RLIMIT_AS, &capped) != 0) return 3;
-  if (file == kProbe) {
-    std::printf("%llu\n", static_cast<unsigned long long>(halvory_app::projectReadBudget()));
-  } else {
-    const QVariantMap answer =
-        controller.loadProject(QUrl::fromLocalFile(QString::fromLocal8Bit(file)));
-    std::printf("%s\n", answer.value("ok").toBool() ? "opened"
-                                                    : qPrintable(answer.value("error").toString()));
-  }
+  std::printf("%llu\n", static_cast<unsigned long long>(halvory_app::projectReadBudget()));
   std::fflush(stdout);
   return 0;
 }
