@@ -9,7 +9,7 @@
 
 namespace halvory_app::settings_ini {
 
-// A key or section name: "\\" separates groups, %XX and %UXXXX are
+// A key or section name: "\" separates groups, %XX and %UXXXX are
 // characters.
 QString unescapedKey(const char* p, qsizetype n);
 QByteArray escapedKey(const QString& key);
