@@ -1,5 +1,7 @@
 #include "update_manager.hpp"
 
+#include "controller/settings_file.hpp"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -12,16 +14,44 @@
 #include <QNetworkRequest>
 #include <QProcess>
 #include <QSaveFile>
-#include <QSettings>
+#include <QDataStream>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 
 namespace {
 
-const char* const kManifestUrlKey = "updates/manifestUrl";
-const char* const kCachedManifestKey = "updates/cachedManifestJson";
-const char* const kCachedAtKey = "updates/cachedAt";
+// In the settings file's "updates" group.
+const char* const kUpdatesGroup = "updates";
+const char* const kManifestUrlKey = "manifestUrl";
+const char* const kCachedManifestKey = "cachedManifestJson";
+const char* const kCachedAtKey = "cachedAt";
+
+QVariant storedUpdateValue(const char* key) {
+  return halvory_app::SettingsFile().value(QLatin1String(kUpdatesGroup), QLatin1String(key));
+}
+
+// Writes the update settings; a refused write is logged (the cache and the
+// address are asked for again when missing).
+void storeUpdateValues(const QVariantMap& changes) {
+  halvory_app::SettingsFile file;
+  const halvory_app::StoreFault fault = file.write(QLatin1String(kUpdatesGroup), changes);
+  if (fault != halvory_app::StoreFault::None)
+    qWarning().noquote() << halvory_app::storeFaultText(fault, file.path());
+}
+
+// The time of the cached answer: ISO text with milliseconds, or the binary
+// form earlier versions stored through QSettings ("@DateTime(...)").
+QDateTime storedTime(const QString& text) {
+  static const QLatin1String binary("@DateTime(");
+  if (!text.startsWith(binary)) return QDateTime::fromString(text, Qt::ISODateWithMs);
+  QByteArray bytes = QStringView(text).mid(binary.size()).toLatin1();
+  QDataStream stream(&bytes, QIODevice::ReadOnly);
+  stream.setVersion(QDataStream::Qt_5_6);
+  QVariant value;
+  stream >> value;
+  return stream.status() == QDataStream::Ok ? value.toDateTime() : QDateTime();
+}
 // Set on a manifest or download reply that was cut off for being too large.
 const char* const kOversizeProperty = "updateManifestOversize";
 
@@ -215,8 +245,7 @@ QString UpdateManager::builtInManifestUrl() {
 }
 
 void UpdateManager::initManifestState() {
-  QSettings settings;
-  manifestUrl_ = normalizeBaseUrl(settings.value(QLatin1String(kManifestUrlKey)).toString());
+  manifestUrl_ = normalizeBaseUrl(storedUpdateValue(kManifestUrlKey).toString());
   if (manifestUrl_.isEmpty()) {
     const QString a = normalizeBaseUrl(qEnvironmentVariable("HALVORY_UPDATE_MANIFEST_URL"));
     const QString b = normalizeBaseUrl(qEnvironmentVariable("HALVORY_UPDATE_URL"));
@@ -224,8 +253,8 @@ void UpdateManager::initManifestState() {
   }
   if (manifestUrl_.isEmpty()) manifestUrl_ = builtInManifestUrl();
 
-  const QString cached = settings.value(QLatin1String(kCachedManifestKey)).toString();
-  const QDateTime cachedAt = settings.value(QLatin1String(kCachedAtKey)).toDateTime();
+  const QString cached = storedUpdateValue(kCachedManifestKey).toString();
+  const QDateTime cachedAt = storedTime(storedUpdateValue(kCachedAtKey).toString());
   if (cached.trimmed().isEmpty()) return;
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(cached.toUtf8(), &error);
@@ -238,8 +267,7 @@ void UpdateManager::setManifestUrl(const QString& url) {
   const QString normalized = normalizeBaseUrl(url);
   if (normalized == manifestUrl_) return;
   manifestUrl_ = normalized;
-  QSettings settings;
-  settings.setValue(QLatin1String(kManifestUrlKey), manifestUrl_);
+  storeUpdateValues({{QLatin1String(kManifestUrlKey), manifestUrl_}});
   emit manifestUrlChanged();
 }
 
@@ -358,10 +386,10 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
   if (error.error == QJsonParseError::NoError && document.isObject()) {
     lastSuccessAt_ = QDateTime::currentDateTimeUtc();
     applyManifest(document.object().toVariantMap());
-    QSettings settings;
-    settings.setValue(QLatin1String(kCachedManifestKey),
-                      QString::fromUtf8(document.toJson(QJsonDocument::Compact)));
-    settings.setValue(QLatin1String(kCachedAtKey), lastSuccessAt_);
+    storeUpdateValues(
+        {{QLatin1String(kCachedManifestKey),
+          QString::fromUtf8(document.toJson(QJsonDocument::Compact))},
+         {QLatin1String(kCachedAtKey), lastSuccessAt_.toString(Qt::ISODateWithMs)}});
     reply->deleteLater();
     return;
   }
@@ -564,9 +592,8 @@ void UpdateManager::clearState() {
   lastCheckedAt_ = QDateTime();
   lastSuccessAt_ = QDateTime();
   resetDownloadState();
-  QSettings settings;
-  settings.remove(QLatin1String(kCachedManifestKey));
-  settings.remove(QLatin1String(kCachedAtKey));
+  storeUpdateValues({{QLatin1String(kCachedManifestKey), QVariant()},
+                     {QLatin1String(kCachedAtKey), QVariant()}});
   emit stateChanged();
 }
 

@@ -13,10 +13,12 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
@@ -29,6 +31,7 @@ namespace {
 using namespace settings_ini;
 
 bool noSpaceSimulated = false;
+quint64 writeCount = 0;
 
 // How long a write waits for another copy's write to end; a write takes
 // milliseconds, so running out means that copy is stuck.
@@ -119,62 +122,121 @@ QVariant valueOf(const ParsedFile& file, const QString& key) {
   return unescapedValue(file.bytes.constData() + v.start, v.end - v.start);
 }
 
-// The file with `changes` made in `group`: old lines of those keys go, the
-// new lines follow the group's last section (a new section at the end when
-// there is none).
-// The lines that write `changes`, made before the file's lock is taken.
-QByteArray linesOf(const QVariantMap& changes) {
-  QByteArray lines;
+// One change of the file's bytes: [start, end) becomes `text`.
+struct Edit {
+  qsizetype start = 0;
+  qsizetype end = 0;
+  QByteArray text;
+};
+
+// A change to one key, its stored text made before the file's lock is
+// taken; `remove` takes the key away.
+struct KeyChange {
+  QString key;  // "group/key" (root keys bare)
+  QString group;
+  QByteArray line;   // escaped key, "=", escaped value, line break
+  QByteArray value;  // the escaped value alone
+  bool remove = false;
+};
+
+QList<KeyChange> keyChangesOf(const QVariantMap& changes) {
+  QList<KeyChange> out;
+  out.reserve(changes.size());
   for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) {
-    if (!it.value().isValid() || it.value().isNull()) continue;
-    lines.append(escapedKey(it.key())).append('=').append(escapedValue(storedText(it.value())));
-    lines.append(kNewLine);
+    KeyChange change;
+    change.key = it.key();
+    const qsizetype slash = change.key.indexOf(QLatin1Char('/'));
+    change.group = slash < 0 ? QString() : change.key.left(slash);
+    change.remove = !it.value().isValid() || it.value().isNull();
+    if (!change.remove) {
+      change.value = escapedValue(storedText(it.value()));
+      change.line = escapedKey(slash < 0 ? change.key : change.key.mid(slash + 1));
+      change.line.append('=').append(change.value).append(kNewLine);
+    }
+    out.append(std::move(change));
   }
-  return lines;
+  return out;
 }
 
-QByteArray withChanges(const ParsedFile& file, const QString& group, const QStringList& keys,
-                       const QByteArray& lines) {
-  QList<Span> dropped;
-  for (const QString& key : keys) {
-    for (const Line& line : file.keys.value(fullKey(group, key))) dropped.append(line.whole);
+bool atOrBelow(const QString& key, const QStringList& groups) {
+  for (const QString& group : groups) {
+    if (key.size() > group.size() && key.startsWith(group) && key.at(group.size()) == u'/')
+      return true;
+    if (key == group) return true;
   }
+  return false;
+}
+
+// The file with `changes` made and every key at or below `removedGroups`
+// gone, leaving every other byte as it is. A key held by a line is changed
+// in that line (the last one, which both readers take; an earlier line of
+// the same key stays as it was); a new key goes after its group's last
+// section (a new section at the end when there is none).
+QByteArray withChanges(const ParsedFile& file, const QList<KeyChange>& changes,
+                       const QStringList& removedGroups) {
   const QByteArray& b = file.bytes;
-  QByteArray lead;
-  qsizetype insertAt = -1;
-  for (const Section& section : file.sections) {
-    if (section.group == group && (section.contentEnd > 0 || group.isEmpty()))
-      insertAt = section.contentEnd;
-  }
-  if (insertAt < 0) {
-    insertAt = b.size();
-    if (!b.isEmpty() && !b.endsWith('\n') && !b.endsWith('\r')) lead.append(kNewLine);
-    if (!b.isEmpty()) lead.append(kNewLine);
-    lead.append('[').append(sectionName(group)).append(']').append(kNewLine);
-  } else if (insertAt > 0 && b.at(insertAt - 1) != '\n' && b.at(insertAt - 1) != '\r') {
-    lead.append(kNewLine);
-  }
-  std::sort(dropped.begin(), dropped.end(),
-            [](const Span& a, const Span& c) { return a.start < c.start; });
-  QByteArray out;
-  out.reserve(b.size() + lead.size() + lines.size());
-  qsizetype at = 0;
-  bool inserted = false;
-  auto copyTo = [&](qsizetype end) {
-    if (!inserted && insertAt >= at && insertAt <= end) {
-      out.append(b.constData() + at, insertAt - at);
-      out.append(lead).append(lines);
-      at = insertAt;
-      inserted = true;
+  QList<Edit> edits;
+  QSet<QString> dropped;
+  if (!removedGroups.isEmpty()) {
+    for (auto it = file.keys.constBegin(); it != file.keys.constEnd(); ++it) {
+      if (!atOrBelow(it.key(), removedGroups)) continue;
+      dropped.insert(it.key());
+      for (const Line& line : it.value()) edits.append({line.whole.start, line.whole.end, {}});
     }
-    out.append(b.constData() + at, end - at);
-    at = end;
-  };
-  for (const Span& span : dropped) {
-    copyTo(span.start);
-    at = span.end;
   }
-  copyTo(b.size());
+  QList<QString> newGroups;
+  QHash<QString, QByteArray> newLines;
+  for (const KeyChange& change : changes) {
+    const auto found = file.keys.constFind(change.key);
+    const bool held = found != file.keys.constEnd() && !found->isEmpty() &&
+                      !dropped.contains(change.key);
+    if (change.remove) {
+      if (held) {
+        for (const Line& line : *found) edits.append({line.whole.start, line.whole.end, {}});
+      }
+      continue;
+    }
+    if (held) {
+      const Span v = found->constLast().value;
+      edits.append({v.start, v.end, change.value});
+      continue;
+    }
+    if (!newLines.contains(change.group)) newGroups.append(change.group);
+    newLines[change.group].append(change.line);
+  }
+  for (const QString& group : newGroups) {
+    qsizetype insertAt = -1;
+    for (const Section& section : file.sections) {
+      if (section.group == group && (section.contentEnd > 0 || group.isEmpty()))
+        insertAt = section.contentEnd;
+    }
+    QByteArray text;
+    if (insertAt < 0) {
+      insertAt = b.size();
+      if (!b.isEmpty() && !b.endsWith('\n') && !b.endsWith('\r')) text.append(kNewLine);
+      if (!b.isEmpty()) text.append(kNewLine);
+      text.append('[').append(sectionName(group)).append(']').append(kNewLine);
+    } else if (insertAt > 0 && b.at(insertAt - 1) != '\n' && b.at(insertAt - 1) != '\r') {
+      text.append(kNewLine);
+    }
+    text.append(newLines.value(group));
+    edits.append({insertAt, insertAt, std::move(text)});
+  }
+  // Insertions at one place stay in their order, before a line dropped there.
+  std::stable_sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& c) {
+    return a.start < c.start || (a.start == c.start && a.end - a.start < c.end - c.start);
+  });
+  qsizetype size = b.size();
+  for (const Edit& edit : edits) size += edit.text.size() - (edit.end - edit.start);
+  QByteArray out;
+  out.reserve(size);
+  qsizetype at = 0;
+  for (const Edit& edit : edits) {
+    out.append(b.constData() + at, edit.start - at);
+    out.append(edit.text);
+    at = edit.end;
+  }
+  out.append(b.constData() + at, b.size() - at);
   return out;
 }
 
@@ -211,6 +273,10 @@ struct FileState {
   bool exists = false;
   FileStamp stamp;
   ParsedFile file;
+  // The file as this program last read or wrote it: what a write starts
+  // from when the file was deleted meanwhile, so that nothing the session
+  // showed is lost with it.
+  ParsedFile known;
   QSet<QString> seen;  // keys found or written by this program
 };
 
@@ -237,6 +303,7 @@ StoreFault refresh(const QString& path, FileState& state) {
   QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return StoreFault::Unreadable;
   state.file = parse(std::move(bytes));
+  state.known = state.file;
   state.read = true;
   state.exists = true;
   state.stamp = stamp;
@@ -245,14 +312,32 @@ StoreFault refresh(const QString& path, FileState& state) {
 
 bool spaceShort(const QString& folder, qint64 needed) {
   if (noSpaceSimulated) return true;
+  if (errno == ENOSPC) return true;
   const QStorageInfo storage(folder);
   return storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < needed;
 }
 
 }  // namespace
 
+namespace {
+
+// The file QSettings names for this application. A QSettings object reads
+// its whole file when made, so the name is asked once for each
+// organisation, application and configuration folder.
+QString applicationFile() {
+  static QHash<QString, QString> known;
+  const QString who = QCoreApplication::organizationName() + QLatin1Char('\n') +
+                      QCoreApplication::applicationName() + QLatin1Char('\n') +
+                      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  auto found = known.constFind(who);
+  if (found == known.constEnd()) found = known.insert(who, QSettings().fileName());
+  return *found;
+}
+
+}  // namespace
+
 SettingsFile::SettingsFile(const QString& path)
-    : path_(path.isEmpty() ? QSettings().fileName() : path) {}
+    : path_(path.isEmpty() ? applicationFile() : path) {}
 
 QVariant SettingsFile::value(const QString& group, const QString& key, const QVariant& fallback) {
   FileState& state = states()[path_];
@@ -273,12 +358,27 @@ bool SettingsFile::lost(const QString& group, const QString& key) {
 
 StoreFault SettingsFile::write(const QString& group, const QVariantMap& changes,
                                const QVariantMap& expected) {
+  QVariantMap keyed;
+  for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
+    keyed.insert(fullKey(group, it.key()), it.value());
+  QVariantMap expectedKeyed;
+  for (auto it = expected.constBegin(); it != expected.constEnd(); ++it)
+    expectedKeyed.insert(fullKey(group, it.key()), it.value());
+  return commit(keyed, {}, expectedKeyed);
+}
+
+StoreFault SettingsFile::writeKeys(const QVariantMap& changes, const QStringList& removedGroups) {
+  return commit(changes, removedGroups, {});
+}
+
+StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& removedGroups,
+                                const QVariantMap& expected) {
   const QFileInfo info(path_);
   const QString folder = info.absolutePath();
   if (!QDir().mkpath(folder)) return StoreFault::NotWritable;
   // The new lines and the expected texts as they would be stored are made
   // first: the lock is held only to read, compare, copy and write.
-  const QByteArray lines = linesOf(changes);
+  const QList<KeyChange> keyChanges = keyChangesOf(changes);
   struct Expected {
     QString key;
     QString text;
@@ -287,52 +387,89 @@ StoreFault SettingsFile::write(const QString& group, const QVariantMap& changes,
   QList<Expected> expectedTexts;
   for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
     const QString text = it.value().toString();
-    expectedTexts.append({fullKey(group, it.key()), text, escapedValue(text)});
+    expectedTexts.append({it.key(), text, escapedValue(text)});
   }
 
   QLockFile lock(path_ + QStringLiteral(".lock"));
   // A copy that died leaves its lock behind; a live one keeps it.
   lock.setStaleLockTime(0);
-  if (!lock.tryLock(kLockWaitMs))
-    return lock.error() == QLockFile::LockFailedError ? StoreFault::Busy : StoreFault::NotWritable;
+  // On a full disk the lock's few bytes are the first write that fails.
+  errno = 0;
+  if (noSpaceSimulated || !lock.tryLock(kLockWaitMs)) {
+    if (!noSpaceSimulated && lock.error() == QLockFile::LockFailedError) return StoreFault::Busy;
+    return spaceShort(folder, 4096) ? StoreFault::NoSpace : StoreFault::NotWritable;
+  }
 
   FileState& state = states()[path_];
   if (const StoreFault fault = refresh(path_, state); fault != StoreFault::None) return fault;
+  // A file deleted while the program runs: what it held as last read or
+  // written is kept, with these changes.
+  const ParsedFile& base = state.exists ? state.file : state.known;
   for (const Expected& e : expectedTexts) {
-    const auto found = state.file.keys.constFind(e.key);
-    if (found == state.file.keys.constEnd() || found->isEmpty()) {
+    const auto found = base.keys.constFind(e.key);
+    if (found == base.keys.constEnd() || found->isEmpty()) {
       if (!e.text.isEmpty()) return StoreFault::Changed;
       continue;
     }
     const Span v = found->constLast().value;
-    const QByteArrayView stored(state.file.bytes.constData() + v.start, v.end - v.start);
+    const QByteArrayView stored(base.bytes.constData() + v.start, v.end - v.start);
     // Text written otherwise (by QSettings, or by hand) may read the same.
-    if (stored != QByteArrayView(e.stored) && valueOf(state.file, e.key).toString() != e.text)
+    if (stored != QByteArrayView(e.stored) && valueOf(base, e.key).toString() != e.text)
       return StoreFault::Changed;
   }
-  const QStringList keys = changes.keys();
-  QByteArray bytes = withChanges(state.file, group, keys, lines);
+  QByteArray bytes = withChanges(base, keyChanges, removedGroups);
+  errno = 0;
   if (spaceShort(folder, bytes.size() + 4096)) return StoreFault::NoSpace;
   QSaveFile out(path_);
-  if (!out.open(QIODevice::WriteOnly)) return StoreFault::NotWritable;
+  errno = 0;
+  if (!out.open(QIODevice::WriteOnly))
+    return spaceShort(folder, 4096) ? StoreFault::NoSpace : StoreFault::NotWritable;
   if (out.write(bytes) != bytes.size() || !out.commit()) {
     const bool full = out.error() == QFileDevice::ResourceError || spaceShort(folder, bytes.size());
     return full ? StoreFault::NoSpace : StoreFault::NotWritable;
   }
+  ++writeCount;
   state.stamp = stampOf(path_, QFileInfo(path_));
   lock.unlock();
 
   // What is on disk now is what was just written.
   state.file = parse(std::move(bytes));
+  state.known = state.file;
   state.read = true;
   state.exists = true;
-  for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) {
-    if (it.value().isValid() && !it.value().isNull())
-      state.seen.insert(fullKey(group, it.key()));
+  if (!removedGroups.isEmpty()) {
+    for (auto it = state.seen.begin(); it != state.seen.end();)
+      it = atOrBelow(*it, removedGroups) ? state.seen.erase(it) : std::next(it);
+  }
+  for (const KeyChange& change : keyChanges) {
+    if (change.remove)
+      state.seen.remove(change.key);
     else
-      state.seen.remove(fullKey(group, it.key()));
+      state.seen.insert(change.key);
   }
   return StoreFault::None;
+}
+
+QStringList SettingsFile::childGroups(const QString& group) {
+  FileState& state = states()[path_];
+  readFault_ = refresh(path_, state);
+  QStringList out;
+  if (readFault_ != StoreFault::None) return out;
+  const QString prefix = group.isEmpty() ? QString() : group + QLatin1Char('/');
+  QSet<QString> found;
+  for (auto it = state.file.keys.constBegin(); it != state.file.keys.constEnd(); ++it) {
+    const QString& key = it.key();
+    if (!key.startsWith(prefix)) continue;
+    const qsizetype slash = key.indexOf(QLatin1Char('/'), prefix.size());
+    if (slash < 0) continue;
+    const QString child = key.mid(prefix.size(), slash - prefix.size());
+    if (!found.contains(child)) {
+      found.insert(child);
+      out.append(child);
+    }
+  }
+  std::sort(out.begin(), out.end());
+  return out;
 }
 
 StoreFault SettingsFile::check() {
@@ -355,6 +492,14 @@ StoreFault SettingsFile::check() {
 
 void SettingsFile::simulateNoSpace(bool on) {
   noSpaceSimulated = on;
+}
+
+quint64 SettingsFile::writesMade() {
+  return writeCount;
+}
+
+void SettingsFile::forgetAll() {
+  states().clear();
 }
 
 QString storeFaultText(StoreFault fault, const QString& path, bool reading) {

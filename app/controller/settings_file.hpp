@@ -14,6 +14,7 @@
 // GUI thread only.
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
@@ -45,13 +46,30 @@ class SettingsFile {
   StoreFault write(const QString& group, const QVariantMap& changes,
                    const QVariantMap& expected = {});
 
+  // Many groups' changes in one write: keys are whole ("group/key",
+  // "group/sub/key", a bare key for the General section; an invalid or
+  // null value removes the key). Every key at or below each of
+  // `removedGroups` goes too.
+  StoreFault writeKeys(const QVariantMap& changes, const QStringList& removedGroups = {});
+
+  // The names of the groups directly below `group` ("" for the top), as
+  // the file holds them now.
+  QStringList childGroups(const QString& group);
+
   // Whether the file can be read and written now: the first cause found.
   StoreFault check();
 
   // Test hook: writes fail as on a full disk while set.
   static void simulateNoSpace(bool on);
+  // Test hooks: how many times any file was written so far; and forgetting
+  // every file as read, as a new start of the program would.
+  static quint64 writesMade();
+  static void forgetAll();
 
  private:
+  StoreFault commit(const QVariantMap& changes, const QStringList& removedGroups,
+                    const QVariantMap& expected);
+
   QString path_;
   StoreFault readFault_ = StoreFault::None;
 };

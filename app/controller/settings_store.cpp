@@ -2,7 +2,7 @@
 
 #include "controller/settings_file.hpp"
 
-#include <QSettings>
+#include <QDebug>
 
 namespace halvory_app {
 
@@ -13,35 +13,55 @@ QVariantList SettingsStore::values(const QStringList& keys) const {
   return out;
 }
 
+void SettingsStore::setValues(const QVariantMap& changes) {
+  for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) setValue(it.key(), it.value());
+}
+
 namespace {
 
-class QSettingsStore final : public SettingsStore {
+// Keys are whole ("group/key"), as QSettings names them.
+class FileStore final : public SettingsStore {
  public:
+  explicit FileStore(const QString& path) : path_(path) {}
   QVariant value(const QString& key, const QVariant& fallback) const override {
-    return QSettings().value(key, fallback);
+    return SettingsFile(path_).value(QString(), key, fallback);
   }
   QVariantList values(const QStringList& keys) const override {
-    const QSettings settings;
+    SettingsFile file(path_);
     QVariantList out;
     out.reserve(keys.size());
-    for (const QString& key : keys) out.append(settings.value(key));
+    for (const QString& key : keys) out.append(file.value(QString(), key));
     return out;
   }
   void setValue(const QString& key, const QVariant& value) override {
-    QSettings().setValue(key, value);
+    setValues({{key, value}});
   }
-  void remove(const QString& key) override { QSettings().remove(key); }
+  void setValues(const QVariantMap& changes) override {
+    SettingsFile file(path_);
+    said(file, file.writeKeys(changes));
+  }
+  void remove(const QString& key) override {
+    SettingsFile file(path_);
+    said(file, file.writeKeys({}, {key}));
+  }
   QStringList childGroups(const QString& group) const override {
-    QSettings settings;
-    settings.beginGroup(group);
-    return settings.childGroups();
+    return SettingsFile(path_).childGroups(group);
   }
+
+ private:
+  // The statistics are not worth a message of their own; a refused write
+  // goes to the log.
+  static void said(const SettingsFile& file, StoreFault fault) {
+    if (fault != StoreFault::None) qWarning().noquote() << storeFaultText(fault, file.path());
+  }
+
+  QString path_;  // empty: the application's settings file
 };
 
 }  // namespace
 
-std::shared_ptr<SettingsStore> makeSettingsStore() {
-  return std::make_shared<QSettingsStore>();
+std::shared_ptr<SettingsStore> makeSettingsStore(const QString& path) {
+  return std::make_shared<FileStore>(path);
 }
 
 QString settingsStoreProblem() {

@@ -99,13 +99,20 @@ void UserStatistics::recordSolveActivity(int iterations, double exploitability, 
   const QDate now = today();
   const QString prefix = activityKeyPrefix(now);
   const DayCounters day = readDays(*store, now, now).value(0);
-  store->setValue(prefix + QStringLiteral("solves"), day.solves + 1);
-  store->setValue(prefix + QStringLiteral("iterationsSum"),
-                  day.iterationsSum + std::max(iterations, 0));
-  store->setValue(prefix + QStringLiteral("exploitabilitySum"),
-                  day.exploitabilitySum + exploitability);
-  store->setValue(prefix + QStringLiteral("runtimeMsSum"),
-                  day.runtimeMsSum + std::max<qint64>(runtimeMs, 0));
+  // The day's counters, and the first solve's date when none is stored
+  // yet, in one write.
+  QVariantMap changes{
+      {prefix + QStringLiteral("solves"), day.solves + 1},
+      {prefix + QStringLiteral("iterationsSum"), day.iterationsSum + std::max(iterations, 0)},
+      {prefix + QStringLiteral("exploitabilitySum"), day.exploitabilitySum + exploitability},
+      {prefix + QStringLiteral("runtimeMsSum"), day.runtimeMsSum + std::max<qint64>(runtimeMs, 0)},
+  };
+  if (!firstSolveDateCached && !storedFirstSolveDate().isValid()) {
+    const QDate earliest = earliestSolveDay();
+    const QDate first = earliest.isValid() && earliest < now ? earliest : now;
+    changes.insert(kFirstSolveDateKey, first.toString(Qt::ISODate));
+  }
+  store->setValues(changes);
 }
 
 int UserStatistics::solvesToday() const {
@@ -166,15 +173,13 @@ QVariantList UserStatistics::historyDaily() const {
   return history;
 }
 
-QString UserStatistics::firstSolveDateIso() const {
-  if (firstSolveDateCached) return cachedFirstSolveDate;
+QDate UserStatistics::storedFirstSolveDate() const {
   const QString stored = store->value(kFirstSolveDateKey).toString().trimmed();
-  if (QDate::fromString(stored, Qt::ISODate).isValid()) {
-    cachedFirstSolveDate = stored;
-    firstSolveDateCached = true;
-    return stored;
-  }
+  return QDate::fromString(stored, Qt::ISODate);
+}
 
+// The earliest day with a solve among the stored day groups.
+QDate UserStatistics::earliestSolveDay() const {
   QDate earliest;
   for (const QString& name : store->childGroups(kActivityGroup)) {
     const QDate date = QDate::fromString(name, Qt::ISODate);
@@ -183,6 +188,18 @@ QString UserStatistics::firstSolveDateIso() const {
     if (store->value(prefix + QStringLiteral("solves")).toInt() < 1) continue;
     if (!earliest.isValid() || date < earliest) earliest = date;
   }
+  return earliest;
+}
+
+QString UserStatistics::firstSolveDateIso() const {
+  if (firstSolveDateCached) return cachedFirstSolveDate;
+  const QString stored = store->value(kFirstSolveDateKey).toString().trimmed();
+  if (QDate::fromString(stored, Qt::ISODate).isValid()) {
+    cachedFirstSolveDate = stored;
+    firstSolveDateCached = true;
+    return stored;
+  }
+  const QDate earliest = earliestSolveDay();
   if (!earliest.isValid()) return QString();
   const QString iso = earliest.toString(Qt::ISODate);
   store->setValue(kFirstSolveDateKey, iso);
@@ -193,55 +210,67 @@ QString UserStatistics::firstSolveDateIso() const {
 
 // ---- Play vs. Solution -------------------------------------------------------
 
-void UserStatistics::addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss) {
-  const int hands = store->value(prefix + QStringLiteral("hands"), 0).toInt();
-  const int mistakes = store->value(prefix + QStringLiteral("mistakes"), 0).toInt();
-  const double evLossSum = store->value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
+void UserStatistics::addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss,
+                                           QVariantMap& changes) const {
+  const QVariantList held = store->values({prefix + QStringLiteral("hands"),
+                                           prefix + QStringLiteral("mistakes"),
+                                           prefix + QStringLiteral("evLossSum")});
+  const int hands = held.value(0).toInt();
+  const int mistakes = held.value(1).toInt();
+  const double evLossSum = held.value(2).toDouble();
   // A damaged store could hold the largest int; counting stops there.
   const auto plusOne = [](int count) {
     return count < std::numeric_limits<int>::max() ? count + 1 : count;
   };
-  store->setValue(prefix + QStringLiteral("hands"), plusOne(hands));
-  store->setValue(prefix + QStringLiteral("mistakes"), mistake ? plusOne(mistakes) : mistakes);
-  store->setValue(prefix + QStringLiteral("evLossSum"), evLossSum + loss);
+  changes.insert(prefix + QStringLiteral("hands"), plusOne(hands));
+  changes.insert(prefix + QStringLiteral("mistakes"), mistake ? plusOne(mistakes) : mistakes);
+  changes.insert(prefix + QStringLiteral("evLossSum"), evLossSum + loss);
 }
 
 // Counts one hand in the totals and in today's group; returns whether it was
 // a mistake (a positive loss always is).
-bool UserStatistics::recordPlayVsSolutionTotals(bool isMistake, double loss) {
+bool UserStatistics::recordPlayVsSolutionTotals(bool isMistake, double loss,
+                                                QVariantMap& changes) const {
   const bool mistake = isMistake || loss > 0.0;
-  addPlayVsSolutionHand(kPlayTotalPrefix, mistake, loss);
-  addPlayVsSolutionHand(playVsSolutionKeyPrefix(today()), mistake, loss);
+  addPlayVsSolutionHand(kPlayTotalPrefix, mistake, loss, changes);
+  addPlayVsSolutionHand(playVsSolutionKeyPrefix(today()), mistake, loss, changes);
   return mistake;
 }
 
+// A hand's counters and its history entry are one write.
 void UserStatistics::recordPlayHand(bool isMistake, double evLoss) {
-  recordPlayVsSolutionTotals(isMistake, cleanEvLoss(evLoss));
+  QVariantMap changes;
+  recordPlayVsSolutionTotals(isMistake, cleanEvLoss(evLoss), changes);
+  store->setValues(changes);
 }
 
 void UserStatistics::recordPlayHandDetailed(bool isMistake, double evLoss, double actualEv,
                                             double optimalEv) {
   const double loss = cleanEvLoss(evLoss);
-  const bool mistake = recordPlayVsSolutionTotals(isMistake, loss);
-  if (!std::isfinite(actualEv) || !std::isfinite(optimalEv)) return;
-  QVariantList history = loadPlayVsSolutionHistory();
-  QVariantMap entry;
-  entry.insert(QStringLiteral("ts"), QDateTime::currentDateTime().toString(Qt::ISODate));
-  entry.insert(QStringLiteral("actualEv"), actualEv);
-  entry.insert(QStringLiteral("optimalEv"), optimalEv);
-  entry.insert(QStringLiteral("evLoss"), loss);
-  entry.insert(QStringLiteral("isMistake"), mistake);
-  history.push_back(entry);
-  if (history.size() > kPlayHistoryMaxEntries)
-    history.erase(history.begin(), history.end() - kPlayHistoryMaxEntries);
-  savePlayVsSolutionHistory(history);
+  QVariantMap changes;
+  const bool mistake = recordPlayVsSolutionTotals(isMistake, loss, changes);
+  if (std::isfinite(actualEv) && std::isfinite(optimalEv)) {
+    QVariantList history = loadPlayVsSolutionHistory();
+    QVariantMap entry;
+    entry.insert(QStringLiteral("ts"), QDateTime::currentDateTime().toString(Qt::ISODate));
+    entry.insert(QStringLiteral("actualEv"), actualEv);
+    entry.insert(QStringLiteral("optimalEv"), optimalEv);
+    entry.insert(QStringLiteral("evLoss"), loss);
+    entry.insert(QStringLiteral("isMistake"), mistake);
+    history.push_back(entry);
+    if (history.size() > kPlayHistoryMaxEntries)
+      history.erase(history.begin(), history.end() - kPlayHistoryMaxEntries);
+    savePlayVsSolutionHistory(history, changes);
+  }
+  store->setValues(changes);
 }
 
-void UserStatistics::savePlayVsSolutionHistory(const QVariantList& history) {
+void UserStatistics::savePlayVsSolutionHistory(const QVariantList& history,
+                                               QVariantMap& changes) const {
   QJsonArray array;
   for (const QVariant& kept : history) array.append(QJsonObject::fromVariantMap(kept.toMap()));
-  store->setValue(kPlayHistoryKey,
-                  QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
+  changes.insert(kPlayHistoryKey,
+                 QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
 }
 
 QVariantList UserStatistics::loadPlayVsSolutionHistory() const {

@@ -35,10 +35,15 @@ class UserStatistics {
   void clearPlayStats();
 
  private:
-  bool recordPlayVsSolutionTotals(bool isMistake, double loss);
-  void addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss);
-  // Stores the EV history as one compact JSON array.
-  void savePlayVsSolutionHistory(const QVariantList& history);
+  QDate storedFirstSolveDate() const;
+  QDate earliestSolveDay() const;
+  // The changes of one counted hand, gathered into `changes` and written
+  // together.
+  bool recordPlayVsSolutionTotals(bool isMistake, double loss, QVariantMap& changes) const;
+  void addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss,
+                             QVariantMap& changes) const;
+  // The EV history as one compact JSON array.
+  void savePlayVsSolutionHistory(const QVariantList& history, QVariantMap& changes) const;
 
   std::shared_ptr<halvory_app::SettingsStore> store;
   std::function<QDate()> today;

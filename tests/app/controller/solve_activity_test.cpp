@@ -17,6 +17,11 @@ class ControllerTestHelpers {
 
 using Access = ControllerTestHelpers;
 
+// What the settings file holds now, as QSettings reads it afresh.
+QVariant stored(const QString& key) {
+  return QSettings().value(key);
+}
+
 class SolveActivityTest : public QObject {
   Q_OBJECT
 
@@ -101,15 +106,14 @@ class SolveActivityTest : public QObject {
     QCOMPARE(cell.value("avgExploitability").toDouble(), 0.375);
     QCOMPARE(cell.value("runtimeMsSum").toLongLong(), 6000);
     QCOMPARE(cell.value("avgRuntimeSec").toDouble(), 3.0);
-    QSettings settings;
-    QCOMPARE(settings.value("solveActivity/2024-05-15/iterationsSum").toLongLong(), 4000);
+    QCOMPARE(stored("solveActivity/2024-05-15/iterationsSum").toLongLong(), 4000);
 
     // Negative figures count the solve but add nothing.
     Access::record(*controller, -5, -0.125, -100);
-    QCOMPARE(settings.value("solveActivity/2024-05-15/solves").toInt(), 3);
-    QCOMPARE(settings.value("solveActivity/2024-05-15/iterationsSum").toLongLong(), 4000);
-    QCOMPARE(settings.value("solveActivity/2024-05-15/runtimeMsSum").toLongLong(), 6000);
-    QCOMPARE(settings.value("solveActivity/2024-05-15/exploitabilitySum").toDouble(), 0.625);
+    QCOMPARE(stored("solveActivity/2024-05-15/solves").toInt(), 3);
+    QCOMPARE(stored("solveActivity/2024-05-15/iterationsSum").toLongLong(), 4000);
+    QCOMPARE(stored("solveActivity/2024-05-15/runtimeMsSum").toLongLong(), 6000);
+    QCOMPARE(stored("solveActivity/2024-05-15/exploitabilitySum").toDouble(), 0.625);
 
     // The next day starts from zero.
     system->setDate(day.addDays(1));
@@ -122,6 +126,7 @@ class SolveActivityTest : public QObject {
     settings.setValue("solveActivity/2024-05-14/solves", 0);
     settings.setValue("solveActivity/2024-05-14/runtimeMsSum", 5000);
     settings.setValue("solveActivity/2024-05-13/solves", "garbage");
+    settings.sync();
     const QVariantList grid = controller->solveActivityGridLastSixMonths();
     QVariantMap cell = cellOf(grid, QDate(2024, 5, 14));
     QCOMPARE(cell.value("avgRuntimeSec").toDouble(), 0.0);
@@ -140,9 +145,7 @@ class SolveActivityTest : public QObject {
     Access::record(*controller, 10, 0.1, 1500);
     // Reflected without a restart: the empty answer was not cached.
     QCOMPARE(controller->firstSolveDateIso(), QStringLiteral("2024-05-15"));
-    QSettings settings;
-    QCOMPARE(settings.value("solveActivity/firstSolveDate").toString(),
-             QStringLiteral("2024-05-15"));
+    QCOMPARE(stored("solveActivity/firstSolveDate").toString(), QStringLiteral("2024-05-15"));
     QVariantList history = controller->solveHistoryDaily();
     QCOMPARE(history.size(), 1);
     QCOMPARE(history[0].toMap().value("solves").toInt(), 1);
@@ -168,8 +171,7 @@ class SolveActivityTest : public QObject {
     settings.setValue("solveActivity/firstSolveDate", "yesterday");
     settings.sync();
     QCOMPARE(controller->firstSolveDateIso(), QStringLiteral("2024-03-05"));
-    QCOMPARE(settings.value("solveActivity/firstSolveDate").toString(),
-             QStringLiteral("2024-03-05"));
+    QCOMPARE(stored("solveActivity/firstSolveDate").toString(), QStringLiteral("2024-03-05"));
 
     settings.setValue("solveActivity/firstSolveDate", "  2023-01-09 ");
     settings.sync();
