@@ -1,11 +1,16 @@
 // One more range saved into a large Custom library, as the set-up page saves
 // it: the settings file's write with the stored list expected unchanged,
-// which holds the file's lock from its start to its end. Prints each run's
-// time and the median for 1,000, 100,000 and 300,000 stored ranges.
+// which holds the file's lock from its start to its end. Then a counted hand
+// (both Play vs. Solution groups and the EV history) and a finished solve's
+// record, each through the statistics' own store into the same file. Prints
+// each run's time and the medians for 1,000, 100,000 and 300,000 stored
+// ranges.
 //
 // Usage: settings_write_time [RUNS]
 
 #include "controller/settings_file.hpp"
+#include "controller/settings_store.hpp"
+#include "controller/user_statistics.hpp"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,9 +20,25 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
+
+// Times `runs` calls of `action`; prints each and the median.
+void timeRuns(const char* what, int count, int runs, const std::function<void(int)>& action) {
+  std::vector<qint64> times;
+  for (int run = 0; run < runs; ++run) {
+    QElapsedTimer timer;
+    timer.start();
+    action(run);
+    times.push_back(timer.nsecsElapsed() / 1000);
+    std::printf("case %d ranges %s-us %lld\n", count, what, static_cast<long long>(times.back()));
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("median %d ranges %s: %.1f ms (%zu runs)\n", count, what,
+              double(times[times.size() / 2]) / 1000.0, times.size());
+}
 
 QString library(int count) {
   QString text = QStringLiteral("[");
@@ -66,6 +87,19 @@ int main(int argc, char** argv) {
     std::sort(times.begin(), times.end());
     std::printf("median %d ranges: %lld ms (%zu runs)\n", count,
                 static_cast<long long>(times[times.size() / 2]), times.size());
+
+    UserStatistics stats(halvory_app::makeSettingsStore(file.path()),
+                         [] { return QDate(2024, 5, 15); });
+    const quint64 writes = halvory_app::SettingsFile::writesMade();
+    timeRuns("hand", count, runs, [&stats](int run) {
+      stats.recordPlayHandDetailed(run % 2 == 0, 0.25 * (run % 2), 1.0, 1.25);
+    });
+    timeRuns("solve", count, runs,
+             [&stats](int run) { stats.recordSolveActivity(1000 + run, 0.5, 2000); });
+    if (halvory_app::SettingsFile::writesMade() - writes != quint64(2 * runs)) {
+      std::fprintf(stderr, "a record was not one write\n");
+      return 1;
+    }
   }
   return 0;
 }

@@ -106,7 +106,8 @@ class AppController : public QObject {
   // the calendar date.
   explicit AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
                          QObject* parent = nullptr);
-  // The settings store the user's statistics live in (QSettings when null).
+  // The settings store the user's statistics live in (the settings file
+  // when null).
   AppController(std::shared_ptr<halvory_app::SystemInfo> systemInfo,
                 std::shared_ptr<halvory_app::SettingsStore> settings, QObject* parent = nullptr);
   // The session that runs the solves (a real one when null).

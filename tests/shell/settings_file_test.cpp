@@ -1,9 +1,14 @@
 // The program's settings file: it reads what QSettings writes and QSettings
 // reads what it writes; two running copies saving in turn, side by side and
 // across a full disk keep every entry each was told was kept; a write the
-// file cannot take says why and writes nothing.
+// file cannot take says why and writes nothing; a counted hand or a solve is
+// one write that leaves every other line as it was; a file deleted while
+// running loses nothing read before; a key given twice keeps its earlier
+// line.
 
 #include "controller/settings_file.hpp"
+#include "controller/settings_store.hpp"
+#include "controller/user_statistics.hpp"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -71,6 +76,16 @@ void runCopy() {
   std::exit(0);
 }
 Q_COREAPP_STARTUP_FUNCTION(runCopy)
+
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool plant(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
 
 struct Copy {
   QProcess process;
@@ -223,10 +238,7 @@ class SettingsFileTest : public QObject {
       SettingsFile setup(file);
       QCOMPARE(setup.write("ui", {{"darkMode", true}}), StoreFault::None);
     }
-    const QByteArray before = [&] {
-      QFile f(file);
-      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray before = bytesOf(file);
     const auto restore = qScopeGuard([&] {
       SettingsFile::simulateNoSpace(false);
       QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -257,6 +269,114 @@ class SettingsFileTest : public QObject {
     }
   }
 
+
+  // A counted hand and a finished solve each make one write through the
+  // statistics' own store; every range and profile line stays as it was
+  // (also after a stray unclosed quote, which QSettings reads on past the
+  // line), and the counters read back as recorded after a restart.
+  void statisticsLeaveOtherLinesAsTheyWere_data() {
+    QTest::addColumn<QByteArray>("lead");
+    QTest::newRow("clean") << QByteArray();
+    QTest::newRow("stray quote") << QByteArray("[General]\nnote=\"x\n\n");
+  }
+
+  void statisticsLeaveOtherLinesAsTheyWere() {
+    QFETCH(QByteArray, lead);
+    const QString file = path(QStringLiteral("statistics.conf"));
+    QFile::remove(file);
+    SettingsFile::forgetAll();
+    const QString oop = QStringLiteral(R"([{"id":"a","name":"x, y; z","value":"AA, KK:0.5"}])");
+    const QString ip = QStringLiteral(R"([{"id":"b","name":"@b","value":"QQ"}])");
+    const QString profiles = QStringLiteral(R"([{"name":"Deep","threads":8}])");
+    QCOMPARE(SettingsFile(file).writeKeys({{"ranges/oopCustomRangesJson", oop},
+                                           {"ranges/ipCustomRangesJson", ip},
+                                           {"profiles/listJson", profiles}}),
+             StoreFault::None);
+    const QByteArray before = lead + bytesOf(file);
+    QVERIFY(plant(file, before));
+    SettingsFile::forgetAll();
+
+    const QDate day(2024, 5, 15);
+    {
+      UserStatistics stats(halvory_app::makeSettingsStore(file), [day] { return day; });
+      for (int action = 0; action < 3; ++action) {
+        const quint64 writes = SettingsFile::writesMade();
+        if (action == 1)
+          stats.recordSolveActivity(400, 0.25, 1500);
+        else
+          stats.recordPlayHandDetailed(action == 0, action == 0 ? 0.5 : 0.0, 1.0, 1.5);
+        QCOMPARE(SettingsFile::writesMade() - writes, quint64(1));
+      }
+    }
+    const QByteArray after = bytesOf(file);
+    QVERIFY2(after.startsWith(before), after.constData());
+
+    SettingsFile::forgetAll();
+    const quint64 readsFrom = SettingsFile::writesMade();
+    SettingsFile ours(file);
+    QCOMPARE(ours.value("ranges", "oopCustomRangesJson").toString(), oop);
+    QCOMPARE(ours.value("ranges", "ipCustomRangesJson").toString(), ip);
+    QCOMPARE(ours.value("profiles", "listJson").toString(), profiles);
+    UserStatistics stats(halvory_app::makeSettingsStore(file), [day] { return day; });
+    const QVariantMap play = stats.playStats();
+    QCOMPARE(play.value("totalHands").toInt(), 2);
+    QCOMPARE(play.value("totalMistakes").toInt(), 1);
+    QCOMPARE(play.value("todayHands").toInt(), 2);
+    QCOMPARE(stats.loadPlayVsSolutionHistory().size(), 2);
+    QCOMPARE(stats.solvesToday(), 1);
+    QCOMPARE(stats.firstSolveDateIso(), QStringLiteral("2024-05-15"));
+    // The first solve's date came with its record: reading writes nothing.
+    QCOMPARE(SettingsFile::writesMade(), readsFrom);
+
+    if (lead.isEmpty()) {
+      QSettings theirs(file, QSettings::IniFormat);
+      QCOMPARE(theirs.value("ranges/oopCustomRangesJson").toString(), oop);
+      QCOMPARE(theirs.value("ranges/ipCustomRangesJson").toString(), ip);
+      QCOMPARE(theirs.value("profiles/listJson").toString(), profiles);
+      QCOMPARE(theirs.value("playVsSolution/total/hands").toInt(), 2);
+      QCOMPARE(theirs.value("playVsSolution/2024-05-15/mistakes").toInt(), 1);
+      QCOMPARE(theirs.value("solveActivity/2024-05-15/runtimeMsSum").toInt(), 1500);
+      QCOMPARE(theirs.value("solveActivity/firstSolveDate").toString(), QString("2024-05-15"));
+    }
+
+    // Clearing the Play vs. Solution record is one write too, and takes
+    // nothing else.
+    const quint64 writes = SettingsFile::writesMade();
+    stats.clearPlayStats();
+    QCOMPARE(SettingsFile::writesMade() - writes, quint64(1));
+    QVERIFY(bytesOf(file).startsWith(before));
+    QCOMPARE(stats.playStats().value("totalHands").toInt(), 0);
+    QCOMPARE(stats.solvesToday(), 1);
+  }
+
+  // A key given twice: a save changes the line both readers take (the last)
+  // and leaves the earlier one where it was.
+  void shadowedLineIsKept_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("shadowed");
+    QTest::newRow("one section") << QByteArray("[ranges]\nlist=old\nother=1\nlist=shown\n")
+                                 << QByteArray("list=old\n");
+    QTest::newRow("two sections")
+        << QByteArray("[ranges]\nlist=\"a, b\"\n[ui]\ndark=true\n[ranges]\nlist=shown\n")
+        << QByteArray("list=\"a, b\"\n");
+  }
+
+  void shadowedLineIsKept() {
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, shadowed);
+    const QString file = path(QStringLiteral("twice.conf"));
+    QVERIFY(plant(file, text));
+    SettingsFile::forgetAll();
+    SettingsFile ours(file);
+    QCOMPARE(ours.value("ranges", "list").toString(), QStringLiteral("shown"));
+    QCOMPARE(ours.write("ranges", {{"list", "saved"}}, {{"list", "shown"}}), StoreFault::None);
+    QVERIFY(bytesOf(file).contains(shadowed));
+    SettingsFile::forgetAll();
+    QCOMPARE(SettingsFile(file).value("ranges", "list").toString(), QStringLiteral("saved"));
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value("ranges/list").toString(),
+             QStringLiteral("saved"));
+  }
+
   // A key this program read is lost when the file goes; writing it again
   // brings it back.
   void deletedFileIsSeenAsLost() {
@@ -269,6 +389,34 @@ class SettingsFileTest : public QObject {
     QVERIFY(!store.lost("ranges", "never"));
     QCOMPARE(store.write("ranges", {{"list", "a|b|c"}}), StoreFault::None);
     QVERIFY(!store.lost("ranges", "list"));
+  }
+
+  // The file deleted while running: the next save writes back everything
+  // the session had read, with its own change.
+  void deletedFileKeepsWhatWasRead() {
+    const QString file = path(QStringLiteral("gone.conf"));
+    const QVariantMap kept{{"ranges/oopCustomRangesJson", R"([{"id":"a","value":"AA"}])"},
+                           {"ranges/ipCustomRangesJson", R"([{"id":"b","value":"KK"}])"},
+                           {"profiles/listJson", R"([{"name":"Deep"}])"},
+                           {"ui/darkMode", "true"},
+                           {"language/code", "de"},
+                           {"note", "kept"}};
+    QCOMPARE(SettingsFile(file).writeKeys(kept), StoreFault::None);
+    SettingsFile::forgetAll();
+    SettingsFile session(file);
+    for (auto it = kept.constBegin(); it != kept.constEnd(); ++it)
+      QCOMPARE(session.value(QString(), it.key()), it.value());
+    QVERIFY(QFile::remove(file));
+    QVERIFY(!session.value("ui", "darkMode").isValid());
+    QCOMPARE(session.write("ranges", {{"oopCustomRangesJson", "[]"}}), StoreFault::None);
+    SettingsFile::forgetAll();
+    SettingsFile restarted(file);
+    for (auto it = kept.constBegin(); it != kept.constEnd(); ++it) {
+      const QString expected = it.key() == QLatin1String("ranges/oopCustomRangesJson")
+                                   ? QStringLiteral("[]")
+                                   : it.value().toString();
+      QCOMPARE(restarted.value(QString(), it.key()).toString(), expected);
+    }
   }
 };
 
