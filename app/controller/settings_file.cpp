@@ -402,21 +402,24 @@ StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& r
 
   FileState& state = states()[path_];
   if (const StoreFault fault = refresh(path_, state); fault != StoreFault::None) return fault;
-  // A file deleted while the program runs: what it held as last read or
-  // written is kept, with these changes.
-  const ParsedFile& base = state.exists ? state.file : state.known;
+  // The expected texts are those of the file as it is now (absent when it
+  // was deleted).
+  const ParsedFile& now = state.file;
   for (const Expected& e : expectedTexts) {
-    const auto found = base.keys.constFind(e.key);
-    if (found == base.keys.constEnd() || found->isEmpty()) {
+    const auto found = now.keys.constFind(e.key);
+    if (found == now.keys.constEnd() || found->isEmpty()) {
       if (!e.text.isEmpty()) return StoreFault::Changed;
       continue;
     }
     const Span v = found->constLast().value;
-    const QByteArrayView stored(base.bytes.constData() + v.start, v.end - v.start);
+    const QByteArrayView stored(now.bytes.constData() + v.start, v.end - v.start);
     // Text written otherwise (by QSettings, or by hand) may read the same.
-    if (stored != QByteArrayView(e.stored) && valueOf(base, e.key).toString() != e.text)
+    if (stored != QByteArrayView(e.stored) && valueOf(now, e.key).toString() != e.text)
       return StoreFault::Changed;
   }
+  // A file deleted while the program runs: what it held as last read or
+  // written is kept, with these changes.
+  const ParsedFile& base = state.exists ? state.file : state.known;
   QByteArray bytes = withChanges(base, keyChanges, removedGroups);
   errno = 0;
   if (spaceShort(folder, bytes.size() + 4096)) return StoreFault::NoSpace;
