@@ -386,10 +386,9 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
   if (error.error == QJsonParseError::NoError && document.isObject()) {
     lastSuccessAt_ = QDateTime::currentDateTimeUtc();
     applyManifest(document.object().toVariantMap());
-    storeUpdateValues(
-        {{QLatin1String(kCachedManifestKey),
-          QString::fromUtf8(document.toJson(QJsonDocument::Compact))},
-         {QLatin1String(kCachedAtKey), lastSuccessAt_.toString(Qt::ISODateWithMs)}});
+    storeUpdateValues({{QLatin1String(kCachedManifestKey),
+                        QString::fromUtf8(document.toJson(QJsonDocument::Compact))},
+                       {QLatin1String(kCachedAtKey), lastSuccessAt_.toString(Qt::ISODateWithMs)}});
     reply->deleteLater();
     return;
   }
@@ -592,8 +591,8 @@ void UpdateManager::clearState() {
   lastCheckedAt_ = QDateTime();
   lastSuccessAt_ = QDateTime();
   resetDownloadState();
-  storeUpdateValues({{QLatin1String(kCachedManifestKey), QVariant()},
-                     {QLatin1String(kCachedAtKey), QVariant()}});
+  storeUpdateValues(
+      {{QLatin1String(kCachedManifestKey), QVariant()}, {QLatin1String(kCachedAtKey), QVariant()}});
   emit stateChanged();
 }
 

@@ -188,8 +188,8 @@ QByteArray withChanges(const ParsedFile& file, const QList<KeyChange>& changes,
   QHash<QString, QByteArray> newLines;
   for (const KeyChange& change : changes) {
     const auto found = file.keys.constFind(change.key);
-    const bool held = found != file.keys.constEnd() && !found->isEmpty() &&
-                      !dropped.contains(change.key);
+    const bool held =
+        found != file.keys.constEnd() && !found->isEmpty() && !dropped.contains(change.key);
     if (change.remove) {
       if (held) {
         for (const Line& line : *found) edits.append({line.whole.start, line.whole.end, {}});

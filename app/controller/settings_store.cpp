@@ -14,7 +14,8 @@ QVariantList SettingsStore::values(const QStringList& keys) const {
 }
 
 void SettingsStore::setValues(const QVariantMap& changes) {
-  for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) setValue(it.key(), it.value());
+  for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
+    setValue(it.key(), it.value());
 }
 
 namespace {
@@ -33,9 +34,7 @@ class FileStore final : public SettingsStore {
     for (const QString& key : keys) out.append(file.value(QString(), key));
     return out;
   }
-  void setValue(const QString& key, const QVariant& value) override {
-    setValues({{key, value}});
-  }
+  void setValue(const QString& key, const QVariant& value) override { setValues({{key, value}}); }
   void setValues(const QVariantMap& changes) override {
     SettingsFile file(path_);
     said(file, file.writeKeys(changes));

@@ -212,9 +212,9 @@ QString UserStatistics::firstSolveDateIso() const {
 
 void UserStatistics::addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss,
                                            QVariantMap& changes) const {
-  const QVariantList held = store->values({prefix + QStringLiteral("hands"),
-                                           prefix + QStringLiteral("mistakes"),
-                                           prefix + QStringLiteral("evLossSum")});
+  const QVariantList held =
+      store->values({prefix + QStringLiteral("hands"), prefix + QStringLiteral("mistakes"),
+                     prefix + QStringLiteral("evLossSum")});
   const int hands = held.value(0).toInt();
   const int mistakes = held.value(1).toInt();
   const double evLossSum = held.value(2).toDouble();

@@ -269,7 +269,6 @@ class SettingsFileTest : public QObject {
     }
   }
 
-
   // A counted hand and a finished solve each make one write through the
   // statistics' own store; every range and profile line stays as it was
   // (also after a stray unclosed quote, which QSettings reads on past the
@@ -410,9 +409,9 @@ class SettingsFileTest : public QObject {
     // As a page saves: the list as stored now (gone) expected unchanged.
     QVERIFY(session.lost("ranges", "oopCustomRangesJson"));
     const QString now = session.value("ranges", "oopCustomRangesJson", QString()).toString();
-    QCOMPARE(session.write("ranges", {{"oopCustomRangesJson", "[]"}},
-                           {{"oopCustomRangesJson", now}}),
-             StoreFault::None);
+    QCOMPARE(
+        session.write("ranges", {{"oopCustomRangesJson", "[]"}}, {{"oopCustomRangesJson", now}}),
+        StoreFault::None);
     SettingsFile::forgetAll();
     SettingsFile restarted(file);
     for (auto it = kept.constBegin(); it != kept.constEnd(); ++it) {
