@@ -453,6 +453,21 @@ class UpdateManagerTest : public QObject {
     QVERIFY(!m->lastSuccessAt().isValid());
   }
 
+  // A cache an earlier version stored through QSettings (its time in
+  // QSettings' binary form) is read as it was.
+  void cacheStoredByQSettingsIsRead() {
+    const QDateTime at(QDate(2024, 5, 6), QTime(7, 8, 9, 123), Qt::UTC);
+    {
+      QSettings settings;
+      settings.setValue("updates/cachedManifestJson",
+                        "{\"version\":\"1.0.5\",\"url\":\"http://127.0.0.1:9/s.exe\"}");
+      settings.setValue("updates/cachedAt", at);
+    }
+    auto m = makeManager();
+    QCOMPARE(m->latestVersion(), QString("1.0.5"));
+    QCOMPARE(m->lastSuccessAt(), at);
+  }
+
   void downloadFileName_data() {
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("version");
