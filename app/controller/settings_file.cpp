@@ -317,10 +317,6 @@ bool spaceShort(const QString& folder, qint64 needed) {
   return storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < needed;
 }
 
-}  // namespace
-
-namespace {
-
 // The file QSettings names for this application. A QSettings object reads
 // its whole file when made, so the name is asked once for each
 // organisation, application and configuration folder.

@@ -40,7 +40,10 @@ class SettingsFile {
   bool lost(const QString& group, const QString& key);
 
   // Writes `changes` into `group` (an invalid or null value removes its
-  // key), leaving every other line of the file as it is. With `expected`,
+  // key), leaving every other line of the file as it is; a key given twice
+  // has its last line changed and the earlier one kept. When the file was
+  // deleted since it was last read or written here, what it held then is
+  // written back with the changes. With `expected`,
   // writes only while each of its keys still holds that text (absent reads
   // as empty), else answers Changed and writes nothing.
   StoreFault write(const QString& group, const QVariantMap& changes,
