@@ -2,7 +2,8 @@
 // it: the settings file's write with the stored list expected unchanged,
 // which holds the file's lock from its start to its end. Then a counted hand
 // (both Play vs. Solution groups and the EV history) and a finished solve's
-// record, each through the statistics' own store into the same file. Prints
+// record, each through the statistics' own store into the same file, and a
+// hand as the first action after start (the file not read yet). Prints
 // each run's time and the medians for 1,000, 100,000 and 300,000 stored
 // ranges.
 //
@@ -96,7 +97,12 @@ int main(int argc, char** argv) {
     });
     timeRuns("solve", count, runs,
              [&stats](int run) { stats.recordSolveActivity(1000 + run, 0.5, 2000); });
-    if (halvory_app::SettingsFile::writesMade() - writes != quint64(2 * runs)) {
+    // The first action after start reads the whole file first.
+    timeRuns("first-hand", count, runs, [&stats](int run) {
+      halvory_app::SettingsFile::forgetAll();
+      stats.recordPlayHandDetailed(false, 0.0, 1.0, 1.0 + run);
+    });
+    if (halvory_app::SettingsFile::writesMade() - writes != quint64(3 * runs)) {
       std::fprintf(stderr, "a record was not one write\n");
       return 1;
     }
