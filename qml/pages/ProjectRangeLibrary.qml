@@ -212,8 +212,13 @@ ColumnLayout {
         }
 
 
+        // The two problems below wrap at the width the list is given and ask
+        // for none of their own: a wrapped text's natural width changes with
+        // the width it is wrapped at, so asked for, it would move the matrix
+        // beside the list at every relayout, and the matrix the list back.
         Text {
             Layout.fillWidth: true
+            Layout.preferredWidth: 0
             visible: library.category === 0 && library.page._presetLoadError.trim() !== ""
             text: library.page._presetLoadError
             textFormat: Text.PlainText
@@ -225,6 +230,7 @@ ColumnLayout {
         Text {
             objectName: library.seat + "LibraryStoreError"
             Layout.fillWidth: true
+            Layout.preferredWidth: 0
             visible: text !== ""
             text: library.page["_" + library.seat + "LibraryStoreError"]
             textFormat: Text.PlainText
