@@ -221,7 +221,7 @@ Rectangle {
         enabled: false
         column: 0
         title: "Flop"
-        boardText: ""
+        boardText: "AhKdQc"
         steps: ["OOP: Check", "IP: Check", "OOP: Check"]
     }
 

@@ -282,6 +282,9 @@ Item {
                 playPassive(page, function () { return page.playHandComplete })
                 waitForRendering(page)
                 var d = page.playSelectedDetails
+                // Three rows a street show without scrolling.
+                var flick = findChild(page, "detailsFlick")
+                verify(flick.contentHeight <= flick.height, flick.contentHeight + " in " + flick.height)
                 hands.push({ prompt: prompt, another: place(findChild(page, "anotherHand")),
                              rows: Math.max(d.flopActions.length, d.turnActions.length, d.riverActions.length) })
             }
