@@ -118,12 +118,14 @@ bool SolveControl::eventFilter(QObject* watched, QEvent* event) {
         emit statusTextChanged();
       }
     }
-    if (estimateWords) {
-      const QString text = estimateWords();
-      if (estimateProblem != text) {
-        estimateProblem = text;
-        emit requiredMemoryChanged();
-      }
+    // The held figure in the new language's unit and the refusal in its
+    // words, from what the estimate left: nothing is measured again.
+    const QString problem = estimateWords ? estimateWords() : estimateProblem;
+    const QString figure = formatGigabytes(requiredBytes);
+    if (estimateProblem != problem || requiredText != figure) {
+      estimateProblem = problem;
+      requiredText = figure;
+      emit requiredMemoryChanged();
     }
   }
   return QObject::eventFilter(watched, event);

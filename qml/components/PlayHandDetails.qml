@@ -68,9 +68,21 @@ Rectangle {
     FontMetrics { id: strongMetrics; font.pixelSize: 12; font.weight: Font.DemiBold }
     FontMetrics { id: actionMetrics; font.pixelSize: 11; font.weight: Font.DemiBold }
 
+    // The columns' height: the tallest column's own.
+    readonly property real _columnsHeight: Math.max(flopColumn.implicitHeight, turnColumn.implicitHeight,
+                                                    riverColumn.implicitHeight, handsCell.implicitHeight,
+                                                    summaryCell.implicitHeight)
+    // One height from hand to hand, whatever the hand shown: room for three
+    // steps a street and for a mistake's whole summary. The table above, and
+    // the buttons on it, then stay where the user's last click found them;
+    // a longer hand scrolls inside the panel.
+    readonly property real _steadyHeight: Math.max(
+        steadyProbe.implicitHeight,
+        Math.ceil(strongMetrics.height) + 5 * (10 + Math.ceil(lineMetrics.height)))
+
     objectName: "playHandDetails"
     visible: page.playSelectedLogIndex >= 0
-    implicitHeight: Math.min(maximumHeight, Math.max(120, columns.implicitHeight + columnsFlick.bottomMargin + 20))
+    implicitHeight: Math.min(maximumHeight, Math.max(120, _steadyHeight + 20))
     radius: _theme ? _theme.radiusMd : 10
     color: _theme ? _theme.surface2 : "#21262D"
     border.width: 1
@@ -89,7 +101,7 @@ Rectangle {
 
     component Divider: Rectangle {
         width: 1
-        height: columns.height
+        height: details._columnsHeight
         color: details._theme ? details._theme.stroke : "#30363D"
         opacity: 0.9
     }
@@ -201,6 +213,18 @@ Rectangle {
         }
     }
 
+    // A street of three one-line steps, never shown: what the steady
+    // height is measured on.
+    StreetColumn {
+        id: steadyProbe
+        opacity: 0
+        enabled: false
+        column: 0
+        title: "Flop"
+        boardText: "AhKdQc"
+        steps: ["OOP: Check", "IP: Check", "OOP: Check"]
+    }
+
     Flickable {
         id: columnsFlick
         objectName: "detailsFlick"
@@ -264,6 +288,7 @@ Rectangle {
             }
             Divider {}
             Cell {
+                id: handsCell
                 column: 3
                 spacing: 10
                 Header { text: qsTranslate("ResultsPage", "Hands") }

@@ -14,6 +14,9 @@ Button {
     // the plain grey face and a faded grey label, so it never reads as a
     // live action.
     property real disabledOpacity: look === "plain" ? 1.0 : 0.6
+    // Below the font's size, the smallest the label may shrink to so that it
+    // shows whole in a narrow button; at the font's size it never shrinks.
+    property int minimumPixelSize: font.pixelSize
 
     readonly property bool _filled: look === "accent" || look === "dangerFill"
 
@@ -34,6 +37,8 @@ Button {
         opacity: button.enabled ? 1.0 : 0.5
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        fontSizeMode: button.minimumPixelSize < button.font.pixelSize ? Text.HorizontalFit : Text.FixedSize
+        minimumPixelSize: button.minimumPixelSize
         elide: Text.ElideRight
     }
 

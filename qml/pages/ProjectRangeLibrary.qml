@@ -73,10 +73,13 @@ ColumnLayout {
         }
     }
 
+    // A long label in a narrow sidebar takes a smaller font rather than
+    // lose its end.
     component ActionButton: ProjectDialogButton {
         Layout.fillWidth: true
         implicitHeight: 28
         font.pixelSize: 11
+        minimumPixelSize: 9
         disabledOpacity: 0.55
         theme: library.page.theme
     }
@@ -135,9 +138,13 @@ ColumnLayout {
             // A count, not the rows themselves: a list of rows as a model
             // would be copied whole at every change.
             model: library.rows.length
+            // Wrapped in the list's width, which the three rows' height
+            // leaves room for: whole in every language.
             Text {
                 objectName: library.seat + "NoRanges"
                 visible: library.page.rangesFor(library.seat, library.category).length === 0
+                width: rowList.width
+                wrapMode: Text.Wrap
                 text: qsTranslate("ProjectPage", "No ranges yet.")
                 font.pixelSize: 11
                 color: ThemeRules.roleColor(library.page.theme, "textFaint", "#6E7681")

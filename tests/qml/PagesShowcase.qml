@@ -14,7 +14,9 @@ import "spots.js" as Spots
 // opens that dialog over it. "--setup --library"
 // shows the built-in libraries instead (OOP: Standard, the 100bb no-rake
 // UTG open; IP: a Population leaf), "--developer" with their developer
-// buttons. "--lang=CODE" shows the interface in that language.
+// buttons. "--lang=CODE" shows the interface in that language;
+// "--relang=CODE" switches to that language 2 s after the start, once the
+// set-up's memory estimate has come.
 ApplicationWindow {
     id: window
     width: Math.min(1540, Screen.desktopAvailableWidth)
@@ -60,6 +62,14 @@ ApplicationWindow {
         if (args.indexOf("--settings") >= 0)
             shell.navIndex = 4
         startTimer.start()
+    }
+
+    Timer {
+        running: window.argValue("--relang=") !== ""
+        interval: 2000
+        // qmllint disable unqualified
+        onTriggered: languageManager.setLanguage(window.argValue("--relang="))
+        // qmllint enable unqualified
     }
 
     // After the shell's own start-up, which clears the controller's results.

@@ -228,6 +228,42 @@ Item {
             })
         }
 
+        // The set-up header's memory figures take the new language's unit in
+        // the same turn as the switch, from the estimate already held: the
+        // figure stays, nothing is measured again, no unit is left over.
+        function test_memoryFiguresFollowEachSwitch() {
+            var shell = createTemporaryObject(shellComponent, root, { controller: appController })
+            shell.resetToDefaults()
+            shell.navIndex = 1
+            var setup = page(shell, "projectPage")
+            tryVerify(function () {
+                return !shell.estimateMeasuring && Number(appController.solveRequiredMemoryBytes) > 0
+            }, 60000)
+            var need = findChild(setup, "solveRamLine")
+            var have = findChild(setup, "availableRamLine")
+            var units = ["%1 GB", "%1 MB"]
+            // The figure's number and unit as English writes it.
+            var held = String(appController.solveRequiredMemoryText)
+            var unit = units.filter(function (u) { return held.endsWith(u.substring(2)) })[0]
+            verify(unit !== undefined, held)
+            var number = held.substring(0, held.length - unit.length + 2)
+            var bytes = appController.solveRequiredMemoryBytes
+            var escape = function (s) { return s.replace(/[.*+?^${}()|[\]\\]/g, "\\$&") }
+            ;["ru", "pl", "fr", "de", "en"].forEach(function (code) {
+                languageManager.setLanguage(code)
+                var figure = qsTranslate("AppController", unit).arg(number)
+                verify(need.text.indexOf(figure) >= 0, code + ": " + need.text + " lacks " + figure)
+                var anyFigure = units.map(function (u) {
+                    return escape(qsTranslate("AppController", u)).replace("%1", "[0-9.]+")
+                }).join("|")
+                var pattern = new RegExp("^" + escape(qsTranslate("ProjectPage", "Available RAM: %1"))
+                                         .replace("%1", "(" + anyFigure + ")") + "$")
+                verify(pattern.test(have.text), code + ": " + have.text)
+                verify(!shell.estimateMeasuring, code)
+                compare(appController.solveRequiredMemoryBytes, bytes, code)
+            })
+        }
+
         // A number field's refusal and both "Some Values Not Loaded"
         // messages, shown when the language changes, are worded at once as
         // they would have been had they come up in the new language.

@@ -242,6 +242,63 @@ Item {
             compare(page.playHandLog.count, 1)
         }
 
+        function test_buttonsKeepTheirPlaceFromHandToHand_data() {
+            return [{ tag: "1540x1000", w: 1540, h: 1000 }, { tag: "1280x720", w: 1280, h: 720 }]
+        }
+
+        // Hand after hand, the hero's first choices and "Another hand" stand
+        // where the last click found them, while the details of the hand
+        // before show two action rows a street or three. (The first hand is
+        // dealt before any details show.)
+        function test_buttonsKeepTheirPlaceFromHandToHand(data) {
+            root.width = data.w
+            root.height = data.h
+            var page = playPage(turnSpot(), "turn")
+            page.playStopOnSuboptimalAction = false
+            // Its hands' details show 2, 2, 3, 2, 3 and 3 rows of actions.
+            page.playRandomSeed = 3
+            var place = function (item) {
+                verify(item && item.visible)
+                var p = item.mapToItem(root, 0, 0)
+                return [p.x, p.y, item.width, item.height].map(Math.round).join(" ")
+            }
+            var buttons = function () {
+                var out = []
+                for (var i = 0; i < page._actionListAtPlayNode().length; ++i)
+                    out.push(place(findChild(page, "playAction" + i)))
+                return out.join(", ")
+            }
+            var hands = []
+            page.startPlaySession("OOP")
+            for (var hand = 0; hand < 6; ++hand) {
+                if (hand > 0)
+                    page._resetToRootAndRestartHand()
+                for (var n = 0; n < 10 && !page.playAwaitingUserAction; ++n)
+                    page.playTick()
+                compare(page._playNode, 0)
+                waitForRendering(page)
+                var prompt = buttons()
+                page.playChooseAction(indexOf(page, ["Check", "Call"]))
+                playPassive(page, function () { return page.playHandComplete })
+                waitForRendering(page)
+                var d = page.playSelectedDetails
+                // Three rows a street show without scrolling.
+                var flick = findChild(page, "detailsFlick")
+                verify(flick.contentHeight <= flick.height, flick.contentHeight + " in " + flick.height)
+                hands.push({ prompt: prompt, another: place(findChild(page, "anotherHand")),
+                             rows: Math.max(d.flopActions.length, d.turnActions.length, d.riverActions.length) })
+            }
+            var rows = hands.map(function (h) { return h.rows })
+            verify(rows.indexOf(2) >= 0 && rows.indexOf(3) >= 0, rows)
+            for (var i = 1; i < hands.length; ++i) {
+                compare(hands[i].another, hands[0].another, "hand " + i + " with " + rows[i] + " rows")
+                if (i > 1)
+                    compare(hands[i].prompt, hands[1].prompt, "hand " + i + " after " + rows[i - 1] + " rows")
+            }
+            root.width = 1540
+            root.height = 1000
+        }
+
         // The river on which blockers decide the rates: Ks 7d 2c 5h 9s, OOP
         // AA and QQ against IP's AKo.
         function blockedRiverSpot() {

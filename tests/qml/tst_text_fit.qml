@@ -19,8 +19,9 @@ Item {
 
         readonly property var languages: ["en", "de", "es", "fr", "it", "pl", "pt_BR", "ru"]
         readonly property var pages: [
-            { nav: 0, name: "homePage" }, { nav: 1, name: "projectPage" }, { nav: 2, name: "solvePage" },
-            { nav: 3, name: "resultsPage" }, { nav: 4, name: "settingsPage" }
+            { nav: 0, name: "homePage", scroll: "homeScroll" }, { nav: 1, name: "projectPage", scroll: "setupFlickable" },
+            { nav: 2, name: "solvePage", scroll: "solvePageScroll" }, { nav: 3, name: "resultsPage" },
+            { nav: 4, name: "settingsPage", scroll: "settingsScroll" }
         ]
 
         function initTestCase() {
@@ -53,10 +54,28 @@ Item {
             return p.x < root.width && p.y < root.height && p.x + item.width > 0 && p.y + item.height > 0
         }
 
-        // Texts cut to their box: an elided or overflowing label, or an
-        // input line whose text runs past its box while it is not being
-        // edited (a field drawn in no colour is shown by something else).
-        // Without `strict`, a tool tip that shows the whole text excuses it.
+        // A label whose drawn text runs past the side of a box that clips
+        // it (one that does not scroll sideways): the label's own box may
+        // be whole while the text is cut mid-word.
+        function clippedSideways(label) {
+            var w = Math.min(label.width, label.contentWidth)
+            var align = label.effectiveHorizontalAlignment
+            var left = align === Text.AlignRight ? label.width - w : align === Text.AlignHCenter ? (label.width - w) / 2 : 0
+            for (var at = label.parent; at && at !== root; at = at.parent) {
+                if (!at.clip || (at.contentX !== undefined && at.contentWidth > at.width + 1))
+                    continue
+                var p = label.mapToItem(at, left, 0)
+                if (p.x < -1 || p.x + w > at.width + 1)
+                    return true
+            }
+            return false
+        }
+
+        // Texts cut to their box: an elided or overflowing label, or one
+        // clipped by a box it lies in, or an input line whose text runs past
+        // its box while it is not being edited (a field drawn in no colour
+        // is shown by something else). Without `strict`, a tool tip that
+        // shows the whole text excuses it.
         function cutTexts(item, out, strict) {
             if (!item || !item.visible || item.opacity === 0 || item.width <= 0 || item.height <= 0)
                 return out
@@ -64,7 +83,7 @@ Item {
                 var cut = false
                 if (item.truncated !== undefined) {
                     var singleLine = item.wrapMode === Text.NoWrap && item.elide === Text.ElideNone
-                    cut = item.truncated || (singleLine && item.contentWidth > item.width + 1)
+                    cut = item.truncated || (singleLine && item.contentWidth > item.width + 1) || clippedSideways(item)
                 } else if (item.echoMode !== undefined && !item.activeFocus && item.color.a > 0) {
                     cut = item.contentWidth > item.width - item.leftPadding - item.rightPadding + 1
                 }
@@ -654,7 +673,8 @@ Item {
             return languages.map(function (code) { return { tag: code, code: code } })
         }
 
-        // Each page at both screen sizes, in one shell per language.
+        // Each page at three screen sizes, at its top and scrolled to its
+        // end, in one shell per language.
         function test_noTextCut(data) {
             languageManager.setLanguage(data.code)
             var shell = createTemporaryObject(shellComponent, root, { controller: appController })
@@ -668,7 +688,18 @@ Item {
                     var shown = findChild(shell, p.name)
                     tryVerify(function () { return shown.visible })
                     waitForRendering(shell)
-                    cutTexts(shell, []).forEach(function (f) {
+                    var found = cutTexts(shell, [])
+                    var scroller = p.scroll ? findChild(shown, p.scroll) : null
+                    if (scroller && scroller.contentHeight > scroller.height) {
+                        scroller.contentY = scroller.contentHeight - scroller.height
+                        waitForRendering(shell)
+                        cutTexts(shell, []).forEach(function (f) {
+                            if (found.indexOf(f) < 0)
+                                found.push(f)
+                        })
+                        scroller.contentY = 0
+                    }
+                    found.forEach(function (f) {
                         faults.push(size.w + "x" + size.h + " " + p.name + ": " + f)
                     })
                 })
