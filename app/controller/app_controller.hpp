@@ -34,6 +34,7 @@
 #include "session/solve_records.hpp"
 #include "session/session_control.hpp"
 
+#include "controller/guarded_call.hpp"
 #include "controller/held_result.hpp"
 #include "controller/node_lock_table.hpp"
 #include "controller/project_files.hpp"
@@ -300,6 +301,14 @@ class AppController : public QObject {
   void dropResult(halvory_app::ResultSnapshot& snapshot);
   SolveControl::Hooks solveHooks();
   ProjectFiles::Hooks projectHooks();
+  // A start that threw part-way: its words as the status, nothing left
+  // running, and the views read the held result again.
+  void startFailed(halvory_app::CallFailure failure, const QString& what);
+  // What clearResults does.
+  void clearHeldResults();
+  QVariantMap showdownAnswer(const QString& boardText, const QString& oopText,
+                             const QString& ipText) const;
+  static bool localFileExists(QUrl fileUrl);
   bool projectFileHoldsTheResult() const;
   // Counts a new held result and emits resultsChanged.
   void announceResults();

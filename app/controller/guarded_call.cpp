@@ -1,0 +1,26 @@
+// Failed calls of the UI: their log line and their words.
+
+#include "controller/guarded_call.hpp"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+namespace halvory_app {
+
+void logCallFailure(const char* call, CallFailure failure, const char* what) noexcept {
+  try {
+    qWarning().noquote().nospace()
+        << call << ": " << (failure == CallFailure::NoMemory ? "out of memory" : "failed") << " ("
+        << what << "); the call was answered as failed";
+  } catch (...) {
+    // The log line itself needed memory that is not there.
+  }
+}
+
+QString callFailureText(CallFailure failure, const char* noMemoryText, const QString& otherwise) {
+  if (failure == CallFailure::NoMemory)
+    return QCoreApplication::translate("AppController", noMemoryText);
+  return otherwise;
+}
+
+}  // namespace halvory_app
