@@ -20,9 +20,11 @@
 #include <new>
 
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "controller/app_controller.hpp"
 #include "project_test_support.hpp"
@@ -324,6 +326,38 @@ class CallFailuresTest : public QObject {
       QVERIFY(controller.getResultsSummary().startsWith("Board"));
       controller.explorer().readAheadPool().waitForDone();
     });
+  }
+
+  // The words of a memory failure are those of the language in force, and
+  // a status follows a change of language.
+  void memoryFailureSpeaksTheChosenLanguage() {
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral("halvory_de"), QStringLiteral(HALVORY_QM_DIR)));
+    AppController controller;
+    const QString english = noMemoryTo("Not enough memory to start the solve");
+    for (long at = 0; at < 64 && controller.getStatusText() != english; ++at) {
+      arm(at);
+      controller.startSolveWithConfig(spot);
+      disarm();
+      QVERIFY(QTest::qWaitFor([&] { return !controller.getRunning(); }, 20000));
+    }
+    QCOMPARE(controller.getStatusText(), english);
+    QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+    QCOMPARE(controller.getStatusText(),
+             QString::fromUtf8("Nicht genug Arbeitsspeicher, um den Solve zu starten"));
+
+    const QVariantMap state{{"note", "in German"}};
+    const QUrl file = QUrl::fromLocalFile(path("german.pellarisproj"));
+    bool saved = true;
+    for (long at = 0; at < 5000 && saved; ++at) {
+      arm(at);
+      saved = solved->saveProject(file, state);
+      disarm();
+    }
+    QVERIFY(!saved);
+    QCOMPARE(solved->projectSaveError(),
+             QString::fromUtf8("Nicht genug Arbeitsspeicher, um das Projekt zu speichern"));
   }
 };
 
