@@ -123,11 +123,21 @@ class AppController : public QObject {
   QString getAppDir() const;
   bool getUseTbb() const { return false; }
   int getSystemThreadCount() const { return system.threadCount(); }
-  QString getSystemMemoryText() const { return system.memoryText(); }
-  QString getSystemAvailableMemoryText() const { return system.availableText(); }
+  // The figures' texts are made at each read (their units follow the
+  // language); a read the memory cannot serve reads as empty.
+  QString getSystemMemoryText() const {
+    return halvory_app::guardedCall("systemMemoryText", [this] { return system.memoryText(); });
+  }
+  QString getSystemAvailableMemoryText() const {
+    return halvory_app::guardedCall("systemAvailableMemoryText",
+                                    [this] { return system.availableText(); });
+  }
   qulonglong getSystemMemoryBytes() const { return system.memoryBytes(); }
   qulonglong getSystemAvailableMemoryBytes() const { return system.availableBytes(); }
-  QString getEffectiveAvailableMemoryText() const { return system.effectiveAvailableText(); }
+  QString getEffectiveAvailableMemoryText() const {
+    return halvory_app::guardedCall("effectiveAvailableMemoryText",
+                                    [this] { return system.effectiveAvailableText(); });
+  }
   qulonglong getEffectiveAvailableMemoryBytes() const { return system.effectiveAvailableBytes(); }
   QString getSolveRequiredMemoryText() const { return solve.requiredMemoryText(); }
   qulonglong getSolveRequiredMemoryBytes() const { return solve.requiredMemoryBytes(); }

@@ -8,10 +8,11 @@
 namespace halvory_app {
 
 void logCallFailure(const char* call, CallFailure failure, const char* what) noexcept {
+  // Not a stream: a stream writes its line from its destructor, where a
+  // failure to get memory for it would end the program.
   try {
-    qWarning().noquote().nospace()
-        << call << ": " << (failure == CallFailure::NoMemory ? "out of memory" : "failed") << " ("
-        << what << "); the call was answered as failed";
+    qWarning("%s: %s (%s); the call was answered as failed", call,
+             failure == CallFailure::NoMemory ? "out of memory" : "failed", what);
   } catch (...) {
     // The log line itself needed memory that is not there.
   }
