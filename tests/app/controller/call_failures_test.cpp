@@ -49,8 +49,14 @@ thread_local bool t_hooked = false;
 // caller does. The controller's own work is what is under test.
 thread_local bool t_logging = false;
 
+// The test's own thread, and whether the hook watches the other threads
+// instead (the thread an estimate is measured on).
+thread_local bool t_main = false;
+std::atomic<bool> g_elsewhere{false};
+
 bool failThisAllocation() noexcept {
-  if (!t_hooked || t_logging || !g_armed.load(std::memory_order_relaxed)) return false;
+  const bool watched = g_elsewhere.load(std::memory_order_relaxed) ? !t_main : t_hooked;
+  if (!watched || t_logging || !g_armed.load(std::memory_order_relaxed)) return false;
   g_counted.fetch_add(1, std::memory_order_relaxed);
   if (g_left.fetch_sub(1, std::memory_order_relaxed) != 0) return false;
   g_fired = true;
@@ -161,7 +167,10 @@ QString noMemoryTo(const char* what) {
     prepare;                                                                         \
     const long count = allocationsOf([&] { call; });                                 \
     QVERIFY2(count > 0, "the call allocates nothing on its thread");                 \
-    for (const long at : failurePoints(count)) {                                     \
+    const QList<long> points = failurePoints(count);                                 \
+    qInfo("%ld allocations, %lld of them failed in turn", count,                     \
+          static_cast<long long>(points.size()));                                    \
+    for (const long at : points) {                                                   \
       prepare;                                                                       \
       arm(at);                                                                       \
       call;                                                                          \
@@ -206,6 +215,7 @@ class CallFailuresTest : public QObject {
 
  private slots:
   void initTestCase() {
+    t_main = true;
     g_testLog = qInstallMessageHandler(logUnhooked);
     QVERIFY(dir.isValid());
     solved = std::make_unique<AppController>();
@@ -294,7 +304,15 @@ class CallFailuresTest : public QObject {
     solved->clearNodeLocks(node);
   }
 
+  // The request is made on the calling thread, the measure on a thread of
+  // its own: each fails in turn.
+  void estimateFailsAtEachAllocationAndTheNextMeasures_data() {
+    QTest::addColumn<bool>("onMeasuringThread");
+    QTest::newRow("request") << false;
+    QTest::newRow("measure") << true;
+  }
   void estimateFailsAtEachAllocationAndTheNextMeasures() {
+    QFETCH(bool, onMeasuringThread);
     AppController controller;
     const auto waitForAnswer = [&] {
       return QTest::qWaitFor([&] { return !controller.getSolveEstimatePending(); }, 20000);
@@ -304,18 +322,26 @@ class CallFailuresTest : public QObject {
     const qulonglong bytes = controller.getSolveRequiredMemoryBytes();
     QVERIFY(bytes > 0);
     QVERIFY(controller.getSolveEstimateError().isEmpty());
-    FAIL_EACH_ALLOCATION({}, controller.requestSolveMemoryEstimate(spot), {
-      QVERIFY(waitForAnswer());
-      const QString error = controller.getSolveEstimateError();
-      if (!error.isEmpty()) {
-        QVERIFY(fired);
-        QCOMPARE(error, noMemoryTo("Not enough memory to estimate this solve"));
-      }
-      controller.requestSolveMemoryEstimate(spot);
-      QVERIFY(waitForAnswer());
-      QCOMPARE(controller.getSolveRequiredMemoryBytes(), bytes);
-      QVERIFY(controller.getSolveEstimateError().isEmpty());
-    });
+    g_elsewhere = onMeasuringThread;
+    const auto watchThisThread = qScopeGuard([] { g_elsewhere = false; });
+    FAIL_EACH_ALLOCATION(
+        {},
+        {
+          controller.requestSolveMemoryEstimate(spot);
+          if (onMeasuringThread) (void)waitForAnswer();
+        },
+        {
+          QVERIFY(waitForAnswer());
+          const QString error = controller.getSolveEstimateError();
+          if (!error.isEmpty()) {
+            QVERIFY(fired);
+            QCOMPARE(error, noMemoryTo("Not enough memory to estimate this solve"));
+          }
+          controller.requestSolveMemoryEstimate(spot);
+          QVERIFY(waitForAnswer());
+          QCOMPARE(controller.getSolveRequiredMemoryBytes(), bytes);
+          QVERIFY(controller.getSolveEstimateError().isEmpty());
+        });
   }
 
   void startFailsAtEachAllocationAndTheNextSolves() {
