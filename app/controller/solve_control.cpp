@@ -560,27 +560,34 @@ void SolveControl::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t 
                                         std::optional<SolveConfig> spot) {
   if (generation != estimateGeneration.load()) return;
   // What needs memory is made first: the spot, the figures and the words
-  // then change together, or, when the memory runs out, the request is
-  // answered as unmeasured rather than left waiting.
+  // then change together. When the memory runs out here, the request is
+  // answered as unmeasured (no figure, for no spot), so that nothing waits
+  // for it, in words of a want of memory if those can still be made.
+  std::uint64_t figure = bytes;
+  QString figureText = text;
   std::optional<SolveConfig> measured;
   QString error;
   try {
     if (spot) measured = memorySpot(std::move(*spot));
     error = words ? words() : QString();
   } catch (const std::exception&) {
-    if (!words || bytes != 0 || spot) {
-      acceptMemoryEstimate(generation, 0, formatGigabytes(0), noMemoryToEstimate());
-      return;
+    figure = 0;
+    figureText = formatGigabytes(0);
+    measured.reset();
+    words = noMemoryToEstimate();
+    try {
+      error = words();
+    } catch (const std::exception&) {
+      error.clear();
     }
-    error.clear();
   }
   estimatedSpot = std::move(measured);
   estimateWords = std::move(words);
   // The figures first: while the estimate still counts as pending, nothing
   // reads them as this spot's.
-  if (bytes != requiredBytes || text != requiredText || error != estimateProblem) {
-    requiredBytes = bytes;
-    requiredText = text;
+  if (figure != requiredBytes || figureText != requiredText || error != estimateProblem) {
+    requiredBytes = figure;
+    requiredText = figureText;
     estimateProblem = error;
     emit requiredMemoryChanged();
   }
@@ -588,5 +595,5 @@ void SolveControl::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t 
     estimateWaiting = false;
     emit estimatePendingChanged();
   }
-  emit memoryEstimated(bytes, error);
+  emit memoryEstimated(figure, error);
 }
