@@ -632,6 +632,26 @@
         <translation>Nicht genug Arbeitsspeicher, um das Projekt zu öffnen</translation>
     </message>
     <message>
+        <source>Not enough memory to start the solve</source>
+        <translation>Nicht genug Arbeitsspeicher, um den Solve zu starten</translation>
+    </message>
+    <message>
+        <source>Not enough memory to estimate this solve</source>
+        <translation>Nicht genug Arbeitsspeicher, um diesen Solve abzuschätzen</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the range</source>
+        <translation>Nicht genug Arbeitsspeicher, um die Range zu lesen</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the file</source>
+        <translation>Nicht genug Arbeitsspeicher, um die Datei zu speichern</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file</source>
+        <translation>Nicht genug Arbeitsspeicher, um die Datei zu öffnen</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; could mean %2 or %3</source>
         <translation>„%1“ kann %2 oder %3 bedeuten</translation>
     </message>

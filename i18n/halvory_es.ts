@@ -632,6 +632,26 @@
         <translation>No hay memoria suficiente para abrir el proyecto</translation>
     </message>
     <message>
+        <source>Not enough memory to start the solve</source>
+        <translation>No hay memoria suficiente para iniciar la resolución</translation>
+    </message>
+    <message>
+        <source>Not enough memory to estimate this solve</source>
+        <translation>No hay memoria suficiente para estimar esta resolución</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the range</source>
+        <translation>No hay memoria suficiente para leer el rango</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the file</source>
+        <translation>No hay memoria suficiente para guardar el archivo</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file</source>
+        <translation>No hay memoria suficiente para abrir el archivo</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; could mean %2 or %3</source>
         <translation>«%1» puede significar %2 o %3</translation>
     </message>

@@ -632,6 +632,26 @@
         <translation>Pas assez de mémoire pour ouvrir le projet</translation>
     </message>
     <message>
+        <source>Not enough memory to start the solve</source>
+        <translation>Pas assez de mémoire pour lancer le calcul</translation>
+    </message>
+    <message>
+        <source>Not enough memory to estimate this solve</source>
+        <translation>Pas assez de mémoire pour estimer ce calcul</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the range</source>
+        <translation>Pas assez de mémoire pour lire la range</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the file</source>
+        <translation>Pas assez de mémoire pour enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file</source>
+        <translation>Pas assez de mémoire pour ouvrir le fichier</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; could mean %2 or %3</source>
         <translation>«&#xa0;%1&#xa0;» peut signifier %2 ou %3</translation>
     </message>

@@ -632,6 +632,26 @@
         <translation>Memoria insufficiente per aprire il progetto</translation>
     </message>
     <message>
+        <source>Not enough memory to start the solve</source>
+        <translation>Memoria insufficiente per avviare il calcolo</translation>
+    </message>
+    <message>
+        <source>Not enough memory to estimate this solve</source>
+        <translation>Memoria insufficiente per stimare questo calcolo</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the range</source>
+        <translation>Memoria insufficiente per leggere il range</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the file</source>
+        <translation>Memoria insufficiente per salvare il file</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file</source>
+        <translation>Memoria insufficiente per aprire il file</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; could mean %2 or %3</source>
         <translation>«%1» può significare %2 o %3</translation>
     </message>

@@ -635,6 +635,26 @@
         <translation>Za mało pamięci, aby otworzyć projekt</translation>
     </message>
     <message>
+        <source>Not enough memory to start the solve</source>
+        <translation>Za mało pamięci, aby rozpocząć obliczenia</translation>
+    </message>
+    <message>
+        <source>Not enough memory to estimate this solve</source>
+        <translation>Za mało pamięci, aby oszacować te obliczenia</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the range</source>
+        <translation>Za mało pamięci, aby odczytać zakres</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the file</source>
+        <translation>Za mało pamięci, aby zapisać plik</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file</source>
+        <translation>Za mało pamięci, aby otworzyć plik</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; could mean %2 or %3</source>
         <translation>„%1” może oznaczać %2 lub %3</translation>
     </message>

@@ -632,6 +632,26 @@
         <translation>Memória insuficiente para abrir o projeto</translation>
     </message>
     <message>
+        <source>Not enough memory to start the solve</source>
+        <translation>Memória insuficiente para iniciar a resolução</translation>
+    </message>
+    <message>
+        <source>Not enough memory to estimate this solve</source>
+        <translation>Memória insuficiente para estimar esta resolução</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the range</source>
+        <translation>Memória insuficiente para ler o range</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the file</source>
+        <translation>Memória insuficiente para salvar o arquivo</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file</source>
+        <translation>Memória insuficiente para abrir o arquivo</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; could mean %2 or %3</source>
         <translation>“%1” pode significar %2 ou %3</translation>
     </message>

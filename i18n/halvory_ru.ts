@@ -635,6 +635,26 @@
         <translation>Недостаточно памяти, чтобы открыть проект</translation>
     </message>
     <message>
+        <source>Not enough memory to start the solve</source>
+        <translation>Недостаточно памяти, чтобы начать расчёт</translation>
+    </message>
+    <message>
+        <source>Not enough memory to estimate this solve</source>
+        <translation>Недостаточно памяти, чтобы оценить этот расчёт</translation>
+    </message>
+    <message>
+        <source>Not enough memory to read the range</source>
+        <translation>Недостаточно памяти, чтобы прочитать диапазон</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save the file</source>
+        <translation>Недостаточно памяти, чтобы сохранить файл</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file</source>
+        <translation>Недостаточно памяти, чтобы открыть файл</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; could mean %2 or %3</source>
         <translation>«%1» может означать %2 или %3</translation>
     </message>

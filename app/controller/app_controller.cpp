@@ -13,10 +13,27 @@
 #include <QDebug>
 #include <QThread>
 
+#include "controller/guarded_call.hpp"
 #include "controller/refusal_words.hpp"
 
+using halvory_app::CallFailure;
 using halvory_app::formatGigabytes;
+using halvory_app::guardedCall;
 using halvory_app::parseEnvBool;
+
+namespace {
+
+// The answer of a range call that threw: "ok" false and why.
+QVariantMap rangeReadFailed(CallFailure failure, const QString& what) {
+  return QVariantMap{
+      {QStringLiteral("ok"), false},
+      {QStringLiteral("error"),
+       halvory_app::callFailureText(
+           failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to read the range"),
+           QCoreApplication::translate("AppController", "Error: %1").arg(what))}};
+}
+
+}  // namespace
 
 AppController::AppController(QObject* parent)
     : AppController(halvory_app::makeSystemInfo(), parent) {}
@@ -116,17 +133,20 @@ halvory_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg,
 }
 
 QVariantMap AppController::readRangeText(QString text, QString variant, QString board) const {
-  return rangeReader.read(text, variant, board);
+  return guardedCall(
+      "readRangeText", [&] { return rangeReader.read(text, variant, board); }, rangeReadFailed);
 }
 
 QVariantMap AppController::normalizeImportedRangeText(QString rawText, QString variant) const {
-  return halvory_app::normalizeImportedRangeText(rawText, variant);
+  return guardedCall(
+      "normalizeImportedRangeText",
+      [&] { return halvory_app::normalizeImportedRangeText(rawText, variant); }, rangeReadFailed);
 }
 
 QString AppController::quotedText(QString text) const {
-  return halvory_app::quotedText(text);
+  return guardedCall("quotedText", [&] { return halvory_app::quotedText(text); });
 }
 
 QString AppController::fieldLabel(QString key) const {
-  return halvory_app::entryLabel(key.toStdString());
+  return guardedCall("fieldLabel", [&] { return halvory_app::entryLabel(key.toStdString()); });
 }

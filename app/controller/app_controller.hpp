@@ -34,6 +34,7 @@
 #include "session/solve_records.hpp"
 #include "session/session_control.hpp"
 
+#include "controller/guarded_call.hpp"
 #include "controller/held_result.hpp"
 #include "controller/node_lock_table.hpp"
 #include "controller/project_files.hpp"
@@ -123,11 +124,21 @@ class AppController : public QObject {
   QString getAppDir() const;
   bool getUseTbb() const { return false; }
   int getSystemThreadCount() const { return system.threadCount(); }
-  QString getSystemMemoryText() const { return system.memoryText(); }
-  QString getSystemAvailableMemoryText() const { return system.availableText(); }
+  // The figures' texts are made at each read (their units follow the
+  // language); a read the memory cannot serve reads as empty.
+  QString getSystemMemoryText() const {
+    return halvory_app::guardedCall("systemMemoryText", [this] { return system.memoryText(); });
+  }
+  QString getSystemAvailableMemoryText() const {
+    return halvory_app::guardedCall("systemAvailableMemoryText",
+                                    [this] { return system.availableText(); });
+  }
   qulonglong getSystemMemoryBytes() const { return system.memoryBytes(); }
   qulonglong getSystemAvailableMemoryBytes() const { return system.availableBytes(); }
-  QString getEffectiveAvailableMemoryText() const { return system.effectiveAvailableText(); }
+  QString getEffectiveAvailableMemoryText() const {
+    return halvory_app::guardedCall("effectiveAvailableMemoryText",
+                                    [this] { return system.effectiveAvailableText(); });
+  }
   qulonglong getEffectiveAvailableMemoryBytes() const { return system.effectiveAvailableBytes(); }
   QString getSolveRequiredMemoryText() const { return solve.requiredMemoryText(); }
   qulonglong getSolveRequiredMemoryBytes() const { return solve.requiredMemoryBytes(); }
@@ -301,6 +312,14 @@ class AppController : public QObject {
   void dropResult(halvory_app::ResultSnapshot& snapshot);
   SolveControl::Hooks solveHooks();
   ProjectFiles::Hooks projectHooks();
+  // A start that threw part-way: its words as the status, nothing left
+  // running, and the views read the held result again.
+  void startFailed(halvory_app::CallFailure failure, const QString& what);
+  // What clearResults does.
+  void clearHeldResults();
+  QVariantMap showdownAnswer(const QString& boardText, const QString& oopText,
+                             const QString& ipText) const;
+  static bool localFileExists(QUrl fileUrl);
   bool projectFileHoldsTheResult() const;
   // Counts a new held result and emits resultsChanged.
   void announceResults();

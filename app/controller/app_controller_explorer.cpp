@@ -2,13 +2,17 @@
 // the queries of the results explorer, and the showdown comparison.
 
 #include "controller/app_controller.hpp"
+#include "controller/guarded_call.hpp"
 
+#include <limits>
 #include <string_view>
 #include <vector>
 
 #include "cards/cards.hpp"
 
+using halvory_app::CallFailure;
 using halvory_app::compactLatin1;
+using halvory_app::guardedCall;
 using halvory_app::isShortDeck;
 
 int AppController::nodeActionCount(int nodeIndex) const {
@@ -17,73 +21,86 @@ int AppController::nodeActionCount(int nodeIndex) const {
 
 void AppController::setNodeLock(int nodeIndex, QString handLabel169, int actionIndex,
                                 double actionProb) {
-  lockTable.lockAction(nodeIndex, handLabel169, actionIndex, actionProb);
+  guardedCall("setNodeLock",
+              [&] { lockTable.lockAction(nodeIndex, handLabel169, actionIndex, actionProb); });
 }
 
 void AppController::setNodeLockProbs(int nodeIndex, QString handLabel169,
                                      QVariantList actionProbs) {
-  lockTable.lockProbs(nodeIndex, handLabel169, actionProbs);
+  guardedCall("setNodeLockProbs",
+              [&] { lockTable.lockProbs(nodeIndex, handLabel169, actionProbs); });
 }
 
 void AppController::clearNodeLocks(int nodeIndex) {
-  lockTable.clearNode(nodeIndex);
+  guardedCall("clearNodeLocks", [&] { lockTable.clearNode(nodeIndex); });
 }
 
 QVariantList AppController::nodeLocks(int nodeIndex) const {
-  return lockTable.rows(nodeIndex);
+  return guardedCall("nodeLocks", [&] { return lockTable.rows(nodeIndex); });
 }
 
 int AppController::treeNodeCount() const {
-  return static_cast<int>(resultTree.size());
+  return guardedCall("treeNodeCount", [&] { return static_cast<int>(resultTree.size()); });
 }
 
 QVariantMap AppController::nodeMeta(int nodeIndex) const {
-  return resultTree.meta(nodeIndex);
+  return guardedCall("nodeMeta", [&] { return resultTree.meta(nodeIndex); });
 }
 
 QVariantList AppController::nodeActions(int nodeIndex) const {
-  return resultTree.actions(nodeIndex);
+  return guardedCall("nodeActions", [&] { return resultTree.actions(nodeIndex); });
 }
 
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
-  return resultsExplorer.nodeActionStats(nodeIndex);
+  return guardedCall("nodeActionStats", [&] { return resultsExplorer.nodeActionStats(nodeIndex); });
 }
 
 QVariantList AppController::nodePocketActionEvs(int nodeIndex, QString player, QString c1,
                                                 QString c2) const {
-  return resultsExplorer.nodePocketActionEvs(nodeIndex, player, c1, c2);
+  return guardedCall("nodePocketActionEvs", [&] {
+    return resultsExplorer.nodePocketActionEvs(nodeIndex, player, c1, c2);
+  });
 }
 
 QVariantMap AppController::nodeHandStrategy(int nodeIndex) const {
-  return resultsExplorer.nodeHandStrategy(nodeIndex);
+  return guardedCall("nodeHandStrategy",
+                     [&] { return resultsExplorer.nodeHandStrategy(nodeIndex); });
 }
 
 QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, QString bucketName) const {
-  return resultsExplorer.nodeHandStrategyReach169(nodeIndex, bucketName);
+  return guardedCall("nodeHandStrategyReach169", [&] {
+    return resultsExplorer.nodeHandStrategyReach169(nodeIndex, bucketName);
+  });
 }
 
 QVariantList AppController::nodeHandCombos(int nodeIndex) const {
-  return resultsExplorer.nodeHandCombos(nodeIndex);
+  return guardedCall("nodeHandCombos", [&] { return resultsExplorer.nodeHandCombos(nodeIndex); });
 }
 
 QVariantList AppController::nodeSeatHandCombos(int nodeIndex, QString player) const {
-  return resultsExplorer.nodeSeatHandCombos(nodeIndex, player);
+  return guardedCall("nodeSeatHandCombos",
+                     [&] { return resultsExplorer.nodeSeatHandCombos(nodeIndex, player); });
 }
 
 QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
-  return resultsExplorer.nodeHandBuckets(nodeIndex);
+  return guardedCall("nodeHandBuckets", [&] { return resultsExplorer.nodeHandBuckets(nodeIndex); });
 }
 
 QVariantMap AppController::nodeHandDistributions169(int nodeIndex) {
-  return resultsExplorer.nodeHandDistributions169(nodeIndex);
+  return guardedCall("nodeHandDistributions169",
+                     [&] { return resultsExplorer.nodeHandDistributions169(nodeIndex); });
 }
 
 double AppController::nodeEv(int nodeIndex, QString player) const {
-  return resultsExplorer.nodeEv(nodeIndex, player);
+  return guardedCall(
+      "nodeEv", [&] { return resultsExplorer.nodeEv(nodeIndex, player); },
+      [](CallFailure, const QString&) { return std::numeric_limits<double>::quiet_NaN(); });
 }
 
 double AppController::nodeRake(int nodeIndex) const {
-  return resultsExplorer.nodeRake(nodeIndex);
+  return guardedCall(
+      "nodeRake", [&] { return resultsExplorer.nodeRake(nodeIndex); },
+      [](CallFailure, const QString&) { return std::numeric_limits<double>::quiet_NaN(); });
 }
 
 // ---------------------------------------------------------------------------
@@ -91,6 +108,11 @@ double AppController::nodeRake(int nodeIndex) const {
 
 QVariantMap AppController::showdownWinner(QString boardText, QString oopText,
                                           QString ipText) const {
+  return guardedCall("showdownWinner", [&] { return showdownAnswer(boardText, oopText, ipText); });
+}
+
+QVariantMap AppController::showdownAnswer(const QString& boardText, const QString& oopText,
+                                          const QString& ipText) const {
   QVariantMap answer;
   answer.insert(QStringLiteral("winner"), QStringLiteral("UNKNOWN"));
   answer.insert(QStringLiteral("oopStrength"), 0);

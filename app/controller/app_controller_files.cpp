@@ -3,14 +3,32 @@
 
 #include "controller/app_controller.hpp"
 #include "controller/file_failure.hpp"
+#include "controller/guarded_call.hpp"
 #include "controller/settings_store.hpp"
 
 #include <new>
 
 #include "controller/file_reason.hpp"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+using halvory_app::CallFailure;
+using halvory_app::guardedCall;
+
+namespace {
+
+// The answer of a text-file call that threw: "ok" false and why.
+QVariantMap textFileFailed(CallFailure failure, const char* noMemoryText, const QString& what) {
+  return QVariantMap{{QStringLiteral("ok"), false},
+                     {QStringLiteral("error"),
+                      halvory_app::callFailureText(
+                          failure, noMemoryText,
+                          QCoreApplication::translate("AppController", "Error: %1").arg(what))}};
+}
+
+}  // namespace
 
 ProjectFiles::Hooks AppController::projectHooks() {
   ProjectFiles::Hooks hooks;
@@ -35,18 +53,26 @@ ProjectFiles::Hooks AppController::projectHooks() {
 }
 
 void AppController::cancelProjectSave() {
-  projectFiles.cancel();
+  guardedCall("cancelProjectSave", [&] { projectFiles.cancel(); });
 }
 
 bool AppController::saveProject(QUrl fileUrl, QVariantMap projectState) const {
-  return projectFiles.save(std::move(fileUrl), projectState);
+  return guardedCall(
+      "saveProject", [&] { return projectFiles.save(std::move(fileUrl), projectState); },
+      [this](CallFailure failure, const QString&) {
+        return projectFiles.saveFailed(failure == CallFailure::NoMemory);
+      });
 }
 
 QString AppController::projectSaveError() const {
-  return projectFiles.saveError();
+  return guardedCall("projectSaveError", [&] { return projectFiles.saveError(); });
 }
 
 bool AppController::fileExists(QUrl fileUrl) const {
+  return guardedCall("fileExists", [&] { return localFileExists(fileUrl); });
+}
+
+bool AppController::localFileExists(QUrl fileUrl) {
   if (!fileUrl.isLocalFile()) {
     // Qt's own dialog answers with a bare absolute path.
     if (!fileUrl.scheme().isEmpty() || !QDir::isAbsolutePath(fileUrl.path())) return false;
@@ -57,46 +83,62 @@ bool AppController::fileExists(QUrl fileUrl) const {
 }
 
 QUrl AppController::homeFolderUrl() const {
-  return QUrl::fromLocalFile(QDir::homePath());
+  return guardedCall("homeFolderUrl", [] { return QUrl::fromLocalFile(QDir::homePath()); });
 }
 
 QVariantMap AppController::loadProject(QUrl fileUrl) {
-  try {
-    return projectFiles.load(std::move(fileUrl));
-  } catch (const std::bad_alloc&) {
-    // Refused as a file the memory cannot hold, rather than ending the
-    // program from inside the page's call.
-    return QVariantMap{{QStringLiteral("ok"), false},
-                       {QStringLiteral("error"), fileFailureText(FileFailure::NoMemory, false)},
-                       {QStringLiteral("project"), QVariantMap()},
-                       {QStringLiteral("hasResults"), false}};
-  }
+  return guardedCall(
+      "loadProject", [&] { return projectFiles.load(std::move(fileUrl)); },
+      [](CallFailure failure, const QString& what) {
+        // Refused as a file the memory cannot hold, rather than ending the
+        // program from inside the page's call.
+        const QString error =
+            failure == CallFailure::NoMemory
+                ? fileFailureText(FileFailure::NoMemory, false)
+                : QCoreApplication::translate("AppController", "Error: %1").arg(what);
+        return QVariantMap{{QStringLiteral("ok"), false},
+                           {QStringLiteral("error"), error},
+                           {QStringLiteral("project"), QVariantMap()},
+                           {QStringLiteral("hasResults"), false}};
+      });
 }
 
 QString AppController::fileReasonText(QVariant reason) const {
-  return halvory_app::FileReason::word(reason);
+  return guardedCall("fileReasonText", [&] { return halvory_app::FileReason::word(reason); });
 }
 
 QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
-  return ProjectFiles::saveTextFile(std::move(fileUrl), text);
+  return guardedCall(
+      "saveTextFile", [&] { return ProjectFiles::saveTextFile(std::move(fileUrl), text); },
+      [](CallFailure failure, const QString& what) {
+        return textFileFailed(
+            failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to save the file"),
+            what);
+      });
 }
 
 QVariantMap AppController::readTextFile(QUrl fileUrl) const {
-  return ProjectFiles::readTextFile(std::move(fileUrl));
+  return guardedCall(
+      "readTextFile", [&] { return ProjectFiles::readTextFile(std::move(fileUrl)); },
+      [](CallFailure failure, const QString& what) {
+        return textFileFailed(
+            failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to open the file"),
+            what);
+      });
 }
 
 QString AppController::settingsStoreProblem() const {
-  return halvory_app::settingsStoreProblem();
+  return guardedCall("settingsStoreProblem", [] { return halvory_app::settingsStoreProblem(); });
 }
 
 QString AppController::readTextResource(QString path) const {
-  return ProjectFiles::readTextResource(path);
+  return guardedCall("readTextResource", [&] { return ProjectFiles::readTextResource(path); });
 }
 
 QString AppController::openLicensesFolder() const {
-  return ProjectFiles::openLicensesFolder();
+  return guardedCall("openLicensesFolder", [] { return ProjectFiles::openLicensesFolder(); });
 }
 
 QString AppController::openThirdPartyNotices() const {
-  return ProjectFiles::openThirdPartyNotices();
+  return guardedCall("openThirdPartyNotices", [] { return ProjectFiles::openThirdPartyNotices(); });
 }

@@ -3,6 +3,7 @@
 // showing a finished solve's result.
 
 #include "controller/app_controller.hpp"
+#include "controller/guarded_call.hpp"
 #include "controller/refusal_words.hpp"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <type_traits>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include "context/worker_threads.hpp"
@@ -18,6 +20,8 @@
 #include "session/memory_estimate.hpp"
 #include "tree/game.hpp"
 
+using halvory_app::CallFailure;
+using halvory_app::guardedCall;
 using halvory_app::ResultSnapshot;
 using halvory_app::SolveConfig;
 
@@ -71,27 +75,52 @@ bool AppController::projectFileHoldsTheResult() const {
   return true;
 }
 
+void AppController::startFailed(CallFailure failure, const QString& what) {
+  solve.startFailed(failure, what);
+  // The held result may have been released part-way: the views read it
+  // again.
+  announceResults();
+  emit systemMemoryChanged();
+}
+
 void AppController::startSolve() {
-  if (projectFileHoldsTheResult()) return;
-  solve.start(QVariantMap());
+  guardedCall(
+      "startSolve",
+      [&] {
+        if (projectFileHoldsTheResult()) return;
+        solve.start(QVariantMap());
+      },
+      [this](CallFailure failure, const QString& what) { startFailed(failure, what); });
 }
 
 void AppController::startSolveWithConfig(QVariantMap cfg) {
-  if (projectFileHoldsTheResult()) return;
-  solve.start(cfg);
+  guardedCall(
+      "startSolveWithConfig",
+      [&] {
+        if (projectFileHoldsTheResult()) return;
+        solve.start(cfg);
+      },
+      [this](CallFailure failure, const QString& what) { startFailed(failure, what); });
 }
 
 void AppController::reSolveWithNodeLocks() {
-  if (projectFileHoldsTheResult()) return;
-  solve.reSolveWithNodeLocks();
+  guardedCall(
+      "reSolveWithNodeLocks",
+      [&] {
+        if (projectFileHoldsTheResult()) return;
+        solve.reSolveWithNodeLocks();
+      },
+      [this](CallFailure failure, const QString& what) { startFailed(failure, what); });
 }
 
 void AppController::cancelSolve() {
-  solve.cancel();
+  guardedCall("cancelSolve", [&] { solve.cancel(); });
 }
 
 void AppController::requestSolveMemoryEstimate(QVariantMap cfg) {
-  solve.requestMemoryEstimate(std::move(cfg));
+  guardedCall(
+      "requestSolveMemoryEstimate", [&] { solve.requestMemoryEstimate(std::move(cfg)); },
+      [this](CallFailure failure, const QString& what) { solve.estimateFailed(failure, what); });
 }
 
 QVariantMap AppController::getResultSpot() const {
@@ -112,13 +141,14 @@ QVariantMap AppController::getResultSpot() const {
 }
 
 bool AppController::setupDiffersFromResults(QVariantMap cfg) const {
-  if (held.spot.isEmpty()) return false;
-  try {
-    return !halvory_app::sameSpot(buildSolveConfig(cfg, false), buildSolveConfig(held.spot, false));
-  } catch (const std::exception&) {
-    // Not known to be the same spot.
-    return true;
-  }
+  return guardedCall(
+      "setupDiffersFromResults",
+      [&] {
+        return !held.spot.isEmpty() && !halvory_app::sameSpot(buildSolveConfig(cfg, false),
+                                                              buildSolveConfig(held.spot, false));
+      },
+      // Not known to be the same spot.
+      [](CallFailure, const QString&) { return true; });
 }
 
 SolveControl::Hooks AppController::solveHooks() {
@@ -166,6 +196,10 @@ std::uint64_t AppController::releaseResultsForStart() {
 }
 
 void AppController::clearResults() {
+  guardedCall("clearResults", [&] { clearHeldResults(); });
+}
+
+void AppController::clearHeldResults() {
   solve.abandon();
   session.clear_results();
   clearNodeCaches();

@@ -1,47 +1,58 @@
 // The user's statistics, as the controller forwards them to their part.
 
 #include "controller/app_controller.hpp"
+#include "controller/guarded_call.hpp"
+
+using halvory_app::guardedCall;
 
 int AppController::solvesToday() const {
-  return userStatistics.solvesToday();
+  return guardedCall("solvesToday", [&] { return userStatistics.solvesToday(); });
 }
 
 QVariantList AppController::solveActivityGridLastSixMonths() const {
-  return userStatistics.activityGrid(182);
+  return guardedCall("solveActivityGridLastSixMonths",
+                     [&] { return userStatistics.activityGrid(182); });
 }
 
 QVariantList AppController::solveActivityGridLastYear() const {
-  return userStatistics.activityGrid(364);
+  return guardedCall("solveActivityGridLastYear", [&] { return userStatistics.activityGrid(364); });
 }
 
 QVariantList AppController::solveHistoryDaily() const {
-  return userStatistics.historyDaily();
+  return guardedCall("solveHistoryDaily", [&] { return userStatistics.historyDaily(); });
 }
 
 QString AppController::firstSolveDateIso() const {
-  return userStatistics.firstSolveDateIso();
+  return guardedCall("firstSolveDateIso", [&] { return userStatistics.firstSolveDateIso(); });
 }
 
 void AppController::recordPlayVsSolutionHand(bool isMistake, double evLoss) {
-  userStatistics.recordPlayHand(isMistake, evLoss);
-  emit playVsSolutionStatsChanged();
+  guardedCall("recordPlayVsSolutionHand", [&] {
+    userStatistics.recordPlayHand(isMistake, evLoss);
+    emit playVsSolutionStatsChanged();
+  });
 }
 
 void AppController::recordPlayVsSolutionHandDetailed(bool isMistake, double evLoss, double actualEv,
                                                      double optimalEv) {
-  userStatistics.recordPlayHandDetailed(isMistake, evLoss, actualEv, optimalEv);
-  emit playVsSolutionStatsChanged();
+  guardedCall("recordPlayVsSolutionHandDetailed", [&] {
+    userStatistics.recordPlayHandDetailed(isMistake, evLoss, actualEv, optimalEv);
+    emit playVsSolutionStatsChanged();
+  });
 }
 
 QVariantList AppController::playVsSolutionEvHistory() const {
-  return userStatistics.loadPlayVsSolutionHistory();
+  return guardedCall("playVsSolutionEvHistory",
+                     [&] { return userStatistics.loadPlayVsSolutionHistory(); });
 }
 
 QVariantMap AppController::playVsSolutionStats() const {
-  return userStatistics.playStats();
+  return guardedCall("playVsSolutionStats", [&] { return userStatistics.playStats(); });
 }
 
 void AppController::clearPlayVsSolutionStats() {
-  userStatistics.clearPlayStats();
-  emit playVsSolutionStatsChanged();
+  guardedCall("clearPlayVsSolutionStats", [&] {
+    userStatistics.clearPlayStats();
+    emit playVsSolutionStatsChanged();
+  });
 }

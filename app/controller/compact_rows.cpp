@@ -540,11 +540,25 @@ bool NodeRowStore::contains(RowsKind kind, int node) const {
 
 void NodeRowStore::insert(RowsKind kind, int node, QByteArray blob, RowsOrigin origin) {
   remove(kind, node);
-  held += costOf(blob);
-  blobs[static_cast<std::size_t>(kind)].insert(node, std::move(blob));
+  // Each step that allocates is undone when a later one fails, so that the
+  // bytes held, the order and the answers always agree.
   const quint64 key = keyOf(kind, node);
   const auto at = origin == RowsOrigin::ReadAhead ? order.begin() : order.end();
-  places.insert(key, order.insert(at, key));
+  const auto place = order.insert(at, key);
+  try {
+    places.insert(key, place);
+    try {
+      const std::uint64_t cost = costOf(blob);
+      blobs[static_cast<std::size_t>(kind)].insert(node, std::move(blob));
+      held += cost;
+    } catch (...) {
+      places.remove(key);
+      throw;
+    }
+  } catch (...) {
+    order.erase(place);
+    throw;
+  }
   evict();
 }
 

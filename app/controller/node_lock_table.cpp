@@ -79,7 +79,9 @@ void NodeLockTable::lockAction(int nodeIndex, const QString& hand, int actionInd
     for (int a = 0; a < n; ++a)
       probs[static_cast<std::size_t>(a)] = a == k ? static_cast<float>(p) : rest;
   }
-  entries_[nodeIndex].insert(hand.toUtf8(), NodeLockEntry{std::move(probs), actionIndex, p, true});
+  // Moved in whole: Qt's hash copies a value into a slot it has already
+  // taken, and a copy that runs out of memory there leaves the slot broken.
+  entries_[nodeIndex].emplace(hand.toUtf8(), NodeLockEntry{std::move(probs), actionIndex, p, true});
 }
 
 void NodeLockTable::lockProbs(int nodeIndex, const QString& hand, const QVariantList& actionProbs) {
@@ -87,8 +89,8 @@ void NodeLockTable::lockProbs(int nodeIndex, const QString& hand, const QVariant
   seedNodeLocksFromStrategy(nodeIndex);
   const int n = actionCount_(nodeIndex);
   if (n <= 0) return;
-  entries_[nodeIndex].insert(hand.toUtf8(),
-                             NodeLockEntry{probsFromWeights(actionProbs, n), -1, 1.0, true});
+  entries_[nodeIndex].emplace(hand.toUtf8(),
+                              NodeLockEntry{probsFromWeights(actionProbs, n), -1, 1.0, true});
 }
 
 void NodeLockTable::clearNode(int nodeIndex) {
@@ -201,11 +203,14 @@ void NodeLockTable::seedNodeLocksFromStrategy(int nodeIndex) {
   const std::size_t actions = strategy->action_names.size();
   if (hands == 0 || actions == 0 || strategy->action_probs.size() != hands * actions) return;
 
-  auto& entries = entries_[nodeIndex];
+  // Built aside and then taken whole: a node seeded only in part (the
+  // memory ran out half-way) would never be seeded again.
+  HandLocks seeded;
   for (std::size_t h = 0; h < hands; ++h) {
-    entries.insert(
+    seeded.emplace(
         QByteArray::fromStdString(strategy->hand_labels[h]),
         NodeLockEntry{normalisedRow(strategy->action_probs.data() + h * actions, actions), -1, 1.0,
                       false});
   }
+  entries_.emplace(nodeIndex, std::move(seeded));
 }

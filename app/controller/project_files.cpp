@@ -89,7 +89,29 @@ std::optional<Result> ProjectFiles::awayFromGui(
     return !stopRequested.load();
   };
   std::optional<Result> result;
-  std::unique_ptr<QThread> thread(QThread::create([&] {
+  std::unique_ptr<QThread> thread;
+  QTimer ticker;
+  // However this ends (also by memory running out on this thread), the
+  // thread that reads this frame is waited for, and the file counts as no
+  // longer busy: the next save or open finds nothing in its way.
+  struct EndOfWork {
+    const ProjectFiles& files;
+    std::unique_ptr<QThread>& thread;
+    QTimer& ticker;
+    ~EndOfWork() {
+      ticker.stop();
+      if (thread && thread->isRunning()) thread->wait();
+      files.busy = false;
+      try {
+        files.hooks.fileWork(false, 1.0);
+      } catch (...) {
+        // The window keeps its last progress; the flags are clear.
+      }
+    }
+  };
+  busy = true;
+  const EndOfWork end{*this, thread, ticker};
+  thread.reset(QThread::create([&] {
     try {
       result.emplace(work(progress));
     } catch (const std::exception&) {
@@ -98,22 +120,15 @@ std::optional<Result> ProjectFiles::awayFromGui(
   }));
   QEventLoop loop;
   QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-  QTimer ticker;
   ticker.setInterval(50);
   QObject::connect(&ticker, &QTimer::timeout, &loop,
                    [this, &fraction] { hooks.fileWork(true, fraction.load()); });
-  busy = true;
   hooks.fileWork(true, 0.0);
   ticker.start();
   thread->start();
   // A thread the system could not start (no memory for its stack) would
   // never finish: no answer either.
-  if (!thread->isRunning() && !thread->isFinished()) {
-    ticker.stop();
-    busy = false;
-    hooks.fileWork(false, 1.0);
-    return std::nullopt;
-  }
+  if (!thread->isRunning() && !thread->isFinished()) return std::nullopt;
   // The window goes on drawing, shows the progress and takes the user's
   // Cancel while the file is written or read. Whatever else the user does
   // meanwhile reads its own copies: the save wrote from shared copies taken
@@ -122,14 +137,16 @@ std::optional<Result> ProjectFiles::awayFromGui(
   // for, so a save is never cut off half-written.
   if (!thread->isFinished()) loop.exec();
   thread->wait();
-  ticker.stop();
-  busy = false;
-  hooks.fileWork(false, 1.0);
   return result;
 }
 
 void ProjectFiles::cancel() {
   stopRequested = true;
+}
+
+bool ProjectFiles::saveFailed(bool noMemory) const {
+  lastSaveError = noMemory ? fileFailureText(FileFailure::NoMemory, true) : QString();
+  return false;
 }
 
 bool ProjectFiles::save(QUrl fileUrl, const QVariantMap& projectState) const {

@@ -51,6 +51,9 @@ class ProjectFiles {
   QString saveError() const { return lastSaveError; }
   // Stops the save under way (its old file stays).
   void cancel();
+  // The answer of a save that threw: false, and when the memory ran out,
+  // words that say so.
+  bool saveFailed(bool noMemory) const;
   bool isBusy() const { return busy; }
   // "ok", "error", "project" and "hasResults". A refused file changes
   // nothing; refused, too, while a solve runs.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <new>
 
 #include <QCborStreamWriter>
 #include <QIODevice>
@@ -39,6 +40,7 @@ bool readPieces(QCborStreamReader& in, Out& out, MemoryBudget& budget, std::uint
     const qint64 left = device ? device->size() - in.currentOffset() : 0;
     if (size > 0 && size <= left) budget.charge(perByte * static_cast<std::uint64_t>(size));
     auto piece = (in.*read)();
+    throwIfOutOfMemory(in);
     if (piece.status == QCborStreamReader::EndOfString) return true;
     if (piece.status != QCborStreamReader::Ok) return false;
     out += piece.data;
@@ -60,6 +62,7 @@ class WholeValue {
 
  private:
   bool item(const Where& where, int depth) {
+    throwIfOutOfMemory(in);
     if (depth > kMaxDepth || in.lastError() != QCborError::NoError) return check.damaged(where);
     budget.charge(kItemBytes);
     switch (in.type()) {
@@ -160,6 +163,12 @@ std::uint64_t keptNameBytes(const QString& name) {
   // (twice over while the table grows).
   constexpr std::uint64_t kEntryBytes = 128;
   return kEntryBytes + 2 * static_cast<std::uint64_t>(name.size());
+}
+
+void throwIfOutOfMemory(QCborStreamReader& in) {
+  // tinycbor's code for memory it could not have, which Qt passes on as is.
+  constexpr int kOutOfMemory = std::numeric_limits<int>::min();
+  if (static_cast<int>(in.lastError().c) == kOutOfMemory) throw std::bad_alloc();
 }
 
 bool readCountedText(QCborStreamReader& in, QString& out, MemoryBudget& budget) {

@@ -27,6 +27,11 @@ std::uint64_t keptNameBytes(const QString& name);
 
 // A text or a byte string read whole, each piece counted before it is
 // read; false when the stream is damaged there.
+// Qt's reader says that it could not have the memory a piece needed as an
+// error of the stream, not by throwing; that is thrown here as what it is
+// (std::bad_alloc), so that it is never taken for a damaged file.
+void throwIfOutOfMemory(QCborStreamReader& in);
+
 bool readCountedText(QCborStreamReader& in, QString& out, MemoryBudget& budget);
 bool readCountedBytes(QCborStreamReader& in, QByteArray& out, MemoryBudget& budget);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -48,6 +49,8 @@ QString cellLabel(int row, int col) {
 halvory::Refusal refusalOf(const QString& text) {
   try {
     (void)halvory::parse_range(utf8(text));
+  } catch (const std::bad_alloc&) {
+    throw;
   } catch (const std::exception& error) {
     const halvory::Refusal refusal = halvory::refusal_of(error);
     return refusal.empty() ? halvory::Refusal{{}, {}, {error.what()}} : refusal;
@@ -156,6 +159,8 @@ QStringList itemsOutsideDeck(const QString& text, std::uint64_t outside) {
     halvory::Range range;
     try {
       range = halvory::parse_range(utf8(item));
+    } catch (const std::bad_alloc&) {
+      throw;
     } catch (const std::exception&) {
       continue;
     }
@@ -203,6 +208,8 @@ std::uint64_t boardCardMask(const QString& boardText) {
   for (qsizetype i = 0; i + 1 < compact.size(); i += 2) {
     try {
       mask |= bit(halvory::parse_card(utf8(compact.mid(i, 2))));
+    } catch (const std::bad_alloc&) {
+      throw;
     } catch (const std::exception&) {
       // Not a card: nothing of it is dead.
     }
@@ -276,6 +283,9 @@ RangeReading readRange(const QString& text) {
   RangeReading reading;
   try {
     reading.range = expand_percent_range(utf8(text));
+  } catch (const std::bad_alloc&) {
+    // Memory running out is no refusal of the text: the caller says so.
+    throw;
   } catch (const std::exception& error) {
     reading.read = false;
     reading.refusal = halvory::refusal_of(error);

@@ -78,7 +78,9 @@ QString rangeProblem(const QString& rangeText);
 // and beside the cards of `board`: "ok", "error" (worded, naming the item),
 // "notice" (the items naming only hands the deck cannot deal, left out),
 // "weights" (hand class -> share, classes at 0 left out), "mixed" and
-// "combos" (weighted count of the live combinations).
+// "combos" (weighted count of the live combinations). Memory running out
+// is thrown (std::bad_alloc) here and in the other readings of this file,
+// never taken for a refusal of the text.
 QVariantMap readRangeText(const QString& text, const QString& variant,
                           const QString& board = QString());
 

@@ -10,6 +10,7 @@
 #include <exception>
 #include <limits>
 #include <map>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -118,10 +119,16 @@ ResultsExplorer::~ResultsExplorer() {
 }
 
 std::optional<halvory_app::HandStrategy> ResultsExplorer::solvedStrategy(int nodeIndex) const {
-  return guardedQuery([&] {
+  // Memory running out is thrown: a lock seeded without the solve's
+  // strategy would leave the node's other classes free in a re-solve.
+  try {
     countSessionQuery();
     return halvory_app::node_hand_strategy(session, static_cast<std::uint64_t>(nodeIndex));
-  });
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 void ResultsExplorer::clearCaches() {
@@ -239,6 +246,10 @@ QVariantMap ResultsExplorer::nodeHandStrategy(int nodeIndex) const {
 
   const std::size_t actions = strategy->action_names.size();
   const QVariantList stored = resultTree.actions(nodeIndex);
+  // The tree holds the node's actions but could not hand them out: the
+  // memory ran short, and the answer is refused rather than kept untyped.
+  if (stored.size() != static_cast<qsizetype>(resultTree.actionCount(nodeIndex)))
+    throw std::bad_alloc();
   QVariantList typeList;
   for (std::size_t a = 0; a < actions; ++a) {
     typeList.append(

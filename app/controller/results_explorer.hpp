@@ -64,7 +64,8 @@ class ResultsExplorer : public QObject {
   QVariantMap nodeHandDistributions169(int nodeIndex);
   double nodeEv(int nodeIndex, const QString& player) const;
   double nodeRake(int nodeIndex) const;
-  // The live solve's strategy at a node.
+  // The live solve's strategy at a node; none without one. Throws
+  // std::bad_alloc when the memory runs out.
   std::optional<halvory_app::HandStrategy> solvedStrategy(int nodeIndex) const;
 
   // Drops every answer of the previous result; answers still on their way

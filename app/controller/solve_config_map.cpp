@@ -7,6 +7,7 @@
 #include <cmath>
 #include <exception>
 #include <limits>
+#include <new>
 #include <optional>
 
 #include <QCoreApplication>
@@ -458,6 +459,8 @@ QString solveInputProblem(const QVariantMap& cfg, const SolveConfig& config) {
   }
   try {
     check_request_values(config, ConversionPurpose::solve);
+  } catch (const std::bad_alloc&) {
+    throw;
   } catch (const std::exception& error) {
     return wordFailure(error);
   }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <exception>
+#include <new>
 #include <utility>
 
 #include <QCoreApplication>
@@ -38,6 +39,19 @@ std::int64_t steadyNowNs() {
 
 QString fromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr const char* kNoMemoryToEstimate =
+    QT_TRANSLATE_NOOP("AppController", "Not enough memory to estimate this solve");
+
+std::function<QString()> noMemoryToEstimate() {
+  return [] { return QCoreApplication::translate("AppController", kNoMemoryToEstimate); };
+}
+
+std::function<QString()> noMemoryToStart() {
+  return [] {
+    return QCoreApplication::translate("AppController", "Not enough memory to start the solve");
+  };
 }
 
 void logStart(const QVariantMap& cfg) {
@@ -215,6 +229,10 @@ void SolveControl::launch(const SolveConfig& config, std::uint64_t generation) {
       startedSolveGeneration = generation;
       return;
     }
+  } catch (const std::bad_alloc&) {
+    setRunning(false);
+    setStatus(noMemoryToStart());
+    return;
   } catch (const std::exception& error) {
     // No thread could be started: nothing runs, so nothing will end the
     // running state later.
@@ -232,6 +250,15 @@ void SolveControl::launch(const SolveConfig& config, std::uint64_t generation) {
     return QCoreApplication::translate("AppController",
                                        "Waiting for the previous solve to stop...");
   });
+}
+
+void SolveControl::startFailed(halvory_app::CallFailure failure, const QString& what) {
+  if (isRunning && !pendingStart.has_value() && !solveSession->is_running()) setRunning(false);
+  if (failure == halvory_app::CallFailure::NoMemory) {
+    setStatus(noMemoryToStart());
+    return;
+  }
+  setStatus([what] { return QCoreApplication::translate("AppController", "Error: %1").arg(what); });
 }
 
 void SolveControl::reSolveWithNodeLocks() {
@@ -404,6 +431,8 @@ void SolveControl::requestMemoryEstimate(QVariantMap cfg) {
     estimateRunner.submit(
         [request = EstimateRequest{this, generation, std::move(cfg), processorCount}](
             halvory::CancelFlag cancel) { solveMemoryEstimateWorker(request, cancel); });
+  } catch (const std::bad_alloc&) {
+    acceptMemoryEstimate(generation, 0, formatGigabytes(0), noMemoryToEstimate());
   } catch (const std::exception& error) {
     // No thread: answer at once rather than throwing into the UI.
     acceptMemoryEstimate(generation, 0, formatGigabytes(0), QString::fromUtf8(error.what()));
@@ -423,6 +452,12 @@ std::function<QString()> notReadyWords(const halvory::Refusal& refusal, const QS
 
 }  // namespace
 
+void SolveControl::estimateFailed(halvory_app::CallFailure failure, const QString& what) {
+  acceptMemoryEstimate(estimateGeneration.load(), 0, formatGigabytes(0),
+                       failure == halvory_app::CallFailure::NoMemory ? noMemoryToEstimate()
+                                                                     : notReadyWords({}, what));
+}
+
 SolveControl::SpotMeasure SolveControl::measureSpot(const SolveConfig& config, int threads,
                                                     halvory::CancelFlag cancel) {
   SpotMeasure out;
@@ -440,6 +475,9 @@ SolveControl::SpotMeasure SolveControl::measureSpot(const SolveConfig& config, i
       if (message.empty()) message = "the memory need could not be measured";
       out.refusal = notReadyWords(refusal, QString::fromUtf8(message));
     }
+  } catch (const std::bad_alloc&) {
+    // Not a refusal of the spot: each caller words it as its own failure.
+    throw;
   } catch (const std::exception& failure) {
     out.refusal = notReadyWords(halvory::refusal_of(failure), QString::fromUtf8(failure.what()));
   } catch (...) {
@@ -473,6 +511,8 @@ void SolveControl::solveMemoryEstimateWorker(const EstimateRequest& request,
       bytes = measured.bytes;
       words = measured.refusal;
     }
+  } catch (const std::bad_alloc&) {
+    words = noMemoryToEstimate();
   } catch (const std::exception& failure) {
     words = notReadyWords(halvory::refusal_of(failure), QString::fromUtf8(failure.what()));
   } catch (...) {
@@ -481,17 +521,32 @@ void SolveControl::solveMemoryEstimateWorker(const EstimateRequest& request,
   // A newer request (or the controller's end) cancelled this one: its
   // answer would be dropped anyway.
   if (halvory::cancel_requested(cancel)) return;
-  const QString text = formatGigabytes(bytes);
   SolveControl* control = request.control;
   const std::uint64_t generation = request.generation;
   // The estimate thread is stopped before this object is destroyed, so the
   // address is valid here; the queued call is dropped if it dies first.
-  QMetaObject::invokeMethod(
-      control,
-      [control, generation, bytes, text, words, spot = std::move(spot)]() {
-        control->acceptMemoryEstimate(generation, bytes, text, words, spot);
-      },
-      Qt::QueuedConnection);
+  const auto post = [control, generation](std::uint64_t answerBytes,
+                                          std::function<QString()> answerWords,
+                                          std::optional<SolveConfig> answerSpot) {
+    QMetaObject::invokeMethod(
+        control,
+        [control, generation, answerBytes, text = formatGigabytes(answerBytes),
+         answerWords = std::move(answerWords), answerSpot = std::move(answerSpot)]() {
+          control->acceptMemoryEstimate(generation, answerBytes, text, answerWords, answerSpot);
+        },
+        Qt::QueuedConnection);
+  };
+  try {
+    post(bytes, std::move(words), std::move(spot));
+  } catch (const std::exception&) {
+    // The answer found no memory to travel in: a short one, so that the
+    // page does not wait for an answer that never comes.
+    try {
+      post(0, noMemoryToEstimate(), std::nullopt);
+    } catch (const std::exception&) {
+      // The next request is answered as usual.
+    }
+  }
 }
 
 void SolveControl::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t bytes,
@@ -506,17 +561,35 @@ void SolveControl::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t 
                                         const QString& text, std::function<QString()> words,
                                         std::optional<SolveConfig> spot) {
   if (generation != estimateGeneration.load()) return;
-  if (spot)
-    estimatedSpot = memorySpot(std::move(*spot));
-  else
-    estimatedSpot.reset();
+  // What needs memory is made first: the spot, the figures and the words
+  // then change together. When the memory runs out here, the request is
+  // answered as unmeasured (no figure, for no spot), so that nothing waits
+  // for it, in words of a want of memory if those can still be made.
+  std::uint64_t figure = bytes;
+  QString figureText = text;
+  std::optional<SolveConfig> measured;
+  QString error;
+  try {
+    if (spot) measured = memorySpot(std::move(*spot));
+    error = words ? words() : QString();
+  } catch (const std::exception&) {
+    figure = 0;
+    figureText = formatGigabytes(0);
+    measured.reset();
+    words = noMemoryToEstimate();
+    try {
+      error = words();
+    } catch (const std::exception&) {
+      error.clear();
+    }
+  }
+  estimatedSpot = std::move(measured);
   estimateWords = std::move(words);
-  const QString error = estimateWords ? estimateWords() : QString();
   // The figures first: while the estimate still counts as pending, nothing
   // reads them as this spot's.
-  if (bytes != requiredBytes || text != requiredText || error != estimateProblem) {
-    requiredBytes = bytes;
-    requiredText = text;
+  if (figure != requiredBytes || figureText != requiredText || error != estimateProblem) {
+    requiredBytes = figure;
+    requiredText = figureText;
     estimateProblem = error;
     emit requiredMemoryChanged();
   }
@@ -524,5 +597,5 @@ void SolveControl::acceptMemoryEstimate(std::uint64_t generation, std::uint64_t 
     estimateWaiting = false;
     emit estimatePendingChanged();
   }
-  emit memoryEstimated(bytes, error);
+  emit memoryEstimated(figure, error);
 }

@@ -19,6 +19,7 @@
 #include <QVariantMap>
 
 #include "context/build_cancel.hpp"
+#include "controller/guarded_call.hpp"
 #include "session/latest_job_runner.hpp"
 #include "session/memory_estimate.hpp"
 #include "session/session_control.hpp"
@@ -84,6 +85,13 @@ class SolveControl : public QObject {
   void setStatus(std::function<QString()> words);
 
   void requestMemoryEstimate(QVariantMap cfg);
+  // A start that threw part-way (`what` its exception's words): the status
+  // says why, and the solve counts as running only when one of ours runs
+  // or waits to run.
+  void startFailed(halvory_app::CallFailure failure, const QString& what);
+  // An estimate request that threw part-way: the newest request is
+  // answered with why, so that nothing waits for it.
+  void estimateFailed(halvory_app::CallFailure failure, const QString& what);
   // The memory a solve needs as the controller runs it: the session's
   // estimate, and what holding the result costs here (the results page's
   // first reads and the first street's prefetch).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -113,6 +114,8 @@ std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request, 
                                      converted.short_deck, cancel, request.thread_count);
     const halvory::TreeCount tree = halvory::count_action_plan(converted.game, cards, cancel);
     return count_solve_memory(cards, tree, request.compress, request.thread_count);
+  } catch (const std::bad_alloc&) {
+    throw;
   } catch (const std::exception& e) {
     if (error != nullptr) *error = e.what();
     if (refusal != nullptr) *refusal = halvory::refusal_of(e);

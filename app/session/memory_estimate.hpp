@@ -65,6 +65,7 @@ std::uint64_t browse_budget_bytes(std::uint64_t oop_hands, std::uint64_t ip_hand
 // Absent on failure; `error`, when given, then receives the message (a tree
 // past the tree limits is such a failure, and so is a raised `cancel`, with
 // the message "Cancelled"), and `refusal` the refusal the failure carried.
+// Memory running out is thrown (std::bad_alloc), as no refusal of the spot.
 std::optional<MemoryEstimate> estimate_solve_memory(const SolveConfig& request,
                                                     std::string* error = nullptr,
                                                     halvory::CancelFlag cancel = nullptr,

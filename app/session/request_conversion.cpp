@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <new>
 #include <stdexcept>
 #include <utility>
 
@@ -95,6 +96,8 @@ std::string sizing_field(std::string_view seat_name, std::string_view street_nam
 [[noreturn]] void rethrow_with_context(std::string_view seat_name, std::string_view street_name,
                                        const SizingConfig& seat, SizingList list,
                                        const std::exception& cause) {
+  // Memory running out is no fault of the sizing: it stays what it is.
+  if (dynamic_cast<const std::bad_alloc*>(&cause) != nullptr) throw;
   const std::string field = sizing_field(seat_name, street_name, list);
   std::string bet_norm;
   std::string raise_norm;
@@ -352,6 +355,8 @@ halvory::Range read_range(const std::string& text, const char* field) {
   halvory::Range range;
   try {
     range = expand_percent_range(text);
+  } catch (const std::bad_alloc&) {
+    throw;
   } catch (const std::exception& e) {
     halvory::Refusal why = halvory::refusal_of(e);
     why.field = field;

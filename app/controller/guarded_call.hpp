@@ -1,0 +1,69 @@
+#pragma once
+// The UI's calls into the controller never throw. An exception that leaves
+// an invokable crosses the script engine, which is not built to be unwound
+// (its state is left half-changed, and later calls of the page misbehave),
+// and then the event loop, which drops the whole event. So each call the UI
+// makes runs through guardedCall, which turns whatever it throws into that
+// call's own failure answer: false, an empty answer, NaN, or a map or status
+// with its reason.
+
+#include <exception>
+#include <new>
+#include <stdexcept>
+#include <type_traits>
+#include <utility>
+
+#include <QString>
+
+namespace halvory_app {
+
+// Why a call failed: the memory ran out (also a container asked to grow past
+// what can be addressed), or something else threw.
+enum class CallFailure { NoMemory, Other };
+
+// Logs the failed call by name; never throws.
+void logCallFailure(const char* call, CallFailure failure, const char* what) noexcept;
+
+// "Not enough memory to ..." for NoMemory, in the language in force; for
+// Other the `otherwise` text, with %1 the exception's words.
+QString callFailureText(CallFailure failure, const char* noMemoryText, const QString& otherwise);
+
+// Runs `call`; when it throws, the answer is `failed(failure, what)`. When
+// that throws as well (the memory is still short), the answer is the
+// result type's empty value, which allocates nothing.
+template <typename Call, typename Failed>
+auto guardedCall(const char* name, Call&& call, Failed&& failed) noexcept -> decltype(call()) {
+  using Answer = decltype(call());
+  CallFailure failure = CallFailure::Other;
+  const char* what = "unknown exception";
+  try {
+    return call();
+  } catch (const std::bad_alloc& error) {
+    failure = CallFailure::NoMemory;
+    what = error.what();
+  } catch (const std::length_error& error) {
+    failure = CallFailure::NoMemory;
+    what = error.what();
+  } catch (const std::exception& error) {
+    what = error.what();
+  } catch (...) {
+  }
+  logCallFailure(name, failure, what);
+  try {
+    return failed(failure, QString::fromUtf8(what));
+  } catch (...) {
+  }
+  if constexpr (!std::is_void_v<Answer>) return Answer{};
+}
+
+// The same where the failure answer is the result type's empty value
+// (nothing done, an empty list or map).
+template <typename Call>
+auto guardedCall(const char* name, Call&& call) noexcept -> decltype(call()) {
+  using Answer = decltype(call());
+  return guardedCall(name, std::forward<Call>(call), [](CallFailure, const QString&) {
+    if constexpr (!std::is_void_v<Answer>) return Answer{};
+  });
+}
+
+}  // namespace halvory_app

@@ -1,0 +1,411 @@
+// The UI's calls when one allocation fails inside them: each allocation of
+// a save, a node query, a lock, an estimate and a start fails in turn, and
+// each time the call answers as failed (a memory failure in words that say
+// so) rather than throwing, and the next call works as if nothing had
+// happened: a save writes a file that opens, a query answers as before, a
+// lock is kept, an estimate measures, a start solves.
+//
+// The hook fails only allocations of the thread that armed it: the calls
+// run there, and what they hand to threads of their own catches its
+// failures where it runs. It replaces operator new, which the controller's
+// own containers and Qt's maps, hashes and variants allocate through; the
+// malloc beneath Qt's strings and lists is left alone, as Qt itself leaves
+// some of those allocations unchecked (a list made from an initializer
+// list writes through a null block).
+
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <new>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+#include <QGuiApplication>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include "controller/app_controller.hpp"
+#include "project_test_support.hpp"
+
+// ---- the allocation hook ---------------------------------------------------
+
+namespace {
+
+// Counts down the allocations of the armed thread; the one at zero fails.
+std::atomic<bool> g_armed{false};
+std::atomic<long> g_left{0};
+std::atomic<long> g_counted{0};
+std::atomic<bool> g_fired{false};
+thread_local bool t_hooked = false;
+
+// Set while a log line is written: Qt writes it from a destructor, where
+// no exception may pass, so a failure there ends any program, whatever the
+// caller does. The controller's own work is what is under test.
+thread_local bool t_logging = false;
+
+// The test's own thread, and whether the hook watches the other threads
+// instead (the thread an estimate is measured on).
+thread_local bool t_main = false;
+std::atomic<bool> g_elsewhere{false};
+
+bool failThisAllocation() noexcept {
+  const bool watched = g_elsewhere.load(std::memory_order_relaxed) ? !t_main : t_hooked;
+  if (!watched || t_logging || !g_armed.load(std::memory_order_relaxed)) return false;
+  g_counted.fetch_add(1, std::memory_order_relaxed);
+  if (g_left.fetch_sub(1, std::memory_order_relaxed) != 0) return false;
+  g_fired = true;
+  return true;
+}
+
+// Allocations of this thread are counted (and the one at `failAt` fails)
+// until the hook is disarmed. Qt's own code is not exception safe
+// throughout (its CBOR decoder drops the container it was building when an
+// allocation fails), so what the failing call itself allocates is not
+// counted as leaked; every call after it is.
+void arm(long failAt) {
+  g_counted = 0;
+  g_fired = false;
+  g_left = failAt;
+  t_hooked = true;
+#if defined(__SANITIZE_ADDRESS__)
+  __lsan_disable();
+#endif
+  g_armed = true;
+}
+
+void disarm() {
+  g_armed = false;
+#if defined(__SANITIZE_ADDRESS__)
+  __lsan_enable();
+#endif
+  t_hooked = false;
+}
+
+// The allocations a call makes on this thread.
+long allocationsOf(const std::function<void()>& call) {
+  arm(-1);
+  call();
+  disarm();
+  return g_counted.load();
+}
+
+}  // namespace
+
+// The whole family is replaced, so that every block is freed as it was
+// taken (the address sanitizer checks the pairs). Only single objects are
+// hooked: Qt's hash tables grow their storage as arrays inside functions
+// declared noexcept, where a failure ends the program whatever the caller
+// does.
+void* operator new(std::size_t size) {
+  if (failThisAllocation()) throw std::bad_alloc();
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (failThisAllocation()) return nullptr;
+  return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size) {
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return std::malloc(size == 0 ? 1 : size);
+}
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
+#pragma GCC diagnostic pop
+
+namespace {
+
+using project_test_support::riverSpotConfig;
+using project_test_support::solveAndWait;
+using project_test_support::useIsolatedSettings;
+
+// At most this many failure points per call: every one when there are
+// fewer, else evenly spaced over the whole range from a fixed start, so
+// that the run is the same each time and reaches the last allocation.
+constexpr long kMostPoints = 160;
+
+QList<long> failurePoints(long count) {
+  QList<long> points;
+  if (count <= 0) return points;
+  const long step = count <= kMostPoints ? 1 : (count + kMostPoints - 1) / kMostPoints;
+  for (long at = 0; at < count; at += step) points.append(at);
+  if (points.last() != count - 1) points.append(count - 1);
+  return points;
+}
+
+QString noMemoryTo(const char* what) {
+  return QCoreApplication::translate("AppController", what);
+}
+
+// Runs `prepare` (unhooked) and then `call` with the allocation at each
+// point failing in turn, then `check` (which sees `fired`, whether the
+// allocation failed), which makes the next call and looks at both; stops at
+// the first point whose check fails.
+#define FAIL_EACH_ALLOCATION(prepare, call, check)                                   \
+  do {                                                                               \
+    prepare;                                                                         \
+    const long count = allocationsOf([&] { call; });                                 \
+    QVERIFY2(count > 0, "the call allocates nothing on its thread");                 \
+    const QList<long> points = failurePoints(count);                                 \
+    qInfo("%ld allocations, %lld of them failed in turn", count,                     \
+          static_cast<long long>(points.size()));                                    \
+    for (const long at : points) {                                                   \
+      prepare;                                                                       \
+      arm(at);                                                                       \
+      call;                                                                          \
+      disarm();                                                                      \
+      const bool fired = g_fired.load();                                             \
+      [&] { check; }();                                                              \
+      if (QTest::currentTestFailed()) {                                              \
+        qWarning("failed allocation %ld of %ld (fired: %d)", at, count, int(fired)); \
+        return;                                                                      \
+      }                                                                              \
+    }                                                                                \
+  } while (false)
+
+// In front of the test library's own handler.
+QtMessageHandler g_testLog = nullptr;
+
+void logUnhooked(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  t_logging = true;
+  g_testLog(type, context, message);
+  t_logging = false;
+}
+
+}  // namespace
+
+class CallFailuresTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir;
+  std::unique_ptr<AppController> solved;
+  QVariantMap spot = riverSpotConfig(30);
+
+  QString path(const QString& name) const { return dir.filePath(name); }
+
+  // Whether a second controller opens the file, with its results.
+  static bool opensWithResults(const QString& file) {
+    AppController reader;
+    const QVariantMap answer = reader.loadProject(QUrl::fromLocalFile(file));
+    return answer.value("ok").toBool() && answer.value("hasResults").toBool() &&
+           reader.treeNodeCount() > 0;
+  }
+
+ private slots:
+  void initTestCase() {
+    t_main = true;
+    g_testLog = qInstallMessageHandler(logUnhooked);
+    QVERIFY(dir.isValid());
+    solved = std::make_unique<AppController>();
+    QVERIFY(solveAndWait(*solved, spot));
+    // The read-ahead's threads are done before anything is counted.
+    solved->explorer().readAheadPool().waitForDone();
+    QVERIFY(solved->treeNodeCount() > 2);
+  }
+
+  void saveFailsAtEachAllocationAndTheNextSaveWrites() {
+    const QVariantMap state{{"board", "Ah Kd 7c 2s 9h"}, {"note", "call failures"}};
+    const QUrl failing = QUrl::fromLocalFile(path("failing.pellarisproj"));
+    const QString good = path("good.pellarisproj");
+    bool saved = false;
+    FAIL_EACH_ALLOCATION({}, saved = solved->saveProject(failing, state), {
+      // Failed, and said so as a want of memory; or done despite it.
+      if (!saved) {
+        QVERIFY(fired);
+        QCOMPARE(solved->projectSaveError(), noMemoryTo("Not enough memory to save the project"));
+      }
+      QFile::remove(good);
+      QVERIFY(solved->saveProject(QUrl::fromLocalFile(good), state));
+      QVERIFY(solved->projectSaveError().isEmpty());
+      QVERIFY(!solved->getProjectFileBusy());
+      QVERIFY(opensWithResults(good));
+    });
+  }
+
+  // Each answer read with a failing allocation is empty or whole, and the
+  // next read answers as before: nothing half-kept stands in its cache.
+  void queryFailsAtEachAllocationAndTheNextAnswers_data() {
+    QTest::addColumn<QString>("query");
+    QTest::newRow("strategy") << "strategy";
+    QTest::newRow("combos") << "combos";
+    QTest::newRow("ev") << "ev";
+  }
+  void queryFailsAtEachAllocationAndTheNextAnswers() {
+    QFETCH(QString, query);
+    const int node = 1;
+    // Texts are made before the hook is armed: the test's own allocations
+    // are not the controller's.
+    const QString seat = QStringLiteral("OOP");
+    const auto ask = [&]() -> QVariant {
+      if (query == "strategy") return solved->nodeHandStrategy(node);
+      if (query == "combos") return solved->nodeHandCombos(node);
+      return solved->nodeEv(node, seat);
+    };
+    const auto emptyAnswer = [](const QVariant& value) {
+      if (value.typeId() == QMetaType::Double) return std::isnan(value.toDouble());
+      return value.toMap().isEmpty() && value.toList().isEmpty();
+    };
+    solved->explorer().clearCaches();
+    const QVariant expected = ask();
+    QVERIFY(!emptyAnswer(expected));
+    QVariant answer;
+    FAIL_EACH_ALLOCATION(solved->explorer().clearCaches(), answer = ask(), {
+      if (answer != expected) QVERIFY(fired && emptyAnswer(answer));
+      QCOMPARE(ask(), expected);
+    });
+  }
+
+  void lockFailsAtEachAllocationAndTheNextLockHolds() {
+    const int node = 0;
+    const auto handsLocked = [&] {
+      QStringList chosen;
+      for (const QVariant& row : solved->nodeLocks(node)) {
+        if (row.toMap().value("chosen").toBool())
+          chosen.append(row.toMap().value("hand").toString());
+      }
+      chosen.sort();
+      return chosen;
+    };
+    const QString aces = QStringLiteral("AA");
+    solved->clearNodeLocks(node);
+    solved->setNodeLock(node, aces, 0, 0.25);
+    const int seededRows = static_cast<int>(solved->nodeLocks(node).size());
+    QVERIFY(seededRows > 1);
+    FAIL_EACH_ALLOCATION(solved->clearNodeLocks(node), solved->setNodeLock(node, aces, 0, 0.25), {
+      const QStringList before = handsLocked();
+      QVERIFY(before.isEmpty() || before == QStringList{"AA"});
+      solved->setNodeLock(node, "KK", 1, 0.5);
+      QVERIFY(handsLocked().contains("KK"));
+      // Every class of the node is there, pinned to the solve or chosen.
+      QCOMPARE(solved->nodeLocks(node).size(), seededRows);
+    });
+    solved->clearNodeLocks(node);
+  }
+
+  // The request is made on the calling thread, the measure on a thread of
+  // its own: each fails in turn.
+  void estimateFailsAtEachAllocationAndTheNextMeasures_data() {
+    QTest::addColumn<bool>("onMeasuringThread");
+    QTest::newRow("request") << false;
+    QTest::newRow("measure") << true;
+  }
+  void estimateFailsAtEachAllocationAndTheNextMeasures() {
+    QFETCH(bool, onMeasuringThread);
+    AppController controller;
+    const auto waitForAnswer = [&] {
+      return QTest::qWaitFor([&] { return !controller.getSolveEstimatePending(); }, 20000);
+    };
+    controller.requestSolveMemoryEstimate(spot);
+    QVERIFY(waitForAnswer());
+    const qulonglong bytes = controller.getSolveRequiredMemoryBytes();
+    QVERIFY(bytes > 0);
+    QVERIFY(controller.getSolveEstimateError().isEmpty());
+    g_elsewhere = onMeasuringThread;
+    const auto watchThisThread = qScopeGuard([] { g_elsewhere = false; });
+    FAIL_EACH_ALLOCATION(
+        {},
+        {
+          controller.requestSolveMemoryEstimate(spot);
+          if (onMeasuringThread) (void)waitForAnswer();
+        },
+        {
+          QVERIFY(waitForAnswer());
+          const QString error = controller.getSolveEstimateError();
+          if (!error.isEmpty()) {
+            QVERIFY(fired);
+            QCOMPARE(error, noMemoryTo("Not enough memory to estimate this solve"));
+          }
+          controller.requestSolveMemoryEstimate(spot);
+          QVERIFY(waitForAnswer());
+          QCOMPARE(controller.getSolveRequiredMemoryBytes(), bytes);
+          QVERIFY(controller.getSolveEstimateError().isEmpty());
+        });
+  }
+
+  void startFailsAtEachAllocationAndTheNextSolves() {
+    AppController controller;
+    QVERIFY(solveAndWait(controller, spot));
+    const int iterations = controller.getResultIterations();
+    QVERIFY(iterations > 0);
+    const QString solvedStatus = controller.getStatusText();
+    FAIL_EACH_ALLOCATION({}, controller.startSolveWithConfig(spot), {
+      // Whatever the failed start left running ends: with the result, or
+      // with the start's failure as the status.
+      QVERIFY(QTest::qWaitFor([&] { return !controller.getRunning(); }, 20000));
+      const QString status = controller.getStatusText();
+      if (status != solvedStatus) {
+        QVERIFY(fired);
+        QCOMPARE(status, noMemoryTo("Not enough memory to start the solve"));
+      }
+      controller.explorer().readAheadPool().waitForDone();
+      QVERIFY(solveAndWait(controller, spot));
+      QCOMPARE(controller.getResultIterations(), iterations);
+      QVERIFY(controller.getResultsSummary().startsWith("Board"));
+      controller.explorer().readAheadPool().waitForDone();
+    });
+  }
+
+  // The words of a memory failure are those of the language in force, and
+  // a status follows a change of language.
+  void memoryFailureSpeaksTheChosenLanguage() {
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral("halvory_de"), QStringLiteral(HALVORY_QM_DIR)));
+    AppController controller;
+    const QString english = noMemoryTo("Not enough memory to start the solve");
+    for (long at = 0; at < 64 && controller.getStatusText() != english; ++at) {
+      arm(at);
+      controller.startSolveWithConfig(spot);
+      disarm();
+      QVERIFY(QTest::qWaitFor([&] { return !controller.getRunning(); }, 20000));
+    }
+    QCOMPARE(controller.getStatusText(), english);
+    QCoreApplication::installTranslator(&german);
+    const auto restore = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+    QCOMPARE(controller.getStatusText(),
+             QString::fromUtf8("Nicht genug Arbeitsspeicher, um den Solve zu starten"));
+
+    const QVariantMap state{{"note", "in German"}};
+    const QUrl file = QUrl::fromLocalFile(path("german.pellarisproj"));
+    bool saved = true;
+    for (long at = 0; at < 5000 && saved; ++at) {
+      arm(at);
+      saved = solved->saveProject(file, state);
+      disarm();
+    }
+    QVERIFY(!saved);
+    QCOMPARE(solved->projectSaveError(),
+             QString::fromUtf8("Nicht genug Arbeitsspeicher, um das Projekt zu speichern"));
+  }
+};
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  useIsolatedSettings();
+  CallFailuresTest test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "call_failures_test.moc"
