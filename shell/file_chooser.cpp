@@ -1,0 +1,302 @@
+#include "file_chooser.hpp"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QWindow>
+
+#include "controller/settings_file.hpp"
+
+namespace {
+
+// The settings-file section that keeps the dialog's size and column layout.
+const QString kLayoutGroup = QStringLiteral("fileDialog");
+const QString kWidthKey = QStringLiteral("width");
+const QString kHeightKey = QStringLiteral("height");
+const QString kLayoutKey = QStringLiteral("layout");
+// Wide enough for the name, size, type and date columns and the places
+// list with their translated words.
+constexpr int kUsableWidth = 800;
+constexpr int kUsableHeight = 500;
+
+int shownCount = 0;
+QList<FileChooserState*> watchers;
+
+void setShownCount(int count) {
+  const bool before = shownCount > 0;
+  shownCount = count;
+  if (before == (shownCount > 0)) return;
+  for (FileChooserState* watcher : std::as_const(watchers)) emit watcher->shownChanged();
+}
+
+// Qt's file model writes dates in the system's language; the dialog lists
+// them in the language the user chose.
+class ChosenLanguageDates : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    constexpr int kDateColumn = 3;
+    if (role == Qt::DisplayRole && index.column() == kDateColumn) {
+      if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel()))
+        return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+};
+
+// The name field's completion list is a window of its own. Qt shows it again
+// when a folder it waited for has been read, also after the dialog has
+// closed; it then stays over the main window and takes the next click. It
+// may show only while its dialog does.
+class CompletionGuard : public QObject {
+ public:
+  CompletionGuard(QFileDialog* dialog, QWidget* popup) : QObject(popup), dialog_(dialog) {
+    popup->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && (!dialog_ || !dialog_->isVisible()))
+      QMetaObject::invokeMethod(static_cast<QWidget*>(watched), &QWidget::hide,
+                                Qt::QueuedConnection);
+    return false;
+  }
+
+ private:
+  QPointer<QFileDialog> dialog_;
+};
+
+QWidget* completionList(QFileDialog* dialog) {
+  auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  QCompleter* completer = field ? field->completer() : nullptr;
+  return completer ? completer->popup() : nullptr;
+}
+
+}  // namespace
+
+FileChooserState::FileChooserState(QObject* parent) : QObject(parent) {
+  watchers.append(this);
+}
+
+FileChooserState::~FileChooserState() {
+  watchers.removeAll(this);
+}
+
+FileChooser::FileChooser(QObject* parent) : QObject(parent) {}
+
+FileChooser::~FileChooser() {
+  if (dialog_) {
+    delete dialog_.data();
+    setShownCount(shownCount - 1);
+  }
+}
+
+bool FileChooser::anyShown() {
+  return shownCount > 0;
+}
+
+void FileChooser::setTitle(const QString& title) {
+  if (title == title_) return;
+  title_ = title;
+  if (dialog_) dialog_->setWindowTitle(title);
+  emit titleChanged();
+}
+
+void FileChooser::setFileMode(FileMode mode) {
+  if (mode == fileMode_) return;
+  fileMode_ = mode;
+  emit fileModeChanged();
+}
+
+void FileChooser::setNameFilters(const QStringList& filters) {
+  if (filters == nameFilters_) return;
+  nameFilters_ = filters;
+  if (dialog_) dialog_->setNameFilters(filters);
+  emit nameFiltersChanged();
+}
+
+void FileChooser::setDefaultSuffix(const QString& suffix) {
+  if (suffix == defaultSuffix_) return;
+  defaultSuffix_ = suffix;
+  emit defaultSuffixChanged();
+}
+
+void FileChooser::setAcceptLabel(const QString& label) {
+  if (label == acceptLabel_) return;
+  acceptLabel_ = label;
+  emit acceptLabelChanged();
+}
+
+QUrl FileChooser::folder() const {
+  return dialog_ ? dialog_->directoryUrl() : folder_;
+}
+
+void FileChooser::setFolder(const QUrl& folder) {
+  if (folder == this->folder()) return;
+  folder_ = folder;
+  if (dialog_) dialog_->setDirectoryUrl(folder);
+  emit folderChanged();
+}
+
+QUrl FileChooser::currentFile() const {
+  if (dialog_) {
+    const QList<QUrl> chosen = dialog_->selectedUrls();
+    if (!chosen.isEmpty() && chosen.first() != dialog_->directoryUrl()) return chosen.first();
+  }
+  return currentFile_;
+}
+
+void FileChooser::setCurrentFile(const QUrl& file) {
+  if (file == currentFile_) return;
+  currentFile_ = file;
+  if (dialog_ && file.isValid()) dialog_->selectUrl(file);
+  emit currentFileChanged();
+}
+
+QWindow* FileChooser::parentWindow() const {
+  for (QObject* up = parent(); up; up = up->parent()) {
+    if (auto* item = qobject_cast<QQuickItem*>(up)) return item->window();
+    if (auto* window = qobject_cast<QWindow*>(up)) return window;
+  }
+  return QGuiApplication::focusWindow();
+}
+
+void FileChooser::open() {
+  if (dialog_) {
+    dialog_->raise();
+    dialog_->activateWindow();
+    return;
+  }
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    qWarning("FileChooser: the file dialog needs a widget application");
+    return;
+  }
+  auto* dialog = new QFileDialog(nullptr, title_);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setProxyModel(new ChosenLanguageDates(dialog));
+  dialog->setLocale(QLocale());
+  const bool saving = fileMode_ == SaveFile;
+  dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog->setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog->setNameFilters(nameFilters_);
+  dialog->setDefaultSuffix(defaultSuffix_);
+  if (!acceptLabel_.isEmpty()) dialog->setLabelText(QFileDialog::Accept, acceptLabel_);
+
+  // The layout the user left (columns, view, places), then the folder wanted.
+  halvory_app::SettingsFile store;
+  const QByteArray layout =
+      QByteArray::fromBase64(store.value(kLayoutGroup, kLayoutKey).toString().toLatin1());
+  if (!layout.isEmpty()) dialog->restoreState(layout);
+  if (folder_.isValid() && !folder_.isEmpty()) dialog->setDirectoryUrl(folder_);
+  if (currentFile_.isValid() && !currentFile_.isEmpty()) dialog->selectUrl(currentFile_);
+
+  // The size the user left, else one that shows the columns; never more
+  // than the screen holds.
+  QWindow* parentWindow = this->parentWindow();
+  QScreen* screen = parentWindow && parentWindow->screen() ? parentWindow->screen()
+                                                            : QGuiApplication::primaryScreen();
+  const QSize room = screen ? screen->availableGeometry().size() * 0.95 : QSize(1024, 700);
+  bool widthOk = false;
+  bool heightOk = false;
+  const int width = store.value(kLayoutGroup, kWidthKey).toString().toInt(&widthOk);
+  const int height = store.value(kLayoutGroup, kHeightKey).toString().toInt(&heightOk);
+  const QSize hint = dialog->sizeHint();
+  QSize size(qMax(kUsableWidth, hint.width()), qMax(kUsableHeight, hint.height()));
+  if (widthOk && heightOk && width > 0 && height > 0) size = QSize(width, height);
+  dialog->resize(size.boundedTo(room).expandedTo(dialog->minimumSizeHint()));
+
+  dialog->setWindowModality(Qt::ApplicationModal);
+  dialog->winId();
+  if (parentWindow && dialog->windowHandle())
+    dialog->windowHandle()->setTransientParent(parentWindow);
+
+  QWidget* list = completionList(dialog);
+  if (list) new CompletionGuard(dialog, list);
+  connect(dialog, &QDialog::finished, this,
+          [this](int result) { finish(result == QDialog::Accepted); });
+
+  dialog_ = dialog;
+  file_ = QUrl();
+  setShownCount(shownCount + 1);
+  emit visibleChanged();
+  dialog->show();
+  // The name field comes up empty or wholly selected, so that typing
+  // replaces it, and takes the keyboard (a desktop without a window manager
+  // hands it to nobody).
+  if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    field->setFocus();
+    field->selectAll();
+  }
+  dialog->activateWindow();
+}
+
+void FileChooser::close() {
+  reject();
+}
+
+void FileChooser::accept() {
+  if (!dialog_) return;
+  forcedFile_ = currentFile_.isValid() && !currentFile_.isEmpty() ? currentFile_ : currentFile();
+  static_cast<QDialog*>(dialog_.data())->done(QDialog::Accepted);
+}
+
+void FileChooser::reject() {
+  if (dialog_) dialog_->reject();
+}
+
+void FileChooser::keepLayout() {
+  halvory_app::SettingsFile store;
+  const QVariantMap now{{kWidthKey, QString::number(dialog_->width())},
+                        {kHeightKey, QString::number(dialog_->height())},
+                        {kLayoutKey, QString::fromLatin1(dialog_->saveState().toBase64())}};
+  QVariantMap changes;
+  for (auto it = now.cbegin(); it != now.cend(); ++it)
+    if (store.value(kLayoutGroup, it.key()).toString() != it.value().toString())
+      changes.insert(it.key(), it.value());
+  if (changes.isEmpty()) return;
+  // Only the dialog's layout is lost; the user's file is not concerned.
+  const halvory_app::StoreFault fault = store.write(kLayoutGroup, changes);
+  if (fault != halvory_app::StoreFault::None)
+    qWarning().noquote() << "File dialog layout not kept:"
+                         << halvory_app::storeFaultText(fault, store.path());
+}
+
+void FileChooser::finish(bool chosen) {
+  QFileDialog* dialog = dialog_;
+  if (!dialog) return;
+  if (QWidget* list = completionList(dialog)) list->hide();
+  dialog->hide();
+  if (chosen) {
+    file_ = forcedFile_.isValid() && !forcedFile_.isEmpty() ? forcedFile_
+                                                           : dialog->selectedUrls().value(0);
+    currentFile_ = file_;
+    folder_ = dialog->directoryUrl();
+  }
+  forcedFile_ = QUrl();
+  keepLayout();
+  dialog_ = nullptr;
+  dialog->deleteLater();
+  setShownCount(shownCount - 1);
+  // The window takes the keyboard back (without a window manager nobody
+  // would give it).
+  if (QWindow* window = parentWindow()) window->requestActivate();
+  emit visibleChanged();
+  if (chosen) {
+    emit fileChanged();
+    emit currentFileChanged();
+    emit folderChanged();
+    emit accepted();
+  } else {
+    emit rejected();
+  }
+}
