@@ -95,6 +95,7 @@ FileChooserState::~FileChooserState() {
 FileChooser::FileChooser(QObject* parent) : QObject(parent) {}
 
 FileChooser::~FileChooser() {
+  delete spent_.data();
   if (dialog_) {
     delete dialog_.data();
     setShownCount(shownCount - 1);
@@ -181,6 +182,13 @@ void FileChooser::open() {
     qWarning("FileChooser: the file dialog needs a widget application");
     return;
   }
+  // The dialog of the last opening goes now, when nothing of it runs (it may
+  // not go while it hands over the choice: the key press that accepted it
+  // is still being handled then).
+  if (spent_ && finishing_)
+    spent_->deleteLater();
+  else
+    delete spent_.data();
   auto* dialog = new QFileDialog(nullptr, title_);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setProxyModel(new ChosenLanguageDates(dialog));
@@ -285,11 +293,12 @@ void FileChooser::finish(bool chosen) {
   forcedFile_ = QUrl();
   keepLayout();
   dialog_ = nullptr;
-  dialog->deleteLater();
+  spent_ = dialog;
   setShownCount(shownCount - 1);
   // The window takes the keyboard back (without a window manager nobody
   // would give it).
   if (QWindow* window = parentWindow()) window->requestActivate();
+  finishing_ = true;
   emit visibleChanged();
   if (chosen) {
     emit fileChanged();
@@ -299,4 +308,5 @@ void FileChooser::finish(bool chosen) {
   } else {
     emit rejected();
   }
+  finishing_ = false;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The program's one file dialog, for QML: Qt's widget file dialog (never the
 // desktop's), the same for every file the user picks or names. Each opening
-// is a fresh dialog, so nothing typed or listed in one use carries over into
+// is a fresh dialog (the last one is deleted then), so nothing typed or listed in one use carries over into
 // the next; it opens at a size that shows its columns (or the size and
 // column layout the user left it at, kept in the settings file), lists
 // dates in the chosen language, and leaves no window of its own behind
@@ -96,6 +96,8 @@ class FileChooser : public QObject {
   QUrl file_;
   QUrl forcedFile_;  // what accept() chose in the user's stead
   QPointer<QFileDialog> dialog_;
+  QPointer<QFileDialog> spent_;  // closed, deleted at the next opening
+  bool finishing_ = false;       // handing over the choice
 };
 
 // The file choosers' state for QML: `shown` while any of them is up (the
