@@ -1,6 +1,10 @@
 #include "file_chooser.hpp"
 
-#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QListView>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTreeView>
 #include <QApplication>
 #include <QCompleter>
 #include <QDir>
@@ -55,18 +59,21 @@ class ChosenLanguageDates : public QIdentityProxyModel {
 };
 
 // The name field's completion list is a window of its own. Qt shows it again
-// when a folder it waited for has been read, also after the dialog has
-// closed; it then stays over the main window and takes the next click. It
-// may show only while its dialog does.
+// when a folder it waited for has been read: also after the dialog has
+// closed, where it stays over the main window and takes the next click, and
+// after a typed folder was entered, over the emptied field. It may show only
+// while its dialog does and the field holds something to complete.
 class CompletionGuard : public QObject {
  public:
-  CompletionGuard(QFileDialog* dialog, QWidget* popup) : QObject(popup), dialog_(dialog) {
+  CompletionGuard(QFileDialog* dialog, QLineEdit* field, QWidget* popup)
+      : QObject(popup), dialog_(dialog), field_(field) {
     popup->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && (!dialog_ || !dialog_->isVisible()))
+    if (event->type() == QEvent::Show &&
+        (!dialog_ || !dialog_->isVisible() || !field_ || field_->text().isEmpty()))
       QMetaObject::invokeMethod(static_cast<QWidget*>(watched), &QWidget::hide,
                                 Qt::QueuedConnection);
     return false;
@@ -74,12 +81,47 @@ class CompletionGuard : public QObject {
 
  private:
   QPointer<QFileDialog> dialog_;
+  QPointer<QLineEdit> field_;
 };
 
+QLineEdit* nameField(QFileDialog* dialog) {
+  return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
 QWidget* completionList(QFileDialog* dialog) {
-  auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  QLineEdit* field = nameField(dialog);
   QCompleter* completer = field ? field->completer() : nullptr;
   return completer ? completer->popup() : nullptr;
+}
+
+// Widens what is too narrow for its words (the places, and the size, type
+// and date columns, in the chosen language); widths the user left wider
+// stay. The name column gives way only where the others would not fit.
+void fitColumns(QFileDialog* dialog) {
+  if (auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    QHeaderView* header = view->header();
+    int others = 0;
+    for (int column = 1; column < header->count(); ++column) {
+      if (header->isSectionHidden(column)) continue;
+      const int wanted = qMax(static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(column),
+                              header->sectionSizeHint(column));
+      if (header->sectionSize(column) < wanted) header->resizeSection(column, wanted);
+      others += header->sectionSize(column);
+    }
+    constexpr int kLeastNameWidth = 200;
+    const int room = view->viewport()->width() - others;
+    if (header->sectionSize(0) > room) header->resizeSection(0, qMax(room, kLeastNameWidth));
+  }
+  auto* places = dialog->findChild<QListView*>(QStringLiteral("sidebar"));
+  auto* splitter = dialog->findChild<QSplitter*>(QStringLiteral("splitter"));
+  if (!places || !splitter) return;
+  const int wanted = places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                     places->verticalScrollBar()->sizeHint().width();
+  QList<int> sizes = splitter->sizes();
+  if (sizes.size() != 2 || sizes[0] >= wanted) return;
+  sizes[1] -= wanted - sizes[0];
+  sizes[0] = wanted;
+  splitter->setSizes(sizes);
 }
 
 }  // namespace
@@ -228,8 +270,18 @@ void FileChooser::open() {
   if (parentWindow && dialog->windowHandle())
     dialog->windowHandle()->setTransientParent(parentWindow);
 
-  QWidget* list = completionList(dialog);
-  if (list) new CompletionGuard(dialog, list);
+  if (QWidget* list = completionList(dialog)) {
+    QLineEdit* field = nameField(dialog);
+    new CompletionGuard(dialog, field, list);
+    // A typed folder entered empties the field, the list stays: it goes too.
+    connect(field, &QLineEdit::textChanged, list, [list](const QString& text) {
+      if (text.isEmpty()) list->hide();
+    });
+  }
+  // Each folder read brings its own words to fit.
+  if (auto* files = dialog->findChild<QFileSystemModel*>())
+    connect(files, &QFileSystemModel::directoryLoaded, dialog,
+            [dialog] { fitColumns(dialog); }, Qt::QueuedConnection);
   connect(dialog, &QDialog::finished, this,
           [this](int result) { finish(result == QDialog::Accepted); });
 
@@ -241,7 +293,8 @@ void FileChooser::open() {
   // The name field comes up empty or wholly selected, so that typing
   // replaces it, and takes the keyboard (a desktop without a window manager
   // hands it to nobody).
-  if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+  fitColumns(dialog);
+  if (QLineEdit* field = nameField(dialog)) {
     field->setFocus();
     field->selectAll();
   }

@@ -132,11 +132,13 @@ void Driver::start() {
   if (engine_->rootObjects().isEmpty()) fail(QStringLiteral("the main window did not load"));
   window_ = qobject_cast<QQuickWindow*>(engine_->rootObjects().constFirst());
   if (!window_) fail(QStringLiteral("the root object is not a window"));
-  // A usual desktop window, within the screen; the offscreen screen alone
-  // would allow 900 wide.
-  const QSize room = window_->screen() ? window_->screen()->availableGeometry().size()
-                                       : QSize(1440, 900);
-  window_->resize(QSize(1440, 900).boundedTo(room));
+  // A usual desktop window (the offscreen screen alone would allow 900
+  // wide); on a smaller X screen, the size and place the window chose.
+  const QSize usual(1440, 900);
+  const QSize room = window_->screen()->availableGeometry().size();
+  if (QGuiApplication::platformName() != QLatin1String("xcb") ||
+      (room.width() >= usual.width() && room.height() >= usual.height()))
+    window_->resize(usual);
   window_->requestActivate();
   if (!QTest::qWaitForWindowExposed(window_)) fail(QStringLiteral("the window never showed"));
   waitUntil([this] { return QGuiApplication::focusWindow() == window_; },

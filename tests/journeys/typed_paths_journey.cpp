@@ -11,6 +11,7 @@
 
 #include "controller/app_controller.hpp"
 
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -146,6 +147,9 @@ void typedPathsOnScreen() {
                   .arg(dialog->directory().absolutePath()));
           if (!dialog->isVisible()) d.fail(QStringLiteral("the typed folder closed the dialog"));
           d.screenShot(step + QStringLiteral("folder-entered"));
+          // No completion list over the emptied field, to take the next click.
+          if (field->completer() && field->completer()->popup()->isVisible())
+            d.fail(QStringLiteral("the completion list stays after the folder was entered"));
           typeOnScreen(d, projects[which]);
           d.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
           waitClosed(d, dialog, step);
