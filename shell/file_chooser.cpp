@@ -42,18 +42,22 @@ void setShownCount(int count) {
   for (FileChooserState* watcher : std::as_const(watchers)) emit watcher->shownChanged();
 }
 
-// Qt's file model writes dates in the system's language; the dialog lists
-// them in the language the user chose.
-class ChosenLanguageDates : public QIdentityProxyModel {
+// Qt's file model writes sizes and dates in the system's language; the
+// dialog lists them in the language the user chose.
+class ChosenLanguageFigures : public QIdentityProxyModel {
  public:
   using QIdentityProxyModel::QIdentityProxyModel;
 
   QVariant data(const QModelIndex& index, int role) const override {
+    constexpr int kSizeColumn = 1;
     constexpr int kDateColumn = 3;
-    if (role == Qt::DisplayRole && index.column() == kDateColumn) {
-      if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel()))
-        return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
-    }
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || !files) return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    if (index.column() == kSizeColumn && !files->isDir(source))
+      return QLocale().formattedDataSize(files->size(source));
+    if (index.column() == kDateColumn)
+      return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
     return QIdentityProxyModel::data(index, role);
   }
 };
@@ -233,7 +237,7 @@ void FileChooser::open() {
     delete spent_.data();
   auto* dialog = new QFileDialog(nullptr, title_);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
-  dialog->setProxyModel(new ChosenLanguageDates(dialog));
+  dialog->setProxyModel(new ChosenLanguageFigures(dialog));
   dialog->setLocale(QLocale());
   const bool saving = fileMode_ == SaveFile;
   dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

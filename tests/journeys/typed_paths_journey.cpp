@@ -61,14 +61,14 @@ int customRangeCount(Driver& d) {
   return d.object(QStringLiteral("projectPage"))->property("oopCustomRanges").toList().size();
 }
 
-// The date the dialog lists for `name`, as shown in its detail view.
-QString listedDate(Driver& d, QFileDialog* dialog, const QString& name) {
+// What the dialog's detail view lists for `name` in `column` (1 size, 3 date).
+QString listed(Driver& d, QFileDialog* dialog, const QString& name, int column) {
   rowOf(d, dialog, name);
   auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
   const QAbstractItemModel* model = view->model();
   for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
     const QModelIndex at = model->index(row, 0, view->rootIndex());
-    if (at.data().toString() == name) return at.siblingAtColumn(3).data().toString();
+    if (at.data().toString() == name) return at.siblingAtColumn(column).data().toString();
   }
   return QString();
 }
@@ -270,12 +270,15 @@ void typedPathsOnScreen() {
       if (!label || label->text() != lookIn)
         d.fail(QStringLiteral("the dialog reads \"%1\" for \"%2\"")
                    .arg(label ? label->text() : QString(), lookIn));
-      const QString date = listedDate(d, shown, projects[0]);
-      const QString wanted = QLocale().toString(
-          QFileInfo(folder.filePath(projects[0])).lastModified(), QLocale::ShortFormat);
-      if (date != wanted)
-        d.fail(QStringLiteral("in %1 the date reads \"%2\", not \"%3\"")
-                   .arg(QString::fromLatin1(code), date, wanted));
+      const QFileInfo listedFile(folder.filePath(projects[0]));
+      const QStringList shownFigures{listed(d, shown, projects[0], 1),
+                                     listed(d, shown, projects[0], 3)};
+      const QStringList wanted{QLocale().formattedDataSize(listedFile.size()),
+                               QLocale().toString(listedFile.lastModified(), QLocale::ShortFormat)};
+      if (shownFigures != wanted)
+        d.fail(QStringLiteral("in %1 the size and date read \"%2\", not \"%3\"")
+                   .arg(QString::fromLatin1(code), shownFigures.join(QLatin1String("; ")),
+                        wanted.join(QLatin1String("; "))));
       d.screenShot(QStringLiteral("language-") + QString::fromLatin1(code));
       d.screenClick(onScreen(dialogButton(d, shown, QDialogButtonBox::Cancel)));
       waitClosed(d, shown, QStringLiteral("cancel"));
