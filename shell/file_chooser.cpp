@@ -107,8 +107,9 @@ void fitColumns(QFileDialog* dialog) {
     int others = 0;
     for (int column = 1; column < header->count(); ++column) {
       if (header->isSectionHidden(column)) continue;
-      const int wanted = qMax(static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(column),
-                              header->sectionSizeHint(column));
+      const int wanted =
+          qMax(static_cast<const QAbstractItemView*>(view)->sizeHintForColumn(column),
+               header->sectionSizeHint(column));
       if (header->sectionSize(column) < wanted) header->resizeSection(column, wanted);
       others += header->sectionSize(column);
     }
@@ -258,7 +259,7 @@ void FileChooser::open() {
   // than the screen holds.
   QWindow* parentWindow = this->parentWindow();
   QScreen* screen = parentWindow && parentWindow->screen() ? parentWindow->screen()
-                                                            : QGuiApplication::primaryScreen();
+                                                           : QGuiApplication::primaryScreen();
   const QSize room = screen ? screen->availableGeometry().size() * 0.95 : QSize(1024, 700);
   bool widthOk = false;
   bool heightOk = false;
@@ -284,8 +285,9 @@ void FileChooser::open() {
   }
   // Each folder read brings its own words to fit.
   if (auto* files = dialog->findChild<QFileSystemModel*>())
-    connect(files, &QFileSystemModel::directoryLoaded, dialog,
-            [dialog] { fitColumns(dialog); }, Qt::QueuedConnection);
+    connect(
+        files, &QFileSystemModel::directoryLoaded, dialog, [dialog] { fitColumns(dialog); },
+        Qt::QueuedConnection);
   connect(dialog, &QDialog::finished, this,
           [this](int result) { finish(result == QDialog::Accepted); });
 
@@ -320,6 +322,14 @@ void FileChooser::reject() {
 }
 
 void FileChooser::keepLayout() {
+  // The layout carries the folders visited ("Look in" lists them): the last
+  // few only, or it would grow with every use.
+  constexpr int kKeptFolders = 10;
+  const QStringList visited = dialog_->history();
+  QStringList kept;
+  for (auto it = visited.crbegin(); it != visited.crend() && kept.size() < kKeptFolders; ++it)
+    if (!kept.contains(*it)) kept.prepend(*it);
+  dialog_->setHistory(kept);
   halvory_app::SettingsFile store;
   const QVariantMap now{{kWidthKey, QString::number(dialog_->width())},
                         {kHeightKey, QString::number(dialog_->height())},
@@ -343,7 +353,7 @@ void FileChooser::finish(bool chosen) {
   dialog->hide();
   if (chosen) {
     file_ = forcedFile_.isValid() && !forcedFile_.isEmpty() ? forcedFile_
-                                                           : dialog->selectedUrls().value(0);
+                                                            : dialog->selectedUrls().value(0);
     currentFile_ = file_;
     folder_ = dialog->directoryUrl();
   }

@@ -1,11 +1,10 @@
 #pragma once
 // The program's one file dialog, for QML: Qt's widget file dialog (never the
 // desktop's), the same for every file the user picks or names. Each opening
-// is a fresh dialog (the last one is deleted then), so nothing typed or listed in one use carries over into
-// the next; it opens at a size that shows its columns (or the size and
-// column layout the user left it at, kept in the settings file), lists
-// dates in the chosen language, and leaves no window of its own behind
-// when it closes.
+// is a fresh dialog (the last one is deleted then), so nothing typed or listed in one use carries
+// over into the next; it opens at a size that shows its columns (or the size and column layout the
+// user left it at, kept in the settings file), lists dates in the chosen language, and leaves no
+// window of its own behind when it closes.
 
 #include <QFileDialog>
 #include <QObject>
@@ -19,9 +18,11 @@ class FileChooser : public QObject {
   Q_OBJECT
   Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
   Q_PROPERTY(FileMode fileMode READ fileMode WRITE setFileMode NOTIFY fileModeChanged)
-  Q_PROPERTY(QStringList nameFilters READ nameFilters WRITE setNameFilters NOTIFY nameFiltersChanged)
+  Q_PROPERTY(
+      QStringList nameFilters READ nameFilters WRITE setNameFilters NOTIFY nameFiltersChanged)
   // Added to a typed name without one (no dot): "pellarisproj", not ".pellarisproj".
-  Q_PROPERTY(QString defaultSuffix READ defaultSuffix WRITE setDefaultSuffix NOTIFY defaultSuffixChanged)
+  Q_PROPERTY(
+      QString defaultSuffix READ defaultSuffix WRITE setDefaultSuffix NOTIFY defaultSuffixChanged)
   Q_PROPERTY(QString acceptLabel READ acceptLabel WRITE setAcceptLabel NOTIFY acceptLabelChanged)
   // The folder the next opening starts in; while open, the folder shown.
   Q_PROPERTY(QUrl folder READ folder WRITE setFolder NOTIFY folderChanged)

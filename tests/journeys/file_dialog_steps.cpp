@@ -107,7 +107,8 @@ void expectOnlyMainWindow(Driver& d, const QString& when) {
   d.settle(100);
   for (QWidget* widget : QApplication::topLevelWidgets())
     if (widget->isVisible())
-      d.fail(QStringLiteral("%1: a %2 is still shown").arg(when, widget->metaObject()->className()));
+      d.fail(
+          QStringLiteral("%1: a %2 is still shown").arg(when, widget->metaObject()->className()));
   // What the X server maps for this program: the main window alone.
   QProcess search;
   search.start(QStringLiteral("xdotool"),
@@ -115,8 +116,8 @@ void expectOnlyMainWindow(Driver& d, const QString& when) {
                 QString::number(QCoreApplication::applicationPid())});
   d.waitUntil([&] { return search.state() == QProcess::NotRunning; },
               QStringLiteral("xdotool search"));
-  const QStringList mapped =
-      QString::fromLatin1(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  const QStringList mapped = QString::fromLatin1(search.readAllStandardOutput())
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   const QString main = QString::number(d.window()->winId());
   for (const QString& id : mapped)
     if (id != main)

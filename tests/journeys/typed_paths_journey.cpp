@@ -45,9 +45,7 @@ void expectUsableSize(Driver& d, QFileDialog* dialog) {
   const QSize room = dialog->screen()->availableGeometry().size() * 0.95;
   const QSize least = QSize(800, 500).boundedTo(room);
   if (dialog->width() < least.width() || dialog->height() < least.height())
-    d.fail(QStringLiteral("the dialog opens at %1x%2")
-               .arg(dialog->width())
-               .arg(dialog->height()));
+    d.fail(QStringLiteral("the dialog opens at %1x%2").arg(dialog->width()).arg(dialog->height()));
 }
 
 QFileDialog* openFromHome(Driver& d) {
@@ -243,8 +241,9 @@ void typedPathsOnScreen() {
           std::tuple{"oopPopulationTab", "Export Population Ranges", "population export.json"}}) {
       d.click(QString::fromLatin1(tab));
       const QString path = folder.filePath(QString::fromLatin1(file));
-      QPointer<QFileDialog> chooser = dialogFromClick(
-          d, onScreen(d, d.item(QStringLiteral("oopExportLibraryButton"))), QString::fromLatin1(title));
+      QPointer<QFileDialog> chooser =
+          dialogFromClick(d, onScreen(d, d.item(QStringLiteral("oopExportLibraryButton"))),
+                          QString::fromLatin1(title));
       expectReadyToType(d, chooser);
       expectUsableSize(d, chooser);
       typeOnScreen(d, path);
@@ -260,7 +259,8 @@ void typedPathsOnScreen() {
                              ->contextProperty(QStringLiteral("languageManager"))
                              .value<QObject*>();
     for (const char* code : {"de", "ru", "pl", "en"}) {
-      QMetaObject::invokeMethod(languages, "setLanguage", Q_ARG(QString, QString::fromLatin1(code)));
+      QMetaObject::invokeMethod(languages, "setLanguage",
+                                Q_ARG(QString, QString::fromLatin1(code)));
       const QString title = QCoreApplication::translate("HomePage", "Open Project");
       const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
       if (qstrcmp(code, "en") != 0 && lookIn == QLatin1String("Look in:"))

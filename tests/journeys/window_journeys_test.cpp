@@ -35,9 +35,9 @@
 
 #include <cmath>
 
-using journeys::Driver;
 using journeys::dialogButton;
 using journeys::dialogFromHome;
+using journeys::Driver;
 using journeys::onScreen;
 using journeys::openTab;
 using journeys::rowOf;
@@ -536,7 +536,7 @@ class WindowJourneys : public QObject {
             const QString wanted = boards[(round / 4 + 2) % boards.size()];
             d.shell()->setProperty("boardText", wanted);
             QPointer<QFileDialog> dialog = dialogFromHome(d, QStringLiteral("saveProjectButton"),
-                                                 QStringLiteral("Save Project"));
+                                                          QStringLiteral("Save Project"));
             const QString name = QStringLiteral("typed-%1").arg(round);
             d.waitUntil(
                 [&] {
@@ -560,7 +560,7 @@ class WindowJourneys : public QObject {
             const QString name = names[(round * 3) % names.size()];
             d.shell()->setProperty("boardText", QString());
             QPointer<QFileDialog> dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
-                                                 QStringLiteral("Open Project"));
+                                                          QStringLiteral("Open Project"));
             const QPoint row = rowOf(d, dialog, name);
             d.screenShot(step + QStringLiteral("before-double-click"));
             d.screenClick(row, 2);
@@ -572,7 +572,7 @@ class WindowJourneys : public QObject {
             const QString name = names[(round * 5 + 1) % names.size()];
             d.shell()->setProperty("boardText", QString());
             QPointer<QFileDialog> dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
-                                                 QStringLiteral("Open Project"));
+                                                          QStringLiteral("Open Project"));
             d.screenClick(rowOf(d, dialog, name));
             auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QPushButton* open = dialogButton(d, dialog, QDialogButtonBox::Open);
@@ -588,7 +588,7 @@ class WindowJourneys : public QObject {
             d.stop();
             d.start();
             QPointer<QFileDialog> dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
-                                                 QStringLiteral("Open Project"));
+                                                          QStringLiteral("Open Project"));
             const QString here = QDir(folder).absolutePath();
             if (dialog->directory().absolutePath() != here)
               d.fail(QStringLiteral("the dialog starts in ") + dialog->directory().absolutePath());

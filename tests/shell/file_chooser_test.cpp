@@ -54,10 +54,10 @@ class FileChooserTest : public QObject {
     QTest::newRow("nothing kept") << QString() << QString() << QSize(800, 500).boundedTo(room);
     QTest::newRow("unreadable") << QStringLiteral("wide") << QStringLiteral("-3")
                                 << QSize(800, 500).boundedTo(room);
-    QTest::newRow("the user's size") << QStringLiteral("520") << QStringLiteral("380")
-                                     << QSize(520, 380);
-    QTest::newRow("larger than the screen") << QStringLiteral("9000") << QStringLiteral("9000")
-                                            << room;
+    QTest::newRow("the user's size")
+        << QStringLiteral("520") << QStringLiteral("380") << QSize(520, 380);
+    QTest::newRow("larger than the screen")
+        << QStringLiteral("9000") << QStringLiteral("9000") << room;
   }
 
   void opensAtAUsableSize() {
@@ -65,8 +65,8 @@ class FileChooserTest : public QObject {
     QFETCH(QString, height);
     QFETCH(QSize, wanted);
     halvory_app::SettingsFile store;
-    QVERIFY(store.write(kGroup, {{QStringLiteral("width"), width},
-                                 {QStringLiteral("height"), height}}) ==
+    QVERIFY(store.write(kGroup,
+                        {{QStringLiteral("width"), width}, {QStringLiteral("height"), height}}) ==
             halvory_app::StoreFault::None);
     FileChooser chooser;
     chooser.open();
@@ -83,7 +83,8 @@ class FileChooserTest : public QObject {
     chooser.dialog()->resize(left);
     chooser.reject();
     halvory_app::SettingsFile store;
-    QCOMPARE(store.value(kGroup, QStringLiteral("width")).toString(), QString::number(left.width()));
+    QCOMPARE(store.value(kGroup, QStringLiteral("width")).toString(),
+             QString::number(left.width()));
     QVERIFY(!store.value(kGroup, QStringLiteral("layout")).toString().isEmpty());
     FileChooser again;
     again.open();
