@@ -6,6 +6,7 @@
 #include <QtQml/qqml.h>
 
 #include "controller/app_controller.hpp"
+#include "file_chooser.hpp"
 #include "language_manager.hpp"
 #include "settings_section.hpp"
 #include "update_manager.hpp"
@@ -36,4 +37,22 @@ struct SettingsSectionType {
   Q_GADGET
   QML_FOREIGN(SettingsSection)
   QML_NAMED_ELEMENT(SettingsSection)
+};
+
+// The program's file dialog, one element per file the user picks or names.
+struct FileChooserType {
+  Q_GADGET
+  QML_FOREIGN(FileChooser)
+  QML_NAMED_ELEMENT(FileChooser)
+};
+
+// Whether a file dialog is up: `FileDialogs.shown`.
+struct FileChooserStateType {
+  Q_GADGET
+  QML_FOREIGN(FileChooserState)
+  QML_NAMED_ELEMENT(FileDialogs)
+  QML_SINGLETON
+
+ public:
+  static FileChooserState* create(QQmlEngine*, QJSEngine*) { return new FileChooserState; }
 };

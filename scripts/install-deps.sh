@@ -12,7 +12,7 @@ packages=(
   qml6-module-qt-labs-settings qml6-module-qt-labs-folderlistmodel qml6-module-qt-labs-platform
   qml6-module-qt5compat-graphicaleffects qml6-module-qttest
   libqt6svg6 fonts-dejavu-core qt6-translations-l10n
-  xvfb xauth xdotool imagemagick libgl1-mesa-dri clang-format
+  xvfb xauth xdotool imagemagick libgl1-mesa-dri clang-format openbox x11-utils
 )
 
 missing=()

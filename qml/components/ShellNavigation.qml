@@ -93,39 +93,51 @@ Item {
 
     // ---- Keys ----
 
+    // The window's keys act only on the window itself: never while a file
+    // dialog (a window of its own) is up, nor under a modal popup or one
+    // that closes on Escape (the window context leaves those keys to it).
+    // The key then reaches the dialog: Escape closes it and nothing else.
+    readonly property bool keysLive: !Published.FileDialogs.shown
+
     Shortcut {
         sequence: "Ctrl+1"
-        context: Qt.ApplicationShortcut
+        context: Qt.WindowShortcut
+        enabled: navigation.keysLive
         onActivated: navigation.requestPage(NavRules.HOME)
     }
 
     Shortcut {
         sequence: "Ctrl+2"
-        context: Qt.ApplicationShortcut
+        context: Qt.WindowShortcut
+        enabled: navigation.keysLive
         onActivated: navigation.requestPage(NavRules.SETUP)
     }
 
     Shortcut {
         sequence: "Ctrl+3"
-        context: Qt.ApplicationShortcut
+        context: Qt.WindowShortcut
+        enabled: navigation.keysLive
         onActivated: navigation.requestPage(NavRules.SOLVE)
     }
 
     Shortcut {
         sequence: "Ctrl+4"
-        context: Qt.ApplicationShortcut
+        context: Qt.WindowShortcut
+        enabled: navigation.keysLive
         onActivated: navigation.requestPage(NavRules.RESULTS)
     }
 
     Shortcut {
         sequence: "Ctrl+,"
-        context: Qt.ApplicationShortcut
+        context: Qt.WindowShortcut
+        enabled: navigation.keysLive
         onActivated: navigation.requestPage(NavRules.SETTINGS)
     }
 
     Shortcut {
         sequence: "F5"
-        context: Qt.ApplicationShortcut
+        context: Qt.WindowShortcut
+        enabled: navigation.keysLive
         onActivated: navigation._startSolveFromKey()
     }
 
@@ -133,8 +145,8 @@ Item {
     // Escape of an open popup or dialog (two shortcuts on one key fire none).
     Shortcut {
         sequence: "Escape"
-        context: Qt.ApplicationShortcut
-        enabled: navigation.running
+        context: Qt.WindowShortcut
+        enabled: navigation.running && navigation.keysLive
         onActivated: navigation._cancelSolveFromKey()
     }
 }

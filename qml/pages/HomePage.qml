@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Qt.labs.platform as Platform
 import "../components" as Components
 import "homeStats.js" as HomeStats
 import "projectFiles.js" as ProjectFiles
@@ -198,19 +197,12 @@ Item {
             _showError(() => qsTranslate("SettingsPage", "Settings"), () => problem)
     }
 
-    // The dialogs are the platform's (the desktop's own, else Qt's widget
-    // file dialog); each opens in the folder wanted.
-    function _openIn(dialog: Platform.FileDialog, folder: string) {
+    // The dialogs are the program's file dialog; each opens in the folder
+    // wanted.
+    function _openIn(dialog: Published.FileChooser, folder: string) {
         if (folder !== "")
             dialog.folder = folder
         dialog.open()
-    }
-
-    // After a file dialog, the window takes the keyboard back from the
-    // dialog's window (a desktop without a window manager gives it to nobody).
-    function _takeKeyboard() {
-        if (page.Window.window)
-            page.Window.window.requestActivate()
     }
 
     function openSaveDialog() { _openIn(saveDialog, _startFolder()) }
@@ -236,19 +228,16 @@ Item {
         saveProjectTo(target)
     }
 
-    Platform.FileDialog {
+    Published.FileChooser {
         id: saveDialog
         objectName: "saveProjectDialog"
         title: qsTr("Save Project")
-        fileMode: Platform.FileDialog.SaveFile
+        fileMode: Published.FileChooser.SaveFile
         nameFilters: page._projectFilters
         // Qt's dialog adds the suffix to a name without one, and then asks
         // before replacing that file.
         defaultSuffix: "pellarisproj"
-        onAccepted: {
-            page._takeKeyboard()
-            page.saveChosenFile(String(file))
-        }
+        onAccepted: page.saveChosenFile(String(file))
     }
 
     Components.MessageBox {
@@ -272,16 +261,13 @@ Item {
         onRejected: page._openIn(saveDialog, ProjectFiles.folderOf(fileUrl))
     }
 
-    Platform.FileDialog {
+    Published.FileChooser {
         id: openDialog
         objectName: "openProjectDialog"
         title: qsTr("Open Project")
-        fileMode: Platform.FileDialog.OpenFile
+        fileMode: Published.FileChooser.OpenFile
         nameFilters: page._projectFilters
-        onAccepted: {
-            page._takeKeyboard()
-            page.openProjectFrom(String(file))
-        }
+        onAccepted: page.openProjectFrom(String(file))
     }
 
     // A short note that the save worked; it asks for nothing and goes away.

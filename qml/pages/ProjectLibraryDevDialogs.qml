@@ -1,9 +1,10 @@
 pragma ComponentBehavior: Bound
 import QtQuick
-import QtQuick.Dialogs
+import Pellaris as Published
 import "../components" as Components
 
-// The developers' library dialogs: the two export file choosers, the two
+// The developers' library dialogs: the two export file choosers (the
+// program's file dialog, as for every file), the two
 // confirmations before local overrides are cleared, and the message that
 // shows a failed export (a file that cannot be written is not silent).
 Item {
@@ -26,24 +27,24 @@ Item {
         return player === "ip" ? "IP" : "OOP"
     }
 
-    FileDialog {
+    Published.FileChooser {
         id: exportStandardDialog
         objectName: "exportStandardDialog"
         title: qsTranslate("ProjectPage", "Export Standard Ranges")
-        fileMode: FileDialog.SaveFile
+        fileMode: Published.FileChooser.SaveFile
         acceptLabel: qsTranslate("ProjectPage", "Save")
         nameFilters: [qsTranslate("ProjectPage", "JSON (*.json)"), qsTranslate("ProjectPage", "All Files (*)")]
-        onAccepted: dialogs.page.exportStandardRanges(selectedFile)
+        onAccepted: dialogs.page.exportStandardRanges(file)
     }
 
-    FileDialog {
+    Published.FileChooser {
         id: exportExploitDialog
         objectName: "exportExploitDialog"
         title: qsTranslate("ProjectPage", "Export Population Ranges")
-        fileMode: FileDialog.SaveFile
+        fileMode: Published.FileChooser.SaveFile
         acceptLabel: qsTranslate("ProjectPage", "Save")
         nameFilters: [qsTranslate("ProjectPage", "JSON (*.json)"), qsTranslate("ProjectPage", "All Files (*)")]
-        onAccepted: dialogs.page.exportExploitRanges(selectedFile)
+        onAccepted: dialogs.page.exportExploitRanges(file)
     }
 
     Components.MessageBox {

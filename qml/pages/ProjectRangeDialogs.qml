@@ -1,7 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
-import Qt.labs.platform as Platform
+import Pellaris as Published
 import "../theme" as ThemePack
 
 // The Custom library's dialogs: save the current range, add a folder,
@@ -103,22 +103,15 @@ Item {
         onConfirmed: dialogs._addFolder()
     }
 
-    // The platform's file dialog (Qt's widget dialog matches suffixes in
-    // any letter case).
-    Platform.FileDialog {
+    // The program's file dialog (Qt's widget dialog, which matches suffixes
+    // in any letter case).
+    Published.FileChooser {
         id: importRangeFileDialog
         objectName: "importRangeFileDialog"
         title: qsTranslate("ProjectPage", "Import Range")
-        fileMode: Platform.FileDialog.OpenFile
+        fileMode: Published.FileChooser.OpenFile
         nameFilters: [qsTranslate("ProjectPage", "Range text (*.txt)"), qsTranslate("ProjectPage", "All Files (*)")]
-        // The name dialog that follows takes typing: the window takes the
-        // keyboard back from the dialog's window (a desktop without a window
-        // manager gives it to nobody).
-        onAccepted: {
-            if (dialogs.Window.window)
-                dialogs.Window.window.requestActivate()
-            dialogs.page.importRangeFromFile(file)
-        }
+        onAccepted: dialogs.page.importRangeFromFile(file)
     }
 
     ProjectNameDialog {

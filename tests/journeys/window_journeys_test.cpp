@@ -5,6 +5,8 @@
 // on the way.
 
 #include "driver.hpp"
+#include "file_dialog_steps.hpp"
+#include "typed_paths_journey.hpp"
 #include "startup.hpp"
 
 #include "controller/app_controller.hpp"
@@ -28,13 +30,18 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QQuickStyle>
-#include <QCompleter>
 #include <QProcess>
 #include <QTest>
 
 #include <cmath>
 
+using journeys::dialogButton;
+using journeys::dialogFromHome;
 using journeys::Driver;
+using journeys::onScreen;
+using journeys::openTab;
+using journeys::rowOf;
+using journeys::waitClosed;
 
 namespace {
 
@@ -50,17 +57,6 @@ QQuickItem* treeEntry(Driver& d, int level, const QString& action) {
       QStringLiteral("treeAction_%1_").arg(level),
       [&](QQuickItem* node) { return actionOf(node).startsWith(action); },
       QStringLiteral("\"%1\" on tree level %2").arg(action, QString::number(level)));
-}
-
-// Clicks a page's tab in the top bar once it lets the user in (the solve
-// and results tabs wait for a ready spot and for results).
-void openTab(Driver& d, int page) {
-  QQuickItem* tab = d.item(QStringLiteral("tab%1").arg(page));
-  d.waitUntil([&] { return tab->property("allowed").toBool(); },
-              QStringLiteral("tab %1 to open").arg(page));
-  d.click(tab);
-  d.waitUntil([&] { return d.shell()->property("navIndex").toInt() == page; },
-              QStringLiteral("page %1 to show").arg(page));
 }
 
 void pickBoard(Driver& d, const QStringList& cards) {
@@ -144,70 +140,6 @@ QStringList treeLevel(Driver& d, int level) {
 // `name` in `folder` and presses Return.
 void chooseFile(Driver& d, const QString& title, const QString& folder, const QString& name) {
   d.typeIntoFileDialog(d.fileDialog(title), QDir(folder).filePath(name));
-}
-
-// Where a person points to reach an item of the window, or a widget of a
-// dialog, on the X screen.
-QPoint onScreen(Driver& d, QQuickItem* item) {
-  d.scrollIntoView(item);
-  const QPointF centre(item->width() / 2, item->height() / 2);
-  return d.window()->mapToGlobal(item->mapToScene(centre).toPoint());
-}
-
-QPoint onScreen(QWidget* widget) {
-  return widget->mapToGlobal(widget->rect().center());
-}
-
-// Clicks the home page's `button` on the screen and waits for the file
-// dialog titled `title` to be mapped as a window of its own.
-QFileDialog* dialogFromHome(Driver& d, const QString& button, const QString& title) {
-  openTab(d, 0);
-  d.screenClick(onScreen(d, d.item(button)));
-  d.xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-             QStringLiteral("--name"), QStringLiteral("^%1$").arg(title)},
-            20000);
-  return d.fileDialog(title);
-}
-
-// The screen point of the row listing `name` in the dialog's folder, once
-// the dialog has read the folder.
-QPoint rowOf(Driver& d, QFileDialog* dialog, const QString& name) {
-  QAbstractItemView* view = nullptr;
-  QModelIndex index;
-  const auto listed = [&] {
-    for (const char* viewName : {"listView", "treeView"}) {
-      auto* candidate = dialog->findChild<QAbstractItemView*>(QString::fromLatin1(viewName));
-      if (!candidate || !candidate->isVisible()) continue;
-      const QAbstractItemModel* model = candidate->model();
-      for (int row = 0; row < model->rowCount(candidate->rootIndex()); ++row) {
-        const QModelIndex at = model->index(row, 0, candidate->rootIndex());
-        if (at.data().toString() != name) continue;
-        view = candidate;
-        index = at;
-        return true;
-      }
-    }
-    return false;
-  };
-  d.waitUntil(listed, QStringLiteral("%1 listed in the dialog").arg(name));
-  view->scrollTo(index);
-  d.settle();
-  const QRect box = view->visualRect(index);
-  return view->viewport()->mapToGlobal(
-      QPoint(box.left() + qMin(40, box.width() / 2), box.center().y()));
-}
-
-QPushButton* dialogButton(Driver& d, QFileDialog* dialog, QDialogButtonBox::StandardButton which) {
-  auto* box = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-  QPushButton* button = box ? box->button(which) : nullptr;
-  if (!button) d.fail(QStringLiteral("the file dialog lacks a button"));
-  return button;
-}
-
-void waitClosed(Driver& d, QFileDialog* dialog, const QString& why) {
-  d.waitUntil([dialog] { return !dialog->isVisible(); },
-              QStringLiteral("the dialog to close: ") + why);
-  d.settle();
 }
 
 int actionIndex(Driver& d, int node, const QString& name) {
@@ -603,8 +535,8 @@ class WindowJourneys : public QObject {
           case 0: {  // a typed path saves; the dialog adds the suffix
             const QString wanted = boards[(round / 4 + 2) % boards.size()];
             d.shell()->setProperty("boardText", wanted);
-            QFileDialog* dialog = dialogFromHome(d, QStringLiteral("saveProjectButton"),
-                                                 QStringLiteral("Save Project"));
+            QPointer<QFileDialog> dialog = dialogFromHome(d, QStringLiteral("saveProjectButton"),
+                                                          QStringLiteral("Save Project"));
             const QString name = QStringLiteral("typed-%1").arg(round);
             d.waitUntil(
                 [&] {
@@ -614,10 +546,6 @@ class WindowJourneys : public QObject {
                 QStringLiteral("the name field to take the keyboard"));
             d.xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"),
                        QDir(folder).filePath(name)});
-            auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (QCompleter* completer = field->completer();
-                completer && completer->popup()->isVisible())
-              completer->popup()->hide();
             d.screenShot(step + QStringLiteral("typed-path"));
             d.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
             waitClosed(d, dialog, step);
@@ -631,8 +559,8 @@ class WindowJourneys : public QObject {
           case 1: {  // a double-click opens the file double-clicked
             const QString name = names[(round * 3) % names.size()];
             d.shell()->setProperty("boardText", QString());
-            QFileDialog* dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
-                                                 QStringLiteral("Open Project"));
+            QPointer<QFileDialog> dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
+                                                          QStringLiteral("Open Project"));
             const QPoint row = rowOf(d, dialog, name);
             d.screenShot(step + QStringLiteral("before-double-click"));
             d.screenClick(row, 2);
@@ -643,8 +571,8 @@ class WindowJourneys : public QObject {
           case 2: {  // a single click chooses, Open opens it
             const QString name = names[(round * 5 + 1) % names.size()];
             d.shell()->setProperty("boardText", QString());
-            QFileDialog* dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
-                                                 QStringLiteral("Open Project"));
+            QPointer<QFileDialog> dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
+                                                          QStringLiteral("Open Project"));
             d.screenClick(rowOf(d, dialog, name));
             auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QPushButton* open = dialogButton(d, dialog, QDialogButtonBox::Open);
@@ -659,8 +587,8 @@ class WindowJourneys : public QObject {
           default: {  // after a restart: the remembered folder, and Up
             d.stop();
             d.start();
-            QFileDialog* dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
-                                                 QStringLiteral("Open Project"));
+            QPointer<QFileDialog> dialog = dialogFromHome(d, QStringLiteral("openProjectButton"),
+                                                          QStringLiteral("Open Project"));
             const QString here = QDir(folder).absolutePath();
             if (dialog->directory().absolutePath() != here)
               d.fail(QStringLiteral("the dialog starts in ") + dialog->directory().absolutePath());
@@ -688,7 +616,7 @@ class WindowJourneys : public QObject {
       // again), and Yes replaces it.
       const QString replaced = names[2];
       d.shell()->setProperty("boardText", QStringLiteral("8s8d2c"));
-      QFileDialog* dialog =
+      QPointer<QFileDialog> dialog =
           dialogFromHome(d, QStringLiteral("saveProjectButton"), QStringLiteral("Save Project"));
       d.screenClick(rowOf(d, dialog, replaced));
       // The question runs its own event loop: it is answered from a timer.
@@ -734,7 +662,7 @@ class WindowJourneys : public QObject {
         if (qstrcmp(code, "de") == 0 &&
             (title == QLatin1String("Open Project") || lookIn == QLatin1String("Look in:")))
           d.fail(QStringLiteral("no German catalogue in use"));
-        QFileDialog* shown = dialogFromHome(d, QStringLiteral("openProjectButton"), title);
+        QPointer<QFileDialog> shown = dialogFromHome(d, QStringLiteral("openProjectButton"), title);
         auto* label = shown->findChild<QLabel*>(QStringLiteral("lookInLabel"));
         if (!label || label->text() != lookIn)
           d.fail(QStringLiteral("the dialog reads \"%1\" for \"%2\"")
@@ -744,6 +672,14 @@ class WindowJourneys : public QObject {
         waitClosed(d, shown, QStringLiteral("cancel"));
       }
     });
+  }
+
+  // Full paths and folders typed into the file dialog, twenty rounds in a
+  // row, each followed by a click on the window that must act.
+  void typedPathsOnScreen() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+      QSKIP("needs an X display: the screenshot label runs it under Xvfb");
+    journeys::typedPathsOnScreen();
   }
 
   // A project saved and opened again, with and without results, and a

@@ -141,6 +141,51 @@ Item {
             compare(shell.hasProject, true)
             compare(shell.boardText, data.board)
             compare(findChild(shell, "projectPage").boardText, data.board, "the set-up page shows the state")
+            var chooser = findChild(shell, "importRangeFileDialog")
+            if (chooser.visible)
+                chooser.reject()
+        }
+
+        // While a file dialog or a modal dialog is up, none of the window's
+        // keys acts behind it; Escape closes it and cancels nothing. The
+        // solve runs on the solve page, where Escape would cancel it.
+        function test_keysStandStillBehindDialogs_data() {
+            var keys = [Qt.Key_1, Qt.Key_2, Qt.Key_3, Qt.Key_4, Qt.Key_Comma, Qt.Key_F5]
+            return [
+                { tag: "file dialog", dialog: "importRangeFileDialog", keys: keys },
+                { tag: "modal message", dialog: "clearPlayStatsDialog", keys: keys }
+            ]
+        }
+
+        function test_keysStandStillBehindDialogs(data) {
+            var shell = quickSolvedOnHome()
+            giveMemory(shell)
+            shell.navIndex = 2
+            stub.running = true
+            var dialog = findChild(shell, data.dialog)
+            if (data.dialog === "importRangeFileDialog")
+                findChild(shell, "projectPage").openImportRangeDialog("oop")
+            else
+                findChild(shell, "homePage").confirmClearPlayStats()
+            tryVerify(() => dialog.visible)
+            stub.running = false
+            data.keys.forEach(function (key) {
+                press(key)
+                compare(shell.navIndex, 2, "key " + key)
+            })
+            compare(stub._callsTo("startSolveWithConfig").length, 0)
+            stub.running = true
+            if (data.dialog === "importRangeFileDialog") {
+                // Qt's dialog takes its Escape itself: here it is closed for it.
+                press(Qt.Key_Escape)
+                dialog.reject()
+            } else {
+                press(Qt.Key_Escape)
+            }
+            tryVerify(() => !dialog.visible)
+            compare(stub._callsTo("cancelSolve").length, 0)
+            press(Qt.Key_Escape)
+            compare(stub._callsTo("cancelSolve").length, 1, "the keys act again once it is gone")
         }
 
         function test_setupPageWidthReachesTheShell() {
