@@ -19,6 +19,7 @@ JsonTextCounts countJsonText(QByteArrayView text) {
     opened = c == '[' || c == '{';
     if (c == ',' || c == ':') {
       ++separators;
+      if (c == ':') ++counts.members;
     } else if (c == '"') {
       // The text ends at the first quote not escaped by the backslash
       // before it; a text without a backslash ends at its first quote.

@@ -5,6 +5,7 @@
 // of what it writes) include this.
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 
@@ -20,6 +21,10 @@
 
 #include "controller/file_reason.hpp"
 #include "controller/project_file.hpp"
+
+namespace halvory_app {
+class MemoryBudget;
+}
 
 namespace halvory_app::file_checks {
 
@@ -274,9 +279,35 @@ bool checkStrategy(Checker& check, const Value& data, qsizetype actions, const W
   return true;
 }
 
-// The result numbers, the root's actions and the tree lists of the text
-// form; the compact form reads its result numbers through it as well.
-bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out);
+// A tree row holds its amounts in whole cents and its frequencies as single
+// floats, in either form: a figure of the text form is taken at that
+// precision, as the solve made it. One the row cannot hold (beyond its
+// range, or not zero yet too small to be told from zero) would not survive
+// a save unchanged, and is refused as damage.
+inline std::optional<std::int32_t> rowCentsOf(double chips) {
+  const double cents = std::round(chips * 100.0);
+  if (!(cents >= 0.0 && cents <= double(std::numeric_limits<std::int32_t>::max())) ||
+      (cents == 0.0 && chips != 0.0))
+    return std::nullopt;
+  return static_cast<std::int32_t>(cents);
+}
+inline bool rowCentsFit(std::int32_t cents) {
+  return cents >= 0;
+}
+inline std::optional<float> rowFrequencyOf(double frequency) {
+  const auto narrow = static_cast<float>(frequency);
+  if (!std::isfinite(narrow) || (narrow == 0.0f && frequency != 0.0)) return std::nullopt;
+  return narrow;
+}
+// What a text of the tree takes beside its characters.
+inline constexpr std::uint64_t kTreeTextBytes = 64;
+
+// The result numbers, the root's actions and the tree of the text form,
+// the tree held as the compact form holds it (counted against `budget`,
+// when given); the compact form reads its result numbers through it as
+// well.
+bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out,
+                 MemoryBudget* budget = nullptr);
 // The locks with their members converted (the tree decides later which
 // of them a node can hold).
 bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out);

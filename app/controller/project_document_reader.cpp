@@ -6,10 +6,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QSet>
 
 #include "controller/json_parse_cost.hpp"
 #include "controller/project_checks.hpp"
 #include "controller/project_stream.hpp"
+#include "controller/project_values.hpp"
 
 namespace halvory_app {
 
@@ -19,14 +21,15 @@ using namespace file_checks;
 
 using DataCheck = bool (*)(Checker&, const QJsonValue&, qsizetype, const Where&);
 
-// One cache array. Elements without a node index or with a negative one are
-// skipped, as are seats other than OOP and IP; later elements replace
-// earlier ones of the same node.
-template <typename Value>
-bool readCache(Checker& check, const QJsonObject& caches, const char* key,
-               const QList<QVariantList>& tree, DataCheck dataCheck,
-               Value (*convert)(const QJsonValue&), QHash<int, Value>* single,
-               QHash<int, Value>* oop, QHash<int, Value>* ip) {
+
+// One cache array, each answer encoded as the explorer keeps it and held to
+// the rule the compact form's answers meet (an answer nested too deep to be
+// read again is damage). Elements without a node index or with a negative
+// one are skipped, as are seats other than OOP and IP; later elements
+// replace earlier ones of the same node.
+bool readCache(Checker& check, const QJsonObject& caches, const char* key, const PackedTree& tree,
+               DataCheck dataCheck, QHash<int, QByteArray>* single, QHash<int, QByteArray>* oop,
+               QHash<int, QByteArray>* ip) {
   const QJsonArray elements = caches.value(QLatin1String(key)).toArray();
   const QString field = QStringLiteral("nodeCaches.") + QLatin1String(key);
   for (qsizetype i = 0; i < elements.size(); ++i) {
@@ -34,8 +37,9 @@ bool readCache(Checker& check, const QJsonObject& caches, const char* key,
     const QString where = element(field, i);
     const std::optional<int> index = intOf(entry.value(QLatin1String("nodeIndex")), -1);
     if (index && *index < 0) continue;
-    if (!index || *index >= tree.size()) return check.outsideTree(member(where, "nodeIndex"));
-    QHash<int, Value>* target = single;
+    if (!index || static_cast<std::size_t>(*index) >= tree.size())
+      return check.outsideTree(member(where, "nodeIndex"));
+    QHash<int, QByteArray>* target = single;
     if (!single) {
       const QString seat =
           entry.value(QLatin1String("seat")).toVariant().toString().trimmed().toUpper();
@@ -43,35 +47,114 @@ bool readCache(Checker& check, const QJsonObject& caches, const char* key,
       if (!target) continue;
     }
     const QJsonValue data = entry.value(QLatin1String("data"));
-    if (!dataCheck(check, data, tree.at(*index).size(), member(where, "data"))) return false;
-    target->insert(*index, convert(data));
+    const qsizetype actions = tree.rows[static_cast<std::size_t>(*index)].actionCount;
+    if (!dataCheck(check, data, actions, member(where, "data"))) return false;
+    // A strategy is a map, every other answer a list, as Qt converts them.
+    const QVariant value = single == nullptr || dataCheck != checkStrategy<QJsonValue>
+                               ? QVariant(data.toArray().toVariantList())
+                               : QVariant(data.toObject().toVariantMap());
+    QByteArray blob = encodeCompact(value);
+    if (!compactDecodedBytes(blob)) return check.damaged(member(where, "data"));
+    target->insert(*index, std::move(blob));
   }
   return true;
 }
 
-QVariantMap toMap(const QJsonValue& value) {
-  return value.toObject().toVariantMap();
-}
-QVariantList toList(const QJsonValue& value) {
-  return value.toArray().toVariantList();
+bool readCaches(Checker& check, const QJsonObject& caches, ProjectFileContents& out) {
+  const PackedTree& tree = out.treeRows;
+  auto& blobs = out.cacheBlobs;
+  const auto at = [&blobs](RowsKind kind) { return &blobs[static_cast<std::size_t>(kind)]; };
+  return readCache(check, caches, "handStrategyByNode", tree, checkStrategy<QJsonValue>,
+                   at(RowsKind::Strategy), nullptr, nullptr) &&
+         readCache(check, caches, "actionStatsByNode", tree, checkActionRows<QJsonValue>,
+                   at(RowsKind::ActionStats), nullptr, nullptr) &&
+         readCache(check, caches, "handCombosByNode", tree, checkHandRows<QJsonValue>,
+                   at(RowsKind::Combos), nullptr, nullptr) &&
+         readCache(check, caches, "handBucketsByNode", tree, checkHandRows<QJsonValue>,
+                   at(RowsKind::Buckets), nullptr, nullptr) &&
+         readCache(check, caches, "seatHandCombosByNode", tree, checkHandRows<QJsonValue>, nullptr,
+                   at(RowsKind::SeatCombosOop), at(RowsKind::SeatCombosIp));
 }
 
-bool readCaches(Checker& check, const QJsonObject& caches, ProjectFileContents& out) {
-  const QList<QVariantList>& tree = out.treeNodeActions;
-  return readCache<QVariantMap>(check, caches, "handStrategyByNode", tree,
-                                checkStrategy<QJsonValue>, toMap, &out.handStrategyByNode, nullptr,
-                                nullptr) &&
-         readCache<QVariantList>(check, caches, "actionStatsByNode", tree,
-                                 checkActionRows<QJsonValue>, toList, &out.actionStatsByNode,
-                                 nullptr, nullptr) &&
-         readCache<QVariantList>(check, caches, "handCombosByNode", tree, checkHandRows<QJsonValue>,
-                                 toList, &out.handCombosByNode, nullptr, nullptr) &&
-         readCache<QVariantList>(check, caches, "handBucketsByNode", tree,
-                                 checkHandRows<QJsonValue>, toList, &out.handBucketsByNode, nullptr,
-                                 nullptr) &&
-         readCache<QVariantList>(check, caches, "seatHandCombosByNode", tree,
-                                 checkHandRows<QJsonValue>, toList, nullptr,
-                                 &out.seatHandCombosOopByNode, &out.seatHandCombosIpByNode);
+// Members the parsed document holds, at every depth.
+std::uint64_t parsedMembers(const QJsonValue& value) {
+  std::uint64_t count = 0;
+  if (value.isObject()) {
+    const QJsonObject object = value.toObject();
+    count += static_cast<std::uint64_t>(object.size());
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it)
+      count += parsedMembers(it.value());
+  } else if (value.isArray()) {
+    const QJsonArray array = value.toArray();
+    for (const QJsonValue& item : array) count += parsedMembers(item);
+  }
+  return count;
+}
+
+// Where the first member given twice sits ("project.a"), read from the
+// text, which the parser has found well formed.
+QString firstRepeatedMember(QByteArrayView text) {
+  struct Frame {
+    bool object = false;
+    QString path;
+    QSet<QString> names;
+    qsizetype index = 0;
+    bool expectName = false;
+  };
+  std::vector<Frame> stack;
+  QString pending;  // the path of the value that comes next
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const auto readText = [&p, end]() {
+    const char* start = ++p;
+    bool escaped = false;
+    while (p < end && *p != '"') {
+      if (*p == '\\') {
+        escaped = true;
+        ++p;
+      }
+      ++p;
+    }
+    const QByteArray raw(start, p - start);
+    ++p;
+    if (!escaped) return QString::fromUtf8(raw);
+    return QJsonDocument::fromJson("[\"" + raw + "\"]").array().at(0).toString();
+  };
+  while (p < end) {
+    const char c = *p;
+    if (c == '"') {
+      if (!stack.empty() && stack.back().object && stack.back().expectName) {
+        Frame& frame = stack.back();
+        const QString name = readText();
+        const QString path = frame.path.isEmpty() ? name : frame.path + QLatin1Char('.') + name;
+        if (frame.names.contains(name)) return path;
+        frame.names.insert(name);
+        frame.expectName = false;
+        pending = path;
+      } else {
+        readText();
+      }
+      continue;
+    }
+    if (c == '{' || c == '[') {
+      Frame frame;
+      frame.object = c == '{';
+      frame.expectName = frame.object;
+      frame.path = pending;
+      if (!frame.object) pending = frame.path + QStringLiteral("[0]");
+      stack.push_back(std::move(frame));
+    } else if (c == '}' || c == ']') {
+      stack.pop_back();
+    } else if (c == ',' && !stack.empty()) {
+      Frame& frame = stack.back();
+      if (frame.object)
+        frame.expectName = true;
+      else
+        pending = frame.path + QStringLiteral("[%1]").arg(++frame.index);
+    }
+    ++p;
+  }
+  return {};
 }
 
 // Only format 1 is read: the member converted to an integer must be 1. Numbers
@@ -119,7 +202,8 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
   // address space) and the program's other threads.
   constexpr std::uint64_t kParseHeadroom = std::uint64_t(128) << 20;
   MemoryBudget budget(memoryBytes);
-  budget.charge(jsonParseCost(bytes) + kParseHeadroom);
+  const JsonTextCounts counts = countJsonText(bytes);
+  budget.charge(jsonParseCost(counts) + kParseHeadroom);
   ProjectFileReadResult result;
   const auto fail = [&result](ProjectFileError error) {
     result.error = error;
@@ -148,6 +232,17 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
     result.reason = check.reason;
     return fail(ProjectFileError::InvalidData);
   };
+  // A member given twice: the parser keeps the last, the compact form
+  // refuses it, and so does this one.
+  if (parsedMembers(root) != counts.members) {
+    check.givenTwice(firstRepeatedMember(bytes));
+    return invalid();
+  }
+  // The small members by the rule every value of the compact form meets
+  // (nested no deeper than it reads), which the save holds them to as well.
+  const auto opensAgain = [&check](const QJsonValue& value, const QString& where) {
+    return valueWouldOpen(QCborValue::fromJsonValue(value), check, where);
+  };
   // The set-up the results belong to: without it, the set-up of whatever
   // was open before would stand beside them.
   const QJsonValue project = root.value(QLatin1String("project"));
@@ -155,10 +250,16 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
     check.notObject(QStringLiteral("project"));
     return invalid();
   }
-  if (!checkProjectBoard(check, project.toObject())) return invalid();
   const QJsonValue lastUiCfg = root.value(QLatin1String("lastUiCfg"));
+  const QJsonValue locks = root.value(QLatin1String("nodeLocks"));
   budget.charge(convertedBytes(project));
   if (lastUiCfg.isObject()) budget.charge(convertedBytes(lastUiCfg));
+  if (locks.isArray()) budget.charge(convertedBytes(locks));
+  if (!checkProjectBoard(check, project.toObject()) ||
+      !opensAgain(project, QStringLiteral("project")) ||
+      (lastUiCfg.isObject() && !opensAgain(lastUiCfg, QStringLiteral("lastUiCfg"))) ||
+      (locks.isArray() && !opensAgain(locks, QStringLiteral("nodeLocks"))))
+    return invalid();
   out.project = project.toObject().toVariantMap();
   out.hasResults = root.value(QLatin1String("hasResults")).toVariant().toBool();
   // Without results there is no tree: the caches could belong to none, and
@@ -169,12 +270,14 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
       check.notObject(QStringLiteral("results"));
       return invalid();
     }
-    if (!readResults(check, results.toObject(), out) ||
+    const QJsonValue rootActions = results.toObject().value(QLatin1String("rootActions"));
+    if ((rootActions.isArray() && !opensAgain(rootActions, QStringLiteral("results.rootActions"))) ||
+        !readResults(check, results.toObject(), out, &budget) ||
         !readCaches(check, root.value(QLatin1String("nodeCaches")).toObject(), out)) {
       return invalid();
     }
   }
-  if (!readLocks(check, root.value(QLatin1String("nodeLocks")).toArray(), out.nodeLocks))
+  if (!readLocks(check, locks.toArray(), out.nodeLocks))
     return invalid();
   out.lastUiCfg = lastUiCfg.toObject().toVariantMap();
   return result;

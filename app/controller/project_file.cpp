@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "controller/project_checks.hpp"
+#include "controller/project_stream.hpp"
 #include "controller/solve_config_map.hpp"
 
 namespace halvory_app {
@@ -11,7 +12,8 @@ namespace halvory_app {
 namespace file_checks {
 
 // Tree lists and result numbers.
-bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out) {
+bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out,
+                 MemoryBudget* budget) {
   out.resultsSummary = results.value(QLatin1String("resultsSummary")).toVariant().toString();
   const std::pair<const char*, double*> numbers[] = {
       {"resultStartingPot", &out.resultStartingPot},
@@ -69,31 +71,85 @@ bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents
   }
   out.rootActions = rootActions.toVariantList();
 
-  out.treeNodeMeta.reserve(meta.size());
-  for (qsizetype i = 0; i < meta.size(); ++i) {
-    const QString row = element(QStringLiteral("results.treeNodeMeta"), i);
-    if (!meta.at(i).isObject()) return check.notObject(row);
-    if (!checkRowNumbers(check, meta.at(i), row)) return false;
-    out.treeNodeMeta.push_back(meta.at(i).toObject().toVariantMap());
-  }
-
-  out.treeNodeActions.reserve(nodeCount);
+  // The tree, held as the compact form holds it (every text once, amounts
+  // in cents, frequencies as floats), so that what this open shows is what
+  // a save writes and the next open shows again.
+  PackedTree& tree = out.treeRows;
+  tree = PackedTree{};
+  std::uint64_t actionTotal = 0;
   for (qsizetype i = 0; i < nodeCount; ++i) {
-    const QString node = element(QStringLiteral("results.treeNodeActions"), i);
     if (!actions.at(i).isArray())
-      return check.fail(node, translated(QT_TRANSLATE_NOOP("AppController", "is not a list")));
-    const QJsonArray list = actions.at(i).toArray();
-    for (qsizetype j = 0; j < list.size(); ++j) {
-      const QString row = element(node, j);
-      if (!list.at(j).isObject()) return check.notObject(row);
-      if (!checkRowNumbers(check, list.at(j), row)) return false;
-      const QJsonValue child = list.at(j).toObject().value(QLatin1String("childIndex"));
-      if (child.isUndefined()) continue;
-      const std::optional<int> index = intOf(child, -1);
-      if (!index || *index < 0 || *index >= nodeCount)
-        return check.outsideTree(member(row, "childIndex"));
+      return check.fail(element(QStringLiteral("results.treeNodeActions"), i),
+                        translated(QT_TRANSLATE_NOOP("AppController", "is not a list")));
+    actionTotal += static_cast<std::uint64_t>(actions.at(i).toArray().size());
+  }
+  if (budget)
+    budget->charge(static_cast<std::uint64_t>(nodeCount) * sizeof(PackedTree::Row) +
+                   actionTotal * sizeof(PackedTree::Action));
+  tree.rows.reserve(static_cast<std::size_t>(nodeCount));
+  tree.actions.reserve(static_cast<std::size_t>(actionTotal));
+  QHash<QString, std::uint32_t> textIndex;
+  const auto textOf = [&](const QJsonValue& value) {
+    const QString text = value.isString() ? value.toString()
+                         : value.isUndefined() || value.isNull() ? QString()
+                                                                 : value.toVariant().toString();
+    auto found = textIndex.constFind(text);
+    if (found == textIndex.cend()) {
+      if (budget) budget->charge(kTreeTextBytes + 2 * static_cast<std::uint64_t>(text.size()));
+      found = textIndex.insert(text, static_cast<std::uint32_t>(tree.texts.size()));
+      tree.texts.push_back(text);
     }
-    out.treeNodeActions.push_back(list.toVariantList());
+    return *found;
+  };
+  const QString metaName = QStringLiteral("results.treeNodeMeta");
+  const QString actionsName = QStringLiteral("results.treeNodeActions");
+  const Where metaField(metaName);
+  const Where actionsField(actionsName);
+  for (qsizetype i = 0; i < nodeCount; ++i) {
+    const Where metaRow(metaField, i);
+    if (!meta.at(i).isObject()) return check.notObject(metaRow);
+    if (!checkRowNumbers(check, meta.at(i), metaRow)) return false;
+    const QJsonObject rowMeta = meta.at(i).toObject();
+    PackedTree::Row row;
+    row.nodeType = textOf(rowMeta.value(QLatin1String("nodeType")));
+    row.chanceDeal = textOf(rowMeta.value(QLatin1String("chanceDeal")));
+    row.player = textOf(rowMeta.value(QLatin1String("player")));
+    const std::pair<const char*, std::int32_t*> amounts[] = {
+        {"pot", &row.pot}, {"investedOop", &row.investedOop}, {"investedIp", &row.investedIp}};
+    for (const auto& [key, target] : amounts) {
+      const std::optional<std::int32_t> cents =
+          rowCentsOf(*numberOf(rowMeta.value(QLatin1String(key))));
+      if (!cents) return check.damaged(Where(metaRow, key));
+      *target = *cents;
+    }
+    if (i == 0) out.effectiveStack = *numberOf(rowMeta.value(QLatin1String("effectiveStack")));
+
+    const Where node(actionsField, i);
+    const QJsonArray list = actions.at(i).toArray();
+    row.actionCount = static_cast<std::uint32_t>(list.size());
+    row.firstAction = tree.actions.size();
+    for (qsizetype j = 0; j < list.size(); ++j) {
+      const Where actionRow(node, j);
+      if (!list.at(j).isObject()) return check.notObject(actionRow);
+      if (!checkRowNumbers(check, list.at(j), actionRow)) return false;
+      const QJsonObject item = list.at(j).toObject();
+      PackedTree::Action action;
+      action.name = textOf(item.value(QLatin1String("name")));
+      action.type = textOf(item.value(QLatin1String("actionType")));
+      const std::optional<float> frequency =
+          rowFrequencyOf(*numberOf(item.value(QLatin1String("frequency"))));
+      if (!frequency) return check.damaged(Where(actionRow, "frequency"));
+      action.frequency = *frequency;
+      const QJsonValue child = item.value(QLatin1String("childIndex"));
+      if (!child.isUndefined()) {
+        const std::optional<int> index = intOf(child, -1);
+        if (!index || *index < 0 || *index >= nodeCount)
+          return check.outsideTree(Where(actionRow, "childIndex"));
+        action.child = static_cast<std::uint32_t>(*index);
+      }
+      tree.actions.push_back(action);
+    }
+    tree.rows.push_back(row);
   }
   return true;
 }

@@ -66,9 +66,10 @@ struct ProjectFileContents {
   QVariantList nodeLocks;
   QVariantMap lastUiCfg;
 
-  // The compact form: the tree as the solve's rows and every answer as the
-  // explorer's bytes, in place of the lists and maps above (the answers of
-  // the text form are encoded into the same bytes once read).
+  // The tree as packed rows and every answer as the explorer's bytes, in
+  // place of the lists and maps above: both forms are read into these (the
+  // text form's tree and answers are converted as they are read). `compact`
+  // says which form the file was in.
   bool compact = false;
   PackedTree treeRows;
   double effectiveStack = 0.0;

@@ -305,24 +305,6 @@ bool endsTooSoon(QFile& file, bool compact) {
   return opened && (depth > 0 || inText);
 }
 
-// The older form's answers in the explorer's compact form, made on the
-// reading thread so that the GUI thread only files them.
-void encodeTextFormAnswers(halvory_app::ProjectFileContents& loaded) {
-  using halvory_app::RowsKind;
-  const auto encode = [&loaded](auto& entries, RowsKind kind) {
-    QHash<int, QByteArray>& out = loaded.cacheBlobs[static_cast<std::size_t>(kind)];
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-      out.insert(it.key(), halvory_app::encodeCompact(QVariant::fromValue(it.value())));
-    entries.clear();
-  };
-  encode(loaded.handStrategyByNode, RowsKind::Strategy);
-  encode(loaded.actionStatsByNode, RowsKind::ActionStats);
-  encode(loaded.handCombosByNode, RowsKind::Combos);
-  encode(loaded.handBucketsByNode, RowsKind::Buckets);
-  encode(loaded.seatHandCombosOopByNode, RowsKind::SeatCombosOop);
-  encode(loaded.seatHandCombosIpByNode, RowsKind::SeatCombosIp);
-}
-
 // Reads either form of project file: the compact one as a stream, the
 // older text form whole, within its size limit.
 LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgress& progress) {
@@ -353,7 +335,6 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
         file.read(kHeadBytes).contains(QByteArray("\"") + halvory_app::kProjectFormat + '"');
     out.cutShort = out.namesProjectFormat && endsTooSoon(file, false);
   }
-  encodeTextFormAnswers(out.read.contents);
   return out;
 }
 
@@ -458,11 +439,8 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
     loadedHeld.evIp = loaded.resultEvIp;
     loadedHeld.rootActions = loaded.rootActions;
     loadedHeld.spot = loaded.lastUiCfg;
-    if (loaded.compact) {
-      loadedTree.setSolved(std::move(loaded.treeRows), loaded.effectiveStack);
-    } else {
-      loadedTree.setLoaded(std::move(loaded.treeNodeMeta), std::move(loaded.treeNodeActions));
-    }
+    // Both forms hold the tree as packed rows.
+    loadedTree.setSolved(std::move(loaded.treeRows), loaded.effectiveStack);
   }
   // Nothing could read these answers again: they are all kept (no budget).
   halvory_app::NodeRowStore loadedAnswers;
