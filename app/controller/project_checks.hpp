@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -106,6 +107,8 @@ inline QString element(const QString& field, qsizetype index) {
 inline std::optional<double> numberOf(const QJsonValue& value) {
   // Lists and maps give 0, without building their variants first.
   if (value.isUndefined() || value.isNull() || value.isArray() || value.isObject()) return 0.0;
+  // The parser gives only finite numbers.
+  if (value.isDouble()) return value.toDouble();
   const double d = value.toVariant().toDouble();
   if (!std::isfinite(d)) return std::nullopt;
   return d;
@@ -307,7 +310,8 @@ inline constexpr std::uint64_t kTreeTextBytes = 64;
 // when given); the compact form reads its result numbers through it as
 // well.
 bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out,
-                 MemoryBudget* budget = nullptr);
+                 MemoryBudget* budget = nullptr,
+                 const std::function<void(double)>& treeProgress = {});
 // The locks with their members converted (the tree decides later which
 // of them a node can hold).
 bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out);

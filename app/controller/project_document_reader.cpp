@@ -1,7 +1,14 @@
 #include "controller/project_file.hpp"
 
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <functional>
 #include <limits>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,14 +29,89 @@ using namespace file_checks;
 using DataCheck = bool (*)(Checker&, const QJsonValue&, qsizetype, const Where&);
 
 
-// One cache array, each answer encoded as the explorer keeps it and held to
-// the rule the compact form's answers meet (an answer nested too deep to be
-// read again is damage). Elements without a node index or with a negative
-// one are skipped, as are seats other than OOP and IP; later elements
-// replace earlier ones of the same node.
-bool readCache(Checker& check, const QJsonObject& caches, const char* key, const PackedTree& tree,
-               DataCheck dataCheck, QHash<int, QByteArray>* single, QHash<int, QByteArray>* oop,
-               QHash<int, QByteArray>* ip) {
+// One node answer of the text form, checked and encoded on its own.
+struct AnswerJob {
+  QHash<int, QByteArray>* target = nullptr;
+  int node = 0;
+  QJsonValue data;
+  qsizetype actions = 0;
+  QString where;
+  DataCheck dataCheck = nullptr;
+  bool isMap = false;
+  // What the work made of it: the encoded answer, or why it is refused.
+  QByteArray blob;
+  QString field;
+  FileReason reason;
+};
+
+// Encodes the answer as the explorer keeps it and holds it to the rule the
+// compact form's answers meet (an answer nested too deep to be read again
+// is damage).
+void runAnswerJob(AnswerJob& job) {
+  Checker check;
+  const Where where(job.where);
+  if (!job.dataCheck(check, job.data, job.actions, where)) {
+    job.field = check.field;
+    job.reason = check.reason;
+    return;
+  }
+  // A strategy is a map, every other answer a list, as Qt converts them.
+  const QVariant value = job.isMap ? QVariant(job.data.toObject().toVariantMap())
+                                   : QVariant(job.data.toArray().toVariantList());
+  job.blob = encodeCompact(value);
+  if (!compactDecodedBytes(job.blob)) {
+    check.damaged(where);
+    job.field = check.field;
+    job.reason = check.reason;
+    job.blob.clear();
+  }
+}
+
+// Runs the jobs on the processors there are: each answer stands alone, and
+// converting them is most of an open's work after the parse. The calling
+// thread takes part and tells the progress; an exception (memory running
+// out) reaches the caller once every thread has stopped.
+void runAnswerJobs(std::vector<AnswerJob>& jobs, const std::function<void(double)>& progress) {
+  std::atomic<std::size_t> next{0};
+  std::atomic<std::size_t> done{0};
+  std::exception_ptr failure;
+  std::mutex failureMutex;
+  const auto work = [&](bool reports) {
+    try {
+      for (std::size_t i = next++; i < jobs.size(); i = next++) {
+        runAnswerJob(jobs[i]);
+        const std::size_t finished = ++done;
+        if (reports && progress) progress(double(finished) / double(jobs.size()));
+      }
+    } catch (...) {
+      const std::lock_guard<std::mutex> lock(failureMutex);
+      if (!failure) failure = std::current_exception();
+      next = jobs.size();
+    }
+  };
+  const std::size_t helpers =
+      std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), 8) - 1;
+  std::vector<std::thread> threads;
+  for (std::size_t t = 0; t < helpers && t + 1 < jobs.size(); ++t) {
+    try {
+      threads.emplace_back(work, false);
+    } catch (const std::system_error&) {
+      break;  // no thread to spare: the others do the work
+    }
+  }
+  work(true);
+  for (std::thread& thread : threads) thread.join();
+  if (failure) std::rethrow_exception(failure);
+}
+
+// One cache array's answers, as jobs. Elements without a node index or
+// with a negative one are skipped, as are seats other than OOP and IP. An
+// element outside the tree ends the list: `check` names it, and the jobs
+// before it are still checked first.
+bool gatherCache(Checker& check, const QJsonObject& caches, const char* key,
+                 const PackedTree& tree, DataCheck dataCheck, QHash<int, QByteArray>* single,
+                 QHash<int, QByteArray>* oop, QHash<int, QByteArray>* ip,
+                 std::vector<AnswerJob>& jobs) {
   const QJsonArray elements = caches.value(QLatin1String(key)).toArray();
   const QString field = QStringLiteral("nodeCaches.") + QLatin1String(key);
   for (qsizetype i = 0; i < elements.size(); ++i) {
@@ -46,34 +128,46 @@ bool readCache(Checker& check, const QJsonObject& caches, const char* key, const
       target = seat == QLatin1String("OOP") ? oop : seat == QLatin1String("IP") ? ip : nullptr;
       if (!target) continue;
     }
-    const QJsonValue data = entry.value(QLatin1String("data"));
-    const qsizetype actions = tree.rows[static_cast<std::size_t>(*index)].actionCount;
-    if (!dataCheck(check, data, actions, member(where, "data"))) return false;
-    // A strategy is a map, every other answer a list, as Qt converts them.
-    const QVariant value = single == nullptr || dataCheck != checkStrategy<QJsonValue>
-                               ? QVariant(data.toArray().toVariantList())
-                               : QVariant(data.toObject().toVariantMap());
-    QByteArray blob = encodeCompact(value);
-    if (!compactDecodedBytes(blob)) return check.damaged(member(where, "data"));
-    target->insert(*index, std::move(blob));
+    AnswerJob job;
+    job.target = target;
+    job.node = *index;
+    job.data = entry.value(QLatin1String("data"));
+    job.actions = tree.rows[static_cast<std::size_t>(*index)].actionCount;
+    job.where = member(where, "data");
+    job.dataCheck = dataCheck;
+    job.isMap = dataCheck == checkStrategy<QJsonValue>;
+    jobs.push_back(std::move(job));
   }
   return true;
 }
 
-bool readCaches(Checker& check, const QJsonObject& caches, ProjectFileContents& out) {
+// Every cached answer, checked and encoded; the first element at fault, in
+// the file's order, is the one named. Later elements replace earlier ones
+// of the same node.
+bool readCaches(Checker& check, const QJsonObject& caches, ProjectFileContents& out,
+                const std::function<void(double)>& progress) {
   const PackedTree& tree = out.treeRows;
   auto& blobs = out.cacheBlobs;
   const auto at = [&blobs](RowsKind kind) { return &blobs[static_cast<std::size_t>(kind)]; };
-  return readCache(check, caches, "handStrategyByNode", tree, checkStrategy<QJsonValue>,
-                   at(RowsKind::Strategy), nullptr, nullptr) &&
-         readCache(check, caches, "actionStatsByNode", tree, checkActionRows<QJsonValue>,
-                   at(RowsKind::ActionStats), nullptr, nullptr) &&
-         readCache(check, caches, "handCombosByNode", tree, checkHandRows<QJsonValue>,
-                   at(RowsKind::Combos), nullptr, nullptr) &&
-         readCache(check, caches, "handBucketsByNode", tree, checkHandRows<QJsonValue>,
-                   at(RowsKind::Buckets), nullptr, nullptr) &&
-         readCache(check, caches, "seatHandCombosByNode", tree, checkHandRows<QJsonValue>, nullptr,
-                   at(RowsKind::SeatCombosOop), at(RowsKind::SeatCombosIp));
+  std::vector<AnswerJob> jobs;
+  Checker gathering;
+  gatherCache(gathering, caches, "handStrategyByNode", tree, checkStrategy<QJsonValue>,
+              at(RowsKind::Strategy), nullptr, nullptr, jobs) &&
+      gatherCache(gathering, caches, "actionStatsByNode", tree, checkActionRows<QJsonValue>,
+                  at(RowsKind::ActionStats), nullptr, nullptr, jobs) &&
+      gatherCache(gathering, caches, "handCombosByNode", tree, checkHandRows<QJsonValue>,
+                  at(RowsKind::Combos), nullptr, nullptr, jobs) &&
+      gatherCache(gathering, caches, "handBucketsByNode", tree, checkHandRows<QJsonValue>,
+                  at(RowsKind::Buckets), nullptr, nullptr, jobs) &&
+      gatherCache(gathering, caches, "seatHandCombosByNode", tree, checkHandRows<QJsonValue>,
+                  nullptr, at(RowsKind::SeatCombosOop), at(RowsKind::SeatCombosIp), jobs);
+  runAnswerJobs(jobs, progress);
+  for (const AnswerJob& job : jobs) {
+    if (!job.field.isEmpty()) return check.fail(job.field, job.reason);
+  }
+  if (!gathering.field.isEmpty()) return check.fail(gathering.field, gathering.reason);
+  for (AnswerJob& job : jobs) job.target->insert(job.node, std::move(job.blob));
+  return true;
 }
 
 // Members the parsed document holds, at every depth.
@@ -195,6 +289,18 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes) {
 }
 
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes) {
+  return readProjectDocument(bytes, memoryBytes, nullptr);
+}
+
+ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes,
+                                          const std::function<bool(double)>& progress) {
+  // The parse takes about as long as the rest of the open, the tree's rows
+  // and the answers about as long as each other.
+  constexpr double kParseShare = 0.45;
+  constexpr double kTreeShare = 0.7;
+  const auto tell = [&progress](double done) {
+    if (progress) progress(done);
+  };
   // Qt's parser cannot always pass on an allocation that fails inside it
   // (some of its steps end the program instead), so the parse starts only
   // when what it will build, counted from the text, fits: with room for
@@ -211,8 +317,10 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
     return result;
   };
 
+  tell(0.05);
   QJsonParseError parseError{};
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+  tell(kParseShare);
   if (document.isNull() || parseError.error != QJsonParseError::NoError) {
     return fail(ProjectFileError::InvalidJson);
   }
@@ -272,8 +380,10 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
     }
     const QJsonValue rootActions = results.toObject().value(QLatin1String("rootActions"));
     if ((rootActions.isArray() && !opensAgain(rootActions, QStringLiteral("results.rootActions"))) ||
-        !readResults(check, results.toObject(), out, &budget) ||
-        !readCaches(check, root.value(QLatin1String("nodeCaches")).toObject(), out)) {
+        !readResults(check, results.toObject(), out, &budget,
+                     [&tell](double done) { tell(kParseShare + (kTreeShare - kParseShare) * done); }) ||
+        !readCaches(check, root.value(QLatin1String("nodeCaches")).toObject(), out,
+                    [&tell](double done) { tell(kTreeShare + (1.0 - kTreeShare) * done); })) {
       return invalid();
     }
   }

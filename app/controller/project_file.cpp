@@ -13,7 +13,7 @@ namespace file_checks {
 
 // Tree lists and result numbers.
 bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out,
-                 MemoryBudget* budget) {
+                 MemoryBudget* budget, const std::function<void(double)>& treeProgress) {
   out.resultsSummary = results.value(QLatin1String("resultsSummary")).toVariant().toString();
   const std::pair<const char*, double*> numbers[] = {
       {"resultStartingPot", &out.resultStartingPot},
@@ -106,6 +106,7 @@ bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents
   const Where metaField(metaName);
   const Where actionsField(actionsName);
   for (qsizetype i = 0; i < nodeCount; ++i) {
+    if (treeProgress && i % 4096 == 0) treeProgress(double(i) / double(nodeCount));
     const Where metaRow(metaField, i);
     if (!meta.at(i).isObject()) return check.notObject(metaRow);
     if (!checkRowNumbers(check, meta.at(i), metaRow)) return false;

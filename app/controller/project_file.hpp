@@ -91,6 +91,10 @@ struct ProjectFileReadResult {
 // they are made; a file that needs more is refused by std::bad_alloc.
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes);
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes);
+// The same, telling `progress` how far it is (0 to 1) as it goes; what the
+// progress answers is not asked.
+ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes,
+                                          const std::function<bool(double)>& progress);
 
 // The memory a file being read may take: what the machine has available
 // (unbounded when that is unknown).

@@ -326,8 +326,23 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
     out.outcome = ReadOutcome::TooLarge;
     return out;
   }
-  // The size just checked bounds the read, even if the file grows meanwhile.
-  out.read = halvory_app::readProjectDocument(file.read(size));
+  // The size just checked bounds the read, even if the file grows
+  // meanwhile. The bytes come in blocks, so that the progress moves.
+  constexpr double kReadShare = 0.1;
+  constexpr qint64 kBlockBytes = qint64(4) << 20;
+  QByteArray bytes;
+  bytes.reserve(size);
+  for (qint64 done = 0; done < size;) {
+    const QByteArray block = file.read(std::min(kBlockBytes, size - done));
+    if (block.isEmpty()) break;
+    bytes.append(block);
+    done += block.size();
+    if (progress) progress(kReadShare * double(done) / double(size));
+  }
+  out.read = halvory_app::readProjectDocument(
+      bytes, halvory_app::projectReadBudget(), [&progress](double done) {
+        return !progress || progress(kReadShare + (1.0 - kReadShare) * done);
+      });
   if (out.read.error == halvory_app::ProjectFileError::InvalidJson) {
     constexpr qint64 kHeadBytes = 4096;
     out.namesProjectFormat =
