@@ -5,6 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 namespace halvory_app {
 
 namespace {
@@ -41,6 +44,17 @@ class Encoder {
  public:
   QByteArray finish(const QVariant& value) {
     write(value);
+    return finish();
+  }
+  // A parsed JSON value, written as the variant Qt converts it to would be,
+  // without building that variant.
+  QByteArray finish(const QJsonValue& value) {
+    writeJson(value);
+    return finish();
+  }
+
+ private:
+  QByteArray finish() {
     QByteArray table;
     table.append(kMagic);
     putVarint(table, static_cast<quint64>(texts.size()));
@@ -58,7 +72,65 @@ class Encoder {
     return out;
   }
 
- private:
+  // Whether every item of the list is of the kind, as Qt converts it.
+  static bool allDoubles(const QJsonArray& list) {
+    for (const QJsonValue& item : list) {
+      if (!item.isDouble() || item.toVariant().metaType().id() != QMetaType::Double) return false;
+    }
+    return true;
+  }
+  static bool allTexts(const QJsonArray& list) {
+    for (const QJsonValue& item : list) {
+      if (!item.isString()) return false;
+    }
+    return true;
+  }
+
+  void writeJson(const QJsonValue& value) {
+    switch (value.type()) {
+      case QJsonValue::Bool:
+      case QJsonValue::Double:
+        write(value.toVariant());
+        return;
+      case QJsonValue::String:
+        body.append(static_cast<char>(kText));
+        text(value.toString());
+        return;
+      case QJsonValue::Array: {
+        const QJsonArray list = value.toArray();
+        if (!list.isEmpty() && allDoubles(list)) {
+          body.append(static_cast<char>(kDoubles));
+          putVarint(body, static_cast<quint64>(list.size()));
+          for (const QJsonValue& item : list) putRaw(body, item.toDouble());
+          return;
+        }
+        if (!list.isEmpty() && allTexts(list)) {
+          body.append(static_cast<char>(kTexts));
+          putVarint(body, static_cast<quint64>(list.size()));
+          for (const QJsonValue& item : list) text(item.toString());
+          return;
+        }
+        body.append(static_cast<char>(kList));
+        putVarint(body, static_cast<quint64>(list.size()));
+        for (const QJsonValue& item : list) writeJson(item);
+        return;
+      }
+      case QJsonValue::Object: {
+        const QJsonObject map = value.toObject();
+        body.append(static_cast<char>(kMap));
+        putVarint(body, static_cast<quint64>(map.size()));
+        for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
+          text(it.key());
+          writeJson(it.value());
+        }
+        return;
+      }
+      default:
+        body.append(static_cast<char>(kNull));
+        return;
+    }
+  }
+
   void text(const QString& value) {
     auto found = textIndex.constFind(value);
     if (found == textIndex.cend()) {
@@ -501,6 +573,10 @@ qint64 unzigzag(quint64 value) {
 }
 
 QByteArray encodeCompact(const QVariant& value) {
+  return Encoder().finish(value);
+}
+
+QByteArray encodeCompact(const QJsonValue& value) {
   return Encoder().finish(value);
 }
 

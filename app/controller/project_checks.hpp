@@ -302,6 +302,11 @@ inline std::optional<float> rowFrequencyOf(double frequency) {
   if (!std::isfinite(narrow) || (narrow == 0.0f && frequency != 0.0)) return std::nullopt;
   return narrow;
 }
+// Runs jobs 0 .. jobs-1 on the processors there are (a few threads at most,
+// the calling one among them, which alone is told `reports`); an exception
+// of a job reaches the caller once every thread has stopped.
+void onEveryProcessor(std::size_t jobs, const std::function<void(std::size_t, bool)>& run);
+
 // What a text of the tree takes beside its characters.
 inline constexpr std::uint64_t kTreeTextBytes = 64;
 

@@ -8,12 +8,14 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSet>
+#include <QThreadPool>
 
 #include "controller/json_parse_cost.hpp"
 #include "controller/project_checks.hpp"
@@ -56,9 +58,8 @@ void runAnswerJob(AnswerJob& job) {
     return;
   }
   // A strategy is a map, every other answer a list, as Qt converts them.
-  const QVariant value = job.isMap ? QVariant(job.data.toObject().toVariantMap())
-                                   : QVariant(job.data.toArray().toVariantList());
-  job.blob = encodeCompact(value);
+  job.blob = job.isMap ? encodeCompact(QJsonValue(job.data.toObject()))
+                       : encodeCompact(QJsonValue(job.data.toArray()));
   if (!compactDecodedBytes(job.blob)) {
     check.damaged(where);
     job.field = check.field;
@@ -185,6 +186,42 @@ std::uint64_t parsedMembers(const QJsonValue& value) {
   return count;
 }
 
+// Members the parsed document holds, counted on a thread of its own while
+// the document is checked (on this thread when none can be started).
+class MemberCount {
+ public:
+  explicit MemberCount(const QJsonObject& root) : document(root) {
+    try {
+      counter = std::thread([this] {
+        try {
+          count = parsedMembers(document);
+        } catch (...) {
+          failure = std::current_exception();
+        }
+      });
+    } catch (const std::system_error&) {
+      count = parsedMembers(document);
+    }
+  }
+  ~MemberCount() {
+    if (counter.joinable()) counter.join();
+  }
+  MemberCount(const MemberCount&) = delete;
+  MemberCount& operator=(const MemberCount&) = delete;
+
+  std::uint64_t total() {
+    if (counter.joinable()) counter.join();
+    if (failure) std::rethrow_exception(std::exchange(failure, nullptr));
+    return count;
+  }
+
+ private:
+  QJsonObject document;
+  std::uint64_t count = 0;
+  std::exception_ptr failure;
+  std::thread counter;
+};
+
 // Where the first member given twice sits ("project.a"), read from the
 // text, which the parser has found well formed.
 QString firstRepeatedMember(QByteArrayView text) {
@@ -292,8 +329,13 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
   return readProjectDocument(bytes, memoryBytes, nullptr);
 }
 
-ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes,
-                                          const std::function<bool(double)>& progress) {
+namespace {
+
+// Parses the text into `document` and reads it; the caller lets the
+// document go once every part of it read here has been let go.
+ProjectFileReadResult readDocument(const QByteArray& bytes, std::uint64_t memoryBytes,
+                                   const std::function<bool(double)>& progress,
+                                   QJsonDocument& document) {
   // The parse takes about as long as the rest of the open, the tree's rows
   // and the answers about as long as each other.
   constexpr double kParseShare = 0.45;
@@ -319,7 +361,7 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
 
   tell(0.05);
   QJsonParseError parseError{};
-  const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+  document = QJsonDocument::fromJson(bytes, &parseError);
   tell(kParseShare);
   if (document.isNull() || parseError.error != QJsonParseError::NoError) {
     return fail(ProjectFileError::InvalidJson);
@@ -335,17 +377,19 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
 
   ProjectFileContents& out = result.contents;
   Checker check;
-  const auto invalid = [&result, &check, &fail]() {
+  // A member given twice: the parser keeps the last, the compact form
+  // refuses it, and so does this one, before any other fault. The members
+  // are counted beside the other checks, which take as long.
+  MemberCount parsed(root);
+  const auto invalid = [&result, &check, &fail, &parsed, &counts, &bytes]() {
+    if (parsed.total() != counts.members) {
+      check = Checker{};
+      check.givenTwice(firstRepeatedMember(bytes));
+    }
     result.field = check.field;
     result.reason = check.reason;
     return fail(ProjectFileError::InvalidData);
   };
-  // A member given twice: the parser keeps the last, the compact form
-  // refuses it, and so does this one.
-  if (parsedMembers(root) != counts.members) {
-    check.givenTwice(firstRepeatedMember(bytes));
-    return invalid();
-  }
   // The small members by the rule every value of the compact form meets
   // (nested no deeper than it reads), which the save holds them to as well.
   const auto opensAgain = [&check](const QJsonValue& value, const QString& where) {
@@ -390,6 +434,21 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
   if (!readLocks(check, locks.toArray(), out.nodeLocks))
     return invalid();
   out.lastUiCfg = lastUiCfg.toObject().toVariantMap();
+  if (parsed.total() != counts.members) return invalid();
+  return result;
+}
+
+}  // namespace
+
+ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes,
+                                          const std::function<bool(double)>& progress) {
+  QJsonDocument document;
+  ProjectFileReadResult result = readDocument(bytes, memoryBytes, progress, document);
+  // The parsed document is let go on a thread of the pool: freeing a large
+  // one takes a good part of its parse, which the open need not wait for.
+  QThreadPool::globalInstance()->start([held = std::move(document)]() mutable {
+    held = QJsonDocument();
+  });
   return result;
 }
 

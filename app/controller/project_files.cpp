@@ -330,15 +330,15 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
   // meanwhile. The bytes come in blocks, so that the progress moves.
   constexpr double kReadShare = 0.1;
   constexpr qint64 kBlockBytes = qint64(4) << 20;
-  QByteArray bytes;
-  bytes.reserve(size);
-  for (qint64 done = 0; done < size;) {
-    const QByteArray block = file.read(std::min(kBlockBytes, size - done));
-    if (block.isEmpty()) break;
-    bytes.append(block);
-    done += block.size();
+  QByteArray bytes(size, Qt::Uninitialized);
+  qint64 done = 0;
+  while (done < size) {
+    const qint64 read = file.read(bytes.data() + done, std::min(kBlockBytes, size - done));
+    if (read <= 0) break;
+    done += read;
     if (progress) progress(kReadShare * double(done) / double(size));
   }
+  bytes.truncate(done);
   out.read = halvory_app::readProjectDocument(
       bytes, halvory_app::projectReadBudget(), [&progress](double done) {
         return !progress || progress(kReadShare + (1.0 - kReadShare) * done);
