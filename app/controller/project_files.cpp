@@ -64,7 +64,7 @@ halvory_app::FileReason partOfProject(const QString& field) {
   if (top == QLatin1String("nodeLocks"))
     return FileReason(QT_TRANSLATE_NOOP("AppController", "a node lock"));
   if (top == QLatin1String("lastUiCfg"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve settings"));
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve configuration"));
   if (top == QLatin1String("checksums"))
     return FileReason(QT_TRANSLATE_NOOP("AppController", "the list of checksums"));
   return {};
