@@ -48,8 +48,9 @@ class Encoder {
   }
   // A parsed JSON value, written as the variant Qt converts it to would be,
   // without building that variant.
+  // Empty when the value nests deeper than an answer is read back.
   QByteArray finish(const QJsonValue& value) {
-    writeJson(value);
+    if (!writeJson(value, 0)) return {};
     return finish();
   }
 
@@ -86,34 +87,39 @@ class Encoder {
     return true;
   }
 
-  void writeJson(const QJsonValue& value) {
+  // False when an item lies deeper than the reader goes (packed lists
+  // are read whole, their items at no depth of their own).
+  bool writeJson(const QJsonValue& value, int depth) {
+    if (depth > kMaxDepth) return false;
     switch (value.type()) {
       case QJsonValue::Bool:
       case QJsonValue::Double:
         write(value.toVariant());
-        return;
+        return true;
       case QJsonValue::String:
         body.append(static_cast<char>(kText));
         text(value.toString());
-        return;
+        return true;
       case QJsonValue::Array: {
         const QJsonArray list = value.toArray();
         if (!list.isEmpty() && allDoubles(list)) {
           body.append(static_cast<char>(kDoubles));
           putVarint(body, static_cast<quint64>(list.size()));
           for (const QJsonValue& item : list) putRaw(body, item.toDouble());
-          return;
+          return true;
         }
         if (!list.isEmpty() && allTexts(list)) {
           body.append(static_cast<char>(kTexts));
           putVarint(body, static_cast<quint64>(list.size()));
           for (const QJsonValue& item : list) text(item.toString());
-          return;
+          return true;
         }
         body.append(static_cast<char>(kList));
         putVarint(body, static_cast<quint64>(list.size()));
-        for (const QJsonValue& item : list) writeJson(item);
-        return;
+        for (const QJsonValue& item : list) {
+          if (!writeJson(item, depth + 1)) return false;
+        }
+        return true;
       }
       case QJsonValue::Object: {
         const QJsonObject map = value.toObject();
@@ -121,13 +127,13 @@ class Encoder {
         putVarint(body, static_cast<quint64>(map.size()));
         for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
           text(it.key());
-          writeJson(it.value());
+          if (!writeJson(it.value(), depth + 1)) return false;
         }
-        return;
+        return true;
       }
       default:
         body.append(static_cast<char>(kNull));
-        return;
+        return true;
     }
   }
 

@@ -32,7 +32,8 @@ qint64 unzigzag(quint64 value);
 
 QByteArray encodeCompact(const QVariant& value);
 // A parsed JSON value, encoded as the variant Qt converts it to would be
-// (the same bytes), without building that variant.
+// (the same bytes), without building that variant; empty when it nests
+// deeper than decodeCompact reads.
 QByteArray encodeCompact(const QJsonValue& value);
 // None when the bytes are not a value written by encodeCompact (a damaged
 // file): every length and position is checked against the bytes.
