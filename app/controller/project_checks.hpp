@@ -312,11 +312,18 @@ inline constexpr std::uint64_t kTreeTextBytes = 64;
 
 // The result numbers, the root's actions and the tree of the text form,
 // the tree held as the compact form holds it (counted against `budget`,
-// when given); the compact form reads its result numbers through it as
-// well.
+// when given, and telling `progress` how far it is); the compact form
+// reads its result numbers through it as well. The `alongside` jobs run
+// only when the tree's conversion starts.
+// Work of the caller's that may run beside the tree's conversion: `jobs`
+// jobs, each run once by `run`.
+struct Alongside {
+  std::size_t jobs = 0;
+  std::function<void(std::size_t)> run;
+};
 bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out,
-                 MemoryBudget* budget = nullptr,
-                 const std::function<void(double)>& treeProgress = {});
+                 MemoryBudget* budget = nullptr, const std::function<void(double)>& progress = {},
+                 const Alongside& alongside = {});
 // The locks with their members converted (the tree decides later which
 // of them a node can hold).
 bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out);

@@ -68,49 +68,12 @@ void runAnswerJob(AnswerJob& job) {
   }
 }
 
-// Runs the jobs on the processors there are: each answer stands alone, and
-// converting them is most of an open's work after the parse. The calling
-// thread takes part and tells the progress; an exception (memory running
-// out) reaches the caller once every thread has stopped.
-void runAnswerJobs(std::vector<AnswerJob>& jobs, const std::function<void(double)>& progress) {
-  std::atomic<std::size_t> next{0};
-  std::atomic<std::size_t> done{0};
-  std::exception_ptr failure;
-  std::mutex failureMutex;
-  const auto work = [&](bool reports) {
-    try {
-      for (std::size_t i = next++; i < jobs.size(); i = next++) {
-        runAnswerJob(jobs[i]);
-        const std::size_t finished = ++done;
-        if (reports && progress) progress(double(finished) / double(jobs.size()));
-      }
-    } catch (...) {
-      const std::lock_guard<std::mutex> lock(failureMutex);
-      if (!failure) failure = std::current_exception();
-      next = jobs.size();
-    }
-  };
-  const std::size_t helpers =
-      std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), 8) - 1;
-  std::vector<std::thread> threads;
-  for (std::size_t t = 0; t < helpers && t + 1 < jobs.size(); ++t) {
-    try {
-      threads.emplace_back(work, false);
-    } catch (const std::system_error&) {
-      break;  // no thread to spare: the others do the work
-    }
-  }
-  work(true);
-  for (std::thread& thread : threads) thread.join();
-  if (failure) std::rethrow_exception(failure);
-}
-
 // One cache array's answers, as jobs. Elements without a node index or
 // with a negative one are skipped, as are seats other than OOP and IP. An
 // element outside the tree ends the list: `check` names it, and the jobs
 // before it are still checked first.
 bool gatherCache(Checker& check, const QJsonObject& caches, const char* key,
-                 const PackedTree& tree, DataCheck dataCheck, QHash<int, QByteArray>* single,
+                 const QJsonArray& tree, DataCheck dataCheck, QHash<int, QByteArray>* single,
                  QHash<int, QByteArray>* oop, QHash<int, QByteArray>* ip,
                  std::vector<AnswerJob>& jobs) {
   const QJsonArray elements = caches.value(QLatin1String(key)).toArray();
@@ -120,8 +83,7 @@ bool gatherCache(Checker& check, const QJsonObject& caches, const char* key,
     const QString where = element(field, i);
     const std::optional<int> index = intOf(entry.value(QLatin1String("nodeIndex")), -1);
     if (index && *index < 0) continue;
-    if (!index || static_cast<std::size_t>(*index) >= tree.size())
-      return check.outsideTree(member(where, "nodeIndex"));
+    if (!index || *index >= tree.size()) return check.outsideTree(member(where, "nodeIndex"));
     QHash<int, QByteArray>* target = single;
     if (!single) {
       const QString seat =
@@ -133,7 +95,7 @@ bool gatherCache(Checker& check, const QJsonObject& caches, const char* key,
     job.target = target;
     job.node = *index;
     job.data = entry.value(QLatin1String("data"));
-    job.actions = tree.rows[static_cast<std::size_t>(*index)].actionCount;
+    job.actions = tree.at(*index).toArray().size();
     job.where = member(where, "data");
     job.dataCheck = dataCheck;
     job.isMap = dataCheck == checkStrategy<QJsonValue>;
@@ -142,16 +104,19 @@ bool gatherCache(Checker& check, const QJsonObject& caches, const char* key,
   return true;
 }
 
-// Every cached answer, checked and encoded; the first element at fault, in
-// the file's order, is the one named. Later elements replace earlier ones
-// of the same node.
-bool readCaches(Checker& check, const QJsonObject& caches, ProjectFileContents& out,
-                const std::function<void(double)>& progress) {
-  const PackedTree& tree = out.treeRows;
-  auto& blobs = out.cacheBlobs;
-  const auto at = [&blobs](RowsKind kind) { return &blobs[static_cast<std::size_t>(kind)]; };
+// Every cached answer, as jobs for the nodes of the text form's tree (its
+// action lists); the tree itself is checked as it is converted.
+struct CacheReading {
   std::vector<AnswerJob> jobs;
   Checker gathering;
+};
+
+void gatherCaches(const QJsonObject& caches, const QJsonArray& tree, ProjectFileContents& out,
+                  CacheReading& reading) {
+  auto& blobs = out.cacheBlobs;
+  const auto at = [&blobs](RowsKind kind) { return &blobs[static_cast<std::size_t>(kind)]; };
+  std::vector<AnswerJob>& jobs = reading.jobs;
+  Checker& gathering = reading.gathering;
   gatherCache(gathering, caches, "handStrategyByNode", tree, checkStrategy<QJsonValue>,
               at(RowsKind::Strategy), nullptr, nullptr, jobs) &&
       gatherCache(gathering, caches, "actionStatsByNode", tree, checkActionRows<QJsonValue>,
@@ -162,12 +127,18 @@ bool readCaches(Checker& check, const QJsonObject& caches, ProjectFileContents& 
                   at(RowsKind::Buckets), nullptr, nullptr, jobs) &&
       gatherCache(gathering, caches, "seatHandCombosByNode", tree, checkHandRows<QJsonValue>,
                   nullptr, at(RowsKind::SeatCombosOop), at(RowsKind::SeatCombosIp), jobs);
-  runAnswerJobs(jobs, progress);
-  for (const AnswerJob& job : jobs) {
+}
+
+// The answers once their jobs have run: the first element at fault, in the
+// file's order, is the one named; later elements replace earlier ones of
+// the same node.
+bool finishCaches(Checker& check, CacheReading& reading) {
+  for (const AnswerJob& job : reading.jobs) {
     if (!job.field.isEmpty()) return check.fail(job.field, job.reason);
   }
-  if (!gathering.field.isEmpty()) return check.fail(gathering.field, gathering.reason);
-  for (AnswerJob& job : jobs) job.target->insert(job.node, std::move(job.blob));
+  if (!reading.gathering.field.isEmpty())
+    return check.fail(reading.gathering.field, reading.gathering.reason);
+  for (AnswerJob& job : reading.jobs) job.target->insert(job.node, std::move(job.blob));
   return true;
 }
 
@@ -336,10 +307,8 @@ namespace {
 ProjectFileReadResult readDocument(const QByteArray& bytes, std::uint64_t memoryBytes,
                                    const std::function<bool(double)>& progress,
                                    QJsonDocument& document) {
-  // The parse takes about as long as the rest of the open, the tree's rows
-  // and the answers about as long as each other.
+  // The parse takes about as long as the rest of the open.
   constexpr double kParseShare = 0.45;
-  constexpr double kTreeShare = 0.7;
   const auto tell = [&progress](double done) {
     if (progress) progress(done);
   };
@@ -423,11 +392,18 @@ ProjectFileReadResult readDocument(const QByteArray& bytes, std::uint64_t memory
       return invalid();
     }
     const QJsonValue rootActions = results.toObject().value(QLatin1String("rootActions"));
+    // The answers are checked and encoded beside the tree's conversion.
+    CacheReading caches;
+    gatherCaches(root.value(QLatin1String("nodeCaches")).toObject(),
+                 results.toObject().value(QLatin1String("treeNodeActions")).toArray(), out,
+                 caches);
+    const Alongside answers{caches.jobs.size(),
+                            [&caches](std::size_t job) { runAnswerJob(caches.jobs[job]); }};
     if ((rootActions.isArray() && !opensAgain(rootActions, QStringLiteral("results.rootActions"))) ||
         !readResults(check, results.toObject(), out, &budget,
-                     [&tell](double done) { tell(kParseShare + (kTreeShare - kParseShare) * done); }) ||
-        !readCaches(check, root.value(QLatin1String("nodeCaches")).toObject(), out,
-                    [&tell](double done) { tell(kTreeShare + (1.0 - kTreeShare) * done); })) {
+                     [&tell](double done) { tell(kParseShare + (1.0 - kParseShare) * done); },
+                     answers) ||
+        !finishCaches(check, caches)) {
       return invalid();
     }
   }

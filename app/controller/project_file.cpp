@@ -118,7 +118,8 @@ void onEveryProcessor(std::size_t jobs, const std::function<void(std::size_t, bo
 
 // Tree lists and result numbers.
 bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out,
-                 MemoryBudget* budget, const std::function<void(double)>& treeProgress) {
+                 MemoryBudget* budget, const std::function<void(double)>& progress,
+                 const Alongside& alongside) {
   out.resultsSummary = results.value(QLatin1String("resultsSummary")).toVariant().toString();
   const std::pair<const char*, double*> numbers[] = {
       {"resultStartingPot", &out.resultStartingPot},
@@ -204,13 +205,21 @@ bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents
   std::vector<Part> parts(static_cast<std::size_t>(partCount));
   const QString metaName = QStringLiteral("results.treeNodeMeta");
   const QString actionsName = QStringLiteral("results.treeNodeActions");
-  onEveryProcessor(parts.size(), [&](std::size_t index, bool reports) {
-    Part& part = parts[index];
-    const qsizetype first = static_cast<qsizetype>(index) * kPartNodes;
-    if (reports && treeProgress) treeProgress(double(first) / double(nodeCount));
-    convertTreeRows(part.check, meta, actions, first, std::min(nodeCount, first + kPartNodes),
-                    Where(metaName), Where(actionsName), part.rows, part.textIndex,
-                    part.effectiveStack);
+  // The caller's own work, if any, shares the processors with the parts.
+  const std::size_t total = parts.size() + alongside.jobs;
+  std::atomic<std::size_t> done{0};
+  onEveryProcessor(total, [&](std::size_t index, bool reports) {
+    if (index < parts.size()) {
+      Part& part = parts[index];
+      const qsizetype first = static_cast<qsizetype>(index) * kPartNodes;
+      convertTreeRows(part.check, meta, actions, first, std::min(nodeCount, first + kPartNodes),
+                      Where(metaName), Where(actionsName), part.rows, part.textIndex,
+                      part.effectiveStack);
+    } else {
+      alongside.run(index - parts.size());
+    }
+    const std::size_t finished = ++done;
+    if (reports && progress) progress(double(finished) / double(total));
   });
   for (const Part& part : parts) {
     if (!part.check.field.isEmpty()) return check.fail(part.check.field, part.check.reason);
