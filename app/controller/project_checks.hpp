@@ -107,8 +107,11 @@ inline QString element(const QString& field, qsizetype index) {
 inline std::optional<double> numberOf(const QJsonValue& value) {
   // Lists and maps give 0, without building their variants first.
   if (value.isUndefined() || value.isNull() || value.isArray() || value.isObject()) return 0.0;
-  // The parser gives only finite numbers.
-  if (value.isDouble()) return value.toDouble();
+  if (value.isDouble()) {
+    const double d = value.toDouble();
+    if (!std::isfinite(d)) return std::nullopt;
+    return d;
+  }
   const double d = value.toVariant().toDouble();
   if (!std::isfinite(d)) return std::nullopt;
   return d;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 #include <QBuffer>
 #include <QCborArray>
@@ -209,12 +210,14 @@ class ProjectFormsTest : public QObject {
 
     // A member given twice: the text form's parser would keep the last.
     const QByteArray sentinel = "4321.125";
-    for (const auto& [name, top] : {std::pair{"set-up member twice", "project"},
-                                    std::pair{"solve configuration member twice", "lastUiCfg"}}) {
+    for (const auto& [name, top, twice] :
+         {std::tuple{"set-up member twice", "project", R"({"a": 1, "a": 2})"},
+          std::tuple{"solve configuration member twice", "lastUiCfg", R"({"a": 1, "a": 2})"},
+          std::tuple{"member twice, once escaped", "project", R"({"a": 1, "\u0061": 2})"}}) {
       const QString field = QStringLiteral("%1.dup.a").arg(QLatin1String(top));
       QTest::newRow(name)
           << replacing(QJsonDocument(withMember(textProject(), top, "dup", 4321.125)).toJson(),
-                       sentinel, R"({"a": 1, "a": 2})")
+                       sentinel, twice)
           << replacing(compactWith(top, "dup", 4321.125), QCborValue(4321.125).toCbor(),
                        QByteArray::fromHex("a2616101616102"))
           << field << field << "is given twice";
