@@ -234,12 +234,17 @@ inline bool checkHandCount(Checker& check, qsizetype size, const Where& field) {
 template <typename List>
 bool checkCacheRows(Checker& check, const List& rows, qsizetype actions, const Where& field) {
   for (qsizetype i = 0; i < rows.size(); ++i) {
+    // Each member looked up once: a node's answer has up to 1326 rows.
     const Where row(field, i);
-    if (!checkRowNumbers(check, rows.at(i), row)) return false;
     const auto object = objectOf(rows.at(i));
+    for (const char* key : kNumberKeys) {
+      if (!numberOf(memberOf(object, key))) return check.notFinite(Where(row, key));
+    }
     for (const char* key : kActionListKeys) {
-      const qsizetype size = listOf(memberOf(object, key)).size();
-      if (!checkActionCount(check, size, actions, Where(row, key))) return false;
+      const auto list = listOf(memberOf(object, key));
+      if (!checkNumbers(check, list, Where(row, key)) ||
+          !checkActionCount(check, list.size(), actions, Where(row, key)))
+        return false;
     }
   }
   return true;
