@@ -6,7 +6,6 @@
 #include <functional>
 #include <limits>
 #include <mutex>
-#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -170,7 +169,7 @@ class MemberCount {
           failure = std::current_exception();
         }
       });
-    } catch (const std::system_error&) {
+    } catch (...) {
       count = parsedMembers(document);
     }
   }

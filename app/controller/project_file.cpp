@@ -4,7 +4,6 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -104,11 +103,14 @@ void onEveryProcessor(std::size_t jobs, const std::function<void(std::size_t, bo
   const std::size_t helpers =
       std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), 8) - 1;
   std::vector<std::thread> threads;
+  threads.reserve(helpers);
   for (std::size_t t = 0; t < helpers && t + 1 < jobs; ++t) {
+    // A thread that cannot be started (no memory for it, say) leaves the
+    // work to the others; those started are always joined.
     try {
       threads.emplace_back(work, false);
-    } catch (const std::system_error&) {
-      break;  // no thread to spare: the others do the work
+    } catch (...) {
+      break;
     }
   }
   work(true);
