@@ -50,7 +50,8 @@ QVariantMap spot(char name, int threads) {
   const char* bets = betSizes ? betSizes : name == 'L' ? "33, 75" : "50";
   for (const char* seat : {"oop", "ip"}) {
     for (const char* street : {"flop", "turn", "river"}) {
-      const QString prefix = QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street));
+      const QString prefix =
+          QStringLiteral("%1_%2").arg(QLatin1String(seat), QLatin1String(street));
       cfg.insert(prefix + QStringLiteral("_bet_sizes"), QString::fromLatin1(bets));
       cfg.insert(prefix + QStringLiteral("_raise_sizes"), QString::fromLatin1(raiseSizes));
     }
@@ -92,7 +93,8 @@ int make(const QString& file, char name, int browse, int threads) {
   int read = 0;
   for (std::size_t at = 0; at < queue.size() && read < browse; ++at) {
     const int node = queue[at];
-    if (c.nodeMeta(node).value(QStringLiteral("nodeType")).toString() == QLatin1String("decision")) {
+    if (c.nodeMeta(node).value(QStringLiteral("nodeType")).toString() ==
+        QLatin1String("decision")) {
       c.nodeActionStats(node);
       c.nodeHandStrategy(node);
       c.nodeHandCombos(node);
@@ -116,8 +118,9 @@ int make(const QString& file, char name, int browse, int threads) {
   const NodeCaches& caches = c.explorer().caches();
   QJsonArray strategies;
   for (const int node : caches.handStrategyCache.keys())
-    strategies.append(QJsonObject{
-        {"nodeIndex", node}, {"data", QJsonObject::fromVariantMap(caches.handStrategyCache.value(node))}});
+    strategies.append(
+        QJsonObject{{"nodeIndex", node},
+                    {"data", QJsonObject::fromVariantMap(caches.handStrategyCache.value(node))}});
   QJsonArray seats = cached(caches.seatHandCombosOopCache, "OOP");
   for (const QJsonValue& entry : cached(caches.seatHandCombosIpCache, "IP")) seats.append(entry);
   const QJsonObject root{
@@ -186,7 +189,8 @@ int open(const QString& file, int runs) {
     opens.push_back(clock.nsecsElapsed() / 1e9);
     figures.push_back(seen.size());
     if (!answer.value(QStringLiteral("ok")).toBool()) {
-      std::printf("open refused: %s\n", qPrintable(answer.value(QStringLiteral("error")).toString()));
+      std::printf("open refused: %s\n",
+                  qPrintable(answer.value(QStringLiteral("error")).toString()));
       return 1;
     }
   }
@@ -213,15 +217,24 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool more = i + 1 < argc;
-    if (arg == "--make" && more) makeFile = QString::fromLocal8Bit(argv[++i]);
-    else if (arg == "--open" && more) openFile = QString::fromLocal8Bit(argv[++i]);
-    else if (arg == "--spot" && more) name = argv[++i][0];
-    else if (arg == "--browse" && more) browse = std::atoi(argv[++i]);
-    else if (arg == "--threads" && more) threads = std::atoi(argv[++i]);
-    else if (arg == "--bets" && more) betSizes = argv[++i];
-    else if (arg == "--raises" && more) raiseSizes = argv[++i];
-    else if (arg == "--stack" && more) stack = std::atof(argv[++i]);
-    else if (arg == "--runs" && more) runs = std::max(1, std::atoi(argv[++i]));
+    if (arg == "--make" && more)
+      makeFile = QString::fromLocal8Bit(argv[++i]);
+    else if (arg == "--open" && more)
+      openFile = QString::fromLocal8Bit(argv[++i]);
+    else if (arg == "--spot" && more)
+      name = argv[++i][0];
+    else if (arg == "--browse" && more)
+      browse = std::atoi(argv[++i]);
+    else if (arg == "--threads" && more)
+      threads = std::atoi(argv[++i]);
+    else if (arg == "--bets" && more)
+      betSizes = argv[++i];
+    else if (arg == "--raises" && more)
+      raiseSizes = argv[++i];
+    else if (arg == "--stack" && more)
+      stack = std::atof(argv[++i]);
+    else if (arg == "--runs" && more)
+      runs = std::max(1, std::atoi(argv[++i]));
   }
   if (!makeFile.isEmpty()) return make(makeFile, name, browse, threads);
   if (!openFile.isEmpty()) return open(openFile, runs);

@@ -29,7 +29,6 @@ using namespace file_checks;
 
 using DataCheck = bool (*)(Checker&, const QJsonValue&, qsizetype, const Where&);
 
-
 // One node answer of the text form, checked and encoded on its own.
 struct AnswerJob {
   QHash<int, QByteArray>* target = nullptr;
@@ -71,10 +70,9 @@ void runAnswerJob(AnswerJob& job) {
 // with a negative one are skipped, as are seats other than OOP and IP. An
 // element outside the tree ends the list: `check` names it, and the jobs
 // before it are still checked first.
-bool gatherCache(Checker& check, const QJsonObject& caches, const char* key,
-                 const QJsonArray& tree, DataCheck dataCheck, QHash<int, QByteArray>* single,
-                 QHash<int, QByteArray>* oop, QHash<int, QByteArray>* ip,
-                 std::vector<AnswerJob>& jobs) {
+bool gatherCache(Checker& check, const QJsonObject& caches, const char* key, const QJsonArray& tree,
+                 DataCheck dataCheck, QHash<int, QByteArray>* single, QHash<int, QByteArray>* oop,
+                 QHash<int, QByteArray>* ip, std::vector<AnswerJob>& jobs) {
   const QJsonArray elements = caches.value(QLatin1String(key)).toArray();
   const QString field = QStringLiteral("nodeCaches.") + QLatin1String(key);
   for (qsizetype i = 0; i < elements.size(); ++i) {
@@ -394,20 +392,19 @@ ProjectFileReadResult readDocument(const QByteArray& bytes, std::uint64_t memory
     // The answers are checked and encoded beside the tree's conversion.
     CacheReading caches;
     gatherCaches(root.value(QLatin1String("nodeCaches")).toObject(),
-                 results.toObject().value(QLatin1String("treeNodeActions")).toArray(), out,
-                 caches);
+                 results.toObject().value(QLatin1String("treeNodeActions")).toArray(), out, caches);
     const Alongside answers{caches.jobs.size(),
                             [&caches](std::size_t job) { runAnswerJob(caches.jobs[job]); }};
-    if ((rootActions.isArray() && !opensAgain(rootActions, QStringLiteral("results.rootActions"))) ||
-        !readResults(check, results.toObject(), out, &budget,
-                     [&tell](double done) { tell(kParseShare + (1.0 - kParseShare) * done); },
-                     answers) ||
+    if ((rootActions.isArray() &&
+         !opensAgain(rootActions, QStringLiteral("results.rootActions"))) ||
+        !readResults(
+            check, results.toObject(), out, &budget,
+            [&tell](double done) { tell(kParseShare + (1.0 - kParseShare) * done); }, answers) ||
         !finishCaches(check, caches)) {
       return invalid();
     }
   }
-  if (!readLocks(check, locks.toArray(), out.nodeLocks))
-    return invalid();
+  if (!readLocks(check, locks.toArray(), out.nodeLocks)) return invalid();
   out.lastUiCfg = lastUiCfg.toObject().toVariantMap();
   if (parsed.total() != counts.members) return invalid();
   return result;
@@ -421,9 +418,8 @@ ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t
   ProjectFileReadResult result = readDocument(bytes, memoryBytes, progress, document);
   // The parsed document is let go on a thread of the pool: freeing a large
   // one takes a good part of its parse, which the open need not wait for.
-  QThreadPool::globalInstance()->start([held = std::move(document)]() mutable {
-    held = QJsonDocument();
-  });
+  QThreadPool::globalInstance()->start(
+      [held = std::move(document)]() mutable { held = QJsonDocument(); });
   return result;
 }
 

@@ -26,7 +26,7 @@ void convertTreeRows(Checker& check, const QJsonArray& meta, const QJsonArray& a
                      QHash<QString, std::uint32_t>& textIndex, double& effectiveStack) {
   const qsizetype nodeCount = actions.size();
   const auto textOf = [&](const QJsonValue& value) {
-    const QString text = value.isString() ? value.toString()
+    const QString text = value.isString()                        ? value.toString()
                          : value.isUndefined() || value.isNull() ? QString()
                                                                  : value.toVariant().toString();
     auto found = textIndex.constFind(text);

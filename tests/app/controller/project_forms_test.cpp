@@ -205,7 +205,8 @@ class ProjectFormsTest : public QObject {
          "is damaged");
     both("solve configuration nested 512 deep", "lastUiCfg", "deep", nestedLists(512),
          "lastUiCfg.deep" + tooDeep, "is damaged");
-    both("largest double as the result's pot", "results", "resultStartingPot", std::numeric_limits<double>::max(), {}, "");
+    both("largest double as the result's pot", "results", "resultStartingPot",
+         std::numeric_limits<double>::max(), {}, "");
     both("denormal in the solve configuration", "lastUiCfg", "starting_pot", 4.9e-324, {}, "");
 
     // A member given twice: the text form's parser would keep the last.
@@ -227,7 +228,8 @@ class ProjectFormsTest : public QObject {
     // too small to be told from zero, a figure would not survive a save.
     const QString rowFault = "results.tree[0]";
     QTest::newRow("node pot beyond a row")
-        << QJsonDocument(withTreeFigure(textProject(), "treeNodeMeta", 1, -1, "pot", std::numeric_limits<double>::max()))
+        << QJsonDocument(withTreeFigure(textProject(), "treeNodeMeta", 1, -1, "pot",
+                                        std::numeric_limits<double>::max()))
                .toJson()
         << compactWithRow(compactBase, -1, 0.5f) << "results.treeNodeMeta[1].pot" << rowFault
         << "is damaged";
