@@ -736,7 +736,7 @@
         <translation>eine Knotensperre</translation>
     </message>
     <message>
-        <source>the solve settings</source>
+        <source>the solve configuration</source>
         <translation>die Solve-Konfiguration</translation>
     </message>
     <message>

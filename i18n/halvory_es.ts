@@ -736,7 +736,7 @@
         <translation>un bloqueo de nodo</translation>
     </message>
     <message>
-        <source>the solve settings</source>
+        <source>the solve configuration</source>
         <translation>el ajuste del cálculo</translation>
     </message>
     <message>

@@ -736,7 +736,7 @@
         <translation>un verrou de nœud</translation>
     </message>
     <message>
-        <source>the solve settings</source>
+        <source>the solve configuration</source>
         <translation>le réglage du calcul</translation>
     </message>
     <message>

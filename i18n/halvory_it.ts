@@ -736,7 +736,7 @@
         <translation>un blocco di nodo</translation>
     </message>
     <message>
-        <source>the solve settings</source>
+        <source>the solve configuration</source>
         <translation>il profilo di calcolo</translation>
     </message>
     <message>

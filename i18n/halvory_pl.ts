@@ -739,7 +739,7 @@
         <translation>zablokowanie węzła</translation>
     </message>
     <message>
-        <source>the solve settings</source>
+        <source>the solve configuration</source>
         <translation>ustawienie obliczeń</translation>
     </message>
     <message>

@@ -736,7 +736,7 @@
         <translation>um bloqueio de nó</translation>
     </message>
     <message>
-        <source>the solve settings</source>
+        <source>the solve configuration</source>
         <translation>o ajuste do cálculo</translation>
     </message>
     <message>

@@ -739,7 +739,7 @@
         <translation>закрепление узла</translation>
     </message>
     <message>
-        <source>the solve settings</source>
+        <source>the solve configuration</source>
         <translation>задание расчёта</translation>
     </message>
     <message>

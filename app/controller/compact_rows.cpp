@@ -5,6 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 namespace halvory_app {
 
 namespace {
@@ -41,6 +44,18 @@ class Encoder {
  public:
   QByteArray finish(const QVariant& value) {
     write(value);
+    return finish();
+  }
+  // A parsed JSON value, written as the variant Qt converts it to would be,
+  // without building that variant.
+  // Empty when the value nests deeper than an answer is read back.
+  QByteArray finish(const QJsonValue& value) {
+    if (!writeJson(value, 0)) return {};
+    return finish();
+  }
+
+ private:
+  QByteArray finish() {
     QByteArray table;
     table.append(kMagic);
     putVarint(table, static_cast<quint64>(texts.size()));
@@ -58,7 +73,70 @@ class Encoder {
     return out;
   }
 
- private:
+  // Whether every item of the list is of the kind, as Qt converts it.
+  static bool allDoubles(const QJsonArray& list) {
+    for (const QJsonValue& item : list) {
+      if (!item.isDouble() || item.toVariant().metaType().id() != QMetaType::Double) return false;
+    }
+    return true;
+  }
+  static bool allTexts(const QJsonArray& list) {
+    for (const QJsonValue& item : list) {
+      if (!item.isString()) return false;
+    }
+    return true;
+  }
+
+  // False when an item lies deeper than the reader goes (packed lists
+  // are read whole, their items at no depth of their own).
+  bool writeJson(const QJsonValue& value, int depth) {
+    if (depth > kMaxDepth) return false;
+    switch (value.type()) {
+      case QJsonValue::Bool:
+      case QJsonValue::Double:
+        write(value.toVariant());
+        return true;
+      case QJsonValue::String:
+        body.append(static_cast<char>(kText));
+        text(value.toString());
+        return true;
+      case QJsonValue::Array: {
+        const QJsonArray list = value.toArray();
+        if (!list.isEmpty() && allDoubles(list)) {
+          body.append(static_cast<char>(kDoubles));
+          putVarint(body, static_cast<quint64>(list.size()));
+          for (const QJsonValue& item : list) putRaw(body, item.toDouble());
+          return true;
+        }
+        if (!list.isEmpty() && allTexts(list)) {
+          body.append(static_cast<char>(kTexts));
+          putVarint(body, static_cast<quint64>(list.size()));
+          for (const QJsonValue& item : list) text(item.toString());
+          return true;
+        }
+        body.append(static_cast<char>(kList));
+        putVarint(body, static_cast<quint64>(list.size()));
+        for (const QJsonValue& item : list) {
+          if (!writeJson(item, depth + 1)) return false;
+        }
+        return true;
+      }
+      case QJsonValue::Object: {
+        const QJsonObject map = value.toObject();
+        body.append(static_cast<char>(kMap));
+        putVarint(body, static_cast<quint64>(map.size()));
+        for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
+          text(it.key());
+          if (!writeJson(it.value(), depth + 1)) return false;
+        }
+        return true;
+      }
+      default:
+        body.append(static_cast<char>(kNull));
+        return true;
+    }
+  }
+
   void text(const QString& value) {
     auto found = textIndex.constFind(value);
     if (found == textIndex.cend()) {
@@ -504,100 +582,16 @@ QByteArray encodeCompact(const QVariant& value) {
   return Encoder().finish(value);
 }
 
+QByteArray encodeCompact(const QJsonValue& value) {
+  return Encoder().finish(value);
+}
+
 std::optional<QVariant> decodeCompact(const QByteArray& bytes) {
   return Decoder(bytes).run();
 }
 
 std::optional<std::uint64_t> compactDecodedBytes(const QByteArray& bytes) {
   return Measurer(bytes).run();
-}
-
-// ---- NodeRowStore --------------------------------------------------------------
-
-std::uint64_t NodeRowStore::costOf(const QByteArray& blob) {
-  // The bytes, the array's header and the two hash entries that find them.
-  constexpr std::uint64_t kEntryOverhead = 96;
-  return static_cast<std::uint64_t>(blob.size()) + kEntryOverhead;
-}
-
-void NodeRowStore::setBudget(std::optional<std::uint64_t> bytes) {
-  limit = bytes;
-  evict();
-}
-
-const QByteArray* NodeRowStore::find(RowsKind kind, int node) {
-  auto& map = blobs[static_cast<std::size_t>(kind)];
-  const auto hit = map.constFind(node);
-  if (hit == map.cend()) return nullptr;
-  const auto place = places.constFind(keyOf(kind, node));
-  if (place != places.cend()) order.splice(order.end(), order, *place);
-  return &*hit;
-}
-
-bool NodeRowStore::contains(RowsKind kind, int node) const {
-  return blobs[static_cast<std::size_t>(kind)].contains(node);
-}
-
-void NodeRowStore::insert(RowsKind kind, int node, QByteArray blob, RowsOrigin origin) {
-  remove(kind, node);
-  // Each step that allocates is undone when a later one fails, so that the
-  // bytes held, the order and the answers always agree.
-  const quint64 key = keyOf(kind, node);
-  const auto at = origin == RowsOrigin::ReadAhead ? order.begin() : order.end();
-  const auto place = order.insert(at, key);
-  try {
-    places.insert(key, place);
-    try {
-      const std::uint64_t cost = costOf(blob);
-      blobs[static_cast<std::size_t>(kind)].insert(node, std::move(blob));
-      held += cost;
-    } catch (...) {
-      places.remove(key);
-      throw;
-    }
-  } catch (...) {
-    order.erase(place);
-    throw;
-  }
-  evict();
-}
-
-void NodeRowStore::remove(RowsKind kind, int node) {
-  auto& map = blobs[static_cast<std::size_t>(kind)];
-  const auto hit = map.find(node);
-  if (hit == map.end()) return;
-  held -= costOf(*hit);
-  map.erase(hit);
-  const auto place = places.find(keyOf(kind, node));
-  if (place != places.end()) {
-    order.erase(*place);
-    places.erase(place);
-  }
-}
-
-void NodeRowStore::clear() {
-  for (auto& map : blobs) map = {};
-  order.clear();
-  places = {};
-  held = 0;
-}
-
-void NodeRowStore::swap(NodeRowStore& other) noexcept {
-  // A list's swap keeps its iterators valid, so each side's places still
-  // point into the order it now holds.
-  blobs.swap(other.blobs);
-  order.swap(other.order);
-  places.swap(other.places);
-  std::swap(held, other.held);
-  std::swap(limit, other.limit);
-}
-
-void NodeRowStore::evict() {
-  // The answer read last stays, even when it alone is over the budget.
-  while (limit && held > *limit && order.size() > 1) {
-    const quint64 key = order.front();
-    remove(static_cast<RowsKind>(key >> 32), static_cast<int>(static_cast<quint32>(key)));
-  }
 }
 
 }  // namespace halvory_app

@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QJsonValue>
 #include <QList>
 #include <QVariant>
 #include <QVariantList>
@@ -30,6 +31,10 @@ quint64 zigzag(qint64 value);
 qint64 unzigzag(quint64 value);
 
 QByteArray encodeCompact(const QVariant& value);
+// A parsed JSON value, encoded as the variant Qt converts it to would be
+// (the same bytes), without building that variant; empty when it nests
+// deeper than decodeCompact reads.
+QByteArray encodeCompact(const QJsonValue& value);
 // None when the bytes are not a value written by encodeCompact (a damaged
 // file): every length and position is checked against the bytes.
 std::optional<QVariant> decodeCompact(const QByteArray& bytes);

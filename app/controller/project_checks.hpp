@@ -5,6 +5,8 @@
 // of what it writes) include this.
 
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -20,6 +22,10 @@
 
 #include "controller/file_reason.hpp"
 #include "controller/project_file.hpp"
+
+namespace halvory_app {
+class MemoryBudget;
+}
 
 namespace halvory_app::file_checks {
 
@@ -101,6 +107,11 @@ inline QString element(const QString& field, qsizetype index) {
 inline std::optional<double> numberOf(const QJsonValue& value) {
   // Lists and maps give 0, without building their variants first.
   if (value.isUndefined() || value.isNull() || value.isArray() || value.isObject()) return 0.0;
+  if (value.isDouble()) {
+    const double d = value.toDouble();
+    if (!std::isfinite(d)) return std::nullopt;
+    return d;
+  }
   const double d = value.toVariant().toDouble();
   if (!std::isfinite(d)) return std::nullopt;
   return d;
@@ -223,12 +234,17 @@ inline bool checkHandCount(Checker& check, qsizetype size, const Where& field) {
 template <typename List>
 bool checkCacheRows(Checker& check, const List& rows, qsizetype actions, const Where& field) {
   for (qsizetype i = 0; i < rows.size(); ++i) {
+    // Each member looked up once: a node's answer has up to 1326 rows.
     const Where row(field, i);
-    if (!checkRowNumbers(check, rows.at(i), row)) return false;
     const auto object = objectOf(rows.at(i));
+    for (const char* key : kNumberKeys) {
+      if (!numberOf(memberOf(object, key))) return check.notFinite(Where(row, key));
+    }
     for (const char* key : kActionListKeys) {
-      const qsizetype size = listOf(memberOf(object, key)).size();
-      if (!checkActionCount(check, size, actions, Where(row, key))) return false;
+      const auto list = listOf(memberOf(object, key));
+      if (!checkNumbers(check, list, Where(row, key)) ||
+          !checkActionCount(check, list.size(), actions, Where(row, key)))
+        return false;
     }
   }
   return true;
@@ -274,9 +290,48 @@ bool checkStrategy(Checker& check, const Value& data, qsizetype actions, const W
   return true;
 }
 
-// The result numbers, the root's actions and the tree lists of the text
-// form; the compact form reads its result numbers through it as well.
-bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out);
+// A tree row holds its amounts in whole cents and its frequencies as single
+// floats, in either form: a figure of the text form is taken at that
+// precision, as the solve made it. One the row cannot hold (beyond its
+// range, or not zero yet too small to be told from zero) would not survive
+// a save unchanged, and is refused as damage.
+inline std::optional<std::int32_t> rowCentsOf(double chips) {
+  const double cents = std::round(chips * 100.0);
+  if (!(cents >= 0.0 && cents <= double(std::numeric_limits<std::int32_t>::max())) ||
+      (cents == 0.0 && chips != 0.0))
+    return std::nullopt;
+  return static_cast<std::int32_t>(cents);
+}
+inline bool rowCentsFit(std::int32_t cents) {
+  return cents >= 0;
+}
+inline std::optional<float> rowFrequencyOf(double frequency) {
+  const auto narrow = static_cast<float>(frequency);
+  if (!std::isfinite(narrow) || (narrow == 0.0f && frequency != 0.0)) return std::nullopt;
+  return narrow;
+}
+// Runs jobs 0 .. jobs-1 on the processors there are (a few threads at most,
+// the calling one among them, which alone is told `reports`); an exception
+// of a job reaches the caller once every thread has stopped.
+void onEveryProcessor(std::size_t jobs, const std::function<void(std::size_t, bool)>& run);
+
+// What a text of the tree takes beside its characters.
+inline constexpr std::uint64_t kTreeTextBytes = 64;
+
+// The result numbers, the root's actions and the tree of the text form,
+// the tree held as the compact form holds it (counted against `budget`,
+// when given, and telling `progress` how far it is); the compact form
+// reads its result numbers through it as well. The `alongside` jobs run
+// only when the tree's conversion starts.
+// Work of the caller's that may run beside the tree's conversion: `jobs`
+// jobs, each run once by `run`.
+struct Alongside {
+  std::size_t jobs = 0;
+  std::function<void(std::size_t)> run;
+};
+bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out,
+                 MemoryBudget* budget = nullptr, const std::function<void(double)>& progress = {},
+                 const Alongside& alongside = {});
 // The locks with their members converted (the tree decides later which
 // of them a node can hold).
 bool readLocks(Checker& check, const QJsonArray& locks, QVariantList& out);

@@ -1,17 +1,127 @@
 #include "controller/project_file.hpp"
 
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
 #include <QRegularExpression>
 #include <QSet>
 
 #include "controller/project_checks.hpp"
+#include "controller/project_stream.hpp"
 #include "controller/solve_config_map.hpp"
 
 namespace halvory_app {
 
 namespace file_checks {
 
+// Rows [first, end) of the text form's tree, converted into `rows` with
+// their texts in `textIndex`; the first row's effective stack is the tree's.
+void convertTreeRows(Checker& check, const QJsonArray& meta, const QJsonArray& actions,
+                     qsizetype first, qsizetype end, const Where& metaField,
+                     const Where& actionsField, PackedTree& rows,
+                     QHash<QString, std::uint32_t>& textIndex, double& effectiveStack) {
+  const qsizetype nodeCount = actions.size();
+  const auto textOf = [&](const QJsonValue& value) {
+    const QString text = value.isString()                        ? value.toString()
+                         : value.isUndefined() || value.isNull() ? QString()
+                                                                 : value.toVariant().toString();
+    auto found = textIndex.constFind(text);
+    if (found == textIndex.cend()) {
+      found = textIndex.insert(text, static_cast<std::uint32_t>(rows.texts.size()));
+      rows.texts.push_back(text);
+    }
+    return *found;
+  };
+  for (qsizetype i = first; i < end; ++i) {
+    const Where metaRow(metaField, i);
+    if (!meta.at(i).isObject()) return (void)check.notObject(metaRow);
+    // Only the members a row keeps are read; the others are not kept.
+    const QJsonObject rowMeta = meta.at(i).toObject();
+    PackedTree::Row row;
+    row.nodeType = textOf(rowMeta.value(QLatin1String("nodeType")));
+    row.chanceDeal = textOf(rowMeta.value(QLatin1String("chanceDeal")));
+    row.player = textOf(rowMeta.value(QLatin1String("player")));
+    const std::pair<const char*, std::int32_t*> amounts[] = {
+        {"pot", &row.pot}, {"investedOop", &row.investedOop}, {"investedIp", &row.investedIp}};
+    for (const auto& [key, target] : amounts) {
+      const std::optional<double> chips = numberOf(rowMeta.value(QLatin1String(key)));
+      if (!chips) return (void)check.notFinite(Where(metaRow, key));
+      const std::optional<std::int32_t> cents = rowCentsOf(*chips);
+      if (!cents) return (void)check.damaged(Where(metaRow, key));
+      *target = *cents;
+    }
+    const std::optional<double> stack = numberOf(rowMeta.value(QLatin1String("effectiveStack")));
+    if (!stack) return (void)check.notFinite(Where(metaRow, "effectiveStack"));
+    if (i == 0) effectiveStack = *stack;
+
+    const Where node(actionsField, i);
+    const QJsonArray list = actions.at(i).toArray();
+    row.actionCount = static_cast<std::uint32_t>(list.size());
+    row.firstAction = rows.actions.size();
+    for (qsizetype j = 0; j < list.size(); ++j) {
+      const Where actionRow(node, j);
+      if (!list.at(j).isObject()) return (void)check.notObject(actionRow);
+      const QJsonObject item = list.at(j).toObject();
+      PackedTree::Action action;
+      action.name = textOf(item.value(QLatin1String("name")));
+      action.type = textOf(item.value(QLatin1String("actionType")));
+      const std::optional<double> share = numberOf(item.value(QLatin1String("frequency")));
+      if (!share) return (void)check.notFinite(Where(actionRow, "frequency"));
+      const std::optional<float> frequency = rowFrequencyOf(*share);
+      if (!frequency) return (void)check.damaged(Where(actionRow, "frequency"));
+      action.frequency = *frequency;
+      const QJsonValue child = item.value(QLatin1String("childIndex"));
+      if (!child.isUndefined()) {
+        const std::optional<int> index = intOf(child, -1);
+        if (!index || *index < 0 || *index >= nodeCount)
+          return (void)check.outsideTree(Where(actionRow, "childIndex"));
+        action.child = static_cast<std::uint32_t>(*index);
+      }
+      rows.actions.push_back(action);
+    }
+    rows.rows.push_back(row);
+  }
+}
+
+void onEveryProcessor(std::size_t jobs, const std::function<void(std::size_t, bool)>& run) {
+  std::atomic<std::size_t> next{0};
+  std::exception_ptr failure;
+  std::mutex failureMutex;
+  const auto work = [&](bool reports) {
+    try {
+      for (std::size_t i = next++; i < jobs; i = next++) run(i, reports);
+    } catch (...) {
+      const std::lock_guard<std::mutex> lock(failureMutex);
+      if (!failure) failure = std::current_exception();
+      next = jobs;
+    }
+  };
+  const std::size_t helpers =
+      std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), 8) - 1;
+  std::vector<std::thread> threads;
+  threads.reserve(helpers);
+  for (std::size_t t = 0; t < helpers && t + 1 < jobs; ++t) {
+    // A thread that cannot be started (no memory for it, say) leaves the
+    // work to the others; those started are always joined.
+    try {
+      threads.emplace_back(work, false);
+    } catch (...) {
+      break;
+    }
+  }
+  work(true);
+  for (std::thread& thread : threads) thread.join();
+  if (failure) std::rethrow_exception(failure);
+}
+
 // Tree lists and result numbers.
-bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out) {
+bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents& out,
+                 MemoryBudget* budget, const std::function<void(double)>& progress,
+                 const Alongside& alongside) {
   out.resultsSummary = results.value(QLatin1String("resultsSummary")).toVariant().toString();
   const std::pair<const char*, double*> numbers[] = {
       {"resultStartingPot", &out.resultStartingPot},
@@ -69,31 +179,83 @@ bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents
   }
   out.rootActions = rootActions.toVariantList();
 
-  out.treeNodeMeta.reserve(meta.size());
-  for (qsizetype i = 0; i < meta.size(); ++i) {
-    const QString row = element(QStringLiteral("results.treeNodeMeta"), i);
-    if (!meta.at(i).isObject()) return check.notObject(row);
-    if (!checkRowNumbers(check, meta.at(i), row)) return false;
-    out.treeNodeMeta.push_back(meta.at(i).toObject().toVariantMap());
-  }
-
-  out.treeNodeActions.reserve(nodeCount);
+  // The tree, held as the compact form holds it (every text once, amounts
+  // in cents, frequencies as floats), so that what this open shows is what
+  // a save writes and the next open shows again.
+  PackedTree& tree = out.treeRows;
+  tree = PackedTree{};
+  std::uint64_t actionTotal = 0;
   for (qsizetype i = 0; i < nodeCount; ++i) {
-    const QString node = element(QStringLiteral("results.treeNodeActions"), i);
     if (!actions.at(i).isArray())
-      return check.fail(node, translated(QT_TRANSLATE_NOOP("AppController", "is not a list")));
-    const QJsonArray list = actions.at(i).toArray();
-    for (qsizetype j = 0; j < list.size(); ++j) {
-      const QString row = element(node, j);
-      if (!list.at(j).isObject()) return check.notObject(row);
-      if (!checkRowNumbers(check, list.at(j), row)) return false;
-      const QJsonValue child = list.at(j).toObject().value(QLatin1String("childIndex"));
-      if (child.isUndefined()) continue;
-      const std::optional<int> index = intOf(child, -1);
-      if (!index || *index < 0 || *index >= nodeCount)
-        return check.outsideTree(member(row, "childIndex"));
+      return check.fail(element(QStringLiteral("results.treeNodeActions"), i),
+                        translated(QT_TRANSLATE_NOOP("AppController", "is not a list")));
+    actionTotal += static_cast<std::uint64_t>(actions.at(i).toArray().size());
+  }
+  if (budget)
+    budget->charge(static_cast<std::uint64_t>(nodeCount) * sizeof(PackedTree::Row) +
+                   actionTotal * sizeof(PackedTree::Action));
+  // Ranges of nodes are converted on every processor, each with a table of
+  // its own texts, then joined in order: the rows are most of the file.
+  struct Part {
+    Checker check;
+    PackedTree rows;
+    QHash<QString, std::uint32_t> textIndex;
+    double effectiveStack = 0.0;
+  };
+  constexpr qsizetype kPartNodes = 2048;
+  const qsizetype partCount = (nodeCount + kPartNodes - 1) / kPartNodes;
+  std::vector<Part> parts(static_cast<std::size_t>(partCount));
+  const QString metaName = QStringLiteral("results.treeNodeMeta");
+  const QString actionsName = QStringLiteral("results.treeNodeActions");
+  // The caller's own work, if any, shares the processors with the parts.
+  const std::size_t total = parts.size() + alongside.jobs;
+  std::atomic<std::size_t> done{0};
+  onEveryProcessor(total, [&](std::size_t index, bool reports) {
+    if (index < parts.size()) {
+      Part& part = parts[index];
+      const qsizetype first = static_cast<qsizetype>(index) * kPartNodes;
+      convertTreeRows(part.check, meta, actions, first, std::min(nodeCount, first + kPartNodes),
+                      Where(metaName), Where(actionsName), part.rows, part.textIndex,
+                      part.effectiveStack);
+    } else {
+      alongside.run(index - parts.size());
     }
-    out.treeNodeActions.push_back(list.toVariantList());
+    const std::size_t finished = ++done;
+    if (reports && progress) progress(double(finished) / double(total));
+  });
+  for (const Part& part : parts) {
+    if (!part.check.field.isEmpty()) return check.fail(part.check.field, part.check.reason);
+  }
+  out.effectiveStack = parts.front().effectiveStack;
+  tree.rows.reserve(static_cast<std::size_t>(nodeCount));
+  tree.actions.reserve(static_cast<std::size_t>(actionTotal));
+  QHash<QString, std::uint32_t> textIndex;
+  for (Part& part : parts) {
+    std::vector<std::uint32_t> global(part.rows.texts.size());
+    for (std::size_t t = 0; t < part.rows.texts.size(); ++t) {
+      const QString& text = part.rows.texts[t];
+      auto found = textIndex.constFind(text);
+      if (found == textIndex.cend()) {
+        if (budget) budget->charge(kTreeTextBytes + 2 * static_cast<std::uint64_t>(text.size()));
+        found = textIndex.insert(text, static_cast<std::uint32_t>(tree.texts.size()));
+        tree.texts.push_back(text);
+      }
+      global[t] = *found;
+    }
+    const std::uint64_t base = tree.actions.size();
+    for (PackedTree::Row row : part.rows.rows) {
+      row.nodeType = global[row.nodeType];
+      row.chanceDeal = global[row.chanceDeal];
+      row.player = global[row.player];
+      row.firstAction += base;
+      tree.rows.push_back(row);
+    }
+    for (PackedTree::Action action : part.rows.actions) {
+      action.name = global[action.name];
+      action.type = global[action.type];
+      tree.actions.push_back(action);
+    }
+    part.rows = PackedTree{};
   }
   return true;
 }

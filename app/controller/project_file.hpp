@@ -66,9 +66,10 @@ struct ProjectFileContents {
   QVariantList nodeLocks;
   QVariantMap lastUiCfg;
 
-  // The compact form: the tree as the solve's rows and every answer as the
-  // explorer's bytes, in place of the lists and maps above (the answers of
-  // the text form are encoded into the same bytes once read).
+  // The tree as packed rows and every answer as the explorer's bytes, in
+  // place of the lists and maps above: both forms are read into these (the
+  // text form's tree and answers are converted as they are read). `compact`
+  // says which form the file was in.
   bool compact = false;
   PackedTree treeRows;
   double effectiveStack = 0.0;
@@ -90,6 +91,10 @@ struct ProjectFileReadResult {
 // they are made; a file that needs more is refused by std::bad_alloc.
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes);
 ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes);
+// The same, telling `progress` how far it is (0 to 1) as it goes; what the
+// progress answers is not asked.
+ProjectFileReadResult readProjectDocument(const QByteArray& bytes, std::uint64_t memoryBytes,
+                                          const std::function<bool(double)>& progress);
 
 // The memory a file being read may take: what the machine has available
 // (unbounded when that is unknown).

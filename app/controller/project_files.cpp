@@ -64,7 +64,7 @@ halvory_app::FileReason partOfProject(const QString& field) {
   if (top == QLatin1String("nodeLocks"))
     return FileReason(QT_TRANSLATE_NOOP("AppController", "a node lock"));
   if (top == QLatin1String("lastUiCfg"))
-    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve settings"));
+    return FileReason(QT_TRANSLATE_NOOP("AppController", "the solve configuration"));
   if (top == QLatin1String("checksums"))
     return FileReason(QT_TRANSLATE_NOOP("AppController", "the list of checksums"));
   return {};
@@ -322,24 +322,6 @@ bool endsTooSoon(QFile& file, bool compact) {
   return opened && (depth > 0 || inText);
 }
 
-// The older form's answers in the explorer's compact form, made on the
-// reading thread so that the GUI thread only files them.
-void encodeTextFormAnswers(halvory_app::ProjectFileContents& loaded) {
-  using halvory_app::RowsKind;
-  const auto encode = [&loaded](auto& entries, RowsKind kind) {
-    QHash<int, QByteArray>& out = loaded.cacheBlobs[static_cast<std::size_t>(kind)];
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-      out.insert(it.key(), halvory_app::encodeCompact(QVariant::fromValue(it.value())));
-    entries.clear();
-  };
-  encode(loaded.handStrategyByNode, RowsKind::Strategy);
-  encode(loaded.actionStatsByNode, RowsKind::ActionStats);
-  encode(loaded.handCombosByNode, RowsKind::Combos);
-  encode(loaded.handBucketsByNode, RowsKind::Buckets);
-  encode(loaded.seatHandCombosOopByNode, RowsKind::SeatCombosOop);
-  encode(loaded.seatHandCombosIpByNode, RowsKind::SeatCombosIp);
-}
-
 // Reads either form of project file: the compact one as a stream, the
 // older text form whole, within its size limit.
 LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgress& progress) {
@@ -361,8 +343,23 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
     out.outcome = ReadOutcome::TooLarge;
     return out;
   }
-  // The size just checked bounds the read, even if the file grows meanwhile.
-  out.read = halvory_app::readProjectDocument(file.read(size));
+  // The size just checked bounds the read, even if the file grows
+  // meanwhile. The bytes come in blocks, so that the progress moves.
+  constexpr double kReadShare = 0.1;
+  constexpr qint64 kBlockBytes = qint64(4) << 20;
+  QByteArray bytes(size, Qt::Uninitialized);
+  qint64 done = 0;
+  while (done < size) {
+    const qint64 read = file.read(bytes.data() + done, std::min(kBlockBytes, size - done));
+    if (read <= 0) break;
+    done += read;
+    if (progress) progress(kReadShare * double(done) / double(size));
+  }
+  bytes.truncate(done);
+  out.read = halvory_app::readProjectDocument(
+      bytes, halvory_app::projectReadBudget(), [&progress](double done) {
+        return !progress || progress(kReadShare + (1.0 - kReadShare) * done);
+      });
   if (out.read.error == halvory_app::ProjectFileError::InvalidJson) {
     constexpr qint64 kHeadBytes = 4096;
     out.namesProjectFormat =
@@ -370,7 +367,6 @@ LoadOutcome readProjectFile(const QString& path, const halvory_app::StreamProgre
         file.read(kHeadBytes).contains(QByteArray("\"") + halvory_app::kProjectFormat + '"');
     out.cutShort = out.namesProjectFormat && endsTooSoon(file, false);
   }
-  encodeTextFormAnswers(out.read.contents);
   return out;
 }
 
@@ -475,11 +471,8 @@ QVariantMap ProjectFiles::load(QUrl fileUrl) {
     loadedHeld.evIp = loaded.resultEvIp;
     loadedHeld.rootActions = loaded.rootActions;
     loadedHeld.spot = loaded.lastUiCfg;
-    if (loaded.compact) {
-      loadedTree.setSolved(std::move(loaded.treeRows), loaded.effectiveStack);
-    } else {
-      loadedTree.setLoaded(std::move(loaded.treeNodeMeta), std::move(loaded.treeNodeActions));
-    }
+    // Both forms hold the tree as packed rows.
+    loadedTree.setSolved(std::move(loaded.treeRows), loaded.effectiveStack);
   }
   // Nothing could read these answers again: they are all kept (no budget).
   halvory_app::NodeRowStore loadedAnswers;

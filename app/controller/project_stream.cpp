@@ -322,6 +322,10 @@ bool readTreeRows(ChunkReader in, qsizetype firstNode, qsizetype nodeCount, std:
         !in.int32(row.investedOop) || !in.int32(row.investedIp) || !in.varint(actions) ||
         actions > in.left() / 7 || actions > std::numeric_limits<std::uint32_t>::max())
       return false;
+    // Amounts by the rule of every form's rows.
+    if (!file_checks::rowCentsFit(row.pot) || !file_checks::rowCentsFit(row.investedOop) ||
+        !file_checks::rowCentsFit(row.investedIp))
+      return false;
     row.actionCount = static_cast<std::uint32_t>(actions);
     if (fill) row.firstAction = fill->actions.size();
     for (quint64 a = 0; a < actions; ++a) {

@@ -188,39 +188,6 @@ QByteArray withMemberAfter(QByteArray bytes, const QString& key, const QCborValu
   return bytes + member;
 }
 
-// The file's members as bytes, keeping "format" and "version" first (a map
-// keeps its members in the order given).
-QByteArray encodeMembers(const QCborMap& members) {
-  QCborMap ordered{{QStringLiteral("format"), members.value(QStringLiteral("format"))},
-                   {QStringLiteral("version"), members.value(QStringLiteral("version"))}};
-  for (auto it = members.cbegin(); it != members.cend(); ++it)
-    if (!ordered.contains(it.key())) ordered.insert(it.key(), it.value());
-  return QCborValue(ordered).toCbor();
-}
-
-// The same file as the version before seals wrote it: no "checksums", and
-// each chunk and answer without its four CRC bytes.
-QByteArray unsealedCopy(const QByteArray& sealedBytes) {
-  QCborMap members = QCborValue::fromCbor(sealedBytes).toMap();
-  members.remove(QStringLiteral("checksums"));
-  members.insert(QStringLiteral("version"), 2);
-  QCborMap results = members.value(QStringLiteral("results")).toMap();
-  QCborArray tree;
-  for (const QCborValue& chunk : results.value(QStringLiteral("tree")).toArray())
-    tree << chunk.toByteArray().chopped(4);
-  results.insert(QStringLiteral("tree"), tree);
-  members.insert(QStringLiteral("results"), results);
-  QCborMap caches = members.value(QStringLiteral("nodeCaches")).toMap();
-  for (auto it = caches.begin(); it != caches.end(); ++it) {
-    QCborArray entries;
-    for (const QCborValue& entry : it.value().toArray())
-      entries << QCborArray{entry[0], entry[1].toByteArray().chopped(4)};
-    it.value() = entries;
-  }
-  members.insert(QStringLiteral("nodeCaches"), caches);
-  return encodeMembers(members);
-}
-
 // A figure no file holds by chance, put where a test changes its bytes.
 const QCborValue kSentinel(4321.125);
 

@@ -10,6 +10,9 @@
 #include <sys/resource.h>
 
 #include <QByteArray>
+#include <QCborArray>
+#include <QCborMap>
+#include <QCborValue>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
@@ -171,6 +174,39 @@ inline QJsonObject textFormOf(const AppController& c, const NodeCaches& caches,
                                  {"seatHandCombosByNode", seats}}},
       {"nodeLocks", QJsonArray{}},
       {"lastUiCfg", QJsonObject{}}};
+}
+
+// The file's members as bytes, keeping "format" and "version" first (a map
+// keeps its members in the order given).
+inline QByteArray encodeMembers(const QCborMap& members) {
+  QCborMap ordered{{QStringLiteral("format"), members.value(QStringLiteral("format"))},
+                   {QStringLiteral("version"), members.value(QStringLiteral("version"))}};
+  for (auto it = members.cbegin(); it != members.cend(); ++it)
+    if (!ordered.contains(it.key())) ordered.insert(it.key(), it.value());
+  return QCborValue(ordered).toCbor();
+}
+
+// The same file as the version before seals wrote it: no "checksums", and
+// each chunk and answer without its four CRC bytes.
+inline QByteArray unsealedCopy(const QByteArray& sealedBytes) {
+  QCborMap members = QCborValue::fromCbor(sealedBytes).toMap();
+  members.remove(QStringLiteral("checksums"));
+  members.insert(QStringLiteral("version"), 2);
+  QCborMap results = members.value(QStringLiteral("results")).toMap();
+  QCborArray tree;
+  for (const QCborValue& chunk : results.value(QStringLiteral("tree")).toArray())
+    tree << chunk.toByteArray().chopped(4);
+  results.insert(QStringLiteral("tree"), tree);
+  members.insert(QStringLiteral("results"), results);
+  QCborMap caches = members.value(QStringLiteral("nodeCaches")).toMap();
+  for (auto it = caches.begin(); it != caches.end(); ++it) {
+    QCborArray entries;
+    for (const QCborValue& entry : it.value().toArray())
+      entries << QCborArray{entry[0], entry[1].toByteArray().chopped(4)};
+    it.value() = entries;
+  }
+  members.insert(QStringLiteral("nodeCaches"), caches);
+  return encodeMembers(members);
 }
 
 }  // namespace project_test_support
