@@ -119,6 +119,13 @@ QVariant valueOf(const ParsedFile& file, const QString& key) {
   return unescapedValue(file.bytes.constData() + v.start, v.end - v.start);
 }
 
+// A value as text to compare with what a reader was given: a list (a
+// line whose unquoted commas split it) as its items joined by commas.
+QString textOf(const QVariant& value) {
+  return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                  : value.toString();
+}
+
 // The file with `changes` made in `group`: old lines of those keys go, the
 // new lines follow the group's last section (a new section at the end when
 // there is none).
@@ -264,6 +271,16 @@ QVariant SettingsFile::value(const QString& group, const QString& key, const QVa
   return valueOf(state.file, full);
 }
 
+QString SettingsFile::storedLine(const QString& group, const QString& key) {
+  FileState& state = states()[path_];
+  readFault_ = refresh(path_, state);
+  if (readFault_ != StoreFault::None) return {};
+  const auto found = state.file.keys.constFind(fullKey(group, key));
+  if (found == state.file.keys.constEnd() || found->isEmpty()) return {};
+  const Span v = found->constLast().value;
+  return QString::fromUtf8(state.file.bytes.constData() + v.start, v.end - v.start);
+}
+
 bool SettingsFile::lost(const QString& group, const QString& key) {
   FileState& state = states()[path_];
   if (refresh(path_, state) != StoreFault::None) return false;
@@ -307,7 +324,7 @@ StoreFault SettingsFile::write(const QString& group, const QVariantMap& changes,
     const Span v = found->constLast().value;
     const QByteArrayView stored(state.file.bytes.constData() + v.start, v.end - v.start);
     // Text written otherwise (by QSettings, or by hand) may read the same.
-    if (stored != QByteArrayView(e.stored) && valueOf(state.file, e.key).toString() != e.text)
+    if (stored != QByteArrayView(e.stored) && textOf(valueOf(state.file, e.key)) != e.text)
       return StoreFault::Changed;
   }
   const QStringList keys = changes.keys();

@@ -226,7 +226,13 @@ ColumnLayout {
             objectName: library.seat + "LibraryStoreError"
             Layout.fillWidth: true
             visible: text !== ""
-            text: library.page["_" + library.seat + "LibraryStoreError"]
+            // A store that cannot be read says so first; a list in it that
+            // cannot be read is named as damaged.
+            text: library.page["_" + library.seat + "LibraryStoreError"] !== ""
+                  ? library.page["_" + library.seat + "LibraryStoreError"]
+                  : library.page["_" + library.seat + "LibraryDamaged"] === true && library.category === 2
+                  ? qsTr("The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.")
+                  : ""
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 10
