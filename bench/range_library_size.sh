@@ -19,5 +19,11 @@ for n in 1000 10000 100000; do
     line="$line $step ${ms} ms,"
   done
   echo "${line%,}"
+  line="median $n ranges, the action's call alone:"
+  for step in first save profile language delete; do
+    ms="$(sed -n "s/.*case $n $step-call-ms \([0-9]*\) .*/\1/p" "$work/all.txt" | median)"
+    line="$line $step ${ms} ms,"
+  done
+  echo "${line%,}"
 done
 echo "limits: each stall but open's 1000 ms at 100,000 ranges (first, save, profile, language), 50 ms at 1,000"

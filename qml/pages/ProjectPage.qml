@@ -1013,10 +1013,24 @@ SpotSizingItem {
         libraryDevDialogs.openClearExploit()
     }
 
+    // The last rows listed per seat, with what they were listed from: the
+    // trees and open-folder maps are replaced, never changed in place, so
+    // the column and an edit asking again get them without a new walk.
+    property var _listedRows: ({})
+
     function _flattenTreeFor(player, cat) {
         var seat = _seat(player)
-        return Library.flatten(Library.cleanTreeOf(rangesFor(seat, cat), _newNodeId), root[seat + "OpenFolderIds"],
-                               function (name) { return root.rangeDisplayName(cat, name) })
+        var tree = rangesFor(seat, cat)
+        var open = root[seat + "OpenFolderIds"]
+        // Custom names are shown as typed, in every language.
+        var rev = cat === 2 ? -1 : _i18nRev
+        var last = _listedRows[seat]
+        if (last && last.tree === tree && last.open === open && last.cat === cat && last.rev === rev)
+            return last.rows
+        var rows = Library.flatten(Library.cleanTreeOf(tree, _newNodeId), open,
+                                   function (name) { return root.rangeDisplayName(cat, name) })
+        _listedRows[seat] = { tree: tree, open: open, cat: cat, rev: rev, rows: rows }
+        return rows
     }
 
     // Reads the language counter, so a binding to the rows follows a
@@ -1288,7 +1302,9 @@ SpotSizingItem {
         root["_" + player + "LibraryStoreError"] = kept ? "" : _storeProblem
         if (!kept)
             return
-        root[player + "OpenFolderIds"] = Library.existingOpenFolders(root[player + "CustomRanges"], root[player + "OpenFolderIds"])
+        var open = Library.existingOpenFolders(root[player + "CustomRanges"], root[player + "OpenFolderIds"])
+        if (Object.keys(open).length !== Object.keys(root[player + "OpenFolderIds"]).length)
+            root[player + "OpenFolderIds"] = open
         var rows = listModelFor(player)
         root[player + "SelectedId"] = rows.length > 0 ? rows[Math.max(0, Math.min(index, rows.length - 1))].id : ""
     }
