@@ -197,6 +197,12 @@ function _withChildAdded(nodes, folderId, clean) {
 // Removes the node of that id, and everything below it, from the stored
 // entries. Returns whether one was found.
 function removeFromEntries(entries, id) {
+    var top = _topLevelPlace(entries, String(id))
+    if (top) {
+        entries.splice(top.entry, 1)
+        entries.cleanTree = top.tree
+        return true
+    }
     var place = _locate(entries, id)
     if (!place)
         return false
@@ -212,6 +218,39 @@ function removeFromEntries(entries, id) {
         Profiles.markChanged(place.entry)
     }
     return true
+}
+
+// A top-level node of the tree kept with the entries that carries its own
+// id, met nowhere else in the tree: { entry, tree }, the index of its entry
+// and the tree without it, found without cleaning the whole list again.
+// null otherwise (an id made on reading, or told apart by a suffix, would
+// change for other nodes once it is gone).
+function _topLevelPlace(entries, id) {
+    var tree = entries.cleanTree
+    if (tree === undefined)
+        return null
+    var index = -1
+    for (var i = 0; i < tree.length && index < 0; ++i)
+        if (tree[i].id === id)
+            index = i
+    if (index < 0)
+        return null
+    // The entries that give a top-level node, as cleaning tells them.
+    var entry = -1
+    for (var e = 0, k = -1; e < entries.length && entry < 0; ++e) {
+        var value = entries[e].text === undefined ? entries[e].value : null
+        if (value && typeof value === "object" && !Array.isArray(value) && _text(value.name).trim() !== "" && ++k === index)
+            entry = e
+    }
+    if (entry < 0 || _text(entries[entry].value.id).trim() !== id || _suffixedId(tree, id + "~"))
+        return null
+    return { entry: entry, tree: tree.slice(0, index).concat(tree.slice(index + 1)) }
+}
+
+function _suffixedId(nodes, prefix) {
+    return nodes.some(function (node) {
+        return node.id.indexOf(prefix) === 0 || (isFolder(node) && _suffixedId(node.children, prefix))
+    })
 }
 
 function isFolder(node) {

@@ -309,8 +309,10 @@ function _storedText(e) {
         return undefined
     if (e.from !== undefined) {
         if (e.from.parts === null)
-            e.from.parts = _splitList(e.from.text)
-        return e.from.parts[e.at]
+            e.from.parts = _splitList(e.from.text) || []
+        // A list that parses whole splits into its entries; should it not,
+        // the entry is written as its value's JSON.
+        return e.from.parts.length === e.from.count ? e.from.parts[e.at] : undefined
     }
     if (e.source !== undefined && JSON.stringify(e.value) === e.json)
         return e.source
