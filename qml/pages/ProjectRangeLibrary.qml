@@ -201,12 +201,16 @@ ColumnLayout {
                 }
 
                 // Long built-in names are cut in the narrow list; the whole
-                // name shows on hover.
-                PlainToolTip {
-                    theme: library.page.theme
-                    visible: rowArea.containsMouse && rowLabel.truncated
-                    delay: 500
-                    text: rowLabel.text
+                // name shows on hover. The tip is made only then: the rows
+                // in sight are made again at each change of the list.
+                Loader {
+                    active: rowArea.containsMouse && rowLabel.truncated
+                    sourceComponent: PlainToolTip {
+                        theme: library.page.theme
+                        visible: true
+                        delay: 500
+                        text: rowLabel.text
+                    }
                 }
             }
         }
