@@ -229,6 +229,8 @@ ColumnLayout {
         Text {
             objectName: library.seat + "LibraryStoreError"
             Layout.fillWidth: true
+            // A long reason wraps in the column; it does not widen it.
+            Layout.preferredWidth: 0
             visible: text !== ""
             // A store that cannot be read says so first; a list in it that
             // cannot be read is named as damaged.
