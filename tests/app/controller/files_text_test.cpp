@@ -116,7 +116,8 @@ class FilesTextTest : public QObject {
         << QVariantMap{{"AA", 1.0}, {"KK", 0.25}, {"QQ", 0.5}, {"99", 1.0}};
     QTest::newRow("CR between items of a line")
         << QByteArray("AA,KK\rAKs:0.5, AQs\r") << "AA,KK\nAKs:0.5, AQs\n"
-        << "AA, KK, AKs:0.5, AQs" << QVariantMap{{"AA", 1.0}, {"KK", 1.0}, {"AKs", 0.5}, {"AQs", 1.0}};
+        << "AA, KK, AKs:0.5, AQs"
+        << QVariantMap{{"AA", 1.0}, {"KK", 1.0}, {"AKs", 0.5}, {"AQs", 1.0}};
   }
 
   void importReadsEveryLineEnd() {
@@ -132,8 +133,7 @@ class FilesTextTest : public QObject {
         controller.normalizeImportedRangeText(file.value("text").toString(), "holdem");
     QCOMPARE(imported.value("error").toString(), QString());
     QCOMPARE(imported.value("text").toString(), stored);
-    const QVariantMap shares =
-        controller.readRangeText(stored, "holdem").value("weights").toMap();
+    const QVariantMap shares = controller.readRangeText(stored, "holdem").value("weights").toMap();
     QCOMPARE(shares.keys(), weights.keys());
     for (auto it = weights.constBegin(); it != weights.constEnd(); ++it)
       QCOMPARE(shares.value(it.key()).toDouble(), it.value().toDouble());
