@@ -2054,6 +2054,13 @@ Gesamt: %3
     </message>
 </context>
 <context>
+    <name>ProjectRangeLibrary</name>
+    <message>
+        <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
+        <translation>Die gespeicherten eigenen Ranges sind beschädigt und können nicht gelesen werden. Der beschädigte Text wird beim Speichern einer Range beiseitegelegt.</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>

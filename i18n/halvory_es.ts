@@ -2054,6 +2054,13 @@ Duración media: %4</translation>
     </message>
 </context>
 <context>
+    <name>ProjectRangeLibrary</name>
+    <message>
+        <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
+        <translation>Los rangos propios guardados están dañados y no se pueden leer. El texto dañado se aparta al guardar un rango.</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>

@@ -2054,6 +2054,13 @@ Durée moy.&#xa0;: %4</translation>
     </message>
 </context>
 <context>
+    <name>ProjectRangeLibrary</name>
+    <message>
+        <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
+        <translation>Les ranges enregistrées dans Mes ranges sont endommagées et ne peuvent pas être lues. Le texte endommagé est mis de côté à l'enregistrement d'une range.</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>

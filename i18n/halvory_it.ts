@@ -2054,6 +2054,13 @@ Tempo medio: %4</translation>
     </message>
 </context>
 <context>
+    <name>ProjectRangeLibrary</name>
+    <message>
+        <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
+        <translation>I range personalizzati salvati sono danneggiati e non possono essere letti. Il testo danneggiato viene messo da parte al salvataggio di un range.</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>

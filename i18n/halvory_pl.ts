@@ -2058,6 +2058,13 @@ Dziennie: %2
     </message>
 </context>
 <context>
+    <name>ProjectRangeLibrary</name>
+    <message>
+        <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
+        <translation>Zapisane własne zakresy są uszkodzone i nie można ich odczytać. Uszkodzony tekst zostanie odłożony na bok przy zapisie zakresu.</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>

@@ -2054,6 +2054,13 @@ Duração média: %4</translation>
     </message>
 </context>
 <context>
+    <name>ProjectRangeLibrary</name>
+    <message>
+        <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
+        <translation>Os ranges próprios salvos estão danificados e não podem ser lidos. O texto danificado é deixado de lado ao salvar um range.</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>

@@ -2058,6 +2058,13 @@ Avg runtime: %4</source>
     </message>
 </context>
 <context>
+    <name>ProjectRangeLibrary</name>
+    <message>
+        <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
+        <translation>Сохранённые свои диапазоны повреждены и не могут быть прочитаны. Повреждённый текст откладывается в сторону при сохранении диапазона.</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>

@@ -28,6 +28,10 @@ QVariant SettingsSection::value(const QString& key, const QVariant& fallback) {
   }
 }
 
+QString SettingsSection::storedLine(const QString& key) {
+  return file_.storedLine(category_, key);
+}
+
 QString SettingsSection::readProblem() const {
   return halvory_app::storeFaultText(file_.readFault(), file_.path(), true);
 }

@@ -24,6 +24,9 @@ class SettingsSection : public QObject {
   // (true/false for a boolean, a number for a number, else text);
   // `fallback` when absent or unreadable (readProblem() says why).
   Q_INVOKABLE QVariant value(const QString& key, const QVariant& fallback = QVariant());
+  // The line of `key` after "=" as it stands in the file (quotes and
+  // escapes as written); "" when absent. For a value that reads as no text.
+  Q_INVOKABLE QString storedLine(const QString& key);
   // Why the last value() could not read the file; "" when it could.
   Q_INVOKABLE QString readProblem() const;
   // True when `key` was stored when this program last read or wrote it and
@@ -35,7 +38,8 @@ class SettingsSection : public QObject {
   // file; nothing is written then.
   Q_INVOKABLE QString write(const QVariantMap& changes);
   // As write(), but only while every key of `expected` still holds that
-  // text (absent reads as ""): { error, changed }, changed true when
+  // text (absent reads as "", a list as its items joined by commas, as
+  // script gives a list as text): { error, changed }, changed true when
   // another copy wrote one of them since (nothing is written then).
   Q_INVOKABLE QVariantMap writeIfUnchanged(const QVariantMap& expected, const QVariantMap& changes);
 

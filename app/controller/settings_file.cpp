@@ -122,6 +122,13 @@ QVariant valueOf(const ParsedFile& file, const QString& key) {
   return unescapedValue(file.bytes.constData() + v.start, v.end - v.start);
 }
 
+// A value as text to compare with what a reader was given: a list (a
+// line whose unquoted commas split it) as its items joined by commas.
+QString textOf(const QVariant& value) {
+  return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                  : value.toString();
+}
+
 // One change of the file's bytes: [start, end) becomes `text`.
 struct Edit {
   qsizetype start = 0;
@@ -345,6 +352,16 @@ QVariant SettingsFile::value(const QString& group, const QString& key, const QVa
   return valueOf(state.file, full);
 }
 
+QString SettingsFile::storedLine(const QString& group, const QString& key) {
+  FileState& state = states()[path_];
+  readFault_ = refresh(path_, state);
+  if (readFault_ != StoreFault::None) return {};
+  const auto found = state.file.keys.constFind(fullKey(group, key));
+  if (found == state.file.keys.constEnd() || found->isEmpty()) return {};
+  const Span v = found->constLast().value;
+  return QString::fromUtf8(state.file.bytes.constData() + v.start, v.end - v.start);
+}
+
 bool SettingsFile::lost(const QString& group, const QString& key) {
   FileState& state = states()[path_];
   if (refresh(path_, state) != StoreFault::None) return false;
@@ -410,7 +427,7 @@ StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& r
     const Span v = found->constLast().value;
     const QByteArrayView stored(now.bytes.constData() + v.start, v.end - v.start);
     // Text written otherwise (by QSettings, or by hand) may read the same.
-    if (stored != QByteArrayView(e.stored) && valueOf(now, e.key).toString() != e.text)
+    if (stored != QByteArrayView(e.stored) && textOf(valueOf(now, e.key)) != e.text)
       return StoreFault::Changed;
   }
   // A file deleted while the program runs: what it held as last read or

@@ -34,6 +34,10 @@ class SettingsFile {
   // then says so). A file unchanged since the last read is not read again.
   QVariant value(const QString& group, const QString& key, const QVariant& fallback = {});
   StoreFault readFault() const { return readFault_; }
+  // What follows "=" on the line of `group`/`key` as it stands in the file
+  // (quotes and escapes as written, "" when absent): a value damaged so
+  // that it reads as no text at all can still be set aside whole.
+  QString storedLine(const QString& group, const QString& key);
 
   // True when `group`/`key` was in the file this program last read or
   // wrote and is gone now (the file was deleted or replaced meanwhile).
@@ -45,7 +49,8 @@ class SettingsFile {
   // deleted since it was last read or written here, what it held then is
   // written back with the changes. With `expected`,
   // writes only while each of its keys still holds that text (absent reads
-  // as empty), else answers Changed and writes nothing.
+  // as empty, a list as its items joined by commas), else answers Changed
+  // and writes nothing.
   StoreFault write(const QString& group, const QVariantMap& changes,
                    const QVariantMap& expected = {});
 

@@ -81,7 +81,9 @@ QVariantMap ProjectFiles::readTextFile(QUrl fileUrl) {
 
   QFile file;
   QString openError;
-  switch (openRegularFile(path, QIODevice::ReadOnly | QIODevice::Text, file, &openError)) {
+  // Read as bytes: text mode would drop every CR, a line break of its own
+  // in a file written with CR line ends.
+  switch (openRegularFile(path, QIODevice::ReadOnly, file, &openError)) {
     case RegularOpen::NotRegular:
       return refuse(QT_TRANSLATE_NOOP("AppController", "Not a regular file."));
     case RegularOpen::Failed:
@@ -112,9 +114,12 @@ QVariantMap ProjectFiles::readTextFile(QUrl fileUrl) {
   // with zero bytes) would reach the reader garbled: it is named instead.
   // A leading byte order mark is dropped, as it always was.
   QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(bytes);
+  QString text = utf8(bytes);
   if (utf8.hasError() || bytes.contains('\0'))
     return refuse(QT_TRANSLATE_NOOP("AppController", "The file is not UTF-8 text."));
+  // LF, CRLF and a lone CR each end a line; the text has LF alone.
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
   result.insert(QStringLiteral("text"), text);
   result.insert(QStringLiteral("ok"), true);

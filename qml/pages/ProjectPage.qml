@@ -125,6 +125,10 @@ SpotSizingItem {
     // made outside a dialog (a delete, an override); "" when it did.
     property string _oopLibraryStoreError: ""
     property string _ipLibraryStoreError: ""
+    // Whether the seat's stored Custom list could not be read at start (it
+    // is set aside at the next save of the list).
+    property bool _oopLibraryDamaged: false
+    property bool _ipLibraryDamaged: false
     // Why the store did not keep the last write of a stored list.
     property string _storeProblem: ""
     // Per stored list's key: { store, text, entries } of this page's last
@@ -362,32 +366,50 @@ SpotSizingItem {
     }
 
     function _loadPersistedSettingsProfiles() {
-        var stored = Profiles.readEntries(settingsProfileStore.value("profilesJson", ""))
+        var stored = _readStoredList(settingsProfileStore, "profilesJson")
         return { ok: stored.ok, profiles: Profiles.profilesOf(stored.entries) }
+    }
+
+    // The entries of the list stored under `key`, read by the rule every
+    // edit reads it by; they stand for the stored text at the first edit
+    // while the store still holds it. `ok` false: the stored text is no
+    // list (or no text at all: a damaged line of the file), and is set
+    // aside at the first edit.
+    function _readStoredList(store, key) {
+        var text = store.value(key, "")
+        var stored = typeof text === "string" ? Profiles.readEntries(text) : { ok: false, entries: [] }
+        if (stored.ok)
+            _lastWritten[key] = { store: store, text: text, entries: stored.entries }
+        return stored
     }
 
     // Writes what `edit` makes of the text stored under `key` as it is now
     // (another copy of the program may have written since this page read
-    // it). `edit(text, lost, read)` returns the changes, key -> new text;
-    // `lost` says the key is gone from the store though this page read or
-    // wrote it (the file was deleted meanwhile), and `read(k)` reads
-    // another key it needs. The write is made only while every key read
-    // still holds what was read, else all is read and made again: another
-    // copy's write falling between is kept, never written over. Returns ""
-    // when kept, else why not (`_storeProblem` says it too); nothing is
-    // written then.
+    // it). `edit(text, lost, read, damaged)` returns the changes, key ->
+    // new text; `lost` says the key is gone from the store though this page
+    // read or wrote it (the file was deleted meanwhile), `read(k)` reads
+    // another key it needs, and `damaged` is the key's line as it stands
+    // in the file when its value reads as no text at all (a damaged line
+    // whose unquoted commas make it a list), else "". The write is made
+    // only while every key read still holds what was read, else all is
+    // read and made again: another copy's write falling between is kept,
+    // never written over. Returns "" when kept, else why not
+    // (`_storeProblem` says it too); nothing is written then.
     function _editStoredText(store, key, edit): string {
         var problem = ""
         for (var attempt = 0; attempt < 5; ++attempt) {
             var seen = {}
+            var damaged = ""
             var read = function (k) {
                 var v = store.value(k, "")
                 seen[k] = v === undefined || v === null ? "" : String(v)
+                if (k === key && typeof v === "object" && v !== null)
+                    damaged = store.storedLine(key)
                 return seen[k]
             }
             // A file that cannot be read is not written: the write says why.
             var text = read(key)
-            var result = store.writeIfUnchanged(seen, edit(text, store.lost(key), read))
+            var result = store.writeIfUnchanged(seen, edit(text, store.lost(key), read, damaged))
             problem = String(result.error)
             if (result.changed !== true)
                 break
@@ -405,19 +427,21 @@ SpotSizingItem {
     // store could not keep them (`_storeProblem` says why).
     function _editStoredList(store, key, change, shown) {
         var written = null
-        var problem = _editStoredText(store, key, function (text, lost, read) {
+        var problem = _editStoredText(store, key, function (text, lost, read, damaged) {
             // The entries this page read or wrote last stand for that text
             // as long as the store still holds it (reading a large list
             // again would take a second).
             var last = _lastWritten[key]
             delete _lastWritten[key]
             var stored = lost && shown ? { ok: true, entries: shown() }
+                : damaged !== "" ? { ok: false, entries: [] }
                 : last && last.store === store && last.text === text ? { ok: true, entries: last.entries }
                 : Profiles.readEntries(text)
             var changes = {}
             if (!stored.ok) {
                 var aside = read(key + "Unreadable")
-                changes[key + "Unreadable"] = aside === "" ? text : aside + "\n" + text
+                var unreadable = damaged !== "" ? damaged : text
+                changes[key + "Unreadable"] = aside === "" ? unreadable : aside + "\n" + unreadable
             }
             var entries = change(stored.entries) || stored.entries
             changes[key] = Profiles.entriesText(entries)
@@ -426,6 +450,8 @@ SpotSizingItem {
         })
         if (problem !== "")
             return null
+        // What was written is what the store holds now.
+        Profiles.entriesWritten(written.entries, written.text)
         _lastWritten[key] = written
         return written.entries
     }
@@ -987,17 +1013,33 @@ SpotSizingItem {
         libraryDevDialogs.openClearExploit()
     }
 
+    // The last rows listed per seat, with what they were listed from: the
+    // trees and open-folder maps are replaced, never changed in place, so
+    // the column and an edit asking again get them without a new walk.
+    property var _listedRows: ({})
+
     function _flattenTreeFor(player, cat) {
         var seat = _seat(player)
-        return Library.flatten(Library.cleanTreeOf(rangesFor(seat, cat), _newNodeId), root[seat + "OpenFolderIds"],
-                               function (name) { return root.rangeDisplayName(cat, name) })
+        var tree = rangesFor(seat, cat)
+        var open = root[seat + "OpenFolderIds"]
+        // Custom names are shown as typed, in every language.
+        var rev = cat === 2 ? -1 : _i18nRev
+        var last = _listedRows[seat]
+        if (last && last.tree === tree && last.open === open && last.cat === cat && last.rev === rev)
+            return last.rows
+        var rows = Library.flatten(Library.cleanTreeOf(tree, _newNodeId), open,
+                                   function (name) { return root.rangeDisplayName(cat, name) })
+        _listedRows[seat] = { tree: tree, open: open, cat: cat, rev: rev, rows: rows }
+        return rows
     }
 
     // Reads the language counter, so a binding to the rows follows a
-    // language change.
+    // language change; Custom names are shown as typed, so a large Custom
+    // library is not listed again for one.
     function listModelFor(player) {
         var seat = _seat(player)
-        return _i18nRev >= 0 ? _flattenTreeFor(seat, root[seat + "RangeCategory"]) : []
+        var category = root[seat + "RangeCategory"]
+        return category === 2 || _i18nRev >= 0 ? _flattenTreeFor(seat, category) : []
     }
 
     function _toggleOpenFolder(player, folderId) {
@@ -1044,33 +1086,10 @@ SpotSizingItem {
     }
 
     function _loadPersistedCustomRanges(player) {
-        var key = _seat(player) + "CustomRangesJson"
-        var text = rangeStore.value(key, "")
-        var stored = Library.readStoredTree(text, null)
-        if (!stored.ok)
-            return []
-        _readForEditing.push({ key: key, text: text })
-        readForEditingTimer.restart()
-        return Library.rememberClean(stored.tree)
-    }
-
-    // The lists read at start, read again entry by entry (as an edit reads
-    // them) once the page shows, so that the first edit of a large list
-    // need not: see _editStoredListLocked.
-    property var _readForEditing: []
-
-    Timer {
-        id: readForEditingTimer
-        interval: 300
-        onTriggered: {
-            var lists = root._readForEditing
-            root._readForEditing = []
-            lists.forEach(function (list) {
-                if (root._lastWritten[list.key] === undefined)
-                    root._lastWritten[list.key] = { store: rangeStore, text: list.text,
-                                                    entries: Profiles.readEntries(list.text).entries }
-            })
-        }
+        var seat = _seat(player)
+        var stored = _readStoredList(rangeStore, seat + "CustomRangesJson")
+        root["_" + seat + "LibraryDamaged"] = !stored.ok
+        return Library.rememberClean(Library.treeOf(stored.entries))
     }
 
     // Writes a seat's Custom tree to the store, as persistSettingsProfiles
@@ -1097,8 +1116,9 @@ SpotSizingItem {
         if (!entries)
             return false
         root[seat + "CustomRanges"] = Library.rememberClean(treeAfter ? treeAfter() : Library.treeOf(entries))
-        // The seat shows the store as it is now.
+        // The seat shows the store as it is now; unreadable text is aside.
         root["_" + seat + "LibraryStoreError"] = ""
+        root["_" + seat + "LibraryDamaged"] = false
         return true
     }
 
@@ -1282,7 +1302,9 @@ SpotSizingItem {
         root["_" + player + "LibraryStoreError"] = kept ? "" : _storeProblem
         if (!kept)
             return
-        root[player + "OpenFolderIds"] = Library.existingOpenFolders(root[player + "CustomRanges"], root[player + "OpenFolderIds"])
+        var open = Library.existingOpenFolders(root[player + "CustomRanges"], root[player + "OpenFolderIds"])
+        if (Object.keys(open).length !== Object.keys(root[player + "OpenFolderIds"]).length)
+            root[player + "OpenFolderIds"] = open
         var rows = listModelFor(player)
         root[player + "SelectedId"] = rows.length > 0 ? rows[Math.max(0, Math.min(index, rows.length - 1))].id : ""
     }

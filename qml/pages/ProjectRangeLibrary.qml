@@ -208,12 +208,16 @@ ColumnLayout {
                 }
 
                 // Long built-in names are cut in the narrow list; the whole
-                // name shows on hover.
-                PlainToolTip {
-                    theme: library.page.theme
-                    visible: rowArea.containsMouse && rowLabel.truncated
-                    delay: 500
-                    text: rowLabel.text
+                // name shows on hover. The tip is made only then: the rows
+                // in sight are made again at each change of the list.
+                Loader {
+                    active: rowArea.containsMouse && rowLabel.truncated
+                    sourceComponent: PlainToolTip {
+                        theme: library.page.theme
+                        visible: true
+                        delay: 500
+                        text: rowLabel.text
+                    }
                 }
             }
         }
@@ -239,7 +243,13 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.preferredWidth: 0
             visible: text !== ""
-            text: library.page["_" + library.seat + "LibraryStoreError"]
+            // A store that cannot be read says so first; a list in it that
+            // cannot be read is named as damaged.
+            text: library.page["_" + library.seat + "LibraryStoreError"] !== ""
+                  ? library.page["_" + library.seat + "LibraryStoreError"]
+                  : library.page["_" + library.seat + "LibraryDamaged"] === true && library.category === 2
+                  ? qsTr("The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.")
+                  : ""
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 10

@@ -103,9 +103,15 @@ function _readable(entries) {
     return entries.map(function (e) { return e.text === undefined ? e.value : null })
 }
 
-// The readable tree of stored entries.
+// The readable tree of stored entries. The tree is kept with the entries
+// until they change (only the functions here change them in place), so
+// that an edit of a large list need not clean it again.
 function treeOf(entries) {
-    return sanitizeTree(_readable(entries), null)
+    if (entries.cleanTree !== undefined)
+        return entries.cleanTree
+    var tree = sanitizeTree(_readable(entries), null)
+    entries.cleanTree = tree
+    return tree
 }
 
 // The tree entries made to hold `tree` (clean, with ids); see
@@ -122,14 +128,19 @@ function entriesWithTree(entries, tree) {
 }
 
 // The stored node and the stored list holding it, for the node of that id
-// in treeOf(entries); null when there is none. The top level's list is the
-// readable values of the entries.
+// in treeOf(entries), with the top-level entry it lies in (`entry`); null
+// when there is none. The top level's list is the readable values of the
+// entries.
 function _locate(entries, id) {
     var values = _readable(entries)
     var found = null
-    _clean(values, null, "", 0, function (clean, raw, rawList) {
+    // Nodes are told after the nodes inside them: the first top-level node
+    // told after the one sought holds it.
+    _clean(values, null, "", 0, function (clean, raw, rawList, index) {
         if (!found && clean.id === String(id))
             found = { raw: raw, list: rawList, top: rawList === values }
+        if (found && found.entry === undefined && rawList === values)
+            found.entry = entries[index]
     }, Object.create(null))
     return found
 }
@@ -144,33 +155,58 @@ function addToEntries(entries, folderId, node, uniqueName) {
 // As addToEntries; returns { name, tree }, `tree` being treeOf(entries)
 // after the addition, made without reading the whole list again.
 function addToEntriesWithTree(entries, folderId, node, uniqueName) {
-    var tree = treeOf(entries)
-    var folder = folderId === "" ? null : findNode(tree, folderId)
+    var before = treeOf(entries)
+    var folder = folderId === "" ? null : findNode(before, folderId)
     var place = folder && isFolder(folder) ? _locate(entries, folderId) : null
     var added = {}
     for (var key in node)
         added[key] = node[key]
-    added.name = uniqueName(folder && place ? folder.children : tree, node.name)
-    // The clean tree is a copy of its own, so the new node joins it too.
+    added.name = uniqueName(folder && place ? folder.children : before, node.name)
+    // The new node is cleaned on its own; the tree shown before is left as
+    // it was.
     var clean = sanitizeTree([added], null)[0]
+    var tree
     if (place) {
         if (!Array.isArray(place.raw.children))
             place.raw.children = []
         place.raw.children.push(added)
-        folder.children.push(clean)
+        Profiles.markChanged(place.entry)
+        tree = _withChildAdded(before, folder.id, clean)
     } else {
         entries.push({ value: added })
-        tree.push(clean)
+        tree = before.concat([clean])
     }
+    entries.cleanTree = tree
     return { name: added.name, tree: tree }
+}
+
+// A copy of a clean tree with `clean` added to the folder of that id: the
+// folders on its path are new, every other node is shared.
+function _withChildAdded(nodes, folderId, clean) {
+    return nodes.map(function (node) {
+        if (!isFolder(node))
+            return node
+        if (node.id === folderId)
+            return { id: node.id, type: "folder", name: node.name, children: node.children.concat([clean]) }
+        if (!findNode(node.children, folderId))
+            return node
+        return { id: node.id, type: "folder", name: node.name, children: _withChildAdded(node.children, folderId, clean) }
+    })
 }
 
 // Removes the node of that id, and everything below it, from the stored
 // entries. Returns whether one was found.
 function removeFromEntries(entries, id) {
+    var top = _topLevelPlace(entries, String(id))
+    if (top) {
+        entries.splice(top.entry, 1)
+        entries.cleanTree = top.tree
+        return true
+    }
     var place = _locate(entries, id)
     if (!place)
         return false
+    delete entries.cleanTree
     if (place.top) {
         for (var i = 0; i < entries.length; ++i)
             if (entries[i].text === undefined && entries[i].value === place.raw) {
@@ -179,8 +215,42 @@ function removeFromEntries(entries, id) {
             }
     } else {
         place.list.splice(place.list.indexOf(place.raw), 1)
+        Profiles.markChanged(place.entry)
     }
     return true
+}
+
+// A top-level node of the tree kept with the entries that carries its own
+// id, met nowhere else in the tree: { entry, tree }, the index of its entry
+// and the tree without it, found without cleaning the whole list again.
+// null otherwise (an id made on reading, or told apart by a suffix, would
+// change for other nodes once it is gone).
+function _topLevelPlace(entries, id) {
+    var tree = entries.cleanTree
+    if (tree === undefined)
+        return null
+    var index = -1
+    for (var i = 0; i < tree.length && index < 0; ++i)
+        if (tree[i].id === id)
+            index = i
+    if (index < 0)
+        return null
+    // The entries that give a top-level node, as cleaning tells them.
+    var entry = -1
+    for (var e = 0, k = -1; e < entries.length && entry < 0; ++e) {
+        var value = entries[e].text === undefined ? entries[e].value : null
+        if (value && typeof value === "object" && !Array.isArray(value) && _text(value.name).trim() !== "" && ++k === index)
+            entry = e
+    }
+    if (entry < 0 || _text(entries[entry].value.id).trim() !== id || _suffixedId(tree, id + "~"))
+        return null
+    return { entry: entry, tree: tree.slice(0, index).concat(tree.slice(index + 1)) }
+}
+
+function _suffixedId(nodes, prefix) {
+    return nodes.some(function (node) {
+        return node.id.indexOf(prefix) === 0 || (isFolder(node) && _suffixedId(node.children, prefix))
+    })
 }
 
 function isFolder(node) {

@@ -254,10 +254,14 @@ function _cleanProfile(el, makeId, seen) {
 
 // ---- Stored lists ----
 // A stored list is read entry by entry, so that one damaged entry costs no
-// other: { ok, entries }, each entry { value, source, json } when its text
-// is JSON (`source` the text as stored, `json` the value's JSON as read), or
-// { text } with the text kept as it was. `ok` is false when the stored text
-// is no list at all. Blank text is an empty list.
+// other: { ok, entries }, each entry { value, ... } when its text is JSON,
+// or { text } with the text kept as it was. `ok` is false when the stored
+// text is no list at all. Blank text is an empty list.
+// Every entry that is JSON is written back as it was stored until it is
+// changed: an entry of a list that parses whole knows its place in that
+// text (`at`, `from`); one of a list read part by part keeps its own text
+// (`source`, and `json`, its value's JSON as read). JSON again would turn
+// 1e309 into null and round long whole numbers.
 function readEntries(stored) {
     if (stored === undefined || stored === null)
         return { ok: true, entries: [] }
@@ -265,22 +269,19 @@ function readEntries(stored) {
         return { ok: false, entries: [] }
     if (stored.trim() === "")
         return { ok: true, entries: [] }
-    // The text as this program writes it (each entry its value's JSON) is
-    // read whole, which a large list needs: the split below walks it
-    // character by character.
+    // A list that parses whole (what this program writes) is read in one
+    // go, which a large list needs: the split below walks it character by
+    // character, and is made only when an entry's own text is asked for.
     var whole = null
     try {
         whole = JSON.parse(stored)
     } catch (e) {
         whole = null
     }
-    // Its entries need no text of their own: each is written back as its
-    // value's JSON, which is what it was.
-    if (Array.isArray(whole) && JSON.stringify(whole) === stored)
-        return { ok: true, entries: whole.map(function (value) { return { value: value } }) }
-    // Split even when the whole text parses: each entry keeps its own text,
-    // so that one the page leaves alone is written back as it was (JSON
-    // again would turn 1e309 into null and round long whole numbers).
+    if (Array.isArray(whole)) {
+        var from = { text: stored, count: whole.length, parts: null }
+        return { ok: true, entries: whole.map(function (value, i) { return { value: value, at: i, from: from } }) }
+    }
     var parts = _splitList(stored)
     if (parts === null)
         return { ok: false, entries: [] }
@@ -294,25 +295,84 @@ function readEntries(stored) {
     }) }
 }
 
+// Tells the entries that their value changed in place (an entry inside
+// them was added or removed): it is written as its value's JSON.
+function markChanged(entry) {
+    if (entry)
+        entry.changed = true
+}
+
+// The text an entry was stored as, while its value is unchanged; undefined
+// for a new or changed entry.
+function _storedText(e) {
+    if (e.changed === true)
+        return undefined
+    if (e.from !== undefined) {
+        if (e.from.parts === null)
+            e.from.parts = _splitList(e.from.text) || []
+        // A list that parses whole splits into its entries; should it not,
+        // the entry is written as its value's JSON.
+        return e.from.parts.length === e.from.count ? e.from.parts[e.at] : undefined
+    }
+    if (e.source !== undefined && JSON.stringify(e.value) === e.json)
+        return e.source
+    return undefined
+}
+
 // The list's text again: new and changed entries as JSON, the others as
 // they were stored.
 // A cut-off tail goes last and the list stays open after it, so that its
 // text reads back the same and swallows no entry written after it.
 function entriesText(entries) {
+    // A list read whole with entries added at its end (a range or a profile
+    // saved) is that text with the new entries' JSON before its "]".
+    var first = entries.length > 0 ? entries[0].from : undefined
+    var kept = 0
+    if (first !== undefined) {
+        while (kept < entries.length && entries[kept].from === first && entries[kept].at === kept
+               && entries[kept].changed !== true)
+            ++kept
+    }
+    if (first !== undefined && kept === first.count
+            && entries.slice(kept).every(function (e) { return e.text === undefined && e.from === undefined && e.source === undefined })) {
+        var added = entries.slice(kept).map(function (e) { return JSON.stringify(e.value) })
+        if (added.length === 0)
+            return first.text
+        var close = first.text.lastIndexOf("]")
+        return first.text.slice(0, close) + (kept > 0 ? "," : "") + added.join(",") + first.text.slice(close)
+    }
     // Values alone (the usual case) are written in one go.
-    if (entries.every(function (e) { return e.text === undefined && e.source === undefined }))
+    if (entries.every(function (e) { return e.text === undefined && e.source === undefined && e.from === undefined }))
         return JSON.stringify(entries.map(function (e) { return e.value }))
     var whole = entries.filter(function (e) { return !e.cutOff })
     var cut = entries.filter(function (e) { return e.cutOff })
     var texts = whole.map(function (e) {
         if (e.text !== undefined)
             return e.text
-        var json = JSON.stringify(e.value)
-        return e.source !== undefined && json === e.json ? e.source : json
+        var stored = _storedText(e)
+        return stored !== undefined ? stored : JSON.stringify(e.value)
     })
     if (cut.length === 0)
         return "[" + texts.join(",") + "]"
     return "[" + texts.concat(cut.map(function (e) { return e.text })).join(",")
+}
+
+// The entries as read from `text`, the list they were just written as:
+// each keeps its place in it, so that the next edit need not read the
+// list again. Entries written around a text that could not be read are
+// left as they are.
+function entriesWritten(entries, text) {
+    if (entries.some(function (e) { return e.text !== undefined }))
+        return entries
+    var from = { text: text, count: entries.length, parts: null }
+    entries.forEach(function (e, i) {
+        e.at = i
+        e.from = from
+        delete e.changed
+        delete e.source
+        delete e.json
+    })
+    return entries
 }
 
 // The element texts of a top-level "[...]", split at the commas outside
@@ -415,18 +475,6 @@ function entriesWithProfiles(entries, profiles) {
 // A stored JSON list read back: { ok, list }, the entries that cannot be
 // read left out; see readEntries.
 function readStoredList(text) {
-    // A list that parses whole is read as it is: nothing is written back
-    // from here, so its entries' own texts are not needed.
-    if (typeof text === "string" && text.trim() !== "") {
-        var whole = null
-        try {
-            whole = JSON.parse(text)
-        } catch (e) {
-            whole = null
-        }
-        if (Array.isArray(whole))
-            return { ok: true, list: whole }
-    }
     var stored = readEntries(text)
     var list = []
     stored.entries.forEach(function (e) { if (e.text === undefined) list.push(e.value) })

@@ -7,6 +7,8 @@ import Pellaris
 // scrolled to the ranges; "--lang=CODE" the language; "--blocked" puts a
 // folder in place of the settings file, then saves a range (its dialog
 // stays open with the reason; the notice of the start is closed first);
+// "--damaged" breaks one escape before a quote in the stored list's line,
+// so that the library starts empty and says the list is damaged;
 // "--settings" shows the settings page
 // instead, with the reason of a language that could not be kept.
 ApplicationWindow {
@@ -43,6 +45,8 @@ ApplicationWindow {
             languageManager.setLanguage(argValue("--lang="))
         if (args.indexOf("--blocked") >= 0)
             harness.blockSettingsFile(true)
+        if (args.indexOf("--damaged") >= 0)
+            harness.editSettingsFile("\\\"name\\\":\\\"BTN open 5\\\"", "x\"name\\\":\\\"BTN open 5\\\"")
         // qmllint enable unqualified
         loader.active = true
         startTimer.start()

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QFile>
+#include <QSaveFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 #include <QQmlContext>
@@ -171,6 +172,19 @@ QString Harness::settingsFileText() const {
 bool Harness::removeSettingsFile() {
   const QString file = QSettings().fileName();
   return !QFile::exists(file) || QFile::remove(file);
+}
+
+bool Harness::editSettingsFile(const QString& from, const QString& to) {
+  const QString name = QSettings().fileName();
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  QByteArray bytes = file.readAll();
+  file.close();
+  const qsizetype at = bytes.indexOf(from.toUtf8());
+  if (from.isEmpty() || at < 0) return false;
+  bytes.replace(at, from.toUtf8().size(), to.toUtf8());
+  QSaveFile out(name);
+  return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }
 
 QString Harness::idOf(QObject* object) const {

@@ -81,6 +81,10 @@ class Harness : public QObject {
   // The settings file's text as it is on disk.
   Q_INVOKABLE QString settingsFileText() const;
   Q_INVOKABLE bool removeSettingsFile();
+  // Replaces the first `from` in the settings file's text with `to`, as a
+  // hand or a fault would (the file is replaced, as a write replaces it).
+  // Returns whether `from` was there and the file was written.
+  Q_INVOKABLE bool editSettingsFile(const QString& from, const QString& to);
 
   // Holds the available memory the published controller sees at most at
   // `bytes` (0 lifts the cap), and has it read the figure again at once.

@@ -216,6 +216,36 @@ Item {
             compare(Library.sanitizeTree({ name: "x" }, makeId), [])
         }
 
+        // Edits of stored entries keep the tree they hold as reading the
+        // entries afresh would make it, and their text reads back as that
+        // tree: one removal, then one addition, on a list read whole.
+        function test_editedEntriesReadAsStored_data() {
+            var f = { id: "f", type: "folder", name: "F", children: [{ id: "in", name: "in", value: "KK" }] }
+            return [
+                { tag: "a top-level range", list: [{ id: "a", name: "A", value: "AA" }, f, { id: "b", name: "B" }], remove: "a", names: ["F", "B"] },
+                { tag: "a top-level folder", list: [{ id: "a", name: "A" }, f, { id: "b", name: "B" }], remove: "f", names: ["A", "B"] },
+                { tag: "an id given twice, the first", list: [{ id: "x", name: "X1" }, { id: "x", name: "X2" }, { id: "y", name: "Y" }], remove: "x", names: ["X2", "Y"] },
+                { tag: "an id given twice, the second", list: [{ id: "x", name: "X1" }, { id: "x", name: "X2" }], remove: "x~2", names: ["X1"] },
+                { tag: "a range without id", list: [{ name: "N", value: "1" }, { name: "N", value: "2" }, { id: "b", name: "B" }], remove: "/N#1", names: ["N", "B"] },
+                { tag: "beside entries that are no node", list: [null, { name: "" }, 7, { id: "a", name: "A" }, { id: "b", name: "B" }], remove: "b", names: ["A"] },
+                { tag: "inside a folder", list: [{ id: "a", name: "A" }, f], remove: "in", names: ["A", "F"] }
+            ]
+        }
+
+        function test_editedEntriesReadAsStored(data) {
+            var entries = Profiles.readEntries(JSON.stringify(data.list)).entries
+            Library.treeOf(entries)
+            verify(Library.removeFromEntries(entries, data.remove))
+            var fresh = Profiles.readEntries(Profiles.entriesText(entries)).entries
+            compare(Library.treeOf(entries), Library.treeOf(fresh))
+            compare(Library.treeOf(fresh).map(function (n) { return n.name }), data.names)
+            compare(Library.countDescendants({ type: "folder", children: Library.treeOf(fresh) }),
+                    Library.countDescendants({ type: "folder", children: Library.sanitizeTree(data.list, null) }) - (data.remove === "f" ? 2 : 1))
+            Library.addToEntriesWithTree(entries, "", { id: "n", type: "range", name: "New", value: "QQ" }, Profiles.uniqueName)
+            var again = Profiles.readEntries(Profiles.entriesText(entries)).entries
+            compare(Library.treeOf(entries), Library.treeOf(again))
+        }
+
         function test_readStoredTree_data() {
             return [
                 { tag: "blank", text: "", ok: true, count: 0 },

@@ -155,6 +155,70 @@ Item {
             compare(stored("ipCustomRangesJson"), ipTree)
         }
 
+        // One byte of the file damaged in a stored list's line, so that the
+        // line reads as a list of texts or as text that is no list: the page
+        // starts with that list empty and says it is damaged, the next save
+        // sets the line aside as it stood and keeps the new entry, and the
+        // other lists are read and kept as they were.
+        function test_damagedLine_data() {
+            var ranges = JSON.stringify([{ id: "old", name: "old", value: "AA" }, { id: "o2", name: "two", value: "KK" }])
+            return [
+                { tag: "broken escape before a quote", key: "oopCustomRangesJson", text: ranges,
+                  from: "\\\"name\\\":\\\"two", to: "x\"name\\\":\\\"two" },
+                { tag: "doubled backslash before a quote", key: "oopCustomRangesJson", text: ranges,
+                  from: "\\\"value\\\":\\\"AA", to: "\\\\\"value\\\":\\\"AA" },
+                { tag: "opening quote lost", key: "oopCustomRangesJson", text: ranges,
+                  from: "oopCustomRangesJson=\"", to: "oopCustomRangesJson=" },
+                { tag: "bracket turned to a brace", key: "oopCustomRangesJson", text: ranges,
+                  from: "oopCustomRangesJson=\"[", to: "oopCustomRangesJson=\"{" },
+                { tag: "profile list, broken escape", key: "profilesJson", text: profiles,
+                  from: "\\\"name\\\":\\\"Kept", to: "x\"name\\\":\\\"Kept" }
+            ]
+        }
+
+        function test_damagedLine(data) {
+            plant(data.key, data.text)
+            verify(harness.editSettingsFile(data.from, data.to), "the line is damaged")
+            var file = harness.settingsFileText()
+            var line = file.split("\n").filter(function (l) { return l.indexOf(data.key + "=") === 0 })[0]
+            // A line that still reads as text is set aside as that text;
+            // one that does not, as it stands in the file.
+            var asRead = stored(data.key)
+            var damaged = typeof asRead === "string" ? asRead : line.slice(data.key.length + 1)
+            var isProfiles = data.key === "profilesJson"
+            var page = makePage()
+            var said = findChild(page, "oopLibraryStoreError")
+            if (isProfiles) {
+                compare(names(page.settingsProfiles), [])
+                compare(names(page.oopCustomRanges), ["old"])
+            } else {
+                compare(names(page.oopCustomRanges), [])
+                verify(/damaged/.test(said.text), said.text)
+                verify(!/another copy/.test(said.text), said.text)
+                compare(names(page.settingsProfiles), ["Kept"])
+            }
+            compare(names(page.ipCustomRanges), ["ip one"])
+            compare(harness.settingsFileText(), file, "nothing is written at start")
+
+            if (isProfiles) {
+                verify(page.saveSettingsProfile("New"), page._saveProfileError)
+            } else {
+                page.oopRangeText = "22+"
+                page.openSaveRangeDialog("oop")
+                verify(page.commitSaveRange("New"), page._saveRangeError)
+                compare(said.text, "")
+            }
+            compare(stored(data.key + "Unreadable"), damaged, "the damaged text is set aside")
+            compare(stored("ipCustomRangesJson"), ipTree)
+            if (!isProfiles)
+                compare(stored("profilesJson"), profiles)
+
+            var fresh = makePage()
+            compare(names(isProfiles ? fresh.settingsProfiles : fresh.oopCustomRanges), ["New"])
+            compare(findChild(fresh, "oopLibraryStoreError").text, "")
+            compare(names(fresh.ipCustomRanges), ["ip one"])
+        }
+
         // Persisting writes the page's list: an item the page dropped goes,
         // one it added comes last, and entries the page could not read, or
         // holds unchanged (fields it does not know included), stay as they

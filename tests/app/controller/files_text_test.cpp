@@ -96,6 +96,49 @@ class FilesTextTest : public QObject {
                                                                                "AA, KK"));
   }
 
+  // A range file read as the import reads it: LF, CRLF and a lone CR each
+  // end a line, and the range stored holds every line at its weight.
+  void importReadsEveryLineEnd_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QVariantMap>("weights");
+    const QVariantMap qqHalf99{{"QQ", 0.5}, {"99", 1.0}};
+    QTest::newRow("CR only") << QByteArray("QQ:0.5\r99\r") << "QQ:0.5\n99\n"
+                             << "QQ:0.5, 99" << qqHalf99;
+    QTest::newRow("LF") << QByteArray("QQ:0.5\n99\n") << "QQ:0.5\n99\n"
+                        << "QQ:0.5, 99" << qqHalf99;
+    QTest::newRow("CRLF") << QByteArray("QQ:0.5\r\n99\r\n") << "QQ:0.5\n99\n"
+                          << "QQ:0.5, 99" << qqHalf99;
+    QTest::newRow("mixed, blank lines")
+        << QByteArray("AA\r\nKK:0.25\rQQ:0.5\n\r\r\n99") << "AA\nKK:0.25\nQQ:0.5\n\n\n99"
+        << "AA, KK:0.25, QQ:0.5, 99"
+        << QVariantMap{{"AA", 1.0}, {"KK", 0.25}, {"QQ", 0.5}, {"99", 1.0}};
+    QTest::newRow("CR between items of a line")
+        << QByteArray("AA,KK\rAKs:0.5, AQs\r") << "AA,KK\nAKs:0.5, AQs\n"
+        << "AA, KK, AKs:0.5, AQs"
+        << QVariantMap{{"AA", 1.0}, {"KK", 1.0}, {"AKs", 0.5}, {"AQs", 1.0}};
+  }
+
+  void importReadsEveryLineEnd() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QFETCH(QVariantMap, weights);
+    QVERIFY(writeAll(path("lines.txt"), bytes));
+    const QVariantMap file = read(path("lines.txt"));
+    QCOMPARE(file.value("ok").toBool(), true);
+    QCOMPARE(file.value("text").toString(), text);
+    const QVariantMap imported =
+        controller.normalizeImportedRangeText(file.value("text").toString(), "holdem");
+    QCOMPARE(imported.value("error").toString(), QString());
+    QCOMPARE(imported.value("text").toString(), stored);
+    const QVariantMap shares = controller.readRangeText(stored, "holdem").value("weights").toMap();
+    QCOMPARE(shares.keys(), weights.keys());
+    for (auto it = weights.constBegin(); it != weights.constEnd(); ++it)
+      QCOMPARE(shares.value(it.key()).toDouble(), it.value().toDouble());
+  }
+
   // Text in another encoding is named as such, never passed on garbled.
   void readRefusesOtherEncodings_data() {
     QTest::addColumn<QByteArray>("bytes");
