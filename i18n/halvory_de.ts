@@ -1728,6 +1728,10 @@ Gesamt: %3
         <translation>Noch keine gespeicherten Profile.</translation>
     </message>
     <message>
+        <source>The saved settings profiles are damaged and cannot be read. The damaged text is set aside when a profile is saved.</source>
+        <translation>Die gespeicherten Einstellungsprofile sind beschädigt und können nicht gelesen werden. Der beschädigte Text wird beim Speichern eines Profils beiseitegelegt.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>

@@ -1728,6 +1728,10 @@ Duración media: %4</translation>
         <translation>Aún no hay perfiles guardados.</translation>
     </message>
     <message>
+        <source>The saved settings profiles are damaged and cannot be read. The damaged text is set aside when a profile is saved.</source>
+        <translation>Los perfiles de ajustes guardados están dañados y no se pueden leer. El texto dañado se aparta al guardar un perfil.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>

@@ -1728,6 +1728,10 @@ Durée moy.&#xa0;: %4</translation>
         <translation>Aucun profil enregistré pour l’instant.</translation>
     </message>
     <message>
+        <source>The saved settings profiles are damaged and cannot be read. The damaged text is set aside when a profile is saved.</source>
+        <translation>Les profils de réglages enregistrés sont endommagés et ne peuvent pas être lus. Le texte endommagé est mis de côté à l'enregistrement d'un profil.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>

@@ -1728,6 +1728,10 @@ Tempo medio: %4</translation>
         <translation>Ancora nessun profilo salvato.</translation>
     </message>
     <message>
+        <source>The saved settings profiles are damaged and cannot be read. The damaged text is set aside when a profile is saved.</source>
+        <translation>I profili impostazioni salvati sono danneggiati e non possono essere letti. Il testo danneggiato viene messo da parte al salvataggio di un profilo.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Elimina</translation>
     </message>

@@ -1731,6 +1731,10 @@ Dziennie: %2
         <translation>Brak zapisanych profili.</translation>
     </message>
     <message>
+        <source>The saved settings profiles are damaged and cannot be read. The damaged text is set aside when a profile is saved.</source>
+        <translation>Zapisane profile ustawień są uszkodzone i nie można ich odczytać. Uszkodzony tekst zostanie odłożony na bok przy zapisie profilu.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Usuń</translation>
     </message>

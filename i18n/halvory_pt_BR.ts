@@ -1728,6 +1728,10 @@ Duração média: %4</translation>
         <translation>Nenhum perfil salvo ainda.</translation>
     </message>
     <message>
+        <source>The saved settings profiles are damaged and cannot be read. The damaged text is set aside when a profile is saved.</source>
+        <translation>Os perfis de ajustes salvos estão danificados e não podem ser lidos. O texto danificado é deixado de lado ao salvar um perfil.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Excluir</translation>
     </message>

@@ -1731,6 +1731,10 @@ Avg runtime: %4</source>
         <translation>Сохранённых профилей пока нет.</translation>
     </message>
     <message>
+        <source>The saved settings profiles are damaged and cannot be read. The damaged text is set aside when a profile is saved.</source>
+        <translation>Сохранённые профили настроек повреждены и не могут быть прочитаны. Повреждённый текст откладывается в сторону при сохранении профиля.</translation>
+    </message>
+    <message>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>

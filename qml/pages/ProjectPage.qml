@@ -148,6 +148,9 @@ SpotSizingItem {
     property string _loadProfileError: ""
     property string _deleteProfileId: ""
     property string _deleteProfileName: ""
+    // Whether the stored profile list could not be read at start (it is set
+    // aside at the next save of the list).
+    property bool _profilesDamaged: false
 
     // ---- Memory figures of the header ----
     readonly property string _solveRamText: _memoryText("solveRequiredMemoryText")
@@ -480,6 +483,7 @@ SpotSizingItem {
             _loadProfileError = _storeProblem
             return
         }
+        _profilesDamaged = false
         settingsProfiles = Profiles.profilesOf(entries)
         if (_loadProfileSelectedId === key)
             _loadProfileSelectedId = ""
@@ -507,6 +511,8 @@ SpotSizingItem {
             _saveProfileError = _storeProblem
             return false
         }
+        // The damaged text is set aside now.
+        _profilesDamaged = false
         settingsProfiles = Profiles.profilesOf(entries)
         return true
     }
@@ -1328,7 +1334,9 @@ SpotSizingItem {
         oopExploitOverrides = _loadPersistedExploitOverrides("oop")
         ipExploitOverrides = _loadPersistedExploitOverrides("ip")
         _loadBundledPresetRanges()
-        settingsProfiles = _loadPersistedSettingsProfiles().profiles
+        var storedProfiles = _loadPersistedSettingsProfiles()
+        settingsProfiles = storedProfiles.profiles
+        _profilesDamaged = !storedProfiles.ok
         oopCustomRanges = _loadPersistedCustomRanges("oop")
         ipCustomRanges = _loadPersistedCustomRanges("ip")
         // A store that cannot be read shows empty libraries: not as kept.

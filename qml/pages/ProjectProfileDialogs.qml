@@ -73,6 +73,12 @@ Item {
 
     component Filler: Item { Layout.fillWidth: true }
 
+    // Said in both dialogs while the stored list that could not be read at
+    // start is not yet set aside.
+    readonly property string _damagedText: page._profilesDamaged
+        ? qsTranslate("ProjectPage", "The saved settings profiles are damaged and cannot be read. The damaged text is set aside when a profile is saved.")
+        : ""
+
     ProjectNameDialog {
         id: saveSettingsDialog
         objectName: "saveSettingsDialog"
@@ -85,7 +91,7 @@ Item {
         }
         prompt: qsTranslate("ProjectPage", "Profile name:")
         field.placeholderText: qsTranslate("ProjectPage", "e.g., 100bb rake-free (fast)")
-        errorText: dialogs.page._saveProfileError
+        errorText: dialogs.page._saveProfileError !== "" ? dialogs.page._saveProfileError : dialogs._damagedText
         confirmText: qsTranslate("ProjectPage", "Save")
         fieldObjectName: "saveSettingsNameField"
         errorObjectName: "saveProfileError"
@@ -105,7 +111,7 @@ Item {
         Label12 { text: qsTranslate("ProjectPage", "Choose a saved profile:") }
 
         Text {
-            visible: dialogs.page.settingsProfiles.length === 0
+            visible: dialogs.page.settingsProfiles.length === 0 && !dialogs.page._profilesDamaged
             text: qsTranslate("ProjectPage", "No saved profiles yet.")
             font.pixelSize: 11
             color: ThemeRules.roleColor(dialogs.page.theme, "textFaint", "#6E7681")
@@ -169,6 +175,10 @@ Item {
             }
         }
 
+        ErrorLine {
+            objectName: "profilesDamagedLine"
+            text: dialogs._damagedText
+        }
         ErrorLine { text: dialogs.page._loadProfileError }
         buttons: [
             Filler {},

@@ -172,7 +172,9 @@ Item {
                 { tag: "bracket turned to a brace", key: "oopCustomRangesJson", text: ranges,
                   from: "oopCustomRangesJson=\"[", to: "oopCustomRangesJson=\"{" },
                 { tag: "profile list, broken escape", key: "profilesJson", text: profiles,
-                  from: "\\\"name\\\":\\\"Kept", to: "x\"name\\\":\\\"Kept" }
+                  from: "\\\"name\\\":\\\"Kept", to: "x\"name\\\":\\\"Kept" },
+                { tag: "profile list, bracket turned to a brace", key: "profilesJson", text: profiles,
+                  from: "profilesJson=\"[", to: "profilesJson=\"{" }
             ]
         }
 
@@ -187,14 +189,15 @@ Item {
             var damaged = typeof asRead === "string" ? asRead : line.slice(data.key.length + 1)
             var isProfiles = data.key === "profilesJson"
             var page = makePage()
-            var said = findChild(page, "oopLibraryStoreError")
+            var said = damagedSaid(page, isProfiles)
+            verify(/damaged/.test(said.text), said.text)
+            verify(!/another copy/.test(said.text), said.text)
             if (isProfiles) {
                 compare(names(page.settingsProfiles), [])
+                compare(findChild(page, "saveSettingsDialog").errorText, said.text)
                 compare(names(page.oopCustomRanges), ["old"])
             } else {
                 compare(names(page.oopCustomRanges), [])
-                verify(/damaged/.test(said.text), said.text)
-                verify(!/another copy/.test(said.text), said.text)
                 compare(names(page.settingsProfiles), ["Kept"])
             }
             compare(names(page.ipCustomRanges), ["ip one"])
@@ -206,8 +209,8 @@ Item {
                 page.oopRangeText = "22+"
                 page.openSaveRangeDialog("oop")
                 verify(page.commitSaveRange("New"), page._saveRangeError)
-                compare(said.text, "")
             }
+            compare(said.text, "")
             compare(stored(data.key + "Unreadable"), damaged, "the damaged text is set aside")
             compare(stored("ipCustomRangesJson"), ipTree)
             if (!isProfiles)
@@ -216,7 +219,19 @@ Item {
             var fresh = makePage()
             compare(names(isProfiles ? fresh.settingsProfiles : fresh.oopCustomRanges), ["New"])
             compare(findChild(fresh, "oopLibraryStoreError").text, "")
+            compare(damagedSaid(fresh, true).text, "")
             compare(names(fresh.ipCustomRanges), ["ip one"])
+        }
+
+        // Where the page says a damaged list: the seat's library for a
+        // Custom list, the load dialog (opened) for the profiles.
+        function damagedSaid(page, isProfiles) {
+            if (!isProfiles)
+                return findChild(page, "oopLibraryStoreError")
+            var dialog = findChild(page, "loadSettingsDialog")
+            page.openLoadProfileDialog()
+            tryCompare(dialog, "opened", true)
+            return findChild(dialog.contentItem, "profilesDamagedLine")
         }
 
         // Persisting writes the page's list: an item the page dropped goes,
