@@ -2063,6 +2063,10 @@ Gesamt: %3
         <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
         <translation>Die gespeicherten eigenen Ranges sind beschädigt und können nicht gelesen werden. Der beschädigte Text wird beim Speichern einer Range beiseitegelegt.</translation>
     </message>
+    <message>
+        <source>The saved overrides of this library are damaged and cannot be read. The damaged text is set aside when an override is saved or the overrides are cleared.</source>
+        <translation>Die gespeicherten Überschreibungen dieser Bibliothek sind beschädigt und können nicht gelesen werden. Der beschädigte Text wird beim Speichern einer Überschreibung oder beim Löschen der Überschreibungen beiseitegelegt.</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

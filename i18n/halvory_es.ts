@@ -2063,6 +2063,10 @@ Duración media: %4</translation>
         <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
         <translation>Los rangos propios guardados están dañados y no se pueden leer. El texto dañado se aparta al guardar un rango.</translation>
     </message>
+    <message>
+        <source>The saved overrides of this library are damaged and cannot be read. The damaged text is set aside when an override is saved or the overrides are cleared.</source>
+        <translation>Las sobrescrituras guardadas de esta biblioteca están dañadas y no se pueden leer. El texto dañado se aparta al guardar una sobrescritura o al borrar las sobrescrituras.</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

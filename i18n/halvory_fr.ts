@@ -2063,6 +2063,10 @@ Durée moy.&#xa0;: %4</translation>
         <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
         <translation>Les ranges enregistrées dans Mes ranges sont endommagées et ne peuvent pas être lues. Le texte endommagé est mis de côté à l'enregistrement d'une range.</translation>
     </message>
+    <message>
+        <source>The saved overrides of this library are damaged and cannot be read. The damaged text is set aside when an override is saved or the overrides are cleared.</source>
+        <translation>Les remplacements enregistrés de cette bibliothèque sont endommagés et ne peuvent pas être lus. Le texte endommagé est mis de côté à l'enregistrement d'un remplacement ou à l'effacement des remplacements.</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -2063,6 +2063,10 @@ Tempo medio: %4</translation>
         <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
         <translation>I range personalizzati salvati sono danneggiati e non possono essere letti. Il testo danneggiato viene messo da parte al salvataggio di un range.</translation>
     </message>
+    <message>
+        <source>The saved overrides of this library are damaged and cannot be read. The damaged text is set aside when an override is saved or the overrides are cleared.</source>
+        <translation>Le sovrascritture salvate di questa libreria sono danneggiate e non possono essere lette. Il testo danneggiato viene messo da parte al salvataggio di una sovrascrittura o alla rimozione delle sovrascritture.</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -2067,6 +2067,10 @@ Dziennie: %2
         <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
         <translation>Zapisane własne zakresy są uszkodzone i nie można ich odczytać. Uszkodzony tekst zostanie odłożony na bok przy zapisie zakresu.</translation>
     </message>
+    <message>
+        <source>The saved overrides of this library are damaged and cannot be read. The damaged text is set aside when an override is saved or the overrides are cleared.</source>
+        <translation>Zapisane nadpisania tej biblioteki są uszkodzone i nie można ich odczytać. Uszkodzony tekst zostanie odłożony na bok przy zapisie nadpisania lub wyczyszczeniu nadpisań.</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

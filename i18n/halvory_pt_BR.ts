@@ -2063,6 +2063,10 @@ Duração média: %4</translation>
         <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
         <translation>Os ranges próprios salvos estão danificados e não podem ser lidos. O texto danificado é deixado de lado ao salvar um range.</translation>
     </message>
+    <message>
+        <source>The saved overrides of this library are damaged and cannot be read. The damaged text is set aside when an override is saved or the overrides are cleared.</source>
+        <translation>As sobrescritas salvas desta biblioteca estão danificadas e não podem ser lidas. O texto danificado é deixado de lado ao salvar uma sobrescrita ou ao limpar as sobrescritas.</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

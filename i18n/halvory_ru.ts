@@ -2067,6 +2067,10 @@ Avg runtime: %4</source>
         <source>The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.</source>
         <translation>Сохранённые свои диапазоны повреждены и не могут быть прочитаны. Повреждённый текст откладывается в сторону при сохранении диапазона.</translation>
     </message>
+    <message>
+        <source>The saved overrides of this library are damaged and cannot be read. The damaged text is set aside when an override is saved or the overrides are cleared.</source>
+        <translation>Сохранённые переопределения этой библиотеки повреждены и не могут быть прочитаны. Повреждённый текст откладывается в сторону при сохранении переопределения или сбросе переопределений.</translation>
+    </message>
 </context>
 <context>
     <name>RangeEditor</name>

@@ -129,6 +129,9 @@ SpotSizingItem {
     // is set aside at the next save of the list).
     property bool _oopLibraryDamaged: false
     property bool _ipLibraryDamaged: false
+    // Per overrides key (`<seat><kind>OverridesJson`): true when its stored
+    // map could not be read at start (it is set aside at its next write).
+    property var _overridesDamaged: ({})
     // Why the store did not keep the last write of a stored list.
     property string _storeProblem: ""
     // Per stored list's key: { store, text, entries } of this page's last
@@ -849,11 +852,25 @@ SpotSizingItem {
     }
 
     function _loadPersistedStandardOverrides(player) {
-        return Builtin.readStoredOverrides(rangeStore.value(_seat(player) + "StandardOverridesJson", ""))
+        return _loadPersistedOverrides(_seat(player) + "StandardOverridesJson")
     }
 
     function _loadPersistedExploitOverrides(player) {
-        return Builtin.readStoredOverrides(rangeStore.value(_seat(player) + "ExploitOverridesJson", ""))
+        return _loadPersistedOverrides(_seat(player) + "ExploitOverridesJson")
+    }
+
+    // A damaged line of the file reads as a list of texts, not as text.
+    function _loadPersistedOverrides(storeKey) {
+        var stored = rangeStore.value(storeKey, "")
+        _setOverridesDamaged(storeKey, (typeof stored === "object" && stored !== null)
+                                       || Builtin.storedOverridesUnreadable(stored))
+        return Builtin.readStoredOverrides(stored)
+    }
+
+    function _setOverridesDamaged(storeKey, damaged) {
+        var marks = Object.assign({}, _overridesDamaged)
+        marks[storeKey] = damaged
+        _overridesDamaged = marks
     }
 
     // Returns why the store did not keep the map ("" when it did).
@@ -864,11 +881,14 @@ SpotSizingItem {
     }
 
     // The changes that set aside stored overrides text that cannot be read.
-    function _overridesAside(storeKey, stored, read) {
+    // `damaged`: the key's line as it stands in the file when its value
+    // reads as no text at all, else "".
+    function _overridesAside(storeKey, stored, read, damaged) {
         var changes = {}
-        if (Builtin.storedOverridesUnreadable(stored)) {
+        if (damaged !== "" || Builtin.storedOverridesUnreadable(stored)) {
+            var unreadable = damaged !== "" ? damaged : stored
             var aside = read(storeKey + "Unreadable")
-            changes[storeKey + "Unreadable"] = aside === "" ? stored : aside + "\n" + stored
+            changes[storeKey + "Unreadable"] = aside === "" ? unreadable : aside + "\n" + unreadable
         }
         return changes
     }
@@ -911,8 +931,8 @@ SpotSizingItem {
         var storeKey = seat + kind + "OverridesJson"
         var shown = root[seat + kind + "Overrides"]
         var map = null
-        var problem = _editStoredText(rangeStore, storeKey, function (stored, lost, read) {
-            var changes = _overridesAside(storeKey, stored, read)
+        var problem = _editStoredText(rangeStore, storeKey, function (stored, lost, read, damaged) {
+            var changes = _overridesAside(storeKey, stored, read, damaged)
             map = lost ? Object.assign({}, shown) : Builtin.readStoredOverrides(stored)
             map[key] = text
             changes[storeKey] = JSON.stringify(_sanitizeOverrideMap(map))
@@ -922,6 +942,7 @@ SpotSizingItem {
         if (problem !== "")
             return false
         root[seat + kind + "Overrides"] = map
+        _setOverridesDamaged(storeKey, false)
         root[seat + kind + "Ranges"] = _updateRangeValueById(tree, root[seat + "SelectedId"], text)
         return true
     }
@@ -930,8 +951,8 @@ SpotSizingItem {
         if (player !== "oop" && player !== "ip")
             return false
         var storeKey = player + kind + "OverridesJson"
-        var problem = _editStoredText(rangeStore, storeKey, function (stored, lost, read) {
-            var changes = _overridesAside(storeKey, stored, read)
+        var problem = _editStoredText(rangeStore, storeKey, function (stored, lost, read, damaged) {
+            var changes = _overridesAside(storeKey, stored, read, damaged)
             changes[storeKey] = ""
             return changes
         })
@@ -939,6 +960,7 @@ SpotSizingItem {
         if (problem !== "")
             return false
         root[player + kind + "Overrides"] = {}
+        _setOverridesDamaged(storeKey, false)
         root[player + "SelectedId"] = ""
         root[player + "OpenFolderIds"] = {}
         root[player + "RangeText"] = ""

@@ -249,6 +249,9 @@ ColumnLayout {
                   ? library.page["_" + library.seat + "LibraryStoreError"]
                   : library.page["_" + library.seat + "LibraryDamaged"] === true && library.category === 2
                   ? qsTr("The saved Custom ranges are damaged and cannot be read. The damaged text is set aside when a range is saved.")
+                  : library.category < 2
+                    && library.page._overridesDamaged[library.seat + (library.category === 0 ? "Standard" : "Exploit") + "OverridesJson"] === true
+                  ? qsTr("The saved overrides of this library are damaged and cannot be read. The damaged text is set aside when an override is saved or the overrides are cleared.")
                   : ""
             textFormat: Text.PlainText
             wrapMode: Text.Wrap

@@ -153,19 +153,38 @@ Item {
             compare(JSON.parse(rangeStore.value("oopExploitOverridesJson")), { "Other / Bomb pot": "QQ+" })
         }
 
-        // Override text that cannot be read is set aside, never written
-        // over, by an override and by clearing.
+        // Override text that cannot be read is said as damaged at start and
+        // set aside, never written over, by an override and by clearing; a
+        // damaged line of the file (one byte before a quote) is set aside as
+        // it stands.
         function test_unreadableOverridesAreSetAside_data() {
-            return [{ tag: "override" }, { tag: "clear" }]
+            var map = "{\"Other / Bomb pot\":\"QQ+\",\"Other / Limp\":\"22+\"}"
+            return [
+                { tag: "override", op: "override" },
+                { tag: "clear", op: "clear" },
+                { tag: "damaged line, override", op: "override", map: map,
+                  from: "\\\"Other / Bomb pot", to: "x\"Other / Bomb pot" },
+                { tag: "damaged line, clear", op: "clear", map: map,
+                  from: "\\\"Other / Bomb pot", to: "x\"Other / Bomb pot" }
+            ]
         }
 
         function test_unreadableOverridesAreSetAside(data) {
             var damaged = "{\"Other / Bomb pot\": \"QQ+\""
-            rangeStore.write({ oopExploitOverridesJson: damaged })
+            rangeStore.write({ oopExploitOverridesJson: data.map || damaged })
             rangeStore.write({ oopExploitOverridesJsonUnreadable: "" })
+            if (data.from) {
+                verify(harness.editSettingsFile(data.from, data.to), "the line is damaged")
+                var line = harness.settingsFileText().split("\n")
+                    .filter(function (l) { return l.indexOf("oopExploitOverridesJson=") === 0 })[0]
+                var asRead = rangeStore.value("oopExploitOverridesJson", "")
+                damaged = typeof asRead === "string" ? asRead : line.slice("oopExploitOverridesJson=".length)
+            }
             var page = makePage({ _controllerSource: controller() })
-            if (data.tag === "override") {
-                page.oopRangeCategory = 1
+            page.oopRangeCategory = 1
+            var said = child(page, "oopLibraryStoreError")
+            verify(/damaged/.test(said.text), said.text)
+            if (data.op === "override") {
                 pick(page, "oop", "Other / Bomb pot")
                 page.oopRangeText = "AKs"
                 verify(page.overrideSelectedExploitRange("oop"))
@@ -175,6 +194,7 @@ Item {
                 compare(rangeStore.value("oopExploitOverridesJson"), "")
             }
             compare(rangeStore.value("oopExploitOverridesJsonUnreadable"), damaged)
+            compare(said.text, "")
         }
 
         function test_olderKeyApplies() {
