@@ -9,6 +9,9 @@ import Pellaris
 // stays open with the reason; the notice of the start is closed first);
 // "--damaged" breaks one escape before a quote in the stored list's line,
 // so that the library starts empty and says the list is damaged;
+// "--profiles" does so in the stored profile list and opens the load
+// dialog; "--overrides" plants override text that cannot be read and shows
+// the Exploit library;
 // "--settings" shows the settings page
 // instead, with the reason of a language that could not be kept.
 ApplicationWindow {
@@ -27,6 +30,7 @@ ApplicationWindow {
     }
 
     SettingsSection { id: rangeStore; category: "ranges" }
+    SettingsSection { id: profileStore; category: "settings_profiles" }
 
     Loader {
         id: loader
@@ -40,6 +44,10 @@ ApplicationWindow {
         for (var i = 0; i < 2000; ++i)
             many.push({ id: "r" + i, type: "range", name: i === 1 ? "Two\nlines" : "BTN open " + i, value: "AA, KK, AKs" })
         rangeStore.write({ oopCustomRangesJson: JSON.stringify(many) })
+        if (args.indexOf("--overrides") >= 0)
+            rangeStore.write({ oopExploitOverridesJson: "{\"Other / Bomb pot\": \"QQ+\"" })
+        if (args.indexOf("--profiles") >= 0)
+            profileStore.write({ profilesJson: JSON.stringify([{ id: "p1", name: "Deep", data: {} }, { id: "p2", name: "Short", data: {} }]) })
         // qmllint disable unqualified
         if (argValue("--lang="))
             languageManager.setLanguage(argValue("--lang="))
@@ -47,6 +55,8 @@ ApplicationWindow {
             harness.blockSettingsFile(true)
         if (args.indexOf("--damaged") >= 0)
             harness.editSettingsFile("\\\"name\\\":\\\"BTN open 5\\\"", "x\"name\\\":\\\"BTN open 5\\\"")
+        if (args.indexOf("--profiles") >= 0)
+            harness.editSettingsFile("\\\"name\\\":\\\"Short", "x\"name\\\":\\\"Short")
         // qmllint enable unqualified
         loader.active = true
         startTimer.start()
@@ -94,5 +104,9 @@ ApplicationWindow {
             page.openSaveRangeDialog("oop")
             page.commitSaveRange("Lost")
         }
+        if (args.indexOf("--overrides") >= 0)
+            page.oopRangeCategory = 1
+        if (args.indexOf("--profiles") >= 0)
+            page.openLoadProfileDialog()
     }
 }
