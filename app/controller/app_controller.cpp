@@ -110,6 +110,8 @@ AppController::~AppController() {
   // A large result is freed off this thread, so that closing the window
   // does not wait for it; the session does the same with the solve.
   releaseTreeRows();
+  // The release of the last file's work, short, ends before the controller.
+  if (fileMemoryRelease.valid()) fileMemoryRelease.wait();
 }
 
 QString AppController::getAppDir() const {

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -300,6 +301,9 @@ class AppController : public QObject {
   // Returns the bytes the released result held (by its estimate), which
   // other threads may still be freeing.
   std::uint64_t releaseResultsForStart();
+  // Hands the memory the allocator keeps after frees back to the system,
+  // once the release a file's work left behind has ended.
+  void releaseFreedMemoryNow();
   // Hands the tree rows to a thread of their own to be freed.
   void releaseTreeRows();
   // Empties the result properties and tree lists (no signal).
@@ -354,4 +358,8 @@ class AppController : public QObject {
   // project and training state
   // (project-file and Play vs. Solution members go here)
   // end of project and training state
+
+  // Ends when what the last file's work freed has gone back to the system,
+  // on a thread of its own once the call has answered.
+  std::shared_future<void> fileMemoryRelease;
 };

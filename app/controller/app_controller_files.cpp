@@ -6,6 +6,8 @@
 #include "controller/guarded_call.hpp"
 #include "controller/settings_store.hpp"
 
+#include <future>
+#include <memory>
 #include <new>
 
 #include "controller/file_reason.hpp"
@@ -13,6 +15,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include "context/worker_threads.hpp"
 
 using halvory_app::CallFailure;
 using halvory_app::guardedCall;
@@ -46,8 +50,25 @@ ProjectFiles::Hooks AppController::projectHooks() {
     projectFileBusy = busy;
     projectFileProgress = progress;
     emit projectFileProgressChanged();
-    // What the file's work used goes back to the system.
-    if (ended) systemInfo->releaseFreedMemory();
+    // What the file's work used goes back to the system, away from this
+    // thread: a large heap takes a good part of an open to hand back, and
+    // the page need not wait for it. A start measures the memory only after
+    // this release has ended (releaseFreedMemoryNow).
+    if (ended) {
+      try {
+        auto released = std::make_shared<std::promise<void>>();
+        std::shared_future<void> done = released->get_future().share();
+        // Without a thread for it, the release is made here.
+        if (!halvory::run_detached([info = systemInfo, released] {
+              info->releaseFreedMemory();
+              released->set_value();
+            }))
+          systemInfo->releaseFreedMemory();
+        fileMemoryRelease = std::move(done);
+      } catch (...) {
+        systemInfo->releaseFreedMemory();
+      }
+    }
   };
   return hooks;
 }

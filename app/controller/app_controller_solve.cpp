@@ -191,8 +191,13 @@ std::uint64_t AppController::releaseResultsForStart() {
   emit systemMemoryChanged();
   // The allocator keeps freed pages; hand them back so the RAM check sees
   // the memory the previous result no longer uses.
-  systemInfo->releaseFreedMemory();
+  releaseFreedMemoryNow();
   return released;
+}
+
+void AppController::releaseFreedMemoryNow() {
+  if (fileMemoryRelease.valid()) fileMemoryRelease.wait();
+  systemInfo->releaseFreedMemory();
 }
 
 void AppController::clearResults() {
@@ -208,7 +213,7 @@ void AppController::clearHeldResults() {
   solve.setLastConfig({});
   system.setReclaimableBytes(0);
   solve.showIdle([] { return tr("Ready"); });
-  systemInfo->releaseFreedMemory();
+  releaseFreedMemoryNow();
   announceResults();
   emit systemMemoryChanged();
 }

@@ -24,7 +24,8 @@ struct JsonTextCounts {
   std::uint64_t members = 0;
 };
 
-// One pass over the text, allocating nothing. The text is not checked:
+// One pass over the text (a large one in parts, on several threads),
+// allocating next to nothing. The text is not checked:
 // malformed text is counted as far as it goes and left to the parser to
 // refuse, which never builds more than the counts of the text before the
 // fault.

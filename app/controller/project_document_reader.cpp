@@ -1,5 +1,6 @@
 #include "controller/project_file.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <exception>
@@ -124,6 +125,39 @@ void gatherCaches(const QJsonObject& caches, const QJsonArray& tree, ProjectFile
                   at(RowsKind::Buckets), nullptr, nullptr, jobs) &&
       gatherCache(gathering, caches, "seatHandCombosByNode", tree, checkHandRows<QJsonValue>,
                   nullptr, at(RowsKind::SeatCombosOop), at(RowsKind::SeatCombosIp), jobs);
+}
+
+// How much an answer holds: its elements, and those of the containers in
+// it one level down.
+std::size_t answerSize(const QJsonValue& data) {
+  const auto sizeOf = [](const QJsonValue& value) -> std::size_t {
+    if (value.isArray()) return static_cast<std::size_t>(value.toArray().size());
+    if (value.isObject()) return static_cast<std::size_t>(value.toObject().size());
+    return 1;
+  };
+  std::size_t size = 1;
+  if (data.isArray()) {
+    const QJsonArray items = data.toArray();
+    for (const QJsonValue& item : items) size += sizeOf(item);
+  } else if (data.isObject()) {
+    const QJsonObject members = data.toObject();
+    for (auto it = members.constBegin(); it != members.constEnd(); ++it) size += sizeOf(it.value());
+  }
+  return size;
+}
+
+// The order the jobs run in: the largest first, so that no large one is
+// left to run alone at the end.
+std::vector<std::size_t> largestFirst(const std::vector<AnswerJob>& jobs) {
+  std::vector<std::pair<std::size_t, std::size_t>> sized;
+  sized.reserve(jobs.size());
+  for (std::size_t i = 0; i < jobs.size(); ++i) sized.emplace_back(answerSize(jobs[i].data), i);
+  std::stable_sort(sized.begin(), sized.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<std::size_t> order;
+  order.reserve(jobs.size());
+  for (const auto& entry : sized) order.push_back(entry.second);
+  return order;
 }
 
 // The answers once their jobs have run: the first element at fault, in the
@@ -393,8 +427,10 @@ ProjectFileReadResult readDocument(const QByteArray& bytes, std::uint64_t memory
     CacheReading caches;
     gatherCaches(root.value(QLatin1String("nodeCaches")).toObject(),
                  results.toObject().value(QLatin1String("treeNodeActions")).toArray(), out, caches);
-    const Alongside answers{caches.jobs.size(),
-                            [&caches](std::size_t job) { runAnswerJob(caches.jobs[job]); }};
+    const std::vector<std::size_t> order = largestFirst(caches.jobs);
+    const Alongside answers{caches.jobs.size(), [&caches, &order](std::size_t job) {
+                              runAnswerJob(caches.jobs[order[job]]);
+                            }};
     if ((rootActions.isArray() &&
          !opensAgain(rootActions, QStringLiteral("results.rootActions"))) ||
         !readResults(
