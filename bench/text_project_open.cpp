@@ -34,6 +34,7 @@
 #include "controller/app_controller.hpp"
 #include "event_wait.hpp"
 #include "memory_spots.hpp"
+#include "text_form_project.hpp"
 
 namespace {
 
@@ -71,16 +72,6 @@ QVariantMap spot(char name, int threads) {
   return cfg;
 }
 
-QJsonArray cached(const halvory_app::CachedRows<QVariantList>& cache, const char* seat) {
-  QJsonArray out;
-  for (const int node : cache.keys()) {
-    QJsonObject entry{{"nodeIndex", node}, {"data", QJsonValue::fromVariant(cache.value(node))}};
-    if (seat) entry.insert(QStringLiteral("seat"), QLatin1String(seat));
-    out.append(entry);
-  }
-  return out;
-}
-
 int make(const QString& file, char name, int browse, int threads) {
   AppController c;
   c.startSolveWithConfig(spot(name, threads));
@@ -109,41 +100,11 @@ int make(const QString& file, char name, int browse, int threads) {
     }
   }
   c.explorer().readAheadPool().waitForDone();
-  QJsonArray meta;
-  QJsonArray actions;
-  for (int node = 0; node < c.treeNodeCount(); ++node) {
-    meta.append(QJsonObject::fromVariantMap(c.nodeMeta(node)));
-    actions.append(QJsonArray::fromVariantList(c.nodeActions(node)));
-  }
-  const NodeCaches& caches = c.explorer().caches();
-  QJsonArray strategies;
-  for (const int node : caches.handStrategyCache.keys())
-    strategies.append(
-        QJsonObject{{"nodeIndex", node},
-                    {"data", QJsonObject::fromVariantMap(caches.handStrategyCache.value(node))}});
-  QJsonArray seats = cached(caches.seatHandCombosOopCache, "OOP");
-  for (const QJsonValue& entry : cached(caches.seatHandCombosIpCache, "IP")) seats.append(entry);
-  const QJsonObject root{
-      {"format", "halvory_project"},
-      {"version", 1},
-      {"project", QJsonObject{{"boardText", "QsJh2h"}}},
-      {"hasResults", true},
-      {"results", QJsonObject{{"resultsSummary", c.getResultsSummary()},
-                              {"resultStartingPot", c.getResultStartingPot()},
-                              {"resultIterations", c.getResultIterations()},
-                              {"resultExploitability", c.getResultExploitability()},
-                              {"resultEvOop", c.getResultEvOop()},
-                              {"resultEvIp", c.getResultEvIp()},
-                              {"rootActions", QJsonArray::fromVariantList(c.getRootActions())},
-                              {"treeNodeMeta", meta},
-                              {"treeNodeActions", actions}}},
-      {"nodeCaches", QJsonObject{{"handStrategyByNode", strategies},
-                                 {"actionStatsByNode", cached(caches.actionStatsCache, nullptr)},
-                                 {"handCombosByNode", cached(caches.handCombosCache, nullptr)},
-                                 {"handBucketsByNode", cached(caches.handBucketsCache, nullptr)},
-                                 {"seatHandCombosByNode", seats}}},
-      {"nodeLocks", QJsonArray{}},
-      {"lastUiCfg", QJsonObject::fromVariantMap(spot(name, threads))}};
+  // As that program wrote it: the set-up's board under its own key and the
+  // solve's configuration.
+  QJsonObject root = project_test_support::textFormOf(c, c.explorer().caches());
+  root.insert(QStringLiteral("project"), QJsonObject{{"boardText", "QsJh2h"}});
+  root.insert(QStringLiteral("lastUiCfg"), QJsonObject::fromVariantMap(spot(name, threads)));
   QFile out(file);
   if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 1;
   const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);

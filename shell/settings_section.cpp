@@ -1,5 +1,24 @@
 #include "settings_section.hpp"
 
+#include <QCoreApplication>
+
+#include "controller/guarded_call.hpp"
+
+using halvory_app::CallFailure;
+using halvory_app::guardedCall;
+
+namespace {
+
+// A write that threw (a large file and the memory short) is refused, in the
+// words of the controller's failed calls: nothing was written.
+QString writeFailed(CallFailure failure, const QString& what) {
+  return halvory_app::callFailureText(
+      failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to save the file"),
+      QCoreApplication::translate("AppController", "Error: %1").arg(what));
+}
+
+}  // namespace
+
 SettingsSection::SettingsSection(QObject* parent) : QObject(parent) {}
 
 void SettingsSection::setCategory(const QString& category) {
@@ -9,6 +28,14 @@ void SettingsSection::setCategory(const QString& category) {
 }
 
 QVariant SettingsSection::value(const QString& key, const QVariant& fallback) {
+  // The page's calls never throw: a file the memory cannot hold reads as
+  // absent.
+  return guardedCall(
+      "SettingsSection::value", [&] { return readValue(key, fallback); },
+      [&fallback](CallFailure, const QString&) { return fallback; });
+}
+
+QVariant SettingsSection::readValue(const QString& key, const QVariant& fallback) {
   const QVariant stored = file_.value(category_, key);
   if (!stored.isValid()) return fallback;
   const QString text = stored.toString();
@@ -29,24 +56,39 @@ QVariant SettingsSection::value(const QString& key, const QVariant& fallback) {
 }
 
 QString SettingsSection::storedLine(const QString& key) {
-  return file_.storedLine(category_, key);
+  return guardedCall("SettingsSection::storedLine",
+                     [&] { return file_.storedLine(category_, key); });
 }
 
 QString SettingsSection::readProblem() const {
-  return halvory_app::storeFaultText(file_.readFault(), file_.path(), true);
+  return guardedCall("SettingsSection::readProblem", [&] {
+    return halvory_app::storeFaultText(file_.readFault(), file_.path(), true);
+  });
 }
 
 bool SettingsSection::lost(const QString& key) {
-  return file_.lost(category_, key);
+  return guardedCall("SettingsSection::lost", [&] { return file_.lost(category_, key); });
 }
 
 QString SettingsSection::write(const QVariantMap& changes) {
-  return halvory_app::storeFaultText(file_.write(category_, changes), file_.path());
+  return guardedCall(
+      "SettingsSection::write",
+      [&] { return halvory_app::storeFaultText(file_.write(category_, changes), file_.path()); },
+      writeFailed);
 }
 
 QVariantMap SettingsSection::writeIfUnchanged(const QVariantMap& expected,
                                               const QVariantMap& changes) {
-  const halvory_app::StoreFault fault = file_.write(category_, changes, expected);
-  return {{QStringLiteral("error"), halvory_app::storeFaultText(fault, file_.path())},
-          {QStringLiteral("changed"), fault == halvory_app::StoreFault::Changed}};
+  return guardedCall(
+      "SettingsSection::writeIfUnchanged",
+      [&] {
+        const halvory_app::StoreFault fault = file_.write(category_, changes, expected);
+        return QVariantMap{
+            {QStringLiteral("error"), halvory_app::storeFaultText(fault, file_.path())},
+            {QStringLiteral("changed"), fault == halvory_app::StoreFault::Changed}};
+      },
+      [](CallFailure failure, const QString& what) {
+        return QVariantMap{{QStringLiteral("error"), writeFailed(failure, what)},
+                           {QStringLiteral("changed"), false}};
+      });
 }

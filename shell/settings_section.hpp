@@ -47,6 +47,8 @@ class SettingsSection : public QObject {
   void categoryChanged();
 
  private:
+  QVariant readValue(const QString& key, const QVariant& fallback);
+
   QString category_;
   halvory_app::SettingsFile file_;
 };

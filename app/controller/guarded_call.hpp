@@ -34,26 +34,27 @@ QString callFailureText(CallFailure failure, const char* noMemoryText, const QSt
 template <typename Call, typename Failed>
 auto guardedCall(const char* name, Call&& call, Failed&& failed) noexcept -> decltype(call()) {
   using Answer = decltype(call());
-  CallFailure failure = CallFailure::Other;
-  const char* what = "unknown exception";
+  // Called inside the handler: the exception's words live only as long as
+  // the exception itself, which ends with its handler.
+  const auto answerFailure = [&](CallFailure failure, const char* what) -> Answer {
+    logCallFailure(name, failure, what);
+    try {
+      return failed(failure, QString::fromUtf8(what));
+    } catch (...) {
+    }
+    if constexpr (!std::is_void_v<Answer>) return Answer{};
+  };
   try {
     return call();
   } catch (const std::bad_alloc& error) {
-    failure = CallFailure::NoMemory;
-    what = error.what();
+    return answerFailure(CallFailure::NoMemory, error.what());
   } catch (const std::length_error& error) {
-    failure = CallFailure::NoMemory;
-    what = error.what();
+    return answerFailure(CallFailure::NoMemory, error.what());
   } catch (const std::exception& error) {
-    what = error.what();
+    return answerFailure(CallFailure::Other, error.what());
   } catch (...) {
+    return answerFailure(CallFailure::Other, "unknown exception");
   }
-  logCallFailure(name, failure, what);
-  try {
-    return failed(failure, QString::fromUtf8(what));
-  } catch (...) {
-  }
-  if constexpr (!std::is_void_v<Answer>) return Answer{};
 }
 
 // The same where the failure answer is the result type's empty value

@@ -445,14 +445,17 @@ StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& r
     return full ? StoreFault::NoSpace : StoreFault::NotWritable;
   }
   ++writeCount;
-  state.stamp = stampOf(path_, QFileInfo(path_));
+  const FileStamp written = stampOf(path_, QFileInfo(path_));
   lock.unlock();
 
-  // What is on disk now is what was just written.
+  // What is on disk now is what was just written. The stamp goes last: if
+  // the memory runs out before, the file is read again at the next access
+  // rather than taken for what was held before.
   state.file = parse(std::move(bytes));
   state.known = state.file;
   state.read = true;
   state.exists = true;
+  state.stamp = written;
   if (!removedGroups.isEmpty()) {
     for (auto it = state.seen.begin(); it != state.seen.end();)
       it = atOrBelow(*it, removedGroups) ? state.seen.erase(it) : std::next(it);

@@ -125,21 +125,25 @@ void SolveControl::setStatus(std::function<QString()> words) {
 
 bool SolveControl::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
-    if (statusWords) {
-      const QString text = statusWords();
-      if (status != text) {
-        status = text;
-        emit statusTextChanged();
+    // Nothing may leave an event filter: short of memory, the texts stay.
+    try {
+      if (statusWords) {
+        const QString text = statusWords();
+        if (status != text) {
+          status = text;
+          emit statusTextChanged();
+        }
       }
-    }
-    // The held figure in the new language's unit and the refusal in its
-    // words, from what the estimate left: nothing is measured again.
-    const QString problem = estimateWords ? estimateWords() : estimateProblem;
-    const QString figure = formatGigabytes(requiredBytes);
-    if (estimateProblem != problem || requiredText != figure) {
-      estimateProblem = problem;
-      requiredText = figure;
-      emit requiredMemoryChanged();
+      // The held figure in the new language's unit and the refusal in its
+      // words, from what the estimate left: nothing is measured again.
+      const QString problem = estimateWords ? estimateWords() : estimateProblem;
+      const QString figure = formatGigabytes(requiredBytes);
+      if (estimateProblem != problem || requiredText != figure) {
+        estimateProblem = problem;
+        requiredText = figure;
+        emit requiredMemoryChanged();
+      }
+    } catch (const std::exception&) {
     }
   }
   return QObject::eventFilter(watched, event);

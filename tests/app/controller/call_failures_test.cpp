@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <exception>
 #include <cstdlib>
 #include <functional>
 #include <new>
@@ -31,6 +32,7 @@
 #include <QTranslator>
 
 #include "controller/app_controller.hpp"
+#include "controller/guarded_call.hpp"
 #include "project_test_support.hpp"
 
 // ---- the allocation hook ---------------------------------------------------
@@ -397,6 +399,30 @@ class CallFailuresTest : public QObject {
     QVERIFY(!saved);
     QCOMPARE(solved->projectSaveError(),
              QString::fromUtf8("Nicht genug Arbeitsspeicher, um das Projekt zu speichern"));
+  }
+
+  // The failure answer gets the exception's own words, read while the
+  // exception still exists: one whose words go with it is answered with
+  // them, not with what its memory holds afterwards.
+  void aFailedCallKeepsTheWordsOfWhatItThrew() {
+    struct Passing : std::exception {
+      char words[24] = "the range list is gone";
+      ~Passing() override {
+        for (char& c : words) const_cast<volatile char&>(c) = '#';
+      }
+      const char* what() const noexcept override { return words; }
+    };
+    const QString answer = halvory_app::guardedCall(
+        "test", []() -> QString { throw Passing(); },
+        [](halvory_app::CallFailure, const QString& what) { return what; });
+    QCOMPARE(answer, QStringLiteral("the range list is gone"));
+    const QString noMemory = halvory_app::guardedCall(
+        "test", []() -> QString { throw std::bad_alloc(); },
+        [](halvory_app::CallFailure failure, const QString&) {
+          return failure == halvory_app::CallFailure::NoMemory ? QStringLiteral("memory")
+                                                               : QStringLiteral("other");
+        });
+    QCOMPARE(noMemory, QStringLiteral("memory"));
   }
 };
 
