@@ -428,12 +428,21 @@ Rectangle {
                 }
 
                 PlayHandDetails {
+                    id: handDetails
                     Layout.fillWidth: true
                     Layout.preferredHeight: implicitHeight
                     page: view.page
                     // At most 43 % of the column, so that three steps a street
                     // show at the smallest screen; the table keeps the rest.
                     maximumHeight: Math.max(140, Math.min(360, 0.43 * (tableColumn.height - tableColumn.spacing)))
+                }
+
+                // The details' room while no hand is shown: the first hand is
+                // played on a table of the size of every later one.
+                Item {
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: handDetails.implicitHeight
+                    visible: !handDetails.visible
                 }
             }
 
