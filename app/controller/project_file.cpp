@@ -223,6 +223,8 @@ bool readResults(Checker& check, const QJsonObject& results, ProjectFileContents
     const std::size_t finished = ++done;
     if (reports && progress) progress(double(finished) / double(total));
   });
+  // The calling thread may have found every job taken by the others.
+  if (progress) progress(1.0);
   for (const Part& part : parts) {
     if (!part.check.field.isEmpty()) return check.fail(part.check.field, part.check.reason);
   }
