@@ -8,8 +8,7 @@ packages=(
   qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-l10n-tools zlib1g-dev
   qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtqml-workerscript
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-templates
-  qml6-module-qtquick-controls qml6-module-qtquick-layouts qml6-module-qtquick-dialogs
-  qml6-module-qt-labs-settings qml6-module-qt-labs-folderlistmodel qml6-module-qt-labs-platform
+  qml6-module-qtquick-controls qml6-module-qtquick-layouts qml6-module-qt-labs-settings
   qml6-module-qt5compat-graphicaleffects qml6-module-qttest
   libqt6svg6 fonts-dejavu-core qt6-translations-l10n
   xvfb xauth xdotool imagemagick libgl1-mesa-dri clang-format openbox x11-utils

@@ -60,10 +60,9 @@ void reportFirstFrame(QQmlApplicationEngine& engine) {
 // that one handler, which is left unfinished; the program goes on, and the
 // work that needed the memory is refused where it is asked for.
 //
-// A widget application: Qt.labs.platform's file dialogs fall back on Qt's
-// own widget dialog (QFileDialog: typed paths, places, Up, sizes, dates and
-// sorting) where the desktop offers no dialog of its own; in a plain
-// QGuiApplication they would not open at all.
+// A widget application: the program's file dialog is Qt's widget dialog
+// (QFileDialog: typed paths, places, Up, sizes, dates and sorting), which
+// needs one.
 class PellarisApplication : public QApplication {
  public:
   using QApplication::QApplication;
