@@ -389,6 +389,12 @@ SpotSizingItem {
         return stored
     }
 
+    // Whether a stored value reads as no text at all: a damaged line of the
+    // file, whose unquoted commas make it a list.
+    function _readsAsDamagedLine(value: var): bool {
+        return typeof value === "object" && value !== null
+    }
+
     // Writes what `edit` makes of the text stored under `key` as it is now
     // (another copy of the program may have written since this page read
     // it). `edit(text, lost, read, damaged)` returns the changes, key ->
@@ -409,7 +415,7 @@ SpotSizingItem {
             var read = function (k) {
                 var v = store.value(k, "")
                 seen[k] = v === undefined || v === null ? "" : String(v)
-                if (k === key && typeof v === "object" && v !== null)
+                if (k === key && _readsAsDamagedLine(v))
                     damaged = store.storedLine(key)
                 return seen[k]
             }
@@ -859,11 +865,9 @@ SpotSizingItem {
         return _loadPersistedOverrides(_seat(player) + "ExploitOverridesJson")
     }
 
-    // A damaged line of the file reads as a list of texts, not as text.
     function _loadPersistedOverrides(storeKey) {
         var stored = rangeStore.value(storeKey, "")
-        _setOverridesDamaged(storeKey, (typeof stored === "object" && stored !== null)
-                                       || Builtin.storedOverridesUnreadable(stored))
+        _setOverridesDamaged(storeKey, _readsAsDamagedLine(stored) || Builtin.storedOverridesUnreadable(stored))
         return Builtin.readStoredOverrides(stored)
     }
 
