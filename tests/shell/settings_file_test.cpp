@@ -4,7 +4,7 @@
 // file cannot take says why and writes nothing; a counted hand or a solve is
 // one write that leaves every other line as it was; a file deleted while
 // running loses nothing read before; a key given twice keeps its earlier
-// line.
+// line; damaged files read and take writes without harm.
 
 #include "controller/settings_file.hpp"
 #include "controller/settings_store.hpp"
@@ -21,9 +21,11 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <random>
 #include <string>
 
 #include <unistd.h>
@@ -419,6 +421,72 @@ class SettingsFileTest : public QObject {
                                    ? QStringLiteral("[]")
                                    : it.value().toString();
       QCOMPARE(restarted.value(QString(), it.key()).toString(), expected);
+    }
+  }
+  // Damaged files, made by changing a written one at random (a seeded run):
+  // each reads without harm, a new group is added after every byte that
+  // was there, and a list edited as a page edits it reads back as written.
+  void mutatedFilesReadAndWrite() {
+    const QString file = path(QStringLiteral("mutated.conf"));
+    QFile::remove(file);
+    SettingsFile::forgetAll();
+    QCOMPARE(SettingsFile(file).writeKeys(
+                 {{"ranges/oopCustomRangesJson", R"([{"id":"a","name":"x, y; z","value":"AA"}])"},
+                  {"ranges/ipCustomRangesJson", QString::fromUtf8("[\"Größe\\\\ \\\" @b\"]")},
+                  {"profiles/listJson", QString(QChar(0)) + QStringLiteral("f1, \"q\"")},
+                  {"ui/darkMode", true},
+                  {"solveActivity/2024-05-15/solves", 3}}),
+             StoreFault::None);
+    const QByteArray written = bytesOf(file);
+    const QByteArray inserts("\"\\,=[]\n\r;@#\t/ x", 16);
+    std::mt19937 random(20261210);
+    const auto below = [&random](qsizetype n) {
+      return qsizetype(
+          std::uniform_int_distribution<qsizetype>(0, std::max<qsizetype>(n, 1) - 1)(random));
+    };
+    for (int round = 0; round < 1500; ++round) {
+      QByteArray bytes = written;
+      for (int change = 1 + below(4); change > 0 && !bytes.isEmpty(); --change) {
+        const qsizetype at = below(bytes.size());
+        switch (below(5)) {
+          case 0:
+            bytes[at] = char(bytes[at] ^ (1 << below(8)));
+            break;
+          case 1:
+            bytes.insert(at, inserts[below(inserts.size())]);
+            break;
+          case 2:
+            bytes.remove(at, 1 + below(8));
+            break;
+          case 3:
+            bytes.truncate(at);
+            break;
+          default:
+            bytes.insert(at, bytes.mid(below(bytes.size()), 1 + below(40)));
+            break;
+        }
+      }
+      QVERIFY(plant(file, bytes));
+      SettingsFile::forgetAll();
+      SettingsFile store(file);
+      for (const QString& group : store.childGroups(QString())) (void)store.childGroups(group);
+      (void)store.storedLine("ranges", "oopCustomRangesJson");
+      const QString mark = QString::number(round);
+      QCOMPARE(store.write("fuzz", {{"mark", mark}}), StoreFault::None);
+      const QByteArray after = bytesOf(file);
+      QVERIFY2(after.startsWith(bytes), qPrintable(QStringLiteral("round %1").arg(round)));
+      // A damaged line reads as a list, which a page holds joined by commas.
+      const QVariant held = store.value("ranges", "oopCustomRangesJson");
+      const QString list = held.typeId() == QMetaType::QStringList
+                               ? held.toStringList().join(QLatin1Char(','))
+                               : held.toString();
+      QCOMPARE(
+          store.write("ranges", {{"oopCustomRangesJson", mark}}, {{"oopCustomRangesJson", list}}),
+          StoreFault::None);
+      SettingsFile::forgetAll();
+      SettingsFile again(file);
+      QCOMPARE(again.value("fuzz", "mark").toString(), mark);
+      QCOMPARE(again.value("ranges", "oopCustomRangesJson").toString(), mark);
     }
   }
 };
