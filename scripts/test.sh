@@ -22,11 +22,35 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
+# The lines of a failed test's output that say what failed: the full output
+# of a chatty test can run to thousands of lines, and the summary at the end
+# of the run is what a reader sees first.
+failure_digest() {
+  local dir="$1"
+  local log="$dir/Testing/Temporary/LastTest.log"
+  local failed="$dir/Testing/Temporary/LastTestsFailed.log"
+  [ -f "$log" ] && [ -f "$failed" ] || return 0
+  local name
+  while IFS= read -r line; do
+    name="${line#*:}"
+    echo "--- $name ($dir)"
+    awk -v name="$name" '
+      $0 ~ "Testing: " name "$" { found = 1; next }
+      found && /^Output:/ { found = 0; inside = 1; next }
+      inside && /^<end of output>/ { inside = 0 }
+      inside && (/FAIL!|\[  FAILED  \]|Failure|Loc: |Actual|Expected|   Value of|Which is|runtime error|Sanitizer|Abort|Segmentation|terminate/) {
+        print; if (++shown >= 60) exit
+      }' "$log"
+  done < "$failed"
+}
+
 run_suite() {
   local dir="$1"; shift
   local label_args=("$@")
   if ! ctest --test-dir "$dir" --output-on-failure --no-tests=error -j "$jobs" "${label_args[@]}"; then
     status=1
+    echo "=== What the failed tests reported ==="
+    failure_digest "$dir"
   fi
 }
 
