@@ -13,8 +13,7 @@ namespace {
 // words of the controller's failed calls: nothing was written.
 QString writeFailed(CallFailure failure, const QString& what) {
   return halvory_app::callFailureText(
-      failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to save the file"),
-      QCoreApplication::translate("AppController", "Error: %1").arg(what));
+      failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to save the file"), what);
 }
 
 }  // namespace

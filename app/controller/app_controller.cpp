@@ -23,14 +23,10 @@ using halvory_app::parseEnvBool;
 
 namespace {
 
-// The answer of a range call that threw: "ok" false and why.
+// The answer of a range call that threw.
 QVariantMap rangeReadFailed(CallFailure failure, const QString& what) {
-  return QVariantMap{
-      {QStringLiteral("ok"), false},
-      {QStringLiteral("error"),
-       halvory_app::callFailureText(
-           failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to read the range"),
-           QCoreApplication::translate("AppController", "Error: %1").arg(what))}};
+  return halvory_app::failedCallAnswer(
+      failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to read the range"), what);
 }
 
 }  // namespace

@@ -21,19 +21,6 @@
 using halvory_app::CallFailure;
 using halvory_app::guardedCall;
 
-namespace {
-
-// The answer of a text-file call that threw: "ok" false and why.
-QVariantMap textFileFailed(CallFailure failure, const char* noMemoryText, const QString& what) {
-  return QVariantMap{{QStringLiteral("ok"), false},
-                     {QStringLiteral("error"),
-                      halvory_app::callFailureText(
-                          failure, noMemoryText,
-                          QCoreApplication::translate("AppController", "Error: %1").arg(what))}};
-}
-
-}  // namespace
-
 ProjectFiles::Hooks AppController::projectHooks() {
   ProjectFiles::Hooks hooks;
   hooks.releaseHeld = [this] { clearResultFields(); };
@@ -132,7 +119,7 @@ QVariantMap AppController::saveTextFile(QUrl fileUrl, QString text) const {
   return guardedCall(
       "saveTextFile", [&] { return ProjectFiles::saveTextFile(std::move(fileUrl), text); },
       [](CallFailure failure, const QString& what) {
-        return textFileFailed(
+        return halvory_app::failedCallAnswer(
             failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to save the file"),
             what);
       });
@@ -142,7 +129,7 @@ QVariantMap AppController::readTextFile(QUrl fileUrl) const {
   return guardedCall(
       "readTextFile", [&] { return ProjectFiles::readTextFile(std::move(fileUrl)); },
       [](CallFailure failure, const QString& what) {
-        return textFileFailed(
+        return halvory_app::failedCallAnswer(
             failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to open the file"),
             what);
       });

@@ -18,10 +18,15 @@ void logCallFailure(const char* call, CallFailure failure, const char* what) noe
   }
 }
 
-QString callFailureText(CallFailure failure, const char* noMemoryText, const QString& otherwise) {
+QString callFailureText(CallFailure failure, const char* noMemoryText, const QString& what) {
   if (failure == CallFailure::NoMemory)
     return QCoreApplication::translate("AppController", noMemoryText);
-  return otherwise;
+  return QCoreApplication::translate("AppController", "Error: %1").arg(what);
+}
+
+QVariantMap failedCallAnswer(CallFailure failure, const char* noMemoryText, const QString& what) {
+  return QVariantMap{{QStringLiteral("ok"), false},
+                     {QStringLiteral("error"), callFailureText(failure, noMemoryText, what)}};
 }
 
 }  // namespace halvory_app

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include <QString>
+#include <QVariantMap>
 
 namespace halvory_app {
 
@@ -24,9 +25,13 @@ enum class CallFailure { NoMemory, Other };
 // Logs the failed call by name; never throws.
 void logCallFailure(const char* call, CallFailure failure, const char* what) noexcept;
 
-// "Not enough memory to ..." for NoMemory, in the language in force; for
-// Other the `otherwise` text, with %1 the exception's words.
-QString callFailureText(CallFailure failure, const char* noMemoryText, const QString& otherwise);
+// "Not enough memory to ..." for NoMemory, else "Error: " and the words the
+// exception carried; in the language in force.
+QString callFailureText(CallFailure failure, const char* noMemoryText, const QString& what);
+
+// The answer of a call that answers in a map: "ok" false and the text above
+// as its "error".
+QVariantMap failedCallAnswer(CallFailure failure, const char* noMemoryText, const QString& what);
 
 // Runs `call`; when it throws, the answer is `failed(failure, what)`. When
 // that throws as well (the memory is still short), the answer is the
