@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,7 +65,49 @@ struct ParsedFile {
   QByteArray bytes;
   QList<Section> sections;
   QHash<QString, QList<Line>> keys;  // "group/key" (root keys bare) -> its lines, last counts
+  qsizetype lastLineStart = 0;       // where the file's last line begins
 };
+
+// Where the line that starts at `start` ends: its content, and the start of
+// the next line. A backslash escapes the next character, a line break too
+// (the line goes on).
+struct LineEnd {
+  qsizetype contentEnd = 0;
+  qsizetype next = 0;
+};
+
+LineEnd scanLine(const char* b, qsizetype n, qsizetype start) {
+  qsizetype i = start;
+  while (i < n && b[i] != '\n' && b[i] != '\r') {
+    if (b[i] != '\\')
+      ++i;
+    else
+      i += (i + 2 < n && b[i + 1] == '\r' && b[i + 2] == '\n') ? 3 : 2;
+  }
+  LineEnd end;
+  end.contentEnd = std::min(i, n);
+  end.next = end.contentEnd;
+  if (end.next < n)
+    end.next += (b[end.next] == '\r' && end.next + 1 < n && b[end.next + 1] == '\n') ? 2 : 1;
+  return end;
+}
+
+// The line breaks that end the file's last line, so that what is added
+// after it starts a line of its own: none when it ends with one already,
+// one when it just stops, two when it stops in an escape (a last
+// backslash, or one before a last line break), which takes the first
+// break as part of the line (both readers then read the value as before).
+QByteArray lineBreaksToClose(const QByteArray& bytes, qsizetype lastLineStart) {
+  QByteArray tail = bytes.mid(lastLineStart);
+  QByteArray breaks;
+  for (int added = 0; added < 2 && !tail.isEmpty(); ++added) {
+    const LineEnd end = scanLine(tail.constData(), tail.size(), 0);
+    if (end.contentEnd < tail.size() && end.next == tail.size()) break;
+    tail.append(kNewLine);
+    breaks.append(kNewLine);
+  }
+  return breaks;
+}
 
 QString fullKey(const QString& group, const QString& key) {
   return group.isEmpty() ? key : group + QLatin1Char('/') + key;
@@ -79,18 +122,10 @@ ParsedFile parse(QByteArray bytes) {
   qsizetype pos = 0;
   while (pos < n) {
     const qsizetype start = pos;
-    qsizetype i = pos;
-    // A backslash escapes the next character, a line break too (the line
-    // goes on).
-    while (i < n && b[i] != '\n' && b[i] != '\r') {
-      if (b[i] != '\\')
-        ++i;
-      else
-        i += (i + 2 < n && b[i + 1] == '\r' && b[i + 2] == '\n') ? 3 : 2;
-    }
-    const qsizetype contentEnd = std::min(i, n);
-    qsizetype next = contentEnd;
-    if (next < n) next += (b[next] == '\r' && next + 1 < n && b[next + 1] == '\n') ? 2 : 1;
+    file.lastLineStart = start;
+    const LineEnd end = scanLine(b, n, start);
+    const qsizetype contentEnd = end.contentEnd;
+    const qsizetype next = end.next;
     pos = next;
     qsizetype s = start;
     while (s < contentEnd && (b[s] == ' ' || b[s] == '\t')) ++s;
@@ -220,11 +255,14 @@ QByteArray withChanges(const ParsedFile& file, const QList<KeyChange>& changes,
     QByteArray text;
     if (insertAt < 0) {
       insertAt = b.size();
-      if (!b.isEmpty() && !b.endsWith('\n') && !b.endsWith('\r')) text.append(kNewLine);
-      if (!b.isEmpty()) text.append(kNewLine);
+      if (!b.isEmpty()) {
+        text.append(lineBreaksToClose(b, file.lastLineStart));
+        text.append(kNewLine);
+      }
       text.append('[').append(sectionName(group)).append(']').append(kNewLine);
-    } else if (insertAt > 0 && b.at(insertAt - 1) != '\n' && b.at(insertAt - 1) != '\r') {
-      text.append(kNewLine);
+    } else if (insertAt == b.size()) {
+      // Every other place a line is added at is the start of a line.
+      text.append(lineBreaksToClose(b, file.lastLineStart));
     }
     text.append(newLines.value(group));
     edits.append({insertAt, insertAt, std::move(text)});
@@ -324,6 +362,63 @@ bool spaceShort(const QString& folder, qint64 needed) {
   return storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < needed;
 }
 
+// A lock file that names no process (empty or unreadable: its maker died,
+// or ran out of memory or space, between making it and writing it) is
+// taken for left behind once it is this old; a live copy writes its name
+// into its lock at once.
+constexpr qint64 kUnnamedLockStaleMs = 2000;
+
+// Takes away a lock file (or the file QLockFile makes while it removes a
+// stale one) that names no process and is older than kUnnamedLockStaleMs.
+// One that names a process is QLockFile's to judge: it is taken when that
+// process is gone.
+void clearUnnamedLock(const QString& lockPath) {
+  const QFileInfo info(lockPath);
+  if (!info.exists() || info.isDir()) return;
+  QLockFile existing(lockPath);
+  qint64 pid = 0;
+  QString host;
+  QString application;
+  if (existing.getLockInfo(&pid, &host, &application) && pid > 0) return;
+  const QDateTime modified = info.lastModified();
+  if (modified.isValid() &&
+      qAbs(modified.msecsTo(QDateTime::currentDateTime())) < kUnnamedLockStaleMs)
+    return;
+  // QLockFile takes it only when no open handle holds its lock; one held
+  // by a handle that was never closed (its maker threw while making it)
+  // is removed as long as it is still the same file.
+  if (existing.removeStaleLockFile() || !QFileInfo::exists(lockPath)) return;
+#ifdef Q_OS_UNIX
+  struct stat before {};
+  struct stat now {};
+  const QByteArray name = QFile::encodeName(lockPath);
+  if (::stat(name.constData(), &before) == 0 && before.st_size == 0) {
+    if (::stat(name.constData(), &now) == 0 && now.st_ino == before.st_ino && now.st_size == 0)
+      ::unlink(name.constData());
+  }
+#else
+  if (info.size() == 0) QFile::remove(lockPath);
+#endif
+}
+
+// The file's lock, waiting up to kLockWaitMs for a live copy's write to
+// end. A lock left behind by a copy that died is taken: one that names a
+// process that is gone at once (QLockFile asks), one that names none after
+// kUnnamedLockStaleMs.
+bool takeLock(QLockFile& lock, const QString& lockPath) {
+  // A lock naming a process is judged by whether that process runs, never
+  // by its age: a live copy keeps its lock however long its write takes.
+  lock.setStaleLockTime(0);
+  QDeadlineTimer deadline(kLockWaitMs);
+  for (;;) {
+    if (lock.tryLock(int(std::min<qint64>(deadline.remainingTime(), 250)))) return true;
+    if (lock.error() != QLockFile::LockFailedError) return false;
+    clearUnnamedLock(lockPath);
+    clearUnnamedLock(lockPath + QStringLiteral(".rmlock"));
+    if (deadline.hasExpired()) return lock.tryLock(0);
+  }
+}
+
 // The file QSettings names for this application. A QSettings object reads
 // its whole file when made, so the name is asked once for each
 // organisation, application and configuration folder.
@@ -384,14 +479,19 @@ StoreFault SettingsFile::writeKeys(const QVariantMap& changes, const QStringList
   return commit(changes, removedGroups, {});
 }
 
+StoreFault SettingsFile::update(const std::function<QVariantMap(const Reader& read)>& changesOf) {
+  return commit({}, {}, {}, changesOf);
+}
+
 StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& removedGroups,
-                                const QVariantMap& expected) {
+                                const QVariantMap& expected,
+                                const std::function<QVariantMap(const Reader&)>& changesOf) {
   const QFileInfo info(path_);
   const QString folder = info.absolutePath();
   if (!QDir().mkpath(folder)) return StoreFault::NotWritable;
   // The new lines and the expected texts as they would be stored are made
   // first: the lock is held only to read, compare, copy and write.
-  const QList<KeyChange> keyChanges = keyChangesOf(changes);
+  QList<KeyChange> keyChanges = keyChangesOf(changes);
   struct Expected {
     QString key;
     QString text;
@@ -404,11 +504,9 @@ StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& r
   }
 
   QLockFile lock(path_ + QStringLiteral(".lock"));
-  // A copy that died leaves its lock behind; a live one keeps it.
-  lock.setStaleLockTime(0);
   // On a full disk the lock's few bytes are the first write that fails.
   errno = 0;
-  if (noSpaceSimulated || !lock.tryLock(kLockWaitMs)) {
+  if (noSpaceSimulated || !takeLock(lock, path_ + QStringLiteral(".lock"))) {
     if (!noSpaceSimulated && lock.error() == QLockFile::LockFailedError) return StoreFault::Busy;
     return spaceShort(folder, 4096) ? StoreFault::NoSpace : StoreFault::NotWritable;
   }
@@ -433,6 +531,10 @@ StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& r
   // A file deleted while the program runs: what it held as last read or
   // written is kept, with these changes.
   const ParsedFile& base = state.exists ? state.file : state.known;
+  if (changesOf) {
+    keyChanges =
+        keyChangesOf(changesOf([&base](const QString& key) { return valueOf(base, key); }));
+  }
   QByteArray bytes = withChanges(base, keyChanges, removedGroups);
   errno = 0;
   if (spaceShort(folder, bytes.size() + 4096)) return StoreFault::NoSpace;

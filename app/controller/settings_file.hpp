@@ -13,6 +13,8 @@
 // either kept or refused with the reason, and nothing waits to be written.
 // GUI thread only.
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -60,6 +62,15 @@ class SettingsFile {
   // `removedGroups` goes too.
   StoreFault writeKeys(const QVariantMap& changes, const QStringList& removedGroups = {});
 
+  // One write whose changes are worked out under the lock, from the file
+  // as it is then: `changesOf(read)` is given what each whole key holds
+  // (invalid when absent; what this program last read or wrote when the
+  // file is gone) and returns the changes, keyed as writeKeys takes them.
+  // A counter counted so never counts from an earlier read that another
+  // copy has written over since.
+  using Reader = std::function<QVariant(const QString& key)>;
+  StoreFault update(const std::function<QVariantMap(const Reader& read)>& changesOf);
+
   // The names of the groups directly below `group` ("" for the top), as
   // the file holds them now.
   QStringList childGroups(const QString& group);
@@ -76,7 +87,8 @@ class SettingsFile {
 
  private:
   StoreFault commit(const QVariantMap& changes, const QStringList& removedGroups,
-                    const QVariantMap& expected);
+                    const QVariantMap& expected,
+                    const std::function<QVariantMap(const Reader&)>& changesOf = {});
 
   QString path_;
   StoreFault readFault_ = StoreFault::None;

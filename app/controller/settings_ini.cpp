@@ -88,7 +88,10 @@ QVariant unescapedValue(const char* p, qsizetype n) {
     if (c == '"') {
       quoted = !quoted;
       kept = cur.size();
-    } else if (c == '\\' && i + 1 < n) {
+    } else if (c == '\\' && i + 1 == n) {
+      // A last backslash escapes nothing: QSettings reads it as nothing.
+      break;
+    } else if (c == '\\') {
       const char e = p[++i];
       switch (e) {
         case 'a':

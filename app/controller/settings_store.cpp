@@ -18,6 +18,10 @@ void SettingsStore::setValues(const QVariantMap& changes) {
     setValue(it.key(), it.value());
 }
 
+void SettingsStore::update(const std::function<QVariantMap(const Reader& read)>& changesOf) {
+  setValues(changesOf([this](const QString& key) { return value(key); }));
+}
+
 namespace {
 
 // Keys are whole ("group/key"), as QSettings names them.
@@ -38,6 +42,10 @@ class FileStore final : public SettingsStore {
   void setValues(const QVariantMap& changes) override {
     SettingsFile file(path_);
     said(file, file.writeKeys(changes));
+  }
+  void update(const std::function<QVariantMap(const Reader& read)>& changesOf) override {
+    SettingsFile file(path_);
+    said(file, file.update(changesOf));
   }
   void remove(const QString& key) override {
     SettingsFile file(path_);

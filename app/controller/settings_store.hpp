@@ -5,6 +5,7 @@
 // another page or program copy writing meanwhile is seen); tests put a map
 // in its place.
 
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -25,6 +26,12 @@ class SettingsStore {
   // Many keys in one write: what one action changes is kept or refused
   // together.
   virtual void setValues(const QVariantMap& changes);
+  // One write whose changes are worked out from what the store holds at
+  // that moment: `changesOf(read)` reads the keys it changes and returns
+  // the changes. A counter so counted is never counted from an earlier read
+  // that another page or program copy has written over since.
+  using Reader = std::function<QVariant(const QString& key)>;
+  virtual void update(const std::function<QVariantMap(const Reader& read)>& changesOf);
   // Removes the key and every key below it.
   virtual void remove(const QString& key) = 0;
   // The names of the groups directly below `group`.

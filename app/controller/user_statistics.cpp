@@ -98,21 +98,30 @@ UserStatistics::UserStatistics(std::shared_ptr<halvory_app::SettingsStore> setti
 void UserStatistics::recordSolveActivity(int iterations, double exploitability, qint64 runtimeMs) {
   const QDate now = today();
   const QString prefix = activityKeyPrefix(now);
-  const DayCounters day = readDays(*store, now, now).value(0);
-  // The day's counters, and the first solve's date when none is stored
-  // yet, in one write.
-  QVariantMap changes{
-      {prefix + QStringLiteral("solves"), day.solves + 1},
-      {prefix + QStringLiteral("iterationsSum"), day.iterationsSum + std::max(iterations, 0)},
-      {prefix + QStringLiteral("exploitabilitySum"), day.exploitabilitySum + exploitability},
-      {prefix + QStringLiteral("runtimeMsSum"), day.runtimeMsSum + std::max<qint64>(runtimeMs, 0)},
-  };
-  if (!firstSolveDateCached && !storedFirstSolveDate().isValid()) {
-    const QDate earliest = earliestSolveDay();
-    const QDate first = earliest.isValid() && earliest < now ? earliest : now;
-    changes.insert(kFirstSolveDateKey, first.toString(Qt::ISODate));
-  }
-  store->setValues(changes);
+  // The earliest stored day stands for the first solve's date only when
+  // none is stored; looked for before the write, as it reads every day.
+  const bool firstDateKnown = firstSolveDateCached || storedFirstSolveDate().isValid();
+  const QDate earliest = firstDateKnown ? QDate() : earliestSolveDay();
+  // The day's counters as stored at the moment of writing, and the first
+  // solve's date when none is stored yet, in one write.
+  store->update([&](const halvory_app::SettingsStore::Reader& read) {
+    QVariantMap changes{
+        {prefix + QStringLiteral("solves"), read(prefix + QStringLiteral("solves")).toInt() + 1},
+        {prefix + QStringLiteral("iterationsSum"),
+         read(prefix + QStringLiteral("iterationsSum")).toLongLong() + std::max(iterations, 0)},
+        {prefix + QStringLiteral("exploitabilitySum"),
+         read(prefix + QStringLiteral("exploitabilitySum")).toDouble() + exploitability},
+        {prefix + QStringLiteral("runtimeMsSum"),
+         read(prefix + QStringLiteral("runtimeMsSum")).toLongLong() +
+             std::max<qint64>(runtimeMs, 0)},
+    };
+    const QString stored = read(kFirstSolveDateKey).toString().trimmed();
+    if (!firstDateKnown && !QDate::fromString(stored, Qt::ISODate).isValid()) {
+      const QDate first = earliest.isValid() && earliest < now ? earliest : now;
+      changes.insert(kFirstSolveDateKey, first.toString(Qt::ISODate));
+    }
+    return changes;
+  });
 }
 
 int UserStatistics::solvesToday() const {
@@ -210,14 +219,11 @@ QString UserStatistics::firstSolveDateIso() const {
 
 // ---- Play vs. Solution -------------------------------------------------------
 
-void UserStatistics::addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss,
-                                           QVariantMap& changes) const {
-  const QVariantList held =
-      store->values({prefix + QStringLiteral("hands"), prefix + QStringLiteral("mistakes"),
-                     prefix + QStringLiteral("evLossSum")});
-  const int hands = held.value(0).toInt();
-  const int mistakes = held.value(1).toInt();
-  const double evLossSum = held.value(2).toDouble();
+void UserStatistics::addPlayVsSolutionHand(const Reader& read, const QString& prefix, bool mistake,
+                                           double loss, QVariantMap& changes) {
+  const int hands = read(prefix + QStringLiteral("hands")).toInt();
+  const int mistakes = read(prefix + QStringLiteral("mistakes")).toInt();
+  const double evLossSum = read(prefix + QStringLiteral("evLossSum")).toDouble();
   // A damaged store could hold the largest int; counting stops there.
   const auto plusOne = [](int count) {
     return count < std::numeric_limits<int>::max() ? count + 1 : count;
@@ -227,54 +233,63 @@ void UserStatistics::addPlayVsSolutionHand(const QString& prefix, bool mistake, 
   changes.insert(prefix + QStringLiteral("evLossSum"), evLossSum + loss);
 }
 
-// Counts one hand in the totals and in today's group; returns whether it was
-// a mistake (a positive loss always is).
-bool UserStatistics::recordPlayVsSolutionTotals(bool isMistake, double loss,
-                                                QVariantMap& changes) const {
-  const bool mistake = isMistake || loss > 0.0;
-  addPlayVsSolutionHand(kPlayTotalPrefix, mistake, loss, changes);
-  addPlayVsSolutionHand(playVsSolutionKeyPrefix(today()), mistake, loss, changes);
-  return mistake;
+// Counts one hand in the totals and in today's group, from the counters as
+// stored at the moment of writing.
+void UserStatistics::recordPlayVsSolutionTotals(const Reader& read, const QDate& day, bool mistake,
+                                                double loss, QVariantMap& changes) {
+  addPlayVsSolutionHand(read, kPlayTotalPrefix, mistake, loss, changes);
+  addPlayVsSolutionHand(read, playVsSolutionKeyPrefix(day), mistake, loss, changes);
 }
 
-// A hand's counters and its history entry are one write.
+// A hand's counters and its history entry are one write. A positive loss is
+// always a mistake.
 void UserStatistics::recordPlayHand(bool isMistake, double evLoss) {
-  QVariantMap changes;
-  recordPlayVsSolutionTotals(isMistake, cleanEvLoss(evLoss), changes);
-  store->setValues(changes);
+  const double loss = cleanEvLoss(evLoss);
+  const QDate day = today();
+  store->update([&](const Reader& read) {
+    QVariantMap changes;
+    recordPlayVsSolutionTotals(read, day, isMistake || loss > 0.0, loss, changes);
+    return changes;
+  });
 }
 
 void UserStatistics::recordPlayHandDetailed(bool isMistake, double evLoss, double actualEv,
                                             double optimalEv) {
   const double loss = cleanEvLoss(evLoss);
-  QVariantMap changes;
-  const bool mistake = recordPlayVsSolutionTotals(isMistake, loss, changes);
-  if (std::isfinite(actualEv) && std::isfinite(optimalEv)) {
-    QVariantList history = loadPlayVsSolutionHistory();
-    QVariantMap entry;
+  const bool mistake = isMistake || loss > 0.0;
+  const QDate day = today();
+  QVariantMap entry;
+  const bool logged = std::isfinite(actualEv) && std::isfinite(optimalEv);
+  if (logged) {
     entry.insert(QStringLiteral("ts"), QDateTime::currentDateTime().toString(Qt::ISODate));
     entry.insert(QStringLiteral("actualEv"), actualEv);
     entry.insert(QStringLiteral("optimalEv"), optimalEv);
     entry.insert(QStringLiteral("evLoss"), loss);
     entry.insert(QStringLiteral("isMistake"), mistake);
-    history.push_back(entry);
-    if (history.size() > kPlayHistoryMaxEntries)
-      history.erase(history.begin(), history.end() - kPlayHistoryMaxEntries);
-    savePlayVsSolutionHistory(history, changes);
   }
-  store->setValues(changes);
+  store->update([&](const Reader& read) {
+    QVariantMap changes;
+    recordPlayVsSolutionTotals(read, day, mistake, loss, changes);
+    if (logged) {
+      QVariantList history = historyFrom(read(kPlayHistoryKey).toString());
+      history.push_back(entry);
+      if (history.size() > kPlayHistoryMaxEntries)
+        history.erase(history.begin(), history.end() - kPlayHistoryMaxEntries);
+      savePlayVsSolutionHistory(history, changes);
+    }
+    return changes;
+  });
 }
 
-void UserStatistics::savePlayVsSolutionHistory(const QVariantList& history,
-                                               QVariantMap& changes) const {
+void UserStatistics::savePlayVsSolutionHistory(const QVariantList& history, QVariantMap& changes) {
   QJsonArray array;
   for (const QVariant& kept : history) array.append(QJsonObject::fromVariantMap(kept.toMap()));
   changes.insert(kPlayHistoryKey,
                  QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
 }
 
-QVariantList UserStatistics::loadPlayVsSolutionHistory() const {
-  const QString text = store->value(kPlayHistoryKey).toString().trimmed();
+QVariantList UserStatistics::historyFrom(const QString& stored) {
+  const QString text = stored.trimmed();
   if (text.isEmpty()) return {};
   const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
   if (!document.isArray()) return {};
@@ -285,6 +300,10 @@ QVariantList UserStatistics::loadPlayVsSolutionHistory() const {
     if (element.isObject()) history.push_back(element.toObject().toVariantMap());
   }
   return history;
+}
+
+QVariantList UserStatistics::loadPlayVsSolutionHistory() const {
+  return historyFrom(store->value(kPlayHistoryKey).toString());
 }
 
 QVariantMap UserStatistics::playStats() const {

@@ -35,15 +35,19 @@ class UserStatistics {
   void clearPlayStats();
 
  private:
+  using Reader = halvory_app::SettingsStore::Reader;
+
   QDate storedFirstSolveDate() const;
   QDate earliestSolveDay() const;
-  // The changes of one counted hand, gathered into `changes` and written
-  // together.
-  bool recordPlayVsSolutionTotals(bool isMistake, double loss, QVariantMap& changes) const;
-  void addPlayVsSolutionHand(const QString& prefix, bool mistake, double loss,
-                             QVariantMap& changes) const;
-  // The EV history as one compact JSON array.
-  void savePlayVsSolutionHistory(const QVariantList& history, QVariantMap& changes) const;
+  // The changes of one counted hand, from the counters `read` gives (those
+  // stored at the moment of writing), gathered into `changes`.
+  static void recordPlayVsSolutionTotals(const Reader& read, const QDate& day, bool mistake,
+                                         double loss, QVariantMap& changes);
+  static void addPlayVsSolutionHand(const Reader& read, const QString& prefix, bool mistake,
+                                    double loss, QVariantMap& changes);
+  // The EV history as one compact JSON array, and read back from it.
+  static void savePlayVsSolutionHistory(const QVariantList& history, QVariantMap& changes);
+  static QVariantList historyFrom(const QString& stored);
 
   std::shared_ptr<halvory_app::SettingsStore> store;
   std::function<QDate()> today;

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -50,9 +51,13 @@ StoreFault appendEntry(SettingsFile& file, const QString& name) {
   return fault;
 }
 
+// The day the statistics of these tests count on.
+const QDate kStatisticsDay(2024, 5, 15);
+
 // In the child: a running copy of the program, told what to save on its
-// input ("save NAME", "burst PREFIX COUNT", "nospace 1|0", "quit"); it says
-// "kept NAME" or "refused NAME" for each save and "done" after each order.
+// input ("save NAME", "burst PREFIX COUNT", "nospace 1|0", "count COUNT",
+// "quit"); it says "kept NAME" or "refused NAME" for each save and "done"
+// after each order. "count" counts that many hands and solves in turn.
 void runCopy() {
   const QByteArray path = qgetenv(kChildVariable);
   if (path.isEmpty()) return;
@@ -68,6 +73,14 @@ void runCopy() {
     }
     if (words.value(0) == QLatin1String("nospace"))
       SettingsFile::simulateNoSpace(words.value(1) == QLatin1String("1"));
+    if (words.value(0) == QLatin1String("count")) {
+      UserStatistics stats(halvory_app::makeSettingsStore(file.path()),
+                           [] { return kStatisticsDay; });
+      for (int i = 0; i < words.value(1).toInt(); ++i) {
+        stats.recordPlayHandDetailed(i % 2 == 0, 0.25, 1.0, 1.25);
+        stats.recordSolveActivity(100, 0.5, 10);
+      }
+    }
     for (const QString& name : names) {
       const bool kept = appendEntry(file, name) == StoreFault::None;
       std::printf("%s %s\n", kept ? "kept" : "refused", qPrintable(name));
@@ -210,6 +223,200 @@ class SettingsFileTest : public QObject {
     QCOMPARE(stored.size(), a.kept.size() + b.kept.size());
     if (QTest::currentDataTag() == QByteArray("across a full disk"))
       QCOMPARE(a.refused, QStringList{"lost"});
+  }
+
+  // Two copies counting hands and solves side by side: each count is made
+  // on the counters as stored at the moment of writing, so none is lost.
+  void twoCopiesCountEveryHand() {
+    const QString file = path(QStringLiteral("counted.conf"));
+    QFile::remove(file);
+    SettingsFile::forgetAll();
+    constexpr int kEach = 60;
+    Copy a, b;
+    a.start(file);
+    b.start(file);
+    QVERIFY(a.process.waitForStarted() && b.process.waitForStarted());
+    a.send("count " + QByteArray::number(kEach));
+    b.send("count " + QByteArray::number(kEach));
+    for (Copy* copy : {&a, &b}) {
+      QVERIFY(copy->answered());
+      copy->send("quit");
+      QVERIFY(copy->process.waitForFinished(60000));
+    }
+    SettingsFile::forgetAll();
+    UserStatistics stats(halvory_app::makeSettingsStore(file), [] { return kStatisticsDay; });
+    const QVariantMap play = stats.playStats();
+    QCOMPARE(play.value("totalHands").toInt(), 2 * kEach);
+    QCOMPARE(play.value("totalMistakes").toInt(), 2 * kEach);  // a loss is a mistake
+    QCOMPARE(play.value("todayHands").toInt(), 2 * kEach);
+    QCOMPARE(stats.loadPlayVsSolutionHistory().size(), 2 * kEach);
+    QCOMPARE(stats.solvesToday(), 2 * kEach);
+    QCOMPARE(stats.historyDaily().value(0).toMap().value("runtimeMsSum").toInt(), 2 * kEach * 10);
+  }
+
+  // Another copy counting a hand and a solve after every read this one
+  // makes outside its writes (the moment a count read before its write
+  // would lose them): every count of both is kept.
+  void countsSurviveAnotherCopysWrites() {
+    const QString file = path(QStringLiteral("interleaved.conf"));
+    QFile::remove(file);
+    SettingsFile::forgetAll();
+    const auto day = [] { return kStatisticsDay; };
+    struct Interleaved final : halvory_app::SettingsStore {
+      std::shared_ptr<SettingsStore> own;
+      UserStatistics* other = nullptr;
+      int othersCounts = 0;
+      void countElsewhere() const {
+        auto* self = const_cast<Interleaved*>(this);
+        ++self->othersCounts;
+        other->recordPlayHandDetailed(false, 0.0, 1.0, 1.0);
+        other->recordSolveActivity(10, 0.5, 1);
+      }
+      QVariant value(const QString& key, const QVariant& fallback) const override {
+        const QVariant held = own->value(key, fallback);
+        countElsewhere();
+        return held;
+      }
+      QVariantList values(const QStringList& keys) const override {
+        const QVariantList held = own->values(keys);
+        countElsewhere();
+        return held;
+      }
+      void setValue(const QString& key, const QVariant& value) override {
+        own->setValue(key, value);
+      }
+      void setValues(const QVariantMap& changes) override { own->setValues(changes); }
+      void update(const std::function<QVariantMap(const Reader&)>& changesOf) override {
+        own->update(changesOf);
+      }
+      void remove(const QString& key) override { own->remove(key); }
+      QStringList childGroups(const QString& group) const override {
+        return own->childGroups(group);
+      }
+    };
+    UserStatistics other(halvory_app::makeSettingsStore(file), day);
+    auto store = std::make_shared<Interleaved>();
+    store->own = halvory_app::makeSettingsStore(file);
+    store->other = &other;
+    UserStatistics stats(store, day);
+    for (int round = 0; round < 3; ++round) {
+      stats.recordPlayHandDetailed(true, 0.5, 1.0, 1.5);
+      stats.recordSolveActivity(100, 0.25, 50);
+    }
+    SettingsFile::forgetAll();
+    UserStatistics restarted(halvory_app::makeSettingsStore(file), day);
+    const int others = store->othersCounts;
+    QCOMPARE(restarted.playStats().value("totalHands").toInt(), 3 + others);
+    QCOMPARE(restarted.playStats().value("totalMistakes").toInt(), 3);
+    QCOMPARE(restarted.loadPlayVsSolutionHistory().size(), 3 + others);
+    QCOMPARE(restarted.solvesToday(), 3 + others);
+  }
+
+  // The file deleted while running: a counted hand and a solve count on
+  // from what the session last read, and the history stays whole.
+  void deletedFileKeepsTheCounts() {
+    const QString file = path(QStringLiteral("counts-gone.conf"));
+    QFile::remove(file);
+    SettingsFile::forgetAll();
+    const auto day = [] { return kStatisticsDay; };
+    UserStatistics stats(halvory_app::makeSettingsStore(file), day);
+    for (int hand = 0; hand < 3; ++hand) stats.recordPlayHandDetailed(hand == 0, 0.0, 1.0, 1.0);
+    stats.recordSolveActivity(200, 0.5, 700);
+    QCOMPARE(stats.playStats().value("totalHands").toInt(), 3);
+    QVERIFY(QFile::remove(file));
+    stats.recordPlayHandDetailed(false, 0.0, 2.0, 2.0);
+    stats.recordSolveActivity(300, 0.25, 300);
+
+    SettingsFile::forgetAll();
+    UserStatistics restarted(halvory_app::makeSettingsStore(file), day);
+    const QVariantMap play = restarted.playStats();
+    QCOMPARE(play.value("totalHands").toInt(), 4);
+    QCOMPARE(play.value("totalMistakes").toInt(), 1);
+    QCOMPARE(play.value("todayHands").toInt(), 4);
+    const QVariantList history = restarted.loadPlayVsSolutionHistory();
+    QCOMPARE(history.size(), 4);
+    QCOMPARE(history.last().toMap().value("actualEv").toDouble(), 2.0);
+    QCOMPARE(restarted.solvesToday(), 2);
+    QCOMPARE(restarted.historyDaily().value(0).toMap().value("runtimeMsSum").toInt(), 1000);
+    QCOMPARE(restarted.firstSolveDateIso(), QStringLiteral("2024-05-15"));
+  }
+
+  // A lock file left behind by a copy that died (or failed while making
+  // it) never stops a save: one naming no process is taken once it is a
+  // few seconds old, one naming a process that is gone at once.
+  void leftBehindLockIsTaken_data() {
+    QTest::addColumn<QByteArray>("lock");
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("removalLeftBehind");
+    const QByteArray gone = "2147483000\npellaris\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+    QTest::newRow("empty, ten minutes old") << QByteArray() << 600 << false;
+    QTest::newRow("empty, just made") << QByteArray() << 0 << false;
+    QTest::newRow("unreadable") << QByteArray("\x01\x02 not a lock") << 60 << false;
+    QTest::newRow("names a process that is gone") << gone << 0 << false;
+    QTest::newRow("gone, and an empty removal lock") << gone << 60 << true;
+  }
+
+  void leftBehindLockIsTaken() {
+    QFETCH(QByteArray, lock);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, removalLeftBehind);
+    const QString file = path(QStringLiteral("locked.conf"));
+    QFile::remove(file);
+    SettingsFile::forgetAll();
+    const QString lockPath = file + QStringLiteral(".lock");
+    QList<QString> planted{lockPath};
+    if (removalLeftBehind) planted << lockPath + QStringLiteral(".rmlock");
+    for (const QString& name : planted) {
+      QFile f(name);
+      QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      QCOMPARE(f.write(name == lockPath ? lock : QByteArray()), lock.size() * (name == lockPath));
+      QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                            QFileDevice::FileModificationTime));
+    }
+    SettingsFile store(file);
+    QCOMPARE(appendEntry(store, QStringLiteral("kept")), StoreFault::None);
+    QVERIFY(!QFile::exists(lockPath));
+    SettingsFile::forgetAll();
+    QCOMPARE(SettingsFile(file).value("ranges", "list").toString(), QStringLiteral("kept"));
+  }
+
+  // A last line that ends in a backslash (which escapes what follows) or a
+  // line break: a key added after it starts a line of its own and reads
+  // back, and the last value reads as before, in both readers.
+  void keyAfterTheLastLineIsKept_data() {
+    QTest::addColumn<QByteArray>("ending");
+    QTest::newRow("backslash") << QByteArray("\\");
+    QTest::newRow("escaped backslash") << QByteArray("\\\\");
+    QTest::newRow("escaped r") << QByteArray("\\r");
+    QTest::newRow("carriage return") << QByteArray("\r");
+    QTest::newRow("backslash, carriage return") << QByteArray("\\\r");
+    QTest::newRow("backslash, CRLF") << QByteArray("\\\r\n");
+    QTest::newRow("backslash, LF") << QByteArray("\\\n");
+    QTest::newRow("none") << QByteArray();
+  }
+
+  void keyAfterTheLastLineIsKept() {
+    QFETCH(QByteArray, ending);
+    const QString file = path(QStringLiteral("ending.conf"));
+    for (const bool newGroup : {false, true}) {
+      const QByteArray text = "[ranges]\nlist=a\n[ui]\ndarkMode=false" + ending;
+      QVERIFY(plant(file, text));
+      SettingsFile::forgetAll();
+      const QVariant before = QSettings(file, QSettings::IniFormat).value("ui/darkMode");
+      SettingsFile store(file);
+      QCOMPARE(store.value("ui", "darkMode"), before);
+      const QString group = newGroup ? QStringLiteral("language") : QStringLiteral("ui");
+      QCOMPARE(store.write(group, {{"code", "fr"}}), StoreFault::None);
+      QVERIFY(bytesOf(file).startsWith(text));
+      SettingsFile::forgetAll();
+      SettingsFile restarted(file);
+      QSettings theirs(file, QSettings::IniFormat);
+      QCOMPARE(restarted.value(group, "code").toString(), QStringLiteral("fr"));
+      QCOMPARE(theirs.value(group + "/code").toString(), QStringLiteral("fr"));
+      QCOMPARE(restarted.value("ui", "darkMode"), before);
+      QCOMPARE(theirs.value("ui/darkMode"), before);
+      QCOMPARE(restarted.value("ranges", "list").toString(), QStringLiteral("a"));
+    }
   }
 
   // A write the file cannot take writes nothing and says why; the start-up
