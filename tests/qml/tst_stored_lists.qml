@@ -35,6 +35,10 @@ Item {
             failOnWarning(/.?/)
         }
 
+        function cleanup() {
+            harness.simulateFullDisk(false)
+        }
+
         function storeFor(key) {
             return key.indexOf("profiles") === 0 ? profileStore : rangeStore
         }
@@ -328,6 +332,53 @@ Item {
             verify(!/[\u0000-\u0009\u000B-\u001F\u202E]/.test(message), JSON.stringify(message))
             compare(message.split("\n").length, 2)
             notLoaded.close()
+        }
+
+        // An import goes into both seats' libraries in one write of the
+        // settings file: kept in both, or, when the store refuses the
+        // write, in neither (on the page and in the store read again), and
+        // the import dialog says why. A disk that fills once a library
+        // shows the range comes after that one write.
+        function test_importIsOneWrite_data() {
+            var fullDisk = function (on) { harness.simulateFullDisk(on); return true }
+            return [
+                { tag: "kept", refuse: null, fillAfterShown: false },
+                { tag: "disk fills once a library shows it", refuse: null, fillAfterShown: true },
+                { tag: "disk full", refuse: fullDisk, fillAfterShown: false },
+                { tag: "a folder in place of the file", refuse: function (on) { return harness.blockSettingsFile(on) }, fillAfterShown: false }
+            ]
+        }
+
+        function test_importIsOneWrite(data) {
+            var page = makePage()
+            page._importRangeFocusPlayer = "ip"
+            page._importRangeNormalizedText = "QQ, JJ"
+            var fill = function () { harness.simulateFullDisk(true) }
+            if (data.fillAfterShown) {
+                page.oopCustomRangesChanged.connect(fill)
+                page.ipCustomRangesChanged.connect(fill)
+            }
+            if (data.refuse)
+                verify(data.refuse(true))
+            var before = harness.settingsWritesMade()
+            var kept = page.commitImportRange("Imported")
+            var writes = harness.settingsWritesMade() - before
+            if (data.refuse)
+                verify(data.refuse(false))
+            if (data.fillAfterShown) {
+                page.oopCustomRangesChanged.disconnect(fill)
+                page.ipCustomRangesChanged.disconnect(fill)
+                harness.simulateFullDisk(false)
+            }
+            var added = data.refuse ? [] : ["Imported"]
+            compare([kept, writes], [!data.refuse, data.refuse ? 0 : 1])
+            compare(page._importRangeError === "", !data.refuse, page._importRangeError)
+            if (data.refuse)
+                verify(/^Settings could not be saved: /.test(page._importRangeError), page._importRangeError)
+            ;[page, makePage()].forEach(function (shown) {
+                compare(names(shown.oopCustomRanges), ["old"].concat(added))
+                compare(names(shown.ipCustomRanges), ["ip one"].concat(added))
+            })
         }
 
         // Two pages, each with its own store objects on the one settings
