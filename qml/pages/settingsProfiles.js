@@ -344,6 +344,12 @@ function entriesText(entries) {
     // Values alone (the usual case) are written in one go.
     if (entries.every(function (e) { return e.text === undefined && e.source === undefined && e.from === undefined }))
         return JSON.stringify(entries.map(function (e) { return e.value }))
+    // A list read whole with entries gone, changed or added (a range or a
+    // folder deleted): each run of entries that lie in its text one after
+    // the other is cut from it in one piece.
+    var runs = first !== undefined ? _runsText(entries, first) : null
+    if (runs !== null)
+        return runs
     var whole = entries.filter(function (e) { return !e.cutOff })
     var cut = entries.filter(function (e) { return e.cutOff })
     var texts = whole.map(function (e) {
@@ -355,6 +361,43 @@ function entriesText(entries) {
     if (cut.length === 0)
         return "[" + texts.join(",") + "]"
     return "[" + texts.concat(cut.map(function (e) { return e.text })).join(",")
+}
+
+// The text of `entries`, all read from `from` or new, as entriesText
+// writes it, without splitting the stored text into its entries; null
+// when other entries are among them or the text does not split into as
+// many entries as were read from it.
+function _runsText(entries, from) {
+    // Plain loops: a call per entry costs a large list a tenth of a second.
+    var i, e
+    for (i = 0; i < entries.length; ++i) {
+        e = entries[i]
+        if (e.from !== from && (e.from !== undefined || e.text !== undefined || e.source !== undefined))
+            return null
+    }
+    if (from.bounds === undefined)
+        from.bounds = _listBounds(from.text)
+    var b = from.bounds
+    if (b === null || b.cutOff || b.starts.length !== from.count)
+        return null
+    var pieces = []
+    var runFrom = -1, runTo = -1
+    for (i = 0; i < entries.length; ++i) {
+        e = entries[i]
+        var stored = e.from === from && e.changed !== true
+        if (stored && runFrom >= 0 && e.at === runTo + 1) {
+            runTo = e.at
+            continue
+        }
+        if (runFrom >= 0)
+            pieces.push(from.text.slice(b.starts[runFrom], b.ends[runTo]))
+        runFrom = runTo = stored ? e.at : -1
+        if (!stored)
+            pieces.push(JSON.stringify(e.value))
+    }
+    if (runFrom >= 0)
+        pieces.push(from.text.slice(b.starts[runFrom], b.ends[runTo]))
+    return "[" + pieces.join(",") + "]"
 }
 
 // The entries as read from `text`, the list they were just written as:
@@ -380,42 +423,65 @@ function entriesWritten(entries, text) {
 // Text that ends before the closing "]" gives its complete entries and the
 // rest as a last part, and the list is marked `cutOff`.
 function _splitList(s) {
+    var b = _listBounds(s)
+    if (b === null)
+        return null
+    var parts = b.starts.map(function (start, i) { return s.slice(start, b.ends[i]) })
+    if (b.cutOff)
+        parts.cutOff = true
+    return parts
+}
+
+// Where the element texts of _splitList lie: { starts, ends, cutOff }, the
+// text of element i being s.slice(starts[i], ends[i]); null when the text
+// is no list. A string is passed over by looking for its closing quote
+// rather than character by character: a large list is mostly strings.
+function _listBounds(s) {
     var n = s.length, i = 0
     while (i < n && s.charCodeAt(i) <= 32)
         ++i
     if (s.charAt(i) !== "[")
         return null
-    var parts = [], start = i + 1, depth = 0, inString = false, escaped = false
+    var starts = [], ends = [], start = i + 1, depth = 0
     for (++i; i < n; ++i) {
         var c = s.charCodeAt(i)
-        if (inString) {
-            if (escaped)
-                escaped = false
-            else if (c === 92) // backslash
-                escaped = true
-            else if (c === 34) // quote
-                inString = false
-        } else if (c === 34) {
-            inString = true
+        if (c === 34) { // quote: to the next one that no backslash escapes
+            var close = i
+            for (;;) {
+                close = s.indexOf("\"", close + 1)
+                if (close < 0)
+                    break
+                var slashes = 0
+                while (s.charCodeAt(close - 1 - slashes) === 92) // backslash
+                    ++slashes
+                if (slashes % 2 === 0)
+                    break
+            }
+            if (close < 0)
+                break
+            i = close
         } else if (c === 91 || c === 123) { // [ {
             ++depth
         } else if ((c === 93 || c === 125) && depth > 0) { // ] }
             --depth
         } else if (c === 93) {
-            var last = s.slice(start, i)
-            if (last.trim() !== "" || parts.length > 0)
-                parts.push(last)
-            return s.slice(i + 1).trim() === "" ? parts : null
+            if (s.slice(start, i).trim() !== "" || starts.length > 0) {
+                starts.push(start)
+                ends.push(i)
+            }
+            return s.slice(i + 1).trim() === "" ? { starts: starts, ends: ends, cutOff: false } : null
         } else if (c === 44 && depth === 0) { // comma
-            parts.push(s.slice(start, i))
+            starts.push(start)
+            ends.push(i)
             start = i + 1
         }
     }
-    if (s.slice(start).trim() !== "") {
-        parts.push(s.slice(start))
-        parts.cutOff = true
+    var cutOff = s.slice(start).trim() !== ""
+    if (cutOff) {
+        starts.push(start)
+        ends.push(n)
     }
-    return parts
+    return { starts: starts, ends: ends, cutOff: cutOff }
 }
 
 // The readable profiles of stored entries, each with the entry it came from.

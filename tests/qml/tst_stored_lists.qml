@@ -291,6 +291,36 @@ Item {
             compare(list[3].name, "From other")
         }
 
+        // A delete writes every other entry as it was stored, spaces,
+        // escapes and numbers that JSON would write otherwise included; the
+        // folder a node leaves is written anew.
+        function test_deleteKeepsTheOtherEntriesAsStored_data() {
+            var a = "{\"id\":\"a\", \"name\":\"\\u0041\",\"value\":\"AA\",\"n\":2.50}"
+            var f = "{\"id\":\"f\",\"type\":\"folder\",\"name\":\"F\",\"children\":[{\"id\":\"in\",\"name\":\"in\",\"value\":\"KK\"}]}"
+            var c = "{\"id\":\"c\",\"name\":\"C\",\"value\":\"QQ\", \"n\": 1.50}"
+            var all = "[" + [a, f, c].join(",") + "]"
+            return [
+                { tag: "first", text: all, id: "a", after: "[" + f + "," + c + "]", names: ["F", "C"] },
+                { tag: "last", text: all, id: "c", after: "[" + a + "," + f + "]", names: ["A", "F"] },
+                { tag: "folder with what it holds", text: all, id: "f", after: "[" + a + "," + c + "]", names: ["A", "C"] },
+                { tag: "inside a folder", text: all, id: "in", names: ["A", "F", "C"],
+                  after: "[" + a + ",{\"id\":\"f\",\"type\":\"folder\",\"name\":\"F\",\"children\":[]}," + c + "]" },
+                { tag: "the only one", text: "[" + c + "]", id: "c", after: "[]", names: [] }
+            ]
+        }
+
+        function test_deleteKeepsTheOtherEntriesAsStored(data) {
+            plant("oopCustomRangesJson", data.text)
+            var page = makePage()
+            page.oopRangeCategory = 2
+            page.oopSelectedId = data.id
+            page.deleteSelectedItem("oop")
+            compare(page._oopLibraryStoreError, "")
+            compare(stored("oopCustomRangesJson"), data.after)
+            compare(names(page.oopCustomRanges), data.names)
+            compare(names(makePage().oopCustomRanges), data.names)
+        }
+
         // Profiles stored without ids keep the same ids from read to read,
         // so the second of two alike is the one deleted.
         function test_deleteAProfileStoredWithoutId() {
