@@ -416,7 +416,7 @@ SpotSizingItem {
     // As _editStoredText for several keys of one store, in one write of the
     // file: all of the changes are kept, or none. `edit` is given maps, key
     // -> text, lost and damaged line, for each of `keys`.
-    function _editStoredTexts(store, keys, edit): string {
+    function _editStoredTexts(store: var, keys: var, edit: var): string {
         var problem = ""
         for (var attempt = 0; attempt < 5; ++attempt) {
             var seen = {}
@@ -460,7 +460,7 @@ SpotSizingItem {
     // { key, change, shown }, the keys all different), in one write: the
     // lists written, in the order of `edits`, or null when the store kept
     // none of them.
-    function _editStoredLists(store, edits) {
+    function _editStoredLists(store: var, edits: var): var {
         var written = []
         var problem = _editStoredTexts(store, edits.map(e => e.key), function (texts, lost, read, damaged) {
             var changes = {}
@@ -1179,7 +1179,7 @@ SpotSizingItem {
     // As _editCustomTree for both seats' trees (`edits`, each { seat,
     // change, treeAfter }) in one write of the store: both are kept, or
     // neither seat's tree changes.
-    function _editCustomTrees(edits) {
+    function _editCustomTrees(edits: var): bool {
         var written = _editStoredLists(rangeStore, edits.map(e => ({
             key: e.seat + "CustomRangesJson", change: e.change, shown: () => _shownTreeEntries(e.seat)
         })))
@@ -1207,7 +1207,7 @@ SpotSizingItem {
     // The edit of _addCustomNode, for _editCustomTrees; once the store kept
     // it, `shown()` shows the new node as _addCustomNode says and returns
     // its id.
-    function _customNodeAddition(seat, node, useSelection, openNew) {
+    function _customNodeAddition(seat: string, node: var, useSelection: bool, openNew: bool): var {
         var tree = root[seat + "CustomRanges"]
         var folderId = useSelection ? Library.targetFolderId(tree, root[seat + "SelectedId"]) : ""
         var added = Object.assign({ id: _newNodeId() }, node)
