@@ -363,10 +363,12 @@ function entriesText(entries) {
     return "[" + texts.concat(cut.map(function (e) { return e.text })).join(",")
 }
 
-// The text of `entries`, all read from `from` or new, as entriesText
-// writes it, without splitting the stored text into its entries; null
-// when other entries are among them or the text does not split into as
-// many entries as were read from it.
+// The text of `entries`, all read from `from` (a list that parses whole)
+// or new, as entriesText writes it: each run of entries that lie one after
+// the other in the stored text is cut from it in one piece. Only the commas
+// around the runs are looked for, from the nearer end of the text: a
+// delete near either end of a large list reads little of it. null when
+// other entries are among them.
 function _runsText(entries, from) {
     // Plain loops: a call per entry costs a large list a tenth of a second.
     var i, e
@@ -375,29 +377,118 @@ function _runsText(entries, from) {
         if (e.from !== from && (e.from !== undefined || e.text !== undefined || e.source !== undefined))
             return null
     }
-    if (from.bounds === undefined)
-        from.bounds = _listBounds(from.text)
-    var b = from.bounds
-    if (b === null || b.cutOff || b.starts.length !== from.count)
-        return null
-    var pieces = []
-    var runFrom = -1, runTo = -1
+    // Runs as [first, last] stored places, new and changed entries as text.
+    var items = []
+    var run = null
     for (i = 0; i < entries.length; ++i) {
         e = entries[i]
         var stored = e.from === from && e.changed !== true
-        if (stored && runFrom >= 0 && e.at === runTo + 1) {
-            runTo = e.at
+        if (stored && run !== null && e.at === run[1] + 1) {
+            run[1] = e.at
             continue
         }
-        if (runFrom >= 0)
-            pieces.push(from.text.slice(b.starts[runFrom], b.ends[runTo]))
-        runFrom = runTo = stored ? e.at : -1
-        if (!stored)
-            pieces.push(JSON.stringify(e.value))
+        run = stored ? [e.at, e.at] : null
+        items.push(stored ? run : JSON.stringify(e.value))
     }
-    if (runFrom >= 0)
-        pieces.push(from.text.slice(b.starts[runFrom], b.ends[runTo]))
+    var s = from.text, count = from.count
+    var open = s.indexOf("["), close = s.lastIndexOf("]")
+    // Comma k lies between stored entries k and k + 1.
+    var lower = -1, upper = count
+    var half = (count - 1) / 2
+    var need = function (k) {
+        if (k < half)
+            lower = Math.max(lower, k)
+        else
+            upper = Math.min(upper, k)
+    }
+    items.forEach(function (item) {
+        if (typeof item === "string")
+            return
+        if (item[0] > 0)
+            need(item[0] - 1)
+        if (item[1] < count - 1)
+            need(item[1])
+    })
+    var commas = Object.create(null)
+    if (open < 0 || close < open || !_commasForward(s, open, close, lower, commas)
+            || !_commasBackward(s, open, close, count, upper, commas))
+        return null
+    var pieces = items.map(function (item) {
+        if (typeof item === "string")
+            return item
+        return s.slice(item[0] === 0 ? open + 1 : commas[item[0] - 1] + 1, item[1] === count - 1 ? close : commas[item[1]])
+    })
     return "[" + pieces.join(",") + "]"
+}
+
+// Finds the top-level commas 0 to `last` of the list between `open` and
+// `close`, walking from its start; `commas[k]` is where comma k lies.
+// Returns whether it found them all.
+function _commasForward(s, open, close, last, commas) {
+    var depth = 0, k = 0
+    for (var i = open + 1; i < close && k <= last; ++i) {
+        var c = s.charCodeAt(i)
+        if (c === 34) { // quote
+            i = _closingQuote(s, i)
+            if (i < 0)
+                return false
+        } else if (c === 91 || c === 123) { // [ {
+            ++depth
+        } else if (c === 93 || c === 125) { // ] }
+            --depth
+        } else if (c === 44 && depth === 0) { // comma
+            commas[k++] = i
+        }
+    }
+    return k > last
+}
+
+// As _commasForward for the commas from `first` to the last of a list of
+// `count` entries, walking back from its end.
+function _commasBackward(s, open, close, count, first, commas) {
+    var depth = 0, k = count - 2
+    for (var i = close - 1; i > open && k >= first; --i) {
+        var c = s.charCodeAt(i)
+        if (c === 34) { // quote
+            i = _openingQuote(s, i)
+            if (i < 0)
+                return false
+        } else if (c === 93 || c === 125) { // ] }
+            ++depth
+        } else if (c === 91 || c === 123) { // [ {
+            --depth
+        } else if (c === 44 && depth === 0) { // comma
+            commas[k--] = i
+        }
+    }
+    return k < first
+}
+
+// Whether the quote at `at` is escaped: an odd number of backslashes
+// stands before it.
+function _escaped(s, at) {
+    var slashes = 0
+    while (s.charCodeAt(at - 1 - slashes) === 92) // backslash
+        ++slashes
+    return slashes % 2 === 1
+}
+
+// The quote that closes the string opened at `at`, or -1.
+function _closingQuote(s, at) {
+    var q = at
+    do
+        q = s.indexOf("\"", q + 1)
+    while (q >= 0 && _escaped(s, q))
+    return q
+}
+
+// The quote that opens the string closed at `at`, or -1.
+function _openingQuote(s, at) {
+    var q = at
+    do
+        q = s.lastIndexOf("\"", q - 1)
+    while (q >= 0 && _escaped(s, q))
+    return q
 }
 
 // The entries as read from `text`, the list they were just written as:
@@ -446,17 +537,7 @@ function _listBounds(s) {
     for (++i; i < n; ++i) {
         var c = s.charCodeAt(i)
         if (c === 34) { // quote: to the next one that no backslash escapes
-            var close = i
-            for (;;) {
-                close = s.indexOf("\"", close + 1)
-                if (close < 0)
-                    break
-                var slashes = 0
-                while (s.charCodeAt(close - 1 - slashes) === 92) // backslash
-                    ++slashes
-                if (slashes % 2 === 0)
-                    break
-            }
+            var close = _closingQuote(s, i)
             if (close < 0)
                 break
             i = close

@@ -297,7 +297,8 @@ Item {
         function test_deleteKeepsTheOtherEntriesAsStored_data() {
             var a = "{\"id\":\"a\", \"name\":\"\\u0041\",\"value\":\"AA\",\"n\":2.50}"
             var f = "{\"id\":\"f\",\"type\":\"folder\",\"name\":\"F\",\"children\":[{\"id\":\"in\",\"name\":\"in\",\"value\":\"KK\"}]}"
-            var c = "{\"id\":\"c\",\"name\":\"C\",\"value\":\"QQ\", \"n\": 1.50}"
+            // A comma, a quote and a backslash inside a string.
+            var c = JSON.stringify({ id: "c", name: "C", value: "Q,\"Q\\" }).slice(0, -1) + ", \"n\": 1.50}"
             var all = "[" + [a, f, c].join(",") + "]"
             return [
                 { tag: "first", text: all, id: "a", after: "[" + f + "," + c + "]", names: ["F", "C"] },
