@@ -408,20 +408,34 @@ SpotSizingItem {
     // never written over. Returns "" when kept, else why not
     // (`_storeProblem` says it too); nothing is written then.
     function _editStoredText(store, key, edit): string {
+        return _editStoredTexts(store, [key], function (texts, lost, read, damaged) {
+            return edit(texts[key], lost[key], read, damaged[key])
+        })
+    }
+
+    // As _editStoredText for several keys of one store, in one write of the
+    // file: all of the changes are kept, or none. `edit` is given maps, key
+    // -> text, lost and damaged line, for each of `keys`.
+    function _editStoredTexts(store: var, keys: var, edit: var): string {
         var problem = ""
         for (var attempt = 0; attempt < 5; ++attempt) {
             var seen = {}
-            var damaged = ""
+            var damaged = {}
             var read = function (k) {
                 var v = store.value(k, "")
                 seen[k] = v === undefined || v === null ? "" : String(v)
-                if (k === key && _readsAsDamagedLine(v))
-                    damaged = store.storedLine(key)
+                if (keys.indexOf(k) >= 0)
+                    damaged[k] = _readsAsDamagedLine(v) ? store.storedLine(k) : ""
                 return seen[k]
             }
             // A file that cannot be read is not written: the write says why.
-            var text = read(key)
-            var result = store.writeIfUnchanged(seen, edit(text, store.lost(key), read, damaged))
+            var texts = {}
+            var lost = {}
+            keys.forEach(function (k) {
+                texts[k] = read(k)
+                lost[k] = store.lost(k)
+            })
+            var result = store.writeIfUnchanged(seen, edit(texts, lost, read, damaged))
             problem = String(result.error)
             if (result.changed !== true)
                 break
@@ -438,34 +452,49 @@ SpotSizingItem {
     // `shown()` gives it. Returns the entries written, or null when the
     // store could not keep them (`_storeProblem` says why).
     function _editStoredList(store, key, change, shown) {
-        var written = null
-        var problem = _editStoredText(store, key, function (text, lost, read, damaged) {
-            // The entries this page read or wrote last stand for that text
-            // as long as the store still holds it (reading a large list
-            // again would take a second).
-            var last = _lastWritten[key]
-            delete _lastWritten[key]
-            var stored = lost && shown ? { ok: true, entries: shown() }
-                : damaged !== "" ? { ok: false, entries: [] }
-                : last && last.store === store && last.text === text ? { ok: true, entries: last.entries }
-                : Profiles.readEntries(text)
+        var written = _editStoredLists(store, [{ key: key, change: change, shown: shown }])
+        return written ? written[0] : null
+    }
+
+    // As _editStoredList for several lists of one store (`edits`, each
+    // { key, change, shown }, the keys all different), in one write: the
+    // lists written, in the order of `edits`, or null when the store kept
+    // none of them.
+    function _editStoredLists(store: var, edits: var): var {
+        var written = []
+        var problem = _editStoredTexts(store, edits.map(e => e.key), function (texts, lost, read, damaged) {
             var changes = {}
-            if (!stored.ok) {
-                var aside = read(key + "Unreadable")
-                var unreadable = damaged !== "" ? damaged : text
-                changes[key + "Unreadable"] = aside === "" ? unreadable : aside + "\n" + unreadable
-            }
-            var entries = change(stored.entries) || stored.entries
-            changes[key] = Profiles.entriesText(entries)
-            written = { store: store, text: changes[key], entries: entries }
+            written = edits.map(function (edit) {
+                var key = edit.key
+                var text = texts[key]
+                // The entries this page read or wrote last stand for that
+                // text as long as the store still holds it (reading a large
+                // list again would take a second).
+                var last = _lastWritten[key]
+                delete _lastWritten[key]
+                var stored = lost[key] && edit.shown ? { ok: true, entries: edit.shown() }
+                    : damaged[key] !== "" ? { ok: false, entries: [] }
+                    : last && last.store === store && last.text === text ? { ok: true, entries: last.entries }
+                    : Profiles.readEntries(text)
+                if (!stored.ok) {
+                    var aside = read(key + "Unreadable")
+                    var unreadable = damaged[key] !== "" ? damaged[key] : text
+                    changes[key + "Unreadable"] = aside === "" ? unreadable : aside + "\n" + unreadable
+                }
+                var entries = edit.change(stored.entries) || stored.entries
+                changes[key] = Profiles.entriesText(entries)
+                return { store: store, text: changes[key], entries: entries }
+            })
             return changes
         })
         if (problem !== "")
             return null
         // What was written is what the store holds now.
-        Profiles.entriesWritten(written.entries, written.text)
-        _lastWritten[key] = written
-        return written.entries
+        return written.map(function (w, i) {
+            Profiles.entriesWritten(w.entries, w.text)
+            _lastWritten[edits[i].key] = w
+            return w.entries
+        })
     }
 
     function _shownProfileEntries() {
@@ -1144,13 +1173,24 @@ SpotSizingItem {
     // `treeAfter`, when given, returns the tree the change left (the
     // store's list is then not read again).
     function _editCustomTree(seat, change, treeAfter) {
-        var entries = _editStoredList(rangeStore, seat + "CustomRangesJson", change, () => _shownTreeEntries(seat))
-        if (!entries)
+        return _editCustomTrees([{ seat: seat, change: change, treeAfter: treeAfter }])
+    }
+
+    // As _editCustomTree for both seats' trees (`edits`, each { seat,
+    // change, treeAfter }) in one write of the store: both are kept, or
+    // neither seat's tree changes.
+    function _editCustomTrees(edits: var): bool {
+        var written = _editStoredLists(rangeStore, edits.map(e => ({
+            key: e.seat + "CustomRangesJson", change: e.change, shown: () => _shownTreeEntries(e.seat)
+        })))
+        if (!written)
             return false
-        root[seat + "CustomRanges"] = Library.rememberClean(treeAfter ? treeAfter() : Library.treeOf(entries))
-        // The seat shows the store as it is now; unreadable text is aside.
-        root["_" + seat + "LibraryStoreError"] = ""
-        root["_" + seat + "LibraryDamaged"] = false
+        edits.forEach(function (e, i) {
+            root[e.seat + "CustomRanges"] = Library.rememberClean(e.treeAfter ? e.treeAfter() : Library.treeOf(written[i]))
+            // The seat shows the store as it is now; unreadable text is aside.
+            root["_" + e.seat + "LibraryStoreError"] = ""
+            root["_" + e.seat + "LibraryDamaged"] = false
+        })
         return true
     }
 
@@ -1160,26 +1200,40 @@ SpotSizingItem {
     // marked open. Returns the new node's id, or "" when the store could
     // not keep it (nothing then changes on the page).
     function _addCustomNode(seat, node, useSelection, openNew) {
+        var addition = _customNodeAddition(seat, node, useSelection, openNew)
+        return _editCustomTrees([addition]) ? addition.shown() : ""
+    }
+
+    // The edit of _addCustomNode, for _editCustomTrees; once the store kept
+    // it, `shown()` shows the new node as _addCustomNode says and returns
+    // its id.
+    function _customNodeAddition(seat: string, node: var, useSelection: bool, openNew: bool): var {
         var tree = root[seat + "CustomRanges"]
         var folderId = useSelection ? Library.targetFolderId(tree, root[seat + "SelectedId"]) : ""
         var added = Object.assign({ id: _newNodeId() }, node)
         var after = null
-        if (!_editCustomTree(seat, function (entries) {
-            after = Library.addToEntriesWithTree(entries, folderId, added, _uniqueRangeName).tree
-        }, function () { return after }))
-            return ""
-        root[seat + "RangeCategory"] = 2
-        // Left as it is when nothing opens: each new map lists the rows anew.
-        if (folderId !== "" || openNew) {
-            var open = Object.assign(Object.create(null), root[seat + "OpenFolderIds"])
-            if (folderId !== "")
-                open[folderId] = true
-            if (openNew)
-                open[added.id] = true
-            root[seat + "OpenFolderIds"] = open
+        return {
+            seat: seat,
+            change: function (entries) {
+                after = Library.addToEntriesWithTree(entries, folderId, added, _uniqueRangeName).tree
+            },
+            treeAfter: function () { return after },
+            shown: function () {
+                root[seat + "RangeCategory"] = 2
+                // Left as it is when nothing opens: each new map lists the
+                // rows anew.
+                if (folderId !== "" || openNew) {
+                    var open = Object.assign(Object.create(null), root[seat + "OpenFolderIds"])
+                    if (folderId !== "")
+                        open[folderId] = true
+                    if (openNew)
+                        open[added.id] = true
+                    root[seat + "OpenFolderIds"] = open
+                }
+                root[seat + "SelectedId"] = added.id
+                return added.id
+            }
         }
-        root[seat + "SelectedId"] = added.id
-        return added.id
     }
 
     function openSaveRangeDialog(player) {
@@ -1292,15 +1346,15 @@ SpotSizingItem {
         var focus = _importRangeFocusPlayer === "ip" ? "ip" : "oop"
         var other = focus === "oop" ? "ip" : "oop"
         var node = { type: "range", name: trimmed, value: text }
-        var kept = _addCustomNode(focus, node, root[focus + "RangeCategory"] === 2, false) !== ""
-            && _editCustomTree(other, function (entries) {
-                Library.addToEntries(entries, "", Object.assign({ id: _newNodeId() }, node), _uniqueRangeName)
-            })
-        if (!kept) {
+        // One write for both libraries: kept in both, or in neither.
+        var selected = _customNodeAddition(focus, node, root[focus + "RangeCategory"] === 2, false)
+        var atTop = _customNodeAddition(other, node, false, false)
+        if (!_editCustomTrees([selected, atTop])) {
             var problem = _storeProblem
             _importRangeWords = function () { return problem }
             return false
         }
+        selected.shown()
         root[other + "RangeCategory"] = 2
         _importRangeWords = null
         return true

@@ -235,8 +235,9 @@ function _topLevelPlace(entries, id) {
             index = i
     if (index < 0)
         return null
-    // The entries that give a top-level node, as cleaning tells them.
-    var entry = -1
+    // The entries that give a top-level node, as cleaning tells them; when
+    // each entry gives one (no entry unreadable or nameless), the node's.
+    var entry = entries.length === tree.length ? index : -1
     for (var e = 0, k = -1; e < entries.length && entry < 0; ++e) {
         var value = entries[e].text === undefined ? entries[e].value : null
         if (value && typeof value === "object" && !Array.isArray(value) && _text(value.name).trim() !== "" && ++k === index)

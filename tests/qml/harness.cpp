@@ -5,6 +5,7 @@
 #include "update_manager.hpp"
 
 #include "controller/app_controller.hpp"
+#include "controller/settings_file.hpp"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -185,6 +186,14 @@ bool Harness::editSettingsFile(const QString& from, const QString& to) {
   bytes.replace(at, from.toUtf8().size(), to.toUtf8());
   QSaveFile out(name);
   return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
+
+double Harness::settingsWritesMade() const {
+  return static_cast<double>(halvory_app::SettingsFile::writesMade());
+}
+
+void Harness::simulateFullDisk(bool full) {
+  halvory_app::SettingsFile::simulateNoSpace(full);
 }
 
 QString Harness::idOf(QObject* object) const {

@@ -86,6 +86,11 @@ class Harness : public QObject {
   // Returns whether `from` was there and the file was written.
   Q_INVOKABLE bool editSettingsFile(const QString& from, const QString& to);
 
+  // How many times the program has written a settings file so far.
+  Q_INVOKABLE double settingsWritesMade() const;
+  // While set, every settings-file write fails as on a full disk.
+  Q_INVOKABLE void simulateFullDisk(bool full);
+
   // Holds the available memory the published controller sees at most at
   // `bytes` (0 lifts the cap), and has it read the figure again at once.
   Q_INVOKABLE void capAvailableMemory(qulonglong bytes);

@@ -35,6 +35,10 @@ Item {
             failOnWarning(/.?/)
         }
 
+        function cleanup() {
+            harness.simulateFullDisk(false)
+        }
+
         function storeFor(key) {
             return key.indexOf("profiles") === 0 ? profileStore : rangeStore
         }
@@ -287,6 +291,37 @@ Item {
             compare(list[3].name, "From other")
         }
 
+        // A delete writes every other entry as it was stored, spaces,
+        // escapes and numbers that JSON would write otherwise included; the
+        // folder a node leaves is written anew.
+        function test_deleteKeepsTheOtherEntriesAsStored_data() {
+            var a = "{\"id\":\"a\", \"name\":\"\\u0041\",\"value\":\"AA\",\"n\":2.50}"
+            var f = "{\"id\":\"f\",\"type\":\"folder\",\"name\":\"F\",\"children\":[{\"id\":\"in\",\"name\":\"in\",\"value\":\"KK\"}]}"
+            // A comma, a quote and a backslash inside a string.
+            var c = JSON.stringify({ id: "c", name: "C", value: "Q,\"Q\\" }).slice(0, -1) + ", \"n\": 1.50}"
+            var all = "[" + [a, f, c].join(",") + "]"
+            return [
+                { tag: "first", text: all, id: "a", after: "[" + f + "," + c + "]", names: ["F", "C"] },
+                { tag: "last", text: all, id: "c", after: "[" + a + "," + f + "]", names: ["A", "F"] },
+                { tag: "folder with what it holds", text: all, id: "f", after: "[" + a + "," + c + "]", names: ["A", "C"] },
+                { tag: "inside a folder", text: all, id: "in", names: ["A", "F", "C"],
+                  after: "[" + a + ",{\"id\":\"f\",\"type\":\"folder\",\"name\":\"F\",\"children\":[]}," + c + "]" },
+                { tag: "the only one", text: "[" + c + "]", id: "c", after: "[]", names: [] }
+            ]
+        }
+
+        function test_deleteKeepsTheOtherEntriesAsStored(data) {
+            plant("oopCustomRangesJson", data.text)
+            var page = makePage()
+            page.oopRangeCategory = 2
+            page.oopSelectedId = data.id
+            page.deleteSelectedItem("oop")
+            compare(page._oopLibraryStoreError, "")
+            compare(stored("oopCustomRangesJson"), data.after)
+            compare(names(page.oopCustomRanges), data.names)
+            compare(names(makePage().oopCustomRanges), data.names)
+        }
+
         // Profiles stored without ids keep the same ids from read to read,
         // so the second of two alike is the one deleted.
         function test_deleteAProfileStoredWithoutId() {
@@ -328,6 +363,53 @@ Item {
             verify(!/[\u0000-\u0009\u000B-\u001F\u202E]/.test(message), JSON.stringify(message))
             compare(message.split("\n").length, 2)
             notLoaded.close()
+        }
+
+        // An import goes into both seats' libraries in one write of the
+        // settings file: kept in both, or, when the store refuses the
+        // write, in neither (on the page and in the store read again), and
+        // the import dialog says why. A disk that fills once a library
+        // shows the range comes after that one write.
+        function test_importIsOneWrite_data() {
+            var fullDisk = function (on) { harness.simulateFullDisk(on); return true }
+            return [
+                { tag: "kept", refuse: null, fillAfterShown: false },
+                { tag: "disk fills once a library shows it", refuse: null, fillAfterShown: true },
+                { tag: "disk full", refuse: fullDisk, fillAfterShown: false },
+                { tag: "a folder in place of the file", refuse: function (on) { return harness.blockSettingsFile(on) }, fillAfterShown: false }
+            ]
+        }
+
+        function test_importIsOneWrite(data) {
+            var page = makePage()
+            page._importRangeFocusPlayer = "ip"
+            page._importRangeNormalizedText = "QQ, JJ"
+            var fill = function () { harness.simulateFullDisk(true) }
+            if (data.fillAfterShown) {
+                page.oopCustomRangesChanged.connect(fill)
+                page.ipCustomRangesChanged.connect(fill)
+            }
+            if (data.refuse)
+                verify(data.refuse(true))
+            var before = harness.settingsWritesMade()
+            var kept = page.commitImportRange("Imported")
+            var writes = harness.settingsWritesMade() - before
+            if (data.refuse)
+                verify(data.refuse(false))
+            if (data.fillAfterShown) {
+                page.oopCustomRangesChanged.disconnect(fill)
+                page.ipCustomRangesChanged.disconnect(fill)
+                harness.simulateFullDisk(false)
+            }
+            var added = data.refuse ? [] : ["Imported"]
+            compare([kept, writes], [!data.refuse, data.refuse ? 0 : 1])
+            compare(page._importRangeError === "", !data.refuse, page._importRangeError)
+            if (data.refuse)
+                verify(/^Settings could not be saved: /.test(page._importRangeError), page._importRangeError)
+            ;[page, makePage()].forEach(function (shown) {
+                compare(names(shown.oopCustomRanges), ["old"].concat(added))
+                compare(names(shown.ipCustomRanges), ["ip one"].concat(added))
+            })
         }
 
         // Two pages, each with its own store objects on the one settings

@@ -99,6 +99,21 @@ class FileChooserTest : public QObject {
     again.reject();
   }
 
+  // A dialog closed as it opened leaves the settings file as it was: no
+  // write.
+  void closingAnUnchangedDialogWritesNothing() {
+    FileChooser first;
+    first.open();
+    runQueuedCalls();
+    first.reject();
+    const quint64 before = halvory_app::SettingsFile::writesMade();
+    FileChooser again;
+    again.open();
+    runQueuedCalls();
+    again.reject();
+    QCOMPARE(halvory_app::SettingsFile::writesMade(), before);
+  }
+
   // Qt shows the list again when a folder has been read; it may show only
   // while its dialog is up and its field holds text.
   void completionListGoesWithTheDialogAndItsText() {
