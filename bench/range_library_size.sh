@@ -26,4 +26,4 @@ for n in 1000 10000 100000; do
   done
   echo "${line%,}"
 done
-echo "limits: each stall but open's 1000 ms at 100,000 ranges (first, save, profile, language), 50 ms at 1,000"
+echo "limits: each stall but open's 1000 ms at 100,000 ranges (first, save, profile, language, delete), 50 ms at 1,000"
