@@ -636,6 +636,42 @@
         <translation>Nicht genug Arbeitsspeicher, um den Solve zu starten</translation>
     </message>
     <message>
+        <source>Not enough memory to switch the language</source>
+        <translation>Nicht genug Arbeitsspeicher, um die Sprache zu wechseln</translation>
+    </message>
+    <message>
+        <source>Not enough memory to check for updates</source>
+        <translation>Nicht genug Arbeitsspeicher, um nach Updates zu suchen</translation>
+    </message>
+    <message>
+        <source>Not enough memory to download the update</source>
+        <translation>Nicht genug Arbeitsspeicher, um das Update herunterzuladen</translation>
+    </message>
+    <message>
+        <source>Not enough memory to install the update</source>
+        <translation>Nicht genug Arbeitsspeicher, um das Update zu installieren</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the download page</source>
+        <translation>Nicht genug Arbeitsspeicher, um die Download-Seite zu öffnen</translation>
+    </message>
+    <message>
+        <source>Not enough memory to clear the update information</source>
+        <translation>Nicht genug Arbeitsspeicher, um die Update-Informationen zu löschen</translation>
+    </message>
+    <message>
+        <source>Not enough memory to change the update address</source>
+        <translation>Nicht genug Arbeitsspeicher, um die Update-Adresse zu ändern</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file dialog</source>
+        <translation>Nicht genug Arbeitsspeicher, um den Dateidialog zu öffnen</translation>
+    </message>
+    <message>
+        <source>Not enough memory to close the file dialog</source>
+        <translation>Nicht genug Arbeitsspeicher, um den Dateidialog zu schließen</translation>
+    </message>
+    <message>
         <source>Not enough memory to estimate this solve</source>
         <translation>Nicht genug Arbeitsspeicher, um diesen Solve abzuschätzen</translation>
     </message>

@@ -636,6 +636,42 @@
         <translation>No hay memoria suficiente para iniciar la resolución</translation>
     </message>
     <message>
+        <source>Not enough memory to switch the language</source>
+        <translation>No hay memoria suficiente para cambiar el idioma</translation>
+    </message>
+    <message>
+        <source>Not enough memory to check for updates</source>
+        <translation>No hay memoria suficiente para buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Not enough memory to download the update</source>
+        <translation>No hay memoria suficiente para descargar la actualización</translation>
+    </message>
+    <message>
+        <source>Not enough memory to install the update</source>
+        <translation>No hay memoria suficiente para instalar la actualización</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the download page</source>
+        <translation>No hay memoria suficiente para abrir la página de descarga</translation>
+    </message>
+    <message>
+        <source>Not enough memory to clear the update information</source>
+        <translation>No hay memoria suficiente para borrar la información de actualizaciones</translation>
+    </message>
+    <message>
+        <source>Not enough memory to change the update address</source>
+        <translation>No hay memoria suficiente para cambiar la dirección de actualizaciones</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file dialog</source>
+        <translation>No hay memoria suficiente para abrir el diálogo de archivos</translation>
+    </message>
+    <message>
+        <source>Not enough memory to close the file dialog</source>
+        <translation>No hay memoria suficiente para cerrar el diálogo de archivos</translation>
+    </message>
+    <message>
         <source>Not enough memory to estimate this solve</source>
         <translation>No hay memoria suficiente para estimar esta resolución</translation>
     </message>

@@ -636,6 +636,42 @@
         <translation>Pas assez de mémoire pour lancer le calcul</translation>
     </message>
     <message>
+        <source>Not enough memory to switch the language</source>
+        <translation>Pas assez de mémoire pour changer de langue</translation>
+    </message>
+    <message>
+        <source>Not enough memory to check for updates</source>
+        <translation>Pas assez de mémoire pour rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Not enough memory to download the update</source>
+        <translation>Pas assez de mémoire pour télécharger la mise à jour</translation>
+    </message>
+    <message>
+        <source>Not enough memory to install the update</source>
+        <translation>Pas assez de mémoire pour installer la mise à jour</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the download page</source>
+        <translation>Pas assez de mémoire pour ouvrir la page de téléchargement</translation>
+    </message>
+    <message>
+        <source>Not enough memory to clear the update information</source>
+        <translation>Pas assez de mémoire pour effacer les informations de mise à jour</translation>
+    </message>
+    <message>
+        <source>Not enough memory to change the update address</source>
+        <translation>Pas assez de mémoire pour changer l&apos;adresse des mises à jour</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file dialog</source>
+        <translation>Pas assez de mémoire pour ouvrir la boîte de dialogue des fichiers</translation>
+    </message>
+    <message>
+        <source>Not enough memory to close the file dialog</source>
+        <translation>Pas assez de mémoire pour fermer la boîte de dialogue des fichiers</translation>
+    </message>
+    <message>
         <source>Not enough memory to estimate this solve</source>
         <translation>Pas assez de mémoire pour estimer ce calcul</translation>
     </message>

@@ -636,6 +636,42 @@
         <translation>Memoria insufficiente per avviare il calcolo</translation>
     </message>
     <message>
+        <source>Not enough memory to switch the language</source>
+        <translation>Memoria insufficiente per cambiare la lingua</translation>
+    </message>
+    <message>
+        <source>Not enough memory to check for updates</source>
+        <translation>Memoria insufficiente per cercare aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Not enough memory to download the update</source>
+        <translation>Memoria insufficiente per scaricare l&apos;aggiornamento</translation>
+    </message>
+    <message>
+        <source>Not enough memory to install the update</source>
+        <translation>Memoria insufficiente per installare l&apos;aggiornamento</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the download page</source>
+        <translation>Memoria insufficiente per aprire la pagina di download</translation>
+    </message>
+    <message>
+        <source>Not enough memory to clear the update information</source>
+        <translation>Memoria insufficiente per cancellare le informazioni sugli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Not enough memory to change the update address</source>
+        <translation>Memoria insufficiente per cambiare l&apos;indirizzo degli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file dialog</source>
+        <translation>Memoria insufficiente per aprire la finestra dei file</translation>
+    </message>
+    <message>
+        <source>Not enough memory to close the file dialog</source>
+        <translation>Memoria insufficiente per chiudere la finestra dei file</translation>
+    </message>
+    <message>
         <source>Not enough memory to estimate this solve</source>
         <translation>Memoria insufficiente per stimare questo calcolo</translation>
     </message>

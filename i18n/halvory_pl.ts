@@ -639,6 +639,42 @@
         <translation>Za mało pamięci, aby rozpocząć obliczenia</translation>
     </message>
     <message>
+        <source>Not enough memory to switch the language</source>
+        <translation>Za mało pamięci, aby zmienić język</translation>
+    </message>
+    <message>
+        <source>Not enough memory to check for updates</source>
+        <translation>Za mało pamięci, aby sprawdzić aktualizacje</translation>
+    </message>
+    <message>
+        <source>Not enough memory to download the update</source>
+        <translation>Za mało pamięci, aby pobrać aktualizację</translation>
+    </message>
+    <message>
+        <source>Not enough memory to install the update</source>
+        <translation>Za mało pamięci, aby zainstalować aktualizację</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the download page</source>
+        <translation>Za mało pamięci, aby otworzyć stronę pobierania</translation>
+    </message>
+    <message>
+        <source>Not enough memory to clear the update information</source>
+        <translation>Za mało pamięci, aby wyczyścić informacje o aktualizacjach</translation>
+    </message>
+    <message>
+        <source>Not enough memory to change the update address</source>
+        <translation>Za mało pamięci, aby zmienić adres aktualizacji</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file dialog</source>
+        <translation>Za mało pamięci, aby otworzyć okno wyboru plików</translation>
+    </message>
+    <message>
+        <source>Not enough memory to close the file dialog</source>
+        <translation>Za mało pamięci, aby zamknąć okno wyboru plików</translation>
+    </message>
+    <message>
         <source>Not enough memory to estimate this solve</source>
         <translation>Za mało pamięci, aby oszacować te obliczenia</translation>
     </message>

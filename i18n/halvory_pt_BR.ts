@@ -636,6 +636,42 @@
         <translation>Memória insuficiente para iniciar a resolução</translation>
     </message>
     <message>
+        <source>Not enough memory to switch the language</source>
+        <translation>Memória insuficiente para mudar o idioma</translation>
+    </message>
+    <message>
+        <source>Not enough memory to check for updates</source>
+        <translation>Memória insuficiente para verificar atualizações</translation>
+    </message>
+    <message>
+        <source>Not enough memory to download the update</source>
+        <translation>Memória insuficiente para baixar a atualização</translation>
+    </message>
+    <message>
+        <source>Not enough memory to install the update</source>
+        <translation>Memória insuficiente para instalar a atualização</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the download page</source>
+        <translation>Memória insuficiente para abrir a página de download</translation>
+    </message>
+    <message>
+        <source>Not enough memory to clear the update information</source>
+        <translation>Memória insuficiente para limpar as informações de atualização</translation>
+    </message>
+    <message>
+        <source>Not enough memory to change the update address</source>
+        <translation>Memória insuficiente para alterar o endereço de atualizações</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file dialog</source>
+        <translation>Memória insuficiente para abrir a janela de arquivos</translation>
+    </message>
+    <message>
+        <source>Not enough memory to close the file dialog</source>
+        <translation>Memória insuficiente para fechar a janela de arquivos</translation>
+    </message>
+    <message>
         <source>Not enough memory to estimate this solve</source>
         <translation>Memória insuficiente para estimar esta resolução</translation>
     </message>

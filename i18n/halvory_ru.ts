@@ -639,6 +639,42 @@
         <translation>Недостаточно памяти, чтобы начать расчёт</translation>
     </message>
     <message>
+        <source>Not enough memory to switch the language</source>
+        <translation>Недостаточно памяти, чтобы сменить язык</translation>
+    </message>
+    <message>
+        <source>Not enough memory to check for updates</source>
+        <translation>Недостаточно памяти, чтобы проверить обновления</translation>
+    </message>
+    <message>
+        <source>Not enough memory to download the update</source>
+        <translation>Недостаточно памяти, чтобы скачать обновление</translation>
+    </message>
+    <message>
+        <source>Not enough memory to install the update</source>
+        <translation>Недостаточно памяти, чтобы установить обновление</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the download page</source>
+        <translation>Недостаточно памяти, чтобы открыть страницу загрузки</translation>
+    </message>
+    <message>
+        <source>Not enough memory to clear the update information</source>
+        <translation>Недостаточно памяти, чтобы очистить сведения об обновлениях</translation>
+    </message>
+    <message>
+        <source>Not enough memory to change the update address</source>
+        <translation>Недостаточно памяти, чтобы изменить адрес обновлений</translation>
+    </message>
+    <message>
+        <source>Not enough memory to open the file dialog</source>
+        <translation>Недостаточно памяти, чтобы открыть окно выбора файлов</translation>
+    </message>
+    <message>
+        <source>Not enough memory to close the file dialog</source>
+        <translation>Недостаточно памяти, чтобы закрыть окно выбора файлов</translation>
+    </message>
+    <message>
         <source>Not enough memory to estimate this solve</source>
         <translation>Недостаточно памяти, чтобы оценить этот расчёт</translation>
     </message>

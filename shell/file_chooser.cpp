@@ -20,7 +20,15 @@
 
 #include "controller/settings_file.hpp"
 
+using halvory_app::CallFailure;
+using halvory_app::guardedCall;
+
 namespace {
+
+const char* const kNoMemoryToOpen =
+    QT_TRANSLATE_NOOP("AppController", "Not enough memory to open the file dialog");
+const char* const kNoMemoryToClose =
+    QT_TRANSLATE_NOOP("AppController", "Not enough memory to close the file dialog");
 
 // The settings-file section that keeps the dialog's size and column layout.
 const QString kLayoutGroup = QStringLiteral("fileDialog");
@@ -220,6 +228,19 @@ QWindow* FileChooser::parentWindow() const {
 }
 
 void FileChooser::open() {
+  std::unique_ptr<QFileDialog> made;  // the new dialog, until it is up
+  guardedCall(
+      "FileChooser::open", [&] { openDialog(made); },
+      [&](CallFailure failure, const QString& what) {
+        fail(kNoMemoryToOpen, failure, what);
+        // Half made, it goes at once (nothing of it runs: this is not its
+        // own call).
+        if (spent_ == made.get()) spent_ = nullptr;
+        made.reset();
+      });
+}
+
+void FileChooser::openDialog(std::unique_ptr<QFileDialog>& made) {
   if (dialog_) {
     dialog_->raise();
     dialog_->activateWindow();
@@ -236,7 +257,9 @@ void FileChooser::open() {
     spent_->deleteLater();
   else
     delete spent_.data();
-  auto* dialog = new QFileDialog(nullptr, title_);
+  setLastError(QString());
+  made = std::make_unique<QFileDialog>(nullptr, title_);
+  QFileDialog* dialog = made.get();
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setProxyModel(new ChosenLanguageFigures(dialog));
   dialog->setLocale(QLocale());
@@ -305,6 +328,7 @@ void FileChooser::open() {
     field->selectAll();
   }
   dialog->activateWindow();
+  made.release();  // dialog_ holds it now
 }
 
 void FileChooser::close() {
@@ -313,12 +337,47 @@ void FileChooser::close() {
 
 void FileChooser::accept() {
   if (!dialog_) return;
-  forcedFile_ = currentFile_.isValid() && !currentFile_.isEmpty() ? currentFile_ : currentFile();
-  static_cast<QDialog*>(dialog_.data())->done(QDialog::Accepted);
+  guardedCall(
+      "FileChooser::accept",
+      [this] {
+        forcedFile_ =
+            currentFile_.isValid() && !currentFile_.isEmpty() ? currentFile_ : currentFile();
+        static_cast<QDialog*>(dialog_.data())->done(QDialog::Accepted);
+      },
+      [this](CallFailure failure, const QString& what) {
+        forcedFile_ = QUrl();
+        fail(kNoMemoryToClose, failure, what);
+      });
 }
 
 void FileChooser::reject() {
-  if (dialog_) dialog_->reject();
+  if (!dialog_) return;
+  guardedCall(
+      "FileChooser::reject", [this] { dialog_->reject(); },
+      [this](CallFailure failure, const QString& what) { fail(kNoMemoryToClose, failure, what); });
+}
+
+void FileChooser::setLastError(const QString& text) {
+  if (text == lastError_) return;
+  lastError_ = text;
+  emit lastErrorChanged();
+}
+
+void FileChooser::fail(const char* noMemoryText, CallFailure failure, const QString& what) {
+  // What the failed call left up goes first, allocating nothing: no choice
+  // comes of it and the window's shortcuts come back.
+  if (QFileDialog* dialog = dialog_) {
+    dialog_ = nullptr;
+    spent_ = dialog;
+    setShownCount(shownCount - 1);
+    try {
+      dialog->hide();
+    } catch (...) {
+      // It goes at the next opening all the same.
+    }
+    emit visibleChanged();
+  }
+  setLastError(halvory_app::callFailureText(failure, noMemoryText, what));
 }
 
 void FileChooser::keepLayout() {
@@ -346,26 +405,49 @@ void FileChooser::keepLayout() {
                          << halvory_app::storeFaultText(fault, store.path());
 }
 
+// Run by the dialog's own finishing (the user's button, or accept() and
+// reject()), where nothing may throw into the dialog.
 void FileChooser::finish(bool chosen) {
+  // While the choice is handed over (or the failure told), the dialog is
+  // still running its own code: an opening meanwhile deletes it later.
+  finishing_ = true;
+  guardedCall(
+      "FileChooser::finish", [&] { handOver(chosen); },
+      [this](CallFailure failure, const QString& what) {
+        forcedFile_ = QUrl();
+        fail(kNoMemoryToClose, failure, what);
+      });
+  finishing_ = false;
+}
+
+void FileChooser::handOver(bool chosen) {
   QFileDialog* dialog = dialog_;
   if (!dialog) return;
   if (QWidget* list = completionList(dialog)) list->hide();
   dialog->hide();
+  // Read whole before any of it is taken: a choice is kept entire or not at all.
+  QUrl chosenFile;
+  QUrl chosenFolder;
   if (chosen) {
-    file_ = forcedFile_.isValid() && !forcedFile_.isEmpty() ? forcedFile_
-                                                            : dialog->selectedUrls().value(0);
-    currentFile_ = file_;
-    folder_ = dialog->directoryUrl();
+    chosenFile = forcedFile_.isValid() && !forcedFile_.isEmpty() ? forcedFile_
+                                                                 : dialog->selectedUrls().value(0);
+    chosenFolder = dialog->directoryUrl();
   }
   forcedFile_ = QUrl();
-  keepLayout();
+  // Without it only the layout is lost, not the user's choice.
+  guardedCall("FileChooser::keepLayout", [this] { keepLayout(); });
+  if (chosen) {
+    file_ = chosenFile;
+    currentFile_ = file_;
+    folder_ = chosenFolder;
+  }
   dialog_ = nullptr;
   spent_ = dialog;
   setShownCount(shownCount - 1);
   // The window takes the keyboard back (without a window manager nobody
   // would give it).
   if (QWindow* window = parentWindow()) window->requestActivate();
-  finishing_ = true;
+  setLastError(QString());
   emit visibleChanged();
   if (chosen) {
     emit fileChanged();
@@ -375,5 +457,4 @@ void FileChooser::finish(bool chosen) {
   } else {
     emit rejected();
   }
-  finishing_ = false;
 }

@@ -12,6 +12,10 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <memory>
+
+#include "controller/guarded_call.hpp"
+
 class QWindow;
 
 class FileChooser : public QObject {
@@ -31,6 +35,10 @@ class FileChooser : public QObject {
   // The file of the last acceptance.
   Q_PROPERTY(QUrl file READ file NOTIFY fileChanged)
   Q_PROPERTY(bool visible READ isVisible NOTIFY visibleChanged)
+  // Why the last opening or closing failed (the memory ran out), in the
+  // language in force; "" after one that worked. A dialog that failed is
+  // gone, and nothing was chosen in it.
+  Q_PROPERTY(QString lastError READ lastError NOTIFY lastErrorChanged)
 
  public:
   enum FileMode { OpenFile, SaveFile };
@@ -55,6 +63,7 @@ class FileChooser : public QObject {
   void setCurrentFile(const QUrl& file);
   QUrl file() const { return file_; }
   bool isVisible() const { return !dialog_.isNull(); }
+  QString lastError() const { return lastError_; }
 
   // Whether any file chooser of the program is up (the window's shortcuts
   // stand still meanwhile).
@@ -79,12 +88,19 @@ class FileChooser : public QObject {
   void currentFileChanged();
   void fileChanged();
   void visibleChanged();
+  void lastErrorChanged();
   void accepted();
   void rejected();
 
  private:
   QWindow* parentWindow() const;
+  void openDialog(std::unique_ptr<QFileDialog>& made);
   void finish(bool chosen);
+  void handOver(bool chosen);
+  // After a failed call: the dialog is taken down whatever state it was
+  // left in, and the failure is told.
+  void fail(const char* noMemoryText, halvory_app::CallFailure failure, const QString& what);
+  void setLastError(const QString& text);
   void keepLayout();
 
   QString title_;
@@ -99,6 +115,7 @@ class FileChooser : public QObject {
   QPointer<QFileDialog> dialog_;
   QPointer<QFileDialog> spent_;  // closed, deleted at the next opening
   bool finishing_ = false;       // handing over the choice
+  QString lastError_;
 };
 
 // The file choosers' state for QML: `shown` while any of them is up (the

@@ -1,5 +1,6 @@
 #include "language_manager.hpp"
 
+#include "controller/guarded_call.hpp"
 #include "controller/settings_file.hpp"
 
 #include <QCoreApplication>
@@ -110,11 +111,29 @@ LanguageManager::LanguageManager(QQmlEngine* engine, QObject* parent)
   }
   const QString stored =
       halvory_app::SettingsFile().value(kLanguageGroup, kLanguageKey, kSystem).toString();
-  applyLanguage(normalizeLanguageCode(stored), false);
+  applyLanguage(normalizeLanguageCode(stored), false, nullptr);
 }
 
 void LanguageManager::setLanguage(const QString& code) {
-  applyLanguage(normalizeLanguageCode(code), true);
+  // What is in force before the switch, made before anything can fail.
+  const QString previous = currentLanguage_;
+  bool written = false;
+  halvory_app::guardedCall(
+      "setLanguage", [&] { applyLanguage(normalizeLanguageCode(code), true, &written); },
+      [&](halvory_app::CallFailure failure, const QString& what) {
+        // A switch cut short leaves some of the new language's catalogues in
+        // and some of the old one's; the old language is put back whole, so
+        // the selector, the page and the settings file agree (a choice
+        // already written is written back).
+        try {
+          installLanguage(previous, written, nullptr);
+        } catch (...) {
+          // Still short of memory: the words below are all there is.
+        }
+        saveProblem_ = halvory_app::callFailureText(
+            failure, QT_TRANSLATE_NOOP("AppController", "Not enough memory to switch the language"),
+            what);
+      });
 }
 
 QString LanguageManager::normalizeLanguageCode(const QString& code) {
@@ -135,9 +154,12 @@ QStringList LanguageManager::languageCandidates(const QString& code) {
   return name == lang ? QStringList{code, name} : QStringList{code, name, lang};
 }
 
-void LanguageManager::applyLanguage(const QString& code, bool persist) {
+void LanguageManager::applyLanguage(const QString& code, bool persist, bool* written) {
   if (code == currentLanguage_) return;
+  installLanguage(code, persist, written);
+}
 
+void LanguageManager::installLanguage(const QString& code, bool persist, bool* written) {
   auto& translator = activeTranslator();
   if (translator) QCoreApplication::removeTranslator(translator.get());
   translator = std::make_unique<QTranslator>();  // the previous one is deleted here
@@ -167,8 +189,9 @@ void LanguageManager::applyLanguage(const QString& code, bool persist) {
   // chosen.
   if (persist) {
     halvory_app::SettingsFile file;
-    saveProblem_ = halvory_app::storeFaultText(file.write(kLanguageGroup, {{kLanguageKey, code}}),
-                                               file.path());
+    const halvory_app::StoreFault fault = file.write(kLanguageGroup, {{kLanguageKey, code}});
+    if (written != nullptr && fault == halvory_app::StoreFault::None) *written = true;
+    saveProblem_ = halvory_app::storeFaultText(fault, file.path());
   }
 
   qInfo().noquote() << QStringLiteral("Language set to %1 (translator %2, Qt catalogues %3)")

@@ -1,5 +1,6 @@
 #include "update_manager.hpp"
 
+#include "controller/guarded_call.hpp"
 #include "controller/settings_file.hpp"
 
 #include <QCoreApplication>
@@ -18,6 +19,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
+
+using halvory_app::CallFailure;
+using halvory_app::guardedCall;
 
 namespace {
 
@@ -264,6 +268,20 @@ void UpdateManager::initManifestState() {
 }
 
 void UpdateManager::setManifestUrl(const QString& url) {
+  const QString before = manifestUrl_;
+  guardedCall(
+      "setManifestUrl", [&] { changeManifestUrl(url); },
+      [&](CallFailure failure, const QString& what) {
+        // The address in use stays the one kept for the next start.
+        manifestUrl_ = before;
+        emit manifestUrlChanged();
+        callFailed(
+            QT_TRANSLATE_NOOP("AppController", "Not enough memory to change the update address"),
+            failure, what);
+      });
+}
+
+void UpdateManager::changeManifestUrl(const QString& url) {
   const QString normalized = normalizeBaseUrl(url);
   if (normalized == manifestUrl_) return;
   manifestUrl_ = normalized;
@@ -310,6 +328,13 @@ void UpdateManager::setLastError(std::function<QString()> words) {
   emit stateChanged();
 }
 
+void UpdateManager::callFailed(const char* noMemoryText, CallFailure failure,
+                               const QString& what) {
+  setLastError([noMemoryText, failure, what] {
+    return halvory_app::callFailureText(failure, noMemoryText, what);
+  });
+}
+
 bool UpdateManager::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance() &&
       lastErrorWords_) {
@@ -323,6 +348,20 @@ bool UpdateManager::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void UpdateManager::checkNow() {
+  // A request already under way is not this call's to drop.
+  const bool underWay = busy_ || downloadBusy_;
+  guardedCall("checkNow", [this] { check(); }, [this, underWay](CallFailure failure,
+                                                                 const QString& what) {
+    if (!underWay) {
+      dropReply(checkReply);
+      setBusy(false);
+    }
+    callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to check for updates"),
+               failure, what);
+  });
+}
+
+void UpdateManager::check() {
   lastCheckedAt_ = QDateTime::currentDateTimeUtc();
   emit stateChanged();
   if (busy_ || downloadBusy_) return;
@@ -406,6 +445,25 @@ void UpdateManager::resetDownloadState() {
 }
 
 void UpdateManager::downloadNow() {
+  const bool underWay = busy_ || downloadBusy_;
+  guardedCall("downloadNow", [this] { download(); },
+              [this, underWay](CallFailure failure, const QString& what) {
+                if (!underWay && downloadBusy_) dropDownload();
+                callFailed(QT_TRANSLATE_NOOP("AppController",
+                                             "Not enough memory to download the update"),
+                           failure, what);
+              });
+}
+
+void UpdateManager::dropDownload() {
+  // The file, owned by its reply, goes with it and takes its reserved name.
+  dropReply(downloadReply);
+  resetDownloadState();
+  autoInstallPending = false;
+  emit stateChanged();
+}
+
+void UpdateManager::download() {
   if (downloadBusy_ || busy_) return;
   // Only web addresses: anything else would turn the download into a local file copy.
   if (!isWebUrl(downloadUrl_)) {
@@ -423,9 +481,19 @@ void UpdateManager::downloadNow() {
   const QString path =
       folder.isEmpty() ? QString()
                        : reserveFreeName(folder, downloadFileName(downloadUrl_, latestVersion_));
-  auto* file = path.isEmpty() ? nullptr : new DownloadFile(path);
+  // Held here until its reply owns it. The name reserved goes with it, or
+  // here when no file comes to hold it.
+  std::unique_ptr<DownloadFile> file;
+  if (!path.isEmpty()) {
+    try {
+      file = std::make_unique<DownloadFile>(path);
+    } catch (...) {
+      QFile::remove(path);
+      throw;
+    }
+  }
   if (!file || !file->open(QIODevice::WriteOnly)) {
-    delete file;
+    file.reset();
     downloadBusy_ = false;
     downloadedFilePath_.clear();
     setLastError([] { return tr("Failed to create download file."); });
@@ -440,7 +508,7 @@ void UpdateManager::downloadNow() {
   // The file lives no longer than its reply: a reply dropped or destroyed
   // unfinished takes the uncommitted file, and its data, with it.
   file->setParent(reply);
-  const QPointer<DownloadFile> guardedFile(file);
+  const QPointer<DownloadFile> guardedFile(file.release());
 
   // Past the limit, declared or received, the download stops at once.
   const qint64 limit = downloadLimitBytes_;
@@ -517,6 +585,13 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file)
 }
 
 void UpdateManager::installNow() {
+  guardedCall("installNow", [this] { install(); }, [this](CallFailure failure, const QString& what) {
+    callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to install the update"),
+               failure, what);
+  });
+}
+
+void UpdateManager::install() {
   if (downloadBusy_ || busy_) return;
   if (!canInstall()) {
     setLastError([] { return tr("No downloaded update is ready to install."); });
@@ -543,18 +618,32 @@ void UpdateManager::installNow() {
 }
 
 void UpdateManager::updateNow() {
+  const bool underWay = busy_ || downloadBusy_;
+  guardedCall("updateNow", [this] { update(); },
+              [this, underWay](CallFailure failure, const QString& what) {
+                // A download this call began goes, and nothing installs
+                // when it would have ended.
+                if (!underWay && downloadBusy_) dropDownload();
+                autoInstallPending = false;
+                callFailed(QT_TRANSLATE_NOOP("AppController",
+                                             "Not enough memory to download the update"),
+                           failure, what);
+              });
+}
+
+void UpdateManager::update() {
   if (downloadBusy_ || busy_) return;
   if (!updateAvailable_) {
     setLastError([] { return tr("No update is available."); });
     return;
   }
   if (canInstall()) {
-    installNow();
+    install();
     return;
   }
   autoInstallPending = true;
   autoInstallPollsLeft = kInstallPolls;
-  downloadNow();
+  download();
   pollInstallAfterDownload();
 }
 
@@ -574,6 +663,15 @@ void UpdateManager::pollInstallAfterDownload() {
 }
 
 void UpdateManager::openDownloadUrl() {
+  guardedCall("openDownloadUrl", [this] { openDownloadPage(); },
+              [this](CallFailure failure, const QString& what) {
+                callFailed(QT_TRANSLATE_NOOP("AppController",
+                                             "Not enough memory to open the download page"),
+                           failure, what);
+              });
+}
+
+void UpdateManager::openDownloadPage() {
   if (!isWebUrl(downloadUrl_)) {
     setLastError([] { return tr("No download URL available."); });
     return;
@@ -582,6 +680,14 @@ void UpdateManager::openDownloadUrl() {
 }
 
 void UpdateManager::clearState() {
+  guardedCall("clearState", [this] { clear(); }, [this](CallFailure failure, const QString& what) {
+    callFailed(
+        QT_TRANSLATE_NOOP("AppController", "Not enough memory to clear the update information"),
+        failure, what);
+  });
+}
+
+void UpdateManager::clear() {
   updateAvailable_ = false;
   latestVersion_.clear();
   downloadUrl_.clear();

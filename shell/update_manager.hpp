@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QVariantMap>
 #include <QVersionNumber>
+
+#include "controller/guarded_call.hpp"
 #include <functional>
 #include <memory>
 
@@ -101,6 +103,9 @@ class UpdateManager : public QObject {
   bool canInstall() const;
   static QString updateNowAction();
 
+  // Each call the UI makes fails as a whole: what it throws (the memory ran
+  // out) is shown as lastError, and no request or download of its own is
+  // left half-made.
   Q_INVOKABLE void checkNow();
   Q_INVOKABLE void openDownloadUrl();
   Q_INVOKABLE void updateNow();
@@ -128,6 +133,19 @@ class UpdateManager : public QObject {
   void stateChanged();
 
  private:
+  // The calls themselves, unguarded.
+  void changeManifestUrl(const QString& url);
+  void check();
+  void download();
+  void install();
+  void update();
+  void openDownloadPage();
+  void clear();
+  // A failed call's words as lastError, worded again in each new language.
+  void callFailed(const char* noMemoryText, halvory_app::CallFailure failure, const QString& what);
+  // Stops the download a failed call began and forgets it.
+  void dropDownload();
+
   void initManifestState();
   void applyManifest(const QVariantMap& manifest);
   void onCheckFinished(QNetworkReply* reply);

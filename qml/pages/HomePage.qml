@@ -238,6 +238,12 @@ Item {
         // before replacing that file.
         defaultSuffix: "pellarisproj"
         onAccepted: page.saveChosenFile(String(file))
+        // The dialog could not come up (or go): nothing was saved.
+        onLastErrorChanged: {
+            var why = lastError
+            if (why !== "")
+                page._showError(() => qsTr("Save Failed"), () => why)
+        }
     }
 
     Components.MessageBox {
@@ -268,6 +274,11 @@ Item {
         fileMode: Published.FileChooser.OpenFile
         nameFilters: page._projectFilters
         onAccepted: page.openProjectFrom(String(file))
+        onLastErrorChanged: {
+            var why = lastError
+            if (why !== "")
+                page._showError(() => qsTr("Open Failed"), () => why)
+        }
     }
 
     // A short note that the save worked; it asks for nothing and goes away.

@@ -35,6 +35,7 @@ Item {
         acceptLabel: qsTranslate("ProjectPage", "Save")
         nameFilters: [qsTranslate("ProjectPage", "JSON (*.json)"), qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.exportStandardRanges(file)
+        onLastErrorChanged: if (lastError !== "") dialogs.showError(title, lastError)
     }
 
     Published.FileChooser {
@@ -45,6 +46,7 @@ Item {
         acceptLabel: qsTranslate("ProjectPage", "Save")
         nameFilters: [qsTranslate("ProjectPage", "JSON (*.json)"), qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.exportExploitRanges(file)
+        onLastErrorChanged: if (lastError !== "") dialogs.showError(title, lastError)
     }
 
     Components.MessageBox {

@@ -112,6 +112,17 @@ Item {
         fileMode: Published.FileChooser.OpenFile
         nameFilters: [qsTranslate("ProjectPage", "Range text (*.txt)"), qsTranslate("ProjectPage", "All Files (*)")]
         onAccepted: dialogs.page.importRangeFromFile(file)
+        // The dialog could not come up (or go): the import says so as it
+        // does for a file it cannot read.
+        onLastErrorChanged: {
+            var why = lastError
+            if (why === "")
+                return
+            dialogs.page._importRangeNormalizedText = ""
+            dialogs.page._importRangeCombos = 0
+            dialogs.page._importRangeWords = function () { return qsTranslate("ProjectPage", "Import failed: %1").arg(why) }
+            dialogs.openImportName(null)
+        }
     }
 
     ProjectNameDialog {

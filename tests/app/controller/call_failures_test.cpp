@@ -3,7 +3,9 @@
 // each time the call answers as failed (a memory failure in words that say
 // so) rather than throwing, and the next call works as if nothing had
 // happened: a save writes a file that opens, a query answers as before, a
-// lock is kept, an estimate measures, a start solves.
+// lock is kept, an estimate measures, a start solves. The shell's calls
+// likewise: a language switch, the update manager's calls and the file
+// chooser's opening and closing.
 //
 // The hook fails only allocations of the thread that armed it: the calls
 // run there, and what they hand to threads of their own catches its
@@ -13,7 +15,11 @@
 // some of those allocations unchecked (a list made from an initializer
 // list writes through a null block).
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <execinfo.h>
+#include <link.h>
 #include <cmath>
 #include <exception>
 #include <cstdlib>
@@ -24,7 +30,12 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QQmlEngine>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -33,7 +44,11 @@
 
 #include "controller/app_controller.hpp"
 #include "controller/guarded_call.hpp"
+#include "file_chooser.hpp"
+#include "language_manager.hpp"
 #include "project_test_support.hpp"
+#include "update_manager.hpp"
+#include "update_test_server.hpp"
 
 // ---- the allocation hook ---------------------------------------------------
 
@@ -56,9 +71,53 @@ thread_local bool t_logging = false;
 thread_local bool t_main = false;
 std::atomic<bool> g_elsewhere{false};
 
+// The code of Qt's network library. A request it is asked to make is set
+// up on the calling thread and handed to a thread of its own; an allocation
+// that fails halfway leaves that thread holding the half-made reply, which
+// it uses after the unwinding freed it. Nothing its caller does can help
+// that, so allocations made beneath it are let alone, as log lines are.
+std::uintptr_t g_networkStart = 0;
+std::uintptr_t g_networkEnd = 0;
+
+int findNetworkLibrary(dl_phdr_info* info, std::size_t, void* code) {
+  const auto address = reinterpret_cast<std::uintptr_t>(code);
+  std::uintptr_t start = UINTPTR_MAX;
+  std::uintptr_t end = 0;
+  for (int i = 0; i < info->dlpi_phnum; ++i) {
+    const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+    if (segment.p_type != PT_LOAD) continue;
+    start = std::min<std::uintptr_t>(start, info->dlpi_addr + segment.p_vaddr);
+    end = std::max<std::uintptr_t>(end, info->dlpi_addr + segment.p_vaddr + segment.p_memsz);
+  }
+  if (address < start || address >= end) return 0;
+  g_networkStart = start;
+  g_networkEnd = end;
+  return 1;
+}
+
+void locateNetworkLibrary() {
+  void* code = const_cast<QMetaObject*>(&QNetworkAccessManager::staticMetaObject);
+  dl_iterate_phdr(findNetworkLibrary, code);
+  // The first unwinding loads what it needs; later ones allocate nothing.
+  void* frames[4];
+  backtrace(frames, 4);
+}
+
+bool underNetworkLibrary() noexcept {
+  if (g_networkStart == g_networkEnd) return false;
+  void* frames[48];
+  const int depth = backtrace(frames, 48);
+  for (int i = 0; i < depth; ++i) {
+    const auto address = reinterpret_cast<std::uintptr_t>(frames[i]);
+    if (address >= g_networkStart && address < g_networkEnd) return true;
+  }
+  return false;
+}
+
 bool failThisAllocation() noexcept {
   const bool watched = g_elsewhere.load(std::memory_order_relaxed) ? !t_main : t_hooked;
   if (!watched || t_logging || !g_armed.load(std::memory_order_relaxed)) return false;
+  if (underNetworkLibrary()) return false;
   g_counted.fetch_add(1, std::memory_order_relaxed);
   if (g_left.fetch_sub(1, std::memory_order_relaxed) != 0) return false;
   g_fired = true;
@@ -186,6 +245,24 @@ QString noMemoryTo(const char* what) {
     }                                                                                \
   } while (false)
 
+// Launches nothing; keeps what it was asked to open, and says it did.
+class RecordingLauncher final : public UpdateLauncher {
+ public:
+  bool openUrl(const QUrl& url) override {
+    opened = url;
+    return true;
+  }
+  bool startDetached(const QString&, const QStringList&) override { return true; }
+  QUrl opened;
+};
+
+// A text of the program's catalogue, and whether the German one answers
+// for it: the language whose texts are installed.
+bool germanInForce() {
+  return QCoreApplication::translate("AppController", "Not enough memory to start the solve") ==
+         QString::fromUtf8("Nicht genug Arbeitsspeicher, um den Solve zu starten");
+}
+
 // In front of the test library's own handler.
 QtMessageHandler g_testLog = nullptr;
 
@@ -218,6 +295,7 @@ class CallFailuresTest : public QObject {
  private slots:
   void initTestCase() {
     t_main = true;
+    locateNetworkLibrary();
     g_testLog = qInstallMessageHandler(logUnhooked);
     QVERIFY(dir.isValid());
     solved = std::make_unique<AppController>();
@@ -369,6 +447,248 @@ class CallFailuresTest : public QObject {
     });
   }
 
+  // A switch cut short leaves the language that was in force, whole: the
+  // selector (which shows the new language as soon as it is picked, until
+  // told otherwise), the catalogues, the default locale and the engine all
+  // say the same, the settings page hears why, and the next switch applies.
+  void languageSwitchFailsAtEachAllocationAndTheNextApplies() {
+    QQmlEngine engine;
+    LanguageManager languages(&engine);
+    QString selector;
+    connect(&languages, &LanguageManager::currentLanguageChanged, this,
+            [&] { selector = languages.currentLanguage(); });
+    const QString english = QStringLiteral("en");
+    const QString german = QStringLiteral("de");
+    const auto restore = qScopeGuard([&] { languages.setLanguage(english); });
+    int told = 0;
+    FAIL_EACH_ALLOCATION(languages.setLanguage(english),
+                         {
+                           selector = german;
+                           languages.setLanguage(german);
+                         },
+                         {
+                           const bool switched = germanInForce();
+                           const QString inForce = switched ? german : english;
+                           QCOMPARE(languages.currentLanguage(), inForce);
+                           QCOMPARE(selector, inForce);
+                           QCOMPARE(engine.uiLanguage(), inForce);
+                           QCOMPARE(QLocale().language(),
+                                    switched ? QLocale::German : QLocale::English);
+                           if (switched) {
+                             QVERIFY(languages.saveProblem().isEmpty());
+                           } else {
+                             QVERIFY(fired);
+                             ++told;
+                             QCOMPARE(languages.saveProblem(),
+                                      noMemoryTo("Not enough memory to switch the language"));
+                           }
+                           languages.setLanguage(german);
+                           QVERIFY(germanInForce());
+                           QCOMPARE(languages.currentLanguage(), german);
+                           QCOMPARE(selector, german);
+                           QVERIFY(languages.saveProblem().isEmpty());
+                         });
+    QVERIFY(told > 0);
+  }
+
+  // Forgetting what was fetched, failing at each allocation: the error
+  // shown is the want of memory or none, nothing is left running, and the
+  // next call forgets with no error.
+  void updateClearFailsAtEachAllocationAndTheNextClears() {
+    UpdateManager manager(std::make_unique<RecordingLauncher>());
+    const QString failed = noMemoryTo("Not enough memory to clear the update information");
+    int told = 0;
+    FAIL_EACH_ALLOCATION(manager.clearState(), manager.clearState(), {
+      if (!manager.lastError().isEmpty()) {
+        QVERIFY(fired);
+        ++told;
+        QCOMPARE(manager.lastError(), failed);
+      }
+      QVERIFY(!manager.busy());
+      QVERIFY(!manager.downloadBusy());
+      QVERIFY(!manager.updateAvailable());
+      manager.clearState();
+      QVERIFY(manager.lastError().isEmpty());
+    });
+    QVERIFY(told > 0);
+  }
+
+  // The update manager's calls against a server on this machine, each
+  // failing at each allocation: what the call began ends (a check or
+  // download cut short leaves nothing running and no file behind), the
+  // error shown is the call's want of memory or none, and the same call
+  // made again does its work: the manifest read, the installer saved whole,
+  // its folder or the download page handed to the desktop.
+  void updateCallFailsAtEachAllocationAndTheNextWorks_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("noMemory");
+    QTest::newRow("checkNow") << "checkNow" << "Not enough memory to check for updates";
+    QTest::newRow("downloadNow") << "downloadNow" << "Not enough memory to download the update";
+    QTest::newRow("updateNow") << "updateNow" << "Not enough memory to download the update";
+    QTest::newRow("installNow") << "installNow" << "Not enough memory to install the update";
+    QTest::newRow("openDownloadUrl") << "openDownloadUrl"
+                                     << "Not enough memory to open the download page";
+  }
+  void updateCallFailsAtEachAllocationAndTheNextWorks() {
+    QFETCH(QString, call);
+    QFETCH(QString, noMemory);
+    const QByteArray installer(64 * 1024, 'x');
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    UpdateTestServer server;
+    QVERIFY(server.listening());
+    UpdateTestResponse manifest;
+    manifest.body = "{\"version\":\"9.9.9\",\"url\":\"" + server.url("/setup.exe").toEncoded() + "\"}";
+    server.route("/latest.json", manifest);
+    UpdateTestResponse setup;
+    setup.contentType = "application/octet-stream";
+    setup.body = installer;
+    server.route("/setup.exe", setup);
+
+    // Older than the manifest's version, so that an update is offered.
+    const QString versionBefore = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    const QString downloads = path("downloads");
+    QVERIFY(QDir().mkpath(downloads));
+    const bool tmpSet = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray tmpBefore = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(downloads));
+    const auto restore = qScopeGuard([&] {
+      QCoreApplication::setApplicationVersion(versionBefore);
+      if (tmpSet) qputenv("TMPDIR", tmpBefore);
+      else qunsetenv("TMPDIR");
+    });
+    const auto leftInFolder = [&] {
+      return QDir(downloads).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+
+    auto launcher = std::make_unique<RecordingLauncher>();
+    RecordingLauncher& desktop = *launcher;
+    UpdateManager manager(std::move(launcher));
+    manager.setManifestUrl(server.url("/latest.json").toString());
+    const auto idle = [&] {
+      return QTest::qWaitFor([&] { return !manager.busy() && !manager.downloadBusy(); }, 20000);
+    };
+    const bool fetchesInstaller = call == "downloadNow" || call == "updateNow";
+    const bool installs = call == "installNow" || call == "updateNow";
+    const auto makeCall = [&] {
+      if (call == "checkNow") manager.checkNow();
+      else if (call == "downloadNow") manager.downloadNow();
+      else if (call == "updateNow") manager.updateNow();
+      else if (call == "installNow") manager.installNow();
+      else manager.openDownloadUrl();
+    };
+    // The state the call starts from: nothing fetched, else the manifest,
+    // else the installer too.
+    const auto prepare = [&] {
+      QDir(downloads).removeRecursively();
+      QDir().mkpath(downloads);
+      manager.clearState();
+      desktop.opened = QUrl();
+      if (call == "checkNow") return;
+      manager.checkNow();
+      (void)idle();
+      if (call != "installNow") return;
+      manager.downloadNow();
+      (void)idle();
+    };
+    // updateNow installs once its download is done, at its next look.
+    const auto settled = [&] {
+      return idle() &&
+             (!installs || QTest::qWaitFor([&] { return !desktop.opened.isEmpty() ||
+                                                       !manager.lastError().isEmpty(); },
+                                           20000));
+    };
+    const QString failed = noMemoryTo(noMemory.toUtf8());
+    int told = 0;
+    FAIL_EACH_ALLOCATION(prepare(), makeCall(), {
+      QVERIFY(settled());
+      if (!manager.lastError().isEmpty()) {
+        QVERIFY(fired);
+        ++told;
+        QCOMPARE(manager.lastError(), failed);
+        if (fetchesInstaller) {
+          QVERIFY(!manager.downloaded());
+          QVERIFY(QTest::qWaitFor([&] { return leftInFolder().isEmpty(); }, 20000));
+        }
+      }
+      prepare();
+      makeCall();
+      QVERIFY(settled());
+      QVERIFY(manager.lastError().isEmpty());
+      QCOMPARE(manager.latestVersion(), QStringLiteral("9.9.9"));
+      if (fetchesInstaller || installs) {
+        QVERIFY(manager.downloaded());
+        QFile file(manager.downloadedFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), installer);
+      }
+      if (installs)
+        QCOMPARE(desktop.opened, QUrl::fromLocalFile(QFileInfo(downloads).absoluteFilePath()));
+      if (call == "openDownloadUrl") QCOMPARE(desktop.opened, server.url("/setup.exe"));
+    });
+    QVERIFY(told > 0);
+  }
+
+  // An opening cut short leaves no dialog up and says why; a closing cut
+  // short takes the dialog down all the same, and chooses nothing. Either
+  // way the next opening shows a dialog that closes with the choice made.
+  void fileChooserFailsAtEachAllocationAndTheNextOpens_data() {
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("open") << false;
+    QTest::newRow("close") << true;
+  }
+  void fileChooserFailsAtEachAllocationAndTheNextOpens() {
+    QFETCH(bool, closing);
+    QWindow window;
+    FileChooser chooser(&window);
+    chooser.setTitle(QStringLiteral("Open Project"));
+    chooser.setFolder(QUrl::fromLocalFile(dir.path()));
+    const QUrl wanted = QUrl::fromLocalFile(path("chosen.pellarisproj"));
+    int accepted = 0;
+    connect(&chooser, &FileChooser::accepted, this, [&] { ++accepted; });
+    const QString failed = noMemoryTo(closing ? "Not enough memory to close the file dialog"
+                                              : "Not enough memory to open the file dialog");
+    int told = 0;
+    FAIL_EACH_ALLOCATION(
+        {
+          accepted = 0;
+          if (closing) {
+            chooser.open();
+            QVERIFY(chooser.isVisible());
+          }
+        },
+        {
+          if (closing) chooser.close();
+          else chooser.open();
+        },
+        {
+          if (!chooser.lastError().isEmpty()) {
+            QVERIFY(fired);
+            ++told;
+            QCOMPARE(chooser.lastError(), failed);
+            QVERIFY(!chooser.isVisible());
+            QVERIFY(!chooser.dialog());
+            QVERIFY(!FileChooser::anyShown());
+          } else {
+            QCOMPARE(chooser.isVisible(), !closing);
+            chooser.close();
+          }
+          QVERIFY(!FileChooser::anyShown());
+          QCOMPARE(accepted, 0);
+          chooser.open();
+          QVERIFY(chooser.isVisible());
+          QVERIFY(chooser.dialog() && chooser.dialog()->isVisible());
+          QVERIFY(chooser.lastError().isEmpty());
+          chooser.setCurrentFile(wanted);
+          chooser.accept();
+          QVERIFY(!chooser.isVisible());
+          QCOMPARE(accepted, 1);
+          QCOMPARE(chooser.file(), wanted);
+          QVERIFY(!FileChooser::anyShown());
+        });
+    QVERIFY(told > 0);
+  }
+
   // The words of a memory failure are those of the language in force, and
   // a status follows a change of language.
   void memoryFailureSpeaksTheChosenLanguage() {
@@ -427,7 +747,8 @@ class CallFailuresTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
+  // A widget application: the file chooser's dialog is a widget.
+  QApplication app(argc, argv);
   useIsolatedSettings();
   CallFailuresTest test;
   QTEST_SET_MAIN_SOURCE_PATH
