@@ -328,8 +328,7 @@ void UpdateManager::setLastError(std::function<QString()> words) {
   emit stateChanged();
 }
 
-void UpdateManager::callFailed(const char* noMemoryText, CallFailure failure,
-                               const QString& what) {
+void UpdateManager::callFailed(const char* noMemoryText, CallFailure failure, const QString& what) {
   setLastError([noMemoryText, failure, what] {
     return halvory_app::callFailureText(failure, noMemoryText, what);
   });
@@ -350,15 +349,16 @@ bool UpdateManager::eventFilter(QObject* watched, QEvent* event) {
 void UpdateManager::checkNow() {
   // A request already under way is not this call's to drop.
   const bool underWay = busy_ || downloadBusy_;
-  guardedCall("checkNow", [this] { check(); }, [this, underWay](CallFailure failure,
-                                                                 const QString& what) {
-    if (!underWay) {
-      dropReply(checkReply);
-      setBusy(false);
-    }
-    callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to check for updates"),
-               failure, what);
-  });
+  guardedCall(
+      "checkNow", [this] { check(); },
+      [this, underWay](CallFailure failure, const QString& what) {
+        if (!underWay) {
+          dropReply(checkReply);
+          setBusy(false);
+        }
+        callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to check for updates"),
+                   failure, what);
+      });
 }
 
 void UpdateManager::check() {
@@ -446,13 +446,13 @@ void UpdateManager::resetDownloadState() {
 
 void UpdateManager::downloadNow() {
   const bool underWay = busy_ || downloadBusy_;
-  guardedCall("downloadNow", [this] { download(); },
-              [this, underWay](CallFailure failure, const QString& what) {
-                if (!underWay && downloadBusy_) dropDownload();
-                callFailed(QT_TRANSLATE_NOOP("AppController",
-                                             "Not enough memory to download the update"),
-                           failure, what);
-              });
+  guardedCall(
+      "downloadNow", [this] { download(); },
+      [this, underWay](CallFailure failure, const QString& what) {
+        if (!underWay && downloadBusy_) dropDownload();
+        callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to download the update"),
+                   failure, what);
+      });
 }
 
 void UpdateManager::dropDownload() {
@@ -585,10 +585,12 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file)
 }
 
 void UpdateManager::installNow() {
-  guardedCall("installNow", [this] { install(); }, [this](CallFailure failure, const QString& what) {
-    callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to install the update"),
-               failure, what);
-  });
+  guardedCall(
+      "installNow", [this] { install(); },
+      [this](CallFailure failure, const QString& what) {
+        callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to install the update"),
+                   failure, what);
+      });
 }
 
 void UpdateManager::install() {
@@ -619,16 +621,16 @@ void UpdateManager::install() {
 
 void UpdateManager::updateNow() {
   const bool underWay = busy_ || downloadBusy_;
-  guardedCall("updateNow", [this] { update(); },
-              [this, underWay](CallFailure failure, const QString& what) {
-                // A download this call began goes, and nothing installs
-                // when it would have ended.
-                if (!underWay && downloadBusy_) dropDownload();
-                autoInstallPending = false;
-                callFailed(QT_TRANSLATE_NOOP("AppController",
-                                             "Not enough memory to download the update"),
-                           failure, what);
-              });
+  guardedCall(
+      "updateNow", [this] { update(); },
+      [this, underWay](CallFailure failure, const QString& what) {
+        // A download this call began goes, and nothing installs
+        // when it would have ended.
+        if (!underWay && downloadBusy_) dropDownload();
+        autoInstallPending = false;
+        callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to download the update"),
+                   failure, what);
+      });
 }
 
 void UpdateManager::update() {
@@ -663,12 +665,13 @@ void UpdateManager::pollInstallAfterDownload() {
 }
 
 void UpdateManager::openDownloadUrl() {
-  guardedCall("openDownloadUrl", [this] { openDownloadPage(); },
-              [this](CallFailure failure, const QString& what) {
-                callFailed(QT_TRANSLATE_NOOP("AppController",
-                                             "Not enough memory to open the download page"),
-                           failure, what);
-              });
+  guardedCall(
+      "openDownloadUrl", [this] { openDownloadPage(); },
+      [this](CallFailure failure, const QString& what) {
+        callFailed(
+            QT_TRANSLATE_NOOP("AppController", "Not enough memory to open the download page"),
+            failure, what);
+      });
 }
 
 void UpdateManager::openDownloadPage() {
@@ -680,11 +683,13 @@ void UpdateManager::openDownloadPage() {
 }
 
 void UpdateManager::clearState() {
-  guardedCall("clearState", [this] { clear(); }, [this](CallFailure failure, const QString& what) {
-    callFailed(
-        QT_TRANSLATE_NOOP("AppController", "Not enough memory to clear the update information"),
-        failure, what);
-  });
+  guardedCall(
+      "clearState", [this] { clear(); },
+      [this](CallFailure failure, const QString& what) {
+        callFailed(
+            QT_TRANSLATE_NOOP("AppController", "Not enough memory to clear the update information"),
+            failure, what);
+      });
 }
 
 void UpdateManager::clear() {

@@ -113,6 +113,13 @@ Item {
         errorDialog.open()
     }
 
+    // A file dialog that could not come up (or go): nothing was saved or
+    // opened, and the reason is shown.
+    function _chooserFailed(saving: bool, why: string) {
+        if (why !== "")
+            _showError(saving ? () => qsTr("Save Failed") : () => qsTr("Open Failed"), () => why)
+    }
+
     function saveProjectTo(fileUrl: var): bool {
         var target = ProjectFiles.withProjectSuffix(fileUrl)
         var provider = projectStateProvider
@@ -239,11 +246,7 @@ Item {
         defaultSuffix: "pellarisproj"
         onAccepted: page.saveChosenFile(String(file))
         // The dialog could not come up (or go): nothing was saved.
-        onLastErrorChanged: {
-            var why = lastError
-            if (why !== "")
-                page._showError(() => qsTr("Save Failed"), () => why)
-        }
+        onLastErrorChanged: page._chooserFailed(true, lastError)
     }
 
     Components.MessageBox {
@@ -274,11 +277,7 @@ Item {
         fileMode: Published.FileChooser.OpenFile
         nameFilters: page._projectFilters
         onAccepted: page.openProjectFrom(String(file))
-        onLastErrorChanged: {
-            var why = lastError
-            if (why !== "")
-                page._showError(() => qsTr("Open Failed"), () => why)
-        }
+        onLastErrorChanged: page._chooserFailed(false, lastError)
     }
 
     // A short note that the save worked; it asks for nothing and goes away.

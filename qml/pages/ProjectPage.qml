@@ -1360,6 +1360,17 @@ SpotSizingItem {
         return true
     }
 
+    // The import's file dialog could not come up (or go): the import says
+    // so as it does for a file it cannot read.
+    function _importChooserFailed(why: string) {
+        if (why === "")
+            return
+        _importRangeNormalizedText = ""
+        _importRangeCombos = 0
+        _importRangeWords = function () { return qsTr("Import failed: %1").arg(why) }
+        rangeDialogs.openImportName(null)
+    }
+
     function openDeleteSelectedDialog(player) {
         if (player !== "oop" && player !== "ip" || root[player + "RangeCategory"] !== 2)
             return
@@ -1674,6 +1685,7 @@ SpotSizingItem {
     ProjectRangeDialogs {
         id: rangeDialogs
         page: root
+        onImportChooserFailed: why => root._importChooserFailed(why)
     }
 
     ProjectLibraryDevDialogs {

@@ -12,6 +12,8 @@ Item {
     id: dialogs
 
     required property var page
+    // The import's file dialog could not come up (or go), and why.
+    signal importChooserFailed(string why)
     // The import's state on the page, read once for the bindings below.
     readonly property ThemePack.Theme theme: page.theme
     readonly property string importText: page._importRangeNormalizedText
@@ -114,15 +116,7 @@ Item {
         onAccepted: dialogs.page.importRangeFromFile(file)
         // The dialog could not come up (or go): the import says so as it
         // does for a file it cannot read.
-        onLastErrorChanged: {
-            var why = lastError
-            if (why === "")
-                return
-            dialogs.page._importRangeNormalizedText = ""
-            dialogs.page._importRangeCombos = 0
-            dialogs.page._importRangeWords = function () { return qsTranslate("ProjectPage", "Import failed: %1").arg(why) }
-            dialogs.openImportName(null)
-        }
+        onLastErrorChanged: dialogs.importChooserFailed(lastError)
     }
 
     ProjectNameDialog {

@@ -461,33 +461,33 @@ class CallFailuresTest : public QObject {
     const QString german = QStringLiteral("de");
     const auto restore = qScopeGuard([&] { languages.setLanguage(english); });
     int told = 0;
-    FAIL_EACH_ALLOCATION(languages.setLanguage(english),
-                         {
-                           selector = german;
-                           languages.setLanguage(german);
-                         },
-                         {
-                           const bool switched = germanInForce();
-                           const QString inForce = switched ? german : english;
-                           QCOMPARE(languages.currentLanguage(), inForce);
-                           QCOMPARE(selector, inForce);
-                           QCOMPARE(engine.uiLanguage(), inForce);
-                           QCOMPARE(QLocale().language(),
-                                    switched ? QLocale::German : QLocale::English);
-                           if (switched) {
-                             QVERIFY(languages.saveProblem().isEmpty());
-                           } else {
-                             QVERIFY(fired);
-                             ++told;
-                             QCOMPARE(languages.saveProblem(),
-                                      noMemoryTo("Not enough memory to switch the language"));
-                           }
-                           languages.setLanguage(german);
-                           QVERIFY(germanInForce());
-                           QCOMPARE(languages.currentLanguage(), german);
-                           QCOMPARE(selector, german);
-                           QVERIFY(languages.saveProblem().isEmpty());
-                         });
+    FAIL_EACH_ALLOCATION(
+        languages.setLanguage(english),
+        {
+          selector = german;
+          languages.setLanguage(german);
+        },
+        {
+          const bool switched = germanInForce();
+          const QString inForce = switched ? german : english;
+          QCOMPARE(languages.currentLanguage(), inForce);
+          QCOMPARE(selector, inForce);
+          QCOMPARE(engine.uiLanguage(), inForce);
+          QCOMPARE(QLocale().language(), switched ? QLocale::German : QLocale::English);
+          if (switched) {
+            QVERIFY(languages.saveProblem().isEmpty());
+          } else {
+            QVERIFY(fired);
+            ++told;
+            QCOMPARE(languages.saveProblem(),
+                     noMemoryTo("Not enough memory to switch the language"));
+          }
+          languages.setLanguage(german);
+          QVERIFY(germanInForce());
+          QCOMPARE(languages.currentLanguage(), german);
+          QCOMPARE(selector, german);
+          QVERIFY(languages.saveProblem().isEmpty());
+        });
     QVERIFY(told > 0);
   }
 
@@ -510,182 +510,6 @@ class CallFailuresTest : public QObject {
       manager.clearState();
       QVERIFY(manager.lastError().isEmpty());
     });
-    QVERIFY(told > 0);
-  }
-
-  // The update manager's calls against a server on this machine, each
-  // failing at each allocation: what the call began ends (a check or
-  // download cut short leaves nothing running and no file behind), the
-  // error shown is the call's want of memory or none, and the same call
-  // made again does its work: the manifest read, the installer saved whole,
-  // its folder or the download page handed to the desktop.
-  void updateCallFailsAtEachAllocationAndTheNextWorks_data() {
-    QTest::addColumn<QString>("call");
-    QTest::addColumn<QString>("noMemory");
-    QTest::newRow("checkNow") << "checkNow" << "Not enough memory to check for updates";
-    QTest::newRow("downloadNow") << "downloadNow" << "Not enough memory to download the update";
-    QTest::newRow("updateNow") << "updateNow" << "Not enough memory to download the update";
-    QTest::newRow("installNow") << "installNow" << "Not enough memory to install the update";
-    QTest::newRow("openDownloadUrl") << "openDownloadUrl"
-                                     << "Not enough memory to open the download page";
-  }
-  void updateCallFailsAtEachAllocationAndTheNextWorks() {
-    QFETCH(QString, call);
-    QFETCH(QString, noMemory);
-    const QByteArray installer(64 * 1024, 'x');
-    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-    UpdateTestServer server;
-    QVERIFY(server.listening());
-    UpdateTestResponse manifest;
-    manifest.body = "{\"version\":\"9.9.9\",\"url\":\"" + server.url("/setup.exe").toEncoded() + "\"}";
-    server.route("/latest.json", manifest);
-    UpdateTestResponse setup;
-    setup.contentType = "application/octet-stream";
-    setup.body = installer;
-    server.route("/setup.exe", setup);
-
-    // Older than the manifest's version, so that an update is offered.
-    const QString versionBefore = QCoreApplication::applicationVersion();
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    const QString downloads = path("downloads");
-    QVERIFY(QDir().mkpath(downloads));
-    const bool tmpSet = qEnvironmentVariableIsSet("TMPDIR");
-    const QByteArray tmpBefore = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(downloads));
-    const auto restore = qScopeGuard([&] {
-      QCoreApplication::setApplicationVersion(versionBefore);
-      if (tmpSet) qputenv("TMPDIR", tmpBefore);
-      else qunsetenv("TMPDIR");
-    });
-    const auto leftInFolder = [&] {
-      return QDir(downloads).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    };
-
-    auto launcher = std::make_unique<RecordingLauncher>();
-    RecordingLauncher& desktop = *launcher;
-    UpdateManager manager(std::move(launcher));
-    manager.setManifestUrl(server.url("/latest.json").toString());
-    const auto idle = [&] {
-      return QTest::qWaitFor([&] { return !manager.busy() && !manager.downloadBusy(); }, 20000);
-    };
-    const bool fetchesInstaller = call == "downloadNow" || call == "updateNow";
-    const bool installs = call == "installNow" || call == "updateNow";
-    const auto makeCall = [&] {
-      if (call == "checkNow") manager.checkNow();
-      else if (call == "downloadNow") manager.downloadNow();
-      else if (call == "updateNow") manager.updateNow();
-      else if (call == "installNow") manager.installNow();
-      else manager.openDownloadUrl();
-    };
-    // The state the call starts from: nothing fetched, else the manifest,
-    // else the installer too.
-    const auto prepare = [&] {
-      QDir(downloads).removeRecursively();
-      QDir().mkpath(downloads);
-      manager.clearState();
-      desktop.opened = QUrl();
-      if (call == "checkNow") return;
-      manager.checkNow();
-      (void)idle();
-      if (call != "installNow") return;
-      manager.downloadNow();
-      (void)idle();
-    };
-    // updateNow installs once its download is done, at its next look.
-    const auto settled = [&] {
-      return idle() &&
-             (!installs || QTest::qWaitFor([&] { return !desktop.opened.isEmpty() ||
-                                                       !manager.lastError().isEmpty(); },
-                                           20000));
-    };
-    const QString failed = noMemoryTo(noMemory.toUtf8());
-    int told = 0;
-    FAIL_EACH_ALLOCATION(prepare(), makeCall(), {
-      QVERIFY(settled());
-      if (!manager.lastError().isEmpty()) {
-        QVERIFY(fired);
-        ++told;
-        QCOMPARE(manager.lastError(), failed);
-        if (fetchesInstaller) {
-          QVERIFY(!manager.downloaded());
-          QVERIFY(QTest::qWaitFor([&] { return leftInFolder().isEmpty(); }, 20000));
-        }
-      }
-      prepare();
-      makeCall();
-      QVERIFY(settled());
-      QVERIFY(manager.lastError().isEmpty());
-      QCOMPARE(manager.latestVersion(), QStringLiteral("9.9.9"));
-      if (fetchesInstaller || installs) {
-        QVERIFY(manager.downloaded());
-        QFile file(manager.downloadedFilePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), installer);
-      }
-      if (installs)
-        QCOMPARE(desktop.opened, QUrl::fromLocalFile(QFileInfo(downloads).absoluteFilePath()));
-      if (call == "openDownloadUrl") QCOMPARE(desktop.opened, server.url("/setup.exe"));
-    });
-    QVERIFY(told > 0);
-  }
-
-  // An opening cut short leaves no dialog up and says why; a closing cut
-  // short takes the dialog down all the same, and chooses nothing. Either
-  // way the next opening shows a dialog that closes with the choice made.
-  void fileChooserFailsAtEachAllocationAndTheNextOpens_data() {
-    QTest::addColumn<bool>("closing");
-    QTest::newRow("open") << false;
-    QTest::newRow("close") << true;
-  }
-  void fileChooserFailsAtEachAllocationAndTheNextOpens() {
-    QFETCH(bool, closing);
-    QWindow window;
-    FileChooser chooser(&window);
-    chooser.setTitle(QStringLiteral("Open Project"));
-    chooser.setFolder(QUrl::fromLocalFile(dir.path()));
-    const QUrl wanted = QUrl::fromLocalFile(path("chosen.pellarisproj"));
-    int accepted = 0;
-    connect(&chooser, &FileChooser::accepted, this, [&] { ++accepted; });
-    const QString failed = noMemoryTo(closing ? "Not enough memory to close the file dialog"
-                                              : "Not enough memory to open the file dialog");
-    int told = 0;
-    FAIL_EACH_ALLOCATION(
-        {
-          accepted = 0;
-          if (closing) {
-            chooser.open();
-            QVERIFY(chooser.isVisible());
-          }
-        },
-        {
-          if (closing) chooser.close();
-          else chooser.open();
-        },
-        {
-          if (!chooser.lastError().isEmpty()) {
-            QVERIFY(fired);
-            ++told;
-            QCOMPARE(chooser.lastError(), failed);
-            QVERIFY(!chooser.isVisible());
-            QVERIFY(!chooser.dialog());
-            QVERIFY(!FileChooser::anyShown());
-          } else {
-            QCOMPARE(chooser.isVisible(), !closing);
-            chooser.close();
-          }
-          QVERIFY(!FileChooser::anyShown());
-          QCOMPARE(accepted, 0);
-          chooser.open();
-          QVERIFY(chooser.isVisible());
-          QVERIFY(chooser.dialog() && chooser.dialog()->isVisible());
-          QVERIFY(chooser.lastError().isEmpty());
-          chooser.setCurrentFile(wanted);
-          chooser.accept();
-          QVERIFY(!chooser.isVisible());
-          QCOMPARE(accepted, 1);
-          QCOMPARE(chooser.file(), wanted);
-          QVERIFY(!FileChooser::anyShown());
-        });
     QVERIFY(told > 0);
   }
 
