@@ -235,7 +235,6 @@ void FileChooser::open() {
         fail(kNoMemoryToOpen, failure, what);
         // Half made, it goes at once (nothing of it runs: this is not its
         // own call).
-        if (spent_ == made.get()) spent_ = nullptr;
         made.reset();
       });
 }
@@ -298,20 +297,26 @@ void FileChooser::openDialog(std::unique_ptr<QFileDialog>& made) {
   if (parentWindow && dialog->windowHandle())
     dialog->windowHandle()->setTransientParent(parentWindow);
 
+  // What is connected here is received by the dialog, which its own
+  // set-up has already connected to: a receiver's first connection makes
+  // its record of them, and a failure to allocate that leaves Qt holding
+  // half a connection, called after it was freed.
   if (QWidget* list = completionList(dialog)) {
     QLineEdit* field = nameField(dialog);
     new CompletionGuard(dialog, field, list);
     // A typed folder entered empties the field, the list stays: it goes too.
-    connect(field, &QLineEdit::textChanged, list, [list](const QString& text) {
-      if (text.isEmpty()) list->hide();
-    });
+    connect(field, &QLineEdit::textChanged, dialog,
+            [list = QPointer<QWidget>(list)](const QString& text) {
+              if (text.isEmpty() && list) list->hide();
+            });
   }
   // Each folder read brings its own words to fit.
   if (auto* files = dialog->findChild<QFileSystemModel*>())
     connect(
         files, &QFileSystemModel::directoryLoaded, dialog, [dialog] { fitColumns(dialog); },
         Qt::QueuedConnection);
-  connect(dialog, &QDialog::finished, this,
+  // The chooser deletes its dialogs, so the dialog never outlives it.
+  connect(dialog, &QDialog::finished, dialog,
           [this](int result) { finish(result == QDialog::Accepted); });
 
   dialog_ = dialog;
@@ -346,7 +351,7 @@ void FileChooser::accept() {
       },
       [this](CallFailure failure, const QString& what) {
         forcedFile_ = QUrl();
-        fail(kNoMemoryToClose, failure, what);
+        closeFailed(failure, what);
       });
 }
 
@@ -354,7 +359,13 @@ void FileChooser::reject() {
   if (!dialog_) return;
   guardedCall(
       "FileChooser::reject", [this] { dialog_->reject(); },
-      [this](CallFailure failure, const QString& what) { fail(kNoMemoryToClose, failure, what); });
+      [this](CallFailure failure, const QString& what) { closeFailed(failure, what); });
+}
+
+void FileChooser::closeFailed(CallFailure failure, const QString& what) {
+  // Once the dialog has handed over (or told why it could not), what the
+  // closing did after it changes nothing the user chose.
+  if (dialog_) fail(kNoMemoryToClose, failure, what);
 }
 
 void FileChooser::setLastError(const QString& text) {

@@ -100,6 +100,8 @@ class FileChooser : public QObject {
   // After a failed call: the dialog is taken down whatever state it was
   // left in, and the failure is told.
   void fail(const char* noMemoryText, halvory_app::CallFailure failure, const QString& what);
+  // After a failed accept or reject.
+  void closeFailed(halvory_app::CallFailure failure, const QString& what);
   void setLastError(const QString& text);
   void keepLayout();
 

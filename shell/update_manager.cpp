@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 using halvory_app::CallFailure;
 using halvory_app::guardedCall;
@@ -168,6 +169,17 @@ UpdateManager::UpdateManager(QObject* parent)
 UpdateManager::UpdateManager(std::unique_ptr<UpdateLauncher> launcher, QObject* parent)
     : QObject(parent), launcher_(std::move(launcher)) {
   if (!launcher_) launcher_ = std::make_unique<DesktopUpdateLauncher>();
+  // Started and stopped once here, each timer holds the record of its
+  // running timer from the start: a later start makes nothing it could lose
+  // halfway.
+  for (QTimer* timer : {&checkTimeout_, &downloadTimeout_, &installPoll_}) {
+    timer->setSingleShot(true);
+    timer->start(kInstallPollIntervalMs);
+    timer->stop();
+  }
+  connect(&checkTimeout_, &QTimer::timeout, this, [this] { abortIfRunning(checkReply); });
+  connect(&downloadTimeout_, &QTimer::timeout, this, [this] { abortIfRunning(downloadReply); });
+  connect(&installPoll_, &QTimer::timeout, this, &UpdateManager::pollInstallAfterDownload);
   // An error on screen follows a change of language.
   if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
   initManifestState();
@@ -285,8 +297,9 @@ void UpdateManager::changeManifestUrl(const QString& url) {
   const QString normalized = normalizeBaseUrl(url);
   if (normalized == manifestUrl_) return;
   manifestUrl_ = normalized;
-  storeUpdateValues({{QLatin1String(kManifestUrlKey), manifestUrl_}});
   emit manifestUrlChanged();
+  // Last: a call that fails before it keeps nothing for the next start.
+  storeUpdateValues({{QLatin1String(kManifestUrlKey), manifestUrl_}});
 }
 
 void UpdateManager::applyManifest(const QVariantMap& manifest) {
@@ -354,6 +367,7 @@ void UpdateManager::checkNow() {
       [this, underWay](CallFailure failure, const QString& what) {
         if (!underWay) {
           dropReply(checkReply);
+          checkTimeout_.stop();
           setBusy(false);
         }
         callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to check for updates"),
@@ -378,7 +392,9 @@ void UpdateManager::check() {
   QNetworkRequest request{QUrl(url)};
   request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
   request.setRawHeader("Accept", "application/json");
-  QNetworkReply* reply = network_.get(request);
+  // Until it is wired, the reply is this call's: a failure before drops it.
+  std::unique_ptr<QNetworkReply> made(network_.get(request));
+  QNetworkReply* reply = made.get();
   checkReply = reply;
 
   // Stop reading a body that cannot be a manifest instead of buffering it.
@@ -389,18 +405,18 @@ void UpdateManager::check() {
     reply->abort();
   });
 
-  auto* timer = new QTimer(reply);
-  timer->setSingleShot(true);
-  connect(timer, &QTimer::timeout, this,
-          [this, guard = QPointer<QNetworkReply>(reply)] { abortIfRunning(guard); });
-  timer->start(checkTimeoutMs_);
+  checkTimeout_.start(checkTimeoutMs_);
 
   connect(reply, &QNetworkReply::finished, this, [this, reply] { onCheckFinished(reply); });
+  made.release();
 }
 
 void UpdateManager::onCheckFinished(QNetworkReply* reply) {
   setBusy(false);
-  if (checkReply == reply) checkReply.clear();
+  if (checkReply == reply) {
+    checkReply.clear();
+    checkTimeout_.stop();
+  }
 
   const QVariant oversize = reply->property(kOversizeProperty);
   const int status = oversize.isValid() ? oversize.toInt() : httpStatus(reply);
@@ -458,8 +474,10 @@ void UpdateManager::downloadNow() {
 void UpdateManager::dropDownload() {
   // The file, owned by its reply, goes with it and takes its reserved name.
   dropReply(downloadReply);
+  downloadTimeout_.stop();
   resetDownloadState();
   autoInstallPending = false;
+  installPoll_.stop();
   emit stateChanged();
 }
 
@@ -503,7 +521,8 @@ void UpdateManager::download() {
 
   QNetworkRequest request{downloadUrl_};
   request.setRawHeader("Accept", "*/*");
-  QNetworkReply* reply = network_.get(request);
+  std::unique_ptr<QNetworkReply> made(network_.get(request));
+  QNetworkReply* reply = made.get();
   downloadReply = reply;
   // The file lives no longer than its reply: a reply dropped or destroyed
   // unfinished takes the uncommitted file, and its data, with it.
@@ -540,19 +559,19 @@ void UpdateManager::download() {
     guardedFile->write(chunk);
   });
 
-  auto* timer = new QTimer(reply);
-  timer->setSingleShot(true);
-  connect(timer, &QTimer::timeout, this,
-          [this, guard = QPointer<QNetworkReply>(reply)] { abortIfRunning(guard); });
-  timer->start(downloadTimeoutMs_);
+  downloadTimeout_.start(downloadTimeoutMs_);
 
   connect(reply, &QNetworkReply::finished, this,
           [this, reply, guardedFile] { onDownloadFinished(reply, guardedFile.data()); });
+  made.release();
 }
 
 void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file) {
   downloadBusy_ = false;
-  if (downloadReply == reply) downloadReply.clear();
+  if (downloadReply == reply) {
+    downloadReply.clear();
+    downloadTimeout_.stop();
+  }
   const int status = httpStatus(reply);
 
   if (reply->error() != QNetworkReply::NoError || reply->property(kOversizeProperty).isValid()) {
@@ -621,15 +640,20 @@ void UpdateManager::install() {
 
 void UpdateManager::updateNow() {
   const bool underWay = busy_ || downloadBusy_;
+  const bool installing = canInstall();
   guardedCall(
       "updateNow", [this] { update(); },
-      [this, underWay](CallFailure failure, const QString& what) {
+      [this, underWay, installing](CallFailure failure, const QString& what) {
         // A download this call began goes, and nothing installs
         // when it would have ended.
         if (!underWay && downloadBusy_) dropDownload();
         autoInstallPending = false;
-        callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to download the update"),
-                   failure, what);
+        installPoll_.stop();
+        callFailed(
+            installing
+                ? QT_TRANSLATE_NOOP("AppController", "Not enough memory to install the update")
+                : QT_TRANSLATE_NOOP("AppController", "Not enough memory to download the update"),
+            failure, what);
       });
 }
 
@@ -657,7 +681,7 @@ void UpdateManager::pollInstallAfterDownload() {
     return;
   }
   if (downloadBusy_) {
-    QTimer::singleShot(kInstallPollIntervalMs, this, &UpdateManager::pollInstallAfterDownload);
+    installPoll_.start(kInstallPollIntervalMs);
     return;
   }
   autoInstallPending = false;

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QVariantMap>
 #include <QVersionNumber>
@@ -181,6 +182,12 @@ class UpdateManager : public QObject {
   QPointer<QNetworkReply> downloadReply;
   bool autoInstallPending = false;
   int autoInstallPollsLeft = 0;
+  // The time-outs and the install poll are made once, here, and only
+  // started by the calls: a timer a call made and then lost to a failed
+  // allocation would stay registered and fire on freed memory.
+  QTimer checkTimeout_;
+  QTimer downloadTimeout_;
+  QTimer installPoll_;
 
   std::unique_ptr<UpdateLauncher> launcher_;
   int checkTimeoutMs_ = kCheckTimeoutMs;

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <new>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -93,10 +94,10 @@ LineEnd scanLine(const char* b, qsizetype n, qsizetype start) {
 }
 
 // The line breaks that end the file's last line, so that what is added
-// after it starts a line of its own: none when it ends with one already,
-// one when it just stops, two when it stops in an escape (a last
-// backslash, or one before a last line break), which takes the first
-// break as part of the line (both readers then read the value as before).
+// after it starts a line of its own: none when it ends with one already;
+// one when it just stops, or when a backslash escapes its last break; two
+// when its last byte is a backslash, which takes the first break as part
+// of the line. Both readers then read the last value as before.
 QByteArray lineBreaksToClose(const QByteArray& bytes, qsizetype lastLineStart) {
   QByteArray tail = bytes.mid(lastLineStart);
   QByteArray breaks;
@@ -380,22 +381,30 @@ void clearUnnamedLock(const QString& lockPath) {
   QString host;
   QString application;
   if (existing.getLockInfo(&pid, &host, &application) && pid > 0) return;
+#ifdef Q_OS_UNIX
+  // Judged once, by what the file is now; only that file is taken.
+  const QByteArray name = QFile::encodeName(lockPath);
+  struct stat judged {};
+  if (::stat(name.constData(), &judged) != 0) return;
+  const QDateTime modified = QDateTime::fromSecsSinceEpoch(judged.st_mtim.tv_sec)
+                                 .addMSecs(judged.st_mtim.tv_nsec / 1000000);
+#else
   const QDateTime modified = info.lastModified();
+#endif
   if (modified.isValid() &&
       qAbs(modified.msecsTo(QDateTime::currentDateTime())) < kUnnamedLockStaleMs)
     return;
-  // QLockFile takes it only when no open handle holds its lock; one held
-  // by a handle that was never closed (its maker threw while making it)
-  // is removed as long as it is still the same file.
+  // QLockFile takes it only when no open handle holds its lock; an empty
+  // one held by a handle that was never closed (its maker threw while
+  // making it) is removed as long as it is the file judged: a copy that
+  // made a new lock since has a new file, and a newer time.
   if (existing.removeStaleLockFile() || !QFileInfo::exists(lockPath)) return;
 #ifdef Q_OS_UNIX
-  struct stat before {};
   struct stat now {};
-  const QByteArray name = QFile::encodeName(lockPath);
-  if (::stat(name.constData(), &before) == 0 && before.st_size == 0) {
-    if (::stat(name.constData(), &now) == 0 && now.st_ino == before.st_ino && now.st_size == 0)
-      ::unlink(name.constData());
-  }
+  if (judged.st_size == 0 && ::stat(name.constData(), &now) == 0 && now.st_size == 0 &&
+      now.st_dev == judged.st_dev && now.st_ino == judged.st_ino &&
+      now.st_mtim.tv_sec == judged.st_mtim.tv_sec && now.st_mtim.tv_nsec == judged.st_mtim.tv_nsec)
+    ::unlink(name.constData());
 #else
   if (info.size() == 0) QFile::remove(lockPath);
 #endif
@@ -547,26 +556,29 @@ StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& r
     return full ? StoreFault::NoSpace : StoreFault::NotWritable;
   }
   ++writeCount;
-  const FileStamp written = stampOf(path_, QFileInfo(path_));
-  lock.unlock();
-
-  // What is on disk now is what was just written. The stamp goes last: if
-  // the memory runs out before, the file is read again at the next access
-  // rather than taken for what was held before.
-  state.file = parse(std::move(bytes));
-  state.known = state.file;
-  state.read = true;
-  state.exists = true;
-  state.stamp = written;
-  if (!removedGroups.isEmpty()) {
-    for (auto it = state.seen.begin(); it != state.seen.end();)
-      it = atOrBelow(*it, removedGroups) ? state.seen.erase(it) : std::next(it);
-  }
-  for (const KeyChange& change : keyChanges) {
-    if (change.remove)
-      state.seen.remove(change.key);
-    else
-      state.seen.insert(change.key);
+  // The file is kept whatever follows, which only notes what it holds. The
+  // stamp goes last: if the memory runs out before, the file is read again
+  // at the next access rather than taken for what was held before.
+  try {
+    const FileStamp written = stampOf(path_, QFileInfo(path_));
+    lock.unlock();
+    state.file = parse(std::move(bytes));
+    state.known = state.file;
+    state.read = true;
+    state.exists = true;
+    if (!removedGroups.isEmpty()) {
+      for (auto it = state.seen.begin(); it != state.seen.end();)
+        it = atOrBelow(*it, removedGroups) ? state.seen.erase(it) : std::next(it);
+    }
+    for (const KeyChange& change : keyChanges) {
+      if (change.remove)
+        state.seen.remove(change.key);
+      else
+        state.seen.insert(change.key);
+    }
+    state.stamp = written;
+  } catch (const std::bad_alloc&) {
+    // Kept all the same: the next access reads the file again.
   }
   return StoreFault::None;
 }

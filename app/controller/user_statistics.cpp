@@ -32,6 +32,18 @@ QString activityKeyPrefix(const QDate& date) {
   return QStringLiteral("solveActivity/%1/").arg(date.toString(Qt::ISODate));
 }
 
+// A day's counters from their stored values, in kCounterNames' order.
+DayCounters dayCounters(const QVariant& solves, const QVariant& iterationsSum,
+                        const QVariant& exploitabilitySum, const QVariant& runtimeMsSum) {
+  return {solves.toInt(), iterationsSum.toLongLong(), exploitabilitySum.toDouble(),
+          runtimeMsSum.toLongLong()};
+}
+
+// The first solve's date as stored; invalid when none (or no date) is.
+QDate firstSolveDateFrom(const QVariant& stored) {
+  return QDate::fromString(stored.toString().trimmed(), Qt::ISODate);
+}
+
 // The counters of the days from `first` to `last`, read in one go.
 QList<DayCounters> readDays(const halvory_app::SettingsStore& store, const QDate& first,
                             const QDate& last) {
@@ -44,8 +56,7 @@ QList<DayCounters> readDays(const halvory_app::SettingsStore& store, const QDate
   QList<DayCounters> days;
   days.reserve(values.size() / 4);
   for (qsizetype i = 0; i + 3 < values.size(); i += 4) {
-    days.append(DayCounters{values.at(i).toInt(), values.at(i + 1).toLongLong(),
-                            values.at(i + 2).toDouble(), values.at(i + 3).toLongLong()});
+    days.append(dayCounters(values.at(i), values.at(i + 1), values.at(i + 2), values.at(i + 3)));
   }
   return days;
 }
@@ -63,6 +74,11 @@ QString playVsSolutionKeyPrefix(const QDate& date) {
 
 double cleanEvLoss(double evLoss) {
   return std::isfinite(evLoss) && evLoss > 0.0 ? evLoss : 0.0;
+}
+
+// A positive loss is always a mistake.
+bool countsAsMistake(bool isMistake, double loss) {
+  return isMistake || loss > 0.0;
 }
 
 struct PlaySummary {
@@ -105,18 +121,16 @@ void UserStatistics::recordSolveActivity(int iterations, double exploitability, 
   // The day's counters as stored at the moment of writing, and the first
   // solve's date when none is stored yet, in one write.
   store->update([&](const halvory_app::SettingsStore::Reader& read) {
+    const auto [solves, iterationsSum, exploitabilitySum, runtimeMsSum] =
+        dayCounters(read(prefix + kCounterNames[0]), read(prefix + kCounterNames[1]),
+                    read(prefix + kCounterNames[2]), read(prefix + kCounterNames[3]));
     QVariantMap changes{
-        {prefix + QStringLiteral("solves"), read(prefix + QStringLiteral("solves")).toInt() + 1},
-        {prefix + QStringLiteral("iterationsSum"),
-         read(prefix + QStringLiteral("iterationsSum")).toLongLong() + std::max(iterations, 0)},
-        {prefix + QStringLiteral("exploitabilitySum"),
-         read(prefix + QStringLiteral("exploitabilitySum")).toDouble() + exploitability},
-        {prefix + QStringLiteral("runtimeMsSum"),
-         read(prefix + QStringLiteral("runtimeMsSum")).toLongLong() +
-             std::max<qint64>(runtimeMs, 0)},
+        {prefix + kCounterNames[0], solves + 1},
+        {prefix + kCounterNames[1], iterationsSum + std::max(iterations, 0)},
+        {prefix + kCounterNames[2], exploitabilitySum + exploitability},
+        {prefix + kCounterNames[3], runtimeMsSum + std::max<qint64>(runtimeMs, 0)},
     };
-    const QString stored = read(kFirstSolveDateKey).toString().trimmed();
-    if (!firstDateKnown && !QDate::fromString(stored, Qt::ISODate).isValid()) {
+    if (!firstDateKnown && !firstSolveDateFrom(read(kFirstSolveDateKey)).isValid()) {
       const QDate first = earliest.isValid() && earliest < now ? earliest : now;
       changes.insert(kFirstSolveDateKey, first.toString(Qt::ISODate));
     }
@@ -183,8 +197,7 @@ QVariantList UserStatistics::historyDaily() const {
 }
 
 QDate UserStatistics::storedFirstSolveDate() const {
-  const QString stored = store->value(kFirstSolveDateKey).toString().trimmed();
-  return QDate::fromString(stored, Qt::ISODate);
+  return firstSolveDateFrom(store->value(kFirstSolveDateKey));
 }
 
 // The earliest day with a solve among the stored day groups.
@@ -202,11 +215,11 @@ QDate UserStatistics::earliestSolveDay() const {
 
 QString UserStatistics::firstSolveDateIso() const {
   if (firstSolveDateCached) return cachedFirstSolveDate;
-  const QString stored = store->value(kFirstSolveDateKey).toString().trimmed();
-  if (QDate::fromString(stored, Qt::ISODate).isValid()) {
-    cachedFirstSolveDate = stored;
+  const QDate stored = storedFirstSolveDate();
+  if (stored.isValid()) {
+    cachedFirstSolveDate = stored.toString(Qt::ISODate);
     firstSolveDateCached = true;
-    return stored;
+    return cachedFirstSolveDate;
   }
   const QDate earliest = earliestSolveDay();
   if (!earliest.isValid()) return QString();
@@ -241,14 +254,13 @@ void UserStatistics::recordPlayVsSolutionTotals(const Reader& read, const QDate&
   addPlayVsSolutionHand(read, playVsSolutionKeyPrefix(day), mistake, loss, changes);
 }
 
-// A hand's counters and its history entry are one write. A positive loss is
-// always a mistake.
+// A hand's counters and its history entry are one write.
 void UserStatistics::recordPlayHand(bool isMistake, double evLoss) {
   const double loss = cleanEvLoss(evLoss);
   const QDate day = today();
   store->update([&](const Reader& read) {
     QVariantMap changes;
-    recordPlayVsSolutionTotals(read, day, isMistake || loss > 0.0, loss, changes);
+    recordPlayVsSolutionTotals(read, day, countsAsMistake(isMistake, loss), loss, changes);
     return changes;
   });
 }
@@ -256,7 +268,7 @@ void UserStatistics::recordPlayHand(bool isMistake, double evLoss) {
 void UserStatistics::recordPlayHandDetailed(bool isMistake, double evLoss, double actualEv,
                                             double optimalEv) {
   const double loss = cleanEvLoss(evLoss);
-  const bool mistake = isMistake || loss > 0.0;
+  const bool mistake = countsAsMistake(isMistake, loss);
   const QDate day = today();
   QVariantMap entry;
   const bool logged = std::isfinite(actualEv) && std::isfinite(optimalEv);

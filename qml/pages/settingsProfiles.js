@@ -512,28 +512,16 @@ function entriesWritten(entries, text) {
 // The element texts of a top-level "[...]", split at the commas outside
 // strings, brackets and braces; null when the text is not such a list.
 // Text that ends before the closing "]" gives its complete entries and the
-// rest as a last part, and the list is marked `cutOff`.
+// rest as a last part, and the list is marked `cutOff`. A string is passed
+// over by looking for its closing quote rather than character by
+// character: a large list is mostly strings.
 function _splitList(s) {
-    var b = _listBounds(s)
-    if (b === null)
-        return null
-    var parts = b.starts.map(function (start, i) { return s.slice(start, b.ends[i]) })
-    if (b.cutOff)
-        parts.cutOff = true
-    return parts
-}
-
-// Where the element texts of _splitList lie: { starts, ends, cutOff }, the
-// text of element i being s.slice(starts[i], ends[i]); null when the text
-// is no list. A string is passed over by looking for its closing quote
-// rather than character by character: a large list is mostly strings.
-function _listBounds(s) {
     var n = s.length, i = 0
     while (i < n && s.charCodeAt(i) <= 32)
         ++i
     if (s.charAt(i) !== "[")
         return null
-    var starts = [], ends = [], start = i + 1, depth = 0
+    var parts = [], start = i + 1, depth = 0
     for (++i; i < n; ++i) {
         var c = s.charCodeAt(i)
         if (c === 34) { // quote: to the next one that no backslash escapes
@@ -546,23 +534,19 @@ function _listBounds(s) {
         } else if ((c === 93 || c === 125) && depth > 0) { // ] }
             --depth
         } else if (c === 93) {
-            if (s.slice(start, i).trim() !== "" || starts.length > 0) {
-                starts.push(start)
-                ends.push(i)
-            }
-            return s.slice(i + 1).trim() === "" ? { starts: starts, ends: ends, cutOff: false } : null
+            if (s.slice(start, i).trim() !== "" || parts.length > 0)
+                parts.push(s.slice(start, i))
+            return s.slice(i + 1).trim() === "" ? parts : null
         } else if (c === 44 && depth === 0) { // comma
-            starts.push(start)
-            ends.push(i)
+            parts.push(s.slice(start, i))
             start = i + 1
         }
     }
-    var cutOff = s.slice(start).trim() !== ""
-    if (cutOff) {
-        starts.push(start)
-        ends.push(n)
+    if (s.slice(start).trim() !== "") {
+        parts.push(s.slice(start))
+        parts.cutOff = true
     }
-    return { starts: starts, ends: ends, cutOff: cutOff }
+    return parts
 }
 
 // The readable profiles of stored entries, each with the entry it came from.

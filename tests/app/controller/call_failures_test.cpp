@@ -19,10 +19,12 @@
 #include <atomic>
 #include <cstdint>
 #include <execinfo.h>
+#include <dlfcn.h>
 #include <link.h>
 #include <cmath>
 #include <exception>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <new>
 
@@ -41,6 +43,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QWindow>
 
 #include "controller/app_controller.hpp"
 #include "controller/guarded_call.hpp"
@@ -71,53 +74,100 @@ thread_local bool t_logging = false;
 thread_local bool t_main = false;
 std::atomic<bool> g_elsewhere{false};
 
-// The code of Qt's network library. A request it is asked to make is set
-// up on the calling thread and handed to a thread of its own; an allocation
-// that fails halfway leaves that thread holding the half-made reply, which
-// it uses after the unwinding freed it. Nothing its caller does can help
-// that, so allocations made beneath it are let alone, as log lines are.
-std::uintptr_t g_networkStart = 0;
-std::uintptr_t g_networkEnd = 0;
-
-int findNetworkLibrary(dl_phdr_info* info, std::size_t, void* code) {
-  const auto address = reinterpret_cast<std::uintptr_t>(code);
-  std::uintptr_t start = UINTPTR_MAX;
+// Code whose allocations are let alone, as log lines are. Qt's network
+// library sets a request up on the calling thread and hands it to a thread
+// of its own: an allocation that fails halfway leaves that thread holding
+// the half-made reply, which it uses after the unwinding freed it. Qt's
+// widget dialogs grow their models and layouts inside functions declared
+// noexcept, where a failure ends any program. Qt's connect links a new
+// connection into its sender's list before it makes the receiver's record
+// of connections; when that fails, the connection is freed while still
+// linked, and called later (a proxy model's constructor connects so, to a
+// model shared by the whole program). Nothing their caller does can help,
+// so what they allocate themselves is not failed; what they call back into
+// (the program's own code) is.
+struct CodeRange {
+  std::uintptr_t start = 0;
   std::uintptr_t end = 0;
+  bool holds(std::uintptr_t address) const { return address >= start && address < end; }
+};
+CodeRange g_program;
+CodeRange g_spared[2];
+CodeRange g_core;
+
+// The loaded object that holds `code`: `found` holds its range.
+struct Lookup {
+  std::uintptr_t code = 0;
+  CodeRange found;
+};
+
+int findObject(dl_phdr_info* info, std::size_t, void* data) {
+  auto* lookup = static_cast<Lookup*>(data);
+  CodeRange range{UINTPTR_MAX, 0};
   for (int i = 0; i < info->dlpi_phnum; ++i) {
     const ElfW(Phdr)& segment = info->dlpi_phdr[i];
     if (segment.p_type != PT_LOAD) continue;
-    start = std::min<std::uintptr_t>(start, info->dlpi_addr + segment.p_vaddr);
-    end = std::max<std::uintptr_t>(end, info->dlpi_addr + segment.p_vaddr + segment.p_memsz);
+    range.start = std::min<std::uintptr_t>(range.start, info->dlpi_addr + segment.p_vaddr);
+    range.end =
+        std::max<std::uintptr_t>(range.end, info->dlpi_addr + segment.p_vaddr + segment.p_memsz);
   }
-  if (address < start || address >= end) return 0;
-  g_networkStart = start;
-  g_networkEnd = end;
+  if (!range.holds(lookup->code)) return 0;
+  lookup->found = range;
   return 1;
 }
 
-void locateNetworkLibrary() {
-  void* code = const_cast<QMetaObject*>(&QNetworkAccessManager::staticMetaObject);
-  dl_iterate_phdr(findNetworkLibrary, code);
+CodeRange objectHolding(const void* code) {
+  Lookup lookup{reinterpret_cast<std::uintptr_t>(code), {}};
+  dl_iterate_phdr(findObject, &lookup);
+  return lookup.found;
+}
+
+void locateSparedCode() {
+  g_program = objectHolding(reinterpret_cast<const void*>(&locateSparedCode));
+  g_spared[0] = objectHolding(&QNetworkAccessManager::staticMetaObject);
+  g_spared[1] = objectHolding(&QFileDialog::staticMetaObject);
+  g_core = objectHolding(&QObject::staticMetaObject);
   // The first unwinding loads what it needs; later ones allocate nothing.
   void* frames[4];
   backtrace(frames, 4);
 }
 
-bool underNetworkLibrary() noexcept {
-  if (g_networkStart == g_networkEnd) return false;
-  void* frames[48];
-  const int depth = backtrace(frames, 48);
+// Whether `frame` lies in one of QObject's connect functions.
+bool insideConnect(const void* frame) noexcept {
+  Dl_info info{};
+  void* entry = nullptr;
+  const bool found = dladdr1(frame, &info, &entry, RTLD_DL_SYMENT) != 0;
+  const auto* symbol = static_cast<const ElfW(Sym)*>(entry);
+  if (!found || info.dli_sname == nullptr || symbol == nullptr) return false;
+  const auto start = reinterpret_cast<std::uintptr_t>(info.dli_saddr);
+  const auto address = reinterpret_cast<std::uintptr_t>(frame);
+  if (address < start || address >= start + symbol->st_size) return false;
+  return std::strncmp(info.dli_sname, "_ZN7QObject7connect", 19) == 0 ||
+         std::strncmp(info.dli_sname, "_ZN7QObject11connectImpl", 24) == 0;
+}
+
+// Whether the nearest caller of the allocation (made from `caller`) that is
+// either the program or spared code is spared code.
+bool madeBySparedCode(const void* caller) noexcept {
+  void* frames[64];
+  const int depth = backtrace(frames, 64);
+  bool reached = false;  // the frames before the caller's are the hook's own
   for (int i = 0; i < depth; ++i) {
+    reached = reached || frames[i] == caller;
+    if (!reached) continue;
     const auto address = reinterpret_cast<std::uintptr_t>(frames[i]);
-    if (address >= g_networkStart && address < g_networkEnd) return true;
+    if (g_program.holds(address)) return false;
+    for (const CodeRange& spared : g_spared)
+      if (spared.holds(address)) return true;
+    if (g_core.holds(address) && insideConnect(frames[i])) return true;
   }
   return false;
 }
 
-bool failThisAllocation() noexcept {
+bool failThisAllocation(const void* caller) noexcept {
   const bool watched = g_elsewhere.load(std::memory_order_relaxed) ? !t_main : t_hooked;
   if (!watched || t_logging || !g_armed.load(std::memory_order_relaxed)) return false;
-  if (underNetworkLibrary()) return false;
+  if (madeBySparedCode(caller)) return false;
   g_counted.fetch_add(1, std::memory_order_relaxed);
   if (g_left.fetch_sub(1, std::memory_order_relaxed) != 0) return false;
   g_fired = true;
@@ -164,12 +214,12 @@ long allocationsOf(const std::function<void()>& call) {
 // declared noexcept, where a failure ends the program whatever the caller
 // does.
 void* operator new(std::size_t size) {
-  if (failThisAllocation()) throw std::bad_alloc();
+  if (failThisAllocation(__builtin_return_address(0))) throw std::bad_alloc();
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  if (failThisAllocation()) return nullptr;
+  if (failThisAllocation(__builtin_return_address(0))) return nullptr;
   return std::malloc(size == 0 ? 1 : size);
 }
 void* operator new[](std::size_t size) {
@@ -295,7 +345,7 @@ class CallFailuresTest : public QObject {
  private slots:
   void initTestCase() {
     t_main = true;
-    locateNetworkLibrary();
+    locateSparedCode();
     g_testLog = qInstallMessageHandler(logUnhooked);
     QVERIFY(dir.isValid());
     solved = std::make_unique<AppController>();
@@ -511,6 +561,198 @@ class CallFailuresTest : public QObject {
       QVERIFY(manager.lastError().isEmpty());
     });
     QVERIFY(told > 0);
+  }
+
+  // The update manager's calls against a server on this machine, each
+  // failing at each allocation: what the call began ends (a check or
+  // download cut short leaves nothing running and no file behind), the
+  // error shown is the call's want of memory or none, and the same call
+  // made again does its work: the manifest read, the installer saved whole,
+  // its folder handed to the desktop. (Opening the download page allocates
+  // nothing of its own to fail.)
+  void updateCallFailsAtEachAllocationAndTheNextWorks_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("noMemory");
+    QTest::newRow("checkNow") << "checkNow"
+                              << "Not enough memory to check for updates";
+    QTest::newRow("downloadNow") << "downloadNow"
+                                 << "Not enough memory to download the update";
+    QTest::newRow("updateNow") << "updateNow"
+                               << "Not enough memory to download the update";
+    QTest::newRow("installNow") << "installNow"
+                                << "Not enough memory to install the update";
+  }
+  void updateCallFailsAtEachAllocationAndTheNextWorks() {
+    QFETCH(QString, call);
+    QFETCH(QString, noMemory);
+    const QByteArray installer(64 * 1024, 'x');
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    UpdateTestServer server;
+    QVERIFY(server.listening());
+    UpdateTestResponse manifest;
+    manifest.body =
+        "{\"version\":\"9.9.9\",\"url\":\"" + server.url("/setup.exe").toEncoded() + "\"}";
+    server.route("/latest.json", manifest);
+    UpdateTestResponse setup;
+    setup.contentType = "application/octet-stream";
+    setup.body = installer;
+    server.route("/setup.exe", setup);
+
+    // Older than the manifest's version, so that an update is offered.
+    const QString versionBefore = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    const QString downloads = path("downloads");
+    QVERIFY(QDir().mkpath(downloads));
+    const bool tmpSet = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray tmpBefore = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(downloads));
+    const auto restore = qScopeGuard([&] {
+      QCoreApplication::setApplicationVersion(versionBefore);
+      if (tmpSet)
+        qputenv("TMPDIR", tmpBefore);
+      else
+        qunsetenv("TMPDIR");
+    });
+    const auto leftInFolder = [&] {
+      return QDir(downloads).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+
+    auto launcher = std::make_unique<RecordingLauncher>();
+    RecordingLauncher& desktop = *launcher;
+    UpdateManager manager(std::move(launcher));
+    manager.setManifestUrl(server.url("/latest.json").toString());
+    const auto idle = [&] {
+      return QTest::qWaitFor([&] { return !manager.busy() && !manager.downloadBusy(); }, 20000);
+    };
+    const bool fetchesInstaller = call == "downloadNow" || call == "updateNow";
+    const bool installs = call == "installNow" || call == "updateNow";
+    const auto makeCall = [&] {
+      if (call == "checkNow")
+        manager.checkNow();
+      else if (call == "downloadNow")
+        manager.downloadNow();
+      else if (call == "updateNow")
+        manager.updateNow();
+      else
+        manager.installNow();
+    };
+    // The state the call starts from: nothing fetched, else the manifest,
+    // else the installer too.
+    const auto prepare = [&] {
+      // What the last call began ends first, or it would write into the
+      // folder after it is emptied.
+      (void)idle();
+      QDir(downloads).removeRecursively();
+      QDir().mkpath(downloads);
+      manager.clearState();
+      desktop.opened = QUrl();
+      if (call == "checkNow") return;
+      manager.checkNow();
+      (void)idle();
+      if (call != "installNow") return;
+      manager.downloadNow();
+      (void)idle();
+    };
+    // updateNow installs once its download is done, at its next look.
+    const auto settled = [&] {
+      return idle() &&
+             (!installs ||
+              QTest::qWaitFor(
+                  [&] { return !desktop.opened.isEmpty() || !manager.lastError().isEmpty(); },
+                  20000));
+    };
+    const QString failed = noMemoryTo(noMemory.toUtf8());
+    int told = 0;
+    FAIL_EACH_ALLOCATION(prepare(), makeCall(), {
+      QVERIFY(settled());
+      if (!manager.lastError().isEmpty()) {
+        QVERIFY(fired);
+        ++told;
+        QCOMPARE(manager.lastError(), failed);
+        if (fetchesInstaller) {
+          QVERIFY(!manager.downloaded());
+          QVERIFY(QTest::qWaitFor([&] { return leftInFolder().isEmpty(); }, 20000));
+        }
+      }
+      prepare();
+      makeCall();
+      QVERIFY(settled());
+      QVERIFY(manager.lastError().isEmpty());
+      QCOMPARE(manager.latestVersion(), QStringLiteral("9.9.9"));
+      if (fetchesInstaller || installs) {
+        QVERIFY(manager.downloaded());
+        QFile file(manager.downloadedFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), installer);
+      }
+      if (installs)
+        QCOMPARE(desktop.opened, QUrl::fromLocalFile(QFileInfo(downloads).absoluteFilePath()));
+    });
+    QVERIFY(told > 0);
+  }
+
+  // An opening cut short leaves no dialog up and says why; a closing cut
+  // short takes the dialog down all the same, and chooses nothing (what a
+  // closing allocates itself is the layout kept for the next opening, whose
+  // loss is only logged). Either way the next opening shows a dialog that
+  // closes with the choice made.
+  void fileChooserFailsAtEachAllocationAndTheNextOpens_data() {
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("open") << false;
+    QTest::newRow("close") << true;
+  }
+  void fileChooserFailsAtEachAllocationAndTheNextOpens() {
+    QFETCH(bool, closing);
+    QWindow window;
+    FileChooser chooser(&window);
+    chooser.setTitle(QStringLiteral("Open Project"));
+    chooser.setFolder(QUrl::fromLocalFile(dir.path()));
+    const QUrl wanted = QUrl::fromLocalFile(path("chosen.pellarisproj"));
+    int accepted = 0;
+    connect(&chooser, &FileChooser::accepted, this, [&] { ++accepted; });
+    const QString failed = noMemoryTo(closing ? "Not enough memory to close the file dialog"
+                                              : "Not enough memory to open the file dialog");
+    int told = 0;
+    FAIL_EACH_ALLOCATION(
+        {
+          accepted = 0;
+          if (closing) {
+            chooser.open();
+            QVERIFY(chooser.isVisible());
+          }
+        },
+        {
+          if (closing)
+            chooser.close();
+          else
+            chooser.open();
+        },
+        {
+          if (!chooser.lastError().isEmpty()) {
+            QVERIFY(fired);
+            ++told;
+            QCOMPARE(chooser.lastError(), failed);
+            QVERIFY(!chooser.isVisible());
+            QVERIFY(!chooser.dialog());
+            QVERIFY(!FileChooser::anyShown());
+          } else {
+            QCOMPARE(chooser.isVisible(), !closing);
+            chooser.close();
+          }
+          QVERIFY(!FileChooser::anyShown());
+          QCOMPARE(accepted, 0);
+          chooser.open();
+          QVERIFY(chooser.isVisible());
+          QVERIFY(chooser.dialog() && chooser.dialog()->isVisible());
+          QVERIFY(chooser.lastError().isEmpty());
+          chooser.setCurrentFile(wanted);
+          chooser.accept();
+          QVERIFY(!chooser.isVisible());
+          QCOMPARE(accepted, 1);
+          QCOMPARE(chooser.file(), wanted);
+          QVERIFY(!FileChooser::anyShown());
+        });
+    QVERIFY(closing || told > 0);
   }
 
   // The words of a memory failure are those of the language in force, and
