@@ -297,26 +297,20 @@ void FileChooser::openDialog(std::unique_ptr<QFileDialog>& made) {
   if (parentWindow && dialog->windowHandle())
     dialog->windowHandle()->setTransientParent(parentWindow);
 
-  // What is connected here is received by the dialog, which its own
-  // set-up has already connected to: a receiver's first connection makes
-  // its record of them, and a failure to allocate that leaves Qt holding
-  // half a connection, called after it was freed.
   if (QWidget* list = completionList(dialog)) {
     QLineEdit* field = nameField(dialog);
     new CompletionGuard(dialog, field, list);
     // A typed folder entered empties the field, the list stays: it goes too.
-    connect(field, &QLineEdit::textChanged, dialog,
-            [list = QPointer<QWidget>(list)](const QString& text) {
-              if (text.isEmpty() && list) list->hide();
-            });
+    connect(field, &QLineEdit::textChanged, list, [list](const QString& text) {
+      if (text.isEmpty()) list->hide();
+    });
   }
   // Each folder read brings its own words to fit.
   if (auto* files = dialog->findChild<QFileSystemModel*>())
     connect(
         files, &QFileSystemModel::directoryLoaded, dialog, [dialog] { fitColumns(dialog); },
         Qt::QueuedConnection);
-  // The chooser deletes its dialogs, so the dialog never outlives it.
-  connect(dialog, &QDialog::finished, dialog,
+  connect(dialog, &QDialog::finished, this,
           [this](int result) { finish(result == QDialog::Accepted); });
 
   dialog_ = dialog;
