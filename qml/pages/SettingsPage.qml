@@ -114,6 +114,17 @@ Item {
         storeError = problem === undefined || problem === null ? "" : String(problem)
     }
 
+    // Scrolls the store problem into view once it has its place, when it
+    // is new and below what is shown.
+    function _showStoreError() {
+        if (!storeErrorLine.revealPending || !storeErrorLine.visible || storeErrorLine.y <= 0)
+            return
+        storeErrorLine.revealPending = false
+        var bottom = storeErrorLine.mapToItem(content, 0, storeErrorLine.height).y + 8
+        if (bottom > scroller.contentY + scroller.height)
+            scroller.contentY = Math.max(0, bottom - scroller.height)
+    }
+
     function requestUpdate() {
         installDialog.open()
     }
@@ -190,10 +201,19 @@ Item {
                 }
 
                 Text {
+                    id: storeErrorLine
                     objectName: "settingsStoreError"
                     Layout.fillWidth: true
                     visible: text !== ""
                     text: page.storeError
+                    // A problem with a change made higher up (the language)
+                    // is scrolled into view once laid out.
+                    property bool revealPending: false
+                    onTextChanged: {
+                        revealPending = text !== ""
+                        page._showStoreError()
+                    }
+                    onYChanged: page._showStoreError()
                     textFormat: Text.PlainText
                     wrapMode: Text.Wrap
                     horizontalAlignment: Text.AlignRight

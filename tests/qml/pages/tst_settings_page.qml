@@ -129,15 +129,32 @@ Item {
         name: "SettingsPageStates"
         when: windowShown
 
-        function makePage(updateState, languageCode) {
+        function makePage(updateState, languageCode, frame) {
             var u = harness.createStandIn("updates", root)
             for (var key in updateState)
                 u[key] = updateState[key]
             var lang = harness.createStandIn("languageManager", root)
             lang.currentLanguage = languageCode || "en"
-            var page = createTemporaryObject(pageComponent, root, { updateManager: u, languages: lang })
+            var page = createTemporaryObject(pageComponent, frame || root, { updateManager: u, languages: lang })
             waitForItemPolished(page)
             return page
+        }
+
+        // A store problem told after a change near the top (the language)
+        // on a window too short to show the whole page is scrolled into view.
+        function test_storeProblemScrolledIntoView() {
+            var frame = createTemporaryQmlObject("import QtQuick; Item { width: 1280; height: 480 }", root)
+            var page = makePage({}, "en", frame)
+            var scroller = findChild(page, "settingsScroll")
+            compare(scroller.contentY, 0)
+            page.storeError = "Not enough memory to switch the language"
+            var line = findChild(page, "settingsStoreError")
+            // Laid out below the three cards, then brought into view.
+            tryVerify(function () { return line.visible && line.y > scroller.height })
+            tryVerify(function () {
+                var top = line.mapToItem(scroller, 0, 0).y
+                return top >= 0 && top + line.height <= scroller.height
+            })
         }
 
         function shown(page) {
