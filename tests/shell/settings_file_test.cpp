@@ -680,6 +680,11 @@ class SettingsFileTest : public QObject {
       (void)store.storedLine("ranges", "oopCustomRangesJson");
       const QString mark = QString::number(round);
       QCOMPARE(store.write("fuzz", {{"mark", mark}}), StoreFault::None);
+      // A counter counted from the file as read under the lock.
+      QCOMPARE(store.update([](const SettingsFile::Reader& read) {
+        return QVariantMap{{"fuzz/count", read("fuzz/count").toInt() + 1}};
+      }),
+               StoreFault::None);
       const QByteArray after = bytesOf(file);
       QVERIFY2(after.startsWith(bytes), qPrintable(QStringLiteral("round %1").arg(round)));
       // A damaged line reads as a list, which a page holds joined by commas.
@@ -693,6 +698,7 @@ class SettingsFileTest : public QObject {
       SettingsFile::forgetAll();
       SettingsFile again(file);
       QCOMPARE(again.value("fuzz", "mark").toString(), mark);
+      QCOMPARE(again.value("fuzz", "count").toInt(), 1);
       QCOMPARE(again.value("ranges", "oopCustomRangesJson").toString(), mark);
     }
   }
