@@ -72,7 +72,12 @@ bool SettingsSection::lost(const QString& key) {
 QString SettingsSection::write(const QVariantMap& changes) {
   return guardedCall(
       "SettingsSection::write",
-      [&] { return halvory_app::storeFaultText(file_.write(category_, changes), file_.path()); },
+      [&] {
+        const halvory_app::StoreFault fault = file_.write(category_, changes);
+        // A kept write is answered as kept: the empty text needs no memory.
+        if (fault == halvory_app::StoreFault::None) return QString();
+        return halvory_app::storeFaultText(fault, file_.path());
+      },
       writeFailed);
 }
 
@@ -81,7 +86,12 @@ QVariantMap SettingsSection::writeIfUnchanged(const QVariantMap& expected,
   return guardedCall(
       "SettingsSection::writeIfUnchanged",
       [&] {
+        // The answer to a kept write is made before the write, so that
+        // nothing after the file is kept can fail.
+        const QVariantMap kept{{QStringLiteral("error"), QString()},
+                               {QStringLiteral("changed"), false}};
         const halvory_app::StoreFault fault = file_.write(category_, changes, expected);
+        if (fault == halvory_app::StoreFault::None) return kept;
         return QVariantMap{
             {QStringLiteral("error"), halvory_app::storeFaultText(fault, file_.path())},
             {QStringLiteral("changed"), fault == halvory_app::StoreFault::Changed}};

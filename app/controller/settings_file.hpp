@@ -22,7 +22,9 @@
 
 namespace halvory_app {
 
-enum class StoreFault { None, Unreadable, NotWritable, NoSpace, Busy, Changed };
+// Busy: another copy held the file's lock for the whole wait. LockUnusable:
+// the lock's path holds what cannot be a lock, or a lock that cannot be read.
+enum class StoreFault { None, Unreadable, NotWritable, NoSpace, Busy, Changed, LockUnusable };
 
 class SettingsFile {
  public:

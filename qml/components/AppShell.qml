@@ -323,6 +323,10 @@ SpotSizingItem {
         } finally {
             _variantSwapInProgress = false
         }
+        // A page that was typed into holds its own text, no longer the
+        // shell's: bound again, it shows the pair the switch brought in,
+        // which is the pair a solve takes.
+        syncPagesFromRoot()
         _scheduleSolveMemEstimate()
     }
 

@@ -332,6 +332,45 @@ Item {
             compare(solve.threadCount, 6)
         }
 
+        // A range typed on the set-up page, then a variant switch (by the
+        // page's own button or by the shell): the page's text, its matrix,
+        // the shell and the map F5 hands to the solve all hold one pair.
+        function test_setupPageShowsTheRangesSolvedAfterAVariantSwitch_data() {
+            return [ { tag: "page's button", byPage: true }, { tag: "shell", byPage: false } ]
+        }
+
+        function test_setupPageShowsTheRangesSolvedAfterAVariantSwitch(data) {
+            var shell = quickSolved(false, "holdem")
+            giveMemory(shell)
+            var setup = findChild(shell, "projectPage")
+            // What the range field and a matrix click do: the page assigns
+            // its own property, which ends its binding to the shell.
+            setup.oopRangeText = "AA,KK"
+            compare(shell.oopRangeText, "AA,KK", "written back")
+            var solved = 0
+            var steps = [ { variant: "shortdeck", oop: shortOop, ip: shortIp },
+                          { variant: "holdem", oop: "AA,KK", ip: userIp } ]
+            steps.forEach(function (step) {
+                if (data.byPage)
+                    setup.gameVariant = step.variant
+                else
+                    shell.gameVariant = step.variant
+                compare(shell.gameVariant, step.variant)
+                var shown = [setup.oopRangeText, setup.ipRangeText]
+                compare([shell.oopRangeText, shell.ipRangeText], [step.oop, step.ip], step.variant)
+                compare(shown, [step.oop, step.ip], "the page after the switch to " + step.variant)
+                compare(findChild(setup, "oopMatrix").weights, setup.readRange(step.oop).weights)
+                compare(findChild(setup, "ipMatrix").weights, setup.readRange(step.ip).weights)
+                settle(shell)
+                verify(shell.canSolve, step.variant)
+                keyClick(Qt.Key_F5)
+                var calls = stub._callsTo("startSolveWithConfig")
+                compare(calls.length, ++solved)
+                var map = calls[calls.length - 1][0]
+                compare([map.oop_range, map.ip_range], shown, "what the solve takes")
+            })
+        }
+
         function test_homePageSavesTheShellsState() {
             var shell = quickSolved(false, "holdem")
             var home = findChild(shell, "homePage")

@@ -1,0 +1,222 @@
+#include "controller/settings_lock.hpp"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QLockFile>
+#include <QScopeGuard>
+#include <QSysInfo>
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace halvory_app {
+namespace {
+
+// How long a write waits for another copy's write to end; a write takes
+// milliseconds, so running out means that copy is stuck.
+constexpr int kLockWaitMs = 5000;
+
+// A lock file that names no process (empty or unreadable: its maker died,
+// or ran out of memory or space, between making it and writing it) is
+// taken for left behind once it is this old; a live copy writes its name
+// into its lock at once.
+constexpr qint64 kUnnamedLockStaleMs = 2000;
+
+// The most of a lock file that is read: QLockFile writes five short lines.
+constexpr ssize_t kLockReadBytes = 4096;
+
+void (*g_removalPause)() = nullptr;
+
+// Unlocks and frees `lock`; never throws. QLockFile closes its handle
+// before it removes its file, so when the memory runs out on the way only
+// the file is left, naming this process, and the object is let go rather
+// than unlocked again from a destructor, where a throw ends the program.
+void releaseQuietly(std::unique_ptr<QLockFile>& lock) noexcept {
+  if (!lock) return;
+  try {
+    lock->unlock();
+    lock.reset();
+  } catch (...) {
+    (void)lock.release();
+  }
+}
+
+class FileHandle {
+ public:
+  explicit FileHandle(int fd) : fd_(fd) {}
+  ~FileHandle() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+bool sameTime(const timespec& a, const timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+qint64 ageMs(const timespec& modified) {
+  const qint64 at = qint64(modified.tv_sec) * 1000 + modified.tv_nsec / 1000000;
+  return qAbs(QDateTime::currentMSecsSinceEpoch() - at);
+}
+
+// The file name of the program a process runs, where the system tells.
+QString programOf(qint64 pid) {
+  const QFileInfo exe(QStringLiteral("/proc/%1/exe").arg(pid));
+  return QFileInfo(exe.symLinkTarget()).fileName();
+}
+
+// Whether a lock file that holds `text` (QLockFile's lines: process id,
+// program, host, ...) and was last changed at `modified` was left behind:
+// no copy of the program that runs now holds it.
+bool leftBehind(const QByteArray& text, const timespec& modified) {
+  const QList<QByteArray> lines = text.split('\n');
+  bool named = false;
+  const qint64 pid = lines.value(0).trimmed().toLongLong(&named);
+  if (!named || pid <= 0) return ageMs(modified) >= kUnnamedLockStaleMs;
+  const QString host = QString::fromUtf8(lines.value(2).trimmed());
+  // Another machine's process, on a shared folder: not ours to judge.
+  if (!host.isEmpty() && host != QSysInfo::machineHostName()) return false;
+  // This very process holds no lock outside its own write.
+  if (pid == QCoreApplication::applicationPid()) return true;
+  if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH) return true;
+  // A running process that took over the id of the one that made the lock.
+  const QString program = QFileInfo(QString::fromUtf8(lines.value(1).trimmed())).fileName();
+  const QString running = programOf(pid);
+  return !program.isEmpty() && !running.isEmpty() && program != running;
+}
+
+enum class Judged { Held, Cleared, Unusable, NotMade };
+
+Judged clearIfLeft(const QString& lockPath, bool serialised);
+
+// The removers' own lock, so that no two copies take away lock files at
+// once: the path a remover judged cannot be cleared and made anew by
+// another copy before the remover takes it away. Cleared: taken.
+Judged takeRemovalLock(std::unique_ptr<QLockFile>& removal, const QString& lockPath) {
+  const QString removalPath = lockPath + QStringLiteral(".rmlock");
+  removal = std::make_unique<QLockFile>(removalPath);
+  removal->setStaleLockTime(0);
+  for (int round = 0; round < 2; ++round) {
+    if (removal->tryLock(0)) return Judged::Cleared;
+    if (removal->error() != QLockFile::LockFailedError) return Judged::NotMade;
+    if (round == 0) {
+      const Judged judged = clearIfLeft(removalPath, false);
+      if (judged != Judged::Cleared) return judged;
+    }
+  }
+  return Judged::Held;
+}
+
+// Takes the lock file at `lockPath` away when it was left behind, and only
+// that very file: it is opened first and judged as opened; it is removed
+// only while no one holds its lock and its path still names it.
+Judged clearIfLeft(const QString& lockPath, bool serialised) {
+  const QByteArray name = QFile::encodeName(lockPath);
+  struct stat seen {};
+  if (::lstat(name.constData(), &seen) != 0)
+    return errno == ENOENT ? Judged::Cleared : Judged::Unusable;
+  // A folder, a link or anything else no copy of the program makes.
+  if (!S_ISREG(seen.st_mode)) return Judged::Unusable;
+
+  std::unique_ptr<QLockFile> removal;
+  const auto releaseRemoval = qScopeGuard([&removal] { releaseQuietly(removal); });
+  if (serialised) {
+    const Judged taken = takeRemovalLock(removal, lockPath);
+    if (taken != Judged::Cleared) return taken;
+  }
+
+  const FileHandle file(::open(name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  if (file.fd() < 0) return errno == ENOENT ? Judged::Cleared : Judged::Unusable;
+  struct stat judged {};
+  if (::fstat(file.fd(), &judged) != 0 || !S_ISREG(judged.st_mode)) return Judged::Unusable;
+  QByteArray text(kLockReadBytes, Qt::Uninitialized);
+  const ssize_t read = ::pread(file.fd(), text.data(), size_t(text.size()), 0);
+  if (read < 0) return Judged::Unusable;
+  text.truncate(qsizetype(read));
+  if (!leftBehind(text, judged.st_mtim)) return Judged::Held;
+
+  if (g_removalPause != nullptr) g_removalPause();
+  // A live holder holds these locks on its open file for as long as it
+  // keeps the lock (one that has made its file but not locked it yet has a
+  // new, empty file, which is never judged left).
+  if (::flock(file.fd(), LOCK_EX | LOCK_NB) != 0) return Judged::Held;
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  if (::fcntl(file.fd(), F_SETLK, &whole) != 0) return Judged::Held;
+  struct stat still {};
+  if (::fstat(file.fd(), &still) != 0 || still.st_size != judged.st_size ||
+      !sameTime(still.st_mtim, judged.st_mtim))
+    return Judged::Held;
+  // The open file keeps its number while it is open, so a path that still
+  // has that number names this very file.
+  struct stat named {};
+  if (::lstat(name.constData(), &named) != 0 || named.st_dev != still.st_dev ||
+      named.st_ino != still.st_ino)
+    return Judged::Cleared;
+  if (::unlink(name.constData()) == 0 || errno == ENOENT) return Judged::Cleared;
+  return Judged::Unusable;
+}
+
+}  // namespace
+
+SettingsLock::SettingsLock(const QString& filePath) : path_(filePath + QStringLiteral(".lock")) {}
+
+SettingsLock::~SettingsLock() {
+  release();
+}
+
+LockOutcome SettingsLock::take() {
+  release();
+  lock_ = std::make_unique<QLockFile>(path_);
+  // A lock naming a process is judged by whether that process runs, never
+  // by its age: a live copy keeps its lock however long its write takes.
+  lock_->setStaleLockTime(0);
+  const QDeadlineTimer deadline(kLockWaitMs);
+  for (;;) {
+    if (lock_->tryLock(0)) return LockOutcome::Taken;
+    if (lock_->error() != QLockFile::LockFailedError) return LockOutcome::NotMade;
+    const Judged judged = clearIfLeft(path_, true);
+    if (judged == Judged::Unusable) return LockOutcome::Unusable;
+    if (judged == Judged::NotMade) return LockOutcome::NotMade;
+    if (deadline.hasExpired()) return LockOutcome::Busy;
+    if (judged == Judged::Cleared) continue;
+    if (lock_->tryLock(int(std::min<qint64>(deadline.remainingTime(), 250))))
+      return LockOutcome::Taken;
+    if (lock_->error() != QLockFile::LockFailedError) return LockOutcome::NotMade;
+  }
+}
+
+void SettingsLock::release() noexcept {
+  releaseQuietly(lock_);
+}
+
+bool lockUsable(const QString& filePath) {
+  const QByteArray name = QFile::encodeName(filePath + QStringLiteral(".lock"));
+  struct stat seen {};
+  if (::lstat(name.constData(), &seen) != 0) return errno == ENOENT;
+  if (!S_ISREG(seen.st_mode)) return false;
+  const FileHandle file(::open(name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  return file.fd() >= 0 || errno == ENOENT;
+}
+
+void setLockRemovalPause(void (*pause)()) {
+  g_removalPause = pause;
+}
+
+}  // namespace halvory_app
