@@ -54,6 +54,10 @@
         <translation>Einstellungen konnten nicht gespeichert werden: %1 wird von einer anderen Kopie des Programms benutzt</translation>
     </message>
     <message>
+        <source>Settings could not be saved: the lock file %1 cannot be made or read</source>
+        <translation>Einstellungen konnten nicht gespeichert werden: die Sperrdatei %1 kann nicht angelegt oder gelesen werden</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>Ungültige Datei-URL.</translation>
     </message>

@@ -54,6 +54,10 @@
         <translation>No se pudo guardar la configuración: otra copia del programa está usando %1</translation>
     </message>
     <message>
+        <source>Settings could not be saved: the lock file %1 cannot be made or read</source>
+        <translation>No se pudo guardar la configuración: el archivo de bloqueo %1 no se puede crear ni leer</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>URL de archivo no válida.</translation>
     </message>

@@ -54,6 +54,10 @@
         <translation>Impossible d&apos;enregistrer les paramètres : %1 est utilisé par une autre copie du programme</translation>
     </message>
     <message>
+        <source>Settings could not be saved: the lock file %1 cannot be made or read</source>
+        <translation>Impossible d&apos;enregistrer les paramètres : le fichier de verrou %1 ne peut être ni créé ni lu</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>URL de fichier non valide.</translation>
     </message>

@@ -54,6 +54,10 @@
         <translation>Impossibile salvare le impostazioni: %1 è in uso da un&apos;altra copia del programma</translation>
     </message>
     <message>
+        <source>Settings could not be saved: the lock file %1 cannot be made or read</source>
+        <translation>Impossibile salvare le impostazioni: il file di blocco %1 non può essere creato né letto</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>URL del file non valido.</translation>
     </message>

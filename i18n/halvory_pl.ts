@@ -55,6 +55,10 @@
         <translation>Nie można zapisać ustawień: %1 jest używany przez inną kopię programu</translation>
     </message>
     <message>
+        <source>Settings could not be saved: the lock file %1 cannot be made or read</source>
+        <translation>Nie można zapisać ustawień: pliku blokady %1 nie można utworzyć ani odczytać</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>Nieprawidłowy adres URL pliku.</translation>
     </message>

@@ -54,6 +54,10 @@
         <translation>Não foi possível salvar as configurações: %1 está em uso por outra cópia do programa</translation>
     </message>
     <message>
+        <source>Settings could not be saved: the lock file %1 cannot be made or read</source>
+        <translation>Não foi possível salvar as configurações: o arquivo de bloqueio %1 não pode ser criado nem lido</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>URL de arquivo inválida.</translation>
     </message>

@@ -55,6 +55,10 @@
         <translation>Не удалось сохранить настройки: %1 используется другой копией программы</translation>
     </message>
     <message>
+        <source>Settings could not be saved: the lock file %1 cannot be made or read</source>
+        <translation>Не удалось сохранить настройки: файл блокировки %1 нельзя создать или прочитать</translation>
+    </message>
+    <message>
         <source>Invalid file URL.</source>
         <translation>Недопустимый URL файла.</translation>
     </message>

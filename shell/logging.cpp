@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QTextStream>
 
 #include <cerrno>
 #include <cstdlib>
@@ -208,23 +207,50 @@ const char* logLevelName(QtMsgType type) {
   }
 }
 
+// A message leaves Qt's streams from their destructors, where an exception
+// ends the program whatever the caller guards: a line that cannot be made
+// or written for want of memory is dropped instead.
 void logMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  const QString stamp = logTimeStamp();
-  const QLatin1String level(logLevelName(type));
-  std::unique_lock lock(logMutex());
-  if (logDevices().isEmpty()) {
-    lock.unlock();
-    writeCrashLogLine(stamp + QLatin1String(" [") + level + QLatin1String("] ") + message);
-    if (type == QtFatalMsg) std::abort();
-    return;
-  }
-  for (QIODevice* device : logDevices()) {
-    if (device == nullptr || !device->isOpen()) continue;
-    QTextStream stream(device);
-    stream << stamp << " [" << level << "] " << message << '\n';
-    stream.flush();
+  try {
+    const QString text = logTimeStamp() + QLatin1String(" [") + QLatin1String(logLevelName(type)) +
+                         QLatin1String("] ") + message;
+    std::unique_lock lock(logMutex());
+    if (logDevices().isEmpty()) {
+      lock.unlock();
+      writeCrashLogLine(text);
+    } else {
+      // The whole line is made before any of it is written.
+      const QByteArray line = text.toUtf8() + '\n';
+      for (QIODevice* device : logDevices()) {
+        if (device == nullptr || !device->isOpen()) continue;
+        device->write(line);
+        if (auto* file = qobject_cast<QFileDevice*>(device)) file->flush();
+      }
+    }
+  } catch (...) {
   }
   if (type == QtFatalMsg) std::abort();
+}
+
+namespace {
+QtMessageHandler g_qtOutput = nullptr;
+
+// Qt's own output, while no log file is open, with the same guard.
+void guardedQtOutput(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  try {
+    if (g_qtOutput != nullptr) g_qtOutput(type, context, message);
+  } catch (...) {
+  }
+}
+}  // namespace
+
+void installMessageHandler(bool toLogFiles) {
+  if (toLogFiles) {
+    qInstallMessageHandler(logMessageHandler);
+    return;
+  }
+  const QtMessageHandler previous = qInstallMessageHandler(guardedQtOutput);
+  if (previous != guardedQtOutput && previous != logMessageHandler) g_qtOutput = previous;
 }
 
 }  // namespace halvory_shell

@@ -70,7 +70,12 @@ const char* logLevelName(QtMsgType type);
 
 // The Qt message handler: one line per message to every open log device
 // under the log mutex, or raw appends to both crash paths when no device is
-// set. A fatal message aborts after it is written.
+// set. A fatal message aborts after it is written. Never throws: a line the
+// memory cannot hold is dropped.
 void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+// Installs logMessageHandler (`toLogFiles`), or else Qt's own output behind
+// the same guard: no message ever throws out of the handler.
+void installMessageHandler(bool toLogFiles);
 
 }  // namespace halvory_shell

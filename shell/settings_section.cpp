@@ -69,25 +69,34 @@ bool SettingsSection::lost(const QString& key) {
   return guardedCall("SettingsSection::lost", [&] { return file_.lost(category_, key); });
 }
 
+// Both answers are made before the write: a kept write's answer cannot
+// fail once the file is kept, and a refusal for want of memory needs none
+// (an answer that could not be made at all would read as "", kept).
 QString SettingsSection::write(const QVariantMap& changes) {
+  QString refused;
   return guardedCall(
       "SettingsSection::write",
       [&] {
+        refused = writeFailed(CallFailure::NoMemory, QString());
         const halvory_app::StoreFault fault = file_.write(category_, changes);
-        // A kept write is answered as kept: the empty text needs no memory.
         if (fault == halvory_app::StoreFault::None) return QString();
         return halvory_app::storeFaultText(fault, file_.path());
       },
-      writeFailed);
+      [&refused](CallFailure failure, const QString& what) {
+        return failure == CallFailure::NoMemory && !refused.isEmpty() ? refused
+                                                                      : writeFailed(failure, what);
+      });
 }
 
 QVariantMap SettingsSection::writeIfUnchanged(const QVariantMap& expected,
                                               const QVariantMap& changes) {
+  QVariantMap refused;
   return guardedCall(
       "SettingsSection::writeIfUnchanged",
       [&] {
-        // The answer to a kept write is made before the write, so that
-        // nothing after the file is kept can fail.
+        refused =
+            QVariantMap{{QStringLiteral("error"), writeFailed(CallFailure::NoMemory, QString())},
+                        {QStringLiteral("changed"), false}};
         const QVariantMap kept{{QStringLiteral("error"), QString()},
                                {QStringLiteral("changed"), false}};
         const halvory_app::StoreFault fault = file_.write(category_, changes, expected);
@@ -96,7 +105,8 @@ QVariantMap SettingsSection::writeIfUnchanged(const QVariantMap& expected,
             {QStringLiteral("error"), halvory_app::storeFaultText(fault, file_.path())},
             {QStringLiteral("changed"), fault == halvory_app::StoreFault::Changed}};
       },
-      [](CallFailure failure, const QString& what) {
+      [&refused](CallFailure failure, const QString& what) {
+        if (failure == CallFailure::NoMemory && !refused.isEmpty()) return refused;
         return QVariantMap{{QStringLiteral("error"), writeFailed(failure, what)},
                            {QStringLiteral("changed"), false}};
       });

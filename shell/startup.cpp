@@ -116,6 +116,7 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
   std::unique_ptr<QFile> appLogFile;
   std::unique_ptr<QFile> tempLogFile;
   LogDevicesReset logDevicesReset;
+  installMessageHandler(false);
   if (logs) {
     appLogFile = openLogFile(appLog);
     tempLogFile = openLogFile(tempLog);
@@ -124,7 +125,7 @@ int runPellaris(int& argc, char** argv, const StartupOptions& options) {
     if (tempLogFile) devices.append(tempLogFile.get());
     if (!devices.isEmpty()) {
       setLogDevices(devices);
-      qInstallMessageHandler(logMessageHandler);
+      installMessageHandler(true);
       qInfo().noquote() << "Starting Pellaris";
       qInfo().noquote() << "appDir=" + QCoreApplication::applicationDirPath();
       qInfo().noquote() << "cwd=" + QDir::currentPath();

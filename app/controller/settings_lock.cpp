@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QThread>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QLockFile>
 #include <QScopeGuard>
 #include <QSysInfo>
 
@@ -36,20 +36,6 @@ constexpr qint64 kUnnamedLockStaleMs = 2000;
 constexpr ssize_t kLockReadBytes = 4096;
 
 void (*g_removalPause)() = nullptr;
-
-// Unlocks and frees `lock`; never throws. QLockFile closes its handle
-// before it removes its file, so when the memory runs out on the way only
-// the file is left, naming this process, and the object is let go rather
-// than unlocked again from a destructor, where a throw ends the program.
-void releaseQuietly(std::unique_ptr<QLockFile>& lock) noexcept {
-  if (!lock) return;
-  try {
-    lock->unlock();
-    lock.reset();
-  } catch (...) {
-    (void)lock.release();
-  }
-}
 
 class FileHandle {
  public:
@@ -93,6 +79,11 @@ bool leftBehind(const QByteArray& text, const timespec& modified) {
   if (!host.isEmpty() && host != QSysInfo::machineHostName()) return false;
   // This very process holds no lock outside its own write.
   if (pid == QCoreApplication::applicationPid()) return true;
+  // Made on this machine before it last started.
+  const QByteArray machine = lines.value(3).trimmed();
+  const QByteArray boot = lines.value(4).trimmed();
+  if (!boot.isEmpty() && machine == QSysInfo::machineUniqueId() && boot != QSysInfo::bootUniqueId())
+    return true;
   if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH) return true;
   // A running process that took over the id of the one that made the lock.
   const QString program = QFileInfo(QString::fromUtf8(lines.value(1).trimmed())).fileName();
@@ -100,20 +91,70 @@ bool leftBehind(const QByteArray& text, const timespec& modified) {
   return !program.isEmpty() && !running.isEmpty() && program != running;
 }
 
+// What QLockFile writes into its lock: process id, program, host, machine
+// and boot.
+QByteArray lockText() {
+  return QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+         QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+         QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n' +
+         QSysInfo::bootUniqueId() + '\n';
+}
+
+// Makes the lock file `name` holding `text` and locks it as QLockFile does;
+// allocates nothing. -1 with errno set when it cannot (EEXIST: there is one).
+int makeLockFile(const QByteArray& name, const QByteArray& text) {
+  const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return -1;
+  // A holder keeps both kinds of lock on its open file, so that no remover
+  // takes it away while it is held.
+  (void)::flock(fd, LOCK_EX | LOCK_NB);
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  (void)::fcntl(fd, F_SETLK, &whole);
+  qsizetype done = 0;
+  errno = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd, text.constData() + done, size_t(text.size() - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += n;
+  }
+  if (done < text.size()) {
+    // A write that takes nothing says nothing: the disk is full.
+    const int error = errno != 0 ? errno : ENOSPC;
+    ::unlink(name.constData());
+    ::close(fd);
+    errno = error;
+    return -1;
+  }
+  (void)::fdatasync(fd);
+  return fd;
+}
+
+// Gives up a lock file made by makeLockFile: its path is taken away while
+// the file is still locked, so that it names no one else's lock then.
+void dropLockFile(const QByteArray& name, int fd) noexcept {
+  if (fd < 0) return;
+  ::unlink(name.constData());
+  ::close(fd);
+}
+
 enum class Judged { Held, Cleared, Unusable, NotMade };
 
 Judged clearIfLeft(const QString& lockPath, bool serialised);
 
-// The removers' own lock, so that no two copies take away lock files at
-// once: the path a remover judged cannot be cleared and made anew by
-// another copy before the remover takes it away. Cleared: taken.
-Judged takeRemovalLock(std::unique_ptr<QLockFile>& removal, const QString& lockPath) {
+// The removers' own lock (QLockFile's ".rmlock" beside the lock), so that no
+// two copies take away lock files at once: the path a remover judged cannot
+// be cleared and made anew by another copy before the remover takes it
+// away. Cleared: taken, as `fd`.
+Judged takeRemovalLock(const QString& lockPath, const QByteArray& text, int& fd) {
   const QString removalPath = lockPath + QStringLiteral(".rmlock");
-  removal = std::make_unique<QLockFile>(removalPath);
-  removal->setStaleLockTime(0);
+  const QByteArray name = QFile::encodeName(removalPath);
   for (int round = 0; round < 2; ++round) {
-    if (removal->tryLock(0)) return Judged::Cleared;
-    if (removal->error() != QLockFile::LockFailedError) return Judged::NotMade;
+    fd = makeLockFile(name, text);
+    if (fd >= 0) return Judged::Cleared;
+    if (errno != EEXIST) return Judged::NotMade;
     if (round == 0) {
       const Judged judged = clearIfLeft(removalPath, false);
       if (judged != Judged::Cleared) return judged;
@@ -133,12 +174,14 @@ Judged clearIfLeft(const QString& lockPath, bool serialised) {
   // A folder, a link or anything else no copy of the program makes.
   if (!S_ISREG(seen.st_mode)) return Judged::Unusable;
 
-  std::unique_ptr<QLockFile> removal;
-  const auto releaseRemoval = qScopeGuard([&removal] { releaseQuietly(removal); });
+  int removal = -1;
+  QByteArray removalName;
   if (serialised) {
-    const Judged taken = takeRemovalLock(removal, lockPath);
+    removalName = QFile::encodeName(lockPath + QStringLiteral(".rmlock"));
+    const Judged taken = takeRemovalLock(lockPath, lockText(), removal);
     if (taken != Judged::Cleared) return taken;
   }
+  const auto releaseRemoval = qScopeGuard([&] { dropLockFile(removalName, removal); });
 
   const FileHandle file(::open(name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   if (file.fd() < 0) return errno == ENOENT ? Judged::Cleared : Judged::Unusable;
@@ -175,7 +218,8 @@ Judged clearIfLeft(const QString& lockPath, bool serialised) {
 
 }  // namespace
 
-SettingsLock::SettingsLock(const QString& filePath) : path_(filePath + QStringLiteral(".lock")) {}
+SettingsLock::SettingsLock(const QString& filePath)
+    : path_(filePath + QStringLiteral(".lock")), name_(QFile::encodeName(path_)) {}
 
 SettingsLock::~SettingsLock() {
   release();
@@ -183,27 +227,23 @@ SettingsLock::~SettingsLock() {
 
 LockOutcome SettingsLock::take() {
   release();
-  lock_ = std::make_unique<QLockFile>(path_);
-  // A lock naming a process is judged by whether that process runs, never
-  // by its age: a live copy keeps its lock however long its write takes.
-  lock_->setStaleLockTime(0);
+  const QByteArray text = lockText();
   const QDeadlineTimer deadline(kLockWaitMs);
   for (;;) {
-    if (lock_->tryLock(0)) return LockOutcome::Taken;
-    if (lock_->error() != QLockFile::LockFailedError) return LockOutcome::NotMade;
+    fd_ = makeLockFile(name_, text);
+    if (fd_ >= 0) return LockOutcome::Taken;
+    if (errno != EEXIST) return LockOutcome::NotMade;
     const Judged judged = clearIfLeft(path_, true);
     if (judged == Judged::Unusable) return LockOutcome::Unusable;
     if (judged == Judged::NotMade) return LockOutcome::NotMade;
     if (deadline.hasExpired()) return LockOutcome::Busy;
-    if (judged == Judged::Cleared) continue;
-    if (lock_->tryLock(int(std::min<qint64>(deadline.remainingTime(), 250))))
-      return LockOutcome::Taken;
-    if (lock_->error() != QLockFile::LockFailedError) return LockOutcome::NotMade;
+    if (judged == Judged::Held) QThread::msleep(50);
   }
 }
 
 void SettingsLock::release() noexcept {
-  releaseQuietly(lock_);
+  dropLockFile(name_, fd_);
+  fd_ = -1;
 }
 
 bool lockUsable(const QString& filePath) {

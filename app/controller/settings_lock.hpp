@@ -1,7 +1,13 @@
 #pragma once
 // The settings file's lock: the lock file QSettings takes too (QLockFile's
-// file beside the settings file, ".lock" added), held only while one write
-// reads, changes and replaces the file.
+// file beside the settings file, ".lock" added, in QLockFile's format and
+// with its locks), held only while one write reads, changes and replaces
+// the file.
+//
+// The lock file is made here rather than by QLockFile: its text is made
+// before the file is, so that a lack of memory can never leave an empty
+// lock held by a handle nothing closes, and it is given up without
+// allocating.
 //
 // A lock left behind by a copy of the program that ended without taking it
 // away is taken away, and only such a lock: one that names no process once
@@ -14,10 +20,6 @@
 
 #include <QByteArray>
 #include <QString>
-
-#include <memory>
-
-class QLockFile;
 
 namespace halvory_app {
 
@@ -39,16 +41,15 @@ class SettingsLock {
   // Waits up to a few seconds for another copy's write to end; clears a
   // lock judged left behind on the way.
   LockOutcome take();
-  // Takes the lock file away again; never throws. When the memory runs out
-  // on the way, the file is left naming this process, which the next take()
-  // judges left behind.
+  // Takes the lock file away again; never throws.
   void release() noexcept;
 
   QString path() const { return path_; }
 
  private:
   QString path_;
-  std::unique_ptr<QLockFile> lock_;
+  QByteArray name_;  // the path as the system takes it
+  int fd_ = -1;      // the lock file, while held
 };
 
 // Whether the lock of the settings file at `filePath` can be made and read:

@@ -189,17 +189,27 @@ class SettingsFileTest : public QObject {
     QTest::newRow("across a full disk") << QStringList{"A save a0",   "A nospace 1", "A save lost",
                                                        "A nospace 0", "B save b_ok", "A save a1"};
     QTest::newRow("side by side") << QStringList{"A burst a 40", "B burst b 40"};
+    QTest::newRow("side by side over an empty old lock")
+        << QStringList{"A burst a 40", "B burst b 40"};
   }
 
   void twoCopiesKeepWhatTheyWereToldWasKept() {
     QFETCH(QStringList, orders);
     const QString file = path(QStringLiteral("shared.conf"));
     QFile::remove(file);
+    const QByteArray tag = QTest::currentDataTag();
+    if (tag.endsWith("old lock")) {
+      // Left by a copy that died while making it: both copies meet it.
+      QFile lock(file + QStringLiteral(".lock"));
+      QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-600),
+                               QFileDevice::FileModificationTime));
+    }
     Copy a, b;
     a.start(file);
     b.start(file);
     QVERIFY(a.process.waitForStarted() && b.process.waitForStarted());
-    const bool together = QTest::currentDataTag() == QByteArray("side by side");
+    const bool together = tag.startsWith("side by side");
     QList<Copy*> waiting;
     for (const QString& order : orders) {
       Copy* copy = order.startsWith('A') ? &a : &b;
@@ -221,8 +231,8 @@ class SettingsFileTest : public QObject {
     for (const QString& name : a.refused + b.refused)
       QVERIFY2(!stored.contains(name), qPrintable(name));
     QCOMPARE(stored.size(), a.kept.size() + b.kept.size());
-    if (QTest::currentDataTag() == QByteArray("across a full disk"))
-      QCOMPARE(a.refused, QStringList{"lost"});
+    if (tag == "across a full disk") QCOMPARE(a.refused, QStringList{"lost"});
+    if (tag.endsWith("old lock")) QCOMPARE(a.kept.size() + b.kept.size(), 80);
   }
 
   // Two copies counting hands and solves side by side: each count is made
