@@ -13,7 +13,6 @@
 #include <QVersionNumber>
 
 #include "controller/guarded_call.hpp"
-#include <functional>
 #include <memory>
 
 class DownloadFile;
@@ -88,7 +87,8 @@ class UpdateManager : public QObject {
   QString manifestUrl() const { return manifestUrl_; }
   void setManifestUrl(const QString& url);
   bool busy() const { return busy_; }
-  QString lastError() const { return lastError_; }
+  // Worded at each reading, in the language in force.
+  QString lastError() const;
   QDateTime lastCheckedAt() const { return lastCheckedAt_; }
   QDateTime lastSuccessAt() const { return lastSuccessAt_; }
   bool updateAvailable() const { return updateAvailable_; }
@@ -152,9 +152,32 @@ class UpdateManager : public QObject {
   void onCheckFinished(QNetworkReply* reply);
   void onDownloadFinished(QNetworkReply* reply, DownloadFile* file);
   void resetDownloadState();
-  void setLastError(const QString& text);
-  // An error in words made again in each new language.
-  void setLastError(std::function<QString()> words);
+
+  // The error on screen, kept as its cause (which text, and its argument)
+  // and worded when read, so that it follows a language switch.
+  enum class ErrorText {
+    None,
+    UndownloadableUpdate,
+    NoManifestUrl,
+    InvalidResponse,  // the HTTP status
+    CheckFailed,      // the network library's reason
+    NoDownloadUrl,
+    FileNotCreated,
+    DownloadFailed,    // the network library's reason
+    DownloadTooLarge,  // the limit in MB
+    FileNotFinalized,  // the HTTP status
+    NothingToInstall,
+    InstallerMissing,
+    InstallerNotLaunched,
+    NoUpdate,
+    CallFailed,  // what the call threw
+  };
+  // Keeps the cause without telling (for a change told with others).
+  void keepError(ErrorText text, qint64 number = 0, const QString& reason = QString());
+  void setLastError(ErrorText text, qint64 number = 0, const QString& reason = QString());
+  QString errorWords() const;
+  // A language switch has the error worded anew, or drops it where it
+  // carries the network library's reason, given in the old language.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void pollInstallAfterDownload();
   void abortIfRunning(const QPointer<QNetworkReply>& reply);
@@ -163,8 +186,11 @@ class UpdateManager : public QObject {
 
   QString manifestUrl_;
   bool busy_ = false;
-  QString lastError_;
-  std::function<QString()> lastErrorWords_;
+  ErrorText error_ = ErrorText::None;
+  qint64 errorNumber_ = 0;
+  QString errorReason_;
+  halvory_app::CallFailure errorFailure_ = halvory_app::CallFailure::Other;
+  const char* errorNoMemoryText_ = nullptr;
   QDateTime lastCheckedAt_;
   QDateTime lastSuccessAt_;
   bool updateAvailable_ = false;

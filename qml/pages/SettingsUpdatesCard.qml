@@ -21,6 +21,11 @@ Components.Card {
     readonly property string _error: _u && _u.lastError ? String(_u.lastError) : ""
     readonly property var _checkedAt: _u ? _u.lastCheckedAt : undefined
     readonly property bool _checked: _checkedAt instanceof Date && !isNaN(_checkedAt.getTime())
+    // The last check read the manifest: a failed one (its error cleared by a
+    // language switch, say) tells nothing about updates.
+    readonly property var _succeededAt: _u ? _u.lastSuccessAt : undefined
+    readonly property bool _checkSucceeded: _checked && _succeededAt instanceof Date
+        && !isNaN(_succeededAt.getTime()) && _succeededAt.getTime() >= _checkedAt.getTime()
     readonly property real _progress: _u ? Math.max(0, Math.min(1, Number(_u.downloadProgress) || 0)) : 0
     readonly property string _downloadLine: SettingsRules.downloadLine(_downloadBusy, _downloaded, _u ? _u.downloadBytesTotal : 0)
 
@@ -77,7 +82,7 @@ Components.Card {
             StatusLine {
                 theme: card.theme
                 objectName: "noUpdatesLine"
-                visible: !card._busy && card._checked && !card._available && card._error === ""
+                visible: !card._busy && card._checkSucceeded && !card._available && card._error === ""
                 text: qsTranslate("SettingsPage", "No updates available.")
             }
             StatusLine {

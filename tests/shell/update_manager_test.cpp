@@ -1,5 +1,7 @@
 #include "update_manager.hpp"
 
+#include "language_manager.hpp"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,7 @@
 #include <QNetworkProxy>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -400,6 +403,72 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(m->latestVersion(), QString("1.0.5"));
     QCOMPARE(m->lastSuccessAt(), firstSuccess);
     QCOMPARE(QSettings().value("updates/cachedManifestJson").toString(), cached);
+  }
+
+  // An error on screen follows a language switch: the manager's own words
+  // are worded again; a reason the network library gave in the old language
+  // goes with it.
+  void errorsFollowALanguageSwitch_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("german");  // how the German text begins
+    QTest::addColumn<QString>("russian");
+    QTest::newRow("check refused") << "refused"
+                                   << "Updateprüfung fehlgeschlagen: "
+                                   << "";
+    QTest::newRow("check answered with a page")
+        << "page"
+        << "Ungültige Update-Antwort (HTTP 200)."
+        << "Некорректный ответ сервера обновлений (HTTP 200).";
+    QTest::newRow("no address") << "no address"
+                                << "Die Update-URL ist nicht konfiguriert."
+                                << "URL обновления не настроен.";
+    QTest::newRow("download not found") << "not found"
+                                        << "Download fehlgeschlagen: "
+                                        << "";
+    QTest::newRow("download too large")
+        << "too large"
+        << "Download fehlgeschlagen: die Datei überschreitet die Grenze von 1 MB"
+        << "Ошибка загрузки: файл превышает лимит в 1 МБ";
+  }
+
+  void errorsFollowALanguageSwitch() {
+    QFETCH(QString, failure);
+    QFETCH(QString, german);
+    QFETCH(QString, russian);
+    LanguageManager languages(nullptr);
+    const auto restore = qScopeGuard([&] { languages.setLanguage(QStringLiteral("en")); });
+    languages.setLanguage(QStringLiteral("de"));
+    UpdateTestServer server;
+    QVERIFY(server.listening());
+    serveUpdate(server, "/dl/setup.exe", installerBytes(2 * 1024 * 1024));
+    UpdateTestResponse page;
+    page.contentType = "text/html";
+    page.body = "<html></html>";
+    server.route("/page.json", page);
+    if (failure == "not found")
+      server.route("/dl/setup.exe", UpdateTestResponse{UpdateTestResponse::Mode::Complete, 404,
+                                                       "Not Found", "text/plain", "gone"});
+    auto m = makeManager();
+    m->setDownloadLimitBytes(1024 * 1024);
+    m->setManifestUrl(server.url("/latest.json").toString());
+    if (failure == "not found" || failure == "too large") {
+      checkAndWait(*m);
+      downloadAndWait(*m);
+    } else {
+      if (failure == "refused")
+        m->setManifestUrl(
+            QStringLiteral("http://127.0.0.1:%1/latest.json").arg(UpdateTestServer::closedPort()));
+      else
+        m->setManifestUrl(failure == "page" ? server.url("/page.json").toString() : QString());
+      m->checkNow();
+      QTRY_VERIFY_WITH_TIMEOUT(!m->busy(), 10000);
+    }
+    QVERIFY2(m->lastError().startsWith(german), qPrintable(m->lastError()));
+
+    QSignalSpy state(m.get(), &UpdateManager::stateChanged);
+    languages.setLanguage(QStringLiteral("ru"));
+    QCOMPARE(m->lastError(), russian);
+    QVERIFY(!state.isEmpty());
   }
 
   void cachedManifestIsRestoredAndCleared() {

@@ -167,7 +167,10 @@ Item {
             var checked = new Date(2026, 2, 4, 10, 30)
             return [
                 { tag: "before any check", state: {}, lines: [] },
-                { tag: "checked, nothing new", state: { lastCheckedAt: checked }, lines: ["lastCheckedLine", "noUpdatesLine"] },
+                { tag: "checked, nothing new", state: { lastCheckedAt: checked, lastSuccessAt: checked },
+                  lines: ["lastCheckedLine", "noUpdatesLine"] },
+                { tag: "checked, failed, no error left", state: { lastCheckedAt: checked, lastSuccessAt: new Date(2026, 2, 1) },
+                  lines: ["lastCheckedLine"] },
                 { tag: "error shown as written", state: { lastCheckedAt: checked, lastError: "<b>HTTP 500</b>" },
                   lines: ["lastCheckedLine", "updateErrorLine"], text: ["updateErrorLine", "<b>HTTP 500</b>"] },
                 { tag: "update with notes", state: { lastCheckedAt: checked, updateAvailable: true, latestVersion: "1.1.0",
