@@ -9,6 +9,7 @@
 #include "controller/settings_file.hpp"
 #include "controller/settings_store.hpp"
 #include "controller/user_statistics.hpp"
+#include "support/file_bytes.hpp"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -33,6 +34,9 @@
 
 using halvory_app::SettingsFile;
 using halvory_app::StoreFault;
+
+using file_bytes::bytesOf;
+using file_bytes::plant;
 
 namespace {
 
@@ -91,16 +95,6 @@ void runCopy() {
   std::exit(0);
 }
 Q_COREAPP_STARTUP_FUNCTION(runCopy)
-
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool plant(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 struct Copy {
   QProcess process;

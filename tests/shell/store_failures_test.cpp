@@ -13,6 +13,8 @@
 #include "controller/user_statistics.hpp"
 #include "logging.hpp"
 #include "settings_section.hpp"
+#include "support/failing_allocations.hpp"
+#include "support/file_bytes.hpp"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -31,53 +33,33 @@
 #include <new>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
 #define HOOK_MALLOC 0
 #else
 #define HOOK_MALLOC 1
 #endif
 
+using failing_allocations::allocationsOf;
+using failing_allocations::arm;
+using failing_allocations::disarm;
 using halvory_app::SettingsFile;
+
+using file_bytes::bytesOf;
+using file_bytes::plant;
 
 namespace {
 
-std::atomic<bool> g_armed{false};
-std::atomic<long> g_left{0};
-std::atomic<long> g_counted{0};
-std::atomic<bool> g_fired{false};
-thread_local bool t_hooked = false;
-thread_local bool t_inArray = false;
-
-bool failThisAllocation() noexcept {
-  if (!t_hooked || t_inArray || !g_armed.load(std::memory_order_relaxed)) return false;
-  g_counted.fetch_add(1, std::memory_order_relaxed);
-  if (g_left.fetch_sub(1, std::memory_order_relaxed) != 0) return false;
-  g_fired = true;
-  return true;
-}
-
-void arm(long failAt) {
-  g_counted = 0;
-  g_fired = false;
-  g_left = failAt;
-  t_hooked = true;
-#if defined(__SANITIZE_ADDRESS__)
-  // Qt is not exception safe throughout: what the failing call leaves is
-  // not counted as leaked.
-  __lsan_disable();
-#endif
-  g_armed = true;
-}
-
-void disarm() {
-  g_armed = false;
-#if defined(__SANITIZE_ADDRESS__)
-  __lsan_enable();
-#endif
-  t_hooked = false;
+// An allocation of the arming thread; under malloc, those of operator new
+// are malloc's own.
+bool watched() noexcept {
+  return failing_allocations::onArmingThread() && failing_allocations::armed() &&
+         !failing_allocations::insideArrayNew();
 }
 
 }  // namespace
+
+bool failing_allocations::failThisAllocation(const void*) noexcept {
+  return !HOOK_MALLOC && watched() && countThisAllocation();
+}
 
 #if HOOK_MALLOC
 extern "C" {
@@ -86,21 +68,21 @@ void* __libc_calloc(size_t count, size_t size);
 void* __libc_realloc(void* block, size_t size);
 
 void* malloc(size_t size) {
-  if (failThisAllocation()) {
+  if (watched() && failing_allocations::countThisAllocation()) {
     errno = ENOMEM;
     return nullptr;
   }
   return __libc_malloc(size);
 }
 void* calloc(size_t count, size_t size) {
-  if (failThisAllocation()) {
+  if (watched() && failing_allocations::countThisAllocation()) {
     errno = ENOMEM;
     return nullptr;
   }
   return __libc_calloc(count, size);
 }
 void* realloc(void* block, size_t size) {
-  if (size != 0 && failThisAllocation()) {
+  if (size != 0 && watched() && failing_allocations::countThisAllocation()) {
     errno = ENOMEM;
     return nullptr;
   }
@@ -108,69 +90,6 @@ void* realloc(void* block, size_t size) {
 }
 }
 #endif
-
-void* operator new(std::size_t size) {
-  if (!HOOK_MALLOC && failThisAllocation()) throw std::bad_alloc();
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  if (!HOOK_MALLOC && failThisAllocation()) return nullptr;
-  return std::malloc(size == 0 ? 1 : size);
-}
-// Arrays are never failed: Qt's hash tables grow their storage as arrays
-// inside functions declared noexcept, where a failure ends any program
-// whatever its caller does.
-void* operator new[](std::size_t size) {
-  t_inArray = true;
-  void* p = std::malloc(size == 0 ? 1 : size);
-  t_inArray = false;
-  if (p != nullptr) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-  t_inArray = true;
-  void* p = std::malloc(size == 0 ? 1 : size);
-  t_inArray = false;
-  return p;
-}
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-  std::free(p);
-}
-#pragma GCC diagnostic pop
-
-namespace {
-
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool plant(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-// The allocations `call` makes on this thread.
-long allocationsOf(const std::function<void()>& call) {
-  arm(-1);
-  call();
-  disarm();
-  return g_counted.load();
-}
-
-}  // namespace
 
 class StoreFailuresTest : public QObject {
   Q_OBJECT

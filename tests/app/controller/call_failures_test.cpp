@@ -28,10 +28,6 @@
 #include <functional>
 #include <new>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
-
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -50,19 +46,13 @@
 #include "file_chooser.hpp"
 #include "language_manager.hpp"
 #include "project_test_support.hpp"
+#include "support/failing_allocations.hpp"
 #include "update_manager.hpp"
 #include "update_test_server.hpp"
 
 // ---- the allocation hook ---------------------------------------------------
 
 namespace {
-
-// Counts down the allocations of the armed thread; the one at zero fails.
-std::atomic<bool> g_armed{false};
-std::atomic<long> g_left{0};
-std::atomic<long> g_counted{0};
-std::atomic<bool> g_fired{false};
-thread_local bool t_hooked = false;
 
 // Set while a log line is written: Qt writes it from a destructor, where
 // no exception may pass, so a failure there ends any program, whatever the
@@ -164,89 +154,23 @@ bool madeBySparedCode(const void* caller) noexcept {
   return false;
 }
 
-bool failThisAllocation(const void* caller) noexcept {
-  const bool watched = g_elsewhere.load(std::memory_order_relaxed) ? !t_main : t_hooked;
-  if (!watched || t_logging || !g_armed.load(std::memory_order_relaxed)) return false;
-  if (madeBySparedCode(caller)) return false;
-  g_counted.fetch_add(1, std::memory_order_relaxed);
-  if (g_left.fetch_sub(1, std::memory_order_relaxed) != 0) return false;
-  g_fired = true;
-  return true;
-}
-
-// Allocations of this thread are counted (and the one at `failAt` fails)
-// until the hook is disarmed. Qt's own code is not exception safe
-// throughout (its CBOR decoder drops the container it was building when an
-// allocation fails), so what the failing call itself allocates is not
-// counted as leaked; every call after it is.
-void arm(long failAt) {
-  g_counted = 0;
-  g_fired = false;
-  g_left = failAt;
-  t_hooked = true;
-#if defined(__SANITIZE_ADDRESS__)
-  __lsan_disable();
-#endif
-  g_armed = true;
-}
-
-void disarm() {
-  g_armed = false;
-#if defined(__SANITIZE_ADDRESS__)
-  __lsan_enable();
-#endif
-  t_hooked = false;
-}
-
-// The allocations a call makes on this thread.
-long allocationsOf(const std::function<void()>& call) {
-  arm(-1);
-  call();
-  disarm();
-  return g_counted.load();
-}
-
 }  // namespace
 
-// The whole family is replaced, so that every block is freed as it was
-// taken (the address sanitizer checks the pairs). Only single objects are
-// hooked: Qt's hash tables grow their storage as arrays inside functions
-// declared noexcept, where a failure ends the program whatever the caller
-// does.
-void* operator new(std::size_t size) {
-  if (failThisAllocation(__builtin_return_address(0))) throw std::bad_alloc();
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
+// Allocations of the armed thread are counted (and the one chosen fails)
+// until the hook is disarmed; or, while an estimate is measured, those of
+// the other threads.
+bool failing_allocations::failThisAllocation(const void* caller) noexcept {
+  const bool watched = g_elsewhere.load(std::memory_order_relaxed) ? !t_main : onArmingThread();
+  if (!watched || t_logging || !armed()) return false;
+  if (madeBySparedCode(caller)) return false;
+  return countThisAllocation();
 }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  if (failThisAllocation(__builtin_return_address(0))) return nullptr;
-  return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new[](std::size_t size) {
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-  return std::malloc(size == 0 ? 1 : size);
-}
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-  std::free(p);
-}
-#pragma GCC diagnostic pop
 
 namespace {
 
+using failing_allocations::allocationsOf;
+using failing_allocations::arm;
+using failing_allocations::disarm;
 using project_test_support::riverSpotConfig;
 using project_test_support::solveAndWait;
 using project_test_support::useIsolatedSettings;
@@ -286,7 +210,7 @@ QString noMemoryTo(const char* what) {
       arm(at);                                                                       \
       call;                                                                          \
       disarm();                                                                      \
-      const bool fired = g_fired.load();                                             \
+      const bool fired = failing_allocations::fired();                               \
       [&] { check; }();                                                              \
       if (QTest::currentTestFailed()) {                                              \
         qWarning("failed allocation %ld of %ld (fired: %d)", at, count, int(fired)); \

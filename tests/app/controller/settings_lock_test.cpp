@@ -7,6 +7,7 @@
 
 #include "controller/settings_file.hpp"
 #include "controller/settings_lock.hpp"
+#include "support/file_bytes.hpp"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -32,19 +33,10 @@
 using halvory_app::SettingsFile;
 using halvory_app::StoreFault;
 
+using file_bytes::bytesOf;
+using file_bytes::plant;
+
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool plant(const QString& path, const QByteArray& bytes, int ageSeconds = 0) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() &&
-         f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
-                       QFileDevice::FileModificationTime);
-}
 
 // While it lives, this thread reads and writes files by their modes, as a
 // user other than root does: root passes over a mode of 000.
