@@ -113,8 +113,8 @@ QtObject {
         useAccentOverride = hex !== ""
     }
 
-    function suitColor(suit) {
-        switch (String(suit).toLowerCase()) {
+    function suitColor(suit: string): color {
+        switch (suit.toLowerCase()) {
         case "s": case "spades": return suitSpades
         case "h": case "hearts": return suitHearts
         case "d": case "diamonds": return suitDiamonds
