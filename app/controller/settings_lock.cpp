@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
-#include <QThread>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QScopeGuard>
 #include <QSysInfo>
+#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
@@ -165,7 +165,11 @@ Judged takeRemovalLock(const QString& lockPath, const QByteArray& text, int& fd)
 
 // Takes the lock file at `lockPath` away when it was left behind, and only
 // that very file: it is opened first and judged as opened; it is removed
-// only while no one holds its lock and its path still names it.
+// only while no one holds its lock and its path still names it. A remover
+// holds the file's own lock from before it looks at the path until after
+// it has removed it, so two removers of one file cannot both act; the
+// removers' lock (not taken for itself) also keeps out one that does not
+// lock what it removes.
 Judged clearIfLeft(const QString& lockPath, bool serialised) {
   const QByteArray name = QFile::encodeName(lockPath);
   struct stat seen {};
