@@ -83,8 +83,13 @@ QString SettingsSection::write(const QVariantMap& changes) {
         return halvory_app::storeFaultText(fault, file_.path());
       },
       [&refused](CallFailure failure, const QString& what) {
-        return failure == CallFailure::NoMemory && !refused.isEmpty() ? refused
-                                                                      : writeFailed(failure, what);
+        if (failure == CallFailure::NoMemory && !refused.isEmpty()) return refused;
+        try {
+          return writeFailed(failure, what);
+        } catch (...) {
+          // Never "": that would read as kept.
+          return QStringLiteral("Not enough memory to save the file");
+        }
       });
 }
 

@@ -263,12 +263,13 @@ StoreFault SettingsFile::commit(const QVariantMap& changes, const QStringList& r
     return full ? StoreFault::NoSpace : StoreFault::NotWritable;
   }
   ++writeCount;
-  lock.release();
-  // The file is kept whatever follows, which only notes what it holds. The
-  // stamp goes last: if the memory runs out before, the file is read again
-  // at the next access rather than taken for what was held before.
+  // The file is kept whatever follows, which only notes what it holds. Its
+  // stamp is taken while the lock still keeps other copies out, and stored
+  // last: if the memory runs out before, the file is read again at the next
+  // access rather than taken for what was held before.
   try {
     const FileStamp stamp = stampOf(path_, QFileInfo(path_));
+    lock.release();
     state.file = parse(std::move(bytes));
     state.known = state.file;
     state.read = true;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -31,6 +32,10 @@ constexpr int kLockWaitMs = 5000;
 // taken for left behind once it is this old; a live copy writes its name
 // into its lock at once.
 constexpr qint64 kUnnamedLockStaleMs = 2000;
+
+// Any lock file this old is taken for left behind (when no one holds its
+// lock): it names a process that may be running, but not in a write.
+constexpr qint64 kNamedLockStaleMs = 60000;
 
 // The most of a lock file that is read: QLockFile writes five short lines.
 constexpr ssize_t kLockReadBytes = 4096;
@@ -73,17 +78,22 @@ bool leftBehind(const QByteArray& text, const timespec& modified) {
   const QList<QByteArray> lines = text.split('\n');
   bool named = false;
   const qint64 pid = lines.value(0).trimmed().toLongLong(&named);
-  if (!named || pid <= 0) return ageMs(modified) >= kUnnamedLockStaleMs;
-  const QString host = QString::fromUtf8(lines.value(2).trimmed());
-  // Another machine's process, on a shared folder: not ours to judge.
-  if (!host.isEmpty() && host != QSysInfo::machineHostName()) return false;
-  // This very process holds no lock outside its own write.
-  if (pid == QCoreApplication::applicationPid()) return true;
+  if (!named || pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+    return ageMs(modified) >= kUnnamedLockStaleMs;
+  // A write holds the lock for milliseconds: one this old was left, whoever
+  // it names (a holder stuck in its write still holds the file's lock,
+  // which the removal asks).
+  if (ageMs(modified) >= kNamedLockStaleMs) return true;
   // Made on this machine before it last started.
   const QByteArray machine = lines.value(3).trimmed();
   const QByteArray boot = lines.value(4).trimmed();
   if (!boot.isEmpty() && machine == QSysInfo::machineUniqueId() && boot != QSysInfo::bootUniqueId())
     return true;
+  const QString host = QString::fromUtf8(lines.value(2).trimmed());
+  // Another machine's process, on a shared folder: not ours to judge.
+  if (!host.isEmpty() && host != QSysInfo::machineHostName()) return false;
+  // This very process holds no lock outside its own write.
+  if (pid == QCoreApplication::applicationPid()) return true;
   if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH) return true;
   // A running process that took over the id of the one that made the lock.
   const QString program = QFileInfo(QString::fromUtf8(lines.value(1).trimmed())).fileName();
@@ -100,17 +110,32 @@ QByteArray lockText() {
          QSysInfo::bootUniqueId() + '\n';
 }
 
+// Whether `name` still names the file open as `fd`.
+bool namesOpenFile(const QByteArray& name, int fd) noexcept {
+  struct stat open {};
+  struct stat named {};
+  return ::fstat(fd, &open) == 0 && ::lstat(name.constData(), &named) == 0 &&
+         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
 // Makes the lock file `name` holding `text` and locks it as QLockFile does;
-// allocates nothing. -1 with errno set when it cannot (EEXIST: there is one).
+// allocates nothing. -1 with errno set when it cannot (EEXIST: there is one,
+// or the one just made was taken for left behind before it was locked).
 int makeLockFile(const QByteArray& name, const QByteArray& text) {
   const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return -1;
   // A holder keeps both kinds of lock on its open file, so that no remover
-  // takes it away while it is held.
-  (void)::flock(fd, LOCK_EX | LOCK_NB);
+  // takes it away while it is held. A remover that got there first (this
+  // copy stood still for seconds after making the file) has it, or has
+  // taken its name away: the file is not this copy's lock then.
   struct flock whole {};
   whole.l_type = F_WRLCK;
   whole.l_whence = SEEK_SET;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !namesOpenFile(name, fd)) {
+    ::close(fd);
+    errno = EEXIST;
+    return -1;
+  }
   (void)::fcntl(fd, F_SETLK, &whole);
   qsizetype done = 0;
   errno = 0;
@@ -132,11 +157,12 @@ int makeLockFile(const QByteArray& name, const QByteArray& text) {
   return fd;
 }
 
-// Gives up a lock file made by makeLockFile: its path is taken away while
-// the file is still locked, so that it names no one else's lock then.
+// Gives up a lock file made by makeLockFile: its name is taken away while
+// the file is still locked, and only while it names this file, which no
+// remover can take away meanwhile.
 void dropLockFile(const QByteArray& name, int fd) noexcept {
   if (fd < 0) return;
-  ::unlink(name.constData());
+  if (namesOpenFile(name, fd)) ::unlink(name.constData());
   ::close(fd);
 }
 
@@ -200,7 +226,8 @@ Judged clearIfLeft(const QString& lockPath, bool serialised) {
   if (g_removalPause != nullptr) g_removalPause();
   // A live holder holds these locks on its open file for as long as it
   // keeps the lock (one that has made its file but not locked it yet has a
-  // new, empty file, which is never judged left).
+  // new, empty file, which is judged left only seconds later; it finds
+  // then that it came second, and does not take that file for its lock).
   if (::flock(file.fd(), LOCK_EX | LOCK_NB) != 0) return Judged::Held;
   struct flock whole {};
   whole.l_type = F_WRLCK;

@@ -18,7 +18,9 @@ inline QByteArray bytesOf(const QString& path) {
 // Writes `bytes` as the whole file, last changed `ageSeconds` ago.
 inline bool plant(const QString& path, const QByteArray& bytes, int ageSeconds = 0) {
   QFile f(path);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+  // Written out before the time is set, which the last write would change.
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() ||
+      !f.flush())
     return false;
   return ageSeconds == 0 || f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
                                           QFileDevice::FileModificationTime);
