@@ -283,12 +283,8 @@ void UpdateManager::onDownloadFinished(QNetworkReply* reply, DownloadFile* file)
 }
 
 void UpdateManager::installNow() {
-  guardedCall(
-      "installNow", [this] { install(); },
-      [this](CallFailure failure, const QString& what) {
-        callFailed(QT_TRANSLATE_NOOP("AppController", "Not enough memory to install the update"),
-                   failure, what);
-      });
+  runGuarded("installNow", &UpdateManager::install,
+             QT_TRANSLATE_NOOP("AppController", "Not enough memory to install the update"));
 }
 
 void UpdateManager::install() {
@@ -368,13 +364,8 @@ void UpdateManager::pollInstallAfterDownload() {
 }
 
 void UpdateManager::openDownloadUrl() {
-  guardedCall(
-      "openDownloadUrl", [this] { openDownloadPage(); },
-      [this](CallFailure failure, const QString& what) {
-        callFailed(
-            QT_TRANSLATE_NOOP("AppController", "Not enough memory to open the download page"),
-            failure, what);
-      });
+  runGuarded("openDownloadUrl", &UpdateManager::openDownloadPage,
+             QT_TRANSLATE_NOOP("AppController", "Not enough memory to open the download page"));
 }
 
 void UpdateManager::openDownloadPage() {

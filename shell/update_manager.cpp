@@ -372,12 +372,17 @@ void UpdateManager::onCheckFinished(QNetworkReply* reply) {
 }
 
 void UpdateManager::clearState() {
+  runGuarded(
+      "clearState", &UpdateManager::clear,
+      QT_TRANSLATE_NOOP("AppController", "Not enough memory to clear the update information"));
+}
+
+void UpdateManager::runGuarded(const char* name, void (UpdateManager::*work)(),
+                               const char* noMemoryText) {
   guardedCall(
-      "clearState", [this] { clear(); },
-      [this](CallFailure failure, const QString& what) {
-        callFailed(
-            QT_TRANSLATE_NOOP("AppController", "Not enough memory to clear the update information"),
-            failure, what);
+      name, [this, work] { (this->*work)(); },
+      [this, noMemoryText](CallFailure failure, const QString& what) {
+        callFailed(noMemoryText, failure, what);
       });
 }
 

@@ -144,6 +144,8 @@ class UpdateManager : public QObject {
   void clear();
   // A failed call's words as lastError, worded again in each new language.
   void callFailed(const char* noMemoryText, halvory_app::CallFailure failure, const QString& what);
+  // Runs `work` as the call `name`; a failure is told as callFailed does.
+  void runGuarded(const char* name, void (UpdateManager::*work)(), const char* noMemoryText);
   // Stops the download a failed call began and forgets it.
   void dropDownload();
 
