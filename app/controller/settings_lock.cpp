@@ -166,6 +166,21 @@ void dropLockFile(const QByteArray& name, int fd) noexcept {
   ::close(fd);
 }
 
+// Opens the lock file at `name` as it is found there: -1 with errno set when
+// there is none (ENOENT), or when what is there cannot be a lock or cannot
+// be read (a folder, a link, anything but a plain file, or no permission).
+int openAsFound(const QByteArray& name) noexcept {
+  const int fd = ::open(name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat found {};
+  if (::fstat(fd, &found) != 0 || !S_ISREG(found.st_mode)) {
+    ::close(fd);
+    errno = EINVAL;
+    return -1;
+  }
+  return fd;
+}
+
 enum class Judged { Held, Cleared, Unusable, NotMade };
 
 Judged clearIfLeft(const QString& lockPath, bool serialised);
@@ -198,11 +213,8 @@ Judged takeRemovalLock(const QString& lockPath, const QByteArray& text, int& fd)
 // lock what it removes.
 Judged clearIfLeft(const QString& lockPath, bool serialised) {
   const QByteArray name = QFile::encodeName(lockPath);
-  struct stat seen {};
-  if (::lstat(name.constData(), &seen) != 0)
-    return errno == ENOENT ? Judged::Cleared : Judged::Unusable;
-  // A folder, a link or anything else no copy of the program makes.
-  if (!S_ISREG(seen.st_mode)) return Judged::Unusable;
+  const FileHandle file(openAsFound(name));
+  if (file.fd() < 0) return errno == ENOENT ? Judged::Cleared : Judged::Unusable;
 
   int removal = -1;
   QByteArray removalName;
@@ -213,10 +225,8 @@ Judged clearIfLeft(const QString& lockPath, bool serialised) {
   }
   const auto releaseRemoval = qScopeGuard([&] { dropLockFile(removalName, removal); });
 
-  const FileHandle file(::open(name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-  if (file.fd() < 0) return errno == ENOENT ? Judged::Cleared : Judged::Unusable;
   struct stat judged {};
-  if (::fstat(file.fd(), &judged) != 0 || !S_ISREG(judged.st_mode)) return Judged::Unusable;
+  if (::fstat(file.fd(), &judged) != 0) return Judged::Unusable;
   QByteArray text(kLockReadBytes, Qt::Uninitialized);
   const ssize_t read = ::pread(file.fd(), text.data(), size_t(text.size()), 0);
   if (read < 0) return Judged::Unusable;
@@ -278,11 +288,7 @@ void SettingsLock::release() noexcept {
 }
 
 bool lockUsable(const QString& filePath) {
-  const QByteArray name = QFile::encodeName(filePath + QStringLiteral(".lock"));
-  struct stat seen {};
-  if (::lstat(name.constData(), &seen) != 0) return errno == ENOENT;
-  if (!S_ISREG(seen.st_mode)) return false;
-  const FileHandle file(::open(name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  const FileHandle file(openAsFound(QFile::encodeName(filePath + QStringLiteral(".lock"))));
   return file.fd() >= 0 || errno == ENOENT;
 }
 

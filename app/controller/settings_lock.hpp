@@ -44,8 +44,6 @@ class SettingsLock {
   // Takes the lock file away again; never throws.
   void release() noexcept;
 
-  QString path() const { return path_; }
-
  private:
   QString path_;
   QByteArray name_;  // the path as the system takes it

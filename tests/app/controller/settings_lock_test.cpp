@@ -21,6 +21,7 @@
 
 #include <atomic>
 #include <functional>
+#include <random>
 #include <thread>
 
 #include <fcntl.h>
@@ -145,6 +146,41 @@ class SettingsLockTest : public QObject {
     QVERIFY2(said.contains(QStringLiteral("Pellaris.conf.lock")) &&
                  !said.contains(QStringLiteral("another copy")),
              qPrintable(said));
+  }
+
+  // Damaged lock files left behind (random bytes, and a lock's own lines
+  // with bytes changed, cut or repeated), each a while old: read without
+  // harm and taken, and the save is kept.
+  void damagedLeftLocksAreTaken() {
+    std::mt19937 random(20261211);
+    const QByteArray good = "4242\npellaris\n" + QSysInfo::machineHostName().toUtf8() + '\n' +
+                            QSysInfo::machineUniqueId() + "\nboot\n";
+    for (int round = 0; round < 300; ++round) {
+      QByteArray lock = good;
+      if (round % 3 == 0) {
+        lock = QByteArray(int(random() % 5000), Qt::Uninitialized);
+        for (char& c : lock) c = char(random());
+      } else {
+        for (int edits = 1 + int(random() % 4); edits > 0; --edits) {
+          const qsizetype at = qsizetype(random() % quint32(lock.size() + 1));
+          switch (random() % 3) {
+            case 0:
+              lock.insert(at, char(random()));
+              break;
+            case 1:
+              lock.truncate(at);
+              break;
+            default:
+              lock.append(lock.left(at).repeated(int(random() % 4)));
+          }
+        }
+      }
+      QVERIFY(plant(lock_, lock, 600));
+      SettingsFile store(file_);
+      QCOMPARE(store.write("ui", {{"round", round}}), StoreFault::None);
+      QVERIFY2(!QFile::exists(lock_), qPrintable(QString::number(round)));
+    }
+    QCOMPARE(SettingsFile(file_).value("ui", "round").toInt(), 299);
   }
 
   // One write of several groups: each key lands in its own group, whether
